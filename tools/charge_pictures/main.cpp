@@ -1,0 +1,213 @@
+// charge_pictures: renders the charge drawings (SVG) into the painter's GIF pictures.
+//
+//   charge_pictures OUTDIR SOURCE.svg...     one picture per name (see data/charges/DRAWING.md)
+//   charge_pictures --bmp OUT.bmp SOURCE.svg a 24-bit bitmap of any drawing, white behind it
+//
+// Every source is checked and every fault reported; the exit status is 1 if any source was
+// refused. OUTDIR/.charge_pictures lists the pictures of the last complete run, so that a
+// picture whose drawing was renamed or removed does not linger in OUTDIR.
+
+#include "BmpWriter.h"
+#include "ChargeSource.h"
+#include "ColourMapping.h"
+#include "GifWriter.h"
+#include "SvgRender.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace charge_pictures;
+
+namespace {
+
+constexpr const char* kManifestName = ".charge_pictures";
+
+bool ReadText(const fs::path& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return true;
+}
+
+bool WriteBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out.flush());
+}
+
+std::string HexColour(std::uint32_t rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgb & 0xFFFFFF));
+    return text;
+}
+
+std::string DescribeForbiddenColours(const IndexedPicture& picture) {
+    std::string text = "colours other than #000000, #ffffff, #ff0000, #0000ff and transparency: ";
+    const std::size_t shown = std::min<std::size_t>(picture.strays.size(), 3);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const StrayColour& stray = picture.strays[i];
+        if (i > 0) text += "; ";
+        text += HexColour(stray.rgb) + " covers " + std::to_string(stray.pixels) + " pixel" +
+                (stray.pixels == 1 ? "" : "s") + " (first at x " + std::to_string(stray.firstX) + ", y " +
+                std::to_string(stray.firstY) + ")";
+    }
+    if (picture.strays.size() > shown) text += "; and " + std::to_string(picture.strays.size() - shown) + " more";
+    return text;
+}
+
+// Makes the picture bytes of one source, or says why not.
+Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const ChargeSource& description) {
+    Checked<std::vector<std::uint8_t>> result;
+    Checked<SvgDrawing> drawing = SvgDrawing::Load(source.string());
+    if (!drawing.ok()) {
+        result.error = drawing.error;
+        return result;
+    }
+    const NaturalSize size = drawing.value.Size();
+    if (static_cast<long>(size.width) * size.height > kMaxPicturePixels) {
+        result.error = "the natural size " + std::to_string(size.width) + " x " + std::to_string(size.height) + " has " +
+                       std::to_string(static_cast<long>(size.width) * size.height) + " pixels, more than " +
+                       std::to_string(kMaxPicturePixels);
+        return result;
+    }
+    const Checked<Argb32Image> image = drawing.value.Render();
+    if (!image.ok()) {
+        result.error = image.error;
+        return result;
+    }
+    const IndexedPicture picture = MapToIndices(image.value);
+    if (HasForbiddenColours(picture)) {
+        result.error = DescribeForbiddenColours(picture);
+        return result;
+    }
+    result.value = EncodeGif(description.header, picture.width, picture.height, picture.indices);
+    return result;
+}
+
+std::set<std::string> ReadManifest(const fs::path& path) {
+    std::set<std::string> names;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty()) names.insert(line);
+    }
+    return names;
+}
+
+int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources) {
+    std::error_code error;
+    fs::create_directories(outDir, error);
+    if (error) {
+        std::cerr << "charge_pictures: cannot make " << outDir.string() << ": " << error.message() << '\n';
+        return 1;
+    }
+    const fs::path manifest = outDir / kManifestName;
+    const std::set<std::string> previous = ReadManifest(manifest);
+    fs::remove(manifest, error);
+
+    std::map<std::string, fs::path> made;  // picture file name -> its source
+    int refused = 0;
+    for (const fs::path& source : sources) {
+        auto refuse = [&](const std::string& why) {
+            std::cerr << source.string() << ": refused: " << why << '\n';
+            ++refused;
+        };
+        std::string text;
+        if (!ReadText(source, text)) {
+            refuse("cannot open the file");
+            continue;
+        }
+        const Checked<ChargeSource> description = DescribeChargeSource(source.filename().string(), text);
+        if (!description.ok()) {
+            refuse(description.error);
+            continue;
+        }
+        std::string clash;
+        for (const std::string& name : description.value.fileNames) {
+            if (const auto other = made.find(name); other != made.end()) {
+                clash = "the picture " + name + " is already made from " + other->second.string();
+                break;
+            }
+        }
+        if (!clash.empty()) {
+            refuse(clash);
+            continue;
+        }
+        const Checked<std::vector<std::uint8_t>> bytes = MakePicture(source, description.value);
+        if (!bytes.ok()) {
+            refuse(bytes.error);
+            continue;
+        }
+        for (const std::string& name : description.value.fileNames) {
+            if (!WriteBytes(outDir / name, bytes.value)) {
+                refuse("cannot write " + (outDir / name).string());
+                break;
+            }
+            made[name] = source;
+        }
+    }
+
+    for (const std::string& name : previous) {
+        if (!made.contains(name) && name.find('/') == std::string::npos) fs::remove(outDir / name, error);
+    }
+    if (refused > 0) {
+        std::cerr << "charge_pictures: " << refused << " of " << sources.size() << " drawing"
+                  << (sources.size() == 1 ? "" : "s") << " refused (see data/charges/DRAWING.md)\n";
+        return 1;
+    }
+    std::ofstream list(manifest);
+    for (const auto& [name, source] : made) list << name << '\n';
+    if (!list.flush()) {
+        std::cerr << "charge_pictures: cannot write " << manifest.string() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int MakeBitmap(const fs::path& out, const fs::path& source) {
+    Checked<SvgDrawing> drawing = SvgDrawing::Load(source.string());
+    Checked<Argb32Image> image;
+    if (drawing.ok()) image = drawing.value.Render();
+    const std::string& why = !drawing.ok() ? drawing.error : image.error;
+    if (!why.empty()) {
+        std::cerr << source.string() << ": refused: " << why << '\n';
+        return 1;
+    }
+    if (!WriteBytes(out, EncodeBmpOverWhite(image.value))) {
+        std::cerr << "charge_pictures: cannot write " << out.string() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+void PrintUsage() {
+    std::cerr << "usage: charge_pictures OUTDIR SOURCE.svg...\n"
+                 "       charge_pictures --bmp OUT.bmp SOURCE.svg\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "--bmp") {
+        if (args.size() != 3) {
+            PrintUsage();
+            return 2;
+        }
+        return MakeBitmap(args[1], args[2]);
+    }
+    if (args.size() < 2) {
+        PrintUsage();
+        return 2;
+    }
+    return MakePictures(args[0], std::vector<fs::path>(args.begin() + 1, args.end()));
+}
