@@ -1,0 +1,120 @@
+#include "engine/Bitmap.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdlib>
+
+namespace esc {
+
+bool SizeIsAcceptable(long long width, long long height) {
+    return width >= 0 && height >= 0 && width <= Bitmap::kMaxSide && height <= Bitmap::kMaxSide &&
+           width * height <= Bitmap::kMaxPixels;
+}
+
+Bitmap::Bitmap(int width, int height, Rgb fill) {
+    if (!SizeIsAcceptable(width, height)) return;
+    width_ = width;
+    height_ = height;
+    pixels_.resize(static_cast<std::size_t>(width) * height * 3);
+    Fill(fill);
+}
+
+bool Bitmap::Resize(int width, int height) {
+    if (!SizeIsAcceptable(width, height)) return false;
+    if (width == width_ && height == height_) return true;
+    std::vector<std::uint8_t> next(static_cast<std::size_t>(width) * height * 3, 0);
+    const int w = std::min(width, width_), h = std::min(height, height_);
+    for (int y = 0; y < h; ++y)
+        std::copy_n(Row(y), static_cast<std::size_t>(w) * 3, next.data() + static_cast<std::size_t>(y) * width * 3);
+    pixels_.swap(next);
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+Rgb Bitmap::Pixel(int x, int y) const {
+    assert(Contains(x, y));
+    if (!Contains(x, y)) return kBlack;
+    const std::uint8_t* p = &pixels_[(static_cast<std::size_t>(y) * width_ + x) * 3];
+    return {p[0], p[1], p[2]};
+}
+
+void Bitmap::Fill(Rgb c) {
+    for (std::size_t i = 0; i < pixels_.size(); i += 3) {
+        pixels_[i] = c.r; pixels_[i + 1] = c.g; pixels_[i + 2] = c.b;
+    }
+}
+
+void Bitmap::FillRect(Rect r, Rgb c) {
+    for (int y = std::max(r.top, 0); y < std::min(r.bottom, height_); ++y) HorizontalRun(r.left, y, r.right, c);
+}
+
+void Bitmap::HorizontalRun(int x1, int y, int x2, Rgb c) {
+    if (y < 0 || y >= height_) return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, width_);
+    if (x1 >= x2) return;
+    std::uint8_t* p = Row(y) + static_cast<std::size_t>(x1) * 3;
+    for (int x = x1; x < x2; ++x, p += 3) { p[0] = c.r; p[1] = c.g; p[2] = c.b; }
+}
+
+void Bitmap::Line(int x1, int y1, int x2, int y2, Rgb c, int penWidth) {
+    const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    const bool mostlyHorizontal = dx >= dy;
+    const int lo = -(penWidth / 2), hi = (penWidth - 1) / 2;
+    auto plot = [&](int x, int y) {
+        for (int k = lo; k <= hi; ++k) {
+            if (mostlyHorizontal) SetPixel(x, y + k, c);
+            else SetPixel(x + k, y, c);
+        }
+    };
+    if (dy == 0 && penWidth == 1) {  // the common case: a row
+        if (x1 < x2) HorizontalRun(x1, y1, x2, c);
+        else if (x2 < x1) HorizontalRun(x2 + 1, y1, x1 + 1, c);
+        return;
+    }
+    int err = dx - dy, x = x1, y = y1;
+    while (x != x2 || y != y2) {
+        plot(x, y);
+        const int e2 = 2 * err;
+        if (e2 > -dy) { err -= dy; x += sx; }
+        if (e2 < dx) { err += dx; y += sy; }
+    }
+}
+
+void Bitmap::Draw(const Bitmap& src, int x, int y, std::optional<Rgb> transparent) {
+    for (int sy = 0; sy < src.height_; ++sy) {
+        const int ty = y + sy;
+        if (ty < 0 || ty >= height_) continue;
+        for (int sx = 0; sx < src.width_; ++sx) {
+            const Rgb c = src.Pixel(sx, sy);
+            if (transparent && c == *transparent) continue;
+            SetPixel(x + sx, ty, c);
+        }
+    }
+}
+
+void Bitmap::StretchDraw(const Bitmap& src, Rect dst, std::optional<Rgb> transparent) {
+    const int w = dst.Width(), h = dst.Height();
+    if (w <= 0 || h <= 0 || src.Empty()) return;
+    for (int ty = 0; ty < h; ++ty) {
+        const int sy = static_cast<int>(static_cast<long long>(ty) * src.height_ / h);
+        for (int tx = 0; tx < w; ++tx) {
+            const int sx = static_cast<int>(static_cast<long long>(tx) * src.width_ / w);
+            const Rgb c = src.Pixel(sx, sy);
+            if (transparent && c == *transparent) continue;
+            SetPixel(dst.left + tx, dst.top + ty, c);
+        }
+    }
+}
+
+Bitmap Bitmap::Copy(Rect r) const {
+    Bitmap out(std::max(r.Width(), 0), std::max(r.Height(), 0), kTeal);
+    for (int y = 0; y < out.height_; ++y)
+        for (int x = 0; x < out.width_; ++x)
+            if (Contains(r.left + x, r.top + y)) out.SetPixel(x, y, Pixel(r.left + x, r.top + y));
+    return out;
+}
+
+}  // namespace esc

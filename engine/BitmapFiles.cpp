@@ -1,0 +1,170 @@
+// Reading and writing bitmaps: uncompressed Windows bitmaps (BITMAPFILEHEADER + BITMAPINFOHEADER)
+// and PNG (RFC 2083) through zlib.
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "engine/Bitmap.h"
+
+namespace esc {
+namespace {
+
+void Put16(std::vector<std::uint8_t>& out, unsigned v) {
+    out.push_back(v & 0xFF);
+    out.push_back((v >> 8) & 0xFF);
+}
+void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back((v >> (8 * i)) & 0xFF);
+}
+void Put32BE(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int i = 3; i >= 0; --i) out.push_back((v >> (8 * i)) & 0xFF);
+}
+std::uint32_t Get32(const std::uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24); }
+std::uint16_t Get16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+
+bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
+    const int w = bitmap.Width(), h = bitmap.Height();
+    const std::uint32_t stride = (static_cast<std::uint32_t>(w) * 3 + 3) & ~3u;
+    const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(h);
+    std::vector<std::uint8_t> out;
+    out.reserve(54 + imageSize);
+    out.push_back('B');
+    out.push_back('M');
+    Put32(out, 54 + imageSize);
+    Put32(out, 0);
+    Put32(out, 54);
+    Put32(out, 40);
+    Put32(out, static_cast<std::uint32_t>(w));
+    Put32(out, static_cast<std::uint32_t>(h));
+    Put16(out, 1);
+    Put16(out, 24);
+    Put32(out, 0);
+    Put32(out, imageSize);
+    Put32(out, 2835);
+    Put32(out, 2835);
+    Put32(out, 0);
+    Put32(out, 0);
+    for (int y = h - 1; y >= 0; --y) {  // bottom-up rows of blue, green, red
+        const std::uint8_t* row = bitmap.Row(y);
+        for (int x = 0; x < w; ++x) {
+            out.push_back(row[x * 3 + 2]);
+            out.push_back(row[x * 3 + 1]);
+            out.push_back(row[x * 3]);
+        }
+        for (std::uint32_t pad = static_cast<std::uint32_t>(w) * 3; pad < stride; ++pad) out.push_back(0);
+    }
+    return out;
+}
+
+bool WriteBmp(const Bitmap& bitmap, const std::string& path) { return WriteFile(path, EncodeBmp(bitmap)); }
+
+std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size) {
+    if (size < 54 || data[0] != 'B' || data[1] != 'M') return std::nullopt;
+    const std::uint32_t offset = Get32(data + 10);
+    const std::uint32_t headerSize = Get32(data + 14);
+    if (headerSize < 40 || headerSize > size - 14) return std::nullopt;
+    const std::int32_t width = static_cast<std::int32_t>(Get32(data + 18));
+    std::int32_t height = static_cast<std::int32_t>(Get32(data + 22));
+    const int bits = Get16(data + 28);
+    const std::uint32_t compression = Get32(data + 30);
+    if (compression != 0 || (bits != 24 && bits != 8)) return std::nullopt;
+    const bool topDown = height < 0;
+    if (height == INT32_MIN) return std::nullopt;
+    if (topDown) height = -height;
+    if (width <= 0 || height <= 0 || !SizeIsAcceptable(width, height)) return std::nullopt;
+    const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
+    if (offset > size || stride * static_cast<std::uint64_t>(height) > size - offset) return std::nullopt;
+    std::vector<Rgb> palette;
+    if (bits == 8) {
+        std::uint32_t colours = Get32(data + 46);
+        if (colours == 0 || colours > 256) colours = 256;
+        const std::size_t paletteAt = 14 + headerSize;
+        if (paletteAt + colours * 4ull > offset) return std::nullopt;
+        for (std::uint32_t i = 0; i < colours; ++i) {
+            const std::uint8_t* p = data + paletteAt + i * 4;
+            palette.push_back({p[2], p[1], p[0]});
+        }
+    }
+    Bitmap out(width, height);
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t* src = data + offset + stride * static_cast<std::uint64_t>(row);
+        const int y = topDown ? row : height - 1 - row;
+        for (int x = 0; x < width; ++x) {
+            if (bits == 24) {
+                out.SetPixel(x, y, {src[x * 3 + 2], src[x * 3 + 1], src[x * 3]});
+            } else {
+                const std::uint8_t index = src[x];
+                out.SetPixel(x, y, index < palette.size() ? palette[index] : kBlack);
+            }
+        }
+    }
+    return out;
+}
+
+std::optional<Bitmap> ReadBmp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return DecodeBmp(bytes.data(), bytes.size());
+}
+
+std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap) {
+    const int w = bitmap.Width(), h = bitmap.Height();
+    std::vector<std::uint8_t> raw;
+    raw.reserve(static_cast<std::size_t>(h) * (w * 3 + 1));
+    for (int y = 0; y < h; ++y) {
+        raw.push_back(0);  // filter: none
+        raw.insert(raw.end(), bitmap.Row(y), bitmap.Row(y) + static_cast<std::size_t>(w) * 3);
+    }
+    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
+    std::vector<std::uint8_t> packed(packedSize);
+    if (compress2(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()), 6) != Z_OK) return {};
+    packed.resize(packedSize);
+
+    std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    auto chunk = [&out](const char* type, const std::vector<std::uint8_t>& body) {
+        Put32BE(out, static_cast<std::uint32_t>(body.size()));
+        const std::size_t start = out.size();
+        out.insert(out.end(), type, type + 4);
+        out.insert(out.end(), body.begin(), body.end());
+        const uLong crc = crc32(0, out.data() + start, static_cast<uInt>(out.size() - start));
+        Put32BE(out, static_cast<std::uint32_t>(crc));
+    };
+    std::vector<std::uint8_t> header;
+    Put32BE(header, static_cast<std::uint32_t>(w));
+    Put32BE(header, static_cast<std::uint32_t>(h));
+    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit, truecolour, deflate, no filter, no interlace
+    chunk("IHDR", header);
+    chunk("IDAT", packed);
+    chunk("IEND", {});
+    return out;
+}
+
+bool WritePng(const Bitmap& bitmap, const std::string& path) {
+    const std::vector<std::uint8_t> bytes = EncodePng(bitmap);
+    return !bytes.empty() && WriteFile(path, bytes);
+}
+
+bool WritePicture(const Bitmap& bitmap, const std::string& path) {
+    std::string lower = path;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".bmp") == 0) return WriteBmp(bitmap, path);
+    return WritePng(bitmap, path);
+}
+
+}  // namespace esc

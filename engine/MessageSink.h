@@ -1,0 +1,44 @@
+#pragma once
+// Everything the user should read goes through one sink: the window shows a message box, the
+// command line prints to stderr, tests collect the texts.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace esc {
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void Show(std::string_view text) = 0;
+};
+
+class CollectingSink final : public MessageSink {
+public:
+    void Show(std::string_view text) override { messages.emplace_back(text); }
+    std::vector<std::string> messages;
+};
+
+class NullSink final : public MessageSink {
+public:
+    void Show(std::string_view) override {}
+};
+
+// The way drawing code reaches the sink: it can also keep a copy of every message for a trace.
+class MessageChannel {
+public:
+    explicit MessageChannel(MessageSink& sink) : sink_(&sink) {}
+    void Show(std::string_view text) {
+        if (copy_) copy_->emplace_back(text);
+        sink_->Show(text);
+    }
+    void KeepCopyIn(std::vector<std::string>* copy) { copy_ = copy; }
+    void SetSink(MessageSink& sink) { sink_ = &sink; }
+
+private:
+    MessageSink* sink_;
+    std::vector<std::string>* copy_ = nullptr;
+};
+
+}  // namespace esc

@@ -1,0 +1,23 @@
+#pragma once
+// Lines of partition and the shapes of the ordinaries and partitions.
+
+#include "engine/PaintState.h"
+
+namespace esc {
+
+// A straight band between two points with both long edges shaped by the line style lineCode.
+// kind: 0 both edges patterned; 1 also reflected in the shield's centre line; 2 and 3 one edge
+// only; 5 kind 2 plus a copy reflected top to bottom (or left to right for steep bands).
+void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind, int length = 0,
+                       int angle = 0);
+
+// Draws shapeCode: mode 1 as a partition of the field, mode 0 as an ordinary.
+void DrawOrdinary(PaintState& state, int mode);
+void DrawBars(PaintState& state, int placement);
+void DrawPallets(PaintState& state, int placement);
+void DrawCotises(PaintState& state);
+void DrawFret(PaintState& state);
+void DrawFretty(PaintState& state);
+void DrawFlaunchCurve(PaintState& state, int x0, int y0, int x1, int y1, int x2, int y2, int x3, int y3);
+
+}  // namespace esc

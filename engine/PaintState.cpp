@@ -1,0 +1,32 @@
+#include "engine/PaintState.h"
+
+namespace esc {
+
+PaintState::PaintState(MessageSink& sink)
+    : messages(sink),
+      picture(kImageWidth, kPictureHeight, kTeal),
+      pictureBuffer(kPictureBufferSize, 0),
+      visited((kPictureBufferSize + 63) / 64, 0) {
+    geometry.Compute(kImageWidth, kImageHeight, false);
+}
+
+void PaintState::BeginDrawing() {
+    std::fill(visited.begin(), visited.end(), 0);
+    shownOutOfBounds2 = shownOutOfBounds3 = shownOutOfBounds5 = false;
+}
+
+bool PaintState::VisitedTestAndSet(int index) {
+    std::uint64_t& word = visited[static_cast<std::size_t>(index) / 64];
+    const std::uint64_t bit = std::uint64_t{1} << (index % 64);
+    const bool was = (word & bit) != 0;
+    word |= bit;
+    return was;
+}
+
+void PaintState::ShowOnce(bool& shown, std::string_view text) {
+    if (shown) return;
+    shown = true;
+    messages.Show(text);
+}
+
+}  // namespace esc

@@ -1,0 +1,156 @@
+#pragma once
+// Everything the painter and the shape routines read and write during one drawing. One object
+// per drawing context: two contexts can paint side by side on two threads.
+//
+// The interpreter's drawing state (interpret/DrawingState.h) extends this with the words of the
+// blazon and the interpreter's own scalars.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/Bitmap.h"
+#include "engine/FixedString.h"
+#include "engine/MessageSink.h"
+#include "engine/ShieldGeometry.h"
+
+namespace esc {
+
+inline constexpr int kPictureBufferSize = 240000;  // one tincture code per pixel
+inline constexpr int kChargeBufferSize = 114000;   // one decoded charge picture
+inline constexpr int kMaxLevels = 10;
+inline constexpr int kMaxLayers = 20;              // placed pictures the editor can move
+inline constexpr int kCrossingRows = 1024;         // more rows than any picture has
+inline constexpr int kImageWidth = 415;            // the shield image
+inline constexpr int kImageHeight = 520;
+inline constexpr int kPictureHeight = 521;         // the picture bitmap after a normal drawing
+inline constexpr int kMarshallingPictureHeight = 481;
+inline constexpr int kLevelNameChars = 19;
+inline constexpr int kVariantChars = 3;
+
+// levelTincture: one tincture code per level, with one more slot before level 0 that holds -1.
+// A level outside -1..9 reaches a scratch slot, so a stray index never writes elsewhere.
+class TinctureStack {
+public:
+    TinctureStack() { Reset(); }
+    int& operator[](int level) {
+        if (level < -1 || level >= kMaxLevels) return scratch_ = -1;
+        return slots_[static_cast<std::size_t>(level + 1)];
+    }
+    int operator[](int level) const {
+        if (level < -1 || level >= kMaxLevels) return -1;
+        return slots_[static_cast<std::size_t>(level + 1)];
+    }
+    void Reset() { slots_.fill(-1); }
+
+private:
+    std::array<int, kMaxLevels + 1> slots_{};
+    int scratch_ = -1;
+};
+
+// One phrase of the blazon: an ordinary or a group of like charges.
+struct LevelRecord {
+    FixedString<kLevelNameChars> levelName;
+    int levelKind = 0;
+    int levelCount = 0;
+    int levelLine = -1;
+    FixedString<kVariantChars> levelVariant;
+    bool levelOn = false;
+    bool levelChargedOn = false;
+    bool levelIn = false;
+    int levelInCode = 0;
+    bool levelBetween = false;
+    int levelSecondTincture = -1;
+};
+
+// One placed charge picture or disc, for the arrangement editor.
+struct LayerRecord {
+    int cx = 0, cy = 0;   // centre on the picture
+    Bitmap background;    // what the shield showed under the picture
+    Bitmap image;         // the charge as painted, on teal
+    bool marked = false;
+    Rect markRect;
+};
+
+// Where a drawn pixel also lands: the image of one layer record, at a position the caller sets.
+struct LayerTarget {
+    int index = -1;  // -1: none
+    int lx = 0, ly = 0;
+    bool mirror = false;
+};
+
+enum class OutputView { Shield, Achievement };
+
+struct Crossing {
+    int first = -1, second = -1;
+};
+
+// The decoded charge picture: colour indices, one byte per pixel, stride PW.
+struct ChargePicture {
+    std::vector<std::uint8_t> buffer;  // kChargeBufferSize bytes while a drawing runs
+    int PW = 0, PH = 0;
+    std::array<std::uint8_t, 13> header{};
+};
+
+struct PaintState {
+    explicit PaintState(MessageSink& sink);
+
+    MessageChannel messages;
+
+    // The picture bitmap and the tincture code last painted at each of its pixels.
+    Bitmap picture;
+    std::vector<std::int8_t> pictureBuffer;
+    ShieldGeometry geometry;
+    bool marshallingMode = false;
+    int imageLeft = 0, imageTop = 0;  // where the shield image sits in the window
+
+    std::array<Crossing, kCrossingRows> crossings{};
+    std::vector<std::uint64_t> visited;  // one bit per picture-buffer index, per drawing
+
+    // Tinctures and the field record.
+    TinctureStack levelTincture;
+    int level = 0;
+    int fieldColor1 = 0, fieldColor2 = 0, fieldColor3 = 0, fieldPieces = 8;
+    std::array<int, 10> namedTinctures{};
+    int namedTinctureCount = 0;
+    int partitionCode = -1, shapeCode = -1, lastShapeCode = -1, lineCode = -1;
+
+    // Levels and the treatments the shapes read.
+    std::array<LevelRecord, kMaxLevels> levels{};
+    int ordinaryTreatment = 0;
+    bool crossTreatment = false;
+    int cotiseCount = 0, cotiseTincture = -1, cotiseLine = -1;
+    bool fillToLeft = false;
+    int drawMode = 0;  // the mode argument of DrawOrdinary
+
+    // Charge placement inputs and the placed pictures.
+    int placementX = 0, placementY = 0;
+    float chargeScale = 1.0f;
+    bool mirrorFlag = false, bendwiseFlag = false, pictureLoaded = false;
+    int detailTincture = -1;
+    int pictureCount = -1;
+    ChargePicture chargePicture;
+    Rect selectionRect;
+    std::array<LayerRecord, kMaxLayers> layers{};
+    LayerTarget layerTarget;
+
+    // The achievement view sends painting to this bitmap instead (offset subtracted).
+    OutputView view = OutputView::Shield;
+    Bitmap* achievement = nullptr;
+    int achievementOffsetX = 0, achievementOffsetY = 160;
+
+    // Messages that a drawing shows at most once.
+    bool shownOutOfBounds2 = false, shownOutOfBounds3 = false, shownOutOfBounds5 = false;
+
+    LevelRecord& CurrentLevel() { return levels[static_cast<std::size_t>(ClampedLevel())]; }
+    const LevelRecord& CurrentLevel() const { return levels[static_cast<std::size_t>(ClampedLevel())]; }
+    int ClampedLevel() const { return level < 0 ? 0 : (level >= kMaxLevels ? kMaxLevels - 1 : level); }
+    int CurrentTincture() const { return levelTincture[level]; }
+
+    // Start of a drawing: clear the per-drawing sets and the once-per-drawing messages.
+    void BeginDrawing();
+    bool VisitedTestAndSet(int index);
+    void ShowOnce(bool& shown, std::string_view text);
+};
+
+}  // namespace esc

@@ -1,0 +1,36 @@
+#pragma once
+// The row painter and the region fill: every area of the shield is painted as horizontal runs.
+
+#include "engine/PaintState.h"
+
+namespace esc {
+
+// The shield outline and the geometry it defines.
+void DrawShieldOutline(PaintState& state);
+void PlotOutlinePoint(PaintState& state, int x, int y);
+
+// Paints row y from x1 in the tincture at levelTincture[level]. Plain colours cover x1..x2,
+// patterned and chequy runs x1..x2-1, counterchanged runs x1..x2.
+void PaintSpan(PaintState& state, int x1, int y, int x2);
+// Paints row y in a patterned or plain code; x2 == x1 paints one pixel.
+void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code);
+// Puts pixels x1..x2-1 of row y in palette colour `code`, clipped to the shield.
+void PlotRun(PaintState& state, int x1, int y, int x2, int code);
+
+// The crossing table: two columns per row, filled between them.
+void ResetCrossings(PaintState& state);
+void AddCrossing(PaintState& state, int x, int y);
+void TraceEdge(PaintState& state, int x1, int y1, int x2, int y2);
+void TraceEdgeWindow(PaintState& state, int x1, int y1, int x2, int y2);
+void TracePoints(PaintState& state, int x1, int y1, int x2, int y2, int length, int angle);
+void FillCrossings(PaintState& state);
+void FillBasePoint(PaintState& state);
+
+// The 28-row tiles of the furs and semés and the vair rows.
+enum class Tile { ErmineSpot, Guttee, Billettee, Bezantee, Crusilly };
+// Whether tile column `column` (0..47) of row `row` (0..27) shows the pattern colour.
+bool TileBit(Tile tile, int row, int column);
+// Whether vair column `column` (0..18) of row `row` (0..15) shows the pattern colour.
+bool VairBit(int row, int column);
+
+}  // namespace esc

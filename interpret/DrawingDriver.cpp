@@ -1,0 +1,129 @@
+#include "interpret/DrawingDriver.h"
+
+#include "engine/Painter.h"
+#include "interpret/FieldParser.h"
+#include "interpret/Normaliser.h"
+#include "interpret/PhraseInterpreter.h"
+#include "interpret/TextOps.h"
+#include "interpret/Trace.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::vector<WordTrace> WordsOf(const DrawingState& s) {
+    std::vector<WordTrace> out;
+    for (int i = 0; i < s.wordCount; ++i) out.push_back({std::string(s.Word(i)), s.Type(i), s.Sub1(i), s.Sub2(i)});
+    return out;
+}
+
+}  // namespace
+
+void SplitWords(DrawingState& s, std::string_view text) {
+    s.wordCount = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && IsBlank(text[i])) ++i;
+        const std::size_t start = i;
+        while (i < text.size() && !IsBlank(text[i])) ++i;
+        if (i == start) break;
+        if (s.wordCount < kMaxWords) s.words[static_cast<std::size_t>(s.wordCount++)].Assign(text.substr(start, i - start));
+    }
+    for (int k = s.wordCount; k < kMaxWords + kLookAheadSlots; ++k) {
+        s.words[static_cast<std::size_t>(k)].Clear();
+        s.wordType[static_cast<std::size_t>(k)] = kTypeNotFound;
+    }
+}
+
+void LookUpWords(DrawingState& s, bool collectTinctures) {
+    for (int i = 0; i < s.wordCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(s.words[index].view())) : nullptr;
+        if (row == nullptr) {
+            s.wordType[index] = kTypeNotFound;  // Sub1 and Sub2 keep what they held
+            continue;
+        }
+        s.wordType[index] = row->type;
+        s.wordSub1[index] = row->sub1;
+        s.wordSub2[index] = row->sub2;
+        if (collectTinctures && row->type == kTypeTincture && row->sub1 < 13 &&
+            s.namedTinctureCount < kMaxNamedTinctures) {
+            s.namedTinctures[static_cast<std::size_t>(s.namedTinctureCount++)] = row->sub1;
+        }
+    }
+}
+
+void BeginDrawing(DrawingState& s) {
+    s.PaintState::BeginDrawing();
+    (void)s.picture.Resize(kImageWidth, s.marshallingMode ? kMarshallingPictureHeight : kPictureHeight);
+    s.picture.Fill(kTeal);
+    // A drawing never depends on an earlier one.
+    s.namedTinctures.fill(0);
+    s.namedTinctureCount = 0;
+    s.level = 0;
+    s.partitionCode = -1;
+    s.fieldPieces = 8;
+    s.levelTincture.Reset();
+    s.pictureCount = -1;
+    s.selectionRect = {};
+}
+
+void InterpretSingleArms(DrawingState& s, std::string& text) {
+    DrawingTrace* trace = s.trace;
+    const std::string copy = text;
+    DeleteAllExact(text, ".");
+    SplitWords(s, text);
+    s.namedTinctureCount = 0;
+    LookUpWords(s, true);
+    if (trace) {
+        trace->firstPass = WordsOf(s);
+        trace->namedTinctures.assign(s.namedTinctures.begin(), s.namedTinctures.begin() + s.namedTinctureCount);
+    }
+
+    text = copy;
+    Normalise(text, s.namedTinctures[0], s.namedTinctures[1], s.namedTinctures[2], kMaxBlazonChars);
+    if (trace) trace->normalised = text;
+    SplitWords(s, text);
+    LookUpWords(s, false);
+    if (trace) trace->secondPass = WordsOf(s);
+
+    s.chargePicture.buffer.assign(kChargeBufferSize, 0);
+    s.pictureCount = -1;
+    ParseField(s);
+    s.pictureCount = 0;
+    InterpretCharges(s);
+    DrawShieldOutline(s);
+    s.selectionRect = {};
+    s.chargePicture.buffer.clear();
+    s.chargePicture.buffer.shrink_to_fit();
+}
+
+void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
+    host.BeginWait();
+    BeginDrawing(s);
+    host.BeforeDrawing();
+    DrawShieldOutline(s);
+
+    std::string text(blazon.substr(0, kMaxBlazonChars));
+    s.messages.KeepCopyIn(s.trace ? &s.trace->messages : nullptr);
+    if (s.trace) s.trace->blazon = text;
+
+    const bool quartered = ContainsIgnoringCase(text, "quarterly 1");
+    const bool impaled = !quartered && ContainsIgnoringCase(text, "impaling:");
+    if (s.trace) s.trace->road = quartered ? "quartered" : impaled ? "impaled" : "single";
+    if (quartered || impaled) {
+        host.DrawMarshalled(s, text, quartered);
+    } else {
+        InterpretSingleArms(s, text);
+    }
+    host.ShowPicture();
+    host.AfterDrawing();
+    s.messages.KeepCopyIn(nullptr);
+    host.EndWait();
+}
+
+void DrawCurrentBlazon(DrawingState& state, DrawHost& host) { DrawBlazon(state, host.FetchBlazon(), host); }
+
+}  // namespace esc

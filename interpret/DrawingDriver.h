@@ -1,0 +1,45 @@
+#pragma once
+// The one road from a draw request to a finished picture.
+
+#include <string>
+#include <string_view>
+
+#include "interpret/DrawingState.h"
+
+namespace esc {
+
+// What the driver needs of the window. The command line and the tests use the defaults.
+class DrawHost {
+public:
+    virtual ~DrawHost() = default;
+    virtual std::string FetchBlazon() { return {}; }
+    virtual void BeginWait() {}
+    virtual void EndWait() {}
+    // The window's own steps around a drawing: supporters, mantling, help, the selection of
+    // placed pictures and the save and print commands.
+    virtual void BeforeDrawing() {}
+    virtual void ShowPicture() {}
+    virtual void AfterDrawing() {}
+    // Quartered and impaled texts; returns false when the host does not draw them.
+    virtual bool DrawMarshalled(DrawingState&, std::string_view /*blazon*/, bool /*quartered*/) { return false; }
+};
+
+// Draws the blazon the host fetches.
+void DrawCurrentBlazon(DrawingState& state, DrawHost& host);
+// Draws `blazon` (cut to the blazon buffer) as the current blazon.
+void DrawBlazon(DrawingState& state, std::string_view blazon, DrawHost& host);
+// The single-arms interpreter: two word passes with the normaliser between them, the field,
+// the phrases and the outline. `text` is the blazon buffer; on return it holds the normalised text.
+void InterpretSingleArms(DrawingState& state, std::string& text);
+
+// Splits a text at blanks into the word slots (at most 30 words, each cut to 19 characters) and
+// empties the slots after the last word.
+void SplitWords(DrawingState& state, std::string_view text);
+// Looks every word up; the first pass also collects the named tinctures.
+void LookUpWords(DrawingState& state, bool collectTinctures);
+
+// Starts a drawing: the picture cleared to teal at its size, the per-drawing sets cleared and
+// the state that a drawing must not inherit from an earlier one put back.
+void BeginDrawing(DrawingState& state);
+
+}  // namespace esc

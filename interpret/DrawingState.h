@@ -1,0 +1,58 @@
+#pragma once
+// The drawing state of one interpretation: the painter's state plus the words of the blazon,
+// the word cursor and the interpreter's own scalars.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/PaintState.h"
+
+namespace esc {
+
+inline constexpr int kMaxBlazonChars = 199;  // the blazon buffer
+inline constexpr int kMaxWords = 30;
+inline constexpr int kMaxWordChars = 19;
+inline constexpr int kLookAheadSlots = 4;    // empty words past the last one
+inline constexpr int kMaxNamedTinctures = 10;
+inline constexpr int kPlacementRingSize = 13;
+
+using WordText = FixedString<kMaxWordChars>;
+
+struct RingEntry {
+    int x = 0, y = 0;
+    float scale = 0.0f;
+};
+
+class Vocabulary;
+struct DrawingTrace;
+
+struct DrawingState : PaintState {
+    explicit DrawingState(MessageSink& sink) : PaintState(sink) {}
+
+    // The blazon's words as typed, their classification, and four empty slots after the last.
+    std::array<WordText, kMaxWords + kLookAheadSlots> words{};
+    std::array<int, kMaxWords + kLookAheadSlots> wordType{};
+    std::array<int, kMaxWords + kLookAheadSlots> wordSub1{};
+    std::array<int, kMaxWords + kLookAheadSlots> wordSub2{};
+    int wordCount = 0;
+    int cursor = 0;
+
+    // The interpreter's scalars.
+    int onOrdinaryCode = 0;
+    bool orleFlag = false;
+    int attitudeOwner = 0;
+    std::array<RingEntry, kPlacementRingSize> placementRing{};
+    int ringNext = 0;
+
+    const Vocabulary* vocabulary = nullptr;
+    DrawingTrace* trace = nullptr;  // filled when the caller wants to know how the blazon was read
+
+    // Word access that tolerates any index: outside the slots a word is empty and not found.
+    std::string_view Word(int i) const;
+    int Type(int i) const;
+    int Sub1(int i) const;
+    int Sub2(int i) const;
+};
+
+}  // namespace esc

@@ -1,0 +1,182 @@
+#include "interpret/FieldParser.h"
+
+#include "engine/Messages.h"
+#include "engine/Ordinaries.h"
+#include "engine/Painter.h"
+#include "engine/Palette.h"
+#include "interpret/TextOps.h"
+#include "interpret/Trace.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+namespace {
+
+bool Is(const DrawingState& s, int i, std::string_view keyword) { return EqualsIgnoringCase(s.Word(i), keyword); }
+
+void PaintRows(DrawingState& s, int fromRow, int toRow, int x1, int x2) {
+    for (int y = fromRow; y <= toRow; ++y) PaintSpan(s, x1, y, x2);
+}
+
+// "Argent guttee gules": the semé words and the tincture code the field is painted in.
+int SemeeCode(std::string_view word) {
+    if (EqualsIgnoringCase(word, "guttee")) return kGuttee;
+    if (EqualsIgnoringCase(word, "billettee")) return kBillettee;
+    if (EqualsIgnoringCase(word, "bezantee")) return kBezantee;
+    if (EqualsIgnoringCase(word, "crusilly")) return kCrusilly;
+    return -1;
+}
+
+int Fail(DrawingState& s, std::string_view message) {
+    s.messages.Show(message);
+    return 1;
+}
+
+// A partition word first: "Paly of six or and azure", "Barry wavy argent and gules".
+void PartitionWordField(DrawingState& s) {
+    s.fieldColor1 = s.namedTinctures[0];
+    s.fieldColor2 = s.namedTinctures[1];
+    s.shapeCode = s.lastShapeCode = s.Sub1(0);
+    s.cursor = 1;
+    if (s.Type(1) == kTypeLine) {
+        s.lineCode = s.Sub1(1);
+        s.cursor = 2;
+    }
+    s.fieldPieces = 8;
+    if (s.lastShapeCode == 7 && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 4;
+    if (Is(s, s.cursor, "of")) {
+        if (s.Type(s.cursor + 1) != kTypeNumber) s.messages.Show(msg::kExpectingANumber);
+        s.fieldPieces = s.Sub1(s.cursor + 1);
+        if (s.fieldPieces < 1) s.fieldPieces = 8;  // a count below one never reaches the shapes
+        s.cursor += 2;
+    }
+    s.cursor += 3;  // the tinctures and the "and" between them: the named tinctures stand in
+    s.partitionCode = s.shapeCode;
+    DrawOrdinary(s, 1);
+}
+
+// "Per bend sinister wavy argent and gules".
+int PerField(DrawingState& s) {
+    s.fieldColor1 = s.namedTinctures[0];
+    s.fieldColor2 = s.namedTinctures[1];
+    if (s.Type(1) != kTypeOrdinary) return Fail(s, msg::kPartitionExpected);
+    s.shapeCode = s.partitionCode = s.lastShapeCode = s.Sub1(1);
+    s.cursor = 2;
+    if (s.Word(s.cursor) == "sinister") {  // exact: "Sinister" does not count
+        s.shapeCode = 2;
+        ++s.cursor;
+    }
+    if (s.Type(s.cursor) == kTypeLine) {
+        s.lineCode = s.Sub1(s.cursor);
+        ++s.cursor;
+    } else {
+        s.lineCode = -1;
+    }
+    if (s.Type(s.cursor) == kTypeTincture) s.fieldColor1 = s.Sub1(s.cursor);
+    ++s.cursor;
+    if (s.shapeCode == 30 || s.shapeCode == 31) {
+        if (s.Type(s.cursor) != kTypeTincture) return Fail(s, msg::kExpectingAColor);
+        s.fieldColor3 = s.Sub1(s.cursor);
+        ++s.cursor;
+    }
+    if (!Is(s, s.cursor, "and")) return Fail(s, msg::kExpectingAnd);
+    ++s.cursor;
+    if (s.Type(s.cursor) != kTypeTincture) return Fail(s, msg::kExpectingSecondColor);
+    s.fieldColor2 = s.Sub1(s.cursor);
+    ++s.cursor;
+    s.levelTincture[s.level] = s.fieldColor1;
+    DrawOrdinary(s, 1);
+    return 0;
+}
+
+// A tincture first: plain, fur, chequy or vairé, semé, fretty.
+int TinctureField(DrawingState& s, FieldTrace* trace) {
+    const ShieldGeometry& g = s.geometry;
+    s.levelTincture[s.level] = s.Sub1(0);
+    if (s.Type(0) != kTypeTincture) return Fail(s, msg::kColorOrPartitionRequired);
+    const int code = s.levelTincture[s.level];
+    if (code == kChequy || code == kVaire) {
+        if (s.Type(1) == kTypeTincture) {
+            s.fieldColor1 = s.Sub1(1);
+            s.cursor = 3;
+            if (s.Type(3) == kTypeTincture) {
+                s.fieldColor2 = s.Sub1(3);
+                s.cursor = 4;
+            }
+        } else {
+            s.cursor = 1;
+        }
+        if (trace) { trace->form = code == kChequy ? "chequy" : "vaire"; trace->tincture = code; }
+        PaintRows(s, 2, g.shieldBottom - 5, 1, g.W - 2);
+        return 0;
+    }
+    const int semee = SemeeCode(s.Word(1));
+    if (semee >= 0) {
+        s.fieldColor1 = code;
+        // Semé without a tincture named: gold, or silver on a gold field.
+        s.fieldColor2 = code == kOr ? kArgent : kOr;
+        for (int i = 2; i < s.wordCount; ++i) {
+            if (s.Type(i) == kTypeTincture) {
+                s.fieldColor2 = s.Sub1(i);
+                break;
+            }
+        }
+        s.levelTincture[s.level] = semee;
+        s.cursor = 1;
+        if (trace) trace->form = "semee";
+    } else {
+        s.cursor = 0;
+        if (trace) trace->form = "plain";
+    }
+    if (trace) trace->tincture = s.levelTincture[s.level];
+    PaintRows(s, 2, g.shieldBottom - 2, 2, g.W - 2);
+    ++s.cursor;
+    s.levelTincture[s.level] = s.namedTinctures[1];
+    if (Is(s, s.cursor, "fretty")) {
+        ++s.cursor;
+        if (s.Type(s.cursor) == kTypeTincture) {
+            s.levelTincture[s.level] = s.Sub1(s.cursor);
+            DrawFretty(s);
+        }
+        ++s.cursor;
+    }
+    if (s.Type(s.cursor) == kTypeTincture) ++s.cursor;
+    return 0;
+}
+
+}  // namespace
+
+int ParseField(DrawingState& s) {
+    s.lastShapeCode = s.shapeCode = s.lineCode = -1;
+    s.levelTincture[-1] = -1;
+    s.cursor = 0;
+    s.fieldColor1 = s.fieldColor2 = s.fieldColor3 = 0;
+    FieldTrace* trace = s.trace ? &s.trace->field : nullptr;
+
+    int result = 0;
+    if (s.Type(0) == kTypeOrdinary) {
+        if (trace) trace->form = "partition word";
+        PartitionWordField(s);
+    } else if (Is(s, 0, "per")) {
+        if (trace) trace->form = "per";
+        result = PerField(s);
+    } else {
+        result = TinctureField(s, trace);
+    }
+    if (result == 0) s.lastShapeCode = s.shapeCode;
+    if (trace) {
+        if (result != 0) trace->form = "error";
+        trace->fieldColor1 = s.fieldColor1;
+        trace->fieldColor2 = s.fieldColor2;
+        trace->fieldColor3 = s.fieldColor3;
+        trace->fieldPieces = s.fieldPieces;
+        trace->partitionCode = s.partitionCode;
+        trace->shapeCode = s.shapeCode;
+        trace->lastShapeCode = s.lastShapeCode;
+        trace->lineCode = s.lineCode;
+        trace->result = result;
+        trace->cursor = s.cursor;
+    }
+    return result;
+}
+
+}  // namespace esc

@@ -1,0 +1,162 @@
+#include "interpret/Normaliser.h"
+
+#include <array>
+#include <string_view>
+
+#include "engine/Palette.h"
+#include "interpret/TextOps.h"
+
+namespace esc {
+namespace {
+
+// A replacement names a fixed text, a deletion, or one of the three tinctures passed in.
+enum class Kind { Replace, Delete, First, Second, Third };
+
+struct Substitution {
+    std::string_view pattern;
+    std::string_view replacement;
+    Kind kind = Kind::Replace;
+};
+
+// Applied in this order, each over the whole text before the next. Order matters: a longer
+// phrase comes before the shorter one it contains ("tierced pallwise" before "tierced",
+// "dancettee" before "dancette"), and some outputs feed later entries ("heronhawk" becomes
+// "hawk" and then "falcon"; every "palet" becomes "pallet" and a free-standing "pallet" then
+// "pallets").
+constexpr std::array<Substitution, 119> kSubstitutions = {{
+    {"-", "", Kind::Delete},
+    {".", "", Kind::Delete},
+    {" d'", " "},
+    {"'", "", Kind::Delete},
+    {",", "", Kind::Delete},
+    {"palet", "pallet"},
+    {"tierced pallwise", "per pall"},
+    {"tierced", "per pall"},
+    {"face jess", "head jess"},
+    {"faces jess", "heads jess"},
+    {"countercharged", "counterchanged"},
+    {"guttees", "goutes"},
+    {"sinople", "vert"},
+    {" eau", " argent"},
+    {" sang", " gules"},
+    {" larmes", " azure"},
+    {" huile", " vert"},
+    {" poix", " sable"},
+    {"bendlets", "bendlet"},
+    {"saltier", "saltire"},
+    {"upon", "on"},
+    {"bugle", " "},
+    {"huntinghorn", "horn"},
+    {"fesse", "fess"},
+    {"nebulee", "nebuly"},
+    {"dancettee", "dancetty"},
+    {"dancette", "dancetty"},
+    {"border", "bordure"},
+    {"of the field", "", Kind::First},
+    {"of the first", "", Kind::First},
+    {"of the second", "", Kind::Second},
+    {"of the third", "", Kind::Third},
+    {"fleurs", "fleur"},
+    {" lys ", " lis "},
+    {" tent ", " sperver "},
+    {"lioncel", "lion"},
+    {"star", "mullet"},
+    {"fitchy", "fitchee"},
+    {"flintstone", "pellet"},
+    {"crossescrosslet", "crosscrosslets"},
+    {"bucket", "bouget"},
+    {"snaffle", "horses "},
+    {"crosses", "cross"},
+    {"foxes", "fox"},
+    {"raven", "crow"},
+    {"cornish chough", "crow"},
+    {"chough", "crow"},
+    {"hornet", "bee"},
+    {"diamonds", "lozenges"},
+    {"hare", "coney"},
+    {"urcheon", "hedgehog"},
+    {"urchin", "hedgehog"},
+    {"stag", "buck"},
+    {"reindeer", "buck"},
+    {"roebuck", "buck"},
+    {"hart", "buck"},
+    {"inescutcheon", "escutcheon"},
+    {"eaglet", "eagle"},
+    {"doubleheaded", "twoheaded"},
+    {"catsamountain", "cats"},
+    {"mountain", "mount"},
+    {"cockerell", "cock"},
+    {"moorcock", "cock"},
+    {"gamecock", "cock"},
+    {"leveret", "coney"},
+    {"martin", "martlet"},
+    {"sheldrake", "duck"},
+    {" drake", " duck"},
+    {"teal", "duck"},
+    {"swallow", "martlet"},
+    {"heronshaw", "heron"},
+    {"heronhawk", "hawk"},
+    {"cherubim", "cherub"},
+    {"gemelle", "gamel"},
+    {"gemel", "gamel"},
+    {"gamels", "gamel"},
+    {" bar ", " bars "},
+    {"fleury", "flory"},
+    {"vairy", "vaire"},
+    {" palet ", " pallet "},
+    {" pallet ", " pallets "},
+    {" chevrons ", " chevronnels "},
+    {" paty ", " pattee "},
+    {" formy ", " formee "},
+    {"chevronel", "chevronnel"},
+    {"broomsprig", "broom"},
+    {"maunche", "maunch"},
+    {"queued", "nowed"},
+    {"blackamoor", "moor"},
+    {"chess rook", "chessrook"},
+    {"plumbs", "plummets"},
+    {"turrets", "towers"},
+    {"gambe", "paw"},
+    {"gamb", "paw"},
+    {"boxes", "box"},
+    {"hawks lure", "lure"},
+    {"bay lea", "laurel lea"},
+    {"hawk", "falcon"},
+    {"wyvern", "wivern"},
+    {"dishes", "roundel"},
+    {"dish", "roundel"},
+    {"wreathes", "chaplet"},
+    {"wreath", "chaplet"},
+    {"taucros", "tau cros"},
+    {"roundle", "roundel"},
+    {"doubly", "double"},
+    {"humettee", "couped"},
+    {"crenellee", "embattled"},
+    {"in flame", "flammant"},
+    {"shamrock", "trefoil"},
+    {"calve", "calf"},
+    {"semee of crosscrosslets", "crusilly"},
+    {"semy de lis", "semee of fleurdelis"},
+    {"fountain", "fount"},
+    {"pairle reversed", "pall1"},
+    {"pairle", "pall"},
+    {"respectant", "combatant"},
+    {"quarterpierced", "pierced"},
+    {"quarter pierced", "pierced"},
+}};
+
+}  // namespace
+
+void Normalise(std::string& text, int firstTincture, int secondTincture, int thirdTincture, std::size_t capacity) {
+    for (const Substitution& s : kSubstitutions) {
+        switch (s.kind) {
+            case Kind::Delete: DeleteAllExact(text, s.pattern); break;
+            case Kind::Replace: ReplaceAllIgnoringCase(text, s.pattern, s.replacement, capacity); break;
+            case Kind::First: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(firstTincture), capacity); break;
+            case Kind::Second: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(secondTincture), capacity); break;
+            case Kind::Third: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(thirdTincture), capacity); break;
+        }
+    }
+}
+
+}  // namespace esc

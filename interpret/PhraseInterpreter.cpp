@@ -1,0 +1,7 @@
+#include "interpret/PhraseInterpreter.h"
+
+namespace esc {
+
+void InterpretCharges(DrawingState& state) { state.level = 0; }
+
+}  // namespace esc

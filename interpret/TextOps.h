@@ -1,0 +1,31 @@
+#pragma once
+// Text operations on blazon texts. Case folding is plain single-byte folding of a..z; every
+// operation that grows a text refuses to pass its capacity and reports that it did nothing.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace esc {
+
+inline constexpr std::size_t kNoCapacityLimit = static_cast<std::size_t>(-1);
+
+std::optional<std::size_t> FindIgnoringCase(std::string_view text, std::string_view pattern, std::size_t from = 0);
+std::optional<std::size_t> FindExact(std::string_view text, std::string_view pattern, std::size_t from = 0);
+bool ContainsIgnoringCase(std::string_view text, std::string_view pattern);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+std::string ToLower(std::string_view text);
+
+bool DeleteFirstIgnoringCase(std::string& text, std::string_view pattern);
+bool DeleteFirstExact(std::string& text, std::string_view pattern);
+bool DeleteAllExact(std::string& text, std::string_view pattern);
+bool InsertText(std::string& text, std::string_view insert, std::size_t offset, std::size_t capacity = kNoCapacityLimit);
+bool ReplaceFirstIgnoringCase(std::string& text, std::size_t from, std::string_view pattern,
+                              std::string_view replacement, std::size_t capacity = kNoCapacityLimit);
+// Replaces every occurrence, searching on from the start of each inserted replacement. An
+// occurrence whose replacement would pass the capacity is left as it is.
+bool ReplaceAllIgnoringCase(std::string& text, std::string_view pattern, std::string_view replacement,
+                            std::size_t capacity = kNoCapacityLimit);
+
+}  // namespace esc

@@ -1,0 +1,64 @@
+#pragma once
+// How a blazon was read: filled during a drawing when the caller asks for it, and shown by the
+// command line's --explain.
+
+#include <string>
+#include <vector>
+
+namespace esc {
+
+struct WordTrace {
+    std::string text;
+    int type = -1, sub1 = 0, sub2 = 0;
+};
+
+struct FieldTrace {
+    std::string form;  // "plain", "semee", "chequy", "partition word", "per", "error"
+    int fieldColor1 = 0, fieldColor2 = 0, fieldColor3 = 0, fieldPieces = 8;
+    int partitionCode = -1, shapeCode = -1, lastShapeCode = -1, lineCode = -1;
+    int tincture = -1;  // the code the field was painted in (plain, fur, semé or chequy forms)
+    int result = 0;     // 0 read, 1 after a message
+    int cursor = 0;     // the first word after the field
+};
+
+struct PictureTrace {
+    std::string file;
+    bool drawn = false;    // the file was read and painted
+    bool standIn = false;  // the question picture stood in for the charge
+};
+
+struct PlacementTrace {
+    int x = 0, y = 0;
+    float scale = 0.0f;
+    bool mirrored = false, bendwise = false;
+};
+
+struct LevelTrace {
+    int index = 0;
+    std::string name;
+    int kind = 0, count = 0, tincture = -1, secondTincture = -1, line = -1;
+    std::string variant;
+    bool on = false, chargedOn = false, in = false, between = false;
+    int inCode = 0;
+    std::string layout;  // the routine that drew the level
+    std::vector<PlacementTrace> placements;
+    std::vector<PictureTrace> pictures;
+};
+
+struct DrawingTrace {
+    std::string blazon;      // as fetched, cut to the blazon buffer
+    std::string road;        // "single", "quartered", "impaled"
+    std::vector<WordTrace> firstPass;
+    std::vector<int> namedTinctures;
+    std::string normalised;
+    std::vector<WordTrace> secondPass;
+    FieldTrace field;
+    std::vector<LevelTrace> levels;
+    std::vector<std::string> messages;
+};
+
+// Plain text and JSON renderings for the command line.
+std::string ExplainText(const DrawingTrace& trace);
+std::string ExplainJson(const DrawingTrace& trace);
+
+}  // namespace esc

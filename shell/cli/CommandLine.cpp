@@ -1,0 +1,118 @@
+#include "shell/cli/CommandLine.h"
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/Bitmap.h"
+#include "interpret/DrawingDriver.h"
+#include "interpret/Trace.h"
+#include "interpret/Vocabulary.h"
+#include "shell/cli/DataPaths.h"
+
+namespace esc {
+namespace {
+
+constexpr const char* kVersion = "escaval 2.0";
+constexpr const char* kSampleBlazon = "Azure a bend Or between two mullets argent";
+
+constexpr const char* kUsage =
+    "Usage:\n"
+    "  escaval                        open the program's window\n"
+    "  escaval draw [-o FILE] [--explain] [--json] [--data DIR] BLAZON\n"
+    "                                 draw BLAZON to FILE (PNG, or BMP for .bmp; default shield.png)\n"
+    "                                 --explain prints how the blazon was read (--json: as JSON)\n"
+    "  escaval --help | --version\n";
+
+class StderrSink final : public MessageSink {
+public:
+    void Show(std::string_view text) override { std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data()); }
+};
+
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "escaval: %s\n%s", problem.c_str(), kUsage);
+    return 2;
+}
+
+// The vocabulary of the data folder, or a message and nullopt.
+std::optional<Vocabulary> LoadVocabulary(const std::string& dataOverride, const char* argv0) {
+    const std::string dir = FindDataDir(dataOverride, argv0);
+    if (dir.empty()) {
+        std::fprintf(stderr, "escaval: cannot find the data folder (words1.db); use --data DIR\n");
+        return std::nullopt;
+    }
+    std::string error;
+    auto vocabulary = Vocabulary::Load(dir + "/words1.db", &error);
+    if (!vocabulary) std::fprintf(stderr, "escaval: %s\n", error.c_str());
+    return vocabulary;
+}
+
+int Draw(const std::vector<std::string>& args, const char* argv0) {
+    std::string output = "shield.png", dataDir, blazon;
+    bool explain = false, json = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-o" || a == "--output" || a == "--data") {
+            if (i + 1 >= args.size()) return Usage(a + " needs a value");
+            (a == "--data" ? dataDir : output) = args[++i];
+        } else if (a == "--explain") {
+            explain = true;
+        } else if (a == "--json") {
+            json = true;
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            return Usage("unknown option " + a);
+        } else {
+            blazon += (blazon.empty() ? "" : " ") + a;
+        }
+    }
+    if (blazon.empty()) return Usage("no blazon given");
+    if (json && !explain) explain = true;
+
+    auto vocabulary = LoadVocabulary(dataDir, argv0);
+    if (!vocabulary) return 1;
+    StderrSink sink;
+    auto state = std::make_unique<DrawingState>(sink);
+    state->vocabulary = &*vocabulary;
+    DrawingTrace trace;
+    if (explain) state->trace = &trace;
+    DrawHost host;
+    DrawBlazon(*state, blazon, host);
+    if (explain) std::cout << (json ? ExplainJson(trace) + "\n" : ExplainText(trace));
+    if (!WritePicture(state->picture, output)) {
+        std::fprintf(stderr, "escaval: cannot write '%s'\n", output.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool IsCommandLine(int argc, char** argv) { return argc > 1 && argv[1][0] != '\0'; }
+
+int RunCommandLine(int argc, char** argv) {
+    if (argc < 2) {
+        // Until the window is built, the main job draws a sample blazon.
+        const int status = Draw({kSampleBlazon}, argv[0]);
+        if (status == 0) std::printf("Drew \"%s\" to shield.png\n", kSampleBlazon);
+        return status;
+    }
+    const std::string command = argv[1];
+    std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::printf("%s\n", kVersion);
+        return 0;
+    }
+    if (command == "draw") return Draw(args, argv[0]);
+    return Usage("unknown command " + command);
+}
+
+}  // namespace esc

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite headless: the Release build's
+# tests, the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, and a short
+# libFuzzer run of every fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/setup.sh
+ensure_packages
+
+export QT_QPA_PLATFORM=offscreen
+jobs="$(nproc)"
+
+echo "== Release build and tests"
+configure_and_build build Release
+(cd build && ctest --output-on-failure -j "$jobs")
+
+echo "== Sanitizer build (ASan + UBSan) and tests"
+configure_and_build build-asan Debug -DESCAVAL_SANITIZE=ON -DESCAVAL_BENCH=OFF -DESCAVAL_WITH_QT=OFF \
+  -DESCAVAL_PREBUILT_DATA="$PWD/build/data"
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$jobs")
+
+echo "== Fuzzing (libFuzzer, clang)"
+CC=clang CXX=clang++ configure_and_build build-fuzz Release -DESCAVAL_FUZZ=ON -DESCAVAL_TESTS=OFF -DESCAVAL_BENCH=OFF \
+  -DESCAVAL_WITH_QT=OFF -DESCAVAL_PREBUILT_DATA="$PWD/build/data"
+seconds="${ESCAVAL_FUZZ_SECONDS:-15}"
+for target in build-fuzz/fuzz/fuzz_*; do
+  name="$(basename "$target")"
+  work="build-fuzz/corpus/$name"
+  mkdir -p "$work"
+  if [ -d "fuzz/corpus/$name" ]; then cp -n fuzz/corpus/"$name"/* "$work"/ 2>/dev/null || true; fi
+  echo "-- $name (${seconds}s)"
+  "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 "$work" 2>&1 | tail -n 2
+done
+echo "All tests passed."
