@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/Bitmap.h"
@@ -123,7 +124,9 @@ struct PaintState {
     bool fillToLeft = false;
     int drawMode = 0;  // the mode argument of DrawOrdinary
 
-    // Charge placement inputs and the placed pictures.
+    // Charge placement inputs and the placed pictures. Picture files are looked up under dataDir
+    // ("lpics/lion.esv" is dataDir + "/lpics/lion.esv").
+    std::string dataDir;
     int placementX = 0, placementY = 0;
     float chargeScale = 1.0f;
     bool mirrorFlag = false, bendwiseFlag = false, pictureLoaded = false;

@@ -40,8 +40,7 @@ int Usage(const std::string& problem) {
 }
 
 // The vocabulary of the data folder, or a message and nullopt.
-std::optional<Vocabulary> LoadVocabulary(const std::string& dataOverride, const char* argv0) {
-    const std::string dir = FindDataDir(dataOverride, argv0);
+std::optional<Vocabulary> LoadVocabulary(const std::string& dir) {
     if (dir.empty()) {
         std::fprintf(stderr, "escaval: cannot find the data folder (words1.db); use --data DIR\n");
         return std::nullopt;
@@ -73,11 +72,13 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     if (blazon.empty()) return Usage("no blazon given");
     if (json && !explain) explain = true;
 
-    auto vocabulary = LoadVocabulary(dataDir, argv0);
+    const std::string dir = FindDataDir(dataDir, argv0);
+    auto vocabulary = LoadVocabulary(dir);
     if (!vocabulary) return 1;
     StderrSink sink;
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &*vocabulary;
+    state->dataDir = dir;
     DrawingTrace trace;
     if (explain) state->trace = &trace;
     DrawHost host;
