@@ -1,11 +1,190 @@
-// Placeholder bodies until the charge pictures are written.
+// Painting a decoded charge picture: scaled, mirrored or turned bendwise, each colour index
+// painted in a tincture of the current level through the row painter, so one picture serves
+// every tincture. Every painted pixel also lands in the image of the picture's layer record.
+
 #include "engine/ChargePicture.h"
 
-namespace esc {
+#include <algorithm>
+#include <cmath>
 
-int DecodeGifPicture(ChargePicture&, const std::uint8_t*, std::size_t) { return 1; }
-int ReadGifPicture(PaintState&, const std::string&) { return 1; }
-int PlaceChargePicture(PaintState&, const std::string&) { return 1; }
-int PaintChargePicture(PaintState&, float) { return 0; }
+#include "engine/Messages.h"
+#include "engine/Painter.h"
+#include "engine/Palette.h"
+
+namespace esc {
+namespace {
+
+constexpr int kOutline = 0, kSecondPart = 10, kBody = 11, kDetail = 14, kBackground = 255;
+constexpr double kDegrees = 0.017453292;
+
+struct Point {
+    int x, y;
+};
+
+Point Rotate(int x, int y, int px, int py, double a) {
+    const double c = std::cos(a * kDegrees), s = std::sin(a * kDegrees);
+    return {static_cast<int>(std::trunc((x - px) * c - (y - py) * s + px)),
+            static_cast<int>(std::trunc((x - px) * s + (y - py) * c + py))};
+}
+
+// The colour index at picture column u, row t; anything outside the decoded picture is background.
+int SourceAt(const ChargePicture& p, int u, int t) {
+    if (u < 0 || t < 0 || u >= p.PW || t >= p.PH) return kBackground;
+    const long long i = static_cast<long long>(t) * p.PW + u;
+    return i < static_cast<long long>(p.buffer.size()) ? p.buffer[static_cast<std::size_t>(i)] : kBackground;
+}
+
+// The tincture an index is painted in, with the picture header's overrides for charges in
+// their natural colours (tincture code 20).
+int TinctureFor(const PaintState& state, int v, int saved) {
+    const auto& h = state.chargePicture.header;
+    const bool overrides = h[6] != 0x70;
+    auto given = [&](int offset) { return overrides && h[static_cast<std::size_t>(offset)] != 0; };
+    auto value = [&](int offset) { return h[static_cast<std::size_t>(offset)] - 1; };
+    const int second = state.CurrentLevel().levelSecondTincture;
+    if (v == kBody) return saved == kProperBrown && given(6) ? value(6) : saved;
+    if (v == kSecondPart) {
+        int t = saved == kProperBrown && given(7) ? value(7) : saved;
+        if (second >= 0) t = second == kProperBrown ? (given(7) ? value(7) : t) : second;
+        return t;
+    }
+    int t = saved == kProperBrown && given(8) ? value(8) : saved;
+    if (state.detailTincture >= 0) t = state.detailTincture == kProperBrown && given(7) ? value(7) : state.detailTincture;
+    return t;
+}
+
+bool PaintsPixelByPixel(int tincture) {
+    return tincture == kPlainWhite || tincture == kCounterchanged || (tincture >= kErmine && tincture <= kPean);
+}
+
+bool OutlineIsGrey(const PaintState& state, int saved, int under) {
+    if (saved == kSable || under == kSable || under == kErmines || under == kPean) return true;
+    if (saved != kCounterchanged) return false;
+    const auto& n = state.namedTinctures;
+    return (under == n[0] && n[1] == kSable) || (under == n[1] && n[0] == kSable);
+}
+
+}  // namespace
+
+int PaintChargePicture(PaintState& state, float s) {
+    const ChargePicture& p = state.chargePicture;
+    const ShieldGeometry& g = state.geometry;
+    const int px = state.placementX, py = state.placementY;
+    const bool bendwise = state.bendwiseFlag, mirror = state.mirrorFlag;
+    const bool turnOther = p.header[9] != 0;
+
+    int width = p.PW, height = p.PH, hw = 0, hh = 0;
+    double b = 0;
+    if (bendwise) {
+        const int left = px - p.PW / 2, top = py - p.PH / 2;
+        const Point ul{left, top}, ur{left + p.PW, top}, ll{left, top + p.PH}, lr{left + p.PW, top + p.PH};
+        const double a = turnOther ? 45 : 315;
+        const Point rul = Rotate(ul.x, ul.y, px, py, a), rur = Rotate(ur.x, ur.y, px, py, a);
+        const Point rll = Rotate(ll.x, ll.y, px, py, a), rlr = Rotate(lr.x, lr.y, px, py, a);
+        if (turnOther) {
+            height = rlr.y - rul.y;
+            width = rur.x - rll.x;
+        } else {
+            height = rll.y - rur.y;
+            width = rlr.x - rul.x;
+        }
+        hw = width / 2;
+        hh = height / 2;
+        b = turnOther ? 311 : 39;
+    }
+    height = static_cast<int>(std::trunc(height * static_cast<double>(s)));
+    width = static_cast<int>(std::trunc(width * static_cast<double>(s)));
+    const int left = px - width / 2, top = py - height / 2;
+    state.selectionRect = {left, top, left + width, top + height};
+    if (width <= 0 || height <= 0 || !(s > 0)) return height - 3;
+
+    // The layer record of this picture: its backing and its image on the transparent key colour.
+    const int layerIndex = state.pictureCount;
+    const bool hasLayer = layerIndex >= 0 && layerIndex < kMaxLayers;
+    if (hasLayer) {
+        LayerRecord& layer = state.layers[static_cast<std::size_t>(layerIndex)];
+        if (layer.image.Resize(width, height) && layer.background.Resize(width, height)) {
+            layer.image.Fill(kTeal);
+            layer.background = state.picture.Copy({left, top, left + width, top + height});
+        }
+    }
+
+    // Only rows and columns that can land on the picture are visited, whatever the scale.
+    const int firstRow = std::max(2, -top - 1), lastRow = std::min(height - 3, state.picture.Height() - top + 1);
+    const int saved = state.levelTincture[state.level];
+    const double cb = std::cos(b * kDegrees), sb = std::sin(b * kDegrees);
+    auto sourceAt = [&](int c, int r) {
+        const int t = static_cast<int>(std::trunc(r / static_cast<double>(s)));
+        const int u = static_cast<int>(std::trunc(c / static_cast<double>(s)));
+        if (!bendwise) return SourceAt(p, u, t);
+        const int xs = static_cast<int>(std::trunc((u - hw) * cb - (t - hh) * sb + p.PW / 2));
+        const int ys = static_cast<int>(std::trunc((u - hw) * sb + (t - hh) * cb + p.PH / 2));
+        if (xs < 1 || xs >= p.PW - 1 || ys < 1 || ys >= p.PH) return kBackground;
+        return SourceAt(p, xs, ys);
+    };
+    auto unrotatedAt = [&](int c, int r) {
+        return SourceAt(p, static_cast<int>(std::trunc(c / static_cast<double>(s))),
+                        static_cast<int>(std::trunc(r / static_cast<double>(s))));
+    };
+    // A run that begins left of the picture is painted from its first column on the picture.
+    const int columnFrom = mirror ? std::max(0, left + width - g.W - 1) : std::max(0, -left);
+    const int columnTo = mirror ? std::min(width, left + width + 1) : std::min(width, g.W - left + 1);
+
+    state.layerTarget = {hasLayer ? layerIndex : -1, 0, 0, mirror};
+    for (int r = firstRow; r < lastRow; ++r) {
+        const int y = top + r;
+        for (int c = columnFrom; c < columnTo;) {
+            const int v = sourceAt(c, r);
+            const int x = mirror ? left + width - c : left + c;
+            state.layerTarget.lx = c;
+            state.layerTarget.ly = r;
+            if (v == kBody || v == kSecondPart || v == kDetail) {
+                const int tincture = TinctureFor(state, v, saved);
+                state.levelTincture[state.level] = tincture;
+                if (PaintsPixelByPixel(tincture) || mirror || bendwise) {
+                    PaintSpan(state, x, y, x + 1);
+                    ++c;
+                } else {
+                    int i = c + 1;
+                    while (i < columnTo && unrotatedAt(i, r) == v) ++i;
+                    PaintSpan(state, x, y, x + (i - c));
+                    c = i;
+                }
+                state.levelTincture[state.level] = saved;
+                continue;
+            }
+            if (v == kOutline) {
+                const long long index = static_cast<long long>(y) * g.W + x;
+                if (index >= kPictureBufferSize) {
+                    state.ShowOnce(state.shownOutOfBounds5, msg::kOutOfBounds5);
+                } else if (index >= 0 && x >= 0) {
+                    const int under = state.pictureBuffer[static_cast<std::size_t>(index)];
+                    if (OutlineIsGrey(state, saved, under)) {
+                        PlotRun(state, x, y, x + 1, kCounterchanged);
+                    } else {
+                        state.levelTincture[state.level] = kSable;
+                        PaintSpan(state, x, y, x + 1);
+                        state.levelTincture[state.level] = saved;
+                    }
+                }
+            }
+            ++c;
+        }
+    }
+    state.layerTarget = {};
+    return height - 3;
+}
+
+int PlaceChargePicture(PaintState& state, const std::string& fileName) {
+    const float s = state.chargeScale * 0.5f;
+    if (!state.pictureLoaded) {
+        const int result = ReadGifPicture(state, fileName);
+        if (result != 0) return result;
+    }
+    PaintChargePicture(state, s);
+    if (state.CurrentLevel().levelLine != 97) ++state.pictureCount;
+    state.pictureLoaded = true;
+    return 0;
+}
 
 }  // namespace esc

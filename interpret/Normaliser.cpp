@@ -19,17 +19,19 @@ struct Substitution {
 };
 
 // Applied in this order, each over the whole text before the next. Order matters: a longer
-// phrase comes before the shorter one it contains ("tierced pallwise" before "tierced",
+// phrase comes before the shorter one it contains ("tierced per pall" and "tierced pallwise"
+// before "tierced", so that neither is left as "per pall per pall" or "per pall pallwise";
 // "dancettee" before "dancette"), and some outputs feed later entries ("heronhawk" becomes
 // "hawk" and then "falcon"; every "palet" becomes "pallet" and a free-standing "pallet" then
 // "pallets").
-constexpr std::array<Substitution, 119> kSubstitutions = {{
+constexpr std::array<Substitution, 120> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
     {"'", "", Kind::Delete},
     {",", "", Kind::Delete},
     {"palet", "pallet"},
+    {"tierced per pall", "per pall"},
     {"tierced pallwise", "per pall"},
     {"tierced", "per pall"},
     {"face jess", "head jess"},

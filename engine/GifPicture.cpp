@@ -1,0 +1,217 @@
+// The GIF subset the charge pictures use (GIF89a, https://www.w3.org/Graphics/GIF/spec-gif89a.txt):
+// a global colour table, extension blocks (skipped), one image without a local colour table or
+// interlacing, LZW codes of up to 12 bits. Damaged data stops the decoding where it goes wrong;
+// nothing is ever stored outside the charge picture buffer.
+
+#include <array>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "engine/ChargePicture.h"
+
+namespace esc {
+namespace {
+
+constexpr int kMaxCodes = 4096;
+
+class ByteReader {
+public:
+    ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool Byte(std::uint8_t& out) {
+        if (at_ >= size_) return false;
+        out = data_[at_++];
+        return true;
+    }
+    bool Skip(std::size_t n) {
+        if (n > size_ - at_) { at_ = size_; return false; }
+        at_ += n;
+        return true;
+    }
+    bool Read(std::uint8_t* out, std::size_t n) {
+        if (n > size_ - at_) return false;
+        std::copy_n(data_ + at_, n, out);
+        at_ += n;
+        return true;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_, at_ = 0;
+};
+
+// Reads LZW codes least-significant bit first from the image's data sub-blocks.
+class CodeReader {
+public:
+    explicit CodeReader(ByteReader& in) : in_(in) {}
+    // False at the end of the data (a zero-length sub-block or the end of the file).
+    bool Next(int width, int& code) {
+        while (bitCount_ < width) {
+            if (blockLeft_ == 0) {
+                if (ended_) return false;
+                std::uint8_t length = 0;
+                if (!in_.Byte(length) || length == 0) { ended_ = true; return false; }
+                blockLeft_ = length;
+            }
+            std::uint8_t b = 0;
+            if (!in_.Byte(b)) { ended_ = true; return false; }
+            --blockLeft_;
+            bits_ |= static_cast<std::uint32_t>(b) << bitCount_;
+            bitCount_ += 8;
+        }
+        code = static_cast<int>(bits_ & ((1u << width) - 1));
+        bits_ >>= width;
+        bitCount_ -= width;
+        return true;
+    }
+    // Skips what is left of the sub-blocks up to the terminator.
+    void Finish() {
+        if (ended_) return;
+        in_.Skip(blockLeft_);
+        std::uint8_t length = 0;
+        while (in_.Byte(length) && length != 0) in_.Skip(length);
+        ended_ = true;
+    }
+
+private:
+    ByteReader& in_;
+    std::uint32_t bits_ = 0;
+    int bitCount_ = 0, blockLeft_ = 0;
+    bool ended_ = false;
+};
+
+// Collects pixels into rows of PW and stores each completed row in the buffer.
+class RowSink {
+public:
+    RowSink(ChargePicture& p) : p_(p), row_(static_cast<std::size_t>(p.PW), 0) {}
+    bool Full() const { return rows_ >= p_.PH; }
+    void Put(std::uint8_t v) {
+        if (Full() || row_.empty()) return;
+        row_[fill_++] = v;
+        if (fill_ == row_.size()) Store();
+    }
+    void StorePartial() {
+        if (fill_ > 0 && !Full()) Store();
+    }
+
+private:
+    void Store() {
+        const std::size_t at = static_cast<std::size_t>(rows_) * row_.size();
+        if (at < p_.buffer.size()) {
+            const std::size_t n = std::min(fill_, p_.buffer.size() - at);
+            std::copy_n(row_.begin(), n, p_.buffer.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+        ++rows_;
+        fill_ = 0;
+    }
+
+    ChargePicture& p_;
+    std::vector<std::uint8_t> row_;
+    std::size_t fill_ = 0;
+    int rows_ = 0;
+};
+
+void DecodeImageData(ByteReader& in, ChargePicture& p) {
+    std::uint8_t m = 0;
+    if (!in.Byte(m)) return;
+    CodeReader codes(in);
+    if (m < 1 || m > 11) { codes.Finish(); return; }
+    const int clear = 1 << m, end = clear + 1, firstFree = clear + 2;
+    std::array<std::uint16_t, kMaxCodes> prefix{};
+    std::array<std::uint8_t, kMaxCodes> suffix{};
+    std::array<std::uint8_t, kMaxCodes + 1> stack{};
+    for (int i = 0; i < clear; ++i) suffix[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+
+    RowSink rows(p);
+    int width = m + 1, next = firstFree, limit = 1 << width;
+    int previous = -1;
+    std::uint8_t first = 0;
+    int code = 0;
+    while (!rows.Full() && codes.Next(width, code)) {
+        if (code == end) break;
+        if (code == clear) {
+            width = m + 1;
+            next = firstFree;
+            limit = 1 << width;
+            previous = -1;
+            continue;
+        }
+        if (previous == -1) {  // the first code after a clear is a single pixel
+            if (code >= clear) break;
+            rows.Put(static_cast<std::uint8_t>(code));
+            previous = code;
+            first = static_cast<std::uint8_t>(code);
+            continue;
+        }
+        if (code > next) break;  // not a code of the table: damaged data
+        int depth = 0, walk = code;
+        if (code == next) {  // the string of the previous code and its own first character
+            stack[static_cast<std::size_t>(depth++)] = first;
+            walk = previous;
+        }
+        while (walk >= clear && depth < kMaxCodes) {
+            stack[static_cast<std::size_t>(depth++)] = suffix[static_cast<std::size_t>(walk)];
+            walk = prefix[static_cast<std::size_t>(walk)];
+        }
+        if (walk >= clear) break;  // a cycle in damaged data
+        stack[static_cast<std::size_t>(depth++)] = static_cast<std::uint8_t>(walk);
+        first = static_cast<std::uint8_t>(walk);
+        if (next < limit && next < kMaxCodes) {
+            prefix[static_cast<std::size_t>(next)] = static_cast<std::uint16_t>(previous);
+            suffix[static_cast<std::size_t>(next)] = first;
+            ++next;
+            if (next == limit && width < 12) {
+                ++width;
+                limit <<= 1;
+            }
+        }
+        previous = code;
+        while (depth > 0) rows.Put(stack[static_cast<std::size_t>(--depth)]);
+    }
+    rows.StorePartial();
+    codes.Finish();
+}
+
+}  // namespace
+
+int DecodeGifPicture(ChargePicture& p, const std::uint8_t* data, std::size_t size) {
+    ByteReader in(data, size);
+    std::array<std::uint8_t, 13> header{};
+    if (!in.Read(header.data(), header.size())) {
+        if (size >= 3 && data[0] == 'G' && data[1] == 'I' && data[2] == 'F') return 0;
+        return 1;
+    }
+    if (header[0] != 'G' || header[1] != 'I' || header[2] != 'F') return 1;
+    p.header = header;
+    if (header[10] & 0x80) in.Skip(3u << ((header[10] & 0x07) + 1));
+    if (p.buffer.size() != static_cast<std::size_t>(kChargeBufferSize)) p.buffer.assign(kChargeBufferSize, 0);
+    std::uint8_t introducer = 0;
+    while (in.Byte(introducer)) {
+        if (introducer == 0x21) {
+            std::uint8_t label = 0, length = 0;
+            if (!in.Byte(label)) break;
+            while (in.Byte(length) && length != 0) in.Skip(length);
+        } else if (introducer == 0x2C) {
+            std::array<std::uint8_t, 9> d{};
+            if (!in.Read(d.data(), d.size())) break;
+            p.PW = d[4] | (d[5] << 8);
+            p.PH = d[6] | (d[7] << 8);
+            if (d[8] & 0x80) in.Skip(3u << ((d[8] & 0x07) + 1));  // a local table is not used
+            DecodeImageData(in, p);
+            break;  // a second image is not used
+        } else {
+            break;
+        }
+    }
+    return 0;
+}
+
+int ReadGifPicture(PaintState& state, const std::string& fileName) {
+    const std::string path = state.dataDir.empty() ? fileName : state.dataDir + "/" + fileName;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return 1;
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return DecodeGifPicture(state.chargePicture, bytes.data(), bytes.size());
+}
+
+}  // namespace esc

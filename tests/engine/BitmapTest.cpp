@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include "engine/Bitmap.h"
+
+namespace esc {
+namespace {
+
+TEST(Bitmap, RefusesSizesThatCannotBeMade) {
+    Bitmap b(4, 3, kTeal);
+    EXPECT_FALSE(b.Resize(-1, 10));
+    EXPECT_FALSE(b.Resize(Bitmap::kMaxSide + 1, 1));
+    EXPECT_FALSE(b.Resize(Bitmap::kMaxSide, Bitmap::kMaxSide));  // too many pixels
+    EXPECT_EQ(b.Width(), 4);
+    EXPECT_EQ(b.Pixel(3, 2), kTeal);
+    Bitmap bad(-5, 5);
+    EXPECT_TRUE(bad.Empty());
+}
+
+TEST(Bitmap, LinesLeaveOutTheirLastPixelAndClip) {
+    Bitmap b(20, 10, kWhite);
+    b.Line(2, 3, 8, 3, kBlack);
+    EXPECT_EQ(b.Pixel(2, 3), kBlack);
+    EXPECT_EQ(b.Pixel(7, 3), kBlack);
+    EXPECT_EQ(b.Pixel(8, 3), kWhite);
+    b.Line(5, 5, 5, 9, kBlack, 2);  // a pen two pixels wide thickens to the left
+    EXPECT_EQ(b.Pixel(4, 6), kBlack);
+    EXPECT_EQ(b.Pixel(5, 6), kBlack);
+    EXPECT_EQ(b.Pixel(6, 6), kWhite);
+    EXPECT_EQ(b.Pixel(5, 9), kWhite);
+    b.HorizontalRun(-10, 0, 100, kBlack);  // clipped, no overrun
+    EXPECT_EQ(b.Pixel(19, 0), kBlack);
+}
+
+TEST(Bitmap, StretchScalesEachAxis) {
+    Bitmap src(2, 1);
+    src.SetPixel(0, 0, kBlack);
+    src.SetPixel(1, 0, kWhite);
+    Bitmap dst(10, 4, kTeal);
+    dst.StretchDraw(src, {0, 0, 8, 2});
+    EXPECT_EQ(dst.Pixel(3, 1), kBlack);
+    EXPECT_EQ(dst.Pixel(4, 1), kWhite);
+    EXPECT_EQ(dst.Pixel(8, 0), kTeal);
+    EXPECT_EQ(dst.Pixel(0, 2), kTeal);
+}
+
+TEST(BmpFile, RoundTripsExactlyWithRowPadding) {
+    Bitmap b(5, 3);  // 15-byte rows are padded to 16
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) b.SetPixel(x, y, {static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 90), 7});
+    const std::vector<std::uint8_t> bytes = EncodeBmp(b);
+    ASSERT_EQ(bytes.size(), 54u + 16 * 3);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[28], 24);  // bits per pixel
+    const auto back = DecodeBmp(bytes.data(), bytes.size());
+    ASSERT_TRUE(back.has_value());
+    EXPECT_TRUE(*back == b);
+}
+
+TEST(BmpFile, DamagedFilesAreRefused) {
+    Bitmap b(3, 3, kTeal);
+    std::vector<std::uint8_t> bytes = EncodeBmp(b);
+    struct Case { const char* name; std::size_t at; std::uint8_t value; };
+    const Case cases[] = {{"signature", 0, 'X'}, {"compressed", 30, 1}, {"16 bits", 28, 16}, {"huge width", 21, 0x7F}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        std::vector<std::uint8_t> bad = bytes;
+        bad[k.at] = k.value;
+        EXPECT_FALSE(DecodeBmp(bad.data(), bad.size()).has_value());
+    }
+    EXPECT_FALSE(DecodeBmp(bytes.data(), bytes.size() - 1).has_value());  // truncated pixels
+    EXPECT_FALSE(DecodeBmp(bytes.data(), 10).has_value());
+}
+
+TEST(PngFile, HoldsTheRowsBehindFilterBytes) {
+    Bitmap b(3, 2, kTeal);
+    b.SetPixel(2, 1, {1, 2, 3});
+    const std::vector<std::uint8_t> png = EncodePng(b);
+    ASSERT_GT(png.size(), 33u);
+    EXPECT_EQ(png[1], 'P');
+    // IHDR: width 3, height 2, 8-bit truecolour.
+    EXPECT_EQ(png[19], 3);
+    EXPECT_EQ(png[23], 2);
+    EXPECT_EQ(png[24], 8);
+    EXPECT_EQ(png[25], 2);
+    // IDAT follows IHDR: inflate it and check the last pixel.
+    const std::size_t idat = 33;
+    const std::uint32_t length = (png[idat] << 24) | (png[idat + 1] << 16) | (png[idat + 2] << 8) | png[idat + 3];
+    ASSERT_EQ(std::string(png.begin() + idat + 4, png.begin() + idat + 8), "IDAT");
+    std::vector<std::uint8_t> raw(2 * (1 + 9));
+    uLongf rawSize = raw.size();
+    ASSERT_EQ(uncompress(raw.data(), &rawSize, png.data() + idat + 8, length), Z_OK);
+    ASSERT_EQ(rawSize, raw.size());
+    EXPECT_EQ(raw[10], 0);  // filter byte of row 1
+    EXPECT_EQ(raw[17], 1);
+    EXPECT_EQ(raw[19], 3);
+}
+
+}  // namespace
+}  // namespace esc

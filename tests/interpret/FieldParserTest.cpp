@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "TestDrawing.h"
+
+namespace esc {
+namespace {
+
+using test::Colour;
+using test::Drawing;
+
+TEST(FieldParser, EveryFormReadsItsWords) {
+    struct Case {
+        const char* blazon;
+        const char* form;
+        int colour1, colour2, pieces, partition, shape, line, cursor;
+    };
+    const int bend = 1, pale = 3, paly = 9, gyronny = 7, wavy = 6, pall = 30;
+    const Case cases[] = {
+        {"Azure", "plain", 0, 0, 8, -1, -1, -1, 1},
+        {"Azure a bend or", "plain", 0, 0, 8, -1, -1, -1, 1},
+        {"Per bend sinister argent and gules", "per", kArgent, kGules, 8, bend, 2, -1, 6},
+        {"Per Bend Sinister argent and gules", "error", kArgent, kGules, 8, bend, bend, -1, 3},
+        {"Per pale wavy or and azure", "per", kOr, kAzure, 8, pale, pale, wavy, 6},
+        {"Paly of six or and azure", "partition word", kOr, kAzure, 6, paly, paly, -1, 6},
+        {"Gyronny or and sable", "partition word", kOr, kSable, 4, gyronny, gyronny, -1, 4},
+        {"Gyronny of eight or and sable", "partition word", kOr, kSable, 8, gyronny, gyronny, -1, 6},
+        {"Chequy or and azure", "chequy", kOr, kAzure, 8, -1, -1, -1, 4},
+        {"Argent guttee gules", "semee", kArgent, kGules, 8, -1, -1, -1, 3},
+        {"Or fretty azure", "plain", 0, 0, 8, -1, -1, -1, 3},
+        {"Tierced per pall gules argent and azure", "per", kGules, kAzure, 8, pall, pall, -1, 6},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        Drawing d;
+        d.Draw(k.blazon);
+        const FieldTrace& f = d.trace.field;
+        EXPECT_EQ(f.form, k.form);
+        EXPECT_EQ(f.fieldColor1, k.colour1);
+        EXPECT_EQ(f.fieldColor2, k.colour2);
+        EXPECT_EQ(f.fieldPieces, k.pieces);
+        EXPECT_EQ(f.partitionCode, k.partition);
+        EXPECT_EQ(f.shapeCode, k.shape);
+        EXPECT_EQ(f.lineCode, k.line);
+        EXPECT_EQ(f.cursor, k.cursor);
+    }
+}
+
+TEST(FieldParser, EveryMessage) {
+    struct Case { const char* blazon; const char* message; };
+    const Case cases[] = {
+        {"A lion rampant", "Color or partition required."},
+        {"Per lion argent and gules", "Partition expected."},
+        {"Per pall argent and or", "Expecting a color."},
+        {"Per chevron argent gules", "Expecting 'and'."},
+        {"Per pale argent and lion", "Expecting second color."},
+        {"Paly of lions or and azure", "Expecting a number."},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        Drawing d;
+        d.Draw(k.blazon);
+        ASSERT_EQ(d.sink.messages.size(), 1u);
+        EXPECT_EQ(d.sink.messages[0], k.message);
+        EXPECT_EQ(d.trace.messages, d.sink.messages);
+        EXPECT_EQ(d.At(1, 100), kBlack);  // the drawing went on: the outline is there
+    }
+}
+
+TEST(FieldParser, PlainFieldPaintedFromRowTwoToBottomMinusTwo) {
+    Drawing d;
+    d.Draw("Azure");
+    EXPECT_EQ(d.At(100, 2), Colour(kAzure));
+    EXPECT_EQ(d.At(207, d.s().geometry.shieldBottom - 2), Colour(kAzure));
+    EXPECT_NE(d.At(207, d.s().geometry.shieldBottom - 1), Colour(kAzure));
+}
+
+TEST(FieldParser, ChequyRowsAndSemeTincture) {
+    Drawing d;
+    d.Draw("Chequy or and azure");
+    EXPECT_EQ(d.trace.field.tincture, kChequy);
+    EXPECT_EQ(d.At(10, 10), Colour(kOr));
+    EXPECT_EQ(d.At(60, 10), Colour(kAzure));
+    d.Draw("Argent guttee gules");
+    EXPECT_EQ(d.trace.field.tincture, kGuttee);
+    EXPECT_EQ(d.At(47, 4), Colour(kGules));
+    EXPECT_EQ(d.At(30, 16), Colour(kArgent));
+    d.Draw("Azure crusilly");  // no tincture for the crosses: gold
+    EXPECT_EQ(d.trace.field.fieldColor2, kOr);
+}
+
+TEST(FieldParser, LookAheadPastTheLastWordFindsEmptyWords) {
+    Drawing d;
+    d.Draw("Azure");
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_TRUE(d.s().Word(i).empty());
+        EXPECT_EQ(d.s().Type(i), -1);
+    }
+}
+
+}  // namespace
+}  // namespace esc
