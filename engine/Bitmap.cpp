@@ -15,17 +15,16 @@ Bitmap::Bitmap(int width, int height, Rgb fill) {
     if (!SizeIsAcceptable(width, height)) return;
     width_ = width;
     height_ = height;
-    pixels_.resize(static_cast<std::size_t>(width) * height * 3);
-    Fill(fill);
+    pixels_.assign(static_cast<std::size_t>(width) * height, Pack(fill));
 }
 
 bool Bitmap::Resize(int width, int height) {
     if (!SizeIsAcceptable(width, height)) return false;
     if (width == width_ && height == height_) return true;
-    std::vector<std::uint8_t> next(static_cast<std::size_t>(width) * height * 3, 0);
+    std::vector<std::uint32_t> next(static_cast<std::size_t>(width) * height, Pack(kBlack));
     const int w = std::min(width, width_), h = std::min(height, height_);
     for (int y = 0; y < h; ++y)
-        std::copy_n(Row(y), static_cast<std::size_t>(w) * 3, next.data() + static_cast<std::size_t>(y) * width * 3);
+        std::copy_n(Row(y), static_cast<std::size_t>(w), next.data() + static_cast<std::size_t>(y) * width);
     pixels_.swap(next);
     width_ = width;
     height_ = height;
@@ -35,14 +34,11 @@ bool Bitmap::Resize(int width, int height) {
 Rgb Bitmap::Pixel(int x, int y) const {
     assert(Contains(x, y));
     if (!Contains(x, y)) return kBlack;
-    const std::uint8_t* p = &pixels_[(static_cast<std::size_t>(y) * width_ + x) * 3];
-    return {p[0], p[1], p[2]};
+    return Unpack(pixels_[static_cast<std::size_t>(y) * width_ + x]);
 }
 
 void Bitmap::Fill(Rgb c) {
-    for (std::size_t i = 0; i < pixels_.size(); i += 3) {
-        pixels_[i] = c.r; pixels_[i + 1] = c.g; pixels_[i + 2] = c.b;
-    }
+    std::fill(pixels_.begin(), pixels_.end(), Pack(c));
 }
 
 void Bitmap::FillRect(Rect r, Rgb c) {
@@ -54,8 +50,7 @@ void Bitmap::HorizontalRun(int x1, int y, int x2, Rgb c) {
     x1 = std::max(x1, 0);
     x2 = std::min(x2, width_);
     if (x1 >= x2) return;
-    std::uint8_t* p = Row(y) + static_cast<std::size_t>(x1) * 3;
-    for (int x = x1; x < x2; ++x, p += 3) { p[0] = c.r; p[1] = c.g; p[2] = c.b; }
+    std::fill_n(Row(y) + x1, x2 - x1, Pack(c));
 }
 
 void Bitmap::Line(int x1, int y1, int x2, int y2, Rgb c, int penWidth) {

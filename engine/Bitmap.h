@@ -43,13 +43,18 @@ public:
     bool Empty() const { return width_ == 0 || height_ == 0; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
+    // Pixels are held as 32-bit words 0xFFRRGGBB.
+    static constexpr std::uint32_t Pack(Rgb c) {
+        return 0xFF000000u | (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b;
+    }
+    static constexpr Rgb Unpack(std::uint32_t p) {
+        return {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)};
+    }
+
     Rgb Pixel(int x, int y) const;
     // Drawing calls clip to the bitmap; nothing outside it is ever written.
     void SetPixel(int x, int y, Rgb c) {
-        if (Contains(x, y)) {
-            std::uint8_t* p = &pixels_[(static_cast<std::size_t>(y) * width_ + x) * 3];
-            p[0] = c.r; p[1] = c.g; p[2] = c.b;
-        }
+        if (Contains(x, y)) pixels_[static_cast<std::size_t>(y) * width_ + x] = Pack(c);
     }
     void Fill(Rgb c);
     void FillRect(Rect r, Rgb c);
@@ -66,16 +71,17 @@ public:
     // The part of this bitmap inside r; pixels outside this bitmap come out teal.
     Bitmap Copy(Rect r) const;
 
-    const std::uint8_t* Data() const { return pixels_.data(); }
-    std::uint8_t* Data() { return pixels_.data(); }
-    std::uint8_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_ * 3; }
-    const std::uint8_t* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_ * 3; }
+    // Rows of 32-bit pixels 0xFFRRGGBB, width words each, no padding.
+    const std::uint32_t* Data() const { return pixels_.data(); }
+    std::uint32_t* Data() { return pixels_.data(); }
+    std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    const std::uint32_t* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
 
     friend bool operator==(const Bitmap&, const Bitmap&) = default;
 
 private:
     int width_ = 0, height_ = 0;
-    std::vector<std::uint8_t> pixels_;  // RGB, row-major
+    std::vector<std::uint32_t> pixels_;  // row-major
 };
 
 bool SizeIsAcceptable(long long width, long long height);

@@ -60,11 +60,12 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
     Put32(out, 0);
     Put32(out, 0);
     for (int y = h - 1; y >= 0; --y) {  // bottom-up rows of blue, green, red
-        const std::uint8_t* row = bitmap.Row(y);
+        const std::uint32_t* row = bitmap.Row(y);
         for (int x = 0; x < w; ++x) {
-            out.push_back(row[x * 3 + 2]);
-            out.push_back(row[x * 3 + 1]);
-            out.push_back(row[x * 3]);
+            const Rgb c = Bitmap::Unpack(row[x]);
+            out.push_back(c.b);
+            out.push_back(c.g);
+            out.push_back(c.r);
         }
         for (std::uint32_t pad = static_cast<std::uint32_t>(w) * 3; pad < stride; ++pad) out.push_back(0);
     }
@@ -129,7 +130,11 @@ std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap) {
     raw.reserve(static_cast<std::size_t>(h) * (w * 3 + 1));
     for (int y = 0; y < h; ++y) {
         raw.push_back(0);  // filter: none
-        raw.insert(raw.end(), bitmap.Row(y), bitmap.Row(y) + static_cast<std::size_t>(w) * 3);
+        const std::uint32_t* row = bitmap.Row(y);
+        for (int x = 0; x < w; ++x) {
+            const Rgb c = Bitmap::Unpack(row[x]);
+            raw.insert(raw.end(), {c.r, c.g, c.b});
+        }
     }
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     std::vector<std::uint8_t> packed(packedSize);

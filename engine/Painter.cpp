@@ -10,18 +10,31 @@ namespace esc {
 namespace {
 
 // Paints one row of pixels whose palette code varies along the row, merging equal neighbours
-// into single runs (the pixels are the ones a call per pixel would give).
+// into single runs (the pixels are the ones a call per pixel would give). codeAt is called with
+// increasing columns. Only columns that can reach the picture are visited.
 template <typename CodeAt>
 void PlotPixels(PaintState& state, int x1, int y, int x2, CodeAt codeAt) {
-    int runStart = x1, runCode = codeAt(x1);
-    for (int x = x1 + 1; x < x2; ++x) {
+    int from = x1, to = x2;
+    if (state.view == OutputView::Shield) {
+        from = std::max(x1, 1);
+        to = std::min(x2, state.geometry.W - 1);
+        if (from >= to) return;
+    }
+    const int layerX = state.layerTarget.lx;
+    auto plot = [&](int a, int b, int code) {
+        state.layerTarget.lx = layerX + (a - x1);
+        PlotRun(state, a, y, b, code);
+    };
+    int runStart = from, runCode = codeAt(from);
+    for (int x = from + 1; x < to; ++x) {
         const int code = codeAt(x);
         if (code == runCode) continue;
-        PlotRun(state, runStart, y, x, runCode);
+        plot(runStart, x, runCode);
         runStart = x;
         runCode = code;
     }
-    PlotRun(state, runStart, y, x2, runCode);
+    plot(runStart, to, runCode);
+    state.layerTarget.lx = layerX;
 }
 
 void StoreCode(PaintState& state, int x1, int y, int x2, int code) {
@@ -166,15 +179,19 @@ void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
         else if (current == kCrusilly) tile = Tile::Crusilly;
         const int r = ((y % 28) + 28) % 28;
         const int shift = ((y / 28) % 2 != 0) ? 0 : 24;
+        int n = 0, expected = x1 - 1;
         PlotPixels(state, x1, y, x2, [&](int x) {
-            const int n = (((x + shift) % 48) + 48) % 48;
+            n = x == expected ? (n + 1 == 48 ? 0 : n + 1) : (((x + shift) % 48) + 48) % 48;
+            expected = x + 1;
             return TileBit(tile, r, n) ? pattern : ground;
         });
     } else {
         const int r = ((y % 16) + 16) % 16;
         const int shift = ((y / 16) % 2 == 0) ? 10 : 0;
+        int n = 0, expected = x1 - 1;
         PlotPixels(state, x1, y, x2, [&](int x) {
-            const int n = (((x + shift) % 19) + 19) % 19;
+            n = x == expected ? (n + 1 == 19 ? 0 : n + 1) : (((x + shift) % 19) + 19) % 19;
+            expected = x + 1;
             return VairBit(r, n) ? pattern : ground;
         });
     }

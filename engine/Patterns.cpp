@@ -148,22 +148,51 @@ constexpr std::array<std::array<std::uint16_t, 2>, 16> kVairRows = {{
     {0x1FFF, 0x0000}, {0x3FFF, 0x8000}, {0x3FFF, 0x8000}, {0xFFFF, 0xC000},
 }};
 
-bool Bit(std::uint16_t word, int n) { return n >= 0 && n < 16 && (word & (0x8000u >> n)) != 0; }
+constexpr bool Bit(std::uint16_t word, int n) { return n >= 0 && n < 16 && (word & (0x8000u >> n)) != 0; }
 
-}  // namespace
-
-bool TileBit(Tile tile, int row, int column) {
+// The bit of tile column `column` (0..47): n starts at the column and word 2, and moves one word
+// down for every 16 it exceeds 16.
+constexpr bool TileWordBit(Tile tile, int row, int column) {
     if (row < kFirstTileRow || row > kLastTileRow || column < 0 || column >= 48) return false;
     int n = column, w = 2;
     while (n > 16) { --w; n -= 16; }
     return Bit(kTiles[static_cast<std::size_t>(tile)][static_cast<std::size_t>(row - kFirstTileRow)][static_cast<std::size_t>(w)], n);
 }
 
-bool VairBit(int row, int column) {
+constexpr bool VairWordBit(int row, int column) {
     if (row < 0 || row >= 16 || column < 0 || column >= 19) return false;
     int n = column, w = 0;
     if (n > 15) { w = 1; n -= 16; }
     return Bit(kVairRows[static_cast<std::size_t>(row)][static_cast<std::size_t>(w)], n);
+}
+
+// The tables spelled out one flag per pixel, so the painter looks each pixel up directly.
+using TileMask = std::array<std::array<bool, 48>, kTileRows>;
+constexpr std::array<TileMask, 5> kTileMasks = [] {
+    std::array<TileMask, 5> masks{};
+    for (int t = 0; t < 5; ++t)
+        for (int r = 0; r < kTileRows; ++r)
+            for (int c = 0; c < 48; ++c)
+                masks[static_cast<std::size_t>(t)][static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = TileWordBit(static_cast<Tile>(t), r, c);
+    return masks;
+}();
+constexpr std::array<std::array<bool, 19>, 16> kVairMask = [] {
+    std::array<std::array<bool, 19>, 16> mask{};
+    for (int r = 0; r < 16; ++r)
+        for (int c = 0; c < 19; ++c) mask[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = VairWordBit(r, c);
+    return mask;
+}();
+
+}  // namespace
+
+bool TileBit(Tile tile, int row, int column) {
+    if (row < 0 || row >= kTileRows || column < 0 || column >= 48) return false;
+    return kTileMasks[static_cast<std::size_t>(tile)][static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+bool VairBit(int row, int column) {
+    if (row < 0 || row >= 16 || column < 0 || column >= 19) return false;
+    return kVairMask[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
 }  // namespace esc
