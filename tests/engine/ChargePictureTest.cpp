@@ -61,9 +61,10 @@ std::vector<std::uint8_t> PackCodes(const std::vector<std::pair<int, int>>& code
 
 std::vector<std::uint8_t> GifWithCodes(int width, int height, int minCodeSize, const std::vector<std::pair<int, int>>& codes) {
     std::vector<std::uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0x00, 0, 0};
-    gif.insert(gif.end(), {0x2C, 0, 0, 0, 0, static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(width >> 8),
-                           static_cast<std::uint8_t>(height), static_cast<std::uint8_t>(height >> 8), 0,
-                           static_cast<std::uint8_t>(minCodeSize)});
+    const std::vector<std::uint8_t> descriptor = {
+        0x2C, 0, 0, 0, 0, static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(width >> 8),
+        static_cast<std::uint8_t>(height), static_cast<std::uint8_t>(height >> 8), 0, static_cast<std::uint8_t>(minCodeSize)};
+    gif.insert(gif.end(), descriptor.begin(), descriptor.end());
     const std::vector<std::uint8_t> data = PackCodes(codes);
     gif.insert(gif.end(), data.begin(), data.end());
     gif.push_back(0x3B);
