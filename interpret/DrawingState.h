@@ -44,6 +44,10 @@ struct DrawingState : PaintState {
     int attitudeOwner = 0;
     std::array<RingEntry, kPlacementRingSize> placementRing{};
     int ringNext = 0;
+    int ringWritten = 0;        // entries written since ResetLevels, at most kPlacementRingSize
+    bool rowsDrawn = false;     // the current level's charges were already drawn in rows
+    bool stopReading = false;   // a rule completed the last level at the end of the words
+    LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 
     const Vocabulary* vocabulary = nullptr;
     DrawingTrace* trace = nullptr;  // filled when the caller wants to know how the blazon was read

@@ -1,7 +1,216 @@
+// The phrase interpreter's loop: each pass looks at the word at the cursor (and a few words
+// around it) and applies the first rule that matches. The longer rules are in PhraseRules.cpp
+// and PhraseRulesTincture.cpp.
+
 #include "interpret/PhraseInterpreter.h"
+
+#include "interpret/ArrangeLevel.h"
+#include "interpret/Layouts.h"
+#include "interpret/PhraseInterpreterTrace.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
+#include "interpret/Vocabulary.h"
 
 namespace esc {
 
-void InterpretCharges(DrawingState& state) { state.level = 0; }
+using namespace phrase;
+
+namespace {
+
+// Every pass consumes a word, completes a level or clears a tincture that the next pass then
+// consumes, so the loop ends by itself; the limit only guards that argument.
+constexpr int kMaxPasses = 64 * (kMaxWords + kLookAheadSlots);
+
+void ChargedWithRule(DrawingState& s) {
+    if (s.level != 0) {
+        Current(s).levelChargedOn = true;
+        if (Previous(s).levelKind == kTypeOrdinary) Previous(s).levelOn = true;
+    }
+    s.pictureLoaded = false;
+    s.cursor += 2;
+}
+
+void OnRule(DrawingState& s) {
+    if (Current(s).levelCount != 0) {
+        CloseBeforeNewPhrase(s);
+        return;
+    }
+    Current(s).levelOn = true;
+    ++s.cursor;
+}
+
+void ArticleRule(DrawingState& s) {
+    if (Current(s).levelCount == 0) {
+        Current(s).levelCount = 1;
+        ++s.cursor;
+    } else if (!HasTincture(s)) {
+        FindTincture(s);
+        CompleteAndReread(s);
+    } else {
+        const int at = s.cursor;
+        CompleteLevel(s);
+        s.cursor = at + 1;
+        Current(s).levelCount = 1;
+    }
+}
+
+// One pass of the rule loop over the word at the cursor.
+void RulePass(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
+
+    if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
+    if (Is(s, 0, "semee")) {
+        level.levelLine = 97;
+        level.levelCount = 1;
+        s.cursor += 2;
+        return;
+    }
+    if (Is(s, 0, "double") && Is(s, 1, "nowed")) {
+        level.levelName.Append("dn");
+        s.cursor += 2;
+        return;
+    }
+    if (Is(s, 0, "with") && (Is(s, 1, "four") || Is(s, 1, "two")) && Is(s, 2, "towers")) {
+        level.levelName.Append(Is(s, 1, "four") ? "4" : "2");
+        s.cursor += 3;
+        return;
+    }
+    if (Is(s, 0, "like")) {
+        const LevelRecord& previous = Previous(s);
+        level.levelName = previous.levelName;
+        level.levelKind = previous.levelKind;
+        s.cursor += 2;
+        return;
+    }
+    if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
+    if (Is(s, 0, "on")) return OnRule(s);
+    if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
+    if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
+
+    // Ordinary treatments: voided (Sub2 8), fimbriated (Sub2 19) with its tincture.
+    if (T(s, 0) == kTypeAttitude && S2(s, 0) == 8) s.ordinaryTreatment = 1;
+    if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
+        s.ordinaryTreatment = 2;
+        ++s.cursor;
+        if (T(s, 0) == kTypeTincture) {
+            level.levelSecondTincture = S1(s, 0);
+            ++s.cursor;
+            return;
+        }
+    }
+    if (T(s, 0) == kTypeLine) level.levelLine = S1(s, 0);
+    if (T(s, 0) == kTypePrefix && S1(s, 0) <= 98) {
+        const std::string_view word = W(s, 0);
+        level.levelName.Assign(word.substr(0, 1));
+        ++s.cursor;
+        return;
+    }
+    if (T(s, 0) == 13 && S1(s, 0) == 8 && T(s, 1) == 12) {
+        level.levelName.Assign(W(s, 0));
+        level.levelKind = 13;
+    }
+    if (T(s, 0) == kTypeOrdinary && OrdinaryWordRule(s)) return;
+    const int type = T(s, 0);
+    if ((type == kTypeCharge || (type >= 11 && type <= 14)) && ChargeWordRule(s)) return;
+    if (IsCotiseWord(s)) return CotiseRule(s);
+    const bool between = Is(s, 0, "between");
+    if (T(s, 0) != kTypeTincture && T(s, 0) != kTypeRoundel && !between) {
+        ++s.cursor;
+        return;
+    }
+    if (between || T(s, 0) == kTypeRoundel || !HasTincture(s)) return TinctureRule(s);
+    CompleteAndReread(s);  // a second tincture starts the next level
+}
+
+}  // namespace
+
+namespace phrase {
+
+void FindTincture(DrawingState& s) {
+    for (int i = s.cursor + 1; i < s.wordCount; ++i) {
+        if (s.Type(i) == kTypeTincture) {
+            Tincture(s) = s.Sub1(i);
+            return;
+        }
+    }
+}
+
+void CompleteAndReread(DrawingState& s) {
+    const int at = s.cursor;
+    CompleteLevel(s);
+    s.cursor = at;
+}
+
+void CloseBeforeNewPhrase(DrawingState& s) {
+    if (!HasTincture(s)) FindTincture(s);
+    CompleteAndReread(s);
+}
+
+}  // namespace phrase
+
+void ResetLevels(DrawingState& s) {
+    for (LevelRecord& l : s.levels) l = LevelRecord{};
+    for (int i = 0; i < kMaxLevels; ++i) s.levelTincture[i] = -1;
+    s.ringNext = 0;
+    s.ringWritten = 0;
+    s.pictureCount = 0;
+    s.bendwiseFlag = false;
+    s.orleFlag = false;
+}
+
+void CompleteLevel(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (level.levelCount == 0) {
+        Tincture(s) = -1;
+        --s.cursor;
+        return;
+    }
+    SnapshotLevel(s);
+    if (s.rowsDrawn) {
+        // Drawn in rows the moment its numbers were read; drawing it again would double it.
+        NoteLayout(s, "(already drawn in rows)");
+    } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary) {
+        if (level.levelLine == 97) {
+            SemeeLayout(s);
+        } else {
+            ArrangeLevel(s);
+        }
+    } else {
+        PlaceOnPreviousCharges(s);
+    }
+    s.rowsDrawn = false;
+    s.ordinaryTreatment = 0;
+    s.crossTreatment = false;
+    ++s.level;
+    s.detailTincture = -1;
+    --s.cursor;
+}
+
+void InterpretCharges(DrawingState& s) {
+    s.level = 0;
+    s.ordinaryTreatment = 0;
+    // The rest of the interpreter's scalars start afresh too, so that no drawing depends on the
+    // one before it.
+    s.crossTreatment = false;
+    s.detailTincture = -1;
+    s.cotiseCount = 0;
+    s.cotiseTincture = -1;
+    s.cotiseLine = -1;
+    s.mirrorFlag = false;
+    s.pictureLoaded = false;
+    s.onOrdinaryCode = 0;
+    s.attitudeOwner = 0;
+    s.rowsDrawn = false;
+    s.stopReading = false;
+    ResetLevels(s);
+    for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
+        if (s.cursor < 0) s.cursor = 0;
+        RulePass(s);
+    }
+    s.bendwiseFlag = false;
+    s.mirrorFlag = false;
+    FinishLevelTraces(s);
+}
 
 }  // namespace esc

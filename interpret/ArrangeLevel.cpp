@@ -1,0 +1,236 @@
+// ArrangeLevel decides how a completed level is drawn; ChargesBetween places charges around an
+// ordinary ("a chevron between three martlets").
+
+#include "interpret/ArrangeLevel.h"
+
+#include "engine/Ordinaries.h"
+#include "interpret/Layouts.h"
+#include "interpret/PhraseInterpreterTrace.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+
+using phrase::Current;
+using phrase::Level;
+
+namespace {
+
+void DrawPlainLevel(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (s.level == 1 && s.levels[0].levelOn) {
+        ChargesOnOrdinary(s);
+    } else if (level.levelName == "bars") {
+        NoteLayout(s, "DrawBars(0)");
+        DrawBars(s, 0);
+    } else if (level.levelName == "pallets") {
+        NoteLayout(s, "DrawPallets(0)");
+        DrawPallets(s, 0);
+    } else if (level.levelName == "fret") {
+        NoteLayout(s, "DrawFret");
+        DrawFret(s);
+    } else {
+        FieldLayout(s);
+    }
+}
+
+// Levels 2 and up lie on an earlier ordinary or follow a direction; otherwise they are not drawn.
+void DrawLaterLevel(DrawingState& s) {
+    for (int back = 1; back <= 3 && s.level - back >= 0; ++back) {
+        if (Level(s, s.level - back).levelOn) {
+            s.shapeCode = s.onOrdinaryCode;
+            ChargesOnOrdinary(s);
+            return;
+        }
+    }
+    if (Level(s, s.level - 1).levelIn) {
+        ChargesOnOrdinary(s);
+        return;
+    }
+    NoteLayout(s, "none: not on, in or between an ordinary");
+}
+
+// Charges between a fess: 2, 3, 4, 6 or 8.
+void BetweenFess(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const LevelRecord& level = Current(s);
+    const int low = g.H - g.H5 - 8;
+    if (level.levelName == "bars") {
+        // "a fess between two bars": the bars are the fess's cotises.
+        s.cotiseCount = 1;
+        s.cotiseTincture = s.levelTincture[s.level];
+        s.cotiseLine = level.levelLine;
+        s.shapeCode = 0;
+        NoteLayout(s, "DrawCotises");
+        DrawCotises(s);
+        return;
+    }
+    switch (n) {
+        case 2:
+            Place(s, g.W2, g.H5, 1.0f);
+            Place(s, g.W2, low, 1.0f);
+            break;
+        case 3:
+            Place(s, g.W4, g.H5, 1.0f);
+            Place(s, g.W - g.W4, g.H5, 1.0f);
+            Place(s, g.W2, low, 1.0f);
+            break;
+        case 4:
+            Place(s, g.W4, g.H5, 1.0f);
+            Place(s, g.W - g.W4, g.H5, 1.0f);
+            Place(s, g.W4, low, 1.0f);
+            Place(s, g.W - g.W4, low, 1.0f);
+            break;
+        case 6:
+        case 8:
+            s.placementY = g.H5;
+            PlaceRow(s, n / 2, n == 6 ? 0.7f : 0.6f);
+            s.placementY = low;
+            PlaceRow(s, n / 2, n == 6 ? 0.7f : 0.6f);
+            break;
+        default: break;
+    }
+}
+
+// Charges between a bend (code 1) or bend sinister (code 2, mirrored left to right).
+void BetweenBend(DrawingState& s, int n, bool sinister) {
+    const ShieldGeometry& g = s.geometry;
+    auto x = [&](int x1) { return sinister ? g.W - x1 : x1; };
+    if (n == 2) {
+        if (sinister) {
+            Place(s, g.W4, g.H4, 1.0f);
+            Place(s, g.W - g.W4, g.H - g.H4, 1.0f);
+        } else {
+            Place(s, g.W - g.W4, g.H4, 1.0f);
+            Place(s, g.W4, g.H - g.H4, 1.0f);
+        }
+    } else if (n == 3 && !sinister) {
+        Place(s, g.W - g.W2, g.H6, 0.9f);
+        Place(s, g.W - g.W6, g.H2, 0.9f);
+        Place(s, g.W4, g.H - g.H4, 0.9f);
+    } else if (n == 6) {
+        Place(s, x(g.W - g.W2), g.H6, 0.6f);
+        Place(s, x(g.W - g.W6), g.H6, 0.6f);
+        Place(s, x(g.W - g.W6), g.H2, 0.6f);
+        Place(s, x(g.W6), g.H2, 0.6f);
+        Place(s, x(g.W6), g.H - g.H6, 0.6f);
+        Place(s, x(g.W2), g.H - g.H6, 0.6f);
+    }
+}
+
+// The four quarters of a cross, also used for four charges between a chevron.
+void FourAroundCross(DrawingState& s, float scale) {
+    const ShieldGeometry& g = s.geometry;
+    Place(s, g.W5, g.H5, scale);
+    Place(s, g.W - g.W5, g.H5, scale);
+    Place(s, g.W5, g.H - g.H5 - 5, scale);
+    Place(s, g.W - g.W5, g.H - g.H5 - 5, scale);
+}
+
+void BetweenSaltire(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    if (n == 12) {
+        const int points[12][2] = {{g.W2, g.H4},          {g.W2, 3 * g.H4},         {g.W4, g.H2},
+                                   {3 * g.W4, g.H2},      {g.W3 + 10, 30},          {W - g.W3 - 10, 30},
+                                   {g.W3 + 10, H - 30},   {W - g.W3 - 10, H - 30},  {30, g.H3 + 10},
+                                   {30, H - g.H3 - 10},   {W - 30, g.H3 + 10},      {W - 30, H - g.H3 - 30}};
+        for (const auto& p : points) Place(s, p[0], p[1], 0.4f);
+        return;
+    }
+    if (n < 3) return;
+    Place(s, g.W2, g.H6, 0.8f);
+    Place(s, g.W6, g.H2, 0.8f);
+    Place(s, W - g.W6, g.H2, 0.8f);
+    if (n == 4) Place(s, g.W2, H - g.H6, 0.8f);
+}
+
+}  // namespace
+
+void ArrangeLevel(DrawingState& s) {
+    const int savedCursor = s.cursor;
+    LevelRecord& level = Current(s);
+    s.lineCode = level.levelLine;
+    s.mirrorFlag = false;
+    s.cursor = 0;
+    s.pictureLoaded = false;
+
+    if (s.orleFlag) {
+        OrleLayout(s);
+        s.orleFlag = false;
+    } else if (level.levelKind == kTypeOrdinary || level.levelIn) {
+        if (!level.levelIn) {
+            s.words[0].Assign(level.levelName);
+            NoteLayout(s, "DrawOrdinary(" + std::to_string(s.shapeCode) + ")");
+            DrawOrdinary(s, 0);
+        } else {
+            s.shapeCode = level.levelInCode;
+            ChargesOnOrdinary(s);
+        }
+    } else if (!level.levelBetween || s.level != 1) {
+        if (s.level <= 1) {
+            DrawPlainLevel(s);
+        } else {
+            DrawLaterLevel(s);
+        }
+    } else {
+        ChargesBetween(s);
+    }
+    s.cursor = savedCursor;
+}
+
+void ChargesBetween(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (level.levelName == "pallets") {
+        NoteLayout(s, "DrawPallets(0)");
+        DrawPallets(s, 0);
+        return;
+    }
+    const ShieldGeometry& g = s.geometry;
+    const int n = level.levelCount;
+    NoteLayout(s, "ChargesBetween(" + std::to_string(s.shapeCode) + ")");
+    switch (s.shapeCode) {
+        case 0: BetweenFess(s, n); break;
+        case 1:
+        case 22: BetweenBend(s, n, false); break;
+        case 2: BetweenBend(s, n, true); break;
+        case 3:
+            if (n == 2) {
+                Place(s, g.W5, g.H2, 1.0f);
+                Place(s, g.W - g.W5, g.H2, 1.0f);
+            } else if (n == 3) {
+                ThreeLayout(s);
+            } else if (n == 4) {
+                Place(s, g.W5, g.H4, 0.85f);
+                Place(s, g.W - g.W5, g.H4, 0.85f);
+                Place(s, g.W5, g.H - g.H4 - 15, 0.85f);
+                Place(s, g.W - g.W5, g.H - g.H4 - 15, 0.85f);
+            }
+            break;
+        case 4:
+        case 14:
+            if (n == 2) {
+                Place(s, g.W2, g.H4, 0.8f);
+                Place(s, g.W2, g.H - g.H5, 0.8f);
+            } else if (n == 3) {
+                Place(s, g.W4 - 3, g.H4, 1.0f);
+                Place(s, g.W - g.W4 + 3, g.H4, 1.0f);
+                if (s.level > 0) {
+                    Place(s, g.W2, g.H - g.H4 + 15, 0.9f);
+                } else {
+                    Place(s, g.W2, g.H - g.H4, 1.0f);
+                }
+            } else if (n == 4) {
+                FourAroundCross(s, 0.9f);
+            }
+            break;
+        case 5:
+            if (n == 4) FourAroundCross(s, 0.9f);
+            break;
+        case 6: BetweenSaltire(s, n); break;
+        default: ThreeLayout(s); break;
+    }
+}
+
+}  // namespace esc

@@ -1,0 +1,269 @@
+// Charges on an ordinary, or in its direction ("three mullets in bend", "a mullet for
+// difference"): one table per ordinary, by count. Codes and counts not named place nothing.
+
+#include <algorithm>
+
+#include "engine/Ordinaries.h"
+#include "interpret/Layouts.h"
+#include "interpret/PhraseInterpreterTrace.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
+
+namespace esc {
+
+using phrase::Current;
+using phrase::Level;
+using phrase::Previous;
+
+namespace {
+
+// Along the fess: one in the middle, two apart, three and more in a row.
+void OnFess(DrawingState& s, const LevelRecord& level, int n) {
+    const ShieldGeometry& g = s.geometry;
+    if (n >= 2 && level.levelName == "bars") {
+        NoteLayout(s, "DrawBars(2)");
+        DrawBars(s, 2);
+        return;
+    }
+    if (n >= 2 && (level.levelName == "pallet" || level.levelName == "pallets")) {
+        NoteLayout(s, "DrawPallets(2)");
+        DrawPallets(s, 2);
+        return;
+    }
+    if (n == 1) {
+        Place(s, g.W2, g.H2, level.levelIn ? 1.0f : 0.7f);
+    } else if (n == 2) {
+        const int line = level.levelLine;
+        const float scale = level.levelIn && line != 98 ? 1.0f : 0.7f;
+        Place(s, g.W4, g.H2, scale, MirroredInPair(line, 0));
+        Place(s, g.W - g.W4, g.H2, scale, MirroredInPair(line, 1));
+    } else {
+        s.placementY = g.H2;
+        PlaceRow(s, n, 0.0f);
+    }
+}
+
+void OnBend(DrawingState& s, const LevelRecord& level, int n) {
+    const ShieldGeometry& g = s.geometry;
+    // Charges on a bend are turned with it; charges merely in bend stand upright.
+    s.bendwiseFlag = !level.levelIn;
+    if (n == 1) {
+        Place(s, g.W2, g.H2, level.levelIn ? 1.0f : 0.75f);
+    } else if (n == 2) {
+        Place(s, g.W3, g.H3, 0.65f);
+        Place(s, g.W - g.W3, g.H - g.H3, 0.65f);
+    } else if (n == 3) {
+        Place(s, g.W4 + 2, g.H4 - 1, 0.65f);
+        Place(s, g.W2 - 2, g.H2 + 1, 0.65f);
+        Place(s, g.W - g.W4 - 2, g.H - g.H4 + 2, 0.65f);
+    }
+    s.bendwiseFlag = false;
+}
+
+void OnBendSinister(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    if (n == 1) {
+        Place(s, g.W2, g.H2, 0.75f);
+    } else if (n == 2) {
+        Place(s, 2 * g.W3, g.H3, 0.75f);
+        Place(s, g.W3, 2 * g.H3, 0.75f);
+    } else if (n == 3) {
+        Place(s, g.W - g.W4, g.H4, 0.75f);
+        Place(s, g.W2, g.H2, 0.75f);
+        Place(s, g.W4, g.H - g.H4, 0.75f);
+    }
+}
+
+// Down the pale: the row rule of PlaceRow turned upright.
+void OnPale(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    if (n == 1) {
+        Place(s, g.W2, g.H2, 1.0f);
+    } else if (n == 2) {
+        Place(s, g.W2, g.H4 + 10, 1.0f);
+        Place(s, g.W2, g.H - g.H4 - 10, 1.0f);
+    } else if (n >= 3) {
+        const float scale = std::max(kMinChargeScale, 1.1f - 0.1f * static_cast<float>(n));
+        const int sp = g.H / (n + 1), q = sp / 4;
+        const int step = sp + q / (n - 2) + n - 2;
+        for (int i = 0, y = sp - q; i < n; ++i, y += step) Place(s, g.W2, y, scale);
+    }
+}
+
+void OnChevron(DrawingState& s, const LevelRecord& level, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    auto four = [&](float scale) {
+        Place(s, g.W3, 3 * g.H5 - 15, scale);
+        Place(s, W - g.W3, 3 * g.H5 - 15, scale);
+        Place(s, g.W6 - 10, H - g.H3, scale);
+        Place(s, W - g.W6 + 10, H - g.H3, scale);
+    };
+    switch (n) {
+        case 1: Place(s, g.W2, g.H2 - 15, 0.66f); break;
+        case 2:
+            Place(s, g.W4, H - g.H3 - 10, 0.66f, MirroredInPair(level.levelLine, 0));
+            Place(s, W - g.W4, H - g.H3 - 10, 0.66f, MirroredInPair(level.levelLine, 1));
+            break;
+        case 3:
+            Place(s, g.W2, g.H2 - 12, 0.66f);
+            Place(s, g.W4 - 12, H - g.H3 - 18, 0.66f);
+            Place(s, W - g.W4 + 12, H - g.H3 - 18, 0.66f);
+            break;
+        case 4: four(0.66f); break;
+        case 5:
+            Place(s, g.W2, g.H2 - 10, 0.55f);
+            four(0.55f);
+            break;
+        default: break;
+    }
+}
+
+void OnCross(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    if (n == 1 || n == 5) Place(s, g.W2, g.H2, 0.7f);
+    if (n >= 3 && n <= 5) {
+        Place(s, g.W2, g.H5, 0.7f);
+        Place(s, g.W5, g.H2, 0.7f);
+        Place(s, g.W - g.W5, g.H2, 0.7f);
+        if (n >= 4) Place(s, g.W2, g.H - g.H5, 0.7f);
+    }
+}
+
+void OnSaltire(DrawingState& s, const LevelRecord& level, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    if (n == 1 || n == 5 || n == 9) Place(s, g.W2, g.H2, n == 9 ? 0.5f : 0.9f);
+    if (n == 4 || n == 5) {
+        float scale = n == 4 ? 0.6f : 0.5f;
+        if (s.level == 0 || level.levelIn) scale = 0.9f;
+        Place(s, g.W4, g.H4, scale);
+        Place(s, W - g.W4, g.H4, scale);
+        Place(s, g.W4, H - g.H4, scale);
+        Place(s, W - g.W4, H - g.H4, scale);
+    } else if (n == 9) {
+        const int points[8][2] = {{g.W6, g.H6},           {W - g.W6, g.H6},          {2 * g.W6, 2 * g.H6},
+                                  {W - 2 * g.W6, 2 * g.H6}, {2 * g.W6, H - 2 * g.H6}, {W - 2 * g.W6, H - 2 * g.H6},
+                                  {g.W6, H - g.H6},       {W - g.W6, H - g.H6}};
+        for (const auto& p : points) Place(s, p[0], p[1], 0.5f);
+    }
+}
+
+// In or on a chief. The steps run in order: the early ones finish some cases; steps 3 to 5
+// choose the height and scale; step 7 corrects the height in its own case and then places the
+// row for every case not finished earlier.
+void InChief(DrawingState& s, const LevelRecord& level, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const int line = level.levelLine;
+    if (s.lastShapeCode == 1) {
+        // A field per bend: the chief's place is the upper right half.
+        if (n == 1) {
+            Place(s, g.W - g.W4, g.H4, 1.0f);
+        } else if (n == 2) {
+            Place(s, g.W - g.W2 + 10, g.H5, 1.0f, MirroredInPair(line, 0));
+            Place(s, g.W - g.W5, g.H2 - 10, 1.0f, MirroredInPair(line, 1));
+        }
+        return;
+    }
+    if (s.level == 0) s.lastShapeCode = 0;
+    if (s.lastShapeCode == 0 && n == 1) {
+        Place(s, g.W2, g.H4, 1.0f);
+        return;
+    }
+    const bool small = level.levelIn || Previous(s).levelOn || (level.levelBetween && Level(s, s.level - 2).levelOn);
+    int y = small ? g.H5 / 2 - 8 : g.H4 - 15;
+    float scale = small ? 0.4f : 0.6f;
+    const int partition = s.partitionCode;
+    const bool chevronOrFess = s.lastShapeCode == 0 || partition == 4 || partition == 14 || partition == 0;
+    if (chevronOrFess && n == 2) {
+        y = partition == 4 ? g.H4 + 5 : g.H4 - 15;
+        Place(s, g.W / 4, y, 1.0f);
+        Place(s, 3 * (g.W / 4), y, 1.0f);
+        return;
+    }
+    if (chevronOrFess) {
+        y = g.H4 - 15;
+        scale = n < 4 ? 0.9f : 0.5f;
+    }
+    if (partition == -1 && s.level == 0) {
+        y = g.H4;
+        scale = ShrinkingScale(n);
+    }
+    if (level.levelName == "bars") {
+        NoteLayout(s, "DrawBars(1)");
+        DrawBars(s, 1);
+        return;
+    }
+    if (level.levelName == "pallet" || level.levelName == "pallets") {
+        NoteLayout(s, "DrawPallets(1)");
+        DrawPallets(s, 1);
+        return;
+    }
+    if (s.lastShapeCode == -1 && partition == -1 && s.level == 1) y = g.H5 / 2;
+    const int cw = g.W / (n + 1);
+    for (int j = 0; j < n; ++j) Place(s, (j + 1) * cw, y, scale, MirroredInPair(line, j));
+}
+
+void InBase(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    if (s.partitionCode == 1) {
+        Place(s, g.W4 + 10, g.H - g.H3, 1.0f);
+        return;
+    }
+    int y = (s.lastShapeCode == 4 || s.lastShapeCode == 0) ? g.H - g.H4 + 5 : g.H - g.H4 + 15;
+    if (s.partitionCode == -1 && s.level == 0) y = g.H - g.H3;
+    if (n == 1) {
+        Place(s, g.W2, y, 0.9f);
+    } else if (n == 2) {
+        Place(s, g.W4, y, 1.0f);
+        Place(s, 3 * g.W4, y, 1.0f);
+    } else if (n >= 3) {
+        s.placementY = y;
+        PlaceRow(s, n, 0.0f);
+    }
+}
+
+}  // namespace
+
+void ChargesOnOrdinary(DrawingState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const LevelRecord& level = Current(s);
+    const int n = level.levelCount;
+    NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(s.shapeCode) + ")");
+    switch (s.shapeCode) {
+        case 0: OnFess(s, level, n); break;
+        case 1: OnBend(s, level, n); break;
+        case 2: OnBendSinister(s, n); break;
+        case 3: OnPale(s, n); break;
+        case 4: OnChevron(s, level, n); break;
+        case 5: OnCross(s, n); break;
+        case 6: OnSaltire(s, level, n); break;
+        case 16: InChief(s, level, n); break;
+        case 17: InBase(s, n); break;
+        case 19:
+            if (n == 8) {
+                const int points[8][2] = {{15, 15},          {g.W - 15, 15}, {g.W - 30, g.H - 20}, {30, g.H - 20},
+                                          {15, g.H2},        {g.W2, 15},     {g.W - 15, g.H2},     {g.W2, g.H - 15}};
+                for (const auto& p : points) Place(s, p[0], p[1], 0.2f);
+            }
+            break;
+        case 20:
+            if (n == 1) Place(s, g.W * 12 / 100, g.H * 10 / 100, 0.55f);
+            break;
+        case 24:
+            if (n == 1) {
+                Place(s, g.W2, g.H2, 0.9f);
+            } else if (n == 2) {
+                Place(s, g.W2, g.H4, 1.0f);
+                Place(s, g.W2, 3 * g.H5 + 5, 0.6f);
+            } else if (n == 3) {
+                Place(s, g.W2, g.H5, 1.0f);
+                Place(s, g.W2, g.H2 + 8, 0.7f);
+                Place(s, g.W2, g.H - g.H4, 0.5f);
+            }
+            break;
+        default: break;
+    }
+}
+
+}  // namespace esc

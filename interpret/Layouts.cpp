@@ -1,0 +1,208 @@
+// The layouts of charges on the field: by count, three and more, semée, in orle and in rows.
+// Positions are written with the shield's fractions (W2 = W/2, H4 = H/4, ...), as in the
+// tables they come from; each position is the centre of a charge.
+
+#include "interpret/Layouts.h"
+
+#include <algorithm>
+
+#include "interpret/ArrangeLevel.h"
+#include "interpret/PhraseInterpreterTrace.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
+
+namespace esc {
+
+using phrase::Current;
+using phrase::Level;
+
+namespace {
+
+constexpr int kSemeeColumns = 6, kSemeeRows = 9;
+constexpr float kSemeeScale = 0.3f;
+
+void FourCorners(DrawingState& s, float scale) {
+    const ShieldGeometry& g = s.geometry;
+    Place(s, g.W4, g.H4, scale);
+    Place(s, g.W - g.W4, g.H4, scale);
+    Place(s, g.W4, g.H - g.H4, scale);
+    Place(s, g.W - g.W4, g.H - g.H4, scale);
+}
+
+void ThreeCharges(DrawingState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int partition = s.partitionCode;
+    const bool level0 = s.level == 0;
+    if (partition == 1 || partition == 22) {
+        const float scale = s.lastShapeCode == 1 ? 1.0f : 0.6f;
+        Place(s, g.W - g.W2, g.H6 + 10, scale);
+        Place(s, g.W - g.W6 - 10, g.H2, scale);
+        Place(s, g.W4 + 10, g.H - g.H4 - 10, scale);
+    } else if (partition == 30) {
+        Place(s, g.W2, g.H4 + 5, 0.8f);
+        Place(s, g.W - g.W4, g.H - g.H3, 0.8f);
+        Place(s, g.W4, g.H - g.H3, 0.8f);
+    } else if (partition == 3 && s.lastShapeCode == -1) {
+        Place(s, g.W5, g.H4, 0.8f);
+        Place(s, g.W - g.W5, g.H4, 0.8f);
+        Place(s, g.W2, g.H - g.H4, 0.8f);
+    } else if (partition == 4) {
+        Place(s, g.W4 - 3, g.H4, 1.0f);
+        Place(s, g.W - g.W4 + 3, g.H4, 1.0f);
+        if (level0) {
+            Place(s, g.W2, g.H - g.H4, 1.0f);
+        } else {
+            Place(s, g.W2, g.H - g.H4 + 15, 0.9f);
+        }
+    } else {
+        // Two and one.
+        const float scale = level0 ? 1.0f : 0.7f;
+        const int y = level0 ? g.H4 : g.H5;
+        Place(s, g.W4, y, scale);
+        Place(s, g.W - g.W4, y, scale);
+        Place(s, g.W2, level0 ? g.H - g.H4 - 15 : g.H - g.H4 + 15, scale);
+    }
+}
+
+}  // namespace
+
+void FieldLayout(DrawingState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const LevelRecord& level = Current(s);
+    const int partition = s.partitionCode, line = level.levelLine;
+    switch (level.levelCount) {
+        case 1:
+            NoteLayout(s, "FieldLayout");
+            // One charge alone fills the shield, unless charges stand round it.
+            Place(s, g.W2, g.H2, Level(s, s.level + 1).levelBetween ? 1.0f : 2.4f);
+            break;
+        case 2: {
+            NoteLayout(s, "FieldLayout");
+            float scale = 1.2f;
+            int x1 = g.W4, y1 = g.H2, x2 = g.W - g.W4;
+            if (partition == 1 || partition == 22) {
+                x1 = g.W - g.W3;
+                y1 = g.H3;
+            } else if (partition == 0) {
+                x1 = g.W2;
+                y1 = g.H3;
+                scale = 1.0f;
+            }
+            if (line == 98) x1 = g.W4;
+            int y2 = y1;
+            if (partition == 1 || partition == 22) {
+                x2 = g.W3;
+                y2 = g.H - g.H3;
+            } else if (partition == 0) {
+                x2 = g.W2;
+                y2 = g.H - g.H3;
+            }
+            Place(s, x1, y1, scale, MirroredInPair(line, 0));
+            Place(s, x2, y2, scale, MirroredInPair(line, 1));
+            break;
+        }
+        case 3: ThreeLayout(s); break;
+        case 4:
+            if (partition == 6) {
+                s.shapeCode = 6;
+                ChargesBetween(s);
+            } else {
+                NoteLayout(s, "FieldLayout");
+                FourCorners(s, partition == 5 ? 0.8f : 1.1f);
+            }
+            break;
+        default: NoteLayout(s, "none: no field layout for this count"); break;
+    }
+}
+
+void ThreeLayout(DrawingState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const LevelRecord& level = Current(s);
+    NoteLayout(s, "ThreeLayout");
+    s.chargeScale = s.level == 0 ? 0.6f : 0.8f;
+    switch (level.levelCount) {
+        case 2:
+            Place(s, g.W4, g.H2, 0.8f, MirroredInPair(level.levelLine, 0));
+            Place(s, g.W - g.W4, g.H2, 0.8f, MirroredInPair(level.levelLine, 1));
+            break;
+        case 3: ThreeCharges(s); break;
+        case 4: FourCorners(s, 1.0f); break;
+        case 6:
+            for (int y : {g.H4, g.H - g.H4})
+                for (int x : {g.W4, g.W2, g.W - g.W4}) Place(s, x, y, 0.8f);
+            break;
+        case 8:
+            for (int y : {g.H4 / 2, g.H - g.H5})
+                for (int x : {g.W5, 2 * g.W5, g.W - 2 * g.W5, g.W - g.W5}) Place(s, x, y, 0.6f);
+            break;
+        case 10: {
+            const int c = g.W / 6;
+            for (int y : {g.H4, g.H - g.H4})
+                for (int x : {c, 2 * c, g.W2, g.W2 + c, g.W2 + 2 * c}) Place(s, x, y, 0.3f);
+            break;
+        }
+        default: break;
+    }
+}
+
+void SemeeLayout(DrawingState& s) {
+    NoteLayout(s, "SemeeLayout");
+    s.pictureLoaded = false;
+    const int cw = s.geometry.W / kSemeeColumns, rh = s.geometry.H / kSemeeRows;
+    for (int r = 0; r < kSemeeRows; ++r) {
+        for (int k = 0; k < kSemeeColumns; ++k) {
+            const int x = (k + 1) * cw - (r % 2 == 1 ? cw / 2 : 0);
+            Place(s, x, (r + 1) * rh, kSemeeScale);
+        }
+    }
+}
+
+void OrleLayout(DrawingState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    NoteLayout(s, "OrleLayout");
+    const bool level0 = s.level == 0;
+    const float scale = level0 ? 0.5f : 0.4f;
+    const int d = level0 ? 10 : 0, c = 30 + d;
+    Place(s, c, c, scale);
+    Place(s, W - 30 - d, c, scale);
+    Place(s, 37, H - 38 - d, scale);
+    Place(s, W - 37 - d, H - 38 - d, scale);
+    const int n = Current(s).levelCount;
+    if (n == 8) {
+        Place(s, g.W2, c, scale);
+        Place(s, c, g.H2, scale);
+        Place(s, W - 30 - d, g.H2, scale);
+        Place(s, g.W2, H - 35 - d, scale);
+    } else if (n == 12) {
+        Place(s, g.W3, c, scale);
+        Place(s, W - g.W3 - d, c, scale);
+        Place(s, c, g.H3, scale);
+        Place(s, c, H - g.H3 - d, scale);
+        Place(s, W - 30 - d, g.H3, scale);
+        Place(s, W - 30 - d, H - g.H3 - d, scale);
+        Place(s, g.W3, H - 35 - d, scale);
+        Place(s, W - g.W3 - d, H - 35 - d, scale);
+    }
+}
+
+void RowLayout(DrawingState& s, std::span<const int> rows) {
+    NoteLayout(s, "RowLayout");
+    s.pictureLoaded = false;
+    if (rows.empty()) return;
+    const int k = static_cast<int>(rows.size());
+    const int rowHeight = s.geometry.H / (k + 1);
+    const float scale = ShrinkingScale(*std::max_element(rows.begin(), rows.end()));
+    for (int i = 0; i < k; ++i) {
+        const int n = rows[static_cast<std::size_t>(i)];
+        const int y = (i + 1) * rowHeight;
+        if (n >= 3) {
+            s.placementY = y;
+            PlaceRow(s, n, scale);
+        } else {
+            for (int j = 0; j < n; ++j) Place(s, (j + 1) * (s.geometry.W / (n + 1)), y, scale);
+        }
+    }
+}
+
+}  // namespace esc

@@ -1,0 +1,25 @@
+#pragma once
+// The layout tables: positions and scales of a level's charges by count, by the ordinary they
+// lie on or between, and by the partition of the field. Each sets the placement point and
+// scale and calls PlaceCharge once per charge; counts a table does not name draw nothing.
+
+#include <span>
+
+#include "interpret/DrawingState.h"
+
+namespace esc {
+
+// Charges on the plain field: counts 1, 2, 3 and 4.
+void FieldLayout(DrawingState& state);
+// Counts 2, 3, 4, 6, 8 and 10; three charges follow the partition.
+void ThreeLayout(DrawingState& state);
+// 54 charges over the whole shield.
+void SemeeLayout(DrawingState& state);
+// 4, 8 or 12 charges round the edge.
+void OrleLayout(DrawingState& state);
+// Rows of charges, top row first ("three, two and one").
+void RowLayout(DrawingState& state, std::span<const int> rows);
+// Charges on, or in the direction of, the ordinary named by shapeCode.
+void ChargesOnOrdinary(DrawingState& state);
+
+}  // namespace esc

@@ -1,0 +1,79 @@
+#include "interpret/PhraseInterpreterTrace.h"
+
+#include <algorithm>
+
+namespace esc {
+namespace {
+
+LevelTrace* TraceOf(DrawingState& s, int index) {
+    if (s.trace == nullptr || index < 0 || index >= kMaxLevels) return nullptr;
+    std::vector<LevelTrace>& levels = s.trace->levels;
+    auto it = std::find_if(levels.begin(), levels.end(), [index](const LevelTrace& l) { return l.index == index; });
+    if (it != levels.end()) return &*it;
+    auto at = std::find_if(levels.begin(), levels.end(), [index](const LevelTrace& l) { return l.index > index; });
+    at = levels.insert(at, LevelTrace{});
+    at->index = index;
+    return &*at;
+}
+
+void CopyFlags(LevelTrace& t, const LevelRecord& r) {
+    t.on = r.levelOn;
+    t.chargedOn = r.levelChargedOn;
+    t.in = r.levelIn;
+    t.inCode = r.levelInCode;
+    t.between = r.levelBetween;
+}
+
+void CopyRecord(LevelTrace& t, const DrawingState& s, int index) {
+    const LevelRecord& r = s.levels[static_cast<std::size_t>(index)];
+    t.name = r.levelName.str();
+    t.kind = r.levelKind;
+    t.count = r.levelCount;
+    t.tincture = s.levelTincture[index];
+    t.secondTincture = r.levelSecondTincture;
+    t.line = r.levelLine;
+    t.variant = r.levelVariant.str();
+    CopyFlags(t, r);
+}
+
+}  // namespace
+
+LevelTrace* CurrentLevelTrace(DrawingState& s) { return TraceOf(s, s.level); }
+
+void SnapshotLevel(DrawingState& s) {
+    if (LevelTrace* t = CurrentLevelTrace(s)) CopyRecord(*t, s, s.level);
+}
+
+void NoteLayout(DrawingState& s, std::string_view layout) {
+    LevelTrace* t = CurrentLevelTrace(s);
+    if (t == nullptr) return;
+    if (!t->layout.empty()) t->layout += ", then ";
+    t->layout += layout;
+}
+
+void NotePlacement(DrawingState& s) {
+    if (LevelTrace* t = CurrentLevelTrace(s))
+        t->placements.push_back({s.placementX, s.placementY, s.chargeScale, s.mirrorFlag, s.bendwiseFlag});
+}
+
+void NotePicture(DrawingState& s, const std::string& file, bool drawn, bool standIn) {
+    LevelTrace* t = CurrentLevelTrace(s);
+    if (t == nullptr) return;
+    for (const PictureTrace& p : t->pictures)
+        if (p.file == file && p.drawn == drawn && p.standIn == standIn) return;
+    t->pictures.push_back({file, drawn, standIn});
+}
+
+void FinishLevelTraces(DrawingState& s) {
+    if (s.trace == nullptr) return;
+    for (LevelTrace& t : s.trace->levels) CopyFlags(t, s.levels[static_cast<std::size_t>(t.index)]);
+    // A level that began but was never completed: the words ran out before its phrase ended.
+    if (s.level >= 0 && s.level < kMaxLevels && s.levels[static_cast<std::size_t>(s.level)].levelCount > 0) {
+        LevelTrace* t = TraceOf(s, s.level);
+        const std::string layout = t->layout;
+        CopyRecord(*t, s, s.level);
+        t->layout = layout.empty() ? "not drawn: the phrase was never completed" : layout;
+    }
+}
+
+}  // namespace esc

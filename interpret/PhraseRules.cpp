@@ -1,0 +1,257 @@
+// The number rule, the ordinary word rule and the charge word rule of the phrase interpreter.
+
+#include <array>
+
+#include "interpret/Layouts.h"
+#include "interpret/PhraseInterpreter.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/TextOps.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc::phrase {
+namespace {
+
+// Shape codes the rules test themselves.
+constexpr int kBend = 1, kSinister = 2, kChevron = 4, kCross = 5, kSaltire = 6, kLabel = 18, kPallets = 21,
+              kPile = 24, kOrle = 25;
+
+constexpr int kDefaultLabelPoints = 3;
+
+bool StartsWithPoint(std::string_view word) { return word.substr(0, 5) == "point"; }
+constexpr int kDefaultOrleCount = 8;
+
+// "as many": the count of the nearest earlier level with more than one charge, else the pieces
+// of the field. With neither, one charge: the phrase names at least one.
+int AsManyCount(DrawingState& s) {
+    for (int i = s.level - 1; i >= 0; --i) {
+        const int count = Level(s, i).levelCount;
+        if (count > 1) return count;
+    }
+    return s.fieldPieces > 1 ? s.fieldPieces : 1;
+}
+
+// Attitude words after a charge word: the digits of each Type 9 word that belongs to the
+// attitude owner go to the variant string. The cursor ends on the last one read.
+bool ReadAttitudes(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    bool any = false;
+    for (;;) {
+        int next = s.cursor + 1;
+        if (any && Is(s, 1, "and") && T(s, 2) == kTypeAttitude && S1(s, 2) == s.attitudeOwner) next = s.cursor + 2;
+        if (s.Type(next) != kTypeAttitude || s.Sub1(next) != s.attitudeOwner) break;
+        AppendDigits(level.levelVariant, s.Sub2(next));
+        s.cursor = next;
+        any = true;
+    }
+    return any;
+}
+
+// "cross crosslet fitchee": the digits of the cross's variant words, "and" allowed between them.
+void ReadCrossVariants(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    int i = s.cursor + 1;
+    AppendDigits(level.levelVariant, s.Sub2(i));
+    for (++i;;) {
+        if (s.Word(i) == "and" && s.Type(i + 1) == kTypeAttitude && s.Sub1(i + 1) == kCross) ++i;
+        if (s.Type(i) != kTypeAttitude || s.Sub1(i) != kCross) break;
+        AppendDigits(level.levelVariant, s.Sub2(i));
+        ++i;
+    }
+}
+
+// "label of three points": the number of points is the level's line code.
+void LabelRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    level.levelKind = kTypeOrdinary;
+    level.levelName.Append(W(s, 0));
+    s.shapeCode = kLabel;
+    if (Is(s, 1, "of") && T(s, 2) == kTypeNumber) {
+        level.levelLine = S1(s, 2);
+        // The points are part of the label: read as a number they would start a new phrase.
+        s.cursor += StartsWithPoint(W(s, 3)) ? 4 : 3;
+    } else {
+        level.levelLine = kDefaultLabelPoints;
+        ++s.cursor;
+    }
+}
+
+}  // namespace
+
+// "six mullets three two and one": the row counts run from W0 over the numbers up to "and" and
+// the number after it. A word that is not a number ends the run, so a later phrase's number is
+// never taken for a row.
+void ReadRows(DrawingState& s) {
+    std::array<int, kMaxWords> rows{};
+    std::size_t n = 0;
+    int i = s.cursor, last = s.cursor;
+    for (; i < s.wordCount && s.Type(i) == kTypeNumber && n < rows.size(); ++i) {
+        rows[n++] = s.Sub1(i);
+        last = i;
+    }
+    if (s.Word(i) == "and" && s.Type(i + 1) == kTypeNumber && n < rows.size()) {
+        rows[n++] = s.Sub1(i + 1);
+        last = i + 1;
+    }
+    RowLayout(s, std::span<const int>(rows.data(), n));
+    s.rowsDrawn = true;
+    s.cursor = last + 1;
+}
+
+void NumberRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (level.levelCount == 0) {
+        if (Is(s, 0, "as") && Is(s, 1, "many")) {
+            level.levelCount = AsManyCount(s);
+            s.cursor += 2;
+        } else {
+            level.levelCount = S1(s, 0);
+            ++s.cursor;
+        }
+        return;
+    }
+    if (T(s, 1) != kTypeNumber) {
+        CloseBeforeNewPhrase(s);
+        return;
+    }
+    FindTincture(s);
+    ReadRows(s);
+    ++s.cursor;  // the tincture after the rows, already taken
+}
+
+bool OrdinaryWordRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    const int code = S1(s, 0);
+    if (code == kOrle && Is(s, 1, "of")) {
+        s.orleFlag = true;
+        if (T(s, 2) == kTypeNumber) {
+            level.levelCount = S1(s, 2);
+            s.cursor += 3;
+        } else {
+            level.levelCount = kDefaultOrleCount;
+            s.cursor += 2;
+        }
+        return true;
+    }
+    if (code == kLabel) {
+        LabelRule(s);
+        return true;
+    }
+    if (code == kPile && Is(s, 1, "in") && Is(s, 2, "point")) {
+        level.levelKind = kTypeOrdinary;
+        level.levelName.Append(W(s, 0));
+        s.shapeCode = kPile;
+        level.levelLine = 96;
+        s.cursor += 3;
+        return true;
+    }
+    if (Is(s, -1, "in")) {
+        // A direction for the level's charges: "three mullets in bend", "and in chief".
+        if (Is(s, -2, "and") && level.levelKind != 0) CloseBeforeNewPhrase(s);
+        LevelRecord& current = Current(s);
+        current.levelIn = true;
+        current.levelInCode = code;
+        if (code == kOrle) s.orleFlag = true;  // "in orle" is the orle arrangement
+        return false;
+    }
+
+    const bool picture = (code == kChevron || code == kCross || code == kSaltire) &&
+                         (Is(s, 1, "couped") || level.levelCount >= 2);
+    level.levelKind = picture ? 13 : kTypeOrdinary;
+    level.levelName.Append(W(s, 0));
+    if (code != kCross && code != kPallets && !picture) {
+        s.partitionCode = code;
+        s.lastShapeCode = -1;
+        s.shapeCode = code;
+    }
+    s.attitudeOwner = code;
+    if (level.levelOn) s.onOrdinaryCode = code;
+    if (code == kBend && T(s, 1) == kTypeOrdinary && S1(s, 1) == kSinister) {
+        level.levelKind = kTypeOrdinary;
+        level.levelName.Assign(W(s, 1));
+        // The shapes know the bend sinister by its own code.
+        s.partitionCode = s.shapeCode = kSinister;
+        if (level.levelOn) s.onOrdinaryCode = kSinister;
+        ++s.cursor;
+    }
+    if (code == kCross) {
+        if (S2(s, 0) == 0 || T(s, -1) == kTypePrefix) level.levelKind = 13;
+        if (T(s, 1) == kTypeAttitude && (S1(s, 1) == kCross || S1(s, 1) == 99 || S2(s, 1) == 9)) {
+            if (S2(s, 1) != 9) {
+                level.levelKind = 13;
+                ReadCrossVariants(s);
+            } else {
+                s.crossTreatment = true;
+                s.shapeCode = kCross;
+                s.cursor += 2;
+                return true;
+            }
+        }
+        if (level.levelKind == kTypeOrdinary) s.shapeCode = kCross;
+    }
+    ++s.cursor;
+    return true;
+}
+
+bool ChargeWordRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    const int type = T(s, 0);
+    if (EqualsIgnoringCase(W(s, 0), "wings")) {
+        if (Is(s, -1, "two")) level.levelCount = 1;  // a pair of wings is one charge
+        level.levelKind = type;
+        level.levelName.Append("wing");
+        if (Is(s, 1, "conjoined")) {
+            level.levelName.Append("c");
+            s.cursor += 2;
+            if (Is(s, 0, "in") && Is(s, 1, "lure")) {
+                level.levelName.Append("l");
+                s.cursor += 2;
+            }
+            return true;
+        }
+        // The next word is read in a pass of its own: a tincture after "wings" is the level's
+        // tincture, not part of the picture's name.
+        ++s.cursor;
+        return true;
+    }
+    if (ContainsIgnoringCase(W(s, 0), "mullet") && Is(s, 1, "of") && T(s, 2) == kTypeNumber) {
+        level.levelKind = type;
+        level.levelName.Assign("mullet" + std::to_string(S1(s, 2)));
+        s.cursor += 3;
+        return ReadAttitudes(s);
+    }
+    if (S1(s, 0) != 9) {
+        level.levelKind = type;
+        if (S1(s, 0) == 8) {
+            level.levelName.Assign(W(s, 0));
+        } else {
+            level.levelName.Append(W(s, 0));
+        }
+    }
+    if (Is(s, 0, "stump")) {
+        // "a stump eradicated sprouting or": the sprouting words up to the tincture.
+        int i = s.cursor + 1;
+        for (; i < s.wordCount; ++i) {
+            if (s.Type(i) == kTypeTincture) {
+                Tincture(s) = s.Sub1(i);
+                break;
+            }
+            if (s.Type(i) == kTypeAttitude && s.Sub1(i) == 12) AppendDigits(level.levelVariant, s.Sub2(i));
+        }
+        s.cursor = i;
+        CompleteLevel(s);
+        s.cursor = i + 1;  // past the tincture, which belongs to the stump
+        return true;
+    }
+    s.attitudeOwner = type;
+    if (type == 13 && S1(s, 0) == 9) {
+        if (FindExact(W(s, 1), "jessant")) {
+            level.levelName.Assign("leoplis");
+            ++s.cursor;
+            return true;
+        }
+        level.levelVariant.Assign("hd");
+    }
+    return ReadAttitudes(s);
+}
+
+}  // namespace esc::phrase

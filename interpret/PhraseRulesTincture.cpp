@@ -1,0 +1,239 @@
+// The rules that end a phrase: the tincture rule with its follow-up steps, "of the last",
+// "between" and the cotises.
+
+#include <algorithm>
+
+#include "engine/Ordinaries.h"
+#include "engine/Palette.h"
+#include "interpret/PhraseInterpreter.h"
+#include "interpret/PhraseInterpreterTrace.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/TextOps.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc::phrase {
+namespace {
+
+constexpr int kInChief = 16;
+
+bool IsTincture(const DrawingState& s, int k) { return T(s, k) == kTypeTincture; }
+
+// "for difference" after a charge puts it in chief.
+void ForDifferenceTest(DrawingState& s) {
+    if (!Is(s, 0, "for") || !Is(s, 1, "difference")) return;
+    LevelRecord& level = Current(s);
+    if (Previous(s).levelOn || level.levelName == "label") return;
+    level.levelIn = true;
+    level.levelInCode = kInChief;
+    if (!HasTincture(s)) Tincture(s) = kOr;
+}
+
+// Step b: detail words after the tincture ("armed and langued azure", "crowned or"). The
+// tincture that follows them is the second tincture, or the detail tincture for a Sub1 99 word,
+// which also names a picture of its own (the charge's name and the word's first letter). Only
+// the detail words and "and" are looked through, so a later phrase's tincture is never taken.
+void DetailWords(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    const bool detail = S1(s, 1) == 99;
+    if (detail) {
+        if (level.levelName.back() == 's') level.levelName.PopBack();
+        level.levelName.Append(W(s, 1).substr(0, 1));
+    }
+    for (int i = s.cursor + 1; i < s.wordCount; ++i) {
+        const int type = s.Type(i);
+        if (type == kTypeTincture) {
+            (detail ? s.detailTincture : level.levelSecondTincture) = s.Sub1(i);
+            s.cursor = i;
+            return;
+        }
+        if (type != kTypeDetail && s.Word(i) != "and") return;
+    }
+}
+
+// Step c: attitude words after the tincture; a tincture right after them is the second tincture.
+void AttitudesAfterTincture(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    bool any = false;
+    for (;;) {
+        int next = s.cursor + 1;
+        if (any && Is(s, 1, "and") && T(s, 2) == kTypeAttitude && S1(s, 2) == s.attitudeOwner) next = s.cursor + 2;
+        if (s.Type(next) != kTypeAttitude || s.Sub1(next) != s.attitudeOwner) break;
+        AppendDigits(level.levelVariant, s.Sub2(next));
+        s.cursor = next;
+        any = true;
+    }
+    if (IsTincture(s, 1)) {
+        ++s.cursor;
+        level.levelSecondTincture = S1(s, 0);
+    }
+}
+
+// Step f: a patterned tincture takes its colours from the words after it ("chequy or and azure",
+// "azure guttee or"). The words read for it are consumed.
+void PatternedTincture(DrawingState& s) {
+    int& tincture = Tincture(s);
+    if ((tincture == kChequy || tincture == kVaire) && IsTincture(s, 0)) {
+        s.fieldColor1 = S1(s, 0);
+        if (IsTincture(s, 2)) {
+            s.fieldColor2 = S1(s, 2);
+            s.cursor += 3;
+        } else {
+            ++s.cursor;
+        }
+        return;
+    }
+    const int code = S1(s, 0);
+    if (!IsTincture(s, 0) || code < kGuttee || code > kCrusilly) return;
+    s.fieldColor1 = tincture;
+    tincture = code;
+    if (code == kBezantee) {
+        s.fieldColor2 = kOr;
+        ++s.cursor;
+    } else if (IsTincture(s, 1)) {
+        s.fieldColor2 = S1(s, 1);
+        s.cursor += 2;
+    } else {
+        s.fieldColor2 = s.fieldColor1 == kOr ? kArgent : kOr;  // as on a semé field
+        ++s.cursor;
+    }
+}
+
+}  // namespace
+
+void OfTheLastRule(DrawingState& s) {
+    int i = s.cursor - 1;
+    while (i > 0 && s.Type(i) != kTypeTincture) --i;
+    Tincture(s) = s.Sub1(std::max(i, 0));
+    if (s.wordCount - s.cursor > 3) {
+        s.cursor += 2;
+        TinctureFollowUp(s);
+    } else {
+        s.cursor += 3;
+        CompleteLevel(s);
+    }
+}
+
+bool IsCotiseWord(const DrawingState& s) {
+    return FindExact(W(s, 0), "cotise").has_value() || (Is(s, 0, "double") && FindExact(W(s, 1), "cotise").has_value());
+}
+
+void CotiseRule(DrawingState& s) {
+    // The current level holds the ordinary to be cotised: draw it first.
+    if (HasTincture(s)) {
+        CompleteAndReread(s);
+    } else if (Current(s).levelKind != 0) {
+        FindTincture(s);
+        CompleteAndReread(s);
+    }
+    if (s.level >= kMaxLevels) return;
+    s.cotiseCount = 1;
+    if (Is(s, 0, "double")) {
+        s.cotiseCount = 2;
+        ++s.cursor;
+    }
+    ++s.cursor;
+    s.cotiseLine = -1;
+    if (T(s, 0) == kTypeLine) {
+        s.cotiseLine = S1(s, 0);
+        ++s.cursor;
+    }
+    if (IsTincture(s, 0)) {
+        s.cotiseTincture = S1(s, 0);
+        ++s.cursor;
+    } else {
+        s.cotiseTincture = s.levelTincture[s.level - 1];
+    }
+    const LevelRecord& cotised = Previous(s);
+    if (cotised.levelIn) {
+        s.shapeCode = cotised.levelInCode;
+    } else {
+        s.words[0].Assign(cotised.levelName);
+        // The cotised ordinary's own shape code, from its word.
+        const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(cotised.levelName)) : nullptr;
+        if (row != nullptr && row->type == kTypeOrdinary) s.shapeCode = row->sub1;
+    }
+    if (Is(s, 0, "between")) {
+        Current(s).levelBetween = true;
+        ++s.cursor;
+    }
+    --s.level;
+    NoteLayout(s, s.cotiseCount == 2 ? "DrawCotises (double)" : "DrawCotises");
+    ++s.level;
+    DrawCotises(s);
+}
+
+void TinctureRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    const int type = T(s, 0);
+    if (type != kTypeTincture || !HasTincture(s)) Tincture(s) = kOr;
+    if (type != kTypeTincture && type != kTypeRoundel) {
+        // "between": the phrase before it ends here, in the tincture named after it.
+        Level(s, s.level + 1).levelBetween = true;
+        FindTincture(s);
+        ++s.cursor;
+        ForDifferenceTest(s);
+        CompleteAndReread(s);
+        return;
+    }
+    if (type == kTypeRoundel) {
+        level.levelKind = kTypeRoundel;
+        level.levelName.Append(W(s, 0));
+        int tincture = S1(s, 0);
+        if (tincture < 0) {
+            // "roundel" names no tincture of its own: the tincture word after it does.
+            if (IsTincture(s, 1)) {
+                ++s.cursor;
+                tincture = S1(s, 0);
+            } else {
+                tincture = kOr;
+            }
+        }
+        if (s.namedTinctures[1] == 0) s.namedTinctures[1] = tincture;
+        Tincture(s) = tincture;
+    } else {
+        Tincture(s) = S1(s, 0);
+    }
+    TinctureFollowUp(s);
+}
+
+void TinctureFollowUp(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (T(s, 1) == kTypeDetail) DetailWords(s);
+    if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
+    if (s.cursor >= s.wordCount - 1) {
+        CompleteLevel(s);
+        s.stopReading = true;
+        return;
+    }
+    ++s.cursor;
+    if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
+        s.ordinaryTreatment = 2;
+        ++s.cursor;
+        if (IsTincture(s, 0)) {
+            level.levelSecondTincture = S1(s, 0);
+            ++s.cursor;
+        }
+    }
+    PatternedTincture(s);
+    if (s.cursor >= s.wordCount) {
+        CompleteLevel(s);
+        s.stopReading = true;
+        return;
+    }
+    if (T(s, 0) == kTypeNumber && (T(s, 1) == kTypeNumber || Is(s, 1, "and"))) {
+        ReadRows(s);
+        return;
+    }
+    if (Is(s, 0, "between")) {
+        Level(s, s.level + 1).levelBetween = true;
+        ++s.cursor;
+    } else if (IsCotiseWord(s)) {
+        CotiseRule(s);
+        return;
+    } else {
+        ForDifferenceTest(s);
+    }
+    CompleteAndReread(s);
+}
+
+}  // namespace esc::phrase

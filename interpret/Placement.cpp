@@ -1,0 +1,235 @@
+// PlaceCharge: the picture file of the current level (or a disc for a roundel) at the placement
+// point, recorded in the layer records and the placement ring; PlaceRow; DrawDisc; and the
+// charges placed upon the charges of the level before.
+
+#include "interpret/Placement.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/ChargePicture.h"
+#include "engine/Painter.h"
+#include "engine/Palette.h"
+#include "interpret/PhraseInterpreterTrace.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/TextOps.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+
+using phrase::Current;
+using phrase::Previous;
+using phrase::Tincture;
+
+namespace {
+
+constexpr std::size_t kFileStemChars = 8;
+constexpr std::string_view kPictureFolder = "lpics/";
+constexpr std::string_view kQuestion = "question";
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+// The three file names tried for a name (final "s" already dropped) and an extension. Picture
+// files are named in lower case, so the name is folded first: a blazon may write "Lion".
+std::array<std::string, 3> FileNames(std::string_view name, std::string_view extension) {
+    const std::string stem = ToLower(name.substr(0, kFileStemChars));
+    std::string first = stem;
+    ReplaceAll(first, "cross", "cros");
+    if (!ContainsIgnoringCase(first, "cros") && !first.empty() && first.back() == 's') first.pop_back();
+    std::string second = stem;
+    ReplaceAll(second, "ve", "f");  // "wolve" is drawn as "wolf"
+    const std::string ext(extension);
+    return {std::string(kPictureFolder) + first + "." + ext, std::string(kPictureFolder) + second + "." + ext,
+            std::string(kPictureFolder) + stem + ".esv"};
+}
+
+bool TryPictures(DrawingState& s, std::string_view name, bool standIn) {
+    LevelRecord& level = Current(s);
+    if (level.levelVariant.empty()) level.levelVariant.Assign("esv");
+    for (const std::string& file : FileNames(name, level.levelVariant.view())) {
+        const bool drawn = PlaceChargePicture(s, file) == 0;
+        NotePicture(s, file, drawn, standIn);
+        if (drawn) return true;
+    }
+    return false;
+}
+
+bool LayerInRange(int index) { return index >= 0 && index < kMaxLayers; }
+
+void PlaceRoundel(DrawingState& s) {
+    const int x = s.placementX, y = s.placementY;
+    const int d = static_cast<int>(s.chargeScale * 150.0f);
+    const int r = static_cast<int>(s.chargeScale * 55.0f);
+    if (LayerInRange(s.pictureCount)) {
+        LayerRecord& layer = s.layers[static_cast<std::size_t>(s.pictureCount)];
+        layer.background = s.picture.Copy(Rect{x - d / 2, y - d / 2, x - d / 2 + d, y - d / 2 + d});
+        layer.image = Bitmap(d, d, kTeal);
+    }
+    DrawDisc(s, x, y, r);
+    // Counted like a picture; past the last layer record it is painted but not movable.
+    ++s.pictureCount;
+}
+
+// Column heights of a disc of radius r by the midpoint ellipse algorithm with both radii r:
+// heights[i] is how far column i (counted from the centre) reaches above and below the centre.
+std::vector<int> ColumnHeights(int r) {
+    std::vector<int> heights(static_cast<std::size_t>(r) + 1, -1);
+    auto record = [&](long long x, long long y) {
+        if (x >= 0 && x <= r && heights[static_cast<std::size_t>(x)] < 0) heights[static_cast<std::size_t>(x)] = static_cast<int>(y);
+    };
+    const double r2 = static_cast<double>(r) * r;
+    long long x = 0, y = r;
+    double px = 0, py = 2 * r2 * y;
+    double p = r2 - r2 * r + 0.25 * r2;
+    while (px < py) {
+        record(x, y);
+        ++x;
+        px += 2 * r2;
+        if (p < 0) {
+            p += r2 + px;
+        } else {
+            --y;
+            py -= 2 * r2;
+            p += r2 + px - py;
+        }
+    }
+    p = r2 * (x + 0.5) * (x + 0.5) + r2 * (y - 1) * (y - 1) - r2 * r2;
+    while (y >= 0) {
+        record(x, y);
+        --y;
+        py -= 2 * r2;
+        if (p > 0) {
+            p += r2 - py;
+        } else {
+            ++x;
+            px += 2 * r2;
+            p += r2 - py + px;
+        }
+    }
+    return heights;
+}
+
+// n pixels of row y from x1 in the level's tincture, also into the layer image from lx. The row
+// painter covers x1..x2 for plain and counterchanged codes and x1..x2-1 for patterns.
+void PaintRun(DrawingState& s, int x1, int y, int n, int lx) {
+    if (n <= 0) return;
+    const int code = Tincture(s);
+    s.layerTarget.lx = lx;
+    if (code == kCounterchanged) {
+        // Counterchanging decides pixel by pixel; each pixel keeps its own layer position.
+        for (int i = 0; i < n; ++i) {
+            s.layerTarget.lx = lx + i;
+            PaintSpan(s, x1 + i, y, x1 + i);
+        }
+    } else if (code < kErmine || code == kProperBrown || code == kPlainWhite) {
+        PaintSpan(s, x1, y, x1 + n - 1);
+    } else {
+        PaintSpan(s, x1, y, x1 + n);
+    }
+}
+
+}  // namespace
+
+float ShrinkingScale(int n) { return std::max(kMinChargeScale, 1.0f - 0.1f * static_cast<float>(n)); }
+
+bool MirroredInPair(int lineCode, int index) { return (lineCode == 98 && index == 0) || (lineCode == 99 && index == 1); }
+
+void PlaceCharge(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (level.levelKind == 0) return;
+    NotePlacement(s);
+
+    if (LayerInRange(s.pictureCount)) {
+        LayerRecord& layer = s.layers[static_cast<std::size_t>(s.pictureCount)];
+        layer.cx = s.placementX;
+        layer.cy = s.placementY;
+    }
+    if (!level.levelChargedOn) {
+        s.placementRing[static_cast<std::size_t>(s.ringNext)] = {s.placementX, s.placementY, s.chargeScale};
+        s.ringNext = (s.ringNext + 1) % kPlacementRingSize;
+        s.ringWritten = std::min(s.ringWritten + 1, kPlacementRingSize);
+    }
+
+    for (const bool standIn : {false, true}) {
+        std::string name = level.levelName.str();
+        if (!name.empty() && name.back() == 's') name.pop_back();
+        if (name == "fount") Tincture(s) = kProperBrown;
+        if (level.levelKind == kTypeRoundel) {
+            PlaceRoundel(s);
+            return;
+        }
+        if (TryPictures(s, name, standIn || name == kQuestion)) return;
+        if (standIn) return;  // not even the question picture could be read: left undrawn
+        // The question picture stands in for the rest of the level too.
+        level.levelName.Assign(kQuestion);
+        level.levelVariant.Clear();
+    }
+}
+
+void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
+    s.placementX = x;
+    s.placementY = y;
+    s.chargeScale = scale;
+    s.mirrorFlag = mirror;
+    PlaceCharge(s);
+    s.mirrorFlag = false;
+}
+
+void PlaceRow(DrawingState& s, int n, float scale) {
+    if (n < 3) return;  // the spacing rule divides by n - 2
+    const int sp = s.geometry.W / (n + 1), q = sp / 4;
+    const int step = sp + q / (n - 2) + n - 2;
+    const float used = scale == 0.0f ? ShrinkingScale(n) : scale;
+    const int y = s.placementY;
+    for (int i = 0, x = sp - q; i < n; ++i, x += step) Place(s, x, y, used);
+}
+
+void DrawDisc(DrawingState& s, int x, int y, int r) {
+    if (r < 0) return;
+    const std::vector<int> heights = ColumnHeights(r);
+    const int d = static_cast<int>(s.chargeScale * 150.0f);
+    const int saved = Tincture(s);
+    s.layerTarget = {LayerInRange(s.pictureCount) ? s.pictureCount : -1, 0, 0, false};
+    for (int j = -r; j <= r; ++j) {
+        const int row = y + j, reach = j < 0 ? -j : j;
+        // Columns 0..inner-1 cover this row inside the disc; columns inner..outer-1 end on it.
+        int inner = 0, outer = 0;
+        for (int h : heights) {
+            if (h > reach) ++inner;
+            if (h >= reach) ++outer;
+        }
+        s.layerTarget.ly = d / 2 - (row - y);
+        if (outer > inner) {
+            Tincture(s) = kSable;
+            PaintRun(s, x - (outer - 1), row, outer - inner, d / 2 - (outer - 1));
+            PaintRun(s, x + inner, row, outer - inner, d / 2 + inner);
+            Tincture(s) = saved;
+        }
+        if (inner > 0) PaintRun(s, x - (inner - 1), row, 2 * inner - 1, d / 2 - (inner - 1));
+    }
+    Tincture(s) = saved;
+    s.layerTarget = {};
+}
+
+void PlaceOnPreviousCharges(DrawingState& s) {
+    NoteLayout(s, "on each charge of the level before");
+    s.pictureLoaded = false;
+    // The ring holds the last 13 placements; only entries that were written are read.
+    const int n = std::min({Previous(s).levelCount, s.ringWritten, kPlacementRingSize});
+    for (int k = 0; k < n; ++k) {
+        const int index = ((s.ringNext - n + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
+        const RingEntry& entry = s.placementRing[static_cast<std::size_t>(index)];
+        s.placementX = entry.x;
+        s.placementY = entry.y;
+        s.chargeScale = entry.scale / 2;
+        s.mirrorFlag = false;
+        PlaceCharge(s);
+    }
+}
+
+}  // namespace esc

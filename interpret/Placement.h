@@ -1,0 +1,31 @@
+#pragma once
+// Putting one charge on the shield: the picture file of the current level, or a disc for a
+// roundel, at the placement point and charge scale; and the placement ring that charges upon
+// charges read.
+
+#include "interpret/DrawingState.h"
+
+namespace esc {
+
+inline constexpr float kMinChargeScale = 0.1f;  // the smallest scale a row of many charges gets
+
+// Places one charge of the current level at (placementX, placementY) and chargeScale. A level
+// of kind 0 places nothing.
+void PlaceCharge(DrawingState& state);
+// Sets the placement point, scale and mirror flag for one charge and places it.
+void Place(DrawingState& state, int x, int y, float scale, bool mirror = false);
+// n charges (n at least 3) spread across the shield at placementY; scale 0 means 1 - 0.1n.
+void PlaceRow(DrawingState& state, int n, float scale);
+// A filled disc of radius r in the level's tincture, with a one-pixel sable rim at the top and
+// bottom of every column; also drawn into the image of the layer at pictureCount.
+void DrawDisc(DrawingState& state, int x, int y, int r);
+// One charge of the current level on each charge the previous level placed, at half its scale.
+void PlaceOnPreviousCharges(DrawingState& state);
+
+// 1 - 0.1n, never below kMinChargeScale.
+float ShrinkingScale(int n);
+// Whether charge `index` (0 or 1) of a pair is mirrored for the level's line code: 98 mirrors
+// the first, 99 the second.
+bool MirroredInPair(int lineCode, int index);
+
+}  // namespace esc
