@@ -85,6 +85,7 @@ class RowSink {
 public:
     RowSink(ChargePicture& p) : p_(p), row_(static_cast<std::size_t>(p.PW), 0) {}
     bool Full() const { return rows_ >= p_.PH; }
+    int Rows() const { return rows_; }
     void Put(std::uint8_t v) {
         if (Full() || row_.empty()) return;
         row_[fill_++] = v;
@@ -127,6 +128,15 @@ void DecodeImageData(ByteReader& in, ChargePicture& p) {
     int previous = -1;
     std::uint8_t first = 0;
     int code = 0;
+    bool wellFormed = true;
+    // The code width grows once the next code to be made no longer fits it. With a minimum code
+    // size of 1 that is already so after the first code following a clear.
+    auto widen = [&] {
+        while (next >= limit && width < 12) {
+            ++width;
+            limit <<= 1;
+        }
+    };
     while (!rows.Full() && codes.Next(width, code)) {
         if (code == end) break;
         if (code == clear) {
@@ -137,15 +147,16 @@ void DecodeImageData(ByteReader& in, ChargePicture& p) {
             continue;
         }
         if (previous == -1) {  // the first code after a clear is a single pixel
-            if (code >= clear) break;
+            if (code >= clear) wellFormed = false;
             rows.Put(static_cast<std::uint8_t>(code));
             previous = code;
             first = static_cast<std::uint8_t>(code);
+            widen();
             continue;
         }
-        if (code > next) break;  // not a code of the table: damaged data
+        if (code > next) wellFormed = false;  // read like the code about to be made
         int depth = 0, walk = code;
-        if (code == next) {  // the string of the previous code and its own first character
+        if (code >= next) {  // the string of the previous code and its own first character
             stack[static_cast<std::size_t>(depth++)] = first;
             walk = previous;
         }
@@ -153,21 +164,22 @@ void DecodeImageData(ByteReader& in, ChargePicture& p) {
             stack[static_cast<std::size_t>(depth++)] = suffix[static_cast<std::size_t>(walk)];
             walk = prefix[static_cast<std::size_t>(walk)];
         }
-        if (walk >= clear) break;  // a cycle in damaged data
+        if (walk >= clear) {  // a cycle in damaged data
+            wellFormed = false;
+            break;
+        }
         stack[static_cast<std::size_t>(depth++)] = static_cast<std::uint8_t>(walk);
         first = static_cast<std::uint8_t>(walk);
         if (next < limit && next < kMaxCodes) {
             prefix[static_cast<std::size_t>(next)] = static_cast<std::uint16_t>(previous);
             suffix[static_cast<std::size_t>(next)] = first;
             ++next;
-            if (next == limit && width < 12) {
-                ++width;
-                limit <<= 1;
-            }
         }
+        widen();
         previous = code;
         while (depth > 0) rows.Put(stack[static_cast<std::size_t>(--depth)]);
     }
+    p.complete = wellFormed && rows.Full();
     rows.StorePartial();
     codes.Finish();
 }
@@ -183,6 +195,7 @@ int DecodeGifPicture(ChargePicture& p, const std::uint8_t* data, std::size_t siz
     }
     if (header[0] != 'G' || header[1] != 'I' || header[2] != 'F') return 1;
     p.header = header;
+    p.complete = false;
     if (header[10] & 0x80) in.Skip(3u << ((header[10] & 0x07) + 1));
     if (p.buffer.size() != static_cast<std::size_t>(kChargeBufferSize)) p.buffer.assign(kChargeBufferSize, 0);
     std::uint8_t introducer = 0;

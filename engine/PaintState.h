@@ -91,6 +91,7 @@ struct ChargePicture {
     std::vector<std::uint8_t> buffer;  // kChargeBufferSize bytes while a drawing runs
     int PW = 0, PH = 0;
     std::array<std::uint8_t, 13> header{};
+    bool complete = false;  // the last decoding filled every row from well-formed data
 };
 
 struct PaintState {

@@ -101,6 +101,18 @@ TEST(GifDecoder, ClearCodeRestartsTheTable) {
     EXPECT_EQ(p.buffer[2], 2);  // code 6 after the clear is "2 2"
 }
 
+TEST(GifDecoder, MinimumCodeSizeOneWidensAfterTheFirstCode) {
+    // clear 2, end 3: the first free code 4 does not fit two bits, so the code after the first
+    // literal is already three bits wide.
+    const auto gif = GifWithCodes(3, 1, 1, {{2, 2}, {1, 2}, {0, 3}, {1, 3}, {3, 3}});
+    ChargePicture p;
+    ASSERT_EQ(DecodeGifPicture(p, gif.data(), gif.size()), 0);
+    EXPECT_EQ(p.buffer[0], 1);
+    EXPECT_EQ(p.buffer[1], 0);
+    EXPECT_EQ(p.buffer[2], 1);
+    EXPECT_TRUE(p.complete);
+}
+
 TEST(GifDecoder, FailsCleanly) {
     ChargePicture p;
     const std::vector<std::uint8_t> notGif = {'P', 'N', 'G', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};

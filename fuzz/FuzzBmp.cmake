@@ -1,0 +1,1 @@
+escaval_fuzzer(fuzz_bmp FuzzBmp.cpp engine)
