@@ -1,0 +1,86 @@
+// DrawOrdinary: one ordinary, or one partition of the field, chosen by shapeCode.
+//
+// Every shape is built from two means: bands (DrawPartitionLine), which carry the line style,
+// and convex areas traced into the crossing table and filled row by row. A plain ordinary is an
+// area with straight, exact edges; a styled one is a band with patterned edges.
+
+#include <algorithm>
+
+#include "engine/OrdinaryShapes.h"
+#include "engine/Palette.h"
+
+namespace esc {
+namespace shapes {
+
+int FieldPieces(const PaintState& state) { return std::clamp(state.fieldPieces, 1, kMaxFieldPieces); }
+
+int RepeatCount(const PaintState& state) {
+    return std::clamp(state.CurrentLevel().levelCount, 1, kMaxRepeatedOrdinaries);
+}
+
+void Colour(PaintState& state, int code) { state.levelTincture[state.level] = code; }
+
+void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind) {
+    DrawPartitionLine(state, x1, y1, x2, y2, width, kind);
+}
+
+void BandFrom(PaintState& state, int x, int y, int angle, int length, int width) {
+    DrawPartitionLine(state, x, y, 0, 0, width, 0, length, angle);
+}
+
+void Area(PaintState& state, std::initializer_list<Edge> edges) {
+    ResetCrossings(state);
+    for (const Edge& e : edges) TraceEdge(state, e.x1, e.y1, e.x2, e.y2);
+    FillCrossings(state);
+}
+
+void FillRows(PaintState& state, int r1, int r2, int x1, int x2) {
+    for (int y = r1; y <= r2; ++y) PaintSpan(state, x1, y, x2);
+}
+
+bool Styled(const PaintState& state) { return state.lineCode != kPlainLine || state.ordinaryTreatment != 0; }
+
+}  // namespace shapes
+
+void DrawOrdinary(PaintState& state, int mode) {
+    using namespace shapes;
+    state.drawMode = mode;
+    // A negative line code is no line at all: the shapes' choice between a plain area and a
+    // styled band reads lineCode -1 only.
+    if (state.lineCode < kPlainLine) state.lineCode = kPlainLine;
+    // A partition of the field is never voided or fimbriated, whatever an earlier phrase left.
+    const int treatment = state.ordinaryTreatment;
+    const bool partition = mode == 1;
+    if (partition) state.ordinaryTreatment = 0;
+
+    switch (state.shapeCode) {
+        case kFess: partition ? PerFess(state) : Fess(state); break;
+        case kBend: partition ? PerBend(state) : Bend(state); break;
+        case kBendSinister: partition ? PerBendSinister(state) : BendSinister(state); break;
+        case kPale: partition ? PerPale(state) : Pale(state); break;
+        case kChevron: partition ? PerChevron(state) : Chevron(state); break;
+        case kCross: partition ? Quarterly(state) : Cross(state); break;
+        case kSaltire: partition ? PerSaltire(state) : Saltire(state); break;
+        case kGyronny: Gyronny(state); break;
+        case kBarry: Barry(state); break;
+        case kPaly: Paly(state); break;
+        case kBendy: Bendy(state); break;
+        case kFlaunches: Flaunches(state); break;
+        case kChevronels: Chevronels(state); break;
+        case kChief: Chief(state); break;
+        case kLabel: Label(state); break;
+        case kBordure: Bordure(state); break;
+        case kCanton: Canton(state); break;
+        case kPallets: DrawPallets(state, mode); break;
+        case kBendlets: Bendlets(state); break;
+        case kChequyNext: Colour(state, kChequy); break;
+        case kPiles: Piles(state); break;
+        case kOrle: Orle(state); break;
+        case kPall: partition ? TiercedPerPall(state) : Pall(state); break;
+        case kPallReversed: partition ? TiercedPerPallReversed(state) : PallReversed(state); break;
+        default: break;  // 11, 13, 15, 17, 26 to 29 and codes past 31 have no shape
+    }
+    if (partition) state.ordinaryTreatment = treatment;
+}
+
+}  // namespace esc

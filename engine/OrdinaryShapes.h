@@ -1,0 +1,98 @@
+#pragma once
+// The building blocks the shapes of the ordinaries and partitions share, and the bounds they put
+// on the counts a blazon hands them.
+//
+// Notation of the shape files: W, H, B (shieldBottom) and D (chiefDepth) are the shield
+// geometry; a band is DrawPartitionLine; an area is a convex region traced into the crossing
+// table (ResetCrossings, TraceEdge per edge, FillCrossings).
+
+#include <initializer_list>
+
+#include "engine/Ordinaries.h"
+#include "engine/Painter.h"
+#include "engine/PartitionLine.h"
+
+namespace esc {
+
+// Shape codes, as the vocabulary gives them (Sub1 of a partition or ordinary word).
+enum ShapeCode : int {
+    kFess = 0, kBend = 1, kBendSinister = 2, kPale = 3, kChevron = 4, kCross = 5, kSaltire = 6,
+    kGyronny = 7, kBarry = 8, kPaly = 9, kBendy = 10, kFlaunches = 12, kChevronels = 14, kChief = 16,
+    kLabel = 18, kBordure = 19, kCanton = 20, kPallets = 21, kBendlets = 22, kChequyNext = 23,
+    kPiles = 24, kOrle = 25, kPall = 30, kPallReversed = 31,
+};
+
+// Gyronny, barry and paly of more pieces than this are drawn with this many; a count below one
+// draws the field in its first tincture alone. At 64 the narrowest piece is still 6 pixels.
+inline constexpr int kMaxFieldPieces = 64;
+// A label of more points is drawn with this many; a count below one gives the usual three.
+inline constexpr int kMaxLabelPoints = 9;
+inline constexpr int kDefaultLabelPoints = 3;
+// Bars, pallets, bendlets, chevronels and piles come as one, two or three: a count below one
+// draws one and a count above three draws three.
+inline constexpr int kMaxRepeatedOrdinaries = 3;
+// levelLine of a pile that meets the others in the point.
+inline constexpr int kPilesInPoint = 96;
+
+namespace shapes {
+
+struct Edge {
+    int x1, y1, x2, y2;
+};
+
+int FieldPieces(const PaintState& state);
+int RepeatCount(const PaintState& state);
+
+// levelTincture[level] := code.
+void Colour(PaintState& state, int code);
+// A band between two points (DrawPartitionLine with length 0).
+void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind = 0);
+// A band of kind 0 from (x, y) at `angle` degrees, `length` long.
+void BandFrom(PaintState& state, int x, int y, int angle, int length, int width);
+void Area(PaintState& state, std::initializer_list<Edge> edges);
+// One PaintSpan per row, rows r1..r2.
+void FillRows(PaintState& state, int r1, int r2, int x1, int x2);
+// A line style is set, or an ordinary treatment (the shape is then drawn with bands).
+bool Styled(const PaintState& state);
+
+// The partitions of the field (mode 1 of codes 0 to 6 and 30, 31, and codes 7 to 10).
+void PerFess(PaintState& state);
+void PerBend(PaintState& state);
+void PerBendSinister(PaintState& state);
+void PerPale(PaintState& state);
+void PerChevron(PaintState& state);
+void Quarterly(PaintState& state);
+void PerSaltire(PaintState& state);
+void Gyronny(PaintState& state);
+void Barry(PaintState& state);
+void Paly(PaintState& state);
+void Bendy(PaintState& state);
+void TiercedPerPall(PaintState& state);
+void TiercedPerPallReversed(PaintState& state);
+
+// The ordinaries.
+void Fess(PaintState& state);
+void Bend(PaintState& state);
+void BendSinister(PaintState& state);
+void Pale(PaintState& state);
+void Chevron(PaintState& state);
+void Cross(PaintState& state);
+void Saltire(PaintState& state);
+void Flaunches(PaintState& state);
+void Chevronels(PaintState& state);
+void Chief(PaintState& state);
+void Label(PaintState& state);
+void Bordure(PaintState& state);
+void Canton(PaintState& state);
+void Bendlets(PaintState& state);
+void Piles(PaintState& state);
+void Orle(PaintState& state);
+void Pall(PaintState& state);
+void PallReversed(PaintState& state);
+
+// The chief makes room for the charge pictures already placed: each layer's centre moves down
+// into the part of the shield below the chief and its pictures are squeezed in height.
+void MakeRoomUnderChief(PaintState& state);
+
+}  // namespace shapes
+}  // namespace esc

@@ -1,0 +1,360 @@
+// The ordinaries drawn by DrawOrdinary, in the tincture at levelTincture[level]: fess, bend, bend
+// sinister, pale, chevron, cross, saltire, flaunches, chevronels, chief, label, bordure, canton,
+// bendlets, piles, orle and pall.
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/OrdinaryShapes.h"
+#include "engine/Palette.h"
+
+namespace esc::shapes {
+
+void Fess(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, D = g.chiefDepth;
+    if (Styled(s)) {
+        Band(s, 0, H / 2, W + 1, H / 2, D, 0);
+    } else {
+        const int c = D / 2;
+        Area(s, {{0, H / 2 - c, 0, H / 2 + c}, {W + 1, H / 2 - c, W + 1, H / 2 + c}});
+    }
+    if (s.cotiseCount != 0) DrawCotises(s);
+}
+
+void Bend(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, D = g.chiefDepth;
+    if (Styled(s)) {
+        Band(s, 1, 1, W, H, D - 10, 0);
+        return;
+    }
+    const int c = (D + 10) / 2;
+    Area(s, {{1, 1, 1, c}, {1, c, W - c, H}, {c, 0, W, H - c}, {W, H - c, W, H}});
+}
+
+// The bend sinister runs from the sinister chief to the dexter base, far from the point of the
+// shield, so the point keeps the field's tincture (the partition per bend sinister, whose lower
+// half holds the point, fills it).
+void BendSinister(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    Band(s, g.W, 0, 0, g.H, g.chiefDepth, 0);
+    if (s.cotiseCount != 0) DrawCotises(s);
+}
+
+// The pale runs down into the point of the shield: a styled pale, a band that stops at row H-1,
+// has the point filled after it.
+void Pale(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
+    if (Styled(s)) {
+        Band(s, W / 2, 0, W / 2, H - 1, D + 10, 0);
+        if (s.ordinaryTreatment != 1) FillBasePoint(s);
+        return;
+    }
+    const int c = (D + 10) / 2;
+    Area(s, {{W / 2 - c, 0, W / 2 - c, B}, {W / 2 + c, 0, W / 2 + c, B}});
+}
+
+void Chevron(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, D = g.chiefDepth;
+    BandFrom(s, W / 2, D / 2 + H / 3, 220, 300, D + 50);
+    BandFrom(s, W / 2, D / 2 + H / 3, 320, 300, D + 50);
+    if (s.cotiseCount != 0) {
+        Colour(s, s.cotiseTincture);
+        s.lineCode = s.cotiseLine;
+        BandFrom(s, W / 2, H / 3 - 14, 217, 300, 6);
+        BandFrom(s, W / 2, H / 3 - 14, 323, 300, 6);
+        s.cotiseCount = 0;
+        s.cotiseLine = kPlainLine;
+    }
+}
+
+// The cross: plain, two filled rectangles; voided (treatment 1) or fimbriated (treatment 2), and
+// with the arms stopping short of an open square at the centre (the cross treatment), four arms
+// as bands; with a line, two bands. The open centre of the cross treatment stays open with a
+// line too.
+void Cross(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
+    const int a = static_cast<int>(D * 0.8), b = a / 2;
+    const int treatment = s.ordinaryTreatment;
+    if (s.lineCode == kPlainLine && treatment == 0 && !s.crossTreatment) {
+        Area(s, {{W / 2 - b, 0, W / 2 - b, B}, {W / 2 + b, 0, W / 2 + b, B}});
+        Area(s, {{2, H / 2 - b, 2, H / 2 + b}, {W + 1, H / 2 - b, W + 1, H / 2 + b}});
+    }
+    if (treatment == 2) {
+        Band(s, W / 2, 0, W / 2, B - 1, D, 0);
+        Band(s, 2, H / 2, W / 2 - D / 2 + 3, H / 2, D, 0);
+        Band(s, D / 2 + W / 2 - 4, H / 2, W, H / 2, D, 0);
+    }
+    if (treatment == 1) {
+        Band(s, W / 2, 0, W / 2, H / 2 - D / 2 + 4, D, 0);
+        Band(s, W / 2, D / 2 + H / 2 - 4, W / 2, B - 1, D, 0);
+        Band(s, 2, H / 2, W / 2 - D / 2 + 4, H / 2, D, 0);
+        Band(s, D / 2 + W / 2 - 4, H / 2, W, H / 2, D, 0);
+    }
+    if (s.crossTreatment) {
+        Band(s, W / 2, 0, W / 2, H / 2 - b, a, 0);
+        Band(s, W / 2, b + H / 2, W / 2, B - 1, a, 0);
+        Band(s, 2, H / 2, W / 2 - b - 2, H / 2, a, 0);
+        Band(s, b + W / 2 + 2, H / 2, W, H / 2, a, 0);
+    } else if (treatment == 0 && s.lineCode >= 0) {
+        Band(s, W / 2, 0, W / 2, B - 1, a, 0);
+        Band(s, 2, H / 2, W, H / 2, a, 0);
+    }
+}
+
+void Saltire(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, D = g.chiefDepth;
+    if (Styled(s)) {
+        const int w = static_cast<int>(D * 0.8);
+        Band(s, 0, 0, W, H, w, 0);
+        Band(s, W, 0, 0, H, w, 0);
+        return;
+    }
+    const int c = D / 2;
+    Area(s, {{0, 0, 0, c}, {0, c, W - c, H}, {c, 0, W, H - c}, {W + 1, H - c, W + 1, H}});
+    Area(s, {{W - c, 0, 0, H - c}, {W, c, c, H}, {W + 1, 0, W + 1, c}, {0, H - c, 0, H}});
+}
+
+// Flaunches: a curve from the top to the foot of the dexter side, filled to the left, and its
+// reflection filled to the right.
+void Flaunches(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const bool fill = s.fillToLeft;
+    s.fillToLeft = true;
+    DrawFlaunchCurve(s, 2, 2, g.W / 3, 2, g.W / 3, g.H + 1, 2, g.H + 1);
+    s.fillToLeft = fill;
+}
+
+void Chevronels(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, w = g.chiefDepth + 10;
+    auto pair = [&](int y, int width) {
+        BandFrom(s, W / 2, y, 220, 300, width);
+        BandFrom(s, W / 2, y, 320, 300, width);
+    };
+    switch (RepeatCount(s)) {
+        case 1: pair(H / 2, w / 2); break;
+        case 2:
+            pair(H / 2 - w / 5, w / 3);
+            pair(H / 2 + w / 5, w / 3);
+            break;
+        default:
+            pair(H / 2 - 25, w / 3);
+            pair(H / 2, w / 3);
+            pair(H / 2 + 25, w / 3);
+            break;
+    }
+}
+
+void MakeRoomUnderChief(PaintState& s) {
+    const int H = s.geometry.H;
+    const int count = std::min(s.pictureCount, kMaxLayers);
+    auto squeeze = [](Bitmap& b) {
+        if (b.Empty()) return;
+        const int height = b.Height() - static_cast<int>(b.Height() * 9.6 * 0.01);
+        Bitmap squeezed(b.Width(), std::max(height, 1), kTeal);
+        squeezed.StretchDraw(b, Rect{0, 0, squeezed.Width(), squeezed.Height()});
+        b = std::move(squeezed);
+    };
+    for (int i = 0; i < count; ++i) {
+        LayerRecord& layer = s.layers[static_cast<std::size_t>(i)];
+        layer.cy = static_cast<int>(std::trunc(static_cast<double>(layer.cy) / H * 100 * (H - 50) * 0.01 + 50));
+        squeeze(layer.image);
+        squeeze(layer.background);
+    }
+}
+
+void Chief(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    if (s.pictureCount > 0) MakeRoomUnderChief(s);
+    const int b = H * 15 / 100;
+    if (Styled(s)) {
+        const int y = (H / 5) / 2 - 19;
+        Band(s, 0, y, W, y, b + 30, 2);
+    } else {
+        Area(s, {{0, 0, 0, b}, {W + 1, 0, W + 1, b}});
+    }
+}
+
+// A label of N points: a narrow bar across the chief with N short pendants; always plain.
+void Label(PaintState& s) {
+    const int W = s.geometry.W;
+    int n = s.CurrentLevel().levelLine;
+    if (n < 1) n = kDefaultLabelPoints;
+    n = std::min(n, kMaxLabelPoints);
+    s.lineCode = kPlainLine;
+    const int a = W / (2 * n + 1);
+    Band(s, 0, 10, W, 10, 10, 0);
+    for (int i = 1; i <= 2 * n - 1; i += 2) {
+        const int x = a * (i + 1) - a / 2;
+        Band(s, x, 15, x, 25, a, 0);
+    }
+}
+
+namespace {
+
+// Paints from the shield's edge to (x, y): leftward for a point left of the centre line, else
+// rightward; in the curved base within the row's base bounds.
+void CornerFill(PaintState& s, int x, int y) {
+    const ShieldGeometry& g = s.geometry;
+    const bool left = x < g.W / 2;
+    if (y < g.baseTop) {
+        if (left) PaintSpan(s, 1, y, x - 1);
+        else PaintSpan(s, x, y, g.W);
+        return;
+    }
+    const int k = y - g.baseTop;
+    if (k >= kBaseBoundsCount) return;
+    const BaseBound& bound = g.baseBounds[static_cast<std::size_t>(k)];
+    if (left) PaintSpan(s, bound.left, y, x - 1);
+    else PaintSpan(s, x, y, bound.right);
+}
+
+// The integer midpoint scheme on doubled coordinates for a quarter circle of radius r; calls
+// plot(s, t) for every even t (the scheme the shield outline uses).
+template <typename Plot>
+void QuarterCircle(int r, Plot plot) {
+    int s = 2 * r, t = 0, e = -2 * r;
+    while (t <= s) {
+        if (t % 2 == 0) plot(s, t);
+        e += t;
+        ++t;
+        if (e >= 0) {
+            e -= s;
+            --s;
+        }
+    }
+}
+
+}  // namespace
+
+// The bordure: a band along the top reflected to the bottom and one along the dexter side
+// reflected to the sinister, their patterned edges inward; then the point and the two curved
+// lower corners, whose inner edge is a quarter circle drawn point by point, each point filled
+// out to the shield's edge and given a short stroke downward.
+void Bordure(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    Band(s, 0, 15, W, 15, 30, 5);
+    Band(s, 10, 0, 10, H, 34, 5);
+    if (s.levelTincture[s.level] == kCounterchanged) {
+        s.lineCode = kPlainLine;
+        Band(s, 0, 10, 20, 10, 20, 0);
+        Band(s, W - 20, 10, W, 10, 20, 0);
+        Band(s, 0, H - 10, 20, H - 10, 20, 0);
+        Band(s, W - 20, H - 10, W, H - 10, 20, 0);
+    }
+    FillBasePoint(s);
+    s.lineCode = kPlainLine;
+    const int clx = 64, crx = W - 60, cy = H - 70;
+    auto stroke = [&](int x, int y) { Band(s, x, y + 2, x, y + 20, 1, 0); };
+    QuarterCircle(40, [&](int sv, int t) {
+        int x = clx - t / 2, y = cy + sv / 2;
+        CornerFill(s, x, y);
+        CornerFill(s, x, y + 1);
+        stroke(x, y);
+        x = crx + t / 2;
+        CornerFill(s, x, y);
+        CornerFill(s, x, y + 1);
+        stroke(x, y);
+        x = clx - sv / 2;
+        y = cy + t / 2;
+        CornerFill(s, x, y);
+        CornerFill(s, x + 1, y);
+        stroke(x, y);
+        x = crx + sv / 2;
+        CornerFill(s, x - 2, y);
+        CornerFill(s, x - 1, y);
+        stroke(x, y);
+    });
+}
+
+// The canton: a vertical band centred 35 pixels from the dexter edge, its left half outside the
+// shield.
+void Canton(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    Band(s, 35, 2, 35, static_cast<int>(g.H * 20.5 * 0.01), static_cast<int>(g.W * 28.5 * 0.01), 0);
+}
+
+void Bendlets(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, w = g.chiefDepth / 2;
+    const int n = RepeatCount(s);
+    if (n == 1 || n == 3) Band(s, 0, 0, W, H, w);
+    if (n == 2 || n == 3) {
+        Band(s, W / 5 + 6, 0, W, H - H / 5 - 7, w);
+        Band(s, 0, H / 5 + 6, W - W / 5 - 6, H - 3, w);
+    }
+}
+
+// Piles issue from the chief and point downward; levelLine 96 makes two or three meet in the
+// point. One pile with a line is a band and its reflection, whose recorded centres bound the fill.
+void Piles(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, B = g.shieldBottom;
+    const bool meet = s.CurrentLevel().levelLine == kPilesInPoint;
+    const int gap = meet ? 20 : 0;
+    switch (RepeatCount(s)) {
+        case 1:
+            if (s.lineCode == kPlainLine || s.lineCode >= 90) {
+                Area(s, {{W / 5, 2, W / 2 - 1, B - 25}, {W - W / 5, 2, W / 2 + 1, B - 25}});
+            } else {
+                ResetCrossings(s);
+                Band(s, 60, 2, W / 2, B - 35, 20, 5);
+                FillCrossings(s);
+            }
+            break;
+        case 2: {
+            const int c = (W - gap - 20) / 2 - gap / 2;
+            const int d = meet ? W / 2 : c / 2 + 10;
+            Area(s, {{10, 2, d, B - 25}, {c + 10, 2, d, B - 25}});
+            Area(s, {{W - c - 10, 2, W - d, B - 25}, {W - 10, 2, W - d, B - 25}});
+            break;
+        }
+        default: {
+            const int c = (W - 2 * gap - 20) / 3 - gap / 2;
+            const int d = c / 2;
+            const int e = meet ? W / 2 : d + 10;
+            Area(s, {{10, 2, e, B - 25}, {c + 10, 2, e, B - 25}});
+            Area(s, {{W / 2 - d, 2, W / 2, B - 25}, {d + W / 2 + 1, 2, W / 2, B - 25}});
+            Area(s, {{W - c - 10, 2, W - e, B - 25}, {W - 10, 2, W - e, B - 25}});
+            break;
+        }
+    }
+}
+
+void Orle(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    Band(s, 20, 20, W - 20, 20, 10);
+    Band(s, W - 25, 20, W - 25, H - 30, 10);
+    Band(s, W - 20, H - 30, 20, H - 30, 10);
+    Band(s, 25, H - 30, 25, 15, 10);
+}
+
+// The pall: two arms from the chief corners to the centre and a stem down into the point (a stem
+// that stopped at row H would leave the point in the field's tincture, as if couped).
+void Pall(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    Band(s, 0, 0, W / 2, H / 2, 40, 3);
+    Band(s, W, 0, W / 2, H / 2, 40, 3);
+    Band(s, W / 2, H / 2, W / 2, g.shieldBottom - 1, 40, 3);
+}
+
+// The pall reversed: a stem from the middle chief to the centre and two arms to the base corners.
+void PallReversed(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    Band(s, W / 2, 0, W / 2, H / 2, 40, 0);
+    Band(s, W / 2, H / 2, 0, H, 40, 0);
+    Band(s, W / 2, H / 2, W, H, 40, 0);
+}
+
+}  // namespace esc::shapes

@@ -1,0 +1,295 @@
+// The partitions of the field: per fess, per bend, per bend sinister, per pale, per chevron,
+// quarterly, per saltire, gyronny, barry, paly, bendy and tierced per pall. Colour 1, 2 and 3 are
+// the field's tinctures; a line style shapes the dividing line through a band whose one edge
+// carries it while the rest of the band merges with the area it belongs to.
+
+#include <cmath>
+
+#include "engine/OrdinaryShapes.h"
+
+namespace esc::shapes {
+
+void PerFess(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    Colour(s, s.fieldColor1);
+    Area(s, {{0, 0, 0, H / 2 + 30}, {W + 2, 0, W + 2, H / 2 + 30}});
+    Colour(s, s.fieldColor2);
+    if (Styled(s)) {
+        // The lower half is one band whose upper edge carries the line. The band ends at row
+        // H+20, short of the foot of the point, which is laid first.
+        FillBasePoint(s);
+        Band(s, 0, H - H / 4 + 10, W, H - H / 4 + 10, H / 2 + 20, 3);
+    } else {
+        Area(s, {{0, H / 2 + 1, 0, B}, {W + 2, H / 2 + 1, W + 2, B}});
+    }
+}
+
+void PerBend(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    Colour(s, s.fieldColor1);
+    Area(s, {{0, 0, 2, B}, {W + 1, 0, W + 1, B}});
+    Colour(s, s.fieldColor2);
+    // The band records the centre of its line in the crossing table; the lower-left triangle is
+    // then filled up to it (a styled line narrows the band to twice the style's depth).
+    const bool plain = s.lineCode == kPlainLine;
+    ResetCrossings(s);
+    TraceEdge(s, 0, 0, 0, H);
+    Band(s, 0, 10, W - 12, H, plain ? 40 : 1, 0);
+    const int h = plain ? 0 : 10, gx = plain ? W : W - 10;
+    TraceEdge(s, 0, h, gx, H);
+    TraceEdge(s, 0, h, 0, H);
+    FillCrossings(s);
+    FillBasePoint(s);
+}
+
+void PerBendSinister(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    Colour(s, s.fieldColor1);
+    FillRows(s, 0, B - 2, 0, W);
+    // The lower half is painted in the second tincture named in the blazon.
+    Colour(s, s.namedTinctures[1]);
+    Band(s, W, 0, 0, H, 20, 3);
+    Area(s, {{W, 10, 10, H}, {W, 10, W, H}});
+    FillBasePoint(s);
+}
+
+void PerPale(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    Colour(s, s.fieldColor1);
+    Area(s, {{0, 0, 0, B}, {W / 2 + 20, 0, W / 2 + 20, B}});
+    Colour(s, s.fieldColor2);
+    if (s.lineCode >= 0) Area(s, {{W / 2 + 20, 0, W / 2 + 20, B}, {W + 1, 0, W + 1, B}});
+    // Battlements on one edge only would face away from the line: per pale embattled is drawn
+    // with merlons on both edges of its band, the left one being the line.
+    if (s.lineCode == 2) s.lineCode = 3;
+    if (Styled(s)) {
+        Band(s, W - W / 4, 0, W - W / 4, H - 1, W / 2 + 6, 0);
+    } else {
+        Area(s, {{W / 2 + 1, 0, W / 2 + 1, B}, {W + 1, 0, W + 1, B}});
+    }
+}
+
+void PerChevron(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    Colour(s, s.fieldColor1);
+    FillRows(s, 2, B - 1, 2, W + 1);
+    Colour(s, s.fieldColor2);
+    int a = 1;
+    if (s.lineCode != kPlainLine) {
+        a = H * 18 / 100;
+        BandFrom(s, W / 2, H / 2, 220, 300, a);
+        BandFrom(s, W / 2, H / 2, 320, 300, a);
+    }
+    ResetCrossings(s);
+    const int d = a / 2;
+    TracePoints(s, W / 2, H / 2, d - 10, H + 1, 400, 220);
+    TracePoints(s, W / 2, H / 2, W - d + 10, H + 1, 300, 320);
+    FillCrossings(s);
+    FillRows(s, H - 50, B - 1, 0, W + 1);
+}
+
+// Quarterly: colour 1 in the first and fourth quarters, colour 2 in the second and third.
+//
+// With a line, four bands of half the shield's width would meet edge to edge, and two edges that
+// both point outward leave the field unpainted between their teeth (and along the shield's sides).
+// So, as per pale does, the quarters are first laid plainly, those of colour 1 reaching 20 pixels
+// past the centre line, and the bands of colour 2 are drawn over them: their teeth stand on
+// colour 1 and their outer edges on their own colour.
+void Quarterly(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    if (s.lineCode == kPlainLine) {
+        Colour(s, s.fieldColor1);
+        Area(s, {{0, 0, 0, H / 2}, {W / 2, 0, W / 2, H / 2}});
+        Area(s, {{W / 2, H / 2, W / 2, B}, {W, H / 2, W, B}});
+        // The second and third quarters start their edges on row 0 so that the top row of the
+        // field (row 2) is filled too; an edge that starts on row 2 leaves that row out.
+        Colour(s, s.fieldColor2);
+        Area(s, {{W / 2, 0, W / 2, H / 2}, {W, 0, W, H / 2}});
+        Area(s, {{2, H / 2, 2, B}, {W / 2, H / 2, W / 2, B}});
+        return;
+    }
+    Colour(s, s.fieldColor1);
+    Area(s, {{0, 0, 0, H / 2}, {W / 2 + 20, 0, W / 2 + 20, H / 2}});
+    Area(s, {{W / 2 - 20, H / 2, W / 2 - 20, B}, {W + 1, H / 2, W + 1, B}});
+    Colour(s, s.fieldColor2);
+    Area(s, {{W / 2 + 20, 0, W / 2 + 20, H / 2}, {W + 1, 0, W + 1, H / 2}});
+    Area(s, {{0, H / 2, 0, B}, {W / 2 - 20, H / 2, W / 2 - 20, B}});
+    // As for per pale, embattled draws merlons on both edges, one of which is the line.
+    if (s.lineCode == 2) s.lineCode = 3;
+    Band(s, W - W / 4, 2, W - W / 4, H / 2, W / 2, 0);
+    Band(s, W / 4, H / 2, W / 4, B, W / 2, 0);
+}
+
+void PerSaltire(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    Colour(s, s.fieldColor1);
+    FillRows(s, 0, B - 1, 0, W + 1);
+    Colour(s, s.fieldColor2);
+    // With a line, the flanks are filled up to c/2 from the diagonals and bands c wide carry the
+    // line over the join. A slanted band is drawn 20 pixels narrower than it is asked for, so
+    // the bands are asked for c + 20: a band drawn only c - 20 wide would leave a strip of the
+    // first tincture between itself and the fill.
+    const bool styled = s.lineCode != kPlainLine;
+    int c = 1;
+    if (styled) {
+        c = H * 6 / 100;
+        Band(s, W, 0, W / 2, H / 2, c + 20, 3);
+        Band(s, W / 2, H / 2, W, H, c + 20, 2);
+    }
+    const int b = c / 2;
+    Area(s, {{W, b, b + W / 2, H / 2}, {b + W / 2, H / 2, W, H - b}, {W + 1, b, W + 1, H - b}});
+    if (styled) {
+        Band(s, 0, 0, W / 2, H / 2, c + 20, 3);
+        Band(s, W / 2, H / 2, 0, H, c + 20, 2);
+    }
+    Area(s, {{0, b, W / 2 - b, H / 2}, {W / 2 - b, H / 2, 0, H - b}, {0, b, 0, H - b}});
+}
+
+// Gyronny of N: N triangles about the centre, the first from 0 degrees (pointing right) on,
+// counter-clockwise, alternately in colour 1 and colour 2. Each gyron is an area of its own.
+// The angles are 360*i/N exactly, so that a count that does not divide 360 leaves no sliver
+// unpainted; the triangles reach 360 pixels from the centre, enough for six gyrons and more,
+// and 1200 for three and five, whose wide gyrons would otherwise stop short of the corners.
+// Gyronny of two is per fess (two gyrons of 180 degrees); of one, the field in colour 1.
+void Gyronny(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    const int n = FieldPieces(s);
+    if (n == 1) {
+        Colour(s, s.fieldColor1);
+        FillRows(s, 0, B - 1, 0, W + 1);
+        return;
+    }
+    if (n == 2) {
+        Colour(s, s.fieldColor1);
+        Area(s, {{0, 0, 0, H / 2}, {W + 1, 0, W + 1, H / 2}});
+        Colour(s, s.fieldColor2);
+        Area(s, {{0, H / 2, 0, B}, {W + 1, H / 2, W + 1, B}});
+        return;
+    }
+    if (n == 4) {
+        Colour(s, s.fieldColor1);
+        Area(s, {{W / 2, 1, W / 2, H / 2}, {1, 1, 1, H / 2}});
+        Colour(s, s.fieldColor2);
+        Area(s, {{W, 1, W, H / 2}, {W / 2, 1, W / 2, H / 2}});
+        Colour(s, s.fieldColor2);
+        Area(s, {{1, H / 2, 1, B}, {W / 2, H / 2, W / 2, B}});
+        Colour(s, s.fieldColor1);
+        Area(s, {{W, H / 2, W, B}, {W / 2, H / 2, W / 2, B}});
+        return;
+    }
+    const double radius = n >= 6 ? 360.0 : 1200.0;
+    const int cx = W / 2 + s.imageLeft, cy = H / 2 + s.imageTop;
+    auto corner = [&](int i, int& x, int& y) {
+        const double radians = 360.0 * i / n * 0.017453292;
+        x = static_cast<int>(std::trunc(cx + radius * std::cos(radians)));
+        y = static_cast<int>(std::trunc(cy - radius * std::sin(radians)));
+    };
+    for (int i = 0; i < n; ++i) {
+        int px = 0, py = 0, qx = 0, qy = 0;
+        corner(i, px, py);
+        corner(i + 1, qx, qy);
+        ResetCrossings(s);
+        TraceEdgeWindow(s, cx, cy, px, py);
+        TraceEdgeWindow(s, cx, cy, qx, qy);
+        TraceEdgeWindow(s, px, py, qx, qy);
+        // The edges from the centre record the rows below and above it, not the centre row;
+        // with an odd N no edge runs along that row to the left, so the gyron astride 180
+        // degrees is given the centre itself (else that row of it stays unpainted).
+        if (n % 2 == 1 && i == (n - 1) / 2) AddCrossing(s, W / 2, H / 2);
+        Colour(s, i % 2 == 0 ? s.fieldColor1 : s.fieldColor2);
+        FillCrossings(s);
+    }
+}
+
+// Barry of N: colour 1, then N/2 bars of H/N in colour 2; the lowest has a plain lower edge
+// (kind 3) and, when it is the last piece (N even), the point of the shield takes its tincture.
+void Barry(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    const int n = FieldPieces(s);
+    Colour(s, s.fieldColor1);
+    FillRows(s, 2, B - 2, 2, W + 1);
+    const int a = H / n;
+    Colour(s, s.fieldColor2);
+    for (int i = 1; i <= n / 2; ++i) {
+        const int y = 2 * a * i - a / 2;
+        const bool last = i == n / 2;
+        if (last && n % 2 == 0) FillBasePoint(s);
+        Band(s, 0, y, W, y, a, last ? 3 : 0);
+    }
+}
+
+// Paly of N: colour 1, then N/2 pales of W/N (one pixel more from five pieces up) in colour 2;
+// the last one has a plain outer edge (kind 2).
+void Paly(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, B = g.shieldBottom;
+    const int n = FieldPieces(s);
+    Colour(s, s.fieldColor1);
+    FillRows(s, 0, B - 1, 0, W + 1);
+    const int a = W / n + (n > 4 ? 1 : 0);
+    Colour(s, s.fieldColor2);
+    for (int i = 1; i <= n / 2; ++i) {
+        const int x = 2 * a * i - a / 2;
+        Band(s, x, 0, x, B - 1, a, i == n / 2 ? 2 : 0);
+    }
+}
+
+// Bendy of 6 or 10; any other number of pieces shows the field in colour 1 alone.
+void Bendy(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
+    Colour(s, s.fieldColor1);
+    FillRows(s, 0, B - 1, 0, W);
+    Colour(s, s.fieldColor2);
+    if (s.fieldPieces == 6) {
+        const int w = static_cast<int>(D * 0.75);
+        Band(s, W / 2, 0, W, H / 2, w);
+        Band(s, 0, 0, W, H, w);
+        Band(s, 0, H / 2, W / 2, H, w);
+    } else if (s.fieldPieces == 10) {
+        const int w = D / 2 + 5;
+        Band(s, W - W / 3, 0, W, H / 3, w);
+        Band(s, W / 3, 0, W, H - H / 3, w);
+        Band(s, 0, 0, W, H, w);
+        Band(s, 0, H / 3, W - W / 3, H, w);
+        Band(s, 0, H - H / 3, W / 3, H, w);
+        Area(s, {{0, H - H / 3, 0, H}, {0, H - H / 3, W / 3, H}});
+    }
+}
+
+// Tierced per pall: colour 1 in chief, colour 3 (the middle tincture named) on the dexter side,
+// colour 2 on the sinister side.
+void TiercedPerPall(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    Colour(s, s.fieldColor1);
+    Area(s, {{0, 0, W / 2, H / 2}, {W, 0, W / 2, H / 2}});
+    Colour(s, s.fieldColor3);
+    Area(s, {{0, 0, 0, B}, {0, 0, W / 2, H / 2}, {W / 2, H / 2, W / 2, B}});
+    Colour(s, s.fieldColor2);
+    Area(s, {{W, 0, W / 2, H / 2}, {W / 2, H / 2, W / 2, B}, {W, 0, W, B}});
+}
+
+// Tierced per pall reversed ("per pairle reversed"): the arms of the pall point down. Colour 1
+// on the dexter side, colour 3 on the sinister side, colour 2 in base.
+void TiercedPerPallReversed(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    Colour(s, s.fieldColor1);
+    Area(s, {{0, 0, 0, H}, {W / 2, 0, W / 2, H / 2}, {W / 2, H / 2, 0, H}});
+    Colour(s, s.fieldColor3);
+    Area(s, {{W + 1, 0, W + 1, H}, {W / 2, 0, W / 2, H / 2}, {W / 2, H / 2, W + 1, H}});
+    Colour(s, s.fieldColor2);
+    Area(s, {{W / 2, H / 2, 0, H}, {W / 2, H / 2, W + 1, H}, {0, H, 0, B}, {W + 1, H, W + 1, B}});
+}
+
+}  // namespace esc::shapes

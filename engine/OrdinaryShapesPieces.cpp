@@ -1,0 +1,165 @@
+// The shapes called directly by the interpreters: bars, pallets, cotises, the fret, fretty, and
+// the curve of the flaunches.
+
+#include <algorithm>
+
+#include "engine/OrdinaryShapes.h"
+
+namespace esc {
+
+using namespace shapes;
+
+// Bars: placement 0 on the field, 1 within a chief, 2 on a fess. Each bar takes the level's line
+// anew (a gemel line is spent by one band). Three bars in a chief lie within it too, narrower
+// than the two there; on the field and on a fess they stand 35 pixels apart.
+void DrawBars(PaintState& s, int placement) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, D = g.chiefDepth;
+    const bool inChief = placement == 1;
+    if (!inChief) s.partitionCode = 0;
+    auto bar = [&](int y, int width) {
+        s.lineCode = s.CurrentLevel().levelLine;
+        Band(s, 0, y, W + 1, y, width, 0);
+    };
+    switch (RepeatCount(s)) {
+        case 1:
+            if (inChief) bar(20, 10);
+            else bar(H / 2, D / 2);
+            break;
+        case 2:
+            if (inChief) {
+                bar(12, 8);
+                bar(28, 8);
+            } else {
+                const int w = D / 2;
+                bar(H / 2 - w + 5, w);
+                bar(H / 2 + w - 5, w);
+            }
+            break;
+        default:
+            if (inChief) {
+                bar(10, 6);
+                bar(22, 6);
+                bar(34, 6);
+            } else {
+                bar(H / 2 - 35, 24);
+                bar(H / 2, 24);
+                bar(H / 2 + 35, 24);
+            }
+            break;
+    }
+}
+
+// Pallets: placement 0 on the field, 1 within a chief, 2 on a fess.
+void DrawPallets(PaintState& s, int placement) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, D = g.chiefDepth;
+    int top = 0, bottom = placement == 1 ? H * 15 / 100 : g.shieldBottom - 1;
+    if (placement == 2) {
+        top = H / 2 - D / 2;
+        bottom = H / 2 + D / 2;
+    }
+    auto pallet = [&](int x, int width) { Band(s, x, top, x, bottom, width, 0); };
+    switch (RepeatCount(s)) {
+        case 1: pallet(W / 2, D / 2); break;
+        case 2:
+            pallet(W / 2 - D, D / 2);
+            pallet(W / 2 + D, D / 2);
+            break;
+        default:
+            pallet(W / 2 - 36, 24);
+            pallet(W / 2, 24);
+            pallet(W / 2 + 36, 24);
+            break;
+    }
+}
+
+// The cotises of the ordinary named by shapeCode, in the cotise tincture and line; a count of
+// two draws double cotises on the fess and the bend.
+void DrawCotises(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, D = g.chiefDepth;
+    Colour(s, s.cotiseTincture);
+    s.lineCode = s.cotiseLine;
+    switch (s.shapeCode) {
+        case kFess: {
+            const int c = (D - 10) / 2;
+            auto bar = [&](int y) { Band(s, 0, y, W, y, 10, 0); };
+            bar(H / 2 - c - 20);
+            bar(H / 2 + c + 20);
+            if (s.cotiseCount-- >= 2) {
+                bar(H / 2 - c - 35);
+                bar(H / 2 + c + 35);
+                --s.cotiseCount;
+            }
+            break;
+        }
+        case kBend:
+            BandFrom(s, W / 5 + 5, 0, 311, 500, 8);
+            BandFrom(s, 0, H / 5, 311, 500, 8);
+            if (s.cotiseCount-- >= 2) {
+                BandFrom(s, W / 3 - 10, 0, 311, 500, 8);
+                BandFrom(s, 0, H / 3 - 15, 311, 500, 8);
+                --s.cotiseCount;
+            }
+            break;
+        case kBendSinister:
+            Band(s, W - W / 5 - 12, 0, 0, H - H / 5 - 12, 20, 0);
+            Band(s, W, H / 5 + 12, W / 5 + 12, H, 20, 0);
+            s.cotiseCount = 0;
+            break;
+        case kChevron:
+            BandFrom(s, W / 2, H / 3 - 30, 220, 300, 8);
+            BandFrom(s, W / 2, H / 3 - 30, 320, 300, 8);
+            s.cotiseCount = 0;
+            break;
+        default: break;
+    }
+    s.cotiseLine = kPlainLine;
+    s.lineCode = kPlainLine;
+    Colour(s, -1);
+}
+
+void DrawFret(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    Band(s, 0, 0, W, H, 10);
+    Band(s, W, 0, 0, H, 10);
+    Band(s, W / 2, H / 5, W / 5, H / 2, 10);
+    Band(s, W / 2, H / 5, W - W / 5, H / 2, 10);
+    Band(s, W / 5, H / 2, W / 2, H - H / 5, 10);
+    Band(s, W - W / 5, H / 2, W / 2, H - H / 5, 10);
+}
+
+void DrawFretty(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    Band(s, 0, 0, W, H, 10);
+    Band(s, W / 3, 0, W, H - H / 3, 10);
+    Band(s, W - W / 3, 0, W, H / 3, 10);
+    Band(s, W, 0, 0, H, 10);
+    Band(s, W / 3, 0, 0, H / 3, 10);
+    Band(s, W - W / 3, 0, 0, H - H / 3, 10);
+    Band(s, 0, H / 3, W - W / 3, H, 10);
+    Band(s, 0, H - H / 3, W / 3, H, 10);
+    Band(s, W, H / 3, W / 3, H, 10);
+    Band(s, W, H - H / 3, W - W / 3, H, 10);
+}
+
+// A cubic Bezier curve as a chain of one-pixel bands reflected in the centre line, evaluated in
+// single precision at t = 0, 0.01, 0.02, ... while t <= 1 (t is summed, so the sum's rounding
+// decides whether t = 1 is reached). The first band starts at (0, 0).
+void DrawFlaunchCurve(PaintState& s, int x0, int y0, int x1, int y1, int x2, int y2, int x3, int y3) {
+    int px = 0, py = 0;
+    for (float t = 0.0f; t <= 1.0f; t += 0.01f) {
+        const float u = 1.0f - t;
+        const float a = u * u * u, b = 3.0f * t * u * u, c = 3.0f * t * t * u, d = t * t * t;
+        const int x = static_cast<int>(x0 * a + x1 * b + x2 * c + x3 * d);
+        const int y = static_cast<int>(y0 * a + y1 * b + y2 * c + y3 * d);
+        Band(s, px, py, x, y, 1, 1);
+        px = x;
+        py = y;
+    }
+}
+
+}  // namespace esc

@@ -1,0 +1,45 @@
+#pragma once
+// The edge profiles of the lines of partition, shared by DrawPartitionLine, the contact-sheet tool
+// and the tests.
+//
+// A profile is `depth` rows deep (measured across the band) and `period` columns long (steps
+// along the line). Row 0 lies at the outer side of the edge, row depth-1 next to the body of the
+// band and is full. Each row is stored as `words` 16-bit words; column s is solid when bit
+// (0x8000 >> s%16) of word s/16 is set.
+
+#include <cstdint>
+
+namespace esc {
+
+struct LineStyle {
+    int depth = 0;
+    int words = 0;
+    int period = 0;
+    // Whether the far edge is drawn as the mirror image of the near one (the pattern points
+    // outward on both sides) whatever shape draws the band; see LineStyleMirrored for the others.
+    bool alwaysMirrored = false;
+    const std::uint16_t* rows = nullptr;  // depth * words words, row by row
+
+    bool Solid(int row, int column) const {
+        const std::uint16_t word = rows[row * words + column / 16];
+        return (word & (0x8000u >> (column % 16))) != 0;
+    }
+};
+
+inline constexpr int kPlainLine = -1;
+inline constexpr int kGapLineStyle = 15;  // a plain band with a gap along its middle
+inline constexpr int kLineStyleCount = 16;
+
+// The profile of style lineCode, or nullptr when the style draws a plain band (-1, 11, 13, 14,
+// 15, codes above 15 and any other code outside the table).
+const LineStyle* FindLineStyle(int lineCode);
+
+// Whether the far edge of a band in style lineCode mirrors the near edge. Styles 4 and 5 do so
+// only on a chief or a bordure and on the last bar of barry; style 6 also on the last pale of paly.
+bool LineStyleMirrored(int lineCode, int shapeCode, int partitionCode, int kind);
+
+// Bands whose end points or width lie further than this from the picture are not drawn: the
+// shapes never come near it, and it bounds the work of a band (see DrawPartitionLine).
+inline constexpr int kBandReach = 2048;
+
+}  // namespace esc
