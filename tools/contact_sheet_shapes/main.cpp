@@ -1,0 +1,279 @@
+// contact_sheet_shapes: renders labelled contact sheets of every partition and ordinary, plain and
+// with every line word of the vocabulary, so that the shapes and the line mapping can be judged
+// by eye.
+//
+//   contact_sheet_shapes --data DIR --out DIR
+//
+// Partitions are drawn from blazons through the whole drawing driver (so the sheet also shows
+// how the vocabulary maps each line word); ordinaries are drawn by calling the shape routines on a
+// plain field with the state set by hand. Writes partitions.png, ordinaries.png, pieces.png and
+// lines.png into the output folder.
+
+#include <cairo.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/OrdinaryShapes.h"
+#include "engine/Palette.h"
+#include "interpret/DrawingDriver.h"
+#include "interpret/Vocabulary.h"
+
+namespace {
+
+using esc::Bitmap;
+
+struct LineWord {
+    std::string word;
+    int code = -1;
+};
+
+struct Row {
+    std::string head;
+    std::vector<Bitmap> cells;
+};
+
+// The line words of the vocabulary, one per style, in style order (the first word of a style).
+std::vector<LineWord> LineWords(const esc::Vocabulary& vocabulary) {
+    std::vector<LineWord> words;
+    for (int code = 0; code < 64; ++code) {
+        for (const esc::VocabularyRow& row : vocabulary.Rows()) {
+            if (row.type == esc::kTypeLine && row.sub1 == code) {
+                words.push_back({row.word, code});
+                break;
+            }
+        }
+    }
+    return words;
+}
+
+Bitmap DrawBlazonPicture(const esc::Vocabulary& vocabulary, const std::string& blazon) {
+    esc::NullSink sink;
+    auto state = std::make_unique<esc::DrawingState>(sink);
+    state->vocabulary = &vocabulary;
+    esc::DrawHost host;
+    esc::DrawBlazon(*state, blazon, host);
+    return state->picture;
+}
+
+// An ordinary on a plain field of Or, drawn in gules by `draw` after `setUp` has set the state.
+Bitmap DrawOrdinaryPicture(int lineCode, const std::function<void(esc::PaintState&)>& draw) {
+    esc::NullSink sink;
+    auto state = std::make_unique<esc::PaintState>(sink);
+    esc::PaintState& s = *state;
+    s.BeginDrawing();
+    s.picture.Fill(esc::kTeal);
+    esc::DrawShieldOutline(s);
+    s.levelTincture[0] = esc::kOr;
+    for (int y = 2; y <= s.geometry.shieldBottom - 2; ++y) esc::PaintSpan(s, 2, y, s.geometry.W - 2);
+    s.namedTinctures[0] = esc::kOr;
+    s.namedTinctures[1] = esc::kGules;
+    s.fieldColor1 = esc::kOr;
+    s.fieldColor2 = esc::kGules;
+    s.levelTincture[0] = esc::kGules;
+    s.lineCode = lineCode;
+    s.levels[0].levelCount = 1;
+    s.levels[0].levelLine = lineCode;
+    draw(s);
+    esc::DrawShieldOutline(s);
+    return s.picture;
+}
+
+// A sheet: column heads across the top, one row per shape, every cell the picture scaled down.
+bool WriteSheet(const std::string& path, const std::string& title, const std::vector<std::string>& columns,
+                const std::vector<Row>& rows, double scale) {
+    if (rows.empty() || rows[0].cells.empty()) return false;
+    const int cellW = static_cast<int>(rows[0].cells[0].Width() * scale);
+    const int cellH = static_cast<int>(rows[0].cells[0].Height() * scale);
+    const int gap = 6, headW = 150, headH = 44, titleH = 36;
+    const int width = headW + static_cast<int>(columns.size()) * (cellW + gap) + gap;
+    const int height = titleH + headH + static_cast<int>(rows.size()) * (cellH + gap) + gap;
+    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    cairo_t* cr = cairo_create(sheet);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_set_font_size(cr, 20);
+    cairo_move_to(cr, gap, 26);
+    cairo_show_text(cr, title.c_str());
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, 13);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        cairo_move_to(cr, headW + static_cast<double>(c) * (cellW + gap) + 2, titleH + headH - 10);
+        cairo_show_text(cr, columns[c].c_str());
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const double top = titleH + headH + static_cast<double>(r) * (cellH + gap);
+        cairo_set_source_rgb(cr, 0, 0, 0);
+        cairo_move_to(cr, gap, top + cellH / 2.0);
+        cairo_show_text(cr, rows[r].head.c_str());
+        for (std::size_t c = 0; c < rows[r].cells.size(); ++c) {
+            const Bitmap& b = rows[r].cells[c];
+            cairo_surface_t* cell = cairo_image_surface_create(CAIRO_FORMAT_RGB24, b.Width(), b.Height());
+            cairo_surface_flush(cell);
+            unsigned char* data = cairo_image_surface_get_data(cell);
+            const int stride = cairo_image_surface_get_stride(cell);
+            for (int y = 0; y < b.Height(); ++y) {
+                auto* out = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+                for (int x = 0; x < b.Width(); ++x) {
+                    const esc::Rgb p = b.Pixel(x, y);
+                    out[x] = (std::uint32_t{p.r} << 16) | (std::uint32_t{p.g} << 8) | p.b;
+                }
+            }
+            cairo_surface_mark_dirty(cell);
+            cairo_save(cr);
+            cairo_translate(cr, headW + static_cast<double>(c) * (cellW + gap), top);
+            cairo_scale(cr, scale, scale);
+            cairo_set_source_surface(cr, cell, 0, 0);
+            cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+            cairo_paint(cr);
+            cairo_restore(cr);
+            cairo_surface_destroy(cell);
+        }
+    }
+    cairo_destroy(cr);
+    const bool ok = cairo_surface_write_to_png(sheet, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(sheet);
+    if (!ok) std::fprintf(stderr, "contact_sheet_shapes: cannot write %s\n", path.c_str());
+    return ok;
+}
+
+struct OrdinarySpec {
+    std::string name;
+    std::function<void(esc::PaintState&)> draw;
+};
+
+// Sets up one ordinary as the phrase interpreter would hand it over and draws it.
+std::function<void(esc::PaintState&)> Shape(int code, int count = 1, int partition = -2) {
+    return [=](esc::PaintState& s) {
+        s.shapeCode = code;
+        s.partitionCode = partition == -2 ? code : partition;
+        s.levels[0].levelCount = count;
+        esc::DrawOrdinary(s, 0);
+    };
+}
+
+std::vector<OrdinarySpec> Ordinaries() {
+    using namespace esc;
+    return {
+        {"fess", Shape(kFess)},
+        {"fess cotised", [](PaintState& s) {
+             Shape(kFess)(s);
+             s.levelTincture[0] = kGules;
+             s.cotiseCount = 1;
+             s.cotiseTincture = kAzure;
+             s.cotiseLine = s.lineCode;
+             DrawCotises(s);
+         }},
+        {"bend", Shape(kBend)},
+        {"bend sinister", Shape(kBendSinister, 1, kBend)},
+        {"pale", Shape(kPale)},
+        {"chevron", Shape(kChevron)},
+        {"cross", Shape(kCross)},
+        {"saltire", Shape(kSaltire)},
+        {"chief", Shape(kChief)},
+        {"bordure", Shape(kBordure)},
+        {"canton", Shape(kCanton)},
+        {"orle", Shape(kOrle)},
+        {"pall", Shape(kPall)},
+        {"pall reversed", Shape(kPallReversed)},
+        {"flaunches", Shape(kFlaunches)},
+        {"label of 3", [](PaintState& s) { s.levels[0].levelLine = 3; Shape(kLabel)(s); }},
+        {"2 bars", [](PaintState& s) { s.levels[0].levelCount = 2; s.shapeCode = kFess; DrawBars(s, 0); }},
+        {"3 bars", [](PaintState& s) { s.levels[0].levelCount = 3; s.shapeCode = kFess; DrawBars(s, 0); }},
+        {"3 pallets", [](PaintState& s) { s.levels[0].levelCount = 3; DrawPallets(s, 0); }},
+        {"2 bendlets", Shape(kBendlets, 2)},
+        {"3 chevronels", Shape(kChevronels, 3)},
+        {"pile", Shape(kPiles, 1)},
+        {"3 piles", Shape(kPiles, 3)},
+        {"fret", [](PaintState& s) { DrawFret(s); }},
+        {"fretty", [](PaintState& s) { DrawFretty(s); }},
+    };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string dataDir, outDir;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string a = argv[i];
+        if (a == "--data") dataDir = argv[i + 1];
+        else if (a == "--out") outDir = argv[i + 1];
+    }
+    if (dataDir.empty() || outDir.empty()) {
+        std::fprintf(stderr, "usage: contact_sheet_shapes --data DIR --out DIR\n");
+        return 2;
+    }
+    std::string error;
+    auto vocabulary = esc::Vocabulary::Load(dataDir + "/words1.db", &error);
+    if (!vocabulary) {
+        std::fprintf(stderr, "contact_sheet_shapes: %s\n", error.c_str());
+        return 1;
+    }
+    const std::vector<LineWord> lines = LineWords(*vocabulary);
+    std::vector<std::string> heads = {"plain"};
+    for (const LineWord& l : lines) heads.push_back(l.word + " (" + std::to_string(l.code) + ")");
+
+    // Partitions, from blazons: {head, text before the line word, text after it}.
+    const std::vector<std::vector<std::string>> partitions = {
+        {"per fess", "Per fess", "or and azure"},
+        {"per pale", "Per pale", "or and azure"},
+        {"per bend", "Per bend", "or and azure"},
+        {"per bend sinister", "Per bend sinister", "or and azure"},
+        {"per chevron", "Per chevron", "or and azure"},
+        {"per saltire", "Per saltire", "or and azure"},
+        {"quarterly", "Quarterly", "or and azure"},
+        {"gyronny of 8", "Gyronny", "of eight or and azure"},
+        {"barry of 6", "Barry", "of six or and azure"},
+        {"paly of 6", "Paly", "of six or and azure"},
+        {"bendy of 6", "Bendy", "of six or and azure"},
+        {"tierced per pall", "Tierced per pall", "gules argent and azure"},
+        {"per pall reversed", "Per pairle reversed", "gules argent and azure"},
+    };
+    std::vector<Row> rows;
+    for (const auto& p : partitions) {
+        Row row{p[0], {}};
+        row.cells.push_back(DrawBlazonPicture(*vocabulary, p[1] + " " + p[2]));
+        for (const LineWord& l : lines) row.cells.push_back(DrawBlazonPicture(*vocabulary, p[1] + " " + l.word + " " + p[2]));
+        rows.push_back(std::move(row));
+    }
+    bool ok = WriteSheet(outDir + "/partitions.png", "Partitions, plain and with each line word (drawn from blazons)", heads,
+                         rows, 1.0 / 3);
+
+    rows.clear();
+    for (const OrdinarySpec& o : Ordinaries()) {
+        Row row{o.name, {}};
+        row.cells.push_back(DrawOrdinaryPicture(-1, o.draw));
+        for (const LineWord& l : lines) row.cells.push_back(DrawOrdinaryPicture(l.code, o.draw));
+        rows.push_back(std::move(row));
+    }
+    ok = WriteSheet(outDir + "/ordinaries.png", "Ordinaries, plain and with each line style", heads, rows, 1.0 / 3) && ok;
+
+    // Multiplied partitions by their number of pieces.
+    const std::vector<std::string> counts = {"two", "three", "four", "five", "six", "seven", "eight", "ten", "twelve", "sixteen"};
+    rows.clear();
+    for (const std::string& word : {std::string("Gyronny"), std::string("Barry"), std::string("Paly"), std::string("Bendy")}) {
+        Row row{word + " of N", {}};
+        for (const std::string& n : counts) row.cells.push_back(DrawBlazonPicture(*vocabulary, word + " of " + n + " or and azure"));
+        rows.push_back(std::move(row));
+    }
+    ok = WriteSheet(outDir + "/pieces.png", "Gyronny, barry, paly and bendy of N", counts, rows, 1.0 / 3) && ok;
+
+    // Each line word at full size across a fess, to judge its outline.
+    rows.clear();
+    std::vector<std::string> lineHeads = {"a fess", "per pale"};
+    for (const LineWord& l : lines) {
+        Row row{l.word, {}};
+        Bitmap fess = DrawOrdinaryPicture(l.code, Shape(esc::kFess));
+        row.cells.push_back(fess.Copy(esc::Rect{0, 150, esc::kImageWidth, 330}));
+        Bitmap pale = DrawBlazonPicture(*vocabulary, "Per pale " + l.word + " or and azure");
+        row.cells.push_back(pale.Copy(esc::Rect{120, 40, 120 + esc::kImageWidth, 220}));
+        rows.push_back(std::move(row));
+    }
+    ok = WriteSheet(outDir + "/lines.png", "Each line word, full size: a fess, and per pale", lineHeads, rows, 1.0) && ok;
+    return ok ? 0 : 1;
+}
