@@ -36,23 +36,29 @@ void CopyRecord(LevelTrace& t, const DrawingState& s, int index) {
     CopyFlags(t, r);
 }
 
+// The current level's entry, holding the level as it was read before its first charge was
+// placed (placing can change the record: the variant "esv", the name "question").
+LevelTrace* Snapshotted(DrawingState& s) {
+    LevelTrace* t = TraceOf(s, s.level);
+    if (t != nullptr && t->count == 0) CopyRecord(*t, s, s.level);
+    return t;
+}
+
 }  // namespace
 
 LevelTrace* CurrentLevelTrace(DrawingState& s) { return TraceOf(s, s.level); }
 
-void SnapshotLevel(DrawingState& s) {
-    if (LevelTrace* t = CurrentLevelTrace(s)) CopyRecord(*t, s, s.level);
-}
+void SnapshotLevel(DrawingState& s) { Snapshotted(s); }
 
 void NoteLayout(DrawingState& s, std::string_view layout) {
-    LevelTrace* t = CurrentLevelTrace(s);
+    LevelTrace* t = Snapshotted(s);
     if (t == nullptr) return;
     if (!t->layout.empty()) t->layout += ", then ";
     t->layout += layout;
 }
 
 void NotePlacement(DrawingState& s) {
-    if (LevelTrace* t = CurrentLevelTrace(s))
+    if (LevelTrace* t = Snapshotted(s))
         t->placements.push_back({s.placementX, s.placementY, s.chargeScale, s.mirrorFlag, s.bendwiseFlag});
 }
 
@@ -69,10 +75,8 @@ void FinishLevelTraces(DrawingState& s) {
     for (LevelTrace& t : s.trace->levels) CopyFlags(t, s.levels[static_cast<std::size_t>(t.index)]);
     // A level that began but was never completed: the words ran out before its phrase ended.
     if (s.level >= 0 && s.level < kMaxLevels && s.levels[static_cast<std::size_t>(s.level)].levelCount > 0) {
-        LevelTrace* t = TraceOf(s, s.level);
-        const std::string layout = t->layout;
-        CopyRecord(*t, s, s.level);
-        t->layout = layout.empty() ? "not drawn: the phrase was never completed" : layout;
+        LevelTrace* t = Snapshotted(s);
+        if (t->layout.empty()) t->layout = "not drawn: the phrase was never completed";
     }
 }
 
