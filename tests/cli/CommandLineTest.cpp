@@ -31,6 +31,9 @@ protected:
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 
+    // A draw command with the generated data named explicitly (builds may share one data folder).
+    Outcome Draw(const std::string& args) { return Escaval("draw --data '" + std::string(ESCAVAL_DATA_DIR) + "' " + args); }
+
     Outcome Escaval(const std::string& args) {
         const std::string command = std::string("'") + ESCAVAL_EXE + "' " + args + " > '" + (dir / "out").string() +
                                     "' 2> '" + (dir / "err").string() + "'";
@@ -45,10 +48,10 @@ protected:
 
 TEST_F(CommandLine, DrawsPngAndBmp) {
     const fs::path png = dir / "a.png", bmp = dir / "a.BMP";
-    Outcome r = Escaval("draw -o '" + png.string() + "' 'Azure a bend Or'");
+    Outcome r = Draw("-o '" + png.string() + "' 'Azure a bend Or'");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Slurp(png).substr(1, 3), "PNG");
-    r = Escaval("draw -o '" + bmp.string() + "' Gules");
+    r = Draw("-o '" + bmp.string() + "' Gules");
     EXPECT_EQ(r.status, 0) << r.err;
     const auto picture = esc::ReadBmp(bmp.string());
     ASSERT_TRUE(picture.has_value());
@@ -59,7 +62,7 @@ TEST_F(CommandLine, DrawsPngAndBmp) {
 
 TEST_F(CommandLine, MessagesGoToStderrAndThePictureIsStillWritten) {
     const fs::path png = dir / "b.png";
-    const Outcome r = Escaval("draw -o '" + png.string() + "' 'Per chevron argent gules'");
+    const Outcome r = Draw("-o '" + png.string() + "' 'Per chevron argent gules'");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "Expecting 'and'.\n");
     EXPECT_TRUE(fs::exists(png));
@@ -71,23 +74,23 @@ TEST_F(CommandLine, ExitStatuses) {
     EXPECT_EQ(version.status, 0);
     EXPECT_NE(version.out.find("escaval"), std::string::npos);
     EXPECT_EQ(Escaval("draw").status, 2);
-    EXPECT_EQ(Escaval("draw --bogus Azure").status, 2);
+    EXPECT_EQ(Draw("--bogus Azure").status, 2);
     EXPECT_EQ(Escaval("frobnicate").status, 2);
-    EXPECT_EQ(Escaval("draw -o").status, 2);
-    const Outcome unwritable = Escaval("draw -o /nonexistent-dir/x.png Azure");
+    EXPECT_EQ(Draw("-o").status, 2);
+    const Outcome unwritable = Draw("-o /nonexistent-dir/x.png Azure");
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos);
     EXPECT_EQ(Escaval("draw --data /nonexistent-dir Azure").status, 1);
 }
 
 TEST_F(CommandLine, ExplainAsJson) {
-    const Outcome r = Escaval("draw -o '" + (dir / "c.png").string() + "' --explain --json 'Per pale wavy or and azure'");
+    const Outcome r = Draw("-o '" + (dir / "c.png").string() + "' --explain --json 'Per pale wavy or and azure'");
     EXPECT_EQ(r.status, 0) << r.err;
     for (const char* key : {"\"normalised\"", "\"words\"", "\"field\"", "\"messages\"", "\"levels\"", "\"lineCode\": 6"}) {
         SCOPED_TRACE(key);
         EXPECT_NE(r.out.find(key), std::string::npos);
     }
-    const Outcome text = Escaval("draw -o '" + (dir / "c.png").string() + "' --explain 'Argent guttee gules'");
+    const Outcome text = Draw("-o '" + (dir / "c.png").string() + "' --explain 'Argent guttee gules'");
     EXPECT_NE(text.out.find("Normalised:"), std::string::npos);
     EXPECT_NE(text.out.find("semee"), std::string::npos);
 }
