@@ -20,7 +20,7 @@ TEST(DrawingDriver, TwoPassesAroundTheNormaliser) {
     // Second pass: the normaliser removed the comma.
     EXPECT_EQ(d.trace.normalised, "Azure a bend Or");
     EXPECT_EQ(d.trace.secondPass[0].type, kTypeTincture);
-    EXPECT_EQ(d.At(100, 100), Colour(kAzure));
+    EXPECT_EQ(d.At(330, 60), Colour(kAzure));  // above the bend
     EXPECT_EQ(d.s().picture.Width(), 415);
     EXPECT_EQ(d.s().picture.Height(), 521);
 }
