@@ -43,6 +43,7 @@ void StoreCode(PaintState& state, int x1, int y, int x2, int code) {
     const int from = std::max(x1, 0), to = std::min(x2, g.W);
     for (int x = from; x < to; ++x) {
         const long long i = rowStart + x;
+        if (i < 0) continue;  // rows above the picture reach here in the achievement view
         if (i > kPictureBufferSize - 1) break;
         state.pictureBuffer[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(code);
     }
@@ -55,6 +56,7 @@ void PaintChequy(PaintState& state, int x1, int y, int x2) {
     const long long rowStart = static_cast<long long>(y) * g.W;
     for (int x = x1; x < x2; ++x) {
         const long long i = rowStart + x;
+        if (i < 0) continue;
         if (i >= kPictureBufferSize) {
             state.ShowOnce(state.shownOutOfBounds2, msg::kOutOfBounds2);
             break;
@@ -73,6 +75,7 @@ void PaintCounterchanged(PaintState& state, int x1, int y, int x2) {
     int v = kOr;
     for (int x = x1; x <= x2; ++x) {
         const long long i = static_cast<long long>(y) * g.W + x;
+        if (i < 0) continue;
         if (i >= kPictureBufferSize) {
             state.ShowOnce(state.shownOutOfBounds3, msg::kOutOfBounds3);
             continue;

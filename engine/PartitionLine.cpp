@@ -368,9 +368,11 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
 
     const bool oneTincture = p.treatment != 2 && p.saved != kCounterchanged && p.saved != kChequy;
     if (oneTincture && state.view == OutputView::Shield && state.layerTarget.index < 0) {
-        // Every row the band, its copies and its fills can reach.
+        // Every row the band, its copies and its fills can reach. The walk moves y by sy, |dy|
+        // times in all (after the lengthening of a slanted line, y2 can lie on the other side).
         const int reachH = std::abs(p.h) + 3;
-        int top = std::min(y1, y2) - reachH, bottom = std::max(y1, y2) + reachH;
+        const int yEnd = p.y + p.sy * p.ady;
+        int top = std::min(p.y, yEnd) - reachH, bottom = std::max(p.y, yEnd) + reachH;
         if (p.reflect && !p.steep) {
             const int reflectedTop = p.H - bottom, reflectedBottom = p.H - top;
             top = std::min(top, reflectedTop);
