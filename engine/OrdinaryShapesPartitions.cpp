@@ -200,10 +200,14 @@ void Gyronny(PaintState& s) {
         TraceEdgeWindow(s, cx, cy, px, py);
         TraceEdgeWindow(s, cx, cy, qx, qy);
         TraceEdgeWindow(s, px, py, qx, qy);
-        // The edges from the centre record the rows below and above it, not the centre row;
-        // with an odd N no edge runs along that row to the left, so the gyron astride 180
-        // degrees is given the centre itself (else that row of it stays unpainted).
-        if (n % 2 == 1 && i == (n - 1) / 2) AddCrossing(s, W / 2, H / 2);
+        // On the centre row the traced edges leave two holes. No gyron records the centre
+        // itself, so the first gyron takes it. The gyron that reaches 180 degrees from above
+        // (or lies astride it) records the centre column from both its edges when they are
+        // shallow, and the column of its far edge, beyond the dexter side, is then lost: its
+        // centre row is set to run from the dexter edge to the centre, as the edges of gyronny
+        // of eight record it.
+        if (i == 0) AddCrossing(s, W / 2, H / 2);
+        if (i == (n + 1) / 2 - 1) s.crossings[static_cast<std::size_t>(H / 2)] = {0, W / 2 - 1};
         Colour(s, i % 2 == 0 ? s.fieldColor1 : s.fieldColor2);
         FillCrossings(s);
     }

@@ -1,0 +1,532 @@
+// DrawOrdinary and the directly called shapes: the regions of every partition and ordinary at
+// points computed from the shield geometry, plain and with lines, and the bounds on the counts a
+// blazon hands the shapes.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ShapeTestSupport.h"
+#include "engine/OrdinaryShapes.h"
+
+namespace esc {
+namespace {
+
+using testing::Shield;
+
+constexpr int kFirst = kOr, kSecond = kAzure, kThird = kGules, kUnderneath = kVert;
+
+struct Probe {
+    const char* where;
+    int x, y, code;
+};
+
+class OrdinaryShapesTest : public ::testing::Test {
+protected:
+    Shield shield_{kUnderneath};
+    PaintState& s() { return shield_.state(); }
+    const ShieldGeometry& g() const { return shield_.g(); }
+    int Code(int x, int y) const { return shield_.Code(x, y); }
+
+    // A partition of the field, drawn over a field of vert so that any hole shows.
+    void Partition(int shape, int line, int pieces = 8) {
+        shield_.Reset(kUnderneath);
+        s().fieldColor1 = kFirst;
+        s().fieldColor2 = kSecond;
+        s().fieldColor3 = kThird;
+        s().fieldPieces = pieces;
+        s().namedTinctures[0] = kFirst;
+        s().namedTinctures[1] = kSecond;
+        s().shapeCode = s().partitionCode = shape;
+        if (shape == kBendSinister) s().partitionCode = kBend;  // "per bend sinister": the word is "bend"
+        s().lineCode = line;
+        s().levelTincture[0] = kFirst;
+        DrawOrdinary(s(), 1);
+    }
+
+    // An ordinary in gules on a field of argent, handed over as the interpreter does.
+    void Ordinary(int shape, int line, int count = 1, int levelLine = -1) {
+        shield_.Reset(kArgent);
+        s().shapeCode = s().partitionCode = shape;
+        if (shape == kBendSinister) s().partitionCode = kBend;
+        s().lineCode = line;
+        s().levels[0].levelCount = count;
+        s().levels[0].levelLine = levelLine;
+        s().levelTincture[0] = kGules;
+        DrawOrdinary(s(), 0);
+    }
+
+    void ExpectProbes(const std::vector<Probe>& probes) {
+        for (const Probe& p : probes) EXPECT_EQ(Code(p.x, p.y), p.code) << p.where << " at (" << p.x << ", " << p.y << ")";
+    }
+};
+
+// The lines each region test is run with: plain, and one style of each family.
+const int kLines[] = {-1, 0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 12, 15, 16};
+
+// A point at `degrees` (counter-clockwise from pointing right) and `radius` from the centre.
+Probe Around(const ShieldGeometry& g, const char* where, double degrees, int radius, int code) {
+    const double r = degrees * 3.14159265358979 / 180;
+    return {where, g.W / 2 + static_cast<int>(radius * std::cos(r)), g.H / 2 - static_cast<int>(radius * std::sin(r)), code};
+}
+
+TEST_F(OrdinaryShapesTest, EachPartitionPaintsItsRegions) {
+    const int W = g().W, H = g().H;
+    struct Case {
+        const char* name;
+        int shape, pieces;
+        std::vector<Probe> probes;
+    };
+    const std::vector<Case> cases = {
+        {"per fess", kFess, 8,
+         {{"chief", W / 2, H / 4, kFirst}, {"base", W / 2, 3 * H / 4, kSecond}, {"dexter chief", 20, 20, kFirst},
+          {"point", W / 2, H + 20, kSecond}}},
+        {"per pale", kPale, 8,
+         {{"dexter", W / 4, H / 2, kFirst}, {"sinister", 3 * W / 4, H / 2, kSecond}, {"top row", W / 4, 2, kFirst},
+          {"sinister base", W - 60, H - 10, kSecond}}},
+        {"per bend", kBend, 8,
+         {{"sinister chief", 3 * W / 4, H / 4, kFirst}, {"dexter base", W / 4, 3 * H / 4, kSecond},
+          {"point", W / 2, H + 20, kSecond}}},
+        {"per bend sinister", kBendSinister, 8,
+         {{"dexter chief", W / 4, H / 4, kFirst}, {"sinister base", 3 * W / 4, 3 * H / 4, kSecond},
+          {"point", W / 2, H + 20, kSecond}}},
+        {"per chevron", kChevron, 8,
+         {{"chief", W / 2, H / 4, kFirst}, {"dexter flank", W / 10, H / 2 + 40, kFirst},
+          {"under the apex", W / 2, H / 2 + 80, kSecond}, {"base", W / 2, H - 30, kSecond}}},
+        {"per saltire", kSaltire, 8,
+         {{"chief", W / 2, H / 8, kFirst}, {"base", W / 2, 7 * H / 8, kFirst}, {"dexter", W / 8, H / 2, kSecond},
+          {"sinister", 7 * W / 8, H / 2, kSecond}}},
+        {"quarterly", kCross, 8,
+         {{"first", W / 4, H / 4, kFirst}, {"second", 3 * W / 4, H / 4, kSecond}, {"third", W / 4, 3 * H / 4, kSecond},
+          {"fourth", 3 * W / 4, 3 * H / 4, kFirst}, {"top row of the second", 3 * W / 4, 2, kSecond}}},
+        {"barry of six", kBarry, 6,  // (the bars' probes stand off their centre rows, split by gemel)
+         {{"first piece", W / 2, 40, kFirst}, {"first bar", W / 2, 130, kSecond}, {"third piece", W / 2, 200, kFirst},
+          {"second bar", W / 2, 290, kSecond}, {"fifth piece", W / 2, 360, kFirst}, {"lowest bar", W / 2, 450, kSecond},
+          {"point", W / 2, H + 20, kSecond}}},
+        {"paly of six", kPaly, 6,
+         {{"first piece", 35, H / 2, kFirst}, {"first pale", 105, H / 2, kSecond}, {"third piece", 175, H / 2, kFirst},
+          {"second pale", 245, H / 2, kSecond}, {"fifth piece", 315, H / 2, kFirst}, {"last pale", 385, H / 2, kSecond}}},
+        {"bendy of six", kBendy, 6,
+         {{"between the upper bends", W / 2, H / 4, kFirst}, {"upper bend", 3 * W / 4, H / 4, kSecond},
+          {"middle bend", W / 2, H / 2, kSecond}, {"lower bend", W / 4, 3 * H / 4, kSecond},
+          {"between the lower bends", W / 2, 3 * H / 4, kFirst}}},
+        {"tierced per pall", kPall, 8,
+         {{"chief", W / 2, H / 6, kFirst}, {"dexter", W / 6, 2 * H / 3, kThird}, {"sinister", 5 * W / 6, 2 * H / 3, kSecond}}},
+        {"per pall reversed", kPallReversed, 8,
+         {{"dexter", W / 6, H / 3, kFirst}, {"sinister", 5 * W / 6, H / 3, kThird}, {"base", W / 2, 5 * H / 6, kSecond},
+          {"point", W / 2, H + 20, kSecond}}},
+    };
+    for (const Case& c : cases) {
+        for (int line : kLines) {
+            SCOPED_TRACE(std::string(c.name) + ", line " + std::to_string(line));
+            Partition(c.shape, line, c.pieces);
+            ExpectProbes(c.probes);
+        }
+    }
+}
+
+// Gyronny of N: the gyron from i*360/N to (i+1)*360/N degrees, counter-clockwise from pointing
+// right, is in colour 1 for even i. Gyronny of four is drawn as four quarters.
+TEST_F(OrdinaryShapesTest, GyronnyStartsWithTheFirstTinctureRightOfTheCentreAndAbove) {
+    for (int n : {3, 5, 6, 7, 8, 12, 16}) {
+        SCOPED_TRACE("gyronny of " + std::to_string(n));
+        Partition(kGyronny, -1, n);
+        for (int i = 0; i < n; ++i) {
+            const double middle = 360.0 * (i + 0.5) / n;
+            for (int radius : {30, 120, 180}) {
+                const Probe p = Around(g(), "gyron", middle, radius, i % 2 == 0 ? kFirst : kSecond);
+                if (p.y < 3 || p.y > g().H - 40) continue;
+                EXPECT_EQ(Code(p.x, p.y), p.code) << "gyron " << i << " radius " << radius;
+            }
+        }
+        // The centre row is painted on both sides, the centre too: no pixel of the field is left
+        // over. (The picture is read here: the picture buffer does not hold the last column of a
+        // filled row.)
+        const Rgb underneath = kPalette[kUnderneath];
+        for (int x = 3; x < g().W - 3; ++x) EXPECT_NE(shield_.Pixel(x, g().H / 2), underneath) << x;
+        for (int y = 3; y < g().baseTop; ++y) EXPECT_NE(shield_.Pixel(g().W / 2, y), underneath) << y;
+        EXPECT_NE(Code(3, 3), kUnderneath);
+        EXPECT_NE(Code(g().W - 4, 3), kUnderneath);
+    }
+    Partition(kGyronny, -1, 4);
+    ExpectProbes({{"dexter chief", g().W / 4, g().H / 4, kFirst},
+                  {"sinister chief", 3 * g().W / 4, g().H / 4, kSecond},
+                  {"dexter base", g().W / 4, 3 * g().H / 4, kSecond},
+                  {"sinister base", 3 * g().W / 4, 3 * g().H / 4, kFirst}});
+}
+
+// The lowest bar of barry has a plain lower edge, and the point of the shield takes its
+// tincture; with an odd number of pieces the lowest piece is of the first tincture, and so is the
+// point.
+TEST_F(OrdinaryShapesTest, BarrysLowestBarIsPlainBelowAndFillsThePoint) {
+    for (int line : {-1, 0, 2, 4, 6, 7}) {
+        SCOPED_TRACE("line " + std::to_string(line));
+        Partition(kBarry, line, 6);
+        for (int x = 50; x < g().W - 50; ++x) EXPECT_EQ(Code(x, g().H - 3), kSecond) << x;
+        EXPECT_EQ(Code(g().W / 2, g().H + 25), kSecond);
+    }
+    Partition(kBarry, -1, 5);  // a = 96: bars over rows 96 to 192 and 288 to 384
+    ExpectProbes({{"lowest piece", g().W / 2, 430, kFirst}, {"point", g().W / 2, g().H + 25, kFirst},
+                  {"second bar", g().W / 2, 336, kSecond}});
+}
+
+// Bendy is drawn of six or of ten; any other number shows the first tincture alone.
+TEST_F(OrdinaryShapesTest, BendyOfEightPaintsOnlyTheFirstTincture) {
+    for (int pieces : {8, 4, 0, -3, 1000000000}) {
+        SCOPED_TRACE("bendy of " + std::to_string(pieces));
+        Partition(kBendy, -1, pieces);
+        for (int y = 2; y < g().baseTop; y += 3) {
+            for (int x = 2; x < g().W - 2; x += 3) ASSERT_EQ(Code(x, y), kFirst) << x << "," << y;
+        }
+    }
+    Partition(kBendy, -1, 10);
+    EXPECT_EQ(Code(g().W / 2, g().H / 2), kSecond);
+}
+
+// Per bend sinister paints its lower half in the second tincture named in the blazon, even when
+// the field's second colour differs.
+TEST_F(OrdinaryShapesTest, PerBendSinisterTakesTheSecondNamedTincture) {
+    for (int line : {-1, 0, 4}) {
+        SCOPED_TRACE("line " + std::to_string(line));
+        shield_.Reset(kUnderneath);
+        s().fieldColor1 = kOr;
+        s().fieldColor2 = kPurpure;
+        s().namedTinctures[0] = kOr;
+        s().namedTinctures[1] = kSable;
+        s().shapeCode = kBendSinister;
+        s().partitionCode = kBend;
+        s().lineCode = line;
+        DrawOrdinary(s(), 1);
+        EXPECT_EQ(Code(3 * g().W / 4, 3 * g().H / 4), kSable);
+        EXPECT_EQ(Code(g().W / 2, g().H + 20), kSable);
+        EXPECT_EQ(Code(g().W / 4, g().H / 4), kOr);
+    }
+}
+
+TEST_F(OrdinaryShapesTest, EachOrdinaryCoversItsPlace) {
+    const int W = g().W, H = g().H, D = g().chiefDepth;
+    struct Case {
+        const char* name;
+        int shape, count, levelLine;
+        std::vector<Probe> probes;
+        bool plainOnly = false;
+    };
+    const std::vector<Case> cases = {
+        {"fess", kFess, 1, -1,
+         {{"centre", W / 2, H / 2, kGules}, {"above", W / 2, H / 2 - D / 2 - 20, kArgent},
+          {"below", W / 2, H / 2 + D / 2 + 20, kArgent}}},
+        {"bend", kBend, 1, -1,
+         {{"centre", W / 2, H / 2, kGules}, {"sinister chief", 3 * W / 4, H / 4 - 30, kArgent},
+          {"dexter base", W / 4, 3 * H / 4 + 30, kArgent}}},
+        {"bend sinister", kBendSinister, 1, -1,
+         {{"centre", W / 2, H / 2, kGules}, {"dexter chief", W / 4 - 30, H / 4 - 30, kArgent},
+          {"sinister base", 3 * W / 4, 3 * H / 4, kArgent}, {"point", W / 2, H + 20, kArgent}}},
+        {"pale", kPale, 1, -1,
+         {{"chief", W / 2, H / 4, kGules}, {"point", W / 2, H + 20, kGules}, {"dexter", W / 4, H / 2, kArgent}}},
+        {"chevron", kChevron, 1, -1,
+         {{"apex", W / 2, D / 2 + H / 3, kGules}, {"dexter arm", W / 4, D / 2 + H / 3 + (W / 2 - W / 4) * 84 / 100, kGules},
+          {"chief", W / 2, H / 8, kArgent}, {"under the apex", W / 2, H - 40, kArgent}}},
+        {"cross", kCross, 1, -1,
+         {{"upright", W / 2, H / 4, kGules}, {"arm", W / 4, H / 2, kGules}, {"dexter chief", W / 4, H / 4, kArgent},
+          {"sinister base", 3 * W / 4, 3 * H / 4, kArgent}}},
+        {"saltire", kSaltire, 1, -1,
+         {{"centre", W / 2, H / 2, kGules}, {"dexter chief limb", W / 4, H / 4, kGules},
+          {"chief", W / 2, H / 8, kArgent}, {"dexter", W / 8, H / 2, kArgent}}},
+        {"chief", kChief, 1, -1, {{"chief", W / 2, 30, kGules}, {"below", W / 2, 120, kArgent}}},
+        {"label of three", kLabel, 1, 3,
+         {{"bar", W / 2, 10, kGules}, {"first pendant", W / 7 * 2 - W / 7 / 2, 22, kGules},
+          {"between pendants", W / 7 * 3 - W / 7 / 2, 22, kArgent}, {"below", W / 2, 40, kArgent}}},
+        {"bordure", kBordure, 1, -1,
+         {{"dexter", 10, H / 2, kGules}, {"sinister", W - 10, H / 2, kGules}, {"chief", W / 2, 12, kGules},
+          {"base", W / 2, H - 12, kGules}, {"point", W / 2, H + 20, kGules}, {"centre", W / 2, H / 2, kArgent}}},
+        {"canton", kCanton, 1, -1,
+         {{"canton", 40, 40, kGules}, {"beside", 150, 40, kArgent}, {"below", 40, 150, kArgent}}},
+        {"orle", kOrle, 1, -1,
+         {{"dexter", 25, H / 2, kGules}, {"chief", W / 2, 20, kGules}, {"centre", W / 2, H / 2, kArgent},
+          {"outside", 8, H / 2, kArgent}}},
+        {"pall", kPall, 1, -1,
+         {{"dexter arm", W / 4, H / 4, kGules}, {"stem", W / 2, 3 * H / 4, kGules}, {"point", W / 2, H + 20, kGules},
+          {"chief", W / 2, H / 8, kArgent}}},
+        {"pall reversed", kPallReversed, 1, -1,
+         {{"stem", W / 2, H / 4, kGules}, {"dexter arm", W / 4, 3 * H / 4, kGules}, {"base", W / 2, 7 * H / 8, kArgent}}},
+        {"flaunches", kFlaunches, 1, -1,
+         {{"dexter", 10, H / 2, kGules}, {"dexter flank", 80, H / 2, kGules}, {"sinister", W - 10, H / 2, kGules},
+          {"sinister flank", W - 80, H / 2, kGules}, {"centre", W / 2, H / 2, kArgent}, {"beside", 130, H / 2, kArgent}}},
+        {"a chevronel", kChevronels, 1, -1, {{"apex", W / 2, H / 2, kGules}, {"above", W / 2, H / 2 - 30, kArgent}}},
+        {"three chevronels", kChevronels, 3, -1,
+         {{"upper", W / 2, H / 2 - 25, kGules}, {"middle", W / 2, H / 2, kGules}, {"lower", W / 2, H / 2 + 25, kGules}}},
+        {"three chevronels apart", kChevronels, 3, -1, {{"between", W / 2, H / 2 + 12, kArgent}}, true},
+        {"two bendlets", kBendlets, 2, -1,
+         {{"upper", (W / 5 + 6 + W) / 2, (H - H / 5 - 7) / 2, kGules}, {"centre", W / 2, H / 2, kArgent}}},
+        {"a pile", kPiles, 1, -1, {{"pile", W / 2, H / 2, kGules}, {"dexter", W / 8, H / 2, kArgent}}},
+        {"three piles", kPiles, 3, -1,
+         {{"middle pile", W / 2, H / 4, kGules}, {"dexter pile", 40, 20, kGules}, {"between", W / 4 + 10, H / 2, kArgent}}},
+    };
+    for (const Case& c : cases) {
+        for (int line : kLines) {
+            // The label is always plain; gemel splits the band at its centre, where the probes are.
+            if ((c.shape == kLabel || c.plainOnly) && line != -1) continue;
+            if (line == kGapLineStyle) continue;
+            SCOPED_TRACE(std::string(c.name) + ", line " + std::to_string(line));
+            Ordinary(c.shape, line, c.count, c.levelLine);
+            ExpectProbes(c.probes);
+        }
+    }
+}
+
+// A pallet is D/2 wide, three pallets 24 (25 columns: the cross-section runs from -12 to 12)
+// and 36 apart whatever the shield's size; bars likewise across.
+TEST_F(OrdinaryShapesTest, PalletsAndBarsHaveTheirWidths) {
+    auto runs = [&](bool across, int at) {  // (start, length) of the gules runs along a row or column
+        std::vector<std::pair<int, int>> out;
+        const int n = across ? g().W : g().H;
+        for (int i = 0; i < n; ++i) {
+            const bool gules = across ? Code(i, at) == kGules : Code(at, i) == kGules;
+            if (!gules) continue;
+            if (!out.empty() && out.back().first + out.back().second == i) ++out.back().second;
+            else out.push_back({i, 1});
+        }
+        return out;
+    };
+    const int W = g().W, H = g().H, D = g().chiefDepth;
+    struct Case {
+        const char* name;
+        bool pallets;
+        int count;
+        std::vector<std::pair<int, int>> expected;
+    };
+    const std::vector<Case> cases = {
+        {"one pallet", true, 1, {{W / 2 - D / 4, 2 * (D / 4) + 1}}},
+        {"two pallets", true, 2, {{W / 2 - D - D / 4, 2 * (D / 4) + 1}, {W / 2 + D - D / 4, 2 * (D / 4) + 1}}},
+        {"three pallets", true, 3, {{W / 2 - 36 - 12, 25}, {W / 2 - 12, 25}, {W / 2 + 36 - 12, 25}}},
+        {"one bar", false, 1, {{H / 2 - D / 4, 2 * (D / 4) + 1}}},
+        {"three bars", false, 3, {{H / 2 - 35 - 12, 25}, {H / 2 - 12, 25}, {H / 2 + 35 - 12, 25}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        shield_.Reset(kArgent);
+        s().levelTincture[0] = kGules;
+        s().levels[0].levelCount = c.count;
+        if (c.pallets) DrawPallets(s(), 0);
+        else DrawBars(s(), 0);
+        EXPECT_EQ(runs(c.pallets, c.pallets ? H / 2 : W / 2), c.expected);
+    }
+}
+
+// Bars take the level's line before each bar, so that each of two bars gemel is split; placed
+// on the field they leave partitionCode 0.
+TEST_F(OrdinaryShapesTest, BarsGemelSplitEachBar) {
+    shield_.Reset(kArgent);
+    s().levelTincture[0] = kGules;
+    s().levels[0].levelCount = 2;
+    s().levels[0].levelLine = kGapLineStyle;
+    s().partitionCode = 8;
+    DrawBars(s(), 0);
+    const int w = g().chiefDepth / 2;
+    for (int y : {g().H / 2 - w + 5, g().H / 2 + w - 5}) {
+        EXPECT_EQ(Code(g().W / 2, y), kArgent) << y;
+        EXPECT_EQ(Code(g().W / 2, y - 5), kGules) << y;
+        EXPECT_EQ(Code(g().W / 2, y + 5), kGules) << y;
+    }
+    EXPECT_EQ(s().partitionCode, 0);
+}
+
+// Cotises: drawn in the cotise tincture and line; the count is spent and the tincture at the
+// level is -1 afterwards.
+TEST_F(OrdinaryShapesTest, CotisesOfTheFess) {
+    const int H = g().H, c = (g().chiefDepth - 10) / 2;
+    struct Case {
+        int count;
+        std::vector<int> rows;
+        int countAfter;
+    };
+    const Case cases[] = {{1, {H / 2 - c - 20, H / 2 + c + 20}, 0},
+                          {2, {H / 2 - c - 20, H / 2 + c + 20, H / 2 - c - 35, H / 2 + c + 35}, 0}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE("cotises " + std::to_string(k.count));
+        shield_.Reset(kArgent);
+        s().shapeCode = kFess;
+        s().cotiseCount = k.count;
+        s().cotiseTincture = kAzure;
+        s().cotiseLine = 0;
+        DrawCotises(s());
+        for (int y : k.rows) EXPECT_EQ(Code(g().W / 2 + 7, y), kAzure) << y;
+        EXPECT_EQ(s().cotiseCount, k.countAfter);
+        EXPECT_EQ(s().cotiseLine, -1);
+        EXPECT_EQ(s().lineCode, -1);
+        EXPECT_EQ(s().levelTincture[0], -1);
+    }
+}
+
+TEST_F(OrdinaryShapesTest, FretAndFrettyCrossAtTheCentre) {
+    shield_.Reset(kArgent);
+    s().levelTincture[0] = kGules;
+    DrawFret(s());
+    EXPECT_EQ(Code(g().W / 2, g().H / 2), kGules);
+    EXPECT_EQ(Code(g().W / 2, g().H / 5 + 2), kGules);
+    EXPECT_EQ(Code(g().W / 2, g().H / 3), kArgent);
+    shield_.Reset(kArgent);
+    s().levelTincture[0] = kGules;
+    DrawFretty(s());
+    EXPECT_EQ(Code(g().W / 2, g().H / 2), kGules);
+    EXPECT_EQ(Code(g().W / 3, g().H / 6), kArgent);  // the middle of a mesh
+}
+
+// The chief makes room for the charge pictures already placed: each layer's centre moves down
+// to y * (H - 50) / H + 50 and its pictures lose 9.6 percent of their height.
+TEST_F(OrdinaryShapesTest, ChiefMovesAndSqueezesTheLayersBelowIt) {
+    const int H = g().H;
+    Bitmap picture(40, 100, kWhite);
+    picture.FillRect({0, 50, 40, 100}, kBlack);
+    s().pictureCount = 2;
+    s().layers[0].cy = 240;
+    s().layers[0].image = picture;
+    s().layers[0].background = Bitmap(40, 100, kTeal);
+    s().layers[1].cy = 100;
+    s().layers[1].image = Bitmap(10, 50, kWhite);
+    s().layers[2].cy = 300;  // not a placed picture: left alone
+    s().layers[2].image = Bitmap(10, 50, kWhite);
+    s().shapeCode = kChief;
+    s().levelTincture[0] = kGules;
+    DrawOrdinary(s(), 0);
+    EXPECT_EQ(s().layers[0].cy, static_cast<int>(240.0 / H * 100 * (H - 50) * 0.01 + 50));
+    EXPECT_EQ(s().layers[0].cy, 265);
+    EXPECT_EQ(s().layers[1].cy, 139);
+    EXPECT_EQ(s().layers[2].cy, 300);
+    EXPECT_EQ(s().layers[0].image.Height(), 91);
+    EXPECT_EQ(s().layers[0].image.Width(), 40);
+    EXPECT_EQ(s().layers[0].background.Height(), 91);
+    EXPECT_EQ(s().layers[1].image.Height(), 46);
+    EXPECT_EQ(s().layers[2].image.Height(), 50);
+    // Squeezed, not cut: the black lower half is still the lower half.
+    EXPECT_EQ(s().layers[0].image.Pixel(20, 2), kWhite);
+    EXPECT_EQ(s().layers[0].image.Pixel(20, 88), kBlack);
+    EXPECT_EQ(s().layers[0].image.Pixel(20, 40), kWhite);
+    EXPECT_EQ(s().layers[0].image.Pixel(20, 50), kBlack);
+    EXPECT_EQ(Code(g().W / 2, 30), kGules);
+}
+
+// Counts outside what the shapes draw: pieces below one give the first tincture alone, past the
+// maximum the maximum; a label of no points has three and of many the most; repeated ordinaries
+// are one to three.
+TEST_F(OrdinaryShapesTest, CountsOutOfRangeHaveDefinedShapes) {
+    auto drawn = [&](const std::function<void()>& draw) {
+        shield_.Reset(kUnderneath);
+        s().fieldColor1 = kFirst;
+        s().fieldColor2 = kSecond;
+        s().levelTincture[0] = kGules;
+        draw();
+        return s().pictureBuffer;
+    };
+    auto partition = [&](int shape, int pieces) {
+        return drawn([&] {
+            s().shapeCode = s().partitionCode = shape;
+            s().fieldPieces = pieces;
+            DrawOrdinary(s(), 1);
+        });
+    };
+    auto ordinary = [&](int shape, int count, int levelLine) {
+        return drawn([&] {
+            s().shapeCode = s().partitionCode = shape;
+            s().levels[0].levelCount = count;
+            s().levels[0].levelLine = levelLine;
+            DrawOrdinary(s(), 0);
+        });
+    };
+    for (int shape : {kGyronny, kBarry, kPaly}) {
+        SCOPED_TRACE("shape " + std::to_string(shape));
+        const auto one = partition(shape, 1);
+        for (int x = 5; x < g().W - 5; x += 7) EXPECT_EQ(one[static_cast<std::size_t>(200 * g().W + x)], kFirst);
+        EXPECT_TRUE(partition(shape, 0) == one);
+        EXPECT_TRUE(partition(shape, -7) == one);
+        EXPECT_TRUE(partition(shape, -2147483647 - 1) == one);
+        EXPECT_TRUE(partition(shape, 1000000000) == partition(shape, kMaxFieldPieces));
+        EXPECT_FALSE(partition(shape, kMaxFieldPieces) == one);
+    }
+    EXPECT_TRUE(ordinary(kLabel, 1, 0) == ordinary(kLabel, 1, kDefaultLabelPoints));
+    EXPECT_TRUE(ordinary(kLabel, 1, -4) == ordinary(kLabel, 1, kDefaultLabelPoints));
+    EXPECT_TRUE(ordinary(kLabel, 1, 1000000000) == ordinary(kLabel, 1, kMaxLabelPoints));
+    for (int shape : {kChevronels, kBendlets, kPiles, kPallets}) {
+        SCOPED_TRACE("shape " + std::to_string(shape));
+        EXPECT_TRUE(ordinary(shape, 0, -1) == ordinary(shape, 1, -1));
+        EXPECT_TRUE(ordinary(shape, -5, -1) == ordinary(shape, 1, -1));
+        EXPECT_TRUE(ordinary(shape, 40, -1) == ordinary(shape, 3, -1));
+    }
+    EXPECT_TRUE(drawn([&] { s().levels[0].levelCount = 9; DrawBars(s(), 0); }) ==
+                drawn([&] { s().levels[0].levelCount = 3; DrawBars(s(), 0); }));
+}
+
+// A negative line code is no line: the shapes draw exactly what they draw plain.
+TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
+    for (int shape : {kFess, kBend, kPale, kCross, kSaltire, kChief}) {
+        SCOPED_TRACE("shape " + std::to_string(shape));
+        Ordinary(shape, -1);
+        const auto plain = s().pictureBuffer;
+        Ordinary(shape, -9);
+        EXPECT_TRUE(s().pictureBuffer == plain);
+        EXPECT_EQ(s().lineCode, -1);
+        Partition(shape, -1);
+        const auto plainPartition = s().pictureBuffer;
+        Partition(shape, -2);
+        EXPECT_TRUE(s().pictureBuffer == plainPartition);
+    }
+}
+
+// A partition is never voided or fimbriated by a treatment left over from an earlier phrase,
+// and the treatment is there again afterwards.
+TEST_F(OrdinaryShapesTest, PartitionsIgnoreOrdinaryTreatments) {
+    Partition(kFess, 0);
+    const auto untreated = s().pictureBuffer;
+    shield_.Reset(kUnderneath);
+    s().ordinaryTreatment = 1;
+    s().fieldColor1 = kFirst;
+    s().fieldColor2 = kSecond;
+    s().shapeCode = s().partitionCode = kFess;
+    s().lineCode = 0;
+    DrawOrdinary(s(), 1);
+    EXPECT_TRUE(s().pictureBuffer == untreated);
+    EXPECT_EQ(s().ordinaryTreatment, 1);
+}
+
+// Codes without a shape paint nothing; code 23 makes the next shape chequy; every code in both
+// modes, with every kind of line, stays within the picture and ends.
+TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
+    const auto before = s().pictureBuffer;
+    for (int code : {11, 13, 15, 17, 26, 27, 28, 29, 32, 99, -1, -2147483647 - 1, 2147483647}) {
+        s().shapeCode = code;
+        s().levelTincture[0] = kGules;
+        DrawOrdinary(s(), 0);
+        DrawOrdinary(s(), 1);
+        EXPECT_TRUE(s().pictureBuffer == before) << code;
+    }
+    s().shapeCode = kChequyNext;
+    DrawOrdinary(s(), 0);
+    EXPECT_EQ(s().levelTincture[0], kChequy);
+
+    for (int code = -1; code <= 33; ++code) {
+        for (int mode : {0, 1, 2}) {
+            for (int line : {-1, 2, 5, 15, 300}) {
+                for (int tincture : {kGules, kCounterchanged, kChequy, kErmine}) {
+                    shield_.Reset(kArgent);
+                    s().namedTinctures[0] = kArgent;
+                    s().namedTinctures[1] = kGules;
+                    s().shapeCode = s().partitionCode = code;
+                    s().lineCode = line;
+                    s().levelTincture[0] = tincture;
+                    s().fieldPieces = code == kGyronny ? 5 : 6;
+                    s().levels[0].levelCount = 2;
+                    DrawOrdinary(s(), mode);
+                    ASSERT_EQ(s().pictureBuffer.size(), static_cast<std::size_t>(kPictureBufferSize));
+                    ASSERT_EQ(s().picture.Width(), kImageWidth);
+                    ASSERT_EQ(s().picture.Height(), kPictureHeight);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace esc
