@@ -153,6 +153,7 @@ TEST(PhraseInterpreter, Blazons) {
          {{"mullet", 14, 1, kGules, "", -1, "", "FieldLayout"},
           {"chief", 2, 1, kAzure, "", -1, "on", "DrawOrdinary(16)"},
           {"chief", 2, 3, -1, "", -1, "", "not drawn"}}},
+        {"Azure three fleurs de lis or", {{"fleurdelis", 12, 3, kOr, "", -1, "", "ThreeLayout"}}},
         {"Argent a bend chequy or and azure", {{"bend", 2, 1, kChequy, "", -1, "", "DrawOrdinary(1)"}}},
         {"Argent a demi fleur de de de de de de de de de gules",
          {{"fleurdededededede" "de", 12, 1, kGules, "", -1, "", "FieldLayout"}}},
