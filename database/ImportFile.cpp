@@ -1,0 +1,191 @@
+#include "database/ImportFile.h"
+
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+
+#include "database/BlazonSchema.h"
+
+namespace esc::db {
+namespace {
+
+// Bytes 0x80..0x9F of the Windows Western code page; 0 marks the five unused bytes, which are
+// read as the Latin-1 control character of the same value and then dropped.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Length of the valid UTF-8 sequence at text[i], or 0 when none starts there.
+std::size_t SequenceLength(std::string_view text, std::size_t i) {
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char c = b(i);
+    if (c < 0x80) return 1;
+    std::size_t n = 0;
+    char32_t value = 0;
+    if (c >= 0xC2 && c <= 0xDF) n = 2, value = c & 0x1F;
+    else if (c >= 0xE0 && c <= 0xEF) n = 3, value = c & 0x0F;
+    else if (c >= 0xF0 && c <= 0xF4) n = 4, value = c & 0x07;
+    else return 0;
+    if (i + n > text.size()) return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((b(i + k) & 0xC0) != 0x80) return 0;
+        value = (value << 6) | (b(i + k) & 0x3F);
+    }
+    // No overlong forms, no surrogates, nothing past U+10FFFF.
+    if ((n == 3 && value < 0x800) || (n == 4 && value < 0x10000) || value > 0x10FFFF ||
+        (value >= 0xD800 && value <= 0xDFFF))
+        return 0;
+    return n;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = SequenceLength(text, i);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
+// One line as clean UTF-8: tabs become blanks, other control characters are dropped.
+std::string CleanLine(std::string_view raw) {
+    const std::string text = ToUtf8(raw);
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\t') out += ' ';
+        else if (c < 0x20 || c == 0x7F) continue;
+        else if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0) ++i;  // C1 control
+        else out += static_cast<char>(c);
+    }
+    return out;
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+void ParseLine(std::string_view raw, int number, ImportFile& file) {
+    const std::string text = CleanLine(raw);
+    std::string_view line = text;
+    while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
+    if (Trim(line).empty()) return;
+    const std::size_t blank = line.find(' ');
+    if (blank == std::string_view::npos || Utf8Length(line.substr(0, blank)) > static_cast<std::size_t>(kMaxSurnameChars)) {
+        file.problems.push_back({number, ImportFault::NoSeparator});
+        return;
+    }
+    const std::string_view blazon = Trim(line.substr(blank + 1));
+    if (blazon.empty()) {
+        file.problems.push_back({number, ImportFault::NoBlazon});
+        return;
+    }
+    if (Utf8Length(blazon) > static_cast<std::size_t>(kMaxBlazonChars)) ++file.longBlazons;
+    file.entries.push_back({std::string(line.substr(0, blank)), std::string(blazon), number});
+}
+
+}  // namespace
+
+std::string ToUtf8(std::string_view text) {
+    if (IsValidUtf8(text)) return std::string(text);
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        char32_t code = c;
+        if (c >= 0x80 && c <= 0x9F && kWindows1252High[c - 0x80] != 0) code = kWindows1252High[c - 0x80];
+        AppendUtf8(out, code);
+    }
+    return out;
+}
+
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t n = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+ImportFile ParseImportFile(std::string_view bytes) {
+    ImportFile file;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    int number = 0;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        ParseLine(bytes.substr(start, end - start), ++number, file);
+        // CR LF, LF and CR each end one line.
+        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
+        start = end + 1;
+    }
+    return file;
+}
+
+std::optional<ImportFile> ReadImportFile(const std::string& path, std::string* error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        if (error) *error = "Unable to open chosen file!";
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxImportFileBytes) {
+            if (error) *error = "The file '" + path + "' is too large to be a blazon file.";
+            return std::nullopt;
+        }
+    }
+    if (in.bad()) {
+        if (error) *error = "Unable to open chosen file!";
+        return std::nullopt;
+    }
+    return ParseImportFile(bytes);
+}
+
+std::string DescribeImport(const ImportFile& file, const std::string& fileName) {
+    const std::size_t n = file.entries.size();
+    std::string text = "Imported " + std::to_string(n) + (n == 1 ? " entry" : " entries") + " from '" + fileName + "'.";
+    if (file.longBlazons > 0) {
+        text += '\n';
+        text += std::to_string(file.longBlazons);
+        text += file.longBlazons == 1 ? " blazon is" : " blazons are";
+        text += " longer than 199 characters; only the first 199 are drawn.";
+    }
+    if (!file.problems.empty()) {
+        text += '\n';
+        text += std::to_string(file.problems.size());
+        text += file.problems.size() == 1 ? " line was" : " lines were";
+        text += " left out (a surname, one blank, then the blazon):";
+        constexpr std::size_t kListed = 10;
+        for (std::size_t i = 0; i < file.problems.size() && i < kListed; ++i) {
+            text += "\n  line ";
+            text += std::to_string(file.problems[i].line);
+            text += file.problems[i].fault == ImportFault::NoBlazon ? ": no blazon after the surname"
+                                                                    : ": no blank after a surname of at most 30 characters";
+        }
+        if (file.problems.size() > kListed) text += "\n  ...";
+    }
+    return text;
+}
+
+}  // namespace esc::db

@@ -1,0 +1,57 @@
+#pragma once
+// The user import file "uescaval.txt": one entry per line, the surname, one blank, the blazon.
+//
+// The reader takes whatever an old editor may have written: lines ending in CR LF, a bare LF or
+// a bare CR, or at the end of the file; a UTF-8 byte-order mark; text in UTF-8 or, where a line
+// is not valid UTF-8, in the Windows Western code page. A line is one entry however long it is.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace esc::db {
+
+inline constexpr std::size_t kMaxImportFileBytes = 16u * 1024 * 1024;
+
+struct ImportEntry {
+    std::string surname;  // UTF-8, 1 to kMaxSurnameChars characters, no blank
+    std::string blazon;   // UTF-8, not empty; may be longer than kMaxBlazonChars
+    int line = 0;         // 1-based line number in the file
+};
+
+enum class ImportFault {
+    NoSeparator,    // no blank after a surname of at most 30 characters
+    NoBlazon,       // a surname with nothing after it
+};
+
+struct ImportProblem {
+    int line = 0;
+    ImportFault fault = ImportFault::NoSeparator;
+};
+
+struct ImportFile {
+    std::vector<ImportEntry> entries;
+    std::vector<ImportProblem> problems;  // lines that were not taken, in file order
+    int longBlazons = 0;                  // entries whose blazon is longer than kMaxBlazonChars
+};
+
+// Reads the text of an import file. Blank lines are skipped; every other line is an entry or a
+// problem.
+ImportFile ParseImportFile(std::string_view bytes);
+
+// Reads and parses the file at `path`; nullopt with `error` set when it cannot be read or is
+// larger than kMaxImportFileBytes.
+std::optional<ImportFile> ReadImportFile(const std::string& path, std::string* error);
+
+// A short account of an import for the user: how many entries, and which lines were left out.
+std::string DescribeImport(const ImportFile& file, const std::string& fileName);
+
+// Text as valid UTF-8: kept as it is when it already is, otherwise each byte read in the
+// Windows Western code page.
+std::string ToUtf8(std::string_view text);
+// Number of characters (code points) of valid UTF-8 text.
+std::size_t Utf8Length(std::string_view text);
+
+}  // namespace esc::db
