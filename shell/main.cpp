@@ -1,3 +1,16 @@
-#include "shell/cli/CommandLine.h"
+#include <cstdio>
 
-int main(int argc, char** argv) { return esc::RunCommandLine(argc, argv); }
+#include "shell/cli/CommandLine.h"
+#ifdef ESCAVAL_HAVE_WINDOW
+#include "shell/qt/RunWindow.h"
+#endif
+
+// With arguments the program runs a command of the command line; without, it opens its window.
+int main(int argc, char** argv) {
+    if (esc::IsCommandLine(argc, argv)) return esc::RunCommandLine(argc, argv);
+#ifdef ESCAVAL_HAVE_WINDOW
+    return esc::qt::RunWindow(argc, argv);
+#else
+    return esc::RunCommandLine(argc, argv);
+#endif
+}

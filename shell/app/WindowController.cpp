@@ -1,0 +1,273 @@
+#include "shell/app/WindowController.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "database/BlazonSchema.h"
+#include "database/UserDatabase.h"
+#include "interpret/DrawingDriver.h"
+#include "shell/app/RtfReader.h"
+
+namespace esc::app {
+namespace {
+
+constexpr Rgb kLime{0, 255, 0};
+constexpr int kVersionLineY = 350;
+constexpr int kVersionLinePoints = 12;
+
+unsigned TimeSeed() { return static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()); }
+
+}  // namespace
+
+WindowController::WindowController(AppPaths paths, WindowView& view, MessageSink& messages, TextPainter& text,
+                                   Timer& timer1, std::optional<unsigned> seed)
+    : paths_(std::move(paths)),
+      view_(view),
+      messages_(messages),
+      text_(text),
+      autoDisplay_(timer1),
+      drawing_(std::make_unique<DrawingState>(messages)),
+      host_(state_, area_, autoDisplay_, view_, messages_, paths_.dataDir),
+      random_(seed.value_or(TimeSeed())) {
+    state_.mantlingShown = false;
+    (void)scrollList_.Load(paths_.DataFile("scroll3.bmp"), kLime);  // a missing scroll is not reported
+
+    std::string error;
+    if (paths_.dataDir.empty()) {
+        startupNotes_.push_back("Cannot find the program's data folder (words1.db): blazons cannot be read.");
+    } else {
+        vocabulary_ = Vocabulary::Load(paths_.DataFile("words1.db"), &error);
+        if (!vocabulary_) startupNotes_.push_back(error);
+    }
+    drawing_->vocabulary = vocabulary_ ? &*vocabulary_ : nullptr;
+    drawing_->dataDir = paths_.dataDir;
+    drawing_->imageLeft = kImage1Rect.left;
+    drawing_->imageTop = kImage1Rect.top;
+    host_.SetPictureBitmap(&drawing_->picture);
+    area_.PaintBackdrop(Backdrop::Picture, drawing_->picture, paths_.dataDir, messages_);
+
+    const db::UserDatabase user = db::PrepareUserDatabase(paths_.DataFile(db::kBlazonFileName), paths_.userDataDir);
+    startupNotes_.insert(startupNotes_.end(), user.notes.begin(), user.notes.end());
+    if (!user.path.empty()) {
+        database_ = db::BlazonDatabase::Open(user.path, user.readOnly ? db::OpenMode::ReadOnly : db::OpenMode::ReadWrite, &error);
+        if (!database_) startupNotes_.push_back(error);
+    }
+    host_.SetDatabase(Database());
+
+    if (database_) {
+        db::Table& table = database_->Main();
+        table.OnDataChange([this] { DataSource1DataChange(); });
+        const int n = table.RecordCount();
+        const int r = n == 0 ? 0 : static_cast<int>(random_() % static_cast<unsigned>(n));
+        table.First();
+        table.MoveBy(r);
+        view_.SetSurname(database_->Surname());
+        view_.SetBlazonText(database_->Blazon());
+    }
+    state_.autoDraw = true;
+}
+
+WindowController::~WindowController() {
+    if (database_) database_->Main().OnDataChange(nullptr);
+}
+
+void WindowController::ShowStartupNotes() {
+    std::vector<std::string> notes;
+    notes.swap(startupNotes_);
+    for (const std::string& note : notes) messages_.Show(note);
+}
+
+void WindowController::DrawCurrent() { DrawCurrentBlazon(*drawing_, host_); }
+
+void WindowController::StopAutoDisplay() { autoDisplay_.Stop(); }
+
+void WindowController::SetAuto(bool on) {
+    if (on) autoDisplay_.SwitchOn(); else autoDisplay_.SwitchOff();
+    view_.SetAutoCaption(on);
+    view_.EnableControlsForAutoDisplay(!on);
+}
+
+void WindowController::DrawBtnClick() {
+    StopAutoDisplay();
+    drawing_->marshallingMode = false;
+    if (view_.BlazonText().empty()) return;
+    if (view_.Surname().empty()) view_.SetSurname(text::kUnknown);
+    DrawCurrent();
+}
+
+void WindowController::NewBtnClick() {
+    drawing_->marshallingMode = false;
+    StopAutoDisplay();
+    view_.SetSurname("");
+    view_.SetBlazonText("");
+    view_.FocusSurname();
+    state_.textEntry = true;
+}
+
+void WindowController::EditBtnClick() {
+    StopAutoDisplay();
+    view_.FocusSurname();
+    state_.textEntry = true;
+}
+
+void WindowController::TopBtnClick() {
+    StopAutoDisplay();
+    if (database_) database_->Main().First();
+}
+
+void WindowController::BottomBtnClick() {
+    StopAutoDisplay();
+    if (database_) database_->Main().Last();
+}
+
+void WindowController::PrevBtnClick() {
+    if (database_) database_->Main().MoveBy(-1);
+}
+
+void WindowController::NextBtnClick() {
+    if (database_) database_->Main().MoveBy(1);
+}
+
+void WindowController::AutoBtnClick() { SetAuto(!autoDisplay_.On()); }
+
+void WindowController::Panel1Enter() {
+    autoDisplay_.SwitchOff();
+    view_.SetAutoCaption(false);
+}
+
+void WindowController::Memo1Enter() { state_.textEntry = true; }
+
+void WindowController::FormKeyPress(char key) {
+    if (key == ' ') autoDisplay_.Space();
+}
+
+void WindowController::Timer1Timer() {
+    if (!autoDisplay_.TickShouldStep()) return;
+    if (!view_.SearchText().empty()) {
+        Search(Trigger::Timer);
+        return;
+    }
+    if (!database_) return;
+    db::Table& table = database_->Main();
+    // The end test comes first; each is set only once a move past the end was tried.
+    if (table.Eof()) {
+        state_.searchDirection = -1;
+        view_.ShowSearchDirection(-1);
+    } else if (table.Bof()) {
+        state_.searchDirection = 1;
+        view_.ShowSearchDirection(1);
+    }
+    autoDisplay_.BeginStep();
+    // The record change draws, and the drawing arms the timer again. A step that ran into the
+    // end draws nothing, so the timer is armed here and the next tick turns.
+    if (table.MoveBy(state_.searchDirection) == 0) autoDisplay_.AfterDrawing();
+}
+
+void WindowController::Timer2Timer() {
+    if (auto first = ReadBmp(paths_.DataFile("first.bmp"))) {
+        text_.DrawCentredText(*first, text::kVersionLine, kVersionLineY, kVersionLinePoints);
+        area_.DrawOnImage1(*first, 0, 0);
+    } else {
+        messages_.Show("Cannot read the picture 'first.bmp'.");
+    }
+    // The supporters stand beside the first-run picture, and beside the first shield when the
+    // picture is missing.
+    area_.PaintBackdrop(Backdrop::StripsAndSupporters, drawing_->picture, paths_.dataDir, messages_);
+    view_.PictureChanged();
+}
+
+void WindowController::DrawSupporters() {
+    area_.DrawSupporters(paths_.dataDir, messages_);
+    view_.PictureChanged();
+}
+
+void WindowController::TakeScreenSnapshot() {
+    std::error_code ec;
+    std::filesystem::create_directories(paths_.cacheDir, ec);
+    // A working file: when it cannot be written the snapshot is simply not kept.
+    (void)WriteBmp(area_.Snapshot(), paths_.CacheFile(text::kScreenSnapshot));
+}
+
+void WindowController::RestoreScreenSnapshot() {
+    if (auto snapshot = ReadBmp(paths_.CacheFile(text::kScreenSnapshot))) {
+        area_.RestoreSnapshot(*snapshot);
+        view_.PictureChanged();
+    }
+}
+
+void WindowController::SetAutotimer1Click() {
+    const bool wasOn = autoDisplay_.On();
+    StopAutoDisplay();
+    TakeScreenSnapshot();
+    if (const auto seconds = view_.AskTimerSeconds(autoDisplay_.Seconds())) autoDisplay_.SetSeconds(*seconds);
+    if (wasOn) autoDisplay_.SwitchOn();
+}
+
+void WindowController::Open1Click() {
+    StopAutoDisplay();
+    TakeScreenSnapshot();
+    const auto path = view_.ChoosePicture();
+    if (!path) return;
+    const auto picture = ReadBmp(*path);
+    if (!picture) {
+        messages_.Show("Cannot read the picture '" + *path + "'.");
+        return;
+    }
+    view_.ViewPicture(*picture, std::filesystem::path(*path).filename().string());
+}
+
+void WindowController::readerClick() {
+    StopAutoDisplay();
+    std::ifstream in(paths_.DataFile("readme.rtf"), std::ios::binary);
+    if (!in) {
+        messages_.Show("Cannot open the file 'readme.rtf'.");
+        return;
+    }
+    std::stringstream rtf;
+    rtf << in.rdbuf();
+    view_.ShowReadme(RtfToHtml(rtf.str()));
+    if (!state_.mantlingShown) DrawSupporters();
+}
+
+void WindowController::About1Click() {
+    StopAutoDisplay();
+    TakeScreenSnapshot();
+    view_.ShowAbout();
+    RestoreScreenSnapshot();
+    if (!state_.mantlingShown) DrawSupporters();
+}
+
+void WindowController::Contents1Click() {
+    state_.helpShown = true;
+    const std::string help = paths_.DataFile("help.html");
+    std::error_code ec;
+    if (!std::filesystem::exists(help, ec)) {
+        messages_.Show("Cannot open the help file 'help.html'.");
+        return;
+    }
+    view_.ShowHelp(help);
+}
+
+void WindowController::Exit1Click() {
+    StopAutoDisplay();
+    std::error_code ec;
+    std::filesystem::remove(paths_.CacheFile(text::kScreenSnapshot), ec);
+    view_.CloseWindow();
+}
+
+void WindowController::FileOpenBtnClick() { messages_.Show("The achievement display is not part of this version."); }
+
+void WindowController::PrintBtnClick() {
+    StopAutoDisplay();
+    TakeScreenSnapshot();
+    messages_.Show("Printing is not part of this version.");
+}
+
+void WindowController::SaveButtonClick() {
+    TakeScreenSnapshot();
+    messages_.Show("Saving pictures is not part of this version.");
+}
+
+}  // namespace esc::app

@@ -1,0 +1,129 @@
+#pragma once
+// The main window's state and handlers, apart from its widgets. Each handler is named after the
+// control and event that call it and runs to its end; the widgets reach the user through
+// WindowView, and everything painted lands in the off-screen PictureArea.
+
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "database/BlazonDatabase.h"
+#include "engine/MessageSink.h"
+#include "interpret/DrawingState.h"
+#include "interpret/Vocabulary.h"
+#include "shell/app/AppPaths.h"
+#include "shell/app/AutoDisplay.h"
+#include "shell/app/ImageList.h"
+#include "shell/app/PictureArea.h"
+#include "shell/app/WindowDrawHost.h"
+#include "shell/app/WindowState.h"
+#include "shell/app/WindowView.h"
+
+namespace esc::app {
+
+// The fixed texts of the window.
+namespace text {
+inline constexpr const char* kNoSurname = "No surname entered!";
+inline constexpr const char* kNoBlazon = "No blazon entered!";
+inline constexpr const char* kAddTitle = "Add";
+inline constexpr const char* kAddQuestion = "Add this blazon to database?";
+inline constexpr const char* kUnknown = "Unknown";
+inline constexpr const char* kVersionLine = "version 2.0";
+inline constexpr const char* kScreenSnapshot = "screen.bmp";
+}  // namespace text
+
+class WindowController {
+public:
+    // Start-up of the window (FormCreate): opens the vocabulary and the user's blazon database,
+    // clears the picture, moves to a random entry (chosen with `seed`, or the time) and fills the
+    // boxes. Nothing is drawn. What went wrong is kept for ShowStartupNotes.
+    WindowController(AppPaths paths, WindowView& view, MessageSink& messages, TextPainter& text, Timer& timer1,
+                     std::optional<unsigned> seed = std::nullopt);
+    ~WindowController();
+    WindowController(const WindowController&) = delete;
+    WindowController& operator=(const WindowController&) = delete;
+
+    // Shows the messages of start-up (a database set aside, a missing vocabulary ...).
+    void ShowStartupNotes();
+
+    // The control panel.
+    void DrawBtnClick();
+    void NewBtnClick();
+    void EditBtnClick();
+    void LookUpBtnClick();
+    void AddBtnClick();
+    void TopBtnClick();
+    void PrevBtnClick();
+    void NextBtnClick();
+    void BottomBtnClick();
+    void AutoBtnClick();
+    void SearchbtnClick();
+    void SearchUpClick();
+    void SearchDownClick();
+    void Panel1Enter();
+    void Memo1Enter();
+    void FormKeyPress(char key);
+
+    // Timers: Timer1 steps the auto display, Timer2 shows the first-run picture once.
+    void Timer1Timer();
+    void Timer2Timer();
+
+    // The record of the main view changed (DataSource1DataChange).
+    void DataSource1DataChange();
+
+    // Menus.
+    void Userfile1Click();
+    void Open1Click();
+    void Exit1Click();
+    void Database1Click();
+    void SetAutotimer1Click();
+    void Original2Click() { ChooseOrigin(db::OriginFilter::Original); }
+    void Useradded2Click() { ChooseOrigin(db::OriginFilter::UserAdded); }
+    void Combined2Click() { ChooseOrigin(db::OriginFilter::Combined); }
+    void Contents1Click();
+    void readerClick();
+    void About1Click();
+    void FileOpenBtnClick();
+    void PrintBtnClick();
+    void SaveButtonClick();
+
+    // Operations the other parts of the window call.
+    void StopAutoDisplay();
+    void TakeScreenSnapshot();
+    void RestoreScreenSnapshot();
+    void DrawSupporters();
+
+    const PictureArea& Picture() const { return area_; }
+    const WindowState& State() const { return state_; }
+    const AutoDisplay& Auto() const { return autoDisplay_; }
+    db::BlazonDatabase* Database() { return database_ ? &*database_ : nullptr; }
+    const AppPaths& Paths() const { return paths_; }
+    DrawingState& Drawing() { return *drawing_; }
+
+private:
+    enum class Trigger { Button, Timer };
+    void Search(Trigger trigger);
+    void DrawCurrent();
+    void ShowCurrentRecord();
+    void ChooseOrigin(db::OriginFilter filter);
+    void SetAuto(bool on);
+
+    AppPaths paths_;
+    WindowView& view_;
+    MessageSink& messages_;
+    TextPainter& text_;
+    WindowState state_;
+    AutoDisplay autoDisplay_;
+    PictureArea area_;
+    ImageList scrollList_{460, 95};
+    std::optional<Vocabulary> vocabulary_;
+    std::unique_ptr<DrawingState> drawing_;
+    std::optional<db::BlazonDatabase> database_;
+    WindowDrawHost host_;
+    std::mt19937 random_;
+    std::vector<std::string> startupNotes_;
+};
+
+}  // namespace esc::app

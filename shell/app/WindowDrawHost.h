@@ -1,0 +1,44 @@
+#pragma once
+// The drawing driver's host in the window: it fetches the blazon from the blazon box or the
+// current record, keeps the supporters and the backdrop around the shield, shows the picture in
+// Image1 and re-arms the auto display at the end of each drawing.
+
+#include <string>
+
+#include "database/BlazonDatabase.h"
+#include "interpret/DrawingDriver.h"
+#include "shell/app/AutoDisplay.h"
+#include "shell/app/PictureArea.h"
+#include "shell/app/WindowState.h"
+#include "shell/app/WindowView.h"
+
+namespace esc::app {
+
+class WindowDrawHost final : public DrawHost {
+public:
+    WindowDrawHost(WindowState& state, PictureArea& area, AutoDisplay& autoDisplay, WindowView& view,
+                   MessageSink& messages, std::string dataDir)
+        : state_(state), area_(area), autoDisplay_(autoDisplay), view_(view), messages_(messages), dataDir_(std::move(dataDir)) {}
+
+    void SetDatabase(db::BlazonDatabase* database) { database_ = database; }
+    void SetPictureBitmap(Bitmap* picture) { picture_ = picture; }
+
+    std::string FetchBlazon() override;
+    void BeginWait() override { view_.BeginWait(); }
+    void EndWait() override { view_.EndWait(); }
+    void BeforeDrawing() override;
+    void ShowPicture() override;
+    void AfterDrawing() override;
+
+private:
+    WindowState& state_;
+    PictureArea& area_;
+    AutoDisplay& autoDisplay_;
+    WindowView& view_;
+    MessageSink& messages_;
+    std::string dataDir_;
+    db::BlazonDatabase* database_ = nullptr;
+    Bitmap* picture_ = nullptr;
+};
+
+}  // namespace esc::app

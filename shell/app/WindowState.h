@@ -1,0 +1,15 @@
+#pragma once
+// The main window's own flags, read and set by its handlers and its draw host.
+
+namespace esc::app {
+
+struct WindowState {
+    bool autoDraw = false;       // a change of the current record loads and draws it
+    bool textEntry = false;      // drawing reads the boxes instead of the current record
+    bool helpShown = false;      // the next drawing repaints the backdrop around the shield
+    bool mantlingShown = false;  // the achievement is on the window
+    bool pictureCommands = false;  // the first drawing enabled mantling, save and print
+    int searchDirection = 1;     // +1 forward, -1 backward
+};
+
+}  // namespace esc::app

@@ -1,0 +1,66 @@
+#pragma once
+// What the window's handlers need of the widgets: the boxes, captions, enabled states, the
+// timers and the dialogs. The window implements it; the handlers themselves live in
+// WindowController and never see a widget.
+
+#include <optional>
+#include <string>
+
+#include "database/BlazonDatabase.h"
+#include "engine/Bitmap.h"
+
+namespace esc::app {
+
+class WindowView {
+public:
+    virtual ~WindowView() = default;
+
+    // The surname box NameBox1, the blazon box Memo1 and the search box Edit2.
+    virtual std::string Surname() const = 0;
+    virtual void SetSurname(const std::string& text) = 0;
+    virtual std::string BlazonText() const = 0;
+    virtual void SetBlazonText(const std::string& text) = 0;
+    virtual std::string SearchText() const = 0;
+    virtual void SetSearchText(const std::string& text) = 0;
+    virtual void FocusSurname() = 0;
+
+    // The radio buttons "Forward" (+1) and "Backward" (-1).
+    virtual void ShowSearchDirection(int direction) = 0;
+    // The caption of AutoBtn: "On" or "Off".
+    virtual void SetAutoCaption(bool on) = 0;
+    // SpeedBar, Panel4, the boxes, Panel3 and the menus File, Edit, Options and Help.
+    virtual void EnableControlsForAutoDisplay(bool enabled) = 0;
+    // The mantling button, "Show mantling", "Save picture", "Print..." and their buttons.
+    virtual void EnablePictureCommands() = 0;
+    // The checked entry of the Database submenu.
+    virtual void ShowOriginFilter(db::OriginFilter filter) = 0;
+
+    // The picture area changed: repaint it.
+    virtual void PictureChanged() = 0;
+    virtual void BeginWait() = 0;
+    virtual void EndWait() = 0;
+
+    // Dialogs. Each returns what the user chose; nullopt or false when cancelled.
+    virtual bool AskYesNo(const std::string& title, const std::string& text) = 0;
+    virtual bool ConfirmImport() = 0;                                // "Import User Escaval"
+    virtual std::optional<std::string> ChooseImportFile() = 0;       // "Import User Blazon file"
+    virtual std::optional<int> AskTimerSeconds(int seconds) = 0;     // "Set timer"
+    virtual std::optional<long long> BrowseDatabase(db::BlazonDatabase& database) = 0;  // rowid shown last
+    virtual std::optional<std::string> ChoosePicture() = 0;          // "Open a file"
+    virtual void ViewPicture(const Bitmap& picture, const std::string& caption) = 0;
+    virtual void ShowReadme(const std::string& html) = 0;
+    virtual void ShowAbout() = 0;
+    virtual void ShowHelp(const std::string& path) = 0;
+    virtual void CloseWindow() = 0;
+};
+
+// Text painted into bitmaps in the window's fonts.
+class TextPainter {
+public:
+    virtual ~TextPainter() = default;
+    // Writes `text` centred across the bitmap with its top at y, in the default font at
+    // `points` points, black on a transparent background.
+    virtual void DrawCentredText(Bitmap& bitmap, const std::string& text, int y, int points) = 0;
+};
+
+}  // namespace esc::app

@@ -1,0 +1,376 @@
+#include "shell/qt/MainWindow.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QToolButton>
+
+#include "shell/qt/Fonts.h"
+#include "shell/qt/PictureWidget.h"
+#include "shell/qt/QtBitmap.h"
+
+namespace esc::qt {
+namespace {
+
+const QColor kTealColour(0, 128, 128);
+const QColor kPanelColour(192, 192, 192);
+
+// A glyph file: one picture, or two side by side (normal and disabled). The colour of the
+// bottom-left pixel is transparent, as on glyph buttons.
+QIcon LoadGlyph(const std::string& path) {
+    const auto bitmap = ReadBmp(path);
+    if (!bitmap || bitmap->Empty()) return {};
+    const QImage image = ToQImage(*bitmap);
+    const int glyphs = image.width() >= 2 * image.height() ? 2 : 1;
+    const int w = image.width() / glyphs;
+    const QRgb key = image.pixel(0, image.height() - 1);
+    QIcon icon;
+    for (int g = 0; g < glyphs; ++g) {
+        QImage glyph = image.copy(g * w, 0, w, image.height()).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < glyph.height(); ++y)
+            for (int x = 0; x < glyph.width(); ++x)
+                if (glyph.pixel(x, y) == (key | 0xFF000000u)) glyph.setPixel(x, y, qRgba(0, 0, 0, 0));
+        icon.addPixmap(QPixmap::fromImage(glyph), g == 0 ? QIcon::Normal : QIcon::Disabled);
+    }
+    return icon;
+}
+
+// Text painted into the program's bitmaps with Qt's fonts.
+class QtTextPainter final : public app::TextPainter {
+public:
+    void DrawCentredText(Bitmap& bitmap, const std::string& text, int y, int points) override {
+        QImage image = ToQImage(bitmap);
+        {
+            QPainter painter(&image);
+            QFont font("DejaVu Sans");
+            font.setPointSize(points);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            const QString line = QString::fromStdString(text);
+            const int width = painter.fontMetrics().horizontalAdvance(line);
+            painter.drawText((image.width() - width) / 2, y + painter.fontMetrics().ascent(), line);
+        }
+        bitmap = FromQImage(image);
+    }
+};
+
+}  // namespace
+
+class MainWindow::Timer final : public app::Timer {
+public:
+    explicit Timer(QTimer& timer) : timer_(timer) {}
+    void Start(int milliseconds) override { timer_.start(milliseconds); }
+    void Stop() override { timer_.stop(); }
+    bool Active() const override { return timer_.isActive(); }
+
+private:
+    QTimer& timer_;
+};
+
+class MainWindow::MessageBoxes final : public MessageSink {
+public:
+    explicit MessageBoxes(QWidget* parent) : parent_(parent) {}
+    void Show(std::string_view text) override {
+        QMessageBox::information(parent_, "ESCAVAL! 95", QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    }
+
+private:
+    QWidget* parent_;
+};
+
+MainWindow::MainWindow(WindowOptions options, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)), textPainter_(std::make_unique<QtTextPainter>()) {
+    setWindowTitle("ESCAVAL! 95");
+    setObjectName("EsvMainForm");
+    if (!options_.messages) messageBoxes_ = std::make_unique<MessageBoxes>(this);
+    messages_ = options_.messages ? options_.messages : messageBoxes_.get();
+    const QIcon icon = LoadGlyph(options_.paths.DataFile("icon.bmp"));
+    if (!icon.isNull()) setWindowIcon(icon);
+
+    canvas_ = new QWidget(this);
+    canvas_->setAutoFillBackground(true);
+    QPalette teal = canvas_->palette();
+    teal.setColor(QPalette::Window, kTealColour);
+    canvas_->setPalette(teal);
+    setCentralWidget(canvas_);
+    BuildPanel();
+    BuildSearchPanel();
+    BuildMenus();
+
+    timer1_.setObjectName("Timer1");
+    timerAdapter_ = std::make_unique<Timer>(timer1_);
+    controller_ = std::make_unique<app::WindowController>(options_.paths, *this, *messages_, *textPainter_, *timerAdapter_,
+                                                          options_.seed);
+    picture_ = new PictureWidget(controller_->Picture(), canvas_);
+    picture_->setObjectName("PictureArea");
+    Place(picture_, 0, app::kPictureAreaTop, app::kDesignWidth, app::kDesignHeight - app::kPictureAreaTop);
+    WireEvents();
+
+    timer2_.setSingleShot(true);
+    timer2_.setObjectName("Timer2");
+    connect(&timer2_, &QTimer::timeout, this, [this] { controller_->Timer2Timer(); });
+    if (options_.firstRunPicture) timer2_.start(1000);
+    QTimer::singleShot(0, this, [this] { controller_->ShowStartupNotes(); });
+
+    resize(app::kDesignWidth, app::kDesignHeight + menuBar()->sizeHint().height());
+    LayOut();
+    Button("DrawBtn")->setFocus();
+}
+
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+void MainWindow::Place(QWidget* widget, int x, int y, int w, int h) {
+    placed_.emplace_back(widget, QRect(x, y, w, h));
+    widget->setGeometry(x, y, w, h);
+}
+
+// The design is 1036 pixels wide; in a wider window it stands in the middle, the control panel
+// running the full width.
+void MainWindow::LayOut() {
+    const int offset = std::max(0, (canvas_->width() - app::kDesignWidth) / 2);
+    for (const auto& [widget, rect] : placed_) widget->setGeometry(rect.translated(offset, 0));
+    panel1_->setGeometry(0, 0, std::max(canvas_->width(), app::kDesignWidth), 157);
+    bevel1_->setGeometry(0, 157, std::max(canvas_->width(), app::kDesignWidth), 1);
+    bevel2_->setGeometry(0, 158, std::max(canvas_->width(), app::kDesignWidth), 3);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    LayOut();
+}
+
+QToolButton* MainWindow::MakeGlyphButton(QWidget* parent, const char* name, const char* hint, const char* glyph,
+                                         const char* fallback, int x, int w) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(false);
+    const QIcon icon = LoadGlyph(options_.paths.DataFile(glyph));
+    if (icon.isNull()) {
+        button->setText(fallback);
+    } else {
+        button->setIcon(icon);
+        button->setIconSize(QSize(26, 26));
+    }
+    button->setGeometry(x, 2, w, 37);
+    return button;
+}
+
+void MainWindow::BuildPanel() {
+    panel1_ = new QFrame(canvas_);
+    panel1_->setObjectName("Panel1");
+    panel1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel1_->setAutoFillBackground(true);
+    QPalette grey = panel1_->palette();
+    grey.setColor(QPalette::Window, kPanelColour);
+    grey.setColor(QPalette::Button, kPanelColour);
+    panel1_->setPalette(grey);
+
+    groupBox1_ = new QGroupBox("   Surname   ", panel1_);
+    groupBox1_->setObjectName("GroupBox1");
+    groupBox1_->setFont(BlackletterFont(22));
+    Place(groupBox1_, 9, 4, 288, 53);
+    groupBox2_ = new QGroupBox("   Blazon   ", panel1_);
+    groupBox2_->setObjectName("GroupBox2");
+    groupBox2_->setFont(BlackletterFont(22));
+    Place(groupBox2_, 9, 56, 648, 105 - 4);
+
+    panel4_ = new QFrame(panel1_);
+    panel4_->setObjectName("Panel4");
+    panel4_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Place(panel4_, 303, 16, 322, 41);
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        void (app::WindowController::*handler)();
+    } buttons[] = {
+        {"LookUpBtn", "Lookup", "Search for name", &app::WindowController::LookUpBtnClick},
+        {"DrawBtn", "Draw", "Draw current blazon", &app::WindowController::DrawBtnClick},
+        {"NewBtn", "New", "Enter new blazon", &app::WindowController::NewBtnClick},
+        {"EditBtn", "Edit", "Edit current blazon", &app::WindowController::EditBtnClick},
+        {"AddBtn", "Add", "Add to database", &app::WindowController::AddBtnClick},
+    };
+    int x = 2;
+    for (const auto& b : buttons) {
+        auto* button = new QPushButton(b.caption, panel4_);
+        button->setObjectName(b.name);
+        button->setToolTip(b.hint);
+        button->setFont(BlackletterFont(20));
+        button->setGeometry(x, 2, 62, 37);
+        connect(button, &QPushButton::clicked, this, [this, handler = b.handler] { (controller_.get()->*handler)(); });
+        x += 64;
+    }
+
+    speedBar_ = new QFrame(panel1_);
+    speedBar_->setObjectName("SpeedBar");
+    speedBar_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Place(speedBar_, 680, 11, 257, 41);
+    const struct {
+        const char* name;
+        const char* hint;
+        const char* glyph;
+        const char* fallback;
+        void (app::WindowController::*handler)();
+        bool enabled;
+    } glyphs[] = {
+        {"FileOpenBtn", "Show Mantling", "man_btn.bmp", "M", &app::WindowController::FileOpenBtnClick, false},
+        {"PrintBtn", "Print", "print.bmp", "P", &app::WindowController::PrintBtnClick, false},
+        {"SaveButton", "Save picture", "save.bmp", "S", &app::WindowController::SaveButtonClick, false},
+        {"TopBtn", "First", "nav_first.bmp", "|<", &app::WindowController::TopBtnClick, true},
+        {"PrevBtn", "Previous", "nav_prev.bmp", "<", &app::WindowController::PrevBtnClick, true},
+        {"NextBtn", "Next", "nav_next.bmp", ">", &app::WindowController::NextBtnClick, true},
+        {"BottomBtn", "Last", "nav_last.bmp", ">|", &app::WindowController::BottomBtnClick, true},
+    };
+    x = 2;
+    for (const auto& g : glyphs) {
+        QToolButton* button = MakeGlyphButton(speedBar_, g.name, g.hint, g.glyph, g.fallback, x, 36);
+        button->setEnabled(g.enabled);
+        connect(button, &QToolButton::clicked, this, [this, handler = g.handler] { (controller_.get()->*handler)(); });
+        x += 36;
+    }
+
+    autoBtn_ = new QToolButton(panel1_);
+    autoBtn_->setObjectName("AutoBtn");
+    autoBtn_->setToolTip("Auto display");
+    autoBtn_->setText("Off");
+    autoBtn_->setFocusPolicy(Qt::NoFocus);
+    const QIcon autoIcon = LoadGlyph(options_.paths.DataFile("auto.bmp"));
+    if (!autoIcon.isNull()) {
+        autoBtn_->setIcon(autoIcon);
+        autoBtn_->setIconSize(QSize(22, 22));
+        autoBtn_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
+    Place(autoBtn_, 952, 16, 57, 33);
+    connect(autoBtn_, &QToolButton::clicked, this, [this] { controller_->AutoBtnClick(); });
+
+    // The builders of marshalled arms keep their panel, hidden until they are built.
+    panel2_ = new QFrame(panel1_);
+    panel2_->setObjectName("Panel2");
+    panel2_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel2_->hide();
+    Place(panel2_, 9, 65, 40, 96);
+    int y = 2;
+    for (const char* caption : {"1st", "2nd", "3rd", "4th", "Show"}) {
+        auto* button = new QPushButton(caption, panel2_);
+        button->setGeometry(2, y, 36, 18);
+        button->setEnabled(QString(caption) != "Show");
+        y += 18;
+    }
+
+    nameBox1_ = new QLineEdit(canvas_);
+    nameBox1_->setObjectName("NameBox1");
+    nameBox1_->setToolTip("Current surname");
+    nameBox1_->setMaxLength(30);
+    nameBox1_->setFont(PlainFont(16));
+    Place(nameBox1_, 16, 24 + 4, 273, 26);
+    memo1_ = new QPlainTextEdit(canvas_);
+    memo1_->setObjectName("Memo1");
+    memo1_->setToolTip("Current blazon");
+    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1_->setFont(PlainFont(16));
+    Place(memo1_, 16, 72 + 8, 636, 82 - 8);
+
+    bevel1_ = new QFrame(canvas_);
+    bevel1_->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    bevel2_ = new QFrame(canvas_);
+    bevel2_->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bevel2_->setLineWidth(1);
+}
+
+void MainWindow::BuildSearchPanel() {
+    panel3_ = new QFrame(canvas_);
+    panel3_->setObjectName("Panel3");
+    panel3_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel3_->setAutoFillBackground(true);
+    QPalette grey = panel3_->palette();
+    grey.setColor(QPalette::Window, kPanelColour);
+    grey.setColor(QPalette::Button, kPanelColour);
+    panel3_->setPalette(grey);
+    Place(panel3_, 680, 65, 329, 89);
+
+    auto* label = new QLabel("Search for:", panel3_);
+    label->setFont(BlackletterFont(20));
+    label->setGeometry(8, 2, 140, 26);
+    edit2_ = new QLineEdit(panel3_);
+    edit2_->setObjectName("Edit2");
+    edit2_->setFont(PlainFont(15));
+    edit2_->setGeometry(8, 29, 208, 26);
+    auto* search = new QPushButton("Search", panel3_);
+    search->setObjectName("Searchbtn");
+    search->setToolTip("Search for word(s)");
+    search->setFont(BlackletterFont(20));
+    search->setGeometry(224, 27, 96, 30);
+    connect(search, &QPushButton::clicked, this, [this] { controller_->SearchbtnClick(); });
+    searchDown_ = new QRadioButton("Forward", panel3_);
+    searchDown_->setObjectName("SearchDown");
+    searchDown_->setChecked(true);
+    searchDown_->setFont(PlainFont(13));
+    searchDown_->setGeometry(8, 61, 100, 22);
+    searchUp_ = new QRadioButton("Backward", panel3_);
+    searchUp_->setObjectName("SearchUp");
+    searchUp_->setFont(PlainFont(13));
+    searchUp_->setGeometry(118, 61, 110, 22);
+    connect(searchDown_, &QRadioButton::clicked, this, [this] { controller_->SearchDownClick(); });
+    connect(searchUp_, &QRadioButton::clicked, this, [this] { controller_->SearchUpClick(); });
+}
+
+QPushButton* MainWindow::Button(const char* objectName) const { return findChild<QPushButton*>(objectName); }
+QToolButton* MainWindow::GlyphButton(const char* objectName) const { return findChild<QToolButton*>(objectName); }
+QAction* MainWindow::Action(const char* objectName) const { return findChild<QAction*>(objectName); }
+
+// WindowView: the boxes and captions.
+
+std::string MainWindow::Surname() const { return nameBox1_->text().toStdString(); }
+void MainWindow::SetSurname(const std::string& text) { nameBox1_->setText(QString::fromStdString(text)); }
+std::string MainWindow::BlazonText() const { return memo1_->toPlainText().toStdString(); }
+void MainWindow::SetBlazonText(const std::string& text) { memo1_->setPlainText(QString::fromStdString(text)); }
+std::string MainWindow::SearchText() const { return edit2_->text().toStdString(); }
+void MainWindow::SetSearchText(const std::string& text) { edit2_->setText(QString::fromStdString(text)); }
+void MainWindow::FocusSurname() { nameBox1_->setFocus(); }
+
+void MainWindow::ShowSearchDirection(int direction) {
+    searchDown_->setChecked(direction > 0);
+    searchUp_->setChecked(direction < 0);
+}
+
+void MainWindow::SetAutoCaption(bool on) { autoBtn_->setText(on ? "On" : "Off"); }
+
+void MainWindow::EnableControlsForAutoDisplay(bool enabled) {
+    for (QWidget* w : {static_cast<QWidget*>(speedBar_), static_cast<QWidget*>(panel4_), static_cast<QWidget*>(nameBox1_),
+                       static_cast<QWidget*>(memo1_), static_cast<QWidget*>(panel3_)})
+        w->setEnabled(enabled);
+    for (QMenu* menu : {fileMenu_, editMenu_, optionsMenu_, helpMenu_}) menu->menuAction()->setEnabled(enabled);
+}
+
+void MainWindow::EnablePictureCommands() {
+    for (const char* name : {"FileOpenBtn", "PrintBtn", "SaveButton"}) GlyphButton(name)->setEnabled(true);
+    for (const char* name : {"Showmantling1", "Save1", "Print1"}) Action(name)->setEnabled(true);
+}
+
+void MainWindow::PictureChanged() {
+    if (picture_) picture_->Refresh();
+}
+
+void MainWindow::BeginWait() {
+    if (waitDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void MainWindow::EndWait() {
+    if (waitDepth_ > 0 && --waitDepth_ == 0) QApplication::restoreOverrideCursor();
+}
+
+}  // namespace esc::qt

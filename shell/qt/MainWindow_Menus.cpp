@@ -1,0 +1,106 @@
+// The main menu: File, Edit, Options (with the Database submenu) and Help.
+
+#include <QAction>
+#include <QActionGroup>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+#include "shell/qt/MainWindow.h"
+
+namespace esc::qt {
+
+QAction* MainWindow::AddAction(QMenu* menu, const char* name, const QString& caption,
+                               void (app::WindowController::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (handler) connect(action, &QAction::triggered, this, [this, handler] { (controller_.get()->*handler)(); });
+    return action;
+}
+
+void MainWindow::BuildMenus() {
+    using C = app::WindowController;
+    QMenuBar* bar = menuBar();
+
+    fileMenu_ = bar->addMenu("&File");
+    fileMenu_->setObjectName("File1");
+    AddAction(fileMenu_, "Userfile1", "&Import user file", &C::Userfile1Click);
+    fileMenu_->addSeparator();
+    AddAction(fileMenu_, "Save1", "&Save picture", &C::SaveButtonClick)->setEnabled(false);
+    AddAction(fileMenu_, "Open1", "&View picture", &C::Open1Click);
+    fileMenu_->addSeparator();
+    AddAction(fileMenu_, "Print1", "&Print...", &C::PrintBtnClick)->setEnabled(false);
+    fileMenu_->addSeparator();
+    AddAction(fileMenu_, "Exit1", "E&xit", &C::Exit1Click);
+    // Entries that nothing shows or enables.
+    for (const char* hidden : {"Grow", "SetPpr", "OldToNew"}) {
+        QAction* action = AddAction(fileMenu_, (std::string(hidden) + "1").c_str(), hidden, nullptr);
+        action->setVisible(false);
+        action->setEnabled(false);
+    }
+
+    editMenu_ = bar->addMenu("&Edit");
+    editMenu_->setObjectName("Edit1");
+    QAction* cut = editMenu_->addAction("Cu&t", this, [this] { memo1_->cut(); });
+    cut->setObjectName("Cut1");
+    cut->setShortcut(QKeySequence("Ctrl+X"));
+    QAction* copy = editMenu_->addAction("&Copy", this, [this] { memo1_->copy(); });
+    copy->setObjectName("Copy1");
+    copy->setShortcut(QKeySequence("Ctrl+C"));
+    QAction* paste = editMenu_->addAction("&Paste", this, [this] { memo1_->paste(); });
+    paste->setObjectName("Paste1");
+    paste->setShortcut(QKeySequence("Ctrl+V"));
+
+    optionsMenu_ = bar->addMenu("&Options");
+    optionsMenu_->setObjectName("Options1");
+    for (const char* name : {"Impale arms", "Quarter arms"}) {
+        QAction* builder = optionsMenu_->addAction(name);
+        builder->setObjectName(QString(name).remove(' ') + "1");
+        builder->setCheckable(true);
+        connect(builder, &QAction::triggered, this, [this, builder] {
+            builder->setChecked(false);
+            messages_->Show("Building marshalled arms is not part of this version.");
+        });
+    }
+    AddAction(optionsMenu_, "Database1", "View database", &C::Database1Click);
+    AddAction(optionsMenu_, "SetAutotimer1", "Set Auto timer", &C::SetAutotimer1Click);
+    AddAction(optionsMenu_, "Showmantling1", "Show mantling", &C::FileOpenBtnClick)->setEnabled(false);
+    for (const char* hidden : {"Set print style", "Show all pics"}) {
+        QAction* action = optionsMenu_->addAction(hidden);
+        action->setVisible(false);
+        action->setEnabled(false);
+    }
+    optionsMenu_->addSeparator();
+    QMenu* database = optionsMenu_->addMenu("Database");
+    database->setObjectName("Database3");
+    originGroup_ = new QActionGroup(this);
+    const struct {
+        const char* name;
+        const char* caption;
+        void (C::*handler)();
+    } origins[] = {{"Original2", "Original", &C::Original2Click},
+                   {"Useradded2", "User added", &C::Useradded2Click},
+                   {"Combined2", "Combined", &C::Combined2Click}};
+    for (const auto& o : origins) {
+        QAction* action = AddAction(database, o.name, o.caption, o.handler);
+        action->setCheckable(true);
+        originGroup_->addAction(action);
+    }
+    Action("Combined2")->setChecked(true);
+
+    helpMenu_ = bar->addMenu("&Help");
+    helpMenu_->setObjectName("Help1");
+    AddAction(helpMenu_, "Contents1", "&Contents", &C::Contents1Click);
+    AddAction(helpMenu_, "reader", "&Readme", &C::readerClick);
+    AddAction(helpMenu_, "About1", "&About...", &C::About1Click);
+}
+
+void MainWindow::ShowOriginFilter(db::OriginFilter filter) {
+    const char* name = filter == db::OriginFilter::Original ? "Original2"
+                       : filter == db::OriginFilter::UserAdded ? "Useradded2"
+                                                               : "Combined2";
+    Action(name)->setChecked(true);
+}
+
+}  // namespace esc::qt

@@ -1,0 +1,99 @@
+// Takes the screenshots of the README: the window with a drawn shield and its supporters, and
+// the dialogs. Run under a display (Xvfb):
+//
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/window_screenshots docs/screenshots
+//
+// It works in a temporary user folder, so the user's own database is not touched.
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <functional>
+
+#include "database/BlazonDatabase.h"
+#include "shell/qt/MainWindow.h"
+#include "shell/qt/SimpleForms.h"
+
+namespace {
+
+QString g_out;
+
+// Messages go to stderr: a message box would stop the run.
+class PrintingSink final : public esc::MessageSink {
+public:
+    void Show(std::string_view text) override { std::fprintf(stderr, "message: %.*s\n", int(text.size()), text.data()); }
+};
+
+void Save(QWidget* widget, const QString& name) {
+    const QString path = g_out + "/" + name;
+    if (!widget->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    else std::printf("%s\n", qPrintable(path));
+}
+
+// Grabs the modal dialog that `open` shows, then closes it.
+void GrabModal(const QString& name, const std::function<void()>& open) {
+    QTimer::singleShot(600, [name] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            Save(modal, name);
+            modal->close();
+        }
+    });
+    open();
+}
+
+void Settle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: window_screenshots OUTPUT_DIR [BLAZON]\n");
+        return 2;
+    }
+    g_out = argv[1];
+    QDir().mkpath(g_out);
+    const QString home = QDir::tempPath() + "/escaval-screenshots";
+    QDir(home).removeRecursively();
+
+    esc::qt::WindowOptions options;
+    options.paths.dataDir = ESCAVAL_DATA_DIR;
+    options.paths.userDataDir = (home + "/data").toStdString();
+    options.paths.cacheDir = (home + "/cache").toStdString();
+    options.seed = 7;
+    PrintingSink sink;
+    options.messages = &sink;
+    esc::qt::MainWindow window(options);
+    window.showMaximized();
+    Settle(1500);  // the first-run picture
+    Save(&window, "first-run.png");
+
+    window.Controller().Database()->LookUp(argc > 2 ? argv[2] : "Percy");
+    Settle(300);
+    Save(&window, "window.png");
+
+    window.SearchBox()->setText("lion");
+    window.Controller().SearchbtnClick();
+    Settle(300);
+    Save(&window, "search.png");
+
+    GrabModal("timer-dialog.png", [&] { window.Controller().SetAutotimer1Click(); });
+    GrabModal("database-form.png", [&] { window.Controller().Database1Click(); });
+    GrabModal("import-dialog.png", [&] { window.ConfirmImport(); });
+    GrabModal("about-box.png", [&] { window.Controller().About1Click(); });
+    GrabModal("readme.png", [&] { window.Controller().readerClick(); });
+    window.Controller().Contents1Click();
+    Settle(400);
+    Save(&window.Help(), "help.png");
+    window.Help().close();
+    QDir(home).removeRecursively();
+    return 0;
+}
