@@ -2,6 +2,7 @@
 // paints them on the shield, so that every drawing can be judged at the sizes it is used at.
 //
 //   contact_sheet_charges --charges SRC --lpics DIR --out DIR [--zoom N] [--sample NAMES]
+//   contact_sheet_charges --charges SRC --lpics DIR --out DIR --close-ups NAMES
 //
 // SRC is data/charges (one folder per family of SVG drawings), DIR the rendered pictures of the
 // build (build/data/lpics). Each drawing gives one cell, labelled with every picture file made
@@ -11,7 +12,8 @@
 //   semee.png      every picture at the size of a semé (charge scale 0.3)
 //   alone.png      a sample of each family at the size of one alone on the field (charge scale 2.4)
 // --zoom N enlarges every cell N times, pixel for pixel, for close inspection; --sample replaces
-// the default sample of alone.png by a comma-separated list of picture files.
+// the default sample of alone.png by a comma-separated list of picture files. --close-ups NAMES
+// writes only closeups.png: the named pictures ("lion" means lion.esv) magnified, row by row.
 
 #include <cairo.h>
 
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
@@ -38,13 +41,13 @@ namespace {
 
 using esc::Bitmap;
 
-// The family folders in the order of the sheets.
+// The family folders in the order of the sheets; any other folder follows in name order.
 const char* const kFamilies[] = {"lions", "beasts", "birds", "crosses", "celestial", "plants", "shapes", "objects", "misc"};
 
 const char* const kDefaultSample =
     "lion.esv,lion.3,dragon.esv,unicorn.3,"
-    "bear.esv,buck.esv,horse.esv,talbot.esv,"
-    "eagle.esv,martlet.esv,cock.esv,escallop.esv,"
+    "bear.esv,buck.esv,horse.esv,moor.hd,"
+    "eagle.esv,eagle.2,martlet.esv,escallop.esv,"
     "cros.1,cros.4,cros.3,cros.2,"
     "mullet.esv,sun.esv,estoile.esv,crescent.esv,"
     "rose.esv,fleurdel.esv,garb.esv,tree.esv,"
@@ -76,9 +79,22 @@ bool ReadText(const fs::path& path, std::string& text) {
     return true;
 }
 
-std::vector<Source> ReadSources(const fs::path& chargesDir) {
+std::vector<std::string> Families(const fs::path& chargesDir) {
+    std::vector<std::string> families(std::begin(kFamilies), std::end(kFamilies));
+    std::vector<std::string> others;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(chargesDir, error)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_directory() && std::find(families.begin(), families.end(), name) == families.end()) others.push_back(name);
+    }
+    std::sort(others.begin(), others.end());
+    families.insert(families.end(), others.begin(), others.end());
+    return families;
+}
+
+std::vector<Source> ReadSources(const fs::path& chargesDir, const std::vector<std::string>& families) {
     std::vector<Source> sources;
-    for (const char* family : kFamilies) {
+    for (const std::string& family : families) {
         std::vector<fs::path> files;
         std::error_code error;
         for (const auto& entry : fs::directory_iterator(chargesDir / family, error)) {
@@ -223,6 +239,57 @@ bool WriteSheet(const fs::path& path, const std::string& title, const std::vecto
     return ok;
 }
 
+// A close-up sheet of the named pictures, one row each: as a semé magnified three times and as
+// three on a shield magnified twice, in both pairings, then alone on the field at its own size.
+bool WriteCloseUps(const fs::path& path, const std::string& lpicsParent, const std::vector<std::string>& names) {
+    struct Square {
+        Bitmap bitmap;
+        int zoom;
+    };
+    std::vector<std::vector<Square>> rows;
+    for (const std::string& name : names) {
+        std::vector<Square> row;
+        for (const Pairing& p : kPairings) row.push_back({PaintSquare(lpicsParent, name, p, 0.15f, 40), 3});
+        for (const Pairing& p : kPairings) row.push_back({PaintSquare(lpicsParent, name, p, 0.5f, 124), 2});
+        row.push_back({PaintSquare(lpicsParent, name, kPairings[0], 1.2f, 276), 1});
+        rows.push_back(std::move(row));
+    }
+    if (rows.empty()) return false;
+    const int gap = 6, headW = 90, rowH = 282;
+    int width = headW;
+    for (const Square& q : rows[0]) width += q.bitmap.Width() * q.zoom + gap;
+    const int height = static_cast<int>(rows.size()) * (rowH + gap);
+    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    cairo_t* cr = cairo_create(sheet);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, 13);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const double top = static_cast<double>(r) * (rowH + gap);
+        cairo_set_source_rgb(cr, 0, 0, 0);
+        cairo_move_to(cr, 4, top + 20);
+        cairo_show_text(cr, names[r].c_str());
+        double left = headW;
+        for (const Square& q : rows[r]) {
+            cairo_surface_t* square = SurfaceOf(q.bitmap);
+            cairo_save(cr);
+            cairo_translate(cr, left, top);
+            cairo_scale(cr, q.zoom, q.zoom);
+            cairo_set_source_surface(cr, square, 0, 0);
+            cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+            cairo_paint(cr);
+            cairo_restore(cr);
+            cairo_surface_destroy(square);
+            left += q.bitmap.Width() * q.zoom + gap;
+        }
+    }
+    cairo_destroy(cr);
+    const bool ok = cairo_surface_write_to_png(sheet, path.string().c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(sheet);
+    return ok;
+}
+
 std::string Capitalised(std::string word) {
     if (!word.empty() && word[0] >= 'a' && word[0] <= 'z') word[0] = static_cast<char>(word[0] - 'a' + 'A');
     return word;
@@ -231,7 +298,7 @@ std::string Capitalised(std::string word) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string chargesDir, lpicsDir, outDir, sample = kDefaultSample;
+    std::string chargesDir, lpicsDir, outDir, sample = kDefaultSample, closeUps;
     int zoom = 1;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
@@ -240,6 +307,7 @@ int main(int argc, char** argv) {
         else if (a == "--out") outDir = argv[i + 1];
         else if (a == "--zoom") zoom = std::clamp(std::atoi(argv[i + 1]), 1, 8);
         else if (a == "--sample") sample = argv[i + 1];
+        else if (a == "--close-ups") closeUps = argv[i + 1];
     }
     if (chargesDir.empty() || lpicsDir.empty() || outDir.empty()) {
         std::fprintf(stderr, "usage: contact_sheet_charges --charges DIR --lpics DIR --out DIR [--zoom N] [--sample NAMES]\n");
@@ -247,7 +315,17 @@ int main(int argc, char** argv) {
     }
     // The painter looks pictures up as "lpics/<name>" under its data folder.
     const std::string lpicsParent = fs::path(lpicsDir).lexically_normal().parent_path().string();
-    const std::vector<Source> sources = ReadSources(chargesDir);
+    if (!closeUps.empty()) {
+        std::vector<std::string> names;
+        std::istringstream list(closeUps);
+        for (std::string name; std::getline(list, name, ',');)
+            if (!name.empty()) names.push_back(name.find('.') == std::string::npos ? name + ".esv" : name);
+        std::error_code error;
+        fs::create_directories(outDir, error);
+        return WriteCloseUps(fs::path(outDir) / "closeups.png", lpicsParent, names) ? 0 : 1;
+    }
+    const std::vector<std::string> families = Families(chargesDir);
+    const std::vector<Source> sources = ReadSources(chargesDir, families);
     if (sources.empty()) {
         std::fprintf(stderr, "contact_sheet_charges: no drawings under %s\n", chargesDir.c_str());
         return 1;
@@ -258,13 +336,13 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     // One sheet per family at the size of three on a shield.
-    for (const char* family : kFamilies) {
+    for (const std::string& family : families) {
         std::vector<Cell> cells;
         for (const Source& source : sources)
             if (source.family == family) cells.push_back(MakeCell(lpicsParent, source.names, 0.5f, 124));
         if (cells.empty()) continue;
         const std::string title = Capitalised(family) + ": as three on a shield (charge scale 1.0), " + pairingText;
-        ok = WriteSheet(fs::path(outDir) / (std::string(family) + ".png"), title, cells, 5, zoom, 12) && ok;
+        ok = WriteSheet(fs::path(outDir) / (family + ".png"), title, cells, 5, zoom, 12) && ok;
     }
 
     // Every picture at the size of a semé.
