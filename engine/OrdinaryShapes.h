@@ -22,9 +22,10 @@ enum ShapeCode : int {
     kPiles = 24, kOrle = 25, kPall = 30, kPallReversed = 31,
 };
 
-// Gyronny, barry and paly of more pieces than this are drawn with this many; a count below one
-// draws the field in its first tincture alone. At 64 the narrowest piece is still 6 pixels.
-inline constexpr int kMaxFieldPieces = 64;
+// Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
+// twenty or so); a count below one draws the field in its first tincture alone. At 32 the
+// narrowest piece is still 12 pixels wide.
+inline constexpr int kMaxFieldPieces = 32;
 // A label of more points is drawn with this many; a count below one gives the usual three.
 inline constexpr int kMaxLabelPoints = 9;
 inline constexpr int kDefaultLabelPoints = 3;

@@ -41,12 +41,13 @@ void StoreCode(PaintState& state, int x1, int y, int x2, int code) {
     const ShieldGeometry& g = state.geometry;
     const long long rowStart = static_cast<long long>(y) * g.W;
     const int from = std::max(x1, 0), to = std::min(x2, g.W);
-    for (int x = from; x < to; ++x) {
-        const long long i = rowStart + x;
-        if (i < 0) continue;  // rows above the picture reach here in the achievement view
-        if (i > kPictureBufferSize - 1) break;
-        state.pictureBuffer[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(code);
-    }
+    if (from >= to) return;
+    // Indices below 0 (rows above the picture, in the achievement view) and past the buffer's
+    // end are skipped.
+    const long long first = std::max(rowStart + from, 0LL);
+    const long long last = std::min(rowStart + to, static_cast<long long>(kPictureBufferSize));
+    if (first >= last) return;
+    std::fill(state.pictureBuffer.begin() + first, state.pictureBuffer.begin() + last, static_cast<std::int8_t>(code));
 }
 
 void PaintChequy(PaintState& state, int x1, int y, int x2) {

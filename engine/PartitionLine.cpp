@@ -13,46 +13,20 @@
 // the profile's column advancing one step per cross-section.
 //
 // Every pixel is, in effect, one call PaintSpan(x, y, x+1) (plain colours paint x and x+1 from
-// such a call, patterns only x, and only x is stored in the picture buffer). When the band is
-// painted in one tincture that is neither counterchanged nor chequy, in the shield view and with
-// no layer target, the order of those calls cannot change the picture: every call stores the same
-// code and plots the same colour at the same places. The band then collects the calls' columns
-// row by row and hands each run of columns to PaintSpan once, which stores and plots exactly what
-// the single calls would. In every other case (ordinary treatment 2, counterchanging, chequy, the
-// achievement view, a layer target) the calls are made one by one.
+// such a call, patterns only x, and only x is stored in the picture buffer). Where the order of
+// those calls cannot change the picture, the band is painted as runs (PartitionLineRuns.cpp);
+// otherwise call by call (PartitionLinePixels.cpp).
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
-#include <vector>
 
 #include "engine/Ordinaries.h"
-#include "engine/Painter.h"
 #include "engine/Palette.h"
-#include "engine/PartitionLine.h"
+#include "engine/PartitionLineBand.h"
 
 namespace esc {
-namespace {
-
-struct BandPlan {
-    int x = 0, y = 0;  // where the walk starts
-    int adx = 0, ady = 0, sx = 0, sy = 0, lx = 1;
-    bool steep = false, vertical = false;
-    int kind = 0;             // edge kind: 0 both edges, 2 and 3 one edge
-    bool reflect = false;     // kind 5: a copy reflected top to bottom (steep: left to right)
-    bool centreCopy = false;  // kind 1: a copy reflected in the shield's centre line
-    const LineStyle* style = nullptr;
-    bool mirrored = false;
-    bool gap = false;
-    int h = 0, t = 0;
-    int nearEnd = 0, farStart = 0;  // last k of the near zone, first k of the far zone
-    int treatment = 0;
-    bool fillToLeft = false;
-    int saved = 0, second = 0;
-    int W = 0, H = 0, M = 0;
-};
+namespace band {
 
 void RecordCrossing(PaintState& state, int x, int y) {
     if (y < 0 || y > state.geometry.shieldBottom || y >= kCrossingRows) return;
@@ -61,216 +35,9 @@ void RecordCrossing(PaintState& state, int x, int y) {
     else c.second = x;
 }
 
-// The single calls, one by one.
-class DirectPainter {
-public:
-    explicit DirectPainter(PaintState& state) : state_(state) {}
-    void Span(int x1, int y, int x2) { PaintSpan(state_, x1, y, x2); }
-    void Tincture(int code) { state_.levelTincture[state_.level] = code; }
+}  // namespace band
 
-private:
-    PaintState& state_;
-};
-
-// The columns of the single calls, row by row, painted as runs afterwards. A call
-// PaintSpan(x1, y, x2) in the shield view stands for the columns x1..x2-1: it paints nothing when
-// y is outside 0..shieldBottom or x1 < 0, and a column at or past W stores and plots nothing
-// (codes other than chequy). The band never makes a call with x2 <= x1 that could show: such
-// calls come only from the fills to the edges, at column 0 or at W and beyond, where the painter
-// clips the one pixel they plot.
-class RunCollector {
-public:
-    RunCollector(int width, int firstRow, int lastRow)
-        : width_(width), wordsPerRow_((width + 63) / 64), firstRow_(firstRow),
-          rows_(std::max(lastRow - firstRow + 1, 0)),
-          bits_(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(wordsPerRow_), 0) {}
-
-    void Span(int x1, int y, int x2) {
-        const int r = y - firstRow_;
-        if (r < 0 || r >= rows_ || x1 < 0) return;
-        if (x2 > width_) x2 = width_;
-        if (x2 <= x1) return;
-        std::uint64_t* row = &bits_[static_cast<std::size_t>(r) * static_cast<std::size_t>(wordsPerRow_)];
-        if (x2 == x1 + 1) {
-            row[x1 >> 6] |= std::uint64_t{1} << (x1 & 63);
-            return;
-        }
-        SetRange(row, x1, x2);
-    }
-    void Tincture(int) {}
-
-    void Emit(PaintState& state) const {
-        for (int r = 0; r < rows_; ++r) {
-            const std::uint64_t* row = &bits_[static_cast<std::size_t>(r) * static_cast<std::size_t>(wordsPerRow_)];
-            int x = NextSet(row, 0);
-            while (x < width_) {
-                const int end = NextClear(row, x);
-                PaintSpan(state, x, firstRow_ + r, end);
-                x = NextSet(row, end);
-            }
-        }
-    }
-
-private:
-    static void SetRange(std::uint64_t* row, int x1, int x2) {
-        int w1 = x1 >> 6;
-        const int w2 = (x2 - 1) >> 6;
-        const std::uint64_t first = ~std::uint64_t{0} << (x1 & 63);
-        const std::uint64_t last = ~std::uint64_t{0} >> (63 - ((x2 - 1) & 63));
-        if (w1 == w2) {
-            row[w1] |= first & last;
-            return;
-        }
-        row[w1++] |= first;
-        while (w1 < w2) row[w1++] = ~std::uint64_t{0};
-        row[w2] |= last;
-    }
-    int NextSet(const std::uint64_t* row, int from) const {
-        for (int w = from >> 6; w < wordsPerRow_; ++w) {
-            std::uint64_t word = row[w];
-            if (w == (from >> 6)) word &= ~std::uint64_t{0} << (from & 63);
-            if (word != 0) return std::min(w * 64 + std::countr_zero(word), width_);
-        }
-        return width_;
-    }
-    int NextClear(const std::uint64_t* row, int from) const {
-        for (int w = from >> 6; w < wordsPerRow_; ++w) {
-            std::uint64_t word = ~row[w];
-            if (w == (from >> 6)) word &= ~std::uint64_t{0} << (from & 63);
-            if (word != 0) return std::min(w * 64 + std::countr_zero(word), width_);
-        }
-        return width_;
-    }
-
-    int width_, wordsPerRow_, firstRow_, rows_;
-    std::vector<std::uint64_t> bits_;
-};
-
-template <typename Out>
-class BandWalker {
-public:
-    BandWalker(PaintState& state, const BandPlan& plan, Out& out) : state_(state), p_(plan), out_(out) {}
-
-    void Walk() {
-        const int period = p_.style != nullptr ? p_.style->period : 1;
-        int x = p_.x, y = p_.y, e = 0, step = 0;
-        if (!p_.steep) {
-            for (int j = 0; j <= p_.adx; ++j) {
-                e += p_.ady;
-                if (e > p_.adx) {
-                    e -= p_.adx;
-                    y += p_.sy;
-                }
-                CrossSection(x, y, step);
-                x += p_.sx;
-                if (++step == period) step = 0;
-            }
-        } else {
-            for (int j = 0; j <= p_.ady; ++j) {
-                e += p_.adx;
-                if (e > p_.ady) {
-                    e -= p_.ady;
-                    x += p_.sx;
-                }
-                CrossSection(x, y, step);
-                y += p_.sy;
-                if (++step == period) step = 0;
-            }
-        }
-    }
-
-private:
-    void CrossSection(int x, int y, int step) {
-        for (int k = -p_.h; k <= p_.h; ++k) {
-            const int X = p_.steep ? x + k * p_.lx : x;
-            if (p_.style != nullptr && (k <= p_.nearEnd || k >= p_.farStart)) EdgePixel(k, x, y, X, step);
-            else MiddlePixel(k, x, y, X);
-        }
-    }
-
-    // One pixel of the band itself: a middle pixel closes the gaps between slanted
-    // cross-sections with four calls, an edge pixel uses two.
-    void PaintMain(int k, int x, int y, int X, bool middle) {
-        if (!p_.steep) {
-            out_.Span(x, y + k, x + 1);
-        } else if (p_.vertical) {
-            out_.Span(X, y, X + 1);
-        } else {
-            const int Y = y - k;
-            if (middle) {
-                out_.Span(X - 1, Y, X);
-                out_.Span(X + 1, Y - 1, X + 2);
-            }
-            out_.Span(X, Y, X + 1);
-            out_.Span(X, Y - 1, X + 1);
-        }
-    }
-
-    void PaintReflected(int k, int x, int y, int X) {
-        if (!p_.steep) {
-            out_.Span(x, p_.H - (y + k), x + 1);
-            return;
-        }
-        const int R = p_.W - X;
-        if (p_.vertical) {
-            out_.Span(R, y, R + 1);
-        } else {
-            out_.Span(R, y - k, R + 1);
-            out_.Span(R, y - k - 1, R + 1);
-        }
-        if (k == 0 && y >= 0) RecordCrossing(state_, R, y);
-    }
-
-    void PaintCentreCopy(int k, int x, int y) {
-        if (!p_.steep) out_.Span(p_.M - x, y + k, p_.M - x + 1);
-        else out_.Span(p_.M - x + k, y, p_.M - x + k + 1);
-    }
-
-    void MiddlePixel(int k, int x, int y, int X) {
-        if (p_.steep && k == 0 && y >= 0) RecordCrossing(state_, x, y);
-        if (p_.treatment != 0 && k > p_.nearEnd && k < p_.farStart) {
-            if (p_.treatment == 1) return;
-            if (p_.treatment == 2) out_.Tincture(p_.saved);
-        }
-        if (p_.gap && !p_.steep && std::abs(k) < 3) return;
-        PaintMain(k, x, y, X, true);
-        if (p_.reflect) PaintReflected(k, x, y, X);
-        const int fillRow = p_.steep ? y : y + k;
-        if (p_.fillToLeft) out_.Span(0, fillRow, p_.steep ? X : x);
-        if (p_.centreCopy) {
-            PaintCentreCopy(k, x, y);
-            if (p_.fillToLeft) out_.Span(p_.M - x, fillRow, p_.W);
-        }
-        if (p_.treatment == 2) out_.Tincture(p_.second);
-    }
-
-    void EdgePixel(int k, int x, int y, int X, int step) {
-        const LineStyle& style = *p_.style;
-        // The far zone is side 1 whatever the style: a one-sided band keeps one edge straight
-        // with the styles whose far edge is the complement of the near one too.
-        int row = k + p_.h, side = 0;
-        if (k >= p_.farStart) {
-            row = p_.mirrored ? p_.h - k : k - p_.farStart;
-            side = 1;
-        }
-        bool solid = style.Solid(row, step);
-        if (k > 0 && !p_.mirrored) solid = !solid;
-        if (k == 0 && y >= 0) RecordCrossing(state_, x, y);
-        if (!p_.steep) solid = solid || (p_.kind == 2 && side == 0) || (p_.kind == 3 && side == 1);
-        else solid = solid || (p_.kind == 2 && side == 1) || (p_.kind == 3 && side == 0);
-        if (!solid) return;
-        PaintMain(k, x, y, X, false);
-        if (p_.reflect) PaintReflected(k, x, y, X);
-        if (p_.centreCopy) {
-            PaintCentreCopy(k, x, y);
-            if (!p_.steep && k == 0 && y >= 0) RecordCrossing(state_, p_.M - x, y);
-        }
-    }
-
-    PaintState& state_;
-    const BandPlan& p_;
-    Out& out_;
-};
+namespace {
 
 bool WithinReach(long long v) { return v >= -kBandReach && v <= kBandReach; }
 
@@ -280,7 +47,7 @@ int Sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
 void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind, int length, int angle) {
     const ShieldGeometry& g = state.geometry;
-    BandPlan p;
+    band::BandPlan p;
     p.W = g.W;
     p.H = g.H;
     p.M = 2 * (g.W / 2);
@@ -367,26 +134,8 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.kind = kind;
 
     const bool oneTincture = p.treatment != 2 && p.saved != kCounterchanged && p.saved != kChequy;
-    if (oneTincture && state.view == OutputView::Shield && state.layerTarget.index < 0) {
-        // Every row the band, its copies and its fills can reach. The walk moves y by sy, |dy|
-        // times in all (after the lengthening of a slanted line, y2 can lie on the other side).
-        const int reachH = std::abs(p.h) + 3;
-        const int yEnd = p.y + p.sy * p.ady;
-        int top = std::min(p.y, yEnd) - reachH, bottom = std::max(p.y, yEnd) + reachH;
-        if (p.reflect && !p.steep) {
-            const int reflectedTop = p.H - bottom, reflectedBottom = p.H - top;
-            top = std::min(top, reflectedTop);
-            bottom = std::max(bottom, reflectedBottom);
-        }
-        top = std::max(top, 0);
-        bottom = std::min(bottom, g.shieldBottom);
-        RunCollector runs(g.W, top, bottom);
-        BandWalker<RunCollector>(state, p, runs).Walk();
-        runs.Emit(state);
-    } else {
-        DirectPainter direct(state);
-        BandWalker<DirectPainter>(state, p, direct).Walk();
-    }
+    if (oneTincture && state.view == OutputView::Shield && state.layerTarget.index < 0) band::PaintAsRuns(state, p);
+    else band::PaintPixelByPixel(state, p);
     state.levelTincture[state.level] = p.saved;
 }
 

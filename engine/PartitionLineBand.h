@@ -1,0 +1,71 @@
+#pragma once
+// One band of DrawPartitionLine as planned from its arguments, and the two ways of painting it:
+// one PaintSpan per pixel, or the same pixels collected and painted as runs.
+
+#include "engine/PaintState.h"
+#include "engine/PartitionLine.h"
+
+namespace esc::band {
+
+struct BandPlan {
+    int x = 0, y = 0;  // where the walk starts
+    int adx = 0, ady = 0, sx = 0, sy = 0, lx = 1;
+    bool steep = false, vertical = false;
+    int kind = 0;             // edge kind: 0 both edges, 2 and 3 one edge
+    bool reflect = false;     // kind 5: a copy reflected top to bottom (steep: left to right)
+    bool centreCopy = false;  // kind 1: a copy reflected in the shield's centre line
+    const LineStyle* style = nullptr;
+    bool mirrored = false;
+    bool gap = false;
+    int h = 0, t = 0;
+    int nearEnd = 0, farStart = 0;  // last k of the near zone, first k of the far zone
+    int treatment = 0;
+    bool fillToLeft = false;
+    int saved = 0, second = 0;
+    int W = 0, H = 0, M = 0;
+
+    int Period() const { return style != nullptr ? style->period : 1; }
+    // Whether offset k of a cross-section lies in the middle zone (between the edge zones).
+    bool InMiddleZone(int k) const { return k > nearEnd && k < farStart; }
+};
+
+// Records column x in row y of the crossing table: the first field if free, else the second.
+void RecordCrossing(PaintState& state, int x, int y);
+
+// Walks the band's major axis, calling crossSection(x, y, step) once per step: step is the
+// column of the style's profile, restarting every period.
+template <typename CrossSection>
+void Walk(const BandPlan& p, CrossSection crossSection) {
+    const int period = p.Period();
+    int x = p.x, y = p.y, e = 0, step = 0;
+    if (!p.steep) {
+        for (int j = 0; j <= p.adx; ++j) {
+            e += p.ady;
+            if (e > p.adx) {
+                e -= p.adx;
+                y += p.sy;
+            }
+            crossSection(x, y, step);
+            x += p.sx;
+            if (++step == period) step = 0;
+        }
+    } else {
+        for (int j = 0; j <= p.ady; ++j) {
+            e += p.adx;
+            if (e > p.ady) {
+                e -= p.ady;
+                x += p.sx;
+            }
+            crossSection(x, y, step);
+            y += p.sy;
+            if (++step == period) step = 0;
+        }
+    }
+}
+
+void PaintPixelByPixel(PaintState& state, const BandPlan& plan);
+// Only for a band in one tincture other than counterchanged and chequy, in the shield view with
+// no layer target.
+void PaintAsRuns(PaintState& state, const BandPlan& plan);
+
+}  // namespace esc::band
