@@ -75,6 +75,9 @@ void PaintCounterchanged(PaintState& state, int x1, int y, int x2) {
     const ShieldGeometry& g = state.geometry;
     int v = kOr;
     for (int x = x1; x <= x2; ++x) {
+        // A column past the row's end would reach the start of the next row, marking it visited
+        // (so never painted) and storing there.
+        if (x < 0 || x >= g.W) continue;
         const long long i = static_cast<long long>(y) * g.W + x;
         if (i < 0) continue;
         if (i >= kPictureBufferSize) {

@@ -1,10 +1,8 @@
-// DrawOrdinary and the directly called shapes: the regions of every partition and ordinary at
-// points computed from the shield geometry, plain and with lines, and the bounds on the counts a
-// blazon hands the shapes.
+// DrawOrdinary's ordinaries and the directly called shapes at points computed from the shield
+// geometry, plain and with lines, and the bounds on the counts a blazon hands the shapes.
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,196 +13,14 @@
 namespace esc {
 namespace {
 
-using testing::Shield;
-
-constexpr int kFirst = kOr, kSecond = kAzure, kThird = kGules, kUnderneath = kVert;
-
-struct Probe {
-    const char* where;
-    int x, y, code;
-};
-
-class OrdinaryShapesTest : public ::testing::Test {
-protected:
-    Shield shield_{kUnderneath};
-    PaintState& s() { return shield_.state(); }
-    const ShieldGeometry& g() const { return shield_.g(); }
-    int Code(int x, int y) const { return shield_.Code(x, y); }
-
-    // A partition of the field, drawn over a field of vert so that any hole shows.
-    void Partition(int shape, int line, int pieces = 8) {
-        shield_.Reset(kUnderneath);
-        s().fieldColor1 = kFirst;
-        s().fieldColor2 = kSecond;
-        s().fieldColor3 = kThird;
-        s().fieldPieces = pieces;
-        s().namedTinctures[0] = kFirst;
-        s().namedTinctures[1] = kSecond;
-        s().shapeCode = s().partitionCode = shape;
-        if (shape == kBendSinister) s().partitionCode = kBend;  // "per bend sinister": the word is "bend"
-        s().lineCode = line;
-        s().levelTincture[0] = kFirst;
-        DrawOrdinary(s(), 1);
-    }
-
-    // An ordinary in gules on a field of argent, handed over as the interpreter does.
-    void Ordinary(int shape, int line, int count = 1, int levelLine = -1) {
-        shield_.Reset(kArgent);
-        s().shapeCode = s().partitionCode = shape;
-        if (shape == kBendSinister) s().partitionCode = kBend;
-        s().lineCode = line;
-        s().levels[0].levelCount = count;
-        s().levels[0].levelLine = levelLine;
-        s().levelTincture[0] = kGules;
-        DrawOrdinary(s(), 0);
-    }
-
-    void ExpectProbes(const std::vector<Probe>& probes) {
-        for (const Probe& p : probes) EXPECT_EQ(Code(p.x, p.y), p.code) << p.where << " at (" << p.x << ", " << p.y << ")";
-    }
-};
-
-// The lines each region test is run with: plain, and one style of each family.
-const int kLines[] = {-1, 0, 1, 2, 3, 4, 6, 7, 8, 9, 10, 12, 15, 16};
-
-// A point at `degrees` (counter-clockwise from pointing right) and `radius` from the centre.
-Probe Around(const ShieldGeometry& g, const char* where, double degrees, int radius, int code) {
-    const double r = degrees * 3.14159265358979 / 180;
-    return {where, g.W / 2 + static_cast<int>(radius * std::cos(r)), g.H / 2 - static_cast<int>(radius * std::sin(r)), code};
-}
-
-TEST_F(OrdinaryShapesTest, EachPartitionPaintsItsRegions) {
-    const int W = g().W, H = g().H;
-    struct Case {
-        const char* name;
-        int shape, pieces;
-        std::vector<Probe> probes;
-    };
-    const std::vector<Case> cases = {
-        {"per fess", kFess, 8,
-         {{"chief", W / 2, H / 4, kFirst}, {"base", W / 2, 3 * H / 4, kSecond}, {"dexter chief", 20, 20, kFirst},
-          {"point", W / 2, H + 20, kSecond}}},
-        {"per pale", kPale, 8,
-         {{"dexter", W / 4, H / 2, kFirst}, {"sinister", 3 * W / 4, H / 2, kSecond}, {"top row", W / 4, 2, kFirst},
-          {"sinister base", W - 60, H - 10, kSecond}}},
-        {"per bend", kBend, 8,
-         {{"sinister chief", 3 * W / 4, H / 4, kFirst}, {"dexter base", W / 4, 3 * H / 4, kSecond},
-          {"point", W / 2, H + 20, kSecond}}},
-        {"per bend sinister", kBendSinister, 8,
-         {{"dexter chief", W / 4, H / 4, kFirst}, {"sinister base", 3 * W / 4, 3 * H / 4, kSecond},
-          {"point", W / 2, H + 20, kSecond}}},
-        {"per chevron", kChevron, 8,
-         {{"chief", W / 2, H / 4, kFirst}, {"dexter flank", W / 10, H / 2 + 40, kFirst},
-          {"under the apex", W / 2, H / 2 + 80, kSecond}, {"base", W / 2, H - 30, kSecond}}},
-        {"per saltire", kSaltire, 8,
-         {{"chief", W / 2, H / 8, kFirst}, {"base", W / 2, 7 * H / 8, kFirst}, {"dexter", W / 8, H / 2, kSecond},
-          {"sinister", 7 * W / 8, H / 2, kSecond}}},
-        {"quarterly", kCross, 8,
-         {{"first", W / 4, H / 4, kFirst}, {"second", 3 * W / 4, H / 4, kSecond}, {"third", W / 4, 3 * H / 4, kSecond},
-          {"fourth", 3 * W / 4, 3 * H / 4, kFirst}, {"top row of the second", 3 * W / 4, 2, kSecond}}},
-        {"barry of six", kBarry, 6,  // (the bars' probes stand off their centre rows, split by gemel)
-         {{"first piece", W / 2, 40, kFirst}, {"first bar", W / 2, 130, kSecond}, {"third piece", W / 2, 200, kFirst},
-          {"second bar", W / 2, 290, kSecond}, {"fifth piece", W / 2, 360, kFirst}, {"lowest bar", W / 2, 450, kSecond},
-          {"point", W / 2, H + 20, kSecond}}},
-        {"paly of six", kPaly, 6,
-         {{"first piece", 35, H / 2, kFirst}, {"first pale", 105, H / 2, kSecond}, {"third piece", 175, H / 2, kFirst},
-          {"second pale", 245, H / 2, kSecond}, {"fifth piece", 315, H / 2, kFirst}, {"last pale", 385, H / 2, kSecond}}},
-        {"bendy of six", kBendy, 6,
-         {{"between the upper bends", W / 2, H / 4, kFirst}, {"upper bend", 3 * W / 4, H / 4, kSecond},
-          {"middle bend", W / 2, H / 2, kSecond}, {"lower bend", W / 4, 3 * H / 4, kSecond},
-          {"between the lower bends", W / 2, 3 * H / 4, kFirst}}},
-        {"tierced per pall", kPall, 8,
-         {{"chief", W / 2, H / 6, kFirst}, {"dexter", W / 6, 2 * H / 3, kThird}, {"sinister", 5 * W / 6, 2 * H / 3, kSecond}}},
-        {"per pall reversed", kPallReversed, 8,
-         {{"dexter", W / 6, H / 3, kFirst}, {"sinister", 5 * W / 6, H / 3, kThird}, {"base", W / 2, 5 * H / 6, kSecond},
-          {"point", W / 2, H + 20, kSecond}}},
-    };
-    for (const Case& c : cases) {
-        for (int line : kLines) {
-            SCOPED_TRACE(std::string(c.name) + ", line " + std::to_string(line));
-            Partition(c.shape, line, c.pieces);
-            ExpectProbes(c.probes);
-        }
-    }
-}
-
-// Gyronny of N: the gyron from i*360/N to (i+1)*360/N degrees, counter-clockwise from pointing
-// right, is in colour 1 for even i. Gyronny of four is drawn as four quarters.
-TEST_F(OrdinaryShapesTest, GyronnyStartsWithTheFirstTinctureRightOfTheCentreAndAbove) {
-    for (int n : {3, 5, 6, 7, 8, 12, 16}) {
-        SCOPED_TRACE("gyronny of " + std::to_string(n));
-        Partition(kGyronny, -1, n);
-        for (int i = 0; i < n; ++i) {
-            const double middle = 360.0 * (i + 0.5) / n;
-            for (int radius : {30, 120, 180}) {
-                const Probe p = Around(g(), "gyron", middle, radius, i % 2 == 0 ? kFirst : kSecond);
-                if (p.y < 3 || p.y > g().H - 40) continue;
-                EXPECT_EQ(Code(p.x, p.y), p.code) << "gyron " << i << " radius " << radius;
-            }
-        }
-        // The centre row is painted on both sides, the centre too: no pixel of the field is left
-        // over. (The picture is read here: the picture buffer does not hold the last column of a
-        // filled row.)
-        const Rgb underneath = kPalette[kUnderneath];
-        for (int x = 3; x < g().W - 3; ++x) EXPECT_NE(shield_.Pixel(x, g().H / 2), underneath) << x;
-        for (int y = 3; y < g().baseTop; ++y) EXPECT_NE(shield_.Pixel(g().W / 2, y), underneath) << y;
-        EXPECT_NE(Code(3, 3), kUnderneath);
-        EXPECT_NE(Code(g().W - 4, 3), kUnderneath);
-    }
-    Partition(kGyronny, -1, 4);
-    ExpectProbes({{"dexter chief", g().W / 4, g().H / 4, kFirst},
-                  {"sinister chief", 3 * g().W / 4, g().H / 4, kSecond},
-                  {"dexter base", g().W / 4, 3 * g().H / 4, kSecond},
-                  {"sinister base", 3 * g().W / 4, 3 * g().H / 4, kFirst}});
-}
-
-// The lowest bar of barry has a plain lower edge, and the point of the shield takes its
-// tincture; with an odd number of pieces the lowest piece is of the first tincture, and so is the
-// point.
-TEST_F(OrdinaryShapesTest, BarrysLowestBarIsPlainBelowAndFillsThePoint) {
-    for (int line : {-1, 0, 2, 4, 6, 7}) {
-        SCOPED_TRACE("line " + std::to_string(line));
-        Partition(kBarry, line, 6);
-        for (int x = 50; x < g().W - 50; ++x) EXPECT_EQ(Code(x, g().H - 3), kSecond) << x;
-        EXPECT_EQ(Code(g().W / 2, g().H + 25), kSecond);
-    }
-    Partition(kBarry, -1, 5);  // a = 96: bars over rows 96 to 192 and 288 to 384
-    ExpectProbes({{"lowest piece", g().W / 2, 430, kFirst}, {"point", g().W / 2, g().H + 25, kFirst},
-                  {"second bar", g().W / 2, 336, kSecond}});
-}
-
-// Bendy is drawn of six or of ten; any other number shows the first tincture alone.
-TEST_F(OrdinaryShapesTest, BendyOfEightPaintsOnlyTheFirstTincture) {
-    for (int pieces : {8, 4, 0, -3, 1000000000}) {
-        SCOPED_TRACE("bendy of " + std::to_string(pieces));
-        Partition(kBendy, -1, pieces);
-        for (int y = 2; y < g().baseTop; y += 3) {
-            for (int x = 2; x < g().W - 2; x += 3) ASSERT_EQ(Code(x, y), kFirst) << x << "," << y;
-        }
-    }
-    Partition(kBendy, -1, 10);
-    EXPECT_EQ(Code(g().W / 2, g().H / 2), kSecond);
-}
-
-// Per bend sinister paints its lower half in the second tincture named in the blazon, even when
-// the field's second colour differs.
-TEST_F(OrdinaryShapesTest, PerBendSinisterTakesTheSecondNamedTincture) {
-    for (int line : {-1, 0, 4}) {
-        SCOPED_TRACE("line " + std::to_string(line));
-        shield_.Reset(kUnderneath);
-        s().fieldColor1 = kOr;
-        s().fieldColor2 = kPurpure;
-        s().namedTinctures[0] = kOr;
-        s().namedTinctures[1] = kSable;
-        s().shapeCode = kBendSinister;
-        s().partitionCode = kBend;
-        s().lineCode = line;
-        DrawOrdinary(s(), 1);
-        EXPECT_EQ(Code(3 * g().W / 4, 3 * g().H / 4), kSable);
-        EXPECT_EQ(Code(g().W / 2, g().H + 20), kSable);
-        EXPECT_EQ(Code(g().W / 4, g().H / 4), kOr);
-    }
-}
+using testing::Around;
+using testing::kFirst;
+using testing::kLines;
+using testing::kSecond;
+using testing::kThird;
+using testing::kUnderneath;
+using testing::Probe;
+using OrdinaryShapesTest = testing::ShapesTest;
 
 TEST_F(OrdinaryShapesTest, EachOrdinaryCoversItsPlace) {
     const int W = g().W, H = g().H, D = g().chiefDepth;
@@ -375,6 +191,22 @@ TEST_F(OrdinaryShapesTest, FretAndFrettyCrossAtTheCentre) {
     EXPECT_EQ(Code(g().W / 3, g().H / 6), kArgent);  // the middle of a mesh
 }
 
+// A counterchanged bordure over a field per pale takes, pixel by pixel, the other of the two
+// named tinctures; the dexter band's reflection, which runs past the sinister edge, leaves the
+// next rows alone (a counterchanged pixel past a row's end once marked the start of the next row
+// as painted, so a strip of the dexter band kept the field's tincture).
+TEST_F(OrdinaryShapesTest, CounterchangedBordureSwapsTheFieldsTinctures) {
+    Partition(kPale, -1);
+    s().shapeCode = s().partitionCode = kBordure;
+    s().levelTincture[0] = kCounterchanged;
+    DrawOrdinary(s(), 0);
+    for (int y = 40; y < g().H - 80; y += 17) {
+        for (int x = 3; x < 26; ++x) EXPECT_EQ(shield_.Pixel(x, y), kPalette[kSecond]) << x << "," << y;
+        for (int x = g().W - 26; x < g().W - 3; ++x) EXPECT_EQ(shield_.Pixel(x, y), kPalette[kFirst]) << x << "," << y;
+        EXPECT_EQ(shield_.Pixel(g().W / 4, y), kPalette[kFirst]);
+    }
+}
+
 // The chief makes room for the charge pictures already placed: each layer's centre moves down
 // to y * (H - 50) / H + 50 and its pictures lose 9.6 percent of their height.
 TEST_F(OrdinaryShapesTest, ChiefMovesAndSqueezesTheLayersBelowIt) {
@@ -475,22 +307,6 @@ TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
     }
 }
 
-// A partition is never voided or fimbriated by a treatment left over from an earlier phrase,
-// and the treatment is there again afterwards.
-TEST_F(OrdinaryShapesTest, PartitionsIgnoreOrdinaryTreatments) {
-    Partition(kFess, 0);
-    const auto untreated = s().pictureBuffer;
-    shield_.Reset(kUnderneath);
-    s().ordinaryTreatment = 1;
-    s().fieldColor1 = kFirst;
-    s().fieldColor2 = kSecond;
-    s().shapeCode = s().partitionCode = kFess;
-    s().lineCode = 0;
-    DrawOrdinary(s(), 1);
-    EXPECT_TRUE(s().pictureBuffer == untreated);
-    EXPECT_EQ(s().ordinaryTreatment, 1);
-}
-
 // Codes without a shape paint nothing; code 23 makes the next shape chequy; every code in both
 // modes, with every kind of line, stays within the picture and ends.
 TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
@@ -530,3 +346,4 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
 
 }  // namespace
 }  // namespace esc
+
