@@ -95,12 +95,12 @@ AboutBox::AboutBox(QWidget* parent, const std::string& dataDir) : QDialog(parent
     const struct {
         const char* file;
         int x;
-    } pictures[] = {{"lionl1.bmp", 8}, {"lionr1.bmp", 424 - 8 - 110}};
+    } pictures[] = {{"lionl1.bmp", 6}, {"lionr1.bmp", 424 - 6 - 140}};
     for (const auto& p : pictures) {
         auto* picture = new QLabel(panel);
-        picture->setPixmap(AboutPicture(dir + p.file, 220));
+        picture->setPixmap(AboutPicture(dir + p.file, 280));
         picture->setAlignment(Qt::AlignCenter);
-        picture->setGeometry(p.x, 110, 110, 220);
+        picture->setGeometry(p.x, 110, 140, 280);
     }
     auto* title = new QLabel("E S C A V A L !  95", panel);
     title->setFont(BlackletterFont(27));
@@ -110,10 +110,14 @@ AboutBox::AboutBox(QWidget* parent, const std::string& dataDir) : QDialog(parent
     version->setAlignment(Qt::AlignCenter);
     version->setFont(PlainFont(15));
     version->setGeometry(0, 70, 424, 24);
-    auto* line = new QLabel("Blazons read and\npainted as arms", panel);
+    auto* line = new QLabel("Blazons\nread and\npainted\nas arms", panel);
     line->setAlignment(Qt::AlignCenter);
-    line->setFont(BlackletterFont(20));
-    line->setGeometry(112, 180, 200, 70);
+    line->setFont(BlackletterFont(22));
+    line->setGeometry(146, 170, 132, 140);
+    auto* families = new QLabel("The arms of more than a thousand families", panel);
+    families->setAlignment(Qt::AlignCenter);
+    families->setFont(PlainFont(13));
+    families->setGeometry(0, 402, 424, 22);
     AddButton(this, "OK", 177, 470, true, QDialog::Accepted);
 }
 

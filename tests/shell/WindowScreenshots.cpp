@@ -76,11 +76,19 @@ int main(int argc, char** argv) {
     Settle(1500);  // the first-run picture
     Save(&window, "first-run.png");
 
-    window.Controller().Database()->LookUp(argc > 2 ? argv[2] : "Percy");
+    window.Controller().Database()->LookUp(argc > 2 ? argv[2] : "Arnot");
     Settle(300);
     Save(&window, "window.png");
 
-    window.SearchBox()->setText("lion");
+    // A screen wider than the design: the panel runs the full width, the design stays centred.
+    window.resize(1280, 1000);
+    Settle(300);
+    Save(&window, "window-wide.png");
+    window.resize(1036, 790);
+    Settle(300);
+
+    window.Controller().Database()->LookUp("Arden");
+    window.SearchBox()->setText("lion rampant gules");
     window.Controller().SearchbtnClick();
     Settle(300);
     Save(&window, "search.png");
