@@ -1,0 +1,14 @@
+#pragma once
+// The QTest classes of the window's tests, made by their own files.
+
+#include <QObject>
+#include <vector>
+
+namespace esc::test {
+
+QObject* NewMainWindowTest();
+QObject* NewFormsTest();
+
+inline std::vector<QObject*> TestClasses() { return {NewMainWindowTest(), NewFormsTest()}; }
+
+}  // namespace esc::test

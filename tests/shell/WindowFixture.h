@@ -1,0 +1,137 @@
+#pragma once
+// The real main window under the offscreen platform, on test data of its own: a data folder
+// with the generated vocabulary and five shipped entries with plain fields, so that a picture
+// tells which entry was drawn, and user and cache folders in a temporary folder.
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "database/BlazonDatabase.h"
+#include "database/BlazonSchema.h"
+#include "database/UserDatabase.h"
+#include "engine/Palette.h"
+#include "shell/qt/DatabaseForm.h"
+#include "shell/qt/MainWindow.h"
+#include "shell/qt/PictureWidget.h"
+#include "shell/qt/QtBitmap.h"
+#include "shell/qt/SimpleForms.h"
+#include "tests/database/BlazonTestData.h"
+
+namespace esc::test {
+
+namespace app = esc::app;
+namespace fs = std::filesystem;
+
+// The shipped entries of the test data: plain fields, so that a picture tells which was drawn.
+const std::vector<esc::test::BlazonRow> kShipped = {
+    {"Abel", 1, "Azure", "T"},
+    {"Baker", 1, "Gules a lion rampant or", "T"},
+    {"Cole", 1, "Or", "T"},
+    {"Dean", 1, "Vert a lion rampant argent", "T"},
+    {"Ellis", 1, "Sable", "T"},
+};
+
+const Rgb kAzure = esc::kPalette[esc::kAzure], kGules = esc::kPalette[esc::kGules], kOr = esc::kPalette[esc::kOr],
+          kVert = esc::kPalette[esc::kVert], kSable = esc::kPalette[esc::kSable], kBlue{0, 0, 255};
+
+// A point of the field in every test blazon: high on the dexter side, clear of the charges.
+constexpr int kFieldX = app::kImage1Rect.left + 40, kFieldY = app::kImage1Rect.top + 40;
+
+inline QString Show(Rgb c) { return QString("(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b); }
+
+// Answers the next modal dialog of type T with `act`, once it is shown.
+template <class T>
+void WhenModal(std::function<void(T*)> act) {
+    auto tries = std::make_shared<int>(0);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [act, tries, poll] {
+        if (auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget())) {
+            act(dialog);
+        } else if (++*tries < 500) {
+            QTimer::singleShot(10, *poll);
+        }
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+inline void AnswerQuestion(QMessageBox::StandardButton answer) {
+    WhenModal<QMessageBox>([answer](QMessageBox* box) { box->button(answer)->click(); });
+}
+
+class WindowFixture {
+protected:
+    std::unique_ptr<QTemporaryDir> dir_;
+    esc::CollectingSink messages_;
+    std::unique_ptr<esc::qt::MainWindow> window_;
+    app::AppPaths paths_;
+
+    esc::qt::MainWindow& W() { return *window_; }
+    app::WindowController& C() { return window_->Controller(); }
+    esc::db::BlazonDatabase& Db() { return *C().Database(); }
+    Rgb At(int x, int y) { return C().Picture().At(x, y); }
+    QString Name() { return W().NameBox()->text(); }
+    void Click(const char* name) {
+        if (QPushButton* b = W().Button(name)) return QTest::mouseClick(b, Qt::LeftButton);
+        QTest::mouseClick(W().GlyphButton(name), Qt::LeftButton);
+    }
+    void Trigger(const char* action) { W().Action(action)->trigger(); }
+    void Space() {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window_.get(), Qt::Key_Space);
+    }
+    void WriteBmp(const std::string& name, const esc::Bitmap& bitmap) {
+        QVERIFY(esc::WriteBmp(bitmap, paths_.DataFile(name)));
+    }
+    void OpenWindow() {
+        window_.reset();
+        esc::qt::WindowOptions options;
+        options.paths = paths_;
+        options.messages = &messages_;
+        options.seed = 1;
+        options.firstRunPicture = false;
+        window_ = std::make_unique<esc::qt::MainWindow>(options);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    // A fresh data folder and a window on it.
+    void SetUp() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        const std::string root = dir_->path().toStdString();
+        paths_.dataDir = root + "/data";
+        paths_.userDataDir = root + "/user";
+        paths_.cacheDir = root + "/cache";
+        fs::create_directories(paths_.dataDir);
+        fs::create_symlink(std::string(ESCAVAL_DATA_DIR) + "/words1.db", paths_.DataFile("words1.db"));
+        if (fs::exists(std::string(ESCAVAL_DATA_DIR) + "/lpics"))
+            fs::create_directory_symlink(std::string(ESCAVAL_DATA_DIR) + "/lpics", paths_.DataFile("lpics"));
+        esc::test::WriteBlazonDatabase(paths_.DataFile("escaval1.db"), kShipped, true);
+        messages_.messages.clear();
+        OpenWindow();
+    }
+    void TearDown() {
+        window_.reset();
+        dir_.reset();
+    }
+};
+
+}  // namespace esc::test
+
