@@ -250,6 +250,28 @@ private slots:
         QVERIFY(!fs::exists(snapshot));
         QVERIFY(!W().isVisible());
     }
+
+    void enteringTheBlazonBoxDrawsWhatItHolds() {
+        Click("BottomBtn");
+        Click("TopBtn");
+        QVERIFY(!C().State().textEntry);
+        W().Memo()->setFocus();
+        QVERIFY(C().State().textEntry);
+        W().Memo()->setPlainText("Vert");
+        Click("DrawBtn");
+        QCOMPARE(Show(At(kFieldX, kFieldY)), Show(kVert));
+        QCOMPARE(Name(), QString("Abel"));
+        // A record change still loads the record into the boxes, and draws it.
+        Click("NextBtn");
+        QCOMPARE(W().Memo()->toPlainText(), QString("Gules a lion rampant or"));
+        QCOMPARE(Show(At(kFieldX, kFieldY)), Show(kGules));
+        // The Edit menu works on the blazon box.
+        W().Memo()->selectAll();
+        Trigger("Cut1");
+        QVERIFY(W().Memo()->toPlainText().isEmpty());
+        Trigger("Paste1");
+        QCOMPARE(W().Memo()->toPlainText(), QString("Gules a lion rampant or"));
+    }
 };
 
 QObject* NewMainWindowTest() { return new MainWindowTest; }
