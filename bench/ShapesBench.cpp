@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -115,8 +116,9 @@ BENCHMARK(BM_Fretty)->Unit(benchmark::kMicrosecond);
 
 const bool kShapesRegistered = [] {
     for (const ShapeCase& c : Cases()) {
-        benchmark::RegisterBenchmark((std::string("BM_Shape/") + c.name).c_str(), DrawShape, c)
-            ->Unit(benchmark::kMicrosecond);
+        std::string name = std::string("BM_Shape/") + c.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        benchmark::RegisterBenchmark(name.c_str(), DrawShape, c)->Unit(benchmark::kMicrosecond);
     }
     return true;
 }();
