@@ -23,8 +23,8 @@ enum ShapeCode : int {
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
-// twenty or so); a count below one draws the field in its first tincture alone. At 32 the
-// narrowest piece is still 12 pixels wide.
+// twenty or so); a count below one draws the field in its first tincture alone. At 32 a bar is
+// still 15 pixels high and a pale 13 wide.
 inline constexpr int kMaxFieldPieces = 32;
 // A label of more points is drawn with this many; a count below one gives the usual three.
 inline constexpr int kMaxLabelPoints = 9;
