@@ -8,6 +8,10 @@ the charge. Run it from anywhere:
 
     python3 tools/geometric_charges.py            # every charge
     python3 tools/geometric_charges.py mullet rose  # only these picture names
+    python3 tools/geometric_charges.py --force cros.4  # also overwrite a hand-edited source
+
+A source that was changed by hand after the script drew it carries a comment containing
+HAND_EDITED (below); the script skips it and says so, unless given --force.
 
 Colours follow data/charges/DRAWING.md: #000000 outline, #ffffff body, #ff0000 second part,
 #0000ff detail, nothing painted elsewhere.
@@ -23,6 +27,10 @@ BLACK, WHITE, RED, BLUE = '#000000', '#ffffff', '#ff0000', '#0000ff'
 CONTOUR = 3      # contour stroke width at the picture's own size
 INNER = 2        # inner lines
 MARGIN = 5       # geometric edge of a picture; the stroke then stays off the unpainted rows
+
+# A source redrawn by hand after this script made it says so in a comment with these words; the
+# script then leaves it alone (see Charge.write), so running it never undoes the hand's work.
+HAND_EDITED = 'hand-edited: not rewritten by tools/geometric_charges.py'
 
 
 # ---------------------------------------------------------------------------------------------
@@ -341,11 +349,29 @@ class Charge:
         out += self.body_lines + ['</svg>', '']
         return '\n'.join(out)
 
-    def write(self):
+    def write(self, force=False):
+        """Writes the source; a source that carries HAND_EDITED is left alone unless forced.
+
+        Returns True when the file was written."""
         d = os.path.join(CHARGES_DIR, self.folder)
         os.makedirs(d, exist_ok=True)
-        with open(os.path.join(d, self.name + '.svg'), 'w') as f:
+        path = os.path.join(d, self.name + '.svg')
+        if not force and hand_edited(path):
+            print('%s: hand-edited (it says "%s"), left alone; --force overwrites it'
+                  % (os.path.relpath(path), HAND_EDITED), file=sys.stderr)
+            return False
+        with open(path, 'w') as f:
             f.write(self.text())
+        return True
+
+
+def hand_edited(path):
+    """True when the source at path exists and was changed by hand after this script drew it."""
+    try:
+        with open(path) as f:
+            return HAND_EDITED in f.read()
+    except FileNotFoundError:
+        return False
 
 
 CHARGES = []
@@ -1501,11 +1527,13 @@ def fret():
 # ---------------------------------------------------------------------------------------------
 
 def main(argv):
-    wanted = set(argv[1:])
+    args = argv[1:]
+    force = '--force' in args
+    wanted = set(a for a in args if a != '--force')
     for make in CHARGES:
         ch = make()
         if not wanted or ch.name in wanted or ch.folder in wanted:
-            ch.write()
+            ch.write(force)
 
 
 if __name__ == '__main__':
