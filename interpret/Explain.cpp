@@ -63,6 +63,8 @@ std::string WordsJson(const std::vector<WordTrace>& words) {
 
 }  // namespace
 
+std::string JsonString(std::string_view text) { return Json(text); }
+
 std::string ExplainText(const DrawingTrace& t) {
     std::ostringstream out;
     out << "Blazon:      " << t.blazon << "\n";

@@ -3,6 +3,7 @@
 // command line's --explain.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace esc {
@@ -60,5 +61,7 @@ struct DrawingTrace {
 // Plain text and JSON renderings for the command line.
 std::string ExplainText(const DrawingTrace& trace);
 std::string ExplainJson(const DrawingTrace& trace);
+// A JSON string literal (quoted, with escapes) holding `text`.
+std::string JsonString(std::string_view text);
 
 }  // namespace esc

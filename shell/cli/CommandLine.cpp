@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -13,6 +14,7 @@
 #include "interpret/DrawingDriver.h"
 #include "interpret/Trace.h"
 #include "interpret/Vocabulary.h"
+#include "shell/cli/Coverage.h"
 #include "shell/cli/DataPaths.h"
 
 namespace esc {
@@ -26,6 +28,10 @@ constexpr const char* kUsage =
     "  escaval draw [-o FILE] [--explain] [--json] [--data DIR] BLAZON\n"
     "                                 draw BLAZON to FILE (PNG, or BMP for .bmp; default shield.png)\n"
     "                                 --explain prints how the blazon was read (--json: as JSON)\n"
+    "  escaval coverage [--json] [--data DIR] FILE\n"
+    "                                 draw every blazon of FILE (one a line; blank and '#' lines\n"
+    "                                 skipped) off-screen and report the words not found, the\n"
+    "                                 question pictures and the messages, per line and in total\n"
     "  escaval --help | --version\n";
 
 class StderrSink final : public MessageSink {
@@ -90,6 +96,43 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     return 0;
 }
 
+// How many of the most frequent words not found the plain summary names.
+constexpr std::size_t kCoverageTopWords = 20;
+
+int Coverage(const std::vector<std::string>& args, const char* argv0) {
+    std::string dataDir, file;
+    bool json = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--data") {
+            if (i + 1 >= args.size()) return Usage(a + " needs a value");
+            dataDir = args[++i];
+        } else if (a == "--json") {
+            json = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            return Usage("unknown option " + a);
+        } else if (!file.empty()) {
+            return Usage("coverage reads one file");
+        } else {
+            file = a;
+        }
+    }
+    if (file.empty()) return Usage("no file of blazons given");
+
+    std::ifstream in(file);
+    if (!in) {
+        std::fprintf(stderr, "escaval: cannot read '%s'\n", file.c_str());
+        return 1;
+    }
+    const std::vector<BlazonLine> lines = ReadBlazonLines(in);
+    const std::string dir = FindDataDir(dataDir, argv0);
+    auto vocabulary = LoadVocabulary(dir);
+    if (!vocabulary) return 1;
+    const CoverageReport report = MeasureCoverage(*vocabulary, dir, lines);
+    std::cout << (json ? CoverageJson(report) + "\n" : CoverageText(report, kCoverageTopWords));
+    return 0;
+}
+
 }  // namespace
 
 bool IsCommandLine(int argc, char** argv) { return argc > 1 && argv[1][0] != '\0'; }
@@ -112,6 +155,7 @@ int RunCommandLine(int argc, char** argv) {
         return 0;
     }
     if (command == "draw") return Draw(args, argv[0]);
+    if (command == "coverage") return Coverage(args, argv[0]);
     return Usage("unknown command " + command);
 }
 

@@ -95,4 +95,76 @@ TEST_F(CommandLine, ExplainAsJson) {
     EXPECT_NE(text.out.find("semee"), std::string::npos);
 }
 
+// A small list of blazons whose results are known: one clean, one with a word the vocabulary
+// lacks (which also draws the question picture), one with a field message, one with two
+// unknown words, comments and blank lines between them.
+constexpr const char* kCoverageList =
+    "# blazons for the coverage command\n"
+    "Azure a bend Or\n"
+    "\n"
+    "Azure a frobnitz or\n"
+    "   # an indented comment\n"
+    "Per chevron argent gules\n"
+    "Argent two frobnitzes and a quuxle gules\n";
+
+TEST_F(CommandLine, CoverageReportsEachLineAndTheTotals) {
+    const fs::path list = dir / "blazons.txt";
+    std::ofstream(list) << kCoverageList;
+    const Outcome r = Escaval("coverage --data '" + std::string(ESCAVAL_DATA_DIR) + "' '" + list.string() + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    struct Case {
+        const char* name;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"clean line by its file line", "line 2: ok: Azure a bend Or\n"},
+        {"missing word", "line 4: NOT CLEAN: Azure a frobnitz or\n    words not found: frobnitz\n"},
+        {"message keeps the line clean", "line 6: ok: Per chevron argent gules\n    message: Expecting 'and'.\n"},
+        {"two missing words", "    words not found: frobnitzes, quuxle\n"},
+        {"total", "Blazons:                      4\n"},
+        {"clean share", "Drawn clean:                  2 (50.0%)\n"},
+        {"with missing words", "With words not found:         2\n"},
+        {"with stand-ins", "With the question picture:    2\n"},
+        {"with messages", "With interpretation messages: 1\n"},
+        {"most frequent first", "Most frequent words not found: frobnitz (1), frobnitzes (1), quuxle (1)\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_NE(r.out.find(c.text), std::string::npos) << r.out;
+    }
+    EXPECT_EQ(r.out.find("comment"), std::string::npos) << "comment lines are not blazons";
+}
+
+TEST_F(CommandLine, CoverageAsJson) {
+    const fs::path list = dir / "blazons.txt";
+    std::ofstream(list) << kCoverageList << "Or a frobnitz azure\n";
+    const Outcome r = Escaval("coverage --json --data '" + std::string(ESCAVAL_DATA_DIR) + "' '" + list.string() + "'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* key : {"{\"total\": 5", "\"clean\": 2", "\"withMissingWords\": 3", "\"withStandIns\": 3",
+                            "\"withMessages\": 1", "\"missingWords\": {\"frobnitz\": 2, \"frobnitzes\": 1, \"quuxle\": 1}",
+                            "\"lines\": [{\"line\": 2, \"blazon\": \"Azure a bend Or\", \"clean\": true",
+                            "\"messages\": [\"Expecting 'and'.\"]"}) {
+        SCOPED_TRACE(key);
+        EXPECT_NE(r.out.find(key), std::string::npos) << r.out;
+    }
+    EXPECT_EQ(r.out.back(), '\n');
+    EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << "one JSON object on one line";
+}
+
+TEST_F(CommandLine, CoverageExitStatuses) {
+    const std::string data = "--data '" + std::string(ESCAVAL_DATA_DIR) + "' ";
+    const fs::path empty = dir / "empty.txt";
+    std::ofstream(empty) << "# nothing but a comment\n";
+    const Outcome none = Escaval("coverage " + data + "'" + empty.string() + "'");
+    EXPECT_EQ(none.status, 0);
+    EXPECT_NE(none.out.find("Blazons:                      0\n"), std::string::npos);
+    const Outcome unreadable = Escaval("coverage " + data + "/nonexistent-dir/blazons.txt");
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_NE(unreadable.err.find("cannot read"), std::string::npos);
+    EXPECT_EQ(Escaval("coverage " + data).status, 2);
+    EXPECT_EQ(Escaval("coverage --bogus " + data + "'" + empty.string() + "'").status, 2);
+    EXPECT_EQ(Escaval("coverage " + data + "'" + empty.string() + "' '" + empty.string() + "'").status, 2);
+    EXPECT_NE(Escaval("--help").out.find("escaval coverage [--json]"), std::string::npos);
+}
+
 }  // namespace

@@ -1,0 +1,183 @@
+#include "shell/cli/Coverage.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <sstream>
+
+#include "engine/MessageSink.h"
+#include "interpret/DrawingDriver.h"
+#include "interpret/Trace.h"
+#include "interpret/TextOps.h"
+
+namespace esc {
+namespace {
+
+// Messages are kept in the trace; the sink only has to take them.
+class QuietSink final : public MessageSink {
+public:
+    void Show(std::string_view) override {}
+};
+
+std::string Trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    std::size_t from = 0, to = text.size();
+    while (from < to && blank(text[from])) ++from;
+    while (to > from && blank(text[to - 1])) --to;
+    return std::string(text.substr(from, to - from));
+}
+
+void AddOnce(std::vector<std::string>& list, const std::string& item) {
+    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
+}
+
+// The file a level wanted before the question picture stood in: the first one tried, without
+// the picture folder. A level of unknown words has no name at all, which the list says.
+std::string WantedPicture(const LevelTrace& level) {
+    for (const PictureTrace& p : level.pictures) {
+        if (p.standIn || p.drawn) continue;
+        const std::size_t slash = p.file.rfind('/');
+        std::string file = slash == std::string::npos ? p.file : p.file.substr(slash + 1);
+        return file.empty() || file[0] == '.' ? "(no name)" + file : file;
+    }
+    return level.name;
+}
+
+std::string JsonCounts(const std::map<std::string, int>& counts) {
+    std::string out = "{";
+    bool first = true;
+    for (const auto& [word, n] : MostFrequent(counts)) {
+        out += (first ? "" : ", ") + JsonString(word) + ": " + std::to_string(n);
+        first = false;
+    }
+    return out + "}";
+}
+
+std::string JsonList(const std::vector<std::string>& items) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + JsonString(items[i]);
+    return out + "]";
+}
+
+std::string Joined(const std::vector<std::string>& items) {
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + items[i];
+    return out;
+}
+
+std::string Percent(int part, int whole) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%.1f%%", whole > 0 ? 100.0 * part / whole : 0.0);
+    return buf;
+}
+
+}  // namespace
+
+std::vector<BlazonLine> ReadBlazonLines(std::istream& in) {
+    std::vector<BlazonLine> lines;
+    std::string text;
+    for (int number = 1; std::getline(in, text); ++number) {
+        std::string blazon = Trim(text);
+        if (blazon.empty() || blazon[0] == '#') continue;
+        lines.push_back({number, std::move(blazon)});
+    }
+    return lines;
+}
+
+CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& dataDir, const BlazonLine& line) {
+    // A fresh drawing state for each blazon, so that no blazon's result depends on the one before.
+    QuietSink sink;
+    auto state = std::make_unique<DrawingState>(sink);
+    state->vocabulary = &vocabulary;
+    state->dataDir = dataDir;
+    DrawingTrace trace;
+    state->trace = &trace;
+    DrawHost host;
+    DrawBlazon(*state, line.blazon, host);
+
+    CoverageLine result;
+    result.number = line.number;
+    result.blazon = line.blazon;
+    for (const WordTrace& w : trace.secondPass)
+        if (w.type == kTypeNotFound) AddOnce(result.missingWords, ToLower(w.text));
+    for (const LevelTrace& level : trace.levels) {
+        const bool standIn = std::any_of(level.pictures.begin(), level.pictures.end(),
+                                         [](const PictureTrace& p) { return p.standIn; });
+        if (standIn) AddOnce(result.standIns, WantedPicture(level));
+    }
+    result.messages = trace.messages;
+    return result;
+}
+
+CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& dataDir,
+                               const std::vector<BlazonLine>& lines) {
+    CoverageReport report;
+    for (const BlazonLine& line : lines) {
+        CoverageLine measured = MeasureBlazon(vocabulary, dataDir, line);
+        if (!measured.missingWords.empty()) ++report.withMissingWords;
+        if (!measured.standIns.empty()) ++report.withStandIns;
+        if (!measured.messages.empty()) ++report.withMessages;
+        if (measured.Clean()) ++report.clean;
+        for (const std::string& w : measured.missingWords) ++report.missingWords[w];
+        for (const std::string& f : measured.standIns) ++report.standIns[f];
+        report.lines.push_back(std::move(measured));
+    }
+    return report;
+}
+
+std::vector<std::pair<std::string, int>> MostFrequent(const std::map<std::string, int>& counts) {
+    std::vector<std::pair<std::string, int>> out(counts.begin(), counts.end());
+    std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    return out;
+}
+
+std::string CoverageText(const CoverageReport& report, std::size_t topWords) {
+    std::ostringstream out;
+    for (const CoverageLine& line : report.lines) {
+        out << "line " << line.number << (line.Clean() ? ": ok" : ": NOT CLEAN") << ": " << line.blazon << "\n";
+        if (!line.missingWords.empty()) out << "    words not found: " << Joined(line.missingWords) << "\n";
+        if (!line.standIns.empty()) out << "    question picture for: " << Joined(line.standIns) << "\n";
+        for (const std::string& m : line.messages) out << "    message: " << m << "\n";
+    }
+    const int total = static_cast<int>(report.lines.size());
+    out << "\nBlazons:                      " << total << "\n";
+    out << "Drawn clean:                  " << report.clean << " (" << Percent(report.clean, total) << ")\n";
+    out << "With words not found:         " << report.withMissingWords << "\n";
+    out << "With the question picture:    " << report.withStandIns << "\n";
+    out << "With interpretation messages: " << report.withMessages << "\n";
+    const auto words = MostFrequent(report.missingWords);
+    if (!words.empty()) {
+        out << "Most frequent words not found:";
+        for (std::size_t i = 0; i < words.size() && i < topWords; ++i)
+            out << (i ? ", " : " ") << words[i].first << " (" << words[i].second << ")";
+        out << "\n";
+    }
+    const auto pictures = MostFrequent(report.standIns);
+    if (!pictures.empty()) {
+        out << "Pictures not found:";
+        for (std::size_t i = 0; i < pictures.size() && i < topWords; ++i)
+            out << (i ? ", " : " ") << pictures[i].first << " (" << pictures[i].second << ")";
+        out << "\n";
+    }
+    return out.str();
+}
+
+std::string CoverageJson(const CoverageReport& report) {
+    std::string out = "{\"total\": " + std::to_string(report.lines.size());
+    out += ", \"clean\": " + std::to_string(report.clean);
+    out += ", \"withMissingWords\": " + std::to_string(report.withMissingWords);
+    out += ", \"withStandIns\": " + std::to_string(report.withStandIns);
+    out += ", \"withMessages\": " + std::to_string(report.withMessages);
+    out += ", \"missingWords\": " + JsonCounts(report.missingWords);
+    out += ", \"standIns\": " + JsonCounts(report.standIns);
+    out += ", \"lines\": [";
+    for (std::size_t i = 0; i < report.lines.size(); ++i) {
+        const CoverageLine& l = report.lines[i];
+        out += (i ? ", " : "") + std::string("{\"line\": ") + std::to_string(l.number) + ", \"blazon\": " + JsonString(l.blazon) +
+               ", \"clean\": " + (l.Clean() ? "true" : "false") + ", \"missingWords\": " + JsonList(l.missingWords) +
+               ", \"standIns\": " + JsonList(l.standIns) + ", \"messages\": " + JsonList(l.messages) + "}";
+    }
+    return out + "]}";
+}
+
+}  // namespace esc
