@@ -1356,7 +1356,7 @@ def pine_cone():
 
 @charge
 def grapes():
-    ch = Charge('plants', 'grapes', 150, 200, 'A bunch of grapes hanging from its stalk, with a vine leaf.')
+    ch = Charge('plants', 'grape', 150, 200, 'A bunch of grapes hanging from its stalk, with a vine leaf.')
     ch.fill(stalk([(86, 7), (81, 24), (75, 46)], 8, 7), note='the stalk')
     lc = (38, 38)
     pts = []
