@@ -637,7 +637,7 @@ def mullet5():
 
 @charge
 def mullet5_pierced():
-    return mullet('mullet.1', 5, 0.42, 0.52, 'A mullet pierced: five points, a round hole in the middle showing the field.')
+    return mullet('mullet.9', 5, 0.42, 0.52, 'A mullet pierced: five points, a round hole in the middle showing the field.')
 
 
 @charge
@@ -647,7 +647,7 @@ def mullet6():
 
 @charge
 def mullet6_pierced():
-    return mullet('mullet6.1', 6, 0.52, 0.55, 'A mullet of six points pierced: a round hole in the middle showing the field.')
+    return mullet('mullet6.9', 6, 0.52, 0.55, 'A mullet of six points pierced: a round hole in the middle showing the field.')
 
 
 @charge
