@@ -217,6 +217,7 @@ bool ChargeWordRule(DrawingState& s) {
         level.levelKind = type;
         level.levelName.Assign("mullet" + std::to_string(S1(s, 2)));
         s.cursor += 3;
+        s.attitudeOwner = type;  // "pierced" after the points
         return ReadAttitudes(s);
     }
     if (S1(s, 0) != 9) {
