@@ -1,0 +1,594 @@
+// The charge catalogue as built: the vocabulary table and the charge pictures, checked against
+// each other through the interpreter's and the painter's own code. A failure names the row,
+// the word or the picture file at fault.
+//
+// - Pictures: the lpics folder holds exactly the pictures the drawings make; each decodes with
+//   our decoder into the painter's indices only, has a body and an outline, keeps off the rows
+//   and columns the painter never paints, carries its drawing's header bytes, and has a name
+//   that placement can form.
+// - Words: every charge word reaches a picture when blazoned (the question picture does not
+//   stand in), and so do the names of several words, the prefixed names and the common
+//   spellings the normaliser rewrites.
+// - Attitudes: every attitude row belongs to a family that has charge words, its digits are not
+//   treatment codes, and every picture with attitude digits is reached by its words.
+// - Lookup: no row hides another (see CatalogueLookup below for the exact rule).
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../interpret/PhraseTestState.h"
+#include "../interpret/TestDrawing.h"
+#include "ChargeSource.h"
+#include "GifWriter.h"
+#include "engine/ChargePicture.h"
+#include "interpret/Placement.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+namespace {
+
+namespace fs = std::filesystem;
+namespace cp = charge_pictures;
+
+// ---------------------------------------------------------------------------------------------
+// The catalogue: the drawings in the source tree and the pictures in the built data folder.
+
+struct Drawing {
+    std::string family;  // the folder under data/charges
+    std::string source;  // its file name
+    cp::PictureHeader header;
+};
+
+struct Catalogue {
+    std::map<std::string, Drawing> drawings;  // picture file name -> the drawing that makes it
+    std::vector<std::string> faults;          // drawings the tool would refuse
+    std::set<std::string> built;              // files in lpics (not the list of pictures)
+    std::set<std::string> listed;             // the tool's list of the pictures it made
+};
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+const fs::path& PictureFolder() {
+    static const fs::path folder = fs::path(ESCAVAL_DATA_DIR) / "lpics";
+    return folder;
+}
+
+const Catalogue& TheCatalogue() {
+    static const Catalogue catalogue = [] {
+        Catalogue c;
+        const fs::path sources = fs::path(ESCAVAL_SOURCE_DIR) / "data" / "charges";
+        for (const auto& family : fs::directory_iterator(sources)) {
+            if (!family.is_directory()) continue;
+            for (const auto& file : fs::directory_iterator(family.path())) {
+                if (file.path().extension() != ".svg") continue;
+                const std::string name = file.path().filename().string();
+                const auto described = cp::DescribeChargeSource(name, ReadAll(file.path()));
+                if (!described.ok()) {
+                    c.faults.push_back(name + ": " + described.error);
+                    continue;
+                }
+                for (const std::string& picture : described.value.fileNames)
+                    c.drawings[picture] = {family.path().filename().string(), name, described.value.header};
+            }
+        }
+        for (const auto& file : fs::directory_iterator(PictureFolder())) {
+            const std::string name = file.path().filename().string();
+            if (name.front() != '.') c.built.insert(name);
+        }
+        std::ifstream list(PictureFolder() / ".charge_pictures");
+        for (std::string line; std::getline(list, line);)
+            if (!line.empty()) c.listed.insert(line);
+        return c;
+    }();
+    return catalogue;
+}
+
+std::string StemOf(const std::string& picture) { return picture.substr(0, picture.find('.')); }
+std::string VariantOf(const std::string& picture) {
+    const std::size_t dot = picture.find('.');
+    return dot == std::string::npos ? "" : picture.substr(dot + 1);
+}
+bool AllDigits(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char ch) { return std::isdigit(ch); });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drawing a blazon and reading which picture the trace says was painted.
+
+struct Outcome {
+    std::string picture;  // the file painted for the first level with pictures ("lion.esv")
+    bool standIn = false;
+    std::string story;    // what was tried, for messages
+};
+
+Outcome Blazon(const std::string& blazon) {
+    test::Drawing d;
+    d.Draw(blazon);
+    Outcome out;
+    for (const LevelTrace& level : d.trace.levels) {
+        if (level.pictures.empty()) continue;
+        out.story = "level \"" + level.name + "\" kind " + std::to_string(level.kind) + " tried";
+        for (const PictureTrace& p : level.pictures) {
+            out.story += " " + p.file + (p.drawn ? " (drawn)" : "");
+            // The first picture drawn is the level's; its later charges reuse the decoded picture
+            // whatever file name they try.
+            if (p.drawn && out.picture.empty()) {
+                out.picture = p.file.substr(p.file.rfind('/') + 1);
+                out.standIn = p.standIn;
+            }
+        }
+        return out;
+    }
+    out.story = "no level tried a picture; words:";
+    for (const WordTrace& w : d.trace.secondPass) out.story += " " + w.text + "(" + std::to_string(w.type) + ")";
+    return out;
+}
+
+const Vocabulary& Words() { return test::GeneratedVocabulary(); }
+
+bool IsChargeType(int type) { return type == 4 || type == 11 || type == 12 || type == 13 || type == 14; }
+
+// =============================================================================================
+// Pictures
+
+TEST(CataloguePictures, TheBuiltFolderHoldsExactlyTheDrawings) {
+    const Catalogue& c = TheCatalogue();
+    for (const std::string& fault : c.faults) ADD_FAILURE() << "drawing refused: " << fault;
+    ASSERT_FALSE(c.drawings.empty());
+    for (const auto& [picture, drawing] : c.drawings) {
+        EXPECT_TRUE(c.built.contains(picture)) << picture << " (from " << drawing.family << "/" << drawing.source
+                                               << ") is not in the built lpics folder";
+        EXPECT_TRUE(c.listed.contains(picture)) << picture << " is missing from the tool's list of pictures";
+    }
+    for (const std::string& picture : c.built)
+        EXPECT_TRUE(c.drawings.contains(picture)) << "lpics/" << picture << " has no drawing in data/charges";
+    EXPECT_TRUE(c.built.contains("question.esv")) << "placement's last stand-in must exist";
+}
+
+// The painter skips rows 0 and 1 and the last three rows of a picture, and a bendwise picture
+// also its first and last column: anything drawn there is lost.
+bool InUnpaintedMargin(int x, int y, int width, int height) {
+    return y < 2 || y >= height - 3 || x < 1 || x >= width - 1;
+}
+
+TEST(CataloguePictures, EveryPictureDecodesIntoThePaintersIndices) {
+    static constexpr std::array<int, 5> kAllowed = {cp::kOutlineIndex, cp::kSecondIndex, cp::kBodyIndex,
+                                                    cp::kDetailIndex, cp::kBackgroundIndex};
+    for (const std::string& name : TheCatalogue().built) {
+        SCOPED_TRACE("lpics/" + name);
+        const std::string bytes = ReadAll(PictureFolder() / name);
+        ChargePicture p;
+        p.buffer.assign(kChargeBufferSize, 0);
+        ASSERT_EQ(DecodeGifPicture(p, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), 0);
+        EXPECT_TRUE(p.complete) << "the image data ends before the last row";
+        ASSERT_GT(p.PW, 0);
+        ASSERT_GT(p.PH, 0);
+        ASSERT_LE(static_cast<long>(p.PW) * p.PH, static_cast<long>(kChargeBufferSize)) << "the painter would cut it";
+        std::map<int, int> counts;
+        int marginPixels = 0, firstMarginX = -1, firstMarginY = -1;
+        for (int y = 0; y < p.PH; ++y) {
+            for (int x = 0; x < p.PW; ++x) {
+                const int v = p.buffer[static_cast<std::size_t>(y * p.PW + x)];
+                ++counts[v];
+                if (v != cp::kBackgroundIndex && InUnpaintedMargin(x, y, p.PW, p.PH) && marginPixels++ == 0) {
+                    firstMarginX = x;
+                    firstMarginY = y;
+                }
+            }
+        }
+        for (const auto& [index, n] : counts)
+            EXPECT_NE(std::find(kAllowed.begin(), kAllowed.end(), index), kAllowed.end())
+                << "index " << index << " covers " << n << " pixels; only 0, 10, 11, 14 and background "
+                << int(cp::kBackgroundIndex) << " are allowed";
+        EXPECT_GT(counts[cp::kBodyIndex], 0) << "no body (index 11): the charge's tincture would not show";
+        EXPECT_GT(counts[cp::kOutlineIndex], 0) << "no outline (index 0)";
+        EXPECT_EQ(marginPixels, 0) << "painted pixels in the rows or columns the painter skips, first at x "
+                                   << firstMarginX << ", y " << firstMarginY << " of " << p.PW << " x " << p.PH;
+    }
+}
+
+TEST(CataloguePictures, HeaderBytesAreTheDrawingsOwn) {
+    const Catalogue& c = TheCatalogue();
+    for (const auto& [name, drawing] : c.drawings) {
+        if (!c.built.contains(name)) continue;  // reported by TheBuiltFolderHoldsExactlyTheDrawings
+        SCOPED_TRACE("lpics/" + name + " from " + drawing.family + "/" + drawing.source);
+        const std::string bytes = ReadAll(PictureFolder() / name);
+        ASSERT_GE(bytes.size(), 13u);
+        EXPECT_EQ(bytes.substr(0, 6), "GIF89a");
+        const std::array<int, 4> expected = {drawing.header.o1, drawing.header.o2, drawing.header.o3,
+                                             drawing.header.turn};
+        const std::array<int, 4> found = {static_cast<std::uint8_t>(bytes[6]), static_cast<std::uint8_t>(bytes[7]),
+                                          static_cast<std::uint8_t>(bytes[8]), static_cast<std::uint8_t>(bytes[9])};
+        EXPECT_EQ(found, expected) << "bytes 6 to 9 (O1, O2, O3, turn)";
+        // O1 0x70 switches the three tincture bytes off; otherwise each is 0 or a tincture code + 1.
+        if (drawing.header.o1 != 0x70) {
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_LE(expected[static_cast<std::size_t>(i)], kProperBrown + 1) << "O" << i + 1 << " is no tincture code + 1";
+            }
+        }
+    }
+}
+
+// Placement forms a file name from the level's name (the typed word): it drops a final "s",
+// keeps 8 letters and appends the variant. A picture whose stem placement can never form (one
+// ending in "s" that is not a cross) is never drawn. The names tried are the stem and its
+// plural; a name ending in "ss" only for a cross ("tcross" gives "tcros") or when a word is
+// spelt so.
+TEST(CataloguePictures, EveryPictureNameCanBeFormedByPlacement) {
+    for (const std::string& name : TheCatalogue().built) {
+        const std::string stem = StemOf(name), variant = VariantOf(name);
+        bool reached = false;
+        std::string tried;
+        std::vector<std::string> levelNames = {stem};
+        if (!stem.ends_with('s') || stem.find("cros") != std::string::npos) levelNames.push_back(stem + "s");
+        for (const VocabularyRow& row : Words().Rows())
+            if (stem.ends_with('s') && row.word.substr(0, 8) == stem + "s") levelNames.push_back(row.word);
+        for (const std::string& levelName : levelNames) {
+            test::BareState b;
+            b.s().dataDir = ESCAVAL_DATA_DIR;
+            b.Level(0, 1, 14, levelName).levelVariant.Assign(variant == "esv" ? "" : variant);
+            b.s().placementX = b.g().W / 2;
+            b.s().placementY = b.g().H / 2;
+            b.s().chargeScale = 1.0f;
+            PlaceCharge(b.s());
+            const LevelTrace* t = b.TraceOf(0);
+            if (t == nullptr) continue;
+            for (const PictureTrace& p : t->pictures) {
+                tried += " " + p.file;
+                if (p.drawn && p.file == "lpics/" + name) reached = true;
+            }
+            if (reached) break;
+        }
+        EXPECT_TRUE(reached) << "lpics/" << name << " cannot be formed by placement from the name \"" << stem
+                             << "\"; it tried" << tried;
+    }
+}
+
+// =============================================================================================
+// Charge words
+
+// Charge rows that are not single-word pictures, and why.
+struct NotAPicture {
+    const char* word;
+    const char* why;
+};
+constexpr NotAPicture kNotPictures[] = {
+    {"bar", "the plural ordinary bars: drawn by the ordinary shapes"},
+    {"pallet", "the plural ordinary pallets: drawn by the ordinary shapes"},
+    {"fret", "drawn by the ordinary shapes"},
+};
+
+const char* WhyNotAPicture(const VocabularyRow& row) {
+    for (const NotAPicture& n : kNotPictures)
+        if (row.word == n.word) return n.why;
+    if (row.type == 12) return "continues a name of several words (checked with its names)";
+    if (row.type == 13 && row.sub1 == 8) return "starts a name of several words (checked with its names)";
+    if (row.type == 13 && row.sub1 == 9) return "qualifies the charge before it (checked with its names)";
+    if (row.word == "stump") return "read with its sprouting words (checked with its names)";
+    return nullptr;
+}
+
+TEST(CatalogueWords, ChargeRowsHaveAKnownSub1) {
+    for (const VocabularyRow& row : Words().Rows()) {
+        if (!IsChargeType(row.type) || row.type == 12) continue;
+        EXPECT_TRUE(row.sub1 == 0 || row.sub1 == 8 || row.sub1 == 9)
+            << "row \"" << row.word << "\" Type " << row.type << " Sub1 " << row.sub1
+            << ": a charge word's Sub1 is 0 (append), 8 (new name) or 9 (qualifier)";
+    }
+}
+
+// Every charge word blazoned alone reaches a picture of its own: the question picture does not
+// stand in.
+TEST(CatalogueWords, EveryChargeWordReachesAPicture) {
+    int checked = 0;
+    for (const VocabularyRow& row : Words().Rows()) {
+        if (!IsChargeType(row.type) || WhyNotAPicture(row) != nullptr) continue;
+        const Outcome o = Blazon("Azure a " + row.word + " or");
+        ++checked;
+        EXPECT_TRUE(!o.picture.empty() && !o.standIn)
+            << "row \"" << row.word << "\" (Type " << row.type << "): \"Azure a " << row.word
+            << " or\" draws no picture of its own; " << o.story;
+    }
+    EXPECT_GT(checked, 50);
+}
+
+// Names of several words, prefixed names and charges with a qualifier: each phrase, blazoned,
+// paints exactly its picture.
+TEST(CatalogueWords, NamesOfSeveralWordsReachTheirPictures) {
+    struct Case {
+        const char* phrase;
+        const char* picture;
+    };
+    const Case cases[] = {
+        {"a fleur de lis", "fleurdel.esv"},
+        {"a fleur de lys", "fleurdel.esv"},
+        {"a fleur-de-lis", "fleurdel.esv"},
+        {"three fleurs-de-lys", "fleurdel.esv"},
+        {"a fleurdelis", "fleurdel.esv"},
+        {"a demi lion", "dlion.esv"},
+        {"a double-headed eagle", "teagle.esv"},
+        {"a tau cross", "tcros.esv"},
+        {"two wings conjoined", "wingc.esv"},
+        {"two wings conjoined in lure", "wingcl.esv"},
+        {"a mullet of six points", "mullet6.esv"},
+        {"a mullet of eight points", "mullet8.esv"},
+        {"a leopard's face jessant-de-lys", "leopli.esv"},
+        {"a lion's head erased", "lion.hd"},
+        {"a leopard's face", "leopard.hd"},
+        {"a spear head", "spear.hd"},
+        {"a cross crosslet", "cros.1"},
+        {"a cross crosslet fitchy", "cros.17"},
+        {"a cross pattee fitchy", "cros.27"},
+        {"three crosses moline", "cros.3"},
+        {"a cross couped", "cros.esv"},
+        {"a lion rampant or crowned gules", "lionc.1"},
+        {"a lion passant guardant or crowned gules", "lionc.32"},
+    };
+    for (const Case& c : cases) {
+        const std::string phrase = c.phrase;
+        const Outcome o = Blazon("Azure " + phrase + (phrase.find(" or") == std::string::npos ? " or" : ""));
+        EXPECT_EQ(o.picture, c.picture) << "\"" << c.phrase << "\": " << o.story;
+        EXPECT_FALSE(o.standIn) << c.phrase;
+    }
+}
+
+// Every prefix before every charge word whose prefixed picture exists paints that picture.
+TEST(CatalogueWords, PrefixedChargesReachTheirPictures) {
+    const Catalogue& c = TheCatalogue();
+    int checked = 0;
+    for (const VocabularyRow& prefix : Words().Rows()) {
+        if (prefix.type != kTypePrefix || prefix.sub1 > 98) continue;
+        for (const VocabularyRow& charge : Words().Rows()) {
+            if (!IsChargeType(charge.type) || charge.sub1 != 0) continue;
+            const std::string picture = (prefix.word.substr(0, 1) + charge.word).substr(0, 8) + ".esv";
+            if (!c.built.contains(picture)) continue;
+            const std::string phrase = "a " + prefix.word + " " + charge.word;
+            const Outcome o = Blazon("Azure " + phrase + " or");
+            ++checked;
+            EXPECT_EQ(o.picture, picture) << "\"" << phrase << "\": " << o.story;
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
+// Spellings the vocabulary leaves to the normaliser land on the charge they name.
+TEST(CatalogueWords, CommonSpellingsReachTheirCharge) {
+    struct Case {
+        const char* phrase;
+        const char* picture;
+    };
+    const Case cases[] = {
+        {"a star", "mullet.esv"},          {"three stars", "mullet.esv"},   {"a wyvern", "wivern.esv"},
+        {"an inescutcheon", "escutche.esv"}, {"a shamrock", "trefoil.esv"}, {"a cross fleury", "cros.4"},
+        {"a cross formee", "cros.2"},      {"a martin", "martlet.esv"},     {"a swallow", "martlet.esv"},
+        {"a raven", "crow.esv"},           {"three escallops", "escallop.esv"},
+        {"a cross crosslet fitchee", "cros.17"},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = Blazon(std::string("Azure ") + c.phrase + " or");
+        EXPECT_EQ(o.picture, c.picture) << "\"" << c.phrase << "\": " << o.story;
+        EXPECT_FALSE(o.standIn) << c.phrase;
+    }
+}
+
+// =============================================================================================
+// Attitudes
+
+// The family an attitude row's Sub1 names, or nothing.
+std::string FamilyOf(const VocabularyRow& attitude) {
+    for (const VocabularyRow& row : Words().Rows()) {
+        if (IsChargeType(row.type) && row.type == attitude.sub1) return "charges of Type " + std::to_string(row.type);
+        if (row.type == kTypeOrdinary && row.sub1 == attitude.sub1) return "the ordinary \"" + row.word + "\"";
+    }
+    if (attitude.sub1 == 90) return "treatments of any ordinary";
+    if (attitude.sub1 == 12 && Words().Lookup("stump") != nullptr) return "the sprouting words of a stump";
+    return "";
+}
+
+TEST(CatalogueAttitudes, EveryAttitudeBelongsToAFamilyThatExists) {
+    for (const VocabularyRow& row : Words().Rows()) {
+        if (row.type != kTypeAttitude) continue;
+        EXPECT_FALSE(FamilyOf(row).empty()) << "attitude row \"" << row.word << "\" Sub1 " << row.sub1
+                                            << ": no charge row of that Type and no ordinary of that shape code";
+    }
+}
+
+// Sub2 8 and 19 are read as ordinary treatments (voided, fimbriated) wherever the word stands,
+// and a variant string holds at most three characters.
+TEST(CatalogueAttitudes, AttitudeDigitsAreNotTreatmentCodes) {
+    for (const VocabularyRow& row : Words().Rows()) {
+        if (row.type != kTypeAttitude || row.sub1 == 90) continue;
+        EXPECT_TRUE(row.sub2 != 8 && row.sub2 != 19)
+            << "attitude row \"" << row.word << "\" Sub2 " << row.sub2 << " would be read as an ordinary treatment";
+        EXPECT_TRUE(row.sub2 >= 0 && row.sub2 <= 999) << "attitude row \"" << row.word << "\" Sub2 " << row.sub2;
+    }
+}
+
+// The words that name a picture stem: the charge word whose first 8 letters are the stem (for
+// "cros" the cross), or a charge word and the detail word (Type 16, Sub1 99) whose first letter
+// the interpreter adds to the name ("lionc": lion ... crowned).
+// Names the interpreter builds from several words.
+struct BuiltName {
+    const char* stem;
+    const char* phrase;  // its words, the first of them the charge word of the family
+};
+constexpr BuiltName kBuiltNames[] = {
+    {"mullet6", "mullet of six points"},
+    {"mullet8", "mullet of eight points"},
+};
+
+struct StemWords {
+    const VocabularyRow* charge = nullptr;
+    const VocabularyRow* detail = nullptr;
+    std::string phrase;  // the charge word, or the words of a built name
+};
+
+StemWords WordsFor(const std::string& stem) {
+    for (const BuiltName& built : kBuiltNames) {
+        if (stem != built.stem) continue;
+        const std::string phrase = built.phrase;
+        const VocabularyRow* charge = Words().Lookup(LookupKey(phrase.substr(0, phrase.find(' '))));
+        return {charge, nullptr, phrase};
+    }
+    auto chargeNamed = [](const std::string& name) -> const VocabularyRow* {
+        for (const VocabularyRow& row : Words().Rows()) {
+            if (name == "cros" && row.word == "cross") return &row;
+            if (IsChargeType(row.type) && row.sub1 == 0 && row.word.substr(0, 8) == name) return &row;
+        }
+        return nullptr;
+    };
+    if (const VocabularyRow* charge = chargeNamed(stem)) return {charge, nullptr, charge->word};
+    if (stem.size() < 2) return {};
+    for (const VocabularyRow& row : Words().Rows()) {
+        if (row.type != kTypeDetail || row.sub1 != 99 || row.word.front() != stem.back()) continue;
+        if (const VocabularyRow* charge = chargeNamed(stem.substr(0, stem.size() - 1)))
+            return {charge, &row, charge->word};
+    }
+    return {};
+}
+
+// Every picture whose variant is attitude digits: each digit has a word in the charge's family,
+// and the charge word followed by those words paints exactly that picture.
+TEST(CatalogueAttitudes, EveryAttitudePictureIsReachedByItsWords) {
+    int checked = 0;
+    for (const std::string& name : TheCatalogue().built) {
+        const std::string stem = StemOf(name), variant = VariantOf(name);
+        if (!AllDigits(variant)) continue;
+        const StemWords named = WordsFor(stem);
+        const VocabularyRow* charge = named.charge;
+        if (charge == nullptr) {
+            ADD_FAILURE() << "lpics/" << name << ": no charge word names the picture \"" << stem << "\"";
+            continue;
+        }
+        const int family = stem == "cros" ? 5 : charge->type;
+        std::string phrase = "a " + named.phrase;
+        bool complete = true;
+        for (const char digit : variant) {
+            const VocabularyRow* word = nullptr;
+            for (const VocabularyRow& row : Words().Rows())
+                if (row.type == kTypeAttitude && row.sub1 == family && row.sub2 == digit - '0') {
+                    word = &row;
+                    break;
+                }
+            if (word == nullptr) {
+                ADD_FAILURE() << "lpics/" << name << ": no attitude word (Type 9, Sub1 " << family << ") has the digit "
+                              << digit;
+                complete = false;
+                break;
+            }
+            phrase += " " + word->word;
+        }
+        if (!complete) continue;
+        phrase += " or";
+        if (named.detail != nullptr) phrase += " " + named.detail->word + " gules";
+        const Outcome o = Blazon("Azure " + phrase);
+        ++checked;
+        EXPECT_EQ(o.picture, name) << "\"" << phrase << "\": " << o.story;
+    }
+    EXPECT_GT(checked, 10);
+}
+
+// =============================================================================================
+// Lookup
+//
+// A word is found by the first row, in index order, that begins with its key (the word with a
+// final "s" dropped). Two rows can therefore hide one another; the table is sound when:
+//  1. every row's word, typed, finds a row with the same meaning (Type, Sub1, Sub2): the row is
+//     not shadowed by an earlier row that begins with its key (a row ending in a single "s" is
+//     looked up without it and must not land on an unrelated row);
+//  2. the plural of every charge word finds a row of the same charge class (Type and Sub1): the
+//     level takes its name from the typed word, so the class is what the lookup must get right;
+//  3. every row's word can be typed: lower-case letters and digits only.
+
+bool SameMeaning(const VocabularyRow& a, const VocabularyRow& b) {
+    return a.type == b.type && a.sub1 == b.sub1 && a.sub2 == b.sub2;
+}
+
+std::string Describe(const VocabularyRow* row) {
+    if (row == nullptr) return "nothing";
+    return "\"" + row->word + "\" (Type " + std::to_string(row->type) + ", " + std::to_string(row->sub1) + ", " +
+           std::to_string(row->sub2) + ")";
+}
+
+TEST(CatalogueLookup, EveryWordFindsItsOwnMeaning) {
+    for (const VocabularyRow& row : Words().Rows()) {
+        const VocabularyRow* found = Words().Lookup(LookupKey(row.word));
+        EXPECT_TRUE(found != nullptr && SameMeaning(*found, row))
+            << "row " << Describe(&row) << " is shadowed: its key \"" << LookupKey(row.word) << "\" finds "
+            << Describe(found);
+    }
+}
+
+// Rows that are plurals themselves ("torteaux", "ogresses", "pomeis"): a word ending in "s" or
+// "x" with a row of the same meaning that begins with the same three letters.
+bool IsPluralRow(const VocabularyRow& row) {
+    if (!row.word.ends_with('s') && !row.word.ends_with('x')) return false;
+    for (const VocabularyRow& other : Words().Rows())
+        if (&other != &row && SameMeaning(other, row) && other.word.size() < row.word.size() &&
+            other.word.substr(0, 3) == row.word.substr(0, 3))
+            return true;
+    return false;
+}
+
+// The English plurals of a charge word. A name of several words written as one keeps its form
+// ("fleurs de lis" is written "fleurdelis").
+std::vector<std::string> PluralsOf(const std::string& w) {
+    auto endsWith = [&](std::string_view end) { return w.size() > end.size() && w.ends_with(end); };
+    std::vector<std::string> out;
+    if (endsWith("delis") || endsWith("delys")) return {w};
+    if (endsWith("s") || endsWith("x") || endsWith("z") || endsWith("ch") || endsWith("sh")) {
+        out.push_back(w + "es");
+    } else if (endsWith("y") && std::string("aeiou").find(w[w.size() - 2]) == std::string::npos) {
+        out.push_back(w.substr(0, w.size() - 1) + "ies");
+    } else {
+        out.push_back(w + "s");
+    }
+    if (endsWith("f")) out.push_back(w.substr(0, w.size() - 1) + "ves");  // wolf, leaf, delf
+    return out;
+}
+
+// Besides the lookup, three of a picture charge blazoned in the plural paint the singular's
+// picture (placement drops one "s" and turns "ve" into "f"; other plurals need a picture name
+// of their own, as "maunches" needs "maunche").
+TEST(CatalogueLookup, PluralsOfChargesFindTheirCharge) {
+    for (const VocabularyRow& row : Words().Rows()) {
+        if (!(IsChargeType(row.type) || row.type == kTypeRoundel) || row.type == 12) continue;
+        if (row.type == 13 && row.sub1 != 0) continue;  // parts of names, not charges of their own
+        if (IsPluralRow(row)) continue;
+        const Outcome single = WhyNotAPicture(row) || row.type == kTypeRoundel ? Outcome{} : Blazon("Azure a " + row.word + " or");
+        for (const std::string& plural : PluralsOf(row.word)) {
+            const VocabularyRow* found = Words().Lookup(LookupKey(plural));
+            EXPECT_TRUE(found != nullptr && found->type == row.type && found->sub1 == row.sub1)
+                << "the plural \"" << plural << "\" of " << Describe(&row) << " finds " << Describe(found);
+            if (single.picture.empty() || single.standIn) continue;
+            const Outcome three = Blazon("Azure three " + plural + " or");
+            EXPECT_EQ(three.picture, single.picture) << "\"three " << plural << "\": " << three.story;
+        }
+    }
+}
+
+TEST(CatalogueLookup, EveryWordCanBeTyped) {
+    for (const VocabularyRow& row : Words().Rows()) {
+        const bool plain = !row.word.empty() && std::all_of(row.word.begin(), row.word.end(), [](unsigned char ch) {
+            return std::islower(ch) || std::isdigit(ch);
+        });
+        EXPECT_TRUE(plain) << "row \"" << row.word << "\": only lower-case letters and digits can be found";
+    }
+}
+
+}  // namespace
+}  // namespace esc
