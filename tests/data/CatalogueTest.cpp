@@ -180,10 +180,17 @@ TEST(CataloguePictures, EveryPictureDecodesIntoThePaintersIndices) {
         ASSERT_LE(static_cast<long>(p.PW) * p.PH, static_cast<long>(kChargeBufferSize)) << "the painter would cut it";
         std::map<int, int> counts;
         int marginPixels = 0, firstMarginX = -1, firstMarginY = -1;
+        int left = p.PW, right = -1, top = p.PH, bottom = -1;  // the painted box
         for (int y = 0; y < p.PH; ++y) {
             for (int x = 0; x < p.PW; ++x) {
                 const int v = p.buffer[static_cast<std::size_t>(y * p.PW + x)];
                 ++counts[v];
+                if (v != cp::kBackgroundIndex) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
                 if (v != cp::kBackgroundIndex && InUnpaintedMargin(x, y, p.PW, p.PH) && marginPixels++ == 0) {
                     firstMarginX = x;
                     firstMarginY = y;
@@ -197,7 +204,8 @@ TEST(CataloguePictures, EveryPictureDecodesIntoThePaintersIndices) {
         EXPECT_GT(counts[cp::kBodyIndex], 0) << "no body (index 11): the charge's tincture would not show";
         EXPECT_GT(counts[cp::kOutlineIndex], 0) << "no outline (index 0)";
         EXPECT_EQ(marginPixels, 0) << "painted pixels in the rows or columns the painter skips, first at x "
-                                   << firstMarginX << ", y " << firstMarginY << " of " << p.PW << " x " << p.PH;
+                                   << firstMarginX << ", y " << firstMarginY << " of " << p.PW << " x " << p.PH
+                                   << "; painted x " << left << " to " << right << ", y " << top << " to " << bottom;
     }
 }
 
