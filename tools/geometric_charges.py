@@ -1275,7 +1275,8 @@ def garb():
 
 @charge
 def lily():
-    ch = Charge('plants', 'lily', 140, 220, 'A lily slipped: the open flower with its stamens, on a leaved stalk.')
+    ch = Charge('plants', 'lily', 140, 220, 'A lily slipped: the open flower with its stamens, on a leaved stalk.',
+                also='lilie')
     ch.fill(stalk([(70, 214), (70, 170), (70, 110)], 9, 8), note='the stalk')
     left, rib = leaf((69, 184), (7, 128), 24, bend=-0.5)
     ch.fill(left, note='the leaves')
