@@ -1,0 +1,161 @@
+#!/usr/bin/env python3
+"""Writes the table of attitude and variant codes in data/vocabulary/README.md from the sources.
+
+For every family that has attitude or variant words (vocabulary Type 9, grouped by the Sub1 they
+belong to) it lists each code (the digits appended to the picture's variant) with the words that
+give it and the pictures that exist for it in data/charges, counting the names a drawing also
+serves (its data-also attribute). Pictures whose charge has no word, and head pictures ("hd"),
+get tables of their own.
+
+    tools/attitude_table.py           rewrite the table in the README
+    tools/attitude_table.py --check   exit 1 when the README's table is not what the sources give
+"""
+
+import glob
+import os
+import re
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+README = os.path.join(ROOT, "data", "vocabulary", "README.md")
+BEGIN = "<!-- attitude table: written by tools/attitude_table.py, do not edit by hand -->"
+END = "<!-- end of attitude table -->"
+
+# The kinds that own attitude words, by the Sub1 of the Type 9 rows.
+FAMILY_NAMES = {4: "Beasts (Type 4)", 11: "Birds (Type 11)", 5: "Crosses as charges (the cross, shape code 5)",
+                14: "Other charges (Type 14)"}
+# Sub1 values of Type 9 rows that are treatments, not variant digits.
+TREATMENT_OWNERS = {90}
+
+
+def read_rows():
+    rows = []
+    for path in sorted(glob.glob(os.path.join(ROOT, "data", "vocabulary", "*.words"))):
+        with open(path, encoding="utf-8") as f:
+            for line in f:
+                fields = line.split("#", 1)[0].split()
+                if len(fields) == 4:
+                    rows.append((fields[0], int(fields[1]), int(fields[2]), int(fields[3])))
+    return rows
+
+
+def read_pictures():
+    """Every picture name (stem, variant) the drawings in data/charges give."""
+    names = set()
+    for path in glob.glob(os.path.join(ROOT, "data", "charges", "*", "*.svg")):
+        base = os.path.basename(path)[: -len(".svg")]
+        found = [base]
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        also = re.search(r'<svg\b[^>]*\bdata-also="([^"]*)"', text, re.S)
+        if also:
+            found += also.group(1).split()
+        for name in found:
+            stem, _, variant = name.partition(".")
+            names.add((stem, variant or "esv"))
+    return names
+
+
+def picture_stem(word):
+    """The stem placement forms from a charge word's name: a final "s" dropped, 8 characters."""
+    if word.endswith("s"):
+        word = word[:-1]
+    return word[:8].replace("cross", "cros")
+
+
+def family_of(stem, stems):
+    """The Sub1 that owns a picture stem's attitude words, or None."""
+    if stem in ("cros", "tcros", "mcros"):
+        return 5
+    for candidate in (stem, stem.rstrip("0123456789"), stem[:-1]):
+        if candidate in stems:
+            return stems[candidate]
+    return None
+
+
+def code_words(code, digits):
+    """The words that give a code, digit by digit: "12" is "rampant guardant"."""
+    parts = []
+    for d in code:
+        words = digits.get(int(d))
+        if not words:
+            return None
+        parts.append(" / ".join(words))
+    return " + ".join(parts)
+
+
+def table():
+    rows = read_rows()
+    pictures = read_pictures()
+    stems = {}
+    for word, type_, sub1, _ in rows:
+        if type_ in (4, 11, 12, 13, 14) and sub1 != 9:
+            stems.setdefault(picture_stem(word), type_)
+    owners = {}
+    for word, type_, sub1, sub2 in rows:
+        if type_ == 9 and sub1 not in TREATMENT_OWNERS:
+            owners.setdefault(sub1, {}).setdefault(sub2, []).append(word)
+
+    by_family = {}
+    heads, unowned = [], []
+    for stem, variant in sorted(pictures):
+        if variant == "esv":
+            continue
+        if variant == "hd":
+            heads.append(f"{stem}.hd")
+            continue
+        family = family_of(stem, stems)
+        if family in owners:
+            by_family.setdefault(family, {}).setdefault(variant, []).append(f"{stem}.{variant}")
+        else:
+            unowned.append(f"{stem}.{variant}")
+
+    out = [BEGIN, ""]
+    for family in sorted(owners, key=lambda k: (k not in FAMILY_NAMES, list(FAMILY_NAMES).index(k) if k in FAMILY_NAMES else k)):
+        digits = {d: sorted(ws) for d, ws in owners[family].items()}
+        found = by_family.get(family, {})
+        codes = sorted(set(str(d) for d in digits) | set(found), key=lambda c: (len(c), c))
+        out.append(f"**{FAMILY_NAMES.get(family, f'Sub1 {family}')}**")
+        out.append("")
+        out.append("| Code | Words | Pictures |")
+        out.append("|---|---|---|")
+        for code in codes:
+            words = code_words(code, digits) or "(no word gives this code)"
+            pics = ", ".join(f"`{p}`" for p in found.get(code, [])) or "none yet: the usual attitude (`.esv`) is drawn"
+            out.append(f"| {code} | {words} | {pics} |")
+        out.append("")
+    out.append("**Heads** (*lion's head*: the word *head* or *face* gives the variant `hd`)")
+    out.append("")
+    out.append(", ".join(f"`{p}`" for p in heads) or "none")
+    out.append("")
+    if unowned:
+        out.append("**Variant pictures that no attitude word of their family reaches**")
+        out.append("")
+        out.append(", ".join(f"`{p}`" for p in unowned))
+        out.append("")
+    out.append(END)
+    return "\n".join(out)
+
+
+def main():
+    check = "--check" in sys.argv[1:]
+    with open(README, encoding="utf-8") as f:
+        text = f.read()
+    start, end = text.find(BEGIN), text.find(END)
+    if start < 0 or end < start:
+        print(f"{README}: the markers of the attitude table are missing", file=sys.stderr)
+        return 1
+    updated = text[:start] + table() + text[end + len(END):]
+    if check:
+        if updated != text:
+            print(f"{README}: the attitude table is out of date; run tools/attitude_table.py", file=sys.stderr)
+            return 1
+        return 0
+    if updated != text:
+        with open(README, "w", encoding="utf-8") as f:
+            f.write(updated)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
