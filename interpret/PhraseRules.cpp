@@ -213,9 +213,12 @@ bool ChargeWordRule(DrawingState& s) {
         ++s.cursor;
         return true;
     }
-    if (ContainsIgnoringCase(W(s, 0), "mullet") && Is(s, 1, "of") && T(s, 2) == kTypeNumber) {
+    // "a mullet of six points", and likewise "an estoile of eight points": the number of
+    // points is part of the picture's name.
+    const bool mullet = ContainsIgnoringCase(W(s, 0), "mullet");
+    if ((mullet || ContainsIgnoringCase(W(s, 0), "estoile")) && Is(s, 1, "of") && T(s, 2) == kTypeNumber) {
         level.levelKind = type;
-        level.levelName.Assign("mullet" + std::to_string(S1(s, 2)));
+        level.levelName.Assign((mullet ? "mullet" : "estoile") + std::to_string(S1(s, 2)));
         s.cursor += 3;
         s.attitudeOwner = type;  // "pierced" after the points
         return ReadAttitudes(s);

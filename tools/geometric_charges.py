@@ -619,8 +619,8 @@ def fit_star(w, h, n, ratio, start=0.0, edge=3.6):
     return [(p[0] + dx, p[1] + dy) for p in pts], (dx, dy)
 
 
-def mullet(name, n, ratio, hole, title):
-    ch = Charge('celestial', name, 180, 180, title)
+def mullet(name, n, ratio, hole, title, also=None):
+    ch = Charge('celestial', name, 180, 180, title, also)
     pts, centre = fit_star(180, 180, n, ratio)
     shape = [poly(pts)]
     if hole:
@@ -632,12 +632,14 @@ def mullet(name, n, ratio, hole, title):
 
 @charge
 def mullet5():
-    return mullet('mullet', 5, 0.4, 0, 'A mullet: a star of five straight points, one point upwards.')
+    # "a mullet of five points" names the picture mullet5
+    return mullet('mullet', 5, 0.4, 0, 'A mullet: a star of five straight points, one point upwards.', 'mullet5')
 
 
 @charge
 def mullet5_pierced():
-    return mullet('mullet.9', 5, 0.42, 0.52, 'A mullet pierced: five points, a round hole in the middle showing the field.')
+    return mullet('mullet.9', 5, 0.42, 0.52, 'A mullet pierced: five points, a round hole in the middle showing the field.',
+                  'mullet5.9')
 
 
 @charge
@@ -675,8 +677,8 @@ def wavy_ray(c, axis, d0, half0, tip, amp, waves, taper=1.0):
     return join(smooth(left), smooth(list(reversed(right))))
 
 
-def estoile(name, n, title):
-    ch = Charge('celestial', name, 180, 180, title)
+def estoile(name, n, title, also=None):
+    ch = Charge('celestial', name, 180, 180, title, also)
     c = (90, 90)
     R = 85.5
     ri = 0.36 * R if n == 6 else 0.3 * R
@@ -692,7 +694,8 @@ def estoile(name, n, title):
 
 @charge
 def estoile6():
-    return estoile('estoile', 6, 'An estoile: a star of six wavy rays.')
+    # "an estoile of six points" names the picture estoile6
+    return estoile('estoile', 6, 'An estoile: a star of six wavy rays.', 'estoile6')
 
 
 @charge

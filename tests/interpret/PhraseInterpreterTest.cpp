@@ -81,6 +81,7 @@ TEST(PhraseInterpreter, Blazons) {
         {"Azure semee of mullets or", {{"mullets", 14, 1, kOr, "", 97, "", "SemeeLayout"}}},
         {"Azure two wings conjoined in lure or", {{"wingcl", 11, 1, kOr, "", -1, "", "FieldLayout"}}},
         {"Azure a mullet of six points argent", {{"mullet6", 14, 1, kArgent, "", -1, "", "FieldLayout"}}},
+        {"Azure an estoile of eight points argent", {{"estoile8", 14, 1, kArgent, "", -1, "", "FieldLayout"}}},
         {"Gules a leopards face jessant-de-lys or", {{"leoplis", 4, 1, kOr, "", -1, "", "FieldLayout"}}},
         {"Gules a leopards face or", {{"leopards", 4, 1, kOr, "hd", -1, "", "FieldLayout"}}},
         {"Argent three roundels gules each charged with a mullet or",
