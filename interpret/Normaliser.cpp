@@ -24,7 +24,7 @@ struct Substitution {
 // "dancettee" before "dancette"), and some outputs feed later entries ("heronhawk" becomes
 // "hawk" and then "falcon"; every "palet" becomes "pallet" and a free-standing "pallet" then
 // "pallets").
-constexpr std::array<Substitution, 120> kSubstitutions = {{
+constexpr std::array<Substitution, 122> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -49,11 +49,13 @@ constexpr std::array<Substitution, 120> kSubstitutions = {{
     {"upon", "on"},
     {"bugle", " "},
     {"huntinghorn", "horn"},
+    {"fesses", "bars"},  // several fesses are drawn as bars ("fess" + "es" would leave "fesss")
     {"fesse", "fess"},
     {"nebulee", "nebuly"},
     {"dancettee", "dancetty"},
     {"dancette", "dancetty"},
     {"border", "bordure"},
+    {"of the same", "of the last"},  // the tincture named last, as "of the last"
     {"of the field", "", Kind::First},
     {"of the first", "", Kind::First},
     {"of the second", "", Kind::Second},

@@ -33,6 +33,8 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"crosses crosslet", "three crosses-crosslet", "three crosscrosslets"},
         {"stag to buck", "a stag's head", "a bucks head"},
         {"chess rook", "a chess rook", "a chessrook"},
+        {"several fesses are bars", "three fesses dancetty or", "three bars dancetty or"},
+        {"of the same is of the last", "a chief of the same", "a chief of the last"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
