@@ -51,9 +51,12 @@ std::array<std::string, 3> FileNames(std::string_view name, std::string_view ext
 bool TryPictures(DrawingState& s, std::string_view name, bool standIn) {
     LevelRecord& level = Current(s);
     if (level.levelVariant.empty()) level.levelVariant.Assign("esv");
+    // A picture read for an earlier charge of the level is painted again whatever the name tried;
+    // the trace already names the file it was read from.
+    const bool reused = s.pictureLoaded;
     for (const std::string& file : FileNames(name, level.levelVariant.view())) {
         const bool drawn = PlaceChargePicture(s, file) == 0;
-        NotePicture(s, file, drawn, standIn);
+        if (!reused) NotePicture(s, file, drawn, standIn);
         if (drawn) return true;
     }
     return false;

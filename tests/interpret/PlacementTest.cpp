@@ -109,10 +109,26 @@ TEST(PlaceCharge, TheQuestionPictureStandsInForTheRestOfTheLevel) {
     const auto& pictures = b.TraceOf(0)->pictures;
     ASSERT_FALSE(pictures.empty());
     for (const PictureTrace& p : pictures)
-        if (p.drawn) EXPECT_TRUE(p.standIn) << p.file;
+        if (p.drawn) {
+            EXPECT_TRUE(p.standIn) << p.file;
+        }
     EXPECT_EQ(b.s().pictureCount, 2);
     // One ring entry per charge, however many names were tried.
     EXPECT_EQ(b.s().ringWritten, 2);
+}
+
+TEST(PlaceCharge, TheSecondChargeOfALevelPaintsThePictureAlreadyRead) {
+    PictureFolder folder({"wolf.esv"});
+    BareState b;
+    b.s().dataDir = folder.Path();
+    b.Level(0, 2, 4, "wolves");
+    Place(b.s(), 100, 100, 1.0f);
+    Place(b.s(), 200, 100, 1.0f);
+    EXPECT_EQ(b.s().pictureCount, 2);
+    // The trace names the file the picture came from, not the first name tried for the second.
+    std::vector<Tried> tried;
+    for (const PictureTrace& p : b.TraceOf(0)->pictures) tried.push_back({p.file, p.drawn, p.standIn});
+    EXPECT_EQ(tried, (std::vector<Tried>{{"lpics/wolve.esv", false, false}, {"lpics/wolf.esv", true, false}}));
 }
 
 TEST(PlaceCharge, KindZeroPlacesNothing) {
@@ -177,8 +193,12 @@ TEST(DrawDisc, RimBodyAndLayerImage) {
         for (int px = x - r - 3; px <= x + r + 3; ++px) {
             const double d = std::hypot(px - x, py - y);
             const Rgb c = pic.Pixel(px, py);
-            if (d < r - 1) ASSERT_TRUE(c == gules || c == sable) << px << "," << py;
-            if (d > r + 1) ASSERT_EQ(c, field) << px << "," << py;
+            if (d < r - 1) {
+                ASSERT_TRUE(c == gules || c == sable) << px << "," << py;
+            }
+            if (d > r + 1) {
+                ASSERT_EQ(c, field) << px << "," << py;
+            }
         }
     }
 
