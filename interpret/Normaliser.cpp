@@ -24,7 +24,7 @@ struct Substitution {
 // "dancettee" before "dancette"), and some outputs feed later entries ("heronhawk" becomes
 // "hawk" and then "falcon"; every "palet" becomes "pallet" and a free-standing "pallet" then
 // "pallets").
-constexpr std::array<Substitution, 122> kSubstitutions = {{
+constexpr std::array<Substitution, 123> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -34,6 +34,7 @@ constexpr std::array<Substitution, 122> kSubstitutions = {{
     {"tierced per pall", "per pall"},
     {"tierced pallwise", "per pall"},
     {"tierced", "per pall"},
+    {"jessant de l", "jessantdel"},  // "jessant de lis" as one word, as "jessant-de-lis" becomes
     {"face jess", "head jess"},
     {"faces jess", "heads jess"},
     {"countercharged", "counterchanged"},

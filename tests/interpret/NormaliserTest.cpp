@@ -35,6 +35,7 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"chess rook", "a chess rook", "a chessrook"},
         {"several fesses are bars", "three fesses dancetty or", "three bars dancetty or"},
         {"of the same is of the last", "a chief of the same", "a chief of the last"},
+        {"jessant de lis as one word", "three leopards faces jessant de lis or", "three leopards heads jessantdelis or"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
