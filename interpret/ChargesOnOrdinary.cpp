@@ -250,6 +250,10 @@ void ChargesOnOrdinary(DrawingState& s) {
         case 20:
             if (n == 1) Place(s, g.W * 12 / 100, g.H * 10 / 100, 0.55f);
             break;
+        case 26:  // in dexter chief, in the first quarter: the charge fills the quarter
+        case 27:  // in sinister chief, in the second quarter
+            if (n == 1) Place(s, s.shapeCode == 26 ? g.W4 : g.W - g.W4, g.H4, 1.2f);
+            break;
         case 24:
             if (n == 1) {
                 Place(s, g.W2, g.H2, 0.9f);

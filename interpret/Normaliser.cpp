@@ -24,7 +24,7 @@ struct Substitution {
 // "dancettee" before "dancette"), and some outputs feed later entries ("heronhawk" becomes
 // "hawk" and then "falcon"; every "palet" becomes "pallet" and a free-standing "pallet" then
 // "pallets").
-constexpr std::array<Substitution, 123> kSubstitutions = {{
+constexpr std::array<Substitution, 131> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -35,6 +35,15 @@ constexpr std::array<Substitution, 123> kSubstitutions = {{
     {"tierced pallwise", "per pall"},
     {"tierced", "per pall"},
     {"jessant de l", "jessantdel"},  // "jessant de lis" as one word, as "jessant-de-lis" becomes
+    // A charge in the first (second) quarter, in the dexter (sinister) canton or chief: one place.
+    {"the first quarter", "dexterchief"},
+    {"the second quarter", "sinisterchief"},
+    {"the dexter canton", "dexterchief"},
+    {"the sinister canton", "sinisterchief"},
+    {"the dexter chief", "dexterchief"},
+    {"the sinister chief", "sinisterchief"},
+    {"in dexter chief", "in dexterchief"},
+    {"in sinister chief", "in sinisterchief"},
     {"face jess", "head jess"},
     {"faces jess", "heads jess"},
     {"countercharged", "counterchanged"},

@@ -35,6 +35,9 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"chess rook", "a chess rook", "a chessrook"},
         {"several fesses are bars", "three fesses dancetty or", "three bars dancetty or"},
         {"of the same is of the last", "a chief of the same", "a chief of the last"},
+        {"the first quarter is a place", "in the first quarter a mullet", "in dexterchief a mullet"},
+        {"the sinister canton is a place", "in the sinister canton a mullet", "in sinisterchief a mullet"},
+        {"dexter chief is a place", "in dexter chief a mullet", "in dexterchief a mullet"},
         {"jessant de lis as one word", "three leopards faces jessant de lis or", "three leopards heads jessantdelis or"},
     };
     for (const Case& k : cases) {
