@@ -9,11 +9,17 @@
 namespace esc {
 namespace {
 
-// Paints one row of pixels whose palette code varies along the row, merging equal neighbours
-// into single runs (the pixels are the ones a call per pixel would give). codeAt is called with
-// increasing columns. Only columns that can reach the picture are visited.
-template <typename CodeAt>
-void PlotPixels(PaintState& state, int x1, int y, int x2, CodeAt codeAt) {
+// A run of one palette code along a row: code from the asked column up to end (exclusive).
+struct CodeRun {
+    int code, end;
+};
+
+// Paints one row of pixels as runs of palette codes, merging equal neighbours (the pixels are the
+// ones a call per pixel would give). runAt(x) gives the run that starts at column x and is called
+// with increasing columns, each at the end of the previous run. Only columns that can reach the
+// picture are visited.
+template <typename RunAt>
+void PlotRuns(PaintState& state, int x1, int y, int x2, RunAt runAt) {
     int from = x1, to = x2;
     if (state.view == OutputView::Shield) {
         from = std::max(x1, 1);
@@ -25,17 +31,27 @@ void PlotPixels(PaintState& state, int x1, int y, int x2, CodeAt codeAt) {
         state.layerTarget.lx = layerX + (a - x1);
         PlotRun(state, a, y, b, code);
     };
-    int runStart = from, runCode = codeAt(from);
-    for (int x = from + 1; x < to; ++x) {
-        const int code = codeAt(x);
-        if (code == runCode) continue;
-        plot(runStart, x, runCode);
-        runStart = x;
-        runCode = code;
+    CodeRun run = runAt(from);
+    int runStart = from;
+    while (run.end < to) {
+        const CodeRun next = runAt(run.end);
+        if (next.code != run.code) {
+            plot(runStart, run.end, run.code);
+            runStart = run.end;
+        }
+        run = next;
     }
-    plot(runStart, to, runCode);
+    plot(runStart, to, run.code);
     state.layerTarget.lx = layerX;
 }
+
+// The same for a code given pixel by pixel.
+template <typename CodeAt>
+void PlotPixels(PaintState& state, int x1, int y, int x2, CodeAt codeAt) {
+    PlotRuns(state, x1, y, x2, [&](int x) { return CodeRun{codeAt(x), x + 1}; });
+}
+
+int FloorDiv(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0); }
 
 void StoreCode(PaintState& state, int x1, int y, int x2, int code) {
     const ShieldGeometry& g = state.geometry;
@@ -68,6 +84,55 @@ void PaintChequy(PaintState& state, int x1, int y, int x2) {
     const int rowParity = (y / 50) % 2;
     PlotPixels(state, x1, y, x2, [&](int x) {
         return (rowParity ^ ((x / 50) % 2)) == 0 ? state.fieldColor1 : state.fieldColor2;
+    });
+}
+
+// Upright lozengy. Columns are measured from the centre line (dx = x - W/2) and rows from
+// kLozengyTop at the pixel centres, so the pattern is the same on both sides of the centre line
+// and no pixel centre falls on a side. In row r (0..77) of a band of lozenges, a fieldColor1
+// lozenge centred on column dx = 52i and row 39 covers the pixels whose distance d from 52i
+// satisfies d / 26 + |r + 1/2 - 39| / 39 < 1, that is d <= (77 - |2r - 77|) / 3; the columns
+// between belong to fieldColor2 lozenges centred on rows 0 and 78 and on columns 52i + 26:
+//
+//      row 0    /\    /\    /\      the fieldColor1 lozenges, top points on row 0, side points
+//              /  \  /  \  /  \     on row 39 where they touch each other; the fieldColor2
+//      row 39 <    ><    ><    >    lozenges fill the gaps, so each lozenge has four of the
+//              \  /  \  /  \  /     other tincture along its sides
+//      row 78   \/    \/    \/
+//               ^ column W/2
+void PaintLozengy(PaintState& state, int x1, int y, int x2) {
+    constexpr int kHalfWidth = kLozengeWidth / 2, kBand = kLozengeHeight;
+    const int axis = state.geometry.W / 2;
+    const int r = ((y - kLozengyTop) % kBand + kBand) % kBand;
+    const int k = 2 * r - (kBand - 1);
+    const int reach = (kBand - 1 - (k < 0 ? -k : k)) / 3;  // 0..25: half the fieldColor1 run less one
+    const int first = state.fieldColor1, second = state.fieldColor2;
+    // Column W/2 + 52p is the centre of the fieldColor1 run of period p; the period of column x1
+    // is computed once, then the runs follow each other.
+    int p = FloorDiv(x1 - axis + kHalfWidth, kLozengeWidth);
+    PlotRuns(state, x1, y, x2, [&](int x) {
+        const int centre = axis + p * kLozengeWidth;
+        if (x < centre - reach) return CodeRun{second, centre - reach};
+        if (x <= centre + reach) return CodeRun{first, centre + reach + 1};
+        ++p;
+        return CodeRun{second, centre + kLozengeWidth - reach};
+    });
+}
+
+// Lozengy bendwise (see kBendwisePeriod): along a row U grows by 10 and V falls by 2 per column,
+// so the run of a column ends where either index changes.
+void PaintLozengyBendwise(PaintState& state, int x1, int y, int x2) {
+    constexpr int P = kBendwisePeriod;
+    const int axis = state.geometry.W / 2;
+    const int Y = 2 * (y - kLozengyTop) + 1;
+    const int first = state.fieldColor1, second = state.fieldColor2;
+    PlotRuns(state, x1, y, x2, [&](int x) {
+        const int X = 2 * (x - axis);
+        const int u = 5 * X - Y, v = 5 * Y - X;
+        const int qu = FloorDiv(u, P), qv = FloorDiv(v, P);
+        const int untilU = (qu * P + P - u + 9) / 10;  // columns before U reaches the next multiple
+        const int untilV = (v - qv * P) / 2 + 1;       // columns before V drops below qv * P
+        return CodeRun{((qu + qv) & 1) == 0 ? first : second, x + std::min(untilU, untilV)};
     });
 }
 
@@ -148,6 +213,10 @@ void PaintSpan(PaintState& state, int x1, int y, int x2) {
         PlotRun(state, x1, y, x2 + 1, c == kProperBrown ? kErmine : c);
     } else if (c == kChequy) {
         PaintChequy(state, x1, y, x2);
+    } else if (c == kLozengy) {
+        PaintLozengy(state, x1, y, x2);
+    } else if (c == kLozengyBendwise) {
+        PaintLozengyBendwise(state, x1, y, x2);
     } else if (c == kCounterchanged) {
         PaintCounterchanged(state, x1, y, x2);
     } else {

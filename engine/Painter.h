@@ -33,4 +33,15 @@ bool TileBit(Tile tile, int row, int column);
 // Whether vair column `column` (0..18) of row `row` (0..15) shows the pattern colour.
 bool VairBit(int row, int column);
 
+// Lozengy: upright lozenges kLozengeWidth by kLozengeHeight on a grid fixed to the shield. The
+// lozenges of fieldColor1 stand in rows, one of them centred on column W/2 with its top point on
+// row kLozengyTop; the rows of fieldColor2 lie between, shifted half a lozenge.
+inline constexpr int kLozengeWidth = 52, kLozengeHeight = 78, kLozengyTop = 2;
+// Lozengy bendwise: the same lozenges turned so that their long axis runs in bend (from dexter
+// chief, the viewer's top left, to sinister base). Their sides run in the directions (5, 1) and
+// (1, 5): a pixel centre at (X, Y) half-pixels from the top point of a fieldColor1 lozenge at
+// (W/2, kLozengyTop) lies in lozenge (floor(U / P), floor(V / P)), U = 5X - Y, V = 5Y - X,
+// P = kBendwisePeriod, and shows fieldColor1 when the two indices have the same parity.
+inline constexpr int kBendwisePeriod = 442;
+
 }  // namespace esc

@@ -88,24 +88,33 @@ int PerField(DrawingState& s) {
     return 0;
 }
 
-// A tincture first: plain, fur, chequy or vairé, semé, fretty.
+// A tincture first: plain, fur, chequy, vairé or lozengy, semé, fretty.
 int TinctureField(DrawingState& s, FieldTrace* trace) {
     const ShieldGeometry& g = s.geometry;
     s.levelTincture[s.level] = s.Sub1(0);
     if (s.Type(0) != kTypeTincture) return Fail(s, msg::kColorOrPartitionRequired);
-    const int code = s.levelTincture[s.level];
-    if (code == kChequy || code == kVaire) {
-        if (s.Type(1) == kTypeTincture) {
-            s.fieldColor1 = s.Sub1(1);
-            s.cursor = 3;
-            if (s.Type(3) == kTypeTincture) {
-                s.fieldColor2 = s.Sub1(3);
-                s.cursor = 4;
+    int code = s.levelTincture[s.level];
+    if (code == kChequy || code == kVaire || code == kLozengy) {
+        // "Lozengy bendwise or and sable": the word after lozengy turns the lozenges.
+        int at = 1;
+        if (code == kLozengy && Is(s, 1, "bendwise")) {
+            code = s.levelTincture[s.level] = kLozengyBendwise;
+            at = 2;
+        }
+        if (s.Type(at) == kTypeTincture) {
+            s.fieldColor1 = s.Sub1(at);
+            s.cursor = at + 2;
+            if (s.Type(at + 2) == kTypeTincture) {
+                s.fieldColor2 = s.Sub1(at + 2);
+                s.cursor = at + 3;
             }
         } else {
-            s.cursor = 1;
+            s.cursor = at;
         }
-        if (trace) { trace->form = code == kChequy ? "chequy" : "vaire"; trace->tincture = code; }
+        if (trace) {
+            trace->form = code == kChequy ? "chequy" : code == kVaire ? "vaire" : code == kLozengy ? "lozengy" : "lozengy bendwise";
+            trace->tincture = code;
+        }
         PaintRows(s, 2, g.shieldBottom - 5, 1, g.W - 2);
         return 0;
     }

@@ -69,15 +69,17 @@ void AttitudesAfterTincture(DrawingState& s) {
 }
 
 // Step f: a patterned tincture takes its colours from the words after it ("chequy or and azure",
-// "azure guttee or"). The words read for it are consumed.
+// "lozengy argent and gules", "azure guttee or"). The words read for it are consumed.
 void PatternedTincture(DrawingState& s) {
     int& tincture = Tincture(s);
-    if ((tincture == kChequy || tincture == kVaire) && IsTincture(s, 0)) {
+    if ((tincture == kChequy || tincture == kVaire || tincture == kLozengy) && IsTincture(s, 0)) {
         s.fieldColor1 = S1(s, 0);
         if (IsTincture(s, 2)) {
             s.fieldColor2 = S1(s, 2);
             s.cursor += 3;
         } else {
+            // "Sable a bend lozengy argent": lozenges of the one tincture named on the field's.
+            if (tincture == kLozengy && s.namedTinctureCount > 0) s.fieldColor2 = s.namedTinctures[0];
             ++s.cursor;
         }
         return;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "TestCanvas.h"
 
 namespace esc {
@@ -138,6 +141,120 @@ TEST(Patterns, ChequySquaresOfFifty) {
     }
     // The chequy area holds fieldColor3 in the picture buffer.
     EXPECT_EQ(c.s().pictureBuffer[100 * 415 + 100], 0);
+}
+
+// The lozengy model, worked in real numbers at pixel centres: a fieldColor1 lozenge is centred
+// on the centre line (column W/2 = 207) and on row kLozengyTop + 39, and repeats every 52
+// columns and 78 rows; everything else is fieldColor2.
+bool InFirstLozenge(int x, int y) {
+    const double half = kLozengeWidth / 2.0, tall = kLozengeHeight / 2.0;
+    const double dx = std::remainder(x - 207.0, kLozengeWidth);
+    const double dy = std::remainder(y + 0.5 - kLozengyTop - tall, kLozengeHeight);
+    return std::abs(dx) / half + std::abs(dy) / tall < 1.0;
+}
+
+TEST(Patterns, LozengyPointsOfTheGrid) {
+    Canvas c;
+    c.s().fieldColor1 = kArgent;
+    c.s().fieldColor2 = kGules;
+    c.PaintField(kLozengy);
+    const int cx = 207, w = kLozengeWidth, h = kLozengeHeight, top = kLozengyTop;
+    const int mid = top + h / 2;         // row of the side points of the first row of lozenges
+    const int edgeRow = top + h / 4;     // a quarter down: the sides are 13 columns from the centre
+    struct Case { const char* name; int x, y, colour; };
+    const Case cases[] = {
+        {"centre of a first lozenge", cx, mid, kArgent},
+        {"centre of the next first lozenge", cx + w, mid, kArgent},
+        {"centre of a first lozenge a band lower", cx - w, mid + h, kArgent},
+        {"centre of a second lozenge", cx + w / 2, top + h, kGules},
+        {"centre of a second lozenge left of the line", cx - w / 2, top + h, kGules},
+        {"top point", cx, top, kArgent},
+        {"beside the top point", cx + 1, top, kGules},
+        {"bottom point", cx, top + h - 1, kArgent},
+        {"inside the upper right side", cx + w / 4 - 1, edgeRow, kArgent},
+        {"outside the upper right side", cx + w / 4, edgeRow, kGules},
+        {"inside the upper left side", cx - w / 4 + 1, edgeRow, kArgent},
+        {"outside the upper left side", cx - w / 4, edgeRow, kGules},
+        {"inside the lower side", cx + w / 4 - 1, top + h - 1 - h / 4, kArgent},
+        {"outside the lower side", cx + w / 4, top + h - 1 - h / 4, kGules},
+        {"side point", cx + w / 2 - 1, mid, kArgent},
+        {"between two side points", cx + w / 2, mid, kGules},
+        {"by the top-left corner: a first lozenge cut by the side", 3, 20, kArgent},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        ASSERT_EQ(InFirstLozenge(k.x, k.y), k.colour == kArgent);  // the case agrees with the model
+        EXPECT_EQ(c.At(k.x, k.y), Colour(k.colour));
+    }
+    EXPECT_EQ(c.s().pictureBuffer[240 * 415 + 207], kLozengy);
+}
+
+TEST(Patterns, LozengyMatchesTheModelAndTheCentreLine) {
+    Canvas c;
+    c.s().fieldColor1 = kOr;
+    c.s().fieldColor2 = kAzure;
+    c.PaintField(kLozengy);
+    int wrong = 0, asymmetric = 0;
+    for (int y = 2; y <= c.g().baseTop; ++y) {
+        for (int x = 2; x < c.g().W - 2; ++x) {
+            if (c.At(x, y) != Colour(InFirstLozenge(x, y) ? kOr : kAzure)) ++wrong;
+            if (x <= 207 && c.At(x, y) != c.At(414 - x, y)) ++asymmetric;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(asymmetric, 0);
+}
+
+// Runs that start anywhere, single pixels and the whole row paint the same lozenges, upright and
+// bendwise, and a pattern run covers x1..x2-1.
+TEST(Patterns, LozengyRunsAgreeWithSinglePixels) {
+    for (int code : {kLozengy, kLozengyBendwise}) {
+        SCOPED_TRACE(code);
+        Canvas whole, pieces;
+        for (Canvas* c : {&whole, &pieces}) {
+            c->s().fieldColor1 = kVert;
+            c->s().fieldColor2 = kSable;
+            c->s().levelTincture[0] = code;
+        }
+        for (int y = 2; y < 300; ++y) {
+            PaintSpan(whole.s(), 2, y, whole.g().W - 2);
+            for (int x = 2, n = 1; x < whole.g().W - 2; x += n, n = n % 37 + 3)
+                PaintSpan(pieces.s(), x, y, std::min(x + n, whole.g().W - 2));
+        }
+        int differ = 0;
+        for (int y = 2; y < 300; ++y)
+            for (int x = 0; x < whole.g().W; ++x) differ += whole.At(x, y) != pieces.At(x, y);
+        EXPECT_EQ(differ, 0);
+        PaintSpan(whole.s(), 100, 400, 110);
+        EXPECT_NE(whole.At(109, 400), kTeal);
+        EXPECT_EQ(whole.At(110, 400), kTeal);
+    }
+}
+
+TEST(Patterns, LozengyBendwiseLiesInBend) {
+    Canvas c;
+    c.s().fieldColor1 = kOr;
+    c.s().fieldColor2 = kSable;
+    c.PaintField(kLozengyBendwise);
+    // In half-pixels from the top point (W/2 + 1/2, kLozengyTop) a first lozenge has its corners
+    // at (0, 0), (5, 1) P/24, (1, 5) P/24 and (6, 6) P/24: its long axis runs in bend.
+    const double p = kBendwisePeriod / 48.0;  // P/24 half-pixels in pixels
+    const double ox = 207.5, oy = kLozengyTop;
+    auto at = [&](double a, double b) { return c.At(static_cast<int>(ox + a * p), static_cast<int>(oy + b * p)); };
+    struct Case { const char* name; double a, b; int colour; };
+    const Case cases[] = {
+        {"centre", 3, 3, kOr},
+        {"towards the sinister base point", 5.5, 5.5, kOr},
+        {"towards the dexter chief point", 0.5, 0.6, kOr},
+        {"across the lower side, by the sinister base point", 6.2, 5.8, kSable},
+        {"beside the top point, to the dexter", -0.5, 0.5, kSable},
+        {"the next lozenge along the short axis (touching at a point)", 3 - 4, 3 + 4, kOr},
+        {"centre of a neighbour along a side", 3 + 5, 3 + 1, kSable},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        EXPECT_EQ(at(k.a, k.b), Colour(k.colour));
+    }
 }
 
 TEST(Patterns, EachSemeStrewsItsCharge) {

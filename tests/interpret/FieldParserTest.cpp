@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "TestDrawing.h"
+#include "engine/Painter.h"
 
 namespace esc {
 namespace {
@@ -25,6 +28,10 @@ TEST(FieldParser, EveryFormReadsItsWords) {
         {"Gyronny or and sable", "partition word", kOr, kSable, 4, gyronny, gyronny, -1, 4},
         {"Gyronny of eight or and sable", "partition word", kOr, kSable, 8, gyronny, gyronny, -1, 6},
         {"Chequy or and azure", "chequy", kOr, kAzure, 8, -1, -1, -1, 4},
+        {"Lozengy argent and gules", "lozengy", kArgent, kGules, 8, -1, -1, -1, 4},
+        {"Lozengy or and azure a bordure gules", "lozengy", kOr, kAzure, 8, -1, -1, -1, 4},
+        {"Lozengy bendwise or and sable", "lozengy bendwise", kOr, kSable, 8, -1, -1, -1, 5},
+        {"Lozengy", "lozengy", 0, 0, 8, -1, -1, -1, 1},
         {"Argent guttee gules", "semee", kArgent, kGules, 8, -1, -1, -1, 3},
         {"Or fretty azure", "plain", 0, 0, 8, -1, -1, -1, 3},
         {"Tierced per pall gules argent and azure", "per", kGules, kAzure, 8, pall, pall, -1, 6},
@@ -86,6 +93,33 @@ TEST(FieldParser, ChequyRowsAndSemeTincture) {
     EXPECT_EQ(d.At(30, 16), Colour(kArgent));
     d.Draw("Azure crusilly");  // no tincture for the crosses: gold
     EXPECT_EQ(d.trace.field.fieldColor2, kOr);
+}
+
+// The first tincture named is the lozenge on the centre line whose top point is on row 2; the
+// second fills the gaps beside it on the row of its side points. Charges go over the lozenges.
+TEST(FieldParser, LozengyFormsPaintBothTinctures) {
+    struct Case {
+        const char* blazon;
+        int tincture, x, y, colour;
+    };
+    const int middle = kLozengyTop + kLozengeHeight / 2;  // the row of the side points
+    const Case cases[] = {
+        {"Lozengy argent and gules", kLozengy, 207, middle, kArgent},
+        {"Lozengy argent and gules", kLozengy, 207 + kLozengeWidth / 2, middle, kGules},
+        {"Lozengy or and azure a chevron gules", kLozengy, 207 - kLozengeWidth, middle, kOr},
+        {"Lozengy or and azure a chevron gules", kLozengy, 207, 240, kGules},
+        {"Lozengy or and azure a bordure gules", kLozengy, 6, 240, kGules},
+        {"Lozengy bendwise or and sable", kLozengyBendwise, 207 + 3, kLozengyTop + 6, kOr},
+        {"Lozengy bendwise or and sable", kLozengyBendwise, 207 - 3, kLozengyTop + 6, kSable},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon + std::string(" at ") + std::to_string(k.x) + "," + std::to_string(k.y));
+        Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        EXPECT_EQ(d.trace.field.tincture, k.tincture);
+        EXPECT_EQ(d.At(k.x, k.y), Colour(k.colour));
+    }
 }
 
 TEST(FieldParser, LookAheadPastTheLastWordFindsEmptyWords) {
