@@ -35,12 +35,16 @@ void BM_DrawPlainField(benchmark::State& s) { DrawField(s, "Azure"); }
 void BM_DrawFur(benchmark::State& s) { DrawField(s, "Ermine"); }
 void BM_DrawVair(benchmark::State& s) { DrawField(s, "Vair"); }
 void BM_DrawChequy(benchmark::State& s) { DrawField(s, "Chequy or and azure"); }
+void BM_DrawLozengy(benchmark::State& s) { DrawField(s, "Lozengy argent and gules"); }
+void BM_DrawLozengyBendwise(benchmark::State& s) { DrawField(s, "Lozengy bendwise or and sable"); }
 void BM_DrawSemee(benchmark::State& s) { DrawField(s, "Azure crusilly or"); }
 
 BENCHMARK(BM_DrawPlainField)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawFur)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawVair)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawChequy)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawLozengy)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawLozengyBendwise)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawSemee)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Renders every tincture, fur, semé, chequy and vairé field into docs/fields/ and prints the
+# Renders every tincture, fur, semé, chequy, vairé and lozengy field into docs/fields/ and prints the
 # README table that shows them. Usage: tools/gallery_fields.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,7 +9,7 @@ mkdir -p "$out"
 fields=(
   "Or" "Argent" "Gules" "Azure" "Sable" "Vert" "Purpure"
   "Ermine" "Ermines" "Erminois" "Pean" "Vair"
-  "Chequy or and azure" "Vairy argent and gules"
+  "Chequy or and azure" "Vairy argent and gules" "Lozengy argent and gules"
   "Argent guttee gules" "Or billettee sable" "Azure bezantee" "Gules crusilly or"
 )
 row_names="" row_pictures=""
