@@ -558,6 +558,17 @@ def saltorel():
 
 
 @charge
+def saltire():
+    # The ordinary saltire as a charge ("a saltire couped"): the couped cross turned a quarter of
+    # a right angle, arms as broad as the cross's, each end cut square across its arm so that its
+    # two outer corners reach the edges of the box beside a corner.
+    ch = Charge('crosses', 'saltire', 180, 180, 'A saltire couped: a saltire whose arms stop short of the edges, the ends cut square.')
+    h = 20
+    ch.fill(four_arms(ch.c, square_end(85 * math.sqrt(2) - h, h), start=45))
+    return ch
+
+
+@charge
 def calvary():
     ch = Charge('crosses', 'crossc', 160, 220, 'A cross calvary: a long cross standing on three steps (grieces).')
     c = (80, 52)

@@ -351,7 +351,10 @@ TEST(CatalogueWords, NamesOfSeveralWordsReachTheirPictures) {
         {"a cross pattee fitchy", "cros.27"},
         {"three crosses moline", "cros.3"},
         {"a cross couped", "cros.esv"},
+        {"a saltire couped", "saltire.esv"},
+        {"three saltires", "saltire.esv"},
         {"a lion rampant or crowned gules", "lionc.1"},
+        {"an eagle displayed or crowned gules", "eaglec.1"},
         {"a lion passant guardant or crowned gules", "lionc.32"},
     };
     for (const Case& c : cases) {
@@ -479,10 +482,12 @@ struct PicturePhrase {
 PicturePhrase PhraseFor(const std::string& name) {
     const std::string stem = StemOf(name), variant = VariantOf(name);
     // The stem placement forms from a charge word: a final "s" dropped, 8 letters ("cross" is
-    // "cros", "shears" is "shear").
+    // "cros", "shears" is "shear"). The ordinaries the phrase interpreter paints as a picture
+    // when couped (the cross also with its variants) name pictures too.
     auto chargeNamed = [](const std::string& stem) -> const VocabularyRow* {
         for (const VocabularyRow& row : Words().Rows()) {
-            const bool charge = (IsChargeType(row.type) && (row.sub1 == 0 || row.sub1 == 8)) || row.word == "cross";
+            const bool couped = row.word == "cross" || row.word == "saltire" || row.word == "chevron";
+            const bool charge = (IsChargeType(row.type) && (row.sub1 == 0 || row.sub1 == 8)) || couped;
             std::string name = row.word;
             if (name.ends_with('s')) name.pop_back();
             if (charge && name.substr(0, 8) == stem) return &row;
