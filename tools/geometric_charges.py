@@ -549,23 +549,24 @@ def tau():
     return ch
 
 
-@charge
-def saltorel():
-    ch = Charge('crosses', 'saltorel', 180, 180, 'A saltorel: a small saltire couped, the ends cut square.')
-    h = 19
+def couped_saltire(name, h, title):
+    """A saltire couped: the couped cross turned a quarter of a right angle, arms 2h broad, each
+    end cut square across its arm so that its two outer corners reach the edges of the box."""
+    ch = Charge('crosses', name, 180, 180, title)
     ch.fill(four_arms(ch.c, square_end(85 * math.sqrt(2) - h, h), start=45))
     return ch
+
+
+@charge
+def saltorel():
+    # The diminutive of the saltire: narrower arms than the saltire couped.
+    return couped_saltire('saltorel', 14, 'A saltorel: a small saltire couped, the ends cut square.')
 
 
 @charge
 def saltire():
-    # The ordinary saltire as a charge ("a saltire couped"): the couped cross turned a quarter of
-    # a right angle, arms as broad as the cross's, each end cut square across its arm so that its
-    # two outer corners reach the edges of the box beside a corner.
-    ch = Charge('crosses', 'saltire', 180, 180, 'A saltire couped: a saltire whose arms stop short of the edges, the ends cut square.')
-    h = 20
-    ch.fill(four_arms(ch.c, square_end(85 * math.sqrt(2) - h, h), start=45))
-    return ch
+    # The ordinary saltire as a charge ("a saltire couped"), arms as broad as the couped cross's.
+    return couped_saltire('saltire', 20, 'A saltire couped: a saltire whose arms stop short of the edges, the ends cut square.')
 
 
 @charge
