@@ -17,13 +17,13 @@ void PaintRows(DrawingState& s, int fromRow, int toRow, int x1, int x2) {
     for (int y = fromRow; y <= toRow; ++y) PaintSpan(s, x1, y, x2);
 }
 
-// "Argent guttee gules": the semé words and the tincture code the field is painted in.
-int SemeeCode(std::string_view word) {
-    if (EqualsIgnoringCase(word, "guttee")) return kGuttee;
-    if (EqualsIgnoringCase(word, "billettee")) return kBillettee;
-    if (EqualsIgnoringCase(word, "bezantee")) return kBezantee;
-    if (EqualsIgnoringCase(word, "crusilly")) return kCrusilly;
-    return -1;
+// "Argent guttee gules": a semé word after the field's tincture gives the code the field is
+// painted in. Every spelling the vocabulary has for one ("gutty", "billety", "bezanty",
+// "crusily") is read as the word itself.
+int SemeeCode(const DrawingState& s, int index) {
+    if (s.Type(index) != kTypeTincture) return -1;
+    const int code = s.Sub1(index);
+    return code == kGuttee || code == kBillettee || code == kBezantee || code == kCrusilly ? code : -1;
 }
 
 int Fail(DrawingState& s, std::string_view message) {
@@ -118,7 +118,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
         PaintRows(s, 2, g.shieldBottom - 5, 1, g.W - 2);
         return 0;
     }
-    const int semee = SemeeCode(s.Word(1));
+    const int semee = SemeeCode(s, 1);
     if (semee >= 0) {
         s.fieldColor1 = code;
         // Semé without a tincture named: gold, or silver on a gold field.

@@ -33,6 +33,8 @@ TEST(FieldParser, EveryFormReadsItsWords) {
         {"Lozengy bendwise or and sable", "lozengy bendwise", kOr, kSable, 8, -1, -1, -1, 5},
         {"Lozengy", "lozengy", 0, 0, 8, -1, -1, -1, 1},
         {"Argent guttee gules", "semee", kArgent, kGules, 8, -1, -1, -1, 3},
+        {"Gules billety or a fess argent", "semee", kGules, kOr, 8, -1, -1, -1, 3},
+        {"Azure bezanty", "semee", kAzure, kOr, 8, -1, -1, -1, 2},
         {"Or fretty azure", "plain", 0, 0, 8, -1, -1, -1, 3},
         {"Tierced per pall gules argent and azure", "per", kGules, kAzure, 8, pall, pall, -1, 6},
     };
