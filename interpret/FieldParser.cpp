@@ -43,6 +43,9 @@ void PartitionWordField(DrawingState& s) {
     }
     s.fieldPieces = 8;
     if (s.lastShapeCode == 7 && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 4;
+    // "Bendy argent and azure" with no number is bendy of six; the shapes draw bendy only of six
+    // and of ten, and eight would leave the field in its first tincture.
+    if (s.lastShapeCode == 10 && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 6;
     if (Is(s, s.cursor, "of")) {
         if (s.Type(s.cursor + 1) != kTypeNumber) s.messages.Show(msg::kExpectingANumber);
         s.fieldPieces = s.Sub1(s.cursor + 1);

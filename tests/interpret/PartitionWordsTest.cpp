@@ -64,6 +64,7 @@ TEST(PartitionWords, PartitionedFieldsFromBlazons) {
         {"Barry wavy of six argent and azure", 8, 6, {{W / 2, 40, kArgent}, {W / 2, 450, kAzure}}},
         {"Paly of eight or and gules", 9, 8, {{20, H / 2, kOr}, {W / 8 + 20, H / 2, kGules}}},
         {"Bendy of six or and azure", 10, 6, {{W / 2, H / 2, kAzure}, {W / 2, H / 4, kOr}}},
+        {"Bendy argent and azure", 10, 6, {{W / 2, H / 2, kAzure}, {W / 2, H / 4, kArgent}}},
         {"Gyronny of eight or and sable", 7, 8,
          {{W / 2 + 90, H / 2 - 30, kOr}, {W / 2 + 30, H / 2 - 90, kSable}, {W / 2 - 30, H / 2 - 90, kOr}}},
         {"Tierced per pall gules argent and azure", 30, 8,
