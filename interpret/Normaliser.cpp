@@ -24,7 +24,7 @@ struct Substitution {
 // "dancettee" before "dancette"), and some outputs feed later entries ("heronhawk" becomes
 // "hawk" and then "falcon"; every "palet" becomes "pallet" and a free-standing "pallet" then
 // "pallets").
-constexpr std::array<Substitution, 131> kSubstitutions = {{
+constexpr std::array<Substitution, 132> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -44,6 +44,7 @@ constexpr std::array<Substitution, 131> kSubstitutions = {{
     {"the sinister chief", "sinisterchief"},
     {"in dexter chief", "in dexterchief"},
     {"in sinister chief", "in sinisterchief"},
+    {"in chief a label", "a label"},  // a label is always in chief; "in chief" made it a picture
     {"face jess", "head jess"},
     {"faces jess", "heads jess"},
     {"countercharged", "counterchanged"},

@@ -38,6 +38,7 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"the first quarter is a place", "in the first quarter a mullet", "in dexterchief a mullet"},
         {"the sinister canton is a place", "in the sinister canton a mullet", "in sinisterchief a mullet"},
         {"dexter chief is a place", "in dexter chief a mullet", "in dexterchief a mullet"},
+        {"a label is in chief", "a chevron in chief a label of three points", "a chevron a label of three points"},
         {"jessant de lis as one word", "three leopards faces jessant de lis or", "three leopards heads jessantdelis or"},
     };
     for (const Case& k : cases) {
