@@ -7,6 +7,7 @@
 
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
+#include "engine/QuarterCircle.h"
 
 namespace esc::shapes {
 
@@ -214,22 +215,6 @@ void CornerFill(PaintState& s, int x, int y) {
     const BaseBound& bound = g.baseBounds[static_cast<std::size_t>(k)];
     if (left) PaintSpan(s, bound.left, y, x - 1);
     else PaintSpan(s, x, y, bound.right);
-}
-
-// The integer midpoint scheme on doubled coordinates for a quarter circle of radius r; calls
-// plot(s, t) for every even t (the scheme the shield outline uses).
-template <typename Plot>
-void QuarterCircle(int r, Plot plot) {
-    int s = 2 * r, t = 0, e = -2 * r;
-    while (t <= s) {
-        if (t % 2 == 0) plot(s, t);
-        e += t;
-        ++t;
-        if (e >= 0) {
-            e -= s;
-            --s;
-        }
-    }
 }
 
 }  // namespace

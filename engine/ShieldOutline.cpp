@@ -9,27 +9,9 @@
 //                       V                          H+39
 
 #include "engine/Painter.h"
+#include "engine/QuarterCircle.h"
 
 namespace esc {
-namespace {
-
-// The integer midpoint scheme on doubled coordinates for a quarter circle of radius r; calls
-// plot(s, t) for every even t.
-template <typename Plot>
-void QuarterCircle(int r, Plot plot) {
-    int s = 2 * r, t = 0, e = -2 * r;
-    while (t <= s) {
-        if (t % 2 == 0) plot(s, t);
-        e += t;
-        ++t;
-        if (e >= 0) {
-            e -= s;
-            --s;
-        }
-    }
-}
-
-}  // namespace
 
 void PlotOutlinePoint(PaintState& state, int x, int y) {
     ShieldGeometry& g = state.geometry;
