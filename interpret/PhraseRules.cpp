@@ -30,22 +30,6 @@ int AsManyCount(DrawingState& s) {
     return s.fieldPieces > 1 ? s.fieldPieces : 1;
 }
 
-// Attitude words after a charge word: the digits of each Type 9 word that belongs to the
-// attitude owner go to the variant string. The cursor ends on the last one read.
-bool ReadAttitudes(DrawingState& s) {
-    LevelRecord& level = Current(s);
-    bool any = false;
-    for (;;) {
-        int next = s.cursor + 1;
-        if (any && Is(s, 1, "and") && T(s, 2) == kTypeAttitude && S1(s, 2) == s.attitudeOwner) next = s.cursor + 2;
-        if (s.Type(next) != kTypeAttitude || s.Sub1(next) != s.attitudeOwner) break;
-        AppendDigits(level.levelVariant, s.Sub2(next));
-        s.cursor = next;
-        any = true;
-    }
-    return any;
-}
-
 // "cross crosslet fitchee": the digits of the cross's variant words, "and" allowed between them.
 void ReadCrossVariants(DrawingState& s) {
     LevelRecord& level = Current(s);
@@ -76,6 +60,20 @@ void LabelRule(DrawingState& s) {
 }
 
 }  // namespace
+
+bool ReadAttitudes(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    bool any = false;
+    for (;;) {
+        int next = s.cursor + 1;
+        if (any && Is(s, 1, "and") && T(s, 2) == kTypeAttitude && S1(s, 2) == s.attitudeOwner) next = s.cursor + 2;
+        if (s.Type(next) != kTypeAttitude || s.Sub1(next) != s.attitudeOwner) break;
+        AppendDigits(level.levelVariant, s.Sub2(next));
+        s.cursor = next;
+        any = true;
+    }
+    return any;
+}
 
 // "six mullets three two and one": the row counts run from W0 over the numbers up to "and" and
 // the number after it. A word that is not a number ends the run, so a later phrase's number is

@@ -38,6 +38,10 @@ void AppendDigits(Variant& variant, int value) {
 }
 
 // The first Type 1 word after W0 gives the level's tincture; nothing changes without one.
+// Attitude words after a charge word (or its tincture): the digits of each Type 9 word that
+// belongs to the attitude owner go to the variant string; "rampant and guardant" reads both.
+// The cursor ends on the last one read. Whether any was read.
+bool ReadAttitudes(DrawingState& s);
 void FindTincture(DrawingState& s);
 // Closes a level that has a count but maybe no tincture before a new phrase starts at W0:
 // with a tincture it is completed, without one it is closed by tincture. The cursor stays on

@@ -52,19 +52,10 @@ void DetailWords(DrawingState& s) {
 
 // Step c: attitude words after the tincture; a tincture right after them is the second tincture.
 void AttitudesAfterTincture(DrawingState& s) {
-    LevelRecord& level = Current(s);
-    bool any = false;
-    for (;;) {
-        int next = s.cursor + 1;
-        if (any && Is(s, 1, "and") && T(s, 2) == kTypeAttitude && S1(s, 2) == s.attitudeOwner) next = s.cursor + 2;
-        if (s.Type(next) != kTypeAttitude || s.Sub1(next) != s.attitudeOwner) break;
-        AppendDigits(level.levelVariant, s.Sub2(next));
-        s.cursor = next;
-        any = true;
-    }
+    ReadAttitudes(s);
     if (IsTincture(s, 1)) {
         ++s.cursor;
-        level.levelSecondTincture = S1(s, 0);
+        Current(s).levelSecondTincture = S1(s, 0);
     }
 }
 
