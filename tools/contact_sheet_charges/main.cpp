@@ -34,6 +34,7 @@
 #include "engine/MessageSink.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
+#include "tools/sheets/CairoBitmap.h"
 
 namespace fs = std::filesystem;
 
@@ -149,21 +150,7 @@ Cell MakeCell(const std::string& lpicsParent, const std::vector<std::string>& na
     return cell;
 }
 
-cairo_surface_t* SurfaceOf(const Bitmap& b) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, b.Width(), b.Height());
-    cairo_surface_flush(surface);
-    unsigned char* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < b.Height(); ++y) {
-        auto* out = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        for (int x = 0; x < b.Width(); ++x) {
-            const esc::Rgb p = b.Pixel(x, y);
-            out[x] = (std::uint32_t{p.r} << 16) | (std::uint32_t{p.g} << 8) | p.b;
-        }
-    }
-    cairo_surface_mark_dirty(surface);
-    return surface;
-}
+using esc::sheets::SurfaceOf;
 
 // Splits a label into lines of at most `width` pixels at blanks.
 std::vector<std::string> WrapLabel(cairo_t* cr, const std::string& label, double width) {

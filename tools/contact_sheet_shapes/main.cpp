@@ -21,6 +21,7 @@
 #include "engine/Palette.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Vocabulary.h"
+#include "tools/sheets/CairoBitmap.h"
 
 namespace {
 
@@ -113,18 +114,7 @@ bool WriteSheet(const std::string& path, const std::string& title, const std::ve
         cairo_show_text(cr, rows[r].head.c_str());
         for (std::size_t c = 0; c < rows[r].cells.size(); ++c) {
             const Bitmap& b = rows[r].cells[c];
-            cairo_surface_t* cell = cairo_image_surface_create(CAIRO_FORMAT_RGB24, b.Width(), b.Height());
-            cairo_surface_flush(cell);
-            unsigned char* data = cairo_image_surface_get_data(cell);
-            const int stride = cairo_image_surface_get_stride(cell);
-            for (int y = 0; y < b.Height(); ++y) {
-                auto* out = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-                for (int x = 0; x < b.Width(); ++x) {
-                    const esc::Rgb p = b.Pixel(x, y);
-                    out[x] = (std::uint32_t{p.r} << 16) | (std::uint32_t{p.g} << 8) | p.b;
-                }
-            }
-            cairo_surface_mark_dirty(cell);
+            cairo_surface_t* cell = esc::sheets::SurfaceOf(b);
             cairo_save(cr);
             cairo_translate(cr, headW + static_cast<double>(c) * (cellW + gap), top);
             cairo_scale(cr, scale, scale);
