@@ -38,20 +38,10 @@ blazons=(
   "Argent on a bend sable three escallops or"
   "Quarterly or and gules a bend sable"
 )
-row_names="" row_pictures=""
-count=0
-echo "| | | | |"
-echo "|---|---|---|---|"
-for blazon in "${blazons[@]}"; do
-  name="$(echo "$blazon" | tr 'A-Z' 'a-z' | tr -c 'a-z0-9\n' '_' | tr -s '_' | cut -c1-60)"
-  file="$out/${name%_}.png"
-  "$build/escaval" draw -o "$file" "$blazon" 2>/dev/null
-  row_pictures+="| ![$blazon]($file) "
-  row_names+="| $blazon "
-  count=$((count + 1))
-  if [ $((count % 4)) -eq 0 ]; then
-    echo "$row_pictures|"; echo "$row_names|"
-    row_names="" row_pictures=""
-  fi
-done
-if [ -n "$row_pictures" ]; then echo "$row_pictures|"; echo "$row_names|"; fi
+blazon_name() {
+  local name
+  name="$(echo "$1" | tr 'A-Z' 'a-z' | tr -c 'a-z0-9\n' '_' | tr -s '_' | cut -c1-60)"
+  echo "${name%_}"
+}
+source tools/gallery_table.sh
+gallery_table 4 "$build" "$out" blazon_name "${blazons[@]}"

@@ -12,19 +12,6 @@ fields=(
   "Chequy or and azure" "Vairy argent and gules" "Lozengy argent and gules"
   "Argent guttee gules" "Or billettee sable" "Azure bezantee" "Gules crusilly or"
 )
-row_names="" row_pictures=""
-count=0
-echo "| | | | | | |"
-echo "|---|---|---|---|---|---|"
-for blazon in "${fields[@]}"; do
-  file="$out/$(echo "$blazon" | tr 'A-Z ' 'a-z_').png"
-  "$build/escaval" draw -o "$file" "$blazon"
-  row_pictures+="| ![$blazon]($file) "
-  row_names+="| $blazon "
-  count=$((count + 1))
-  if [ $((count % 6)) -eq 0 ]; then
-    echo "$row_pictures|"; echo "$row_names|"
-    row_names="" row_pictures=""
-  fi
-done
-if [ -n "$row_pictures" ]; then echo "$row_pictures|"; echo "$row_names|"; fi
+field_name() { echo "$1" | tr 'A-Z ' 'a-z_'; }
+source tools/gallery_table.sh
+gallery_table 6 "$build" "$out" field_name "${fields[@]}"
