@@ -178,7 +178,7 @@ bool BlazonDatabase::Add(std::string_view surname, std::string_view blazon, std:
     return ok;
 }
 
-bool BlazonDatabase::Import(const std::vector<ImportEntry>& entries, std::string* error) {
+bool BlazonDatabase::Import(const std::vector<ImportEntry>& entries, std::string* error, const WriteProgress& progress) {
     if (ReadOnly()) {
         if (error) *error = "The blazon database is read-only: nothing can be imported.";
         return false;
@@ -187,7 +187,7 @@ bool BlazonDatabase::Import(const std::vector<ImportEntry>& entries, std::string
     rows.reserve(entries.size());
     for (const ImportEntry& e : entries) rows.push_back({e.surname, "0", e.blazon, std::string(1, kOriginUser)});
     main_->DisableControls();
-    const bool ok = rows.empty() || main_->InsertMany(rows, error);
+    const bool ok = rows.empty() || main_->InsertMany(rows, error, progress);
     main_->EnableControls();
     if (ok && browser_) browser_->Refresh();
     return ok;

@@ -62,8 +62,9 @@ public:
     // Adds a user entry (Id 0, Origin 'A'). False with `error` when it could not be written.
     bool Add(std::string_view surname, std::string_view blazon, std::string* error);
     // Adds every entry of an import file as user entries, in one transaction: either all of
-    // them are written or none. The main view sends no notification meanwhile.
-    bool Import(const std::vector<ImportEntry>& entries, std::string* error);
+    // them are written or none. The main view sends no notification meanwhile; `progress`, when
+    // given, is told how many rows are written.
+    bool Import(const std::vector<ImportEntry>& entries, std::string* error, const WriteProgress& progress = {});
 
     // Moves `view` to the row with `rowid`; false when the view does not show it.
     static bool GoToRowid(Table& view, long long rowid);

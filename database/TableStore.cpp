@@ -73,7 +73,7 @@ std::optional<Table> Table::Open(const std::string& path, const std::string& tab
         SetError(error, "Cannot open table '" + path + "': " + (t.db_ ? sqlite3_errmsg(t.db_) : "out of memory"));
         return std::nullopt;
     }
-    sqlite3_busy_timeout(t.db_, 2000);
+    sqlite3_busy_timeout(t.db_, kWriteBusyTimeoutMs);
     t.table_ = tableName;
     sqlite3_stmt* st = nullptr;
     const std::string sql = "PRAGMA table_info(" + Quote(tableName) + ")";
@@ -240,17 +240,21 @@ std::string Table::FieldText(std::string_view name) const {
 
 long long Table::FieldInt(std::string_view name) const { return std::strtoll(FieldText(name).c_str(), nullptr, 10); }
 
+std::string Table::LastError() const {
+    const int code = sqlite3_errcode(db_) & 0xFF;
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) return kDatabaseInUseText;
+    return sqlite3_errmsg(db_);
+}
+
 bool Table::Exec(const std::string& sql, std::string* error) {
-    char* message = nullptr;
-    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-        SetError(error, message ? message : "database error");
-        sqlite3_free(message);
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+        SetError(error, LastError());
         return false;
     }
     return true;
 }
 
-bool Table::InsertMany(const std::vector<std::vector<std::string>>& rows, std::string* error) {
+bool Table::InsertMany(const std::vector<std::vector<std::string>>& rows, std::string* error, const WriteProgress& progress) {
     if (!Exec("BEGIN IMMEDIATE", error)) return false;
     std::string sql = "INSERT INTO " + Quote(table_) + " (";
     for (std::size_t i = 0; i < fields_.size(); ++i) sql += (i ? ", " : "") + Quote(fields_[i]);
@@ -268,8 +272,9 @@ bool Table::InsertMany(const std::vector<std::vector<std::string>>& rows, std::s
         }
         ok = sqlite3_step(st) == SQLITE_DONE;
         lastRowid = sqlite3_last_insert_rowid(db_);
+        if (ok && progress && ((r + 1) % kWriteProgressStep == 0 || r + 1 == rows.size())) progress(r + 1);
     }
-    if (!ok) SetError(error, sqlite3_errmsg(db_));
+    if (!ok) SetError(error, LastError());
     sqlite3_finalize(st);
     if (!ok) {
         Exec("ROLLBACK", nullptr);
@@ -324,7 +329,7 @@ bool Table::UpdateCurrent(const std::vector<std::pair<std::string, std::string>>
         sqlite3_bind_int64(st, static_cast<int>(fields.size() + 1), rowid);
         ok = sqlite3_step(st) == SQLITE_DONE;
     }
-    if (!ok) SetError(error, sqlite3_errmsg(db_));
+    if (!ok) SetError(error, LastError());
     sqlite3_finalize(st);
     if (ok) {
         LoadView(rowid);

@@ -23,6 +23,17 @@ struct Record {
 
 enum class OpenMode { ReadOnly, ReadWrite };
 
+// Told during a long write how many rows are written so far: every kWriteProgressStep rows, and
+// once more with every row just before the transaction is committed.
+using WriteProgress = std::function<void(std::size_t rowsWritten)>;
+inline constexpr std::size_t kWriteProgressStep = 1000;
+
+// How long a write waits for another program that holds the file before it gives up.
+inline constexpr int kWriteBusyTimeoutMs = 2000;
+
+// What the user reads when another program holds the file past that wait.
+inline constexpr const char* kDatabaseInUseText = "The database is in use by another program; try again later.";
+
 class Table {
 public:
     ~Table();
@@ -62,7 +73,8 @@ public:
     // Both make the new row current when it is visible. False with `error` on failure.
     bool Insert(const std::vector<std::string>& values, std::string* error = nullptr);
     bool Append(const std::vector<std::pair<std::string, std::string>>& fields, std::string* error = nullptr);
-    bool InsertMany(const std::vector<std::vector<std::string>>& rows, std::string* error = nullptr);
+    bool InsertMany(const std::vector<std::vector<std::string>>& rows, std::string* error = nullptr,
+                    const WriteProgress& progress = {});
     bool UpdateCurrent(const std::vector<std::pair<std::string, std::string>>& fields, std::string* error = nullptr);
     bool DeleteCurrent(std::string* error = nullptr);
 
@@ -89,6 +101,7 @@ private:
     void SetCurrent(int index);
     void Notify();
     bool Exec(const std::string& sql, std::string* error);
+    std::string LastError() const;
     int CompareKeys(const Record& a, const Record& b) const;
 
     sqlite3* db_ = nullptr;

@@ -1,7 +1,6 @@
 #include "database/UserDatabase.h"
 
-#include <sqlite3.h>
-
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -10,164 +9,182 @@
 #include <system_error>
 
 #include "database/BlazonSchema.h"
+#include "database/Salvage.h"
+#include "database/SafeFiles.h"
+#include "database/SqliteConnection.h"
 
 namespace esc::db {
 namespace fs = std::filesystem;
 namespace {
 
-// An open SQLite connection, closed on every way out.
-class Connection {
-public:
-    Connection() = default;
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
-    ~Connection() { Close(); }
+// The fixed parts of what the user is told.
+namespace note {
+constexpr const char* kInUse = "Your blazon database is in use by another program; try again later.";
+constexpr const char* kShownReadOnly = "It is shown read-only meanwhile: entries cannot be added or changed.";
+constexpr const char* kShippedShown = "The shipped entries are shown meanwhile; entries cannot be added.";
+constexpr const char* kShippedOnly = "The shipped entries are shown; entries cannot be added.";
+constexpr const char* kRecoverHint =
+    "To look at the old file, rename it to escaval1.db while the program is closed; the sqlite3 "
+    "program's .recover command may read more of it.";
+}  // namespace note
 
-    bool Open(const std::string& path, int flags) {
-        Close();
-        const bool ok = sqlite3_open_v2(path.c_str(), &db_, flags | SQLITE_OPEN_URI, nullptr) == SQLITE_OK;
-        if (db_) sqlite3_busy_timeout(db_, 2000);
-        return ok;
-    }
-    void Close() {
-        if (db_) sqlite3_close(db_);
-        db_ = nullptr;
-    }
-    bool Exec(const std::string& sql) {
-        return db_ && sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    std::string Error() const { return db_ ? sqlite3_errmsg(db_) : "out of memory"; }
-    // The first column of the first row, or nullopt.
-    std::optional<std::string> Text(const std::string& sql, const std::string& bind = {}) {
-        sqlite3_stmt* st = nullptr;
-        std::optional<std::string> out;
-        if (db_ && sqlite3_prepare_v2(db_, sql.c_str(), -1, &st, nullptr) == SQLITE_OK) {
-            if (!bind.empty()) sqlite3_bind_text(st, 1, bind.c_str(), -1, SQLITE_TRANSIENT);
-            if (sqlite3_step(st) == SQLITE_ROW) {
-                const unsigned char* t = sqlite3_column_text(st, 0);
-                out = t ? reinterpret_cast<const char*>(t) : "";
-            }
-        }
-        sqlite3_finalize(st);
-        return out;
-    }
-    sqlite3* Get() { return db_; }
+// Another copy of the program may be making or replacing the file: the attempts start again
+// from the top when the file changed under us, at most this often.
+constexpr int kMaxAttempts = 3;
 
-private:
-    sqlite3* db_ = nullptr;
+// The four fields as they are added to a table that lacks them.
+struct FieldDefinition {
+    const char* name;
+    const char* definition;
+};
+constexpr FieldDefinition kBlazonFields[] = {
+    {"surname", "Surname TEXT COLLATE NOCASE DEFAULT ''"},
+    {"id", "Id INTEGER DEFAULT 0"},
+    {"blazon", "Blazon TEXT DEFAULT ''"},
+    {"origin", "Origin TEXT COLLATE NOCASE DEFAULT 'A'"},
 };
 
-std::string SqlString(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) {
-        if (c == '\'') out += '\'';
-        out += c;
-    }
-    return out + "'";
-}
-
-// The URI of a file opened read-only, for ATTACH.
-std::string ReadOnlyUri(const std::string& path) {
-    std::string uri = "file:";
-    for (char c : fs::absolute(path).string()) {
-        if (c == '%' || c == '?' || c == '#') {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
-            uri += hex;
-        } else {
-            uri += c;
-        }
-    }
-    return uri + "?mode=ro";
-}
-
-bool IsUsableBlazonFile(const std::string& path) {
+bool IsShippedFileUsable(const std::string& path) {
     Connection c;
-    if (!c.Open(path, SQLITE_OPEN_READONLY)) return false;
-    if (c.Text("PRAGMA quick_check") != std::optional<std::string>("ok")) return false;
-    return c.Text("SELECT count(*) FROM pragma_table_info('escaval1') WHERE name IN ('Surname', 'Id', 'Blazon', 'Origin') COLLATE NOCASE") ==
+    if (!c.Open(ReadOnlyUri(path), SQLITE_OPEN_READONLY, kStartupBusyTimeoutMs)) return false;
+    return c.Text("SELECT count(*) FROM pragma_table_info('escaval1') WHERE lower(name) IN ('surname', 'id', 'blazon', 'origin')") ==
            std::optional<std::string>("4");
 }
 
-struct Row {
-    std::string surname, id, blazon, origin;
-};
-
-// Every row that can still be read from a damaged file, in file order.
-std::vector<Row> Salvage(const std::string& path) {
-    std::vector<Row> rows;
-    Connection c;
-    if (!c.Open(path, SQLITE_OPEN_READONLY)) return rows;
-    for (const char* sql : {"SELECT Surname, Id, Blazon, Origin FROM escaval1", "SELECT Surname, 0, Blazon, 'A' FROM escaval1"}) {
-        sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(c.Get(), sql, -1, &st, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(st);
-            continue;
+// Adds what the user's database lacks: the blazon table, any of its four fields, its index and
+// the tables of facts and offered shipped entries. Runs inside the caller's write transaction.
+bool RepairSchema(Connection& c, bool& repaired) {
+    // Only the user's own file counts: the shipped one is attached under the same table name.
+    const auto present = c.Column("SELECT lower(name) FROM pragma_table_info('escaval1', 'main')");
+    if (!present) return false;
+    if (present->empty()) {
+        repaired = true;
+        if (!c.Exec(kCreateBlazonTableSql)) return false;
+    } else {
+        for (const FieldDefinition& f : kBlazonFields) {
+            bool found = false;
+            for (const std::string& name : *present) found = found || name == f.name;
+            if (found) continue;
+            repaired = true;
+            if (!c.Exec(std::string("ALTER TABLE escaval1 ADD COLUMN ") + f.definition)) return false;
         }
-        const auto text = [&](int i) {
-            const unsigned char* t = sqlite3_column_text(st, i);
-            return std::string(t ? reinterpret_cast<const char*>(t) : "");
-        };
-        while (sqlite3_step(st) == SQLITE_ROW) rows.push_back({text(0), text(1), text(2), text(3)});
-        sqlite3_finalize(st);
-        break;
+        if (!c.Exec("CREATE INDEX IF NOT EXISTS esvnme ON escaval1 (Surname, Id)")) return false;
     }
-    return rows;
+    return c.Exec(std::string(kCreateInfoTableSql) + kCreateShippedTableSql);
 }
 
-// Adds to the open database every shipped entry it was not offered before, and records the
-// shipped digest. One transaction: all of it or none of it.
-bool TakeInShipped(Connection& c, const std::string& shippedPath, int& added) {
+// Adds to the open database every shipped entry it was not offered before and records the
+// shipped digest. Runs inside the caller's write transaction; the shipped file is attached.
+bool TakeInShipped(Connection& c, int& added) {
     added = 0;
-    if (!c.Exec(std::string(kCreateInfoTableSql) + kCreateShippedTableSql)) return false;
-    if (shippedPath.empty() || !IsUsableBlazonFile(shippedPath)) return true;
-    if (!c.Exec("ATTACH DATABASE " + SqlString(ReadOnlyUri(shippedPath)) + " AS shipped")) return false;
-    bool ok = true;
     const auto digest = c.Text("SELECT Value FROM shipped.escaval_info WHERE Key = ?", std::string(kArmorialDigestKey));
     const auto merged = c.Text("SELECT Value FROM escaval_info WHERE Key = ?", std::string(kMergedDigestKey));
-    if (!digest || digest != merged) {
-        ok = c.Exec("BEGIN IMMEDIATE");
-        // A database made before the program remembered its shipped entries: what it holds
-        // with Origin 'T' counts as offered.
-        ok = ok && c.Exec("INSERT OR IGNORE INTO shipped_entries SELECT Surname, Blazon FROM escaval1 WHERE Origin = 'T'"
-                          " AND NOT EXISTS (SELECT 1 FROM escaval_info WHERE Key = 'merged_digest')");
-        ok = ok && c.Exec("INSERT INTO escaval1 (Surname, Id, Blazon, Origin)"
-                          " SELECT s.Surname, s.Id, s.Blazon, 'T' FROM shipped.escaval1 AS s WHERE NOT EXISTS"
-                          " (SELECT 1 FROM shipped_entries AS o WHERE o.Surname = s.Surname AND o.Blazon = s.Blazon)"
-                          " ORDER BY s.rowid");
-        if (ok) added = sqlite3_changes(c.Get());
-        ok = ok && c.Exec("INSERT OR IGNORE INTO shipped_entries SELECT Surname, Blazon FROM shipped.escaval1");
-        ok = ok && c.Exec("INSERT OR REPLACE INTO escaval_info VALUES ('merged_digest', " + SqlString(digest.value_or("")) + ")");
-        ok = ok && c.Exec("COMMIT");
-        if (!ok) {
-            c.Exec("ROLLBACK");
-            added = 0;
-        }
-    }
-    c.Exec("DETACH DATABASE shipped");
+    if (digest && digest == merged) return true;
+    // A database made before the program remembered its shipped entries: what it holds with
+    // Origin 'T' counts as offered.
+    bool ok = c.Exec("INSERT OR IGNORE INTO shipped_entries SELECT Surname, Blazon FROM escaval1 WHERE Origin = 'T'"
+                     " AND NOT EXISTS (SELECT 1 FROM escaval_info WHERE Key = 'merged_digest')");
+    ok = ok && c.Exec("INSERT INTO escaval1 (Surname, Id, Blazon, Origin)"
+                      " SELECT s.Surname, s.Id, s.Blazon, 'T' FROM shipped.escaval1 AS s WHERE NOT EXISTS"
+                      " (SELECT 1 FROM shipped_entries AS o WHERE o.Surname = s.Surname AND o.Blazon = s.Blazon)"
+                      " ORDER BY s.rowid");
+    if (ok) added = sqlite3_changes(c.Get());
+    ok = ok && c.Exec("INSERT OR IGNORE INTO shipped_entries SELECT Surname, Blazon FROM shipped.escaval1");
+    ok = ok && c.Exec("INSERT OR REPLACE INTO escaval_info VALUES ('merged_digest', " + SqlString(digest.value_or("")) + ")");
+    if (!ok) added = 0;
     return ok;
 }
 
-// Builds a new user database at `target` from `salvaged` rows and the shipped entries: written
-// to a file beside it and renamed into place, so `target` is either absent or complete.
-bool CreateUserDatabase(const std::string& target, const std::string& shippedPath, const std::vector<Row>& salvaged,
-                        int& added, std::string& error) {
-    const std::string temporary = target + ".new";
-    std::error_code ec;
-    fs::remove(temporary, ec);
+enum class Outcome { Done, Busy, Failed };
+
+struct Result {
+    Outcome outcome = Outcome::Done;
+    std::string error;  // SQLite's words when it failed
+};
+
+Result FailureOf(Connection& c) { return {c.Busy() ? Outcome::Busy : Outcome::Failed, c.Error()}; }
+
+// One write transaction over the open user's database: mends its schema and takes in the new
+// shipped entries. Taking the write lock also tells whether another program is writing.
+Result UpdateInPlace(Connection& c, const std::string& shippedPath, bool& repaired, int& added) {
+    repaired = false;
+    added = 0;
+    const bool withShipped = !shippedPath.empty() && IsShippedFileUsable(shippedPath);
+    if (withShipped && !c.Exec("ATTACH DATABASE " + SqlString(ReadOnlyUri(shippedPath)) + " AS shipped")) return FailureOf(c);
+    Result result;
+    if (!c.Exec("BEGIN IMMEDIATE")) {
+        result = FailureOf(c);
+    } else if (!RepairSchema(c, repaired) || (withShipped && !TakeInShipped(c, added)) || !c.Exec("COMMIT")) {
+        result = FailureOf(c);
+        c.Exec("ROLLBACK");
+    }
+    if (result.outcome != Outcome::Done) repaired = false, added = 0;
+    if (withShipped) c.Exec("DETACH DATABASE shipped");
+    return result;
+}
+
+// What a read-write open and SQLite's integrity check say of the user's database.
+enum class Health { Sound, Damaged, Busy, Unusable };
+
+struct Examination {
+    Health health = Health::Sound;
+    std::string error;
+    bool readOnlyFile = false;  // the file or its folder refuses writing
+};
+
+// Opening read-write lets SQLite undo an interrupted write from its journal before anything is
+// read; a read-only open cannot, and would take such a file for a damaged one.
+Examination Examine(Connection& c, const std::string& path, int busyTimeoutMs) {
+    Examination e;
+    if (!c.Open(path, SQLITE_OPEN_READWRITE, busyTimeoutMs)) {
+        e.health = Health::Unusable;
+        e.error = c.Error();
+        return e;
+    }
+    e.readOnlyFile = c.ReadOnly();
+    const auto check = c.Column("PRAGMA integrity_check");
+    if (check) {
+        if (check->size() != 1 || check->front() != "ok") e.health = Health::Damaged;
+        return e;
+    }
+    e.error = c.Error();
+    switch (c.Code()) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED: e.health = Health::Busy; break;
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB: e.health = Health::Damaged; break;
+        default: e.health = Health::Unusable; break;  // out of memory, an I/O error: nothing is proven
+    }
+    return e;
+}
+
+// Whether the user's entries can be read at all while another program holds the file.
+bool CanBeRead(const std::string& path) {
+    Connection c;
+    return c.Open(ReadOnlyUri(path), SQLITE_OPEN_READONLY, 0) && c.Text("SELECT count(*) FROM escaval1").has_value();
+}
+
+// Builds a new user database at `target` from `salvaged` rows and the shipped entries. It is
+// written to a temporary file of its own beside `target` and put in place only if no other
+// process made `target` meanwhile, so `target` is always either absent or complete.
+InstallResult CreateUserDatabase(const std::string& target, const std::string& shippedPath,
+                                 const std::vector<SalvagedRow>& salvaged, int& added, std::string& error) {
+    const auto temporary = MakeTemporaryBeside(target, &error);
+    if (!temporary) return InstallResult::Failed;
+    bool ok;
     {
         Connection c;
-        bool ok = c.Open(temporary, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        ok = c.Open(*temporary, SQLITE_OPEN_READWRITE, kStartupBusyTimeoutMs);
         ok = ok && c.Exec(std::string(kCreateBlazonTableSql) + kCreateInfoTableSql + kCreateShippedTableSql);
         if (ok && !salvaged.empty()) {
             ok = c.Exec("BEGIN");
             sqlite3_stmt* st = nullptr;
             ok = ok && sqlite3_prepare_v2(c.Get(), "INSERT INTO escaval1 VALUES (?, ?, ?, ?)", -1, &st, nullptr) == SQLITE_OK;
             for (std::size_t i = 0; ok && i < salvaged.size(); ++i) {
-                const Row& r = salvaged[i];
+                const SalvagedRow& r = salvaged[i];
                 sqlite3_reset(st);
                 sqlite3_bind_text(st, 1, r.surname.c_str(), -1, SQLITE_TRANSIENT);
-                sqlite3_bind_int64(st, 2, std::strtoll(r.id.c_str(), nullptr, 10));
+                sqlite3_bind_int64(st, 2, r.id);
                 sqlite3_bind_text(st, 3, r.blazon.c_str(), -1, SQLITE_TRANSIENT);
                 sqlite3_bind_text(st, 4, r.origin.c_str(), -1, SQLITE_TRANSIENT);
                 ok = sqlite3_step(st) == SQLITE_DONE;
@@ -178,21 +195,16 @@ bool CreateUserDatabase(const std::string& target, const std::string& shippedPat
             ok = ok && c.Exec("INSERT INTO escaval_info VALUES ('merged_digest', '')");
             ok = ok && c.Exec("COMMIT");
         }
-        ok = ok && TakeInShipped(c, shippedPath, added);
-        if (!ok) {
-            error = c.Error();
-            c.Close();
-            fs::remove(temporary, ec);
-            return false;
-        }
+        bool repaired = false;
+        ok = ok && UpdateInPlace(c, shippedPath, repaired, added).outcome == Outcome::Done;
+        if (!ok) error = c.Error();
     }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        error = ec.message();
-        fs::remove(temporary, ec);
-        return false;
+    if (!ok) {
+        std::error_code ec;
+        fs::remove(*temporary, ec);
+        return InstallResult::Failed;
     }
-    return true;
+    return InstallWithoutReplacing(*temporary, target, &error);
 }
 
 std::string AsideName(const std::string& path) {
@@ -205,6 +217,163 @@ std::string AsideName(const std::string& path) {
     std::error_code ec;
     for (int n = 2; fs::exists(name, ec); ++n) name = path + ".damaged-" + stamp + "-" + std::to_string(n);
     return name;
+}
+
+std::string Plural(int n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+
+// The work of one start-up; `result` collects what happened.
+class Preparation {
+public:
+    Preparation(const std::string& shippedPath, const std::string& userDir, const PrepareOptions& options, UserDatabase& result)
+        : shippedPath_(shippedPath), userDir_(userDir), options_(options), result_(result) {
+        std::error_code ec;
+        haveShipped_ = fs::exists(shippedPath, ec);
+        userPath_ = (fs::path(userDir) / kBlazonFileName).string();
+    }
+
+    void Run();
+
+private:
+    enum class Step { Finished, Again };
+    Step Attempt();
+    Step Create();
+    Step UseSound(Connection& c, bool readOnlyFile);
+    Step SetAside(const std::optional<FileIdentity>& examined);
+    void InUse();
+    void ShowShipped(const std::string& why);
+    std::chrono::milliseconds Wait() const { return std::chrono::milliseconds(options_.busyTimeoutMs); }
+
+    const std::string& shippedPath_;
+    const std::string& userDir_;
+    const PrepareOptions& options_;
+    UserDatabase& result_;
+    std::string userPath_;
+    bool haveShipped_ = false;
+};
+
+void Preparation::ShowShipped(const std::string& why) {
+    result_.notes.push_back(why);
+    if (haveShipped_) {
+        result_.path = shippedPath_;
+        result_.readOnly = true;
+        result_.notes.push_back(note::kShippedOnly);
+    }
+}
+
+void Preparation::Run() {
+    std::error_code ec;
+    fs::create_directories(userDir_, ec);
+    if (ec || !fs::is_directory(userDir_, ec)) {
+        ShowShipped("Cannot make the folder '" + userDir_ + "' for your blazon database" + (ec ? ": " + ec.message() : std::string()) + ".");
+        return;
+    }
+    if (!haveShipped_) result_.notes.push_back("The shipped blazon database '" + shippedPath_ + "' was not found.");
+    for (int attempt = 0; attempt < kMaxAttempts; ++attempt)
+        if (Attempt() == Step::Finished) return;
+    ShowShipped("Your blazon database '" + userPath_ + "' kept changing while the program started; try again later.");
+}
+
+Preparation::Step Preparation::Attempt() {
+    std::error_code ec;
+    if (!fs::exists(userPath_, ec)) return Create();
+    const auto identity = IdentityOf(userPath_);
+    Connection c;
+    const Examination e = Examine(c, userPath_, options_.busyTimeoutMs);
+    switch (e.health) {
+        case Health::Sound: return UseSound(c, e.readOnlyFile);
+        case Health::Busy: InUse(); return Step::Finished;
+        case Health::Damaged: c.Close(); return SetAside(identity);
+        case Health::Unusable: break;
+    }
+    if (!fs::exists(userPath_, ec)) return Step::Again;  // set aside by another copy meanwhile
+    ShowShipped("Your blazon database '" + userPath_ + "' cannot be opened: " + e.error + ". It has been left as it is.");
+    return Step::Finished;
+}
+
+Preparation::Step Preparation::Create() {
+    FolderLock lock(userDir_, Wait());
+    std::error_code ec;
+    if (fs::exists(userPath_, ec)) return Step::Again;  // another copy made it while we waited
+    std::string error;
+    switch (CreateUserDatabase(userPath_, shippedPath_, {}, result_.shippedAdded, error)) {
+        case InstallResult::Installed: result_.path = userPath_; return Step::Finished;
+        case InstallResult::TargetExists: result_.shippedAdded = 0; return Step::Again;
+        case InstallResult::Failed: break;
+    }
+    ShowShipped("Cannot make your blazon database '" + userPath_ + "': " + error);
+    return Step::Finished;
+}
+
+Preparation::Step Preparation::UseSound(Connection& c, bool readOnlyFile) {
+    result_.path = userPath_;
+    if (readOnlyFile) {
+        result_.readOnly = true;
+        result_.notes.push_back("Your blazon database '" + userPath_ + "' is read-only: entries cannot be added or changed.");
+        return Step::Finished;
+    }
+    const Result update = UpdateInPlace(c, shippedPath_, result_.repaired, result_.shippedAdded);
+    if (update.outcome == Outcome::Busy) {
+        InUse();
+    } else if (update.outcome == Outcome::Failed) {
+        result_.notes.push_back("Your blazon database could not be brought up to date: " + update.error);
+    } else if (result_.repaired) {
+        result_.notes.push_back("Your blazon database lacked a table or field the program needs; it has been added, and "
+                                "every entry kept.");
+    }
+    return Step::Finished;
+}
+
+void Preparation::InUse() {
+    result_.inUse = true;
+    result_.notes.push_back(note::kInUse);
+    if (CanBeRead(userPath_)) {
+        result_.path = userPath_;
+        result_.readOnly = true;
+        result_.notes.push_back(note::kShownReadOnly);
+    } else if (haveShipped_) {
+        result_.path = shippedPath_;
+        result_.readOnly = true;
+        result_.notes.push_back(note::kShippedShown);
+    } else {
+        result_.path.clear();
+    }
+}
+
+Preparation::Step Preparation::SetAside(const std::optional<FileIdentity>& examined) {
+    FolderLock lock(userDir_, Wait());
+    // Another copy of the program may have set it aside and made a new one while we looked.
+    if (!examined || IdentityOf(userPath_) != examined) return Step::Again;
+    const std::string aside = AsideName(userPath_);
+    std::error_code ec;
+    fs::rename(userPath_, aside, ec);
+    if (ec) {
+        ShowShipped("Your blazon database '" + userPath_ + "' is damaged and cannot be set aside: " + ec.message() +
+                    ". It has been left as it is.");
+        return Step::Finished;
+    }
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) fs::rename(userPath_ + suffix, aside + suffix, ec);
+    result_.setAside = aside;
+    const std::vector<SalvagedRow> rows = SalvageBlazonRows(aside);
+    result_.recovered = static_cast<int>(rows.size());
+    for (const SalvagedRow& r : rows) result_.recoveredOwn += (r.origin == "T" || r.origin == "t") ? 0 : 1;
+    std::string error;
+    const InstallResult made = CreateUserDatabase(userPath_, shippedPath_, rows, result_.shippedAdded, error);
+    std::string told = "Your blazon database was damaged. It has been kept as '" + aside + "'";
+    if (made == InstallResult::Installed) {
+        result_.path = userPath_;
+        told += ", and a new one made with the " + Plural(result_.recovered, "entry", "entries") + " that could be read from it (" +
+                Plural(result_.recoveredOwn, "of your own", "of your own") + ").";
+        result_.notes.push_back(told);
+        result_.notes.push_back(note::kRecoverHint);
+        return Step::Finished;
+    }
+    if (made == InstallResult::TargetExists) {
+        result_.notes.push_back(told + "; another copy of the program made a new one meanwhile, which is used.");
+        result_.notes.push_back(note::kRecoverHint);
+        return Step::Again;
+    }
+    ShowShipped(told + ", but a new one cannot be made: " + error);
+    return Step::Finished;
 }
 
 }  // namespace
@@ -228,67 +397,9 @@ std::string EntriesDigest(const std::vector<std::pair<std::string, std::string>>
     return out;
 }
 
-UserDatabase PrepareUserDatabase(const std::string& shippedPath, const std::string& userDir) {
+UserDatabase PrepareUserDatabase(const std::string& shippedPath, const std::string& userDir, const PrepareOptions& options) {
     UserDatabase result;
-    std::error_code ec;
-    const bool haveShipped = fs::exists(shippedPath, ec);
-    fs::create_directories(userDir, ec);
-    const std::string userPath = (fs::path(userDir) / kBlazonFileName).string();
-    if (ec || !fs::is_directory(userDir, ec)) {
-        result.notes.push_back("Cannot make the folder '" + userDir + "' for your blazon database" +
-                               (ec ? ": " + ec.message() : std::string()) + ".");
-        if (haveShipped) {
-            result.path = shippedPath;
-            result.readOnly = true;
-            result.notes.push_back("The shipped entries are shown; entries cannot be added.");
-        }
-        return result;
-    }
-    if (!haveShipped) result.notes.push_back("The shipped blazon database '" + shippedPath + "' was not found.");
-
-    std::string error;
-    if (!fs::exists(userPath, ec)) {
-        if (CreateUserDatabase(userPath, shippedPath, {}, result.shippedAdded, error)) {
-            result.path = userPath;
-        } else {
-            result.notes.push_back("Cannot make your blazon database '" + userPath + "': " + error);
-            if (haveShipped) result.path = shippedPath, result.readOnly = true;
-        }
-        return result;
-    }
-
-    if (!IsUsableBlazonFile(userPath)) {
-        // Keep the damaged file, whatever it holds, and start again from what can be read.
-        const std::string aside = AsideName(userPath);
-        fs::rename(userPath, aside, ec);
-        if (ec) {
-            result.notes.push_back("Your blazon database '" + userPath + "' is damaged and cannot be set aside: " + ec.message());
-            if (haveShipped) result.path = shippedPath, result.readOnly = true;
-            return result;
-        }
-        for (const char* suffix : {"-journal", "-wal", "-shm"}) fs::rename(userPath + suffix, aside + suffix, ec);
-        const std::vector<Row> rows = Salvage(aside);
-        result.recovered = static_cast<int>(rows.size());
-        if (!CreateUserDatabase(userPath, shippedPath, rows, result.shippedAdded, error)) {
-            result.notes.push_back("Cannot make your blazon database '" + userPath + "': " + error);
-            if (haveShipped) result.path = shippedPath, result.readOnly = true;
-            return result;
-        }
-        result.path = userPath;
-        result.notes.push_back("Your blazon database was damaged. It has been kept as '" + aside + "', and a new one made with the " +
-                               std::to_string(result.recovered) + " entries that could be read from it.");
-        return result;
-    }
-
-    result.path = userPath;
-    Connection c;
-    if (!c.Open(userPath, SQLITE_OPEN_READWRITE) || sqlite3_db_readonly(c.Get(), "main") == 1) {
-        result.readOnly = true;
-        result.notes.push_back("Your blazon database '" + userPath + "' is read-only: entries cannot be added or changed.");
-        return result;
-    }
-    if (!TakeInShipped(c, shippedPath, result.shippedAdded))
-        result.notes.push_back("The new shipped entries could not be added to your blazon database: " + c.Error());
+    Preparation(shippedPath, userDir, options, result).Run();
     return result;
 }
 

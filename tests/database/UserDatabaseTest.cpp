@@ -81,38 +81,126 @@ TEST(UserDatabase, ANewVersionAddsOnlyNewShippedEntriesAndKeepsTheUsersOwn) {
     EXPECT_EQ(test::Query(s.user, "SELECT Blazon FROM escaval1 WHERE Surname = 'Neville'"), "Gules a saltire or");
 }
 
-TEST(UserDatabase, ADamagedDatabaseIsKeptAsideAndReplaced) {
+std::vector<std::string> AsideFiles(const std::string& folder) {
+    std::vector<std::string> out;
+    for (const auto& e : fs::directory_iterator(folder))
+        if (e.path().filename().string().rfind("escaval1.db.damaged-", 0) == 0) out.push_back(e.path().string());
+    return out;
+}
+
+TEST(UserDatabase, AFileThatIsNotADatabaseIsKeptAsideAndReplaced) {
     Folders s;
     test::WriteBlazonDatabase(s.shipped, kVersion1, true);
     fs::create_directories(s.userDir);
     const std::string garbage = "SQLite format 3, or so it says; the rest is lost";
     std::ofstream(s.user, std::ios::binary) << garbage;
     const UserDatabase u = PrepareUserDatabase(s.shipped, s.userDir);
-    ASSERT_EQ(u.notes.size(), 1u);
-    EXPECT_NE(u.notes[0].find("was damaged"), std::string::npos);
     EXPECT_EQ(u.path, s.user);
+    EXPECT_FALSE(u.readOnly);
+    EXPECT_EQ(u.recovered, 0);
     EXPECT_EQ(test::Query(s.user, "SELECT count(*) FROM escaval1"), "3");
-    int aside = 0;
-    for (const auto& e : fs::directory_iterator(s.userDir)) {
-        if (e.path().filename().string().rfind("escaval1.db.damaged-", 0) == 0) {
-            ++aside;
-            EXPECT_EQ(Bytes(e.path().string()), garbage);  // nothing the user had is thrown away
-        }
-    }
-    EXPECT_EQ(aside, 1);
+    const auto aside = AsideFiles(s.userDir);
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(u.setAside, aside[0]);
+    EXPECT_EQ(Bytes(aside[0]), garbage);  // nothing the user had is thrown away
+    ASSERT_EQ(u.notes.size(), 2u);
+    EXPECT_NE(u.notes[0].find("was damaged"), std::string::npos);
+    EXPECT_NE(u.notes[0].find(aside[0]), std::string::npos) << "the user is told where the old file is";
+    EXPECT_NE(u.notes[1].find("rename it to escaval1.db"), std::string::npos);
 }
 
-TEST(UserDatabase, EntriesOfATableWithoutIdAndOriginAreRecoveredAsTheUsers) {
+// A page of the table overwritten: the check fails, the file is set aside untouched, and every
+// entry on the other pages comes back.
+TEST(UserDatabase, EveryEntryOffTheDamagedPageIsSalvaged) {
+    constexpr int kOwnRows = 3000, kPageSize = 4096;
     Folders s;
     test::WriteBlazonDatabase(s.shipped, kVersion1, true);
-    fs::create_directories(s.userDir);
-    test::Query(s.user, "CREATE TABLE escaval1 (Surname TEXT, Blazon TEXT)");
-    test::Query(s.user, "INSERT INTO escaval1 VALUES ('Smith', 'Azure a fess or'), ('Percy', 'Or a lion rampant azure')");
+    PrepareUserDatabase(s.shipped, s.userDir);
+    test::Query(s.user, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(kOwnRows) +
+                            ") INSERT INTO escaval1 SELECT 'Own' || i, 0, 'Azure a bend or', 'A' FROM n");
+    ASSERT_EQ(test::Query(s.user, "PRAGMA page_size"), std::to_string(kPageSize));
+    // A leaf page in the middle of the table, and how many entries it holds.
+    const std::string leaf = "FROM dbstat WHERE name = 'escaval1' AND pagetype = 'leaf' ORDER BY pageno LIMIT 1 OFFSET 10";
+    const long page = std::stol(test::Query(s.user, "SELECT pageno " + leaf));
+    const int onPage = std::stoi(test::Query(s.user, "SELECT ncell " + leaf));
+    ASSERT_GT(onPage, 10);
+    {
+        std::fstream file(s.user, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp((page - 1) * kPageSize);
+        const std::string junk(kPageSize, '\xFF');
+        file.write(junk.data(), kPageSize);
+    }
+    const std::string damaged = Bytes(s.user);
     const UserDatabase u = PrepareUserDatabase(s.shipped, s.userDir);
-    EXPECT_EQ(u.recovered, 2);
-    EXPECT_EQ(test::Query(s.user, "SELECT group_concat(Surname || ':' || Origin, ',') FROM "
-                                  "(SELECT * FROM escaval1 ORDER BY Surname, Origin)"),
-              "Howard:T,Neville:T,Percy:A,Percy:T,Smith:A");
+    EXPECT_EQ(u.path, s.user);
+    EXPECT_EQ(u.recoveredOwn, kOwnRows - onPage);
+    EXPECT_EQ(u.recovered, kOwnRows - onPage + 3);
+    EXPECT_EQ(u.shippedAdded, 0);  // the shipped entries were all read back
+    EXPECT_EQ(test::Query(s.user, "PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(test::Query(s.user, "SELECT count(*) FROM escaval1 WHERE Origin = 'A'"), std::to_string(kOwnRows - onPage));
+    EXPECT_EQ(test::Query(s.user, "SELECT count(*) FROM escaval1 WHERE Origin = 'T'"), "3");
+    ASSERT_EQ(AsideFiles(s.userDir).size(), 1u);
+    EXPECT_EQ(Bytes(u.setAside), damaged);
+    ASSERT_FALSE(u.notes.empty());
+    EXPECT_NE(u.notes[0].find(std::to_string(kOwnRows - onPage) + " of your own"), std::string::npos) << u.notes[0];
+}
+
+// A sound database that lacks what the program needs is mended where it is: nothing set aside.
+TEST(UserDatabase, ASoundDatabaseMissingATableOrFieldIsRepairedInPlace) {
+    struct Case {
+        const char* name;
+        const char* setup;
+        const char* expected;  // Surname:Origin of every entry afterwards
+        bool told;             // a missing index is made without a word
+    };
+    const Case cases[] = {
+        {"an empty file", "", "Howard:T,Neville:T,Percy:T", true},
+        {"another table only", "CREATE TABLE notes (Text TEXT); INSERT INTO notes VALUES ('keep me')", "Howard:T,Neville:T,Percy:T",
+         true},
+        {"no Id and no Origin",
+         "CREATE TABLE escaval1 (Surname TEXT, Blazon TEXT);"
+         "INSERT INTO escaval1 VALUES ('Smith', 'Azure a fess or'), ('Percy', 'Or a lion rampant azure')",
+         "Howard:T,Neville:T,Percy:A,Percy:T,Smith:A", true},
+        {"no index and no info tables",
+         "CREATE TABLE escaval1 (Surname TEXT, Id INTEGER, Blazon TEXT, Origin TEXT);"
+         "INSERT INTO escaval1 VALUES ('Smith', 0, 'Azure a fess or', 'A'), ('Percy', 1, 'Or a lion rampant azure', 'T')",
+         "Howard:T,Neville:T,Percy:T,Smith:A", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Folders s;
+        test::WriteBlazonDatabase(s.shipped, kVersion1, true);
+        fs::create_directories(s.userDir);
+        std::ofstream(s.user, std::ios::binary).flush();
+        if (*c.setup) {
+            sqlite3* db = nullptr;
+            sqlite3_open(s.user.c_str(), &db);
+            ASSERT_EQ(sqlite3_exec(db, c.setup, nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(db);
+        }
+        const UserDatabase u = PrepareUserDatabase(s.shipped, s.userDir);
+        EXPECT_EQ(u.path, s.user);
+        EXPECT_FALSE(u.readOnly);
+        EXPECT_EQ(u.repaired, c.told);
+        EXPECT_TRUE(u.setAside.empty());
+        EXPECT_TRUE(AsideFiles(s.userDir).empty());
+        ASSERT_EQ(u.notes.size(), c.told ? 1u : 0u);
+        if (c.told) {
+            EXPECT_NE(u.notes[0].find("every entry kept"), std::string::npos);
+        }
+        EXPECT_EQ(test::Query(s.user, "SELECT group_concat(Surname || ':' || Origin, ',') FROM "
+                                      "(SELECT * FROM escaval1 ORDER BY Surname, Origin)"),
+                  c.expected);
+        EXPECT_EQ(test::Query(s.user, "SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = 'escaval1'"), "esvnme");
+        if (std::string(c.name) == "another table only") {
+            EXPECT_EQ(test::Query(s.user, "SELECT Text FROM notes"), "keep me");
+        }
+        auto db = BlazonDatabase::Open(u.path, OpenMode::ReadWrite, nullptr);
+        ASSERT_TRUE(db);
+        EXPECT_TRUE(db->Add("Smith", "Or", nullptr));
+        // Once mended, the next start has nothing to say.
+        EXPECT_TRUE(PrepareUserDatabase(s.shipped, s.userDir).notes.empty());
+    }
 }
 
 TEST(UserDatabase, MissingShippedDatabaseGivesAnEmptyUserDatabase) {
