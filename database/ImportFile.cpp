@@ -1,9 +1,14 @@
 #include "database/ImportFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <array>
+#include <cerrno>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
+#include <cstring>
+#include <new>
 
 #include "database/BlazonSchema.h"
 
@@ -60,6 +65,35 @@ bool IsValidUtf8(std::string_view text) {
         i += n;
     }
     return true;
+}
+
+// Whether a line that is not UTF-8 can still be text in the Windows Western code page: no control
+// byte but tab, form feed and the old end-of-file mark, and none of the five unused bytes.
+bool CouldBeWesternText(std::string_view line) {
+    for (char ch : line) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        if (c < 0x20 && c != '\t' && c != '\f' && c != 0x1A) return false;
+        if (c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) return false;
+    }
+    return true;
+}
+
+// A file is taken for binary data when it holds a NUL byte, or when more than half of its
+// non-blank lines are neither UTF-8 nor Western text.
+bool LooksLikeText(std::string_view bytes) {
+    if (bytes.find('\0') != std::string_view::npos) return false;
+    std::size_t lines = 0, binary = 0, start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        const std::string_view line = bytes.substr(start, end - start);
+        if (line.find_first_not_of(" \t") != std::string_view::npos) {
+            ++lines;
+            if (!IsValidUtf8(line) && !CouldBeWesternText(line)) ++binary;
+        }
+        start = end + 1;
+    }
+    return binary * 2 <= lines;
 }
 
 // One line as clean UTF-8: tabs become blanks, other control characters are dropped.
@@ -127,6 +161,10 @@ std::size_t Utf8Length(std::string_view text) {
 ImportFile ParseImportFile(std::string_view bytes) {
     ImportFile file;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    if (!LooksLikeText(bytes)) {
+        file.notText = true;
+        return file;
+    }
     int number = 0;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -140,26 +178,61 @@ ImportFile ParseImportFile(std::string_view bytes) {
     return file;
 }
 
+namespace {
+
+// Closes a file descriptor on every way out.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+std::optional<ImportFile> Refuse(std::string* error, std::string text) {
+    if (error) *error = std::move(text);
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<ImportFile> ReadImportFile(const std::string& path, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error) *error = "Unable to open chosen file!";
-        return std::nullopt;
-    }
+    const std::string quoted = "'" + path + "'";
+    // Opened without waiting, so that a named pipe cannot hold the window; checked to be a
+    // regular file before a byte is read, so that a device is never read.
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.Get() < 0) return Refuse(error, std::string(kCannotOpenImportText) + "\n" + quoted + ": " + std::strerror(errno) + ".");
+    struct stat st {};
+    if (::fstat(fd.Get(), &st) != 0) return Refuse(error, std::string(kCannotOpenImportText) + "\n" + quoted + ": " + std::strerror(errno) + ".");
+    if (S_ISDIR(st.st_mode)) return Refuse(error, quoted + " is a folder, not a blazon file.");
+    if (!S_ISREG(st.st_mode)) return Refuse(error, quoted + " is not a file of blazons (a device or a pipe).");
+    if (static_cast<unsigned long long>(st.st_size) > kMaxImportFileBytes) return Refuse(error, "The file " + quoted + " is too large to be a blazon file.");
     std::string bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > kMaxImportFileBytes) {
-            if (error) *error = "The file '" + path + "' is too large to be a blazon file.";
-            return std::nullopt;
+    try {
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+            if (n == 0) break;
+            if (n < 0) {
+                if (errno == EINTR || errno == EAGAIN) continue;
+                return Refuse(error, "The file " + quoted + " cannot be read: " + std::strerror(errno) + ".");
+            }
+            bytes.append(buffer, static_cast<std::size_t>(n));
+            if (bytes.size() > kMaxImportFileBytes) return Refuse(error, "The file " + quoted + " is too large to be a blazon file.");
         }
+        ImportFile file = ParseImportFile(bytes);
+        if (file.notText) return Refuse(error, "The file " + quoted + " is not a text file of blazons; nothing was imported.");
+        return file;
+    } catch (const std::bad_alloc&) {
+        return Refuse(error, "The file " + quoted + " is too large to be read.");
     }
-    if (in.bad()) {
-        if (error) *error = "Unable to open chosen file!";
-        return std::nullopt;
-    }
-    return ParseImportFile(bytes);
 }
 
 std::string DescribeImport(const ImportFile& file, const std::string& fileName) {

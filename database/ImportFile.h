@@ -15,6 +15,9 @@ namespace esc::db {
 
 inline constexpr std::size_t kMaxImportFileBytes = 16u * 1024 * 1024;
 
+// The first line of the message when the chosen file cannot be opened.
+inline constexpr const char* kCannotOpenImportText = "Unable to open chosen file!";
+
 struct ImportEntry {
     std::string surname;  // UTF-8, 1 to kMaxSurnameChars characters, no blank
     std::string blazon;   // UTF-8, not empty; may be longer than kMaxBlazonChars
@@ -32,17 +35,20 @@ struct ImportProblem {
 };
 
 struct ImportFile {
+    bool notText = false;                 // binary data, not a text file: nothing is taken from it
     std::vector<ImportEntry> entries;
     std::vector<ImportProblem> problems;  // lines that were not taken, in file order
     int longBlazons = 0;                  // entries whose blazon is longer than kMaxBlazonChars
 };
 
 // Reads the text of an import file. Blank lines are skipped; every other line is an entry or a
-// problem.
+// problem. Bytes that are not text (a NUL byte anywhere, or most lines neither UTF-8 nor Western
+// text) give `notText` and no entries at all, so nothing of such a file is ever written.
 ImportFile ParseImportFile(std::string_view bytes);
 
-// Reads and parses the file at `path`; nullopt with `error` set when it cannot be read or is
-// larger than kMaxImportFileBytes.
+// Reads and parses the file at `path`; nullopt with `error` set, a message for the user, when
+// it cannot be opened or read, is not a regular file (a folder, a device, a pipe), is larger
+// than kMaxImportFileBytes or is not text. Never throws.
 std::optional<ImportFile> ReadImportFile(const std::string& path, std::string* error);
 
 // A short account of an import for the user: how many entries, and which lines were left out.

@@ -16,6 +16,7 @@ namespace esc::db {
 namespace {
 
 constexpr auto kLockPollInterval = std::chrono::milliseconds(10);
+constexpr const char* kTemporaryInfix = ".tmp-";
 
 void SetError(std::string* error, const std::string& text) {
     if (error) *error = text;
@@ -33,7 +34,7 @@ void SyncFolderOf(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> MakeTemporaryBeside(const std::string& target, std::string* error) {
-    std::string name = target + ".tmp-XXXXXX";
+    std::string name = target + kTemporaryInfix + "XXXXXX";
     std::vector<char> buffer(name.begin(), name.end());
     buffer.push_back('\0');
     const int fd = ::mkostemp(buffer.data(), O_CLOEXEC);
@@ -43,6 +44,21 @@ std::optional<std::string> MakeTemporaryBeside(const std::string& target, std::s
     }
     ::close(fd);
     return std::string(buffer.data());
+}
+
+void RemoveStaleTemporaries(const std::string& target, std::chrono::seconds age) {
+    namespace fs = std::filesystem;
+    const fs::path path(target);
+    const std::string prefix = path.filename().string() + kTemporaryInfix;
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(path.parent_path().empty() ? fs::path(".") : path.parent_path(), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        if (it->path().filename().string().rfind(prefix, 0) != 0) continue;
+        std::error_code timeError;
+        const auto written = fs::last_write_time(it->path(), timeError);
+        if (!timeError && now - written > age) fs::remove(it->path(), timeError);
+    }
 }
 
 InstallResult InstallWithoutReplacing(const std::string& temporary, const std::string& target, std::string* error) {

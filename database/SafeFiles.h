@@ -13,6 +13,11 @@ namespace esc::db {
 // ("escaval1.db.tmp-XXXXXX"); empty file, closed. nullopt with `error` when it cannot be made.
 std::optional<std::string> MakeTemporaryBeside(const std::string& target, std::string* error);
 
+// Removes the temporary files of `target` (and their journals) last written more than `age`
+// ago: what a process killed while making `target` left behind. A younger one may belong to a
+// copy of the program that is making it now.
+void RemoveStaleTemporaries(const std::string& target, std::chrono::seconds age);
+
 enum class InstallResult {
     Installed,      // `temporary` is now `target`
     TargetExists,   // another process made `target` first; `temporary` is removed

@@ -24,13 +24,15 @@ constexpr const char* kShownReadOnly = "It is shown read-only meanwhile: entries
 constexpr const char* kShippedShown = "The shipped entries are shown meanwhile; entries cannot be added.";
 constexpr const char* kShippedOnly = "The shipped entries are shown; entries cannot be added.";
 constexpr const char* kRecoverHint =
-    "To look at the old file, rename it to escaval1.db while the program is closed; the sqlite3 "
-    "program's .recover command may read more of it.";
+    "Nothing in the old file has been changed; the sqlite3 program's .recover command may read more of it.";
 }  // namespace note
 
 // Another copy of the program may be making or replacing the file: the attempts start again
 // from the top when the file changed under us, at most this often.
 constexpr int kMaxAttempts = 3;
+
+// A temporary database older than this was left by a process that was killed while making it.
+constexpr std::chrono::hours kStaleTemporaryAge{1};
 
 // The four fields as they are added to a table that lacks them.
 struct FieldDefinition {
@@ -294,6 +296,7 @@ Preparation::Step Preparation::Create() {
     FolderLock lock(userDir_, Wait());
     std::error_code ec;
     if (fs::exists(userPath_, ec)) return Step::Again;  // another copy made it while we waited
+    RemoveStaleTemporaries(userPath_, kStaleTemporaryAge);
     std::string error;
     switch (CreateUserDatabase(userPath_, shippedPath_, {}, result_.shippedAdded, error)) {
         case InstallResult::Installed: result_.path = userPath_; return Step::Finished;

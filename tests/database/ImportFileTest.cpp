@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdint>
 
 #include "database/ImportFile.h"
 #include "tests/database/TempDir.h"
@@ -35,7 +38,8 @@ TEST(ImportFile, LinesAndFields) {
         {"blank lines skipped", "\r\n   \r\nSmith Or\r\n\r\n", {{"Smith", "Or"}}, {}},
         {"byte order mark", "\xEF\xBB\xBFSmith Or\n", {{"Smith", "Or"}}, {}},
         {"blanks and tabs", "  Smith \t  Argent  a bend\t\n", {{"Smith", "Argent  a bend"}}, {}},
-        {"control bytes dropped", std::string("Sm\0ith Or\x01 a bend\n", 18), {{"Smith", "Or a bend"}}, {}},
+        {"control bytes dropped", "Sm\x02ith Or\x01 a bend\n", {{"Smith", "Or a bend"}}, {}},
+        {"old end-of-file mark", "Smith Or\r\n\x1A", {{"Smith", "Or"}}, {}},
         {"windows western", "Mu\xF1oz Or a cross vert\n", {{"Mu\xC3\xB1oz", "Or a cross vert"}}, {}},
         {"utf-8 kept", "Mu\xC3\xB1oz Or\n", {{"Mu\xC3\xB1oz", "Or"}}, {}},
         {"surname of 30", Repeat("x", 30) + " Or\n", {{Repeat("x", 30), "Or"}}, {}},
@@ -78,15 +82,74 @@ TEST(ImportFile, DescriptionCountsEntriesLongBlazonsAndLeftOutLines) {
               "  line 3: no blazon after the surname");
 }
 
-TEST(ImportFile, ReadsFilesAndRefusesMissingOnes) {
+// Bytes that are not text give nothing to import, however many lines happen to look like entries.
+TEST(ImportFile, BinaryDataIsRefusedWhole) {
+    std::string random;
+    std::uint32_t x = 12345;
+    for (int i = 0; i < 4000; ++i) {
+        x = x * 1103515245u + 12345u;
+        random += static_cast<char>(1 + (x >> 16) % 255);  // no NUL: the lines themselves must tell
+    }
+    const std::string western = "Mu\xF1oz Or a cross vert\r\n";  // not UTF-8, but text
+    const std::string binaryLine = "Smith Or\x01\x90\xC3\r\n";        // neither
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool text;
+    };
+    const std::vector<Case> cases = {
+        {"a NUL byte", std::string("Smith Or\r\nJones Gu\0les\r\n", 24), false},
+        {"UTF-16", std::string("\xFF\xFES\0m\0 \0O\0r\0\r\0\n\0", 18), false},
+        {"random bytes", random, false},
+        {"most lines binary", binaryLine + binaryLine + "Smith Or\r\n" + binaryLine, false},
+        {"half the lines binary", binaryLine + "Smith Or\r\n", true},
+        {"every line Western", western + western + western, true},
+        {"blank lines do not count", binaryLine + "\r\n  \r\n\r\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ImportFile file = ParseImportFile(c.bytes);
+        EXPECT_EQ(file.notText, !c.text);
+        if (!c.text) {
+            EXPECT_TRUE(file.entries.empty());
+            EXPECT_TRUE(file.problems.empty());
+        }
+    }
+}
+
+TEST(ImportFile, ReadingRefusesWhatIsNotAFileOfBlazonsWithAMessage) {
     test::TempDir dir;
     std::string error;
     const auto file = ReadImportFile(dir.Write("uescaval.txt", "Smith Or a bend azure"), &error);
     ASSERT_TRUE(file.has_value()) << error;
     ASSERT_EQ(file->entries.size(), 1u);
     EXPECT_EQ(file->entries[0].blazon, "Or a bend azure");
-    EXPECT_FALSE(ReadImportFile(dir.Path("none.txt"), &error).has_value());
-    EXPECT_EQ(error, "Unable to open chosen file!");
+
+    const std::string fifo = dir.Path("pipe.txt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // reading it would wait for a writer for ever
+    struct Case {
+        const char* name;
+        std::string path;
+        std::string message;  // the start of what the user reads
+    };
+    const auto quoted = [](const std::string& path) { return std::string(1, '\'').append(path).append(1, '\''); };
+    const std::vector<Case> cases = {
+        {"missing", dir.Path("none.txt"), "Unable to open chosen file!\n" + quoted(dir.Path("none.txt")) + ": No such file"},
+        {"a folder", dir.Path(), quoted(dir.Path()) + " is a folder"},
+        {"a device", "/dev/zero", "'/dev/zero' is not a file of blazons"},
+        {"a named pipe", fifo, quoted(fifo) + " is not a file of blazons"},
+        {"binary", dir.Write("picture.txt", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)), "The file '"},
+        {"too large", dir.Write("large.txt", std::string(kMaxImportFileBytes + 1, 'x')), "The file '"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        error.clear();
+        EXPECT_FALSE(ReadImportFile(c.path, &error).has_value());
+        EXPECT_EQ(error.substr(0, c.message.size()), c.message) << error;
+    }
+    EXPECT_NE(error.find("too large"), std::string::npos);
+    ReadImportFile(dir.Path("picture.txt"), &error);
+    EXPECT_NE(error.find("is not a text file of blazons; nothing was imported"), std::string::npos) << error;
 }
 
 TEST(ImportFile, Utf8Helpers) {
