@@ -8,24 +8,22 @@
 #include <string>
 #include <vector>
 
-#include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "fuzz/DrawingSetUp.h"
 
 namespace {
 
 struct Words {
-    esc::Vocabulary vocabulary;
+    const esc::fuzz::DrawingData* data = nullptr;
     std::vector<std::string> tinctures;  // the field's first word
 };
 
 const Words& SharedWords() {
     static const Words words = [] {
         Words w;
-        std::string error;
-        if (auto v = esc::Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error)) w.vocabulary = std::move(*v);
-        for (const esc::VocabularyRow& row : w.vocabulary.Rows())
+        w.data = &esc::fuzz::SharedDrawingData();
+        for (const esc::VocabularyRow& row : w.data->vocabulary.Rows())
             if (row.type == esc::kTypeTincture && row.sub1 < 13) w.tinctures.push_back(row.word);
-        if (w.tinctures.empty()) w.tinctures.push_back("argent");
+        if (w.tinctures.empty()) esc::fuzz::StopRun("the vocabulary names no tincture");
         return w;
     }();
     return words;
@@ -35,8 +33,8 @@ const Words& SharedWords() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const Words& words = SharedWords();
-    const std::vector<esc::VocabularyRow>& rows = words.vocabulary.Rows();
-    if (size == 0 || rows.empty()) return 0;
+    const std::vector<esc::VocabularyRow>& rows = words.data->vocabulary.Rows();
+    if (size == 0) return 0;
 
     std::string blazon = words.tinctures[data[0] % words.tinctures.size()];
     int count = 1;
@@ -47,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     esc::NullSink sink;
     auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &words.vocabulary;
-    state->dataDir = ESCAVAL_DATA_DIR;
+    state->vocabulary = &words.data->vocabulary;
+    state->dataDir = words.data->dataDir;
     esc::DrawHost host;
     esc::DrawBlazon(*state, blazon, host);
     if (state->level > esc::kMaxLevels || state->pictureCount < -1 || state->picture.Width() != esc::kImageWidth)
