@@ -40,6 +40,39 @@ unsigned FromCodePage(unsigned byte) {
     return byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : byte;
 }
 
+constexpr unsigned kReplacementCharacter = 0xFFFD;
+
+// The length of the well-formed UTF-8 sequence of two to four bytes that `text` begins with, or
+// 0: overlong forms, surrogates and codes past U+10FFFF are not UTF-8, and their bytes are read
+// as the code page instead, so the HTML is always clean UTF-8.
+std::size_t Utf8SequenceLength(std::string_view text) {
+    if (text.empty()) return 0;
+    const unsigned char lead = static_cast<unsigned char>(text[0]);
+    std::size_t n = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) n = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) n = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+    else if (lead >= 0xF0 && lead <= 0xF4) n = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+    if (n == 0 || text.size() < n) return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        const unsigned char c = static_cast<unsigned char>(text[k]);
+        if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return 0;
+    }
+    return n;
+}
+
+// One character of text at the start of `text` (not empty) appended to `out` as UTF-8; returns
+// the bytes it took. NUL is dropped.
+std::size_t AppendTextCharacter(std::string& out, std::string_view text) {
+    const unsigned char c = static_cast<unsigned char>(text[0]);
+    if (const std::size_t n = Utf8SequenceLength(text); n != 0) {
+        out += text.substr(0, n);
+        return n;
+    }
+    if (c != 0) AppendUtf8(out, FromCodePage(c));
+    return 1;
+}
+
 class Converter {
 public:
     explicit Converter(std::string_view rtf) : in_(rtf) {}
@@ -167,19 +200,12 @@ private:
     void Char(unsigned char c) {
         if (c >= 0x80) {
             // Bytes above ASCII in the file itself are taken as UTF-8 when they form it.
-            std::size_t n = (c >= 0xF0) ? 4 : (c >= 0xE0) ? 3 : (c >= 0xC0) ? 2 : 1;
-            if (n > 1 && pos_ - 1 + n <= in_.size()) {
-                bool valid = true;
-                for (std::size_t k = 1; k < n; ++k) valid = valid && (static_cast<unsigned char>(in_[pos_ - 1 + k]) & 0xC0) == 0x80;
-                if (valid) {
-                    Raw(std::string(in_.substr(pos_ - 1, n)), true);
-                    pos_ += n - 1;
-                    return;
-                }
-            }
-            Code(FromCodePage(c));
+            std::string s;
+            pos_ += AppendTextCharacter(s, in_.substr(pos_ - 1)) - 1;
+            Raw(s, true);
             return;
         }
+        if (c == 0) return;
         switch (c) {
             case '&': Raw("&amp;", true); break;
             case '<': Raw("&lt;", true); break;
@@ -190,6 +216,9 @@ private:
     }
 
     void Code(unsigned code) {
+        if (code == 0) return;
+        // A surrogate code is half of a pair this reader does not join: shown as unknown.
+        if (code >= 0xD800 && code <= 0xDFFF) code = kReplacementCharacter;
         std::string s;
         AppendUtf8(s, code);
         if (code == '&' || code == '<' || code == '>') {
@@ -226,8 +255,10 @@ private:
         spanOpen_ = false;
     }
 
+    // A \par inside a skipped destination ends nothing; the end of the text closes the open
+    // paragraph even when a destination was left open by a damaged file.
     void EndParagraph(bool explicitEnd) {
-        if (format_.skip) return;
+        if (format_.skip && explicitEnd) return;
         if (!inParagraph_ && explicitEnd) Raw("&#160;", true);  // an empty paragraph keeps its line
         if (inParagraph_) {
             CloseSpan();
@@ -253,12 +284,17 @@ private:
 
 std::string PlainToHtml(std::string_view text) {
     std::string out = "<p>";
-    for (char c : text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
         if (c == '\n') out += "</p><p>";
         else if (c == '&') out += "&amp;";
         else if (c == '<') out += "&lt;";
         else if (c == '>') out += "&gt;";
-        else if (c != '\r') out += c;
+        else if (c != '\r') {
+            i += AppendTextCharacter(out, text.substr(i));
+            continue;
+        }
+        ++i;
     }
     return out + "</p>";
 }
