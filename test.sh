@@ -29,6 +29,14 @@ for target in build-fuzz/fuzz/fuzz_*; do
   mkdir -p "$work"
   if [ -d "fuzz/corpus/$name" ]; then cp -n fuzz/corpus/"$name"/* "$work"/ 2>/dev/null || true; fi
   echo "-- $name (${seconds}s)"
-  "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 "$work" 2>&1 | tail -n 2
+  mkdir -p build-fuzz/findings
+  log="build-fuzz/corpus/$name.log"
+  if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="build-fuzz/findings/$name-" "$work" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "$name failed: the input is in build-fuzz/findings/" >&2
+    exit 1
+  fi
+  grep -E "INITED|DONE" "$log" | sed 's/^/   /'
 done
 echo "All tests passed."
