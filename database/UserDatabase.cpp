@@ -328,18 +328,19 @@ Preparation::Step Preparation::UseSound(Connection& c, bool readOnlyFile) {
 
 void Preparation::InUse() {
     result_.inUse = true;
-    result_.notes.push_back(note::kInUse);
+    std::string told = note::kInUse;
     if (CanBeRead(userPath_)) {
         result_.path = userPath_;
         result_.readOnly = true;
-        result_.notes.push_back(note::kShownReadOnly);
+        told += std::string(" ") + note::kShownReadOnly;
     } else if (haveShipped_) {
         result_.path = shippedPath_;
         result_.readOnly = true;
-        result_.notes.push_back(note::kShippedShown);
+        told += std::string(" ") + note::kShippedShown;
     } else {
         result_.path.clear();
     }
+    result_.notes.push_back(told);
 }
 
 Preparation::Step Preparation::SetAside(const std::optional<FileIdentity>& examined) {
@@ -365,14 +366,12 @@ Preparation::Step Preparation::SetAside(const std::optional<FileIdentity>& exami
     if (made == InstallResult::Installed) {
         result_.path = userPath_;
         told += ", and a new one made with the " + Plural(result_.recovered, "entry", "entries") + " that could be read from it (" +
-                Plural(result_.recoveredOwn, "of your own", "of your own") + ").";
-        result_.notes.push_back(told);
-        result_.notes.push_back(note::kRecoverHint);
+                Plural(result_.recoveredOwn, "of your own", "of your own") + "). ";
+        result_.notes.push_back(told + note::kRecoverHint);
         return Step::Finished;
     }
     if (made == InstallResult::TargetExists) {
-        result_.notes.push_back(told + "; another copy of the program made a new one meanwhile, which is used.");
-        result_.notes.push_back(note::kRecoverHint);
+        result_.notes.push_back(told + "; another copy of the program made a new one meanwhile, which is used. " + note::kRecoverHint);
         return Step::Again;
     }
     ShowShipped(told + ", but a new one cannot be made: " + error);
