@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/AtomicFile.h"
+
 namespace esc {
 
 struct Rgb {
@@ -86,18 +88,20 @@ private:
 
 bool SizeIsAcceptable(long long width, long long height);
 
-// 24-bit Windows bitmap files.
-[[nodiscard]] bool WriteBmp(const Bitmap& bitmap, const std::string& path);
+// 24-bit Windows bitmap files. Every writer replaces the file atomically (WriteFileAtomically).
+WriteResult WriteBmp(const Bitmap& bitmap, const std::string& path);
 [[nodiscard]] std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap);
 // Reads 24-bit and 8-bit (palette) uncompressed files; nullopt for anything damaged or other.
 std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size);
-std::optional<Bitmap> ReadBmp(const std::string& path);
+// A file that cannot be read (missing, a folder, a device, too large) or decoded gives nullopt
+// and, when asked, why.
+std::optional<Bitmap> ReadBmp(const std::string& path, std::string* error = nullptr);
 
 // PNG files (8-bit RGB, no interlace).
-[[nodiscard]] bool WritePng(const Bitmap& bitmap, const std::string& path);
+WriteResult WritePng(const Bitmap& bitmap, const std::string& path);
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap);
 
 // Writes BMP or PNG by the file's extension (".bmp" case-insensitively, PNG otherwise).
-[[nodiscard]] bool WritePicture(const Bitmap& bitmap, const std::string& path);
+WriteResult WritePicture(const Bitmap& bitmap, const std::string& path);
 
 }  // namespace esc

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "engine/AtomicFile.h"
 #include "engine/Bitmap.h"
+#include "engine/ReadFileBytes.h"
 
 namespace esc {
 namespace {
@@ -26,14 +26,6 @@ void Put32BE(std::vector<std::uint8_t>& out, std::uint32_t v) {
 }
 std::uint32_t Get32(const std::uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24); }
 std::uint16_t Get16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-
-bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
-}
 
 }  // namespace
 
@@ -72,7 +64,7 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
     return out;
 }
 
-bool WriteBmp(const Bitmap& bitmap, const std::string& path) { return WriteFile(path, EncodeBmp(bitmap)); }
+WriteResult WriteBmp(const Bitmap& bitmap, const std::string& path) { return WriteFileAtomically(path, EncodeBmp(bitmap)); }
 
 std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size) {
     if (size < 54 || data[0] != 'B' || data[1] != 'M') return std::nullopt;
@@ -117,11 +109,15 @@ std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size) {
     return out;
 }
 
-std::optional<Bitmap> ReadBmp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return DecodeBmp(bytes.data(), bytes.size());
+std::optional<Bitmap> ReadBmp(const std::string& path, std::string* error) {
+    const FileBytes file = ReadFileBytes(path, kMaxBitmapFileBytes);
+    if (!file) {
+        if (error) *error = file.error;
+        return std::nullopt;
+    }
+    auto bitmap = DecodeBmp(file.bytes->data(), file.bytes->size());
+    if (!bitmap && error) *error = "it is not an uncompressed 24-bit or 8-bit bitmap";
+    return bitmap;
 }
 
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap) {
@@ -160,12 +156,13 @@ std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap) {
     return out;
 }
 
-bool WritePng(const Bitmap& bitmap, const std::string& path) {
+WriteResult WritePng(const Bitmap& bitmap, const std::string& path) {
     const std::vector<std::uint8_t> bytes = EncodePng(bitmap);
-    return !bytes.empty() && WriteFile(path, bytes);
+    if (bytes.empty()) return {"the picture could not be compressed"};
+    return WriteFileAtomically(path, bytes);
 }
 
-bool WritePicture(const Bitmap& bitmap, const std::string& path) {
+WriteResult WritePicture(const Bitmap& bitmap, const std::string& path) {
     std::string lower = path;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
     if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".bmp") == 0) return WriteBmp(bitmap, path);

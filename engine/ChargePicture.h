@@ -16,7 +16,8 @@ namespace esc {
 // where it goes wrong).
 int DecodeGifPicture(ChargePicture& picture, const std::uint8_t* data, std::size_t size);
 // Reads `fileName` (relative to state.dataDir, e.g. "lpics/lion.esv") into the state's charge
-// picture. Returns 1 when the file cannot be opened or does not begin with "GIF", else 0.
+// picture. Returns 1 when the file cannot be read (missing, a folder, a device, larger than
+// kMaxChargePictureBytes) or does not begin with "GIF", else 0.
 int ReadGifPicture(PaintState& state, const std::string& fileName);
 // Decodes the file unless the picture loaded flag is set, paints it at the placement point at
 // half the charge scale and consumes a layer. Returns 0 when painted, else ReadGifPicture's result.

@@ -4,11 +4,10 @@
 // nothing is ever stored outside the charge picture buffer.
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "engine/ChargePicture.h"
+#include "engine/ReadFileBytes.h"
 
 namespace esc {
 namespace {
@@ -221,10 +220,11 @@ int DecodeGifPicture(ChargePicture& p, const std::uint8_t* data, std::size_t siz
 
 int ReadGifPicture(PaintState& state, const std::string& fileName) {
     const std::string path = state.dataDir.empty() ? fileName : state.dataDir + "/" + fileName;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return 1;
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return DecodeGifPicture(state.chargePicture, bytes.data(), bytes.size());
+    // A picture that cannot be read (a folder in its place, a file far too large) is treated as
+    // a missing one, so the next name is tried and the question picture may stand in.
+    const FileBytes file = ReadFileBytes(path, kMaxChargePictureBytes);
+    if (!file) return 1;
+    return DecodeGifPicture(state.chargePicture, file.bytes->data(), file.bytes->size());
 }
 
 }  // namespace esc

@@ -1,0 +1,20 @@
+#pragma once
+// Writing a file so that readers only ever see the old file or the whole new one: the bytes go
+// to a temporary file with a unique name in the target's folder, are flushed to the disk, and
+// the temporary file is renamed over the target. A failure at any step removes the temporary
+// file and leaves the target as it was.
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace esc {
+
+struct [[nodiscard]] WriteResult {
+    std::string error;  // empty when the file was written; otherwise why not ("No space left on device")
+    explicit operator bool() const { return error.empty(); }
+};
+
+WriteResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace esc
