@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "database/TableStore.h"
+#include "engine/ReadFileBytes.h"
 #include "interpret/TextOps.h"
 
 namespace esc {
@@ -14,6 +15,12 @@ Vocabulary::Vocabulary(std::vector<VocabularyRow> rows) : rows_(std::move(rows))
 }
 
 std::optional<Vocabulary> Vocabulary::Load(const std::string& path, std::string* error) {
+    // Checked before the table store opens it: a pipe in its place would hang the open, and a
+    // folder or a missing file is better named as such than by the store's late error.
+    if (const std::string why = WhyNotReadable(path); !why.empty()) {
+        if (error) *error = "Cannot read the vocabulary table '" + path + "': " + why + ".";
+        return std::nullopt;
+    }
     auto table = db::Table::Open(path, "words1", {"Word"}, db::OpenMode::ReadOnly, error);
     if (!table) return std::nullopt;
     const int word = table->FieldIndex("WORD"), type = table->FieldIndex("Type"), sub1 = table->FieldIndex("Sub1"),

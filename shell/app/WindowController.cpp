@@ -2,11 +2,10 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "database/BlazonSchema.h"
 #include "database/UserDatabase.h"
+#include "engine/ReadFileBytes.h"
 #include "interpret/DrawingDriver.h"
 #include "shell/app/RtfReader.h"
 
@@ -186,8 +185,11 @@ void WindowController::DrawSupporters() {
 void WindowController::TakeScreenSnapshot() {
     std::error_code ec;
     std::filesystem::create_directories(paths_.cacheDir, ec);
-    // A working file: when it cannot be written the snapshot is simply not kept.
-    (void)WriteBmp(area_.Snapshot(), paths_.CacheFile(text::kScreenSnapshot));
+    // A working file, replaced atomically so a snapshot read back is always whole. When it cannot
+    // be written the snapshot is simply not kept, and an older one goes too: restoring it would
+    // put back a picture from before.
+    const std::string path = paths_.CacheFile(text::kScreenSnapshot);
+    if (!WriteBmp(area_.Snapshot(), path) && std::filesystem::is_regular_file(path, ec)) std::filesystem::remove(path, ec);
 }
 
 void WindowController::RestoreScreenSnapshot() {
@@ -220,14 +222,13 @@ void WindowController::Open1Click() {
 
 void WindowController::readerClick() {
     StopAutoDisplay();
-    std::ifstream in(paths_.DataFile("readme.rtf"), std::ios::binary);
-    if (!in) {
+    // A folder or a device where the readme should be is refused like a missing file.
+    const FileBytes rtf = ReadFileBytes(paths_.DataFile("readme.rtf"), kMaxDocumentBytes);
+    if (!rtf) {
         messages_.Show("Cannot open the file 'readme.rtf'.");
         return;
     }
-    std::stringstream rtf;
-    rtf << in.rdbuf();
-    view_.ShowReadme(RtfToHtml(rtf.str()));
+    view_.ShowReadme(RtfToHtml(std::string_view(reinterpret_cast<const char*>(rtf.bytes->data()), rtf.bytes->size())));
     if (!state_.mantlingShown) DrawSupporters();
 }
 
