@@ -1,5 +1,10 @@
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
+
+#include <nlohmann/json.hpp>
 
 #include "engine/Palette.h"
 #include "interpret/Trace.h"
@@ -12,34 +17,46 @@ std::string TinctureText(int code) {
     return name.empty() ? std::to_string(code) : std::string(name) + " (" + std::to_string(code) + ")";
 }
 
-std::string Json(std::string_view text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-    }
-    return out + "\"";
-}
+using Json = nlohmann::ordered_json;
 
-std::string JsonBool(bool b) { return b ? "true" : "false"; }
-
-std::string JsonFloat(float f) {
+// Scales to three significant figures, as the text shows them; a whole one without a fraction.
+std::string ScaleText(float f) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.3g", static_cast<double>(f));
     return buf;
+}
+
+Json ScaleJson(float f) {
+    const double rounded = std::strtod(ScaleText(f).c_str(), nullptr);
+    const double whole = std::trunc(rounded);
+    if (rounded == whole && std::fabs(whole) < 1e15) return static_cast<std::int64_t>(whole);
+    return rounded;
+}
+
+// The library's own layout has no blank after ':' and ','; the command line has always printed
+// them and scripts may match on them, so objects and arrays are laid out here and every key and
+// value is written by the library, which escapes it and replaces bytes that are not UTF-8.
+void AppendJson(std::string& out, const Json& value) {
+    constexpr auto kReplace = Json::error_handler_t::replace;
+    if (value.is_object()) {
+        out += '{';
+        for (auto it = value.begin(); it != value.end(); ++it) {
+            if (it != value.begin()) out += ", ";
+            out += Json(it.key()).dump(-1, ' ', false, kReplace);
+            out += ": ";
+            AppendJson(out, it.value());
+        }
+        out += '}';
+    } else if (value.is_array()) {
+        out += '[';
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            if (i) out += ", ";
+            AppendJson(out, value[i]);
+        }
+        out += ']';
+    } else {
+        out += value.dump(-1, ' ', false, kReplace);
+    }
 }
 
 void WordsText(std::ostringstream& out, const std::vector<WordTrace>& words) {
@@ -51,19 +68,19 @@ void WordsText(std::ostringstream& out, const std::vector<WordTrace>& words) {
     }
 }
 
-std::string WordsJson(const std::vector<WordTrace>& words) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const WordTrace& w = words[i];
-        out += (i ? ", " : "") + std::string("{\"text\": ") + Json(w.text) + ", \"type\": " + std::to_string(w.type) +
-               ", \"sub1\": " + std::to_string(w.sub1) + ", \"sub2\": " + std::to_string(w.sub2) + "}";
-    }
-    return out + "]";
+Json WordsJson(const std::vector<WordTrace>& words) {
+    Json out = Json::array();
+    for (const WordTrace& w : words) out.push_back({{"text", w.text}, {"type", w.type}, {"sub1", w.sub1}, {"sub2", w.sub2}});
+    return out;
 }
 
 }  // namespace
 
-std::string JsonString(std::string_view text) { return Json(text); }
+std::string JsonLine(const nlohmann::ordered_json& value) {
+    std::string out;
+    AppendJson(out, value);
+    return out;
+}
 
 std::string ExplainText(const DrawingTrace& t) {
     std::ostringstream out;
@@ -95,7 +112,7 @@ std::string ExplainText(const DrawingTrace& t) {
         if (!l.on && !l.chargedOn && !l.in && !l.between) out << " none";
         out << "\n  layout: " << (l.layout.empty() ? "none" : l.layout) << "\n";
         for (const PlacementTrace& p : l.placements) {
-            out << "  placed at (" << p.x << ", " << p.y << ") scale " << JsonFloat(p.scale);
+            out << "  placed at (" << p.x << ", " << p.y << ") scale " << ScaleText(p.scale);
             if (p.mirrored) out << " mirrored";
             if (p.bendwise) out << " bendwise";
             out << "\n";
@@ -114,49 +131,44 @@ std::string ExplainText(const DrawingTrace& t) {
 }
 
 std::string ExplainJson(const DrawingTrace& t) {
-    std::string out = "{";
-    out += "\"blazon\": " + Json(t.blazon);
-    out += ", \"road\": " + Json(t.road.empty() ? "single" : t.road);
-    out += ", \"normalised\": " + Json(t.normalised);
-    out += ", \"firstPass\": " + WordsJson(t.firstPass);
-    out += ", \"words\": " + WordsJson(t.secondPass);
-    out += ", \"namedTinctures\": [";
-    for (std::size_t i = 0; i < t.namedTinctures.size(); ++i) out += (i ? ", " : "") + std::to_string(t.namedTinctures[i]);
-    out += "]";
     const FieldTrace& f = t.field;
-    out += ", \"field\": {\"form\": " + Json(f.form) + ", \"fieldColor1\": " + std::to_string(f.fieldColor1) +
-           ", \"fieldColor2\": " + std::to_string(f.fieldColor2) + ", \"fieldColor3\": " + std::to_string(f.fieldColor3) +
-           ", \"fieldPieces\": " + std::to_string(f.fieldPieces) + ", \"partitionCode\": " + std::to_string(f.partitionCode) +
-           ", \"shapeCode\": " + std::to_string(f.shapeCode) + ", \"lastShapeCode\": " + std::to_string(f.lastShapeCode) +
-           ", \"lineCode\": " + std::to_string(f.lineCode) + ", \"tincture\": " + std::to_string(f.tincture) +
-           ", \"result\": " + std::to_string(f.result) + ", \"cursor\": " + std::to_string(f.cursor) + "}";
-    out += ", \"levels\": [";
-    for (std::size_t i = 0; i < t.levels.size(); ++i) {
-        const LevelTrace& l = t.levels[i];
-        out += i ? ", " : "";
-        out += "{\"index\": " + std::to_string(l.index) + ", \"name\": " + Json(l.name) + ", \"kind\": " + std::to_string(l.kind) +
-               ", \"count\": " + std::to_string(l.count) + ", \"tincture\": " + std::to_string(l.tincture) +
-               ", \"secondTincture\": " + std::to_string(l.secondTincture) + ", \"line\": " + std::to_string(l.line) +
-               ", \"variant\": " + Json(l.variant) + ", \"on\": " + JsonBool(l.on) + ", \"chargedOn\": " + JsonBool(l.chargedOn) +
-               ", \"in\": " + JsonBool(l.in) + ", \"inCode\": " + std::to_string(l.inCode) + ", \"between\": " + JsonBool(l.between) +
-               ", \"layout\": " + Json(l.layout) + ", \"placements\": [";
-        for (std::size_t k = 0; k < l.placements.size(); ++k) {
-            const PlacementTrace& p = l.placements[k];
-            out += (k ? ", " : "") + std::string("{\"x\": ") + std::to_string(p.x) + ", \"y\": " + std::to_string(p.y) +
-                   ", \"scale\": " + JsonFloat(p.scale) + ", \"mirrored\": " + JsonBool(p.mirrored) +
-                   ", \"bendwise\": " + JsonBool(p.bendwise) + "}";
-        }
-        out += "], \"pictures\": [";
-        for (std::size_t k = 0; k < l.pictures.size(); ++k) {
-            const PictureTrace& p = l.pictures[k];
-            out += (k ? ", " : "") + std::string("{\"file\": ") + Json(p.file) + ", \"drawn\": " + JsonBool(p.drawn) +
-                   ", \"standIn\": " + JsonBool(p.standIn) + "}";
-        }
-        out += "]}";
+    Json levels = Json::array();
+    for (const LevelTrace& l : t.levels) {
+        Json placements = Json::array();
+        for (const PlacementTrace& p : l.placements)
+            placements.push_back({{"x", p.x}, {"y", p.y}, {"scale", ScaleJson(p.scale)}, {"mirrored", p.mirrored},
+                                  {"bendwise", p.bendwise}});
+        Json pictures = Json::array();
+        for (const PictureTrace& p : l.pictures)
+            pictures.push_back({{"file", p.file}, {"drawn", p.drawn}, {"standIn", p.standIn}});
+        levels.push_back({{"index", l.index}, {"name", l.name}, {"kind", l.kind}, {"count", l.count},
+                          {"tincture", l.tincture}, {"secondTincture", l.secondTincture}, {"line", l.line},
+                          {"variant", l.variant}, {"on", l.on}, {"chargedOn", l.chargedOn}, {"in", l.in},
+                          {"inCode", l.inCode}, {"between", l.between}, {"layout", l.layout},
+                          {"placements", std::move(placements)}, {"pictures", std::move(pictures)}});
     }
-    out += "], \"messages\": [";
-    for (std::size_t i = 0; i < t.messages.size(); ++i) out += (i ? ", " : "") + Json(t.messages[i]);
-    return out + "]}";
+    const Json field = {{"form", f.form},
+                        {"fieldColor1", f.fieldColor1},
+                        {"fieldColor2", f.fieldColor2},
+                        {"fieldColor3", f.fieldColor3},
+                        {"fieldPieces", f.fieldPieces},
+                        {"partitionCode", f.partitionCode},
+                        {"shapeCode", f.shapeCode},
+                        {"lastShapeCode", f.lastShapeCode},
+                        {"lineCode", f.lineCode},
+                        {"tincture", f.tincture},
+                        {"result", f.result},
+                        {"cursor", f.cursor}};
+    const Json explained = {{"blazon", t.blazon},
+                            {"road", t.road.empty() ? "single" : t.road},
+                            {"normalised", t.normalised},
+                            {"firstPass", WordsJson(t.firstPass)},
+                            {"words", WordsJson(t.secondPass)},
+                            {"namedTinctures", t.namedTinctures},
+                            {"field", field},
+                            {"levels", std::move(levels)},
+                            {"messages", t.messages}};
+    return JsonLine(explained);
 }
 
 }  // namespace esc

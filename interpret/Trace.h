@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include <nlohmann/json_fwd.hpp>
+
 namespace esc {
 
 struct WordTrace {
@@ -61,7 +63,10 @@ struct DrawingTrace {
 // Plain text and JSON renderings for the command line.
 std::string ExplainText(const DrawingTrace& trace);
 std::string ExplainJson(const DrawingTrace& trace);
-// A JSON string literal (quoted, with escapes) holding `text`.
-std::string JsonString(std::string_view text);
+
+// A JSON value as one line with a blank after every ':' and ',' (the layout the command line has
+// always printed). Text that is not valid UTF-8 (a blazon may hold any bytes) has each bad byte
+// replaced by U+FFFD, so the output is always valid UTF-8.
+std::string JsonLine(const nlohmann::ordered_json& value);
 
 }  // namespace esc

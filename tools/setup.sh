@@ -3,7 +3,7 @@
 
 ESCAVAL_PACKAGES=(
   build-essential cmake pkg-config ninja-build
-  libsqlite3-dev zlib1g-dev
+  libsqlite3-dev zlib1g-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev

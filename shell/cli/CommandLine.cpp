@@ -1,16 +1,20 @@
 #include "shell/cli/CommandLine.h"
 
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/Bitmap.h"
+#include "engine/ReadFileBytes.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Trace.h"
 #include "interpret/Vocabulary.h"
@@ -89,8 +93,8 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     DrawHost host;
     DrawBlazon(*state, blazon, host);
     if (explain) std::cout << (json ? ExplainJson(trace) + "\n" : ExplainText(trace));
-    if (!WritePicture(state->picture, output)) {
-        std::fprintf(stderr, "escaval: cannot write '%s'\n", output.c_str());
+    if (const WriteResult written = WritePicture(state->picture, output); !written) {
+        std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
         return 1;
     }
     return 0;
@@ -98,6 +102,44 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
 
 // How many of the most frequent words not found the plain summary names.
 constexpr std::size_t kCoverageTopWords = 20;
+
+// Progress of a long coverage run, on one line of the terminal rewritten in place. Nothing is
+// written when stderr is not a terminal, so logs and redirected output hold only the messages.
+class TerminalProgress {
+public:
+    TerminalProgress() : shown_(::isatty(STDERR_FILENO) == 1) {}
+    void operator()(std::size_t done, std::size_t total) const {
+        if (!shown_) return;
+        std::fprintf(stderr, "\rcoverage: %zu of %zu", done, total);
+        if (done == total) std::fputc('\n', stderr);
+        std::fflush(stderr);
+    }
+
+private:
+    bool shown_;
+};
+
+// The blazons of the coverage file, or a message and nullopt. Lines cut to the length limit are
+// named on stderr.
+std::optional<std::vector<BlazonLine>> ReadCoverageFile(const std::string& file) {
+    const FileBytes read = ReadFileBytes(file, kMaxCoverageFileBytes);
+    if (!read) {
+        std::fprintf(stderr, "escaval: cannot read '%s': %s\n", file.c_str(), read.error.c_str());
+        return std::nullopt;
+    }
+    const std::vector<std::uint8_t>& bytes = *read.bytes;
+    std::vector<BlazonLine> lines = ReadBlazonLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (lines.size() > kMaxCoverageBlazons) {
+        std::fprintf(stderr, "escaval: cannot read '%s': it holds %zu blazons, more than %zu\n", file.c_str(), lines.size(),
+                     kMaxCoverageBlazons);
+        return std::nullopt;
+    }
+    for (const BlazonLine& line : lines)
+        if (line.cut)
+            std::fprintf(stderr, "escaval: line %d of '%s' is longer than %zu bytes; only its start was read\n", line.number,
+                         file.c_str(), kMaxCoverageLineBytes);
+    return lines;
+}
 
 int Coverage(const std::vector<std::string>& args, const char* argv0) {
     std::string dataDir, file;
@@ -119,16 +161,12 @@ int Coverage(const std::vector<std::string>& args, const char* argv0) {
     }
     if (file.empty()) return Usage("no file of blazons given");
 
-    std::ifstream in(file);
-    if (!in) {
-        std::fprintf(stderr, "escaval: cannot read '%s'\n", file.c_str());
-        return 1;
-    }
-    const std::vector<BlazonLine> lines = ReadBlazonLines(in);
+    auto lines = ReadCoverageFile(file);
+    if (!lines) return 1;
     const std::string dir = FindDataDir(dataDir, argv0);
     auto vocabulary = LoadVocabulary(dir);
     if (!vocabulary) return 1;
-    const CoverageReport report = MeasureCoverage(*vocabulary, dir, lines);
+    const CoverageReport report = MeasureCoverage(*vocabulary, dir, std::move(*lines), TerminalProgress());
     std::cout << (json ? CoverageJson(report) + "\n" : CoverageText(report, kCoverageTopWords));
     return 0;
 }
@@ -138,6 +176,9 @@ int Coverage(const std::vector<std::string>& args, const char* argv0) {
 bool IsCommandLine(int argc, char** argv) { return argc > 1 && argv[1][0] != '\0'; }
 
 int RunCommandLine(int argc, char** argv) {
+    // Past a file size limit (ulimit -f) a write then fails with an error the writer reports and
+    // cleans up after, instead of the signal ending the program with a temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2) {
         // Only a build without Qt gets here: it has no window to open.
         std::fputs("escaval: this build has no window (it was built without Qt 6); the command line works:\n", stdout);

@@ -5,6 +5,8 @@
 #include <memory>
 #include <sstream>
 
+#include <nlohmann/json.hpp>
+
 #include "engine/MessageSink.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Trace.h"
@@ -43,20 +45,12 @@ std::string WantedPicture(const LevelTrace& level) {
     return level.name;
 }
 
-std::string JsonCounts(const std::map<std::string, int>& counts) {
-    std::string out = "{";
-    bool first = true;
-    for (const auto& [word, n] : MostFrequent(counts)) {
-        out += (first ? "" : ", ") + JsonString(word) + ": " + std::to_string(n);
-        first = false;
-    }
-    return out + "}";
-}
+using Json = nlohmann::ordered_json;
 
-std::string JsonList(const std::vector<std::string>& items) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + JsonString(items[i]);
-    return out + "]";
+Json JsonCounts(const std::map<std::string, int>& counts) {
+    Json out = Json::object();
+    for (const auto& [word, n] : MostFrequent(counts)) out[word] = n;
+    return out;
 }
 
 std::string Joined(const std::vector<std::string>& items) {
@@ -73,13 +67,25 @@ std::string Percent(int part, int whole) {
 
 }  // namespace
 
-std::vector<BlazonLine> ReadBlazonLines(std::istream& in) {
+std::vector<BlazonLine> ReadBlazonLines(std::string_view text) {
     std::vector<BlazonLine> lines;
-    std::string text;
-    for (int number = 1; std::getline(in, text); ++number) {
-        std::string blazon = Trim(text);
+    int number = 0;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t newline = text.find('\n', start);
+        const std::size_t end = newline == std::string_view::npos ? text.size() : newline;
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++number;
+        bool cut = false;
+        if (line.size() > kMaxCoverageLineBytes) {
+            std::size_t keep = kMaxCoverageLineBytes;
+            while (keep > 0 && (static_cast<unsigned char>(line[keep]) & 0xC0) == 0x80) --keep;  // a continuation byte
+            line = line.substr(0, keep);
+            cut = true;
+        }
+        std::string blazon = Trim(line);
         if (blazon.empty() || blazon[0] == '#') continue;
-        lines.push_back({number, std::move(blazon)});
+        lines.push_back({number, std::move(blazon), cut});
     }
     return lines;
 }
@@ -109,11 +115,15 @@ CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& data
     return result;
 }
 
-CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& dataDir,
-                               const std::vector<BlazonLine>& lines) {
+CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& dataDir, std::vector<BlazonLine> lines,
+                               const CoverageProgress& progress) {
     CoverageReport report;
-    for (const BlazonLine& line : lines) {
+    report.lines.reserve(lines.size());
+    const bool reportProgress = progress && lines.size() > kCoverageProgressStep;
+    for (BlazonLine& line : lines) {
         CoverageLine measured = MeasureBlazon(vocabulary, dataDir, line);
+        measured.cut = line.cut;
+        line.blazon = {};  // the copy in the report is the one kept
         if (!measured.missingWords.empty()) ++report.withMissingWords;
         if (!measured.standIns.empty()) ++report.withStandIns;
         if (!measured.messages.empty()) ++report.withMessages;
@@ -121,6 +131,8 @@ CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& 
         for (const std::string& w : measured.missingWords) ++report.missingWords[w];
         for (const std::string& f : measured.standIns) ++report.standIns[f];
         report.lines.push_back(std::move(measured));
+        const std::size_t done = report.lines.size();
+        if (reportProgress && (done % kCoverageProgressStep == 0 || done == lines.size())) progress(done, lines.size());
     }
     return report;
 }
@@ -137,6 +149,7 @@ std::string CoverageText(const CoverageReport& report, std::size_t topWords) {
         out << "line " << line.number << (line.Clean() ? ": ok" : ": NOT CLEAN") << ": " << line.blazon << "\n";
         if (!line.missingWords.empty()) out << "    words not found: " << Joined(line.missingWords) << "\n";
         if (!line.standIns.empty()) out << "    question picture for: " << Joined(line.standIns) << "\n";
+        if (line.cut) out << "    cut: the line is longer than " << kMaxCoverageLineBytes << " bytes; only its start was read\n";
         for (const std::string& m : line.messages) out << "    message: " << m << "\n";
     }
     const int total = static_cast<int>(report.lines.size());
@@ -163,21 +176,26 @@ std::string CoverageText(const CoverageReport& report, std::size_t topWords) {
 }
 
 std::string CoverageJson(const CoverageReport& report) {
-    std::string out = "{\"total\": " + std::to_string(report.lines.size());
-    out += ", \"clean\": " + std::to_string(report.clean);
-    out += ", \"withMissingWords\": " + std::to_string(report.withMissingWords);
-    out += ", \"withStandIns\": " + std::to_string(report.withStandIns);
-    out += ", \"withMessages\": " + std::to_string(report.withMessages);
-    out += ", \"missingWords\": " + JsonCounts(report.missingWords);
-    out += ", \"standIns\": " + JsonCounts(report.standIns);
-    out += ", \"lines\": [";
-    for (std::size_t i = 0; i < report.lines.size(); ++i) {
-        const CoverageLine& l = report.lines[i];
-        out += (i ? ", " : "") + std::string("{\"line\": ") + std::to_string(l.number) + ", \"blazon\": " + JsonString(l.blazon) +
-               ", \"clean\": " + (l.Clean() ? "true" : "false") + ", \"missingWords\": " + JsonList(l.missingWords) +
-               ", \"standIns\": " + JsonList(l.standIns) + ", \"messages\": " + JsonList(l.messages) + "}";
+    Json lines = Json::array();
+    for (const CoverageLine& l : report.lines) {
+        Json line = {{"line", l.number},
+                     {"blazon", l.blazon},
+                     {"clean", l.Clean()},
+                     {"missingWords", l.missingWords},
+                     {"standIns", l.standIns},
+                     {"messages", l.messages}};
+        if (l.cut) line["cut"] = true;
+        lines.push_back(std::move(line));
     }
-    return out + "]}";
+    const Json out = {{"total", report.lines.size()},
+                      {"clean", report.clean},
+                      {"withMissingWords", report.withMissingWords},
+                      {"withStandIns", report.withStandIns},
+                      {"withMessages", report.withMessages},
+                      {"missingWords", JsonCounts(report.missingWords)},
+                      {"standIns", JsonCounts(report.standIns)},
+                      {"lines", std::move(lines)}};
+    return JsonLine(out);
 }
 
 }  // namespace esc

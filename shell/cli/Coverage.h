@@ -3,7 +3,8 @@
 // vocabulary does not know, the pictures the question picture stood in for and the messages of
 // the interpretation, and the same counted over the whole list.
 
-#include <istream>
+#include <cstddef>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -13,9 +14,18 @@
 
 namespace esc {
 
+// Bounds on the input, so that any file gives an answer in bounded memory: a longer line is cut
+// (and the cut reported), a larger file or one with more blazons is refused.
+inline constexpr std::size_t kMaxCoverageLineBytes = 4096;
+inline constexpr std::size_t kMaxCoverageFileBytes = 32u << 20;
+inline constexpr std::size_t kMaxCoverageBlazons = 200000;
+// Progress is reported for lists longer than this, every this many blazons.
+inline constexpr std::size_t kCoverageProgressStep = 1000;
+
 struct BlazonLine {
     int number = 0;  // 1-based line of the file
     std::string blazon;
+    bool cut = false;  // the line was longer than kMaxCoverageLineBytes and only its start was kept
 };
 
 struct CoverageLine {
@@ -24,6 +34,7 @@ struct CoverageLine {
     std::vector<std::string> missingWords;  // words of the normalised text with no row, in lower case
     std::vector<std::string> standIns;      // picture files that were not found, so the question picture was drawn
     std::vector<std::string> messages;      // messages of the interpretation, in order
+    bool cut = false;                       // only the first kMaxCoverageLineBytes of the line were read
     bool Clean() const { return missingWords.empty() && standIns.empty(); }
 };
 
@@ -35,20 +46,26 @@ struct CoverageReport {
 };
 
 // One blazon per line; blank lines and lines whose first non-blank character is '#' are skipped.
-std::vector<BlazonLine> ReadBlazonLines(std::istream& in);
+// A line longer than kMaxCoverageLineBytes keeps its first bytes up to that many (never half a
+// UTF-8 character) and is marked cut.
+std::vector<BlazonLine> ReadBlazonLines(std::string_view text);
 
 // Draws the blazon off-screen through the drawing driver and notes what went wrong.
 CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& dataDir, const BlazonLine& line);
-CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& dataDir,
-                               const std::vector<BlazonLine>& lines);
+// Called with the number of blazons drawn and the total, every kCoverageProgressStep blazons and
+// after the last, when there are more than kCoverageProgressStep of them.
+using CoverageProgress = std::function<void(std::size_t done, std::size_t total)>;
+CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& dataDir, std::vector<BlazonLine> lines,
+                               const CoverageProgress& progress = {});
 
 // Word and count pairs, most frequent first, ties in alphabetical order.
 std::vector<std::pair<std::string, int>> MostFrequent(const std::map<std::string, int>& counts);
 
 // Every line and a summary with the `topWords` most frequent missing words.
 std::string CoverageText(const CoverageReport& report, std::size_t topWords);
-// One JSON object: total, clean, withMissingWords, withStandIns, withMessages, missingWords
-// (word -> count), standIns (file -> count) and lines.
+// One JSON object on one line: total, clean, withMissingWords, withStandIns, withMessages,
+// missingWords (word -> count), standIns (file -> count) and lines (a cut line also has "cut").
+// Always valid UTF-8: bytes of the file that are not are each replaced by U+FFFD.
 std::string CoverageJson(const CoverageReport& report);
 
 }  // namespace esc

@@ -1,50 +1,20 @@
 // The command line as a user runs it: exit statuses, output files and messages.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "engine/Bitmap.h"
+#include "tests/cli/CommandLineFixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class CommandLine : public ::testing::Test {
-protected:
-    fs::path dir = fs::temp_directory_path() / ("escaval-cli-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-
-    // A draw command with the generated data named explicitly (builds may share one data folder).
-    Outcome Draw(const std::string& args) { return Escaval("draw --data '" + std::string(ESCAVAL_DATA_DIR) + "' " + args); }
-
-    Outcome Escaval(const std::string& args) {
-        const std::string command = std::string("'") + ESCAVAL_EXE + "' " + args + " > '" + (dir / "out").string() +
-                                    "' 2> '" + (dir / "err").string() + "'";
-        Outcome r;
-        const int raw = std::system(command.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = Slurp(dir / "out");
-        r.err = Slurp(dir / "err");
-        return r;
-    }
-};
+using esc::test::CommandLine;
+using esc::test::Outcome;
+using esc::test::Slurp;
 
 TEST_F(CommandLine, DrawsPngAndBmp) {
     const fs::path png = dir / "a.png", bmp = dir / "a.BMP";
