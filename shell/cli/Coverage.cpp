@@ -176,8 +176,20 @@ std::string CoverageText(const CoverageReport& report, std::size_t topWords) {
 }
 
 std::string CoverageJson(const CoverageReport& report) {
-    Json lines = Json::array();
-    for (const CoverageLine& l : report.lines) {
+    const Json head = {{"total", report.lines.size()},
+                       {"clean", report.clean},
+                       {"withMissingWords", report.withMissingWords},
+                       {"withStandIns", report.withStandIns},
+                       {"withMessages", report.withMessages},
+                       {"missingWords", JsonCounts(report.missingWords)},
+                       {"standIns", JsonCounts(report.standIns)},
+                       {"lines", Json::array()}};
+    // The lines are written one by one into the empty list that ends the object, so a long list
+    // is never held as a JSON tree as well as a report.
+    std::string out = JsonLine(head);
+    out.resize(out.size() - 2);  // "]}"
+    for (std::size_t i = 0; i < report.lines.size(); ++i) {
+        const CoverageLine& l = report.lines[i];
         Json line = {{"line", l.number},
                      {"blazon", l.blazon},
                      {"clean", l.Clean()},
@@ -185,17 +197,10 @@ std::string CoverageJson(const CoverageReport& report) {
                      {"standIns", l.standIns},
                      {"messages", l.messages}};
         if (l.cut) line["cut"] = true;
-        lines.push_back(std::move(line));
+        if (i > 0) out += ", ";
+        out += JsonLine(line);
     }
-    const Json out = {{"total", report.lines.size()},
-                      {"clean", report.clean},
-                      {"withMissingWords", report.withMissingWords},
-                      {"withStandIns", report.withStandIns},
-                      {"withMessages", report.withMessages},
-                      {"missingWords", JsonCounts(report.missingWords)},
-                      {"standIns", JsonCounts(report.standIns)},
-                      {"lines", std::move(lines)}};
-    return JsonLine(out);
+    return out + "]}";
 }
 
 }  // namespace esc
