@@ -141,20 +141,10 @@ TEST(WindowFiles, FoldersInPlaceOfTheDataFilesAreReportedAndTheWindowGoesOn) {
     EXPECT_EQ(w.controller.Picture().Surface().Pixel(kLeftSupporterX + 10, kSupporterY + 10), kTeal);
 }
 
-TEST(WindowFiles, ScreenSnapshotIsWrittenWholeAndReadBack) {
-    Folders f;
-    Window w(f.paths);
-    w.controller.TakeScreenSnapshot();
-    EXPECT_EQ(Names(f.paths.cacheDir), std::vector<std::string>{text::kScreenSnapshot});
-    const auto snapshot = ReadBmp(f.paths.CacheFile(text::kScreenSnapshot));
-    ASSERT_TRUE(snapshot.has_value());
-    EXPECT_EQ(snapshot->Width(), kDesignWidth - 2);
-    EXPECT_EQ(snapshot->Height(), kSnapshotHeight);
-}
-
-// The disk fills up while the snapshot is written (a child process with a file size limit): no
-// part of the new snapshot and no temporary file is left, and the earlier snapshot goes too, so
-// that restoring cannot put back a picture from before: here the supporters drawn since.
+// A snapshot is written whole. Then the disk fills up while the next is written (a child process
+// with a file size limit): no part of the new snapshot and no temporary file is left, and the
+// earlier snapshot goes too, so that restoring cannot put back a picture from before: here the
+// supporters drawn since would be covered.
 TEST(WindowFiles, SnapshotThatCannotBeWrittenLeavesNothingToRestore) {
     constexpr Rgb kRed{255, 0, 0};
     Folders f;
@@ -164,6 +154,10 @@ TEST(WindowFiles, SnapshotThatCannotBeWrittenLeavesNothingToRestore) {
     const int x = kLeftSupporterX + 10, y = kSupporterY + 10;
     w.controller.TakeScreenSnapshot();  // before the supporters: teal where they will stand
     ASSERT_EQ(Names(f.paths.cacheDir), std::vector<std::string>{text::kScreenSnapshot});
+    const auto snapshot = ReadBmp(f.paths.CacheFile(text::kScreenSnapshot));
+    ASSERT_TRUE(snapshot.has_value());
+    EXPECT_EQ(snapshot->Width(), kDesignWidth - 2);
+    EXPECT_EQ(snapshot->Height(), kSnapshotHeight);
     w.controller.DrawSupporters();
     ASSERT_EQ(w.controller.Picture().Surface().Pixel(x, y), kRed);
 
