@@ -1,9 +1,7 @@
 #include "shell/qt/DatabaseForm.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -15,34 +13,34 @@ namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-// The grid's own view with its editor reachable, so that Post can commit a cell being edited.
+}  // namespace
+
+// The grid's own view with its editor reachable, so that a button can write or drop the cell
+// being edited. An editor is open only on the current cell: moving the current cell closes it.
 class EditableGrid final : public QTableView {
 public:
     using QTableView::QTableView;
     void CommitOpenEditor() {
-        QWidget* editor = QApplication::focusWidget();
-        if (editor && viewport()->isAncestorOf(editor)) {
+        if (QWidget* editor = OpenEditor()) {
             commitData(editor);
             closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
     }
     void DropOpenEditor() {
-        QWidget* editor = QApplication::focusWidget();
-        if (editor && viewport()->isAncestorOf(editor)) closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        if (QWidget* editor = OpenEditor()) closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     }
-};
 
-}  // namespace
+private:
+    QWidget* OpenEditor() const { return state() == EditingState ? indexWidget(currentIndex()) : nullptr; }
+};
 
 BlazonTableModel::BlazonTableModel(db::Table& table, bool readOnly, MessageSink& messages, QObject* parent)
     : QAbstractTableModel(parent), table_(table), readOnly_(readOnly), messages_(messages) {
     Reload();
 }
 
-void BlazonTableModel::Reload() {
-    beginResetModel();
+void BlazonTableModel::ReadRows() {
     rows_.clear();
-    pending_.reset();
     const int at = table_.CurrentIndex();
     table_.DisableControls();
     rows_.reserve(static_cast<std::size_t>(table_.RecordCount()));
@@ -52,7 +50,41 @@ void BlazonTableModel::Reload() {
     }
     if (at >= 0) table_.GoToIndex(at);
     table_.EnableControls();
+    if (pending_) pending_->row = std::min(pending_->row, static_cast<int>(rows_.size()));
+}
+
+void BlazonTableModel::Reload() {
+    beginResetModel();
+    ReadRows();
     endResetModel();
+}
+
+// A write re-sorts the view. Told as a change of layout rather than a reset, the grid keeps its
+// current cell, its selection and an editor still closing on the record they showed, wherever
+// that record now stands; a record the view no longer shows leaves them on no row.
+void BlazonTableModel::Resort() {
+    emit layoutAboutToBeChanged();
+    // What each persistent index stands on: the pending row, or a record by its rowid.
+    struct Anchor {
+        bool pending;
+        std::optional<long long> rowid;
+    };
+    const QModelIndexList before = persistentIndexList();
+    std::vector<Anchor> anchors;
+    anchors.reserve(static_cast<std::size_t>(before.size()));
+    for (const QModelIndex& index : before) anchors.push_back({pending_ && index.row() == pending_->row, RowidAt(index.row())});
+    ReadRows();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const Anchor& anchor = anchors[static_cast<std::size_t>(i)];
+        int row = anchor.pending ? pending_->row : -1;
+        for (std::size_t r = 0; anchor.rowid && r < rows_.size() && row < 0; ++r)
+            if (rows_[r].rowid == *anchor.rowid) row = GridRow(static_cast<int>(r));
+        after.push_back(row < 0 ? QModelIndex() : index(row, before[i].column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
 }
 
 int BlazonTableModel::rowCount(const QModelIndex& parent) const {
@@ -70,6 +102,12 @@ int BlazonTableModel::TableRow(int gridRow) const {
 int BlazonTableModel::GridRow(int tableRow) const {
     if (!pending_ || tableRow < pending_->row) return tableRow;
     return tableRow + 1;
+}
+
+std::optional<long long> BlazonTableModel::RowidAt(int gridRow) const {
+    const int row = gridRow < 0 ? -1 : TableRow(gridRow);
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return std::nullopt;
+    return rows_[static_cast<std::size_t>(row)].rowid;
 }
 
 QVariant BlazonTableModel::data(const QModelIndex& index, int role) const {
@@ -103,18 +141,21 @@ bool BlazonTableModel::setData(const QModelIndex& index, const QVariant& value, 
         emit dataChanged(index, index);
         return true;
     }
-    const long long rowid = rows_[static_cast<std::size_t>(row)].rowid;
+    const Row& shown = rows_[static_cast<std::size_t>(row)];
+    if (text == (index.column() == 0 ? shown.surname : shown.blazon)) return true;  // nothing to write
     table_.DisableControls();
     table_.GoToIndex(row);
     std::string error;
     const bool ok = table_.UpdateCurrent({{index.column() == 0 ? "Surname" : "Blazon", text.toStdString()}}, &error);
+    // The record stays current where the sort puts it; when the view no longer shows it, the
+    // record that takes its place becomes current.
+    if (ok && table_.CurrentIndex() < 0 && table_.RecordCount() > 0) table_.GoToIndex(std::min(row, table_.RecordCount() - 1));
     table_.EnableControls();
     if (!ok) {
         messages_.Show(error);
         return false;
     }
-    Reload();
-    db::BlazonDatabase::GoToRowid(table_, rowid);
+    Resort();
     return true;
 }
 
@@ -139,7 +180,10 @@ bool BlazonTableModel::PostPending() {
         messages_.Show(error);
         return false;
     }
-    Reload();
+    beginResetModel();
+    pending_.reset();
+    ReadRows();
+    endResetModel();
     return true;
 }
 
@@ -150,7 +194,8 @@ void BlazonTableModel::CancelPending() {
     endRemoveRows();
 }
 
-DatabaseForm::DatabaseForm(QWidget* parent, MessageSink& messages) : QDialog(parent), messages_(messages) {
+DatabaseForm::DatabaseForm(QWidget* parent, MessageSink& messages, YesNoAsker& asker)
+    : QDialog(parent), messages_(messages), asker_(asker) {
     setObjectName("DBForm");
     setWindowTitle("ESCAVAL! database");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -203,46 +248,74 @@ DatabaseForm::DatabaseForm(QWidget* parent, MessageSink& messages) : QDialog(par
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 }
 
+DatabaseForm::~DatabaseForm() {
+    // The grid and its models die with the QDialog base, after this object's own members: no
+    // signal of theirs may reach this form's handlers then.
+    if (grid_->selectionModel()) grid_->selectionModel()->disconnect(this);
+    if (model_) model_->disconnect(this);
+}
+
 std::optional<long long> DatabaseForm::Browse(db::BlazonDatabase& database) {
     table_ = database.Browser();
     if (!table_) return std::nullopt;
     readOnly_ = database.ReadOnly();
+    // The grid gets its new model before the old one and its selection go.
+    auto* model = new BlazonTableModel(*table_, readOnly_, messages_, this);
+    QItemSelectionModel* oldSelection = grid_->selectionModel();
+    grid_->setModel(model);
+    delete oldSelection;
     delete model_;
-    model_ = new BlazonTableModel(*table_, readOnly_, messages_, this);
-    grid_->setModel(model_);
+    model_ = model;
     grid_->setColumnWidth(0, 200);
     grid_->horizontalHeader()->setStretchLastSection(true);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { SyncTableToGrid(); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { SyncGridToTable(); });
+    connect(model_, &QAbstractItemModel::layoutChanged, this, [this] { SyncGridToTable(); });
     SyncGridToTable();
     exec();
     CommitEditor();
     if (model_->HasPendingRow()) model_->CancelPending();
+    // The main window goes on from the record highlighted last.
+    SyncTableToGrid();
     const db::Record* current = table_->Current();
     return current ? std::optional<long long>(current->rowid) : std::nullopt;
 }
 
-// The grid's current row becomes the view's current record.
+// The grid's highlighted row becomes the view's current record (a pending row has none yet:
+// the view stays where it was).
 void DatabaseForm::SyncTableToGrid() {
-    const int row = model_->TableRow(grid_->currentIndex().row());
-    if (row >= 0) table_->GoToIndex(row);
+    const auto rowid = model_->RowidAt(grid_->currentIndex().row());
+    if (rowid) db::BlazonDatabase::GoToRowid(*table_, *rowid);
 }
 
+// The view's current record becomes the grid's highlighted row, in the column the user was in.
 void DatabaseForm::SyncGridToTable() {
     const int row = table_->CurrentIndex();
-    if (row < 0) return;
-    const int column = grid_->currentIndex().isValid() ? grid_->currentIndex().column() : 0;
-    grid_->setCurrentIndex(model_->index(model_->GridRow(row), column));
-    grid_->scrollTo(grid_->currentIndex());
+    if (row < 0) {
+        grid_->selectionModel()->clear();
+        return;
+    }
+    const QModelIndex at = model_->index(model_->GridRow(row), grid_->currentIndex().isValid() ? grid_->currentIndex().column() : 0);
+    if (at != grid_->currentIndex() || !grid_->selectionModel()->isRowSelected(at.row(), {}))
+        grid_->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    grid_->scrollTo(at);
 }
 
-void DatabaseForm::CommitEditor() { static_cast<EditableGrid*>(grid_)->CommitOpenEditor(); }
+EditableGrid& DatabaseForm::Editing() const { return static_cast<EditableGrid&>(*grid_); }
+
+void DatabaseForm::CommitEditor() { Editing().CommitOpenEditor(); }
+
+bool DatabaseForm::OnPendingRow() const {
+    return model_->HasPendingRow() && grid_->currentIndex().row() == model_->PendingRow();
+}
 
 void DatabaseForm::Navigate(const QString& button) {
     if (!table_) return;
+    // Whatever the button, a cell being edited is written first: it may move its record.
+    if (button != "Cancel" && button != "Edit") CommitEditor();
     if (button == "First" || button == "Prior" || button == "Next" || button == "Last") {
-        CommitEditor();
         if (model_->HasPendingRow() && !model_->PostPending()) return;
+        SyncTableToGrid();
         if (button == "First") table_->First();
         else if (button == "Prior") table_->MoveBy(-1);
         else if (button == "Next") table_->MoveBy(1);
@@ -250,16 +323,20 @@ void DatabaseForm::Navigate(const QString& button) {
         SyncGridToTable();
     } else if (button == "Insert") {
         if (readOnly_) return messages_.Show("The blazon database is read-only.");
-        CommitEditor();
-        const int at = model_->BeginInsert(model_->GridRow(std::max(table_->CurrentIndex(), 0)));
+        const int at = model_->BeginInsert(grid_->currentIndex().isValid() ? grid_->currentIndex().row() : 0);
         if (at < 0) return;
         grid_->setCurrentIndex(model_->index(at, 0));
         grid_->edit(grid_->currentIndex());
     } else if (button == "Delete") {
         if (readOnly_) return messages_.Show("The blazon database is read-only.");
-        if (model_->HasPendingRow()) return model_->CancelPending();
-        if (!table_->Current()) return;
-        if (QMessageBox::question(this, "Confirm", "Delete record?") != QMessageBox::Yes) return;
+        // On the pending row Delete drops it; on a record it deletes the record highlighted.
+        if (OnPendingRow()) {
+            model_->CancelPending();
+            return SyncTableToGrid();
+        }
+        const auto rowid = model_->RowidAt(grid_->currentIndex().row());
+        if (!rowid || !db::BlazonDatabase::GoToRowid(*table_, *rowid)) return;
+        if (!asker_.AskYesNo("Confirm", "Delete record?")) return;
         std::string error;
         if (!table_->DeleteCurrent(&error)) messages_.Show(error);
         model_->Reload();
@@ -268,17 +345,16 @@ void DatabaseForm::Navigate(const QString& button) {
         if (readOnly_) return messages_.Show("The blazon database is read-only.");
         if (grid_->currentIndex().isValid()) grid_->edit(grid_->currentIndex());
     } else if (button == "Post") {
-        CommitEditor();
-        if (model_->HasPendingRow()) {
-            if (model_->PostPending()) SyncGridToTable();
-        }
+        if (model_->HasPendingRow() && model_->PostPending()) SyncGridToTable();
     } else if (button == "Cancel") {
-        static_cast<EditableGrid*>(grid_)->DropOpenEditor();  // the cell being edited is not written
-        model_->CancelPending();
-        SyncGridToTable();
+        Editing().DropOpenEditor();  // the cell being edited is not written
+        if (model_->HasPendingRow()) {
+            model_->CancelPending();
+            SyncTableToGrid();
+        }
     } else if (button == "Refresh") {
-        CommitEditor();
         model_->CancelPending();
+        SyncTableToGrid();
         table_->Refresh();
         model_->Reload();
         SyncGridToTable();

@@ -12,6 +12,7 @@
 
 #include "database/BlazonDatabase.h"
 #include "engine/MessageSink.h"
+#include "shell/qt/YesNoAsker.h"
 
 class QTableView;
 class QToolButton;
@@ -30,7 +31,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // Reads the view's rows again.
+    // Reads the view's rows again: a reset of the grid. A pending row stays.
     void Reload();
     // A new, empty row after `row`, held until it is posted or cancelled.
     int BeginInsert(int row);
@@ -42,8 +43,13 @@ public:
     // The view's row index of a grid row (the pending row has none).
     int TableRow(int gridRow) const;
     int GridRow(int tableRow) const;
+    // The rowid of the record a grid row shows; nullopt for the pending row or no row.
+    std::optional<long long> RowidAt(int gridRow) const;
 
 private:
+    void ReadRows();
+    void Resort();
+
     struct Row {
         long long rowid = 0;
         QString surname, blazon;
@@ -59,9 +65,12 @@ private:
     std::optional<Pending> pending_;
 };
 
+class EditableGrid;
+
 class DatabaseForm final : public QDialog {
 public:
-    DatabaseForm(QWidget* parent, MessageSink& messages);
+    DatabaseForm(QWidget* parent, MessageSink& messages, YesNoAsker& asker);
+    ~DatabaseForm() override;
 
     // Shows the form modally over `database`'s browser view, standing on its current record;
     // returns the rowid of the record the form ends on.
@@ -78,8 +87,11 @@ private:
     void SyncTableToGrid();
     void SyncGridToTable();
     void CommitEditor();
+    EditableGrid& Editing() const;
+    bool OnPendingRow() const;
 
     MessageSink& messages_;
+    YesNoAsker& asker_;
     QTableView* grid_ = nullptr;
     BlazonTableModel* model_ = nullptr;
     db::Table* table_ = nullptr;

@@ -90,12 +90,26 @@ private:
     QWidget* parent_;
 };
 
+class MainWindow::QuestionBoxes final : public YesNoAsker {
+public:
+    explicit QuestionBoxes(QWidget* parent) : parent_(parent) {}
+    bool AskYesNo(const std::string& title, const std::string& text) override {
+        return QMessageBox::question(parent_, QString::fromStdString(title), QString::fromStdString(text),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    }
+
+private:
+    QWidget* parent_;
+};
+
 MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), textPainter_(std::make_unique<QtTextPainter>()) {
     setWindowTitle("ESCAVAL! 95");
     setObjectName("EsvMainForm");
     if (!options_.messages) messageBoxes_ = std::make_unique<MessageBoxes>(this);
     messages_ = options_.messages ? options_.messages : messageBoxes_.get();
+    if (!options_.asker) questionBoxes_ = std::make_unique<QuestionBoxes>(this);
+    asker_ = options_.asker ? options_.asker : questionBoxes_.get();
     const QIcon icon = LoadGlyph(options_.paths.DataFile("icon.bmp"));
     if (!icon.isNull()) setWindowIcon(icon);
 

@@ -14,6 +14,7 @@
 #include "shell/app/AppPaths.h"
 #include "shell/app/WindowController.h"
 #include "shell/app/WindowView.h"
+#include "shell/qt/YesNoAsker.h"
 
 class QAction;
 class QActionGroup;
@@ -41,6 +42,7 @@ class ViewForm;
 struct WindowOptions {
     app::AppPaths paths;
     MessageSink* messages = nullptr;      // null: message boxes
+    YesNoAsker* asker = nullptr;          // null: message boxes with Yes and No
     std::optional<unsigned> seed;         // the random start entry; null: from the time
     bool firstRunPicture = true;          // Timer2 shows "first.bmp" one second after start
 };
@@ -109,6 +111,7 @@ protected:
 private:
     class Timer;
     class MessageBoxes;
+    class QuestionBoxes;
 
     // MainWindow.cpp: the control panel and the picture area.
     void BuildPanel();
@@ -127,6 +130,8 @@ private:
     WindowOptions options_;
     std::unique_ptr<MessageBoxes> messageBoxes_;
     MessageSink* messages_ = nullptr;
+    std::unique_ptr<QuestionBoxes> questionBoxes_;
+    YesNoAsker* asker_ = nullptr;
     std::unique_ptr<app::TextPainter> textPainter_;
     QTimer timer1_;
     QTimer timer2_;

@@ -1,7 +1,6 @@
 // The dialogs the handlers open: questions, file choosers and the secondary forms.
 
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QSpinBox>
 
 #include "shell/qt/DatabaseForm.h"
@@ -16,7 +15,7 @@ SetTimerForm& MainWindow::TimerForm() {
 }
 
 DatabaseForm& MainWindow::DbForm() {
-    if (!dbForm_) dbForm_ = new DatabaseForm(this, *messages_);
+    if (!dbForm_) dbForm_ = new DatabaseForm(this, *messages_, *asker_);
     return *dbForm_;
 }
 
@@ -45,10 +44,7 @@ ViewForm& MainWindow::Viewer() {
     return *viewer_;
 }
 
-bool MainWindow::AskYesNo(const std::string& title, const std::string& text) {
-    return QMessageBox::question(this, QString::fromStdString(title), QString::fromStdString(text),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
-}
+bool MainWindow::AskYesNo(const std::string& title, const std::string& text) { return asker_->AskYesNo(title, text); }
 
 bool MainWindow::ConfirmImport() { return ImportForm().exec() == QDialog::Accepted; }
 

@@ -50,7 +50,9 @@ private slots:
             d->accept();
         });
         Trigger("Userfile1");
-        QCOMPARE(messages_.messages.back(), std::string("Unable to open chosen file!"));
+        // The fixed text first, then which file and why.
+        QCOMPARE(messages_.messages.back().substr(0, 28), std::string("Unable to open chosen file!\n"));
+        QVERIFY(messages_.messages.back().find(missing.toStdString()) != std::string::npos);
         QCOMPARE(Db().Main().RecordCount(), 5);
     }
 

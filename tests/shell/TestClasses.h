@@ -8,7 +8,8 @@ namespace esc::test {
 
 QObject* NewMainWindowTest();
 QObject* NewFormsTest();
+QObject* NewDatabaseFormTest();
 
-inline std::vector<QObject*> TestClasses() { return {NewMainWindowTest(), NewFormsTest()}; }
+inline std::vector<QObject*> TestClasses() { return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest()}; }
 
 }  // namespace esc::test

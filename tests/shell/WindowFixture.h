@@ -82,6 +82,7 @@ protected:
     esc::CollectingSink messages_;
     std::unique_ptr<esc::qt::MainWindow> window_;
     app::AppPaths paths_;
+    esc::qt::YesNoAsker* asker_ = nullptr;  // null: the questions come as message boxes
 
     esc::qt::MainWindow& W() { return *window_; }
     app::WindowController& C() { return window_->Controller(); }
@@ -105,6 +106,7 @@ protected:
         esc::qt::WindowOptions options;
         options.paths = paths_;
         options.messages = &messages_;
+        options.asker = asker_;
         options.seed = 1;
         options.firstRunPicture = false;
         window_ = std::make_unique<esc::qt::MainWindow>(options);

@@ -1,0 +1,16 @@
+#pragma once
+// A question the user answers with Yes or No (Add, Delete record). The window asks in a message
+// box; a test hands the window an asker of its own and answers without a human, counting the
+// questions so that it knows each one was asked.
+
+#include <string>
+
+namespace esc::qt {
+
+class YesNoAsker {
+public:
+    virtual ~YesNoAsker() = default;
+    virtual bool AskYesNo(const std::string& title, const std::string& text) = 0;
+};
+
+}  // namespace esc::qt
