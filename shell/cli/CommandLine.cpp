@@ -127,8 +127,8 @@ std::optional<std::vector<BlazonLine>> ReadCoverageFile(const std::string& file)
         std::fprintf(stderr, "escaval: cannot read '%s': %s\n", file.c_str(), read.error.c_str());
         return std::nullopt;
     }
-    const std::vector<std::uint8_t>& bytes = *read.bytes;
-    std::vector<BlazonLine> lines = ReadBlazonLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    const std::string_view text(reinterpret_cast<const char*>(read.bytes->data()), read.bytes->size());
+    std::vector<BlazonLine> lines = ReadBlazonLines(text);
     if (lines.size() > kMaxCoverageBlazons) {
         std::fprintf(stderr, "escaval: cannot read '%s': it holds %zu blazons, more than %zu\n", file.c_str(), lines.size(),
                      kMaxCoverageBlazons);

@@ -149,7 +149,8 @@ std::string CoverageText(const CoverageReport& report, std::size_t topWords) {
         out << "line " << line.number << (line.Clean() ? ": ok" : ": NOT CLEAN") << ": " << line.blazon << "\n";
         if (!line.missingWords.empty()) out << "    words not found: " << Joined(line.missingWords) << "\n";
         if (!line.standIns.empty()) out << "    question picture for: " << Joined(line.standIns) << "\n";
-        if (line.cut) out << "    cut: the line is longer than " << kMaxCoverageLineBytes << " bytes; only its start was read\n";
+        if (line.cut)
+            out << "    cut: the line is longer than " << kMaxCoverageLineBytes << " bytes; only its start was read\n";
         for (const std::string& m : line.messages) out << "    message: " << m << "\n";
     }
     const int total = static_cast<int>(report.lines.size());
