@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -47,10 +48,12 @@ std::string NameOf(const std::string& path) {
 // A hidden name beside the target that no other writer is given: the open refuses a name that
 // exists, and a clash draws another.
 int CreateTemporary(const std::string& folder, const std::string& name, std::string& temporary, int& error) {
-    std::random_device entropy;
+    // Seeded from the clock and the process, which cannot fail as a system entropy source can.
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::mt19937 draw(static_cast<std::uint32_t>(now) ^ (static_cast<std::uint32_t>(::getpid()) << 16));
     for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
         char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(entropy()));
+        std::snprintf(suffix, sizeof suffix, "%08x", static_cast<unsigned>(draw()));
         temporary = folder + "/." + name + ".tmp-" + suffix;
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) return fd;

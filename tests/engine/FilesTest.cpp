@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -176,6 +177,58 @@ TEST(AtomicWrite, FullDiskLeavesTheEarlierFileByteForByte) {
     EXPECT_NE(error.find("too large"), std::string::npos) << error;
     EXPECT_EQ(Slurp(target), earlier);
     EXPECT_EQ(Names(dir.path), std::vector<std::string>{"earlier.bin"});
+}
+
+// A version of the file that says how long it is, so a reader can tell a whole one.
+std::string Version(int writer, int round) {
+    const std::string body = std::to_string(writer) + ":" + std::to_string(round) + ":" +
+                             std::string(static_cast<std::size_t>(1000 + 3000 * ((writer + round) % 4)), 'x');
+    return std::to_string(body.size()) + ";" + body;
+}
+
+bool Whole(const std::string& text) {
+    const std::size_t semicolon = text.find(';');
+    return semicolon != std::string::npos && text.size() - semicolon - 1 == std::stoul(text.substr(0, semicolon));
+}
+
+// Two processes replace the file over and over while this one reads it: every read finds one
+// whole version, never an empty or half-written file, and nothing is left beside it.
+TEST(AtomicWrite, ReadersSeeOneWholeVersionWhileOthersWrite) {
+    Folder dir;
+    const std::string target = dir / "shared.bin";
+    Put(target, Version(9, 0));
+    constexpr int kWriters = 2, kRounds = 40;
+    std::vector<pid_t> writers;
+    for (int w = 0; w < kWriters; ++w) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int failures = 0;
+            for (int round = 1; round <= kRounds; ++round) failures += WriteFileAtomically(target, Bytes(Version(w, round))) ? 0 : 1;
+            ::_exit(failures == 0 ? 0 : 1);
+        }
+        writers.push_back(child);
+    }
+    int reads = 0, broken = 0, running = kWriters;
+    std::set<std::string> seen;
+    while (running > 0) {
+        const std::string text = Slurp(target);
+        ++reads;
+        if (!Whole(text)) ++broken;
+        seen.insert(text.substr(0, text.find(':', text.find(':') + 1)));
+        for (pid_t& child : writers) {
+            int status = 0;
+            if (child > 0 && ::waitpid(child, &status, WNOHANG) == child) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+                child = 0;
+                --running;
+            }
+        }
+    }
+    EXPECT_EQ(broken, 0) << "of " << reads << " reads";
+    EXPECT_GE(seen.size(), 3u) << "the reads must have found the file being replaced";
+    EXPECT_TRUE(Whole(Slurp(target)));
+    EXPECT_EQ(Names(dir.path), std::vector<std::string>{"shared.bin"});
 }
 
 TEST(AtomicWrite, PicturesAreWrittenThroughIt) {
