@@ -1,5 +1,6 @@
 #include "interpret/DrawingDriver.h"
 
+#include "engine/Messages.h"
 #include "engine/Painter.h"
 #include "interpret/FieldParser.h"
 #include "interpret/Normaliser.h"
@@ -42,7 +43,10 @@ void LookUpWords(DrawingState& s, bool collectTinctures) {
         const auto index = static_cast<std::size_t>(i);
         const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(s.words[index].view())) : nullptr;
         if (row == nullptr) {
-            s.wordType[index] = kTypeNotFound;  // Sub1 and Sub2 keep what they held
+            // Nothing of an earlier word or drawing is kept: a word not found reads as empty.
+            s.wordType[index] = kTypeNotFound;
+            s.wordSub1[index] = 0;
+            s.wordSub2[index] = 0;
             continue;
         }
         s.wordType[index] = row->type;
@@ -62,6 +66,10 @@ void BeginDrawing(DrawingState& s) {
     // A drawing never depends on an earlier one.
     s.namedTinctures.fill(0);
     s.namedTinctureCount = 0;
+    s.wordCount = 0;
+    s.wordType.fill(kTypeNotFound);
+    s.wordSub1.fill(0);
+    s.wordSub2.fill(0);
     s.level = 0;
     s.partitionCode = -1;
     s.fieldPieces = 8;
@@ -73,7 +81,7 @@ void BeginDrawing(DrawingState& s) {
 void InterpretSingleArms(DrawingState& s, std::string& text) {
     DrawingTrace* trace = s.trace;
     const std::string copy = text;
-    DeleteAllExact(text, ".");
+    StripPunctuation(text);
     SplitWords(s, text);
     s.namedTinctureCount = 0;
     LookUpWords(s, true);
@@ -114,7 +122,8 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     const bool impaled = !quartered && ContainsIgnoringCase(text, "impaling:");
     if (s.trace) s.trace->road = quartered ? "quartered" : impaled ? "impaled" : "single";
     if (quartered || impaled) {
-        host.DrawMarshalled(s, text, quartered);
+        // Until marshalled arms are drawn, an empty shield must not pass for them.
+        if (!host.DrawMarshalled(s, text, quartered)) s.messages.Show(msg::kMarshallingNotDrawn);
     } else {
         InterpretSingleArms(s, text);
     }

@@ -64,7 +64,7 @@ int PerField(DrawingState& s) {
     if (s.Type(1) != kTypeOrdinary) return Fail(s, msg::kPartitionExpected);
     s.shapeCode = s.partitionCode = s.lastShapeCode = s.Sub1(1);
     s.cursor = 2;
-    if (s.Word(s.cursor) == "sinister") {  // exact: "Sinister" does not count
+    if (Is(s, s.cursor, "sinister")) {
         s.shapeCode = 2;
         ++s.cursor;
     }

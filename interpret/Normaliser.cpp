@@ -24,12 +24,17 @@ struct Substitution {
 // "dancettee" before "dancette"), and some outputs feed later entries ("heronhawk" becomes
 // "hawk" and then "falcon"; every "palet" becomes "pallet" and a free-standing "pallet" then
 // "pallets").
-constexpr std::array<Substitution, 132> kSubstitutions = {{
+//
+// The punctuation comes first and is also what the first word pass strips, so that both passes
+// see the same words ("gules," is the tincture gules in both).
+constexpr std::size_t kPunctuationEntries = 6;
+constexpr std::array<Substitution, 133> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
     {"'", "", Kind::Delete},
     {",", "", Kind::Delete},
+    {";", "", Kind::Delete},
     {"palet", "pallet"},
     {"tierced per pall", "per pall"},
     {"tierced pallwise", "per pall"},
@@ -160,18 +165,32 @@ constexpr std::array<Substitution, 132> kSubstitutions = {{
     {"quarter pierced", "pierced"},
 }};
 
+void Apply(const Substitution& s, std::string& text, int firstTincture, int secondTincture, int thirdTincture,
+           std::size_t capacity) {
+    switch (s.kind) {
+        case Kind::Delete: DeleteAllExact(text, s.pattern); break;
+        case Kind::Replace: ReplaceAllIgnoringCase(text, s.pattern, s.replacement, capacity); break;
+        case Kind::First: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(firstTincture), capacity); break;
+        case Kind::Second: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(secondTincture), capacity); break;
+        case Kind::Third: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(thirdTincture), capacity); break;
+    }
+}
+
 }  // namespace
 
+void StripPunctuation(std::string& text) {
+    for (std::size_t i = 0; i < kPunctuationEntries; ++i) Apply(kSubstitutions[i], text, 0, 0, 0, text.size());
+}
+
 void Normalise(std::string& text, int firstTincture, int secondTincture, int thirdTincture, std::size_t capacity) {
-    for (const Substitution& s : kSubstitutions) {
-        switch (s.kind) {
-            case Kind::Delete: DeleteAllExact(text, s.pattern); break;
-            case Kind::Replace: ReplaceAllIgnoringCase(text, s.pattern, s.replacement, capacity); break;
-            case Kind::First: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(firstTincture), capacity); break;
-            case Kind::Second: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(secondTincture), capacity); break;
-            case Kind::Third: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(thirdTincture), capacity); break;
-        }
-    }
+    for (const Substitution& s : kSubstitutions) Apply(s, text, firstTincture, secondTincture, thirdTincture, capacity);
+}
+
+std::vector<std::string_view> NormaliserReplacements() {
+    std::vector<std::string_view> out;
+    for (const Substitution& s : kSubstitutions)
+        if (s.kind == Kind::Replace) out.push_back(s.replacement);
+    return out;
 }
 
 }  // namespace esc

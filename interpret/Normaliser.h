@@ -4,6 +4,8 @@
 // "of the first".
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace esc {
 
@@ -12,5 +14,12 @@ namespace esc {
 // "the third" tinctures of the blazon.
 void Normalise(std::string& text, int firstTincture, int secondTincture, int thirdTincture,
                std::size_t capacity = 199);
+
+// Removes the punctuation the normaliser removes first (hyphens, full stops, apostrophes,
+// commas, semicolons), as the first word pass needs it removed too.
+void StripPunctuation(std::string& text);
+
+// Every fixed text the normaliser can write in place of a pattern, in list order.
+std::vector<std::string_view> NormaliserReplacements();
 
 }  // namespace esc

@@ -102,12 +102,12 @@ void RulePass(DrawingState& s) {
     if (T(s, 0) == kTypeLine) level.levelLine = S1(s, 0);
     if (T(s, 0) == kTypePrefix && S1(s, 0) <= 98) {
         const std::string_view word = W(s, 0);
-        level.levelName.Assign(word.substr(0, 1));
+        level.levelName.Assign(ToLower(word.substr(0, 1)));
         ++s.cursor;
         return;
     }
     if (T(s, 0) == 13 && S1(s, 0) == 8 && T(s, 1) == 12) {
-        level.levelName.Assign(W(s, 0));
+        level.levelName.Assign(NameWord(s, 0));
         level.levelKind = 13;
     }
     if (T(s, 0) == kTypeOrdinary && OrdinaryWordRule(s)) return;

@@ -17,7 +17,7 @@ constexpr int kBend = 1, kSinister = 2, kChevron = 4, kCross = 5, kSaltire = 6, 
 
 constexpr int kDefaultLabelPoints = 3;
 
-bool StartsWithPoint(std::string_view word) { return word.substr(0, 5) == "point"; }
+bool StartsWithPoint(std::string_view word) { return EqualsIgnoringCase(word.substr(0, 5), "point"); }
 constexpr int kDefaultOrleCount = 8;
 
 // "as many": the count of the nearest earlier level with more than one charge, else the pieces
@@ -36,7 +36,7 @@ void ReadCrossVariants(DrawingState& s) {
     int i = s.cursor + 1;
     AppendDigits(level.levelVariant, s.Sub2(i));
     for (++i;;) {
-        if (s.Word(i) == "and" && s.Type(i + 1) == kTypeAttitude && s.Sub1(i + 1) == kCross) ++i;
+        if (EqualsIgnoringCase(s.Word(i), "and") && s.Type(i + 1) == kTypeAttitude && s.Sub1(i + 1) == kCross) ++i;
         if (s.Type(i) != kTypeAttitude || s.Sub1(i) != kCross) break;
         AppendDigits(level.levelVariant, s.Sub2(i));
         ++i;
@@ -47,7 +47,7 @@ void ReadCrossVariants(DrawingState& s) {
 void LabelRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     level.levelKind = kTypeOrdinary;
-    level.levelName.Append(W(s, 0));
+    level.levelName.Append(NameWord(s, 0));
     s.shapeCode = kLabel;
     if (Is(s, 1, "of") && T(s, 2) == kTypeNumber) {
         level.levelLine = S1(s, 2);
@@ -86,7 +86,7 @@ void ReadRows(DrawingState& s) {
         rows[n++] = s.Sub1(i);
         last = i;
     }
-    if (s.Word(i) == "and" && s.Type(i + 1) == kTypeNumber && n < rows.size()) {
+    if (EqualsIgnoringCase(s.Word(i), "and") && s.Type(i + 1) == kTypeNumber && n < rows.size()) {
         rows[n++] = s.Sub1(i + 1);
         last = i + 1;
     }
@@ -136,7 +136,7 @@ bool OrdinaryWordRule(DrawingState& s) {
     }
     if (code == kPile && Is(s, 1, "in") && Is(s, 2, "point")) {
         level.levelKind = kTypeOrdinary;
-        level.levelName.Append(W(s, 0));
+        level.levelName.Append(NameWord(s, 0));
         s.shapeCode = kPile;
         level.levelLine = 96;
         s.cursor += 3;
@@ -155,7 +155,7 @@ bool OrdinaryWordRule(DrawingState& s) {
     const bool picture = (code == kChevron || code == kCross || code == kSaltire) &&
                          (Is(s, 1, "couped") || level.levelCount >= 2);
     level.levelKind = picture ? 13 : kTypeOrdinary;
-    level.levelName.Append(W(s, 0));
+    level.levelName.Append(NameWord(s, 0));
     if (code != kCross && code != kPallets && !picture) {
         s.partitionCode = code;
         s.lastShapeCode = -1;
@@ -165,7 +165,7 @@ bool OrdinaryWordRule(DrawingState& s) {
     if (level.levelOn) s.onOrdinaryCode = code;
     if (code == kBend && T(s, 1) == kTypeOrdinary && S1(s, 1) == kSinister) {
         level.levelKind = kTypeOrdinary;
-        level.levelName.Assign(W(s, 1));
+        level.levelName.Assign(NameWord(s, 1));
         // The shapes know the bend sinister by its own code.
         s.partitionCode = s.shapeCode = kSinister;
         if (level.levelOn) s.onOrdinaryCode = kSinister;
@@ -224,9 +224,9 @@ bool ChargeWordRule(DrawingState& s) {
     if (S1(s, 0) != 9) {
         level.levelKind = type;
         if (S1(s, 0) == 8) {
-            level.levelName.Assign(W(s, 0));
+            level.levelName.Assign(NameWord(s, 0));
         } else {
-            level.levelName.Append(W(s, 0));
+            level.levelName.Append(NameWord(s, 0));
         }
     }
     if (Is(s, 0, "stump")) {
@@ -246,7 +246,7 @@ bool ChargeWordRule(DrawingState& s) {
     }
     s.attitudeOwner = type;
     if (type == 13 && S1(s, 0) == 9) {
-        if (FindExact(W(s, 1), "jessant")) {
+        if (ContainsIgnoringCase(W(s, 1), "jessant")) {
             level.levelName.Assign("leoplis");
             ++s.cursor;
             return true;

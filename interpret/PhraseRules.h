@@ -3,12 +3,14 @@
 // records by index, and the rules that more than one file calls.
 //
 // W0 is the word at the cursor, W+1 the next, W-1 the previous. Keyword tests compare the
-// whole word exactly, in lower case, as the blazon is usually written.
+// whole word ignoring case ("Azure A Lion Rampant Or"); the words keep their typed case for
+// display, and the names of levels are built from them in lower case.
 
 #include <string>
 #include <string_view>
 
 #include "interpret/DrawingState.h"
+#include "interpret/TextOps.h"
 
 namespace esc::phrase {
 
@@ -16,7 +18,9 @@ inline std::string_view W(const DrawingState& s, int k) { return s.Word(s.cursor
 inline int T(const DrawingState& s, int k) { return s.Type(s.cursor + k); }
 inline int S1(const DrawingState& s, int k) { return s.Sub1(s.cursor + k); }
 inline int S2(const DrawingState& s, int k) { return s.Sub2(s.cursor + k); }
-inline bool Is(const DrawingState& s, int k, std::string_view keyword) { return W(s, k) == keyword; }
+inline bool Is(const DrawingState& s, int k, std::string_view keyword) { return EqualsIgnoringCase(W(s, k), keyword); }
+// A word as part of a level's name: picture files and the names the layouts test are lower case.
+inline std::string NameWord(const DrawingState& s, int k) { return ToLower(W(s, k)); }
 
 // The level record at `index`; an index outside 0..9 reaches a scratch record that reads as
 // freshly reset and forgets what is written to it.

@@ -37,7 +37,7 @@ void DetailWords(DrawingState& s) {
     const bool detail = S1(s, 1) == 99;
     if (detail) {
         if (level.levelName.back() == 's') level.levelName.PopBack();
-        level.levelName.Append(W(s, 1).substr(0, 1));
+        level.levelName.Append(ToLower(W(s, 1).substr(0, 1)));
     }
     for (int i = s.cursor + 1; i < s.wordCount; ++i) {
         const int type = s.Type(i);
@@ -46,7 +46,7 @@ void DetailWords(DrawingState& s) {
             s.cursor = i;
             return;
         }
-        if (type != kTypeDetail && s.Word(i) != "and") return;
+        if (type != kTypeDetail && !EqualsIgnoringCase(s.Word(i), "and")) return;
     }
 }
 
@@ -107,7 +107,7 @@ void OfTheLastRule(DrawingState& s) {
 }
 
 bool IsCotiseWord(const DrawingState& s) {
-    return FindExact(W(s, 0), "cotise").has_value() || (Is(s, 0, "double") && FindExact(W(s, 1), "cotise").has_value());
+    return ContainsIgnoringCase(W(s, 0), "cotise") || (Is(s, 0, "double") && ContainsIgnoringCase(W(s, 1), "cotise"));
 }
 
 void CotiseRule(DrawingState& s) {
@@ -170,7 +170,7 @@ void TinctureRule(DrawingState& s) {
     }
     if (type == kTypeRoundel) {
         level.levelKind = kTypeRoundel;
-        level.levelName.Append(W(s, 0));
+        level.levelName.Append(NameWord(s, 0));
         int tincture = S1(s, 0);
         if (tincture < 0) {
             // "roundel" names no tincture of its own: the tincture word after it does.

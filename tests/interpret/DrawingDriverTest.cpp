@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestDrawing.h"
+#include "engine/Messages.h"
 #include "interpret/DrawingDriver.h"
 
 namespace esc {
@@ -12,11 +13,10 @@ using test::Drawing;
 TEST(DrawingDriver, TwoPassesAroundTheNormaliser) {
     Drawing d;
     d.Draw("Azure, a bend Or");
-    // First pass: "Azure," keeps its comma and is not found, so the first named tincture is Or.
+    // Both passes see the words without their punctuation: "Azure," is the first named tincture.
     ASSERT_EQ(d.trace.firstPass.size(), 4u);
-    EXPECT_EQ(d.trace.firstPass[0].type, -1);
-    ASSERT_EQ(d.trace.namedTinctures.size(), 1u);
-    EXPECT_EQ(d.trace.namedTinctures[0], kOr);
+    EXPECT_EQ(d.trace.firstPass[0].type, kTypeTincture);
+    EXPECT_EQ(d.trace.namedTinctures, (std::vector<int>{kAzure, kOr}));
     // Second pass: the normaliser removed the comma.
     EXPECT_EQ(d.trace.normalised, "Azure a bend Or");
     EXPECT_EQ(d.trace.secondPass[0].type, kTypeTincture);
@@ -96,6 +96,98 @@ TEST(DrawingDriver, OutlineIsDrawnOverTheField) {
     EXPECT_EQ(d.At(413, 200), kBlack);
     EXPECT_EQ(d.At(207, 519), kBlack);
     EXPECT_EQ(d.At(0, 520), kTeal);
+}
+
+// The first pass strips the punctuation the normaliser strips, so a tincture written with a comma
+// after it is still one of the named tinctures that "of the first", counterchanging and a
+// partition's tinctures refer to.
+TEST(DrawingDriver, PunctuationDoesNotHideANamedTincture) {
+    struct Case {
+        const char* blazon;
+        std::vector<int> named;
+    };
+    const Case cases[] = {
+        {"Per pale argent and gules, a lion rampant counterchanged", {kArgent, kGules, kCounterchanged}},
+        {"Gules, a chevron argent, on a chief of the first three mullets or", {kGules, kArgent, kOr}},
+        {"Bendy of six argent and vert, a chief gules", {kArgent, kVert, kGules}},
+        {"Or; a fess d'azure", {kOr, kAzure}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_EQ(d.trace.namedTinctures, c.named);
+    }
+    const int W = Drawing().s().geometry.W, H = Drawing().s().geometry.H;
+    auto count = [](Drawing& d, Rgb colour, int x1, int y1, int x2, int y2) {
+        int n = 0;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x) n += d.At(x, y) == colour;
+        return n;
+    };
+    {
+        // "of the first" is gules: the chief beside its mullets, and the chevron stays argent.
+        Drawing d;
+        d.Draw("Gules, a chevron argent, on a chief of the first three mullets or");
+        const int D = d.s().geometry.chiefDepth;
+        EXPECT_EQ(d.At(6, D / 3), Colour(kGules));
+        EXPECT_EQ(d.At(W - 7, D / 3), Colour(kGules));
+        EXPECT_EQ(d.At(W / 2, D / 2 + H / 3), Colour(kArgent));  // the chevron at its apex
+    }
+    {
+        // Bendy of argent and vert below the chief: no gules piece among the bends.
+        Drawing d;
+        d.Draw("Bendy of six argent and vert, a chief gules");
+        const int D = d.s().geometry.chiefDepth;
+        EXPECT_GT(count(d, Colour(kVert), 2, D + 5, W - 2, H), 1000);
+        EXPECT_EQ(count(d, Colour(kGules), 2, D + 5, W - 2, H), 0);
+    }
+    {
+        // The lion counterchanged is gules on the argent half and argent on the gules half; never
+        // azure (what a missing second tincture painted).
+        Drawing d;
+        d.Draw("Per pale argent and gules, a lion rampant counterchanged");
+        ASSERT_EQ(d.trace.levels.size(), 1u);
+        EXPECT_GT(count(d, Colour(kGules), 2, 2, W / 2 - 2, H), 1000);
+        EXPECT_GT(count(d, Colour(kArgent), W / 2 + 2, 2, W - 2, H), 1000);
+        EXPECT_EQ(count(d, Colour(kAzure), 0, 0, W, H), 0);
+    }
+}
+
+// A word not found reads as empty: nothing of the word that stood in its slot in an earlier
+// drawing is kept ("zzz" after "six" must not make paly of six).
+TEST(DrawingDriver, AWordNotFoundKeepsNothingOfAnEarlierWord) {
+    const char* blazon = "Paly of zzz or and azure";
+    Drawing fresh;
+    fresh.Draw(blazon);
+    Drawing reused;
+    reused.Draw("Paly of six or and azure");
+    reused.Draw(blazon);
+    EXPECT_EQ(reused.trace.field.fieldPieces, fresh.trace.field.fieldPieces);
+    EXPECT_TRUE(reused.s().picture == fresh.s().picture);
+    ASSERT_GE(reused.trace.secondPass.size(), 3u);
+    EXPECT_EQ(reused.trace.secondPass[2].type, kTypeNotFound);
+    EXPECT_EQ(reused.trace.secondPass[2].sub1, 0);
+    EXPECT_EQ(reused.trace.secondPass[2].sub2, 0);
+}
+
+// Marshalled texts are not drawn yet: the user is told so, instead of seeing an empty shield.
+TEST(DrawingDriver, MarshalledTextsSayTheyAreNotDrawn) {
+    for (const char* blazon : {"Or a bend azure impaling: Gules a chief or", "Quarterly 1&4: Or 2&3: Azure"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        EXPECT_EQ(d.sink.messages, std::vector<std::string>{std::string(msg::kMarshallingNotDrawn)});
+        EXPECT_EQ(d.trace.messages, d.sink.messages);
+    }
+    // A host that draws them shows no such message.
+    struct Marshaller : DrawHost {
+        bool DrawMarshalled(DrawingState&, std::string_view, bool) override { return true; }
+    } host;
+    CollectingSink sink;
+    DrawingState state(sink);
+    DrawBlazon(state, "Or impaling: Azure", host);
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "PhraseTestState.h"
 #include "TestDrawing.h"
 #include "engine/Palette.h"
@@ -307,6 +309,38 @@ TEST(PhraseInterpreter, StumpWithLocalWords) {
         d.Draw(c.blazon);
         ExpectLevels(d.trace, c.levels);
     }
+}
+
+// Keywords are read whatever their case: each blazon draws exactly what its lower-case twin
+// draws, and something beyond the field.
+TEST(PhraseInterpreter, KeywordsIgnoreCase) {
+    const char* cases[] = {
+        "Azure A Lion Rampant Or",
+        "Per Bend Sinister Argent And Gules",
+        "Argent A Chevron Between Three Martlets Sable, On A Chief Gules Three Escallops Or",
+        "Azure Three Roundels Argent Each Charged With A Mullet Gules",
+        "Or A Fess Cotised Between Two Mullets Azure",
+        "Argent Two Bars Gules",
+        "Azure Three Leopards Faces Jessant De Lis Or",
+        "Sable Six Mullets Three Two And One Or",
+    };
+    for (const char* blazon : cases) {
+        SCOPED_TRACE(blazon);
+        std::string lower = blazon;
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        Drawing typed, twin, field;
+        typed.Draw(blazon);
+        twin.Draw(lower);
+        field.Draw(std::string(typed.s().Word(0)));
+        EXPECT_TRUE(typed.s().picture == twin.s().picture);
+        EXPECT_FALSE(typed.s().picture == field.s().picture);
+        EXPECT_EQ(typed.trace.levels.size(), twin.trace.levels.size());
+        EXPECT_TRUE(typed.sink.messages.empty());
+    }
+    // The words keep the case they were typed in.
+    Drawing d;
+    d.Draw("Azure A Lion Rampant Or");
+    EXPECT_EQ(d.s().Word(2), "Lion");
 }
 
 }  // namespace
