@@ -11,6 +11,9 @@ inline constexpr std::string_view kExpectingAColor = "Expecting a color.";
 inline constexpr std::string_view kExpectingAnd = "Expecting 'and'.";
 inline constexpr std::string_view kExpectingSecondColor = "Expecting second color.";
 inline constexpr std::string_view kExpectingANumber = "Expecting a number.";
+inline constexpr std::string_view kMarshallingNotDrawn = "Marshalled arms (impaled or quartered) cannot be drawn yet.";
+inline constexpr std::string_view kTooManyRepeatedOrdinaries =
+    "At most six bars, pallets, bendlets, chevronels or piles can be drawn.";
 inline constexpr std::string_view kOutOfMemoryPicbuf = "Out of memory - picbuf";
 inline constexpr std::string_view kNoColorbuf = "NO colorbuf";
 inline constexpr std::string_view kOutOfBounds2 = "Out of bounds 2";

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 
@@ -14,8 +15,26 @@ namespace shapes {
 
 int FieldPieces(const PaintState& state) { return std::clamp(state.fieldPieces, 1, kMaxFieldPieces); }
 
-int RepeatCount(const PaintState& state) {
-    return std::clamp(state.CurrentLevel().levelCount, 1, kMaxRepeatedOrdinaries);
+int RepeatCount(PaintState& state) {
+    const int n = state.CurrentLevel().levelCount;
+    if (n > kMaxRepeatedOrdinaries) {
+        state.messages.Show(msg::kTooManyRepeatedOrdinaries);
+        return 0;
+    }
+    return std::max(n, 1);
+}
+
+Spread SpreadPieces(int n, int from, int to, int maxWidth) {
+    Spread out;
+    if (n < 1 || to <= from) return out;
+    const int span = to - from;
+    // Pieces no wider than the 2n+1 stripes of the span leave gaps at least as wide as a piece.
+    // A band of width w paints 2 * (w / 2) + 1 pixels across, one more than w when w is even.
+    out.width = std::max(1, std::min(maxWidth, span / (2 * n + 1) - 1));
+    const double gap = static_cast<double>(span - n * out.width) / (n + 1);
+    for (int i = 0; i < n; ++i)
+        out.centres.push_back(from + static_cast<int>(gap * (i + 1) + out.width * i + out.width / 2.0));
+    return out;
 }
 
 void Colour(PaintState& state, int code) { state.levelTincture[state.level] = code; }

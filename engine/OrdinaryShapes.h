@@ -7,6 +7,7 @@
 // table (ResetCrossings, TraceEdge per edge, FillCrossings).
 
 #include <initializer_list>
+#include <vector>
 
 #include "engine/Ordinaries.h"
 #include "engine/Painter.h"
@@ -29,9 +30,16 @@ inline constexpr int kMaxFieldPieces = 32;
 // A label of more points is drawn with this many; a count below one gives the usual three.
 inline constexpr int kMaxLabelPoints = 9;
 inline constexpr int kDefaultLabelPoints = 3;
-// Bars, pallets, bendlets, chevronels and piles come as one, two or three: a count below one
-// draws one and a count above three draws three.
-inline constexpr int kMaxRepeatedOrdinaries = 3;
+// Bars, pallets, bendlets, chevronels and piles come as one to six: a count below one draws one,
+// and a count above six draws nothing and says so (drawing another count would misstate the arms).
+inline constexpr int kMaxRepeatedOrdinaries = 6;
+// Bars and pallets on the field are spread over this share of the shield either side of its
+// centre line.
+inline constexpr int kRepeatedSpanPercent = 40;
+// Chevronels reach this share of the shield's height above and below its centre; bendlets this
+// share of the shield's half-breadth across the bend either side of the diagonal.
+inline constexpr int kChevronelSpanPercent = 22;
+inline constexpr int kBendletSpanPercent = 45;
 // levelLine of a pile that meets the others in the point.
 inline constexpr int kPilesInPoint = 96;
 
@@ -42,7 +50,18 @@ struct Edge {
 };
 
 int FieldPieces(const PaintState& state);
-int RepeatCount(const PaintState& state);
+// The count of a repeated ordinary, at least one; 0 after a message when it is past
+// kMaxRepeatedOrdinaries.
+int RepeatCount(PaintState& state);
+
+// n pieces spread evenly over [from, to]: each at most maxWidth wide and never wider than the
+// field-coloured gaps around it, so that every piece stands apart. The band width to draw and
+// the centre of each piece.
+struct Spread {
+    int width = 0;
+    std::vector<int> centres;
+};
+Spread SpreadPieces(int n, int from, int to, int maxWidth);
 
 // levelTincture[level] := code.
 void Colour(PaintState& state, int code);

@@ -131,24 +131,18 @@ void Flaunches(PaintState& s) {
     s.fillToLeft = fill;
 }
 
+// Chevronels are stacked down the pale, apex above apex. The arms fall at 40 degrees, so two
+// apexes dy apart leave dy * cos 40 between the arms: the pieces are spread in that measure.
 void Chevronels(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, w = g.chiefDepth + 10;
-    auto pair = [&](int y, int width) {
-        BandFrom(s, W / 2, y, 220, 300, width);
-        BandFrom(s, W / 2, y, 320, 300, width);
-    };
-    switch (RepeatCount(s)) {
-        case 1: pair(H / 2, w / 2); break;
-        case 2:
-            pair(H / 2 - w / 5, w / 3);
-            pair(H / 2 + w / 5, w / 3);
-            break;
-        default:
-            pair(H / 2 - 25, w / 3);
-            pair(H / 2, w / 3);
-            pair(H / 2 + 25, w / 3);
-            break;
+    constexpr double kAcrossPerDown = 0.766;  // cos 40
+    const int reach = static_cast<int>(kChevronelSpanPercent * H / 100 * kAcrossPerDown);
+    const Spread spread = SpreadPieces(RepeatCount(s), -reach, reach, w / 2);
+    for (int c : spread.centres) {
+        const int y = H / 2 + static_cast<int>(std::lround(c / kAcrossPerDown));
+        BandFrom(s, W / 2, y, 220, 300, spread.width);
+        BandFrom(s, W / 2, y, 320, 300, spread.width);
     }
 }
 
@@ -267,50 +261,52 @@ void Canton(PaintState& s) {
     Band(s, 35, 2, 35, static_cast<int>(g.H * 20.5 * 0.01), static_cast<int>(g.W * 28.5 * 0.01), 0);
 }
 
+// Bendlets lie parallel to the bend through the dexter chief corner, spread across it: each band
+// is the diagonal moved sideways and drawn long enough to cross the whole shield.
 void Bendlets(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
-    const int W = g.W, H = g.H, w = g.chiefDepth / 2;
-    const int n = RepeatCount(s);
-    if (n == 1 || n == 3) Band(s, 0, 0, W, H, w);
-    if (n == 2 || n == 3) {
-        Band(s, W / 5 + 6, 0, W, H - H / 5 - 7, w);
-        Band(s, 0, H / 5 + 6, W - W / 5 - 6, H - 3, w);
+    const int W = g.W, H = g.H;
+    const double length = std::hypot(W, H);
+    const double nx = -H / length, ny = W / length;  // across the bend, towards the dexter base
+    // A diagonal band of width w is length / W times w thick across: the pieces are spread in
+    // that measure and drawn with the width that gives it.
+    const double thickPerWidth = length / W;
+    const int reach = static_cast<int>(kBendletSpanPercent * (W * H / length) / 100);
+    const Spread spread =
+        SpreadPieces(RepeatCount(s), -reach, reach, static_cast<int>(g.chiefDepth / 2 * thickPerWidth));
+    const int width = std::max(1, static_cast<int>(spread.width / thickPerWidth));
+    for (int c : spread.centres) {
+        // From the top row to row H, as the bend runs; the point below is left to the field.
+        const double dx = c * nx, dy = c * ny, t0 = -dy / H, t1 = (H - dy) / H;
+        Band(s, static_cast<int>(std::lround(dx + t0 * W)), 0, static_cast<int>(std::lround(dx + t1 * W)), H, width);
     }
 }
 
-// Piles issue from the chief and point downward; levelLine 96 makes two or three meet in the
-// point. One pile with a line is a band and its reflection, whose recorded centres bound the fill.
+// Piles issue from the chief and point downward; levelLine 96 makes them meet in the point. One
+// pile with a line is a band and its reflection, whose recorded centres bound the fill. Several
+// stand side by side with bases as wide as the gaps between them.
 void Piles(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, B = g.shieldBottom;
     const bool meet = s.CurrentLevel().levelLine == kPilesInPoint;
-    const int gap = meet ? 20 : 0;
-    switch (RepeatCount(s)) {
-        case 1:
-            if (s.lineCode == kPlainLine || s.lineCode >= 90) {
-                Area(s, {{W / 5, 2, W / 2 - 1, B - 25}, {W - W / 5, 2, W / 2 + 1, B - 25}});
-            } else {
-                ResetCrossings(s);
-                Band(s, 60, 2, W / 2, B - 35, 20, 5);
-                FillCrossings(s);
-            }
-            break;
-        case 2: {
-            const int c = (W - gap - 20) / 2 - gap / 2;
-            const int d = meet ? W / 2 : c / 2 + 10;
-            Area(s, {{10, 2, d, B - 25}, {c + 10, 2, d, B - 25}});
-            Area(s, {{W - c - 10, 2, W - d, B - 25}, {W - 10, 2, W - d, B - 25}});
-            break;
+    const int n = RepeatCount(s);
+    if (n == 0) return;
+    if (n == 1) {
+        if (s.lineCode == kPlainLine || s.lineCode >= 90) {
+            Area(s, {{W / 5, 2, W / 2 - 1, B - 25}, {W - W / 5, 2, W / 2 + 1, B - 25}});
+        } else {
+            ResetCrossings(s);
+            Band(s, 60, 2, W / 2, B - 35, 20, 5);
+            FillCrossings(s);
         }
-        default: {
-            const int c = (W - 2 * gap - 20) / 3 - gap / 2;
-            const int d = c / 2;
-            const int e = meet ? W / 2 : d + 10;
-            Area(s, {{10, 2, e, B - 25}, {c + 10, 2, e, B - 25}});
-            Area(s, {{W / 2 - d, 2, W / 2, B - 25}, {d + W / 2 + 1, 2, W / 2, B - 25}});
-            Area(s, {{W - c - 10, 2, W - e, B - 25}, {W - 10, 2, W - e, B - 25}});
-            break;
-        }
+        return;
+    }
+    constexpr int kMargin = 10;
+    const int base = (W - 2 * kMargin) / (2 * n - 1);
+    for (int i = 0; i < n; ++i) {
+        const int left = kMargin + 2 * i * base, right = left + base;
+        const int point = meet ? W / 2 : (left + right) / 2;
+        Area(s, {{left, 2, point, B - 25}, {right, 2, point, B - 25}});
     }
 }
 

@@ -10,47 +10,25 @@ namespace esc {
 using namespace shapes;
 
 // Bars: placement 0 on the field, 1 within a chief, 2 on a fess. Each bar takes the level's line
-// anew (a gemel line is spent by one band). Three bars in a chief lie within it too, narrower
-// than the two there; on the field and on a fess they stand 35 pixels apart.
+// anew (a gemel line is spent by one band). They are spread evenly down the space they lie in,
+// narrower as they are more, with the field showing between them.
 void DrawBars(PaintState& s, int placement) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     const bool inChief = placement == 1;
     if (!inChief) s.partitionCode = 0;
-    auto bar = [&](int y, int width) {
+    const int n = RepeatCount(s);
+    const Spread spread = inChief ? SpreadPieces(n, 2, D - 2, D / 4)
+                        : placement == 2 ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
+                                         : SpreadPieces(n, H / 2 - kRepeatedSpanPercent * H / 100,
+                                                        H / 2 + kRepeatedSpanPercent * H / 100, D / 2);
+    for (int y : spread.centres) {
         s.lineCode = s.CurrentLevel().levelLine;
-        Band(s, 0, y, W + 1, y, width, 0);
-    };
-    switch (RepeatCount(s)) {
-        case 1:
-            if (inChief) bar(20, 10);
-            else bar(H / 2, D / 2);
-            break;
-        case 2:
-            if (inChief) {
-                bar(12, 8);
-                bar(28, 8);
-            } else {
-                const int w = D / 2;
-                bar(H / 2 - w + 5, w);
-                bar(H / 2 + w - 5, w);
-            }
-            break;
-        default:
-            if (inChief) {
-                bar(10, 6);
-                bar(22, 6);
-                bar(34, 6);
-            } else {
-                bar(H / 2 - 35, 24);
-                bar(H / 2, 24);
-                bar(H / 2 + 35, 24);
-            }
-            break;
+        Band(s, 0, y, W + 1, y, spread.width, 0);
     }
 }
 
-// Pallets: placement 0 on the field, 1 within a chief, 2 on a fess.
+// Pallets: placement 0 on the field, 1 within a chief, 2 on a fess; spread evenly across.
 void DrawPallets(PaintState& s, int placement) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
@@ -59,19 +37,9 @@ void DrawPallets(PaintState& s, int placement) {
         top = H / 2 - D / 2;
         bottom = H / 2 + D / 2;
     }
-    auto pallet = [&](int x, int width) { Band(s, x, top, x, bottom, width, 0); };
-    switch (RepeatCount(s)) {
-        case 1: pallet(W / 2, D / 2); break;
-        case 2:
-            pallet(W / 2 - D, D / 2);
-            pallet(W / 2 + D, D / 2);
-            break;
-        default:
-            pallet(W / 2 - 36, 24);
-            pallet(W / 2, 24);
-            pallet(W / 2 + 36, 24);
-            break;
-    }
+    const int reach = kRepeatedSpanPercent * W / 100;
+    const Spread spread = SpreadPieces(RepeatCount(s), W / 2 - reach, W / 2 + reach, D / 2);
+    for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width, 0);
 }
 
 // The cotises of the ordinary named by shapeCode, in the cotise tincture and line; a count of

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ShapeTestSupport.h"
+#include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 
 namespace esc {
@@ -72,11 +73,8 @@ TEST_F(OrdinaryShapesTest, EachOrdinaryCoversItsPlace) {
          {{"dexter", 10, H / 2, kGules}, {"dexter flank", 80, H / 2, kGules}, {"sinister", W - 10, H / 2, kGules},
           {"sinister flank", W - 80, H / 2, kGules}, {"centre", W / 2, H / 2, kArgent}, {"beside", 130, H / 2, kArgent}}},
         {"a chevronel", kChevronels, 1, -1, {{"apex", W / 2, H / 2, kGules}, {"above", W / 2, H / 2 - 30, kArgent}}},
-        {"three chevronels", kChevronels, 3, -1,
-         {{"upper", W / 2, H / 2 - 25, kGules}, {"middle", W / 2, H / 2, kGules}, {"lower", W / 2, H / 2 + 25, kGules}}},
-        {"three chevronels apart", kChevronels, 3, -1, {{"between", W / 2, H / 2 + 12, kArgent}}, true},
-        {"two bendlets", kBendlets, 2, -1,
-         {{"upper", (W / 5 + 6 + W) / 2, (H - H / 5 - 7) / 2, kGules}, {"centre", W / 2, H / 2, kArgent}}},
+        {"three chevronels", kChevronels, 3, -1, {{"middle", W / 2, H / 2, kGules}}},
+        {"two bendlets", kBendlets, 2, -1, {{"centre", W / 2, H / 2, kArgent}}},
         {"a pile", kPiles, 1, -1, {{"pile", W / 2, H / 2, kGules}, {"dexter", W / 8, H / 2, kArgent}}},
         {"three piles", kPiles, 3, -1,
          {{"middle pile", W / 2, H / 4, kGules}, {"dexter pile", 40, 20, kGules}, {"between", W / 4 + 10, H / 2, kArgent}}},
@@ -93,8 +91,8 @@ TEST_F(OrdinaryShapesTest, EachOrdinaryCoversItsPlace) {
     }
 }
 
-// A pallet is D/2 wide, three pallets 24 (25 columns: the cross-section runs from -12 to 12)
-// and 36 apart whatever the shield's size; bars likewise across.
+// One pallet is D/2 wide in the middle of the shield, one bar likewise across; several are
+// checked by RepeatedOrdinariesStandApart.
 TEST_F(OrdinaryShapesTest, PalletsAndBarsHaveTheirWidths) {
     auto runs = [&](bool across, int at) {  // (start, length) of the gules runs along a row or column
         std::vector<std::pair<int, int>> out;
@@ -116,10 +114,7 @@ TEST_F(OrdinaryShapesTest, PalletsAndBarsHaveTheirWidths) {
     };
     const std::vector<Case> cases = {
         {"one pallet", true, 1, {{W / 2 - D / 4, 2 * (D / 4) + 1}}},
-        {"two pallets", true, 2, {{W / 2 - D - D / 4, 2 * (D / 4) + 1}, {W / 2 + D - D / 4, 2 * (D / 4) + 1}}},
-        {"three pallets", true, 3, {{W / 2 - 36 - 12, 25}, {W / 2 - 12, 25}, {W / 2 + 36 - 12, 25}}},
         {"one bar", false, 1, {{H / 2 - D / 4, 2 * (D / 4) + 1}}},
-        {"three bars", false, 3, {{H / 2 - 35 - 12, 25}, {H / 2 - 12, 25}, {H / 2 + 35 - 12, 25}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -141,12 +136,10 @@ TEST_F(OrdinaryShapesTest, BarsGemelSplitEachBar) {
     s().levels[0].levelLine = kGapLineStyle;
     s().partitionCode = 8;
     DrawBars(s(), 0);
-    const int w = g().chiefDepth / 2;
-    for (int y : {g().H / 2 - w + 5, g().H / 2 + w - 5}) {
-        EXPECT_EQ(Code(g().W / 2, y), kArgent) << y;
-        EXPECT_EQ(Code(g().W / 2, y - 5), kGules) << y;
-        EXPECT_EQ(Code(g().W / 2, y + 5), kGules) << y;
-    }
+    // Two bars, each split along its middle: four gules runs down the centre column.
+    int runs = 0;
+    for (int y = 1; y < g().H; ++y) runs += Code(g().W / 2, y) == kGules && Code(g().W / 2, y - 1) != kGules;
+    EXPECT_EQ(runs, 4);
     EXPECT_EQ(s().partitionCode, 0);
 }
 
@@ -281,14 +274,20 @@ TEST_F(OrdinaryShapesTest, CountsOutOfRangeHaveDefinedShapes) {
     EXPECT_TRUE(ordinary(kLabel, 1, 0) == ordinary(kLabel, 1, kDefaultLabelPoints));
     EXPECT_TRUE(ordinary(kLabel, 1, -4) == ordinary(kLabel, 1, kDefaultLabelPoints));
     EXPECT_TRUE(ordinary(kLabel, 1, 1000000000) == ordinary(kLabel, 1, kMaxLabelPoints));
+    // Below one: one piece. Past six: nothing drawn, and a message says why.
+    const auto nothing = drawn([] {});
     for (int shape : {kChevronels, kBendlets, kPiles, kPallets}) {
         SCOPED_TRACE("shape " + std::to_string(shape));
         EXPECT_TRUE(ordinary(shape, 0, -1) == ordinary(shape, 1, -1));
         EXPECT_TRUE(ordinary(shape, -5, -1) == ordinary(shape, 1, -1));
-        EXPECT_TRUE(ordinary(shape, 40, -1) == ordinary(shape, 3, -1));
+        shield_.sink().messages.clear();
+        EXPECT_TRUE(ordinary(shape, kMaxRepeatedOrdinaries + 1, -1) == nothing);
+        EXPECT_EQ(shield_.sink().messages, std::vector<std::string>{std::string(msg::kTooManyRepeatedOrdinaries)});
+        EXPECT_FALSE(ordinary(shape, kMaxRepeatedOrdinaries, -1) == nothing);
     }
-    EXPECT_TRUE(drawn([&] { s().levels[0].levelCount = 9; DrawBars(s(), 0); }) ==
-                drawn([&] { s().levels[0].levelCount = 3; DrawBars(s(), 0); }));
+    shield_.sink().messages.clear();
+    EXPECT_TRUE(drawn([&] { s().levels[0].levelCount = 9; DrawBars(s(), 0); }) == nothing);
+    EXPECT_EQ(shield_.sink().messages.size(), 1u);
 }
 
 // A negative line code is no line: the shapes draw exactly what they draw plain.
@@ -340,6 +339,64 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
                     ASSERT_EQ(s().picture.Height(), kPictureHeight);
                 }
             }
+        }
+    }
+}
+
+// Every count from one to six of every repeated ordinary: walking across the pieces meets exactly
+// that many separate pieces, and the field between two of them is never narrower than a piece.
+TEST_F(OrdinaryShapesTest, RepeatedOrdinariesStandApart) {
+    const int W = g().W, H = g().H;
+    const double length = std::hypot(W, H);
+    struct Walk {
+        const char* name;
+        int shape;
+        std::function<std::pair<int, int>(int)> at;  // the i-th point of the walk
+        int steps;
+    };
+    // Across the bends: the perpendicular to the diagonal through the centre.
+    const auto across = [&](int i) {
+        const int t = i - 300;
+        return std::pair<int, int>{W / 2 + static_cast<int>(-t * H / length), H / 2 + static_cast<int>(t * W / length)};
+    };
+    const std::vector<Walk> walks = {
+        {"bars", -1, [&](int i) { return std::pair<int, int>{W / 2, i}; }, H},
+        {"pallets", kPallets, [&](int i) { return std::pair<int, int>{i, H / 2}; }, W},
+        {"bendlets", kBendlets, across, 600},
+        {"chevronels", kChevronels, [&](int i) { return std::pair<int, int>{W / 2, i}; }, H},
+        {"piles", kPiles, [&](int i) { return std::pair<int, int>{i, 12}; }, W},
+    };
+    for (const Walk& w : walks) {
+        for (int n = 1; n <= kMaxRepeatedOrdinaries; ++n) {
+            SCOPED_TRACE(std::string(w.name) + " " + std::to_string(n));
+            if (w.shape < 0) {
+                shield_.Reset(kArgent);
+                s().levelTincture[0] = kGules;
+                s().levels[0].levelCount = n;
+                DrawBars(s(), 0);
+            } else {
+                Ordinary(w.shape, -1, n);
+            }
+            std::vector<int> pieces, gaps;  // lengths of the gules runs and of the argent runs between
+            int run = 0, field = 0;
+            for (int i = 0; i < w.steps; ++i) {
+                const auto [x, y] = w.at(i);
+                if (x < 0 || y < 0 || x >= W || y >= H) continue;
+                const int code = Code(x, y);
+                if (code == kGules) {
+                    if (run == 0 && !pieces.empty()) gaps.push_back(field);
+                    ++run;
+                    field = 0;
+                } else {
+                    if (run > 0) pieces.push_back(run);
+                    run = 0;
+                    if (code == kArgent) ++field;
+                }
+            }
+            if (run > 0) pieces.push_back(run);
+            ASSERT_EQ(static_cast<int>(pieces.size()), n);
+            const int widest = *std::max_element(pieces.begin(), pieces.end());
+            for (int gap : gaps) EXPECT_GE(gap + 1, widest) << ::testing::PrintToString(pieces) << ::testing::PrintToString(gaps);
         }
     }
 }
