@@ -53,7 +53,7 @@ constexpr std::array<Substitution, 133> kSubstitutions = {{
     {"face jess", "head jess"},
     {"faces jess", "heads jess"},
     {"countercharged", "counterchanged"},
-    {"guttees", "goutes"},
+    {"guttees", "guttee"},  // the semé of drops, as the field parser knows it
     {"sinople", "vert"},
     {" eau", " argent"},
     {" sang", " gules"},
@@ -83,7 +83,7 @@ constexpr std::array<Substitution, 133> kSubstitutions = {{
     {"star", "mullet"},
     {"fitchy", "fitchee"},
     {"flintstone", "pellet"},
-    {"crossescrosslet", "crosscrosslets"},
+    {"crossescrosslet", "cross crosslet"},  // "crosses-crosslet": the cross with its crosslet variant
     {"bucket", "bouget"},
     {"snaffle", "horses "},
     {"crosses", "cross"},
@@ -136,8 +136,8 @@ constexpr std::array<Substitution, 133> kSubstitutions = {{
     {"chess rook", "chessrook"},
     {"plumbs", "plummets"},
     {"turrets", "towers"},
-    {"gambe", "paw"},
-    {"gamb", "paw"},
+    {"gambe", "leg"},  // a beast's gamb is drawn as the leg
+    {"gamb", "leg"},
     {"boxes", "box"},
     {"hawks lure", "lure"},
     {"bay lea", "laurel lea"},
@@ -154,8 +154,8 @@ constexpr std::array<Substitution, 133> kSubstitutions = {{
     {"crenellee", "embattled"},
     {"in flame", "flammant"},
     {"shamrock", "trefoil"},
-    {"calve", "calf"},
-    {"semee of crosscrosslets", "crusilly"},
+    {"calve", "bull"},  // calves are drawn as the bull
+    {"semee of cross crosslet", "crusilly"},
     {"semy de lis", "semee of fleurdelis"},
     {"fountain", "fount"},
     {"pairle reversed", "pall1"},

@@ -286,6 +286,13 @@ constexpr NotAPicture kNotPictures[] = {
     {"bar", "the plural ordinary bars: drawn by the ordinary shapes"},
     {"pallet", "the plural ordinary pallets: drawn by the ordinary shapes"},
     {"fret", "drawn by the ordinary shapes"},
+    // Words the normaliser writes, read as charges before their drawings exist.
+    {"box", "no drawing yet: the question picture stands in"},
+    {"chaplet", "no drawing yet: the question picture stands in"},
+    {"cherub", "no drawing yet: the question picture stands in"},
+    {"mount", "no drawing yet: the question picture stands in"},
+    {"plummet", "no drawing yet: the question picture stands in"},
+    {"sperver", "no drawing yet: the question picture stands in"},
 };
 
 const char* WhyNotAPicture(const VocabularyRow& row) {

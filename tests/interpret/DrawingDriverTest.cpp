@@ -190,5 +190,27 @@ TEST(DrawingDriver, MarshalledTextsSayTheyAreNotDrawn) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
+// Spellings the normaliser rewrites are drawn as what they name: the cross crosslet's own
+// picture, and the semé of drops.
+TEST(DrawingDriver, RewrittenSpellingsAreDrawn) {
+    Drawing d;
+    d.Draw("Argent three crosses-crosslet gules");
+    ASSERT_EQ(d.trace.levels.size(), 1u);
+    EXPECT_EQ(d.trace.levels[0].name, "cross");
+    EXPECT_EQ(d.trace.levels[0].variant, "1");
+    ASSERT_EQ(d.trace.levels[0].placements.size(), 3u);
+    ASSERT_FALSE(d.trace.levels[0].pictures.empty());
+    EXPECT_TRUE(d.trace.levels[0].pictures.back().drawn);
+    EXPECT_FALSE(d.trace.levels[0].pictures.back().standIn);
+
+    d.Draw("Or guttees gules");
+    EXPECT_EQ(d.trace.field.form, "semee");
+    EXPECT_EQ(d.trace.field.tincture, kGuttee);
+    int drops = 0;
+    for (int y = 2; y < d.s().geometry.H; ++y)
+        for (int x = 2; x < d.s().geometry.W - 2; ++x) drops += d.At(x, y) == Colour(kGules);
+    EXPECT_GT(drops, 500);
+}
+
 }  // namespace
 }  // namespace esc
