@@ -143,7 +143,16 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     Button("DrawBtn")->setFocus();
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow() {
+    // QWidget's destructor closes the window and deletes the children only after this class's
+    // members, the controller among them, are gone. Closing moves the focus and the children
+    // may signal as they go: nothing of that may reach the handlers of a half-destroyed window.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+    timer1_.stop();
+    timer2_.stop();
+}
 
 void MainWindow::Place(QWidget* widget, int x, int y, int w, int h) {
     placed_.emplace_back(widget, QRect(x, y, w, h));

@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTest>
 #include <QToolButton>
 #include <filesystem>
@@ -57,19 +58,21 @@ constexpr int kFieldX = app::kImage1Rect.left + 40, kFieldY = app::kImage1Rect.t
 
 inline QString Show(Rgb c) { return QString("(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b); }
 
-// Answers the next modal dialog of type T with `act`, once it is shown.
+// Answers the next modal dialog of type T with `act`, once it is shown. The polling timer
+// belongs to the application and deletes itself when it has acted or given up after 5 s.
 template <class T>
 void WhenModal(std::function<void(T*)> act) {
-    auto tries = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, tries, poll] {
-        if (auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget())) {
-            act(dialog);
-        } else if (++*tries < 500) {
-            QTimer::singleShot(10, *poll);
-        }
-    };
-    QTimer::singleShot(0, *poll);
+    constexpr int kPollMs = 10, kMaxPolls = 500;
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(kPollMs);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act), polls = 0]() mutable {
+        auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog && ++polls < kMaxPolls) return;
+        timer->stop();
+        if (dialog) act(dialog);
+        timer->deleteLater();
+    });
+    timer->start();
 }
 
 inline void AnswerQuestion(QMessageBox::StandardButton answer) {
