@@ -73,7 +73,9 @@ public:
     ~DatabaseForm() override;
 
     // Shows the form modally over `database`'s browser view, standing on its current record;
-    // returns the rowid of the record the form ends on.
+    // returns the rowid of the record the form ends on. The grid's highlighted row and the
+    // view's current record are kept one record throughout: editing, deleting and closing all
+    // act on the record the user sees highlighted.
     std::optional<long long> Browse(db::BlazonDatabase& database);
 
     // The navigator's buttons, for the tests: "First", "Prior", "Next", "Last", "Insert",

@@ -210,6 +210,7 @@ private slots:
         QTest::addColumn<int>("keyAfter");
         QTest::addColumn<QString>("drawn");
         QTest::addColumn<QString>("blazon");
+        QTest::addColumn<bool>("escape");
         const struct {
             const char* name;
             int column;
@@ -224,7 +225,9 @@ private slots:
         for (const auto& c : cases)
             for (const auto& [startName, start] : kStarts)
                 QTest::addRow("%s, %s", c.name, startName) << int(start) << c.column << QString(c.typed) << c.keyAfter
-                                                           << QString(c.drawn) << QString(c.blazon);
+                                                           << QString(c.drawn) << QString(c.blazon) << false;
+        QTest::newRow("row above the re-sorted edit, closed with Escape")
+            << int(Start::F2) << 0 << QString("Zeal") << int(Qt::Key_Up) << QString("Ellis") << QString("Sable") << true;
     }
     void closingDrawsTheHighlightedRecord() {
         QFETCH(int, start);
@@ -233,12 +236,15 @@ private slots:
         QFETCH(int, keyAfter);
         QFETCH(QString, drawn);
         QFETCH(QString, blazon);
+        QFETCH(bool, escape);
         Browse("Cole", [&](Form& form) {
             EditCell(form, 2, column, typed, Start(start));
             if (keyAfter) QTest::keyClick(form.Grid(), Qt::Key(keyAfter));
             QCOMPARE(Highlighted(form), drawn);
             QVERIFY(SameRecord(form, "before closing"));
-            QTest::mouseClick(form.findChild<QPushButton*>("Exit"), Qt::LeftButton);
+            if (escape) QTest::keyClick(form.Grid(), Qt::Key_Escape);
+            else QTest::mouseClick(form.findChild<QPushButton*>("Exit"), Qt::LeftButton);
+            QVERIFY(!form.isVisible());
         });
         QCOMPARE(Name(), drawn);
         QCOMPARE(W().Memo()->toPlainText(), blazon);
