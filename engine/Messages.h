@@ -14,6 +14,8 @@ inline constexpr std::string_view kExpectingANumber = "Expecting a number.";
 inline constexpr std::string_view kMarshallingNotDrawn = "Marshalled arms (impaled or quartered) cannot be drawn yet.";
 inline constexpr std::string_view kTooManyRepeatedOrdinaries =
     "At most six bars, pallets, bendlets, chevronels or piles can be drawn.";
+// "{}" stands for the count.
+inline constexpr std::string_view kNoLayoutForCount = "No layout places {} charges here; they are not drawn.";
 inline constexpr std::string_view kOutOfMemoryPicbuf = "Out of memory - picbuf";
 inline constexpr std::string_view kNoColorbuf = "NO colorbuf";
 inline constexpr std::string_view kOutOfBounds2 = "Out of bounds 2";

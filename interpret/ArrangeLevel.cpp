@@ -3,7 +3,11 @@
 
 #include "interpret/ArrangeLevel.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "engine/Ordinaries.h"
+#include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -146,6 +150,27 @@ void BetweenSaltire(DrawingState& s, int n) {
     if (n == 4) Place(s, g.W2, H - g.H6, 0.8f);
 }
 
+// Whether the fixed table of positions places exactly n charges round the ordinary.
+bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
+    auto among = [n](std::initializer_list<int> counts) { return std::find(counts.begin(), counts.end(), n) != counts.end(); };
+    // Bars and pallets have no fixed positions round them.
+    const LevelRecord& first = s.levels[0];
+    if (first.levelName == "bars" || first.levelName == "pallets") return false;
+    switch (s.shapeCode) {
+        case 0: return level.levelName == "bars" || among({2, 3, 4, 6, 8});
+        case 1: return among({2, 3, 6});
+        case 22: return among({2, 6});  // three would stand on the second bendlet
+        case 2: return among({2, 6});
+        // Three by a pale would put one on the pale, four by a chevron two on its arms.
+        case 3: return among({2, 4});
+        case 4:
+        case 14: return among({2, 3});
+        case 5: return n == 4;
+        case 6: return among({3, 4, 12});
+        default: return among({2, 3, 4, 6, 8, 10});  // ThreeLayout
+    }
+}
+
 }  // namespace
 
 void ArrangeLevel(DrawingState& s) {
@@ -189,6 +214,11 @@ void ChargesBetween(DrawingState& s) {
     }
     const ShieldGeometry& g = s.geometry;
     const int n = level.levelCount;
+    if (!BetweenTableHolds(s, n, level)) {
+        // No fixed positions for this count: laid out in the free space round the ordinary.
+        BetweenLayout(s);
+        return;
+    }
     NoteLayout(s, "ChargesBetween(" + std::to_string(s.shapeCode) + ")");
     switch (s.shapeCode) {
         case 0: BetweenFess(s, n); break;

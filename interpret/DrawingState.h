@@ -47,6 +47,9 @@ struct DrawingState : PaintState {
     int ringWritten = 0;        // entries written since ResetLevels, at most kPlacementRingSize
     bool rowsDrawn = false;     // the current level's charges were already drawn in rows
     bool stopReading = false;   // a rule completed the last level at the end of the words
+    // The cotises drawn round the ordinary that charges then stand between (count and line), so
+    // that the charges keep off them too.
+    int betweenCotises = 0, betweenCotiseLine = -1;
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 
     const Vocabulary* vocabulary = nullptr;

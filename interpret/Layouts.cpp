@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
+#include "engine/Messages.h"
 #include "interpret/ArrangeLevel.h"
+#include "interpret/FitLayout.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -20,6 +22,9 @@ namespace {
 
 constexpr int kSemeeColumns = 6, kSemeeRows = 9;
 constexpr float kSemeeScale = 0.3f;
+// Rows written out in the blazon ("three, two and one") fill the field as rows alone on it do.
+constexpr int kLargestRowCell = 160;
+constexpr float kLargestRowScale = 1.2f;
 
 void FourCorners(DrawingState& s, float scale) {
     const ShieldGeometry& g = s.geometry;
@@ -111,7 +116,7 @@ void FieldLayout(DrawingState& s) {
                 FourCorners(s, partition == 5 ? 0.8f : 1.1f);
             }
             break;
-        default: NoteLayout(s, "none: no field layout for this count"); break;
+        default: FieldRowsLayout(s); break;
     }
 }
 
@@ -190,19 +195,14 @@ void RowLayout(DrawingState& s, std::span<const int> rows) {
     NoteLayout(s, "RowLayout");
     s.pictureLoaded = false;
     if (rows.empty()) return;
-    const int k = static_cast<int>(rows.size());
-    const int rowHeight = s.geometry.H / (k + 1);
-    const float scale = ShrinkingScale(*std::max_element(rows.begin(), rows.end()));
-    for (int i = 0; i < k; ++i) {
-        const int n = rows[static_cast<std::size_t>(i)];
-        const int y = (i + 1) * rowHeight;
-        if (n >= 3) {
-            s.placementY = y;
-            PlaceRow(s, n, scale);
-        } else {
-            for (int j = 0; j < n; ++j) Place(s, (j + 1) * (s.geometry.W / (n + 1)), y, scale);
-        }
+    const Fit fit = FitRows(FreeSpace::Field(s), rows, kLargestRowCell);
+    if (fit.cell == 0) {
+        int total = 0;
+        for (int n : rows) total += n;
+        s.messages.Show(WithCount(msg::kNoLayoutForCount, total));
+        return;
     }
+    PlaceFit(s, fit, kLargestRowScale);
 }
 
 }  // namespace esc

@@ -9,7 +9,7 @@
 
 namespace esc {
 
-// Charges on the plain field: counts 1, 2, 3 and 4.
+// Charges on the plain field: counts 1 to 4 by the table, more in rows (FieldRowsLayout).
 void FieldLayout(DrawingState& state);
 // Counts 2, 3, 4, 6, 8 and 10; three charges follow the partition.
 void ThreeLayout(DrawingState& state);

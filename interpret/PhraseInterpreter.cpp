@@ -203,6 +203,8 @@ void InterpretCharges(DrawingState& s) {
     s.attitudeOwner = 0;
     s.rowsDrawn = false;
     s.stopReading = false;
+    s.betweenCotises = 0;
+    s.betweenCotiseLine = -1;
     ResetLevels(s);
     for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
         if (s.cursor < 0) s.cursor = 0;

@@ -152,6 +152,8 @@ void CotiseRule(DrawingState& s) {
     --s.level;
     NoteLayout(s, s.cotiseCount == 2 ? "DrawCotises (double)" : "DrawCotises");
     ++s.level;
+    s.betweenCotises = s.cotiseCount;
+    s.betweenCotiseLine = s.cotiseLine;
     DrawCotises(s);
 }
 

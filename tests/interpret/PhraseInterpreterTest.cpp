@@ -149,7 +149,7 @@ TEST(PhraseInterpreter, Blazons) {
           {"roundels", 10, 3, kGules, "", -1, "between", "ChargesBetween(4)"},
           {"chief", 2, 1, kSable, "", -1, "on", "DrawOrdinary(16)"},
           {"crescents", 14, 3, kOr, "", -1, "", "ChargesOnOrdinary(16)"}}},
-        {"Paly of six or and azure as many mullets argent", {{"mullets", 14, 6, kArgent, "", -1, "", "none"}}},
+        {"Paly of six or and azure as many mullets argent", {{"mullets", 14, 6, kArgent, "", -1, "", "FieldRows"}}},
         {"Paly of one or and azure as many mullets argent", {{"mullets", 14, 1, kArgent, "", -1, "", "FieldLayout"}}},
         {"Azure a cross gules fimbriated or", {{"cross", 2, 1, kGules, "", -1, "", "DrawOrdinary(5)", kOr}}},
         {"Argent a chief gules charged with three mullets or",
@@ -188,14 +188,11 @@ TEST(PhraseInterpreter, Placements) {
          {{103, 40}, {206, 40}, {309, 40}}, test::Same(3, 0.4f)},
         {"Argent a saltire cotised between four mullets gules", 1, {{207, 80}, {69, 240}, {346, 240}, {207, 400}},
          test::Same(4, 0.8f)},
-        {"Argent a chevron between six mullets gules", 1, {}, {}},
         {"Argent a bend between six martlets gules", 1,
          {{208, 80}, {346, 80}, {346, 240}, {69, 240}, {69, 400}, {207, 400}}, test::Same(6, 0.6f)},
         {"Argent a mullet between three crescents gules", 0, {{207, 240}}, {1.0f}},
         {"Argent a mullet between three crescents gules", 1, {{103, 96}, {312, 96}, {207, 375}}, test::Same(3, 0.7f)},
         {"Argent a mullet gules for difference", 0, {{207, 120}}, {1.0f}},
-        {"Argent six mullets three, two and one sable", 0,
-         {{78, 120}, {207, 120}, {336, 120}, {138, 240}, {276, 240}, {207, 360}}, test::Same(6, 0.7f)},
         {"Argent an orle of martlets gules", 0,
          {{40, 40}, {375, 40}, {37, 432}, {368, 432}, {207, 40}, {40, 240}, {375, 240}, {207, 435}}, test::Same(8, 0.5f)},
         {"Argent on a pale azure three mullets or", 1, {{207, 90}, {207, 241}, {207, 392}}, test::Same(3, 0.8f)},
@@ -203,7 +200,6 @@ TEST(PhraseInterpreter, Placements) {
          test::Same(3, 0.5f)},
         {"Argent a fess gules, two mullets azure", 1, {{207, 160}, {207, 320}}, test::Same(2, 1.0f)},
         {"Argent a chevron gules, three mullets azure", 1, {{100, 120}, {315, 120}, {207, 375}}, {1.0f, 1.0f, 0.9f}},
-        {"Argent seven mullets gules", 0, {}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);

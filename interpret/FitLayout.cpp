@@ -1,0 +1,493 @@
+// Layouts from the free space of the shield. The space is a mask of the pixels a charge may
+// cover; a prefix sum of the blocked pixels answers "is this square free" at once, so the
+// fitting can try every cell size from the largest down and keep the first that holds all the
+// charges.
+
+#include "interpret/FitLayout.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "engine/Messages.h"
+#include "engine/Ordinaries.h"
+#include "engine/Painter.h"
+#include "engine/Palette.h"
+#include "interpret/PhraseInterpreterTrace.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+
+using phrase::Current;
+
+namespace {
+
+constexpr std::int8_t kOrdinaryMark = kGules;  // the code the ordinary is painted in on the mask
+constexpr int kEdgeMargin = 4;                 // pixels kept clear inside the outline
+constexpr int kOrdinaryMargin = 6;             // pixels kept clear round the ordinary
+constexpr int kSmallestCell = 12;
+constexpr int kLopsidedPenalty = 10000;
+constexpr int kUsefulRegionDivisor = 2;        // a region holding half the roomiest's charge
+constexpr int kRegionMinPercent = 3;           // smaller pieces of free space are slivers
+constexpr int kSameRowTolerance = 24;          // regions this close in height are side by side
+constexpr float kWidestPitchPerCell = 1.6f;    // charges in a long row stay a group
+constexpr int kLargestCellBetween = 130;       // scale 1.0
+constexpr int kLargestCellOnField = 160;
+constexpr float kLargestScaleBetween = 1.0f;
+constexpr float kLargestScaleOnField = 1.2f;
+
+bool InsideOutline(const ShieldGeometry& g, int x, int y) {
+    if (x < kEdgeMargin || x > g.W - 1 - kEdgeMargin || y < kEdgeMargin || y > g.shieldBottom - kEdgeMargin) return false;
+    if (y < g.baseTop) return true;
+    const int row = y - g.baseTop;
+    if (row >= kBaseBoundsCount) return false;
+    const BaseBound& b = g.baseBounds[static_cast<std::size_t>(row)];
+    return x >= b.left + kEdgeMargin && x <= b.right - kEdgeMargin;
+}
+
+// Every row from `top` on at which rows of `cell` pixels can be centred, with the free x
+// intervals of the centres there.
+struct Interval {
+    int a = 0, b = 0;
+    int Capacity(int cell) const { return (b - a) / cell + 1; }
+};
+using RowIntervals = std::vector<Interval>;
+
+RowIntervals IntervalsAt(const FreeSpace& space, int y, int cell, int region) {
+    RowIntervals out;
+    int start = -1;
+    for (int x = 0; x <= space.Width(); ++x) {
+        const bool free = x < space.Width() && space.BoxFree(x, y, cell, region);
+        if (free && start < 0) start = x;
+        if (!free && start >= 0) {
+            out.push_back({start, x - 1});
+            start = -1;
+        }
+    }
+    return out;
+}
+
+int Capacity(const RowIntervals& row, int cell) {
+    int n = 0;
+    for (const Interval& i : row) n += i.Capacity(cell);
+    return n;
+}
+
+// k charges in one interval, centred, at most kWidestPitchPerCell cells apart.
+void SpreadInInterval(const Interval& in, int k, int y, int cell, std::vector<FitSpot>& out) {
+    const double mid = (in.a + in.b) / 2.0;
+    if (k == 1) {
+        out.push_back({static_cast<int>(std::lround(mid)), y});
+        return;
+    }
+    const double pitch = std::min(static_cast<double>(in.b - in.a) / (k - 1), static_cast<double>(cell) * kWidestPitchPerCell);
+    for (int j = 0; j < k; ++j) out.push_back({static_cast<int>(std::lround(mid + (j - (k - 1) / 2.0) * pitch)), y});
+}
+
+// k charges in a row of several intervals: each next charge goes where most room is left, so a
+// row split by the ordinary (the arms of a chevron) is filled evenly on both sides.
+void SpreadInRow(const RowIntervals& row, int k, int y, int cell, std::vector<FitSpot>& out) {
+    std::vector<int> given(row.size(), 0);
+    for (int n = 0; n < k; ++n) {
+        std::size_t best = 0;
+        int room = -1;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const int left = row[i].Capacity(cell) - given[i];
+            if (left > room) {
+                room = left;
+                best = i;
+            }
+        }
+        ++given[best];
+    }
+    for (std::size_t i = 0; i < row.size(); ++i)
+        if (given[i] > 0) SpreadInInterval(row[i], given[i], y, cell, out);
+}
+
+// count split over rows with the given capacities: evenly, the upper rows taking the remainder,
+// and what a row cannot hold moved to the rows with room.
+std::vector<int> Shares(int count, const std::vector<int>& capacities) {
+    const int rows = static_cast<int>(capacities.size());
+    std::vector<int> share(capacities.size());
+    for (int i = 0; i < rows; ++i) share[static_cast<std::size_t>(i)] = count / rows + (i < count % rows ? 1 : 0);
+    int excess = 0;
+    for (std::size_t i = 0; i < share.size(); ++i) {
+        if (share[i] > capacities[i]) {
+            excess += share[i] - capacities[i];
+            share[i] = capacities[i];
+        }
+    }
+    for (std::size_t i = 0; excess > 0 && i < share.size(); ++i) {
+        const int room = std::min(excess, capacities[i] - share[i]);
+        share[i] += room;
+        excess -= room;
+    }
+    return share;
+}
+
+}  // namespace
+
+std::string WithCount(std::string_view text, int count) {
+    const std::size_t at = text.find("{}");
+    if (at == std::string_view::npos) return std::string(text);
+    return std::string(text.substr(0, at)) + std::to_string(count) + std::string(text.substr(at + 2));
+}
+
+float Fit::Scale(float largest) const {
+    return std::min(largest, static_cast<float>(cell) * kChargeShareOfCell / kChargeExtentAtScaleOne);
+}
+
+FreeSpace FreeSpace::Field(const DrawingState& s) {
+    FreeSpace space;
+    space.width_ = s.picture.Width();
+    space.height_ = s.picture.Height();
+    space.free_.assign(static_cast<std::size_t>(space.width_) * space.height_, 0);
+    for (int y = 0; y < space.height_; ++y)
+        for (int x = 0; x < space.width_; ++x)
+            space.free_[static_cast<std::size_t>(y) * space.width_ + x] = InsideOutline(s.geometry, x, y);
+    space.Finish();
+    return space;
+}
+
+FreeSpace FreeSpace::AroundOrdinary(const DrawingState& s) {
+    FreeSpace space = Field(s);
+    const LevelRecord& first = s.levels[0];
+    auto block = [&space](int x1, int y1, int x2, int y2) {
+        for (int y = std::max(0, y1); y <= std::min(space.height_ - 1, y2); ++y)
+            for (int x = std::max(0, x1); x <= std::min(space.width_ - 1, x2); ++x)
+                space.free_[static_cast<std::size_t>(y) * space.width_ + x] = 0;
+    };
+    const bool piecesOrdinary = first.levelName == "bars" || first.levelName == "pallets";
+    if (first.levelKind == kTypeOrdinary || piecesOrdinary) {
+        // The ordinary drawn alone on an empty mask, as it was drawn on the shield.
+        NullSink sink;
+        PaintState mask(sink);
+        mask.marshallingMode = s.marshallingMode;
+        mask.picture = Bitmap(s.picture.Width(), s.picture.Height(), kTeal);
+        DrawShieldOutline(mask);
+        std::fill(mask.pictureBuffer.begin(), mask.pictureBuffer.end(), static_cast<std::int8_t>(-100));
+        mask.level = 0;
+        mask.levels[0] = first;
+        mask.levelTincture[0] = kOrdinaryMark;
+        // The shape of level 0 by its own word: a later word ("sinister hands") may have changed
+        // shapeCode since.
+        mask.shapeCode = s.shapeCode;
+        if (const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(first.levelName)) : nullptr;
+            row != nullptr && row->type == kTypeOrdinary && first.levelKind == kTypeOrdinary)
+            mask.shapeCode = row->sub1;
+        mask.partitionCode = s.partitionCode;
+        mask.lineCode = first.levelLine;
+        if (first.levelName == "bars") {
+            DrawBars(mask, 0);
+        } else if (first.levelName == "pallets") {
+            DrawPallets(mask, 0);
+        } else {
+            DrawOrdinary(mask, 0);
+        }
+        if (s.betweenCotises > 0) {
+            mask.cotiseCount = s.betweenCotises;
+            mask.cotiseTincture = kOrdinaryMark;
+            mask.cotiseLine = s.betweenCotiseLine;
+            DrawCotises(mask);
+        }
+        // Every pixel within kOrdinaryMargin of the ordinary is blocked: a count of marked pixels
+        // in the square round it, from a prefix sum.
+        const int w = space.width_, h = space.height_;
+        std::vector<int> marks(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+        for (int y = 0; y < h; ++y) {
+            int rowSum = 0;
+            for (int x = 0; x < w; ++x) {
+                const std::size_t index = static_cast<std::size_t>(y) * w + x;
+                rowSum += index < mask.pictureBuffer.size() && mask.pictureBuffer[index] == kOrdinaryMark ? 1 : 0;
+                marks[static_cast<std::size_t>(y + 1) * (w + 1) + x + 1] = marks[static_cast<std::size_t>(y) * (w + 1) + x + 1] + rowSum;
+            }
+        }
+        auto at = [&](int x, int y) { return marks[static_cast<std::size_t>(y) * (w + 1) + x]; };
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const int x1 = std::max(0, x - kOrdinaryMargin), y1 = std::max(0, y - kOrdinaryMargin);
+                const int x2 = std::min(w - 1, x + kOrdinaryMargin), y2 = std::min(h - 1, y + kOrdinaryMargin);
+                if (at(x2 + 1, y2 + 1) - at(x1, y2 + 1) - at(x2 + 1, y1) + at(x1, y1) > 0)
+                    space.free_[static_cast<std::size_t>(y) * w + x] = 0;
+            }
+    } else {
+        // Charges between a charge: the squares its pictures were given.
+        const int n = std::min({first.levelCount, s.ringWritten, kPlacementRingSize});
+        for (int k = 0; k < n; ++k) {
+            const int index = ((s.ringNext - n + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
+            const RingEntry& e = s.placementRing[static_cast<std::size_t>(index)];
+            const int half = static_cast<int>(e.scale * kChargeExtentAtScaleOne / 2) + kOrdinaryMargin;
+            block(e.x - half, e.y - half, e.x + half, e.y + half);
+        }
+    }
+    space.Finish();
+    return space;
+}
+
+void FreeSpace::Finish() {
+    const int w = width_, h = height_;
+    blockedSums_.assign(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+    for (int y = 0; y < h; ++y) {
+        int rowSum = 0;
+        for (int x = 0; x < w; ++x) {
+            rowSum += free_[static_cast<std::size_t>(y) * w + x] ? 0 : 1;
+            blockedSums_[static_cast<std::size_t>(y + 1) * (w + 1) + x + 1] =
+                blockedSums_[static_cast<std::size_t>(y) * (w + 1) + x + 1] + rowSum;
+        }
+    }
+    // Regions: 4-connected pieces of free space, slivers dropped, ordered top to bottom and then
+    // dexter to sinister.
+    region_.assign(free_.size(), -1);
+    struct Piece {
+        int label = 0, area = 0, top = 0, bottom = 0;
+        long long sumX = 0, sumY = 0;
+    };
+    std::vector<Piece> pieces;
+    std::vector<int> stack;
+    int total = 0;
+    for (std::size_t start = 0; start < free_.size(); ++start) {
+        if (!free_[start] || region_[start] != -1) continue;
+        Piece p;
+        p.label = static_cast<int>(pieces.size());
+        p.top = h;
+        p.bottom = -1;
+        region_[start] = p.label;
+        stack.assign(1, static_cast<int>(start));
+        while (!stack.empty()) {
+            const int i = stack.back();
+            stack.pop_back();
+            const int x = i % w, y = i / w;
+            ++p.area;
+            p.sumX += x;
+            p.sumY += y;
+            p.top = std::min(p.top, y);
+            p.bottom = std::max(p.bottom, y);
+            const std::array<std::array<int, 2>, 4> steps = {{{1, 0}, {-1, 0}, {0, 1}, {0, -1}}};
+            for (const auto& d : steps) {
+                const int nx = x + d[0], ny = y + d[1];
+                if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+                const std::size_t j = static_cast<std::size_t>(ny) * w + nx;
+                if (free_[j] && region_[j] == -1) {
+                    region_[j] = p.label;
+                    stack.push_back(static_cast<int>(j));
+                }
+            }
+        }
+        total += p.area;
+        pieces.push_back(p);
+    }
+    std::vector<Piece> kept;
+    for (const Piece& p : pieces)
+        if (p.area * 100 >= total * kRegionMinPercent) kept.push_back(p);
+    std::sort(kept.begin(), kept.end(), [](const Piece& a, const Piece& b) {
+        const long long ay = a.sumY / a.area, by = b.sumY / b.area;
+        if (std::llabs(ay - by) > kSameRowTolerance) return ay < by;
+        return a.sumX / a.area < b.sumX / b.area;
+    });
+    std::vector<int> order(pieces.size(), -1);
+    regionTop_.clear();
+    regionBottom_.clear();
+    regionCentreY_.clear();
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        order[static_cast<std::size_t>(kept[k].label)] = static_cast<int>(k);
+        regionTop_.push_back(kept[k].top);
+        regionBottom_.push_back(kept[k].bottom);
+        regionCentreY_.push_back(static_cast<int>(kept[k].sumY / kept[k].area));
+    }
+    for (int& r : region_)
+        if (r >= 0) r = order[static_cast<std::size_t>(r)];
+}
+
+int FreeSpace::BlockedIn(int x1, int y1, int x2, int y2) const {
+    const int w = width_ + 1;
+    auto at = [&](int x, int y) { return blockedSums_[static_cast<std::size_t>(y) * w + x]; };
+    return at(x2 + 1, y2 + 1) - at(x1, y2 + 1) - at(x2 + 1, y1) + at(x1, y1);
+}
+
+bool FreeSpace::BoxFree(int x, int y, int cell, int region) const {
+    const int x1 = x - cell / 2, y1 = y - cell / 2, x2 = x1 + cell - 1, y2 = y1 + cell - 1;
+    if (x1 < 0 || y1 < 0 || x2 >= width_ || y2 >= height_) return false;
+    if (BlockedIn(x1, y1, x2, y2) != 0) return false;
+    return region < 0 || region_[static_cast<std::size_t>(y) * width_ + x] == region;
+}
+
+Fit FitInRegion(const FreeSpace& space, int region, int count, int largestCell) {
+    Fit fit;
+    if (count < 1 || region < 0 || region >= space.Regions()) return fit;
+    const int top = space.Top(region), bottom = space.Bottom(region);
+    for (int cell = largestCell - largestCell % 2; cell >= kSmallestCell; cell -= 2) {
+        // Candidate rows every two pixels, and the charges each can hold.
+        const int first = top + cell / 2, last = bottom - cell / 2;
+        if (last < first) continue;
+        std::vector<RowIntervals> rows;
+        std::vector<int> capacity;
+        for (int y = first; y <= last; y += 2) {
+            rows.push_back(IntervalsAt(space, y, cell, region));
+            capacity.push_back(Capacity(rows.back(), cell));
+        }
+        const int step = cell / 2;  // rows `cell` apart are `step` candidates apart
+        for (int r = 1; r <= count; ++r) {
+            int bestStart = -1, bestScore = 0;
+            for (int s = 0; s + (r - 1) * step < static_cast<int>(rows.size()); ++s) {
+                int total = 0;
+                bool each = true;
+                for (int j = 0; j < r; ++j) {
+                    const int c = capacity[static_cast<std::size_t>(s + j * step)];
+                    each = each && c > 0;
+                    total += c;
+                }
+                if (!each || total < count) continue;
+                const int middle = first + 2 * s + (r - 1) * cell / 2;
+                int score = std::abs(middle - space.CentreY(region));
+                // An odd number in a row the ordinary splits (the arms of a chevron) would stand
+                // lopsided: any window where each row is whole or evenly split comes first.
+                std::vector<int> caps;
+                for (int j = 0; j < r; ++j) caps.push_back(capacity[static_cast<std::size_t>(s + j * step)]);
+                const std::vector<int> share = Shares(count, caps);
+                for (int j = 0; j < r; ++j)
+                    if (rows[static_cast<std::size_t>(s + j * step)].size() > 1 && share[static_cast<std::size_t>(j)] % 2 == 1)
+                        score += kLopsidedPenalty;
+                if (bestStart < 0 || score < bestScore) {
+                    bestStart = s;
+                    bestScore = score;
+                }
+            }
+            if (bestStart < 0) continue;
+            std::vector<int> caps;
+            for (int j = 0; j < r; ++j) caps.push_back(capacity[static_cast<std::size_t>(bestStart + j * step)]);
+            const std::vector<int> share = Shares(count, caps);
+            fit.cell = cell;
+            for (int j = 0; j < r; ++j) {
+                const std::size_t row = static_cast<std::size_t>(bestStart + j * step);
+                SpreadInRow(rows[row], share[static_cast<std::size_t>(j)], first + 2 * static_cast<int>(row), cell, fit.spots);
+            }
+            return fit;
+        }
+    }
+    return fit;
+}
+
+Fit FitRows(const FreeSpace& space, std::span<const int> rows, int largestCell) {
+    Fit fit;
+    const int r = static_cast<int>(rows.size());
+    if (r == 0 || space.Regions() == 0) return fit;
+    int top = space.Top(0), bottom = space.Bottom(0);
+    for (int i = 1; i < space.Regions(); ++i) {
+        top = std::min(top, space.Top(i));
+        bottom = std::max(bottom, space.Bottom(i));
+    }
+    const int centre = space.Width() / 2;
+    for (int cell = largestCell - largestCell % 2; cell >= kSmallestCell; cell -= 2) {
+        // The rows fill the field; where the narrowing base will not take the lowest row, the
+        // rows close up from the bottom before the charges get smaller.
+        for (int cut = bottom; cut - top >= r * cell; cut -= 8) {
+            const double pitchY = static_cast<double>(cut - top) / r;
+            double pitchX = cell * kWidestPitchPerCell;
+            bool fits = true;
+            for (int i = 0; i < r && fits; ++i) {
+                const int n = rows[static_cast<std::size_t>(i)];
+                const int y = top + static_cast<int>(pitchY * (i + 0.5));
+                if (n < 1) continue;
+                if (!space.BoxFree(centre, y, cell)) {
+                    fits = false;
+                    break;
+                }
+                if (n == 1) continue;
+                int left = centre, right = centre;
+                while (space.BoxFree(left - 1, y, cell)) --left;
+                while (space.BoxFree(right + 1, y, cell)) ++right;
+                pitchX = std::min(pitchX, 2.0 * std::min(centre - left, right - centre) / (n - 1));
+                fits = pitchX >= cell;
+            }
+            if (!fits) continue;
+            fit.cell = cell;
+            for (int i = 0; i < r; ++i) {
+                const int n = rows[static_cast<std::size_t>(i)];
+                const int y = top + static_cast<int>(pitchY * (i + 0.5));
+                for (int j = 0; j < n; ++j)
+                    fit.spots.push_back({static_cast<int>(std::lround(centre + (j - (n - 1) / 2.0) * pitchX)), y});
+            }
+            return fit;
+        }
+    }
+    return fit;
+}
+
+std::vector<int> FieldRows(int count) {
+    // As heralds set them: 4 is two and two, 5 in saltire, 6 three, two and one, and beyond ten
+    // rows that fill the field, narrowing toward the base.
+    static constexpr std::array<std::array<int, 5>, kMaxChargesOnField + 1> kRows = {{
+        {0},          {1},          {2},          {2, 1},       {2, 2},       {2, 1, 2},    {3, 2, 1},
+        {3, 3, 1},    {3, 3, 2},    {3, 3, 3},    {4, 3, 2, 1}, {4, 4, 3},    {4, 4, 3, 1}, {4, 4, 3, 2},
+        {5, 4, 3, 2}, {5, 4, 3, 2, 1}, {5, 5, 4, 2}, {5, 5, 4, 3}, {5, 5, 4, 3, 1}, {5, 5, 4, 3, 2},
+        {6, 5, 4, 3, 2},
+    }};
+    std::vector<int> out;
+    if (count < 1 || count > kMaxChargesOnField) return out;
+    for (int n : kRows[static_cast<std::size_t>(count)])
+        if (n > 0) out.push_back(n);
+    return out;
+}
+
+void PlaceFit(DrawingState& s, const Fit& fit, float largestScale) {
+    const float scale = fit.Scale(largestScale);
+    for (const FitSpot& spot : fit.spots) Place(s, spot.x, spot.y, scale);
+}
+
+void FieldRowsLayout(DrawingState& s) {
+    const int n = Current(s).levelCount;
+    NoteLayout(s, "FieldRows");
+    const std::vector<int> rows = FieldRows(n);
+    const Fit fit = rows.empty() ? Fit{} : FitRows(FreeSpace::Field(s), rows, kLargestCellOnField);
+    if (fit.cell == 0) {
+        s.messages.Show(WithCount(msg::kNoLayoutForCount, n));
+        return;
+    }
+    PlaceFit(s, fit, kLargestScaleOnField);
+}
+
+void BetweenLayout(DrawingState& s) {
+    const int n = Current(s).levelCount;
+    NoteLayout(s, "BetweenLayout");
+    const FreeSpace space = FreeSpace::AroundOrdinary(s);
+    const int regions = space.Regions();
+    if (n < 1 || n > kMaxChargesBetween || regions == 0) {
+        s.messages.Show(WithCount(msg::kNoLayoutForCount, n));
+        return;
+    }
+    // Only regions that hold a charge about as large as the roomiest one: the narrow gaps
+    // between chevronels or bendlets are part of the ordinary to the eye.
+    std::vector<int> single(static_cast<std::size_t>(regions), 0);
+    for (int r = 0; r < regions; ++r) single[static_cast<std::size_t>(r)] = FitInRegion(space, r, 1, kLargestCellBetween).cell;
+    const int roomiest = *std::max_element(single.begin(), single.end());
+    std::vector<int> usable;
+    for (int r = 0; r < regions; ++r)
+        if (single[static_cast<std::size_t>(r)] * kUsefulRegionDivisor >= roomiest) usable.push_back(r);
+    // Round the regions in their order, so the first (above, dexter, in chief) takes the odd one.
+    std::vector<int> share(static_cast<std::size_t>(regions), 0);
+    for (int i = 0; i < n && !usable.empty(); ++i) ++share[static_cast<std::size_t>(usable[static_cast<std::size_t>(i) % usable.size()])];
+    // One cell for all: the smallest that every region needs.
+    int cell = kLargestCellBetween;
+    for (int r = 0; r < regions; ++r) {
+        if (share[static_cast<std::size_t>(r)] == 0) continue;
+        cell = std::min(cell, FitInRegion(space, r, share[static_cast<std::size_t>(r)], cell).cell);
+    }
+    if (cell == 0) {
+        s.messages.Show(WithCount(msg::kNoLayoutForCount, n));
+        return;
+    }
+    Fit all;
+    all.cell = cell;
+    for (int r = 0; r < regions; ++r) {
+        if (share[static_cast<std::size_t>(r)] == 0) continue;
+        const Fit part = FitInRegion(space, r, share[static_cast<std::size_t>(r)], cell);
+        all.spots.insert(all.spots.end(), part.spots.begin(), part.spots.end());
+    }
+    PlaceFit(s, all, kLargestScaleBetween);
+}
+
+}  // namespace esc

@@ -1,0 +1,240 @@
+// Layouts fitted to the free space: every count alone on the field and between every ordinary,
+// checked on whole drawings. Charges must all be placed, in the rows heralds use, apart from one
+// another, inside the outline and off the ordinary; past what a layout holds, a message.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "PhraseTestState.h"
+#include "TestDrawing.h"
+#include "engine/Messages.h"
+#include "interpret/FitLayout.h"
+#include "interpret/Layouts.h"
+
+namespace esc {
+namespace {
+
+using test::Colour;
+using test::Drawing;
+
+const char* const kNumbers[] = {"",     "a",      "two",    "three",    "four",     "five",    "six",
+                                "seven", "eight", "nine",   "ten",      "eleven",   "twelve",  "thirteen",
+                                "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen", "twenty"};
+
+// The placements of a level with the square each charge may fill.
+struct Box {
+    int x, y, extent;
+};
+std::vector<Box> Boxes(const DrawingTrace& trace, std::size_t level) {
+    std::vector<Box> out;
+    if (level >= trace.levels.size()) return out;
+    for (const PlacementTrace& p : trace.levels[level].placements)
+        out.push_back({p.x, p.y, static_cast<int>(p.scale * kChargeExtentAtScaleOne)});
+    return out;
+}
+
+void ExpectApart(const std::vector<Box>& boxes) {
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+            const Box &a = boxes[i], &b = boxes[j];
+            const int need = (a.extent + b.extent) / 2;
+            EXPECT_TRUE(std::abs(a.x - b.x) >= need || std::abs(a.y - b.y) >= need)
+                << "charges at (" << a.x << ", " << a.y << ") and (" << b.x << ", " << b.y << ") overlap";
+        }
+}
+
+// Every corner of every charge's square lies on the field of `plain` (the same field drawn
+// without the charges), not outside the outline.
+void ExpectInside(const std::vector<Box>& boxes, Drawing& plain, Rgb field) {
+    for (const Box& b : boxes) {
+        const int h = b.extent / 2;
+        for (const auto& [dx, dy] : {std::pair{-h, -h}, std::pair{h, -h}, std::pair{-h, h}, std::pair{h, h}})
+            EXPECT_EQ(plain.At(b.x + dx, b.y + dy), field) << "corner of the charge at (" << b.x << ", " << b.y << ")";
+    }
+}
+
+std::vector<int> RowSizes(const std::vector<Box>& boxes) {
+    std::map<int, int> rows;
+    for (const Box& b : boxes) ++rows[b.y];
+    std::vector<int> out;
+    for (const auto& [y, n] : rows) out.push_back(n);
+    return out;
+}
+
+TEST(FitLayout, EveryCountAloneOnTheField) {
+    Drawing plain;
+    plain.Draw("Azure");
+    for (int n = 1; n <= kMaxChargesOnField; ++n) {
+        const std::string blazon = std::string("Azure ") + kNumbers[n] + (n == 1 ? " mullet or" : " mullets or");
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        const std::vector<Box> boxes = Boxes(d.trace, 0);
+        ASSERT_EQ(static_cast<int>(boxes.size()), n);
+        ExpectApart(boxes);
+        if (n == 1) continue;  // alone, the charge fills the shield on purpose
+        ExpectInside(boxes, plain, Colour(kAzure));
+        if (n >= 5) {
+            EXPECT_EQ(RowSizes(boxes), FieldRows(n));
+            // The charges fill the field: even twenty are more than a third of a full-size charge.
+            EXPECT_GT(d.trace.levels[0].placements[0].scale, 0.35f);
+        }
+    }
+}
+
+TEST(FitLayout, FieldRowsAsHeraldsSetThem) {
+    struct Case {
+        int count;
+        std::vector<int> rows;
+    };
+    const Case cases[] = {{4, {2, 2}}, {5, {2, 1, 2}}, {6, {3, 2, 1}}, {7, {3, 3, 1}},
+                          {8, {3, 3, 2}}, {9, {3, 3, 3}}, {10, {4, 3, 2, 1}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.count);
+        EXPECT_EQ(FieldRows(c.count), c.rows);
+    }
+    for (int n = 11; n <= kMaxChargesOnField; ++n) {
+        SCOPED_TRACE(n);
+        const std::vector<int> rows = FieldRows(n);
+        int total = 0;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            total += rows[i];
+            if (i > 0) {
+                EXPECT_LE(rows[i], rows[i - 1]) << "rows narrow toward the base";
+            }
+        }
+        EXPECT_EQ(total, n);
+    }
+    EXPECT_TRUE(FieldRows(0).empty());
+    EXPECT_TRUE(FieldRows(kMaxChargesOnField + 1).empty());
+}
+
+TEST(FitLayout, RowsWrittenOut) {
+    Drawing plain;
+    plain.Draw("Azure");
+    struct Case {
+        const char* blazon;
+        std::vector<int> rows;
+    };
+    const Case cases[] = {
+        {"Azure seventeen mullets five, five, three, three and one or", {5, 5, 3, 3, 1}},
+        {"Azure six mullets three, two and one or", {3, 2, 1}},
+        {"Azure ten mullets four three two and one or", {4, 3, 2, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        const std::vector<Box> boxes = Boxes(d.trace, 0);
+        EXPECT_EQ(RowSizes(boxes), c.rows);
+        ExpectApart(boxes);
+        ExpectInside(boxes, plain, Colour(kAzure));
+    }
+}
+
+// Between every ordinary, every count the layout holds: all placed, split as heralds split them, off
+// the ordinary (every pixel it paints alone is still its colour) and inside the outline.
+TEST(FitLayout, BetweenEveryOrdinary) {
+    struct Ordinary {
+        const char* name;
+        // Which part of the field a charge at (x, y) stands in, and how many each part takes
+        // of n charges.
+        std::function<int(int x, int y, const ShieldGeometry& g)> part;
+        std::function<std::vector<int>(int n)> split;
+    };
+    auto halves = [](int n) { return std::vector<int>{(n + 1) / 2, n / 2}; };
+    auto quarters = [](int n) {
+        std::vector<int> out(4, n / 4);
+        for (int i = 0; i < n % 4; ++i) ++out[static_cast<std::size_t>(i)];
+        return out;
+    };
+    const std::vector<Ordinary> ordinaries = {
+        {"fess", [](int, int y, const ShieldGeometry& g) { return y < g.H / 2 ? 0 : 1; }, halves},
+        {"chevron", [](int, int y, const ShieldGeometry& g) { return y < g.H / 2 ? 0 : 1; }, halves},
+        {"pale", [](int x, int, const ShieldGeometry& g) { return x < g.W / 2 ? 0 : 1; }, halves},
+        {"bend", [](int x, int y, const ShieldGeometry& g) { return y * g.W < x * g.H ? 0 : 1; }, halves},
+        {"bend sinister", [](int x, int y, const ShieldGeometry& g) { return y * g.W < (g.W - x) * g.H ? 0 : 1; },
+         halves},
+        {"cross",
+         [](int x, int y, const ShieldGeometry& g) { return (y < g.H / 2 ? 0 : 2) + (x < g.W / 2 ? 0 : 1); },
+         quarters},
+        {"saltire",
+         [](int x, int y, const ShieldGeometry& g) {
+             const int dx = x - g.W / 2, dy = y - g.H / 2;
+             if (std::abs(dy) * g.W > std::abs(dx) * g.H) return dy < 0 ? 0 : 3;
+             return dx < 0 ? 1 : 2;
+         },
+         quarters},
+        // The repeated ordinaries: how the gaps between the pieces are shared is not fixed, only
+        // that the charges keep off the pieces.
+        {"three chevronels", nullptr, nullptr},
+        {"two bendlets", nullptr, nullptr},
+        {"two bars", nullptr, nullptr},
+    };
+    for (const Ordinary& o : ordinaries) {
+        Drawing plain;
+        const std::string article = std::string(o.name).find(' ') != std::string::npos && !o.split ? "" : "a ";
+        plain.Draw(std::string("Argent ") + article + o.name + " gules");
+        const ShieldGeometry& g = plain.s().geometry;
+        for (int n = 1; n <= kMaxChargesBetween; ++n) {
+            const std::string blazon = std::string("Argent ") + article + o.name + " gules between " + kNumbers[n] +
+                                       (n == 1 ? " mullet sable" : " mullets sable");
+            SCOPED_TRACE(blazon);
+            Drawing d;
+            d.Draw(blazon);
+            EXPECT_TRUE(d.sink.messages.empty());
+            const std::vector<Box> boxes = Boxes(d.trace, 1);
+            ASSERT_EQ(static_cast<int>(boxes.size()), n);
+            ExpectApart(boxes);
+            if (o.split) {
+                std::vector<int> parts(o.split(n).size(), 0);
+                for (const Box& b : boxes) ++parts[static_cast<std::size_t>(o.part(b.x, b.y, g))];
+                std::sort(parts.begin(), parts.end(), std::greater<>());
+                EXPECT_EQ(parts, o.split(n));
+            }
+            int painted = 0, kept = 0, outside = 0;
+            for (int y = 0; y < d.s().picture.Height(); ++y)
+                for (int x = 0; x < g.W; ++x) {
+                    if (plain.At(x, y) == Colour(kGules)) {
+                        ++painted;
+                        kept += d.At(x, y) == Colour(kGules);
+                    }
+                    outside += plain.At(x, y) == kTeal && d.At(x, y) != kTeal;
+                }
+            EXPECT_EQ(kept, painted) << "charges painted over the ordinary";
+            EXPECT_EQ(outside, 0) << "charges painted outside the outline";
+        }
+    }
+}
+
+TEST(FitLayout, PastWhatALayoutHoldsAMessageNamesTheCount) {
+    const std::string text = WithCount(msg::kNoLayoutForCount, 21);
+    EXPECT_NE(text.find("21"), std::string::npos);
+    EXPECT_EQ(text.find("{}"), std::string::npos);
+    struct Case {
+        const char* name;
+        int level;
+        void (*layout)(DrawingState&);
+    };
+    const Case cases[] = {{"alone on the field", 0, FieldLayout}, {"between", 1, BetweenLayout}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::BareState b;
+        CollectingSink sink;
+        b.s().messages.SetSink(sink);
+        b.Level(c.level, 21);
+        c.layout(b.s());
+        EXPECT_EQ(sink.messages, std::vector<std::string>{text});
+        EXPECT_TRUE(b.Points(c.level).empty());
+    }
+}
+
+}  // namespace
+}  // namespace esc
