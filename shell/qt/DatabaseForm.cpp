@@ -40,6 +40,8 @@ BlazonTableModel::BlazonTableModel(db::Table& table, bool readOnly, MessageSink&
 }
 
 void BlazonTableModel::ReadRows() {
+    // A pending row stays just before the record it stood before, or last when that is gone.
+    const std::optional<long long> beforeRecord = pending_ ? RowidAt(pending_->row + 1) : std::nullopt;
     rows_.clear();
     const int at = table_.CurrentIndex();
     table_.DisableControls();
@@ -50,7 +52,10 @@ void BlazonTableModel::ReadRows() {
     }
     if (at >= 0) table_.GoToIndex(at);
     table_.EnableControls();
-    if (pending_) pending_->row = std::min(pending_->row, static_cast<int>(rows_.size()));
+    if (!pending_) return;
+    pending_->row = static_cast<int>(rows_.size());
+    for (std::size_t r = 0; beforeRecord && r < rows_.size(); ++r)
+        if (rows_[r].rowid == *beforeRecord) pending_->row = static_cast<int>(r);
 }
 
 void BlazonTableModel::Reload() {

@@ -307,6 +307,16 @@ private slots:
                      QTest::keyClicks(editor, "Abbot");
                      Press(form, "Cancel");
                  }, "Dean"},
+                {"Insert before Dean", [&] { Press(form, "Insert"); }, nullptr},
+                {"click a record while inserting", [&] { ClickRow(form, 0); }, "Abel"},
+                {"Delete it, answered Yes",
+                 [&] {
+                     questions_.answers = {true};
+                     Press(form, "Delete");
+                     QCOMPARE(SurnameAt(form, form.Model()->PendingRow() + 1), QString("Dean"));  // still before Dean
+                 },
+                 "Baker"},
+                {"Cancel the insert left behind", [&] { Press(form, "Cancel"); }, "Baker"},
             };
             for (const Step& step : steps) {
                 step.act();
@@ -314,10 +324,10 @@ private slots:
                 if (step.highlighted) QVERIFY2(Highlighted(form) == step.highlighted, step.name);
                 else QVERIFY2(form.Grid()->currentIndex().row() == form.Model()->PendingRow(), step.name);
             }
-            QCOMPARE(questions_.asked.size(), size_t(3));
-            QCOMPARE(Surnames(form), (QStringList{"Abel", "Baker", "Cole", "Dean"}));
+            QCOMPARE(questions_.asked.size(), size_t(4));
+            QCOMPARE(Surnames(form), (QStringList{"Baker", "Cole", "Dean"}));
         });
-        QCOMPARE(Name(), QString("Dean"));
+        QCOMPARE(Name(), QString("Baker"));
     }
 
     // An edit that takes the record out of the view (the search words no longer in its blazon):
