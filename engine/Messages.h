@@ -15,7 +15,7 @@ inline constexpr std::string_view kMarshallingNotDrawn = "Marshalled arms (impal
 inline constexpr std::string_view kTooManyRepeatedOrdinaries =
     "At most six bars, pallets, bendlets, chevronels or piles can be drawn.";
 // "{}" stands for the count.
-inline constexpr std::string_view kNoLayoutForCount = "No layout places {} charges here; they are not drawn.";
+inline constexpr std::string_view kNoLayoutForCount = "No layout places {} charges here.";
 inline constexpr std::string_view kOutOfMemoryPicbuf = "Out of memory - picbuf";
 inline constexpr std::string_view kNoColorbuf = "NO colorbuf";
 inline constexpr std::string_view kOutOfBounds2 = "Out of bounds 2";

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "engine/Messages.h"
 #include "engine/Ordinaries.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
@@ -173,6 +174,14 @@ bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
 
 }  // namespace
 
+// Levels whose charges are pictures (or discs), not shapes the ordinary routines draw.
+bool PlacesPictures(const LevelRecord& level) {
+    if (level.levelKind == 0 || (level.levelKind == kTypeOrdinary && !level.levelIn)) return false;
+    for (const char* shape : {"bars", "pallets", "pallet", "fret"})
+        if (level.levelName == shape) return false;
+    return true;
+}
+
 void ArrangeLevel(DrawingState& s) {
     const int savedCursor = s.cursor;
     LevelRecord& level = Current(s);
@@ -180,6 +189,8 @@ void ArrangeLevel(DrawingState& s) {
     s.mirrorFlag = false;
     s.cursor = 0;
     s.pictureLoaded = false;
+    const int placedBefore = s.pictureCount;
+    s.countMessageShown = false;
 
     if (s.orleFlag) {
         OrleLayout(s);
@@ -202,6 +213,9 @@ void ArrangeLevel(DrawingState& s) {
     } else {
         ChargesBetween(s);
     }
+    // A layout with no place for some of the charges says so, rather than drawing fewer.
+    if (PlacesPictures(level) && s.pictureCount - placedBefore < level.levelCount && !s.countMessageShown)
+        s.messages.Show(WithCount(msg::kNoLayoutForCount, level.levelCount));
     s.cursor = savedCursor;
 }
 

@@ -2,8 +2,10 @@
 // difference"): one table per ordinary, by count. Codes and counts not named place nothing.
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/Ordinaries.h"
+#include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -43,6 +45,21 @@ void OnFess(DrawingState& s, const LevelRecord& level, int n) {
     }
 }
 
+constexpr float kInBendLargest = 0.9f;
+constexpr float kCrossedPairScale = 2.0f;
+
+// Four and more along the diagonal of a bend (or bend sinister), evenly from chief to base, each
+// as large as the spacing allows.
+void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest) {
+    const ShieldGeometry& g = s.geometry;
+    const double spacing = std::hypot(g.W, g.H) / (n + 1);
+    const float scale = std::min(largest, static_cast<float>(spacing) * kChargeShareOfCell / kChargeExtentAtScaleOne);
+    for (int i = 1; i <= n; ++i) {
+        const int x = g.W * i / (n + 1), y = g.H * i / (n + 1);
+        Place(s, sinister ? g.W - x : x, y, scale);
+    }
+}
+
 void OnBend(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     // Charges on a bend are turned with it; charges merely in bend stand upright.
@@ -56,12 +73,18 @@ void OnBend(DrawingState& s, const LevelRecord& level, int n) {
         Place(s, g.W4 + 2, g.H4 - 1, 0.65f);
         Place(s, g.W2 - 2, g.H2 + 1, 0.65f);
         Place(s, g.W - g.W4 - 2, g.H - g.H4 + 2, 0.65f);
+    } else if (n >= 4) {
+        AlongTheDiagonal(s, n, false, level.levelIn ? kInBendLargest : 0.65f);
     }
     s.bendwiseFlag = false;
 }
 
 void OnBendSinister(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
+    if (n >= 4) {
+        AlongTheDiagonal(s, n, true, 0.75f);
+        return;
+    }
     if (n == 1) {
         Place(s, g.W2, g.H2, 0.75f);
     } else if (n == 2) {
@@ -133,6 +156,16 @@ void OnCross(DrawingState& s, int n) {
 void OnSaltire(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
+    if (n == 2) {
+        // "Two keys in saltire": crossed at the centre, one turned each way.
+        // Crossing, they span the field as one charge alone does.
+        const float scale = level.levelIn ? kCrossedPairScale : 0.8f;
+        s.bendwiseFlag = true;
+        Place(s, g.W2, g.H2, scale, false);
+        Place(s, g.W2, g.H2, scale, true);
+        s.bendwiseFlag = false;
+        return;
+    }
     if (n == 1 || n == 5 || n == 9) Place(s, g.W2, g.H2, n == 9 ? 0.5f : 0.9f);
     if (n == 4 || n == 5) {
         float scale = n == 4 ? 0.6f : 0.5f;

@@ -445,6 +445,7 @@ void FieldRowsLayout(DrawingState& s) {
     const Fit fit = rows.empty() ? Fit{} : FitRows(FreeSpace::Field(s), rows, kLargestCellOnField);
     if (fit.cell == 0) {
         s.messages.Show(WithCount(msg::kNoLayoutForCount, n));
+        s.countMessageShown = true;
         return;
     }
     PlaceFit(s, fit, kLargestScaleOnField);
@@ -457,6 +458,7 @@ void BetweenLayout(DrawingState& s) {
     const int regions = space.Regions();
     if (n < 1 || n > kMaxChargesBetween || regions == 0) {
         s.messages.Show(WithCount(msg::kNoLayoutForCount, n));
+        s.countMessageShown = true;
         return;
     }
     // Only regions that hold a charge about as large as the roomiest one: the narrow gaps
@@ -478,6 +480,7 @@ void BetweenLayout(DrawingState& s) {
     }
     if (cell == 0) {
         s.messages.Show(WithCount(msg::kNoLayoutForCount, n));
+        s.countMessageShown = true;
         return;
     }
     Fit all;

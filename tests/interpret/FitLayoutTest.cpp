@@ -236,5 +236,52 @@ TEST(FitLayout, PastWhatALayoutHoldsAMessageNamesTheCount) {
     }
 }
 
+// Charges on or in the direction of an ordinary: every count is placed, or a message names it.
+TEST(FitLayout, OnAnOrdinaryEveryChargeIsPlacedOrReported) {
+    struct Case {
+        const char* blazon;
+        std::size_t level;
+        int placed;        // charges placed
+        bool message;      // a message names the count
+    };
+    const Case cases[] = {
+        {"Argent on a bend sable five mullets or", 1, 5, false},
+        {"Argent on a bend sinister sable four mullets or", 1, 4, false},
+        {"Gules five fusils conjoined in bend argent", 0, 5, false},
+        {"Gules two keys in saltire argent", 0, 2, false},
+        {"Argent on a chevron sable seven mullets or", 1, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        ASSERT_GT(d.trace.levels.size(), c.level);
+        const std::vector<Box> boxes = Boxes(d.trace, c.level);
+        EXPECT_EQ(static_cast<int>(boxes.size()), c.placed);
+        const int count = d.trace.levels[c.level].count;
+        if (c.message) {
+            EXPECT_EQ(d.sink.messages, std::vector<std::string>{WithCount(msg::kNoLayoutForCount, count)});
+        } else {
+            EXPECT_TRUE(d.sink.messages.empty());
+        }
+    }
+    // Along a bend the charges lie on its diagonal, evenly and apart; crossed in saltire the
+    // second of the pair is turned the other way.
+    Drawing d;
+    d.Draw("Argent on a bend sable five mullets or");
+    const ShieldGeometry& g = d.s().geometry;
+    const std::vector<Box> boxes = Boxes(d.trace, 1);
+    ExpectApart(boxes);
+    for (const Box& b : boxes) EXPECT_NEAR(b.y, b.x * g.H / g.W, 2);
+    d.Draw("Gules two keys in saltire argent");
+    const auto& pair = d.trace.levels[0].placements;
+    ASSERT_EQ(pair.size(), 2u);
+    EXPECT_TRUE(pair[0].bendwise && pair[1].bendwise);
+    EXPECT_FALSE(pair[0].mirrored);
+    EXPECT_TRUE(pair[1].mirrored);
+    EXPECT_EQ(pair[0].x, pair[1].x);
+    EXPECT_EQ(pair[0].y, pair[1].y);
+}
+
 }  // namespace
 }  // namespace esc

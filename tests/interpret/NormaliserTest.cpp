@@ -106,7 +106,8 @@ TEST(Normaliser, EveryReplacementReachesItsOwnRow) {
     NullSink sink;
     for (std::string_view replacement : replacements) {
         // What the later entries make of it ("hawk" becomes "falcon").
-        std::string text = " " + std::string(replacement) + " ";
+        std::string text(1, ' ');
+        text.append(replacement).append(1, ' ');
         Normalise(text, kOr, kOr, kOr);
         DrawingState state(sink);
         SplitWords(state, text);
@@ -114,7 +115,7 @@ TEST(Normaliser, EveryReplacementReachesItsOwnRow) {
             std::string word(state.Word(i));
             for (const Completion& c : completions)
                 if (i == state.wordCount - 1 && word == c.written) word += c.rest;
-            SCOPED_TRACE("'" + std::string(replacement) + "': " + word);
+            SCOPED_TRACE(std::string(replacement).append(": ").append(word));
             const std::string key = LookupKey(word);
             const VocabularyRow* row = vocabulary.Lookup(key);
             ++words;
