@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QScopeGuard>
 #include <deque>
 
 #include "tests/shell/WindowFixture.h"
@@ -46,11 +47,13 @@ class DatabaseFormTest : public QObject, private WindowFixture {
         bool shown = false;
         WhenModal<Form>([&](Form* form) {
             shown = true;
+            const auto close = qScopeGuard([form] {
+                if (form->isVisible()) form->reject();
+            });
             // The user works in the form once it is the active window, where its editors take
             // the keyboard focus and give it back to the grid.
             QTRY_VERIFY(QApplication::activeWindow() == form);
             body(*form);
-            if (form->isVisible()) form->reject();
         });
         Trigger("Database1");
         QVERIFY(shown);
