@@ -92,12 +92,13 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kCanton: Canton(state); break;
         case kPallets: DrawPallets(state, mode); break;
         case kBendlets: Bendlets(state); break;
+        case kBendletsSinister: BendletsSinister(state); break;
         case kChequyNext: Colour(state, kChequy); break;
         case kPiles: Piles(state); break;
         case kOrle: Orle(state); break;
         case kPall: partition ? TiercedPerPall(state) : Pall(state); break;
         case kPallReversed: partition ? TiercedPerPallReversed(state) : PallReversed(state); break;
-        default: break;  // 11, 13, 15, 17, 26 to 29 and codes past 31 have no shape
+        default: break;  // 11, 13, 15, 17, 26, 28, 29 and codes past 31 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }

@@ -20,7 +20,7 @@ enum ShapeCode : int {
     kFess = 0, kBend = 1, kBendSinister = 2, kPale = 3, kChevron = 4, kCross = 5, kSaltire = 6,
     kGyronny = 7, kBarry = 8, kPaly = 9, kBendy = 10, kFlaunches = 12, kChevronels = 14, kChief = 16,
     kLabel = 18, kBordure = 19, kCanton = 20, kPallets = 21, kBendlets = 22, kChequyNext = 23,
-    kPiles = 24, kOrle = 25, kPall = 30, kPallReversed = 31,
+    kPiles = 24, kOrle = 25, kBendletsSinister = 27, kPall = 30, kPallReversed = 31,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -105,6 +105,7 @@ void Label(PaintState& state);
 void Bordure(PaintState& state);
 void Canton(PaintState& state);
 void Bendlets(PaintState& state);
+void BendletsSinister(PaintState& state);
 void Piles(PaintState& state);
 void Orle(PaintState& state);
 void Pall(PaintState& state);

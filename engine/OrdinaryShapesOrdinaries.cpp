@@ -261,9 +261,15 @@ void Canton(PaintState& s) {
     Band(s, 35, 2, 35, static_cast<int>(g.H * 20.5 * 0.01), static_cast<int>(g.W * 28.5 * 0.01), 0);
 }
 
-// Bendlets lie parallel to the bend through the dexter chief corner, spread across it: each band
-// is the diagonal moved sideways and drawn long enough to cross the whole shield.
-void Bendlets(PaintState& s) {
+// Bendlets lie parallel to the bend through the dexter chief corner (or, sinister, through the
+// sinister chief corner), spread across it: each band is the diagonal moved sideways and drawn
+// from the top row to row H.
+namespace {
+
+enum class BendSide { Dexter, Sinister };
+
+void BendletsOf(PaintState& s, BendSide side) {
+    const bool sinister = side == BendSide::Sinister;
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
     const double length = std::hypot(W, H);
@@ -275,12 +281,17 @@ void Bendlets(PaintState& s) {
     const Spread spread =
         SpreadPieces(RepeatCount(s), -reach, reach, static_cast<int>(g.chiefDepth / 2 * thickPerWidth));
     const int width = std::max(1, static_cast<int>(spread.width / thickPerWidth));
+    auto x = [&](double at) { return static_cast<int>(std::lround(sinister ? W - at : at)); };
     for (int c : spread.centres) {
-        // From the top row to row H, as the bend runs; the point below is left to the field.
         const double dx = c * nx, dy = c * ny, t0 = -dy / H, t1 = (H - dy) / H;
-        Band(s, static_cast<int>(std::lround(dx + t0 * W)), 0, static_cast<int>(std::lround(dx + t1 * W)), H, width);
+        Band(s, x(dx + t0 * W), 0, x(dx + t1 * W), H, width);
     }
 }
+
+}  // namespace
+
+void Bendlets(PaintState& s) { BendletsOf(s, BendSide::Dexter); }
+void BendletsSinister(PaintState& s) { BendletsOf(s, BendSide::Sinister); }
 
 // Piles issue from the chief and point downward; levelLine 96 makes them meet in the point. One
 // pile with a line is a band and its reflection, whose recorded centres bound the fill. Several

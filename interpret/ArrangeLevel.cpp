@@ -161,6 +161,7 @@ bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
         case 0: return level.levelName == "bars" || among({2, 3, 4, 6, 8});
         case 1: return among({2, 3, 6});
         case 22: return among({2, 6});  // three would stand on the second bendlet
+        case 27: return false;          // bendlets sinister: no table
         case 2: return among({2, 6});
         // Three by a pale would put one on the pale, four by a chevron two on its arms.
         case 3: return among({2, 4});
@@ -199,6 +200,7 @@ void ArrangeLevel(DrawingState& s) {
         if (!level.levelIn) {
             s.words[0].Assign(level.levelName);
             NoteLayout(s, "DrawOrdinary(" + std::to_string(s.shapeCode) + ")");
+            if (s.level == 0) s.firstOrdinaryShape = s.shapeCode;
             DrawOrdinary(s, 0);
         } else {
             s.shapeCode = level.levelInCode;

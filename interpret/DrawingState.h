@@ -50,6 +50,7 @@ struct DrawingState : PaintState {
     // The cotises drawn round the ordinary that charges then stand between (count and line), so
     // that the charges keep off them too.
     int betweenCotises = 0, betweenCotiseLine = -1;
+    int firstOrdinaryShape = -1;  // the shape level 0 was drawn with, when it is an ordinary
     bool countMessageShown = false;  // a layout already said it has no place for the count
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 

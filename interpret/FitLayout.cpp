@@ -173,12 +173,9 @@ FreeSpace FreeSpace::AroundOrdinary(const DrawingState& s) {
         mask.level = 0;
         mask.levels[0] = first;
         mask.levelTincture[0] = kOrdinaryMark;
-        // The shape of level 0 by its own word: a later word ("sinister hands") may have changed
+        // The shape level 0 was drawn with: a later word ("sinister hands") may have changed
         // shapeCode since.
-        mask.shapeCode = s.shapeCode;
-        if (const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(first.levelName)) : nullptr;
-            row != nullptr && row->type == kTypeOrdinary && first.levelKind == kTypeOrdinary)
-            mask.shapeCode = row->sub1;
+        mask.shapeCode = s.firstOrdinaryShape >= 0 ? s.firstOrdinaryShape : s.shapeCode;
         mask.partitionCode = s.partitionCode;
         mask.lineCode = first.levelLine;
         if (first.levelName == "bars") {

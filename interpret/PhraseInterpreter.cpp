@@ -205,6 +205,7 @@ void InterpretCharges(DrawingState& s) {
     s.stopReading = false;
     s.betweenCotises = 0;
     s.betweenCotiseLine = -1;
+    s.firstOrdinaryShape = -1;
     ResetLevels(s);
     for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
         if (s.cursor < 0) s.cursor = 0;

@@ -13,7 +13,7 @@ namespace {
 
 // Shape codes the rules test themselves.
 constexpr int kBend = 1, kSinister = 2, kChevron = 4, kCross = 5, kSaltire = 6, kLabel = 18, kPallets = 21,
-              kPile = 24, kOrle = 25;
+              kBendlets = 22, kPile = 24, kOrle = 25, kBendletsSinister = 27;
 
 constexpr int kDefaultLabelPoints = 3;
 
@@ -169,6 +169,13 @@ bool OrdinaryWordRule(DrawingState& s) {
         // The shapes know the bend sinister by its own code.
         s.partitionCode = s.shapeCode = kSinister;
         if (level.levelOn) s.onOrdinaryCode = kSinister;
+        ++s.cursor;
+    }
+    if (code == kBendlets && T(s, 1) == kTypeOrdinary && S1(s, 1) == kSinister) {
+        // "two bendlets sinister": the bendlets' own shape, turned the other way.
+        level.levelKind = kTypeOrdinary;
+        s.partitionCode = s.shapeCode = kBendletsSinister;
+        if (level.levelOn) s.onOrdinaryCode = kBendletsSinister;
         ++s.cursor;
     }
     if (code == kCross) {

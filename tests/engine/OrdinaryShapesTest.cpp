@@ -75,6 +75,8 @@ TEST_F(OrdinaryShapesTest, EachOrdinaryCoversItsPlace) {
         {"a chevronel", kChevronels, 1, -1, {{"apex", W / 2, H / 2, kGules}, {"above", W / 2, H / 2 - 30, kArgent}}},
         {"three chevronels", kChevronels, 3, -1, {{"middle", W / 2, H / 2, kGules}}},
         {"two bendlets", kBendlets, 2, -1, {{"centre", W / 2, H / 2, kArgent}}},
+        // Sinister: the same pieces mirrored, so the dexter chief corner stays clear.
+        {"two bendlets sinister", kBendletsSinister, 2, -1, {{"centre", W / 2, H / 2, kArgent}}},
         {"a pile", kPiles, 1, -1, {{"pile", W / 2, H / 2, kGules}, {"dexter", W / 8, H / 2, kArgent}}},
         {"three piles", kPiles, 3, -1,
          {{"middle pile", W / 2, H / 4, kGules}, {"dexter pile", 40, 20, kGules}, {"between", W / 4 + 10, H / 2, kArgent}}},
@@ -310,7 +312,7 @@ TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
 // modes, with every kind of line, stays within the picture and ends.
 TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     const auto before = s().pictureBuffer;
-    for (int code : {11, 13, 15, 17, 26, 27, 28, 29, 32, 99, -1, -2147483647 - 1, 2147483647}) {
+    for (int code : {11, 13, 15, 17, 26, 28, 29, 32, 99, -1, -2147483647 - 1, 2147483647}) {
         s().shapeCode = code;
         s().levelTincture[0] = kGules;
         DrawOrdinary(s(), 0);
@@ -363,6 +365,7 @@ TEST_F(OrdinaryShapesTest, RepeatedOrdinariesStandApart) {
         {"bars", -1, [&](int i) { return std::pair<int, int>{W / 2, i}; }, H},
         {"pallets", kPallets, [&](int i) { return std::pair<int, int>{i, H / 2}; }, W},
         {"bendlets", kBendlets, across, 600},
+        {"bendlets sinister", kBendletsSinister, [&](int i) { const auto p = across(i); return std::pair<int, int>{W - 1 - p.first, p.second}; }, 600},
         {"chevronels", kChevronels, [&](int i) { return std::pair<int, int>{W / 2, i}; }, H},
         {"piles", kPiles, [&](int i) { return std::pair<int, int>{i, 12}; }, W},
     };

@@ -339,5 +339,27 @@ TEST(PhraseInterpreter, KeywordsIgnoreCase) {
     EXPECT_EQ(d.s().Word(2), "Lion");
 }
 
+// "Bendlets sinister" keep their count and their own narrow shape, turned the other way: not one
+// bend sinister.
+TEST(PhraseInterpreter, BendletsSinisterKeepTheirCount) {
+    Drawing d;
+    d.Draw("Gules two bendlets sinister or");
+    ASSERT_EQ(d.trace.levels.size(), 1u);
+    EXPECT_EQ(d.trace.levels[0].count, 2);
+    EXPECT_EQ(d.trace.levels[0].layout, "DrawOrdinary(27)");
+    const int W = d.s().geometry.W, H = d.s().geometry.H;
+    // Mirrored dexter bendlets: the sinister chief and dexter base corners carry them, the
+    // centre shows the field between the two.
+    EXPECT_EQ(d.At(W / 2, H / 2), Colour(kGules));
+    int dexterChief = 0, sinisterChief = 0;
+    for (int y = 4; y < H / 4; ++y)
+        for (int x = 4; x < W / 4; ++x) {
+            dexterChief += d.At(x, y) == Colour(kOr);
+            sinisterChief += d.At(W - 1 - x, y) == Colour(kOr);
+        }
+    EXPECT_EQ(dexterChief, 0);
+    EXPECT_GT(sinisterChief, 100);
+}
+
 }  // namespace
 }  // namespace esc
