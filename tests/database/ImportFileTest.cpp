@@ -99,7 +99,7 @@ TEST(ImportFile, BinaryDataIsRefusedWhole) {
     };
     const std::vector<Case> cases = {
         {"a NUL byte", std::string("Smith Or\r\nJones Gu\0les\r\n", 24), false},
-        {"UTF-16", std::string("\xFF\xFES\0m\0 \0O\0r\0\r\0\n\0", 18), false},
+        {"UTF-16", std::string("\xFF\xFES\0m\0 \0O\0r\0\r\0\n\0", 16), false},
         {"random bytes", random, false},
         {"most lines binary", binaryLine + binaryLine + "Smith Or\r\n" + binaryLine, false},
         {"half the lines binary", binaryLine + "Smith Or\r\n", true},
