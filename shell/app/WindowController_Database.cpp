@@ -107,6 +107,9 @@ void WindowController::Database1Click() {
         messages_.Show("There is no blazon database to show.");
         return;
     }
+    // The browser shows the entries whose blazon holds the words in the search box, whether or
+    // not a search has run with them yet.
+    database_->SetSearchText(view_.SearchText());
     std::string error;
     db::Table* browser = database_->Browser(&error);
     if (!browser) {
