@@ -1,5 +1,6 @@
 // Charges on an ordinary, or in its direction ("three mullets in bend", "a mullet for
-// difference"): one table per ordinary, by count. Codes and counts not named place nothing.
+// difference"): one table per ordinary, by count. Codes and counts not named place nothing
+// here, and ArrangeLevel tells the user so.
 
 #include <algorithm>
 #include <cmath>

@@ -5,6 +5,7 @@
 // charges never overlap each other, the ordinary or the shield's edge, and grow as large as the
 // space allows.
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>

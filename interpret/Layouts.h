@@ -1,7 +1,8 @@
 #pragma once
 // The layout tables: positions and scales of a level's charges by count, by the ordinary they
 // lie on or between, and by the partition of the field. Each sets the placement point and
-// scale and calls PlaceCharge once per charge; counts a table does not name draw nothing.
+// scale and calls PlaceCharge once per charge. Counts a table does not name are fitted to the
+// free space (FitLayout.h) or, where nothing fits, reported by ArrangeLevel.
 
 #include <span>
 
