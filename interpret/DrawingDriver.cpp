@@ -1,5 +1,7 @@
 #include "interpret/DrawingDriver.h"
 
+#include <algorithm>
+
 #include "engine/Messages.h"
 #include "engine/Painter.h"
 #include "interpret/FieldParser.h"
@@ -20,6 +22,26 @@ std::vector<WordTrace> WordsOf(const DrawingState& s) {
     return out;
 }
 
+// Words whose Type names an ordinary or a charge: a blazon holding one and drawn as a bare field
+// lost something.
+bool NamesOrdinaryOrCharge(int type) {
+    return type == kTypeOrdinary || type == kTypeCharge || type == kTypeRoundel || (type >= 11 && type <= 14);
+}
+
+// After the phrases: which words had an effect, and whether anything beyond the field was painted.
+void FinishWordTrace(const DrawingState& s, DrawingTrace& trace, const Bitmap& fieldOnly) {
+    for (std::size_t i = 0; i < trace.secondPass.size(); ++i) {
+        WordTrace& w = trace.secondPass[i];
+        w.used = s.wordUsed[i];
+        if (!w.used && std::find(trace.ignoredWords.begin(), trace.ignoredWords.end(), w.text) == trace.ignoredWords.end())
+            trace.ignoredWords.push_back(w.text);
+    }
+    bool names = false;
+    for (std::size_t i = static_cast<std::size_t>(std::max(trace.field.cursor, 0)); i < trace.secondPass.size(); ++i)
+        names = names || NamesOrdinaryOrCharge(trace.secondPass[i].type);
+    trace.fieldOnly = names && s.picture == fieldOnly;
+}
+
 }  // namespace
 
 void SplitWords(DrawingState& s, std::string_view text) {
@@ -32,6 +54,7 @@ void SplitWords(DrawingState& s, std::string_view text) {
         if (i == start) break;
         if (s.wordCount < kMaxWords) s.words[static_cast<std::size_t>(s.wordCount++)].Assign(text.substr(start, i - start));
     }
+    s.ForgetUsedWords();
     for (int k = s.wordCount; k < kMaxWords + kLookAheadSlots; ++k) {
         s.words[static_cast<std::size_t>(k)].Clear();
         s.wordType[static_cast<std::size_t>(k)] = kTypeNotFound;
@@ -101,7 +124,11 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     s.pictureCount = -1;
     ParseField(s);
     s.pictureCount = 0;
+    // The field alone, to tell afterwards whether the phrases painted anything over it.
+    Bitmap field;
+    if (trace) field = s.picture;
     InterpretCharges(s);
+    if (trace) FinishWordTrace(s, *trace, field);
     DrawShieldOutline(s);
     s.selectionRect = {};
     s.chargePicture.buffer.clear();

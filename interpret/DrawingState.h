@@ -37,6 +37,13 @@ struct DrawingState : PaintState {
     std::array<int, kMaxWords + kLookAheadSlots> wordSub2{};
     int wordCount = 0;
     int cursor = 0;
+    // Which words had an effect on the drawing. A rule that reads a word for the current level
+    // marks it pending; the marks count once the level is drawn, so the words of a phrase that
+    // never reaches the picture (no count, words run out) stay unused. The field and the cotises
+    // are drawn as they are read and mark their words used at once.
+    std::array<bool, kMaxWords + kLookAheadSlots> wordUsed{};
+    std::array<bool, kMaxWords + kLookAheadSlots> wordPending{};
+    int levelFirstWord = 0;  // where the current level's phrase began, for the trace
 
     // The interpreter's scalars.
     int onOrdinaryCode = 0;
@@ -62,6 +69,11 @@ struct DrawingState : PaintState {
     int Type(int i) const;
     int Sub1(int i) const;
     int Sub2(int i) const;
+    // Outside the words these do nothing.
+    void UseWord(int i);      // pending until the current level is drawn
+    void UseWordNow(int i);   // used at once
+    void CommitUsedWords();   // the pending words become used
+    void ForgetUsedWords();   // a fresh word split: nothing used, nothing pending
 };
 
 }  // namespace esc

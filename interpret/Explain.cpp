@@ -59,22 +59,40 @@ void AppendJson(std::string& out, const Json& value) {
     }
 }
 
+enum class WithUse { No, Yes };
+
 void WordsText(std::ostringstream& out, const std::vector<WordTrace>& words) {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const WordTrace& w = words[i];
-        char line[96];
-        std::snprintf(line, sizeof line, "  %2zu %-20s type %3d  sub1 %3d  sub2 %3d\n", i, w.text.c_str(), w.type, w.sub1, w.sub2);
+        char line[112];
+        std::snprintf(line, sizeof line, "  %2zu %-20s type %3d  sub1 %3d  sub2 %3d  %s\n", i, w.text.c_str(), w.type, w.sub1,
+                      w.sub2, w.used ? "used" : "IGNORED");
         out << line;
     }
 }
 
-Json WordsJson(const std::vector<WordTrace>& words) {
+Json WordsJson(const std::vector<WordTrace>& words, WithUse withUse) {
     Json out = Json::array();
-    for (const WordTrace& w : words) out.push_back({{"text", w.text}, {"type", w.type}, {"sub1", w.sub1}, {"sub2", w.sub2}});
+    for (const WordTrace& w : words) {
+        Json word = {{"text", w.text}, {"type", w.type}, {"sub1", w.sub1}, {"sub2", w.sub2}};
+        if (withUse == WithUse::Yes) word["used"] = w.used;
+        out.push_back(std::move(word));
+    }
+    return out;
+}
+
+std::string JoinedWords(const std::vector<std::string>& words) {
+    std::string out;
+    for (const std::string& w : words) out += (out.empty() ? "" : ", ") + w;
     return out;
 }
 
 }  // namespace
+
+std::string LevelDisplayName(const LevelTrace& level) {
+    if (!level.name.empty()) return level.name;
+    return level.phrase.empty() ? "(no words)" : "\"" + level.phrase + "\"";
+}
 
 std::string JsonLine(const nlohmann::ordered_json& value) {
     std::string out;
@@ -92,6 +110,7 @@ std::string ExplainText(const DrawingTrace& t) {
     for (int c : t.namedTinctures) out << " " << TinctureText(c);
     out << "\nWords (second pass):\n";
     WordsText(out, t.secondPass);
+    out << "Ignored words: " << (t.ignoredWords.empty() ? "none" : JoinedWords(t.ignoredWords)) << "\n";
     const FieldTrace& f = t.field;
     out << "Field:       " << f.form << "\n";
     out << "  fieldColor1 " << TinctureText(f.fieldColor1) << ", fieldColor2 " << TinctureText(f.fieldColor2)
@@ -101,7 +120,7 @@ std::string ExplainText(const DrawingTrace& t) {
     if (f.tincture >= 0) out << "  painted in " << TinctureText(f.tincture) << "\n";
     out << "  charges start at word " << f.cursor << "\n";
     for (const LevelTrace& l : t.levels) {
-        out << "Level " << l.index << ": " << (l.name.empty() ? "(no name)" : l.name) << "  kind " << l.kind << ", count "
+        out << "Level " << l.index << ": " << LevelDisplayName(l) << "  kind " << l.kind << ", count "
             << l.count << ", tincture " << TinctureText(l.tincture) << ", second tincture " << TinctureText(l.secondTincture)
             << ", line " << l.line << ", variant \"" << l.variant << "\"\n";
         out << "  flags:";
@@ -123,6 +142,7 @@ std::string ExplainText(const DrawingTrace& t) {
             out << "\n";
         }
     }
+    if (t.fieldOnly) out << "FIELD ONLY: the blazon names ordinaries or charges, but only the field was painted\n";
     if (!t.messages.empty()) {
         out << "Messages:\n";
         for (const std::string& m : t.messages) out << "  " << m << "\n";
@@ -141,7 +161,7 @@ std::string ExplainJson(const DrawingTrace& t) {
         Json pictures = Json::array();
         for (const PictureTrace& p : l.pictures)
             pictures.push_back({{"file", p.file}, {"drawn", p.drawn}, {"standIn", p.standIn}});
-        levels.push_back({{"index", l.index}, {"name", l.name}, {"kind", l.kind}, {"count", l.count},
+        levels.push_back({{"index", l.index}, {"name", l.name}, {"phrase", l.phrase}, {"kind", l.kind}, {"count", l.count},
                           {"tincture", l.tincture}, {"secondTincture", l.secondTincture}, {"line", l.line},
                           {"variant", l.variant}, {"on", l.on}, {"chargedOn", l.chargedOn}, {"in", l.in},
                           {"inCode", l.inCode}, {"between", l.between}, {"layout", l.layout},
@@ -162,8 +182,10 @@ std::string ExplainJson(const DrawingTrace& t) {
     const Json explained = {{"blazon", t.blazon},
                             {"road", t.road.empty() ? "single" : t.road},
                             {"normalised", t.normalised},
-                            {"firstPass", WordsJson(t.firstPass)},
-                            {"words", WordsJson(t.secondPass)},
+                            {"firstPass", WordsJson(t.firstPass, WithUse::No)},
+                            {"words", WordsJson(t.secondPass, WithUse::Yes)},
+                            {"ignoredWords", t.ignoredWords},
+                            {"fieldOnly", t.fieldOnly},
                             {"namedTinctures", t.namedTinctures},
                             {"field", field},
                             {"levels", std::move(levels)},

@@ -36,9 +36,11 @@ void PartitionWordField(DrawingState& s) {
     s.fieldColor1 = s.namedTinctures[0];
     s.fieldColor2 = s.namedTinctures[1];
     s.shapeCode = s.lastShapeCode = s.Sub1(0);
+    s.UseWord(0);
     s.cursor = 1;
     if (s.Type(1) == kTypeLine) {
         s.lineCode = s.Sub1(1);
+        s.UseWord(1);
         s.cursor = 2;
     }
     s.fieldPieces = 8;
@@ -50,8 +52,15 @@ void PartitionWordField(DrawingState& s) {
         if (s.Type(s.cursor + 1) != kTypeNumber) s.messages.Show(msg::kExpectingANumber);
         s.fieldPieces = s.Sub1(s.cursor + 1);
         if (s.fieldPieces < 1) s.fieldPieces = 8;  // a count below one never reaches the shapes
+        if (s.Type(s.cursor + 1) == kTypeNumber) {
+            s.UseWord(s.cursor);
+            s.UseWord(s.cursor + 1);
+        }
         s.cursor += 2;
     }
+    // Only a tincture or the "and" between two counts among the three words stepped over.
+    for (int i = s.cursor; i < s.cursor + 3; ++i)
+        if (s.Type(i) == kTypeTincture || Is(s, i, "and")) s.UseWord(i);
     s.cursor += 3;  // the tinctures and the "and" between them: the named tinctures stand in
     s.partitionCode = s.shapeCode;
     DrawOrdinary(s, 1);
@@ -63,28 +72,38 @@ int PerField(DrawingState& s) {
     s.fieldColor2 = s.namedTinctures[1];
     if (s.Type(1) != kTypeOrdinary) return Fail(s, msg::kPartitionExpected);
     s.shapeCode = s.partitionCode = s.lastShapeCode = s.Sub1(1);
+    s.UseWord(0);
+    s.UseWord(1);
     s.cursor = 2;
     if (Is(s, s.cursor, "sinister")) {
         s.shapeCode = 2;
+        s.UseWord(s.cursor);
         ++s.cursor;
     }
     if (s.Type(s.cursor) == kTypeLine) {
         s.lineCode = s.Sub1(s.cursor);
+        s.UseWord(s.cursor);
         ++s.cursor;
     } else {
         s.lineCode = -1;
     }
-    if (s.Type(s.cursor) == kTypeTincture) s.fieldColor1 = s.Sub1(s.cursor);
+    if (s.Type(s.cursor) == kTypeTincture) {
+        s.fieldColor1 = s.Sub1(s.cursor);
+        s.UseWord(s.cursor);
+    }
     ++s.cursor;
     if (s.shapeCode == 30 || s.shapeCode == 31) {
         if (s.Type(s.cursor) != kTypeTincture) return Fail(s, msg::kExpectingAColor);
         s.fieldColor3 = s.Sub1(s.cursor);
+        s.UseWord(s.cursor);
         ++s.cursor;
     }
     if (!Is(s, s.cursor, "and")) return Fail(s, msg::kExpectingAnd);
+    s.UseWord(s.cursor);
     ++s.cursor;
     if (s.Type(s.cursor) != kTypeTincture) return Fail(s, msg::kExpectingSecondColor);
     s.fieldColor2 = s.Sub1(s.cursor);
+    s.UseWord(s.cursor);
     ++s.cursor;
     s.levelTincture[s.level] = s.fieldColor1;
     DrawOrdinary(s, 1);
@@ -96,19 +115,24 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
     const ShieldGeometry& g = s.geometry;
     s.levelTincture[s.level] = s.Sub1(0);
     if (s.Type(0) != kTypeTincture) return Fail(s, msg::kColorOrPartitionRequired);
+    s.UseWord(0);
     int code = s.levelTincture[s.level];
     if (code == kChequy || code == kVaire || code == kLozengy) {
         // "Lozengy bendwise or and sable": the word after lozengy turns the lozenges.
         int at = 1;
         if (code == kLozengy && Is(s, 1, "bendwise")) {
             code = s.levelTincture[s.level] = kLozengyBendwise;
+            s.UseWord(1);
             at = 2;
         }
         if (s.Type(at) == kTypeTincture) {
             s.fieldColor1 = s.Sub1(at);
+            s.UseWord(at);
             s.cursor = at + 2;
             if (s.Type(at + 2) == kTypeTincture) {
                 s.fieldColor2 = s.Sub1(at + 2);
+                s.UseWord(at + 1);
+                s.UseWord(at + 2);
                 s.cursor = at + 3;
             }
         } else {
@@ -126,6 +150,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
         s.fieldColor1 = code;
         // Semé without a tincture named: gold, or silver on a gold field.
         s.fieldColor2 = code == kOr ? kArgent : kOr;
+        s.UseWord(1);
         for (int i = 2; i < s.wordCount; ++i) {
             if (s.Type(i) == kTypeTincture) {
                 s.fieldColor2 = s.Sub1(i);
@@ -147,11 +172,17 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
         ++s.cursor;
         if (s.Type(s.cursor) == kTypeTincture) {
             s.levelTincture[s.level] = s.Sub1(s.cursor);
+            s.UseWord(s.cursor - 1);
+            s.UseWord(s.cursor);
             DrawFretty(s);
         }
         ++s.cursor;
     }
-    if (s.Type(s.cursor) == kTypeTincture) ++s.cursor;
+    if (s.Type(s.cursor) == kTypeTincture) {
+        // The tincture of the semé just read, or a second field tincture that nothing paints.
+        if (semee >= 0) s.UseWord(s.cursor);
+        ++s.cursor;
+    }
     return 0;
 }
 
@@ -175,6 +206,12 @@ int ParseField(DrawingState& s) {
         result = TinctureField(s, trace);
     }
     if (result == 0) s.lastShapeCode = s.shapeCode;
+    // The field's words count once it is painted; after a message the field is not what they say.
+    if (result == 0) {
+        s.CommitUsedWords();
+    } else {
+        s.wordPending.fill(false);
+    }
     if (trace) {
         if (result != 0) trace->form = "error";
         trace->fieldColor1 = s.fieldColor1;

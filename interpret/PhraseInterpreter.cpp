@@ -25,6 +25,8 @@ void ChargedWithRule(DrawingState& s) {
     if (s.level != 0) {
         Current(s).levelChargedOn = true;
         if (Previous(s).levelKind == kTypeOrdinary) Previous(s).levelOn = true;
+        Use(s, 0);
+        Use(s, 1);
     }
     s.pictureLoaded = false;
     s.cursor += 2;
@@ -36,12 +38,14 @@ void OnRule(DrawingState& s) {
         return;
     }
     Current(s).levelOn = true;
+    Use(s, 0);
     ++s.cursor;
 }
 
 void ArticleRule(DrawingState& s) {
     if (Current(s).levelCount == 0) {
         Current(s).levelCount = 1;
+        Use(s, 0);
         ++s.cursor;
     } else if (!HasTincture(s)) {
         FindTincture(s);
@@ -51,7 +55,18 @@ void ArticleRule(DrawingState& s) {
         CompleteLevel(s);
         s.cursor = at + 1;
         Current(s).levelCount = 1;
+        s.UseWord(at);
     }
+}
+
+// A word the loop steps over that the grammar expects there: "and" before the next phrase
+// ("a bend and in chief three mullets"), "each" before "charged with". Any other word stepped
+// over had no effect.
+bool IsFillerReadAsSuch(const DrawingState& s) {
+    if (Is(s, 0, "each")) return Is(s, 1, "charged");
+    if (!Is(s, 0, "and")) return false;
+    return Is(s, 1, "a") || Is(s, 1, "an") || Is(s, 1, "on") || Is(s, 1, "in") || T(s, 1) == kTypeNumber ||
+           (Is(s, 1, "as") && Is(s, 2, "many"));
 }
 
 // One pass of the rule loop over the word at the cursor.
@@ -63,16 +78,21 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "semee")) {
         level.levelLine = 97;
         level.levelCount = 1;
+        Use(s, 0);
+        if (Is(s, 1, "of")) Use(s, 1);
         s.cursor += 2;
         return;
     }
     if (Is(s, 0, "double") && Is(s, 1, "nowed")) {
         level.levelName.Append("dn");
+        Use(s, 0);
+        Use(s, 1);
         s.cursor += 2;
         return;
     }
     if (Is(s, 0, "with") && (Is(s, 1, "four") || Is(s, 1, "two")) && Is(s, 2, "towers")) {
         level.levelName.Append(Is(s, 1, "four") ? "4" : "2");
+        for (int k = 0; k < 3; ++k) Use(s, k);
         s.cursor += 3;
         return;
     }
@@ -80,6 +100,8 @@ void RulePass(DrawingState& s) {
         const LevelRecord& previous = Previous(s);
         level.levelName = previous.levelName;
         level.levelKind = previous.levelKind;
+        Use(s, 0);
+        Use(s, 1);
         s.cursor += 2;
         return;
     }
@@ -89,26 +111,36 @@ void RulePass(DrawingState& s) {
     if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
 
     // Ordinary treatments: voided (Sub2 8), fimbriated (Sub2 19) with its tincture.
-    if (T(s, 0) == kTypeAttitude && S2(s, 0) == 8) s.ordinaryTreatment = 1;
+    if (T(s, 0) == kTypeAttitude && S2(s, 0) == 8) {
+        s.ordinaryTreatment = 1;
+        Use(s, 0);
+    }
     if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
         s.ordinaryTreatment = 2;
+        Use(s, 0);
         ++s.cursor;
         if (T(s, 0) == kTypeTincture) {
             level.levelSecondTincture = S1(s, 0);
+            Use(s, 0);
             ++s.cursor;
             return;
         }
     }
-    if (T(s, 0) == kTypeLine) level.levelLine = S1(s, 0);
+    if (T(s, 0) == kTypeLine) {
+        level.levelLine = S1(s, 0);
+        Use(s, 0);
+    }
     if (T(s, 0) == kTypePrefix && S1(s, 0) <= 98) {
         const std::string_view word = W(s, 0);
         level.levelName.Assign(ToLower(word.substr(0, 1)));
+        Use(s, 0);
         ++s.cursor;
         return;
     }
     if (T(s, 0) == 13 && S1(s, 0) == 8 && T(s, 1) == 12) {
         level.levelName.Assign(NameWord(s, 0));
         level.levelKind = 13;
+        Use(s, 0);
     }
     if (T(s, 0) == kTypeOrdinary && OrdinaryWordRule(s)) return;
     const int type = T(s, 0);
@@ -116,6 +148,7 @@ void RulePass(DrawingState& s) {
     if (IsCotiseWord(s)) return CotiseRule(s);
     const bool between = Is(s, 0, "between");
     if (T(s, 0) != kTypeTincture && T(s, 0) != kTypeRoundel && !between) {
+        if (IsFillerReadAsSuch(s)) Use(s, 0);
         ++s.cursor;
         return;
     }
@@ -179,12 +212,14 @@ void CompleteLevel(DrawingState& s) {
     } else {
         PlaceOnPreviousCharges(s);
     }
+    s.CommitUsedWords();
     s.rowsDrawn = false;
     s.ordinaryTreatment = 0;
     s.crossTreatment = false;
     ++s.level;
     s.detailTincture = -1;
     --s.cursor;
+    s.levelFirstWord = s.cursor + 1;  // the word that completed the level is read again
 }
 
 void InterpretCharges(DrawingState& s) {
@@ -207,6 +242,7 @@ void InterpretCharges(DrawingState& s) {
     s.betweenCotiseLine = -1;
     s.firstOrdinaryShape = -1;
     ResetLevels(s);
+    s.levelFirstWord = s.cursor;
     for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
         if (s.cursor < 0) s.cursor = 0;
         RulePass(s);

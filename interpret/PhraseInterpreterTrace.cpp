@@ -34,6 +34,13 @@ void CopyRecord(LevelTrace& t, const DrawingState& s, int index) {
     t.line = r.levelLine;
     t.variant = r.levelVariant.str();
     CopyFlags(t, r);
+    // The phrase runs from where the level began to the word that completed it.
+    t.phrase.clear();
+    const int last = std::min(s.cursor, s.wordCount - 1);
+    for (int i = std::max(s.levelFirstWord, 0); i <= last; ++i) {
+        if (!t.phrase.empty()) t.phrase += ' ';
+        t.phrase += s.Word(i);
+    }
 }
 
 // The current level's entry, holding the level as it was read before its first charge was

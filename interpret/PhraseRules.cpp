@@ -35,10 +35,15 @@ void ReadCrossVariants(DrawingState& s) {
     LevelRecord& level = Current(s);
     int i = s.cursor + 1;
     AppendDigits(level.levelVariant, s.Sub2(i));
+    s.UseWord(i);
     for (++i;;) {
-        if (EqualsIgnoringCase(s.Word(i), "and") && s.Type(i + 1) == kTypeAttitude && s.Sub1(i + 1) == kCross) ++i;
+        if (EqualsIgnoringCase(s.Word(i), "and") && s.Type(i + 1) == kTypeAttitude && s.Sub1(i + 1) == kCross) {
+            s.UseWord(i);
+            ++i;
+        }
         if (s.Type(i) != kTypeAttitude || s.Sub1(i) != kCross) break;
         AppendDigits(level.levelVariant, s.Sub2(i));
+        s.UseWord(i);
         ++i;
     }
 }
@@ -49,8 +54,12 @@ void LabelRule(DrawingState& s) {
     level.levelKind = kTypeOrdinary;
     level.levelName.Append(NameWord(s, 0));
     s.shapeCode = kLabel;
+    Use(s, 0);
     if (Is(s, 1, "of") && T(s, 2) == kTypeNumber) {
         level.levelLine = S1(s, 2);
+        Use(s, 1);
+        Use(s, 2);
+        if (StartsWithPoint(W(s, 3))) Use(s, 3);
         // The points are part of the label: read as a number they would start a new phrase.
         s.cursor += StartsWithPoint(W(s, 3)) ? 4 : 3;
     } else {
@@ -69,6 +78,7 @@ bool ReadAttitudes(DrawingState& s) {
         if (any && Is(s, 1, "and") && T(s, 2) == kTypeAttitude && S1(s, 2) == s.attitudeOwner) next = s.cursor + 2;
         if (s.Type(next) != kTypeAttitude || s.Sub1(next) != s.attitudeOwner) break;
         AppendDigits(level.levelVariant, s.Sub2(next));
+        for (int k = s.cursor + 1; k <= next; ++k) s.UseWord(k);
         s.cursor = next;
         any = true;
     }
@@ -90,6 +100,7 @@ void ReadRows(DrawingState& s) {
         rows[n++] = s.Sub1(i + 1);
         last = i + 1;
     }
+    for (int k = s.cursor; k <= last; ++k) s.UseWord(k);
     RowLayout(s, std::span<const int>(rows.data(), n));
     s.rowsDrawn = true;
     s.cursor = last + 1;
@@ -100,9 +111,12 @@ void NumberRule(DrawingState& s) {
     if (level.levelCount == 0) {
         if (Is(s, 0, "as") && Is(s, 1, "many")) {
             level.levelCount = AsManyCount(s);
+            Use(s, 0);
+            Use(s, 1);
             s.cursor += 2;
         } else {
             level.levelCount = S1(s, 0);
+            Use(s, 0);
             ++s.cursor;
         }
         return;
@@ -113,6 +127,7 @@ void NumberRule(DrawingState& s) {
     }
     FindTincture(s);
     ReadRows(s);
+    if (T(s, 0) == kTypeTincture) Use(s, 0);
     ++s.cursor;  // the tincture after the rows, already taken
 }
 
@@ -121,8 +136,11 @@ bool OrdinaryWordRule(DrawingState& s) {
     const int code = S1(s, 0);
     if (code == kOrle && Is(s, 1, "of")) {
         s.orleFlag = true;
+        Use(s, 0);
+        Use(s, 1);
         if (T(s, 2) == kTypeNumber) {
             level.levelCount = S1(s, 2);
+            Use(s, 2);
             s.cursor += 3;
         } else {
             level.levelCount = kDefaultOrleCount;
@@ -139,6 +157,7 @@ bool OrdinaryWordRule(DrawingState& s) {
         level.levelName.Append(NameWord(s, 0));
         s.shapeCode = kPile;
         level.levelLine = 96;
+        for (int k = 0; k < 3; ++k) Use(s, k);
         s.cursor += 3;
         return true;
     }
@@ -148,6 +167,8 @@ bool OrdinaryWordRule(DrawingState& s) {
         LevelRecord& current = Current(s);
         current.levelIn = true;
         current.levelInCode = code;
+        Use(s, -1);
+        Use(s, 0);
         if (code == kOrle) s.orleFlag = true;  // "in orle" is the orle arrangement
         return false;
     }
@@ -156,6 +177,7 @@ bool OrdinaryWordRule(DrawingState& s) {
                          (Is(s, 1, "couped") || level.levelCount >= 2);
     level.levelKind = picture ? 13 : kTypeOrdinary;
     level.levelName.Append(NameWord(s, 0));
+    Use(s, 0);
     if (code != kCross && code != kPallets && !picture) {
         s.partitionCode = code;
         s.lastShapeCode = -1;
@@ -169,6 +191,7 @@ bool OrdinaryWordRule(DrawingState& s) {
         // The shapes know the bend sinister by its own code.
         s.partitionCode = s.shapeCode = kSinister;
         if (level.levelOn) s.onOrdinaryCode = kSinister;
+        Use(s, 1);
         ++s.cursor;
     }
     if (code == kBendlets && T(s, 1) == kTypeOrdinary && S1(s, 1) == kSinister) {
@@ -176,6 +199,7 @@ bool OrdinaryWordRule(DrawingState& s) {
         level.levelKind = kTypeOrdinary;
         s.partitionCode = s.shapeCode = kBendletsSinister;
         if (level.levelOn) s.onOrdinaryCode = kBendletsSinister;
+        Use(s, 1);
         ++s.cursor;
     }
     if (code == kCross) {
@@ -187,6 +211,7 @@ bool OrdinaryWordRule(DrawingState& s) {
             } else {
                 s.crossTreatment = true;
                 s.shapeCode = kCross;
+                Use(s, 1);
                 s.cursor += 2;
                 return true;
             }
@@ -204,11 +229,15 @@ bool ChargeWordRule(DrawingState& s) {
         if (Is(s, -1, "two")) level.levelCount = 1;  // a pair of wings is one charge
         level.levelKind = type;
         level.levelName.Append("wing");
+        Use(s, 0);
         if (Is(s, 1, "conjoined")) {
             level.levelName.Append("c");
+            Use(s, 1);
             s.cursor += 2;
             if (Is(s, 0, "in") && Is(s, 1, "lure")) {
                 level.levelName.Append("l");
+                Use(s, 0);
+                Use(s, 1);
                 s.cursor += 2;
             }
             return true;
@@ -224,10 +253,14 @@ bool ChargeWordRule(DrawingState& s) {
     if ((mullet || ContainsIgnoringCase(W(s, 0), "estoile")) && Is(s, 1, "of") && T(s, 2) == kTypeNumber) {
         level.levelKind = type;
         level.levelName.Assign((mullet ? "mullet" : "estoile") + std::to_string(S1(s, 2)));
+        for (int k = 0; k < 3; ++k) Use(s, k);
         s.cursor += 3;
+        // "points" is part of the phrase, not a word of its own.
+        if (StartsWithPoint(W(s, 0))) Use(s, 0);
         s.attitudeOwner = type;  // "pierced" after the points
         return ReadAttitudes(s);
     }
+    Use(s, 0);  // it names the charge, or qualifies the one named
     if (S1(s, 0) != 9) {
         level.levelKind = type;
         if (S1(s, 0) == 8) {
@@ -242,9 +275,13 @@ bool ChargeWordRule(DrawingState& s) {
         for (; i < s.wordCount; ++i) {
             if (s.Type(i) == kTypeTincture) {
                 Tincture(s) = s.Sub1(i);
+                s.UseWord(i);
                 break;
             }
-            if (s.Type(i) == kTypeAttitude && s.Sub1(i) == 12) AppendDigits(level.levelVariant, s.Sub2(i));
+            if (s.Type(i) == kTypeAttitude && s.Sub1(i) == 12) {
+                AppendDigits(level.levelVariant, s.Sub2(i));
+                s.UseWord(i);
+            }
         }
         s.cursor = i;
         CompleteLevel(s);
@@ -255,6 +292,7 @@ bool ChargeWordRule(DrawingState& s) {
     if (type == 13 && S1(s, 0) == 9) {
         if (ContainsIgnoringCase(W(s, 1), "jessant")) {
             level.levelName.Assign("leoplis");
+            Use(s, 1);
             ++s.cursor;
             return true;
         }

@@ -19,6 +19,8 @@ inline int T(const DrawingState& s, int k) { return s.Type(s.cursor + k); }
 inline int S1(const DrawingState& s, int k) { return s.Sub1(s.cursor + k); }
 inline int S2(const DrawingState& s, int k) { return s.Sub2(s.cursor + k); }
 inline bool Is(const DrawingState& s, int k, std::string_view keyword) { return EqualsIgnoringCase(W(s, k), keyword); }
+// W+k had an effect: it counts once the current level is drawn.
+inline void Use(DrawingState& s, int k) { s.UseWord(s.cursor + k); }
 // A word as part of a level's name: picture files and the names the layouts test are lower case.
 inline std::string NameWord(const DrawingState& s, int k) { return ToLower(W(s, k)); }
 

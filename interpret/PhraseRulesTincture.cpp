@@ -23,6 +23,8 @@ void ForDifferenceTest(DrawingState& s) {
     if (!Is(s, 0, "for") || !Is(s, 1, "difference")) return;
     LevelRecord& level = Current(s);
     if (Previous(s).levelOn || level.levelName == "label") return;
+    Use(s, 0);
+    Use(s, 1);
     level.levelIn = true;
     level.levelInCode = kInChief;
     if (!HasTincture(s)) Tincture(s) = kOr;
@@ -43,6 +45,7 @@ void DetailWords(DrawingState& s) {
         const int type = s.Type(i);
         if (type == kTypeTincture) {
             (detail ? s.detailTincture : level.levelSecondTincture) = s.Sub1(i);
+            for (int k = s.cursor + 1; k <= i; ++k) s.UseWord(k);
             s.cursor = i;
             return;
         }
@@ -56,6 +59,7 @@ void AttitudesAfterTincture(DrawingState& s) {
     if (IsTincture(s, 1)) {
         ++s.cursor;
         Current(s).levelSecondTincture = S1(s, 0);
+        Use(s, 0);
     }
 }
 
@@ -65,8 +69,11 @@ void PatternedTincture(DrawingState& s) {
     int& tincture = Tincture(s);
     if ((tincture == kChequy || tincture == kVaire || tincture == kLozengy) && IsTincture(s, 0)) {
         s.fieldColor1 = S1(s, 0);
+        Use(s, 0);
         if (IsTincture(s, 2)) {
             s.fieldColor2 = S1(s, 2);
+            Use(s, 1);
+            Use(s, 2);
             s.cursor += 3;
         } else {
             // "Sable a bend lozengy argent": lozenges of the one tincture named on the field's.
@@ -79,11 +86,13 @@ void PatternedTincture(DrawingState& s) {
     if (!IsTincture(s, 0) || code < kGuttee || code > kCrusilly) return;
     s.fieldColor1 = tincture;
     tincture = code;
+    Use(s, 0);
     if (code == kBezantee) {
         s.fieldColor2 = kOr;
         ++s.cursor;
     } else if (IsTincture(s, 1)) {
         s.fieldColor2 = S1(s, 1);
+        Use(s, 1);
         s.cursor += 2;
     } else {
         s.fieldColor2 = s.fieldColor1 == kOr ? kArgent : kOr;  // as on a semé field
@@ -97,6 +106,7 @@ void OfTheLastRule(DrawingState& s) {
     int i = s.cursor - 1;
     while (i > 0 && s.Type(i) != kTypeTincture) --i;
     Tincture(s) = s.Sub1(std::max(i, 0));
+    for (int k = 0; k < 3; ++k) Use(s, k);
     if (s.wordCount - s.cursor > 3) {
         s.cursor += 2;
         TinctureFollowUp(s);
@@ -119,19 +129,24 @@ void CotiseRule(DrawingState& s) {
         CompleteAndReread(s);
     }
     if (s.level >= kMaxLevels) return;
+    // The cotises are drawn here and now, so their words count as used at once.
     s.cotiseCount = 1;
     if (Is(s, 0, "double")) {
         s.cotiseCount = 2;
+        s.UseWordNow(s.cursor);
         ++s.cursor;
     }
+    s.UseWordNow(s.cursor);
     ++s.cursor;
     s.cotiseLine = -1;
     if (T(s, 0) == kTypeLine) {
         s.cotiseLine = S1(s, 0);
+        s.UseWordNow(s.cursor);
         ++s.cursor;
     }
     if (IsTincture(s, 0)) {
         s.cotiseTincture = S1(s, 0);
+        s.UseWordNow(s.cursor);
         ++s.cursor;
     } else {
         s.cotiseTincture = s.levelTincture[s.level - 1];
@@ -147,6 +162,7 @@ void CotiseRule(DrawingState& s) {
     }
     if (Is(s, 0, "between")) {
         Current(s).levelBetween = true;
+        Use(s, 0);  // counts with the charges that stand between
         ++s.cursor;
     }
     --s.level;
@@ -165,6 +181,7 @@ void TinctureRule(DrawingState& s) {
         // "between": the phrase before it ends here, in the tincture named after it.
         Level(s, s.level + 1).levelBetween = true;
         FindTincture(s);
+        Use(s, 0);
         ++s.cursor;
         ForDifferenceTest(s);
         CompleteAndReread(s);
@@ -173,11 +190,13 @@ void TinctureRule(DrawingState& s) {
     if (type == kTypeRoundel) {
         level.levelKind = kTypeRoundel;
         level.levelName.Append(NameWord(s, 0));
+        Use(s, 0);
         int tincture = S1(s, 0);
         if (tincture < 0) {
             // "roundel" names no tincture of its own: the tincture word after it does.
             if (IsTincture(s, 1)) {
                 ++s.cursor;
+                Use(s, 0);
                 tincture = S1(s, 0);
             } else {
                 tincture = kOr;
@@ -187,6 +206,7 @@ void TinctureRule(DrawingState& s) {
         Tincture(s) = tincture;
     } else {
         Tincture(s) = S1(s, 0);
+        Use(s, 0);
     }
     TinctureFollowUp(s);
 }
@@ -203,9 +223,11 @@ void TinctureFollowUp(DrawingState& s) {
     ++s.cursor;
     if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
         s.ordinaryTreatment = 2;
+        Use(s, 0);
         ++s.cursor;
         if (IsTincture(s, 0)) {
             level.levelSecondTincture = S1(s, 0);
+            Use(s, 0);
             ++s.cursor;
         }
     }
@@ -221,6 +243,7 @@ void TinctureFollowUp(DrawingState& s) {
     }
     if (Is(s, 0, "between")) {
         Level(s, s.level + 1).levelBetween = true;
+        Use(s, 0);
         ++s.cursor;
     } else if (IsCotiseWord(s)) {
         CotiseRule(s);

@@ -13,6 +13,9 @@ namespace esc {
 struct WordTrace {
     std::string text;
     int type = -1, sub1 = 0, sub2 = 0;
+    // Second pass only: the word had an effect on the drawing (a filler the grammar expects
+    // counts); false for a word not found, stepped over, or read for a phrase never drawn.
+    bool used = false;
 };
 
 struct FieldTrace {
@@ -44,6 +47,7 @@ struct LevelTrace {
     bool on = false, chargedOn = false, in = false, between = false;
     int inCode = 0;
     std::string layout;  // the routine that drew the level
+    std::string phrase;  // the words the level was read from, as typed
     std::vector<PlacementTrace> placements;
     std::vector<PictureTrace> pictures;
 };
@@ -58,7 +62,15 @@ struct DrawingTrace {
     FieldTrace field;
     std::vector<LevelTrace> levels;
     std::vector<std::string> messages;
+    // The words of the second pass that had no effect, in order (repeats kept once).
+    std::vector<std::string> ignoredWords;
+    // The blazon names ordinaries or charges but nothing was painted beyond the field.
+    bool fieldOnly = false;
 };
+
+// What a level is called in reports: its picture name, or for a level that has none (a phrase
+// of words the vocabulary does not hold) those words joined.
+std::string LevelDisplayName(const LevelTrace& level);
 
 // Plain text and JSON renderings for the command line.
 std::string ExplainText(const DrawingTrace& trace);

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -29,19 +30,35 @@ constexpr const char* kVersion = "escaval 2.0";
 constexpr const char* kUsage =
     "Usage:\n"
     "  escaval                        open the program's window\n"
-    "  escaval draw [-o FILE] [--explain] [--json] [--data DIR] BLAZON\n"
+    "  escaval draw [-o FILE] [--explain] [--json] [--strict] [--data DIR] BLAZON\n"
     "                                 draw BLAZON to FILE (PNG, or BMP for .bmp; default shield.png)\n"
-    "                                 --explain prints how the blazon was read (--json: as JSON)\n"
+    "                                 --explain prints how the blazon was read, each word used or\n"
+    "                                 ignored (--json: as JSON)\n"
+    "                                 --strict exits with status 3 when the picture is not clean: a\n"
+    "                                 word not found or ignored, a question picture, a message, or\n"
+    "                                 only the field painted (the picture is written all the same)\n"
     "  escaval coverage [--json] [--data DIR] FILE\n"
     "                                 draw every blazon of FILE (one a line; blank and '#' lines\n"
     "                                 skipped) off-screen and report the words not found, the\n"
-    "                                 question pictures and the messages, per line and in total\n"
+    "                                 words ignored, question pictures and messages, per line and\n"
+    "                                 in total; a blazon is clean when it has none of them\n"
     "  escaval --help | --version\n";
 
 class StderrSink final : public MessageSink {
 public:
     void Show(std::string_view text) override { std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data()); }
 };
+
+// `draw --strict` when the picture was written but is not what the blazon says.
+constexpr int kExitNotClean = 3;
+
+bool DrawnClean(const DrawingTrace& trace) {
+    const bool standIn = std::any_of(trace.levels.begin(), trace.levels.end(), [](const LevelTrace& l) {
+        return std::any_of(l.pictures.begin(), l.pictures.end(), [](const PictureTrace& p) { return p.standIn; });
+    });
+    // A marshalled text has no words of its own; its message already says what was not drawn.
+    return trace.ignoredWords.empty() && !standIn && trace.messages.empty() && !trace.fieldOnly;
+}
 
 int Usage(const std::string& problem) {
     std::fprintf(stderr, "escaval: %s\n%s", problem.c_str(), kUsage);
@@ -62,7 +79,7 @@ std::optional<Vocabulary> LoadVocabulary(const std::string& dir) {
 
 int Draw(const std::vector<std::string>& args, const char* argv0) {
     std::string output = "shield.png", dataDir, blazon;
-    bool explain = false, json = false;
+    bool explain = false, json = false, strict = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" || a == "--output" || a == "--data") {
@@ -72,6 +89,8 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
             explain = true;
         } else if (a == "--json") {
             json = true;
+        } else if (a == "--strict") {
+            strict = true;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             return Usage("unknown option " + a);
         } else {
@@ -89,7 +108,7 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     state->vocabulary = &*vocabulary;
     state->dataDir = dir;
     DrawingTrace trace;
-    if (explain) state->trace = &trace;
+    if (explain || strict) state->trace = &trace;
     DrawHost host;
     DrawBlazon(*state, blazon, host);
     if (explain) std::cout << (json ? ExplainJson(trace) + "\n" : ExplainText(trace));
@@ -97,7 +116,7 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
         std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
         return 1;
     }
-    return 0;
+    return strict && !DrawnClean(trace) ? kExitNotClean : 0;
 }
 
 // How many of the most frequent words not found the plain summary names.

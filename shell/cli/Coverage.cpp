@@ -34,15 +34,15 @@ void AddOnce(std::vector<std::string>& list, const std::string& item) {
 }
 
 // The file a level wanted before the question picture stood in: the first one tried, without
-// the picture folder. A level of unknown words has no name at all, which the list says.
+// the picture folder. A level of unknown words has no picture name; its words say what was wanted.
 std::string WantedPicture(const LevelTrace& level) {
     for (const PictureTrace& p : level.pictures) {
         if (p.standIn || p.drawn) continue;
         const std::size_t slash = p.file.rfind('/');
         std::string file = slash == std::string::npos ? p.file : p.file.substr(slash + 1);
-        return file.empty() || file[0] == '.' ? "(no name)" + file : file;
+        return file.empty() || file[0] == '.' ? LevelDisplayName(level) : file;
     }
-    return level.name;
+    return LevelDisplayName(level);
 }
 
 using Json = nlohmann::ordered_json;
@@ -111,6 +111,9 @@ CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& data
                                          [](const PictureTrace& p) { return p.standIn; });
         if (standIn) AddOnce(result.standIns, WantedPicture(level));
     }
+    for (const WordTrace& w : trace.secondPass)
+        if (!w.used && w.type != kTypeNotFound) AddOnce(result.ignoredWords, ToLower(w.text));
+    result.fieldOnly = trace.fieldOnly;
     result.messages = trace.messages;
     return result;
 }
@@ -127,7 +130,10 @@ CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& 
         if (!measured.missingWords.empty()) ++report.withMissingWords;
         if (!measured.standIns.empty()) ++report.withStandIns;
         if (!measured.messages.empty()) ++report.withMessages;
+        if (!measured.ignoredWords.empty()) ++report.withIgnoredWords;
+        if (measured.fieldOnly) ++report.withFieldOnly;
         if (measured.Clean()) ++report.clean;
+        for (const std::string& w : measured.ignoredWords) ++report.ignoredWords[w];
         for (const std::string& w : measured.missingWords) ++report.missingWords[w];
         for (const std::string& f : measured.standIns) ++report.standIns[f];
         report.lines.push_back(std::move(measured));
@@ -149,6 +155,8 @@ std::string CoverageText(const CoverageReport& report, std::size_t topWords) {
         out << "line " << line.number << (line.Clean() ? ": ok" : ": NOT CLEAN") << ": " << line.blazon << "\n";
         if (!line.missingWords.empty()) out << "    words not found: " << Joined(line.missingWords) << "\n";
         if (!line.standIns.empty()) out << "    question picture for: " << Joined(line.standIns) << "\n";
+        if (!line.ignoredWords.empty()) out << "    words ignored: " << Joined(line.ignoredWords) << "\n";
+        if (line.fieldOnly) out << "    only the field was painted\n";
         if (line.cut)
             out << "    cut: the line is longer than " << kMaxCoverageLineBytes << " bytes; only its start was read\n";
         for (const std::string& m : line.messages) out << "    message: " << m << "\n";
@@ -159,13 +167,18 @@ std::string CoverageText(const CoverageReport& report, std::size_t topWords) {
     out << "With words not found:         " << report.withMissingWords << "\n";
     out << "With the question picture:    " << report.withStandIns << "\n";
     out << "With interpretation messages: " << report.withMessages << "\n";
-    const auto words = MostFrequent(report.missingWords);
-    if (!words.empty()) {
-        out << "Most frequent words not found:";
+    out << "With words ignored:           " << report.withIgnoredWords << "\n";
+    out << "Only the field painted:       " << report.withFieldOnly << "\n";
+    const auto listWords = [&](const char* title, const std::map<std::string, int>& counts) {
+        const auto words = MostFrequent(counts);
+        if (words.empty()) return;
+        out << title;
         for (std::size_t i = 0; i < words.size() && i < topWords; ++i)
             out << (i ? ", " : " ") << words[i].first << " (" << words[i].second << ")";
         out << "\n";
-    }
+    };
+    listWords("Most frequent words not found:", report.missingWords);
+    listWords("Most frequent words ignored:", report.ignoredWords);
     const auto pictures = MostFrequent(report.standIns);
     if (!pictures.empty()) {
         out << "Pictures not found:";
@@ -182,8 +195,11 @@ std::string CoverageJson(const CoverageReport& report) {
                        {"withMissingWords", report.withMissingWords},
                        {"withStandIns", report.withStandIns},
                        {"withMessages", report.withMessages},
+                       {"withIgnoredWords", report.withIgnoredWords},
+                       {"withFieldOnly", report.withFieldOnly},
                        {"missingWords", JsonCounts(report.missingWords)},
                        {"standIns", JsonCounts(report.standIns)},
+                       {"ignoredWords", JsonCounts(report.ignoredWords)},
                        {"lines", Json::array()}};
     // The lines are written one by one into the empty list that ends the object, so a long list
     // is never held as a JSON tree as well as a report.
@@ -196,6 +212,8 @@ std::string CoverageJson(const CoverageReport& report) {
                      {"clean", l.Clean()},
                      {"missingWords", l.missingWords},
                      {"standIns", l.standIns},
+                     {"ignoredWords", l.ignoredWords},
+                     {"fieldOnly", l.fieldOnly},
                      {"messages", l.messages}};
         if (l.cut) line["cut"] = true;
         if (i > 0) out += ", ";

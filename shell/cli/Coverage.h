@@ -34,15 +34,23 @@ struct CoverageLine {
     std::vector<std::string> missingWords;  // words of the normalised text with no row, in lower case
     std::vector<std::string> standIns;      // picture files that were not found, so the question picture was drawn
     std::vector<std::string> messages;      // messages of the interpretation, in order
+    // Words the vocabulary holds that had no effect on the drawing, in lower case (words not
+    // found are listed under missingWords only).
+    std::vector<std::string> ignoredWords;
+    bool fieldOnly = false;                 // ordinaries or charges named, only the field painted
     bool cut = false;                       // only the first kMaxCoverageLineBytes of the line were read
-    bool Clean() const { return missingWords.empty() && standIns.empty(); }
+    // Drawn as written: every word found and used, no question picture, no message.
+    bool Clean() const {
+        return missingWords.empty() && ignoredWords.empty() && standIns.empty() && messages.empty() && !fieldOnly;
+    }
 };
 
 struct CoverageReport {
     std::vector<CoverageLine> lines;
-    int withMissingWords = 0, withStandIns = 0, withMessages = 0, clean = 0;
+    int withMissingWords = 0, withStandIns = 0, withMessages = 0, withIgnoredWords = 0, withFieldOnly = 0, clean = 0;
     std::map<std::string, int> missingWords;  // word -> number of blazons it is missing from
     std::map<std::string, int> standIns;      // picture file -> number of blazons that wanted it
+    std::map<std::string, int> ignoredWords;  // word -> number of blazons in which it had no effect
 };
 
 // One blazon per line; blank lines and lines whose first non-blank character is '#' are skipped.
@@ -64,7 +72,8 @@ std::vector<std::pair<std::string, int>> MostFrequent(const std::map<std::string
 // Every line and a summary with the `topWords` most frequent missing words.
 std::string CoverageText(const CoverageReport& report, std::size_t topWords);
 // One JSON object on one line: total, clean, withMissingWords, withStandIns, withMessages,
-// missingWords (word -> count), standIns (file -> count) and lines (a cut line also has "cut").
+// withIgnoredWords, withFieldOnly, missingWords (word -> count), standIns (file -> count),
+// ignoredWords (word -> count) and lines (a cut line also has "cut").
 // Always valid UTF-8: bytes of the file that are not are each replaced by U+FFFD.
 std::string CoverageJson(const CoverageReport& report);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -56,7 +58,9 @@ TEST_F(CommandLine, ExitStatuses) {
 TEST_F(CommandLine, ExplainAsJson) {
     const Outcome r = Draw("-o '" + (dir / "c.png").string() + "' --explain --json 'Per pale wavy or and azure'");
     EXPECT_EQ(r.status, 0) << r.err;
-    for (const char* key : {"\"normalised\"", "\"words\"", "\"field\"", "\"messages\"", "\"levels\"", "\"lineCode\": 6"}) {
+    for (const char* key : {"\"normalised\"", "\"words\"", "\"field\"", "\"messages\"", "\"levels\"", "\"lineCode\": 6",
+                            "{\"text\": \"wavy\", \"type\": 3, \"sub1\": 6, \"sub2\": 0, \"used\": true}",
+                            "\"ignoredWords\": [], \"fieldOnly\": false"}) {
         SCOPED_TRACE(key);
         EXPECT_NE(r.out.find(key), std::string::npos);
     }
@@ -67,7 +71,8 @@ TEST_F(CommandLine, ExplainAsJson) {
 
 // A small list of blazons whose results are known: one clean, one with a word the vocabulary
 // lacks (which also draws the question picture), one with a field message, one with two
-// unknown words, comments and blank lines between them.
+// unknown words, one whose words are stepped over so that only its field is painted, comments
+// and blank lines between them.
 constexpr const char* kCoverageList =
     "# blazons for the coverage command\n"
     "Azure a bend Or\n"
@@ -75,7 +80,8 @@ constexpr const char* kCoverageList =
     "Azure a frobnitz or\n"
     "   # an indented comment\n"
     "Per chevron argent gules\n"
-    "Argent two frobnitzes and a quuxle gules\n";
+    "Argent two frobnitzes and a quuxle gules\n"
+    "Or semy of lions azure\n";
 
 TEST_F(CommandLine, CoverageReportsEachLineAndTheTotals) {
     const fs::path list = dir / "blazons.txt";
@@ -89,10 +95,17 @@ TEST_F(CommandLine, CoverageReportsEachLineAndTheTotals) {
     const Case cases[] = {
         {"clean line by its file line", "line 2: ok: Azure a bend Or\n"},
         {"missing word", "line 4: NOT CLEAN: Azure a frobnitz or\n    words not found: frobnitz\n"},
-        {"message keeps the line clean", "line 6: ok: Per chevron argent gules\n    message: Expecting 'and'.\n"},
+        {"a message makes the line not clean",
+         "line 6: NOT CLEAN: Per chevron argent gules\n    words ignored: per, chevron, argent, gules\n"
+         "    message: Expecting 'and'.\n"},
         {"two missing words", "    words not found: frobnitzes, quuxle\n"},
-        {"total", "Blazons:                      4\n"},
-        {"clean share", "Drawn clean:                  2 (50.0%)\n"},
+        {"stand-in named by its words", "    question picture for: \"two frobnitzes and a\", \"a quuxle gules\"\n"},
+        {"words stepped over", "line 8: NOT CLEAN: Or semy of lions azure\n    words ignored: semy, of, lions, azure\n"
+                               "    only the field was painted\n"},
+        {"total", "Blazons:                      5\n"},
+        {"clean share", "Drawn clean:                  1 (20.0%)\n"},
+        {"with words ignored", "With words ignored:           2\n"},
+        {"with field only", "Only the field painted:       1\n"},
         {"with missing words", "With words not found:         2\n"},
         {"with stand-ins", "With the question picture:    2\n"},
         {"with messages", "With interpretation messages: 1\n"},
@@ -110,15 +123,48 @@ TEST_F(CommandLine, CoverageAsJson) {
     std::ofstream(list) << kCoverageList << "Or a frobnitz azure\n";
     const Outcome r = Escaval("coverage --json --data '" + std::string(ESCAVAL_DATA_DIR) + "' '" + list.string() + "'");
     EXPECT_EQ(r.status, 0) << r.err;
-    for (const char* key : {"{\"total\": 5", "\"clean\": 2", "\"withMissingWords\": 3", "\"withStandIns\": 3",
-                            "\"withMessages\": 1", "\"missingWords\": {\"frobnitz\": 2, \"frobnitzes\": 1, \"quuxle\": 1}",
+    for (const char* key : {"{\"total\": 6", "\"clean\": 1", "\"withMissingWords\": 3", "\"withStandIns\": 3",
+                            "\"withMessages\": 1", "\"withIgnoredWords\": 2", "\"withFieldOnly\": 1",
+                            "\"missingWords\": {\"frobnitz\": 2, \"frobnitzes\": 1, \"quuxle\": 1}",
                             "\"lines\": [{\"line\": 2, \"blazon\": \"Azure a bend Or\", \"clean\": true",
+                            "\"ignoredWords\": [\"semy\", \"of\", \"lions\", \"azure\"], \"fieldOnly\": true",
                             "\"messages\": [\"Expecting 'and'.\"]"}) {
         SCOPED_TRACE(key);
         EXPECT_NE(r.out.find(key), std::string::npos) << r.out;
     }
     EXPECT_EQ(r.out.back(), '\n');
     EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << "one JSON object on one line";
+    const auto json = nlohmann::json::parse(r.out);
+    EXPECT_EQ(json["ignoredWords"]["semy"], 1);
+    EXPECT_EQ(json["ignoredWords"].size(), 8u) << "the field words after the message, and those of the semy line";
+}
+
+// --strict: exit 3 for every way a picture can fall short of its blazon, 0 for one drawn as
+// written; the picture is written either way.
+TEST_F(CommandLine, StrictDrawExitsThreeWhenNotClean) {
+    struct Case {
+        const char* name;
+        const char* blazon;
+        int status;
+    };
+    const Case cases[] = {
+        {"drawn as written", "Azure A Lion Rampant Or", 0},
+        {"word not found", "Azure a frobnitz or", 3},
+        {"field message", "Per pale wavy or", 3},
+        {"words stepped over, field only", "Or semy of lions azure", 3},
+        {"one word stepped over", "Argent a cross between twelve crosslets sable", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path png = dir / "strict.png";
+        fs::remove(png);
+        const Outcome r = Draw("--strict -o '" + png.string() + "' '" + c.blazon + "'");
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_TRUE(fs::exists(png));
+        const Outcome plain = Draw("-o '" + png.string() + "' '" + c.blazon + "'");
+        EXPECT_EQ(plain.status, 0) << "without --strict a written picture is success";
+    }
+    EXPECT_NE(Escaval("--help").out.find("--strict exits with status 3"), std::string::npos);
 }
 
 TEST_F(CommandLine, CoverageExitStatuses) {
