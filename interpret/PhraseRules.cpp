@@ -102,6 +102,7 @@ void ReadRows(DrawingState& s) {
     }
     for (int k = s.cursor; k <= last; ++k) s.UseWord(k);
     RowLayout(s, std::span<const int>(rows.data(), n));
+    s.CommitUsedWords();  // drawn now, whether or not the level is ever completed
     s.rowsDrawn = true;
     s.cursor = last + 1;
 }
@@ -127,7 +128,7 @@ void NumberRule(DrawingState& s) {
     }
     FindTincture(s);
     ReadRows(s);
-    if (T(s, 0) == kTypeTincture) Use(s, 0);
+    if (T(s, 0) == kTypeTincture) s.UseWordNow(s.cursor);
     ++s.cursor;  // the tincture after the rows, already taken
 }
 

@@ -1,0 +1,133 @@
+// Whether each word of a blazon had an effect on the drawing, and whether anything beyond the
+// field was painted.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestDrawing.h"
+#include "interpret/Trace.h"
+
+namespace esc {
+namespace {
+
+using test::Drawing;
+using Words = std::vector<std::string>;
+
+TEST(WordUse, EachWordUsedOrIgnored) {
+    struct Case {
+        const char* name;
+        const char* blazon;
+        Words ignored;
+    };
+    const Case cases[] = {
+        // Keywords in any case, the article and the attitude all read.
+        {"capitals", "Azure A Lion Rampant Or", {}},
+        {"bendlets sinister", "Gules two bendlets sinister or", {}},
+        {"fillers the grammar expects", "Gules a bend and a chief or", {}},
+        {"direction of the charges", "Argent three mullets in bend sable", {}},
+        {"charged with", "Argent three roundels azure each charged with a mullet or", {}},
+        {"rows", "Azure six mullets three two and one or", {}},
+        {"partition word", "Paly of six or and azure", {}},
+        {"per with a line", "Per pale wavy or and azure", {}},
+        {"semee field", "Argent guttee gules", {}},
+        {"mullet of six points", "Azure a mullet of six points or", {}},
+        // Stepped over: the semé word the vocabulary does not read as one, and with it the
+        // phrase that never received a count.
+        {"semy passed over", "Or semy of lions azure", {"semy", "of", "lions", "azure"}},
+        // A variant word where the interpreter expects a charge: twelve nameless charges.
+        {"crosslets passed over", "Argent a cross between twelve crosslets sable", {"crosslets"}},
+        // The field fails on "inverted": none of its words painted what they say.
+        {"field message", "Per chevron inverted or and azure", {"Per", "chevron", "inverted", "or", "and", "azure"}},
+        {"word not found", "Or a fess frobnitz azure", {"frobnitz"}},
+        {"words after the last phrase", "Or a fess azure wibble", {"wibble"}},
+        {"phrase never completed", "Or a lion rampant", {"a", "lion", "rampant"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_EQ(d.trace.ignoredWords, c.ignored);
+        // The flags and the list say the same thing.
+        Words unused;
+        for (const WordTrace& w : d.trace.secondPass)
+            if (!w.used) unused.push_back(w.text);
+        EXPECT_EQ(unused, c.ignored);
+    }
+}
+
+TEST(WordUse, WordsNotFoundAreNeverUsed) {
+    Drawing d;
+    d.Draw("Argent two frobnitzes and a quuxle gules");
+    ASSERT_FALSE(d.trace.secondPass.empty());
+    for (const WordTrace& w : d.trace.secondPass) {
+        SCOPED_TRACE(w.text);
+        if (w.type == kTypeNotFound) {
+            EXPECT_FALSE(w.used);
+        }
+    }
+    EXPECT_EQ(d.trace.ignoredWords, (Words{"frobnitzes", "quuxle"}));
+}
+
+TEST(WordUse, FieldOnlyWhenNamedChargesAreNotPainted) {
+    struct Case {
+        const char* name;
+        const char* blazon;
+        bool fieldOnly;
+    };
+    const Case cases[] = {
+        {"a charge never drawn", "Or semy of lions azure", true},
+        {"no tincture, phrase never completed", "Or a lion rampant", true},
+        {"an ordinary drawn", "Or a bend azure", false},
+        {"a charge drawn", "Azure a lion rampant or", false},
+        {"nothing named", "Or", false},
+        {"only an unknown word", "Or frobnitz", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_EQ(d.trace.fieldOnly, c.fieldOnly);
+    }
+    // The flag holds for each drawing alone: a drawn charge before does not clear it.
+    Drawing d;
+    d.Draw("Azure a lion rampant or");
+    d.Draw("Or semy of lions azure");
+    EXPECT_TRUE(d.trace.fieldOnly);
+    EXPECT_NE(ExplainText(d.trace).find("FIELD ONLY"), std::string::npos);
+}
+
+TEST(WordUse, ALevelWithoutANameIsReportedByItsWords) {
+    Drawing d;
+    d.Draw("Argent a cross between twelve crosslets sable");
+    ASSERT_EQ(d.trace.levels.size(), 2u);
+    const LevelTrace& nameless = d.trace.levels[1];
+    ASSERT_TRUE(nameless.name.empty()) << "the condition this test is about did not arise";
+    EXPECT_EQ(LevelDisplayName(nameless), "\"twelve crosslets sable\"");
+    const std::string text = ExplainText(d.trace);
+    EXPECT_EQ(text.find("(no name)"), std::string::npos);
+    EXPECT_NE(text.find("Level 1: \"twelve crosslets sable\""), std::string::npos);
+    EXPECT_NE(text.find("crosslets            type   9  sub1   5  sub2   1  IGNORED"), std::string::npos) << text;
+    EXPECT_NE(text.find("Ignored words: crosslets\n"), std::string::npos);
+
+    // A phrase of unknown words stands in with the question picture under those words.
+    d.Draw("Azure a frobnitz or");
+    ASSERT_FALSE(d.trace.levels.empty());
+    EXPECT_TRUE(d.trace.levels[0].name.empty());
+    EXPECT_EQ(LevelDisplayName(d.trace.levels[0]), "\"a frobnitz or\"");
+}
+
+TEST(WordUse, ADrawingStartsWithNoWordUsed) {
+    // The second blazon has fewer words than the first: no mark of the first may survive.
+    Drawing d;
+    d.Draw("Gules a chevron between three mullets argent");
+    d.Draw("Or wibble");
+    ASSERT_EQ(d.trace.secondPass.size(), 2u);
+    EXPECT_TRUE(d.trace.secondPass[0].used);
+    EXPECT_FALSE(d.trace.secondPass[1].used);
+    for (int i = 2; i < kMaxWords; ++i) EXPECT_FALSE(d.s().wordUsed[static_cast<std::size_t>(i)]) << i;
+}
+
+}  // namespace
+}  // namespace esc
