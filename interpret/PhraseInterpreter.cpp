@@ -59,14 +59,23 @@ void ArticleRule(DrawingState& s) {
     }
 }
 
-// A word the loop steps over that the grammar expects there: "and" before the next phrase
-// ("a bend and in chief three mullets"), "each" before "charged with". Any other word stepped
-// over had no effect.
+// W+k begins a phrase: an article, a number, "on", "in" or "as many".
+bool StartsPhrase(const DrawingState& s, int k) {
+    return Is(s, k, "a") || Is(s, k, "an") || Is(s, k, "on") || Is(s, k, "in") || T(s, k) == kTypeNumber ||
+           (Is(s, k, "as") && Is(s, k + 1, "many"));
+}
+
+// A word the loop steps over that the grammar expects there: "and" or "within" before the next
+// phrase ("a bend and in chief three mullets", "a cinquefoil within a bordure": the bordure
+// drawn round what came before), "over all" before one (a later phrase is painted over the
+// earlier ones), "each" before "charged with". The marks count only if that phrase is drawn.
+// Any other word stepped over had no effect.
 bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "each")) return Is(s, 1, "charged");
-    if (!Is(s, 0, "and")) return false;
-    return Is(s, 1, "a") || Is(s, 1, "an") || Is(s, 1, "on") || Is(s, 1, "in") || T(s, 1) == kTypeNumber ||
-           (Is(s, 1, "as") && Is(s, 2, "many"));
+    if (Is(s, 0, "and") || Is(s, 0, "within")) return StartsPhrase(s, 1);
+    if (Is(s, 0, "over")) return Is(s, 1, "all") && StartsPhrase(s, 2);
+    if (Is(s, 0, "all")) return Is(s, -1, "over") && StartsPhrase(s, 1);
+    return false;
 }
 
 // One pass of the rule loop over the word at the cursor.

@@ -33,6 +33,10 @@ TEST(WordUse, EachWordUsedOrIgnored) {
         {"per with a line", "Per pale wavy or and azure", {}},
         {"semee field", "Argent guttee gules", {}},
         {"mullet of six points", "Azure a mullet of six points or", {}},
+        {"within a bordure", "Azure a cinquefoil ermine within a bordure engrailed or", {}},
+        {"over all", "Argent a lion rampant gules over all a bend azure", {}},
+        // A connective counts only when the phrase after it is drawn.
+        {"within nothing drawn", "Azure a cinquefoil ermine within a frobnitz", {"within", "a", "frobnitz"}},
         // Stepped over: the semé word the vocabulary does not read as one, and with it the
         // phrase that never received a count.
         {"semy passed over", "Or semy of lions azure", {"semy", "of", "lions", "azure"}},
