@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# One long fuzzing run of one target, niced, on one core, from the build-fuzz tree (configured as
+# test.sh does). The growing corpus is kept in build-fuzz/campaign/<target> (seeded from
+# fuzz/corpus/<target>), findings go to build-fuzz/campaign/findings/, the whole log to
+# build-fuzz/campaign/logs/. Prints one row for the table in fuzz/CAMPAIGN.md.
+#
+#   fuzz/campaign.sh TARGET RUNS SECONDS     # stops at RUNS executions or SECONDS, whichever first
+#   fuzz/campaign.sh --merge TARGET          # adds to fuzz/corpus/TARGET the grown inputs that reach more,
+#                                            # keeping it under 400 files
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-fuzz
+campaign="$build/campaign"
+
+if [ "${1:-}" = "--merge" ]; then
+  target="$2"
+  corpus="fuzz/corpus/$target"
+  max_files=400
+  mkdir -p "$campaign/logs"
+  # Only the grown inputs that reach something the committed corpus does not are added (named by
+  # their hash); the hand-written seeds stay. Counted by hit counts as well as edges, a corpus
+  # can run to thousands of files; past max_files the merge is redone counting edges only.
+  rm -rf "$campaign/seeds-$target"
+  cp -r "$corpus" "$campaign/seeds-$target"
+  nice "$build/fuzz/$target" -merge=1 -rss_limit_mb=2048 "$corpus" "$campaign/$target" \
+    >"$campaign/logs/merge-$target.log" 2>&1
+  if [ "$(ls "$corpus" | wc -l)" -gt "$max_files" ]; then
+    rm -rf "$corpus"
+    mv "$campaign/seeds-$target" "$corpus"
+    nice "$build/fuzz/$target" -merge=1 -use_counters=0 -rss_limit_mb=2048 "$corpus" "$campaign/$target" \
+      >>"$campaign/logs/merge-$target.log" 2>&1
+  fi
+  rm -rf "$campaign/seeds-$target"
+  echo "$target: $(ls "$corpus" | wc -l) files, $(du -sb "$corpus" | cut -f1) bytes"
+  exit 0
+fi
+
+target="$1" runs="$2" seconds="$3"
+work="$campaign/$target"
+mkdir -p "$work" "$campaign/findings" "$campaign/logs"
+cp -n "fuzz/corpus/$target"/* "$work"/ 2>/dev/null || true
+started="$(date -u '+%Y-%m-%d %H:%M')"
+log="$campaign/logs/$target-$(date -u +%Y%m%d-%H%M%S).log"
+status=0
+begin="$(date +%s)"
+nice "$build/fuzz/$target" -runs="$runs" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  -print_final_stats=1 -artifact_prefix="$campaign/findings/$target-" "$work" >"$log" 2>&1 || status=$?
+elapsed="$(( $(date +%s) - begin ))"
+
+stat() { grep "^stat::$1:" "$log" | awk '{print $2}'; }
+executions="$(stat number_of_executed_units)"
+rate="$(stat average_exec_per_sec)"
+cov="$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | awk '{print $2}')"
+findings="none"
+if [ "$status" -ne 0 ]; then findings="exit $status: see $(ls -t "$campaign/findings" | head -n 1)"; fi
+echo "| $started | $target | ${executions:-0} | ${elapsed} s | ${rate:-0} | ${cov:-?} | $findings |"
