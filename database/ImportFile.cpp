@@ -1,16 +1,12 @@
 #include "database/ImportFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
-#include <new>
+#include <filesystem>
+#include <system_error>
 
 #include "database/BlazonSchema.h"
+#include "engine/ReadFileBytes.h"
 
 namespace esc::db {
 namespace {
@@ -180,21 +176,6 @@ ImportFile ParseImportFile(std::string_view bytes) {
 
 namespace {
 
-// Closes a file descriptor on every way out.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 std::optional<ImportFile> Refuse(std::string* error, std::string text) {
     if (error) *error = std::move(text);
     return std::nullopt;
@@ -204,35 +185,23 @@ std::optional<ImportFile> Refuse(std::string* error, std::string text) {
 
 std::optional<ImportFile> ReadImportFile(const std::string& path, std::string* error) {
     const std::string quoted = "'" + path + "'";
-    // Opened without waiting, so that a named pipe cannot hold the window; checked to be a
-    // regular file before a byte is read, so that a device is never read.
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.Get() < 0) return Refuse(error, std::string(kCannotOpenImportText) + "\n" + quoted + ": " + std::strerror(errno) + ".");
-    struct stat st {};
-    if (::fstat(fd.Get(), &st) != 0) return Refuse(error, std::string(kCannotOpenImportText) + "\n" + quoted + ": " + std::strerror(errno) + ".");
-    if (S_ISDIR(st.st_mode)) return Refuse(error, quoted + " is a folder, not a blazon file.");
-    if (!S_ISREG(st.st_mode)) return Refuse(error, quoted + " is not a file of blazons (a device or a pipe).");
-    if (static_cast<unsigned long long>(st.st_size) > kMaxImportFileBytes) return Refuse(error, "The file " + quoted + " is too large to be a blazon file.");
-    std::string bytes;
-    try {
-        bytes.reserve(static_cast<std::size_t>(st.st_size));
-        char buffer[65536];
-        for (;;) {
-            const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
-            if (n == 0) break;
-            if (n < 0) {
-                if (errno == EINTR || errno == EAGAIN) continue;
-                return Refuse(error, "The file " + quoted + " cannot be read: " + std::strerror(errno) + ".");
-            }
-            bytes.append(buffer, static_cast<std::size_t>(n));
-            if (bytes.size() > kMaxImportFileBytes) return Refuse(error, "The file " + quoted + " is too large to be a blazon file.");
+    // Only a regular file is read: a named pipe cannot hold the window, a device is never read.
+    const FileBytes read = ReadFileBytes(path, kMaxImportFileBytes);
+    switch (read.failure) {
+        case ReadFailure::None: break;
+        case ReadFailure::NotAFile: {
+            std::error_code ec;
+            return Refuse(error, quoted + (std::filesystem::is_directory(path, ec) ? " is a folder, not a blazon file."
+                                                                                   : " is not a file of blazons (a device or a pipe)."));
         }
-        ImportFile file = ParseImportFile(bytes);
-        if (file.notText) return Refuse(error, "The file " + quoted + " is not a text file of blazons; nothing was imported.");
-        return file;
-    } catch (const std::bad_alloc&) {
-        return Refuse(error, "The file " + quoted + " is too large to be read.");
+        case ReadFailure::TooLarge: return Refuse(error, "The file " + quoted + " is too large to be a blazon file.");
+        case ReadFailure::Missing:
+        case ReadFailure::Unreadable: return Refuse(error, std::string(kCannotOpenImportText) + "\n" + quoted + ": " + read.error + ".");
     }
+    const std::vector<std::uint8_t>& bytes = *read.bytes;
+    ImportFile file = ParseImportFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (file.notText) return Refuse(error, "The file " + quoted + " is not a text file of blazons; nothing was imported.");
+    return file;
 }
 
 std::string DescribeImport(const ImportFile& file, const std::string& fileName) {

@@ -134,7 +134,7 @@ TEST(ImportFile, ReadingRefusesWhatIsNotAFileOfBlazonsWithAMessage) {
     };
     const auto quoted = [](const std::string& path) { return std::string(1, '\'').append(path).append(1, '\''); };
     const std::vector<Case> cases = {
-        {"missing", dir.Path("none.txt"), "Unable to open chosen file!\n" + quoted(dir.Path("none.txt")) + ": No such file"},
+        {"missing", dir.Path("none.txt"), "Unable to open chosen file!\n" + quoted(dir.Path("none.txt")) + ": there is no such file."},
         {"a folder", dir.Path(), quoted(dir.Path()) + " is a folder"},
         {"a device", "/dev/zero", "'/dev/zero' is not a file of blazons"},
         {"a named pipe", fifo, quoted(fifo) + " is not a file of blazons"},
