@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/ChargePicture.h"
+#include "engine/PictureCache.h"
 #include "engine/ReadFileBytes.h"
 
 namespace esc {
@@ -222,9 +223,12 @@ int ReadGifPicture(PaintState& state, const std::string& fileName) {
     const std::string path = state.dataDir.empty() ? fileName : state.dataDir + "/" + fileName;
     // A picture that cannot be read (a folder in its place, a file far too large) is treated as
     // a missing one, so the next name is tried and the question picture may stand in.
+    if (state.pictureCache && state.pictureCache->Restore(path, state.chargePicture)) return 0;
     const FileBytes file = ReadFileBytes(path, kMaxChargePictureBytes);
     if (!file) return 1;
-    return DecodeGifPicture(state.chargePicture, file.bytes->data(), file.bytes->size());
+    const int result = DecodeGifPicture(state.chargePicture, file.bytes->data(), file.bytes->size());
+    if (result == 0 && state.pictureCache) state.pictureCache->Keep(path, state.chargePicture);
+    return result;
 }
 
 }  // namespace esc

@@ -17,6 +17,8 @@
 
 namespace esc {
 
+class PictureCache;
+
 inline constexpr int kPictureBufferSize = 240000;  // one tincture code per pixel
 inline constexpr int kChargeBufferSize = 114000;   // one decoded charge picture
 inline constexpr int kMaxLevels = 10;
@@ -134,6 +136,9 @@ struct PaintState {
     int detailTincture = -1;
     int pictureCount = -1;
     ChargePicture chargePicture;
+    // Decoded pictures shared by the drawings of one process (owned by the caller; none: every
+    // picture is read from its file).
+    PictureCache* pictureCache = nullptr;
     Rect selectionRect;
     std::array<LayerRecord, kMaxLayers> layers{};
     LayerTarget layerTarget;

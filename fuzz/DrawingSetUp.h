@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Trace.h"
 #include "interpret/Vocabulary.h"
@@ -23,6 +24,9 @@ inline constexpr int kExitNoData = 1;
 struct DrawingData {
     Vocabulary vocabulary;
     std::string dataDir;
+    // Every input decodes the same few picture files: decoded once, so the run spends its time
+    // in the interpreter and the painter (the picture decoder has a target of its own).
+    std::unique_ptr<PictureCache> pictures = std::make_unique<PictureCache>();
 };
 
 // Ends the process with a failure status: libFuzzer reports a target that exits as an error,

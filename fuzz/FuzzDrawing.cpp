@@ -13,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto state = std::make_unique<esc::DrawingState>(sink);
     state->vocabulary = &shared.vocabulary;
     state->dataDir = shared.dataDir;
+    state->pictureCache = shared.pictures.get();
     esc::DrawHost host;
     esc::DrawBlazon(*state, std::string(reinterpret_cast<const char*>(data), size), host);
     return 0;

@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto state = std::make_unique<esc::DrawingState>(sink);
     state->vocabulary = &words.data->vocabulary;
     state->dataDir = words.data->dataDir;
+    state->pictureCache = words.data->pictures.get();
     esc::DrawHost host;
     esc::DrawBlazon(*state, blazon, host);
     if (state->level > esc::kMaxLevels || state->pictureCount < -1 || state->picture.Width() != esc::kImageWidth)

@@ -42,6 +42,7 @@ WindowController::WindowController(AppPaths paths, WindowView& view, MessageSink
     }
     drawing_->vocabulary = vocabulary_ ? &*vocabulary_ : nullptr;
     drawing_->dataDir = paths_.dataDir;
+    drawing_->pictureCache = &pictures_;
     drawing_->imageLeft = kImage1Rect.left;
     drawing_->imageTop = kImage1Rect.top;
     host_.SetPictureBitmap(&drawing_->picture);

@@ -11,6 +11,7 @@
 
 #include "database/BlazonDatabase.h"
 #include "engine/MessageSink.h"
+#include "engine/PictureCache.h"
 #include "interpret/DrawingState.h"
 #include "interpret/Vocabulary.h"
 #include "shell/app/AppPaths.h"
@@ -119,6 +120,7 @@ private:
     PictureArea area_;
     ImageList scrollList_{460, 95};
     std::optional<Vocabulary> vocabulary_;
+    PictureCache pictures_;  // before the drawing state, which points at it
     std::unique_ptr<DrawingState> drawing_;
     std::optional<db::BlazonDatabase> database_;
     WindowDrawHost host_;

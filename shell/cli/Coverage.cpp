@@ -90,12 +90,14 @@ std::vector<BlazonLine> ReadBlazonLines(std::string_view text) {
     return lines;
 }
 
-CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& dataDir, const BlazonLine& line) {
+CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& dataDir, const BlazonLine& line,
+                           PictureCache* pictures) {
     // A fresh drawing state for each blazon, so that no blazon's result depends on the one before.
     QuietSink sink;
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &vocabulary;
     state->dataDir = dataDir;
+    state->pictureCache = pictures;
     DrawingTrace trace;
     state->trace = &trace;
     DrawHost host;
@@ -123,8 +125,9 @@ CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& 
     CoverageReport report;
     report.lines.reserve(lines.size());
     const bool reportProgress = progress && lines.size() > kCoverageProgressStep;
+    PictureCache pictures;  // each picture file decoded once for the whole list
     for (BlazonLine& line : lines) {
-        CoverageLine measured = MeasureBlazon(vocabulary, dataDir, line);
+        CoverageLine measured = MeasureBlazon(vocabulary, dataDir, line, &pictures);
         measured.cut = line.cut;
         line.blazon = {};  // the copy in the report is the one kept
         if (!measured.missingWords.empty()) ++report.withMissingWords;

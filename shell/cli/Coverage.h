@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/PictureCache.h"
 #include "interpret/Vocabulary.h"
 
 namespace esc {
@@ -59,7 +60,8 @@ struct CoverageReport {
 std::vector<BlazonLine> ReadBlazonLines(std::string_view text);
 
 // Draws the blazon off-screen through the drawing driver and notes what went wrong.
-CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& dataDir, const BlazonLine& line);
+CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& dataDir, const BlazonLine& line,
+                           PictureCache* pictures = nullptr);
 // Called with the number of blazons drawn and the total, every kCoverageProgressStep blazons and
 // after the last, when there are more than kCoverageProgressStep of them.
 using CoverageProgress = std::function<void(std::size_t done, std::size_t total)>;

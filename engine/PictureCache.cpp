@@ -1,0 +1,78 @@
+#include "engine/PictureCache.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace esc {
+namespace {
+
+struct FileStamp {
+    bool ok = false;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified{};
+};
+
+FileStamp StampOf(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::directory_entry entry(path, ec);
+    if (ec || !entry.is_regular_file(ec) || ec) return {};
+    FileStamp stamp;
+    stamp.size = entry.file_size(ec);
+    if (ec) return {};
+    stamp.modified = entry.last_write_time(ec);
+    if (ec) return {};
+    stamp.ok = true;
+    return stamp;
+}
+
+}  // namespace
+
+bool PictureCache::Restore(const std::string& path, ChargePicture& picture) {
+    const FileStamp stamp = StampOf(path);
+    if (!stamp.ok) return false;
+    std::lock_guard lock(mutex_);
+    const auto found = entries_.find(path);
+    if (found == entries_.end()) return false;
+    const Entry& e = found->second;
+    if (e.fileSize != stamp.size || e.modified != stamp.modified) {
+        entries_.erase(found);
+        return false;
+    }
+    picture.PW = e.PW;
+    picture.PH = e.PH;
+    picture.header = e.header;
+    picture.complete = true;
+    const std::size_t n = std::min(e.pixels.size(), picture.buffer.size());
+    std::copy_n(e.pixels.begin(), n, picture.buffer.begin());
+    ++hits_;
+    return true;
+}
+
+void PictureCache::Keep(const std::string& path, const ChargePicture& picture) {
+    if (!picture.complete || picture.PW <= 0 || picture.PH <= 0) return;
+    const FileStamp stamp = StampOf(path);
+    if (!stamp.ok) return;
+    Entry e;
+    e.fileSize = stamp.size;
+    e.modified = stamp.modified;
+    e.PW = picture.PW;
+    e.PH = picture.PH;
+    e.header = picture.header;
+    const std::size_t area = static_cast<std::size_t>(picture.PW) * static_cast<std::size_t>(picture.PH);
+    const std::size_t n = std::min(area, picture.buffer.size());
+    e.pixels.assign(picture.buffer.begin(), picture.buffer.begin() + static_cast<std::ptrdiff_t>(n));
+    std::lock_guard lock(mutex_);
+    entries_.insert_or_assign(path, std::move(e));
+}
+
+std::size_t PictureCache::Size() const {
+    std::lock_guard lock(mutex_);
+    return entries_.size();
+}
+
+std::uint64_t PictureCache::Hits() const {
+    std::lock_guard lock(mutex_);
+    return hits_;
+}
+
+}  // namespace esc

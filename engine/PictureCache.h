@@ -1,0 +1,46 @@
+#pragma once
+// Decoded charge pictures kept for the life of a process, so that a list of blazons (coverage,
+// batch drawing, the window stepping through the armorial) decodes each picture file once.
+// One cache may serve several drawing states on several threads. An entry is used only while
+// its file keeps the size and modification time it had when decoded, and only pictures that
+// decoded completely are kept: a damaged file is decoded afresh each time, exactly as without
+// a cache (its partial rows leave the rest of the buffer as the last picture left it).
+
+#include <cstdint>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/PaintState.h"
+
+namespace esc {
+
+class PictureCache {
+public:
+    // Copies the picture decoded from `path` into `picture` when the cache holds it for the
+    // file as it is now; false when not (the caller reads and decodes the file).
+    bool Restore(const std::string& path, ChargePicture& picture);
+    // Keeps the picture just decoded from `path` (nothing when it did not decode completely or
+    // the file cannot be examined).
+    void Keep(const std::string& path, const ChargePicture& picture);
+
+    std::size_t Size() const;
+    std::uint64_t Hits() const;
+
+private:
+    struct Entry {
+        std::uintmax_t fileSize = 0;
+        std::filesystem::file_time_type modified{};
+        int PW = 0, PH = 0;
+        std::array<std::uint8_t, 13> header{};
+        std::vector<std::uint8_t> pixels;  // the buffer's first bytes as decoding wrote them
+    };
+
+    mutable std::mutex mutex_;
+    std::unordered_map<std::string, Entry> entries_;
+    std::uint64_t hits_ = 0;
+};
+
+}  // namespace esc
