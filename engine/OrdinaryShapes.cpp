@@ -98,7 +98,10 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kOrle: Orle(state); break;
         case kPall: partition ? TiercedPerPall(state) : Pall(state); break;
         case kPallReversed: partition ? TiercedPerPallReversed(state) : PallReversed(state); break;
-        default: break;  // 11, 13, 15, 17, 26, 28, 29 and codes past 31 have no shape
+        case kTressure:
+        case kTressureFlory: Tressure(state); break;
+        case kChevronInverted: partition ? PerChevronInverted(state) : ChevronInverted(state); break;
+        default: break;  // 11, 13, 15, 17, 26, 28, 29 and codes past 34 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }

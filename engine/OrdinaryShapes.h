@@ -21,6 +21,10 @@ enum ShapeCode : int {
     kGyronny = 7, kBarry = 8, kPaly = 9, kBendy = 10, kFlaunches = 12, kChevronels = 14, kChief = 16,
     kLabel = 18, kBordure = 19, kCanton = 20, kPallets = 21, kBendlets = 22, kChequyNext = 23,
     kPiles = 24, kOrle = 25, kBendletsSinister = 27, kPall = 30, kPallReversed = 31,
+    // The tressure, plain or flory counterflory; a level count of two draws the double tressure.
+    kTressure = 32, kTressureFlory = 33,
+    // The chevron turned point down: per chevron inverted and the chevron inverted.
+    kChevronInverted = 34,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -81,6 +85,7 @@ void PerBend(PaintState& state);
 void PerBendSinister(PaintState& state);
 void PerPale(PaintState& state);
 void PerChevron(PaintState& state);
+void PerChevronInverted(PaintState& state);
 void Quarterly(PaintState& state);
 void PerSaltire(PaintState& state);
 void Gyronny(PaintState& state);
@@ -96,6 +101,7 @@ void Bend(PaintState& state);
 void BendSinister(PaintState& state);
 void Pale(PaintState& state);
 void Chevron(PaintState& state);
+void ChevronInverted(PaintState& state);
 void Cross(PaintState& state);
 void Saltire(PaintState& state);
 void Flaunches(PaintState& state);
@@ -110,6 +116,7 @@ void Piles(PaintState& state);
 void Orle(PaintState& state);
 void Pall(PaintState& state);
 void PallReversed(PaintState& state);
+void Tressure(PaintState& state);  // kTressure and kTressureFlory
 
 // The chief makes room for the charge pictures already placed: each layer's centre moves down
 // into the part of the shield below the chief and its pictures are squeezed in height.

@@ -76,6 +76,15 @@ void Chevron(PaintState& s) {
 // with the arms stopping short of an open square at the centre (the cross treatment), four arms
 // as bands; with a line, two bands. The open centre of the cross treatment stays open with a
 // line too.
+// The chevron turned over, its point toward the base and its limbs toward the chief's corners.
+void ChevronInverted(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, D = g.chiefDepth;
+    const int pointY = H - (D / 2 + H / 3);
+    BandFrom(s, W / 2, pointY, 140, 300, D + 50);
+    BandFrom(s, W / 2, pointY, 40, 300, D + 50);
+}
+
 void Cross(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;

@@ -100,6 +100,29 @@ void PerChevron(PaintState& s) {
 // So, as per pale does, the quarters are first laid plainly, those of colour 1 reaching 20 pixels
 // past the centre line, and the bands of colour 2 are drawn over them: their teeth stand on
 // colour 1 and their outer edges on their own colour.
+// The line of per chevron turned over: from the fess point up to either flank. The part above
+// it, with the whole chief, is the first tincture; the flanks and the base the second.
+void PerChevronInverted(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    Colour(s, s.fieldColor1);
+    FillRows(s, 2, B - 1, 2, W + 1);
+    Colour(s, s.fieldColor2);
+    int a = 1;
+    if (s.lineCode != kPlainLine) {
+        a = H * 18 / 100;
+        BandFrom(s, W / 2, H / 2, 140, 300, a);
+        BandFrom(s, W / 2, H / 2, 40, 300, a);
+    }
+    // The limbs rise at 40 degrees, as those of per chevron fall.
+    // Under a styled line the area meets the middle of the band, well past its patterns.
+    const int rise = W / 2 * 84 / 100;
+    const int flankY = H / 2 - rise, pointY = H / 2;
+    Area(s, {{0, flankY, W / 2, pointY}, {0, flankY, 0, pointY}});
+    Area(s, {{W / 2, pointY, W + 1, flankY}, {W + 1, flankY, W + 1, pointY}});
+    FillRows(s, pointY, B - 1, 0, W + 1);
+}
+
 void Quarterly(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;

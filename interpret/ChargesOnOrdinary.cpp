@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 #include "engine/Ordinaries.h"
 #include "interpret/FitLayout.h"
@@ -257,12 +259,122 @@ void InBase(DrawingState& s, int n) {
     }
 }
 
+// Charges arranged in the direction of an ordinary with no ordinary drawn ("three fishes in
+// pale", "five plates in saltire"): each gets a square cell on the ordinary's line, and fills it
+// as a charge fills the cell of any fitted layout, up to the size of a charge alone. The counts
+// the fixed tables below already give keep them; this places the rest.
+constexpr float kInArrangementLargest = 1.0f;
+constexpr int kEdgeMargin = 6;  // between a cell and the shield's edge
+
+struct CellPoint {
+    int x, y;
+};
+
+void PlaceInCells(DrawingState& s, const std::vector<CellPoint>& points, int cell) {
+    const ShieldGeometry& g = s.geometry;
+    // No cell reaches past the outline: the point nearest an edge bounds them all.
+    for (const CellPoint& p : points) {
+        const int room = std::min({p.x, g.W - p.x, p.y, g.baseTop - p.y + g.H / 12}) - kEdgeMargin;
+        cell = std::min(cell, 2 * room);
+    }
+    const float scale = std::min(kInArrangementLargest, static_cast<float>(cell) * kChargeShareOfCell /
+                                                            static_cast<float>(kChargeExtentAtScaleOne));
+    for (const CellPoint& p : points) Place(s, p.x, p.y, std::max(kMinChargeScale, scale));
+}
+
+// Evenly along the segment from (x1, y1) to (x2, y2), `n` points, the first `from` steps out
+// and the last at the far end.
+void AlongSegment(std::vector<CellPoint>& out, double x1, double y1, double x2, double y2, int n, double from) {
+    for (int i = 0; i < n; ++i) {
+        const double t = (from + i) / (from + n - 1);
+        out.push_back({static_cast<int>(std::lround(x1 + t * (x2 - x1))), static_cast<int>(std::lround(y1 + t * (y2 - y1)))});
+    }
+}
+
+// The least distance between two points, on a square grid seen from its squares: boxes whose
+// centres lie `dx` and `dy` apart overlap only if both are less than the box's side.
+int SquareSpacing(const std::vector<CellPoint>& points) {
+    int best = 1 << 20;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        for (std::size_t j = i + 1; j < points.size(); ++j)
+            best = std::min(best, std::max(std::abs(points[i].x - points[j].x), std::abs(points[i].y - points[j].y)));
+    return best;
+}
+
+bool InArrangement(DrawingState& s, const LevelRecord& level, int n) {
+    if (!level.levelIn || n < 2) return false;
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    std::vector<CellPoint> points;
+    switch (s.shapeCode) {
+        case 0:  // in fess: one row across the fess point
+            if (n < 3) return false;
+            for (int i = 0; i < n; ++i) points.push_back({W * (2 * i + 1) / (2 * n), g.H2});
+            break;
+        case 3:  // in pale: one column down the middle, clear of the base point
+            for (int i = 0; i < n; ++i) points.push_back({g.W2, g.baseTop * (2 * i + 1) / (2 * n) + g.H / 24});
+            break;
+        case 1:
+        case 2: {  // in bend, in bend sinister: along the diagonal
+            const bool sinister = s.shapeCode == 2;
+            for (int i = 1; i <= n; ++i) {
+                const int x = W * i / (n + 1), y = H * i / (n + 1);
+                points.push_back({sinister ? W - x : x, y});
+            }
+            break;
+        }
+        case 5:    // in cross: the centre (when the count is odd) and as many along each arm
+        case 6: {  // in saltire: the same along the diagonals
+            if (n < 4 || (n % 4 != 0 && n % 4 != 1)) return false;
+            const bool centre = n % 4 == 1;
+            const int k = n / 4;
+            if (centre) points.push_back({g.W2, g.H2});
+            const double reachX = g.W2 * 0.62, reachY = g.H2 * 0.62;
+            const int dirs[4][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}};
+            const int diag[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+            for (const auto& d : s.shapeCode == 5 ? dirs : diag)
+                AlongSegment(points, g.W2, g.H2, g.W2 + d[0] * reachX, g.H2 + d[1] * reachY, k, centre ? 1.0 : 0.5);
+            break;
+        }
+        case 4: {  // in chevron: the point and as many down each limb
+            if (n < 3) return false;
+            const int k = n / 2;
+            const bool point = n % 2 == 1;
+            const double apexY = H * 0.36, endX = W * 0.14, endY = apexY + (g.W2 - endX) * 0.84;
+            if (point) points.push_back({g.W2, static_cast<int>(apexY)});
+            AlongSegment(points, g.W2, apexY, endX, endY, k, point ? 1.0 : 0.5);
+            // The sinister limb mirrors the dexter one about the point.
+            const std::size_t dexter = points.size() - static_cast<std::size_t>(k);
+            for (std::size_t i = dexter; i < dexter + static_cast<std::size_t>(k); ++i)
+                points.push_back({2 * g.W2 - points[i].x, points[i].y});
+            break;
+        }
+        case 24: {  // in pile: rows narrowing to the base, 2 and 1, 3 2 and 1, 4 3 2 and 1
+            int rows = 1;
+            while (rows * (rows + 1) / 2 < n) ++rows;
+            if (rows * (rows + 1) / 2 != n || rows < 2) return false;
+            const int top = H / 10, rowHeight = (g.baseTop - top) / rows;
+            for (int r = 0; r < rows; ++r) {
+                const int inRow = rows - r, pitch = W * 4 / 5 / rows;
+                for (int j = 0; j < inRow; ++j)
+                    points.push_back({g.W2 + (2 * j - inRow + 1) * pitch / 2, top + rowHeight * r + rowHeight / 2});
+            }
+            break;
+        }
+        default: return false;
+    }
+    NoteLayout(s, "InArrangement(" + std::to_string(s.shapeCode) + ")");
+    PlaceInCells(s, points, SquareSpacing(points));
+    return true;
+}
+
 }  // namespace
 
 void ChargesOnOrdinary(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
     const int n = level.levelCount;
+    if (InArrangement(s, level, n)) return;
     NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(s.shapeCode) + ")");
     switch (s.shapeCode) {
         case 0: OnFess(s, level, n); break;

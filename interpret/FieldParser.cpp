@@ -13,6 +13,9 @@ namespace {
 
 bool Is(const DrawingState& s, int i, std::string_view keyword) { return EqualsIgnoringCase(s.Word(i), keyword); }
 
+// Shape codes the field parser tests (the shapes' own codes).
+constexpr int kChevronCode = 4, kBarryCode = 8, kChevronInvertedCode = 34;
+
 void PaintRows(DrawingState& s, int fromRow, int toRow, int x1, int x2) {
     for (int y = fromRow; y <= toRow; ++y) PaintSpan(s, x1, y, x2);
 }
@@ -44,6 +47,8 @@ void PartitionWordField(DrawingState& s) {
         s.cursor = 2;
     }
     s.fieldPieces = 8;
+    // "Burelly argent and gules": barry of the word's own count when no number follows.
+    if (s.lastShapeCode == kBarryCode && s.Sub2(0) > 0) s.fieldPieces = s.Sub2(0);
     if (s.lastShapeCode == 7 && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 4;
     // "Bendy argent and azure" with no number is bendy of six; the shapes draw bendy only of six
     // and of ten, and eight would leave the field in its first tincture.
@@ -77,6 +82,10 @@ int PerField(DrawingState& s) {
     s.cursor = 2;
     if (Is(s, s.cursor, "sinister")) {
         s.shapeCode = 2;
+        s.UseWord(s.cursor);
+        ++s.cursor;
+    } else if (s.shapeCode == kChevronCode && Is(s, s.cursor, "inverted")) {
+        s.shapeCode = s.partitionCode = s.lastShapeCode = kChevronInvertedCode;
         s.UseWord(s.cursor);
         ++s.cursor;
     }

@@ -65,15 +65,35 @@ bool StartsPhrase(const DrawingState& s, int k) {
            (Is(s, k, "as") && Is(s, k + 1, "many"));
 }
 
+// "semee of", "semy of", "seme of", "powdered with" right after the field: the charge that
+// follows is strewn over the whole field. After an ordinary ("a bordure gules semy of bezants")
+// the charges would belong to the ordinary, which the semé layout cannot do, so there the words
+// are passed over and reported.
+bool IsSemeOfTheField(const DrawingState& s) {
+    const bool seme = Is(s, 0, "semee") || Is(s, 0, "semy") || Is(s, 0, "seme");
+    const bool powdered = Is(s, 0, "powdered") && Is(s, 1, "with");
+    return (seme || powdered) && s.level == 0 && s.levels[0].levelCount == 0;
+}
+
+// "debruised by", "surmounted by" or "surmounted of" before a phrase: that phrase is painted
+// over the one before, which the painting order gives it.
+bool IsOverWordBeforePhrase(const DrawingState& s) {
+    const bool over = Is(s, 0, "debruised") || Is(s, 0, "surmounted");
+    return over && (Is(s, 1, "by") || Is(s, 1, "of")) && StartsPhrase(s, 2);
+}
+
 // A word the loop steps over that the grammar expects there: "and" or "within" before the next
 // phrase ("a bend and in chief three mullets", "a cinquefoil within a bordure": the bordure
-// drawn round what came before), "over all" before one (a later phrase is painted over the
-// earlier ones), "each" before "charged with". The marks count only if that phrase is drawn.
+// drawn round what came before), "over all", "debruised by" and "surmounted of" before one (a
+// later phrase is painted over the earlier ones), "each" before "charged with". The marks count only if that phrase is drawn.
 // Any other word stepped over had no effect.
 bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "each")) return Is(s, 1, "charged");
+    if (IsOverWordBeforePhrase(s)) return true;
     if (Is(s, 0, "and") || Is(s, 0, "within")) return StartsPhrase(s, 1);
     if (Is(s, 0, "over")) return Is(s, 1, "all") && StartsPhrase(s, 2);
+    if (Is(s, 0, "by") || Is(s, 0, "of"))
+        return (Is(s, -1, "debruised") || Is(s, -1, "surmounted")) && StartsPhrase(s, 1);
     if (Is(s, 0, "all")) return Is(s, -1, "over") && StartsPhrase(s, 1);
     return false;
 }
@@ -84,11 +104,11 @@ void RulePass(DrawingState& s) {
     if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
 
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
-    if (Is(s, 0, "semee")) {
+    if (IsSemeOfTheField(s)) {
         level.levelLine = 97;
         level.levelCount = 1;
         Use(s, 0);
-        if (Is(s, 1, "of")) Use(s, 1);
+        if (Is(s, 1, "of") || Is(s, 1, "with")) Use(s, 1);
         s.cursor += 2;
         return;
     }

@@ -13,7 +13,8 @@ namespace {
 
 // Shape codes the rules test themselves.
 constexpr int kBend = 1, kSinister = 2, kChevron = 4, kCross = 5, kSaltire = 6, kLabel = 18, kPallets = 21,
-              kBendlets = 22, kPile = 24, kOrle = 25, kBendletsSinister = 27;
+              kBendlets = 22, kPile = 24, kOrle = 25, kBendletsSinister = 27, kTressure = 32, kTressureFlory = 33,
+              kChevronInverted = 34;
 
 constexpr int kDefaultLabelPoints = 3;
 
@@ -66,6 +67,29 @@ void LabelRule(DrawingState& s) {
         level.levelLine = kDefaultLabelPoints;
         ++s.cursor;
     }
+}
+
+// "a tressure", "a double tressure flory counterflory": the level's count is the number of
+// bands, and the fleurs give the tressure its own shape code.
+void TressureRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    level.levelKind = kTypeOrdinary;
+    level.levelName.Append(NameWord(s, 0));
+    Use(s, 0);
+    if (Is(s, -1, "double")) {
+        level.levelCount = 2;
+        Use(s, -1);
+    }
+    s.shapeCode = kTressure;
+    if (Is(s, 1, "flory") && Is(s, 2, "counterflory")) {
+        s.shapeCode = kTressureFlory;
+        Use(s, 1);
+        Use(s, 2);
+        s.cursor += 2;
+    }
+    s.attitudeOwner = kTressure;
+    if (level.levelOn) s.onOrdinaryCode = s.shapeCode;
+    ++s.cursor;
 }
 
 }  // namespace
@@ -153,6 +177,10 @@ bool OrdinaryWordRule(DrawingState& s) {
         LabelRule(s);
         return true;
     }
+    if (code == kTressure && !Is(s, -1, "in")) {
+        TressureRule(s);
+        return true;
+    }
     if (code == kPile && Is(s, 1, "in") && Is(s, 2, "point")) {
         level.levelKind = kTypeOrdinary;
         level.levelName.Append(NameWord(s, 0));
@@ -192,6 +220,13 @@ bool OrdinaryWordRule(DrawingState& s) {
         // The shapes know the bend sinister by its own code.
         s.partitionCode = s.shapeCode = kSinister;
         if (level.levelOn) s.onOrdinaryCode = kSinister;
+        Use(s, 1);
+        ++s.cursor;
+    }
+    if (code == kChevron && !picture && Is(s, 1, "inverted")) {
+        // The chevron turned point down has a shape of its own.
+        s.partitionCode = s.shapeCode = kChevronInverted;
+        if (level.levelOn) s.onOrdinaryCode = kChevronInverted;
         Use(s, 1);
         ++s.cursor;
     }

@@ -18,6 +18,19 @@ constexpr int kInChief = 16;
 
 bool IsTincture(const DrawingState& s, int k) { return T(s, k) == kTypeTincture; }
 
+constexpr int kOrleCode = 25;
+
+// "in pale", "in saltire", "in orle" after the tincture of a level of charges that has no
+// direction yet. "in chief" or "in base" before an article or number starts a phrase of its own
+// ("a fess or in chief a bear's head"), and a direction never turns an ordinary into charges.
+bool IsArrangementAfterTincture(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (!Is(s, 0, "in") || T(s, 1) != kTypeOrdinary || level.levelIn || level.levelCount < 1) return false;
+    if (level.levelKind == kTypeOrdinary || level.levelKind == 0) return false;
+    const bool phraseFollows = Is(s, 2, "a") || Is(s, 2, "an") || T(s, 2) == kTypeNumber || Is(s, 2, "on");
+    return !phraseFollows;
+}
+
 // "for difference" after a charge puts it in chief.
 void ForDifferenceTest(DrawingState& s) {
     if (!Is(s, 0, "for") || !Is(s, 1, "difference")) return;
@@ -240,6 +253,21 @@ void TinctureFollowUp(DrawingState& s) {
     if (T(s, 0) == kTypeNumber && (T(s, 1) == kTypeNumber || Is(s, 1, "and"))) {
         ReadRows(s);
         return;
+    }
+    if (IsArrangementAfterTincture(s)) {
+        // "three roaches naiant in pale argent" reads the direction before the tincture; "two
+        // torteaux in pale" and "five plates in saltire" after it.
+        level.levelIn = true;
+        level.levelInCode = S1(s, 1);
+        if (level.levelInCode == kOrleCode) s.orleFlag = true;
+        Use(s, 0);
+        Use(s, 1);
+        s.cursor += 2;
+        if (s.cursor >= s.wordCount) {
+            CompleteLevel(s);
+            s.stopReading = true;
+            return;
+        }
     }
     if (Is(s, 0, "between")) {
         Level(s, s.level + 1).levelBetween = true;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -80,6 +81,22 @@ TEST_F(OrdinaryShapesTest, EachOrdinaryCoversItsPlace) {
         {"a pile", kPiles, 1, -1, {{"pile", W / 2, H / 2, kGules}, {"dexter", W / 8, H / 2, kArgent}}},
         {"three piles", kPiles, 3, -1,
          {{"middle pile", W / 2, H / 4, kGules}, {"dexter pile", 40, 20, kGules}, {"between", W / 4 + 10, H / 2, kArgent}}},
+        // Turned over: the point toward the base at H - (D/2 + H/3), the limbs rising at 40
+        // degrees to the flanks.
+        {"chevron inverted", kChevronInverted, 1, -1,
+         {{"point", W / 2, H - D / 2 - H / 3, kGules},
+          {"dexter limb", W / 4, H - D / 2 - H / 3 - (W / 2 - W / 4) * 84 / 100, kGules},
+          {"above the point", W / 2, H / 4, kArgent}, {"base", W / 2, H - 20, kArgent}}},
+        // A tressure is one narrow band 36 pixels inside the edge; the double one a second band 13
+        // further in. Its shape is its own whatever the line.
+        {"tressure", kTressure, 1, -1,
+         {{"band, dexter", 36, H / 2, kGules}, {"band, chief", W / 2, 36, kGules}, {"outside", 20, H / 2, kArgent},
+          {"inside", 49, H / 2, kArgent}, {"centre", W / 2, H / 2, kArgent}},
+         true},
+        {"double tressure", kTressure, 2, -1,
+         {{"outer band", 36, H / 2, kGules}, {"inner band", 49, H / 2, kGules}, {"between", 42, H / 2, kArgent},
+          {"inner band, sinister", W - 49, H / 2, kGules}, {"centre", W / 2, H / 2, kArgent}},
+         true},
     };
     for (const Case& c : cases) {
         for (int line : kLines) {
@@ -312,7 +329,7 @@ TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
 // modes, with every kind of line, stays within the picture and ends.
 TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     const auto before = s().pictureBuffer;
-    for (int code : {11, 13, 15, 17, 26, 28, 29, 32, 99, -1, -2147483647 - 1, 2147483647}) {
+    for (int code : {11, 13, 15, 17, 26, 28, 29, 35, 99, -1, -2147483647 - 1, 2147483647}) {
         s().shapeCode = code;
         s().levelTincture[0] = kGules;
         DrawOrdinary(s(), 0);
@@ -323,7 +340,7 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     DrawOrdinary(s(), 0);
     EXPECT_EQ(s().levelTincture[0], kChequy);
 
-    for (int code = -1; code <= 33; ++code) {
+    for (int code = -1; code <= 35; ++code) {
         for (int mode : {0, 1, 2}) {
             for (int line : {-1, 2, 5, 15, 300}) {
                 for (int tincture : {kGules, kCounterchanged, kChequy, kErmine}) {
@@ -404,6 +421,46 @@ TEST_F(OrdinaryShapesTest, RepeatedOrdinariesStandApart) {
     }
 }
 
+// Flory counterflory: the fleurs stand on the line between the bands, four along the chief side of
+// this shield, evenly between its ends, the first with its head out toward the edge and the next
+// with its head in; between two fleurs the bands are bare.
+TEST_F(OrdinaryShapesTest, TressureFloryCounterfloryTurnsItsFleursOutAndIn) {
+    Ordinary(kTressureFlory, -1, 2);
+    const double m = 36 + 13 / 2.0, length = g().W - 2 * m;
+    constexpr int kFleursOnTheChief = 4;
+    auto fleurX = [&](int i) { return static_cast<int>(std::lround(m + length * (i + 1) / (kFleursOnTheChief + 1))); };
+    const int outward = static_cast<int>(m) - 20, inward = static_cast<int>(m) + 20;
+    ExpectProbes({{"first head, out", fleurX(0), outward, kGules},
+                  {"first, nothing inward past its foot", fleurX(0), inward + 6, kArgent},
+                  {"second head, in", fleurX(1), inward, kGules},
+                  {"second, nothing outward past its foot", fleurX(1), outward - 3, kArgent},
+                  {"third head, out", fleurX(2), outward, kGules},
+                  {"between the first two, outside", (fleurX(0) + fleurX(1)) / 2, outward, kArgent},
+                  {"between the first two, the outer band", (fleurX(0) + fleurX(1)) / 2, 36, kGules},
+                  {"between the first two, between the bands", (fleurX(0) + fleurX(1)) / 2, 42, kArgent}});
+    // The plain tressure has no fleurs.
+    Ordinary(kTressure, -1, 2);
+    ExpectProbes({{"no head", fleurX(0), outward, kArgent}});
+}
+
+// Per chevron inverted: the first tincture above limbs that rise at 40 degrees from the fess
+// point to the flanks, the second in the flanks and the base; with a line too.
+TEST_F(OrdinaryShapesTest, PerChevronInvertedPartsTheFieldUnderAV) {
+    const int W = g().W, H = g().H;
+    const int flankY = H / 2 - W / 2 * 84 / 100;
+    for (int line : {-1, 4}) {
+        SCOPED_TRACE(line);
+        Partition(kChevronInverted, line);
+        const int margin = line == -1 ? 15 : 60;
+        ExpectProbes({{"chief", W / 2, 20, kFirst},
+                      {"above the point", W / 2, H / 2 - margin, kFirst},
+                      {"below the point", W / 2, H / 2 + margin, kSecond},
+                      {"dexter flank", 10, flankY + margin, kSecond},
+                      {"dexter chief", 10, flankY - margin, kFirst},
+                      {"sinister flank", W - 10, flankY + margin, kSecond},
+                      {"base", W / 2, H, kSecond}});
+    }
+}
+
 }  // namespace
 }  // namespace esc
-

@@ -17,7 +17,7 @@ TEST(FieldParser, EveryFormReadsItsWords) {
         const char* form;
         int colour1, colour2, pieces, partition, shape, line, cursor;
     };
-    const int bend = 1, pale = 3, paly = 9, gyronny = 7, wavy = 6, pall = 30;
+    const int bend = 1, pale = 3, paly = 9, gyronny = 7, wavy = 6, pall = 30, barry = 8, chevronInverted = 34;
     const Case cases[] = {
         {"Azure", "plain", 0, 0, 8, -1, -1, -1, 1},
         {"Azure a bend or", "plain", 0, 0, 8, -1, -1, -1, 1},
@@ -37,6 +37,11 @@ TEST(FieldParser, EveryFormReadsItsWords) {
         {"Azure bezanty", "semee", kAzure, kOr, 8, -1, -1, -1, 2},
         {"Or fretty azure", "plain", 0, 0, 8, -1, -1, -1, 3},
         {"Tierced per pall gules argent and azure", "per", kGules, kAzure, 8, pall, pall, -1, 6},
+        // Burelly is barry of ten unless a number is written; per chevron inverted its own shape.
+        {"Burelly argent and gules", "partition word", kArgent, kGules, 10, barry, barry, -1, 4},
+        {"Burelly of twelve argent and gules", "partition word", kArgent, kGules, 12, barry, barry, -1, 6},
+        {"Barry argent and gules", "partition word", kArgent, kGules, 8, barry, barry, -1, 4},
+        {"Per chevron inverted or and azure", "per", kOr, kAzure, 8, chevronInverted, chevronInverted, -1, 6},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.blazon);

@@ -283,5 +283,100 @@ TEST(FitLayout, OnAnOrdinaryEveryChargeIsPlacedOrReported) {
     EXPECT_EQ(pair[0].y, pair[1].y);
 }
 
+// Charges arranged in the direction of an ordinary that is not drawn: on the ordinary's line,
+// apart, inside the outline, each as large as its cell allows (never smaller than the fixed
+// tables made them: three in pale were 0.8, four in bend 0.65 of a charge alone).
+TEST(FitLayout, ArrangedInTheDirectionOfAnOrdinary) {
+    struct Case {
+        const char* blazon;
+        std::function<void(const std::vector<Box>&, const ShieldGeometry&)> shape;
+        float atLeast;
+    };
+    auto sameX = [](const std::vector<Box>& b, const ShieldGeometry& g) {
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            EXPECT_EQ(b[i].x, g.W2);
+            if (i > 0) EXPECT_GT(b[i].y, b[i - 1].y);
+        }
+    };
+    auto sameY = [](const std::vector<Box>& b, const ShieldGeometry& g) {
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            EXPECT_EQ(b[i].y, g.H2);
+            if (i > 0) EXPECT_NEAR(b[i].x - b[i - 1].x, g.W / static_cast<int>(b.size()), 1);
+        }
+    };
+    auto diagonal = [](const std::vector<Box>& b, const ShieldGeometry& g) {
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            EXPECT_NEAR(b[i].y, b[i].x * g.H / g.W, 2);
+            if (i > 0) EXPECT_GT(b[i].x, b[i - 1].x);
+        }
+    };
+    // The centre first, then one each way from it: up and down, dexter and sinister (a cross), or
+    // toward the four corners (a saltire).
+    auto centreAndFour = [](bool saltire) {
+        return [saltire](const std::vector<Box>& b, const ShieldGeometry& g) {
+            ASSERT_EQ(b.size(), 5u);
+            EXPECT_EQ(b[0].x, g.W2);
+            EXPECT_EQ(b[0].y, g.H2);
+            int dexter = 0, sinister = 0, above = 0, below = 0;
+            for (std::size_t i = 1; i < 5; ++i) {
+                const int dx = b[i].x - g.W2, dy = b[i].y - g.H2;
+                EXPECT_EQ(saltire, dx != 0 && dy != 0) << "at (" << b[i].x << ", " << b[i].y << ")";
+                dexter += dx < 0;
+                sinister += dx > 0;
+                above += dy < 0;
+                below += dy > 0;
+            }
+            EXPECT_EQ(dexter, saltire ? 2 : 1);
+            EXPECT_EQ(sinister, saltire ? 2 : 1);
+            EXPECT_EQ(above, saltire ? 2 : 1);
+            EXPECT_EQ(below, saltire ? 2 : 1);
+        };
+    };
+    auto chevron = [](const std::vector<Box>& b, const ShieldGeometry& g) {
+        ASSERT_EQ(b.size(), 5u);
+        EXPECT_EQ(b[0].x, g.W2);
+        // Down each limb, away from the point on both sides alike.
+        for (std::size_t i = 1; i < 3; ++i) {
+            EXPECT_LT(b[i].x, b[i - 1].x);
+            EXPECT_GT(b[i].y, b[i - 1].y);
+            EXPECT_EQ(b[i + 2].y, b[i].y);
+            EXPECT_EQ(b[i + 2].x, 2 * g.W2 - b[i].x);
+        }
+    };
+    auto pile = [](const std::vector<Box>& b, const ShieldGeometry&) {
+        std::map<int, int> rows;
+        for (const Box& x : b) ++rows[x.y];
+        std::vector<int> sizes;
+        for (const auto& [y, n] : rows) sizes.push_back(n);
+        EXPECT_EQ(sizes, (std::vector<int>{3, 2, 1}));
+    };
+    const Case cases[] = {
+        {"Azure three escallops in pale argent", sameX, 0.8f},
+        {"Azure two escallops argent in pale", sameX, 1.0f},
+        {"Gules four mullets in fess or", sameY, 0.6f},
+        {"Or four mullets in bend sable", diagonal, 0.65f},
+        {"Sable five plates in saltire", centreAndFour(true), 0.5f},
+        {"Argent five mullets in cross gules", centreAndFour(false), 0.7f},
+        {"Argent five mullets in chevron gules", chevron, 0.55f},
+        {"Argent six mullets in pile gules", pile, 0.4f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        ASSERT_FALSE(d.trace.levels.empty());
+        EXPECT_EQ(d.trace.levels[0].placements.size(), static_cast<std::size_t>(d.trace.levels[0].count));
+        EXPECT_TRUE(d.sink.messages.empty());
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        const std::vector<Box> boxes = Boxes(d.trace, 0);
+        c.shape(boxes, d.s().geometry);
+        ExpectApart(boxes);
+        for (const PlacementTrace& p : d.trace.levels[0].placements) EXPECT_GE(p.scale, c.atLeast);
+        Drawing plain;
+        plain.Draw(std::string(c.blazon).substr(0, std::string(c.blazon).find(' ')));
+        ExpectInside(boxes, plain, plain.At(d.s().geometry.W2, 10));
+    }
+}
+
 }  // namespace
 }  // namespace esc

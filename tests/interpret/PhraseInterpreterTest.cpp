@@ -140,7 +140,7 @@ TEST(PhraseInterpreter, Blazons) {
         {"Argent three lions heads erased gules", {{"lions", 4, 3, kGules, "hd", -1, "", "ThreeLayout"}}},
         {"Argent a castle with two towers gules", {{"castle2", 14, 1, kGules, "", -1, "", "FieldLayout"}}},
         {"Argent a wyvern double queued gules", {{"wiverndn", 4, 1, kGules, "", -1, "", "FieldLayout"}}},
-        {"Argent three mullets in bend sable", {{"mullets", 14, 3, kSable, "", -1, "in1", "ChargesOnOrdinary(1)"}}},
+        {"Argent three mullets in bend sable", {{"mullets", 14, 3, kSable, "", -1, "in1", "InArrangement(1)"}}},
         {"Argent a bend gules, in chief a mullet of the last",
          {{"bend", 2, 1, kGules, "", -1, "", "DrawOrdinary(1)"},
           {"mullet", 14, 1, kGules, "", -1, "in16", "ChargesOnOrdinary(16)"}}},
