@@ -363,6 +363,15 @@ TEST(CatalogueWords, NamesOfSeveralWordsReachTheirPictures) {
         {"a lion rampant or crowned gules", "lionc.1"},
         {"an eagle displayed or crowned gules", "eaglec.1"},
         {"a lion passant guardant or crowned gules", "lionc.32"},
+        // Creatures whose picture name is not simply the word: a name of two words, a hyphened
+        // demi charge cut to eight letters, heads and limbs named after their owner.
+        {"three black grouse", "blackgro.esv"},
+        {"a demi-horse", "demihor.esv"},
+        {"an otter's head", "otter.hd"},
+        {"three daws' heads", "daw.hd"},
+        {"three cherubs' heads", "cherub.hd"},
+        {"a conger's head", "conger.hd"},
+        {"two bears' paws", "paw.esv"},
     };
     for (const Case& c : cases) {
         const std::string phrase = c.phrase;
@@ -403,6 +412,7 @@ TEST(CatalogueWords, CommonSpellingsReachTheirCharge) {
         {"a cross formee", "cros.2"},      {"a martin", "martlet.esv"},     {"a swallow", "martlet.esv"},
         {"a raven", "crow.esv"},           {"three escallops", "escallop.esv"},
         {"a cross crosslet fitchee", "cros.17"},
+        {"three sparrowhawks", "sparrowf.esv"}, {"three asses", "asse.esv"}, {"three lucies", "lucie.esv"},
     };
     for (const Case& c : cases) {
         const Outcome o = Blazon(std::string("Azure ") + c.phrase + " or");
