@@ -89,8 +89,7 @@ constexpr std::array<Substitution, 133> kSubstitutions = {{
     {"crosses", "cross"},
     {"foxes", "fox"},
     {"raven", "crow"},
-    {"cornish chough", "crow"},
-    {"chough", "crow"},
+    {"cornish chough", "chough"},  // the chough has a picture of its own: proper, its beak and legs are red
     {"hornet", "bee"},
     {"diamonds", "lozenges"},
     {"hare", "coney"},
@@ -136,8 +135,8 @@ constexpr std::array<Substitution, 133> kSubstitutions = {{
     {"chess rook", "chessrook"},
     {"plumbs", "plummets"},
     {"turrets", "towers"},
-    {"gambe", "leg"},  // a beast's gamb is drawn as the leg
-    {"gamb", "leg"},
+    {"gambe", "paw"},  // a beast's gamb is its foreleg with the paw
+    {"gamb", "paw"},
     {"boxes", "box"},
     {"hawks lure", "lure"},
     {"bay lea", "laurel lea"},
