@@ -413,6 +413,7 @@ TEST(CatalogueWords, CommonSpellingsReachTheirCharge) {
         {"a raven", "crow.esv"},           {"three escallops", "escallop.esv"},
         {"a cross crosslet fitchee", "cros.17"},
         {"three sparrowhawks", "sparrowf.esv"}, {"three asses", "asse.esv"}, {"three lucies", "lucie.esv"},
+        {"three Cornish choughs", "chough.esv"}, {"a chough", "chough.esv"}, {"three lions' gambs", "paw.esv"},
     };
     for (const Case& c : cases) {
         const Outcome o = Blazon(std::string("Azure ") + c.phrase + " or");
@@ -431,6 +432,7 @@ std::string FamilyOf(const VocabularyRow& attitude) {
         if (row.type == kTypeOrdinary && row.sub1 == attitude.sub1) return "the ordinary \"" + row.word + "\"";
     }
     if (attitude.sub1 == 90) return "treatments of any ordinary";
+    if (attitude.sub1 == 91) return "qualifiers of a charge of any family";
     if (attitude.sub1 == 12 && Words().Lookup("stump") != nullptr) return "the sprouting words of a stump";
     return "";
 }
@@ -477,6 +479,16 @@ constexpr BuiltName kBuiltNames[] = {
     {"leopli", "a leopard's face jessant-de-lys", "leopard"},
     {"waterbou", "a water bouget", "water"},
     {"falconsb", "a hawk's bell", "bell"},  // the normaliser writes "hawk" as "falcon"
+};
+
+// Variants that a qualifier asks for, and the words that ask for it after the charge word.
+struct QualifierVariant {
+    const char* variant;
+    const char* words;
+};
+constexpr QualifierVariant kQualifierVariants[] = {
+    {"he", "head erased"}, {"hc", "head cabossed"}, {"cp", "couped"}, {"er", "erased"}, {"ha", "hauriant"},
+    {"na", "naiant"},      {"em", "embowed"},       {"ra", "eradicated"}, {"sl", "slipped"},
 };
 
 // Pictures that no blazon names, and why.
@@ -535,15 +547,37 @@ PicturePhrase PhraseFor(const std::string& name) {
         if (row.type != kTypePrefix || row.sub1 > 98 || row.word.front() != stem.front()) continue;
         if ((charge = chargeNamed(stem.substr(1))) != nullptr) phrase = "a " + row.word + " " + charge->word;
     }
+    // Double-queued ("doublenowed") adds "dn" to the name: "liondn" is a lion with two tails.
+    // A detail word's letter may follow it: "liondnc" is a lion double-queued and crowned.
+    bool doubleQueued = false;
+    for (const VocabularyRow& row : Words().Rows()) {
+        if (charge != nullptr) break;
+        const bool withDetail = row.type == kTypeDetail && row.sub1 == 99 && row.word.front() == stem.back();
+        const std::string named = withDetail ? stem.substr(0, stem.size() - 1) : stem;
+        if (named.size() > 2 && named.ends_with("dn") &&
+            (charge = chargeNamed(named.substr(0, named.size() - 2))) != nullptr) {
+            phrase = "a " + charge->word;
+            doubleQueued = true;
+            if (withDetail) detail = &row;
+        }
+    }
     if (charge == nullptr) return {"", "no charge word names the picture \"" + stem + "\""};
 
+    // Reguardant follows the attitude digits: "1r" is rampant reguardant.
+    std::string digits = variant;
+    const bool reguardant = variant.size() >= 2 && variant.back() == 'r' && AllDigits(variant.substr(0, variant.size() - 1));
+    if (reguardant) digits.pop_back();
+    const auto qualifier = std::find_if(std::begin(kQualifierVariants), std::end(kQualifierVariants),
+                                        [&](const QualifierVariant& q) { return variant == q.variant; });
     if (charge->type == kTypeOrdinary && variant == "esv") {
         phrase += " couped";  // a cross alone is the ordinary
     } else if (variant == "hd") {
         phrase += " head";
-    } else if (AllDigits(variant)) {
+    } else if (qualifier != std::end(kQualifierVariants)) {
+        phrase += std::string(" ") + qualifier->words;
+    } else if (AllDigits(digits)) {
         const int family = charge->type == kTypeOrdinary ? charge->sub1 : charge->type;  // a cross: its shape code
-        for (const char digit : variant) {
+        for (const char digit : digits) {
             const VocabularyRow* word = nullptr;
             for (const VocabularyRow& row : Words().Rows()) {
                 if (row.type == kTypeAttitude && row.sub1 == family && row.sub2 == digit - '0') {
@@ -555,9 +589,11 @@ PicturePhrase PhraseFor(const std::string& name) {
                 return {"", "no attitude word (Type 9, Sub1 " + std::to_string(family) + ") has the digit " + digit};
             phrase += " " + word->word;
         }
+        if (reguardant) phrase += " reguardant";
     } else if (variant != "esv") {
-        return {"", "the variant \"" + variant + "\" is neither attitude digits nor \"hd\""};
+        return {"", "the variant \"" + variant + "\" is neither attitude digits, \"hd\" nor a qualifier's"};
     }
+    if (doubleQueued) phrase += " doublenowed";
     phrase += " or";
     if (detail != nullptr) phrase += " " + detail->word + " gules";
     return {"Azure " + phrase, ""};
