@@ -5,6 +5,7 @@
 #include "engine/Messages.h"
 #include "engine/Painter.h"
 #include "interpret/FieldParser.h"
+#include "interpret/Marshalling.h"
 #include "interpret/Normaliser.h"
 #include "interpret/PhraseInterpreter.h"
 #include "interpret/TextOps.h"
@@ -141,16 +142,23 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     host.BeforeDrawing();
     DrawShieldOutline(s);
 
-    std::string text(blazon.substr(0, kMaxBlazonChars));
+    // A marshalled text is read whole (each of its parts is held to the blazon buffer), so a
+    // text composed from long parts draws again as it was composed.
+    std::string text(blazon.substr(0, kMaxMarshalledChars));
     s.messages.KeepCopyIn(s.trace ? &s.trace->messages : nullptr);
-    if (s.trace) s.trace->blazon = text;
 
-    const bool quartered = ContainsIgnoringCase(text, "quarterly 1");
-    const bool impaled = !quartered && ContainsIgnoringCase(text, "impaling:");
+    // A text with "Quarterly" and a colon is a marshalled text even when its first label is
+    // misspelt ("Quarterly (1&4): ..."): it is refused with the label's message rather than read
+    // as single arms with its labels ignored.
+    const bool impaling = ContainsIgnoringCase(text, "impaling:");
+    const bool quartered = ContainsIgnoringCase(text, "quarterly 1") ||
+                           (!impaling && ContainsIgnoringCase(text, "quarterly") && text.find(':') != std::string::npos);
+    const bool impaled = !quartered && impaling;
+    if (!quartered && !impaled && text.size() > static_cast<std::size_t>(kMaxBlazonChars)) text.resize(kMaxBlazonChars);
+    if (s.trace) s.trace->blazon = text;
     if (s.trace) s.trace->road = quartered ? "quartered" : impaled ? "impaled" : "single";
     if (quartered || impaled) {
-        // Until marshalled arms are drawn, an empty shield must not pass for them.
-        if (!host.DrawMarshalled(s, text, quartered)) s.messages.Show(msg::kMarshallingNotDrawn);
+        DrawMarshalledText(s, text, quartered ? MarshallingKind::Quartered : MarshallingKind::Impaled, host);
     } else {
         InterpretSingleArms(s, text);
     }

@@ -1,10 +1,12 @@
 #pragma once
 // The one road from a draw request to a finished picture.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "interpret/DrawingState.h"
+#include "interpret/Marshalling.h"
 
 namespace esc {
 
@@ -20,8 +22,13 @@ public:
     virtual void BeforeDrawing() {}
     virtual void ShowPicture() {}
     virtual void AfterDrawing() {}
-    // Quartered and impaled texts; returns false when the host does not draw them.
-    virtual bool DrawMarshalled(DrawingState&, std::string_view /*blazon*/, bool /*quartered*/) { return false; }
+    // Marshalled arms: the canvas and image the parts are copied through (none: the drawing
+    // uses a board of its own), the blazon box that receives each part and the combined text,
+    // and the window's steps around a marshalled drawing (timer, menu check marks).
+    virtual std::optional<MarshallingBoard> Board() { return std::nullopt; }
+    virtual void SetBlazonText(const std::string& /*text*/) {}
+    virtual void MarshallingStarts(MarshallingKind) {}
+    virtual void MarshallingEnds(MarshallingKind) {}
 };
 
 // Draws the blazon the host fetches.

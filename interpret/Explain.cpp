@@ -104,6 +104,16 @@ std::string ExplainText(const DrawingTrace& t) {
     std::ostringstream out;
     out << "Blazon:      " << t.blazon << "\n";
     out << "Read as:     " << (t.road.empty() ? "single" : t.road) << " arms\n";
+    if (t.road == "quartered" || t.road == "impaled") {
+        // The parts have the words; the whole text has its parts, messages and combined text.
+        for (std::size_t i = 0; i < t.parts.size(); ++i) out << "\nPart " << i + 1 << " of " << t.parts.size() << ":\n" << ExplainText(t.parts[i]);
+        if (!t.composed.empty()) out << "\nComposed:    " << t.composed << "\n";
+        if (!t.messages.empty()) {
+            out << "Messages:\n";
+            for (const std::string& m : t.messages) out << "  " << m << "\n";
+        }
+        return out.str();
+    }
     out << "Normalised:  " << t.normalised << "\n";
     out << "Named tinctures:";
     if (t.namedTinctures.empty()) out << " none";
@@ -150,7 +160,9 @@ std::string ExplainText(const DrawingTrace& t) {
     return out.str();
 }
 
-std::string ExplainJson(const DrawingTrace& t) {
+namespace {
+
+Json ExplainedJson(const DrawingTrace& t) {
     const FieldTrace& f = t.field;
     Json levels = Json::array();
     for (const LevelTrace& l : t.levels) {
@@ -179,7 +191,7 @@ std::string ExplainJson(const DrawingTrace& t) {
                         {"tincture", f.tincture},
                         {"result", f.result},
                         {"cursor", f.cursor}};
-    const Json explained = {{"blazon", t.blazon},
+    Json explained = {{"blazon", t.blazon},
                             {"road", t.road.empty() ? "single" : t.road},
                             {"normalised", t.normalised},
                             {"firstPass", WordsJson(t.firstPass, WithUse::No)},
@@ -190,7 +202,18 @@ std::string ExplainJson(const DrawingTrace& t) {
                             {"field", field},
                             {"levels", std::move(levels)},
                             {"messages", t.messages}};
-    return JsonLine(explained);
+    // Marshalled arms: each part with its own reading, and the combined text.
+    if (t.road == "quartered" || t.road == "impaled") {
+        Json parts = Json::array();
+        for (const DrawingTrace& part : t.parts) parts.push_back(ExplainedJson(part));
+        explained["parts"] = std::move(parts);
+        explained["composed"] = t.composed;
+    }
+    return explained;
 }
+
+}  // namespace
+
+std::string ExplainJson(const DrawingTrace& t) { return JsonLine(ExplainedJson(t)); }
 
 }  // namespace esc

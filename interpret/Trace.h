@@ -66,6 +66,10 @@ struct DrawingTrace {
     std::vector<std::string> ignoredWords;
     // The blazon names ordinaries or charges but nothing was painted beyond the field.
     bool fieldOnly = false;
+    // Marshalled arms: each part's own reading, in quarter order (impaled: dexter, sinister),
+    // and the combined text the blazon box received.
+    std::vector<DrawingTrace> parts;
+    std::string composed;
 };
 
 // What a level is called in reports: its picture name, or for a level that has none (a phrase

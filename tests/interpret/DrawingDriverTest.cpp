@@ -171,25 +171,6 @@ TEST(DrawingDriver, AWordNotFoundKeepsNothingOfAnEarlierWord) {
     EXPECT_EQ(reused.trace.secondPass[2].sub2, 0);
 }
 
-// Marshalled texts are not drawn yet: the user is told so, instead of seeing an empty shield.
-TEST(DrawingDriver, MarshalledTextsSayTheyAreNotDrawn) {
-    for (const char* blazon : {"Or a bend azure impaling: Gules a chief or", "Quarterly 1&4: Or 2&3: Azure"}) {
-        SCOPED_TRACE(blazon);
-        Drawing d;
-        d.Draw(blazon);
-        EXPECT_EQ(d.sink.messages, std::vector<std::string>{std::string(msg::kMarshallingNotDrawn)});
-        EXPECT_EQ(d.trace.messages, d.sink.messages);
-    }
-    // A host that draws them shows no such message.
-    struct Marshaller : DrawHost {
-        bool DrawMarshalled(DrawingState&, std::string_view, bool) override { return true; }
-    } host;
-    CollectingSink sink;
-    DrawingState state(sink);
-    DrawBlazon(state, "Or impaling: Azure", host);
-    EXPECT_TRUE(sink.messages.empty());
-}
-
 // Spellings the normaliser rewrites are drawn as what they name: the cross crosslet's own
 // picture, and the semé of drops.
 TEST(DrawingDriver, RewrittenSpellingsAreDrawn) {
