@@ -56,8 +56,9 @@ bool DrawnClean(const DrawingTrace& trace) {
     const bool standIn = std::any_of(trace.levels.begin(), trace.levels.end(), [](const LevelTrace& l) {
         return std::any_of(l.pictures.begin(), l.pictures.end(), [](const PictureTrace& p) { return p.standIn; });
     });
-    // A marshalled text has no words of its own; its message already says what was not drawn.
-    return trace.ignoredWords.empty() && !standIn && trace.messages.empty() && !trace.fieldOnly;
+    // Marshalled arms have no words of their own: they are clean when every part is.
+    return trace.ignoredWords.empty() && !standIn && trace.messages.empty() && !trace.fieldOnly &&
+           std::all_of(trace.parts.begin(), trace.parts.end(), DrawnClean);
 }
 
 int Usage(const std::string& problem) {

@@ -106,16 +106,21 @@ CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& data
     CoverageLine result;
     result.number = line.number;
     result.blazon = line.blazon;
-    for (const WordTrace& w : trace.secondPass)
-        if (w.type == kTypeNotFound) AddOnce(result.missingWords, ToLower(w.text));
-    for (const LevelTrace& level : trace.levels) {
-        const bool standIn = std::any_of(level.pictures.begin(), level.pictures.end(),
-                                         [](const PictureTrace& p) { return p.standIn; });
-        if (standIn) AddOnce(result.standIns, WantedPicture(level));
+    // Marshalled arms are clean only when every part is: each part's reading counts.
+    std::vector<const DrawingTrace*> readings{&trace};
+    for (const DrawingTrace& part : trace.parts) readings.push_back(&part);
+    for (const DrawingTrace* reading : readings) {
+        for (const WordTrace& w : reading->secondPass)
+            if (w.type == kTypeNotFound) AddOnce(result.missingWords, ToLower(w.text));
+        for (const LevelTrace& level : reading->levels) {
+            const bool standIn = std::any_of(level.pictures.begin(), level.pictures.end(),
+                                             [](const PictureTrace& p) { return p.standIn; });
+            if (standIn) AddOnce(result.standIns, WantedPicture(level));
+        }
+        for (const WordTrace& w : reading->secondPass)
+            if (!w.used && w.type != kTypeNotFound) AddOnce(result.ignoredWords, ToLower(w.text));
+        result.fieldOnly = result.fieldOnly || reading->fieldOnly;
     }
-    for (const WordTrace& w : trace.secondPass)
-        if (!w.used && w.type != kTypeNotFound) AddOnce(result.ignoredWords, ToLower(w.text));
-    result.fieldOnly = trace.fieldOnly;
     result.messages = trace.messages;
     return result;
 }
