@@ -25,6 +25,9 @@ enum ShapeCode : int {
     kTressure = 32, kTressureFlory = 33,
     // The chevron turned point down: per chevron inverted and the chevron inverted.
     kChevronInverted = 34,
+    // Quarterly whose line across the fess point has the line style (the line down the pale is
+    // plain): "quarterly per fess indented".
+    kQuarterlyPerFessLined = 35,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -87,6 +90,7 @@ void PerPale(PaintState& state);
 void PerChevron(PaintState& state);
 void PerChevronInverted(PaintState& state);
 void Quarterly(PaintState& state);
+void QuarterlyPerFessLined(PaintState& state);
 void PerSaltire(PaintState& state);
 void Gyronny(PaintState& state);
 void Barry(PaintState& state);

@@ -149,6 +149,24 @@ void Quarterly(PaintState& s) {
     Band(s, W / 4, H / 2, W / 4, B, W / 2, 0);
 }
 
+// Quarterly with a styled line across: each half of the base is laid as per fess lays its base,
+// a band whose upper edge carries the line, the dexter half in the second tincture and the
+// sinister half in the first. The line down the pale stays plain.
+void QuarterlyPerFessLined(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    const int below = H / 2 + 30;
+    Colour(s, s.fieldColor1);
+    Area(s, {{0, 0, 0, below}, {W / 2, 0, W / 2, below}});
+    Area(s, {{W / 2, below, W / 2, B}, {W + 2, below, W + 2, B}});
+    Colour(s, s.fieldColor2);
+    Area(s, {{W / 2, 0, W / 2, below}, {W + 2, 0, W + 2, below}});
+    Area(s, {{0, below, 0, B}, {W / 2, below, W / 2, B}});
+    Band(s, 0, H - H / 4 + 10, W / 2, H - H / 4 + 10, H / 2 + 20, 3);
+    Colour(s, s.fieldColor1);
+    Band(s, W / 2 + 1, H - H / 4 + 10, W + 2, H - H / 4 + 10, H / 2 + 20, 3);
+}
+
 void PerSaltire(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;

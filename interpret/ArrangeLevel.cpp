@@ -20,6 +20,8 @@ namespace esc {
 using phrase::Current;
 using phrase::Level;
 
+bool PlacesPictures(const LevelRecord& level);
+
 namespace {
 
 void DrawPlainLevel(DrawingState& s) {
@@ -173,6 +175,13 @@ bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
     }
 }
 
+// Level 2 stands between the ordinary of level 0 that level 1's charges lie on.
+bool BetweenTheOrdinaryCharged(const DrawingState& s) {
+    const LevelRecord& first = s.levels[0];
+    return s.level == 2 && s.levels[2].levelBetween && first.levelOn && first.levelKind == kTypeOrdinary &&
+           s.firstOrdinaryShape >= 0 && PlacesPictures(s.levels[1]) && PlacesPictures(s.levels[2]);
+}
+
 }  // namespace
 
 // Levels whose charges are pictures (or discs), not shapes the ordinary routines draw.
@@ -206,6 +215,11 @@ void ArrangeLevel(DrawingState& s) {
             s.shapeCode = level.levelInCode;
             ChargesOnOrdinary(s);
         }
+    } else if (BetweenTheOrdinaryCharged(s)) {
+        // "on a chevron four lozenges between three fleurs-de-lis": the last charges stand round
+        // the ordinary of level 0, not on it with its own charges.
+        s.shapeCode = s.firstOrdinaryShape;
+        ChargesBetween(s);
     } else if (!level.levelBetween || s.level != 1) {
         if (s.level <= 1) {
             DrawPlainLevel(s);

@@ -14,7 +14,8 @@ namespace {
 bool Is(const DrawingState& s, int i, std::string_view keyword) { return EqualsIgnoringCase(s.Word(i), keyword); }
 
 // Shape codes the field parser tests (the shapes' own codes).
-constexpr int kChevronCode = 4, kBarryCode = 8, kChevronInvertedCode = 34;
+constexpr int kFessCode = 0, kChevronCode = 4, kQuarterlyCode = 5, kBarryCode = 8, kChevronInvertedCode = 34,
+              kQuarterlyPerFessLinedCode = 35;
 
 void PaintRows(DrawingState& s, int fromRow, int toRow, int x1, int x2) {
     for (int y = fromRow; y <= toRow; ++y) PaintSpan(s, x1, y, x2);
@@ -41,7 +42,14 @@ void PartitionWordField(DrawingState& s) {
     s.shapeCode = s.lastShapeCode = s.Sub1(0);
     s.UseWord(0);
     s.cursor = 1;
-    if (s.Type(1) == kTypeLine) {
+    if (s.shapeCode == kQuarterlyCode && Is(s, 1, "per") && s.Type(2) == kTypeOrdinary && s.Sub1(2) == kFessCode &&
+        s.Type(3) == kTypeLine) {
+        // "Quarterly per fess indented": the line across has the style, the line down is plain.
+        s.shapeCode = s.lastShapeCode = kQuarterlyPerFessLinedCode;
+        s.lineCode = s.Sub1(3);
+        for (int i = 1; i <= 3; ++i) s.UseWord(i);
+        s.cursor = 4;
+    } else if (s.Type(1) == kTypeLine) {
         s.lineCode = s.Sub1(1);
         s.UseWord(1);
         s.cursor = 2;

@@ -21,6 +21,8 @@ using phrase::Level;
 namespace {
 
 constexpr int kSemeeColumns = 6, kSemeeRows = 9;
+// Past this many the charges of an orle would be specks; the count is reported instead.
+constexpr int kMaxChargesInOrle = 20;
 constexpr float kSemeeScale = 0.3f;
 // Rows written out in the blazon ("three, two and one") fill the field as rows alone on it do.
 constexpr int kLargestRowCell = 160;
@@ -169,11 +171,49 @@ void OrleLayout(DrawingState& s) {
     const bool level0 = s.level == 0;
     const float scale = level0 ? 0.5f : 0.4f;
     const int d = level0 ? 10 : 0, c = 30 + d;
+    const int n = Current(s).levelCount;
+    if (n != 4 && n != 8 && n != 12) {
+        // Any other count evenly round the same path, from the middle of the base, so that the
+        // charges stand alike either side of the pale, each as large as its share of the path
+        // allows.
+        const int right = W - 30 - d, bottom = H - 38 - d;
+        const int across = right - c, down = bottom - c, perimeter = 2 * (across + down);
+        if (n < 1 || n > kMaxChargesInOrle) return;
+        const float fits = static_cast<float>(perimeter) / static_cast<float>(n) * kChargeShareOfCell /
+                           static_cast<float>(kChargeExtentAtScaleOne);
+        const float each = std::max(kMinChargeScale, std::min(scale, fits));
+        // The dexter half of the path from the middle of the base: along the base, up the
+        // dexter flank, along the chief to its middle; the sinister half mirrors it.
+        auto dexterHalf = [&](int along, int& x, int& y) {
+            const int base = (right - c) / 2;
+            if (along <= base) {
+                x = c + base - along;
+                y = bottom;
+            } else if (along <= base + down) {
+                x = c;
+                y = bottom - (along - base);
+            } else {
+                x = c + (along - base - down);
+                y = c;
+            }
+        };
+        for (int i = 0; i < n; ++i) {
+            const int along = perimeter * i / n;
+            int x = c, y = c;
+            if (2 * along <= perimeter) {
+                dexterHalf(along, x, y);
+            } else {
+                dexterHalf(perimeter - along, x, y);
+                x = c + right - x;
+            }
+            Place(s, x, y, each);
+        }
+        return;
+    }
     Place(s, c, c, scale);
     Place(s, W - 30 - d, c, scale);
     Place(s, 37, H - 38 - d, scale);
     Place(s, W - 37 - d, H - 38 - d, scale);
-    const int n = Current(s).levelCount;
     if (n == 8) {
         Place(s, g.W2, c, scale);
         Place(s, c, g.H2, scale);

@@ -4,6 +4,7 @@
 
 #include "interpret/PhraseInterpreter.h"
 
+#include "engine/Palette.h"
 #include "interpret/ArrangeLevel.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -17,11 +18,27 @@ using namespace phrase;
 
 namespace {
 
+constexpr int kInChiefCode = 16;
+
 // Every pass consumes a word, completes a level or clears a tincture that the next pass then
 // consumes, so the loop ends by itself; the limit only guards that argument.
 constexpr int kMaxPasses = 64 * (kMaxWords + kLookAheadSlots);
 
 void ChargedWithRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (level.levelKind == kTypeOrdinary && level.levelCount > 0 && !level.levelIn) {
+        // "a bordure charged with eight escallops all counterchanged": the ordinary, whose
+        // tincture comes after its charges, is drawn first and its charges lie on it.
+        if (!HasTincture(s)) FindTincture(s);
+        CompleteAndReread(s);
+        Previous(s).levelOn = true;
+        s.onOrdinaryCode = s.shapeCode;
+        Use(s, 0);
+        Use(s, 1);
+        s.pictureLoaded = false;
+        s.cursor += 2;
+        return;
+    }
     if (s.level != 0) {
         Current(s).levelChargedOn = true;
         if (Previous(s).levelKind == kTypeOrdinary) Previous(s).levelOn = true;
@@ -82,6 +99,16 @@ bool IsOverWordBeforePhrase(const DrawingState& s) {
     return over && (Is(s, 1, "by") || Is(s, 1, "of")) && StartsPhrase(s, 2);
 }
 
+// "all counterchanged", "all or": the tincture after "all" is every phrase's, which holds when
+// each level drawn before the current one took that same tincture (the tincture search ahead
+// gives it to phrases that name none).
+bool AllInOneTincture(const DrawingState& s) {
+    if (T(s, 1) != kTypeTincture || s.level == 0) return false;
+    for (int i = 0; i < s.level; ++i)
+        if (s.levelTincture[i] != S1(s, 1)) return false;
+    return true;
+}
+
 // A word the loop steps over that the grammar expects there: "and" or "within" before the next
 // phrase ("a bend and in chief three mullets", "a cinquefoil within a bordure": the bordure
 // drawn round what came before), "over all", "debruised by" and "surmounted of" before one (a
@@ -94,7 +121,7 @@ bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "over")) return Is(s, 1, "all") && StartsPhrase(s, 2);
     if (Is(s, 0, "by") || Is(s, 0, "of"))
         return (Is(s, -1, "debruised") || Is(s, -1, "surmounted")) && StartsPhrase(s, 1);
-    if (Is(s, 0, "all")) return Is(s, -1, "over") && StartsPhrase(s, 1);
+    if (Is(s, 0, "all")) return (Is(s, -1, "over") && StartsPhrase(s, 1)) || AllInOneTincture(s);
     return false;
 }
 
@@ -171,6 +198,18 @@ void RulePass(DrawingState& s) {
         level.levelKind = 13;
         Use(s, 0);
     }
+    if (Is(s, 0, "for") && Is(s, 1, "difference") && level.levelCount > 0 && level.levelKind != 0 && !HasTincture(s) &&
+        !Previous(s).levelOn) {
+        // "a crescent for difference" with no tincture of its own: in chief, in Or.
+        level.levelIn = true;
+        level.levelInCode = kInChiefCode;
+        phrase::Tincture(s) = kOr;
+        Use(s, 0);
+        Use(s, 1);
+        s.cursor += 2;
+        CompleteAndReread(s);
+        return;
+    }
     if (T(s, 0) == kTypeOrdinary && OrdinaryWordRule(s)) return;
     const int type = T(s, 0);
     if ((type == kTypeCharge || (type >= 11 && type <= 14)) && ChargeWordRule(s)) return;
@@ -224,7 +263,7 @@ void ResetLevels(DrawingState& s) {
 void CompleteLevel(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (level.levelCount == 0) {
-        Tincture(s) = -1;
+        phrase::Tincture(s) = -1;
         --s.cursor;
         return;
     }

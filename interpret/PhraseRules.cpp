@@ -159,6 +159,14 @@ void NumberRule(DrawingState& s) {
 bool OrdinaryWordRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     const int code = S1(s, 0);
+    if (Is(s, -1, "and") && level.levelKind == kTypeOrdinary && !level.levelIn && level.levelCount > 0) {
+        // "a saltire and chief gules": two ordinaries of one tincture. The first is drawn in the
+        // tincture that follows; the second is a phrase of its own, counted as one.
+        CloseBeforeNewPhrase(s);
+        Current(s).levelCount = 1;
+        s.UseWord(s.cursor - 1);
+        return true;
+    }
     if (code == kOrle && Is(s, 1, "of")) {
         s.orleFlag = true;
         Use(s, 0);

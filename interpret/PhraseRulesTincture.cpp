@@ -134,6 +134,12 @@ bool IsCotiseWord(const DrawingState& s) {
 }
 
 void CotiseRule(DrawingState& s) {
+    if (Current(s).levelCount > 0 && Current(s).levelKind == 0 && T(s, -1) == kTypeNumber && Is(s, -2, "between")) {
+        // "between two cotises": the number counts the cotises, one either side, which are drawn
+        // here; it opens no phrase of charges.
+        s.UseWordNow(s.cursor - 1);
+        Current(s).levelCount = 0;
+    }
     // The current level holds the ordinary to be cotised: draw it first.
     if (HasTincture(s)) {
         CompleteAndReread(s);

@@ -329,7 +329,7 @@ TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
 // modes, with every kind of line, stays within the picture and ends.
 TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     const auto before = s().pictureBuffer;
-    for (int code : {11, 13, 15, 17, 26, 28, 29, 35, 99, -1, -2147483647 - 1, 2147483647}) {
+    for (int code : {11, 13, 15, 17, 26, 28, 29, 36, 99, -1, -2147483647 - 1, 2147483647}) {
         s().shapeCode = code;
         s().levelTincture[0] = kGules;
         DrawOrdinary(s(), 0);
@@ -340,7 +340,7 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     DrawOrdinary(s(), 0);
     EXPECT_EQ(s().levelTincture[0], kChequy);
 
-    for (int code = -1; code <= 35; ++code) {
+    for (int code = -1; code <= 36; ++code) {
         for (int mode : {0, 1, 2}) {
             for (int line : {-1, 2, 5, 15, 300}) {
                 for (int tincture : {kGules, kCounterchanged, kChequy, kErmine}) {
@@ -459,6 +459,37 @@ TEST_F(OrdinaryShapesTest, PerChevronInvertedPartsTheFieldUnderAV) {
                       {"dexter chief", 10, flankY - margin, kFirst},
                       {"sinister flank", W - 10, flankY + margin, kSecond},
                       {"base", W / 2, H, kSecond}});
+    }
+}
+
+// Quarterly per fess with a line: the first tincture in the first and fourth quarters, the
+// second in the second and third, the line across styled and the line down plain.
+TEST_F(OrdinaryShapesTest, QuarterlyPerFessLinedKeepsItsQuarters) {
+    const int W = g().W, H = g().H;
+    constexpr int kIndented = 4, kIndentedDepth = 16;
+    Partition(kQuarterlyPerFessLined, kIndented);
+    const int clear = kIndentedDepth + 10;
+    ExpectProbes({{"first quarter", W / 4, H / 4, kFirst},
+                  {"second quarter", 3 * W / 4, H / 4, kSecond},
+                  {"third quarter", W / 4, 3 * H / 4, kSecond},
+                  {"fourth quarter", 3 * W / 4, 3 * H / 4, kFirst},
+                  {"above the line, dexter", W / 4, H / 2 - clear, kFirst},
+                  {"below the line, dexter", W / 4, H / 2 + clear, kSecond},
+                  {"above the line, sinister", 3 * W / 4, H / 2 - clear, kSecond},
+                  {"below the line, sinister", 3 * W / 4, H / 2 + clear, kFirst},
+                  {"either side of the pale line", W / 2 - 3, H / 4, kFirst},
+                  {"either side of the pale line, base", W / 2 + 3, 3 * H / 4, kFirst},
+                  {"point", W / 2 - 3, H + 20, kSecond}});
+    // The line across is indented: in some row near it the teeth of both tinctures alternate,
+    // in each half.
+    for (const int from : {10, W / 2 + 10}) {
+        bool toothed = false;
+        for (int y = H / 2 - kIndentedDepth; y <= H / 2 + kIndentedDepth && !toothed; ++y) {
+            int changes = 0;
+            for (int x = from; x < from + W / 2 - 20; ++x) changes += Code(x, y) != Code(x + 1, y);
+            toothed = changes >= 4;
+        }
+        EXPECT_TRUE(toothed) << "the line across is straight in the half from x = " << from;
     }
 }
 

@@ -134,7 +134,10 @@ TEST(OrleLayout, CornersAndSides) {
         {"eight on level 0: inset 10", Given(0, 8), OrleLayout, eight, Same(8, 0.5f)},
         {"twelve on level 1", Given(1, 12), OrleLayout, twelve, Same(12, 0.4f)},
         {"four", Given(1, 4), OrleLayout, corners1, Same(4, 0.4f)},
-        {"five: the corners only", Given(0, 5), OrleLayout, corners0, Same(4, 0.5f)},
+        // Other counts evenly round the path of the eight (perimeter 1454 on level 0), from the
+        // middle of the base, alike either side of the pale.
+        {"five: evenly round", Given(0, 5), OrleLayout, {{207, 432}, {40, 309}, {62, 40}, {352, 40}, {375, 308}},
+         Same(5, 0.5f)},
     };
     for (const LayoutCase& c : cases) RunCase(c);
 }

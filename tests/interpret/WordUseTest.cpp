@@ -59,6 +59,16 @@ TEST(WordUse, EachWordUsedOrIgnored) {
         {"chevron inverted", "Argent a chevron inverted gules", {}},
         {"double tressure", "Or a lion rampant gules within a double tressure flory counterflory gules", {}},
         {"a tressure", "Argent a tressure azure", {}},
+        {"quarterly per fess indented", "Quarterly per fess indented or and gules", {}},
+        // "all" before a tincture every phrase took; not when one phrase has its own.
+        {"all counterchanged", "Per pale argent and gules a bordure charged with eight escallops all counterchanged", {}},
+        {"all after a phrase of its own tincture", "Per pale or and gules a chief azure a bend all counterchanged",
+         {"all"}},
+        // The number of "between two cotises" counts the cotises.
+        {"between two cotises", "Sable a bend argent between two cotises dancetty or", {}},
+        {"between two double cotises", "Sable three lions passant in bend between two double cotises argent", {}},
+        {"for difference with no tincture", "Argent three bendlets engrailed gules a crescent for difference", {}},
+        {"two ordinaries of one tincture", "Sable a saltire and chief argent", {}},
         // A variant word where the interpreter expects a charge: twelve nameless charges.
         {"crosslets passed over", "Argent a cross between twelve crosslets sable", {"crosslets"}},
         // The field fails: none of its words painted what they say.
