@@ -26,6 +26,18 @@ FAMILY_NAMES = {4: "Beasts (Type 4)", 11: "Birds (Type 11)", 5: "Crosses as char
                 14: "Other charges (Type 14)"}
 # Sub1 values of Type 9 rows that are treatments, not variant digits.
 TREATMENT_OWNERS = {90}
+# Sub1 of the qualifiers of a charge of any family (interpret/Qualifiers.h): each code asks for
+# a picture of its own, listed here as the variant (or name ending) it asks for.
+QUALIFIER_OWNER = 91
+QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "a head erased; `er` for another charge"),
+              63: ("hc", "a head cabossed"), 64: ("ha", "a fish hauriant"), 65: ("na", "a fish naiant"),
+              66: ("em", "a fish embowed (naiant embowed too)"), 67: ("r", "after the attitude digits: reguardant"),
+              68: ("dn", "added to the name: double-queued"), 69: ("ra", "a tree eradicated"),
+              70: ("sl", "a flower or leaf slipped, before the tincture")}
+# Qualifiers read by their text rather than a Type 9 row: the detail word "slipped" before the
+# tincture.
+QUALIFIER_BY_TEXT = {70: ["slipped"]}
+HEAD_VARIANTS = ("hd", "he", "hc")
 
 
 def read_rows():
@@ -93,16 +105,32 @@ def table():
             stems.setdefault(picture_stem(word), type_)
     owners = {}
     for word, type_, sub1, sub2 in rows:
-        if type_ == 9 and sub1 not in TREATMENT_OWNERS:
+        if type_ == 9 and sub1 not in TREATMENT_OWNERS and sub1 != QUALIFIER_OWNER:
             owners.setdefault(sub1, {}).setdefault(sub2, []).append(word)
 
+    qualifier_words = {}
+    for word, type_, sub1, sub2 in rows:
+        if type_ == 9 and sub1 == QUALIFIER_OWNER:
+            qualifier_words.setdefault(sub2, []).append(word)
+    qualified = {code: [] for code in QUALIFIERS}
     by_family = {}
-    heads, unowned = [], []
+    heads, unowned = {v: [] for v in HEAD_VARIANTS}, []
     for stem, variant in sorted(pictures):
+        if stem.endswith("dn"):
+            qualified[68].append(f"{stem}.{variant}")
+            continue
         if variant == "esv":
             continue
-        if variant == "hd":
-            heads.append(f"{stem}.hd")
+        if variant in HEAD_VARIANTS:
+            heads[variant].append(f"{stem}.{variant}")
+            continue
+        if variant in ("cp", "er"):
+            qualified[61 if variant == "cp" else 62].append(f"{stem}.{variant}")
+            continue
+        reguardant = variant.endswith("r") and (variant[:-1].isdigit() or variant == "r")
+        matched = [code for code, (v, _) in QUALIFIERS.items() if v == variant or (code == 67 and reguardant)]
+        if matched:
+            qualified[matched[0]].append(f"{stem}.{variant}")
             continue
         family = family_of(stem, stems)
         if family in owners:
@@ -124,9 +152,21 @@ def table():
             pics = ", ".join(f"`{p}`" for p in found.get(code, [])) or "none yet: the usual attitude (`.esv`) is drawn"
             out.append(f"| {code} | {words} | {pics} |")
         out.append("")
-    out.append("**Heads** (*lion's head*: the word *head* or *face* gives the variant `hd`)")
+    out.append("**Qualifiers of a charge of any family** (Sub1 91; read only when the picture exists)")
     out.append("")
-    out.append(", ".join(f"`{p}`" for p in heads) or "none")
+    out.append("| Code | Words | Asks for | Pictures |")
+    out.append("|---|---|---|---|")
+    for code, (variant, meaning) in QUALIFIERS.items():
+        words = " / ".join(sorted(qualifier_words.get(code, []) + QUALIFIER_BY_TEXT.get(code, []))) or "(no word gives this code)"
+        listed = qualified[code] + ([f"the `{variant}` heads below"] if variant in HEAD_VARIANTS else [])
+        pics = ", ".join(p if p.startswith("the ") else f"`{p}`" for p in listed) or "none yet: the word is left unread"
+        out.append(f"| {code} | {words} | `{variant}`: {meaning} | {pics} |")
+    out.append("")
+    out.append("**Heads** (*lion's head*: the word *head* or *face* gives the variant `hd`, the head couped;"
+               " *erased* makes it `he`, *cabossed* `hc`)")
+    out.append("")
+    for variant in HEAD_VARIANTS:
+        out.append(f"- `{variant}`: " + (", ".join(f"`{p}`" for p in heads[variant]) or "none"))
     out.append("")
     if unowned:
         out.append("**Variant pictures that no attitude word of their family reaches**")

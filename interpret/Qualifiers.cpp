@@ -1,0 +1,134 @@
+// Qualifiers of a charge that choose another picture of it, read only when that picture exists.
+
+#include "interpret/Qualifiers.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "interpret/PhraseRules.h"
+#include "interpret/TextOps.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc::phrase {
+namespace {
+
+constexpr std::size_t kFileStemChars = 8;
+constexpr std::size_t kMaxVariantChars = 3;
+constexpr std::string_view kHead = "hd";
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+bool FileExists(const DrawingState& s, const std::string& stem, std::string_view extension) {
+    std::error_code error;
+    const std::filesystem::path path =
+        std::filesystem::path(s.dataDir.empty() ? "." : s.dataDir) / "lpics" / (stem + "." + std::string(extension));
+    return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+QualifiedPicture Qualify(int code, std::string_view name, std::string_view variant) {
+    const bool head = variant == kHead;
+    const bool plain = variant.empty();
+    auto variantOnly = [&](std::string_view v) { return QualifiedPicture{std::string(name), std::string(v)}; };
+    switch (code) {
+        case kCouped:
+            // The head pictures are drawn couped, so "couped" asks for the head as it is.
+            if (head) return variantOnly(kHead);
+            if (plain) return variantOnly("cp");
+            break;
+        case kErased:
+            if (head) return variantOnly("he");
+            if (plain) return variantOnly("er");
+            break;
+        case kCabossed:
+            if (head || plain) return variantOnly("hc");
+            break;
+        case kHauriant:
+            if (plain) return variantOnly("ha");
+            break;
+        case kNaiant:
+            if (plain) return variantOnly("na");
+            break;
+        case kEmbowed:
+            // "naiant embowed": a dolphin swimming is drawn bent.
+            if (plain || variant == "na") return variantOnly("em");
+            break;
+        case kReguardant:
+            // After the attitude digits: "rampant reguardant" is "1r". A head has no body to
+            // look back over.
+            if (!head && variant.size() < kMaxVariantChars) return variantOnly(std::string(variant) + "r");
+            break;
+        case kEradicated:
+            if (plain) return variantOnly("ra");
+            break;
+        case kSlipped:
+            if (plain) return variantOnly("sl");
+            break;
+        case kDoubleQueued: {
+            // Of the charge, not of its plural: "two lions double-queued" are "liondn".
+            std::string_view single = name;
+            if (!single.empty() && single.back() == 's') single.remove_suffix(1);
+            return QualifiedPicture{std::string(single) + "dn", std::string(variant)};
+        }
+        default:
+            break;
+    }
+    return {};
+}
+
+bool PictureExists(const DrawingState& s, std::string_view name, std::string_view variant) {
+    std::string base(name);
+    if (!base.empty() && base.back() == 's') base.pop_back();
+    const std::string stem = ToLower(std::string_view(base).substr(0, kFileStemChars));
+    const std::string_view extension = variant.empty() ? std::string_view("esv") : variant;
+    std::string first = stem;
+    ReplaceAll(first, "cross", "cros");
+    if (!ContainsIgnoringCase(first, "cros") && !first.empty() && first.back() == 's') first.pop_back();
+    std::string second = stem;
+    ReplaceAll(second, "ve", "f");
+    return FileExists(s, first, extension) || FileExists(s, second, extension);
+}
+
+bool IsQualifier(const DrawingState& s, int i) {
+    return (s.Type(i) == kTypeAttitude && s.Sub1(i) == kAnyCharge) ||
+           (s.Type(i) == kTypeDetail && EqualsIgnoringCase(s.Word(i), "slipped"));
+}
+
+int WordsOfTheCut(const DrawingState& s, int i) {
+    // The hand is drawn cut at the wrist; no other picture names where it is cut.
+    const bool couped = s.Type(i) == kTypeAttitude && s.Sub2(i) == kCouped;
+    const bool hand = s.level >= 0 && s.level < kMaxLevels &&
+                      s.levels[static_cast<std::size_t>(s.level)].levelVariant.view() == "cp";
+    if (couped && hand && EqualsIgnoringCase(s.Word(i + 1), "at") && EqualsIgnoringCase(s.Word(i + 2), "the") &&
+        EqualsIgnoringCase(s.Word(i + 3), "wrist"))
+        return 3;
+    return 0;
+}
+
+bool ApplyQualifier(DrawingState& s, int i) {
+    LevelRecord& level = Current(s);
+    const int code = s.Type(i) == kTypeDetail ? kSlipped : s.Sub2(i);
+    const QualifiedPicture picture = Qualify(code, level.levelName.view(), level.levelVariant.view());
+    if (picture.name.empty() || !PictureExists(s, picture.name, picture.variant)) return false;
+    level.levelName.Assign(picture.name);
+    level.levelVariant.Assign(picture.variant);
+    return true;
+}
+
+bool ReadWithTwoHeads(DrawingState& s) {
+    if (!Is(s, 1, "with") || !Is(s, 2, "two") || !Is(s, 3, "heads")) return false;
+    LevelRecord& level = Current(s);
+    std::string twoHeaded(1, 't');
+    twoHeaded.append(level.levelName.view());
+    if (!PictureExists(s, twoHeaded, level.levelVariant.view())) return false;
+    level.levelName.Assign(twoHeaded);
+    for (int k = 1; k <= 3; ++k) Use(s, k);
+    s.cursor += 4;
+    return true;
+}
+
+}  // namespace esc::phrase

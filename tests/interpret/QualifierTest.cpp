@@ -1,0 +1,210 @@
+// Qualifiers that choose another picture of a charge (a head couped, erased or cabossed, a fish
+// hauriant, a beast reguardant ...): the picture each asks for, that a qualifier is read only
+// when that picture exists, and the picture drawn for real blazons.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestDrawing.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/Qualifiers.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+namespace {
+
+using namespace phrase;
+using Words = std::vector<std::string>;
+
+TEST(Qualifiers, EachCodeAsksForItsPicture) {
+    struct Case {
+        const char* name;
+        int code;
+        const char* chargeName;
+        const char* variant;
+        const char* wantName;     // "" when the qualifier means nothing for this charge
+        const char* wantVariant;
+    };
+    const Case cases[] = {
+        {"couped head", kCouped, "boars", "hd", "boars", "hd"},
+        {"couped charge", kCouped, "hand", "", "hand", "cp"},
+        {"couped after an attitude", kCouped, "lion", "1", "", ""},
+        {"erased head", kErased, "lions", "hd", "lions", "he"},
+        {"erased limb", kErased, "leg", "", "leg", "er"},
+        {"erased after an attitude", kErased, "lion", "3", "", ""},
+        {"cabossed head", kCabossed, "buck", "hd", "buck", "hc"},
+        {"cabossed with no head word", kCabossed, "bull", "", "bull", "hc"},
+        {"hauriant", kHauriant, "luces", "", "luces", "ha"},
+        {"hauriant head", kHauriant, "luce", "hd", "", ""},
+        {"naiant", kNaiant, "dolphin", "", "dolphin", "na"},
+        {"embowed", kEmbowed, "dolphin", "", "dolphin", "em"},
+        {"naiant embowed", kEmbowed, "dolphin", "na", "dolphin", "em"},
+        {"embowed hauriant", kEmbowed, "dolphin", "ha", "", ""},
+        {"rampant reguardant", kReguardant, "lion", "1", "lion", "1r"},
+        {"passant reguardant", kReguardant, "lions", "3", "lions", "3r"},
+        {"reguardant alone", kReguardant, "lion", "", "lion", "r"},
+        {"reguardant after two digits", kReguardant, "lion", "32", "lion", "32r"},
+        {"reguardant with no room left", kReguardant, "lion", "123", "", ""},
+        {"reguardant head", kReguardant, "lion", "hd", "", ""},
+        {"double-queued", kDoubleQueued, "lion", "1", "liondn", "1"},
+        {"double-queued plural", kDoubleQueued, "lions", "", "liondn", ""},
+        {"not a qualifier", 99, "lion", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QualifiedPicture got = Qualify(c.code, c.chargeName, c.variant);
+        EXPECT_EQ(got.name, c.wantName);
+        if (*c.wantName != '\0') EXPECT_EQ(got.variant, c.wantVariant);
+    }
+}
+
+// A data folder holding only the named pictures (existence is all the interpreter asks).
+class PictureFolder {
+public:
+    explicit PictureFolder(const std::vector<std::string>& pictures) {
+        root_ = std::filesystem::temp_directory_path() /
+                ("escaval-qualifiers-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(root_ / "lpics");
+        for (const std::string& p : pictures) std::ofstream(root_ / "lpics" / p) << "GIF";
+    }
+    ~PictureFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+    std::string Path() const { return root_.string(); }
+
+private:
+    std::filesystem::path root_;
+};
+
+TEST(Qualifiers, ReadOnlyWhenThePictureExists) {
+    const PictureFolder folder({"boar.hd", "boar.he", "lion.hd", "wolf.hd", "liondn.1", "cros.he"});
+    struct Case {
+        const char* name;
+        const char* chargeName;
+        const char* variant;
+        int code;
+        bool read;
+        const char* variantAfter;
+        const char* nameAfter;
+    };
+    const Case cases[] = {
+        {"erased head drawn", "boars", "hd", kErased, true, "he", "boars"},
+        {"erased head not drawn: the couped head stays", "lions", "hd", kErased, false, "hd", "lions"},
+        {"couped head", "lions", "hd", kCouped, true, "hd", "lions"},
+        {"couped head found by placement's second name", "wolves", "hd", kCouped, true, "hd", "wolves"},
+        {"charge with no pictures at all", "otters", "hd", kCouped, false, "hd", "otters"},
+        {"double-queued rampant drawn", "lion", "1", kDoubleQueued, true, "1", "liondn"},
+        {"double-queued passant not drawn", "lion", "3", kDoubleQueued, false, "3", "lion"},
+        {"a cross is drawn as cros", "cross", "hd", kErased, true, "he", "cross"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CollectingSink sink;
+        auto s = std::make_unique<DrawingState>(sink);
+        s->dataDir = folder.Path();
+        Current(*s).levelName.Assign(c.chargeName);
+        Current(*s).levelVariant.Assign(c.variant);
+        s->words[1].Assign("qualifier");
+        s->wordType[1] = kTypeAttitude;
+        s->wordSub1[1] = kAnyCharge;
+        s->wordSub2[1] = c.code;
+        s->wordCount = 2;
+        ASSERT_TRUE(IsQualifier(*s, 1));
+        EXPECT_EQ(ApplyQualifier(*s, 1), c.read);
+        EXPECT_EQ(Current(*s).levelVariant.view(), c.variantAfter);
+        EXPECT_EQ(Current(*s).levelName.view(), c.nameAfter);
+    }
+}
+
+// The file painted for the first level that tried pictures, and the words ignored.
+struct Reading {
+    std::string picture;
+    Words ignored;
+    std::string story;
+};
+
+Reading Read(const std::string& blazon) {
+    test::Drawing d;
+    d.Draw(blazon);
+    Reading out;
+    out.ignored = d.trace.ignoredWords;
+    for (const LevelTrace& level : d.trace.levels) {
+        for (const PictureTrace& p : level.pictures) {
+            out.story += " " + p.file + (p.drawn ? " (drawn)" : "");
+            if (p.drawn && out.picture.empty()) out.picture = p.file.substr(p.file.rfind('/') + 1);
+        }
+        if (!out.picture.empty()) break;
+    }
+    return out;
+}
+
+TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
+    struct Case {
+        const char* blazon;
+        const char* picture;
+    };
+    const Case cases[] = {
+        {"Argent a boar's head sable", "boar.hd"},
+        {"Argent three boars' heads couped sable", "boar.hd"},
+        {"Argent three boars' heads erased sable", "boar.he"},
+        {"Argent a chevron between three lions' heads erased gules", "lion.he"},
+        {"Or a fess between three wolves' heads couped sable", "wolf.hd"},
+        {"Argent a chevron between three stags' heads erased sable", "buck.he"},
+        {"Azure a buck's head cabossed argent", "buck.hc"},
+        {"Sable a chevron between three bulls' heads cabossed argent", "bull.hc"},
+        {"Argent three bulls' heads couped sable armed or", "bull.hd"},
+        {"Or an eagle's head erased gules", "eagle.he"},
+        {"Or an eagle displayed with two heads sable", "teagle.1"},
+        {"Gules three luces hauriant argent", "luce.ha"},
+        {"Azure a dolphin embowed argent", "dolphin.em"},
+        {"Azure a dolphin naiant embowed or", "dolphin.em"},
+        {"Gules a lion rampant reguardant or", "lion.1r"},
+        {"Argent three lions passant reguardant gules", "lion.3r"},
+        {"Gules a lion rampant double-queued or", "liondn.1"},
+        {"Argent a saltire couped gules", "saltire.esv"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        const Reading r = Read(c.blazon);
+        EXPECT_EQ(r.picture, c.picture) << "tried:" << r.story;
+        EXPECT_EQ(r.ignored, Words{});
+    }
+}
+
+// A qualifier whose picture is not drawn is left unread: the usual picture is painted and the
+// word is reported, so the blazon does not count as drawn clean.
+TEST(Qualifiers, AQualifierWithoutItsPictureIsReported) {
+    test::Drawing probe;
+    ASSERT_FALSE(PictureExists(probe.s(), "mullet", "er")) << "the case below needs a charge with no erased picture";
+    ASSERT_TRUE(PictureExists(probe.s(), "mullet", ""));
+    const Reading r = Read("Azure a mullet erased or");
+    EXPECT_EQ(r.picture, "mullet.esv");
+    EXPECT_EQ(r.ignored, (Words{"erased"}));
+}
+
+// Every head drawn couped has its erased twin, so that "erased" is never left unread on a head
+// the catalogue draws. A spear's head, a leopard's face and a cherub's winged head are not torn
+// from a body, and a boy's head is couped at the shoulders.
+TEST(Qualifiers, EveryHeadHasItsErasedTwin) {
+    const std::set<std::string> notTorn = {"spear", "leopard", "cherub", "boy"};
+    const std::filesystem::path lpics = std::filesystem::path(ESCAVAL_DATA_DIR) / "lpics";
+    int heads = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(lpics)) {
+        if (entry.path().extension() != ".hd") continue;
+        const std::string stem = entry.path().stem().string();
+        if (notTorn.contains(stem)) continue;
+        ++heads;
+        EXPECT_TRUE(std::filesystem::is_regular_file(lpics / (stem + ".he"))) << stem << ".hd has no erased twin";
+    }
+    EXPECT_GT(heads, 10) << "no head pictures were found in " << lpics;
+}
+
+}  // namespace
+}  // namespace esc
