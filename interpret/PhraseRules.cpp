@@ -5,6 +5,7 @@
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreter.h"
 #include "interpret/PhraseRules.h"
+#include "interpret/Qualifiers.h"
 #include "interpret/TextOps.h"
 #include "interpret/Vocabulary.h"
 
@@ -97,11 +98,19 @@ void TressureRule(DrawingState& s) {
 bool ReadAttitudes(DrawingState& s) {
     LevelRecord& level = Current(s);
     bool any = false;
+    auto belongs = [&](int i) {
+        return IsQualifier(s, i) || (s.Type(i) == kTypeAttitude && s.Sub1(i) == s.attitudeOwner);
+    };
     for (;;) {
         int next = s.cursor + 1;
-        if (any && Is(s, 1, "and") && T(s, 2) == kTypeAttitude && S1(s, 2) == s.attitudeOwner) next = s.cursor + 2;
-        if (s.Type(next) != kTypeAttitude || s.Sub1(next) != s.attitudeOwner) break;
-        AppendDigits(level.levelVariant, s.Sub2(next));
+        if (any && Is(s, 1, "and") && belongs(s.cursor + 2)) next = s.cursor + 2;
+        if (!belongs(next)) break;
+        if (IsQualifier(s, next)) {
+            if (!ApplyQualifier(s, next)) break;  // no picture for it: left unread
+            next += WordsOfTheCut(s, next);
+        } else {
+            AppendDigits(level.levelVariant, s.Sub2(next));
+        }
         for (int k = s.cursor + 1; k <= next; ++k) s.UseWord(k);
         s.cursor = next;
         any = true;
@@ -215,6 +224,8 @@ bool OrdinaryWordRule(DrawingState& s) {
     level.levelKind = picture ? 13 : kTypeOrdinary;
     level.levelName.Append(NameWord(s, 0));
     Use(s, 0);
+    // "a saltire couped": the cut ends are what the cross and saltire pictures show.
+    if (picture && code != kChevron && Is(s, 1, "couped")) Use(s, 1);
     if (code != kCross && code != kPallets && !picture) {
         s.partitionCode = code;
         s.lastShapeCode = -1;
@@ -342,7 +353,9 @@ bool ChargeWordRule(DrawingState& s) {
         }
         level.levelVariant.Assign("hd");
     }
-    return ReadAttitudes(s);
+    const bool read = ReadAttitudes(s);
+    if (ReadWithTwoHeads(s)) return true;
+    return read;
 }
 
 }  // namespace esc::phrase
