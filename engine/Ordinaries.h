@@ -17,6 +17,9 @@ void DrawBars(PaintState& state, int placement);
 void DrawPallets(PaintState& state, int placement);
 void DrawCotises(PaintState& state);
 void DrawFret(PaintState& state);
+// A fret filling the box from (x, y), w wide and h high ("in the second and third quarters a
+// fret"), its bands as much narrower as the box is than the shield.
+void DrawFretIn(PaintState& state, int x, int y, int w, int h);
 void DrawFretty(PaintState& state);
 void DrawFlaunchCurve(PaintState& state, int x0, int y0, int x1, int y1, int x2, int y2, int x3, int y3);
 

@@ -130,4 +130,17 @@ void DrawFlaunchCurve(PaintState& s, int x0, int y0, int x1, int y1, int x2, int
     }
 }
 
+void DrawFretIn(PaintState& s, int x, int y, int w, int h) {
+    const ShieldGeometry& g = s.geometry;
+    const int width = std::max(3, 10 * w / g.W);
+    const int m = width;  // the saltire's ends stay inside the box
+    Band(s, x + m, y + m, x + w - m, y + h - m, width);
+    Band(s, x + w - m, y + m, x + m, y + h - m, width);
+    const int cx = x + w / 2, cy = y + h / 2;
+    Band(s, cx, y + h / 5, x + w / 5, cy, width);
+    Band(s, cx, y + h / 5, x + w - w / 5, cy, width);
+    Band(s, x + w / 5, cy, cx, y + h - h / 5, width);
+    Band(s, x + w - w / 5, cy, cx, y + h - h / 5, width);
+}
+
 }  // namespace esc

@@ -368,6 +368,29 @@ bool InArrangement(DrawingState& s, const LevelRecord& level, int n) {
     return true;
 }
 
+// "in the second and third quarters a fret": one in each quarter named, filling it. A fret is
+// its shape made small; a charge stands in the middle of the quarter.
+constexpr float kChargeInAQuarter = 1.0f;
+
+void InNamedQuarters(DrawingState& s, const LevelRecord& level, int n) {
+    const ShieldGeometry& g = s.geometry;
+    int quarters = 0;
+    for (int q = 0; q < 4; ++q) quarters += (s.quarterMask >> q) & 1;
+    // "a fret" in two quarters is one in each; any other count per quarter has no layout.
+    if (n != 1 && n != quarters) return;
+    const int halfHeight = g.H2, lowerHeight = g.baseTop - g.H2;
+    for (int q = 0; q < 4; ++q) {
+        if (((s.quarterMask >> q) & 1) == 0) continue;
+        const int x = q % 2 == 0 ? 0 : g.W2, y = q < 2 ? 0 : g.H2;
+        const int h = q < 2 ? halfHeight : lowerHeight;
+        if (level.levelName == "fret") {
+            DrawFretIn(s, x, y, g.W2, h);
+        } else {
+            Place(s, x + g.W4, y + h / 2, kChargeInAQuarter);
+        }
+    }
+}
+
 }  // namespace
 
 void ChargesOnOrdinary(DrawingState& s) {
@@ -396,6 +419,7 @@ void ChargesOnOrdinary(DrawingState& s) {
         case 20:
             if (n == 1) Place(s, g.W * 12 / 100, g.H * 10 / 100, 0.55f);
             break;
+        case kInNamedQuarters: InNamedQuarters(s, level, n); break;
         case 26:  // in dexter chief, in the first quarter: the charge fills the quarter
         case 27:  // in sinister chief, in the second quarter
             if (n == 1) Place(s, s.shapeCode == 26 ? g.W4 : g.W - g.W4, g.H4, 1.2f);

@@ -58,6 +58,8 @@ struct DrawingState : PaintState {
     // that the charges keep off them too.
     int betweenCotises = 0, betweenCotiseLine = -1;
     int firstOrdinaryShape = -1;  // the shape level 0 was drawn with, when it is an ordinary
+    // The quarters named by "in the second and third quarters": bit 1 << (n - 1) for quarter n.
+    int quarterMask = 0;
     bool countMessageShown = false;  // a layout already said it has no place for the count
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 

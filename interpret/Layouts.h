@@ -23,4 +23,7 @@ void RowLayout(DrawingState& state, std::span<const int> rows);
 // Charges on, or in the direction of, the ordinary named by shapeCode.
 void ChargesOnOrdinary(DrawingState& state);
 
+// The direction code of "in the second and third quarters": no shape has it.
+inline constexpr int kInNamedQuarters = 40;
+
 }  // namespace esc

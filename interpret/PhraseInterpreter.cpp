@@ -125,6 +125,38 @@ bool IsFillerReadAsSuch(const DrawingState& s) {
     return false;
 }
 
+// "in the second and third quarters a fret": the quarters named, by their ordinals joined by
+// "and", up to a word for the quarters. The next phrase is drawn in each of them. Whether the
+// words made such a place.
+bool NamedQuartersRule(DrawingState& s) {
+    if (!Is(s, 1, "the")) return false;
+    int mask = 0, k = 2;
+    const char* const ordinals[] = {"first", "second", "third", "fourth"};
+    for (;; ++k) {
+        bool ordinal = false;
+        for (int q = 0; q < 4; ++q) {
+            if (Is(s, k, ordinals[q])) {
+                mask |= 1 << q;
+                ordinal = true;
+            }
+        }
+        if (!ordinal && !(mask != 0 && Is(s, k, "and"))) break;
+    }
+    const std::string_view place = W(s, k);
+    if (mask == 0 || !(EqualsIgnoringCase(place, "quarters") || EqualsIgnoringCase(place, "quarter"))) return false;
+    if (Current(s).levelCount != 0) {
+        CloseBeforeNewPhrase(s);  // the phrase before ends here; the place is read again
+        return true;
+    }
+    LevelRecord& level = Current(s);
+    level.levelIn = true;
+    level.levelInCode = kInNamedQuarters;
+    s.quarterMask = mask;
+    for (int i = 0; i <= k; ++i) Use(s, i);
+    s.cursor += k + 1;
+    return true;
+}
+
 // One pass of the rule loop over the word at the cursor.
 void RulePass(DrawingState& s) {
     LevelRecord& level = Current(s);
@@ -162,6 +194,7 @@ void RulePass(DrawingState& s) {
         return;
     }
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
+    if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
     if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
@@ -309,6 +342,7 @@ void InterpretCharges(DrawingState& s) {
     s.betweenCotises = 0;
     s.betweenCotiseLine = -1;
     s.firstOrdinaryShape = -1;
+    s.quarterMask = 0;
     ResetLevels(s);
     s.levelFirstWord = s.cursor;
     for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {

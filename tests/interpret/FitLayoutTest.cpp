@@ -378,5 +378,39 @@ TEST(FitLayout, ArrangedInTheDirectionOfAnOrdinary) {
     }
 }
 
+// "In the second and third quarters a fret": a fret fills each quarter named and no other; a
+// charge stands in the middle of each quarter named.
+TEST(FitLayout, InNamedQuarters) {
+    Drawing d;
+    d.Draw("Quarterly argent and gules in the second and third quarters a fret or");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    EXPECT_TRUE(d.sink.messages.empty());
+    const ShieldGeometry& g = d.s().geometry;
+    const int lowerMiddle = g.H2 + (g.baseTop - g.H2) / 2;
+    // The saltire of each fret crosses in the middle of its quarter.
+    EXPECT_EQ(d.At(g.W2 + g.W4, g.H4), Colour(kOr)) << "second quarter";
+    EXPECT_EQ(d.At(g.W4, lowerMiddle), Colour(kOr)) << "third quarter";
+    EXPECT_EQ(d.At(g.W4, g.H4), Colour(kArgent)) << "first quarter";
+    EXPECT_EQ(d.At(g.W2 + g.W4, lowerMiddle), Colour(kArgent)) << "fourth quarter";
+    // Near the edge between the quarters the fret stops inside its own.
+    EXPECT_EQ(d.At(g.W2 - 3, g.H4), Colour(kArgent)) << "first quarter beside the second";
+
+    d.Draw("Quarterly or and gules in the first and fourth quarters a mullet azure");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    ASSERT_EQ(d.trace.levels.size(), 1u);
+    const auto& placed = d.trace.levels[0].placements;
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_EQ(placed[0].x, g.W4);
+    EXPECT_EQ(placed[0].y, g.H4);
+    EXPECT_EQ(placed[1].x, g.W2 + g.W4);
+    EXPECT_EQ(placed[1].y, lowerMiddle);
+
+    // Three in each of two quarters have no layout: the count is reported, nothing placed.
+    d.Draw("Quarterly or and gules in the first and fourth quarters three mullets azure");
+    EXPECT_EQ(d.sink.messages, std::vector<std::string>{WithCount(msg::kNoLayoutForCount, 3)});
+    ASSERT_EQ(d.trace.levels.size(), 1u);
+    EXPECT_TRUE(d.trace.levels[0].placements.empty());
+}
+
 }  // namespace
 }  // namespace esc

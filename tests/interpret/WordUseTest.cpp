@@ -69,6 +69,7 @@ TEST(WordUse, EachWordUsedOrIgnored) {
         {"between two double cotises", "Sable three lions passant in bend between two double cotises argent", {}},
         {"for difference with no tincture", "Argent three bendlets engrailed gules a crescent for difference", {}},
         {"two ordinaries of one tincture", "Sable a saltire and chief argent", {}},
+        {"in named quarters", "Quarterly argent and gules in the second and third quarters a fret or over all a bend sable", {}},
         // A variant word where the interpreter expects a charge: twelve nameless charges.
         {"crosslets passed over", "Argent a cross between twelve crosslets sable", {"crosslets"}},
         // The field fails: none of its words painted what they say.
