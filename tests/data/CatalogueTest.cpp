@@ -503,6 +503,8 @@ constexpr BuiltName kBuiltNames[] = {
     {"mullet6", "a mullet of six points", "mullet"},
     {"mullet5", "a mullet of five points", "mullet"},
     {"mullet8", "a mullet of eight points", "mullet"},
+    {"mullet7", "a mullet of seven points", "mullet"},
+    {"mullet16", "a mullet of sixteen points", "mullet"},
     {"estoile6", "an estoile of six points", "estoile"},
     {"estoile8", "an estoile of eight points", "estoile"},
     {"wingc", "two wings conjoined", "wing"},
