@@ -32,16 +32,20 @@ bool FileExists(const DrawingState& s, const std::string& stem, std::string_view
 
 QualifiedPicture Qualify(int code, std::string_view name, std::string_view variant) {
     const bool head = variant == kHead;
+    // A head erect (snout upwards) is couped or erased too, whichever word comes first:
+    // "erect and erased" and "erased and erect" are both "hs".
+    const bool erect = variant == "hr";
     const bool plain = variant.empty();
     auto variantOnly = [&](std::string_view v) { return QualifiedPicture{std::string(name), std::string(v)}; };
     switch (code) {
         case kCouped:
             // The head pictures are drawn couped, so "couped" asks for the head as it is.
-            if (head) return variantOnly(kHead);
+            if (head || erect) return variantOnly(variant);
             if (plain) return variantOnly("cp");
             break;
         case kErased:
             if (head) return variantOnly("he");
+            if (erect) return variantOnly("hs");
             if (plain) return variantOnly("er");
             break;
         case kCabossed:
@@ -61,6 +65,10 @@ QualifiedPicture Qualify(int code, std::string_view name, std::string_view varia
             // After the attitude digits: "rampant reguardant" is "1r". A head has no body to
             // look back over.
             if (!head && variant.size() < kMaxVariantChars) return variantOnly(std::string(variant) + "r");
+            break;
+        case kErect:
+            if (head) return variantOnly("hr");
+            if (variant == "he") return variantOnly("hs");
             break;
         case kEradicated:
             if (plain) return variantOnly("ra");

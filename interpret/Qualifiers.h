@@ -31,6 +31,7 @@ enum QualifierCode : int {
     kDoubleQueued = 68,  // two tails ("double-queued" is written "doublenowed"): the name + "dn"
     kEradicated = 69,    // a tree torn up with its roots showing: "ra"
     kSlipped = 70,       // a flower or leaf on its stalk, before the tincture: "sl"
+    kErect = 71,         // a head turned snout upwards: "hr" couped, "hs" erased
 };
 
 // The picture a qualifier asks for: the level's name and variant after it, or empty strings

@@ -33,7 +33,8 @@ QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "
               63: ("hc", "a head cabossed"), 64: ("ha", "a fish hauriant"), 65: ("na", "a fish naiant"),
               66: ("em", "a fish embowed (naiant embowed too)"), 67: ("r", "after the attitude digits: reguardant"),
               68: ("dn", "added to the name: double-queued"), 69: ("ra", "a tree eradicated"),
-              70: ("sl", "a flower or leaf slipped, before the tincture")}
+              70: ("sl", "a flower or leaf slipped, before the tincture"),
+              71: ("hr", "a head erect (snout upwards); `hs` erect and erased")}
 # Qualifiers read by their text rather than a Type 9 row: the detail word "slipped" before the
 # tincture.
 QUALIFIER_BY_TEXT = {70: ["slipped"]}
@@ -124,8 +125,8 @@ def table():
         if variant in HEAD_VARIANTS:
             heads[variant].append(f"{stem}.{variant}")
             continue
-        if variant in ("cp", "er"):
-            qualified[61 if variant == "cp" else 62].append(f"{stem}.{variant}")
+        if variant in ("cp", "er", "hs"):
+            qualified[{"cp": 61, "er": 62, "hs": 71}[variant]].append(f"{stem}.{variant}")
             continue
         reguardant = variant.endswith("r") and (variant[:-1].isdigit() or variant == "r")
         matched = [code for code, (v, _) in QUALIFIERS.items() if v == variant or (code == 67 and reguardant)]

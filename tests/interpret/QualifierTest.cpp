@@ -53,6 +53,11 @@ TEST(Qualifiers, EachCodeAsksForItsPicture) {
         {"reguardant head", kReguardant, "lion", "hd", "", ""},
         {"double-queued", kDoubleQueued, "lion", "1", "liondn", "1"},
         {"double-queued plural", kDoubleQueued, "lions", "", "liondn", ""},
+        {"erect head", kErect, "boars", "hd", "boars", "hr"},
+        {"erect after erased", kErect, "boars", "he", "boars", "hs"},
+        {"erased after erect", kErased, "boars", "hr", "boars", "hs"},
+        {"couped after erect", kCouped, "boars", "hr", "boars", "hr"},
+        {"erect with no head", kErect, "boar", "", "", ""},
         {"not a qualifier", 99, "lion", "", "", ""},
     };
     for (const Case& c : cases) {
@@ -169,6 +174,11 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Argent three lions passant reguardant gules", "lion.3r"},
         {"Gules a lion rampant double-queued or", "liondn.1"},
         {"Argent a saltire couped gules", "saltire.esv"},
+        {"Argent three boars' heads erect and erased sable", "boar.hs"},
+        {"Argent a hand couped at the wrist gules", "hand.cp"},
+        {"Gules on a bend argent three trefoils slipped vert", "trefoil.sl"},
+        {"Argent an oak tree eradicated vert", "oaktree.ra"},
+        {"Argent a fess between three cocks' heads erased sable", "cock.he"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
