@@ -60,6 +60,9 @@ struct DrawingState : PaintState {
     int firstOrdinaryShape = -1;  // the shape level 0 was drawn with, when it is an ordinary
     // The quarters named by "in the second and third quarters": bit 1 << (n - 1) for quarter n.
     int quarterMask = 0;
+    // The second tincture of a level parted "per pale gules and sable", and the partition's
+    // shape code; -1 when the level has one tincture.
+    int partedTincture = -1, partedShape = -1;
     bool countMessageShown = false;  // a layout already said it has no place for the count
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 

@@ -7,6 +7,7 @@
 #include "engine/Palette.h"
 #include "interpret/ArrangeLevel.h"
 #include "interpret/Layouts.h"
+#include "interpret/PartedLevel.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -157,6 +158,15 @@ bool NamedQuartersRule(DrawingState& s) {
     return true;
 }
 
+// "per pale gules and sable" as the tincture of a phrase that has a count and a name but no
+// tincture yet.
+bool IsPartedTincture(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (!Is(s, 0, "per") || level.levelCount == 0 || level.levelKind == 0 || HasTincture(s)) return false;
+    return T(s, 1) == kTypeOrdinary && PartedTinctureShape(S1(s, 1)) && T(s, 2) == kTypeTincture && Is(s, 3, "and") &&
+           T(s, 4) == kTypeTincture;
+}
+
 // One pass of the rule loop over the word at the cursor.
 void RulePass(DrawingState& s) {
     LevelRecord& level = Current(s);
@@ -195,6 +205,15 @@ void RulePass(DrawingState& s) {
     }
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
+    if (IsPartedTincture(s)) {
+        // "a cross engrailed per pale gules and sable": both tinctures, the line between them.
+        phrase::Tincture(s) = S1(s, 2);
+        s.partedTincture = S1(s, 4);
+        s.partedShape = S1(s, 1);
+        for (int k = 0; k < 5; ++k) Use(s, k);
+        s.cursor += 4;  // on the second tincture, where the tincture's follow-up starts
+        return TinctureFollowUp(s);
+    }
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
     if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
@@ -307,6 +326,8 @@ void CompleteLevel(DrawingState& s) {
     } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary) {
         if (level.levelLine == 97) {
             SemeeLayout(s);
+        } else if (s.partedTincture >= 0) {
+            DrawPartedLevel(s);
         } else {
             ArrangeLevel(s);
         }
@@ -343,6 +364,7 @@ void InterpretCharges(DrawingState& s) {
     s.betweenCotiseLine = -1;
     s.firstOrdinaryShape = -1;
     s.quarterMask = 0;
+    s.partedTincture = s.partedShape = -1;
     ResetLevels(s);
     s.levelFirstWord = s.cursor;
     for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {

@@ -378,5 +378,43 @@ TEST(PhraseInterpreter, BendletsSinisterKeepTheirCount) {
     EXPECT_GT(sinisterChief, 100);
 }
 
+// A phrase tinctured "per pale X and Y" or "per fess X and Y" is drawn in X in the first part and
+// in Y in the second, the field untouched round it.
+TEST(PhraseInterpreter, PartedTincturesKeepEachToItsPart) {
+    Drawing d;
+    d.Draw("Or a cross engrailed per pale gules and sable");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    const ShieldGeometry& g = d.s().geometry;
+    struct Probe {
+        const char* where;
+        int x, y, tincture;
+    };
+    const Probe cross[] = {{"upright, dexter of the line", g.W2 - 8, g.H4, kGules},
+                           {"upright, sinister of the line", g.W2 + 8, g.H4, kSable},
+                           {"dexter arm", g.W4, g.H2, kGules},
+                           {"sinister arm", g.W - g.W4, g.H2, kSable},
+                           {"dexter chief", g.W4, g.H4, kOr},
+                           {"sinister base", g.W - g.W4, g.H - g.H4, kOr}};
+    for (const Probe& p : cross) EXPECT_EQ(d.At(p.x, p.y), Colour(p.tincture)) << p.where;
+
+    // A lion per fess: argent only above the fess line, or only below, and some of each.
+    d.Draw("Gules a lion rampant per fess argent and or");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    ASSERT_EQ(d.trace.levels.size(), 1u);
+    ASSERT_EQ(d.trace.levels[0].placements.size(), 1u) << "the second drawing is not traced again";
+    int argentAbove = 0, orAbove = 0, argentBelow = 0, orBelow = 0;
+    for (int y = 0; y < g.H; ++y) {
+        for (int x = 0; x < g.W; ++x) {
+            const Rgb c = d.At(x, y);
+            (y < g.H2 ? argentAbove : argentBelow) += c == Colour(kArgent);
+            (y < g.H2 ? orAbove : orBelow) += c == Colour(kOr);
+        }
+    }
+    EXPECT_GT(argentAbove, 1000);
+    EXPECT_GT(orBelow, 1000);
+    EXPECT_EQ(orAbove, 0);
+    EXPECT_EQ(argentBelow, 0);
+}
+
 }  // namespace
 }  // namespace esc
