@@ -28,6 +28,8 @@ enum ShapeCode : int {
     // Quarterly whose line across the fess point has the line style (the line down the pale is
     // plain): "quarterly per fess indented".
     kQuarterlyPerFessLined = 35,
+    // Bendlets enhanced: set toward the sinister chief.
+    kBendletsEnhanced = 36,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -116,6 +118,7 @@ void Bordure(PaintState& state);
 void Canton(PaintState& state);
 void Bendlets(PaintState& state);
 void BendletsSinister(PaintState& state);
+void BendletsEnhanced(PaintState& state);
 void Piles(PaintState& state);
 void Orle(PaintState& state);
 void Pall(PaintState& state);

@@ -276,8 +276,10 @@ void Canton(PaintState& s) {
 namespace {
 
 enum class BendSide { Dexter, Sinister };
+// Enhanced: the pieces set higher, toward the sinister chief, as a group no wider than centred.
+enum class BendHeight { Centred, Enhanced };
 
-void BendletsOf(PaintState& s, BendSide side) {
+void BendletsOf(PaintState& s, BendSide side, BendHeight height = BendHeight::Centred) {
     const bool sinister = side == BendSide::Sinister;
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
@@ -287,8 +289,11 @@ void BendletsOf(PaintState& s, BendSide side) {
     // that measure and drawn with the width that gives it.
     const double thickPerWidth = length / W;
     const int reach = static_cast<int>(kBendletSpanPercent * (W * H / length) / 100);
-    const Spread spread =
-        SpreadPieces(RepeatCount(s), -reach, reach, static_cast<int>(g.chiefDepth / 2 * thickPerWidth));
+    // Enhanced, the span moves its own half-width toward the sinister chief (across the bend,
+    // negative is up and to sinister).
+    const int shift = height == BendHeight::Enhanced ? reach * 3 / 4 : 0;
+    const Spread spread = SpreadPieces(RepeatCount(s), -reach - shift, reach - shift,
+                                       static_cast<int>(g.chiefDepth / 2 * thickPerWidth));
     const int width = std::max(1, static_cast<int>(spread.width / thickPerWidth));
     auto x = [&](double at) { return static_cast<int>(std::lround(sinister ? W - at : at)); };
     for (int c : spread.centres) {
@@ -300,6 +305,7 @@ void BendletsOf(PaintState& s, BendSide side) {
 }  // namespace
 
 void Bendlets(PaintState& s) { BendletsOf(s, BendSide::Dexter); }
+void BendletsEnhanced(PaintState& s) { BendletsOf(s, BendSide::Dexter, BendHeight::Enhanced); }
 void BendletsSinister(PaintState& s) { BendletsOf(s, BendSide::Sinister); }
 
 // Piles issue from the chief and point downward; levelLine 96 makes them meet in the point. One

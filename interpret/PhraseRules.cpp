@@ -15,7 +15,7 @@ namespace {
 // Shape codes the rules test themselves.
 constexpr int kBend = 1, kSinister = 2, kChevron = 4, kCross = 5, kSaltire = 6, kLabel = 18, kPallets = 21,
               kBendlets = 22, kPile = 24, kOrle = 25, kBendletsSinister = 27, kTressure = 32, kTressureFlory = 33,
-              kChevronInverted = 34;
+              kChevronInverted = 34, kBendletsEnhanced = 36;
 
 constexpr int kDefaultLabelPoints = 3;
 
@@ -248,6 +248,18 @@ bool OrdinaryWordRule(DrawingState& s) {
         if (level.levelOn) s.onOrdinaryCode = kChevronInverted;
         Use(s, 1);
         ++s.cursor;
+    }
+    if (code == kBendlets && (Is(s, 1, "enhanced") || (T(s, 1) == kTypeLine && Is(s, 2, "enhanced")))) {
+        // "three bendlets enhanced", "bendlets engrailed enhanced": set toward the sinister chief.
+        const int at = Is(s, 1, "enhanced") ? 1 : 2;
+        if (at == 2) {
+            level.levelLine = S1(s, 1);
+            Use(s, 1);
+        }
+        s.partitionCode = s.shapeCode = kBendletsEnhanced;
+        if (level.levelOn) s.onOrdinaryCode = kBendletsEnhanced;
+        Use(s, at);
+        s.cursor += at;
     }
     if (code == kBendlets && T(s, 1) == kTypeOrdinary && S1(s, 1) == kSinister) {
         // "two bendlets sinister": the bendlets' own shape, turned the other way.

@@ -329,7 +329,7 @@ TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
 // modes, with every kind of line, stays within the picture and ends.
 TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     const auto before = s().pictureBuffer;
-    for (int code : {11, 13, 15, 17, 26, 28, 29, 36, 99, -1, -2147483647 - 1, 2147483647}) {
+    for (int code : {11, 13, 15, 17, 26, 28, 29, 37, 99, -1, -2147483647 - 1, 2147483647}) {
         s().shapeCode = code;
         s().levelTincture[0] = kGules;
         DrawOrdinary(s(), 0);
@@ -340,7 +340,7 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     DrawOrdinary(s(), 0);
     EXPECT_EQ(s().levelTincture[0], kChequy);
 
-    for (int code = -1; code <= 36; ++code) {
+    for (int code = -1; code <= 37; ++code) {
         for (int mode : {0, 1, 2}) {
             for (int line : {-1, 2, 5, 15, 300}) {
                 for (int tincture : {kGules, kCounterchanged, kChequy, kErmine}) {
@@ -490,6 +490,30 @@ TEST_F(OrdinaryShapesTest, QuarterlyPerFessLinedKeepsItsQuarters) {
             toothed = changes >= 4;
         }
         EXPECT_TRUE(toothed) << "the line across is straight in the half from x = " << from;
+    }
+}
+
+// Bendlets enhanced are the bendlets set toward the sinister chief: most of their tincture lies
+// above the shield's diagonal, where the plain ones share it evenly either side.
+TEST_F(OrdinaryShapesTest, BendletsEnhancedStandAboveTheDiagonal) {
+    const int W = g().W, H = g().H;
+    auto aboveAndBelow = [&] {
+        int above = 0, below = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
+                if (Code(x, y) == kGules) (y * W < x * H ? above : below) += 1;
+        return std::pair{above, below};
+    };
+    for (int count : {1, 2, 3}) {
+        SCOPED_TRACE(count);
+        Ordinary(kBendlets, -1, count);
+        const auto [plainAbove, plainBelow] = aboveAndBelow();
+        EXPECT_NEAR(plainAbove, plainBelow, (plainAbove + plainBelow) / 5);
+        Ordinary(kBendletsEnhanced, -1, count);
+        const auto [above, below] = aboveAndBelow();
+        EXPECT_GT(above, 3 * below);
+        // Nearer the corner each piece is shorter, never gone.
+        EXPECT_GT(above + below, (plainAbove + plainBelow) / 3);
     }
 }
 
