@@ -109,6 +109,7 @@ bool ReadAttitudes(DrawingState& s) {
             if (!ApplyQualifier(s, next)) break;  // no picture for it: left unread
             next += WordsOfTheCut(s, next);
         } else {
+            if (!AttitudeDrawn(s, next)) break;  // no picture in that attitude: left unread
             AppendDigits(level.levelVariant, s.Sub2(next));
         }
         for (int k = s.cursor + 1; k <= next; ++k) s.UseWord(k);

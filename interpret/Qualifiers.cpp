@@ -127,6 +127,23 @@ bool ApplyQualifier(DrawingState& s, int i) {
     return true;
 }
 
+bool AttitudeDrawn(const DrawingState& s, int i) {
+    if (s.level < 0 || s.level >= kMaxLevels) return false;
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    std::string variant(level.levelVariant.view());
+    const int owner = s.Sub1(i);
+    for (int k = i; k < s.wordCount;) {
+        if (variant.size() < kMaxVariantChars) variant += std::to_string(s.Sub2(k));
+        if (PictureExists(s, level.levelName.view(), variant)) return true;
+        // The next attitude word of the same family, "and" allowed between.
+        int next = k + 1;
+        if (EqualsIgnoringCase(s.Word(next), "and")) ++next;
+        if (s.Type(next) != kTypeAttitude || s.Sub1(next) != owner) return false;
+        k = next;
+    }
+    return false;
+}
+
 bool ReadWithTwoHeads(DrawingState& s) {
     if (!Is(s, 1, "with") || !Is(s, 2, "two") || !Is(s, 3, "heads")) return false;
     LevelRecord& level = Current(s);

@@ -56,6 +56,12 @@ bool ApplyQualifier(DrawingState& s, int i);
 // the three words are used and the cursor moves past them; whether it did.
 bool ReadWithTwoHeads(DrawingState& s);
 
+// Whether the attitude word at index i (a Type 9 word of the charge's own family) leads to a
+// picture: its digits added to the level's variant name one, or the attitude words right after it
+// complete one ("passant guardant" of the cat, whose only picture is cat.32). Otherwise placement
+// would fall back to the usual picture and the word would change nothing.
+bool AttitudeDrawn(const DrawingState& s, int i);
+
 // Whether placement finds a picture file for `name` and `variant` ("esv" when empty) by the
 // names it tries before falling back to the usual picture: the name without a final "s", cut
 // to 8 characters, "cross" as "cros", or with "ve" as "f".

@@ -525,6 +525,7 @@ struct QualifierVariant {
 constexpr QualifierVariant kQualifierVariants[] = {
     {"he", "head erased"}, {"hc", "head cabossed"}, {"cp", "couped"}, {"er", "erased"}, {"ha", "hauriant"},
     {"na", "naiant"},      {"em", "embowed"},       {"ra", "eradicated"}, {"sl", "slipped"},
+    {"hr", "head erect"},  {"hs", "head erect and erased"},
 };
 
 // Pictures that no blazon names, and why.

@@ -122,7 +122,8 @@ TEST(PhraseInterpreter, Blazons) {
          {{"chevron", 2, 1, kSable, "", -1, "", "DrawOrdinary(4)"},
           {"mullet", 14, 1, kGules, "", -1, "in16", "ChargesOnOrdinary(16)"}}},
         {"Argent charged with a mullet gules", {{"mullet", 14, 1, kGules, "", -1, "", "FieldLayout"}}},
-        {"Or a lion rampant guardant passant statant gules", {{"lion", 4, 1, kGules, "123", -1, "", "FieldLayout"}}},
+        // The attitude words after the last that has a picture (lion.12) are left unread.
+        {"Or a lion rampant guardant passant statant gules", {{"lion", 4, 1, kGules, "12", -1, "", "FieldLayout"}}},
         {"Or a lion rampant gules armed and langued azure",
          {{"lion", 4, 1, kGules, "1", -1, "", "FieldLayout", kAzure}}},
         {"Or a lion rampant gules crowned azure", {{"lionc", 4, 1, kGules, "1", -1, "", "FieldLayout"}}},

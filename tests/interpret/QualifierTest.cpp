@@ -128,6 +128,47 @@ TEST(Qualifiers, ReadOnlyWhenThePictureExists) {
     }
 }
 
+// An attitude word is read only when its digits lead to a picture, alone or with the attitude
+// words right after it; otherwise placement would draw the usual picture and the word would have
+// changed nothing.
+TEST(Qualifiers, AttitudesReadOnlyWhenTheyLeadToAPicture) {
+    const PictureFolder folder({"lion.1", "lion.4", "cat.32"});
+    constexpr int kRampant = 1, kGuardant = 2, kPassant = 3, kStatant = 4, kBeasts = 4;
+    struct Case {
+        const char* name;
+        const char* chargeName;
+        const char* variant;            // before the word
+        std::vector<int> attitudes;     // the word at 1 and the attitude words after it
+        bool drawn;
+    };
+    const Case cases[] = {
+        {"rampant drawn", "lion", "", {kRampant}, true},
+        {"guardant alone has no picture", "lion", "", {kGuardant}, false},
+        {"passant completed by guardant", "cat", "", {kPassant, kGuardant}, true},
+        {"passant alone has no picture", "cat", "", {kPassant}, false},
+        {"guardant after statant has no picture", "lion", "4", {kGuardant}, false},
+        {"statant drawn", "lion", "", {kStatant, kGuardant}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CollectingSink sink;
+        auto s = std::make_unique<DrawingState>(sink);
+        s->dataDir = folder.Path();
+        Current(*s).levelName.Assign(c.chargeName);
+        Current(*s).levelVariant.Assign(c.variant);
+        int i = 1;
+        for (const int digit : c.attitudes) {
+            s->words[static_cast<std::size_t>(i)].Assign("attitude");
+            s->wordType[static_cast<std::size_t>(i)] = kTypeAttitude;
+            s->wordSub1[static_cast<std::size_t>(i)] = kBeasts;
+            s->wordSub2[static_cast<std::size_t>(i)] = digit;
+            ++i;
+        }
+        s->wordCount = i;
+        EXPECT_EQ(AttitudeDrawn(*s, 1), c.drawn);
+    }
+}
+
 // The file painted for the first level that tried pictures, and the words ignored.
 struct Reading {
     std::string picture;
@@ -179,6 +220,10 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Gules on a bend argent three trefoils slipped vert", "trefoil.sl"},
         {"Argent an oak tree eradicated vert", "oaktree.ra"},
         {"Argent a fess between three cocks' heads erased sable", "cock.he"},
+        // Attitudes of pictures drawn in them: the demi-lion is rampant, the leopard passant.
+        {"Gules a bezant between three demi-lions rampant argent", "demilion.1"},
+        {"Argent two leopards passant sable", "leopard.3"},
+        {"Gules three conies sejant argent", "conie.5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -188,22 +233,28 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
     }
 }
 
-// A qualifier whose picture is not drawn is left unread: the usual picture is painted and the
-// word is reported, so the blazon does not count as drawn clean.
-TEST(Qualifiers, AQualifierWithoutItsPictureIsReported) {
+// A qualifier or attitude whose picture is not drawn is left unread: the picture without it is
+// painted and the word is reported, so the blazon does not count as drawn clean.
+TEST(Qualifiers, AWordWithoutItsPictureIsReported) {
     test::Drawing probe;
     ASSERT_FALSE(PictureExists(probe.s(), "mullet", "er")) << "the case below needs a charge with no erased picture";
     ASSERT_TRUE(PictureExists(probe.s(), "mullet", ""));
-    const Reading r = Read("Azure a mullet erased or");
+    Reading r = Read("Azure a mullet erased or");
     EXPECT_EQ(r.picture, "mullet.esv");
     EXPECT_EQ(r.ignored, (Words{"erased"}));
+
+    ASSERT_FALSE(PictureExists(probe.s(), "lion", "42")) << "the case below needs an attitude with no picture";
+    ASSERT_TRUE(PictureExists(probe.s(), "lion", "4"));
+    r = Read("Gules a lion statant guardant or");
+    EXPECT_EQ(r.picture, "lion.4");
+    EXPECT_EQ(r.ignored, (Words{"guardant"}));
 }
 
 // Every head drawn couped has its erased twin, so that "erased" is never left unread on a head
 // the catalogue draws. A spear's head, a leopard's face and a cherub's winged head are not torn
-// from a body, and a boy's head is couped at the shoulders.
+// from a body, and a man's or a boy's head is couped at the shoulders.
 TEST(Qualifiers, EveryHeadHasItsErasedTwin) {
-    const std::set<std::string> notTorn = {"spear", "leopard", "cherub", "boy"};
+    const std::set<std::string> notTorn = {"spear", "leopard", "cherub", "boy", "man", "men"};
     const std::filesystem::path lpics = std::filesystem::path(ESCAVAL_DATA_DIR) / "lpics";
     int heads = 0;
     for (const auto& entry : std::filesystem::directory_iterator(lpics)) {
