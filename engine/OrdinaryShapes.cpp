@@ -103,7 +103,8 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kChevronInverted: partition ? PerChevronInverted(state) : ChevronInverted(state); break;
         case kQuarterlyPerFessLined: QuarterlyPerFessLined(state); break;
         case kBendletsEnhanced: BendletsEnhanced(state); break;
-        default: break;  // 11, 13, 15, 17, 26, 28, 29 and codes past 36 have no shape
+        case kChevronny: Chevronny(state); break;
+        default: break;  // 11, 13, 15, 17, 26, 28, 29 and codes past 37 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }

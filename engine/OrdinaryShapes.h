@@ -30,6 +30,8 @@ enum ShapeCode : int {
     kQuarterlyPerFessLined = 35,
     // Bendlets enhanced: set toward the sinister chief.
     kBendletsEnhanced = 36,
+    // Chevronny: the field in chevrons of the two tinctures by turns.
+    kChevronny = 37,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -98,6 +100,7 @@ void Gyronny(PaintState& state);
 void Barry(PaintState& state);
 void Paly(PaintState& state);
 void Bendy(PaintState& state);
+void Chevronny(PaintState& state);
 void TiercedPerPall(PaintState& state);
 void TiercedPerPallReversed(PaintState& state);
 

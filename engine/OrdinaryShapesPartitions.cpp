@@ -3,6 +3,7 @@
 // the field's tinctures; a line style shapes the dividing line through a band whose one edge
 // carries it while the rest of the band merges with the area it belongs to.
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/OrdinaryShapes.h"
@@ -313,6 +314,30 @@ void Bendy(PaintState& s) {
 
 // Tierced per pall: colour 1 in chief, colour 3 (the middle tincture named) on the dexter side,
 // colour 2 on the sinister side.
+// Chevronny of n: n - 1 chevron lines, their limbs falling at 40 degrees as per chevron's, spaced
+// evenly down the shield so that they also meet the flanks evenly. From the chief down, each
+// piece is the area under its line, in the two tinctures by turns.
+void Chevronny(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, B = g.shieldBottom;
+    const int n = FieldPieces(s);
+    Colour(s, s.fieldColor1);
+    FillRows(s, 2, B - 1, 2, W + 1);
+    const int fall = W / 2 * 84 / 100;  // from the point to the flanks
+    for (int k = 1; k < n; ++k) {
+        Colour(s, k % 2 == 1 ? s.fieldColor2 : s.fieldColor1);
+        const int point = -fall + k * (B + fall) / n;
+        const int flank = point + fall;
+        if (flank > 0) {
+            // Rows 0 to the flank: between the limbs, which start at row 0 or at the point.
+            const int top = std::max(point, 0);
+            const int half = (top - point) * 100 / 84;  // the limbs' distance from the middle at `top`
+            Area(s, {{W / 2 - half, top, 0, flank}, {W / 2 + half, top, W + 1, flank}});
+        }
+        FillRows(s, std::max(flank, 2), B - 1, 0, W + 1);
+    }
+}
+
 void TiercedPerPall(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;

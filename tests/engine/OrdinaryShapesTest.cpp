@@ -329,7 +329,7 @@ TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
 // modes, with every kind of line, stays within the picture and ends.
 TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     const auto before = s().pictureBuffer;
-    for (int code : {11, 13, 15, 17, 26, 28, 29, 37, 99, -1, -2147483647 - 1, 2147483647}) {
+    for (int code : {11, 13, 15, 17, 26, 28, 29, 38, 99, -1, -2147483647 - 1, 2147483647}) {
         s().shapeCode = code;
         s().levelTincture[0] = kGules;
         DrawOrdinary(s(), 0);
@@ -340,7 +340,7 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     DrawOrdinary(s(), 0);
     EXPECT_EQ(s().levelTincture[0], kChequy);
 
-    for (int code = -1; code <= 37; ++code) {
+    for (int code = -1; code <= 38; ++code) {
         for (int mode : {0, 1, 2}) {
             for (int line : {-1, 2, 5, 15, 300}) {
                 for (int tincture : {kGules, kCounterchanged, kChequy, kErmine}) {
@@ -514,6 +514,36 @@ TEST_F(OrdinaryShapesTest, BendletsEnhancedStandAboveTheDiagonal) {
         EXPECT_GT(above, 3 * below);
         // Nearer the corner each piece is shorter, never gone.
         EXPECT_GT(above + below, (plainAbove + plainBelow) / 3);
+    }
+}
+
+// Chevronny of n: walking down the middle and down a flank meets each chevron line that falls
+// inside the shield once, the tinctures taking turns between them.
+TEST_F(OrdinaryShapesTest, ChevronnyTurnsAtEachLine) {
+    const int W = g().W, B = g().shieldBottom;
+    const int fall = W / 2 * 84 / 100;
+    for (int pieces : {4, 6, 12}) {
+        SCOPED_TRACE(pieces);
+        Partition(kChevronny, -1, pieces);
+        int pointsInside = 0, flanksInside = 0;
+        for (int k = 1; k < pieces; ++k) {
+            const int point = -fall + k * (B + fall) / pieces;
+            pointsInside += point > 4 && point < B - 40;
+            flanksInside += point + fall > 4 && point + fall < B - 40;
+        }
+        auto turns = [&](int x) {
+            int changes = 0, last = Code(x, 4);
+            for (int y = 5; y < B - 40; ++y) {
+                const int c = Code(x, y);
+                EXPECT_TRUE(c == kFirst || c == kSecond) << "at (" << x << ", " << y << ")";
+                changes += c != last;
+                last = c;
+            }
+            return changes;
+        };
+        EXPECT_EQ(Code(4, 4), kFirst) << "the dexter chief is the first tincture";
+        EXPECT_EQ(turns(W / 2), pointsInside);
+        EXPECT_EQ(turns(4), flanksInside);
     }
 }
 

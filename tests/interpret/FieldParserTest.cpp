@@ -17,7 +17,7 @@ TEST(FieldParser, EveryFormReadsItsWords) {
         const char* form;
         int colour1, colour2, pieces, partition, shape, line, cursor;
     };
-    const int bend = 1, pale = 3, paly = 9, gyronny = 7, wavy = 6, pall = 30, barry = 8, chevronInverted = 34;
+    const int bend = 1, pale = 3, paly = 9, gyronny = 7, wavy = 6, pall = 30, barry = 8, chevronInverted = 34, chevronny = 37;
     const Case cases[] = {
         {"Azure", "plain", 0, 0, 8, -1, -1, -1, 1},
         {"Azure a bend or", "plain", 0, 0, 8, -1, -1, -1, 1},
@@ -41,6 +41,7 @@ TEST(FieldParser, EveryFormReadsItsWords) {
         {"Burelly argent and gules", "partition word", kArgent, kGules, 10, barry, barry, -1, 4},
         {"Burelly of twelve argent and gules", "partition word", kArgent, kGules, 12, barry, barry, -1, 6},
         {"Barry argent and gules", "partition word", kArgent, kGules, 8, barry, barry, -1, 4},
+        {"Chevronny of twelve or and gules", "partition word", kOr, kGules, 12, chevronny, chevronny, -1, 6},
         {"Per chevron inverted or and azure", "per", kOr, kAzure, 8, chevronInverted, chevronInverted, -1, 6},
     };
     for (const Case& k : cases) {
