@@ -21,11 +21,14 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
         text.replace(at, from.size(), to);
 }
 
+// Whether the picture folder holds an entry of that name. Whether it can be read is placement's
+// question: an entry that cannot (a folder in its place) ends in the question picture, which is
+// reported there.
 bool FileExists(const DrawingState& s, const std::string& stem, std::string_view extension) {
     std::error_code error;
     const std::filesystem::path path =
         std::filesystem::path(s.dataDir.empty() ? "." : s.dataDir) / "lpics" / (stem + "." + std::string(extension));
-    return std::filesystem::is_regular_file(path, error);
+    return std::filesystem::exists(path, error);
 }
 
 }  // namespace
