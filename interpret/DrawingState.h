@@ -63,6 +63,8 @@ struct DrawingState : PaintState {
     // The second tincture of a level parted "per pale gules and sable", and the partition's
     // shape code; -1 when the level has one tincture.
     int partedTincture = -1, partedShape = -1;
+    // The tincture of the fretty on the current level's ordinary ("a cross argent fretty azure").
+    int frettyTincture = -1;
     bool countMessageShown = false;  // a layout already said it has no place for the count
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 

@@ -1,6 +1,7 @@
-// A charge or ordinary of two tinctures parted by a line ("a cross engrailed per pale gules and
-// sable", "a lion rampant per fess argent and or"): the level is drawn once in each tincture
-// and the picture keeps the first where the first part lies, the second elsewhere.
+// Levels drawn in two tinctures. Parted by a line ("a cross engrailed per pale gules and sable",
+// "a lion rampant per fess argent and or"): the level is drawn once in each tincture and the
+// picture keeps the first where the first part lies, the second elsewhere. An ordinary fretty
+// ("a cross argent fretty azure"): the fretty is drawn and kept only on the ordinary.
 
 #include "interpret/PartedLevel.h"
 
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Ordinaries.h"
 #include "interpret/ArrangeLevel.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -78,6 +80,33 @@ void DrawPartedLevel(DrawingState& s) {
     }
     for (std::size_t i = 0; i < s.visited.size() && i < visitedInFirst.size(); ++i) s.visited[i] |= visitedInFirst[i];
     phrase::Tincture(s) = first;
+}
+
+void DrawFrettyOrdinary(DrawingState& s) {
+    const int tincture = s.frettyTincture;
+    s.frettyTincture = -1;
+    const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
+    ArrangeLevel(s);
+    if (s.view != OutputView::Shield || tincture < 0) return;
+    // The ordinary's pixels: those its drawing changed.
+    const Bitmap ordinary = s.picture;
+    const std::vector<std::int8_t> codesOfOrdinary = s.pictureBuffer;
+    const int own = phrase::Tincture(s);
+    phrase::Tincture(s) = tincture;
+    DrawFretty(s);
+    phrase::Tincture(s) = own;
+    if (LevelTrace* trace = CurrentLevelTrace(s)) trace->layout += ", then DrawFretty on it";
+    const ShieldGeometry& g = s.geometry;
+    const int width = std::min(g.W, s.picture.Width()), height = std::min(s.picture.Height(), ordinary.Height());
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
+            if (i >= codesBefore.size() || i >= s.pictureBuffer.size()) continue;
+            if (codesBefore[i] != codesOfOrdinary[i]) continue;  // on the ordinary: the fretty stays
+            s.picture.SetPixel(x, y, ordinary.Pixel(x, y));
+            s.pictureBuffer[i] = codesOfOrdinary[i];
+        }
+    }
 }
 
 }  // namespace esc

@@ -1,5 +1,5 @@
 #pragma once
-// A level whose tincture is parted ("per pale gules and sable"): drawn in both tinctures.
+// Levels of two tinctures: parted ("per pale gules and sable"), or an ordinary fretty.
 
 #include "interpret/DrawingState.h"
 
@@ -10,5 +10,8 @@ bool PartedTinctureShape(int shapeCode);
 // Draws the current level (as ArrangeLevel does) in its tincture and in partedTincture, each
 // kept in its own part of the shield; clears partedTincture.
 void DrawPartedLevel(DrawingState& state);
+// Draws the current level, an ordinary, and over it fretty in frettyTincture, kept to the
+// ordinary's pixels; clears frettyTincture.
+void DrawFrettyOrdinary(DrawingState& state);
 
 }  // namespace esc

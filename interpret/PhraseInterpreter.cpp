@@ -328,6 +328,8 @@ void CompleteLevel(DrawingState& s) {
             SemeeLayout(s);
         } else if (s.partedTincture >= 0) {
             DrawPartedLevel(s);
+        } else if (s.frettyTincture >= 0) {
+            DrawFrettyOrdinary(s);
         } else {
             ArrangeLevel(s);
         }
@@ -365,6 +367,7 @@ void InterpretCharges(DrawingState& s) {
     s.firstOrdinaryShape = -1;
     s.quarterMask = 0;
     s.partedTincture = s.partedShape = -1;
+    s.frettyTincture = -1;
     ResetLevels(s);
     s.levelFirstWord = s.cursor;
     for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {

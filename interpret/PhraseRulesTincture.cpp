@@ -251,6 +251,13 @@ void TinctureFollowUp(DrawingState& s) {
         }
     }
     PatternedTincture(s);
+    if (Is(s, 0, "fretty") && IsTincture(s, 1) && level.levelKind == kTypeOrdinary && !level.levelIn) {
+        // "a cross argent fretty azure": fretty over the ordinary alone.
+        s.frettyTincture = S1(s, 1);
+        Use(s, 0);
+        Use(s, 1);
+        s.cursor += 2;
+    }
     if (s.cursor >= s.wordCount) {
         CompleteLevel(s);
         s.stopReading = true;

@@ -417,5 +417,17 @@ TEST(PhraseInterpreter, PartedTincturesKeepEachToItsPart) {
     EXPECT_EQ(argentBelow, 0);
 }
 
+// "A cross argent fretty azure": the fretty's bands cross the cross and stop at its edges.
+TEST(PhraseInterpreter, FrettyOnAnOrdinaryStaysOnIt) {
+    Drawing d;
+    d.Draw("Gules a cross argent fretty azure");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    const ShieldGeometry& g = d.s().geometry;
+    // Fretty's bands run corner to corner (among others): they cross at the centre.
+    EXPECT_EQ(d.At(g.W2, g.H2), Colour(kAzure)) << "where the bands cross, on the cross";
+    EXPECT_EQ(d.At(g.W6, g.W6 * g.H / g.W), Colour(kGules)) << "on a band's line, off the cross";
+    EXPECT_EQ(d.At(g.W2, g.H3), Colour(kArgent)) << "on the cross between the bands";
+}
+
 }  // namespace
 }  // namespace esc

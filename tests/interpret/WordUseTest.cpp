@@ -69,6 +69,7 @@ TEST(WordUse, EachWordUsedOrIgnored) {
         {"between two double cotises", "Sable three lions passant in bend between two double cotises argent", {}},
         {"for difference with no tincture", "Argent three bendlets engrailed gules a crescent for difference", {}},
         {"two ordinaries of one tincture", "Sable a saltire and chief argent", {}},
+        {"an ordinary fretty", "Argent a chevron gules fretty or between three delves sable", {}},
         {"bendlets enhanced", "Argent three bendlets enhanced gules", {}},
         {"a charge parted per fess", "Gules a lion rampant per fess argent and or", {}},
         {"an ordinary parted per pale", "Or a cross engrailed per pale gules and sable", {}},
