@@ -26,6 +26,9 @@ constexpr int kInChiefCode = 16;
 constexpr int kMaxPasses = 64 * (kMaxWords + kLookAheadSlots);
 
 void ChargedWithRule(DrawingState& s) {
+    // "six escutcheons three two and one each charged with a lion": the rows are drawn; their
+    // level ends here and the next lies on each of its charges.
+    if (s.rowsDrawn && Current(s).levelCount > 0) CompleteAndReread(s);
     LevelRecord& level = Current(s);
     if (level.levelKind == kTypeOrdinary && level.levelCount > 0 && !level.levelIn) {
         // "a bordure charged with eight escallops all counterchanged": the ordinary, whose

@@ -429,5 +429,23 @@ TEST(PhraseInterpreter, FrettyOnAnOrdinaryStaysOnIt) {
     EXPECT_EQ(d.At(g.W2, g.H3), Colour(kArgent)) << "on the cross between the bands";
 }
 
+// Charges drawn at once in rows, then "each charged with": one charge on each, at half its scale.
+TEST(PhraseInterpreter, RowsEachChargedWith) {
+    Drawing d;
+    d.Draw("Barry of ten argent and azure over all six escutcheons sable three two and one each charged with a lion "
+           "rampant of the first");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    ASSERT_EQ(d.trace.levels.size(), 2u);
+    const auto& rows = d.trace.levels[0].placements;
+    const auto& lions = d.trace.levels[1].placements;
+    ASSERT_EQ(rows.size(), 6u);
+    ASSERT_EQ(lions.size(), 6u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(lions[i].x, rows[i].x);
+        EXPECT_EQ(lions[i].y, rows[i].y);
+        EXPECT_FLOAT_EQ(lions[i].scale, rows[i].scale / 2);
+    }
+}
+
 }  // namespace
 }  // namespace esc
