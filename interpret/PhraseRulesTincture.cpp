@@ -8,6 +8,7 @@
 #include "interpret/PhraseInterpreter.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
+#include "interpret/Qualifiers.h"
 #include "interpret/TextOps.h"
 #include "interpret/Vocabulary.h"
 
@@ -45,14 +46,19 @@ void ForDifferenceTest(DrawingState& s) {
 
 // Step b: detail words after the tincture ("armed and langued azure", "crowned or"). The
 // tincture that follows them is the second tincture, or the detail tincture for a Sub1 99 word,
-// which also names a picture of its own (the charge's name and the word's first letter). Only
-// the detail words and "and" are looked through, so a later phrase's tincture is never taken.
+// which also names a picture of its own (the charge's name and the word's first letter). A
+// Sub1 99 word whose picture is not drawn is left unread, and the charge is drawn as it is
+// rather than as the question picture. Only the detail words and "and" are looked through, so a
+// later phrase's tincture is never taken.
 void DetailWords(DrawingState& s) {
     LevelRecord& level = Current(s);
     const bool detail = S1(s, 1) == 99;
     if (detail) {
-        if (level.levelName.back() == 's') level.levelName.PopBack();
-        level.levelName.Append(ToLower(W(s, 1).substr(0, 1)));
+        std::string named = level.levelName.str();
+        if (!named.empty() && named.back() == 's') named.pop_back();
+        named += ToLower(W(s, 1).substr(0, 1));
+        if (!PictureExists(s, named, level.levelVariant.view())) return;
+        level.levelName.Assign(named);
     }
     for (int i = s.cursor + 1; i < s.wordCount; ++i) {
         const int type = s.Type(i);
@@ -232,7 +238,12 @@ void TinctureRule(DrawingState& s) {
 
 void TinctureFollowUp(DrawingState& s) {
     LevelRecord& level = Current(s);
-    if (T(s, 1) == kTypeDetail) DetailWords(s);
+    // "armed argent crowned gules": each detail word with its own tincture.
+    for (int read = 0; T(s, 1) == kTypeDetail && read < kMaxWords; ++read) {
+        const int at = s.cursor;
+        DetailWords(s);
+        if (s.cursor == at) break;
+    }
     if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
     if (s.cursor >= s.wordCount - 1) {
         CompleteLevel(s);

@@ -224,6 +224,9 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Gules a bezant between three demi-lions rampant argent", "demilion.1"},
         {"Argent two leopards passant sable", "leopard.3"},
         {"Gules three conies sejant argent", "conie.5"},
+        // A crowned picture after the qualifiers, its details each with their tincture.
+        {"Or a bull's head cabossed sable armed argent crowned gules", "bullc.hc"},
+        {"Or a lion rampant double-queued gules crowned or", "liondnc.1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -248,6 +251,13 @@ TEST(Qualifiers, AWordWithoutItsPictureIsReported) {
     r = Read("Gules a lion statant guardant or");
     EXPECT_EQ(r.picture, "lion.4");
     EXPECT_EQ(r.ignored, (Words{"guardant"}));
+
+    // A detail word that names a picture of its own: without that picture the charge is drawn
+    // as it is, not as the question picture.
+    ASSERT_FALSE(PictureExists(probe.s(), "bearc", "1")) << "the case below needs a charge with no crowned picture";
+    r = Read("Argent a bear rampant sable crowned or");
+    EXPECT_EQ(r.picture, "bear.1");
+    EXPECT_EQ(r.ignored, (Words{"crowned", "or"}));
 }
 
 // Every head drawn couped has its erased twin, so that "erased" is never left unread on a head
