@@ -2,6 +2,7 @@
 // holds now, a damaged file is decoded afresh, a file gone is missing.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -45,8 +46,9 @@ std::string OneRowGif(const std::vector<int>& indices) {
 }
 
 struct CacheFixture : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("escaval-cache-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // Named by the process, so that two test runs at once never share a folder.
+    fs::path dir = fs::temp_directory_path() / ("escaval-cache-" + std::to_string(::getpid()) + "-" +
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
     NullSink sink;
     PictureCache cache;
     std::unique_ptr<PaintState> state = std::make_unique<PaintState>(sink);
