@@ -45,6 +45,8 @@ public:
     const Bitmap& Surface() const { return surface_; }
     // What Image1 shows: kept until replaced, like the image control.
     const Bitmap& Image1() const { return image1_; }
+    // Image1's canvas, for marshalled arms, which assemble their picture on it.
+    Bitmap& Image1Canvas() { return image1_; }
     // Gives Image1 a picture; its top-left 415 by 520 pixels are shown.
     void ShowInImage1(const Bitmap& picture);
     // Draws `picture` on Image1's canvas at (x, y); the rest of Image1 stays as it was.

@@ -90,6 +90,7 @@ void WindowController::SetAuto(bool on) {
 }
 
 void WindowController::DrawBtnClick() {
+    BuilderMode(std::nullopt);
     StopAutoDisplay();
     drawing_->marshallingMode = false;
     if (view_.BlazonText().empty()) return;
@@ -98,6 +99,7 @@ void WindowController::DrawBtnClick() {
 }
 
 void WindowController::NewBtnClick() {
+    BuilderMode(std::nullopt);
     drawing_->marshallingMode = false;
     StopAutoDisplay();
     view_.SetSurname("");

@@ -74,6 +74,18 @@ public:
     // The record of the main view changed (DataSource1DataChange).
     void DataSource1DataChange();
 
+    // The builders of marshalled arms: the menu check items and the panel's buttons "1st",
+    // "2nd", "3rd", "4th" and "Show".
+    void Quarterarms1Click();
+    void Impalearms1Click();
+    void Button1Click() { BuildFromBox(0); }
+    void Button2Click() { BuildFromBox(1); }
+    void Button3Click() { BuildFromBox(2); }
+    void Button4Click() { BuildFromBox(3); }
+    void Button5Click();
+    // Enters the builder of `kind`, or leaves it when it is open; none leaves whichever is open.
+    void BuilderMode(std::optional<MarshallingKind> kind);
+
     // Menus.
     void Userfile1Click();
     void Open1Click();
@@ -110,6 +122,7 @@ private:
     void ShowCurrentRecord();
     void ChooseOrigin(db::OriginFilter filter);
     void SetAuto(bool on);
+    void BuildFromBox(int part);
 
     AppPaths paths_;
     WindowView& view_;

@@ -44,6 +44,7 @@ void WindowController::SearchDownClick() {
 }
 
 void WindowController::LookUpBtnClick() {
+    BuilderMode(std::nullopt);
     StopAutoDisplay();
     drawing_->marshallingMode = false;
     const std::string surname = view_.Surname();

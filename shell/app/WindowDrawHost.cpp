@@ -1,5 +1,7 @@
 #include "shell/app/WindowDrawHost.h"
 
+#include "shell/app/WindowController.h"
+
 namespace esc::app {
 
 std::string WindowDrawHost::FetchBlazon() {
@@ -34,6 +36,30 @@ void WindowDrawHost::AfterDrawing() {
         view_.EnablePictureCommands();
     }
     autoDisplay_.AfterDrawing();
+}
+
+std::optional<MarshallingBoard> WindowDrawHost::Board() {
+    return MarshallingBoard{area_.Surface(), area_.Image1Canvas(), state_.partTexts};
+}
+
+void WindowDrawHost::SetBlazonText(const std::string& text) {
+    // A part is drawn as the builder draws it: from the blazon box, with a surname.
+    state_.textEntry = true;
+    view_.SetBlazonText(text);
+    if (view_.Surname().empty()) view_.SetSurname(text::kUnknown);
+}
+
+void WindowDrawHost::MarshallingStarts(MarshallingKind kind) {
+    autoDisplay_.BeginStep();
+    // In the auto display the check marks stay as they are; the boxes are the display's.
+    if (!autoDisplay_.On()) view_.CheckBuilderEntry(kind);
+}
+
+void WindowDrawHost::MarshallingEnds(MarshallingKind) {
+    // The check marks go back to the open builder, if any.
+    if (!autoDisplay_.On()) view_.CheckBuilderEntry(state_.builder);
+    Bitmap unused;
+    area_.PaintBackdrop(Backdrop::StripsAndSupporters, picture_ ? *picture_ : unused, dataDir_, messages_);
 }
 
 }  // namespace esc::app

@@ -29,6 +29,12 @@ public:
     void BeforeDrawing() override;
     void ShowPicture() override;
     void AfterDrawing() override;
+    // Marshalled arms pass through the window's own canvas and Image1, and keep their part texts
+    // in the window's state; each part and the combined text go into the blazon box.
+    std::optional<MarshallingBoard> Board() override;
+    void SetBlazonText(const std::string& text) override;
+    void MarshallingStarts(MarshallingKind kind) override;
+    void MarshallingEnds(MarshallingKind kind) override;
 
 private:
     WindowState& state_;

@@ -1,6 +1,10 @@
 #pragma once
 // The main window's own flags, read and set by its handlers and its draw host.
 
+#include <optional>
+
+#include "interpret/Marshalling.h"
+
 namespace esc::app {
 
 struct WindowState {
@@ -10,6 +14,8 @@ struct WindowState {
     bool mantlingShown = false;  // the achievement is on the window
     bool pictureCommands = false;  // the first drawing enabled mantling, save and print
     int searchDirection = 1;     // +1 forward, -1 backward
+    std::optional<MarshallingKind> builder;  // the open builder of marshalled arms, if any
+    PartTexts partTexts;         // the parts built or drawn last, kept until overwritten
 };
 
 }  // namespace esc::app

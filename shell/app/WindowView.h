@@ -8,6 +8,7 @@
 
 #include "database/BlazonDatabase.h"
 #include "engine/Bitmap.h"
+#include "interpret/Marshalling.h"
 
 namespace esc::app {
 
@@ -34,6 +35,16 @@ public:
     virtual void EnablePictureCommands() = 0;
     // The checked entry of the Database submenu.
     virtual void ShowOriginFilter(db::OriginFilter filter) = 0;
+
+    // The builder of marshalled arms: the check marks of "Quarter arms" and "Impale arms" and
+    // the builder panel Panel2 with the blazon box and its group box moved right to make room
+    // (none: both unchecked, the panel hidden, the boxes back in place); "3rd" and "4th" only
+    // for quartered arms.
+    virtual void ShowBuilder(std::optional<MarshallingKind> /*kind*/) {}
+    // The check marks alone, while a marshalled text is drawn.
+    virtual void CheckBuilderEntry(std::optional<MarshallingKind> /*kind*/) {}
+    // The builder's "Show" button.
+    virtual void EnableShowButton(bool /*enabled*/) {}
 
     // The picture area changed: repaint it.
     virtual void PictureChanged() = 0;

@@ -286,11 +286,24 @@ void MainWindow::BuildPanel() {
     panel2_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel2_->hide();
     Place(panel2_, 9, 65, 40, 96);
+    const struct {
+        const char* name;
+        const char* caption;
+        void (app::WindowController::*handler)();
+    } builderButtons[] = {
+        {"Button1", "1st", &app::WindowController::Button1Click},
+        {"Button2", "2nd", &app::WindowController::Button2Click},
+        {"Button3", "3rd", &app::WindowController::Button3Click},
+        {"Button4", "4th", &app::WindowController::Button4Click},
+        {"Button5", "Show", &app::WindowController::Button5Click},
+    };
     int y = 2;
-    for (const char* caption : {"1st", "2nd", "3rd", "4th", "Show"}) {
-        auto* button = new QPushButton(caption, panel2_);
+    for (const auto& b : builderButtons) {
+        auto* button = new QPushButton(b.caption, panel2_);
+        button->setObjectName(b.name);
         button->setGeometry(2, y, 36, 18);
-        button->setEnabled(QString(caption) != "Show");
+        button->setEnabled(std::string_view(b.name) != "Button5");
+        connect(button, &QPushButton::clicked, this, [this, handler = b.handler] { (controller_.get()->*handler)(); });
         y += 18;
     }
 

@@ -78,6 +78,9 @@ public:
     void SetAutoCaption(bool on) override;
     void EnableControlsForAutoDisplay(bool enabled) override;
     void EnablePictureCommands() override;
+    void ShowBuilder(std::optional<MarshallingKind> kind) override;
+    void CheckBuilderEntry(std::optional<MarshallingKind> kind) override;
+    void EnableShowButton(bool enabled) override;
     void ShowOriginFilter(db::OriginFilter filter) override;
     void PictureChanged() override;
     void BeginWait() override;
@@ -117,6 +120,8 @@ private:
     void BuildPanel();
     void BuildSearchPanel();
     void Place(QWidget* widget, int x, int y, int w, int h);
+    // Moves a placed widget to (x, w) along its row, keeping its place in the layout.
+    void MoveAlong(QWidget* widget, int x, int w);
     void LayOut();
     QToolButton* MakeGlyphButton(QWidget* parent, const char* name, const char* hint, const char* glyph,
                                  const char* fallback, int x, int w);

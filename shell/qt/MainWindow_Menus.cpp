@@ -54,15 +54,9 @@ void MainWindow::BuildMenus() {
 
     optionsMenu_ = bar->addMenu("&Options");
     optionsMenu_->setObjectName("Options1");
-    for (const char* name : {"Impale arms", "Quarter arms"}) {
-        QAction* builder = optionsMenu_->addAction(name);
-        builder->setObjectName(QString(name).remove(' ') + "1");
-        builder->setCheckable(true);
-        connect(builder, &QAction::triggered, this, [this, builder] {
-            builder->setChecked(false);
-            messages_->Show("Building marshalled arms is not part of this version.");
-        });
-    }
+    // The builders of marshalled arms: check items whose marks the controller sets.
+    AddAction(optionsMenu_, "Impalearms1", "Impale arms", &C::Impalearms1Click)->setCheckable(true);
+    AddAction(optionsMenu_, "Quarterarms1", "Quarter arms", &C::Quarterarms1Click)->setCheckable(true);
     AddAction(optionsMenu_, "Database1", "View database", &C::Database1Click);
     AddAction(optionsMenu_, "SetAutotimer1", "Set Auto timer", &C::SetAutotimer1Click);
     AddAction(optionsMenu_, "Showmantling1", "Show mantling", &C::FileOpenBtnClick)->setEnabled(false);

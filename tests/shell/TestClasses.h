@@ -9,7 +9,10 @@ namespace esc::test {
 QObject* NewMainWindowTest();
 QObject* NewFormsTest();
 QObject* NewDatabaseFormTest();
+QObject* NewMarshallingWindowTest();
 
-inline std::vector<QObject*> TestClasses() { return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest()}; }
+inline std::vector<QObject*> TestClasses() {
+    return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest()};
+}
 
 }  // namespace esc::test
