@@ -1,7 +1,9 @@
 #include "interpret/Marshalling.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "engine/Messages.h"
 #include "engine/Painter.h"
@@ -83,8 +85,41 @@ void DrawBorder(Bitmap& image, int W, int H) {
     image.Line(1, H, 1, 1, kBlack, kDividingPen);
 }
 
-Bitmap CanvasPart(const Bitmap& canvas, const Rect& box, int width, int height) {
-    return canvas.Copy({box.left, box.top, box.left + width, box.top + height});
+// Scales the rectangle `from` of src into the rectangle `to` of dst (each axis separately,
+// nearest pixel), writing only inside `clip` and dst. Source pixels outside src read as teal.
+// One pass over the rows, without the intermediate copies a copy-then-stretch would make: a
+// quartered drawing stretches nine such rectangles.
+void Stretch(const Bitmap& src, Rect from, Bitmap& dst, Rect to, Rect clip) {
+    const int w = to.Width(), h = to.Height();
+    if (w <= 0 || h <= 0 || from.Width() <= 0 || from.Height() <= 0) return;
+    const int x0 = std::max({to.left, clip.left, 0}), x1 = std::min({to.right, clip.right, dst.Width()});
+    const int y0 = std::max({to.top, clip.top, 0}), y1 = std::min({to.bottom, clip.bottom, dst.Height()});
+    if (x0 >= x1 || y0 >= y1) return;
+    std::vector<int> columns(static_cast<std::size_t>(x1 - x0));
+    for (int x = x0; x < x1; ++x)
+        columns[static_cast<std::size_t>(x - x0)] =
+            from.left + static_cast<int>(static_cast<long long>(x - to.left) * from.Width() / w);
+    const std::uint32_t teal = Bitmap::Pack(kTeal);
+    for (int y = y0; y < y1; ++y) {
+        const int sy = from.top + static_cast<int>(static_cast<long long>(y - to.top) * from.Height() / h);
+        const bool rowInside = sy >= 0 && sy < src.Height();
+        const std::uint32_t* in = rowInside ? src.Row(sy) : nullptr;
+        std::uint32_t* out = dst.Row(y);
+        for (int x = x0; x < x1; ++x) {
+            const int sx = columns[static_cast<std::size_t>(x - x0)];
+            out[x] = rowInside && sx >= 0 && sx < src.Width() ? in[sx] : teal;
+        }
+    }
+}
+
+void Stretch(const Bitmap& src, Rect from, Bitmap& dst, Rect to) {
+    Stretch(src, from, dst, to, {0, 0, dst.Width(), dst.Height()});
+}
+
+Rect Whole(const Bitmap& b) { return {0, 0, b.Width(), b.Height()}; }
+
+Rect CanvasPart(const Rect& box, int width, int height) {
+    return {box.left, box.top, box.left + width, box.top + height};
 }
 
 }  // namespace
@@ -174,12 +209,10 @@ bool BuildPart(DrawingState& s, MarshallingKind kind, int part, std::string_view
     if (kind == MarshallingKind::Quartered) {
         // Stretched to PaintBox3's size in every box; the box clips what does not fit.
         const Rect& box = kQuarterBoxes[static_cast<std::size_t>(part)];
-        Bitmap inBox = board.canvas.Copy(box);
-        inBox.StretchDraw(s.picture, {0, 0, kBoxW, kBoxH});
-        board.canvas.Draw(inBox, box.left, box.top);
+        Stretch(s.picture, Whole(s.picture), board.canvas, CanvasPart(box, kBoxW, kBoxH), box);
     } else {
         const Rect& corner = part == 0 ? kPaintBox3 : kPaintBox5;
-        board.canvas.StretchDraw(s.picture, {corner.left, corner.top, corner.left + W / 2, corner.top + H});
+        Stretch(s.picture, Whole(s.picture), board.canvas, CanvasPart(corner, W / 2, H));
     }
     board.parts[static_cast<std::size_t>(part)] = std::string(text);
     return std::all_of(board.parts.begin(), board.parts.begin() + parts, [](const std::string& p) { return !p.empty(); });
@@ -192,16 +225,16 @@ std::string ShowMarshalled(DrawingState& s, MarshallingKind kind, MarshallingBoa
     Bitmap& image = board.image1;
     const Bitmap& canvas = board.canvas;
     if (kind == MarshallingKind::Impaled) {
-        image.StretchDraw(CanvasPart(canvas, kPaintBox3, W / 2, H), {2, 1, W / 2, H});
-        image.StretchDraw(CanvasPart(canvas, kPaintBox5, W / 2, H), {W / 2, 1, W + 1, H});
+        Stretch(canvas, CanvasPart(kPaintBox3, W / 2, H), image, {2, 1, W / 2, H});
+        Stretch(canvas, CanvasPart(kPaintBox5, W / 2, H), image, {W / 2, 1, W + 1, H});
         DrawBorder(image, W, H);
         image.Line(W / 2, 0, W / 2, H, kBlack, kDividingPen);
     } else {
         const int a = kBoxW, b = kBoxH;
-        image.StretchDraw(CanvasPart(canvas, kPaintBox3, a, b), {2, 2, a, b + 2});
-        image.StretchDraw(CanvasPart(canvas, kPaintBox5, a, b), {a + 1, 2, 2 * a + 1, b + 2});
-        image.StretchDraw(CanvasPart(canvas, kPaintBox4, a, b), {2, b + 3, a, 2 * b + 5});
-        image.StretchDraw(CanvasPart(canvas, kPaintBox6, a, b + 2), {a, b + 3, 2 * a + 1, 2 * b + 7});
+        Stretch(canvas, CanvasPart(kPaintBox3, a, b), image, {2, 2, a, b + 2});
+        Stretch(canvas, CanvasPart(kPaintBox5, a, b), image, {a + 1, 2, 2 * a + 1, b + 2});
+        Stretch(canvas, CanvasPart(kPaintBox4, a, b), image, {2, b + 3, a, 2 * b + 5});
+        Stretch(canvas, CanvasPart(kPaintBox6, a, b + 2), image, {a, b + 3, 2 * a + 1, 2 * b + 7});
         DrawBorder(image, W, H);
         image.Line(W / 2, 0, W / 2, H, kBlack, kDividingPen);
         image.Line(0, H / 2, W, H / 2, kBlack, kDividingPen);

@@ -1,0 +1,66 @@
+// Marshalled arms against single arms: a quartered drawing draws its four coats and assembles
+// them, so it should cost no more than four drawings of one coat.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "interpret/DrawingDriver.h"
+#include "interpret/Vocabulary.h"
+
+namespace {
+
+const esc::Vocabulary& MarshallingVocabulary() {
+    static const esc::Vocabulary vocabulary = [] {
+        std::string error;
+        auto v = esc::Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
+        return v ? std::move(*v) : esc::Vocabulary();
+    }();
+    return vocabulary;
+}
+
+void Draw(benchmark::State& bench, const char* blazon) {
+    esc::NullSink sink;
+    auto state = std::make_unique<esc::DrawingState>(sink);
+    state->vocabulary = &MarshallingVocabulary();
+    state->dataDir = ESCAVAL_DATA_DIR;
+    esc::DrawHost host;
+    for (auto _ : bench) {
+        esc::DrawBlazon(*state, blazon, host);
+        benchmark::DoNotOptimize(state->picture.Data());
+    }
+}
+
+constexpr const char* kCoats[] = {"Argent a chevron between three mullets gules", "Azure a lion rampant or",
+                                  "Gules three escallops argent", "Or an eagle displayed sable"};
+
+// One charged coat; the four coats drawn one after another as single arms; the same four
+// quartered (all four differ, so each is drawn), which should cost about as much as the four
+// alone plus the assembly.
+void BM_DrawOneChargedCoat(benchmark::State& s) { Draw(s, kCoats[0]); }
+void BM_DrawFourCoatsOneByOne(benchmark::State& bench) {
+    esc::NullSink sink;
+    auto state = std::make_unique<esc::DrawingState>(sink);
+    state->vocabulary = &MarshallingVocabulary();
+    state->dataDir = ESCAVAL_DATA_DIR;
+    esc::DrawHost host;
+    for (auto _ : bench) {
+        for (const char* coat : kCoats) esc::DrawBlazon(*state, coat, host);
+        benchmark::DoNotOptimize(state->picture.Data());
+    }
+}
+void BM_DrawQuarteredChargedCoats(benchmark::State& s) {
+    Draw(s, "Quarterly 1: Argent a chevron between three mullets gules 2: Azure a lion rampant or "
+            "3: Gules three escallops argent 4: Or an eagle displayed sable");
+}
+void BM_DrawImpaledChargedCoats(benchmark::State& s) {
+    Draw(s, "Argent a chevron between three mullets gules impaling: Azure a lion rampant or");
+}
+
+BENCHMARK(BM_DrawOneChargedCoat)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawFourCoatsOneByOne)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawQuarteredChargedCoats)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawImpaledChargedCoats)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
