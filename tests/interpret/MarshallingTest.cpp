@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,45 @@ TEST(Marshalling, SplittingTheTexts) {
             EXPECT_EQ(split.count, c.kind == MarshallingKind::Impaled ? 2 : 4);
         }
     }
+}
+
+// Any text of label-like pieces is either split into parts that can all be drawn, or refused
+// with no parts; a split text composes into one that splits into the same parts again (quarter
+// 1 gaining the blank before label 2).
+TEST(Marshalling, AnyTextGivesADefinedResult) {
+    const char* pieces[] = {"Quarterly", " ", "1", "&", "4", ":", "2", "3", "Or", "a", "  ", "(", "1&4:", "2&3:"};
+    std::mt19937 random(7);
+    int splitTexts = 0, refused = 0;
+    for (int trial = 0; trial < 20000; ++trial) {
+        std::string text;
+        const int n = 1 + static_cast<int>(random() % 16);
+        for (int i = 0; i < n; ++i) text += pieces[random() % std::size(pieces)];
+        for (const MarshallingKind kind : {MarshallingKind::Impaled, MarshallingKind::Quartered}) {
+            SCOPED_TRACE(text);
+            const SplitText split = kind == MarshallingKind::Impaled ? SplitImpaled(text) : SplitQuartered(text);
+            if (!split.error.empty()) {
+                ++refused;
+                EXPECT_EQ(split.parts, PartTexts{});
+                continue;
+            }
+            ++splitTexts;
+            ASSERT_EQ(split.count, kind == MarshallingKind::Impaled ? 2 : 4);
+            for (int i = 0; i < split.count; ++i) {
+                const std::string& part = split.parts[static_cast<std::size_t>(i)];
+                EXPECT_NE(part.find_first_not_of(' '), std::string::npos);
+                EXPECT_LE(part.size(), 199u);
+            }
+            if (kind == MarshallingKind::Quartered) {
+                const SplitText again = SplitQuartered(ComposeQuartered(split.parts));
+                EXPECT_EQ(again.error, "");
+                EXPECT_EQ(again.parts[1], split.parts[1]);
+                EXPECT_EQ(again.parts[0], split.parts[0] + " ");
+            }
+        }
+    }
+    // Both outcomes must have arisen for the test to mean anything.
+    EXPECT_GT(splitTexts, 100);
+    EXPECT_GT(refused, 100);
 }
 
 TEST(Marshalling, ComposingTheTexts) {
