@@ -8,6 +8,7 @@
 
 #include "engine/Messages.h"
 #include "engine/Ordinaries.h"
+#include "interpret/Conjoined.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -213,7 +214,7 @@ void ArrangeLevel(DrawingState& s) {
             DrawOrdinary(s, 0);
         } else {
             s.shapeCode = level.levelInCode;
-            ChargesOnOrdinary(s);
+            if (!ConjoinedInLine(s, level.levelCount)) ChargesOnOrdinary(s);
         }
     } else if (BetweenTheOrdinaryCharged(s)) {
         // "on a chevron four lozenges between three fleurs-de-lis": the last charges stand round

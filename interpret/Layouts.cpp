@@ -8,6 +8,7 @@
 
 #include "engine/Messages.h"
 #include "interpret/ArrangeLevel.h"
+#include "interpret/Conjoined.h"
 #include "interpret/FitLayout.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -118,7 +119,9 @@ void FieldLayout(DrawingState& s) {
                 FourCorners(s, partition == 5 ? 0.8f : 1.1f);
             }
             break;
-        default: FieldRowsLayout(s); break;
+        default:
+            if (!ConjoinedRows(s, FieldRows(level.levelCount))) FieldRowsLayout(s);
+            break;
     }
 }
 
@@ -234,7 +237,7 @@ void OrleLayout(DrawingState& s) {
 void RowLayout(DrawingState& s, std::span<const int> rows) {
     NoteLayout(s, "RowLayout");
     s.pictureLoaded = false;
-    if (rows.empty()) return;
+    if (rows.empty() || ConjoinedRows(s, rows)) return;
     const Fit fit = FitRows(FreeSpace::Field(s), rows, kLargestRowCell);
     if (fit.cell == 0) {
         int total = 0;

@@ -341,6 +341,7 @@ void CompleteLevel(DrawingState& s) {
     }
     s.CommitUsedWords();
     s.rowsDrawn = false;
+    s.conjoined = false;
     s.ordinaryTreatment = 0;
     s.crossTreatment = false;
     ++s.level;
@@ -364,6 +365,7 @@ void InterpretCharges(DrawingState& s) {
     s.onOrdinaryCode = 0;
     s.attitudeOwner = 0;
     s.rowsDrawn = false;
+    s.conjoined = false;
     s.stopReading = false;
     s.betweenCotises = 0;
     s.betweenCotiseLine = -1;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "interpret/Conjoined.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreter.h"
 #include "interpret/PhraseRules.h"
@@ -357,6 +358,12 @@ bool ChargeWordRule(DrawingState& s) {
         return true;
     }
     s.attitudeOwner = type;
+    if (Is(s, 1, "conjoined") && level.levelCount >= 2 && IsLozengeCharge(level.levelName.view())) {
+        // "seven mascles conjoined": the layouts set them touching point to point.
+        s.conjoined = true;
+        Use(s, 1);
+        ++s.cursor;
+    }
     if (type == 13 && S1(s, 0) == 9) {
         if (ContainsIgnoringCase(W(s, 1), "jessant")) {
             level.levelName.Assign("leoplis");

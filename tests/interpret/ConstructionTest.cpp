@@ -1,0 +1,91 @@
+// Constructions that change where or how charges are drawn: lozenges conjoined.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/interpret/TestDrawing.h"
+
+namespace esc::test {
+namespace {
+
+bool WordUsed(const Drawing& d, std::string_view word) {
+    for (const WordTrace& w : d.trace.secondPass)
+        if (w.text == word) return w.used;
+    ADD_FAILURE() << "no word " << word;
+    return false;
+}
+
+std::vector<PlacementTrace> AllPlacements(const Drawing& d) {
+    std::vector<PlacementTrace> out;
+    for (const LevelTrace& l : d.trace.levels) out.insert(out.end(), l.placements.begin(), l.placements.end());
+    return out;
+}
+
+// Conjoined lozenges meet: the point halfway between two neighbours lies on the charges (their
+// tincture or outline), where the usual layout leaves the field showing between them.
+TEST(Conjoined, NeighboursTouchPointToPoint) {
+    struct Case {
+        const char* blazon;
+        int count;
+        Rgb field;
+        std::vector<std::pair<int, int>> neighbours;  // indices of placements that must touch
+    };
+    const std::vector<Case> cases = {
+        {"Gules seven mascles conjoined or", 7, Colour(kGules), {{0, 1}, {1, 2}, {0, 3}, {1, 4}, {2, 5}, {4, 6}}},
+        {"Gules seven mascles conjoined or three three and one", 7, Colour(kGules), {{0, 1}, {1, 4}, {4, 6}}},
+        {"Gules five fusils conjoined in bend argent", 5, Colour(kGules), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
+        {"Azure five fusils conjoined in fess or", 5, Colour(kAzure), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
+        {"Azure three lozenges conjoined in pale or", 3, Colour(kAzure), {{0, 1}, {1, 2}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_TRUE(WordUsed(d, "conjoined"));
+        EXPECT_TRUE(d.sink.messages.empty());
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), static_cast<std::size_t>(c.count));
+        for (const auto& [a, b] : c.neighbours) {
+            SCOPED_TRACE(std::to_string(a) + " and " + std::to_string(b));
+            const int x = (placed[a].x + placed[b].x) / 2, y = (placed[a].y + placed[b].y) / 2;
+            EXPECT_NE(d.At(x, y), c.field);
+        }
+        // Every charge within the shield: its centre inside, and all at one size.
+        for (const PlacementTrace& p : placed) {
+            EXPECT_GT(p.x, 0);
+            EXPECT_LT(p.x, d.s().geometry.W);
+            EXPECT_LT(p.y, d.s().geometry.H);
+            EXPECT_FLOAT_EQ(p.scale, placed[0].scale);
+        }
+    }
+}
+
+// Without the word the same charges stand apart, so the test above sees the difference; and a
+// charge that is not lozenge-shaped leaves "conjoined" unread rather than drawn as before.
+TEST(Conjoined, OnlyLozengesAndOnlyWhenWritten) {
+    Drawing d;
+    d.Draw("Gules seven mascles or");
+    auto placed = AllPlacements(d);
+    ASSERT_EQ(placed.size(), 7u);
+    EXPECT_EQ(d.At((placed[0].x + placed[1].x) / 2, (placed[0].y + placed[1].y) / 2), Colour(kGules));
+
+    d.Draw("Gules three mullets conjoined or");
+    EXPECT_FALSE(WordUsed(d, "conjoined"));
+}
+
+// The largest size that lets the seven touch: the tallest column (three rows) fills the
+// shield's height but for the margins.
+TEST(Conjoined, AsLargeAsTheShieldAllows) {
+    Drawing d;
+    d.Draw("Gules seven mascles conjoined or");
+    const auto placed = AllPlacements(d);
+    ASSERT_EQ(placed.size(), 7u);
+    const double tall = 163.8 * placed[0].scale / 2;  // the mascle's tip-to-tip height
+    EXPECT_NEAR(placed[6].y - placed[0].y, 2 * tall, 2.0);
+    EXPECT_GT(3 * tall, d.s().geometry.H * 0.9);
+}
+
+}  // namespace
+}  // namespace esc::test
