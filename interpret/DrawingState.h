@@ -66,6 +66,7 @@ struct DrawingState : PaintState {
     // The tincture of the fretty on the current level's ordinary ("a cross argent fretty azure").
     int frettyTincture = -1;
     bool countMessageShown = false;  // a layout already said it has no place for the count
+    bool sinisterCharges = false;  // the current level's hands, arms or gauntlets are left ones, mirrored
     bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 

@@ -265,6 +265,7 @@ void RulePass(DrawingState& s) {
         CompleteAndReread(s);
         return;
     }
+    if (HandednessRule(s)) return;
     if (T(s, 0) == kTypeOrdinary && OrdinaryWordRule(s)) return;
     const int type = T(s, 0);
     if ((type == kTypeCharge || (type >= 11 && type <= 14)) && ChargeWordRule(s)) return;
@@ -342,6 +343,7 @@ void CompleteLevel(DrawingState& s) {
     s.CommitUsedWords();
     s.rowsDrawn = false;
     s.conjoined = false;
+    s.sinisterCharges = false;
     s.ordinaryTreatment = 0;
     s.crossTreatment = false;
     ++s.level;
@@ -366,6 +368,7 @@ void InterpretCharges(DrawingState& s) {
     s.attitudeOwner = 0;
     s.rowsDrawn = false;
     s.conjoined = false;
+    s.sinisterCharges = false;
     s.stopReading = false;
     s.betweenCotises = 0;
     s.betweenCotiseLine = -1;

@@ -291,6 +291,23 @@ bool OrdinaryWordRule(DrawingState& s) {
     return true;
 }
 
+bool HandednessRule(DrawingState& s) {
+    const bool sinister = Is(s, 0, "sinister");
+    if (!sinister && !Is(s, 0, "dexter")) return false;
+    const int next = T(s, 1);
+    if (next != kTypeCharge && (next < 11 || next > 14)) return false;
+    const std::string word = ToLower(W(s, 1));
+    bool limb = false;
+    for (std::string_view name : {"hand", "arm", "gauntlet"}) limb = limb || word.rfind(name, 0) == 0;
+    if (!limb) return false;
+    // The pictures show the right hand (dexter, as the bearer holds it); a left hand is that
+    // picture mirrored.
+    s.sinisterCharges = sinister;
+    Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+
 bool ChargeWordRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     const int type = T(s, 0);

@@ -66,6 +66,7 @@ void OfTheLastRule(DrawingState& s);          // "of" "the" "last"
 void NumberRule(DrawingState& s);             // numbers, "as many", rows
 bool OrdinaryWordRule(DrawingState& s);       // Type 2
 bool ChargeWordRule(DrawingState& s);         // Types 4, 11, 12, 13, 14
+bool HandednessRule(DrawingState& s);         // "dexter"/"sinister" before a hand, arm or gauntlet
 bool IsCotiseWord(const DrawingState& s);
 void CotiseRule(DrawingState& s);             // "cotised", "double cotised"
 void TinctureRule(DrawingState& s);           // "between", roundels, the first tincture

@@ -178,7 +178,7 @@ void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     s.placementX = x;
     s.placementY = y;
     s.chargeScale = scale;
-    s.mirrorFlag = mirror;
+    s.mirrorFlag = mirror != s.sinisterCharges;  // a left hand turns the other way, also in a pair
     PlaceCharge(s);
     s.mirrorFlag = false;
 }
@@ -230,7 +230,7 @@ void PlaceOnPreviousCharges(DrawingState& s) {
         s.placementX = entry.x;
         s.placementY = entry.y;
         s.chargeScale = entry.scale / 2;
-        s.mirrorFlag = false;
+        s.mirrorFlag = s.sinisterCharges;
         PlaceCharge(s);
     }
 }

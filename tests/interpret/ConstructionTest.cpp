@@ -89,3 +89,55 @@ TEST(Conjoined, AsLargeAsTheShieldAllows) {
 
 }  // namespace
 }  // namespace esc::test
+
+namespace esc::test {
+namespace {
+
+// The share of points in a box round the centre where b, read mirrored about the centre's
+// column (or straight), has a's colour.
+double MirroredAgreement(const Drawing& a, const Drawing& b, int cx, int cy, int half, bool mirrored) {
+    int same = 0, all = 0;
+    for (int dy = -half; dy <= half; dy += 3)
+        for (int dx = -half; dx <= half; dx += 3) {
+            ++all;
+            // Mirroring about a column may shift the picture by one pixel.
+            const int x = mirrored ? cx - dx : cx + dx;
+            const Rgb want = a.At(cx + dx, cy + dy);
+            if (want == b.At(x, cy + dy) || (mirrored && (want == b.At(x - 1, cy + dy) || want == b.At(x + 1, cy + dy)))) ++same;
+        }
+    return static_cast<double>(same) / all;
+}
+
+// "sinister" before a hand, arm or gauntlet draws the left one: the right one's picture
+// mirrored. "dexter" is the picture as drawn. Both words are read.
+TEST(Handedness, SinisterMirrorsTheHandDexterKeepsIt) {
+    struct Case {
+        const char* dexter;
+        const char* sinister;
+    };
+    for (const Case& c : {Case{"Argent a hand gules", "Argent a sinister hand gules"},
+                          Case{"Argent a dexter hand couped at the wrist gules", "Argent a sinister hand couped at the wrist gules"},
+                          Case{"Azure a dexter gauntlet or", "Azure a sinister gauntlet or"}}) {
+        SCOPED_TRACE(c.sinister);
+        Drawing right, left;
+        right.Draw(c.dexter);
+        left.Draw(c.sinister);
+        for (const Drawing* d : {&right, &left})
+            for (const WordTrace& w : d->trace.secondPass) EXPECT_TRUE(w.used) << w.text;
+        EXPECT_TRUE(left.sink.messages.empty());
+        const auto placed = AllPlacements(left);
+        ASSERT_EQ(placed.size(), 1u);
+        EXPECT_TRUE(placed[0].mirrored);
+        EXPECT_FALSE(AllPlacements(right).at(0).mirrored);
+        const int cx = placed[0].x, cy = placed[0].y;
+        EXPECT_GT(MirroredAgreement(right, left, cx, cy, 120, true), 0.97);
+        EXPECT_LT(MirroredAgreement(right, left, cx, cy, 120, false), 0.95);  // the picture is not symmetric
+    }
+    // Before any other charge the words keep their old readings.
+    Drawing d;
+    d.Draw("Azure a bend sinister or");
+    EXPECT_EQ(d.trace.levels.at(0).layout.find("DrawOrdinary(2)"), 0u);
+}
+
+}  // namespace
+}  // namespace esc::test
