@@ -71,7 +71,7 @@ void Tressure(PaintState& s) {
     const bool flory = s.shapeCode == kTressureFlory;
     s.lineCode = kPlainLine;
     // The bands run as a rectangle inside the edge, its lower side clear of the base's curve.
-    const int bottom = g.baseTop - 4;
+    const int bottom = g.straightBottom - 4;
     for (int band = 0; band < (twoBands ? 2 : 1); ++band) {
         const int d = kTressureInset + band * kTressureGap;
         const int b = bottom - band * kTressureGap;

@@ -18,6 +18,10 @@ struct ShieldGeometry {
     int chiefDepth = 0;
     int baseTop = 0;       // first row of the curved base
     int shieldBottom = 0;  // last row that runs may reach
+    // The foot of the field's straight sides: where the base begins to curve on a shield, the
+    // foot itself on the rectangle of a marshalled part. Layouts and bands that keep clear of
+    // the base measure from here (baseTop lies past the picture on a rectangle).
+    int straightBottom = 0;
     std::array<BaseBound, kBaseBoundsCount> baseBounds{};
 
     void Compute(int imageWidth, int imageHeight, bool marshalling) {
@@ -28,6 +32,7 @@ struct ShieldGeometry {
         chiefDepth = H * 24 / 100;
         baseTop = marshalling ? 1000 : H - 40;
         shieldBottom = marshalling ? H : H + 34;
+        straightBottom = marshalling ? H : baseTop;
     }
 };
 

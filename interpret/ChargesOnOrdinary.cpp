@@ -274,7 +274,7 @@ void PlaceInCells(DrawingState& s, const std::vector<CellPoint>& points, int cel
     const ShieldGeometry& g = s.geometry;
     // No cell reaches past the outline: the point nearest an edge bounds them all.
     for (const CellPoint& p : points) {
-        const int room = std::min({p.x, g.W - p.x, p.y, g.baseTop - p.y + g.H / 12}) - kEdgeMargin;
+        const int room = std::min({p.x, g.W - p.x, p.y, g.straightBottom - p.y + g.H / 12}) - kEdgeMargin;
         cell = std::min(cell, 2 * room);
     }
     const float scale = std::min(kInArrangementLargest, static_cast<float>(cell) * kChargeShareOfCell /
@@ -312,7 +312,7 @@ bool InArrangement(DrawingState& s, const LevelRecord& level, int n) {
             for (int i = 0; i < n; ++i) points.push_back({W * (2 * i + 1) / (2 * n), g.H2});
             break;
         case 3:  // in pale: one column down the middle, clear of the base point
-            for (int i = 0; i < n; ++i) points.push_back({g.W2, g.baseTop * (2 * i + 1) / (2 * n) + g.H / 24});
+            for (int i = 0; i < n; ++i) points.push_back({g.W2, g.straightBottom * (2 * i + 1) / (2 * n) + g.H / 24});
             break;
         case 1:
         case 2: {  // in bend, in bend sinister: along the diagonal
@@ -353,7 +353,7 @@ bool InArrangement(DrawingState& s, const LevelRecord& level, int n) {
             int rows = 1;
             while (rows * (rows + 1) / 2 < n) ++rows;
             if (rows * (rows + 1) / 2 != n || rows < 2) return false;
-            const int top = H / 10, rowHeight = (g.baseTop - top) / rows;
+            const int top = H / 10, rowHeight = (g.straightBottom - top) / rows;
             for (int r = 0; r < rows; ++r) {
                 const int inRow = rows - r, pitch = W * 4 / 5 / rows;
                 for (int j = 0; j < inRow; ++j)
@@ -378,7 +378,7 @@ void InNamedQuarters(DrawingState& s, const LevelRecord& level, int n) {
     for (int q = 0; q < 4; ++q) quarters += (s.quarterMask >> q) & 1;
     // "a fret" in two quarters is one in each; any other count per quarter has no layout.
     if (n != 1 && n != quarters) return;
-    const int halfHeight = g.H2, lowerHeight = g.baseTop - g.H2;
+    const int halfHeight = g.H2, lowerHeight = g.straightBottom - g.H2;
     for (int q = 0; q < 4; ++q) {
         if (((s.quarterMask >> q) & 1) == 0) continue;
         const int x = q % 2 == 0 ? 0 : g.W2, y = q < 2 ? 0 : g.H2;

@@ -246,6 +246,40 @@ TEST(Marshalling, AChargeShowsInItsQuarter) {
     EXPECT_EQ(d.At(10, 10), Colour(kArgent));
 }
 
+// A part is a rectangle whose base never curves: layouts that keep clear of a shield's base
+// measure from the rectangle's foot, so every charge of a part lands inside its picture.
+TEST(Marshalling, ChargesOfAPartStayInsideIt) {
+    const char* const parts[] = {
+        "Gules three lions passant guardant in pale or",
+        "Azure three fishes naiant in pale argent",
+        "Or six lioncels three two and one in pile sable",
+        "Argent a double tressure flory counterflory gules",
+    };
+    for (const char* part : parts) {
+        SCOPED_TRACE(part);
+        Drawing d;
+        d.Draw(std::string("Quarterly 1&4: ") + part + " 2&3: Azure");
+        ASSERT_EQ(d.trace.parts.size(), 4u);
+        int placed = 0;
+        for (const LevelTrace& level : d.trace.parts[0].levels)
+            for (const PlacementTrace& at : level.placements) {
+                ++placed;
+                EXPECT_GT(at.y, 0);
+                EXPECT_LT(at.y, 440) << "placed below the part's field";
+            }
+        EXPECT_TRUE(d.trace.parts[0].messages.empty());
+        if (std::string(part).find("tressure") != std::string::npos) {
+            // The bands run inside the rectangle's foot, not off the picture: the lower band
+            // shows in quarter 1 just above the dividing fess line.
+            bool bandNearFoot = false;
+            for (int y = 200; y < 238; ++y) bandNearFoot = bandNearFoot || d.At(100, y) == Colour(kGules);
+            EXPECT_TRUE(bandNearFoot);
+        } else {
+            EXPECT_GE(placed, 3);
+        }
+    }
+}
+
 TEST(Marshalling, EachPartHasItsOwnReading) {
     Drawing d;
     d.Draw("Or a bend azure impaling: Per pale gules");
