@@ -1,6 +1,8 @@
 #pragma once
 // Lines of partition and the shapes of the ordinaries and partitions.
 
+#include <vector>
+
 #include "engine/PaintState.h"
 
 namespace esc {
@@ -14,6 +16,13 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
 // Draws shapeCode: mode 1 as a partition of the field, mode 0 as an ordinary.
 void DrawOrdinary(PaintState& state, int mode);
 void DrawBars(PaintState& state, int placement);
+// Where n bars lie on the field (DrawBars placement 0): the row of each one's middle, top first,
+// and their width; charges set on the bars are placed by it.
+struct BarRows {
+    std::vector<int> centres;
+    int width = 0;
+};
+BarRows BarsOnTheField(const ShieldGeometry& geometry, int n);
 void DrawPallets(PaintState& state, int placement);
 void DrawCotises(PaintState& state);
 void DrawFret(PaintState& state);

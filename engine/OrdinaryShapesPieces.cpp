@@ -9,6 +9,20 @@ namespace esc {
 
 using namespace shapes;
 
+namespace {
+
+Spread OnTheField(const ShieldGeometry& g, int n) {
+    const int H = g.H;
+    return SpreadPieces(n, H / 2 - kRepeatedSpanPercent * H / 100, H / 2 + kRepeatedSpanPercent * H / 100, g.chiefDepth / 2);
+}
+
+}  // namespace
+
+BarRows BarsOnTheField(const ShieldGeometry& geometry, int n) {
+    const Spread spread = OnTheField(geometry, n);
+    return {spread.centres, spread.width};
+}
+
 // Bars: placement 0 on the field, 1 within a chief, 2 on a fess. Each bar takes the level's line
 // anew (a gemel line is spent by one band). They are spread evenly down the space they lie in,
 // narrower as they are more, with the field showing between them.
@@ -20,8 +34,7 @@ void DrawBars(PaintState& s, int placement) {
     const int n = RepeatCount(s);
     const Spread spread = inChief ? SpreadPieces(n, 2, D - 2, D / 4)
                         : placement == 2 ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
-                                         : SpreadPieces(n, H / 2 - kRepeatedSpanPercent * H / 100,
-                                                        H / 2 + kRepeatedSpanPercent * H / 100, D / 2);
+                                         : OnTheField(g, n);
     for (int y : spread.centres) {
         s.lineCode = s.CurrentLevel().levelLine;
         Band(s, 0, y, W + 1, y, spread.width, 0);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string>
 
 #include "engine/Messages.h"
 #include "engine/Ordinaries.h"
@@ -25,9 +26,33 @@ bool PlacesPictures(const LevelRecord& level);
 
 namespace {
 
+// Charges on bars ("on two bars three water bougets"): shared out as evenly as they go, the
+// upper bars taking the odd ones, each bar's share in a row along its middle and kept within it.
+constexpr float kChargeShareOfBar = 0.9f;      // of the bar's width, the height a charge takes
+constexpr int kUsualPictureHeight = 200;       // natural height of a charge picture, in pixels
+constexpr float kPictureScaleFactor = 0.5f;    // a picture at scale s is s / 2 of its natural size
+
+void OnBars(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const int bars = s.levels[0].levelCount;
+    const BarRows rows = BarsOnTheField(g, bars);
+    if (n < 1 || rows.centres.empty()) return;
+    NoteLayout(s, "OnBars(" + std::to_string(bars) + ")");
+    const int most = (n + bars - 1) / bars;
+    const float byBar = kChargeShareOfBar * rows.width / (kUsualPictureHeight * kPictureScaleFactor);
+    const float byRow = kChargeShareOfBar * g.W / (most + 1) / (kUsualPictureHeight * kPictureScaleFactor);
+    const float scale = std::min(byBar, byRow);
+    for (int b = 0; b < bars; ++b) {
+        const int k = n / bars + (b < n % bars ? 1 : 0);
+        for (int j = 0; j < k; ++j) Place(s, g.W * (j + 1) / (k + 1), rows.centres[static_cast<std::size_t>(b)], scale);
+    }
+}
+
 void DrawPlainLevel(DrawingState& s) {
     const LevelRecord& level = Current(s);
-    if (s.level == 1 && s.levels[0].levelOn) {
+    if (s.level == 1 && s.levels[0].levelOn && s.levels[0].levelName == "bars") {
+        OnBars(s, level.levelCount);
+    } else if (s.level == 1 && s.levels[0].levelOn) {
         ChargesOnOrdinary(s);
     } else if (level.levelName == "bars") {
         NoteLayout(s, "DrawBars(0)");

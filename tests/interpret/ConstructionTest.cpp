@@ -1,10 +1,13 @@
-// Constructions that change where or how charges are drawn: lozenges conjoined.
+// Constructions that change where or how charges are drawn: lozenges conjoined, left hands,
+// charges on bars.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "engine/Ordinaries.h"
 #include "tests/interpret/TestDrawing.h"
 
 namespace esc::test {
@@ -137,6 +140,48 @@ TEST(Handedness, SinisterMirrorsTheHandDexterKeepsIt) {
     Drawing d;
     d.Draw("Azure a bend sinister or");
     EXPECT_EQ(d.trace.levels.at(0).layout.find("DrawOrdinary(2)"), 0u);
+}
+
+}  // namespace
+}  // namespace esc::test
+
+namespace esc::test {
+namespace {
+
+// Charges on bars: shared as evenly as they go, the upper bars first, each within its bar (the
+// bar's tincture just above and below the charge's centre, never the field).
+TEST(OnBars, SharedUpperFirstAndKeptOnTheBars) {
+    struct Case {
+        const char* blazon;
+        std::vector<int> perBar;  // top bar first
+        Rgb field, bar;
+    };
+    const std::vector<Case> cases = {
+        {"Or on two bars gules three water bougets argent", {2, 1}, Colour(kOr), Colour(kGules)},
+        {"Or on two bars gules four mullets argent", {2, 2}, Colour(kOr), Colour(kGules)},
+        {"Argent on three bars azure five mullets or", {2, 2, 1}, Colour(kArgent), Colour(kAzure)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        for (const WordTrace& w : d.trace.secondPass) EXPECT_TRUE(w.used) << w.text;
+        const auto placed = AllPlacements(d);
+        const BarRows bars = BarsOnTheField(d.s().geometry, static_cast<int>(c.perBar.size()));
+        std::vector<int> counted(c.perBar.size(), 0);
+        for (const PlacementTrace& p : placed) {
+            const auto at = std::find(bars.centres.begin(), bars.centres.end(), p.y);
+            ASSERT_NE(at, bars.centres.end()) << "a charge off the bars at y " << p.y;
+            ++counted[static_cast<std::size_t>(at - bars.centres.begin())];
+            for (int dy : {-bars.width / 2 + 2, bars.width / 2 - 2}) {
+                EXPECT_NE(d.At(p.x, p.y + dy), c.field) << "x " << p.x << " y " << p.y + dy;
+            }
+        }
+        EXPECT_EQ(counted, c.perBar);
+        // The bar's own tincture still shows beside each charge: they lie on it.
+        EXPECT_EQ(d.At(4 + d.s().geometry.W / 20, bars.centres[0]), c.bar);
+    }
 }
 
 }  // namespace
