@@ -44,31 +44,46 @@ void ForDifferenceTest(DrawingState& s) {
     if (!HasTincture(s)) Tincture(s) = kOr;
 }
 
-// Step b: detail words after the tincture ("armed and langued azure", "crowned or"). The
-// tincture that follows them is the second tincture, or the detail tincture for a Sub1 99 word,
-// which also names a picture of its own (the charge's name and the word's first letter). A
-// Sub1 99 word whose picture is not drawn is left unread, and the charge is drawn as it is
-// rather than as the question picture. Only the detail words and "and" are looked through, so a
-// later phrase's tincture is never taken.
+// Step b: detail words after the tincture ("armed and langued azure", "crowned or", "accorned
+// collared and belled azure"). The tincture that follows them is the second tincture, and for a
+// Sub1 99 word the detail tincture as well; each Sub1 99 word also names a picture of its own (the
+// charge's name and the word's first letter, a letter for each such word: a crowned lion is
+// "lionc", a cow belled "cowb"). A run with a Sub1 99 word whose picture is not drawn is left
+// unread, and the charge is drawn as it is rather than as the question picture. Only the detail
+// words and "and" are looked through, so a later phrase's tincture is never taken.
 void DetailWords(DrawingState& s) {
     LevelRecord& level = Current(s);
-    const bool detail = S1(s, 1) == 99;
-    if (detail) {
-        std::string named = level.levelName.str();
-        if (!named.empty() && named.back() == 's') named.pop_back();
-        named += ToLower(W(s, 1).substr(0, 1));
-        if (!PictureExists(s, named, level.levelVariant.view())) return;
-        level.levelName.Assign(named);
-    }
+    std::string named = level.levelName.str();
+    if (!named.empty() && named.back() == 's') named.pop_back();
+    bool detail = false;
+    bool second = false;
     for (int i = s.cursor + 1; i < s.wordCount; ++i) {
         const int type = s.Type(i);
         if (type == kTypeTincture) {
-            (detail ? s.detailTincture : level.levelSecondTincture) = s.Sub1(i);
+            if (!detail && !second) return;
+            if (detail) {
+                level.levelName.Assign(named);
+                s.detailTincture = s.Sub1(i);
+            }
+            if (second) level.levelSecondTincture = s.Sub1(i);
             for (int k = s.cursor + 1; k <= i; ++k) s.UseWord(k);
             s.cursor = i;
             return;
         }
-        if (type != kTypeDetail && !EqualsIgnoringCase(s.Word(i), "and")) return;
+        if (type != kTypeDetail) {
+            if (!EqualsIgnoringCase(s.Word(i), "and")) return;
+            continue;
+        }
+        if (s.Sub1(i) != kOwnPicture) {
+            second = true;
+            continue;
+        }
+        // The picture that shows this detail too; one drawn for the first already may show it
+        // (bearm.hd, the bear's head muzzled, is also bearmr.hd: the muzzle has its ring).
+        const std::string withIt = named + ToLower(s.Word(i).substr(0, 1));
+        if (!PictureExists(s, withIt, level.levelVariant.view())) return;
+        named = withIt;
+        detail = true;
     }
 }
 

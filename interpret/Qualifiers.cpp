@@ -79,6 +79,9 @@ QualifiedPicture Qualify(int code, std::string_view name, std::string_view varia
         case kSlipped:
             if (plain) return variantOnly("sl");
             break;
+        case kTripleTowered:
+            if (plain) return variantOnly("tt");
+            break;
         case kDoubleQueued: {
             // Of the charge, not of its plural: "two lions double-queued" are "liondn".
             std::string_view single = name;
@@ -106,7 +109,7 @@ bool PictureExists(const DrawingState& s, std::string_view name, std::string_vie
 
 bool IsQualifier(const DrawingState& s, int i) {
     return (s.Type(i) == kTypeAttitude && s.Sub1(i) == kAnyCharge) ||
-           (s.Type(i) == kTypeDetail && EqualsIgnoringCase(s.Word(i), "slipped"));
+           (s.Type(i) == kTypeDetail && (EqualsIgnoringCase(s.Word(i), "slipped") || s.Sub1(i) == kOwnPicture));
 }
 
 int WordsOfTheCut(const DrawingState& s, int i) {
@@ -122,6 +125,16 @@ int WordsOfTheCut(const DrawingState& s, int i) {
 
 bool ApplyQualifier(DrawingState& s, int i) {
     LevelRecord& level = Current(s);
+    if (s.Type(i) == kTypeDetail && s.Sub1(i) == kOwnPicture) {
+        // "three stirrups leathered or": the part is drawn in the picture of its own and takes the
+        // charge's tincture, the detail's when none is blazoned.
+        std::string named(level.levelName.view());
+        if (!named.empty() && named.back() == 's') named.pop_back();
+        named += ToLower(s.Word(i).substr(0, 1));
+        if (!PictureExists(s, named, level.levelVariant.view())) return false;
+        level.levelName.Assign(named);
+        return true;
+    }
     const int code = s.Type(i) == kTypeDetail ? kSlipped : s.Sub2(i);
     const QualifiedPicture picture = Qualify(code, level.levelName.view(), level.levelVariant.view());
     if (picture.name.empty() || !PictureExists(s, picture.name, picture.variant)) return false;

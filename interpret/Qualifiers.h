@@ -1,7 +1,8 @@
 #pragma once
 // Words that qualify a charge of any family and choose another picture of it: a head couped,
 // erased or cabossed, a fish hauriant, naiant or embowed, a beast reguardant, a lion
-// double-queued, an eagle with two heads, a tree eradicated, a trefoil slipped.
+// double-queued, an eagle with two heads, a tree eradicated, a trefoil slipped, a tower
+// triple-towered.
 //
 // Each qualifier is a Type 9 row whose Sub1 is kAnyCharge and whose Sub2 is its code below.
 // Unlike an attitude digit, a qualifier is read only when the picture it asks for exists: a
@@ -18,6 +19,9 @@ namespace esc::phrase {
 
 // Sub1 of a qualifier row: it belongs to no one family, the code decides what it does.
 inline constexpr int kAnyCharge = 91;
+// Sub1 of a detail word (Type 16) drawn in a picture of its own, the charge's name and the word's
+// first letter: "crowned" (lionc), "belled" (cowb). Before the tincture it is read as a qualifier.
+inline constexpr int kOwnPicture = 99;
 
 // Sub2 of a qualifier row. Codes avoid 8, 9 and 19, which Type 9 words use as treatments.
 enum QualifierCode : int {
@@ -32,6 +36,7 @@ enum QualifierCode : int {
     kEradicated = 69,    // a tree torn up with its roots showing: "ra"
     kSlipped = 70,       // a flower or leaf on its stalk, before the tincture: "sl"
     kErect = 71,         // a head turned snout upwards: "hr" couped, "hs" erased
+    kTripleTowered = 72, // a castle or tower with three towers on it: "tt"
 };
 
 // The picture a qualifier asks for: the level's name and variant after it, or empty strings
@@ -43,7 +48,8 @@ QualifiedPicture Qualify(int code, std::string_view name, std::string_view varia
 
 // Whether the word at index i is a qualifier. "slipped" is one too where it stands before the
 // tincture ("three trefoils slipped vert"); after the tincture it is the detail word that colours
-// the stalk ("a rose gules slipped vert").
+// the stalk ("a rose gules slipped vert"). So is a detail word with a picture of its own before
+// the tincture ("three stirrups leathered or").
 bool IsQualifier(const DrawingState& s, int i);
 // How many words after the qualifier at index i say where the charge is cut, when the picture
 // shows it so: "a hand couped at the wrist". 0 when none follow.

@@ -34,7 +34,8 @@ QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "
               66: ("em", "a fish embowed (naiant embowed too)"), 67: ("r", "after the attitude digits: reguardant"),
               68: ("dn", "added to the name: double-queued"), 69: ("ra", "a tree eradicated"),
               70: ("sl", "a flower or leaf slipped, before the tincture"),
-              71: ("hr", "a head erect (snout upwards); `hs` erect and erased")}
+              71: ("hr", "a head erect (snout upwards); `hs` erect and erased"),
+              72: ("tt", "a castle or tower triple-towered")}
 # Qualifiers read by their text rather than a Type 9 row: the detail word "slipped" before the
 # tincture.
 QUALIFIER_BY_TEXT = {70: ["slipped"]}

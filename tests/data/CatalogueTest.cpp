@@ -525,7 +525,7 @@ struct QualifierVariant {
 constexpr QualifierVariant kQualifierVariants[] = {
     {"he", "head erased"}, {"hc", "head cabossed"}, {"cp", "couped"}, {"er", "erased"}, {"ha", "hauriant"},
     {"na", "naiant"},      {"em", "embowed"},       {"ra", "eradicated"}, {"sl", "slipped"},
-    {"hr", "head erect"},  {"hs", "head erect and erased"},
+    {"hr", "head erect"},  {"hs", "head erect and erased"}, {"tt", "tripletowered"},
 };
 
 // Pictures that no blazon names, and why.
@@ -562,6 +562,7 @@ PicturePhrase PhraseFor(const std::string& name) {
     };
     const VocabularyRow* charge = nullptr;
     const VocabularyRow* detail = nullptr;
+    const VocabularyRow* firstDetail = nullptr;  // of two: "bearmr" is a bear muzzled and ringed
     std::string phrase;
     for (const BuiltName& built : kBuiltNames) {
         if (stem != built.stem) continue;
@@ -576,6 +577,15 @@ PicturePhrase PhraseFor(const std::string& name) {
         if ((charge = chargeNamed(stem.substr(0, stem.size() - 1))) != nullptr) {
             detail = &row;
             phrase = "a " + charge->word;
+        }
+        for (const VocabularyRow& first : Words().Rows()) {
+            if (charge != nullptr || stem.size() < 3) break;
+            if (first.type != kTypeDetail || first.sub1 != 99 || first.word.front() != stem[stem.size() - 2]) continue;
+            if ((charge = chargeNamed(stem.substr(0, stem.size() - 2))) != nullptr) {
+                detail = &row;
+                firstDetail = &first;
+                phrase = "a " + charge->word;
+            }
         }
     }
     // A prefix (Type 8) puts its first letter before the name: "dlion" is a demi lion.
@@ -632,6 +642,7 @@ PicturePhrase PhraseFor(const std::string& name) {
     }
     if (doubleQueued) phrase += " doublenowed";
     phrase += " or";
+    if (firstDetail != nullptr) phrase += " " + firstDetail->word + " and";
     if (detail != nullptr) phrase += " " + detail->word + " gules";
     return {"Azure " + phrase, ""};
 }

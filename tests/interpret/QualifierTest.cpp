@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "TestDrawing.h"
+#include "engine/Palette.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Qualifiers.h"
 #include "interpret/Vocabulary.h"
@@ -58,13 +59,17 @@ TEST(Qualifiers, EachCodeAsksForItsPicture) {
         {"erased after erect", kErased, "boars", "hr", "boars", "hs"},
         {"couped after erect", kCouped, "boars", "hr", "boars", "hr"},
         {"erect with no head", kErect, "boar", "", "", ""},
+        {"triple-towered", kTripleTowered, "castle", "", "castle", "tt"},
+        {"triple-towered head", kTripleTowered, "tower", "hd", "", ""},
         {"not a qualifier", 99, "lion", "", "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QualifiedPicture got = Qualify(c.code, c.chargeName, c.variant);
         EXPECT_EQ(got.name, c.wantName);
-        if (*c.wantName != '\0') EXPECT_EQ(got.variant, c.wantVariant);
+        if (*c.wantName != '\0') {
+            EXPECT_EQ(got.variant, c.wantVariant);
+        }
     }
 }
 
@@ -125,6 +130,42 @@ TEST(Qualifiers, ReadOnlyWhenThePictureExists) {
         EXPECT_EQ(ApplyQualifier(*s, 1), c.read);
         EXPECT_EQ(Current(*s).levelVariant.view(), c.variantAfter);
         EXPECT_EQ(Current(*s).levelName.view(), c.nameAfter);
+    }
+}
+
+// A detail word with a picture of its own, before the tincture ("three stirrups leathered or"):
+// read as a qualifier that names that picture, only when it exists.
+TEST(Qualifiers, DetailWordBeforeTheTinctureNamesItsPicture) {
+    const PictureFolder folder({"stirrupl.esv", "bearm.hd"});
+    struct Case {
+        const char* name;
+        const char* chargeName;
+        const char* variant;
+        const char* word;
+        bool read;
+        const char* nameAfter;
+    };
+    const Case cases[] = {
+        {"leathered stirrups drawn", "stirrups", "", "leathered", true, "stirrupl"},
+        {"muzzled head drawn", "bears", "hd", "muzzled", true, "bearm"},
+        {"muzzled head erased not drawn", "bears", "he", "muzzled", false, "bears"},
+        {"crowned stirrup not drawn", "stirrup", "", "crowned", false, "stirrup"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CollectingSink sink;
+        auto s = std::make_unique<DrawingState>(sink);
+        s->dataDir = folder.Path();
+        Current(*s).levelName.Assign(c.chargeName);
+        Current(*s).levelVariant.Assign(c.variant);
+        s->words[1].Assign(c.word);
+        s->wordType[1] = kTypeDetail;
+        s->wordSub1[1] = kOwnPicture;
+        s->wordCount = 2;
+        ASSERT_TRUE(IsQualifier(*s, 1));
+        EXPECT_EQ(ApplyQualifier(*s, 1), c.read);
+        EXPECT_EQ(Current(*s).levelName.view(), c.nameAfter);
+        EXPECT_EQ(Current(*s).levelVariant.view(), c.variant);
     }
 }
 
@@ -227,6 +268,19 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         // A crowned picture after the qualifiers, its details each with their tincture.
         {"Or a bull's head cabossed sable armed argent crowned gules", "bullc.hc"},
         {"Or a lion rampant double-queued gules crowned or", "liondnc.1"},
+        // The castle is drawn with three towers; the tower triple-towered has a drawing of its own.
+        {"Gules a castle triple-towered or", "castle.tt"},
+        {"Gules a tower triple-towered or", "tower.tt"},
+        {"Argent a chevron between three eagles' legs erased sable", "leg.er"},
+        {"Argent a fox courant gules", "fox.7"},
+        {"Sable three goats salient argent", "goat.7"},
+        // Parts drawn in pictures of their own, coloured by the tincture after the words.
+        {"Or two cows passant in pale gules accorned collared and belled azure", "cowb.3"},
+        {"Or a bull's head cabossed sable ringed gules", "bullr.hc"},
+        {"Gules three bears' heads couped argent muzzled azure", "bearm.hd"},
+        {"Azure a bear's head argent muzzled and ringed or", "bearmr.hd"},
+        {"Azure three stirrups leathered or", "stirrupl.esv"},
+        {"Gules three stirrups leathered and buckled or", "stirrupl.esv"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -258,6 +312,39 @@ TEST(Qualifiers, AWordWithoutItsPictureIsReported) {
     r = Read("Argent a bear rampant sable crowned or");
     EXPECT_EQ(r.picture, "bear.1");
     EXPECT_EQ(r.ignored, (Words{"crowned", "or"}));
+    // ... also after a detail word of the second part: the run is left unread as a whole, not
+    // read as if the crown were drawn.
+    r = Read("Argent a bear rampant sable armed and crowned or");
+    EXPECT_EQ(r.picture, "bear.1");
+    EXPECT_EQ(r.ignored, (Words{"armed", "and", "crowned", "or"}));
+}
+
+// The tincture after a run of detail words colours the parts each word names: the second part
+// for "accorned" and "hafted", the detail part (the bell and collar, the ring) for a word with a
+// picture of its own. Counted on the painted shield: the detail's tincture appears nowhere else,
+// or appears more than with the second part alone.
+int PixelsOf(const std::string& blazon, int tincture) {
+    test::Drawing d;
+    d.Draw(blazon);
+    EXPECT_EQ(d.trace.ignoredWords, Words{}) << blazon;
+    const Rgb want = test::Colour(tincture);
+    int n = 0;
+    for (int y = 0; y < d.s().picture.Height(); ++y)
+        for (int x = 0; x < d.s().picture.Width(); ++x) n += d.At(x, y) == want ? 1 : 0;
+    return n;
+}
+
+TEST(Qualifiers, DetailTinctureColoursThePartsTheWordsName) {
+    // The ring is the only gules on a field or with a sable head and sable horns.
+    EXPECT_EQ(PixelsOf("Or a bull's head cabossed sable", kGules), 0);
+    EXPECT_GT(PixelsOf("Or a bull's head cabossed sable ringed gules", kGules), 20);
+    // Horns alone, then horns with the collar and bell.
+    const int horns = PixelsOf("Or two cows passant in pale gules accorned azure", kAzure);
+    EXPECT_GT(horns, 20);
+    EXPECT_GT(PixelsOf("Or two cows passant in pale gules accorned collared and belled azure", kAzure), horns + 100);
+    // The haft is the axe's second part.
+    EXPECT_EQ(PixelsOf("Gules an axe argent", kOr), 0);
+    EXPECT_GT(PixelsOf("Gules an axe argent hafted or", kOr), 100);
 }
 
 // Every head drawn couped has its erased twin, so that "erased" is never left unread on a head
