@@ -252,7 +252,7 @@ void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
         if (current == kGuttee) tile = Tile::Guttee;
         else if (current == kBillettee) tile = Tile::Billettee;
         else if (current == kBezantee) tile = Tile::Bezantee;
-        else if (current == kCrusilly) tile = Tile::Crusilly;
+        else if (current == kCrusilly) tile = state.crusillyFitchy ? Tile::CrusillyFitchy : Tile::Crusilly;
         const int r = ((y % 28) + 28) % 28;
         const int shift = ((y / 28) % 2 != 0) ? 0 : 24;
         int n = 0, expected = x1 - 1;

@@ -27,7 +27,7 @@ void FillCrossings(PaintState& state);
 void FillBasePoint(PaintState& state);
 
 // The 28-row tiles of the furs and semés and the vair rows.
-enum class Tile { ErmineSpot, Guttee, Billettee, Bezantee, Crusilly };
+enum class Tile { ErmineSpot, Guttee, Billettee, Bezantee, Crusilly, CrusillyFitchy };
 // Whether tile column `column` (0..47) of row `row` (0..27) shows the pattern colour.
 bool TileBit(Tile tile, int row, int column);
 // Whether vair column `column` (0..18) of row `row` (0..15) shows the pattern colour.

@@ -19,7 +19,8 @@ constexpr int kTileRows = 28, kFirstTileRow = 4, kLastTileRow = 24;
 using TileRows = std::array<std::array<std::uint16_t, 3>, kLastTileRow - kFirstTileRow + 1>;
 
 // Rows 4 to 24 of each tile (word 0, word 1, word 2); all other rows are empty.
-constexpr std::array<TileRows, 5> kTiles = {{
+constexpr std::size_t kTileCount = 6;
+constexpr std::array<TileRows, kTileCount> kTiles = {{
     // ErmineSpot
     {{
         {0x0380, 0x0000, 0x0000},  // row 4
@@ -139,6 +140,30 @@ constexpr std::array<TileRows, 5> kTiles = {{
         {0x0000, 0x0000, 0x0000},  // row 22
         {0x0000, 0x0000, 0x0000},  // row 23
         {0x0000, 0x0000, 0x0000},  // row 24
+    }},
+    // Crusilly fitchy: the crosslet's foot drawn out to a point instead of its last crossbar
+    {{
+        {0x0180, 0x0000, 0x0000},  // row 4
+        {0x0180, 0x0000, 0x0000},  // row 5
+        {0x07E0, 0x0000, 0x0000},  // row 6
+        {0x07E0, 0x0000, 0x0000},  // row 7
+        {0x0180, 0x0000, 0x0000},  // row 8
+        {0x318C, 0x0000, 0x0000},  // row 9
+        {0x318C, 0x0000, 0x0000},  // row 10
+        {0xFFFF, 0x8000, 0x0000},  // row 11
+        {0xFFFF, 0x8000, 0x0000},  // row 12
+        {0x318C, 0x0000, 0x0000},  // row 13
+        {0x318C, 0x0000, 0x0000},  // row 14
+        {0x0180, 0x0000, 0x0000},  // row 15
+        {0x0180, 0x0000, 0x0000},  // row 16
+        {0x0180, 0x0000, 0x0000},  // row 17
+        {0x0180, 0x0000, 0x0000},  // row 18
+        {0x0180, 0x0000, 0x0000},  // row 19
+        {0x0180, 0x0000, 0x0000},  // row 20
+        {0x0100, 0x0000, 0x0000},  // row 21
+        {0x0100, 0x0000, 0x0000},  // row 22
+        {0x0000, 0x0000, 0x0000},  // row 23
+        {0x0000, 0x0000, 0x0000},  // row 24
     }},}};
 
 constexpr std::array<std::array<std::uint16_t, 2>, 16> kVairRows = {{
@@ -168,9 +193,9 @@ constexpr bool VairWordBit(int row, int column) {
 
 // The tables spelled out one flag per pixel, so the painter looks each pixel up directly.
 using TileMask = std::array<std::array<bool, 48>, kTileRows>;
-constexpr std::array<TileMask, 5> kTileMasks = [] {
-    std::array<TileMask, 5> masks{};
-    for (int t = 0; t < 5; ++t)
+constexpr std::array<TileMask, kTileCount> kTileMasks = [] {
+    std::array<TileMask, kTileCount> masks{};
+    for (int t = 0; t < static_cast<int>(kTileCount); ++t)
         for (int r = 0; r < kTileRows; ++r)
             for (int c = 0; c < 48; ++c)
                 masks[static_cast<std::size_t>(t)][static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = TileWordBit(static_cast<Tile>(t), r, c);

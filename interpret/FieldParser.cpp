@@ -168,6 +168,9 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
         // Semé without a tincture named: gold, or silver on a gold field.
         s.fieldColor2 = code == kOr ? kArgent : kOr;
         s.UseWord(1);
+        // "semee of crosses crosslet fitchy": the crosslets of the semé with pointed feet.
+        s.crusillyFitchy = semee == kCrusilly && Is(s, 2, "fitchee");
+        if (s.crusillyFitchy) s.UseWord(2);
         for (int i = 2; i < s.wordCount; ++i) {
             if (s.Type(i) == kTypeTincture) {
                 s.fieldColor2 = s.Sub1(i);
@@ -175,7 +178,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
             }
         }
         s.levelTincture[s.level] = semee;
-        s.cursor = 1;
+        s.cursor = s.crusillyFitchy ? 2 : 1;
         if (trace) trace->form = "semee";
     } else {
         s.cursor = 0;
@@ -210,6 +213,7 @@ int ParseField(DrawingState& s) {
     s.levelTincture[-1] = -1;
     s.cursor = 0;
     s.fieldColor1 = s.fieldColor2 = s.fieldColor3 = 0;
+    s.crusillyFitchy = false;
     FieldTrace* trace = s.trace ? &s.trace->field : nullptr;
 
     int result = 0;

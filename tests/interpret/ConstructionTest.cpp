@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/Ordinaries.h"
+#include "engine/Painter.h"
 #include "tests/interpret/TestDrawing.h"
 
 namespace esc::test {
@@ -182,6 +183,52 @@ TEST(OnBars, SharedUpperFirstAndKeptOnTheBars) {
         // The bar's own tincture still shows beside each charge: they lie on it.
         EXPECT_EQ(d.At(4 + d.s().geometry.W / 20, bars.centres[0]), c.bar);
     }
+}
+
+}  // namespace
+}  // namespace esc::test
+
+namespace esc::test {
+namespace {
+
+int BitsInRow(Tile tile, int row) {
+    int n = 0;
+    for (int c = 0; c < 48; ++c) n += TileBit(tile, row, c) ? 1 : 0;
+    return n;
+}
+
+// The crosslet fitchy of the semé: the same head and arms as the crosslet, its foot a single
+// stem running on below where the crosslet's foot ends, narrowing to a point.
+TEST(CrusillyFitchy, TheFootIsDrawnOutToAPoint) {
+    for (int row = 0; row <= 14; ++row) {
+        SCOPED_TRACE(row);
+        for (int c = 0; c < 48; ++c) EXPECT_EQ(TileBit(Tile::CrusillyFitchy, row, c), TileBit(Tile::Crusilly, row, c));
+    }
+    EXPECT_EQ(BitsInRow(Tile::Crusilly, 16), 6);        // the crosslet's foot has its crossbar
+    EXPECT_EQ(BitsInRow(Tile::CrusillyFitchy, 16), 2);  // the fitchy foot none
+    EXPECT_EQ(BitsInRow(Tile::Crusilly, 21), 0);
+    EXPECT_EQ(BitsInRow(Tile::CrusillyFitchy, 21), 1);  // the point, below the crosslet's foot
+    EXPECT_EQ(BitsInRow(Tile::CrusillyFitchy, 23), 0);  // clear of the tile below
+}
+
+// "semee of crosses crosslet fitchy" reads "fitchy" and paints the fitchy tile: the two fields
+// differ, and only where the feet are.
+TEST(CrusillyFitchy, TheWordChangesTheSemee) {
+    Drawing plain, fitchy;
+    plain.Draw("Azure semee of crosses crosslet or");
+    fitchy.Draw("Azure semee of crosses crosslet fitchy or");
+    for (const WordTrace& w : fitchy.trace.secondPass) EXPECT_TRUE(w.used) << w.text;
+    EXPECT_TRUE(fitchy.sink.messages.empty());
+    int differ = 0;
+    for (int y = 40; y < 300; ++y)
+        for (int x = 40; x < 370; ++x) differ += plain.At(x, y) == fitchy.At(x, y) ? 0 : 1;
+    EXPECT_GT(differ, 100);
+    // A semé after it starts afresh.
+    Drawing again;
+    again.Draw("Azure semee of crosses crosslet fitchy or");
+    again.Draw("Azure semee of crosses crosslet or");
+    for (int y = 40; y < 300; y += 7)
+        for (int x = 40; x < 370; x += 5) ASSERT_EQ(again.At(x, y), plain.At(x, y));
 }
 
 }  // namespace
