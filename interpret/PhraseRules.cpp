@@ -286,6 +286,12 @@ bool OrdinaryWordRule(DrawingState& s) {
             }
         }
         if (level.levelKind == kTypeOrdinary) s.shapeCode = kCross;
+        if (level.levelKind == kTypeOrdinary && T(s, 1) == kTypeTincture && T(s, 2) == kTypeAttitude && S2(s, 2) == 9) {
+            // "a cross argent (quarter) pierced": pierced after the tincture, the same cross. The
+            // level is drawn as the word after its tincture is reached, so it is read ahead.
+            s.crossTreatment = true;
+            Use(s, 2);
+        }
     }
     ++s.cursor;
     return true;

@@ -233,3 +233,28 @@ TEST(CrusillyFitchy, TheWordChangesTheSemee) {
 
 }  // namespace
 }  // namespace esc::test
+
+namespace esc::test {
+namespace {
+
+// "quarter pierced" after the cross's tincture: the square where the arms meet shows the field,
+// as "a cross pierced" before the tincture does; the arms keep their tincture.
+TEST(CrossPierced, AfterTheTinctureTheCrossingShowsTheField) {
+    for (const char* blazon : {"Sable a cross pierced argent", "Sable a cross argent quarter pierced",
+                               "Sable on a cross argent quarter pierced of the field four eagles displayed of the first"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        for (const WordTrace& w : d.trace.secondPass) EXPECT_TRUE(w.used) << w.text;
+        const ShieldGeometry& g = d.s().geometry;
+        EXPECT_EQ(d.At(g.W2, g.H2), Colour(kSable));
+        EXPECT_EQ(d.At(g.W2 - g.chiefDepth * 6 / 10, g.H2), Colour(kArgent));  // beside the hole, on the arm
+        EXPECT_EQ(d.At(g.W2, g.H2 - g.chiefDepth * 6 / 10), Colour(kArgent));
+    }
+    Drawing whole;
+    whole.Draw("Sable a cross argent");
+    EXPECT_EQ(whole.At(whole.s().geometry.W2, whole.s().geometry.H2), Colour(kArgent));
+}
+
+}  // namespace
+}  // namespace esc::test
