@@ -31,6 +31,10 @@ bool FileExists(const DrawingState& s, const std::string& stem, std::string_view
     return std::filesystem::exists(path, error);
 }
 
+bool IsFesswise(const DrawingState& s, int i) {
+    return s.Type(i) == kTypeIgnored && EqualsIgnoringCase(s.Word(i), "fesswise");
+}
+
 }  // namespace
 
 QualifiedPicture Qualify(int code, std::string_view name, std::string_view variant) {
@@ -82,6 +86,9 @@ QualifiedPicture Qualify(int code, std::string_view name, std::string_view varia
         case kTripleTowered:
             if (plain) return variantOnly("tt");
             break;
+        case kFesswise:
+            if (plain) return variantOnly("fw");
+            break;
         case kDoubleQueued: {
             // Of the charge, not of its plural: "two lions double-queued" are "liondn".
             std::string_view single = name;
@@ -109,7 +116,8 @@ bool PictureExists(const DrawingState& s, std::string_view name, std::string_vie
 
 bool IsQualifier(const DrawingState& s, int i) {
     return (s.Type(i) == kTypeAttitude && s.Sub1(i) == kAnyCharge) ||
-           (s.Type(i) == kTypeDetail && (EqualsIgnoringCase(s.Word(i), "slipped") || s.Sub1(i) == kOwnPicture));
+           (s.Type(i) == kTypeDetail && (EqualsIgnoringCase(s.Word(i), "slipped") || s.Sub1(i) == kOwnPicture)) ||
+           IsFesswise(s, i);
 }
 
 int WordsOfTheCut(const DrawingState& s, int i) {
@@ -135,7 +143,7 @@ bool ApplyQualifier(DrawingState& s, int i) {
         level.levelName.Assign(named);
         return true;
     }
-    const int code = s.Type(i) == kTypeDetail ? kSlipped : s.Sub2(i);
+    const int code = s.Type(i) == kTypeDetail ? kSlipped : IsFesswise(s, i) ? kFesswise : s.Sub2(i);
     const QualifiedPicture picture = Qualify(code, level.levelName.view(), level.levelVariant.view());
     if (picture.name.empty() || !PictureExists(s, picture.name, picture.variant)) return false;
     level.levelName.Assign(picture.name);

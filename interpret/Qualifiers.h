@@ -37,6 +37,7 @@ enum QualifierCode : int {
     kSlipped = 70,       // a flower or leaf on its stalk, before the tincture: "sl"
     kErect = 71,         // a head turned snout upwards: "hr" couped, "hs" erased
     kTripleTowered = 72, // a castle or tower with three towers on it: "tt"
+    kFesswise = 73,      // a charge drawn upright turned to lie along the fess: "fw"
 };
 
 // The picture a qualifier asks for: the level's name and variant after it, or empty strings
@@ -49,7 +50,8 @@ QualifiedPicture Qualify(int code, std::string_view name, std::string_view varia
 // Whether the word at index i is a qualifier. "slipped" is one too where it stands before the
 // tincture ("three trefoils slipped vert"); after the tincture it is the detail word that colours
 // the stalk ("a rose gules slipped vert"). So is a detail word with a picture of its own before
-// the tincture ("three stirrups leathered or").
+// the tincture ("three stirrups leathered or"), and "fesswise", a word of the grammar that
+// otherwise changes nothing ("three stags' attires fesswise").
 bool IsQualifier(const DrawingState& s, int i);
 // How many words after the qualifier at index i say where the charge is cut, when the picture
 // shows it so: "a hand couped at the wrist". 0 when none follow.

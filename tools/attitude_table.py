@@ -35,10 +35,11 @@ QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "
               68: ("dn", "added to the name: double-queued"), 69: ("ra", "a tree eradicated"),
               70: ("sl", "a flower or leaf slipped, before the tincture"),
               71: ("hr", "a head erect (snout upwards); `hs` erect and erased"),
-              72: ("tt", "a castle or tower triple-towered")}
+              72: ("tt", "a castle or tower triple-towered"),
+              73: ("fw", "an upright charge turned fesswise")}
 # Qualifiers read by their text rather than a Type 9 row: the detail word "slipped" before the
-# tincture.
-QUALIFIER_BY_TEXT = {70: ["slipped"]}
+# tincture, and the grammar's "fesswise".
+QUALIFIER_BY_TEXT = {70: ["slipped"], 73: ["fesswise"]}
 HEAD_VARIANTS = ("hd", "he", "hc")
 
 

@@ -526,6 +526,7 @@ constexpr QualifierVariant kQualifierVariants[] = {
     {"he", "head erased"}, {"hc", "head cabossed"}, {"cp", "couped"}, {"er", "erased"}, {"ha", "hauriant"},
     {"na", "naiant"},      {"em", "embowed"},       {"ra", "eradicated"}, {"sl", "slipped"},
     {"hr", "head erect"},  {"hs", "head erect and erased"}, {"tt", "tripletowered"},
+    {"fw", "fesswise"},
 };
 
 // Pictures that no blazon names, and why.

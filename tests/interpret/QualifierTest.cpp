@@ -61,6 +61,8 @@ TEST(Qualifiers, EachCodeAsksForItsPicture) {
         {"erect with no head", kErect, "boar", "", "", ""},
         {"triple-towered", kTripleTowered, "castle", "", "castle", "tt"},
         {"triple-towered head", kTripleTowered, "tower", "hd", "", ""},
+        {"fesswise", kFesswise, "attires", "", "attires", "fw"},
+        {"fesswise head", kFesswise, "buck", "hd", "", ""},
         {"not a qualifier", 99, "lion", "", "", ""},
     };
     for (const Case& c : cases) {
@@ -274,6 +276,7 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Argent a chevron between three eagles' legs erased sable", "leg.er"},
         {"Argent a fox courant gules", "fox.7"},
         {"Sable three goats salient argent", "goat.7"},
+        {"Or three stags' attires fesswise in pale sable", "attire.fw"},
         // Parts drawn in pictures of their own, coloured by the tincture after the words.
         {"Or two cows passant in pale gules accorned collared and belled azure", "cowb.3"},
         {"Or a bull's head cabossed sable ringed gules", "bullr.hc"},
@@ -305,6 +308,11 @@ TEST(Qualifiers, AWordWithoutItsPictureIsReported) {
     r = Read("Gules a lion statant guardant or");
     EXPECT_EQ(r.picture, "lion.4");
     EXPECT_EQ(r.ignored, (Words{"guardant"}));
+
+    ASSERT_FALSE(PictureExists(probe.s(), "sword", "fw")) << "the case below needs a charge with no fesswise picture";
+    r = Read("Gules a sword fesswise argent");
+    EXPECT_EQ(r.picture, "sword.esv");
+    EXPECT_EQ(r.ignored, (Words{"fesswise"}));
 
     // A detail word that names a picture of its own: without that picture the charge is drawn
     // as it is, not as the question picture.
