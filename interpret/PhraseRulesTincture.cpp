@@ -101,6 +101,8 @@ void AttitudesAfterTincture(DrawingState& s) {
 // "lozengy argent and gules", "azure guttee or"). The words read for it are consumed.
 void PatternedTincture(DrawingState& s) {
     int& tincture = Tincture(s);
+    // "a chief vair or and gules": vair of two tinctures named is vairé of those.
+    if (tincture == kVair && IsTincture(s, 0) && Is(s, 1, "and") && IsTincture(s, 2)) tincture = kVaire;
     if ((tincture == kChequy || tincture == kVaire || tincture == kLozengy) && IsTincture(s, 0)) {
         s.fieldColor1 = S1(s, 0);
         Use(s, 0);

@@ -258,3 +258,29 @@ TEST(CrossPierced, AfterTheTinctureTheCrossingShowsTheField) {
 
 }  // namespace
 }  // namespace esc::test
+
+namespace esc::test {
+namespace {
+
+// "vair or and gules" on an ordinary: the bells in the two tinctures named, not vair's own
+// argent and azure.
+TEST(VairOfTwoTinctures, TheOrdinaryTakesBothTinctures) {
+    Drawing d;
+    d.Draw("Argent a chief vair or and gules");
+    for (const WordTrace& w : d.trace.secondPass) EXPECT_TRUE(w.used) << w.text;
+    int gold = 0, red = 0, blue = 0;
+    const ShieldGeometry& g = d.s().geometry;
+    for (int y = 10; y < g.chiefDepth - 10; ++y)
+        for (int x = 20; x < g.W - 20; ++x) {
+            const Rgb c = d.At(x, y);
+            gold += c == Colour(kOr) ? 1 : 0;
+            red += c == Colour(kGules) ? 1 : 0;
+            blue += c == Colour(kAzure) ? 1 : 0;
+        }
+    EXPECT_GT(gold, 1000);
+    EXPECT_GT(red, 1000);
+    EXPECT_EQ(blue, 0);
+}
+
+}  // namespace
+}  // namespace esc::test
