@@ -253,14 +253,23 @@ void TinctureRule(DrawingState& s) {
     TinctureFollowUp(s);
 }
 
-void TinctureFollowUp(DrawingState& s) {
-    LevelRecord& level = Current(s);
-    // "armed argent crowned gules": each detail word with its own tincture.
+namespace {
+
+// The detail words after the tincture at the cursor, each with its own tincture.
+void ReadDetailWords(DrawingState& s) {
     for (int read = 0; T(s, 1) == kTypeDetail && read < kMaxWords; ++read) {
         const int at = s.cursor;
         DetailWords(s);
         if (s.cursor == at) break;
     }
+}
+
+}  // namespace
+
+void TinctureFollowUp(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    // "armed argent crowned gules": each detail word with its own tincture.
+    ReadDetailWords(s);
     if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
     if (s.cursor >= s.wordCount - 1) {
         CompleteLevel(s);
@@ -278,7 +287,15 @@ void TinctureFollowUp(DrawingState& s) {
             ++s.cursor;
         }
     }
+    const int patternAt = s.cursor;
     PatternedTincture(s);
+    if (s.cursor != patternAt && T(s, 0) == kTypeDetail) {
+        // "an eagle chequy argent and gules crowned or": the detail words after the pattern's
+        // tinctures, read from the last of them.
+        --s.cursor;
+        ReadDetailWords(s);
+        ++s.cursor;
+    }
     if (Is(s, 0, "fretty") && IsTincture(s, 1) && level.levelKind == kTypeOrdinary && !level.levelIn) {
         // "a cross argent fretty azure": fretty over the ordinary alone.
         s.frettyTincture = S1(s, 1);

@@ -284,3 +284,30 @@ TEST(VairOfTwoTinctures, TheOrdinaryTakesBothTinctures) {
 
 }  // namespace
 }  // namespace esc::test
+
+namespace esc::test {
+namespace {
+
+int CountColour(const Drawing& d, Rgb colour) {
+    int n = 0;
+    for (int y = 0; y < d.state->geometry.H; ++y)
+        for (int x = 0; x < d.state->geometry.W; ++x) n += d.At(x, y) == colour ? 1 : 0;
+    return n;
+}
+
+// Detail words after a charge's pattern of two tinctures ("chequy argent and gules crowned or")
+// are read as after a plain tincture: the crowned picture, its crown in the tincture named.
+TEST(PatternedCharge, DetailWordsAfterThePatternAreRead) {
+    Drawing crowned, bare;
+    crowned.Draw("Azure an eagle displayed chequy argent and gules crowned or");
+    bare.Draw("Azure an eagle displayed chequy argent and gules");
+    for (const WordTrace& w : crowned.trace.secondPass) EXPECT_TRUE(w.used) << w.text;
+    ASSERT_FALSE(crowned.trace.levels.empty());
+    EXPECT_EQ(crowned.trace.levels[0].name, "eaglec");
+    EXPECT_EQ(CountColour(bare, Colour(kOr)), 0);
+    EXPECT_GT(CountColour(crowned, Colour(kOr)), 30);  // the crown
+    EXPECT_GT(CountColour(crowned, Colour(kGules)), 1000);  // the body still chequy
+}
+
+}  // namespace
+}  // namespace esc::test
