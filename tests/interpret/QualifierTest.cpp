@@ -353,6 +353,12 @@ TEST(Qualifiers, DetailTinctureColoursThePartsTheWordsName) {
     // The haft is the axe's second part.
     EXPECT_EQ(PixelsOf("Gules an axe argent", kOr), 0);
     EXPECT_GT(PixelsOf("Gules an axe argent hafted or", kOr), 100);
+    // The spear's head; the arrow's head, then with its fletching.
+    EXPECT_EQ(PixelsOf("Gules a spear or", kArgent), 0);
+    EXPECT_GT(PixelsOf("Gules a spear or headed argent", kArgent), 100);
+    const int head = PixelsOf("Gules an arrow or barbed argent", kArgent);
+    EXPECT_GT(head, 100);
+    EXPECT_GT(PixelsOf("Gules an arrow or feathered and barbed argent", kArgent), head + 100);
 }
 
 // Every head drawn couped has its erased twin, so that "erased" is never left unread on a head
