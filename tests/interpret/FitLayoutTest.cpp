@@ -295,19 +295,25 @@ TEST(FitLayout, ArrangedInTheDirectionOfAnOrdinary) {
     auto sameX = [](const std::vector<Box>& b, const ShieldGeometry& g) {
         for (std::size_t i = 0; i < b.size(); ++i) {
             EXPECT_EQ(b[i].x, g.W2);
-            if (i > 0) EXPECT_GT(b[i].y, b[i - 1].y);
+            if (i > 0) {
+                EXPECT_GT(b[i].y, b[i - 1].y);
+            }
         }
     };
     auto sameY = [](const std::vector<Box>& b, const ShieldGeometry& g) {
         for (std::size_t i = 0; i < b.size(); ++i) {
             EXPECT_EQ(b[i].y, g.H2);
-            if (i > 0) EXPECT_NEAR(b[i].x - b[i - 1].x, g.W / static_cast<int>(b.size()), 1);
+            if (i > 0) {
+                EXPECT_NEAR(b[i].x - b[i - 1].x, g.W / static_cast<int>(b.size()), 1);
+            }
         }
     };
     auto diagonal = [](const std::vector<Box>& b, const ShieldGeometry& g) {
         for (std::size_t i = 0; i < b.size(); ++i) {
             EXPECT_NEAR(b[i].y, b[i].x * g.H / g.W, 2);
-            if (i > 0) EXPECT_GT(b[i].x, b[i - 1].x);
+            if (i > 0) {
+                EXPECT_GT(b[i].x, b[i - 1].x);
+            }
         }
     };
     // The centre first, then one each way from it: up and down, dexter and sinister (a cross), or
