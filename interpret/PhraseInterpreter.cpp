@@ -340,7 +340,15 @@ void CompleteLevel(DrawingState& s) {
     } else {
         PlaceOnPreviousCharges(s);
     }
-    s.CommitUsedWords();
+    // A level that names nothing ("three lions two and one or armed azure" read as a second
+    // level "two and one ...") paints nothing: its words had no effect, whatever rules read them.
+    const bool paintsNothing = level.levelKind == 0 && level.levelName.empty() && !s.rowsDrawn &&
+                               level.levelLine != 97 && s.partedTincture < 0 && s.frettyTincture < 0;
+    if (paintsNothing) {
+        s.wordPending.fill(false);
+    } else {
+        s.CommitUsedWords();
+    }
     s.rowsDrawn = false;
     s.conjoined = false;
     s.sinisterCharges = false;
