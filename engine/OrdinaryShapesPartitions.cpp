@@ -74,18 +74,27 @@ void PerPale(PaintState& s) {
     }
 }
 
-void PerChevron(PaintState& s) {
+// Both chevron partitions: the field in colour 1, then, with a line, the two limbs as bands of
+// colour 2 from the fess point at the given angles. Returns the bands' width (1 when plain).
+namespace {
+int FieldAndLimbBands(PaintState& s, int dexterAngle, int sinisterAngle) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
     FillRows(s, 2, B - 1, 2, W + 1);
     Colour(s, s.fieldColor2);
-    int a = 1;
-    if (s.lineCode != kPlainLine) {
-        a = H * 18 / 100;
-        BandFrom(s, W / 2, H / 2, 220, 300, a);
-        BandFrom(s, W / 2, H / 2, 320, 300, a);
-    }
+    if (s.lineCode == kPlainLine) return 1;
+    const int a = H * 18 / 100;
+    BandFrom(s, W / 2, H / 2, dexterAngle, 300, a);
+    BandFrom(s, W / 2, H / 2, sinisterAngle, 300, a);
+    return a;
+}
+}  // namespace
+
+void PerChevron(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    const int a = FieldAndLimbBands(s, 220, 320);
     ResetCrossings(s);
     const int d = a / 2;
     TracePoints(s, W / 2, H / 2, d - 10, H + 1, 400, 220);
@@ -94,27 +103,12 @@ void PerChevron(PaintState& s) {
     FillRows(s, H - 50, B - 1, 0, W + 1);
 }
 
-// Quarterly: colour 1 in the first and fourth quarters, colour 2 in the second and third.
-//
-// With a line, four bands of half the shield's width would meet edge to edge, and two edges that
-// both point outward leave the field unpainted between their teeth (and along the shield's sides).
-// So, as per pale does, the quarters are first laid plainly, those of colour 1 reaching 20 pixels
-// past the centre line, and the bands of colour 2 are drawn over them: their teeth stand on
-// colour 1 and their outer edges on their own colour.
 // The line of per chevron turned over: from the fess point up to either flank. The part above
 // it, with the whole chief, is the first tincture; the flanks and the base the second.
 void PerChevronInverted(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
-    Colour(s, s.fieldColor1);
-    FillRows(s, 2, B - 1, 2, W + 1);
-    Colour(s, s.fieldColor2);
-    int a = 1;
-    if (s.lineCode != kPlainLine) {
-        a = H * 18 / 100;
-        BandFrom(s, W / 2, H / 2, 140, 300, a);
-        BandFrom(s, W / 2, H / 2, 40, 300, a);
-    }
+    FieldAndLimbBands(s, 140, 40);
     // The limbs rise at 40 degrees, as those of per chevron fall.
     // Under a styled line the area meets the middle of the band, well past its patterns.
     const int rise = W / 2 * 84 / 100;
@@ -124,6 +118,13 @@ void PerChevronInverted(PaintState& s) {
     FillRows(s, pointY, B - 1, 0, W + 1);
 }
 
+// Quarterly: colour 1 in the first and fourth quarters, colour 2 in the second and third.
+//
+// With a line, four bands of half the shield's width would meet edge to edge, and two edges that
+// both point outward leave the field unpainted between their teeth (and along the shield's sides).
+// So, as per pale does, the quarters are first laid plainly, those of colour 1 reaching 20 pixels
+// past the centre line, and the bands of colour 2 are drawn over them: their teeth stand on
+// colour 1 and their outer edges on their own colour.
 void Quarterly(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
