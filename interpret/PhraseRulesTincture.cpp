@@ -264,6 +264,14 @@ void ReadDetailWords(DrawingState& s) {
     }
 }
 
+// At the end of the words the level is complete and reading stops; true then.
+bool CompleteAtTheEnd(DrawingState& s, int lastCursor) {
+    if (s.cursor < lastCursor) return false;
+    CompleteLevel(s);
+    s.stopReading = true;
+    return true;
+}
+
 }  // namespace
 
 void TinctureFollowUp(DrawingState& s) {
@@ -271,11 +279,7 @@ void TinctureFollowUp(DrawingState& s) {
     // "armed argent crowned gules": each detail word with its own tincture.
     ReadDetailWords(s);
     if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
-    if (s.cursor >= s.wordCount - 1) {
-        CompleteLevel(s);
-        s.stopReading = true;
-        return;
-    }
+    if (CompleteAtTheEnd(s, s.wordCount - 1)) return;
     ++s.cursor;
     if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
         s.ordinaryTreatment = 2;
@@ -303,11 +307,7 @@ void TinctureFollowUp(DrawingState& s) {
         Use(s, 1);
         s.cursor += 2;
     }
-    if (s.cursor >= s.wordCount) {
-        CompleteLevel(s);
-        s.stopReading = true;
-        return;
-    }
+    if (CompleteAtTheEnd(s, s.wordCount)) return;
     if (T(s, 0) == kTypeNumber && (T(s, 1) == kTypeNumber || Is(s, 1, "and"))) {
         ReadRows(s);
         return;
@@ -321,11 +321,7 @@ void TinctureFollowUp(DrawingState& s) {
         Use(s, 0);
         Use(s, 1);
         s.cursor += 2;
-        if (s.cursor >= s.wordCount) {
-            CompleteLevel(s);
-            s.stopReading = true;
-            return;
-        }
+        if (CompleteAtTheEnd(s, s.wordCount)) return;
     }
     if (Is(s, 0, "between")) {
         Level(s, s.level + 1).levelBetween = true;
