@@ -15,6 +15,11 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
 
 // Draws shapeCode: mode 1 as a partition of the field, mode 0 as an ordinary.
 void DrawOrdinary(PaintState& state, int mode);
+// The rectangle the canton covers on the field.
+Rect CantonArea(const ShieldGeometry& geometry);
+// Draws shapeCode as an ordinary reduced into `area` ("on a canton argent a cross gules"): the
+// ordinary as it would cover the whole field, scaled into the area over what is there.
+void DrawOrdinaryWithin(PaintState& state, Rect area);
 void DrawBars(PaintState& state, int placement);
 // Where n bars lie on the field (DrawBars placement 0): the row of each one's middle, top first,
 // and their width; charges set on the bars are placed by it.

@@ -61,6 +61,36 @@ bool Styled(const PaintState& state) { return state.lineCode != kPlainLine || st
 
 }  // namespace shapes
 
+Rect CantonArea(const ShieldGeometry& g) {
+    // As Canton() paints it: a band centred 35 pixels in, its left half off the shield.
+    const int right = 35 + static_cast<int>(g.W * 28.5 * 0.01) / 2;
+    const int bottom = static_cast<int>(g.H * 20.5 * 0.01);
+    return {2, 2, right, bottom};
+}
+
+void DrawOrdinaryWithin(PaintState& state, Rect area) {
+    if (area.Width() <= 0 || area.Height() <= 0) return;
+    // A colour no tincture paints: what is still this colour after drawing was not painted.
+    constexpr Rgb kUnpainted{1, 2, 3};
+    const Bitmap before = state.picture;
+    const std::vector<std::int8_t> codesBefore = state.pictureBuffer;
+    state.picture.Fill(kUnpainted);
+    DrawOrdinary(state, 0);
+    const Bitmap whole = state.picture;
+    const std::vector<std::int8_t> codesWhole = state.pictureBuffer;
+    state.picture = before;
+    state.pictureBuffer = codesBefore;
+    const ShieldGeometry& g = state.geometry;
+    for (int y = std::max(area.top, 0); y < area.bottom && y < state.picture.Height(); ++y)
+        for (int x = std::max(area.left, 0); x < area.right && x < g.W; ++x) {
+            const int fx = (x - area.left) * g.W / area.Width(), fy = (y - area.top) * g.H / area.Height();
+            if (!whole.Contains(fx, fy) || whole.Pixel(fx, fy) == kUnpainted) continue;
+            state.picture.SetPixel(x, y, whole.Pixel(fx, fy));
+            const std::size_t to = static_cast<std::size_t>(y) * g.W + x, from = static_cast<std::size_t>(fy) * g.W + fx;
+            if (to < state.pictureBuffer.size() && from < codesWhole.size()) state.pictureBuffer[to] = codesWhole[from];
+        }
+}
+
 void DrawOrdinary(PaintState& state, int mode) {
     using namespace shapes;
     state.drawMode = mode;

@@ -9,6 +9,7 @@
 
 #include "engine/Messages.h"
 #include "engine/Ordinaries.h"
+#include "engine/OrdinaryShapes.h"
 #include "interpret/Conjoined.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
@@ -231,6 +232,13 @@ void ArrangeLevel(DrawingState& s) {
     if (s.orleFlag) {
         OrleLayout(s);
         s.orleFlag = false;
+    } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&
+               phrase::Previous(s).levelKind == kTypeOrdinary && s.onOrdinaryCode == ShapeCode::kCanton) {
+        // "on a canton argent a cross gules": the ordinary drawn within the canton, as it would
+        // lie on a whole field.
+        s.words[0].Assign(level.levelName);
+        NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(s.shapeCode) + ")");
+        DrawOrdinaryWithin(s, CantonArea(s.geometry));
     } else if (level.levelKind == kTypeOrdinary || level.levelIn) {
         if (!level.levelIn) {
             s.words[0].Assign(level.levelName);

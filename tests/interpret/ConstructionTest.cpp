@@ -311,3 +311,40 @@ TEST(PatternedCharge, DetailWordsAfterThePatternAreRead) {
 
 }  // namespace
 }  // namespace esc::test
+
+namespace esc::test {
+namespace {
+
+// "on a canton argent a cross gules": the cross within the canton, reduced from the whole field,
+// and none of it over the rest of the field.
+TEST(OrdinaryOnACanton, DrawnWithinTheCantonOnly) {
+    struct Case {
+        const char* blazon;
+        int field, canton, ordinary;
+        int betweenX, betweenY;  // a point between the arms, in fifths of the canton
+    };
+    const Case cases[] = {
+        {"Sable a lion rampant argent on a canton argent a cross gules", kSable, kArgent, kGules, 1, 1},
+        {"Azure on a canton of the field a saltire or", kAzure, kAzure, kOr, 2, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        const ShieldGeometry& g = d.s().geometry;
+        const Rect area = CantonArea(g);
+        const int cx = (area.left + area.right) / 2, cy = (area.top + area.bottom) / 2;
+        // The crossing of the arms at the canton's centre; the canton's own tincture between them.
+        EXPECT_EQ(d.At(cx, cy), Colour(c.ordinary));
+        EXPECT_EQ(d.At(area.left + area.Width() * c.betweenX / 5, area.top + area.Height() * c.betweenY / 5 + 2),
+                  Colour(c.canton));
+        // Where the ordinary would lie on the whole field (the cross's arm, the saltire's limb
+        // toward the sinister chief), the field shows.
+        EXPECT_EQ(d.At(g.W - 12, g.H2), Colour(c.field));
+        EXPECT_EQ(d.At(g.W - 20, 20), Colour(c.field));
+    }
+}
+
+}  // namespace
+}  // namespace esc::test
