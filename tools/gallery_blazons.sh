@@ -38,10 +38,5 @@ blazons=(
   "Argent on a bend sable three escallops or"
   "Quarterly or and gules a bend sable"
 )
-blazon_name() {
-  local name
-  name="$(echo "$1" | tr 'A-Z' 'a-z' | tr -c 'a-z0-9\n' '_' | tr -s '_' | cut -c1-60)"
-  echo "${name%_}"
-}
 source tools/gallery_table.sh
-gallery_table 4 "$build" "$out" blazon_name "${blazons[@]}"
+gallery_table 4 "$build" "$out" file_name_of_blazon "${blazons[@]}"

@@ -17,10 +17,5 @@ while IFS= read -r line; do
   case "$line" in ''|'#'*) continue ;; esac
   blazons+=("${line#*| }")
 done < data/armorial/marshalled.txt
-blazon_name() {
-  local name
-  name="$(echo "$1" | tr 'A-Z' 'a-z' | tr -c 'a-z0-9\n' '_' | tr -s '_' | cut -c1-60)"
-  echo "${name%_}"
-}
 source tools/gallery_table.sh
-gallery_table 4 "$build" "$out" blazon_name "${blazons[@]}"
+gallery_table 4 "$build" "$out" file_name_of_blazon "${blazons[@]}"

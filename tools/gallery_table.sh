@@ -20,3 +20,10 @@ gallery_table() {
   done
   if [ -n "$row_pictures" ]; then echo "$row_pictures|"; echo "$row_names|"; fi
 }
+
+# A file name for a blazon: lower case, runs of other characters as one "_", at most 60 long.
+file_name_of_blazon() {
+  local name
+  name="$(echo "$1" | tr 'A-Z' 'a-z' | tr -c 'a-z0-9\n' '_' | tr -s '_' | cut -c1-60)"
+  echo "${name%_}"
+}
