@@ -20,11 +20,16 @@ const esc::Vocabulary& MarshallingVocabulary() {
     return vocabulary;
 }
 
-void Draw(benchmark::State& bench, const char* blazon) {
-    esc::NullSink sink;
+std::unique_ptr<esc::DrawingState> NewState(esc::MessageSink& sink) {
     auto state = std::make_unique<esc::DrawingState>(sink);
     state->vocabulary = &MarshallingVocabulary();
     state->dataDir = ESCAVAL_DATA_DIR;
+    return state;
+}
+
+void Draw(benchmark::State& bench, const char* blazon) {
+    esc::NullSink sink;
+    auto state = NewState(sink);
     esc::DrawHost host;
     for (auto _ : bench) {
         esc::DrawBlazon(*state, blazon, host);
@@ -41,9 +46,7 @@ constexpr const char* kCoats[] = {"Argent a chevron between three mullets gules"
 void BM_DrawOneChargedCoat(benchmark::State& s) { Draw(s, kCoats[0]); }
 void BM_DrawFourCoatsOneByOne(benchmark::State& bench) {
     esc::NullSink sink;
-    auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &MarshallingVocabulary();
-    state->dataDir = ESCAVAL_DATA_DIR;
+    auto state = NewState(sink);
     esc::DrawHost host;
     for (auto _ : bench) {
         for (const char* coat : kCoats) esc::DrawBlazon(*state, coat, host);

@@ -313,8 +313,6 @@ void Bendy(PaintState& s) {
     }
 }
 
-// Tierced per pall: colour 1 in chief, colour 3 (the middle tincture named) on the dexter side,
-// colour 2 on the sinister side.
 // Chevronny of n: n - 1 chevron lines, their limbs falling at 40 degrees as per chevron's, spaced
 // evenly down the shield so that they also meet the flanks evenly. From the chief down, each
 // piece is the area under its line, in the two tinctures by turns.
@@ -339,6 +337,8 @@ void Chevronny(PaintState& s) {
     }
 }
 
+// Tierced per pall: colour 1 in chief, colour 3 (the middle tincture named) on the dexter side,
+// colour 2 on the sinister side.
 void TiercedPerPall(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
