@@ -12,6 +12,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "interpret/Conjoined.h"
 #include "interpret/FitLayout.h"
+#include "interpret/Issuant.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -232,6 +233,8 @@ void ArrangeLevel(DrawingState& s) {
     if (s.orleFlag) {
         OrleLayout(s);
         s.orleFlag = false;
+    } else if (IssuantLayout(s)) {
+        // Drawn rising from the lower edge of its space.
     } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&
                phrase::Previous(s).levelKind == kTypeOrdinary && s.onOrdinaryCode == ShapeCode::kCanton) {
         // "on a canton argent a cross gules": the ordinary drawn within the canton, as it would

@@ -3,6 +3,7 @@
 // the word cursor and the interpreter's own scalars.
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ struct RingEntry {
 
 class Vocabulary;
 struct DrawingTrace;
+struct OffscreenBoard;
 
 struct DrawingState : PaintState {
     explicit DrawingState(MessageSink& sink) : PaintState(sink) {}
@@ -68,10 +70,15 @@ struct DrawingState : PaintState {
     bool countMessageShown = false;  // a layout already said it has no place for the count
     bool sinisterCharges = false;  // the current level's hands, arms or gauntlets are left ones, mirrored
     bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")
+    bool issuant = false;    // the current level's charges rise from the edge below them ("a demi-lion issuant")
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 
     const Vocabulary* vocabulary = nullptr;
     DrawingTrace* trace = nullptr;  // filled when the caller wants to know how the blazon was read
+    // The board marshalled texts are assembled on when the host has none of its own (the command
+    // line, tests): made at the first marshalled drawing and kept, since a fresh 1036 x 768
+    // canvas per drawing costs a good part of a whole coat's drawing.
+    std::shared_ptr<OffscreenBoard> ownBoard;
 
     // Word access that tolerates any index: outside the slots a word is empty and not found.
     std::string_view Word(int i) const;

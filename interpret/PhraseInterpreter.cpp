@@ -6,6 +6,7 @@
 
 #include "engine/Palette.h"
 #include "interpret/ArrangeLevel.h"
+#include "interpret/Issuant.h"
 #include "interpret/Layouts.h"
 #include "interpret/PartedLevel.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -266,6 +267,7 @@ void RulePass(DrawingState& s) {
         return;
     }
     if (HandednessRule(s)) return;
+    if (IssuantRule(s)) return;
     if (T(s, 0) == kTypeOrdinary && OrdinaryWordRule(s)) return;
     const int type = T(s, 0);
     if ((type == kTypeCharge || (type >= 11 && type <= 14)) && ChargeWordRule(s)) return;
@@ -351,6 +353,7 @@ void CompleteLevel(DrawingState& s) {
     }
     s.rowsDrawn = false;
     s.conjoined = false;
+    s.issuant = false;
     s.sinisterCharges = false;
     s.ordinaryTreatment = 0;
     s.crossTreatment = false;
@@ -376,6 +379,7 @@ void InterpretCharges(DrawingState& s) {
     s.attitudeOwner = 0;
     s.rowsDrawn = false;
     s.conjoined = false;
+    s.issuant = false;
     s.sinisterCharges = false;
     s.stopReading = false;
     s.betweenCotises = 0;

@@ -174,6 +174,35 @@ void PlaceCharge(DrawingState& s) {
     }
 }
 
+// Colour indices of a charge picture that are drawn: outline, second part, body and detail.
+bool IsDrawnIndex(std::uint8_t index) { return index == 0 || index == 10 || index == 11 || index == 14; }
+
+bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
+    const LevelRecord& level = Current(s);
+    if (level.levelKind == 0 || level.levelKind == kTypeRoundel) return false;
+    std::string name = level.levelName.str();
+    if (!name.empty() && name.back() == 's') name.pop_back();
+    const std::string_view variant = level.levelVariant.empty() ? std::string_view("esv") : level.levelVariant.view();
+    for (const std::string& file : FileNames(name, variant)) {
+        if (ReadGifPicture(s, file) != 0) continue;
+        // The buffer now holds this picture; the next placement decodes its own again.
+        s.pictureLoaded = false;
+        const ChargePicture& p = s.chargePicture;
+        extent = {p.PW, p.PH, p.PH, -1};
+        for (int y = 0; y < p.PH; ++y) {
+            for (int x = 0; x < p.PW; ++x) {
+                const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(p.PW) + static_cast<std::size_t>(x);
+                if (at >= p.buffer.size() || !IsDrawnIndex(p.buffer[at])) continue;
+                extent.firstRow = std::min(extent.firstRow, y);
+                extent.lastRow = std::max(extent.lastRow, y);
+            }
+        }
+        return extent.width > 0 && extent.lastRow >= extent.firstRow;
+    }
+    s.pictureLoaded = false;
+    return false;
+}
+
 void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     s.placementX = x;
     s.placementY = y;

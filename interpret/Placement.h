@@ -21,6 +21,14 @@ void PlaceRow(DrawingState& state, int n, float scale);
 void DrawDisc(DrawingState& state, int x, int y, int r);
 // One charge of the current level on each charge the previous level placed, at half its scale.
 void PlaceOnPreviousCharges(DrawingState& state);
+// The current level's picture as PlaceCharge would draw it, in its own pixels (before the half
+// scale of painting): its size, and the first and last rows that hold any of the drawing (the
+// rest is background). False when no such picture exists.
+struct PictureExtent {
+    int width = 0, height = 0;
+    int firstRow = 0, lastRow = 0;
+};
+bool LevelPictureExtent(DrawingState& state, PictureExtent& extent);
 
 // 1 - 0.1n, never below kMinChargeScale.
 float ShrinkingScale(int n);
