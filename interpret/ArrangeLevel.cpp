@@ -281,7 +281,7 @@ void ChargesBetween(DrawingState& s) {
     }
     const ShieldGeometry& g = s.geometry;
     const int n = level.levelCount;
-    if (!BetweenTableHolds(s, n, level)) {
+    if (!BetweenTableHolds(s, n, level) || s.splitChief > 0) {
         // No fixed positions for this count: laid out in the free space round the ordinary.
         BetweenLayout(s);
         return;

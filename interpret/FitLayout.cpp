@@ -468,7 +468,13 @@ void BetweenLayout(DrawingState& s) {
         if (single[static_cast<std::size_t>(r)] * kUsefulRegionDivisor >= roomiest) usable.push_back(r);
     // Round the regions in their order, so the first (above, dexter, in chief) takes the odd one.
     std::vector<int> share(static_cast<std::size_t>(regions), 0);
-    for (int i = 0; i < n && !usable.empty(); ++i) ++share[static_cast<std::size_t>(usable[static_cast<std::size_t>(i) % usable.size()])];
+    if (s.splitChief > 0 && usable.size() == 2 && s.splitChief + s.splitBase == n) {
+        // "six in chief and four in base": the written split, the upper region first.
+        share[static_cast<std::size_t>(usable[0])] = s.splitChief;
+        share[static_cast<std::size_t>(usable[1])] = s.splitBase;
+    } else {
+        for (int i = 0; i < n && !usable.empty(); ++i) ++share[static_cast<std::size_t>(usable[static_cast<std::size_t>(i) % usable.size()])];
+    }
     // One cell for all: the smallest that every region needs.
     int cell = kLargestCellBetween;
     for (int r = 0; r < regions; ++r) {

@@ -12,6 +12,7 @@
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
+#include "interpret/PlacementWords.h"
 #include "interpret/Vocabulary.h"
 
 namespace esc {
@@ -176,6 +177,7 @@ void RulePass(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
 
+    if (TheLatterRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (IsSemeOfTheField(s)) {
         level.levelLine = 97;
@@ -220,6 +222,7 @@ void RulePass(DrawingState& s) {
     }
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
+    if (SplitRowsRule(s)) return;
     if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
 
     // Ordinary treatments: voided (Sub2 8), fimbriated (Sub2 19) with its tincture.
@@ -354,6 +357,7 @@ void CompleteLevel(DrawingState& s) {
     s.rowsDrawn = false;
     s.conjoined = false;
     s.issuant = false;
+    s.splitChief = s.splitBase = 0;
     s.sinisterCharges = false;
     s.ordinaryTreatment = 0;
     s.crossTreatment = false;
@@ -380,6 +384,7 @@ void InterpretCharges(DrawingState& s) {
     s.rowsDrawn = false;
     s.conjoined = false;
     s.issuant = false;
+    s.splitChief = s.splitBase = 0;
     s.sinisterCharges = false;
     s.stopReading = false;
     s.betweenCotises = 0;

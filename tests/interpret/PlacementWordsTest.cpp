@@ -86,5 +86,63 @@ TEST(Issuant, LeftUnreadWithoutAnEdgeOrADemiCharge) {
     }
 }
 
+// "six in chief and four in base": the written numbers above and below the ordinary, where the
+// layout alone shares them evenly (five and five, three and three).
+TEST(SplitRows, TheWrittenNumbersAboveAndBelow) {
+    struct Case {
+        const char* written;
+        const char* usual;
+        int above, below;
+    };
+    const std::vector<Case> cases = {
+        {"Gules a chevron between ten crosses pattee six in chief and four in base argent",
+         "Gules a chevron between ten crosses pattee argent", 6, 4},
+        {"Azure a fess between six martlets four in chief and two in base or", "Azure a fess between six martlets or", 4, 2},
+        {"Azure a fess between three martlets one in chief and two in base or", "Azure a fess between three martlets or", 1, 2},
+    };
+    auto countAbove = [](const Drawing& d) {
+        int above = 0;
+        for (const PlacementTrace& p : Placements(d)) above += p.y < d.state->geometry.H / 2 ? 1 : 0;
+        return above;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written);
+        Drawing d;
+        d.Draw(c.written);
+        EXPECT_TRUE(Used(d, "chief"));
+        EXPECT_TRUE(Used(d, "base"));
+        EXPECT_TRUE(d.sink.messages.empty());
+        ASSERT_EQ(Placements(d).size(), static_cast<std::size_t>(c.above + c.below));
+        EXPECT_EQ(countAbove(d), c.above);
+        Drawing usual;
+        usual.Draw(c.usual);
+        EXPECT_NE(countAbove(usual), c.above);
+    }
+    // Numbers that do not make up the count are not a split of it.
+    Drawing d;
+    d.Draw("Gules a chevron between ten crosses pattee six in chief and three in base argent");
+    EXPECT_FALSE(Used(d, "base"));
+}
+
+// "the latter" / "the last" charged with: the charges lie on the second of the two ordinaries
+// (the chief), not on the shield under them.
+TEST(TheLatter, ChargesOnTheSecondOrdinary) {
+    for (const char* blazon : {"Argent a saltire and chief gules the latter charged with three mullets or",
+                               "Argent a saltire and chief azure the last charged with three mullets or"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(Used(d, "the"));
+        EXPECT_TRUE(d.sink.messages.empty());
+        const auto placed = Placements(d);
+        ASSERT_EQ(placed.size(), 3u);
+        const int chiefBottom = d.state->geometry.H * 15 / 100;
+        for (const PlacementTrace& p : placed) {
+            EXPECT_LT(p.y, chiefBottom);
+            EXPECT_EQ(d.At(p.x, p.y), Colour(kOr));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
