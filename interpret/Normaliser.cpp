@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 133> kSubstitutions = {{
+constexpr std::array<Substitution, 147> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -121,6 +121,10 @@ constexpr std::array<Substitution, 133> kSubstitutions = {{
     {"gamels", "gamel"},
     {" bar ", " bars "},
     {"fleury", "flory"},
+    // A cross formy florettee is the cross formy with a fleur-de-lis at each arm's end: "formee
+    // flory" names that picture.
+    {"florettee", "flory"},
+    {"floretty", "flory"},
     {"vairy", "vaire"},
     {" palet ", " pallet "},
     {" pallet ", " pallets "},
@@ -139,11 +143,25 @@ constexpr std::array<Substitution, 133> kSubstitutions = {{
     {"gamb", "paw"},
     {"boxes", "box"},
     {"hawks lure", "lure"},
+    {"ermine spot", "erminespot"},  // a single ermine tail, a charge of its own
+    {"esquires helmet", "helmet"},  // the esquire's helm is the closed helm in profile the helmet picture shows
+    {"sheaves of as many arrows", "arrowsheaves"},
+    {"sheaves of arrows", "arrowsheaves"},
+    {"sheaf of arrows", "arrowsheaf"},
+    // A bow bent is drawn with its string (bow.2): "bent and stringed" says the one thing.
+    {"bent and stringed", "bent"},
+    // A stag's attires fixed to the scalp: the pair of antlers joined by the frontal bone.
+    {"attires fixed to the scalps", "scalps"},
+    {"attires fixed to the scalp", "scalps"},
+    {"attire fixed to the scalp", "scalp"},
     {"bay lea", "laurel lea"},
     {"hawk", "falcon"},
     {"wyvern", "wivern"},
-    {"dishes", "roundel"},
-    {"dish", "roundel"},
+    // A standing dish (a dish raised on a stem and foot) is a picture of its own; other dishes are
+    // roundels. Only a free-standing "dish" is a roundel, so the one word written here stays.
+    {"standing dish", "standingdish"},
+    {" dishes", " roundel"},
+    {" dish", " roundel"},
     {"wreathes", "chaplet"},
     {"wreath", "chaplet"},
     {"taucros", "tau cros"},
@@ -156,7 +174,11 @@ constexpr std::array<Substitution, 133> kSubstitutions = {{
     {"calve", "bull"},  // calves are drawn as the bull
     {"semee of cross crosslet", "crusilly"},
     {"semy de lis", "semee of fleurdelis"},
-    {"fountain", "fount"},
+    // A fountain is a roundel barry wavy argent and azure: its own picture, always proper.
+    {"fountains proper", "founts proper"},
+    {"fountain proper", "fount proper"},
+    {"fountains", "founts proper"},
+    {"fountain", "fount proper"},
     {"pairle reversed", "pall1"},
     {"pairle", "pall"},
     {"respectant", "combatant"},

@@ -221,11 +221,19 @@ bool OrdinaryWordRule(DrawingState& s) {
         return false;
     }
 
-    const bool picture = (code == kChevron || code == kCross || code == kSaltire) &&
-                         (Is(s, 1, "couped") || level.levelCount >= 2);
+    // "a saltire anchored": a saltire whose ends are drawn is a picture, when its variant is drawn.
+    const bool variedSaltire = code == kSaltire && T(s, 1) == kTypeAttitude && S1(s, 1) == kSaltire &&
+                               PictureExists(s, W(s, 0), std::to_string(S2(s, 1)));
+    const bool picture = variedSaltire || ((code == kChevron || code == kCross || code == kSaltire) &&
+                                           (Is(s, 1, "couped") || level.levelCount >= 2));
     level.levelKind = picture ? 13 : kTypeOrdinary;
     level.levelName.Append(NameWord(s, 0));
     Use(s, 0);
+    if (variedSaltire) {
+        AppendDigits(level.levelVariant, S2(s, 1));
+        Use(s, 1);
+        ++s.cursor;
+    }
     // "a saltire couped": the cut ends are what the cross and saltire pictures show.
     if (picture && code != kChevron && Is(s, 1, "couped")) Use(s, 1);
     if (code != kCross && code != kPallets && !picture) {

@@ -23,7 +23,7 @@ END = "<!-- end of attitude table -->"
 
 # The kinds that own attitude words, by the Sub1 of the Type 9 rows.
 FAMILY_NAMES = {4: "Beasts (Type 4)", 11: "Birds (Type 11)", 5: "Crosses as charges (the cross, shape code 5)",
-                14: "Other charges (Type 14)"}
+                6: "Saltires as charges (the saltire, shape code 6)", 14: "Other charges (Type 14)"}
 # Sub1 values of Type 9 rows that are treatments, not variant digits.
 TREATMENT_OWNERS = {90}
 # Sub1 of the qualifiers of a charge of any family (interpret/Qualifiers.h): each code asks for
@@ -82,6 +82,8 @@ def family_of(stem, stems):
     """The Sub1 that owns a picture stem's attitude words, or None."""
     if stem in ("cros", "tcros", "mcros"):
         return 5
+    if stem == "saltire":
+        return 6
     for candidate in (stem, stem.rstrip("0123456789"), stem[:-1]):
         if candidate in stems:
             return stems[candidate]

@@ -406,6 +406,19 @@ TEST(CatalogueWords, NamesOfSeveralWordsReachTheirPictures) {
         {"a pot-hook", "pothook.esv"},
         {"three pole-axes", "poleaxe.esv"},
         {"three mole-hills", "molehill.esv"},
+        // Objects and crosses whose words choose another picture, or that the normaliser writes
+        // as one word.
+        {"three combs", "comb.esv"},
+        {"three covered cups", "ccup.esv"},
+        {"a cup", "cup.esv"},
+        {"a banner displayed", "banner.1"},
+        {"a banner", "banner.esv"},
+        {"a cross anchory", "cros.0"},
+        {"a saltire anchored", "saltire.0"},
+        {"a cross formy florettee", "cros.24"},
+        {"three stags' attires fixed to the scalps", "scalp.esv"},
+        {"three standing dishes", "standing.esv"},
+        {"three fountains", "fount.esv"},
     };
     for (const Case& c : cases) {
         const std::string phrase = c.phrase;

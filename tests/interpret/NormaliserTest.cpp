@@ -43,6 +43,16 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"dexter chief is a place", "in dexter chief a mullet", "in dexterchief a mullet"},
         {"a label is in chief", "a chevron in chief a label of three points", "a chevron a label of three points"},
         {"jessant de lis as one word", "three leopards faces jessant de lis or", "three leopards heads jessantdelis or"},
+        {"a fountain is always proper", "three fountains", "three founts proper"},
+        {"a fountain proper is not proper twice", "a fountain proper", "a fount proper"},
+        {"standing dishes are one word", "three standing dishes argent", "three standingdishes argent"},
+        {"other dishes are roundels", "a dish argent", "a roundel argent"},
+        {"formy florettee is formee flory", "a cross formy florettee sable", "a cross formee flory sable"},
+        {"an ermine spot is one word", "in chief an ermine spot", "in chief an erminespot"},
+        {"an esquire's helmet is the helmet", "three esquires' helmets", "three helmets"},
+        {"sheaves of as many arrows", "three sheaves of as many arrows proper", "three arrowsheaves proper"},
+        {"a bow bent is stringed", "three bows bent and stringed palewise", "three bows bent palewise"},
+        {"attires fixed to the scalp", "three stags' attires fixed to the scalps", "three bucks scalps"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
