@@ -65,6 +65,11 @@ struct DrawingState : PaintState {
     // The second tincture of a level parted "per pale gules and sable", and the partition's
     // shape code; -1 when the level has one tincture.
     int partedTincture = -1, partedShape = -1;
+    // A charge's own pattern ("a lion barry of ten argent and gules"): the pieces the shape is
+    // laid in across each charge; 0 for the halves of the shield. partedDetail: only the detail
+    // is parted ("ducally crowned per pale argent and gules"), the body keeps one tincture.
+    int partedPieces = 0;
+    bool partedDetail = false;
     // The tincture of the fretty on the current level's ordinary ("a cross argent fretty azure").
     int frettyTincture = -1;
     bool countMessageShown = false;  // a layout already said it has no place for the count

@@ -1,9 +1,13 @@
 #include "interpret/FieldParser.h"
 
+#include <algorithm>
+
 #include "engine/Messages.h"
 #include "engine/Ordinaries.h"
 #include "engine/Painter.h"
+#include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
+#include "interpret/PartedLevel.h"
 #include "interpret/TextOps.h"
 #include "interpret/Trace.h"
 #include "interpret/Vocabulary.h"
@@ -16,6 +20,8 @@ bool Is(const DrawingState& s, int i, std::string_view keyword) { return EqualsI
 // Shape codes the field parser tests (the shapes' own codes).
 constexpr int kFessCode = 0, kChevronCode = 4, kQuarterlyCode = 5, kBarryCode = 8, kChevronInvertedCode = 34,
               kQuarterlyPerFessLinedCode = 35;
+// Quarters of a pattern named with no count ("quarterly ermine and paly or and gules") are of six.
+constexpr int kDefaultQuarterPieces = 6;
 
 void PaintRows(DrawingState& s, int fromRow, int toRow, int x1, int x2) {
     for (int y = fromRow; y <= toRow; ++y) PaintSpan(s, x1, y, x2);
@@ -35,8 +41,57 @@ int Fail(DrawingState& s, std::string_view message) {
     return 1;
 }
 
+// "Quarterly ermine and paly of six or and gules": the first and fourth quarters of the one
+// tincture, the second and third each of the pattern, its pieces laid across the quarter. Whether
+// the words say that; the field is then painted and the cursor stands after them.
+bool QuarterlyOfAPattern(DrawingState& s) {
+    if (s.Sub1(0) != kQuarterlyCode || s.Type(1) != kTypeTincture || !Is(s, 2, "and") || s.Type(3) != kTypeOrdinary ||
+        !ChargePatternShape(s.Sub1(3)))
+        return false;
+    int at = 4, pieces = s.Sub2(3) > 0 ? s.Sub2(3) : kDefaultQuarterPieces;
+    if (Is(s, 4, "of") && s.Type(5) == kTypeNumber && s.Sub1(5) > 0) {
+        pieces = std::min(s.Sub1(5), kMaxFieldPieces);
+        at = 6;
+    }
+    if (s.Type(at) != kTypeTincture || !Is(s, at + 1, "and") || s.Type(at + 2) != kTypeTincture) return false;
+    const int pattern = s.Sub1(3), second = s.Sub1(at + 2);
+    s.fieldColor1 = s.Sub1(1);
+    s.fieldColor2 = s.Sub1(at);
+    s.shapeCode = s.lastShapeCode = s.partitionCode = kQuarterlyCode;
+    s.lineCode = -1;
+    s.fieldPieces = pieces;
+    for (int i = 0; i <= at + 2; ++i) s.UseWord(i);
+    s.cursor = at + 3;
+    DrawOrdinary(s, 1);
+    // The second and third quarters, as Quarterly() lays them, take the pattern's second
+    // tincture on every other piece.
+    const ShieldGeometry& g = s.geometry;
+    const Rect quarters[] = {{g.W / 2, 0, g.W + 1, g.H / 2}, {0, g.H / 2, g.W / 2, g.shieldBottom + 1}};
+    const int own = s.levelTincture[s.level];
+    s.levelTincture[s.level] = second;
+    for (const Rect& q : quarters) {
+        for (int y = q.top; y < q.bottom; ++y) {
+            int runStart = -1;
+            for (int x = q.left; x <= q.right; ++x) {
+                const bool odd = x < q.right && PatternPiece(pattern, pieces, q, x, y) % 2 == 1;
+                if (odd && runStart < 0) runStart = x;
+                if (odd || runStart < 0) continue;
+                if (second < kCounterchanged) {
+                    PlotRun(s, runStart, y, x, second);
+                } else {
+                    PaintSpan(s, runStart, y, x);
+                }
+                runStart = -1;
+            }
+        }
+    }
+    s.levelTincture[s.level] = own;
+    return true;
+}
+
 // A partition word first: "Paly of six or and azure", "Barry wavy argent and gules".
 void PartitionWordField(DrawingState& s) {
+    if (QuarterlyOfAPattern(s)) return;
     s.fieldColor1 = s.namedTinctures[0];
     s.fieldColor2 = s.namedTinctures[1];
     s.shapeCode = s.lastShapeCode = s.Sub1(0);

@@ -220,6 +220,7 @@ void RulePass(DrawingState& s) {
         s.cursor += 4;  // on the second tincture, where the tincture's follow-up starts
         return TinctureFollowUp(s);
     }
+    if (PatternedChargeRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
     if (SplitRowsRule(s)) return;
@@ -392,6 +393,8 @@ void InterpretCharges(DrawingState& s) {
     s.firstOrdinaryShape = -1;
     s.quarterMask = 0;
     s.partedTincture = s.partedShape = -1;
+    s.partedPieces = 0;
+    s.partedDetail = false;
     s.frettyTincture = -1;
     ResetLevels(s);
     s.levelFirstWord = s.cursor;

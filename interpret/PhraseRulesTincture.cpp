@@ -6,6 +6,7 @@
 #include "engine/Ordinaries.h"
 #include "engine/Palette.h"
 #include "interpret/PhraseInterpreter.h"
+#include "interpret/PartedLevel.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Qualifiers.h"
@@ -71,7 +72,19 @@ void DetailWords(DrawingState& s) {
             return;
         }
         if (type != kTypeDetail) {
-            if (!EqualsIgnoringCase(s.Word(i), "and")) return;
+            int partedFirst = -1;
+            const int last = detail && !second ? ReadPartedDetail(s, i, partedFirst) : -1;
+            if (last >= 0) {
+                // "ducally crowned per pale argent and gules": the crown in both, split.
+                level.levelName.Assign(named);
+                s.detailTincture = partedFirst;
+                for (int k = s.cursor + 1; k <= last; ++k) s.UseWord(k);
+                s.cursor = last;
+                return;
+            }
+            // "ducally crowned": the crown the crowned picture has.
+            const bool ducally = EqualsIgnoringCase(s.Word(i), "ducally") && s.Type(i + 1) == kTypeDetail;
+            if (!EqualsIgnoringCase(s.Word(i), "and") && !ducally) return;
             continue;
         }
         if (s.Sub1(i) != kOwnPicture) {
