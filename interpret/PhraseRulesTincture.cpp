@@ -268,11 +268,14 @@ void TinctureRule(DrawingState& s) {
 
 namespace {
 
-// The detail words after the tincture at the cursor, each with its own tincture.
+// The detail words after the tincture at the cursor, each with its own tincture, and the phrases
+// that add a part drawn in a picture of its own ("vulning themselves proper").
 void ReadDetailWords(DrawingState& s) {
-    for (int read = 0; T(s, 1) == kTypeDetail && read < kMaxWords; ++read) {
+    for (int read = 0; read < kMaxWords; ++read) {
         const int at = s.cursor;
-        DetailWords(s);
+        // A phrase with a picture of its own first: "ducally gorged and chained or" draws the
+        // coronet and chain (liongc), where the words alone would only colour the claws.
+        if (!ReadDetailPhrase(s) && T(s, 1) == kTypeDetail) DetailWords(s);
         if (s.cursor == at) break;
     }
 }

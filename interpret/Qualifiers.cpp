@@ -2,6 +2,8 @@
 
 #include "interpret/Qualifiers.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <system_error>
 
@@ -29,6 +31,74 @@ bool FileExists(const DrawingState& s, const std::string& stem, std::string_view
     const std::filesystem::path path =
         std::filesystem::path(s.dataDir.empty() ? "." : s.dataDir) / "lpics" / (stem + "." + std::string(extension));
     return std::filesystem::exists(path, error);
+}
+
+// A phrase of several words: each word lists its spellings separated by '|', and a word that
+// begins with '?' may be left out.
+constexpr std::size_t kMaxPhraseWords = 8;
+struct PhraseRow {
+    std::array<std::string_view, kMaxPhraseWords> words;
+    std::string_view picture;  // the variant it asks for (before the tincture) or the name's suffix (after)
+};
+
+// Before the tincture, phrases that ask for the picture showing the charge so: the man is drawn
+// with his arms extended (man.ex), the helmet in profile (helmet.pf), the gauntlet showing its
+// back (gauntlet.bk). Each is read only for a charge with no variant yet, where that picture exists.
+constexpr PhraseRow kShownSo[] = {
+    {{"with", "arms", "extended|outstretched"}, "ex"},
+    {{"in", "profile"}, "pf"},
+    {{"back|backs", "affrontee|affronty|affronte"}, "bk"},
+};
+
+// After the tincture, phrases that add a part drawn in the detail colour of a picture of its own.
+constexpr PhraseRow kAddedParts[] = {
+    {{"vulning|vulned", "?themselves|herself|itself|himself"}, "v"},
+    {{"ducally", "gorged", "and", "chained"}, "gc"},
+    {{"?each", "having|with", "a", "snake|serpent", "about|round", "his|her|its|their", "neck|necks"}, "sn"},
+};
+
+bool OneOf(std::string_view word, std::string_view spellings) {
+    while (!spellings.empty()) {
+        const std::size_t bar = std::min(spellings.find('|'), spellings.size());
+        if (EqualsIgnoringCase(word, spellings.substr(0, bar))) return true;
+        spellings.remove_prefix(std::min(bar + 1, spellings.size()));
+    }
+    return false;
+}
+
+// How many words of the phrase stand from index i; 0 when it is not there whole.
+int MatchPhrase(const DrawingState& s, int i, const PhraseRow& row) {
+    int at = i;
+    for (std::string_view w : row.words) {
+        if (w.empty()) break;
+        const bool optional = w.front() == '?';
+        if (optional) w.remove_prefix(1);
+        if (at < s.wordCount && OneOf(s.Word(at), w)) {
+            ++at;
+        } else if (!optional) {
+            return 0;
+        }
+    }
+    return at - i;
+}
+
+// The phrase of kShownSo at index i, its length in `length`; nullptr when none is there.
+const PhraseRow* ShownSoAt(const DrawingState& s, int i, int* length = nullptr) {
+    for (const PhraseRow& row : kShownSo) {
+        const int n = MatchPhrase(s, i, row);
+        if (n == 0) continue;
+        if (length != nullptr) *length = n;
+        return &row;
+    }
+    return nullptr;
+}
+
+// Charges whose head picture is drawn down to the shoulders, so that "couped at the shoulders"
+// describes it.
+bool HeadShowsShoulders(std::string_view name) {
+    std::string_view single = name;
+    if (!single.empty() && single.back() == 's') single.remove_suffix(1);
+    return single == "boy" || single == "man" || single == "men";
 }
 
 bool IsFesswise(const DrawingState& s, int i) {
@@ -117,7 +187,7 @@ bool PictureExists(const DrawingState& s, std::string_view name, std::string_vie
 bool IsQualifier(const DrawingState& s, int i) {
     return (s.Type(i) == kTypeAttitude && s.Sub1(i) == kAnyCharge) ||
            (s.Type(i) == kTypeDetail && (EqualsIgnoringCase(s.Word(i), "slipped") || s.Sub1(i) == kOwnPicture)) ||
-           IsFesswise(s, i);
+           IsFesswise(s, i) || ShownSoAt(s, i) != nullptr;
 }
 
 int WordsOfTheCut(const DrawingState& s, int i) {
@@ -128,6 +198,14 @@ int WordsOfTheCut(const DrawingState& s, int i) {
     if (couped && hand && EqualsIgnoringCase(s.Word(i + 1), "at") && EqualsIgnoringCase(s.Word(i + 2), "the") &&
         EqualsIgnoringCase(s.Word(i + 3), "wrist"))
         return 3;
+    const bool head = s.level >= 0 && s.level < kMaxLevels &&
+                      s.levels[static_cast<std::size_t>(s.level)].levelVariant.view() == kHead;
+    if (couped && head && HeadShowsShoulders(s.levels[static_cast<std::size_t>(s.level)].levelName.view()) &&
+        EqualsIgnoringCase(s.Word(i + 1), "at") && EqualsIgnoringCase(s.Word(i + 2), "the") &&
+        OneOf(s.Word(i + 3), "shoulders|shoulder"))
+        return 3;
+    int length = 0;
+    if (ShownSoAt(s, i, &length) != nullptr) return length - 1;
     return 0;
 }
 
@@ -141,6 +219,11 @@ bool ApplyQualifier(DrawingState& s, int i) {
         named += ToLower(s.Word(i).substr(0, 1));
         if (!PictureExists(s, named, level.levelVariant.view())) return false;
         level.levelName.Assign(named);
+        return true;
+    }
+    if (const PhraseRow* row = ShownSoAt(s, i); row != nullptr) {
+        if (!level.levelVariant.view().empty() || !PictureExists(s, level.levelName.view(), row->picture)) return false;
+        level.levelVariant.Assign(row->picture);
         return true;
     }
     const int code = s.Type(i) == kTypeDetail ? kSlipped : IsFesswise(s, i) ? kFesswise : s.Sub2(i);
@@ -178,6 +261,26 @@ bool ReadWithTwoHeads(DrawingState& s) {
     for (int k = 1; k <= 3; ++k) Use(s, k);
     s.cursor += 4;
     return true;
+}
+
+bool ReadDetailPhrase(DrawingState& s) {
+    for (const PhraseRow& row : kAddedParts) {
+        const int length = MatchPhrase(s, s.cursor + 1, row);
+        if (length == 0) continue;
+        const int tinctureAt = s.cursor + 1 + length;
+        if (s.Type(tinctureAt) != kTypeTincture) return false;
+        LevelRecord& level = Current(s);
+        std::string named(level.levelName.view());
+        if (!named.empty() && named.back() == 's') named.pop_back();
+        named += row.picture;
+        if (!PictureExists(s, named, level.levelVariant.view())) return false;
+        level.levelName.Assign(named);
+        s.detailTincture = s.Sub1(tinctureAt);
+        for (int k = s.cursor + 1; k <= tinctureAt; ++k) s.UseWord(k);
+        s.cursor = tinctureAt;
+        return true;
+    }
+    return false;
 }
 
 }  // namespace esc::phrase

@@ -2,7 +2,10 @@
 // Words that qualify a charge of any family and choose another picture of it: a head couped,
 // erased or cabossed, a fish hauriant, naiant or embowed, a beast reguardant, a lion
 // double-queued, an eagle with two heads, a tree eradicated, a trefoil slipped, a tower
-// triple-towered.
+// triple-towered; phrases that show a charge another way ("a naked man with arms extended",
+// "helmets in profile", "gauntlets backs affrontee") or add a part drawn in a picture of its own
+// ("pelicans vulning themselves", "a lion ducally gorged and chained", "boys' heads each having a
+// snake about his neck").
 //
 // Each qualifier is a Type 9 row whose Sub1 is kAnyCharge and whose Sub2 is its code below.
 // Unlike an attitude digit, a qualifier is read only when the picture it asks for exists: a
@@ -53,8 +56,9 @@ QualifiedPicture Qualify(int code, std::string_view name, std::string_view varia
 // the tincture ("three stirrups leathered or"), and "fesswise", a word of the grammar that
 // otherwise changes nothing ("three stags' attires fesswise").
 bool IsQualifier(const DrawingState& s, int i);
-// How many words after the qualifier at index i say where the charge is cut, when the picture
-// shows it so: "a hand couped at the wrist". 0 when none follow.
+// How many words after the qualifier at index i belong to it: those that say where the charge is
+// cut, when the picture shows it so ("a hand couped at the wrist", "a boy's head couped at the
+// shoulders"), or the rest of a qualifying phrase ("with arms extended"). 0 when none follow.
 int WordsOfTheCut(const DrawingState& s, int i);
 // Applies the qualifier at index i to the current level when the picture it asks for exists
 // under the state's data folder; whether it did.
@@ -63,6 +67,14 @@ bool ApplyQualifier(DrawingState& s, int i);
 // (prefix "t", as "double-headed" does). When that picture exists the level's name becomes it,
 // the three words are used and the cursor moves past them; whether it did.
 bool ReadWithTwoHeads(DrawingState& s);
+
+// After the tincture at the cursor, a phrase that adds a part drawn in a picture of its own
+// followed by the part's tincture: "argent vulning themselves proper" (the blood, pelicanv),
+// "sable ducally gorged and chained or" (the coronet and chain, liongc), "argent each having a
+// snake about his neck proper" (boysn.hd). When that picture exists the level's name becomes it,
+// the tincture after the phrase colours the part, the words are used and the cursor moves to that
+// tincture; whether it did. Without the picture or the tincture the phrase is left unread.
+bool ReadDetailPhrase(DrawingState& s);
 
 // Whether the attitude word at index i (a Type 9 word of the charge's own family) leads to a
 // picture: its digits added to the level's variant name one, or the attitude words right after it

@@ -41,6 +41,9 @@ QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "
 # tincture, and the grammar's "fesswise".
 QUALIFIER_BY_TEXT = {70: ["slipped"], 73: ["fesswise"]}
 HEAD_VARIANTS = ("hd", "he", "hc")
+# Variants asked for by a phrase read whole before the tincture (interpret/Qualifiers.cpp).
+PHRASE_VARIANTS = {"ex": "with arms extended / outstretched", "pf": "in profile",
+                   "bk": "back / backs affrontee / affronty"}
 
 
 def read_rows():
@@ -84,7 +87,8 @@ def family_of(stem, stems):
         return 5
     if stem == "saltire":
         return 6
-    for candidate in (stem, stem.rstrip("0123456789"), stem[:-1]):
+    # A name with a letter added for each part drawn (lionc crowned, liongc gorged and chained).
+    for candidate in (stem, stem.rstrip("0123456789"), stem[:-1], stem[:-2]):
         if candidate in stems:
             return stems[candidate]
     return None
@@ -120,6 +124,7 @@ def table():
     qualified = {code: [] for code in QUALIFIERS}
     by_family = {}
     heads, unowned = {v: [] for v in HEAD_VARIANTS}, []
+    phrased = {v: [] for v in PHRASE_VARIANTS}
     for stem, variant in sorted(pictures):
         if stem.endswith("dn"):
             qualified[68].append(f"{stem}.{variant}")
@@ -128,6 +133,9 @@ def table():
             continue
         if variant in HEAD_VARIANTS:
             heads[variant].append(f"{stem}.{variant}")
+            continue
+        if variant in PHRASE_VARIANTS:
+            phrased[variant].append(f"{stem}.{variant}")
             continue
         if variant in ("cp", "er", "hs"):
             qualified[{"cp": 61, "er": 62, "hs": 71}[variant]].append(f"{stem}.{variant}")
@@ -166,6 +174,14 @@ def table():
         listed = qualified[code] + ([f"the `{variant}` heads below"] if variant in HEAD_VARIANTS else [])
         pics = ", ".join(p if p.startswith("the ") else f"`{p}`" for p in listed) or "none yet: the word is left unread"
         out.append(f"| {code} | {words} | `{variant}`: {meaning} | {pics} |")
+    out.append("")
+    out.append("**Phrases read whole before the tincture** (only when the picture exists)")
+    out.append("")
+    out.append("| Words | Asks for | Pictures |")
+    out.append("|---|---|---|")
+    for variant, words in PHRASE_VARIANTS.items():
+        pics = ", ".join(f"`{p}`" for p in phrased[variant]) or "none yet: the words are left unread"
+        out.append(f"| {words} | `{variant}` | {pics} |")
     out.append("")
     out.append("**Heads** (*lion's head*: the word *head* or *face* gives the variant `hd`, the head couped;"
                " *erased* makes it `he`, *cabossed* `hc`)")

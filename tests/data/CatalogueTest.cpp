@@ -539,7 +539,20 @@ constexpr QualifierVariant kQualifierVariants[] = {
     {"he", "head erased"}, {"hc", "head cabossed"}, {"cp", "couped"}, {"er", "erased"}, {"ha", "hauriant"},
     {"na", "naiant"},      {"em", "embowed"},       {"ra", "eradicated"}, {"sl", "slipped"},
     {"hr", "head erect"},  {"hs", "head erect and erased"}, {"tt", "tripletowered"},
-    {"fw", "fesswise"},
+    {"fw", "fesswise"},    {"ex", "with arms extended"}, {"pf", "in profile"}, {"bk", "backs affrontee"},
+};
+
+// Pictures named by a phrase after the tincture that adds a part to the charge ("liongc": a lion
+// ... ducally gorged and chained), the part in the tincture after the phrase.
+struct PartPhrase {
+    const char* stem;
+    const char* charge;
+    const char* words;
+};
+constexpr PartPhrase kPartPhrases[] = {
+    {"liongc", "lion", "ducally gorged and chained"},
+    {"pelicanv", "pelican", "vulning themselves"},
+    {"boysn", "boy", "each having a snake about his neck"},
 };
 
 // Pictures that no blazon names, and why.
@@ -584,6 +597,14 @@ PicturePhrase PhraseFor(const std::string& name) {
         phrase = built.phrase;
     }
     if (charge == nullptr && (charge = chargeNamed(stem)) != nullptr) phrase = "a " + charge->word;
+    const char* partWords = nullptr;
+    for (const PartPhrase& part : kPartPhrases) {
+        if (charge != nullptr || stem != part.stem) continue;
+        if ((charge = chargeNamed(part.charge)) != nullptr) {
+            phrase = "a " + charge->word;
+            partWords = part.words;
+        }
+    }
     // A detail word (Type 16, Sub1 99) adds its first letter: "lionc" is a lion crowned.
     for (const VocabularyRow& row : Words().Rows()) {
         if (charge != nullptr || stem.size() < 2) break;
@@ -658,6 +679,7 @@ PicturePhrase PhraseFor(const std::string& name) {
     phrase += " or";
     if (firstDetail != nullptr) phrase += " " + firstDetail->word + " and";
     if (detail != nullptr) phrase += " " + detail->word + " gules";
+    if (partWords != nullptr) phrase += std::string(" ") + partWords + " gules";
     return {"Azure " + phrase, ""};
 }
 

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -284,6 +285,18 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Azure a bear's head argent muzzled and ringed or", "bearmr.hd"},
         {"Azure three stirrups leathered or", "stirrupl.esv"},
         {"Gules three stirrups leathered and buckled or", "stirrupl.esv"},
+        // Attitudes and phrases of creatures and people shown another way.
+        {"Argent a squirrel rampant gules", "squirrel.1"},
+        {"Or a wolf ravissant azure", "wolf.1"},
+        {"Argent a bee volant sable", "bee.4"},
+        {"Sable a naked man with arms extended argent", "nakedman.ex"},
+        {"Sable three helmets in profile argent", "helmet.pf"},
+        {"Azure three dexter gauntlets backs affrontee or", "gauntlet.bk"},
+        // Parts added after the tincture, drawn in pictures of their own.
+        {"Azure three pelicans argent vulning themselves proper", "pelicanv.esv"},
+        {"Argent a lion rampant sable ducally gorged and chained or", "liongc.1"},
+        {"Sable three boys' heads couped at the shoulders argent each having a snake about his neck proper",
+         "boysn.hd"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -363,9 +376,10 @@ TEST(Qualifiers, DetailTinctureColoursThePartsTheWordsName) {
 
 // Every head drawn couped has its erased twin, so that "erased" is never left unread on a head
 // the catalogue draws. A spear's head, a leopard's face and a cherub's winged head are not torn
-// from a body, and a man's or a boy's head is couped at the shoulders.
+// from a body, and a man's or a boy's head (with a snake about his neck too) is couped at the
+// shoulders.
 TEST(Qualifiers, EveryHeadHasItsErasedTwin) {
-    const std::set<std::string> notTorn = {"spear", "leopard", "cherub", "boy", "man", "men"};
+    const std::set<std::string> notTorn = {"spear", "leopard", "cherub", "boy", "boysn", "man", "men"};
     const std::filesystem::path lpics = std::filesystem::path(ESCAVAL_DATA_DIR) / "lpics";
     int heads = 0;
     for (const auto& entry : std::filesystem::directory_iterator(lpics)) {
@@ -376,6 +390,138 @@ TEST(Qualifiers, EveryHeadHasItsErasedTwin) {
         EXPECT_TRUE(std::filesystem::is_regular_file(lpics / (stem + ".he"))) << stem << ".hd has no erased twin";
     }
     EXPECT_GT(heads, 10) << "no head pictures were found in " << lpics;
+}
+
+// A phrase before the tincture is read whole, for a charge with no variant yet, and only where the
+// picture showing the charge so exists; its other words go with it.
+TEST(Qualifiers, PhrasesShowingAChargeSoAreReadWholeWithTheirPicture) {
+    const PictureFolder folder({"man.ex", "helmet.pf", "gauntlet.bk"});
+    struct Case {
+        const char* name;
+        const char* chargeName;
+        const char* variant;
+        Words words;  // from index 1
+        bool qualifier;
+        bool read;
+        const char* variantAfter;
+        int wordsAfter;  // words after the first that belong to the phrase
+    };
+    const Case cases[] = {
+        {"arms extended", "man", "", {"with", "arms", "extended"}, true, true, "ex", 2},
+        {"arms outstretched", "man", "", {"with", "arms", "outstretched"}, true, true, "ex", 2},
+        {"half the phrase", "man", "", {"with", "arms"}, false, false, "", 0},
+        {"no picture of the lion so", "lion", "", {"with", "arms", "extended"}, true, false, "", 2},
+        {"in profile", "helmets", "", {"in", "profile"}, true, true, "pf", 1},
+        {"in profile after an attitude", "helmet", "3", {"in", "profile"}, true, false, "3", 1},
+        {"backs affrontee", "gauntlets", "", {"backs", "affrontee"}, true, true, "bk", 1},
+        {"back affronty", "gauntlet", "", {"back", "affronty"}, true, true, "bk", 1},
+        {"in pale is no such phrase", "helmets", "", {"in", "pale"}, false, false, "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CollectingSink sink;
+        auto s = std::make_unique<DrawingState>(sink);
+        s->dataDir = folder.Path();
+        Current(*s).levelName.Assign(c.chargeName);
+        Current(*s).levelVariant.Assign(c.variant);
+        int i = 1;
+        for (const std::string& w : c.words) s->words[static_cast<std::size_t>(i++)].Assign(w);
+        s->wordCount = i;
+        ASSERT_EQ(IsQualifier(*s, 1), c.qualifier);
+        if (!c.qualifier) continue;
+        EXPECT_EQ(ApplyQualifier(*s, 1), c.read);
+        EXPECT_EQ(Current(*s).levelVariant.view(), c.variantAfter);
+        EXPECT_EQ(Current(*s).levelName.view(), c.chargeName);
+        EXPECT_EQ(WordsOfTheCut(*s, 1), c.wordsAfter);
+    }
+}
+
+// After the tincture a phrase adding a part is read only when its picture exists and a tincture
+// follows it, which then colours the part.
+TEST(Qualifiers, PhrasesAddingAPartNeedTheirPictureAndATincture) {
+    const PictureFolder folder({"pelicanv.esv", "boysn.hd", "liongc.1"});
+    struct Case {
+        const char* name;
+        const char* chargeName;
+        const char* variant;
+        Words words;  // from index 1, the charge's tincture first
+        bool read;
+        const char* nameAfter;
+        int cursorAfter;
+        int detail;  // the tincture of the part, -1 when unread
+    };
+    const Case cases[] = {
+        {"vulning themselves proper", "pelicans", "", {"argent", "vulning", "themselves", "proper"}, true, "pelicanv", 4,
+         kProperBrown},
+        {"vulning gules", "pelican", "", {"or", "vulning", "gules"}, true, "pelicanv", 3, kGules},
+        {"vulning with no tincture after", "pelican", "", {"argent", "vulning", "themselves"}, false, "pelican", 1, -1},
+        {"no picture of the eagle vulning", "eagle", "", {"or", "vulning", "gules"}, false, "eagle", 1, -1},
+        {"a snake about his neck", "boys", "hd",
+         {"argent", "each", "having", "a", "snake", "about", "his", "neck", "vert"}, true, "boysn", 9, kVert},
+        {"with a serpent round her neck", "boy", "hd",
+         {"argent", "with", "a", "serpent", "round", "her", "neck", "vert"}, true, "boysn", 8, kVert},
+        {"a snake about nothing", "boys", "hd", {"argent", "having", "a", "snake", "vert"}, false, "boys", 1, -1},
+        {"ducally gorged and chained", "lion", "1", {"sable", "ducally", "gorged", "and", "chained", "or"}, true,
+         "liongc", 6, kOr},
+        {"ducally gorged alone", "lion", "1", {"sable", "ducally", "gorged", "or"}, false, "lion", 1, -1},
+        {"gorged and chained passant", "lion", "3", {"sable", "ducally", "gorged", "and", "chained", "or"}, false,
+         "lion", 1, -1},
+    };
+    const std::map<std::string, int> codes = {{"or", kOr},       {"argent", kArgent}, {"gules", kGules},
+                                              {"sable", kSable}, {"vert", kVert},     {"proper", kProperBrown}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CollectingSink sink;
+        auto s = std::make_unique<DrawingState>(sink);
+        s->dataDir = folder.Path();
+        Current(*s).levelName.Assign(c.chargeName);
+        Current(*s).levelVariant.Assign(c.variant);
+        int i = 1;
+        for (const std::string& w : c.words) {
+            const auto k = static_cast<std::size_t>(i++);
+            s->words[k].Assign(w);
+            if (codes.contains(w)) {
+                s->wordType[k] = kTypeTincture;
+                s->wordSub1[k] = codes.at(w);
+            }
+        }
+        s->wordCount = i;
+        s->cursor = 1;
+        EXPECT_EQ(ReadDetailPhrase(*s), c.read);
+        EXPECT_EQ(Current(*s).levelName.view(), c.nameAfter);
+        EXPECT_EQ(Current(*s).levelVariant.view(), c.variant);
+        EXPECT_EQ(s->cursor, c.cursorAfter);
+        EXPECT_EQ(s->detailTincture, c.detail);
+    }
+}
+
+// The part a phrase adds takes the tincture after the phrase, and without the phrase the part is
+// not there: counted on the painted shield, in a tincture that appears nowhere else on it (the
+// pelican's blood, the lion's coronet and chain, the snake about the boy's neck).
+TEST(Qualifiers, TheAddedPartIsPaintedInItsTincture) {
+    struct Case {
+        const char* blazon;
+        int tincture;
+        int atLeast;  // pixels of it; 0 means none at all
+    };
+    const Case cases[] = {
+        {"Azure a pelican argent vulning gules", kGules, 100},
+        {"Azure a pelican argent vulning herself proper", kGules, 100},
+        {"Azure a pelican argent", kGules, 0},
+        {"Argent a lion rampant sable ducally gorged and chained or", kOr, 300},
+        {"Argent a lion rampant sable", kOr, 0},
+        {"Sable three boys' heads couped at the shoulders argent each having a snake about his neck proper", kVert, 300},
+        {"Sable three boys' heads couped at the shoulders argent", kVert, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        const int n = PixelsOf(c.blazon, c.tincture);
+        if (c.atLeast == 0) {
+            EXPECT_EQ(n, 0);
+        } else {
+            EXPECT_GE(n, c.atLeast);
+        }
+    }
 }
 
 }  // namespace
