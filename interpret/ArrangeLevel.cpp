@@ -17,6 +17,7 @@
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
+#include "interpret/PlacementWords.h"
 #include "interpret/Vocabulary.h"
 
 namespace esc {
@@ -223,6 +224,7 @@ bool PlacesPictures(const LevelRecord& level) {
 void ArrangeLevel(DrawingState& s) {
     const int savedCursor = s.cursor;
     LevelRecord& level = Current(s);
+    PrepareSupporters(s);
     s.lineCode = level.levelLine;
     s.mirrorFlag = false;
     s.cursor = 0;
@@ -235,6 +237,8 @@ void ArrangeLevel(DrawingState& s) {
         s.orleFlag = false;
     } else if (IssuantLayout(s)) {
         // Drawn rising from the lower edge of its space.
+    } else if (HeldBetweenLayout(s)) {
+        // Between the pair that supports it.
     } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&
                phrase::Previous(s).levelKind == kTypeOrdinary && s.onOrdinaryCode == ShapeCode::kCanton) {
         // "on a canton argent a cross gules": the ordinary drawn within the canton, as it would

@@ -79,6 +79,10 @@ struct DrawingState : PaintState {
     // "six in chief and four in base": how many of the current level's charges stand above and
     // below the ordinary they are between; 0 and 0 when the layout shares them out itself.
     int splitChief = 0, splitBase = 0;
+    // "supporting" / "supported by": the level of the pair that stands either side of one charge,
+    // facing it, the word "supported" to mark read when that pair is drawn so, and the level of
+    // the charge a combatant pair supports (-1: none).
+    int supportersLevel = -1, supportedByWord = -1, heldLevel = -1;
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 
     const Vocabulary* vocabulary = nullptr;

@@ -2,7 +2,9 @@
 
 #include "interpret/PlacementWords.h"
 
+#include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
 #include "interpret/Vocabulary.h"
 
 namespace esc {
@@ -60,6 +62,63 @@ bool TheLatterRule(DrawingState& s) {
     Use(s, 0);
     Use(s, 1);
     s.cursor += 2;
+    return true;
+}
+
+namespace {
+
+constexpr int kFacingEachOther = 98;  // the pair's line code: the first charge turned
+
+// The pair is laid out by the field's own layout for two (side by side at the fess point), so it
+// must lie on the plain field.
+bool OnThePlainField(const DrawingState& s) { return s.level <= 1 && !s.levels[0].levelOn && !s.levels[0].levelIn; }
+constexpr float kHeldToPairScale = 2.0f;
+
+bool PhraseOfOneCharge(const DrawingState& s, int k) { return Is(s, k, "a") || Is(s, k, "an"); }
+bool PhraseOfTwoCharges(const DrawingState& s, int k) { return T(s, k) == kTypeNumber && S1(s, k) == 2; }
+
+}  // namespace
+
+bool SupportRule(DrawingState& s) {
+    if (s.level != 1 || Current(s).levelCount != 0 || s.supportersLevel >= 0 || s.heldLevel >= 0) return false;
+    const LevelRecord& before = phrase::Previous(s);
+    const bool picture = before.levelKind != 0 && before.levelKind != kTypeOrdinary && !before.levelIn && !before.levelOn;
+    if (!picture) return false;
+    if (Is(s, 0, "supporting") && before.levelCount == 2 && before.levelLine == kFacingEachOther &&
+        PhraseOfOneCharge(s, 1)) {
+        // The pair, combatant, is drawn; the charge of the next phrase goes between them.
+        s.heldLevel = s.level;
+        Use(s, 0);
+        ++s.cursor;
+        return true;
+    }
+    if (Is(s, 0, "supported") && Is(s, 1, "by") && before.levelCount == 1 && PhraseOfTwoCharges(s, 2)) {
+        s.supportersLevel = s.level;
+        s.supportedByWord = s.cursor;
+        s.cursor += 2;
+        return true;
+    }
+    return false;
+}
+
+void PrepareSupporters(DrawingState& s) {
+    if (s.level != s.supportersLevel || !OnThePlainField(s)) return;
+    LevelRecord& level = Current(s);
+    if (level.levelCount != 2 || level.levelKind == 0 || level.levelKind == kTypeOrdinary || level.levelIn) return;
+    level.levelLine = kFacingEachOther;
+    s.UseWord(s.supportedByWord);
+    s.UseWord(s.supportedByWord + 1);
+}
+
+bool HeldBetweenLayout(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (s.level != s.heldLevel || level.levelCount != 1 || level.levelIn || s.ringWritten < 2) return false;
+    // The pair's two placements are the last two the ring holds.
+    const RingEntry& first = s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 2) % kPlacementRingSize)];
+    const RingEntry& second = s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
+    NoteLayout(s, "HeldBetween");
+    // As tall as the pair stands and as broad as the gap between them: twice one of theirs.
+    Place(s, (first.x + second.x) / 2, (first.y + second.y) / 2, first.scale * kHeldToPairScale);
     return true;
 }
 

@@ -16,4 +16,14 @@ bool SplitRowsRule(DrawingState& state);
 // charges lie on it, which the charged-with rule then does. False, reading nothing, otherwise.
 bool TheLatterRule(DrawingState& state);
 
+// "two lions combatant or supporting a sword", "a tower argent supported by two lions or": the
+// pair stands either side of the one charge, facing it, the charge between them. At
+// "supporting" after a pair, or "supported by" after one charge, with the other phrase to come.
+bool SupportRule(DrawingState& state);
+// Before a level is drawn: when it is the supporting pair, its two charges face each other (the
+// dexter one turned), and "supported by" counts as read.
+void PrepareSupporters(DrawingState& state);
+// Draws the charge that the pair supports between their two placements; false for any other level.
+bool HeldBetweenLayout(DrawingState& state);
+
 }  // namespace esc

@@ -144,5 +144,52 @@ TEST(TheLatter, ChargesOnTheSecondOrdinary) {
     }
 }
 
+// "supported by two lions": the pair either side of the charge, facing it (the dexter one turned),
+// where two lions written after a charge face the same way; the pair is painted over it.
+TEST(Supporters, SupportedByTurnsThePairToTheCharge) {
+    Drawing d;
+    d.Draw("Azure a tower argent supported by two lions rampant or");
+    EXPECT_TRUE(Used(d, "supported"));
+    EXPECT_TRUE(Used(d, "by"));
+    auto placed = Placements(d);
+    ASSERT_EQ(placed.size(), 3u);
+    EXPECT_LT(placed[1].x, placed[0].x);
+    EXPECT_GT(placed[2].x, placed[0].x);
+    EXPECT_TRUE(placed[1].mirrored);
+    EXPECT_FALSE(placed[2].mirrored);
+    // Their tincture over the tower's near each lion's centre.
+    EXPECT_EQ(d.At(placed[1].x, placed[1].y), Colour(kOr));
+
+    Drawing plain;
+    plain.Draw("Azure a tower argent and two lions rampant or");
+    placed = Placements(plain);
+    ASSERT_EQ(placed.size(), 3u);
+    EXPECT_FALSE(placed[1].mirrored);
+}
+
+// "two lions combatant supporting a sword": the sword between the pair, halfway between their
+// placements and at their height, painted over them; after a pair that is not combatant the word
+// is left unread.
+TEST(Supporters, SupportingPutsTheChargeBetweenThePair) {
+    for (const char* blazon : {"Sable two lions rampant combatant or supporting a sword argent",
+                               "Vert two lions rampant combatant or supporting a dexter hand couped at the wrist gules"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(Used(d, "supporting"));
+        EXPECT_TRUE(d.sink.messages.empty());
+        const auto placed = Placements(d);
+        ASSERT_EQ(placed.size(), 3u);
+        EXPECT_EQ(placed[2].x, (placed[0].x + placed[1].x) / 2);
+        EXPECT_EQ(placed[2].y, (placed[0].y + placed[1].y) / 2);
+    }
+    Drawing d;
+    d.Draw("Sable two lions rampant combatant or supporting a sword argent");
+    // On the blade, beside its ridge, above the cross-guard.
+    EXPECT_EQ(d.At(d.state->geometry.W / 2 - 8, d.state->geometry.H / 2 - 60), Colour(kArgent));
+    d.Draw("Sable two lions rampant or supporting a sword argent");
+    EXPECT_FALSE(Used(d, "supporting"));
+}
+
 }  // namespace
 }  // namespace esc::test
