@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 147> kSubstitutions = {{
+constexpr std::array<Substitution, 150> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -150,6 +150,12 @@ constexpr std::array<Substitution, 147> kSubstitutions = {{
     {"sheaf of arrows", "arrowsheaf"},
     // A bow bent is drawn with its string (bow.2): "bent and stringed" says the one thing.
     {"bent and stringed", "bent"},
+    // Two annulets concentric are one charge, a ring within a ring (annulet.3).
+    {"two annulets concentric", "an annulet concentric"},
+    // Barnacles (the farrier's twitch) are one instrument of two arms, "a pair of barnacles", as
+    // the barnacle picture draws it.
+    {"pairs of barnacles", "barnacles"},
+    {"pair of barnacles", "barnacle"},
     // A stag's attires fixed to the scalp: the pair of antlers joined by the frontal bone.
     {"attires fixed to the scalps", "scalps"},
     {"attires fixed to the scalp", "scalps"},

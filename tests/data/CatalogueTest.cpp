@@ -419,6 +419,7 @@ TEST(CatalogueWords, NamesOfSeveralWordsReachTheirPictures) {
         {"three stags' attires fixed to the scalps", "scalp.esv"},
         {"three standing dishes", "standing.esv"},
         {"three fountains", "fount.esv"},
+        {"two annulets concentric", "annulet.3"},
     };
     for (const Case& c : cases) {
         const std::string phrase = c.phrase;

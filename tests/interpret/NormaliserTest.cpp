@@ -51,6 +51,8 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"an ermine spot is one word", "in chief an ermine spot", "in chief an erminespot"},
         {"an esquire's helmet is the helmet", "three esquires' helmets", "three helmets"},
         {"sheaves of as many arrows", "three sheaves of as many arrows proper", "three arrowsheaves proper"},
+        {"two annulets concentric are one charge", "two annulets concentric or", "an annulet concentric or"},
+        {"a pair of barnacles is the barnacle", "three pairs of barnacles or", "three barnacles or"},
         {"a bow bent is stringed", "three bows bent and stringed palewise", "three bows bent palewise"},
         {"attires fixed to the scalp", "three stags' attires fixed to the scalps", "three bucks scalps"},
     };
