@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <utility>
@@ -138,6 +141,25 @@ TEST(ObjectPictures, AnchoredEndsAreAnchorsCrowns) {
         EXPECT_EQ(At(*saltire, kCross, su, sv), test::Colour(kAzure)) << u;
     }
     EXPECT_EQ(At(*saltire, kCross, 90, 20), test::Colour(kOr));  // between the upper arms
+}
+
+// "anchored" turns the saltire into its picture only where that picture is drawn; in a folder
+// without it the saltire stays the ordinary and the word is reported as not read, not drawn as
+// the plain saltire in silence.
+TEST(ObjectPictures, AnchoredIsReadOnlyWhereItsPictureIsDrawn) {
+    char pattern[] = "/tmp/escaval-objects-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    ASSERT_NE(made, nullptr);
+    const std::filesystem::path root = made;
+    std::filesystem::create_directories(root / "lpics");
+    std::ofstream(root / "lpics" / "saltire.esv") << "GIF89a";  // the couped saltire only
+    test::Drawing d;
+    d.s().dataDir = root.string();
+    d.Draw("Or a saltire anchored azure");
+    std::filesystem::remove_all(root);
+    ASSERT_FALSE(d.trace.levels.empty());
+    EXPECT_NE(d.trace.levels[0].kind, 13);
+    EXPECT_EQ(d.trace.ignoredWords, std::vector<std::string>{"anchored"});
 }
 
 // Without "anchored" a saltire is the ordinary, drawn throughout, not a picture.
