@@ -12,6 +12,7 @@
 #include "interpret/PartedLevel.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,6 +38,15 @@ constexpr int kGapBetweenCharges = 4;
 // ChargeBoxes stops cutting after this many turns (each turn at least halves nothing, so the
 // bound only guards against a mask of stripes).
 constexpr int kMaxCuts = 12;
+
+// A bordure of two tinctures along a line ("a bordure nebuly argent and azure"): the line runs
+// down the middle of the bordure, the first tincture outside it and the second inside, the inner
+// edge plain. Each pixel of the plain bordure takes the lined bordure's pixel this many pixels
+// nearer the shield's centre, which carries the line out from the bordure's inner edge to about
+// its middle (the bordure is some 28 pixels wide).
+constexpr double kLinedBordureInset = 9.0;
+// A colour no tincture paints: what is still this colour after drawing was not painted.
+constexpr Rgb kUnpainted{1, 2, 3};
 
 // Whether the shield pixel (x, y) lies in the first part: the dexter half per pale, the chief
 // half per fess.
@@ -187,6 +197,21 @@ bool PatternedChargeRule(DrawingState& s) {
     return true;
 }
 
+bool BordureOfTwoRule(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (level.levelKind != kTypeOrdinary || level.levelLine < 0 || level.levelIn || !HasTincture(s) || s.partedTincture >= 0)
+        return false;
+    const VocabularyRow* row = s.vocabulary != nullptr ? s.vocabulary->Lookup(LookupKey(level.levelName)) : nullptr;
+    if (row == nullptr || row->type != kTypeOrdinary || row->sub1 != kBordure) return false;
+    if (!Is(s, 0, "and") || T(s, 1) != kTypeTincture) return false;
+    s.partedTincture = S1(s, 1);
+    s.partedShape = kBordure;
+    Use(s, 0);
+    Use(s, 1);
+    s.cursor += 2;
+    return true;
+}
+
 int ReadPartedDetail(DrawingState& s, int at, int& first) {
     if (!EqualsIgnoringCase(s.Word(at), "per") || s.Type(at + 1) != kTypeOrdinary || !PartedTinctureShape(s.Sub1(at + 1)))
         return -1;
@@ -202,7 +227,66 @@ int ReadPartedDetail(DrawingState& s, int at, int& first) {
 
 }  // namespace phrase
 
+// The bordure along a line in two tinctures (see kLinedBordureInset), drawn over the picture.
+void DrawBordureOfTwo(DrawingState& s, int first, int second) {
+    const DrawingSnapshot before = TakeSnapshot(s);
+    LevelRecord& level = s.levels[static_cast<std::size_t>(std::clamp(s.level, 0, kMaxLevels - 1))];
+    const int line = level.levelLine;
+    // The lined bordure and the plain one alone, to learn which pixels each covers.
+    auto drawAlone = [&](int lineCode, int tincture) {
+        Restore(s, before);
+        s.picture.Fill(kUnpainted);
+        level.levelLine = lineCode;
+        phrase::Tincture(s) = tincture;
+        ArrangeLevel(s);
+        return TakeSnapshot(s);
+    };
+    LevelTrace* trace = CurrentLevelTrace(s);
+    const DrawingSnapshot lined = drawAlone(line, first);
+    const std::string layout = trace != nullptr ? trace->layout : std::string();
+    const DrawingSnapshot plain = drawAlone(-1, second);
+    Restore(s, before);
+    level.levelLine = -1;
+    phrase::Tincture(s) = second;
+    ArrangeLevel(s);
+    level.levelLine = line;
+    phrase::Tincture(s) = first;
+    if (trace != nullptr) trace->layout = layout + " (of two tinctures along its line)";
+
+    const ShieldGeometry& g = s.geometry;
+    const int width = std::min(g.W, s.picture.Width()), height = s.picture.Height();
+    Rect box{width, height, 0, 0};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            if (plain.picture.Pixel(x, y) == kUnpainted) continue;
+            box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+        }
+    const double cx = (box.left + box.right) / 2.0, cy = (box.top + box.bottom) / 2.0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x) {
+            if (plain.picture.Pixel(x, y) == kUnpainted) continue;
+            // The sinister half is the dexter half's mirror image, as the shield is, so that the
+            // line lies at the same depth on both sides.
+            const double mx = x < cx ? x : 2 * cx - x - 1;
+            const double toCentre = std::max(std::hypot(cx - mx, cy - y), 1.0);
+            const int qx = static_cast<int>(std::lround(mx + (cx - mx) * kLinedBordureInset / toCentre));
+            const int qy = static_cast<int>(std::lround(y + (cy - y) * kLinedBordureInset / toCentre));
+            if (!lined.picture.Contains(qx, qy) || lined.picture.Pixel(qx, qy) == kUnpainted) continue;
+            s.picture.SetPixel(x, y, lined.picture.Pixel(qx, qy));
+            const std::size_t to = static_cast<std::size_t>(y) * g.W + x, from = static_cast<std::size_t>(qy) * g.W + qx;
+            if (to < s.pictureBuffer.size() && from < lined.codes.size()) s.pictureBuffer[to] = lined.codes[from];
+        }
+}
+
 void DrawPartedLevel(DrawingState& s) {
+    if (s.partedShape == kBordure && s.partedTincture >= 0 && s.view == OutputView::Shield) {
+        const int second = s.partedTincture;
+        s.partedTincture = -1;
+        s.partedPieces = 0;
+        s.partedDetail = false;
+        DrawBordureOfTwo(s, phrase::Tincture(s), second);
+        return;
+    }
     const int first = phrase::Tincture(s), second = s.partedTincture, partition = s.partedShape;
     const bool detail = s.partedDetail, pattern = detail || s.partedPieces > 0;
     const int pieces = detail ? 2 : s.partedPieces, detailTincture = s.detailTincture;

@@ -31,6 +31,9 @@ namespace phrase {
 // pattern is read as the charge's two tinctures. The cursor ends on the second tincture and the
 // tincture's follow-up goes on from there. Whether it was read.
 bool PatternedChargeRule(DrawingState& state);
+// W0 is "and" and a tincture after "a bordure nebuly argent": the bordure is of the two
+// tinctures divided along its line, the first outside. The cursor ends after them. Whether read.
+bool BordureOfTwoRule(DrawingState& state);
 // At word `at`, after a detail word: "per pale argent and gules" (or "... and second", a named
 // tincture by its place). The detail is drawn in both, split down the middle of each detail (or
 // across it, per fess). Returns the index of the last word read, or -1 when the words do not

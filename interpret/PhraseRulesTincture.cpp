@@ -275,7 +275,8 @@ void ReadDetailWords(DrawingState& s) {
         const int at = s.cursor;
         // A phrase with a picture of its own first: "ducally gorged and chained or" draws the
         // coronet and chain (liongc), where the words alone would only colour the claws.
-        if (!ReadDetailPhrase(s) && T(s, 1) == kTypeDetail) DetailWords(s);
+        if (!ReadDetailPhrase(s) && (T(s, 1) == kTypeDetail || (Is(s, 1, "ducally") && T(s, 2) == kTypeDetail)))
+            DetailWords(s);
         if (s.cursor == at) break;
     }
 }
@@ -316,6 +317,7 @@ void TinctureFollowUp(DrawingState& s) {
         ReadDetailWords(s);
         ++s.cursor;
     }
+    BordureOfTwoRule(s);  // "a bordure nebuly argent and azure"
     if (Is(s, 0, "fretty") && IsTincture(s, 1) && level.levelKind == kTypeOrdinary && !level.levelIn) {
         // "a cross argent fretty azure": fretty over the ordinary alone.
         s.frettyTincture = S1(s, 1);

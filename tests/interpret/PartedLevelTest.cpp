@@ -258,3 +258,50 @@ TEST(PartedLevel, QuarterlyWithQuartersPaly) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// "Within a bordure nebuly argent and azure": the bordure divided along its middle by the nebuly
+// line, argent outside, azure inside, its inner edge plain. The bordure's side band reaches 27
+// pixels in from the dexter edge (the band 34 wide centred on column 10).
+TEST(PartedLevel, ABordureNebulyOfTwoTinctures) {
+    Drawing d;
+    d.Draw("Or an eagle displayed gules within a bordure nebuly argent and azure");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    EXPECT_TRUE(d.sink.messages.empty());
+    const ShieldGeometry& g = d.s().geometry;
+    constexpr int kInnerEdge = 27;
+    int transitions = 0, argentRows = 0, azureRows = 0;
+    for (int y = g.H4; y < g.H - g.H4; ++y) {
+        SCOPED_TRACE(y);
+        // Outside the line always argent, inside it always azure, then the field.
+        EXPECT_EQ(d.At(4, y), Colour(kArgent));
+        EXPECT_EQ(d.At(kInnerEdge - 2, y), Colour(kAzure));
+        EXPECT_EQ(d.At(kInnerEdge + 6, y), Colour(kOr));
+        EXPECT_EQ(d.At(g.W - 1 - 4, y), Colour(kArgent)) << "the sinister side too";
+        // Down the middle of the bordure the line's clouds come and go.
+        const bool argent = d.At(14, y) == Colour(kArgent);
+        argentRows += argent;
+        azureRows += d.At(14, y) == Colour(kAzure);
+        transitions += argent != (d.At(14, y - 1) == Colour(kArgent));
+    }
+    EXPECT_GT(argentRows, 20);
+    EXPECT_GT(azureRows, 20);
+    EXPECT_GE(transitions, 6) << "a line of clouds, not a straight division";
+    // Along the chief the same: argent at the top edge, azure above the field.
+    for (int x = g.W4; x < g.W - g.W4; x += 7) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(d.At(x, 4), Colour(kArgent));
+        EXPECT_EQ(d.At(x, 28), Colour(kAzure));
+    }
+
+    // One tincture: the bordure nebuly as before, azure out to the edge.
+    d.Draw("Or a bordure nebuly azure");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    EXPECT_EQ(d.At(4, g.H2), Colour(kAzure));
+    EXPECT_EQ(d.At(g.W - 1 - 4, g.H2), Colour(kAzure));
+}
+
+}  // namespace
+}  // namespace esc
