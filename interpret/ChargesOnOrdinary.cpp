@@ -49,6 +49,9 @@ void OnFess(DrawingState& s, const LevelRecord& level, int n) {
 }
 
 constexpr float kInBendLargest = 0.9f;
+// The space between two bendlets is about as wide as a charge at this scale.
+constexpr float kChargeBetweenBendlets = 0.7f;
+constexpr float kChargeInTheQuarter = 1.2f;  // one charge in the dexter or sinister chief
 constexpr float kCrossedPairScale = 2.0f;
 
 // Four and more along the diagonal of a bend (or bend sinister), evenly from chief to base, each
@@ -420,9 +423,20 @@ void ChargesOnOrdinary(DrawingState& s) {
             if (n == 1) Place(s, g.W * 12 / 100, g.H * 10 / 100, 0.55f);
             break;
         case kInNamedQuarters: InNamedQuarters(s, level, n); break;
+        case kInChiefPointBetweenBendlets:
+            if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
+            break;
         case 26:  // in dexter chief, in the first quarter: the charge fills the quarter
         case 27:  // in sinister chief, in the second quarter
-            if (n == 1) Place(s, s.shapeCode == 26 ? g.W4 : g.W - g.W4, g.H4, 1.2f);
+            if (n == 1) {
+                // Above a fess the quarter ends at the fess's upper edge: the charge is centred
+                // in what is left of it and kept off the fess.
+                const int fessTop = g.H2 - g.chiefDepth / 2;
+                const bool aboveFess = s.level > 0 && s.firstOrdinaryShape == 0;
+                const int y = aboveFess ? fessTop / 2 : g.H4;
+                const float room = static_cast<float>(fessTop - 2 * kEdgeMargin) / kChargeExtentAtScaleOne;
+                Place(s, s.shapeCode == 26 ? g.W4 : g.W - g.W4, y, aboveFess ? std::min(kChargeInTheQuarter, room) : kChargeInTheQuarter);
+            }
             break;
         case 24:
             if (n == 1) {

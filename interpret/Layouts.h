@@ -25,5 +25,8 @@ void ChargesOnOrdinary(DrawingState& state);
 
 // The direction code of "in the second and third quarters": no shape has it.
 inline constexpr int kInNamedQuarters = 40;
+// "an escallop in the chief point between two bendlets": the chief end of the space between the
+// bendlets, on the bend's line toward the dexter chief; no shape has the code either.
+inline constexpr int kInChiefPointBetweenBendlets = 41;
 
 }  // namespace esc

@@ -212,6 +212,7 @@ void RulePass(DrawingState& s) {
     }
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
+    if (InTheChiefPointRule(s)) return;
     if (IsPartedTincture(s)) {
         // "a cross engrailed per pale gules and sable": both tinctures, the line between them.
         phrase::Tincture(s) = S1(s, 2);
@@ -404,6 +405,7 @@ void InterpretCharges(DrawingState& s) {
         if (s.cursor < 0) s.cursor = 0;
         RulePass(s);
     }
+    CompleteInItsOwnTincture(s);
     s.bendwiseFlag = false;
     s.mirrorFlag = false;
     FinishLevelTraces(s);

@@ -2,6 +2,9 @@
 
 #include "interpret/PlacementWords.h"
 
+#include "engine/Palette.h"
+#include "interpret/Layouts.h"
+#include "interpret/PhraseInterpreter.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -19,6 +22,9 @@ namespace {
 
 constexpr int kFessCode = 0, kChevronCode = 4;
 constexpr int kSplitWords = 7;  // "six in chief and four in base"
+constexpr int kChiefPointWords = 4;  // "in the chief point"
+constexpr int kInChiefCode = 16;
+constexpr int kBendletsCode = 22;
 
 }  // namespace
 
@@ -108,6 +114,32 @@ void PrepareSupporters(DrawingState& s) {
     level.levelLine = kFacingEachOther;
     s.UseWord(s.supportedByWord);
     s.UseWord(s.supportedByWord + 1);
+}
+
+bool InTheChiefPointRule(DrawingState& s) {
+    if (!Is(s, 0, "in") || !Is(s, 1, "the") || !Is(s, 2, "chief") || !Is(s, 3, "point")) return false;
+    LevelRecord& level = Current(s);
+    if (level.levelCount != 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary || level.levelIn) return false;
+    level.levelIn = true;
+    level.levelInCode = kInChiefCode;  // one charge in chief stands at the chief point
+    // "... in the chief point sable between two bendlets": the chief point of the space the
+    // bendlets leave between them, which is on the bend's line.
+    const int after = phrase::T(s, kChiefPointWords) == kTypeTincture ? kChiefPointWords + 1 : kChiefPointWords;
+    if (Is(s, after, "between") && T(s, after + 1) == kTypeNumber && S1(s, after + 1) == 2 &&
+        T(s, after + 2) == kTypeOrdinary && S1(s, after + 2) == kBendletsCode)
+        level.levelInCode = kInChiefPointBetweenBendlets;
+    for (int k = 0; k < kChiefPointWords; ++k) Use(s, k);
+    s.cursor += kChiefPointWords;
+    return true;
+}
+
+void CompleteInItsOwnTincture(DrawingState& s) {
+    if (s.level >= kMaxLevels || s.stopReading) return;
+    const LevelRecord& level = Current(s);
+    if (level.levelCount < 1 || phrase::HasTincture(s) || !(level.levelName == "erminespot")) return;
+    phrase::Tincture(s) = kSable;
+    s.cursor = s.wordCount;
+    CompleteLevel(s);
 }
 
 bool HeldBetweenLayout(DrawingState& s) {

@@ -26,4 +26,11 @@ void PrepareSupporters(DrawingState& state);
 // Draws the charge that the pair supports between their two placements; false for any other level.
 bool HeldBetweenLayout(DrawingState& state);
 
+// "an escallop in the chief point sable": the charge at the chief point, the middle of the chief.
+// At "in" after a phrase's charge. False, reading nothing, otherwise.
+bool InTheChiefPointRule(DrawingState& state);
+// At the end of the words, a last phrase with a count and a name but no tincture whose charge has
+// one of its own ("in the dexter chief an ermine spot": an ermine spot is sable) is drawn in it.
+void CompleteInItsOwnTincture(DrawingState& state);
+
 }  // namespace esc

@@ -191,5 +191,54 @@ TEST(Supporters, SupportingPutsTheChargeBetweenThePair) {
     EXPECT_FALSE(Used(d, "supporting"));
 }
 
+// Whether the square of half-side r round (x, y) holds the colour.
+bool NearHolds(const Drawing& d, int x, int y, int r, Rgb colour) {
+    for (int j = -r; j <= r; ++j)
+        for (int i = -r; i <= r; ++i)
+            if (d.At(x + i, y + j) == colour) return true;
+    return false;
+}
+
+// "in the chief point": the one charge at the middle of the chief; between two bendlets, at the
+// chief end of the space they leave, clear of both.
+TEST(ChiefPoint, TheChargeAtTheChiefPoint) {
+    Drawing d;
+    d.Draw("Or an escallop in the chief point sable");
+    EXPECT_TRUE(Used(d, "point"));
+    auto placed = Placements(d);
+    ASSERT_EQ(placed.size(), 1u);
+    EXPECT_EQ(placed[0].x, d.state->geometry.W / 2);
+    EXPECT_LT(placed[0].y, d.state->geometry.H / 3);
+
+    d.Draw("Or an escallop in the chief point sable between two bendlets gules");
+    EXPECT_TRUE(Used(d, "point"));
+    EXPECT_TRUE(Used(d, "bendlet"));  // the normaliser writes the singular
+    placed = Placements(d);
+    ASSERT_EQ(placed.size(), 1u);
+    EXPECT_LT(placed[0].x, d.state->geometry.W / 2);
+    EXPECT_LT(placed[0].y, d.state->geometry.H / 3);
+    EXPECT_TRUE(NearHolds(d, placed[0].x, placed[0].y, 3, Colour(kSable)));
+    // Neither bendlet crosses the escallop.
+    EXPECT_FALSE(NearHolds(d, placed[0].x, placed[0].y, 20, Colour(kGules)));
+}
+
+// "in the dexter chief an ermine spot": the ermine spot has its own tincture (sable), so the
+// phrase that ends without one is drawn; above a fess it keeps off the fess.
+TEST(ChiefPoint, ErmineSpotInTheDexterChiefAboveAFess) {
+    Drawing d;
+    d.Draw("Argent on a fess sable three mullets or in the dexter chief an ermine spot");
+    EXPECT_TRUE(Used(d, "erminespot"));
+    EXPECT_TRUE(d.sink.messages.empty());
+    const auto placed = Placements(d);
+    ASSERT_EQ(placed.size(), 4u);
+    EXPECT_LT(placed[3].x, d.state->geometry.W / 2);
+    EXPECT_TRUE(NearHolds(d, placed[3].x, placed[3].y, 20, Colour(kSable)));
+    // Argent all along the rows just above the fess on the dexter side: the spot stops short.
+    const ShieldGeometry& g = d.state->geometry;
+    const int fessTop = g.H2 - g.chiefDepth / 2;
+    for (int y = fessTop - 8; y <= fessTop - 3; ++y)
+        for (int x = 10; x < g.W2; ++x) ASSERT_EQ(d.At(x, y), Colour(kArgent)) << x << "," << y;
+}
+
 }  // namespace
 }  // namespace esc::test
