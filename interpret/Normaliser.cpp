@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 150> kSubstitutions = {{
+constexpr std::array<Substitution, 155> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -156,6 +156,14 @@ constexpr std::array<Substitution, 150> kSubstitutions = {{
     // the barnacle picture draws it.
     {"pairs of barnacles", "barnacles"},
     {"pair of barnacles", "barnacle"},
+    // An ear of rye is drawn slipped and bladed, its stalk and blade the picture's second part:
+    // "slipped and bladed" before the tincture says what the picture shows (after it, with a
+    // tincture of their own, the words colour those parts).
+    {"ears of rye slipped and bladed", "ryeears"},
+    {"ear of rye slipped and bladed", "ryeear"},
+    {"ears of rye", "ryeears"},
+    {"ear of rye", "ryeear"},
+    {"bridge of two arches", "bridge twoarched"},  // bridge.4; the bridge as drawn has three
     // A stag's attires fixed to the scalp: the pair of antlers joined by the frontal bone.
     {"attires fixed to the scalps", "scalps"},
     {"attires fixed to the scalp", "scalps"},

@@ -420,6 +420,8 @@ TEST(CatalogueWords, NamesOfSeveralWordsReachTheirPictures) {
         {"three standing dishes", "standing.esv"},
         {"three fountains", "fount.esv"},
         {"two annulets concentric", "annulet.3"},
+        {"a bridge of two arches", "bridge.4"},
+        {"three ears of rye slipped and bladed", "ryeear.esv"},
     };
     for (const Case& c : cases) {
         const std::string phrase = c.phrase;

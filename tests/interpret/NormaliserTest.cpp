@@ -53,6 +53,9 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"sheaves of as many arrows", "three sheaves of as many arrows proper", "three arrowsheaves proper"},
         {"two annulets concentric are one charge", "two annulets concentric or", "an annulet concentric or"},
         {"a pair of barnacles is the barnacle", "three pairs of barnacles or", "three barnacles or"},
+        {"ears of rye as drawn", "three ears of rye slipped and bladed vert", "three ryeears vert"},
+        {"an ear of rye coloured in parts", "an ear of rye or slipped vert", "an ryeear or slipped vert"},
+        {"a bridge of two arches", "a bridge of two arches or", "a bridge twoarched or"},
         {"a bow bent is stringed", "three bows bent and stringed palewise", "three bows bent palewise"},
         {"attires fixed to the scalp", "three stags' attires fixed to the scalps", "three bucks scalps"},
     };
