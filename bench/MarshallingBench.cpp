@@ -57,6 +57,12 @@ void BM_DrawQuarteredChargedCoats(benchmark::State& s) {
     Draw(s, "Quarterly 1: Argent a chevron between three mullets gules 2: Azure a lion rampant or "
             "3: Gules three escallops argent 4: Or an eagle displayed sable");
 }
+// The same charged coat in all four quarters, each drawn: set against BM_DrawOneChargedCoat it
+// measures what marshalling adds to four drawings of that coat.
+void BM_DrawQuarteredSameChargedCoat(benchmark::State& s) {
+    Draw(s, "Quarterly 1: Argent a chevron between three mullets gules 2: Argent a chevron between three mullets "
+            "gules 3: Argent a chevron between three mullets gules 4: Argent a chevron between three mullets gules");
+}
 void BM_DrawImpaledChargedCoats(benchmark::State& s) {
     Draw(s, "Argent a chevron between three mullets gules impaling: Azure a lion rampant or");
 }
@@ -64,6 +70,7 @@ void BM_DrawImpaledChargedCoats(benchmark::State& s) {
 BENCHMARK(BM_DrawOneChargedCoat)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawFourCoatsOneByOne)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawQuarteredChargedCoats)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawQuarteredSameChargedCoat)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawImpaledChargedCoats)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -21,6 +21,13 @@ Bitmap::Bitmap(int width, int height, Rgb fill) {
 bool Bitmap::Resize(int width, int height) {
     if (!SizeIsAcceptable(width, height)) return false;
     if (width == width_ && height == height_) return true;
+    if (width == width_) {
+        // Rows are stored one after another: the same width keeps every kept row in place, and
+        // the storage is reused when the picture only changes height.
+        pixels_.resize(static_cast<std::size_t>(width) * height, Pack(kBlack));
+        height_ = height;
+        return true;
+    }
     std::vector<std::uint32_t> next(static_cast<std::size_t>(width) * height, Pack(kBlack));
     const int w = std::min(width, width_), h = std::min(height, height_);
     for (int y = 0; y < h; ++y)
@@ -106,9 +113,12 @@ void Bitmap::StretchDraw(const Bitmap& src, Rect dst, std::optional<Rgb> transpa
 
 Bitmap Bitmap::Copy(Rect r) const {
     Bitmap out(std::max(r.Width(), 0), std::max(r.Height(), 0), kTeal);
-    for (int y = 0; y < out.height_; ++y)
-        for (int x = 0; x < out.width_; ++x)
-            if (Contains(r.left + x, r.top + y)) out.SetPixel(x, y, Pixel(r.left + x, r.top + y));
+    // Outside this bitmap the copy stays teal; inside, whole rows of the overlap at once.
+    const int x0 = std::max(r.left, 0), x1 = std::min(r.left + out.width_, width_);
+    const int y0 = std::max(r.top, 0), y1 = std::min(r.top + out.height_, height_);
+    if (x0 >= x1) return out;
+    for (int y = y0; y < y1; ++y)
+        std::copy_n(Row(y) + x0, static_cast<std::size_t>(x1 - x0), out.Row(y - r.top) + (x0 - r.left));
     return out;
 }
 

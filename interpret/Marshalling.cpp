@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "engine/Messages.h"
 #include "engine/Painter.h"
+#include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Trace.h"
 
@@ -85,41 +87,114 @@ void DrawBorder(Bitmap& image, int W, int H) {
     image.Line(1, H, 1, 1, kBlack, kDividingPen);
 }
 
+// One axis of a nearest-pixel stretch of [f0, f0 + fLen) onto [o0, o0 + oLen): for each target
+// coordinate of [t0, t1), the source coordinate it reads, or -1 where that falls outside
+// [0, limit) (read as teal).
+std::vector<int> AxisMap(int t0, int t1, int o0, int oLen, int f0, int fLen, int limit) {
+    std::vector<int> map(static_cast<std::size_t>(std::max(t1 - t0, 0)));
+    for (int t = t0; t < t1; ++t) {
+        const int f = f0 + static_cast<int>(static_cast<long long>(t - o0) * fLen / oLen);
+        map[static_cast<std::size_t>(t - t0)] = f >= 0 && f < limit ? f : -1;
+    }
+    return map;
+}
+
+// Writes dst from (x0, y0) on: pixel (x0 + i, y0 + j) takes src's (columns[i], rows[j]), teal
+// where either is -1.
+void Gather(const Bitmap& src, const std::vector<int>& columns, const std::vector<int>& rows, Bitmap& dst, int x0,
+            int y0) {
+    const std::uint32_t teal = Bitmap::Pack(kTeal);
+    const std::size_t n = columns.size();
+    // A stretch's map is monotonic, so the columns it reads form one run [i0, i1) with teal on
+    // either side; that run is copied without a test per pixel.
+    std::size_t i0 = 0, i1 = n;
+    while (i0 < n && columns[i0] < 0) ++i0;
+    while (i1 > i0 && columns[i1 - 1] < 0) --i1;
+    const bool oneRun = std::all_of(columns.begin() + static_cast<std::ptrdiff_t>(i0),
+                                    columns.begin() + static_cast<std::ptrdiff_t>(i1), [](int c) { return c >= 0; });
+    const int* column = columns.data();
+    for (std::size_t j = 0; j < rows.size(); ++j) {
+        std::uint32_t* out = dst.Row(y0 + static_cast<int>(j)) + x0;
+        if (rows[j] < 0) {
+            std::fill_n(out, n, teal);
+            continue;
+        }
+        const std::uint32_t* in = src.Row(rows[j]);
+        if (!oneRun) {
+            for (std::size_t i = 0; i < n; ++i) out[i] = column[i] >= 0 ? in[column[i]] : teal;
+            continue;
+        }
+        std::fill(out, out + i0, teal);
+        for (std::size_t i = i0; i < i1; ++i) out[i] = in[column[i]];
+        std::fill(out + i1, out + n, teal);
+    }
+}
+
+// The part of `to` a stretch writes: inside `clip` and inside dst.
+Rect Written(Rect to, Rect clip, int width, int height) {
+    return {std::max({to.left, clip.left, 0}), std::max({to.top, clip.top, 0}), std::min({to.right, clip.right, width}),
+            std::min({to.bottom, clip.bottom, height})};
+}
+
 // Scales the rectangle `from` of src into the rectangle `to` of dst (each axis separately,
 // nearest pixel), writing only inside `clip` and dst. Source pixels outside src read as teal.
-// One pass over the rows, without the intermediate copies a copy-then-stretch would make: a
-// quartered drawing stretches nine such rectangles.
+// One pass over the rows, without the intermediate copies a copy-then-stretch would make.
 void Stretch(const Bitmap& src, Rect from, Bitmap& dst, Rect to, Rect clip) {
-    const int w = to.Width(), h = to.Height();
-    if (w <= 0 || h <= 0 || from.Width() <= 0 || from.Height() <= 0) return;
-    const int x0 = std::max({to.left, clip.left, 0}), x1 = std::min({to.right, clip.right, dst.Width()});
-    const int y0 = std::max({to.top, clip.top, 0}), y1 = std::min({to.bottom, clip.bottom, dst.Height()});
-    if (x0 >= x1 || y0 >= y1) return;
-    std::vector<int> columns(static_cast<std::size_t>(x1 - x0));
-    for (int x = x0; x < x1; ++x)
-        columns[static_cast<std::size_t>(x - x0)] =
-            from.left + static_cast<int>(static_cast<long long>(x - to.left) * from.Width() / w);
-    const std::uint32_t teal = Bitmap::Pack(kTeal);
-    for (int y = y0; y < y1; ++y) {
-        const int sy = from.top + static_cast<int>(static_cast<long long>(y - to.top) * from.Height() / h);
-        const bool rowInside = sy >= 0 && sy < src.Height();
-        const std::uint32_t* in = rowInside ? src.Row(sy) : nullptr;
-        std::uint32_t* out = dst.Row(y);
-        for (int x = x0; x < x1; ++x) {
-            const int sx = columns[static_cast<std::size_t>(x - x0)];
-            out[x] = rowInside && sx >= 0 && sx < src.Width() ? in[sx] : teal;
-        }
-    }
+    if (to.Width() <= 0 || to.Height() <= 0 || from.Width() <= 0 || from.Height() <= 0) return;
+    const Rect out = Written(to, clip, dst.Width(), dst.Height());
+    if (out.left >= out.right || out.top >= out.bottom) return;
+    Gather(src, AxisMap(out.left, out.right, to.left, to.Width(), from.left, from.Width(), src.Width()),
+           AxisMap(out.top, out.bottom, to.top, to.Height(), from.top, from.Height(), src.Height()), dst, out.left,
+           out.top);
 }
 
 void Stretch(const Bitmap& src, Rect from, Bitmap& dst, Rect to) {
     Stretch(src, from, dst, to, {0, 0, dst.Width(), dst.Height()});
 }
 
+// The two stretches of a part (the part's picture into place.to on a teal canvas, within
+// place.clip; then the canvas rectangle `from` into `to` of dst) done as one: each axis's two
+// maps composed, so dst receives exactly what the two would give, without the canvas.
+void StretchKept(const Bitmap& part, CanvasPlace place, Rect from, Bitmap& dst, Rect to) {
+    if (to.Width() <= 0 || to.Height() <= 0 || from.Width() <= 0 || from.Height() <= 0) return;
+    const Rect out = Written(to, {0, 0, dst.Width(), dst.Height()}, dst.Width(), dst.Height());
+    if (out.left >= out.right || out.top >= out.bottom) return;
+    const bool partDrawn = part.Width() > 0 && part.Height() > 0 && place.to.Width() > 0 && place.to.Height() > 0;
+    const Rect onCanvas = Written(place.to, place.clip, kCanvasWidth, kCanvasHeight);
+    auto compose = [&](std::vector<int> canvasMap, int written0, int written1, int to0, int toLen, int partLen) {
+        for (int& c : canvasMap) {
+            if (c < written0 || c >= written1 || !partDrawn) {
+                c = -1;  // a canvas pixel the part's copy did not reach: teal
+                continue;
+            }
+            const int f = static_cast<int>(static_cast<long long>(c - to0) * partLen / toLen);
+            c = f >= 0 && f < partLen ? f : -1;
+        }
+        return canvasMap;
+    };
+    const std::vector<int> columns =
+        compose(AxisMap(out.left, out.right, to.left, to.Width(), from.left, from.Width(), kCanvasWidth),
+                onCanvas.left, onCanvas.right, place.to.left, place.to.Width(), part.Width());
+    const std::vector<int> rows =
+        compose(AxisMap(out.top, out.bottom, to.top, to.Height(), from.top, from.Height(), kCanvasHeight),
+                onCanvas.top, onCanvas.bottom, place.to.top, place.to.Height(), part.Height());
+    Gather(part, columns, rows, dst, out.left, out.top);
+}
+
 Rect Whole(const Bitmap& b) { return {0, 0, b.Width(), b.Height()}; }
 
 Rect CanvasPart(const Rect& box, int width, int height) {
     return {box.left, box.top, box.left + width, box.top + height};
+}
+
+// Where part n's reduced copy goes on the canvas. A quarter is stretched to PaintBox3's size in
+// every box, and the box clips what does not fit; a half is stretched to half the part's width.
+CanvasPlace PlaceOfPart(MarshallingKind kind, int part, int W, int H) {
+    if (kind == MarshallingKind::Quartered) {
+        const Rect& box = kQuarterBoxes[static_cast<std::size_t>(part)];
+        return {CanvasPart(box, kBoxW, kBoxH), box};
+    }
+    return {CanvasPart(part == 0 ? kPaintBox3 : kPaintBox5, W / 2, H), {0, 0, kCanvasWidth, kCanvasHeight}};
 }
 
 }  // namespace
@@ -205,14 +280,14 @@ bool BuildPart(DrawingState& s, MarshallingKind kind, int part, std::string_view
     s.marshallingMode = true;
     if (drawFirst || s.picture.Height() != kMarshallingPictureHeight) DrawPart(s, text, host);
 
-    const int W = s.geometry.W, H = s.geometry.H;
-    if (kind == MarshallingKind::Quartered) {
-        // Stretched to PaintBox3's size in every box; the box clips what does not fit.
-        const Rect& box = kQuarterBoxes[static_cast<std::size_t>(part)];
-        Stretch(s.picture, Whole(s.picture), board.canvas, CanvasPart(box, kBoxW, kBoxH), box);
+    const CanvasPlace place = PlaceOfPart(kind, part, s.geometry.W, s.geometry.H);
+    if (board.kept) {
+        // No window shows the copies: the part's picture itself is kept (swapped, not copied)
+        // and assembled from directly.
+        std::swap(s.picture, board.kept->pictures[static_cast<std::size_t>(part)]);
+        board.kept->places[static_cast<std::size_t>(part)] = place;
     } else {
-        const Rect& corner = part == 0 ? kPaintBox3 : kPaintBox5;
-        Stretch(s.picture, Whole(s.picture), board.canvas, CanvasPart(corner, W / 2, H));
+        Stretch(s.picture, Whole(s.picture), board.canvas, place.to, place.clip);
     }
     board.parts[static_cast<std::size_t>(part)] = std::string(text);
     return std::all_of(board.parts.begin(), board.parts.begin() + parts, [](const std::string& p) { return !p.empty(); });
@@ -223,23 +298,34 @@ std::string ShowMarshalled(DrawingState& s, MarshallingKind kind, MarshallingBoa
     s.geometry.Compute(kImageWidth, kImageHeight, true);
     const int W = s.geometry.W, H = s.geometry.H;
     Bitmap& image = board.image1;
-    const Bitmap& canvas = board.canvas;
+    // Canvas rectangle `from` of part n into `to` of the image.
+    auto assemble = [&](int n, Rect from, Rect to) {
+        if (board.kept)
+            StretchKept(board.kept->pictures[static_cast<std::size_t>(n)], board.kept->places[static_cast<std::size_t>(n)],
+                        from, image, to);
+        else
+            Stretch(board.canvas, from, image, to);
+    };
     if (kind == MarshallingKind::Impaled) {
-        Stretch(canvas, CanvasPart(kPaintBox3, W / 2, H), image, {2, 1, W / 2, H});
-        Stretch(canvas, CanvasPart(kPaintBox5, W / 2, H), image, {W / 2, 1, W + 1, H});
+        assemble(0, CanvasPart(kPaintBox3, W / 2, H), {2, 1, W / 2, H});
+        assemble(1, CanvasPart(kPaintBox5, W / 2, H), {W / 2, 1, W + 1, H});
         DrawBorder(image, W, H);
         image.Line(W / 2, 0, W / 2, H, kBlack, kDividingPen);
     } else {
         const int a = kBoxW, b = kBoxH;
-        Stretch(canvas, CanvasPart(kPaintBox3, a, b), image, {2, 2, a, b + 2});
-        Stretch(canvas, CanvasPart(kPaintBox5, a, b), image, {a + 1, 2, 2 * a + 1, b + 2});
-        Stretch(canvas, CanvasPart(kPaintBox4, a, b), image, {2, b + 3, a, 2 * b + 5});
-        Stretch(canvas, CanvasPart(kPaintBox6, a, b + 2), image, {a, b + 3, 2 * a + 1, 2 * b + 7});
+        assemble(0, CanvasPart(kPaintBox3, a, b), {2, 2, a, b + 2});
+        assemble(1, CanvasPart(kPaintBox5, a, b), {a + 1, 2, 2 * a + 1, b + 2});
+        assemble(2, CanvasPart(kPaintBox4, a, b), {2, b + 3, a, 2 * b + 5});
+        assemble(3, CanvasPart(kPaintBox6, a, b + 2), {a, b + 3, 2 * a + 1, 2 * b + 7});
         DrawBorder(image, W, H);
         image.Line(W / 2, 0, W / 2, H, kBlack, kDividingPen);
         image.Line(0, H / 2, W, H / 2, kBlack, kDividingPen);
     }
-    s.picture = image.Copy({0, 0, image.Width(), image.Height() - 40});
+    // The picture takes the image less its last 40 rows; same width, so resizing reuses its storage.
+    const int rows = image.Height() - 40;
+    if (s.picture.Resize(image.Width(), rows))
+        for (int y = 0; y < rows; ++y)
+            std::copy_n(image.Row(y), static_cast<std::size_t>(image.Width()), s.picture.Row(y));
     return kind == MarshallingKind::Impaled ? ComposeImpaled(board.parts) : ComposeQuartered(board.parts);
 }
 
@@ -249,9 +335,18 @@ void DrawMarshalledText(DrawingState& s, std::string_view text, MarshallingKind 
         s.messages.Show(split.error);
         return;
     }
-    OffscreenBoard own;
     const std::optional<MarshallingBoard> hosted = host.Board();
-    const MarshallingBoard board = hosted ? *hosted : own.Board();
+    if (!hosted && !s.ownBoard) s.ownBoard = std::make_shared<OffscreenBoard>();
+    // The own board is reused: each part's box on the canvas is written whole before it is read,
+    // and the image is cleared, so nothing of an earlier drawing shows.
+    if (!hosted) s.ownBoard->image1.Fill(kTeal);
+    const MarshallingBoard board = hosted ? *hosted : s.ownBoard->Board();
+
+    // The parts of one text often share pictures ("1&4" draws quarter 1 twice): without a cache
+    // of the caller's, one for this drawing decodes each picture file once.
+    PictureCache ownPictures;
+    PictureCache* const callersPictures = s.pictureCache;
+    if (!callersPictures) s.pictureCache = &ownPictures;
 
     const bool wasMarshalling = s.marshallingMode;
     host.MarshallingStarts(kind);
@@ -267,6 +362,7 @@ void DrawMarshalledText(DrawingState& s, std::string_view text, MarshallingKind 
     if (s.trace) s.trace->composed = composed;
     host.MarshallingEnds(kind);
     s.marshallingMode = wasMarshalling;
+    s.pictureCache = callersPictures;
 }
 
 }  // namespace esc

@@ -47,20 +47,36 @@ inline constexpr int kCanvasWidth = 1036, kCanvasHeight = 768;
 // One text per quarter; impaled arms use the first two as the dexter and sinister halves.
 using PartTexts = std::array<std::string, kMaxParts>;
 
+// Where a part's reduced copy goes on the canvas: the rectangle it is stretched into, and the
+// rectangle that clips it.
+struct CanvasPlace {
+    Rect to, clip;
+};
+
+// The parts' pictures themselves, kept by a board that no window shows: the picture is then
+// assembled from them directly, exactly as from the canvas copies, without making those.
+struct KeptParts {
+    std::array<Bitmap, kMaxParts> pictures;
+    std::array<CanvasPlace, kMaxParts> places{};
+};
+
 // What marshalling paints on besides the picture: the window's canvas (window coordinates), the
-// image the picture is shown in, and the part texts, which outlive a drawing.
+// image the picture is shown in, and the part texts, which outlive a drawing. With `kept` set
+// the canvas is not used.
 struct MarshallingBoard {
     Bitmap& canvas;
     Bitmap& image1;
     PartTexts& parts;
+    KeptParts* kept = nullptr;
 };
 
 // A board of its own, for a host without a window.
 struct OffscreenBoard {
-    Bitmap canvas{kCanvasWidth, kCanvasHeight, kTeal};
+    Bitmap canvas{0, 0, kTeal};  // not drawn on: the parts are kept
     Bitmap image1{kImageWidth, kImageHeight, kTeal};
     PartTexts parts;
-    MarshallingBoard Board() { return {canvas, image1, parts}; }
+    KeptParts kept;
+    MarshallingBoard Board() { return {canvas, image1, parts, &kept}; }
 };
 
 // The parts of a marshalled text, or the fixed text of the message that refuses it.

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "TestDrawing.h"
 #include "engine/Messages.h"
+#include "interpret/DrawingDriver.h"
 #include "interpret/Marshalling.h"
 
 namespace esc {
@@ -317,9 +319,17 @@ TEST(Marshalling, ALongComposedTextDrawsAgainWhole) {
 
 // The builder's steps on a board the test owns: equal texts for 1 and 4 and for 2 and 3 compose
 // the "1&4" and "2&3" form, and Show is possible only once every part is set.
+// A board as the window has one: the reduced copies are drawn on its canvas.
+struct CanvasBoard {
+    Bitmap canvas{kCanvasWidth, kCanvasHeight, kTeal};
+    Bitmap image1{kImageWidth, kImageHeight, kTeal};
+    PartTexts parts;
+    MarshallingBoard Board() { return {canvas, image1, parts}; }
+};
+
 TEST(Marshalling, BuildingFromSeparateTexts) {
     Drawing d;
-    OffscreenBoard board;
+    CanvasBoard board;
     DrawHost host;
     const std::vector<std::string> texts = {"Or a lion gules", "Azure", "Azure", "Or a lion gules"};
     for (int n = 0; n < 4; ++n) {
@@ -336,6 +346,40 @@ TEST(Marshalling, BuildingFromSeparateTexts) {
     EXPECT_TRUE(d.s().picture == text.s().picture);
     // An empty text is not taken.
     EXPECT_FALSE(BuildPart(d.s(), MarshallingKind::Impaled, 0, "", true, host, board.Board()));
+}
+
+// The command line keeps the parts' pictures and assembles from them; the window draws reduced
+// copies on its canvas first. Both must give the same picture, pixel for pixel, and drawing
+// again on the same state (whose board is reused) must too.
+struct CanvasHost : DrawHost {
+    CanvasBoard board;
+    std::optional<MarshallingBoard> Board() override { return board.Board(); }
+};
+
+TEST(Marshalling, KeptPartsAssembleAsTheCanvasDoes) {
+    const std::vector<std::string> texts = {
+        "Or a lion gules impaling: Azure three mullets or",
+        "Quarterly 1&4: Or a lion rampant gules 2&3: Azure three mullets or",
+        "Quarterly 1: Or 2: Gules 3: Azure 4: Sable",
+        "Quarterly 1: Argent a chevron between three mullets gules 2&3: Per bend or and vert 4: Sable a cross argent",
+        "Gules three escallops argent impaling: Quarterly argent and gules",
+        "Quarterly 1&4: Gules a fess chequy argent and azure 2&3: Or a lion rampant gules",
+    };
+    Drawing kept;
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        kept.Draw(text);
+        Drawing onCanvas;
+        CanvasHost host;
+        DrawBlazon(onCanvas.s(), text, host);
+        ASSERT_EQ(kept.s().picture.Width(), onCanvas.s().picture.Width());
+        ASSERT_EQ(kept.s().picture.Height(), onCanvas.s().picture.Height());
+        int differing = 0;
+        for (int y = 0; y < kept.s().picture.Height(); ++y)
+            for (int x = 0; x < kept.s().picture.Width(); ++x)
+                differing += kept.At(x, y) != onCanvas.At(x, y);
+        EXPECT_EQ(differing, 0);
+    }
 }
 
 }  // namespace
