@@ -2,7 +2,10 @@
 
 #include "interpret/PlacementWords.h"
 
+#include <vector>
+
 #include "engine/Palette.h"
+#include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreter.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -45,6 +48,26 @@ bool SplitRowsRule(DrawingState& s) {
     s.splitBase = base;
     for (int k = 0; k < kSplitWords; ++k) Use(s, k);
     s.cursor += kSplitWords;
+    return true;
+}
+
+bool UsualRowsRule(DrawingState& s) {
+    if (T(s, 0) != kTypeNumber || s.level != 0 || s.partitionCode != -1 || phrase::HasTincture(s)) return false;
+    const LevelRecord& level = Current(s);
+    if (level.levelCount < 2 || level.levelKind == 0 || level.levelKind == kTypeOrdinary || level.levelIn ||
+        level.levelBetween || level.levelOn)
+        return false;
+    // The rows: numbers, the last after "and".
+    std::vector<int> rows;
+    int k = 0;
+    for (; T(s, k) == kTypeNumber; ++k) rows.push_back(S1(s, k));
+    if (!Is(s, k, "and") || T(s, k + 1) != kTypeNumber) return false;
+    rows.push_back(S1(s, k + 1));
+    if (rows != FieldRows(level.levelCount)) return false;
+    // Only where drawing the rows at once would lose the details after the tincture.
+    if (T(s, k + 2) != kTypeTincture || T(s, k + 3) != kTypeDetail) return false;
+    for (int i = 0; i <= k + 1; ++i) Use(s, i);
+    s.cursor += k + 2;
     return true;
 }
 

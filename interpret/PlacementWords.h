@@ -11,6 +11,12 @@ namespace esc {
 // kept for the layout and every word read. False, reading nothing, otherwise.
 bool SplitRowsRule(DrawingState& state);
 
+// "three tilting spears two and one or headed argent": rows written before a tincture and its
+// detail words that are the very rows the plain field's layout gives that count. They are read,
+// and the phrase goes on to its tincture and details (rows written otherwise are drawn at once by
+// the number rule, before any detail is read).
+bool UsualRowsRule(DrawingState& state);
+
 // "a saltire and chief gules the latter charged with three mullets": "the latter" (or "the
 // last") before "charged with" when the current level is the second of two ordinaries: the
 // charges lie on it, which the charged-with rule then does. False, reading nothing, otherwise.

@@ -240,5 +240,35 @@ TEST(ChiefPoint, ErmineSpotInTheDexterChiefAboveAFess) {
         for (int x = 10; x < g.W2; ++x) ASSERT_EQ(d.At(x, y), Colour(kArgent)) << x << "," << y;
 }
 
+// Rows written before the tincture that are the field's own rows for the count ("two and one"
+// for three): read, and the tincture and details after them still reach the charges (before,
+// "or headed argent" started a phrase of its own that painted nothing).
+TEST(UsualRows, DetailsAfterTheRowsStillColourTheCharges) {
+    struct Case {
+        const char* blazon;
+        const char* detail;
+        int detailTincture;
+    };
+    const std::vector<Case> cases = {
+        {"Gules three tilting spears two and one or headed argent", "headed", kArgent},
+        {"Gules three lions two and one or armed azure", "armed", kAzure},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_TRUE(Used(d, "two"));
+        EXPECT_TRUE(Used(d, c.detail));
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        ASSERT_EQ(d.trace.levels.size(), 1u);
+        EXPECT_EQ(Placements(d).size(), 3u);
+        EXPECT_TRUE(RowsHold(d, 0, d.state->geometry.H, Colour(c.detailTincture)));
+    }
+    // Rows that are not the usual ones are still drawn as written.
+    Drawing d;
+    d.Draw("Gules six annulets three three or");
+    EXPECT_EQ(Placements(d).size(), 6u);
+}
+
 }  // namespace
 }  // namespace esc::test
