@@ -7,6 +7,11 @@
 #   fuzz/campaign.sh TARGET RUNS SECONDS     # stops at RUNS executions or SECONDS, whichever first
 #   fuzz/campaign.sh --merge TARGET          # adds to fuzz/corpus/TARGET the grown inputs that reach more,
 #                                            # keeping it under 400 files
+#
+# FUZZ_TIMEOUT (seconds, default 10) is the wall-clock time one input may take before libFuzzer
+# reports a hang. A niced run on a machine busy with builds can be starved for longer than that
+# on an input that takes milliseconds: raise it there, and run any reported input alone before
+# calling it a hang.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-fuzz
@@ -43,7 +48,7 @@ started="$(date -u '+%Y-%m-%d %H:%M')"
 log="$campaign/logs/$target-$(date -u +%Y%m%d-%H%M%S).log"
 status=0
 begin="$(date +%s)"
-nice "$build/fuzz/$target" -runs="$runs" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+nice "$build/fuzz/$target" -runs="$runs" -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 \
   -print_final_stats=1 -artifact_prefix="$campaign/findings/$target-" "$work" >"$log" 2>&1 || status=$?
 elapsed="$(( $(date +%s) - begin ))"
 
