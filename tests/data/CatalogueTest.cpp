@@ -422,6 +422,7 @@ TEST(CatalogueWords, NamesOfSeveralWordsReachTheirPictures) {
         {"two annulets concentric", "annulet.3"},
         {"a bridge of two arches", "bridge.4"},
         {"three ears of rye slipped and bladed", "ryeear.esv"},
+        {"three dexter arms conjoined at the shoulders and flexed in triangle", "triarm.esv"},
     };
     for (const Case& c : cases) {
         const std::string phrase = c.phrase;

@@ -56,6 +56,8 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"ears of rye as drawn", "three ears of rye slipped and bladed vert", "three ryeears vert"},
         {"an ear of rye coloured in parts", "an ear of rye or slipped vert", "an ryeear or slipped vert"},
         {"a bridge of two arches", "a bridge of two arches or", "a bridge twoarched or"},
+        {"three arms flexed in triangle are one charge",
+         "Gules three dexter arms conjoined at the shoulders and flexed in triangle or", "Gules a triarm or"},
         {"a bow bent is stringed", "three bows bent and stringed palewise", "three bows bent palewise"},
         {"attires fixed to the scalp", "three stags' attires fixed to the scalps", "three bucks scalps"},
     };
