@@ -52,6 +52,7 @@ constexpr float kInBendLargest = 0.9f;
 // The space between two bendlets is about as wide as a charge at this scale.
 constexpr float kChargeBetweenBendlets = 0.7f;
 constexpr float kChargeInTheQuarter = 1.2f;  // one charge in the dexter or sinister chief
+constexpr int kCrossShape = 5;
 constexpr float kCrossedPairScale = 2.0f;
 
 // Four and more along the diagonal of a bend (or bend sinister), evenly from chief to base, each
@@ -429,13 +430,21 @@ void ChargesOnOrdinary(DrawingState& s) {
         case 26:  // in dexter chief, in the first quarter: the charge fills the quarter
         case 27:  // in sinister chief, in the second quarter
             if (n == 1) {
-                // Above a fess the quarter ends at the fess's upper edge: the charge is centred
-                // in what is left of it and kept off the fess.
-                const int fessTop = g.H2 - g.chiefDepth / 2;
+                // Above a fess the quarter ends at the fess's upper edge, beside a cross also at
+                // its limb's: the charge is centred in what is left of it and kept off the fess or
+                // cross (whose width is the chief's depth).
+                const int halfLimb = g.chiefDepth / 2;
                 const bool aboveFess = s.level > 0 && s.firstOrdinaryShape == 0;
-                const int y = aboveFess ? fessTop / 2 : g.H4;
-                const float room = static_cast<float>(fessTop - 2 * kEdgeMargin) / kChargeExtentAtScaleOne;
-                Place(s, s.shapeCode == 26 ? g.W4 : g.W - g.W4, y, aboveFess ? std::min(kChargeInTheQuarter, room) : kChargeInTheQuarter);
+                const bool besideCross = s.level > 0 && s.firstOrdinaryShape == kCrossShape;
+                const int bottom = aboveFess || besideCross ? g.H2 - halfLimb : g.H2;
+                const int width = besideCross ? g.W2 - halfLimb : g.W2;
+                const int x = s.shapeCode == 26 ? width / 2 : g.W - width / 2;
+                const float room = static_cast<float>(std::min(bottom, width) - 2 * kEdgeMargin) / kChargeExtentAtScaleOne;
+                if (aboveFess || besideCross) {
+                    Place(s, x, bottom / 2, std::min(kChargeInTheQuarter, room));
+                } else {
+                    Place(s, s.shapeCode == 26 ? g.W4 : g.W - g.W4, g.H4, kChargeInTheQuarter);
+                }
             }
             break;
         case 24:

@@ -28,6 +28,9 @@ constexpr int kSplitWords = 7;  // "six in chief and four in base"
 constexpr int kChiefPointWords = 4;  // "in the chief point"
 constexpr int kInChiefCode = 16;
 constexpr int kBendletsCode = 22;
+constexpr int kCrossCode = 5, kSaltireCode = 6, kPaleCode = 3;
+constexpr int kInDexterChief = 26, kInSinisterChief = 27;  // also "in the first / second quarter"
+constexpr int kAngles = 4;  // of a cross or saltire
 
 }  // namespace
 
@@ -68,6 +71,45 @@ bool UsualRowsRule(DrawingState& s) {
     if (T(s, k + 2) != kTypeTincture || T(s, k + 3) != kTypeDetail) return false;
     for (int i = 0; i <= k + 1; ++i) Use(s, i);
     s.cursor += k + 2;
+    return true;
+}
+
+bool CantonedRule(DrawingState& s) {
+    if (!Is(s, 0, "cantoned") || !Is(s, 1, "with") || !(T(s, 2) == kTypeNumber && S1(s, 2) == kAngles)) return false;
+    const LevelRecord& level = Current(s);
+    if (s.level != 0 || level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn) return false;
+    if (s.shapeCode != kCrossCode && s.shapeCode != kSaltireCode) return false;
+    Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+
+bool InPaleInItsQuarterRule(DrawingState& s) {
+    if (!Is(s, 0, "in") || T(s, 1) != kTypeOrdinary || S1(s, 1) != kPaleCode) return false;
+    const LevelRecord& level = Current(s);
+    const bool inAQuarter = level.levelInCode == kInNamedQuarters || level.levelInCode == kInDexterChief ||
+                            level.levelInCode == kInSinisterChief;
+    if (!level.levelIn || !inAQuarter || level.levelCount != 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary)
+        return false;
+    // Upright pictures only: the ones drawn point upwards.
+    if (!(level.levelName == "sword")) return false;
+    Use(s, 0);
+    Use(s, 1);
+    s.cursor += 2;
+    return true;
+}
+
+bool PointUpwardsRule(DrawingState& s) {
+    if (!(Is(s, 0, "point") || Is(s, 0, "points")) || !Is(s, 1, "upwards")) return false;
+    const LevelRecord& level = Current(s);
+    if (level.levelCount < 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
+    // The pictures drawn point upwards.
+    bool upward = false;
+    for (std::string_view name : {"sword", "swords"}) upward = upward || level.levelName == name;
+    if (!upward) return false;
+    Use(s, 0);
+    Use(s, 1);
+    s.cursor += 2;
     return true;
 }
 

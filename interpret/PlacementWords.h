@@ -17,6 +17,17 @@ bool SplitRowsRule(DrawingState& state);
 // the number rule, before any detail is read).
 bool UsualRowsRule(DrawingState& state);
 
+// "a saltire engrailed cantoned with four roses gules": four charges, one in each angle of a cross
+// or saltire, which is what "between" lays out round those two. At "cantoned" after the
+// ordinary; the cursor is left on "with", read as "between" is. False, reading nothing, otherwise.
+bool CantonedRule(DrawingState& state);
+// "in the first quarter a sword in pale": one charge already placed in a named quarter stays
+// there, upright as its picture stands ("in pale" of one charge is its posture, not a place).
+bool InPaleInItsQuarterRule(DrawingState& state);
+// "a sword in pale point upwards": the sword is drawn point upwards, so the words are read after
+// a charge whose picture points up. False, reading nothing, otherwise.
+bool PointUpwardsRule(DrawingState& state);
+
 // "a saltire and chief gules the latter charged with three mullets": "the latter" (or "the
 // last") before "charged with" when the current level is the second of two ordinaries: the
 // charges lie on it, which the charged-with rule then does. False, reading nothing, otherwise.

@@ -270,5 +270,49 @@ TEST(UsualRows, DetailsAfterTheRowsStillColourTheCharges) {
     EXPECT_EQ(Placements(d).size(), 6u);
 }
 
+// "cantoned with four roses": one rose in each angle of the saltire, clear of it; with any other
+// count the word is left unread.
+TEST(Cantoned, OneChargeInEachAngle) {
+    Drawing d;
+    d.Draw("Argent a saltire cantoned with four roses gules");
+    EXPECT_TRUE(Used(d, "cantoned"));
+    EXPECT_TRUE(d.sink.messages.empty());
+    const auto placed = Placements(d);
+    ASSERT_EQ(placed.size(), 4u);
+    const ShieldGeometry& g = d.state->geometry;
+    int above = 0, below = 0, dexter = 0, sinister = 0;
+    for (const PlacementTrace& p : placed) {
+        above += p.y < g.H3 ? 1 : 0;
+        below += p.y > g.H - g.H3 ? 1 : 0;
+        dexter += p.x < g.W3 ? 1 : 0;
+        sinister += p.x > g.W - g.W3 ? 1 : 0;
+    }
+    EXPECT_EQ(above, 1);
+    EXPECT_EQ(below, 1);
+    EXPECT_EQ(dexter, 1);
+    EXPECT_EQ(sinister, 1);
+    d.Draw("Argent a saltire cantoned with three roses gules");
+    EXPECT_FALSE(Used(d, "cantoned"));
+}
+
+// "in the first quarter a sword in pale point upwards": the sword stays in the quarter, clear of
+// the cross, drawn point upwards as its picture stands; "point upwards" after a charge not drawn
+// so is left unread.
+TEST(PointUpwards, TheSwordInItsQuarter) {
+    Drawing d;
+    d.Draw("Argent a cross gules in the first quarter a sword in pale point upwards azure");
+    EXPECT_TRUE(Used(d, "pale"));
+    EXPECT_TRUE(Used(d, "upwards"));
+    const auto placed = Placements(d);
+    ASSERT_EQ(placed.size(), 1u);
+    const ShieldGeometry& g = d.state->geometry;
+    EXPECT_LT(placed[0].x, g.W2 - g.chiefDepth / 2);
+    EXPECT_LT(placed[0].y, g.H2 - g.chiefDepth / 2);
+    // The point is up: the sword's tincture in the upper part of its box, above the placement.
+    EXPECT_TRUE(NearHolds(d, placed[0].x, placed[0].y - 40, 4, Colour(kAzure)));
+    d.Draw("Argent a mullet point upwards gules");
+    EXPECT_FALSE(Used(d, "upwards"));
+}
+
 }  // namespace
 }  // namespace esc::test
