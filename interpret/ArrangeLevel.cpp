@@ -237,8 +237,8 @@ void ArrangeLevel(DrawingState& s) {
         s.orleFlag = false;
     } else if (IssuantLayout(s)) {
         // Drawn rising from the lower edge of its space.
-    } else if (HeldBetweenLayout(s)) {
-        // Between the pair that supports it.
+    } else if (HeldBetweenLayout(s) || HeldInPawLayout(s)) {
+        // Between the pair that supports it, or in the paw that holds it.
     } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&
                phrase::Previous(s).levelKind == kTypeOrdinary && s.onOrdinaryCode == ShapeCode::kCanton) {
         // "on a canton argent a cross gules": the ordinary drawn within the canton, as it would

@@ -83,6 +83,7 @@ struct DrawingState : PaintState {
     // facing it, the word "supported" to mark read when that pair is drawn so, and the level of
     // the charge a combatant pair supports (-1: none).
     int supportersLevel = -1, supportedByWord = -1, heldLevel = -1;
+    int heldInPawLevel = -1;  // "a lion rampant holding an axe": the level of the axe (-1: none)
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 
     const Vocabulary* vocabulary = nullptr;

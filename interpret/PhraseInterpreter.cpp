@@ -178,7 +178,7 @@ void RulePass(DrawingState& s) {
     if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
 
     if (TheLatterRule(s)) return;
-    if (SupportRule(s)) return;
+    if (SupportRule(s) || HoldingRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (IsSemeOfTheField(s)) {
         level.levelLine = 97;
@@ -389,7 +389,7 @@ void InterpretCharges(DrawingState& s) {
     s.conjoined = false;
     s.issuant = false;
     s.splitChief = s.splitBase = 0;
-    s.supportersLevel = s.supportedByWord = s.heldLevel = -1;
+    s.supportersLevel = s.supportedByWord = s.heldLevel = s.heldInPawLevel = -1;
     s.sinisterCharges = false;
     s.stopReading = false;
     s.betweenCotises = 0;

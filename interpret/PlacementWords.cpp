@@ -146,6 +146,11 @@ bool OnThePlainField(const DrawingState& s) { return s.level <= 1 && !s.levels[0
 constexpr float kHeldToPairScale = 2.0f;
 
 bool PhraseOfOneCharge(const DrawingState& s, int k) { return Is(s, k, "a") || Is(s, k, "an"); }
+
+// Where the rampant lion's raised dexter forepaw is, from the picture's centre, in pixels per unit
+// of its charge scale; and the held charge's size against the lion's.
+constexpr float kPawDx = -42.0f, kPawDy = -42.0f;
+constexpr float kHeldToHolderScale = 0.33f;
 bool PhraseOfTwoCharges(const DrawingState& s, int k) { return T(s, k) == kTypeNumber && S1(s, k) == 2; }
 
 }  // namespace
@@ -216,6 +221,30 @@ bool HeldBetweenLayout(DrawingState& s) {
     NoteLayout(s, "HeldBetween");
     // As tall as the pair stands and as broad as the gap between them: twice one of theirs.
     Place(s, (first.x + second.x) / 2, (first.y + second.y) / 2, first.scale * kHeldToPairScale);
+    return true;
+}
+
+bool HoldingRule(DrawingState& s) {
+    if (!Is(s, 0, "holding") || !PhraseOfOneCharge(s, 1) || s.level != 1 || Current(s).levelCount != 0) return false;
+    const LevelRecord& holder = phrase::Previous(s);
+    // The rampant lion's pictures (lion.1 and its crowned and other variants) raise the dexter
+    // forepaw at the same place.
+    const bool rampantLion = holder.levelName.view().rfind("lion", 0) == 0 && holder.levelVariant == "1";
+    if (!rampantLion || holder.levelCount != 1 || holder.levelIn || holder.levelOn || s.ringWritten < 1) return false;
+    s.heldInPawLevel = s.level;
+    Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+
+bool HeldInPawLayout(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (s.level != s.heldInPawLevel || level.levelCount != 1 || level.levelIn || s.ringWritten < 1) return false;
+    const RingEntry& lion =
+        s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
+    NoteLayout(s, "HeldInPaw");
+    Place(s, lion.x + static_cast<int>(kPawDx * lion.scale), lion.y + static_cast<int>(kPawDy * lion.scale),
+          lion.scale * kHeldToHolderScale);
     return true;
 }
 

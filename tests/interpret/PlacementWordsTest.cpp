@@ -314,5 +314,23 @@ TEST(PointUpwards, TheSwordInItsQuarter) {
     EXPECT_FALSE(Used(d, "upwards"));
 }
 
+// "a lion rampant holding an axe": the axe small in the raised dexter forepaw, up and to the
+// dexter of the lion's centre and painted over the lion; after a lion that is not rampant (whose
+// paw is elsewhere) the word is left unread.
+TEST(Holding, TheChargeInTheRaisedPaw) {
+    Drawing d;
+    d.Draw("Gules a lion rampant or crowned or holding an axe argent hafted or");
+    EXPECT_TRUE(Used(d, "holding"));
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    const auto placed = Placements(d);
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_LT(placed[1].x, placed[0].x - 50);
+    EXPECT_LT(placed[1].y, placed[0].y - 50);
+    EXPECT_LT(placed[1].scale, placed[0].scale / 2);
+    EXPECT_TRUE(NearHolds(d, placed[1].x, placed[1].y, 12, Colour(kArgent)));
+    d.Draw("Gules a lion passant or holding an axe argent");
+    EXPECT_FALSE(Used(d, "holding"));
+}
+
 }  // namespace
 }  // namespace esc::test
