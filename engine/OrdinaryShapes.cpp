@@ -134,7 +134,8 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kQuarterlyPerFessLined: QuarterlyPerFessLined(state); break;
         case kBendletsEnhanced: BendletsEnhanced(state); break;
         case kChevronny: Chevronny(state); break;
-        default: break;  // 11, 13, 15, 17, 26, 28, 29 and codes past 37 have no shape
+        case kChevronelsInterlaced: ChevronelsInterlaced(state); break;
+        default: break;  // 11, 13, 15, 17, 26, 28, 29 and codes past 38 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }

@@ -32,6 +32,9 @@ enum ShapeCode : int {
     kBendletsEnhanced = 36,
     // Chevronny: the field in chevrons of the two tinctures by turns.
     kChevronny = 37,
+    // Chevronels interlaced (braced): set side by side at one height, each limb crossing its
+    // neighbour's.
+    kChevronelsInterlaced = 38,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -115,6 +118,7 @@ void Cross(PaintState& state);
 void Saltire(PaintState& state);
 void Flaunches(PaintState& state);
 void Chevronels(PaintState& state);
+void ChevronelsInterlaced(PaintState& state);
 void Chief(PaintState& state);
 void Label(PaintState& state);
 void Bordure(PaintState& state);

@@ -155,6 +155,23 @@ void Chevronels(PaintState& s) {
     }
 }
 
+// Chevronels interlaced: the apexes in a row across the shield at kInterlacedApexPercent of its
+// height, kInterlacedStepPercent of its width apart, each chevronel a third of a chevron wide, so
+// that each limb crosses the next chevronel's limb below its apex.
+void ChevronelsInterlaced(PaintState& s) {
+    constexpr int kInterlacedApexPercent = 36, kInterlacedStepPercent = 22;
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, n = RepeatCount(s);
+    const int width = std::max(1, (g.chiefDepth + 10) / 3), step = W * kInterlacedStepPercent / 100;
+    const int y = H * kInterlacedApexPercent / 100;
+    for (int i = 0; i < n; ++i) {
+        const int x = W / 2 + (2 * i - (n - 1)) * step / 2;
+        // Long enough for every limb to run off the shield's flank or base.
+        BandFrom(s, x, y, 220, 480, width);
+        BandFrom(s, x, y, 320, 480, width);
+    }
+}
+
 void MakeRoomUnderChief(PaintState& s) {
     const int H = s.geometry.H;
     const int count = std::min(s.pictureCount, kMaxLayers);

@@ -16,7 +16,8 @@ namespace {
 // Shape codes the rules test themselves.
 constexpr int kBend = 1, kSinister = 2, kChevron = 4, kCross = 5, kSaltire = 6, kLabel = 18, kPallets = 21,
               kBendlets = 22, kPile = 24, kOrle = 25, kBendletsSinister = 27, kTressure = 32, kTressureFlory = 33,
-              kChevronInverted = 34, kBendletsEnhanced = 36;
+              kChevronInverted = 34, kBendletsEnhanced = 36, kChevronels = 14,
+              kChevronelsInterlaced = 38;
 
 constexpr int kDefaultLabelPoints = 3;
 
@@ -270,6 +271,13 @@ bool OrdinaryWordRule(DrawingState& s) {
         if (level.levelOn) s.onOrdinaryCode = kBendletsEnhanced;
         Use(s, at);
         s.cursor += at;
+    }
+    if (code == kChevronels && (Is(s, 1, "interlaced") || Is(s, 1, "braced"))) {
+        // "three chevronels interlaced": side by side, each crossing the next.
+        s.partitionCode = s.shapeCode = kChevronelsInterlaced;
+        if (level.levelOn) s.onOrdinaryCode = kChevronelsInterlaced;
+        Use(s, 1);
+        ++s.cursor;
     }
     if (code == kBendlets && T(s, 1) == kTypeOrdinary && S1(s, 1) == kSinister) {
         // "two bendlets sinister": the bendlets' own shape, turned the other way.
