@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 157> kSubstitutions = {{
+constexpr std::array<Substitution, 158> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -164,6 +164,7 @@ constexpr std::array<Substitution, 157> kSubstitutions = {{
     {"ears of rye", "ryeears"},
     {"ear of rye", "ryeear"},
     {"bridge of two arches", "bridge twoarched"},  // bridge.4; the bridge as drawn has three
+    {"barwise", "fesswise"},  // lying across the shield as a bar does, which is fesswise
     // Three arms conjoined at the shoulders and flexed in triangle are one charge (triarm).
     {"three dexter arms conjoined at the shoulders and flexed in triangle", "a triarm"},
     {"three arms conjoined at the shoulders and flexed in triangle", "a triarm"},

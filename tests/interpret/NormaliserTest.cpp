@@ -58,6 +58,7 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"a bridge of two arches", "a bridge of two arches or", "a bridge twoarched or"},
         {"three arms flexed in triangle are one charge",
          "Gules three dexter arms conjoined at the shoulders and flexed in triangle or", "Gules a triarm or"},
+        {"barwise is fesswise", "three battering rams barwise in pale", "three battering rams fesswise in pale"},
         {"a bow bent is stringed", "three bows bent and stringed palewise", "three bows bent palewise"},
         {"attires fixed to the scalp", "three stags' attires fixed to the scalps", "three bucks scalps"},
     };
