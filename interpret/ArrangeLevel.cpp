@@ -32,7 +32,7 @@ namespace {
 // Charges on bars ("on two bars three water bougets"): shared out as evenly as they go, the
 // upper bars taking the odd ones, each bar's share in a row along its middle and kept within it.
 constexpr float kChargeShareOfBar = 0.9f;      // of the bar's width, the height a charge takes
-constexpr int kUsualPictureHeight = 200;       // natural height of a charge picture, in pixels
+constexpr int kUsualPictureHeight = 270;       // the tallest charge picture, in pixels (264 and margins)
 constexpr float kPictureScaleFactor = 0.5f;    // a picture at scale s is s / 2 of its natural size
 
 void OnBars(DrawingState& s, int n) {
@@ -153,6 +153,50 @@ void BetweenBend(DrawingState& s, int n, bool sinister) {
         Place(s, x(g.W6), g.H - g.H6, 0.6f);
         Place(s, x(g.W2), g.H - g.H6, 0.6f);
     }
+}
+
+// A charge between a chevron stands at (x, y) and scale when its picture keeps clear of the
+// chevron there; else it moves away from the chevron, `step` pixels at a time (up in chief, down
+// in base, never outside the field), and only then becomes smaller. Pictures fill their box, so
+// a tall or a wide one at the usual point would meet the chevron.
+constexpr float kSmallestScaleByChevron = 0.5f;
+constexpr float kScaleStepByChevron = 0.05f;
+constexpr int kClearOfChevron = 2;  // pixels kept free round the picture's box
+constexpr int kStepInChief = -2, kStepInBase = 2;
+
+// Whether a box w x h centred at (x, y) is free: the squares of its shorter side along it.
+bool RectFree(const FreeSpace& space, int x, int y, int w, int h) {
+    const int side = std::min(w, h), along = std::max(w, h) - side;
+    for (int t = 0;; t = std::min(along, t + side)) {
+        const int cx = w >= h ? x - along / 2 + t : x, cy = w >= h ? y : y - along / 2 + t;
+        if (!space.BoxFree(cx, cy, side)) return false;
+        if (t == along) return true;
+    }
+}
+
+void PlaceClearOfChevron(DrawingState& s, int x, int y, float scale, int step) {
+    // Reading the picture's size leaves it in the buffer: a picture already read for this level
+    // is still the one there.
+    const bool loaded = s.pictureLoaded;
+    PictureExtent picture;
+    const bool known = LevelPictureExtent(s, picture);
+    s.pictureLoaded = loaded;
+    if (!known) {
+        Place(s, x, y, scale);
+        return;
+    }
+    const FreeSpace space = FreeSpace::AroundOrdinary(s);
+    for (float k = scale; k >= kSmallestScaleByChevron; k -= kScaleStepByChevron) {
+        const int w = static_cast<int>(picture.width * k * kPictureScaleFactor) + 2 * kClearOfChevron;
+        const int h = static_cast<int>(picture.height * k * kPictureScaleFactor) + 2 * kClearOfChevron;
+        for (int cy = y; cy - h / 2 > 0 && cy + h / 2 < s.geometry.shieldBottom; cy += step) {
+            if (RectFree(space, x, cy, w, h)) {
+                Place(s, x, cy, k);
+                return;
+            }
+        }
+    }
+    Place(s, x, y, scale);
 }
 
 // The four quarters of a cross, also used for four charges between a chevron.
@@ -312,13 +356,13 @@ void ChargesBetween(DrawingState& s) {
         case 4:
         case 14:
             if (n == 2) {
-                Place(s, g.W2, g.H4, 0.8f);
-                Place(s, g.W2, g.H - g.H5, 0.8f);
+                PlaceClearOfChevron(s, g.W2, g.H4, 0.8f, kStepInChief);
+                PlaceClearOfChevron(s, g.W2, g.H - g.H5, 0.8f, kStepInBase);
             } else if (n == 3) {
                 Place(s, g.W4 - 3, g.H4, 1.0f);
                 Place(s, g.W - g.W4 + 3, g.H4, 1.0f);
                 if (s.level > 0) {
-                    Place(s, g.W2, g.H - g.H4 + 15, 0.9f);
+                    PlaceClearOfChevron(s, g.W2, g.H - g.H4 + 15, 0.9f, kStepInBase);
                 } else {
                     Place(s, g.W2, g.H - g.H4, 1.0f);
                 }

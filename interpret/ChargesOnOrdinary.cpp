@@ -56,10 +56,11 @@ constexpr int kCrossShape = 5;
 constexpr float kCrossedPairScale = 2.0f;
 
 // Four and more along the diagonal of a bend (or bend sinister), evenly from chief to base, each
-// as large as the spacing allows.
+// as large as the spacing allows: the boxes of neighbours stay apart down the shield (its height
+// gives the longer of the two steps).
 void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest) {
     const ShieldGeometry& g = s.geometry;
-    const double spacing = std::hypot(g.W, g.H) / (n + 1);
+    const double spacing = static_cast<double>(std::max(g.W, g.H)) / (n + 1);
     const float scale = std::min(largest, static_cast<float>(spacing) * kChargeShareOfCell / kChargeExtentAtScaleOne);
     for (int i = 1; i <= n; ++i) {
         const int x = g.W * i / (n + 1), y = g.H * i / (n + 1);

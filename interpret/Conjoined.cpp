@@ -19,16 +19,18 @@ using phrase::Current;
 
 namespace {
 
-// The tip-to-tip width and height of each lozenge picture at its natural size (the outline's
-// corner points in its drawing). A charge placed at scale s is painted s / 2 times that size.
+// The tip-to-tip width and height of each lozenge picture (the outline's corner points in its
+// drawing, times the factor the build resized the drawing by to fill its box: 1.5714 for the
+// lozenge and the mascle, 1.4505 for the fusil). A charge placed at scale s is painted s / 2
+// times that size.
 struct LozengeReach {
     std::string_view name;
     double across, tall;
 };
 constexpr std::array<LozengeReach, 3> kLozenges = {{
-    {"mascle", 109.2, 163.8},
-    {"lozenge", 109.2, 163.8},
-    {"fusil", 79.6, 176.6},
+    {"mascle", 171.6, 257.4},
+    {"lozenge", 171.6, 257.4},
+    {"fusil", 115.5, 256.2},
 }};
 constexpr float kPictureScaleFactor = 0.5f;
 constexpr int kMargin = 12;            // pixels kept between the outermost points and the edge

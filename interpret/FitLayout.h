@@ -20,9 +20,10 @@ inline constexpr int kMaxChargesOnField = 20;
 inline constexpr int kMaxChargesBetween = 20;
 
 // A charge's share of its cell, and the extent of the largest charge picture at scale 1 (its
-// pictures are at most 220 pixels, painted at half their size).
+// pictures are at most 270 pixels, the drawing filling 228 across or 264 down with a margin of 3,
+// painted at half their size).
 inline constexpr float kChargeShareOfCell = 0.85f;
-inline constexpr int kChargeExtentAtScaleOne = 110;
+inline constexpr int kChargeExtentAtScaleOne = 135;
 
 struct FitSpot {
     int x = 0, y = 0;

@@ -26,6 +26,9 @@ const char* const kNumbers[] = {"",     "a",      "two",    "three",    "four", 
                                 "seven", "eight", "nine",   "ten",      "eleven",   "twelve",  "thirteen",
                                 "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen", "twenty"};
 
+// The extent at scale 1 of the largest picture when the least scales below were written.
+constexpr float kFirstPictureExtent = 110.0f;
+
 // The placements of a level with the square each charge may fill.
 struct Box {
     int x, y, extent;
@@ -377,7 +380,10 @@ TEST(FitLayout, ArrangedInTheDirectionOfAnOrdinary) {
         const std::vector<Box> boxes = Boxes(d.trace, 0);
         c.shape(boxes, d.s().geometry);
         ExpectApart(boxes);
-        for (const PlacementTrace& p : d.trace.levels[0].placements) EXPECT_GE(p.scale, c.atLeast);
+        // The scales were first set for pictures of at most 220 pixels; the pictures are larger
+        // now, so the same least size on the shield is a smaller scale.
+        for (const PlacementTrace& p : d.trace.levels[0].placements)
+            EXPECT_GE(p.scale * kChargeExtentAtScaleOne, c.atLeast * kFirstPictureExtent);
         Drawing plain;
         plain.Draw(std::string(c.blazon).substr(0, std::string(c.blazon).find(' ')));
         ExpectInside(boxes, plain, plain.At(d.s().geometry.W2, 10));

@@ -201,7 +201,7 @@ TEST(PhraseInterpreter, Placements) {
     } cases[] = {
         {"Or a fess between two mullets azure", 1, {{207, 96}, {207, 376}}, test::Same(2, 1.0f)},
         {"Argent a fess cotised between two mullets gules", 1, {{207, 96}, {207, 376}}, test::Same(2, 1.0f)},
-        {"Argent a chevron between three mullets sable", 1, {{100, 120}, {315, 120}, {207, 375}}, {1.0f, 1.0f, 0.9f}},
+        {"Argent a chevron between three mullets sable", 1, {{100, 120}, {315, 120}, {207, 399}}, {1.0f, 1.0f, 0.9f}},
         {"Argent a chevron between three mullets sable, on a chief gules three crescents or", 3,
          {{103, 40}, {206, 40}, {309, 40}}, test::Same(3, 0.4f)},
         {"Argent a saltire cotised between four mullets gules", 1, {{207, 80}, {69, 240}, {346, 240}, {207, 400}},

@@ -4,12 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+
+#include "FillBox.h"
+#include "GifWriter.h"
 
 namespace charge_pictures_test {
 namespace {
 
 namespace fs = std::filesystem;
+namespace cp = charge_pictures;
 
 std::string Svg(int width, int height, const std::string& rootAttributes, const std::string& body,
                 bool crisp = true) {
@@ -219,6 +224,78 @@ TEST(ChargePicturesTool, RemovesPicturesWhoseNameWasDropped) {
     WriteText(dir / "mullet.svg", TestDrawing(""));
     ASSERT_EQ(RunTool({(dir / "out").string(), (dir / "lion.svg").string(), (dir / "mullet.svg").string()}).exitCode, 0);
     EXPECT_EQ(FilesIn(dir / "out"), (std::set<std::string>{"lion.esv", "mullet.esv"}));
+}
+
+// The box of the pixels that are not background.
+struct Painted {
+    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+};
+
+Painted PaintedBox(const DecodedGif& gif) {
+    Painted box;
+    for (int y = 0; y < gif.height; ++y) {
+        for (int x = 0; x < gif.width; ++x) {
+            if (gif.At(x, y) == 255) continue;
+            box.left = std::min(box.left, x);
+            box.top = std::min(box.top, y);
+            box.right = std::max(box.right, x);
+            box.bottom = std::max(box.bottom, y);
+        }
+    }
+    return box;
+}
+
+TEST(ChargePicturesTool, FillGrowsTheSilhouetteToItsBoxKeepingProportions) {
+    // A wide drawing reaches the width first, a tall one the height; a drawing already larger
+    // than the box shrinks to it. The silhouette is centred with the margin all round.
+    const struct {
+        const char* name;
+        int naturalW, naturalH, x, y, w, h;
+        bool byWidth;
+    } cases[] = {
+        {"wide, small, off-centre", 60, 40, 4, 20, 30, 12, true},
+        {"tall, in a wide box", 200, 100, 90, 5, 20, 80, false},
+        {"square, larger than the box", 300, 300, 10, 10, 280, 280, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDir dir;
+        WriteText(dir / "shape.svg", Svg(c.naturalW, c.naturalH, "", Rect(c.x, c.y, c.w, c.h, "#ffffff") +
+                                                                          Rect(c.x, c.y, c.w / 2, c.h / 2, "#ff0000")));
+        const ToolRun run = RunTool({"--fill", (dir / "out").string(), (dir / "shape.svg").string()});
+        ASSERT_EQ(run.exitCode, 0) << run.errors;
+        const DecodedGif gif = DecodeWithGiflib(dir / "out" / "shape.esv");
+        ASSERT_EQ(gif.error, "");
+        const Painted box = PaintedBox(gif);
+        const int spanW = box.right - box.left + 1, spanH = box.bottom - box.top + 1;
+        if (c.byWidth) {
+            EXPECT_NEAR(spanW, cp::kSilhouetteWidth, 1);
+            EXPECT_LE(spanH, cp::kSilhouetteHeight + 1);
+        } else {
+            EXPECT_NEAR(spanH, cp::kSilhouetteHeight, 1);
+            EXPECT_LE(spanW, cp::kSilhouetteWidth + 1);
+        }
+        // Proportions kept: the spans stand as the drawn rectangle's sides.
+        EXPECT_NEAR(static_cast<double>(spanW) / spanH, static_cast<double>(c.w) / c.h, 0.03);
+        EXPECT_EQ(gif.width, spanW + 2 * cp::kPictureMargin);
+        EXPECT_EQ(gif.height, spanH + 2 * cp::kPictureMargin);
+        EXPECT_EQ(box.left, cp::kPictureMargin);
+        EXPECT_EQ(box.top, cp::kPictureMargin);
+        // The red quarter stays the upper left quarter.
+        EXPECT_EQ(gif.At(box.left + spanW / 4, box.top + spanH / 4), 10);
+        EXPECT_EQ(gif.At(box.right - spanW / 4, box.bottom - spanH / 4), 11);
+    }
+}
+
+TEST(ChargePicturesTool, FittingStaysWithinTheBufferAndKeepsAnEmptyDrawing) {
+    // A hair-thin drawing would need a picture past the limit at the full height.
+    const cp::Fitting thin = cp::FitSilhouette({0, 0, 0, 9}, 1, 10, 2000);
+    EXPECT_LE(static_cast<long>(thin.width) * thin.height, 2000);
+    EXPECT_GT(thin.scale, 1.0);
+    const cp::Fitting empty = cp::FitSilhouette({}, 40, 30, cp::kMaxPicturePixels);
+    EXPECT_EQ(empty.width, 40);
+    EXPECT_EQ(empty.height, 30);
+    EXPECT_EQ(empty.scale, 1.0);
 }
 
 TEST(ChargePicturesTool, BitmapModeWritesBottomUpRowsOverWhite) {

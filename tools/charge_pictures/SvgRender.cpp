@@ -65,15 +65,23 @@ Checked<SvgDrawing> SvgDrawing::Load(const std::string& path) {
     return result;
 }
 
-Checked<Argb32Image> SvgDrawing::Render() const {
+Checked<Argb32Image> SvgDrawing::Render() const { return Render(size_.width, size_.height, 1, 0, 0); }
+
+Checked<Argb32Image> SvgDrawing::Render(int width, int height, double scale, double offsetX, double offsetY) const {
     Checked<Argb32Image> result;
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size_.width, size_.height);
+    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide || !(scale > 0)) {
+        result.error = "cannot render the drawing at " + std::to_string(width) + " x " + std::to_string(height);
+        return result;
+    }
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(surface);
         result.error = "cannot make a drawing surface";
         return result;
     }
     cairo_t* cr = cairo_create(surface);
+    cairo_translate(cr, offsetX, offsetY);
+    cairo_scale(cr, scale, scale);
     const RsvgRectangle viewport{0, 0, static_cast<double>(size_.width), static_cast<double>(size_.height)};
     GError* error = nullptr;
     const bool drawn = rsvg_handle_render_document(static_cast<RsvgHandle*>(handle_), cr, &viewport, &error);
@@ -86,14 +94,14 @@ Checked<Argb32Image> SvgDrawing::Render() const {
     cairo_surface_flush(surface);
 
     Argb32Image& image = result.value;
-    image.width = size_.width;
-    image.height = size_.height;
-    image.pixels.resize(static_cast<std::size_t>(size_.width) * size_.height);
+    image.width = width;
+    image.height = height;
+    image.pixels.resize(static_cast<std::size_t>(width) * height);
     const unsigned char* data = cairo_image_surface_get_data(surface);
     const int stride = cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < size_.height; ++y) {
-        std::memcpy(&image.pixels[static_cast<std::size_t>(y) * size_.width], data + static_cast<std::ptrdiff_t>(y) * stride,
-                    static_cast<std::size_t>(size_.width) * 4);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(&image.pixels[static_cast<std::size_t>(y) * width], data + static_cast<std::ptrdiff_t>(y) * stride,
+                    static_cast<std::size_t>(width) * 4);
     }
     cairo_surface_destroy(surface);
     return result;

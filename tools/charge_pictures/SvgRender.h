@@ -29,6 +29,9 @@ public:
 
     // Transparent where nothing is drawn.
     [[nodiscard]] Checked<Argb32Image> Render() const;
+    // A picture width x height in which the natural pixel (x, y) lands at
+    // (offsetX + scale x, offsetY + scale y).
+    [[nodiscard]] Checked<Argb32Image> Render(int width, int height, double scale, double offsetX, double offsetY) const;
 
 private:
     void* handle_ = nullptr;  // RsvgHandle*, kept out of this header

@@ -1,6 +1,8 @@
 // charge_pictures: renders the charge drawings (SVG) into the painter's GIF pictures.
 //
 //   charge_pictures OUTDIR SOURCE.svg...     one picture per name (see data/charges/DRAWING.md)
+//   charge_pictures --fill OUTDIR SOURCE.svg...   the same, each drawing resized so that its
+//                                            silhouette fills the painter's box (FillBox.h)
 //   charge_pictures --bmp OUT.bmp SOURCE.svg a 24-bit bitmap of any drawing, white behind it
 //
 // Every source is checked and every fault reported; the exit status is 1 if any source was
@@ -10,6 +12,7 @@
 #include "BmpWriter.h"
 #include "ChargeSource.h"
 #include "ColourMapping.h"
+#include "FillBox.h"
 #include "GifWriter.h"
 #include "SvgRender.h"
 
@@ -66,7 +69,7 @@ std::string DescribeForbiddenColours(const IndexedPicture& picture) {
 }
 
 // Makes the picture bytes of one source, or says why not.
-Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const ChargeSource& description) {
+Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const ChargeSource& description, bool fill) {
     Checked<std::vector<std::uint8_t>> result;
     Checked<SvgDrawing> drawing = SvgDrawing::Load(source.string());
     if (!drawing.ok()) {
@@ -85,10 +88,31 @@ Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const Cha
         result.error = image.error;
         return result;
     }
-    const IndexedPicture picture = MapToIndices(image.value);
+    IndexedPicture picture = MapToIndices(image.value);
     if (HasForbiddenColours(picture)) {
         result.error = DescribeForbiddenColours(picture);
         return result;
+    }
+    if (fill) {
+        const Fitting fit = FitSilhouette(SilhouetteBox(picture), size.width, size.height, kMaxPicturePixels);
+        const Checked<Argb32Image> filled =
+            drawing.value.Render(fit.width + 2 * kRenderSlack, fit.height + 2 * kRenderSlack, fit.scale,
+                                 fit.offsetX + kRenderSlack, fit.offsetY + kRenderSlack);
+        if (!filled.ok()) {
+            result.error = filled.error;
+            return result;
+        }
+        picture = MapToIndices(filled.value);
+        if (HasForbiddenColours(picture)) {
+            result.error = "resized to fill its box: " + DescribeForbiddenColours(picture);
+            return result;
+        }
+        picture = CropToSilhouette(picture, kPictureMargin);
+        if (static_cast<long>(picture.width) * picture.height > kMaxPicturePixels) {
+            result.error = "resized to fill its box, the picture has more than " + std::to_string(kMaxPicturePixels) +
+                           " pixels";
+            return result;
+        }
     }
     result.value = EncodeGif(description.header, picture.width, picture.height, picture.indices);
     return result;
@@ -103,7 +127,7 @@ std::set<std::string> ReadManifest(const fs::path& path) {
     return names;
 }
 
-int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources) {
+int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources, bool fill) {
     std::error_code error;
     fs::create_directories(outDir, error);
     if (error) {
@@ -142,7 +166,7 @@ int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources) {
             refuse(clash);
             continue;
         }
-        const Checked<std::vector<std::uint8_t>> bytes = MakePicture(source, description.value);
+        const Checked<std::vector<std::uint8_t>> bytes = MakePicture(source, description.value, fill);
         if (!bytes.ok()) {
             refuse(bytes.error);
             continue;
@@ -190,7 +214,7 @@ int MakeBitmap(const fs::path& out, const fs::path& source) {
 }
 
 void PrintUsage() {
-    std::cerr << "usage: charge_pictures OUTDIR SOURCE.svg...\n"
+    std::cerr << "usage: charge_pictures [--fill] OUTDIR SOURCE.svg...\n"
                  "       charge_pictures --bmp OUT.bmp SOURCE.svg\n";
 }
 
@@ -205,9 +229,12 @@ int main(int argc, char** argv) {
         }
         return MakeBitmap(args[1], args[2]);
     }
-    if (args.size() < 2) {
+    const bool fill = !args.empty() && args[0] == "--fill";
+    const std::size_t first = fill ? 1 : 0;
+    if (args.size() < first + 2) {
         PrintUsage();
         return 2;
     }
-    return MakePictures(args[0], std::vector<fs::path>(args.begin() + 1, args.end()));
+    return MakePictures(args[first], std::vector<fs::path>(args.begin() + static_cast<std::ptrdiff_t>(first) + 1, args.end()),
+                        fill);
 }

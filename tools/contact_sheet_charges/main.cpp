@@ -40,6 +40,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The squares each picture is painted in: the build makes pictures up to 270 pixels (the
+// drawing filling 228 across or 264 down, and a margin), painted at half the charge scale.
+constexpr int kSquareOfThree = 140;  // scale 1.0
+constexpr int kSquareOfSemee = 44;   // scale 0.3
+constexpr int kSquareAlone = 328;    // scale 2.4
+
 using esc::Bitmap;
 
 // The family folders in the order of the sheets; any other folder follows in name order.
@@ -326,7 +332,7 @@ int main(int argc, char** argv) {
     for (const std::string& family : families) {
         std::vector<Cell> cells;
         for (const Source& source : sources)
-            if (source.family == family) cells.push_back(MakeCell(lpicsParent, source.names, 0.5f, 124));
+            if (source.family == family) cells.push_back(MakeCell(lpicsParent, source.names, 0.5f, kSquareOfThree));
         if (cells.empty()) continue;
         const std::string title = Capitalised(family) + ": as three on a shield (charge scale 1.0), " + pairingText;
         ok = WriteSheet(fs::path(outDir) / (family + ".png"), title, cells, 5, zoom, 12) && ok;
@@ -334,7 +340,7 @@ int main(int argc, char** argv) {
 
     // Every picture at the size of a semé.
     std::vector<Cell> cells;
-    for (const Source& source : sources) cells.push_back(MakeCell(lpicsParent, source.names, 0.15f, 40));
+    for (const Source& source : sources) cells.push_back(MakeCell(lpicsParent, source.names, 0.15f, kSquareOfSemee));
     ok = WriteSheet(fs::path(outDir) / "semee.png",
                     std::string("Every picture as a semé (charge scale 0.3), ") + pairingText, cells, 14, zoom, 9) && ok;
 
@@ -345,7 +351,7 @@ int main(int argc, char** argv) {
         if (!name.empty()) wanted.insert(name);
     cells.clear();
     for (const Source& source : sources)
-        if (wanted.count(source.names.front()) != 0) cells.push_back(MakeCell(lpicsParent, source.names, 1.2f, 276));
+        if (wanted.count(source.names.front()) != 0) cells.push_back(MakeCell(lpicsParent, source.names, 1.2f, kSquareAlone));
     if (!cells.empty()) {
         ok = WriteSheet(fs::path(outDir) / "alone.png",
                         std::string("A sample alone on the field (charge scale 2.4), ") + pairingText, cells, 3, zoom, 13) && ok;
