@@ -62,6 +62,7 @@ void DrawCotises(PaintState& s) {
     const int W = g.W, H = g.H, D = g.chiefDepth;
     Colour(s, s.cotiseTincture);
     s.lineCode = s.cotiseLine;
+    s.linePieces = s.cotisePieces;
     switch (s.shapeCode) {
         case kFess: {
             const int c = (D - 10) / 2;
@@ -98,6 +99,7 @@ void DrawCotises(PaintState& s) {
     }
     s.cotiseLine = kPlainLine;
     s.lineCode = kPlainLine;
+    s.linePieces = s.cotisePieces = 0;
     Colour(s, -1);
 }
 

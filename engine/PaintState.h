@@ -124,6 +124,10 @@ struct PaintState {
     int ordinaryTreatment = 0;
     bool crossTreatment = false;
     int cotiseCount = 0, cotiseTincture = -1, cotiseLine = -1;
+    // "cotised potenty of thirteen": the times the cotises' line repeats along each (0: every
+    // period of the style); linePieces is what DrawPartitionLine reads, set only while the
+    // cotises are drawn.
+    int cotisePieces = 0, linePieces = 0;
     bool fillToLeft = false;
     int drawMode = 0;  // the mode argument of DrawOrdinary
 

@@ -51,6 +51,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.W = g.W;
     p.H = g.H;
     p.M = 2 * (g.W / 2);
+    p.pieces = state.linePieces;
 
     // The line style first: style 15 affects one band, drawn or not.
     const int lineCode = state.lineCode;

@@ -23,6 +23,7 @@ struct BandPlan {
     bool fillToLeft = false;
     int saved = 0, second = 0;
     int W = 0, H = 0, M = 0;
+    int pieces = 0;  // > 0: the style's pattern laid this many times along the whole band
 
     int Period() const { return style != nullptr ? style->period : 1; }
     // Whether offset k of a cross-section lies in the middle zone (between the edge zones).
@@ -37,6 +38,9 @@ void RecordCrossing(PaintState& state, int x, int y);
 template <typename CrossSection>
 void Walk(const BandPlan& p, CrossSection crossSection) {
     const int period = p.Period();
+    const long long steps = (p.steep ? p.ady : p.adx) + 1;
+    // With pieces named, the step is the share of the band walked so far, in periods.
+    auto pieceStep = [&](int j) { return static_cast<int>(static_cast<long long>(j) * p.pieces * period / steps % period); };
     int x = p.x, y = p.y, e = 0, step = 0;
     if (!p.steep) {
         for (int j = 0; j <= p.adx; ++j) {
@@ -45,7 +49,7 @@ void Walk(const BandPlan& p, CrossSection crossSection) {
                 e -= p.adx;
                 y += p.sy;
             }
-            crossSection(x, y, step);
+            crossSection(x, y, p.pieces > 0 ? pieceStep(j) : step);
             x += p.sx;
             if (++step == period) step = 0;
         }
@@ -56,7 +60,7 @@ void Walk(const BandPlan& p, CrossSection crossSection) {
                 e -= p.ady;
                 x += p.sx;
             }
-            crossSection(x, y, step);
+            crossSection(x, y, p.pieces > 0 ? pieceStep(j) : step);
             y += p.sy;
             if (++step == period) step = 0;
         }

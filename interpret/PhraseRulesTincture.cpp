@@ -17,6 +17,8 @@ namespace esc::phrase {
 namespace {
 
 constexpr int kInChief = 16;
+// A line's pattern repeated more often along a cotise than this would be finer than a pixel or two.
+constexpr int kMaxCotisePieces = 60;
 
 bool IsTincture(const DrawingState& s, int k) { return T(s, k) == kTypeTincture; }
 
@@ -194,10 +196,18 @@ void CotiseRule(DrawingState& s) {
     s.UseWordNow(s.cursor);
     ++s.cursor;
     s.cotiseLine = -1;
+    s.cotisePieces = 0;
     if (T(s, 0) == kTypeLine) {
         s.cotiseLine = S1(s, 0);
         s.UseWordNow(s.cursor);
         ++s.cursor;
+        if (Is(s, 0, "of") && T(s, 1) == kTypeNumber && S1(s, 1) > 0) {
+            // "cotised potenty of thirteen": the line's pattern that many times along each cotise.
+            s.cotisePieces = std::min(S1(s, 1), kMaxCotisePieces);
+            s.UseWordNow(s.cursor);
+            s.UseWordNow(s.cursor + 1);
+            s.cursor += 2;
+        }
     }
     if (IsTincture(s, 0)) {
         s.cotiseTincture = S1(s, 0);
