@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/Ordinaries.h"
+#include "interpret/ArrangementWords.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -425,6 +426,7 @@ void ChargesOnOrdinary(DrawingState& s) {
             if (n == 1) Place(s, g.W * 12 / 100, g.H * 10 / 100, 0.55f);
             break;
         case kInNamedQuarters: InNamedQuarters(s, level, n); break;
+        case kInAnnulo: InAnnuloLayout(s, n); break;
         case kInChiefPointBetweenBendlets:
             if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
             break;

@@ -6,6 +6,7 @@
 
 #include "engine/Palette.h"
 #include "interpret/ArrangeLevel.h"
+#include "interpret/ArrangementWords.h"
 #include "interpret/Issuant.h"
 #include "interpret/Layouts.h"
 #include "interpret/PartedLevel.h"
@@ -125,6 +126,7 @@ bool IsFillerReadAsSuch(const DrawingState& s) {
     if (IsOverWordBeforePhrase(s)) return true;
     if (Is(s, 0, "and") || Is(s, 0, "within")) return StartsPhrase(s, 1);
     if (Is(s, 0, "over")) return Is(s, 1, "all") && StartsPhrase(s, 2);
+    if (Is(s, 0, "overall")) return StartsPhrase(s, 1);  // "over all" written as one word
     if (Is(s, 0, "by") || Is(s, 0, "of"))
         return (Is(s, -1, "debruised") || Is(s, -1, "surmounted")) && StartsPhrase(s, 1);
     if (Is(s, 0, "all")) return (Is(s, -1, "over") && StartsPhrase(s, 1)) || AllInOneTincture(s);
@@ -213,6 +215,7 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointUpwardsRule(s)) return;
+    if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s)) return;
     if (CantonedRule(s)) return TinctureRule(s);  // "with" read as "between"
     if (IsPartedTincture(s)) {
         // "a cross engrailed per pale gules and sable": both tinctures, the line between them.
@@ -226,7 +229,7 @@ void RulePass(DrawingState& s) {
     if (PatternedChargeRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
-    if (SplitRowsRule(s) || UsualRowsRule(s)) return;
+    if (SplitRowsRule(s) || UsualRowsRule(s) || TwoRowsRule(s)) return;
     if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
 
     // Ordinary treatments: voided (Sub2 8), fimbriated (Sub2 19) with its tincture.

@@ -5,6 +5,7 @@
 
 #include "engine/Ordinaries.h"
 #include "engine/Palette.h"
+#include "interpret/ArrangementWords.h"
 #include "interpret/PhraseInterpreter.h"
 #include "interpret/PartedLevel.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -306,6 +307,7 @@ void TinctureFollowUp(DrawingState& s) {
     // "armed argent crowned gules": each detail word with its own tincture.
     ReadDetailWords(s);
     if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
+    ContournyAfterTincture(s);  // "a lion rampant gules contourny"
     if (CompleteAtTheEnd(s, s.wordCount - 1)) return;
     ++s.cursor;
     if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
@@ -340,7 +342,9 @@ void TinctureFollowUp(DrawingState& s) {
         ReadRows(s);
         return;
     }
-    if (IsArrangementAfterTincture(s)) {
+    if (InBendSinisterRule(s)) {
+        if (CompleteAtTheEnd(s, s.wordCount)) return;
+    } else if (IsArrangementAfterTincture(s)) {
         // "three roaches naiant in pale argent" reads the direction before the tincture; "two
         // torteaux in pale" and "five plates in saltire" after it.
         level.levelIn = true;

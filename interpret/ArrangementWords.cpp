@@ -1,0 +1,107 @@
+// Arrangements and turnings written after a phrase's charge.
+
+#include "interpret/ArrangementWords.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "interpret/FitLayout.h"
+#include "interpret/PhraseInterpreter.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+
+using phrase::Current;
+using phrase::Is;
+using phrase::S1;
+using phrase::T;
+using phrase::Use;
+
+namespace {
+
+constexpr int kBendSinisterCode = 2;
+constexpr int kInBendSinisterWords = 3;  // "in bend sinister"
+// The ring's centre stands a little above the fess point, where the shield is still full width,
+// and its radius leaves room for the charges between it and the edges.
+constexpr double kRingCentreShare = 0.45;   // of the height, from the top
+constexpr double kRingRadiusShare = 0.28;   // of the width
+constexpr float kLargestInAnnulo = 0.7f;
+constexpr int kFewestInAnnulo = 3;
+
+bool LevelOfCharges(const LevelRecord& level) {
+    return level.levelCount >= 1 && level.levelKind != 0 && level.levelKind != kTypeOrdinary;
+}
+
+}  // namespace
+
+bool InBendSinisterRule(DrawingState& s) {
+    if (!Is(s, 0, "in") || !Is(s, 1, "bend") || !Is(s, 2, "sinister")) return false;
+    LevelRecord& level = Current(s);
+    if (!LevelOfCharges(level) || level.levelIn) return false;
+    level.levelIn = true;
+    level.levelInCode = kBendSinisterCode;
+    for (int k = 0; k < kInBendSinisterWords; ++k) Use(s, k);
+    s.cursor += kInBendSinisterWords;
+    return true;
+}
+
+bool InAnnuloRule(DrawingState& s) {
+    if (!Is(s, 0, "in") || !Is(s, 1, "annulo")) return false;
+    LevelRecord& level = Current(s);
+    if (!LevelOfCharges(level) || level.levelIn || level.levelCount < kFewestInAnnulo) return false;
+    level.levelIn = true;
+    level.levelInCode = kInAnnulo;
+    Use(s, 0);
+    Use(s, 1);
+    s.cursor += 2;
+    return true;
+}
+
+bool TwoRowsRule(DrawingState& s) {
+    if (T(s, 0) != kTypeNumber || !Is(s, 1, "and") || T(s, 2) != kTypeNumber) return false;
+    const LevelRecord& level = Current(s);
+    if (!LevelOfCharges(level) || level.levelIn || level.levelBetween || level.levelOn || level.levelCount < 2)
+        return false;
+    if (S1(s, 0) < 1 || S1(s, 2) < 1 || S1(s, 0) + S1(s, 2) != level.levelCount) return false;
+    phrase::FindTincture(s);
+    phrase::ReadRows(s);
+    if (T(s, 0) == kTypeTincture) s.UseWordNow(s.cursor);
+    ++s.cursor;  // the tincture after the rows, already taken
+    return true;
+}
+
+bool ContournyRule(DrawingState& s) {
+    if (!Is(s, 0, "contourny") && !Is(s, 0, "contourne")) return false;
+    if (!LevelOfCharges(Current(s)) || s.rowsDrawn) return false;
+    s.sinisterCharges = !s.sinisterCharges;
+    Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+
+void ContournyAfterTincture(DrawingState& s) {
+    if (!Is(s, 1, "contourny") && !Is(s, 1, "contourne")) return;
+    if (!LevelOfCharges(Current(s)) || s.rowsDrawn) return;
+    s.sinisterCharges = !s.sinisterCharges;
+    Use(s, 1);
+    ++s.cursor;
+}
+
+void InAnnuloLayout(DrawingState& s, int n) {
+    if (n < kFewestInAnnulo) return;
+    const ShieldGeometry& g = s.geometry;
+    const double cx = g.W2, cy = g.H * kRingCentreShare, r = g.W * kRingRadiusShare;
+    // Neighbours on the ring are a chord apart; each charge takes its share of that.
+    const double chord = 2.0 * r * std::sin(std::numbers::pi / n);
+    const float scale = std::min(kLargestInAnnulo, static_cast<float>(chord) * kChargeShareOfCell / kChargeExtentAtScaleOne);
+    for (int i = 0; i < n; ++i) {
+        const double a = 2.0 * std::numbers::pi * i / n;
+        Place(s, static_cast<int>(std::lround(cx + r * std::sin(a))), static_cast<int>(std::lround(cy - r * std::cos(a))),
+              std::max(kMinChargeScale, scale));
+    }
+}
+
+}  // namespace esc

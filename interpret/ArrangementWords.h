@@ -1,0 +1,28 @@
+#pragma once
+// Arrangements and turnings written after a phrase's charge: "in bend sinister", "in annulo",
+// rows written "one and two", "contourny", and the ring layout "in annulo" draws.
+
+#include "interpret/DrawingState.h"
+
+namespace esc {
+
+// The direction code of "in annulo": no shape has it.
+inline constexpr int kInAnnulo = 42;
+
+// "three mullets in bend sinister": the charges along the bend sinister, not the bend. At "in"
+// after a phrase's charges. False, reading nothing, otherwise.
+bool InBendSinisterRule(DrawingState& state);
+// "six mullets in annulo": the charges set round a ring about the middle of the field.
+bool InAnnuloRule(DrawingState& state);
+// "three roses one and two": rows written as two numbers joined by "and" that make up the count
+// are drawn as those rows, top row first.
+bool TwoRowsRule(DrawingState& state);
+// "a lion rampant gules contourny": the charge turned to face the sinister (its picture mirrored).
+bool ContournyRule(DrawingState& state);
+// The same right after the phrase's tincture, which is read before the word after it would be
+// reached: the cursor moves onto "contourny".
+void ContournyAfterTincture(DrawingState& state);
+// Places the level's charges round the ring of "in annulo", the first at the top.
+void InAnnuloLayout(DrawingState& state, int count);
+
+}  // namespace esc

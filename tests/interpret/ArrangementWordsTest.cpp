@@ -1,0 +1,196 @@
+// Arrangements and turnings written after a phrase's charge: in bend sinister, in annulo, rows
+// written "one and two", "overall" as one word, contourny.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "tests/interpret/TestDrawing.h"
+
+namespace esc::test {
+namespace {
+
+bool WordUsed(const Drawing& d, std::string_view word) {
+    for (const WordTrace& w : d.trace.secondPass)
+        if (w.text == word) return w.used;
+    ADD_FAILURE() << "no word " << word;
+    return false;
+}
+
+std::vector<PlacementTrace> AllPlacements(const Drawing& d) {
+    std::vector<PlacementTrace> out;
+    for (const LevelTrace& l : d.trace.levels) out.insert(out.end(), l.placements.begin(), l.placements.end());
+    return out;
+}
+
+// Each charge stands where it was placed: its centre is painted in the charge's tincture.
+void ExpectPaintedAtEachPlacement(const Drawing& d, const std::vector<PlacementTrace>& placed, Rgb tincture) {
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        SCOPED_TRACE("charge " + std::to_string(i));
+        EXPECT_EQ(d.At(placed[i].x, placed[i].y), tincture);
+    }
+}
+
+// Along the bend sinister the charges run from the sinister chief down to the dexter base: each
+// lower than the one before and further to the dexter, the middle one at the fess point's
+// column. "In bend" runs the other way, so the test sees which diagonal was drawn.
+TEST(ArrangementWords, InBendSinisterRunsFromSinisterChiefToDexterBase) {
+    struct Case {
+        const char* blazon;
+        bool sinister;
+    };
+    for (const Case& c : {Case{"Argent three mullets in bend sinister sable", true},
+                          Case{"Argent three mullets sable in bend sinister", true},
+                          Case{"Argent three mullets in bend sable", false}}) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        if (c.sinister) {
+            EXPECT_TRUE(WordUsed(d, "sinister"));
+        }
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), 3u);
+        for (std::size_t i = 1; i < placed.size(); ++i) {
+            EXPECT_GT(placed[i].y, placed[i - 1].y);
+            if (c.sinister) {
+                EXPECT_LT(placed[i].x, placed[i - 1].x);
+            } else {
+                EXPECT_GT(placed[i].x, placed[i - 1].x);
+            }
+        }
+        EXPECT_NEAR(placed[1].x, d.s().geometry.W2, d.s().geometry.W / 20);
+        // The first charge in the chief half on its own side of the pale.
+        EXPECT_EQ(placed[0].x > d.s().geometry.W2, c.sinister);
+        EXPECT_LT(placed[0].y, d.s().geometry.H2);
+        ExpectPaintedAtEachPlacement(d, placed, Colour(kSable));
+    }
+}
+
+// In annulo: every charge at one distance from the ring's centre, evenly round it (neighbours
+// one chord apart), the first at the top, and the middle of the ring left as field.
+TEST(ArrangementWords, InAnnuloSetsTheChargesRoundARing) {
+    for (int n : {4, 6, 8}) {
+        const std::string numbers[] = {"", "", "", "", "four", "", "six", "", "eight"};
+        const std::string blazon = "Argent " + numbers[n] + " mullets in annulo sable";
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        EXPECT_TRUE(WordUsed(d, "annulo"));
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), static_cast<std::size_t>(n));
+        double cx = 0, cy = 0;
+        for (const PlacementTrace& p : placed) {
+            cx += p.x;
+            cy += p.y;
+        }
+        cx /= n;
+        cy /= n;
+        const double radius = std::hypot(placed[0].x - cx, placed[0].y - cy);
+        EXPECT_GT(radius, d.s().geometry.W / 5.0);
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            SCOPED_TRACE("charge " + std::to_string(i));
+            EXPECT_NEAR(std::hypot(placed[i].x - cx, placed[i].y - cy), radius, 2.0);
+            const PlacementTrace& next = placed[(i + 1) % placed.size()];
+            EXPECT_NEAR(std::hypot(next.x - placed[i].x, next.y - placed[i].y), 2.0 * radius * std::sin(M_PI / n), 3.0);
+            EXPECT_LE(placed[0].y, placed[i].y);
+        }
+        EXPECT_NEAR(placed[0].x, cx, 1.0);
+        EXPECT_EQ(d.At(static_cast<int>(cx), static_cast<int>(cy)), Colour(kArgent));
+        ExpectPaintedAtEachPlacement(d, placed, Colour(kSable));
+    }
+}
+
+// Rows written as two numbers: "one and two" puts one above two, "two and one" two above one;
+// the charges of a row share a height and the single one stands on the pale line.
+TEST(ArrangementWords, RowsOneAndTwoAndTwoAndOne) {
+    struct Case {
+        const char* blazon;
+        int top;  // charges in the upper row
+    };
+    for (const Case& c : {Case{"Argent three roses one and two gules", 1}, Case{"Argent three roses two and one gules", 2},
+                          Case{"Argent three mullets one and two sable", 1}}) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        EXPECT_TRUE(WordUsed(d, "and"));
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), 3u);
+        const PlacementTrace& single = c.top == 1 ? placed[0] : placed[2];
+        const PlacementTrace& pairA = c.top == 1 ? placed[1] : placed[0];
+        const PlacementTrace& pairB = c.top == 1 ? placed[2] : placed[1];
+        EXPECT_EQ(pairA.y, pairB.y);
+        if (c.top == 1) {
+            EXPECT_LT(single.y, pairA.y);
+        } else {
+            EXPECT_GT(single.y, pairA.y);
+        }
+        EXPECT_NEAR(single.x, d.s().geometry.W2, 2);
+        EXPECT_LT(pairA.x, d.s().geometry.W2);
+        EXPECT_GT(pairB.x, d.s().geometry.W2);
+    }
+    // A split that does not make up the count is no row list.
+    Drawing d;
+    d.Draw("Argent three roses one and three gules");
+    EXPECT_FALSE(d.sink.messages.empty() && AllPlacements(d).size() == 3u && WordUsed(d, "one"));
+}
+
+// "overall" written as one word reads as "over all": the bend is painted over the fess where
+// they cross, and the fess stays gules away from the bend.
+TEST(ArrangementWords, OverallInOneWordPaintsTheNextPhraseOver) {
+    Drawing d;
+    const ShieldGeometry& g = d.s().geometry;
+    d.Draw("Argent a fess gules");
+    const int x = g.W2, y = g.H2;
+    ASSERT_EQ(d.At(x, y), Colour(kGules));  // the fess covers the fess point
+    for (const char* blazon : {"Argent a fess gules overall a bend azure", "Argent a fess gules over all a bend azure"}) {
+        SCOPED_TRACE(blazon);
+        d.Draw(blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        EXPECT_EQ(d.At(x, y), Colour(kAzure));
+        EXPECT_EQ(d.At(g.W / 12, y), Colour(kGules));  // on the fess, far from the bend
+        EXPECT_EQ(d.At(g.W - g.W / 12, g.H / 8), Colour(kArgent));
+    }
+    d.Draw("Argent a fess gules overall a bend azure");
+    EXPECT_TRUE(WordUsed(d, "overall"));
+}
+
+// Contourny: the same picture, mirrored about its placement, facing the sinister. Compared pixel
+// by pixel with the lion drawn as usual across the charge's box.
+TEST(ArrangementWords, ContournyMirrorsTheCharge) {
+    for (const char* blazon : {"Argent a lion rampant gules contourny", "Argent a lion rampant contourny gules"}) {
+        SCOPED_TRACE(blazon);
+        Drawing plain, turned;
+        plain.Draw("Argent a lion rampant gules");
+        turned.Draw(blazon);
+        EXPECT_TRUE(turned.sink.messages.empty());
+        EXPECT_TRUE(WordUsed(turned, "contourny"));
+        const auto a = AllPlacements(plain), b = AllPlacements(turned);
+        ASSERT_EQ(a.size(), 1u);
+        ASSERT_EQ(b.size(), 1u);
+        EXPECT_FALSE(a[0].mirrored);
+        EXPECT_TRUE(b[0].mirrored);
+        const ShieldGeometry& g = plain.s().geometry;
+        int same = 0, differs = 0, mirrorSame = 0, checked = 0;
+        for (int dy = -g.H / 4; dy <= g.H / 4; dy += 5) {
+            for (int dx = -g.W / 4; dx <= g.W / 4; dx += 5) {
+                const int y = a[0].y + dy;
+                const Rgb left = plain.At(a[0].x + dx, y);
+                if (left != Colour(kGules)) continue;
+                ++checked;
+                if (turned.At(b[0].x - dx, y) == Colour(kGules)) ++mirrorSame;
+                if (turned.At(b[0].x + dx, y) == Colour(kGules)) ++same; else ++differs;
+            }
+        }
+        ASSERT_GT(checked, 50);
+        EXPECT_GT(mirrorSame, checked * 9 / 10);  // the mirror image matches
+        EXPECT_GT(differs, checked / 5);          // and it is not the lion unturned
+    }
+}
+
+}  // namespace
+}  // namespace esc::test
