@@ -37,6 +37,12 @@ blazons=(
   "Azure a stag statant or"
   "Argent on a bend sable three escallops or"
   "Quarterly or and gules a bend sable"
+  # arrangements and turnings written after the charge
+  "Argent three mullets in bend sinister sable"
+  "Argent six mullets in annulo sable"
+  "Argent three roses one and two gules"
+  "Argent a fess gules overall a bend azure"
+  "Argent a lion rampant gules contourny"
 )
 source tools/gallery_table.sh
 gallery_table 4 "$build" "$out" file_name_of_blazon "${blazons[@]}"
