@@ -104,6 +104,10 @@ void BeginDrawing(DrawingState& s) {
 
 void InterpretSingleArms(DrawingState& s, std::string& text) {
     DrawingTrace* trace = s.trace;
+    // "(Fieldless)" is read as the word inside its brackets.
+    constexpr std::string_view kFieldless = "(fieldless)";
+    if (text.size() >= kFieldless.size() && EqualsIgnoringCase(std::string_view(text).substr(0, kFieldless.size()), kFieldless))
+        text = "fieldless" + text.substr(kFieldless.size());
     const std::string copy = text;
     StripPunctuation(text);
     SplitWords(s, text);
@@ -130,7 +134,7 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     if (trace) field = s.picture;
     InterpretCharges(s);
     if (trace) FinishWordTrace(s, *trace, field);
-    DrawShieldOutline(s);
+    if (!IsFieldless(s)) DrawShieldOutline(s);
     s.selectionRect = {};
     s.chargePicture.buffer.clear();
     s.chargePicture.buffer.shrink_to_fit();

@@ -263,6 +263,11 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
 
 }  // namespace
 
+// The ground of a badge: white, which every picture format shows alike.
+constexpr Rgb kBadgeGround{255, 255, 255};
+
+bool IsFieldless(const DrawingState& s) { return Is(s, 0, "fieldless"); }
+
 int ParseField(DrawingState& s) {
     s.lastShapeCode = s.shapeCode = s.lineCode = -1;
     s.levelTincture[-1] = -1;
@@ -272,7 +277,13 @@ int ParseField(DrawingState& s) {
     FieldTrace* trace = s.trace ? &s.trace->field : nullptr;
 
     int result = 0;
-    if (s.Type(0) == kTypeOrdinary) {
+    if (IsFieldless(s)) {
+        // A badge: its charges stand on a white ground, with no field and no shield.
+        if (trace) trace->form = "fieldless";
+        s.UseWord(0);
+        s.picture.Fill(kBadgeGround);
+        s.cursor = 1;
+    } else if (s.Type(0) == kTypeOrdinary) {
         if (trace) trace->form = "partition word";
         PartitionWordField(s);
     } else if (Is(s, 0, "per")) {

@@ -8,4 +8,7 @@ namespace esc {
 // the field. Returns 0, or 1 after it has shown a message.
 int ParseField(DrawingState& state);
 
+// "(Fieldless) a mullet gules": the first word says the charges are drawn on no field.
+bool IsFieldless(const DrawingState& state);
+
 }  // namespace esc

@@ -192,5 +192,30 @@ TEST(ArrangementWords, ContournyMirrorsTheCharge) {
     }
 }
 
+// "(Fieldless) a mullet gules": the mullet on a white ground, with no field and no shield: the
+// corners, the shield's base point and the place of its outline are white, where the same
+// mullet on a field has teal corners.
+TEST(ArrangementWords, FieldlessDrawsTheChargeOnAWhiteGround) {
+    const Rgb white{255, 255, 255};
+    Drawing d;
+    const ShieldGeometry& g = d.s().geometry;
+    d.Draw("Argent a mullet gules");
+    ASSERT_NE(d.At(1, g.H - 2), white);
+    for (const char* blazon : {"(Fieldless) a mullet gules", "(fieldless) a mullet gules"}) {
+        SCOPED_TRACE(blazon);
+        d.Draw(blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        EXPECT_TRUE(WordUsed(d, "fieldless"));
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), 1u);
+        EXPECT_EQ(d.At(placed[0].x, placed[0].y), Colour(kGules));
+        for (const auto& [x, y] : {std::pair{1, 1}, std::pair{g.W - 2, 1}, std::pair{1, g.H - 2}, std::pair{g.W - 2, g.H - 2},
+                                   std::pair{g.W2, g.shieldBottom}, std::pair{0, g.H2}, std::pair{g.W - 1, g.H2}}) {
+            SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
+            EXPECT_EQ(d.At(x, y), white);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
