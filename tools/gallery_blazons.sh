@@ -43,6 +43,7 @@ blazons=(
   "Argent three roses one and two gules"
   "Argent a fess gules overall a bend azure"
   "Argent a lion rampant gules contourny"
+  "(Fieldless) a mullet gules"
 )
 source tools/gallery_table.sh
 gallery_table 4 "$build" "$out" file_name_of_blazon "${blazons[@]}"
