@@ -30,6 +30,8 @@ constexpr double kRingCentreShare = 0.45;   // of the height, from the top
 constexpr double kRingRadiusShare = 0.28;   // of the width
 constexpr float kLargestInAnnulo = 0.7f;
 constexpr int kFewestInAnnulo = 3;
+constexpr int kVoidedTreatmentWord = 8;  // Sub2 of "voided" in the vocabulary
+constexpr int kVoided = 1;               // the ordinary treatment the shapes draw as voided
 
 bool LevelOfCharges(const LevelRecord& level) {
     return level.levelCount >= 1 && level.levelKind != 0 && level.levelKind != kTypeOrdinary;
@@ -86,6 +88,15 @@ void ContournyAfterTincture(DrawingState& s) {
     if (!Is(s, 1, "contourny") && !Is(s, 1, "contourne")) return;
     if (!LevelOfCharges(Current(s)) || s.rowsDrawn) return;
     s.sinisterCharges = !s.sinisterCharges;
+    Use(s, 1);
+    ++s.cursor;
+}
+
+void VoidedAfterTincture(DrawingState& s) {
+    if (T(s, 1) != kTypeAttitude || phrase::S2(s, 1) != kVoidedTreatmentWord) return;
+    const LevelRecord& level = Current(s);
+    if (level.levelKind != kTypeOrdinary || level.levelIn || level.levelCount < 1) return;
+    s.ordinaryTreatment = kVoided;
     Use(s, 1);
     ++s.cursor;
 }

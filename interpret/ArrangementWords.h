@@ -22,6 +22,9 @@ bool ContournyRule(DrawingState& state);
 // The same right after the phrase's tincture, which is read before the word after it would be
 // reached: the cursor moves onto "contourny".
 void ContournyAfterTincture(DrawingState& state);
+// "a bend gules voided": "voided" after an ordinary's tincture, as it is read before it: the
+// ordinary's inside in the field's tincture, its edges kept. The cursor moves onto "voided".
+void VoidedAfterTincture(DrawingState& state);
 // Places the level's charges round the ring of "in annulo", the first at the top.
 void InAnnuloLayout(DrawingState& state, int count);
 

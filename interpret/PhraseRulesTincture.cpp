@@ -308,6 +308,7 @@ void TinctureFollowUp(DrawingState& s) {
     ReadDetailWords(s);
     if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
     ContournyAfterTincture(s);  // "a lion rampant gules contourny"
+    VoidedAfterTincture(s);     // "a bend gules voided"
     if (CompleteAtTheEnd(s, s.wordCount - 1)) return;
     ++s.cursor;
     if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {

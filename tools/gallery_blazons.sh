@@ -44,6 +44,7 @@ blazons=(
   "Argent a fess gules overall a bend azure"
   "Argent a lion rampant gules contourny"
   "(Fieldless) a mullet gules"
+  "Argent a chevron gules voided"
 )
 source tools/gallery_table.sh
 gallery_table 4 "$build" "$out" file_name_of_blazon "${blazons[@]}"

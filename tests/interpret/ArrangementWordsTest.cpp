@@ -217,5 +217,44 @@ TEST(ArrangementWords, FieldlessDrawsTheChargeOnAWhiteGround) {
     }
 }
 
+// Voided, written before or after the tincture: across the ordinary (down the middle column, or
+// along the middle row for the pale) the plain ordinary's run of gules keeps gules at its edges
+// and shows the field in its middle.
+TEST(ArrangementWords, VoidedBeforeOrAfterTheTinctureKeepsOnlyTheEdges) {
+    // The bend and the cross are left out: their voided outlines are drawn wider than the plain
+    // ordinary (a fault of the shapes still open).
+    for (const char* ordinary : {"saltire", "chevron", "fess", "pale"}) {
+        SCOPED_TRACE(ordinary);
+        const std::string name = ordinary;
+        const bool across = name == "pale";  // the pale is crossed along a row
+        Drawing plain;
+        const ShieldGeometry& g = plain.s().geometry;
+        plain.Draw("Argent a " + name + " gules");
+        auto at = [&](const Drawing& d, int k) { return across ? d.At(k, g.H2) : d.At(g.W2, k); };
+        const int length = across ? g.W : g.shieldBottom;
+        int first = -1, last = -1;
+        for (int k = 0; k < length; ++k) {
+            if (at(plain, k) != Colour(kGules)) continue;
+            if (first < 0) first = k;
+            if (first >= 0 && (last < 0 || k == last + 1)) last = k;
+        }
+        ASSERT_GE(first, 0);
+        ASSERT_GT(last - first, 10);
+        for (const std::string& blazon : {"Argent a " + name + " voided gules", "Argent a " + name + " gules voided"}) {
+            SCOPED_TRACE(blazon);
+            Drawing d;
+            d.Draw(blazon);
+            EXPECT_TRUE(d.sink.messages.empty());
+            EXPECT_TRUE(WordUsed(d, "voided"));
+            EXPECT_EQ(at(d, (first + last) / 2), Colour(kArgent));
+            int edges = 0;
+            // The edge lines lie on the plain ordinary's boundaries, a pixel or two either side.
+            for (int k = first - 4; k <= last + 4; ++k) edges += at(d, k) == Colour(kGules) ? 1 : 0;
+            EXPECT_GT(edges, 0);
+            EXPECT_LT(edges, (last - first + 1) / 2);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
