@@ -225,7 +225,9 @@ bool HeldBetweenLayout(DrawingState& s) {
 }
 
 bool HoldingRule(DrawingState& s) {
-    if (!Is(s, 0, "holding") || !PhraseOfOneCharge(s, 1) || s.level != 1 || Current(s).levelCount != 0) return false;
+    // "maintaining" and "sustaining" say the same as "holding".
+    const bool holds = Is(s, 0, "holding") || Is(s, 0, "maintaining") || Is(s, 0, "sustaining");
+    if (!holds || !PhraseOfOneCharge(s, 1) || s.level != 1 || Current(s).levelCount != 0) return false;
     const LevelRecord& holder = phrase::Previous(s);
     // The rampant lion's pictures (lion.1 and its crowned and other variants) raise the dexter
     // forepaw at the same place.

@@ -45,6 +45,7 @@ blazons=(
   "Argent a lion rampant gules contourny"
   "(Fieldless) a mullet gules"
   "Argent a chevron gules voided"
+  "Argent a lion rampant gules maintaining a sword or"
 )
 source tools/gallery_table.sh
 gallery_table 4 "$build" "$out" file_name_of_blazon "${blazons[@]}"

@@ -256,5 +256,28 @@ TEST(ArrangementWords, VoidedBeforeOrAfterTheTinctureKeepsOnlyTheEdges) {
     }
 }
 
+// "maintaining" and "sustaining" read as "holding": the sword drawn at the same place and size in
+// the lion's raised forepaw, the same pixels there, and not where a second phrase alone would go.
+TEST(ArrangementWords, MaintainingAndSustainingHoldAsHoldingDoes) {
+    Drawing holding;
+    holding.Draw("Argent a lion rampant gules holding a sword or");
+    const auto held = AllPlacements(holding);
+    ASSERT_EQ(held.size(), 2u);
+    ASSERT_NE(held[1].x, holding.s().geometry.W2);  // in the paw, off the pale line
+    for (const char* word : {"maintaining", "sustaining"}) {
+        SCOPED_TRACE(word);
+        Drawing d;
+        d.Draw(std::string("Argent a lion rampant gules ") + word + " a sword or");
+        EXPECT_TRUE(d.sink.messages.empty());
+        EXPECT_TRUE(WordUsed(d, word));
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), 2u);
+        EXPECT_EQ(placed[1].x, held[1].x);
+        EXPECT_EQ(placed[1].y, held[1].y);
+        EXPECT_FLOAT_EQ(placed[1].scale, held[1].scale);
+        EXPECT_EQ(d.At(placed[1].x, placed[1].y), holding.At(held[1].x, held[1].y));
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
