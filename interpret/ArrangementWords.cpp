@@ -30,6 +30,10 @@ constexpr double kRingCentreShare = 0.45;   // of the height, from the top
 constexpr double kRingRadiusShare = 0.28;   // of the width
 constexpr float kLargestInAnnulo = 0.7f;
 constexpr int kFewestInAnnulo = 3;
+// The orle's bands: their middle lines' distance from the sides, the chief and the base (as the
+// shapes draw the orle), and the largest charge the band holds.
+constexpr int kOrleSideInset = 23, kOrleChiefInset = 20, kOrleBaseInset = 30;
+constexpr float kLargestOnOrle = 0.16f;
 constexpr int kVoidedTreatmentWord = 8;  // Sub2 of "voided" in the vocabulary
 constexpr int kVoided = 1;               // the ordinary treatment the shapes draw as voided
 
@@ -99,6 +103,36 @@ void VoidedAfterTincture(DrawingState& s) {
     s.ordinaryTreatment = kVoided;
     Use(s, 1);
     ++s.cursor;
+}
+
+void OnOrleLayout(DrawingState& s, int n) {
+    if (n < 1) return;
+    const ShieldGeometry& g = s.geometry;
+    // The middle lines of the orle's four bands as the shapes draw them.
+    const int left = kOrleSideInset, right = g.W - kOrleSideInset, top = kOrleChiefInset, bottom = g.H - kOrleBaseInset;
+    const int across = right - left, down = bottom - top, perimeter = 2 * (across + down);
+    const float spacing = static_cast<float>(perimeter) / static_cast<float>(n) * kChargeShareOfCell /
+                          static_cast<float>(kChargeExtentAtScaleOne);
+    const float scale = std::max(kMinChargeScale, std::min(kLargestOnOrle, spacing));
+    for (int i = 0; i < n; ++i) {
+        // Clockwise from the middle of the chief side.
+        int along = (across / 2 + perimeter * i / n) % perimeter, x = 0, y = 0;
+        if (along <= across) {
+            x = left + along;
+            y = top;
+        } else if ((along -= across) <= down) {
+            x = right;
+            y = top + along;
+        } else if ((along -= down) <= across) {
+            x = right - along;
+            y = bottom;
+        } else {
+            along -= across;
+            x = left;
+            y = bottom - along;
+        }
+        Place(s, x, y, scale);
+    }
 }
 
 void InAnnuloLayout(DrawingState& s, int n) {

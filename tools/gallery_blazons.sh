@@ -46,6 +46,7 @@ blazons=(
   "(Fieldless) a mullet gules"
   "Argent a chevron gules voided"
   "Argent a lion rampant gules maintaining a sword or"
+  "Argent an orle gules charged with eight mullets or"
 )
 source tools/gallery_table.sh
 gallery_table 4 "$build" "$out" file_name_of_blazon "${blazons[@]}"

@@ -279,5 +279,31 @@ TEST(ArrangementWords, MaintainingAndSustainingHoldAsHoldingDoes) {
     }
 }
 
+// Charges on an orle lie along its band: each placement falls on the orle drawn alone, is painted
+// in the charges' tincture, and they go round all four sides.
+TEST(ArrangementWords, ChargesOnAnOrleLieAlongItsBand) {
+    Drawing plain, d;
+    const ShieldGeometry& g = plain.s().geometry;
+    plain.Draw("Argent an orle gules");
+    d.Draw("Argent an orle gules charged with eight mullets or");
+    EXPECT_TRUE(d.sink.messages.empty());
+    const auto placed = AllPlacements(d);
+    ASSERT_EQ(placed.size(), 8u);
+    int chief = 0, base = 0, dexter = 0, sinister = 0;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        SCOPED_TRACE("charge " + std::to_string(i));
+        EXPECT_EQ(plain.At(placed[i].x, placed[i].y), Colour(kGules));
+        EXPECT_EQ(d.At(placed[i].x, placed[i].y), Colour(kOr));
+        chief += placed[i].y < g.H / 8 ? 1 : 0;
+        base += placed[i].y > g.H * 7 / 8 ? 1 : 0;
+        dexter += placed[i].x < g.W / 8 ? 1 : 0;
+        sinister += placed[i].x > g.W * 7 / 8 ? 1 : 0;
+    }
+    EXPECT_GT(chief, 0);
+    EXPECT_GT(base, 0);
+    EXPECT_GT(dexter, 0);
+    EXPECT_GT(sinister, 0);
+}
+
 }  // namespace
 }  // namespace esc::test
