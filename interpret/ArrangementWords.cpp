@@ -34,6 +34,8 @@ constexpr int kFewestInAnnulo = 3;
 // shapes draw the orle), and the largest charge the band holds.
 constexpr int kOrleSideInset = 23, kOrleChiefInset = 20, kOrleBaseInset = 30;
 constexpr float kLargestOnOrle = 0.16f;
+constexpr int kBordureShape = 19;
+constexpr int kChargesOfABordureSeme = 8;  // the count the bordure's own layout sets round it
 constexpr int kVoidedTreatmentWord = 8;  // Sub2 of "voided" in the vocabulary
 constexpr int kVoided = 1;               // the ordinary treatment the shapes draw as voided
 
@@ -133,6 +135,27 @@ void OnOrleLayout(DrawingState& s, int n) {
         }
         Place(s, x, y, scale);
     }
+}
+
+bool SemeOnBordureRule(DrawingState& s) {
+    const bool seme = (Is(s, 0, "semee") || Is(s, 0, "semy") || Is(s, 0, "seme")) && Is(s, 1, "of");
+    const bool powdered = Is(s, 0, "powdered") && Is(s, 1, "with");
+    if (!seme && !powdered) return false;
+    auto isBordure = [](const LevelRecord& l) { return l.levelKind == kTypeOrdinary && l.levelCount == 1 && !l.levelIn; };
+    if (s.shapeCode != kBordureShape) return false;
+    if (isBordure(Current(s)) && phrase::HasTincture(s)) {
+        phrase::CompleteAndReread(s);  // the bordure is drawn first
+    } else if (!(Current(s).levelCount == 0 && s.level >= 1 && isBordure(phrase::Previous(s)))) {
+        return false;  // its tincture already drew it, or no bordure was read
+    }
+    phrase::Previous(s).levelOn = true;
+    s.onOrdinaryCode = kBordureShape;
+    Current(s).levelCount = kChargesOfABordureSeme;
+    Use(s, 0);
+    Use(s, 1);
+    s.pictureLoaded = false;
+    s.cursor += 2;
+    return true;
 }
 
 void InAnnuloLayout(DrawingState& s, int n) {

@@ -30,6 +30,10 @@ inline constexpr int kOrleShape = 25;
 // "an orle gules charged with eight mullets or": the charges evenly along the orle's band, from
 // the middle of its chief side, each as large as the band is broad.
 void OnOrleLayout(DrawingState& state, int count);
+// "a bordure gules semy of bezants": the semé strewn on the bordure alone. At "semy" ("semee",
+// "seme", "powdered with") right after the bordure's tincture: the bordure is drawn and the next
+// phrase's charges are set round it, as a bordure charged with eight is drawn.
+bool SemeOnBordureRule(DrawingState& state);
 // Places the level's charges round the ring of "in annulo", the first at the top.
 void InAnnuloLayout(DrawingState& state, int count);
 

@@ -182,6 +182,7 @@ void RulePass(DrawingState& s) {
     if (TheLatterRule(s)) return;
     if (SupportRule(s) || HoldingRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
+    if (SemeOnBordureRule(s)) return;
     if (IsSemeOfTheField(s)) {
         level.levelLine = 97;
         level.levelCount = 1;

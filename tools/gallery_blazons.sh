@@ -47,6 +47,7 @@ blazons=(
   "Argent a chevron gules voided"
   "Argent a lion rampant gules maintaining a sword or"
   "Argent an orle gules charged with eight mullets or"
+  "Azure a bordure gules semy of bezants"
 )
 source tools/gallery_table.sh
 gallery_table 4 "$build" "$out" file_name_of_blazon "${blazons[@]}"

@@ -305,5 +305,31 @@ TEST(ArrangementWords, ChargesOnAnOrleLieAlongItsBand) {
     EXPECT_GT(sinister, 0);
 }
 
+// A semé on a bordure lies on the bordure alone: every charge on the bordure drawn by itself, in
+// its own tincture, and the field inside (the fess point and the middles of the chief and the
+// flanks, where a semé of the field would put charges) left azure.
+TEST(ArrangementWords, SemeOnABordureStaysOnTheBordure) {
+    Drawing plain;
+    const ShieldGeometry& g = plain.s().geometry;
+    plain.Draw("Azure a bordure gules");
+    for (const char* blazon : {"Azure a bordure gules semy of bezants", "Azure a bordure gules semee of mullets or"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        const auto placed = AllPlacements(d);
+        ASSERT_GE(placed.size(), 8u);
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            SCOPED_TRACE("charge " + std::to_string(i));
+            EXPECT_EQ(plain.At(placed[i].x, placed[i].y), Colour(kGules));
+            EXPECT_EQ(d.At(placed[i].x, placed[i].y), Colour(kOr));
+        }
+        for (const auto& [x, y] : {std::pair{g.W2, g.H2}, std::pair{g.W2, g.H4}, std::pair{g.W4, g.H2}, std::pair{g.W - g.W4, g.H2}}) {
+            SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
+            EXPECT_EQ(d.At(x, y), Colour(kAzure));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
