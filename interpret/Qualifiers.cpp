@@ -105,6 +105,10 @@ bool IsFesswise(const DrawingState& s, int i) {
     return s.Type(i) == kTypeIgnored && EqualsIgnoringCase(s.Word(i), "fesswise");
 }
 
+bool IsPalewise(const DrawingState& s, int i) {
+    return s.Type(i) == kTypeIgnored && EqualsIgnoringCase(s.Word(i), "palewise");
+}
+
 }  // namespace
 
 QualifiedPicture Qualify(int code, std::string_view name, std::string_view variant) {
@@ -159,6 +163,11 @@ QualifiedPicture Qualify(int code, std::string_view name, std::string_view varia
         case kFesswise:
             if (plain) return variantOnly("fw");
             break;
+        case kPalewise:
+            // Read only where the picture (in its attitude, "bent" for a bow) is drawn palewise and
+            // says so by a name of its own: "skene.pw", "bow.2pw".
+            if (!head && variant.size() + 2 <= kMaxVariantChars) return variantOnly(std::string(variant) + "pw");
+            break;
         case kDoubleQueued: {
             // Of the charge, not of its plural: "two lions double-queued" are "liondn".
             std::string_view single = name;
@@ -187,7 +196,7 @@ bool PictureExists(const DrawingState& s, std::string_view name, std::string_vie
 bool IsQualifier(const DrawingState& s, int i) {
     return (s.Type(i) == kTypeAttitude && s.Sub1(i) == kAnyCharge) ||
            (s.Type(i) == kTypeDetail && (EqualsIgnoringCase(s.Word(i), "slipped") || s.Sub1(i) == kOwnPicture)) ||
-           IsFesswise(s, i) || ShownSoAt(s, i) != nullptr;
+           IsFesswise(s, i) || IsPalewise(s, i) || ShownSoAt(s, i) != nullptr;
 }
 
 int WordsOfTheCut(const DrawingState& s, int i) {
@@ -226,7 +235,10 @@ bool ApplyQualifier(DrawingState& s, int i) {
         level.levelVariant.Assign(row->picture);
         return true;
     }
-    const int code = s.Type(i) == kTypeDetail ? kSlipped : IsFesswise(s, i) ? kFesswise : s.Sub2(i);
+    const int code = s.Type(i) == kTypeDetail ? kSlipped
+                     : IsFesswise(s, i)       ? kFesswise
+                     : IsPalewise(s, i)       ? kPalewise
+                                              : s.Sub2(i);
     const QualifiedPicture picture = Qualify(code, level.levelName.view(), level.levelVariant.view());
     if (picture.name.empty() || !PictureExists(s, picture.name, picture.variant)) return false;
     level.levelName.Assign(picture.name);

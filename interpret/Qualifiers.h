@@ -41,6 +41,7 @@ enum QualifierCode : int {
     kErect = 71,         // a head turned snout upwards: "hr" couped, "hs" erased
     kTripleTowered = 72, // a castle or tower with three towers on it: "tt"
     kFesswise = 73,      // a charge drawn upright turned to lie along the fess: "fw"
+    kPalewise = 74,      // a charge whose picture is drawn upright, as the blazon says: "pw" after its variant
 };
 
 // The picture a qualifier asks for: the level's name and variant after it, or empty strings
@@ -53,8 +54,8 @@ QualifiedPicture Qualify(int code, std::string_view name, std::string_view varia
 // Whether the word at index i is a qualifier. "slipped" is one too where it stands before the
 // tincture ("three trefoils slipped vert"); after the tincture it is the detail word that colours
 // the stalk ("a rose gules slipped vert"). So is a detail word with a picture of its own before
-// the tincture ("three stirrups leathered or"), and "fesswise", a word of the grammar that
-// otherwise changes nothing ("three stags' attires fesswise").
+// the tincture ("three stirrups leathered or"), and "fesswise" and "palewise", words of the
+// grammar that otherwise change nothing ("three stags' attires fesswise", "three skenes palewise").
 bool IsQualifier(const DrawingState& s, int i);
 // How many words after the qualifier at index i belong to it: those that say where the charge is
 // cut, when the picture shows it so ("a hand couped at the wrist", "a boy's head couped at the

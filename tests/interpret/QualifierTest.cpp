@@ -64,6 +64,9 @@ TEST(Qualifiers, EachCodeAsksForItsPicture) {
         {"triple-towered head", kTripleTowered, "tower", "hd", "", ""},
         {"fesswise", kFesswise, "attires", "", "attires", "fw"},
         {"fesswise head", kFesswise, "buck", "hd", "", ""},
+        {"palewise", kPalewise, "skenes", "", "skenes", "pw"},
+        {"palewise after an attitude", kPalewise, "bows", "2", "bows", "2pw"},
+        {"palewise head", kPalewise, "buck", "hd", "", ""},
         {"not a qualifier", 99, "lion", "", "", ""},
     };
     for (const Case& c : cases) {
@@ -278,6 +281,9 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Argent a fox courant gules", "fox.7"},
         {"Sable three goats salient argent", "goat.7"},
         {"Or three stags' attires fesswise in pale sable", "attire.fw"},
+        // Pictures drawn palewise say so by a name of their own.
+        {"Gules three skenes palewise argent", "skene.pw"},
+        {"Ermine three bows bent palewise in fess proper", "bow.2pw"},
         // Parts drawn in pictures of their own, coloured by the tincture after the words.
         {"Or two cows passant in pale gules accorned collared and belled azure", "cowb.3"},
         {"Or a bull's head cabossed sable ringed gules", "bullr.hc"},
@@ -326,6 +332,11 @@ TEST(Qualifiers, AWordWithoutItsPictureIsReported) {
     r = Read("Gules a sword fesswise argent");
     EXPECT_EQ(r.picture, "sword.esv");
     EXPECT_EQ(r.ignored, (Words{"fesswise"}));
+
+    ASSERT_FALSE(PictureExists(probe.s(), "lion", "pw")) << "the case below needs a charge with no palewise picture";
+    r = Read("Gules a lion palewise argent");
+    EXPECT_EQ(r.picture, "lion.esv");
+    EXPECT_EQ(r.ignored, (Words{"palewise"}));
 
     // A detail word that names a picture of its own: without that picture the charge is drawn
     // as it is, not as the question picture.
