@@ -185,7 +185,7 @@ void PlaceClearOfChevron(DrawingState& s, int x, int y, float scale, int step) {
         Place(s, x, y, scale);
         return;
     }
-    const FreeSpace space = FreeSpace::AroundOrdinary(s);
+    const FreeSpace space = FreeSpace::AroundOrdinary(s, false);
     for (float k = scale; k >= kSmallestScaleByChevron; k -= kScaleStepByChevron) {
         const int w = static_cast<int>(picture.width * k * kPictureScaleFactor) + 2 * kClearOfChevron;
         const int h = static_cast<int>(picture.height * k * kPictureScaleFactor) + 2 * kClearOfChevron;

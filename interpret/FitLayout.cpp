@@ -142,6 +142,12 @@ float Fit::Scale(float largest) const {
 }
 
 FreeSpace FreeSpace::Field(const DrawingState& s) {
+    FreeSpace space = FieldMask(s);
+    space.Finish();
+    return space;
+}
+
+FreeSpace FreeSpace::FieldMask(const DrawingState& s) {
     FreeSpace space;
     space.width_ = s.picture.Width();
     space.height_ = s.picture.Height();
@@ -149,12 +155,11 @@ FreeSpace FreeSpace::Field(const DrawingState& s) {
     for (int y = 0; y < space.height_; ++y)
         for (int x = 0; x < space.width_; ++x)
             space.free_[static_cast<std::size_t>(y) * space.width_ + x] = InsideOutline(s.geometry, x, y);
-    space.Finish();
     return space;
 }
 
-FreeSpace FreeSpace::AroundOrdinary(const DrawingState& s) {
-    FreeSpace space = Field(s);
+FreeSpace FreeSpace::AroundOrdinary(const DrawingState& s, bool regions) {
+    FreeSpace space = FieldMask(s);
     const LevelRecord& first = s.levels[0];
     auto block = [&space](int x1, int y1, int x2, int y2) {
         for (int y = std::max(0, y1); y <= std::min(space.height_ - 1, y2); ++y)
@@ -167,7 +172,11 @@ FreeSpace FreeSpace::AroundOrdinary(const DrawingState& s) {
         NullSink sink;
         PaintState mask(sink);
         mask.marshallingMode = s.marshallingMode;
-        mask.picture = Bitmap(s.picture.Width(), s.picture.Height(), kTeal);
+        // The mask's own picture is already teal; only a picture of another size is made anew.
+        if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height()) {
+            (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
+            mask.picture.Fill(kTeal);
+        }
         DrawShieldOutline(mask);
         std::fill(mask.pictureBuffer.begin(), mask.pictureBuffer.end(), static_cast<std::int8_t>(-100));
         mask.level = 0;
@@ -221,11 +230,11 @@ FreeSpace FreeSpace::AroundOrdinary(const DrawingState& s) {
             block(e.x - half, e.y - half, e.x + half, e.y + half);
         }
     }
-    space.Finish();
+    space.Finish(regions);
     return space;
 }
 
-void FreeSpace::Finish() {
+void FreeSpace::Finish(bool regions) {
     const int w = width_, h = height_;
     blockedSums_.assign(static_cast<std::size_t>(w + 1) * (h + 1), 0);
     for (int y = 0; y < h; ++y) {
@@ -235,6 +244,13 @@ void FreeSpace::Finish() {
             blockedSums_[static_cast<std::size_t>(y + 1) * (w + 1) + x + 1] =
                 blockedSums_[static_cast<std::size_t>(y) * (w + 1) + x + 1] + rowSum;
         }
+    }
+    regionTop_.clear();
+    regionBottom_.clear();
+    regionCentreY_.clear();
+    if (!regions) {
+        region_.clear();
+        return;
     }
     // Regions: 4-connected pieces of free space, slivers dropped, ordered top to bottom and then
     // dexter to sinister.

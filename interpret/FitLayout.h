@@ -41,8 +41,10 @@ class FreeSpace {
 public:
     // The whole field.
     static FreeSpace Field(const DrawingState& state);
-    // The field around the ordinary of level 0 (shapeCode, its line, its cotises).
-    static FreeSpace AroundOrdinary(const DrawingState& state);
+    // The field around the ordinary of level 0 (shapeCode, its line, its cotises). Without
+    // `regions` only BoxFree with no region may be asked (no regions are found, which is most of
+    // the work).
+    static FreeSpace AroundOrdinary(const DrawingState& state, bool regions = true);
 
     int Regions() const { return static_cast<int>(regionTop_.size()); }
     // Whether a square of side `cell` centred at (x, y) is free and lies in region `region`
@@ -54,7 +56,8 @@ public:
     int CentreY(int region) const { return regionCentreY_[static_cast<std::size_t>(region)]; }
 
 private:
-    void Finish();  // prefix sums, regions
+    void Finish(bool regions = true);  // prefix sums, regions
+    static FreeSpace FieldMask(const DrawingState& state);  // free_ only
     int BlockedIn(int x1, int y1, int x2, int y2) const;
 
     int width_ = 0, height_ = 0;

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "engine/Allocator.h"
 #include "shell/cli/CommandLine.h"
 #ifdef ESCAVAL_HAVE_WINDOW
 #include "shell/qt/RunWindow.h"
@@ -7,6 +8,7 @@
 
 // With arguments the program runs a command of the command line; without, it opens its window.
 int main(int argc, char** argv) {
+    esc::KeepFreedMemoryForReuse();
     if (esc::IsCommandLine(argc, argv)) return esc::RunCommandLine(argc, argv);
 #ifdef ESCAVAL_HAVE_WINDOW
     return esc::qt::RunWindow(argc, argv);

@@ -36,10 +36,11 @@ QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "
               70: ("sl", "a flower or leaf slipped, before the tincture"),
               71: ("hr", "a head erect (snout upwards); `hs` erect and erased"),
               72: ("tt", "a castle or tower triple-towered"),
-              73: ("fw", "an upright charge turned fesswise")}
+              73: ("fw", "an upright charge turned fesswise"),
+              74: ("pw", "after the attitude digits: a charge drawn palewise, as written")}
 # Qualifiers read by their text rather than a Type 9 row: the detail word "slipped" before the
-# tincture, and the grammar's "fesswise".
-QUALIFIER_BY_TEXT = {70: ["slipped"], 73: ["fesswise"]}
+# tincture, and the grammar's "fesswise" and "palewise".
+QUALIFIER_BY_TEXT = {70: ["slipped"], 73: ["fesswise"], 74: ["palewise"]}
 HEAD_VARIANTS = ("hd", "he", "hc")
 # Variants asked for by a phrase read whole before the tincture (interpret/Qualifiers.cpp).
 PHRASE_VARIANTS = {"ex": "with arms extended / outstretched", "pf": "in profile",
@@ -141,7 +142,9 @@ def table():
             qualified[{"cp": 61, "er": 62, "hs": 71}[variant]].append(f"{stem}.{variant}")
             continue
         reguardant = variant.endswith("r") and (variant[:-1].isdigit() or variant == "r")
-        matched = [code for code, (v, _) in QUALIFIERS.items() if v == variant or (code == 67 and reguardant)]
+        palewise = variant.endswith("pw") and (variant[:-2].isdigit() or variant == "pw")
+        matched = [code for code, (v, _) in QUALIFIERS.items()
+                   if v == variant or (code == 67 and reguardant) or (code == 74 and palewise)]
         if matched:
             qualified[matched[0]].append(f"{stem}.{variant}")
             continue
