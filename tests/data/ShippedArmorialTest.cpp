@@ -152,6 +152,19 @@ TEST(ShippedArmorial, EverySingleCoatDrawsCleanButForTheListedOnes) {
     EXPECT_EQ(knownSeen, static_cast<int>(known.size())) << "not_yet_clean.txt names entries the armorial no longer holds";
 }
 
+// The marshalled entries draw clean as well: each part read whole, no part refused.
+TEST(ShippedArmorial, EveryMarshalledEntryDrawsClean) {
+    const std::vector<Entry> entries = SourceEntries(ArmorialFolder() / "marshalled.txt");
+    ASSERT_FALSE(entries.empty());
+    PictureCache pictures;
+    std::string unclean;
+    for (const Entry& e : entries) {
+        const CoverageLine line = MeasureBlazon(test::GeneratedVocabulary(), ESCAVAL_DATA_DIR, {0, e.second}, &pictures);
+        if (!line.Clean()) unclean += "\n  " + e.first + " | " + e.second + "\n      " + Reasons(line);
+    }
+    EXPECT_TRUE(unclean.empty()) << "marshalled entries not drawn clean:" << unclean;
+}
+
 TEST(RealBlazons, DrawCleanButForTheListedOnes) {
     const fs::path list = fs::path(ESCAVAL_SOURCE_DIR) / "tests" / "data" / "real_blazons.txt";
     std::vector<BlazonLine> lines = ReadBlazonLines(ReadAll(list));
