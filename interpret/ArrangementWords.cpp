@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "interpret/FitLayout.h"
+#include "engine/OrdinaryShapes.h"
 #include "interpret/PhraseInterpreter.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -22,7 +23,6 @@ using phrase::Use;
 
 namespace {
 
-constexpr int kBendSinisterCode = 2;
 constexpr int kInBendSinisterWords = 3;  // "in bend sinister"
 // The ring's centre stands a little above the fess point, where the shield is still full width,
 // and its radius leaves room for the charges between it and the edges.
@@ -50,7 +50,7 @@ bool InBendSinisterRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (!LevelOfCharges(level) || level.levelIn) return false;
     level.levelIn = true;
-    level.levelInCode = kBendSinisterCode;
+    level.levelInCode = ShapeCode::kBendSinister;
     for (int k = 0; k < kInBendSinisterWords; ++k) Use(s, k);
     s.cursor += kInBendSinisterWords;
     return true;

@@ -7,6 +7,7 @@
 #include "engine/Palette.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
+#include "engine/OrdinaryShapes.h"
 #include "interpret/PhraseInterpreter.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -23,11 +24,8 @@ using phrase::Use;
 
 namespace {
 
-constexpr int kFessCode = 0, kChevronCode = 4;
 constexpr int kSplitWords = 7;  // "six in chief and four in base"
 constexpr int kChiefPointWords = 4;  // "in the chief point"
-constexpr int kInChiefCode = 16;
-constexpr int kBendletsCode = 22;
 constexpr int kCrossCode = 5, kSaltireCode = 6, kPaleCode = 3;
 constexpr int kInDexterChief = 26, kInSinisterChief = 27;  // also "in the first / second quarter"
 constexpr int kAngles = 4;  // of a cross or saltire
@@ -41,7 +39,7 @@ bool SplitRowsRule(DrawingState& s) {
     // Above and below: only the ordinaries that part the field into a chief and a base side.
     const LevelRecord& first = s.levels[0];
     const int shape = s.firstOrdinaryShape;
-    if (first.levelKind != kTypeOrdinary || (shape != kFessCode && shape != kChevronCode)) return false;
+    if (first.levelKind != kTypeOrdinary || (shape != ShapeCode::kFess && shape != ShapeCode::kChevron)) return false;
     if (!(Is(s, 1, "in") && Is(s, 2, "chief") && Is(s, 3, "and") && T(s, 4) == kTypeNumber && Is(s, 5, "in") &&
           Is(s, 6, "base")))
         return false;
@@ -191,12 +189,12 @@ bool InTheChiefPointRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (level.levelCount != 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary || level.levelIn) return false;
     level.levelIn = true;
-    level.levelInCode = kInChiefCode;  // one charge in chief stands at the chief point
+    level.levelInCode = ShapeCode::kChief;  // one charge in chief stands at the chief point
     // "... in the chief point sable between two bendlets": the chief point of the space the
     // bendlets leave between them, which is on the bend's line.
     const int after = phrase::T(s, kChiefPointWords) == kTypeTincture ? kChiefPointWords + 1 : kChiefPointWords;
     if (Is(s, after, "between") && T(s, after + 1) == kTypeNumber && S1(s, after + 1) == 2 &&
-        T(s, after + 2) == kTypeOrdinary && S1(s, after + 2) == kBendletsCode)
+        T(s, after + 2) == kTypeOrdinary && S1(s, after + 2) == ShapeCode::kBendlets)
         level.levelInCode = kInChiefPointBetweenBendlets;
     for (int k = 0; k < kChiefPointWords; ++k) Use(s, k);
     s.cursor += kChiefPointWords;
