@@ -12,19 +12,6 @@
 namespace esc::test {
 namespace {
 
-bool WordUsed(const Drawing& d, std::string_view word) {
-    for (const WordTrace& w : d.trace.secondPass)
-        if (w.text == word) return w.used;
-    ADD_FAILURE() << "no word " << word;
-    return false;
-}
-
-std::vector<PlacementTrace> AllPlacements(const Drawing& d) {
-    std::vector<PlacementTrace> out;
-    for (const LevelTrace& l : d.trace.levels) out.insert(out.end(), l.placements.begin(), l.placements.end());
-    return out;
-}
-
 // Each charge stands where it was placed: its centre is painted in the charge's tincture.
 void ExpectPaintedAtEachPlacement(const Drawing& d, const std::vector<PlacementTrace>& placed, Rgb tincture) {
     for (std::size_t i = 0; i < placed.size(); ++i) {

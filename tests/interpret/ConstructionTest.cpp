@@ -14,19 +14,6 @@
 namespace esc::test {
 namespace {
 
-bool WordUsed(const Drawing& d, std::string_view word) {
-    for (const WordTrace& w : d.trace.secondPass)
-        if (w.text == word) return w.used;
-    ADD_FAILURE() << "no word " << word;
-    return false;
-}
-
-std::vector<PlacementTrace> AllPlacements(const Drawing& d) {
-    std::vector<PlacementTrace> out;
-    for (const LevelTrace& l : d.trace.levels) out.insert(out.end(), l.placements.begin(), l.placements.end());
-    return out;
-}
-
 // Conjoined lozenges meet: the point halfway between two neighbours lies on the charges (their
 // tincture or outline), where the usual layout leaves the field showing between them.
 TEST(Conjoined, NeighboursTouchPointToPoint) {

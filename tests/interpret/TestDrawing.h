@@ -5,6 +5,8 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/Palette.h"
 #include "interpret/DrawingDriver.h"
@@ -44,5 +46,20 @@ struct Drawing {
 };
 
 inline Rgb Colour(int entry) { return kPalette[static_cast<std::size_t>(entry)]; }
+
+// Whether the drawing's second word pass marked `word` used (a test failure when it has no such word).
+inline bool WordUsed(const Drawing& d, std::string_view word) {
+    for (const WordTrace& w : d.trace.secondPass)
+        if (w.text == word) return w.used;
+    ADD_FAILURE() << "no word " << word;
+    return false;
+}
+
+// Every charge placed, level by level.
+inline std::vector<PlacementTrace> AllPlacements(const Drawing& d) {
+    std::vector<PlacementTrace> out;
+    for (const LevelTrace& l : d.trace.levels) out.insert(out.end(), l.placements.begin(), l.placements.end());
+    return out;
+}
 
 }  // namespace esc::test
