@@ -1,0 +1,125 @@
+#include "shell/compose/SavePicture.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace esc::compose {
+namespace {
+
+constexpr char kReplacementChar = '_';
+
+bool RefusedInFileName(char32_t c) {
+    // Windows refuses these in any name; the separators would leave the folder on any system.
+    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || c == 0xFFFD) return true;
+    return c < 0x80 && std::strchr("<>:\"/\\|?*", static_cast<int>(c)) != nullptr;
+}
+
+bool NameTaken(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+}  // namespace
+
+TextStyle SaveNameStyle() {
+    TextStyle style;
+    style.face = Face::Blackletter;
+    style.pixelSize = PointsToPixels(kSaveNamePoints, kScreenDpi);
+    style.vertical = VerticalAlign::Top;
+    return style;
+}
+
+std::string SafeNamePrefix(std::string_view surname) {
+    std::vector<char32_t> chars = DecodeUtf8(surname);
+    if (chars.size() > static_cast<std::size_t>(kNamePrefixChars)) chars.resize(kNamePrefixChars);
+    std::string prefix;
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        char32_t c = chars[i];
+        const bool dot = c == U'.';
+        // A leading dot hides the file; ".." next to a separator would climb out of the folder.
+        const bool badDot = dot && (i == 0 || chars[i - 1] == U'.' || (i + 1 < chars.size() && chars[i + 1] == U'.'));
+        if (RefusedInFileName(c) || badDot) c = kReplacementChar;
+        AppendUtf8(prefix, c);
+    }
+    return prefix;
+}
+
+const char* ExtensionOf(PictureFormat format) { return format == PictureFormat::Png ? ".png" : ".bmp"; }
+
+std::string SaveFileName(std::string_view prefix, int number, PictureFormat format) {
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%02d", std::clamp(number, 0, kMaxSaveNumber));
+    return std::string(prefix) + digits + ExtensionOf(format);
+}
+
+std::optional<std::string> ChooseSaveFileName(const std::string& folder, std::string_view surname, PictureFormat format) {
+    const std::string prefix = SafeNamePrefix(surname);
+    const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    for (int number = 0; number <= kMaxSaveNumber; ++number) {
+        std::string name = SaveFileName(prefix, number, format);
+        if (!NameTaken(base + name)) return name;
+    }
+    return std::nullopt;
+}
+
+void WhitenCornersBelowBase(Bitmap& source) {
+    const int h = source.Height();
+    for (int x = 0; x < source.Width(); ++x)
+        for (int y = h - 1; y > h - kCornerRows && y >= 0 && source.Pixel(x, y) != kBlack; --y) source.SetPixel(x, y, kWhite);
+}
+
+Bitmap AchievementSaveSource(const Bitmap& capture) {
+    Bitmap source(capture.Width() + 1, capture.Height() + 1, kWhite);
+    source.Draw(capture, 0, 0);
+    return source;
+}
+
+Bitmap ComposeSaveLayout(const Bitmap& source, SaveLayout layout, std::string_view surname, const TextPainter& text,
+                         const Bitmap* scroll, TextResult* textResult) {
+    const int sw = source.Width(), sh = source.Height();
+    const std::string name = LetterSpacedName(surname);
+    const TextStyle style = SaveNameStyle();
+    const int th = text.Measure(name, style).height;
+    auto writeName = [&](Bitmap& out, int top) {
+        // Centred across the whole output: name x = (width - text width) / 2.
+        const TextResult r = text.Paint(out, name, style, Rect{0, top, out.Width(), top + th});
+        if (textResult) *textResult = r;
+    };
+
+    Bitmap out;
+    switch (layout) {
+        case SaveLayout::NoName:
+            out = Bitmap(sw, sh, kWhite);
+            out.StretchDraw(source, {kSaveMargin, kSaveMargin, sw - kSaveMargin, sh - kSaveMargin});
+            break;
+        case SaveLayout::NameAbove:
+            out = Bitmap(sw, th + sh + kNameGap, kWhite);
+            writeName(out, 0);
+            out.StretchDraw(source, {kSaveMargin, th + kNameGap, sw - kSaveMargin, out.Height() - kSaveMargin});
+            break;
+        case SaveLayout::NameBelow:
+            out = Bitmap(sw, th + sh + kNameGap, kWhite);
+            out.StretchDraw(source, {kSaveMargin, kSaveMargin, sw - kSaveMargin, sh});
+            writeName(out, out.Height() - th);
+            break;
+        case SaveLayout::NameBelowWithScroll:
+            out = Bitmap(sw, sh + kScrollBand, kWhite);
+            out.StretchDraw(source, {kSaveMargin, kSaveMargin, sw - kSaveMargin, sh});
+            if (scroll && !scroll->Empty())
+                out.StretchDraw(*scroll, {kSaveMargin, sh, sw - kSaveMargin, out.Height() + kScrollOverhang}, kScrollTransparent);
+            writeName(out, out.Height() - kScrollNameRise);
+            break;
+    }
+    return out;
+}
+
+Bitmap PreviewOf(const Bitmap& output, int width, int height) {
+    Bitmap preview(width, height, kWhite);
+    preview.StretchDraw(output, {kSaveMargin, kSaveMargin, width - kSaveMargin, height - kSaveMargin});
+    return preview;
+}
+
+}  // namespace esc::compose
