@@ -9,6 +9,7 @@ inline constexpr int kBaseBoundsCount = 81;  // rows baseTop .. baseTop+80
 
 struct BaseBound {
     int left = 0, right = 0;  // first and last column inside the outline
+    bool operator==(const BaseBound&) const = default;
 };
 
 struct ShieldGeometry {
@@ -23,6 +24,8 @@ struct ShieldGeometry {
     // the base measure from here (baseTop lies past the picture on a rectangle).
     int straightBottom = 0;
     std::array<BaseBound, kBaseBoundsCount> baseBounds{};
+
+    bool operator==(const ShieldGeometry&) const = default;
 
     void Compute(int imageWidth, int imageHeight, bool marshalling) {
         W = imageWidth;

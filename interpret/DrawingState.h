@@ -29,6 +29,8 @@ class Vocabulary;
 struct DrawingTrace;
 struct OffscreenBoard;
 
+class FreeSpace;
+
 struct DrawingState : PaintState {
     explicit DrawingState(MessageSink& sink) : PaintState(sink) {}
 
@@ -92,6 +94,9 @@ struct DrawingState : PaintState {
     // line, tests): made at the first marshalled drawing and kept, since a fresh 1036 x 768
     // canvas per drawing costs a good part of a whole coat's drawing.
     std::shared_ptr<OffscreenBoard> ownBoard;
+    // The free space of the whole field for the last shield geometry laid out on: every layout
+    // that fits charges to the space starts from it, and it depends on the outline alone.
+    std::shared_ptr<const FreeSpace> fieldSpace;
 
     // Word access that tolerates any index: outside the slots a word is empty and not found.
     std::string_view Word(int i) const;

@@ -141,31 +141,64 @@ float Fit::Scale(float largest) const {
     return std::min(largest, static_cast<float>(cell) * kChargeShareOfCell / kChargeExtentAtScaleOne);
 }
 
-FreeSpace FreeSpace::Field(const DrawingState& s) {
-    FreeSpace space = FieldMask(s);
-    space.Finish();
-    return space;
+struct FreeSpace::Outline {
+    std::vector<std::uint8_t> inside;  // per pixel
+    std::vector<int> outsideSums;      // (width+1) * (height+1)
+};
+
+namespace {
+
+// Prefix sums of a per-pixel count: sums[(y+1)*(w+1) + x+1] counts the pixels in [0, x] x [0, y].
+template <typename Count>
+std::vector<int> PrefixSums(int w, int h, Count count) {
+    std::vector<int> sums(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+    for (int y = 0; y < h; ++y) {
+        int rowSum = 0;
+        const int* above = &sums[static_cast<std::size_t>(y) * (w + 1) + 1];
+        int* here = &sums[static_cast<std::size_t>(y + 1) * (w + 1) + 1];
+        for (int x = 0; x < w; ++x) {
+            rowSum += count(x, y);
+            here[x] = above[x] + rowSum;
+        }
+    }
+    return sums;
 }
 
-FreeSpace FreeSpace::FieldMask(const DrawingState& s) {
+int SumIn(const std::vector<int>& sums, int w, int x1, int y1, int x2, int y2) {
+    auto at = [&](int x, int y) { return sums[static_cast<std::size_t>(y) * (w + 1) + x]; };
+    return at(x2 + 1, y2 + 1) - at(x1, y2 + 1) - at(x2 + 1, y1) + at(x1, y1);
+}
+
+}  // namespace
+
+const FreeSpace& FreeSpace::Field(DrawingState& s) {
+    const int w = s.picture.Width(), h = s.picture.Height();
+    if (s.fieldSpace && s.fieldSpace->geometry_ == s.geometry && s.fieldSpace->width_ == w && s.fieldSpace->height_ == h)
+        return *s.fieldSpace;
+    auto space = std::make_shared<FreeSpace>();
+    space->geometry_ = s.geometry;
+    space->width_ = w;
+    space->height_ = h;
+    auto outline = std::make_shared<Outline>();
+    outline->inside.assign(static_cast<std::size_t>(w) * h, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) outline->inside[static_cast<std::size_t>(y) * w + x] = InsideOutline(s.geometry, x, y);
+    outline->outsideSums =
+        PrefixSums(w, h, [&](int x, int y) { return outline->inside[static_cast<std::size_t>(y) * w + x] ? 0 : 1; });
+    space->outline_ = std::move(outline);
+    space->FindRegions();
+    s.fieldSpace = std::move(space);
+    return *s.fieldSpace;
+}
+
+FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
+    const FreeSpace& field = Field(s);
     FreeSpace space;
-    space.width_ = s.picture.Width();
-    space.height_ = s.picture.Height();
-    space.free_.assign(static_cast<std::size_t>(space.width_) * space.height_, 0);
-    for (int y = 0; y < space.height_; ++y)
-        for (int x = 0; x < space.width_; ++x)
-            space.free_[static_cast<std::size_t>(y) * space.width_ + x] = InsideOutline(s.geometry, x, y);
-    return space;
-}
-
-FreeSpace FreeSpace::AroundOrdinary(const DrawingState& s, bool regions) {
-    FreeSpace space = FieldMask(s);
+    space.geometry_ = field.geometry_;
+    space.width_ = field.width_;
+    space.height_ = field.height_;
+    space.outline_ = field.outline_;
     const LevelRecord& first = s.levels[0];
-    auto block = [&space](int x1, int y1, int x2, int y2) {
-        for (int y = std::max(0, y1); y <= std::min(space.height_ - 1, y2); ++y)
-            for (int x = std::max(0, x1); x <= std::min(space.width_ - 1, x2); ++x)
-                space.free_[static_cast<std::size_t>(y) * space.width_ + x] = 0;
-    };
     const bool piecesOrdinary = first.levelName == "bars" || first.levelName == "pallets";
     if (first.levelKind == kTypeOrdinary || piecesOrdinary) {
         // The ordinary drawn alone on an empty mask, as it was drawn on the shield.
@@ -200,26 +233,12 @@ FreeSpace FreeSpace::AroundOrdinary(const DrawingState& s, bool regions) {
             mask.cotiseLine = s.betweenCotiseLine;
             DrawCotises(mask);
         }
-        // Every pixel within kOrdinaryMargin of the ordinary is blocked: a count of marked pixels
-        // in the square round it, from a prefix sum.
-        const int w = space.width_, h = space.height_;
-        std::vector<int> marks(static_cast<std::size_t>(w + 1) * (h + 1), 0);
-        for (int y = 0; y < h; ++y) {
-            int rowSum = 0;
-            for (int x = 0; x < w; ++x) {
-                const std::size_t index = static_cast<std::size_t>(y) * w + x;
-                rowSum += index < mask.pictureBuffer.size() && mask.pictureBuffer[index] == kOrdinaryMark ? 1 : 0;
-                marks[static_cast<std::size_t>(y + 1) * (w + 1) + x + 1] = marks[static_cast<std::size_t>(y) * (w + 1) + x + 1] + rowSum;
-            }
-        }
-        auto at = [&](int x, int y) { return marks[static_cast<std::size_t>(y) * (w + 1) + x]; };
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const int x1 = std::max(0, x - kOrdinaryMargin), y1 = std::max(0, y - kOrdinaryMargin);
-                const int x2 = std::min(w - 1, x + kOrdinaryMargin), y2 = std::min(h - 1, y + kOrdinaryMargin);
-                if (at(x2 + 1, y2 + 1) - at(x1, y2 + 1) - at(x2 + 1, y1) + at(x1, y1) > 0)
-                    space.free_[static_cast<std::size_t>(y) * w + x] = 0;
-            }
+        const int w = space.width_;
+        const std::size_t marked = std::min(mask.pictureBuffer.size(), static_cast<std::size_t>(w) * space.height_);
+        space.markSums_ = PrefixSums(w, space.height_, [&](int x, int y) {
+            const std::size_t index = static_cast<std::size_t>(y) * w + x;
+            return index < marked && mask.pictureBuffer[index] == kOrdinaryMark ? 1 : 0;
+        });
     } else {
         // Charges between a charge: the squares its pictures were given.
         const int n = std::min({first.levelCount, s.ringWritten, kPlacementRingSize});
@@ -227,34 +246,42 @@ FreeSpace FreeSpace::AroundOrdinary(const DrawingState& s, bool regions) {
             const int index = ((s.ringNext - n + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
             const RingEntry& e = s.placementRing[static_cast<std::size_t>(index)];
             const int half = static_cast<int>(e.scale * kChargeExtentAtScaleOne / 2) + kOrdinaryMargin;
-            block(e.x - half, e.y - half, e.x + half, e.y + half);
+            const Box box{std::max(0, e.x - half), std::max(0, e.y - half), std::min(space.width_ - 1, e.x + half),
+                          std::min(space.height_ - 1, e.y + half)};
+            if (box.x1 <= box.x2 && box.y1 <= box.y2) space.boxes_.push_back(box);
         }
     }
-    space.Finish(regions);
+    if (regions) space.FindRegions();
     return space;
 }
 
-void FreeSpace::Finish(bool regions) {
-    const int w = width_, h = height_;
-    blockedSums_.assign(static_cast<std::size_t>(w + 1) * (h + 1), 0);
-    for (int y = 0; y < h; ++y) {
-        int rowSum = 0;
-        for (int x = 0; x < w; ++x) {
-            rowSum += free_[static_cast<std::size_t>(y) * w + x] ? 0 : 1;
-            blockedSums_[static_cast<std::size_t>(y + 1) * (w + 1) + x + 1] =
-                blockedSums_[static_cast<std::size_t>(y) * (w + 1) + x + 1] + rowSum;
-        }
+int FreeSpace::BlockedIn(int x1, int y1, int x2, int y2) const {
+    int blocked = SumIn(outline_->outsideSums, width_, x1, y1, x2, y2);
+    if (!markSums_.empty()) {
+        // Every pixel within kOrdinaryMargin of the ordinary is blocked.
+        blocked += SumIn(markSums_, width_, std::max(0, x1 - kOrdinaryMargin), std::max(0, y1 - kOrdinaryMargin),
+                         std::min(width_ - 1, x2 + kOrdinaryMargin), std::min(height_ - 1, y2 + kOrdinaryMargin));
     }
+    for (const Box& b : boxes_)
+        if (b.x1 <= x2 && x1 <= b.x2 && b.y1 <= y2 && y1 <= b.y2) ++blocked;
+    return blocked;
+}
+
+bool FreeSpace::PixelFree(int x, int y) const {
+    return outline_->inside[static_cast<std::size_t>(y) * width_ + x] && BlockedIn(x, y, x, y) == 0;
+}
+
+void FreeSpace::FindRegions() {
+    const int w = width_, h = height_;
     regionTop_.clear();
     regionBottom_.clear();
     regionCentreY_.clear();
-    if (!regions) {
-        region_.clear();
-        return;
-    }
     // Regions: 4-connected pieces of free space, slivers dropped, ordered top to bottom and then
     // dexter to sinister.
-    region_.assign(free_.size(), -1);
+    std::vector<std::uint8_t> free(static_cast<std::size_t>(w) * h, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) free[static_cast<std::size_t>(y) * w + x] = PixelFree(x, y);
+    region_.assign(free.size(), -1);
     struct Piece {
         int label = 0, area = 0, top = 0, bottom = 0;
         long long sumX = 0, sumY = 0;
@@ -262,8 +289,8 @@ void FreeSpace::Finish(bool regions) {
     std::vector<Piece> pieces;
     std::vector<int> stack;
     int total = 0;
-    for (std::size_t start = 0; start < free_.size(); ++start) {
-        if (!free_[start] || region_[start] != -1) continue;
+    for (std::size_t start = 0; start < free.size(); ++start) {
+        if (!free[start] || region_[start] != -1) continue;
         Piece p;
         p.label = static_cast<int>(pieces.size());
         p.top = h;
@@ -284,7 +311,7 @@ void FreeSpace::Finish(bool regions) {
                 const int nx = x + d[0], ny = y + d[1];
                 if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
                 const std::size_t j = static_cast<std::size_t>(ny) * w + nx;
-                if (free_[j] && region_[j] == -1) {
+                if (free[j] && region_[j] == -1) {
                     region_[j] = p.label;
                     stack.push_back(static_cast<int>(j));
                 }
@@ -302,9 +329,6 @@ void FreeSpace::Finish(bool regions) {
         return a.sumX / a.area < b.sumX / b.area;
     });
     std::vector<int> order(pieces.size(), -1);
-    regionTop_.clear();
-    regionBottom_.clear();
-    regionCentreY_.clear();
     for (std::size_t k = 0; k < kept.size(); ++k) {
         order[static_cast<std::size_t>(kept[k].label)] = static_cast<int>(k);
         regionTop_.push_back(kept[k].top);
@@ -313,12 +337,6 @@ void FreeSpace::Finish(bool regions) {
     }
     for (int& r : region_)
         if (r >= 0) r = order[static_cast<std::size_t>(r)];
-}
-
-int FreeSpace::BlockedIn(int x1, int y1, int x2, int y2) const {
-    const int w = width_ + 1;
-    auto at = [&](int x, int y) { return blockedSums_[static_cast<std::size_t>(y) * w + x]; };
-    return at(x2 + 1, y2 + 1) - at(x1, y2 + 1) - at(x2 + 1, y1) + at(x1, y1);
 }
 
 bool FreeSpace::BoxFree(int x, int y, int cell, int region) const {

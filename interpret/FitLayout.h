@@ -6,6 +6,7 @@
 // space allows.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,14 +38,18 @@ struct Fit {
 // The pixels a charge may cover: inside the outline and, for charges between an ordinary, off
 // the ordinary and its cotises. Free space falls into regions (above and below a fess, the four
 // angles of a cross), ordered top to bottom, then dexter to sinister.
+//
+// "Is this square free" is answered at once from prefix sums: of the pixels outside the outline
+// (made once per shield geometry and shared), and of the ordinary's own pixels, counted over the
+// square grown by the margin kept round the ordinary.
 class FreeSpace {
 public:
-    // The whole field.
-    static FreeSpace Field(const DrawingState& state);
+    // The whole field: made once for the state's shield geometry and kept in the state.
+    static const FreeSpace& Field(DrawingState& state);
     // The field around the ordinary of level 0 (shapeCode, its line, its cotises). Without
     // `regions` only BoxFree with no region may be asked (no regions are found, which is most of
     // the work).
-    static FreeSpace AroundOrdinary(const DrawingState& state, bool regions = true);
+    static FreeSpace AroundOrdinary(DrawingState& state, bool regions = true);
 
     int Regions() const { return static_cast<int>(regionTop_.size()); }
     // Whether a square of side `cell` centred at (x, y) is free and lies in region `region`
@@ -56,14 +61,20 @@ public:
     int CentreY(int region) const { return regionCentreY_[static_cast<std::size_t>(region)]; }
 
 private:
-    void Finish(bool regions = true);  // prefix sums, regions
-    static FreeSpace FieldMask(const DrawingState& state);  // free_ only
+    struct Outline;  // the pixels inside the outline and the prefix sums of those outside
+    struct Box {
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    };
     int BlockedIn(int x1, int y1, int x2, int y2) const;
+    bool PixelFree(int x, int y) const;
+    void FindRegions();
 
+    ShieldGeometry geometry_;
     int width_ = 0, height_ = 0;
-    std::vector<std::uint8_t> free_;
-    std::vector<int> blockedSums_;  // (width+1) * (height+1)
-    std::vector<int> region_;       // per pixel, -1 where blocked or in a sliver
+    std::shared_ptr<const Outline> outline_;
+    std::vector<int> markSums_;  // (width+1) * (height+1); empty when no ordinary is marked
+    std::vector<Box> boxes_;     // squares kept for the charges that others stand between
+    std::vector<int> region_;    // per pixel, -1 where blocked or in a sliver; empty without regions
     std::vector<int> regionTop_, regionBottom_, regionCentreY_;
 };
 
