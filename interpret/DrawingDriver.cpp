@@ -8,6 +8,7 @@
 #include "interpret/Marshalling.h"
 #include "interpret/Normaliser.h"
 #include "interpret/PhraseInterpreter.h"
+#include "interpret/SocietyWords.h"
 #include "interpret/TextOps.h"
 #include "interpret/Trace.h"
 #include "interpret/Vocabulary.h"
@@ -108,6 +109,7 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     constexpr std::string_view kFieldless = "(fieldless)";
     if (text.size() >= kFieldless.size() && EqualsIgnoringCase(std::string_view(text).substr(0, kFieldless.size()), kFieldless))
         text = "fieldless" + text.substr(kFieldless.size());
+    MarkFieldlessBadge(text, kMaxBlazonChars);
     const std::string copy = text;
     StripPunctuation(text);
     SplitWords(s, text);

@@ -28,13 +28,48 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 158> kSubstitutions = {{
+constexpr std::array<Substitution, 187> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
     {"'", "", Kind::Delete},
     {",", "", Kind::Delete},
     {";", "", Kind::Delete},
+    // Spellings of society armory, and names of charges the program draws by the picture of the
+    // same thing under another name.
+    {"combattant", "combatant"},
+    {"gryphon", "griffin"},
+    {"rooster", "cock"},
+    {"pavilion", "sperver"},  // the round tent the sperver picture draws
+    {"knorr", "ship"},
+    {"caravel", "ship"},
+    {"claymore", "sword"},
+    {"crosspeen hammer", "hammer"},
+    {"wagon wheel", "wheel"},
+    {"goblet", "cup"},
+    {"counterermine", "ermines"},  // "counter-ermine": sable, the spots argent
+    {"caboshed", "cabossed"},
+    {" to sinister", " contourny"},  // "a raven volant to sinister": facing sinister
+    {"foxs mask", "foxs face"},  // a fox's mask is its face, affronty
+    // A pair of shears is the one instrument the shears picture draws.
+    {"pairs of shears", "shears"},
+    {"pair of shears", "shears"},
+    // The sun picture is the sun in splendour, its face within its rays: the words say what it shows.
+    {"splendor", "splendour"},
+    {"suns in their splendour", "suns"},
+    {"sun in his splendour", "sun"},
+    {"sun in its splendour", "sun"},
+    {"sun in splendour", "sun"},
+    // Strewn charges written as one word after a tincture ("a bordure Or pellety"), and the semé
+    // of drops "goutté de sang" with the drops' tincture.
+    {"pellety", "semy of pellets"},
+    {"mulletty", "semy of mullets"},
+    {"mullety", "semy of mullets"},
+    {"goutté de ", "guttee "},
+    {"goutty de ", "guttee "},
+    {"gutty de ", "guttee "},
+    {"semée", "semee"},
+    {"semé", "semee"},
     {"palet", "pallet"},
     {"tierced per pall", "per pall"},
     {"tierced pallwise", "per pall"},

@@ -14,6 +14,7 @@
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
 #include "interpret/PlacementWords.h"
+#include "interpret/SocietyWords.h"
 #include "interpret/Vocabulary.h"
 
 namespace esc {
@@ -179,7 +180,7 @@ void RulePass(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
 
-    if (TheLatterRule(s)) return;
+    if (TheLatterRule(s) || AnotherRule(s)) return;
     if (SupportRule(s) || HoldingRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (SemeOnBordureRule(s)) return;
@@ -340,6 +341,8 @@ void CompleteLevel(DrawingState& s) {
     if (s.rowsDrawn) {
         // Drawn in rows the moment its numbers were read; drawing it again would double it.
         NoteLayout(s, "(already drawn in rows)");
+    } else if (LiesOnTheChargesBefore(s)) {
+        PlaceOnPreviousCharges(s);
     } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary) {
         if (level.levelLine == 97) {
             SemeeLayout(s);

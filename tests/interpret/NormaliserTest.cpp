@@ -61,6 +61,20 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"barwise is fesswise", "three battering rams barwise in pale", "three battering rams fesswise in pale"},
         {"a bow bent is stringed", "three bows bent and stringed palewise", "three bows bent palewise"},
         {"attires fixed to the scalp", "three stags' attires fixed to the scalps", "three bucks scalps"},
+        {"combattant is combatant", "two enfields combattant Or", "two enfields combatant Or"},
+        {"to sinister is contourny", "a raven volant to sinister sable", "a crow volant contourny sable"},
+        {"counter-ermine is ermines", "Per fess gules and counter-ermine", "Per fess gules and ermines"},
+        {"a sun in its splendour is the sun", "a sun in its splendor Or", "a sun Or"},
+        {"suns in their splendour", "on a chief three suns in their splendour Or", "on a chief three suns Or"},
+        {"pellety after a bordure", "a bordure Or pellety", "a bordure Or semy of pellets"},
+        {"mullety on the field", "Purpure mullety argent", "Purpure semy of mullets argent"},
+        {"goutte de sang is the semé of drops", "Argent, goutt\u00e9 de sang, a brush", "Argent guttee gules a brush"},
+        {"sem\u00e9e and sem\u00e9", "sem\u00e9e of roses, sem\u00e9 of roses", "semee of roses semee of roses"},
+        {"a pavilion is the tent", "Ermine, a pavilion gules.", "Ermine a sperver gules"},
+        {"a pair of shears", "three pairs of shears Or", "three shears Or"},
+        {"a fox's mask is its face", "four fox's masks", "four foxs faces"},
+        {"a caravel is a ship", "two caravels argent", "two ships argent"},
+        {"a wagon wheel is a wheel", "four wagon wheels proper", "four wheels proper"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);

@@ -1,0 +1,75 @@
+#include "interpret/SocietyWords.h"
+
+#include <array>
+#include <cctype>
+#include <string_view>
+
+#include "interpret/DrawingState.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/TextOps.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+namespace {
+
+// The words a charge phrase can begin with. A field always begins with a tincture, a fur, a
+// partition or a treatment, none of which is one of these.
+constexpr std::array<std::string_view, 15> kPhraseOpeners = {"a",    "an",    "on",    "in",   "two",
+                                                           "three", "four", "five",  "six",   "seven",
+                                                           "eight", "nine", "ten",   "eleven", "twelve"};
+
+// A level of charge pictures or discs: beasts, birds, other charges and roundels, named.
+bool IsChargeLevel(const LevelRecord& level) {
+    const int kind = level.levelKind;
+    const bool charge = kind == kTypeCharge || kind == kTypeRoundel || (kind >= 11 && kind <= 14);
+    return charge && level.levelCount > 0 && !level.levelIn && !level.levelBetween;
+}
+
+// What the driver makes of "(Fieldless)": the word the field parser knows.
+constexpr std::string_view kFieldlessWord = "fieldless ";
+
+}  // namespace
+
+bool MarkFieldlessBadge(std::string& text, std::size_t capacity) {
+    std::size_t start = 0;
+    while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start]))) ++start;
+    std::size_t end = start;
+    while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) ++end;
+    const std::string_view first = std::string_view(text).substr(start, end - start);
+    if (first.empty() || EqualsIgnoringCase(first, "fieldless")) return false;
+    for (std::string_view opener : kPhraseOpeners) {
+        if (EqualsIgnoringCase(first, opener)) {
+            if (text.size() + kFieldlessWord.size() > capacity) return false;
+            text.insert(start, kFieldlessWord);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool LiesOnTheChargesBefore(DrawingState& s) {
+    if (s.level < 1 || s.level >= kMaxLevels) return false;
+    const LevelRecord& bearer = phrase::Previous(s);
+    const LevelRecord& level = phrase::Current(s);
+    if (!bearer.levelOn || !IsChargeLevel(bearer) || !IsChargeLevel(level) || level.levelOn) return false;
+    return level.levelCount == bearer.levelCount;
+}
+
+bool AnotherRule(DrawingState& s) {
+    if (!phrase::Is(s, 0, "another") || s.level < 1) return false;
+    LevelRecord& level = phrase::Current(s);
+    if (level.levelCount != 0) {
+        phrase::CloseBeforeNewPhrase(s);
+        return true;
+    }
+    const LevelRecord& before = phrase::Previous(s);
+    if (!IsChargeLevel(before)) return false;
+    level.levelCount = 1;
+    level.levelName = before.levelName;
+    level.levelKind = before.levelKind;
+    phrase::Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+
+}  // namespace esc

@@ -1,0 +1,30 @@
+#pragma once
+// Forms of badges and devices as societies of historical re-creation register them, read before
+// the normaliser.
+
+#include <cstddef>
+#include <string>
+
+namespace esc {
+
+// A blazon that begins with its first charge ("A distaff Or", "On a torteau an annulet Or", "In
+// pale two foxes ... Or", "Two keys in saltire sable") names no field: it is a badge drawn on no
+// field, as "(Fieldless) a distaff Or" is. Such a text is marked "fieldless", the word the field
+// parser reads; a text that begins with anything else, or that the mark would take past
+// `capacity` characters, is left alone. Returns whether it was marked.
+bool MarkFieldlessBadge(std::string& text, std::size_t capacity);
+
+struct DrawingState;
+
+// "(Fieldless) On a bell Or a cross crosslet gules", "On a goutte per pale Or and gules a dragon
+// sable": the current phrase lies on the charges of the phrase before it, which "on" opened and
+// which are charges (not an ordinary), as "a bell Or charged with a cross crosslet gules" puts
+// it. Only a phrase of charges, and as many as there are charges to bear them (or one on one).
+bool LiesOnTheChargesBefore(DrawingState& state);
+
+// "on a rose sable another argent": "another" opens a phrase of one charge like those of the
+// phrase before. A phrase still open ends at the word, which is then read again. Returns whether
+// the rule applied at the cursor.
+bool AnotherRule(DrawingState& state);
+
+}  // namespace esc

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TestDrawing.h"
+#include "interpret/DrawingState.h"
+#include "interpret/SocietyWords.h"
+
+namespace esc {
+namespace {
+
+TEST(SocietyWords, ABlazonThatBeginsWithItsChargeIsAFieldlessBadge) {
+    struct Case { const char* name; const char* in; const char* out; };
+    const Case cases[] = {
+        {"article", "A distaff Or.", "fieldless A distaff Or."},
+        {"on a charge", "On a torteau an annulet Or", "fieldless On a torteau an annulet Or"},
+        {"in an arrangement", "In pale two foxes Or", "fieldless In pale two foxes Or"},
+        {"a number", "  Two keys in saltire sable", "  fieldless Two keys in saltire sable"},
+        {"a field is left alone", "Azure, a distaff Or", "Azure, a distaff Or"},
+        {"a partition is left alone", "Per pale argent and sable, a mullet", "Per pale argent and sable, a mullet"},
+        {"a word that only begins like an article", "Argent, an owl", "Argent, an owl"},
+        {"already fieldless", "fieldless a mullet gules", "fieldless a mullet gules"},
+        {"the bracketed form is the driver's", "(Fieldless) a mullet gules", "(Fieldless) a mullet gules"},
+        {"an empty text", "", ""},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        std::string text = k.in;
+        const bool marked = MarkFieldlessBadge(text, kMaxBlazonChars);
+        EXPECT_EQ(marked, std::string(k.in) != k.out);
+        EXPECT_EQ(text, k.out);
+    }
+    // A mark that would take the text past the blazon buffer is not made.
+    std::string full = "a " + std::string(kMaxBlazonChars - 4, 'x');
+    EXPECT_FALSE(MarkFieldlessBadge(full, kMaxBlazonChars));
+    EXPECT_EQ(full.substr(0, 2), "a ");
+}
+
+// Drawn on no field: the badge without the word is the very picture of the badge with it, and
+// the picture differs from the same charge on a field.
+TEST(SocietyWords, AFieldlessBadgeWithoutTheWordDrawsAsOneWithIt) {
+    test::Drawing unmarked, marked, fielded;
+    unmarked.Draw("A mascle azure.");
+    marked.Draw("(Fieldless) A mascle azure.");
+    fielded.Draw("Argent, a mascle azure.");
+    EXPECT_TRUE(unmarked.sink.messages.empty());
+    EXPECT_TRUE(unmarked.s().picture == marked.s().picture);
+    EXPECT_FALSE(unmarked.s().picture == fielded.s().picture);
+    EXPECT_TRUE(test::WordUsed(unmarked, "mascle"));
+}
+
+// "On a X a Y" where X is a charge: Y lies on X, centred on it at half its size, as "X charged
+// with Y" draws it; the colour at Y's centre is Y's.
+TEST(SocietyWords, AChargeOnAChargeLiesOnIt) {
+    struct Case { const char* name; const char* blazon; int tincture; };
+    const Case cases[] = {
+        {"fieldless, on a bell", "(Fieldless) On a bell Or a cross crosslet gules.", kGules},
+        {"fieldless without the word, on a roundel", "On a torteau an annulet Or.", kOr},
+        {"on a field", "Azure, on a bell Or a cross crosslet gules.", kGules},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), 2u);
+        EXPECT_EQ(placed[1].x, placed[0].x);
+        EXPECT_EQ(placed[1].y, placed[0].y);
+        EXPECT_FLOAT_EQ(placed[1].scale, placed[0].scale / 2);
+        if (k.tincture != kOr) EXPECT_EQ(d.At(placed[1].x, placed[1].y), test::Colour(k.tincture));
+    }
+    // Two on one is not one on each: the phrase is not laid on the charge.
+    test::Drawing two;
+    two.Draw("Azure, on a bell Or two mullets gules.");
+    EXPECT_FALSE(two.sink.messages.empty());
+}
+
+// "another": one charge like those of the phrase before, here lying on it.
+TEST(SocietyWords, AnotherIsOneMoreOfTheChargeBefore) {
+    test::Drawing d;
+    d.Draw("Argent, on a rose sable another argent, a bordure sable.");
+    EXPECT_TRUE(d.sink.messages.empty());
+    ASSERT_GE(d.trace.levels.size(), 2u);
+    EXPECT_EQ(d.trace.levels[1].name, "rose");
+    EXPECT_EQ(d.trace.levels[1].count, 1);
+    EXPECT_EQ(d.trace.levels[1].tincture, kArgent);
+    EXPECT_TRUE(test::WordUsed(d, "another"));
+    // At the head of a blazon there is nothing before it: the word is not read.
+    test::Drawing alone;
+    alone.Draw("Argent, another sable.");
+    EXPECT_FALSE(test::WordUsed(alone, "another"));
+}
+
+// A pair counter-passant: the second of the two faces the other way.
+TEST(SocietyWords, CounterPassantTurnsTheSecondOfThePair) {
+    test::Drawing d;
+    d.Draw("Per fess azure and vert, two boars passant counter-passant Or.");
+    const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_FALSE(placed[0].mirrored);
+    EXPECT_TRUE(placed[1].mirrored);
+    EXPECT_TRUE(test::WordUsed(d, "counterpassant"));
+}
+
+}  // namespace
+}  // namespace esc
