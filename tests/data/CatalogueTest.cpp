@@ -532,6 +532,8 @@ constexpr BuiltName kBuiltNames[] = {
     {"leopli", "a leopard's face jessant-de-lys", "leopard"},
     {"waterbou", "a water bouget", "water"},
     {"falconsb", "a hawk's bell", "bell"},  // the normaliser writes "hawk" as "falcon"
+    {"laurelch", "a laurel wreath", "laurel"},  // the normaliser writes "wreath" as "chaplet"
+    {"pawprint", "a paw print", "paw"},
 };
 
 // Variants that a qualifier asks for, and the words that ask for it after the charge word.
