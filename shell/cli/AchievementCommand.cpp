@@ -1,0 +1,104 @@
+#include "shell/cli/AchievementCommand.h"
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/Bitmap.h"
+#include "interpret/DrawingDriver.h"
+#include "interpret/Vocabulary.h"
+#include "shell/cli/CommandLine.h"
+#include "shell/cli/DataPaths.h"
+#include "shell/compose/Achievement.h"
+#include "shell/compose/TextPainter.h"
+
+namespace esc {
+
+namespace {
+
+constexpr int kExitWritten = 0, kExitFile = 1, kExitUsage = 2;
+
+class StderrSink final : public MessageSink {
+public:
+    void Show(std::string_view text) override { std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data()); }
+};
+
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "escaval: %s\n", problem.c_str());
+    PrintUsage(stderr);
+    return kExitUsage;
+}
+
+std::optional<Bitmap> ReadArt(const std::string& dir, const char* name) {
+    std::string error;
+    auto bitmap = ReadBmp(dir + "/" + name, &error);
+    if (!bitmap) std::fprintf(stderr, "escaval: cannot read '%s/%s': %s\n", dir.c_str(), name, error.c_str());
+    return bitmap;
+}
+
+}  // namespace
+
+int AchievementCommand(const std::vector<std::string>& args, const char* argv0) {
+    std::string output = "achievement.png", dataDir, surname, blazon;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-o" || a == "--output" || a == "--data" || a == "--surname") {
+            if (i + 1 >= args.size()) return Usage(a + " needs a value");
+            (a == "--data" ? dataDir : a == "--surname" ? surname : output) = args[++i];
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            return Usage("unknown option " + a);
+        } else {
+            blazon += (blazon.empty() ? "" : " ") + a;
+        }
+    }
+    if (blazon.empty()) return Usage("no blazon given");
+
+    const std::string dir = FindDataDir(dataDir, argv0);
+    if (dir.empty()) {
+        std::fprintf(stderr, "escaval: cannot find the data folder (words1.db); use --data DIR\n");
+        return kExitFile;
+    }
+    std::string error;
+    auto vocabulary = Vocabulary::Load(dir + "/words1.db", &error);
+    if (!vocabulary) {
+        std::fprintf(stderr, "escaval: %s\n", error.c_str());
+        return kExitFile;
+    }
+    const auto mantle = ReadArt(dir, "mantle2.bmp");
+    if (!mantle) return kExitFile;
+    // A missing scroll leaves the achievement without one, as in the window.
+    const auto scroll = ReadBmp(dir + "/scroll3.bmp");
+
+    StderrSink sink;
+    auto state = std::make_unique<DrawingState>(sink);
+    state->vocabulary = &*vocabulary;
+    state->dataDir = dir;
+    DrawHost host;
+    DrawBlazon(*state, blazon, host);
+
+    // The window's surface after the backdrop is cleared, the shield as Image1 shows it.
+    const compose::WindowLayout layout;
+    Bitmap surface(layout.width, layout.height, kTeal);
+    const Bitmap shield = compose::PictureAsShown(state->picture);
+    compose::AchievementInputs inputs;
+    inputs.shield = &shield;
+    inputs.firstTincture = state->namedTinctures[0];
+    inputs.secondTincture = state->namedTinctures[1];
+    inputs.fieldColor1 = state->fieldColor1;
+    inputs.fieldColor2 = state->fieldColor2;
+    inputs.crusillyFitchy = state->crusillyFitchy;
+    inputs.mantle = &*mantle;
+    inputs.scroll = scroll ? &*scroll : nullptr;
+    inputs.surname = surname;
+    const compose::TextPainter text;
+    const compose::Achievement achievement = compose::ComposeAchievement(surface, inputs, &text, layout);
+
+    if (const WriteResult written = WritePicture(achievement.capture, output); !written) {
+        std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
+        return kExitFile;
+    }
+    return kExitWritten;
+}
+
+}  // namespace esc
