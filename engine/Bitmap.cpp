@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdlib>
+#include <vector>
 
 namespace esc {
 
@@ -100,13 +101,23 @@ void Bitmap::Draw(const Bitmap& src, int x, int y, std::optional<Rgb> transparen
 void Bitmap::StretchDraw(const Bitmap& src, Rect dst, std::optional<Rgb> transparent) {
     const int w = dst.Width(), h = dst.Height();
     if (w <= 0 || h <= 0 || src.Empty()) return;
-    for (int ty = 0; ty < h; ++ty) {
-        const int sy = static_cast<int>(static_cast<long long>(ty) * src.height_ / h);
-        for (int tx = 0; tx < w; ++tx) {
-            const int sx = static_cast<int>(static_cast<long long>(tx) * src.width_ / w);
-            const Rgb c = src.Pixel(sx, sy);
-            if (transparent && c == *transparent) continue;
-            SetPixel(dst.left + tx, dst.top + ty, c);
+    // Only the target pixels inside this bitmap are visited; each takes the source pixel its
+    // position falls on (nearest below), by whole rows through a table of source columns.
+    const int tx0 = std::max(0, -dst.left), tx1 = std::min(w, width_ - dst.left);
+    const int ty0 = std::max(0, -dst.top), ty1 = std::min(h, height_ - dst.top);
+    if (tx0 >= tx1 || ty0 >= ty1) return;
+    std::vector<int> column(static_cast<std::size_t>(tx1 - tx0));
+    for (int tx = tx0; tx < tx1; ++tx)
+        column[static_cast<std::size_t>(tx - tx0)] = static_cast<int>(static_cast<long long>(tx) * src.width_ / w);
+    constexpr std::uint32_t kColour = 0x00FFFFFFu, kOpaque = 0xFF000000u;
+    const std::uint32_t skip = transparent ? (Pack(*transparent) & kColour) : 0;
+    for (int ty = ty0; ty < ty1; ++ty) {
+        const std::uint32_t* from = src.Row(static_cast<int>(static_cast<long long>(ty) * src.height_ / h));
+        std::uint32_t* to = Row(dst.top + ty) + dst.left;
+        for (int tx = tx0; tx < tx1; ++tx) {
+            const std::uint32_t c = from[column[static_cast<std::size_t>(tx - tx0)]];
+            if (transparent && (c & kColour) == skip) continue;
+            to[tx] = c | kOpaque;
         }
     }
 }
