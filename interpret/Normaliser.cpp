@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 187> kSubstitutions = {{
+constexpr std::array<Substitution, 191> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -49,6 +49,12 @@ constexpr std::array<Substitution, 187> kSubstitutions = {{
     {"goblet", "cup"},
     {"counterermine", "ermines"},  // "counter-ermine": sable, the spots argent
     {"caboshed", "cabossed"},
+    // A lion's head cabossed, affronty with no neck shown, is the lion's (leopard's) face.
+    {"lions heads cabossed", "leopards faces"},
+    {"lions head cabossed", "leopards face"},
+    // A leg erased "a la quise" is erased at the thigh, as the leg picture erased is drawn.
+    {"erased à la quise", "erased"},
+    {"erased a la quise", "erased"},
     {" to sinister", " contourny"},  // "a raven volant to sinister": facing sinister
     {"foxs mask", "foxs face"},  // a fox's mask is its face, affronty
     // A pair of shears is the one instrument the shears picture draws.

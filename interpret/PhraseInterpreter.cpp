@@ -117,6 +117,9 @@ bool AllInOneTincture(const DrawingState& s) {
     return true;
 }
 
+// "all within a bordure": the bordure is drawn round every phrase before it.
+bool AllWithin(const DrawingState& s) { return Is(s, 1, "within") && StartsPhrase(s, 2); }
+
 // A word the loop steps over that the grammar expects there: "and" or "within" before the next
 // phrase ("a bend and in chief three mullets", "a cinquefoil within a bordure": the bordure
 // drawn round what came before), "over all", "debruised by" and "surmounted of" before one (a
@@ -130,7 +133,8 @@ bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "overall")) return StartsPhrase(s, 1);  // "over all" written as one word
     if (Is(s, 0, "by") || Is(s, 0, "of"))
         return (Is(s, -1, "debruised") || Is(s, -1, "surmounted")) && StartsPhrase(s, 1);
-    if (Is(s, 0, "all")) return (Is(s, -1, "over") && StartsPhrase(s, 1)) || AllInOneTincture(s);
+    // "three ram's heads cabossed all within a bordure": everything before lies within it.
+    if (Is(s, 0, "all")) return (Is(s, -1, "over") && StartsPhrase(s, 1)) || AllInOneTincture(s) || AllWithin(s);
     return false;
 }
 

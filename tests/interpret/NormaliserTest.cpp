@@ -75,6 +75,8 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"a fox's mask is its face", "four fox's masks", "four foxs faces"},
         {"a caravel is a ship", "two caravels argent", "two ships argent"},
         {"a wagon wheel is a wheel", "four wagon wheels proper", "four wheels proper"},
+        {"a lion's head cabossed is its face", "a lion's head caboshed sable", "a leopards face sable"},
+        {"erased a la quise", "an eagle's leg erased \u00e0 la quise sable", "an eagles leg erased sable"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);

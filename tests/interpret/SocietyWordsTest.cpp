@@ -103,5 +103,17 @@ TEST(SocietyWords, CounterPassantTurnsTheSecondOfThePair) {
     EXPECT_TRUE(test::WordUsed(d, "counterpassant"));
 }
 
+// "all within a bordure": the bordure goes round everything before it, and "all" is read as the
+// grammar's; elsewhere a lone "all" is still reported.
+TEST(SocietyWords, AllWithinIsReadBeforeTheBordure) {
+    test::Drawing d;
+    d.Draw("Argent, three mullets all within a bordure sable.");
+    EXPECT_TRUE(test::WordUsed(d, "all"));
+    EXPECT_TRUE(test::WordUsed(d, "within"));
+    test::Drawing lone;
+    lone.Draw("Argent, three mullets all sable and a bordure gules.");
+    EXPECT_FALSE(test::WordUsed(lone, "all"));
+}
+
 }  // namespace
 }  // namespace esc
