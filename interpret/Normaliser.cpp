@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 191> kSubstitutions = {{
+constexpr std::array<Substitution, 200> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -56,7 +56,10 @@ constexpr std::array<Substitution, 191> kSubstitutions = {{
     {"erased à la quise", "erased"},
     {"erased a la quise", "erased"},
     {" to sinister", " contourny"},  // "a raven volant to sinister": facing sinister
-    {"foxs mask", "foxs face"},  // a fox's mask is its face, affronty
+    {"foxs mask", "foxs face"},
+    // A dance is a fess dancetty; several are bars dancetty.
+    {" dances ", " bars dancetty "},
+    {" dance ", " fess dancetty "},  // a fox's mask is its face, affronty
     // A pair of shears is the one instrument the shears picture draws.
     {"pairs of shears", "shears"},
     {"pair of shears", "shears"},
@@ -74,6 +77,14 @@ constexpr std::array<Substitution, 191> kSubstitutions = {{
     {"goutté de ", "guttee "},
     {"goutty de ", "guttee "},
     {"gutty de ", "guttee "},
+    {"gouttes de ", "gouttes "},  // "a goutte de sang": a drop, gules
+    {"goutte de ", "goutte "},
+    // The hand picture is the hand apaumy, its open palm shown; the squirrel picture sits erect.
+    {" apaumée", ""},
+    {" apaumy", ""},
+    {"squirrels sejant erect", "squirrels sejant"},
+    {"squirrel sejant erect", "squirrel sejant"},
+    {"lotus blossom", "lotus"},
     {"semée", "semee"},
     {"semé", "semee"},
     {"palet", "pallet"},

@@ -76,6 +76,10 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"a caravel is a ship", "two caravels argent", "two ships argent"},
         {"a wagon wheel is a wheel", "four wagon wheels proper", "four wheels proper"},
         {"a lion's head cabossed is its face", "a lion's head caboshed sable", "a leopards face sable"},
+        {"two dances are bars dancetty", "Or, two dances gules", "Or two bars dancetty gules"},
+        {"a dance is a fess dancetty", "a dance between three mullets", "a fess dancetty between three mullets"},
+        {"a hand apaumy is the hand picture", "a sinister hand apaum\u00e9e vert", "a sinister hand vert"},
+        {"the squirrel sits erect", "a squirrel sejant erect Or", "a squirrel sejant Or"},
         {"erased a la quise", "an eagle's leg erased \u00e0 la quise sable", "an eagles leg erased sable"},
     };
     for (const Case& k : cases) {
