@@ -21,6 +21,11 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
 
+    // Picture n, or null for a picture the list does not hold.
+    const Bitmap* PictureAt(int n) const {
+        return n >= 0 && n < Count() ? &pictures_[static_cast<std::size_t>(n)].bitmap : nullptr;
+    }
+
     // Draws picture n with its top-left at (x, y), skipping its transparent colour. Nothing is
     // drawn for a picture the list does not hold.
     void Draw(Bitmap& target, int n, int x, int y) const;

@@ -15,6 +15,19 @@ void PictureArea::DrawOnImage1(const Bitmap& picture, int x, int y) {
     Touch();
 }
 
+void PictureArea::ShowImage2(const Bitmap& picture, int x, int y) {
+    image2_ = picture;
+    image2X_ = x;
+    image2Y_ = y;
+    image2Shown_ = true;
+    Touch();
+}
+
+void PictureArea::HideImage2() {
+    image2Shown_ = false;
+    Touch();
+}
+
 void PictureArea::PaintBackdrop(Backdrop mode, Bitmap& pictureBitmap, const std::string& dataDir, MessageSink& messages) {
     switch (mode) {
         case Backdrop::WholeArea:
@@ -43,6 +56,7 @@ void PictureArea::DrawSupporters(const std::string& dataDir, MessageSink& messag
 }
 
 Rgb PictureArea::At(int x, int y) const {
+    if (image2Shown_ && image2_.Contains(x - image2X_, y - image2Y_)) return image2_.Pixel(x - image2X_, y - image2Y_);
     if (kImage1Rect.Contains(x, y)) return image1_.Pixel(x - kImage1Rect.left, y - kImage1Rect.top);
     return surface_.Contains(x, y) ? surface_.Pixel(x, y) : kTeal;
 }
@@ -50,12 +64,14 @@ Rgb PictureArea::At(int x, int y) const {
 Bitmap PictureArea::Composite() const {
     Bitmap out = surface_.Copy({0, kPictureAreaTop, kDesignWidth, kDesignHeight});
     out.Draw(image1_, kImage1Rect.left, kImage1Rect.top - kPictureAreaTop);
+    if (image2Shown_) out.Draw(image2_, image2X_, image2Y_ - kPictureAreaTop);
     return out;
 }
 
 Bitmap PictureArea::Snapshot() const {
     Bitmap whole = surface_;
     whole.Draw(image1_, kImage1Rect.left, kImage1Rect.top);
+    if (image2Shown_) whole.Draw(image2_, image2X_, image2Y_);
     Bitmap snapshot(kDesignWidth - 2, kSnapshotHeight, kTeal);
     snapshot.StretchDraw(whole.Copy({1, kPictureAreaTop, kDesignWidth - 2, kDesignHeight}),
                          {0, 0, snapshot.Width(), snapshot.Height()});

@@ -52,6 +52,13 @@ public:
     // Draws `picture` on Image1's canvas at (x, y); the rest of Image1 stays as it was.
     void DrawOnImage1(const Bitmap& picture, int x, int y);
 
+    // Image2, the achievement's copy: while shown it lies over the surface and Image1 at (x, y),
+    // so the achievement survives whatever is painted beneath it.
+    void ShowImage2(const Bitmap& picture, int x, int y);
+    void HideImage2();
+    bool Image2Shown() const { return image2Shown_; }
+    const Bitmap& Image2() const { return image2_; }
+
     // Paints the backdrop in `mode`. Modes 0, 2 and 3 work on the surface, mode 1 on
     // `pictureBitmap`; mode 3 also draws the supporters (see DrawSupporters).
     void PaintBackdrop(Backdrop mode, Bitmap& pictureBitmap, const std::string& dataDir, MessageSink& messages);
@@ -62,7 +69,8 @@ public:
     void DrawSupporters(const std::string& dataDir, MessageSink& messages, bool report = true);
     ImageList& LionList() { return lionList_; }
 
-    // The colour the window shows at window coordinates (x, y): Image1 over the surface.
+    // The colour the window shows at window coordinates (x, y): Image2 (when shown) over Image1
+    // over the surface.
     Rgb At(int x, int y) const;
     // The picture area as the window shows it: kDesignWidth by (kDesignHeight - kPictureAreaTop).
     Bitmap Composite() const;
@@ -78,6 +86,9 @@ public:
 private:
     Bitmap surface_;
     Bitmap image1_;
+    Bitmap image2_;
+    int image2X_ = 0, image2Y_ = 0;
+    bool image2Shown_ = false;
     ImageList lionList_{kSupporterWidth, kSupporterHeight};
     unsigned generation_ = 0;
 };

@@ -261,8 +261,6 @@ void WindowController::Exit1Click() {
     view_.CloseWindow();
 }
 
-void WindowController::FileOpenBtnClick() { messages_.Show("The achievement display is not part of this version."); }
-
 void WindowController::PrintBtnClick() {
     StopAutoDisplay();
     TakeScreenSnapshot();

@@ -21,6 +21,7 @@
 #include "shell/app/WindowDrawHost.h"
 #include "shell/app/WindowState.h"
 #include "shell/app/WindowView.h"
+#include "shell/compose/TextPainter.h"
 
 namespace esc::app {
 
@@ -109,6 +110,8 @@ public:
     void DrawSupporters();
 
     const PictureArea& Picture() const { return area_; }
+    // Image1's canvas, as the arrangement editor changes it.
+    Bitmap& Image1Canvas() { return area_.Image1Canvas(); }
     const WindowState& State() const { return state_; }
     const AutoDisplay& Auto() const { return autoDisplay_; }
     db::BlazonDatabase* Database() { return database_ ? &*database_ : nullptr; }
@@ -123,6 +126,8 @@ private:
     void ChooseOrigin(db::OriginFilter filter);
     void SetAuto(bool on);
     void BuildFromBox(int part);
+    void ShowAchievement();
+    void HideAchievement();
 
     AppPaths paths_;
     WindowView& view_;
@@ -139,6 +144,7 @@ private:
     WindowDrawHost host_;
     std::mt19937 random_;
     std::vector<std::string> startupNotes_;
+    std::unique_ptr<compose::TextPainter> scrollText_;  // the surname's face, found at the first show
 };
 
 }  // namespace esc::app

@@ -18,6 +18,9 @@ void WindowDrawHost::BeforeDrawing() {
         area_.PaintBackdrop(Backdrop::StripsAndSupporters, picture_ ? *picture_ : unused, dataDir_, messages_);
     }
     if (state_.mantlingShown) {
+        // The achievement goes as hiding it would, but the shield is drawn afresh.
+        area_.HideImage2();
+        view_.ShowMantlingState(false);
         Bitmap unused;
         area_.PaintBackdrop(Backdrop::WholeArea, picture_ ? *picture_ : unused, dataDir_, messages_);
         state_.mantlingShown = false;

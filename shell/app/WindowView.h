@@ -33,6 +33,9 @@ public:
     virtual void EnableControlsForAutoDisplay(bool enabled) = 0;
     // The mantling button, "Show mantling", "Save picture", "Print..." and their buttons.
     virtual void EnablePictureCommands() = 0;
+    // The mantling button and the menu entry: "Show mantling" with the mantling glyph in the
+    // normal view, "Show shield" with the shield glyph while the achievement is shown.
+    virtual void ShowMantlingState(bool /*achievementShown*/) {}
     // The checked entry of the Database submenu.
     virtual void ShowOriginFilter(db::OriginFilter filter) = 0;
 

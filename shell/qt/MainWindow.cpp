@@ -397,6 +397,16 @@ void MainWindow::EnablePictureCommands() {
     for (const char* name : {"Showmantling1", "Save1", "Print1"}) Action(name)->setEnabled(true);
 }
 
+void MainWindow::ShowMantlingState(bool achievementShown) {
+    // The button offers what a click will show: the shield while the achievement is up.
+    const char* caption = achievementShown ? "Show shield" : "Show mantling";
+    QToolButton* button = GlyphButton("FileOpenBtn");
+    button->setToolTip(caption);
+    const QIcon glyph = LoadGlyph(options_.paths.DataFile(achievementShown ? "shield2.bmp" : "man_btn.bmp"));
+    if (!glyph.isNull()) button->setIcon(glyph);
+    Action("Showmantling1")->setText(caption);
+}
+
 void MainWindow::PictureChanged() {
     if (picture_) picture_->Refresh();
 }

@@ -78,6 +78,7 @@ public:
     void SetAutoCaption(bool on) override;
     void EnableControlsForAutoDisplay(bool enabled) override;
     void EnablePictureCommands() override;
+    void ShowMantlingState(bool achievementShown) override;
     void ShowBuilder(std::optional<MarshallingKind> kind) override;
     void CheckBuilderEntry(std::optional<MarshallingKind> kind) override;
     void EnableShowButton(bool enabled) override;

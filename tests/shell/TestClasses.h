@@ -10,9 +10,10 @@ QObject* NewMainWindowTest();
 QObject* NewFormsTest();
 QObject* NewDatabaseFormTest();
 QObject* NewMarshallingWindowTest();
+QObject* NewAchievementWindowTest();
 
 inline std::vector<QObject*> TestClasses() {
-    return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest()};
+    return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest(), NewAchievementWindowTest()};
 }
 
 }  // namespace esc::test

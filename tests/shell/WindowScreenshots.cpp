@@ -93,6 +93,16 @@ int main(int argc, char** argv) {
     Settle(300);
     Save(&window, "search.png");
 
+    // The achievement: the shield inside the mantle in its tinctures, the surname on the scroll.
+    window.NameBox()->setText("Lancaster");
+    window.Memo()->setPlainText("Gules a lion rampant or");
+    window.Controller().Memo1Enter();
+    window.Controller().DrawBtnClick();
+    window.Controller().FileOpenBtnClick();
+    Settle(300);
+    Save(&window, "achievement.png");
+    window.Controller().FileOpenBtnClick();
+
     GrabModal("timer-dialog.png", [&] { window.Controller().SetAutotimer1Click(); });
     GrabModal("database-form.png", [&] { window.Controller().Database1Click(); });
     GrabModal("import-dialog.png", [&] { window.ConfirmImport(); });
