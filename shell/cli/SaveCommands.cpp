@@ -1,0 +1,230 @@
+#include "shell/cli/SaveCommands.h"
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/Bitmap.h"
+#include "interpret/DrawingDriver.h"
+#include "interpret/Vocabulary.h"
+#include "shell/cli/CommandLine.h"
+#include "shell/cli/DataPaths.h"
+#include "shell/compose/Achievement.h"
+#include "shell/compose/PdfPages.h"
+#include "shell/compose/PrintPage.h"
+#include "shell/compose/SavePicture.h"
+#include "shell/compose/TextPainter.h"
+
+namespace esc {
+namespace {
+
+constexpr int kExitWritten = 0, kExitFile = 1, kExitUsage = 2;
+
+class StderrSink final : public MessageSink {
+public:
+    void Show(std::string_view text) override { std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data()); }
+};
+
+int Usage(const std::string& problem) {
+    std::fprintf(stderr, "escaval: %s\n", problem.c_str());
+    PrintUsage(stderr);
+    return kExitUsage;
+}
+
+// What both commands read: the options they share and the blazon.
+struct Request {
+    std::string dataDir, surname, blazon;
+    bool achievement = false;
+};
+
+// The arguments of `save` or `print`: the shared options are taken here, the command's own by
+// `own`, which returns false for an option it does not know (-1 when its value is missing).
+template <typename Own>
+std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Request& request, Own own) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool takesValue = a == "--data" || a == "--surname";
+        if (takesValue) {
+            if (i + 1 >= args.size()) return a + " needs a value";
+            (a == "--data" ? request.dataDir : request.surname) = args[++i];
+        } else if (a == "--achievement") {
+            request.achievement = true;
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            const int taken = own(a, i + 1 < args.size() ? &args[i + 1] : nullptr);
+            if (taken < 0) return a + " needs a value";
+            if (taken == 0) return "unknown option " + a;
+            i += static_cast<std::size_t>(taken - 1);
+        } else {
+            request.blazon += (request.blazon.empty() ? "" : " ") + a;
+        }
+    }
+    if (request.blazon.empty()) return std::string("no blazon given");
+    return std::nullopt;
+}
+
+// The drawn shield as Image1 shows it, and what the achievement wrote, as the window holds them
+// when the save dialog opens or the page is printed.
+struct Drawn {
+    Bitmap picture;
+    std::optional<Bitmap> scroll;  // picture 0 of the scroll list
+    std::optional<compose::Achievement> achievement;
+};
+
+std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, const compose::TextPainter& text) {
+    const std::string dir = FindDataDir(request.dataDir, argv0);
+    if (dir.empty()) {
+        std::fprintf(stderr, "escaval: cannot find the data folder (words1.db); use --data DIR\n");
+        return std::nullopt;
+    }
+    std::string error;
+    auto vocabulary = Vocabulary::Load(dir + "/words1.db", &error);
+    if (!vocabulary) {
+        std::fprintf(stderr, "escaval: %s\n", error.c_str());
+        return std::nullopt;
+    }
+    Drawn drawn;
+    // Missing, the scroll is left out, as in the window.
+    if (auto scroll = ReadBmp(dir + "/scroll3.bmp"))
+        drawn.scroll = scroll->Copy({0, 0, compose::kScrollWidth, compose::kScrollHeight});
+
+    StderrSink sink;
+    auto state = std::make_unique<DrawingState>(sink);
+    state->vocabulary = &*vocabulary;
+    state->dataDir = dir;
+    DrawHost host;
+    DrawBlazon(*state, request.blazon, host);
+    drawn.picture = compose::PictureAsShown(state->picture);
+
+    if (request.achievement) {
+        auto mantle = ReadBmp(dir + "/mantle2.bmp", &error);
+        if (!mantle) {
+            std::fprintf(stderr, "escaval: cannot read '%s/mantle2.bmp': %s\n", dir.c_str(), error.c_str());
+            return std::nullopt;
+        }
+        const compose::WindowLayout layout;
+        Bitmap surface(layout.width, layout.height, kTeal);
+        compose::AchievementInputs inputs;
+        inputs.shield = &drawn.picture;
+        inputs.firstTincture = state->namedTinctures[0];
+        inputs.secondTincture = state->namedTinctures[1];
+        inputs.fieldColor1 = state->fieldColor1;
+        inputs.fieldColor2 = state->fieldColor2;
+        inputs.crusillyFitchy = state->crusillyFitchy;
+        inputs.mantle = &*mantle;
+        inputs.scroll = drawn.scroll ? &*drawn.scroll : nullptr;
+        inputs.surname = request.surname;
+        drawn.achievement = compose::ComposeAchievement(surface, inputs, &text, layout);
+    }
+    return drawn;
+}
+
+void ReportText(const compose::TextResult& result, const std::string& surname) {
+    if (!result.Complete())
+        std::fprintf(stderr, "escaval: some characters of '%s' are not in the name's face and were drawn otherwise\n",
+                     surname.c_str());
+}
+
+}  // namespace
+
+int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
+    Request request;
+    std::string folder = ".";
+    std::optional<compose::SaveLayout> layout;
+    compose::PictureFormat format = compose::PictureFormat::Bmp;
+    std::string badValue;
+    const auto problem = ParseArgs(args, request, [&](const std::string& a, const std::string* value) {
+        if (a != "--layout" && a != "--dir" && a != "--format") return 0;
+        if (!value) return -1;
+        if (a == "--dir") {
+            folder = *value;
+        } else if (a == "--layout") {
+            if (*value == "none") layout = compose::SaveLayout::NoName;
+            else if (*value == "above") layout = compose::SaveLayout::NameAbove;
+            else if (*value == "below") layout = compose::SaveLayout::NameBelow;
+            else if (*value == "scroll") layout = compose::SaveLayout::NameBelowWithScroll;
+            else badValue = "--layout takes none, above, below or scroll, not '" + *value + "'";
+        } else {
+            if (*value == "bmp") format = compose::PictureFormat::Bmp;
+            else if (*value == "png") format = compose::PictureFormat::Png;
+            else badValue = "--format takes bmp or png, not '" + *value + "'";
+        }
+        return 2;
+    });
+    if (problem) return Usage(*problem);
+    if (!badValue.empty()) return Usage(badValue);
+    // The achievement is saved standing on its scroll only, as the dialog offers it.
+    if (request.achievement && layout && *layout != compose::SaveLayout::NameBelowWithScroll)
+        return Usage("with --achievement the layout is scroll");
+    if (request.achievement) layout = compose::SaveLayout::NameBelowWithScroll;
+
+    const compose::TextPainter text;
+    auto drawn = DrawRequest(request, argv0, text);
+    if (!drawn) return kExitFile;
+    Bitmap source;
+    if (drawn->achievement) {
+        source = compose::AchievementSaveSource(drawn->achievement->capture);
+    } else {
+        source = drawn->picture;
+        compose::WhitenCornersBelowBase(source);
+    }
+    compose::TextResult name;
+    const Bitmap output = compose::ComposeSaveLayout(source, layout.value_or(compose::SaveLayout::NoName), request.surname,
+                                                     text, drawn->scroll ? &*drawn->scroll : nullptr, &name);
+    if (layout && *layout != compose::SaveLayout::NoName) ReportText(name, request.surname);
+
+    const std::optional<std::string> file = compose::ChooseSaveFileName(folder, request.surname, format);
+    if (!file) {
+        std::fprintf(stderr, "escaval: all hundred names %s to %s are taken in '%s'; nothing was saved\n",
+                     compose::SaveFileName(compose::SafeNamePrefix(request.surname), 0, format).c_str(),
+                     compose::SaveFileName(compose::SafeNamePrefix(request.surname), compose::kMaxSaveNumber, format).c_str(),
+                     folder.c_str());
+        return kExitFile;
+    }
+    const std::string path = (folder.empty() || folder.back() == '/' ? folder : folder + "/") + *file;
+    if (const WriteResult written = WritePicture(output, path); !written) {
+        std::fprintf(stderr, "escaval: cannot write '%s': %s\n", path.c_str(), written.error.c_str());
+        return kExitFile;
+    }
+    std::printf("%s\n", path.c_str());
+    return kExitWritten;
+}
+
+int PrintCommand(const std::vector<std::string>& args, const char* argv0) {
+    Request request;
+    std::string pdf;
+    const auto problem = ParseArgs(args, request, [&](const std::string& a, const std::string* value) {
+        if (a != "--pdf") return 0;
+        if (!value) return -1;
+        pdf = *value;
+        return 2;
+    });
+    if (problem) return Usage(*problem);
+    if (pdf.empty()) return Usage("print writes a PDF file: --pdf FILE");
+
+    const compose::TextPainter text;
+    auto drawn = DrawRequest(request, argv0, text);
+    if (!drawn) return kExitFile;
+    compose::PrintInputs inputs;
+    inputs.shield = &drawn->picture;
+    inputs.mantle = drawn->achievement ? &drawn->achievement->recolouredMantle : nullptr;
+    inputs.scroll = drawn->scroll ? &*drawn->scroll : nullptr;
+    inputs.surname = request.surname;
+    const int pw = compose::MmToPixels(compose::kA4WidthMm, compose::kPrintDpi);
+    const int ph = compose::MmToPixels(compose::kA4HeightMm, compose::kPrintDpi);
+    const compose::PrintedPage printed = compose::ComposePrintPage(pw, ph, compose::kPrintDpi, inputs, text);
+    ReportText(printed.name, request.surname);
+
+    compose::PdfPages pages;
+    if (!pages.AddPage(printed.page, compose::kPrintDpi)) {
+        std::fprintf(stderr, "escaval: the page could not be composed\n");
+        return kExitFile;
+    }
+    if (const WriteResult written = pages.Finish(pdf); !written) {
+        std::fprintf(stderr, "escaval: cannot write '%s': %s\n", pdf.c_str(), written.error.c_str());
+        return kExitFile;
+    }
+    return kExitWritten;
+}
+
+}  // namespace esc

@@ -1,0 +1,168 @@
+// `escaval save` and `escaval print` as a user runs them: the files written, their sizes and
+// names, and what happens when a name or a folder is not available.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "engine/Bitmap.h"
+#include "tests/cli/CommandLineFixture.h"
+#include "tests/shell/compose/TestFolders.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using esc::test::CommandLine;
+using esc::test::Outcome;
+using esc::test::Slurp;
+
+constexpr const char* kArms = "'Gules a chevron argent'";
+constexpr const char* kField = "Gules";
+constexpr esc::Rgb kGules{255, 0, 0};
+
+class SaveCommand : public CommandLine {
+protected:
+    Outcome Save(const std::string& args, const fs::path& folder) {
+        return Escaval("save " + Data() + "--dir '" + folder.string() + "' " + args);
+    }
+};
+
+TEST_F(SaveCommand, EachLayoutHasItsHeightAndTheNamesCountUp) {
+    struct Case {
+        const char* name;
+        const char* layout;
+        int extraHeight;  // -1: the height of the name's line plus 10, measured in the face
+    } cases[] = {
+        {"no name", "none", 0},
+        {"name above", "above", -1},
+        {"name below", "below", -1},
+        {"on the scroll", "scroll", 95},
+    };
+    int number = 0;
+    int nameLine = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome r = Save(std::string("--layout ") + c.layout + " --surname Lancaster " + kArms, dir);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string expected = (dir / ("Lancas0" + std::to_string(number++) + ".bmp")).string();
+        EXPECT_EQ(r.out, expected + "\n");
+        const auto picture = esc::ReadBmp(expected);
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->Width(), 415);
+        if (c.extraHeight >= 0) {
+            EXPECT_EQ(picture->Height(), 521 + c.extraHeight);
+        } else {
+            // The same line height above as below, and a line of 28 points at 96 dpi.
+            if (nameLine == 0) nameLine = picture->Height() - 521 - 10;
+            EXPECT_EQ(picture->Height(), 521 + nameLine + 10);
+            EXPECT_GT(nameLine, 30);
+            EXPECT_LT(nameLine, 60);
+        }
+        // The field, in the middle of the stretched shield.
+        EXPECT_EQ(picture->Pixel(100, 150), kGules);
+    }
+}
+
+TEST_F(SaveCommand, PngBesideBmpAndAShortSurname) {
+    const Outcome r = Save(std::string("--format png --surname Hay ") + kArms, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, (dir / "Hay00.png").string() + "\n");
+    EXPECT_EQ(Slurp(dir / "Hay00.png").substr(1, 3), "PNG");
+}
+
+TEST_F(SaveCommand, AHostileSurnameCannotLeaveTheFolder) {
+    fs::create_directories(dir / "inner");
+    const Outcome r = Escaval("save " + Data() + "--dir '" + (dir / "inner").string() + "' --surname '../../x' " + kArms);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, (dir / "inner" / "______00.bmp").string() + "\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "inner"), fs::directory_iterator()), 1);
+}
+
+TEST_F(SaveCommand, AllHundredNamesTakenOverwritesNothing) {
+    for (int n = 0; n <= 99; ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Hay%02d.bmp", n);
+        std::ofstream(dir / name) << "mine";
+    }
+    const Outcome r = Save(std::string("--surname Hay ") + kArms, dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("all hundred names Hay00.bmp to Hay99.bmp are taken"), std::string::npos) << r.err;
+    EXPECT_EQ(Slurp(dir / "Hay00.bmp"), "mine");
+    EXPECT_EQ(Slurp(dir / "Hay99.bmp"), "mine");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 100 + 2);  // and out, err
+}
+
+TEST_F(SaveCommand, AReadOnlyFolderIsReportedAndLeftEmpty) {
+    esc::testing::ReadOnlyFolder folder((dir / "ro").string());
+    ASSERT_FALSE(folder.Writable());
+    const Outcome r = Save(std::string("--surname Hay ") + kArms, folder.Path());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("cannot write"), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::is_empty(folder.Path()));
+}
+
+TEST_F(SaveCommand, UsageErrors) {
+    for (const char* args : {"--layout sideways Gules", "--format gif Gules", "--layout", "--achievement --layout none Gules",
+                             "--surname Hay"}) {
+        SCOPED_TRACE(args);
+        EXPECT_EQ(Save(args, dir).status, 2);
+    }
+}
+
+// The page read back from the PDF at 30 dpi: 248 by 351 pixels for A4.
+struct Page {
+    int width = 0, height = 0;
+    std::string pixels;
+    esc::Rgb At(int x, int y) const {
+        const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
+        return {static_cast<std::uint8_t>(pixels[i]), static_cast<std::uint8_t>(pixels[i + 1]),
+                static_cast<std::uint8_t>(pixels[i + 2])};
+    }
+};
+
+Page ReadBack(const fs::path& pdf, const fs::path& dir) {
+    Page page;
+    const std::string command = "pdftoppm -r 30 '" + pdf.string() + "' '" + (dir / "back").string() + "'";
+    if (std::system(command.c_str()) != 0) return page;
+    const std::string raw = Slurp(dir / "back-1.ppm");
+    std::istringstream header(raw);
+    std::string magic;
+    int maxValue = 0;
+    header >> magic >> page.width >> page.height >> maxValue;
+    page.pixels = raw.substr(static_cast<std::size_t>(header.tellg()) + 1);
+    return page;
+}
+
+bool Near(esc::Rgb a, esc::Rgb b) { return std::abs(a.r - b.r) < 8 && std::abs(a.g - b.g) < 8 && std::abs(a.b - b.b) < 8; }
+
+TEST_F(CommandLine, PrintWritesTheA4PageAsPdf) {
+    const fs::path pdf = dir / "page.pdf";
+    const Outcome r = Escaval("print " + Data() + "--pdf '" + pdf.string() + "' --surname Lancaster " + kField);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string bytes = Slurp(pdf);
+    EXPECT_NE(bytes.find("595.2 841.92"), std::string::npos);  // A4 in points
+    const Page page = ReadBack(pdf, dir);
+    ASSERT_EQ(page.width, 248) << "pdftoppm (poppler-utils) is needed";
+    ASSERT_EQ(page.height, 351);
+    // At 300 dpi the shield is 1736 by 2315 from (372, 350): its picture's middle is gules; the
+    // margin above it is white; the scroll starts at 80% of the page.
+    EXPECT_TRUE(Near(page.At(124, 110), kGules));
+    EXPECT_TRUE(Near(page.At(124, 20), esc::kWhite));
+    EXPECT_TRUE(Near(page.At(5, 300), esc::kWhite));
+}
+
+TEST_F(CommandLine, PrintWithTheAchievementAndPrintErrors) {
+    const fs::path pdf = dir / "achievement.pdf";
+    const Outcome r = Escaval("print " + Data() + "--pdf '" + pdf.string() + "' --achievement --surname Hay " + kField);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Page page = ReadBack(pdf, dir);
+    ASSERT_EQ(page.width, 248);
+    // The smaller shield: 40% of the page wide from 40% of its height; its middle is gules.
+    EXPECT_TRUE(Near(page.At(124, 207), kGules));
+    EXPECT_EQ(Escaval("print " + Data() + kField).status, 2);  // no --pdf
+    EXPECT_EQ(Escaval("print " + Data() + "--pdf /nonexistent-dir/p.pdf " + kField).status, 1);
+}
+
+}  // namespace
