@@ -92,14 +92,6 @@ std::string ReadBytes(const fs::path& path) {
 }
 
 // The painted pixels of one drawing, as a mask over the shield.
-struct Mask {
-    int width = 0, height = 0;
-    std::vector<std::uint8_t> on;
-    bool At(int x, int y) const {
-        return x >= 0 && y >= 0 && x < width && y < height && on[static_cast<std::size_t>(y) * width + x] != 0;
-    }
-};
-
 struct Box {
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;  // inclusive
     void Add(int x, int y) {
@@ -113,36 +105,45 @@ struct Box {
     int Height() const { return bottom - top + 1; }
 };
 
+struct Mask {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> on;
+    Box box;  // the pixels set
+    bool At(int x, int y) const {
+        return x >= 0 && y >= 0 && x < width && y < height && on[static_cast<std::size_t>(y) * width + x] != 0;
+    }
+};
+
 // The pixels charge `index` painted, in shield coordinates: its layer image (teal where it
 // painted nothing) lies centred on the charge's placement point, as the painter put it.
 Mask ChargeMask(const DrawingState& s, int index) {
     const LayerRecord& layer = s.layers[static_cast<std::size_t>(index)];
-    Mask mask{s.picture.Width(), s.picture.Height(), {}};
+    Mask mask{s.picture.Width(), s.picture.Height(), {}, {}};
     mask.on.assign(static_cast<std::size_t>(mask.width) * mask.height, 0);
     const int w = layer.image.Width(), h = layer.image.Height();
     const int left = layer.cx - w / 2, top = layer.cy - h / 2;
+    constexpr std::uint32_t kColour = 0x00FFFFFFu;
+    const std::uint32_t teal = Bitmap::Pack(kTeal) & kColour;
     for (int y = 0; y < h; ++y) {
+        const int sy = top + y;
+        if (sy < 0 || sy >= mask.height) continue;
+        const std::uint32_t* row = layer.image.Row(y);
         for (int x = 0; x < w; ++x) {
-            if (layer.image.Pixel(x, y) == kTeal) continue;
-            const int sx = left + x, sy = top + y;
-            if (sx >= 0 && sy >= 0 && sx < mask.width && sy < mask.height)
-                mask.on[static_cast<std::size_t>(sy) * mask.width + sx] = 1;
+            const int sx = left + x;
+            if ((row[x] & kColour) == teal || sx < 0 || sx >= mask.width) continue;
+            mask.on[static_cast<std::size_t>(sy) * mask.width + sx] = 1;
+            mask.box.Add(sx, sy);
         }
     }
     return mask;
 }
 
-Box BoxOf(const Mask& mask) {
-    Box box;
-    for (int y = 0; y < mask.height; ++y)
-        for (int x = 0; x < mask.width; ++x)
-            if (mask.At(x, y)) box.Add(x, y);
-    return box;
-}
+Box BoxOf(const Mask& mask) { return mask.box; }
 
 // A charge touches when a pixel it painted, or one next to it, is not its ground in the
 // drawing without charges, or is painted by another charge.
 bool Touches(const Mask& charge, const Box& box, const Bitmap& bare, Rgb ground, const std::vector<Mask>& others) {
+    const std::uint32_t groundColour = Bitmap::Pack(ground) & 0x00FFFFFFu;
     for (int y = box.top; y <= box.bottom; ++y) {
         for (int x = box.left; x <= box.right; ++x) {
             if (!charge.At(x, y)) continue;
@@ -150,7 +151,7 @@ bool Touches(const Mask& charge, const Box& box, const Bitmap& bare, Rgb ground,
                 for (int dx = -1; dx <= 1; ++dx) {
                     const int nx = x + dx, ny = y + dy;
                     if (nx < 0 || ny < 0 || nx >= bare.Width() || ny >= bare.Height()) return true;
-                    if (bare.Pixel(nx, ny) != ground) return true;
+                    if ((bare.Row(ny)[nx] & 0x00FFFFFFu) != groundColour) return true;
                     for (const Mask& other : others)
                         if (other.At(nx, ny)) return true;
                 }
@@ -215,10 +216,10 @@ private:
             std::ofstream out(folder_ / "lpics" / kStandInFile, std::ios::binary | std::ios::trunc);
             out << bytes;
         }
+        test::Drawing d;  // one state for every layout, as the window keeps one
+        d.s().dataDir = folder_.string();
         for (std::size_t i = 0; i < kLayouts.size(); ++i) {
             const Layout& layout = kLayouts[i];
-            test::Drawing d;
-            d.s().dataDir = folder_.string();
             d.Draw(std::string(layout.before) + std::string(kStandInWord.substr(0, layout.count == 1 ? 8 : 9)) +
                    std::string(layout.after));
             const DrawingState& s = d.s();
