@@ -519,6 +519,7 @@ struct BuiltName {
 constexpr BuiltName kBuiltNames[] = {
     {"mullet6", "a mullet of six points", "mullet"},
     {"mullet5", "a mullet of five points", "mullet"},
+    {"mullet4", "a mullet of four points", "mullet"},
     {"mullet8", "a mullet of eight points", "mullet"},
     {"mullet7", "a mullet of seven points", "mullet"},
     {"mullet16", "a mullet of sixteen points", "mullet"},
