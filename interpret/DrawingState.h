@@ -78,6 +78,7 @@ struct DrawingState : PaintState {
     bool sinisterCharges = false;  // the current level's hands, arms or gauntlets are left ones, mirrored
     bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")
     bool issuant = false;    // the current level's charges rise from the edge below them ("a demi-lion issuant")
+    bool bendwiseCharges = false;  // the current level's charges are turned as on a bend ("a butterfly bendwise")
     // "six in chief and four in base": how many of the current level's charges stand above and
     // below the ordinary they are between; 0 and 0 when the layout shares them out itself.
     int splitChief = 0, splitBase = 0;

@@ -184,7 +184,7 @@ void RulePass(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
 
-    if (TheLatterRule(s) || AnotherRule(s)) return;
+    if (TheLatterRule(s) || AnotherRule(s) || BendwiseRule(s)) return;
     if (SupportRule(s) || HoldingRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (SemeOnBordureRule(s)) return;
@@ -342,6 +342,7 @@ void CompleteLevel(DrawingState& s) {
         return;
     }
     SnapshotLevel(s);
+    const bool turnedBendwise = TurnLevelBendwise(s);
     if (s.rowsDrawn) {
         // Drawn in rows the moment its numbers were read; drawing it again would double it.
         NoteLayout(s, "(already drawn in rows)");
@@ -360,6 +361,7 @@ void CompleteLevel(DrawingState& s) {
     } else {
         PlaceOnPreviousCharges(s);
     }
+    if (turnedBendwise) s.bendwiseFlag = false;
     // A level that names nothing ("three lions two and one or armed azure" read as a second
     // level "two and one ...") paints nothing: its words had no effect, whatever rules read them.
     const bool paintsNothing = level.levelKind == 0 && level.levelName.empty() && !s.rowsDrawn &&
@@ -401,6 +403,7 @@ void InterpretCharges(DrawingState& s) {
     s.issuant = false;
     s.splitChief = s.splitBase = 0;
     s.supportersLevel = s.supportedByWord = s.heldLevel = s.heldInPawLevel = -1;
+    s.bendwiseCharges = false;
     s.sinisterCharges = false;
     s.stopReading = false;
     s.betweenCotises = 0;

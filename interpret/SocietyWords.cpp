@@ -72,4 +72,27 @@ bool AnotherRule(DrawingState& s) {
     return true;
 }
 
+bool BendwiseRule(DrawingState& s) {
+    if (!phrase::Is(s, 0, "bendwise") || s.rowsDrawn) return false;
+    const LevelRecord& level = phrase::Current(s);
+    if (!IsChargeLevel(level) || level.levelKind == kTypeRoundel || level.levelOn) return false;
+    if (s.level > 0 && phrase::Previous(s).levelOn) return false;  // lying on an ordinary or a charge
+    s.bendwiseCharges = true;
+    phrase::Use(s, 0);
+    if (phrase::Is(s, 1, "sinister")) {
+        s.sinisterCharges = !s.sinisterCharges;
+        phrase::Use(s, 1);
+        ++s.cursor;
+    }
+    ++s.cursor;
+    return true;
+}
+
+bool TurnLevelBendwise(DrawingState& s) {
+    if (!s.bendwiseCharges) return false;
+    s.bendwiseCharges = false;
+    s.bendwiseFlag = true;
+    return true;
+}
+
 }  // namespace esc

@@ -27,4 +27,14 @@ bool LiesOnTheChargesBefore(DrawingState& state);
 // the rule applied at the cursor.
 bool AnotherRule(DrawingState& state);
 
+// "a butterfly bendwise azure", "an arum lily bendwise sinister argent": the phrase's charges are
+// turned as they are on a bend (and mirrored, for "bendwise sinister"). Read only for charges
+// standing on the field or round an ordinary; on a bend they are turned already. Returns whether
+// the rule applied at the cursor.
+bool BendwiseRule(DrawingState& state);
+
+// Called as a level is drawn: turns its pictures bendwise when its phrase said so, and returns
+// whether it did (the caller turns them back once the level is drawn).
+bool TurnLevelBendwise(DrawingState& state);
+
 }  // namespace esc

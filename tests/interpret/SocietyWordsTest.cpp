@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "TestDrawing.h"
@@ -113,6 +114,42 @@ TEST(SocietyWords, AllWithinIsReadBeforeTheBordure) {
     test::Drawing lone;
     lone.Draw("Argent, three mullets all sable and a bordure gules.");
     EXPECT_FALSE(test::WordUsed(lone, "all"));
+}
+
+// "a sword bendwise": the blade lies along the bend, its point towards the dexter chief. Points
+// on the blade's axis, a fixed distance from the charge's centre, are gules when the axis is
+// turned by the angle a picture on a bend is turned, and argent on the upright axis; the upright
+// sword is the other way round. "bendwise sinister" turns it towards the sinister chief.
+TEST(SocietyWords, BendwiseTurnsTheChargeAsOnABend) {
+    // The blade's middle line is drawn in the outline colour: the points lie beside it.
+    constexpr double kBendwiseDegrees = 39.0, kAlongTheBlade = 80.0, kBesideTheMiddleLine = 5.0;
+    const double turn = kBendwiseDegrees * 3.14159265358979 / 180.0;
+    test::Drawing upright, bendwise, sinister;
+    upright.Draw("Argent, a sword gules");
+    bendwise.Draw("Argent, a sword bendwise gules");
+    sinister.Draw("Argent, a sword bendwise sinister gules");
+    const std::vector<PlacementTrace> placed = test::AllPlacements(bendwise);
+    ASSERT_EQ(placed.size(), 1u);
+    EXPECT_TRUE(placed[0].bendwise);
+    EXPECT_TRUE(test::WordUsed(bendwise, "bendwise"));
+    EXPECT_TRUE(test::WordUsed(sinister, "sinister"));
+    const int cx = placed[0].x, cy = placed[0].y;
+    const int dx = static_cast<int>(std::lround(kAlongTheBlade * std::sin(turn)));
+    const int dy = static_cast<int>(std::lround(kAlongTheBlade * std::cos(turn)));
+    const int ox = static_cast<int>(std::lround(kBesideTheMiddleLine * std::cos(turn)));
+    const int oy = static_cast<int>(std::lround(kBesideTheMiddleLine * std::sin(turn)));
+    const int side = static_cast<int>(kBesideTheMiddleLine);
+    const int above = cy - static_cast<int>(kAlongTheBlade);
+    EXPECT_EQ(upright.At(cx + side, above), test::Colour(kGules));
+    EXPECT_EQ(upright.At(cx - dx + ox, cy - dy - oy), test::Colour(kArgent));
+    EXPECT_EQ(bendwise.At(cx - dx + ox, cy - dy - oy), test::Colour(kGules));
+    EXPECT_EQ(bendwise.At(cx + side, above), test::Colour(kArgent));
+    EXPECT_EQ(sinister.At(cx + dx - ox, cy - dy - oy), test::Colour(kGules));
+    EXPECT_EQ(sinister.At(cx - dx + ox, cy - dy - oy), test::Colour(kArgent));
+    // On a bend the charges are turned already: there the word changes nothing and is reported.
+    test::Drawing onBend;
+    onBend.Draw("Argent, on a bend azure three swords bendwise gules");
+    EXPECT_FALSE(test::WordUsed(onBend, "bendwise"));
 }
 
 }  // namespace
