@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 200> kSubstitutions = {{
+constexpr std::array<Substitution, 204> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -47,6 +47,7 @@ constexpr std::array<Substitution, 200> kSubstitutions = {{
     {"crosspeen hammer", "hammer"},
     {"wagon wheel", "wheel"},
     {"goblet", "cup"},
+    {"standing balance", "balance"},  // the balance picture stands on its foot
     {"counterermine", "ermines"},  // "counter-ermine": sable, the spots argent
     {"caboshed", "cabossed"},
     // A lion's head cabossed, affronty with no neck shown, is the lion's (leopard's) face.
@@ -79,6 +80,10 @@ constexpr std::array<Substitution, 200> kSubstitutions = {{
     {"gutty de ", "guttee "},
     {"gouttes de ", "gouttes "},  // "a goutte de sang": a drop, gules
     {"goutte de ", "goutte "},
+    // Mullets of greater and lesser points: the compass star (four and four) and the star of ten
+    // points, five long and five short, each a picture of its own.
+    {"mullet of four greater and four lesser points", "compass"},
+    {"mullet of five greater and five lesser points", "mulletlesser"},
     // The hand picture is the hand apaumy, its open palm shown; the squirrel picture sits erect.
     {" apaumée", ""},
     {" apaumy", ""},
@@ -133,6 +138,7 @@ constexpr std::array<Substitution, 200> kSubstitutions = {{
     {" tent ", " sperver "},
     {"lioncel", "lion"},
     {"star", "mullet"},
+    {"compass mullet ", "compass "},  // the compass star is a picture of its own
     {"fitchy", "fitchee"},
     {"flintstone", "pellet"},
     {"crossescrosslet", "cross crosslet"},  // "crosses-crosslet": the cross with its crosslet variant

@@ -80,6 +80,12 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"a dance is a fess dancetty", "a dance between three mullets", "a fess dancetty between three mullets"},
         {"a hand apaumy is the hand picture", "a sinister hand apaum\u00e9e vert", "a sinister hand vert"},
         {"the squirrel sits erect", "a squirrel sejant erect Or", "a squirrel sejant Or"},
+        {"a compass star", "a compass star gules", "a compass gules"},
+        {"a mullet of four greater and four lesser points", "a mullet of four greater and four lesser points Or",
+         "a compass Or"},
+        {"a mullet of five greater and five lesser points", "on a mullet of five greater and five lesser points sable",
+         "on a mulletlesser sable"},
+        {"a standing balance", "a standing balance Or", "a balance Or"},
         {"erased a la quise", "an eagle's leg erased \u00e0 la quise sable", "an eagles leg erased sable"},
     };
     for (const Case& k : cases) {
