@@ -134,26 +134,42 @@ def dexter():
     return e
 
 def torse():
+    """The wreath of the two tinctures twisted together, resting on the crown of the helm: six twists,
+    each bounded by curved slants so that the roll reads round."""
     e = []
-    x0, x1, n = 186.0, 311.0, 6
+    x0, x1, n, h, sl = 184.0, 313.0, 6, 22, 9
     def top(x):
-        return 78 + 0.0012 * (x - CX) ** 2
-    h = 19
+        return 76 + 0.0012 * (x - CX) ** 2
     seg = (x1 - x0) / n
     for i in range(n):
         a, b = x0 + i * seg, x0 + (i + 1) * seg
-        sl = 7
-        poly = [(a + sl, top(a + sl)), (b + sl, top(b + sl)), (b, top(b) + h), (a, top(a) + h)]
+        # each twist: its left and right slants bow towards the dexter
+        def slant(x):
+            return (f"Q {x + sl * 0.1:.1f} {top(x) + h * 0.35:.1f} {x:.1f} {top(x) + h:.1f}", (x + sl, top(x + sl)))
+        left_top = (a + sl, top(a + sl))
+        right_top = (b + sl, top(b + sl))
         if i == 0:
-            poly = [(a, top(a) + 2), (b + sl, top(b + sl)), (b, top(b) + h), (a, top(a) + h - 2)]
+            left_top = (a, top(a) + 3)
         if i == n - 1:
-            poly = [(a + sl, top(a + sl)), (b, top(b) + 2), (b, top(b) + h - 2), (a, top(a) + h)]
+            right_top = (b, top(b) + 3)
+        d = f"M {left_top[0]:.1f} {left_top[1]:.1f} "
+        d += f"Q {(left_top[0] + right_top[0]) / 2:.1f} {min(left_top[1], right_top[1]) - 3:.1f} {right_top[0]:.1f} {right_top[1]:.1f} "
+        if i == n - 1:
+            d += f"C {b + 6:.1f} {top(b) + 6:.1f} {b + 6:.1f} {top(b) + h - 6:.1f} {b:.1f} {top(b) + h - 3:.1f} "
+        else:
+            d += f"Q {b + sl * 0.15:.1f} {top(b) + h * 0.35:.1f} {b:.1f} {top(b) + h:.1f} "
+        d += f"Q {(a + b) / 2:.1f} {top((a + b) / 2) + h + 3:.1f} {a:.1f} {top(a) + h - (3 if i == 0 else 0):.1f} "
+        if i == 0:
+            d += f"C {a - 6:.1f} {top(a) + h - 6:.1f} {a - 6:.1f} {top(a) + 6:.1f} {left_top[0]:.1f} {left_top[1]:.1f} "
+        else:
+            d += f"Q {a + sl * 0.15:.1f} {top(a) + h * 0.35:.1f} {left_top[0]:.1f} {left_top[1]:.1f} "
+        d += "Z"
         fill = FIRST if i % 2 == 0 else SECOND
-        e.append(f'<path d="{path(poly)}" fill="{fill}" stroke="{BLACK}" stroke-width="2" stroke-linejoin="round"/>')
+        e.append(f'<path d="{d}" fill="{fill}" stroke="{BLACK}" stroke-width="2" stroke-linejoin="round"/>')
     return e
 
 def helm():
-    e = []
+    e = ['<g transform="translate(248 206) scale(1.12 1.05) translate(-248 -206)">']
     # the bowl of the helm, seen from the front, with its visor bars
     bowl = "M 202 196 C 198 160 200 120 218 102 C 232 88 264 88 278 102 C 296 120 298 160 294 196 Z"
     e.append(f'<path d="{bowl}" fill="{SILVER}" stroke="{BLACK}" stroke-width="2.4"/>')
@@ -167,6 +183,7 @@ def helm():
     # the gorget, resting on the shield's chief
     e.append(f'<path d="M 188 206 C 196 196 204 192 214 190 L 282 190 C 292 192 300 196 308 206 Z" fill="{SILVER}" stroke="{BLACK}" stroke-width="2.4"/>')
     e.append(f'<path d="M 200 199 C 230 194 266 194 296 199" fill="none" stroke="{BLACK}" stroke-width="1.5"/>')
+    e.append('</g>')
     return e
 
 def main():
