@@ -86,6 +86,8 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"a mullet of five greater and five lesser points", "on a mullet of five greater and five lesser points sable",
          "on a mulletlesser sable"},
         {"a standing balance", "a standing balance Or", "a balance Or"},
+        {"a bordure company is compony", "within a bordure company sable and argent",
+         "within a bordure compony sable and argent"},
         {"the book is drawn open", "on a chief vert two open books Or", "on a chief vert two books Or"},
         {"erased a la quise", "an eagle's leg erased \u00e0 la quise sable", "an eagles leg erased sable"},
     };
