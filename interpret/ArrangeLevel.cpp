@@ -18,6 +18,7 @@
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
 #include "interpret/PlacementWords.h"
+#include "interpret/SocietyWords.h"
 #include "interpret/Vocabulary.h"
 
 namespace esc {
@@ -84,6 +85,7 @@ void DrawLaterLevel(DrawingState& s) {
         ChargesOnOrdinary(s);
         return;
     }
+    if (OppositeTheChargeBefore(s)) return;
     NoteLayout(s, "none: not on, in or between an ordinary");
 }
 

@@ -4,8 +4,11 @@
 #include <cctype>
 #include <string_view>
 
+#include "engine/OrdinaryShapes.h"
 #include "interpret/DrawingState.h"
+#include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
 #include "interpret/TextOps.h"
 #include "interpret/Vocabulary.h"
 
@@ -92,6 +95,22 @@ bool TurnLevelBendwise(DrawingState& s) {
     if (!s.bendwiseCharges) return false;
     s.bendwiseCharges = false;
     s.bendwiseFlag = true;
+    return true;
+}
+
+bool OppositeTheChargeBefore(DrawingState& s) {
+    if (s.level != 2 || s.ringWritten < 1) return false;
+    const LevelRecord& first = phrase::Previous(s);
+    const LevelRecord& level = phrase::Current(s);
+    if (!first.levelBetween || first.levelCount != 1 || level.levelCount != 1 || !IsChargeLevel(level)) return false;
+    const int shape = s.firstOrdinaryShape;
+    if (shape != ShapeCode::kFess && shape != ShapeCode::kBend && shape != ShapeCode::kBendSinister &&
+        shape != ShapeCode::kPale)
+        return false;
+    const RingEntry& before = s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
+    const ShieldGeometry& g = s.geometry;
+    NoteLayout(s, "OppositeTheChargeBefore");
+    Place(s, g.W - before.x, g.H - before.y, before.scale);
     return true;
 }
 

@@ -37,4 +37,11 @@ bool BendwiseRule(DrawingState& state);
 // whether it did (the caller turns them back once the level is drawn).
 bool TurnLevelBendwise(DrawingState& state);
 
+// "a bend between an oak tree and a wolf", "a fess between a crescent and a mullet": the one
+// charge of the second phrase stands across the ordinary from the one charge of the first,
+// which was placed round it, at the point opposite through the middle of the field and the same
+// size. For the ordinaries that divide the field into two like spaces (fess, bend, bend
+// sinister, pale). Returns whether it placed the phrase.
+bool OppositeTheChargeBefore(DrawingState& state);
+
 }  // namespace esc

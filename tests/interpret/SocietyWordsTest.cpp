@@ -152,5 +152,34 @@ TEST(SocietyWords, BendwiseTurnsTheChargeAsOnABend) {
     EXPECT_FALSE(test::WordUsed(onBend, "bendwise"));
 }
 
+// "a bend between an oak tree and a wolf": the wolf stands across the bend from the tree, at
+// the point opposite through the middle of the field, the same size. Its box is painted sable
+// and touches nothing of the bend's vert.
+TEST(SocietyWords, TheSecondOfTwoChargesBetweenStandsAcrossTheOrdinary) {
+    test::Drawing d;
+    d.Draw("Argent, a bend vert between an oak tree and a wolf rampant sable.");
+    EXPECT_TRUE(d.sink.messages.empty());
+    const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+    ASSERT_EQ(placed.size(), 2u);
+    const ShieldGeometry& g = d.s().geometry;
+    EXPECT_EQ(placed[1].x, g.W - placed[0].x);
+    EXPECT_EQ(placed[1].y, g.H - placed[0].y);
+    EXPECT_FLOAT_EQ(placed[1].scale, placed[0].scale);
+    constexpr int kHalfBox = 30;
+    int sable = 0, vert = 0;
+    for (int y = placed[1].y - kHalfBox; y <= placed[1].y + kHalfBox; ++y) {
+        for (int x = placed[1].x - kHalfBox; x <= placed[1].x + kHalfBox; ++x) {
+            sable += d.At(x, y) == test::Colour(kSable);
+            vert += d.At(x, y) == test::Colour(kVert);
+        }
+    }
+    EXPECT_GT(sable, kHalfBox * kHalfBox / 2);
+    EXPECT_EQ(vert, 0);
+    // Two and one are not a pair of single charges: the rule leaves them to the layouts.
+    test::Drawing three;
+    three.Draw("Argent, a bend vert between two mullets and a crescent sable.");
+    for (const LevelTrace& l : three.trace.levels) EXPECT_NE(l.layout, "OppositeTheChargeBefore");
+}
+
 }  // namespace
 }  // namespace esc
