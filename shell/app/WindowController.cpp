@@ -261,15 +261,4 @@ void WindowController::Exit1Click() {
     view_.CloseWindow();
 }
 
-void WindowController::PrintBtnClick() {
-    StopAutoDisplay();
-    TakeScreenSnapshot();
-    messages_.Show("Printing is not part of this version.");
-}
-
-void WindowController::SaveButtonClick() {
-    TakeScreenSnapshot();
-    messages_.Show("Saving pictures is not part of this version.");
-}
-
 }  // namespace esc::app

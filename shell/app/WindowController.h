@@ -18,6 +18,7 @@
 #include "shell/app/AutoDisplay.h"
 #include "shell/app/ImageList.h"
 #include "shell/app/PictureArea.h"
+#include "shell/app/SavePictureDialog.h"
 #include "shell/app/WindowDrawHost.h"
 #include "shell/app/WindowState.h"
 #include "shell/app/WindowView.h"
@@ -102,6 +103,7 @@ public:
     void FileOpenBtnClick();
     void PrintBtnClick();
     void SaveButtonClick();
+    void Save1Click() { SaveButtonClick(); }
 
     // Operations the other parts of the window call.
     void StopAutoDisplay();
@@ -144,6 +146,7 @@ private:
     WindowDrawHost host_;
     std::mt19937 random_;
     std::vector<std::string> startupNotes_;
+    std::unique_ptr<SavePictureDialog> saveDialog_;  // made at its first opening
     std::unique_ptr<compose::TextPainter> scrollText_;  // the surname's face, found at the first show
 };
 

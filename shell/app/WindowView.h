@@ -12,6 +12,14 @@
 
 namespace esc::app {
 
+class SavePictureDialog;
+
+// The printable area of the printer chosen in the print dialog, in its device pixels.
+struct PrinterPage {
+    int width = 0, height = 0;
+    double dpi = 0;
+};
+
 class WindowView {
 public:
     virtual ~WindowView() = default;
@@ -65,6 +73,12 @@ public:
     virtual void ShowReadme(const std::string& html) = 0;
     virtual void ShowAbout() = 0;
     virtual void ShowHelp(const std::string& path) = 0;
+    // TSaveDlg ("Save picture"), modal, showing and driving `dialog`.
+    virtual void ShowSaveDialog(SavePictureDialog& /*dialog*/) {}
+    // The print dialog: the page of the printer chosen, nullopt when cancelled. PrintPage then
+    // sends a composed page to that printer and returns why it could not (empty: printed).
+    virtual std::optional<PrinterPage> ChoosePrinter() { return std::nullopt; }
+    virtual std::string PrintPage(const Bitmap& /*page*/) { return "no printer"; }
     virtual void CloseWindow() = 0;
 };
 

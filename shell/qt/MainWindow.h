@@ -27,6 +27,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
+class QPrinter;
 
 namespace esc::qt {
 
@@ -38,6 +39,7 @@ class ReadmeForm;
 class AboutBox;
 class HelpViewer;
 class ViewForm;
+class SaveDialog;
 
 struct WindowOptions {
     app::AppPaths paths;
@@ -97,6 +99,14 @@ public:
     void ShowAbout() override;
     void ShowHelp(const std::string& path) override;
     void CloseWindow() override;
+    void ShowSaveDialog(app::SavePictureDialog& dialog) override;
+    std::optional<app::PrinterPage> ChoosePrinter() override;
+    std::string PrintPage(const Bitmap& page) override;
+    // The printable area of `printer` and a composed page sent to it (MainWindow_Print.cpp);
+    // PrintBitmap returns why it failed, empty when printed.
+    static app::PrinterPage PrinterPageOf(QPrinter& printer);
+    static std::string PrintBitmap(QPrinter& printer, const Bitmap& page);
+    SaveDialog* SaveForm() const { return saveDialog_; }
 
     // The forms, made on first use and kept for the run.
     SetTimerForm& TimerForm();
@@ -134,6 +144,8 @@ private:
     void FocusChanged(QWidget* old, QWidget* now);
 
     WindowOptions options_;
+    SaveDialog* saveDialog_ = nullptr;     // TSaveDlg, made at its first opening
+    std::unique_ptr<QPrinter> printer_;    // the printer chosen last
     std::unique_ptr<MessageBoxes> messageBoxes_;
     MessageSink* messages_ = nullptr;
     std::unique_ptr<QuestionBoxes> questionBoxes_;

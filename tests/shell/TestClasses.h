@@ -11,9 +11,11 @@ QObject* NewFormsTest();
 QObject* NewDatabaseFormTest();
 QObject* NewMarshallingWindowTest();
 QObject* NewAchievementWindowTest();
+QObject* NewSaveWindowTest();
 
 inline std::vector<QObject*> TestClasses() {
-    return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest(), NewAchievementWindowTest()};
+    return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest(), NewAchievementWindowTest(),
+            NewSaveWindowTest()};
 }
 
 }  // namespace esc::test
