@@ -1044,7 +1044,8 @@ def rose():
 
 @charge
 def cinquefoil():
-    ch = Charge('plants', 'cinquefo', 180, 180, 'A cinquefoil pierced: five pointed petals, a hole in the middle.')
+    ch = Charge('plants', 'cinquefo', 180, 180, 'A cinquefoil pierced: five pointed petals, a hole in the middle.',
+                also='frase cinquefo.9')
     c = (90, 94)
     R = 88
     ch.fill([foil_outline(c, 5, 0.52 * R, 0.36 * R, point=0.12 * R), circle(c, 0.15 * R)], evenodd=True)
