@@ -72,7 +72,7 @@ void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest) {
 void OnBend(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     // Charges on a bend are turned with it; charges merely in bend stand upright.
-    s.bendwiseFlag = !level.levelIn;
+    s.bendwiseFlag = !level.levelIn && !s.uprightCharges;
     if (n == 1) {
         Place(s, g.W2, g.H2, level.levelIn ? 1.0f : 0.75f);
     } else if (n == 2) {

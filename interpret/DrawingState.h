@@ -79,6 +79,7 @@ struct DrawingState : PaintState {
     bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")
     bool issuant = false;    // the current level's charges rise from the edge below them ("a demi-lion issuant")
     bool bendwiseCharges = false;  // the current level's charges are turned as on a bend ("a butterfly bendwise")
+    bool uprightCharges = false;   // the current level's charges stand upright on a bend ("three mullets palewise")
     // "six in chief and four in base": how many of the current level's charges stand above and
     // below the ordinary they are between; 0 and 0 when the layout shares them out itself.
     int splitChief = 0, splitBase = 0;

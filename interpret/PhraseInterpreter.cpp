@@ -184,7 +184,7 @@ void RulePass(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
 
-    if (TheLatterRule(s) || AnotherRule(s) || BendwiseRule(s)) return;
+    if (TheLatterRule(s) || AnotherRule(s) || BendwiseRule(s) || UprightOnABendRule(s)) return;
     if (SupportRule(s) || HoldingRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (SemeOnBordureRule(s)) return;
@@ -362,6 +362,7 @@ void CompleteLevel(DrawingState& s) {
         PlaceOnPreviousCharges(s);
     }
     if (turnedBendwise) s.bendwiseFlag = false;
+    s.uprightCharges = false;
     // A level that names nothing ("three lions two and one or armed azure" read as a second
     // level "two and one ...") paints nothing: its words had no effect, whatever rules read them.
     const bool paintsNothing = level.levelKind == 0 && level.levelName.empty() && !s.rowsDrawn &&
@@ -404,6 +405,7 @@ void InterpretCharges(DrawingState& s) {
     s.splitChief = s.splitBase = 0;
     s.supportersLevel = s.supportedByWord = s.heldLevel = s.heldInPawLevel = -1;
     s.bendwiseCharges = false;
+    s.uprightCharges = false;
     s.sinisterCharges = false;
     s.stopReading = false;
     s.betweenCotises = 0;

@@ -98,6 +98,18 @@ bool TurnLevelBendwise(DrawingState& s) {
     return true;
 }
 
+bool UprightOnABendRule(DrawingState& s) {
+    if (!phrase::Is(s, 0, "palewise") || s.rowsDrawn || s.level < 1) return false;
+    const LevelRecord& level = phrase::Current(s);
+    if (!IsChargeLevel(level) || level.levelKind == kTypeRoundel) return false;
+    // The bend is the first phrase, opened by "on", and drawn already.
+    if (s.firstOrdinaryShape != ShapeCode::kBend || !s.levels[0].levelOn) return false;
+    s.uprightCharges = true;
+    phrase::Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+
 bool OppositeTheChargeBefore(DrawingState& s) {
     if (s.level != 2 || s.ringWritten < 1) return false;
     const LevelRecord& first = phrase::Previous(s);

@@ -37,6 +37,11 @@ bool BendwiseRule(DrawingState& state);
 // whether it did (the caller turns them back once the level is drawn).
 bool TurnLevelBendwise(DrawingState& state);
 
+// "on a bend Or three fleurs-de-lis palewise sable": the charges on a bend stand upright instead
+// of being turned with it. Read only for charges lying on a bend (dexter: on a bend sinister
+// they stand upright already). Returns whether the rule applied at the cursor.
+bool UprightOnABendRule(DrawingState& state);
+
 // "a bend between an oak tree and a wolf", "a fess between a crescent and a mullet": the one
 // charge of the second phrase stands across the ordinary from the one charge of the first,
 // which was placed round it, at the point opposite through the middle of the field and the same

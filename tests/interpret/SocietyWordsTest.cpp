@@ -152,6 +152,27 @@ TEST(SocietyWords, BendwiseTurnsTheChargeAsOnABend) {
     EXPECT_FALSE(test::WordUsed(onBend, "bendwise"));
 }
 
+// "on a bend ... three fleurs-de-lis palewise": the charges on the bend stand upright instead of
+// being turned with it; on a bend sinister they stand upright anyway, so there the word is
+// reported.
+TEST(SocietyWords, PalewiseChargesStandUprightOnABend) {
+    test::Drawing upright, turned, sinister;
+    upright.Draw("Sable, on a bend Or three fleurs-de-lis palewise sable.");
+    turned.Draw("Sable, on a bend Or three fleurs-de-lis sable.");
+    sinister.Draw("Sable, on a bend sinister Or three fleurs-de-lis palewise sable.");
+    const std::vector<PlacementTrace> standing = test::AllPlacements(upright), lying = test::AllPlacements(turned);
+    ASSERT_EQ(standing.size(), 3u);
+    ASSERT_EQ(lying.size(), 3u);
+    for (std::size_t i = 0; i < standing.size(); ++i) {
+        EXPECT_FALSE(standing[i].bendwise);
+        EXPECT_TRUE(lying[i].bendwise);
+        EXPECT_EQ(standing[i].x, lying[i].x);
+        EXPECT_EQ(standing[i].y, lying[i].y);
+    }
+    EXPECT_TRUE(test::WordUsed(upright, "palewise"));
+    EXPECT_FALSE(test::WordUsed(sinister, "palewise"));
+}
+
 // "a bend between an oak tree and a wolf": the wolf stands across the bend from the tree, at
 // the point opposite through the middle of the field, the same size. Its box is painted sable
 // and touches nothing of the bend's vert.
