@@ -20,11 +20,15 @@ constexpr int kImage1Width = kImageWidth, kImage1Height = kImageHeight;
 
 void CleanCornersBelowBase(Bitmap& surface, Rect shield) {
     // The stretched picture's teal corners either side of the base are replaced by what the
-    // window shows beside them, column by column up to the outline's first black pixel.
+    // window shows beside them, column by column from the picture's last row up (the row below
+    // it is the window's own). Only the picture's own teal
+    // is replaced: the first pixel of the arms ends the column, the outline's black or any
+    // tincture, since the reduced outline can miss a row and a marshalled picture has a square
+    // foot whose field reaches the bottom rows.
     for (int x = shield.left; x < shield.right; ++x) {
-        for (int y = shield.bottom; y > shield.bottom - kCornerCleanRows; --y) {
+        for (int y = shield.bottom - 1; y > shield.bottom - kCornerCleanRows; --y) {
             if (!surface.Contains(x, y)) continue;
-            if (surface.Pixel(x, y) == kBlack) break;
+            if (surface.Pixel(x, y) != kTeal) break;
             const int sx = x - kCornerCleanSourceLeft;
             surface.SetPixel(x, y, surface.Contains(sx, y) ? surface.Pixel(sx, y) : kTeal);
         }

@@ -114,17 +114,22 @@ TEST(AchievementLayout, DesignPlaces) {
     EXPECT_EQ(AchievementShieldRect(kDesign, kMarshallingPictureHeight).bottom, static_cast<int>(481 * 0.62 + 359 - 15));
 }
 
-// The picture is stretched into the rectangle: its four quarters land in the rectangle's quarters,
-// and the corners below the base, down to the outline's black, are cleaned to the backdrop.
+// The picture is stretched into the rectangle: its four quarters land in the rectangle's quarters.
+// Below the base only the picture's teal is replaced by the backdrop beside it (taken 300 columns
+// to the left), from the foot up to the first pixel of the arms; a square foot, as marshalled
+// arms have, keeps its field.
 TEST(AchievementLayout, ShieldStretchedIntoItsRectangleAndCornersCleaned) {
+    constexpr Rgb kBackdrop{1, 2, 3};
     Composed c;
+    c.surface.Fill(kBackdrop);
     const Rgb quarters[] = {kRed, kYellow, kCyan, Rgb{0, 0, 255}};
     const int hw = kImageWidth / 2, hh = kPictureHeight / 2;
     c.shield.FillRect({0, 0, hw, hh}, quarters[0]);
     c.shield.FillRect({hw, 0, kImageWidth, hh}, quarters[1]);
     c.shield.FillRect({0, hh, hw, kPictureHeight}, quarters[2]);
     c.shield.FillRect({hw, hh, kImageWidth, kPictureHeight}, quarters[3]);
-    c.shield.FillRect({hw - 2, 0, hw + 2, kPictureHeight}, kBlack);  // a black pale stops the cleaning there
+    // A dexter corner of the foot in the picture's teal, as beside a curved base.
+    c.shield.FillRect({0, kPictureHeight - 40, 100, kPictureHeight}, kTeal);
     AchievementInputs in;
     in.shield = &c.shield;
     in.mantle = &c.mantle;
@@ -135,12 +140,11 @@ TEST(AchievementLayout, ShieldStretchedIntoItsRectangleAndCornersCleaned) {
     EXPECT_EQ(c.surface.Pixel(r.right - qx, r.top + qy), quarters[1]);
     EXPECT_EQ(c.surface.Pixel(r.left + qx, r.bottom - 60), quarters[2]);
     EXPECT_EQ(c.surface.Pixel(r.right - qx, r.bottom - 60), quarters[3]);
-    // The last 40 rows up to the bottom are cleaned (the backdrop 300 columns left is teal) ...
-    EXPECT_EQ(c.surface.Pixel(r.left + qx, r.bottom - 1), kTeal);
-    EXPECT_EQ(c.surface.Pixel(r.right - qx, r.bottom - 39), kTeal);
-    EXPECT_EQ(c.surface.Pixel(r.right - qx, r.bottom - 41), quarters[3]);
-    // ... but not the black and nothing beyond it in its column.
-    EXPECT_EQ(c.surface.Pixel(r.left + r.Width() / 2, r.bottom - 1), kBlack);
+    // The teal corner is cleaned; the square foot beside it keeps its field to the last row.
+    EXPECT_EQ(c.surface.Pixel(r.left + 2, r.bottom - 2), kBackdrop);
+    EXPECT_EQ(c.surface.Pixel(r.left + 2, r.bottom - 20), kBackdrop);
+    EXPECT_EQ(c.surface.Pixel(r.right - qx, r.bottom - 1), quarters[3]);
+    EXPECT_EQ(c.surface.Pixel(r.left + r.Width() / 2 - 5, r.bottom - 1), quarters[2]);
 }
 
 // The Part's cases: Or and Gules in the yellow and lime parts, black kept black; grey lines for
