@@ -40,13 +40,24 @@ constexpr int kLargestCellOnField = 160;
 constexpr float kLargestScaleBetween = 1.0f;
 constexpr float kLargestScaleOnField = 1.2f;
 
-bool InsideOutline(const ShieldGeometry& g, int x, int y) {
-    if (x < kEdgeMargin || x > g.W - 1 - kEdgeMargin || y < kEdgeMargin || y > g.shieldBottom - kEdgeMargin) return false;
-    if (y < g.baseTop) return true;
-    const int row = y - g.baseTop;
-    if (row >= kBaseBoundsCount) return false;
-    const BaseBound& b = g.baseBounds[static_cast<std::size_t>(row)];
-    return x >= b.left + kEdgeMargin && x <= b.right - kEdgeMargin;
+// The columns of row y inside the outline, kEdgeMargin within it: one span a row (left > right
+// when the row has none), clipped to a picture `width` wide.
+struct Span {
+    int left = 0, right = -1;
+};
+Span InsideOutline(const ShieldGeometry& g, int y, int width) {
+    if (y < kEdgeMargin || y > g.shieldBottom - kEdgeMargin) return {};
+    Span span{kEdgeMargin, g.W - 1 - kEdgeMargin};
+    if (y >= g.baseTop) {
+        const int row = y - g.baseTop;
+        if (row >= kBaseBoundsCount) return {};
+        const BaseBound& b = g.baseBounds[static_cast<std::size_t>(row)];
+        span.left = std::max(span.left, b.left + kEdgeMargin);
+        span.right = std::min(span.right, b.right - kEdgeMargin);
+    }
+    span.left = std::max(span.left, 0);
+    span.right = std::min(span.right, width - 1);
+    return span;
 }
 
 // Every row from `top` on at which rows of `cell` pixels can be centred, with the free x
@@ -142,8 +153,8 @@ float Fit::Scale(float largest) const {
 }
 
 struct FreeSpace::Outline {
-    std::vector<std::uint8_t> inside;  // per pixel
-    std::vector<int> outsideSums;      // (width+1) * (height+1)
+    std::vector<int> left, right;  // per row, the columns inside (left > right: none)
+    std::vector<int> outsideSums;  // (width+1) * (height+1)
 };
 
 namespace {
@@ -180,11 +191,16 @@ const FreeSpace& FreeSpace::Field(DrawingState& s) {
     space->width_ = w;
     space->height_ = h;
     auto outline = std::make_shared<Outline>();
-    outline->inside.assign(static_cast<std::size_t>(w) * h, 0);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) outline->inside[static_cast<std::size_t>(y) * w + x] = InsideOutline(s.geometry, x, y);
-    outline->outsideSums =
-        PrefixSums(w, h, [&](int x, int y) { return outline->inside[static_cast<std::size_t>(y) * w + x] ? 0 : 1; });
+    outline->left.resize(static_cast<std::size_t>(h));
+    outline->right.resize(static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        const Span span = InsideOutline(s.geometry, y, w);
+        outline->left[static_cast<std::size_t>(y)] = span.left;
+        outline->right[static_cast<std::size_t>(y)] = span.right;
+    }
+    outline->outsideSums = PrefixSums(w, h, [&](int x, int y) {
+        return x < outline->left[static_cast<std::size_t>(y)] || x > outline->right[static_cast<std::size_t>(y)] ? 1 : 0;
+    });
     space->outline_ = std::move(outline);
     space->FindRegions();
     s.fieldSpace = std::move(space);
@@ -267,76 +283,118 @@ int FreeSpace::BlockedIn(int x1, int y1, int x2, int y2) const {
     return blocked;
 }
 
-bool FreeSpace::PixelFree(int x, int y) const {
-    return outline_->inside[static_cast<std::size_t>(y) * width_ + x] && BlockedIn(x, y, x, y) == 0;
-}
-
 void FreeSpace::FindRegions() {
     const int w = width_, h = height_;
     regionTop_.clear();
     regionBottom_.clear();
     regionCentreY_.clear();
     // Regions: 4-connected pieces of free space, slivers dropped, ordered top to bottom and then
-    // dexter to sinister.
-    std::vector<std::uint8_t> free(static_cast<std::size_t>(w) * h, 0);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) free[static_cast<std::size_t>(y) * w + x] = PixelFree(x, y);
-    region_.assign(free.size(), -1);
+    // dexter to sinister. The free pixels of each row are found as runs, and runs that overlap
+    // the row above join its piece.
+    struct Run {
+        int y = 0, a = 0, b = 0;  // columns a..b of row y
+    };
+    std::vector<Run> runs;
+    std::vector<std::size_t> rowFirst(static_cast<std::size_t>(h) + 1, 0);
+    const bool outlineOnly = markSums_.empty() && boxes_.empty();
+    for (int y = 0; y < h; ++y) {
+        rowFirst[static_cast<std::size_t>(y)] = runs.size();
+        const int left = outline_->left[static_cast<std::size_t>(y)], right = outline_->right[static_cast<std::size_t>(y)];
+        if (outlineOnly) {
+            if (left <= right) runs.push_back({y, left, right});
+            continue;
+        }
+        for (int x = left; x <= right;) {
+            while (x <= right && BlockedIn(x, y, x, y) != 0) ++x;
+            if (x > right) break;
+            const int a = x;
+            while (x <= right && BlockedIn(x, y, x, y) == 0) ++x;
+            runs.push_back({y, a, x - 1});
+        }
+    }
+    rowFirst[static_cast<std::size_t>(h)] = runs.size();
+
+    // Union-find over the runs; a piece's root is its first run in raster order, so the pieces
+    // come in the order of their first pixel.
+    std::vector<std::size_t> parent(runs.size());
+    for (std::size_t i = 0; i < parent.size(); ++i) parent[i] = i;
+    auto find = [&parent](std::size_t i) {
+        while (parent[i] != i) i = parent[i] = parent[parent[i]];
+        return i;
+    };
+    for (int y = 1; y < h; ++y) {
+        std::size_t i = rowFirst[static_cast<std::size_t>(y - 1)], j = rowFirst[static_cast<std::size_t>(y)];
+        const std::size_t iEnd = rowFirst[static_cast<std::size_t>(y)], jEnd = rowFirst[static_cast<std::size_t>(y) + 1];
+        while (i < iEnd && j < jEnd) {
+            if (runs[i].a <= runs[j].b && runs[j].a <= runs[i].b) {
+                const std::size_t ri = find(i), rj = find(j);
+                if (ri != rj) parent[std::max(ri, rj)] = std::min(ri, rj);
+            }
+            if (runs[i].b < runs[j].b) {
+                ++i;
+            } else {
+                ++j;
+            }
+        }
+    }
+
     struct Piece {
-        int label = 0, area = 0, top = 0, bottom = 0;
+        std::size_t root = 0;
+        int area = 0, top = 0, bottom = 0;
         long long sumX = 0, sumY = 0;
     };
     std::vector<Piece> pieces;
-    std::vector<int> stack;
+    std::vector<int> pieceOfRoot(runs.size(), -1);
+    std::vector<int> pieceOfRun(runs.size(), -1);
     int total = 0;
-    for (std::size_t start = 0; start < free.size(); ++start) {
-        if (!free[start] || region_[start] != -1) continue;
-        Piece p;
-        p.label = static_cast<int>(pieces.size());
-        p.top = h;
-        p.bottom = -1;
-        region_[start] = p.label;
-        stack.assign(1, static_cast<int>(start));
-        while (!stack.empty()) {
-            const int i = stack.back();
-            stack.pop_back();
-            const int x = i % w, y = i / w;
-            ++p.area;
-            p.sumX += x;
-            p.sumY += y;
-            p.top = std::min(p.top, y);
-            p.bottom = std::max(p.bottom, y);
-            const std::array<std::array<int, 2>, 4> steps = {{{1, 0}, {-1, 0}, {0, 1}, {0, -1}}};
-            for (const auto& d : steps) {
-                const int nx = x + d[0], ny = y + d[1];
-                if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
-                const std::size_t j = static_cast<std::size_t>(ny) * w + nx;
-                if (free[j] && region_[j] == -1) {
-                    region_[j] = p.label;
-                    stack.push_back(static_cast<int>(j));
-                }
-            }
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        const std::size_t root = find(k);
+        if (pieceOfRoot[root] < 0) {
+            pieceOfRoot[root] = static_cast<int>(pieces.size());
+            pieces.push_back({root, 0, runs[k].y, runs[k].y, 0, 0});
         }
-        total += p.area;
-        pieces.push_back(p);
+        Piece& p = pieces[static_cast<std::size_t>(pieceOfRoot[root])];
+        pieceOfRun[k] = pieceOfRoot[root];
+        const Run& r = runs[k];
+        const int length = r.b - r.a + 1;
+        p.area += length;
+        p.sumX += static_cast<long long>(r.a + r.b) * length / 2;
+        p.sumY += static_cast<long long>(r.y) * length;
+        p.top = std::min(p.top, r.y);
+        p.bottom = std::max(p.bottom, r.y);
+        total += length;
     }
     std::vector<Piece> kept;
-    for (const Piece& p : pieces)
-        if (p.area * 100 >= total * kRegionMinPercent) kept.push_back(p);
-    std::sort(kept.begin(), kept.end(), [](const Piece& a, const Piece& b) {
+    std::vector<int> keptLabel;
+    for (std::size_t label = 0; label < pieces.size(); ++label) {
+        if (pieces[label].area * 100 < total * kRegionMinPercent) continue;
+        kept.push_back(pieces[label]);
+        keptLabel.push_back(static_cast<int>(label));
+    }
+    std::vector<std::size_t> byPlace(kept.size());
+    for (std::size_t k = 0; k < byPlace.size(); ++k) byPlace[k] = k;
+    std::sort(byPlace.begin(), byPlace.end(), [&kept](std::size_t i, std::size_t j) {
+        const Piece& a = kept[i];
+        const Piece& b = kept[j];
         const long long ay = a.sumY / a.area, by = b.sumY / b.area;
         if (std::llabs(ay - by) > kSameRowTolerance) return ay < by;
         return a.sumX / a.area < b.sumX / b.area;
     });
     std::vector<int> order(pieces.size(), -1);
-    for (std::size_t k = 0; k < kept.size(); ++k) {
-        order[static_cast<std::size_t>(kept[k].label)] = static_cast<int>(k);
-        regionTop_.push_back(kept[k].top);
-        regionBottom_.push_back(kept[k].bottom);
-        regionCentreY_.push_back(static_cast<int>(kept[k].sumY / kept[k].area));
+    for (std::size_t k = 0; k < byPlace.size(); ++k) {
+        const Piece& p = kept[byPlace[k]];
+        order[static_cast<std::size_t>(keptLabel[byPlace[k]])] = static_cast<int>(k);
+        regionTop_.push_back(p.top);
+        regionBottom_.push_back(p.bottom);
+        regionCentreY_.push_back(static_cast<int>(p.sumY / p.area));
     }
-    for (int& r : region_)
-        if (r >= 0) r = order[static_cast<std::size_t>(r)];
+    region_.assign(static_cast<std::size_t>(w) * h, -1);
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        const Run& r = runs[k];
+        const int region = order[static_cast<std::size_t>(pieceOfRun[k])];
+        if (region < 0) continue;
+        std::fill_n(region_.begin() + static_cast<std::ptrdiff_t>(r.y) * w + r.a, r.b - r.a + 1, region);
+    }
 }
 
 bool FreeSpace::BoxFree(int x, int y, int cell, int region) const {

@@ -66,7 +66,6 @@ private:
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     };
     int BlockedIn(int x1, int y1, int x2, int y2) const;
-    bool PixelFree(int x, int y) const;
     void FindRegions();
 
     ShieldGeometry geometry_;
