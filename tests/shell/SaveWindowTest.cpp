@@ -158,6 +158,29 @@ private slots:
         QCOMPARE(Show(at(3, 3)), Show(kWhite));
     }
 
+    void aFailureWhilePrintingIsToldAndNothingIsPrinted() {
+        Type("Baker", "Gules a lion rampant or");
+        Click("DrawBtn");
+        Click("FileOpenBtn");
+        QVERIFY(C().State().mantlingShown);
+        // The mantle's working picture is gone: the page cannot be composed.
+        QVERIFY(fs::remove(paths_.CacheFile(compose::kMantleFileName)));
+        const std::string pdf = dir_->path().toStdString() + "/failed.pdf";
+        bool shown = false;
+        WhenModal<QPrintDialog>([&](QPrintDialog* d) {
+            shown = true;
+            d->printer()->setOutputFormat(QPrinter::PdfFormat);
+            d->printer()->setOutputFileName(QString::fromStdString(pdf));
+            d->accept();
+        });
+        messages_.messages.clear();
+        Click("PrintBtn");
+        QVERIFY(shown);
+        QCOMPARE(messages_.messages.size(), std::size_t{1});
+        QVERIFY2(messages_.messages[0].rfind("Nothing was printed", 0) == 0, messages_.messages[0].c_str());
+        QVERIFY(!fs::exists(pdf));
+    }
+
     void cancellingThePrintDialogRedrawsTheSupporters() {
         Type("Abel", "Azure");
         Click("DrawBtn");

@@ -6,9 +6,11 @@
 // It works in a temporary user folder, so the user's own database is not touched.
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -102,6 +104,18 @@ int main(int argc, char** argv) {
     Settle(300);
     Save(&window, "achievement.png");
     window.Controller().FileOpenBtnClick();
+
+    // The save dialog on the shield, with the name on the scroll chosen.
+    qputenv("XDG_PICTURES_DIR", (home + "/Pictures").toUtf8());
+    QTimer::singleShot(600, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            if (auto* scroll = dialog->findChild<QRadioButton*>("RadioButton4")) scroll->click();
+            Settle(200);
+            Save(dialog, "save-dialog.png");
+            dialog->close();
+        }
+    });
+    window.Controller().SaveButtonClick();
 
     GrabModal("timer-dialog.png", [&] { window.Controller().SetAutotimer1Click(); });
     GrabModal("database-form.png", [&] { window.Controller().Database1Click(); });
