@@ -197,6 +197,23 @@ private slots:
         Click("PrintBtn");
         QVERIFY(shown);
         QCOMPARE(Show(At(x, y)), Show(kBlue));
+
+        // With the achievement shown there are no supporters: a cancelled print leaves the
+        // window's surface as the achievement left it.
+        Type("Baker", "Gules a lion rampant or");
+        Click("DrawBtn");
+        Click("FileOpenBtn");
+        QVERIFY(C().State().mantlingShown);
+        const Bitmap before = C().Picture().Surface();
+        QVERIFY(before.Pixel(x, y) != kBlue);
+        shown = false;
+        WhenModal<QPrintDialog>([&](QPrintDialog* d) {
+            shown = true;
+            d->reject();
+        });
+        Click("PrintBtn");
+        QVERIFY(shown);
+        QVERIFY(C().Picture().Surface() == before);
     }
 };
 
