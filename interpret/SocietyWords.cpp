@@ -28,6 +28,25 @@ bool IsChargeLevel(const LevelRecord& level) {
     return charge && level.levelCount > 0 && !level.levelIn && !level.levelBetween;
 }
 
+// A badge names the tincture of its charge; a text that names none ("A lion rampant") is not a
+// blazon of anything, and its field is asked for as before.
+constexpr std::array<std::string_view, 12> kTinctureWords = {"or",    "argent",  "gules",    "azure",
+                                                            "sable", "vert",    "purpure",  "proper",
+                                                            "ermine", "ermines", "erminois", "pean"};
+
+bool NamesATincture(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && !std::isalpha(static_cast<unsigned char>(text[i]))) ++i;
+        std::size_t end = i;
+        while (end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]))) ++end;
+        for (std::string_view tincture : kTinctureWords)
+            if (EqualsIgnoringCase(text.substr(i, end - i), tincture)) return true;
+        i = end;
+    }
+    return false;
+}
+
 // What the driver makes of "(Fieldless)": the word the field parser knows.
 constexpr std::string_view kFieldlessWord = "fieldless ";
 
@@ -42,7 +61,7 @@ bool MarkFieldlessBadge(std::string& text, std::size_t capacity) {
     if (first.empty() || EqualsIgnoringCase(first, "fieldless")) return false;
     for (std::string_view opener : kPhraseOpeners) {
         if (EqualsIgnoringCase(first, opener)) {
-            if (text.size() + kFieldlessWord.size() > capacity) return false;
+            if (text.size() + kFieldlessWord.size() > capacity || !NamesATincture(text)) return false;
             text.insert(start, kFieldlessWord);
             return true;
         }

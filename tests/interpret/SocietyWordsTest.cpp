@@ -23,6 +23,8 @@ TEST(SocietyWords, ABlazonThatBeginsWithItsChargeIsAFieldlessBadge) {
         {"already fieldless", "fieldless a mullet gules", "fieldless a mullet gules"},
         {"the bracketed form is the driver's", "(Fieldless) a mullet gules", "(Fieldless) a mullet gules"},
         {"an empty text", "", ""},
+        {"no tincture named: not a badge", "A lion rampant", "A lion rampant"},
+        {"a tincture word inside another word does not count", "A goldfish organ", "A goldfish organ"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
