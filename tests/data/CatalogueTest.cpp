@@ -535,6 +535,8 @@ constexpr BuiltName kBuiltNames[] = {
     {"falconsb", "a hawk's bell", "bell"},  // the normaliser writes "hawk" as "falcon"
     {"laurelch", "a laurel wreath", "laurel"},  // the normaliser writes "wreath" as "chaplet"
     {"pawprint", "a paw print", "paw"},
+    {"maplelea", "a maple leaf", "maple"},
+    {"quillpen", "a quill pen", "quill"},
 };
 
 // Variants that a qualifier asks for, and the words that ask for it after the charge word.
