@@ -89,7 +89,7 @@ void FlushFolder(const std::string& folder) {
 
 }  // namespace
 
-WriteResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+WriteResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, Flush flush) {
     if (path.empty()) return {"no file name"};
     const std::string target = ResolvedTarget(path);
     struct stat existing {};
@@ -115,10 +115,10 @@ WriteResult WriteFileAtomically(const std::string& path, std::span<const std::ui
     // under the user's umask, which the open applied.
     if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0) return fail(errno, true);
     if (!WriteAll(fd, bytes, error)) return fail(error, true);
-    if (::fsync(fd) != 0) return fail(errno, true);
+    if (flush == Flush::kToDisk && ::fsync(fd) != 0) return fail(errno, true);
     if (::close(fd) != 0) return fail(errno, false);
     if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno, false);
-    FlushFolder(folder);
+    if (flush == Flush::kToDisk) FlushFolder(folder);
     return {};
 }
 

@@ -89,7 +89,7 @@ private:
 bool SizeIsAcceptable(long long width, long long height);
 
 // 24-bit Windows bitmap files. Every writer replaces the file atomically (WriteFileAtomically).
-WriteResult WriteBmp(const Bitmap& bitmap, const std::string& path);
+WriteResult WriteBmp(const Bitmap& bitmap, const std::string& path, Flush flush = Flush::kToDisk);
 [[nodiscard]] std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap);
 // Reads 24-bit and 8-bit (palette) uncompressed files; nullopt for anything damaged or other.
 std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size);
@@ -97,11 +97,11 @@ std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size);
 // and, when asked, why.
 std::optional<Bitmap> ReadBmp(const std::string& path, std::string* error = nullptr);
 
-// PNG files (8-bit RGB, no interlace).
-WriteResult WritePng(const Bitmap& bitmap, const std::string& path);
+// PNG files: a palette at the smallest depth that holds the colours, RGB past 256 colours.
+WriteResult WritePng(const Bitmap& bitmap, const std::string& path, Flush flush = Flush::kToDisk);
 std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap);
 
 // Writes BMP or PNG by the file's extension (".bmp" case-insensitively, PNG otherwise).
-WriteResult WritePicture(const Bitmap& bitmap, const std::string& path);
+WriteResult WritePicture(const Bitmap& bitmap, const std::string& path, Flush flush = Flush::kToDisk);
 
 }  // namespace esc

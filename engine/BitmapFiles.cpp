@@ -1,7 +1,5 @@
-// Reading and writing bitmaps: uncompressed Windows bitmaps (BITMAPFILEHEADER + BITMAPINFOHEADER)
-// and PNG (RFC 2083) through zlib.
-
-#include <zlib.h>
+// Reading and writing uncompressed Windows bitmaps (BITMAPFILEHEADER + BITMAPINFOHEADER); PNG
+// files are written in PngFile.cpp.
 
 #include <algorithm>
 #include <cctype>
@@ -20,9 +18,6 @@ void Put16(std::vector<std::uint8_t>& out, unsigned v) {
 }
 void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) out.push_back((v >> (8 * i)) & 0xFF);
-}
-void Put32BE(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int i = 3; i >= 0; --i) out.push_back((v >> (8 * i)) & 0xFF);
 }
 std::uint32_t Get32(const std::uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t(p[3]) << 24); }
 std::uint16_t Get16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
@@ -64,7 +59,9 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap) {
     return out;
 }
 
-WriteResult WriteBmp(const Bitmap& bitmap, const std::string& path) { return WriteFileAtomically(path, EncodeBmp(bitmap)); }
+WriteResult WriteBmp(const Bitmap& bitmap, const std::string& path, Flush flush) {
+    return WriteFileAtomically(path, EncodeBmp(bitmap), flush);
+}
 
 std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size) {
     if (size < 54 || data[0] != 'B' || data[1] != 'M') return std::nullopt;
@@ -120,53 +117,11 @@ std::optional<Bitmap> ReadBmp(const std::string& path, std::string* error) {
     return bitmap;
 }
 
-std::vector<std::uint8_t> EncodePng(const Bitmap& bitmap) {
-    const int w = bitmap.Width(), h = bitmap.Height();
-    std::vector<std::uint8_t> raw;
-    raw.reserve(static_cast<std::size_t>(h) * (w * 3 + 1));
-    for (int y = 0; y < h; ++y) {
-        raw.push_back(0);  // filter: none
-        const std::uint32_t* row = bitmap.Row(y);
-        for (int x = 0; x < w; ++x) {
-            const Rgb c = Bitmap::Unpack(row[x]);
-            raw.insert(raw.end(), {c.r, c.g, c.b});
-        }
-    }
-    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
-    std::vector<std::uint8_t> packed(packedSize);
-    if (compress2(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()), 6) != Z_OK) return {};
-    packed.resize(packedSize);
-
-    std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    auto chunk = [&out](const char* type, const std::vector<std::uint8_t>& body) {
-        Put32BE(out, static_cast<std::uint32_t>(body.size()));
-        const std::size_t start = out.size();
-        out.insert(out.end(), type, type + 4);
-        out.insert(out.end(), body.begin(), body.end());
-        const uLong crc = crc32(0, out.data() + start, static_cast<uInt>(out.size() - start));
-        Put32BE(out, static_cast<std::uint32_t>(crc));
-    };
-    std::vector<std::uint8_t> header;
-    Put32BE(header, static_cast<std::uint32_t>(w));
-    Put32BE(header, static_cast<std::uint32_t>(h));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit, truecolour, deflate, no filter, no interlace
-    chunk("IHDR", header);
-    chunk("IDAT", packed);
-    chunk("IEND", {});
-    return out;
-}
-
-WriteResult WritePng(const Bitmap& bitmap, const std::string& path) {
-    const std::vector<std::uint8_t> bytes = EncodePng(bitmap);
-    if (bytes.empty()) return {"the picture could not be compressed"};
-    return WriteFileAtomically(path, bytes);
-}
-
-WriteResult WritePicture(const Bitmap& bitmap, const std::string& path) {
+WriteResult WritePicture(const Bitmap& bitmap, const std::string& path, Flush flush) {
     std::string lower = path;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".bmp") == 0) return WriteBmp(bitmap, path);
-    return WritePng(bitmap, path);
+    if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".bmp") == 0) return WriteBmp(bitmap, path, flush);
+    return WritePng(bitmap, path, flush);
 }
 
 }  // namespace esc

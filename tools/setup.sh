@@ -9,6 +9,7 @@ ESCAVAL_PACKAGES=(
   qt6-base-dev
   librsvg2-dev libcairo2-dev poppler-utils
   libgif-dev
+  libspng-dev libpng-dev
   fonts-blankenburg fonts-dejavu-core
   xvfb xauth
 )

@@ -15,10 +15,12 @@
 #include <vector>
 
 #include "engine/Bitmap.h"
+#include "engine/PictureCache.h"
 #include "engine/ReadFileBytes.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Trace.h"
 #include "interpret/Vocabulary.h"
+#include "shell/cli/BatchCommand.h"
 #include "shell/cli/Coverage.h"
 #include "shell/cli/DataPaths.h"
 
@@ -29,7 +31,8 @@ constexpr const char* kVersion = "escaval 2.0";
 
 constexpr const char* kUsage =
     "Usage:\n"
-    "  escaval                        open the program's window\n"
+    "  escaval [WINDOW OPTIONS]       open the program's window (the program escaval-window beside\n"
+    "                                 this one; options such as -platform NAME are passed to it)\n"
     "  escaval draw [-o FILE] [--explain] [--json] [--strict] [--data DIR] BLAZON\n"
     "                                 draw BLAZON to FILE (PNG, or BMP for .bmp; default shield.png)\n"
     "                                 --explain prints how the blazon was read, each word used or\n"
@@ -42,6 +45,25 @@ constexpr const char* kUsage =
     "                                 skipped) off-screen and report the words not found, the\n"
     "                                 words ignored, question pictures and messages, per line and\n"
     "                                 in total; a blazon is clean when it has none of them\n"
+    "  escaval achievement [-o FILE] [--surname NAME] [--data DIR] BLAZON\n"
+    "                                 the achievement of BLAZON (the shield in the mantle recoloured\n"
+    "                                 in its tinctures, NAME on the scroll) as the window shows it,\n"
+    "                                 to FILE (PNG, or BMP for .bmp; default achievement.png)\n"
+    "  escaval save [--layout none|above|below|scroll] [--surname NAME] [--dir DIR] [--format bmp|png]\n"
+    "               [--achievement] [--data DIR] BLAZON\n"
+    "                                 save BLAZON as the save dialog does: in a layout (default none)\n"
+    "                                 with NAME above, below or on the scroll, in DIR (default the\n"
+    "                                 current folder) as the first free NAMEPR00.bmp to NAMEPR99.bmp\n"
+    "                                 (six characters of NAME); prints the path written\n"
+    "  escaval print --pdf FILE [--surname NAME] [--achievement] [--data DIR] BLAZON\n"
+    "                                 the page the print command prints, A4 at 300 dpi, as a PDF\n"
+    "  escaval batch [-o DIR] [--format png|bmp] [--jobs N] [--strict] [--data DIR] FILE|--database\n"
+    "                                 draw every blazon of FILE (one a line, named by line number:\n"
+    "                                 0001.png ...) or every entry of the blazon database (named by\n"
+    "                                 surname and number: Smith-1.png ...) into DIR (default shields)\n"
+    "                                 on N threads (default all cores); writes DIR/index.json with\n"
+    "                                 each file's blazon and what was not drawn clean, prints a\n"
+    "                                 summary; --strict exits with status 3 when one is not clean\n"
     "  escaval --help | --version\n";
 
 class StderrSink final : public MessageSink {
@@ -108,12 +130,15 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &*vocabulary;
     state->dataDir = dir;
+    // A level's picture is read for its size and again to paint it: decoded once.
+    PictureCache pictures;
+    state->pictureCache = &pictures;
     DrawingTrace trace;
     if (explain || strict) state->trace = &trace;
     DrawHost host;
     DrawBlazon(*state, blazon, host);
     if (explain) std::cout << (json ? ExplainJson(trace) + "\n" : ExplainText(trace));
-    if (const WriteResult written = WritePicture(state->picture, output); !written) {
+    if (const WriteResult written = WritePicture(state->picture, output, Flush::kLeaveToSystem); !written) {
         std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
         return 1;
     }
@@ -193,15 +218,44 @@ int Coverage(const std::vector<std::string>& args, const char* argv0) {
 
 }  // namespace
 
-bool IsCommandLine(int argc, char** argv) { return argc > 1 && argv[1][0] != '\0'; }
+namespace {
+
+// Options the window's toolkit reads (`escaval -platform offscreen`), with whether each takes a
+// value: given only these, the program opens its window rather than running a command.
+struct WindowOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr WindowOption kWindowOptions[] = {
+    {"-platform", true}, {"-platformpluginpath", true}, {"-platformtheme", true}, {"-plugin", true},
+    {"-style", true},    {"-stylesheet", true},         {"-session", true},       {"-display", true},
+    {"-geometry", true}, {"-qwindowgeometry", true},    {"-qwindowtitle", true},  {"-qwindowicon", true},
+    {"-reverse", false}, {"-widgetcount", false},       {"-nograb", false},       {"-dograb", false},
+    {"-sync", false},
+};
+
+}  // namespace
+
+bool IsCommandLine(int argc, char** argv) {
+    if (argc < 2 || argv[1][0] == '\0') return false;
+    for (int i = 1; i < argc; ++i) {
+        const WindowOption* found = nullptr;
+        for (const WindowOption& option : kWindowOptions)
+            if (std::strcmp(argv[i], option.name) == 0) found = &option;
+        if (!found) return true;
+        if (found->takesValue && ++i >= argc) return true;  // a value missing: let the usage say so
+    }
+    return false;
+}
+
+void PrintUsage(std::FILE* to) { std::fputs(kUsage, to); }
 
 int RunCommandLine(int argc, char** argv) {
     // Past a file size limit (ulimit -f) a write then fails with an error the writer reports and
     // cleans up after, instead of the signal ending the program with a temporary file left behind.
     std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2) {
-        // Only a build without Qt gets here: it has no window to open.
-        std::fputs("escaval: this build has no window (it was built without Qt 6); the command line works:\n", stdout);
+        // The program's own start opens the window instead; a caller reaching here has no command.
         std::fputs(kUsage, stdout);
         return 0;
     }
@@ -217,6 +271,7 @@ int RunCommandLine(int argc, char** argv) {
     }
     if (command == "draw") return Draw(args, argv[0]);
     if (command == "coverage") return Coverage(args, argv[0]);
+    if (command == "batch") return BatchCommand(args, argv[0]);
     return Usage("unknown command " + command);
 }
 

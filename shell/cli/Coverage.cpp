@@ -102,7 +102,10 @@ CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& data
     state->trace = &trace;
     DrawHost host;
     DrawBlazon(*state, line.blazon, host);
+    return MeasureTrace(trace, line);
+}
 
+CoverageLine MeasureTrace(const DrawingTrace& trace, const BlazonLine& line) {
     CoverageLine result;
     result.number = line.number;
     result.blazon = line.blazon;

@@ -15,6 +15,8 @@
 
 namespace esc {
 
+struct DrawingTrace;
+
 // Bounds on the input, so that any file gives an answer in bounded memory: a longer line is cut
 // (and the cut reported), a larger file or one with more blazons is refused.
 inline constexpr std::size_t kMaxCoverageLineBytes = 4096;
@@ -62,6 +64,8 @@ std::vector<BlazonLine> ReadBlazonLines(std::string_view text);
 // Draws the blazon off-screen through the drawing driver and notes what went wrong.
 CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& dataDir, const BlazonLine& line,
                            PictureCache* pictures = nullptr);
+// What went wrong in a drawing made with `trace` set, as MeasureBlazon notes it.
+CoverageLine MeasureTrace(const DrawingTrace& trace, const BlazonLine& line);
 // Called with the number of blazons drawn and the total, every kCoverageProgressStep blazons and
 // after the last, when there are more than kCoverageProgressStep of them.
 using CoverageProgress = std::function<void(std::size_t done, std::size_t total)>;

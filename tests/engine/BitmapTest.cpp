@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include "engine/Bitmap.h"
 
@@ -90,30 +89,6 @@ TEST(BmpFile, DamagedFilesAreRefused) {
     }
     EXPECT_FALSE(DecodeBmp(bytes.data(), bytes.size() - 1).has_value());  // truncated pixels
     EXPECT_FALSE(DecodeBmp(bytes.data(), 10).has_value());
-}
-
-TEST(PngFile, HoldsTheRowsBehindFilterBytes) {
-    Bitmap b(3, 2, kTeal);
-    b.SetPixel(2, 1, {1, 2, 3});
-    const std::vector<std::uint8_t> png = EncodePng(b);
-    ASSERT_GT(png.size(), 33u);
-    EXPECT_EQ(png[1], 'P');
-    // IHDR: width 3, height 2, 8-bit truecolour.
-    EXPECT_EQ(png[19], 3);
-    EXPECT_EQ(png[23], 2);
-    EXPECT_EQ(png[24], 8);
-    EXPECT_EQ(png[25], 2);
-    // IDAT follows IHDR: inflate it and check the last pixel.
-    const std::size_t idat = 33;
-    const std::uint32_t length = (png[idat] << 24) | (png[idat + 1] << 16) | (png[idat + 2] << 8) | png[idat + 3];
-    ASSERT_EQ(std::string(png.begin() + idat + 4, png.begin() + idat + 8), "IDAT");
-    std::vector<std::uint8_t> raw(2 * (1 + 9));
-    uLongf rawSize = raw.size();
-    ASSERT_EQ(uncompress(raw.data(), &rawSize, png.data() + idat + 8, length), Z_OK);
-    ASSERT_EQ(rawSize, raw.size());
-    EXPECT_EQ(raw[10], 0);  // filter byte of row 1
-    EXPECT_EQ(raw[17], 1);
-    EXPECT_EQ(raw[19], 3);
 }
 
 }  // namespace

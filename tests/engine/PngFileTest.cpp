@@ -1,0 +1,95 @@
+// PNG files read back by a second, independent decoder (libpng), pixel for pixel, at every
+// palette depth the writer chooses and for pictures too colourful for a palette.
+
+#include <gtest/gtest.h>
+#include <png.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "engine/Bitmap.h"
+
+namespace esc {
+namespace {
+
+struct Decoded {
+    Bitmap picture;
+    int colourType = -1, bitDepth = -1;
+};
+
+std::optional<Decoded> DecodeWithLibpng(const std::vector<std::uint8_t>& bytes) {
+    Decoded out;
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return std::nullopt;
+    image.format = PNG_FORMAT_RGB;
+    std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return std::nullopt;
+    out.picture = Bitmap(static_cast<int>(image.width), static_cast<int>(image.height));
+    for (int y = 0; y < out.picture.Height(); ++y)
+        for (int x = 0; x < out.picture.Width(); ++x) {
+            const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
+            out.picture.SetPixel(x, y, {p[0], p[1], p[2]});
+        }
+    // The header as written: colour type at byte 25, bit depth at 24 (IHDR follows the signature).
+    out.bitDepth = bytes[24];
+    out.colourType = bytes[25];
+    return out;
+}
+
+// `colours` distinct colours in runs of varying length, every colour used, the run lengths and
+// phases changing from row to row so that runs start and end at every position within a byte.
+Rgb Colour(int k) {
+    return {static_cast<std::uint8_t>(k & 0xFF), static_cast<std::uint8_t>(k >> 8), static_cast<std::uint8_t>(k * 37)};
+}
+Bitmap Runs(int width, int height, int colours) {
+    Bitmap b(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) b.SetPixel(x, y, Colour((x / (1 + y % 7) + y) % colours));
+    // Colours the runs may miss at small sizes are set along the last row.
+    for (int k = 0; k < colours && k < width; ++k) b.SetPixel(k, height - 1, Colour(k));
+    return b;
+}
+
+TEST(PngFile, DecodesToTheSamePixelsAtEveryDepth) {
+    constexpr int kPalette = 3, kRgb = 2;
+    const struct {
+        int width, height, colours;
+        int colourType, bitDepth;
+    } cases[] = {
+        {1, 1, 1, kPalette, 1},     {7, 3, 2, kPalette, 1},      {9, 4, 3, kPalette, 2},     {13, 5, 4, kPalette, 2},
+        {415, 521, 5, kPalette, 4}, {3, 17, 16, kPalette, 4},   {31, 19, 17, kPalette, 8},  {257, 9, 256, kPalette, 8},
+        {258, 9, 257, kRgb, 8},     {1000, 3, 1000, kRgb, 8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.width << "x" << c.height << ", " << c.colours << " colours");
+        const Bitmap picture = Runs(c.width, c.height, c.colours);
+        const auto decoded = DecodeWithLibpng(EncodePng(picture));
+        ASSERT_TRUE(decoded.has_value());
+        EXPECT_EQ(decoded->colourType, c.colourType);
+        EXPECT_EQ(decoded->bitDepth, c.bitDepth);
+        EXPECT_TRUE(decoded->picture == picture);
+    }
+}
+
+TEST(PngFile, WritesAFileTheOtherDecoderReads) {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("escaval-png-" + std::to_string(::getpid()) + ".png");
+    Bitmap shield(415, 521, {0, 0, 255});
+    shield.FillRect({100, 0, 200, 521}, {255, 215, 0});
+    ASSERT_TRUE(WritePicture(shield, path.string()));
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::filesystem::remove(path);
+    const auto decoded = DecodeWithLibpng(bytes);
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_TRUE(decoded->picture == shield);
+    EXPECT_LT(bytes.size(), 2000u);  // two flat colours pack small
+}
+
+}  // namespace
+}  // namespace esc
