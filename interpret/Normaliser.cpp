@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 206> kSubstitutions = {{
+constexpr std::array<Substitution, 207> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -49,6 +49,7 @@ constexpr std::array<Substitution, 206> kSubstitutions = {{
     {"goblet", "cup"},
     {"standing balance", "balance"},  // the balance picture stands on its foot
     {"open book", "book"},            // the book picture is the book open
+    {"thors hammer", "thorhammer"},    // one charge, the picture of its own
     {"bordure company", "bordure compony"},  // an old spelling of compony
     {"counterermine", "ermines"},  // "counter-ermine": sable, the spots argent
     {"caboshed", "cabossed"},

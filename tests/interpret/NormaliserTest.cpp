@@ -88,6 +88,7 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"a standing balance", "a standing balance Or", "a balance Or"},
         {"a bordure company is compony", "within a bordure company sable and argent",
          "within a bordure compony sable and argent"},
+        {"Thor's hammer is one charge", "a Thor's hammer Or", "a thorhammer Or"},
         {"the book is drawn open", "on a chief vert two open books Or", "on a chief vert two books Or"},
         {"erased a la quise", "an eagle's leg erased \u00e0 la quise sable", "an eagles leg erased sable"},
     };
