@@ -70,7 +70,7 @@ int PaintChargePicture(PaintState& state, float s) {
     const ChargePicture& p = state.chargePicture;
     const ShieldGeometry& g = state.geometry;
     const int px = state.placementX, py = state.placementY;
-    const bool bendwise = state.bendwiseFlag, mirror = state.mirrorFlag;
+    const bool bendwise = state.bendwiseFlag, mirror = state.mirrorFlag, flip = state.flipFlag;
     const bool turnOther = p.header[9] != 0;
 
     int width = p.PW, height = p.PH, hw = 0, hh = 0;
@@ -133,8 +133,10 @@ int PaintChargePicture(PaintState& state, float s) {
     state.layerTarget = {hasLayer ? layerIndex : -1, 0, 0, mirror};
     for (int r = firstRow; r < lastRow; ++r) {
         const int y = top + r;
+        // Upside down, the row painted at r is read from the mirror row of the picture.
+        const int sr = flip ? height - 1 - r : r;
         for (int c = columnFrom; c < columnTo;) {
-            const int v = sourceAt(c, r);
+            const int v = sourceAt(c, sr);
             const int x = mirror ? left + width - c : left + c;
             state.layerTarget.lx = c;
             state.layerTarget.ly = r;
@@ -146,7 +148,7 @@ int PaintChargePicture(PaintState& state, float s) {
                     ++c;
                 } else {
                     int i = c + 1;
-                    while (i < columnTo && unrotatedAt(i, r) == v) ++i;
+                    while (i < columnTo && unrotatedAt(i, sr) == v) ++i;
                     PaintSpan(state, x, y, x + (i - c));
                     c = i;
                 }

@@ -101,6 +101,10 @@ void DrawOrdinary(PaintState& state, int mode) {
     const int treatment = state.ordinaryTreatment;
     const bool partition = mode == 1;
     if (partition) state.ordinaryTreatment = 0;
+    if (!partition && DrawnVoidedByOutline(state)) {
+        DrawVoidedByOutline(state);
+        return;
+    }
 
     switch (state.shapeCode) {
         case kFess: partition ? PerFess(state) : Fess(state); break;
@@ -135,7 +139,9 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kBendletsEnhanced: BendletsEnhanced(state); break;
         case kChevronny: Chevronny(state); break;
         case kChevronelsInterlaced: ChevronelsInterlaced(state); break;
-        default: break;  // 11, 13, 15, 17, 26, 28, 29 and codes past 38 have no shape
+        case kBaseEsquires:
+        case kBaseEsquireSinister: BaseEsquires(state); break;
+        default: break;  // 11, 13, 15, 17, 26, 28, 29, 40 to 42 and codes past 43 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }

@@ -35,6 +35,10 @@ enum ShapeCode : int {
     // Chevronels interlaced (braced): set side by side at one height, each limb crossing its
     // neighbour's.
     kChevronelsInterlaced = 38,
+    // Base esquires: right-angled triangles in the lower outer corners of the chief. A count of
+    // one draws the dexter one; kBaseEsquireSinister the sinister one alone. (40 to 42 are the
+    // interpreter's directions, which no shape draws.)
+    kBaseEsquires = 39, kBaseEsquireSinister = 43,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -76,6 +80,26 @@ struct Spread {
     std::vector<int> centres;
 };
 Spread SpreadPieces(int n, int from, int to, int maxWidth);
+
+// The lower edge of a plain chief: the row its area reaches.
+inline int ChiefLowerEdge(const ShieldGeometry& g) { return g.H * 15 / 100; }
+// A chief with a line is a band whose lower edge carries the line: its middle row and width.
+inline int StyledChiefMiddle(const ShieldGeometry& g) { return (g.H / 5) / 2 - 19; }
+inline int StyledChiefWidth(const ShieldGeometry& g) { return ChiefLowerEdge(g) + 30; }
+// The last row of the chief that is solid whatever its line: a plain chief's lower edge, or the
+// inner side of the line's teeth.
+int ChiefInnerEdge(const ShieldGeometry& g, int lineCode);
+// The edge of a voided ordinary: the chief's depth divided by this, and never narrower than the
+// minimum, in pixels.
+inline constexpr int kVoidedEdgeDivisor = 14;
+inline constexpr int kMinVoidedEdge = 4;
+// A plain voided fess, bend, bend sinister, pale, chevron (or chevron inverted), cross, saltire
+// or pall in the shield view, which is drawn as the edge of its plain outline.
+bool DrawnVoidedByOutline(const PaintState& state);
+void DrawVoidedByOutline(PaintState& state);
+
+// A base esquire's leg along the chief's lower edge, in percent of the shield's width.
+inline constexpr int kBaseEsquireWidthPercent = 20;
 
 // levelTincture[level] := code.
 void Colour(PaintState& state, int code);
@@ -131,6 +155,7 @@ void Orle(PaintState& state);
 void Pall(PaintState& state);
 void PallReversed(PaintState& state);
 void Tressure(PaintState& state);  // kTressure and kTressureFlory
+void BaseEsquires(PaintState& state);  // kBaseEsquires and kBaseEsquireSinister
 
 // The chief makes room for the charge pictures already placed: each layer's centre moves down
 // into the part of the shield below the chief and its pictures are squeezed in height.

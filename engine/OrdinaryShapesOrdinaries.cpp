@@ -192,12 +192,12 @@ void MakeRoomUnderChief(PaintState& s) {
 
 void Chief(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
-    const int W = g.W, H = g.H;
+    const int W = g.W;
     if (s.pictureCount > 0) MakeRoomUnderChief(s);
-    const int b = H * 15 / 100;
+    const int b = ChiefLowerEdge(g);
     if (Styled(s)) {
-        const int y = (H / 5) / 2 - 19;
-        Band(s, 0, y, W, y, b + 30, 2);
+        const int y = StyledChiefMiddle(g);
+        Band(s, 0, y, W, y, StyledChiefWidth(g), 2);
     } else {
         Area(s, {{0, 0, 0, b}, {W + 1, 0, W + 1, b}});
     }

@@ -137,6 +137,7 @@ struct PaintState {
     int placementX = 0, placementY = 0;
     float chargeScale = 1.0f;
     bool mirrorFlag = false, bendwiseFlag = false, pictureLoaded = false;
+    bool flipFlag = false;  // the next picture is painted upside down
     bool crusillyFitchy = false;  // the crusilly semé is of crosses crosslet fitchy
     int detailTincture = -1;
     int pictureCount = -1;

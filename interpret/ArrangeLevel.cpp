@@ -14,6 +14,7 @@
 #include "interpret/FitLayout.h"
 #include "interpret/Issuant.h"
 #include "interpret/Layouts.h"
+#include "interpret/OverAll.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -250,11 +251,13 @@ bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
     }
 }
 
-// Level 2 stands between the ordinary of level 0 that level 1's charges lie on.
+// Level 2 stands between the ordinary of level 0 that level 1's charges lie on. On a chief the
+// charges between ("on a chief a lion between two mullets") lie on the chief too.
 bool BetweenTheOrdinaryCharged(const DrawingState& s) {
     const LevelRecord& first = s.levels[0];
     return s.level == 2 && s.levels[2].levelBetween && first.levelOn && first.levelKind == kTypeOrdinary &&
-           s.firstOrdinaryShape >= 0 && PlacesPictures(s.levels[1]) && PlacesPictures(s.levels[2]);
+           s.firstOrdinaryShape >= 0 && s.firstOrdinaryShape != ShapeCode::kChief && PlacesPictures(s.levels[1]) &&
+           PlacesPictures(s.levels[2]);
 }
 
 }  // namespace
@@ -285,6 +288,8 @@ void ArrangeLevel(DrawingState& s) {
         // Drawn rising from the lower edge of its space.
     } else if (HeldBetweenLayout(s) || HeldInPawLayout(s)) {
         // Between the pair that supports it, or in the paw that holds it.
+    } else if (OverAllLayout(s)) {
+        // Across the whole shield, whatever ordinary the charges before it lay on.
     } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&
                phrase::Previous(s).levelKind == kTypeOrdinary && s.onOrdinaryCode == ShapeCode::kCanton) {
         // "on a canton argent a cross gules": the ordinary drawn within the canton, as it would

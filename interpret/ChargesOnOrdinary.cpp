@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "engine/Ordinaries.h"
+#include "engine/OrdinaryShapes.h"
 #include "interpret/ArrangementWords.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
+#include "interpret/Vocabulary.h"
 
 namespace esc {
 
@@ -191,6 +193,58 @@ void OnSaltire(DrawingState& s, const LevelRecord& level, int n) {
     }
 }
 
+// Charges on a chief: each in an equal share of the chief's breadth, as large as its picture fits
+// that cell and the chief's solid depth with a margin all round, so that none touches another,
+// the chief's edges or the shield's. A charge with others to stand between it ("on a chief a lion
+// between two mullets") takes the middle third, and those two the outer thirds.
+constexpr int kChiefMargin = 5;           // pixels kept free round each charge on the chief
+constexpr int kChiefTopRows = 2;          // the shield's outline along the chief's top
+constexpr float kLargestOnChief = 1.0f;
+constexpr float kRoundelReachAtScaleOne = 110.0f;  // a roundel's diameter at scale 1
+
+bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
+    if (n < 1 || level.levelIn || s.lastShapeCode == 1) return false;
+    const ShieldGeometry& g = s.geometry;
+    const bool between = level.levelBetween && Level(s, s.level - 2).levelOn;
+    const bool onChief = Previous(s).levelOn || between;
+    if (!onChief) return false;
+    // The cells: the centre of each and their width.
+    std::vector<int> centres;
+    int cell = g.W / n;
+    if (between) {
+        if (n != 2 || Previous(s).levelCount != 1) return false;
+        cell = g.W / 3;
+        centres = {g.W / 6, g.W - g.W / 6};
+    } else if (n == 1 && Level(s, s.level + 1).levelBetween) {
+        cell = g.W / 3;
+        centres = {g.W2};
+    } else {
+        for (int j = 0; j < n; ++j) centres.push_back((2 * j + 1) * g.W / (2 * n));
+    }
+    const int top = kChiefTopRows + kChiefMargin;
+    const int bottom = shapes::ChiefInnerEdge(g, Previous(s).levelOn ? Previous(s).levelLine : Level(s, s.level - 2).levelLine) -
+                       kChiefMargin;
+    const float high = static_cast<float>(bottom - top), wide = static_cast<float>(cell - 2 * kChiefMargin);
+    if (high <= 0 || wide <= 0) return false;
+    float scale = 0.0f;
+    if (level.levelKind == kTypeRoundel) {
+        scale = std::min(high, wide) / kRoundelReachAtScaleOne;
+    } else {
+        const bool loaded = s.pictureLoaded;
+        PictureExtent picture;
+        const bool known = LevelPictureExtent(s, picture);
+        s.pictureLoaded = loaded;
+        if (!known) return false;
+        scale = std::min(high / (static_cast<float>(picture.height) * 0.5f), wide / (static_cast<float>(picture.width) * 0.5f));
+    }
+    scale = std::min(scale, kLargestOnChief);
+    NoteLayout(s, "OnChief");
+    const int y = (top + bottom) / 2;
+    for (std::size_t j = 0; j < centres.size(); ++j)
+        Place(s, centres[j], y, scale, MirroredInPair(level.levelLine, static_cast<int>(j)));
+    return true;
+}
+
 // In or on a chief. The steps run in order: the early ones finish some cases; steps 3 to 5
 // choose the height and scale; step 7 corrects the height in its own case and then places the
 // row for every case not finished earlier.
@@ -241,6 +295,7 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
         DrawPallets(s, 1);
         return;
     }
+    if (OnChiefFitted(s, level, n)) return;
     if (s.lastShapeCode == -1 && partition == -1 && s.level == 1) y = g.H5 / 2;
     const int cw = g.W / (n + 1);
     for (int j = 0; j < n; ++j) Place(s, (j + 1) * cw, y, scale, MirroredInPair(line, j));

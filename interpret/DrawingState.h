@@ -76,6 +76,7 @@ struct DrawingState : PaintState {
     int frettyTincture = -1;
     bool countMessageShown = false;  // a layout already said it has no place for the count
     bool sinisterCharges = false;  // the current level's hands, arms or gauntlets are left ones, mirrored
+    bool reversedCharges = false;  // the current level's charges are turned upside down ("reversed")
     bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")
     bool issuant = false;    // the current level's charges rise from the edge below them ("a demi-lion issuant")
     bool bendwiseCharges = false;  // the current level's charges are turned as on a bend ("a butterfly bendwise")
@@ -88,6 +89,7 @@ struct DrawingState : PaintState {
     // the charge a combatant pair supports (-1: none).
     int supportersLevel = -1, supportedByWord = -1, heldLevel = -1;
     int heldInPawLevel = -1;  // "a lion rampant holding an axe": the level of the axe (-1: none)
+    int overAllLevel = -1;    // the level written after "over all" (-1: none)
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
 
     const Vocabulary* vocabulary = nullptr;

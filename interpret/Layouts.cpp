@@ -13,6 +13,7 @@
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
+#include "interpret/PrincipalCharge.h"
 
 namespace esc {
 
@@ -30,11 +31,7 @@ constexpr int kLargestRowCell = 160;
 constexpr float kLargestRowScale = 1.2f;
 
 void FourCorners(DrawingState& s, float scale) {
-    const ShieldGeometry& g = s.geometry;
-    Place(s, g.W4, g.H4, scale);
-    Place(s, g.W - g.W4, g.H4, scale);
-    Place(s, g.W4, g.H - g.H4, scale);
-    Place(s, g.W - g.W4, g.H - g.H4, scale);
+    for (const LayoutSpot& spot : FourCornerSpots(s.geometry, scale)) Place(s, spot.x, spot.y, spot.scale);
 }
 
 void ThreeCharges(DrawingState& s) {
@@ -63,16 +60,23 @@ void ThreeCharges(DrawingState& s) {
             Place(s, g.W2, g.H - g.H4 + 15, 0.9f);
         }
     } else {
-        // Two and one.
-        const float scale = level0 ? 1.0f : 0.7f;
-        const int y = level0 ? g.H4 : g.H5;
-        Place(s, g.W4, y, scale);
-        Place(s, g.W - g.W4, y, scale);
-        Place(s, g.W2, level0 ? g.H - g.H4 - 15 : g.H - g.H4 + 15, scale);
+        for (const LayoutSpot& spot : TwoAndOneSpots(g, level0)) Place(s, spot.x, spot.y, spot.scale);
     }
 }
 
 }  // namespace
+
+std::array<LayoutSpot, 3> TwoAndOneSpots(const ShieldGeometry& g, bool alone) {
+    const float scale = alone ? 1.0f : 0.7f;
+    const int y = alone ? g.H4 : g.H5;
+    return {LayoutSpot{g.W4, y, scale}, LayoutSpot{g.W - g.W4, y, scale},
+            LayoutSpot{g.W2, alone ? g.H - g.H4 - 15 : g.H - g.H4 + 15, scale}};
+}
+
+std::array<LayoutSpot, 4> FourCornerSpots(const ShieldGeometry& g, float scale) {
+    return {LayoutSpot{g.W4, g.H4, scale}, LayoutSpot{g.W - g.W4, g.H4, scale}, LayoutSpot{g.W4, g.H - g.H4, scale},
+            LayoutSpot{g.W - g.W4, g.H - g.H4, scale}};
+}
 
 void FieldLayout(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
@@ -81,8 +85,9 @@ void FieldLayout(DrawingState& s) {
     switch (level.levelCount) {
         case 1:
             NoteLayout(s, "FieldLayout");
-            // One charge alone fills the shield, unless charges stand round it.
-            Place(s, g.W2, g.H2, Level(s, s.level + 1).levelBetween ? 1.0f : 2.4f);
+            // One charge alone fills the shield; with charges round it, it is as large as they
+            // leave room for.
+            Place(s, g.W2, g.H2, Level(s, s.level + 1).levelBetween ? PrincipalChargeScale(s) : kAloneScale);
             break;
         case 2: {
             NoteLayout(s, "FieldLayout");

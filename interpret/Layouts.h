@@ -4,11 +4,25 @@
 // scale and calls PlaceCharge once per charge. Counts a table does not name are fitted to the
 // free space (FitLayout.h) or, where nothing fits, reported by ArrangeLevel.
 
+#include <array>
 #include <span>
 
 #include "interpret/DrawingState.h"
 
 namespace esc {
+
+// One charge alone on the field.
+inline constexpr float kAloneScale = 2.4f;
+
+// A charge's place and scale in a fixed table.
+struct LayoutSpot {
+    int x = 0, y = 0;
+    float scale = 0.0f;
+};
+// Three charges two and one on a plain field: alone on it, or round a charge between them.
+std::array<LayoutSpot, 3> TwoAndOneSpots(const ShieldGeometry& geometry, bool alone);
+// Four charges in the corners of the field.
+std::array<LayoutSpot, 4> FourCornerSpots(const ShieldGeometry& geometry, float scale);
 
 // Charges on the plain field: counts 1 to 4 by the table, more in rows (FieldRowsLayout).
 void FieldLayout(DrawingState& state);

@@ -7,12 +7,16 @@
 #include "engine/Palette.h"
 #include "interpret/ArrangeLevel.h"
 #include "interpret/ArrangementWords.h"
+#include "interpret/ChiefPieces.h"
 #include "interpret/Issuant.h"
 #include "interpret/Layouts.h"
+#include "interpret/OverAll.h"
 #include "interpret/PartedLevel.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
+#include "interpret/PairOf.h"
 #include "interpret/Placement.h"
+#include "interpret/Reversed.h"
 #include "interpret/PlacementWords.h"
 #include "interpret/SocietyWords.h"
 #include "interpret/Vocabulary.h"
@@ -221,7 +225,7 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointUpwardsRule(s)) return;
-    if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s)) return;
+    if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s)) return;
     if (CantonedRule(s)) return TinctureRule(s);  // "with" read as "between"
     if (IsPartedTincture(s)) {
         // "a cross engrailed per pale gules and sable": both tinctures, the line between them.
@@ -233,6 +237,7 @@ void RulePass(DrawingState& s) {
         return TinctureFollowUp(s);
     }
     if (PatternedChargeRule(s)) return;
+    if (PairOfRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
     if (SplitRowsRule(s) || UsualRowsRule(s) || TwoRowsRule(s)) return;
@@ -282,7 +287,7 @@ void RulePass(DrawingState& s) {
         CompleteAndReread(s);
         return;
     }
-    if (HandednessRule(s)) return;
+    if (BaseEsquireRule(s) || HandednessRule(s)) return;
     if (IssuantRule(s)) return;
     if (T(s, 0) == kTypeOrdinary && OrdinaryWordRule(s)) return;
     const int type = T(s, 0);
@@ -290,7 +295,10 @@ void RulePass(DrawingState& s) {
     if (IsCotiseWord(s)) return CotiseRule(s);
     const bool between = Is(s, 0, "between");
     if (T(s, 0) != kTypeTincture && T(s, 0) != kTypeRoundel && !between) {
-        if (IsFillerReadAsSuch(s)) Use(s, 0);
+        if (IsFillerReadAsSuch(s)) {
+            Use(s, 0);
+            if (Is(s, 0, "overall") || (Is(s, 0, "over") && Is(s, 1, "all"))) MarkOverAll(s);
+        }
         ++s.cursor;
         return;
     }
@@ -377,6 +385,7 @@ void CompleteLevel(DrawingState& s) {
     s.issuant = false;
     s.splitChief = s.splitBase = 0;
     s.sinisterCharges = false;
+    s.reversedCharges = false;
     s.ordinaryTreatment = 0;
     s.crossTreatment = false;
     ++s.level;
@@ -406,7 +415,9 @@ void InterpretCharges(DrawingState& s) {
     s.supportersLevel = s.supportedByWord = s.heldLevel = s.heldInPawLevel = -1;
     s.bendwiseCharges = false;
     s.uprightCharges = false;
+    s.overAllLevel = -1;
     s.sinisterCharges = false;
+    s.reversedCharges = false;
     s.stopReading = false;
     s.betweenCotises = 0;
     s.betweenCotiseLine = -1;

@@ -334,7 +334,8 @@ bool ChargeWordRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     const int type = T(s, 0);
     if (EqualsIgnoringCase(W(s, 0), "wings")) {
-        if (Is(s, -1, "two")) level.levelCount = 1;  // a pair of wings is one charge
+        // A pair of wings is one charge: "two wings", "a pair of wings".
+        if (Is(s, -1, "two") || (Is(s, -1, "of") && Is(s, -2, "pair"))) level.levelCount = 1;
         level.levelKind = type;
         level.levelName.Append("wing");
         Use(s, 0);

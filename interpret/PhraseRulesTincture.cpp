@@ -10,6 +10,7 @@
 #include "interpret/PartedLevel.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
+#include "interpret/Reversed.h"
 #include "interpret/Qualifiers.h"
 #include "interpret/TextOps.h"
 #include "interpret/Vocabulary.h"
@@ -308,6 +309,7 @@ void TinctureFollowUp(DrawingState& s) {
     ReadDetailWords(s);
     if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
     ContournyAfterTincture(s);  // "a lion rampant gules contourny"
+    ReversedAfterTincture(s);   // "a sword argent reversed"
     VoidedAfterTincture(s);     // "a bend gules voided"
     if (CompleteAtTheEnd(s, s.wordCount - 1)) return;
     ++s.cursor;

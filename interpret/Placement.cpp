@@ -208,8 +208,10 @@ void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     s.placementY = y;
     s.chargeScale = scale;
     s.mirrorFlag = mirror != s.sinisterCharges;  // a left hand turns the other way, also in a pair
+    s.flipFlag = s.reversedCharges;
     PlaceCharge(s);
     s.mirrorFlag = false;
+    s.flipFlag = false;
 }
 
 void PlaceRow(DrawingState& s, int n, float scale) {
@@ -260,8 +262,10 @@ void PlaceOnPreviousCharges(DrawingState& s) {
         s.placementY = entry.y;
         s.chargeScale = entry.scale / 2;
         s.mirrorFlag = s.sinisterCharges;
+        s.flipFlag = s.reversedCharges;
         PlaceCharge(s);
     }
+    s.flipFlag = false;
 }
 
 }  // namespace esc

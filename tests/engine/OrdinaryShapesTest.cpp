@@ -329,7 +329,7 @@ TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
 // modes, with every kind of line, stays within the picture and ends.
 TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     const auto before = s().pictureBuffer;
-    for (int code : {11, 13, 15, 17, 26, 28, 29, 39, 99, -1, -2147483647 - 1, 2147483647}) {
+    for (int code : {11, 13, 15, 17, 26, 28, 29, 40, 41, 42, 44, 99, -1, -2147483647 - 1, 2147483647}) {
         s().shapeCode = code;
         s().levelTincture[0] = kGules;
         DrawOrdinary(s(), 0);
@@ -340,7 +340,7 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     DrawOrdinary(s(), 0);
     EXPECT_EQ(s().levelTincture[0], kChequy);
 
-    for (int code = -1; code <= 39; ++code) {
+    for (int code = -1; code <= kBaseEsquireSinister; ++code) {
         for (int mode : {0, 1, 2}) {
             for (int line : {-1, 2, 5, 15, 300}) {
                 for (int tincture : {kGules, kCounterchanged, kChequy, kErmine}) {
@@ -357,6 +357,51 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
                     ASSERT_EQ(s().picture.Width(), kImageWidth);
                     ASSERT_EQ(s().picture.Height(), kPictureHeight);
                 }
+            }
+        }
+    }
+}
+
+// A voided ordinary in any tincture (plain, furred, chequy, counterchanged) paints only where
+// the plain ordinary paints, leaves the middle to the field and keeps its edge to the sides that
+// lie within the field.
+TEST_F(OrdinaryShapesTest, VoidedIsTheEdgeOfThePlainOrdinary) {
+    const int W = g().W, H = g().H;
+    for (int shape : {kFess, kBend, kBendSinister, kPale, kChevron, kCross, kSaltire, kPall}) {
+        for (int tincture : {kGules, kErmine, kChequy, kCounterchanged}) {
+            SCOPED_TRACE("shape " + std::to_string(shape) + ", tincture " + std::to_string(tincture));
+            // On vert, which none of the ordinary's tinctures paints.
+            auto draw = [&](int treatment) {
+                shield_.Reset(kVert);
+                s().namedTinctures[0] = kVert;
+                s().namedTinctures[1] = kGules;
+                s().fieldColor1 = kOr;
+                s().fieldColor2 = kAzure;
+                s().shapeCode = s().partitionCode = shape;
+                s().levelTincture[0] = tincture;
+                s().ordinaryTreatment = treatment;
+                DrawOrdinary(s(), 0);
+                return s().picture;
+            };
+            const Bitmap plain = draw(0);
+            const Bitmap voided = draw(1);
+            shield_.Reset(kVert);
+            const Bitmap field = s().picture;
+            int edge = 0, whole = 0;
+            for (int y = 0; y < field.Height(); ++y)
+                for (int x = 0; x < field.Width(); ++x) {
+                    if (plain.Pixel(x, y) != field.Pixel(x, y)) ++whole;
+                    if (voided.Pixel(x, y) == field.Pixel(x, y)) continue;
+                    ++edge;
+                    if (plain.Pixel(x, y) == field.Pixel(x, y)) ADD_FAILURE() << "outside the plain ordinary at " << x << "," << y;
+                }
+            EXPECT_GT(edge, 0);
+            EXPECT_LT(edge, whole / 2);
+            // The middle of a straight limb is the field again.
+            const int mx = shape == kSaltire ? W / 4 : W / 2;
+            const int my = shape == kSaltire ? H / 4 : (shape == kPale || shape == kCross ? H / 8 : H / 2);
+            if (shape != kChevron && shape != kPall) {
+                EXPECT_EQ(voided.Pixel(mx, my), field.Pixel(mx, my));
             }
         }
     }

@@ -370,8 +370,10 @@ TEST(ChargesOnOrdinary, ChiefAndBase) {
         {"after a chevron, one for difference", chief(1, 1, 4, -1, In), ChargesOnOrdinary, {{207, 105}}, {0.9f}},
         {"after a chevron, five", chief(1, 5, 4, -1), ChargesOnOrdinary,
          {{69, 105}, {138, 105}, {207, 105}, {276, 105}, {345, 105}}, Same(5, 0.5f)},
+        // Each in a third of the chief, a roundel as wide as the chief is deep (72 rows less the
+        // outline's 2 and 5 free above and below: 60 pixels, 110 at scale 1).
         {"on a chief, after an ordinary", chief(3, 3, 16, -1, PreviousOn), ChargesOnOrdinary,
-         {{103, 40}, {206, 40}, {309, 40}}, Same(3, 0.4f)},
+         {{69, 37}, {207, 37}, {345, 37}}, Same(3, 60.0f / 110.0f)},
         {"between, two levels after the chief",
          chief(2, 2, 16, -1,
                [](BareState& b) {

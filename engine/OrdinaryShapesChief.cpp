@@ -1,0 +1,30 @@
+// The chief's inner edge, and the pieces drawn within the chief: the base esquires.
+
+#include "engine/OrdinaryShapes.h"
+
+namespace esc::shapes {
+
+int ChiefInnerEdge(const ShieldGeometry& g, int lineCode) {
+    const LineStyle* style = FindLineStyle(lineCode);
+    if (style == nullptr) return ChiefLowerEdge(g);
+    return StyledChiefMiddle(g) + StyledChiefWidth(g) / 2 - style->depth;
+}
+
+// A base esquire fills a lower outer corner of the chief: its upright leg is the chief's outer
+// edge, its other leg runs along the chief's lower edge a fifth of the shield inwards, and the
+// long side climbs from there back to the chief's upper outer corner.
+//
+//   +--------------------- chief ---------------------+
+//   |\                                              /|
+//   |   \                                        /   |
+//   +------+                                +------+
+void BaseEsquires(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, b = ChiefLowerEdge(g), e = W * kBaseEsquireWidthPercent / 100;
+    const bool sinisterOnly = s.shapeCode == kBaseEsquireSinister;
+    const bool both = !sinisterOnly && s.CurrentLevel().levelCount >= 2;
+    if (!sinisterOnly) Area(s, {{0, 0, 0, b}, {0, 0, e, b}});
+    if (sinisterOnly || both) Area(s, {{W + 1, 0, W + 1 - e, b}, {W + 1, 0, W + 1, b}});
+}
+
+}  // namespace esc::shapes

@@ -1,0 +1,20 @@
+#include "interpret/PairOf.h"
+
+#include "interpret/PhraseRules.h"
+
+namespace esc {
+
+using namespace phrase;
+
+bool PairOfRule(DrawingState& s) {
+    if (!Is(s, 0, "pair") || !Is(s, 1, "of")) return false;
+    LevelRecord& level = Current(s);
+    if (level.levelCount > 1 || level.levelKind != 0) return false;
+    level.levelCount = 2;
+    Use(s, 0);
+    Use(s, 1);
+    s.cursor += 2;
+    return true;
+}
+
+}  // namespace esc

@@ -1,0 +1,12 @@
+#pragma once
+// "a pair of X": two of the charge, or, for wings, the one charge that is a pair of wings.
+
+#include "interpret/DrawingState.h"
+
+namespace esc {
+
+// At "pair of" after "a" (or at the start of a phrase): the level's count becomes two and both
+// words are read. False, reading nothing, anywhere else.
+bool PairOfRule(DrawingState& state);
+
+}  // namespace esc
