@@ -51,12 +51,13 @@ void WindowController::ShowAchievement() {
         compose::ComposeAchievement(area_.Surface(), inputs, scrollText_.get(), {kDesignWidth, kDesignHeight, kImage1Rect.top});
 
     // Working files, each replaced whole: printing reads the mantle, the save dialog the capture.
+    // Every show writes them again, so they are renamed into place without waiting for the disk.
     std::error_code ec;
     std::filesystem::create_directories(paths_.cacheDir, ec);
     for (const auto& [name, bitmap] : {std::pair{compose::kMantleFileName, &achievement.recolouredMantle},
                                        std::pair{compose::kAchievementFileName, &achievement.capture}}) {
         const std::string path = paths_.CacheFile(name);
-        if (const WriteResult written = WriteBmp(*bitmap, path); !written)
+        if (const WriteResult written = WriteBmp(*bitmap, path, Flush::kLeaveToSystem); !written)
             messages_.Show("Cannot write the working picture '" + path + "': " + written.error);
     }
 
