@@ -12,6 +12,7 @@ ESCAVAL_PACKAGES=(
   libspng-dev libpng-dev
   fonts-blankenburg fonts-dejavu-core
   xvfb xauth
+  desktop-file-utils man-db
 )
 
 ensure_packages() {

@@ -4,6 +4,8 @@
 //   charge_pictures --fill OUTDIR SOURCE.svg...   the same, each drawing resized so that its
 //                                            silhouette fills the painter's box (FillBox.h)
 //   charge_pictures --bmp OUT.bmp SOURCE.svg a 24-bit bitmap of any drawing, white behind it
+//   charge_pictures --png OUT.png SIZE SOURCE.svg   the drawing scaled to SIZE x SIZE pixels with
+//                                            its transparency (the desktop icons)
 //
 // Every source is checked and every fault reported; the exit status is 1 if any source was
 // refused. OUTDIR/.charge_pictures lists the pictures of the last complete run, so that a
@@ -16,7 +18,12 @@
 #include "GifWriter.h"
 #include "SvgRender.h"
 
+#include <cairo.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -213,9 +220,55 @@ int MakeBitmap(const fs::path& out, const fs::path& source) {
     return 0;
 }
 
+constexpr int kMaxIconSide = 1024;
+
+// The square picture is written beside OUT and renamed over it, so that an interrupted build
+// never leaves half an icon to be installed.
+int MakeIcon(const fs::path& out, const std::string& sizeText, const fs::path& source) {
+    const int side = std::atoi(sizeText.c_str());
+    if (side < 1 || side > kMaxIconSide) {
+        std::cerr << "charge_pictures: icon size must be 1 to " << kMaxIconSide << ", not " << sizeText << '\n';
+        return 2;
+    }
+    Checked<SvgDrawing> drawing = SvgDrawing::Load(source.string());
+    Checked<Argb32Image> image;
+    if (drawing.ok()) {
+        const NaturalSize natural = drawing.value.Size();
+        const double scale = static_cast<double>(side) / std::max(natural.width, natural.height);
+        image = drawing.value.Render(side, side, scale, (side - natural.width * scale) / 2,
+                                     (side - natural.height * scale) / 2);
+    }
+    const std::string& why = !drawing.ok() ? drawing.error : image.error;
+    if (!why.empty()) {
+        std::cerr << source.string() << ": refused: " << why << '\n';
+        return 1;
+    }
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, side, side);
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < side; ++y) {
+        std::memcpy(data + static_cast<std::ptrdiff_t>(y) * stride, &image.value.pixels[static_cast<std::size_t>(y) * side],
+                    static_cast<std::size_t>(side) * 4);
+    }
+    cairo_surface_mark_dirty(surface);
+    const fs::path temporary = out.string() + ".tmp";
+    const bool written = cairo_surface_write_to_png(surface, temporary.c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(surface);
+    std::error_code error;
+    if (written) fs::rename(temporary, out, error);
+    if (!written || error) {
+        fs::remove(temporary, error);
+        std::cerr << "charge_pictures: cannot write " << out.string() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 void PrintUsage() {
     std::cerr << "usage: charge_pictures [--fill] OUTDIR SOURCE.svg...\n"
-                 "       charge_pictures --bmp OUT.bmp SOURCE.svg\n";
+                 "       charge_pictures --bmp OUT.bmp SOURCE.svg\n"
+                 "       charge_pictures --png OUT.png SIZE SOURCE.svg\n";
 }
 
 }  // namespace
@@ -228,6 +281,13 @@ int main(int argc, char** argv) {
             return 2;
         }
         return MakeBitmap(args[1], args[2]);
+    }
+    if (!args.empty() && args[0] == "--png") {
+        if (args.size() != 4) {
+            PrintUsage();
+            return 2;
+        }
+        return MakeIcon(args[1], args[2], args[3]);
     }
     const bool fill = !args.empty() && args[0] == "--fill";
     const std::size_t first = fill ? 1 : 0;
