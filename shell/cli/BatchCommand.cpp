@@ -144,6 +144,10 @@ std::optional<std::vector<std::pair<std::string, std::string>>> ReadArms(const s
 
 }  // namespace
 
+std::optional<std::vector<std::pair<std::string, std::string>>> ReadDatabaseArms(const std::string& dataDir) {
+    return ReadArms(DatabasePath(dataDir));
+}
+
 BatchRun DrawBatch(const Vocabulary& vocabulary, const std::string& dataDir, const std::vector<BatchEntry>& entries,
                    const std::string& folder, BatchFormat format, int jobs, PictureCache& pictures,
                    const BatchProgress& progress) {
@@ -279,7 +283,7 @@ int BatchCommand(const std::vector<std::string>& args, const char* argv0) {
     }
     std::vector<BatchEntry> entries;
     if (database) {
-        const auto arms = ReadArms(DatabasePath(dir));
+        const auto arms = ReadDatabaseArms(dir);
         if (!arms) return 1;
         entries = EntriesOfArms(*arms);
     } else {

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,10 @@ std::vector<BatchEntry> EntriesOfArms(const std::vector<std::pair<std::string, s
 // "entries": [{"file", "line" | "surname", "blazon", "clean", "missingWords", "ignoredWords",
 // "standIns", "messages", "fieldOnly", ("error")}]}.
 std::string BatchIndexJson(const std::vector<BatchEntry>& entries, const BatchRun& run, BatchFormat format);
+
+// The surnames and blazons of the user's blazon database (the shipped one while the user has
+// none), in the window's order; nullopt, with a message, when it cannot be read.
+std::optional<std::vector<std::pair<std::string, std::string>>> ReadDatabaseArms(const std::string& dataDir);
 
 int BatchCommand(const std::vector<std::string>& args, const char* argv0);
 

@@ -64,6 +64,11 @@ constexpr const char* kUsage =
     "                                 on N threads (default all cores); writes DIR/index.json with\n"
     "                                 each file's blazon and what was not drawn clean, prints a\n"
     "                                 summary; --strict exits with status 3 when one is not clean\n"
+    "  escaval roll [-o FILE.pdf] [--columns N] [--data DIR] FILE|--database\n"
+    "                                 a roll of arms: A4 pages of N shields across (default 4) and\n"
+    "                                 one row more down, each with its surname and its blazon in\n"
+    "                                 small type, as a PDF (default roll.pdf); a line of FILE is\n"
+    "                                 'Surname | Blazon' or a blazon alone\n"
     "  escaval --help | --version\n";
 
 class StderrSink final : public MessageSink {

@@ -1,6 +1,7 @@
 #include "shell/cli/ComposeCommands.h"
 
 #include "shell/cli/AchievementCommand.h"
+#include "shell/cli/RollCommand.h"
 #include "shell/cli/SaveCommands.h"
 
 namespace esc {
@@ -9,6 +10,7 @@ int RunComposeCommand(const std::string& command, const std::vector<std::string>
     if (command == "achievement") return AchievementCommand(args, argv0);
     if (command == "save") return SaveCommand(args, argv0);
     if (command == "print") return PrintCommand(args, argv0);
+    if (command == "roll") return RollCommand(args, argv0);
     return 2;
 }
 

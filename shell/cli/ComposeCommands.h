@@ -12,7 +12,7 @@
 namespace esc {
 
 inline constexpr const char* kComposeProgram = "escaval-compose";
-inline constexpr std::string_view kComposeCommands[] = {"achievement", "save", "print"};
+inline constexpr std::string_view kComposeCommands[] = {"achievement", "save", "print", "roll"};
 
 inline bool IsComposeCommand(std::string_view command) {
     return std::find(std::begin(kComposeCommands), std::end(kComposeCommands), command) != std::end(kComposeCommands);
