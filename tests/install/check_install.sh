@@ -74,6 +74,13 @@ else
   fail "installed escaval draw"
 fi
 
+# The command line hands the achievement to the composing program installed beside it.
+if (cd "$work" && "$prefix/bin/escaval" achievement -o arms.bmp --surname Lancaster "Gules"); then
+  [ "$(head -c2 "$work/arms.bmp")" = "BM" ] || fail "installed escaval achievement wrote no bitmap"
+else
+  fail "installed escaval achievement"
+fi
+
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed"
   exit 1
