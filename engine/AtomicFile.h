@@ -18,7 +18,7 @@ struct [[nodiscard]] WriteResult {
 // Whether the new file is flushed to the disk before it replaces the old one. Every file the
 // user keeps (databases, exports, saved pictures) is; pictures the command line draws from a
 // blazon, which the same command makes again, are only renamed into place: the flush costs
-// many times the drawing, and a batch flushes its folder once at the end instead.
+// many times the drawing.
 enum class Flush { kToDisk, kLeaveToSystem };
 
 WriteResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,

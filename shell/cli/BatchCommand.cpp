@@ -1,6 +1,5 @@
 #include "shell/cli/BatchCommand.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -74,14 +73,6 @@ void DrawShare(const Vocabulary& vocabulary, const std::string& dataDir, const s
         }
         done.fetch_add(1, std::memory_order_release);
     }
-}
-
-// Flushes the folder's file system once, so that the whole batch is on the disk when it ends.
-void FlushFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    (void)::syncfs(fd);
-    ::close(fd);
 }
 
 std::string SafeName(const std::string& surname) {
@@ -171,7 +162,6 @@ BatchRun DrawBatch(const Vocabulary& vocabulary, const std::string& dataDir, con
     DrawShare(vocabulary, dataDir, entries, folder, format, pictures, next, done, run.results);
     for (std::thread& worker : workers) worker.join();
     if (progress) progress(entries.size(), entries.size());
-    if (format != BatchFormat::kNone) FlushFolder(folder);
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     for (const BatchResult& r : run.results) {
         if (!r.file.empty()) ++run.written;

@@ -42,7 +42,8 @@ using BatchProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 // Draws every entry with `jobs` threads (each its own drawing state; the vocabulary and the
 // picture cache are shared read-only and locked) into `folder` as name.png or name.bmp. The
-// folder must exist. Files are renamed into place but not flushed one by one.
+// folder must exist. Files are renamed into place, not flushed to the disk: a flush per file
+// cost more than the drawing, and one of the whole file system waits on every other writer.
 BatchRun DrawBatch(const Vocabulary& vocabulary, const std::string& dataDir, const std::vector<BatchEntry>& entries,
                    const std::string& folder, BatchFormat format, int jobs, PictureCache& pictures,
                    const BatchProgress& progress = {});
