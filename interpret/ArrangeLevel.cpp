@@ -290,6 +290,8 @@ void ArrangeLevel(DrawingState& s) {
         // Between the pair that supports it, or in the paw that holds it.
     } else if (OverAllLayout(s)) {
         // Across the whole shield, whatever ordinary the charges before it lay on.
+    } else if (InLineWithTheChargesBefore(s, savedCursor)) {
+        // One charge each, set in a pale or fess together with the first phrase's.
     } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&
                phrase::Previous(s).levelKind == kTypeOrdinary && s.onOrdinaryCode == ShapeCode::kCanton) {
         // "on a canton argent a cross gules": the ordinary drawn within the canton, as it would

@@ -1,11 +1,15 @@
 #include "interpret/SocietyWords.h"
 
 #include <array>
+#include <algorithm>
 #include <cctype>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "engine/OrdinaryShapes.h"
 #include "interpret/DrawingState.h"
+#include "interpret/FitLayout.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -50,7 +54,115 @@ bool NamesATincture(std::string_view text) {
 // What the driver makes of "(Fieldless)": the word the field parser knows.
 constexpr std::string_view kFieldlessWord = "fieldless ";
 
+// Words that name a single charge phrase's charge: charges, roundels, beasts and birds.
+bool NamesACharge(int type) { return type == kTypeCharge || type == kTypeRoundel || (type >= 11 && type <= 14); }
+
+template <typename Keys>
+bool IsOneOf(std::string_view word, const Keys& keys) {
+    for (std::string_view key : keys)
+        if (EqualsIgnoringCase(word, key)) return true;
+    return false;
+}
+bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> keys) {
+    return IsOneOf<std::initializer_list<std::string_view>>(word, keys);
+}
+
+// A phrase after one of these is laid out with what it names, not in a line with the others.
+constexpr std::array<std::string_view, 8> kArrangedWithOthers = {
+    "between", "charged", "surmounted", "maintaining", "sustaining", "holding", "enfiled", "each"};
+// These open something else: the line ends before them.
+constexpr std::array<std::string_view, 6> kLineEnds = {"on", "in", "within", "all", "over", "overall"};
+
+// How many phrases of one charge ("and a roundel", ", a decrescent") follow from word `i`,
+// or -1 when one of them is arranged with something else.
+int SingleChargesFollowing(const DrawingState& s, int i) {
+    int count = 0;
+    while (i < s.wordCount) {
+        if (IsOneOf(s.Word(i), {"and", ","})) ++i;
+        if (!IsOneOf(s.Word(i), {"a", "an"}) || !NamesACharge(s.Type(i + 1))) break;
+        ++count;
+        i += 2;
+        for (; i < s.wordCount && !IsOneOf(s.Word(i), {"and", ",", "a", "an"}); ++i) {
+            if (IsOneOf(s.Word(i), kArrangedWithOthers)) return -1;
+            if (IsOneOf(s.Word(i), kLineEnds)) return count;
+        }
+    }
+    return count;
+}
+
+constexpr int kSemeeLine = 97;  // the line code of a level strewn over the field
+
+bool IsSingleCharge(const LevelRecord& level) {
+    return IsChargeLevel(level) && level.levelCount == 1 && !level.levelOn && !level.levelChargedOn;
+}
+
+struct LinePoint {
+    int x = 0, y = 0;
+    float scale = 1.0f;
+};
+
+// Where charge `index` of n stands in a pale or fess (code): where "in pale three" or "in fess
+// three" of one kind would stand, each filling a square cell as wide as the spacing, clear of the
+// outline, no larger than a charge alone; two in fess as two in fess are set.
+constexpr float kLargestInLine = 1.0f;
+constexpr int kMarginToEdge = 6;  // between a cell and the shield's edge
+
+LinePoint PointInLine(const ShieldGeometry& g, int code, int n, int index) {
+    const bool pale = code == ShapeCode::kPale;
+    if (!pale && n == 2) return {index == 0 ? g.W4 : g.W - g.W4, g.H2, kLargestInLine};
+    auto point = [&](int i) {
+        if (pale) return LinePoint{g.W2, g.straightBottom * (2 * i + 1) / (2 * n) + g.H / 24};
+        return LinePoint{g.W * (2 * i + 1) / (2 * n), g.H2};
+    };
+    int cell = pale ? point(1).y - point(0).y : point(1).x - point(0).x;
+    for (int i = 0; i < n; ++i) {
+        const LinePoint p = point(i);
+        const int room = std::min({p.x, g.W - p.x, p.y, g.straightBottom - p.y + g.H / 12}) - kMarginToEdge;
+        cell = std::min(cell, 2 * room);
+    }
+    LinePoint p = point(index);
+    p.scale = std::max(kMinChargeScale, std::min(kLargestInLine, static_cast<float>(cell) * kChargeShareOfCell /
+                                                                     static_cast<float>(kChargeExtentAtScaleOne)));
+    return p;
+}
+
 }  // namespace
+
+bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
+    if (s.level < 0 || s.level >= kMaxLevels) return false;
+    // The line begins at the last phrase opened by "in"; every phrase since names one charge.
+    int start = s.level;
+    while (start >= 0 && !s.levels[static_cast<std::size_t>(start)].levelIn) --start;
+    if (start < 0) return false;
+    const int code = s.levels[static_cast<std::size_t>(start)].levelInCode;
+    // A semé phrase before it ("semy of oak leaves, in pale a dagger") is still open when "in" is
+    // read and takes the word; the line is the phrases after it.
+    if (s.levels[static_cast<std::size_t>(start)].levelLine == kSemeeLine) ++start;
+    if (start > s.level) return false;
+    const LevelRecord& first = s.levels[static_cast<std::size_t>(start)];
+    if (first.levelCount != 1 || !NamesACharge(first.levelKind) || first.levelOn || first.levelChargedOn) return false;
+    if (code != ShapeCode::kPale && code != ShapeCode::kFess) return false;
+    for (int k = start + 1; k <= s.level; ++k)
+        if (!IsSingleCharge(s.levels[static_cast<std::size_t>(k)])) return false;
+    const int following = SingleChargesFollowing(s, nextWord);
+    const int index = s.level - start;
+    if (following < 0 || (index == 0 && following == 0)) return false;
+    const int n = index + 1 + following;
+    // The phrases before it were set in this line too: read with what came after them, the first
+    // may have been laid out otherwise ("in fess a mullet and a crescent between two roundels").
+    if (index > 0) {
+        if (s.ringWritten < 1) return false;
+        const RingEntry& before =
+            s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
+        const LinePoint expected = PointInLine(s.geometry, code, n, index - 1);
+        if (before.x != expected.x || before.y != expected.y) return false;
+    }
+    NoteLayout(s, "InLineWithTheChargesBefore(" + std::to_string(code) + ", " + std::to_string(index + 1) + " of " +
+                      std::to_string(n) + ")");
+    const LinePoint p = PointInLine(s.geometry, code, n, index);
+    Place(s, p.x, p.y, p.scale);
+    return true;
+}
 
 bool MarkFieldlessBadge(std::string& text, std::size_t capacity) {
     std::size_t start = 0;

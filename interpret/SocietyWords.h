@@ -50,4 +50,11 @@ bool UprightOnABendRule(DrawingState& state);
 // sinister, pale). Returns whether it placed the phrase.
 bool OppositeTheChargeBefore(DrawingState& state);
 
+// "in pale a dagger and a stag's head", "in fess an increscent, a roundel and a decrescent": the
+// first phrase sets one charge in a pale or fess, and the phrases of one charge each that follow
+// it, joined by "and" or a comma, stand in the same line. Each is put where the line's charges
+// would stand if all were of one kind, in the order read, the first at the top or to dexter.
+// `nextWord` is the first word after the current phrase. Returns whether it placed the phrase.
+bool InLineWithTheChargesBefore(DrawingState& state, int nextWord);
+
 }  // namespace esc

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "TestDrawing.h"
 #include "interpret/DrawingState.h"
@@ -71,7 +72,9 @@ TEST(SocietyWords, AChargeOnAChargeLiesOnIt) {
         EXPECT_EQ(placed[1].x, placed[0].x);
         EXPECT_EQ(placed[1].y, placed[0].y);
         EXPECT_FLOAT_EQ(placed[1].scale, placed[0].scale / 2);
-        if (k.tincture != kOr) EXPECT_EQ(d.At(placed[1].x, placed[1].y), test::Colour(k.tincture));
+        if (k.tincture != kOr) {
+            EXPECT_EQ(d.At(placed[1].x, placed[1].y), test::Colour(k.tincture));
+        }
     }
     // Two on one is not one on each: the phrase is not laid on the charge.
     test::Drawing two;
@@ -202,6 +205,59 @@ TEST(SocietyWords, TheSecondOfTwoChargesBetweenStandsAcrossTheOrdinary) {
     test::Drawing three;
     three.Draw("Argent, a bend vert between two mullets and a crescent sable.");
     for (const LevelTrace& l : three.trace.levels) EXPECT_NE(l.layout, "OppositeTheChargeBefore");
+}
+
+// Single charges joined by "and" after "in pale" or "in fess" stand where that many of one kind
+// would, in the order read, each in its own tincture.
+TEST(SocietyWords, SingleChargesAfterInPaleOrFessStandInOneLine) {
+    struct Case { const char* name; const char* blazon; const char* sameKind; std::vector<int> tinctures; };
+    const Case cases[] = {
+        {"three in fess, joined by a comma and 'and'",
+         "Argent, in fess a roundel gules, a roundel azure and a roundel vert.",
+         "Argent, in fess three roundels gules.", {kGules, kAzure, kVert}},
+        {"two in pale", "Argent, in pale a roundel gules and a roundel azure.",
+         "Argent, in pale two roundels gules.", {kGules, kAzure}},
+        {"after a semy that took the word 'in'", "Or semy of mullets sable, in pale a roundel gules and a roundel azure.",
+         "Or, in pale two roundels gules.", {kGules, kAzure}},
+        {"before a bordure", "Argent, in fess a roundel gules and a roundel azure within a bordure sable.",
+         "Argent, in fess two roundels gules.", {kGules, kAzure}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::Drawing line, same;
+        same.Draw(k.sameKind);
+        line.Draw(k.blazon);
+        EXPECT_TRUE(line.sink.messages.empty());
+        std::vector<PlacementTrace> placed = test::AllPlacements(line);
+        const std::vector<PlacementTrace> expected = test::AllPlacements(same);
+        if (placed.size() > expected.size()) placed.erase(placed.begin(), placed.end() - static_cast<long>(expected.size()));
+        ASSERT_EQ(placed.size(), k.tinctures.size());
+        ASSERT_EQ(expected.size(), k.tinctures.size());
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            EXPECT_EQ(placed[i].x, expected[i].x);
+            EXPECT_EQ(placed[i].y, expected[i].y);
+            EXPECT_FLOAT_EQ(placed[i].scale, expected[i].scale);
+            EXPECT_EQ(line.At(placed[i].x, placed[i].y), test::Colour(k.tinctures[i])) << "charge " << i;
+        }
+    }
+}
+
+// Phrases arranged with something else are not taken into the line, nor half of it.
+TEST(SocietyWords, APhraseArrangedOtherwiseLeavesTheLineAlone) {
+    test::Drawing between, lone;
+    between.Draw("Argent, in fess a mullet and a crescent between two roundels gules.");
+    lone.Draw("Argent, in fess a mullet gules.");
+    const std::vector<PlacementTrace> placed = test::AllPlacements(between);
+    const std::vector<PlacementTrace> alone = test::AllPlacements(lone);
+    ASSERT_GE(placed.size(), 2u);
+    ASSERT_EQ(alone.size(), 1u);
+    EXPECT_EQ(placed[0].x, alone[0].x);  // the mullet where a single one in fess stands
+    for (const LevelTrace& l : between.trace.levels) EXPECT_EQ(l.layout.find("InLine"), std::string::npos);
+    // An ordinary after "and" ends the line at one charge: laid out as one.
+    test::Drawing bordure;
+    bordure.Draw("Argent, in pale a sword and a bordure gules.");
+    ASSERT_FALSE(bordure.trace.levels.empty());
+    EXPECT_EQ(bordure.trace.levels[0].layout.find("InLine"), std::string::npos);
 }
 
 }  // namespace
