@@ -537,6 +537,8 @@ constexpr BuiltName kBuiltNames[] = {
     {"pawprint", "a paw print", "paw"},
     {"maplelea", "a maple leaf", "maple"},
     {"quillpen", "a quill pen", "quill"},
+    {"pinetree", "a pine tree", "pine"},
+    {"hourgla", "an hourglass", "hourglass"},  // cut to 8 letters, then the final "s" dropped
 };
 
 // Variants that a qualifier asks for, and the words that ask for it after the charge word.
