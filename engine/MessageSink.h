@@ -11,7 +11,11 @@ namespace esc {
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
+    // A fault or a refusal the user should act on.
     virtual void Show(std::string_view text) = 0;
+    // News that asks nothing of the user (what an import added); the window shows it without
+    // the warning sign.
+    virtual void Inform(std::string_view text) { Show(text); }
 };
 
 class CollectingSink final : public MessageSink {

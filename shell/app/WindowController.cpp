@@ -93,7 +93,15 @@ void WindowController::DrawBtnClick() {
     BuilderMode(std::nullopt);
     StopAutoDisplay();
     drawing_->marshallingMode = false;
-    if (view_.BlazonText().empty()) return;
+    const std::string blazon = view_.BlazonText();
+    if (blazon.empty()) return;
+    // A drawing reads no more of single arms than the blazon buffer holds; rather than draw a
+    // cut text as if it were the whole, Draw asks for a shorter one. A marshalled text (its
+    // parts after colons) is held to the limit part by part when it is read.
+    if (blazon.size() > static_cast<std::size_t>(kMaxBlazonChars) && blazon.find(':') == std::string::npos) {
+        messages_.Show(text::kBlazonTooLongBefore + std::to_string(blazon.size()) + text::kBlazonTooLongAfter);
+        return;
+    }
     if (view_.Surname().empty()) view_.SetSurname(text::kUnknown);
     DrawCurrent();
 }
@@ -135,8 +143,9 @@ void WindowController::NextBtnClick() {
 void WindowController::AutoBtnClick() { SetAuto(!autoDisplay_.On()); }
 
 void WindowController::Panel1Enter() {
-    autoDisplay_.SwitchOff();
-    view_.SetAutoCaption(false);
+    // The caption and the controls follow the mode together, so that a display stopped by
+    // entering a box never leaves the controls greyed.
+    if (autoDisplay_.On()) SetAuto(false); else autoDisplay_.SwitchOff();
 }
 
 void WindowController::Memo1Enter() { state_.textEntry = true; }

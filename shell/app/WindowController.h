@@ -35,6 +35,10 @@ inline constexpr const char* kAddQuestion = "Add this blazon to database?";
 inline constexpr const char* kUnknown = "Unknown";
 inline constexpr const char* kVersionLine = "version 2.0";
 inline constexpr const char* kScreenSnapshot = "screen.bmp";
+inline constexpr const char* kNoMatchBefore = "No blazon holds \"";
+inline constexpr const char* kBlazonTooLongBefore = "The blazon has ";
+inline constexpr const char* kBlazonTooLongAfter = " characters; a drawing reads at most 199. Shorten it and draw again.";
+inline constexpr const char* kNoMatchAfter = "\": the search is left as it was.";
 }  // namespace text
 
 class WindowController {
@@ -65,6 +69,8 @@ public:
     void SearchbtnClick();
     void SearchUpClick();
     void SearchDownClick();
+    // The search box was emptied: the search filter goes, the entry shown stays.
+    void SearchTextCleared();
     void Panel1Enter();
     void Memo1Enter();
     void FormKeyPress(char key);

@@ -1,6 +1,7 @@
 // The handlers of the blazon database: record changes, the word search, lookup, Add, the
 // origin filters, the import of a user file and the database form.
 
+#include <optional>
 #include <string>
 
 #include "database/BlazonSchema.h"
@@ -24,11 +25,39 @@ void WindowController::Search(Trigger trigger) {
     autoDisplay_.BeginStep();
     if (trigger == Trigger::Button) StopAutoDisplay();
     if (!database_) return;
+    db::Table& table = database_->Main();
+    const std::string words = view_.SearchText();
+    const std::string filterBefore = database_->SearchText();
+    const db::Record* current = table.Current();
+    const std::optional<long long> rowidBefore = current ? std::optional<long long>(current->rowid) : std::nullopt;
+    const int directionBefore = state_.searchDirection;
     state_.autoDraw = false;
-    if (database_->Search(view_.SearchText(), state_.searchDirection)) view_.ShowSearchDirection(state_.searchDirection);
+    const bool turned = database_->Search(words, state_.searchDirection);
+    if (!words.empty() && table.RecordCount() == 0) {
+        // Nothing holds the words: the filter, the entry and the boxes stay as they were, and
+        // the user is told which words were not found instead of seeing an empty entry drawn.
+        table.DisableControls();
+        database_->SetSearchText(filterBefore);
+        if (rowidBefore) db::BlazonDatabase::GoToRowid(table, *rowidBefore);
+        table.EnableControls();
+        state_.searchDirection = directionBefore;
+        state_.autoDraw = true;
+        if (trigger == Trigger::Timer) SetAuto(false);
+        messages_.Show(std::string(text::kNoMatchBefore) + words + text::kNoMatchAfter);
+        return;
+    }
+    if (turned) view_.ShowSearchDirection(state_.searchDirection);
     ShowCurrentRecord();
     DrawCurrent();
     state_.autoDraw = true;
+}
+
+void WindowController::SearchTextCleared() {
+    if (!database_ || database_->SearchText().empty()) return;
+    db::Table& table = database_->Main();
+    table.DisableControls();  // the entry shown stays shown: nothing to draw again
+    database_->SetSearchText("");
+    table.EnableControls();
 }
 
 void WindowController::SearchbtnClick() { Search(Trigger::Button); }
@@ -97,7 +126,7 @@ void WindowController::Userfile1Click() {
         messages_.Show("Nothing was imported: " + error + "\nThe blazon database is as it was before.");
         return;
     }
-    messages_.Show(db::DescribeImport(*file, *path));
+    messages_.Inform(db::DescribeImport(*file, *path));
     if (!file->entries.empty()) DataSource1DataChange();
 }
 

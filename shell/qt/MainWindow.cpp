@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -67,6 +68,18 @@ public:
     }
 };
 
+// A short message makes a narrow box, whose title bar cuts the title: the box is made wide
+// enough for the title and the title bar's buttons.
+void KeepTitleWhole(QMessageBox& box) {
+    constexpr int kTitleBarButtons = 160;
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const int width = QFontMetrics(font).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 }  // namespace
 
 class MainWindow::Timer final : public app::Timer {
@@ -83,11 +96,17 @@ private:
 class MainWindow::MessageBoxes final : public MessageSink {
 public:
     explicit MessageBoxes(QWidget* parent) : parent_(parent) {}
-    void Show(std::string_view text) override {
-        QMessageBox::information(parent_, "ESCAVAL! 95", QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-    }
+    void Show(std::string_view text) override { Box(QMessageBox::Warning, text); }
+    void Inform(std::string_view text) override { Box(QMessageBox::Information, text); }
 
 private:
+    void Box(QMessageBox::Icon icon, std::string_view text) {
+        QMessageBox box(icon, "ESCAVAL! 95", QString::fromUtf8(text.data(), static_cast<int>(text.size())), QMessageBox::Ok,
+                        parent_);
+        box.setObjectName("MessageBox");
+        KeepTitleWhole(box);
+        box.exec();
+    }
     QWidget* parent_;
 };
 
@@ -95,8 +114,11 @@ class MainWindow::QuestionBoxes final : public YesNoAsker {
 public:
     explicit QuestionBoxes(QWidget* parent) : parent_(parent) {}
     bool AskYesNo(const std::string& title, const std::string& text) override {
-        return QMessageBox::question(parent_, QString::fromStdString(title), QString::fromStdString(text),
-                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                        QMessageBox::Yes | QMessageBox::No, parent_);
+        box.setDefaultButton(QMessageBox::Yes);
+        KeepTitleWhole(box);
+        return box.exec() == QMessageBox::Yes;
     }
 
 private:
@@ -141,6 +163,8 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
 
     resize(app::kDesignWidth, app::kDesignHeight + menuBar()->sizeHint().height());
     LayOut();
+    SetTabOrder();
+    ShowBlazonCount();
     Button("DrawBtn")->setFocus();
 }
 
@@ -180,7 +204,7 @@ QToolButton* MainWindow::MakeGlyphButton(QWidget* parent, const char* name, cons
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setToolTip(hint);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);  // reached by Tab; a click leaves the focus where it was
     button->setAutoRaise(false);
     const QIcon icon = LoadGlyph(options_.paths.DataFile(glyph));
     if (icon.isNull()) {
@@ -271,7 +295,7 @@ void MainWindow::BuildPanel() {
     autoBtn_->setObjectName("AutoBtn");
     autoBtn_->setToolTip("Auto display");
     autoBtn_->setText("Off");
-    autoBtn_->setFocusPolicy(Qt::NoFocus);
+    autoBtn_->setFocusPolicy(Qt::TabFocus);
     const QIcon autoIcon = LoadGlyph(options_.paths.DataFile("auto.bmp"));
     if (!autoIcon.isNull()) {
         autoBtn_->setIcon(autoIcon);
@@ -319,7 +343,15 @@ void MainWindow::BuildPanel() {
     memo1_->setToolTip("Current blazon");
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setFont(PlainFont(16));
+    memo1_->setTabChangesFocus(true);  // a blazon holds no tabs: Tab goes on to the buttons
     Place(memo1_, 16, 72 + 8, 636, 82 - 8);
+    blazonCount_ = new QLabel(canvas_);
+    blazonCount_->setObjectName("BlazonCount");
+    blazonCount_->setFont(PlainFont(11));
+    blazonCount_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    blazonCount_->setToolTip("Characters of the blazon, against the most a drawing reads");
+    Place(blazonCount_, 552, 62, 96, 16);
+    connect(memo1_, &QPlainTextEdit::textChanged, this, [this] { ShowBlazonCount(); });
 
     bevel1_ = new QFrame(canvas_);
     bevel1_->setFrameStyle(QFrame::HLine | QFrame::Plain);
@@ -352,6 +384,10 @@ void MainWindow::BuildSearchPanel() {
     search->setFont(BlackletterFont(20));
     search->setGeometry(224, 27, 96, 30);
     connect(search, &QPushButton::clicked, this, [this] { controller_->SearchbtnClick(); });
+    connect(edit2_, &QLineEdit::returnPressed, this, [this] { controller_->SearchbtnClick(); });
+    connect(edit2_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.isEmpty() && controller_) controller_->SearchTextCleared();
+    });
     searchDown_ = new QRadioButton("Forward", panel3_);
     searchDown_->setObjectName("SearchDown");
     searchDown_->setChecked(true);
@@ -387,10 +423,17 @@ void MainWindow::ShowSearchDirection(int direction) {
 void MainWindow::SetAutoCaption(bool on) { autoBtn_->setText(on ? "On" : "Off"); }
 
 void MainWindow::EnableControlsForAutoDisplay(bool enabled) {
+    // A focused box that is disabled hands the focus to the next box, and entering a box stops
+    // the display just started: the focus first goes to the button that started it.
+    QWidget* focus = QApplication::focusWidget();
+    if (!enabled && focus && focus != autoBtn_ && focus->window() == this) autoBtn_->setFocus(Qt::OtherFocusReason);
     for (QWidget* w : {static_cast<QWidget*>(speedBar_), static_cast<QWidget*>(panel4_), static_cast<QWidget*>(nameBox1_),
                        static_cast<QWidget*>(memo1_), static_cast<QWidget*>(panel3_)})
         w->setEnabled(enabled);
-    for (QMenu* menu : {fileMenu_, editMenu_, optionsMenu_, helpMenu_}) menu->menuAction()->setEnabled(enabled);
+    for (QMenu* menu : {fileMenu_, editMenu_, goMenu_, optionsMenu_, helpMenu_}) {
+        menu->menuAction()->setEnabled(enabled);
+        menu->setEnabled(enabled);  // the entries' keys too
+    }
 }
 
 void MainWindow::EnablePictureCommands() {

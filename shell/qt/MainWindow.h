@@ -142,6 +142,8 @@ private:
     // MainWindow_Events.cpp.
     void WireEvents();
     void FocusChanged(QWidget* old, QWidget* now);
+    void ShowBlazonCount();
+    void SetTabOrder();
 
     WindowOptions options_;
     SaveDialog* saveDialog_ = nullptr;     // TSaveDlg, made at its first opening
@@ -177,6 +179,8 @@ private:
     QMenu* editMenu_ = nullptr;
     QMenu* optionsMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
+    QMenu* goMenu_ = nullptr;             // Draw, Search and the record steps with their keys
+    QLabel* blazonCount_ = nullptr;       // the blazon's characters against what a drawing reads
     QActionGroup* originGroup_ = nullptr;
     std::vector<std::pair<QWidget*, QRect>> placed_;
     int waitDepth_ = 0;

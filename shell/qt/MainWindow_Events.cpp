@@ -9,6 +9,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "interpret/DrawingState.h"
 #include "shell/qt/MainWindow.h"
 
 namespace esc::qt {
@@ -21,13 +27,33 @@ void MainWindow::WireEvents() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::ShortcutOverride && widget && widget->window() == this) {
+        // The boxes would keep Ctrl+Home, Ctrl+End, Page Up and Page Down for their text: in this
+        // window they step through the records, whichever box has the focus.
+        const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
+        for (const QKeyCombination step : {QKeyCombination(Qt::ControlModifier, Qt::Key_Home),
+                                           QKeyCombination(Qt::ControlModifier, Qt::Key_End),
+                                           QKeyCombination(Qt::Key_PageUp), QKeyCombination(Qt::Key_PageDown)})
+            if (key == step) return true;
+    }
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
         // A key event travels from the focused widget up to its parents; it is taken once, where
         // it starts. The key then goes on to the focused control.
-        auto* widget = qobject_cast<QWidget*>(watched);
         QWidget* focus = QApplication::focusWidget();
-        if (widget && widget->window() == this && (widget == focus || (!focus && widget == this)))
+        if (widget && widget->window() == this && (widget == focus || (!focus && widget == this))) {
             controller_->FormKeyPress(' ');
+            // On the auto-display button Space pauses and resumes, as it does anywhere else,
+            // rather than switching the display; Return switches it.
+            if (widget == autoBtn_) return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress && watched == autoBtn_) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            autoBtn_->click();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -40,6 +66,26 @@ void MainWindow::FocusChanged(QWidget* old, QWidget* now) {
         if (within(area, now) && !within(area, old)) controller_->Panel1Enter();
     }
     if (now == memo1_ && old != memo1_) controller_->Memo1Enter();
+}
+
+// The count turns red past the limit: a drawing reads no further, and Draw refuses such a text.
+void MainWindow::ShowBlazonCount() {
+    const int count = static_cast<int>(memo1_->toPlainText().toUtf8().size());  // what a drawing counts
+    blazonCount_->setText(QString("%1 / %2").arg(count).arg(kMaxBlazonChars));
+    QPalette palette = blazonCount_->palette();
+    palette.setColor(QPalette::WindowText, count > kMaxBlazonChars ? Qt::red : Qt::black);
+    blazonCount_->setPalette(palette);
+}
+
+// Tab runs through the window as it reads: the boxes, the buttons beside them, the toolbar,
+// the auto-display button, then the search panel.
+void MainWindow::SetTabOrder() {
+    std::vector<QWidget*> chain = {nameBox1_, memo1_};
+    for (const char* name : {"LookUpBtn", "DrawBtn", "NewBtn", "EditBtn", "AddBtn"}) chain.push_back(Button(name));
+    for (const char* name : {"FileOpenBtn", "PrintBtn", "SaveButton", "TopBtn", "PrevBtn", "NextBtn", "BottomBtn"})
+        chain.push_back(GlyphButton(name));
+    chain.insert(chain.end(), {autoBtn_, edit2_, Button("Searchbtn"), searchDown_});
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MainWindow::CloseWindow() { close(); }

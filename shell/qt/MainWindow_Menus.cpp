@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -32,7 +33,7 @@ void MainWindow::BuildMenus() {
     fileMenu_->addSeparator();
     AddAction(fileMenu_, "Print1", "&Print...", &C::PrintBtnClick)->setEnabled(false);
     fileMenu_->addSeparator();
-    AddAction(fileMenu_, "Exit1", "E&xit", &C::Exit1Click);
+    AddAction(fileMenu_, "Exit1", "E&xit", &C::Exit1Click)->setShortcut(QKeySequence("Ctrl+Q"));
     // Entries that nothing shows or enables.
     for (const char* hidden : {"Grow", "SetPpr", "OldToNew"}) {
         QAction* action = AddAction(fileMenu_, (std::string(hidden) + "1").c_str(), hidden, nullptr);
@@ -51,6 +52,32 @@ void MainWindow::BuildMenus() {
     QAction* paste = editMenu_->addAction("&Paste", this, [this] { memo1_->paste(); });
     paste->setObjectName("Paste1");
     paste->setShortcut(QKeySequence("Ctrl+V"));
+    editMenu_->addSeparator();
+    QAction* find = editMenu_->addAction("&Find...", this, [this] {
+        edit2_->setFocus(Qt::ShortcutFocusReason);
+        edit2_->selectAll();
+    });
+    find->setObjectName("Find1");
+    find->setShortcut(QKeySequence("Ctrl+F"));
+
+    // The buttons of the panel that have keys, listed with them. The window-wide keys reach them
+    // from every box; in the blazon box Page Up and Page Down step records, not the text.
+    goMenu_ = bar->addMenu("&Go");
+    goMenu_->setObjectName("Go1");
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* key;
+        void (C::*handler)();
+    } steps[] = {{"DrawKey", "&Draw", "Ctrl+Return", &C::DrawBtnClick},
+                 {"TopKey", "&First", "Ctrl+Home", &C::TopBtnClick},
+                 {"PrevKey", "&Previous", "PgUp", &C::PrevBtnClick},
+                 {"NextKey", "&Next", "PgDown", &C::NextBtnClick},
+                 {"BottomKey", "&Last", "Ctrl+End", &C::BottomBtnClick}};
+    for (const auto& step : steps) {
+        AddAction(goMenu_, step.name, step.caption, step.handler)->setShortcut(QKeySequence(step.key));
+        if (step.handler == &C::DrawBtnClick) goMenu_->addSeparator();
+    }
 
     optionsMenu_ = bar->addMenu("&Options");
     optionsMenu_->setObjectName("Options1");
@@ -85,7 +112,7 @@ void MainWindow::BuildMenus() {
 
     helpMenu_ = bar->addMenu("&Help");
     helpMenu_->setObjectName("Help1");
-    AddAction(helpMenu_, "Contents1", "&Contents", &C::Contents1Click);
+    AddAction(helpMenu_, "Contents1", "&Contents", &C::Contents1Click)->setShortcut(QKeySequence("F1"));
     AddAction(helpMenu_, "reader", "&Readme", &C::readerClick);
     AddAction(helpMenu_, "About1", "&About...", &C::About1Click);
 }

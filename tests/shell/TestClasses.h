@@ -12,10 +12,12 @@ QObject* NewDatabaseFormTest();
 QObject* NewMarshallingWindowTest();
 QObject* NewAchievementWindowTest();
 QObject* NewSaveWindowTest();
+QObject* NewKeyboardWindowTest();
+QObject* NewMessageBoxWindowTest();
 
 inline std::vector<QObject*> TestClasses() {
     return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest(), NewAchievementWindowTest(),
-            NewSaveWindowTest()};
+            NewSaveWindowTest(), NewKeyboardWindowTest(), NewMessageBoxWindowTest()};
 }
 
 }  // namespace esc::test
