@@ -93,8 +93,8 @@ void WindowController::DrawBtnClick() {
     BuilderMode(std::nullopt);
     StopAutoDisplay();
     drawing_->marshallingMode = false;
-    const std::string blazon = view_.BlazonText();
-    if (blazon.empty()) return;
+    if (view_.BlazonText().empty()) return;
+    const std::string blazon = host_.FetchBlazon();  // the box in text entry, else the entry's own
     // A drawing reads no more of single arms than the blazon buffer holds; rather than draw a
     // cut text as if it were the whole, Draw asks for a shorter one. A marshalled text (its
     // parts after colons) is held to the limit part by part when it is read.

@@ -184,6 +184,8 @@ private slots:
         messages_.messages.clear();
         std::string blazon = "Vert";
         blazon.resize(static_cast<std::size_t>(length), ' ');
+        W().Memo()->setFocus();  // text entry: Draw reads the box
+        QVERIFY(C().State().textEntry);
         W().Memo()->setPlainText(QString::fromStdString(blazon));
         QCOMPARE(count->text(), QString("%1 / %2").arg(length).arg(kMaxBlazonChars));
         QCOMPARE(count->palette().color(QPalette::WindowText) == QColor(Qt::red), over);
@@ -191,10 +193,8 @@ private slots:
         const bool refused = !messages_.messages.empty() &&
                              QString::fromStdString(messages_.messages[0]).contains("reads at most");
         QCOMPARE(refused, over);
-        if (over) {
-            QVERIFY(QString::fromStdString(messages_.messages[0]).contains(QString::number(length)));
-            QCOMPARE(Show(At(kFieldX, kFieldY)), Show(kAzure));  // nothing cut and drawn
-        }
+        if (over) QVERIFY(QString::fromStdString(messages_.messages[0]).contains(QString::number(length)));
+        QCOMPARE(Show(At(kFieldX, kFieldY)), Show(over ? kAzure : kVert));  // nothing cut and drawn
         // A marshalled text is held to the limit part by part, not as a whole.
         W().Memo()->setPlainText(QString("Quarterly 1 and 4: Vert; 2 and 3: Or").leftJustified(length, ' '));
         messages_.messages.clear();
