@@ -184,7 +184,7 @@ int PlaceChargePicture(PaintState& state, const std::string& fileName) {
         if (result != 0) return result;
     }
     PaintChargePicture(state, s);
-    if (state.CurrentLevel().levelLine != 97) ++state.pictureCount;
+    if (state.CurrentLevel().levelLine != kSemeLevelLine) ++state.pictureCount;
     state.pictureLoaded = true;
     return 0;
 }

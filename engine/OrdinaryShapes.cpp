@@ -141,7 +141,9 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kChevronelsInterlaced: ChevronelsInterlaced(state); break;
         case kBaseEsquires:
         case kBaseEsquireSinister: BaseEsquires(state); break;
-        default: break;  // 11, 13, 15, 17, 26, 28, 29, 40 to 42 and codes past 43 have no shape
+        case kChevronelsInverted: ChevronelsInverted(state); break;
+        case kPilesInverted: PilesInverted(state); break;
+        default: break;  // 11, 13, 15, 17, 26, 28, 29, 40 to 42 and codes past 45 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }

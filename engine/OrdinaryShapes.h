@@ -17,6 +17,8 @@ namespace esc {
 
 // Shape codes, as the vocabulary gives them (Sub1 of a partition or ordinary word).
 enum ShapeCode : int {
+    // No ordinary or partition drawn yet.
+    kNoShape = -1,
     kFess = 0, kBend = 1, kBendSinister = 2, kPale = 3, kChevron = 4, kCross = 5, kSaltire = 6,
     kGyronny = 7, kBarry = 8, kPaly = 9, kBendy = 10, kFlaunches = 12, kChevronels = 14, kChief = 16,
     kLabel = 18, kBordure = 19, kCanton = 20, kPallets = 21, kBendlets = 22, kChequyNext = 23,
@@ -39,6 +41,8 @@ enum ShapeCode : int {
     // one draws the dexter one; kBaseEsquireSinister the sinister one alone. (40 to 42 are the
     // interpreter's directions, which no shape draws.)
     kBaseEsquires = 39, kBaseEsquireSinister = 43,
+    // Chevronels and piles turned over: chevronels point down, piles issue from the base.
+    kChevronelsInverted = 44, kPilesInverted = 45,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -143,6 +147,7 @@ void Saltire(PaintState& state);
 void Flaunches(PaintState& state);
 void Chevronels(PaintState& state);
 void ChevronelsInterlaced(PaintState& state);
+void ChevronelsInverted(PaintState& state);
 void Chief(PaintState& state);
 void Label(PaintState& state);
 void Bordure(PaintState& state);
@@ -151,6 +156,7 @@ void Bendlets(PaintState& state);
 void BendletsSinister(PaintState& state);
 void BendletsEnhanced(PaintState& state);
 void Piles(PaintState& state);
+void PilesInverted(PaintState& state);
 void Orle(PaintState& state);
 void Pall(PaintState& state);
 void PallReversed(PaintState& state);

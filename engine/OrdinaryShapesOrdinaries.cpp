@@ -110,7 +110,7 @@ void Cross(PaintState& s) {
         Band(s, W / 2, b + H / 2, W / 2, B - 1, a, 0);
         Band(s, 2, H / 2, W / 2 - b - 2, H / 2, a, 0);
         Band(s, b + W / 2 + 2, H / 2, W, H / 2, a, 0);
-    } else if (treatment == 0 && s.lineCode >= 0) {
+    } else if (treatment == 0 && s.lineCode > kPlainLine) {
         Band(s, W / 2, 0, W / 2, B - 1, a, 0);
         Band(s, 2, H / 2, W, H / 2, a, 0);
     }
@@ -142,7 +142,9 @@ void Flaunches(PaintState& s) {
 
 // Chevronels are stacked down the pale, apex above apex. The arms fall at 40 degrees, so two
 // apexes dy apart leave dy * cos 40 between the arms: the pieces are spread in that measure.
-void Chevronels(PaintState& s) {
+namespace {
+
+void ChevronelsOf(PaintState& s, bool inverted) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, w = g.chiefDepth + 10;
     constexpr double kAcrossPerDown = 0.766;  // cos 40
@@ -150,10 +152,22 @@ void Chevronels(PaintState& s) {
     const Spread spread = SpreadPieces(RepeatCount(s), -reach, reach, w / 2);
     for (int c : spread.centres) {
         const int y = H / 2 + static_cast<int>(std::lround(c / kAcrossPerDown));
-        BandFrom(s, W / 2, y, 220, 300, spread.width);
-        BandFrom(s, W / 2, y, 320, 300, spread.width);
+        // Turned over about the fess line, as the chevron inverted is: the points toward the
+        // base, the limbs rising to the chief's corners.
+        if (inverted) {
+            BandFrom(s, W / 2, H - y, 140, 300, spread.width);
+            BandFrom(s, W / 2, H - y, 40, 300, spread.width);
+        } else {
+            BandFrom(s, W / 2, y, 220, 300, spread.width);
+            BandFrom(s, W / 2, y, 320, 300, spread.width);
+        }
     }
 }
+
+}  // namespace
+
+void Chevronels(PaintState& s) { ChevronelsOf(s, false); }
+void ChevronelsInverted(PaintState& s) { ChevronelsOf(s, true); }
 
 // Chevronels interlaced: the apexes in a row across the shield at kInterlacedApexPercent of its
 // height, kInterlacedStepPercent of its width apart, each chevronel a third of a chevron wide, so
@@ -335,7 +349,7 @@ void Piles(PaintState& s) {
     const int n = RepeatCount(s);
     if (n == 0) return;
     if (n == 1) {
-        if (s.lineCode == kPlainLine || s.lineCode >= 90) {
+        if (s.lineCode == kPlainLine || s.lineCode >= kFirstLevelMark) {
             Area(s, {{W / 5, 2, W / 2 - 1, B - 25}, {W - W / 5, 2, W / 2 + 1, B - 25}});
         } else {
             ResetCrossings(s);
@@ -350,6 +364,36 @@ void Piles(PaintState& s) {
         const int left = kMargin + 2 * i * base, right = left + base;
         const int point = meet ? W / 2 : (left + right) / 2;
         Area(s, {{left, 2, point, B - 25}, {right, 2, point, B - 25}});
+    }
+}
+
+// Piles reversed (inverted) issue from the base and point to the chief: each is the pile turned
+// over, its foot on the shield's lowest row (the outline cuts it where the base curves in) and
+// its point kPileReversedPointPercent of the height from the top. With a line, one pile is a band
+// and its reflection, as the pile is.
+void PilesInverted(PaintState& s) {
+    constexpr int kPileReversedPointPercent = 12;
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, B = g.shieldBottom, top = g.H * kPileReversedPointPercent / 100;
+    const bool meet = s.CurrentLevel().levelLine == kPilesInPoint;
+    const int n = RepeatCount(s);
+    if (n == 0) return;
+    if (n == 1) {
+        if (s.lineCode == kPlainLine || s.lineCode >= kFirstLevelMark) {
+            Area(s, {{W / 5, B, W / 2 - 1, top}, {W - W / 5, B, W / 2 + 1, top}});
+        } else {
+            ResetCrossings(s);
+            Band(s, 60, B - 2, W / 2, top + 10, 20, 5);
+            FillCrossings(s);
+        }
+        return;
+    }
+    constexpr int kMargin = 10;
+    const int base = (W - 2 * kMargin) / (2 * n - 1);
+    for (int i = 0; i < n; ++i) {
+        const int left = kMargin + 2 * i * base, right = left + base;
+        const int point = meet ? W / 2 : (left + right) / 2;
+        Area(s, {{left, B, point, top}, {right, B, point, top}});
     }
 }
 

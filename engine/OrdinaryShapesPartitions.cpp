@@ -63,10 +63,10 @@ void PerPale(PaintState& s) {
     Colour(s, s.fieldColor1);
     Area(s, {{0, 0, 0, B}, {W / 2 + 20, 0, W / 2 + 20, B}});
     Colour(s, s.fieldColor2);
-    if (s.lineCode >= 0) Area(s, {{W / 2 + 20, 0, W / 2 + 20, B}, {W + 1, 0, W + 1, B}});
+    if (s.lineCode > kPlainLine) Area(s, {{W / 2 + 20, 0, W / 2 + 20, B}, {W + 1, 0, W + 1, B}});
     // Battlements on one edge only would face away from the line: per pale embattled is drawn
     // with merlons on both edges of its band, the left one being the line.
-    if (s.lineCode == 2) s.lineCode = 3;
+    if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
     if (Styled(s)) {
         Band(s, W - W / 4, 0, W - W / 4, H - 1, W / 2 + 6, 0);
     } else {
@@ -146,7 +146,7 @@ void Quarterly(PaintState& s) {
     Area(s, {{W / 2 + 20, 0, W / 2 + 20, H / 2}, {W + 1, 0, W + 1, H / 2}});
     Area(s, {{0, H / 2, 0, B}, {W / 2 - 20, H / 2, W / 2 - 20, B}});
     // As for per pale, embattled draws merlons on both edges, one of which is the line.
-    if (s.lineCode == 2) s.lineCode = 3;
+    if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
     Band(s, W - W / 4, 2, W - W / 4, H / 2, W / 2, 0);
     Band(s, W / 4, H / 2, W / 4, B, W / 2, 0);
 }

@@ -51,6 +51,15 @@ private:
     int scratch_ = -1;
 };
 
+// levelLine values that are no line style: the charges strewn over the field as a semé, and a
+// pair with its first charge turned to face the second (combatant) or its second turned away
+// (addorsed).
+// From kFirstLevelMark on, a levelLine marks something other than a line style.
+inline constexpr int kFirstLevelMark = 90;
+inline constexpr int kSemeLevelLine = 97;
+inline constexpr int kPairFirstTurned = 98;
+inline constexpr int kPairSecondTurned = 99;
+
 // One phrase of the blazon: an ordinary or a group of like charges.
 struct LevelRecord {
     FixedString<kLevelNameChars> levelName;

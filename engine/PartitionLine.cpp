@@ -22,6 +22,7 @@
 #include <cstdlib>
 
 #include "engine/Ordinaries.h"
+#include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "engine/PartitionLineBand.h"
 
@@ -113,7 +114,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     }
     p.style = FindLineStyle(lineCode);
     p.mirrored = LineStyleMirrored(lineCode, state.shapeCode, state.partitionCode, kind);
-    if (lineCode == 2 && kind != 2) kind = 3;
+    if (lineCode == kEmbattledLine && kind != 2) kind = 3;
 
     if (p.style != nullptr) {
         // A band narrower than its two edge zones would start the far zone inside the near one
@@ -121,7 +122,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
         // open in it): such a band, and any narrower than the style's depth, is drawn twice the
         // depth wide.
         p.t = p.style->depth;
-        if (state.partitionCode == 1 || state.partitionCode == 4) width -= p.t;
+        if (state.partitionCode == ShapeCode::kBend || state.partitionCode == ShapeCode::kChevron) width -= p.t;
         if (width < 2 * p.t) width = 2 * p.t;
     } else if (p.treatment != 0) {
         p.t = 5;
@@ -131,7 +132,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.farStart = p.h - p.t + 1;
 
     p.steep = p.adx < p.ady;
-    if (p.steep && state.shapeCode == 19) kind = 3;
+    if (p.steep && state.shapeCode == ShapeCode::kBordure) kind = 3;
     p.kind = kind;
 
     const bool oneTincture = p.treatment != 2 && p.saved != kCounterchanged && p.saved != kChequy;

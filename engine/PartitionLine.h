@@ -27,6 +27,11 @@ struct LineStyle {
 };
 
 inline constexpr int kPlainLine = -1;
+// The styles the shapes treat apart: embattled (merlons on the near edge), bretessed (merlons on
+// both edges) and wavy.
+inline constexpr int kEmbattledLine = 2;
+inline constexpr int kBretessedLine = 3;
+inline constexpr int kWavyLine = 6;
 inline constexpr int kGapLineStyle = 15;  // a plain band with a gap along its middle
 inline constexpr int kLineStyleCount = 16;
 

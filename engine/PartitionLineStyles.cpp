@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/OrdinaryShapes.h"
 #include "engine/PartitionLine.h"
 
 namespace esc {
@@ -90,8 +91,9 @@ bool LineStyleMirrored(int lineCode, int shapeCode, int partitionCode, int kind)
     const LineStyle* style = FindLineStyle(lineCode);
     if (style == nullptr) return false;
     if (style->alwaysMirrored) return true;
-    const bool chiefBordureOrLastBar = shapeCode == 16 || shapeCode == 19 || (partitionCode == 8 && kind == 3);
-    if (lineCode == 6) return chiefBordureOrLastBar || (shapeCode == 9 && kind == 2);
+    const bool chiefBordureOrLastBar = shapeCode == ShapeCode::kChief || shapeCode == ShapeCode::kBordure ||
+                                       (partitionCode == ShapeCode::kBarry && kind == 3);
+    if (lineCode == kWavyLine) return chiefBordureOrLastBar || (shapeCode == ShapeCode::kPaly && kind == 2);
     return chiefBordureOrLastBar;
 }
 

@@ -236,17 +236,17 @@ bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
     const LevelRecord& first = s.levels[0];
     if (first.levelName == "bars" || first.levelName == "pallets") return false;
     switch (s.shapeCode) {
-        case 0: return level.levelName == "bars" || among({2, 3, 4, 6, 8});
-        case 1: return among({2, 3, 6});
-        case 22: return among({2, 6});  // three would stand on the second bendlet
-        case 27: return false;          // bendlets sinister: no table
-        case 2: return among({2, 6});
+        case ShapeCode::kFess: return level.levelName == "bars" || among({2, 3, 4, 6, 8});
+        case ShapeCode::kBend: return among({2, 3, 6});
+        case ShapeCode::kBendlets: return among({2, 6});  // three would stand on the second bendlet
+        case ShapeCode::kBendletsSinister: return false;  // no table
+        case ShapeCode::kBendSinister: return among({2, 6});
         // Three by a pale would put one on the pale, four by a chevron two on its arms.
-        case 3: return among({2, 4});
-        case 4:
-        case 14: return among({2, 3});
-        case 5: return n == 4;
-        case 6: return among({3, 4, 12});
+        case ShapeCode::kPale: return among({2, 4});
+        case ShapeCode::kChevron:
+        case ShapeCode::kChevronels: return among({2, 3});
+        case ShapeCode::kCross: return n == 4;
+        case ShapeCode::kSaltire: return among({3, 4, 12});
         default: return among({2, 3, 4, 6, 8, 10});  // ThreeLayout
     }
 }
@@ -256,7 +256,7 @@ bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
 bool BetweenTheOrdinaryCharged(const DrawingState& s) {
     const LevelRecord& first = s.levels[0];
     return s.level == 2 && s.levels[2].levelBetween && first.levelOn && first.levelKind == kTypeOrdinary &&
-           s.firstOrdinaryShape >= 0 && s.firstOrdinaryShape != ShapeCode::kChief && PlacesPictures(s.levels[1]) &&
+           s.firstOrdinaryShape != ShapeCode::kNoShape && s.firstOrdinaryShape != ShapeCode::kChief && PlacesPictures(s.levels[1]) &&
            PlacesPictures(s.levels[2]);
 }
 
@@ -345,11 +345,11 @@ void ChargesBetween(DrawingState& s) {
     }
     NoteLayout(s, "ChargesBetween(" + std::to_string(s.shapeCode) + ")");
     switch (s.shapeCode) {
-        case 0: BetweenFess(s, n); break;
-        case 1:
-        case 22: BetweenBend(s, n, false); break;
-        case 2: BetweenBend(s, n, true); break;
-        case 3:
+        case ShapeCode::kFess: BetweenFess(s, n); break;
+        case ShapeCode::kBend:
+        case ShapeCode::kBendlets: BetweenBend(s, n, false); break;
+        case ShapeCode::kBendSinister: BetweenBend(s, n, true); break;
+        case ShapeCode::kPale:
             if (n == 2) {
                 Place(s, g.W5, g.H2, 1.0f);
                 Place(s, g.W - g.W5, g.H2, 1.0f);
@@ -362,8 +362,8 @@ void ChargesBetween(DrawingState& s) {
                 Place(s, g.W - g.W5, g.H - g.H4 - 15, 0.85f);
             }
             break;
-        case 4:
-        case 14:
+        case ShapeCode::kChevron:
+        case ShapeCode::kChevronels:
             if (n == 2) {
                 PlaceClearOfChevron(s, g.W2, g.H4, 0.8f, kStepInChief);
                 PlaceClearOfChevron(s, g.W2, g.H - g.H5, 0.8f, kStepInBase);
@@ -379,10 +379,10 @@ void ChargesBetween(DrawingState& s) {
                 FourAroundCross(s, 0.9f);
             }
             break;
-        case 5:
+        case ShapeCode::kCross:
             if (n == 4) FourAroundCross(s, 0.9f);
             break;
-        case 6: BetweenSaltire(s, n); break;
+        case ShapeCode::kSaltire: BetweenSaltire(s, n); break;
         default: ThreeLayout(s); break;
     }
 }

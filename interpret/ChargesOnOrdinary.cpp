@@ -42,7 +42,7 @@ void OnFess(DrawingState& s, const LevelRecord& level, int n) {
         Place(s, g.W2, g.H2, level.levelIn ? 1.0f : 0.7f);
     } else if (n == 2) {
         const int line = level.levelLine;
-        const float scale = level.levelIn && line != 98 ? 1.0f : 0.7f;
+        const float scale = level.levelIn && line != kPairFirstTurned ? 1.0f : 0.7f;
         Place(s, g.W4, g.H2, scale, MirroredInPair(line, 0));
         Place(s, g.W - g.W4, g.H2, scale, MirroredInPair(line, 1));
     } else {
@@ -55,7 +55,6 @@ constexpr float kInBendLargest = 0.9f;
 // The space between two bendlets is about as wide as a charge at this scale.
 constexpr float kChargeBetweenBendlets = 0.7f;
 constexpr float kChargeInTheQuarter = 1.2f;  // one charge in the dexter or sinister chief
-constexpr int kCrossShape = 5;
 constexpr float kCrossedPairScale = 2.0f;
 
 // Four and more along the diagonal of a bend (or bend sinister), evenly from chief to base, each
@@ -303,11 +302,11 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
 
 void InBase(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
-    if (s.partitionCode == 1) {
+    if (s.partitionCode == ShapeCode::kBend) {
         Place(s, g.W4 + 10, g.H - g.H3, 1.0f);
         return;
     }
-    int y = (s.lastShapeCode == 4 || s.lastShapeCode == 0) ? g.H - g.H4 + 5 : g.H - g.H4 + 15;
+    int y = (s.lastShapeCode == ShapeCode::kChevron || s.lastShapeCode == ShapeCode::kFess) ? g.H - g.H4 + 5 : g.H - g.H4 + 15;
     if (s.partitionCode == -1 && s.level == 0) y = g.H - g.H3;
     if (n == 1) {
         Place(s, g.W2, y, 0.9f);
@@ -368,24 +367,24 @@ bool InArrangement(DrawingState& s, const LevelRecord& level, int n) {
     const int W = g.W, H = g.H;
     std::vector<CellPoint> points;
     switch (s.shapeCode) {
-        case 0:  // in fess: one row across the fess point
+        case ShapeCode::kFess:  // in fess: one row across the fess point
             if (n < 3) return false;
             for (int i = 0; i < n; ++i) points.push_back({W * (2 * i + 1) / (2 * n), g.H2});
             break;
-        case 3:  // in pale: one column down the middle, clear of the base point
+        case ShapeCode::kPale:  // in pale: one column down the middle, clear of the base point
             for (int i = 0; i < n; ++i) points.push_back({g.W2, g.straightBottom * (2 * i + 1) / (2 * n) + g.H / 24});
             break;
-        case 1:
-        case 2: {  // in bend, in bend sinister: along the diagonal
-            const bool sinister = s.shapeCode == 2;
+        case ShapeCode::kBend:
+        case ShapeCode::kBendSinister: {  // in bend, in bend sinister: along the diagonal
+            const bool sinister = s.shapeCode == ShapeCode::kBendSinister;
             for (int i = 1; i <= n; ++i) {
                 const int x = W * i / (n + 1), y = H * i / (n + 1);
                 points.push_back({sinister ? W - x : x, y});
             }
             break;
         }
-        case 5:    // in cross: the centre (when the count is odd) and as many along each arm
-        case 6: {  // in saltire: the same along the diagonals
+        case ShapeCode::kCross:    // in cross: the centre (when the count is odd) and as many along each arm
+        case ShapeCode::kSaltire: {  // in saltire: the same along the diagonals
             if (n < 4 || (n % 4 != 0 && n % 4 != 1)) return false;
             const bool centre = n % 4 == 1;
             const int k = n / 4;
@@ -393,11 +392,11 @@ bool InArrangement(DrawingState& s, const LevelRecord& level, int n) {
             const double reachX = g.W2 * 0.62, reachY = g.H2 * 0.62;
             const int dirs[4][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}};
             const int diag[4][2] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-            for (const auto& d : s.shapeCode == 5 ? dirs : diag)
+            for (const auto& d : s.shapeCode == ShapeCode::kCross ? dirs : diag)
                 AlongSegment(points, g.W2, g.H2, g.W2 + d[0] * reachX, g.H2 + d[1] * reachY, k, centre ? 1.0 : 0.5);
             break;
         }
-        case 4: {  // in chevron: the point and as many down each limb
+        case ShapeCode::kChevron: {  // in chevron: the point and as many down each limb
             if (n < 3) return false;
             const int k = n / 2;
             const bool point = n % 2 == 1;
@@ -410,7 +409,7 @@ bool InArrangement(DrawingState& s, const LevelRecord& level, int n) {
                 points.push_back({2 * g.W2 - points[i].x, points[i].y});
             break;
         }
-        case 24: {  // in pile: rows narrowing to the base, 2 and 1, 3 2 and 1, 4 3 2 and 1
+        case ShapeCode::kPiles: {  // in pile: rows narrowing to the base, 2 and 1, 3 2 and 1, 4 3 2 and 1
             int rows = 1;
             while (rows * (rows + 1) / 2 < n) ++rows;
             if (rows * (rows + 1) / 2 != n || rows < 2) return false;
@@ -461,23 +460,23 @@ void ChargesOnOrdinary(DrawingState& s) {
     if (InArrangement(s, level, n)) return;
     NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(s.shapeCode) + ")");
     switch (s.shapeCode) {
-        case 0: OnFess(s, level, n); break;
-        case 1: OnBend(s, level, n); break;
-        case 2: OnBendSinister(s, n); break;
-        case 3: OnPale(s, n); break;
-        case 4: OnChevron(s, level, n); break;
-        case 5: OnCross(s, n); break;
-        case 6: OnSaltire(s, level, n); break;
-        case 16: InChief(s, level, n); break;
-        case 17: InBase(s, n); break;
-        case 19:
+        case ShapeCode::kFess: OnFess(s, level, n); break;
+        case ShapeCode::kBend: OnBend(s, level, n); break;
+        case ShapeCode::kBendSinister: OnBendSinister(s, n); break;
+        case ShapeCode::kPale: OnPale(s, n); break;
+        case ShapeCode::kChevron: OnChevron(s, level, n); break;
+        case ShapeCode::kCross: OnCross(s, n); break;
+        case ShapeCode::kSaltire: OnSaltire(s, level, n); break;
+        case ShapeCode::kChief: InChief(s, level, n); break;
+        case kInBase: InBase(s, n); break;
+        case ShapeCode::kBordure:
             if (n == 8) {
                 const int points[8][2] = {{15, 15},          {g.W - 15, 15}, {g.W - 30, g.H - 20}, {30, g.H - 20},
                                           {15, g.H2},        {g.W2, 15},     {g.W - 15, g.H2},     {g.W2, g.H - 15}};
                 for (const auto& p : points) Place(s, p[0], p[1], 0.2f);
             }
             break;
-        case 20:
+        case ShapeCode::kCanton:
             if (n == 1) Place(s, g.W * 12 / 100, g.H * 10 / 100, 0.55f);
             break;
         case kInNamedQuarters: InNamedQuarters(s, level, n); break;
@@ -486,27 +485,27 @@ void ChargesOnOrdinary(DrawingState& s) {
         case kInChiefPointBetweenBendlets:
             if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
             break;
-        case 26:  // in dexter chief, in the first quarter: the charge fills the quarter
-        case 27:  // in sinister chief, in the second quarter
+        case kInDexterChief:  // in dexter chief, in the first quarter: the charge fills the quarter
+        case kInSinisterChief:  // in sinister chief, in the second quarter
             if (n == 1) {
                 // Above a fess the quarter ends at the fess's upper edge, beside a cross also at
                 // its limb's: the charge is centred in what is left of it and kept off the fess or
                 // cross (whose width is the chief's depth).
                 const int halfLimb = g.chiefDepth / 2;
-                const bool aboveFess = s.level > 0 && s.firstOrdinaryShape == 0;
-                const bool besideCross = s.level > 0 && s.firstOrdinaryShape == kCrossShape;
+                const bool aboveFess = s.level > 0 && s.firstOrdinaryShape == ShapeCode::kFess;
+                const bool besideCross = s.level > 0 && s.firstOrdinaryShape == ShapeCode::kCross;
                 const int bottom = aboveFess || besideCross ? g.H2 - halfLimb : g.H2;
                 const int width = besideCross ? g.W2 - halfLimb : g.W2;
-                const int x = s.shapeCode == 26 ? width / 2 : g.W - width / 2;
+                const int x = s.shapeCode == kInDexterChief ? width / 2 : g.W - width / 2;
                 const float room = static_cast<float>(std::min(bottom, width) - 2 * kEdgeMargin) / kChargeExtentAtScaleOne;
                 if (aboveFess || besideCross) {
                     Place(s, x, bottom / 2, std::min(kChargeInTheQuarter, room));
                 } else {
-                    Place(s, s.shapeCode == 26 ? g.W4 : g.W - g.W4, g.H4, kChargeInTheQuarter);
+                    Place(s, s.shapeCode == kInDexterChief ? g.W4 : g.W - g.W4, g.H4, kChargeInTheQuarter);
                 }
             }
             break;
-        case 24:
+        case ShapeCode::kPiles:
             if (n == 1) {
                 Place(s, g.W2, g.H2, 0.9f);
             } else if (n == 2) {

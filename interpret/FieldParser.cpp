@@ -164,7 +164,7 @@ int PerField(DrawingState& s) {
         s.UseWord(s.cursor);
     }
     ++s.cursor;
-    if (s.shapeCode == 30 || s.shapeCode == 31) {
+    if (s.shapeCode == ShapeCode::kPall || s.shapeCode == ShapeCode::kPallReversed) {
         if (s.Type(s.cursor) != kTypeTincture) return Fail(s, msg::kExpectingAColor);
         s.fieldColor3 = s.Sub1(s.cursor);
         s.UseWord(s.cursor);

@@ -101,7 +101,7 @@ void FieldLayout(DrawingState& s) {
                 y1 = g.H3;
                 scale = 1.0f;
             }
-            if (line == 98) x1 = g.W4;
+            if (line == kPairFirstTurned) x1 = g.W4;
             int y2 = y1;
             if (partition == 1 || partition == 22) {
                 x2 = g.W3;

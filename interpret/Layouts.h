@@ -42,5 +42,10 @@ inline constexpr int kInNamedQuarters = 40;
 // "an escallop in the chief point between two bendlets": the chief end of the space between the
 // bendlets, on the bend's line toward the dexter chief; no shape has the code either.
 inline constexpr int kInChiefPointBetweenBendlets = 41;
+// The directions "in base", "in dexter chief" and "in sinister chief" (also "in the first / second
+// quarter"): charges set there, no shape drawn (27 is the bendlets sinister's shape code too).
+inline constexpr int kInBase = 17;
+inline constexpr int kInDexterChief = 26;
+inline constexpr int kInSinisterChief = 27;
 
 }  // namespace esc

@@ -199,7 +199,7 @@ bool PatternedChargeRule(DrawingState& s) {
 
 bool BordureOfTwoRule(DrawingState& s) {
     const LevelRecord& level = Current(s);
-    if (level.levelKind != kTypeOrdinary || level.levelLine < 0 || level.levelIn || !HasTincture(s) || s.partedTincture >= 0)
+    if (level.levelKind != kTypeOrdinary || level.levelLine == kPlainLine || level.levelIn || !HasTincture(s) || s.partedTincture >= 0)
         return false;
     const VocabularyRow* row = s.vocabulary != nullptr ? s.vocabulary->Lookup(LookupKey(level.levelName)) : nullptr;
     if (row == nullptr || row->type != kTypeOrdinary || row->sub1 != kBordure) return false;

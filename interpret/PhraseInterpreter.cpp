@@ -4,6 +4,7 @@
 
 #include "interpret/PhraseInterpreter.h"
 
+#include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "interpret/ArrangeLevel.h"
 #include "interpret/ArrangementWords.h"
@@ -193,7 +194,7 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (SemeOnBordureRule(s)) return;
     if (IsSemeOfTheField(s)) {
-        level.levelLine = 97;
+        level.levelLine = kSemeLevelLine;
         level.levelCount = 1;
         Use(s, 0);
         if (Is(s, 1, "of") || Is(s, 1, "with")) Use(s, 1);
@@ -357,7 +358,7 @@ void CompleteLevel(DrawingState& s) {
     } else if (LiesOnTheChargesBefore(s)) {
         PlaceOnPreviousCharges(s);
     } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary) {
-        if (level.levelLine == 97) {
+        if (level.levelLine == kSemeLevelLine) {
             SemeeLayout(s);
         } else if (s.partedTincture >= 0) {
             DrawPartedLevel(s);
@@ -374,7 +375,7 @@ void CompleteLevel(DrawingState& s) {
     // A level that names nothing ("three lions two and one or armed azure" read as a second
     // level "two and one ...") paints nothing: its words had no effect, whatever rules read them.
     const bool paintsNothing = level.levelKind == 0 && level.levelName.empty() && !s.rowsDrawn &&
-                               level.levelLine != 97 && s.partedTincture < 0 && s.frettyTincture < 0;
+                               level.levelLine != kSemeLevelLine && s.partedTincture < 0 && s.frettyTincture < 0;
     if (paintsNothing) {
         s.wordPending.fill(false);
     } else {
@@ -421,7 +422,7 @@ void InterpretCharges(DrawingState& s) {
     s.stopReading = false;
     s.betweenCotises = 0;
     s.betweenCotiseLine = -1;
-    s.firstOrdinaryShape = -1;
+    s.firstOrdinaryShape = ShapeCode::kNoShape;
     s.quarterMask = 0;
     s.partedTincture = s.partedShape = -1;
     s.partedPieces = 0;

@@ -140,7 +140,9 @@ void PaintRun(DrawingState& s, int x1, int y, int n, int lx) {
 
 float ShrinkingScale(int n) { return std::max(kMinChargeScale, 1.0f - 0.1f * static_cast<float>(n)); }
 
-bool MirroredInPair(int lineCode, int index) { return (lineCode == 98 && index == 0) || (lineCode == 99 && index == 1); }
+bool MirroredInPair(int lineCode, int index) {
+    return (lineCode == kPairFirstTurned && index == 0) || (lineCode == kPairSecondTurned && index == 1);
+}
 
 void PlaceCharge(DrawingState& s) {
     LevelRecord& level = Current(s);

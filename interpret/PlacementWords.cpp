@@ -27,7 +27,6 @@ namespace {
 constexpr int kSplitWords = 7;  // "six in chief and four in base"
 constexpr int kChiefPointWords = 4;  // "in the chief point"
 constexpr int kCrossCode = 5, kSaltireCode = 6, kPaleCode = 3;
-constexpr int kInDexterChief = 26, kInSinisterChief = 27;  // also "in the first / second quarter"
 constexpr int kAngles = 4;  // of a cross or saltire
 
 }  // namespace
@@ -136,7 +135,7 @@ bool TheLatterRule(DrawingState& s) {
 
 namespace {
 
-constexpr int kFacingEachOther = 98;  // the pair's line code: the first charge turned
+constexpr int kFacingEachOther = kPairFirstTurned;
 
 // The pair is laid out by the field's own layout for two (side by side at the fess point), so it
 // must lie on the plain field.

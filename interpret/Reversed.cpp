@@ -21,6 +21,8 @@ bool ReadReversed(DrawingState& s, int k) {
         int turned = -1;
         if (s.shapeCode == kChevron || s.shapeCode == kChevronInverted) turned = kChevronInverted;
         if (s.shapeCode == kPall || s.shapeCode == kPallReversed) turned = kPallReversed;
+        if (s.shapeCode == kChevronels || s.shapeCode == kChevronelsInverted) turned = kChevronelsInverted;
+        if (s.shapeCode == kPiles || s.shapeCode == kPilesInverted) turned = kPilesInverted;
         if (turned < 0) return false;
         s.partitionCode = s.shapeCode = turned;
         if (level.levelOn) s.onOrdinaryCode = turned;

@@ -81,6 +81,18 @@ TEST_F(OrdinaryShapesTest, EachOrdinaryCoversItsPlace) {
         {"a pile", kPiles, 1, -1, {{"pile", W / 2, H / 2, kGules}, {"dexter", W / 8, H / 2, kArgent}}},
         {"three piles", kPiles, 3, -1,
          {{"middle pile", W / 2, H / 4, kGules}, {"dexter pile", 40, 20, kGules}, {"between", W / 4 + 10, H / 2, kArgent}}},
+        // Turned over: the point toward the chief, the foot on the base; the chief above the
+        // point and the flanks beside the foot stay clear.
+        {"a pile inverted", kPilesInverted, 1, -1,
+         {{"pile", W / 2, H / 2, kGules}, {"foot", W / 2, H - 20, kGules}, {"dexter", W / 8, H / 2, kArgent},
+          {"above the point", W / 2, H * 12 / 100 / 2, kArgent}}},
+        {"three piles inverted", kPilesInverted, 3, -1,
+         {{"middle pile", W / 2, 3 * H / 4, kGules}, {"between", W / 4 + 10, H / 2, kArgent},
+          {"above the points", W / 2, H * 12 / 100 / 2, kArgent}}},
+        // One chevronel inverted: its point at the fess point, the field clear below it.
+        {"a chevronel inverted", kChevronelsInverted, 1, -1,
+         {{"point", W / 2, H / 2, kGules}, {"below", W / 2, H / 2 + 30, kArgent}}},
+        {"three chevronels inverted", kChevronelsInverted, 3, -1, {{"middle", W / 2, H / 2, kGules}}},
         // Turned over: the point toward the base at H - (D/2 + H/3), the limbs rising at 40
         // degrees to the flanks.
         {"chevron inverted", kChevronInverted, 1, -1,
@@ -329,7 +341,7 @@ TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
 // modes, with every kind of line, stays within the picture and ends.
 TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     const auto before = s().pictureBuffer;
-    for (int code : {11, 13, 15, 17, 26, 28, 29, 40, 41, 42, 44, 99, -1, -2147483647 - 1, 2147483647}) {
+    for (int code : {11, 13, 15, 17, 26, 28, 29, 40, 41, 42, 46, 99, -1, -2147483647 - 1, 2147483647}) {
         s().shapeCode = code;
         s().levelTincture[0] = kGules;
         DrawOrdinary(s(), 0);

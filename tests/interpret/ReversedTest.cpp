@@ -79,6 +79,8 @@ TEST(Reversed, OrdinariesTurnOverAndRoundelsDoNot) {
         {"Argent a chevron gules reversed", "Argent a chevron inverted gules"},
         {"Argent a pall reversed gules", "Argent a pairle reversed gules"},
         {"Argent a pall inverted gules", "Argent a pairle reversed gules"},
+        {"Argent a pile reversed gules", "Argent a pile inverted gules"},
+        {"Argent two chevronels inverted gules", "Argent two chevronels reversed gules"},
     };
     for (const auto& [blazon, reference] : same) {
         SCOPED_TRACE(blazon);
