@@ -17,4 +17,14 @@ bool PairOfRule(DrawingState& s) {
     return true;
 }
 
+bool PairsOfWingsRule(DrawingState& s) {
+    if (!Is(s, 0, "pairs") || !Is(s, 1, "of") || !Is(s, 2, "wings")) return false;
+    const LevelRecord& level = Current(s);
+    if (level.levelCount < 1 || level.levelKind != 0) return false;
+    Use(s, 0);
+    Use(s, 1);
+    s.cursor += 2;
+    return true;
+}
+
 }  // namespace esc

@@ -238,7 +238,7 @@ void RulePass(DrawingState& s) {
         return TinctureFollowUp(s);
     }
     if (PatternedChargeRule(s)) return;
-    if (PairOfRule(s)) return;
+    if (PairOfRule(s) || PairsOfWingsRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
     if (SplitRowsRule(s) || UsualRowsRule(s) || TwoRowsRule(s)) return;

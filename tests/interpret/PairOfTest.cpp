@@ -26,6 +26,15 @@ TEST(PairOf, DrawnAsTwo) {
         EXPECT_EQ(AllPlacements(a).size(), AllPlacements(b).size());
         EXPECT_TRUE(a.state->picture == b.state->picture);
     }
+    // Pairs of wings, counted: each pair is one charge, as "two wings" is.
+    Drawing pairs, wings;
+    pairs.Draw("Argent on a bend gules three pairs of wings conjoined or");
+    wings.Draw("Argent on a bend gules three wings conjoined or");
+    EXPECT_TRUE(pairs.sink.messages.empty());
+    EXPECT_TRUE(WordUsed(pairs, "pairs"));
+    EXPECT_EQ(AllPlacements(pairs).size(), 3u);
+    EXPECT_EQ(AllPlacements(pairs).size(), AllPlacements(wings).size());
+    EXPECT_TRUE(pairs.state->picture == wings.state->picture);
     // Without it the keys are one.
     Drawing one;
     one.Draw("Argent a key gules");
