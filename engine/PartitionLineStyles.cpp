@@ -82,7 +82,7 @@ constexpr std::array<LineStyle, kLineStyleCount> kStyles = {{
 }  // namespace
 
 const LineStyle* FindLineStyle(int lineCode) {
-    if (lineCode < 0 || lineCode >= kLineStyleCount) return nullptr;
+    if (lineCode <= kPlainLine || lineCode >= kLineStyleCount) return nullptr;
     const LineStyle& style = kStyles[static_cast<std::size_t>(lineCode)];
     return style.rows != nullptr ? &style : nullptr;
 }
