@@ -12,6 +12,7 @@
 #include <string>
 
 #include "engine/Messages.h"
+#include "engine/OrdinaryShapes.h"
 #include "engine/Ordinaries.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
@@ -233,7 +234,7 @@ FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
         mask.levelTincture[0] = kOrdinaryMark;
         // The shape level 0 was drawn with: a later word ("sinister hands") may have changed
         // shapeCode since.
-        mask.shapeCode = s.firstOrdinaryShape >= 0 ? s.firstOrdinaryShape : s.shapeCode;
+        mask.shapeCode = s.firstOrdinaryShape != ShapeCode::kNoShape ? s.firstOrdinaryShape : s.shapeCode;
         mask.partitionCode = s.partitionCode;
         mask.lineCode = first.levelLine;
         if (first.levelName == "bars") {
