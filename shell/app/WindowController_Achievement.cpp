@@ -39,11 +39,7 @@ void WindowController::ShowAchievement() {
 
     compose::AchievementInputs inputs;
     inputs.shield = &picture;
-    inputs.firstTincture = drawing_->namedTinctures[0];
-    inputs.secondTincture = drawing_->namedTinctures[1];
-    inputs.fieldColor1 = drawing_->fieldColor1;
-    inputs.fieldColor2 = drawing_->fieldColor2;
-    inputs.crusillyFitchy = drawing_->crusillyFitchy;
+    inputs.TakeTincturesOf(*drawing_);
     inputs.mantle = &*mantle;
     inputs.scroll = scrollList_.PictureAt(0);
     inputs.surname = view_.Surname();

@@ -17,19 +17,6 @@ namespace esc {
 
 namespace {
 
-constexpr int kExitWritten = 0, kExitFile = 1, kExitUsage = 2;
-
-class StderrSink final : public MessageSink {
-public:
-    void Show(std::string_view text) override { std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data()); }
-};
-
-int Usage(const std::string& problem) {
-    std::fprintf(stderr, "escaval: %s\n", problem.c_str());
-    PrintUsage(stderr);
-    return kExitUsage;
-}
-
 std::optional<Bitmap> ReadArt(const std::string& dir, const char* name) {
     std::string error;
     auto bitmap = ReadBmp(dir + "/" + name, &error);
@@ -44,15 +31,15 @@ int AchievementCommand(const std::vector<std::string>& args, const char* argv0) 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" || a == "--output" || a == "--data" || a == "--surname") {
-            if (i + 1 >= args.size()) return Usage(a + " needs a value");
+            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
             (a == "--data" ? dataDir : a == "--surname" ? surname : output) = args[++i];
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            return Usage("unknown option " + a);
+            return UsageError("unknown option " + a);
         } else {
             blazon += (blazon.empty() ? "" : " ") + a;
         }
     }
-    if (blazon.empty()) return Usage("no blazon given");
+    if (blazon.empty()) return UsageError("no blazon given");
 
     const std::string dir = FindDataDir(dataDir, argv0);
     if (dir.empty()) {
@@ -83,11 +70,7 @@ int AchievementCommand(const std::vector<std::string>& args, const char* argv0) 
     const Bitmap shield = compose::PictureAsShown(state->picture);
     compose::AchievementInputs inputs;
     inputs.shield = &shield;
-    inputs.firstTincture = state->namedTinctures[0];
-    inputs.secondTincture = state->namedTinctures[1];
-    inputs.fieldColor1 = state->fieldColor1;
-    inputs.fieldColor2 = state->fieldColor2;
-    inputs.crusillyFitchy = state->crusillyFitchy;
+    inputs.TakeTincturesOf(*state);
     inputs.mantle = &*mantle;
     inputs.scroll = scroll ? &*scroll : nullptr;
     inputs.surname = surname;

@@ -28,17 +28,11 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
-constexpr int kExitNotClean = 3;
 constexpr int kNameDigits = 4;
 constexpr int kMaxJobs = 256;
 // The progress bar: its width in characters, and how often the calling thread redraws it.
 constexpr int kProgressBarWidth = 30;
 constexpr auto kProgressInterval = std::chrono::milliseconds(100);
-
-class QuietSink final : public MessageSink {
-public:
-    void Show(std::string_view) override {}
-};
 
 const char* Extension(BatchFormat format) { return format == BatchFormat::kBmp ? ".bmp" : ".png"; }
 
@@ -46,7 +40,7 @@ const char* Extension(BatchFormat format) { return format == BatchFormat::kBmp ?
 void DrawShare(const Vocabulary& vocabulary, const std::string& dataDir, const std::vector<BatchEntry>& entries,
                const std::string& folder, BatchFormat format, PictureCache& pictures, std::atomic<std::size_t>& next,
                std::atomic<std::size_t>& done, std::vector<BatchResult>& results) {
-    QuietSink sink;  // messages are kept in the trace
+    NullSink sink;  // messages are kept in the trace
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &vocabulary;
     state->dataDir = dataDir;
@@ -99,12 +93,6 @@ private:
     bool shown_;
     std::chrono::steady_clock::time_point start_;
 };
-
-int Usage(const std::string& problem) {
-    std::fprintf(stderr, "escaval: %s\n", problem.c_str());
-    PrintUsage(stderr);
-    return 2;
-}
 
 // The user's blazon database when the window has made one, else the shipped one it is made from.
 std::string DatabasePath(const std::string& dataDir) {
@@ -235,19 +223,19 @@ int BatchCommand(const std::vector<std::string>& args, const char* argv0) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" || a == "--output" || a == "--data" || a == "--format" || a == "--jobs" || a == "-j") {
-            if (i + 1 >= args.size()) return Usage(a + " needs a value");
+            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
             const std::string& value = args[++i];
             if (a == "--data") {
                 dataDir = value;
             } else if (a == "--format") {
                 if (value == "png") format = BatchFormat::kPng;
                 else if (value == "bmp") format = BatchFormat::kBmp;
-                else return Usage("--format is png or bmp, not " + value);
+                else return UsageError("--format is png or bmp, not " + value);
             } else if (a == "--jobs" || a == "-j") {
                 char* end = nullptr;
                 const long n = std::strtol(value.c_str(), &end, 10);
                 if (value.empty() || *end != '\0' || n < 1 || n > kMaxJobs)
-                    return Usage("--jobs takes a number from 1 to " + std::to_string(kMaxJobs));
+                    return UsageError("--jobs takes a number from 1 to " + std::to_string(kMaxJobs));
                 jobs = static_cast<int>(n);
             } else {
                 folder = value;
@@ -257,14 +245,14 @@ int BatchCommand(const std::vector<std::string>& args, const char* argv0) {
         } else if (a == "--database") {
             database = true;
         } else if (a.size() > 1 && a[0] == '-') {
-            return Usage("unknown option " + a);
+            return UsageError("unknown option " + a);
         } else if (!file.empty()) {
-            return Usage("batch reads one file");
+            return UsageError("batch reads one file");
         } else {
             file = a;
         }
     }
-    if (file.empty() == !database) return Usage("batch draws a FILE of blazons or --database, one of the two");
+    if (file.empty() == !database) return UsageError("batch draws a FILE of blazons or --database, one of the two");
 
     const std::string dir = FindDataDir(dataDir, argv0);
     if (dir.empty()) {

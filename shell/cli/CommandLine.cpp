@@ -71,14 +71,6 @@ constexpr const char* kUsage =
     "                                 'Surname | Blazon' or a blazon alone\n"
     "  escaval --help | --version\n";
 
-class StderrSink final : public MessageSink {
-public:
-    void Show(std::string_view text) override { std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data()); }
-};
-
-// `draw --strict` when the picture was written but is not what the blazon says.
-constexpr int kExitNotClean = 3;
-
 bool DrawnClean(const DrawingTrace& trace) {
     const bool standIn = std::any_of(trace.levels.begin(), trace.levels.end(), [](const LevelTrace& l) {
         return std::any_of(l.pictures.begin(), l.pictures.end(), [](const PictureTrace& p) { return p.standIn; });
@@ -86,11 +78,6 @@ bool DrawnClean(const DrawingTrace& trace) {
     // Marshalled arms have no words of their own: they are clean when every part is.
     return trace.ignoredWords.empty() && !standIn && trace.messages.empty() && !trace.fieldOnly &&
            std::all_of(trace.parts.begin(), trace.parts.end(), DrawnClean);
-}
-
-int Usage(const std::string& problem) {
-    std::fprintf(stderr, "escaval: %s\n%s", problem.c_str(), kUsage);
-    return 2;
 }
 
 // The vocabulary of the data folder, or a message and nullopt.
@@ -111,7 +98,7 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" || a == "--output" || a == "--data") {
-            if (i + 1 >= args.size()) return Usage(a + " needs a value");
+            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
             (a == "--data" ? dataDir : output) = args[++i];
         } else if (a == "--explain") {
             explain = true;
@@ -120,12 +107,12 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
         } else if (a == "--strict") {
             strict = true;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            return Usage("unknown option " + a);
+            return UsageError("unknown option " + a);
         } else {
             blazon += (blazon.empty() ? "" : " ") + a;
         }
     }
-    if (blazon.empty()) return Usage("no blazon given");
+    if (blazon.empty()) return UsageError("no blazon given");
     if (json && !explain) explain = true;
 
     const std::string dir = FindDataDir(dataDir, argv0);
@@ -197,19 +184,19 @@ int Coverage(const std::vector<std::string>& args, const char* argv0) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--data") {
-            if (i + 1 >= args.size()) return Usage(a + " needs a value");
+            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
             dataDir = args[++i];
         } else if (a == "--json") {
             json = true;
         } else if (a.size() > 1 && a[0] == '-') {
-            return Usage("unknown option " + a);
+            return UsageError("unknown option " + a);
         } else if (!file.empty()) {
-            return Usage("coverage reads one file");
+            return UsageError("coverage reads one file");
         } else {
             file = a;
         }
     }
-    if (file.empty()) return Usage("no file of blazons given");
+    if (file.empty()) return UsageError("no file of blazons given");
 
     auto lines = ReadCoverageFile(file);
     if (!lines) return 1;
@@ -255,6 +242,12 @@ bool IsCommandLine(int argc, char** argv) {
 
 void PrintUsage(std::FILE* to) { std::fputs(kUsage, to); }
 
+int UsageError(const std::string& problem) {
+    std::fprintf(stderr, "escaval: %s\n", problem.c_str());
+    PrintUsage(stderr);
+    return kExitUsage;
+}
+
 int RunCommandLine(int argc, char** argv) {
     // Past a file size limit (ulimit -f) a write then fails with an error the writer reports and
     // cleans up after, instead of the signal ending the program with a temporary file left behind.
@@ -277,7 +270,7 @@ int RunCommandLine(int argc, char** argv) {
     if (command == "draw") return Draw(args, argv[0]);
     if (command == "coverage") return Coverage(args, argv[0]);
     if (command == "batch") return BatchCommand(args, argv[0]);
-    return Usage("unknown command " + command);
+    return UsageError("unknown command " + command);
 }
 
 }  // namespace esc

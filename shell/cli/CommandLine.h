@@ -1,8 +1,22 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "engine/MessageSink.h"
 
 namespace esc {
+
+// Exit statuses of every command: written, a file could not be read or written, a usage error,
+// and (with --strict) written but not drawn clean.
+inline constexpr int kExitWritten = 0, kExitFile = 1, kExitUsage = 2, kExitNotClean = 3;
+
+// The drawing's messages, one a line on stderr.
+class StderrSink final : public MessageSink {
+public:
+    void Show(std::string_view text) override { std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data()); }
+};
 
 // Runs a command of the command line ("draw", "coverage", ...). Returns the exit status.
 int RunCommandLine(int argc, char** argv);
@@ -10,5 +24,7 @@ int RunCommandLine(int argc, char** argv);
 bool IsCommandLine(int argc, char** argv);
 // Prints the usage of every command.
 void PrintUsage(std::FILE* to);
+// A usage error: the problem, then the usage, on stderr. Returns kExitUsage.
+int UsageError(const std::string& problem);
 
 }  // namespace esc

@@ -1,6 +1,7 @@
 #include "shell/cli/ComposeCommands.h"
 
 #include "shell/cli/AchievementCommand.h"
+#include "shell/cli/CommandLine.h"
 #include "shell/cli/RollCommand.h"
 #include "shell/cli/SaveCommands.h"
 
@@ -11,7 +12,7 @@ int RunComposeCommand(const std::string& command, const std::vector<std::string>
     if (command == "save") return SaveCommand(args, argv0);
     if (command == "print") return PrintCommand(args, argv0);
     if (command == "roll") return RollCommand(args, argv0);
-    return 2;
+    return kExitUsage;
 }
 
 }  // namespace esc

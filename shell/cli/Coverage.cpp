@@ -15,12 +15,6 @@
 namespace esc {
 namespace {
 
-// Messages are kept in the trace; the sink only has to take them.
-class QuietSink final : public MessageSink {
-public:
-    void Show(std::string_view) override {}
-};
-
 std::string Trim(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     std::size_t from = 0, to = text.size();
@@ -93,7 +87,7 @@ std::vector<BlazonLine> ReadBlazonLines(std::string_view text) {
 CoverageLine MeasureBlazon(const Vocabulary& vocabulary, const std::string& dataDir, const BlazonLine& line,
                            PictureCache* pictures) {
     // A fresh drawing state for each blazon, so that no blazon's result depends on the one before.
-    QuietSink sink;
+    NullSink sink;
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &vocabulary;
     state->dataDir = dataDir;

@@ -31,17 +31,6 @@ constexpr double kBlazonLineShare = 0.045;  // of a cell's height, per line
 constexpr double kShieldWidthShare = 0.8;   // of a cell's width at most
 constexpr Rgb kDrawingBackground = kTeal;    // outside the shield's outline
 
-class QuietSink final : public MessageSink {
-public:
-    void Show(std::string_view) override {}
-};
-
-int Usage(const std::string& problem) {
-    std::fprintf(stderr, "escaval: %s\n", problem.c_str());
-    PrintUsage(stderr);
-    return 2;
-}
-
 // Averages the drawing's pixels over each pixel of the box (the outside of the shield as white
 // paper), so that lines and charges keep their weight when the shield is made smaller.
 void DrawReduced(Bitmap& page, const Bitmap& drawing, Rect box) {
@@ -149,13 +138,13 @@ int RollCommand(const std::vector<std::string>& args, const char* argv0) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "-o" || a == "--output" || a == "--data" || a == "--columns") {
-            if (i + 1 >= args.size()) return Usage(a + " needs a value");
+            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
             const std::string& value = args[++i];
             if (a == "--columns") {
                 char* end = nullptr;
                 const long n = std::strtol(value.c_str(), &end, 10);
                 if (value.empty() || *end != '\0' || n < 1 || n > kRollMaxColumns)
-                    return Usage("--columns takes a number from 1 to " + std::to_string(kRollMaxColumns));
+                    return UsageError("--columns takes a number from 1 to " + std::to_string(kRollMaxColumns));
                 columns = static_cast<int>(n);
             } else {
                 (a == "--data" ? dataDir : output) = value;
@@ -163,14 +152,14 @@ int RollCommand(const std::vector<std::string>& args, const char* argv0) {
         } else if (a == "--database") {
             database = true;
         } else if (a.size() > 1 && a[0] == '-') {
-            return Usage("unknown option " + a);
+            return UsageError("unknown option " + a);
         } else if (!file.empty()) {
-            return Usage("roll reads one file");
+            return UsageError("roll reads one file");
         } else {
             file = a;
         }
     }
-    if (file.empty() == !database) return Usage("roll takes a FILE of blazons or --database, one of the two");
+    if (file.empty() == !database) return UsageError("roll takes a FILE of blazons or --database, one of the two");
     const std::string dir = FindDataDir(dataDir, argv0);
     if (dir.empty()) {
         std::fprintf(stderr, "escaval: cannot find the data folder (words1.db); use --data DIR\n");
@@ -210,7 +199,7 @@ int RollCommand(const std::vector<std::string>& args, const char* argv0) {
 
     const auto start = std::chrono::steady_clock::now();
     const RollLayout layout = RollLayoutFor(columns);
-    QuietSink sink;
+    NullSink sink;
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &*vocabulary;
     state->dataDir = dir;

@@ -19,19 +19,6 @@
 namespace esc {
 namespace {
 
-constexpr int kExitWritten = 0, kExitFile = 1, kExitUsage = 2;
-
-class StderrSink final : public MessageSink {
-public:
-    void Show(std::string_view text) override { std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data()); }
-};
-
-int Usage(const std::string& problem) {
-    std::fprintf(stderr, "escaval: %s\n", problem.c_str());
-    PrintUsage(stderr);
-    return kExitUsage;
-}
-
 // What both commands read: the options they share and the blazon.
 struct Request {
     std::string dataDir, surname, blazon;
@@ -106,11 +93,7 @@ std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, cons
         Bitmap surface(layout.width, layout.height, kTeal);
         compose::AchievementInputs inputs;
         inputs.shield = &drawn.picture;
-        inputs.firstTincture = state->namedTinctures[0];
-        inputs.secondTincture = state->namedTinctures[1];
-        inputs.fieldColor1 = state->fieldColor1;
-        inputs.fieldColor2 = state->fieldColor2;
-        inputs.crusillyFitchy = state->crusillyFitchy;
+        inputs.TakeTincturesOf(*state);
         inputs.mantle = &*mantle;
         inputs.scroll = drawn.scroll ? &*drawn.scroll : nullptr;
         inputs.surname = request.surname;
@@ -149,13 +132,13 @@ int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
             else if (*value == "png") format = compose::PictureFormat::Png;
             else badValue = "--format takes bmp or png, not '" + *value + "'";
         }
-        return 2;
+        return kExitUsage;
     });
-    if (problem) return Usage(*problem);
-    if (!badValue.empty()) return Usage(badValue);
+    if (problem) return UsageError(*problem);
+    if (!badValue.empty()) return UsageError(badValue);
     // The achievement is saved standing on its scroll only, as the dialog offers it.
     if (request.achievement && layout && *layout != compose::SaveLayout::NameBelowWithScroll)
-        return Usage("with --achievement the layout is scroll");
+        return UsageError("with --achievement the layout is scroll");
     if (request.achievement) layout = compose::SaveLayout::NameBelowWithScroll;
 
     const compose::TextPainter text;
@@ -197,10 +180,10 @@ int PrintCommand(const std::vector<std::string>& args, const char* argv0) {
         if (a != "--pdf") return 0;
         if (!value) return -1;
         pdf = *value;
-        return 2;
+        return kExitUsage;
     });
-    if (problem) return Usage(*problem);
-    if (pdf.empty()) return Usage("print writes a PDF file: --pdf FILE");
+    if (problem) return UsageError(*problem);
+    if (pdf.empty()) return UsageError("print writes a PDF file: --pdf FILE");
 
     const compose::TextPainter text;
     auto drawn = DrawRequest(request, argv0, text);

@@ -109,6 +109,14 @@ void WriteSurname(Bitmap& surface, const TextPainter& text, const std::string& s
 
 }  // namespace
 
+void AchievementInputs::TakeTincturesOf(const PaintState& drawing) {
+    firstTincture = drawing.namedTinctures[0];
+    secondTincture = drawing.namedTinctures[1];
+    fieldColor1 = drawing.fieldColor1;
+    fieldColor2 = drawing.fieldColor2;
+    crusillyFitchy = drawing.crusillyFitchy;
+}
+
 int MantleKeyCode(Rgb pixel, int firstTincture, int secondTincture) {
     if (pixel == kWhite) return kTransparentKey;
     if (pixel == kBlack) return firstTincture == kSable || secondTincture == kSable ? kGreyLines : kSable;

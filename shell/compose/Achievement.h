@@ -17,6 +17,7 @@
 #include <string>
 
 #include "engine/Bitmap.h"
+#include "engine/PaintState.h"
 
 namespace esc::compose {
 
@@ -77,6 +78,9 @@ struct AchievementInputs {
     const Bitmap* mantle = nullptr;  // the template, in key colours, white transparent
     const Bitmap* scroll = nullptr;  // 460 by 95, lime transparent; none: no scroll
     std::string surname;             // empty: nothing written
+
+    // The tinctures the mantle takes from the arms `drawing` last painted.
+    void TakeTincturesOf(const PaintState& drawing);
 };
 
 struct Achievement {
