@@ -20,7 +20,10 @@ echo "== Sanitizer build (ASan + UBSan) and tests"
 asan_flags=(-DESCAVAL_SANITIZE=ON -DESCAVAL_BENCH=OFF -DESCAVAL_WITH_QT=ON -DESCAVAL_PREBUILT_DATA="$PWD/build/data")
 if [ -f build-asan/build.ninja ]; then cmake -S . -B build-asan "${asan_flags[@]}" >/dev/null; fi
 configure_and_build build-asan Debug "${asan_flags[@]}"
+# Leaks inside libraries, not ours, are listed in tests/sanitizer/lsan.supp.
+lsan_suppressions="$PWD/tests/sanitizer/lsan.supp"
 (cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS="suppressions=$lsan_suppressions:print_suppressions=0" \
   ctest --output-on-failure -j "$jobs")
 
 echo "== Fuzzing (libFuzzer, clang)"
