@@ -186,7 +186,9 @@ TEST(FitLayout, BetweenEveryOrdinary) {
         const std::string article = std::string(o.name).find(' ') != std::string::npos && !o.split ? "" : "a ";
         plain.Draw(std::string("Argent ") + article + o.name + " gules");
         const ShieldGeometry& g = plain.s().geometry;
-        for (int n = 1; n <= kMaxChargesBetween; ++n) {
+        // Under the sanitizers every third count (1, 4, 7, ... 19).
+        const int countStep = test::kSweepStride > 1 ? 3 : 1;
+        for (int n = 1; n <= kMaxChargesBetween; n += countStep) {
             const std::string blazon = std::string("Argent ") + article + o.name + " gules between " + kNumbers[n] +
                                        (n == 1 ? " mullet sable" : " mullets sable");
             SCOPED_TRACE(blazon);
@@ -203,14 +205,19 @@ TEST(FitLayout, BetweenEveryOrdinary) {
                 EXPECT_EQ(parts, o.split(n));
             }
             int painted = 0, kept = 0, outside = 0;
-            for (int y = 0; y < d.s().picture.Height(); ++y)
+            constexpr std::uint32_t kColour = 0x00FFFFFFu;
+            const std::uint32_t gules = Bitmap::Pack(Colour(kGules)) & kColour, teal = Bitmap::Pack(kTeal) & kColour;
+            for (int y = 0; y < d.s().picture.Height(); ++y) {
+                const std::uint32_t* before = plain.s().picture.Row(y);
+                const std::uint32_t* after = d.s().picture.Row(y);
                 for (int x = 0; x < g.W; ++x) {
-                    if (plain.At(x, y) == Colour(kGules)) {
+                    if ((before[x] & kColour) == gules) {
                         ++painted;
-                        kept += d.At(x, y) == Colour(kGules);
+                        kept += (after[x] & kColour) == gules;
                     }
-                    outside += plain.At(x, y) == kTeal && d.At(x, y) != kTeal;
+                    outside += (before[x] & kColour) == teal && (after[x] & kColour) != teal;
                 }
+            }
             EXPECT_EQ(kept, painted) << "charges painted over the ordinary";
             EXPECT_EQ(outside, 0) << "charges painted outside the outline";
         }
