@@ -339,21 +339,23 @@ void Bendlets(PaintState& s) { BendletsOf(s, BendSide::Dexter); }
 void BendletsEnhanced(PaintState& s) { BendletsOf(s, BendSide::Dexter, BendHeight::Enhanced); }
 void BendletsSinister(PaintState& s) { BendletsOf(s, BendSide::Sinister); }
 
-// Piles issue from the chief and point downward; levelLine 96 makes them meet in the point. One
-// pile with a line is a band and its reflection, whose recorded centres bound the fill. Several
-// stand side by side with bases as wide as the gaps between them.
-void Piles(PaintState& s) {
-    const ShieldGeometry& g = s.geometry;
-    const int W = g.W, B = g.shieldBottom;
+namespace {
+
+// Piles from their foot row to their point row, the one routine for piles and piles reversed:
+// levelLine 96 makes them meet in the point. One pile with a line is a band and its reflection,
+// from bandFoot to bandPoint, whose recorded centres bound the fill. Several stand side by side
+// with feet as wide as the gaps between them.
+void PilesBetween(PaintState& s, int foot, int point, int bandFoot, int bandPoint) {
+    const int W = s.geometry.W;
     const bool meet = s.CurrentLevel().levelLine == kPilesInPoint;
     const int n = RepeatCount(s);
     if (n == 0) return;
     if (n == 1) {
         if (s.lineCode == kPlainLine || s.lineCode >= kFirstLevelMark) {
-            Area(s, {{W / 5, 2, W / 2 - 1, B - 25}, {W - W / 5, 2, W / 2 + 1, B - 25}});
+            Area(s, {{W / 5, foot, W / 2 - 1, point}, {W - W / 5, foot, W / 2 + 1, point}});
         } else {
             ResetCrossings(s);
-            Band(s, 60, 2, W / 2, B - 35, 20, 5);
+            Band(s, 60, bandFoot, W / 2, bandPoint, 20, 5);
             FillCrossings(s);
         }
         return;
@@ -362,39 +364,27 @@ void Piles(PaintState& s) {
     const int base = (W - 2 * kMargin) / (2 * n - 1);
     for (int i = 0; i < n; ++i) {
         const int left = kMargin + 2 * i * base, right = left + base;
-        const int point = meet ? W / 2 : (left + right) / 2;
-        Area(s, {{left, 2, point, B - 25}, {right, 2, point, B - 25}});
+        const int tip = meet ? W / 2 : (left + right) / 2;
+        Area(s, {{left, foot, tip, point}, {right, foot, tip, point}});
     }
+}
+
+}  // namespace
+
+// Piles issue from the chief and point downward.
+void Piles(PaintState& s) {
+    const int B = s.geometry.shieldBottom;
+    PilesBetween(s, 2, B - 25, 2, B - 35);
 }
 
 // Piles reversed (inverted) issue from the base and point to the chief: each is the pile turned
 // over, its foot on the shield's lowest row (the outline cuts it where the base curves in) and
-// its point kPileReversedPointPercent of the height from the top. With a line, one pile is a band
-// and its reflection, as the pile is.
+// its point kPileReversedPointPercent of the height from the top.
 void PilesInverted(PaintState& s) {
     constexpr int kPileReversedPointPercent = 12;
     const ShieldGeometry& g = s.geometry;
-    const int W = g.W, B = g.shieldBottom, top = g.H * kPileReversedPointPercent / 100;
-    const bool meet = s.CurrentLevel().levelLine == kPilesInPoint;
-    const int n = RepeatCount(s);
-    if (n == 0) return;
-    if (n == 1) {
-        if (s.lineCode == kPlainLine || s.lineCode >= kFirstLevelMark) {
-            Area(s, {{W / 5, B, W / 2 - 1, top}, {W - W / 5, B, W / 2 + 1, top}});
-        } else {
-            ResetCrossings(s);
-            Band(s, 60, B - 2, W / 2, top + 10, 20, 5);
-            FillCrossings(s);
-        }
-        return;
-    }
-    constexpr int kMargin = 10;
-    const int base = (W - 2 * kMargin) / (2 * n - 1);
-    for (int i = 0; i < n; ++i) {
-        const int left = kMargin + 2 * i * base, right = left + base;
-        const int point = meet ? W / 2 : (left + right) / 2;
-        Area(s, {{left, B, point, top}, {right, B, point, top}});
-    }
+    const int B = g.shieldBottom, top = g.H * kPileReversedPointPercent / 100;
+    PilesBetween(s, B, top, B - 2, top + 10);
 }
 
 void Orle(PaintState& s) {
