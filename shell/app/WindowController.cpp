@@ -26,9 +26,10 @@ WindowController::WindowController(AppPaths paths, WindowView& view, MessageSink
       view_(view),
       messages_(messages),
       text_(text),
+      note_(messages),
       autoDisplay_(timer1),
-      drawing_(std::make_unique<DrawingState>(messages)),
-      host_(state_, area_, autoDisplay_, view_, messages_, paths_.dataDir),
+      drawing_(std::make_unique<DrawingState>(note_.Sink())),
+      host_(state_, area_, autoDisplay_, view_, note_.Sink(), paths_.dataDir),
       random_(seed.value_or(TimeSeed())) {
     state_.mantlingShown = false;
     (void)scrollList_.Load(paths_.DataFile("scroll3.bmp"), kLime);  // a missing scroll is not reported
@@ -79,7 +80,12 @@ void WindowController::ShowStartupNotes() {
     for (const std::string& note : notes) messages_.Show(note);
 }
 
-void WindowController::DrawCurrent() { DrawCurrentBlazon(*drawing_, host_); }
+void WindowController::DrawCurrent() {
+    // The auto display never waits on a message box: its drawings' messages go into the note.
+    note_.Begin(*drawing_, autoDisplay_.On() ? DrawingNote::Messages::KeptInTheNote : DrawingNote::Messages::Shown);
+    DrawCurrentBlazon(*drawing_, host_);
+    view_.ShowDrawingNote(note_.End(*drawing_));
+}
 
 void WindowController::StopAutoDisplay() { autoDisplay_.Stop(); }
 

@@ -16,6 +16,7 @@
 #include "interpret/Vocabulary.h"
 #include "shell/app/AppPaths.h"
 #include "shell/app/AutoDisplay.h"
+#include "shell/app/DrawingNote.h"
 #include "shell/app/ImageList.h"
 #include "shell/app/PictureArea.h"
 #include "shell/app/SavePictureDialog.h"
@@ -141,6 +142,7 @@ private:
     WindowView& view_;
     MessageSink& messages_;
     TextPainter& text_;
+    DrawingNote note_;  // before the drawing state and the host, which report through it
     WindowState state_;
     AutoDisplay autoDisplay_;
     PictureArea area_;

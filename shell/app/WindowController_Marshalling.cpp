@@ -37,7 +37,9 @@ void WindowController::BuildFromBox(int part) {
     if (view_.Surname().empty()) view_.SetSurname(text::kUnknown);
     view_.BeginWait();
     // The part is drawn from the box as it is taken, so the copy always shows the text taken.
+    note_.Begin(*drawing_, DrawingNote::Messages::Shown);
     const bool complete = BuildPart(*drawing_, kind, part, text, true, host_, *host_.Board());
+    view_.ShowDrawingNote(note_.End(*drawing_));
     view_.EndWait();
     area_.Touch();
     if (complete) view_.EnableShowButton(true);

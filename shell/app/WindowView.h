@@ -57,6 +57,8 @@ public:
     // The builder's "Show" button.
     virtual void EnableShowButton(bool /*enabled*/) {}
 
+    // The status bar: the note on the last drawing (what it could not read, its time).
+    virtual void ShowDrawingNote(const std::string& /*note*/) {}
     // The picture area changed: repaint it.
     virtual void PictureChanged() = 0;
     virtual void BeginWait() = 0;

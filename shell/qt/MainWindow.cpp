@@ -17,11 +17,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "shell/qt/Fonts.h"
 #include "shell/qt/PictureWidget.h"
 #include "shell/qt/QtBitmap.h"
+#include "shell/qt/StatusNote.h"
 
 namespace esc::qt {
 namespace {
@@ -145,6 +147,8 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     BuildPanel();
     BuildSearchPanel();
     BuildMenus();
+    statusNote_ = new StatusNote(this);
+    statusBar()->addWidget(statusNote_, 1);
 
     timer1_.setObjectName("Timer1");
     timerAdapter_ = std::make_unique<Timer>(timer1_);
@@ -161,7 +165,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     if (options_.firstRunPicture) timer2_.start(1000);
     QTimer::singleShot(0, this, [this] { controller_->ShowStartupNotes(); });
 
-    resize(app::kDesignWidth, app::kDesignHeight + menuBar()->sizeHint().height());
+    resize(app::kDesignWidth, app::kDesignHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     LayOut();
     SetTabOrder();
     ShowBlazonCount();
@@ -454,6 +458,8 @@ void MainWindow::ShowMantlingState(bool achievementShown) {
 void MainWindow::PictureChanged() {
     if (picture_) picture_->Refresh();
 }
+
+void MainWindow::ShowDrawingNote(const std::string& note) { statusNote_->SetNote(QString::fromStdString(note)); }
 
 void MainWindow::BeginWait() {
     if (waitDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);

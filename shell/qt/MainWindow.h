@@ -40,6 +40,7 @@ class AboutBox;
 class HelpViewer;
 class ViewForm;
 class SaveDialog;
+class StatusNote;
 
 struct WindowOptions {
     app::AppPaths paths;
@@ -86,6 +87,7 @@ public:
     void EnableShowButton(bool enabled) override;
     void ShowOriginFilter(db::OriginFilter filter) override;
     void PictureChanged() override;
+    void ShowDrawingNote(const std::string& note) override;
     void BeginWait() override;
     void EndWait() override;
     bool AskYesNo(const std::string& title, const std::string& text) override;
@@ -107,6 +109,7 @@ public:
     static app::PrinterPage PrinterPageOf(QPrinter& printer);
     static std::string PrintBitmap(QPrinter& printer, const Bitmap& page);
     SaveDialog* SaveForm() const { return saveDialog_; }
+    StatusNote* Note() const { return statusNote_; }
 
     // The forms, made on first use and kept for the run.
     SetTimerForm& TimerForm();
@@ -181,6 +184,7 @@ private:
     QMenu* helpMenu_ = nullptr;
     QMenu* goMenu_ = nullptr;             // Draw, Search and the record steps with their keys
     QLabel* blazonCount_ = nullptr;       // the blazon's characters against what a drawing reads
+    StatusNote* statusNote_ = nullptr;    // the status bar's note on the last drawing
     QActionGroup* originGroup_ = nullptr;
     std::vector<std::pair<QWidget*, QRect>> placed_;
     int waitDepth_ = 0;

@@ -14,10 +14,12 @@ QObject* NewAchievementWindowTest();
 QObject* NewSaveWindowTest();
 QObject* NewKeyboardWindowTest();
 QObject* NewMessageBoxWindowTest();
+QObject* NewStatusNoteWindowTest();
 
 inline std::vector<QObject*> TestClasses() {
     return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest(), NewAchievementWindowTest(),
-            NewSaveWindowTest(), NewKeyboardWindowTest(), NewMessageBoxWindowTest()};
+            NewSaveWindowTest(), NewKeyboardWindowTest(), NewMessageBoxWindowTest(),
+            NewStatusNoteWindowTest()};
 }
 
 }  // namespace esc::test
