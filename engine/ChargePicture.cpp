@@ -95,18 +95,20 @@ int PaintChargePicture(PaintState& state, float s) {
     height = static_cast<int>(std::trunc(height * static_cast<double>(s)));
     width = static_cast<int>(std::trunc(width * static_cast<double>(s)));
     const int left = px - width / 2, top = py - height / 2;
-    state.selectionRect = {left, top, left + width, top + height};
     if (width <= 0 || height <= 0 || !(s > 0)) return height - 3;
 
-    // The layer record of this picture: its backing and its image on the transparent key colour.
+    // The layer of this picture, for a sink that listens: its backing and its image on the
+    // transparent key colour. Semé charges are strewn, not placed: they get none.
     const int layerIndex = state.pictureCount;
-    const bool hasLayer = layerIndex >= 0 && layerIndex < kMaxLayers;
+    const bool hasLayer = state.layerSink != nullptr && layerIndex >= 0 && layerIndex < kMaxLayers &&
+                          state.CurrentLevel().levelLine != kSemeLevelLine && SizeIsAcceptable(width, height);
+    PlacedLayer layer;
     if (hasLayer) {
-        LayerRecord& layer = state.layers[static_cast<std::size_t>(layerIndex)];
-        if (layer.image.Resize(width, height) && layer.background.Resize(width, height)) {
-            layer.image.Fill(kTeal);
-            layer.background = state.picture.Copy({left, top, left + width, top + height});
-        }
+        layer.index = layerIndex;
+        layer.cx = px;
+        layer.cy = py;
+        layer.background = state.picture.Copy({left, top, left + width, top + height});
+        layer.image = Bitmap(width, height, kTeal);
     }
 
     // Only rows and columns that can land on the picture are visited, whatever the scale.
@@ -130,7 +132,7 @@ int PaintChargePicture(PaintState& state, float s) {
     const int columnFrom = mirror ? std::max(0, left + width - g.W - 1) : std::max(0, -left);
     const int columnTo = mirror ? std::min(width, left + width + 1) : std::min(width, g.W - left + 1);
 
-    state.layerTarget = {hasLayer ? layerIndex : -1, 0, 0, mirror};
+    state.layerTarget = {hasLayer ? &layer.image : nullptr, 0, 0, mirror};
     for (int r = firstRow; r < lastRow; ++r) {
         const int y = top + r;
         // Upside down, the row painted at r is read from the mirror row of the picture.
@@ -174,6 +176,7 @@ int PaintChargePicture(PaintState& state, float s) {
         }
     }
     state.layerTarget = {};
+    if (hasLayer) state.layerSink->LayerPlaced(std::move(layer));
     return height - 3;
 }
 

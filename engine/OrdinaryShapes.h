@@ -163,9 +163,5 @@ void PallReversed(PaintState& state);
 void Tressure(PaintState& state);  // kTressure and kTressureFlory
 void BaseEsquires(PaintState& state);  // kBaseEsquires and kBaseEsquireSinister
 
-// The chief makes room for the charge pictures already placed: each layer's centre moves down
-// into the part of the shield below the chief and its pictures are squeezed in height.
-void MakeRoomUnderChief(PaintState& state);
-
 }  // namespace shapes
 }  // namespace esc

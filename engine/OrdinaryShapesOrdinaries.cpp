@@ -186,28 +186,11 @@ void ChevronelsInterlaced(PaintState& s) {
     }
 }
 
-void MakeRoomUnderChief(PaintState& s) {
-    const int H = s.geometry.H;
-    const int count = std::min(s.pictureCount, kMaxLayers);
-    auto squeeze = [](Bitmap& b) {
-        if (b.Empty()) return;
-        const int height = b.Height() - static_cast<int>(b.Height() * 9.6 * 0.01);
-        Bitmap squeezed(b.Width(), std::max(height, 1), kTeal);
-        squeezed.StretchDraw(b, Rect{0, 0, squeezed.Width(), squeezed.Height()});
-        b = std::move(squeezed);
-    };
-    for (int i = 0; i < count; ++i) {
-        LayerRecord& layer = s.layers[static_cast<std::size_t>(i)];
-        layer.cy = static_cast<int>(std::trunc(static_cast<double>(layer.cy) / H * 100 * (H - 50) * 0.01 + 50));
-        squeeze(layer.image);
-        squeeze(layer.background);
-    }
-}
-
 void Chief(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W;
-    if (s.pictureCount > 0) MakeRoomUnderChief(s);
+    // Charges already placed make room under the chief (for whoever moves them later).
+    if (s.pictureCount > 0 && s.layerSink != nullptr) s.layerSink->ChiefMakesRoom(s.geometry.H);
     const int b = ChiefLowerEdge(g);
     if (Styled(s)) {
         const int y = StyledChiefMiddle(g);

@@ -42,7 +42,7 @@ int SpanEndFor(int code, int lastColumn) {
 
 bool DrawnVoidedByOutline(const PaintState& s) {
     if (s.ordinaryTreatment != 1 || s.lineCode != kPlainLine || s.cotiseCount != 0 || s.crossTreatment) return false;
-    if (s.view != OutputView::Shield || s.layerTarget.index >= 0) return false;
+    if (s.view != OutputView::Shield || s.layerTarget.image != nullptr) return false;
     switch (s.shapeCode) {
         case kFess: case kBend: case kBendSinister: case kPale: case kChevron: case kChevronInverted:
         case kCross: case kSaltire: case kPall: case kPallReversed: return true;

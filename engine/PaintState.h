@@ -12,6 +12,7 @@
 
 #include "engine/Bitmap.h"
 #include "engine/FixedString.h"
+#include "engine/LayerSink.h"
 #include "engine/MessageSink.h"
 #include "engine/ShieldGeometry.h"
 
@@ -22,7 +23,6 @@ class PictureCache;
 inline constexpr int kPictureBufferSize = 240000;  // one tincture code per pixel
 inline constexpr int kChargeBufferSize = 114000;   // one decoded charge picture
 inline constexpr int kMaxLevels = 10;
-inline constexpr int kMaxLayers = 20;              // placed pictures the editor can move
 inline constexpr int kCrossingRows = 1024;         // more rows than any picture has
 inline constexpr int kImageWidth = 415;            // the shield image
 inline constexpr int kImageHeight = 520;
@@ -75,18 +75,10 @@ struct LevelRecord {
     int levelSecondTincture = -1;
 };
 
-// One placed charge picture or disc, for the arrangement editor.
-struct LayerRecord {
-    int cx = 0, cy = 0;   // centre on the picture
-    Bitmap background;    // what the shield showed under the picture
-    Bitmap image;         // the charge as painted, on teal
-    bool marked = false;
-    Rect markRect;
-};
-
-// Where a drawn pixel also lands: the image of one layer record, at a position the caller sets.
+// Where a drawn pixel also lands: the image of the layer being painted, at a position the
+// caller sets (none while no sink listens or outside a charge picture or disc).
 struct LayerTarget {
-    int index = -1;  // -1: none
+    Bitmap* image = nullptr;
     int lx = 0, ly = 0;
     bool mirror = false;
 };
@@ -154,8 +146,9 @@ struct PaintState {
     // Decoded pictures shared by the drawings of one process (owned by the caller; none: every
     // picture is read from its file).
     PictureCache* pictureCache = nullptr;
-    Rect selectionRect;
-    std::array<LayerRecord, kMaxLayers> layers{};
+    // Who receives each placed picture and disc (owned by the caller; none: nobody listens and
+    // no layer bitmap is made).
+    LayerSink* layerSink = nullptr;
     LayerTarget layerTarget;
 
     // The achievement view sends painting to this bitmap instead (offset subtracted).

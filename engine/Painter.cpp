@@ -162,8 +162,8 @@ void PaintCounterchanged(PaintState& state, int x1, int y, int x2) {
 
 void PlotLayerRun(PaintState& state, int lx, int n, int entry) {
     LayerTarget& t = state.layerTarget;
-    if (t.index < 0 || t.index >= kMaxLayers || n <= 0) return;
-    Bitmap& image = state.layers[static_cast<std::size_t>(t.index)].image;
+    if (t.image == nullptr || n <= 0) return;
+    Bitmap& image = *t.image;
     const Rgb colour = kPalette[static_cast<std::size_t>(entry)];
     if (t.mirror) {
         for (int i = 0; i < n; ++i) image.SetPixel(image.Width() - (lx + i), t.ly, colour);

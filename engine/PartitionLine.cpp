@@ -136,7 +136,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.kind = kind;
 
     const bool oneTincture = p.treatment != 2 && p.saved != kCounterchanged && p.saved != kChequy;
-    if (oneTincture && state.view == OutputView::Shield && state.layerTarget.index < 0) band::PaintAsRuns(state, p);
+    if (oneTincture && state.view == OutputView::Shield && state.layerTarget.image == nullptr) band::PaintAsRuns(state, p);
     else band::PaintPixelByPixel(state, p);
     state.levelTincture[state.level] = p.saved;
 }

@@ -100,7 +100,6 @@ void BeginDrawing(DrawingState& s) {
     s.fieldPieces = 8;
     s.levelTincture.Reset();
     s.pictureCount = -1;
-    s.selectionRect = {};
 }
 
 void InterpretSingleArms(DrawingState& s, std::string& text) {
@@ -137,7 +136,6 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     InterpretCharges(s);
     if (trace) FinishWordTrace(s, *trace, field);
     if (!IsFieldless(s)) DrawShieldOutline(s);
-    s.selectionRect = {};
     s.chargePicture.buffer.clear();
     s.chargePicture.buffer.shrink_to_fit();
 }

@@ -1,5 +1,5 @@
 // PlaceCharge: the picture file of the current level (or a disc for a roundel) at the placement
-// point, recorded in the layer records and the placement ring; PlaceRow; DrawDisc; and the
+// point, handed to the layer sink and recorded in the placement ring; PlaceRow; DrawDisc; and the
 // charges placed upon the charges of the level before.
 
 #include "interpret/Placement.h"
@@ -62,19 +62,22 @@ bool TryPictures(DrawingState& s, std::string_view name, bool standIn) {
     return false;
 }
 
-bool LayerInRange(int index) { return index >= 0 && index < kMaxLayers; }
-
 void PlaceRoundel(DrawingState& s) {
     const int x = s.placementX, y = s.placementY;
     const int d = static_cast<int>(s.chargeScale * 150.0f);
     const int r = static_cast<int>(s.chargeScale * 55.0f);
-    if (LayerInRange(s.pictureCount)) {
-        LayerRecord& layer = s.layers[static_cast<std::size_t>(s.pictureCount)];
+    // Counted like a picture; past the last layer handed on it is painted but not movable.
+    const bool hasLayer = s.layerSink != nullptr && s.pictureCount >= 0 && s.pictureCount < kMaxLayers && SizeIsAcceptable(d, d);
+    PlacedLayer layer;
+    if (hasLayer) {
+        layer.index = s.pictureCount;
+        layer.cx = x;
+        layer.cy = y;
         layer.background = s.picture.Copy(Rect{x - d / 2, y - d / 2, x - d / 2 + d, y - d / 2 + d});
         layer.image = Bitmap(d, d, kTeal);
     }
-    DrawDisc(s, x, y, r);
-    // Counted like a picture; past the last layer record it is painted but not movable.
+    DrawDisc(s, x, y, r, hasLayer ? &layer.image : nullptr);
+    if (hasLayer) s.layerSink->LayerPlaced(std::move(layer));
     ++s.pictureCount;
 }
 
@@ -149,11 +152,6 @@ void PlaceCharge(DrawingState& s) {
     if (level.levelKind == 0) return;
     NotePlacement(s);
 
-    if (LayerInRange(s.pictureCount)) {
-        LayerRecord& layer = s.layers[static_cast<std::size_t>(s.pictureCount)];
-        layer.cx = s.placementX;
-        layer.cy = s.placementY;
-    }
     if (!level.levelChargedOn) {
         s.placementRing[static_cast<std::size_t>(s.ringNext)] = {s.placementX, s.placementY, s.chargeScale};
         s.ringNext = (s.ringNext + 1) % kPlacementRingSize;
@@ -225,12 +223,12 @@ void PlaceRow(DrawingState& s, int n, float scale) {
     for (int i = 0, x = sp - q; i < n; ++i, x += step) Place(s, x, y, used);
 }
 
-void DrawDisc(DrawingState& s, int x, int y, int r) {
+void DrawDisc(DrawingState& s, int x, int y, int r, Bitmap* layerImage) {
     if (r < 0) return;
     const std::vector<int> heights = ColumnHeights(r);
     const int d = static_cast<int>(s.chargeScale * 150.0f);
     const int saved = Tincture(s);
-    s.layerTarget = {LayerInRange(s.pictureCount) ? s.pictureCount : -1, 0, 0, false};
+    s.layerTarget = {layerImage, 0, 0, false};
     for (int j = -r; j <= r; ++j) {
         const int row = y + j, reach = j < 0 ? -j : j;
         // Columns 0..inner-1 cover this row inside the disc; columns inner..outer-1 end on it.

@@ -17,8 +17,8 @@ void Place(DrawingState& state, int x, int y, float scale, bool mirror = false);
 // n charges (n at least 3) spread across the shield at placementY; scale 0 means 1 - 0.1n.
 void PlaceRow(DrawingState& state, int n, float scale);
 // A filled disc of radius r in the level's tincture, with a one-pixel sable rim at the top and
-// bottom of every column; also drawn into the image of the layer at pictureCount.
-void DrawDisc(DrawingState& state, int x, int y, int r);
+// bottom of every column; also drawn into layerImage (d by d, d the scale times 150) when given.
+void DrawDisc(DrawingState& state, int x, int y, int r, Bitmap* layerImage = nullptr);
 // One charge of the current level on each charge the previous level placed, at half its scale.
 void PlaceOnPreviousCharges(DrawingState& state);
 // The current level's picture as PlaceCharge would draw it, in its own pixels (before the half

@@ -16,7 +16,6 @@ void WindowController::FileOpenBtnClick() {
         return;
     }
     view_.ShowMantlingState(true);
-    drawing_->selectionRect = {};  // the arrangement editor's selection is not carried into the achievement
     ShowAchievement();
 }
 

@@ -20,7 +20,6 @@ void TakeImage1(Bitmap& picture, const PictureArea& area) {
 }  // namespace
 
 void WindowController::SaveButtonClick() {
-    drawing_->selectionRect = {};  // no selection marks are saved
     TakeScreenSnapshot();
     if (!state_.mantlingShown) TakeImage1(drawing_->picture, area_);
     if (!saveDialog_) saveDialog_ = std::make_unique<SavePictureDialog>(messages_, PicturesFolder());
@@ -35,7 +34,6 @@ void WindowController::SaveButtonClick() {
 }
 
 void WindowController::PrintBtnClick() {
-    drawing_->selectionRect = {};  // no selection marks are printed
     TakeScreenSnapshot();
     StopAutoDisplay();
     view_.BeginWait();

@@ -29,6 +29,7 @@
 #include <unistd.h>
 
 #include "../interpret/TestDrawing.h"
+#include "engine/LayerSink.h"
 
 namespace esc {
 namespace {
@@ -116,8 +117,10 @@ struct Mask {
 
 // The pixels charge `index` painted, in shield coordinates: its layer image (teal where it
 // painted nothing) lies centred on the charge's placement point, as the painter put it.
-Mask ChargeMask(const DrawingState& s, int index) {
-    const LayerRecord& layer = s.layers[static_cast<std::size_t>(index)];
+Mask ChargeMask(const DrawingState& s, const LayerCollector& layers, int index) {
+    static const PlacedLayer kNone;
+    const PlacedLayer* found = layers.Find(index);
+    const PlacedLayer& layer = found ? *found : kNone;
     Mask mask{s.picture.Width(), s.picture.Height(), {}, {}};
     mask.on.assign(static_cast<std::size_t>(mask.width) * mask.height, 0);
     const int w = layer.image.Width(), h = layer.image.Height();
@@ -218,8 +221,11 @@ private:
         }
         test::Drawing d;  // one state for every layout, as the window keeps one
         d.s().dataDir = folder_.string();
+        LayerCollector layers;
+        d.s().layerSink = &layers;
         for (std::size_t i = 0; i < kLayouts.size(); ++i) {
             const Layout& layout = kLayouts[i];
+            layers = LayerCollector();
             d.Draw(std::string(layout.before) + std::string(kStandInWord.substr(0, layout.count == 1 ? 8 : 9)) +
                    std::string(layout.after));
             const DrawingState& s = d.s();
@@ -236,7 +242,7 @@ private:
             out.drawn = true;
             out.figures.width = out.figures.height = 1000;
             std::vector<Mask> masks;
-            for (int k = 0; k < layout.count; ++k) masks.push_back(ChargeMask(s, k));
+            for (int k = 0; k < layout.count; ++k) masks.push_back(ChargeMask(s, layers, k));
             const Bare& bare = bare_[i];
             for (int k = 0; k < layout.count; ++k) {
                 const Box box = BoxOf(masks[static_cast<std::size_t>(k)]);
@@ -245,7 +251,7 @@ private:
                     out.why = "charge " + std::to_string(k + 1) + " painted nothing";
                     break;
                 }
-                const LayerRecord& layer = s.layers[static_cast<std::size_t>(k)];
+                const PlacedLayer& layer = *layers.Find(k);
                 const Rgb ground = layout.onOrdinary ? bare.picture.Pixel(layer.cx, layer.cy) : bare.fieldColour;
                 if (layout.onOrdinary && ground == bare.fieldColour) {
                     out.drawn = false;
@@ -381,13 +387,15 @@ TEST(ChargeSizes, ACentralChargeSpansNoLessThanTheChargesRoundIt) {
                                           "Azure a martlet or between three mullets argent"}) {
         SCOPED_TRACE(blazon);
         test::Drawing d;
+        LayerCollector layers;
+        d.s().layerSink = &layers;
         d.Draw(blazon);
         const DrawingState& s = d.s();
         ASSERT_EQ(s.pictureCount, 4);
-        const Box centre = BoxOf(ChargeMask(s, 0));
+        const Box centre = BoxOf(ChargeMask(s, layers, 0));
         ASSERT_FALSE(centre.Empty());
         for (int k = 1; k < 4; ++k) {
-            const Box round = BoxOf(ChargeMask(s, k));
+            const Box round = BoxOf(ChargeMask(s, layers, k));
             ASSERT_FALSE(round.Empty()) << "charge " << k + 1;
             EXPECT_GE(std::max(centre.Width(), centre.Height()), std::max(round.Width(), round.Height()))
                 << "charge " << k + 1;

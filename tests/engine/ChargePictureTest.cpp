@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "engine/LayerSink.h"
+
 #include <vector>
 
 #include "TestCanvas.h"
@@ -182,7 +184,6 @@ TEST(ChargePainter, CoversItsSizeAndSkipsTheMarginRows) {
     EXPECT_EQ(p.At(50, 96), kBlack);
     EXPECT_EQ(p.At(50, 97), Colour(kArgent));  // nor the last three rows
     EXPECT_EQ(p.At(70, 30), Colour(kArgent));  // background shows the field
-    EXPECT_EQ(p.c.s().selectionRect, (Rect{150, 150, 250, 250}));
 }
 
 TEST(ChargePainter, TintsEachIndex) {
@@ -230,16 +231,22 @@ TEST(ChargePainter, MirroredPictureFlipsAndFillsTheLayer) {
     s.placementY = 200;
     s.mirrorFlag = true;
     s.pictureCount = 2;
+    LayerCollector layers;
+    s.layerSink = &layers;
     PaintChargePicture(s, 1.0f);
     // The second part (picture columns 20..39) lands on the right-hand side.
     EXPECT_EQ(c.At(150 + 100 - 30, 180), Colour(kAzure));
     EXPECT_EQ(c.At(150 + 30, 180), Colour(kArgent));  // the background square, mirrored
     EXPECT_EQ(c.At(150 + 30, 200), Colour(kGules));
-    const Bitmap& image = s.layers[2].image;
+    ASSERT_EQ(layers.Layers().size(), 1u);
+    const PlacedLayer& layer = layers.Layers()[0];
+    EXPECT_EQ(layer.index, 2);
+    EXPECT_EQ(layer.Rectangle(), (Rect{150, 150, 250, 250}));
+    const Bitmap& image = layer.image;
     ASSERT_EQ(image.Width(), 100);
     EXPECT_EQ(image.Pixel(100 - 30, 30), Colour(kAzure));
     EXPECT_EQ(image.Pixel(50, 0), kTeal);
-    EXPECT_EQ(s.layers[2].background.Pixel(50, 50), Colour(kArgent));
+    EXPECT_EQ(layer.background.Pixel(50, 50), Colour(kArgent));
 }
 
 TEST(ChargePainter, HugeScalesStayWithinThePicture) {

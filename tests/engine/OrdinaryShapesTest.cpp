@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/LayerSink.h"
+
 #include <cmath>
 #include <functional>
 #include <string>
@@ -237,32 +239,35 @@ TEST_F(OrdinaryShapesTest, ChiefMovesAndSqueezesTheLayersBelowIt) {
     const int H = g().H;
     Bitmap picture(40, 100, kWhite);
     picture.FillRect({0, 50, 40, 100}, kBlack);
+    LayerCollector layers;
+    layers.LayerPlaced({0, 200, 240, Bitmap(40, 100, kTeal), picture});
+    layers.LayerPlaced({1, 200, 100, Bitmap(10, 50, kTeal), Bitmap(10, 50, kWhite)});
+    s().layerSink = &layers;
     s().pictureCount = 2;
-    s().layers[0].cy = 240;
-    s().layers[0].image = picture;
-    s().layers[0].background = Bitmap(40, 100, kTeal);
-    s().layers[1].cy = 100;
-    s().layers[1].image = Bitmap(10, 50, kWhite);
-    s().layers[2].cy = 300;  // not a placed picture: left alone
-    s().layers[2].image = Bitmap(10, 50, kWhite);
     s().shapeCode = kChief;
     s().levelTincture[0] = kGules;
     DrawOrdinary(s(), 0);
-    EXPECT_EQ(s().layers[0].cy, static_cast<int>(240.0 / H * 100 * (H - 50) * 0.01 + 50));
-    EXPECT_EQ(s().layers[0].cy, 265);
-    EXPECT_EQ(s().layers[1].cy, 139);
-    EXPECT_EQ(s().layers[2].cy, 300);
-    EXPECT_EQ(s().layers[0].image.Height(), 91);
-    EXPECT_EQ(s().layers[0].image.Width(), 40);
-    EXPECT_EQ(s().layers[0].background.Height(), 91);
-    EXPECT_EQ(s().layers[1].image.Height(), 46);
-    EXPECT_EQ(s().layers[2].image.Height(), 50);
+    const PlacedLayer& first = layers.Layers()[0];
+    const PlacedLayer& second = layers.Layers()[1];
+    EXPECT_EQ(first.cy, static_cast<int>(240.0 / H * 100 * (H - 50) * 0.01 + 50));
+    EXPECT_EQ(first.cy, 265);
+    EXPECT_EQ(second.cy, 139);
+    EXPECT_EQ(first.image.Height(), 91);
+    EXPECT_EQ(first.image.Width(), 40);
+    EXPECT_EQ(first.background.Height(), 91);
+    EXPECT_EQ(second.image.Height(), 46);
     // Squeezed, not cut: the black lower half is still the lower half.
-    EXPECT_EQ(s().layers[0].image.Pixel(20, 2), kWhite);
-    EXPECT_EQ(s().layers[0].image.Pixel(20, 88), kBlack);
-    EXPECT_EQ(s().layers[0].image.Pixel(20, 40), kWhite);
-    EXPECT_EQ(s().layers[0].image.Pixel(20, 50), kBlack);
+    EXPECT_EQ(first.image.Pixel(20, 2), kWhite);
+    EXPECT_EQ(first.image.Pixel(20, 88), kBlack);
+    EXPECT_EQ(first.image.Pixel(20, 40), kWhite);
+    EXPECT_EQ(first.image.Pixel(20, 50), kBlack);
     EXPECT_EQ(Code(g().W / 2, 30), kGules);
+
+    // Nobody listening: the chief is drawn all the same.
+    s().layerSink = nullptr;
+    DrawOrdinary(s(), 0);
+    EXPECT_EQ(Code(g().W / 2, 30), kGules);
+    EXPECT_EQ(layers.Layers()[0].cy, 265);
 }
 
 // Counts outside what the shapes draw: pieces below one give the first tincture alone, past the

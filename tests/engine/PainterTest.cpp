@@ -396,18 +396,17 @@ TEST(Crossings, FillBasePointPaintsThePoint) {
 TEST(LayerTarget, RunsAlsoLandInTheLayerImage) {
     Canvas c;
     PaintState& s = c.s();
-    ASSERT_TRUE(s.layers[3].image.Resize(20, 5));
-    s.layers[3].image.Fill(kTeal);
-    s.layerTarget = {3, 2, 1, false};
+    Bitmap image(20, 5, kTeal);
+    s.layerTarget = {&image, 2, 1, false};
     s.levelTincture[0] = kGules;
     PaintSpan(s, 100, 50, 104);  // five pixels
-    EXPECT_EQ(s.layers[3].image.Pixel(2, 1), Colour(kGules));
-    EXPECT_EQ(s.layers[3].image.Pixel(6, 1), Colour(kGules));
-    EXPECT_EQ(s.layers[3].image.Pixel(7, 1), kTeal);
+    EXPECT_EQ(image.Pixel(2, 1), Colour(kGules));
+    EXPECT_EQ(image.Pixel(6, 1), Colour(kGules));
+    EXPECT_EQ(image.Pixel(7, 1), kTeal);
     s.layerTarget.mirror = true;
     s.layerTarget.ly = 2;
     PaintSpan(s, 100, 51, 100);  // one pixel at lx 2: mirrored to column 20 - 2
-    EXPECT_EQ(s.layers[3].image.Pixel(18, 2), Colour(kGules));
+    EXPECT_EQ(image.Pixel(18, 2), Colour(kGules));
 }
 
 TEST(PlotRun, CodesWithoutAPaletteEntryPaintNothing) {

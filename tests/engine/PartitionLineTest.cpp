@@ -75,7 +75,7 @@ RandomBand MakeBand(std::mt19937& rng, const ShieldGeometry& g) {
 
 // A field parted per pale in the first two named tinctures, so that counterchanging has both to
 // swap, and a crossing table holding a few records already.
-void Prepare(Shield& shield, const RandomBand& b, Bitmap& achievement) {
+void Prepare(Shield& shield, const RandomBand& b, Bitmap& achievement, Bitmap& layerImage) {
     shield.Reset(kOr);
     PaintState& s = shield.state();
     const ShieldGeometry& g = s.geometry;
@@ -96,9 +96,9 @@ void Prepare(Shield& shield, const RandomBand& b, Bitmap& achievement) {
     s.partitionCode = b.partitionCode;
     s.ordinaryTreatment = b.treatment;
     s.fillToLeft = b.fillToLeft;
-    s.layers[0].image = Bitmap(300, 300, kTeal);
+    layerImage = Bitmap(300, 300, kTeal);
     s.layerTarget = {};
-    if (b.layer) s.layerTarget = {0, 20, 30, false};
+    if (b.layer) s.layerTarget = {&layerImage, 20, 30, false};
     s.view = OutputView::Shield;
     s.achievement = nullptr;
     if (b.achievement) {
@@ -111,12 +111,13 @@ void Prepare(Shield& shield, const RandomBand& b, Bitmap& achievement) {
 TEST(PartitionLineRuns, PaintExactlyWhatOneCallPerPixelPaints) {
     Shield merged, reference;
     Bitmap achievementA(500, 800, kTeal), achievementB(500, 800, kTeal);
+    Bitmap layerA, layerB;
     std::mt19937 rng(20240611);
     for (int i = 0; i < 700; ++i) {
         const RandomBand b = MakeBand(rng, merged.g());
         SCOPED_TRACE("case " + std::to_string(i) + ": " + b.Describe());
-        Prepare(merged, b, achievementA);
-        Prepare(reference, b, achievementB);
+        Prepare(merged, b, achievementA, layerA);
+        Prepare(reference, b, achievementB, layerB);
         DrawPartitionLine(merged.state(), b.x1, b.y1, b.x2, b.y2, b.width, b.kind, b.length, b.angle);
         ReferencePartitionLine(reference.state(), b.x1, b.y1, b.x2, b.y2, b.width, b.kind, b.length, b.angle);
         const PaintState& m = merged.state();
@@ -124,7 +125,7 @@ TEST(PartitionLineRuns, PaintExactlyWhatOneCallPerPixelPaints) {
         ASSERT_TRUE(m.picture == r.picture);
         ASSERT_TRUE(m.pictureBuffer == r.pictureBuffer);
         ASSERT_TRUE(m.visited == r.visited);
-        ASSERT_TRUE(m.layers[0].image == r.layers[0].image);
+        ASSERT_TRUE(layerA == layerB);
         ASSERT_TRUE(achievementA == achievementB);
         for (int row = 0; row < kCrossingRows; ++row) {
             ASSERT_EQ(m.crossings[static_cast<std::size_t>(row)].first, r.crossings[static_cast<std::size_t>(row)].first) << row;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/LayerSink.h"
 #include "engine/Painter.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/PhraseInterpreter.h"
@@ -26,9 +27,11 @@ struct BareState {
     NullSink sink;
     std::unique_ptr<DrawingState> state = std::make_unique<DrawingState>(sink);
     DrawingTrace trace;
+    LayerCollector layers;  // every placed picture and disc, as the window's editor receives them
 
     BareState() {
         DrawingState& s = *state;
+        s.layerSink = &layers;
         BeginDrawing(s);
         DrawShieldOutline(s);
         s.chargePicture.buffer.assign(kChargeBufferSize, 0);

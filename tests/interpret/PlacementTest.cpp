@@ -202,7 +202,8 @@ TEST(DrawDisc, RimBodyAndLayerImage) {
         }
     }
 
-    const LayerRecord& layer = b.s().layers[0];
+    ASSERT_EQ(b.layers.Layers().size(), 1u);
+    const PlacedLayer& layer = b.layers.Layers()[0];
     EXPECT_EQ(layer.cx, x);
     EXPECT_EQ(layer.cy, y);
     ASSERT_EQ(layer.image.Width(), 150);
@@ -216,7 +217,7 @@ TEST(DrawDisc, RimBodyAndLayerImage) {
     EXPECT_EQ(layer.background.Pixel(75, 75), field) << "what lay under the disc";
     EXPECT_EQ(b.s().pictureCount, 1);
     EXPECT_EQ(b.s().levelTincture[0], kGules) << "the level's tincture is restored after the rim";
-    EXPECT_EQ(b.s().layerTarget.index, -1);
+    EXPECT_EQ(b.s().layerTarget.image, nullptr);
 }
 
 TEST(DrawDisc, SizeFollowsTheScale) {
@@ -230,7 +231,8 @@ TEST(DrawDisc, SizeFollowsTheScale) {
         b.Level(0, 1, 10, "plates");
         b.s().levelTincture[0] = kArgent;
         Place(b.s(), 207, 240, c.scale);
-        EXPECT_EQ(b.s().layers[0].image.Width(), c.d);
+        ASSERT_NE(b.layers.Find(0), nullptr);
+        EXPECT_EQ(b.layers.Find(0)->image.Width(), c.d);
         EXPECT_EQ(b.s().picture.Pixel(207, 240 - c.r), kPalette[kSable]);
         EXPECT_NE(b.s().picture.Pixel(207, 240 - c.r - 1), kPalette[kSable]);
     }
@@ -282,7 +284,7 @@ TEST(PlacementRing, WrapsAfterThirteenEntries) {
     EXPECT_EQ(b.s().placementRing[1].x, points[14].x);
 }
 
-// Twenty layer records: later charges are painted and counted but keep no record.
+// Twenty layers handed on: later charges are painted and counted but handed to nobody.
 TEST(PlaceCharge, MoreThanTwentyCharges) {
     BareState b;
     b.Level(0, 25, 10, "bezants");
@@ -291,10 +293,26 @@ TEST(PlaceCharge, MoreThanTwentyCharges) {
     const std::vector<Point> points = b.Points(0);
     ASSERT_EQ(points.size(), 25u);
     EXPECT_EQ(b.s().pictureCount, 25);
-    const LayerRecord& last = b.s().layers[kMaxLayers - 1];
+    ASSERT_EQ(b.layers.Layers().size(), static_cast<std::size_t>(kMaxLayers));
+    const PlacedLayer& last = b.layers.Layers().back();
+    EXPECT_EQ(last.index, kMaxLayers - 1);
     EXPECT_EQ(last.cx, points[19].x);
     EXPECT_EQ(last.cy, points[19].y);
     EXPECT_EQ(b.s().picture.Pixel(points[24].x, points[24].y), kPalette[kOr]) << "the 25th is painted";
+}
+
+// With nobody listening (the command line) the same disc is painted and no layer is made.
+TEST(PlaceCharge, NoSinkPaintsTheSamePixels) {
+    BareState with, without;
+    without.s().layerSink = nullptr;
+    for (BareState* b : {&with, &without}) {
+        b->PaintField(kArgent);
+        b->Level(0, 1, 10, "torteaux");
+        Place(b->s(), 207, 240, 1.0f);
+    }
+    EXPECT_TRUE(with.s().picture == without.s().picture);
+    EXPECT_EQ(with.layers.Layers().size(), 1u);
+    EXPECT_TRUE(without.layers.Layers().empty());
 }
 
 }  // namespace
