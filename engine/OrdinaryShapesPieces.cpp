@@ -90,11 +90,17 @@ void DrawCotises(PaintState& s) {
             Band(s, W, H / 5 + 12, W / 5 + 12, H, 20, 0);
             s.cotiseCount = 0;
             break;
-        case kChevron:
-            BandFrom(s, W / 2, H / 3 - 30, 220, 300, 8);
-            BandFrom(s, W / 2, H / 3 - 30, 320, 300, 8);
+        case kChevron: {
+            // One cotise above the chevron and one below it, as far from it: the chevron's middle
+            // line runs from (W / 2, D / 2 + H / 3), so the lower one mirrors the upper about it.
+            const int above = H / 3 - 30, below = D + H / 3 + 30;
+            for (const int apex : {above, below}) {
+                BandFrom(s, W / 2, apex, 220, 300, 8);
+                BandFrom(s, W / 2, apex, 320, 300, 8);
+            }
             s.cotiseCount = 0;
             break;
+        }
         default: break;
     }
     s.cotiseLine = kPlainLine;

@@ -29,7 +29,7 @@ constexpr int kInBendSinisterWords = 3;  // "in bend sinister"
 constexpr double kRingCentreShare = 0.45;   // of the height, from the top
 constexpr double kRingRadiusShare = 0.28;   // of the width
 constexpr float kLargestInAnnulo = 0.7f;
-constexpr int kFewestInAnnulo = 3;
+constexpr int kFewestInAnnulo = 2;
 // The orle's bands: their middle lines' distance from the sides, the chief and the base (as the
 // shapes draw the orle), and the largest charge the band holds.
 constexpr int kOrleSideInset = 23, kOrleChiefInset = 20, kOrleBaseInset = 30;
@@ -165,10 +165,13 @@ void InAnnuloLayout(DrawingState& s, int n) {
     // Neighbours on the ring are a chord apart; each charge takes its share of that.
     const double chord = 2.0 * r * std::sin(std::numbers::pi / n);
     const float scale = std::min(kLargestInAnnulo, static_cast<float>(chord) * kChargeShareOfCell / kChargeExtentAtScaleOne);
+    // Two in annulo chase each other round the ring: one at its top, the other at its foot,
+    // facing the other way, as each would go round it.
+    const bool chasing = n == 2;
     for (int i = 0; i < n; ++i) {
         const double a = 2.0 * std::numbers::pi * i / n;
         Place(s, static_cast<int>(std::lround(cx + r * std::sin(a))), static_cast<int>(std::lround(cy - r * std::cos(a))),
-              std::max(kMinChargeScale, scale));
+              std::max(kMinChargeScale, scale), chasing && i == 1);
     }
 }
 

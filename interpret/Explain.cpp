@@ -130,7 +130,12 @@ std::string ExplainText(const DrawingTrace& t) {
     if (f.tincture >= 0) out << "  painted in " << TinctureText(f.tincture) << "\n";
     out << "  charges start at word " << f.cursor << "\n";
     for (const LevelTrace& l : t.levels) {
-        out << "Level " << l.index << ": " << LevelDisplayName(l) << "  kind " << l.kind << ", count "
+        if (l.index == kFieldSemeTrace) {
+            out << "Field semé: ";
+        } else {
+            out << "Level " << l.index << ": ";
+        }
+        out << LevelDisplayName(l) << "  kind " << l.kind << ", count "
             << l.count << ", tincture " << TinctureText(l.tincture) << ", second tincture " << TinctureText(l.secondTincture)
             << ", line " << l.line << ", variant \"" << l.variant << "\"\n";
         out << "  flags:";

@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 207> kSubstitutions = {{
+constexpr std::array<Substitution, 210> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -78,6 +78,12 @@ constexpr std::array<Substitution, 207> kSubstitutions = {{
     {"pellety", "semy of pellets"},
     {"mulletty", "semy of mullets"},
     {"mullety", "semy of mullets"},
+    // "Azure, ermined, a pale ... Or": the field strewn with ermine spots, in the tincture named
+    // after it (a fur of its own colours, which the named furs are not).
+    {" ermined", " semy of erminespots"},
+    // The crozier of the arms of Basel, a picture of its own.
+    {"crooks of basel", "baselcrooks"},
+    {"crook of basel", "baselcrook"},
     {"goutté de ", "guttee "},
     {"goutty de ", "guttee "},
     {"gutty de ", "guttee "},

@@ -99,9 +99,9 @@ bool StartsPhrase(const DrawingState& s, int k) {
 // follows is strewn over the whole field. After an ordinary ("a bordure gules semy of bezants")
 // the charges would belong to the ordinary, which the semé layout cannot do, so there the words
 // are passed over and reported.
-bool IsSemeOfTheField(const DrawingState& s) {
-    const bool seme = Is(s, 0, "semee") || Is(s, 0, "semy") || Is(s, 0, "seme");
-    const bool powdered = Is(s, 0, "powdered") && Is(s, 1, "with");
+bool IsSemeOfTheField(const DrawingState& s, int k = 0) {
+    const bool seme = Is(s, k, "semee") || Is(s, k, "semy") || Is(s, k, "seme");
+    const bool powdered = Is(s, k, "powdered") && Is(s, k + 1, "with");
     return (seme || powdered) && s.level == 0 && s.levels[0].levelCount == 0;
 }
 
@@ -139,7 +139,11 @@ bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "by") || Is(s, 0, "of"))
         return (Is(s, -1, "debruised") || Is(s, -1, "surmounted")) && StartsPhrase(s, 1);
     // "three ram's heads cabossed all within a bordure": everything before lies within it.
-    if (Is(s, 0, "all")) return (Is(s, -1, "over") && StartsPhrase(s, 1)) || AllInOneTincture(s) || AllWithin(s);
+    // "per bend argent and azure all mullety counterchanged": the semé lies over the whole field,
+    // both halves, as it is drawn.
+    if (Is(s, 0, "all"))
+        return (Is(s, -1, "over") && StartsPhrase(s, 1)) || AllInOneTincture(s) || AllWithin(s) ||
+               IsSemeOfTheField(s, 1);
     return false;
 }
 
@@ -189,7 +193,7 @@ void RulePass(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
 
-    if (TheLatterRule(s) || AnotherRule(s) || BendwiseRule(s) || UprightOnABendRule(s)) return;
+    if (TheLatterRule(s) || AnotherRule(s) || BendwiseRule(s) || UprightOnABendRule(s) || ThroughoutRule(s)) return;
     if (SupportRule(s) || HoldingRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (SemeOnBordureRule(s)) return;
@@ -389,7 +393,7 @@ void CompleteLevel(DrawingState& s) {
     s.reversedCharges = false;
     s.ordinaryTreatment = 0;
     s.crossTreatment = false;
-    ++s.level;
+    if (!FoldSemeIntoTheField(s)) ++s.level;
     s.detailTincture = -1;
     --s.cursor;
     s.levelFirstWord = s.cursor + 1;  // the word that completed the level is read again

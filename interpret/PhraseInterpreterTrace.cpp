@@ -79,7 +79,8 @@ void NotePicture(DrawingState& s, const std::string& file, bool drawn, bool stan
 
 void FinishLevelTraces(DrawingState& s) {
     if (s.trace == nullptr) return;
-    for (LevelTrace& t : s.trace->levels) CopyFlags(t, s.levels[static_cast<std::size_t>(t.index)]);
+    for (LevelTrace& t : s.trace->levels)
+        if (t.index >= 0) CopyFlags(t, s.levels[static_cast<std::size_t>(t.index)]);
     // A level that began but was never completed: the words ran out before its phrase ended.
     if (s.level >= 0 && s.level < kMaxLevels && s.levels[static_cast<std::size_t>(s.level)].levelCount > 0) {
         LevelTrace* t = Snapshotted(s);

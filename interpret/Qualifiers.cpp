@@ -101,6 +101,13 @@ bool HeadShowsShoulders(std::string_view name) {
     return single == "boy" || single == "man" || single == "men";
 }
 
+// "slipped and leaved" before the tincture asks for the slip drawn with its leaves: "sll".
+constexpr std::string_view kSlippedAndLeaved = "sll";
+bool SlippedAndLeavedAt(const DrawingState& s, int i) {
+    return EqualsIgnoringCase(s.Word(i), "slipped") && EqualsIgnoringCase(s.Word(i + 1), "and") &&
+           EqualsIgnoringCase(s.Word(i + 2), "leaved");
+}
+
 bool IsFesswise(const DrawingState& s, int i) {
     return s.Type(i) == kTypeIgnored && EqualsIgnoringCase(s.Word(i), "fesswise");
 }
@@ -213,6 +220,9 @@ int WordsOfTheCut(const DrawingState& s, int i) {
         EqualsIgnoringCase(s.Word(i + 1), "at") && EqualsIgnoringCase(s.Word(i + 2), "the") &&
         OneOf(s.Word(i + 3), "shoulders|shoulder"))
         return 3;
+    const bool leaved = s.level >= 0 && s.level < kMaxLevels &&
+                        s.levels[static_cast<std::size_t>(s.level)].levelVariant.view() == kSlippedAndLeaved;
+    if (leaved && SlippedAndLeavedAt(s, i)) return 2;
     int length = 0;
     if (ShownSoAt(s, i, &length) != nullptr) return length - 1;
     return 0;
@@ -239,6 +249,12 @@ bool ApplyQualifier(DrawingState& s, int i) {
                      : IsFesswise(s, i)       ? kFesswise
                      : IsPalewise(s, i)       ? kPalewise
                                               : s.Sub2(i);
+    if (code == kSlipped && level.levelVariant.view().empty() && SlippedAndLeavedAt(s, i) &&
+        PictureExists(s, level.levelName.view(), kSlippedAndLeaved)) {
+        // "five apples slipped and leaved or": the slip drawn with its leaf, a picture of its own.
+        level.levelVariant.Assign(kSlippedAndLeaved);
+        return true;
+    }
     const QualifiedPicture picture = Qualify(code, level.levelName.view(), level.levelVariant.view());
     if (picture.name.empty() || !PictureExists(s, picture.name, picture.variant)) return false;
     level.levelName.Assign(picture.name);

@@ -105,6 +105,7 @@ struct LinePoint {
 // three" of one kind would stand, each filling a square cell as wide as the spacing, clear of the
 // outline, no larger than a charge alone; two in fess as two in fess are set.
 constexpr float kLargestInLine = 1.0f;
+constexpr float kCrossedInSaltire = 2.0f;  // crossing, the two span the field as one alone does
 constexpr int kMarginToEdge = 6;  // between a cell and the shield's edge
 
 LinePoint PointInLine(const ShieldGeometry& g, int code, int n, int index) {
@@ -141,13 +142,31 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
     if (start > s.level) return false;
     const LevelRecord& first = s.levels[static_cast<std::size_t>(start)];
     if (first.levelCount != 1 || !NamesACharge(first.levelKind) || first.levelOn || first.levelChargedOn) return false;
-    if (code != ShapeCode::kPale && code != ShapeCode::kFess) return false;
+    if (code != ShapeCode::kPale && code != ShapeCode::kFess && code != ShapeCode::kSaltire) return false;
     for (int k = start + 1; k <= s.level; ++k)
         if (!IsSingleCharge(s.levels[static_cast<std::size_t>(k)])) return false;
     const int following = SingleChargesFollowing(s, nextWord);
     const int index = s.level - start;
     if (following < 0 || (index == 0 && following == 0)) return false;
     const int n = index + 1 + following;
+    if (code == ShapeCode::kSaltire) {
+        // "in saltire a human femur and a sword": the two crossed at the centre, the first
+        // bendwise, the second bendwise sinister, as two of one kind in saltire are.
+        if (n != 2) return false;
+        if (index == 1) {
+            const RingEntry& first =
+                s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
+            if (s.ringWritten < 1 || first.x != s.geometry.W2 || first.y != s.geometry.H2) return false;
+        }
+        NoteLayout(s, "CrossedInSaltire(" + std::to_string(index + 1) + " of 2)");
+        const bool turned = s.bendwiseFlag;
+        s.bendwiseFlag = true;
+        // A charge reversed is turned over after it is turned bendwise, which brings it back to
+        // the other diagonal: then the mirror is not wanted for the second, and is for the first.
+        Place(s, s.geometry.W2, s.geometry.H2, kCrossedInSaltire, (index == 1) != s.reversedCharges);
+        s.bendwiseFlag = turned;
+        return true;
+    }
     // The phrases before it were set in this line too: read with what came after them, the first
     // may have been laid out otherwise ("in fess a mullet and a crescent between two roundels").
     if (index > 0) {
@@ -234,10 +253,65 @@ bool UprightOnABendRule(DrawingState& s) {
     const LevelRecord& level = phrase::Current(s);
     if (!IsChargeLevel(level) || level.levelKind == kTypeRoundel) return false;
     // The bend is the first phrase, opened by "on", and drawn already.
-    if (s.firstOrdinaryShape != ShapeCode::kBend || !s.levels[0].levelOn) return false;
-    s.uprightCharges = true;
+    const bool bend = s.firstOrdinaryShape == ShapeCode::kBend;
+    if ((!bend && s.firstOrdinaryShape != ShapeCode::kBendSinister) || !s.levels[0].levelOn) return false;
+    // On a bend sinister the charges stand upright already: the word says what is drawn.
+    if (bend) s.uprightCharges = true;
     phrase::Use(s, 0);
     ++s.cursor;
+    return true;
+}
+
+bool ThroughoutRule(DrawingState& s) {
+    if (!phrase::Is(s, 0, "throughout")) return false;
+    // "a chevron cotised throughout": the cotises drew the ordinary, and the word follows them.
+    const bool afterCotises = phrase::Current(s).levelCount == 0 && s.level > 0 && phrase::Is(s, -1, "cotised");
+    const LevelRecord& level = afterCotises ? phrase::Previous(s) : phrase::Current(s);
+    // A cross with a variant (patée, flory ...) is a picture, which stops short of the edges.
+    if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || !level.levelVariant.view().empty())
+        return false;
+    switch (s.shapeCode) {
+        case ShapeCode::kFess:
+        case ShapeCode::kBend:
+        case ShapeCode::kBendSinister:
+        case ShapeCode::kPale:
+        case ShapeCode::kChevron:
+        case ShapeCode::kChevronInverted:
+        case ShapeCode::kCross:
+        case ShapeCode::kSaltire: break;
+        default: return false;
+    }
+    if (afterCotises) {
+        s.UseWordNow(s.cursor);  // the ordinary is drawn already
+        // "cotised throughout between three gouttes": the charges stand between the ordinary and
+        // its cotises, as the cotises' own rule sets them when "between" follows it at once.
+        if (phrase::Is(s, 1, "between")) {
+            phrase::Current(s).levelBetween = true;
+            phrase::Use(s, 1);
+            ++s.cursor;
+        }
+    } else {
+        phrase::Use(s, 0);
+    }
+    ++s.cursor;
+    return true;
+}
+
+bool FoldSemeIntoTheField(DrawingState& s) {
+    if (s.level != 0) return false;
+    const LevelRecord& seme = s.levels[0];
+    // A semé that "in" or "on" took ("semy of oak leaves, in pale a dagger") keeps its level: the
+    // arrangement it holds belongs to the phrases after it.
+    if (seme.levelLine != kSemeeLine || seme.levelCount == 0 || seme.levelIn || seme.levelOn || seme.levelBetween ||
+        seme.levelChargedOn)
+        return false;
+    if (s.trace != nullptr)
+        for (LevelTrace& t : s.trace->levels)
+            if (t.index == 0) t.index = kFieldSemeTrace;
+    s.levels[0] = LevelRecord{};
+    s.levelTincture[0] = -1;
+    s.ringNext = 0;
+    s.ringWritten = 0;
     return true;
 }
 

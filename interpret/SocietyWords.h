@@ -39,9 +39,16 @@ bool BendwiseRule(DrawingState& state);
 bool TurnLevelBendwise(DrawingState& state);
 
 // "on a bend Or three fleurs-de-lis palewise sable": the charges on a bend stand upright instead
-// of being turned with it. Read only for charges lying on a bend (dexter: on a bend sinister
-// they stand upright already). Returns whether the rule applied at the cursor.
+// of being turned with it. Read for charges lying on a bend; on a bend sinister they stand
+// upright already, and the word is read as what is drawn. Returns whether the rule applied at
+// the cursor.
 bool UprightOnABendRule(DrawingState& state);
+
+// "a chevron cotised throughout", "a pale throughout": the ordinary reaches the edges of the
+// field, as the fess, bend, pale, chevron (plain or inverted), cross and saltire are drawn; the
+// word says what is drawn and is read after those alone (a cross patée or a pile throughout
+// would be drawn otherwise and is reported). Returns whether the rule applied at the cursor.
+bool ThroughoutRule(DrawingState& state);
 
 // "a bend between an oak tree and a wolf", "a fess between a crescent and a mullet": the one
 // charge of the second phrase stands across the ordinary from the one charge of the first,
@@ -56,5 +63,13 @@ bool OppositeTheChargeBefore(DrawingState& state);
 // would stand if all were of one kind, in the order read, the first at the top or to dexter.
 // `nextWord` is the first word after the current phrase. Returns whether it placed the phrase.
 bool InLineWithTheChargesBefore(DrawingState& state, int nextWord);
+
+// "Azure, ermined, a pale embattled between four escallops Or", "Azure semy of mullets or, a
+// chevron between three escallops or": a semé strewn over the whole field is part of the field.
+// Called as a level is completed: when it is that semé (level 0, drawn), its record is cleared
+// and the next phrase is read as level 0 again, so that the ordinary after it is the first
+// ordinary and the charges between it keep their layout. The semé's trace is kept, with the
+// index kFieldSemeTrace. Returns whether it did.
+bool FoldSemeIntoTheField(DrawingState& state);
 
 }  // namespace esc

@@ -39,6 +39,10 @@ struct PlacementTrace {
     bool mirrored = false, bendwise = false;
 };
 
+// The index of the trace of a semé strewn over the field: it is part of the field, and the
+// phrase after it is read as level 0.
+inline constexpr int kFieldSemeTrace = -1;
+
 struct LevelTrace {
     int index = 0;
     std::string name;

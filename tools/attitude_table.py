@@ -44,7 +44,7 @@ QUALIFIER_BY_TEXT = {70: ["slipped"], 73: ["fesswise"], 74: ["palewise"]}
 HEAD_VARIANTS = ("hd", "he", "hc")
 # Variants asked for by a phrase read whole before the tincture (interpret/Qualifiers.cpp).
 PHRASE_VARIANTS = {"ex": "with arms extended / outstretched", "pf": "in profile",
-                   "bk": "back / backs affrontee / affronty"}
+                   "bk": "back / backs affrontee / affronty", "sll": "slipped and leaved"}
 
 
 def read_rows():

@@ -7,6 +7,7 @@
 #include "TestDrawing.h"
 #include "interpret/DrawingState.h"
 #include "interpret/SocietyWords.h"
+#include "interpret/Trace.h"
 
 namespace esc {
 namespace {
@@ -158,8 +159,8 @@ TEST(SocietyWords, BendwiseTurnsTheChargeAsOnABend) {
 }
 
 // "on a bend ... three fleurs-de-lis palewise": the charges on the bend stand upright instead of
-// being turned with it; on a bend sinister they stand upright anyway, so there the word is
-// reported.
+// being turned with it; on a bend sinister they stand upright anyway, so there the word says
+// what is drawn and is read.
 TEST(SocietyWords, PalewiseChargesStandUprightOnABend) {
     test::Drawing upright, turned, sinister;
     upright.Draw("Sable, on a bend Or three fleurs-de-lis palewise sable.");
@@ -175,7 +176,10 @@ TEST(SocietyWords, PalewiseChargesStandUprightOnABend) {
         EXPECT_EQ(standing[i].y, lying[i].y);
     }
     EXPECT_TRUE(test::WordUsed(upright, "palewise"));
-    EXPECT_FALSE(test::WordUsed(sinister, "palewise"));
+    EXPECT_TRUE(test::WordUsed(sinister, "palewise"));
+    const std::vector<PlacementTrace> onSinister = test::AllPlacements(sinister);
+    ASSERT_EQ(onSinister.size(), 3u);
+    for (const PlacementTrace& p : onSinister) EXPECT_FALSE(p.bendwise);
 }
 
 // "a bend between an oak tree and a wolf": the wolf stands across the bend from the tree, at
@@ -258,6 +262,153 @@ TEST(SocietyWords, APhraseArrangedOtherwiseLeavesTheLineAlone) {
     bordure.Draw("Argent, in pale a sword and a bordure gules.");
     ASSERT_FALSE(bordure.trace.levels.empty());
     EXPECT_EQ(bordure.trace.levels[0].layout.find("InLine"), std::string::npos);
+}
+
+// Pictures alike pixel for pixel.
+bool SamePicture(const test::Drawing& a, const test::Drawing& b) { return a.state->picture == b.state->picture; }
+
+// The placements of the level named `name`.
+std::vector<PlacementTrace> PlacementsOf(const test::Drawing& d, std::string_view name) {
+    for (const LevelTrace& l : d.trace.levels)
+        if (l.name == name) return l.placements;
+    ADD_FAILURE() << "no level " << name;
+    return {};
+}
+
+// "throughout" after an ordinary that reaches the edges of the field as drawn is read and changes
+// nothing; after a charge that would be drawn otherwise (a cross patée, a pile, whose point stops
+// short of the base) it is reported. After "cotised" the charges that follow still stand between.
+TEST(SocietyWords, ThroughoutIsReadAfterTheOrdinariesThatReachTheEdges) {
+    struct Case { const char* name; const char* blazon; const char* without; bool read; };
+    const Case cases[] = {
+        {"a chevron", "Azure, a chevron throughout argent.", "Azure, a chevron argent.", true},
+        {"a pale", "Azure, a pale throughout argent.", "Azure, a pale argent.", true},
+        {"a saltire", "Azure, a saltire throughout argent.", "Azure, a saltire argent.", true},
+        {"cotised, then between", "Azure, a chevron cotised throughout between three gouttes argent.",
+         "Azure, a chevron cotised between three gouttes argent.", true},
+        {"a cross patée is a picture", "Azure, a cross pattee throughout argent.", "Azure, a cross pattee argent.", false},
+        {"a pile stops short of the base", "Azure, a pile throughout argent.", "Azure, a pile argent.", false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::Drawing with, without;
+        with.Draw(k.blazon);
+        without.Draw(k.without);
+        EXPECT_EQ(test::WordUsed(with, "throughout"), k.read);
+        EXPECT_TRUE(SamePicture(with, without));
+    }
+    test::Drawing cotised;
+    cotised.Draw("Azure, a chevron cotised throughout between three gouttes argent.");
+    ASSERT_EQ(cotised.trace.levels.size(), 2u);
+    EXPECT_TRUE(cotised.trace.levels[1].between);
+    EXPECT_TRUE(test::WordUsed(cotised, "between"));
+}
+
+// A chevron cotised has a cotise above it and one below, each as far from it: down the middle
+// of the shield the colours run field, cotise, field, chevron, field, cotise, field.
+TEST(SocietyWords, AChevronCotisedHasACotiseEitherSide) {
+    test::Drawing d;
+    d.Draw("Azure, a chevron cotised argent.");
+    const ShieldGeometry& g = d.s().geometry;
+    const int x = g.W / 2, middle = g.chiefDepth / 2 + g.H / 3;
+    const int above = g.H / 3 - 30, below = 2 * middle - above;  // the cotises' middle lines
+    const int gap = (middle - above) / 2 + 4;  // between the upper cotise and the chevron's edge
+    EXPECT_EQ(d.At(x, above), test::Colour(kArgent));
+    EXPECT_EQ(d.At(x, below), test::Colour(kArgent));
+    EXPECT_EQ(d.At(x, middle), test::Colour(kArgent));
+    EXPECT_EQ(d.At(x, above - 12), test::Colour(kAzure));
+    EXPECT_EQ(d.At(x, below + 12), test::Colour(kAzure));
+    EXPECT_EQ(d.At(x, above + 9), test::Colour(kAzure));
+    EXPECT_EQ(d.At(x, below - 9), test::Colour(kAzure));
+    EXPECT_LT(above + 9, middle - gap + 4);
+}
+
+// "per bend argent and azure all mullety counterchanged": "all" says the semé lies over both
+// halves, which it does; the picture is the one without the word.
+TEST(SocietyWords, AllBeforeASemeOfThePartedFieldIsRead) {
+    test::Drawing all, plain;
+    all.Draw("Per bend sinister argent and azure all mullety counterchanged, an owl gules.");
+    plain.Draw("Per bend sinister argent and azure mullety counterchanged, an owl gules.");
+    EXPECT_TRUE(test::WordUsed(all, "all"));
+    EXPECT_TRUE(SamePicture(all, plain));
+}
+
+// A semé strewn over the field is part of the field: the ordinary after it is the first, and the
+// charges between it stand where they stand on a plain field; "ermined" strews ermine spots of
+// the tincture named after it.
+TEST(SocietyWords, ASemeOfTheFieldKeepsTheLayoutOfWhatFollows) {
+    struct Case { const char* name; const char* blazon; const char* plain; const char* charges; const char* seme; };
+    const Case cases[] = {
+        {"semy, a chevron between three", "Azure semy of mullets Or, a chevron between three escallops Or.",
+         "Azure, a chevron between three escallops Or.", "escallops", "mullets"},
+        {"ermined, a pale between four", "Azure, ermined, a pale embattled between four escallops Or.",
+         "Azure, a pale embattled between four escallops Or.", "escallops", "erminespots"},
+        {"semy, a lion", "Argent semy of crescents gules, a lion rampant sable.", "Argent, a lion rampant sable.", "lion",
+         "crescents"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::Drawing seme, plain;
+        seme.Draw(k.blazon);
+        plain.Draw(k.plain);
+        EXPECT_TRUE(seme.sink.messages.empty());
+        ASSERT_FALSE(seme.trace.levels.empty());
+        EXPECT_EQ(seme.trace.levels[0].index, kFieldSemeTrace);
+        EXPECT_EQ(seme.trace.levels[0].name, k.seme);
+        const std::vector<PlacementTrace> placed = PlacementsOf(seme, k.charges), expected = PlacementsOf(plain, k.charges);
+        ASSERT_EQ(placed.size(), expected.size());
+        ASSERT_FALSE(placed.empty());
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            EXPECT_EQ(placed[i].x, expected[i].x);
+            EXPECT_EQ(placed[i].y, expected[i].y);
+            EXPECT_FLOAT_EQ(placed[i].scale, expected[i].scale);
+        }
+    }
+    // The ermine spots take the tincture after them: some pixel of the field is Or.
+    test::Drawing ermined;
+    ermined.Draw("Azure, ermined, a pale embattled between four escallops Or.");
+    const std::vector<PlacementTrace> spots = PlacementsOf(ermined, "erminespots");
+    ASSERT_FALSE(spots.empty());
+    EXPECT_EQ(ermined.trace.levels[0].tincture, kOr);
+}
+
+// Two charges in annulo chase each other round the ring: one at its top, one at its foot facing
+// the other way. Three and more stand round it unturned.
+TEST(SocietyWords, TwoInAnnuloChaseEachOther) {
+    test::Drawing two, three;
+    two.Draw("Argent, two fish naiant in annulo vert.");
+    three.Draw("Argent, three fish naiant in annulo vert.");
+    EXPECT_TRUE(two.sink.messages.empty());
+    EXPECT_TRUE(test::WordUsed(two, "annulo"));
+    const std::vector<PlacementTrace> pair = test::AllPlacements(two), ring = test::AllPlacements(three);
+    ASSERT_EQ(pair.size(), 2u);
+    ASSERT_EQ(ring.size(), 3u);
+    EXPECT_EQ(pair[0].x, pair[1].x);
+    EXPECT_LT(pair[0].y, pair[1].y);
+    EXPECT_EQ(pair[0].y, ring[0].y);  // the top of the same ring
+    EXPECT_FALSE(pair[0].mirrored);
+    EXPECT_TRUE(pair[1].mirrored);
+    for (const PlacementTrace& p : ring) EXPECT_FALSE(p.mirrored);
+    EXPECT_EQ(two.At(pair[1].x, pair[1].y), test::Colour(kVert));
+}
+
+// "slipped and leaved" before the tincture asks for the picture whose slip bears its leaf; where
+// none is drawn, "slipped" is read alone and "and leaved" is reported.
+TEST(SocietyWords, SlippedAndLeavedAsksForTheLeavedSlip) {
+    struct Case { const char* name; const char* blazon; const char* variant; bool leavedRead; };
+    const Case cases[] = {
+        {"apples: the slip bears a leaf", "Argent, three apples slipped and leaved Or.", "sll", true},
+        {"trefoils: no leaved slip drawn", "Argent, three trefoils slipped and leaved vert.", "sl", false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        ASSERT_EQ(d.trace.levels.size(), 1u);
+        EXPECT_EQ(d.trace.levels[0].variant, k.variant);
+        EXPECT_TRUE(test::WordUsed(d, "slipped"));
+        EXPECT_EQ(test::WordUsed(d, "leaved"), k.leavedRead);
+    }
 }
 
 }  // namespace
