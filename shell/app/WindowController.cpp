@@ -47,6 +47,8 @@ WindowController::WindowController(AppPaths paths, WindowView& view, MessageSink
     drawing_->imageLeft = kImage1Rect.left;
     drawing_->imageTop = kImage1Rect.top;
     host_.SetPictureBitmap(&drawing_->picture);
+    drawing_->layerSink = &arrangement_;
+    host_.SetArrangement(&arrangement_);
     area_.PaintBackdrop(Backdrop::Picture, drawing_->picture, paths_.dataDir, messages_);
 
     const db::UserDatabase user = db::PrepareUserDatabase(paths_.DataFile(db::kBlazonFileName), paths_.userDataDir);

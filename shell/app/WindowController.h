@@ -15,6 +15,7 @@
 #include "interpret/DrawingState.h"
 #include "interpret/Vocabulary.h"
 #include "shell/app/AppPaths.h"
+#include "shell/app/ArrangementEditor.h"
 #include "shell/app/AutoDisplay.h"
 #include "shell/app/DrawingNote.h"
 #include "shell/app/ImageList.h"
@@ -121,6 +122,8 @@ public:
     const PictureArea& Picture() const { return area_; }
     // Image1's canvas, as the arrangement editor changes it.
     Bitmap& Image1Canvas() { return area_.Image1Canvas(); }
+    // The arrangement editor over Image1; it receives the pictures of every drawing.
+    ArrangementEditor& Arrangement() { return arrangement_; }
     const WindowState& State() const { return state_; }
     const AutoDisplay& Auto() const { return autoDisplay_; }
     db::BlazonDatabase* Database() { return database_ ? &*database_ : nullptr; }
@@ -146,6 +149,7 @@ private:
     WindowState state_;
     AutoDisplay autoDisplay_;
     PictureArea area_;
+    ArrangementEditor arrangement_{area_.Image1Canvas(), [this] { area_.Touch(); }};
     ImageList scrollList_{460, 95};
     std::optional<Vocabulary> vocabulary_;
     PictureCache pictures_;  // before the drawing state, which points at it

@@ -16,6 +16,7 @@ void WindowController::FileOpenBtnClick() {
         return;
     }
     view_.ShowMantlingState(true);
+    arrangement_.ClearSelection();  // the arrangement editor's selection is not carried into the achievement
     ShowAchievement();
 }
 

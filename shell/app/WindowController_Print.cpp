@@ -20,6 +20,7 @@ void TakeImage1(Bitmap& picture, const PictureArea& area) {
 }  // namespace
 
 void WindowController::SaveButtonClick() {
+    arrangement_.ClearSelection();  // no selection marks are saved
     TakeScreenSnapshot();
     if (!state_.mantlingShown) TakeImage1(drawing_->picture, area_);
     if (!saveDialog_) saveDialog_ = std::make_unique<SavePictureDialog>(messages_, PicturesFolder());
@@ -34,6 +35,7 @@ void WindowController::SaveButtonClick() {
 }
 
 void WindowController::PrintBtnClick() {
+    arrangement_.ClearSelection();  // no selection marks are printed
     TakeScreenSnapshot();
     StopAutoDisplay();
     view_.BeginWait();

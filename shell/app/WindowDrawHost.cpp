@@ -11,6 +11,7 @@ std::string WindowDrawHost::FetchBlazon() {
 
 void WindowDrawHost::BeforeDrawing() {
     // The driver has cleared the picture to teal already.
+    if (arrangement_) arrangement_->BeginDrawing();
     area_.LionList().Clear();
     if (state_.helpShown) {
         state_.helpShown = false;
@@ -59,6 +60,8 @@ void WindowDrawHost::MarshallingStarts(MarshallingKind kind) {
 }
 
 void WindowDrawHost::MarshallingEnds(MarshallingKind) {
+    // The parts were drawn as whole shields and reduced: their pictures are not where they lie.
+    if (arrangement_) arrangement_->DropPictures();
     // The check marks go back to the open builder, if any.
     if (!autoDisplay_.On()) view_.CheckBuilderEntry(state_.builder);
     Bitmap unused;

@@ -7,6 +7,7 @@
 
 #include "database/BlazonDatabase.h"
 #include "interpret/DrawingDriver.h"
+#include "shell/app/ArrangementEditor.h"
 #include "shell/app/AutoDisplay.h"
 #include "shell/app/PictureArea.h"
 #include "shell/app/WindowState.h"
@@ -22,6 +23,8 @@ public:
 
     void SetDatabase(db::BlazonDatabase* database) { database_ = database; }
     void SetPictureBitmap(Bitmap* picture) { picture_ = picture; }
+    // The editor that receives the drawing's pictures: each drawing starts it afresh.
+    void SetArrangement(ArrangementEditor* arrangement) { arrangement_ = arrangement; }
 
     std::string FetchBlazon() override;
     void BeginWait() override { view_.BeginWait(); }
@@ -45,6 +48,7 @@ private:
     std::string dataDir_;
     db::BlazonDatabase* database_ = nullptr;
     Bitmap* picture_ = nullptr;
+    ArrangementEditor* arrangement_ = nullptr;
 };
 
 }  // namespace esc::app
