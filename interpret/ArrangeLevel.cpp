@@ -86,6 +86,11 @@ void DrawLaterLevel(DrawingState& s) {
         ChargesOnOrdinary(s);
         return;
     }
+    if (SecondGroupBetween(s)) {
+        s.shapeCode = s.firstOrdinaryShape;
+        ChargesBetween(s);
+        return;
+    }
     if (OppositeTheChargeBefore(s)) return;
     NoteLayout(s, "none: not on, in or between an ordinary");
 }
@@ -321,6 +326,7 @@ void ArrangeLevel(DrawingState& s) {
             DrawLaterLevel(s);
         }
     } else {
+        FirstGroupBetween(s, savedCursor);  // "between three mullets and three crescents": a side each
         ChargesBetween(s);
     }
     // A layout with no place for some of the charges says so, rather than drawing fewer.

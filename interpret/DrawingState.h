@@ -84,6 +84,9 @@ struct DrawingState : PaintState {
     // "six in chief and four in base": how many of the current level's charges stand above and
     // below the ordinary they are between; 0 and 0 when the layout shares them out itself.
     int splitChief = 0, splitBase = 0;
+    // "a bend between three decrescents and three mullets": the split is the two groups' counts,
+    // and the group placed now, 1 (the first region) or 2 (the second); 0 when the level is all.
+    int splitGroup = 0;
     // "supporting" / "supported by": the level of the pair that stands either side of one charge,
     // facing it, the word "supported" to mark read when that pair is drawn so, and the level of
     // the charge a combatant pair supports (-1: none).

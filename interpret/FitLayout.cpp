@@ -561,7 +561,14 @@ void BetweenLayout(DrawingState& s) {
         if (single[static_cast<std::size_t>(r)] * kUsefulRegionDivisor >= roomiest) usable.push_back(r);
     // Round the regions in their order, so the first (above, dexter, in chief) takes the odd one.
     std::vector<int> share(static_cast<std::size_t>(regions), 0);
-    if (s.splitChief > 0 && usable.size() == 2 && s.splitChief + s.splitBase == n) {
+    const bool oneGroup = s.splitGroup > 0 && usable.size() == 2 && n == (s.splitGroup == 1 ? s.splitChief : s.splitBase);
+    if (s.splitGroup > 0 && !oneGroup) {
+        // The two groups want a side each, and there are not two sides.
+        s.messages.Show(WithCount(msg::kNoLayoutForCount, n));
+        s.countMessageShown = true;
+        return;
+    }
+    if (oneGroup || (s.splitChief > 0 && usable.size() == 2 && s.splitChief + s.splitBase == n)) {
         // "six in chief and four in base": the written split, the upper region first.
         share[static_cast<std::size_t>(usable[0])] = s.splitChief;
         share[static_cast<std::size_t>(usable[1])] = s.splitBase;
@@ -583,6 +590,8 @@ void BetweenLayout(DrawingState& s) {
     all.cell = cell;
     for (int r = 0; r < regions; ++r) {
         if (share[static_cast<std::size_t>(r)] == 0) continue;
+        // One group of two: both shares sized the cell, alike; this group's side alone is placed.
+        if (oneGroup && r != usable[static_cast<std::size_t>(s.splitGroup - 1)]) continue;
         const Fit part = FitInRegion(space, r, share[static_cast<std::size_t>(r)], cell);
         all.spots.insert(all.spots.end(), part.spots.begin(), part.spots.end());
     }

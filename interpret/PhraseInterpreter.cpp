@@ -388,7 +388,7 @@ void CompleteLevel(DrawingState& s) {
     s.rowsDrawn = false;
     s.conjoined = false;
     s.issuant = false;
-    s.splitChief = s.splitBase = 0;
+    s.splitChief = s.splitBase = s.splitGroup = 0;
     s.sinisterCharges = false;
     s.reversedCharges = false;
     s.ordinaryTreatment = 0;
@@ -416,7 +416,7 @@ void InterpretCharges(DrawingState& s) {
     s.rowsDrawn = false;
     s.conjoined = false;
     s.issuant = false;
-    s.splitChief = s.splitBase = 0;
+    s.splitChief = s.splitBase = s.splitGroup = 0;
     s.supportersLevel = s.supportedByWord = s.heldLevel = s.heldInPawLevel = -1;
     s.bendwiseCharges = false;
     s.uprightCharges = false;

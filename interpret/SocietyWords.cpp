@@ -262,6 +262,63 @@ bool UprightOnABendRule(DrawingState& s) {
     return true;
 }
 
+namespace {
+
+bool PartsTheFieldInTwo(const DrawingState& s) {
+    if (s.levels[0].levelKind != kTypeOrdinary || s.levels[0].levelCount != 1) return false;
+    switch (s.firstOrdinaryShape) {
+        case ShapeCode::kFess:
+        case ShapeCode::kBend:
+        case ShapeCode::kBendSinister:
+        case ShapeCode::kPale:
+        case ShapeCode::kChevron: return true;
+        default: return false;
+    }
+}
+
+// The count of the phrase of charges that begins at word i ("three mullets", "a crescent"), or 0.
+int GroupAt(const DrawingState& s, int i) {
+    const int count = s.Type(i) == kTypeNumber ? s.Sub1(i) : IsOneOf(s.Word(i), {"a", "an"}) ? 1 : 0;
+    return count > 0 && NamesACharge(s.Type(i + 1)) ? count : 0;
+}
+
+}  // namespace
+
+bool FirstGroupBetween(DrawingState& s, int nextWord) {
+    if (s.level != 1 || !PartsTheFieldInTwo(s)) return false;
+    const LevelRecord& level = phrase::Current(s);
+    if (!level.levelBetween || !NamesACharge(level.levelKind) || level.levelCount < 1 || s.splitChief > 0) return false;
+    // The phrase ended at "and" or at the group after it, the "and" read already.
+    int second = 0;
+    if (EqualsIgnoringCase(s.Word(nextWord), "and")) second = GroupAt(s, nextWord + 1);
+    if (EqualsIgnoringCase(s.Word(nextWord - 1), "and")) second = GroupAt(s, nextWord);
+    if (second == 0 || (second == 1 && level.levelCount == 1)) return false;
+    s.splitChief = level.levelCount;
+    s.splitBase = second;
+    s.splitGroup = 1;
+    return true;
+}
+
+bool SecondGroupBetween(DrawingState& s) {
+    if (s.level != 2 || !PartsTheFieldInTwo(s)) return false;
+    const LevelRecord& first = s.levels[1];
+    const LevelRecord& level = phrase::Current(s);
+    if (!first.levelBetween || !NamesACharge(first.levelKind) || !IsChargeLevel(level) || level.levelOn ||
+        level.levelChargedOn)
+        return false;
+    if (first.levelCount == 1 && level.levelCount == 1) return false;
+    // The phrase follows the first group, joined to it by "and".
+    const int start = s.levelFirstWord;
+    const bool joined = EqualsIgnoringCase(s.Word(start), "and") ||
+                        (EqualsIgnoringCase(s.Word(start - 1), "and") && GroupAt(s, start) > 0);
+    if (!joined) return false;
+    s.splitChief = first.levelCount;
+    s.splitBase = level.levelCount;
+    s.splitGroup = 2;
+    NoteLayout(s, "SecondGroupBetween");
+    return true;
+}
+
 bool ThroughoutRule(DrawingState& s) {
     if (!phrase::Is(s, 0, "throughout")) return false;
     // "a chevron cotised throughout": the cotises drew the ordinary, and the word follows them.

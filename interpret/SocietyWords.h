@@ -44,6 +44,17 @@ bool TurnLevelBendwise(DrawingState& state);
 // the cursor.
 bool UprightOnABendRule(DrawingState& state);
 
+// "a bend between three decrescents and three mullets", "a chevron between two mullets and a
+// crescent": two groups of charges between an ordinary that parts the field into two sides (fess,
+// bend, bend sinister, pale, chevron), the first group on the first side (above, or to dexter),
+// the second on the other, both sized alike. FirstGroupBetween is asked as the first group (level
+// 1, between the ordinary of level 0) is laid out, `nextWord` the first word after it; it sets the
+// split and returns whether the next phrase is such a group. SecondGroupBetween is asked as the
+// next phrase is laid out, and sets the split for it. One charge and one charge are
+// OppositeTheChargeBefore's.
+bool FirstGroupBetween(DrawingState& state, int nextWord);
+bool SecondGroupBetween(DrawingState& state);
+
 // "a chevron cotised throughout", "a pale throughout": the ordinary reaches the edges of the
 // field, as the fess, bend, pale, chevron (plain or inverted), cross and saltire are drawn; the
 // word says what is drawn and is read after those alone (a cross patée or a pile throughout

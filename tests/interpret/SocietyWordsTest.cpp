@@ -392,6 +392,74 @@ TEST(SocietyWords, TwoInAnnuloChaseEachOther) {
     EXPECT_EQ(two.At(pair[1].x, pair[1].y), test::Colour(kVert));
 }
 
+// Two groups between an ordinary that parts the field in two: the first group on the first side
+// (above, or to dexter), the second on the other, none touching the ordinary. The side is told
+// by the charges' centres against the ordinary's middle line.
+TEST(SocietyWords, TwoGroupsBetweenTakeASideEach) {
+    struct Case { const char* name; const char* blazon; const char* first; const char* second; };
+    const Case cases[] = {
+        {"a bend, three and three", "Purpure, a bend argent cotised Or between three decrescents and three mullets argent.",
+         "decrescents", "mullets"},
+        {"a chevron, two and one", "Argent, a chevron between two mullets and a crescent sable.", "mullets", "crescent"},
+        {"a fess, three and two", "Argent, a fess between three mullets and two crescents sable.", "mullets", "crescents"},
+        {"a pale, two and two", "Argent, a pale between two mullets and two crescents sable.", "mullets", "crescents"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        const ShieldGeometry& g = d.s().geometry;
+        const bool pale = std::string(k.name).find("pale") != std::string::npos;
+        const bool bend = std::string(k.name).find("bend") != std::string::npos;
+        // Which side of the ordinary's middle line a point is on: the first side is negative.
+        auto side = [&](const PlacementTrace& p) {
+            if (pale) return p.x - g.W / 2;
+            if (bend) return (p.y - g.H / 2) * g.W - (p.x - g.W / 2) * g.H;  // below the diagonal: positive
+            return p.y - g.H / 2;
+        };
+        const std::vector<PlacementTrace> first = PlacementsOf(d, k.first), second = PlacementsOf(d, k.second);
+        ASSERT_FALSE(first.empty());
+        ASSERT_FALSE(second.empty());
+        for (const PlacementTrace& p : first) EXPECT_LT(side(p), 0) << p.x << "," << p.y;
+        for (const PlacementTrace& p : second) EXPECT_GT(side(p), 0) << p.x << "," << p.y;
+        // Sized alike: one cell for both groups.
+        EXPECT_FLOAT_EQ(first[0].scale, second[0].scale);
+    }
+    // One charge and one charge stand opposite each other, by their own rule.
+    test::Drawing pair;
+    pair.Draw("Argent, a bend vert between an oak tree and a wolf rampant sable.");
+    ASSERT_EQ(pair.trace.levels.size(), 3u);
+    EXPECT_EQ(pair.trace.levels[2].layout, "OppositeTheChargeBefore");
+}
+
+// "in saltire a human femur and a sword": the two single charges are crossed at the centre as
+// two of one kind are, the second turned the other way; a reversed charge is turned over after
+// it is turned, so it takes the other mirror.
+TEST(SocietyWords, TwoSingleChargesInSaltireAreCrossed) {
+    test::Drawing mixed, reversed, same;
+    mixed.Draw("Argent, in saltire a sword gules and a key azure.");
+    reversed.Draw("Argent, in saltire a key azure and a sword inverted gules.");
+    same.Draw("Argent, two swords in saltire gules.");
+    EXPECT_TRUE(mixed.sink.messages.empty());
+    const std::vector<PlacementTrace> crossed = test::AllPlacements(mixed), pairOf = test::AllPlacements(same);
+    const std::vector<PlacementTrace> turned = test::AllPlacements(reversed);
+    ASSERT_EQ(crossed.size(), 2u);
+    ASSERT_EQ(pairOf.size(), 2u);
+    ASSERT_EQ(turned.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(crossed[i].x, pairOf[i].x);
+        EXPECT_EQ(crossed[i].y, pairOf[i].y);
+        EXPECT_FLOAT_EQ(crossed[i].scale, pairOf[i].scale);
+        EXPECT_TRUE(crossed[i].bendwise);
+        EXPECT_EQ(crossed[i].mirrored, pairOf[i].mirrored);
+    }
+    EXPECT_FALSE(turned[0].mirrored);
+    EXPECT_FALSE(turned[1].mirrored) << "the sword inverted lies on the other diagonal unmirrored";
+    EXPECT_TRUE(test::WordUsed(mixed, "saltire"));
+}
+
 // "slipped and leaved" before the tincture asks for the picture whose slip bears its leaf; where
 // none is drawn, "slipped" is read alone and "and leaved" is reported.
 TEST(SocietyWords, SlippedAndLeavedAsksForTheLeavedSlip) {
