@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "engine/Messages.h"
 #include "engine/Painter.h"
@@ -115,30 +116,33 @@ int PaintChargePicture(PaintState& state, float s) {
     const int firstRow = std::max(2, -top - 1), lastRow = std::min(height - 3, state.picture.Height() - top + 1);
     const int saved = state.levelTincture[state.level];
     const double cb = std::cos(b * kDegrees), sb = std::sin(b * kDegrees);
-    auto sourceAt = [&](int c, int r) {
-        const int t = static_cast<int>(std::trunc(r / static_cast<double>(s)));
-        const int u = static_cast<int>(std::trunc(c / static_cast<double>(s)));
+    // A run that begins left of the picture is painted from its first column on the picture.
+    const int columnFrom = mirror ? std::max(0, left + width - g.W - 1) : std::max(0, -left);
+    const int columnTo = mirror ? std::min(width, left + width + 1) : std::min(width, g.W - left + 1);
+    // The picture column or row a painted column or row reads, worked out once per column and
+    // row instead of twice per pixel (the division was most of the time of a picture).
+    const double scale = static_cast<double>(s);
+    auto unscaled = [scale](int k) { return static_cast<int>(std::trunc(k / scale)); };
+    std::vector<int> sourceColumn(static_cast<std::size_t>(std::max(0, columnTo - columnFrom)));
+    for (int c = columnFrom; c < columnTo; ++c) sourceColumn[static_cast<std::size_t>(c - columnFrom)] = unscaled(c);
+    auto columnOf = [&](int c) { return sourceColumn[static_cast<std::size_t>(c - columnFrom)]; };
+    auto sourceAt = [&](int u, int t) {
         if (!bendwise) return SourceAt(p, u, t);
         const int xs = static_cast<int>(std::trunc((u - hw) * cb - (t - hh) * sb + p.PW / 2));
         const int ys = static_cast<int>(std::trunc((u - hw) * sb + (t - hh) * cb + p.PH / 2));
         if (xs < 1 || xs >= p.PW - 1 || ys < 1 || ys >= p.PH) return kBackground;
         return SourceAt(p, xs, ys);
     };
-    auto unrotatedAt = [&](int c, int r) {
-        return SourceAt(p, static_cast<int>(std::trunc(c / static_cast<double>(s))),
-                        static_cast<int>(std::trunc(r / static_cast<double>(s))));
-    };
-    // A run that begins left of the picture is painted from its first column on the picture.
-    const int columnFrom = mirror ? std::max(0, left + width - g.W - 1) : std::max(0, -left);
-    const int columnTo = mirror ? std::min(width, left + width + 1) : std::min(width, g.W - left + 1);
 
     state.layerTarget = {hasLayer ? &layer.image : nullptr, 0, 0, mirror};
     for (int r = firstRow; r < lastRow; ++r) {
         const int y = top + r;
         // Upside down, the row painted at r is read from the mirror row of the picture.
-        const int sr = flip ? height - 1 - r : r;
+        const int t = unscaled(flip ? height - 1 - r : r);
+        // Unturned, a row above or below the picture reads nothing but background.
+        if (!bendwise && (t < 0 || t >= p.PH)) continue;
         for (int c = columnFrom; c < columnTo;) {
-            const int v = sourceAt(c, sr);
+            const int v = sourceAt(columnOf(c), t);
             const int x = mirror ? left + width - c : left + c;
             state.layerTarget.lx = c;
             state.layerTarget.ly = r;
@@ -150,7 +154,7 @@ int PaintChargePicture(PaintState& state, float s) {
                     ++c;
                 } else {
                     int i = c + 1;
-                    while (i < columnTo && unrotatedAt(i, sr) == v) ++i;
+                    while (i < columnTo && SourceAt(p, columnOf(i), t) == v) ++i;
                     PaintSpan(state, x, y, x + (i - c));
                     c = i;
                 }
