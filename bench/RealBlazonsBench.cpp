@@ -1,0 +1,89 @@
+// Drawing the real blazons of tests/data/real_blazons.txt one after another in one drawing state,
+// as the window and each thread of a batch draw: the figure is the median (and the 90th
+// percentile) over the blazons of each blazon's own drawing time, in CPU time of the drawing
+// thread, so that other work on the machine counts as little as it can.
+
+#include <benchmark/benchmark.h>
+
+#include <time.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/PictureCache.h"
+#include "interpret/DrawingDriver.h"
+#include "interpret/Vocabulary.h"
+
+namespace {
+
+constexpr int kRounds = 7;  // drawings of each blazon; its time is the median of them
+constexpr double kNanosecondsPerMicrosecond = 1000.0;
+
+const esc::Vocabulary& RealVocabulary() {
+    static const esc::Vocabulary vocabulary = [] {
+        std::string error;
+        auto v = esc::Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
+        return v ? std::move(*v) : esc::Vocabulary();
+    }();
+    return vocabulary;
+}
+
+std::vector<std::string> RealBlazons() {
+    std::vector<std::string> out;
+    std::ifstream in(std::string(ESCAVAL_SOURCE_DIR) + "/tests/data/real_blazons.txt");
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != '#') out.push_back(line);
+    return out;
+}
+
+long long ThreadCpuNanoseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<long long>(t.tv_sec) * 1'000'000'000LL + t.tv_nsec;
+}
+
+// The value below which `share` of the sorted values lie.
+double Percentile(const std::vector<double>& sorted, double share) {
+    if (sorted.empty()) return 0;
+    const auto at = static_cast<std::size_t>(share * static_cast<double>(sorted.size() - 1) + 0.5);
+    return sorted[std::min(at, sorted.size() - 1)];
+}
+
+void BM_RealBlazons(benchmark::State& bench) {
+    const std::vector<std::string> blazons = RealBlazons();
+    esc::NullSink sink;
+    auto state = std::make_unique<esc::DrawingState>(sink);
+    state->vocabulary = &RealVocabulary();
+    state->dataDir = ESCAVAL_DATA_DIR;
+    esc::PictureCache pictures;
+    state->pictureCache = &pictures;
+    esc::DrawHost host;
+    // Every picture file decoded once before the timing, as in a program that has drawn a while.
+    for (const std::string& blazon : blazons) esc::DrawBlazon(*state, blazon, host);
+
+    std::vector<std::vector<double>> samples(blazons.size());
+    for (auto _ : bench) {
+        for (std::size_t i = 0; i < blazons.size(); ++i) {
+            const long long start = ThreadCpuNanoseconds();
+            esc::DrawBlazon(*state, blazons[i], host);
+            benchmark::DoNotOptimize(state->picture.Data());
+            samples[i].push_back(static_cast<double>(ThreadCpuNanoseconds() - start) / kNanosecondsPerMicrosecond);
+        }
+    }
+    std::vector<double> each;  // each blazon's median drawing, in microseconds
+    for (std::vector<double>& s : samples) {
+        std::sort(s.begin(), s.end());
+        each.push_back(Percentile(s, 0.5));
+    }
+    std::sort(each.begin(), each.end());
+    bench.counters["blazons"] = static_cast<double>(blazons.size());
+    bench.counters["median_us"] = Percentile(each, 0.5);
+    bench.counters["p90_us"] = Percentile(each, 0.9);
+    bench.counters["max_us"] = each.empty() ? 0 : each.back();
+}
+BENCHMARK(BM_RealBlazons)->Iterations(kRounds)->Unit(benchmark::kMillisecond);
+
+}  // namespace
