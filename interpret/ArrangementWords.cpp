@@ -86,6 +86,8 @@ bool ContournyRule(DrawingState& s) {
     if (!LevelOfCharges(Current(s)) || s.rowsDrawn) return false;
     s.sinisterCharges = !s.sinisterCharges;
     Use(s, 0);
+    // "a leopard rampant contourny guardant": attitude words after it go on with the attitude.
+    phrase::ReadAttitudes(s);
     ++s.cursor;
     return true;
 }

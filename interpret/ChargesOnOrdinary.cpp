@@ -123,29 +123,32 @@ void OnPale(DrawingState& s, int n) {
     }
 }
 
-void OnChevron(DrawingState& s, const LevelRecord& level, int n) {
+// On a chevron; on a chevron inverted (the chevron turned over about the middle of the height,
+// as it is drawn) the same points turned over, the charges upright.
+void OnChevron(DrawingState& s, const LevelRecord& level, int n, bool inverted = false) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
+    auto place = [&](int x, int y, float scale, bool mirror = false) { Place(s, x, inverted ? H - y : y, scale, mirror); };
     auto four = [&](float scale) {
-        Place(s, g.W3, 3 * g.H5 - 15, scale);
-        Place(s, W - g.W3, 3 * g.H5 - 15, scale);
-        Place(s, g.W6 - 10, H - g.H3, scale);
-        Place(s, W - g.W6 + 10, H - g.H3, scale);
+        place(g.W3, 3 * g.H5 - 15, scale);
+        place(W - g.W3, 3 * g.H5 - 15, scale);
+        place(g.W6 - 10, H - g.H3, scale);
+        place(W - g.W6 + 10, H - g.H3, scale);
     };
     switch (n) {
-        case 1: Place(s, g.W2, g.H2 - 15, 0.66f); break;
+        case 1: place(g.W2, g.H2 - 15, 0.66f); break;
         case 2:
-            Place(s, g.W4, H - g.H3 - 10, 0.66f, MirroredInPair(level.levelLine, 0));
-            Place(s, W - g.W4, H - g.H3 - 10, 0.66f, MirroredInPair(level.levelLine, 1));
+            place(g.W4, H - g.H3 - 10, 0.66f, MirroredInPair(level.levelLine, 0));
+            place(W - g.W4, H - g.H3 - 10, 0.66f, MirroredInPair(level.levelLine, 1));
             break;
         case 3:
-            Place(s, g.W2, g.H2 - 12, 0.66f);
-            Place(s, g.W4 - 12, H - g.H3 - 18, 0.66f);
-            Place(s, W - g.W4 + 12, H - g.H3 - 18, 0.66f);
+            place(g.W2, g.H2 - 12, 0.66f);
+            place(g.W4 - 12, H - g.H3 - 18, 0.66f);
+            place(W - g.W4 + 12, H - g.H3 - 18, 0.66f);
             break;
         case 4: four(0.66f); break;
         case 5:
-            Place(s, g.W2, g.H2 - 10, 0.55f);
+            place(g.W2, g.H2 - 10, 0.55f);
             four(0.55f);
             break;
         default: break;
@@ -465,6 +468,7 @@ void ChargesOnOrdinary(DrawingState& s) {
         case ShapeCode::kBendSinister: OnBendSinister(s, n); break;
         case ShapeCode::kPale: OnPale(s, n); break;
         case ShapeCode::kChevron: OnChevron(s, level, n); break;
+        case ShapeCode::kChevronInverted: OnChevron(s, level, n, true); break;
         case ShapeCode::kCross: OnCross(s, n); break;
         case ShapeCode::kSaltire: OnSaltire(s, level, n); break;
         case ShapeCode::kChief: InChief(s, level, n); break;

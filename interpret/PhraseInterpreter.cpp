@@ -193,7 +193,9 @@ void RulePass(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
 
-    if (TheLatterRule(s) || AnotherRule(s) || BendwiseRule(s) || UprightOnABendRule(s) || ThroughoutRule(s)) return;
+    if (TheLatterRule(s) || AnotherRule(s) || BendwiseRule(s) || UprightOnABendRule(s) || ThroughoutRule(s) ||
+        BothOrCrossedRule(s))
+        return;
     if (SupportRule(s) || HoldingRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (SemeOnBordureRule(s)) return;

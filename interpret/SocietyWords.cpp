@@ -142,6 +142,10 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
     if (start > s.level) return false;
     const LevelRecord& first = s.levels[static_cast<std::size_t>(start)];
     if (first.levelCount != 1 || !NamesACharge(first.levelKind) || first.levelOn || first.levelChargedOn) return false;
+    // "two swords in saltire between in pale a crown and a rose": the line stands round the
+    // charges before it, in the space they leave (BetweenInPale), not across the field.
+    const bool between = first.levelBetween;
+    if (between && (start < 1 || code == ShapeCode::kSaltire)) return false;
     if (code != ShapeCode::kPale && code != ShapeCode::kFess && code != ShapeCode::kSaltire) return false;
     for (int k = start + 1; k <= s.level; ++k)
         if (!IsSingleCharge(s.levels[static_cast<std::size_t>(k)])) return false;
@@ -165,6 +169,40 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
         // the other diagonal: then the mirror is not wanted for the second, and is for the first.
         Place(s, s.geometry.W2, s.geometry.H2, kCrossedInSaltire, (index == 1) != s.reversedCharges);
         s.bendwiseFlag = turned;
+        return true;
+    }
+    if (between) {
+        if (n != 2) return false;
+        // The box of the charges the two stand between: the squares they were given, as the
+        // free space round a charge counts them; those placements come before this line's.
+        const int count = s.levels[static_cast<std::size_t>(start - 1)].levelCount;
+        if (count < 1 || s.ringWritten < count + index) return false;
+        int x1 = s.geometry.W, y1 = s.geometry.H, x2 = 0, y2 = 0;
+        for (int k = 0; k < count; ++k) {
+            const int at = ((s.ringNext - 1 - index - k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
+            const RingEntry& e = s.placementRing[static_cast<std::size_t>(at)];
+            const int half = static_cast<int>(e.scale * kChargeExtentAtScaleOne / 2);
+            x1 = std::min(x1, e.x - half);
+            x2 = std::max(x2, e.x + half);
+            y1 = std::min(y1, e.y - half);
+            y2 = std::max(y2, e.y + half);
+        }
+        const ShieldGeometry& g = s.geometry;
+        const bool pale = code == ShapeCode::kPale;
+        // The room before the box and after it along the line, each charge in the middle of its
+        // own, both as large as the smaller room allows.
+        const int from = index == 0 ? 0 : (pale ? y2 : x2);
+        const int to = index == 0 ? (pale ? y1 : x1) : (pale ? g.straightBottom : g.W);
+        const int across = pale ? g.W : g.straightBottom;
+        const int before = pale ? y1 : x1, after = (pale ? g.straightBottom : g.W) - (pale ? y2 : x2);
+        const int room = std::min({before, after, across}) - 2 * kMarginToEdge;
+        if (room <= 0) return false;
+        const float scale = std::min(kLargestInLine, static_cast<float>(room) * kChargeShareOfCell /
+                                                         static_cast<float>(kChargeExtentAtScaleOne));
+        if (scale < kMinChargeScale) return false;
+        NoteLayout(s, "BetweenInLine(" + std::to_string(code) + ", " + std::to_string(index + 1) + " of 2)");
+        const int middle = (from + to) / 2;
+        Place(s, pale ? g.W2 : middle, pale ? middle : g.H2, scale);
         return true;
     }
     // The phrases before it were set in this line too: read with what came after them, the first
@@ -316,6 +354,25 @@ bool SecondGroupBetween(DrawingState& s) {
     s.splitBase = level.levelCount;
     s.splitGroup = 2;
     NoteLayout(s, "SecondGroupBetween");
+    return true;
+}
+
+bool BothOrCrossedRule(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    if (!IsChargeLevel(level) || s.rowsDrawn) return false;
+    if (phrase::Is(s, 0, "both")) {
+        if (s.level < 1 || s.Type(s.cursor + 1) != kTypeTincture) return false;
+        const LevelRecord& before = phrase::Previous(s);
+        if (!NamesACharge(before.levelKind) || before.levelCount != 1 || level.levelCount != 1 ||
+            s.levelTincture[static_cast<std::size_t>(s.level - 1)] != s.Sub1(s.cursor + 1))
+            return false;
+    } else if (phrase::Is(s, 0, "crossed")) {
+        if (level.levelCount != 2 || !phrase::Is(s, 1, "in") || !phrase::Is(s, 2, "saltire")) return false;
+    } else {
+        return false;
+    }
+    phrase::Use(s, 0);
+    ++s.cursor;
     return true;
 }
 

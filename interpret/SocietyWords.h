@@ -55,6 +55,12 @@ bool UprightOnABendRule(DrawingState& state);
 bool FirstGroupBetween(DrawingState& state, int nextWord);
 bool SecondGroupBetween(DrawingState& state);
 
+// "a garden rose and a rosebud both gules": "both" before the tincture that the phrase before
+// took too (the tincture search gives it to a phrase that names none); "two swords crossed in
+// saltire": "crossed" before "in saltire", which crosses them. Returns whether the rule applied
+// at the cursor.
+bool BothOrCrossedRule(DrawingState& state);
+
 // "a chevron cotised throughout", "a pale throughout": the ordinary reaches the edges of the
 // field, as the fess, bend, pale, chevron (plain or inverted), cross and saltire are drawn; the
 // word says what is drawn and is read after those alone (a cross patée or a pile throughout

@@ -6,6 +6,7 @@
 
 #include "TestDrawing.h"
 #include "interpret/DrawingState.h"
+#include "interpret/FitLayout.h"
 #include "interpret/SocietyWords.h"
 #include "interpret/Trace.h"
 
@@ -458,6 +459,72 @@ TEST(SocietyWords, TwoSingleChargesInSaltireAreCrossed) {
     EXPECT_FALSE(turned[0].mirrored);
     EXPECT_FALSE(turned[1].mirrored) << "the sword inverted lies on the other diagonal unmirrored";
     EXPECT_TRUE(test::WordUsed(mixed, "saltire"));
+}
+
+// Words read with what they say of the drawing: the tincture "both" stands before is the two
+// phrases' own; "crossed" stands before "in saltire"; an attitude word after "contourny" goes on
+// with the attitude. Each pair draws the same picture with and without the word.
+TEST(SocietyWords, WordsThatRepeatWhatIsDrawnAreRead) {
+    struct Case { const char* name; const char* blazon; const char* without; const char* word; };
+    const Case cases[] = {
+        {"both", "Argent, a rose and a rosebud both gules.", "Argent, a rose gules and a rosebud gules.", "both"},
+        {"crossed in saltire", "Argent, two swords crossed in saltire sable.", "Argent, two swords in saltire sable.",
+         "crossed"},
+        {"guardant after contourny", "Argent, a lion rampant contourny guardant sable.",
+         "Argent, a lion rampant guardant contourny sable.", "guardant"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::Drawing with, without;
+        with.Draw(k.blazon);
+        without.Draw(k.without);
+        EXPECT_TRUE(test::WordUsed(with, k.word));
+        EXPECT_TRUE(with.sink.messages.empty());
+        EXPECT_TRUE(SamePicture(with, without));
+    }
+    // "both" before a tincture the phrase before did not take is not read.
+    test::Drawing differ;
+    differ.Draw("Argent, a rose azure and a rosebud both gules.");
+    EXPECT_FALSE(test::WordUsed(differ, "both"));
+}
+
+// On a chevron inverted the charges stand where they stand on a chevron, turned over about the
+// middle of the height, upright, on the chevron's tincture.
+TEST(SocietyWords, ChargesOnAChevronInvertedStandOnIt) {
+    test::Drawing inverted, chevron;
+    inverted.Draw("Vert, on a chevron inverted Or three roundels gules.");
+    chevron.Draw("Vert, on a chevron Or three roundels gules.");
+    EXPECT_TRUE(inverted.sink.messages.empty());
+    const std::vector<PlacementTrace> on = PlacementsOf(inverted, "roundels"), upright = PlacementsOf(chevron, "roundels");
+    ASSERT_EQ(on.size(), 3u);
+    ASSERT_EQ(upright.size(), 3u);
+    const ShieldGeometry& g = inverted.s().geometry;
+    for (std::size_t i = 0; i < on.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(on[i].x, upright[i].x);
+        EXPECT_EQ(on[i].y, g.H - upright[i].y);
+        EXPECT_EQ(inverted.At(on[i].x, on[i].y), test::Colour(kGules));
+    }
+}
+
+// "two swords in saltire between in pale a crown and a rose": the crown above the swords' box,
+// the rose below it, the same size, neither within the box the swords were given.
+TEST(SocietyWords, SingleChargesBetweenInPaleStandAboveAndBelow) {
+    test::Drawing d;
+    d.Draw("Argent, two swords crossed in saltire between in pale a crown and a rose sable.");
+    EXPECT_TRUE(d.sink.messages.empty());
+    const std::vector<PlacementTrace> swords = PlacementsOf(d, "swords"), crown = PlacementsOf(d, "crown"),
+                                      rose = PlacementsOf(d, "rose");
+    ASSERT_EQ(swords.size(), 2u);
+    ASSERT_EQ(crown.size(), 1u);
+    ASSERT_EQ(rose.size(), 1u);
+    const int half = static_cast<int>(swords[0].scale * kChargeExtentAtScaleOne / 2);
+    const int crownHalf = static_cast<int>(crown[0].scale * kChargeExtentAtScaleOne / 2);
+    EXPECT_LE(crown[0].y + crownHalf, swords[0].y - half);
+    EXPECT_GE(rose[0].y - crownHalf, swords[0].y + half);
+    EXPECT_EQ(crown[0].x, swords[0].x);
+    EXPECT_EQ(rose[0].x, swords[0].x);
+    EXPECT_FLOAT_EQ(crown[0].scale, rose[0].scale);
 }
 
 // "slipped and leaved" before the tincture asks for the picture whose slip bears its leaf; where
