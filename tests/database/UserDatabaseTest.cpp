@@ -15,7 +15,7 @@ namespace esc::db {
 namespace {
 namespace fs = std::filesystem;
 
-std::string Bytes(const std::string& path) {
+std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
@@ -45,14 +45,14 @@ struct Folders {
 TEST(UserDatabase, FirstRunCopiesTheShippedEntriesAndLeavesTheShippedFileAlone) {
     Folders s;
     test::WriteBlazonDatabase(s.shipped, kVersion1, true);
-    const std::string before = Bytes(s.shipped);
+    const std::string before = FileBytes(s.shipped);
     const UserDatabase u = PrepareUserDatabase(s.shipped, s.userDir);
     EXPECT_EQ(u.path, s.user);
     EXPECT_FALSE(u.readOnly);
     EXPECT_TRUE(u.notes.empty());
     EXPECT_EQ(u.shippedAdded, 3);
     EXPECT_EQ(test::Query(s.user, "SELECT count(*) FROM escaval1 WHERE Origin = 'T'"), "3");
-    EXPECT_EQ(Bytes(s.shipped), before);
+    EXPECT_EQ(FileBytes(s.shipped), before);
     std::vector<std::string> files;
     for (const auto& e : fs::directory_iterator(s.userDir)) files.push_back(e.path().filename().string());
     EXPECT_EQ(files, std::vector<std::string>{"escaval1.db"});  // no temporary file is left
@@ -123,7 +123,7 @@ TEST(UserDatabase, AFileThatIsNotADatabaseIsKeptAsideAndReplaced) {
     const auto aside = AsideFiles(s.userDir);
     ASSERT_EQ(aside.size(), 1u);
     EXPECT_EQ(u.setAside, aside[0]);
-    EXPECT_EQ(Bytes(aside[0]), garbage);  // nothing the user had is thrown away
+    EXPECT_EQ(FileBytes(aside[0]), garbage);  // nothing the user had is thrown away
     ASSERT_EQ(u.notes.size(), 1u);
     EXPECT_NE(u.notes[0].find("was damaged"), std::string::npos);
     EXPECT_NE(u.notes[0].find(aside[0]), std::string::npos) << "the user is told where the old file is";
@@ -151,7 +151,7 @@ TEST(UserDatabase, EveryEntryOffTheDamagedPageIsSalvaged) {
         const std::string junk(kPageSize, '\xFF');
         file.write(junk.data(), kPageSize);
     }
-    const std::string damaged = Bytes(s.user);
+    const std::string damaged = FileBytes(s.user);
     const UserDatabase u = PrepareUserDatabase(s.shipped, s.userDir);
     EXPECT_EQ(u.path, s.user);
     EXPECT_EQ(u.recoveredOwn, kOwnRows - onPage);
@@ -161,7 +161,7 @@ TEST(UserDatabase, EveryEntryOffTheDamagedPageIsSalvaged) {
     EXPECT_EQ(test::Query(s.user, "SELECT count(*) FROM escaval1 WHERE Origin = 'A'"), std::to_string(kOwnRows - onPage));
     EXPECT_EQ(test::Query(s.user, "SELECT count(*) FROM escaval1 WHERE Origin = 'T'"), "3");
     ASSERT_EQ(AsideFiles(s.userDir).size(), 1u);
-    EXPECT_EQ(Bytes(u.setAside), damaged);
+    EXPECT_EQ(FileBytes(u.setAside), damaged);
     ASSERT_FALSE(u.notes.empty());
     EXPECT_NE(u.notes[0].find(std::to_string(kOwnRows - onPage) + " of your own"), std::string::npos) << u.notes[0];
 }

@@ -80,16 +80,16 @@ TEST(Qualifiers, EachCodeAsksForItsPicture) {
 }
 
 // A data folder holding only the named pictures (existence is all the interpreter asks).
-class PictureFolder {
+class QualifierPictures {
 public:
-    explicit PictureFolder(const std::vector<std::string>& pictures) {
+    explicit QualifierPictures(const std::vector<std::string>& pictures) {
         root_ = std::filesystem::temp_directory_path() /
                 ("escaval-qualifiers-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(root_ / "lpics");
         for (const std::string& p : pictures) std::ofstream(root_ / "lpics" / p) << "GIF";
     }
-    ~PictureFolder() {
+    ~QualifierPictures() {
         std::error_code ignored;
         std::filesystem::remove_all(root_, ignored);
     }
@@ -100,7 +100,7 @@ private:
 };
 
 TEST(Qualifiers, ReadOnlyWhenThePictureExists) {
-    const PictureFolder folder({"boar.hd", "boar.he", "lion.hd", "wolf.hd", "liondn.1", "cros.he"});
+    const QualifierPictures folder({"boar.hd", "boar.he", "lion.hd", "wolf.hd", "liondn.1", "cros.he"});
     struct Case {
         const char* name;
         const char* chargeName;
@@ -142,7 +142,7 @@ TEST(Qualifiers, ReadOnlyWhenThePictureExists) {
 // A detail word with a picture of its own, before the tincture ("three stirrups leathered or"):
 // read as a qualifier that names that picture, only when it exists.
 TEST(Qualifiers, DetailWordBeforeTheTinctureNamesItsPicture) {
-    const PictureFolder folder({"stirrupl.esv", "bearm.hd"});
+    const QualifierPictures folder({"stirrupl.esv", "bearm.hd"});
     struct Case {
         const char* name;
         const char* chargeName;
@@ -179,7 +179,7 @@ TEST(Qualifiers, DetailWordBeforeTheTinctureNamesItsPicture) {
 // words right after it; otherwise placement would draw the usual picture and the word would have
 // changed nothing.
 TEST(Qualifiers, AttitudesReadOnlyWhenTheyLeadToAPicture) {
-    const PictureFolder folder({"lion.1", "lion.4", "cat.32"});
+    const QualifierPictures folder({"lion.1", "lion.4", "cat.32"});
     constexpr int kRampant = 1, kGuardant = 2, kPassant = 3, kStatant = 4, kBeasts = 4;
     struct Case {
         const char* name;
@@ -406,7 +406,7 @@ TEST(Qualifiers, EveryHeadHasItsErasedTwin) {
 // A phrase before the tincture is read whole, for a charge with no variant yet, and only where the
 // picture showing the charge so exists; its other words go with it.
 TEST(Qualifiers, PhrasesShowingAChargeSoAreReadWholeWithTheirPicture) {
-    const PictureFolder folder({"man.ex", "helmet.pf", "gauntlet.bk"});
+    const QualifierPictures folder({"man.ex", "helmet.pf", "gauntlet.bk"});
     struct Case {
         const char* name;
         const char* chargeName;
@@ -450,7 +450,7 @@ TEST(Qualifiers, PhrasesShowingAChargeSoAreReadWholeWithTheirPicture) {
 // After the tincture a phrase adding a part is read only when its picture exists and a tincture
 // follows it, which then colours the part.
 TEST(Qualifiers, PhrasesAddingAPartNeedTheirPictureAndATincture) {
-    const PictureFolder folder({"pelicanv.esv", "boysn.hd", "liongc.1"});
+    const QualifierPictures folder({"pelicanv.esv", "boysn.hd", "liongc.1"});
     struct Case {
         const char* name;
         const char* chargeName;
