@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include "shell/qt/ArrangementView.h"
 #include "shell/qt/Fonts.h"
 #include "shell/qt/PictureWidget.h"
 #include "shell/qt/QtBitmap.h"
@@ -157,6 +158,7 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     picture_ = new PictureWidget(controller_->Picture(), canvas_);
     picture_->setObjectName("PictureArea");
     Place(picture_, 0, app::kPictureAreaTop, app::kDesignWidth, app::kDesignHeight - app::kPictureAreaTop);
+    arrangement_ = new ArrangementView(*controller_, *picture_, editMenu_, this);
     WireEvents();
 
     timer2_.setSingleShot(true);
@@ -456,6 +458,7 @@ void MainWindow::ShowMantlingState(bool achievementShown) {
 }
 
 void MainWindow::PictureChanged() {
+    if (arrangement_) arrangement_->Sync();  // a drawing hides the handles
     if (picture_) picture_->Refresh();
 }
 

@@ -32,6 +32,7 @@ class QPrinter;
 namespace esc::qt {
 
 class PictureWidget;
+class ArrangementView;
 class SetTimerForm;
 class DatabaseForm;
 class ImportDialog;
@@ -57,6 +58,7 @@ public:
 
     app::WindowController& Controller() { return *controller_; }
     PictureWidget* Picture() const { return picture_; }
+    ArrangementView* Arrangement() const { return arrangement_; }
 
     // Controls the tests and the screenshots reach by name.
     QLineEdit* NameBox() const { return nameBox1_; }
@@ -178,6 +180,7 @@ private:
     QFrame* bevel1_ = nullptr;
     QFrame* bevel2_ = nullptr;
     PictureWidget* picture_ = nullptr;
+    ArrangementView* arrangement_ = nullptr;  // the arrangement editor's handles, popup and keys
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QMenu* optionsMenu_ = nullptr;

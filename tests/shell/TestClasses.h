@@ -15,11 +15,12 @@ QObject* NewSaveWindowTest();
 QObject* NewKeyboardWindowTest();
 QObject* NewMessageBoxWindowTest();
 QObject* NewStatusNoteWindowTest();
+QObject* NewArrangementWindowTest();
 
 inline std::vector<QObject*> TestClasses() {
     return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest(), NewAchievementWindowTest(),
             NewSaveWindowTest(), NewKeyboardWindowTest(), NewMessageBoxWindowTest(),
-            NewStatusNoteWindowTest()};
+            NewStatusNoteWindowTest(), NewArrangementWindowTest()};
 }
 
 }  // namespace esc::test
