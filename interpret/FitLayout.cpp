@@ -69,11 +69,12 @@ struct Interval {
 };
 using RowIntervals = std::vector<Interval>;
 
-RowIntervals IntervalsAt(const FreeSpace& space, int y, int cell, int region) {
+RowIntervals IntervalsAt(const FreeSpace& space, int y, int cell, int region, std::vector<char>& centres) {
+    space.FreeCentres(y, cell, region, centres);
     RowIntervals out;
     int start = -1;
     for (int x = 0; x <= space.Width(); ++x) {
-        const bool free = x < space.Width() && space.BoxFree(x, y, cell, region);
+        const bool free = x < space.Width() && centres[static_cast<std::size_t>(x)] != 0;
         if (free && start < 0) start = x;
         if (!free && start >= 0) {
             out.push_back({start, x - 1});
@@ -398,6 +399,48 @@ void FreeSpace::FindRegions() {
     }
 }
 
+void FreeSpace::FreeCentres(int y, int cell, int region, std::vector<char>& free) const {
+    // The answers of BoxFree for the whole row, from what holds for every square on it: the rows
+    // it covers, the band of rows round it that the ordinary's margin reaches, and the boxes
+    // whose rows it meets.
+    const int w = width_, h = height_, half = cell / 2;
+    free.assign(static_cast<std::size_t>(std::max(w, 0)), 0);
+    const int y1 = y - half, y2 = y1 + cell - 1;
+    if (y1 < 0 || y2 >= h || cell < 1) return;
+    // Inside the outline on every row: the square's columns within the narrowest span.
+    int left = 0, right = w - 1;
+    for (int row = y1; row <= y2; ++row) {
+        left = std::max(left, outline_->left[static_cast<std::size_t>(row)]);
+        right = std::min(right, outline_->right[static_cast<std::size_t>(row)]);
+    }
+    // Centres whose square lies in the picture and inside the outline.
+    const int first = left + half, last = right - (cell - 1) + half;
+    if (first > last) return;
+    for (int x = first; x <= last; ++x) free[static_cast<std::size_t>(x)] = 1;
+    if (!markSums_.empty()) {
+        // The marked pixels of the band of rows the margin reaches, summed up to each column.
+        const int m1 = std::max(0, y1 - kOrdinaryMargin), m2 = std::min(h - 1, y2 + kOrdinaryMargin);
+        auto band = [&](int x) {
+            return markSums_[static_cast<std::size_t>(m2 + 1) * (w + 1) + x] - markSums_[static_cast<std::size_t>(m1) * (w + 1) + x];
+        };
+        for (int x = first; x <= last; ++x) {
+            const int a = std::max(0, x - half - kOrdinaryMargin), b = std::min(w - 1, x - half + cell - 1 + kOrdinaryMargin);
+            if (band(b + 1) - band(a) != 0) free[static_cast<std::size_t>(x)] = 0;
+        }
+    }
+    for (const Box& b : boxes_) {
+        if (b.y1 > y2 || y1 > b.y2) continue;
+        // The square [x - half, x - half + cell - 1] meets the box's columns.
+        const int from = std::max(first, b.x1 - (cell - 1) + half), to = std::min(last, b.x2 + half);
+        for (int x = from; x <= to; ++x) free[static_cast<std::size_t>(x)] = 0;
+    }
+    if (region >= 0) {
+        const std::size_t row = static_cast<std::size_t>(y) * w;
+        for (int x = first; x <= last; ++x)
+            if (region_[row + x] != region) free[static_cast<std::size_t>(x)] = 0;
+    }
+}
+
 bool FreeSpace::BoxFree(int x, int y, int cell, int region) const {
     const int x1 = x - cell / 2, y1 = y - cell / 2, x2 = x1 + cell - 1, y2 = y1 + cell - 1;
     if (x1 < 0 || y1 < 0 || x2 >= width_ || y2 >= height_) return false;
@@ -409,6 +452,7 @@ Fit FitInRegion(const FreeSpace& space, int region, int count, int largestCell) 
     Fit fit;
     if (count < 1 || region < 0 || region >= space.Regions()) return fit;
     const int top = space.Top(region), bottom = space.Bottom(region);
+    std::vector<char> centres;
     for (int cell = largestCell - largestCell % 2; cell >= kSmallestCell; cell -= 2) {
         // Candidate rows every two pixels, and the charges each can hold.
         const int first = top + cell / 2, last = bottom - cell / 2;
@@ -416,7 +460,7 @@ Fit FitInRegion(const FreeSpace& space, int region, int count, int largestCell) 
         std::vector<RowIntervals> rows;
         std::vector<int> capacity;
         for (int y = first; y <= last; y += 2) {
-            rows.push_back(IntervalsAt(space, y, cell, region));
+            rows.push_back(IntervalsAt(space, y, cell, region, centres));
             capacity.push_back(Capacity(rows.back(), cell));
         }
         const int step = cell / 2;  // rows `cell` apart are `step` candidates apart

@@ -55,6 +55,9 @@ public:
     // Whether a square of side `cell` centred at (x, y) is free and lies in region `region`
     // (-1: any region).
     bool BoxFree(int x, int y, int cell, int region = -1) const;
+    // BoxFree for every centre of row y at once: free[x] is 1 where it holds, for x from 0 to
+    // Width() - 1.
+    void FreeCentres(int y, int cell, int region, std::vector<char>& free) const;
     int Width() const { return width_; }
     int Top(int region) const { return regionTop_[static_cast<std::size_t>(region)]; }
     int Bottom(int region) const { return regionBottom_[static_cast<std::size_t>(region)]; }
