@@ -293,6 +293,7 @@ constexpr NotAPicture kNotPictures[] = {
     {"mount", "no drawing yet: the question picture stands in"},
     {"plummet", "no drawing yet: the question picture stands in"},
     {"sperver", "no drawing yet: the question picture stands in"},
+    {"panther", "only the natural panther (npanther) is drawn: the question picture stands in"},
 };
 
 const char* WhyNotAPicture(const VocabularyRow& row) {
@@ -539,6 +540,12 @@ constexpr BuiltName kBuiltNames[] = {
     {"quillpen", "a quill pen", "quill"},
     {"pinetree", "a pine tree", "pine"},
     {"hourgla", "an hourglass", "hourglass"},  // cut to 8 letters, then the final "s" dropped
+    {"mapletre", "a maple tree", "maple"},
+    {"boarshoo", "a boar's hoofprint", "hoofprint"},
+    {"domestic", "a domestic cat", "cat"},
+    {"gemmedri", "a gemmed ring", "ring"},
+    {"gardenro", "a garden rose", "rose"},
+    {"hopcone", "a hop cone", "cone"},
 };
 
 // Variants that a qualifier asks for, and the words that ask for it after the charge word.
