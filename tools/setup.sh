@@ -10,7 +10,7 @@ ESCAVAL_PACKAGES=(
   librsvg2-dev libcairo2-dev poppler-utils
   libgif-dev
   libspng-dev libpng-dev
-  fonts-blankenburg fonts-dejavu-core
+  fonts-gamaliel fonts-blankenburg fonts-dejavu-core
   xvfb xauth
   desktop-file-utils man-db
 )

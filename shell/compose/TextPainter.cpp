@@ -18,7 +18,8 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 // The families of each face, first choice first. Each is looked for among the installed fonts by
 // name: fontconfig's nearest match would give any font for any name, silently.
-constexpr std::array<const char*, 2> kBlackletterFamilies{"Blankenburg", "DejaVu Serif"};
+// Gamaliel (fonts-gamaliel) reads best of the free blackletters; Blankenburg is the next.
+constexpr std::array<const char*, 3> kBlackletterFamilies{"Gamaliel", "Blankenburg", "DejaVu Serif"};
 constexpr std::array<const char*, 1> kBodyFamilies{"DejaVu Sans"};
 
 std::span<const char* const> FamiliesOf(Face face) {

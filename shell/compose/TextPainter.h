@@ -14,7 +14,7 @@ namespace esc::compose {
 
 // The faces the program writes in. Each names the families tried, first to last.
 enum class Face {
-    Blackletter,  // the surname: "Blankenburg", else "DejaVu Serif"
+    Blackletter,  // the surname: "Gamaliel", else "Blankenburg", else "DejaVu Serif"
     Body          // plain captions: "DejaVu Sans"
 };
 
@@ -64,7 +64,7 @@ public:
     TextPainter(const TextPainter&) = delete;
     TextPainter& operator=(const TextPainter&) = delete;
 
-    // The family actually used for `face` (e.g. "Blankenburg_UNZ1A" or "DejaVu Serif"); empty
+    // The family actually used for `face` (e.g. "Gamaliel" or "DejaVu Serif"); empty
     // when the system has no font at all.
     std::string Family(Face face) const;
 

@@ -6,8 +6,10 @@
 namespace esc::qt {
 
 QString BlackletterFamily() {
-    // Free blackletter faces, in order of preference; fonts-blankenburg installs the first.
-    static const QStringList kCandidates = {"Blankenburg_UNZ1A", "Blankenburg", "UnifrakturMaguntia",
+    // Free blackletter faces, in order of preference (fonts-gamaliel, then fonts-blankenburg).
+    // Gamaliel's open, even letters read best of Debian's blackletters at title size; none of them
+    // is legible at the buttons' size, which use the body face.
+    static const QStringList kCandidates = {"Gamaliel", "Blankenburg_UNZ1A", "Blankenburg", "UnifrakturMaguntia",
                                             "UnifrakturCook", "Old English Text MT"};
     const QStringList installed = QFontDatabase::families();
     for (const QString& family : kCandidates)

@@ -31,6 +31,8 @@ namespace {
 
 const QColor kTealColour(0, 128, 128);
 const QColor kPanelColour(192, 192, 192);
+// The buttons' captions and the search label, in the body face.
+constexpr int kButtonPixels = 15;
 
 // A glyph file: one picture, or two side by side (normal and disabled). The colour of the
 // bottom-left pixel is transparent, as on glyph buttons.
@@ -263,7 +265,7 @@ void MainWindow::BuildPanel() {
         auto* button = new QPushButton(b.caption, panel4_);
         button->setObjectName(b.name);
         button->setToolTip(b.hint);
-        button->setFont(BlackletterFont(20));
+        button->setFont(PlainFont(kButtonPixels));  // no blackletter reads well at this size
         button->setGeometry(x, 2, 62, 37);
         connect(button, &QPushButton::clicked, this, [this, handler = b.handler] { (controller_.get()->*handler)(); });
         x += 64;
@@ -378,7 +380,7 @@ void MainWindow::BuildSearchPanel() {
     Place(panel3_, 680, 65, 329, 89);
 
     auto* label = new QLabel("Search for:", panel3_);
-    label->setFont(BlackletterFont(20));
+    label->setFont(PlainFont(kButtonPixels));
     label->setGeometry(8, 2, 140, 26);
     edit2_ = new QLineEdit(panel3_);
     edit2_->setObjectName("Edit2");
@@ -387,7 +389,7 @@ void MainWindow::BuildSearchPanel() {
     auto* search = new QPushButton("Search", panel3_);
     search->setObjectName("Searchbtn");
     search->setToolTip("Search for word(s)");
-    search->setFont(BlackletterFont(20));
+    search->setFont(PlainFont(kButtonPixels));
     search->setGeometry(224, 27, 96, 30);
     connect(search, &QPushButton::clicked, this, [this] { controller_->SearchbtnClick(); });
     connect(edit2_, &QLineEdit::returnPressed, this, [this] { controller_->SearchbtnClick(); });

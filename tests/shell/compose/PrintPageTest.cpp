@@ -56,7 +56,7 @@ TEST(PrintPage, NormalViewPlacesShieldScrollAndNameByTheirShares) {
     const Rect green = BoxOf(printed.page, kGreen);
     EXPECT_EQ(green, (Rect{280, 2560, 2120, 2940}));
     EXPECT_EQ(printed.page.Pixel(280 + 10, 2560 + 10), kWhite);  // lime corner
-    EXPECT_EQ(printed.page.Pixel(1200, 2560 + 47 * 4), kWhite);  // the white band
+    EXPECT_EQ(printed.page.Pixel(400, 2560 + 47 * 4), kWhite);  // the white band, left of the name
 
     // The name: black ink starting just below its top and centred across the page.
     const Rect ink = InkBox(printed.page, {0, 2600, kPw, kPh});
