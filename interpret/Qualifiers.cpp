@@ -155,11 +155,17 @@ QualifiedPicture Qualify(int code, std::string_view name, std::string_view varia
             if (!head && variant.size() < kMaxVariantChars) return variantOnly(std::string(variant) + "r");
             break;
         case kErect:
+            // A charge drawn erect (rising upright, as the sea-dragon is) names its drawing "et".
+            if (plain) return variantOnly("et");
             if (head) return variantOnly("hr");
             if (variant == "he") return variantOnly("hs");
             break;
         case kEradicated:
             if (plain) return variantOnly("ra");
+            // "a tree blasted and eradicated": after the variant digit, "5ra".
+            if (!head && !erect && variant.size() + 2 <= kMaxVariantChars &&
+                std::all_of(variant.begin(), variant.end(), [](char c) { return c >= '0' && c <= '9'; }))
+                return variantOnly(std::string(variant) + "ra");
             break;
         case kSlipped:
             if (plain) return variantOnly("sl");

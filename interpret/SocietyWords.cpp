@@ -3,6 +3,7 @@
 #include <array>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -127,6 +128,52 @@ LinePoint PointInLine(const ShieldGeometry& g, int code, int n, int index) {
     return p;
 }
 
+// "a lion passant and a bear passant", "per bend sinister gules and sable, a sun and a wolf's
+// head": the first two phrases of the blazon, one charge each, stand apart, each in its own part
+// of the field: side by side on a plain field or one parted per pale, one above the other per
+// fess, and per bend (sinister) each in the middle of its half, the first in the half that holds
+// the chief. Each is as large as one of two in fess. Other partitions are left to the layouts.
+constexpr int kPerFess = 0, kPerBendOrBendSinister = 1, kPerPale = 3;
+
+bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
+    if (s.level > 1) return false;
+    for (int k = 0; k <= s.level; ++k)
+        if (!IsSingleCharge(s.levels[static_cast<std::size_t>(k)])) return false;
+    const int following = SingleChargesFollowing(s, nextWord);
+    const int index = s.level;
+    if (following < 0 || index + 1 + following != 2) return false;
+    const ShieldGeometry& g = s.geometry;
+    const int partition = s.partitionCode;
+    LinePoint p;
+    if (partition == -1 || partition == kPerPale) {
+        p = PointInLine(g, ShapeCode::kFess, 2, index);
+    } else if (partition == kPerFess) {
+        p = PointInLine(g, ShapeCode::kPale, 2, index);
+    } else if (partition == kPerBendOrBendSinister) {
+        // The middle of the circle each half's triangle holds: a leg's length less the hypotenuse,
+        // halved, in from the right angle's corner.
+        const int w = g.W, h = g.straightBottom;
+        const int r = static_cast<int>((w + h - std::hypot(static_cast<double>(w), static_cast<double>(h))) / 2);
+        const bool sinister = s.shapeCode == ShapeCode::kBendSinister;
+        const bool chiefHalf = index == 0;
+        const int x = chiefHalf != sinister ? w - r : r;
+        p = {x, chiefHalf ? r : h - r, kLargestInLine};
+    } else {
+        return false;
+    }
+    if (index == 1) {
+        // The first was set so too.
+        if (s.ringWritten < 1) return false;
+        const RingEntry& before =
+            s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
+        if (before.y == p.y && before.x == p.x) return false;
+        if (before.x == g.W2 && before.y == g.H2) return false;  // laid out alone at the centre
+    }
+    NoteLayout(s, "TwoChargesOnTheField(" + std::to_string(partition) + ", " + std::to_string(index + 1) + " of 2)");
+    Place(s, p.x, p.y, p.scale);
+    return true;
+}
+
 }  // namespace
 
 bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
@@ -134,7 +181,7 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
     // The line begins at the last phrase opened by "in"; every phrase since names one charge.
     int start = s.level;
     while (start >= 0 && !s.levels[static_cast<std::size_t>(start)].levelIn) --start;
-    if (start < 0) return false;
+    if (start < 0) return TwoChargesOnTheField(s, nextWord);
     const int code = s.levels[static_cast<std::size_t>(start)].levelInCode;
     // A semé phrase before it ("semy of oak leaves, in pale a dagger") is still open when "in" is
     // read and takes the word; the line is the phrases after it.

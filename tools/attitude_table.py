@@ -34,7 +34,7 @@ QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "
               66: ("em", "a fish embowed (naiant embowed too)"), 67: ("r", "after the attitude digits: reguardant"),
               68: ("dn", "added to the name: double-queued"), 69: ("ra", "a tree eradicated"),
               70: ("sl", "a flower or leaf slipped, before the tincture"),
-              71: ("hr", "a head erect (snout upwards); `hs` erect and erased"),
+              71: ("hr", "a head erect (snout upwards); `hs` erect and erased; `et` a charge drawn erect"),
               72: ("tt", "a castle or tower triple-towered"),
               73: ("fw", "an upright charge turned fesswise"),
               74: ("pw", "after the attitude digits: a charge drawn palewise, as written")}
@@ -99,6 +99,8 @@ def code_words(code, digits):
     """The words that give a code, digit by digit: "12" is "rampant guardant"."""
     parts = []
     for d in code:
+        if not d.isdigit():
+            return None
         words = digits.get(int(d))
         if not words:
             return None
@@ -138,13 +140,15 @@ def table():
         if variant in PHRASE_VARIANTS:
             phrased[variant].append(f"{stem}.{variant}")
             continue
-        if variant in ("cp", "er", "hs"):
-            qualified[{"cp": 61, "er": 62, "hs": 71}[variant]].append(f"{stem}.{variant}")
+        if variant in ("cp", "er", "hs", "et"):
+            qualified[{"cp": 61, "er": 62, "hs": 71, "et": 71}[variant]].append(f"{stem}.{variant}")
             continue
         reguardant = variant.endswith("r") and (variant[:-1].isdigit() or variant == "r")
         palewise = variant.endswith("pw") and (variant[:-2].isdigit() or variant == "pw")
+        eradicated = variant.endswith("ra") and variant[:-2].isdigit()
         matched = [code for code, (v, _) in QUALIFIERS.items()
-                   if v == variant or (code == 67 and reguardant) or (code == 74 and palewise)]
+                   if v == variant or (code == 67 and reguardant) or (code == 74 and palewise)
+                   or (code == 69 and eradicated)]
         if matched:
             qualified[matched[0]].append(f"{stem}.{variant}")
             continue

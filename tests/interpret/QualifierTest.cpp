@@ -59,7 +59,11 @@ TEST(Qualifiers, EachCodeAsksForItsPicture) {
         {"erect after erased", kErect, "boars", "he", "boars", "hs"},
         {"erased after erect", kErased, "boars", "hr", "boars", "hs"},
         {"couped after erect", kCouped, "boars", "hr", "boars", "hr"},
-        {"erect with no head", kErect, "boar", "", "", ""},
+        // A whole charge erect asks for its drawing that stands so ("a seadragon erect").
+        {"erect with no head", kErect, "seadragon", "", "seadragon", "et"},
+        {"erect after an attitude", kErect, "boar", "3", "", ""},
+        {"eradicated after the variant digit", kEradicated, "tree", "5", "tree", "5ra"},
+        {"eradicated with no room left", kEradicated, "tree", "12", "", ""},
         {"triple-towered", kTripleTowered, "castle", "", "castle", "tt"},
         {"triple-towered head", kTripleTowered, "tower", "hd", "", ""},
         {"fesswise", kFesswise, "attires", "", "attires", "fw"},

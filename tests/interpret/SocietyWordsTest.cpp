@@ -527,6 +527,47 @@ TEST(SocietyWords, SingleChargesBetweenInPaleStandAboveAndBelow) {
     EXPECT_FLOAT_EQ(crown[0].scale, rose[0].scale);
 }
 
+// The first two phrases of the blazon, one charge each, stand each in its own part of the field,
+// not one over the other at its middle: side by side on a plain field or per pale, one above the
+// other per fess, each in its half per bend and per bend sinister (the first in the half with the
+// chief), the colour at each centre its own.
+TEST(SocietyWords, TwoSingleChargesOnTheFieldStandApart) {
+    struct Case { const char* name; const char* blazon; bool firstLeft, firstAbove, sideBySide, oneAbove; };
+    const Case cases[] = {
+        {"plain", "Argent, a roundel gules and a roundel azure.", true, false, true, false},
+        {"per pale", "Per pale argent and Or, a roundel gules and a roundel azure.", true, false, true, false},
+        {"per fess", "Per fess argent and Or, a roundel gules and a roundel azure.", false, true, false, true},
+        {"per bend", "Per bend argent and Or, a roundel gules and a roundel azure.", false, true, false, true},
+        {"per bend sinister", "Per bend sinister argent and Or, a roundel gules and a roundel azure.", true, true, false,
+         true},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), 2u);
+        if (k.sideBySide) {
+            EXPECT_EQ(placed[0].y, placed[1].y);
+        }
+        if (k.oneAbove) {
+            EXPECT_LT(placed[0].y, placed[1].y);
+        }
+        if (k.firstLeft) {
+            EXPECT_LT(placed[0].x, placed[1].x);
+        } else if (k.oneAbove && std::string(k.name) == "per bend") {
+            EXPECT_GT(placed[0].x, placed[1].x);  // the chief's half is the sinister one
+        }
+        EXPECT_EQ(d.At(placed[0].x, placed[0].y), test::Colour(kGules));
+        EXPECT_EQ(d.At(placed[1].x, placed[1].y), test::Colour(kAzure));
+    }
+    // With a third phrase of one charge, or an ordinary after "and", the rule stands aside.
+    test::Drawing bordure;
+    bordure.Draw("Argent, a roundel gules and a bordure azure.");
+    for (const LevelTrace& l : bordure.trace.levels) EXPECT_EQ(l.layout.find("TwoCharges"), std::string::npos);
+}
+
 // "slipped and leaved" before the tincture asks for the picture whose slip bears its leaf; where
 // none is drawn, "slipped" is read alone and "and leaved" is reported.
 TEST(SocietyWords, SlippedAndLeavedAsksForTheLeavedSlip) {
