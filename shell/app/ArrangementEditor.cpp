@@ -294,7 +294,8 @@ void ArrangementEditor::HandleUp(Handle handle, int px, int py) {
     ToggleSelectionMarks(selectionRect_);
     previousRect_ = selectionRect_;
     dragState_ = DragState::Idle;
-    if (dragStart_) history_.Record(std::move(*dragStart_));
+    // A press and release that changed nothing is no step to undo.
+    if (dragStart_ && !(dragStart_->canvas == canvas_)) history_.Record(std::move(*dragStart_));
     dragStart_.reset();
     Changed();
 }
