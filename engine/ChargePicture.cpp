@@ -143,37 +143,65 @@ int PaintChargePicture(PaintState& state, float s) {
         if (!bendwise && (t < 0 || t >= p.PH)) continue;
         for (int c = columnFrom; c < columnTo;) {
             const int v = sourceAt(columnOf(c), t);
+            if (v != kBody && v != kSecondPart && v != kDetail && v != kOutline) {
+                ++c;  // background and unused indices paint nothing
+                continue;
+            }
             const int x = mirror ? left + width - c : left + c;
             state.layerTarget.lx = c;
             state.layerTarget.ly = r;
             if (v == kBody || v == kSecondPart || v == kDetail) {
                 const int tincture = TinctureFor(state, v, saved);
                 state.levelTincture[state.level] = tincture;
-                if (PaintsPixelByPixel(tincture) || mirror || bendwise) {
+                if (PaintsPixelByPixel(tincture) || bendwise || (mirror && hasLayer)) {
                     PaintSpan(state, x, y, x + 1);
                     ++c;
                 } else {
                     int i = c + 1;
                     while (i < columnTo && SourceAt(p, columnOf(i), t) == v) ++i;
-                    PaintSpan(state, x, y, x + (i - c));
+                    if (mirror) {
+                        // Leftwards from x: pixel by pixel each column stores its code under
+                        // itself and paints itself and the pixel to its right, so one span from
+                        // the run's last column stores and paints the same pixels alike.
+                        PaintSpan(state, x - (i - c - 1), y, x + 1);
+                    } else {
+                        PaintSpan(state, x, y, x + (i - c));
+                    }
                     c = i;
                 }
                 state.levelTincture[state.level] = saved;
                 continue;
             }
-            if (v == kOutline) {
-                const long long index = static_cast<long long>(y) * g.W + x;
-                if (index >= kPictureBufferSize) {
-                    state.ShowOnce(state.shownOutOfBounds5, msg::kOutOfBounds5);
-                } else if (index >= 0 && x >= 0) {
-                    const int under = state.pictureBuffer[static_cast<std::size_t>(index)];
-                    if (OutlineIsGrey(state, saved, under)) {
-                        PlotRun(state, x, y, x + 1, kCounterchanged);
-                    } else {
-                        state.levelTincture[state.level] = kSable;
-                        PaintSpan(state, x, y, x + 1);
-                        state.levelTincture[state.level] = saved;
-                    }
+            // Black outline pixels side by side are painted as one span: pixel by pixel each
+            // stores sable under itself and paints itself and the next, and the grey test of a
+            // pixel never reads what an earlier pixel of the run stored.
+            int end = c;
+            while (!mirror && end < columnTo && sourceAt(columnOf(end), t) == kOutline) {
+                const int xe = left + end;
+                const long long index = static_cast<long long>(y) * g.W + xe;
+                if (xe < 0 || index < 0 || index >= kPictureBufferSize ||
+                    OutlineIsGrey(state, saved, state.pictureBuffer[static_cast<std::size_t>(index)]))
+                    break;
+                ++end;
+            }
+            if (end > c) {
+                state.levelTincture[state.level] = kSable;
+                PaintSpan(state, x, y, x + (end - c));
+                state.levelTincture[state.level] = saved;
+                c = end;
+                continue;
+            }
+            const long long index = static_cast<long long>(y) * g.W + x;
+            if (index >= kPictureBufferSize) {
+                state.ShowOnce(state.shownOutOfBounds5, msg::kOutOfBounds5);
+            } else if (index >= 0 && x >= 0) {
+                const int under = state.pictureBuffer[static_cast<std::size_t>(index)];
+                if (OutlineIsGrey(state, saved, under)) {
+                    PlotRun(state, x, y, x + 1, kCounterchanged);
+                } else {
+                    state.levelTincture[state.level] = kSable;
+                    PaintSpan(state, x, y, x + 1);
+                    state.levelTincture[state.level] = saved;
                 }
             }
             ++c;
