@@ -299,6 +299,7 @@ void FreeSpace::FindRegions() {
     std::vector<Run> runs;
     std::vector<std::size_t> rowFirst(static_cast<std::size_t>(h) + 1, 0);
     const bool outlineOnly = markSums_.empty() && boxes_.empty();
+    std::vector<char> free;  // a pixel is free where a square of one pixel on it is
     for (int y = 0; y < h; ++y) {
         rowFirst[static_cast<std::size_t>(y)] = runs.size();
         const int left = outline_->left[static_cast<std::size_t>(y)], right = outline_->right[static_cast<std::size_t>(y)];
@@ -306,11 +307,13 @@ void FreeSpace::FindRegions() {
             if (left <= right) runs.push_back({y, left, right});
             continue;
         }
+        if (left > right) continue;
+        FreeCentres(y, 1, -1, free);
         for (int x = left; x <= right;) {
-            while (x <= right && BlockedIn(x, y, x, y) != 0) ++x;
+            while (x <= right && free[static_cast<std::size_t>(x)] == 0) ++x;
             if (x > right) break;
             const int a = x;
-            while (x <= right && BlockedIn(x, y, x, y) == 0) ++x;
+            while (x <= right && free[static_cast<std::size_t>(x)] != 0) ++x;
             runs.push_back({y, a, x - 1});
         }
     }
@@ -413,8 +416,14 @@ void FreeSpace::FreeCentres(int y, int cell, int region, std::vector<char>& free
         left = std::max(left, outline_->left[static_cast<std::size_t>(row)]);
         right = std::min(right, outline_->right[static_cast<std::size_t>(row)]);
     }
-    // Centres whose square lies in the picture and inside the outline.
-    const int first = left + half, last = right - (cell - 1) + half;
+    // Centres whose square lies in the picture and inside the outline, and in the region: the
+    // columns of the row that are not in it are left out before the margin is looked at.
+    int first = left + half, last = right - (cell - 1) + half;
+    const std::size_t rowStart = static_cast<std::size_t>(y) * w;
+    if (region >= 0) {
+        while (first <= last && region_[rowStart + first] != region) ++first;
+        while (first <= last && region_[rowStart + last] != region) --last;
+    }
     if (first > last) return;
     for (int x = first; x <= last; ++x) free[static_cast<std::size_t>(x)] = 1;
     if (!markSums_.empty()) {
@@ -435,9 +444,8 @@ void FreeSpace::FreeCentres(int y, int cell, int region, std::vector<char>& free
         for (int x = from; x <= to; ++x) free[static_cast<std::size_t>(x)] = 0;
     }
     if (region >= 0) {
-        const std::size_t row = static_cast<std::size_t>(y) * w;
         for (int x = first; x <= last; ++x)
-            if (region_[row + x] != region) free[static_cast<std::size_t>(x)] = 0;
+            if (region_[rowStart + x] != region) free[static_cast<std::size_t>(x)] = 0;
     }
 }
 
