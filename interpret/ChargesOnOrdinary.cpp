@@ -125,6 +125,15 @@ void OnPale(DrawingState& s, int n) {
 
 // On a chevron; on a chevron inverted (the chevron turned over about the middle of the height,
 // as it is drawn) the same points turned over, the charges upright.
+// Whether the quarter named by shapeCode (in dexter or sinister chief) is clear of the first
+// ordinary: none drawn, or a bend beside the sinister chief, a bend sinister beside the dexter.
+bool QuarterClearOfTheOrdinary(const DrawingState& s) {
+    const int first = s.firstOrdinaryShape;
+    if (s.level == 0 || first == ShapeCode::kNoShape) return s.partitionCode == -1;
+    return (first == ShapeCode::kBend && s.shapeCode == kInSinisterChief) ||
+           (first == ShapeCode::kBendSinister && s.shapeCode == kInDexterChief);
+}
+
 void OnChevron(DrawingState& s, const LevelRecord& level, int n, bool inverted = false) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
@@ -507,6 +516,15 @@ void ChargesOnOrdinary(DrawingState& s) {
                 } else {
                     Place(s, s.shapeCode == kInDexterChief ? g.W4 : g.W - g.W4, g.H4, kChargeInTheQuarter);
                 }
+            } else if (n == 3 && QuarterClearOfTheOrdinary(s)) {
+                // "in sinister chief three escallops": two and one within the quarter, each in a
+                // cell of a quarter of it.
+                const int left = s.shapeCode == kInDexterChief ? 0 : g.W2;
+                const int cell = std::min(g.W2 / 2, g.H2 / 2);
+                const float scale = static_cast<float>(cell) * kChargeShareOfCell / kChargeExtentAtScaleOne;
+                Place(s, left + g.W2 / 4, g.H2 / 4, scale);
+                Place(s, left + 3 * g.W2 / 4, g.H2 / 4, scale);
+                Place(s, left + g.W2 / 2, 3 * g.H2 / 4, scale);
             }
             break;
         case ShapeCode::kPiles:

@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 212> kSubstitutions = {{
+constexpr std::array<Substitution, 213> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -84,6 +84,8 @@ constexpr std::array<Substitution, 212> kSubstitutions = {{
     // The crozier of the arms of Basel, a picture of its own.
     {"crooks of basel", "baselcrooks"},
     {"crook of basel", "baselcrook"},
+    // The plant named so is drawn as the thistle: the name is not its tincture.
+    {"blue thistle", "thistle"},
     // An anvil with a horn at each end, a picture of its own.
     {"double horned anvil", "anvil2"},
     {"doublehorned anvil", "anvil2"},  // "double-horned", its hyphen gone

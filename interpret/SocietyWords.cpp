@@ -107,6 +107,9 @@ struct LinePoint {
 // outline, no larger than a charge alone; two in fess as two in fess are set.
 constexpr float kLargestInLine = 1.0f;
 constexpr float kCrossedInSaltire = 2.0f;  // crossing, the two span the field as one alone does
+// Abased, the crossing is lowered by this share of the height and made smaller to stay within.
+constexpr int kAbasedShare = 8;
+constexpr float kCrossedAbased = 1.6f;
 constexpr int kMarginToEdge = 6;  // between a cell and the shield's edge
 
 LinePoint PointInLine(const ShieldGeometry& g, int code, int n, int index) {
@@ -204,17 +207,25 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
         // "in saltire a human femur and a sword": the two crossed at the centre, the first
         // bendwise, the second bendwise sinister, as two of one kind in saltire are.
         if (n != 2) return false;
+        // "in saltire abased": the crossing set lower, leaving the chief free for what follows.
+        int abased = -1;
+        for (int i = 1; i + 1 < s.wordCount && abased < 0; ++i)
+            if (EqualsIgnoringCase(s.Word(i - 1), "in") && EqualsIgnoringCase(s.Word(i), "saltire") &&
+                EqualsIgnoringCase(s.Word(i + 1), "abased"))
+                abased = i + 1;
+        const int y = s.geometry.H2 + (abased >= 0 ? s.geometry.H / kAbasedShare : 0);
         if (index == 1) {
             const RingEntry& first =
                 s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
-            if (s.ringWritten < 1 || first.x != s.geometry.W2 || first.y != s.geometry.H2) return false;
+            if (s.ringWritten < 1 || first.x != s.geometry.W2 || first.y != y) return false;
         }
+        if (abased >= 0) s.UseWord(abased);
         NoteLayout(s, "CrossedInSaltire(" + std::to_string(index + 1) + " of 2)");
         const bool turned = s.bendwiseFlag;
         s.bendwiseFlag = true;
         // A charge reversed is turned over after it is turned bendwise, which brings it back to
         // the other diagonal: then the mirror is not wanted for the second, and is for the first.
-        Place(s, s.geometry.W2, s.geometry.H2, kCrossedInSaltire, (index == 1) != s.reversedCharges);
+        Place(s, s.geometry.W2, y, abased >= 0 ? kCrossedAbased : kCrossedInSaltire, (index == 1) != s.reversedCharges);
         s.bendwiseFlag = turned;
         return true;
     }

@@ -568,6 +568,43 @@ TEST(SocietyWords, TwoSingleChargesOnTheFieldStandApart) {
     for (const LevelTrace& l : bordure.trace.levels) EXPECT_EQ(l.layout.find("TwoCharges"), std::string::npos);
 }
 
+// "in sinister chief three escallops": two and one within the quarter, clear of a bend; "in
+// saltire abased": the crossing set lower than the plain one; "marked argent" colours the
+// badger's stripe, so the picture differs from the badger's all sable.
+TEST(SocietyWords, QuarterAbasedAndMarked) {
+    test::Drawing quarter;
+    quarter.Draw("Or, on a bend sable a quill inverted argent, in sinister chief three escallops purpure.");
+    EXPECT_TRUE(quarter.sink.messages.empty());
+    const ShieldGeometry& g = quarter.s().geometry;
+    const std::vector<PlacementTrace> escallops = PlacementsOf(quarter, "escallops");
+    ASSERT_EQ(escallops.size(), 3u);
+    for (const PlacementTrace& p : escallops) {
+        EXPECT_GT(p.x, g.W2);
+        EXPECT_LT(p.y, g.H2);
+        EXPECT_EQ(quarter.At(p.x, p.y), test::Colour(kPurpure));
+    }
+    // With a bend across the dexter chief the quarter is not clear: reported, not drawn over it.
+    test::Drawing over;
+    over.Draw("Or, a bend sable, in dexter chief three escallops purpure.");
+    EXPECT_FALSE(over.sink.messages.empty());
+
+    test::Drawing abased, plain;
+    abased.Draw("Sable, in saltire abased a sword argent and a key Or, in chief a mullet Or.");
+    plain.Draw("Sable, in saltire a sword argent and a key Or.");
+    EXPECT_TRUE(test::WordUsed(abased, "abased"));
+    const std::vector<PlacementTrace> low = PlacementsOf(abased, "sword"), high = PlacementsOf(plain, "sword");
+    ASSERT_EQ(low.size(), 1u);
+    ASSERT_EQ(high.size(), 1u);
+    EXPECT_GT(low[0].y, high[0].y);
+    EXPECT_LT(low[0].scale, high[0].scale);
+
+    test::Drawing marked, sable;
+    marked.Draw("Or, a badger sable marked argent.");
+    sable.Draw("Or, a badger sable.");
+    EXPECT_TRUE(test::WordUsed(marked, "marked"));
+    EXPECT_FALSE(SamePicture(marked, sable));
+}
+
 // "slipped and leaved" before the tincture asks for the picture whose slip bears its leaf; where
 // none is drawn, "slipped" is read alone and "and leaved" is reported.
 TEST(SocietyWords, SlippedAndLeavedAsksForTheLeavedSlip) {
