@@ -97,13 +97,16 @@ bool InPaleInItsQuarterRule(DrawingState& s) {
 }
 
 bool PointUpwardsRule(DrawingState& s) {
-    if (!(Is(s, 0, "point") || Is(s, 0, "points")) || !Is(s, 1, "upwards")) return false;
+    const bool downwards = Is(s, 1, "downwards") || Is(s, 1, "downward");
+    if (!(Is(s, 0, "point") || Is(s, 0, "points")) || !(Is(s, 1, "upwards") || downwards)) return false;
     const LevelRecord& level = Current(s);
     if (level.levelCount < 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
     // The pictures drawn point upwards.
     bool upward = false;
     for (std::string_view name : {"sword", "swords"}) upward = upward || level.levelName == name;
     if (!upward) return false;
+    // "points downwards": the sword turned over, as "reversed" turns it.
+    if (downwards) s.reversedCharges = !s.reversedCharges;
     Use(s, 0);
     Use(s, 1);
     s.cursor += 2;

@@ -25,7 +25,8 @@ bool CantonedRule(DrawingState& state);
 // there, upright as its picture stands ("in pale" of one charge is its posture, not a place).
 bool InPaleInItsQuarterRule(DrawingState& state);
 // "a sword in pale point upwards": the sword is drawn point upwards, so the words are read after
-// a charge whose picture points up. False, reading nothing, otherwise.
+// a charge whose picture points up; "points downwards" turns it over, as "reversed" does. False,
+// reading nothing, otherwise.
 bool PointUpwardsRule(DrawingState& state);
 
 // "a lion rampant or holding an axe argent": at "holding" after one lion rampant alone on the

@@ -463,7 +463,7 @@ TEST(SocietyWords, TwoSingleChargesInSaltireAreCrossed) {
 
 // Words read with what they say of the drawing: the tincture "both" stands before is the two
 // phrases' own; "crossed" stands before "in saltire"; an attitude word after "contourny" goes on
-// with the attitude. Each pair draws the same picture with and without the word.
+// with the attitude; a sword "points downwards" is turned over. Each pair draws the same picture with and without the word.
 TEST(SocietyWords, WordsThatRepeatWhatIsDrawnAreRead) {
     struct Case { const char* name; const char* blazon; const char* without; const char* word; };
     const Case cases[] = {
@@ -472,6 +472,8 @@ TEST(SocietyWords, WordsThatRepeatWhatIsDrawnAreRead) {
          "crossed"},
         {"guardant after contourny", "Argent, a lion rampant contourny guardant sable.",
          "Argent, a lion rampant guardant contourny sable.", "guardant"},
+        {"a sword points downwards is a sword reversed", "Argent, a sword points downwards gules.",
+         "Argent, a sword reversed gules.", "downwards"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
