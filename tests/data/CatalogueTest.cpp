@@ -546,6 +546,7 @@ constexpr BuiltName kBuiltNames[] = {
     {"gemmedri", "a gemmed ring", "ring"},
     {"gardenro", "a garden rose", "rose"},
     {"hopcone", "a hop cone", "cone"},
+    {"greyhero", "a grey heron", "heron"},
 };
 
 // Variants that a qualifier asks for, and the words that ask for it after the charge word.
@@ -558,6 +559,7 @@ constexpr QualifierVariant kQualifierVariants[] = {
     {"na", "naiant"},      {"em", "embowed"},       {"ra", "eradicated"}, {"sl", "slipped"},
     {"hr", "head erect"},  {"hs", "head erect and erased"}, {"tt", "tripletowered"},
     {"fw", "fesswise"},    {"ex", "with arms extended"}, {"pf", "in profile"}, {"bk", "backs affrontee"},
+    {"et", "erect"},
 };
 
 // Pictures named by a phrase after the tincture that adds a part to the charge ("liongc": a lion
@@ -667,6 +669,9 @@ PicturePhrase PhraseFor(const std::string& name) {
     std::string digits = variant;
     const bool reguardant = variant.size() >= 2 && variant.back() == 'r' && AllDigits(variant.substr(0, variant.size() - 1));
     if (reguardant) digits.pop_back();
+    // Eradicated follows them too: "5ra" is a tree blasted and eradicated.
+    const bool eradicated = variant.size() >= 3 && variant.ends_with("ra") && AllDigits(variant.substr(0, variant.size() - 2));
+    if (eradicated) digits.resize(digits.size() - 2);
     const auto qualifier = std::find_if(std::begin(kQualifierVariants), std::end(kQualifierVariants),
                                         [&](const QualifierVariant& q) { return variant == q.variant; });
     if (charge->type == kTypeOrdinary && variant == "esv") {
@@ -690,6 +695,7 @@ PicturePhrase PhraseFor(const std::string& name) {
             phrase += " " + word->word;
         }
         if (reguardant) phrase += " reguardant";
+        if (eradicated) phrase += " eradicated";
     } else if (variant != "esv") {
         return {"", "the variant \"" + variant + "\" is neither attitude digits, \"hd\" nor a qualifier's"};
     }
