@@ -55,6 +55,9 @@ void DrawPallets(PaintState& s, int placement) {
     for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width, 0);
 }
 
+// The cross's cotises: their width and their middle line's distance from the limb's edge.
+constexpr int kCrossCotiseWidth = 8, kCrossCotiseGap = 14;
+
 // The cotises of the ordinary named by shapeCode, in the cotise tincture and line; a count of
 // two draws double cotises on the fess and the bend.
 void DrawCotises(PaintState& s) {
@@ -97,6 +100,22 @@ void DrawCotises(PaintState& s) {
             for (const int apex : {above, below}) {
                 BandFrom(s, W / 2, apex, 220, 300, 8);
                 BandFrom(s, W / 2, apex, 320, 300, 8);
+            }
+            s.cotiseCount = 0;
+            break;
+        }
+        case kCross: {
+            // A cotise along each side of every limb, as far off as the chevron's: in each quarter
+            // an angle of two bands meeting opposite the cross's inner corner. The limbs are the
+            // cross's own width, 0.8 of the chief's depth.
+            const int B = g.shieldBottom - kCrossCotiseWidth;  // the band's end cap stays within
+            const int o = static_cast<int>(D * 0.8) / 2 + kCrossCotiseGap;
+            for (const int side : {-1, 1}) {
+                const int x = W / 2 + side * o, y = H / 2 + side * o;
+                Band(s, x, 0, x, H / 2 - o, kCrossCotiseWidth, 0);  // beside the upper limb
+                Band(s, x, H / 2 + o, x, B, kCrossCotiseWidth, 0);  // beside the lower limb
+                Band(s, 0, y, W / 2 - o, y, kCrossCotiseWidth, 0);  // above or below the dexter limb
+                Band(s, W / 2 + o, y, W, y, kCrossCotiseWidth, 0);  // and the sinister
             }
             s.cotiseCount = 0;
             break;

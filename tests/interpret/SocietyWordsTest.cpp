@@ -324,6 +324,25 @@ TEST(SocietyWords, AChevronCotisedHasACotiseEitherSide) {
     EXPECT_LT(above + 9, middle - gap + 4);
 }
 
+// A cross cotised has a cotise along each side of every limb: across the upper limb, a quarter
+// of the way down, the colours run field, cotise, field, limb, field, cotise, field, symmetric.
+TEST(SocietyWords, ACrossCotisedHasACotiseBesideEachLimb) {
+    test::Drawing d;
+    d.Draw("Argent, a cross cotised sable.");
+    const ShieldGeometry& g = d.s().geometry;
+    const int y = g.H / 4, half = static_cast<int>(g.chiefDepth * 0.8) / 2, cotise = half + 14;
+    for (const int side : {-1, 1}) {
+        SCOPED_TRACE(side);
+        EXPECT_EQ(d.At(g.W / 2 + side * (half - 4), y), test::Colour(kSable));    // the limb
+        EXPECT_EQ(d.At(g.W / 2 + side * (half + 5), y), test::Colour(kArgent));   // the gap
+        EXPECT_EQ(d.At(g.W / 2 + side * cotise, y), test::Colour(kSable));        // the cotise
+        EXPECT_EQ(d.At(g.W / 2 + side * (cotise + 9), y), test::Colour(kArgent)); // the field
+        // And beside the dexter and sinister limbs, a quarter of the way across.
+        EXPECT_EQ(d.At(g.W / 4, g.H / 2 + side * cotise), test::Colour(kSable));
+    }
+    EXPECT_TRUE(test::WordUsed(d, "cotised"));
+}
+
 // "per bend argent and azure all mullety counterchanged": "all" says the semé lies over both
 // halves, which it does; the picture is the one without the word.
 TEST(SocietyWords, AllBeforeASemeOfThePartedFieldIsRead) {
