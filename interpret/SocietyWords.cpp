@@ -375,7 +375,9 @@ bool PartsTheFieldInTwo(const DrawingState& s) {
 // The count of the phrase of charges that begins at word i ("three mullets", "a crescent"), or 0.
 int GroupAt(const DrawingState& s, int i) {
     const int count = s.Type(i) == kTypeNumber ? s.Sub1(i) : IsOneOf(s.Word(i), {"a", "an"}) ? 1 : 0;
-    return count > 0 && NamesACharge(s.Type(i + 1)) ? count : 0;
+    // A prefix may stand before the charge ("a winged serpent", "a demi lion").
+    const int charge = s.Type(i + 1) == kTypePrefix ? i + 2 : i + 1;
+    return count > 0 && NamesACharge(s.Type(charge)) ? count : 0;
 }
 
 }  // namespace

@@ -423,6 +423,8 @@ TEST(SocietyWords, TwoGroupsBetweenTakeASideEach) {
         {"a chevron, two and one", "Argent, a chevron between two mullets and a crescent sable.", "mullets", "crescent"},
         {"a fess, three and two", "Argent, a fess between three mullets and two crescents sable.", "mullets", "crescents"},
         {"a pale, two and two", "Argent, a pale between two mullets and two crescents sable.", "mullets", "crescents"},
+        {"a prefix before the second", "Sable, a chevron between three fleurs-de-lis and a demi lion Or.", "fleurdelis",
+         "dlion"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
