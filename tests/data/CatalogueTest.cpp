@@ -547,6 +547,7 @@ constexpr BuiltName kBuiltNames[] = {
     {"gardenro", "a garden rose", "rose"},
     {"hopcone", "a hop cone", "cone"},
     {"greyhero", "a grey heron", "heron"},
+    {"roundbuc", "a round buckle", "buckle"},
 };
 
 // Variants that a qualifier asks for, and the words that ask for it after the charge word.
