@@ -138,6 +138,21 @@ LinePoint PointInLine(const ShieldGeometry& g, int code, int n, int index) {
 // the chief. Each is as large as one of two in fess. Other partitions are left to the layouts.
 constexpr int kPerFess = 0, kPerBendOrBendSinister = 1, kPerPale = 3;
 
+// "a wolf argent and a boar Or combattant": the word that turns the pair, after the second
+// phrase, from word `from` on; -1 when the two phrases end without one.
+int PairWordAfter(const DrawingState& s, int from) {
+    bool secondPhrase = false;
+    for (int i = std::max(from, 0); i < s.wordCount; ++i) {
+        if (s.Type(i) == kTypeLine && (s.Sub1(i) == kPairFirstTurned || s.Sub1(i) == kPairSecondTurned)) return i;
+        if (IsOneOf(s.Word(i), kLineEnds)) return -1;
+        if (EqualsIgnoringCase(s.Word(i), "and")) {
+            if (secondPhrase) return -1;
+            secondPhrase = true;
+        }
+    }
+    return -1;
+}
+
 bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
     if (s.level > 1) return false;
     for (int k = 0; k <= s.level; ++k)
@@ -172,8 +187,17 @@ bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
         if (before.y == p.y && before.x == p.x) return false;
         if (before.x == g.W2 && before.y == g.H2) return false;  // laid out alone at the centre
     }
+    // Combatant or addorsed after the second phrase turns the pair: the first is drawn before the
+    // word is read, so it is looked for ahead. The second reads it, and it is taken from the
+    // phrases after (which would read it as their own line) by becoming a word of the grammar.
+    const int pair = PairWordAfter(s, index == 0 ? nextWord : nextWord - 1);
+    const bool mirror = pair >= 0 && MirroredInPair(s.Sub1(pair), index);
     NoteLayout(s, "TwoChargesOnTheField(" + std::to_string(partition) + ", " + std::to_string(index + 1) + " of 2)");
-    Place(s, p.x, p.y, p.scale);
+    Place(s, p.x, p.y, p.scale, mirror);
+    if (index == 1 && pair >= 0) {
+        s.UseWordNow(pair);
+        s.wordType[static_cast<std::size_t>(pair)] = kTypeIgnored;
+    }
     return true;
 }
 

@@ -585,6 +585,22 @@ TEST(SocietyWords, TwoSingleChargesOnTheFieldStandApart) {
         EXPECT_EQ(d.At(placed[0].x, placed[0].y), test::Colour(kGules));
         EXPECT_EQ(d.At(placed[1].x, placed[1].y), test::Colour(kAzure));
     }
+    // "combattant" after the second turns the first to face it, "addorsed" the second away; the
+    // word is the pair's, not the line of a phrase after it.
+    struct Pair { const char* blazon; bool first, second; };
+    for (const Pair& k : {Pair{"Argent, a wolf sable and a boar gules combattant, a chief azure.", true, false},
+                          Pair{"Argent, a wolf sable and a boar gules addorsed, a chief azure.", false, true},
+                          Pair{"Argent, a wolf sable and a boar gules, a chief azure.", false, false}}) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), 2u);
+        EXPECT_EQ(placed[0].mirrored, k.first);
+        EXPECT_EQ(placed[1].mirrored, k.second);
+        ASSERT_EQ(d.trace.levels.size(), 3u);
+        EXPECT_EQ(d.trace.levels[2].line, -1);
+    }
     // With a third phrase of one charge, or an ordinary after "and", the rule stands aside.
     test::Drawing bordure;
     bordure.Draw("Argent, a roundel gules and a bordure azure.");
