@@ -96,10 +96,10 @@ ArrangementView::ArrangementView(app::WindowController& controller, PictureWidge
     }
 }
 
-QPoint ArrangementView::WidgetPoint(int x, int y) const {
+QPointF ArrangementView::WidgetPosition(double x, double y) const {
     const double sx = picture_.width() / static_cast<double>(app::kDesignWidth);
     const double sy = picture_.height() / static_cast<double>(app::kDesignHeight - app::kPictureAreaTop);
-    return QPoint(static_cast<int>((x + kImage1X + 0.5) * sx), static_cast<int>((y + kImage1Y + 0.5) * sy));
+    return QPointF((x + kImage1X) * sx, (y + kImage1Y) * sy);
 }
 
 std::optional<QPoint> ArrangementView::PicturePoint(QPointF global) const {
@@ -124,8 +124,8 @@ void ArrangementView::Sync() {
         w->setVisible(editor_.HandlesShown() && Receives());
         // The handles stay where the drag began until the picture is moved.
         if (editor_.Drag() != app::DragState::Idle) continue;
-        const QPoint at = WidgetPoint(h.rect.left, h.rect.top);
-        const QPoint end = WidgetPoint(h.rect.right, h.rect.bottom);
+        const QPoint at = WidgetPosition(h.rect.left, h.rect.top).toPoint();
+        const QPoint end = WidgetPosition(h.rect.right, h.rect.bottom).toPoint();
         w->setGeometry(at.x(), at.y(), std::max(end.x() - at.x(), 1), std::max(end.y() - at.y(), 1));
     }
     for (int i = 0; i < app::kPopupItems; ++i)

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointF>
 #include <array>
 #include <optional>
 
@@ -29,8 +30,10 @@ public:
     QWidget* HandleWidget(app::Handle handle) const { return handles_[static_cast<std::size_t>(handle)]; }
     QAction* UndoAction() const { return undo_; }
     QAction* RedoAction() const { return redo_; }
-    // The picture widget's position of the picture point (x, y), in the widget's own units.
-    QPoint WidgetPoint(int x, int y) const;
+    // Where picture coordinates (x, y) lie on the picture widget, in its own units (the widget
+    // may show the design smaller than drawn); WidgetPoint is the middle of picture pixel (x, y).
+    QPointF WidgetPosition(double x, double y) const;
+    QPointF WidgetPoint(int x, int y) const { return WidgetPosition(x + 0.5, y + 0.5); }
     // Shows what the editor holds: the handles, the picture, the actions' states.
     void Sync();
 

@@ -44,7 +44,7 @@ void Shoot(const QString& path) {
 
 // A mouse event on `w` at the picture point (x, y).
 void Send(esc::qt::MainWindow& window, QWidget* w, QEvent::Type type, Qt::MouseButton button, int x, int y) {
-    const QPointF local = w->mapFrom(window.Picture(), QPointF(window.Arrangement()->WidgetPoint(x, y)));
+    const QPointF local = w->mapFrom(window.Picture(), window.Arrangement()->WidgetPoint(x, y));
     const QPointF global = w->mapToGlobal(local);
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent event(type, local, w->window()->mapFromGlobal(global), global, type == QEvent::MouseMove ? Qt::NoButton : button,

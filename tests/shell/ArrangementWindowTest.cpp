@@ -4,6 +4,8 @@
 // moved away from the screen's corner; the suite runs a second time at QT_SCALE_FACTOR=2.
 
 #include <QMenu>
+#include <cmath>
+#include <cstdlib>
 #include <QMouseEvent>
 
 #include "shell/qt/ArrangementView.h"
@@ -25,8 +27,17 @@ class ArrangementWindowTest : public QObject, private WindowFixture {
         Click("DrawBtn");
         QCOMPARE(E().PictureCount(), 3);
     }
+    // A whole widget position inside picture pixel (x, y), as a pointer gives; where the widget
+    // shows the picture smaller and the pixel falls between two of the widget's, the nearest.
+    QPoint Pointer(int x, int y) {
+        const QPointF from = V().WidgetPosition(x, y), to = V().WidgetPosition(x + 1, y + 1);
+        QPoint p(static_cast<int>(std::ceil(from.x() - 1e-6)), static_cast<int>(std::ceil(from.y() - 1e-6)));
+        if (p.x() >= to.x()) p.setX(static_cast<int>(std::floor(from.x())));
+        if (p.y() >= to.y()) p.setY(static_cast<int>(std::floor(from.y())));
+        return p;
+    }
     void ClickPicture(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(W().Picture(), button, {}, V().WidgetPoint(x, y));
+        QTest::mouseClick(W().Picture(), button, {}, Pointer(x, y));
     }
     void Select(int i) {
         ClickPicture(E().Picture(i).cx, E().Picture(i).cy);
@@ -35,8 +46,7 @@ class ArrangementWindowTest : public QObject, private WindowFixture {
     // A mouse event on `w` at the picture point (x, y), as the window system sends it while the
     // button pressed on `w` keeps the mouse.
     void Send(QWidget* w, QEvent::Type type, int x, int y) {
-        const QPoint inPicture = V().WidgetPoint(x, y);
-        const QPointF local = w->mapFrom(W().Picture(), QPointF(inPicture));
+        const QPointF local = w->mapFrom(W().Picture(), QPointF(Pointer(x, y)));
         const QPointF global = w->mapToGlobal(local);
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, local, w->window()->mapFromGlobal(global), global,
@@ -54,6 +64,16 @@ class ArrangementWindowTest : public QObject, private WindowFixture {
         QCOMPARE(E().Drag(), app::DragState::Dragging);
         Send(h, QEvent::MouseButtonRelease, x, y);
         QCOMPARE(E().Drag(), app::DragState::Idle);
+    }
+    // Whether a and b agree to within the pixel a pointer may miss: none while the picture is
+    // shown at its size, one where the window shows it smaller (not every pixel can be pointed at).
+    bool Near(Rect a, Rect b) {
+        const int slack = W().Picture()->width() == app::kDesignWidth ? 0 : 1;
+        const bool near = std::abs(a.left - b.left) <= slack && std::abs(a.top - b.top) <= slack &&
+                          std::abs(a.right - b.right) <= slack && std::abs(a.bottom - b.bottom) <= slack;
+        if (!near)
+            qWarning("(%d,%d,%d,%d) is not (%d,%d,%d,%d)", a.left, a.top, a.right, a.bottom, b.left, b.top, b.right, b.bottom);
+        return near;
     }
     // The window's colour at picture point (x, y).
     Rgb Shown(int x, int y) { return At(app::kImage1Rect.left + x, app::kImage1Rect.top + y); }
@@ -80,9 +100,10 @@ private slots:
             QVERIFY(h->isVisible());
             QCOMPARE(h->toolTip(), QString(hints[k]));
             QCOMPARE(h->cursor().shape(), cursors[k]);
-            // The handle lies over its square: its top-left corner at the square's, 4 up and left
-            // of the rectangle's corner.
-            QCOMPARE(h->geometry().topLeft(), V().WidgetPoint(handles[k].rect.left, handles[k].rect.top));
+            // The handle lies over its square, centred on the rectangle's corner or top middle.
+            const Rect square = handles[k].rect;
+            QVERIFY(h->geometry().contains(V().WidgetPoint(square.left + 4, square.top + 4).toPoint()));
+            QVERIFY(!h->geometry().contains(V().WidgetPoint(square.left - 2, square.top + 4).toPoint()));
         }
         // A click on the field clears the selection and hides the handles.
         ClickPicture(40, 40);
@@ -96,21 +117,21 @@ private slots:
         const Rect r = E().SelectionRect();
         // Move: the top centre follows the pointer, 150 down.
         DragHandle(app::Handle::Move, cx, r.top + 150);
-        QCOMPARE(E().Picture(0).cy, cy + 150);
+        QVERIFY(std::abs(E().Picture(0).cy - (cy + 150)) <= 1);
         QCOMPARE(Shown(cx, cy + 150), kOr);
         QCOMPARE(Shown(cx, cy), kBlue);
         // Resize 10 left and 10 up of the corner: 20 wider and higher about the same centre.
         const Rect moved = E().SelectionRect();
         DragHandle(app::Handle::Resize, moved.left - 10, moved.top - 10);
-        QCOMPARE(E().Picture(0).Rectangle(), (Rect{moved.left - 10, moved.top - 10, moved.right + 10, moved.bottom + 10}));
-        QCOMPARE(E().Picture(0).cx, cx);
+        QVERIFY(Near(E().Picture(0).Rectangle(), Rect{moved.left - 10, moved.top - 10, moved.right + 10, moved.bottom + 10}));
+        QVERIFY(std::abs(E().Picture(0).cx - cx) <= 1);
         // Proportional, 20 right of the corner at its height: each side 10 more.
         const Rect grown = E().SelectionRect();
         DragHandle(app::Handle::Proportional, grown.right + 20, grown.top);
-        QCOMPARE(E().Picture(0).Rectangle(), (Rect{grown.left - 10, grown.top - 10, grown.right + 10, grown.bottom + 10}));
+        QVERIFY(Near(E().Picture(0).Rectangle(), Rect{grown.left - 10, grown.top - 10, grown.right + 10, grown.bottom + 10}));
         // The handles followed the picture.
-        QCOMPARE(V().HandleWidget(app::Handle::Resize)->geometry().topLeft(),
-                 V().WidgetPoint(E().SelectionRect().left - 4, E().SelectionRect().top - 4));
+        QVERIFY(V().HandleWidget(app::Handle::Resize)->geometry().contains(
+            V().WidgetPoint(E().SelectionRect().left, E().SelectionRect().top).toPoint()));
     }
 
     void popupAlignsTheMarkedOnTheSelected() {
