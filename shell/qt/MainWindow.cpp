@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -25,6 +26,7 @@
 #include "shell/qt/PictureWidget.h"
 #include "shell/qt/QtBitmap.h"
 #include "shell/qt/StatusNote.h"
+#include "shell/qt/WindowLayout.h"
 
 namespace esc::qt {
 namespace {
@@ -159,7 +161,6 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
                                                           options_.seed);
     picture_ = new PictureWidget(controller_->Picture(), canvas_);
     picture_->setObjectName("PictureArea");
-    Place(picture_, 0, app::kPictureAreaTop, app::kDesignWidth, app::kDesignHeight - app::kPictureAreaTop);
     arrangement_ = new ArrangementView(*controller_, *picture_, editMenu_, this);
     WireEvents();
 
@@ -169,7 +170,16 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     if (options_.firstRunPicture) timer2_.start(1000);
     QTimer::singleShot(0, this, [this] { controller_->ShowStartupNotes(); });
 
-    resize(app::kDesignWidth, app::kDesignHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // The design where the screen has room for it; on a lower screen (768 pixels, less the
+    // window manager's panels) what fits, the picture scaled down, so the window is never taller
+    // than the screen unless maximised.
+    const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    const QSize least = MinimumCanvas();
+    setMinimumSize(least.width(), least.height() + bars);
+    const QSize room = screen() ? screen()->availableGeometry().size()
+                                : QSize(app::kDesignWidth, app::kDesignHeight + bars + kFrameAllowance);
+    const QSize canvas = InitialCanvas(room, bars);
+    resize(canvas.width(), canvas.height() + bars);
     LayOut();
     SetTabOrder();
     ShowBlazonCount();
@@ -193,13 +203,15 @@ void MainWindow::Place(QWidget* widget, int x, int y, int w, int h) {
 }
 
 // The design is 1036 pixels wide; in a wider window it stands in the middle, the control panel
-// running the full width.
+// running the full width. The picture is centred below the panel (WindowLayout).
 void MainWindow::LayOut() {
     const int offset = std::max(0, (canvas_->width() - app::kDesignWidth) / 2);
     for (const auto& [widget, rect] : placed_) widget->setGeometry(rect.translated(offset, 0));
-    panel1_->setGeometry(0, 0, std::max(canvas_->width(), app::kDesignWidth), 157);
-    bevel1_->setGeometry(0, 157, std::max(canvas_->width(), app::kDesignWidth), 1);
-    bevel2_->setGeometry(0, 158, std::max(canvas_->width(), app::kDesignWidth), 3);
+    if (picture_) picture_->setGeometry(PictureRect(canvas_->size()));
+    if (arrangement_) arrangement_->Sync();  // the handles follow the picture's place and scale
+    panel1_->setGeometry(0, 0, canvas_->width(), 157);
+    bevel1_->setGeometry(0, 157, canvas_->width(), 1);
+    bevel2_->setGeometry(0, 158, canvas_->width(), 3);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -242,7 +254,7 @@ void MainWindow::BuildPanel() {
     groupBox2_ = new QGroupBox("   Blazon   ", panel1_);
     groupBox2_->setObjectName("GroupBox2");
     groupBox2_->setFont(BlackletterFont(22));
-    Place(groupBox2_, 9, 56, 648, 105 - 4);
+    Place(groupBox2_, 9, 56, 648, 97);  // its bottom frame above the panel's edge
 
     panel4_ = new QFrame(panel1_);
     panel4_->setObjectName("Panel4");
@@ -352,7 +364,7 @@ void MainWindow::BuildPanel() {
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setFont(PlainFont(16));
     memo1_->setTabChangesFocus(true);  // a blazon holds no tabs: Tab goes on to the buttons
-    Place(memo1_, 16, 72 + 8, 636, 82 - 8);
+    Place(memo1_, 16, 72 + 8, 636, 68);
     blazonCount_ = new QLabel(canvas_);
     blazonCount_->setObjectName("BlazonCount");
     blazonCount_->setFont(PlainFont(11));

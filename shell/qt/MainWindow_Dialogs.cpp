@@ -5,7 +5,9 @@
 
 #include "shell/qt/DatabaseForm.h"
 #include "shell/qt/MainWindow.h"
+#include "shell/qt/PictureWidget.h"
 #include "shell/qt/SimpleForms.h"
+#include "shell/qt/WindowLayout.h"
 
 namespace esc::qt {
 
@@ -80,15 +82,21 @@ std::optional<int> MainWindow::AskTimerSeconds(int seconds) {
     return form.SpinEdit1()->value();
 }
 
-std::optional<long long> MainWindow::BrowseDatabase(db::BlazonDatabase& database) { return DbForm().Browse(database); }
+std::optional<long long> MainWindow::BrowseDatabase(db::BlazonDatabase& database) {
+    CentreOn(DbForm(), *this);
+    return DbForm().Browse(database);
+}
 
 void MainWindow::ViewPicture(const Bitmap& picture, const std::string& caption) {
     ViewForm& viewer = Viewer();
     viewer.SetPicture(picture, caption);
-    // Centred across the window, standing on its lower edge.
-    const int w = picture.Width(), h = picture.Height();
-    const QPoint origin = mapToGlobal(QPoint(0, 0));
-    viewer.move(origin.x() + std::max(0, (width() - (w + 8)) / 2), origin.y() + std::max(0, height() - 10 - h - 35));
+    // Beside the shield, so that the picture can be compared with it.
+    const QRect image1(picture_->mapToGlobal(picture_->rect().topLeft()), picture_->size());
+    const double scale = picture_->width() / double(app::kDesignWidth);
+    const QRect shield(image1.left() + static_cast<int>(app::kImage1Rect.left * scale),
+                       image1.top() + static_cast<int>((app::kImage1Rect.top - app::kPictureAreaTop) * scale),
+                       static_cast<int>(app::kImage1Rect.Width() * scale), static_cast<int>(app::kImage1Rect.Height() * scale));
+    PlaceBeside(viewer, *this, shield);
     viewer.exec();
 }
 
@@ -103,6 +111,7 @@ void MainWindow::ShowAbout() { About().exec(); }
 void MainWindow::ShowHelp(const std::string& path) {
     HelpViewer& help = Help();
     help.Open(path);
+    if (!help.isVisible()) CentreOn(help, *this);  // an open viewer stays where the user put it
     help.show();
     help.raise();
 }

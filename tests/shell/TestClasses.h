@@ -15,12 +15,13 @@ QObject* NewSaveWindowTest();
 QObject* NewKeyboardWindowTest();
 QObject* NewMessageBoxWindowTest();
 QObject* NewStatusNoteWindowTest();
+QObject* NewLayoutWindowTest();
 QObject* NewArrangementWindowTest();
 
 inline std::vector<QObject*> TestClasses() {
     return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest(), NewAchievementWindowTest(),
             NewSaveWindowTest(), NewKeyboardWindowTest(), NewMessageBoxWindowTest(),
-            NewStatusNoteWindowTest(), NewArrangementWindowTest()};
+            NewStatusNoteWindowTest(), NewLayoutWindowTest(), NewArrangementWindowTest()};
 }
 
 }  // namespace esc::test

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -113,6 +114,10 @@ protected:
         options.seed = 1;
         options.firstRunPicture = false;
         window_ = std::make_unique<esc::qt::MainWindow>(options);
+        // The design's size whatever the test platform's screen (the offscreen one is 800 by
+        // 600, where a new window takes its minimum): the picture shown as drawn.
+        const int bars = window_->menuBar()->sizeHint().height() + window_->statusBar()->sizeHint().height();
+        window_->resize(app::kDesignWidth, app::kDesignHeight + bars);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
