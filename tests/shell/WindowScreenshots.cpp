@@ -4,11 +4,20 @@
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/window_screenshots docs/screenshots
 //
 // It works in a temporary user folder, so the user's own database is not touched.
+//
+//   window_screenshots --window FILE [--fill]
+//
+// saves only the main window as it opens on the display's screen (with --fill, grown to the whole
+// screen, as maximised): the layout on screens of other sizes and scales.
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTimer>
@@ -58,10 +67,12 @@ void Settle(int ms) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: window_screenshots OUTPUT_DIR [BLAZON]\n");
+        std::fprintf(stderr, "usage: window_screenshots OUTPUT_DIR [BLAZON]\n       window_screenshots --window FILE [--fill]\n");
         return 2;
     }
-    g_out = argv[1];
+    const bool windowOnly = QString(argv[1]) == "--window";
+    if (windowOnly && argc < 3) return 2;
+    g_out = windowOnly ? QFileInfo(argv[2]).absolutePath() : QString(argv[1]);
     QDir().mkpath(g_out);
     const QString home = QDir::tempPath() + "/escaval-screenshots";
     QDir(home).removeRecursively();
@@ -74,7 +85,20 @@ int main(int argc, char** argv) {
     PrintingSink sink;
     options.messages = &sink;
     esc::qt::MainWindow window(options);
-    window.showMaximized();
+    if (windowOnly) {
+        window.show();
+        if (argc > 3 && QString(argv[3]) == "--fill") window.resize(window.screen()->availableGeometry().size());
+        Settle(1500);
+        window.Controller().Database()->LookUp("Arnot");
+        Settle(300);
+        Save(&window, QFileInfo(argv[2]).fileName());
+        QDir(home).removeRecursively();
+        return 0;
+    }
+    // The design's size, whatever the screen.
+    const int bars = window.menuBar()->sizeHint().height() + window.statusBar()->sizeHint().height();
+    window.resize(esc::app::kDesignWidth, esc::app::kDesignHeight + bars);
+    window.show();
     Settle(1500);  // the first-run picture
     Save(&window, "first-run.png");
 
@@ -86,7 +110,7 @@ int main(int argc, char** argv) {
     window.resize(1280, 1000);
     Settle(300);
     Save(&window, "window-wide.png");
-    window.resize(1036, 790);
+    window.resize(esc::app::kDesignWidth, esc::app::kDesignHeight + bars);
     Settle(300);
 
     window.Controller().Database()->LookUp("Arden");
