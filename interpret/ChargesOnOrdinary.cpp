@@ -12,6 +12,7 @@
 #include "interpret/ArrangementWords.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
+#include "interpret/MainChargeWithSmall.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -470,6 +471,7 @@ void ChargesOnOrdinary(DrawingState& s) {
     const LevelRecord& level = Current(s);
     const int n = level.levelCount;
     if (InArrangement(s, level, n)) return;
+    if (PlaceSmallChargesBesideTheMain(s, n)) return;
     NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(s.shapeCode) + ")");
     switch (s.shapeCode) {
         case ShapeCode::kFess: OnFess(s, level, n); break;

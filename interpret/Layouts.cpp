@@ -10,6 +10,7 @@
 #include "interpret/ArrangeLevel.h"
 #include "interpret/Conjoined.h"
 #include "interpret/FitLayout.h"
+#include "interpret/MainChargeWithSmall.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -87,7 +88,16 @@ void FieldLayout(DrawingState& s) {
             NoteLayout(s, "FieldLayout");
             // One charge alone fills the shield; with charges round it, it is as large as they
             // leave room for.
-            Place(s, g.W2, g.H2, Level(s, s.level + 1).levelBetween ? PrincipalChargeScale(s) : kAloneScale);
+            if (Level(s, s.level + 1).levelBetween) {
+                Place(s, g.W2, g.H2, PrincipalChargeScale(s));
+            } else if (const int direction = s.level == 0 ? SmallChargesDirectionAhead(s) : -1;
+                       direction != -1) {
+                // "a lion rampant, in chief two mullets": the lion gives the small charges room.
+                const LayoutSpot spot = MainChargeSpot(g, direction);
+                Place(s, spot.x, spot.y, spot.scale);
+            } else {
+                Place(s, g.W2, g.H2, kAloneScale);
+            }
             break;
         case 2: {
             NoteLayout(s, "FieldLayout");

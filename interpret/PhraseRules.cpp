@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/OrdinaryShapes.h"
 #include "interpret/Conjoined.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreter.h"
@@ -212,7 +213,13 @@ bool OrdinaryWordRule(DrawingState& s) {
     }
     if (Is(s, -1, "in")) {
         // A direction for the level's charges: "three mullets in bend", "and in chief".
-        if (Is(s, -2, "and") && level.levelKind != 0) CloseBeforeNewPhrase(s);
+        // "a lion rampant, in chief two mullets Or": the comma is gone, but a direction followed by
+        // its own article or number opens a phrase as "and" would; the lion stays the main charge.
+        const bool towardAPart = code == ShapeCode::kChief || code == kInBase || code == kInDexterChief ||
+                                 code == kInSinisterChief;
+        const bool phraseFollows = towardAPart && (Is(s, 1, "a") || Is(s, 1, "an") || T(s, 1) == kTypeNumber);
+        if ((Is(s, -2, "and") || (phraseFollows && !level.levelIn && level.levelCount > 0)) && level.levelKind != 0)
+            CloseBeforeNewPhrase(s);
         LevelRecord& current = Current(s);
         current.levelIn = true;
         current.levelInCode = code;

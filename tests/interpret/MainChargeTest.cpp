@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestDrawing.h"
+#include "interpret/FitLayout.h"
+#include "interpret/Layouts.h"
+#include "interpret/Trace.h"
+
+namespace esc {
+namespace {
+
+// Whether any pixel of `colour` lies in the box of a charge placed at `p` (its extent at its scale).
+bool ColourInBox(const test::Drawing& d, const PlacementTrace& p, Rgb colour) {
+    const int half = static_cast<int>(p.scale * kChargeExtentAtScaleOne / 2);
+    for (int y = p.y - half; y <= p.y + half; ++y)
+        for (int x = p.x - half; x <= p.x + half; ++x)
+            if (x >= 0 && y >= 0 && x < d.state->geometry.W && y < d.state->geometry.H && d.At(x, y) == colour)
+                return true;
+    return false;
+}
+
+// "a lion rampant, in chief two mullets": the first charge is the main one, near the size it has
+// alone and near the middle; the charges of the direction are small, where it says, and clear
+// of the main charge (no pixel of its tincture in their boxes, while theirs is painted there).
+TEST(MainCharge, ChargesInChiefOrBaseAfterItStandSmallBesideIt) {
+    enum Where { kChiefRow, kBaseRow, kDexterCorner, kSinisterCorner };
+    struct Case { const char* blazon; int small; Where where; int smallTincture; };
+    const Case cases[] = {
+        {"Vert, a lion rampant, in chief two mullets Or.", 2, kChiefRow, kOr},  // one tincture for both
+        {"Vert, a lion rampant Or, in chief two mullets argent.", 2, kChiefRow, kArgent},
+        {"Vert, a lion rampant Or and in chief three mullets argent.", 3, kChiefRow, kArgent},
+        {"Vert, a lion rampant Or, in base two mullets argent.", 2, kBaseRow, kArgent},
+        {"Gules, a lion rampant Or, in base a crescent argent.", 1, kBaseRow, kArgent},
+        {"Azure, a lion rampant Or, in dexter chief a mullet argent", 1, kDexterCorner, kArgent},
+        {"Gules, an eagle displayed Or, in sinister chief a crescent argent", 1, kSinisterCorner, kArgent},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        EXPECT_TRUE(d.sink.messages.empty());
+        const ShieldGeometry& g = d.state->geometry;
+        ASSERT_EQ(d.trace.levels.size(), 2u);
+        const LevelTrace& main = d.trace.levels[0];
+        const LevelTrace& small = d.trace.levels[1];
+        ASSERT_EQ(main.placements.size(), 1u);
+        ASSERT_EQ(small.placements.size(), static_cast<std::size_t>(k.small));
+        EXPECT_FALSE(main.in) << "the direction was taken for the main charge";
+        EXPECT_EQ(main.tincture, kOr);  // every main charge here is Or, by its own word or the shared one
+        EXPECT_GE(main.placements[0].scale, 0.8f * kAloneScale);
+        EXPECT_NEAR(main.placements[0].x, g.W2, g.W / 10);
+        EXPECT_NEAR(main.placements[0].y, g.H2, g.H / 10);
+        for (const PlacementTrace& p : small.placements) {
+            EXPECT_LE(p.scale, 0.6f);
+            switch (k.where) {
+                case kChiefRow: EXPECT_LT(p.y, g.H5); break;
+                case kBaseRow: EXPECT_GT(p.y, g.H - g.H4); break;
+                case kDexterCorner: EXPECT_TRUE(p.x < g.W4 && p.y < g.H4); break;
+                case kSinisterCorner: EXPECT_TRUE(p.x > g.W - g.W4 && p.y < g.H4); break;
+            }
+            EXPECT_TRUE(ColourInBox(d, p, test::Colour(k.smallTincture)));
+            if (main.tincture != k.smallTincture) {
+                EXPECT_FALSE(ColourInBox(d, p, test::Colour(main.tincture)));
+            }
+        }
+    }
+}
+
+// With an ordinary, or round the main charge, the direction keeps its own layout: the chevron's
+// crescent in chief stands between the upper roses, at their size.
+TEST(MainCharge, ADirectionAfterAnOrdinaryKeepsItsLayout) {
+    test::Drawing d;
+    d.Draw("Gules, a chevron between three roses argent, in chief a crescent Or");
+    ASSERT_EQ(d.trace.levels.size(), 3u);
+    const LevelTrace& roses = d.trace.levels[1];
+    const LevelTrace& crescent = d.trace.levels[2];
+    ASSERT_EQ(roses.placements.size(), 3u);
+    ASSERT_EQ(crescent.placements.size(), 1u);
+    const PlacementTrace& c = crescent.placements[0];
+    EXPECT_GT(c.x, roses.placements[0].x);
+    EXPECT_LT(c.x, roses.placements[1].x);
+    EXPECT_LT(c.y, d.state->geometry.H4);
+    EXPECT_TRUE(ColourInBox(d, c, test::Colour(kOr)));
+}
+
+}  // namespace
+}  // namespace esc
