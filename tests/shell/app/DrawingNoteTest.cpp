@@ -88,8 +88,9 @@ TEST(DrawingNote, NamesTheUnreadWordsAndKeepsQuietDrawingsQuiet) {
         EXPECT_EQ(note.rfind(c.noteStarts, 0), 0u) << note;
         EXPECT_TRUE(std::regex_match(note, time)) << note;
         EXPECT_EQ(f.shown.messages.size(), c.shown);
-        if (std::string(c.blazon) == "Wibble argent")
+        if (std::string(c.blazon) == "Wibble argent") {
             EXPECT_NE(note.find("Color or partition required."), std::string::npos) << note;
+        }
         EXPECT_EQ(f.state->trace, nullptr);  // the state is left untraced, as it was
     }
     f.shown.messages.clear();
