@@ -321,6 +321,7 @@ void FindTincture(DrawingState& s) {
     for (int i = s.cursor + 1; i < s.wordCount; ++i) {
         if (s.Type(i) == kTypeTincture) {
             Tincture(s) = s.Sub1(i);
+            SecondTinctureAfterBoth(s, i);
             return;
         }
     }

@@ -11,9 +11,11 @@
 #include "engine/OrdinaryShapes.h"
 #include "interpret/DrawingState.h"
 #include "interpret/FitLayout.h"
+#include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
+#include "interpret/Qualifiers.h"
 #include "interpret/TextOps.h"
 #include "interpret/Vocabulary.h"
 
@@ -135,8 +137,10 @@ LinePoint PointInLine(const ShieldGeometry& g, int code, int n, int index) {
 // head": the first two phrases of the blazon, one charge each, stand apart, each in its own part
 // of the field: side by side on a plain field or one parted per pale, one above the other per
 // fess, and per bend (sinister) each in the middle of its half, the first in the half that holds
-// the chief. Each is as large as one of two in fess. Other partitions are left to the layouts.
-constexpr int kPerFess = 0, kPerBendOrBendSinister = 1, kPerPale = 3;
+// the chief, and per chevron side by side above it, where two of three stand (a charge "in base"
+// after them takes the base). Each is as large as one of two in fess. Other partitions are left to
+// the layouts.
+constexpr int kPerFess = 0, kPerBendOrBendSinister = 1, kPerPale = 3, kPerChevron = 4;
 
 // "a wolf argent and a boar Or combattant": the word that turns the pair, after the second
 // phrase, from word `from` on; -1 when the two phrases end without one.
@@ -167,6 +171,9 @@ bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
         p = PointInLine(g, ShapeCode::kFess, 2, index);
     } else if (partition == kPerFess) {
         p = PointInLine(g, ShapeCode::kPale, 2, index);
+    } else if (partition == kPerChevron) {
+        const LayoutSpot spot = TwoAndOneSpots(g, true)[static_cast<std::size_t>(index)];
+        p = {spot.x, spot.y, spot.scale};
     } else if (partition == kPerBendOrBendSinister) {
         // The middle of the circle each half's triangle holds: a leg's length less the hypotenuse,
         // halved, in from the right angle's corner.
@@ -458,6 +465,23 @@ bool BothOrCrossedRule(DrawingState& s) {
     phrase::Use(s, 0);
     ++s.cursor;
     return true;
+}
+
+void SecondTinctureAfterBoth(DrawingState& s, int at) {
+    if (at < 1 || !EqualsIgnoringCase(s.Word(at - 1), "both")) return;
+    bool detail = false;
+    for (int i = at + 1; i < s.wordCount; ++i) {
+        if (s.Type(i) == kTypeTincture) {
+            if (detail) phrase::Current(s).levelSecondTincture = s.Sub1(i);
+            return;
+        }
+        // The details that colour a second part; a detail with a picture of its own is the phrase's.
+        if (s.Type(i) == kTypeDetail && s.Sub1(i) != phrase::kOwnPicture) {
+            detail = true;
+        } else if (!IsOneOf(s.Word(i), {"and", ","})) {
+            return;
+        }
+    }
 }
 
 bool ThroughoutRule(DrawingState& s) {

@@ -60,6 +60,10 @@ bool SecondGroupBetween(DrawingState& state);
 // saltire": "crossed" before "in saltire", which crosses them. Returns whether the rule applied
 // at the cursor.
 bool BothOrCrossedRule(DrawingState& state);
+// "a garden rose and a rosebud both gules, slipped and leaved vert": the rose, closed when the
+// rosebud's phrase opens, takes the tincture after "both" (at word `tinctureWord`) and also the
+// second tincture the details after it name, which are the pair's. The words stay the rosebud's.
+void SecondTinctureAfterBoth(DrawingState& state, int tinctureWord);
 
 // "a chevron cotised throughout", "a pale throughout": the ordinary reaches the edges of the
 // field, as the fess, bend, pale, chevron (plain or inverted), cross and saltire are drawn; the

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,41 @@ TEST(MainCharge, ADirectionAfterAnOrdinaryKeepsItsLayout) {
     EXPECT_LT(c.x, roses.placements[1].x);
     EXPECT_LT(c.y, d.state->geometry.H4);
     EXPECT_TRUE(ColourInBox(d, c, test::Colour(kOr)));
+}
+
+
+// Whether the boxes of two placed charges (each its extent at its scale) overlap.
+bool BoxesOverlap(const PlacementTrace& a, const PlacementTrace& b) {
+    const int reach = static_cast<int>((a.scale + b.scale) * kChargeExtentAtScaleOne / 2);
+    return std::abs(a.x - b.x) < reach && std::abs(a.y - b.y) < reach;
+}
+
+// "Per chevron, a garden rose and a rosebud both gules, slipped and leaved vert, in base a cup":
+// the two stand side by side above the chevron's point and the cup in base, no two overlapping
+// (all three were drawn on one another at the centre); the slip after "both" is both charges',
+// so vert is painted in the rose's box as well as the rosebud's.
+TEST(MainCharge, TwoChargesPerChevronStandAboveItsPointWithTheBaseChargeBelow) {
+    test::Drawing d;
+    d.Draw("Per chevron argent and azure, a garden rose and a rosebud both gules, slipped and leaved vert, in base a "
+           "cup argent.");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    EXPECT_TRUE(d.sink.messages.empty());
+    const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+    ASSERT_EQ(placed.size(), 3u);
+    const ShieldGeometry& g = d.state->geometry;
+    EXPECT_LT(placed[0].x, g.W2);
+    EXPECT_GT(placed[1].x, g.W2);
+    for (int k : {0, 1}) {
+        SCOPED_TRACE(k);
+        EXPECT_LT(placed[static_cast<std::size_t>(k)].y, g.H3);  // above the chevron's point
+        EXPECT_TRUE(ColourInBox(d, placed[static_cast<std::size_t>(k)], test::Colour(kGules)));
+        EXPECT_TRUE(ColourInBox(d, placed[static_cast<std::size_t>(k)], test::Colour(kVert)));
+    }
+    EXPECT_GT(placed[2].y, g.H - g.H3);
+    EXPECT_TRUE(ColourInBox(d, placed[2], test::Colour(kArgent)));  // in the azure base
+    EXPECT_FALSE(BoxesOverlap(placed[0], placed[1]));
+    EXPECT_FALSE(BoxesOverlap(placed[0], placed[2]));
+    EXPECT_FALSE(BoxesOverlap(placed[1], placed[2]));
 }
 
 }  // namespace
