@@ -22,6 +22,7 @@
 #include "interpret/ArrangeLevel.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
 #include "interpret/Trace.h"
 #include "interpret/Vocabulary.h"
 
@@ -278,7 +279,25 @@ void DrawBordureOfTwo(DrawingState& s, int first, int second) {
         }
 }
 
-void DrawPartedLevel(DrawingState& s) {
+namespace {
+
+void DrawParted(DrawingState& s, bool onPreviousCharges);
+
+}  // namespace
+
+void DrawPartedLevel(DrawingState& s) { DrawParted(s, false); }
+
+void PlaceOnPreviousChargesParted(DrawingState& s) {
+    if (s.partedTincture < 0) {
+        PlaceOnPreviousCharges(s);
+        return;
+    }
+    DrawParted(s, true);
+}
+
+namespace {
+
+void DrawParted(DrawingState& s, bool onPreviousCharges) {
     if (s.partedShape == kBordure && s.partedTincture >= 0 && s.view == OutputView::Shield) {
         const int second = s.partedTincture;
         s.partedTincture = -1;
@@ -288,7 +307,20 @@ void DrawPartedLevel(DrawingState& s) {
         return;
     }
     const int first = phrase::Tincture(s), second = s.partedTincture, partition = s.partedShape;
-    const bool detail = s.partedDetail, pattern = detail || s.partedPieces > 0;
+    // One charge or an ordinary is parted along the field's own line, which runs through it.
+    // Several charges, or charges on the charges before, stand anywhere: each is parted through
+    // its own box (two bowls per pale were drawn one all Or and the other all gules).
+    const LevelRecord& level = phrase::Current(s);
+    const bool severalCharges = level.levelCount > 1 && (level.levelKind != kTypeOrdinary || level.levelIn);
+    const bool detail = s.partedDetail;
+    const bool pattern = detail || s.partedPieces > 0 || onPreviousCharges || severalCharges;
+    const auto arrange = [onPreviousCharges](DrawingState& state) {
+        if (onPreviousCharges) {
+            PlaceOnPreviousCharges(state);
+        } else {
+            ArrangeLevel(state);
+        }
+    };
     const int pieces = detail ? 2 : s.partedPieces, detailTincture = s.detailTincture;
     const std::string note = PartedLayoutNote(s);
     s.partedTincture = -1;
@@ -296,11 +328,11 @@ void DrawPartedLevel(DrawingState& s) {
     s.partedDetail = false;
     const bool known = pattern ? (PartedTinctureShape(partition) || ChargePatternShape(partition)) : PartedTinctureShape(partition);
     if (s.view != OutputView::Shield || second < 0 || !known) {
-        ArrangeLevel(s);
+        arrange(s);
         return;
     }
     const DrawingSnapshot before = TakeSnapshot(s);
-    ArrangeLevel(s);
+    arrange(s);
     const DrawingSnapshot inFirst = TakeSnapshot(s);
 
     Restore(s, before);
@@ -313,7 +345,7 @@ void DrawPartedLevel(DrawingState& s) {
     LevelTrace* trace = CurrentLevelTrace(s);
     const std::size_t placed = trace != nullptr ? trace->placements.size() : 0;
     const std::string layout = trace != nullptr ? trace->layout : std::string();
-    ArrangeLevel(s);
+    arrange(s);
     if (trace != nullptr) {
         trace->placements.resize(placed);
         trace->layout = layout + note;
@@ -347,6 +379,8 @@ void DrawPartedLevel(DrawingState& s) {
     phrase::Tincture(s) = first;
     s.detailTincture = detailTincture;
 }
+
+}  // namespace
 
 void DrawFrettyOrdinary(DrawingState& s) {
     const int tincture = s.frettyTincture;

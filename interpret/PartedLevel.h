@@ -46,6 +46,10 @@ int ReadPartedDetail(DrawingState& state, int at, int& first);
 // kept in its own part: the halves of the shield, the pieces of a pattern across each charge, or
 // the halves of each charge's detail; clears partedTincture.
 void DrawPartedLevel(DrawingState& state);
+// Places the current level on each charge of the level before ("a dragon charged with a bowl
+// per pale Or and gules"); with a partedTincture each placed charge is parted through its own
+// middle (it was painted in the first tincture alone), and partedTincture is cleared.
+void PlaceOnPreviousChargesParted(DrawingState& state);
 // Draws the current level, an ordinary, and over it fretty in frettyTincture, kept to the
 // ordinary's pixels; clears frettyTincture.
 void DrawFrettyOrdinary(DrawingState& state);

@@ -363,7 +363,7 @@ void CompleteLevel(DrawingState& s) {
         // Drawn in rows the moment its numbers were read; drawing it again would double it.
         NoteLayout(s, "(already drawn in rows)");
     } else if (LiesOnTheChargesBefore(s)) {
-        PlaceOnPreviousCharges(s);
+        PlaceOnPreviousChargesParted(s);
     } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary) {
         if (level.levelLine == kSemeLevelLine) {
             SemeeLayout(s);
@@ -375,7 +375,7 @@ void CompleteLevel(DrawingState& s) {
             ArrangeLevel(s);
         }
     } else {
-        PlaceOnPreviousCharges(s);
+        PlaceOnPreviousChargesParted(s);
     }
     if (turnedBendwise) s.bendwiseFlag = false;
     s.uprightCharges = false;
