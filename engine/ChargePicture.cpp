@@ -1,4 +1,4 @@
-// Painting a decoded charge picture: scaled, mirrored or turned bendwise, each colour index
+// Painting a decoded charge picture: scaled, mirrored or turned bendwise or fesswise, each colour index
 // painted in a tincture of the current level through the row painter, so one picture serves
 // every tincture. Every painted pixel also lands in the image of the picture's layer record.
 
@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kOutline = 0, kSecondPart = 10, kBody = 11, kDetail = 14, kBackground = 255;
 constexpr double kDegrees = 0.017453292;
+constexpr double kQuarterTurn = 90;  // degrees, a picture laid fesswise
 
 struct Point {
     int x, y;
@@ -72,6 +73,7 @@ int PaintChargePicture(PaintState& state, float s) {
     const ShieldGeometry& g = state.geometry;
     const int px = state.placementX, py = state.placementY;
     const bool bendwise = state.bendwiseFlag, mirror = state.mirrorFlag, flip = state.flipFlag;
+    const bool fesswise = state.fesswiseFlag && !bendwise, turned = bendwise || fesswise;
     const bool turnOther = p.header[9] != 0;
 
     int width = p.PW, height = p.PH, hw = 0, hh = 0;
@@ -92,6 +94,13 @@ int PaintChargePicture(PaintState& state, float s) {
         hw = width / 2;
         hh = height / 2;
         b = turnOther ? 311 : 39;
+    } else if (fesswise) {
+        // A quarter turn: the picture's rows become columns, its top at the left.
+        width = p.PH;
+        height = p.PW;
+        hw = width / 2;
+        hh = height / 2;
+        b = kQuarterTurn;
     }
     height = static_cast<int>(std::trunc(height * static_cast<double>(s)));
     width = static_cast<int>(std::trunc(width * static_cast<double>(s)));
@@ -115,7 +124,8 @@ int PaintChargePicture(PaintState& state, float s) {
     // Only rows and columns that can land on the picture are visited, whatever the scale.
     const int firstRow = std::max(2, -top - 1), lastRow = std::min(height - 3, state.picture.Height() - top + 1);
     const int saved = state.levelTincture[state.level];
-    const double cb = std::cos(b * kDegrees), sb = std::sin(b * kDegrees);
+    // A quarter turn reads the picture exactly: its cosine is 0, not a rounding away from it.
+    const double cb = fesswise ? 0.0 : std::cos(b * kDegrees), sb = fesswise ? 1.0 : std::sin(b * kDegrees);
     // A run that begins left of the picture is painted from its first column on the picture.
     const int columnFrom = mirror ? std::max(0, left + width - g.W - 1) : std::max(0, -left);
     const int columnTo = mirror ? std::min(width, left + width + 1) : std::min(width, g.W - left + 1);
@@ -127,7 +137,7 @@ int PaintChargePicture(PaintState& state, float s) {
     for (int c = columnFrom; c < columnTo; ++c) sourceColumn[static_cast<std::size_t>(c - columnFrom)] = unscaled(c);
     auto columnOf = [&](int c) { return sourceColumn[static_cast<std::size_t>(c - columnFrom)]; };
     auto sourceAt = [&](int u, int t) {
-        if (!bendwise) return SourceAt(p, u, t);
+        if (!turned) return SourceAt(p, u, t);
         const int xs = static_cast<int>(std::trunc((u - hw) * cb - (t - hh) * sb + p.PW / 2));
         const int ys = static_cast<int>(std::trunc((u - hw) * sb + (t - hh) * cb + p.PH / 2));
         if (xs < 1 || xs >= p.PW - 1 || ys < 1 || ys >= p.PH) return kBackground;
@@ -140,7 +150,7 @@ int PaintChargePicture(PaintState& state, float s) {
         // Upside down, the row painted at r is read from the mirror row of the picture.
         const int t = unscaled(flip ? height - 1 - r : r);
         // Unturned, a row above or below the picture reads nothing but background.
-        if (!bendwise && (t < 0 || t >= p.PH)) continue;
+        if (!turned && (t < 0 || t >= p.PH)) continue;
         for (int c = columnFrom; c < columnTo;) {
             const int v = sourceAt(columnOf(c), t);
             if (v != kBody && v != kSecondPart && v != kDetail && v != kOutline) {
@@ -153,7 +163,7 @@ int PaintChargePicture(PaintState& state, float s) {
             if (v == kBody || v == kSecondPart || v == kDetail) {
                 const int tincture = TinctureFor(state, v, saved);
                 state.levelTincture[state.level] = tincture;
-                if (PaintsPixelByPixel(tincture) || bendwise || (mirror && hasLayer)) {
+                if (PaintsPixelByPixel(tincture) || turned || (mirror && hasLayer)) {
                     PaintSpan(state, x, y, x + 1);
                     ++c;
                 } else {

@@ -56,6 +56,10 @@ constexpr float kInBendLargest = 0.9f;
 // The space between two bendlets is about as wide as a charge at this scale.
 constexpr float kChargeBetweenBendlets = 0.7f;
 constexpr float kChargeInTheQuarter = 1.2f;  // one charge in the dexter or sinister chief
+// A drawing at least this many times as tall as its mean width is slender (a sword, whose
+// quillons make its box wide, a rapier, a spear, a quill; not a candle, which stands): it lies
+// along a chief.
+constexpr long long kSlenderRatio = 7;
 constexpr float kCrossedPairScale = 2.0f;
 
 // Four and more along the diagonal of a bend (or bend sinister), evenly from chief to base, each
@@ -239,6 +243,7 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
     const float high = static_cast<float>(bottom - top), wide = static_cast<float>(cell - 2 * kChiefMargin);
     if (high <= 0 || wide <= 0) return false;
     float scale = 0.0f;
+    bool fesswise = false;
     if (level.levelKind == kTypeRoundel) {
         scale = std::min(high, wide) / kRoundelReachAtScaleOne;
     } else {
@@ -247,13 +252,24 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
         const bool known = LevelPictureExtent(s, picture);
         s.pictureLoaded = loaded;
         if (!known) return false;
-        scale = std::min(high / (static_cast<float>(picture.height) * 0.5f), wide / (static_cast<float>(picture.width) * 0.5f));
+        const float tall = static_cast<float>(picture.height) * 0.5f, across = static_cast<float>(picture.width) * 0.5f;
+        scale = std::min(high / tall, wide / across);
+        // A slender charge (a sword, a rapier, an arrow) upright would be no longer than the chief
+        // is deep: it lies fesswise along the chief, as long as its cell allows.
+        const float laid = std::min(high / across, wide / tall);
+        const long long drawnHigh = picture.lastRow - picture.firstRow + 1;
+        fesswise = drawnHigh * drawnHigh >= kSlenderRatio * static_cast<long long>(picture.drawnPixels) && laid > scale &&
+                   !s.sinisterCharges &&
+                   !s.reversedCharges;
+        if (fesswise) scale = laid;
     }
     scale = std::min(scale, kLargestOnChief);
-    NoteLayout(s, "OnChief");
+    NoteLayout(s, fesswise ? "OnChief, fesswise" : "OnChief");
     const int y = (top + bottom) / 2;
+    s.fesswiseFlag = fesswise;
     for (std::size_t j = 0; j < centres.size(); ++j)
         Place(s, centres[j], y, scale, MirroredInPair(level.levelLine, static_cast<int>(j)));
+    s.fesswiseFlag = false;
     return true;
 }
 

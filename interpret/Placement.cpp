@@ -188,13 +188,14 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
         // The buffer now holds this picture; the next placement decodes its own again.
         s.pictureLoaded = false;
         const ChargePicture& p = s.chargePicture;
-        extent = {p.PW, p.PH, p.PH, -1};
+        extent = {p.PW, p.PH, p.PH, -1, 0};
         for (int y = 0; y < p.PH; ++y) {
             for (int x = 0; x < p.PW; ++x) {
                 const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(p.PW) + static_cast<std::size_t>(x);
                 if (at >= p.buffer.size() || !IsDrawnIndex(p.buffer[at])) continue;
                 extent.firstRow = std::min(extent.firstRow, y);
                 extent.lastRow = std::max(extent.lastRow, y);
+                ++extent.drawnPixels;
             }
         }
         return extent.width > 0 && extent.lastRow >= extent.firstRow;

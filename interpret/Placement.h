@@ -27,6 +27,7 @@ void PlaceOnPreviousCharges(DrawingState& state);
 struct PictureExtent {
     int width = 0, height = 0;
     int firstRow = 0, lastRow = 0;
+    int drawnPixels = 0;  // how many pixels the drawing paints, for its mean width
 };
 bool LevelPictureExtent(DrawingState& state, PictureExtent& extent);
 

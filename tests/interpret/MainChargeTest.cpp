@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -120,6 +121,61 @@ TEST(MainCharge, TwoChargesPerChevronStandAboveItsPointWithTheBaseChargeBelow) {
     EXPECT_FALSE(BoxesOverlap(placed[0], placed[1]));
     EXPECT_FALSE(BoxesOverlap(placed[0], placed[2]));
     EXPECT_FALSE(BoxesOverlap(placed[1], placed[2]));
+}
+
+}  // namespace
+}  // namespace esc
+
+namespace esc {
+namespace {
+
+// A slender charge alone or in a row on a chief lies fesswise along it, larger than it could stand
+// upright (a rapier was drawn upright, as short as the chief is deep); a candle stands. Measured
+// by the extent of the charge's tincture in each charge's cell of the chief.
+TEST(SlenderCharge, LiesFesswiseAlongAChief) {
+    struct Case { const char* blazon; int count; bool laid; };
+    const Case cases[] = {
+        {"Or, two badgers combatant sable marked argent, on a chief vert a rapier argent.", 1, true},
+        {"Or, on a chief vert three swords argent", 3, true},
+        {"Or, on a chief gules a spear argent", 1, true},
+        {"Or, on a chief gules three candles argent", 3, false},
+        {"Or, on a chief gules a tower argent", 1, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        EXPECT_TRUE(d.sink.messages.empty());
+        const LevelTrace& charges = d.trace.levels.back();
+        ASSERT_EQ(charges.placements.size(), static_cast<std::size_t>(k.count));
+        EXPECT_EQ(charges.layout.find("fesswise") != std::string::npos, k.laid);
+        const ShieldGeometry& g = d.state->geometry;
+        const Rgb argent = test::Colour(kArgent);
+        for (int j = 0; j < k.count; ++j) {
+            SCOPED_TRACE(j);
+            int left = g.W, right = -1, top = g.H, bottom = -1;
+            for (int y = 0; y < g.chiefDepth; ++y) {
+                for (int x = j * g.W / k.count; x < (j + 1) * g.W / k.count; ++x) {
+                    if (!(d.At(x, y) == argent)) continue;
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+            ASSERT_GE(right, left);
+            const int wide = right - left + 1, high = bottom - top + 1;
+            if (k.laid) {
+                // Its length is the larger by half at least, and a quarter of its cell or more
+                // (upright, a rapier or sword was half as long as the chief is deep).
+                EXPECT_GT(2 * wide, 3 * high);
+                EXPECT_GT(wide, g.W / (4 * k.count));
+            } else {
+                EXPECT_LT(wide, high);
+            }
+        }
+    }
 }
 
 }  // namespace
