@@ -60,6 +60,9 @@ constexpr float kChargeInTheQuarter = 1.2f;  // one charge in the dexter or sini
 // quillons make its box wide, a rapier, a spear, a quill; not a candle, which stands): it lies
 // along a chief.
 constexpr long long kSlenderRatio = 7;
+// A drawing whose halves' mean columns lie more than this share of its width apart leans.
+constexpr int kLeanDivisor = 8;
+constexpr int kBendDepthBeyondChief = 10;  // the bend's depth down the shield is the chief's and this
 constexpr float kCrossedPairScale = 2.0f;
 
 // Four and more along the diagonal of a bend (or bend sinister), evenly from chief to base, each
@@ -75,12 +78,33 @@ void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest) {
     }
 }
 
+// One charge turned along a bend: 0.75, or for a slender upright drawing (a sword, a rapier) as
+// large as the bend's width allows across it, which a drawing as long as the bend never reaches.
+// A drawing that leans (the quill, drawn bendwise sinister) keeps 0.75: turned, it stands across
+// the bend rather than along it.
+float OneOnABendScale(DrawingState& s) {
+    constexpr float kUsual = 0.75f, kShareOfWidth = 0.85f, kLargest = 1.6f;
+    const ShieldGeometry& g = s.geometry;
+    const bool loaded = s.pictureLoaded;
+    PictureExtent picture;
+    const bool known = LevelPictureExtent(s, picture);
+    s.pictureLoaded = loaded;
+    if (!known) return kUsual;
+    const long long drawnHigh = picture.lastRow - picture.firstRow + 1;
+    const bool slender = drawnHigh * drawnHigh >= kSlenderRatio * static_cast<long long>(picture.drawnPixels);
+    if (!slender || std::abs(picture.lean) * kLeanDivisor > picture.width) return kUsual;
+    // The bend's width across it: its depth down the shield (the chief's and a little) at its slope.
+    const double across = (g.chiefDepth + kBendDepthBeyondChief) * g.W / std::hypot(static_cast<double>(g.W), g.H);
+    const float scale = static_cast<float>(kShareOfWidth * across / (picture.width * 0.5));
+    return std::clamp(scale, kUsual, kLargest);
+}
+
 void OnBend(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     // Charges on a bend are turned with it; charges merely in bend stand upright.
     s.bendwiseFlag = !level.levelIn && !s.uprightCharges;
     if (n == 1) {
-        Place(s, g.W2, g.H2, level.levelIn ? 1.0f : 0.75f);
+        Place(s, g.W2, g.H2, level.levelIn || !s.bendwiseFlag ? (level.levelIn ? 1.0f : 0.75f) : OneOnABendScale(s));
     } else if (n == 2) {
         Place(s, g.W3, g.H3, 0.65f);
         Place(s, g.W - g.W3, g.H - g.H3, 0.65f);

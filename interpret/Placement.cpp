@@ -188,7 +188,8 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
         // The buffer now holds this picture; the next placement decodes its own again.
         s.pictureLoaded = false;
         const ChargePicture& p = s.chargePicture;
-        extent = {p.PW, p.PH, p.PH, -1, 0};
+        extent = {p.PW, p.PH, p.PH, -1, 0, 0};
+        long long columns[2] = {0, 0}, counts[2] = {0, 0};
         for (int y = 0; y < p.PH; ++y) {
             for (int x = 0; x < p.PW; ++x) {
                 const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(p.PW) + static_cast<std::size_t>(x);
@@ -196,8 +197,12 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
                 extent.firstRow = std::min(extent.firstRow, y);
                 extent.lastRow = std::max(extent.lastRow, y);
                 ++extent.drawnPixels;
+                const int half = 2 * y < p.PH ? 0 : 1;
+                columns[half] += x;
+                ++counts[half];
             }
         }
+        if (counts[0] > 0 && counts[1] > 0) extent.lean = static_cast<int>(columns[0] / counts[0] - columns[1] / counts[1]);
         return extent.width > 0 && extent.lastRow >= extent.firstRow;
     }
     s.pictureLoaded = false;

@@ -28,6 +28,9 @@ struct PictureExtent {
     int width = 0, height = 0;
     int firstRow = 0, lastRow = 0;
     int drawnPixels = 0;  // how many pixels the drawing paints, for its mean width
+    // The mean column of the upper half's drawn pixels less the lower half's: far from 0 for a
+    // drawing that leans (a quill drawn bendwise sinister leans right).
+    int lean = 0;
 };
 bool LevelPictureExtent(DrawingState& state, PictureExtent& extent);
 

@@ -178,5 +178,45 @@ TEST(SlenderCharge, LiesFesswiseAlongAChief) {
     }
 }
 
+// One slender upright charge on a bend is as large as the bend's width allows (it was 0.75 for
+// every picture) and stays on the bend: no pixel of its tincture lies next to the field's. A
+// drawing that leans (the quill) keeps 0.75.
+TEST(SlenderCharge, OneOnABendIsAsLargeAsTheBendAllows) {
+    struct Case { const char* blazon; bool larger; };
+    const Case cases[] = {
+        {"Or, on a bend sable a sword argent", true},
+        {"Or, on a bend sable a rapier argent", true},
+        {"Or, on a bend sable a spear argent", true},
+        {"Or, on a bend sable a quill argent", false},
+        {"Or, on a bend sable a lion passant argent", false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        const LevelTrace& charges = d.trace.levels.back();
+        ASSERT_EQ(charges.placements.size(), 1u);
+        if (k.larger) {
+            EXPECT_GT(charges.placements[0].scale, 0.9f);
+        } else {
+            EXPECT_FLOAT_EQ(charges.placements[0].scale, 0.75f);
+        }
+        const ShieldGeometry& g = d.state->geometry;
+        const Rgb argent = test::Colour(kArgent), field = test::Colour(kOr);
+        int painted = 0, besideTheField = 0;
+        for (int y = 1; y + 1 < g.H; ++y) {
+            for (int x = 1; x + 1 < g.W; ++x) {
+                if (!(d.At(x, y) == argent)) continue;
+                ++painted;
+                if (d.At(x - 1, y) == field || d.At(x + 1, y) == field || d.At(x, y - 1) == field || d.At(x, y + 1) == field)
+                    ++besideTheField;
+            }
+        }
+        EXPECT_GT(painted, 0);
+        EXPECT_EQ(besideTheField, 0);
+    }
+}
+
 }  // namespace
 }  // namespace esc
