@@ -78,25 +78,35 @@ void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest) {
     }
 }
 
-// One charge turned along a bend: 0.75, or for a slender upright drawing (a sword, a rapier) as
+// One charge turned along a bend: at 0.75, or a slender upright drawing (a sword, a rapier) as
 // large as the bend's width allows across it, which a drawing as long as the bend never reaches.
-// A drawing that leans (the quill, drawn bendwise sinister) keeps 0.75: turned, it stands across
-// the bend rather than along it.
-float OneOnABendScale(DrawingState& s) {
-    constexpr float kUsual = 0.75f, kShareOfWidth = 0.85f, kLargest = 1.6f;
+// A slender drawing that leans (the quill, drawn bendwise sinister) already lies nearly along a
+// bend: it is not turned, which would stand it across, but mirrored to lean the bend's way
+// (inverted, it leans so already) and made as large as its lean off the bend's slope allows.
+void PlaceOneOnABend(DrawingState& s) {
+    constexpr float kUsual = 0.75f, kShareOfWidth = 0.85f, kLargest = 1.6f, kLeaning = 1.3f;
     const ShieldGeometry& g = s.geometry;
     const bool loaded = s.pictureLoaded;
     PictureExtent picture;
     const bool known = LevelPictureExtent(s, picture);
     s.pictureLoaded = loaded;
-    if (!known) return kUsual;
     const long long drawnHigh = picture.lastRow - picture.firstRow + 1;
-    const bool slender = drawnHigh * drawnHigh >= kSlenderRatio * static_cast<long long>(picture.drawnPixels);
-    if (!slender || std::abs(picture.lean) * kLeanDivisor > picture.width) return kUsual;
+    const bool slender = known && drawnHigh * drawnHigh >= kSlenderRatio * static_cast<long long>(picture.drawnPixels);
+    if (!slender) {
+        Place(s, g.W2, g.H2, kUsual);
+        return;
+    }
+    if (std::abs(picture.lean) * kLeanDivisor > picture.width) {
+        const int lean = s.reversedCharges ? -picture.lean : picture.lean;  // upside down it leans the other way
+        s.bendwiseFlag = false;
+        Place(s, g.W2, g.H2, kLeaning, lean > 0);
+        s.bendwiseFlag = true;
+        return;
+    }
     // The bend's width across it: its depth down the shield (the chief's and a little) at its slope.
     const double across = (g.chiefDepth + kBendDepthBeyondChief) * g.W / std::hypot(static_cast<double>(g.W), g.H);
     const float scale = static_cast<float>(kShareOfWidth * across / (picture.width * 0.5));
-    return std::clamp(scale, kUsual, kLargest);
+    Place(s, g.W2, g.H2, std::clamp(scale, kUsual, kLargest));
 }
 
 void OnBend(DrawingState& s, const LevelRecord& level, int n) {
@@ -104,7 +114,11 @@ void OnBend(DrawingState& s, const LevelRecord& level, int n) {
     // Charges on a bend are turned with it; charges merely in bend stand upright.
     s.bendwiseFlag = !level.levelIn && !s.uprightCharges;
     if (n == 1) {
-        Place(s, g.W2, g.H2, level.levelIn || !s.bendwiseFlag ? (level.levelIn ? 1.0f : 0.75f) : OneOnABendScale(s));
+        if (level.levelIn || !s.bendwiseFlag) {
+            Place(s, g.W2, g.H2, level.levelIn ? 1.0f : 0.75f);
+        } else {
+            PlaceOneOnABend(s);
+        }
     } else if (n == 2) {
         Place(s, g.W3, g.H3, 0.65f);
         Place(s, g.W - g.W3, g.H - g.H3, 0.65f);

@@ -178,16 +178,18 @@ TEST(SlenderCharge, LiesFesswiseAlongAChief) {
     }
 }
 
-// One slender upright charge on a bend is as large as the bend's width allows (it was 0.75 for
-// every picture) and stays on the bend: no pixel of its tincture lies next to the field's. A
-// drawing that leans (the quill) keeps 0.75.
+// One slender charge on a bend is as large as the bend's width allows (it was 0.75 for every
+// picture; the quill, drawn leaning, was turned to stand across the bend) and stays on the bend:
+// no pixel of its tincture lies next to the field's, and its pixels run along the bend (x and y
+// rise together). Other charges keep 0.75.
 TEST(SlenderCharge, OneOnABendIsAsLargeAsTheBendAllows) {
     struct Case { const char* blazon; bool larger; };
     const Case cases[] = {
         {"Or, on a bend sable a sword argent", true},
         {"Or, on a bend sable a rapier argent", true},
         {"Or, on a bend sable a spear argent", true},
-        {"Or, on a bend sable a quill argent", false},
+        {"Or, on a bend sable a quill argent", true},
+        {"Or, on a bend sable a quill inverted argent", true},
         {"Or, on a bend sable a lion passant argent", false},
     };
     for (const Case& k : cases) {
@@ -205,16 +207,27 @@ TEST(SlenderCharge, OneOnABendIsAsLargeAsTheBendAllows) {
         const ShieldGeometry& g = d.state->geometry;
         const Rgb argent = test::Colour(kArgent), field = test::Colour(kOr);
         int painted = 0, besideTheField = 0;
+        double sx = 0, sy = 0, sxy = 0, sxx = 0;
         for (int y = 1; y + 1 < g.H; ++y) {
             for (int x = 1; x + 1 < g.W; ++x) {
                 if (!(d.At(x, y) == argent)) continue;
                 ++painted;
+                sx += x;
+                sy += y;
+                sxy += static_cast<double>(x) * y;
+                sxx += static_cast<double>(x) * x;
                 if (d.At(x - 1, y) == field || d.At(x + 1, y) == field || d.At(x, y - 1) == field || d.At(x, y + 1) == field)
                     ++besideTheField;
             }
         }
-        EXPECT_GT(painted, 0);
+        ASSERT_GT(painted, 0);
         EXPECT_EQ(besideTheField, 0);
+        if (k.larger) {
+            // The slope of y on x across the charge's pixels: near the bend's, H / W.
+            const double slope = (sxy - sx * sy / painted) / (sxx - sx * sx / painted);
+            EXPECT_GT(slope, 0.5);
+            EXPECT_LT(slope, 2.5);
+        }
     }
 }
 
