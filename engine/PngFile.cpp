@@ -49,7 +49,7 @@ int RunEnd(const std::uint32_t* row, int from, int end, std::uint32_t colour) {
 // The picture as palette indices, rows of `rowBytes` packed at `depth` bits a pixel, leftmost
 // pixel in the high bits.
 struct IndexedPicture {
-    std::uint32_t colours[kPaletteLimit];
+    std::uint32_t colours[kPaletteLimit] = {};
     int count = 0;
     int depth = 8;
     std::size_t rowBytes = 0;
@@ -81,49 +81,68 @@ void FillIndices(std::uint8_t* row, int depth, int x0, int x1, unsigned k) {
     while (x0 < x1) setOne(x0++);
 }
 
-// Finds the picture's colours; false when there are more than a palette holds.
-bool CollectColours(const Bitmap& bitmap, IndexedPicture& out) {
-    const int w = bitmap.Width();
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        const std::uint32_t* row = bitmap.Row(y);
-        for (int x = 0; x < w;) {
-            const std::uint32_t c = row[x];
-            int k = 0;
-            while (k < out.count && out.colours[k] != c) ++k;
-            if (k == out.count) {
-                if (out.count == kPaletteLimit) return false;
-                out.colours[out.count++] = c;
+// Rows 0..rows-1, packed at `from` bits a pixel with `fromBytes` a row, repacked in place at
+// twice the depth. A byte becomes two, so the rows are worked from the last byte backwards and
+// every byte is read before it is overwritten.
+void Deepen(std::vector<std::uint8_t>& packed, int from, std::size_t fromBytes, std::size_t toBytes, int rows) {
+    for (int y = rows - 1; y >= 0; --y) {
+        const std::uint8_t* src = packed.data() + fromBytes * static_cast<std::size_t>(y);
+        std::uint8_t* dst = packed.data() + toBytes * static_cast<std::size_t>(y);
+        for (std::size_t i = fromBytes; i-- > 0;) {
+            const unsigned byte = src[i];
+            unsigned high = 0, low = 0;  // the byte's left and right halves, each pixel widened
+            const int half = 4 / from;   // pixels in each half
+            const unsigned mask = (1u << from) - 1;
+            for (int p = 0; p < half; ++p) {
+                high |= ((byte >> (8 - from * (p + 1))) & mask) << (8 - 2 * from * (p + 1));
+                low |= ((byte >> (8 - from * (half + p + 1))) & mask) << (8 - 2 * from * (p + 1));
             }
-            x = RunEnd(row, x + 1, w, c);
+            if (2 * i + 1 < toBytes) dst[2 * i + 1] = static_cast<std::uint8_t>(low);
+            dst[2 * i] = static_cast<std::uint8_t>(high);
         }
     }
-    return true;
 }
 
 // The picture as packed indices, or nullopt when it has more colours than a palette holds. The
-// colours are found in a first pass so that the rows are packed at their final depth at once.
+// colours are found as the rows are packed, in one pass over the pixels: the rows start at one
+// bit a pixel and the rows done so far are repacked at twice the depth when a colour more than
+// the depth holds appears (at most three times, over bytes rather than pixels).
 std::optional<IndexedPicture> Index(const Bitmap& bitmap) {
     IndexedPicture out;
-    if (!CollectColours(bitmap, out)) return std::nullopt;
-    out.depth = DepthFor(out.count);
-    const int w = bitmap.Width();
-    out.rowBytes = (static_cast<std::size_t>(w) * out.depth + 7) / 8;
-    out.rows.assign(out.rowBytes * static_cast<std::size_t>(bitmap.Height()), 0);
-    for (int y = 0; y < bitmap.Height(); ++y) {
+    const int w = bitmap.Width(), h = bitmap.Height();
+    out.depth = 1;
+    out.rowBytes = (static_cast<std::size_t>(w) + 7) / 8;
+    out.rows.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);  // room for 8 bits a pixel
+    for (int y = 0; y < h; ++y) {
         const std::uint32_t* row = bitmap.Row(y);
         std::uint8_t* packed = out.rows.data() + out.rowBytes * static_cast<std::size_t>(y);
         int k = 0;
         for (int x = 0; x < w;) {
             const std::uint32_t c = row[x];
-            if (out.colours[k] != c) {
+            if (k >= out.count || out.colours[k] != c) {
                 k = 0;
-                while (out.colours[k] != c) ++k;
+                while (k < out.count && out.colours[k] != c) ++k;
+                if (k == out.count) {
+                    if (out.count == kPaletteLimit) return std::nullopt;
+                    out.colours[out.count++] = c;
+                    if (DepthFor(out.count) > out.depth) {
+                        // Rows before this one and this row up to x are repacked; the rest of
+                        // the storage is still zero, the index of the first colour.
+                        const int to = out.depth * 2;
+                        const std::size_t toBytes = (static_cast<std::size_t>(w) * to + 7) / 8;
+                        Deepen(out.rows, out.depth, out.rowBytes, toBytes, y + 1);
+                        out.depth = to;
+                        out.rowBytes = toBytes;
+                        packed = out.rows.data() + out.rowBytes * static_cast<std::size_t>(y);
+                    }
+                }
             }
             const int end = RunEnd(row, x + 1, w, c);
             if (k != 0) FillIndices(packed, out.depth, x, end, static_cast<unsigned>(k));  // rows start as index 0
             x = end;
         }
     }
+    out.rows.resize(out.rowBytes * static_cast<std::size_t>(h));
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <png.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -74,6 +75,31 @@ TEST(PngFile, DecodesToTheSamePixelsAtEveryDepth) {
         EXPECT_EQ(decoded->bitDepth, c.bitDepth);
         EXPECT_TRUE(decoded->picture == picture);
     }
+}
+
+// The writer packs rows at the depth the colours seen so far need and repacks the rows done when
+// a colour more appears: here each colour first appears lower down, mid-row at an odd place in a
+// byte, so the picture passes through every depth.
+TEST(PngFile, ColoursFirstSeenLowDownKeepTheRowsAbove) {
+    constexpr int kWidth = 37, kHeight = 60, kColours = 20;
+    Bitmap picture(kWidth, kHeight);
+    for (int y = 0; y < kHeight; ++y) {
+        const int seen = std::min(kColours, 1 + y / 3);  // colour k first appears in row 3k
+        for (int x = 0; x < kWidth; ++x) picture.SetPixel(x, y, Colour((x / 3 + y) % seen));
+        if (y % 3 == 0 && seen > 1) picture.SetPixel(kWidth / 2 + y % 5, y, Colour(seen - 1));
+    }
+    for (int k = 0; k < kColours; ++k) {
+        SCOPED_TRACE(k);
+        int firstRow = -1;
+        for (int y = 0; y < kHeight && firstRow < 0; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (picture.Pixel(x, y) == Colour(k)) firstRow = y;
+        ASSERT_EQ(firstRow, 3 * k);  // the condition the test is about: colour k is new in row 3k
+    }
+    const auto decoded = DecodeWithLibpng(EncodePng(picture));
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(decoded->bitDepth, 8);
+    EXPECT_TRUE(decoded->picture == picture);
 }
 
 TEST(PngFile, WritesAFileTheOtherDecoderReads) {
