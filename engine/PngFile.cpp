@@ -60,25 +60,27 @@ int DepthFor(int colours) { return colours <= 2 ? 1 : colours <= 4 ? 2 : colours
 
 // Sets pixels [x0, x1) of a packed row to index k.
 // The depth is a power of two, so a pixel's byte and place in it come from shifts and masks:
-// a division by a depth known only at run time cost more than the rest of a short run.
+// a division by a depth known only at run time cost more than the rest of a short run. The
+// pixels a run has in a shared byte are set with one mask: a pixel at a time, each read of the
+// byte waited for the write before it.
 void FillIndices(std::uint8_t* row, int depth, int x0, int x1, unsigned k) {
+    if (x0 >= x1) return;
     const int perByteShift = depth == 1 ? 3 : depth == 2 ? 2 : depth == 4 ? 1 : 0;  // log2(8 / depth)
     const int perByte = 1 << perByteShift, within = perByte - 1;
-    const unsigned mask = (1u << depth) - 1;
-    auto setOne = [&](int x) {
-        const int shift = 8 - depth * ((x & within) + 1);
-        std::uint8_t& byte = row[x >> perByteShift];
-        byte = static_cast<std::uint8_t>((byte & ~(mask << shift)) | (k << shift));
+    const unsigned pattern = (k * (0xFFu / ((1u << depth) - 1))) & 0xFFu;  // k in every place of a byte
+    // Pixels [a, b) of the byte, counted from its high bits.
+    auto part = [&](std::uint8_t& byte, int a, int b) {
+        const unsigned mask = ((1u << (depth * (b - a))) - 1) << (8 - depth * b);
+        byte = static_cast<std::uint8_t>((byte & ~mask) | (pattern & mask));
     };
-    while (x0 < x1 && (x0 & within) != 0) setOne(x0++);
-    const int wholeEnd = x1 - (x1 & within);
-    if (wholeEnd > x0) {
-        std::uint8_t pattern = 0;
-        for (int i = 0; i < perByte; ++i) pattern = static_cast<std::uint8_t>((pattern << depth) | k);
-        std::memset(row + (x0 >> perByteShift), pattern, static_cast<std::size_t>((wholeEnd - x0) >> perByteShift));
-        x0 = wholeEnd;
+    int first = x0 >> perByteShift, last = (x1 - 1) >> perByteShift;
+    if (first == last) {
+        part(row[first], x0 & within, ((x1 - 1) & within) + 1);
+        return;
     }
-    while (x0 < x1) setOne(x0++);
+    if ((x0 & within) != 0) part(row[first++], x0 & within, perByte);
+    if ((x1 & within) != 0) part(row[last--], 0, x1 & within);
+    if (last >= first) std::memset(row + first, static_cast<int>(pattern), static_cast<std::size_t>(last - first + 1));
 }
 
 // Rows 0..rows-1, packed at `from` bits a pixel with `fromBytes` a row, repacked in place at
