@@ -8,20 +8,6 @@
 #include <sys/mman.h>
 #endif
 
-namespace esc {
-
-namespace {
-// The largest mapping threshold the C library accepts on 64-bit systems, and a trim threshold
-// well above any drawing's working set.
-constexpr int kMapThresholdBytes = 32 * 1024 * 1024;
-constexpr int kTrimThresholdBytes = 256 * 1024 * 1024;
-// The heap's first megabytes, which hold a drawing's picture, tincture codes and output buffer,
-// are asked for as large pages: on a virtual machine each small page's first touch costs about
-// ten microseconds, and a command-line drawing touched some 600 of them (a third of its time).
-constexpr std::size_t kLargePageBytes = std::size_t{2} << 20;
-constexpr std::size_t kLargePageHeapBytes = std::size_t{8} << 20;
-// What the C library's allocator puts before each block it hands out.
-constexpr std::size_t kChunkHeaderBytes = 2 * sizeof(std::size_t);
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
 #define ESCAVAL_HAS_ADDRESS_SANITIZER 1
@@ -29,6 +15,23 @@ constexpr std::size_t kChunkHeaderBytes = 2 * sizeof(std::size_t);
 #endif
 #if !defined(ESCAVAL_HAS_ADDRESS_SANITIZER)
 #define ESCAVAL_HAS_ADDRESS_SANITIZER 0
+#endif
+
+namespace esc {
+
+namespace {
+// The largest mapping threshold the C library accepts on 64-bit systems, and a trim threshold
+// well above any drawing's working set.
+constexpr int kMapThresholdBytes = 32 * 1024 * 1024;
+constexpr int kTrimThresholdBytes = 256 * 1024 * 1024;
+#if !defined(__SANITIZE_ADDRESS__) && !ESCAVAL_HAS_ADDRESS_SANITIZER
+// The heap's first megabytes, which hold a drawing's picture, tincture codes and output buffer,
+// are asked for as large pages: on a virtual machine each small page's first touch costs about
+// ten microseconds, and a command-line drawing touched some 600 of them (a third of its time).
+constexpr std::size_t kLargePageBytes = std::size_t{2} << 20;
+constexpr std::size_t kLargePageHeapBytes = std::size_t{8} << 20;
+// What the C library's allocator puts before each block it hands out.
+constexpr std::size_t kChunkHeaderBytes = 2 * sizeof(std::size_t);
 #endif
 }  // namespace
 
