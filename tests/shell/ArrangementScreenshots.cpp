@@ -1,8 +1,9 @@
 // Takes the screenshots of the arrangement editor for the README: a charge selected with its
 // handles, grown by the proportional handle while the band shows, another marked with the popup
 // menu open, given the same size and dragged down, aligned again, and the result without marks.
-// Run under a display of the design's size:
+// Built on request (not by a plain build), run under a display of the design's size:
 //
+//   cmake --build build --target arrangement_screenshots
 //   xvfb-run -a -s "-screen 0 1036x768x24" build/tests/arrangement_screenshots docs/screenshots
 //
 // The mouse events are sent to the widgets as the window system would send them; the pictures

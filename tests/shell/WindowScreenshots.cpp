@@ -1,6 +1,7 @@
 // Takes the screenshots of the README: the window with a drawn shield and its supporters, and
-// the dialogs. Run under a display (Xvfb):
+// the dialogs. Built on request (not by a plain build), run under a display (Xvfb):
 //
+//   cmake --build build --target window_screenshots
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/window_screenshots docs/screenshots
 //
 // It works in a temporary user folder, so the user's own database is not touched.
