@@ -12,6 +12,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "shell/app/HeadlessWindow.h"
 #include "shell/app/WindowController.h"
 #include "shell/qt/QtBitmap.h"
 
@@ -20,57 +21,12 @@ namespace {
 using namespace esc;
 using namespace esc::app;
 
-class BenchView final : public WindowView {
-public:
-    std::string Surname() const override { return surname_; }
-    void SetSurname(const std::string& text) override { surname_ = text; }
-    std::string BlazonText() const override { return blazon_; }
-    void SetBlazonText(const std::string& text) override { blazon_ = text; }
-    std::string SearchText() const override { return {}; }
-    void SetSearchText(const std::string&) override {}
-    void FocusSurname() override {}
-    void ShowSearchDirection(int) override {}
-    void SetAutoCaption(bool) override {}
-    void EnableControlsForAutoDisplay(bool) override {}
-    void EnablePictureCommands() override {}
-    void ShowOriginFilter(db::OriginFilter) override {}
-    void PictureChanged() override {}
-    void BeginWait() override {}
-    void EndWait() override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    bool ConfirmImport() override { return false; }
-    std::optional<std::string> ChooseImportFile() override { return std::nullopt; }
-    std::optional<int> AskTimerSeconds(int) override { return std::nullopt; }
-    std::optional<long long> BrowseDatabase(db::BlazonDatabase&) override { return std::nullopt; }
-    std::optional<std::string> ChoosePicture() override { return std::nullopt; }
-    void ViewPicture(const Bitmap&, const std::string&) override {}
-    void ShowReadme(const std::string&) override {}
-    void ShowAbout() override {}
-    void ShowHelp(const std::string&) override {}
-    void CloseWindow() override {}
-
-private:
-    std::string surname_, blazon_;
-};
-
-class NoText final : public TextPainter {
-public:
-    void DrawCentredText(Bitmap&, const std::string&, int, int) override {}
-};
-
-class StoppedTimer final : public Timer {
-public:
-    void Start(int) override {}
-    void Stop() override {}
-    bool Active() const override { return false; }
-};
-
 // A window's handlers with "Argent a chevron between three escallops gules" drawn and the first
 // escallop selected.
 struct Arranging {
     std::filesystem::path root = std::filesystem::temp_directory_path() / ("escaval-arrange-bench-" + std::to_string(::getpid()));
     AppPaths paths{ESCAVAL_DATA_DIR, (root / "user").string(), (root / "cache").string()};
-    BenchView view;
+    HeadlessView view;
     CollectingSink messages;
     NoText text;
     StoppedTimer timer;

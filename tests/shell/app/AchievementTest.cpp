@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/Palette.h"
+#include "shell/app/HeadlessWindow.h"
 #include "shell/app/WindowController.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Vocabulary.h"
@@ -292,52 +293,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // The widgets, reduced to the boxes and the state of the mantling button.
-class AchievementView final : public WindowView {
+class AchievementView final : public HeadlessView {
 public:
     std::vector<bool> mantlingStates;
 
-    std::string Surname() const override { return surname_; }
-    void SetSurname(const std::string& text) override { surname_ = text; }
-    std::string BlazonText() const override { return blazon_; }
-    void SetBlazonText(const std::string& text) override { blazon_ = text; }
-    std::string SearchText() const override { return {}; }
-    void SetSearchText(const std::string&) override {}
-    void FocusSurname() override {}
-    void ShowSearchDirection(int) override {}
-    void SetAutoCaption(bool) override {}
-    void EnableControlsForAutoDisplay(bool) override {}
-    void EnablePictureCommands() override {}
     void ShowMantlingState(bool shown) override { mantlingStates.push_back(shown); }
-    void ShowOriginFilter(db::OriginFilter) override {}
-    void PictureChanged() override {}
-    void BeginWait() override {}
-    void EndWait() override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    bool ConfirmImport() override { return false; }
-    std::optional<std::string> ChooseImportFile() override { return std::nullopt; }
-    std::optional<int> AskTimerSeconds(int) override { return std::nullopt; }
-    std::optional<long long> BrowseDatabase(db::BlazonDatabase&) override { return std::nullopt; }
-    std::optional<std::string> ChoosePicture() override { return std::nullopt; }
-    void ViewPicture(const Bitmap&, const std::string&) override {}
-    void ShowReadme(const std::string&) override {}
-    void ShowAbout() override {}
-    void ShowHelp(const std::string&) override {}
-    void CloseWindow() override {}
-
-private:
-    std::string surname_, blazon_;
-};
-
-class NoText final : public TextPainter {
-public:
-    void DrawCentredText(Bitmap&, const std::string&, int, int) override {}
-};
-
-class StoppedTimer final : public Timer {
-public:
-    void Start(int) override {}
-    void Stop() override {}
-    bool Active() const override { return false; }
 };
 
 // The shipped data, read only; the user's folders of the test's own.

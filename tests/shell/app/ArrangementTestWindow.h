@@ -9,63 +9,23 @@
 #include <optional>
 #include <string>
 
+#include "shell/app/HeadlessWindow.h"
 #include "shell/app/WindowController.h"
 
 namespace esc::app::test {
 
-class ArrangeView final : public WindowView {
+class ArrangeView final : public HeadlessView {
 public:
     std::optional<PrinterPage> printer;
     Bitmap printed;
     SavePictureDialog* saveDialog = nullptr;
 
-    std::string Surname() const override { return surname_; }
-    void SetSurname(const std::string& text) override { surname_ = text; }
-    std::string BlazonText() const override { return blazon_; }
-    void SetBlazonText(const std::string& text) override { blazon_ = text; }
-    std::string SearchText() const override { return {}; }
-    void SetSearchText(const std::string&) override {}
-    void FocusSurname() override {}
-    void ShowSearchDirection(int) override {}
-    void SetAutoCaption(bool) override {}
-    void EnableControlsForAutoDisplay(bool) override {}
-    void EnablePictureCommands() override {}
-    void ShowOriginFilter(db::OriginFilter) override {}
-    void PictureChanged() override {}
-    void BeginWait() override {}
-    void EndWait() override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    bool ConfirmImport() override { return false; }
-    std::optional<std::string> ChooseImportFile() override { return std::nullopt; }
-    std::optional<int> AskTimerSeconds(int) override { return std::nullopt; }
-    std::optional<long long> BrowseDatabase(db::BlazonDatabase&) override { return std::nullopt; }
-    std::optional<std::string> ChoosePicture() override { return std::nullopt; }
-    void ViewPicture(const Bitmap&, const std::string&) override {}
-    void ShowReadme(const std::string&) override {}
-    void ShowAbout() override {}
-    void ShowHelp(const std::string&) override {}
-    void CloseWindow() override {}
     void ShowSaveDialog(SavePictureDialog& dialog) override { saveDialog = &dialog; }
     std::optional<PrinterPage> ChoosePrinter() override { return printer; }
     std::string PrintPage(const Bitmap& page) override {
         printed = page;
         return {};
     }
-
-private:
-    std::string surname_, blazon_;
-};
-
-class NoText final : public TextPainter {
-public:
-    void DrawCentredText(Bitmap&, const std::string&, int, int) override {}
-};
-
-class StoppedTimer final : public Timer {
-public:
-    void Start(int) override {}
-    void Stop() override {}
-    bool Active() const override { return false; }
 };
 
 // The shipped data, read only; the user's folders of the test's own.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/app/HeadlessWindow.h"
 #include "shell/app/WindowController.h"
 
 namespace esc::app {
@@ -20,52 +21,14 @@ namespace {
 namespace fs = std::filesystem;
 
 // The widgets, reduced to what these tests look at: the chosen picture and what was shown.
-class QuietView final : public WindowView {
+class QuietView final : public HeadlessView {
 public:
     std::optional<std::string> chosenPicture;
     int picturesViewed = 0, readmesShown = 0;
 
-    std::string Surname() const override { return surname_; }
-    void SetSurname(const std::string& text) override { surname_ = text; }
-    std::string BlazonText() const override { return blazon_; }
-    void SetBlazonText(const std::string& text) override { blazon_ = text; }
-    std::string SearchText() const override { return {}; }
-    void SetSearchText(const std::string&) override {}
-    void FocusSurname() override {}
-    void ShowSearchDirection(int) override {}
-    void SetAutoCaption(bool) override {}
-    void EnableControlsForAutoDisplay(bool) override {}
-    void EnablePictureCommands() override {}
-    void ShowOriginFilter(db::OriginFilter) override {}
-    void PictureChanged() override {}
-    void BeginWait() override {}
-    void EndWait() override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    bool ConfirmImport() override { return false; }
-    std::optional<std::string> ChooseImportFile() override { return std::nullopt; }
-    std::optional<int> AskTimerSeconds(int) override { return std::nullopt; }
-    std::optional<long long> BrowseDatabase(db::BlazonDatabase&) override { return std::nullopt; }
     std::optional<std::string> ChoosePicture() override { return chosenPicture; }
     void ViewPicture(const Bitmap&, const std::string&) override { ++picturesViewed; }
     void ShowReadme(const std::string&) override { ++readmesShown; }
-    void ShowAbout() override {}
-    void ShowHelp(const std::string&) override {}
-    void CloseWindow() override {}
-
-private:
-    std::string surname_, blazon_;
-};
-
-class NoText final : public TextPainter {
-public:
-    void DrawCentredText(Bitmap&, const std::string&, int, int) override {}
-};
-
-class StoppedTimer final : public Timer {
-public:
-    void Start(int) override {}
-    void Stop() override {}
-    bool Active() const override { return false; }
 };
 
 // A data folder, a user folder and a cache folder of the test's own.
