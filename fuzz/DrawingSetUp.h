@@ -73,4 +73,21 @@ inline const DrawingData& SharedDrawingData() {
     return data;
 }
 
+// One drawing state for every input, as the window and each batch worker keep one from drawing
+// to drawing: a drawing must never depend on the one before it, and building a fresh state (the
+// picture and its buffers, a megabyte) took a third of each input's time. An input that fails
+// only after another one is a fault of exactly that kind; the run's corpus replays the sequence.
+inline DrawingState& SharedDrawingState() {
+    static NullSink sink;
+    static const std::unique_ptr<DrawingState> state = [] {
+        const DrawingData& data = SharedDrawingData();
+        auto s = std::make_unique<DrawingState>(sink);
+        s->vocabulary = &data.vocabulary;
+        s->dataDir = data.dataDir;
+        s->pictureCache = data.pictures.get();
+        return s;
+    }();
+    return *state;
+}
+
 }  // namespace esc::fuzz

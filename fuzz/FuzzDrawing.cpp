@@ -2,19 +2,13 @@
 // charge pictures of the data folder, as the command line draws.
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "fuzz/DrawingSetUp.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const esc::fuzz::DrawingData& shared = esc::fuzz::SharedDrawingData();
-    esc::NullSink sink;
-    auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &shared.vocabulary;
-    state->dataDir = shared.dataDir;
-    state->pictureCache = shared.pictures.get();
+    esc::DrawingState& state = esc::fuzz::SharedDrawingState();
     esc::DrawHost host;
-    esc::DrawBlazon(*state, std::string(reinterpret_cast<const char*>(data), size), host);
+    esc::DrawBlazon(state, std::string(reinterpret_cast<const char*>(data), size), host);
     return 0;
 }

@@ -4,7 +4,6 @@
 // drawn and the picture intact (a marshalled text, "quarterly 1 ...", is left to the host).
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,14 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         blazon += " " + rows[index].word;
     }
 
-    esc::NullSink sink;
-    auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &words.data->vocabulary;
-    state->dataDir = words.data->dataDir;
-    state->pictureCache = words.data->pictures.get();
+    esc::DrawingState& state = esc::fuzz::SharedDrawingState();
     esc::DrawHost host;
-    esc::DrawBlazon(*state, blazon, host);
-    if (state->level > esc::kMaxLevels || state->pictureCount < -1 || state->picture.Width() != esc::kImageWidth)
+    esc::DrawBlazon(state, blazon, host);
+    if (state.level > esc::kMaxLevels || state.pictureCount < -1 || state.picture.Width() != esc::kImageWidth)
         __builtin_trap();
     return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One long fuzzing run of one target, niced, on one core, from the build-fuzz tree (configured as
-# test.sh does). The growing corpus is kept in build-fuzz/campaign/<target> (seeded from
-# fuzz/corpus/<target>), findings go to build-fuzz/campaign/findings/, the whole log to
+# test.sh does; FUZZ_BUILD names another, such as a tree configured with -DESCAVAL_FUZZ_ADDRESS=OFF).
+# The growing corpus is kept in build-fuzz/campaign/<target> (seeded from fuzz/corpus/<target>),
+# whichever tree runs it; findings go to build-fuzz/campaign/findings/, the whole log to
 # build-fuzz/campaign/logs/. Prints one row for the table in fuzz/CAMPAIGN.md.
 #
 #   fuzz/campaign.sh TARGET RUNS SECONDS     # stops at RUNS executions or SECONDS, whichever first
@@ -14,8 +15,8 @@
 # calling it a hang.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=build-fuzz
-campaign="$build/campaign"
+build="${FUZZ_BUILD:-build-fuzz}"
+campaign=build-fuzz/campaign
 
 if [ "${1:-}" = "--merge" ]; then
   target="$2"
@@ -52,10 +53,12 @@ nice "$build/fuzz/$target" -runs="$runs" -max_total_time="$seconds" -timeout="${
   -print_final_stats=1 -artifact_prefix="$campaign/findings/$target-" "$work" >"$log" 2>&1 || status=$?
 elapsed="$(( $(date +%s) - begin ))"
 
+sanitizers="address, undefined"
+if grep -q '^ESCAVAL_FUZZ_ADDRESS:BOOL=OFF' "$build/CMakeCache.txt"; then sanitizers="undefined"; fi
 stat() { grep "^stat::$1:" "$log" | awk '{print $2}'; }
 executions="$(stat number_of_executed_units)"
 rate="$(stat average_exec_per_sec)"
 cov="$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | awk '{print $2}')"
 findings="none"
 if [ "$status" -ne 0 ]; then findings="exit $status: see $(ls -t "$campaign/findings" | head -n 1)"; fi
-echo "| $started | $target | ${executions:-0} | ${elapsed} s | ${rate:-0} | ${cov:-?} | $findings |"
+echo "| $started | $target | $sanitizers | ${executions:-0} | ${elapsed} s | ${rate:-0} | ${cov:-?} | $findings |"
