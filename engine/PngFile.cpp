@@ -35,6 +35,16 @@ int RunEnd(const std::uint32_t* row, int from, int end, std::uint32_t colour) {
     int x = from;
 #if defined(__SSE2__)
     const __m128i wanted = _mm_set1_epi32(static_cast<int>(colour));
+    // Sixteen pixels a step while the run goes on (most of a shield's pixels lie in long runs),
+    // then four at a time to find where it ends.
+    auto same = [&](int at) {
+        return _mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + at)), wanted);
+    };
+    while (x + 16 <= end) {
+        const __m128i all = _mm_and_si128(_mm_and_si128(same(x), same(x + 4)), _mm_and_si128(same(x + 8), same(x + 12)));
+        if (_mm_movemask_epi8(all) != 0xFFFF) break;
+        x += 16;
+    }
     while (x + 4 <= end) {
         const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
         const int equal = _mm_movemask_epi8(_mm_cmpeq_epi32(four, wanted));
@@ -58,66 +68,48 @@ struct IndexedPicture {
 
 int DepthFor(int colours) { return colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 16 ? 4 : 8; }
 
-// Sets pixels [x0, x1) of a packed row to index k.
-// The depth is a power of two, so a pixel's byte and place in it come from shifts and masks:
-// a division by a depth known only at run time cost more than the rest of a short run. The
-// pixels a run has in a shared byte are set with one mask: a pixel at a time, each read of the
-// byte waited for the write before it.
-void FillIndices(std::uint8_t* row, int depth, int x0, int x1, unsigned k) {
-    if (x0 >= x1) return;
-    const int perByteShift = depth == 1 ? 3 : depth == 2 ? 2 : depth == 4 ? 1 : 0;  // log2(8 / depth)
-    const int perByte = 1 << perByteShift, within = perByte - 1;
-    const unsigned pattern = (k * (0xFFu / ((1u << depth) - 1))) & 0xFFu;  // k in every place of a byte
-    // Pixels [a, b) of the byte, counted from its high bits.
-    auto part = [&](std::uint8_t& byte, int a, int b) {
-        const unsigned mask = ((1u << (depth * (b - a))) - 1) << (8 - depth * b);
-        byte = static_cast<std::uint8_t>((byte & ~mask) | (pattern & mask));
-    };
-    int first = x0 >> perByteShift, last = (x1 - 1) >> perByteShift;
-    if (first == last) {
-        part(row[first], x0 & within, ((x1 - 1) & within) + 1);
-        return;
+// n indices of `bits` bits each, two to a byte of twice the bits: the first in the high bits. A
+// last index without a partner gets zero bits after it, as a PNG row's padding is. Works in
+// place: each byte written lies at or before the bytes still to be read.
+std::size_t PackPairs(std::uint8_t* data, std::size_t n, int bits) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i low = _mm_set1_epi16(0x00FF);
+    const __m128i shift = _mm_cvtsi32_si128(bits);
+    for (; 2 * i + 32 <= n; i += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 2 * i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 2 * i + 16));
+        // In each 16-bit lane: the first index in the low byte, its partner in the high byte.
+        const __m128i pa = _mm_or_si128(_mm_sll_epi16(_mm_and_si128(a, low), shift), _mm_srli_epi16(a, 8));
+        const __m128i pb = _mm_or_si128(_mm_sll_epi16(_mm_and_si128(b, low), shift), _mm_srli_epi16(b, 8));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(data + i), _mm_packus_epi16(pa, pb));
     }
-    if ((x0 & within) != 0) part(row[first++], x0 & within, perByte);
-    if ((x1 & within) != 0) part(row[last--], 0, x1 & within);
-    if (last >= first) std::memset(row + first, static_cast<int>(pattern), static_cast<std::size_t>(last - first + 1));
-}
-
-// Rows 0..rows-1, packed at `from` bits a pixel with `fromBytes` a row, repacked in place at
-// twice the depth. A byte becomes two, so the rows are worked from the last byte backwards and
-// every byte is read before it is overwritten.
-void Deepen(std::vector<std::uint8_t>& packed, int from, std::size_t fromBytes, std::size_t toBytes, int rows) {
-    for (int y = rows - 1; y >= 0; --y) {
-        const std::uint8_t* src = packed.data() + fromBytes * static_cast<std::size_t>(y);
-        std::uint8_t* dst = packed.data() + toBytes * static_cast<std::size_t>(y);
-        for (std::size_t i = fromBytes; i-- > 0;) {
-            const unsigned byte = src[i];
-            unsigned high = 0, low = 0;  // the byte's left and right halves, each pixel widened
-            const int half = 4 / from;   // pixels in each half
-            const unsigned mask = (1u << from) - 1;
-            for (int p = 0; p < half; ++p) {
-                high |= ((byte >> (8 - from * (p + 1))) & mask) << (8 - 2 * from * (p + 1));
-                low |= ((byte >> (8 - from * (half + p + 1))) & mask) << (8 - 2 * from * (p + 1));
-            }
-            if (2 * i + 1 < toBytes) dst[2 * i + 1] = static_cast<std::uint8_t>(low);
-            dst[2 * i] = static_cast<std::uint8_t>(high);
-        }
+#endif
+    for (; 2 * i + 1 < n; ++i) data[i] = static_cast<std::uint8_t>(data[2 * i] << bits | data[2 * i + 1]);
+    if (2 * i < n) {
+        data[i] = static_cast<std::uint8_t>(data[2 * i] << bits);
+        ++i;
     }
+    return i;
 }
 
 // The picture as packed indices, or nullopt when it has more colours than a palette holds. The
-// colours are found as the rows are packed, in one pass over the pixels: the rows start at one
-// bit a pixel and the rows done so far are repacked at twice the depth when a colour more than
-// the depth holds appears (at most three times, over bytes rather than pixels).
+// colours are found in one pass over the pixels that writes a byte for each (a run of one colour
+// is one memset); each row is then packed to the depth the colours need.
 std::optional<IndexedPicture> Index(const Bitmap& bitmap) {
     IndexedPicture out;
     const int w = bitmap.Width(), h = bitmap.Height();
-    out.depth = 1;
-    out.rowBytes = (static_cast<std::size_t>(w) + 7) / 8;
-    out.rows.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);  // room for 8 bits a pixel
+    const std::size_t width = static_cast<std::size_t>(w);
+    out.rows.assign(width * static_cast<std::size_t>(h), 0);  // index 0 until a run says otherwise
     for (int y = 0; y < h; ++y) {
         const std::uint32_t* row = bitmap.Row(y);
-        std::uint8_t* packed = out.rows.data() + out.rowBytes * static_cast<std::size_t>(y);
+        std::uint8_t* indices = out.rows.data() + width * static_cast<std::size_t>(y);
+        // A row like the one above (the field above and below a charge, a chief) is copied, its
+        // colours already known: comparing the pixels costs a fraction of finding their runs.
+        if (y > 0 && std::memcmp(row, bitmap.Row(y - 1), width * sizeof(std::uint32_t)) == 0) {
+            std::memcpy(indices, indices - width, width);
+            continue;
+        }
         int k = 0;
         for (int x = 0; x < w;) {
             const std::uint32_t c = row[x];
@@ -127,21 +119,23 @@ std::optional<IndexedPicture> Index(const Bitmap& bitmap) {
                 if (k == out.count) {
                     if (out.count == kPaletteLimit) return std::nullopt;
                     out.colours[out.count++] = c;
-                    if (DepthFor(out.count) > out.depth) {
-                        // Rows before this one and this row up to x are repacked; the rest of
-                        // the storage is still zero, the index of the first colour.
-                        const int to = out.depth * 2;
-                        const std::size_t toBytes = (static_cast<std::size_t>(w) * to + 7) / 8;
-                        Deepen(out.rows, out.depth, out.rowBytes, toBytes, y + 1);
-                        out.depth = to;
-                        out.rowBytes = toBytes;
-                        packed = out.rows.data() + out.rowBytes * static_cast<std::size_t>(y);
-                    }
                 }
             }
             const int end = RunEnd(row, x + 1, w, c);
-            if (k != 0) FillIndices(packed, out.depth, x, end, static_cast<unsigned>(k));  // rows start as index 0
+            if (k != 0) std::memset(indices + x, k, static_cast<std::size_t>(end - x));
             x = end;
+        }
+    }
+    out.depth = DepthFor(out.count);
+    out.rowBytes = (width * static_cast<std::size_t>(out.depth) + 7) / 8;
+    if (out.depth < 8) {
+        // Row by row, each packed in place and moved down to its place in the packed picture
+        // (which lies at or before the row's own bytes).
+        for (int y = 0; y < h; ++y) {
+            std::uint8_t* indices = out.rows.data() + width * static_cast<std::size_t>(y);
+            std::size_t n = width;
+            for (int bits = out.depth; bits < 8; bits *= 2) n = PackPairs(indices, n, bits);
+            std::memmove(out.rows.data() + out.rowBytes * static_cast<std::size_t>(y), indices, out.rowBytes);
         }
     }
     out.rows.resize(out.rowBytes * static_cast<std::size_t>(h));

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -64,22 +65,29 @@ TEST(PngFile, DecodesToTheSamePixelsAtEveryDepth) {
     } cases[] = {
         {1, 1, 1, kPalette, 1},     {7, 3, 2, kPalette, 1},      {9, 4, 3, kPalette, 2},     {13, 5, 4, kPalette, 2},
         {415, 521, 5, kPalette, 4}, {3, 17, 16, kPalette, 4},   {31, 19, 17, kPalette, 8},  {257, 9, 256, kPalette, 8},
-        {258, 9, 257, kRgb, 8},     {1000, 3, 1000, kRgb, 8},
+        {258, 9, 257, kRgb, 8},     {1000, 3, 1000, kRgb, 8},   {131, 6, 2, kPalette, 1},   {97, 7, 4, kPalette, 2},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.width << "x" << c.height << ", " << c.colours << " colours");
-        const Bitmap picture = Runs(c.width, c.height, c.colours);
-        const auto decoded = DecodeWithLibpng(EncodePng(picture));
-        ASSERT_TRUE(decoded.has_value());
-        EXPECT_EQ(decoded->colourType, c.colourType);
-        EXPECT_EQ(decoded->bitDepth, c.bitDepth);
-        EXPECT_TRUE(decoded->picture == picture);
+        // Each picture as it is, and with every row drawn three times over (rows like the one
+        // above them are copied rather than read again).
+        const Bitmap runs = Runs(c.width, c.height, c.colours);
+        Bitmap banded(c.width, c.height * 3);
+        for (int y = 0; y < banded.Height(); ++y)
+            for (int x = 0; x < c.width; ++x) banded.SetPixel(x, y, runs.Pixel(x, y / 3));
+        for (const Bitmap* picture : std::array<const Bitmap*, 2>{&runs, &banded}) {
+            SCOPED_TRACE(::testing::Message() << picture->Width() << "x" << picture->Height() << ", " << c.colours << " colours");
+            const auto decoded = DecodeWithLibpng(EncodePng(*picture));
+            ASSERT_TRUE(decoded.has_value());
+            EXPECT_EQ(decoded->colourType, c.colourType);
+            EXPECT_EQ(decoded->bitDepth, c.bitDepth);
+            EXPECT_TRUE(decoded->picture == *picture);
+        }
     }
 }
 
-// The writer packs rows at the depth the colours seen so far need and repacks the rows done when
-// a colour more appears: here each colour first appears lower down, mid-row at an odd place in a
-// byte, so the picture passes through every depth.
+// The palette grows as the rows are read: here each colour first appears lower down, mid-row at an
+// odd place in a byte, so the rows above were read when fewer colours (and a smaller depth) would
+// have held them.
 TEST(PngFile, ColoursFirstSeenLowDownKeepTheRowsAbove) {
     constexpr int kWidth = 37, kHeight = 60, kColours = 20;
     Bitmap picture(kWidth, kHeight);
