@@ -523,6 +523,7 @@ Fit FitRows(const FreeSpace& space, std::span<const int> rows, int largestCell) 
         bottom = std::max(bottom, space.Bottom(i));
     }
     const int centre = space.Width() / 2;
+    std::vector<char> free;  // a row's free centres, for rows of more than one charge
     for (int cell = largestCell - largestCell % 2; cell >= kSmallestCell; cell -= 2) {
         // The rows fill the field; where the narrowing base will not take the lowest row, the
         // rows close up from the bottom before the charges get smaller.
@@ -534,14 +535,20 @@ Fit FitRows(const FreeSpace& space, std::span<const int> rows, int largestCell) 
                 const int n = rows[static_cast<std::size_t>(i)];
                 const int y = top + static_cast<int>(pitchY * (i + 0.5));
                 if (n < 1) continue;
-                if (!space.BoxFree(centre, y, cell)) {
+                if (n == 1) {
+                    fits = space.BoxFree(centre, y, cell);
+                    continue;
+                }
+                // How far the row reaches on each side of the centre: the whole row's answers at
+                // once, where asking square by square walked its width.
+                space.FreeCentres(y, cell, -1, free);
+                if (centre < 0 || centre >= space.Width() || free[static_cast<std::size_t>(centre)] == 0) {
                     fits = false;
                     break;
                 }
-                if (n == 1) continue;
                 int left = centre, right = centre;
-                while (space.BoxFree(left - 1, y, cell)) --left;
-                while (space.BoxFree(right + 1, y, cell)) ++right;
+                while (left > 0 && free[static_cast<std::size_t>(left - 1)] != 0) --left;
+                while (right + 1 < space.Width() && free[static_cast<std::size_t>(right + 1)] != 0) ++right;
                 pitchX = std::min(pitchX, 2.0 * std::min(centre - left, right - centre) / (n - 1));
                 fits = pitchX >= cell;
             }
