@@ -105,7 +105,16 @@ int PaintChargePicture(PaintState& state, float s) {
     height = static_cast<int>(std::trunc(height * static_cast<double>(s)));
     width = static_cast<int>(std::trunc(width * static_cast<double>(s)));
     const int left = px - width / 2, top = py - height / 2;
+    state.paintedBox = {};
     if (width <= 0 || height <= 0 || !(s > 0)) return height - 3;
+    // The box of what is painted, widened run by run (x1..x2 inclusive on row y).
+    int boxLeft = g.W, boxTop = g.H, boxRight = -1, boxBottom = -1;
+    auto mark = [&](int x1, int x2, int y) {
+        boxLeft = std::min(boxLeft, x1);
+        boxRight = std::max(boxRight, x2);
+        boxTop = std::min(boxTop, y);
+        boxBottom = std::max(boxBottom, y);
+    };
 
     // The layer of this picture, for a sink that listens: its backing and its image on the
     // transparent key colour. Semé charges are strewn, not placed: they get none.
@@ -165,6 +174,7 @@ int PaintChargePicture(PaintState& state, float s) {
                 state.levelTincture[state.level] = tincture;
                 if (PaintsPixelByPixel(tincture) || turned || (mirror && hasLayer)) {
                     PaintSpan(state, x, y, x + 1);
+                    mark(x, x, y);
                     ++c;
                 } else {
                     int i = c + 1;
@@ -174,8 +184,10 @@ int PaintChargePicture(PaintState& state, float s) {
                         // itself and paints itself and the pixel to its right, so one span from
                         // the run's last column stores and paints the same pixels alike.
                         PaintSpan(state, x - (i - c - 1), y, x + 1);
+                        mark(x - (i - c - 1), x, y);
                     } else {
                         PaintSpan(state, x, y, x + (i - c));
+                        mark(x, x + (i - c) - 1, y);
                     }
                     c = i;
                 }
@@ -197,6 +209,7 @@ int PaintChargePicture(PaintState& state, float s) {
             if (end > c) {
                 state.levelTincture[state.level] = kSable;
                 PaintSpan(state, x, y, x + (end - c));
+                mark(x, x + (end - c) - 1, y);
                 state.levelTincture[state.level] = saved;
                 c = end;
                 continue;
@@ -205,6 +218,7 @@ int PaintChargePicture(PaintState& state, float s) {
             if (index >= kPictureBufferSize) {
                 state.ShowOnce(state.shownOutOfBounds5, msg::kOutOfBounds5);
             } else if (index >= 0 && x >= 0) {
+                mark(x, x, y);
                 const int under = state.pictureBuffer[static_cast<std::size_t>(index)];
                 if (OutlineIsGrey(state, saved, under)) {
                     PlotRun(state, x, y, x + 1, kCounterchanged);
@@ -218,6 +232,8 @@ int PaintChargePicture(PaintState& state, float s) {
         }
     }
     state.layerTarget = {};
+    if (boxRight >= boxLeft && boxBottom >= boxTop)
+        state.paintedBox = {std::max(boxLeft, 0), std::max(boxTop, 0), std::min(boxRight + 1, g.W), std::min(boxBottom + 1, g.H)};
     if (hasLayer) state.layerSink->LayerPlaced(std::move(layer));
     return height - 3;
 }

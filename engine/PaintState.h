@@ -141,6 +141,9 @@ struct PaintState {
     // A picture laid fesswise: a quarter turn, its top to the dexter (a slender charge along a chief).
     bool fesswiseFlag = false;
     bool flipFlag = false;  // the next picture is painted upside down
+    // The pixels the last picture painted (left/top inclusive, right/bottom exclusive; empty when
+    // it painted none): layouts that fit later charges into the room left read it.
+    Rect paintedBox;
     bool crusillyFitchy = false;  // the crusilly semé is of crosses crosslet fitchy
     int detailTincture = -1;
     int pictureCount = -1;

@@ -10,6 +10,7 @@
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/ArrangementWords.h"
+#include "interpret/FillTheSpace.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/MainChargeWithSmall.h"
@@ -367,6 +368,44 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
     for (int j = 0; j < n; ++j) Place(s, (j + 1) * cw, y, scale, MirroredInPair(line, j));
 }
 
+// One charge in base below an ordinary or other charges: as large as the room under them
+// allows, measured against its own drawing (a cat dormant is long and low), up to this.
+constexpr float kLargestInBase = 1.8f;
+constexpr float kOneInBase = 0.9f;  // the fixed scale it had, and still has where the room is tight
+// Beside charges on the field, of one group with them, it grows to at most this share of their scale.
+constexpr float kLargerThanItsFellows = 1.2f;
+
+bool OneInBaseFillsItsRoom(DrawingState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const bool afterOrdinary = s.levels[0].levelKind == kTypeOrdinary;
+    if (s.level == 0) return false;
+    // Below everything drawn so far and below the middle of the field.
+    const std::vector<Rect> taken = PaintedBoxesSoFar(s);
+    int top = g.H2;
+    for (const Rect& box : taken) top = std::max(top, box.bottom);
+    const Rect room{0, top, g.W, g.H};
+    const int xs[1] = {g.W2};
+    // "two mullets in chief and a crescent in base": the charges before stand on the field beside
+    // it, one group with it, and it is drawn hardly larger than they are (charges on an ordinary are
+    // not its fellows: the cat under ladybirds on a chevron fills the base).
+    float largest = kLargestInBase;
+    const LevelRecord& before = Previous(s);
+    if (before.levelKind != kTypeOrdinary && !Level(s, s.level - 2).levelOn && s.ringWritten >= before.levelCount) {
+        largest = 0.0f;
+        for (int k = 0; k < before.levelCount; ++k)
+            largest = std::max(largest, s.placementRing[static_cast<std::size_t>(
+                                            ((s.ringNext - 1 - k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize)]
+                                            .scale);
+        largest = std::min(largest * kLargerThanItsFellows, kLargestInBase);
+    }
+    const RoomFit fit = afterOrdinary ? LargestRowInRoom(s, FreeSpace::AroundOrdinary(s, false), xs, g.W, room, taken, largest)
+                                      : LargestRowInRoom(s, FreeSpace::Field(s), xs, g.W, room, taken, largest);
+    // Never smaller than the fixed place gave it.
+    if (fit.scale < kOneInBase) return false;
+    Place(s, g.W2, fit.y, fit.scale);
+    return true;
+}
+
 void InBase(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
     if (s.partitionCode == ShapeCode::kBend) {
@@ -375,8 +414,9 @@ void InBase(DrawingState& s, int n) {
     }
     int y = (s.lastShapeCode == ShapeCode::kChevron || s.lastShapeCode == ShapeCode::kFess) ? g.H - g.H4 + 5 : g.H - g.H4 + 15;
     if (s.partitionCode == -1 && s.level == 0) y = g.H - g.H3;
+    if (n == 1 && OneInBaseFillsItsRoom(s)) return;
     if (n == 1) {
-        Place(s, g.W2, y, 0.9f);
+        Place(s, g.W2, y, kOneInBase);
     } else if (n == 2) {
         Place(s, g.W4, y, 1.0f);
         Place(s, 3 * g.W4, y, 1.0f);

@@ -23,6 +23,7 @@ using WordText = FixedString<kMaxWordChars>;
 struct RingEntry {
     int x = 0, y = 0;
     float scale = 0.0f;
+    Rect drawn;  // the pixels the charge painted (empty when none)
 };
 
 class Vocabulary;

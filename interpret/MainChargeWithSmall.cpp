@@ -7,8 +7,11 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/OrdinaryShapes.h"
+#include "interpret/FillTheSpace.h"
+#include "interpret/FitLayout.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -36,8 +39,34 @@ constexpr float kSmallInQuarter = 0.5f;
 constexpr int kQuarterCornerDivisor = 7;  // the small charge's centre from the top and side
 constexpr int kMostInChief = 4, kMostInBase = 3;
 
+// The small charges fitted to the room the main charge's drawing leaves above or below it are
+// at most this large: beside the main charge they stay the lesser charges.
+constexpr float kLargestBesideTheMain = 0.8f;
+
 bool IsDirection(int code) {
     return code == ShapeCode::kChief || code == kInBase || code == kInDexterChief || code == kInSinisterChief;
+}
+
+// The row in chief or in base set in the room between the main charge's drawing and the shield's
+// edge: a heron displayed, its head high, leaves less above it than a lion rampant does, and a
+// star there was drawn at one size for both. False when the painter gave no box for the main
+// charge or nothing fits.
+bool FillTheRoomBesideTheMain(DrawingState& s, int n, bool inChief) {
+    const ShieldGeometry& g = s.geometry;
+    const Rect main = PaintedBoxOfPlaced(s, 0, 1);
+    if (main.Width() <= 0) return false;
+    const Rect room = inChief ? Rect{0, 0, g.W, main.top} : Rect{0, main.bottom, g.W, g.H};
+    // In chief the row spreads across the field; in base, where the field narrows to its point,
+    // it keeps to the middle fifths.
+    const int step = inChief ? g.W / (n + 1) : g.W5;
+    std::vector<int> xs;
+    for (int j = 0; j < n; ++j) xs.push_back(inChief ? (j + 1) * step : g.W2 + (2 * j - (n - 1)) * step / 2);
+    const RoomFit fit = LargestRowInRoom(s, FreeSpace::Field(s), xs, step, room, {}, kLargestBesideTheMain);
+    // Never smaller than the fixed row was: where the room is tighter than that, the old row stands.
+    if (fit.scale < (inChief ? kSmallInChief : kSmallInBase)) return false;
+    const int line = phrase::Current(s).levelLine;
+    for (int j = 0; j < n; ++j) Place(s, xs[static_cast<std::size_t>(j)], fit.y, fit.scale, MirroredInPair(line, j));
+    return true;
 }
 
 }  // namespace
@@ -99,6 +128,7 @@ bool PlaceSmallChargesBesideTheMain(DrawingState& s, int n) {
     }
     if (n < 1 || n > (direction == kInBase ? kMostInBase : kMostInChief)) return false;
     NoteLayout(s, "SmallBesideTheMain(" + std::to_string(direction) + ")");
+    if (FillTheRoomBesideTheMain(s, n, direction == ShapeCode::kChief)) return true;
     if (direction == ShapeCode::kChief) {
         const int cell = g.W / (n + 1);
         for (int j = 0; j < n; ++j) Place(s, (j + 1) * cell, g.H5 / 2, kSmallInChief, MirroredInPair(level.levelLine, j));

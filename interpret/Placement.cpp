@@ -66,6 +66,7 @@ void PlaceRoundel(DrawingState& s) {
     const int x = s.placementX, y = s.placementY;
     const int d = static_cast<int>(s.chargeScale * 150.0f);
     const int r = static_cast<int>(s.chargeScale * 55.0f);
+    s.paintedBox = {x - r, y - r, x + r + 1, y + r + 1};
     // Counted like a picture; past the last layer handed on it is painted but not movable.
     const bool hasLayer = s.layerSink != nullptr && s.pictureCount >= 0 && s.pictureCount < kMaxLayers && SizeIsAcceptable(d, d);
     PlacedLayer layer;
@@ -147,17 +148,10 @@ bool MirroredInPair(int lineCode, int index) {
     return (lineCode == kPairFirstTurned && index == 0) || (lineCode == kPairSecondTurned && index == 1);
 }
 
-void PlaceCharge(DrawingState& s) {
-    LevelRecord& level = Current(s);
-    if (level.levelKind == 0) return;
-    NotePlacement(s);
+namespace {
 
-    if (!level.levelChargedOn) {
-        s.placementRing[static_cast<std::size_t>(s.ringNext)] = {s.placementX, s.placementY, s.chargeScale};
-        s.ringNext = (s.ringNext + 1) % kPlacementRingSize;
-        s.ringWritten = std::min(s.ringWritten + 1, kPlacementRingSize);
-    }
-
+// The level's picture, or its disc, or the question picture standing in for it.
+void PaintLevelCharge(DrawingState& s, LevelRecord& level) {
     for (const bool standIn : {false, true}) {
         std::string name = level.levelName.str();
         if (!name.empty() && name.back() == 's') name.pop_back();
@@ -174,6 +168,26 @@ void PlaceCharge(DrawingState& s) {
     }
 }
 
+}  // namespace
+
+void PlaceCharge(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (level.levelKind == 0) return;
+    NotePlacement(s);
+
+    RingEntry* entry = nullptr;
+    if (!level.levelChargedOn) {
+        entry = &s.placementRing[static_cast<std::size_t>(s.ringNext)];
+        *entry = {s.placementX, s.placementY, s.chargeScale, {}};
+        s.ringNext = (s.ringNext + 1) % kPlacementRingSize;
+        s.ringWritten = std::min(s.ringWritten + 1, kPlacementRingSize);
+    }
+    s.paintedBox = {};
+    PaintLevelCharge(s, level);
+    // What the charge painted, for layouts that fit later charges into the room it left.
+    if (entry != nullptr) entry->drawn = s.paintedBox;
+}
+
 // Colour indices of a charge picture that are drawn: outline, second part, body and detail.
 bool IsDrawnIndex(std::uint8_t index) { return index == 0 || index == 10 || index == 11 || index == 14; }
 
@@ -188,7 +202,7 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
         // The buffer now holds this picture; the next placement decodes its own again.
         s.pictureLoaded = false;
         const ChargePicture& p = s.chargePicture;
-        extent = {p.PW, p.PH, p.PH, -1, 0, 0};
+        extent = {p.PW, p.PH, p.PH, -1, 0, 0, p.PW, -1};
         long long columns[2] = {0, 0}, counts[2] = {0, 0};
         for (int y = 0; y < p.PH; ++y) {
             for (int x = 0; x < p.PW; ++x) {
@@ -196,6 +210,8 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
                 if (at >= p.buffer.size() || !IsDrawnIndex(p.buffer[at])) continue;
                 extent.firstRow = std::min(extent.firstRow, y);
                 extent.lastRow = std::max(extent.lastRow, y);
+                extent.firstColumn = std::min(extent.firstColumn, x);
+                extent.lastColumn = std::max(extent.lastColumn, x);
                 ++extent.drawnPixels;
                 const int half = 2 * y < p.PH ? 0 : 1;
                 columns[half] += x;

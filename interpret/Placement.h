@@ -31,6 +31,7 @@ struct PictureExtent {
     // The mean column of the upper half's drawn pixels less the lower half's: far from 0 for a
     // drawing that leans (a quill drawn bendwise sinister leans right).
     int lean = 0;
+    int firstColumn = 0, lastColumn = 0;  // the first and last columns that hold any of the drawing
 };
 bool LevelPictureExtent(DrawingState& state, PictureExtent& extent);
 

@@ -10,6 +10,7 @@
 
 #include "engine/OrdinaryShapes.h"
 #include "interpret/DrawingState.h"
+#include "interpret/FillTheSpace.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -278,6 +279,27 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
         }
         const ShieldGeometry& g = s.geometry;
         const bool pale = code == ShapeCode::kPale;
+        // What those charges painted, when the painter says: crossed swords leave their
+        // square's corners empty, and the room above and below them is that much larger.
+        const Rect drawn = PaintedBoxOfPlaced(s, index, count);
+        if (drawn.Width() > 0) {
+            const Rect rooms[2] = {pale ? Rect{0, 0, g.W, drawn.top} : Rect{0, 0, drawn.left, g.H},
+                                   pale ? Rect{0, drawn.bottom, g.W, g.H} : Rect{drawn.right, 0, g.W, g.H}};
+            const FreeSpace& space = FreeSpace::Field(s);
+            const auto fitIn = [&](const Rect& room, float largest) {
+                const int x = pale ? g.W2 : (room.left + room.right) / 2;
+                const int xs[1] = {x};
+                return std::pair{x, LargestRowInRoom(s, space, xs, pale ? g.W : room.Width(), room, {}, largest)};
+            };
+            // Both as large as the smaller room allows, each in the middle of its own.
+            const float scale = std::min(fitIn(rooms[0], kLargestInLine).second.scale, fitIn(rooms[1], kLargestInLine).second.scale);
+            if (scale < kMinChargeScale) return false;
+            const auto [x, fit] = fitIn(rooms[index], scale);
+            if (fit.scale < kMinChargeScale) return false;
+            NoteLayout(s, "BetweenInLine(" + std::to_string(code) + ", " + std::to_string(index + 1) + " of 2)");
+            Place(s, x, fit.y, fit.scale);
+            return true;
+        }
         // The room before the box and after it along the line, each charge in the middle of its
         // own, both as large as the smaller room allows.
         const int from = index == 0 ? 0 : (pale ? y2 : x2);

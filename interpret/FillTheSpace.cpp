@@ -1,0 +1,146 @@
+// Fitting a charge to the room left round the charges and the ordinary before it (see the header).
+
+#include "interpret/FillTheSpace.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "interpret/FitLayout.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+// Kept clear between a charge's drawing and the outline, the ordinary or another charge.
+constexpr int kRoomMargin = 8;
+// Heights tried two pixels apart; the scale found to a hundredth.
+constexpr int kHeightStep = 2;
+constexpr float kScalePrecision = 0.01f;
+// A roundel's radius at scale 1 (as its disc is painted), and a picture's pixels painted at half size.
+constexpr float kRoundelRadius = 55.0f;
+constexpr float kPaintedShare = 0.5f;
+constexpr float kDiagonal = 0.7071f;  // a turn of 45 degrees
+
+// Whether every pixel of x1..x2, y1..y2 (inclusive) is free in the space: squares of the shorter
+// side laid along the longer one, the last flush with the far end.
+bool RectFree(const FreeSpace& space, int x1, int y1, int x2, int y2) {
+    const int w = x2 - x1 + 1, h = y2 - y1 + 1;
+    const int side = std::min(w, h);
+    if (side < 1) return false;
+    const bool wide = w >= h;
+    const int length = wide ? w : h;
+    for (int along = 0;; along += side) {
+        const int at = std::min(along, length - side);
+        const int left = wide ? x1 + at : x1, top = wide ? y1 : y1 + at;
+        if (!space.BoxFree(left + side / 2, top + side / 2, side)) return false;
+        if (at == length - side) return true;
+    }
+}
+
+bool Overlaps(const Rect& a, int x1, int y1, int x2, int y2) {
+    return a.Width() > 0 && a.Height() > 0 && x1 < a.right && a.left <= x2 && y1 < a.bottom && a.top <= y2;
+}
+
+}  // namespace
+
+bool CurrentDrawnReach(DrawingState& s, DrawnReach& reach) {
+    const LevelRecord& level = phrase::Current(s);
+    if (level.levelKind == 0) return false;
+    if (level.levelKind == kTypeRoundel) {
+        reach = {kRoundelRadius, kRoundelRadius};
+        return true;
+    }
+    PictureExtent e;
+    if (!LevelPictureExtent(s, e)) return false;
+    // Measured both ways from the picture's centre, the farther side: the painter may mirror it
+    // or turn it upside down.
+    const float cx = static_cast<float>(e.width) / 2, cy = static_cast<float>(e.height) / 2;
+    reach.across = std::max(cx - static_cast<float>(e.firstColumn), static_cast<float>(e.lastColumn + 1) - cx) * kPaintedShare;
+    reach.upDown = std::max(cy - static_cast<float>(e.firstRow), static_cast<float>(e.lastRow + 1) - cy) * kPaintedShare;
+    if (s.fesswiseFlag) std::swap(reach.across, reach.upDown);
+    if (s.bendwiseFlag) reach.across = reach.upDown = (reach.across + reach.upDown) * kDiagonal;
+    return reach.across > 0 && reach.upDown > 0;
+}
+
+Rect PaintedBoxOfPlaced(const DrawingState& s, int skip, int count) {
+    Rect box;
+    if (skip < 0 || count < 1 || skip + count > s.ringWritten) return box;
+    for (int k = 0; k < count; ++k) {
+        const int at = ((s.ringNext - 1 - skip - k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
+        const Rect& d = s.placementRing[static_cast<std::size_t>(at)].drawn;
+        if (d.Width() <= 0 || d.Height() <= 0) continue;
+        if (box.Width() <= 0) {
+            box = d;
+            continue;
+        }
+        box = {std::min(box.left, d.left), std::min(box.top, d.top), std::max(box.right, d.right), std::max(box.bottom, d.bottom)};
+    }
+    return box;
+}
+
+std::vector<Rect> PaintedBoxesSoFar(const DrawingState& s) {
+    std::vector<Rect> boxes;
+    for (int k = 0; k < s.ringWritten; ++k) {
+        const Rect box = PaintedBoxOfPlaced(s, k, 1);
+        if (box.Width() > 0) boxes.push_back(box);
+    }
+    return boxes;
+}
+
+RoomFit LargestRowInRoom(DrawingState& s, const FreeSpace& space, std::span<const int> xs, int band, Rect room,
+                         std::span<const Rect> taken, float largest) {
+    DrawnReach reach;
+    if (xs.empty() || !CurrentDrawnReach(s, reach)) return {};
+    const auto fits = [&](int y, float scale) {
+        const int across = static_cast<int>(std::ceil(reach.across * scale)) + kRoomMargin;
+        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + kRoomMargin;
+        for (const int x : xs) {
+            const int x1 = x - across, y1 = y - upDown, x2 = x + across, y2 = y + upDown;
+            if (x2 - x1 + 1 > band + 2 * kRoomMargin) return false;
+            if (x1 < room.left - kRoomMargin || x2 >= room.right + kRoomMargin || y1 < room.top - kRoomMargin ||
+                y2 >= room.bottom + kRoomMargin)
+                return false;
+            if (!RectFree(space, x1, y1, x2, y2)) return false;
+            for (const Rect& t : taken)
+                if (Overlaps(t, x1, y1, x2, y2)) return false;
+        }
+        return true;
+    };
+    // The largest scale at each height, then the middle of the heights that reach the best.
+    std::vector<std::pair<int, float>> found;
+    float best = 0.0f;
+    for (int y = room.top; y < room.bottom; y += kHeightStep) {
+        if (!fits(y, kMinChargeScale)) continue;
+        float low = kMinChargeScale, high = largest;
+        if (fits(y, high)) {
+            low = high;
+        } else {
+            while (high - low > kScalePrecision) {
+                const float mid = (low + high) / 2;
+                (fits(y, mid) ? low : high) = mid;
+            }
+        }
+        found.emplace_back(y, low);
+        best = std::max(best, low);
+    }
+    if (found.empty()) return {};
+    int first = -1, last = -1;
+    for (const auto& [y, scale] : found) {
+        if (scale < best - kScalePrecision) continue;
+        if (first < 0) first = y;
+        last = y;
+    }
+    // Of the heights that hold the best, the one nearest the middle of them: centred in its room.
+    const int middle = (first + last) / 2;
+    RoomFit fit;
+    for (const auto& [y, scale] : found) {
+        if (scale < best - kScalePrecision) continue;
+        if (fit.scale == 0.0f || std::abs(y - middle) < std::abs(fit.y - middle)) fit = {y, scale};
+    }
+    return fit;
+}
+
+}  // namespace esc

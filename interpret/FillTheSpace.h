@@ -1,0 +1,44 @@
+#pragma once
+// Charges set in the room that other charges or an ordinary leave ("between in pale a crown and
+// a rose" round a crossing, "in chief a star" above a heron, "in base a cat" under a chevron
+// inverted) are fitted to what is actually free there: the pixels the charges before painted,
+// the ordinary with its margin, and the shield's outline, measured against the new charge's own
+// drawing, not against the square a charge of its scale could take. A square was the fault:
+// crossed swords leave the corners of their square empty, and a cat lying down is a third as
+// high as it is wide, so both were drawn far smaller than their space.
+
+#include <span>
+#include <vector>
+
+#include "interpret/DrawingState.h"
+
+namespace esc {
+
+class FreeSpace;
+
+// How far the current level's drawing reaches from its placement point at scale 1, across (each
+// side) and up and down (each way). False when the level draws nothing.
+struct DrawnReach {
+    float across = 0.0f, upDown = 0.0f;
+};
+bool CurrentDrawnReach(DrawingState& state, DrawnReach& reach);
+
+// The box joining what `count` placements painted, the latest `skip` placements left out
+// (empty when they painted nothing or the ring no longer holds them).
+Rect PaintedBoxOfPlaced(const DrawingState& state, int skip, int count);
+
+// A row of charges of the current level at one height and one scale: charge j centred at
+// xs[j], its drawing kept within `band` pixels across round xs[j] and inside `room`, on free
+// pixels of `space` and off each of `taken`, with a margin all round. The height is chosen where
+// the scale is largest (up to `largest`); scale 0 when nothing fits.
+struct RoomFit {
+    int y = 0;
+    float scale = 0.0f;
+};
+RoomFit LargestRowInRoom(DrawingState& state, const FreeSpace& space, std::span<const int> xs, int band, Rect room,
+                         std::span<const Rect> taken, float largest);
+
+// The boxes painted by every placement of the shield still in the ring.
+std::vector<Rect> PaintedBoxesSoFar(const DrawingState& state);
+
+}  // namespace esc

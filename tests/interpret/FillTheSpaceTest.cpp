@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "TestDrawing.h"
+#include "interpret/FitLayout.h"
+
+namespace esc {
+namespace {
+
+// Pixels at least this far inside the shield's outline are read (the outline itself is drawn).
+constexpr int kInside = 5;
+
+// The box of the pixels of rows top..bottom-1 that are not `field`, read only well inside the
+// outline; empty when there are none.
+Rect BoxOfOtherPixels(test::Drawing& d, Rgb field, int top, int bottom) {
+    const FreeSpace& space = FreeSpace::Field(d.s());
+    const ShieldGeometry& g = d.s().geometry;
+    Rect box{g.W, g.H, -1, -1};
+    for (int y = std::max(top, 0); y < std::min(bottom, g.H); ++y)
+        for (int x = 0; x < g.W; ++x) {
+            if (!space.BoxFree(x, y, 2 * kInside + 1) || d.At(x, y) == field) continue;
+            box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+        }
+    return box.right < 0 ? Rect{} : box;
+}
+
+// The drawn box the ring holds for placement k (0 the first of the shield).
+Rect Drawn(test::Drawing& d, int k) {
+    const DrawingState& s = d.s();
+    EXPECT_LT(k, s.ringWritten);
+    const int first = (s.ringNext - s.ringWritten + kPlacementRingSize) % kPlacementRingSize;
+    return s.placementRing[static_cast<std::size_t>((first + k) % kPlacementRingSize)].drawn;
+}
+
+// The painter's box of what a charge painted is the box of the pixels it changed: with one
+// charge (or one crossing) on a plain field, the pixels that are not the field lie inside it and
+// reach each of its four sides. Upright, crossed, turned over, lying long and low, a disc.
+TEST(FillTheSpace, ThePainterReportsTheBoxOfWhatItPainted) {
+    struct Case { const char* blazon; int placements; };
+    const Case cases[] = {
+        {"Argent, a lion rampant gules", 1},
+        {"Argent, two swords in saltire sable", 2},
+        {"Argent, a sword inverted azure", 1},
+        {"Or, a domestic cat dormant argent", 1},
+        {"Argent, a roundel vert", 1},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        ASSERT_EQ(d.s().ringWritten, k.placements);
+        Rect drawn = Drawn(d, 0);
+        for (int i = 1; i < k.placements; ++i) {
+            const Rect b = Drawn(d, i);
+            drawn = {std::min(drawn.left, b.left), std::min(drawn.top, b.top), std::max(drawn.right, b.right),
+                     std::max(drawn.bottom, b.bottom)};
+        }
+        ASSERT_GT(drawn.Width(), 0);
+        const Rgb field = d.At(d.s().geometry.W / 20, d.s().geometry.H2);
+        const Rect seen = BoxOfOtherPixels(d, field, 0, d.s().geometry.H);
+        ASSERT_GT(seen.Width(), 0);
+        // The painter may touch the pixel beside a run's end; no more.
+        EXPECT_NEAR(seen.left, drawn.left, 2);
+        EXPECT_NEAR(seen.top, drawn.top, 2);
+        EXPECT_NEAR(seen.right, drawn.right, 2);
+        EXPECT_NEAR(seen.bottom, drawn.bottom, 2);
+    }
+}
+
+// "two swords crossed in saltire between in pale a crown and a rose": the crossing leaves the
+// corners of its square empty, and the crown and the rose fill the room truly left above and
+// below the swords' drawing (they were a quarter of it high), clear of the swords.
+TEST(FillTheSpace, ChargesBetweenInPaleFillTheRoomAboveAndBelowACrossing) {
+    const char* blazons[] = {
+        "Argent, two swords inverted crossed in saltire between in pale a crown and a garden rose sable.",
+        "Or, two keys in saltire between in pale a mullet and a crescent sable.",
+    };
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        test::Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        ASSERT_EQ(d.s().ringWritten, 4);
+        const Rect crossing = Drawn(d, 0), other = Drawn(d, 1);
+        const int top = std::min(crossing.top, other.top), bottom = std::max(crossing.bottom, other.bottom);
+        const Rgb field = d.At(d.s().geometry.W / 20, d.s().geometry.H2);
+        const Rect above = BoxOfOtherPixels(d, field, 0, top - 1);
+        const Rect below = BoxOfOtherPixels(d, field, bottom + 1, d.s().geometry.H);
+        ASSERT_GT(above.Height(), 0);
+        ASSERT_GT(below.Height(), 0);
+        // The room above runs from the shield's top to the crossing; below, to the base's point.
+        EXPECT_GE(above.Height(), top * 45 / 100) << "above: " << above.Height() << " of " << top;
+        EXPECT_GE(below.Height(), (d.s().geometry.H - bottom) * 45 / 100) << "below: " << below.Height();
+        // What is painted there is the charges between, at the line's middle.
+        EXPECT_NEAR((above.left + above.right) / 2, d.s().geometry.W2, 3);
+        EXPECT_NEAR((below.left + below.right) / 2, d.s().geometry.W2, 3);
+        EXPECT_EQ(Drawn(d, 2).bottom <= top, true) << "the upper charge reaches into the crossing";
+        EXPECT_EQ(Drawn(d, 3).top >= bottom, true) << "the lower charge reaches into the crossing";
+    }
+}
+
+// One charge in base under an ordinary with its charges on it fills the room under it, measured
+// against its own drawing: the cat dormant under a chevron inverted (a quarter of the field wide
+// before), a mullet and a lion passant under a chevron inverted. The lowest pixel of the
+// ordinary on the middle line bounds the room; the charge keeps off it.
+TEST(FillTheSpace, OneChargeInBaseFillsTheRoomUnderTheOrdinary) {
+    struct Case { const char* blazon; int ordinary; int widthPercent, heightPercent; };
+    const Case cases[] = {
+        {"Vert, on a chevron inverted Or three ladybugs gules spotted sable and in base a domestic cat dormant argent.",
+         kOr, 45, 0},
+        {"Azure, a chevron inverted Or, in base a mullet argent.", kOr, 0, 45},
+        {"Azure, a chevron inverted Or, in base a lion passant argent.", kOr, 35, 0},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        const ShieldGeometry& g = d.s().geometry;
+        const Rgb ordinary = test::Colour(k.ordinary);
+        int lowest = -1;
+        for (int y = 0; y < g.H; ++y)
+            if (d.At(g.W2, y) == ordinary) lowest = y;
+        ASSERT_GT(lowest, g.H4);
+        const Rgb field = d.At(g.W / 20, g.H - g.H4);
+        const Rect charge = BoxOfOtherPixels(d, field, lowest + 1, g.H);
+        ASSERT_GT(charge.Height(), 0);
+        EXPECT_GT(charge.top, lowest + 2) << "the charge in base touches the ordinary";
+        int base = lowest;  // the base's point: the last row inside the outline on the middle line
+        const FreeSpace& space = FreeSpace::Field(d.s());
+        while (base + 1 < g.H && space.BoxFree(g.W2, base + 1, 1)) ++base;
+        EXPECT_GE(charge.Width(), g.W * k.widthPercent / 100) << charge.Width() << " of " << g.W;
+        EXPECT_GE(charge.Height(), (base - lowest) * k.heightPercent / 100) << charge.Height() << " of " << base - lowest;
+    }
+}
+
+// "a grey heron displayed, and in chief a compass star": the charges in chief fill the room the
+// main charge's drawing leaves above it (the star was half of it), still the lesser charges, and
+// clear of it; in base likewise.
+TEST(FillTheSpace, ChargesBesideTheMainFillTheRoomItLeaves) {
+    struct Case { const char* blazon; bool inChief; int percent; };
+    const Case cases[] = {
+        {"Per chevron inverted sable and vert, a grey heron displayed argent, beaked and membered Or, and in chief a "
+         "compass star gules, fimbriated argent.",
+         true, 65},
+        {"Vert, a lion rampant Or, in chief two mullets argent.", true, 55},
+        {"Gules, a lion rampant Or, in base a crescent argent.", false, 30},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        ASSERT_GE(d.s().ringWritten, 2);
+        const ShieldGeometry& g = d.s().geometry;
+        const Rect main = Drawn(d, 0);
+        const float mainScale = d.trace.levels[0].placements[0].scale;
+        for (int i = 1; i < d.s().ringWritten; ++i) {
+            SCOPED_TRACE(i);
+            const Rect small = Drawn(d, i);
+            const float scale = d.trace.levels[1].placements[static_cast<std::size_t>(i - 1)].scale;
+            EXPECT_LE(scale, 0.4f * mainScale);
+            if (k.inChief) {
+                EXPECT_LT(small.bottom, main.top);
+                EXPECT_GE(small.Height(), main.top * k.percent / 100) << small.Height() << " of " << main.top;
+            } else {
+                EXPECT_GT(small.top, main.bottom);
+                EXPECT_GE(small.Height(), (g.H - main.bottom) * k.percent / 100) << small.Height();
+            }
+            // Its own tincture is painted at its centre's row inside its box.
+            const Rgb own = test::Colour(d.trace.levels[1].tincture);
+            bool painted = false;
+            for (int x = small.left; x < small.right && !painted; ++x)
+                for (int y = small.top; y < small.bottom && !painted; ++y) painted = d.At(x, y) == own;
+            EXPECT_TRUE(painted);
+        }
+    }
+}
+
+// "two mullets in chief and a crescent in base": the three are one group on the field, and the
+// one in base, with all the base to fill, stays near its fellows' size; under ladybirds on a
+// chevron (not its fellows) it fills its room.
+TEST(FillTheSpace, OneInBaseStaysNearTheSizeOfItsFellowsOnTheField) {
+    struct Case { const char* blazon; };
+    const Case cases[] = {
+        {"Or two mullets in chief and a crescent in base azure"},
+        {"Gules in chief two helmets argent garnished or in base a garb of the last"},
+        {"Argent three holly leaves in chief vert and a hunting horn in base sable garnished gules"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        ASSERT_EQ(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+        float fellows = 0.0f;
+        for (const PlacementTrace& p : d.trace.levels[0].placements) fellows = std::max(fellows, p.scale);
+        const float inBase = d.trace.levels[1].placements[0].scale;
+        EXPECT_LE(inBase, std::max(0.9f, 1.2f * fellows) + 0.001f);
+        EXPECT_GE(inBase, 0.9f - 0.001f);  // never below the fixed size it had
+    }
+}
+
+}  // namespace
+}  // namespace esc
