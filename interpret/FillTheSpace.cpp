@@ -81,6 +81,29 @@ Rect PaintedBoxOfPlaced(const DrawingState& s, int skip, int count) {
     return box;
 }
 
+float LargestScaleAt(DrawingState& s, const FreeSpace& space, int x, int y, std::span<const Rect> taken,
+                     const std::function<bool(const Rect&)>& allowed, float largest) {
+    DrawnReach reach;
+    if (!CurrentDrawnReach(s, reach)) return 0.0f;
+    const auto fits = [&](float scale) {
+        const int across = static_cast<int>(std::ceil(reach.across * scale)) + kRoomMargin;
+        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + kRoomMargin;
+        const int x1 = x - across, y1 = y - upDown, x2 = x + across, y2 = y + upDown;
+        if (!allowed(Rect{x1, y1, x2 + 1, y2 + 1}) || !RectFree(space, x1, y1, x2, y2)) return false;
+        for (const Rect& t : taken)
+            if (Overlaps(t, x1, y1, x2, y2)) return false;
+        return true;
+    };
+    if (!fits(kMinChargeScale)) return 0.0f;
+    if (fits(largest)) return largest;
+    float low = kMinChargeScale, high = largest;
+    while (high - low > kScalePrecision) {
+        const float mid = (low + high) / 2;
+        (fits(mid) ? low : high) = mid;
+    }
+    return low;
+}
+
 std::vector<Rect> PaintedBoxesSoFar(const DrawingState& s) {
     std::vector<Rect> boxes;
     for (int k = 0; k < s.ringWritten; ++k) {

@@ -7,6 +7,7 @@
 // crossed swords leave the corners of their square empty, and a cat lying down is a third as
 // high as it is wide, so both were drawn far smaller than their space.
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -37,6 +38,12 @@ struct RoomFit {
 };
 RoomFit LargestRowInRoom(DrawingState& state, const FreeSpace& space, std::span<const int> xs, int band, Rect room,
                          std::span<const Rect> taken, float largest);
+
+// The largest scale, up to `largest`, at which the current level's drawing centred at (x, y) lies
+// on free pixels of `space`, off each of `taken`, and where `allowed` says of its box (the margin
+// included); 0 when not even the smallest scale does.
+float LargestScaleAt(DrawingState& state, const FreeSpace& space, int x, int y, std::span<const Rect> taken,
+                     const std::function<bool(const Rect&)>& allowed, float largest);
 
 // The boxes painted by every placement of the shield still in the ring.
 std::vector<Rect> PaintedBoxesSoFar(const DrawingState& state);

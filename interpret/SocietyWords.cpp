@@ -158,6 +158,66 @@ int PairWordAfter(const DrawingState& s, int from) {
     return -1;
 }
 
+// Each of the two grows, from where it stands, until its drawing meets the line that parts its
+// part from the other's (the middle line of a plain field), the field's edge or a chief named
+// later: a panther passant is long and low, and at the size of a square cell it filled a quarter
+// of its half. `first` is the one in the chief's half, or the dexter one.
+constexpr float kLargestInItsPart = 1.6f;
+constexpr int kPartMargin = 18;  // kept from the parting line, a line indented or dancetty included
+// Where the drawn line per bend (sinister) runs: this far from the line joining the corners of the
+// shield's rectangle on the side of the chief's half (measured on the painted partitions).
+constexpr double kPerBendLineOffset = 9, kPerBendSinisterLineOffset = 16;
+// Centres tried per bend, up to a third of the way to the corner: further in, the charge fills
+// more but sits crammed into the corner, off the middle of its half.
+constexpr int kCornerSteps = 8, kCornerShare = 3;
+
+void FillItsPart(DrawingState& s, LinePoint& p, int partition, bool first, int nextWord) {
+    const ShieldGeometry& g = s.geometry;
+    int top = 0;
+    for (int i = nextWord; i < s.wordCount; ++i)
+        if (EqualsIgnoringCase(s.Word(i), "chief")) top = g.chiefDepth + kPartMargin;
+    const bool sinister = s.shapeCode == ShapeCode::kBendSinister;
+    // Distance from the diagonal of the shield's rectangle, positive toward the chief's half.
+    const double diagonal = std::hypot(static_cast<double>(g.W), static_cast<double>(g.H));
+    const auto fromBend = [&](int px, int py) {
+        const int across = sinister ? g.W - px : px;
+        return (static_cast<double>(across) * g.H - static_cast<double>(py) * g.W) / diagonal -
+               (sinister ? kPerBendSinisterLineOffset : kPerBendLineOffset);
+    };
+    const auto allowed = [&](const Rect& r) {
+        if (r.top < top) return false;
+        switch (partition) {
+            case kPerFess: return first ? r.bottom <= g.H2 - kPartMargin : r.top >= g.H2 + kPartMargin;
+            case kPerBendOrBendSinister: {
+                for (const int cx : {r.left, r.right})
+                    for (const int cy : {r.top, r.bottom}) {
+                        const double d = fromBend(cx, cy);
+                        if (first ? d < kPartMargin : d > -kPartMargin) return false;
+                    }
+                return true;
+            }
+            default: return first ? r.right <= g.W2 - kPartMargin : r.left >= g.W2 + kPartMargin;
+        }
+    };
+    const std::vector<Rect> taken = PaintedBoxesSoFar(s);
+    const FreeSpace& space = FreeSpace::Field(s);
+    if (partition != kPerBendOrBendSinister) {
+        p.scale = std::max(p.scale, LargestScaleAt(s, space, p.x, p.y, taken, allowed, kLargestInItsPart));
+        return;
+    }
+    // A box fits a triangle best tucked into its right angle, not round the middle of the
+    // circle the triangle holds: the centre is tried on the way from that middle to the corner.
+    const bool right = first != sinister;
+    const int cornerX = right ? g.W : 0, cornerY = first ? 0 : g.straightBottom;
+    const LinePoint from = p;
+    for (int step = 0; step <= kCornerSteps; ++step) {
+        const int x = from.x + (cornerX - from.x) * step / (kCornerShare * kCornerSteps);
+        const int y = from.y + (cornerY - from.y) * step / (kCornerShare * kCornerSteps);
+        const float scale = LargestScaleAt(s, space, x, y, taken, allowed, kLargestInItsPart);
+        if (scale > p.scale) p = {x, y, scale};
+    }
+}
+
 bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
     if (s.level > 1) return false;
     for (int k = 0; k <= s.level; ++k)
@@ -200,6 +260,7 @@ bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
     // phrases after (which would read it as their own line) by becoming a word of the grammar.
     const int pair = PairWordAfter(s, index == 0 ? nextWord : nextWord - 1);
     const bool mirror = pair >= 0 && MirroredInPair(s.Sub1(pair), index);
+    if (partition != kPerChevron) FillItsPart(s, p, partition, index == 0, nextWord);
     NoteLayout(s, "TwoChargesOnTheField(" + std::to_string(partition) + ", " + std::to_string(index + 1) + " of 2)");
     Place(s, p.x, p.y, p.scale, mirror);
     if (index == 1 && pair >= 0) {

@@ -207,3 +207,65 @@ TEST(FillTheSpace, OneInBaseStaysNearTheSizeOfItsFellowsOnTheField) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// "a lion passant and a bear passant", "per bend sinister ..., a dragon and a horse": the two
+// single charges at the head of a blazon each grow from where they stand until their drawing
+// meets the line parting their part from the other's: each drawn box stays in its own part (its
+// corners, just outside it, show that part's field) and fills it far more than the square cell
+// of one of two in fess did (long, low beasts filled a quarter of their half).
+TEST(FillTheSpace, TwoChargesOnTheFieldFillTheirParts) {
+    enum Part { kDexterHalf, kChiefHalfOfPerFess, kChiefHalfOfPerBend };
+    struct Case { const char* blazon; Part part; int percent; };
+    const Case cases[] = {
+        {"Argent, a lion passant and a bear passant sable.", kDexterHalf, 70},
+        {"Per pale Or and vert, a tower sable and a sword argent.", kDexterHalf, 50},
+        {"Per fess argent and azure, a rose gules and a fish naiant Or.", kChiefHalfOfPerFess, 42},
+        {"Per bend sinister vert and sable, a dragon segreant and a horse rampant contourny argent.",
+         kChiefHalfOfPerBend, 36},
+        {"Per bend argent and azure, a heart gules and a rose Or.", kChiefHalfOfPerBend, 36},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        ASSERT_EQ(d.s().ringWritten, 2);
+        const ShieldGeometry& g = d.s().geometry;
+        for (int i = 0; i < 2; ++i) {
+            SCOPED_TRACE(i);
+            const Rect box = Drawn(d, i);
+            ASSERT_GT(box.Width(), 0);
+            // The part's extent across and down: a half of the field, or the triangle's legs.
+            int partWidth = g.W, partHeight = g.straightBottom;
+            if (k.part == kDexterHalf) partWidth = g.W2;
+            if (k.part == kChiefHalfOfPerFess) partHeight = g.H2;
+            const int share = std::max(box.Width() * 100 / partWidth, box.Height() * 100 / partHeight);
+            EXPECT_GE(share, k.percent) << box.Width() << " x " << box.Height() << " share " << share;
+            switch (k.part) {
+                case kDexterHalf: EXPECT_TRUE(i == 0 ? box.right < g.W2 : box.left > g.W2); break;
+                case kChiefHalfOfPerFess: EXPECT_TRUE(i == 0 ? box.bottom < g.H2 : box.top > g.H2); break;
+                case kChiefHalfOfPerBend: {
+                    // Each corner, two pixels out, shows the field of the charge's own half: the
+                    // colour at the field's corner of that half.
+                    const bool sinister = std::string(k.blazon).find("sinister") != std::string::npos;
+                    const int fieldX = (i == 0) != sinister ? g.W - kInside - 3 : kInside + 3;
+                    const Rgb own = d.At(fieldX, i == 0 ? kInside + 3 : g.straightBottom - kInside - 3);
+                    for (const int x : {box.left - 2, box.right + 1})
+                        for (const int y : {box.top - 2, box.bottom + 1}) {
+                            SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
+                            if (FreeSpace::Field(d.s()).BoxFree(x, y, 1)) {
+                                EXPECT_EQ(d.At(x, y), own);
+                            }
+                        }
+                    break;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace esc
