@@ -119,7 +119,8 @@ int PaintChargePicture(PaintState& state, float s) {
     // The layer of this picture, for a sink that listens: its backing and its image on the
     // transparent key colour. Semé charges are strewn, not placed: they get none.
     const int layerIndex = state.pictureCount;
-    const bool hasLayer = state.layerSink != nullptr && layerIndex >= 0 && layerIndex < kMaxLayers &&
+    const bool silhouette = state.silhouetteTincture >= 0;
+    const bool hasLayer = !silhouette && state.layerSink != nullptr && layerIndex >= 0 && layerIndex < kMaxLayers &&
                           state.CurrentLevel().levelLine != kSemeLevelLine && SizeIsAcceptable(width, height);
     PlacedLayer layer;
     if (hasLayer) {
@@ -169,8 +170,8 @@ int PaintChargePicture(PaintState& state, float s) {
             const int x = mirror ? left + width - c : left + c;
             state.layerTarget.lx = c;
             state.layerTarget.ly = r;
-            if (v == kBody || v == kSecondPart || v == kDetail) {
-                const int tincture = TinctureFor(state, v, saved);
+            if (v == kBody || v == kSecondPart || v == kDetail || (silhouette && v == kOutline)) {
+                const int tincture = silhouette ? state.silhouetteTincture : TinctureFor(state, v, saved);
                 state.levelTincture[state.level] = tincture;
                 if (PaintsPixelByPixel(tincture) || turned || (mirror && hasLayer)) {
                     PaintSpan(state, x, y, x + 1);
@@ -245,7 +246,7 @@ int PlaceChargePicture(PaintState& state, const std::string& fileName) {
         if (result != 0) return result;
     }
     PaintChargePicture(state, s);
-    if (state.CurrentLevel().levelLine != kSemeLevelLine) ++state.pictureCount;
+    if (state.CurrentLevel().levelLine != kSemeLevelLine && state.silhouetteTincture < 0) ++state.pictureCount;
     state.pictureLoaded = true;
     return 0;
 }

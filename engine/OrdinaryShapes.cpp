@@ -143,7 +143,9 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kBaseEsquireSinister: BaseEsquires(state); break;
         case kChevronelsInverted: ChevronelsInverted(state); break;
         case kPilesInverted: PilesInverted(state); break;
-        default: break;  // 11, 13, 15, 17, 26, 28, 29, 40 to 42 and codes past 45 have no shape
+        case kBase: Base(state); break;
+        case kGyron: Gyron(state); break;
+        default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42 and codes past 46 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }

@@ -43,6 +43,9 @@ enum ShapeCode : int {
     kBaseEsquires = 39, kBaseEsquireSinister = 43,
     // Chevronels and piles turned over: chevronels point down, piles issue from the base.
     kChevronelsInverted = 44, kPilesInverted = 45,
+    // The base, the lowest part of the field (also the interpreter's direction "in base"), and
+    // the gyron, one triangle of gyronny.
+    kBase = 17, kGyron = 46,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -90,6 +93,8 @@ inline int ChiefLowerEdge(const ShieldGeometry& g) { return g.H * 15 / 100; }
 // A chief with a line is a band whose lower edge carries the line: its middle row and width.
 inline int StyledChiefMiddle(const ShieldGeometry& g) { return (g.H / 5) / 2 - 19; }
 inline int StyledChiefWidth(const ShieldGeometry& g) { return ChiefLowerEdge(g) + 30; }
+// The upper edge of a base: as deep as a plain chief and a little more, for the point below it.
+inline int BaseUpperEdge(const ShieldGeometry& g) { return g.H - g.H * 20 / 100; }
 // The last row of the chief that is solid whatever its line: a plain chief's lower edge, or the
 // inner side of the line's teeth.
 int ChiefInnerEdge(const ShieldGeometry& g, int lineCode);
@@ -162,6 +167,8 @@ void Pall(PaintState& state);
 void PallReversed(PaintState& state);
 void Tressure(PaintState& state);  // kTressure and kTressureFlory
 void BaseEsquires(PaintState& state);  // kBaseEsquires and kBaseEsquireSinister
+void Base(PaintState& state);
+void Gyron(PaintState& state);
 
 }  // namespace shapes
 }  // namespace esc

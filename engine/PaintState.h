@@ -147,6 +147,10 @@ struct PaintState {
     bool crusillyFitchy = false;  // the crusilly semé is of crosses crosslet fitchy
     int detailTincture = -1;
     int pictureCount = -1;
+    // At 0 or more a charge picture is painted as its silhouette, every drawn pixel (outline too)
+    // in this tincture, and is no layer and no picture of the count: the edge of a charge
+    // fimbriated, painted under the charge.
+    int silhouetteTincture = -1;
     ChargePicture chargePicture;
     // Decoded pictures shared by the drawings of one process (owned by the caller; none: every
     // picture is read from its file).

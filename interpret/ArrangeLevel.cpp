@@ -14,6 +14,7 @@
 #include "interpret/FitLayout.h"
 #include "interpret/Issuant.h"
 #include "interpret/Layouts.h"
+#include "interpret/OrdinariesAboutTheFess.h"
 #include "interpret/OverAll.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -284,6 +285,7 @@ void ArrangeLevel(DrawingState& s) {
     s.cursor = 0;
     s.pictureLoaded = false;
     const int placedBefore = s.pictureCount;
+    s.levelFirstPicture = s.pictureCount;
     s.countMessageShown = false;
 
     if (s.orleFlag) {
@@ -304,6 +306,8 @@ void ArrangeLevel(DrawingState& s) {
         s.words[0].Assign(level.levelName);
         NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(s.shapeCode) + ")");
         DrawOrdinaryWithin(s, CantonArea(s.geometry));
+    } else if (ChevronsAboutTheFess(s)) {
+        // "a fess between two chevrons": one above the fess, one below.
     } else if (level.levelKind == kTypeOrdinary || level.levelIn) {
         if (!level.levelIn) {
             s.words[0].Assign(level.levelName);

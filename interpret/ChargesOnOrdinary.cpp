@@ -14,6 +14,7 @@
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/MainChargeWithSmall.h"
+#include "interpret/OrdinariesAboutTheFess.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -362,7 +363,7 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
         DrawPallets(s, 1);
         return;
     }
-    if (OnChiefFitted(s, level, n)) return;
+    if (OnChiefFitted(s, level, n) || InChiefAboveTheBars(s, n)) return;
     if (s.lastShapeCode == -1 && partition == -1 && s.level == 1) y = g.H5 / 2;
     const int cw = g.W / (n + 1);
     for (int j = 0; j < n; ++j) Place(s, (j + 1) * cw, y, scale, MirroredInPair(line, j));

@@ -76,6 +76,10 @@ struct DrawingState : PaintState {
     // The tincture of the fretty on the current level's ordinary ("a cross argent fretty azure").
     int frettyTincture = -1;
     bool countMessageShown = false;  // a layout already said it has no place for the count
+    // pictureCount when the current level began to be laid out: which of a pair is being placed.
+    int levelFirstPicture = 0;
+    // The tincture of the edge of the current level's charges ("a heart sable fimbriated Or"), -1: none.
+    int chargeFimbriation = -1;
     bool sinisterCharges = false;  // the current level's hands, arms or gauntlets are left ones, mirrored
     bool reversedCharges = false;  // the current level's charges are turned upside down ("reversed")
     bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")

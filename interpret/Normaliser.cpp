@@ -28,7 +28,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 213> kSubstitutions = {{
+constexpr std::array<Substitution, 214> kSubstitutions = {{
     {"-", "", Kind::Delete},
     {".", "", Kind::Delete},
     {" d'", " "},
@@ -201,6 +201,9 @@ constexpr std::array<Substitution, 213> kSubstitutions = {{
     {" palet ", " pallet "},
     {" pallet ", " pallets "},
     {" chevrons ", " chevronnels "},
+    // Several bends are drawn as bendlets, as several chevrons are chevronels: one bend alone
+    // would misstate the count.
+    {" bends ", " bendlet "},
     {" paty ", " pattee "},
     {" formy ", " formee "},
     {"chevronel", "chevronnel"},

@@ -16,6 +16,7 @@
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/PairOf.h"
+#include "interpret/Fimbriated.h"
 #include "interpret/Placement.h"
 #include "interpret/Reversed.h"
 #include "interpret/PlacementWords.h"
@@ -256,15 +257,14 @@ void RulePass(DrawingState& s) {
         Use(s, 0);
     }
     if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
-        s.ordinaryTreatment = 2;
-        Use(s, 0);
-        ++s.cursor;
+        if (ReadFimbriated(s)) return;
         if (T(s, 0) == kTypeTincture) {
             level.levelSecondTincture = S1(s, 0);
             Use(s, 0);
             ++s.cursor;
             return;
         }
+        FimbriationFromLaterTincture(s);
     }
     if (T(s, 0) == kTypeLine) {
         level.levelLine = S1(s, 0);
@@ -395,6 +395,7 @@ void CompleteLevel(DrawingState& s) {
     s.sinisterCharges = false;
     s.reversedCharges = false;
     s.ordinaryTreatment = 0;
+    s.chargeFimbriation = -1;
     s.crossTreatment = false;
     if (!FoldSemeIntoTheField(s)) ++s.level;
     s.detailTincture = -1;
@@ -405,6 +406,7 @@ void CompleteLevel(DrawingState& s) {
 void InterpretCharges(DrawingState& s) {
     s.level = 0;
     s.ordinaryTreatment = 0;
+    s.chargeFimbriation = -1;
     // The rest of the interpreter's scalars start afresh too, so that no drawing depends on the
     // one before it.
     s.crossTreatment = false;

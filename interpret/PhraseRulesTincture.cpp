@@ -6,6 +6,7 @@
 #include "engine/Ordinaries.h"
 #include "engine/Palette.h"
 #include "interpret/ArrangementWords.h"
+#include "interpret/Fimbriated.h"
 #include "interpret/PhraseInterpreter.h"
 #include "interpret/PartedLevel.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -33,7 +34,8 @@ bool IsArrangementAfterTincture(DrawingState& s) {
     const LevelRecord& level = Current(s);
     if (!Is(s, 0, "in") || T(s, 1) != kTypeOrdinary || level.levelIn || level.levelCount < 1) return false;
     if (level.levelKind == kTypeOrdinary || level.levelKind == 0) return false;
-    const bool phraseFollows = Is(s, 2, "a") || Is(s, 2, "an") || T(s, 2) == kTypeNumber || Is(s, 2, "on");
+    const bool phraseFollows = Is(s, 2, "a") || Is(s, 2, "an") || T(s, 2) == kTypeNumber || Is(s, 2, "on") ||
+                               (Is(s, 2, "as") && Is(s, 3, "many"));
     return !phraseFollows;
 }
 
@@ -314,13 +316,14 @@ void TinctureFollowUp(DrawingState& s) {
     if (CompleteAtTheEnd(s, s.wordCount - 1)) return;
     ++s.cursor;
     if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
-        s.ordinaryTreatment = 2;
-        Use(s, 0);
-        ++s.cursor;
-        if (IsTincture(s, 0)) {
+        if (ReadFimbriated(s)) {
+            // A charge's edge, its tincture read with the word.
+        } else if (IsTincture(s, 0)) {
             level.levelSecondTincture = S1(s, 0);
             Use(s, 0);
             ++s.cursor;
+        } else {
+            FimbriationFromLaterTincture(s);
         }
     }
     const int patternAt = s.cursor;

@@ -12,6 +12,7 @@
 #include "engine/ChargePicture.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
+#include "interpret/Fimbriated.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/TextOps.h"
@@ -142,6 +143,10 @@ void PaintRun(DrawingState& s, int x1, int y, int n, int lx) {
 
 }  // namespace
 
+std::array<std::string, 3> PictureFileNames(std::string_view name, std::string_view extension) {
+    return FileNames(name, extension);
+}
+
 float ShrinkingScale(int n) { return std::max(kMinChargeScale, 1.0f - 0.1f * static_cast<float>(n)); }
 
 bool MirroredInPair(int lineCode, int index) {
@@ -160,6 +165,7 @@ void PaintLevelCharge(DrawingState& s, LevelRecord& level) {
             PlaceRoundel(s);
             return;
         }
+        if (!standIn) PaintChargeFimbriation(s, name);
         if (TryPictures(s, name, standIn || name == kQuestion)) return;
         if (standIn) return;  // not even the question picture could be read: left undrawn
         // The question picture stands in for the rest of the level too.
@@ -226,6 +232,14 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
 }
 
 void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
+    // A pair combatant or addorsed is turned in whatever layout sets it, the first placed (the
+    // dexter one, as every layout places them) or the second; layouts that already asked for
+    // the turn get the same answer.
+    const LevelRecord& level = Current(s);
+    const int index = s.pictureCount - s.levelFirstPicture;
+    if (level.levelCount == 2 && (level.levelLine == kPairFirstTurned || level.levelLine == kPairSecondTurned) &&
+        (index == 0 || index == 1))
+        mirror = MirroredInPair(level.levelLine, index);
     s.placementX = x;
     s.placementY = y;
     s.chargeScale = scale;

@@ -3,6 +3,10 @@
 // roundel, at the placement point and charge scale; and the placement ring that charges upon
 // charges read.
 
+#include <array>
+#include <string>
+#include <string_view>
+
 #include "interpret/DrawingState.h"
 
 namespace esc {
@@ -35,6 +39,8 @@ struct PictureExtent {
 };
 bool LevelPictureExtent(DrawingState& state, PictureExtent& extent);
 
+// The picture files tried, in order, for a charge name (its final "s" dropped) and a variant.
+std::array<std::string, 3> PictureFileNames(std::string_view name, std::string_view extension);
 // 1 - 0.1n, never below kMinChargeScale.
 float ShrinkingScale(int n);
 // Whether charge `index` (0 or 1) of a pair is mirrored for the level's line code: 98 mirrors

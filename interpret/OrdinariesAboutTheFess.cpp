@@ -1,0 +1,95 @@
+#include "interpret/OrdinariesAboutTheFess.h"
+
+#include <algorithm>
+
+#include "engine/Ordinaries.h"
+#include "engine/OrdinaryShapes.h"
+#include "interpret/PhraseInterpreterTrace.h"
+#include "interpret/PhraseRules.h"
+#include "interpret/Placement.h"
+#include "interpret/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+// The limbs fall at 40 degrees below the horizontal each side, as the chevron's do.
+constexpr int kDexterLimbAngle = 220, kSinisterLimbAngle = 320;
+constexpr double kDownPerLength = 0.643;  // sin 40
+constexpr int kChevronWidthPercent = 55;  // of the fess's depth: two chevrons share its room
+constexpr int kApexHalfPercent = 66;  // of a limb's width, 1 / (2 cos 40)
+constexpr int kRoomMargin = 6;                  // pixels kept clear round a charge above the bars
+constexpr float kTallestPicture = 270;          // a picture's height (264 and margins), when unmeasured
+constexpr int kLoneChargeWidthPercent = 60;     // of the shield's width, for one charge above the bars
+constexpr int kGapPercent = 15;           // of the fess's depth, between a chevron and the fess
+
+}  // namespace
+
+ChevronsAboutTheFessGeometry ChevronsAboutTheFessOf(const ShieldGeometry& g) {
+    ChevronsAboutTheFessGeometry c;
+    const int depth = g.chiefDepth;
+    c.fessTop = g.H / 2 - depth / 2;
+    c.fessBottom = g.H / 2 + depth / 2;
+    c.width = depth * kChevronWidthPercent / 100;
+    const int gap = depth * kGapPercent / 100;
+    // The upper chevron's apex stands as far above the fess as the lower one's below it; its
+    // limbs run down into the fess, which is painted again over them.
+    // A limb at 40 degrees reaches (w/2) / cos 40 above and below the apex's centre line.
+    const int half = c.width * kApexHalfPercent / 100;
+    c.lowerApexY = c.fessBottom + gap + half;
+    c.upperApexY = gap + half;
+    return c;
+}
+
+bool ChevronsAboutTheFess(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    if (s.level != 1 || !level.levelBetween || level.levelCount != 2 || level.levelName != "chevronnels" ||
+        level.levelLine != kPlainLine)
+        return false;
+    const LevelRecord& fess = s.levels[0];
+    if (fess.levelKind != kTypeOrdinary || fess.levelName != "fess" || fess.levelLine != kPlainLine || fess.levelIn)
+        return false;
+    NoteLayout(s, "ChevronsAboutTheFess");
+    const ShieldGeometry& g = s.geometry;
+    const ChevronsAboutTheFessGeometry c = ChevronsAboutTheFessOf(g);
+    s.lineCode = kPlainLine;
+    for (const int apex : {c.upperApexY, c.lowerApexY}) {
+        // Each limb ends a little past the shield's lower edge (H), and no further: the rows under
+        // the point are painted to the shield's width.
+        const int length = static_cast<int>((g.H - apex) / kDownPerLength) - c.width / 4;
+        shapes::BandFrom(s, g.W / 2, apex, kDexterLimbAngle, length, c.width);
+        shapes::BandFrom(s, g.W / 2, apex, kSinisterLimbAngle, length, c.width);
+    }
+    // The fess again, over the ends of the upper chevron's limbs.
+    const int savedLevel = s.level, savedShape = s.shapeCode;
+    s.level = 0;
+    s.shapeCode = ShapeCode::kFess;
+    DrawOrdinary(s, 0);
+    s.level = savedLevel;
+    s.shapeCode = savedShape;
+    return true;
+}
+
+bool InChiefAboveTheBars(DrawingState& s, int n) {
+    const LevelRecord& bars = s.levels[0];
+    if (s.level < 1 || n < 1 || bars.levelName != "bars" || bars.levelIn || bars.levelOn) return false;
+    const ShieldGeometry& g = s.geometry;
+    const BarRows rows = BarsOnTheField(g, bars.levelCount);
+    if (rows.centres.empty()) return false;
+    const int room = rows.centres.front() - rows.width / 2;  // the field's rows above the first bar
+    const int high = room - 2 * kRoomMargin;
+    const int wide = n == 1 ? g.W * kLoneChargeWidthPercent / 100 : g.W / (n + 1) - 3 * kRoomMargin;
+    if (high <= 0 || wide <= 0) return false;
+    NoteLayout(s, "InChiefAboveTheBars");
+    // As large as the room allows the drawing itself: a greyhound courant is long and low.
+    PictureExtent extent;
+    const bool measured = LevelPictureExtent(s, extent);
+    const float drawnHigh = measured ? static_cast<float>(extent.lastRow - extent.firstRow + 1) : kTallestPicture;
+    const float drawnWide = measured ? static_cast<float>(extent.lastColumn - extent.firstColumn + 1) : kTallestPicture;
+    // A picture at scale 1 is drawn at half its own size.
+    const float scale = std::min(2.0f * static_cast<float>(high) / drawnHigh, 2.0f * static_cast<float>(wide) / drawnWide);
+    for (int j = 0; j < n; ++j) Place(s, g.W * (j + 1) / (n + 1), room / 2, scale);
+    return true;
+}
+
+}  // namespace esc

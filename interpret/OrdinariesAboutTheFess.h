@@ -1,0 +1,29 @@
+#pragma once
+// The fess and its diminutives with something beside them.
+// "A fess between two chevrons": one chevron above the fess and one below it. Drawn as two
+// chevronels at the centre they would lie behind the fess, the lower half of each showing as
+// thin lines under it and nothing above it.
+
+#include "interpret/DrawingState.h"
+
+namespace esc {
+
+// Draws the current level as the chevrons round the fess of level 0 when it is two plain
+// chevronels "between" a plain fess; false, drawing nothing, otherwise.
+bool ChevronsAboutTheFess(DrawingState& state);
+
+// Where the two chevrons lie: the centre of each apex on the pale line and the width of their
+// limbs, for the shield's geometry (exposed for the tests, which sample the same points).
+struct ChevronsAboutTheFessGeometry {
+    int upperApexY = 0, lowerApexY = 0;
+    int width = 0;
+    int fessTop = 0, fessBottom = 0;
+};
+ChevronsAboutTheFessGeometry ChevronsAboutTheFessOf(const ShieldGeometry& geometry);
+
+// "Sable three bars Or, in chief as many cinquefoils": the charges in a row in the room above
+// the first bar, as large as that room allows; false, placing nothing, when level 0 is not bars
+// on the field.
+bool InChiefAboveTheBars(DrawingState& state, int n);
+
+}  // namespace esc

@@ -1,0 +1,288 @@
+// Drawings that were wrong while the drawing called itself clean: each case is checked by the
+// pixels at points computed from the shield's geometry, where the wrong drawing and the right one
+// differ.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "TestDrawing.h"
+#include "engine/Ordinaries.h"
+#include "engine/OrdinaryShapes.h"
+#include "interpret/FitLayout.h"
+#include "interpret/OrdinariesAboutTheFess.h"
+
+namespace esc {
+namespace {
+
+bool HasIgnored(const test::Drawing& d, const std::string& word) {
+    return std::find(d.trace.ignoredWords.begin(), d.trace.ignoredWords.end(), word) != d.trace.ignoredWords.end();
+}
+
+// How many runs of `colour` a row of the field holds, between the shield's flanks.
+int RunsOnRow(const test::Drawing& d, int y, Rgb colour) {
+    int runs = 0;
+    bool inside = false;
+    for (int x = 3; x < d.state->geometry.W - 3; ++x) {
+        const bool match = d.At(x, y) == colour;
+        if (match && !inside) ++runs;
+        inside = match;
+    }
+    return runs;
+}
+
+// Of the pixels of `colour` in the square of half-side `half` round `a`, the share whose mirror
+// image about the vertical line halfway between `a` and `b` (at b's height) has it too: near 1
+// when the two charges face each other or turn their backs, near the share of a symmetric
+// drawing when both face the same way.
+double MirrorShare(const test::Drawing& d, const PlacementTrace& a, const PlacementTrace& b, int half, Rgb colour) {
+    const int axis2 = a.x + b.x;  // twice the mirror line's column
+    int painted = 0, mirrored = 0;
+    for (int dy = -half; dy <= half; ++dy) {
+        for (int dx = -half; dx <= half; ++dx) {
+            const int x = a.x + dx, y = a.y + dy;
+            const int mx = axis2 - x, my = b.y + dy;
+            if (x < 0 || mx < 0 || y < 0 || my < 0 || x >= d.state->geometry.W || mx >= d.state->geometry.W) continue;
+            if (!(d.At(x, y) == colour)) continue;
+            ++painted;
+            // A pixel either side: a picture and its mirror image are painted a column apart.
+            if (d.At(mx, my) == colour || (mx > 0 && d.At(mx - 1, my) == colour) ||
+                (mx + 1 < d.state->geometry.W && d.At(mx + 1, my) == colour))
+                ++mirrored;
+        }
+    }
+    return painted == 0 ? 0.0 : static_cast<double>(mirrored) / painted;
+}
+
+// A pair combatant or addorsed is turned in every layout that sets a pair side by side (between
+// a pale and in chief the word was read and the pair drawn facing the same way). The trace says
+// which was mirrored, and the painted charges are mirror images of each other.
+TEST(PairTurned, CombatantOrAddorsedInEveryLayout) {
+    struct Case { const char* blazon; bool firstMirrored, secondMirrored; int tincture; };
+    const Case cases[] = {
+        {"Vert, a pale azure fimbriated between two foxes sejant addorsed Or.", false, true, kOr},
+        {"Quarterly vert and sable, in chief two roosters respectant Or.", true, false, kOr},
+        {"Gules, on a pale between two dragons combattant argent a rapier sable.", true, false, kArgent},
+        {"Argent two lions combatant gules", true, false, kGules},
+        {"Or a pale sable between two lions addorsed gules", false, true, kGules},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        const LevelTrace* pair = nullptr;
+        for (const LevelTrace& l : d.trace.levels)
+            if (l.count == 2 && l.placements.size() == 2) pair = &l;
+        ASSERT_NE(pair, nullptr);
+        const PlacementTrace& a = pair->placements[0];
+        const PlacementTrace& b = pair->placements[1];
+        ASSERT_LT(a.x, b.x);  // the first placed is the dexter one
+        EXPECT_EQ(a.mirrored, k.firstMirrored);
+        EXPECT_EQ(b.mirrored, k.secondMirrored);
+        const int half = static_cast<int>(a.scale * 60);
+        EXPECT_GT(MirrorShare(d, a, b, half, test::Colour(k.tincture)), 0.85);
+    }
+}
+
+// A lion and a lion facing the same way are no mirror images: the measure above tells the two
+// apart (so a pair left unturned fails it).
+TEST(PairTurned, TheMirrorMeasureTellsAnUnturnedPair) {
+    test::Drawing d;
+    d.Draw("Argent two lions rampant gules");
+    ASSERT_EQ(d.trace.levels.size(), 1u);
+    const std::vector<PlacementTrace>& p = d.trace.levels[0].placements;
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_FALSE(p[0].mirrored);
+    EXPECT_FALSE(p[1].mirrored);
+    EXPECT_LT(MirrorShare(d, p[0], p[1], static_cast<int>(p[0].scale * 60), test::Colour(kGules)), 0.7);
+}
+
+// "a fess between two chevrons": one chevron above the fess, its apex near the chief, and one
+// below it (they were two chevronels at the centre, hidden by the fess but for two thin lines
+// under it). The fess is whole over the upper chevron's limbs.
+TEST(ChevronsAboutTheFess, OneAboveTheFessAndOneBelow) {
+    struct Case { const char* blazon; int field, fess, chevrons; };
+    const Case cases[] = {
+        {"Or, a fess between two chevrons azure", kOr, kAzure, kAzure},
+        {"Argent on a fess azure between two chevrons gules three escallops or", kArgent, kAzure, kGules},
+        {"Sable a fess between two chevrons or", kSable, kOr, kOr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        EXPECT_TRUE(d.sink.messages.empty());
+        const ShieldGeometry& g = d.state->geometry;
+        const ChevronsAboutTheFessGeometry c = ChevronsAboutTheFessOf(g);
+        const Rgb field = test::Colour(k.field), fess = test::Colour(k.fess), chevron = test::Colour(k.chevrons);
+        // Each apex, and a point down each limb (40 degrees below the horizontal).
+        for (const int apex : {c.upperApexY, c.lowerApexY}) {
+            SCOPED_TRACE(apex);
+            EXPECT_EQ(d.At(g.W2, apex), chevron);
+            const int along = std::min(80, (c.fessTop - c.upperApexY) - 10);
+            const int dx = static_cast<int>(along * std::cos(40.0 * 3.14159265 / 180));
+            const int dy = static_cast<int>(along * std::sin(40.0 * 3.14159265 / 180));
+            EXPECT_EQ(d.At(g.W2 - dx, apex + dy), chevron);
+            EXPECT_EQ(d.At(g.W2 + dx, apex + dy), chevron);
+        }
+        // The field within the upper chevron and between the fess and the lower one.
+        EXPECT_EQ(d.At(g.W2, (c.upperApexY + c.fessTop) / 2 + c.width / 2), field);
+        EXPECT_EQ(d.At(g.W2, c.fessBottom + 3), field);
+        // The fess across, also where the upper chevron's limbs run into it.
+        const int limbInFess = static_cast<int>((c.fessTop + 10 - c.upperApexY) / std::tan(40.0 * 3.14159265 / 180));
+        EXPECT_EQ(d.At(g.W2 - limbInFess, c.fessTop + 10), fess);
+        EXPECT_EQ(d.At(g.W2 + limbInFess, c.fessTop + 10), fess);
+        EXPECT_EQ(d.At(8, g.H2), fess);
+    }
+}
+
+// "Or three bends azure" drew one bend: several bends are as many bands across a row of the
+// shield (drawn as bendlets, as several chevrons are chevronels).
+TEST(SeveralBends, AreDrawnAsMany) {
+    struct Case { const char* blazon; int count; int tincture; };
+    const Case cases[] = {
+        {"Or a bend azure", 1, kAzure},
+        {"Or two bends gules", 2, kGules},
+        {"Or three bends azure", 3, kAzure},
+        {"Argent two bends wavy sable", 2, kSable},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        // Along the line at right angles to the bends through the fess point, every band is crossed
+        // once: sampled as the row through the centre, which each band also crosses once.
+        EXPECT_EQ(RunsOnRow(d, d.state->geometry.H2, test::Colour(k.tincture)), k.count);
+    }
+}
+
+// "a base embattled gules" and "a gyron argent" were read and drew nothing (the gyron was taken
+// for gyronny and painted the whole field Or).
+TEST(BaseAndGyron, AreDrawnWhereTheyStand) {
+    struct Point { int x, y, tincture; };
+    test::Drawing d;
+    const ShieldGeometry& g = d.state->geometry;
+    struct Case { const char* blazon; std::vector<Point> points; };
+    d.Draw("Argent, a base vert");  // the geometry is set by the first drawing
+    const int top = shapes::BaseUpperEdge(g);
+    const Case cases[] = {
+        {"Argent, a base vert", {{g.W2, top + 6, kVert}, {g.W4, g.H - 4, kVert}, {g.W2, g.H + 20, kVert}, {g.W2, top - 6, kArgent}}},
+        // The embattlements rise above the edge by less than a third of the base's depth.
+        {"Argent, a horse salient sable upon a base embattled gules.",
+         {{g.W2, g.H - 4, kGules}, {8, (top + g.H) / 2 + 10, kGules}, {8, top - (g.H - top) / 3, kArgent}}},
+        {"Vert, a gyron argent",
+         {{6, g.H2 - 6, kArgent}, {g.W / 8, g.H * 3 / 8, kArgent}, {g.W2 - 20, g.H / 8, kVert}, {g.W - 8, 8, kVert},
+          {g.W2 + 10, g.H2 + 10, kVert}, {6, g.H2 + 10, kVert}}},
+        {"Sable, a gyron argent", {{g.W / 8, g.H * 3 / 8, kArgent}, {g.W - 8, g.H - 60, kSable}}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        EXPECT_TRUE(d.sink.messages.empty());
+        for (const Point& p : k.points) {
+            SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
+            EXPECT_EQ(d.At(p.x, p.y), test::Colour(p.tincture));
+        }
+    }
+}
+
+// "fimbriated" with no tincture after it takes the next tincture named: the edges of the pale
+// were left out. Above the charges the only pixels of that tincture are the edges.
+TEST(Fimbriated, WithoutItsTinctureTakesTheNextNamed) {
+    const char* const blazons[] = {
+        "Vert, a pale azure fimbriated between two foxes sejant addorsed Or.",
+        "Sable, on a pale gules fimbriated, a rapier inverted Or.",
+    };
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        test::Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        ASSERT_FALSE(d.trace.levels.empty());
+        EXPECT_EQ(d.trace.levels[0].secondTincture, kOr);
+        // Two edges, one each side of the pale, on a row above every charge.
+        EXPECT_EQ(RunsOnRow(d, 12, test::Colour(kOr)), 2);
+    }
+}
+
+// A charge fimbriated has its edge painted round it (the word was read and nothing drawn): the
+// edge's tincture lies in a narrow ring round the charge, outside its drawing, and nowhere else.
+// A roundel, a disc, gets no edge, and the drawing says so.
+TEST(Fimbriated, OnAChargeIsPaintedRoundIt) {
+    // `whole`: the row through the centre crosses the drawing's body (no gap between limbs).
+    struct Case { const char* blazon; int edge; bool whole; };
+    const Case cases[] = {
+        {"Gules, a heart sable fimbriated Or", kOr, true},
+        {"Gules, upon a heart sable, fimbriated Or, a bend sinister ermine.", kOr, true},
+        {"Sable, a tree blasted sable fimbriated argent.", kArgent, true},
+        {"Argent a lion rampant gules fimbriated or", kOr, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        ASSERT_FALSE(d.trace.levels.empty());
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        const PlacementTrace& p = d.trace.levels[0].placements[0];
+        const ShieldGeometry& g = d.state->geometry;
+        // Along the row through the charge's centre, the first pixel that is not the field's,
+        // coming in from the dexter flank, is the edge.
+        const Rgb edge = test::Colour(k.edge);
+        const Rgb field = d.At(4, p.y);
+        int x = 4;
+        while (x < p.x && d.At(x, p.y) == field) ++x;
+        ASSERT_LT(x, p.x);
+        EXPECT_EQ(d.At(x, p.y), edge);
+        // And the edge is narrow: a few pixels in, the charge's own outline or body.
+        int run = 0;
+        while (d.At(x + run, p.y) == edge) ++run;
+        if (k.whole) EXPECT_LE(run, 8);
+        // The edge's tincture is painted nowhere far from the charge.
+        const int reach = static_cast<int>(p.scale * kChargeExtentAtScaleOne / 2) + 10;
+        int far = 0;
+        for (int y = 0; y < g.H; ++y)
+            for (int c = 0; c < g.W; ++c)
+                if (d.At(c, y) == edge && (std::abs(c - p.x) > reach || std::abs(y - p.y) > reach)) ++far;
+        EXPECT_EQ(far, 0);
+    }
+    test::Drawing d;
+    d.Draw("Gules a roundel sable fimbriated Or");
+    EXPECT_TRUE(HasIgnored(d, "fimbriated"));
+    d.Draw("Vert a bend gules fimbriated or");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+}
+
+// "Sable three bars or in chief as many cinquefoils": "in chief" was taken for the bars, which
+// were squeezed into the chief, and the cinquefoils set two and one. The bars now lie where bars
+// lie and the cinquefoils stand in the room above the first, clear of it.
+TEST(InChief, AsManyAfterBarsStandAboveThem) {
+    test::Drawing d;
+    d.Draw("Sable three bars or in chief as many cinquefoils of the last");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    ASSERT_EQ(d.trace.levels.size(), 2u);
+    EXPECT_FALSE(d.trace.levels[0].in);
+    const ShieldGeometry& g = d.state->geometry;
+    const BarRows rows = BarsOnTheField(g, 3);
+    ASSERT_EQ(rows.centres.size(), 3u);
+    for (int centre : rows.centres) EXPECT_EQ(d.At(g.W2, centre), test::Colour(kOr));
+    const std::vector<PlacementTrace>& p = d.trace.levels[1].placements;
+    ASSERT_EQ(p.size(), 3u);
+    const int barTop = rows.centres[0] - rows.width / 2;
+    for (const PlacementTrace& c : p) {
+        EXPECT_LT(c.y, barTop);
+        // The field shows between each cinquefoil and the bar below it.
+        EXPECT_EQ(d.At(c.x, barTop - 2), test::Colour(kSable));
+    }
+}
+
+}  // namespace
+}  // namespace esc
