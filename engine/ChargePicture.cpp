@@ -74,7 +74,7 @@ int PaintChargePicture(PaintState& state, float s) {
     const int px = state.placementX, py = state.placementY;
     const bool bendwise = state.bendwiseFlag, mirror = state.mirrorFlag, flip = state.flipFlag;
     const bool fesswise = state.fesswiseFlag && !bendwise, turned = bendwise || fesswise;
-    const bool turnOther = p.header[9] != 0;
+    const bool turnOther = (p.header[9] != 0) != state.bendwiseSinisterFlag;
 
     int width = p.PW, height = p.PH, hw = 0, hh = 0;
     double b = 0;

@@ -138,6 +138,8 @@ struct PaintState {
     int placementX = 0, placementY = 0;
     float chargeScale = 1.0f;
     bool mirrorFlag = false, bendwiseFlag = false, pictureLoaded = false;
+    // With bendwiseFlag: turned along a bend sinister, the other way round.
+    bool bendwiseSinisterFlag = false;
     // A picture laid fesswise: a quarter turn, its top to the dexter (a slender charge along a chief).
     bool fesswiseFlag = false;
     bool flipFlag = false;  // the next picture is painted upside down

@@ -85,7 +85,7 @@ void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest) {
 // A slender drawing that leans (the quill, drawn bendwise sinister) already lies nearly along a
 // bend: it is not turned, which would stand it across, but mirrored to lean the bend's way
 // (inverted, it leans so already) and made as large as its lean off the bend's slope allows.
-void PlaceOneOnABend(DrawingState& s) {
+void PlaceOneOnABend(DrawingState& s, bool sinister = false) {
     constexpr float kUsual = 0.75f, kShareOfWidth = 0.85f, kLargest = 1.6f, kLeaning = 1.3f;
     const ShieldGeometry& g = s.geometry;
     const bool loaded = s.pictureLoaded;
@@ -100,9 +100,11 @@ void PlaceOneOnABend(DrawingState& s) {
     }
     if (std::abs(picture.lean) * kLeanDivisor > picture.width) {
         const int lean = s.reversedCharges ? -picture.lean : picture.lean;  // upside down it leans the other way
-        s.bendwiseFlag = false;
-        Place(s, g.W2, g.H2, kLeaning, lean > 0);
+        const bool sinisterTurn = s.bendwiseSinisterFlag;
+        s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+        Place(s, g.W2, g.H2, kLeaning, sinister ? lean < 0 : lean > 0);
         s.bendwiseFlag = true;
+        s.bendwiseSinisterFlag = sinisterTurn;
         return;
     }
     // The bend's width across it: its depth down the shield (the chief's and a little) at its slope.
@@ -134,14 +136,19 @@ void OnBend(DrawingState& s, const LevelRecord& level, int n) {
     s.bendwiseFlag = false;
 }
 
-void OnBendSinister(DrawingState& s, int n) {
+// Charges on a bend sinister are turned with it, as on a bend but the other way round ("on a
+// bend sinister gules a sword" stood upright across the band); "palewise" keeps them upright.
+void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
+    s.bendwiseFlag = s.bendwiseSinisterFlag = !level.levelIn && !s.uprightCharges;
     if (n >= 4) {
         AlongTheDiagonal(s, n, true, 0.75f);
-        return;
-    }
-    if (n == 1) {
-        Place(s, g.W2, g.H2, 0.75f);
+    } else if (n == 1) {
+        if (s.bendwiseFlag) {
+            PlaceOneOnABend(s, true);
+        } else {
+            Place(s, g.W2, g.H2, 0.75f);
+        }
     } else if (n == 2) {
         Place(s, 2 * g.W3, g.H3, 0.75f);
         Place(s, g.W3, 2 * g.H3, 0.75f);
@@ -150,6 +157,7 @@ void OnBendSinister(DrawingState& s, int n) {
         Place(s, g.W2, g.H2, 0.75f);
         Place(s, g.W4, g.H - g.H4, 0.75f);
     }
+    s.bendwiseFlag = s.bendwiseSinisterFlag = false;
 }
 
 // Down the pale: the row rule of PlaceRow turned upright.
@@ -571,7 +579,7 @@ void ChargesOnOrdinary(DrawingState& s) {
     switch (s.shapeCode) {
         case ShapeCode::kFess: OnFess(s, level, n); break;
         case ShapeCode::kBend: OnBend(s, level, n); break;
-        case ShapeCode::kBendSinister: OnBendSinister(s, n); break;
+        case ShapeCode::kBendSinister: OnBendSinister(s, level, n); break;
         case ShapeCode::kPale: OnPale(s, n); break;
         case ShapeCode::kChevron: OnChevron(s, level, n); break;
         case ShapeCode::kChevronInverted: OnChevron(s, level, n, true); break;

@@ -465,8 +465,7 @@ bool UprightOnABendRule(DrawingState& s) {
     // The bend is the first phrase, opened by "on", and drawn already.
     const bool bend = s.firstOrdinaryShape == ShapeCode::kBend;
     if ((!bend && s.firstOrdinaryShape != ShapeCode::kBendSinister) || !s.levels[0].levelOn) return false;
-    // On a bend sinister the charges stand upright already: the word says what is drawn.
-    if (bend) s.uprightCharges = true;
+    s.uprightCharges = true;
     phrase::Use(s, 0);
     ++s.cursor;
     return true;

@@ -286,3 +286,67 @@ TEST(InChief, AsManyAfterBarsStandAboveThem) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// The slope of the pixels of `colour`: the covariance of their columns and rows (positive when
+// they run from the dexter chief down to the sinister base, as a bend does), and their spread.
+struct Spread2 { double covariance = 0, across = 0, down = 0; int count = 0; };
+Spread2 SpreadOf(const test::Drawing& d, Rgb colour) {
+    const ShieldGeometry& g = d.state->geometry;
+    double sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
+    int n = 0;
+    for (int y = 0; y < g.H; ++y)
+        for (int x = 0; x < g.W; ++x)
+            if (d.At(x, y) == colour) {
+                sx += x; sy += y; sxx += 1.0 * x * x; syy += 1.0 * y * y; sxy += 1.0 * x * y;
+                ++n;
+            }
+    if (n == 0) return {};
+    const double mx = sx / n, my = sy / n;
+    return {sxy / n - mx * my, std::sqrt(sxx / n - mx * mx), std::sqrt(syy / n - my * my), n};
+}
+
+// Charges on a bend sinister lie along it, turned the other way from a bend's ("on a bend
+// sinister gules a sword argent" stood upright and small across the band); "palewise" keeps them
+// upright. Measured by the slope of the charge's own tincture, which nothing else on the shield
+// has.
+TEST(BendSinister, ChargesLieAlongIt) {
+    // slope: -1 along a bend sinister, 0 upright; turned: the picture is turned (the quill, drawn
+    // leaning, is mirrored to lean the band's way instead).
+    struct Case { const char* blazon; int tincture; int slope; bool turned; };
+    const Case cases[] = {
+        {"Or, on a bend sinister gules a sword argent", kArgent, -1, true},
+        {"Azure, on a bend sinister between two bells Or a claymore azure.", kAzure, -1, true},
+        {"Or, on a bend sinister sable a quill argent", kArgent, -1, false},
+        {"Or, on a bend sinister gules a sword palewise argent", kArgent, 0, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        ASSERT_FALSE(d.trace.levels.empty());
+        const LevelTrace& charge = d.trace.levels.back();
+        ASSERT_EQ(charge.placements.size(), 1u);
+        EXPECT_EQ(charge.placements[0].bendwise, k.turned);
+        if (k.tincture == kAzure) continue;  // the azure field shares the claymore's tincture
+        const Spread2 spread = SpreadOf(d, test::Colour(k.tincture));
+        ASSERT_GT(spread.count, 100);
+        const double correlation = spread.covariance / (spread.across * spread.down);
+        if (k.slope < 0) {
+            EXPECT_LT(correlation, -0.8);
+        } else {
+            EXPECT_GT(spread.down, 2 * spread.across);
+        }
+    }
+    // Several lie along it too, each turned.
+    test::Drawing d;
+    d.Draw("Or, on a bend sinister gules three lions passant argent");
+    ASSERT_EQ(d.trace.levels.back().placements.size(), 3u);
+    for (const PlacementTrace& p : d.trace.levels.back().placements) EXPECT_TRUE(p.bendwise);
+}
+
+}  // namespace
+}  // namespace esc
