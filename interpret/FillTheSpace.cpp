@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "interpret/FitLayout.h"
 #include "interpret/PhraseRules.h"
+#include "interpret/TextOps.h"
 #include "interpret/Placement.h"
 #include "interpret/Vocabulary.h"
 
@@ -97,6 +99,59 @@ float LargestScaleAt(DrawingState& s, const FreeSpace& space, int x, int y, std:
     if (!fits(kMinChargeScale)) return 0.0f;
     if (fits(largest)) return largest;
     float low = kMinChargeScale, high = largest;
+    while (high - low > kScalePrecision) {
+        const float mid = (low + high) / 2;
+        (fits(mid) ? low : high) = mid;
+    }
+    return low;
+}
+
+bool CurrentDrawingIsLong(DrawingState& s) {
+    DrawnReach reach;
+    if (!CurrentDrawnReach(s, reach)) return false;
+    return reach.across >= kLongDrawing * reach.upDown || reach.upDown >= kLongDrawing * reach.across;
+}
+
+bool RoomLeftByLaterEdges(const DrawingState& s, int& top) {
+    constexpr std::string_view kEdgePieces[] = {"bordure", "orle", "tressure", "canton", "quarter", "escutcheon", "within"};
+    const auto startsWith = [](std::string_view word, std::string_view start) {
+        return word.size() >= start.size() && EqualsIgnoringCase(word.substr(0, start.size()), start);
+    };
+    top = 0;
+    for (int i = std::max(s.levelFirstWord, 0); i < s.wordCount; ++i) {
+        for (std::string_view piece : kEdgePieces)
+            if (startsWith(s.Word(i), piece)) return false;
+        if (startsWith(s.Word(i), "chief")) {
+            top = s.geometry.chiefDepth + kRoomMargin;
+        } else if (s.Type(i) == kTypeOrdinary && i > s.levelFirstWord + 1 &&
+                   (EqualsIgnoringCase(s.Word(i - 1), "a") || EqualsIgnoringCase(s.Word(i - 1), "an") ||
+                    s.Type(i - 1) == kTypeNumber)) {
+            return false;  // "a bendlet", "two bendlets": drawn over them later ("paly" is their own)
+        }
+    }
+    return true;
+}
+
+float LargestCommonScale(DrawingState& s, const FreeSpace& space, std::span<const std::pair<int, int>> spots, float from,
+                         float largest, int top) {
+    DrawnReach reach;
+    if (spots.empty() || !CurrentDrawnReach(s, reach)) return from;
+    const auto fits = [&](float scale) {
+        const int across = static_cast<int>(std::ceil(reach.across * scale)) + kRoomMargin;
+        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + kRoomMargin;
+        for (std::size_t i = 0; i < spots.size(); ++i) {
+            const auto [x, y] = spots[i];
+            if (y - upDown < top) return false;
+            if (!RectFree(space, x - across, y - upDown, x + across, y + upDown)) return false;
+            // Each box holds its margin, so boxes that do not overlap keep two margins apart.
+            for (std::size_t j = 0; j < i; ++j)
+                if (std::abs(spots[j].first - x) <= 2 * across && std::abs(spots[j].second - y) <= 2 * upDown) return false;
+        }
+        return true;
+    };
+    if (!fits(from)) return from;
+    if (fits(largest)) return largest;
+    float low = from, high = largest;
     while (high - low > kScalePrecision) {
         const float mid = (low + high) / 2;
         (fits(mid) ? low : high) = mid;

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "interpret/DrawingState.h"
@@ -44,6 +45,22 @@ RoomFit LargestRowInRoom(DrawingState& state, const FreeSpace& space, std::span<
 // included); 0 when not even the smallest scale does.
 float LargestScaleAt(DrawingState& state, const FreeSpace& space, int x, int y, std::span<const Rect> taken,
                      const std::function<bool(const Rect&)>& allowed, float largest);
+
+// Whether the current level's drawing is long and low or tall and thin (one way at least this
+// many times the other): a table's scale, made for a square cell, leaves much of its room empty.
+inline constexpr float kLongDrawing = 1.2f;
+bool CurrentDrawingIsLong(DrawingState& state);
+
+// One scale for charges at the fixed centres `spots` (x, y pairs), grown from `from` up to
+// `largest` while every drawing stays on free pixels of `space` and off the others' (with a
+// margin): how large charges of a table may be drawn where their drawings, not their cells, meet.
+float LargestCommonScale(DrawingState& state, const FreeSpace& space, std::span<const std::pair<int, int>> spots,
+                         float from, float largest, int top = 0);
+
+// Where charges laid out now may grow to, given the pieces the blazon names after them at the
+// shield's edge: the first row below a chief (0 without one); false when a bordure, orle,
+// tressure, canton, quarter, escutcheon or any other ordinary is named, whose room the tables keep.
+bool RoomLeftByLaterEdges(const DrawingState& state, int& top);
 
 // The boxes painted by every placement of the shield still in the ring.
 std::vector<Rect> PaintedBoxesSoFar(const DrawingState& state);

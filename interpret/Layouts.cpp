@@ -5,10 +5,12 @@
 #include "interpret/Layouts.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/Messages.h"
 #include "interpret/ArrangeLevel.h"
 #include "interpret/Conjoined.h"
+#include "interpret/FillTheSpace.h"
 #include "interpret/FitLayout.h"
 #include "interpret/MainChargeWithSmall.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -30,6 +32,9 @@ constexpr float kSemeeScale = 0.3f;
 // Rows written out in the blazon ("three, two and one") fill the field as rows alone on it do.
 constexpr int kLargestRowCell = 160;
 constexpr float kLargestRowScale = 1.2f;
+// Two charges alone on the field, side by side; long or tall drawings grown up to these.
+constexpr float kTwoOnTheField = 1.2f;
+constexpr float kLargestOfTwoLong = 2.0f, kLargestOfThreeLong = 1.8f;
 
 void FourCorners(DrawingState& s, float scale) {
     for (const LayoutSpot& spot : FourCornerSpots(s.geometry, scale)) Place(s, spot.x, spot.y, spot.scale);
@@ -61,8 +66,41 @@ void ThreeCharges(DrawingState& s) {
             Place(s, g.W2, g.H - g.H4 + 15, 0.9f);
         }
     } else {
-        for (const LayoutSpot& spot : TwoAndOneSpots(g, level0)) Place(s, spot.x, spot.y, spot.scale);
+        const std::array<LayoutSpot, 3> spots = TwoAndOneSpots(g, level0);
+        float scale = spots[0].scale;
+        // Long or tall drawings (lions passant, swords) alone on a plain field grow until they
+        // meet: at the square cell's scale they filled a third of their room.
+        int top = 0;
+        if (level0 && partition == -1 && RoomLeftByLaterEdges(s, top) && CurrentDrawingIsLong(s)) {
+            const std::pair<int, int> centres[3] = {{spots[0].x, spots[0].y}, {spots[1].x, spots[1].y}, {spots[2].x, spots[2].y}};
+            scale = LargestCommonScale(s, FreeSpace::Field(s), centres, scale, kLargestOfThreeLong, top);
+        }
+        for (const LayoutSpot& spot : spots) Place(s, spot.x, spot.y, scale);
     }
+}
+
+// "two lions passant": two long, low drawings alone on a plain field stand one above the other,
+// as heralds set beasts passant and fish naiant, and two tall ones side by side; both then grow
+// until their drawings meet. A pair turned to or from each other stays side by side. False for
+// anything else, placing nothing.
+bool TwoLongCharges(DrawingState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const LevelRecord& level = Current(s);
+    int top = 0;
+    if (s.level != 0 || s.partitionCode != -1 || !RoomLeftByLaterEdges(s, top) || !CurrentDrawingIsLong(s)) return false;
+    DrawnReach reach;
+    if (!CurrentDrawnReach(s, reach)) return false;
+    const bool turned = level.levelLine == kPairFirstTurned || level.levelLine == kPairSecondTurned;
+    const bool inPale = reach.across > reach.upDown && !turned;
+    // In pale each stands in the middle of its half of the field below the chief, if any.
+    const int upper = top + (g.straightBottom - top) / 4 + g.H / 24;
+    const int lower = top + 3 * (g.straightBottom - top) / 4 + g.H / 24;
+    const std::pair<int, int> centres[2] = {inPale ? std::pair{g.W2, upper} : std::pair{g.W4, g.H2},
+                                            inPale ? std::pair{g.W2, lower} : std::pair{g.W - g.W4, g.H2}};
+    const float scale = LargestCommonScale(s, FreeSpace::Field(s), centres, kTwoOnTheField, kLargestOfTwoLong, top);
+    for (int j = 0; j < 2; ++j)
+        Place(s, centres[j].first, centres[j].second, scale, MirroredInPair(level.levelLine, j));
+    return true;
 }
 
 }  // namespace
@@ -101,7 +139,8 @@ void FieldLayout(DrawingState& s) {
             break;
         case 2: {
             NoteLayout(s, "FieldLayout");
-            float scale = 1.2f;
+            if (TwoLongCharges(s)) break;
+            float scale = kTwoOnTheField;
             int x1 = g.W4, y1 = g.H2, x2 = g.W - g.W4;
             if (partition == 1 || partition == 22) {
                 x1 = g.W - g.W3;

@@ -269,3 +269,73 @@ TEST(FillTheSpace, TwoChargesOnTheFieldFillTheirParts) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// Two or three long or tall drawings alone on a plain field ("two lions passant", "three luces
+// hauriant") grow past the table's square cells until their drawings, with a margin, meet each
+// other, the shield's edge or a chief named after them; two long ones stand in pale, unless turned
+// to each other. Square drawings and charges under a later ordinary keep the table's size.
+TEST(FillTheSpace, LongChargesAloneOnTheFieldGrowUntilTheyMeet) {
+    enum Arrangement { kInPale, kSideBySide, kTwoAndOne };
+    struct Case { const char* blazon; Arrangement arrangement; int widthPercent; bool grows; };
+    const Case cases[] = {
+        {"Or two lions passant azure", kInPale, 55, true},
+        {"Or two lions passant azure, a chief gules", kInPale, 45, true},
+        {"Argent two lions passant combatant gules", kSideBySide, 30, true},
+        {"Gules three lions passant guardant or", kTwoAndOne, 35, true},
+        {"Gules three luces hauriant argent", kTwoAndOne, 0, true},
+        {"Gules three cinquefoils argent", kTwoAndOne, 0, false},
+        {"Gules three lions passant argent a bendlet azure", kTwoAndOne, 0, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        const ShieldGeometry& g = d.s().geometry;
+        const std::vector<PlacementTrace>& placed = d.trace.levels[0].placements;
+        const std::size_t n = k.arrangement == kTwoAndOne ? 3u : 2u;
+        ASSERT_EQ(placed.size(), n);
+        const float table = n == 2 ? 1.2f : 1.0f;
+        if (k.grows) {
+            EXPECT_GT(placed[0].scale, 1.2f * table);
+        } else {
+            EXPECT_FLOAT_EQ(placed[0].scale, table);
+        }
+        if (k.arrangement == kInPale) {
+            EXPECT_TRUE(placed[0].x == placed[1].x && placed[0].y < placed[1].y);
+        } else if (k.arrangement == kSideBySide) {
+            EXPECT_TRUE(placed[0].y == placed[1].y && placed[0].x < placed[1].x);
+        }
+        const Rgb field = d.At(g.W / 20, g.H2);
+        const Rgb own = test::Colour(d.trace.levels[0].tincture);
+        const bool chief = std::string(k.blazon).find("chief") != std::string::npos;
+        for (std::size_t i = 0; i < n; ++i) {
+            SCOPED_TRACE(i);
+            const Rect box = Drawn(d, static_cast<int>(i));
+            EXPECT_GE(box.Width(), g.W * k.widthPercent / 100) << box.Width();
+            if (chief) {
+                EXPECT_GT(box.top, g.chiefDepth);
+            }
+            // Inside the outline, its own tincture painted inside its box.
+            EXPECT_TRUE(FreeSpace::Field(d.s()).BoxFree((box.left + box.right) / 2, (box.top + box.bottom) / 2, 1));
+            EXPECT_GT(BoxOfOtherPixels(d, field, box.top, box.bottom).Width(), 0);
+            bool painted = false;
+            for (int y = box.top; y < box.bottom && !painted; ++y)
+                for (int x = box.left; x < box.right && !painted; ++x) painted = d.At(x, y) == own;
+            EXPECT_TRUE(painted);
+            // No two drawings touch: their boxes stay apart, the field showing between.
+            for (std::size_t j = 0; j < i; ++j) {
+                const Rect other = Drawn(d, static_cast<int>(j));
+                const bool apart = box.left >= other.right || other.left >= box.right || box.top >= other.bottom ||
+                                   other.top >= box.bottom;
+                EXPECT_TRUE(apart) << "charges " << j << " and " << i << " overlap";
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace esc

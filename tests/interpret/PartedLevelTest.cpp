@@ -148,10 +148,16 @@ TEST(PartedLevel, TwoLionsPalyEachOfSixPieces) {
     ASSERT_EQ(d.trace.levels.size(), 1u);
     ASSERT_EQ(d.trace.levels[0].placements.size(), 2u);
     const ShieldGeometry& g = d.s().geometry;
-    // Each lion's own box, found round its placement: the pieces are laid across each lion.
-    for (const PlacementTrace& p : d.trace.levels[0].placements) {
-        SCOPED_TRACE(p.x);
-        const Rect around{p.x < g.W2 ? 0 : g.W2, std::max(p.y - g.H4, 0), p.x < g.W2 ? g.W2 : g.W, std::min(p.y + g.H4, g.H)};
+    // Each lion's own box, found round its placement: the pieces are laid across each lion. Two
+    // lions passant stand in pale, each in its half of the field's height.
+    const std::vector<PlacementTrace>& lions = d.trace.levels[0].placements;
+    const bool inPale = lions[0].x == lions[1].x;
+    const int middle = (lions[0].y + lions[1].y) / 2;
+    for (const PlacementTrace& p : lions) {
+        SCOPED_TRACE(p.y);
+        const Rect around = inPale ? Rect{0, p.y < middle ? 0 : middle, g.W, p.y < middle ? middle : g.H}
+                                   : Rect{p.x < g.W2 ? 0 : g.W2, std::max(p.y - g.H4, 0), p.x < g.W2 ? g.W2 : g.W,
+                                          std::min(p.y + g.H4, g.H)};
         const Rect body = BoxOf(d, around, Colour(kArgent), Colour(kGules));
         ASSERT_GT(body.Width(), 40);
         const PieceCount count = CountPieces(d, body, 6, false);
