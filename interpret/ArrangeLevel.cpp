@@ -314,6 +314,8 @@ void ArrangeLevel(DrawingState& s) {
             NoteLayout(s, "DrawOrdinary(" + std::to_string(s.shapeCode) + ")");
             if (s.level == 0) s.firstOrdinaryShape = s.shapeCode;
             DrawOrdinary(s, 0);
+        } else if (SecondGroupInTheOrdinarysWay(s)) {
+            // "a bend between a roundel and four mullets in bend": the side the first group leaves.
         } else {
             s.shapeCode = level.levelInCode;
             if (!ConjoinedInLine(s, level.levelCount)) ChargesOnOrdinary(s);

@@ -4,9 +4,11 @@
 
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
+#include "interpret/ArrangeLevel.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
+#include "interpret/SocietyWords.h"
 #include "interpret/Vocabulary.h"
 
 namespace esc {
@@ -90,6 +92,21 @@ bool InChiefAboveTheBars(DrawingState& s, int n) {
     const float scale = std::min(2.0f * static_cast<float>(high) / drawnHigh, 2.0f * static_cast<float>(wide) / drawnWide);
     for (int j = 0; j < n; ++j) Place(s, g.W * (j + 1) / (n + 1), room / 2, scale);
     return true;
+}
+
+bool SecondGroupInTheOrdinarysWay(DrawingState& s) {
+    LevelRecord& level = phrase::Current(s);
+    if (!level.levelIn || level.levelInCode != s.firstOrdinaryShape) return false;
+    // Read as a group between: its direction is the ordinary's, which the free room beside the
+    // ordinary already runs along.
+    level.levelIn = false;
+    const bool second = SecondGroupBetween(s);
+    if (second) {
+        s.shapeCode = s.firstOrdinaryShape;
+        ChargesBetween(s);
+    }
+    level.levelIn = true;
+    return second;
 }
 
 }  // namespace esc

@@ -1,5 +1,6 @@
 #pragma once
-// The fess and its diminutives with something beside them.
+// Ordinaries with something set about them: the fess and its diminutives, and the groups of
+// charges between an ordinary.
 // "A fess between two chevrons": one chevron above the fess and one below it. Drawn as two
 // chevronels at the centre they would lie behind the fess, the lower half of each showing as
 // thin lines under it and nothing above it.
@@ -25,5 +26,11 @@ ChevronsAboutTheFessGeometry ChevronsAboutTheFessOf(const ShieldGeometry& geomet
 // the first bar, as large as that room allows; false, placing nothing, when level 0 is not bars
 // on the field.
 bool InChiefAboveTheBars(DrawingState& state, int n);
+
+// "a bend between a roundel and four mullets in bend", "a pale between a sun and three mullets
+// in pale": the second group of charges between, written in the ordinary's own direction, takes
+// the side the first group leaves (it was laid on the ordinary). False, drawing nothing, for any
+// other level.
+bool SecondGroupInTheOrdinarysWay(DrawingState& state);
 
 }  // namespace esc

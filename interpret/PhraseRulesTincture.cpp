@@ -267,6 +267,15 @@ void TinctureRule(DrawingState& s) {
                 ++s.cursor;
                 Use(s, 0);
                 tincture = S1(s, 0);
+            } else if (Is(s, 1, "and") || Is(s, 1, "between")) {
+                // "a roundel and four mullets counterchanged", "a roundel between three mullets
+                // gules": the tincture named after the charges that follow is the roundel's too.
+                tincture = kOr;
+                for (int i = s.cursor + 2; i < s.wordCount; ++i)
+                    if (s.Type(i) == kTypeTincture) {
+                        tincture = s.Sub1(i);
+                        break;
+                    }
             } else {
                 tincture = kOr;
             }

@@ -350,3 +350,59 @@ TEST(BendSinister, ChargesLieAlongIt) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// "a roundel and a mullet gules": the roundel, which names no tincture, takes the one named after
+// the charges that follow it, as any other charge does (it was painted Or, a bezant).
+TEST(RoundelTincture, IsTheOneNamedAfterTheChargesThatFollow) {
+    test::Drawing d;
+    d.Draw("Argent, a roundel and a mullet gules");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    ASSERT_EQ(d.trace.levels.size(), 2u);
+    ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+    const PlacementTrace& roundel = d.trace.levels[0].placements[0];
+    EXPECT_EQ(d.At(roundel.x, roundel.y), test::Colour(kGules));
+    // Counterchanged on a field per pale: each half of the roundel in the other half's tincture.
+    d.Draw("Per pale sable and argent, in fess an increscent, a roundel and a decrescent within a bordure embattled "
+           "counterchanged.");
+    ASSERT_GE(d.trace.levels.size(), 2u);
+    ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+    const PlacementTrace& parted = d.trace.levels[1].placements[0];
+    const int x = d.state->geometry.W2;
+    ASSERT_EQ(parted.x, x);  // on the line of the partition
+    EXPECT_EQ(d.At(x - 10, parted.y), test::Colour(kArgent));
+    EXPECT_EQ(d.At(x + 10, parted.y), test::Colour(kSable));
+}
+
+// The second group between, written "in bend" or "in pale" like its ordinary, stands on the side
+// the first group leaves (it was laid along the ordinary, on it).
+TEST(SecondGroupBetween, InTheOrdinarysWayTakesTheOtherSide) {
+    test::Drawing d;
+    d.Draw("Per pale azure and sable, a pale wavy argent between a sun Or and three mullets of four points in pale "
+           "argent.");
+    EXPECT_TRUE(d.trace.ignoredWords.empty());
+    const ShieldGeometry& g = d.state->geometry;
+    ASSERT_EQ(d.trace.levels.size(), 3u);
+    const std::vector<PlacementTrace>& sun = d.trace.levels[1].placements;
+    const std::vector<PlacementTrace>& mullets = d.trace.levels[2].placements;
+    ASSERT_EQ(sun.size(), 1u);
+    ASSERT_EQ(mullets.size(), 3u);
+    EXPECT_LT(sun[0].x, g.W3);
+    for (const PlacementTrace& p : mullets) {
+        EXPECT_GT(p.x, g.W - g.W3);  // clear of the pale
+        EXPECT_EQ(p.x, mullets[0].x);  // in pale
+        EXPECT_EQ(d.At(p.x, p.y), test::Colour(kArgent));
+    }
+    d.Draw("Per bend azure and argent, a bend between a roundel and four mullets in bend counterchanged.");
+    ASSERT_EQ(d.trace.levels.size(), 3u);
+    ASSERT_EQ(d.trace.levels[2].placements.size(), 4u);
+    for (const PlacementTrace& p : d.trace.levels[2].placements) {
+        // Below the bend: the diagonal from the dexter chief, and the bend's half-width under it.
+        EXPECT_GT(p.y, p.x * g.H / g.W + g.chiefDepth / 2);
+    }
+}
+
+}  // namespace
+}  // namespace esc
