@@ -55,7 +55,12 @@ void ChargedWithRule(DrawingState& s) {
     }
     if (s.level != 0) {
         Current(s).levelChargedOn = true;
-        if (Previous(s).levelKind == kTypeOrdinary) Previous(s).levelOn = true;
+        if (Previous(s).levelKind == kTypeOrdinary) {
+            // "within a bordure argent charged with eight roses": the charges lie on that
+            // ordinary (they were set in a row across the fess line, under the lion).
+            Previous(s).levelOn = true;
+            s.onOrdinaryCode = s.shapeCode;
+        }
         Use(s, 0);
         Use(s, 1);
     }

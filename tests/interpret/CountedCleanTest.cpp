@@ -406,3 +406,38 @@ TEST(SecondGroupBetween, InTheOrdinarysWayTakesTheOtherSide) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// "charged with" after an ordinary that has its tincture lays the charges on that ordinary: they
+// were laid on whichever ordinary an earlier "on" had named (or the fess, by default): eight roses
+// in a row across the fess line under the lion, three buckles on the fess the bend surmounts.
+TEST(ChargedWith, AfterAnOrdinaryWithItsTinctureLieOnIt) {
+    test::Drawing d;
+    const ShieldGeometry& g = d.state->geometry;
+    d.Draw("Gules a lion rampant argent within a bordure argent charged with eight roses gules");
+    ASSERT_EQ(d.trace.levels.size(), 3u);
+    ASSERT_EQ(d.trace.levels[2].placements.size(), 8u);
+    for (const PlacementTrace& p : d.trace.levels[2].placements) {
+        const int fromEdge = std::min({p.x, g.W - p.x, p.y, g.H - p.y});
+        EXPECT_LT(fromEdge, g.W / 12) << p.x << "," << p.y;  // on the bordure, not across the field
+    }
+    d.Draw("Or a fess chequy azure and argent surmounted of a bend gules charged with three buckles or");
+    ASSERT_EQ(d.trace.levels.size(), 3u);
+    ASSERT_EQ(d.trace.levels[2].placements.size(), 3u);
+    for (const PlacementTrace& p : d.trace.levels[2].placements) {
+        EXPECT_NEAR(p.y, p.x * g.H / g.W, g.H / 20) << p.x;  // along the bend's middle
+        EXPECT_TRUE(d.At(p.x + 12, p.y - 12) == test::Colour(kGules) || d.At(p.x + 12, p.y - 12) == test::Colour(kOr));
+    }
+    d.Draw("Sable within a bordure engrailed or a cross engrailed of the last charged with five pellets");
+    ASSERT_EQ(d.trace.levels.size(), 3u);
+    ASSERT_EQ(d.trace.levels[2].placements.size(), 5u);
+    for (const PlacementTrace& p : d.trace.levels[2].placements) {
+        EXPECT_TRUE(p.x == g.W2 || std::abs(p.y - g.H2) < 10) << p.x << "," << p.y;  // on a limb of the cross
+        EXPECT_EQ(d.At(p.x, p.y), test::Colour(kSable));
+    }
+}
+
+}  // namespace
+}  // namespace esc
