@@ -28,6 +28,34 @@ using phrase::Previous;
 
 namespace {
 
+// One charge on a fess or a pale is drawn as large as the band holds it, measured against its own
+// drawing: across the fess's depth and along it, along the pale and across its width (a horse
+// on a fess was 0.7 whatever its shape, a rapier on a pale a third of the pale's height). The
+// band is the ordinary as it is drawn (a fess the chief's depth high, a pale three tenths of the
+// field wide), less a margin that a line engrailed or indented eats. False when the charge lies
+// on no ordinary, or it would come out smaller than the table's scale.
+constexpr float kLargestOnABand = 2.4f;
+constexpr int kPaleHalfWidthPerMille = 150;  // of the field's width
+constexpr int kBandMargin = 6;
+
+bool OneFillsTheBand(DrawingState& s, const LevelRecord& level, bool pale, float table) {
+    const ShieldGeometry& g = s.geometry;
+    const LevelRecord& ordinary = s.levels[0];
+    if (level.levelIn || s.level < 1 || !ordinary.levelOn || ordinary.levelKind != kTypeOrdinary ||
+        ordinary.levelName != (pale ? "pale" : "fess"))
+        return false;  // a bar or a pallet is narrower
+    const int half = pale ? g.W * kPaleHalfWidthPerMille / 1000 : g.chiefDepth / 2;
+    const Rect band = pale ? Rect{g.W2 - half + kBandMargin, 0, g.W2 + half - kBandMargin, g.H}
+                           : Rect{0, g.H2 - half + kBandMargin, g.W, g.H2 + half - kBandMargin};
+    const auto inside = [&band](const Rect& r) {
+        return r.left >= band.left && r.right <= band.right && r.top >= band.top && r.bottom <= band.bottom;
+    };
+    const float scale = LargestScaleAt(s, FreeSpace::Field(s), g.W2, g.H2, {}, inside, kLargestOnABand);
+    if (scale <= table) return false;
+    Place(s, g.W2, g.H2, scale);
+    return true;
+}
+
 // Along the fess: one in the middle, two apart, three and more in a row.
 void OnFess(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
@@ -42,7 +70,8 @@ void OnFess(DrawingState& s, const LevelRecord& level, int n) {
         return;
     }
     if (n == 1) {
-        Place(s, g.W2, g.H2, level.levelIn ? 1.0f : 0.7f);
+        const float table = level.levelIn ? 1.0f : 0.7f;
+        if (!OneFillsTheBand(s, level, false, table)) Place(s, g.W2, g.H2, table);
     } else if (n == 2) {
         const int line = level.levelLine;
         const float scale = level.levelIn && line != kPairFirstTurned ? 1.0f : 0.7f;
@@ -161,10 +190,10 @@ void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
 }
 
 // Down the pale: the row rule of PlaceRow turned upright.
-void OnPale(DrawingState& s, int n) {
+void OnPale(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     if (n == 1) {
-        Place(s, g.W2, g.H2, 1.0f);
+        if (!OneFillsTheBand(s, level, true, 1.0f)) Place(s, g.W2, g.H2, 1.0f);
     } else if (n == 2) {
         Place(s, g.W2, g.H4 + 10, 1.0f);
         Place(s, g.W2, g.H - g.H4 - 10, 1.0f);
@@ -580,7 +609,7 @@ void ChargesOnOrdinary(DrawingState& s) {
         case ShapeCode::kFess: OnFess(s, level, n); break;
         case ShapeCode::kBend: OnBend(s, level, n); break;
         case ShapeCode::kBendSinister: OnBendSinister(s, level, n); break;
-        case ShapeCode::kPale: OnPale(s, n); break;
+        case ShapeCode::kPale: OnPale(s, level, n); break;
         case ShapeCode::kChevron: OnChevron(s, level, n); break;
         case ShapeCode::kChevronInverted: OnChevron(s, level, n, true); break;
         case ShapeCode::kCross: OnCross(s, n); break;

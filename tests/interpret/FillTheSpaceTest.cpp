@@ -339,3 +339,53 @@ TEST(FillTheSpace, LongChargesAloneOnTheFieldGrowUntilTheyMeet) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// One charge on a fess or a pale is as large as the band holds its drawing: a fish naiant runs
+// along the fess (it was 0.7 whatever its shape), a rapier runs up the pale (a third of its
+// height); a horse that already fills the fess's depth keeps its size. The ordinary's own
+// tincture shows just outside the charge's box on both sides across the band: it stays on it.
+TEST(FillTheSpace, OneChargeOnAFessOrPaleFillsTheBand) {
+    struct Case { const char* blazon; bool pale; int ordinary; int lengthPercent; bool grows; };
+    const Case cases[] = {
+        {"Or on a fess azure a fish naiant argent", false, kAzure, 35, true},
+        {"Sable, on a pale gules a rapier inverted Or.", true, kGules, 40, true},
+        {"Argent on a pale indented sable a sword argent", true, kSable, 33, true},
+        {"Vert, on a fess argent a horse statant reguardant azure.", false, kArgent, 0, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        ASSERT_EQ(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+        const float scale = d.trace.levels[1].placements[0].scale;
+        const float table = k.pale ? 1.0f : 0.7f;
+        if (k.grows) {
+            EXPECT_GT(scale, 1.3f * table);
+        } else {
+            EXPECT_FLOAT_EQ(scale, table);
+        }
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_EQ(d.s().ringWritten, 1);
+        const Rect box = Drawn(d, 0);
+        const Rgb ordinary = test::Colour(k.ordinary);
+        if (k.pale) {
+            EXPECT_GE(box.Height(), g.H * k.lengthPercent / 100) << box.Height();
+            const int y = (box.top + box.bottom) / 2;
+            EXPECT_EQ(d.At(box.left - 2, y), ordinary);
+            EXPECT_EQ(d.At(box.right + 1, y), ordinary);
+        } else {
+            EXPECT_GE(box.Width(), g.W * k.lengthPercent / 100) << box.Width();
+            const int x = (box.left + box.right) / 2;
+            EXPECT_EQ(d.At(x, box.top - 2), ordinary);
+            EXPECT_EQ(d.At(x, box.bottom + 1), ordinary);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace esc
