@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "engine/Ordinaries.h"
@@ -469,6 +470,7 @@ void InBase(DrawingState& s, int n) {
 // as a charge fills the cell of any fitted layout, up to the size of a charge alone. The counts
 // the fixed tables below already give keep them; this places the rest.
 constexpr float kInArrangementLargest = 1.0f;
+constexpr float kInArrangementLargestLong = 1.8f;
 constexpr int kEdgeMargin = 6;  // between a cell and the shield's edge
 
 struct CellPoint {
@@ -482,9 +484,17 @@ void PlaceInCells(DrawingState& s, const std::vector<CellPoint>& points, int cel
         const int room = std::min({p.x, g.W - p.x, p.y, g.straightBottom - p.y + g.H / 12}) - kEdgeMargin;
         cell = std::min(cell, 2 * room);
     }
-    const float scale = std::min(kInArrangementLargest, static_cast<float>(cell) * kChargeShareOfCell /
-                                                            static_cast<float>(kChargeExtentAtScaleOne));
-    for (const CellPoint& p : points) Place(s, p.x, p.y, std::max(kMinChargeScale, scale));
+    float scale = std::max(kMinChargeScale, std::min(kInArrangementLargest, static_cast<float>(cell) * kChargeShareOfCell /
+                                                                                static_cast<float>(kChargeExtentAtScaleOne)));
+    // Long or tall drawings alone on the field ("three lions passant in pale") grow until their
+    // drawings meet: the square cells left two thirds of a lion passant's room empty.
+    int top = 0;
+    if (s.level == 0 && RoomLeftByLaterEdges(s, top) && CurrentDrawingIsLong(s)) {
+        std::vector<std::pair<int, int>> centres;
+        for (const CellPoint& p : points) centres.emplace_back(p.x, p.y);
+        scale = LargestCommonScale(s, FreeSpace::Field(s), centres, scale, kInArrangementLargestLong, top);
+    }
+    for (const CellPoint& p : points) Place(s, p.x, p.y, scale);
 }
 
 // Evenly along the segment from (x1, y1) to (x2, y2), `n` points, the first `from` steps out

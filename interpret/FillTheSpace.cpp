@@ -113,7 +113,9 @@ bool CurrentDrawingIsLong(DrawingState& s) {
 }
 
 bool RoomLeftByLaterEdges(const DrawingState& s, int& top) {
-    constexpr std::string_view kEdgePieces[] = {"bordure", "orle", "tressure", "canton", "quarter", "escutcheon", "within"};
+    // Pieces at the edge, and charges or cotises set round them ("in bend between two cotises").
+    constexpr std::string_view kEdgePieces[] = {"bordure", "orle",   "tressure", "canton", "quarter",
+                                                "escutcheon", "within", "between", "cotis"};
     const auto startsWith = [](std::string_view word, std::string_view start) {
         return word.size() >= start.size() && EqualsIgnoringCase(word.substr(0, start.size()), start);
     };

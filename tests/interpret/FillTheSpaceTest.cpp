@@ -389,3 +389,46 @@ TEST(FillTheSpace, OneChargeOnAFessOrPaleFillsTheBand) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// "three lions passant in pale", "three fishes naiant in pale": long drawings set in the line of
+// an ordinary, alone on the field, grow until their drawings meet (a lion passant was a quarter of
+// the field wide); square ones ("five mullets in saltire") keep the cells' size.
+TEST(FillTheSpace, LongChargesInALineGrowUntilTheyMeet) {
+    struct Case { const char* blazon; int count; int widthPercent; bool grows; };
+    const Case cases[] = {
+        {"Or three lions passant in pale sable", 3, 38, true},
+        {"Gules three fishes naiant in pale argent", 3, 45, true},
+        {"Or five mullets in saltire azure", 5, 0, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        ASSERT_EQ(d.s().ringWritten, k.count);
+        const ShieldGeometry& g = d.s().geometry;
+        const float scale = d.trace.levels[0].placements[0].scale;
+        if (k.grows) {
+            EXPECT_GT(scale, 1.2f);
+        } else {
+            EXPECT_LE(scale, 1.0f);
+        }
+        for (int i = 0; i < k.count; ++i) {
+            SCOPED_TRACE(i);
+            const Rect box = Drawn(d, i);
+            EXPECT_GE(box.Width(), g.W * k.widthPercent / 100) << box.Width();
+            for (int j = 0; j < i; ++j) {
+                const Rect other = Drawn(d, j);
+                EXPECT_TRUE(box.left >= other.right || other.left >= box.right || box.top >= other.bottom ||
+                            other.top >= box.bottom)
+                    << "charges " << j << " and " << i << " overlap";
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace esc
