@@ -320,6 +320,8 @@ void ArrangeLevel(DrawingState& s) {
             s.shapeCode = level.levelInCode;
             if (!ConjoinedInLine(s, level.levelCount)) ChargesOnOrdinary(s);
         }
+    } else if (BetweenOnTheOrdinary(s)) {
+        // "on a bend a mullet between two crescents": the two lie on the bend beside the one.
     } else if (BetweenTheOrdinaryCharged(s)) {
         // "on a chevron four lozenges between three fleurs-de-lis": the last charges stand round
         // the ordinary of level 0, not on it with its own charges.

@@ -1,6 +1,8 @@
 #include "interpret/OrdinariesAboutTheFess.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
@@ -23,6 +25,8 @@ constexpr int kApexHalfPercent = 66;  // of a limb's width, 1 / (2 cos 40)
 constexpr int kRoomMargin = 6;                  // pixels kept clear round a charge above the bars
 constexpr float kTallestPicture = 270;          // a picture's height (264 and margins), when unmeasured
 constexpr int kLoneChargeWidthPercent = 60;     // of the shield's width, for one charge above the bars
+// The scales of three charges on a pale, a bend and a chevron, as their own layouts draw them.
+constexpr float kOnPaleScale = 0.8f, kOnBendScale = 0.65f, kOnChevronScale = 0.66f;
 constexpr int kGapPercent = 15;           // of the fess's depth, between a chevron and the fess
 
 }  // namespace
@@ -107,6 +111,57 @@ bool SecondGroupInTheOrdinarysWay(DrawingState& s) {
     }
     level.levelIn = true;
     return second;
+}
+
+bool BetweenOnTheOrdinary(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    const LevelRecord& ordinary = s.levels[0];
+    const LevelRecord& middle = s.levels[1];
+    if (s.level != 2 || !level.levelBetween || level.levelCount != 2 || !ordinary.levelOn ||
+        ordinary.levelKind != kTypeOrdinary || ordinary.levelCount != 1 || middle.levelCount != 1 || middle.levelBetween)
+        return false;
+    const ShieldGeometry& g = s.geometry;
+    const int shape = s.firstOrdinaryShape;
+    if (shape != ShapeCode::kFess && shape != ShapeCode::kBend && shape != ShapeCode::kBendSinister &&
+        shape != ShapeCode::kPale && shape != ShapeCode::kChevron)
+        return false;
+    NoteLayout(s, "BetweenOnTheOrdinary(" + std::to_string(shape) + ")");
+    // The outer two of the rows of three the ordinaries' own layouts set.
+    const auto rowOfThree = [](int length) {
+        const int spacing = length / 4, quarter = spacing / 4;
+        const int first = spacing - quarter, step = spacing + quarter + 1;
+        return std::pair<int, int>{first, first + 2 * step};
+    };
+    switch (shape) {
+        case ShapeCode::kFess: {
+            const auto [left, right] = rowOfThree(g.W);
+            Place(s, left, g.H2, ShrinkingScale(3));
+            Place(s, right, g.H2, ShrinkingScale(3));
+            break;
+        }
+        case ShapeCode::kPale: {
+            const auto [top, bottom] = rowOfThree(g.H);
+            Place(s, g.W2, top, kOnPaleScale);
+            Place(s, g.W2, bottom, kOnPaleScale);
+            break;
+        }
+        case ShapeCode::kBend:
+        case ShapeCode::kBendSinister: {
+            const bool sinister = shape == ShapeCode::kBendSinister;
+            s.bendwiseFlag = !s.uprightCharges;
+            s.bendwiseSinisterFlag = sinister && s.bendwiseFlag;
+            const int dexterX = g.W4 + 2, sinisterX = g.W - g.W4 - 2;
+            Place(s, sinister ? sinisterX : dexterX, g.H4 - 1, kOnBendScale);
+            Place(s, sinister ? dexterX : sinisterX, g.H - g.H4 + 2, kOnBendScale);
+            s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+            break;
+        }
+        default:  // the chevron: on its limbs, below the apex where the one stands
+            Place(s, g.W4 - 12, g.H - g.H3 - 18, kOnChevronScale);
+            Place(s, g.W - g.W4 + 12, g.H - g.H3 - 18, kOnChevronScale);
+            break;
+    }
+    return true;
 }
 
 }  // namespace esc

@@ -33,4 +33,10 @@ bool InChiefAboveTheBars(DrawingState& state, int n);
 // other level.
 bool SecondGroupInTheOrdinarysWay(DrawingState& state);
 
+// "on a bend azure a mullet between two crescents Or": one charge between two, all on the
+// ordinary, the two beside the one where the ordinary's row of three has its outer charges (they
+// were set round the ordinary, on the field). Fess, bend, bend sinister, pale and chevron; false,
+// drawing nothing, for any other level.
+bool BetweenOnTheOrdinary(DrawingState& state);
+
 }  // namespace esc

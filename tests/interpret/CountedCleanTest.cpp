@@ -441,3 +441,55 @@ TEST(ChargedWith, AfterAnOrdinaryWithItsTinctureLieOnIt) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+constexpr int kNear = 25;  // pixels round a charge's centre: within it, well inside an ordinary's width
+
+// "on a bend azure a mullet between two crescents Or": all three lie on the ordinary, the two
+// beside the one (the two were set round the ordinary on the field). Each of the two is where the
+// ordinary is drawn, and its tincture is painted there.
+TEST(BetweenOnTheOrdinary, OneBetweenTwoAllOnIt) {
+    struct Case { const char* blazon; int shape; int ordinary, tincture; };
+    const Case cases[] = {
+        {"Or on a bend azure a mullet of six points between two crescents of the field", ShapeCode::kBend, kAzure, kOr},
+        {"Sable on a bend cotised argent a rose gules between two annulets of the field", ShapeCode::kBend, kArgent, kSable},
+        {"Argent on a fess gules a rose between two mullets or", ShapeCode::kFess, kGules, kOr},
+        {"Argent on a pale gules a rose between two mullets or", ShapeCode::kPale, kGules, kOr},
+        {"Argent on a bend sinister gules a rose between two mullets or", ShapeCode::kBendSinister, kGules, kOr},
+        {"Argent on a chevron gules a rose between two mullets or", ShapeCode::kChevron, kGules, kOr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        const ShieldGeometry& g = d.state->geometry;
+        ASSERT_EQ(d.trace.levels.size(), 3u);
+        const std::vector<PlacementTrace>& two = d.trace.levels[2].placements;
+        ASSERT_EQ(two.size(), 2u);
+        for (const PlacementTrace& p : two) {
+            switch (k.shape) {
+                case ShapeCode::kBend: EXPECT_NEAR(p.y, p.x * g.H / g.W, g.H / 20); break;
+                case ShapeCode::kBendSinister: EXPECT_NEAR(p.y, (g.W - p.x) * g.H / g.W, g.H / 20); break;
+                case ShapeCode::kFess: EXPECT_EQ(p.y, g.H2); break;
+                case ShapeCode::kPale: EXPECT_EQ(p.x, g.W2); break;
+                default: EXPECT_GT(p.y, g.H2); break;  // on the limbs, below the apex
+            }
+            // Round its centre both the charge's tincture and the ordinary's: it is painted, and on
+            // the ordinary (round the ordinary, on the field, the ordinary's tincture is not there).
+            bool painted = false, onIt = false;
+            for (int dy = -kNear; dy <= kNear; ++dy)
+                for (int dx = -kNear; dx <= kNear; ++dx) {
+                    painted = painted || d.At(p.x + dx, p.y + dy) == test::Colour(k.tincture);
+                    onIt = onIt || d.At(p.x + dx, p.y + dy) == test::Colour(k.ordinary);
+                }
+            EXPECT_TRUE(painted) << p.x << "," << p.y;
+            EXPECT_TRUE(onIt) << p.x << "," << p.y;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace esc
