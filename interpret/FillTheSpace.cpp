@@ -8,8 +8,8 @@
 
 #include "interpret/FitLayout.h"
 #include "interpret/PhraseRules.h"
-#include "interpret/TextOps.h"
 #include "interpret/Placement.h"
+#include "interpret/TextOps.h"
 #include "interpret/Vocabulary.h"
 
 namespace esc {

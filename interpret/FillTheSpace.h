@@ -5,7 +5,9 @@
 // the ordinary with its margin, and the shield's outline, measured against the new charge's own
 // drawing, not against the square a charge of its scale could take. A square was the fault:
 // crossed swords leave the corners of their square empty, and a cat lying down is a third as
-// high as it is wide, so both were drawn far smaller than their space.
+// high as it is wide, so both were drawn far smaller than their space. The same measure lets
+// charges of a fixed table grow where they stand until their drawings meet (lions passant two
+// and one), and one charge on a fess or pale fill the band.
 
 #include <functional>
 #include <span>
