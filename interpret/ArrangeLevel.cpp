@@ -14,6 +14,7 @@
 #include "interpret/FitLayout.h"
 #include "interpret/Issuant.h"
 #include "interpret/Layouts.h"
+#include "interpret/OnAMount.h"
 #include "interpret/OrdinariesAboutTheFess.h"
 #include "interpret/OverAll.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -306,6 +307,8 @@ void ArrangeLevel(DrawingState& s) {
         s.words[0].Assign(level.levelName);
         NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(s.shapeCode) + ")");
         DrawOrdinaryWithin(s, CantonArea(s.geometry));
+    } else if (OnAMountLayout(s, savedCursor)) {
+        // "a hen on a mount": the mount in base, the hen standing on it.
     } else if (ChevronsAboutTheFess(s)) {
         // "a fess between two chevrons": one above the fess, one below.
     } else if (level.levelKind == kTypeOrdinary || level.levelIn) {

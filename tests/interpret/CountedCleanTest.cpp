@@ -14,6 +14,7 @@
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/FitLayout.h"
+#include "interpret/OnAMount.h"
 #include "interpret/OrdinariesAboutTheFess.h"
 
 namespace esc {
@@ -488,6 +489,44 @@ TEST(BetweenOnTheOrdinary, OneBetweenTwoAllOnIt) {
             EXPECT_TRUE(painted) << p.x << "," << p.y;
             EXPECT_TRUE(onIt) << p.x << "," << p.y;
         }
+    }
+}
+
+}  // namespace
+}  // namespace esc
+
+namespace esc {
+namespace {
+
+// "Gules an elephant argent on a mount or": the mount lies in base and the elephant stands on it
+// (the mount was drawn at the centre, over the elephant, and the base was the field's).
+TEST(OnAMount, TheChargeStandsOnTheMountInBase) {
+    struct Case { const char* blazon; int field, charge, mount; };
+    const Case cases[] = {
+        {"Gules an elephant argent on a mount or", kGules, kArgent, kOr},
+        {"Azure a lion rampant or on a mount vert", kAzure, kOr, kVert},
+        {"Argent, a horse salient gules on a mount vert", kArgent, kGules, kVert},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        const ShieldGeometry& g = d.state->geometry;
+        const int summit = g.H - g.H * kMountHeightPercent / 100;
+        EXPECT_EQ(d.At(g.W2, g.H - 10), test::Colour(k.mount));
+        EXPECT_EQ(d.At(g.W2, summit + 20), test::Colour(k.mount));
+        EXPECT_EQ(d.At(8, summit - 20), test::Colour(k.field));
+        // The charge above the summit, and down to it: its lowest pixel lies within a few rows of it.
+        int lowest = -1, count = 0;
+        for (int y = 0; y < g.H; ++y)
+            for (int x = 0; x < g.W; ++x)
+                if (d.At(x, y) == test::Colour(k.charge)) {
+                    lowest = std::max(lowest, y);
+                    ++count;
+                }
+        EXPECT_GT(count, 2000);  // drawn large, not a small charge over the mount
+        EXPECT_NEAR(lowest, summit, 12);
     }
 }
 
