@@ -34,7 +34,8 @@ constexpr int kLargestRowCell = 160;
 constexpr float kLargestRowScale = 1.2f;
 // Two charges alone on the field, side by side; long or tall drawings grown up to these.
 constexpr float kTwoOnTheField = 1.2f;
-constexpr float kLargestOfTwoLong = 2.0f, kLargestOfThreeLong = 1.8f;
+// Side by side two tall ones come no larger than 1.7: at 2.0 two towers crowded the field.
+constexpr float kLargestOfTwoLong = 2.0f, kLargestOfTwoTall = 1.7f, kLargestOfThreeLong = 1.8f;
 
 void FourCorners(DrawingState& s, float scale) {
     for (const LayoutSpot& spot : FourCornerSpots(s.geometry, scale)) Place(s, spot.x, spot.y, spot.scale);
@@ -97,7 +98,8 @@ bool TwoLongCharges(DrawingState& s) {
     const int lower = top + 3 * (g.straightBottom - top) / 4 + g.H / 24;
     const std::pair<int, int> centres[2] = {inPale ? std::pair{g.W2, upper} : std::pair{g.W4, g.H2},
                                             inPale ? std::pair{g.W2, lower} : std::pair{g.W - g.W4, g.H2}};
-    const float scale = LargestCommonScale(s, FreeSpace::Field(s), centres, kTwoOnTheField, kLargestOfTwoLong, top);
+    const float scale =
+        LargestCommonScale(s, FreeSpace::Field(s), centres, kTwoOnTheField, inPale ? kLargestOfTwoLong : kLargestOfTwoTall, top);
     for (int j = 0; j < 2; ++j)
         Place(s, centres[j].first, centres[j].second, scale, MirroredInPair(level.levelLine, j));
     return true;
