@@ -23,6 +23,7 @@
 #include "interpret/PlacementWords.h"
 #include "interpret/SocietyWords.h"
 #include "interpret/Vocabulary.h"
+#include "interpret/WithinAnAnnulet.h"
 
 namespace esc {
 
@@ -298,6 +299,8 @@ void ArrangeLevel(DrawingState& s) {
         // Between the pair that supports it, or in the paw that holds it.
     } else if (OverAllLayout(s)) {
         // Across the whole shield, whatever ordinary the charges before it lay on.
+    } else if (WithinAnAnnuletLayout(s, savedCursor)) {
+        // "a griffin within an annulet": the ring about the centre, the griffin inside it.
     } else if (InLineWithTheChargesBefore(s, savedCursor)) {
         // One charge each, set in a pale or fess together with the first phrase's.
     } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestDrawing.h"
@@ -16,6 +17,7 @@
 #include "interpret/FitLayout.h"
 #include "interpret/OnAMount.h"
 #include "interpret/OrdinariesAboutTheFess.h"
+#include "interpret/WithinAnAnnulet.h"
 
 namespace esc {
 namespace {
@@ -527,6 +529,46 @@ TEST(OnAMount, TheChargeStandsOnTheMountInBase) {
                 }
         EXPECT_GT(count, 2000);  // drawn large, not a small charge over the mount
         EXPECT_NEAR(lowest, summit, 12);
+    }
+}
+
+}  // namespace
+}  // namespace esc
+
+namespace esc {
+namespace {
+
+// "a lion rampant argent within an annulet or": the ring about the centre and the lion inside
+// it (they stood side by side, the annulet small). Sampled round the ring's band, and every pixel
+// of the lion's tincture within its hole.
+TEST(WithinAnAnnulet, TheChargeStandsInsideTheRing) {
+    struct Case { const char* blazon; int charge, ring; };
+    const Case cases[] = {
+        {"Azure a lion rampant argent within an annulet or", kArgent, kOr},
+        {"Sable, a griffin segreant argent within an annulet Or.", kArgent, kOr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        EXPECT_TRUE(d.sink.messages.empty());
+        const ShieldGeometry& g = d.state->geometry;
+        ASSERT_EQ(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+        const PlacementTrace& ring = d.trace.levels[1].placements[0];
+        const double outer = g.W * kAnnuletWidthPercent / 200.0;
+        for (const auto& [dx, dy] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}}) {
+            const int x = ring.x + static_cast<int>(dx * 0.85 * outer), y = ring.y + static_cast<int>(dy * 0.85 * outer);
+            EXPECT_EQ(d.At(x, y), test::Colour(k.ring)) << x << "," << y;
+        }
+        int inside = 0, outside = 0;
+        for (int y = 0; y < g.H; ++y)
+            for (int x = 0; x < g.W; ++x)
+                if (d.At(x, y) == test::Colour(k.charge))
+                    ++(std::hypot(x - ring.x, y - ring.y) < 0.7 * outer ? inside : outside);
+        EXPECT_GT(inside, 2000);
+        EXPECT_EQ(outside, 0);
     }
 }
 
