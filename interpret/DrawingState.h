@@ -80,6 +80,9 @@ struct DrawingState : PaintState {
     int levelFirstPicture = 0;
     // The tincture of the edge of the current level's charges ("a heart sable fimbriated Or"), -1: none.
     int chargeFimbriation = -1;
+    // The current level's charges are voided, the field of this tincture showing through them
+    // ("a mullet voided"); -1: not voided.
+    int voidedField = -1;
     bool sinisterCharges = false;  // the current level's hands, arms or gauntlets are left ones, mirrored
     bool reversedCharges = false;  // the current level's charges are turned upside down ("reversed")
     bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")

@@ -18,6 +18,7 @@
 #include "interpret/PairOf.h"
 #include "interpret/Fimbriated.h"
 #include "interpret/Placement.h"
+#include "interpret/VoidedCharge.h"
 #include "interpret/Reversed.h"
 #include "interpret/PlacementWords.h"
 #include "interpret/SocietyWords.h"
@@ -258,8 +259,12 @@ void RulePass(DrawingState& s) {
 
     // Ordinary treatments: voided (Sub2 8), fimbriated (Sub2 19) with its tincture.
     if (T(s, 0) == kTypeAttitude && S2(s, 0) == 8) {
-        s.ordinaryTreatment = 1;
-        Use(s, 0);
+        if (level.levelKind == kTypeOrdinary || level.levelKind == 0) {
+            s.ordinaryTreatment = 1;
+            Use(s, 0);
+        } else {
+            ReadVoidedCharge(s);  // "a cross patonce voided": a picture, voided as it is painted
+        }
     }
     if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
         if (ReadFimbriated(s)) return;
@@ -401,6 +406,7 @@ void CompleteLevel(DrawingState& s) {
     s.reversedCharges = false;
     s.ordinaryTreatment = 0;
     s.chargeFimbriation = -1;
+    s.voidedField = -1;
     s.crossTreatment = false;
     if (!FoldSemeIntoTheField(s)) ++s.level;
     s.detailTincture = -1;
@@ -412,6 +418,7 @@ void InterpretCharges(DrawingState& s) {
     s.level = 0;
     s.ordinaryTreatment = 0;
     s.chargeFimbriation = -1;
+    s.voidedField = -1;
     // The rest of the interpreter's scalars start afresh too, so that no drawing depends on the
     // one before it.
     s.crossTreatment = false;

@@ -16,6 +16,7 @@
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/TextOps.h"
+#include "interpret/VoidedCharge.h"
 #include "interpret/Vocabulary.h"
 
 namespace esc {
@@ -166,7 +167,10 @@ void PaintLevelCharge(DrawingState& s, LevelRecord& level) {
             return;
         }
         if (!standIn) PaintChargeFimbriation(s, name);
-        if (TryPictures(s, name, standIn || name == kQuestion)) return;
+        if (TryPictures(s, name, standIn || name == kQuestion)) {
+            if (!standIn) VoidPaintedCharge(s);
+            return;
+        }
         if (standIn) return;  // not even the question picture could be read: left undrawn
         // The question picture stands in for the rest of the level too.
         level.levelName.Assign(kQuestion);

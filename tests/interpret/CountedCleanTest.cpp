@@ -574,3 +574,47 @@ TEST(WithinAnAnnulet, TheChargeStandsInsideTheRing) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// "Argent a cross patonce voided gules" painted the cross solid: a charge voided shows the field
+// through it, inside a narrow edge of its tincture. On a parted field the field has no one
+// tincture to show, and "voided" is reported.
+TEST(VoidedCharge, TheFieldShowsThroughIt) {
+    struct Case { const char* blazon; int field, charge; };
+    const Case cases[] = {
+        {"Argent a cross patonce voided gules", kArgent, kGules},
+        {"Azure a mullet voided or", kAzure, kOr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        ASSERT_EQ(d.trace.levels.size(), 1u);
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        const PlacementTrace& p = d.trace.levels[0].placements[0];
+        EXPECT_EQ(d.At(p.x, p.y), test::Colour(k.field));
+        // Coming in from the dexter flank along the centre row: field, the edge (outline and the
+        // charge's tincture, a few pixels), then the field again before the centre.
+        const Rgb field = test::Colour(k.field), charge = test::Colour(k.charge);
+        int x = 4;
+        while (x < p.x && d.At(x, p.y) == field) ++x;
+        const int edgeStart = x;
+        bool tinctureSeen = false;
+        while (x < p.x && !(d.At(x, p.y) == field)) {
+            tinctureSeen = tinctureSeen || d.At(x, p.y) == charge;
+            ++x;
+        }
+        EXPECT_TRUE(tinctureSeen);
+        EXPECT_LT(x, p.x);                // the field again inside
+        EXPECT_LE(x - edgeStart, 24);     // across a narrow edge (solid, it ran to the centre)
+    }
+    test::Drawing d;
+    d.Draw("Per bend azure and argent, a Latin cross voided and counterchanged.");
+    EXPECT_TRUE(HasIgnored(d, "voided"));
+}
+
+}  // namespace
+}  // namespace esc
