@@ -143,12 +143,40 @@ void PlaceOneOnABend(DrawingState& s, bool sinister = false) {
     Place(s, g.W2, g.H2, std::clamp(scale, kUsual, kLargest));
 }
 
+// One charge "in bend" (or "in bend sinister") lies along the diagonal, turned with it, as long
+// as most of the diagonal ("a key in bend"; Macgregor's sword in bend and oak tree in bend
+// sinister cross in saltire). It stood upright and small at the centre.
+constexpr double kInBendShareOfDiagonal = 0.7, kInBendShareOfWidth = 0.45;
+constexpr float kInBendLargestOne = 2.4f;
+
+void PlaceOneInBend(DrawingState& s, bool sinister) {
+    const ShieldGeometry& g = s.geometry;
+    const bool loaded = s.pictureLoaded;
+    PictureExtent picture;
+    const bool known = LevelPictureExtent(s, picture);
+    s.pictureLoaded = loaded;
+    const double drawn = known ? picture.lastRow - picture.firstRow + 1 : kChargeExtentAtScaleOne * 2;
+    const double across = known ? picture.lastColumn - picture.firstColumn + 1 : kChargeExtentAtScaleOne * 2;
+    const double diagonal = std::hypot(static_cast<double>(g.W), static_cast<double>(g.H));
+    // Long along the diagonal; a broad drawing (a tree) no broader than kInBendShareOfWidth of
+    // the shield, so that what it crosses still shows.
+    const double byLength = 2.0 * kInBendShareOfDiagonal * diagonal / drawn;
+    const double byBreadth = 2.0 * kInBendShareOfWidth * g.W / across;
+    const float scale = std::min(kInBendLargestOne, static_cast<float>(std::min(byLength, byBreadth)));
+    s.bendwiseFlag = true;
+    s.bendwiseSinisterFlag = sinister;
+    Place(s, g.W2, g.H2, scale);
+    s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+}
+
 void OnBend(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     // Charges on a bend are turned with it; charges merely in bend stand upright.
     s.bendwiseFlag = !level.levelIn && !s.uprightCharges;
     if (n == 1) {
-        if (level.levelIn || !s.bendwiseFlag) {
+        if (level.levelIn && !s.uprightCharges && s.level == 0) {
+            PlaceOneInBend(s, false);
+        } else if (level.levelIn || !s.bendwiseFlag) {
             Place(s, g.W2, g.H2, level.levelIn ? 1.0f : 0.75f);
         } else {
             PlaceOneOnABend(s);
@@ -174,7 +202,11 @@ void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
     if (n >= 4) {
         AlongTheDiagonal(s, n, true, 0.75f);
     } else if (n == 1) {
-        if (s.bendwiseFlag) {
+        if (level.levelIn && !s.uprightCharges && s.levels[0].levelIn && s.levels[0].levelInCode == ShapeCode::kBend) {
+            PlaceOneInBend(s, true);  // crossing the charge in bend before it
+        } else if (level.levelIn && !s.uprightCharges && s.level == 0) {
+            PlaceOneInBend(s, true);
+        } else if (s.bendwiseFlag) {
             PlaceOneOnABend(s, true);
         } else {
             Place(s, g.W2, g.H2, 0.75f);

@@ -618,3 +618,35 @@ TEST(VoidedCharge, TheFieldShowsThroughIt) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// "Gules a key in bend argent" stood a small key upright at the centre: one charge in bend lies
+// along the diagonal, long; in bend sinister the other way, so that Macgregor's sword in bend and
+// oak tree in bend sinister cross in saltire.
+TEST(InBend, OneChargeLiesAlongTheDiagonal) {
+    struct Case { const char* blazon; int tincture; int slope; };  // +1 in bend, -1 in bend sinister
+    const Case cases[] = {
+        {"Gules a key in bend argent", kArgent, 1},
+        {"Argent a sword in bend azure and an oak tree eradicated in bend sinister proper in chief an antique crown gules",
+         kAzure, 1},
+        {"Or a sword in bend sinister gules", kGules, -1},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        ASSERT_FALSE(d.trace.levels.empty());
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        EXPECT_TRUE(d.trace.levels[0].placements[0].bendwise);
+        const Spread2 spread = SpreadOf(d, test::Colour(k.tincture));
+        ASSERT_GT(spread.count, 500);
+        EXPECT_GT(k.slope * spread.covariance / (spread.across * spread.down), 0.8);
+        EXPECT_GT(spread.across, d.state->geometry.W / 8);  // long: spread well across the shield
+    }
+}
+
+}  // namespace
+}  // namespace esc
