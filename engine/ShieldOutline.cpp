@@ -19,7 +19,10 @@ void PlotOutlinePoint(PaintState& state, int x, int y) {
     const int k = y - g.baseTop;
     if (k < 1 || k >= kBaseBoundsCount) return;
     BaseBound& bound = g.baseBounds[static_cast<std::size_t>(k)];
-    if (x > g.W / 2 && x < bound.right) bound.right = x - 1;
+    // A point on the middle column is the foot of the ogee point: nothing lies inside beside it,
+    // so it bounds the row from both sides (with the left bound alone, a band reaching the
+    // lowest rows painted on out to the sinister edge, outside the shield).
+    if (x >= g.W / 2 && x < bound.right) bound.right = x - 1;
     if (x <= g.W / 2 && bound.left < x) bound.left = x + 1;
 }
 

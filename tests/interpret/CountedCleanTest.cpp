@@ -248,7 +248,9 @@ TEST(Fimbriated, OnAChargeIsPaintedRoundIt) {
         // And the edge is narrow: a few pixels in, the charge's own outline or body.
         int run = 0;
         while (d.At(x + run, p.y) == edge) ++run;
-        if (k.whole) EXPECT_LE(run, 8);
+        if (k.whole) {
+            EXPECT_LE(run, 8);
+        }
         // The edge's tincture is painted nowhere far from the charge.
         const int reach = static_cast<int>(p.scale * kChargeExtentAtScaleOne / 2) + 10;
         int far = 0;

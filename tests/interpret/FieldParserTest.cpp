@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "TestDrawing.h"
@@ -87,6 +88,23 @@ TEST(FieldParser, PlainFieldPaintedFromRowTwoToBottomMinusTwo) {
     EXPECT_EQ(d.At(100, 2), Colour(kAzure));
     EXPECT_EQ(d.At(207, d.s().geometry.shieldBottom - 2), Colour(kAzure));
     EXPECT_NE(d.At(207, d.s().geometry.shieldBottom - 1), Colour(kAzure));
+}
+
+// Below the curves of the base only the foot of the point is inside the outline: bands that run
+// down to the lowest rows (bendy, a bend wavy, a bend sinister) paint nothing beside it there.
+TEST(FieldParser, NothingIsPaintedBesideTheFootOfThePoint) {
+    for (const char* blazon : {"Bendy of six argent and azure", "Argent a bend wavy sable", "Or a bend sinister gules",
+                               "Per bend sinister argent and vert", "Paly of eight or and gules"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        int painted = 0;
+        for (int y = g.H + 30; y < d.s().picture.Height(); ++y)
+            for (int x = 0; x < g.W; ++x)
+                if (std::abs(x - g.W / 2) > 3 && d.At(x, y) != kTeal) ++painted;
+        EXPECT_EQ(painted, 0);
+    }
 }
 
 TEST(FieldParser, ChequyRowsAndSemeTincture) {
