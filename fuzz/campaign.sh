@@ -6,8 +6,8 @@
 # build-fuzz/campaign/logs/. Prints one row for the table in fuzz/CAMPAIGN.md.
 #
 #   fuzz/campaign.sh TARGET RUNS SECONDS     # stops at RUNS executions or SECONDS, whichever first
-#   fuzz/campaign.sh --merge TARGET          # adds to fuzz/corpus/TARGET the grown inputs that reach more,
-#                                            # keeping it under 400 files
+#   fuzz/campaign.sh --merge TARGET          # adds to fuzz/corpus/TARGET the grown inputs that reach more
+#                                            # (counting edges only past 400 files)
 #
 # FUZZ_TIMEOUT (seconds, default 10) is the wall-clock time one input may take before libFuzzer
 # reports a hang. A niced run on a machine busy with builds can be starved for longer than that
