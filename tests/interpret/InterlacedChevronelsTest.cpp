@@ -17,9 +17,7 @@ bool IsVair(Rgb c) { return c == Colour(kArgent) || c == Colour(kAzure); }
 
 TEST(InterlacedChevronels, SideBySideEachCrossingTheNext) {
     Drawing d;
-    d.Draw("Gules three chevronels interlaced vair and a chief or");
-    EXPECT_TRUE(d.trace.ignoredWords.empty());
-    EXPECT_TRUE(d.sink.messages.empty());
+    d.DrawClean("Gules three chevronels interlaced vair and a chief or");
     ASSERT_EQ(d.trace.levels.size(), 2u);
     EXPECT_EQ(d.trace.levels[0].layout, "DrawOrdinary(38)");
     const ShieldGeometry& g = d.s().geometry;

@@ -233,9 +233,7 @@ TEST(PartedLevel, ACrownPerPaleSplitDownItsMiddle) {
 
 TEST(PartedLevel, QuarterlyWithQuartersPaly) {
     Drawing d;
-    d.Draw("Quarterly ermine and paly of six or and gules");
-    EXPECT_TRUE(d.trace.ignoredWords.empty());
-    EXPECT_TRUE(d.sink.messages.empty());
+    d.DrawClean("Quarterly ermine and paly of six or and gules");
     const ShieldGeometry& g = d.s().geometry;
     const int half = g.W / 2, pale = half / 6;
     // The middle of each pale, a little inside each quarter's top and bottom.
@@ -273,9 +271,7 @@ namespace {
 // pixels in from the dexter edge (the band 34 wide centred on column 10).
 TEST(PartedLevel, ABordureNebulyOfTwoTinctures) {
     Drawing d;
-    d.Draw("Or an eagle displayed gules within a bordure nebuly argent and azure");
-    EXPECT_TRUE(d.trace.ignoredWords.empty());
-    EXPECT_TRUE(d.sink.messages.empty());
+    d.DrawClean("Or an eagle displayed gules within a bordure nebuly argent and azure");
     const ShieldGeometry& g = d.s().geometry;
     constexpr int kInnerEdge = 27;
     int transitions = 0, argentRows = 0, azureRows = 0;

@@ -15,9 +15,7 @@ using test::Drawing;
 
 TEST(Ribbon, ABendletOverTheCharge) {
     Drawing d;
-    d.Draw("Or a lion rampant gules debruised by a ribbon sable");
-    EXPECT_TRUE(d.trace.ignoredWords.empty());
-    EXPECT_TRUE(d.sink.messages.empty());
+    d.DrawClean("Or a lion rampant gules debruised by a ribbon sable");
     ASSERT_EQ(d.trace.levels.size(), 2u);
     EXPECT_EQ(d.trace.levels[1].name, "ribbon");
     const ShieldGeometry& g = d.s().geometry;

@@ -60,6 +60,12 @@ struct Drawing {
         DrawHost host;
         DrawBlazon(*state, blazon, host);
     }
+    // Draws `blazon` and expects it read whole: every word used, no message shown.
+    void DrawClean(std::string_view blazon) {
+        Draw(blazon);
+        EXPECT_TRUE(trace.ignoredWords.empty()) << blazon;
+        EXPECT_TRUE(sink.messages.empty()) << blazon;
+    }
     Rgb At(int x, int y) const { return state->picture.Pixel(x, y); }
 };
 
