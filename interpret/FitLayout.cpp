@@ -425,28 +425,59 @@ void FreeSpace::FreeCentres(int y, int cell, int region, std::vector<char>& free
         while (first <= last && region_[rowStart + last] != region) --last;
     }
     if (first > last) return;
-    for (int x = first; x <= last; ++x) free[static_cast<std::size_t>(x)] = 1;
+    std::fill(free.begin() + first, free.begin() + last + 1, 1);
     if (!markSums_.empty()) {
         // The marked pixels of the band of rows the margin reaches, summed up to each column.
         const int m1 = std::max(0, y1 - kOrdinaryMargin), m2 = std::min(h - 1, y2 + kOrdinaryMargin);
-        auto band = [&](int x) {
-            return markSums_[static_cast<std::size_t>(m2 + 1) * (w + 1) + x] - markSums_[static_cast<std::size_t>(m1) * (w + 1) + x];
-        };
+        const int* below = markSums_.data() + static_cast<std::size_t>(m2 + 1) * (w + 1);
+        const int* above = markSums_.data() + static_cast<std::size_t>(m1) * (w + 1);
+        // The square grown by the margin spans columns x - reachLeft .. x + reachRight - 1.
+        const int reachLeft = half + kOrdinaryMargin, reachRight = cell - half + kOrdinaryMargin;
+        auto blocked = [&](int a, int b) { return (below[b] - above[b]) != (below[a] - above[a]); };
+        // Where the grown square stays within the picture no column needs clipping, and the
+        // loop is a plain one over the row.
+        const int inFrom = std::max(first, reachLeft), inTo = std::min(last, w - reachRight);
+        char* out = free.data();
+        for (int x = inFrom; x <= inTo; ++x) out[x] = static_cast<char>(out[x] & !blocked(x - reachLeft, x + reachRight));
         for (int x = first; x <= last; ++x) {
-            const int a = std::max(0, x - half - kOrdinaryMargin), b = std::min(w - 1, x - half + cell - 1 + kOrdinaryMargin);
-            if (band(b + 1) - band(a) != 0) free[static_cast<std::size_t>(x)] = 0;
+            if (x >= inFrom && x <= inTo) {
+                x = inTo;
+                continue;
+            }
+            const int a = std::max(0, x - reachLeft), b = std::min(w, x + reachRight);
+            if (blocked(a, b)) free[static_cast<std::size_t>(x)] = 0;
         }
     }
     for (const Box& b : boxes_) {
         if (b.y1 > y2 || y1 > b.y2) continue;
         // The square [x - half, x - half + cell - 1] meets the box's columns.
         const int from = std::max(first, b.x1 - (cell - 1) + half), to = std::min(last, b.x2 + half);
-        for (int x = from; x <= to; ++x) free[static_cast<std::size_t>(x)] = 0;
+        if (from <= to) std::fill(free.begin() + from, free.begin() + to + 1, 0);
     }
     if (region >= 0) {
         for (int x = first; x <= last; ++x)
             if (region_[rowStart + x] != region) free[static_cast<std::size_t>(x)] = 0;
     }
+}
+
+int FreeSpace::LargestSquare(int region) const {
+    // side[x] is the side of the largest square of the region whose lower right corner is
+    // (x, y), row by row; diagonal holds the row above's value at x - 1.
+    const int w = width_;
+    std::vector<int> side(static_cast<std::size_t>(w) + 1, 0);
+    int largest = 0;
+    for (int y = Top(region); y <= Bottom(region); ++y) {
+        const int* labels = region_.data() + static_cast<std::size_t>(y) * w;
+        int diagonal = 0;
+        for (int x = 0; x < w; ++x) {
+            const int above = side[static_cast<std::size_t>(x) + 1];
+            const int here = labels[x] != region ? 0 : 1 + std::min({above, side[static_cast<std::size_t>(x)], diagonal});
+            diagonal = above;
+            side[static_cast<std::size_t>(x) + 1] = here;
+            largest = std::max(largest, here);
+        }
+    }
+    return largest;
 }
 
 bool FreeSpace::BoxFree(int x, int y, int cell, int region) const {
@@ -461,7 +492,10 @@ Fit FitInRegion(const FreeSpace& space, int region, int count, int largestCell) 
     if (count < 1 || region < 0 || region >= space.Regions()) return fit;
     const int top = space.Top(region), bottom = space.Bottom(region);
     std::vector<char> centres;
-    for (int cell = largestCell - largestCell % 2; cell >= kSmallestCell; cell -= 2) {
+    // No cell larger than the region's largest square has a free centre: those are passed over
+    // without looking at their rows.
+    const int start = std::min(largestCell, space.LargestSquare(region));
+    for (int cell = start - start % 2; cell >= kSmallestCell; cell -= 2) {
         // Candidate rows every two pixels, and the charges each can hold.
         const int first = top + cell / 2, last = bottom - cell / 2;
         if (last < first) continue;

@@ -62,6 +62,9 @@ public:
     int Top(int region) const { return regionTop_[static_cast<std::size_t>(region)]; }
     int Bottom(int region) const { return regionBottom_[static_cast<std::size_t>(region)]; }
     int CentreY(int region) const { return regionCentreY_[static_cast<std::size_t>(region)]; }
+    // The side of the largest square whose pixels all lie in `region`: BoxFree holds for no
+    // larger cell centred in the region, since a free square lies wholly in its centre's region.
+    int LargestSquare(int region) const;
 
 private:
     struct Outline;  // the pixels inside the outline and the prefix sums of those outside

@@ -1,6 +1,7 @@
 #include "interpret/Normaliser.h"
 
 #include <array>
+#include <bitset>
 #include <string_view>
 
 #include "engine/Palette.h"
@@ -279,16 +280,45 @@ constexpr std::array<Substitution, 214> kSubstitutions = {{
     {"quarter pierced", "pierced"},
 }};
 
-void Apply(const Substitution& s, std::string& text, int firstTincture, int secondTincture, int thirdTincture,
+// True when the entry changed the text.
+bool Apply(const Substitution& s, std::string& text, int firstTincture, int secondTincture, int thirdTincture,
            std::size_t capacity) {
     switch (s.kind) {
-        case Kind::Delete: DeleteAllExact(text, s.pattern); break;
-        case Kind::Replace: ReplaceAllIgnoringCase(text, s.pattern, s.replacement, capacity); break;
-        case Kind::First: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(firstTincture), capacity); break;
-        case Kind::Second: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(secondTincture), capacity); break;
-        case Kind::Third: ReplaceAllIgnoringCase(text, s.pattern, TinctureName(thirdTincture), capacity); break;
+        case Kind::Delete: return DeleteAllExact(text, s.pattern);
+        case Kind::Replace: return ReplaceAllIgnoringCase(text, s.pattern, s.replacement, capacity);
+        case Kind::First: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(firstTincture), capacity);
+        case Kind::Second: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(secondTincture), capacity);
+        case Kind::Third: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(thirdTincture), capacity);
     }
+    return false;
 }
+
+// The pairs of neighbouring characters a text holds, letters folded to one case, hashed into a
+// set of bits. A pattern with a pair the text lacks cannot occur in it, so most of the list is
+// passed over without scanning the text: a blazon meets a handful of its two hundred entries.
+// The set is made again whenever an entry changes the text.
+class PairFilter {
+public:
+    explicit PairFilter(std::string_view text) { Reset(text); }
+    void Reset(std::string_view text) {
+        pairs_.reset();
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) pairs_.set(Bucket(text[i], text[i + 1]));
+    }
+    bool MayHold(std::string_view pattern) const {
+        for (std::size_t i = 0; i + 1 < pattern.size(); ++i)
+            if (!pairs_.test(Bucket(pattern[i], pattern[i + 1]))) return false;
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kBuckets = 4096;
+    static unsigned Fold(char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return (u >= 'A' && u <= 'Z') ? u - 'A' + 'a' : u;
+    }
+    static std::size_t Bucket(char a, char b) { return (Fold(a) * 257u + Fold(b)) % kBuckets; }
+    std::bitset<kBuckets> pairs_;
+};
 
 }  // namespace
 
@@ -297,7 +327,11 @@ void StripPunctuation(std::string& text) {
 }
 
 void Normalise(std::string& text, int firstTincture, int secondTincture, int thirdTincture, std::size_t capacity) {
-    for (const Substitution& s : kSubstitutions) Apply(s, text, firstTincture, secondTincture, thirdTincture, capacity);
+    PairFilter filter(text);
+    for (const Substitution& s : kSubstitutions) {
+        if (!filter.MayHold(s.pattern)) continue;
+        if (Apply(s, text, firstTincture, secondTincture, thirdTincture, capacity)) filter.Reset(text);
+    }
 }
 
 std::vector<std::string_view> NormaliserReplacements() {

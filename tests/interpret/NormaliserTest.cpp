@@ -29,6 +29,7 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"tierced per pall is not doubled", "Tierced per pall gules argent and azure", "per pall gules argent and azure"},
         {"dancettee before dancette", "a fess dancettee", "a fess dancetty"},
         {"heronhawk becomes falcon", "a heronhawk", "a falcon"},
+        {"a chain of rewrites in capitals", "A HERONHAWK", "A falcon"},
         {"palet becomes pallets when free-standing", "a palet or", "a pallets or"},
         {"apostrophes", "a lion's head", "a lions head"},
         {"d' becomes a blank", "trois d'or", "trois or"},
