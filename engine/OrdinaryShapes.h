@@ -55,6 +55,22 @@ inline constexpr int kMaxFieldPieces = 32;
 // A label of more points is drawn with this many; a count below one gives the usual three.
 inline constexpr int kMaxLabelPoints = 9;
 inline constexpr int kDefaultLabelPoints = 3;
+// Where a label lies: a bar across the chief, couped clear of the flanks and hanging below the
+// top edge, with its points pendant from it, each widening a little toward its foot. The points
+// share the bar's length in equal slots, one point centred in each.
+struct LabelShape {
+    int left = 0, right = 0;              // the bar's ends
+    int barTop = 0, barBottom = 0;        // the bar's rows
+    int pointBottom = 0;                  // the last row of the points
+    int pointTopWidth = 0, pointFootWidth = 0;
+    int points = kDefaultLabelPoints;
+
+    int PointCentre(int i) const { return left + (2 * i + 1) * (right - left) / (2 * points); }
+};
+// In percent: the bar's inset from each flank (of W); its top, its depth and the points' foot
+// (of H); a point's width at the top (of its slot) and at the foot (of its top width).
+inline constexpr int kLabelInsetPercent = 11, kLabelTopPercent = 3, kLabelBarPercent = 4, kLabelFootPercent = 17;
+inline constexpr int kLabelPointPercent = 34, kLabelFlarePercent = 130;
 // Bars, pallets, bendlets, chevronels and piles come as one to six: a count below one draws one,
 // and a count above six draws nothing and says so (drawing another count would misstate the arms).
 inline constexpr int kMaxRepeatedOrdinaries = 6;
@@ -88,6 +104,10 @@ struct Spread {
 };
 Spread SpreadPieces(int n, int from, int to, int maxWidth);
 
+// The label of `points` points (clamped as Label() clamps them) on geometry g.
+LabelShape LabelShapeOf(const ShieldGeometry& g, int points);
+// Half the breadth of a pale: the distance from the centre line to each of its edges.
+inline int PaleHalfWidth(const ShieldGeometry& g) { return (g.chiefDepth + 10) / 2; }
 // The lower edge of a plain chief: the row its area reaches.
 inline int ChiefLowerEdge(const ShieldGeometry& g) { return g.H * 15 / 100; }
 // A chief with a line is a band whose lower edge carries the line: its middle row and width.

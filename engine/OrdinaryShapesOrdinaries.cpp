@@ -53,7 +53,7 @@ void Pale(PaintState& s) {
         if (s.ordinaryTreatment != 1) FillBasePoint(s);
         return;
     }
-    const int c = (D + 10) / 2;
+    const int c = PaleHalfWidth(g);
     Area(s, {{W / 2 - c, 0, W / 2 - c, B}, {W / 2 + c, 0, W / 2 + c, B}});
 }
 
@@ -200,18 +200,32 @@ void Chief(PaintState& s) {
     }
 }
 
-// A label of N points: a narrow bar across the chief with N short pendants; always plain.
+LabelShape LabelShapeOf(const ShieldGeometry& g, int points) {
+    LabelShape l;
+    l.points = points < 1 ? kDefaultLabelPoints : std::min(points, kMaxLabelPoints);
+    l.left = g.W * kLabelInsetPercent / 100;
+    l.right = g.W - l.left;
+    l.barTop = g.H * kLabelTopPercent / 100;
+    l.barBottom = l.barTop + g.H * kLabelBarPercent / 100;
+    l.pointBottom = g.H * kLabelFootPercent / 100;
+    l.pointTopWidth = (l.right - l.left) / l.points * kLabelPointPercent / 100;
+    l.pointFootWidth = l.pointTopWidth * kLabelFlarePercent / 100;
+    return l;
+}
+
+// A label of N points (the level's line code): the bar, then each point from the bar's lower
+// edge down, a row at a time as it widens; always plain.
 void Label(PaintState& s) {
-    const int W = s.geometry.W;
-    int n = s.CurrentLevel().levelLine;
-    if (n < 1) n = kDefaultLabelPoints;
-    n = std::min(n, kMaxLabelPoints);
+    const LabelShape l = LabelShapeOf(s.geometry, s.CurrentLevel().levelLine);
     s.lineCode = kPlainLine;
-    const int a = W / (2 * n + 1);
-    Band(s, 0, 10, W, 10, 10, 0);
-    for (int i = 1; i <= 2 * n - 1; i += 2) {
-        const int x = a * (i + 1) - a / 2;
-        Band(s, x, 15, x, 25, a, 0);
+    FillRows(s, l.barTop, l.barBottom, l.left, l.right);
+    const int rows = std::max(1, l.pointBottom - l.barBottom);
+    for (int i = 0; i < l.points; ++i) {
+        const int x = l.PointCentre(i);
+        for (int y = l.barBottom; y <= l.pointBottom; ++y) {
+            const int width = l.pointTopWidth + (l.pointFootWidth - l.pointTopWidth) * (y - l.barBottom) / rows;
+            PaintSpan(s, x - width / 2, y, x + width / 2);
+        }
     }
 }
 

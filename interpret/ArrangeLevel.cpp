@@ -16,6 +16,7 @@
 #include "interpret/Layouts.h"
 #include "interpret/OnAMount.h"
 #include "interpret/OrdinariesAboutTheFess.h"
+#include "interpret/OrdinaryOnOrdinary.h"
 #include "interpret/OverAll.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -310,6 +311,8 @@ void ArrangeLevel(DrawingState& s) {
         s.words[0].Assign(level.levelName);
         NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(s.shapeCode) + ")");
         DrawOrdinaryWithin(s, CantonArea(s.geometry));
+    } else if (OrdinaryOnOrdinaryLayout(s)) {
+        // "a pale charged with a chevron": the chevron within the pale only.
     } else if (OnAMountLayout(s, savedCursor)) {
         // "a hen on a mount": the mount in base, the hen standing on it.
     } else if (ChevronsAboutTheFess(s)) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/OrdinaryShapes.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -19,10 +20,6 @@ using phrase::Previous;
 
 namespace {
 
-constexpr int kChiefCode = 16;
-constexpr int kFessCode = 0;
-// The plain chief's depth, as the shapes draw it; a field per fess is parted at half height.
-constexpr int kChiefDepthPercent = 15;
 // How much of its space an issuant charge fills: the height above the edge, less a margin at
 // the top so that it does not touch the edge of the shield or the chief's own top; and of the
 // width its share of the row.
@@ -31,13 +28,13 @@ constexpr float kShareOfWidth = 0.9f;
 
 bool OnAChief(const DrawingState& s) {
     const LevelRecord& before = s.level > 0 ? s.levels[static_cast<std::size_t>(s.level - 1)] : s.outsideLevel;
-    return s.level > 0 && before.levelOn && before.levelKind == kTypeOrdinary && s.onOrdinaryCode == kChiefCode;
+    return s.level > 0 && before.levelOn && before.levelKind == kTypeOrdinary && s.onOrdinaryCode == ShapeCode::kChief;
 }
 
 bool InChiefOfPerFess(const DrawingState& s) {
     const LevelRecord& level = s.levels[static_cast<std::size_t>(std::clamp(s.level, 0, kMaxLevels - 1))];
-    return s.level == 0 && level.levelIn && level.levelInCode == kChiefCode && s.partitionCode == kFessCode &&
-           s.lastShapeCode == kFessCode;
+    return s.level == 0 && level.levelIn && level.levelInCode == ShapeCode::kChief && s.partitionCode == ShapeCode::kFess &&
+           s.lastShapeCode == ShapeCode::kFess;
 }
 
 // Demi-charges are drawn cut at the waist, which is what rises from the edge; a lion issuant
@@ -50,7 +47,8 @@ bool RisesFromAnEdge(std::string_view name) {
 
 IssuantSpace IssuantSpaceOf(const DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
-    if (OnAChief(s)) return {0, g.H * kChiefDepthPercent / 100, true};
+    // A plain chief is as deep as the shapes draw it; a field per fess is parted at half height.
+    if (OnAChief(s)) return {0, shapes::ChiefLowerEdge(g), true};
     if (InChiefOfPerFess(s)) return {0, g.H / 2, true};
     return {};
 }

@@ -28,6 +28,7 @@ using OrdinaryShapesTest = testing::ShapesTest;
 
 TEST_F(OrdinaryShapesTest, EachOrdinaryCoversItsPlace) {
     const int W = g().W, H = g().H, D = g().chiefDepth;
+    const LabelShape label = shapes::LabelShapeOf(g(), 3);
     struct Case {
         const char* name;
         int shape, count, levelLine;
@@ -56,9 +57,15 @@ TEST_F(OrdinaryShapesTest, EachOrdinaryCoversItsPlace) {
          {{"centre", W / 2, H / 2, kGules}, {"dexter chief limb", W / 4, H / 4, kGules},
           {"chief", W / 2, H / 8, kArgent}, {"dexter", W / 8, H / 2, kArgent}}},
         {"chief", kChief, 1, -1, {{"chief", W / 2, 30, kGules}, {"below", W / 2, 120, kArgent}}},
+        // The label of three: the bar clear of the top edge and the flanks, the points hanging
+        // from it with the field between them.
         {"label of three", kLabel, 1, 3,
-         {{"bar", W / 2, 10, kGules}, {"first pendant", W / 7 * 2 - W / 7 / 2, 22, kGules},
-          {"between pendants", W / 7 * 3 - W / 7 / 2, 22, kArgent}, {"below", W / 2, 40, kArgent}}},
+         {{"bar", W / 2, (label.barTop + label.barBottom) / 2, kGules},
+          {"above the bar", W / 2, label.barTop / 2, kArgent},
+          {"beyond the bar's end", label.left / 2, (label.barTop + label.barBottom) / 2, kArgent},
+          {"first point's foot", label.PointCentre(0), label.pointBottom - 2, kGules},
+          {"between the points", (label.PointCentre(0) + label.PointCentre(1)) / 2, label.pointBottom - 2, kArgent},
+          {"below", W / 2, label.pointBottom + 10, kArgent}}},
         {"bordure", kBordure, 1, -1,
          {{"dexter", 10, H / 2, kGules}, {"sinister", W - 10, H / 2, kGules}, {"chief", W / 2, 12, kGules},
           {"base", W / 2, H - 12, kGules}, {"point", W / 2, H + 20, kGules}, {"centre", W / 2, H / 2, kArgent}}},

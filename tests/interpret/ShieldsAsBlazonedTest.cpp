@@ -1,0 +1,120 @@
+// Drawings that were wrong while the drawing called itself clean (labels, ordinaries laid on
+// ordinaries, charges that overlapped, lines of charges, turned charges): each case is checked by
+// the pixels at points computed from the shield's geometry, where the wrong drawing and the
+// right one differ.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestDrawing.h"
+#include "engine/OrdinaryShapes.h"
+
+namespace esc {
+namespace {
+
+// A label is a bar couped clear of the top edge and the flanks, with its points hanging from it
+// far enough to read, the field (or what lies on it) between them: it was a thin strip along
+// the top edge with stubs a few pixels long.
+TEST(Label, ABarWithItsPointsPendantInChief) {
+    struct Case { const char* blazon; int points; int labelTincture, fieldAbove; };
+    const Case cases[] = {
+        {"Barry of six argent and azure a label of five points gules", 5, kGules, kArgent},
+        {"Or a lion rampant sable a label gules", 3, kGules, kOr},
+        {"Argent a chevron sable in chief a label of three points gules", 3, kGules, kArgent},
+        {"Azure semee of fleurs-de-lis or a label gules", 3, kGules, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const LabelShape l = shapes::LabelShapeOf(g, c.points);
+        const Rgb label = test::Colour(c.labelTincture);
+        const int barRow = (l.barTop + l.barBottom) / 2;
+        EXPECT_EQ(d.At(g.W / 2, barRow), label) << "the bar";
+        EXPECT_EQ(d.At(l.left + 3, barRow), label) << "the bar's dexter end";
+        EXPECT_NE(d.At(l.left / 2, barRow), label) << "beyond the bar's end";
+        EXPECT_NE(d.At(g.W - l.left / 2, barRow), label) << "beyond the bar's sinister end";
+        if (c.fieldAbove >= 0) {
+            EXPECT_EQ(d.At(g.W / 2, l.barTop / 2), test::Colour(c.fieldAbove)) << "above the bar";
+        }
+        // The points are at least twice as long as the bar is deep.
+        ASSERT_GE(l.pointBottom - l.barBottom, 2 * (l.barBottom - l.barTop));
+        const int foot = l.pointBottom - 2, halfway = (l.barBottom + l.pointBottom) / 2;
+        for (int i = 0; i < c.points; ++i) {
+            SCOPED_TRACE("point " + std::to_string(i + 1));
+            EXPECT_EQ(d.At(l.PointCentre(i), halfway), label);
+            EXPECT_EQ(d.At(l.PointCentre(i), foot), label);
+            EXPECT_NE(d.At(l.PointCentre(i), l.pointBottom + 4), label) << "below the point";
+            if (i + 1 < c.points) {
+                EXPECT_NE(d.At((l.PointCentre(i) + l.PointCentre(i + 1)) / 2, foot), label) << "between";
+            }
+        }
+        EXPECT_NE(d.At(l.PointCentre(0) - l.pointFootWidth, foot), label) << "dexter of the first point";
+    }
+}
+
+// An ordinary laid on an ordinary lies within it: the chevron on a pale, a bend on a fess were
+// painted across the whole field. Every pixel of the second ordinary's tincture lies on the
+// first (drawn alone for its pixels), and there are enough of them to show it was drawn.
+TEST(OrdinaryOnOrdinary, LiesWithinTheOrdinaryItIsOn) {
+    struct Case { const char* host; const char* blazon; int hostTincture, tincture; };
+    const Case cases[] = {
+        {"Gules a pale argent", "Gules a pale argent charged with a chevron sable", kArgent, kSable},
+        {"Or a pale gules", "Or a pale gules charged with three chevrons argent", kGules, kArgent},
+        {"Or a pale wavy gules", "Or a pale wavy gules charged with three chevronels argent", kGules, kArgent},
+        {"Azure a fess argent", "Azure on a fess argent a bend gules", kArgent, kGules},
+        {"Or a bend sable", "Or on a bend sable a fess argent", kSable, kArgent},
+        {"Or a cross gules", "Or on a cross gules a saltire argent", kGules, kArgent},
+        {"Argent a chevron gules", "Argent on a chevron gules a pale or", kGules, kOr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing host, d;
+        host.DrawClean(c.host);
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const Rgb hostColour = test::Colour(c.hostTincture), colour = test::Colour(c.tincture);
+        // Inside the shield's outline (which is drawn in black) down to where the base curves.
+        int on = 0, off = 0;
+        for (int y = 4; y < g.straightBottom; ++y)
+            for (int x = 4; x < g.W - 4; ++x) {
+                if (!(d.At(x, y) == colour)) continue;
+                (host.At(x, y) == hostColour ? on : off) += 1;
+            }
+        EXPECT_EQ(off, 0) << "pixels of the second ordinary off the first";
+        EXPECT_GT(on, g.W * g.H / 100) << "the second ordinary drawn";
+    }
+}
+
+// Chevronels on a pale stand one above another down it, not nested round the fess point: down
+// the pale's centre line the first lies in the upper quarter and the last below two thirds.
+TEST(OrdinaryOnOrdinary, ChevronelsOnAPaleRunDownIt) {
+    test::Drawing d;
+    d.DrawClean("Or a pale gules charged with three chevrons argent");
+    const ShieldGeometry& g = d.s().geometry;
+    std::vector<int> starts;
+    bool inside = false;
+    for (int y = 0; y < g.H; ++y) {
+        const bool argent = d.At(g.W / 2, y) == test::Colour(kArgent);
+        if (argent && !inside) starts.push_back(y);
+        inside = argent;
+    }
+    ASSERT_EQ(starts.size(), 3u);
+    EXPECT_LT(starts.front(), g.H / 4);
+    EXPECT_GT(starts.back(), 2 * g.H / 3);
+    // Each spans the pale: argent just inside both edges below its apex.
+    const int half = shapes::PaleHalfWidth(g);
+    for (int start : starts) {
+        SCOPED_TRACE("chevronel at row " + std::to_string(start));
+        int found = 0;
+        for (int y = start; y < start + g.H / 6; ++y)
+            if (d.At(g.W / 2 - half + 3, y) == test::Colour(kArgent) && d.At(g.W / 2 + half - 3, y) == test::Colour(kArgent)) ++found;
+        EXPECT_GT(found, 0);
+    }
+}
+
+}  // namespace
+}  // namespace esc
