@@ -6,15 +6,18 @@
 #include <algorithm>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "engine/Messages.h"
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
+#include "interpret/BetweenAcrossTheOrdinary.h"
 #include "interpret/Conjoined.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Issuant.h"
 #include "interpret/Layouts.h"
 #include "interpret/OnAMount.h"
+#include "interpret/OnTheOrdinary.h"
 #include "interpret/OrdinariesAboutTheFess.h"
 #include "interpret/OrdinaryOnOrdinary.h"
 #include "interpret/OverAll.h"
@@ -23,6 +26,7 @@
 #include "interpret/Placement.h"
 #include "interpret/PlacementWords.h"
 #include "interpret/SocietyWords.h"
+#include "interpret/TwoAndOne.h"
 #include "interpret/Vocabulary.h"
 #include "interpret/WithinAnAnnulet.h"
 
@@ -51,10 +55,15 @@ void OnBars(DrawingState& s, int n) {
     const float byBar = kChargeShareOfBar * rows.width / (kUsualPictureHeight * kPictureScaleFactor);
     const float byRow = kChargeShareOfBar * g.W / (most + 1) / (kUsualPictureHeight * kPictureScaleFactor);
     const float scale = std::min(byBar, byRow);
+    // Each charge free to slide along its bar a little, then all grown to fill the bars' depth.
+    std::vector<SpotOnOrdinary> spots;
     for (int b = 0; b < bars; ++b) {
         const int k = n / bars + (b < n % bars ? 1 : 0);
-        for (int j = 0; j < k; ++j) Place(s, g.W * (j + 1) / (k + 1), rows.centres[static_cast<std::size_t>(b)], scale);
+        for (int j = 0; j < k; ++j)
+            spots.push_back({g.W * (j + 1) / (k + 1), rows.centres[static_cast<std::size_t>(b)], Slide::kAcross, g.W / (2 * (k + 1))});
     }
+    if (FillTheBars(s, spots, scale)) return;
+    for (const SpotOnOrdinary& spot : spots) Place(s, spot.x, spot.y, scale);
 }
 
 void DrawPlainLevel(DrawingState& s) {
@@ -302,6 +311,8 @@ void ArrangeLevel(DrawingState& s) {
         // Across the whole shield, whatever ordinary the charges before it lay on.
     } else if (WithinAnAnnuletLayout(s, savedCursor)) {
         // "a griffin within an annulet": the ring about the centre, the griffin inside it.
+    } else if (TwoAndOneOfTwoKinds(s, savedCursor)) {
+        // "two mullets and a crescent": one group of three, two and one.
     } else if (InLineWithTheChargesBefore(s, savedCursor)) {
         // One charge each, set in a pale or fess together with the first phrase's.
     } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&
@@ -317,6 +328,8 @@ void ArrangeLevel(DrawingState& s) {
         // "a hen on a mount": the mount in base, the hen standing on it.
     } else if (ChevronsAboutTheFess(s)) {
         // "a fess between two chevrons": one above the fess, one below.
+    } else if (BetweenAcrossTheOrdinary(s)) {
+        // "a saltire between two crescents in pale": one in the space above, one below.
     } else if (level.levelKind == kTypeOrdinary || level.levelIn) {
         if (!level.levelIn) {
             s.words[0].Assign(level.levelName);

@@ -15,6 +15,7 @@
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/MainChargeWithSmall.h"
+#include "interpret/OnTheOrdinary.h"
 #include "interpret/OrdinariesAboutTheFess.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -173,6 +174,10 @@ void OnBend(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     // Charges on a bend are turned with it; charges merely in bend stand upright.
     s.bendwiseFlag = !level.levelIn && !s.uprightCharges;
+    if (!level.levelIn && FillTheBend(s, n, false)) {
+        s.bendwiseFlag = false;
+        return;
+    }
     if (n == 1) {
         if (level.levelIn && !s.uprightCharges && s.level == 0) {
             PlaceOneInBend(s, false);
@@ -199,6 +204,10 @@ void OnBend(DrawingState& s, const LevelRecord& level, int n) {
 void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     s.bendwiseFlag = s.bendwiseSinisterFlag = !level.levelIn && !s.uprightCharges;
+    if (!level.levelIn && FillTheBend(s, n, true)) {
+        s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+        return;
+    }
     if (n >= 4) {
         AlongTheDiagonal(s, n, true, 0.75f);
     } else if (n == 1) {
@@ -252,6 +261,7 @@ bool QuarterClearOfTheOrdinary(const DrawingState& s) {
 void OnChevron(DrawingState& s, const LevelRecord& level, int n, bool inverted = false) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
+    if (!level.levelIn && FillTheChevron(s, n, inverted)) return;
     auto place = [&](int x, int y, float scale, bool mirror = false) { Place(s, x, inverted ? H - y : y, scale, mirror); };
     auto four = [&](float scale) {
         place(g.W3, 3 * g.H5 - 15, scale);
@@ -279,8 +289,9 @@ void OnChevron(DrawingState& s, const LevelRecord& level, int n, bool inverted =
     }
 }
 
-void OnCross(DrawingState& s, int n) {
+void OnCross(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
+    if (!level.levelIn && FillTheCross(s, n)) return;
     if (n == 1 || n == 5) Place(s, g.W2, g.H2, 0.7f);
     if (n >= 3 && n <= 5) {
         Place(s, g.W2, g.H5, 0.7f);
@@ -654,7 +665,7 @@ void ChargesOnOrdinary(DrawingState& s) {
         case ShapeCode::kPale: OnPale(s, level, n); break;
         case ShapeCode::kChevron: OnChevron(s, level, n); break;
         case ShapeCode::kChevronInverted: OnChevron(s, level, n, true); break;
-        case ShapeCode::kCross: OnCross(s, n); break;
+        case ShapeCode::kCross: OnCross(s, level, n); break;
         case ShapeCode::kSaltire: OnSaltire(s, level, n); break;
         case ShapeCode::kChief: InChief(s, level, n); break;
         case kInBase: InBase(s, n); break;

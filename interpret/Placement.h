@@ -4,6 +4,7 @@
 // charges read.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,8 @@ struct PictureExtent {
     int firstColumn = 0, lastColumn = 0;  // the first and last columns that hold any of the drawing
 };
 bool LevelPictureExtent(DrawingState& state, PictureExtent& extent);
+// Whether a picture's colour index is painted (outline, second part, body, detail), not background.
+bool IsDrawnIndex(std::uint8_t index);
 
 // The picture files tried, in order, for a charge name (its final "s" dropped) and a variant.
 std::array<std::string, 3> PictureFileNames(std::string_view name, std::string_view extension);

@@ -178,7 +178,7 @@ TEST(SlenderCharge, LiesFesswiseAlongAChief) {
 // One slender charge on a bend is as large as the bend's width allows (it was 0.75 for every
 // picture; the quill, drawn leaning, was turned to stand across the bend) and stays on the bend:
 // no pixel of its tincture lies next to the field's, and its pixels run along the bend (x and y
-// rise together). Other charges keep 0.75.
+// rise together). Other charges are no smaller than 0.75, as large as the band holds them.
 TEST(SlenderCharge, OneOnABendIsAsLargeAsTheBendAllows) {
     struct Case { const char* blazon; bool larger; };
     const Case cases[] = {
@@ -199,7 +199,7 @@ TEST(SlenderCharge, OneOnABendIsAsLargeAsTheBendAllows) {
         if (k.larger) {
             EXPECT_GT(charges.placements[0].scale, 0.9f);
         } else {
-            EXPECT_FLOAT_EQ(charges.placements[0].scale, 0.75f);
+            EXPECT_GE(charges.placements[0].scale, 0.75f);
         }
         const ShieldGeometry& g = d.state->geometry;
         const Rgb argent = test::Colour(kArgent), field = test::Colour(kOr);

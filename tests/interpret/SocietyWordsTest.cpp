@@ -525,7 +525,7 @@ TEST(SocietyWords, ChargesOnAChevronInvertedStandOnIt) {
     for (std::size_t i = 0; i < on.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(on[i].x, upright[i].x);
-        EXPECT_EQ(on[i].y, g.H - upright[i].y);
+        EXPECT_NEAR(on[i].y, g.H - upright[i].y, 1);  // the middle of the band, found on each drawing's pixels
         EXPECT_EQ(inverted.At(on[i].x, on[i].y), test::Colour(kGules));
     }
 }

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "TestDrawing.h"
+#include "interpret/FitLayout.h"
+
+namespace esc {
+namespace {
+
+// The pixels of the shield where a charged ordinary differs from the same ordinary drawn bare
+// (the charges), and those of the bare ordinary: the ordinary's colour read at a point of it.
+struct ChargedOrdinary {
+    int w = 0, h = 0;
+    std::vector<char> onOrdinary, charge;
+    int charges = 0;  // pixels of the charges
+    bool OnOrdinary(int x, int y) const {
+        return x >= 0 && y >= 0 && x < w && y < h && onOrdinary[static_cast<std::size_t>(y) * w + x] != 0;
+    }
+    bool Charge(int x, int y) const { return charge[static_cast<std::size_t>(y) * w + x] != 0; }
+    // The distance from the charges to the nearest pixel off the ordinary, up to `limit`.
+    int Clearance(int limit) const {
+        int least = limit;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                if (!Charge(x, y)) continue;
+                for (int dy = -least; dy <= least; ++dy)
+                    for (int dx = -least; dx <= least; ++dx)
+                        if (std::max(std::abs(dx), std::abs(dy)) < least && !OnOrdinary(x + dx, y + dy))
+                            least = std::max(std::abs(dx), std::abs(dy));
+            }
+        return least;
+    }
+};
+
+ChargedOrdinary DrawBoth(const std::string& charged, const std::string& bare, double pointX, double pointY) {
+    test::Drawing plain, with;
+    plain.DrawClean(bare);
+    with.DrawClean(charged);
+    const ShieldGeometry& g = plain.s().geometry;
+    const FreeSpace& space = FreeSpace::Field(plain.s());
+    ChargedOrdinary c;
+    c.w = g.W;
+    c.h = g.H;
+    c.onOrdinary.assign(static_cast<std::size_t>(c.w) * c.h, 0);
+    c.charge.assign(c.onOrdinary.size(), 0);
+    const Rgb ordinary = plain.At(static_cast<int>(g.W * pointX), static_cast<int>(g.H * pointY));
+    for (int y = 0; y < c.h; ++y)
+        for (int x = 0; x < c.w; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * c.w + x;
+            c.onOrdinary[i] = plain.At(x, y) == ordinary && space.BoxFree(x, y, 1);
+            if (space.BoxFree(x, y, 1) && with.At(x, y) != plain.At(x, y)) {
+                c.charge[i] = 1;
+                ++c.charges;
+            }
+        }
+    return c;
+}
+
+// Charges on a bend, a bend sinister, a chevron, a cross and bars lie wholly on the ordinary with a
+// margin, and grow until their drawings come near its edge: the band, not a fixed scale, bounds
+// them (water bougets were half a bar deep, quatrefoils and mascles a third of the band). A bordure
+// or chief named later takes its own room.
+TEST(OnTheOrdinary, ChargesStayOnTheOrdinaryAndReachItsEdge) {
+    struct Case {
+        const char* charged;
+        const char* bare;
+        double x, y;  // a point of the ordinary, as shares of the shield's width and height
+    };
+    const Case cases[] = {
+        {"Argent on a bend azure three mascles or", "Argent a bend azure", 0.5, 0.5},
+        {"Azure on a bend sinister or three fleurs-de-lis gules", "Azure a bend sinister or", 0.5, 0.5},
+        {"Or on a chevron sable three quatrefoils or", "Or a chevron sable", 0.5, 0.42},
+        {"Gules on a chevron argent a lion rampant sable", "Gules a chevron argent", 0.5, 0.42},
+        {"Argent on a cross sable a leopard's face or", "Argent a cross sable", 0.5, 0.5},
+        {"Or on two bars gules three water bougets argent", "Or two bars gules", 0.5, 0.3},
+        {"Sable, on a bend Or a cross-peen hammer sable, a bordure argent.", "Sable, a bend Or, a bordure argent.", 0.5, 0.5},
+        {"Argent on a bend gules a sword sable, a chief azure", "Argent a bend gules, a chief azure", 0.5, 0.5},
+    };
+    constexpr int kInside = 2;  // the margin kept, less a pixel the painter may touch beside a run
+    constexpr int kNear = 9;    // the margin and a little: the drawing was stopped by the edge
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.charged);
+        const ChargedOrdinary c = DrawBoth(k.charged, k.bare, k.x, k.y);
+        ASSERT_GT(c.charges, 200);
+        int offOrdinary = 0;
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w; ++x) offOrdinary += c.Charge(x, y) && !c.OnOrdinary(x, y);
+        EXPECT_EQ(offOrdinary, 0) << "charge pixels off the ordinary";
+        const int clearance = c.Clearance(kNear + 1);
+        EXPECT_GE(clearance, kInside);
+        EXPECT_LE(clearance, kNear) << "the charges stop short of the ordinary's edge";
+    }
+}
+
+// One drawing longer than it is wide lies along the bend: a quill drawn leaning, a sword upright, a
+// lion passant on a bend sinister. The charge's pixels spread along the band's direction (their
+// main axis within some degrees of the ordinary's own) and are long.
+TEST(OnTheOrdinary, OneLongDrawingLiesAlongTheBend) {
+    struct Case {
+        const char* charged;
+        const char* bare;
+    };
+    const Case cases[] = {
+        {"Or, on a bend sable a quill inverted argent", "Or, a bend sable"},
+        {"Argent on a bend azure a sword argent", "Argent a bend azure"},
+        {"Or on a bend sinister azure a lion passant or", "Or a bend sinister azure"},
+    };
+    constexpr double kDegrees = 180.0 / 3.14159265358979323846;
+    constexpr double kLeastLengthShare = 0.3;  // of the shield's width
+    // A lion passant's pixels lie some degrees off its own length (the tail raised); across the
+    // band they would lie some ninety degrees off.
+    constexpr double kLeastAngle = 20.0;
+    // The main axis of a set of pixels, in degrees, and the set's length along it.
+    const auto axis = [](const ChargedOrdinary& c, bool charge, double& degrees, double& length) {
+        double n = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w; ++x) {
+                if (charge ? !c.Charge(x, y) : !c.OnOrdinary(x, y)) continue;
+                n += 1;
+                sx += x;
+                sy += y;
+                sxx += static_cast<double>(x) * x;
+                syy += static_cast<double>(y) * y;
+                sxy += static_cast<double>(x) * y;
+            }
+        const double mx = sx / n, my = sy / n;
+        const double cxx = sxx / n - mx * mx, cyy = syy / n - my * my, cxy = sxy / n - mx * my;
+        const double angle = 0.5 * std::atan2(2 * cxy, cxx - cyy);
+        degrees = angle * kDegrees;
+        double low = 1e9, high = -1e9;
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w; ++x) {
+                if (charge ? !c.Charge(x, y) : !c.OnOrdinary(x, y)) continue;
+                const double along = (x - mx) * std::cos(angle) + (y - my) * std::sin(angle);
+                low = std::min(low, along);
+                high = std::max(high, along);
+            }
+        length = high - low;
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.charged);
+        const ChargedOrdinary c = DrawBoth(k.charged, k.bare, 0.5, 0.5);
+        ASSERT_GT(c.charges, 200);
+        double chargeAngle = 0, chargeLength = 0, bandAngle = 0, bandLength = 0;
+        axis(c, true, chargeAngle, chargeLength);
+        axis(c, false, bandAngle, bandLength);
+        EXPECT_NEAR(chargeAngle, bandAngle, kLeastAngle);
+        EXPECT_GE(chargeLength, kLeastLengthShare * c.w);
+    }
+}
+
+}  // namespace
+}  // namespace esc
