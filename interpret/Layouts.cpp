@@ -41,43 +41,44 @@ void FourCorners(DrawingState& s, float scale) {
     for (const LayoutSpot& spot : FourCornerSpots(s.geometry, scale)) Place(s, spot.x, spot.y, spot.scale);
 }
 
-void ThreeCharges(DrawingState& s) {
+}  // namespace
+
+std::array<LayoutSpot, 3> ThreeChargeSpots(const DrawingState& s, bool alone, bool& fixed) {
     const ShieldGeometry& g = s.geometry;
     const int partition = s.partitionCode;
-    const bool level0 = s.level == 0;
+    fixed = true;
     if (partition == 1 || partition == 22) {
         const float scale = s.lastShapeCode == 1 ? 1.0f : 0.6f;
-        Place(s, g.W - g.W2, g.H6 + 10, scale);
-        Place(s, g.W - g.W6 - 10, g.H2, scale);
-        Place(s, g.W4 + 10, g.H - g.H4 - 10, scale);
-    } else if (partition == 30) {
-        Place(s, g.W2, g.H4 + 5, 0.8f);
-        Place(s, g.W - g.W4, g.H - g.H3, 0.8f);
-        Place(s, g.W4, g.H - g.H3, 0.8f);
-    } else if (partition == 3 && s.lastShapeCode == -1) {
-        Place(s, g.W5, g.H4, 0.8f);
-        Place(s, g.W - g.W5, g.H4, 0.8f);
-        Place(s, g.W2, g.H - g.H4, 0.8f);
-    } else if (partition == 4) {
-        Place(s, g.W4 - 3, g.H4, 1.0f);
-        Place(s, g.W - g.W4 + 3, g.H4, 1.0f);
-        if (level0) {
-            Place(s, g.W2, g.H - g.H4, 1.0f);
-        } else {
-            Place(s, g.W2, g.H - g.H4 + 15, 0.9f);
-        }
-    } else {
-        const std::array<LayoutSpot, 3> spots = TwoAndOneSpots(g, level0);
-        float scale = spots[0].scale;
-        // Long or tall drawings (lions passant, swords) alone on a plain field grow until they
-        // meet: at the square cell's scale they filled a third of their room.
-        int top = 0;
-        if (level0 && partition == -1 && RoomLeftByLaterEdges(s, top) && CurrentDrawingIsLong(s)) {
-            const std::pair<int, int> centres[3] = {{spots[0].x, spots[0].y}, {spots[1].x, spots[1].y}, {spots[2].x, spots[2].y}};
-            scale = LargestCommonScale(s, FreeSpace::Field(s), centres, scale, kLargestOfThreeLong, top);
-        }
-        for (const LayoutSpot& spot : spots) Place(s, spot.x, spot.y, scale);
+        return {{{g.W - g.W2, g.H6 + 10, scale}, {g.W - g.W6 - 10, g.H2, scale}, {g.W4 + 10, g.H - g.H4 - 10, scale}}};
     }
+    if (partition == 30) return {{{g.W2, g.H4 + 5, 0.8f}, {g.W - g.W4, g.H - g.H3, 0.8f}, {g.W4, g.H - g.H3, 0.8f}}};
+    if (partition == 3 && s.lastShapeCode == -1) return {{{g.W5, g.H4, 0.8f}, {g.W - g.W5, g.H4, 0.8f}, {g.W2, g.H - g.H4, 0.8f}}};
+    if (partition == 4) {
+        const LayoutSpot base = alone ? LayoutSpot{g.W2, g.H - g.H4, 1.0f} : LayoutSpot{g.W2, g.H - g.H4 + 15, 0.9f};
+        return {{{g.W4 - 3, g.H4, 1.0f}, {g.W - g.W4 + 3, g.H4, 1.0f}, base}};
+    }
+    fixed = false;
+    return TwoAndOneSpots(g, alone);
+}
+
+namespace {
+
+void ThreeCharges(DrawingState& s) {
+    bool fixed = false;
+    const std::array<LayoutSpot, 3> spots = ThreeChargeSpots(s, s.level == 0, fixed);
+    if (fixed) {
+        for (const LayoutSpot& spot : spots) Place(s, spot.x, spot.y, spot.scale);
+        return;
+    }
+    float scale = spots[0].scale;
+    // Long or tall drawings (lions passant, swords) alone on a plain field grow until they
+    // meet: at the square cell's scale they filled a third of their room.
+    int top = 0;
+    if (s.level == 0 && s.partitionCode == -1 && RoomLeftByLaterEdges(s, top) && CurrentDrawingIsLong(s)) {
+        const std::pair<int, int> centres[3] = {{spots[0].x, spots[0].y}, {spots[1].x, spots[1].y}, {spots[2].x, spots[2].y}};
+        scale = LargestCommonScale(s, FreeSpace::Field(s), centres, scale, kLargestOfThreeLong, top);
+    }
+    for (const LayoutSpot& spot : spots) Place(s, spot.x, spot.y, scale);
 }
 
 // "two lions passant": two long, low drawings alone on a plain field stand one above the other,

@@ -21,6 +21,10 @@ struct LayoutSpot {
 };
 // Three charges two and one on a plain field: alone on it, or round a charge between them.
 std::array<LayoutSpot, 3> TwoAndOneSpots(const ShieldGeometry& geometry, bool alone);
+// Where three charges stand on the field as the partition sets them (two and one on a plain
+// field), `alone` when no charges were laid before them; `fixed` is false for the plain two and
+// one, whose long drawings may grow.
+std::array<LayoutSpot, 3> ThreeChargeSpots(const DrawingState& state, bool alone, bool& fixed);
 // Four charges in the corners of the field.
 std::array<LayoutSpot, 4> FourCornerSpots(const ShieldGeometry& geometry, float scale);
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,21 +52,91 @@ bool IsDirection(int code) {
 // edge: a heron displayed, its head high, leaves less above it than a lion rampant does, and a
 // star there was drawn at one size for both. False when the painter gave no box for the main
 // charge or nothing fits.
-bool FillTheRoomBesideTheMain(DrawingState& s, int n, bool inChief) {
-    const ShieldGeometry& g = s.geometry;
-    const Rect main = PaintedBoxOfPlaced(s, 0, 1);
-    if (main.Width() <= 0) return false;
-    const Rect room = inChief ? Rect{0, 0, g.W, main.top} : Rect{0, main.bottom, g.W, g.H};
-    // In chief the row spreads across the field; in base, where the field narrows to its point,
-    // it keeps to the middle fifths.
-    const int step = inChief ? g.W / (n + 1) : g.W5;
+// The centres of a row of n in chief or in base, and the room each has across. In chief the
+// row spreads across the field; in base, where the field narrows to its point, it keeps to the
+// middle fifths.
+std::vector<int> RowCentres(const ShieldGeometry& g, int n, bool inChief, int& step) {
+    step = inChief ? g.W / (n + 1) : g.W5;
     std::vector<int> xs;
     for (int j = 0; j < n; ++j) xs.push_back(inChief ? (j + 1) * step : g.W2 + (2 * j - (n - 1)) * step / 2);
+    return xs;
+}
+
+// `placedSince`: how many charges were placed after the main one.
+bool FillTheRoomAt(DrawingState& s, std::span<const int> xs, int step, bool inChief, int placedSince = 0) {
+    const ShieldGeometry& g = s.geometry;
+    const Rect main = PaintedBoxOfPlaced(s, placedSince, 1);
+    if (main.Width() <= 0) return false;
+    const Rect room = inChief ? Rect{0, 0, g.W, main.top} : Rect{0, main.bottom, g.W, g.H};
     const RoomFit fit = LargestRowInRoom(s, FreeSpace::Field(s), xs, step, room, {}, kLargestBesideTheMain);
     // Never smaller than the fixed row was: where the room is tighter than that, the old row stands.
     if (fit.scale < (inChief ? kSmallInChief : kSmallInBase)) return false;
     const int line = phrase::Current(s).levelLine;
-    for (int j = 0; j < n; ++j) Place(s, xs[static_cast<std::size_t>(j)], fit.y, fit.scale, MirroredInPair(line, j));
+    for (std::size_t j = 0; j < xs.size(); ++j) Place(s, xs[j], fit.y, fit.scale, MirroredInPair(line, static_cast<int>(j)));
+    return true;
+}
+
+bool FillTheRoomBesideTheMain(DrawingState& s, int n, bool inChief) {
+    int step = 0;
+    const std::vector<int> xs = RowCentres(s.geometry, n, inChief, step);
+    return FillTheRoomAt(s, xs, step, inChief);
+}
+
+// Level 0 is one main charge alone on the field.
+bool OneMainCharge(const LevelRecord& main) {
+    return main.levelCount == 1 && main.levelKind != 0 && main.levelKind != kTypeOrdinary && !main.levelOn &&
+           !main.levelIn && !main.levelBetween;
+}
+
+// "a lion rampant and in chief a sphere between two estoiles": one row of three in chief (or in
+// base), the one in the middle and the two either side of it at its height, each fitted to the
+// room the main charge leaves. (The two between were set below the row, over the lion, the one in
+// the middle small above them.)
+bool RowOfThreeBesideTheMain(DrawingState& s, int n) {
+    if (s.level < 1 || s.level > 2 || !OneMainCharge(s.levels[0])) return false;
+    const LevelRecord& middle = s.levels[1];
+    const LevelRecord& sides = s.levels[2];
+    // At level 1 the phrase after "between" is not read yet: its count is the word after it.
+    const auto betweenTwo = [&s] {
+        for (int i = std::max(s.levelFirstWord, 0); i + 1 < s.wordCount; ++i)
+            if (EqualsIgnoringCase(s.Word(i), "between")) return s.Type(i + 1) == kTypeNumber && s.Sub1(i + 1) == 2;
+        return false;
+    };
+    if (!middle.levelIn || middle.levelCount != 1 || !sides.levelBetween || sides.levelIn) return false;
+    if (s.level == 1 ? !betweenTwo() : sides.levelCount != 2) return false;
+    const int direction = middle.levelInCode;
+    if (direction != ShapeCode::kChief && direction != kInBase) return false;
+    if (n != (s.level == 1 ? 1 : 2)) return false;
+    const bool inChief = direction == ShapeCode::kChief;
+    const ShieldGeometry& g = s.geometry;
+    int step = 0;
+    const std::vector<int> row = RowCentres(g, 3, inChief, step);
+    NoteLayout(s, "RowOfThreeBesideTheMain(" + std::to_string(direction) + ")");
+    const float fixed = inChief ? kSmallInChief : kSmallInBase;
+    if (s.level == 1) {
+        if (FillTheRoomAt(s, std::span<const int>(row).subspan(1, 1), step, inChief)) return true;
+        Place(s, row[1], inChief ? g.H5 / 2 : g.H - g.H6, fixed);
+        return true;
+    }
+    // The two either side at the middle one's height, as large as their cells and the main
+    // charge allow, and no larger than the middle one.
+    const RingEntry& centre =
+        s.placementRing[static_cast<std::size_t>((s.ringNext - 1 + kPlacementRingSize) % kPlacementRingSize)];
+    const Rect main = PaintedBoxOfPlaced(s, 1, 1);
+    // The boxes LargestScaleAt tries carry a margin of its own each side.
+    constexpr int kBoxMargin = 8;
+    const auto allowed = [&](const Rect& box) {
+        if (box.Width() > step + 2 * kBoxMargin) return false;
+        if (main.Width() <= 0) return true;
+        return inChief ? box.bottom <= main.top + kBoxMargin : box.top >= main.bottom - kBoxMargin;
+    };
+    float scale = std::max(centre.scale, fixed);
+    for (const int x : {row[0], row[2]})
+        scale = std::min(scale, LargestScaleAt(s, FreeSpace::Field(s), x, centre.y, {}, allowed, kLargestBesideTheMain));
+    if (scale < kMinChargeScale) scale = fixed;
+    const int line = phrase::Current(s).levelLine;
+    Place(s, row[0], centre.y, scale, MirroredInPair(line, 0));
+    Place(s, row[2], centre.y, scale, MirroredInPair(line, 1));
     return true;
 }
 
@@ -80,11 +151,8 @@ int SmallChargesDirectionAhead(const DrawingState& s) {
     while (i < s.wordCount && opensPhrase(i)) ++i;
     for (; i < s.wordCount; ++i) {
         if (is(i, "in") && s.Type(i + 1) == kTypeOrdinary && IsDirection(s.Sub1(i + 1))) {
-            if (!opensPhrase(i + 2)) return -1;
-            // "in chief a sphere between two estoiles": a group of its own there, not a row.
-            for (int j = i + 3; j < s.wordCount && !is(j, "and") && !is(j, "in") && !is(j, "on"); ++j)
-                if (is(j, "between")) return -1;
-            return s.Sub1(i + 1);
+            // "in chief a sphere between two estoiles" is a row there too (RowOfThreeBesideTheMain).
+            return opensPhrase(i + 2) ? s.Sub1(i + 1) : -1;
         }
         if (opensPhrase(i)) return -1;
         for (std::string_view word : kPhraseEnds)
@@ -110,13 +178,11 @@ LayoutSpot MainChargeSpot(const ShieldGeometry& g, int direction) {
 }
 
 bool PlaceSmallChargesBesideTheMain(DrawingState& s, int n) {
-    const LevelRecord& main = s.levels[0];
+    if (RowOfThreeBesideTheMain(s, n)) return true;
     const LevelRecord& level = phrase::Current(s);
     if (s.level != 1 || !level.levelIn || !IsDirection(level.levelInCode)) return false;
     if (level.levelBetween || phrase::Level(s, s.level + 1).levelBetween) return false;
-    if (main.levelCount != 1 || main.levelKind == 0 || main.levelKind == kTypeOrdinary || main.levelOn ||
-        main.levelIn || main.levelBetween)
-        return false;
+    if (!OneMainCharge(s.levels[0])) return false;
     const ShieldGeometry& g = s.geometry;
     const int direction = level.levelInCode;
     if (direction == kInDexterChief || direction == kInSinisterChief) {
