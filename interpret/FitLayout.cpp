@@ -289,6 +289,8 @@ void FreeSpace::FindRegions() {
     const int w = width_, h = height_;
     regionTop_.clear();
     regionBottom_.clear();
+    regionLeft_.clear();
+    regionRight_.clear();
     regionCentreY_.clear();
     // Regions: 4-connected pieces of free space, slivers dropped, ordered top to bottom and then
     // dexter to sinister. The free pixels of each row are found as runs, and runs that overlap
@@ -345,7 +347,7 @@ void FreeSpace::FindRegions() {
 
     struct Piece {
         std::size_t root = 0;
-        int area = 0, top = 0, bottom = 0;
+        int area = 0, top = 0, bottom = 0, left = 0, right = 0;
         long long sumX = 0, sumY = 0;
     };
     std::vector<Piece> pieces;
@@ -356,7 +358,7 @@ void FreeSpace::FindRegions() {
         const std::size_t root = find(k);
         if (pieceOfRoot[root] < 0) {
             pieceOfRoot[root] = static_cast<int>(pieces.size());
-            pieces.push_back({root, 0, runs[k].y, runs[k].y, 0, 0});
+            pieces.push_back({root, 0, runs[k].y, runs[k].y, runs[k].a, runs[k].b, 0, 0});
         }
         Piece& p = pieces[static_cast<std::size_t>(pieceOfRoot[root])];
         pieceOfRun[k] = pieceOfRoot[root];
@@ -367,6 +369,8 @@ void FreeSpace::FindRegions() {
         p.sumY += static_cast<long long>(r.y) * length;
         p.top = std::min(p.top, r.y);
         p.bottom = std::max(p.bottom, r.y);
+        p.left = std::min(p.left, r.a);
+        p.right = std::max(p.right, r.b);
         total += length;
     }
     std::vector<Piece> kept;
@@ -391,6 +395,8 @@ void FreeSpace::FindRegions() {
         order[static_cast<std::size_t>(keptLabel[byPlace[k]])] = static_cast<int>(k);
         regionTop_.push_back(p.top);
         regionBottom_.push_back(p.bottom);
+        regionLeft_.push_back(p.left);
+        regionRight_.push_back(p.right);
         regionCentreY_.push_back(static_cast<int>(p.sumY / p.area));
     }
     region_.assign(static_cast<std::size_t>(w) * h, -1);
@@ -461,23 +467,31 @@ void FreeSpace::FreeCentres(int y, int cell, int region, std::vector<char>& free
 }
 
 int FreeSpace::LargestSquare(int region) const {
-    // side[x] is the side of the largest square of the region whose lower right corner is
-    // (x, y), row by row; diagonal holds the row above's value at x - 1.
-    const int w = width_;
-    std::vector<int> side(static_cast<std::size_t>(w) + 1, 0);
+    // side[x - left + 1] is the side of the largest square of the region whose lower right
+    // corner is (x, y), row by row over the region's bounds; diagonal holds the row above's
+    // value at x - 1.
+    const std::size_t index = static_cast<std::size_t>(region);
+    const int left = regionLeft_[index], right = regionRight_[index];
+    std::vector<int> side(static_cast<std::size_t>(right - left) + 2, 0);
     int largest = 0;
     for (int y = Top(region); y <= Bottom(region); ++y) {
-        const int* labels = region_.data() + static_cast<std::size_t>(y) * w;
+        const int* labels = region_.data() + static_cast<std::size_t>(y) * width_;
         int diagonal = 0;
-        for (int x = 0; x < w; ++x) {
-            const int above = side[static_cast<std::size_t>(x) + 1];
-            const int here = labels[x] != region ? 0 : 1 + std::min({above, side[static_cast<std::size_t>(x)], diagonal});
+        for (int x = left; x <= right; ++x) {
+            int* here = &side[static_cast<std::size_t>(x - left) + 1];
+            const int above = *here;
+            *here = labels[x] != region ? 0 : 1 + std::min({above, here[-1], diagonal});
             diagonal = above;
-            side[static_cast<std::size_t>(x) + 1] = here;
-            largest = std::max(largest, here);
+            largest = std::max(largest, *here);
         }
     }
     return largest;
+}
+
+int FreeSpace::WidestRow() const {
+    int widest = 0;
+    for (std::size_t y = 0; y < outline_->left.size(); ++y) widest = std::max(widest, outline_->right[y] - outline_->left[y] + 1);
+    return widest;
 }
 
 bool FreeSpace::BoxFree(int x, int y, int cell, int region) const {
@@ -557,15 +571,23 @@ Fit FitRows(const FreeSpace& space, std::span<const int> rows, int largestCell) 
         bottom = std::max(bottom, space.Bottom(i));
     }
     const int centre = space.Width() / 2;
+    // A row of n cells needs n cells' width inside the outline (its end squares stay inside), so
+    // cells wider than the widest row allows for the longest row are passed over.
+    const int longest = *std::max_element(rows.begin(), rows.end());
+    const int widest = space.WidestRow();
     std::vector<char> free;  // a row's free centres, for rows of more than one charge
     for (int cell = largestCell - largestCell % 2; cell >= kSmallestCell; cell -= 2) {
+        if (longest * cell > widest) continue;
         // The rows fill the field; where the narrowing base will not take the lowest row, the
         // rows close up from the bottom before the charges get smaller.
         for (int cut = bottom; cut - top >= r * cell; cut -= 8) {
             const double pitchY = static_cast<double>(cut - top) / r;
             double pitchX = cell * kWidestPitchPerCell;
             bool fits = true;
-            for (int i = 0; i < r && fits; ++i) {
+            // The lowest row, where the base narrows, is the one that fails most often: it is
+            // asked first. The answer does not depend on the order (the pitch is the least any
+            // row allows).
+            for (int i = r - 1; i >= 0 && fits; --i) {
                 const int n = rows[static_cast<std::size_t>(i)];
                 const int y = top + static_cast<int>(pitchY * (i + 0.5));
                 if (n < 1) continue;

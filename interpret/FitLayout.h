@@ -65,6 +65,8 @@ public:
     // The side of the largest square whose pixels all lie in `region`: BoxFree holds for no
     // larger cell centred in the region, since a free square lies wholly in its centre's region.
     int LargestSquare(int region) const;
+    // The most columns any row has inside the outline.
+    int WidestRow() const;
 
 private:
     struct Outline;  // the pixels inside the outline and the prefix sums of those outside
@@ -81,6 +83,7 @@ private:
     std::vector<Box> boxes_;     // squares kept for the charges that others stand between
     std::vector<int> region_;    // per pixel, -1 where blocked or in a sliver; empty without regions
     std::vector<int> regionTop_, regionBottom_, regionCentreY_;
+    std::vector<int> regionLeft_, regionRight_;
 };
 
 // `count` charges in one region, in as few rows as give them the largest cells.

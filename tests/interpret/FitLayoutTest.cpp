@@ -429,5 +429,35 @@ TEST(FitLayout, InNamedQuarters) {
     EXPECT_TRUE(d.trace.levels[0].placements.empty());
 }
 
+// The bounds a fit starts from are bounds: the largest square of a region has a free centre in
+// it and no larger cell has one, and no row of the outline is wider than the widest.
+TEST(FitLayout, LargestSquareAndWidestRowBoundTheFreeSpace) {
+    for (const char* ordinary : {"fess", "chevron", "pale", "bend", "cross", "saltire", "pall"}) {
+        SCOPED_TRACE(ordinary);
+        Drawing d;
+        d.DrawClean(std::string("Azure a ") + ordinary + " between four mullets or");
+        const FreeSpace space = FreeSpace::AroundOrdinary(d.s());
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_GT(space.Regions(), 1);
+        for (int region = 0; region < space.Regions(); ++region) {
+            const int largest = space.LargestSquare(region);
+            ASSERT_GE(largest, 2);
+            bool fits = false, larger = false;
+            for (int y = 0; y < g.H; ++y)
+                for (int x = 0; x < space.Width(); ++x) {
+                    fits = fits || space.BoxFree(x, y, largest, region);
+                    larger = larger || space.BoxFree(x, y, largest + 1, region);
+                }
+            EXPECT_TRUE(fits) << "region " << region << ", side " << largest;
+            EXPECT_FALSE(larger) << "region " << region << ", side " << largest + 1;
+        }
+        const int widest = space.WidestRow();
+        bool wideFits = false;
+        for (int y = 0; y < g.H && !wideFits; ++y)
+            for (int x = 0; x < space.Width() && !wideFits; ++x) wideFits = space.BoxFree(x, y, widest + 1);
+        EXPECT_FALSE(wideFits);
+    }
+}
+
 }  // namespace
 }  // namespace esc
