@@ -5,14 +5,31 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "TestDrawing.h"
 #include "engine/OrdinaryShapes.h"
+#include "interpret/FillTheSpace.h"
 
 namespace esc {
 namespace {
+
+bool BoxesOverlap(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// The painted boxes of every charge placed, first placed first; each pair apart.
+std::vector<Rect> BoxesApart(test::Drawing& d, std::size_t count) {
+    std::vector<Rect> boxes = PaintedBoxesSoFar(d.s());
+    std::reverse(boxes.begin(), boxes.end());
+    EXPECT_EQ(boxes.size(), count);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        for (std::size_t j = i + 1; j < boxes.size(); ++j)
+            EXPECT_FALSE(BoxesOverlap(boxes[i], boxes[j])) << "charges " << i + 1 << " and " << j + 1 << " overlap";
+    return boxes;
+}
 
 // A label is a bar couped clear of the top edge and the flanks, with its points hanging from it
 // far enough to read, the field (or what lies on it) between them: it was a thin strip along
@@ -113,6 +130,84 @@ TEST(OrdinaryOnOrdinary, ChevronelsOnAPaleRunDownIt) {
         for (int y = start; y < start + g.H / 6; ++y)
             if (d.At(g.W / 2 - half + 3, y) == test::Colour(kArgent) && d.At(g.W / 2 + half - 3, y) == test::Colour(kArgent)) ++found;
         EXPECT_GT(found, 0);
+    }
+}
+
+// "two axes and a horse passant", "two mullets and a crescent": two phrases, two and one, are one
+// group of three, the two side by side above and the one below between them (the one was drawn
+// the size of a charge alone, over the two). Under a chief or within a bordure they keep clear.
+TEST(ChargesApart, TwoAndAOneOfAnotherKindAreAGroupOfThree) {
+    struct Case { const char* blazon; int clearAbove; };
+    const int chief = shapes::ChiefLowerEdge(test::Drawing().s().geometry);
+    const Case cases[] = {
+        {"Per chevron sable and azure, two axes and a horse passant argent.", 0},
+        {"Argent two mullets and a crescent gules", 0},
+        {"Per fess or and azure, two mullets and a crescent counterchanged", 0},
+        {"Argent two mullets and a crescent gules a chief azure", chief},
+        {"Argent two mullets and a crescent gules within a bordure azure", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const std::vector<PlacementTrace> at = test::AllPlacements(d);
+        ASSERT_EQ(at.size(), 3u);
+        EXPECT_EQ(at[0].y, at[1].y);
+        EXPECT_LT(at[0].x, g.W2);
+        EXPECT_GT(at[1].x, g.W2);
+        EXPECT_GT(at[2].y, at[0].y);
+        EXPECT_NEAR(at[2].x, g.W2, 2);
+        const std::vector<Rect> boxes = BoxesApart(d, 3);
+        for (const Rect& box : boxes) EXPECT_GE(box.top, c.clearAbove) << "under the chief";
+    }
+}
+
+// "a saltire gules between two crescents in pale": one in the angle above the saltire and one
+// below, on the pale line, and not a pixel of either on the saltire (they were set down the
+// middle as if the field were empty, over its limbs).
+TEST(ChargesApart, BetweenAnOrdinaryInPaleOrFessTakeTheSpacesTheLineCrosses) {
+    struct Case { const char* blazon; bool inPale; };
+    const Case cases[] = {
+        {"Quarterly vert and sable, a saltire gules between two crescents in pale argent", true},
+        {"Argent a saltire gules between two mullets in fess azure", false},
+        {"Or a chevron gules between two roses in pale azure", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const std::vector<PlacementTrace> at = test::AllPlacements(d);
+        ASSERT_EQ(at.size(), 2u);
+        for (const PlacementTrace& p : at) EXPECT_EQ(c.inPale ? p.x : p.y, c.inPale ? g.W2 : g.H2);
+        for (const Rect& box : BoxesApart(d, 2)) {
+            int onTheOrdinary = 0;
+            for (int y = box.top; y < box.bottom; ++y)
+                for (int x = box.left; x < box.right; ++x) onTheOrdinary += d.At(x, y) == test::Colour(kGules) ? 1 : 0;
+            EXPECT_EQ(onTheOrdinary, 0);
+        }
+    }
+}
+
+// "a lion rampant and in chief a sphere between two estoiles": the three in one row above the
+// lion, at one height, none reaching into the lion's box (the estoiles stood below the sphere,
+// over the lion's paws).
+TEST(ChargesApart, InChiefOneBetweenTwoIsARowAboveTheMainCharge) {
+    for (const char* blazon : {"Azure a lion rampant and in chief a sphere between two estoiles or",
+                               "Gules a lion rampant argent in base a rose between two mullets or"}) {
+        SCOPED_TRACE(blazon);
+        test::Drawing d;
+        d.DrawClean(blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const std::vector<PlacementTrace> at = test::AllPlacements(d);
+        ASSERT_EQ(at.size(), 4u);
+        EXPECT_NEAR(at[1].x, g.W2, 2);
+        EXPECT_EQ(at[2].y, at[1].y);
+        EXPECT_EQ(at[3].y, at[1].y);
+        EXPECT_LT(at[2].x, at[1].x);
+        EXPECT_GT(at[3].x, at[1].x);
+        BoxesApart(d, 4);
     }
 }
 
