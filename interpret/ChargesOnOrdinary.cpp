@@ -15,6 +15,7 @@
 #include "interpret/FitLayout.h"
 #include "interpret/Layouts.h"
 #include "interpret/MainChargeWithSmall.h"
+#include "interpret/OnTheBordure.h"
 #include "interpret/OnTheOrdinary.h"
 #include "interpret/OrdinariesAboutTheFess.h"
 #include "interpret/PhraseInterpreterTrace.h"
@@ -669,13 +670,7 @@ void ChargesOnOrdinary(DrawingState& s) {
         case ShapeCode::kSaltire: OnSaltire(s, level, n); break;
         case ShapeCode::kChief: InChief(s, level, n); break;
         case kInBase: InBase(s, n); break;
-        case ShapeCode::kBordure:
-            if (n == 8) {
-                const int points[8][2] = {{15, 15},          {g.W - 15, 15}, {g.W - 30, g.H - 20}, {30, g.H - 20},
-                                          {15, g.H2},        {g.W2, 15},     {g.W - 15, g.H2},     {g.W2, g.H - 15}};
-                for (const auto& p : points) Place(s, p[0], p[1], 0.2f);
-            }
-            break;
+        case ShapeCode::kBordure: OnBordureLayout(s); break;
         case ShapeCode::kCanton:
             if (n == 1) Place(s, g.W * 12 / 100, g.H * 10 / 100, 0.55f);
             break;
