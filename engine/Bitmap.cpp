@@ -72,9 +72,14 @@ void Bitmap::Line(int x1, int y1, int x2, int y2, Rgb c, int penWidth) {
             else SetPixel(x + k, y, c);
         }
     };
-    if (dy == 0 && penWidth == 1) {  // the common case: a row
-        if (x1 < x2) HorizontalRun(x1, y1, x2, c);
-        else if (x2 < x1) HorizontalRun(x2 + 1, y1, x1 + 1, c);
+    if (dy == 0) {  // a row, thickened into rows above and below: runs
+        const int from = x1 < x2 ? x1 : x2 + 1, to = x1 < x2 ? x2 : x1 + 1;
+        for (int k = lo; k <= hi; ++k) HorizontalRun(from, y1 + k, to, c);
+        return;
+    }
+    if (dx == 0) {  // a column, thickened into columns beside it: a short run a row
+        const int from = y1 < y2 ? y1 : y2 + 1, to = y1 < y2 ? y2 : y1 + 1;
+        for (int y = from; y < to; ++y) HorizontalRun(x1 + lo, y, x1 + hi + 1, c);
         return;
     }
     int err = dx - dy, x = x1, y = y1;

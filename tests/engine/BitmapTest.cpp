@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "engine/Bitmap.h"
 
 namespace esc {
@@ -29,6 +31,36 @@ TEST(Bitmap, LinesLeaveOutTheirLastPixelAndClip) {
     EXPECT_EQ(b.Pixel(5, 9), kWhite);
     b.HorizontalRun(-10, 0, 100, kBlack);  // clipped, no overrun
     EXPECT_EQ(b.Pixel(19, 0), kBlack);
+}
+
+// Rows and columns are drawn as runs; they must cover exactly the pixels the line walked pixel
+// by pixel covers, in every direction, with every pen, and clipped at every edge.
+TEST(Bitmap, RowsAndColumnsAreTheLinesWalkedPixelByPixel) {
+    auto walked = [](Bitmap& b, int x1, int y1, int x2, int y2, int pen) {
+        const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1), sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+        int err = dx - dy, x = x1, y = y1;
+        while (x != x2 || y != y2) {
+            for (int k = -(pen / 2); k <= (pen - 1) / 2; ++k) {
+                if (dx >= dy) b.SetPixel(x, y + k, kBlack);
+                else b.SetPixel(x + k, y, kBlack);
+            }
+            const int e2 = 2 * err;
+            if (e2 > -dy) { err -= dy; x += sx; }
+            if (e2 < dx) { err += dx; y += sy; }
+        }
+    };
+    const int ends[][4] = {{2, 3, 9, 3}, {9, 3, 2, 3}, {4, 1, 4, 8}, {4, 8, 4, 1}, {-3, 0, 14, 0},
+                           {0, -4, 0, 12}, {11, 2, 11, 9}, {5, 5, 5, 5}, {3, 9, 12, 9}};
+    for (const auto& e : ends)
+        for (int pen = 1; pen <= 3; ++pen) {
+            SCOPED_TRACE(testing::Message() << "(" << e[0] << ", " << e[1] << ") to (" << e[2] << ", " << e[3]
+                                            << "), pen " << pen);
+            Bitmap drawn(12, 10, kWhite), expected(12, 10, kWhite);
+            drawn.Line(e[0], e[1], e[2], e[3], kBlack, pen);
+            walked(expected, e[0], e[1], e[2], e[3], pen);
+            for (int y = 0; y < 10; ++y)
+                for (int x = 0; x < 12; ++x) ASSERT_EQ(drawn.Pixel(x, y), expected.Pixel(x, y)) << x << ", " << y;
+        }
 }
 
 TEST(Bitmap, StretchScalesEachAxis) {
