@@ -25,6 +25,9 @@ inline constexpr std::string_view kTooManyRepeatedOrdinaries =
     "At most six bars, pallets, bendlets, chevronels or piles can be drawn.";
 // "{}" stands for the count.
 inline constexpr std::string_view kNoLayoutForCount = "No layout places {} charges here.";
+// "{}" stands for the charge's name: a pair combatant is drawn rampant, and this one has no
+// rampant picture.
+inline constexpr std::string_view kNoRampantPicture = "No picture of the {} rampant: the pair is drawn standing.";
 inline constexpr std::string_view kOutOfMemoryPicbuf = "Out of memory - picbuf";
 inline constexpr std::string_view kNoColorbuf = "NO colorbuf";
 inline constexpr std::string_view kOutOfBounds2 = "Out of bounds 2";

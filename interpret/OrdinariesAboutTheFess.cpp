@@ -7,6 +7,7 @@
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/ArrangeLevel.h"
+#include "interpret/InLineBesideTheOrdinary.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -107,7 +108,7 @@ bool SecondGroupInTheOrdinarysWay(DrawingState& s) {
     const bool second = SecondGroupBetween(s);
     if (second) {
         s.shapeCode = s.firstOrdinaryShape;
-        ChargesBetween(s);
+        if (!InLineBesideTheOrdinary(s)) ChargesBetween(s);
     }
     level.levelIn = true;
     return second;

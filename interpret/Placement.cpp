@@ -12,6 +12,7 @@
 #include "engine/ChargePicture.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
+#include "interpret/Combatant.h"
 #include "interpret/Fimbriated.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -166,6 +167,7 @@ void PaintLevelCharge(DrawingState& s, LevelRecord& level) {
             PlaceRoundel(s);
             return;
         }
+        if (!standIn) RampantWhenTurned(s, level, name);
         if (!standIn) PaintChargeFimbriation(s, name);
         if (TryPictures(s, name, standIn || name == kQuestion)) {
             if (!standIn) VoidPaintedCharge(s);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -208,6 +209,109 @@ TEST(ChargesApart, InChiefOneBetweenTwoIsARowAboveTheMainCharge) {
         EXPECT_LT(at[2].x, at[1].x);
         EXPECT_GT(at[3].x, at[1].x);
         BoxesApart(d, 4);
+    }
+}
+
+// "a bend between a roundel and four mullets in bend", "a pale between a sun and three mullets in
+// pale": the second group stands in a line the ordinary's way on its own side (the four mullets
+// stood in an L), and none of them on the ordinary.
+TEST(InLineBeside, TheSecondGroupInTheOrdinarysWayIsALine) {
+    struct Case { const char* blazon; int count; const char* ordinaryAlone; int ordinary, charges; };
+    const Case cases[] = {
+        {"Per bend azure and argent, a bend between a roundel and four mullets in bend counterchanged.", 4, nullptr, 0, 0},
+        {"Or a pale gules between a sun and three mullets in pale azure", 3, "Or a pale gules", kGules, kAzure},
+        {"Argent a bend sinister vert between a crescent and three mullets in bend sinister gules", 3,
+         "Argent a bend sinister vert", kVert, kGules},
+        {"Argent a fess gules between a crescent and three mullets in fess azure", 3, "Argent a fess gules", kGules, kAzure},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing d;
+        d.DrawClean(c.blazon);
+        const std::vector<PlacementTrace> at = test::AllPlacements(d);
+        ASSERT_EQ(at.size(), static_cast<std::size_t>(c.count + 1));
+        // Every step from one to the next is the same step, along the ordinary's line.
+        const int stepX = at[2].x - at[1].x, stepY = at[2].y - at[1].y;
+        EXPECT_GT(std::abs(stepX) + std::abs(stepY), 40);
+        for (std::size_t i = 2; i < at.size(); ++i) {
+            EXPECT_NEAR(at[i].x - at[i - 1].x, stepX, 3) << "charge " << i;
+            EXPECT_NEAR(at[i].y - at[i - 1].y, stepY, 3) << "charge " << i;
+        }
+        BoxesApart(d, at.size());
+        if (c.ordinaryAlone == nullptr) continue;
+        // Not a pixel of the charges where the ordinary lies.
+        test::Drawing alone;
+        alone.DrawClean(c.ordinaryAlone);
+        const ShieldGeometry& g = d.s().geometry;
+        int onTheOrdinary = 0, charges = 0;
+        for (int y = 4; y < g.straightBottom; ++y)
+            for (int x = 4; x < g.W - 4; ++x) {
+                if (!(d.At(x, y) == test::Colour(c.charges))) continue;
+                ++charges;
+                onTheOrdinary += alone.At(x, y) == test::Colour(c.ordinary) ? 1 : 0;
+            }
+        EXPECT_GT(charges, 0);
+        EXPECT_EQ(onTheOrdinary, 0);
+    }
+}
+
+// A pair combatant or addorsed with no attitude is rampant, taller than wide (wolves, bears and
+// horses stood four-footed, wider than tall); a beast with no rampant picture is drawn standing
+// and the drawing says so; an attitude blazoned is kept.
+TEST(Combatant, APairTurnedIsRampant) {
+    struct Case { const char* blazon; bool rampant; bool reported; };
+    const Case cases[] = {
+        {"Argent two wolves combatant sable", true, false},
+        {"Argent two bears addorsed sable", true, false},
+        {"Argent two horses combatant sable", true, false},
+        {"Argent two wolves passant combatant sable", false, false},
+        {"Quarterly sable and vert, two enfields combattant Or.", false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        EXPECT_EQ(d.sink.messages.size(), c.reported ? 1u : 0u);
+        for (const Rect& box : BoxesApart(d, 2)) {
+            if (c.rampant) EXPECT_GT(box.Height(), box.Width());
+            else EXPECT_LT(box.Height(), box.Width());
+        }
+    }
+}
+
+// Charges in annulo go round the ring, each turned as it goes: at the sides of the ring a fish
+// stands on end (taller than wide), at the top and foot it lies along (wider than tall), and the
+// one at the foot is the one at the top turned half round, pixel for pixel about its centre
+// (they were all drawn alike, naiant).
+TEST(InAnnulo, EachChargeIsTurnedRoundTheRing) {
+    for (const char* blazon : {"Argent, eight fish naiant in annulo sable", "Argent four fish naiant in annulo sable"}) {
+        SCOPED_TRACE(blazon);
+        test::Drawing d;
+        d.DrawClean(blazon);
+        const std::vector<PlacementTrace> at = test::AllPlacements(d);
+        const std::vector<Rect> boxes = BoxesApart(d, at.size());
+        ASSERT_TRUE(at.size() == 8 || at.size() == 4);
+        const std::size_t quarter = at.size() / 4;
+        for (std::size_t side : {quarter, 3 * quarter}) EXPECT_GT(boxes[side].Height(), boxes[side].Width()) << side;
+        for (std::size_t end : {std::size_t{0}, 2 * quarter}) EXPECT_LT(boxes[end].Height(), boxes[end].Width()) << end;
+        const Rect& top = boxes[0];
+        const Rect& foot = boxes[2 * quarter];
+        const Rgb sable = test::Colour(kSable);
+        int painted = 0, turned = 0;
+        for (int y = top.top; y < top.bottom; ++y)
+            for (int x = top.left; x < top.right; ++x) {
+                if (!(d.At(x, y) == sable)) continue;
+                ++painted;
+                // The same offset from the box's far corner in the one at the foot, a pixel either way.
+                const int fx = foot.right - 1 - (x - top.left), fy = foot.bottom - 1 - (y - top.top);
+                bool found = false;
+                for (int dy = -1; dy <= 1 && !found; ++dy)
+                    for (int dx = -1; dx <= 1 && !found; ++dx) found = d.At(fx + dx, fy + dy) == sable;
+                turned += found ? 1 : 0;
+            }
+        ASSERT_GT(painted, 100);
+        EXPECT_GT(static_cast<double>(turned) / painted, 0.9);
     }
 }
 

@@ -393,7 +393,7 @@ TEST(SocietyWords, ASemeOfTheFieldKeepsTheLayoutOfWhatFollows) {
 }
 
 // Two charges in annulo chase each other round the ring: one at its top, one at its foot facing
-// the other way. Three and more stand round it unturned.
+// the other way. Three and more are turned as they go round it: past the ring's sides, half round.
 TEST(SocietyWords, TwoInAnnuloChaseEachOther) {
     test::Drawing two, three;
     two.Draw("Argent, two fish naiant in annulo vert.");
@@ -408,7 +408,9 @@ TEST(SocietyWords, TwoInAnnuloChaseEachOther) {
     EXPECT_EQ(pair[0].y, ring[0].y);  // the top of the same ring
     EXPECT_FALSE(pair[0].mirrored);
     EXPECT_TRUE(pair[1].mirrored);
-    for (const PlacementTrace& p : ring) EXPECT_FALSE(p.mirrored);
+    EXPECT_FALSE(ring[0].mirrored);
+    EXPECT_TRUE(ring[1].mirrored);
+    EXPECT_TRUE(ring[2].mirrored);
     EXPECT_EQ(two.At(pair[1].x, pair[1].y), test::Colour(kVert));
 }
 
