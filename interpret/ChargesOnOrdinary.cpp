@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
+#include "interpret/TextOps.h"
 #include "interpret/Vocabulary.h"
 
 namespace esc {
@@ -395,6 +397,37 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
     return true;
 }
 
+// "Quarterly, in chief two roosters": one in each quarter of the chief, as large as the quarter
+// holds its drawing (they were 1.0, a third of the quarter). Both at one scale.
+constexpr float kLargestInAQuarter = 1.6f;
+
+bool TwoInTheChiefQuarters(DrawingState& s, const LevelRecord& level, int n) {
+    const ShieldGeometry& g = s.geometry;
+    int top = 0;
+    if (n != 2 || s.level != 0 || s.partitionCode != ShapeCode::kCross || level.levelOn || !RoomLeftByLaterEdges(s, top))
+        return false;
+    // "in chief" names the direction; only a chief named besides it keeps its room.
+    int chiefs = 0;
+    for (int i = std::max(s.levelFirstWord, 0); i < s.wordCount; ++i) chiefs += EqualsIgnoringCase(s.Word(i), "chief");
+    if (chiefs < 2) top = 0;
+    const int xs[2] = {g.W4, g.W - g.W4};
+    // The two quarters of the chief in tinctures of their own.
+    const std::size_t row = static_cast<std::size_t>(g.H4) * static_cast<std::size_t>(s.picture.Width());
+    if (row + static_cast<std::size_t>(xs[1]) >= s.pictureBuffer.size() ||
+        s.pictureBuffer[row + static_cast<std::size_t>(xs[0])] == s.pictureBuffer[row + static_cast<std::size_t>(xs[1])])
+        return false;
+    float scale = kLargestInAQuarter;
+    for (const int x : xs) {
+        const std::function<bool(const Rect&)> inPart = InTheFieldPartAt(s, x, g.H4);
+        const auto allowed = [&](const Rect& r) { return r.top >= top && inPart(r); };
+        scale = std::min(scale, LargestScaleAt(s, FreeSpace::Field(s), x, g.H4, {}, allowed, kLargestInAQuarter));
+    }
+    if (scale <= 1.0f) return false;
+    NoteLayout(s, "InChief, quarterly");
+    for (int j = 0; j < 2; ++j) Place(s, xs[j], g.H4, scale, MirroredInPair(level.levelLine, j));
+    return true;
+}
+
 // In or on a chief. The steps run in order: the early ones finish some cases; steps 3 to 5
 // choose the height and scale; step 7 corrects the height in its own case and then places the
 // row for every case not finished earlier.
@@ -412,6 +445,7 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
         return;
     }
     if (s.level == 0) s.lastShapeCode = 0;
+    if (TwoInTheChiefQuarters(s, level, n)) return;
     if (s.lastShapeCode == 0 && n == 1) {
         Place(s, g.W2, g.H4, 1.0f);
         return;
@@ -489,6 +523,42 @@ bool OneInBaseFillsItsRoom(DrawingState& s) {
     return true;
 }
 
+// One charge in base of a field per chevron ("in base a maple tree") is as large as the base's
+// part holds its drawing, set on the middle line where it is largest (it was 0.9 whatever its
+// shape, a third of the part).
+constexpr int kBaseHeightStep = 4, kBaseEdgeMargin = 6;
+constexpr float kBaseScalePrecision = 0.01f;
+
+bool OneInTheBasePart(DrawingState& s) {
+    const ShieldGeometry& g = s.geometry;
+    int top = 0;
+    if (s.partitionCode != ShapeCode::kChevron || s.levels[0].levelKind == kTypeOrdinary || !RoomLeftByLaterEdges(s, top))
+        return false;
+    // Beside charges in chief it stays near their size, one group with them.
+    float largest = kLargestInBase;
+    if (s.level > 0) {
+        float fellows = 0.0f;
+        for (int k = 0; k < std::min(s.ringWritten, kPlacementRingSize); ++k)
+            fellows = std::max(fellows, s.placementRing[static_cast<std::size_t>(k)].scale);
+        largest = std::min(kLargestInBase, fellows * kLargerThanItsFellows);
+    }
+    const std::vector<Rect> taken = PaintedBoxesSoFar(s);
+    const FreeSpace& space = FreeSpace::Field(s);
+    const std::function<bool(const Rect&)> inPart = InTheFieldPartAt(s, g.W2, g.straightBottom - kBaseEdgeMargin);
+    float best = 0.0f;
+    int bestY = 0;
+    for (int y = g.H2; y < g.straightBottom; y += kBaseHeightStep) {
+        const float scale = LargestScaleAt(s, space, g.W2, y, taken, inPart, largest);
+        if (scale > best + kBaseScalePrecision) {
+            best = scale;
+            bestY = y;
+        }
+    }
+    if (best <= kOneInBase) return false;
+    Place(s, g.W2, bestY, best);
+    return true;
+}
+
 void InBase(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
     if (s.partitionCode == ShapeCode::kBend) {
@@ -497,7 +567,7 @@ void InBase(DrawingState& s, int n) {
     }
     int y = (s.lastShapeCode == ShapeCode::kChevron || s.lastShapeCode == ShapeCode::kFess) ? g.H - g.H4 + 5 : g.H - g.H4 + 15;
     if (s.partitionCode == -1 && s.level == 0) y = g.H - g.H3;
-    if (n == 1 && OneInBaseFillsItsRoom(s)) return;
+    if (n == 1 && (OneInTheBasePart(s) || OneInBaseFillsItsRoom(s))) return;
     if (n == 1) {
         Place(s, g.W2, y, kOneInBase);
     } else if (n == 2) {
@@ -537,6 +607,17 @@ void PlaceInCells(DrawingState& s, const std::vector<CellPoint>& points, int cel
         std::vector<std::pair<int, int>> centres;
         for (const CellPoint& p : points) centres.emplace_back(p.x, p.y);
         scale = LargestCommonScale(s, FreeSpace::Field(s), centres, scale, kInArrangementLargestLong, top);
+    }
+    // On a parted field, each in its own part ("per saltire, in pale two moose's heads", one in
+    // the chief's triangle and one in the base's) grows until its drawing meets that part's edge.
+    if (s.level == 0 && s.partitionCode != -1 && RoomLeftByLaterEdges(s, top)) {
+        float inParts = kInArrangementLargestLong;
+        for (const CellPoint& p : points) {
+            const std::function<bool(const Rect&)> inPart = InTheFieldPartAt(s, p.x, p.y);
+            const auto allowed = [&](const Rect& r) { return r.top >= top && inPart(r); };
+            inParts = std::min(inParts, LargestScaleAt(s, FreeSpace::Field(s), p.x, p.y, {}, allowed, kInArrangementLargestLong));
+        }
+        scale = std::max(scale, inParts);
     }
     for (const CellPoint& p : points) Place(s, p.x, p.y, scale);
 }

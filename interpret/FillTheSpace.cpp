@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "interpret/FitLayout.h"
@@ -159,6 +161,26 @@ float LargestCommonScale(DrawingState& s, const FreeSpace& space, std::span<cons
         (fits(mid) ? low : high) = mid;
     }
     return low;
+}
+
+std::function<bool(const Rect&)> InTheFieldPartAt(const DrawingState& s, int x, int y) {
+    const int w = s.picture.Width(), h = s.picture.Height();
+    const std::size_t size = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+    if (x < 0 || y < 0 || x >= w || y >= h || s.pictureBuffer.size() < size) return [](const Rect&) { return false; };
+    const std::int8_t code = s.pictureBuffer[static_cast<std::size_t>(y) * w + x];
+    // A prefix sum of the pixels of that tincture answers each box at once.
+    auto sums = std::make_shared<std::vector<int>>(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+    const auto at = [w](int px, int py) { return static_cast<std::size_t>(py) * (w + 1) + px; };
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px)
+            (*sums)[at(px + 1, py + 1)] = (*sums)[at(px, py + 1)] + (*sums)[at(px + 1, py)] - (*sums)[at(px, py)] +
+                                          (s.pictureBuffer[static_cast<std::size_t>(py) * w + px] == code ? 1 : 0);
+    return [sums, at, w, h](const Rect& r) {
+        if (r.left < 0 || r.top < 0 || r.right > w || r.bottom > h || r.Width() <= 0 || r.Height() <= 0) return false;
+        const int count = (*sums)[at(r.right, r.bottom)] - (*sums)[at(r.left, r.bottom)] - (*sums)[at(r.right, r.top)] +
+                          (*sums)[at(r.left, r.top)];
+        return count == r.Width() * r.Height();
+    };
 }
 
 std::vector<Rect> PaintedBoxesSoFar(const DrawingState& s) {

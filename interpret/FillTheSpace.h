@@ -65,6 +65,11 @@ float LargestCommonScale(DrawingState& state, const FreeSpace& space, std::span<
 // or charges or cotises between which they stand.
 bool RoomLeftByLaterEdges(const DrawingState& state, int& top);
 
+// Whether a box lies wholly in the part of a parted field that holds (x, y): every pixel of it
+// bears the tincture painted there (per chevron, the chief's part above the line; quarterly,
+// the quarter). For charges grown in their part of the field; false for a box past the picture.
+std::function<bool(const Rect&)> InTheFieldPartAt(const DrawingState& state, int x, int y);
+
 // The boxes painted by every placement of the shield still in the ring.
 std::vector<Rect> PaintedBoxesSoFar(const DrawingState& state);
 

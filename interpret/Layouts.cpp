@@ -5,9 +5,13 @@
 #include "interpret/Layouts.h"
 
 #include <algorithm>
+#include <functional>
+#include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "engine/Messages.h"
+#include "engine/OrdinaryShapes.h"
 #include "interpret/ArrangeLevel.h"
 #include "interpret/Conjoined.h"
 #include "interpret/FillTheSpace.h"
@@ -85,6 +89,34 @@ void ThreeCharges(DrawingState& s) {
 // as heralds set beasts passant and fish naiant, and two tall ones side by side; both then grow
 // until their drawings meet. A pair turned to or from each other stays side by side. False for
 // anything else, placing nothing.
+// Two charges of one kind on a field per fess or per pale, one in each half: as large as each
+// half holds its drawing (two boars passant per fess were 1.0, a third of their half), the two at
+// one scale. 0 on other fields, or when a piece named later keeps its room at the edge.
+constexpr float kLargestInTheirPart = 2.0f;
+
+float LargestInTheirParts(DrawingState& s, std::initializer_list<std::pair<int, int>> spots, int partition) {
+    int top = 0;
+    if (s.level != 0 || (partition != ShapeCode::kFess && partition != ShapeCode::kPale) || !RoomLeftByLaterEdges(s, top))
+        return 0.0f;
+    // Each in a part of its own tincture: the halves of a field drawn per fess or per pale.
+    const std::size_t width = static_cast<std::size_t>(s.picture.Width());
+    std::vector<int> codes;
+    for (const auto& [x, y] : spots) {
+        const std::size_t at = static_cast<std::size_t>(y) * width + static_cast<std::size_t>(x);
+        if (at >= s.pictureBuffer.size()) return 0.0f;
+        codes.push_back(s.pictureBuffer[at]);
+    }
+    if (std::adjacent_find(codes.begin(), codes.end()) != codes.end()) return 0.0f;
+    const FreeSpace& space = FreeSpace::Field(s);
+    float scale = kLargestInTheirPart;
+    for (const auto& [x, y] : spots) {
+        const std::function<bool(const Rect&)> inPart = InTheFieldPartAt(s, x, y);
+        const auto allowed = [&](const Rect& r) { return r.top >= top && inPart(r); };
+        scale = std::min(scale, LargestScaleAt(s, space, x, y, {}, allowed, kLargestInTheirPart));
+    }
+    return scale;
+}
+
 bool TwoLongCharges(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
@@ -162,6 +194,7 @@ void FieldLayout(DrawingState& s) {
                 x2 = g.W2;
                 y2 = g.H - g.H3;
             }
+            scale = std::max(scale, LargestInTheirParts(s, {{x1, y1}, {x2, y2}}, partition));
             Place(s, x1, y1, scale, MirroredInPair(line, 0));
             Place(s, x2, y2, scale, MirroredInPair(line, 1));
             break;

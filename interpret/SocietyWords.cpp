@@ -184,9 +184,14 @@ void FillItsPart(DrawingState& s, LinePoint& p, int partition, bool first, int n
         return (static_cast<double>(across) * g.H - static_cast<double>(py) * g.W) / diagonal -
                (sinister ? kPerBendSinisterLineOffset : kPerBendLineOffset);
     };
+    // Per chevron both stand above the line, each in its own half of that part.
+    const std::function<bool(const Rect&)> inPart =
+        partition == kPerChevron ? InTheFieldPartAt(s, p.x, p.y) : std::function<bool(const Rect&)>();
     const auto allowed = [&](const Rect& r) {
         if (r.top < top) return false;
         switch (partition) {
+            case kPerChevron:
+                return inPart(r) && (first ? r.right <= g.W2 - kPartMargin / 2 : r.left >= g.W2 + kPartMargin / 2);
             case kPerFess: return first ? r.bottom <= g.H2 - kPartMargin : r.top >= g.H2 + kPartMargin;
             case kPerBendOrBendSinister: {
                 for (const int cx : {r.left, r.right})
@@ -260,7 +265,7 @@ bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
     // phrases after (which would read it as their own line) by becoming a word of the grammar.
     const int pair = PairWordAfter(s, index == 0 ? nextWord : nextWord - 1);
     const bool mirror = pair >= 0 && MirroredInPair(s.Sub1(pair), index);
-    if (partition != kPerChevron) FillItsPart(s, p, partition, index == 0, nextWord);
+    FillItsPart(s, p, partition, index == 0, nextWord);
     NoteLayout(s, "TwoChargesOnTheField(" + std::to_string(partition) + ", " + std::to_string(index + 1) + " of 2)");
     Place(s, p.x, p.y, p.scale, mirror);
     if (index == 1 && pair >= 0) {

@@ -88,10 +88,14 @@ TEST(MainCharge, ADirectionAfterAnOrdinaryKeepsItsLayout) {
 }
 
 
-// Whether the boxes of two placed charges (each its extent at its scale) overlap.
-bool BoxesOverlap(const PlacementTrace& a, const PlacementTrace& b) {
-    const int reach = static_cast<int>((a.scale + b.scale) * kChargeExtentAtScaleOne / 2);
-    return std::abs(a.x - b.x) < reach && std::abs(a.y - b.y) < reach;
+// Whether the boxes of what two placements painted (k counted from the shield's first) overlap.
+bool PaintedBoxesOverlap(const DrawingState& s, int a, int b) {
+    const auto drawn = [&s](int k) {
+        const int first = (s.ringNext - s.ringWritten + kPlacementRingSize) % kPlacementRingSize;
+        return s.placementRing[static_cast<std::size_t>((first + k) % kPlacementRingSize)].drawn;
+    };
+    const Rect p = drawn(a), q = drawn(b);
+    return p.left < q.right && q.left < p.right && p.top < q.bottom && q.top < p.bottom;
 }
 
 // "Per chevron, a garden rose and a rosebud both gules, slipped and leaved vert, in base a cup":
@@ -117,9 +121,11 @@ TEST(MainCharge, TwoChargesPerChevronStandAboveItsPointWithTheBaseChargeBelow) {
     }
     EXPECT_GT(placed[2].y, g.H - g.H3);
     EXPECT_TRUE(ColourInBox(d, placed[2], test::Colour(kArgent)));  // in the azure base
-    EXPECT_FALSE(BoxesOverlap(placed[0], placed[1]));
-    EXPECT_FALSE(BoxesOverlap(placed[0], placed[2]));
-    EXPECT_FALSE(BoxesOverlap(placed[1], placed[2]));
+    // Grown in their parts, the drawings stay apart.
+    ASSERT_EQ(d.s().ringWritten, 3);
+    EXPECT_FALSE(PaintedBoxesOverlap(d.s(), 0, 1));
+    EXPECT_FALSE(PaintedBoxesOverlap(d.s(), 0, 2));
+    EXPECT_FALSE(PaintedBoxesOverlap(d.s(), 1, 2));
 }
 
 }  // namespace
