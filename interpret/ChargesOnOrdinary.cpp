@@ -77,6 +77,8 @@ void OnFess(DrawingState& s, const LevelRecord& level, int n) {
     if (n == 1) {
         const float table = level.levelIn ? 1.0f : 0.7f;
         if (!OneFillsTheBand(s, level, false, table)) Place(s, g.W2, g.H2, table);
+    } else if (!level.levelIn && FillTheBand(s, n, false, n == 2 ? 0.7f : ShrinkingScale(n))) {
+        return;
     } else if (n == 2) {
         const int line = level.levelLine;
         const float scale = level.levelIn && line != kPairFirstTurned ? 1.0f : 0.7f;
@@ -239,6 +241,8 @@ void OnPale(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     if (n == 1) {
         if (!OneFillsTheBand(s, level, true, 1.0f)) Place(s, g.W2, g.H2, 1.0f);
+    } else if (!level.levelIn && FillTheBand(s, n, true, n == 2 ? 1.0f : std::max(kMinChargeScale, 1.1f - 0.1f * static_cast<float>(n)))) {
+        return;
     } else if (n == 2) {
         Place(s, g.W2, g.H4 + 10, 1.0f);
         Place(s, g.W2, g.H - g.H4 - 10, 1.0f);

@@ -13,6 +13,7 @@
 #include "engine/Ordinaries.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
+#include "interpret/FillTheSpace.h"
 #include "interpret/FitLayout.h"
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
@@ -232,8 +233,10 @@ std::vector<std::pair<int, int>> PointsOf(const OrdinaryMask& mask, const SpotOn
     if (spot.slide == Slide::kNone) return points;
     const bool across = spot.slide == Slide::kAcross;
     const int line = across ? spot.x : spot.y, at = across ? spot.y : spot.x;
-    const int start = mask.MiddleOfRun(line, at, spot.slide);
+    int start = mask.MiddleOfRun(line, at, spot.slide);
     if (start < 0) return points;
+    // The table's own place where it is the middle already (a pale's odd width rounds either way).
+    if (std::abs(start - at) <= 1) start = at;
     points.clear();
     const auto point = [across](int l, int m) { return across ? std::pair{l, m} : std::pair{m, l}; };
     points.push_back(point(line, start));
@@ -267,10 +270,16 @@ OrdinaryFit FitOnTheOrdinary(DrawingState& s, std::span<const SpotOnOrdinary> sp
     std::vector<std::vector<std::pair<int, int>>> choices;
     for (const SpotOnOrdinary& spot : spots) choices.push_back(PointsOf(mask, spot));
 
+    // What the charges before painted ("a rose between two choughs" on a fess: the rose) is kept clear.
+    const std::vector<Rect> taken = PaintedBoxesSoFar(s);
     const auto holds = [&](int x, int y, float scale) {
         for (const auto& [dx, dy] : shape.points) {
             const int px = x + static_cast<int>(std::lround(dx * scale)), py = y + static_cast<int>(std::lround(dy * scale));
             if (py < edges.top || !mask.SquareMarked(px, py, kMarginOnOrdinary)) return false;
+            for (const Rect& t : taken)
+                if (px >= t.left - kMarginBetween && px < t.right + kMarginBetween && py >= t.top - kMarginBetween &&
+                    py < t.bottom + kMarginBetween)
+                    return false;
             // The ordinary is drawn past the outline (a bend to the field's corner): only what lies inside counts.
             if (!field.BoxFree(px, py, 2 * std::max(edges.inset, kMarginOnOrdinary) + 1)) return false;
         }
@@ -324,6 +333,7 @@ OrdinaryFit FitOnTheOrdinary(DrawingState& s, std::span<const SpotOnOrdinary> sp
 namespace {
 
 constexpr float kLargestOneOnABend = 2.4f, kLargestOnABend = 1.6f;
+constexpr int kMostOnABand = 6;  // more on a fess or pale keep the table's row
 // A drawing whose halves' mean columns lie more than this share of its width apart leans (a
 // quill drawn bendwise sinister).
 constexpr int kLeanDivisor = 8;
@@ -438,6 +448,33 @@ bool FillTheCross(DrawingState& s, int n) {
     const OrdinaryFit fit = FitOnTheOrdinary(s, spots, 0.7f, kLargestOnABend);
     if (fit.scale <= 0) return false;
     for (const SpotOnOrdinary& at : fit.at) Place(s, at.x, at.y, fit.scale);
+    return true;
+}
+
+bool FillTheBand(DrawingState& s, int n, bool pale, float table) {
+    const ShieldGeometry& g = s.geometry;
+    if (n < 2 || n > kMostOnABand) return false;
+    std::vector<SpotOnOrdinary> spots;
+    if (pale && n == 2) {
+        spots = {{g.W2, g.H4 + 10, Slide::kDown, g.H / 8}, {g.W2, g.H - g.H4 - 10, Slide::kDown, g.H / 8}};
+    } else if (pale) {
+        // The table's rows down the pale, as OnPale sets them.
+        const int sp = g.H / (n + 1), q = sp / 4;
+        const int step = sp + q / (n - 2) + n - 2;
+        for (int i = 0, y = sp - q; i < n; ++i, y += step) spots.push_back({g.W2, y, Slide::kDown, step / 4});
+    } else if (n == 2) {
+        spots = {{g.W4, g.H2, Slide::kAcross, g.W / 8}, {g.W - g.W4, g.H2, Slide::kAcross, g.W / 8}};
+    } else {
+        // The row rule of PlaceRow.
+        const int sp = g.W / (n + 1), q = sp / 4;
+        const int step = sp + q / (n - 2) + n - 2;
+        for (int i = 0, x = sp - q; i < n; ++i, x += step) spots.push_back({x, g.H2, Slide::kAcross, step / 4});
+    }
+    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, table, kLargestOnABend);
+    if (fit.scale <= 0) return false;
+    const int line = phrase::Current(s).levelLine;
+    for (std::size_t i = 0; i < fit.at.size(); ++i)
+        Place(s, fit.at[i].x, fit.at[i].y, fit.scale, n == 2 && MirroredInPair(line, static_cast<int>(i)));
     return true;
 }
 

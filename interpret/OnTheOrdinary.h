@@ -49,5 +49,7 @@ bool FillTheBend(DrawingState& state, int count, bool sinister);
 bool FillTheChevron(DrawingState& state, int count, bool inverted);
 bool FillTheCross(DrawingState& state, int count);
 bool FillTheBars(DrawingState& state, std::span<const SpotOnOrdinary> spots, float table);
+// Two to six on a fess (along it) or a pale (down it), from the table's places at its scale.
+bool FillTheBand(DrawingState& state, int count, bool pale, float table);
 
 }  // namespace esc

@@ -60,7 +60,7 @@ ChargedOrdinary DrawBoth(const std::string& charged, const std::string& bare, do
     return c;
 }
 
-// Charges on a bend, a bend sinister, a chevron, a cross and bars lie wholly on the ordinary with a
+// Charges on a bend, a bend sinister, a chevron, a cross, a fess, a pale and bars lie wholly on the ordinary with a
 // margin, and grow until their drawings come near its edge: the band, not a fixed scale, bounds
 // them (water bougets were half a bar deep, quatrefoils and mascles a third of the band). A bordure
 // or chief named later takes its own room.
@@ -79,6 +79,8 @@ TEST(OnTheOrdinary, ChargesStayOnTheOrdinaryAndReachItsEdge) {
         {"Or on two bars gules three water bougets argent", "Or two bars gules", 0.5, 0.3},
         {"Sable, on a bend Or a cross-peen hammer sable, a bordure argent.", "Sable, a bend Or, a bordure argent.", 0.5, 0.5},
         {"Argent on a bend gules a sword sable, a chief azure", "Argent a bend gules, a chief azure", 0.5, 0.5},
+        {"Argent on a fess gules three escallops or", "Argent a fess gules", 0.5, 0.5},
+        {"Or on a pale azure three fleurs-de-lis or", "Or a pale azure", 0.5, 0.5},
     };
     constexpr int kInside = 2;  // the margin kept, less a pixel the painter may touch beside a run
     constexpr int kNear = 9;    // the margin and a little: the drawing was stopped by the edge
