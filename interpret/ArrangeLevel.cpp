@@ -11,6 +11,7 @@
 #include "engine/Messages.h"
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
+#include "interpret/BelowTheLabel.h"
 #include "interpret/BetweenAcrossTheOrdinary.h"
 #include "interpret/Conjoined.h"
 #include "interpret/FitLayout.h"
@@ -82,7 +83,9 @@ void DrawPlainLevel(DrawingState& s) {
         NoteLayout(s, "DrawFret");
         DrawFret(s);
     } else {
+        s.roomTop = RoomTopBelowALaterLabel(s);
         FieldLayout(s);
+        s.roomTop = 0;
     }
 }
 

@@ -95,6 +95,9 @@ struct DrawingState : PaintState {
     // "a bend between three decrescents and three mullets": the split is the two groups' counts,
     // and the group placed now, 1 (the first region) or 2 (the second); 0 when the level is all.
     int splitGroup = 0;
+    // Charges laid out on the field now keep below this row, their layout pressed into the room
+    // under it (a label named after them); 0: the whole field.
+    int roomTop = 0;
     // "supporting" / "supported by": the level of the pair that stands either side of one charge,
     // facing it, the word "supported" to mark read when that pair is drawn so, and the level of
     // the charge a combatant pair supports (-1: none).

@@ -246,6 +246,12 @@ void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     if (level.levelCount == 2 && (level.levelLine == kPairFirstTurned || level.levelLine == kPairSecondTurned) &&
         (index == 0 || index == 1))
         mirror = MirroredInPair(level.levelLine, index);
+    if (s.roomTop > 0) {
+        // The layout pressed into the room below roomTop, each charge smaller in proportion.
+        const int H = s.geometry.H;
+        y = s.roomTop + y * (H - s.roomTop) / H;
+        scale *= static_cast<float>(H - s.roomTop) / static_cast<float>(H);
+    }
     s.placementX = x;
     s.placementY = y;
     s.chargeScale = scale;

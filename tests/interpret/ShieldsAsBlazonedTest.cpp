@@ -74,6 +74,31 @@ TEST(Label, ABarWithItsPointsPendantInChief) {
     }
 }
 
+// Charges on the field with a label named after them stand below its points (the label hid the
+// top row of ten torteaux); one charge alone keeps the field, the label over its head.
+TEST(Label, ChargesOnTheFieldStandBelowIt) {
+    struct Case { const char* blazon; std::size_t count; };
+    const Case cases[] = {
+        {"Argent ten torteaux a label of three points azure", 10},
+        {"Or three torteaux a label azure", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing d;
+        d.DrawClean(c.blazon);
+        const LabelShape l = shapes::LabelShapeOf(d.s().geometry, kDefaultLabelPoints);
+        for (const Rect& box : BoxesApart(d, c.count)) EXPECT_GT(box.top, l.pointBottom);
+    }
+    test::Drawing alone, labelled;
+    alone.DrawClean("Or a lion rampant sable");
+    labelled.DrawClean("Or a lion rampant sable a label gules");
+    const std::vector<PlacementTrace> a = test::AllPlacements(alone), b = test::AllPlacements(labelled);
+    ASSERT_EQ(a.size(), 1u);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(a[0].y, b[0].y);
+    EXPECT_EQ(a[0].scale, b[0].scale);
+}
+
 // An ordinary laid on an ordinary lies within it: the chevron on a pale, a bend on a fess were
 // painted across the whole field. Every pixel of the second ordinary's tincture lies on the
 // first (drawn alone for its pixels), and there are enough of them to show it was drawn.
