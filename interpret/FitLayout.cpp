@@ -72,14 +72,12 @@ using RowIntervals = std::vector<Interval>;
 RowIntervals IntervalsAt(const FreeSpace& space, int y, int cell, int region, std::vector<char>& centres) {
     space.FreeCentres(y, cell, region, centres);
     RowIntervals out;
-    int start = -1;
-    for (int x = 0; x <= space.Width(); ++x) {
-        const bool free = x < space.Width() && centres[static_cast<std::size_t>(x)] != 0;
-        if (free && start < 0) start = x;
-        if (!free && start >= 0) {
-            out.push_back({start, x - 1});
-            start = -1;
-        }
+    // The runs of free centres, found a byte search at a time.
+    const auto begin = centres.begin(), end = centres.begin() + space.Width();
+    for (auto at = std::find(begin, end, 1); at != end;) {
+        const auto stop = std::find(at, end, 0);
+        out.push_back({static_cast<int>(at - begin), static_cast<int>(stop - begin) - 1});
+        at = std::find(stop, end, 1);
     }
     return out;
 }
@@ -466,7 +464,7 @@ void FreeSpace::FreeCentres(int y, int cell, int region, std::vector<char>& free
     }
 }
 
-int FreeSpace::LargestSquare(int region) const {
+int FreeSpace::LargestSquare(int region, int atMost) const {
     // side[x - left + 1] is the side of the largest square of the region whose lower right
     // corner is (x, y), row by row over the region's bounds; diagonal holds the row above's
     // value at x - 1.
@@ -484,6 +482,7 @@ int FreeSpace::LargestSquare(int region) const {
             diagonal = above;
             largest = std::max(largest, *here);
         }
+        if (largest >= atMost) return atMost;
     }
     return largest;
 }
@@ -508,7 +507,7 @@ Fit FitInRegion(const FreeSpace& space, int region, int count, int largestCell) 
     std::vector<char> centres;
     // No cell larger than the region's largest square has a free centre: those are passed over
     // without looking at their rows.
-    const int start = std::min(largestCell, space.LargestSquare(region));
+    const int start = space.LargestSquare(region, largestCell);
     for (int cell = start - start % 2; cell >= kSmallestCell; cell -= 2) {
         // Candidate rows every two pixels, and the charges each can hold.
         const int first = top + cell / 2, last = bottom - cell / 2;

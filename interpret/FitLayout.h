@@ -6,6 +6,7 @@
 // space allows.
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <span>
 #include <string>
@@ -62,9 +63,10 @@ public:
     int Top(int region) const { return regionTop_[static_cast<std::size_t>(region)]; }
     int Bottom(int region) const { return regionBottom_[static_cast<std::size_t>(region)]; }
     int CentreY(int region) const { return regionCentreY_[static_cast<std::size_t>(region)]; }
-    // The side of the largest square whose pixels all lie in `region`: BoxFree holds for no
-    // larger cell centred in the region, since a free square lies wholly in its centre's region.
-    int LargestSquare(int region) const;
+    // The side of the largest square whose pixels all lie in `region`, or `atMost` when that is
+    // smaller: BoxFree holds for no larger cell centred in the region, since a free square lies
+    // wholly in its centre's region.
+    int LargestSquare(int region, int atMost = std::numeric_limits<int>::max()) const;
     // The most columns any row has inside the outline.
     int WidestRow() const;
 
