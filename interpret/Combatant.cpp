@@ -7,6 +7,7 @@
 
 #include "engine/Messages.h"
 #include "interpret/Placement.h"
+#include "interpret/Vocabulary.h"
 
 namespace esc {
 
@@ -25,7 +26,8 @@ bool HasPicture(const DrawingState& s, std::string_view name, std::string_view v
 }  // namespace
 
 void RampantWhenTurned(DrawingState& s, LevelRecord& level, std::string_view name) {
-    if (level.levelCount != 2 || !level.levelVariant.empty()) return;
+    // Beasts only: a bird's attitude "1" is displayed, which a pair turned to each other is not.
+    if (level.levelKind != kTypeCharge || level.levelCount != 2 || !level.levelVariant.empty()) return;
     if (level.levelLine != kPairFirstTurned && level.levelLine != kPairSecondTurned) return;
     if (HasPicture(s, name, kRampant)) {
         level.levelVariant.Assign(kRampant);

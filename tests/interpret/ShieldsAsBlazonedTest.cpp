@@ -284,13 +284,16 @@ TEST(InLineBeside, TheSecondGroupInTheOrdinarysWayIsALine) {
 // horses stood four-footed, wider than tall); a beast with no rampant picture is drawn standing
 // and the drawing says so; an attitude blazoned is kept.
 TEST(Combatant, APairTurnedIsRampant) {
-    struct Case { const char* blazon; bool rampant; bool reported; };
+    // `shape`: 1 taller than wide (rampant), -1 wider than tall (standing), 0 not measured.
+    struct Case { const char* blazon; int shape; bool reported; const char* picture; };
     const Case cases[] = {
-        {"Argent two wolves combatant sable", true, false},
-        {"Argent two bears addorsed sable", true, false},
-        {"Argent two horses combatant sable", true, false},
-        {"Argent two wolves passant combatant sable", false, false},
-        {"Quarterly sable and vert, two enfields combattant Or.", false, true},
+        {"Argent two wolves combatant sable", 1, false, "lpics/wolf.1"},
+        {"Argent two bears addorsed sable", 1, false, "lpics/bear.1"},
+        {"Argent two horses combatant sable", 1, false, "lpics/horse.1"},
+        {"Argent two wolves passant combatant sable", -1, false, "lpics/wolf.3"},
+        {"Quarterly sable and vert, two enfields combattant Or.", -1, true, "lpics/enfield.esv"},
+        // A bird's "1" is displayed: a pair of birds combatant keeps its own picture.
+        {"Argent two falcons combatant sable", 0, false, "lpics/falcon.esv"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -298,9 +301,16 @@ TEST(Combatant, APairTurnedIsRampant) {
         d.Draw(c.blazon);
         EXPECT_TRUE(d.trace.ignoredWords.empty());
         EXPECT_EQ(d.sink.messages.size(), c.reported ? 1u : 0u);
+        ASSERT_FALSE(d.trace.levels.empty());
+        bool drawn = false;
+        for (const PictureTrace& p : d.trace.levels[0].pictures) drawn = drawn || (p.drawn && p.file == c.picture);
+        EXPECT_TRUE(drawn) << c.picture;
         for (const Rect& box : BoxesApart(d, 2)) {
-            if (c.rampant) EXPECT_GT(box.Height(), box.Width());
-            else EXPECT_LT(box.Height(), box.Width());
+            if (c.shape > 0) {
+                EXPECT_GT(box.Height(), box.Width());
+            } else if (c.shape < 0) {
+                EXPECT_LT(box.Height(), box.Width());
+            }
         }
     }
 }
