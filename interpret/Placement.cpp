@@ -201,7 +201,10 @@ void PlaceCharge(DrawingState& s) {
 }
 
 // Colour indices of a charge picture that are drawn: outline, second part, body and detail.
-bool IsDrawnIndex(std::uint8_t index) { return index == 0 || index == 10 || index == 11 || index == 14; }
+bool IsDrawnIndex(std::uint8_t index) {
+    constexpr unsigned kDrawn = 1u << 0 | 1u << 10 | 1u << 11 | 1u << 14;
+    return index < 16 && ((kDrawn >> index) & 1u) != 0;
+}
 
 bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
     const LevelRecord& level = Current(s);
@@ -216,19 +219,31 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
         const ChargePicture& p = s.chargePicture;
         extent = {p.PW, p.PH, p.PH, -1, 0, 0, p.PW, -1};
         long long columns[2] = {0, 0}, counts[2] = {0, 0};
-        for (int y = 0; y < p.PH; ++y) {
-            for (int x = 0; x < p.PW; ++x) {
-                const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(p.PW) + static_cast<std::size_t>(x);
-                if (at >= p.buffer.size() || !IsDrawnIndex(p.buffer[at])) continue;
-                extent.firstRow = std::min(extent.firstRow, y);
-                extent.lastRow = std::max(extent.lastRow, y);
-                extent.firstColumn = std::min(extent.firstColumn, x);
-                extent.lastColumn = std::max(extent.lastColumn, x);
-                ++extent.drawnPixels;
-                const int half = 2 * y < p.PH ? 0 : 1;
-                columns[half] += x;
-                ++counts[half];
+        // Row by row: the row's first and last drawn pixels found from each end, then the drawn
+        // pixels between them counted and their columns summed without a branch.
+        const int width = std::max(p.PW, 0);
+        const int rows = width == 0 ? 0 : static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(std::max(p.PH, 0)), p.buffer.size() / static_cast<std::size_t>(width)));
+        for (int y = 0; y < rows; ++y) {
+            const std::uint8_t* row = p.buffer.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+            int first = 0, last = width - 1;
+            while (first < width && !IsDrawnIndex(row[first])) ++first;
+            if (first == width) continue;
+            while (!IsDrawnIndex(row[last])) --last;
+            long long sum = 0;
+            int count = 0;
+            for (int x = first; x <= last; ++x) {
+                const int drawn = IsDrawnIndex(row[x]) ? 1 : 0;
+                count += drawn;
+                sum += drawn * x;
             }
+            extent.firstRow = std::min(extent.firstRow, y);
+            extent.lastRow = y;
+            extent.firstColumn = std::min(extent.firstColumn, first);
+            extent.lastColumn = std::max(extent.lastColumn, last);
+            extent.drawnPixels += count;
+            const int half = 2 * y < p.PH ? 0 : 1;
+            columns[half] += sum;
+            counts[half] += count;
         }
         if (counts[0] > 0 && counts[1] > 0) extent.lean = static_cast<int>(columns[0] / counts[0] - columns[1] / counts[1]);
         return extent.width > 0 && extent.lastRow >= extent.firstRow;
