@@ -175,6 +175,30 @@ std::vector<int> PrefixSums(int w, int h, Count count) {
     return sums;
 }
 
+// PrefixSums of the pixels of `codes` (w a row) marked with the ordinary's code; pixels past
+// the end of `codes` are not marked. A row with no mark, most of them, repeats the sums above.
+std::vector<int> MarkSums(const std::vector<std::int8_t>& codes, int w, int h) {
+    std::vector<int> sums(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+    for (int y = 0; y < h; ++y) {
+        const int* above = &sums[static_cast<std::size_t>(y) * (w + 1) + 1];
+        int* here = &sums[static_cast<std::size_t>(y + 1) * (w + 1) + 1];
+        const std::size_t start = std::min(codes.size(), static_cast<std::size_t>(y) * w);
+        const std::size_t end = std::min(codes.size(), start + static_cast<std::size_t>(w));
+        const std::int8_t* row = codes.data() + start;
+        const int length = static_cast<int>(end - start);
+        if (std::find(row, row + length, kOrdinaryMark) == row + length) {
+            std::copy(above, above + w, here);
+            continue;
+        }
+        int rowSum = 0;
+        for (int x = 0; x < w; ++x) {
+            rowSum += x < length && row[x] == kOrdinaryMark ? 1 : 0;
+            here[x] = above[x] + rowSum;
+        }
+    }
+    return sums;
+}
+
 int SumIn(const std::vector<int>& sums, int w, int x1, int y1, int x2, int y2) {
     auto at = [&](int x, int y) { return sums[static_cast<std::size_t>(y) * (w + 1) + x]; };
     return at(x2 + 1, y2 + 1) - at(x1, y2 + 1) - at(x2 + 1, y1) + at(x1, y1);
@@ -249,12 +273,7 @@ FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
             mask.cotiseLine = s.betweenCotiseLine;
             DrawCotises(mask);
         }
-        const int w = space.width_;
-        const std::size_t marked = std::min(mask.pictureBuffer.size(), static_cast<std::size_t>(w) * space.height_);
-        space.markSums_ = PrefixSums(w, space.height_, [&](int x, int y) {
-            const std::size_t index = static_cast<std::size_t>(y) * w + x;
-            return index < marked && mask.pictureBuffer[index] == kOrdinaryMark ? 1 : 0;
-        });
+        space.markSums_ = MarkSums(mask.pictureBuffer, space.width_, space.height_);
     } else {
         // Charges between a charge: the squares its pictures were given.
         const int n = std::min({first.levelCount, s.ringWritten, kPlacementRingSize});
