@@ -53,6 +53,9 @@ enum ShapeCode : int {
 // still 15 pixels high and a pale 13 wide.
 inline constexpr int kMaxFieldPieces = 32;
 // A label of more points is drawn with this many; a count below one gives the usual three.
+// How far the bordure reaches in from the shield's top edge as it is painted (the band along
+// the chief is this deep; the flanks' bands reach about as far in).
+inline constexpr int kBordureBreadth = 30;
 inline constexpr int kMaxLabelPoints = 9;
 inline constexpr int kDefaultLabelPoints = 3;
 // Where a label lies: a bar across the chief, couped clear of the flanks and hanging below the

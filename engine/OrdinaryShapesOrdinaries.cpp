@@ -257,7 +257,7 @@ void CornerFill(PaintState& s, int x, int y) {
 void Bordure(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 0, 15, W, 15, 30, 5);
+    Band(s, 0, kBordureBreadth / 2, W, kBordureBreadth / 2, kBordureBreadth, 5);
     Band(s, 10, 0, 10, H, 34, 5);
     if (s.levelTincture[s.level] == kCounterchanged) {
         s.lineCode = kPlainLine;

@@ -18,9 +18,6 @@ namespace esc {
 
 namespace {
 
-// How far a bordure reaches in from the shield's edge, as it is painted.
-constexpr int kBordureBreadth = 30;
-
 bool NamesACharge(int type) { return type == kTypeCharge || type == kTypeRoundel || (type >= 11 && type <= 14); }
 
 // A group of charges of its own on the field: not on, in, between or charged, nor strewn.

@@ -28,7 +28,7 @@ Rect BoxOfOtherPixels(test::Drawing& d, Rgb field, int top, int bottom) {
 }
 
 // The drawn box the ring holds for placement k (0 the first of the shield).
-Rect Drawn(test::Drawing& d, int k) {
+Rect DrawnBox(test::Drawing& d, int k) {
     const DrawingState& s = d.s();
     EXPECT_LT(k, s.ringWritten);
     const int first = (s.ringNext - s.ringWritten + kPlacementRingSize) % kPlacementRingSize;
@@ -52,9 +52,9 @@ TEST(FillTheSpace, ThePainterReportsTheBoxOfWhatItPainted) {
         test::Drawing d;
         d.Draw(k.blazon);
         ASSERT_EQ(d.s().ringWritten, k.placements);
-        Rect drawn = Drawn(d, 0);
+        Rect drawn = DrawnBox(d, 0);
         for (int i = 1; i < k.placements; ++i) {
-            const Rect b = Drawn(d, i);
+            const Rect b = DrawnBox(d, i);
             drawn = {std::min(drawn.left, b.left), std::min(drawn.top, b.top), std::max(drawn.right, b.right),
                      std::max(drawn.bottom, b.bottom)};
         }
@@ -84,7 +84,7 @@ TEST(FillTheSpace, ChargesBetweenInPaleFillTheRoomAboveAndBelowACrossing) {
         d.Draw(blazon);
         EXPECT_TRUE(d.sink.messages.empty());
         ASSERT_EQ(d.s().ringWritten, 4);
-        const Rect crossing = Drawn(d, 0), other = Drawn(d, 1);
+        const Rect crossing = DrawnBox(d, 0), other = DrawnBox(d, 1);
         const int top = std::min(crossing.top, other.top), bottom = std::max(crossing.bottom, other.bottom);
         const Rgb field = d.At(d.s().geometry.W / 20, d.s().geometry.H2);
         const Rect above = BoxOfOtherPixels(d, field, 0, top - 1);
@@ -97,8 +97,8 @@ TEST(FillTheSpace, ChargesBetweenInPaleFillTheRoomAboveAndBelowACrossing) {
         // What is painted there is the charges between, at the line's middle.
         EXPECT_NEAR((above.left + above.right) / 2, d.s().geometry.W2, 3);
         EXPECT_NEAR((below.left + below.right) / 2, d.s().geometry.W2, 3);
-        EXPECT_EQ(Drawn(d, 2).bottom <= top, true) << "the upper charge reaches into the crossing";
-        EXPECT_EQ(Drawn(d, 3).top >= bottom, true) << "the lower charge reaches into the crossing";
+        EXPECT_EQ(DrawnBox(d, 2).bottom <= top, true) << "the upper charge reaches into the crossing";
+        EXPECT_EQ(DrawnBox(d, 3).top >= bottom, true) << "the lower charge reaches into the crossing";
     }
 }
 
@@ -155,11 +155,11 @@ TEST(FillTheSpace, ChargesBesideTheMainFillTheRoomItLeaves) {
         EXPECT_TRUE(d.sink.messages.empty());
         ASSERT_GE(d.s().ringWritten, 2);
         const ShieldGeometry& g = d.s().geometry;
-        const Rect main = Drawn(d, 0);
+        const Rect main = DrawnBox(d, 0);
         const float mainScale = d.trace.levels[0].placements[0].scale;
         for (int i = 1; i < d.s().ringWritten; ++i) {
             SCOPED_TRACE(i);
-            const Rect small = Drawn(d, i);
+            const Rect small = DrawnBox(d, i);
             const float scale = d.trace.levels[1].placements[static_cast<std::size_t>(i - 1)].scale;
             EXPECT_LE(scale, 0.4f * mainScale);
             if (k.inChief) {
@@ -234,7 +234,7 @@ TEST(FillTheSpace, TwoChargesOnTheFieldFillTheirParts) {
         const ShieldGeometry& g = d.s().geometry;
         for (int i = 0; i < 2; ++i) {
             SCOPED_TRACE(i);
-            const Rect box = Drawn(d, i);
+            const Rect box = DrawnBox(d, i);
             ASSERT_GT(box.Width(), 0);
             // The part's extent across and down: a half of the field, or the triangle's legs.
             int partWidth = g.W, partHeight = g.straightBottom;
@@ -312,7 +312,7 @@ TEST(FillTheSpace, LongChargesAloneOnTheFieldGrowUntilTheyMeet) {
         const bool chief = std::string(k.blazon).find("chief") != std::string::npos;
         for (std::size_t i = 0; i < n; ++i) {
             SCOPED_TRACE(i);
-            const Rect box = Drawn(d, static_cast<int>(i));
+            const Rect box = DrawnBox(d, static_cast<int>(i));
             EXPECT_GE(box.Width(), g.W * k.widthPercent / 100) << box.Width();
             if (chief) {
                 EXPECT_GT(box.top, g.chiefDepth);
@@ -326,7 +326,7 @@ TEST(FillTheSpace, LongChargesAloneOnTheFieldGrowUntilTheyMeet) {
             EXPECT_TRUE(painted);
             // No two drawings touch: their boxes stay apart, the field showing between.
             for (std::size_t j = 0; j < i; ++j) {
-                const Rect other = Drawn(d, static_cast<int>(j));
+                const Rect other = DrawnBox(d, static_cast<int>(j));
                 const bool apart = box.left >= other.right || other.left >= box.right || box.top >= other.bottom ||
                                    other.top >= box.bottom;
                 EXPECT_TRUE(apart) << "charges " << j << " and " << i << " overlap";
@@ -369,7 +369,7 @@ TEST(FillTheSpace, OneChargeOnAFessOrPaleFillsTheBand) {
         }
         const ShieldGeometry& g = d.s().geometry;
         ASSERT_EQ(d.s().ringWritten, 1);
-        const Rect box = Drawn(d, 0);
+        const Rect box = DrawnBox(d, 0);
         const Rgb ordinary = test::Colour(k.ordinary);
         if (k.pale) {
             EXPECT_GE(box.Height(), g.H * k.lengthPercent / 100) << box.Height();
@@ -416,10 +416,10 @@ TEST(FillTheSpace, LongChargesInALineGrowUntilTheyMeet) {
         }
         for (int i = 0; i < k.count; ++i) {
             SCOPED_TRACE(i);
-            const Rect box = Drawn(d, i);
+            const Rect box = DrawnBox(d, i);
             EXPECT_GE(box.Width(), g.W * k.widthPercent / 100) << box.Width();
             for (int j = 0; j < i; ++j) {
-                const Rect other = Drawn(d, j);
+                const Rect other = DrawnBox(d, j);
                 EXPECT_TRUE(box.left >= other.right || other.left >= box.right || box.top >= other.bottom ||
                             other.top >= box.bottom)
                     << "charges " << j << " and " << i << " overlap";
