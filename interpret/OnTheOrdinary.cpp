@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 #include "engine/MessageSink.h"
@@ -77,11 +78,23 @@ public:
         marked_.assign(static_cast<std::size_t>(width_) * height_, 0);
         const std::size_t size = std::min(mask.pictureBuffer.size(), marked_.size());
         for (std::size_t i = 0; i < size; ++i) marked_[i] = mask.pictureBuffer[i] == kMark ? 1 : 0;
+        // Prefix sums row by row: a row's running count added to the sums above; a row with no
+        // mark, most of them, repeats the sums above.
         sums_.assign(static_cast<std::size_t>(width_ + 1) * (height_ + 1), 0);
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
-                sums_[Index(x + 1, y + 1)] = sums_[Index(x, y + 1)] + sums_[Index(x + 1, y)] - sums_[Index(x, y)] +
-                                             marked_[static_cast<std::size_t>(y) * width_ + x];
+        for (int y = 0; y < height_; ++y) {
+            const char* row = marked_.data() + static_cast<std::size_t>(y) * width_;
+            const int* above = &sums_[Index(1, y)];
+            int* here = &sums_[Index(1, y + 1)];
+            if (std::find(row, row + width_, 1) == row + width_) {
+                std::copy(above, above + width_, here);
+                continue;
+            }
+            int rowSum = 0;
+            for (int x = 0; x < width_; ++x) {
+                rowSum += row[x];
+                here[x] = above[x] + rowSum;
+            }
+        }
     }
 
     bool Marked(int x, int y) const {
@@ -258,14 +271,26 @@ std::vector<std::pair<int, int>> PointsOf(const OrdinaryMask& mask, const SpotOn
 
 }  // namespace
 
-OrdinaryFit FitOnTheOrdinary(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table, float largest, bool mirrored) {
+namespace {
+
+// std::lround of a float, inline: the sum is exact in double, so the truncation rounds half
+// away from zero as lround does.
+int RoundToInt(float v) {
+    return v >= 0 ? static_cast<int>(static_cast<double>(v) + 0.5) : -static_cast<int>(0.5 - static_cast<double>(v));
+}
+
+// FitOnTheOrdinary with the ordinary's mask made on first need and kept in `kept`, so that the
+// turns tried for one level share it (the mask does not depend on the charges' turn).
+OrdinaryFit FitWithMask(DrawingState& s, std::optional<OrdinaryMask>& kept, std::span<const SpotOnOrdinary> spots,
+                        float table, float largest, bool mirrored) {
     OrdinaryFit fit;
     const LevelRecord& ordinary = s.levels[0];
     LaterEdges edges;
     Silhouette shape;
     if (spots.empty() || s.level < 1 || !ordinary.levelOn || !ReadLaterEdges(s, edges) || !CurrentSilhouette(s, mirrored, shape))
         return fit;
-    const OrdinaryMask mask(s);
+    if (!kept) kept.emplace(s);
+    const OrdinaryMask& mask = *kept;
     const FreeSpace& field = FreeSpace::Field(s);
     std::vector<std::vector<std::pair<int, int>>> choices;
     for (const SpotOnOrdinary& spot : spots) choices.push_back(PointsOf(mask, spot));
@@ -274,7 +299,7 @@ OrdinaryFit FitOnTheOrdinary(DrawingState& s, std::span<const SpotOnOrdinary> sp
     const std::vector<Rect> taken = PaintedBoxesSoFar(s);
     const auto holds = [&](int x, int y, float scale) {
         for (const auto& [dx, dy] : shape.points) {
-            const int px = x + static_cast<int>(std::lround(dx * scale)), py = y + static_cast<int>(std::lround(dy * scale));
+            const int px = x + RoundToInt(dx * scale), py = y + RoundToInt(dy * scale);
             if (py < edges.top || !mask.SquareMarked(px, py, kMarginOnOrdinary)) return false;
             for (const Rect& t : taken)
                 if (px >= t.left - kMarginBetween && px < t.right + kMarginBetween && py >= t.top - kMarginBetween &&
@@ -330,6 +355,13 @@ OrdinaryFit FitOnTheOrdinary(DrawingState& s, std::span<const SpotOnOrdinary> sp
     return fit;
 }
 
+}  // namespace
+
+OrdinaryFit FitOnTheOrdinary(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table, float largest, bool mirrored) {
+    std::optional<OrdinaryMask> mask;
+    return FitWithMask(s, mask, spots, table, largest, mirrored);
+}
+
 namespace {
 
 constexpr float kLargestOneOnABend = 2.4f, kLargestOnABend = 1.6f;
@@ -380,11 +412,12 @@ bool FillTheBend(DrawingState& s, int n, bool sinister) {
     };
     OrdinaryFit best;
     Turn chosen = turns[0];
+    std::optional<OrdinaryMask> mask;
     for (const Turn& turn : turns) {
         apply(turn);
         // Another turn must do clearly better than the usual one.
         const float beat = best.scale > 0 ? best.scale * kBetterLaidAlong : table;
-        OrdinaryFit fit = FitOnTheOrdinary(s, spots, std::max(table, beat), largest, turn.mirrored);
+        OrdinaryFit fit = FitWithMask(s, mask, spots, std::max(table, beat), largest, turn.mirrored);
         if (fit.scale > 0) {
             best = std::move(fit);
             chosen = turn;
