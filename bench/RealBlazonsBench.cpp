@@ -8,6 +8,8 @@
 #include <time.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -77,6 +79,15 @@ void BM_RealBlazons(benchmark::State& bench) {
     for (std::vector<double>& s : samples) {
         std::sort(s.begin(), s.end());
         each.push_back(Percentile(s, 0.5));
+    }
+    // ESCAVAL_BENCH_SLOWEST=N names the N slowest blazons on stderr, to see where time goes.
+    if (const char* slowest = std::getenv("ESCAVAL_BENCH_SLOWEST"); slowest != nullptr) {
+        std::vector<std::size_t> order(blazons.size());
+        for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::sort(order.begin(), order.end(), [&each](std::size_t a, std::size_t b) { return each[a] > each[b]; });
+        const std::size_t n = std::min(order.size(), static_cast<std::size_t>(std::max(0, std::atoi(slowest))));
+        for (std::size_t k = 0; k < n; ++k)
+            std::fprintf(stderr, "%8.0f us  %s\n", each[order[k]], blazons[order[k]].c_str());
     }
     std::sort(each.begin(), each.end());
     bench.counters["blazons"] = static_cast<double>(blazons.size());
