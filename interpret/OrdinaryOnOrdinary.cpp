@@ -99,15 +99,35 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
     } else {
         DrawOrdinary(s, 0);
     }
+    // Everything off the host is put back as it was, a run of such pixels at a time.
     const int w = s.geometry.W, h = s.picture.Height();
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * w + x;
-            if (i < host.size() && host[i] == kHostMark) continue;
-            if (target != nullptr && before.Contains(x - offsetX, y - offsetY))
-                target->SetPixel(x - offsetX, y - offsetY, before.Pixel(x - offsetX, y - offsetY));
-            if (i < s.pictureBuffer.size() && i < codesBefore.size()) s.pictureBuffer[i] = codesBefore[i];
+    const auto onHost = [&](std::size_t i) { return i < host.size() && host[i] == kHostMark; };
+    const auto restore = [&](int y, int from, int to) {  // pixels from .. to-1 of row y
+        const int ty = y - offsetY;
+        if (target != nullptr && ty >= 0 && ty < before.Height()) {
+            const int a = std::max(from - offsetX, 0), b = std::min(to - offsetX, before.Width());
+            if (a < b) std::copy(before.Row(ty) + a, before.Row(ty) + b, target->Row(ty) + a);
         }
+        const std::size_t rowStart = static_cast<std::size_t>(y) * w;
+        const std::size_t limit = std::min(s.pictureBuffer.size(), codesBefore.size());
+        const std::size_t a = std::min(rowStart + static_cast<std::size_t>(from), limit);
+        const std::size_t b = std::min(rowStart + static_cast<std::size_t>(to), limit);
+        std::copy(codesBefore.begin() + static_cast<std::ptrdiff_t>(a), codesBefore.begin() + static_cast<std::ptrdiff_t>(b),
+                  s.pictureBuffer.begin() + static_cast<std::ptrdiff_t>(a));
+    };
+    for (int y = 0; y < h; ++y) {
+        const std::size_t rowStart = static_cast<std::size_t>(y) * w;
+        for (int x = 0; x < w;) {
+            if (onHost(rowStart + static_cast<std::size_t>(x))) {
+                ++x;
+                continue;
+            }
+            int end = x + 1;
+            while (end < w && !onHost(rowStart + static_cast<std::size_t>(end))) ++end;
+            restore(y, x, end);
+            x = end;
+        }
+    }
     return true;
 }
 
