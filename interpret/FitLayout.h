@@ -60,6 +60,7 @@ public:
     // Width() - 1.
     void FreeCentres(int y, int cell, int region, std::vector<char>& free) const;
     int Width() const { return width_; }
+    int Height() const { return height_; }
     int Top(int region) const { return regionTop_[static_cast<std::size_t>(region)]; }
     int Bottom(int region) const { return regionBottom_[static_cast<std::size_t>(region)]; }
     int CentreY(int region) const { return regionCentreY_[static_cast<std::size_t>(region)]; }

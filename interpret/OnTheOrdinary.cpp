@@ -292,6 +292,20 @@ OrdinaryFit FitWithMask(DrawingState& s, std::optional<OrdinaryMask>& kept, std:
     if (!kept) kept.emplace(s);
     const OrdinaryMask& mask = *kept;
     const FreeSpace& field = FreeSpace::Field(s);
+    // Where the square kept clear of the outline may stand, worked out once for every pixel: the
+    // outline's answers row by row, not square by square for every point of every drawing tried.
+    const int clearSide = 2 * std::max(edges.inset, kMarginOnOrdinary) + 1;
+    const int fieldWidth = field.Width(), fieldHeight = field.Height();
+    std::vector<char> clear(static_cast<std::size_t>(fieldWidth) * static_cast<std::size_t>(std::max(fieldHeight, 0)));
+    std::vector<char> row;
+    for (int y = 0; y < fieldHeight; ++y) {
+        field.FreeCentres(y, clearSide, -1, row);
+        std::copy(row.begin(), row.end(), clear.begin() + static_cast<std::ptrdiff_t>(y) * fieldWidth);
+    }
+    const auto clearOfTheOutline = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < fieldWidth && y < fieldHeight &&
+               clear[static_cast<std::size_t>(y) * static_cast<std::size_t>(fieldWidth) + static_cast<std::size_t>(x)] != 0;
+    };
     std::vector<std::vector<std::pair<int, int>>> choices;
     for (const SpotOnOrdinary& spot : spots) choices.push_back(PointsOf(mask, spot));
 
@@ -306,7 +320,7 @@ OrdinaryFit FitWithMask(DrawingState& s, std::optional<OrdinaryMask>& kept, std:
                     py < t.bottom + kMarginBetween)
                     return false;
             // The ordinary is drawn past the outline (a bend to the field's corner): only what lies inside counts.
-            if (!field.BoxFree(px, py, 2 * std::max(edges.inset, kMarginOnOrdinary) + 1)) return false;
+            if (!clearOfTheOutline(px, py)) return false;
         }
         return true;
     };
