@@ -231,6 +231,26 @@ const FreeSpace& FreeSpace::Field(DrawingState& s) {
     return *s.fieldSpace;
 }
 
+void PrepareOrdinaryMask(const DrawingState& s, PaintState& mask, std::int8_t mark) {
+    const LevelRecord& first = s.levels[0];
+    mask.marshallingMode = s.marshallingMode;
+    // The mask's own picture is already teal; only a picture of another size is made anew.
+    if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height()) {
+        (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
+        mask.picture.Fill(kTeal);
+    }
+    DrawShieldOutline(mask);
+    std::fill(mask.pictureBuffer.begin(), mask.pictureBuffer.end(), static_cast<std::int8_t>(-100));
+    mask.level = 0;
+    mask.levels[0] = first;
+    mask.levelTincture[0] = mark;
+    // The shape level 0 was drawn with: a later word ("sinister hands") may have changed
+    // shapeCode since.
+    mask.shapeCode = s.firstOrdinaryShape != ShapeCode::kNoShape ? s.firstOrdinaryShape : s.shapeCode;
+    mask.partitionCode = s.partitionCode;
+    mask.lineCode = first.levelLine;
+}
+
 FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
     const FreeSpace& field = Field(s);
     FreeSpace space;
@@ -244,22 +264,7 @@ FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
         // The ordinary drawn alone on an empty mask, as it was drawn on the shield.
         NullSink sink;
         PaintState mask(sink);
-        mask.marshallingMode = s.marshallingMode;
-        // The mask's own picture is already teal; only a picture of another size is made anew.
-        if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height()) {
-            (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
-            mask.picture.Fill(kTeal);
-        }
-        DrawShieldOutline(mask);
-        std::fill(mask.pictureBuffer.begin(), mask.pictureBuffer.end(), static_cast<std::int8_t>(-100));
-        mask.level = 0;
-        mask.levels[0] = first;
-        mask.levelTincture[0] = kOrdinaryMark;
-        // The shape level 0 was drawn with: a later word ("sinister hands") may have changed
-        // shapeCode since.
-        mask.shapeCode = s.firstOrdinaryShape != ShapeCode::kNoShape ? s.firstOrdinaryShape : s.shapeCode;
-        mask.partitionCode = s.partitionCode;
-        mask.lineCode = first.levelLine;
+        PrepareOrdinaryMask(s, mask, kOrdinaryMark);
         if (first.levelName == "bars") {
             DrawBars(mask, 0);
         } else if (first.levelName == "pallets") {

@@ -89,6 +89,11 @@ private:
     std::vector<int> regionLeft_, regionRight_;
 };
 
+// Makes `mask` ready for level 0's ordinary to be drawn on it alone in `mark`, as it was drawn on
+// the shield: a picture of the state's size with the outline, every code unmarked, and level 0
+// with the shape, partition and line it was drawn with.
+void PrepareOrdinaryMask(const DrawingState& state, PaintState& mask, std::int8_t mark);
+
 // `count` charges in one region, in as few rows as give them the largest cells.
 Fit FitInRegion(const FreeSpace& space, int region, int count, int largestCell);
 // Rows of charges over the whole free space, top row first, spread over its height; each row

@@ -54,19 +54,7 @@ public:
         const LevelRecord& first = s.levels[0];
         NullSink sink;
         PaintState mask(sink);
-        mask.marshallingMode = s.marshallingMode;
-        if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height()) {
-            (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
-            mask.picture.Fill(kTeal);
-        }
-        DrawShieldOutline(mask);
-        std::fill(mask.pictureBuffer.begin(), mask.pictureBuffer.end(), static_cast<std::int8_t>(-100));
-        mask.level = 0;
-        mask.levels[0] = first;
-        mask.levelTincture[0] = kMark;
-        mask.shapeCode = s.firstOrdinaryShape != ShapeCode::kNoShape ? s.firstOrdinaryShape : s.shapeCode;
-        mask.partitionCode = s.partitionCode;
-        mask.lineCode = first.levelLine;
+        PrepareOrdinaryMask(s, mask, kMark);
         if (first.levelName == "bars") {
             DrawBars(mask, 0);
         } else {
