@@ -31,6 +31,7 @@ struct DrawingTrace;
 struct OffscreenBoard;
 
 class FreeSpace;
+struct BordureMiddle;
 
 struct DrawingState : PaintState {
     explicit DrawingState(MessageSink& sink) : PaintState(sink) {}
@@ -115,6 +116,9 @@ struct DrawingState : PaintState {
     // The free space of the whole field for the last shield geometry laid out on: every layout
     // that fits charges to the space starts from it, and it depends on the outline alone.
     std::shared_ptr<const FreeSpace> fieldSpace;
+    // The middle line of a bordure for the last shield geometry charges were set round: it
+    // depends on the outline alone, and finding it measures every pixel's distance to the edge.
+    std::shared_ptr<const BordureMiddle> bordureMiddle;
 
     // Word access that tolerates any index: outside the slots a word is empty and not found.
     std::string_view Word(int i) const;

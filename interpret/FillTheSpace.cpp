@@ -171,10 +171,17 @@ std::function<bool(const Rect&)> InTheFieldPartAt(const DrawingState& s, int x, 
     // A prefix sum of the pixels of that tincture answers each box at once.
     auto sums = std::make_shared<std::vector<int>>(static_cast<std::size_t>(w + 1) * (h + 1), 0);
     const auto at = [w](int px, int py) { return static_cast<std::size_t>(py) * (w + 1) + px; };
-    for (int py = 0; py < h; ++py)
-        for (int px = 0; px < w; ++px)
-            (*sums)[at(px + 1, py + 1)] = (*sums)[at(px, py + 1)] + (*sums)[at(px + 1, py)] - (*sums)[at(px, py)] +
-                                          (s.pictureBuffer[static_cast<std::size_t>(py) * w + px] == code ? 1 : 0);
+    // Row by row: the row's running count added to the sums above.
+    for (int py = 0; py < h; ++py) {
+        const std::int8_t* row = s.pictureBuffer.data() + static_cast<std::size_t>(py) * w;
+        const int* above = sums->data() + at(1, py);
+        int* here = sums->data() + at(1, py + 1);
+        int count = 0;
+        for (int px = 0; px < w; ++px) {
+            count += row[px] == code ? 1 : 0;
+            here[px] = above[px] + count;
+        }
+    }
     return [sums, at, w, h](const Rect& r) {
         if (r.left < 0 || r.top < 0 || r.right > w || r.bottom > h || r.Width() <= 0 || r.Height() <= 0) return false;
         const int count = (*sums)[at(r.right, r.bottom)] - (*sums)[at(r.left, r.bottom)] - (*sums)[at(r.right, r.top)] +

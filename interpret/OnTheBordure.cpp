@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 #include "interpret/FitLayout.h"
@@ -59,19 +60,16 @@ std::vector<int> DistanceInside(const ShieldGeometry& g, int w, int h) {
 
 }  // namespace
 
-std::vector<BordureSpot> BordureSpots(const ShieldGeometry& g, int count) {
-    if (count < 1 || count > kMaxChargesOnBordure) return {};
-    if (count == 8) {
-        return {{15, 15}, {g.W - 15, 15}, {g.W - 30, g.H - 20}, {30, g.H - 20},
-                {15, g.H2}, {g.W2, 15}, {g.W - 15, g.H2}, {g.W2, g.H - 15}};
-    }
-    // The middle of the bordure, as seen from the shield's centre in every direction, starting
-    // straight down at the point and going round by the dexter flank; then the charges at even
-    // distances along it from the point.
+BordureMiddle FindBordureMiddle(const ShieldGeometry& g) {
+    BordureMiddle middle;
+    middle.geometry = g;
     const int w = g.W, h = g.shieldBottom + 1;
     const std::vector<int> distance = DistanceInside(g, w, h);
     const double cx = (w - 1) / 2.0, cy = g.H2;
-    std::vector<double> xs, ys;
+    std::vector<double>& xs = middle.xs;
+    std::vector<double>& ys = middle.ys;
+    xs.reserve(kRays);
+    ys.reserve(kRays);
     for (int r = 0; r < kRays; ++r) {
         const double angle = std::numbers::pi / 2 + 2 * std::numbers::pi * r / kRays;
         const double dx = std::cos(angle), dy = std::sin(angle);
@@ -86,13 +84,34 @@ std::vector<BordureSpot> BordureSpots(const ShieldGeometry& g, int count) {
         xs.push_back(lastX);
         ys.push_back(lastY);
     }
-    std::vector<double> along(kRays + 1, 0.0);
+    middle.along.assign(kRays + 1, 0.0);
     for (int r = 0; r < kRays; ++r) {
         const int next = (r + 1) % kRays;
-        along[static_cast<std::size_t>(r) + 1] = along[static_cast<std::size_t>(r)] +
+        middle.along[static_cast<std::size_t>(r) + 1] = middle.along[static_cast<std::size_t>(r)] +
             std::hypot(xs[static_cast<std::size_t>(next)] - xs[static_cast<std::size_t>(r)],
                        ys[static_cast<std::size_t>(next)] - ys[static_cast<std::size_t>(r)]);
     }
+    return middle;
+}
+
+std::vector<BordureSpot> BordureSpots(const ShieldGeometry& g, int count) {
+    if (count < 1 || count > kMaxChargesOnBordure) return {};
+    if (count == 8) return BordureSpots(BordureMiddle{g, {}, {}, {}}, count);
+    return BordureSpots(FindBordureMiddle(g), count);
+}
+
+std::vector<BordureSpot> BordureSpots(const BordureMiddle& middle, int count) {
+    if (count < 1 || count > kMaxChargesOnBordure) return {};
+    const ShieldGeometry& g = middle.geometry;
+    if (count == 8) {
+        return {{15, 15}, {g.W - 15, 15}, {g.W - 30, g.H - 20}, {30, g.H - 20},
+                {15, g.H2}, {g.W2, 15}, {g.W - 15, g.H2}, {g.W2, g.H - 15}};
+    }
+    // The charges at even distances along the middle from the point.
+    const std::vector<double>& xs = middle.xs;
+    const std::vector<double>& ys = middle.ys;
+    const std::vector<double>& along = middle.along;
+    if (xs.size() != static_cast<std::size_t>(kRays) || along.size() != xs.size() + 1) return {};
     const double length = along.back();
     std::vector<BordureSpot> spots;
     std::size_t r = 0;
@@ -111,7 +130,11 @@ std::vector<BordureSpot> BordureSpots(const ShieldGeometry& g, int count) {
 
 void OnBordureLayout(DrawingState& s) {
     const int n = phrase::Current(s).levelCount;
-    const std::vector<BordureSpot> spots = BordureSpots(s.geometry, n);
+    if (n < 1 || n > kMaxChargesOnBordure) return;
+    if (n != 8 && (!s.bordureMiddle || s.bordureMiddle->geometry != s.geometry))
+        s.bordureMiddle = std::make_shared<const BordureMiddle>(FindBordureMiddle(s.geometry));
+    const std::vector<BordureSpot> spots =
+        n == 8 ? BordureSpots(s.geometry, n) : BordureSpots(*s.bordureMiddle, n);
     if (spots.empty()) return;
     // Many charges stand closer than a bordure is wide: each keeps to its share of the distance.
     float scale = kChargeOnBordure;

@@ -21,10 +21,21 @@ struct BordureSpot {
     int x = 0, y = 0;
 };
 
+// The middle line of the bordure of `geometry`, seen from the shield's centre in evenly turned
+// directions from straight down at the point round by the dexter flank, and the distance along it
+// to each of those points (the last entry is the whole length, back at the point).
+struct BordureMiddle {
+    ShieldGeometry geometry;
+    std::vector<double> xs, ys, along;
+};
+BordureMiddle FindBordureMiddle(const ShieldGeometry& geometry);
+
 // Where `count` charges (1 to kMaxChargesOnBordure) stand on a bordure of `geometry`: eight in
 // the order they always had, any other number from the point round by the dexter flank; empty
 // for a count past what a bordure holds.
 std::vector<BordureSpot> BordureSpots(const ShieldGeometry& geometry, int count);
+// The same, along a middle line found before for the same geometry.
+std::vector<BordureSpot> BordureSpots(const BordureMiddle& middle, int count);
 
 // Lays the current level's charges out on the bordure; a count past what it holds draws
 // nothing and says so.

@@ -22,10 +22,12 @@ const char* const kCounts[] = {"",      "a",     "two",   "three", "four",     "
                                "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen", "twenty"};
 
 TEST(OnTheBordure, AnyNumberStandsEvenlyRoundTheBordure) {
+    // One state draws them all, as the window does: the bordure's middle line found for the first
+    // count serves the others.
+    Drawing d;
     for (int n = 2; n <= kMaxChargesOnBordure; ++n) {
         const std::string blazon = std::string("Gules a bordure argent charged with ") + kCounts[n] + " pellets";
         SCOPED_TRACE(blazon);
-        Drawing d;
         d.DrawClean(blazon);
         const ShieldGeometry& g = d.s().geometry;
         const std::vector<BordureSpot> spots = BordureSpots(g, n);
@@ -65,6 +67,28 @@ TEST(OnTheBordure, AnyNumberStandsEvenlyRoundTheBordure) {
             EXPECT_NEAR(spots[static_cast<std::size_t>(n / 2)].x, g.W2, 2);
             EXPECT_LT(spots[static_cast<std::size_t>(n / 2)].y, 20);
         }
+    }
+}
+
+// The middle line a state keeps is found again when the shield's outline changes: a marshalled
+// part's rectangle after a whole shield puts the charges at the part's own corners.
+TEST(OnTheBordure, TheMiddleLineFollowsTheOutline) {
+    Drawing d;
+    d.DrawClean("Gules a bordure argent charged with ten pellets");
+    const ShieldGeometry shield = d.s().geometry;
+    d.s().marshallingMode = true;  // the outline is drawn as a part's rectangle
+    d.Draw("Gules a bordure argent charged with ten pellets");
+    const ShieldGeometry part = d.s().geometry;
+    ASSERT_NE(part.baseTop, shield.baseTop);
+    const std::vector<BordureSpot> onShield = BordureSpots(shield, 10), onPart = BordureSpots(part, 10);
+    ASSERT_EQ(d.trace.levels.size(), 2u);
+    const std::vector<PlacementTrace>& placed = d.trace.levels[1].placements;
+    ASSERT_EQ(placed.size(), 10u);
+    // The point of a shield lies lower than the foot of the rectangle's bordure.
+    EXPECT_GT(onShield[0].y, onPart[0].y + 10);
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        EXPECT_EQ(placed[k].x, onPart[k].x) << "spot " << k;
+        EXPECT_EQ(placed[k].y, onPart[k].y) << "spot " << k;
     }
 }
 
