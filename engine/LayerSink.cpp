@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/OrdinaryShapes.h"
+
 namespace esc {
 namespace {
 
@@ -18,6 +20,8 @@ void Squeeze(Bitmap& b) {
 
 void MakeRoomUnderChief(PlacedLayer& layer, int shieldHeight) {
     const int H = shieldHeight;
+    // A charge the chief leaves uncovered, laid out below it already, stays where it is painted.
+    if (layer.Rectangle().top > shapes::ChiefFurthestRow(H)) return;
     layer.cy = static_cast<int>(std::trunc(static_cast<double>(layer.cy) / H * 100 * (H - 50) * 0.01 + 50));
     Squeeze(layer.image);
     Squeeze(layer.background);

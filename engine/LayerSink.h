@@ -33,12 +33,13 @@ public:
     // A picture or disc was painted; index is below kMaxLayers.
     virtual void LayerPlaced(PlacedLayer layer) = 0;
     // A chief is about to cover the top of a shield of height shieldHeight: every layer handed
-    // on so far moves down and shrinks (MakeRoomUnderChief below).
+    // on so far that reaches under it moves down and shrinks (MakeRoomUnderChief below).
     virtual void ChiefMakesRoom(int shieldHeight) = 0;
 };
 
-// The chief's room for a placed picture: its centre moves into the part of the shield below the
-// chief and its bitmaps lose 9.6 percent of their height.
+// The chief's room for a placed picture that reaches under it: its centre moves into the part of
+// the shield below the chief and its bitmaps lose 9.6 percent of their height. A picture wholly
+// below the lowest row a chief reaches (laid out there for the chief) is left as it is.
 void MakeRoomUnderChief(PlacedLayer& layer, int shieldHeight);
 
 // A sink that keeps every layer in placement order (a later layer of the same index replaces

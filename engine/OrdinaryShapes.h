@@ -116,6 +116,11 @@ inline int ChiefLowerEdge(const ShieldGeometry& g) { return g.H * 15 / 100; }
 // A chief with a line is a band whose lower edge carries the line: its middle row and width.
 inline int StyledChiefMiddle(const ShieldGeometry& g) { return (g.H / 5) / 2 - 19; }
 inline int StyledChiefWidth(const ShieldGeometry& g) { return ChiefLowerEdge(g) + 30; }
+// The lowest row any chief reaches, plain or with the deepest line, on a shield of height H.
+inline int ChiefFurthestRow(int H) {
+    const int plain = H * 15 / 100, styled = (H / 5) / 2 - 19 + (plain + 30) / 2;
+    return plain > styled ? plain : styled;
+}
 // The upper edge of a base: as deep as a plain chief and a little more, for the point below it.
 inline int BaseUpperEdge(const ShieldGeometry& g) { return g.H - g.H * 20 / 100; }
 // The last row of the chief that is solid whatever its line: a plain chief's lower edge, or the

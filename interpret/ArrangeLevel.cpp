@@ -83,7 +83,7 @@ void DrawPlainLevel(DrawingState& s) {
         NoteLayout(s, "DrawFret");
         DrawFret(s);
     } else {
-        s.roomTop = RoomTopBelowALaterLabel(s);
+        s.roomTop = RoomTopBelowALaterChiefOrLabel(s);
         FieldLayout(s);
         s.roomTop = 0;
     }

@@ -1,17 +1,20 @@
 #pragma once
-// "Argent ten torteaux a label of three points azure": charges on the field with a label named
-// after them are laid out in the room below the label's points, as heralds set them (the label,
-// painted last, hid the top row of torteaux).
+// "Argent ten torteaux a label of three points azure", "Or six annulets sable a chief gules":
+// charges on the field with a label or a chief named after them are laid out in the room below
+// the label's points or the chief, as heralds set them (the label or the chief, painted last, hid
+// the top row of torteaux).
 
 #include "interpret/DrawingState.h"
 
 namespace esc {
 
-// Clear of the label's points by this many rows.
+// Clear of the label's points, or of the chief's lowest row, by this many rows.
 inline constexpr int kClearOfTheLabel = 6;
+inline constexpr int kClearOfTheChief = 6;
 
-// The first row below a label named after the current level's charges, for a level of two or
-// more charges on the field (not strewn over it); 0 when no label follows or it lies on a chief.
-int RoomTopBelowALaterLabel(const DrawingState& state);
+// The first row below a chief named after the current level's charges ("a chief azure", "on a
+// chief ..."; not "in chief"), or below a label named after two or more of them; 0 when neither
+// follows, when the label lies on a chief, and for charges strewn over the field.
+int RoomTopBelowALaterChiefOrLabel(const DrawingState& state);
 
 }  // namespace esc

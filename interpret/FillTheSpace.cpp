@@ -126,7 +126,9 @@ bool RoomLeftByLaterEdges(const DrawingState& s, int& top) {
         for (std::string_view piece : kEdgePieces)
             if (startsWith(s.Word(i), piece)) return false;
         if (startsWith(s.Word(i), "chief")) {
-            top = s.geometry.chiefDepth + kRoomMargin;
+            // A chief the charges are already pressed below (the drawing state's room top) leaves
+            // them the whole of that room.
+            top = s.roomTop > 0 ? 0 : s.geometry.chiefDepth + kRoomMargin;
         } else if (s.Type(i) == kTypeOrdinary && i > s.levelFirstWord + 1 &&
                    (EqualsIgnoringCase(s.Word(i - 1), "a") || EqualsIgnoringCase(s.Word(i - 1), "an") ||
                     s.Type(i - 1) == kTypeNumber)) {

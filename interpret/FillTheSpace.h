@@ -60,7 +60,8 @@ float LargestCommonScale(DrawingState& state, const FreeSpace& space, std::span<
                          float from, float largest, int top = 0);
 
 // Where charges laid out now may grow to, given the pieces the blazon names after them at the
-// shield's edge: the first row below a chief (0 without one); false when a bordure, orle,
+// shield's edge: the first row below a chief (0 without one, or when the state's room top
+// presses the charges below it already); false when a bordure, orle,
 // tressure, canton, quarter, escutcheon or any other ordinary is named, whose room the tables keep,
 // or charges or cotises between which they stand.
 bool RoomLeftByLaterEdges(const DrawingState& state, int& top);

@@ -240,29 +240,35 @@ TEST_F(OrdinaryShapesTest, CounterchangedBordureSwapsTheFieldsTinctures) {
     }
 }
 
-// The chief makes room for the charge pictures already placed: each layer's centre moves down
-// to y * (H - 50) / H + 50 and its pictures lose 9.6 percent of their height.
+// The chief makes room for the charge pictures already placed under it: each such layer's centre
+// moves down to y * (H - 50) / H + 50 and its pictures lose 9.6 percent of their height. A picture
+// laid out below the chief already stays as it was painted.
 TEST_F(OrdinaryShapesTest, ChiefMovesAndSqueezesTheLayersBelowIt) {
     const int H = g().H;
     Bitmap picture(40, 100, kWhite);
     picture.FillRect({0, 50, 40, 100}, kBlack);
     LayerCollector layers;
-    layers.LayerPlaced({0, 200, 240, Bitmap(40, 100, kTeal), picture});
+    layers.LayerPlaced({0, 200, 60, Bitmap(40, 100, kTeal), picture});
     layers.LayerPlaced({1, 200, 100, Bitmap(10, 50, kTeal), Bitmap(10, 50, kWhite)});
+    const int below = shapes::ChiefFurthestRow(H) + 1 + 25;
+    layers.LayerPlaced({2, 100, below, Bitmap(10, 50, kTeal), Bitmap(10, 50, kWhite)});
     s().layerSink = &layers;
-    s().pictureCount = 2;
+    s().pictureCount = 3;
     s().shapeCode = kChief;
     s().levelTincture[0] = kGules;
     DrawOrdinary(s(), 0);
     const PlacedLayer& first = layers.Layers()[0];
     const PlacedLayer& second = layers.Layers()[1];
-    EXPECT_EQ(first.cy, static_cast<int>(240.0 / H * 100 * (H - 50) * 0.01 + 50));
-    EXPECT_EQ(first.cy, 265);
+    const PlacedLayer& third = layers.Layers()[2];
+    EXPECT_EQ(first.cy, static_cast<int>(60.0 / H * 100 * (H - 50) * 0.01 + 50));
+    EXPECT_EQ(first.cy, 103);
     EXPECT_EQ(second.cy, 139);
     EXPECT_EQ(first.image.Height(), 91);
     EXPECT_EQ(first.image.Width(), 40);
     EXPECT_EQ(first.background.Height(), 91);
     EXPECT_EQ(second.image.Height(), 46);
+    EXPECT_EQ(third.cy, below);
+    EXPECT_EQ(third.image.Height(), 50);
     // Squeezed, not cut: the black lower half is still the lower half.
     EXPECT_EQ(first.image.Pixel(20, 2), kWhite);
     EXPECT_EQ(first.image.Pixel(20, 88), kBlack);
@@ -274,7 +280,7 @@ TEST_F(OrdinaryShapesTest, ChiefMovesAndSqueezesTheLayersBelowIt) {
     s().layerSink = nullptr;
     DrawOrdinary(s(), 0);
     EXPECT_EQ(Code(g().W / 2, 30), kGules);
-    EXPECT_EQ(layers.Layers()[0].cy, 265);
+    EXPECT_EQ(layers.Layers()[0].cy, 103);
 }
 
 // Counts outside what the shapes draw: pieces below one give the first tincture alone, past the

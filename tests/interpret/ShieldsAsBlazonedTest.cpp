@@ -99,6 +99,34 @@ TEST(Label, ChargesOnTheFieldStandBelowIt) {
     EXPECT_EQ(a[0].scale, b[0].scale);
 }
 
+// Charges on the field with a chief named after them stand below it, a single charge as well: the
+// chief, painted last, hid the top row of ten torteaux and the lion's head. A roundel's middle
+// shows its tincture.
+TEST(Chief, ChargesOnTheFieldStandBelowIt) {
+    struct Case { const char* blazon; std::size_t count; int tincture; };
+    const Case cases[] = {
+        {"Argent ten torteaux a chief azure", 10, kGules},
+        {"Or six annulets sable a chief gules", 6, -1},
+        {"Or a lion rampant gules a chief indented azure", 1, -1},
+        {"Argent six crosses crosslet fitchy sable a chief azure", 6, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing d;
+        d.DrawClean(c.blazon);
+        for (const Rect& box : BoxesApart(d, c.count)) {
+            EXPECT_GT(box.top, shapes::ChiefFurthestRow(d.s().geometry.H));
+            if (c.tincture >= 0) {
+                EXPECT_EQ(d.At((box.left + box.right) / 2, (box.top + box.bottom) / 2), test::Colour(c.tincture));
+            }
+        }
+    }
+    // "in chief" is a place, not a chief: three mullets there keep their row.
+    test::Drawing inChief;
+    inChief.DrawClean("Argent three mullets in chief gules");
+    for (const PlacementTrace& p : test::AllPlacements(inChief)) EXPECT_LT(p.y, inChief.s().geometry.H3);
+}
+
 // An ordinary laid on an ordinary lies within it: the chevron on a pale, a bend on a fess were
 // painted across the whole field. Every pixel of the second ordinary's tincture lies on the
 // first (drawn alone for its pixels), and there are enough of them to show it was drawn.

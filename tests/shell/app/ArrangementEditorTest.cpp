@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ArrangementTestWindow.h"
+#include "engine/OrdinaryShapes.h"
 #include "shell/app/ArrangementEditor.h"
 
 namespace esc::app {
@@ -419,12 +420,17 @@ TEST(ArrangementEditorBound, PicturesPastTheTwentiethCannotBeSelected) {
     b.Select(kMaxLayers - 1);
 }
 
+// A picture reaching under the chief moves down and shrinks; one laid out below the chief stays.
 TEST(ArrangementEditorChief, PlacedPicturesMakeRoomUnderAChief) {
     Board b;
-    b.Place(100, 240, 40, 100, kRed);
+    b.Place(100, 60, 40, 100, kRed);
+    const int below = shapes::ChiefFurthestRow(kH) + 1 + 50;
+    b.Place(300, below, 40, 100, kRed);
     b.editor.ChiefMakesRoom(kH);
-    EXPECT_EQ(b.editor.Picture(0).cy, static_cast<int>(240.0 / kH * 100 * (kH - 50) * 0.01 + 50));
+    EXPECT_EQ(b.editor.Picture(0).cy, static_cast<int>(60.0 / kH * 100 * (kH - 50) * 0.01 + 50));
     EXPECT_EQ(b.editor.Picture(0).background->Height(), 91);
+    EXPECT_EQ(b.editor.Picture(1).cy, below);
+    EXPECT_EQ(b.editor.Picture(1).background->Height(), 100);
 }
 
 // Through the window's handlers, with the shipped pictures: the drawing hands its charges to the
