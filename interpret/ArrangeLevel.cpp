@@ -84,8 +84,10 @@ void DrawPlainLevel(DrawingState& s) {
         DrawFret(s);
     } else {
         s.roomTop = RoomTopBelowALaterChiefOrLabel(s);
+        s.roomInset = RoomInsetWithinALaterBordure(s);
         FieldLayout(s);
         s.roomTop = 0;
+        s.roomInset = 0;
     }
 }
 

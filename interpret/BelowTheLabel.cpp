@@ -27,4 +27,15 @@ int RoomTopBelowALaterChiefOrLabel(const DrawingState& s) {
     return 0;
 }
 
+int RoomInsetWithinALaterBordure(const DrawingState& s) {
+    if (s.level != 0 || s.levels[0].levelCount < 1 || s.levels[0].levelLine == kSemeLevelLine) return 0;
+    for (int i = s.levelFirstWord + 1; i < s.wordCount; ++i) {
+        if (s.Type(i) != kTypeOrdinary || s.Sub1(i) != ShapeCode::kBordure) continue;
+        // "a bordure", "within a bordure", "on a bordure"; "charged with a bordure" lies on the charges.
+        if (EqualsIgnoringCase(s.Word(i - 1), "a") && !EqualsIgnoringCase(s.Word(i - 2), "with"))
+            return kBordureBreadth + kClearOfTheBordure;
+    }
+    return 0;
+}
+
 }  // namespace esc

@@ -97,8 +97,11 @@ struct DrawingState : PaintState {
     // and the group placed now, 1 (the first region) or 2 (the second); 0 when the level is all.
     int splitGroup = 0;
     // Charges laid out on the field now keep below this row, their layout pressed into the room
-    // under it (a label named after them); 0: the whole field.
+    // under it (a chief or a label named after them); 0: the whole field.
     int roomTop = 0;
+    // Charges laid out on the field now keep this far inside the shield's edge, their layout
+    // drawn in evenly towards the middle (a bordure named after them); 0: the whole field.
+    int roomInset = 0;
     // "supporting" / "supported by": the level of the pair that stands either side of one charge,
     // facing it, the word "supported" to mark read when that pair is drawn so, and the level of
     // the charge a combatant pair supports (-1: none).

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "engine/Painter.h"
 #include "engine/Palette.h"
 #include "interpret/Combatant.h"
+#include "interpret/FillTheSpace.h"
 #include "interpret/Fimbriated.h"
 #include "interpret/PhraseInterpreterTrace.h"
 #include "interpret/PhraseRules.h"
@@ -252,6 +254,22 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
     return false;
 }
 
+namespace {
+
+// Whether one charge alone, fitted to the whole field, already keeps clear of the chief above and
+// the bordure round it that the room is made for: it then keeps its place and size.
+bool AloneInTheRoom(DrawingState& s, int x, int y, float scale) {
+    DrawnReach reach;
+    if (!CurrentDrawnReach(s, reach)) return false;
+    const int across = static_cast<int>(std::ceil(reach.across * scale));
+    const int upDown = static_cast<int>(std::ceil(reach.upDown * scale));
+    if (y - upDown < std::max(s.roomTop, s.roomInset)) return false;
+    if (s.roomInset == 0) return true;
+    return x - across >= s.roomInset && x + across <= s.geometry.W - s.roomInset && y + upDown <= s.geometry.straightBottom;
+}
+
+}  // namespace
+
 void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     // A pair combatant or addorsed is turned in whatever layout sets it, the first placed (the
     // dexter one, as every layout places them) or the second; layouts that already asked for
@@ -261,7 +279,15 @@ void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     if (level.levelCount == 2 && (level.levelLine == kPairFirstTurned || level.levelLine == kPairSecondTurned) &&
         (index == 0 || index == 1))
         mirror = MirroredInPair(level.levelLine, index);
-    if (s.roomTop > 0) {
+    const bool pressed = (s.roomInset > 0 || s.roomTop > 0) && !(level.levelCount == 1 && AloneInTheRoom(s, x, y, scale));
+    if (pressed && s.roomInset > 0) {
+        // The layout drawn in evenly towards the middle of the shield, clear of the bordure.
+        const int W = s.geometry.W, inner = W - 2 * s.roomInset;
+        x = s.geometry.W2 + (x - s.geometry.W2) * inner / W;
+        y = s.roomInset + y * inner / W;
+        scale *= static_cast<float>(inner) / static_cast<float>(W);
+    }
+    if (pressed && s.roomTop > 0) {
         // The layout pressed into the room below roomTop, each charge smaller in proportion.
         const int H = s.geometry.H;
         y = s.roomTop + y * (H - s.roomTop) / H;

@@ -99,32 +99,61 @@ TEST(Label, ChargesOnTheFieldStandBelowIt) {
     EXPECT_EQ(a[0].scale, b[0].scale);
 }
 
-// Charges on the field with a chief named after them stand below it, a single charge as well: the
-// chief, painted last, hid the top row of ten torteaux and the lion's head. A roundel's middle
-// shows its tincture.
-TEST(Chief, ChargesOnTheFieldStandBelowIt) {
-    struct Case { const char* blazon; std::size_t count; int tincture; };
+// Charges on the field with a chief or a bordure named after them stand below the chief and inside
+// the bordure: the chief or bordure, painted last, hid the top row of ten torteaux (and under a
+// canton one of them wholly). A roundel's middle shows its tincture. One charge that keeps clear
+// of them at its own size is left as it stands.
+TEST(ChiefAndBordure, ChargesOnTheFieldStandClearOfThem) {
+    struct Case { const char* blazon; std::size_t count; int tincture; bool chief, bordure; };
     const Case cases[] = {
-        {"Argent ten torteaux a chief azure", 10, kGules},
-        {"Or six annulets sable a chief gules", 6, -1},
-        {"Or a lion rampant gules a chief indented azure", 1, -1},
-        {"Argent six crosses crosslet fitchy sable a chief azure", 6, -1},
+        {"Argent ten torteaux a chief azure", 10, kGules, true, false},
+        {"Or six annulets sable a chief gules", 6, -1, true, false},
+        {"Argent six crosses crosslet fitchy sable a chief azure", 6, -1, true, false},
+        {"Argent ten torteaux a bordure azure", 10, kGules, false, true},
+        {"Argent ten torteaux a chief gules and a bordure azure", 10, kGules, true, true},
+        {"Or a sword gules a chief azure", 1, -1, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
         test::Drawing d;
         d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
         for (const Rect& box : BoxesApart(d, c.count)) {
-            EXPECT_GT(box.top, shapes::ChiefFurthestRow(d.s().geometry.H));
+            if (c.chief) {
+                EXPECT_GT(box.top, shapes::ChiefFurthestRow(g.H));
+            }
+            if (c.bordure) {
+                EXPECT_GE(box.top, kBordureBreadth);
+                EXPECT_GE(box.left, kBordureBreadth);
+                EXPECT_LE(box.right, g.W - kBordureBreadth);
+            }
             if (c.tincture >= 0) {
                 EXPECT_EQ(d.At((box.left + box.right) / 2, (box.top + box.bottom) / 2), test::Colour(c.tincture));
             }
         }
     }
-    // "in chief" is a place, not a chief: three mullets there keep their row.
-    test::Drawing inChief;
+    // A lion rampant alone already stands clear of either.
+    test::Drawing alone;
+    alone.DrawClean("Or a lion rampant gules");
+    for (const char* blazon : {"Or a lion rampant gules a chief azure", "Or a lion rampant gules a bordure azure"}) {
+        SCOPED_TRACE(blazon);
+        test::Drawing d;
+        d.DrawClean(blazon);
+        const std::vector<PlacementTrace> a = test::AllPlacements(alone), b = test::AllPlacements(d);
+        ASSERT_EQ(b.size(), 1u);
+        EXPECT_EQ(a[0].y, b[0].y);
+        EXPECT_EQ(a[0].scale, b[0].scale);
+    }
+    // "in chief" is a place, not a chief; "charged with a bordure" lies on the charges.
+    test::Drawing inChief, charged;
     inChief.DrawClean("Argent three mullets in chief gules");
     for (const PlacementTrace& p : test::AllPlacements(inChief)) EXPECT_LT(p.y, inChief.s().geometry.H3);
+    test::Drawing plain;
+    plain.Draw("Vert three escutcheons argent");
+    charged.Draw("Vert three escutcheons argent each charged with a bordure engrailed or");
+    const std::vector<PlacementTrace> p = test::AllPlacements(plain), q = test::AllPlacements(charged);
+    ASSERT_GE(q.size(), 3u);
+    for (std::size_t i = 0; i < 3 && i < p.size(); ++i) EXPECT_EQ(p[i].scale, q[i].scale);
 }
 
 // An ordinary laid on an ordinary lies within it: the chevron on a pale, a bend on a fess were
