@@ -42,6 +42,10 @@ if [ "${1:-}" = "--merge" ]; then
 fi
 
 target="$1" runs="$2" seconds="$3"
+# A drawing copies the picture and its buffers (hundreds of kilobytes each) several times; with
+# glibc's defaults each copy is a fresh mapping that the kernel zeroes page by page and that is
+# handed back when freed. Kept in the heap instead, a run spends a third less time per input.
+export GLIBC_TUNABLES="${GLIBC_TUNABLES:-glibc.malloc.mmap_threshold=33554432:glibc.malloc.trim_threshold=268435456}"
 work="$campaign/$target"
 mkdir -p "$work" "$campaign/findings" "$campaign/logs"
 cp -n "fuzz/corpus/$target"/* "$work"/ 2>/dev/null || true
