@@ -26,6 +26,7 @@
 #include "interpret/PhraseRules.h"
 #include "interpret/Placement.h"
 #include "interpret/PlacementWords.h"
+#include "interpret/PrincipalCharge.h"
 #include "interpret/SocietyWords.h"
 #include "interpret/TwoAndOne.h"
 #include "interpret/Vocabulary.h"
@@ -382,6 +383,11 @@ void ChargesBetween(DrawingState& s) {
     if (!BetweenTableHolds(s, n, level) || s.splitChief > 0) {
         // No fixed positions for this count: laid out in the free space round the ordinary.
         BetweenLayout(s);
+        return;
+    }
+    if (StandsRoundThePrincipal(s)) {
+        NoteLayout(s, "AroundThePrincipal");
+        for (const LayoutSpot& spot : AroundPrincipalSpots(g, n)) Place(s, spot.x, spot.y, spot.scale);
         return;
     }
     NoteLayout(s, "ChargesBetween(" + std::to_string(s.shapeCode) + ")");

@@ -64,6 +64,9 @@ struct DrawingState : PaintState {
     // that the charges keep off them too.
     int betweenCotises = 0, betweenCotiseLine = -1;
     int firstOrdinaryShape = -1;  // the shape level 0 was drawn with, when it is an ordinary
+    // How many charges the one charge of level 0 was sized and placed to stand between, at the fess
+    // point of a plain field; 0 when it was not.
+    int principalRoundCount = 0;
     // The quarters named by "in the second and third quarters": bit 1 << (n - 1) for quarter n.
     int quarterMask = 0;
     // The second tincture of a level parted "per pale gules and sable", and the partition's

@@ -444,6 +444,7 @@ void InterpretCharges(DrawingState& s) {
     s.betweenCotises = 0;
     s.betweenCotiseLine = -1;
     s.firstOrdinaryShape = ShapeCode::kNoShape;
+    s.principalRoundCount = 0;
     s.quarterMask = 0;
     s.partedTincture = s.partedShape = -1;
     s.partedPieces = 0;

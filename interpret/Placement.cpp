@@ -208,7 +208,7 @@ bool IsDrawnIndex(std::uint8_t index) {
     return index < 16 && ((kDrawn >> index) & 1u) != 0;
 }
 
-bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
+bool LevelPictureExtent(DrawingState& s, PictureExtent& extent, std::vector<RowSpan>* rowSpans) {
     const LevelRecord& level = Current(s);
     if (level.levelKind == 0 || level.levelKind == kTypeRoundel) return false;
     std::string name = level.levelName.str();
@@ -225,12 +225,14 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent) {
         // pixels between them counted and their columns summed without a branch.
         const int width = std::max(p.PW, 0);
         const int rows = width == 0 ? 0 : static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(std::max(p.PH, 0)), p.buffer.size() / static_cast<std::size_t>(width)));
+        if (rowSpans != nullptr) rowSpans->assign(static_cast<std::size_t>(std::max(p.PH, 0)), RowSpan{});
         for (int y = 0; y < rows; ++y) {
             const std::uint8_t* row = p.buffer.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
             int first = 0, last = width - 1;
             while (first < width && !IsDrawnIndex(row[first])) ++first;
             if (first == width) continue;
             while (!IsDrawnIndex(row[last])) --last;
+            if (rowSpans != nullptr) (*rowSpans)[static_cast<std::size_t>(y)] = {first, last};
             long long sum = 0;
             int count = 0;
             for (int x = first; x <= last; ++x) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "interpret/DrawingState.h"
 
@@ -38,7 +39,12 @@ struct PictureExtent {
     int lean = 0;
     int firstColumn = 0, lastColumn = 0;  // the first and last columns that hold any of the drawing
 };
-bool LevelPictureExtent(DrawingState& state, PictureExtent& extent);
+// The first and last drawn columns of one row of a picture (first > last: the row is empty).
+struct RowSpan {
+    int first = 0, last = -1;
+};
+// With `rows`, also each row's drawn span, one entry a row of the picture.
+bool LevelPictureExtent(DrawingState& state, PictureExtent& extent, std::vector<RowSpan>* rows = nullptr);
 // Whether a picture's colour index is painted (outline, second part, body, detail), not background.
 bool IsDrawnIndex(std::uint8_t index);
 

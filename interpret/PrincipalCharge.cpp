@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "interpret/FitLayout.h"
@@ -16,6 +18,12 @@ namespace {
 
 constexpr float kPictureScaleFactor = 0.5f;  // a picture at scale s is painted at s / 2 of its size
 constexpr int kNoField = -1;                 // partitionCode of a plain field
+constexpr float kScaleStep = 0.05f;          // the sizes tried for the principal charge, largest first
+// The charges round a principal one: in the corners, this far below the chief's top edge, and
+// the one in base this far above the foot of the straight sides; three a little larger than four.
+constexpr int kIntoTheField = 4;
+constexpr int kBaseChargeRise = 40;
+constexpr float kRoundThreeScale = 0.65f, kRoundFourScale = 0.6f;
 
 }  // namespace
 
@@ -29,44 +37,88 @@ int CountBetweenAfter(const DrawingState& s) {
     return 0;
 }
 
+std::vector<LayoutSpot> AroundPrincipalSpots(const ShieldGeometry& g, int count) {
+    switch (count) {
+        case 3:
+            return {{g.W5, g.H6 + kIntoTheField, kRoundThreeScale},
+                    {g.W - g.W5, g.H6 + kIntoTheField, kRoundThreeScale},
+                    {g.W2, std::min(g.H - g.H6, g.straightBottom - kBaseChargeRise), kRoundThreeScale}};
+        case 4: {
+            const int low = std::min(g.H - g.H5, g.straightBottom - kBaseChargeRise);
+            return {{g.W5, g.H6 + kIntoTheField, kRoundFourScale},
+                    {g.W - g.W5, g.H6 + kIntoTheField, kRoundFourScale},
+                    {g.W5, low, kRoundFourScale},
+                    {g.W - g.W5, low, kRoundFourScale}};
+        }
+        default: return {};
+    }
+}
+
+bool StandsRoundThePrincipal(const DrawingState& s) {
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(std::clamp(s.level, 0, kMaxLevels - 1))];
+    return s.level == 1 && level.levelBetween && s.principalRoundCount > 0 && s.principalRoundCount == level.levelCount;
+}
+
 float PrincipalChargeScale(DrawingState& s) {
     if (s.partitionCode != kNoField) return kBetweenOthersScale;
     const ShieldGeometry& g = s.geometry;
-    std::vector<LayoutSpot> others;
-    switch (CountBetweenAfter(s)) {
-        case 3: {
-            const auto spots = TwoAndOneSpots(g, false);
-            others.assign(spots.begin(), spots.end());
-            break;
-        }
-        case 4: {
-            const auto spots = FourCornerSpots(g, 1.0f);
-            others.assign(spots.begin(), spots.end());
-            break;
-        }
-        default: return kBetweenOthersScale;
-    }
+    const std::vector<LayoutSpot> others = AroundPrincipalSpots(g, CountBetweenAfter(s));
+    if (others.empty()) return kBetweenOthersScale;
     const bool loaded = s.pictureLoaded;
     PictureExtent picture;
-    const bool known = LevelPictureExtent(s, picture);
+    std::vector<RowSpan> rows;
+    const bool known = LevelPictureExtent(s, picture, &rows);
     s.pictureLoaded = loaded;
     if (!known) return kBetweenOthersScale;
-    // The box of the charge at scale k reaches k * width / 4 either side of the fess point
-    // (pictures are painted at half their size), and k * height / 4 above and below.
-    const float quarterWide = static_cast<float>(picture.width) * kPictureScaleFactor / 2.0f;
-    const float quarterHigh = static_cast<float>(picture.height) * kPictureScaleFactor / 2.0f;
-    float scale = kAloneScale;
-    // Within the shield: its sides, its top and the foot of its straight sides.
-    scale = std::min(scale, static_cast<float>(g.W2 - kClearOfOthers) / quarterWide);
-    scale = std::min(scale, static_cast<float>(std::min(g.H2, g.straightBottom - g.H2) - kClearOfOthers) / quarterHigh);
-    // Clear of each other charge's box: apart across or apart up and down.
-    for (const LayoutSpot& other : others) {
-        const float reach = static_cast<float>(kChargeExtentAtScaleOne) * other.scale / 2.0f + kClearOfOthers;
-        const float across = (static_cast<float>(std::abs(other.x - g.W2)) - reach) / quarterWide;
-        const float down = (static_cast<float>(std::abs(other.y - g.H2)) - reach) / quarterHigh;
-        scale = std::min(scale, std::max(across, down));
-    }
-    return std::max(scale, kBetweenOthersScale);
+    const bool turned = s.bendwiseFlag || s.fesswiseFlag;
+    // The drawing at scale k covers, on picture row r, the columns first..last, painted at k / 2
+    // about the fess point. Its mirror image is measured too, for the charge turned to sinister.
+    auto clearAt = [&](float k) {
+        const float half = k * kPictureScaleFactor;
+        const float left = static_cast<float>(g.W2) - static_cast<float>(picture.width) * half / 2.0f;
+        const float top = static_cast<float>(g.H2) - static_cast<float>(picture.height) * half / 2.0f;
+        const float width = static_cast<float>(picture.width) * half;
+        // Within the shield: its sides, its top and the foot of its straight sides.
+        const int firstRow = s.reversedCharges ? picture.height - 1 - picture.lastRow : picture.firstRow;
+        const int lastRow = s.reversedCharges ? picture.height - 1 - picture.firstRow : picture.lastRow;
+        const float drawnTop = top + static_cast<float>(firstRow) * half;
+        const float drawnBottom = top + static_cast<float>(lastRow + 1) * half;
+        const float drawnLeft = left + static_cast<float>(picture.firstColumn) * half;
+        const float drawnRight = left + static_cast<float>(picture.lastColumn + 1) * half;
+        if (drawnTop < kClearOfOthers || drawnBottom > static_cast<float>(g.straightBottom - kClearOfOthers) ||
+            drawnLeft < kClearOfOthers || drawnRight > static_cast<float>(g.W - kClearOfOthers))
+            return false;
+        if (turned) {
+            // Turned, the rows are no longer rows: its whole box keeps clear of theirs.
+            const float reachAcross = std::max(static_cast<float>(picture.width), static_cast<float>(picture.height)) * half / 2.0f;
+            for (const LayoutSpot& other : others) {
+                const float reach = static_cast<float>(kChargeExtentAtScaleOne) * other.scale / 2.0f + kClearOfOthers;
+                if (std::abs(static_cast<float>(other.x - g.W2)) < reach + reachAcross &&
+                    std::abs(static_cast<float>(other.y - g.H2)) < reach + reachAcross)
+                    return false;
+            }
+            return true;
+        }
+        for (const LayoutSpot& other : others) {
+            const float reach = static_cast<float>(kChargeExtentAtScaleOne) * other.scale / 2.0f + kClearOfOthers;
+            const float x1 = static_cast<float>(other.x) - reach, x2 = static_cast<float>(other.x) + reach;
+            const float y1 = static_cast<float>(other.y) - reach, y2 = static_cast<float>(other.y) + reach;
+            for (int r = picture.firstRow; r <= picture.lastRow; ++r) {
+                const RowSpan& span = rows[static_cast<std::size_t>(r)];
+                if (span.first > span.last) continue;
+                const int row = s.reversedCharges ? picture.height - 1 - r : r;  // reversed: upside down
+                const float y = top + static_cast<float>(row) * half;
+                if (y + half < y1 || y > y2) continue;
+                float a = left + static_cast<float>(span.first) * half, b = left + static_cast<float>(span.last + 1) * half;
+                if (s.sinisterCharges) std::tie(a, b) = std::pair{left + width - b, left + width - a};
+                if (a < x2 && b > x1) return false;
+            }
+        }
+        return true;
+    };
+    for (float k = kAloneScale; k > kBetweenOthersScale; k -= kScaleStep)
+        if (clearAt(k)) return k;
+    return kBetweenOthersScale;
 }
 
 }  // namespace esc

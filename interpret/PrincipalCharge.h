@@ -3,7 +3,10 @@
 // gules"): the charge in the middle is the principal one and is drawn larger than those round it,
 // as large as their places leave room for.
 
+#include <vector>
+
 #include "interpret/DrawingState.h"
+#include "interpret/Layouts.h"
 
 namespace esc {
 
@@ -13,11 +16,19 @@ inline constexpr float kBetweenOthersScale = 1.0f;
 inline constexpr int kClearOfOthers = 6;
 
 // The scale of the current level's one charge, at the fess point, with the next level's charges
-// to stand round it: the largest, up to a charge alone's, whose box keeps clear of the boxes those
-// charges will take (each as large as the largest picture at its table's scale), and never below
-// kBetweenOthersScale. Three (two and one) or four (in the corners) on a plain field have such a
-// table; other counts and parted fields keep kBetweenOthersScale.
+// to stand round it: the largest, up to a charge alone's, whose drawing keeps clear of the boxes
+// those charges will take (each as large as the largest picture at its scale), and never below
+// kBetweenOthersScale. Three (two in the chief's corners, one in base) or four (in the corners) on
+// a plain field have such places (AroundPrincipalSpots); other counts and parted fields keep
+// kBetweenOthersScale. The drawing is measured row by row, so a lion's raised paws may reach
+// between the two in chief where its box would not.
 float PrincipalChargeScale(DrawingState& state);
+// Where three or four charges stand round a principal charge: tucked into the corners and the
+// base, small beside it, so that it keeps most of the field. Empty for other counts.
+std::vector<LayoutSpot> AroundPrincipalSpots(const ShieldGeometry& geometry, int count);
+// Whether the current level's charges stand round the one charge level 0 placed at the fess
+// point (with its size from PrincipalChargeScale): then they take AroundPrincipalSpots.
+bool StandsRoundThePrincipal(const DrawingState& state);
 // How many charges the phrase after the current level's "between" names: its number, 1 for "a"
 // or "an", 0 when no "between" follows in the level's words or no count is written.
 int CountBetweenAfter(const DrawingState& state);

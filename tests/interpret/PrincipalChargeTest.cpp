@@ -1,5 +1,5 @@
-// One charge between others is the principal charge: drawn larger than each of those round it,
-// and clear of them.
+// One charge between others is the principal charge: drawn much larger than each of those round
+// it, and clear of them.
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,8 @@ TEST(PrincipalCharge, LargerThanEachChargeRoundIt) {
             ASSERT_GT(o.pixels, 0);
             // Its painted box is the larger, in extent and in area (a slender beast paints fewer
             // pixels than a rose of the same size, so the box is what the eye compares).
-            EXPECT_GT(std::max(principal.Width(), principal.Height()), std::max(o.Width(), o.Height()));
+            // and as a herald draws it, the charge that owns the field: at least twice as long.
+            EXPECT_GE(std::max(principal.Width(), principal.Height()), 2 * std::max(o.Width(), o.Height()));
             EXPECT_GT(principal.Width() * principal.Height(), o.Width() * o.Height());
             EXPECT_FALSE(principal.Meets(o));
         }
