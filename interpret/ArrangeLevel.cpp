@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <span>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "interpret/BelowTheLabel.h"
 #include "interpret/BetweenAcrossTheOrdinary.h"
 #include "interpret/Conjoined.h"
+#include "interpret/FillTheSpace.h"
 #include "interpret/FitLayout.h"
 #include "interpret/Issuant.h"
 #include "interpret/Layouts.h"
@@ -28,6 +31,7 @@
 #include "interpret/PlacementWords.h"
 #include "interpret/PrincipalCharge.h"
 #include "interpret/SocietyWords.h"
+#include "interpret/TextOps.h"
 #include "interpret/TwoAndOne.h"
 #include "interpret/Vocabulary.h"
 #include "interpret/WithinAnAnnulet.h"
@@ -115,6 +119,19 @@ void DrawLaterLevel(DrawingState& s) {
 }
 
 // Charges between a fess: 2, 3, 4, 6 or 8.
+// Charges at the fixed places of a table round an ordinary ("a fess between two lions passant")
+// grow where they stand until their drawings meet the ordinary (with its margin), each other or
+// the outline: at the table's scale a lion passant took a third of the room above a fess. Where
+// the blazon names a bordure, a chief or other pieces after them, the table's scale stands.
+constexpr float kLargestGrownBetween = 2.0f;
+
+void PlaceGrownBetween(DrawingState& s, std::span<const std::pair<int, int>> spots, float scale) {
+    int top = 0;
+    if (s.levels[0].levelKind == kTypeOrdinary && RoomLeftByLaterEdges(s, top) && top == 0)
+        scale = LargestCommonScale(s, FreeSpace::AroundOrdinary(s, false), spots, scale, kLargestGrownBetween);
+    for (const auto& [x, y] : spots) Place(s, x, y, scale);
+}
+
 void BetweenFess(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
@@ -130,21 +147,21 @@ void BetweenFess(DrawingState& s, int n) {
         return;
     }
     switch (n) {
-        case 2:
-            Place(s, g.W2, g.H5, 1.0f);
-            Place(s, g.W2, low, 1.0f);
+        case 2: {
+            const std::pair<int, int> spots[] = {{g.W2, g.H5}, {g.W2, low}};
+            PlaceGrownBetween(s, spots, 1.0f);
             break;
-        case 3:
-            Place(s, g.W4, g.H5, 1.0f);
-            Place(s, g.W - g.W4, g.H5, 1.0f);
-            Place(s, g.W2, low, 1.0f);
+        }
+        case 3: {
+            const std::pair<int, int> spots[] = {{g.W4, g.H5}, {g.W - g.W4, g.H5}, {g.W2, low}};
+            PlaceGrownBetween(s, spots, 1.0f);
             break;
-        case 4:
-            Place(s, g.W4, g.H5, 1.0f);
-            Place(s, g.W - g.W4, g.H5, 1.0f);
-            Place(s, g.W4, low, 1.0f);
-            Place(s, g.W - g.W4, low, 1.0f);
+        }
+        case 4: {
+            const std::pair<int, int> spots[] = {{g.W4, g.H5}, {g.W - g.W4, g.H5}, {g.W4, low}, {g.W - g.W4, low}};
+            PlaceGrownBetween(s, spots, 1.0f);
             break;
+        }
         case 6:
         case 8:
             s.placementY = g.H5;
@@ -161,13 +178,8 @@ void BetweenBend(DrawingState& s, int n, bool sinister) {
     const ShieldGeometry& g = s.geometry;
     auto x = [&](int x1) { return sinister ? g.W - x1 : x1; };
     if (n == 2) {
-        if (sinister) {
-            Place(s, g.W4, g.H4, 1.0f);
-            Place(s, g.W - g.W4, g.H - g.H4, 1.0f);
-        } else {
-            Place(s, g.W - g.W4, g.H4, 1.0f);
-            Place(s, g.W4, g.H - g.H4, 1.0f);
-        }
+        const std::pair<int, int> spots[] = {{x(g.W - g.W4), g.H4}, {x(g.W4), g.H - g.H4}};
+        PlaceGrownBetween(s, spots, 1.0f);
     } else if (n == 3 && !sinister) {
         Place(s, g.W - g.W2, g.H6, 0.9f);
         Place(s, g.W - g.W6, g.H2, 0.9f);
@@ -398,15 +410,14 @@ void ChargesBetween(DrawingState& s) {
         case ShapeCode::kBendSinister: BetweenBend(s, n, true); break;
         case ShapeCode::kPale:
             if (n == 2) {
-                Place(s, g.W5, g.H2, 1.0f);
-                Place(s, g.W - g.W5, g.H2, 1.0f);
+                const std::pair<int, int> spots[] = {{g.W5, g.H2}, {g.W - g.W5, g.H2}};
+                PlaceGrownBetween(s, spots, 1.0f);
             } else if (n == 3) {
                 ThreeLayout(s);
             } else if (n == 4) {
-                Place(s, g.W5, g.H4, 0.85f);
-                Place(s, g.W - g.W5, g.H4, 0.85f);
-                Place(s, g.W5, g.H - g.H4 - 15, 0.85f);
-                Place(s, g.W - g.W5, g.H - g.H4 - 15, 0.85f);
+                const std::pair<int, int> spots[] = {
+                    {g.W5, g.H4}, {g.W - g.W5, g.H4}, {g.W5, g.H - g.H4 - 15}, {g.W - g.W5, g.H - g.H4 - 15}};
+                PlaceGrownBetween(s, spots, 0.85f);
             }
             break;
         case ShapeCode::kChevron:

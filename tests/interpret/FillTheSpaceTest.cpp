@@ -430,3 +430,36 @@ TEST(FillTheSpace, LongChargesInALineGrowUntilTheyMeet) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// Charges at the places of a table round a fess grow where they stand until they would meet it:
+// at the table's scale a lion passant took under half the room above the fess. Named before a
+// bordure, they keep the table's scale (the bordure's room is made by pressing the whole layout).
+TEST(FillTheSpace, ChargesBetweenAFessFillTheirRoom) {
+    for (const char* blazon : {"Argent a fess azure between two lions passant gules",
+                               "Argent a fess azure between three greyhounds courant gules"}) {
+        SCOPED_TRACE(blazon);
+        test::Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(d.sink.messages.empty());
+        const ShieldGeometry& g = d.s().geometry;
+        int fessTop = 0;
+        while (fessTop < g.H && d.At(kInside + 2, fessTop) != test::Colour(kAzure)) ++fessTop;
+        ASSERT_LT(fessTop, g.H2);
+        const Rect above = BoxOfOtherPixels(d, test::Colour(kArgent), 0, fessTop);
+        ASSERT_GT(above.Height(), 0);
+        // Up and down, or across where long drawings meet each other.
+        EXPECT_TRUE(above.Height() * 10 >= fessTop * 6 || above.Width() * 10 >= g.W * 8)
+            << "the charges in chief fill their room: " << above.Width() << " by " << above.Height();
+        EXPECT_LE(above.bottom, fessTop - 2) << "and keep clear of the fess";
+    }
+    test::Drawing d;
+    d.Draw("Argent a fess azure between two lions passant gules, a bordure vert");
+    ASSERT_GE(d.trace.levels.size(), 2u);
+    for (const auto& placement : d.trace.levels[1].placements) EXPECT_LT(placement.scale, 1.01f);
+}
+
+}  // namespace
+}  // namespace esc

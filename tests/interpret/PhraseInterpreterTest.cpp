@@ -203,7 +203,8 @@ TEST(PhraseInterpreter, Placements) {
         std::vector<Point> points;
         std::vector<float> scales;
     } cases[] = {
-        {"Or a fess between two mullets azure", 1, {{207, 96}, {207, 376}}, test::Same(2, 1.0f)},
+        // Grown where they stand until they would meet the fess or the outline.
+        {"Or a fess between two mullets azure", 1, {{207, 96}, {207, 376}}, test::Same(2, 1.171875f)},
         {"Argent a fess cotised between two mullets gules", 1, {{207, 96}, {207, 376}}, test::Same(2, 1.0f)},
         {"Argent a chevron between three mullets sable", 1, {{100, 120}, {315, 120}, {207, 399}}, {1.0f, 1.0f, 0.9f}},
         {"Argent a chevron between three mullets sable, on a chief gules three crescents or", 3,
