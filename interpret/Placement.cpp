@@ -270,6 +270,22 @@ bool AloneInTheRoom(DrawingState& s, int x, int y, float scale) {
     return x - across >= s.roomInset && x + across <= s.geometry.W - s.roomInset && y + upDown <= s.geometry.straightBottom;
 }
 
+// One charge at the fess point that does not keep clear of the chief or bordure named after it:
+// set in the middle of the room they leave and made as large as the room holds (never larger
+// than it was). Pressing the whole field into the room made a sword or a tree under a chief a
+// fifth smaller than the room allowed. False when its drawing is unknown.
+bool FitAloneInTheRoom(DrawingState& s, int& y, float& scale) {
+    DrawnReach reach;
+    if (!CurrentDrawnReach(s, reach)) return false;
+    const ShieldGeometry& g = s.geometry;
+    const int top = std::max(s.roomTop, s.roomInset), bottom = g.straightBottom;
+    const int halfWide = g.W2 - s.roomInset;
+    if (bottom - top < 2 || halfWide < 1) return false;
+    scale = std::min({scale, static_cast<float>(bottom - top) / 2.0f / reach.upDown, static_cast<float>(halfWide) / reach.across});
+    y = (top + bottom) / 2;
+    return true;
+}
+
 }  // namespace
 
 void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
@@ -281,7 +297,9 @@ void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     if (level.levelCount == 2 && (level.levelLine == kPairFirstTurned || level.levelLine == kPairSecondTurned) &&
         (index == 0 || index == 1))
         mirror = MirroredInPair(level.levelLine, index);
-    const bool pressed = (s.roomInset > 0 || s.roomTop > 0) && !(level.levelCount == 1 && AloneInTheRoom(s, x, y, scale));
+    bool pressed = (s.roomInset > 0 || s.roomTop > 0) && !(level.levelCount == 1 && AloneInTheRoom(s, x, y, scale));
+    if (pressed && level.levelCount == 1 && x == s.geometry.W2 && y == s.geometry.H2 && FitAloneInTheRoom(s, y, scale))
+        pressed = false;
     if (pressed && s.roomInset > 0) {
         // The layout drawn in evenly towards the middle of the shield, clear of the bordure.
         const int W = s.geometry.W, inner = W - 2 * s.roomInset;

@@ -13,6 +13,7 @@
 #include "TestDrawing.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/FillTheSpace.h"
+#include "interpret/Layouts.h"
 
 namespace esc {
 namespace {
@@ -143,6 +144,19 @@ TEST(ChiefAndBordure, ChargesOnTheFieldStandClearOfThem) {
         ASSERT_EQ(b.size(), 1u);
         EXPECT_EQ(a[0].y, b[0].y);
         EXPECT_EQ(a[0].scale, b[0].scale);
+    }
+    // One that does not (a sword, a tree) is set in the room below the chief and fills most of
+    // its height, no larger than alone.
+    for (const char* blazon : {"Or a sword gules a chief azure", "Argent an oak tree vert, a chief azure"}) {
+        SCOPED_TRACE(blazon);
+        test::Drawing d;
+        d.DrawClean(blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const std::vector<Rect> boxes = BoxesApart(d, 1);
+        ASSERT_EQ(boxes.size(), 1u);
+        const int room = g.straightBottom - shapes::ChiefFurthestRow(g.H);
+        EXPECT_GE(boxes[0].Height() * 10, room * 8) << boxes[0].Height() << " of " << room;
+        EXPECT_LE(test::AllPlacements(d)[0].scale, kAloneScale);
     }
     // "in chief" is a place, not a chief; "charged with a bordure" lies on the charges.
     test::Drawing inChief, charged;
