@@ -124,11 +124,15 @@ void DrawLaterLevel(DrawingState& s) {
 // the outline: at the table's scale a lion passant took a third of the room above a fess. Where
 // the blazon names a bordure, a chief or other pieces after them, the table's scale stands.
 constexpr float kLargestGrownBetween = 2.0f;
+constexpr int kLargestSquareBeside = 260;  // pixels: the largest square sought beside a bend
+
+bool MayGrowBetween(const DrawingState& s) {
+    int top = 0;
+    return s.levels[0].levelKind == kTypeOrdinary && RoomLeftByLaterEdges(s, top) && top == 0;
+}
 
 void PlaceGrownBetween(DrawingState& s, std::span<const std::pair<int, int>> spots, float scale) {
-    int top = 0;
-    if (s.levels[0].levelKind == kTypeOrdinary && RoomLeftByLaterEdges(s, top) && top == 0)
-        scale = LargestCommonScale(s, FreeSpace::AroundOrdinary(s, false), spots, scale, kLargestGrownBetween);
+    if (MayGrowBetween(s)) scale = LargestCommonScale(s, FreeSpace::AroundOrdinary(s, false), spots, scale, kLargestGrownBetween);
     for (const auto& [x, y] : spots) Place(s, x, y, scale);
 }
 
@@ -178,7 +182,19 @@ void BetweenBend(DrawingState& s, int n, bool sinister) {
     const ShieldGeometry& g = s.geometry;
     auto x = [&](int x1) { return sinister ? g.W - x1 : x1; };
     if (n == 2) {
-        const std::pair<int, int> spots[] = {{x(g.W - g.W4), g.H4}, {x(g.W4), g.H - g.H4}};
+        std::pair<int, int> spots[] = {{x(g.W - g.W4), g.H4}, {x(g.W4), g.H - g.H4}};
+        if (MayGrowBetween(s)) {
+            // The table's points lie near the bend, where a square meets it soon: each charge
+            // stands instead where its side of the bend holds the largest square.
+            const FreeSpace space = FreeSpace::AroundOrdinary(s);
+            if (space.Regions() == 2) {
+                const Fit first = FitInRegion(space, 0, 1, kLargestSquareBeside), second = FitInRegion(space, 1, 1, kLargestSquareBeside);
+                if (first.cell > 0 && second.cell > 0 && first.spots.size() == 1 && second.spots.size() == 1) {
+                    spots[0] = {first.spots[0].x, first.spots[0].y};
+                    spots[1] = {second.spots[0].x, second.spots[0].y};
+                }
+            }
+        }
         PlaceGrownBetween(s, spots, 1.0f);
     } else if (n == 3 && !sinister) {
         Place(s, g.W - g.W2, g.H6, 0.9f);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestDrawing.h"
@@ -434,10 +435,10 @@ TEST(FillTheSpace, LongChargesInALineGrowUntilTheyMeet) {
 namespace esc {
 namespace {
 
-// Charges at the places of a table round a fess grow where they stand until they would meet it:
+// Charges at the places of a table round a fess or a bend grow where they stand until they would meet it:
 // at the table's scale a lion passant took under half the room above the fess. Named before a
 // bordure, they keep the table's scale (the bordure's room is made by pressing the whole layout).
-TEST(FillTheSpace, ChargesBetweenAFessFillTheirRoom) {
+TEST(FillTheSpace, ChargesBetweenAFessOrABendFillTheirRoom) {
     for (const char* blazon : {"Argent a fess azure between two lions passant gules",
                                "Argent a fess azure between three greyhounds courant gules"}) {
         SCOPED_TRACE(blazon);
@@ -454,6 +455,24 @@ TEST(FillTheSpace, ChargesBetweenAFessFillTheirRoom) {
         EXPECT_TRUE(above.Height() * 10 >= fessTop * 6 || above.Width() * 10 >= g.W * 8)
             << "the charges in chief fill their room: " << above.Width() << " by " << above.Height();
         EXPECT_LE(above.bottom, fessTop - 2) << "and keep clear of the fess";
+    }
+    // Beside a bend, each stands where its side holds the largest square, grown until it would
+    // meet the bend: larger than the table's scale, and no pixel of it touching the bend.
+    {
+        test::Drawing d;
+        d.Draw("Gules a bend or between two lions rampant argent");
+        EXPECT_TRUE(d.sink.messages.empty());
+        ASSERT_GE(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 2u);
+        for (const auto& placement : d.trace.levels[1].placements) EXPECT_GT(placement.scale, 1.25f);
+        const ShieldGeometry& g = d.s().geometry;
+        int touching = 0;
+        for (int y = 1; y < g.H - 1; ++y)
+            for (int x = 1; x < g.W - 1; ++x)
+                if (d.At(x, y) == test::Colour(kArgent))
+                    for (const auto& [dx, dy] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}})
+                        if (d.At(x + dx, y + dy) == test::Colour(kOr)) ++touching;
+        EXPECT_EQ(touching, 0);
     }
     test::Drawing d;
     d.Draw("Argent a fess azure between two lions passant gules, a bordure vert");
