@@ -162,9 +162,9 @@ void FieldLayout(DrawingState& s) {
             // One charge alone fills the shield; with charges round it, it is as large as they
             // leave room for.
             if (Level(s, s.level + 1).levelBetween) {
-                const float scale = PrincipalChargeScale(s);
-                if (s.level == 0 && partition == -1 && !AroundPrincipalSpots(g, CountBetweenAfter(s)).empty())
-                    s.principalRoundCount = CountBetweenAfter(s);
+                int roundCount = 0;
+                const float scale = PrincipalChargeScale(s, roundCount);
+                if (s.level == 0) s.principalRoundCount = roundCount;
                 Place(s, g.W2, g.H2, scale);
             } else if (const int direction = s.level == 0 ? SmallChargesDirectionAhead(s) : -1;
                        direction != -1) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -19,17 +20,26 @@ namespace {
 constexpr float kPictureScaleFactor = 0.5f;  // a picture at scale s is painted at s / 2 of its size
 constexpr int kNoField = -1;                 // partitionCode of a plain field
 constexpr float kScaleStep = 0.05f;          // the sizes tried for the principal charge, largest first
-// The charges round a principal one: in the corners, this far below the chief's top edge, and
-// the one in base this far above the foot of the straight sides; three a little larger than four.
+// The charges round a principal one: two at its flanks, this far in from W6; more in the corners,
+// this far below the chief's top edge, and the one in base this far above the foot of the
+// straight sides. Fewer of them are a little larger.
 constexpr int kIntoTheField = 4;
 constexpr int kBaseChargeRise = 40;
-constexpr float kRoundThreeScale = 0.65f, kRoundFourScale = 0.6f;
+constexpr float kRoundTwoScale = 0.7f, kRoundThreeScale = 0.65f, kRoundFourScale = 0.6f;
 
 }  // namespace
 
 int CountBetweenAfter(const DrawingState& s) {
     for (int i = std::max(s.levelFirstWord, 0); i < s.wordCount; ++i) {
         if (!EqualsIgnoringCase(s.Word(i), "between")) continue;
+        // One group up to its tincture: "two wolves' heads in chief and an escallop in base" is two
+        // groups in places of their own.
+        for (int k = i + 2; k < s.wordCount && s.Type(k) != kTypeTincture; ++k)
+            if (EqualsIgnoringCase(s.Word(k), "in") || EqualsIgnoringCase(s.Word(k), "and") || EqualsIgnoringCase(s.Word(k), "on"))
+                return 0;
+        // "between two flaunches", "two bars": pieces of the field, not charges (crosses are charges).
+        const std::string_view what = s.Word(i + 2);
+        if (s.Type(i + 2) == kTypeOrdinary && !(what.size() >= 5 && EqualsIgnoringCase(what.substr(0, 5), "cross"))) return 0;
         if (s.Type(i + 1) == kTypeNumber) return s.Sub1(i + 1);
         if (EqualsIgnoringCase(s.Word(i + 1), "a") || EqualsIgnoringCase(s.Word(i + 1), "an")) return 1;
         return 0;
@@ -39,6 +49,8 @@ int CountBetweenAfter(const DrawingState& s) {
 
 std::vector<LayoutSpot> AroundPrincipalSpots(const ShieldGeometry& g, int count) {
     switch (count) {
+        case 2:
+            return {{g.W6 + kIntoTheField, g.H2, kRoundTwoScale}, {g.W - g.W6 - kIntoTheField, g.H2, kRoundTwoScale}};
         case 3:
             return {{g.W5, g.H6 + kIntoTheField, kRoundThreeScale},
                     {g.W - g.W5, g.H6 + kIntoTheField, kRoundThreeScale},
@@ -59,18 +71,25 @@ bool StandsRoundThePrincipal(const DrawingState& s) {
     return s.level == 1 && level.levelBetween && s.principalRoundCount > 0 && s.principalRoundCount == level.levelCount;
 }
 
-float PrincipalChargeScale(DrawingState& s) {
+float PrincipalChargeScale(DrawingState& s, int& roundCount) {
+    roundCount = 0;
     if (s.partitionCode != kNoField) return kBetweenOthersScale;
     const ShieldGeometry& g = s.geometry;
-    const std::vector<LayoutSpot> others = AroundPrincipalSpots(g, CountBetweenAfter(s));
+    const int count = CountBetweenAfter(s);
+    const std::vector<LayoutSpot> others = AroundPrincipalSpots(g, count);
     if (others.empty()) return kBetweenOthersScale;
     const bool loaded = s.pictureLoaded;
     PictureExtent picture;
     std::vector<RowSpan> rows;
     const bool known = LevelPictureExtent(s, picture, &rows);
     s.pictureLoaded = loaded;
-    if (!known) return kBetweenOthersScale;
     const bool turned = s.bendwiseFlag || s.fesswiseFlag;
+    // Two stand at its flanks only beside an upright drawing (a sword, a tree); a long one (a
+    // greyhound courant) keeps the usual layout.
+    if (count == 2 && (!known || turned || picture.lastColumn - picture.firstColumn > picture.lastRow - picture.firstRow))
+        return kBetweenOthersScale;
+    roundCount = count;
+    if (!known) return kBetweenOthersScale;
     // The drawing at scale k covers, on picture row r, the columns first..last, painted at k / 2
     // about the fess point. Its mirror image is measured too, for the charge turned to sinister.
     auto clearAt = [&](float k) {

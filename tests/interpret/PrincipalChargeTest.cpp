@@ -41,6 +41,9 @@ TEST(PrincipalCharge, LargerThanEachChargeRoundIt) {
         {"Argent a boar passant azure between three mullets gules", 3},
         {"Argent a stag trippant azure between three escallops gules", 3},
         {"Argent a greyhound courant azure between four roses gules", 4},
+        // Two at the flanks of an upright charge.
+        {"Argent a sword azure between two keys gules", 2},
+        {"Argent a lion rampant azure between two mullets gules", 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -57,7 +60,7 @@ TEST(PrincipalCharge, LargerThanEachChargeRoundIt) {
                 if (p.Pixel(x, y) != Colour(kGules)) continue;
                 const bool low = y > g.H2, right = x > g.W2;
                 // Two and one: the one in base stands across the pale.
-                const int which = c.others == 3 && low ? 2 : (low ? 2 : 0) + (right ? 1 : 0);
+                const int which = c.others == 2 ? (right ? 1 : 0) : c.others == 3 && low ? 2 : (low ? 2 : 0) + (right ? 1 : 0);
                 others[static_cast<std::size_t>(which)].Add(x, y);
             }
         ASSERT_GT(principal.pixels, 0);
@@ -75,11 +78,14 @@ TEST(PrincipalCharge, LargerThanEachChargeRoundIt) {
     }
 }
 
-// Where no larger size is known to be clear of the others (two flanking it, a parted field), the
-// charge keeps the usual size between others.
+// Where no larger size is known to be clear of the others (two beside a long drawing, a parted
+// field, groups in places of their own, pieces of the field), the charge keeps the usual size
+// between others.
 TEST(PrincipalCharge, KeepsTheUsualSizeWhereNoTableIsKnown) {
     for (const char* blazon : {"Argent a greyhound courant azure between two escallops gules",
-                               "Per pale argent and or a greyhound courant azure between three escallops gules"}) {
+                               "Per pale argent and or a greyhound courant azure between three escallops gules",
+                               "Azure a buckle or between two wolves' heads couped in chief and an escallop in base argent",
+                               "Sable an estoile of six points or between two flaunches ermine"}) {
         SCOPED_TRACE(blazon);
         Drawing d;
         d.Draw(blazon);
