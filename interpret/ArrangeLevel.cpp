@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <initializer_list>
 #include <span>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Messages.h"
@@ -118,7 +118,6 @@ void DrawLaterLevel(DrawingState& s) {
     NoteLayout(s, "none: not on, in or between an ordinary");
 }
 
-// Charges between a fess: 2, 3, 4, 6 or 8.
 // Charges at the fixed places of a table round an ordinary ("a fess between two lions passant")
 // grow where they stand until their drawings meet the ordinary (with its margin), each other or
 // the outline: at the table's scale a lion passant took a third of the room above a fess. Where
@@ -136,6 +135,7 @@ void PlaceGrownBetween(DrawingState& s, std::span<const std::pair<int, int>> spo
     for (const auto& [x, y] : spots) Place(s, x, y, scale);
 }
 
+// Charges between a fess: 2, 3, 4, 6 or 8.
 void BetweenFess(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);

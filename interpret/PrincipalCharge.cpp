@@ -91,7 +91,7 @@ float PrincipalChargeScale(DrawingState& s, int& roundCount) {
     roundCount = count;
     if (!known) return kBetweenOthersScale;
     // The drawing at scale k covers, on picture row r, the columns first..last, painted at k / 2
-    // about the fess point. Its mirror image is measured too, for the charge turned to sinister.
+    // about the fess point; mirrored for charges turned to sinister, upside down for reversed ones.
     auto clearAt = [&](float k) {
         const float half = k * kPictureScaleFactor;
         const float left = static_cast<float>(g.W2) - static_cast<float>(picture.width) * half / 2.0f;
