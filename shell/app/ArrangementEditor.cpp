@@ -300,7 +300,15 @@ void ArrangementEditor::HandleUp(Handle handle, int px, int py) {
     Changed();
 }
 
-bool ArrangementEditor::PopupEnabled(PopupItem item) const { return popupEnabled_[static_cast<std::size_t>(item)]; }
+bool ArrangementEditor::PopupEnabled(PopupItem item) const {
+    // The flips act on the selected and the marked pictures: with none of them there is nothing
+    // to flip, and the menu says so as the Edit menu's entries do.
+    if (item == PopupItem::FlipHorizontal || item == PopupItem::FlipVertical) {
+        if (selected_ >= 0) return true;
+        return std::any_of(pictures_.begin(), pictures_.end(), [](const ArrangedPicture& p) { return p.present && p.marked; });
+    }
+    return popupEnabled_[static_cast<std::size_t>(item)];
+}
 
 void ArrangementEditor::Popup(PopupItem item) {
     if (dragState_ != DragState::Idle || !PopupEnabled(item)) return;

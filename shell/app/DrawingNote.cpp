@@ -48,14 +48,22 @@ std::string NoteText(const CoverageLine& reading, const std::vector<std::string>
     return out;
 }
 
+template <typename Pass>
+void DrawingNote::NoteSink::PassOn(Pass pass) {
+    if (quiet) return;
+    const auto opened = std::chrono::steady_clock::now();
+    pass();
+    if (keeping) waited += std::chrono::steady_clock::now() - opened;
+}
+
 void DrawingNote::NoteSink::Show(std::string_view text) {
     if (keeping) kept.emplace_back(text);
-    if (!quiet) shown_.Show(text);
+    PassOn([&] { shown_.Show(text); });
 }
 
 void DrawingNote::NoteSink::Inform(std::string_view text) {
     if (keeping) kept.emplace_back(text);
-    if (!quiet) shown_.Inform(text);
+    PassOn([&] { shown_.Inform(text); });
 }
 
 void DrawingNote::Begin(DrawingState& state, Messages messages) {
@@ -66,12 +74,14 @@ void DrawingNote::Begin(DrawingState& state, Messages messages) {
     sink_.kept.clear();
     sink_.keeping = true;
     sink_.quiet = messages == Messages::KeptInTheNote;
+    sink_.waited = {};
     start_ = std::chrono::steady_clock::now();
 }
 
 std::string DrawingNote::End(DrawingState& state) {
     if (depth_ == 0 || --depth_ > 0) return {};
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_ - sink_.waited).count();
     state.trace = traceBefore_;
     sink_.keeping = false;
     sink_.quiet = false;

@@ -52,8 +52,13 @@ private:
         void Inform(std::string_view text) override;
         bool keeping = false, quiet = false;
         std::vector<std::string> kept;
+        // How long the message boxes shown during the drawing stayed open: the user's time, not
+        // the drawing's.
+        std::chrono::steady_clock::duration waited{};
 
     private:
+        template <typename Pass>
+        void PassOn(Pass pass);
         MessageSink& shown_;
     };
 

@@ -60,10 +60,13 @@ void SavePictureDialog::FormActivate(const Sources& sources) {
         source_ = sources.picture;
         compose::WhitenCornersBelowBase(source_);
     }
-    // Until a layout is chosen the output is the plain copy.
+    // Until a layout is chosen the output is the plain copy. The achievement is saved as it
+    // shows, standing on its own scroll with the surname: the layouts are the shield's alone.
+    // Without its picture the shield stands in, on the scroll.
     output_ = source_;
+    achievementSaved_ = achievement.has_value();
     layout_ = mantlingShown_ ? compose::SaveLayout::NameBelowWithScroll : compose::SaveLayout::NoName;
-    if (mantlingShown_) RadioButtonClick(layout_);
+    if (mantlingShown_ && !achievementSaved_) RadioButtonClick(layout_);
     preview_ = compose::PreviewOf(mantlingShown_ ? output_ : source_, kPreviewWidth, kPreviewHeight);
 }
 
@@ -72,7 +75,7 @@ bool SavePictureDialog::LayoutEnabled(compose::SaveLayout layout) const {
 }
 
 void SavePictureDialog::RadioButtonClick(compose::SaveLayout layout) {
-    if (!LayoutEnabled(layout)) return;
+    if (!LayoutEnabled(layout) || achievementSaved_) return;
     layout_ = layout;
     compose::TextResult name;
     output_ = compose::ComposeSaveLayout(source_, layout, surname_, text_, scroll_, &name);

@@ -37,7 +37,8 @@ public:
     };
 
     // FormActivate: the source and output pictures rebuilt, the layout reset ("No name", or
-    // "Name below w/ scroll" alone with the mantling shown), the file name chosen.
+    // "Name below w/ scroll" alone with the mantling shown: the achievement as shown, on its own
+    // scroll, with no second one added), the file name chosen.
     void FormActivate(const Sources& sources);
     // The layout buttons.
     void RadioButtonClick(compose::SaveLayout layout);
@@ -70,6 +71,7 @@ private:
     std::string folder_;
     compose::PictureFormat format_ = compose::PictureFormat::Bmp;
     bool mantlingShown_ = false;
+    bool achievementSaved_ = false;  // the output is the achievement as shown, its scroll its own
     std::string surname_;
     const Bitmap* scroll_ = nullptr;
     compose::SaveLayout layout_ = compose::SaveLayout::NoName;

@@ -89,11 +89,23 @@ void WindowController::DrawCurrent() {
     view_.ShowDrawingNote(note_.End(*drawing_));
 }
 
-void WindowController::StopAutoDisplay() { autoDisplay_.Stop(); }
+bool WindowController::RefusedAsTooLong(const std::string& blazon) {
+    // Marshalled texts too: the box holds no more than a drawing reads, and a combined text
+    // that could not be typed back in is no text the window should draw.
+    if (blazon.size() <= static_cast<std::size_t>(kMaxBlazonChars)) return false;
+    messages_.Show(text::kBlazonTooLongBefore + std::to_string(blazon.size()) + text::kBlazonTooLongAfter);
+    return true;
+}
+
+void WindowController::StopAutoDisplay() {
+    autoDisplay_.Stop();
+    view_.ShowAutoDisplayState(autoDisplay_.Current());
+}
 
 void WindowController::SetAuto(bool on) {
     if (on) autoDisplay_.SwitchOn(); else autoDisplay_.SwitchOff();
     view_.SetAutoCaption(on);
+    view_.ShowAutoDisplayState(autoDisplay_.Current());
     view_.EnableControlsForAutoDisplay(!on);
 }
 
@@ -103,13 +115,8 @@ void WindowController::DrawBtnClick() {
     drawing_->marshallingMode = false;
     if (view_.BlazonText().empty()) return;
     const std::string blazon = host_.FetchBlazon();  // the box in text entry, else the entry's own
-    // A drawing reads no more of single arms than the blazon buffer holds; rather than draw a
-    // cut text as if it were the whole, Draw asks for a shorter one. A marshalled text (its
-    // parts after colons) is held to the limit part by part when it is read.
-    if (blazon.size() > static_cast<std::size_t>(kMaxBlazonChars) && blazon.find(':') == std::string::npos) {
-        messages_.Show(text::kBlazonTooLongBefore + std::to_string(blazon.size()) + text::kBlazonTooLongAfter);
-        return;
-    }
+    // Rather than draw a cut text as if it were the whole, Draw asks for a shorter one.
+    if (RefusedAsTooLong(blazon)) return;
     if (view_.Surname().empty()) view_.SetSurname(text::kUnknown);
     DrawCurrent();
 }
@@ -153,13 +160,15 @@ void WindowController::AutoBtnClick() { SetAuto(!autoDisplay_.On()); }
 void WindowController::Panel1Enter() {
     // The caption and the controls follow the mode together, so that a display stopped by
     // entering a box never leaves the controls greyed.
-    if (autoDisplay_.On()) SetAuto(false); else autoDisplay_.SwitchOff();
+    if (autoDisplay_.On()) SetAuto(false); else StopAutoDisplay();
 }
 
 void WindowController::Memo1Enter() { state_.textEntry = true; }
 
 void WindowController::FormKeyPress(char key) {
-    if (key == ' ') autoDisplay_.Space();
+    if (key != ' ') return;
+    autoDisplay_.Space();
+    view_.ShowAutoDisplayState(autoDisplay_.Current());
 }
 
 void WindowController::Timer1Timer() {
@@ -188,6 +197,7 @@ void WindowController::Timer2Timer() {
     if (auto first = ReadBmp(paths_.DataFile("first.bmp"))) {
         text_.DrawCentredText(*first, text::kVersionLine, kVersionLineY, kVersionLinePoints);
         area_.DrawOnImage1(*first, 0, 0);
+        arrangement_.BeginDrawing();  // the first-run picture has no charges to arrange
     } else {
         messages_.Show("Cannot read the picture 'first.bmp'.");
     }
@@ -225,6 +235,7 @@ void WindowController::SetAutotimer1Click() {
     TakeScreenSnapshot();
     if (const auto seconds = view_.AskTimerSeconds(autoDisplay_.Seconds())) autoDisplay_.SetSeconds(*seconds);
     if (wasOn) autoDisplay_.SwitchOn();
+    view_.ShowAutoDisplayState(autoDisplay_.Current());
 }
 
 void WindowController::Open1Click() {

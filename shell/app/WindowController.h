@@ -138,6 +138,11 @@ private:
     void ChooseOrigin(db::OriginFilter filter);
     void SetAuto(bool on);
     void BuildFromBox(int part);
+    bool AllPartsBuilt(MarshallingKind kind) const;
+    void ForgetBuiltParts();
+    // A blazon longer than the blazon box holds is refused with the one message, whatever road
+    // it takes (typed, a record, a builder's part or its combined text). Returns whether it was.
+    bool RefusedAsTooLong(const std::string& blazon);
     void ShowAchievement();
     void HideAchievement();
 

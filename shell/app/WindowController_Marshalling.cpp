@@ -23,6 +23,8 @@ void WindowController::BuilderMode(std::optional<MarshallingKind> kind) {
         drawing_->marshallingMode = true;
         state_.builder = kind;
         view_.ShowBuilder(kind);
+        // Whatever stood beside the shield went with the backdrop: nothing is built yet.
+        ForgetBuiltParts();
     }
     view_.PictureChanged();
 }
@@ -34,24 +36,54 @@ void WindowController::BuildFromBox(int part) {
     state_.textEntry = true;
     const std::string text = view_.BlazonText();
     if (text.empty()) return;
+    if (RefusedAsTooLong(text)) return;
     if (view_.Surname().empty()) view_.SetSurname(text::kUnknown);
     view_.BeginWait();
     // The part is drawn from the box as it is taken, so the copy always shows the text taken.
     note_.Begin(*drawing_, DrawingNote::Messages::Shown);
-    const bool complete = BuildPart(*drawing_, kind, part, text, true, host_, *host_.Board());
+    (void)BuildPart(*drawing_, kind, part, text, true, host_, *host_.Board());
+    state_.partsBuilt[static_cast<std::size_t>(part)] = state_.partTexts[static_cast<std::size_t>(part)] == text;
     view_.ShowDrawingNote(note_.End(*drawing_));
     view_.EndWait();
     area_.Touch();
-    if (complete) view_.EnableShowButton(true);
+    view_.EnableShowButton(AllPartsBuilt(kind));
     view_.PictureChanged();
 }
 
+bool WindowController::AllPartsBuilt(MarshallingKind kind) const {
+    const int parts = kind == MarshallingKind::Quartered ? kMaxParts : 2;
+    for (int n = 0; n < parts; ++n)
+        if (!state_.partsBuilt[static_cast<std::size_t>(n)]) return false;
+    return true;
+}
+
+void WindowController::ForgetBuiltParts() {
+    state_.partsBuilt.fill(false);
+    view_.EnableShowButton(false);
+}
+
 void WindowController::Button5Click() {
-    const MarshallingKind kind = state_.builder.value_or(MarshallingKind::Impaled);
-    const std::string composed = ShowMarshalled(*drawing_, kind, *host_.Board());
+    if (!state_.builder) return;
+    const MarshallingKind kind = *state_.builder;
+    // Show assembles the copies beside the shield: with one missing it would frame an empty place.
+    if (!AllPartsBuilt(kind)) {
+        view_.EnableShowButton(false);
+        return;
+    }
+    // The combined text must draw again as it stands: one longer than the blazon box holds is
+    // refused before anything is assembled, as a typed one is.
+    const std::string composed =
+        kind == MarshallingKind::Impaled ? ComposeImpaled(state_.partTexts) : ComposeQuartered(state_.partTexts);
+    if (RefusedAsTooLong(composed)) return;
+    (void)ShowMarshalled(*drawing_, kind, *host_.Board());
     view_.SetBlazonText(composed);
     area_.ShowInImage1(drawing_->picture);
+    // The picture shown is assembled from reduced copies: the pictures of the last part drawn
+    // are not where they lie, so nothing of them may be moved.
+    arrangement_.BeginDrawing();
     area_.PaintBackdrop(Backdrop::StripsAndSupporters, drawing_->picture, paths_.dataDir, messages_);
+    // The supporters cover the copies: the next Show needs every part built again.
+    ForgetBuiltParts();
     view_.PictureChanged();
 }
 

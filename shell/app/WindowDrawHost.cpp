@@ -15,6 +15,7 @@ void WindowDrawHost::BeforeDrawing() {
     area_.LionList().Clear();
     if (state_.helpShown) {
         state_.helpShown = false;
+        ForgetBuiltParts();
         Bitmap unused;
         area_.PaintBackdrop(Backdrop::StripsAndSupporters, picture_ ? *picture_ : unused, dataDir_, messages_);
     }
@@ -25,6 +26,7 @@ void WindowDrawHost::BeforeDrawing() {
         Bitmap unused;
         area_.PaintBackdrop(Backdrop::WholeArea, picture_ ? *picture_ : unused, dataDir_, messages_);
         state_.mantlingShown = false;
+        ForgetBuiltParts();
         area_.DrawSupporters(dataDir_, messages_);
     }
 }
@@ -40,6 +42,11 @@ void WindowDrawHost::AfterDrawing() {
         view_.EnablePictureCommands();
     }
     autoDisplay_.AfterDrawing();
+}
+
+void WindowDrawHost::ForgetBuiltParts() {
+    state_.partsBuilt.fill(false);
+    view_.EnableShowButton(false);
 }
 
 std::optional<MarshallingBoard> WindowDrawHost::Board() {
@@ -64,6 +71,9 @@ void WindowDrawHost::MarshallingEnds(MarshallingKind) {
     if (arrangement_) arrangement_->DropPictures();
     // The check marks go back to the open builder, if any.
     if (!autoDisplay_.On()) view_.CheckBuilderEntry(state_.builder);
+    // The parts of the text took the builder's places and the backdrop now covers them: an open
+    // builder starts again from nothing.
+    ForgetBuiltParts();
     Bitmap unused;
     area_.PaintBackdrop(Backdrop::StripsAndSupporters, picture_ ? *picture_ : unused, dataDir_, messages_);
 }

@@ -40,6 +40,9 @@ public:
     void MarshallingEnds(MarshallingKind kind) override;
 
 private:
+    // The builder's copies beside the shield were painted over.
+    void ForgetBuiltParts();
+
     WindowState& state_;
     PictureArea& area_;
     AutoDisplay& autoDisplay_;

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's own flags, read and set by its handlers and its draw host.
 
+#include <array>
 #include <optional>
 
 #include "interpret/Marshalling.h"
@@ -16,6 +17,9 @@ struct WindowState {
     int searchDirection = 1;     // +1 forward, -1 backward
     std::optional<MarshallingKind> builder;  // the open builder of marshalled arms, if any
     PartTexts partTexts;         // the parts built or drawn last, kept until overwritten
+    // The parts whose reduced copies the open builder has put beside the shield since it was
+    // opened; Show assembles only from these, never from a place left empty or painted over.
+    std::array<bool, kMaxParts> partsBuilt{};
 };
 
 }  // namespace esc::app

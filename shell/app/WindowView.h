@@ -8,6 +8,7 @@
 
 #include "database/BlazonDatabase.h"
 #include "engine/Bitmap.h"
+#include "shell/app/AutoDisplay.h"
 #include "interpret/Marshalling.h"
 
 namespace esc::app {
@@ -37,6 +38,9 @@ public:
     virtual void ShowSearchDirection(int direction) = 0;
     // The caption of AutoBtn: "On" or "Off".
     virtual void SetAutoCaption(bool on) = 0;
+    // Whether the auto display runs, is paused (and by what it resumes) or is off, shown in the
+    // window whenever it changes.
+    virtual void ShowAutoDisplayState(AutoDisplay::State /*state*/) {}
     // SpeedBar, Panel4, the boxes, Panel3 and the menus File, Edit, Options and Help.
     virtual void EnableControlsForAutoDisplay(bool enabled) = 0;
     // The mantling button, "Show mantling", "Save picture", "Print..." and their buttons.

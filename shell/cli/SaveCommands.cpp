@@ -136,25 +136,27 @@ int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
     });
     if (problem) return UsageError(*problem);
     if (!badValue.empty()) return UsageError(badValue);
-    // The achievement is saved standing on its scroll only, as the dialog offers it.
-    if (request.achievement && layout && *layout != compose::SaveLayout::NameBelowWithScroll)
-        return UsageError("with --achievement the layout is scroll");
-    if (request.achievement) layout = compose::SaveLayout::NameBelowWithScroll;
+    // The achievement is saved as it shows, standing on its own scroll with the surname: the
+    // layouts are the shield's alone, and asking for one with it is refused rather than ignored.
+    if (request.achievement && layout)
+        return UsageError("--layout applies to the shield alone; with --achievement the achievement is saved as it "
+                          "shows, on its own scroll");
 
     const compose::TextPainter text;
     auto drawn = DrawRequest(request, argv0, text);
     if (!drawn) return kExitFile;
-    Bitmap source;
+    Bitmap output;
     if (drawn->achievement) {
-        source = compose::AchievementSaveSource(drawn->achievement->capture);
+        // What `escaval achievement` writes.
+        output = drawn->achievement->capture;
     } else {
-        source = drawn->picture;
+        Bitmap source = drawn->picture;
         compose::WhitenCornersBelowBase(source);
+        compose::TextResult name;
+        output = compose::ComposeSaveLayout(source, layout.value_or(compose::SaveLayout::NoName), request.surname, text,
+                                            drawn->scroll ? &*drawn->scroll : nullptr, &name);
+        if (layout && *layout != compose::SaveLayout::NoName) ReportText(name, request.surname);
     }
-    compose::TextResult name;
-    const Bitmap output = compose::ComposeSaveLayout(source, layout.value_or(compose::SaveLayout::NoName), request.surname,
-                                                     text, drawn->scroll ? &*drawn->scroll : nullptr, &name);
-    if (layout && *layout != compose::SaveLayout::NoName) ReportText(name, request.surname);
 
     const std::optional<std::string> file = compose::ChooseSaveFileName(folder, request.surname, format);
     if (!file) {

@@ -86,8 +86,7 @@ ArrangementView::ArrangementView(app::WindowController& controller, PictureWidge
             undo_->setEnabled(editor_.CanUndo());
             redo_->setEnabled(editor_.CanRedo());
             for (int i = 0; i < app::kPopupItems; ++i)
-                editActions_[static_cast<std::size_t>(i)]->setEnabled(editor_.Selected() >= 0 &&
-                                                                      editor_.PopupEnabled(static_cast<app::PopupItem>(i)));
+                editActions_[static_cast<std::size_t>(i)]->setEnabled(editor_.PopupEnabled(static_cast<app::PopupItem>(i)));
         });
         connect(editMenu, &QMenu::aboutToHide, this, [this] {
             undo_->setEnabled(true);

@@ -341,7 +341,9 @@ void DatabaseForm::Navigate(const QString& button) {
         }
         const auto rowid = model_->RowidAt(grid_->currentIndex().row());
         if (!rowid || !db::BlazonDatabase::GoToRowid(*table_, *rowid)) return;
-        if (!asker_.AskYesNo("Confirm", "Delete record?")) return;
+        // The question names the entry it deletes, and Return keeps it.
+        const std::string entry = table_->FieldText("Surname") + ": " + table_->FieldText("Blazon");
+        if (!asker_.AskYesNo("Confirm", "Delete record?\n\n" + entry, DefaultAnswer::No)) return;
         std::string error;
         if (!table_->DeleteCurrent(&error)) messages_.Show(error);
         model_->Reload();

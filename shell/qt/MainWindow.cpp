@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "shell/qt/ArrangementView.h"
 #include "shell/qt/Fonts.h"
@@ -33,8 +34,13 @@ namespace {
 
 const QColor kTealColour(0, 128, 128);
 const QColor kPanelColour(192, 192, 192);
+// Text of disabled controls (the panel while the auto display runs): greyed, yet readable on the
+// grey panel (5.7 : 1) and on the boxes' white (12.6 : 1).
+const QColor kDisabledText(64, 64, 64);
 // The buttons' captions and the search label, in the body face.
 constexpr int kButtonPixels = 15;
+// The builder's five buttons share the 96-pixel panel: 18 pixels each, room for an 11-pixel face.
+constexpr int kBuilderButtonPixels = 11;
 
 // A glyph file: one picture, or two side by side (normal and disabled). The colour of the
 // bottom-left pixel is transparent, as on glyph buttons.
@@ -120,10 +126,11 @@ private:
 class MainWindow::QuestionBoxes final : public YesNoAsker {
 public:
     explicit QuestionBoxes(QWidget* parent) : parent_(parent) {}
-    bool AskYesNo(const std::string& title, const std::string& text) override {
+    bool AskYesNo(const std::string& title, const std::string& text, DefaultAnswer answer) override {
         QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
                         QMessageBox::Yes | QMessageBox::No, parent_);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setObjectName("QuestionBox");
+        box.setDefaultButton(answer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
         KeepTitleWhole(box);
         return box.exec() == QMessageBox::Yes;
     }
@@ -143,6 +150,12 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     const QIcon icon = LoadGlyph(options_.paths.DataFile("icon.bmp"));
     if (!icon.isNull()) setWindowIcon(icon);
 
+    QPalette readable = palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        readable.setColor(QPalette::Disabled, role, kDisabledText);
+    readable.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
+    setPalette(readable);
+
     canvas_ = new QWidget(this);
     canvas_->setAutoFillBackground(true);
     QPalette teal = canvas_->palette();
@@ -154,6 +167,13 @@ MainWindow::MainWindow(WindowOptions options, QWidget* parent)
     BuildMenus();
     statusNote_ = new StatusNote(this);
     statusBar()->addWidget(statusNote_, 1);
+    autoState_ = new QLabel(this);
+    autoState_->setObjectName("AutoDisplayState");
+    QFont bold = autoState_->font();
+    bold.setBold(true);
+    autoState_->setFont(bold);
+    autoState_->hide();
+    statusBar()->addPermanentWidget(autoState_);
 
     timer1_.setObjectName("Timer1");
     timerAdapter_ = std::make_unique<Timer>(timer1_);
@@ -206,7 +226,22 @@ void MainWindow::Place(QWidget* widget, int x, int y, int w, int h) {
 // running the full width. The picture is centred below the panel (WindowLayout).
 void MainWindow::LayOut() {
     const int offset = std::max(0, (canvas_->width() - app::kDesignWidth) / 2);
-    for (const auto& [widget, rect] : placed_) widget->setGeometry(rect.translated(offset, 0));
+    // In a canvas narrower than the panel's design the controls close up rather than leave the
+    // window: the blazon box and then the surname box give up width.
+    const PanelSqueeze squeeze = SqueezeFor(canvas_->width());
+    for (const auto& [widget, rect] : placed_) {
+        QRect r = rect.translated(offset, 0);
+        if (widget == speedBar_ || widget == autoBtn_ || widget == panel3_ || widget == blazonCount_) {
+            r.translate(-squeeze.memo, 0);
+        } else if (widget == memo1_ || widget == groupBox2_) {
+            r.setWidth(r.width() - squeeze.memo);
+        } else if (widget == panel4_) {
+            r.translate(-squeeze.surname, 0);
+        } else if (widget == nameBox1_ || widget == groupBox1_) {
+            r.setWidth(r.width() - squeeze.surname);
+        }
+        widget->setGeometry(r);
+    }
     if (picture_) picture_->setGeometry(PictureRect(canvas_->size()));
     if (arrangement_) arrangement_->Sync();  // the handles follow the picture's place and scale
     panel1_->setGeometry(0, 0, canvas_->width(), 157);
@@ -342,14 +377,19 @@ void MainWindow::BuildPanel() {
         {"Button4", "4th", &app::WindowController::Button4Click},
         {"Button5", "Show", &app::WindowController::Button5Click},
     };
-    int y = 2;
+    // The panel keeps its design size; its layout shares the height among the buttons shown (the
+    // impaled builder hides "3rd" and "4th"), in a face small enough for each whole caption.
+    auto* column = new QVBoxLayout(panel2_);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(0);
     for (const auto& b : builderButtons) {
         auto* button = new QPushButton(b.caption, panel2_);
         button->setObjectName(b.name);
-        button->setGeometry(2, y, 36, 18);
+        button->setFont(PlainFont(kBuilderButtonPixels));
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         button->setEnabled(std::string_view(b.name) != "Button5");
+        column->addWidget(button);
         connect(button, &QPushButton::clicked, this, [this, handler = b.handler] { (controller_.get()->*handler)(); });
-        y += 18;
     }
 
     nameBox1_ = new QLineEdit(canvas_);
@@ -441,6 +481,14 @@ void MainWindow::ShowSearchDirection(int direction) {
 }
 
 void MainWindow::SetAutoCaption(bool on) { autoBtn_->setText(on ? "On" : "Off"); }
+
+void MainWindow::ShowAutoDisplayState(app::AutoDisplay::State state) {
+    // A paused display looks like a stopped one: the window says which it is and how to go on.
+    const bool paused = state == app::AutoDisplay::State::Paused;
+    autoState_->setText(paused ? "Auto display paused: press Space to go on" : QString());
+    autoState_->setVisible(paused);
+    autoBtn_->setToolTip(paused ? "Auto display (paused)" : "Auto display");
+}
 
 void MainWindow::EnableControlsForAutoDisplay(bool enabled) {
     // A focused box that is disabled hands the focus to the next box, and entering a box stops

@@ -81,6 +81,8 @@ public:
     void FocusSurname() override;
     void ShowSearchDirection(int direction) override;
     void SetAutoCaption(bool on) override;
+    void ShowAutoDisplayState(app::AutoDisplay::State state) override;
+    QLabel* AutoDisplayState() const { return autoState_; }
     void EnableControlsForAutoDisplay(bool enabled) override;
     void EnablePictureCommands() override;
     void ShowMantlingState(bool achievementShown) override;
@@ -188,6 +190,7 @@ private:
     QMenu* goMenu_ = nullptr;             // Draw, Search and the record steps with their keys
     QLabel* blazonCount_ = nullptr;       // the blazon's characters against what a drawing reads
     StatusNote* statusNote_ = nullptr;    // the status bar's note on the last drawing
+    QLabel* autoState_ = nullptr;         // the status bar's word on a paused auto display
     QActionGroup* originGroup_ = nullptr;
     std::vector<std::pair<QWidget*, QRect>> placed_;
     int waitDepth_ = 0;

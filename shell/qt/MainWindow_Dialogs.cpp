@@ -46,7 +46,9 @@ ViewForm& MainWindow::Viewer() {
     return *viewer_;
 }
 
-bool MainWindow::AskYesNo(const std::string& title, const std::string& text) { return asker_->AskYesNo(title, text); }
+bool MainWindow::AskYesNo(const std::string& title, const std::string& text) {
+    return asker_->AskYesNo(title, text, DefaultAnswer::Yes);
+}
 
 bool MainWindow::ConfirmImport() { return ImportForm().exec() == QDialog::Accepted; }
 

@@ -28,10 +28,16 @@ void MainWindow::BuildMenus() {
     fileMenu_->setObjectName("File1");
     AddAction(fileMenu_, "Userfile1", "&Import user file", &C::Userfile1Click);
     fileMenu_->addSeparator();
-    AddAction(fileMenu_, "Save1", "&Save picture", &C::SaveButtonClick)->setEnabled(false);
+    // Saving and printing have the keys every desktop program gives them, shown in the menu;
+    // like the entries they wait for the first drawing.
+    QAction* save = AddAction(fileMenu_, "Save1", "&Save picture", &C::SaveButtonClick);
+    save->setShortcut(QKeySequence::Save);
+    save->setEnabled(false);
     AddAction(fileMenu_, "Open1", "&View picture", &C::Open1Click);
     fileMenu_->addSeparator();
-    AddAction(fileMenu_, "Print1", "&Print...", &C::PrintBtnClick)->setEnabled(false);
+    QAction* print = AddAction(fileMenu_, "Print1", "&Print...", &C::PrintBtnClick);
+    print->setShortcut(QKeySequence::Print);
+    print->setEnabled(false);
     fileMenu_->addSeparator();
     AddAction(fileMenu_, "Exit1", "E&xit", &C::Exit1Click)->setShortcut(QKeySequence("Ctrl+Q"));
     // Entries that nothing shows or enables.

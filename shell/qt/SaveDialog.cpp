@@ -48,6 +48,8 @@ SaveDialog::SaveDialog(QWidget* parent) : QDialog(parent) {
     folderRow->addWidget(folder_, 1);
     chooseFolder_ = new QPushButton("Folder...", this);
     chooseFolder_->setObjectName("FolderBtn");
+    // Return saves wherever the focus is: only OK is ever the default button.
+    chooseFolder_->setAutoDefault(false);
     folderRow->addWidget(chooseFolder_);
     format_ = new QComboBox(this);
     format_->setObjectName("FormatBox");
@@ -88,6 +90,7 @@ SaveDialog::SaveDialog(QWidget* parent) : QDialog(parent) {
     ok_->setDefault(true);
     auto* cancel = new QPushButton("Cancel", this);
     cancel->setObjectName("CancelBtn");
+    cancel->setAutoDefault(false);  // Escape cancels
     okRow->addWidget(ok_);
     okRow->addWidget(cancel);
     whole->addLayout(okRow);

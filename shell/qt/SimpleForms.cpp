@@ -103,7 +103,13 @@ AboutBox::AboutBox(QWidget* parent, const std::string& dataDir) : QDialog(parent
         picture->setGeometry(p.x, 110, 140, 280);
     }
     auto* title = new QLabel("E S C A V A L !  95", panel);
-    title->setFont(BlackletterFont(27));
+    title->setObjectName("AboutTitle");
+    // The blackletter's V reads as a U, and a title is read before it is admired: the plain
+    // serif face, bold.
+    QFont titleFace("DejaVu Serif");
+    titleFace.setPixelSize(27);
+    titleFace.setBold(true);
+    title->setFont(titleFace);
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(0, 24, 424, 44);
     auto* version = new QLabel("Version 2.0", panel);

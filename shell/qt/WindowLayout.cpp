@@ -14,6 +14,11 @@ QRect PictureRect(QSize canvas) {
     return {(roomW - w) / 2, app::kPictureAreaTop + (roomH - h) / 2, w, h};
 }
 
+PanelSqueeze SqueezeFor(int width) {
+    const int deficit = std::clamp(kDesignPanelWidth - width, 0, kDesignPanelWidth - kMinCanvasWidth);
+    return {deficit, std::max(0, deficit - kMemoGive)};
+}
+
 QSize MinimumCanvas() {
     return {kMinCanvasWidth, app::kPictureAreaTop + static_cast<int>(std::ceil(kPictureHeight * kMinPictureScale))};
 }

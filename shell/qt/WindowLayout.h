@@ -15,10 +15,25 @@ namespace esc::qt {
 
 // The picture area as drawn: the design below the panel.
 inline constexpr int kPictureWidth = app::kDesignWidth, kPictureHeight = app::kDesignHeight - app::kPictureAreaTop;
-// The narrowest canvas that shows every control of the panel (the rightmost ends at 1009).
-inline constexpr int kMinCanvasWidth = 1016;
-// The smallest scale the picture is shown at; it sets the lowest canvas.
-inline constexpr double kMinPictureScale = 0.75;
+// The narrowest canvas that shows every control of the panel at its design width (the rightmost
+// ends at 1009).
+inline constexpr int kDesignPanelWidth = 1016;
+// Narrower than that the panel closes up (PanelSqueeze): the blazon box gives up to
+// kMemoGive pixels, then the surname box the rest, down to this width. A 1920 by 1200 screen at
+// a scale of 2 (960 wide less the frame) holds it.
+inline constexpr int kMemoGive = 51;
+inline constexpr int kMinCanvasWidth = 880;
+// The smallest scale the picture is shown at; it sets the lowest canvas, low enough for a
+// 1200-pixel screen at a scale of 2 (600 less the panels and bars).
+inline constexpr double kMinPictureScale = 0.5;
+
+// How far the panel's controls close up in a canvas `width` wide: the blazon box and its group
+// narrow by `memo` and the search panel, the toolbar and the auto button move left by as much;
+// the surname box narrows by `surname` and the buttons beside it move left by as much.
+struct PanelSqueeze {
+    int memo = 0, surname = 0;
+};
+PanelSqueeze SqueezeFor(int width);
 // Room left on the screen for the window manager's title bar and frame, which a window cannot
 // measure before it is shown.
 inline constexpr int kFrameAllowance = 32;

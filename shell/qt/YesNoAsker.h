@@ -7,10 +7,13 @@
 
 namespace esc::qt {
 
+// The button Return presses: Yes for a question that only adds, No before anything is lost.
+enum class DefaultAnswer { Yes, No };
+
 class YesNoAsker {
 public:
     virtual ~YesNoAsker() = default;
-    virtual bool AskYesNo(const std::string& title, const std::string& text) = 0;
+    virtual bool AskYesNo(const std::string& title, const std::string& text, DefaultAnswer answer) = 0;
 };
 
 }  // namespace esc::qt

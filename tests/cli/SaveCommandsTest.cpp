@@ -111,6 +111,25 @@ TEST_F(SaveCommand, UsageErrors) {
     }
 }
 
+// The achievement is saved as `escaval achievement` writes it: one scroll, its own; a layout
+// asked for with it is refused, saying why.
+TEST_F(SaveCommand, TheAchievementIsSavedAsItShows) {
+    const Outcome saved = Save(std::string("--achievement --surname Lancaster ") + kArms, dir);
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const fs::path written = dir / "achievement.bmp";
+    const Outcome shown = Escaval("achievement " + Data() + "-o '" + written.string() + "' --surname Lancaster " + kArms);
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const auto a = esc::ReadBmp((dir / "Lancas00.bmp").string());
+    const auto b = esc::ReadBmp(written.string());
+    ASSERT_TRUE(a && b);
+    EXPECT_TRUE(*a == *b) << a->Width() << "x" << a->Height() << " against " << b->Width() << "x" << b->Height();
+    for (const char* layout : {"scroll", "none"}) {
+        const Outcome r = Save(std::string("--achievement --layout ") + layout + " --surname Hay " + kArms, dir);
+        EXPECT_EQ(r.status, 2) << layout;
+        EXPECT_NE(r.err.find("--layout applies to the shield alone"), std::string::npos) << r.err;
+    }
+}
+
 // The page read back from the PDF at 30 dpi: 248 by 351 pixels for A4.
 struct Page {
     int width = 0, height = 0;

@@ -15,8 +15,9 @@ namespace {
 // Answers the questions from a list and keeps every question asked.
 class ScriptedAsker final : public esc::qt::YesNoAsker {
 public:
-    bool AskYesNo(const std::string& title, const std::string& text) override {
-        asked.push_back(title + ": " + text);
+    // The question's first line is kept; the entry it names is checked where it matters.
+    bool AskYesNo(const std::string& title, const std::string& text, esc::qt::DefaultAnswer) override {
+        asked.push_back(title + ": " + text.substr(0, text.find('\n')));
         if (answers.empty()) return false;
         const bool answer = answers.front();
         answers.pop_front();
@@ -158,6 +159,27 @@ private slots:
         SetUp();
     }
     void cleanup() { TearDown(); }
+
+    // The real question box: it names the entry it would delete, and Return answers No.
+    void deleteNamesTheEntryAndReturnKeepsIt() {
+        asker_ = nullptr;
+        OpenWindow();
+        QString text;
+        bool noIsDefault = false;
+        Browse("Baker", [&](Form& form) {
+            WhenModal<QMessageBox>([&](QMessageBox* box) {
+                text = box->text();
+                noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            Press(form, "Delete");
+            QTest::mouseClick(form.findChild<QPushButton*>("Exit"), Qt::LeftButton);
+        });
+        QVERIFY2(text.startsWith("Delete record?"), qPrintable(text));
+        QVERIFY2(text.contains("Baker: Gules a lion rampant or"), qPrintable(text));
+        QVERIFY(noIsDefault);
+        QCOMPARE(Db().Main().RecordCount(), 5);
+    }
 
     // Editing a cell and pressing Return, then Delete and Yes: the record deleted is the one
     // highlighted, which is the record just edited, wherever the sort has put it.

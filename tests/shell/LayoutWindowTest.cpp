@@ -65,6 +65,17 @@ private slots:
             ++checked;
         }
         QVERIFY(checked > 30);  // the boxes, the buttons, the panels, the picture and the bars
+        // Closed up, the panel's controls still stand apart.
+        const char* row[] = {"GroupBox1", "Panel4", "SpeedBar", "AutoBtn", "GroupBox2", "Panel3"};
+        for (std::size_t i = 0; i < std::size(row); ++i)
+            for (std::size_t j = i + 1; j < std::size(row); ++j) {
+                const char *a = row[i], *b = row[j];
+                auto* wa = W().findChild<QWidget*>(a);
+                auto* wb = W().findChild<QWidget*>(b);
+                const QRect ra(wa->mapTo(window_.get(), QPoint(0, 0)), wa->size());
+                const QRect rb(wb->mapTo(window_.get(), QPoint(0, 0)), wb->size());
+                QVERIFY2(!ra.intersects(rb), qPrintable(QString("%1 and %2").arg(a, b)));
+            }
         const QSize shown = W().Picture()->size();
         QVERIFY(shown.height() < app::kDesignHeight - app::kPictureAreaTop);
         QVERIFY(std::abs(shown.width() * 608.0 / shown.height() - app::kDesignWidth) < 3.0);
@@ -81,6 +92,18 @@ private slots:
         QVERIFY(small.height() + bars + esc::qt::kFrameAllowance <= 768);
         QVERIFY(small.width() >= esc::qt::MinimumCanvas().width());
         QVERIFY(small.height() >= esc::qt::MinimumCanvas().height());
+    }
+
+    // A 1920 by 1200 screen at a scale of 2 leaves 960 by 600: the first size and the minimum
+    // both fit it whole, frame and bars included.
+    void theWindowFitsAScreenAtScaleTwo() {
+        const int bars = W().menuBar()->sizeHint().height() + W().statusBar()->sizeHint().height();
+        const QSize room(960, 600);
+        for (const QSize canvas : {esc::qt::InitialCanvas(room, bars), esc::qt::MinimumCanvas()}) {
+            QVERIFY2(canvas.width() <= room.width(), qPrintable(QString::number(canvas.width())));
+            QVERIFY2(canvas.height() + bars + esc::qt::kFrameAllowance <= room.height(),
+                     qPrintable(QString::number(canvas.height())));
+        }
     }
 
     // The database browser and the help viewer open in the middle of the window wherever it

@@ -17,11 +17,12 @@ QObject* NewMessageBoxWindowTest();
 QObject* NewStatusNoteWindowTest();
 QObject* NewLayoutWindowTest();
 QObject* NewArrangementWindowTest();
+QObject* NewFirstUseWindowTest();
 
 inline std::vector<QObject*> TestClasses() {
     return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest(), NewAchievementWindowTest(),
             NewSaveWindowTest(), NewKeyboardWindowTest(), NewMessageBoxWindowTest(),
-            NewStatusNoteWindowTest(), NewLayoutWindowTest(), NewArrangementWindowTest()};
+            NewStatusNoteWindowTest(), NewLayoutWindowTest(), NewArrangementWindowTest(), NewFirstUseWindowTest()};
 }
 
 }  // namespace esc::test

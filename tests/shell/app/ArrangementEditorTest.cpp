@@ -230,12 +230,15 @@ TEST(ArrangementEditorPopup, ItemsTwoToFourOnlyWithASelectionAndMarks) {
         return b.editor.PopupEnabled(PopupItem::MatchSize) && b.editor.PopupEnabled(PopupItem::AlignHorizontal) &&
                b.editor.PopupEnabled(PopupItem::AlignVertical);
     };
-    EXPECT_TRUE(b.editor.PopupEnabled(PopupItem::FlipHorizontal));
-    EXPECT_TRUE(b.editor.PopupEnabled(PopupItem::FlipVertical));
+    // With nothing selected or marked there is nothing to flip either.
+    EXPECT_FALSE(b.editor.PopupEnabled(PopupItem::FlipHorizontal));
+    EXPECT_FALSE(b.editor.PopupEnabled(PopupItem::FlipVertical));
     EXPECT_FALSE(targets());
-    // Marking with nothing selected opens the menu with the three disabled and counts nothing.
+    // Marking with nothing selected opens the menu with the three disabled and counts nothing;
+    // the marked picture can be flipped.
     EXPECT_TRUE(b.Mark(1));
     EXPECT_FALSE(targets());
+    EXPECT_TRUE(b.editor.PopupEnabled(PopupItem::FlipHorizontal));
     EXPECT_EQ(b.editor.MarkedCount(), 0);
     // Unmarking counts down all the same, below 0, until a selection resets the count.
     EXPECT_TRUE(b.Mark(1)) << "count -1, not 0: the menu opens again";

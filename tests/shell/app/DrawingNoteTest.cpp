@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <regex>
+#include <thread>
 
 #include "interpret/DrawingDriver.h"
 #include "shell/app/DrawingNote.h"
@@ -110,6 +111,24 @@ TEST(DrawingNote, ANestedDrawingBelongsToTheOuterNote) {
     const std::string outer = f.note.End(*f.state);
     EXPECT_NE(outer.find("Color or partition required."), std::string::npos) << outer;
     EXPECT_EQ(f.note.End(*f.state), "");  // an End without a Begin does nothing
+}
+
+// The time is the drawing's: a message box the user leaves open for a while is not counted.
+TEST(DrawingNote, TheTimeLeavesOutTheMessageBoxesOpen) {
+    struct SlowBoxes final : MessageSink {
+        void Show(std::string_view) override { std::this_thread::sleep_for(std::chrono::milliseconds(300)); }
+        void Inform(std::string_view) override { Show({}); }
+    } boxes;
+    DrawingNote note(boxes);
+    CollectingSink unused;
+    auto state = std::make_unique<DrawingState>(unused);
+    note.Begin(*state, DrawingNote::Messages::Shown);
+    note.Sink().Show("Color or partition required.");
+    note.Sink().Inform("and another");
+    const std::string text = note.End(*state);
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(text, m, std::regex("Drawn in ([0-9.]+) ms"))) << text;
+    EXPECT_LT(std::stod(m[1].str()), 100.0) << text;
 }
 
 }  // namespace

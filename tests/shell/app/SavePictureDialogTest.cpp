@@ -73,9 +73,13 @@ TEST(SavePictureDialog, WithTheMantlingOnlyTheScrollLayoutIsSelectable) {
     EXPECT_FALSE(f.dialog.LayoutEnabled(SaveLayout::NameAbove));
     EXPECT_FALSE(f.dialog.LayoutEnabled(SaveLayout::NameBelow));
     EXPECT_TRUE(f.dialog.LayoutEnabled(SaveLayout::NameBelowWithScroll));
-    // The achievement one column and row larger, standing on the scroll.
+    // The achievement one column and row larger, as it shows: it has its own scroll, and no
+    // second one is added below it.
     EXPECT_EQ(f.dialog.Source().Width(), 601);
-    EXPECT_EQ(f.dialog.Output().Height(), 561 + 95);
+    EXPECT_EQ(f.dialog.Output().Height(), 561);
+    EXPECT_EQ(f.dialog.Output(), f.dialog.Source());
+    f.dialog.RadioButtonClick(SaveLayout::NameBelowWithScroll);
+    EXPECT_EQ(f.dialog.Output().Height(), 561);
     const Bitmap before = f.dialog.Output();
     f.dialog.RadioButtonClick(SaveLayout::NoName);  // a disabled button does nothing
     EXPECT_EQ(f.dialog.Layout(), SaveLayout::NameBelowWithScroll);

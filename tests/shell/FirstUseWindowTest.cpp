@@ -1,0 +1,235 @@
+// What a new user meets first on the real window: the builders of marshalled arms (what Show
+// assembles, when it may, and what the editor holds afterwards), the length a text may have on
+// every road, the builder's buttons, the auto display's disabled controls and its pause, the
+// about box's title and the arrangement menus agreeing with one another.
+
+#include <QMenu>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <cmath>
+
+#include "shell/qt/ArrangementView.h"
+#include "shell/qt/Fonts.h"
+#include "tests/shell/WindowFixture.h"
+
+namespace esc::test {
+namespace {
+
+// The relative luminance and contrast ratio of two colours, as the accessibility guidelines
+// define them.
+double Luminance(const QColor& c) {
+    auto channel = [](double v) {
+        v /= 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A part long enough that four of them pass the 199 characters of the blazon box, while each
+// alone is well within it.
+const std::string kLongPart = "Azure a bend wavy or between two mullets of six points argent";
+
+}  // namespace
+
+class FirstUseWindowTest : public QObject, private WindowFixture {
+    Q_OBJECT
+
+    app::ArrangementEditor& E() { return C().Arrangement(); }
+    const Bitmap& Image1() { return C().Picture().Image1(); }
+    void Type(const std::string& blazon) {
+        W().Memo()->setPlainText(QString::fromStdString(blazon));
+        C().Memo1Enter();
+    }
+    // Builds the parts with the panel's buttons, from texts typed in the blazon box.
+    void Build(std::initializer_list<std::pair<const char*, std::string>> parts) {
+        for (const auto& [button, blazon] : parts) {
+            Type(blazon);
+            Click(button);
+        }
+    }
+    // The messages other than the missing supporters of the test data.
+    std::vector<std::string> Messages() {
+        std::vector<std::string> out;
+        for (const std::string& m : messages_.messages)
+            if (m != "Could not load 'lionl1.bmp'") out.push_back(m);
+        return out;
+    }
+    static std::string TooLong(std::size_t n) {
+        return app::text::kBlazonTooLongBefore + std::to_string(n) + app::text::kBlazonTooLongAfter;
+    }
+
+private slots:
+    void init() { SetUp(); }
+    void cleanup() { TearDown(); }
+
+    // After Show the picture is assembled from reduced copies: the editor holds none of the last
+    // part's pictures, so a click and a drag where one of them lay change nothing.
+    void afterShowTheEditorHoldsNothingOfTheLastPart() {
+        Trigger("Quarterarms1");
+        Build({{"Button1", "Azure"}, {"Button2", "Or"}, {"Button3", "Vert"}, {"Button4", "Gules a lion rampant or"}});
+        QVERIFY(E().PictureCount() > 0);  // the lion of the part just drawn, as Image1 shows it
+        const app::ArrangedPicture lion = E().Picture(E().PictureCount() - 1);
+        Click("Button5");
+        QCOMPARE(E().PictureCount(), 0);
+        const Bitmap shown = Image1();
+        (void)E().MouseDown(app::MouseButton::Left, lion.cx, lion.cy);
+        E().HandleDown(app::Handle::Move);
+        E().HandleMove(app::Handle::Move, lion.cx - 40, lion.cy - 60);
+        E().HandleUp(app::Handle::Move, lion.cx - 40, lion.cy - 60);
+        QVERIFY(Image1() == shown);
+        QVERIFY(Messages().empty());
+    }
+
+    // Show is enabled only with every part of its own builder built since the builder opened,
+    // and never assembles an empty frame.
+    void showNeedsEveryPartOfItsBuilder() {
+        Trigger("Quarterarms1");
+        Build({{"Button1", "Or"}, {"Button2", "Gules"}, {"Button3", "Gules"}, {"Button4", "Or"}});
+        QVERIFY(W().Button("Button5")->isEnabled());
+        Trigger("Quarterarms1");
+        Click("NewBtn");
+        Type("Azure impaling: Vert");
+        Click("DrawBtn");
+        Trigger("Quarterarms1");
+        QVERIFY(!W().Button("Button5")->isEnabled());
+        const Bitmap before = Image1();
+        C().Button5Click();  // as a stray key or click would
+        QVERIFY(Image1() == before);
+        QCOMPARE(W().Memo()->toPlainText(), QString("Azure impaling: Vert"));
+
+        // The impaled builder after the quartered one: its own two halves.
+        Build({{"Button1", "Or"}});
+        Trigger("Impalearms1");
+        QVERIFY(!W().Button("Button5")->isEnabled());
+        Build({{"Button1", "Azure"}, {"Button2", "Vert"}});
+        QVERIFY(W().Button("Button5")->isEnabled());
+        Click("Button5");
+        // The supporters now stand where the copies were: Show waits for new ones.
+        QVERIFY(!W().Button("Button5")->isEnabled());
+        QVERIFY(Messages().empty());
+    }
+
+    // Typed or built, a marshalled text longer than the box holds is refused with the message a
+    // long single text gets, and nothing is drawn or assembled.
+    void longMarshalledTextsAreRefusedAsTypedOnesAre() {
+        Click("NewBtn");
+        const std::string typed = "Quarterly 1: " + kLongPart + " 2: Or 3: " + kLongPart + " 4: " + kLongPart;
+        QVERIFY(typed.size() > 199);
+        Type(typed);
+        Click("DrawBtn");
+        QCOMPARE(Messages(), std::vector<std::string>{TooLong(typed.size())});
+        QCOMPARE(Show(At(kFieldX, kFieldY)), Show(esc::kTeal));
+
+        messages_.messages.clear();
+        Trigger("Quarterarms1");
+        const PartTexts parts{kLongPart, kLongPart + " ", kLongPart + "  ", "Gules"};
+        Build({{"Button1", parts[0]}, {"Button2", parts[1]}, {"Button3", parts[2]}, {"Button4", parts[3]}});
+        QVERIFY(W().Button("Button5")->isEnabled());
+        const Bitmap before = Image1();
+        Click("Button5");
+        const std::string composed = ComposeQuartered(parts);
+        QVERIFY(composed.size() > 199);
+        QCOMPARE(Messages(), std::vector<std::string>{TooLong(composed.size())});
+        QVERIFY(Image1() == before);
+        QCOMPARE(W().Memo()->toPlainText(), QString("Gules"));
+
+        // A part longer than the box is refused as it is taken.
+        messages_.messages.clear();
+        const std::string part = kLongPart + " and " + kLongPart + " and " + kLongPart + " and a chief gules";
+        Build({{"Button1", part}});
+        QCOMPARE(Messages(), std::vector<std::string>{TooLong(part.size())});
+    }
+
+    // The builder's panel keeps its design size and each button shows its whole caption.
+    void builderButtonsShowWholeCaptions() {
+        for (const char* builder : {"Quarterarms1", "Impalearms1"}) {
+            Trigger(builder);
+            auto* panel = W().findChild<QFrame*>("Panel2");
+            QCOMPARE(panel->size(), QSize(40, 96));
+            for (const char* name : {"Button1", "Button2", "Button3", "Button4", "Button5"}) {
+                QPushButton* button = W().Button(name);
+                if (!button->isVisible()) continue;
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = button->text();
+                const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+                const QFontMetrics metrics(button->font());
+                QVERIFY2(metrics.horizontalAdvance(button->text()) <= room.width() && metrics.height() <= room.height() + 1,
+                         qPrintable(QString("%1 in %2x%3").arg(button->text()).arg(room.width()).arg(room.height())));
+                QVERIFY(panel->rect().contains(button->geometry()));
+            }
+        }
+    }
+
+    // While the auto display runs, the greyed controls keep a contrast of 4.5 : 1, and a paused
+    // display says so in the window.
+    void autoDisplayKeepsDisabledTextReadableAndSaysWhenPaused() {
+        Click("AutoBtn");
+        QVERIFY(C().Auto().On());
+        QList<QWidget*> greyed{W().NameBox(), W().Memo(), W().SearchBox(), W().ForwardButton(), W().Button("DrawBtn"),
+                               W().Button("Searchbtn")};
+        for (QLabel* label : W().findChild<QFrame*>("Panel3")->findChildren<QLabel*>()) greyed << label;
+        for (QWidget* w : greyed) {
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+            const QPalette& p = w->palette();
+            const double ratio =
+                Contrast(p.color(QPalette::Disabled, w->foregroundRole()), p.color(QPalette::Disabled, w->backgroundRole()));
+            QVERIFY2(ratio >= 4.5, qPrintable(QString("%1 %2: %3").arg(w->metaObject()->className(), w->objectName()).arg(ratio)));
+        }
+        QLabel* state = W().AutoDisplayState();
+        QVERIFY(!state->isVisible());
+        Space();
+        QVERIFY(C().Auto().Paused());
+        QVERIFY(state->isVisible());
+        QVERIFY2(state->text().contains("paused"), qPrintable(state->text()));
+        Space();
+        QVERIFY(!state->isVisible());
+        Space();
+        Click("AutoBtn");  // off, still paused inside: nothing runs, nothing to say
+        QVERIFY(!state->isVisible());
+    }
+
+    // The title of the about box is set in the plain serif face, where a V reads as a V.
+    void aboutTitleIsInThePlainFace() {
+        W().About();
+        auto* title = W().About().findChild<QLabel*>("AboutTitle");
+        QVERIFY(title);
+        QCOMPARE(title->text(), QString("E S C A V A L !  95"));
+        QCOMPARE(title->font().family(), QString("DejaVu Serif"));
+        QVERIFY(title->font().family() != esc::qt::BlackletterFamily() || esc::qt::BlackletterFamily() == "DejaVu Serif");
+    }
+
+    // The flips are offered only with a picture to flip, in the popup as in the Edit menu.
+    void theFlipsAgreeInThePopupAndTheEditMenu() {
+        W().Memo()->setFocus();
+        Type("Azure three mullets or");
+        Click("DrawBtn");
+        QCOMPARE(E().PictureCount(), 3);
+        auto* edit = W().findChild<QMenu*>("Edit1");
+        QMenu* popup = W().Arrangement()->PopupMenu();
+        auto flips = [&] {
+            emit edit->aboutToShow();
+            const bool inPopup = popup->findChild<QAction*>("FlipHorizontal1")->isEnabled();
+            const bool inEdit = W().findChild<QAction*>("FlipHorizontal1Edit")->isEnabled();
+            emit edit->aboutToHide();
+            return std::pair{inPopup, inEdit};
+        };
+        QCOMPARE(flips(), (std::pair{false, false}));
+        (void)E().MouseDown(app::MouseButton::Left, E().Picture(0).cx, E().Picture(0).cy);
+        W().Arrangement()->Sync();
+        QCOMPARE(flips(), (std::pair{true, true}));
+        (void)E().MouseDown(app::MouseButton::Left, 2, 2);  // outside every picture: nothing selected
+        W().Arrangement()->Sync();
+        QCOMPARE(flips(), (std::pair{false, false}));
+    }
+};
+
+QObject* NewFirstUseWindowTest() { return new FirstUseWindowTest; }
+
+}  // namespace esc::test
+
+#include "FirstUseWindowTest.moc"
