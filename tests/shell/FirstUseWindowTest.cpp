@@ -3,6 +3,7 @@
 // every road, the builder's buttons, the auto display's disabled controls and its pause, the
 // about box's title and the arrangement menus agreeing with one another.
 
+#include <QLabel>
 #include <QMenu>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -175,9 +176,14 @@ private slots:
         for (QLabel* label : W().findChild<QFrame*>("Panel3")->findChildren<QLabel*>()) greyed << label;
         for (QWidget* w : greyed) {
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+            // The roles the text is drawn in: the boxes' text on their base, the buttons' on the
+            // button face, the labels' on the panel.
+            const bool box = qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w);
+            const bool button = qobject_cast<QPushButton*>(w);
+            const QPalette::ColorRole fg = box ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText;
+            const QPalette::ColorRole bg = box ? QPalette::Base : button ? QPalette::Button : QPalette::Window;
             const QPalette& p = w->palette();
-            const double ratio =
-                Contrast(p.color(QPalette::Disabled, w->foregroundRole()), p.color(QPalette::Disabled, w->backgroundRole()));
+            const double ratio = Contrast(p.color(QPalette::Disabled, fg), p.color(QPalette::Disabled, bg));
             QVERIFY2(ratio >= 4.5, qPrintable(QString("%1 %2: %3").arg(w->metaObject()->className(), w->objectName()).arg(ratio)));
         }
         QLabel* state = W().AutoDisplayState();

@@ -53,7 +53,7 @@ private slots:
     // Below the minimum the window stops shrinking; at the minimum every control lies inside it
     // and the picture is scaled down whole, its proportions kept, under the panel.
     void theMinimumSizeKeepsEveryControl() {
-        ResizeTo(800, 560);
+        ResizeTo(700, 400);
         QCOMPARE(W().size(), W().minimumSize());
         const QRect inside = W().rect();
         int checked = 0;
@@ -70,6 +70,7 @@ private slots:
         for (std::size_t i = 0; i < std::size(row); ++i)
             for (std::size_t j = i + 1; j < std::size(row); ++j) {
                 const char *a = row[i], *b = row[j];
+                if ((i < 4) != (j < 4)) continue;  // two rows, whose frames meet by design: each row alone
                 auto* wa = W().findChild<QWidget*>(a);
                 auto* wb = W().findChild<QWidget*>(b);
                 const QRect ra(wa->mapTo(window_.get(), QPoint(0, 0)), wa->size());

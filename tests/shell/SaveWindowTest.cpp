@@ -27,6 +27,12 @@ class SaveWindowTest : public QObject, private WindowFixture {
         W().Memo()->setPlainText(blazon);
         C().Memo1Enter();
     }
+    // The window's keys reach it while it is the active window, as after a dialog closes.
+    void Activate() {
+        QApplication::setActiveWindow(window_.get());
+        QTRY_VERIFY(W().isActiveWindow());
+        W().Memo()->setFocus();
+    }
     static Rgb PixelOf(const QLabel* label, int x, int y) {
         const QImage image = label->pixmap().toImage();
         const QRgb p = image.pixel(x, y);
@@ -99,7 +105,7 @@ private slots:
         QCOMPARE(W().Action("Print1")->shortcut(), QKeySequence(QKeySequence::Print));
         Type("Cole", "Or");
         Click("DrawBtn");
-        W().Memo()->setFocus();
+        Activate();
         int saves = 0;
         WhenModal<qt::SaveDialog>([&](qt::SaveDialog* d) {
             ++saves;
@@ -115,6 +121,7 @@ private slots:
             ++saves;
             QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, Qt::Key_Escape);
         });
+        Activate();
         QTest::keyClick(W().Memo(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(saves, 2);
         QVERIFY(!fs::exists(pictures_ + "/Cole01.bmp"));
@@ -124,6 +131,7 @@ private slots:
             printing = true;
             d->reject();
         });
+        Activate();
         QTest::keyClick(W().Memo(), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(printing);
     }
