@@ -10,6 +10,13 @@
 //
 // saves only the main window as it opens on the display's screen (with --fill, grown to the whole
 // screen, as maximised): the layout on screens of other sizes and scales.
+//
+//   window_screenshots --tour DIR SUFFIX
+//
+// saves, as a new user meets them on the display's screen (run it once plainly and once with
+// QT_SCALE_FACTOR=2): the window as it opens, the quartered builder with its four parts and
+// after Show, the save dialog on the achievement, and the auto display running and paused. Each
+// file name ends in SUFFIX.
 
 #include <QApplication>
 #include <QDialog>
@@ -86,6 +93,58 @@ int main(int argc, char** argv) {
     PrintingSink sink;
     options.messages = &sink;
     esc::qt::MainWindow window(options);
+    if (QString(argv[1]) == "--tour") {
+        if (argc < 4) return 2;
+        g_out = argv[2];
+        QDir().mkpath(g_out);
+        const QString suffix = argv[3];
+        auto& c = window.Controller();
+        window.show();
+        Settle(1500);
+        c.Database()->LookUp("Arnot");
+        Settle(300);
+        Save(&window, "tour-window" + suffix + ".png");
+
+        c.Quarterarms1Click();
+        const char* parts[] = {"Gules a lion rampant or", "Azure three mullets argent", "Or a chevron sable",
+                               "Gules a lion rampant or"};
+        for (int n = 0; n < 4; ++n) {
+            window.Memo()->setPlainText(parts[n]);
+            c.Memo1Enter();
+            if (n == 0) c.Button1Click();
+            if (n == 1) c.Button2Click();
+            if (n == 2) c.Button3Click();
+            if (n == 3) c.Button4Click();
+        }
+        Settle(300);
+        Save(&window, "tour-builder" + suffix + ".png");
+        c.Button5Click();
+        Settle(300);
+        Save(&window, "tour-builder-shown" + suffix + ".png");
+        c.Quarterarms1Click();
+
+        window.NameBox()->setText("Lancaster");
+        window.Memo()->setPlainText("Gules a lion rampant or");
+        c.Memo1Enter();
+        c.DrawBtnClick();
+        c.FileOpenBtnClick();
+        Settle(300);
+        qputenv("XDG_PICTURES_DIR", (home + "/Pictures").toUtf8());
+        GrabModal("tour-save-dialog" + suffix + ".png", [&] { c.SaveButtonClick(); });
+        c.FileOpenBtnClick();
+
+        c.AutoBtnClick();
+        c.Timer1Timer();
+        Settle(300);
+        Save(&window, "tour-auto" + suffix + ".png");
+        c.FormKeyPress(' ');
+        Settle(300);
+        Save(&window, "tour-auto-paused" + suffix + ".png");
+        c.FormKeyPress(' ');
+        c.AutoBtnClick();
+        QDir(home).removeRecursively();
+        return 0;
+    }
     if (windowOnly) {
         window.show();
         if (argc > 3 && QString(argv[3]) == "--fill") window.resize(window.screen()->availableGeometry().size());
