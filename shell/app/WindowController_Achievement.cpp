@@ -26,6 +26,8 @@ void WindowController::ShowAchievement() {
     Bitmap& picture = drawing_->picture;
     picture = area_.Image1().Copy({0, 0, picture.Width(), picture.Height()});
     area_.PaintBackdrop(Backdrop::WholeArea, picture, paths_.dataDir, messages_);
+    // The builder's copies went with the backdrop.
+    ForgetBuiltParts();
 
     std::string error;
     const std::optional<Bitmap> mantle = ReadBmp(paths_.DataFile("mantle2.bmp"), &error);

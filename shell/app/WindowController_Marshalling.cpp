@@ -19,6 +19,12 @@ void WindowController::BuilderMode(std::optional<MarshallingKind> kind) {
         state_.builder.reset();
         drawing_->marshallingMode = false;
     } else {
+        // The builder works beside the shield, not beside the achievement: the normal view
+        // comes back first, and its supporters go with the strips painted below.
+        if (state_.mantlingShown) {
+            HideAchievement();
+            area_.PaintBackdrop(Backdrop::Strips, drawing_->picture, paths_.dataDir, messages_);
+        }
         SetAuto(false);
         drawing_->marshallingMode = true;
         state_.builder = kind;

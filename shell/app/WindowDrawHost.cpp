@@ -13,11 +13,15 @@ void WindowDrawHost::BeforeDrawing() {
     // The driver has cleared the picture to teal already.
     if (arrangement_) arrangement_->BeginDrawing();
     area_.LionList().Clear();
+    // While a builder is open the strips beside the shield hold its copies: no supporters are
+    // drawn there, for the copies would stand on their remnants.
+    const bool builderOpen = state_.builder.has_value();
     if (state_.helpShown) {
         state_.helpShown = false;
         ForgetBuiltParts();
         Bitmap unused;
-        area_.PaintBackdrop(Backdrop::StripsAndSupporters, picture_ ? *picture_ : unused, dataDir_, messages_);
+        area_.PaintBackdrop(builderOpen ? Backdrop::Strips : Backdrop::StripsAndSupporters, picture_ ? *picture_ : unused,
+                            dataDir_, messages_);
     }
     if (state_.mantlingShown) {
         // The achievement goes as hiding it would, but the shield is drawn afresh.
@@ -27,7 +31,7 @@ void WindowDrawHost::BeforeDrawing() {
         area_.PaintBackdrop(Backdrop::WholeArea, picture_ ? *picture_ : unused, dataDir_, messages_);
         state_.mantlingShown = false;
         ForgetBuiltParts();
-        area_.DrawSupporters(dataDir_, messages_);
+        if (!builderOpen) area_.DrawSupporters(dataDir_, messages_);
     }
 }
 

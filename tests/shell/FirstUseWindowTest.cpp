@@ -145,6 +145,34 @@ private slots:
         QCOMPARE(Messages(), std::vector<std::string>{TooLong(part.size())});
     }
 
+    // Opened over the achievement, the builder brings the shield back and puts its copies on
+    // clear strips: nothing of the supporters lies around them.
+    void theBuilderStandsOnClearStrips() {
+        for (const char* name : {"lionl1.bmp", "lionr1.bmp", "mantle2.bmp", "scroll3.bmp"})
+            fs::create_symlink(std::string(ESCAVAL_DATA_DIR) + "/" + name, paths_.DataFile(name));
+        Click("NewBtn");
+        W().NameBox()->setText("Hay");
+        Type("Gules");
+        Click("DrawBtn");
+        auto notTealBeside = [&](Rect box) {
+            int count = 0;
+            for (int y = app::kSupporterY; y < app::kSupporterY + app::kSupporterHeight; ++y)
+                for (int x = app::kLeftSupporterX; x < app::kLeftSupporterX + app::kSupporterWidth; ++x)
+                    if (!box.Contains(x, y) && !(At(x, y) == esc::kTeal)) ++count;
+            return count;
+        };
+        C().DrawSupporters();  // as the first-run picture leaves them
+        QVERIFY(notTealBeside({0, 0, 0, 0}) > 1000);  // the left supporter stands there
+        Click("FileOpenBtn");
+        QVERIFY(C().State().mantlingShown);
+        Trigger("Quarterarms1");
+        QVERIFY(!C().State().mantlingShown);
+        Build({{"Button1", "Or"}});
+        QCOMPARE(Show(At(kPaintBox3.left + 100, kPaintBox3.top + 100)), Show(kOr));
+        QCOMPARE(notTealBeside(kPaintBox3), 0);
+        QVERIFY(Messages().empty());
+    }
+
     // The builder's panel keeps its design size and each button shows its whole caption.
     void builderButtonsShowWholeCaptions() {
         for (const char* builder : {"Quarterarms1", "Impalearms1"}) {
