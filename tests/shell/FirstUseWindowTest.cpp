@@ -173,8 +173,15 @@ private slots:
         QVERIFY(Messages().empty());
     }
 
-    // The builder's panel keeps its design size and each button shows its whole caption.
+    // The builder's panel keeps its design size and each button shows its whole caption,
+    // whatever the desktop's own font (here a large one, as many desktops set).
     void builderButtonsShowWholeCaptions() {
+        const QFont desktop = QApplication::font();
+        const auto restore = qScopeGuard([desktop] { QApplication::setFont(desktop); });
+        QFont large = desktop;
+        large.setPixelSize(16);
+        QApplication::setFont(large);
+        OpenWindow();
         for (const char* builder : {"Quarterarms1", "Impalearms1"}) {
             Trigger(builder);
             auto* panel = W().findChild<QFrame*>("Panel2");
