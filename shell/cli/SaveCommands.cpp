@@ -10,6 +10,8 @@
 #include "interpret/Vocabulary.h"
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/TerminalText.h"
+#include "shell/cli/WindowArt.h"
 #include "shell/compose/Achievement.h"
 #include "shell/compose/PdfPages.h"
 #include "shell/compose/PrintPage.h"
@@ -23,6 +25,7 @@ namespace {
 struct Request {
     std::string dataDir, surname, blazon;
     bool achievement = false;
+    bool scrollShown = true;  // the scroll is read (and a damaged one fails) only when shown
 };
 
 // The arguments of `save` or `print`: the shared options are taken here, the command's own by
@@ -71,9 +74,12 @@ std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, cons
         return std::nullopt;
     }
     Drawn drawn;
-    // Missing, the scroll is left out, as in the window.
-    if (auto scroll = ReadBmp(dir + "/scroll3.bmp"))
-        drawn.scroll = scroll->Copy({0, 0, compose::kScrollWidth, compose::kScrollHeight});
+    // Missing, the scroll is left out, as in the window; damaged, it is said as the mantle is.
+    if (request.scrollShown) {
+        const ArtFile scroll = ReadArtFile(dir, "scroll3.bmp", ArtNeed::LeftOutWhenMissing);
+        if (scroll.failed) return std::nullopt;
+        if (scroll.bitmap) drawn.scroll = scroll.bitmap->Copy({0, 0, compose::kScrollWidth, compose::kScrollHeight});
+    }
 
     StderrSink sink;
     auto state = std::make_unique<DrawingState>(sink);
@@ -84,11 +90,8 @@ std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, cons
     drawn.picture = compose::PictureAsShown(state->picture);
 
     if (request.achievement) {
-        auto mantle = ReadBmp(dir + "/mantle2.bmp", &error);
-        if (!mantle) {
-            std::fprintf(stderr, "escaval: cannot read '%s/mantle2.bmp': %s\n", dir.c_str(), error.c_str());
-            return std::nullopt;
-        }
+        auto mantle = ReadArtFile(dir, "mantle2.bmp", ArtNeed::Required).bitmap;
+        if (!mantle) return std::nullopt;
         const compose::WindowLayout layout;
         Bitmap surface(layout.width, layout.height, kTeal);
         compose::AchievementInputs inputs;
@@ -105,7 +108,7 @@ std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, cons
 void ReportText(const compose::TextResult& result, const std::string& surname) {
     if (!result.Complete())
         std::fprintf(stderr, "escaval: some characters of '%s' are not in the name's face and were drawn otherwise\n",
-                     surname.c_str());
+                     ForTerminal(surname, LineBreaks::Escaped).c_str());
 }
 
 }  // namespace
@@ -140,6 +143,7 @@ int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
     if (request.achievement && layout && *layout != compose::SaveLayout::NameBelowWithScroll)
         return UsageError("with --achievement the layout is scroll");
     if (request.achievement) layout = compose::SaveLayout::NameBelowWithScroll;
+    request.scrollShown = layout == compose::SaveLayout::NameBelowWithScroll;
 
     const compose::TextPainter text;
     auto drawn = DrawRequest(request, argv0, text);
