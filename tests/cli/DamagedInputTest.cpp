@@ -295,6 +295,7 @@ TEST_F(CommandLine, CountsWithASignOrAFractionAreNotRead) {
         {"Paly of -1 or and azure", "-1"},
         {"Azure 1.5 mullets or", "1.5"},
         {"Azure 2,5 mullets or", "2,5"},
+        {"Azure .5 mullets or", ".5"},
         {"Azure 21 mullets or", "21"},
     };
     for (const auto& c : cases) {
