@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Bitmap.h"
+#include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Vocabulary.h"
 #include "shell/cli/CommandLine.h"
@@ -53,6 +54,9 @@ int AchievementCommand(const std::vector<std::string>& args, const char* argv0) 
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &*vocabulary;
     state->dataDir = dir;
+    // Each picture file read once, its verdict kept, for the size and for the painting alike.
+    PictureCache pictures;
+    state->pictureCache = &pictures;
     DrawHost host;
     DrawBlazon(*state, blazon, host);
 

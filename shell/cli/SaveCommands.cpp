@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Bitmap.h"
+#include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Vocabulary.h"
 #include "shell/cli/CommandLine.h"
@@ -85,6 +86,9 @@ std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, cons
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &*vocabulary;
     state->dataDir = dir;
+    // Each picture file read once, its verdict kept, for the size and for the painting alike.
+    PictureCache pictures;
+    state->pictureCache = &pictures;
     DrawHost host;
     DrawBlazon(*state, request.blazon, host);
     drawn.picture = compose::PictureAsShown(state->picture);
