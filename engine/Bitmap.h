@@ -91,8 +91,9 @@ bool SizeIsAcceptable(long long width, long long height);
 // 24-bit Windows bitmap files. Every writer replaces the file atomically (WriteFileAtomically).
 WriteResult WriteBmp(const Bitmap& bitmap, const std::string& path, Flush flush = Flush::kToDisk);
 [[nodiscard]] std::vector<std::uint8_t> EncodeBmp(const Bitmap& bitmap);
-// Reads 24-bit and 8-bit (palette) uncompressed files; nullopt for anything damaged or other.
-std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size);
+// Reads 24-bit and 8-bit (palette) uncompressed files; nullopt for anything damaged or other,
+// and, when asked, why ("it is cut short: 1200 of the 30054 bytes its header claims").
+std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size, std::string* why = nullptr);
 // A file that cannot be read (missing, a folder, a device, too large) or decoded gives nullopt
 // and, when asked, why.
 std::optional<Bitmap> ReadBmp(const std::string& path, std::string* error = nullptr);

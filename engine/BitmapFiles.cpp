@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <string>
 
 #include "engine/AtomicFile.h"
 #include "engine/Bitmap.h"
@@ -69,28 +70,39 @@ WriteResult WriteBmp(const Bitmap& bitmap, const std::string& path, Flush flush)
     return WriteFileAtomically(path, EncodeBmp(bitmap), flush);
 }
 
-std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size) {
-    if (size < 54 || data[0] != 'B' || data[1] != 'M') return std::nullopt;
+std::optional<Bitmap> DecodeBmp(const std::uint8_t* data, std::size_t size, std::string* why) {
+    const auto refuse = [why](std::string reason) -> std::optional<Bitmap> {
+        if (why) *why = std::move(reason);
+        return std::nullopt;
+    };
+    constexpr const char* kOther = "it is not an uncompressed 24-bit or 8-bit bitmap";
+    if (size < 2 || data[0] != 'B' || data[1] != 'M') return refuse(kOther);
+    if (size < 54) return refuse("it is cut short inside its header (" + std::to_string(size) + " bytes)");
     const std::uint32_t offset = Get32(data + 10);
     const std::uint32_t headerSize = Get32(data + 14);
-    if (headerSize < 40 || headerSize > size - 14) return std::nullopt;
+    if (headerSize < 40 || headerSize > size - 14) return refuse(kOther);
     const std::int32_t width = static_cast<std::int32_t>(Get32(data + 18));
     std::int32_t height = static_cast<std::int32_t>(Get32(data + 22));
     const int bits = Get16(data + 28);
     const std::uint32_t compression = Get32(data + 30);
-    if (compression != 0 || (bits != 24 && bits != 8)) return std::nullopt;
+    if (compression != 0 || (bits != 24 && bits != 8)) return refuse(kOther);
     const bool topDown = height < 0;
-    if (height == INT32_MIN) return std::nullopt;
+    const auto sizeText = [&] { return std::to_string(width) + " by " + std::to_string(height); };
+    if (height == INT32_MIN) return refuse("its size " + sizeText() + " is beyond the largest picture read");
     if (topDown) height = -height;
-    if (width <= 0 || height <= 0 || !SizeIsAcceptable(width, height)) return std::nullopt;
+    if (width <= 0 || height <= 0 || !SizeIsAcceptable(width, height))
+        return refuse("its size " + sizeText() + " is beyond the largest picture read");
     const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bits + 31) / 32) * 4;
-    if (offset > size || stride * static_cast<std::uint64_t>(height) > size - offset) return std::nullopt;
+    const std::uint64_t needed = static_cast<std::uint64_t>(offset) + stride * static_cast<std::uint64_t>(height);
+    if (offset > size || stride * static_cast<std::uint64_t>(height) > size - offset)
+        return refuse("it is cut short: " + std::to_string(size) + " of the " + std::to_string(needed) +
+                      " bytes its header claims");
     std::vector<Rgb> palette;
     if (bits == 8) {
         std::uint32_t colours = Get32(data + 46);
         if (colours == 0 || colours > 256) colours = 256;
         const std::size_t paletteAt = 14 + headerSize;
-        if (paletteAt + colours * 4ull > offset) return std::nullopt;
+        if (paletteAt + colours * 4ull > offset) return refuse(kOther);
         for (std::uint32_t i = 0; i < colours; ++i) {
             const std::uint8_t* p = data + paletteAt + i * 4;
             palette.push_back({p[2], p[1], p[0]});
@@ -118,9 +130,7 @@ std::optional<Bitmap> ReadBmp(const std::string& path, std::string* error) {
         if (error) *error = file.error;
         return std::nullopt;
     }
-    auto bitmap = DecodeBmp(file.bytes->data(), file.bytes->size());
-    if (!bitmap && error) *error = "it is not an uncompressed 24-bit or 8-bit bitmap";
-    return bitmap;
+    return DecodeBmp(file.bytes->data(), file.bytes->size(), error);
 }
 
 WriteResult WritePicture(const Bitmap& bitmap, const std::string& path, Flush flush) {

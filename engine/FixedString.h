@@ -19,16 +19,17 @@ public:
     FixedString() { data_[0] = '\0'; }
     FixedString(std::string_view text) { Assign(text); }  // NOLINT: implicit on purpose
 
-    // Returns false when the text was cut at the capacity.
+    // Returns false when the text was cut at the capacity (never inside a UTF-8 character: a
+    // character that does not fit is left out whole).
     bool Assign(std::string_view text) {
-        size_ = std::min(text.size(), Capacity);
+        size_ = WholeCharacters(text, Capacity);
         std::copy_n(text.data(), size_, data_.data());
         data_[size_] = '\0';
         return size_ == text.size();
     }
     bool Append(std::string_view text) {
         const std::size_t room = Capacity - size_;
-        const std::size_t n = std::min(room, text.size());
+        const std::size_t n = WholeCharacters(text, room);
         std::copy_n(text.data(), n, data_.data() + size_);
         size_ += n;
         data_[size_] = '\0';
@@ -51,6 +52,14 @@ public:
     friend bool operator==(const FixedString& a, std::string_view b) { return a.view() == b; }
 
 private:
+    // How many bytes of `text` fit in `room` without cutting a character in two.
+    static std::size_t WholeCharacters(std::string_view text, std::size_t room) {
+        if (text.size() <= room) return text.size();
+        std::size_t n = room;
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;  // a continuation byte
+        return n;
+    }
+
     std::array<char, Capacity + 1> data_{};
     std::size_t size_ = 0;
 };

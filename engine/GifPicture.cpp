@@ -1,9 +1,12 @@
 // The GIF subset the charge pictures use (GIF89a, https://www.w3.org/Graphics/GIF/spec-gif89a.txt):
 // a global colour table, extension blocks (skipped), one image without a local colour table or
 // interlacing, LZW codes of up to 12 bits. Damaged data stops the decoding where it goes wrong;
-// nothing is ever stored outside the charge picture buffer.
+// nothing is ever stored outside the charge picture buffer. A file is sound only when its one
+// image fits the buffer and every row of it decodes from well-formed data; anything less is
+// damaged, said with what is wrong, and never painted.
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "engine/ChargePicture.h"
@@ -50,11 +53,12 @@ public:
             if (blockLeft_ == 0) {
                 if (ended_) return false;
                 std::uint8_t length = 0;
-                if (!in_.Byte(length) || length == 0) { ended_ = true; return false; }
+                if (!in_.Byte(length)) { ended_ = ranOut_ = true; return false; }
+                if (length == 0) { ended_ = true; return false; }
                 blockLeft_ = length;
             }
             std::uint8_t b = 0;
-            if (!in_.Byte(b)) { ended_ = true; return false; }
+            if (!in_.Byte(b)) { ended_ = ranOut_ = true; return false; }
             --blockLeft_;
             bits_ |= static_cast<std::uint32_t>(b) << bitCount_;
             bitCount_ += 8;
@@ -64,6 +68,8 @@ public:
         bitCount_ -= width;
         return true;
     }
+    // The file ended inside the image data.
+    bool RanOut() const { return ranOut_; }
     // Skips what is left of the sub-blocks up to the terminator.
     void Finish() {
         if (ended_) return;
@@ -77,7 +83,7 @@ private:
     ByteReader& in_;
     std::uint32_t bits_ = 0;
     int bitCount_ = 0, blockLeft_ = 0;
-    bool ended_ = false;
+    bool ended_ = false, ranOut_ = false;
 };
 
 // Collects pixels into rows of PW and stores each completed row in the buffer.
@@ -112,11 +118,20 @@ private:
     int rows_ = 0;
 };
 
+std::string RowsText(int rows, int of) { return std::to_string(rows) + " of " + std::to_string(of) + " rows"; }
+
 void DecodeImageData(ByteReader& in, ChargePicture& p) {
     std::uint8_t m = 0;
-    if (!in.Byte(m)) return;
+    if (!in.Byte(m)) {
+        p.damage = "it is cut short before its image data";
+        return;
+    }
     CodeReader codes(in);
-    if (m < 1 || m > 11) { codes.Finish(); return; }
+    if (m < 1 || m > 11) {
+        p.damage = "its image data is damaged (a code size of " + std::to_string(m) + ")";
+        codes.Finish();
+        return;
+    }
     const int clear = 1 << m, end = clear + 1, firstFree = clear + 2;
     std::array<std::uint16_t, kMaxCodes> prefix{};
     std::array<std::uint8_t, kMaxCodes> suffix{};
@@ -180,6 +195,10 @@ void DecodeImageData(ByteReader& in, ChargePicture& p) {
         while (depth > 0) rows.Put(stack[static_cast<std::size_t>(--depth)]);
     }
     p.complete = wellFormed && rows.Full();
+    if (!wellFormed)
+        p.damage = "its image data is damaged (after " + RowsText(rows.Rows(), p.PH) + ")";
+    else if (!rows.Full())
+        p.damage = (codes.RanOut() ? "it is cut short after " : "its image data ends after ") + RowsText(rows.Rows(), p.PH);
     rows.StorePartial();
     codes.Finish();
 }
@@ -189,13 +208,17 @@ void DecodeImageData(ByteReader& in, ChargePicture& p) {
 int DecodeGifPicture(ChargePicture& p, const std::uint8_t* data, std::size_t size) {
     ByteReader in(data, size);
     std::array<std::uint8_t, 13> header{};
+    p.complete = false;
+    p.damage.clear();
     if (!in.Read(header.data(), header.size())) {
-        if (size >= 3 && data[0] == 'G' && data[1] == 'I' && data[2] == 'F') return 0;
+        if (size >= 3 && data[0] == 'G' && data[1] == 'I' && data[2] == 'F') {
+            p.damage = "it is cut short inside its header";
+            return 0;
+        }
         return 1;
     }
     if (header[0] != 'G' || header[1] != 'I' || header[2] != 'F') return 1;
     p.header = header;
-    p.complete = false;
     if (header[10] & 0x80) in.Skip(3u << ((header[10] & 0x07) + 1));
     if (p.buffer.size() != static_cast<std::size_t>(kChargeBufferSize)) p.buffer.assign(kChargeBufferSize, 0);
     std::uint8_t introducer = 0;
@@ -206,16 +229,31 @@ int DecodeGifPicture(ChargePicture& p, const std::uint8_t* data, std::size_t siz
             while (in.Byte(length) && length != 0) in.Skip(length);
         } else if (introducer == 0x2C) {
             std::array<std::uint8_t, 9> d{};
-            if (!in.Read(d.data(), d.size())) break;
+            if (!in.Read(d.data(), d.size())) {
+                p.damage = "it is cut short inside its image descriptor";
+                return 0;
+            }
             p.PW = d[4] | (d[5] << 8);
             p.PH = d[6] | (d[7] << 8);
+            // Every row must fit the buffer: a larger size is damage, not a picture to shrink.
+            const long long area = static_cast<long long>(p.PW) * p.PH;
+            if (area <= 0) {
+                p.damage = "its size " + std::to_string(p.PW) + " by " + std::to_string(p.PH) + " holds no pixel";
+                return 0;
+            }
+            if (area > kChargeBufferSize) {
+                p.damage = "its size " + std::to_string(p.PW) + " by " + std::to_string(p.PH) +
+                           " is beyond the largest picture read (" + std::to_string(kChargeBufferSize) + " pixels)";
+                return 0;
+            }
             if (d[8] & 0x80) in.Skip(3u << ((d[8] & 0x07) + 1));  // a local table is not used
             DecodeImageData(in, p);
-            break;  // a second image is not used
+            return 0;  // a second image is not used
         } else {
             break;
         }
     }
+    p.damage = "it holds no image";
     return 0;
 }
 
@@ -223,12 +261,19 @@ int ReadGifPicture(PaintState& state, const std::string& fileName) {
     const std::string path = state.dataDir.empty() ? fileName : state.dataDir + "/" + fileName;
     // A picture that cannot be read (a folder in its place, a file far too large) is treated as
     // a missing one, so the next name is tried and the question picture may stand in.
-    if (state.pictureCache && state.pictureCache->Restore(path, state.chargePicture)) return 0;
+    // A damaged file (cut short, a size beyond the buffer, bad image data) is not painted: the
+    // result is 1 with the verdict Damaged and what is wrong, for the caller to say.
+    ChargePicture& picture = state.chargePicture;
+    if (state.pictureCache && state.pictureCache->Restore(path, picture))
+        return picture.verdict == PictureVerdict::Sound ? 0 : 1;
+    picture.verdict = PictureVerdict::Missing;
     const FileBytes file = ReadFileBytes(path, kMaxChargePictureBytes);
     if (!file) return 1;
-    const int result = DecodeGifPicture(state.chargePicture, file.bytes->data(), file.bytes->size());
-    if (result == 0 && state.pictureCache) state.pictureCache->Keep(path, state.chargePicture);
-    return result;
+    if (DecodeGifPicture(picture, file.bytes->data(), file.bytes->size()) != 0) return 1;
+    picture.verdict = picture.damage.empty() && picture.complete ? PictureVerdict::Sound : PictureVerdict::Damaged;
+    if (picture.verdict == PictureVerdict::Damaged && picture.damage.empty()) picture.damage = "its image data is damaged";
+    if (state.pictureCache) state.pictureCache->Keep(path, picture);
+    return picture.verdict == PictureVerdict::Sound ? 0 : 1;
 }
 
 }  // namespace esc

@@ -28,6 +28,9 @@ inline constexpr std::string_view kNoLayoutForCount = "No layout places {} charg
 // "{}" stands for the charge's name: a pair combatant is drawn rampant, and this one has no
 // rampant picture.
 inline constexpr std::string_view kNoRampantPicture = "No picture of the {} rampant: the pair is drawn standing.";
+// A charge picture file that cannot be painted whole: the file, then what is wrong with it ("it
+// is cut short after 40 of 120 rows"). The question picture stands in for the charge.
+inline constexpr std::string_view kDamagedPicture = "The picture file '{}' is damaged and is not drawn: {}.";
 inline constexpr std::string_view kOutOfMemoryPicbuf = "Out of memory - picbuf";
 inline constexpr std::string_view kNoColorbuf = "NO colorbuf";
 inline constexpr std::string_view kOutOfBounds2 = "Out of bounds 2";

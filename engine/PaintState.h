@@ -89,12 +89,18 @@ struct Crossing {
     int first = -1, second = -1;
 };
 
+// What reading a charge picture file found: a picture to paint, no picture (no such file, not a
+// GIF file), or a GIF file that cannot be painted whole.
+enum class PictureVerdict { Sound, Missing, Damaged };
+
 // The decoded charge picture: colour indices, one byte per pixel, stride PW.
 struct ChargePicture {
     std::vector<std::uint8_t> buffer;  // kChargeBufferSize bytes while a drawing runs
     int PW = 0, PH = 0;
     std::array<std::uint8_t, 13> header{};
     bool complete = false;  // the last decoding filled every row from well-formed data
+    PictureVerdict verdict = PictureVerdict::Missing;  // of the last file read
+    std::string damage;  // what is wrong with a damaged file ("it is cut short after 40 of 120 rows")
 };
 
 struct PaintState {

@@ -38,23 +38,37 @@ bool PictureCache::Restore(const std::string& path, ChargePicture& picture) {
         entries_.erase(found);
         return false;
     }
+    ++hits_;
+    picture.verdict = e.verdict;
+    picture.damage = e.damage;
+    if (e.verdict != PictureVerdict::Sound) {
+        picture.complete = false;
+        return true;
+    }
     picture.PW = e.PW;
     picture.PH = e.PH;
     picture.header = e.header;
     picture.complete = true;
     const std::size_t n = std::min(e.pixels.size(), picture.buffer.size());
     std::copy_n(e.pixels.begin(), n, picture.buffer.begin());
-    ++hits_;
     return true;
 }
 
 void PictureCache::Keep(const std::string& path, const ChargePicture& picture) {
-    if (!picture.complete || picture.PW <= 0 || picture.PH <= 0) return;
+    const bool sound = picture.verdict == PictureVerdict::Sound && picture.complete && picture.PW > 0 && picture.PH > 0;
+    if (!sound && picture.verdict != PictureVerdict::Damaged) return;
     const FileStamp stamp = StampOf(path);
     if (!stamp.ok) return;
     Entry e;
     e.fileSize = stamp.size;
     e.modified = stamp.modified;
+    if (!sound) {
+        e.verdict = PictureVerdict::Damaged;
+        e.damage = picture.damage;
+        std::lock_guard lock(mutex_);
+        entries_.insert_or_assign(path, std::move(e));
+        return;
+    }
     e.PW = picture.PW;
     e.PH = picture.PH;
     e.header = picture.header;

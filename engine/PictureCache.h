@@ -2,9 +2,8 @@
 // Decoded charge pictures kept for the life of a process, so that a list of blazons (coverage,
 // batch drawing, the window stepping through the armorial) decodes each picture file once.
 // One cache may serve several drawing states on several threads. An entry is used only while
-// its file keeps the size and modification time it had when decoded, and only pictures that
-// decoded completely are kept: a damaged file is decoded afresh each time, exactly as without
-// a cache (its partial rows leave the rest of the buffer as the last picture left it).
+// its file keeps the size and modification time it had when decoded. A damaged file is kept as
+// its verdict and what is wrong, without pixels: it is read once and said the same each time.
 
 #include <cstdint>
 #include <filesystem>
@@ -19,11 +18,12 @@ namespace esc {
 
 class PictureCache {
 public:
-    // Copies the picture decoded from `path` into `picture` when the cache holds it for the
-    // file as it is now; false when not (the caller reads and decodes the file).
+    // Copies the picture decoded from `path` into `picture` (for a damaged file only its verdict
+    // and damage) when the cache holds it for the file as it is now; false when not (the caller
+    // reads and decodes the file).
     bool Restore(const std::string& path, ChargePicture& picture);
-    // Keeps the picture just decoded from `path` (nothing when it did not decode completely or
-    // the file cannot be examined).
+    // Keeps the picture just decoded from `path` with its verdict (nothing when the file was
+    // missing or cannot be examined).
     void Keep(const std::string& path, const ChargePicture& picture);
 
     std::size_t Size() const;
@@ -35,6 +35,8 @@ private:
         std::filesystem::file_time_type modified{};
         int PW = 0, PH = 0;
         std::array<std::uint8_t, 13> header{};
+        PictureVerdict verdict = PictureVerdict::Sound;
+        std::string damage;
         std::vector<std::uint8_t> pixels;  // the buffer's first bytes as decoding wrote them
     };
 

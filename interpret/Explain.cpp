@@ -152,7 +152,7 @@ std::string ExplainText(const DrawingTrace& t) {
             out << "\n";
         }
         for (const PictureTrace& p : l.pictures) {
-            out << "  picture " << p.file << (p.drawn ? " drawn" : " not found");
+            out << "  picture " << p.file << (p.drawn ? " drawn" : p.damaged ? " damaged, not drawn" : " not found");
             if (p.standIn) out << "  [QUESTION PICTURE STOOD IN]";
             out << "\n";
         }
@@ -177,7 +177,7 @@ Json ExplainedJson(const DrawingTrace& t) {
                                   {"bendwise", p.bendwise}});
         Json pictures = Json::array();
         for (const PictureTrace& p : l.pictures)
-            pictures.push_back({{"file", p.file}, {"drawn", p.drawn}, {"standIn", p.standIn}});
+            pictures.push_back({{"file", p.file}, {"drawn", p.drawn}, {"standIn", p.standIn}, {"damaged", p.damaged}});
         levels.push_back({{"index", l.index}, {"name", l.name}, {"phrase", l.phrase}, {"kind", l.kind}, {"count", l.count},
                           {"tincture", l.tincture}, {"secondTincture", l.secondTincture}, {"line", l.line},
                           {"variant", l.variant}, {"on", l.on}, {"chargedOn", l.chargedOn}, {"in", l.in},

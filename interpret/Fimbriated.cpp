@@ -68,7 +68,7 @@ void PaintChargeFimbriation(DrawingState& s, const std::string& name) {
         s.placementX = x + dx;
         s.placementY = y + dy;
         for (const std::string& file : PictureFileNames(name, level.levelVariant.empty() ? "esv" : level.levelVariant.view()))
-            if (PlaceChargePicture(s, file) == 0) break;
+            if (PlaceChargePicture(s, file) == 0 || s.chargePicture.verdict == PictureVerdict::Damaged) break;
     }
     s.silhouetteTincture = -1;
     s.placementX = x;

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <bitset>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/Palette.h"
 #include "interpret/TextOps.h"
@@ -10,8 +12,11 @@
 namespace esc {
 namespace {
 
-// A replacement names a fixed text, a deletion, or one of the three tinctures passed in.
-enum class Kind { Replace, Delete, First, Second, Third };
+// A replacement names a fixed text, a deletion, or one of the three tinctures passed in. A
+// deletion outside numbers keeps the sign of a number and the point or comma inside one, so that
+// "-3" or "1.5" stays one word that is not a count (and is said as a word not found) instead
+// of being read as the count 3 or 15.
+enum class Kind { Replace, Delete, DeleteOutsideNumbers, First, Second, Third };
 
 struct Substitution {
     std::string_view pattern;
@@ -30,11 +35,11 @@ struct Substitution {
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
 constexpr std::array<Substitution, 214> kSubstitutions = {{
-    {"-", "", Kind::Delete},
-    {".", "", Kind::Delete},
+    {"-", "", Kind::DeleteOutsideNumbers},
+    {".", "", Kind::DeleteOutsideNumbers},
     {" d'", " "},
     {"'", "", Kind::Delete},
-    {",", "", Kind::Delete},
+    {",", "", Kind::DeleteOutsideNumbers},
     {";", "", Kind::Delete},
     // Spellings of society armory, and names of charges the program draws by the picture of the
     // same thing under another name.
@@ -280,11 +285,35 @@ constexpr std::array<Substitution, 214> kSubstitutions = {{
     {"quarter pierced", "pierced"},
 }};
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether the one-character mark at `at` belongs to a number: a sign before the digits of a word
+// ("-3"), or a point or comma before digits, within a number or opening one ("1.5", "2,5", ".5").
+bool PartOfNumber(const std::string& text, std::size_t at) {
+    const bool digitAfter = at + 1 < text.size() && IsDigit(text[at + 1]);
+    if (!digitAfter) return false;
+    const bool wordStart = at == 0 || text[at - 1] == ' ' || text[at - 1] == '\t';
+    if (text[at] == '-') return wordStart;
+    return wordStart || IsDigit(text[at - 1]);
+}
+
+bool DeleteOutsideNumbers(std::string& text, char mark) {
+    if (text.find(mark) == std::string::npos) return false;
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] != mark || PartOfNumber(text, i)) out += text[i];
+    const bool any = out.size() != text.size();
+    text = std::move(out);
+    return any;
+}
+
 // True when the entry changed the text.
 bool Apply(const Substitution& s, std::string& text, int firstTincture, int secondTincture, int thirdTincture,
            std::size_t capacity) {
     switch (s.kind) {
         case Kind::Delete: return DeleteAllExact(text, s.pattern);
+        case Kind::DeleteOutsideNumbers: return DeleteOutsideNumbers(text, s.pattern[0]);
         case Kind::Replace: return ReplaceAllIgnoringCase(text, s.pattern, s.replacement, capacity);
         case Kind::First: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(firstTincture), capacity);
         case Kind::Second: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(secondTincture), capacity);

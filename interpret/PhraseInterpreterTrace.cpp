@@ -69,12 +69,12 @@ void NotePlacement(DrawingState& s) {
         t->placements.push_back({s.placementX, s.placementY, s.chargeScale, s.mirrorFlag, s.bendwiseFlag});
 }
 
-void NotePicture(DrawingState& s, const std::string& file, bool drawn, bool standIn) {
+void NotePicture(DrawingState& s, const std::string& file, bool drawn, bool standIn, bool damaged) {
     LevelTrace* t = CurrentLevelTrace(s);
     if (t == nullptr) return;
     for (const PictureTrace& p : t->pictures)
         if (p.file == file && p.drawn == drawn && p.standIn == standIn) return;
-    t->pictures.push_back({file, drawn, standIn});
+    t->pictures.push_back({file, drawn, standIn, damaged});
 }
 
 void FinishLevelTraces(DrawingState& s) {

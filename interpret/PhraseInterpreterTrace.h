@@ -21,7 +21,7 @@ void NoteLayout(DrawingState& state, std::string_view layout);
 // The placement point, scale, mirror and bendwise flags of the charge being placed.
 void NotePlacement(DrawingState& state);
 // One picture file tried for the current level; repeats of the same file and outcome are kept once.
-void NotePicture(DrawingState& state, const std::string& file, bool drawn, bool standIn);
+void NotePicture(DrawingState& state, const std::string& file, bool drawn, bool standIn, bool damaged = false);
 // At the end of the interpretation: the flags set on levels after they were drawn, and the
 // levels that began but were never completed.
 void FinishLevelTraces(DrawingState& state);

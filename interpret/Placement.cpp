@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/ChargePicture.h"
+#include "engine/Messages.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
 #include "interpret/Combatant.h"
@@ -61,8 +62,19 @@ bool TryPictures(DrawingState& s, std::string_view name, bool standIn) {
     const bool reused = s.pictureLoaded;
     for (const std::string& file : FileNames(name, level.levelVariant.view())) {
         const bool drawn = PlaceChargePicture(s, file) == 0;
-        if (!reused) NotePicture(s, file, drawn, standIn);
+        const bool damaged = !drawn && s.chargePicture.verdict == PictureVerdict::Damaged;
+        if (!reused) NotePicture(s, file, drawn, standIn, damaged);
         if (drawn) return true;
+        // A damaged file is the charge's picture all the same: no other name stands in for it.
+        if (damaged) {
+            const std::string_view text = msg::kDamagedPicture;
+            const std::size_t first = text.find("{}"), second = text.find("{}", first + 2);
+            std::string shown(text.substr(0, first));
+            shown.append(file).append(text.substr(first + 2, second - first - 2));
+            shown.append(s.chargePicture.damage).append(text.substr(second + 2));
+            s.messages.Show(shown);
+            return false;
+        }
     }
     return false;
 }
@@ -215,7 +227,10 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent, std::vector<RowS
     if (!name.empty() && name.back() == 's') name.pop_back();
     const std::string_view variant = level.levelVariant.empty() ? std::string_view("esv") : level.levelVariant.view();
     for (const std::string& file : FileNames(name, variant)) {
-        if (ReadGifPicture(s, file) != 0) continue;
+        if (ReadGifPicture(s, file) != 0) {
+            if (s.chargePicture.verdict == PictureVerdict::Damaged) return false;  // no other name stands in
+            continue;
+        }
         // The buffer now holds this picture; the next placement decodes its own again.
         s.pictureLoaded = false;
         const ChargePicture& p = s.chargePicture;

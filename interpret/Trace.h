@@ -31,6 +31,7 @@ struct PictureTrace {
     std::string file;
     bool drawn = false;    // the file was read and painted
     bool standIn = false;  // the question picture stood in for the charge
+    bool damaged = false;  // the file is there but cannot be painted whole (a message says why)
 };
 
 struct PlacementTrace {

@@ -10,6 +10,7 @@
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/ComposeCommands.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/StandardStreams.h"
 
 namespace {
 
@@ -47,5 +48,5 @@ int main(int argc, char** argv) {
         const std::string what = std::string("'") + argv[1] + "'";
         return RunBeside(esc::kComposeProgram, what.c_str(), argc, argv);
     }
-    return esc::RunCommandLine(argc, argv);
+    return esc::FinishStandardStreams(esc::RunCommandLine(argc, argv));
 }

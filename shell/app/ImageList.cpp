@@ -2,11 +2,22 @@
 
 #include <algorithm>
 
+#include "engine/ReadFileBytes.h"
+
 namespace esc::app {
 
-bool ImageList::Load(const std::string& path, Rgb transparent) {
-    const auto bitmap = ReadBmp(path);
-    if (!bitmap || bitmap->Empty()) return false;
+bool ImageList::Load(const std::string& path, Rgb transparent, std::string* damage) {
+    const FileBytes file = ReadFileBytes(path, kMaxBitmapFileBytes);
+    if (!file) {
+        if (damage && file.failure != ReadFailure::Missing) *damage = file.error;
+        return false;
+    }
+    std::string why;
+    const auto bitmap = DecodeBmp(file.bytes->data(), file.bytes->size(), &why);
+    if (!bitmap || bitmap->Empty()) {
+        if (damage) *damage = bitmap ? "it holds no picture" : why;
+        return false;
+    }
     Append(*bitmap, transparent);
     return true;
 }

@@ -14,7 +14,9 @@ public:
     ImageList(int width, int height) : width_(width), height_(height) {}
 
     // Appends the pictures of the bitmap file; false (and nothing appended) when it cannot be read.
-    bool Load(const std::string& path, Rgb transparent);
+    // A file that is there but cannot be read whole (cut short, a size beyond the pictures read,
+    // not a bitmap) also sets `damage` to what is wrong; a missing file leaves it empty.
+    bool Load(const std::string& path, Rgb transparent, std::string* damage = nullptr);
     void Append(const Bitmap& bitmap, Rgb transparent);
     void Clear() { pictures_.clear(); }
     int Count() const { return static_cast<int>(pictures_.size()); }

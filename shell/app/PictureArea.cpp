@@ -48,8 +48,12 @@ void PictureArea::PaintBackdrop(Backdrop mode, Bitmap& pictureBitmap, const std:
 
 void PictureArea::DrawSupporters(const std::string& dataDir, MessageSink& messages, bool report) {
     const std::string dir = dataDir.empty() ? std::string() : dataDir + "/";
-    if (!lionList_.Load(dir + "lionl1.bmp", kWhite) && report) messages.Show("Could not load 'lionl1.bmp'");
-    (void)lionList_.Load(dir + "lionr1.bmp", kWhite);
+    std::string damage;
+    if (!lionList_.Load(dir + "lionl1.bmp", kWhite, &damage) && report)
+        messages.Show(damage.empty() ? std::string("Could not load 'lionl1.bmp'") : "Could not load 'lionl1.bmp': " + damage);
+    damage.clear();
+    if (!lionList_.Load(dir + "lionr1.bmp", kWhite, &damage) && report && !damage.empty())
+        messages.Show("Could not load 'lionr1.bmp': " + damage);
     lionList_.Draw(surface_, 0, kLeftSupporterX, kSupporterY);
     lionList_.Draw(surface_, 1, kRightSupporterX, kSupporterY);
     Touch();

@@ -32,7 +32,9 @@ WindowController::WindowController(AppPaths paths, WindowView& view, MessageSink
       host_(state_, area_, autoDisplay_, view_, note_.Sink(), paths_.dataDir),
       random_(seed.value_or(TimeSeed())) {
     state_.mantlingShown = false;
-    (void)scrollList_.Load(paths_.DataFile("scroll3.bmp"), kLime);  // a missing scroll is not reported
+    // A missing scroll is not reported; one that is there and cannot be read whole is.
+    if (std::string damage; !scrollList_.Load(paths_.DataFile("scroll3.bmp"), kLime, &damage) && !damage.empty())
+        startupNotes_.push_back("Cannot read the picture 'scroll3.bmp': " + damage + ".");
 
     std::string error;
     if (paths_.dataDir.empty()) {

@@ -6,25 +6,16 @@
 #include <string>
 
 #include "engine/Bitmap.h"
+#include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Vocabulary.h"
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/WindowArt.h"
 #include "shell/compose/Achievement.h"
 #include "shell/compose/TextPainter.h"
 
 namespace esc {
-
-namespace {
-
-std::optional<Bitmap> ReadArt(const std::string& dir, const char* name) {
-    std::string error;
-    auto bitmap = ReadBmp(dir + "/" + name, &error);
-    if (!bitmap) std::fprintf(stderr, "escaval: cannot read '%s/%s': %s\n", dir.c_str(), name, error.c_str());
-    return bitmap;
-}
-
-}  // namespace
 
 int AchievementCommand(const std::vector<std::string>& args, const char* argv0) {
     std::string output = "achievement.png", dataDir, surname, blazon;
@@ -52,15 +43,20 @@ int AchievementCommand(const std::vector<std::string>& args, const char* argv0) 
         std::fprintf(stderr, "escaval: %s\n", error.c_str());
         return kExitFile;
     }
-    const auto mantle = ReadArt(dir, "mantle2.bmp");
+    const auto mantle = ReadArtFile(dir, "mantle2.bmp", ArtNeed::Required).bitmap;
     if (!mantle) return kExitFile;
-    // A missing scroll leaves the achievement without one, as in the window.
-    const auto scroll = ReadBmp(dir + "/scroll3.bmp");
+    // A missing scroll leaves the achievement without one, as in the window; a damaged one fails.
+    const ArtFile scrollFile = ReadArtFile(dir, "scroll3.bmp", ArtNeed::LeftOutWhenMissing);
+    if (scrollFile.failed) return kExitFile;
+    const auto& scroll = scrollFile.bitmap;
 
     StderrSink sink;
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &*vocabulary;
     state->dataDir = dir;
+    // Each picture file read once, its verdict kept, for the size and for the painting alike.
+    PictureCache pictures;
+    state->pictureCache = &pictures;
     DrawHost host;
     DrawBlazon(*state, blazon, host);
 

@@ -19,6 +19,7 @@
 #include "engine/ReadFileBytes.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Trace.h"
+#include "shell/cli/BlazonFile.h"
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/DataPaths.h"
 
@@ -265,19 +266,9 @@ int BatchCommand(const std::vector<std::string>& args, const char* argv0) {
         if (!arms) return 1;
         entries = EntriesOfArms(*arms);
     } else {
-        const FileBytes read = ReadFileBytes(file, kMaxCoverageFileBytes);
-        if (!read) {
-            std::fprintf(stderr, "escaval: cannot read '%s': %s\n", file.c_str(), read.error.c_str());
-            return 1;
-        }
-        const std::vector<BlazonLine> lines =
-            ReadBlazonLines({reinterpret_cast<const char*>(read.bytes->data()), read.bytes->size()});
-        if (lines.size() > kMaxCoverageBlazons) {
-            std::fprintf(stderr, "escaval: cannot read '%s': it holds %zu blazons, more than %zu\n", file.c_str(),
-                         lines.size(), kMaxCoverageBlazons);
-            return 1;
-        }
-        entries = EntriesOfLines(lines);
+        const auto lines = ReadBlazonFile(file);
+        if (!lines) return 1;
+        entries = EntriesOfLines(*lines);
     }
     std::string error;
     const auto vocabulary = Vocabulary::Load(dir + "/words1.db", &error);

@@ -20,8 +20,10 @@
 #include "interpret/Trace.h"
 #include "interpret/Vocabulary.h"
 #include "shell/cli/BatchCommand.h"
+#include "shell/cli/BlazonFile.h"
 #include "shell/cli/Coverage.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/TerminalText.h"
 
 namespace esc {
 namespace {
@@ -132,7 +134,7 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     if (explain || strict) state->trace = &trace;
     DrawHost host;
     DrawBlazon(*state, blazon, host);
-    if (explain) PrintOut(json ? ExplainJson(trace) + "\n" : ExplainText(trace));
+    if (explain) PrintOut(json ? ExplainJson(trace) + "\n" : ForTerminal(ExplainText(trace)));
     if (const WriteResult written = WritePicture(state->picture, output, Flush::kLeaveToSystem); !written) {
         std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
         return 1;
@@ -162,19 +164,9 @@ private:
 // The blazons of the coverage file, or a message and nullopt. Lines cut to the length limit are
 // named on stderr.
 std::optional<std::vector<BlazonLine>> ReadCoverageFile(const std::string& file) {
-    const FileBytes read = ReadFileBytes(file, kMaxCoverageFileBytes);
-    if (!read) {
-        std::fprintf(stderr, "escaval: cannot read '%s': %s\n", file.c_str(), read.error.c_str());
-        return std::nullopt;
-    }
-    const std::string_view text(reinterpret_cast<const char*>(read.bytes->data()), read.bytes->size());
-    std::vector<BlazonLine> lines = ReadBlazonLines(text);
-    if (lines.size() > kMaxCoverageBlazons) {
-        std::fprintf(stderr, "escaval: cannot read '%s': it holds %zu blazons, more than %zu\n", file.c_str(), lines.size(),
-                     kMaxCoverageBlazons);
-        return std::nullopt;
-    }
-    for (const BlazonLine& line : lines)
+    auto lines = ReadBlazonFile(file);
+    if (!lines) return std::nullopt;
+    for (const BlazonLine& line : *lines)
         if (line.cut)
             std::fprintf(stderr, "escaval: line %d of '%s' is longer than %zu bytes; only its start was read\n", line.number,
                          file.c_str(), kMaxCoverageLineBytes);
@@ -207,7 +199,7 @@ int Coverage(const std::vector<std::string>& args, const char* argv0) {
     auto vocabulary = LoadVocabulary(dir);
     if (!vocabulary) return 1;
     const CoverageReport report = MeasureCoverage(*vocabulary, dir, std::move(*lines), TerminalProgress());
-    PrintOut(json ? CoverageJson(report) + "\n" : CoverageText(report, kCoverageTopWords));
+    PrintOut(json ? CoverageJson(report) + "\n" : ForTerminal(CoverageText(report, kCoverageTopWords)));
     return 0;
 }
 

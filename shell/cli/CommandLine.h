@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/MessageSink.h"
+#include "shell/cli/TerminalText.h"
 
 namespace esc {
 
@@ -15,7 +16,11 @@ inline constexpr int kExitWritten = 0, kExitFile = 1, kExitUsage = 2, kExitNotCl
 // The drawing's messages, one a line on stderr.
 class StderrSink final : public MessageSink {
 public:
-    void Show(std::string_view text) override { std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data()); }
+    // A message may quote the user's text: its control bytes are shown escaped.
+    void Show(std::string_view text) override {
+        const std::string shown = ForTerminal(text, LineBreaks::Escaped);
+        std::fprintf(stderr, "%s\n", shown.c_str());
+    }
 };
 
 // Runs a command of the command line ("draw", "coverage", ...). Returns the exit status.

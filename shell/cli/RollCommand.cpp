@@ -13,9 +13,11 @@
 #include "interpret/DrawingDriver.h"
 #include "interpret/Vocabulary.h"
 #include "shell/cli/BatchCommand.h"
+#include "shell/cli/BlazonFile.h"
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/Coverage.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/TerminalText.h"
 #include "shell/compose/PdfPages.h"
 #include "shell/compose/TextPainter.h"
 
@@ -85,6 +87,9 @@ std::vector<std::string> BlazonLines(const compose::TextPainter& text, const com
     }
     return lines;
 }
+
+// A long roll shows its progress on the terminal every this many shields.
+constexpr std::size_t kRollProgressStep = 50;
 
 struct RollEntry {
     std::string surname, blazon;
@@ -173,12 +178,11 @@ int RollCommand(const std::vector<std::string>& args, const char* argv0) {
         if (!arms) return 1;
         for (const auto& [surname, blazon] : *arms) entries.push_back({surname, blazon});
     } else {
-        const FileBytes read = ReadFileBytes(file, kMaxCoverageFileBytes);
-        if (!read) {
-            std::fprintf(stderr, "escaval: cannot read '%s': %s\n", file.c_str(), read.error.c_str());
-            return 1;
-        }
-        for (const BlazonLine& line : ReadBlazonLines({reinterpret_cast<const char*>(read.bytes->data()), read.bytes->size()})) {
+        // The bounds and refusals of coverage and batch: a roll of a binary file or of a million
+        // lines is not made.
+        const auto lines = ReadBlazonFile(file);
+        if (!lines) return 1;
+        for (const BlazonLine& line : *lines) {
             const std::size_t bar = line.blazon.find(" | ");
             if (bar == std::string::npos)
                 entries.push_back({{}, line.blazon});
@@ -213,7 +217,9 @@ int RollCommand(const std::vector<std::string>& args, const char* argv0) {
                                          compose::VerticalAlign::Centre};
     compose::PdfPages pdf;
     Bitmap page;
+    const ProgressLine progress("roll");
     for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries.size() > kRollProgressStep && (i % kRollProgressStep == 0)) progress(i, entries.size());
         const int n = static_cast<int>(i % layout.PerPage());
         if (n == 0) page = Bitmap(layout.pageWidth, layout.pageHeight, kWhite);
         DrawBlazon(*state, entries[i].blazon, host);
@@ -229,6 +235,7 @@ int RollCommand(const std::vector<std::string>& args, const char* argv0) {
             }
         }
     }
+    if (entries.size() > kRollProgressStep) progress(entries.size(), entries.size());
     if (const WriteResult written = pdf.Finish(output); !written) {
         std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
         return 1;

@@ -6,10 +6,13 @@
 #include <string>
 
 #include "engine/Bitmap.h"
+#include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Vocabulary.h"
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/TerminalText.h"
+#include "shell/cli/WindowArt.h"
 #include "shell/compose/Achievement.h"
 #include "shell/compose/PdfPages.h"
 #include "shell/compose/PrintPage.h"
@@ -23,6 +26,7 @@ namespace {
 struct Request {
     std::string dataDir, surname, blazon;
     bool achievement = false;
+    bool scrollShown = true;  // the scroll is read (and a damaged one fails) only when shown
 };
 
 // The arguments of `save` or `print`: the shared options are taken here, the command's own by
@@ -71,24 +75,27 @@ std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, cons
         return std::nullopt;
     }
     Drawn drawn;
-    // Missing, the scroll is left out, as in the window.
-    if (auto scroll = ReadBmp(dir + "/scroll3.bmp"))
-        drawn.scroll = scroll->Copy({0, 0, compose::kScrollWidth, compose::kScrollHeight});
+    // Missing, the scroll is left out, as in the window; damaged, it is said as the mantle is.
+    if (request.scrollShown) {
+        const ArtFile scroll = ReadArtFile(dir, "scroll3.bmp", ArtNeed::LeftOutWhenMissing);
+        if (scroll.failed) return std::nullopt;
+        if (scroll.bitmap) drawn.scroll = scroll.bitmap->Copy({0, 0, compose::kScrollWidth, compose::kScrollHeight});
+    }
 
     StderrSink sink;
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &*vocabulary;
     state->dataDir = dir;
+    // Each picture file read once, its verdict kept, for the size and for the painting alike.
+    PictureCache pictures;
+    state->pictureCache = &pictures;
     DrawHost host;
     DrawBlazon(*state, request.blazon, host);
     drawn.picture = compose::PictureAsShown(state->picture);
 
     if (request.achievement) {
-        auto mantle = ReadBmp(dir + "/mantle2.bmp", &error);
-        if (!mantle) {
-            std::fprintf(stderr, "escaval: cannot read '%s/mantle2.bmp': %s\n", dir.c_str(), error.c_str());
-            return std::nullopt;
-        }
+        auto mantle = ReadArtFile(dir, "mantle2.bmp", ArtNeed::Required).bitmap;
+        if (!mantle) return std::nullopt;
         const compose::WindowLayout layout;
         Bitmap surface(layout.width, layout.height, kTeal);
         compose::AchievementInputs inputs;
@@ -105,7 +112,7 @@ std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, cons
 void ReportText(const compose::TextResult& result, const std::string& surname) {
     if (!result.Complete())
         std::fprintf(stderr, "escaval: some characters of '%s' are not in the name's face and were drawn otherwise\n",
-                     surname.c_str());
+                     ForTerminal(surname, LineBreaks::Escaped).c_str());
 }
 
 }  // namespace
@@ -141,6 +148,8 @@ int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
     if (request.achievement && layout)
         return UsageError("--layout applies to the shield alone; with --achievement the achievement is saved as it "
                           "shows, on its own scroll");
+    // The achievement stands on its own scroll; the shield alone shows one only in that layout.
+    request.scrollShown = request.achievement || layout == compose::SaveLayout::NameBelowWithScroll;
 
     const compose::TextPainter text;
     auto drawn = DrawRequest(request, argv0, text);

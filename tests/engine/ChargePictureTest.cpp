@@ -137,7 +137,42 @@ TEST(GifDecoder, FailsCleanly) {
     ChargePicture h;
     EXPECT_EQ(DecodeGifPicture(h, huge.data(), huge.size()), 0);
     EXPECT_EQ(h.buffer.size(), static_cast<std::size_t>(kChargeBufferSize));
-    EXPECT_EQ(h.buffer[1999], 11);
+    EXPECT_FALSE(h.complete);
+}
+
+// Whatever is wrong with a GIF file, the decoder says it: a picture is painted only when every
+// row of it was decoded from well-formed data into the buffer.
+TEST(GifDecoder, DamageIsSaid) {
+    const auto whole = GifWithCodes(3, 1, 2, {{4, 3}, {1, 3}, {2, 3}, {3, 3}, {5, 3}});
+    ChargePicture p;
+    ASSERT_EQ(DecodeGifPicture(p, whole.data(), whole.size()), 0);
+    EXPECT_TRUE(p.complete);
+    EXPECT_EQ(p.damage, "");
+    // Every cut of a sound file is damaged (or, before "GIF", no picture at all).
+    for (std::size_t n = 3; n + 2 < whole.size(); ++n) {
+        ChargePicture q;
+        ASSERT_EQ(DecodeGifPicture(q, whole.data(), n), 0) << n;
+        EXPECT_FALSE(q.complete) << n;
+        EXPECT_NE(q.damage, "") << n;
+    }
+    ChargePicture cut;
+    (void)DecodeGifPicture(cut, whole.data(), whole.size() - 3);
+    EXPECT_EQ(cut.damage, "it is cut short after 0 of 1 rows");
+    // A size beyond the buffer is refused before a pixel is decoded.
+    const auto wide = GifWithCodes(65535, 65535, 2, {{4, 3}, {1, 3}, {5, 3}});
+    ChargePicture w;
+    (void)DecodeGifPicture(w, wide.data(), wide.size());
+    EXPECT_EQ(w.damage, "its size 65535 by 65535 is beyond the largest picture read (114000 pixels)");
+    const auto empty = GifWithCodes(0, 5, 2, {{4, 3}, {1, 3}, {5, 3}});
+    ChargePicture e;
+    (void)DecodeGifPicture(e, empty.data(), empty.size());
+    EXPECT_FALSE(e.complete);
+    EXPECT_EQ(e.damage, "its size 0 by 5 holds no pixel");
+    // Data that ends before the rows are full, with its end code: short, not cut.
+    const auto shortData = GifWithCodes(3, 2, 2, {{4, 3}, {1, 3}, {5, 3}});
+    ChargePicture s;
+    (void)DecodeGifPicture(s, shortData.data(), shortData.size());
+    EXPECT_EQ(s.damage, "its image data ends after 0 of 2 rows");
 }
 
 // A 100 by 100 picture: outline border of 4 pixels, body inside, a second part and a detail square.

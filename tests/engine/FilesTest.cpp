@@ -295,7 +295,7 @@ TEST(ReadFile, BitmapsAndChargePicturesInPlaceOfAFolder) {
     EXPECT_FALSE(ReadBmp(dir / "lionl1.bmp", &error).has_value());
     EXPECT_EQ(error, "it is a folder");
     EXPECT_FALSE(ReadBmp(dir / "junk.bmp", &error).has_value());
-    EXPECT_NE(error.find("bitmap"), std::string::npos) << error;
+    EXPECT_EQ(error, "it is cut short inside its header (19 bytes)");
     EXPECT_FALSE(ReadBmp("/dev/zero").has_value());
 
     CollectingSink sink;

@@ -1,5 +1,5 @@
 // The decoded-picture cache must never change what is drawn: a kept picture is the one the file
-// holds now, a damaged file is decoded afresh, a file gone is missing.
+// holds now, a damaged file is damaged each time it is asked for, a file gone is missing.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -101,19 +101,27 @@ TEST_F(CacheFixture, ChangedOrRemovedFileIsNotServedFromTheCache) {
     EXPECT_EQ(cache.Hits(), 0u);
 }
 
-TEST_F(CacheFixture, DamagedPictureIsDecodedAfreshEachTime) {
+TEST_F(CacheFixture, DamagedPictureIsReadOnceAndNeverPainted) {
     std::string cut = OneRowGif({1, 2, 3, 1, 2, 3});
     cut.resize(cut.size() - 5);  // the data stops inside the row
     Put(cut);
-    ASSERT_EQ(Read(), 0);
-    EXPECT_FALSE(state->chargePicture.complete);
-    EXPECT_EQ(cache.Size(), 0u);
+    EXPECT_EQ(Read(), 1);
+    EXPECT_EQ(state->chargePicture.verdict, PictureVerdict::Damaged);
+    EXPECT_EQ(state->chargePicture.damage, "it is cut short after 0 of 1 rows");
+    EXPECT_EQ(cache.Size(), 1u);
 
-    // As without a cache, the row's missing end keeps what the buffer held before.
-    std::fill(state->chargePicture.buffer.begin(), state->chargePicture.buffer.end(), 5);
-    ASSERT_EQ(Read(), 0);
-    EXPECT_EQ(cache.Hits(), 0u);
-    EXPECT_EQ(state->chargePicture.buffer[5], 5);
+    // The verdict is kept: read again, the file is not decoded and says the same.
+    state->chargePicture.verdict = PictureVerdict::Sound;
+    state->chargePicture.damage.clear();
+    EXPECT_EQ(Read(), 1);
+    EXPECT_EQ(cache.Hits(), 1u);
+    EXPECT_EQ(state->chargePicture.verdict, PictureVerdict::Damaged);
+    EXPECT_EQ(state->chargePicture.damage, "it is cut short after 0 of 1 rows");
+
+    // Mended, the file is read again and painted.
+    Put(OneRowGif({1, 2, 3, 1, 2, 3}));
+    EXPECT_EQ(Read(), 0);
+    EXPECT_EQ(state->chargePicture.verdict, PictureVerdict::Sound);
 }
 
 }  // namespace

@@ -103,6 +103,20 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
     }
 }
 
+// The sign of a number and the point or comma inside one are kept, so that "-3" and "1.5" stay
+// words that are not counts; everywhere else the marks go as before.
+TEST(Normaliser, PunctuationOfNumbersIsKept) {
+    const auto stripped = [](std::string text) {
+        StripPunctuation(text);
+        return text;
+    };
+    EXPECT_EQ(stripped("Azure -3 mullets or"), "Azure -3 mullets or");
+    EXPECT_EQ(stripped("-1.5 and 2,5, then 3. Or,"), "-1.5 and 2,5 then 3 Or");
+    EXPECT_EQ(stripped(".5 ,5"), ".5 ,5");
+    EXPECT_EQ(stripped("counter-changed semy-de-lis a-3 -x x."), "counterchanged semydelis a3 x x");
+    EXPECT_EQ(Normalised("Paly of -1 or and azure"), "Paly of -1 or and azure");
+}
+
 TEST(Normaliser, BackReferencesNameTheTinctures) {
     EXPECT_EQ(Normalised("a bend of the field between two mullets of the second", kAzure, kOr),
               "a bend Azure between two mullets Or");

@@ -20,8 +20,8 @@ namespace {
 using test::BareState;
 using test::Point;
 
-// A folder of picture files that begin with "GIF": each decodes as an empty picture, which is
-// enough for the placement to count it as drawn.
+// A folder of picture files, each a sound GIF of one pixel, which is enough for the placement to
+// count it as drawn.
 class PictureFolder {
 public:
     explicit PictureFolder(std::initializer_list<const char*> files) {
@@ -30,7 +30,9 @@ public:
         std::filesystem::create_directories(root_ / "lpics");
         for (const char* f : files) {
             std::ofstream out(root_ / "lpics" / f, std::ios::binary);
-            out << "GIF89a" << std::string(7, '\0') << ';';
+            // Header and screen of 1 by 1, one image of 1 by 1: codes clear, 1, end at 3 bits.
+            out << "GIF89a" << std::string("\x01\0\x01\0\0\0\0", 7) << std::string("\x2C\0\0\0\0\x01\0\x01\0\0", 10)
+                << std::string("\x02\x02\x4C\x01\0;", 6);
         }
     }
     ~PictureFolder() { std::filesystem::remove_all(root_); }

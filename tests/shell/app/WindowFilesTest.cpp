@@ -90,7 +90,8 @@ TEST(WindowFiles, FoldersInPlaceOfTheDataFilesAreReportedAndTheWindowGoesOn) {
     w.view.chosenPicture = chosen;
     const Step steps[] = {
         {"first-run picture and supporters", &WindowController::Timer2Timer,
-         {"Cannot read the picture 'first.bmp'.", "Could not load 'lionl1.bmp'"}},
+         {"Cannot read the picture 'first.bmp'.", "Could not load 'lionl1.bmp': it is a folder",
+          "Could not load 'lionr1.bmp': it is a folder"}},
         {"readme", &WindowController::readerClick, {"Cannot open the file 'readme.rtf'."}},
         {"view picture", &WindowController::Open1Click, {"Cannot read the picture '" + chosen + "'."}},
     };
@@ -102,6 +103,29 @@ TEST(WindowFiles, FoldersInPlaceOfTheDataFilesAreReportedAndTheWindowGoesOn) {
     EXPECT_EQ(w.view.picturesViewed, 0);
     EXPECT_EQ(w.view.readmesShown, 0);
     EXPECT_EQ(w.controller.Picture().Surface().Pixel(kLeftSupporterX + 10, kSupporterY + 10), kTeal);
+}
+
+// The window's own bitmaps cut short: each is said with what is wrong, never drawn in part; a
+// missing scroll is not said (the window goes without one).
+TEST(WindowFiles, DamagedBitmapsOfTheWindowAreSaid) {
+    Folders f;
+    for (const char* name : {"scroll3.bmp", "lionr1.bmp"}) {
+        const std::string path = f.paths.DataFile(name);
+        ASSERT_TRUE(WriteBmp(Bitmap(kSupporterWidth, kSupporterHeight, kTeal), path));
+        fs::resize_file(path, fs::file_size(path) / 2);
+    }
+    {
+        Window w(f.paths);
+        w.controller.ShowStartupNotes();
+        EXPECT_TRUE(Contains(w.Shown(), "Cannot read the picture 'scroll3.bmp': it is cut short: "));
+        w.controller.DrawSupporters();
+        const std::vector<std::string> shown = w.Shown();
+        EXPECT_TRUE(Contains(shown, "Could not load 'lionr1.bmp': it is cut short: ")) << shown.size();
+    }
+    fs::remove(f.paths.DataFile("scroll3.bmp"));
+    Window w(f.paths);
+    w.controller.ShowStartupNotes();
+    EXPECT_FALSE(Contains(w.Shown(), "scroll3.bmp"));
 }
 
 // A snapshot is written whole. Then the disk fills up while the next is written (a child process
