@@ -1,6 +1,7 @@
-// Runs of the command line killed while they write, and what the next run finds: no temporary
-// file of a killed run stays in the folder a run writes; files of other names, and the
-// temporary file of a writer still at work, are left alone.
+// Runs of the command line after others were killed while they wrote. No temporary file of a
+// killed run stays in the folder a run writes (files of other names, and the temporary file of
+// a writer still at work, are left alone); a database that a killed writer left half changed is
+// put right before it is read, or the run says why it cannot be.
 
 #include <fcntl.h>
 #include <signal.h>
@@ -161,6 +162,12 @@ TEST_F(CommandLine, BatchOfTheDatabaseAfterAKilledWriter) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("3 drawn"), std::string::npos) << r.out;
     EXPECT_TRUE(fs::exists(dir / "shields" / "Smith-1.png"));
+    // And so does a roll of the database.
+    leaveHalfDone();
+    const Outcome roll = Escaval("roll " + Data() + "--database -o '" + (dir / "roll.pdf").string() + "'", asUser);
+    EXPECT_EQ(roll.status, 0) << roll.err;
+    EXPECT_TRUE(fs::exists(dir / "roll.pdf"));
+    EXPECT_FALSE(fs::exists(user.string() + "-journal") && fs::file_size(user.string() + "-journal") > 0);
 }
 
 }  // namespace
