@@ -277,7 +277,12 @@ Preparation::Step Preparation::Attempt() {
         case Health::Unusable: break;
     }
     if (!fs::exists(userPath_, ec)) return Step::Again;  // set aside by another copy meanwhile
-    ShowShipped("Your blazon database '" + userPath_ + "' cannot be opened: " + e.error + ". It has been left as it is.");
+    // A killed writer's half-done change that this program may not undo reads to SQLite as an
+    // attempt to write; the user is told what it is.
+    std::string why = e.error;
+    c.Close();
+    if (std::string undo; !UndoInterruptedWrite(userPath_, &undo)) why = undo;
+    ShowShipped("Your blazon database '" + userPath_ + "' cannot be opened: " + why + ". It has been left as it is.");
     return Step::Finished;
 }
 

@@ -339,10 +339,14 @@ TEST(UserDatabaseRecovery, AReadOnlyOpenAfterAKilledWriterUndoesItsHalfDoneWrite
             std::string error;
             if (BlazonDatabase::Open(f.user, OpenMode::ReadOnly, &error)) return 2;
             if (error.find("stopped part way through writing") == std::string::npos) return 3;
-            return error.find(f.user + "-journal") == std::string::npos ? 4 : 0;
+            if (error.find(f.user + "-journal") == std::string::npos) return 4;
+            // The window's start says the same, and shows the shipped entries meanwhile.
+            const UserDatabase u = PrepareUserDatabase(f.shipped, f.userDir);
+            if (u.path != f.shipped || !u.readOnly || !u.setAside.empty()) return 5;
+            return u.notes.size() == 2 && u.notes[0].find("stopped part way through writing") != std::string::npos ? 0 : 6;
         });
         Unprotect(f);
-        EXPECT_EQ(status, 0) << "2: opened, 3 and 4: not said plainly";
+        EXPECT_EQ(status, 0) << "2: opened, 3 and 4: not said plainly, 5: not the shipped entries, 6: start not plain";
         EXPECT_GT(SizeOf(f.user + "-journal"), 0);  // left for one who may write
         f.ExpectNextStartKeepsEverything(f.countBefore);
     }
