@@ -57,9 +57,9 @@ int RemoveLeftoverTemporaries(const std::string& target, std::chrono::system_clo
         if (it->path().filename().string().rfind(prefix, 0) != 0) continue;
         struct stat st {};
         if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        using Clock = std::chrono::system_clock;
         const auto changed = std::chrono::seconds(st.st_ctim.tv_sec) + std::chrono::nanoseconds(st.st_ctim.tv_nsec);
-        if (std::chrono::system_clock::time_point(std::chrono::duration_cast<std::chrono::system_clock::duration>(changed)) < startedAt)
-            leftovers.push_back(it->path());
+        if (Clock::time_point(std::chrono::duration_cast<Clock::duration>(changed)) < startedAt) leftovers.push_back(it->path());
     }
     int removed = 0;
     for (const fs::path& leftover : leftovers) removed += fs::remove(leftover, ec) ? 1 : 0;

@@ -29,7 +29,6 @@ constexpr int kFieldCount = 4;
 struct TableLayout {
     int position[kFieldCount] = {0, 1, 2, 3};
     int columns = kFieldCount;
-    bool Standard() const { return columns == kFieldCount && position[0] == 0 && position[1] == 1 && position[2] == 2 && position[3] == 3; }
 };
 
 std::optional<TableLayout> LayoutOf(Connection& c) {
@@ -97,7 +96,8 @@ private:
         sqlite3_bind_int64(st, 1, from);
         const auto text = [&](int i) {
             const unsigned char* t = sqlite3_column_text(st, i);
-            return std::string(t ? reinterpret_cast<const char*>(t) : "", t ? static_cast<std::size_t>(sqlite3_column_bytes(st, i)) : 0);
+            if (!t) return std::string();
+            return std::string(reinterpret_cast<const char*>(t), static_cast<std::size_t>(sqlite3_column_bytes(st, i)));
         };
         int rc;
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {

@@ -311,7 +311,8 @@ Preparation::Step Preparation::UseSound(Connection& c, bool readOnlyFile) {
     // files refuses every change, however writable the file itself is.
     if (::access(userDir_.c_str(), W_OK | X_OK) != 0) {
         result_.readOnly = true;
-        result_.notes.push_back("The folder '" + userDir_ + "' of your blazon database is read-only: entries cannot be added or changed.");
+        result_.notes.push_back("The folder '" + userDir_ +
+                                "' of your blazon database is read-only: entries cannot be added or changed.");
         return Step::Finished;
     }
     const Result update = UpdateInPlace(c, shippedPath_, result_.repaired, result_.shippedAdded);
@@ -388,7 +389,8 @@ bool UndoInterruptedWrite(const std::string& path, std::string* error) {
         // A journal that is not left over (another program is writing now, or keeps its
         // journals) leaves the database readable.
         Connection reader;
-        if (reader.Open(ReadOnlyUri(path), SQLITE_OPEN_READONLY, 0) && reader.Text("SELECT count(*) FROM sqlite_master")) return true;
+        if (reader.Open(ReadOnlyUri(path), SQLITE_OPEN_READONLY, 0) && reader.Text("SELECT count(*) FROM sqlite_master"))
+            return true;
     }
     Connection c;
     if (c.Open(path, SQLITE_OPEN_READWRITE, kStartupBusyTimeoutMs) && !c.ReadOnly() &&

@@ -122,8 +122,8 @@ TEST_F(CommandLine, BatchOfTheDatabaseAfterAKilledWriter) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(user.c_str(), &db), SQLITE_OK);
     const std::string make = std::string(db::kCreateBlazonTableSql) +
-                             "INSERT INTO escaval1 VALUES ('Smith', 0, 'Azure a bend or', 'A'), ('Jones', 0, 'Or a fess gules', 'A'),"
-                             " ('Percy', 1, 'Or a lion rampant azure', 'T')";
+                             "INSERT INTO escaval1 VALUES ('Smith', 0, 'Azure a bend or', 'A'),"
+                             " ('Jones', 0, 'Or a fess gules', 'A'), ('Percy', 1, 'Or a lion rampant azure', 'T')";
     ASSERT_EQ(sqlite3_exec(db, make.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
     const auto leaveHalfDone = [&] {

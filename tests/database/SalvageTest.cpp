@@ -44,7 +44,8 @@ struct RealDatabase {
     RealDatabase() {
         std::vector<test::BlazonRow> rows;
         for (int i = 0; i < kRealShipped; ++i) {
-            rows.push_back({"Shipped" + std::to_string(i), 1, "Argent a chevron between three roundels gules " + std::to_string(i), "T"});
+            const std::string n = std::to_string(i);
+            rows.push_back({"Shipped" + n, 1, "Argent a chevron between three roundels gules " + n, "T"});
             entries.insert({rows.back().surname, rows.back().blazon, "T"});
         }
         test::WriteBlazonDatabase(shipped, rows, true);
@@ -68,7 +69,8 @@ std::pair<int, int> RowByRow(const std::string& path, long long lastRowid) {
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
         sqlite3_exec(db, "PRAGMA writable_schema = ON", nullptr, nullptr, nullptr);
         sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(db, "SELECT Origin FROM escaval1 WHERE rowid = ? AND (Surname <> '' OR Blazon <> '')", -1, &st, nullptr) == SQLITE_OK) {
+        const char* sql = "SELECT Origin FROM escaval1 WHERE rowid = ? AND (Surname <> '' OR Blazon <> '')";
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK) {
             for (long long rowid = 1; rowid <= lastRowid; ++rowid) {
                 sqlite3_reset(st);
                 sqlite3_bind_int64(st, 1, rowid);
@@ -96,7 +98,8 @@ TEST(Salvage, RowsComeBackFromCutAndOverwrittenFiles) {
     ASSERT_EQ(test::Query(r.user, "PRAGMA page_size"), std::to_string(kRealPageSize));
     const long long size = static_cast<long long>(fs::file_size(r.user));
     const long pages = static_cast<long>(size / kRealPageSize);
-    const long leaf = r.PageOf("SELECT pageno FROM dbstat WHERE name = 'escaval1' AND pagetype = 'leaf' ORDER BY pageno DESC LIMIT 1 OFFSET 3");
+    const long leaf =
+        r.PageOf("SELECT pageno FROM dbstat WHERE name = 'escaval1' AND pagetype = 'leaf' ORDER BY pageno DESC LIMIT 1 OFFSET 3");
     const int onLeaf = std::stoi(test::Query(r.user, "SELECT ncell FROM dbstat WHERE pageno = " + std::to_string(leaf)));
     const long root = r.PageOf("SELECT rootpage FROM sqlite_master WHERE name = 'escaval1'");
     ASSERT_EQ(test::Query(r.user, "SELECT pagetype FROM dbstat WHERE pageno = " + std::to_string(root)), "internal");

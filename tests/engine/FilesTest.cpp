@@ -108,7 +108,8 @@ TEST(AtomicWrite, AWriterKilledPartWayLeavesNothingBehind) {
 TEST(AtomicWrite, LeftoversOfKilledWritersAreRemovedAndNothingElse) {
     Folder dir;
     for (const char* name : {".a.png.tmp-0123abcd", ".index.json.tmp-deadbeef"}) Put(dir / name, "half written");
-    const std::vector<std::string> kept = {".a.png.tmp-XYZ", ".b.png.tmp-00000000", ".d.tmp-0123abcde", "a.png", "c.tmp-01234567"};
+    const std::vector<std::string> kept = {".a.png.tmp-XYZ", ".b.png.tmp-00000000", ".d.tmp-0123abcde", "a.png",
+                                           "c.tmp-01234567"};
     for (const std::string& name : kept) Put(dir / name, "kept");
     const int held = ::open((dir / ".b.png.tmp-00000000").c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
