@@ -1,6 +1,7 @@
 #include "database/BlazonDatabase.h"
 
 #include "database/BlazonSchema.h"
+#include "database/UserDatabase.h"
 
 namespace esc::db {
 namespace {
@@ -66,6 +67,8 @@ BlazonDatabase& BlazonDatabase::operator=(BlazonDatabase&&) noexcept = default;
 BlazonDatabase::~BlazonDatabase() = default;
 
 std::optional<BlazonDatabase> BlazonDatabase::Open(const std::string& path, OpenMode mode, std::string* error) {
+    // A read-only connection cannot undo a killed writer's half-done change, and refuses to read.
+    if (mode == OpenMode::ReadOnly && !UndoInterruptedWrite(path, error)) return std::nullopt;
     auto table = Table::Open(path, std::string(kBlazonTableName), {"Surname"}, mode, error);
     if (!table) return std::nullopt;
     for (const char* field : {"Surname", "Id", "Blazon", "Origin"}) {

@@ -46,19 +46,24 @@ std::optional<std::string> MakeTemporaryBeside(const std::string& target, std::s
     return std::string(buffer.data());
 }
 
-void RemoveStaleTemporaries(const std::string& target, std::chrono::seconds age) {
+int RemoveLeftoverTemporaries(const std::string& target, std::chrono::system_clock::time_point startedAt) {
     namespace fs = std::filesystem;
     const fs::path path(target);
     const std::string prefix = path.filename().string() + kTemporaryInfix;
+    const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
     std::error_code ec;
-    const auto now = fs::file_time_type::clock::now();
-    for (fs::directory_iterator it(path.parent_path().empty() ? fs::path(".") : path.parent_path(), ec), end; !ec && it != end;
-         it.increment(ec)) {
+    std::vector<fs::path> leftovers;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         if (it->path().filename().string().rfind(prefix, 0) != 0) continue;
-        std::error_code timeError;
-        const auto written = fs::last_write_time(it->path(), timeError);
-        if (!timeError && now - written > age) fs::remove(it->path(), timeError);
+        struct stat st {};
+        if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        using Clock = std::chrono::system_clock;
+        const auto changed = std::chrono::seconds(st.st_ctim.tv_sec) + std::chrono::nanoseconds(st.st_ctim.tv_nsec);
+        if (Clock::time_point(std::chrono::duration_cast<Clock::duration>(changed)) < startedAt) leftovers.push_back(it->path());
     }
+    int removed = 0;
+    for (const fs::path& leftover : leftovers) removed += fs::remove(leftover, ec) ? 1 : 0;
+    return removed;
 }
 
 InstallResult InstallWithoutReplacing(const std::string& temporary, const std::string& target, std::string* error) {

@@ -13,10 +13,11 @@ namespace esc::db {
 // ("escaval1.db.tmp-XXXXXX"); empty file, closed. nullopt with `error` when it cannot be made.
 std::optional<std::string> MakeTemporaryBeside(const std::string& target, std::string* error);
 
-// Removes the temporary files of `target` (and their journals) last written more than `age`
-// ago: what a process killed while making `target` left behind. A younger one may belong to a
-// copy of the program that is making it now.
-void RemoveStaleTemporaries(const std::string& target, std::chrono::seconds age);
+// Removes the temporary files of `target` (and their journals) last changed before `startedAt`:
+// what a process killed while making `target` left behind. The caller holds the folder's lock,
+// under which every copy of the program makes its temporary files, so none of them is in use.
+// Returns how many files were removed.
+int RemoveLeftoverTemporaries(const std::string& target, std::chrono::system_clock::time_point startedAt);
 
 enum class InstallResult {
     Installed,      // `temporary` is now `target`

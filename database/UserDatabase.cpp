@@ -1,5 +1,7 @@
 #include "database/UserDatabase.h"
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -24,15 +26,13 @@ constexpr const char* kShownReadOnly = "It is shown read-only meanwhile: entries
 constexpr const char* kShippedShown = "The shipped entries are shown meanwhile; entries cannot be added.";
 constexpr const char* kShippedOnly = "The shipped entries are shown; entries cannot be added.";
 constexpr const char* kRecoverHint =
-    "Nothing in the old file has been changed; the sqlite3 program's .recover command may read more of it.";
+    "Nothing in the kept file has been changed; \"escaval salvage\" reads it again into a database of its own.";
 }  // namespace note
 
 // Another copy of the program may be making or replacing the file: the attempts start again
 // from the top when the file changed under us, at most this often.
 constexpr int kMaxAttempts = 3;
 
-// A temporary database older than this was left by a process that was killed while making it.
-constexpr std::chrono::hours kStaleTemporaryAge{1};
 
 // The four fields as they are added to a table that lacks them.
 struct FieldDefinition {
@@ -178,25 +178,7 @@ InstallResult CreateUserDatabase(const std::string& target, const std::string& s
         Connection c;
         ok = c.Open(*temporary, SQLITE_OPEN_READWRITE, kStartupBusyTimeoutMs);
         ok = ok && c.Exec(std::string(kCreateBlazonTableSql) + kCreateInfoTableSql + kCreateShippedTableSql);
-        if (ok && !salvaged.empty()) {
-            ok = c.Exec("BEGIN");
-            sqlite3_stmt* st = nullptr;
-            ok = ok && sqlite3_prepare_v2(c.Get(), "INSERT INTO escaval1 VALUES (?, ?, ?, ?)", -1, &st, nullptr) == SQLITE_OK;
-            for (std::size_t i = 0; ok && i < salvaged.size(); ++i) {
-                const SalvagedRow& r = salvaged[i];
-                sqlite3_reset(st);
-                sqlite3_bind_text(st, 1, r.surname.c_str(), -1, SQLITE_TRANSIENT);
-                sqlite3_bind_int64(st, 2, r.id);
-                sqlite3_bind_text(st, 3, r.blazon.c_str(), -1, SQLITE_TRANSIENT);
-                sqlite3_bind_text(st, 4, r.origin.c_str(), -1, SQLITE_TRANSIENT);
-                ok = sqlite3_step(st) == SQLITE_DONE;
-            }
-            sqlite3_finalize(st);
-            // The salvaged shipped entries are offered already; the missing ones come back.
-            ok = ok && c.Exec("INSERT OR IGNORE INTO shipped_entries SELECT Surname, Blazon FROM escaval1 WHERE Origin = 'T'");
-            ok = ok && c.Exec("INSERT INTO escaval_info VALUES ('merged_digest', '')");
-            ok = ok && c.Exec("COMMIT");
-        }
+        ok = ok && InsertSalvagedRows(c, salvaged);
         bool repaired = false;
         ok = ok && UpdateInPlace(c, shippedPath, repaired, added).outcome == Outcome::Done;
         if (!ok) error = c.Error();
@@ -270,6 +252,13 @@ void Preparation::Run() {
         return;
     }
     if (!haveShipped_) result_.notes.push_back("The shipped blazon database '" + shippedPath_ + "' was not found.");
+    {
+        // Copies of the program make their temporary databases under the folder's lock: holding
+        // it, whatever temporary file was there before this start was left by a killed one.
+        const auto startedAt = std::chrono::system_clock::now();
+        FolderLock lock(userDir_, std::chrono::milliseconds(0));
+        if (lock.Held()) RemoveLeftoverTemporaries(userPath_, startedAt);
+    }
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt)
         if (Attempt() == Step::Finished) return;
     ShowShipped("Your blazon database '" + userPath_ + "' kept changing while the program started; try again later.");
@@ -288,7 +277,12 @@ Preparation::Step Preparation::Attempt() {
         case Health::Unusable: break;
     }
     if (!fs::exists(userPath_, ec)) return Step::Again;  // set aside by another copy meanwhile
-    ShowShipped("Your blazon database '" + userPath_ + "' cannot be opened: " + e.error + ". It has been left as it is.");
+    // A killed writer's half-done change that this program may not undo reads to SQLite as an
+    // attempt to write; the user is told what it is.
+    std::string why = e.error;
+    c.Close();
+    if (std::string undo; !UndoInterruptedWrite(userPath_, &undo)) why = undo;
+    ShowShipped("Your blazon database '" + userPath_ + "' cannot be opened: " + why + ". It has been left as it is.");
     return Step::Finished;
 }
 
@@ -296,7 +290,6 @@ Preparation::Step Preparation::Create() {
     FolderLock lock(userDir_, Wait());
     std::error_code ec;
     if (fs::exists(userPath_, ec)) return Step::Again;  // another copy made it while we waited
-    RemoveStaleTemporaries(userPath_, kStaleTemporaryAge);
     std::string error;
     switch (CreateUserDatabase(userPath_, shippedPath_, {}, result_.shippedAdded, error)) {
         case InstallResult::Installed: result_.path = userPath_; return Step::Finished;
@@ -312,6 +305,14 @@ Preparation::Step Preparation::UseSound(Connection& c, bool readOnlyFile) {
     if (readOnlyFile) {
         result_.readOnly = true;
         result_.notes.push_back("Your blazon database '" + userPath_ + "' is read-only: entries cannot be added or changed.");
+        return Step::Finished;
+    }
+    // SQLite writes a journal beside the database for every change: a folder that refuses new
+    // files refuses every change, however writable the file itself is.
+    if (::access(userDir_.c_str(), W_OK | X_OK) != 0) {
+        result_.readOnly = true;
+        result_.notes.push_back("The folder '" + userDir_ +
+                                "' of your blazon database is read-only: entries cannot be added or changed.");
         return Step::Finished;
     }
     const Result update = UpdateInPlace(c, shippedPath_, result_.repaired, result_.shippedAdded);
@@ -359,7 +360,7 @@ Preparation::Step Preparation::SetAside(const std::optional<FileIdentity>& exami
     result_.setAside = aside;
     const std::vector<SalvagedRow> rows = SalvageBlazonRows(aside);
     result_.recovered = static_cast<int>(rows.size());
-    for (const SalvagedRow& r : rows) result_.recoveredOwn += (r.origin == "T" || r.origin == "t") ? 0 : 1;
+    result_.recoveredOwn = CountOwnRows(rows);
     std::string error;
     const InstallResult made = CreateUserDatabase(userPath_, shippedPath_, rows, result_.shippedAdded, error);
     std::string told = "Your blazon database was damaged. It has been kept as '" + aside + "'";
@@ -379,6 +380,31 @@ Preparation::Step Preparation::SetAside(const std::optional<FileIdentity>& exami
 }
 
 }  // namespace
+
+bool UndoInterruptedWrite(const std::string& path, std::string* error) {
+    std::error_code ec;
+    const std::string journal = path + "-journal";
+    if (!fs::is_regular_file(journal, ec) || fs::file_size(journal, ec) == 0 || ec) return true;
+    {
+        // A journal that is not left over (another program is writing now, or keeps its
+        // journals) leaves the database readable.
+        Connection reader;
+        if (reader.Open(ReadOnlyUri(path), SQLITE_OPEN_READONLY, 0) && reader.Text("SELECT count(*) FROM sqlite_master"))
+            return true;
+    }
+    Connection c;
+    if (c.Open(path, SQLITE_OPEN_READWRITE, kStartupBusyTimeoutMs) && !c.ReadOnly() &&
+        c.Text("SELECT count(*) FROM sqlite_master"))
+        return true;
+    if (c.Busy()) return true;  // a writer at work: the open that follows says so
+    if (error) {
+        *error = "a program was stopped part way through writing to it, and what it left half done (in '" + journal +
+                 "') can only be undone by a program that may write to the database and its folder";
+        const std::string why = c.ReadOnly() ? "the file is read-only" : c.Error();
+        if (!why.empty()) *error += " (" + why + ")";
+    }
+    return false;
+}
 
 std::string EntriesDigest(const std::vector<std::pair<std::string, std::string>>& entries) {
     std::uint64_t h = 14695981039346656037ull;

@@ -40,6 +40,12 @@ struct UserDatabase {
 UserDatabase PrepareUserDatabase(const std::string& shippedPath, const std::string& userDir,
                                  const PrepareOptions& options = {});
 
+// Undoes what a writer that was stopped part way through (killed, or its machine lost power)
+// left half done in the database at `path`, so that it can be opened read-only: SQLite plays the
+// journal back only on a connection that may write. True when the database can be read now
+// (there was nothing to undo, or it was undone); false with `error` saying plainly why not.
+bool UndoInterruptedWrite(const std::string& path, std::string* error);
+
 // The digest that identifies a set of shipped entries ("Surname\tBlazon\n" per entry, in
 // order): 64-bit FNV-1a as 16 hex digits.
 std::string EntriesDigest(const std::vector<std::pair<std::string, std::string>>& entries);

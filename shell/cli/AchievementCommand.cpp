@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/AtomicFile.h"
 #include "engine/Bitmap.h"
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
@@ -73,6 +74,7 @@ int AchievementCommand(const std::vector<std::string>& args, const char* argv0) 
     const compose::TextPainter text;
     const compose::Achievement achievement = compose::ComposeAchievement(surface, inputs, &text, layout);
 
+    RemoveLeftoverTemporariesBeside(output);
     if (const WriteResult written = WritePicture(achievement.capture, output); !written) {
         std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
         return kExitFile;

@@ -15,6 +15,7 @@
 
 #include "database/BlazonDatabase.h"
 #include "database/BlazonSchema.h"
+#include "engine/AtomicFile.h"
 #include "engine/Bitmap.h"
 #include "engine/ReadFileBytes.h"
 #include "interpret/DrawingDriver.h"
@@ -282,6 +283,7 @@ int BatchCommand(const std::vector<std::string>& args, const char* argv0) {
         std::fprintf(stderr, "escaval: cannot make the folder '%s'\n", folder.c_str());
         return 1;
     }
+    RemoveLeftoverTemporaries(folder);  // what batches killed while writing here left
 
     PictureCache pictures;
     const BatchRun run = DrawBatch(*vocabulary, dir, entries, folder, format, jobs, pictures, ProgressBar());

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/AtomicFile.h"
 #include "engine/Bitmap.h"
 #include "engine/PictureCache.h"
 #include "engine/ReadFileBytes.h"
@@ -23,6 +24,7 @@
 #include "shell/cli/BlazonFile.h"
 #include "shell/cli/Coverage.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/SalvageCommand.h"
 #include "shell/cli/TerminalText.h"
 
 namespace esc {
@@ -74,6 +76,10 @@ constexpr const char* kUsage =
     "                                 one row more down, each with its surname and its blazon in\n"
     "                                 small type, as a PDF (default roll.pdf); a line of FILE is\n"
     "                                 'Surname | Blazon' or a blazon alone\n"
+    "  escaval salvage [-o NEW.db] FILE\n"
+    "                                 read every entry that can still be read from the damaged\n"
+    "                                 blazon database FILE into the new database NEW.db (default\n"
+    "                                 salvaged.db, never replaced); FILE is only read\n"
     "  escaval --help | --version\n";
 
 bool DrawnClean(const DrawingTrace& trace) {
@@ -135,6 +141,7 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     DrawHost host;
     DrawBlazon(*state, blazon, host);
     if (explain) PrintOut(json ? ExplainJson(trace) + "\n" : ForTerminal(ExplainText(trace)));
+    RemoveLeftoverTemporariesBeside(output);
     if (const WriteResult written = WritePicture(state->picture, output, Flush::kLeaveToSystem); !written) {
         std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
         return 1;
@@ -265,6 +272,7 @@ int RunCommandLine(int argc, char** argv) {
     if (command == "draw") return Draw(args, argv[0]);
     if (command == "coverage") return Coverage(args, argv[0]);
     if (command == "batch") return BatchCommand(args, argv[0]);
+    if (command == "salvage") return SalvageCommand(args);
     return UsageError("unknown command " + command);
 }
 

@@ -63,6 +63,8 @@ std::string Percent(int part, int whole) {
 
 std::vector<BlazonLine> ReadBlazonLines(std::string_view text) {
     std::vector<BlazonLine> lines;
+    // A byte-order mark that some editors put before UTF-8 text is no part of the first line.
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     int number = 0;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t newline = text.find('\n', start);

@@ -56,7 +56,11 @@ struct CoverageReport {
     std::map<std::string, int> ignoredWords;  // word -> number of blazons in which it had no effect
 };
 
+// The byte-order mark some editors write at the start of a UTF-8 file.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // One blazon per line; blank lines and lines whose first non-blank character is '#' are skipped.
+// A byte-order mark at the start of the text is skipped.
 // A line longer than kMaxCoverageLineBytes keeps its first bytes up to that many (never half a
 // UTF-8 character) and is marked cut.
 std::vector<BlazonLine> ReadBlazonLines(std::string_view text);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/AtomicFile.h"
 #include "engine/PictureCache.h"
 #include "engine/ReadFileBytes.h"
 #include "interpret/DrawingDriver.h"
@@ -236,6 +237,7 @@ int RollCommand(const std::vector<std::string>& args, const char* argv0) {
         }
     }
     if (entries.size() > kRollProgressStep) progress(entries.size(), entries.size());
+    RemoveLeftoverTemporariesBeside(output);
     if (const WriteResult written = pdf.Finish(output); !written) {
         std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
         return 1;

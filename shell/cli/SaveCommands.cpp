@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/AtomicFile.h"
 #include "engine/Bitmap.h"
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
@@ -176,6 +177,7 @@ int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
         return kExitFile;
     }
     const std::string path = (folder.empty() || folder.back() == '/' ? folder : folder + "/") + *file;
+    RemoveLeftoverTemporariesBeside(path);
     if (const WriteResult written = WritePicture(output, path); !written) {
         std::fprintf(stderr, "escaval: cannot write '%s': %s\n", path.c_str(), written.error.c_str());
         return kExitFile;
@@ -214,6 +216,7 @@ int PrintCommand(const std::vector<std::string>& args, const char* argv0) {
         std::fprintf(stderr, "escaval: the page could not be composed\n");
         return kExitFile;
     }
+    RemoveLeftoverTemporariesBeside(pdf);
     if (const WriteResult written = pages.Finish(pdf); !written) {
         std::fprintf(stderr, "escaval: cannot write '%s': %s\n", pdf.c_str(), written.error.c_str());
         return kExitFile;

@@ -143,6 +143,23 @@ TEST(CoverageLines, LongLinesAreCutWithoutSplittingACharacter) {
     }
 }
 
+// An editor's byte-order mark before the first line is not read as part of its first word.
+TEST_F(CommandLine, AByteOrderMarkBeforeTheFirstBlazonIsSkipped) {
+    const fs::path list = dir / "marked.txt";
+    std::ofstream(list, std::ios::binary) << "\xEF\xBB\xBF" << "Azure a bend or\r\nGules a chevron argent\r\n";
+    const Outcome r = Escaval("coverage --json " + Data() + Quoted(list));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto report = nlohmann::json::parse(r.out);
+    EXPECT_EQ(report["clean"], 2);
+    ASSERT_EQ(report["lines"].size(), 2u);
+    EXPECT_EQ(report["lines"][0]["blazon"], "Azure a bend or");
+    EXPECT_EQ(report["lines"][0]["line"], 1);
+    // Only at the very start: the same bytes later are text of the line.
+    const std::vector<BlazonLine> lines = ReadBlazonLines("Or\n\xEF\xBB\xBFGules");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].blazon, "\xEF\xBB\xBFGules");
+}
+
 TEST_F(CommandLine, CoverageReportsACutLine) {
     const fs::path list = dir / "long.txt";
     std::ofstream(list) << "Gules\nOr a bend azure " << std::string(5000, 'x') << "\n";

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -243,6 +244,111 @@ TEST(UserDatabaseRecovery, ALockHeldPastTheWaitIsReportedAndNothingIsSetAside) {
                                           " (SELECT * FROM escaval1 WHERE Origin = 'A' AND Surname NOT LIKE 'Import%' ORDER BY Surname)");
         EXPECT_NE(f.ownBefore.find("Locker:Or"), std::string::npos);
         f.ExpectNextStartKeepsEverything("9");
+    }
+}
+
+// A writer that ends part way through a transaction, its changed pages already in the file and
+// its journal left beside it ("hot"), as after a kill or a power cut.
+void LeaveHalfDoneWrite(const std::string& path) {
+    test::ChildProcess writer([&](const test::ParentLine&) {
+        sqlite3* db = nullptr;
+        if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) return 2;
+        // A small cache makes SQLite write changed pages to the file before the commit.
+        const char* sql = "PRAGMA cache_size = 5; BEGIN; DELETE FROM escaval1;"
+                          "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000)"
+                          " INSERT INTO escaval1 SELECT 'Half' || i, 0, 'Argent a bend sable', 'A' FROM n";
+        return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK ? 0 : 3;  // ends without commit or close
+    });
+    ASSERT_EQ(writer.ExitCode(), 0);
+    ASSERT_GT(SizeOf(path + "-journal"), 0);
+}
+
+// The superuser runs the body of a test as this user, whom file permissions bind.
+constexpr uid_t kNobody = 65534;
+
+// Runs `body` in a process whose file permissions are those of an ordinary user: the
+// superuser's child becomes "nobody". Returns the body's exit status.
+int AsOrdinaryUser(const std::function<int()>& body) {
+    test::ChildProcess child([&](const test::ParentLine&) {
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) return 90;
+        return body();
+    });
+    return child.ExitCode();
+}
+
+// The folder of the user's database refuses new files to the ordinary user; the database file
+// itself is that user's and writable when `fileWritable`.
+void ProtectFolder(const UserFolder& f, bool fileWritable) {
+    for (const std::string& path : {f.user, f.user + "-journal"}) {
+        if (!fs::exists(path)) continue;
+        fs::permissions(path, fileWritable ? fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read
+                                           : fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        if (::geteuid() == 0 && fileWritable) {
+            ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+        }
+    }
+    fs::permissions(f.userDir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                                   fs::perms::others_exec);
+    if (::geteuid() != 0) fs::permissions(f.userDir, fs::perms::owner_write, fs::perm_options::remove);
+}
+
+void Unprotect(const UserFolder& f) {
+    fs::permissions(f.userDir, fs::perms::owner_all, fs::perm_options::add);
+    for (const std::string& path : {f.user, f.user + "-journal"})
+        if (fs::exists(path)) fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// A folder that refuses new files refuses every change (SQLite writes its journal there): it is
+// said at start, as a read-only file is, and the entries are shown read-only.
+TEST(UserDatabaseRecovery, AReadOnlyFolderIsSaidAtStart) {
+    UserFolder f;
+    ProtectFolder(f, true);
+    const int status = AsOrdinaryUser([&] {
+        const UserDatabase u = PrepareUserDatabase(f.shipped, f.userDir);
+        if (u.path != f.user) return 2;
+        if (!u.readOnly) return 3;
+        if (u.notes.size() != 1 || u.notes[0].find("folder") == std::string::npos ||
+            u.notes[0].find("read-only") == std::string::npos)
+            return 4;
+        auto db = BlazonDatabase::Open(u.path, OpenMode::ReadOnly, nullptr);
+        return db && db->Main().RecordCount() == 8 ? 0 : 5;
+    });
+    Unprotect(f);
+    EXPECT_EQ(status, 0) << "2: another database, 3: not read-only, 4: not said, 5: not readable";
+}
+
+// A killed writer's half-done change in the file: a read-only open (the command line's batch and
+// roll of the database) undoes it when it may write, and says plainly what is wrong when not.
+TEST(UserDatabaseRecovery, AReadOnlyOpenAfterAKilledWriterUndoesItsHalfDoneWrite) {
+    {
+        UserFolder f;
+        LeaveHalfDoneWrite(f.user);
+        std::string error;
+        auto db = BlazonDatabase::Open(f.user, OpenMode::ReadOnly, &error);
+        ASSERT_TRUE(db) << error;
+        EXPECT_EQ(db->Main().RecordCount(), 8);
+        db.reset();
+        EXPECT_EQ(f.OwnEntries(), f.ownBefore);
+        EXPECT_EQ(test::Query(f.user, "PRAGMA integrity_check"), "ok");
+    }
+    {
+        UserFolder f;
+        LeaveHalfDoneWrite(f.user);
+        ProtectFolder(f, false);
+        const int status = AsOrdinaryUser([&] {
+            std::string error;
+            if (BlazonDatabase::Open(f.user, OpenMode::ReadOnly, &error)) return 2;
+            if (error.find("stopped part way through writing") == std::string::npos) return 3;
+            if (error.find(f.user + "-journal") == std::string::npos) return 4;
+            // The window's start says the same, and shows the shipped entries meanwhile.
+            const UserDatabase u = PrepareUserDatabase(f.shipped, f.userDir);
+            if (u.path != f.shipped || !u.readOnly || !u.setAside.empty()) return 5;
+            return u.notes.size() == 2 && u.notes[0].find("stopped part way through writing") != std::string::npos ? 0 : 6;
+        });
+        Unprotect(f);
+        EXPECT_EQ(status, 0) << "2: opened, 3 and 4: not said plainly, 5: not the shipped entries, 6: start not plain";
+        EXPECT_GT(SizeOf(f.user + "-journal"), 0);  // left for one who may write
+        f.ExpectNextStartKeepsEverything(f.countBefore);
     }
 }
 

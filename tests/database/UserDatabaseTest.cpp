@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "database/BlazonDatabase.h"
+#include "database/SafeFiles.h"
 #include "database/UserDatabase.h"
 #include "tests/database/BlazonTestData.h"
 #include "tests/database/TempDir.h"
@@ -61,21 +62,30 @@ TEST(UserDatabase, FirstRunCopiesTheShippedEntriesAndLeavesTheShippedFileAlone) 
     EXPECT_EQ(test::Query(s.user, "SELECT count(*) FROM escaval1"), "3");
 }
 
-// A first run killed while it made the database leaves a temporary file; the next one clears
-// it, but not one young enough to belong to a copy of the program making the database now.
-TEST(UserDatabase, AFirstRunRemovesOnlyStaleTemporaryFiles) {
+// A start killed while it made the database leaves a temporary file and its journal; the next
+// start clears them, whether or not the database exists by then. Not while another copy holds
+// the folder (it may be making its database now), and nothing of another name.
+TEST(UserDatabase, AStartRemovesTheTemporaryFilesOfKilledStarts) {
     Folders s;
     test::WriteBlazonDatabase(s.shipped, kVersion1, true);
-    fs::create_directories(s.userDir);
-    const std::string stale = s.user + ".tmp-AbC123", staleJournal = stale + "-journal", young = s.user + ".tmp-XyZ789";
-    for (const std::string& path : {stale, staleJournal, young}) std::ofstream(path) << "half made";
-    for (const std::string& path : {stale, staleJournal})
-        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    PrepareUserDatabase(s.shipped, s.userDir);
+    const std::string leftover = s.user + ".tmp-AbC123", journal = leftover + "-journal";
+    const std::string others[] = {s.userDir + "/notes.db.tmp-AbC123", s.user + ".damaged-20260101-000000", s.user + ".tmp"};
+    for (const std::string& path : {leftover, journal}) std::ofstream(path) << "half made";
+    for (const std::string& path : others) std::ofstream(path) << "not the program's";
+    {
+        FolderLock anotherCopy(s.userDir, std::chrono::milliseconds(0));
+        ASSERT_TRUE(anotherCopy.Held());
+        EXPECT_EQ(PrepareUserDatabase(s.shipped, s.userDir).path, s.user);
+        EXPECT_TRUE(fs::exists(leftover));
+        EXPECT_TRUE(fs::exists(journal));
+    }
     const UserDatabase u = PrepareUserDatabase(s.shipped, s.userDir);
     EXPECT_EQ(u.path, s.user);
-    EXPECT_FALSE(fs::exists(stale));
-    EXPECT_FALSE(fs::exists(staleJournal));
-    EXPECT_TRUE(fs::exists(young));
+    EXPECT_TRUE(u.notes.empty());
+    EXPECT_FALSE(fs::exists(leftover));
+    EXPECT_FALSE(fs::exists(journal));
+    for (const std::string& path : others) EXPECT_TRUE(fs::exists(path)) << path;
     EXPECT_EQ(test::Query(s.user, "SELECT count(*) FROM escaval1"), "3");
 }
 
@@ -127,7 +137,7 @@ TEST(UserDatabase, AFileThatIsNotADatabaseIsKeptAsideAndReplaced) {
     ASSERT_EQ(u.notes.size(), 1u);
     EXPECT_NE(u.notes[0].find("was damaged"), std::string::npos);
     EXPECT_NE(u.notes[0].find(aside[0]), std::string::npos) << "the user is told where the old file is";
-    EXPECT_NE(u.notes[0].find(".recover"), std::string::npos);
+    EXPECT_NE(u.notes[0].find("escaval salvage"), std::string::npos);
 }
 
 // A page of the table overwritten: the check fails, the file is set aside untouched, and every

@@ -2,7 +2,9 @@
 // the memory, whatever stands where the file should be.
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -75,6 +77,46 @@ TEST(AtomicWrite, CreatesThenReplacesLeavingOnlyTheTarget) {
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u) << "the replaced file keeps its permissions";
+}
+
+// A writer killed part way through a write, again and again, leaves no temporary file by name:
+// the file has none until its bytes are all written.
+TEST(AtomicWrite, AWriterKilledPartWayLeavesNothingBehind) {
+    Folder dir;
+    const std::string target = dir / "big.bin";
+    for (int round = 0; round < 10; ++round) {
+        const pid_t writer = ::fork();
+        if (writer == 0) {
+            const std::vector<std::uint8_t> bytes(64u << 20, static_cast<std::uint8_t>('a' + round));
+            for (;;) (void)WriteFileAtomically(target, bytes, Flush::kLeaveToSystem);
+        }
+        ASSERT_GT(writer, 0);
+        ::usleep(static_cast<useconds_t>(20000 + 15000 * round));
+        ::kill(writer, SIGKILL);
+        int status = 0;
+        ::waitpid(writer, &status, 0);
+        const std::vector<std::string> names = Names(dir.path);
+        EXPECT_TRUE(names.empty() || names == std::vector<std::string>{"big.bin"}) << names.back();
+        if (fs::exists(target)) {
+            EXPECT_EQ(fs::file_size(target), 64u << 20);
+        }
+    }
+}
+
+// What killed writers left under the temporary name is removed; a file whose writer is still at
+// work (it holds its lock) and files of other names stay.
+TEST(AtomicWrite, LeftoversOfKilledWritersAreRemovedAndNothingElse) {
+    Folder dir;
+    for (const char* name : {".a.png.tmp-0123abcd", ".index.json.tmp-deadbeef"}) Put(dir / name, "half written");
+    const std::vector<std::string> kept = {".a.png.tmp-XYZ", ".b.png.tmp-00000000", ".d.tmp-0123abcde", "a.png",
+                                           "c.tmp-01234567"};
+    for (const std::string& name : kept) Put(dir / name, "kept");
+    const int held = ::open((dir / ".b.png.tmp-00000000").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    EXPECT_EQ(RemoveLeftoverTemporaries(dir.path.string()), 2);
+    ::close(held);
+    EXPECT_EQ(Names(dir.path), kept);
+    EXPECT_EQ(RemoveLeftoverTemporariesBeside(dir / "a.png"), 1);  // its writer has gone now
 }
 
 TEST(AtomicWrite, WritingThroughALinkReplacesTheFileItNames) {
