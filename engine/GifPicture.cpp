@@ -223,9 +223,13 @@ int ReadGifPicture(PaintState& state, const std::string& fileName) {
     const std::string path = state.dataDir.empty() ? fileName : state.dataDir + "/" + fileName;
     // A picture that cannot be read (a folder in its place, a file far too large) is treated as
     // a missing one, so the next name is tried and the question picture may stand in.
+    state.pictureReadError.clear();
     if (state.pictureCache && state.pictureCache->Restore(path, state.chargePicture)) return 0;
     const FileBytes file = ReadFileBytes(path, kMaxChargePictureBytes);
-    if (!file) return 1;
+    if (!file) {
+        if (file.failure != ReadFailure::Missing) state.pictureReadError = file.error;
+        return 1;
+    }
     const int result = DecodeGifPicture(state.chargePicture, file.bytes->data(), file.bytes->size());
     if (result == 0 && state.pictureCache) state.pictureCache->Keep(path, state.chargePicture);
     return result;

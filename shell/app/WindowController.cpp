@@ -5,6 +5,7 @@
 
 #include "database/BlazonSchema.h"
 #include "database/UserDatabase.h"
+#include "engine/Messages.h"
 #include "engine/ReadFileBytes.h"
 #include "interpret/DrawingDriver.h"
 #include "shell/app/RtfReader.h"
@@ -107,7 +108,7 @@ void WindowController::DrawBtnClick() {
     // cut text as if it were the whole, Draw asks for a shorter one. A marshalled text (its
     // parts after colons) is held to the limit part by part when it is read.
     if (blazon.size() > static_cast<std::size_t>(kMaxBlazonChars) && blazon.find(':') == std::string::npos) {
-        messages_.Show(text::kBlazonTooLongBefore + std::to_string(blazon.size()) + text::kBlazonTooLongAfter);
+        messages_.Show(msg::BlazonTooLong(blazon.size()));
         return;
     }
     if (view_.Surname().empty()) view_.SetSurname(text::kUnknown);
