@@ -27,8 +27,8 @@ std::string Joined(std::span<const std::string_view> items, std::string_view sep
 // "--format png|bmp", "-o FILE", "--strict".
 std::string Usage(const OptionSpec& option) {
     std::string out(option.alias.empty() ? option.name : option.alias);
-    if (option.kind == ValueKind::kChoice) out += " " + Joined(option.choices, "|");
-    else if (option.kind != ValueKind::kNone) out += " " + std::string(option.value);
+    if (option.kind == ValueKind::kChoice) out.append(" ").append(Joined(option.choices, "|"));
+    else if (option.kind != ValueKind::kNone) out.append(" ").append(option.value);
     return out;
 }
 
@@ -132,9 +132,9 @@ ParseResult ParseOptions(const CommandSpec& command, const std::vector<std::stri
 }
 
 std::string Synopsis(const CommandSpec& command, std::size_t width, std::size_t indent) {
-    std::vector<std::string> pieces{"escaval " + std::string(command.name)};
+    std::vector<std::string> pieces{std::string("escaval ").append(command.name)};
     for (const OptionSpec& option : command.options)
-        if (!option.inOperand) pieces.push_back(option.required ? Usage(option) : "[" + Usage(option) + "]");
+        if (!option.inOperand) pieces.push_back(option.required ? Usage(option) : std::string(1, '[').append(Usage(option)).append("]"));
     pieces.emplace_back(command.operand);
     std::string out, line;
     for (const std::string& piece : pieces) {
@@ -154,9 +154,10 @@ std::string CommandHelp(const CommandSpec& command) {
     for (const OptionSpec& option : command.options) {
         std::string left = "  " + (option.alias.empty() ? std::string() : std::string(option.alias) + ", ") +
                            std::string(option.name);
-        if (option.kind == ValueKind::kChoice) left += " " + Joined(option.choices, "|");
-        else if (option.kind != ValueKind::kNone) left += " " + std::string(option.value);
-        left += left.size() + 2 > kOptionColumn ? "\n" + std::string(kOptionColumn, ' ') : std::string(kOptionColumn - left.size(), ' ');
+        if (option.kind == ValueKind::kChoice) left.append(" ").append(Joined(option.choices, "|"));
+        else if (option.kind != ValueKind::kNone) left.append(" ").append(option.value);
+        if (left.size() + 2 > kOptionColumn) left.append("\n").append(kOptionColumn, ' ');
+        else left.append(kOptionColumn - left.size(), ' ');
         out += left + std::string(option.help) + "\n";
     }
     out += "  -h, --help                this help\n";
@@ -167,8 +168,8 @@ std::string BashCompletion(std::string_view program, std::span<const CommandSpec
                            std::span<const std::string_view> topLevel) {
     std::string names;
     for (const CommandSpec& command : commands) names += std::string(names.empty() ? "" : " ") + std::string(command.name);
-    for (std::string_view option : topLevel) names += " " + std::string(option);
-    const std::string function = "_" + std::string(program);
+    for (std::string_view option : topLevel) names.append(" ").append(option);
+    const std::string function = std::string("_").append(program);
     std::string out = "# bash completion for " + std::string(program) + "\n" + function +
                       "() {\n"
                       "    local cur=\"${COMP_WORDS[COMP_CWORD]}\" prev=\"${COMP_WORDS[COMP_CWORD-1]}\" options=\"\"\n"
@@ -182,10 +183,11 @@ std::string BashCompletion(std::string_view program, std::span<const CommandSpec
         std::string options = "--help";
         std::string values;
         for (const OptionSpec& option : command.options) {
-            options += " " + std::string(option.name) + (option.alias.empty() ? "" : " " + std::string(option.alias));
+            options.append(" ").append(option.name);
+            if (!option.alias.empty()) options.append(" ").append(option.alias);
             if (option.kind == ValueKind::kNone) continue;
             std::string pattern(option.name);
-            if (!option.alias.empty()) pattern += "|" + std::string(option.alias);
+            if (!option.alias.empty()) pattern.append("|").append(option.alias);
             std::string reply;
             switch (option.kind) {
                 case ValueKind::kChoice: reply = "compgen -W \"" + Joined(option.choices, " ") + "\" -- \"$cur\""; break;
@@ -195,7 +197,7 @@ std::string BashCompletion(std::string_view program, std::span<const CommandSpec
             }
             values += "            " + pattern + ") " + (reply.empty() ? "" : "COMPREPLY=($(" + reply + ")); ") + "return ;;\n";
         }
-        out += "        " + std::string(command.name) + ")\n";
+        out.append("        ").append(command.name).append(")\n");
         if (!values.empty()) out += "            case \"$prev\" in\n" + values + "            esac\n";
         out += "            options=\"" + options + "\"\n";
         // A blazon is free text; a file operand is completed as a file name.

@@ -42,8 +42,12 @@ TEST_F(CommandLine, DrawNotesWhatWasNotDrawnAsWritten) {
         std::vector<std::string> notes;
     } cases[] = {
         {"clean", "Azure a bend Or", {}},
-        {"word not read", "Azure a frobnitz or", {"note: not read: \"frobnitz\""}},
-        {"word read past", "Argent a cross between twelve crosslets sable", {"note: \"twelve\" read past"}},
+        {"word not read, and a question mark for its phrase",
+         "Azure a frobnitz or",
+         {"note: not read: \"frobnitz\"", "note: no picture of \"a frobnitz or\": a question mark stands in"}},
+        {"words read past",
+         "Argent a cross between twelve crosslets sable",
+         {"note: \"twelve\" read past", "note: \"crosslets\" read past", "note: \"sable\" read past"}},
         {"six words not read: four and the rest counted", "Or qxa qxb qxc qxd qxe qxf",
          {"note: not read: \"qxa\"", "note: not read: \"qxb\"", "note: not read: \"qxc\"", "note: not read: \"qxd\"",
           "note: and 2 more"}},

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "shell/cli/CommandLine.h"
 #include "shell/cli/CommandTable.h"
 #include "shell/cli/OptionParser.h"
 #include "tests/cli/CommandLineFixture.h"
