@@ -23,7 +23,8 @@ constexpr OptionSpec kData{"--data", "", ValueKind::kFolder, "DIR", "the data fo
 constexpr OptionSpec kSurname{"--surname", "", ValueKind::kText, "NAME", "the surname written on the picture"};
 
 constexpr OptionSpec kDrawOptions[] = {
-    {"--output", "-o", ValueKind::kFile, "FILE", "the picture: PNG, or BMP for .bmp; - writes it to standard output"},
+    {"--output", "-o", ValueKind::kFile, "FILE", "the picture: PNG, or BMP for .bmp; - writes it to standard output",
+     {}, 0, 0, false, false, true},
     {"--explain", "", ValueKind::kNone, "", "print how the blazon was read, each word used or ignored"},
     {"--json", "", ValueKind::kNone, "", "print the reading as JSON"},
     {"--strict", "", ValueKind::kNone, "", "exit with status 3 when the picture is not drawn clean"},
@@ -35,7 +36,8 @@ constexpr OptionSpec kCoverageOptions[] = {
     kData,
 };
 constexpr OptionSpec kAchievementOptions[] = {
-    {"--output", "-o", ValueKind::kFile, "FILE", "the picture: PNG, or BMP for .bmp (default achievement.png)"},
+    {"--output", "-o", ValueKind::kFile, "FILE", "the picture: PNG, or BMP for .bmp (default achievement.png)", {}, 0, 0,
+     false, false, true},
     kSurname,
     kData,
 };
@@ -54,7 +56,7 @@ constexpr OptionSpec kPrintOptions[] = {
     kData,
 };
 constexpr OptionSpec kBatchOptions[] = {
-    {"--output", "-o", ValueKind::kFolder, "DIR", "the folder of pictures (default shields)"},
+    {"--output", "-o", ValueKind::kFolder, "DIR", "the folder of pictures (default shields)", {}, 0, 0, false, false, true},
     {"--format", "", ValueKind::kChoice, "", "the pictures' format (default png)", kPictureFormats},
     {"--jobs", "-j", ValueKind::kNumber, "N", "threads that draw (default all cores)", {}, 1, kMaxJobs},
     {"--strict", "", ValueKind::kNone, "", "exit with status 3 when a picture is not drawn clean"},
@@ -62,7 +64,7 @@ constexpr OptionSpec kBatchOptions[] = {
     {"--database", "", ValueKind::kNone, "", "draw every entry of the blazon database", {}, 0, 0, false, true},
 };
 constexpr OptionSpec kRollOptions[] = {
-    {"--output", "-o", ValueKind::kFile, "FILE.pdf", "the PDF written (default roll.pdf)"},
+    {"--output", "-o", ValueKind::kFile, "FILE.pdf", "the PDF written (default roll.pdf)", {}, 0, 0, false, false, true},
     {"--columns", "", ValueKind::kNumber, "N", "shields across a page (default 4)", {}, 1, kRollMaxColumns},
     kData,
     {"--database", "", ValueKind::kNone, "", "a roll of every entry of the blazon database", {}, 0, 0, false, true},
@@ -70,14 +72,16 @@ constexpr OptionSpec kRollOptions[] = {
 
 constexpr CommandSpec kCommands[] = {
     {"draw", kDrawOptions, "BLAZON", Operands::kWords,
-     "draw BLAZON to FILE (PNG, or BMP for .bmp; default shield.png; - is standard output)\n"
+     "draw BLAZON to FILE (PNG, or BMP for .bmp; default shield.png;\n"
+     "- writes PNG to standard output); BLAZON - is read from\n"
+     "standard input\n"
      "--explain prints how the blazon was read, each word used or\n"
      "ignored (--json: as JSON)\n"
      "--strict exits with status 3 when the picture is not clean: a\n"
      "word not found or ignored, a question picture, a message, or\n"
      "only the field painted (the picture is written all the same)\n"
-     "a note on stderr names each of these (--quiet: none);\n"
-     "BLAZON - reads the blazon from standard input"},
+     "notes on stderr name what was not drawn as written (--quiet:\n"
+     "none)"},
     {"coverage", kCoverageOptions, "FILE", Operands::kOneFile,
      "draw every blazon of FILE (one a line; blank and '#' lines\n"
      "skipped; - is standard input) off-screen and report the words\n"

@@ -26,7 +26,7 @@ std::string Joined(std::span<const std::string_view> items, std::string_view sep
 
 // "--format png|bmp", "-o FILE", "--strict".
 std::string Usage(const OptionSpec& option) {
-    std::string out(option.alias.empty() ? option.name : option.alias);
+    std::string out(option.aliasInSynopsis ? option.alias : option.name);
     if (option.kind == ValueKind::kChoice) out.append(" ").append(Joined(option.choices, "|"));
     else if (option.kind != ValueKind::kNone) out.append(" ").append(option.value);
     return out;

@@ -30,6 +30,7 @@ struct OptionSpec {
     int min = 0, max = 0;
     bool required = false;  // shown without brackets; the command checks it is there
     bool inOperand = false;  // the synopsis names it with the operand ("FILE|--database")
+    bool aliasInSynopsis = false;  // the synopsis shows the alias ("-o FILE") rather than the name
 };
 
 // What a command takes besides its options.
