@@ -106,19 +106,20 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     PictureCache pictures;
     state->pictureCache = &pictures;
     DrawingTrace trace;
-    state->trace = &trace;
+    if (explain || strict || !quiet) state->trace = &trace;
     // A longer text is drawn from its start, as the blazon buffer holds it; the user is told so
     // in the words the window uses.
     const bool cut = IsCutToBlazonBuffer(*blazon);
     if (cut) sink.Show(msg::BlazonTooLong(blazon->size()));
     DrawHost host;
     DrawBlazon(*state, *blazon, host);
-    if (!quiet) std::fputs(NoteLines(DrawingNotes(trace)).c_str(), stderr);
+    if (!quiet) std::fputs(NoteLines(DrawingNotes(trace)).c_str(), stderr);  // after the drawing's messages
     if (explain) PrintOut(json ? ExplainJson(trace) + "\n" : ExplainText(trace));
     const WriteResult written = output == kStandardStream ? WriteToStandardOutput(state->picture)
                                                           : WritePicture(state->picture, output, Flush::kLeaveToSystem);
     if (!written) {
-        std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
+        const std::string named = output == kStandardStream ? "standard output" : "'" + output + "'";
+        std::fprintf(stderr, "escaval: cannot write %s: %s\n", named.c_str(), written.error.c_str());
         return 1;
     }
     return strict && (cut || !DrawnClean(trace)) ? kExitNotClean : 0;
