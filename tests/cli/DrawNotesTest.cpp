@@ -124,6 +124,9 @@ TEST_F(BareData, StandInsAreNamedByTheChargeAndItsAttitude) {
     EXPECT_EQ(report["standInCharges"]["lion rampant"], 1);
     EXPECT_FALSE(report["standIns"].empty()) << "the files stay under their old key";
     EXPECT_EQ(report["lines"][0]["standInCharges"], nlohmann::json::array({"lion rampant"}));
+    const Outcome plain = Escaval("coverage --data " + Quoted(data) + " " + Quoted(list));
+    EXPECT_NE(plain.out.find("    question picture for: lion rampant\n"), std::string::npos) << plain.out;
+    EXPECT_NE(plain.out.find("Charges with no picture: lion rampant (1)\n"), std::string::npos) << plain.out;
 }
 
 // A folder where a charge picture should be: the drawing goes on with the question picture and
