@@ -267,8 +267,12 @@ int ReadGifPicture(PaintState& state, const std::string& fileName) {
     if (state.pictureCache && state.pictureCache->Restore(path, picture))
         return picture.verdict == PictureVerdict::Sound ? 0 : 1;
     picture.verdict = PictureVerdict::Missing;
+    state.pictureReadError.clear();
     const FileBytes file = ReadFileBytes(path, kMaxChargePictureBytes);
-    if (!file) return 1;
+    if (!file) {
+        if (file.failure != ReadFailure::Missing) state.pictureReadError = file.error;
+        return 1;
+    }
     if (DecodeGifPicture(picture, file.bytes->data(), file.bytes->size()) != 0) return 1;
     picture.verdict = picture.damage.empty() && picture.complete ? PictureVerdict::Sound : PictureVerdict::Damaged;
     if (picture.verdict == PictureVerdict::Damaged && picture.damage.empty()) picture.damage = "its image data is damaged";

@@ -1,6 +1,7 @@
 #pragma once
 // The fixed texts the drawing code shows the user.
 
+#include <string>
 #include <string_view>
 
 namespace esc::msg {
@@ -23,8 +24,8 @@ inline constexpr std::string_view kEmptyPart = "Improper format! - A part has no
 inline constexpr std::string_view kPartTooLong = "Improper format! - A part is longer than 199 characters";
 inline constexpr std::string_view kTooManyRepeatedOrdinaries =
     "At most six bars, pallets, bendlets, chevronels or piles can be drawn.";
-// "{}" stands for the count.
-inline constexpr std::string_view kNoLayoutForCount = "No layout places {} charges here.";
+// "{}" stands for the charges counted: "one charge", "3 charges" (CountedCharges).
+inline constexpr std::string_view kNoLayoutForCount = "No layout places {} here.";
 // "{}" stands for the charge's name: a pair combatant is drawn rampant, and this one has no
 // rampant picture.
 inline constexpr std::string_view kNoRampantPicture = "No picture of the {} rampant: the pair is drawn standing.";
@@ -36,5 +37,23 @@ inline constexpr std::string_view kNoColorbuf = "NO colorbuf";
 inline constexpr std::string_view kOutOfBounds2 = "Out of bounds 2";
 inline constexpr std::string_view kOutOfBounds3 = "Out of bounds 3";
 inline constexpr std::string_view kOutOfBounds5 = "Out of bounds 5";
+
+// A blazon longer than the blazon buffer: the window asks for a shorter one, the command line
+// draws its start.
+inline std::string BlazonTooLong(std::size_t chars) {
+    return "The blazon has " + std::to_string(chars) + " characters; a drawing reads at most 199. Shorten it and draw again.";
+}
+
+// A number of charges as every message that counts them says it: "one charge", "3 charges".
+inline std::string CountedCharges(int count) {
+    return count == 1 ? std::string("one charge") : std::to_string(count) + " charges";
+}
+
+// A fixed text with its "{}" replaced by the charges counted.
+inline std::string WithCountedCharges(std::string_view text, int count) {
+    const std::size_t at = text.find("{}");
+    if (at == std::string_view::npos) return std::string(text);
+    return std::string(text.substr(0, at)) + CountedCharges(count) + std::string(text.substr(at + 2));
+}
 
 }  // namespace esc::msg

@@ -35,9 +35,7 @@ void Gyron(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int n = s.CurrentLevel().levelCount;
     if (n > 1) {
-        const std::string_view text = msg::kNoLayoutForCount;
-        const std::size_t at = text.find("{}");
-        s.messages.Show(std::string(text.substr(0, at)) + std::to_string(n) + std::string(text.substr(at + 2)));
+        s.messages.Show(msg::WithCountedCharges(msg::kNoLayoutForCount, n));
         return;
     }
     Area(s, {{1, 1, 1, g.H / 2}, {1, 1, g.W / 2, g.H / 2}});

@@ -144,6 +144,9 @@ struct PaintState {
     int placementX = 0, placementY = 0;
     float chargeScale = 1.0f;
     bool mirrorFlag = false, bendwiseFlag = false, pictureLoaded = false;
+    // Why the last picture file tried could not be read when it is there but unreadable (a
+    // folder in its place, no permission); empty when it was read or is simply missing.
+    std::string pictureReadError;
     // With bendwiseFlag: turned along a bend sinister, the other way round.
     bool bendwiseSinisterFlag = false;
     // A picture laid fesswise: a quarter turn, its top to the dexter (a slender charge along a chief).

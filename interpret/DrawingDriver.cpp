@@ -140,6 +140,29 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     s.chargePicture.buffer.shrink_to_fit();
 }
 
+namespace {
+
+struct Road {
+    bool quartered = false, impaled = false;
+};
+
+// A text with "Quarterly" and a colon is a marshalled text even when its first label is
+// misspelt ("Quarterly (1&4): ..."): it is refused with the label's message rather than read
+// as single arms with its labels ignored.
+Road RoadOf(std::string_view text) {
+    const bool impaling = ContainsIgnoringCase(text, "impaling:");
+    const bool quartered = ContainsIgnoringCase(text, "quarterly 1") ||
+                           (!impaling && ContainsIgnoringCase(text, "quarterly") && text.find(':') != std::string::npos);
+    return {quartered, !quartered && impaling};
+}
+
+}  // namespace
+
+bool IsCutToBlazonBuffer(std::string_view blazon) {
+    const Road road = RoadOf(blazon.substr(0, kMaxMarshalledChars));
+    return !road.quartered && !road.impaled && blazon.size() > static_cast<std::size_t>(kMaxBlazonChars);
+}
+
 void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     host.BeginWait();
     BeginDrawing(s);
@@ -151,13 +174,8 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     std::string text(blazon.substr(0, kMaxMarshalledChars));
     s.messages.KeepCopyIn(s.trace ? &s.trace->messages : nullptr);
 
-    // A text with "Quarterly" and a colon is a marshalled text even when its first label is
-    // misspelt ("Quarterly (1&4): ..."): it is refused with the label's message rather than read
-    // as single arms with its labels ignored.
-    const bool impaling = ContainsIgnoringCase(text, "impaling:");
-    const bool quartered = ContainsIgnoringCase(text, "quarterly 1") ||
-                           (!impaling && ContainsIgnoringCase(text, "quarterly") && text.find(':') != std::string::npos);
-    const bool impaled = !quartered && impaling;
+    const Road road = RoadOf(text);
+    const bool quartered = road.quartered, impaled = road.impaled;
     if (!quartered && !impaled && text.size() > static_cast<std::size_t>(kMaxBlazonChars)) text.resize(kMaxBlazonChars);
     if (s.trace) s.trace->blazon = text;
     if (s.trace) s.trace->road = quartered ? "quartered" : impaled ? "impaled" : "single";

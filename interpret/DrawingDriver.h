@@ -31,6 +31,10 @@ public:
     virtual void MarshallingEnds(MarshallingKind) {}
 };
 
+// Whether DrawBlazon reads only the start of `blazon`: single arms longer than the blazon buffer
+// (a marshalled text is held to the buffer part by part).
+bool IsCutToBlazonBuffer(std::string_view blazon);
+
 // Draws the blazon the host fetches.
 void DrawCurrentBlazon(DrawingState& state, DrawHost& host);
 // Draws `blazon` (cut to the blazon buffer) as the current blazon.

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -94,6 +95,16 @@ std::string LevelDisplayName(const LevelTrace& level) {
     return level.phrase.empty() ? "(no words)" : "\"" + level.phrase + "\"";
 }
 
+std::string ChargeAsNamed(const LevelTrace& level) {
+    const std::string name = LevelDisplayName(level);
+    return level.attitude.empty() || level.name.empty() ? name : name + " " + level.attitude;
+}
+
+std::string PictureFileName(const PictureTrace& picture) {
+    const std::size_t slash = picture.file.rfind('/');
+    return slash == std::string::npos ? picture.file : picture.file.substr(slash + 1);
+}
+
 std::string JsonLine(const nlohmann::ordered_json& value) {
     std::string out;
     AppendJson(out, value);
@@ -151,10 +162,19 @@ std::string ExplainText(const DrawingTrace& t) {
             if (p.bendwise) out << " bendwise";
             out << "\n";
         }
+        // Each name tried for a picture is a file; the reader is told of the charge, once.
+        std::vector<std::string> said;
         for (const PictureTrace& p : l.pictures) {
-            out << "  picture " << p.file << (p.drawn ? " drawn" : p.damaged ? " damaged, not drawn" : " not found");
-            if (p.standIn) out << "  [QUESTION PICTURE STOOD IN]";
-            out << "\n";
+            const std::string charge = ChargeAsNamed(l);
+            const std::string line = p.standIn ? (p.drawn ? "a question mark stood in for " + charge
+                                                          : "no question picture to stand in for " + charge)
+                                     : p.drawn         ? "picture of " + charge + " drawn"
+                                     : p.damaged       ? "the picture of " + charge + " is damaged, not drawn"
+                                     : p.error.empty() ? "no picture of " + charge
+                                                       : "cannot read the picture of " + charge + ": " + p.error;
+            if (std::find(said.begin(), said.end(), line) != said.end()) continue;
+            said.push_back(line);
+            out << "  " << line << (p.standIn && p.drawn ? "  [QUESTION PICTURE STOOD IN]" : "") << "\n";
         }
     }
     if (t.fieldOnly) out << "FIELD ONLY: the blazon names ordinaries or charges, but only the field was painted\n";
@@ -176,11 +196,15 @@ Json ExplainedJson(const DrawingTrace& t) {
             placements.push_back({{"x", p.x}, {"y", p.y}, {"scale", ScaleJson(p.scale)}, {"mirrored", p.mirrored},
                                   {"bendwise", p.bendwise}});
         Json pictures = Json::array();
-        for (const PictureTrace& p : l.pictures)
-            pictures.push_back({{"file", p.file}, {"drawn", p.drawn}, {"standIn", p.standIn}, {"damaged", p.damaged}});
+        for (const PictureTrace& p : l.pictures) {
+            Json picture{{"file", p.file},   {"drawn", p.drawn}, {"standIn", p.standIn}, {"damaged", p.damaged},
+                         {"charge", ChargeAsNamed(l)}};
+            if (!p.error.empty()) picture["error"] = p.error;
+            pictures.push_back(std::move(picture));
+        }
         levels.push_back({{"index", l.index}, {"name", l.name}, {"phrase", l.phrase}, {"kind", l.kind}, {"count", l.count},
                           {"tincture", l.tincture}, {"secondTincture", l.secondTincture}, {"line", l.line},
-                          {"variant", l.variant}, {"on", l.on}, {"chargedOn", l.chargedOn}, {"in", l.in},
+                          {"variant", l.variant}, {"attitude", l.attitude}, {"on", l.on}, {"chargedOn", l.chargedOn}, {"in", l.in},
                           {"inCode", l.inCode}, {"between", l.between}, {"layout", l.layout},
                           {"placements", std::move(placements)}, {"pictures", std::move(pictures)}});
     }

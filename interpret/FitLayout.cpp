@@ -142,11 +142,7 @@ std::vector<int> Shares(int count, const std::vector<int>& capacities) {
 
 }  // namespace
 
-std::string WithCount(std::string_view text, int count) {
-    const std::size_t at = text.find("{}");
-    if (at == std::string_view::npos) return std::string(text);
-    return std::string(text.substr(0, at)) + std::to_string(count) + std::string(text.substr(at + 2));
-}
+std::string WithCount(std::string_view text, int count) { return msg::WithCountedCharges(text, count); }
 
 float Fit::Scale(float largest) const {
     return std::min(largest, static_cast<float>(cell) * kChargeShareOfCell / kChargeExtentAtScaleOne);

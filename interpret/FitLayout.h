@@ -110,7 +110,7 @@ void FieldRowsLayout(DrawingState& state);
 // as heralds do (above and below a fess or chevron, either side of a bend or pale, round the
 // four angles of a cross or saltire).
 void BetweenLayout(DrawingState& state);
-// A fixed message text with its "{}" replaced by the count.
+// A fixed message text with its "{}" replaced by the charges counted ("one charge", "3 charges").
 std::string WithCount(std::string_view text, int count);
 // Places a fit's charges at its scale.
 void PlaceFit(DrawingState& state, const Fit& fit, float largestScale);

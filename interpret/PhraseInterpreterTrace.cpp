@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "interpret/Vocabulary.h"
+
 namespace esc {
 namespace {
 
@@ -36,10 +38,14 @@ void CopyRecord(LevelTrace& t, const DrawingState& s, int index) {
     CopyFlags(t, r);
     // The phrase runs from where the level began to the word that completed it.
     t.phrase.clear();
+    t.attitude.clear();
     const int last = std::min(s.cursor, s.wordCount - 1);
     for (int i = std::max(s.levelFirstWord, 0); i <= last; ++i) {
         if (!t.phrase.empty()) t.phrase += ' ';
         t.phrase += s.Word(i);
+        if (s.Type(i) != kTypeAttitude) continue;
+        if (!t.attitude.empty()) t.attitude += ' ';
+        t.attitude += s.Word(i);
     }
 }
 
@@ -74,7 +80,7 @@ void NotePicture(DrawingState& s, const std::string& file, bool drawn, bool stan
     if (t == nullptr) return;
     for (const PictureTrace& p : t->pictures)
         if (p.file == file && p.drawn == drawn && p.standIn == standIn) return;
-    t->pictures.push_back({file, drawn, standIn, damaged});
+    t->pictures.push_back({file, drawn, standIn, damaged, drawn ? std::string() : s.pictureReadError});
 }
 
 void FinishLevelTraces(DrawingState& s) {

@@ -32,6 +32,7 @@ struct PictureTrace {
     bool drawn = false;    // the file was read and painted
     bool standIn = false;  // the question picture stood in for the charge
     bool damaged = false;  // the file is there but cannot be painted whole (a message says why)
+    std::string error;     // why a file that is there could not be read ("it is a folder")
 };
 
 struct PlacementTrace {
@@ -53,6 +54,7 @@ struct LevelTrace {
     int inCode = 0;
     std::string layout;  // the routine that drew the level
     std::string phrase;  // the words the level was read from, as typed
+    std::string attitude;  // the attitude words of the phrase, as typed ("rampant guardant")
     std::vector<PlacementTrace> placements;
     std::vector<PictureTrace> pictures;
 };
@@ -80,6 +82,10 @@ struct DrawingTrace {
 // What a level is called in reports: its picture name, or for a level that has none (a phrase
 // of words the vocabulary does not hold) those words joined.
 std::string LevelDisplayName(const LevelTrace& level);
+// The charge as the blazon names it, for reports: its name and attitude ("lion rampant").
+std::string ChargeAsNamed(const LevelTrace& level);
+// A picture's file name without its folder ("lion.esv").
+std::string PictureFileName(const PictureTrace& picture);
 
 // Plain text and JSON renderings for the command line.
 std::string ExplainText(const DrawingTrace& trace);

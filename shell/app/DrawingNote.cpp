@@ -31,9 +31,9 @@ std::string NoteText(const CoverageLine& reading, const std::vector<std::string>
         parts.push_back(Counted(reading.missingWords.size(), "word not understood", "words not understood", reading.missingWords));
     if (!reading.ignoredWords.empty())
         parts.push_back(Counted(reading.ignoredWords.size(), "word without effect", "words without effect", reading.ignoredWords));
-    if (!reading.standIns.empty())
-        parts.push_back(Counted(reading.standIns.size(), "picture missing (a question mark drawn)",
-                                "pictures missing (question marks drawn)", reading.standIns));
+    if (!reading.standInCharges.empty())
+        parts.push_back(Counted(reading.standInCharges.size(), "picture missing (a question mark drawn)",
+                                "pictures missing (question marks drawn)", reading.standInCharges));
     if (reading.fieldOnly) parts.push_back("only the field drawn");
     for (const std::string& message : messages) {
         // A message box's line breaks would make the one-line note two.

@@ -5,6 +5,7 @@
 
 #include "database/BlazonSchema.h"
 #include "database/UserDatabase.h"
+#include "engine/Messages.h"
 #include "engine/ReadFileBytes.h"
 #include "interpret/DrawingDriver.h"
 #include "shell/app/RtfReader.h"
@@ -95,7 +96,7 @@ bool WindowController::RefusedAsTooLong(const std::string& blazon) {
     // Marshalled texts too: the box holds no more than a drawing reads, and a combined text
     // that could not be typed back in is no text the window should draw.
     if (blazon.size() <= static_cast<std::size_t>(kMaxBlazonChars)) return false;
-    messages_.Show(text::kBlazonTooLongBefore + std::to_string(blazon.size()) + text::kBlazonTooLongAfter);
+    messages_.Show(msg::BlazonTooLong(blazon.size()));
     return true;
 }
 

@@ -38,8 +38,6 @@ inline constexpr const char* kUnknown = "Unknown";
 inline constexpr const char* kVersionLine = "version 2.0";
 inline constexpr const char* kScreenSnapshot = "screen.bmp";
 inline constexpr const char* kNoMatchBefore = "No blazon holds \"";
-inline constexpr const char* kBlazonTooLongBefore = "The blazon has ";
-inline constexpr const char* kBlazonTooLongAfter = " characters; a drawing reads at most 199. Shorten it and draw again.";
 inline constexpr const char* kNoMatchAfter = "\": the search is left as it was.";
 }  // namespace text
 

@@ -11,6 +11,7 @@
 #include "interpret/DrawingDriver.h"
 #include "interpret/Vocabulary.h"
 #include "shell/cli/CommandLine.h"
+#include "shell/cli/CommandTable.h"
 #include "shell/cli/DataPaths.h"
 #include "shell/cli/WindowArt.h"
 #include "shell/compose/Achievement.h"
@@ -19,19 +20,11 @@
 namespace esc {
 
 int AchievementCommand(const std::vector<std::string>& args, const char* argv0) {
-    std::string output = "achievement.png", dataDir, surname, blazon;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-o" || a == "--output" || a == "--data" || a == "--surname") {
-            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
-            (a == "--data" ? dataDir : a == "--surname" ? surname : output) = args[++i];
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            return UsageError("unknown option " + a);
-        } else {
-            blazon += (blazon.empty() ? "" : " ") + a;
-        }
-    }
-    if (blazon.empty()) return UsageError("no blazon given");
+    const ParseResult parsed = ParseOptions(CommandNamed("achievement"), args);
+    if (parsed.exitStatus) return *parsed.exitStatus;
+    const ParsedOptions& options = parsed.options;
+    const std::string output = options.Value("--output", "achievement.png"), dataDir = options.Value("--data");
+    const std::string surname = options.Value("--surname"), blazon = options.Words();
 
     const std::string dir = FindDataDir(dataDir, argv0);
     if (dir.empty()) {

@@ -22,7 +22,9 @@
 #include "interpret/Trace.h"
 #include "shell/cli/BlazonFile.h"
 #include "shell/cli/CommandLine.h"
+#include "shell/cli/CommandTable.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/StandardInput.h"
 
 namespace esc {
 namespace {
@@ -31,7 +33,6 @@ namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
 constexpr int kNameDigits = 4;
-constexpr int kMaxJobs = 256;
 // The progress bar: its width in characters, and how often the calling thread redraws it.
 constexpr int kProgressBarWidth = 30;
 constexpr auto kProgressInterval = std::chrono::milliseconds(100);
@@ -206,6 +207,7 @@ std::string BatchIndexJson(const std::vector<BatchEntry>& entries, const BatchRu
         item["missingWords"] = r.coverage.missingWords;
         item["ignoredWords"] = r.coverage.ignoredWords;
         item["standIns"] = r.coverage.standIns;
+        item["standInCharges"] = r.coverage.standInCharges;
         item["messages"] = r.coverage.messages;
         item["fieldOnly"] = r.coverage.fieldOnly;
         if (e.cut) item["cut"] = true;
@@ -218,43 +220,17 @@ std::string BatchIndexJson(const std::vector<BatchEntry>& entries, const BatchRu
 }
 
 int BatchCommand(const std::vector<std::string>& args, const char* argv0) {
-    std::string folder = "shields", dataDir, file;
-    BatchFormat format = BatchFormat::kPng;
-    bool strict = false, database = false;
-    int jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-o" || a == "--output" || a == "--data" || a == "--format" || a == "--jobs" || a == "-j") {
-            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
-            const std::string& value = args[++i];
-            if (a == "--data") {
-                dataDir = value;
-            } else if (a == "--format") {
-                if (value == "png") format = BatchFormat::kPng;
-                else if (value == "bmp") format = BatchFormat::kBmp;
-                else return UsageError("--format is png or bmp, not " + value);
-            } else if (a == "--jobs" || a == "-j") {
-                char* end = nullptr;
-                const long n = std::strtol(value.c_str(), &end, 10);
-                if (value.empty() || *end != '\0' || n < 1 || n > kMaxJobs)
-                    return UsageError("--jobs takes a number from 1 to " + std::to_string(kMaxJobs));
-                jobs = static_cast<int>(n);
-            } else {
-                folder = value;
-            }
-        } else if (a == "--strict") {
-            strict = true;
-        } else if (a == "--database") {
-            database = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return UsageError("unknown option " + a);
-        } else if (!file.empty()) {
-            return UsageError("batch reads one file");
-        } else {
-            file = a;
-        }
-    }
-    if (file.empty() == !database) return UsageError("batch draws a FILE of blazons or --database, one of the two");
+    const CommandSpec& command = CommandNamed("batch");
+    const ParseResult parsed = ParseOptions(command, args);
+    if (parsed.exitStatus) return *parsed.exitStatus;
+    const ParsedOptions& options = parsed.options;
+    const std::string folder = options.Value("--output", "shields"), dataDir = options.Value("--data");
+    const BatchFormat format = options.Value("--format", "png") == "bmp" ? BatchFormat::kBmp : BatchFormat::kPng;
+    const bool strict = options.Has("--strict"), database = options.Has("--database");
+    const int jobs = options.Number("--jobs", static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
+    const std::string file = options.operands.empty() ? std::string() : options.operands[0];
+    if (file.empty() == !database)
+        return CommandUsageError(command, "batch draws a FILE of blazons or --database, one of the two");
 
     const std::string dir = FindDataDir(dataDir, argv0);
     if (dir.empty()) {

@@ -15,6 +15,9 @@
 
 namespace esc {
 
+// The most threads `batch --jobs` draws on.
+inline constexpr int kMaxJobs = 256;
+
 struct BatchEntry {
     std::string blazon;
     std::string surname;  // empty for a blazon of a file

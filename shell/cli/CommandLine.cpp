@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -20,11 +21,15 @@
 #include "interpret/DrawingDriver.h"
 #include "interpret/Trace.h"
 #include "interpret/Vocabulary.h"
+#include "engine/Messages.h"
 #include "shell/cli/BatchCommand.h"
 #include "shell/cli/BlazonFile.h"
+#include "shell/cli/CommandTable.h"
 #include "shell/cli/Coverage.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/DrawingNotes.h"
 #include "shell/cli/SalvageCommand.h"
+#include "shell/cli/StandardInput.h"
 #include "shell/cli/TerminalText.h"
 
 namespace esc {
@@ -36,51 +41,6 @@ constexpr const char* kVersion = "escaval 2.0";
 // objects) was a measurable part of a drawing's whole process.
 void PrintOut(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
-constexpr const char* kUsage =
-    "Usage:\n"
-    "  escaval [WINDOW OPTIONS]       open the program's window (the program escaval-window beside\n"
-    "                                 this one; options such as -platform NAME are passed to it)\n"
-    "  escaval draw [-o FILE] [--explain] [--json] [--strict] [--data DIR] BLAZON\n"
-    "                                 draw BLAZON to FILE (PNG, or BMP for .bmp; default shield.png)\n"
-    "                                 --explain prints how the blazon was read, each word used or\n"
-    "                                 ignored (--json: as JSON)\n"
-    "                                 --strict exits with status 3 when the picture is not clean: a\n"
-    "                                 word not found or ignored, a question picture, a message, or\n"
-    "                                 only the field painted (the picture is written all the same)\n"
-    "  escaval coverage [--json] [--data DIR] FILE\n"
-    "                                 draw every blazon of FILE (one a line; blank and '#' lines\n"
-    "                                 skipped) off-screen and report the words not found, the\n"
-    "                                 words ignored, question pictures and messages, per line and\n"
-    "                                 in total; a blazon is clean when it has none of them\n"
-    "  escaval achievement [-o FILE] [--surname NAME] [--data DIR] BLAZON\n"
-    "                                 the achievement of BLAZON (the shield in the mantle recoloured\n"
-    "                                 in its tinctures, NAME on the scroll) as the window shows it,\n"
-    "                                 to FILE (PNG, or BMP for .bmp; default achievement.png)\n"
-    "  escaval save [--layout none|above|below|scroll] [--surname NAME] [--dir DIR] [--format bmp|png]\n"
-    "               [--achievement] [--data DIR] BLAZON\n"
-    "                                 save BLAZON as the save dialog does: in a layout (default none)\n"
-    "                                 with NAME above, below or on the scroll, in DIR (default the\n"
-    "                                 current folder) as the first free NAMEPR00.bmp to NAMEPR99.bmp\n"
-    "                                 (six characters of NAME); prints the path written\n"
-    "  escaval print --pdf FILE [--surname NAME] [--achievement] [--data DIR] BLAZON\n"
-    "                                 the page the print command prints, A4 at 300 dpi, as a PDF\n"
-    "  escaval batch [-o DIR] [--format png|bmp] [--jobs N] [--strict] [--data DIR] FILE|--database\n"
-    "                                 draw every blazon of FILE (one a line, named by line number:\n"
-    "                                 0001.png ...) or every entry of the blazon database (named by\n"
-    "                                 surname and number: Smith-1.png ...) into DIR (default shields)\n"
-    "                                 on N threads (default all cores); writes DIR/index.json with\n"
-    "                                 each file's blazon and what was not drawn clean, prints a\n"
-    "                                 summary; --strict exits with status 3 when one is not clean\n"
-    "  escaval roll [-o FILE.pdf] [--columns N] [--data DIR] FILE|--database\n"
-    "                                 a roll of arms: A4 pages of N shields across (default 4) and\n"
-    "                                 one row more down, each with its surname and its blazon in\n"
-    "                                 small type, as a PDF (default roll.pdf); a line of FILE is\n"
-    "                                 'Surname | Blazon' or a blazon alone\n"
-    "  escaval salvage [-o NEW.db] FILE\n"
-    "                                 read every entry that can still be read from the damaged\n"
-    "                                 blazon database FILE into the new database NEW.db (default\n"
-    "                                 salvaged.db, never replaced); FILE is only read\n"
-    "  escaval --help | --version\n";
 
 bool DrawnClean(const DrawingTrace& trace) {
     const bool standIn = std::any_of(trace.levels.begin(), trace.levels.end(), [](const LevelTrace& l) {
@@ -103,28 +63,42 @@ std::optional<Vocabulary> LoadVocabulary(const std::string& dir) {
     return vocabulary;
 }
 
-int Draw(const std::vector<std::string>& args, const char* argv0) {
-    std::string output = "shield.png", dataDir, blazon;
-    bool explain = false, json = false, strict = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-o" || a == "--output" || a == "--data") {
-            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
-            (a == "--data" ? dataDir : output) = args[++i];
-        } else if (a == "--explain") {
-            explain = true;
-        } else if (a == "--json") {
-            json = true;
-        } else if (a == "--strict") {
-            strict = true;
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            return UsageError("unknown option " + a);
-        } else {
-            blazon += (blazon.empty() ? "" : " ") + a;
-        }
+// The blazon of `draw`: its words, or for "-" the whole of standard input (its lines one text).
+std::optional<std::string> BlazonOf(const ParsedOptions& options) {
+    if (options.operands.size() != 1 || options.operands[0] != kStandardStream) return options.Words();
+    const FileBytes read = ReadStandardInput(kMaxStandardInputBlazonBytes);
+    if (!read) {
+        std::fprintf(stderr, "escaval: cannot read the blazon from standard input: %s\n", read.error.c_str());
+        return std::nullopt;
     }
-    if (blazon.empty()) return UsageError("no blazon given");
-    if (json && !explain) explain = true;
+    std::string blazon(read.bytes->begin(), read.bytes->end());
+    for (char& c : blazon)
+        if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+    const std::size_t from = blazon.find_first_not_of(' '), to = blazon.find_last_not_of(' ');
+    return from == std::string::npos ? std::string() : blazon.substr(from, to - from + 1);
+}
+
+// The picture as PNG on standard output.
+WriteResult WriteToStandardOutput(const Bitmap& picture) {
+    const std::vector<std::uint8_t> png = EncodePng(picture);
+    if (std::fwrite(png.data(), 1, png.size(), stdout) != png.size() || std::fflush(stdout) != 0)
+        return {std::strerror(errno)};
+    return {};
+}
+
+int Draw(const std::vector<std::string>& args, const char* argv0) {
+    const CommandSpec& command = CommandNamed("draw");
+    const ParseResult parsed = ParseOptions(command, args);
+    if (parsed.exitStatus) return *parsed.exitStatus;
+    const ParsedOptions& options = parsed.options;
+    const std::string output = options.Value("--output", "shield.png"), dataDir = options.Value("--data");
+    const bool json = options.Has("--json"), explain = json || options.Has("--explain"), strict = options.Has("--strict");
+    const bool quiet = options.Has("--quiet");
+    if (explain && output == kStandardStream)
+        return CommandUsageError(command, "the picture and the explanation cannot both go to standard output");
+    const std::optional<std::string> blazon = BlazonOf(options);
+    if (!blazon) return kExitFile;
+    if (blazon->empty()) return CommandUsageError(command, "no blazon given");
 
     const std::string dir = FindDataDir(dataDir, argv0);
     auto vocabulary = LoadVocabulary(dir);
@@ -137,16 +111,24 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     PictureCache pictures;
     state->pictureCache = &pictures;
     DrawingTrace trace;
-    if (explain || strict) state->trace = &trace;
+    if (explain || strict || !quiet) state->trace = &trace;
+    // A longer text is drawn from its start, as the blazon buffer holds it; the user is told so
+    // in the words the window uses.
+    const bool cut = IsCutToBlazonBuffer(*blazon);
+    if (cut) sink.Show(msg::BlazonTooLong(blazon->size()));
     DrawHost host;
-    DrawBlazon(*state, blazon, host);
+    DrawBlazon(*state, *blazon, host);
+    if (!quiet) std::fputs(ForTerminal(NoteLines(DrawingNotes(trace))).c_str(), stderr);  // after the drawing's messages
     if (explain) PrintOut(json ? ExplainJson(trace) + "\n" : ForTerminal(ExplainText(trace)));
-    RemoveLeftoverTemporariesBeside(output);
-    if (const WriteResult written = WritePicture(state->picture, output, Flush::kLeaveToSystem); !written) {
-        std::fprintf(stderr, "escaval: cannot write '%s': %s\n", output.c_str(), written.error.c_str());
+    if (output != kStandardStream) RemoveLeftoverTemporariesBeside(output);
+    const WriteResult written = output == kStandardStream ? WriteToStandardOutput(state->picture)
+                                                          : WritePicture(state->picture, output, Flush::kLeaveToSystem);
+    if (!written) {
+        const std::string named = output == kStandardStream ? "standard output" : "'" + output + "'";
+        std::fprintf(stderr, "escaval: cannot write %s: %s\n", named.c_str(), written.error.c_str());
         return 1;
     }
-    return strict && !DrawnClean(trace) ? kExitNotClean : 0;
+    return strict && (cut || !DrawnClean(trace)) ? kExitNotClean : 0;
 }
 
 // How many of the most frequent words not found the plain summary names.
@@ -176,29 +158,18 @@ std::optional<std::vector<BlazonLine>> ReadCoverageFile(const std::string& file)
     for (const BlazonLine& line : *lines)
         if (line.cut)
             std::fprintf(stderr, "escaval: line %d of '%s' is longer than %zu bytes; only its start was read\n", line.number,
-                         file.c_str(), kMaxCoverageLineBytes);
+                         InputName(file).c_str(), kMaxCoverageLineBytes);
     return lines;
 }
 
 int Coverage(const std::vector<std::string>& args, const char* argv0) {
-    std::string dataDir, file;
-    bool json = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--data") {
-            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
-            dataDir = args[++i];
-        } else if (a == "--json") {
-            json = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return UsageError("unknown option " + a);
-        } else if (!file.empty()) {
-            return UsageError("coverage reads one file");
-        } else {
-            file = a;
-        }
-    }
-    if (file.empty()) return UsageError("no file of blazons given");
+    const CommandSpec& command = CommandNamed("coverage");
+    const ParseResult parsed = ParseOptions(command, args);
+    if (parsed.exitStatus) return *parsed.exitStatus;
+    const std::string dataDir = parsed.options.Value("--data");
+    const bool json = parsed.options.Has("--json");
+    if (parsed.options.operands.empty()) return CommandUsageError(command, "no file of blazons given");
+    const std::string& file = parsed.options.operands[0];
 
     auto lines = ReadCoverageFile(file);
     if (!lines) return 1;
@@ -242,7 +213,7 @@ bool IsCommandLine(int argc, char** argv) {
     return false;
 }
 
-void PrintUsage(std::FILE* to) { std::fputs(kUsage, to); }
+void PrintUsage(std::FILE* to) { std::fputs(ProgramUsage().c_str(), to); }
 
 int UsageError(const std::string& problem) {
     std::fprintf(stderr, "escaval: %s\n", problem.c_str());
@@ -256,13 +227,17 @@ int RunCommandLine(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     if (argc < 2) {
         // The program's own start opens the window instead; a caller reaching here has no command.
-        std::fputs(kUsage, stdout);
+        PrintUsage(stdout);
         return 0;
     }
     const std::string command = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(kUsage, stdout);
+        PrintUsage(stdout);
+        return 0;
+    }
+    if (command == "--bash-completion") {
+        PrintOut(ProgramCompletion());
         return 0;
     }
     if (command == "--version") {

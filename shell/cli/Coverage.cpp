@@ -114,7 +114,12 @@ CoverageLine MeasureTrace(const DrawingTrace& trace, const BlazonLine& line) {
         for (const LevelTrace& level : reading->levels) {
             const bool standIn = std::any_of(level.pictures.begin(), level.pictures.end(),
                                              [](const PictureTrace& p) { return p.standIn; });
-            if (standIn) AddOnce(result.standIns, WantedPicture(level));
+            if (standIn) {
+                AddOnce(result.standIns, WantedPicture(level));
+                AddOnce(result.standInCharges, ChargeAsNamed(level));
+            }
+            for (const PictureTrace& p : level.pictures)
+                if (!p.error.empty()) AddOnce(result.unreadablePictures, PictureFileName(p) + ": " + p.error);
         }
         for (const WordTrace& w : reading->secondPass)
             if (!w.used && w.type != kTypeNotFound) AddOnce(result.ignoredWords, ToLower(w.text));
@@ -143,6 +148,7 @@ CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& 
         for (const std::string& w : measured.ignoredWords) ++report.ignoredWords[w];
         for (const std::string& w : measured.missingWords) ++report.missingWords[w];
         for (const std::string& f : measured.standIns) ++report.standIns[f];
+        for (const std::string& c : measured.standInCharges) ++report.standInCharges[c];
         report.lines.push_back(std::move(measured));
         const std::size_t done = report.lines.size();
         if (reportProgress && (done % kCoverageProgressStep == 0 || done == lines.size())) progress(done, lines.size());
@@ -161,7 +167,8 @@ std::string CoverageText(const CoverageReport& report, std::size_t topWords) {
     for (const CoverageLine& line : report.lines) {
         out << "line " << line.number << (line.Clean() ? ": ok" : ": NOT CLEAN") << ": " << line.blazon << "\n";
         if (!line.missingWords.empty()) out << "    words not found: " << Joined(line.missingWords) << "\n";
-        if (!line.standIns.empty()) out << "    question picture for: " << Joined(line.standIns) << "\n";
+        if (!line.standInCharges.empty()) out << "    question picture for: " << Joined(line.standInCharges) << "\n";
+        for (const std::string& p : line.unreadablePictures) out << "    cannot read picture " << p << "\n";
         if (!line.ignoredWords.empty()) out << "    words ignored: " << Joined(line.ignoredWords) << "\n";
         if (line.fieldOnly) out << "    only the field was painted\n";
         if (line.cut)
@@ -186,9 +193,9 @@ std::string CoverageText(const CoverageReport& report, std::size_t topWords) {
     };
     listWords("Most frequent words not found:", report.missingWords);
     listWords("Most frequent words ignored:", report.ignoredWords);
-    const auto pictures = MostFrequent(report.standIns);
+    const auto pictures = MostFrequent(report.standInCharges);
     if (!pictures.empty()) {
-        out << "Pictures not found:";
+        out << "Charges with no picture:";
         for (std::size_t i = 0; i < pictures.size() && i < topWords; ++i)
             out << (i ? ", " : " ") << pictures[i].first << " (" << pictures[i].second << ")";
         out << "\n";
@@ -206,6 +213,7 @@ std::string CoverageJson(const CoverageReport& report) {
                        {"withFieldOnly", report.withFieldOnly},
                        {"missingWords", JsonCounts(report.missingWords)},
                        {"standIns", JsonCounts(report.standIns)},
+                       {"standInCharges", JsonCounts(report.standInCharges)},
                        {"ignoredWords", JsonCounts(report.ignoredWords)},
                        {"lines", Json::array()}};
     // The lines are written one by one into the empty list that ends the object, so a long list
@@ -219,6 +227,7 @@ std::string CoverageJson(const CoverageReport& report) {
                      {"clean", l.Clean()},
                      {"missingWords", l.missingWords},
                      {"standIns", l.standIns},
+                     {"standInCharges", l.standInCharges},
                      {"ignoredWords", l.ignoredWords},
                      {"fieldOnly", l.fieldOnly},
                      {"messages", l.messages}};

@@ -36,6 +36,10 @@ struct CoverageLine {
     std::string blazon;
     std::vector<std::string> missingWords;  // words of the normalised text with no row, in lower case
     std::vector<std::string> standIns;      // picture files that were not found, so the question picture was drawn
+    // The same charges as the blazon names them, with their attitude ("pegasus rampant").
+    std::vector<std::string> standInCharges;
+    // Picture files that are there but could not be read, each with why ("lion.1: it is a folder").
+    std::vector<std::string> unreadablePictures;
     std::vector<std::string> messages;      // messages of the interpretation, in order
     // Words the vocabulary holds that had no effect on the drawing, in lower case (words not
     // found are listed under missingWords only).
@@ -53,6 +57,7 @@ struct CoverageReport {
     int withMissingWords = 0, withStandIns = 0, withMessages = 0, withIgnoredWords = 0, withFieldOnly = 0, clean = 0;
     std::map<std::string, int> missingWords;  // word -> number of blazons it is missing from
     std::map<std::string, int> standIns;      // picture file -> number of blazons that wanted it
+    std::map<std::string, int> standInCharges;  // charge as named -> number of blazons that wanted it
     std::map<std::string, int> ignoredWords;  // word -> number of blazons in which it had no effect
 };
 
@@ -83,7 +88,8 @@ std::vector<std::pair<std::string, int>> MostFrequent(const std::map<std::string
 std::string CoverageText(const CoverageReport& report, std::size_t topWords);
 // One JSON object on one line: total, clean, withMissingWords, withStandIns, withMessages,
 // withIgnoredWords, withFieldOnly, missingWords (word -> count), standIns (file -> count),
-// ignoredWords (word -> count) and lines (a cut line also has "cut").
+// standInCharges (charge -> count), ignoredWords (word -> count) and lines (a cut line also has
+// "cut").
 // Always valid UTF-8: bytes of the file that are not are each replaced by U+FFFD.
 std::string CoverageJson(const CoverageReport& report);
 

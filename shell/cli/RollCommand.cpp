@@ -16,8 +16,10 @@
 #include "shell/cli/BatchCommand.h"
 #include "shell/cli/BlazonFile.h"
 #include "shell/cli/CommandLine.h"
+#include "shell/cli/CommandTable.h"
 #include "shell/cli/Coverage.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/StandardInput.h"
 #include "shell/cli/TerminalText.h"
 #include "shell/compose/PdfPages.h"
 #include "shell/compose/TextPainter.h"
@@ -138,34 +140,16 @@ Rect RollLayout::BlazonBox(int n, int line) const {
 }
 
 int RollCommand(const std::vector<std::string>& args, const char* argv0) {
-    std::string output = "roll.pdf", dataDir, file;
-    int columns = kRollDefaultColumns;
-    bool database = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-o" || a == "--output" || a == "--data" || a == "--columns") {
-            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
-            const std::string& value = args[++i];
-            if (a == "--columns") {
-                char* end = nullptr;
-                const long n = std::strtol(value.c_str(), &end, 10);
-                if (value.empty() || *end != '\0' || n < 1 || n > kRollMaxColumns)
-                    return UsageError("--columns takes a number from 1 to " + std::to_string(kRollMaxColumns));
-                columns = static_cast<int>(n);
-            } else {
-                (a == "--data" ? dataDir : output) = value;
-            }
-        } else if (a == "--database") {
-            database = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return UsageError("unknown option " + a);
-        } else if (!file.empty()) {
-            return UsageError("roll reads one file");
-        } else {
-            file = a;
-        }
-    }
-    if (file.empty() == !database) return UsageError("roll takes a FILE of blazons or --database, one of the two");
+    const CommandSpec& command = CommandNamed("roll");
+    const ParseResult parsed = ParseOptions(command, args);
+    if (parsed.exitStatus) return *parsed.exitStatus;
+    const ParsedOptions& options = parsed.options;
+    const std::string output = options.Value("--output", "roll.pdf"), dataDir = options.Value("--data");
+    const int columns = options.Number("--columns", kRollDefaultColumns);
+    const bool database = options.Has("--database");
+    const std::string file = options.operands.empty() ? std::string() : options.operands[0];
+    if (file.empty() == !database)
+        return CommandUsageError(command, "roll takes a FILE of blazons or --database, one of the two");
     const std::string dir = FindDataDir(dataDir, argv0);
     if (dir.empty()) {
         std::fprintf(stderr, "escaval: cannot find the data folder (words1.db); use --data DIR\n");

@@ -6,25 +6,17 @@
 
 #include "database/Salvage.h"
 #include "shell/cli/CommandLine.h"
+#include "shell/cli/CommandTable.h"
 
 namespace esc {
 
 int SalvageCommand(const std::vector<std::string>& args) {
-    std::string output = kSalvageDefaultOutput, file;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-o" || a == "--output") {
-            if (i + 1 >= args.size()) return UsageError(a + " needs a value");
-            output = args[++i];
-        } else if (a.size() > 1 && a[0] == '-') {
-            return UsageError("unknown option " + a);
-        } else if (!file.empty()) {
-            return UsageError("salvage reads one file");
-        } else {
-            file = a;
-        }
-    }
-    if (file.empty()) return UsageError("no database file given");
+    const CommandSpec& command = CommandNamed("salvage");
+    const ParseResult parsed = ParseOptions(command, args);
+    if (parsed.exitStatus) return *parsed.exitStatus;
+    const std::string output = parsed.options.Value("--output", kSalvageDefaultOutput);
+    if (parsed.options.operands.empty()) return CommandUsageError(command, "no database file given");
+    const std::string& file = parsed.options.operands.front();
 
     // Only a regular file is read: a pipe or a device could hang the reading.
     std::error_code ec;

@@ -11,6 +11,7 @@
 #include "interpret/DrawingDriver.h"
 #include "interpret/Vocabulary.h"
 #include "shell/cli/CommandLine.h"
+#include "shell/cli/CommandTable.h"
 #include "shell/cli/DataPaths.h"
 #include "shell/cli/TerminalText.h"
 #include "shell/cli/WindowArt.h"
@@ -30,29 +31,9 @@ struct Request {
     bool scrollShown = true;  // the scroll is read (and a damaged one fails) only when shown
 };
 
-// The arguments of `save` or `print`: the shared options are taken here, the command's own by
-// `own`, which returns false for an option it does not know (-1 when its value is missing).
-template <typename Own>
-std::optional<std::string> ParseArgs(const std::vector<std::string>& args, Request& request, Own own) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool takesValue = a == "--data" || a == "--surname";
-        if (takesValue) {
-            if (i + 1 >= args.size()) return a + " needs a value";
-            (a == "--data" ? request.dataDir : request.surname) = args[++i];
-        } else if (a == "--achievement") {
-            request.achievement = true;
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            const int taken = own(a, i + 1 < args.size() ? &args[i + 1] : nullptr);
-            if (taken < 0) return a + " needs a value";
-            if (taken == 0) return "unknown option " + a;
-            i += static_cast<std::size_t>(taken - 1);
-        } else {
-            request.blazon += (request.blazon.empty() ? "" : " ") + a;
-        }
-    }
-    if (request.blazon.empty()) return std::string("no blazon given");
-    return std::nullopt;
+// What `save` and `print` share of their arguments.
+Request RequestOf(const ParsedOptions& options) {
+    return {options.Value("--data"), options.Value("--surname"), options.Words(), options.Has("--achievement")};
 }
 
 // The drawn shield as Image1 shows it, and what the achievement wrote, as the window holds them
@@ -119,36 +100,27 @@ void ReportText(const compose::TextResult& result, const std::string& surname) {
 }  // namespace
 
 int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
-    Request request;
-    std::string folder = ".";
+    const CommandSpec& command = CommandNamed("save");
+    const ParseResult parsed = ParseOptions(command, args);
+    if (parsed.exitStatus) return *parsed.exitStatus;
+    const ParsedOptions& options = parsed.options;
+    Request request = RequestOf(options);
+    const std::string folder = options.Value("--dir", ".");
+    const compose::PictureFormat format =
+        options.Value("--format", "bmp") == "png" ? compose::PictureFormat::Png : compose::PictureFormat::Bmp;
     std::optional<compose::SaveLayout> layout;
-    compose::PictureFormat format = compose::PictureFormat::Bmp;
-    std::string badValue;
-    const auto problem = ParseArgs(args, request, [&](const std::string& a, const std::string* value) {
-        if (a != "--layout" && a != "--dir" && a != "--format") return 0;
-        if (!value) return -1;
-        if (a == "--dir") {
-            folder = *value;
-        } else if (a == "--layout") {
-            if (*value == "none") layout = compose::SaveLayout::NoName;
-            else if (*value == "above") layout = compose::SaveLayout::NameAbove;
-            else if (*value == "below") layout = compose::SaveLayout::NameBelow;
-            else if (*value == "scroll") layout = compose::SaveLayout::NameBelowWithScroll;
-            else badValue = "--layout takes none, above, below or scroll, not '" + *value + "'";
-        } else {
-            if (*value == "bmp") format = compose::PictureFormat::Bmp;
-            else if (*value == "png") format = compose::PictureFormat::Png;
-            else badValue = "--format takes bmp or png, not '" + *value + "'";
-        }
-        return kExitUsage;
-    });
-    if (problem) return UsageError(*problem);
-    if (!badValue.empty()) return UsageError(badValue);
+    if (options.Has("--layout")) {
+        const std::string named = options.Value("--layout");
+        layout = named == "above"    ? compose::SaveLayout::NameAbove
+                 : named == "below"  ? compose::SaveLayout::NameBelow
+                 : named == "scroll" ? compose::SaveLayout::NameBelowWithScroll
+                                     : compose::SaveLayout::NoName;
+    }
     // The achievement is saved as it shows, standing on its own scroll with the surname: the
     // layouts are the shield's alone, and asking for one with it is refused rather than ignored.
     if (request.achievement && layout)
-        return UsageError("--layout applies to the shield alone; with --achievement the achievement is saved as it "
-                          "shows, on its own scroll");
+        return CommandUsageError(command, "--layout applies to the shield alone; with --achievement the achievement is "
+                                          "saved as it shows, on its own scroll");
     // The achievement stands on its own scroll; the shield alone shows one only in that layout.
     request.scrollShown = request.achievement || layout == compose::SaveLayout::NameBelowWithScroll;
 
@@ -187,16 +159,12 @@ int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
 }
 
 int PrintCommand(const std::vector<std::string>& args, const char* argv0) {
-    Request request;
-    std::string pdf;
-    const auto problem = ParseArgs(args, request, [&](const std::string& a, const std::string* value) {
-        if (a != "--pdf") return 0;
-        if (!value) return -1;
-        pdf = *value;
-        return kExitUsage;
-    });
-    if (problem) return UsageError(*problem);
-    if (pdf.empty()) return UsageError("print writes a PDF file: --pdf FILE");
+    const CommandSpec& command = CommandNamed("print");
+    const ParseResult parsed = ParseOptions(command, args);
+    if (parsed.exitStatus) return *parsed.exitStatus;
+    const Request request = RequestOf(parsed.options);
+    const std::string pdf = parsed.options.Value("--pdf");
+    if (pdf.empty()) return CommandUsageError(command, "print writes a PDF file: --pdf FILE");
 
     const compose::TextPainter text;
     auto drawn = DrawRequest(request, argv0, text);

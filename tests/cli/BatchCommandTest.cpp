@@ -69,8 +69,8 @@ TEST_F(BatchFixture, IndexSaysWhatEachFileIsAndHowWellItWasRead) {
     for (std::size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         const auto& e = entries[i];
-        for (const char* key : {"file", "line", "blazon", "clean", "missingWords", "ignoredWords", "standIns", "messages",
-                                "fieldOnly"})
+        for (const char* key : {"file", "line", "blazon", "clean", "missingWords", "ignoredWords", "standIns",
+                                "standInCharges", "messages", "fieldOnly"})
             EXPECT_TRUE(e.contains(key)) << key;
         EXPECT_EQ(e["line"], lines[i]);
         EXPECT_FALSE(e.contains("surname"));

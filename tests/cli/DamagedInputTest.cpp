@@ -97,9 +97,9 @@ TEST_F(DamagedData, DamagedChargePictureIsSaidAndTheQuestionPictureStandsIn) {
         const Outcome draw = Run("draw --strict --explain " + DataArg() + "-o " + Quoted(dir / "d.png") + " " + blazon);
         EXPECT_EQ(draw.status, 3) << draw.err;
         EXPECT_TRUE(Has(draw.err, said)) << draw.err;
-        EXPECT_TRUE(Has(draw.out, "picture lpics/mullet.esv damaged, not drawn\n")) << draw.out;
-        EXPECT_FALSE(Has(draw.out, "picture lpics/mullet.esv drawn")) << draw.out;
-        EXPECT_TRUE(Has(draw.out, "picture lpics/question.esv drawn  [QUESTION PICTURE STOOD IN]")) << draw.out;
+        EXPECT_TRUE(Has(draw.out, "the picture of mullet is damaged, not drawn\n")) << draw.out;
+        EXPECT_FALSE(Has(draw.out, "picture of mullet drawn")) << draw.out;
+        EXPECT_TRUE(Has(draw.out, "a question mark stood in for mullet  [QUESTION PICTURE STOOD IN]")) << draw.out;
         // Not a row of the damaged file is painted: the drawing is the one of a missing picture.
         EXPECT_TRUE(Slurp(dir / "d.png") == missing);
 

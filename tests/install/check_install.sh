@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs the build into a fresh prefix and checks what a desktop and a user find there: the
 # three programs, their data, the launcher entry (validated), the icon at each size, the manual
-# page (rendered), and that the installed command line draws with the data installed beside it.
+# page (rendered), the bash completion, and that the installed command line draws with the data
+# installed beside it.
 # usage: check_install.sh BUILD_DIR
 set -u
 build="$1"
@@ -22,7 +23,8 @@ for file in bin/escaval bin/escaval-compose \
             share/icons/hicolor/scalable/apps/escaval.svg \
             share/icons/hicolor/48x48/apps/escaval.png \
             share/icons/hicolor/256x256/apps/escaval.png \
-            share/man/man1/escaval.1; do
+            share/man/man1/escaval.1 \
+            share/bash-completion/completions/escaval; do
   [ -s "$prefix/$file" ] || fail "$file not installed"
 done
 if grep -q '^ESCAVAL_WITH_QT:BOOL=ON' "$build/CMakeCache.txt" && [ -e "$build/escaval-window" ]; then
@@ -56,6 +58,14 @@ commands="$("$prefix/bin/escaval" --help 2>&1 | sed -n 's/^  escaval \([a-z][a-z
 for command in $commands; do
   grep -q "^       $command\b" <<<"$page" || fail "manual page does not describe '$command'"
 done
+
+# The bash completion installed is valid bash, completes the commands and matches the program
+# installed beside it.
+completion="$prefix/share/bash-completion/completions/escaval"
+bash -n "$completion" || fail "the bash completion is not valid bash"
+completed="$(bash -c 'source "$1"; COMP_WORDS=(escaval dr); COMP_CWORD=1; _escaval; echo "${COMPREPLY[*]}"' _ "$completion")"
+[ "$completed" = "draw" ] || fail "the bash completion completes 'dr' as '$completed'"
+"$prefix/bin/escaval" --bash-completion | cmp -s - "$completion" || fail "the bash completion installed is not the program's"
 
 # Drawn from another folder, with no --data: the program finds the installed data itself.
 work="$prefix/work"

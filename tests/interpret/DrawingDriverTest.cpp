@@ -59,6 +59,15 @@ TEST(DrawingDriver, ADrawingNeverDependsOnAnEarlierOne) {
     EXPECT_EQ(reused.s().level, fresh.s().level);
 }
 
+// Every word is compared without regard to case: "SINISTER" is "sinister".
+TEST(DrawingDriver, WordsAreReadInAnyCase) {
+    Drawing lower, upper;
+    lower.Draw("Or a bend sinister azure");
+    upper.Draw("OR A BEND SINISTER AZURE");
+    EXPECT_TRUE(lower.s().picture == upper.s().picture);
+    EXPECT_TRUE(upper.trace.ignoredWords.empty());
+}
+
 TEST(DrawingDriver, BoundsOfTheBlazonBuffer) {
     Drawing d;
     // Past 199 characters the text is cut.
@@ -66,6 +75,11 @@ TEST(DrawingDriver, BoundsOfTheBlazonBuffer) {
     while (longText.size() < 400) longText += " and";
     d.Draw(longText);
     EXPECT_EQ(d.trace.blazon.size(), 199u);
+    // Only single arms are cut: the driver says which, so callers can tell the user.
+    EXPECT_TRUE(IsCutToBlazonBuffer(longText));
+    EXPECT_TRUE(IsCutToBlazonBuffer(longText.substr(0, 200)));
+    EXPECT_FALSE(IsCutToBlazonBuffer(longText.substr(0, 199)));
+    EXPECT_FALSE(IsCutToBlazonBuffer("Quarterly 1&4: " + longText.substr(0, 150) + " 2&3: " + longText.substr(0, 150)));
     // Past 30 words the rest is not read.
     EXPECT_EQ(d.s().wordCount, 30);
     // A word longer than 19 characters is cut to 19.

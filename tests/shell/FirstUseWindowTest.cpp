@@ -60,7 +60,7 @@ class FirstUseWindowTest : public QObject, private WindowFixture {
         return out;
     }
     static std::string TooLong(std::size_t n) {
-        return app::text::kBlazonTooLongBefore + std::to_string(n) + app::text::kBlazonTooLongAfter;
+        return esc::msg::BlazonTooLong(n);
     }
 
 private slots:

@@ -17,7 +17,7 @@ TEST(DrawingNote, TextCountsWhatTheReadingMissed) {
         CoverageLine l;
         l.missingWords = std::move(missing);
         l.ignoredWords = std::move(ignored);
-        l.standIns = std::move(standIns);
+        l.standInCharges = std::move(standIns);
         l.fieldOnly = fieldOnly;
         return l;
     };
@@ -34,13 +34,13 @@ TEST(DrawingNote, TextCountsWhatTheReadingMissed) {
         {"three words", line({"a", "b", "c"}, {}, {}, false), {}, 1.25,
          "3 words not understood: a, b, c \u00b7 Drawn in 1.2 ms"},
         {"ignored", line({}, {"argent", "or"}, {}, false), {}, 0.5, "2 words without effect: argent, or \u00b7 Drawn in 0.5 ms"},
-        {"stand-in", line({}, {}, {"lion.7"}, false), {}, 0.5,
-         "1 picture missing (a question mark drawn): lion.7 \u00b7 Drawn in 0.5 ms"},
+        {"stand-in", line({}, {}, {"lion rampant"}, false), {}, 0.5,
+         "1 picture missing (a question mark drawn): lion rampant \u00b7 Drawn in 0.5 ms"},
         {"field only", line({}, {}, {}, true), {}, 0.5, "only the field drawn \u00b7 Drawn in 0.5 ms"},
         {"message on one line", {}, {"Cannot read\nthe picture."}, 0.5, "Cannot read the picture. \u00b7 Drawn in 0.5 ms"},
-        {"all, in order", line({"zorp"}, {"or"}, {"bend.esv"}, true), {"M."}, 2.0,
+        {"all, in order", line({"zorp"}, {"or"}, {"bend"}, true), {"M."}, 2.0,
          "1 word not understood: zorp \u00b7 1 word without effect: or \u00b7 1 picture missing (a question mark drawn): "
-         "bend.esv \u00b7 only the field drawn \u00b7 M. \u00b7 Drawn in 2.0 ms"},
+         "bend \u00b7 only the field drawn \u00b7 M. \u00b7 Drawn in 2.0 ms"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
