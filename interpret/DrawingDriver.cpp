@@ -44,6 +44,14 @@ void FinishWordTrace(const DrawingState& s, DrawingTrace& trace, const Bitmap& f
     trace.fieldOnly = names && s.picture == fieldOnly;
 }
 
+// A text longer than the blazon buffer loses its last words whole.
+void CutAtWord(std::string& text, std::size_t capacity) {
+    if (text.size() <= capacity) return;
+    std::size_t cut = capacity;
+    while (cut > 0 && !IsBlank(text[cut])) --cut;
+    text.resize(cut > 0 ? cut : capacity);
+}
+
 }  // namespace
 
 void SplitWords(DrawingState& s, std::string_view text) {
@@ -104,6 +112,12 @@ void BeginDrawing(DrawingState& s) {
 
 void InterpretSingleArms(DrawingState& s, std::string& text) {
     DrawingTrace* trace = s.trace;
+    // The words as armorials print them read as the vocabulary's words, before any lookup.
+    if (s.vocabulary != nullptr && !s.vocabulary->Spellings().Empty()) {
+        text = s.vocabulary->Spellings().Respell(text);
+        CutAtWord(text, kMaxBlazonChars);
+    }
+    if (trace) trace->respelled = text;
     // "(Fieldless)" is read as the word inside its brackets.
     constexpr std::string_view kFieldless = "(fieldless)";
     if (text.size() >= kFieldless.size() && EqualsIgnoringCase(std::string_view(text).substr(0, kFieldless.size()), kFieldless))

@@ -114,6 +114,7 @@ std::string ExplainText(const DrawingTrace& t) {
         }
         return out.str();
     }
+    if (t.respelled != t.blazon) out << "Respelled:   " << t.respelled << "\n";
     out << "Normalised:  " << t.normalised << "\n";
     out << "Named tinctures:";
     if (t.namedTinctures.empty()) out << " none";
@@ -198,6 +199,7 @@ Json ExplainedJson(const DrawingTrace& t) {
                         {"cursor", f.cursor}};
     Json explained = {{"blazon", t.blazon},
                             {"road", t.road.empty() ? "single" : t.road},
+                            {"respelled", t.respelled},
                             {"normalised", t.normalised},
                             {"firstPass", WordsJson(t.firstPass, WithUse::No)},
                             {"words", WordsJson(t.secondPass, WithUse::Yes)},
