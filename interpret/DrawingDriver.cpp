@@ -112,16 +112,16 @@ void BeginDrawing(DrawingState& s) {
 
 void InterpretSingleArms(DrawingState& s, std::string& text) {
     DrawingTrace* trace = s.trace;
+    // "(Fieldless)" is read as the word inside its brackets.
+    constexpr std::string_view kFieldless = "(fieldless)";
+    if (text.size() >= kFieldless.size() && EqualsIgnoringCase(std::string_view(text).substr(0, kFieldless.size()), kFieldless))
+        text = "fieldless" + text.substr(kFieldless.size());
     // The words as armorials print them read as the vocabulary's words, before any lookup.
     if (s.vocabulary != nullptr && !s.vocabulary->Spellings().Empty()) {
         text = s.vocabulary->Spellings().Respell(text);
         CutAtWord(text, kMaxBlazonChars);
     }
     if (trace) trace->respelled = text;
-    // "(Fieldless)" is read as the word inside its brackets.
-    constexpr std::string_view kFieldless = "(fieldless)";
-    if (text.size() >= kFieldless.size() && EqualsIgnoringCase(std::string_view(text).substr(0, kFieldless.size()), kFieldless))
-        text = "fieldless" + text.substr(kFieldless.size());
     MarkFieldlessBadge(text, kMaxBlazonChars);
     const std::string copy = text;
     StripPunctuation(text);
