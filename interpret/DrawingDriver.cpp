@@ -8,6 +8,7 @@
 #include "interpret/Marshalling.h"
 #include "interpret/Normaliser.h"
 #include "interpret/PhraseInterpreter.h"
+#include "interpret/PrintedMarshalling.h"
 #include "interpret/SocietyWords.h"
 #include "interpret/TextOps.h"
 #include "interpret/Trace.h"
@@ -164,6 +165,11 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     // text composed from long parts draws again as it was composed.
     std::string text(blazon.substr(0, kMaxMarshalledChars));
     s.messages.KeepCopyIn(s.trace ? &s.trace->messages : nullptr);
+    // Marshalled arms as armorials print them ("Quarterly: 1st and 4th, ...; 2nd and 3rd, ...",
+    // "..., impaling, ...") are read in the form the marshalling reader takes.
+    const std::string typed = text;
+    std::optional<std::string> read = ReadPrintedMarshalling(text);
+    if (read) text = *read;
 
     // A text with "Quarterly" and a colon is a marshalled text even when its first label is
     // misspelt ("Quarterly (1&4): ..."): it is refused with the label's message rather than read
@@ -173,7 +179,8 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
                            (!impaling && ContainsIgnoringCase(text, "quarterly") && text.find(':') != std::string::npos);
     const bool impaled = !quartered && impaling;
     if (!quartered && !impaled && text.size() > static_cast<std::size_t>(kMaxBlazonChars)) text.resize(kMaxBlazonChars);
-    if (s.trace) s.trace->blazon = text;
+    if (s.trace) s.trace->blazon = read ? typed : text;
+    if (s.trace && read) s.trace->respelled = text;
     if (s.trace) s.trace->road = quartered ? "quartered" : impaled ? "impaled" : "single";
     if (quartered || impaled) {
         DrawMarshalledText(s, text, quartered ? MarshallingKind::Quartered : MarshallingKind::Impaled, host);

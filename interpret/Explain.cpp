@@ -105,6 +105,7 @@ std::string ExplainText(const DrawingTrace& t) {
     out << "Blazon:      " << t.blazon << "\n";
     out << "Read as:     " << (t.road.empty() ? "single" : t.road) << " arms\n";
     if (t.road == "quartered" || t.road == "impaled") {
+        if (!t.respelled.empty() && t.respelled != t.blazon) out << "Marshalled:  " << t.respelled << "\n";
         // The parts have the words; the whole text has its parts, messages and combined text.
         for (std::size_t i = 0; i < t.parts.size(); ++i) out << "\nPart " << i + 1 << " of " << t.parts.size() << ":\n" << ExplainText(t.parts[i]);
         if (!t.composed.empty()) out << "\nComposed:    " << t.composed << "\n";
