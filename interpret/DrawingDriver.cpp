@@ -122,6 +122,9 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
         text = s.vocabulary->Spellings().Respell(text);
         CutAtWord(text, kMaxBlazonChars);
     }
+    // A colon of single arms ("Per pale: or and azure") labels nothing: it parts words as the
+    // other punctuation does (after the marks, whose markups may hold one: "{e:}").
+    std::replace(text.begin(), text.end(), ':', ' ');
     if (trace) trace->respelled = text;
     MarkFieldlessBadge(text, kMaxBlazonChars);
     const std::string copy = text;

@@ -227,6 +227,7 @@ TEST(Spellings, PunctuationNeverChangesTheDrawing) {
         {"Azure, a bend, Or.", "Azure a bend Or"},
         {"Azure; a bend (Or)", "Azure a bend Or"},
         {"Azure - a bend \"Or\"", "Azure a bend Or"},
+        {"Per pale: or and azure", "Per pale or and azure"},
         {"Azure — a bend – Or", "Azure a bend Or"},
         {"Gules, a lion’s head erased, “or”", "Gules a lion's head erased or"},
         {"Per pale, or and azure, a chevron counterchanged.", "Per pale or and azure a chevron counterchanged"},
