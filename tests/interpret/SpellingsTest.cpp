@@ -127,6 +127,14 @@ const std::vector<std::string>& Modern() {
         "Argent two wings conjoined gules",
         "Argent gutty de sang",
         "Or a chevronel gules",
+        "Argent a bend cotised gules",
+        "Argent three escallops gules",
+        "Argent an escallop gules",
+        "Azure three estoiles or",
+        "Azure an estoile or",
+        "Argent three pommes",
+        "Azure three garbs or",
+        "Gyronny or and azure",
     };
     return blazons;
 }
