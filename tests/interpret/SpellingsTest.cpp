@@ -2,7 +2,10 @@
 // shipped table met in a blazon that is drawn exactly as the same blazon in the program's words.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
@@ -248,6 +251,41 @@ TEST(Spellings, PunctuationNeverChangesTheDrawing) {
         printed.DrawClean(p.printed);
         EXPECT_TRUE(printed.s().picture == modern.s().picture);
     }
+}
+
+// A vocabulary file made before the spellings were kept with the words reads with none; one
+// whose spellings are of an unknown kind is refused with a message, not read in part.
+TEST(Spellings, VocabularyFilesWithAndWithoutSpellings) {
+    const std::string path = ::testing::TempDir() + "spellings_" + std::to_string(::getpid()) + ".db";
+    auto make = [&](const char* sql) {
+        std::remove(path.c_str());
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+        sqlite3_close(db);
+    };
+    const char* words =
+        "CREATE TABLE words1 (WORD TEXT, Type INTEGER, Sub1 INTEGER, Sub2 INTEGER);"
+        "INSERT INTO words1 VALUES ('gules', 1, 2, 0);";
+    make(words);
+    std::string error;
+    auto old = Vocabulary::Load(path, &error);
+    ASSERT_TRUE(old.has_value()) << error;
+    EXPECT_TRUE(old->Spellings().Empty());
+    EXPECT_NE(old->Lookup("gules"), nullptr);
+
+    make((std::string(words) + "CREATE TABLE spellings1 (Kind INTEGER, Pattern TEXT, Replacement TEXT);"
+                               "INSERT INTO spellings1 VALUES (2, 'gu', 'gules');").c_str());
+    auto withSpellings = Vocabulary::Load(path, &error);
+    ASSERT_TRUE(withSpellings.has_value()) << error;
+    EXPECT_EQ(withSpellings->Spellings().Respell("Or a bend gu."), "Or a bend gules");
+
+    make((std::string(words) + "CREATE TABLE spellings1 (Kind INTEGER, Pattern TEXT, Replacement TEXT);"
+                               "INSERT INTO spellings1 VALUES (7, 'gu', 'gules');").c_str());
+    error.clear();
+    EXPECT_FALSE(Vocabulary::Load(path, &error).has_value());
+    EXPECT_NE(error.find("unknown kind 7"), std::string::npos) << error;
+    std::remove(path.c_str());
 }
 
 // A first word that is read as nothing leaves the field unpainted, and the message names it.
