@@ -110,7 +110,7 @@ std::string_view Trimmed(std::string_view t, std::size_t from, std::size_t to) {
 
 std::optional<std::string> Quartered(std::string_view text, const std::vector<Token>& tokens) {
     std::size_t at = 0;
-    if (Is(tokens, 0, "quarterly")) at = 1;
+    if (Is(tokens, 0, "quarterly")) at = Is(tokens, 1, "of") && (Is(tokens, 2, "four") || Is(tokens, 2, "4")) ? 3 : 1;
     // The label after "Quarterly" begins the first part whatever stands between them.
     std::optional<Label> first = LabelAt(tokens, at);
     if (!first || (at == 0 && !first->saysQuarters)) return std::nullopt;

@@ -5,6 +5,7 @@
 //   Quarterly: 1st and 4th, A; 2nd and 3rd, B          Quarterly 1&4: A 2&3: B
 //   Quarterly, 1 & 4 A, 2 & 3 B                        Quarterly 1&4: A 2&3: B
 //   Quarterly 1 and 4 A, 2 B, 3 C                      Quarterly 1&4: A 2: B 3: C
+//   Quarterly of four: 1st, A; 2nd, B; 3rd, C; 4th, D  Quarterly 1: A 2: B 3: C 4: D
 //   First and fourth quarters A; second and third B    Quarterly 1&4: A 2&3: B
 //   A, impaling, B      A impaled with B               A impaling: B
 //   Per pale baron and femme, A; B                     A impaling: B

@@ -24,6 +24,7 @@ TEST(PrintedMarshalling, ReadIntoTheReadersForms) {
          "Quarterly 1&4: Argent a cross gules 2&3: Sable a bend or"},
         {"Quarterly 1 and 4 Or, 2 Gules, 3 Azure", "Quarterly 1&4: Or 2: Gules 3: Azure"},
         {"Quarterly: 1. Or; 2. Gules; 3. Azure; 4. Sable.", "Quarterly 1: Or 2: Gules 3: Azure 4: Sable"},
+        {"Quarterly of four: 1st, Or; 2nd, Gules; 3rd, Azure; 4th, Sable", "Quarterly 1: Or 2: Gules 3: Azure 4: Sable"},
         {"QUARTERLY, FIRST AND FOURTH, Or; SECOND AND THIRD, Gules", "Quarterly 1&4: Or 2&3: Gules"},
         {"First and fourth quarters, Or a fess azure; second and third, Gules",
          "Quarterly 1&4: Or a fess azure 2&3: Gules"},
