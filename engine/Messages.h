@@ -7,6 +7,8 @@
 namespace esc::msg {
 
 inline constexpr std::string_view kColorOrPartitionRequired = "Color or partition required.";
+// "{}" stands for the first word, which the vocabulary does not hold.
+inline constexpr std::string_view kFieldWordNotRead = "Color or partition required: '{}' was not read.";
 inline constexpr std::string_view kPartitionExpected = "Partition expected.";
 inline constexpr std::string_view kExpectingAColor = "Expecting a color.";
 inline constexpr std::string_view kExpectingAnd = "Expecting 'and'.";

@@ -8,6 +8,7 @@
 #include "interpret/Marshalling.h"
 #include "interpret/Normaliser.h"
 #include "interpret/PhraseInterpreter.h"
+#include "interpret/PrintedMarshalling.h"
 #include "interpret/SocietyWords.h"
 #include "interpret/TextOps.h"
 #include "interpret/Trace.h"
@@ -42,6 +43,14 @@ void FinishWordTrace(const DrawingState& s, DrawingTrace& trace, const Bitmap& f
     for (std::size_t i = static_cast<std::size_t>(std::max(trace.field.cursor, 0)); i < trace.secondPass.size(); ++i)
         names = names || NamesOrdinaryOrCharge(trace.secondPass[i].type);
     trace.fieldOnly = names && s.picture == fieldOnly;
+}
+
+// A text longer than the blazon buffer loses its last words whole.
+void CutAtWord(std::string& text, std::size_t capacity) {
+    if (text.size() <= capacity) return;
+    std::size_t cut = capacity;
+    while (cut > 0 && !IsBlank(text[cut])) --cut;
+    text.resize(cut > 0 ? cut : capacity);
 }
 
 }  // namespace
@@ -108,6 +117,15 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     constexpr std::string_view kFieldless = "(fieldless)";
     if (text.size() >= kFieldless.size() && EqualsIgnoringCase(std::string_view(text).substr(0, kFieldless.size()), kFieldless))
         text = "fieldless" + text.substr(kFieldless.size());
+    // The words as armorials print them read as the vocabulary's words, before any lookup.
+    if (s.vocabulary != nullptr && !s.vocabulary->Spellings().Empty()) {
+        text = s.vocabulary->Spellings().Respell(text);
+        CutAtWord(text, kMaxBlazonChars);
+    }
+    // A colon of single arms ("Per pale: or and azure") labels nothing: it parts words as the
+    // other punctuation does (after the marks, whose markups may hold one: "{e:}").
+    std::replace(text.begin(), text.end(), ':', ' ');
+    if (trace) trace->respelled = text;
     MarkFieldlessBadge(text, kMaxBlazonChars);
     const std::string copy = text;
     StripPunctuation(text);
@@ -173,11 +191,17 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     // text composed from long parts draws again as it was composed.
     std::string text(blazon.substr(0, kMaxMarshalledChars));
     s.messages.KeepCopyIn(s.trace ? &s.trace->messages : nullptr);
+    // Marshalled arms as armorials print them ("Quarterly: 1st and 4th, ...; 2nd and 3rd, ...",
+    // "..., impaling, ...") are read in the form the marshalling reader takes.
+    const std::string typed = text;
+    std::optional<std::string> read = ReadPrintedMarshalling(text);
+    if (read) text = *read;
 
     const Road road = RoadOf(text);
     const bool quartered = road.quartered, impaled = road.impaled;
     if (!quartered && !impaled && text.size() > static_cast<std::size_t>(kMaxBlazonChars)) text.resize(kMaxBlazonChars);
-    if (s.trace) s.trace->blazon = text;
+    if (s.trace) s.trace->blazon = read ? typed : text;
+    if (s.trace && read) s.trace->respelled = text;
     if (s.trace) s.trace->road = quartered ? "quartered" : impaled ? "impaled" : "single";
     if (quartered || impaled) {
         DrawMarshalledText(s, text, quartered ? MarshallingKind::Quartered : MarshallingKind::Impaled, host);

@@ -116,6 +116,7 @@ std::string ExplainText(const DrawingTrace& t) {
     out << "Blazon:      " << t.blazon << "\n";
     out << "Read as:     " << (t.road.empty() ? "single" : t.road) << " arms\n";
     if (t.road == "quartered" || t.road == "impaled") {
+        if (!t.respelled.empty() && t.respelled != t.blazon) out << "Marshalled:  " << t.respelled << "\n";
         // The parts have the words; the whole text has its parts, messages and combined text.
         for (std::size_t i = 0; i < t.parts.size(); ++i) out << "\nPart " << i + 1 << " of " << t.parts.size() << ":\n" << ExplainText(t.parts[i]);
         if (!t.composed.empty()) out << "\nComposed:    " << t.composed << "\n";
@@ -125,6 +126,7 @@ std::string ExplainText(const DrawingTrace& t) {
         }
         return out.str();
     }
+    if (t.respelled != t.blazon) out << "Respelled:   " << t.respelled << "\n";
     out << "Normalised:  " << t.normalised << "\n";
     out << "Named tinctures:";
     if (t.namedTinctures.empty()) out << " none";
@@ -222,6 +224,7 @@ Json ExplainedJson(const DrawingTrace& t) {
                         {"cursor", f.cursor}};
     Json explained = {{"blazon", t.blazon},
                             {"road", t.road.empty() ? "single" : t.road},
+                            {"respelled", t.respelled},
                             {"normalised", t.normalised},
                             {"firstPass", WordsJson(t.firstPass, WithUse::No)},
                             {"words", WordsJson(t.secondPass, WithUse::Yes)},

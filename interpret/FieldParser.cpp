@@ -186,6 +186,13 @@ int PerField(DrawingState& s) {
 int TinctureField(DrawingState& s, FieldTrace* trace) {
     const ShieldGeometry& g = s.geometry;
     s.levelTincture[s.level] = s.Sub1(0);
+    if (s.Type(0) == kTypeNotFound && s.wordCount > 0) {
+        // The word the field should have been read from is named, or the user would see a shield
+        // left unpainted with nothing to say why.
+        std::string message(msg::kFieldWordNotRead);
+        message.replace(message.find("{}"), 2, s.Word(0));
+        return Fail(s, message);
+    }
     if (s.Type(0) != kTypeTincture) return Fail(s, msg::kColorOrPartitionRequired);
     s.UseWord(0);
     int code = s.levelTincture[s.level];

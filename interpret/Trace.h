@@ -64,6 +64,7 @@ struct DrawingTrace {
     std::string road;        // "single", "quartered", "impaled"
     std::vector<WordTrace> firstPass;
     std::vector<int> namedTinctures;
+    std::string respelled;   // the printed spellings read as the vocabulary's words (single arms)
     std::string normalised;
     std::vector<WordTrace> secondPass;
     FieldTrace field;

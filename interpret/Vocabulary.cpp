@@ -10,8 +10,53 @@
 #include "interpret/TextOps.h"
 
 namespace esc {
+namespace {
 
-Vocabulary::Vocabulary(std::vector<VocabularyRow> rows) : rows_(std::move(rows)) {
+// The spellings of the vocabulary file. A file made before they were kept with the words has no
+// such table, and is read with none.
+std::optional<SpellingTable> LoadSpellings(sqlite3* db, const std::string& path, std::string* error) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name = 'spellings1'", -1, &st,
+                           nullptr) != SQLITE_OK) {
+        if (error) *error = "Cannot read table '" + path + "': " + sqlite3_errmsg(db);
+        return std::nullopt;
+    }
+    const bool present = sqlite3_step(st) == SQLITE_ROW;
+    sqlite3_finalize(st);
+    if (!present) return SpellingTable();
+    if (sqlite3_prepare_v2(db, "SELECT Kind, Pattern, Replacement FROM spellings1 ORDER BY rowid", -1, &st, nullptr) !=
+        SQLITE_OK) {
+        if (error) *error = "The spellings of '" + path + "' lack the fields Kind, Pattern, Replacement (" + sqlite3_errmsg(db) + ").";
+        sqlite3_finalize(st);
+        return std::nullopt;
+    }
+    std::vector<SpellingRow> rows;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        auto text = [st](int column) {
+            const unsigned char* t = sqlite3_column_text(st, column);
+            return t ? std::string(reinterpret_cast<const char*>(t)) : std::string();
+        };
+        const int kind = sqlite3_column_int(st, 0);
+        if (kind != static_cast<int>(SpellingKind::Mark) && kind != static_cast<int>(SpellingKind::Words)) {
+            if (error) *error = "The spellings of '" + path + "' hold a row of unknown kind " + std::to_string(kind) + ".";
+            sqlite3_finalize(st);
+            return std::nullopt;
+        }
+        rows.push_back({static_cast<SpellingKind>(kind), text(1), text(2)});
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) {
+        if (error) *error = "Cannot read table '" + path + "': " + sqlite3_errmsg(db);
+        return std::nullopt;
+    }
+    return SpellingTable(std::move(rows));
+}
+
+}  // namespace
+
+Vocabulary::Vocabulary(std::vector<VocabularyRow> rows, SpellingTable spellings)
+    : rows_(std::move(rows)), spellings_(std::move(spellings)) {
     std::stable_sort(rows_.begin(), rows_.end(),
                      [](const VocabularyRow& a, const VocabularyRow& b) { return db::CompareNoCase(a.word, b.word) < 0; });
 }
@@ -55,8 +100,10 @@ std::optional<Vocabulary> Vocabulary::Load(const std::string& path, std::string*
         sqlite3_close(db);
         return std::nullopt;
     }
+    std::optional<SpellingTable> spellings = LoadSpellings(db, path, error);
     sqlite3_close(db);
-    return Vocabulary(std::move(rows));
+    if (!spellings) return std::nullopt;
+    return Vocabulary(std::move(rows), std::move(*spellings));
 }
 
 const VocabularyRow* Vocabulary::Lookup(std::string_view key) const {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "interpret/Spellings.h"
+
 namespace esc {
 
 struct VocabularyRow {
@@ -33,9 +35,9 @@ enum WordClass : int {
 class Vocabulary {
 public:
     Vocabulary() = default;
-    explicit Vocabulary(std::vector<VocabularyRow> rows);
+    explicit Vocabulary(std::vector<VocabularyRow> rows, SpellingTable spellings = {});
 
-    // Reads table "words1" of the vocabulary file.
+    // Reads table "words1" of the vocabulary file, and its spellings (table "spellings1").
     static std::optional<Vocabulary> Load(const std::string& path, std::string* error);
 
     // The first row, in the order of the Word index, whose word begins with `key` (ignoring
@@ -43,9 +45,12 @@ public:
     const VocabularyRow* Lookup(std::string_view key) const;
 
     const std::vector<VocabularyRow>& Rows() const { return rows_; }
+    // How armorials print the words of the table, read before the lookup.
+    const SpellingTable& Spellings() const { return spellings_; }
 
 private:
     std::vector<VocabularyRow> rows_;  // in index order
+    SpellingTable spellings_;
 };
 
 // The lookup key of a word: lower case, a final "s" dropped unless it follows another "s";

@@ -1,9 +1,19 @@
 // Builds the vocabulary table "words1.db" from the readable word lists in data/vocabulary/.
 //
-// Each line of a word list is:   word  type  sub1  sub2   # optional comment
+// Each line of a word list (.words) is:   word  type  sub1  sub2   # optional comment
 // Blank lines and lines starting with '#' are skipped. Words are lower case and unique.
 //
-// Usage: make_vocabulary OUTPUT.db LIST.words...
+// A spelling list (.spellings) holds the ways armorials print those words, in table "spellings1":
+//   @marks                  the rows below are characters replaced anywhere in the text
+//   {e'} = e
+//   — = (blank)        (blank) stands for one blank, which parts the words around it
+//   @words                  the rows below are whole words, one or more, in lower case
+//   gu = gules
+//   two and one =           nothing after '=': the words are dropped
+// A '#' after a blank, or at the start of a line, begins a comment. Patterns are unique in
+// their kind.
+//
+// Usage: make_vocabulary OUTPUT.db LIST.words... LIST.spellings...
 
 #include <sqlite3.h>
 
@@ -12,6 +22,8 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -55,6 +67,84 @@ bool ReadList(const std::string& path, std::map<std::string, Row>& rows) {
     return ok;
 }
 
+enum class SpellingKind { Mark = 1, Words = 2 };
+
+struct Spelling {
+    SpellingKind kind = SpellingKind::Words;
+    std::string pattern, replacement, where;
+};
+
+std::string Trimmed(const std::string& text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    std::size_t from = 0, to = text.size();
+    while (from < to && blank(text[from])) ++from;
+    while (to > from && blank(text[to - 1])) --to;
+    return text.substr(from, to - from);
+}
+
+// Characters that part words in a blazon: a word row holding one could never be met.
+bool PartsWords(char c) {
+    return std::string_view(",;.()[]{}\"!?/-:\t").find(c) != std::string_view::npos;
+}
+
+bool ReadSpellings(const std::string& path, std::vector<Spelling>& rows,
+                   std::map<std::pair<int, std::string>, std::string>& seen) {
+    std::ifstream in(path);
+    if (!in) return Fail("cannot read " + path);
+    std::string line;
+    int number = 0;
+    bool ok = true;
+    SpellingKind kind = SpellingKind::Words;
+    bool kindSet = false;
+    while (std::getline(in, line)) {
+        ++number;
+        const std::string where = path + ":" + std::to_string(number);
+        if (!line.empty() && line[0] == '#') continue;
+        if (const auto hash = line.find(" #"); hash != std::string::npos) line.erase(hash);
+        line = Trimmed(line);
+        if (line.empty()) continue;
+        if (line == "@marks" || line == "@words") {
+            kind = line == "@marks" ? SpellingKind::Mark : SpellingKind::Words;
+            kindSet = true;
+            continue;
+        }
+        if (!kindSet) {
+            ok = Fail(where + ": '@marks' or '@words' must come before the first row");
+            continue;
+        }
+        const auto equals = line.find('=', 1);
+        if (equals == std::string::npos) {
+            ok = Fail(where + ": expected 'pattern = replacement'");
+            continue;
+        }
+        Spelling row{kind, Trimmed(line.substr(0, equals)), Trimmed(line.substr(equals + 1)), where};
+        if (row.replacement == "(blank)") row.replacement = " ";
+        if (row.pattern.empty()) {
+            ok = Fail(where + ": the pattern is empty");
+            continue;
+        }
+        if (kind == SpellingKind::Words) {
+            for (char c : row.pattern) {
+                if (c >= 'A' && c <= 'Z') ok = Fail(where + ": '" + row.pattern + "' is not lower case");
+                if (PartsWords(c)) ok = Fail(where + ": '" + row.pattern + "' holds '" + c + "', which parts words");
+            }
+            // One blank between words, as the rows are compared word by word.
+            std::string single;
+            for (char c : row.pattern)
+                if (!(c == ' ' && !single.empty() && single.back() == ' ')) single += c;
+            row.pattern = single;
+        }
+        auto [it, inserted] = seen.emplace(std::make_pair(static_cast<int>(kind), row.pattern), where);
+        if (!inserted) ok = Fail(where + ": '" + row.pattern + "' is already spelt at " + it->second);
+        rows.push_back(row);
+    }
+    return ok;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,8 +153,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::map<std::string, Row> rows;
+    std::vector<Spelling> spellings;
+    std::map<std::pair<int, std::string>, std::string> spelt;
     bool ok = true;
-    for (int i = 2; i < argc; ++i) ok = ReadList(argv[i], rows) && ok;
+    for (int i = 2; i < argc; ++i) {
+        const std::string list = argv[i];
+        ok = (EndsWith(list, ".spellings") ? ReadSpellings(list, spellings, spelt) : ReadList(list, rows)) && ok;
+    }
     if (!ok) return 1;
 
     const std::string output = argv[1];
@@ -77,6 +172,7 @@ int main(int argc, char** argv) {
         "PRAGMA journal_mode=OFF;"
         "CREATE TABLE words1 (WORD TEXT NOT NULL COLLATE NOCASE, Type INTEGER, Sub1 INTEGER, Sub2 INTEGER);"
         "CREATE UNIQUE INDEX Word ON words1 (WORD COLLATE NOCASE);"
+        "CREATE TABLE spellings1 (Kind INTEGER NOT NULL, Pattern TEXT NOT NULL, Replacement TEXT NOT NULL);"
         "BEGIN;";
     if (sqlite3_exec(db, schema, nullptr, nullptr, &error) != SQLITE_OK) return Fail(error ? error : "schema"), 1;
     sqlite3_stmt* st = nullptr;
@@ -87,6 +183,15 @@ int main(int argc, char** argv) {
         sqlite3_bind_int(st, 2, row.type);
         sqlite3_bind_int(st, 3, row.sub1);
         sqlite3_bind_int(st, 4, row.sub2);
+        if (sqlite3_step(st) != SQLITE_DONE) return Fail(row.where + ": " + sqlite3_errmsg(db)), 1;
+    }
+    sqlite3_finalize(st);
+    sqlite3_prepare_v2(db, "INSERT INTO spellings1 VALUES (?, ?, ?)", -1, &st, nullptr);
+    for (const Spelling& row : spellings) {
+        sqlite3_reset(st);
+        sqlite3_bind_int(st, 1, static_cast<int>(row.kind));
+        sqlite3_bind_text(st, 2, row.pattern.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 3, row.replacement.c_str(), -1, SQLITE_TRANSIENT);
         if (sqlite3_step(st) != SQLITE_DONE) return Fail(row.where + ": " + sqlite3_errmsg(db)), 1;
     }
     sqlite3_finalize(st);

@@ -47,6 +47,13 @@ Json JsonCounts(const std::map<std::string, int>& counts) {
     return out;
 }
 
+// The same as a list, so that the order is kept by any reader.
+Json JsonRanked(const std::map<std::string, int>& counts) {
+    Json out = Json::array();
+    for (const auto& [word, n] : MostFrequent(counts)) out.push_back({{"word", word}, {"count", n}});
+    return out;
+}
+
 std::string Joined(const std::vector<std::string>& items) {
     std::string out;
     for (std::size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + items[i];
@@ -147,6 +154,9 @@ CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& 
         if (measured.Clean()) ++report.clean;
         for (const std::string& w : measured.ignoredWords) ++report.ignoredWords[w];
         for (const std::string& w : measured.missingWords) ++report.missingWords[w];
+        std::vector<std::string> unread = measured.missingWords;
+        for (const std::string& w : measured.ignoredWords) AddOnce(unread, w);
+        for (const std::string& w : unread) ++report.unreadWords[w];
         for (const std::string& f : measured.standIns) ++report.standIns[f];
         for (const std::string& c : measured.standInCharges) ++report.standInCharges[c];
         report.lines.push_back(std::move(measured));
@@ -200,6 +210,8 @@ std::string CoverageText(const CoverageReport& report, std::size_t topWords) {
             out << (i ? ", " : " ") << pictures[i].first << " (" << pictures[i].second << ")";
         out << "\n";
     }
+    // Last, so that the next rows to add to the vocabulary are plain at the end of the output.
+    listWords("Words not read, most frequent first:", report.unreadWords);
     return out.str();
 }
 
@@ -215,6 +227,7 @@ std::string CoverageJson(const CoverageReport& report) {
                        {"standIns", JsonCounts(report.standIns)},
                        {"standInCharges", JsonCounts(report.standInCharges)},
                        {"ignoredWords", JsonCounts(report.ignoredWords)},
+                       {"unreadWords", JsonRanked(report.unreadWords)},
                        {"lines", Json::array()}};
     // The lines are written one by one into the empty list that ends the object, so a long list
     // is never held as a JSON tree as well as a report.

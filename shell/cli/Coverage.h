@@ -59,6 +59,8 @@ struct CoverageReport {
     std::map<std::string, int> standIns;      // picture file -> number of blazons that wanted it
     std::map<std::string, int> standInCharges;  // charge as named -> number of blazons that wanted it
     std::map<std::string, int> ignoredWords;  // word -> number of blazons in which it had no effect
+    // word -> number of blazons that did not read it: not found, or found and without effect
+    std::map<std::string, int> unreadWords;
 };
 
 // The byte-order mark some editors write at the start of a UTF-8 file.
@@ -84,12 +86,13 @@ CoverageReport MeasureCoverage(const Vocabulary& vocabulary, const std::string& 
 // Word and count pairs, most frequent first, ties in alphabetical order.
 std::vector<std::pair<std::string, int>> MostFrequent(const std::map<std::string, int>& counts);
 
-// Every line and a summary with the `topWords` most frequent missing words.
+// Every line and a summary with the `topWords` most frequent missing words; the last line is
+// the words not read (not found or without effect), most frequent first.
 std::string CoverageText(const CoverageReport& report, std::size_t topWords);
 // One JSON object on one line: total, clean, withMissingWords, withStandIns, withMessages,
 // withIgnoredWords, withFieldOnly, missingWords (word -> count), standIns (file -> count),
-// standInCharges (charge -> count), ignoredWords (word -> count) and lines (a cut line also has
-// "cut").
+// standInCharges (charge -> count), ignoredWords (word -> count), unreadWords (a list of
+// {"word", "count"}, most frequent first) and lines (a cut line also has "cut").
 // Always valid UTF-8: bytes of the file that are not are each replaced by U+FFFD.
 std::string CoverageJson(const CoverageReport& report);
 

@@ -117,6 +117,11 @@ TEST_F(CommandLine, CoverageReportsEachLineAndTheTotals) {
         EXPECT_NE(r.out.find(c.text), std::string::npos) << r.out;
     }
     EXPECT_EQ(r.out.find("comment"), std::string::npos) << "comment lines are not blazons";
+    // The last line: every word not read, not found or without effect, most frequent first.
+    const std::size_t last = r.out.rfind('\n', r.out.size() - 2) + 1;
+    EXPECT_EQ(r.out.substr(last, 37), "Words not read, most frequent first: ") << r.out;
+    EXPECT_NE(r.out.find("frobnitz (1), ", last), std::string::npos) << r.out.substr(last);
+    EXPECT_NE(r.out.find("per (1)", last), std::string::npos) << "ignored words count too";
 }
 
 TEST_F(CommandLine, CoverageAsJson) {
@@ -138,6 +143,13 @@ TEST_F(CommandLine, CoverageAsJson) {
     const auto json = nlohmann::json::parse(r.out);
     EXPECT_EQ(json["ignoredWords"]["lions"], 1);
     EXPECT_EQ(json["ignoredWords"].size(), 6u) << "the field words after the message, and those of the line with no count";
+    // Words not read, found or not, as a list most frequent first.
+    ASSERT_TRUE(json["unreadWords"].is_array());
+    ASSERT_GE(json["unreadWords"].size(), 2u);
+    EXPECT_EQ(json["unreadWords"][0]["word"], "frobnitz");
+    EXPECT_EQ(json["unreadWords"][0]["count"], 2);
+    EXPECT_EQ(json["unreadWords"][1]["count"], 1);
+    EXPECT_EQ(json["unreadWords"].size(), 9u) << "not found and without effect, each once";
 }
 
 // --strict: exit 3 for every way a picture can fall short of its blazon, 0 for one drawn as

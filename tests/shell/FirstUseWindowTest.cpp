@@ -9,6 +9,7 @@
 #include <QStyleOptionButton>
 #include <cmath>
 
+#include "engine/Messages.h"
 #include "shell/qt/ArrangementView.h"
 #include "shell/qt/Fonts.h"
 #include "tests/shell/WindowFixture.h"

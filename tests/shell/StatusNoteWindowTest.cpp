@@ -34,8 +34,8 @@ private slots:
         // A message of a drawing by hand is still a message box, and the note repeats it.
         W().Memo()->setPlainText("Wibble argent");
         Click("DrawBtn");
-        QCOMPARE(messages_.messages, std::vector<std::string>{"Color or partition required."});
-        QVERIFY2(Note().contains("Color or partition required."), qPrintable(Note()));
+        QCOMPARE(messages_.messages, std::vector<std::string>{"Color or partition required: 'Wibble' was not read."});
+        QVERIFY2(Note().contains("Color or partition required: 'Wibble' was not read."), qPrintable(Note()));
     }
 
     // Two entries past the last shipped one: one whose drawing brings a message, one with a word
@@ -57,7 +57,7 @@ private slots:
         QVERIFY(C().Auto().On());
         QVERIFY(W().Timer1().isActive());
         QVERIFY2(Note().startsWith("1 word not understood: wibble"), qPrintable(Note()));
-        QVERIFY2(Note().contains("Color or partition required."), qPrintable(Note()));
+        QVERIFY2(Note().contains("Color or partition required: 'Wibble' was not read."), qPrintable(Note()));
         C().Timer1Timer();
         QCOMPARE(Name(), QString("Gray"));
         QVERIFY2(Note().startsWith("1 word not understood: wibblet"), qPrintable(Note()));
@@ -66,7 +66,7 @@ private slots:
         // Switched off, a drawing's message is a message box again.
         Click("AutoBtn");
         Click("PrevBtn");
-        QCOMPARE(messages_.messages, std::vector<std::string>{"Color or partition required."});
+        QCOMPARE(messages_.messages, std::vector<std::string>{"Color or partition required: 'Wibble' was not read."});
     }
 };
 

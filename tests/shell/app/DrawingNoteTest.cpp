@@ -90,7 +90,7 @@ TEST(DrawingNote, NamesTheUnreadWordsAndKeepsQuietDrawingsQuiet) {
         EXPECT_TRUE(std::regex_match(note, time)) << note;
         EXPECT_EQ(f.shown.messages.size(), c.shown);
         if (std::string(c.blazon) == "Wibble argent") {
-            EXPECT_NE(note.find("Color or partition required."), std::string::npos) << note;
+            EXPECT_NE(note.find("Color or partition required: 'Wibble' was not read."), std::string::npos) << note;
         }
         EXPECT_EQ(f.state->trace, nullptr);  // the state is left untraced, as it was
     }
@@ -109,7 +109,7 @@ TEST(DrawingNote, ANestedDrawingBelongsToTheOuterNote) {
     EXPECT_EQ(f.Draw("Wibble argent", DrawingNote::Messages::Shown), "");
     EXPECT_TRUE(f.shown.messages.empty());  // still quiet: the outer drawing's choice holds
     const std::string outer = f.note.End(*f.state);
-    EXPECT_NE(outer.find("Color or partition required."), std::string::npos) << outer;
+    EXPECT_NE(outer.find("Color or partition required: 'Wibble' was not read."), std::string::npos) << outer;
     EXPECT_EQ(f.note.End(*f.state), "");  // an End without a Begin does nothing
 }
 

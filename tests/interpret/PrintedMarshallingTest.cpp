@@ -1,0 +1,108 @@
+// Marshalled arms as armorials print them: read into the marshalling reader's forms, and drawn
+// exactly as those forms are.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestDrawing.h"
+#include "interpret/PrintedMarshalling.h"
+
+namespace esc {
+namespace {
+
+using test::Colour;
+using test::Drawing;
+
+TEST(PrintedMarshalling, ReadIntoTheReadersForms) {
+    struct Case { const char* in; const char* out; };
+    const Case cases[] = {
+        {"Quarterly: 1st and 4th, Or, a lion gules; 2nd and 3rd, Azure.",
+         "Quarterly 1&4: Or, a lion gules 2&3: Azure"},
+        {"Quarterly, 1 & 4 Argent a cross gules, 2 & 3 Sable a bend or",
+         "Quarterly 1&4: Argent a cross gules 2&3: Sable a bend or"},
+        {"Quarterly 1 and 4 Or, 2 Gules, 3 Azure", "Quarterly 1&4: Or 2: Gules 3: Azure"},
+        {"Quarterly: 1. Or; 2. Gules; 3. Azure; 4. Sable.", "Quarterly 1: Or 2: Gules 3: Azure 4: Sable"},
+        {"Quarterly of four: 1st, Or; 2nd, Gules; 3rd, Azure; 4th, Sable", "Quarterly 1: Or 2: Gules 3: Azure 4: Sable"},
+        {"QUARTERLY, FIRST AND FOURTH, Or; SECOND AND THIRD, Gules", "Quarterly 1&4: Or 2&3: Gules"},
+        {"First and fourth quarters, Or a fess azure; second and third, Gules",
+         "Quarterly 1&4: Or a fess azure 2&3: Gules"},
+        {"Quarterly, 1st and 4th grand quarters, Or; 2nd and 3rd grand quarters, Azure",
+         "Quarterly 1&4: Or 2&3: Azure"},
+        // A number inside a part is no label unless it names the next quarter.
+        {"Quarterly 1 and 4 Azure, 3 mullets or, 2 Gules, 3 Argent",
+         "Quarterly 1&4: Azure, 3 mullets or 2: Gules 3: Argent"},
+        {"Or, a lion gules, impaling, Azure, three mullets or", "Or, a lion gules impaling: Azure, three mullets or"},
+        {"Or a chevron gules impaled with Argent a bend sable", "Or a chevron gules impaling: Argent a bend sable"},
+        {"Per pale baron and femme, Or a lion gules; Azure a bend argent", "Or a lion gules impaling: Azure a bend argent"},
+    };
+    for (const Case& c : cases) {
+        const auto read = ReadPrintedMarshalling(c.in);
+        ASSERT_TRUE(read.has_value()) << c.in;
+        EXPECT_EQ(*read, c.out) << c.in;
+    }
+    // Left as they are: the reader's own forms (and their faults, which it names), single arms,
+    // and labels that do not make four quarters.
+    for (const char* text : {"Quarterly 1&4: Or 2&3: Azure", "Quarterly (1&4): Or 2&3: Azure", "Or impaling: Azure",
+                             "Quarterly or and gules", "Argent three roses gules, 2 and 1", "Quarterly 1 and 2 Or, 3 Azure",
+                             "Quarterly 1&4 Or", "Or a lion, impaling", "First and fourth Or; second and third Azure"}) {
+        EXPECT_FALSE(ReadPrintedMarshalling(text).has_value()) << text;
+    }
+}
+
+// Each printed form draws the picture its reader's form draws, several instances of each.
+TEST(PrintedMarshalling, EachFormDrawsAsTheReadersForm) {
+    struct Pair { const char* printed; const char* reader; };
+    const Pair pairs[] = {
+        {"Quarterly: 1st and 4th, Or, a lion gules; 2nd and 3rd, Azure, three mullets or.",
+         "Quarterly 1&4: Or a lion gules 2&3: Azure three mullets or"},
+        {"Quarterly: 1st and 4th, Argent; 2nd and 3rd, Gules, a bend or.", "Quarterly 1&4: Argent 2&3: Gules a bend or"},
+        {"Quarterly, 1 & 4 Argent a cross gules, 2 & 3 Sable a bend or",
+         "Quarterly 1&4: Argent a cross gules 2&3: Sable a bend or"},
+        {"Quarterly, 1 & 4, Vert; 2 & 3, Or, a chief azure", "Quarterly 1&4: Vert 2&3: Or a chief azure"},
+        {"Quarterly 1 and 4 Or, 2 Gules, 3 Azure", "Quarterly 1&4: Or 2: Gules 3: Azure"},
+        {"Quarterly 1 and 4 Argent a fess sable, 2 Or, 3 Vert", "Quarterly 1&4: Argent a fess sable 2: Or 3: Vert"},
+        {"First and fourth quarters, Or a fess azure; second and third, Gules",
+         "Quarterly 1&4: Or a fess azure 2&3: Gules"},
+        {"First and fourth quarters: Sable; second and third quarters: Argent, a pale gules",
+         "Quarterly 1&4: Sable 2&3: Argent a pale gules"},
+        {"Or, a lion gules, impaling, Azure, three mullets or", "Or a lion gules impaling: Azure three mullets or"},
+        {"Argent, impaling, Sable, a chevron or.", "Argent impaling: Sable a chevron or"},
+        {"Or a chevron gules impaled with Argent a bend sable", "Or a chevron gules impaling: Argent a bend sable"},
+        {"Gules impaled with Or, a pale vert", "Gules impaling: Or a pale vert"},
+        {"Per pale baron and femme, Or a lion gules; Azure a bend argent", "Or a lion gules impaling: Azure a bend argent"},
+        {"Per pale baron and femme: Vert; Argent, a chief gules.", "Vert impaling: Argent a chief gules"},
+    };
+    Drawing printed, reader;
+    for (const Pair& p : pairs) {
+        SCOPED_TRACE(p.printed);
+        reader.Draw(p.reader);
+        ASSERT_TRUE(reader.sink.messages.empty());
+        printed.Draw(p.printed);
+        EXPECT_TRUE(printed.sink.messages.empty());
+        EXPECT_EQ(printed.trace.road, reader.trace.road);
+        EXPECT_EQ(printed.trace.parts.size(), reader.trace.parts.size());
+        EXPECT_TRUE(printed.s().picture == reader.s().picture);
+    }
+}
+
+// The quarters of a printed text in their tinctures, a few pixels inside each quarter of the
+// assembled 415 by 480 picture.
+TEST(PrintedMarshalling, QuartersInTheirTinctures) {
+    constexpr int kW = 415, kH = 480;
+    Drawing d;
+    d.Draw("Quarterly: 1. Or; 2. Gules; 3. Azure; 4. Sable.");
+    EXPECT_TRUE(d.sink.messages.empty());
+    EXPECT_EQ(d.At(kW / 4, kH / 4), Colour(kOr));
+    EXPECT_EQ(d.At(3 * kW / 4, kH / 4), Colour(kGules));
+    EXPECT_EQ(d.At(kW / 4, 3 * kH / 4), Colour(kAzure));
+    EXPECT_EQ(d.At(3 * kW / 4, 3 * kH / 4), Colour(kSable));
+    d.Draw("Or, impaling, Azure");
+    EXPECT_EQ(d.trace.road, "impaled");
+    EXPECT_EQ(d.At(kW / 4, kH / 2), Colour(kOr));
+    EXPECT_EQ(d.At(3 * kW / 4, kH / 2), Colour(kAzure));
+}
+
+}  // namespace
+}  // namespace esc

@@ -1,0 +1,304 @@
+// The spellings of printed armorials: the reading itself on a small table, and every row of the
+// shipped table met in a blazon that is drawn exactly as the same blazon in the program's words.
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestDrawing.h"
+#include "interpret/Normaliser.h"
+#include "interpret/Spellings.h"
+#include "interpret/TextOps.h"
+
+namespace esc {
+namespace {
+
+using test::Colour;
+using test::Drawing;
+using test::GeneratedVocabulary;
+
+SpellingTable SmallTable() {
+    return SpellingTable({{SpellingKind::Words, "gu", "gules"},
+                          {SpellingKind::Words, "party per", "per"},
+                          {SpellingKind::Words, "two and one", ""},
+                          {SpellingKind::Words, "in each quarter", "in each quarter"},
+                          {SpellingKind::Words, "in each", "all"},
+                          {SpellingKind::Mark, "{e'}", "e"},
+                          {SpellingKind::Mark, "é", "e"},
+                          {SpellingKind::Mark, "’", "'"},
+                          {SpellingKind::Mark, "—", " "}});
+}
+
+TEST(Spellings, ReadingOfWordsAndMarks) {
+    const SpellingTable t = SmallTable();
+    struct Case { const char* name; const char* in; const char* out; };
+    const Case cases[] = {
+        {"with and without the full stop", "Or a bend gu. a chief gu", "Or a bend gules a chief gules"},
+        {"a capital stays a capital", "Gu. a bend or", "Gules a bend or"},
+        {"the longest row wins", "in each quarter a mullet; in each a rose", "in each quarter a mullet all a rose"},
+        {"words across punctuation", "Party, per pale", "Per pale"},
+        {"dropped words leave one blank", "three roses, two and one, or", "three roses or"},
+        {"punctuation parts words", "Azure;(a bend)  \"or\"! [a chief]", "Azure a bend or a chief"},
+        {"hyphen inside a word kept, spaced dash parts", "a demi-lion - or", "a demi-lion or"},
+        {"apostrophe inside kept, quotes around part", "a lion's head 'proper' lions'", "a lion's head proper lions"},
+        {"colon kept on the word before", "Quarterly 1&4 : Or 2&3: Azure", "Quarterly 1&4: Or 2&3: Azure"},
+        {"no word across a colon", "party: per pale", "party: per pale"},
+        {"markup and accent, capital kept", "pat{e'}e Pat{E'}e semé", "patee PatEe seme"},
+        {"curly apostrophe and dash", "a lion’s head—erased", "a lion's head erased"},
+        {"only whole words", "guttee gules gun", "guttee gules gun"},
+        {"empty and blank texts", "  ,. ", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(t.Respell(c.in), c.out) << c.name;
+        EXPECT_EQ(t.Respell(t.Respell(c.in)), t.Respell(c.in)) << c.name << ": read twice";
+    }
+}
+
+// The shipped table: no replacement holds a row's pattern again, so reading twice changes
+// nothing, and every row is reached from its own pattern (no longer row shadows it).
+TEST(Spellings, ShippedTableIsSound) {
+    const SpellingTable& table = GeneratedVocabulary().Spellings();
+    ASSERT_GT(table.Rows().size(), 150u);
+    for (const SpellingRow& row : table.Rows()) {
+        const std::string once = table.Respell(row.replacement);
+        EXPECT_TRUE(EqualsIgnoringCase(table.Respell(once), once)) << row.pattern;
+        if (row.kind != SpellingKind::Words) continue;
+        EXPECT_TRUE(EqualsIgnoringCase(table.Respell(row.pattern), table.Respell(row.replacement))) << row.pattern;
+        // The vocabulary meets every word a row writes, once the normaliser has read it.
+        std::string words = " " + row.replacement;
+        Normalise(words, kOr, kOr, kOr);
+        for (std::size_t i = 0; i < words.size();) {
+            const std::size_t blank = std::min(words.find(' ', i), words.size());
+            const std::string one = words.substr(i, blank - i);
+            if (!one.empty() && one.back() != ':') {
+                EXPECT_NE(GeneratedVocabulary().Lookup(LookupKey(one)), nullptr) << row.pattern << " writes " << one;
+            }
+            i = blank + 1;
+        }
+    }
+}
+
+// Blazons in the program's words whose pictures the printed spellings must give again exactly.
+// Each row of the table is met by putting its pattern in place of its replacement in the first
+// of these that holds the replacement as whole words (every other abbreviation with its full
+// stop, as printed).
+const std::vector<std::string>& Modern() {
+    static const std::vector<std::string> blazons = {
+        "Argent a chevron gules between three crescents azure",
+        "Sable a lion rampant guardant or",
+        "Vert a lion passant reguardant argent",
+        "Purpure a crescent ermine",
+        "Or a thistle proper",
+        "Per pale or and azure a chevron counterchanged",
+        "Quarterly argent and gules a bend sable",
+        "Azure a fess embattled or",
+        "Gules a fess dancetty argent",
+        "Gules a bend engrailed argent",
+        "Argent two chevrons sable",
+        "Or three chevronels gules",
+        "Chevronny or and azure",
+        "Azure a cross pattee or",
+        "Gules a cross formee argent",
+        "Or a cross crosslet fitchee sable",
+        "Argent three crosses crosslets gules",
+        "Vaire a chief gules",
+        "Chequy or and azure",
+        "Or three lions passant gules",
+        "Or a lion within a double tressure flory counterflory gules",
+        "Argent three double tressures gules",
+        "Azure semee of fleurdelis or",
+        "Argent a hand apaumy gules",
+        "Or a bend sinister azure",
+        "Argent a dexter hand gules",
+        "Argent three escutcheons gules each charged with a mullet or",
+        "Azure a phoenix or",
+        "Argent three black grouse sable",
+        "Ermine a chief Indented gules",
+        "Or a fess Undy azure",
+        "Azure a fess Nebuly or",
+        "Gules a lion's head erased or",
+        "Argent a demi-lion rampant sable",
+        "Argent a cross gules between four mullets sable",
+        "Argent a wing contourny gules",
+        "Argent two wings contourny gules",
+        "Argent a bend gules in fess a mullet sable",
+        "Argent two wings conjoined gules",
+        "Argent gutty de sang",
+        "Or a chevronel gules",
+        "Argent a bend cotised gules",
+        "Argent three escallops gules",
+        "Argent an escallop gules",
+        "Azure three estoiles or",
+        "Azure an estoile or",
+        "Argent three pommes",
+        "Azure three garbs or",
+        "Gyronny or and azure",
+    };
+    return blazons;
+}
+
+// Whole words of `text` (blank-parted) equal to `words`, from the start: the offset, or npos.
+std::size_t FindWords(const std::string& text, const std::string& words) {
+    for (std::size_t at = 0; (at = ToLower(text).find(ToLower(words), at)) != std::string::npos; ++at) {
+        const bool startsWord = at == 0 || text[at - 1] == ' ';
+        const std::size_t end = at + words.size();
+        if (startsWord && (end == text.size() || text[end] == ' ')) return at;
+    }
+    return std::string::npos;
+}
+
+// A mark's replacement found anywhere in the text (a letter inside a word, a blank between words).
+std::size_t FindMark(const std::string& text, const std::string& replacement) {
+    if (replacement.empty()) return std::string::npos;
+    return text.find(replacement);
+}
+
+struct Printed {
+    std::string printed, modern;
+};
+
+// Rows that no modern blazon above can show by a swap: each with its own pair.
+std::vector<Printed> ByHand() {
+    return {
+        {"Argent, three roses gules, two and one", "Argent three roses gules"},
+    };
+}
+
+TEST(Spellings, EveryRowDrawsAsTheModernBlazon) {
+    const SpellingTable& table = GeneratedVocabulary().Spellings();
+    Drawing printed, modern;
+    int index = 0;
+    for (const SpellingRow& row : table.Rows()) {
+        ++index;
+        Printed pair;
+        for (const std::string& blazon : Modern()) {
+            const std::size_t at = row.kind == SpellingKind::Words ? FindWords(blazon, row.replacement)
+                                                                   : FindMark(blazon, row.replacement);
+            if (at == std::string::npos) continue;
+            std::string typed = row.pattern;
+            if (row.kind == SpellingKind::Words && index % 2 == 0 && typed.find(' ') == std::string::npos) typed += '.';
+            pair = {blazon.substr(0, at) + typed + blazon.substr(at + row.replacement.size()), blazon};
+            break;
+        }
+        if (pair.modern.empty()) {
+            // Rows that drop words or phrase what no swap shows: a pair the row changes.
+            const SpellingTable one({row}), none;
+            for (const Printed& p : ByHand())
+                if (pair.modern.empty() && one.Respell(p.printed) != none.Respell(p.printed)) pair = p;
+        }
+        SCOPED_TRACE(row.pattern + " -> " + row.replacement);
+        if (pair.modern.empty()) {
+            ADD_FAILURE() << "no blazon uses the row";
+            continue;
+        }
+        SCOPED_TRACE(pair.printed);
+        modern.Draw(pair.modern);
+        ASSERT_TRUE(modern.sink.messages.empty() && modern.trace.ignoredWords.empty()) << pair.modern << " is not drawn clean";
+        printed.DrawClean(pair.printed);
+        EXPECT_TRUE(printed.s().picture == modern.s().picture);
+    }
+}
+
+// The forms the armorials print most, with the colours of the shield read at points of its
+// geometry: the abbreviation "gu." is gules (not "guardant"), English colours are tinctures, a
+// partition word with "party" is the partition.
+TEST(Spellings, PrintedFormsPaintTheirTinctures) {
+    Drawing d;
+    const int W = d.s().geometry.W, H = d.s().geometry.H;
+    struct Probe { int x, y, tincture; };
+    struct Case { const char* blazon; std::vector<Probe> probes; };
+    const std::vector<Case> cases = {
+        // The chevron's apex stands on the middle line near the top third.
+        {"Arg. a chevron gu. between three roses az.", {{W / 2, H / 2, kGules}, {W / 2, 20, kArgent}}},
+        {"Az. a fesse or.", {{W / 2, H / 2, kOr}, {W / 2, 30, kAzure}}},
+        {"Sa. a fesse betw. three mullets arg.", {{W / 2, H / 2, kArgent}, {10, H / 2 + 80, kSable}}},
+        {"Gules, a bend silver", {{W / 2, H / 2, kArgent}, {W - 40, 40, kGules}}},
+        {"Vert, a saltire gold", {{W / 2, H / 2, kOr}, {W / 2, 20, kVert}}},
+        {"Purple, a pale white", {{W / 2, H / 2, kArgent}, {20, H / 2, kPurpure}}},
+        {"Black, a fess golden", {{W / 2, H / 2, kOr}, {W / 2, 20, kSable}}},
+        {"Party per pale Or and Azure", {{W / 4, H / 2, kOr}, {3 * W / 4, H / 2, kAzure}}},
+        {"Parted per fess red and blue", {{W / 2, H / 4, kGules}, {W / 2, 3 * H / 4, kAzure}}},
+        {"Green; a cheveron (argent)", {{W / 2, H / 2, kArgent}, {W / 2, 20, kVert}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        d.DrawClean(c.blazon);
+        for (const Probe& p : c.probes) EXPECT_EQ(d.At(p.x, p.y), Colour(p.tincture)) << p.x << "," << p.y;
+    }
+}
+
+// Punctuation anywhere never changes what is drawn.
+TEST(Spellings, PunctuationNeverChangesTheDrawing) {
+    const std::vector<Printed> pairs = {
+        {"Azure, a bend, Or.", "Azure a bend Or"},
+        {"Azure; a bend (Or)", "Azure a bend Or"},
+        {"Azure - a bend \"Or\"", "Azure a bend Or"},
+        {"Per pale: or and azure", "Per pale or and azure"},
+        {"Azure — a bend – Or", "Azure a bend Or"},
+        {"Gules, a lion’s head erased, “or”", "Gules a lion's head erased or"},
+        {"Per pale, or and azure, a chevron counterchanged.", "Per pale or and azure a chevron counterchanged"},
+        {"Argent, on a chief gules, three mullets or.", "Argent on a chief gules three mullets or"},
+    };
+    Drawing printed, modern;
+    for (const Printed& p : pairs) {
+        SCOPED_TRACE(p.printed);
+        modern.DrawClean(p.modern);
+        printed.DrawClean(p.printed);
+        EXPECT_TRUE(printed.s().picture == modern.s().picture);
+    }
+}
+
+// A vocabulary file made before the spellings were kept with the words reads with none; one
+// whose spellings are of an unknown kind is refused with a message, not read in part.
+TEST(Spellings, VocabularyFilesWithAndWithoutSpellings) {
+    const std::string path = ::testing::TempDir() + "spellings_" + std::to_string(::getpid()) + ".db";
+    auto make = [&](const char* sql) {
+        std::remove(path.c_str());
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+        sqlite3_close(db);
+    };
+    const char* words =
+        "CREATE TABLE words1 (WORD TEXT, Type INTEGER, Sub1 INTEGER, Sub2 INTEGER);"
+        "INSERT INTO words1 VALUES ('gules', 1, 2, 0);";
+    make(words);
+    std::string error;
+    auto old = Vocabulary::Load(path, &error);
+    ASSERT_TRUE(old.has_value()) << error;
+    EXPECT_TRUE(old->Spellings().Empty());
+    EXPECT_NE(old->Lookup("gules"), nullptr);
+
+    make((std::string(words) + "CREATE TABLE spellings1 (Kind INTEGER, Pattern TEXT, Replacement TEXT);"
+                               "INSERT INTO spellings1 VALUES (2, 'gu', 'gules');").c_str());
+    auto withSpellings = Vocabulary::Load(path, &error);
+    ASSERT_TRUE(withSpellings.has_value()) << error;
+    EXPECT_EQ(withSpellings->Spellings().Respell("Or a bend gu."), "Or a bend gules");
+
+    make((std::string(words) + "CREATE TABLE spellings1 (Kind INTEGER, Pattern TEXT, Replacement TEXT);"
+                               "INSERT INTO spellings1 VALUES (7, 'gu', 'gules');").c_str());
+    error.clear();
+    EXPECT_FALSE(Vocabulary::Load(path, &error).has_value());
+    EXPECT_NE(error.find("unknown kind 7"), std::string::npos) << error;
+    std::remove(path.c_str());
+}
+
+// A first word that is read as nothing leaves the field unpainted, and the message names it.
+TEST(Spellings, AnUnreadFieldWordIsNamed) {
+    Drawing d;
+    d.Draw("Frobble, a fess argent");
+    ASSERT_EQ(d.sink.messages.size(), 1u);
+    EXPECT_EQ(d.sink.messages[0], "Color or partition required: 'Frobble' was not read.");
+    // A word the vocabulary knows keeps the message of the field alone.
+    d.Draw("A lion rampant");
+    ASSERT_EQ(d.sink.messages.size(), 1u);
+    EXPECT_EQ(d.sink.messages[0], "Color or partition required.");
+}
+
+}  // namespace
+}  // namespace esc
