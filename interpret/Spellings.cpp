@@ -25,8 +25,16 @@ bool PartsWords(char c) {
 
 // Whether the byte at `i` belongs to a word: an apostrophe only between two letters ("lion's",
 // "d'or"); a quote before or after a word parts it.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 bool InWord(std::string_view t, std::size_t i) {
     if (t[i] == '\'') return i > 0 && i + 1 < t.size() && IsAsciiLetter(t[i - 1]) && IsAsciiLetter(t[i + 1]);
+    // A sign or a decimal mark before a digit stays with the number ("-3", "1.5", "2,5"), so that
+    // a count the program cannot draw is a word not read, never another count.
+    const bool beforeDigit = i + 1 < t.size() && IsDigit(t[i + 1]);
+    const bool afterWord = i > 0 && (IsAsciiLetter(t[i - 1]) || IsDigit(t[i - 1]));
+    if ((t[i] == '-' || t[i] == '+') && beforeDigit && !afterWord) return true;
+    if ((t[i] == '.' || t[i] == ',') && beforeDigit && (i == 0 || !IsAsciiLetter(t[i - 1]))) return true;
     return !PartsWords(t[i]);
 }
 
