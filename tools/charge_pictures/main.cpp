@@ -121,8 +121,7 @@ Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const Cha
             return result;
         }
     }
-    result.value = EncodeGif(description.header, picture.width, picture.height, picture.indices);
-    return result;
+    return EncodeGif(description.header, picture.width, picture.height, picture.indices);
 }
 
 std::set<std::string> ReadManifest(const fs::path& path) {
