@@ -14,6 +14,7 @@
 #include "BmpWriter.h"
 #include "ChargeSource.h"
 #include "ColourMapping.h"
+#include "DrawingChecks.h"
 #include "FillBox.h"
 #include "GifWriter.h"
 #include "SvgRender.h"
@@ -75,7 +76,9 @@ std::string DescribeForbiddenColours(const IndexedPicture& picture) {
     return text;
 }
 
-// Makes the picture bytes of one source, or says why not.
+// Makes the picture bytes of one source, or says why not. Every drawing passes the same checks
+// (DrawingChecks.h): a clean rendering at its own size and at kLargeRenderScale times it, and
+// with --fill (the build's way) one outline colour all round and a silhouette that fills its box.
 Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const ChargeSource& description, bool fill) {
     Checked<std::vector<std::uint8_t>> result;
     Checked<SvgDrawing> drawing = SvgDrawing::Load(source.string());
@@ -100,6 +103,18 @@ Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const Cha
         result.error = DescribeForbiddenColours(picture);
         return result;
     }
+    {
+        constexpr int k = kLargeRenderScale;
+        const Checked<Argb32Image> large = drawing.value.Render(size.width * k, size.height * k, k, 0, 0);
+        if (!large.ok()) {
+            result.error = "at " + std::to_string(k) + " times its size: " + large.error;
+            return result;
+        }
+        if (const IndexedPicture mapped = MapToIndices(large.value); HasForbiddenColours(mapped, k)) {
+            result.error = "at " + std::to_string(k) + " times its size: " + DescribeForbiddenColours(mapped);
+            return result;
+        }
+    }
     if (fill) {
         const Fitting fit = FitSilhouette(SilhouetteBox(picture), size.width, size.height, kMaxPicturePixels);
         const Checked<Argb32Image> filled =
@@ -118,6 +133,14 @@ Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const Cha
         if (static_cast<long>(picture.width) * picture.height > kMaxPicturePixels) {
             result.error = "resized to fill its box, the picture has more than " + std::to_string(kMaxPicturePixels) +
                            " pixels";
+            return result;
+        }
+        if (std::string fault = OutlineFault(picture); !fault.empty()) {
+            result.error = fault;
+            return result;
+        }
+        if (std::string fault = FillFault(picture); !fault.empty()) {
+            result.error = fault;
             return result;
         }
     }
