@@ -45,7 +45,7 @@ def mullet(name, n, ratio, hole, title, also=None):
 @charge
 def mullet5():
     # "a mullet of five points" names the picture mullet5
-    return mullet('mullet', 5, 0.4, 0, 'A mullet: a star of five straight points, one point upwards.', 'mullet5')
+    return mullet('mullet', 5, 0.4, 0, 'A mullet: a star of five straight points, one point upwards.', 'mullet5 molet')
 
 
 @charge

@@ -222,7 +222,8 @@ def fleur_parts(f=lambda p: p):
 @charge
 def fleurdelis():
     ch = Charge('plants', 'fleurdel', 180, 200,
-                'A fleur-de-lis: a tall middle petal and two petals curling outwards, bound by a band.')
+                'A fleur-de-lis: a tall middle petal and two petals curling outwards, bound by a band.',
+                also='flowerde')
     for note, shapes in fleur_parts():
         for sp in shapes:
             ch.fill(sp, note=note)
@@ -321,7 +322,7 @@ def trunk_eradicated():
 @charge
 def tree():
     ch = Charge('plants', 'tree', 180, 220, 'A tree eradicated: a round crown of leaves, the roots torn up and showing.',
-                also='tree.ra')
+                also='tree.ra figtree figtree.ra')
     ch.fill(mirrored(trunk_eradicated(), 90), note='trunk and roots')
     c = (90, 80)
     crown = scalloped_ellipse(c, 61, 52, 12, 22, 15)

@@ -95,7 +95,7 @@ def escutcheon():
 @charge
 def heart():
     ch = Charge('shapes', 'heart', 180, 180, 'A heart, point downwards (also a man\'s heart: "mans" and "heart" make the name manshear).',
-                also='hheart manshear')
+                also='hheart manshear menshear')
     lobe, r = (130.5, 52), 43
     notch = (90, lobe[1] - math.sqrt(r * r - (lobe[0] - 90) ** 2))
     a_end = 122
