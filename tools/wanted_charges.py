@@ -187,6 +187,7 @@ def read_charges(tokens, vocabulary):
     """The charges of one normalised blazon, and its words with no vocabulary row."""
     charges, unknown = [], []
     current, prefix, naming = None, '', False
+    prefix_words = []
     for word in tokens:
         row = vocabulary.find(word)
         if row is None:
@@ -197,6 +198,7 @@ def read_charges(tokens, vocabulary):
         kind, sub1, sub2 = row
         if kind == 8 and sub1 <= 98:
             prefix += word[0]
+            prefix_words.append(word)
             continue
         if kind == 13 and sub1 == 8:
             current = Charge(word, 13, [word])
@@ -209,7 +211,7 @@ def read_charges(tokens, vocabulary):
             continue
         if kind in CHARGE_TYPES or (kind == 13 and sub1 == 0):
             if sub1 == 8 or current is None or not naming:
-                current = Charge(prefix + word, kind, [w for w in (prefix and 'demi',) if w] + [word])
+                current = Charge(prefix + word, kind, (prefix_words[-len(prefix):] if prefix else []) + [word])
                 found = vocabulary.row_word(word)
                 if found != lookup_key(word) and found != word:
                     current.taken_for = found
@@ -220,6 +222,7 @@ def read_charges(tokens, vocabulary):
                 current.words.append(word)
                 current.owner = kind
             prefix, naming = '', True
+            prefix_words = []
             continue
         if kind == 2 and sub1 in (5, 6):
             # a cross or saltire is a picture only with a variant word after it
