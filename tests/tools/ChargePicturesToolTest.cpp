@@ -117,6 +117,51 @@ TEST(ChargePicturesTool, WritesTheHeaderBytesAndColourTable) {
     }
 }
 
+TEST(ChargePicturesTool, ProperColoursComeFromOneTable) {
+    // Two drawings, one named in the table: its header bytes are the tinctures' codes + 1, the
+    // other's stay 0.
+    ScratchDir dir;
+    WriteText(dir / "crow.svg", TestDrawing(""));
+    WriteText(dir / "lion.svg", TestDrawing(""));
+    WriteText(dir / "proper.txt", "# drawing body second detail\ncrow  sable gules -   # a crow proper\n");
+    const ToolRun run = RunTool({"--proper", (dir / "proper.txt").string(), (dir / "out").string(),
+                                 (dir / "crow.svg").string(), (dir / "lion.svg").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    const DecodedGif crow = DecodeWithGiflib(dir / "out" / "crow.esv");
+    const DecodedGif lion = DecodeWithGiflib(dir / "out" / "lion.esv");
+    ASSERT_EQ(crow.error, "");
+    ASSERT_EQ(lion.error, "");
+    EXPECT_EQ(crow.header[6], 5);  // sable, code 4
+    EXPECT_EQ(crow.header[7], 3);  // gules, code 2
+    EXPECT_EQ(crow.header[8], 0);
+    EXPECT_EQ(lion.header[6], 0);
+}
+
+TEST(ChargePicturesTool, RefusesProperColoursOutsideTheTable) {
+    const struct {
+        const char* name;
+        std::string table;
+        std::string attributes;
+        const char* message;
+    } cases[] = {
+        {"a drawing sets its own", "", "data-o1=\"5\"", "proper table"},
+        {"a line names no drawing", "crow sable sable -\nraven sable sable -\n", "", "raven, which is no drawing"},
+        {"not a tincture", "crow brown sable -\n", "", "line 1: \"brown\" is not a tincture"},
+        {"a part missing", "crow sable sable\n", "", "line 1: wants a drawing and three parts"},
+        {"a drawing twice", "crow sable sable -\ncrow or or -\n", "", "line 2: the drawing crow is named twice"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDir dir;
+        WriteText(dir / "crow.svg", TestDrawing(c.attributes));
+        WriteText(dir / "proper.txt", c.table);
+        const ToolRun run =
+            RunTool({"--proper", (dir / "proper.txt").string(), (dir / "out").string(), (dir / "crow.svg").string()});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
+    }
+}
+
 TEST(ChargePicturesTool, NamesPicturesAfterTheirSources) {
     const struct {
         const char* source;
