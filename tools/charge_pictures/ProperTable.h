@@ -4,7 +4,7 @@
 //   crow      sable   sable   -        # drawing, then the body, second part and detail
 //
 // The drawing is a source's file name without ".svg"; each part is a tincture name (or,
-// argent, gules, azure, sable, vert, purpure) or "-" for the charge's own tincture. The
+// argent, gules, azure, sable, vert, purpure) or "-" for the painter's proper brown. The
 // tincture becomes the painter's header byte of that part (tincture code + 1, 0 for "-").
 #pragma once
 
