@@ -146,6 +146,34 @@ def sun():
     return ch
 
 
+@charge
+def demi_sun():
+    ch = Charge('celestial', 'demisun', 180, 100,
+                'A demi-sun in splendour: the upper half of the sun, cut straight across its middle, '
+                'its rays alternately straight and wavy.', also='dsun')
+    c = (90, 92)
+    R, rd, n = 85.5, 45.0, 16
+    half = 360.0 / n / 2 * 0.8
+    angles = [360.0 * k / n for k in range(-n // 4 + 1, n // 4)]   # the rays above the cut
+    parts = [arc(c, rd, -90.0, angles[0] - half)]
+    for i, a in enumerate(angles):
+        foot_l, foot_r = polar(c, rd, a - half), polar(c, rd, a + half)
+        if round(a / (360.0 / n)) % 2 == 0:
+            ray = poly([foot_l, polar(c, R, a), foot_r])
+        else:
+            d0 = rd * math.cos(math.radians(half))
+            ray = wavy_ray(c, a, d0, rd * math.sin(math.radians(half)), R - 6, 4.0, 2)
+        following = angles[i + 1] - half if i + 1 < len(angles) else 90.0
+        parts.append(join(ray, arc(c, rd, a + half, following)))
+    ch.fill(join(*parts), note='the half disc and its rays, cut straight')
+    ch.line(arc(c, rd, -90.0, 90.0), width=2.5, note='the rim of the disc')
+    cx, cy = c
+    brows = [smooth([(cx + sgn * 22, cy - 15), (cx + sgn * 14, cy - 20), (cx + sgn * 5, cy - 16)]) for sgn in (-1, 1)]
+    ch.line(brows, width=2.5, note='the brows')
+    ch.solid([ellipse((cx + sgn * 13.5, cy - 8), 5.5, 3.2) for sgn in (-1, 1)], note='the eyes')
+    return ch
+
+
 def crescent_outline(c, R, r_in, offset, turn):
     """A crescent with horns upwards (turned by turn degrees about c): the outer circle less an
     inner circle set higher. c is the middle of the crescent's height."""
