@@ -334,9 +334,23 @@ def tree():
 
 
 @charge
+def tree_couped():
+    ch = Charge('plants', 'tree.cp', 180, 220, 'A tree couped: the round crown of leaves on a trunk cut straight across.')
+    half = [('M', (90, 128)), ('L', (104, 128)), ('L', (104, 196)), ('L', (106, 214)), ('L', (90, 214))]
+    ch.fill(mirrored(half, 90), note='the trunk, cut straight')
+    c = (90, 80)
+    crown = scalloped_ellipse(c, 61, 52, 12, 22, 15)
+    ch.fill(crown, join='round', note='the crown')
+    tufts = [arc(p, 13, -65, 65) for p in ((62, 58), (104, 50), (78, 88), (120, 86), (52, 106), (96, 120))]
+    ch.line(tufts, note='clumps of leaves')
+    ch.line([poly([(84, 150), (86, 178)]), poly([(96, 156), (94, 190)])], note='bark')
+    return ch
+
+
+@charge
 def oak():
-    ch = Charge('plants', 'oak', 180, 220, 'An oak tree fructed: a lobed crown hung with acorns (detail), on a stout trunk.',
-                also='oaktree')
+    ch = Charge('plants', 'oak', 180, 220, 'An oak tree fructed: a lobed crown hung with acorns (detail), on a stout trunk '
+                'cut straight across (couped).', also='oaktree oak.cp oaktree.cp')
     half = [('M', (90, 120)), ('L', (106, 120)), ('L', (106, 178)),
             ('C', (107, 195), (116, 205), (140, 214)), ('L', (90, 214))]
     ch.fill(mirrored(half, 90), note='the trunk')
