@@ -11,6 +11,19 @@
 #include "shell/app/RtfReader.h"
 
 namespace esc::app {
+
+namespace {
+
+// "Cannot read the picture 'NAME'." for a missing picture; with what is wrong for one that is
+// there and cannot be read whole.
+std::string CannotReadPicture(const std::string& path, const std::string& name, const std::string& why) {
+    std::error_code ec;
+    if (why.empty() || !std::filesystem::exists(path, ec)) return "Cannot read the picture '" + name + "'.";
+    return "Cannot read the picture '" + name + "': " + why + ".";
+}
+
+}  // namespace
+
 namespace {
 
 constexpr Rgb kLime{0, 255, 0};
@@ -36,6 +49,14 @@ WindowController::WindowController(AppPaths paths, WindowView& view, MessageSink
     // A missing scroll is not reported; one that is there and cannot be read whole is.
     if (std::string damage; !scrollList_.Load(paths_.DataFile("scroll3.bmp"), kLime, &damage) && !damage.empty())
         startupNotes_.push_back("Cannot read the picture 'scroll3.bmp': " + damage + ".");
+    if (!paths_.dataDir.empty()) {
+        for (const char* name : kWindowGlyphFiles) {
+            const std::string path = paths_.DataFile(name);
+            std::error_code ec;
+            if (!std::filesystem::exists(path, ec)) continue;
+            if (std::string why; !ReadBmp(path, &why)) startupNotes_.push_back(CannotReadPicture(path, name, why));
+        }
+    }
 
     std::string error;
     if (paths_.dataDir.empty()) {
@@ -197,12 +218,14 @@ void WindowController::Timer1Timer() {
 }
 
 void WindowController::Timer2Timer() {
-    if (auto first = ReadBmp(paths_.DataFile("first.bmp"))) {
+    const std::string firstPath = paths_.DataFile("first.bmp");
+    std::string why;
+    if (auto first = ReadBmp(firstPath, &why)) {
         text_.DrawCentredText(*first, text::kVersionLine, kVersionLineY, kVersionLinePoints);
         area_.DrawOnImage1(*first, 0, 0);
         arrangement_.BeginDrawing();  // the first-run picture has no charges to arrange
     } else {
-        messages_.Show("Cannot read the picture 'first.bmp'.");
+        messages_.Show(CannotReadPicture(firstPath, "first.bmp", why));
     }
     // The supporters stand beside the first-run picture, and beside the first shield when the
     // picture is missing.

@@ -41,6 +41,12 @@ inline constexpr const char* kNoMatchBefore = "No blazon holds \"";
 inline constexpr const char* kNoMatchAfter = "\": the search is left as it was.";
 }  // namespace text
 
+// The glyphs of the window's buttons and its icon. A missing one leaves its button with a text
+// caption; one that is there but cannot be read whole is said at start.
+inline constexpr const char* kWindowGlyphFiles[] = {"icon.bmp",      "auto.bmp",     "man_btn.bmp",   "shield2.bmp",
+                                                    "print.bmp",     "save.bmp",     "nav_first.bmp", "nav_prev.bmp",
+                                                    "nav_next.bmp",  "nav_last.bmp"};
+
 class WindowController {
 public:
     // Start-up of the window (FormCreate): opens the vocabulary and the user's blazon database,

@@ -90,7 +90,7 @@ TEST(WindowFiles, FoldersInPlaceOfTheDataFilesAreReportedAndTheWindowGoesOn) {
     w.view.chosenPicture = chosen;
     const Step steps[] = {
         {"first-run picture and supporters", &WindowController::Timer2Timer,
-         {"Cannot read the picture 'first.bmp'.", "Could not load 'lionl1.bmp': it is a folder",
+         {"Cannot read the picture 'first.bmp': it is a folder.", "Could not load 'lionl1.bmp': it is a folder",
           "Could not load 'lionr1.bmp': it is a folder"}},
         {"readme", &WindowController::readerClick, {"Cannot open the file 'readme.rtf'."}},
         {"view picture", &WindowController::Open1Click, {"Cannot read the picture '" + chosen + "'."}},
@@ -109,7 +109,7 @@ TEST(WindowFiles, FoldersInPlaceOfTheDataFilesAreReportedAndTheWindowGoesOn) {
 // missing scroll is not said (the window goes without one).
 TEST(WindowFiles, DamagedBitmapsOfTheWindowAreSaid) {
     Folders f;
-    for (const char* name : {"scroll3.bmp", "lionr1.bmp"}) {
+    for (const char* name : {"scroll3.bmp", "lionr1.bmp", "first.bmp", "auto.bmp", "nav_last.bmp"}) {
         const std::string path = f.paths.DataFile(name);
         ASSERT_TRUE(WriteBmp(Bitmap(kSupporterWidth, kSupporterHeight, kTeal), path));
         fs::resize_file(path, fs::file_size(path) / 2);
@@ -117,7 +117,11 @@ TEST(WindowFiles, DamagedBitmapsOfTheWindowAreSaid) {
     {
         Window w(f.paths);
         w.controller.ShowStartupNotes();
-        EXPECT_TRUE(Contains(w.Shown(), "Cannot read the picture 'scroll3.bmp': it is cut short: "));
+        const std::vector<std::string> notes = w.Shown();
+        for (const char* name : {"scroll3.bmp", "auto.bmp", "nav_last.bmp"})
+            EXPECT_TRUE(Contains(notes, "Cannot read the picture '" + std::string(name) + "': it is cut short: ")) << name;
+        w.controller.Timer2Timer();
+        EXPECT_TRUE(Contains(w.Shown(), "Cannot read the picture 'first.bmp': it is cut short: "));
         w.controller.DrawSupporters();
         const std::vector<std::string> shown = w.Shown();
         EXPECT_TRUE(Contains(shown, "Could not load 'lionr1.bmp': it is cut short: ")) << shown.size();
