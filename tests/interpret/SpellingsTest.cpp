@@ -138,6 +138,12 @@ const std::vector<std::string>& Modern() {
         "Argent three pommes",
         "Azure three garbs or",
         "Gyronny or and azure",
+        "Gules three lucies hauriant argent",
+        "Argent a skene palewise sable",
+        "Argent an attire fesswise sable",
+        "Argent an eagle displayed sable membered gules",
+        "Argent a fess gules and three popinjays vert",
+        "Argent a cross engrailed gules",
     };
     return blazons;
 }
@@ -224,6 +230,9 @@ TEST(Spellings, PrintedFormsPaintTheirTinctures) {
         {"Party per pale Or and Azure", {{W / 4, H / 2, kOr}, {3 * W / 4, H / 2, kAzure}}},
         {"Parted per fess red and blue", {{W / 2, H / 4, kGules}, {W / 2, 3 * H / 4, kAzure}}},
         {"Green; a cheveron (argent)", {{W / 2, H / 2, kArgent}, {W / 2, 20, kVert}}},
+        // The rolls' Anglo-Norman: "de" before each tincture, "a une" for the field's charge.
+        {"de azure a une fesse de goules", {{W / 2, H / 2, kGules}, {W / 2, 20, kAzure}}},
+        {"De or a une crois engrele de goules.", {{W / 2, H / 2, kGules}, {20, 40, kOr}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
