@@ -144,6 +144,13 @@ const std::vector<std::string>& Modern() {
         "Argent an eagle displayed sable membered gules",
         "Argent a fess gules and three popinjays vert",
         "Argent a cross engrailed gules",
+        "Argent a bend raguly sable",
+        "Azure a fess embattled or between three annulets argent",
+        "Argent three torteaux",
+        "Gules an annulet or",
+        "Argent an escutcheon gules",
+        "Argent a bordure compony or and azure",
+        "Azure a lion's head couped or",
     };
     return blazons;
 }
@@ -172,6 +179,7 @@ struct Printed {
 std::vector<Printed> ByHand() {
     return {
         {"Argent, three roses gules, two and one", "Argent three roses gules"},
+        {"Vert, a fess or, on a chief also or a mullet azure", "Vert a fess or on a chief or a mullet azure"},
     };
 }
 
@@ -233,6 +241,11 @@ TEST(Spellings, PrintedFormsPaintTheirTinctures) {
         // The rolls' Anglo-Norman: "de" before each tincture, "a une" for the field's charge.
         {"de azure a une fesse de goules", {{W / 2, H / 2, kGules}, {W / 2, 20, kAzure}}},
         {"De or a une crois engrele de goules.", {{W / 2, H / 2, kGules}, {20, 40, kOr}}},
+        // Tinctures blazoned by stones and by planets.
+        {"Saphire a fess pearl", {{W / 2, H / 2, kArgent}, {W / 2, 20, kAzure}}},
+        {"Sol, a pale Mars", {{W / 2, H / 2, kGules}, {20, H / 2, kOr}}},
+        // "also" before the tincture that repeats an earlier one changes nothing.
+        {"Vert, a fess or, a chief also or", {{W / 2, H / 2, kOr}, {W / 2, 20, kOr}, {W / 2, 3 * H / 4, kVert}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
