@@ -25,13 +25,19 @@ bool PartsWords(char c) {
 
 // Whether the byte at `i` belongs to a word: an apostrophe only between two letters ("lion's",
 // "d'or"); a quote before or after a word parts it.
-// A sign or a point before a digit ("-3", ".5", "2.5"), and a comma between digits ("2,5"),
-// stay with the number: a count that is not a whole number is not read, never read as another.
+// A sign or a point before a digit ("-3", ".5", "2.5"), and a single comma between digits
+// ("2,5"), stay with the number: a count that is not a whole number is not read, never read as another.
 bool InWord(std::string_view t, std::size_t i) {
     if (t[i] == '\'') return i > 0 && i + 1 < t.size() && IsAsciiLetter(t[i - 1]) && IsAsciiLetter(t[i + 1]);
     const auto digit = [&](std::size_t k) { return k < t.size() && t[k] >= '0' && t[k] <= '9'; };
     if ((t[i] == '-' || t[i] == '.') && digit(i + 1)) return i == 0 || !IsAsciiLetter(t[i - 1]);
-    if (t[i] == ',' && i > 0 && digit(i - 1) && digit(i + 1)) return true;
+    if (t[i] == ',' && i > 0 && digit(i - 1) && digit(i + 1)) {
+        // "3,2,1" is a row of counts, parted; only a single comma makes one number.
+        std::size_t from = i, to = i + 1;
+        while (from > 0 && (digit(from - 1) || t[from - 1] == ',')) --from;
+        while (to < t.size() && (digit(to) || t[to] == ',')) ++to;
+        return std::count(t.begin() + from, t.begin() + to, ',') == 1;
+    }
     return !PartsWords(t[i]);
 }
 

@@ -53,6 +53,7 @@ TEST(Spellings, ReadingOfWordsAndMarks) {
         {"only whole words", "guttee gules gun", "guttee gules gun"},
         {"empty and blank texts", "  ,. ", ""},
         {"a sign or a point stays with its number", "Azure -3 mullets, .5 roses 2,5 or. 3, 4 arg.-1", "Azure -3 mullets .5 roses 2,5 or 3 4 arg -1"},
+        {"a row of counts is parted", "six lioncels or, 3,2,1", "six lioncels or 3 2 1"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(t.Respell(c.in), c.out) << c.name;
