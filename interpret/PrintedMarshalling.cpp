@@ -27,13 +27,14 @@ std::vector<Token> Tokens(std::string_view t) {
             ++i;
             continue;
         }
-        if (EndsAPart(t[i])) {
+        // A closing parenthesis ends a part too: "... (for Smith) 2nd & 3rd: ...".
+        if (EndsAPart(t[i]) || t[i] == ')') {
             partStart = true;
             ++i;
             continue;
         }
         const std::size_t start = i;
-        while (i < t.size() && !IsBlank(t[i]) && !EndsAPart(t[i])) ++i;
+        while (i < t.size() && !IsBlank(t[i]) && !EndsAPart(t[i]) && t[i] != ')') ++i;
         out.push_back({start, i, t.substr(start, i - start), partStart});
         partStart = false;
     }

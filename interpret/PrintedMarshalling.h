@@ -11,7 +11,7 @@
 //   Per pale baron and femme, A; B                     A impaling: B
 //
 // A label is read only where a part begins: after "Quarterly" or after a comma, semicolon, full
-// stop or colon, so that "of the first" inside a part stays what it is.
+// stop, colon or closing parenthesis, so that "of the first" inside a part stays what it is.
 
 #include <optional>
 #include <string>
