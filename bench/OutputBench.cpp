@@ -91,24 +91,68 @@ std::vector<esc::BatchEntry> RealBlazons() {
     return esc::EntriesOfLines(esc::ReadBlazonLines(text));
 }
 
+// A progress report that shows nothing, as the command's bar does when stderr is not a terminal:
+// with one, the calling thread only waits and every job's thread draws.
+void NoProgress(std::size_t, std::size_t) {}
+
 void BM_Batch(benchmark::State& bench) {
     const auto format = static_cast<esc::BatchFormat>(bench.range(0));
     const int jobs = static_cast<int>(bench.range(1));
+    const bool withProgress = bench.range(2) != 0;
     const std::vector<esc::BatchEntry> entries = RealBlazons();
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("escaval-batch-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     esc::PictureCache pictures;
+    const esc::BatchProgress progress = withProgress ? esc::BatchProgress(NoProgress) : esc::BatchProgress();
     for (auto _ : bench) {
         const esc::BatchRun run = esc::DrawBatch(OutputVocabulary(), ESCAVAL_DATA_DIR, entries, folder.string(), format,
-                                                 jobs, pictures);
+                                                 jobs, pictures, progress);
         benchmark::DoNotOptimize(run.written);
     }
     std::filesystem::remove_all(folder);
     bench.counters["shields/s"] =
         benchmark::Counter(static_cast<double>(entries.size()), benchmark::Counter::kIsIterationInvariantRate);
 }
-// Format (0 PNG, 2 drawing only) by threads; real time, since the work is on other threads.
-BENCHMARK(BM_Batch)->Args({2, 1})->Args({2, 2})->Args({0, 1})->Args({0, 2})->Unit(benchmark::kMillisecond)->UseRealTime();
+// Format (0 PNG, 2 drawing only) by threads, and whether a progress report is shown (1, as
+// `escaval batch` always does); real time, since the work is on other threads.
+BENCHMARK(BM_Batch)
+    ->Args({2, 1, 0})
+    ->Args({2, 2, 0})
+    ->Args({0, 1, 0})
+    ->Args({0, 2, 0})
+    ->Args({2, 1, 1})
+    ->Args({2, 2, 1})
+    ->Args({0, 1, 1})
+    ->Args({0, 2, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// How batch scales: each iteration draws the real blazons with one job and then with two, as the
+// command does (progress shown), and `scaling` is the second's shields a second over the first's.
+// On two cores it should be at least 1.8.
+void BM_BatchScaling(benchmark::State& bench) {
+    const auto format = static_cast<esc::BatchFormat>(bench.range(0));
+    const std::vector<esc::BatchEntry> entries = RealBlazons();
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("escaval-batch-scaling-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    esc::PictureCache pictures;
+    double one = 0, two = 0;
+    for (auto _ : bench) {
+        one += esc::DrawBatch(OutputVocabulary(), ESCAVAL_DATA_DIR, entries, folder.string(), format, 1, pictures,
+                              NoProgress)
+                   .seconds;
+        two += esc::DrawBatch(OutputVocabulary(), ESCAVAL_DATA_DIR, entries, folder.string(), format, 2, pictures,
+                              NoProgress)
+                   .seconds;
+    }
+    std::filesystem::remove_all(folder);
+    const double n = static_cast<double>(entries.size()) * static_cast<double>(bench.iterations());
+    bench.counters["one job/s"] = one > 0 ? n / one : 0;
+    bench.counters["two jobs/s"] = two > 0 ? n / two : 0;
+    bench.counters["scaling"] = two > 0 ? one / two : 0;
+}
+BENCHMARK(BM_BatchScaling)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace batch

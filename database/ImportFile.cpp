@@ -1,67 +1,15 @@
 #include "database/ImportFile.h"
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
 
 #include "database/BlazonSchema.h"
 #include "engine/ReadFileBytes.h"
+#include "engine/TextEncoding.h"
 
 namespace esc::db {
 namespace {
-
-// Bytes 0x80..0x9F of the Windows Western code page; 0 marks the five unused bytes, which are
-// read as the Latin-1 control character of the same value and then dropped.
-constexpr std::array<char16_t, 32> kWindows1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Length of the valid UTF-8 sequence at text[i], or 0 when none starts there.
-std::size_t SequenceLength(std::string_view text, std::size_t i) {
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char c = b(i);
-    if (c < 0x80) return 1;
-    std::size_t n = 0;
-    char32_t value = 0;
-    if (c >= 0xC2 && c <= 0xDF) n = 2, value = c & 0x1F;
-    else if (c >= 0xE0 && c <= 0xEF) n = 3, value = c & 0x0F;
-    else if (c >= 0xF0 && c <= 0xF4) n = 4, value = c & 0x07;
-    else return 0;
-    if (i + n > text.size()) return 0;
-    for (std::size_t k = 1; k < n; ++k) {
-        if ((b(i + k) & 0xC0) != 0x80) return 0;
-        value = (value << 6) | (b(i + k) & 0x3F);
-    }
-    // No overlong forms, no surrogates, nothing past U+10FFFF.
-    if ((n == 3 && value < 0x800) || (n == 4 && value < 0x10000) || value > 0x10FFFF ||
-        (value >= 0xD800 && value <= 0xDFFF))
-        return 0;
-    return n;
-}
-
-bool IsValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t n = SequenceLength(text, i);
-        if (n == 0) return false;
-        i += n;
-    }
-    return true;
-}
 
 // Whether a line that is not UTF-8 can still be text in the Windows Western code page: no control
 // byte but tab, form feed and the old end-of-file mark, and none of the five unused bytes.
@@ -69,7 +17,7 @@ bool CouldBeWesternText(std::string_view line) {
     for (char ch : line) {
         const unsigned char c = static_cast<unsigned char>(ch);
         if (c < 0x20 && c != '\t' && c != '\f' && c != 0x1A) return false;
-        if (c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) return false;
+        if (c == 0x7F || IsUnusedInWindows1252(c)) return false;
     }
     return true;
 }
@@ -94,7 +42,7 @@ bool LooksLikeText(std::string_view bytes) {
 
 // One line as clean UTF-8: tabs become blanks, other control characters are dropped.
 std::string CleanLine(std::string_view raw) {
-    const std::string text = ToUtf8(raw);
+    const std::string text = TextAsUtf8(raw);
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -133,26 +81,6 @@ void ParseLine(std::string_view raw, int number, ImportFile& file) {
 }
 
 }  // namespace
-
-std::string ToUtf8(std::string_view text) {
-    if (IsValidUtf8(text)) return std::string(text);
-    std::string out;
-    out.reserve(text.size() * 2);
-    for (char ch : text) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        char32_t code = c;
-        if (c >= 0x80 && c <= 0x9F && kWindows1252High[c - 0x80] != 0) code = kWindows1252High[c - 0x80];
-        AppendUtf8(out, code);
-    }
-    return out;
-}
-
-std::size_t Utf8Length(std::string_view text) {
-    std::size_t n = 0;
-    for (char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    return n;
-}
 
 ImportFile ParseImportFile(std::string_view bytes) {
     ImportFile file;

@@ -54,10 +54,4 @@ std::optional<ImportFile> ReadImportFile(const std::string& path, std::string* e
 // A short account of an import for the user: how many entries, and which lines were left out.
 std::string DescribeImport(const ImportFile& file, const std::string& fileName);
 
-// Text as valid UTF-8: kept as it is when it already is, otherwise each byte read in the
-// Windows Western code page.
-std::string ToUtf8(std::string_view text);
-// Number of characters (code points) of valid UTF-8 text.
-std::size_t Utf8Length(std::string_view text);
-
 }  // namespace esc::db

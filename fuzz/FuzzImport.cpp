@@ -8,6 +8,7 @@
 
 #include "database/BlazonSchema.h"
 #include "database/ImportFile.h"
+#include "engine/TextEncoding.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ void Check(bool condition) {
 }
 
 void CheckText(std::string_view text) {
-    Check(esc::db::ToUtf8(text) == text);
+    Check(esc::IsValidUtf8(text));
     for (unsigned char c : text) Check(c >= 0x20 && c != 0x7F);
 }
 
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckText(e.surname);
         CheckText(e.blazon);
         Check(!e.surname.empty() && e.surname.find(' ') == std::string_view::npos);
-        Check(esc::db::Utf8Length(e.surname) <= static_cast<std::size_t>(esc::db::kMaxSurnameChars));
+        Check(esc::Utf8Length(e.surname) <= static_cast<std::size_t>(esc::db::kMaxSurnameChars));
         Check(!e.blazon.empty() && e.blazon.front() != ' ' && e.blazon.back() != ' ');
         Check(e.line > lastLine);
         lastLine = e.line;

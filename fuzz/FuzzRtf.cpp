@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/TextEncoding.h"
 #include "shell/app/RtfReader.h"
 
 namespace {
@@ -23,27 +24,8 @@ void Check(bool condition) {
 
 bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF, no NUL.
-void CheckUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        Check(c != 0);
-        std::size_t n = 0;
-        unsigned code = 0, least = 0;
-        if (c < 0x80) n = 1, code = c;
-        else if (c >= 0xC2 && c <= 0xDF) n = 2, code = c & 0x1F, least = 0x80;
-        else if (c >= 0xE0 && c <= 0xEF) n = 3, code = c & 0x0F, least = 0x800;
-        else if (c >= 0xF0 && c <= 0xF4) n = 4, code = c & 0x07, least = 0x10000;
-        Check(n != 0 && i + n <= text.size());
-        for (std::size_t k = 1; k < n; ++k) {
-            const unsigned char t = static_cast<unsigned char>(text[i + k]);
-            Check((t & 0xC0) == 0x80);
-            code = code << 6 | (t & 0x3F);
-        }
-        Check(code >= least && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF));
-        i += n;
-    }
-}
+// Strict UTF-8 (no overlong forms, no surrogates, nothing past U+10FFFF) and no NUL.
+void CheckUtf8(std::string_view text) { Check(esc::IsValidUtf8(text) && text.find('\0') == std::string_view::npos); }
 
 // The markup: <p ...> and </p> around everything, <span ...> and </span> inside a paragraph,
 // <br/> anywhere inside one; text only inside a paragraph.

@@ -25,19 +25,23 @@ bool PartsWords(char c) {
 
 // Whether the byte at `i` belongs to a word: an apostrophe only between two letters ("lion's",
 // "d'or"); a quote before or after a word parts it.
-// A sign or a point before a digit ("-3", ".5", "2.5"), and a single comma between digits
-// ("2,5"), stay with the number: a count that is not a whole number is not read, never read as another.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
 bool InWord(std::string_view t, std::size_t i) {
     if (t[i] == '\'') return i > 0 && i + 1 < t.size() && IsAsciiLetter(t[i - 1]) && IsAsciiLetter(t[i + 1]);
-    const auto digit = [&](std::size_t k) { return k < t.size() && t[k] >= '0' && t[k] <= '9'; };
-    if ((t[i] == '-' || t[i] == '.') && digit(i + 1)) return i == 0 || !IsAsciiLetter(t[i - 1]);
-    if (t[i] == ',' && i > 0 && digit(i - 1) && digit(i + 1)) {
-        // "3,2,1" is a row of counts, parted; only a single comma makes one number.
+    // A sign or a decimal mark before a digit stays with the number ("-3", "1.5", "2,5"), so that
+    // a count the program cannot draw is a word not read, never another count.
+    const bool beforeDigit = i + 1 < t.size() && IsDigit(t[i + 1]);
+    const bool afterWord = i > 0 && (IsAsciiLetter(t[i - 1]) || IsDigit(t[i - 1]));
+    if ((t[i] == '-' || t[i] == '+') && beforeDigit && !afterWord) return true;
+    if (t[i] == ',' && beforeDigit && i > 0 && IsDigit(t[i - 1])) {
+        // "3,2,1" is a row of counts, parted at its commas; a single comma makes one number.
         std::size_t from = i, to = i + 1;
-        while (from > 0 && (digit(from - 1) || t[from - 1] == ',')) --from;
-        while (to < t.size() && (digit(to) || t[to] == ',')) ++to;
+        while (from > 0 && (IsDigit(t[from - 1]) || t[from - 1] == ',')) --from;
+        while (to < t.size() && (IsDigit(t[to]) || t[to] == ',')) ++to;
         return std::count(t.begin() + from, t.begin() + to, ',') == 1;
     }
+    if ((t[i] == '.' || t[i] == ',') && beforeDigit && (i == 0 || !IsAsciiLetter(t[i - 1]))) return true;
     return !PartsWords(t[i]);
 }
 

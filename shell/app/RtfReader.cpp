@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "engine/TextEncoding.h"
+
 namespace esc::app {
 namespace {
 
@@ -18,58 +20,18 @@ const char* kSkippedDestinations[] = {"fonttbl", "colortbl", "stylesheet", "info
                                       "headerl", "headerr", "footerl", "footerr", "object", "listtable",
                                       "listoverridetable", "generator", "xmlnstbl", "rsidtbl"};
 
-void AppendUtf8(std::string& out, unsigned code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-// The Windows Western code page above 0x7F, for \'hh.
-unsigned FromCodePage(unsigned byte) {
-    static const unsigned high[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
-                                      0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-    return byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : byte;
-}
-
-constexpr unsigned kReplacementCharacter = 0xFFFD;
-
-// The length of the well-formed UTF-8 sequence of two to four bytes that `text` begins with, or
-// 0: overlong forms, surrogates and codes past U+10FFFF are not UTF-8, and their bytes are read
-// as the code page instead, so the HTML is always clean UTF-8.
-std::size_t Utf8SequenceLength(std::string_view text) {
-    if (text.empty()) return 0;
-    const unsigned char lead = static_cast<unsigned char>(text[0]);
-    std::size_t n = 0;
-    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) n = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) n = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
-    else if (lead >= 0xF0 && lead <= 0xF4) n = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
-    if (n == 0 || text.size() < n) return 0;
-    for (std::size_t k = 1; k < n; ++k) {
-        const unsigned char c = static_cast<unsigned char>(text[k]);
-        if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return 0;
-    }
-    return n;
-}
-
 // One character of text at the start of `text` (not empty) appended to `out` as UTF-8; returns
 // the bytes it took. NUL is dropped.
 std::size_t AppendTextCharacter(std::string& out, std::string_view text) {
     const unsigned char c = static_cast<unsigned char>(text[0]);
+    if (c == 0) return 1;
+    // Bytes that are not UTF-8 are read as the Windows Western code page, so the HTML is always
+    // clean UTF-8.
     if (const std::size_t n = Utf8SequenceLength(text); n != 0) {
         out += text.substr(0, n);
         return n;
     }
-    if (c != 0) AppendUtf8(out, FromCodePage(c));
+    AppendUtf8(out, FromWindows1252(c));
     return 1;
 }
 
@@ -141,7 +103,7 @@ private:
                 if (pos_ + 2 <= in_.size()) {
                     const unsigned byte = static_cast<unsigned>(std::strtoul(std::string(in_.substr(pos_, 2)).c_str(), nullptr, 16));
                     pos_ += 2;
-                    Code(FromCodePage(byte));
+                    Code(FromWindows1252(static_cast<unsigned char>(byte)));
                 }
                 break;
             }
@@ -217,8 +179,7 @@ private:
 
     void Code(unsigned code) {
         if (code == 0) return;
-        // A surrogate code is half of a pair this reader does not join: shown as unknown.
-        if (code >= 0xD800 && code <= 0xDFFF) code = kReplacementCharacter;
+        // A surrogate code is half of a pair this reader does not join: written as unknown.
         std::string s;
         AppendUtf8(s, code);
         if (code == '&' || code == '<' || code == '>') {

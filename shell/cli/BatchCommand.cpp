@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <thread>
@@ -39,10 +41,21 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 
 const char* Extension(BatchFormat format) { return format == BatchFormat::kBmp ? ".bmp" : ".png"; }
 
+// What the workers of one batch share: the next entry to hand out, how many are drawn, and how
+// many workers have run out of entries (the calling thread waits on `finished` for that).
+struct Handout {
+    std::atomic<std::size_t> next{0}, done{0};
+    std::mutex mutex;
+    std::condition_variable finished;
+    int workersDone = 0;
+};
+
 // One worker: its own drawing state, reused from blazon to blazon, as the window reuses its own.
 void DrawShare(const Vocabulary& vocabulary, const std::string& dataDir, const std::vector<BatchEntry>& entries,
-               const std::string& folder, BatchFormat format, PictureCache& pictures, std::atomic<std::size_t>& next,
-               std::atomic<std::size_t>& done, std::vector<BatchResult>& results) {
+               const std::string& folder, BatchFormat format, PictureCache& pictures, Handout& handout,
+               std::vector<BatchResult>& results) {
+    std::atomic<std::size_t>& next = handout.next;
+    std::atomic<std::size_t>& done = handout.done;
     NullSink sink;  // messages are kept in the trace
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &vocabulary;
@@ -70,6 +83,11 @@ void DrawShare(const Vocabulary& vocabulary, const std::string& dataDir, const s
         }
         done.fetch_add(1, std::memory_order_release);
     }
+    {
+        const std::lock_guard lock(handout.mutex);
+        ++handout.workersDone;
+    }
+    handout.finished.notify_one();
 }
 
 std::string SafeName(const std::string& surname) {
@@ -83,17 +101,19 @@ class ProgressBar {
 public:
     ProgressBar() : shown_(::isatty(STDERR_FILENO) == 1), start_(std::chrono::steady_clock::now()) {}
     void operator()(std::size_t done, std::size_t total) const {
-        if (!shown_ || total == 0) return;
+        if (!shown_ || total == 0 || ended_) return;
         const int filled = static_cast<int>(kProgressBarWidth * done / total);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
         std::fprintf(stderr, "\r[%s%s] %zu of %zu, %.0f a second", std::string(filled, '#').c_str(),
                      std::string(kProgressBarWidth - filled, '.').c_str(), done, total, seconds > 0 ? done / seconds : 0.0);
         if (done == total) std::fputc('\n', stderr);
         std::fflush(stderr);
+        ended_ = done == total;
     }
 
 private:
     bool shown_;
+    mutable bool ended_ = false;  // the whole bar is shown once
     std::chrono::steady_clock::time_point start_;
 };
 
@@ -136,21 +156,25 @@ BatchRun DrawBatch(const Vocabulary& vocabulary, const std::string& dataDir, con
     BatchRun run;
     run.results.resize(entries.size());
     const auto start = std::chrono::steady_clock::now();
-    std::atomic<std::size_t> next{0}, done{0};
+    Handout handout;
     const int threads = std::clamp(jobs, 1, static_cast<int>(std::max<std::size_t>(entries.size(), 1)));
+    // Every one of `threads` draws. With a progress bar the calling thread only shows it, waking
+    // now and then and at once when the last worker is done; without one it is the last worker.
+    const int spawned = progress ? threads : threads - 1;
     std::vector<std::thread> workers;
-    for (int t = 1; t < threads; ++t)
+    for (int t = 0; t < spawned; ++t)
         workers.emplace_back(DrawShare, std::cref(vocabulary), std::cref(dataDir), std::cref(entries), std::cref(folder),
-                             format, std::ref(pictures), std::ref(next), std::ref(done), std::ref(run.results));
+                             format, std::ref(pictures), std::ref(handout), std::ref(run.results));
     if (progress) {
-        // The calling thread shows the progress while the others draw, then draws what is left.
-        while (threads > 1 && done.load(std::memory_order_acquire) < entries.size() &&
-               next.load(std::memory_order_relaxed) < entries.size()) {
-            progress(done.load(std::memory_order_acquire), entries.size());
-            std::this_thread::sleep_for(kProgressInterval);
-        }
+        std::unique_lock lock(handout.mutex);
+        do {
+            lock.unlock();
+            progress(handout.done.load(std::memory_order_acquire), entries.size());
+            lock.lock();
+        } while (!handout.finished.wait_for(lock, kProgressInterval, [&] { return handout.workersDone == spawned; }));
+    } else {
+        DrawShare(vocabulary, dataDir, entries, folder, format, pictures, handout, run.results);
     }
-    DrawShare(vocabulary, dataDir, entries, folder, format, pictures, next, done, run.results);
     for (std::thread& worker : workers) worker.join();
     if (progress) progress(entries.size(), entries.size());
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

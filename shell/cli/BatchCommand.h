@@ -40,7 +40,8 @@ struct BatchRun {
     std::size_t written = 0, notClean = 0, failed = 0;
 };
 
-// Called now and then from the calling thread with the number of entries done.
+// Called from the calling thread with the number of entries done: at once and then now and then
+// while `jobs` other threads draw (the calling thread draws nothing), and with the total at the end.
 using BatchProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 // Draws every entry with `jobs` threads (each its own drawing state; the vocabulary and the

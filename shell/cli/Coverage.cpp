@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/MessageSink.h"
+#include "engine/TextEncoding.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/Trace.h"
 #include "interpret/TextOps.h"
@@ -82,7 +83,7 @@ std::vector<BlazonLine> ReadBlazonLines(std::string_view text) {
         bool cut = false;
         if (line.size() > kMaxCoverageLineBytes) {
             std::size_t keep = kMaxCoverageLineBytes;
-            while (keep > 0 && (static_cast<unsigned char>(line[keep]) & 0xC0) == 0x80) --keep;  // a continuation byte
+            while (keep > 0 && IsUtf8Continuation(line[keep])) --keep;
             line = line.substr(0, keep);
             cut = true;
         }

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/TextEncoding.h"
+
 namespace esc::compose {
 namespace {
 
@@ -13,7 +15,7 @@ constexpr char kReplacementChar = '_';
 
 bool RefusedInFileName(char32_t c) {
     // Windows refuses these in any name; the separators would leave the folder on any system.
-    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || c == 0xFFFD) return true;
+    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || c == kReplacementCharacter) return true;
     return c < 0x80 && std::strchr("<>:\"/\\|?*", static_cast<int>(c)) != nullptr;
 }
 

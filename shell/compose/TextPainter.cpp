@@ -11,10 +11,10 @@
 #include <cstring>
 #include <span>
 
+#include "engine/TextEncoding.h"
+
 namespace esc::compose {
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
 
 // The families of each face, first choice first. Each is looked for among the installed fonts by
 // name: fontconfig's nearest match would give any font for any name, silently.
@@ -134,57 +134,6 @@ struct Line {
 };
 
 }  // namespace
-
-std::vector<char32_t> DecodeUtf8(std::string_view text, bool* invalid) {
-    std::vector<char32_t> out;
-    bool bad = false;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        int length = 0;
-        char32_t c = 0, least = 0;
-        if (b < 0x80) { length = 1; c = b; }
-        else if ((b & 0xE0) == 0xC0) { length = 2; c = b & 0x1F; least = 0x80; }
-        else if ((b & 0xF0) == 0xE0) { length = 3; c = b & 0x0F; least = 0x800; }
-        else if ((b & 0xF8) == 0xF0) { length = 4; c = b & 0x07; least = 0x10000; }
-        bool ok = length > 0 && i + length <= text.size();
-        for (int k = 1; ok && k < length; ++k) {
-            const auto cont = static_cast<unsigned char>(text[i + k]);
-            ok = (cont & 0xC0) == 0x80;
-            c = (c << 6) | (cont & 0x3F);
-        }
-        // Overlong forms, surrogates and values past the last code point are not characters.
-        ok = ok && c >= least && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
-        if (ok) {
-            out.push_back(c);
-            i += length;
-        } else {
-            out.push_back(kReplacement);
-            bad = true;
-            ++i;
-        }
-    }
-    if (invalid) *invalid = bad;
-    return out;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 std::string LetterSpacedName(std::string_view surname) {
     const std::vector<char32_t> chars = DecodeUtf8(surname);

@@ -52,10 +52,6 @@ struct [[nodiscard]] TextResult {
 inline constexpr int kLetterSpacedMaxChars = 12;
 std::string LetterSpacedName(std::string_view surname);
 
-// The characters of `text` as code points; bytes that are not UTF-8 become U+FFFD.
-std::vector<char32_t> DecodeUtf8(std::string_view text, bool* invalid = nullptr);
-void AppendUtf8(std::string& out, char32_t c);
-
 class TextPainter {
 public:
     // Finds the faces once; painting and measuring reuse them.

@@ -206,9 +206,7 @@ TEST_F(CommandLine, UserTextReachesTheTerminalEscaped) {
 
     const std::string longWord = "Azure a " + [] {
         std::string w;
-        // Cyrillic zhe, 30 bytes: more than a word holds (an accented letter is read as its plain
-        // letter, one byte, before the words are cut).
-        for (int i = 0; i < 15; ++i) w += "\xD0\xB6";
+        for (int i = 0; i < 15; ++i) w += "\xD0\xB6";  // a Cyrillic letter, 30 bytes: more than a word holds
         return w;
     }() + " or";
     Put(dir / "list.txt", hostile + "\n" + longWord + "\n");

@@ -4,7 +4,8 @@
 //
 // - Pictures: the lpics folder holds exactly the pictures the drawings make; each decodes with
 //   our decoder into the painter's indices only, has a body and an outline, keeps off the rows
-//   and columns the painter never paints, carries its drawing's header bytes, and has a name
+//   and columns the painter never paints, carries its drawing's header bytes (the proper colours
+//   from data/charges/proper.txt), and has a name
 //   that placement can form.
 // - Words: every charge word reaches a picture when blazoned (the question picture does not
 //   stand in), and so do the names of several words, the prefixed names and the common
@@ -31,6 +32,7 @@
 #include "../interpret/TestDrawing.h"
 #include "ChargeSource.h"
 #include "GifWriter.h"
+#include "ProperTable.h"
 #include "engine/ChargePicture.h"
 #include "interpret/Normaliser.h"
 #include "interpret/Placement.h"
@@ -72,6 +74,9 @@ const Catalogue& TheCatalogue() {
     static const Catalogue catalogue = [] {
         Catalogue c;
         const fs::path sources = fs::path(ESCAVAL_SOURCE_DIR) / "data" / "charges";
+        // The proper colours of every drawing come from one table, as the build reads it.
+        const auto proper = cp::ParseProperTable(ReadAll(sources / "proper.txt"));
+        if (!proper.ok()) c.faults.push_back("proper.txt: " + proper.error);
         for (const auto& family : fs::directory_iterator(sources)) {
             if (!family.is_directory()) continue;
             for (const auto& file : fs::directory_iterator(family.path())) {
@@ -82,8 +87,14 @@ const Catalogue& TheCatalogue() {
                     c.faults.push_back(name + ": " + described.error);
                     continue;
                 }
+                cp::PictureHeader header = described.value.header;
+                if (const auto row = proper.value.find(file.path().stem().string()); row != proper.value.end()) {
+                    header.o1 = row->second.o1;
+                    header.o2 = row->second.o2;
+                    header.o3 = row->second.o3;
+                }
                 for (const std::string& picture : described.value.fileNames)
-                    c.drawings[picture] = {family.path().filename().string(), name, described.value.header};
+                    c.drawings[picture] = {family.path().filename().string(), name, header};
             }
         }
         for (const auto& file : fs::directory_iterator(PictureFolder())) {

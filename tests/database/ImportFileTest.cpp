@@ -152,13 +152,5 @@ TEST(ImportFile, ReadingRefusesWhatIsNotAFileOfBlazonsWithAMessage) {
     EXPECT_NE(error.find("is not a text file of blazons; nothing was imported"), std::string::npos) << error;
 }
 
-TEST(ImportFile, Utf8Helpers) {
-    EXPECT_EQ(ToUtf8("caf\xE9"), "caf\xC3\xA9");
-    EXPECT_EQ(ToUtf8("\x80"), "\xE2\x82\xAC");                 // the euro sign of the code page
-    EXPECT_EQ(ToUtf8("\xC3\xA9t\xC3\xA9"), "\xC3\xA9t\xC3\xA9");  // valid UTF-8 untouched
-    EXPECT_EQ(ToUtf8("\xC0\x80"), "\xC3\x80\xE2\x82\xAC");      // an overlong form is not UTF-8
-    EXPECT_EQ(Utf8Length("M\xC3\xBA\xC3\xB1oz"), 5u);
-}
-
 }  // namespace
 }  // namespace esc::db

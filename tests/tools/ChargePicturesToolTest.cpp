@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <set>
 
+#include "DrawingChecks.h"
 #include "FillBox.h"
 #include "GifWriter.h"
 
@@ -113,6 +114,51 @@ TEST(ChargePicturesTool, WritesTheHeaderBytesAndColourTable) {
         EXPECT_EQ(gif.colours[11], (std::array<int, 3>{255, 255, 255}));
         EXPECT_EQ(gif.colours[14], (std::array<int, 3>{0, 0, 255}));
         EXPECT_EQ(gif.colours[255], (std::array<int, 3>{0, 128, 128}));
+    }
+}
+
+TEST(ChargePicturesTool, ProperColoursComeFromOneTable) {
+    // Two drawings, one named in the table: its header bytes are the tinctures' codes + 1, the
+    // other's stay 0.
+    ScratchDir dir;
+    WriteText(dir / "crow.svg", TestDrawing(""));
+    WriteText(dir / "lion.svg", TestDrawing(""));
+    WriteText(dir / "proper.txt", "# drawing body second detail\ncrow  sable gules -   # a crow proper\n");
+    const ToolRun run = RunTool({"--proper", (dir / "proper.txt").string(), (dir / "out").string(),
+                                 (dir / "crow.svg").string(), (dir / "lion.svg").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    const DecodedGif crow = DecodeWithGiflib(dir / "out" / "crow.esv");
+    const DecodedGif lion = DecodeWithGiflib(dir / "out" / "lion.esv");
+    ASSERT_EQ(crow.error, "");
+    ASSERT_EQ(lion.error, "");
+    EXPECT_EQ(crow.header[6], 5);  // sable, code 4
+    EXPECT_EQ(crow.header[7], 3);  // gules, code 2
+    EXPECT_EQ(crow.header[8], 0);
+    EXPECT_EQ(lion.header[6], 0);
+}
+
+TEST(ChargePicturesTool, RefusesProperColoursOutsideTheTable) {
+    const struct {
+        const char* name;
+        std::string table;
+        std::string attributes;
+        const char* message;
+    } cases[] = {
+        {"a drawing sets its own", "", "data-o1=\"5\"", "proper table"},
+        {"a line names no drawing", "crow sable sable -\nraven sable sable -\n", "", "raven, which is no drawing"},
+        {"not a tincture", "crow brown sable -\n", "", "line 1: \"brown\" is not a tincture"},
+        {"a part missing", "crow sable sable\n", "", "line 1: wants a drawing and three parts"},
+        {"a drawing twice", "crow sable sable -\ncrow or or -\n", "", "line 2: the drawing crow is named twice"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDir dir;
+        WriteText(dir / "crow.svg", TestDrawing(c.attributes));
+        WriteText(dir / "proper.txt", c.table);
+        const ToolRun run =
+            RunTool({"--proper", (dir / "proper.txt").string(), (dir / "out").string(), (dir / "crow.svg").string()});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
     }
 }
 
@@ -260,8 +306,11 @@ TEST(ChargePicturesTool, FillGrowsTheSilhouetteToItsBoxKeepingProportions) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ScratchDir dir;
-        WriteText(dir / "shape.svg", Svg(c.naturalW, c.naturalH, "", Rect(c.x, c.y, c.w, c.h, "#ffffff") +
-                                                                          Rect(c.x, c.y, c.w / 2, c.h / 2, "#ff0000")));
+        // Outlined, as every charge must be: the 1-pixel stroke adds half a pixel all round.
+        WriteText(dir / "shape.svg",
+                  Svg(c.naturalW, c.naturalH, "",
+                      Rect(c.x, c.y, c.w, c.h, "#ffffff", "stroke=\"#000000\" stroke-width=\"1\"") +
+                          Rect(c.x, c.y, c.w / 2, c.h / 2, "#ff0000")));
         const ToolRun run = RunTool({"--fill", (dir / "out").string(), (dir / "shape.svg").string()});
         ASSERT_EQ(run.exitCode, 0) << run.errors;
         const DecodedGif gif = DecodeWithGiflib(dir / "out" / "shape.esv");
@@ -276,7 +325,7 @@ TEST(ChargePicturesTool, FillGrowsTheSilhouetteToItsBoxKeepingProportions) {
             EXPECT_LE(spanW, cp::kSilhouetteWidth + 1);
         }
         // Proportions kept: the spans stand as the drawn rectangle's sides.
-        EXPECT_NEAR(static_cast<double>(spanW) / spanH, static_cast<double>(c.w) / c.h, 0.03);
+        EXPECT_NEAR(static_cast<double>(spanW) / spanH, (c.w + 1.0) / (c.h + 1.0), 0.03);
         EXPECT_EQ(gif.width, spanW + 2 * cp::kPictureMargin);
         EXPECT_EQ(gif.height, spanH + 2 * cp::kPictureMargin);
         EXPECT_EQ(box.left, cp::kPictureMargin);
@@ -285,6 +334,48 @@ TEST(ChargePicturesTool, FillGrowsTheSilhouetteToItsBoxKeepingProportions) {
         EXPECT_EQ(gif.At(box.left + spanW / 4, box.top + spanH / 4), 10);
         EXPECT_EQ(gif.At(box.right - spanW / 4, box.bottom - spanH / 4), 11);
     }
+}
+
+TEST(ChargePicturesTool, FillRefusesAChargeWithoutItsContour) {
+    // The same shape passes with its black contour and is refused without it: on a field of its
+    // own tincture it would not show.
+    for (const bool outlined : {true, false}) {
+        SCOPED_TRACE(outlined ? "outlined" : "bare");
+        ScratchDir dir;
+        WriteText(dir / "block.svg",
+                  Svg(60, 40, "", Rect(5, 5, 50, 30, "#ffffff", outlined ? "stroke=\"#000000\" stroke-width=\"3\"" : "")));
+        const ToolRun run = RunTool({"--fill", (dir / "out").string(), (dir / "block.svg").string()});
+        if (outlined) {
+            EXPECT_EQ(run.exitCode, 0) << run.errors;
+        } else {
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_NE(run.errors.find("silhouette's edge is outline"), std::string::npos) << run.errors;
+        }
+    }
+}
+
+TEST(ChargePicturesTool, DrawingChecksMeasureTheEdgeAndTheFill) {
+    // A 12 x 10 block of body: first bare, then with a ring of outline round it.
+    cp::IndexedPicture picture;
+    picture.width = 12;
+    picture.height = 10;
+    picture.indices.assign(120, 11);
+    EXPECT_EQ(cp::OutlinedEdgePercent(picture), 0);
+    for (int x = 0; x < 12; ++x) picture.indices[x] = picture.indices[9 * 12 + x] = 0;
+    for (int y = 0; y < 10; ++y) picture.indices[y * 12] = picture.indices[y * 12 + 11] = 0;
+    EXPECT_EQ(cp::OutlinedEdgePercent(picture), 100);
+    // The upper half of the right-hand column red: 5 of the 40 edge pixels.
+    for (int y = 0; y < 5; ++y) picture.indices[y * 12 + 11] = 10;
+    EXPECT_EQ(cp::OutlinedEdgePercent(picture), (40 - 5) * 100 / 40);
+    EXPECT_NE(cp::FillFault(picture), "");
+
+    // Spanning the box across (less the tolerance) fills it, whatever its height.
+    cp::IndexedPicture wide;
+    wide.width = cp::kSilhouetteWidth - cp::kFillTolerance + 2 * cp::kPictureMargin;
+    wide.height = 40;
+    EXPECT_EQ(cp::FillFault(wide), "");
+    wide.width -= 1;
+    EXPECT_NE(cp::FillFault(wide), "");
 }
 
 TEST(ChargePicturesTool, FittingStaysWithinTheBufferAndKeepsAnEmptyDrawing) {

@@ -1,11 +1,16 @@
-// The GIF writer against giflib: whatever indices go in must come back out, through code
-// width changes, full tables and sub-block boundaries.
+// The GIF writer: whatever indices go in must come back out, through code width changes, full
+// tables and sub-block boundaries, read by giflib and by the program's own decoder alike; and
+// the painter's header bytes stand where it reads them.
 #include "GifWriter.h"
 #include "TestGif.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+
+#include "engine/ChargePicture.h"
+#include "engine/PaintState.h"
 
 namespace charge_pictures_test {
 namespace {
@@ -54,8 +59,9 @@ TEST_P(GifRoundTrip, GiflibReadsBackTheSameIndices) {
     const RoundTripCase& c = GetParam();
     const std::vector<std::uint8_t> indices = c.make(c.width * c.height);
     ScratchDir dir;
-    const std::vector<std::uint8_t> file = EncodeGif(PictureHeader{}, c.width, c.height, indices);
-    WriteText(dir / "picture.gif", std::string(file.begin(), file.end()));
+    const auto file = EncodeGif(PictureHeader{}, c.width, c.height, indices);
+    ASSERT_TRUE(file.ok()) << file.error;
+    WriteText(dir / "picture.gif", std::string(file.value.begin(), file.value.end()));
 
     const DecodedGif gif = DecodeWithGiflib(dir / "picture.gif");
     ASSERT_EQ(gif.error, "");
@@ -63,6 +69,14 @@ TEST_P(GifRoundTrip, GiflibReadsBackTheSameIndices) {
     EXPECT_EQ(gif.width, c.width);
     EXPECT_EQ(gif.height, c.height);
     EXPECT_TRUE(gif.indices == indices);
+
+    esc::ChargePicture ours;
+    ours.buffer.assign(esc::kChargeBufferSize, 0);
+    ASSERT_EQ(esc::DecodeGifPicture(ours, file.value.data(), file.value.size()), 0);
+    EXPECT_TRUE(ours.complete);
+    EXPECT_EQ(ours.PW, c.width);
+    EXPECT_EQ(ours.PH, c.height);
+    EXPECT_TRUE(std::equal(indices.begin(), indices.end(), ours.buffer.begin()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, GifRoundTrip, ::testing::ValuesIn(kRoundTrips),
@@ -70,7 +84,9 @@ INSTANTIATE_TEST_SUITE_P(Pictures, GifRoundTrip, ::testing::ValuesIn(kRoundTrips
 
 TEST(GifLayout, BlocksFollowTheSubsetThePainterReads) {
     const std::vector<std::uint8_t> indices = Random(150 * 120, {0, 10, 11, 14, 255});
-    const std::vector<std::uint8_t> file = EncodeGif(PictureHeader{6, 0x70, 3, 1}, 150, 120, indices);
+    const auto encoded = EncodeGif(PictureHeader{6, 0x70, 3, 1}, 150, 120, indices);
+    ASSERT_TRUE(encoded.ok()) << encoded.error;
+    const std::vector<std::uint8_t>& file = encoded.value;
 
     const std::vector<std::uint8_t> start = {'G', 'I', 'F', '8', '9', 'a',
                                              6, 0x70, 3, 1,  // O1, O2, O3, T in place of the screen size

@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "database/BlazonSchema.h"
-#include "database/ImportFile.h"
 #include "database/TableStore.h"
 #include "database/UserDatabase.h"
+#include "engine/TextEncoding.h"
 
 namespace {
 
@@ -58,10 +58,10 @@ bool ReadSource(const std::string& path, std::vector<Entry>& entries) {
         }
         Entry e{Trimmed(line.substr(0, bar)), Trimmed(line.substr(bar + 3)), where};
         if (e.surname.empty() || e.blazon.empty()) ok = Fail(where + ": empty surname or blazon");
-        if (esc::db::ToUtf8(line) != line) ok = Fail(where + ": not UTF-8");
-        if (esc::db::Utf8Length(e.surname) > static_cast<std::size_t>(esc::db::kMaxSurnameChars))
+        if (!esc::IsValidUtf8(line)) ok = Fail(where + ": not UTF-8");
+        if (esc::Utf8Length(e.surname) > static_cast<std::size_t>(esc::db::kMaxSurnameChars))
             ok = Fail(where + ": surname longer than 30 characters");
-        if (esc::db::Utf8Length(e.blazon) > static_cast<std::size_t>(esc::db::kMaxBlazonChars))
+        if (esc::Utf8Length(e.blazon) > static_cast<std::size_t>(esc::db::kMaxBlazonChars))
             ok = Fail(where + ": blazon longer than 199 characters");
         entries.push_back(std::move(e));
     }

@@ -118,9 +118,10 @@ IndexedPicture MapToIndices(const Argb32Image& image) {
     return out;
 }
 
-bool HasForbiddenColours(const IndexedPicture& picture) {
-    if (!picture.strays.empty() && picture.strays.front().pixels > kMaxPixelsOfOneStrayColour) return true;
-    return picture.strayPixels > kMaxStrayPixelsInAll + picture.opaquePixels / kStrayShareDivisor;
+bool HasForbiddenColours(const IndexedPicture& picture, int scale) {
+    const int area = scale * scale;
+    if (!picture.strays.empty() && picture.strays.front().pixels > kMaxPixelsOfOneStrayColour * area) return true;
+    return picture.strayPixels > kMaxStrayPixelsInAll * area + picture.opaquePixels / kStrayShareDivisor;
 }
 
 }  // namespace charge_pictures

@@ -49,7 +49,8 @@ constexpr int kStrayShareDivisor = 100;
 
 [[nodiscard]] IndexedPicture MapToIndices(const Argb32Image& image);
 
-// True when MapToIndices found colours the drawing must not use.
-[[nodiscard]] bool HasForbiddenColours(const IndexedPicture& picture);
+// True when MapToIndices found colours the drawing must not use. A picture rendered `scale`
+// times the drawing's size is allowed scale * scale times the stray pixels.
+[[nodiscard]] bool HasForbiddenColours(const IndexedPicture& picture, int scale = 1);
 
 }  // namespace charge_pictures

@@ -1,54 +1,17 @@
 #include "GifWriter.h"
 
+#include <gif_lib.h>
+
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <string>
 
 namespace charge_pictures {
 namespace {
 
-constexpr int kMaxCodes = 1 << kLzwMaxCodeBits;
-
-// Packs codes of varying width least-significant bit first, as GIF requires.
-class CodePacker {
-public:
-    explicit CodePacker(std::vector<std::uint8_t>& out) : out_(out) {}
-
-    void Put(int code, int width) {
-        pending_ |= static_cast<std::uint32_t>(code) << pendingBits_;
-        pendingBits_ += width;
-        while (pendingBits_ >= 8) {
-            out_.push_back(static_cast<std::uint8_t>(pending_ & 0xFF));
-            pending_ >>= 8;
-            pendingBits_ -= 8;
-        }
-    }
-
-    void Flush() {
-        if (pendingBits_ > 0) out_.push_back(static_cast<std::uint8_t>(pending_ & 0xFF));
-        pending_ = 0;
-        pendingBits_ = 0;
-    }
-
-private:
-    std::vector<std::uint8_t>& out_;
-    std::uint32_t pending_ = 0;
-    int pendingBits_ = 0;
-};
-
-int BitLength(int value) {
-    int bits = 0;
-    while (value > 0) {
-        ++bits;
-        value >>= 1;
-    }
-    return bits;
-}
-
-void AppendLittleEndian16(std::vector<std::uint8_t>& out, int value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
-}
+constexpr int kColourCount = 256;
+constexpr int kColourResolutionBits = 8;
 
 // Real colours for the indices, so that the files also make sense in an image viewer.
 std::array<std::uint8_t, 3> TableColour(int index) {
@@ -62,101 +25,90 @@ std::array<std::uint8_t, 3> TableColour(int index) {
     }
 }
 
-}  // namespace
-
-std::vector<std::uint8_t> LzwEncode(std::span<const std::uint8_t> indices, int minimumCodeSize) {
-    assert(minimumCodeSize >= 2 && minimumCodeSize <= 8);
-    const int alphabet = 1 << minimumCodeSize;
-    const int clearCode = alphabet;
-    const int endCode = alphabet + 1;
-    const int firstFreeCode = alphabet + 2;
-
-    // extension[code * alphabet + symbol] is the code of that string followed by symbol, or 0
-    // when there is none yet (0 is never a code for a string of two or more symbols).
-    std::vector<std::uint16_t> extension(static_cast<std::size_t>(kMaxCodes) * alphabet, 0);
-    int nextCode = firstFreeCode;
-
-    std::vector<std::uint8_t> out;
-    CodePacker packer(out);
-
-    // A decoder adds its table entry one code later than the encoder, so a code is read
-    // with the width that fits the entry before the encoder's newest one.
-    auto width = [&] {
-        const int bits = BitLength(nextCode - 1);
-        return bits < minimumCodeSize + 1 ? minimumCodeSize + 1 : (bits > kLzwMaxCodeBits ? kLzwMaxCodeBits : bits);
-    };
-
-    packer.Put(clearCode, minimumCodeSize + 1);
-    if (!indices.empty()) {
-        int prefix = indices[0];
-        assert(prefix < alphabet);
-        for (std::size_t i = 1; i < indices.size(); ++i) {
-            const int symbol = indices[i];
-            assert(symbol < alphabet);
-            const std::size_t slot = static_cast<std::size_t>(prefix) * alphabet + symbol;
-            if (extension[slot] != 0) {
-                prefix = extension[slot];
-                continue;
-            }
-            packer.Put(prefix, width());
-            extension[slot] = static_cast<std::uint16_t>(nextCode++);
-            if (nextCode == kMaxCodes) {
-                // Full: the decoder adds the last entry when it reads the code just written,
-                // then reads this clear code at full width.
-                packer.Put(clearCode, kLzwMaxCodeBits);
-                std::fill(extension.begin(), extension.end(), 0);
-                nextCode = firstFreeCode;
-            }
-            prefix = symbol;
-        }
-        packer.Put(prefix, width());
-        // The decoder adds one more entry after the last string code; the end code is
-        // read at the width that entry gives.
-        if (nextCode < kMaxCodes) ++nextCode;
-    }
-    packer.Put(endCode, width());
-    packer.Flush();
-    return out;
+// giflib's output callback: appends to the vector the file is opened on.
+int AppendBytes(GifFileType* gif, const GifByteType* bytes, int length) {
+    auto* out = static_cast<std::vector<std::uint8_t>*>(gif->UserData);
+    out->insert(out->end(), bytes, bytes + length);
+    return length;
 }
 
-std::vector<std::uint8_t> EncodeGif(const PictureHeader& header, int width, int height,
-                                    std::span<const std::uint8_t> indices) {
+std::string GiflibError(const char* step, int code) {
+    const char* reason = GifErrorString(code);
+    return std::string("giflib could not ") + step + ": " + (reason != nullptr ? reason : "unknown error");
+}
+
+// One file being written; closing it writes the trailer and frees giflib's state.
+class GifOutput {
+public:
+    explicit GifOutput(std::vector<std::uint8_t>& out) { gif_ = EGifOpen(&out, AppendBytes, &openError_); }
+    ~GifOutput() { Close(); }
+    GifOutput(const GifOutput&) = delete;
+    GifOutput& operator=(const GifOutput&) = delete;
+
+    [[nodiscard]] GifFileType* get() const { return gif_; }
+    [[nodiscard]] int openError() const { return openError_; }
+    // 0 when the file was closed cleanly, else giflib's error code.
+    int Close() {
+        int error = 0;
+        if (gif_ != nullptr && EGifCloseFile(gif_, &error) == GIF_OK) error = 0;
+        gif_ = nullptr;
+        return error;
+    }
+
+private:
+    GifFileType* gif_ = nullptr;
+    int openError_ = 0;
+};
+
+}  // namespace
+
+Checked<std::vector<std::uint8_t>> EncodeGif(const PictureHeader& header, int width, int height,
+                                             std::span<const std::uint8_t> indices) {
     assert(width >= 1 && width <= 0xFFFF && height >= 1 && height <= 0xFFFF);
     assert(indices.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
 
-    std::vector<std::uint8_t> file = {'G', 'I', 'F', '8', '9', 'a'};
-    file.push_back(header.o1);
-    file.push_back(header.o2);
-    file.push_back(header.o3);
-    file.push_back(header.turn);
-    // Global colour table present (0x80), colour resolution 8 bits (0x70), not sorted,
-    // 2^(7+1) = 256 entries (0x07).
-    file.push_back(0xF7);
-    file.push_back(kBackgroundIndex);
-    file.push_back(0);  // no aspect ratio
-    for (int index = 0; index < 256; ++index) {
-        const auto colour = TableColour(index);
-        file.insert(file.end(), colour.begin(), colour.end());
+    Checked<std::vector<std::uint8_t>> result;
+    GifOutput output(result.value);
+    GifFileType* gif = output.get();
+    if (gif == nullptr) {
+        result.error = GiflibError("start the file", output.openError());
+        return result;
     }
+    EGifSetGifVersion(gif, true);
 
-    file.push_back(0x2C);  // image descriptor
-    AppendLittleEndian16(file, 0);
-    AppendLittleEndian16(file, 0);
-    AppendLittleEndian16(file, width);
-    AppendLittleEndian16(file, height);
-    file.push_back(0);  // no local colour table, not interlaced
-
-    file.push_back(static_cast<std::uint8_t>(kLzwMinimumCodeSize));
-    const std::vector<std::uint8_t> codes = LzwEncode(indices, kLzwMinimumCodeSize);
-    for (std::size_t at = 0; at < codes.size(); at += kMaxSubBlockBytes) {
-        const std::size_t length = std::min<std::size_t>(kMaxSubBlockBytes, codes.size() - at);
-        file.push_back(static_cast<std::uint8_t>(length));
-        file.insert(file.end(), codes.begin() + static_cast<std::ptrdiff_t>(at),
-                    codes.begin() + static_cast<std::ptrdiff_t>(at + length));
+    std::array<GifColorType, kColourCount> colours{};
+    for (int index = 0; index < kColourCount; ++index) {
+        const auto c = TableColour(index);
+        colours[static_cast<std::size_t>(index)] = {c[0], c[1], c[2]};
     }
-    file.push_back(0);     // block terminator
-    file.push_back(0x3B);  // trailer
-    return file;
+    ColorMapObject* table = GifMakeMapObject(kColourCount, colours.data());
+    if (table == nullptr) {
+        result.error = "giflib could not make the colour table: out of memory";
+        return result;
+    }
+    // The logical screen's width and height carry the painter's four header bytes, low byte first.
+    const int screenWidth = header.o1 | (header.o2 << 8);
+    const int screenHeight = header.o3 | (header.turn << 8);
+    const bool described =
+        EGifPutScreenDesc(gif, screenWidth, screenHeight, kColourResolutionBits, kBackgroundIndex, table) == GIF_OK &&
+        EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
+    GifFreeMapObject(table);
+    if (!described) {
+        result.error = GiflibError("describe the picture", gif->Error);
+        return result;
+    }
+    // giflib takes the rows as writable; each is copied out first.
+    std::vector<GifPixelType> row(static_cast<std::size_t>(width));
+    for (int y = 0; y < height; ++y) {
+        const auto start = indices.begin() + static_cast<std::ptrdiff_t>(y) * width;
+        std::copy(start, start + width, row.begin());
+        if (EGifPutLine(gif, row.data(), width) != GIF_OK) {
+            result.error = GiflibError("write the pixels", gif->Error);
+            return result;
+        }
+    }
+    if (const int error = output.Close(); error != 0) result.error = GiflibError("finish the file", error);
+    return result;
 }
 
 }  // namespace charge_pictures

@@ -3,6 +3,8 @@
 //   charge_pictures OUTDIR SOURCE.svg...     one picture per name (see data/charges/DRAWING.md)
 //   charge_pictures --fill OUTDIR SOURCE.svg...   the same, each drawing resized so that its
 //                                            silhouette fills the painter's box (FillBox.h)
+//   charge_pictures [--fill] --proper TABLE OUTDIR SOURCE.svg...   the proper colours of every
+//                                            drawing from one table (ProperTable.h)
 //   charge_pictures --bmp OUT.bmp SOURCE.svg a 24-bit bitmap of any drawing, white behind it
 //   charge_pictures --png OUT.png SIZE SOURCE.svg   the drawing scaled to SIZE x SIZE pixels with
 //                                            its transparency (the desktop icons)
@@ -14,8 +16,10 @@
 #include "BmpWriter.h"
 #include "ChargeSource.h"
 #include "ColourMapping.h"
+#include "DrawingChecks.h"
 #include "FillBox.h"
 #include "GifWriter.h"
+#include "ProperTable.h"
 #include "SvgRender.h"
 
 #include <cairo.h>
@@ -28,6 +32,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -75,7 +80,9 @@ std::string DescribeForbiddenColours(const IndexedPicture& picture) {
     return text;
 }
 
-// Makes the picture bytes of one source, or says why not.
+// Makes the picture bytes of one source, or says why not. Every drawing passes the same checks
+// (DrawingChecks.h): a clean rendering at its own size and at kLargeRenderScale times it, and
+// with --fill (the build's way) one outline colour all round and a silhouette that fills its box.
 Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const ChargeSource& description, bool fill) {
     Checked<std::vector<std::uint8_t>> result;
     Checked<SvgDrawing> drawing = SvgDrawing::Load(source.string());
@@ -100,6 +107,18 @@ Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const Cha
         result.error = DescribeForbiddenColours(picture);
         return result;
     }
+    {
+        constexpr int k = kLargeRenderScale;
+        const Checked<Argb32Image> large = drawing.value.Render(size.width * k, size.height * k, k, 0, 0);
+        if (!large.ok()) {
+            result.error = "at " + std::to_string(k) + " times its size: " + large.error;
+            return result;
+        }
+        if (const IndexedPicture mapped = MapToIndices(large.value); HasForbiddenColours(mapped, k)) {
+            result.error = "at " + std::to_string(k) + " times its size: " + DescribeForbiddenColours(mapped);
+            return result;
+        }
+    }
     if (fill) {
         const Fitting fit = FitSilhouette(SilhouetteBox(picture), size.width, size.height, kMaxPicturePixels);
         const Checked<Argb32Image> filled =
@@ -120,9 +139,16 @@ Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const Cha
                            " pixels";
             return result;
         }
+        if (std::string fault = OutlineFault(picture); !fault.empty()) {
+            result.error = fault;
+            return result;
+        }
+        if (std::string fault = FillFault(picture); !fault.empty()) {
+            result.error = fault;
+            return result;
+        }
     }
-    result.value = EncodeGif(description.header, picture.width, picture.height, picture.indices);
-    return result;
+    return EncodeGif(description.header, picture.width, picture.height, picture.indices);
 }
 
 std::set<std::string> ReadManifest(const fs::path& path) {
@@ -134,7 +160,10 @@ std::set<std::string> ReadManifest(const fs::path& path) {
     return names;
 }
 
-int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources, bool fill) {
+// With a proper table (ProperTable.h) every drawing's proper colours come from it: a drawing
+// that sets data-o1, data-o2 or data-o3 itself is refused, and so is a table line that names no
+// drawing given.
+int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources, bool fill, const ProperTable* proper) {
     std::error_code error;
     fs::create_directories(outDir, error);
     if (error) {
@@ -146,6 +175,7 @@ int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources, b
     fs::remove(manifest, error);
 
     std::map<std::string, fs::path> made;  // picture file name -> its source
+    std::set<std::string> coloured;        // drawings the proper table coloured
     int refused = 0;
     for (const fs::path& source : sources) {
         auto refuse = [&](const std::string& why) {
@@ -162,8 +192,23 @@ int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources, b
             refuse(description.error);
             continue;
         }
+        ChargeSource chargeSource = description.value;
+        if (proper != nullptr) {
+            const PictureHeader& own = chargeSource.header;
+            if (own.o1 != 0 || own.o2 != 0 || own.o3 != 0) {
+                refuse("sets data-o1, data-o2 or data-o3: proper colours come from the proper table");
+                continue;
+            }
+            const std::string drawing = source.stem().string();
+            if (const auto row = proper->find(drawing); row != proper->end()) {
+                chargeSource.header.o1 = row->second.o1;
+                chargeSource.header.o2 = row->second.o2;
+                chargeSource.header.o3 = row->second.o3;
+                coloured.insert(drawing);
+            }
+        }
         std::string clash;
-        for (const std::string& name : description.value.fileNames) {
+        for (const std::string& name : chargeSource.fileNames) {
             if (const auto other = made.find(name); other != made.end()) {
                 clash = "the picture " + name + " is already made from " + other->second.string();
                 break;
@@ -173,12 +218,12 @@ int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources, b
             refuse(clash);
             continue;
         }
-        const Checked<std::vector<std::uint8_t>> bytes = MakePicture(source, description.value, fill);
+        const Checked<std::vector<std::uint8_t>> bytes = MakePicture(source, chargeSource, fill);
         if (!bytes.ok()) {
             refuse(bytes.error);
             continue;
         }
-        for (const std::string& name : description.value.fileNames) {
+        for (const std::string& name : chargeSource.fileNames) {
             if (!WriteBytes(outDir / name, bytes.value)) {
                 refuse("cannot write " + (outDir / name).string());
                 break;
@@ -187,6 +232,13 @@ int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources, b
         }
     }
 
+    if (proper != nullptr) {
+        for (const auto& [drawing, colours] : *proper) {
+            if (coloured.contains(drawing)) continue;
+            std::cerr << "charge_pictures: the proper table names " << drawing << ", which is no drawing given\n";
+            ++refused;
+        }
+    }
     for (const std::string& name : previous) {
         if (!made.contains(name) && name.find('/') == std::string::npos) fs::remove(outDir / name, error);
     }
@@ -266,7 +318,7 @@ int MakeIcon(const fs::path& out, const std::string& sizeText, const fs::path& s
 }
 
 void PrintUsage() {
-    std::cerr << "usage: charge_pictures [--fill] OUTDIR SOURCE.svg...\n"
+    std::cerr << "usage: charge_pictures [--fill] [--proper TABLE] OUTDIR SOURCE.svg...\n"
                  "       charge_pictures --bmp OUT.bmp SOURCE.svg\n"
                  "       charge_pictures --png OUT.png SIZE SOURCE.svg\n";
 }
@@ -289,12 +341,32 @@ int main(int argc, char** argv) {
         }
         return MakeIcon(args[1], args[2], args[3]);
     }
-    const bool fill = !args.empty() && args[0] == "--fill";
-    const std::size_t first = fill ? 1 : 0;
+    std::size_t first = 0;
+    const bool fill = args.size() > first && args[first] == "--fill";
+    if (fill) ++first;
+    std::optional<ProperTable> proper;
+    if (args.size() > first && args[first] == "--proper") {
+        if (args.size() < first + 2) {
+            PrintUsage();
+            return 2;
+        }
+        std::string text;
+        if (!ReadText(args[first + 1], text)) {
+            std::cerr << "charge_pictures: cannot read the proper table " << args[first + 1] << '\n';
+            return 1;
+        }
+        Checked<ProperTable> table = ParseProperTable(text);
+        if (!table.ok()) {
+            std::cerr << args[first + 1] << ": " << table.error << '\n';
+            return 1;
+        }
+        proper = std::move(table.value);
+        first += 2;
+    }
     if (args.size() < first + 2) {
         PrintUsage();
         return 2;
     }
     return MakePictures(args[first], std::vector<fs::path>(args.begin() + static_cast<std::ptrdiff_t>(first) + 1, args.end()),
-                        fill);
+                        fill, proper ? &*proper : nullptr);
 }

@@ -138,26 +138,5 @@ TEST(LetterSpacedName, BlanksFollowEachCharacterUpToTwelve) {
     }
 }
 
-TEST(DecodeUtf8, RefusesMalformedSequences) {
-    struct Case {
-        const char* name;
-        std::string bytes;
-        std::vector<char32_t> chars;
-        bool invalid;
-    } cases[] = {
-        {"ascii and two-byte", "a\xc3\xa9", {U'a', U'é'}, false},
-        {"four-byte", "\xf0\x9f\x98\x80", {U'\U0001F600'}, false},
-        {"overlong slash", "\xc0\xaf", {0xFFFD, 0xFFFD}, true},
-        {"surrogate", "\xed\xa0\x80", {0xFFFD, 0xFFFD, 0xFFFD}, true},
-        {"cut short", "\xe2\x82", {0xFFFD, 0xFFFD}, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        bool invalid = false;
-        EXPECT_EQ(DecodeUtf8(c.bytes, &invalid), c.chars);
-        EXPECT_EQ(invalid, c.invalid);
-    }
-}
-
 }  // namespace
 }  // namespace esc::compose

@@ -1,0 +1,397 @@
+#!/usr/bin/env python3
+"""Writes data/charges/WANTED.md: the charge pictures armory asks for, ranked by how often.
+
+It reads the blazon lists the team measures coverage on, finds every charge word in them the
+way the program reads it (the normaliser's spellings, the vocabulary's rows and the attitude
+words right after the charge), forms the picture name placement looks for and says whether a
+drawing under data/charges gives it. Words with no vocabulary row are ranked too: each of them
+makes the question picture stand in.
+
+    python3 tools/wanted_charges.py            # rewrites data/charges/WANTED.md
+    python3 tools/wanted_charges.py --check    # exit 1 when WANTED.md is out of date
+    python3 tools/wanted_charges.py --published FILE   # the published list read from FILE
+
+The society and published lists are split in halves by the 1-based number of a blazon line
+among the blazon lines: odd lines are the working half, even lines the held-out half. The rank
+is taken from the working halves and the team's own list only; the held-out counts are shown
+beside it and never decide the order.
+"""
+
+import bisect
+import collections
+import os
+import re
+import sys
+import unicodedata
+
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+CHARGES_DIR = os.path.join(ROOT, 'data', 'charges')
+VOCABULARY_DIR = os.path.join(ROOT, 'data', 'vocabulary')
+NORMALISER = os.path.join(ROOT, 'interpret', 'Normaliser.cpp')
+OUTPUT = os.path.join(CHARGES_DIR, 'WANTED.md')
+
+# (label, path relative to the root, split in halves, blazon column of "a | b | c" lines)
+SOURCES = [
+    ('society', 'tests/data/society_blazons.txt', True, None),
+    ('published', 'tests/data/published_arms.txt', True, 1),
+    ('real', 'tests/data/real_blazons.txt', False, None),
+]
+
+# Qualifiers of any family (Type 9, Sub1 91): Sub2 code -> variant, after a head and otherwise.
+HEAD_QUALIFIERS = {61: 'hd', 62: 'he', 63: 'hc', 71: 'hr'}   # erased and erect: 'hs'
+OTHER_QUALIFIERS = {61: 'cp', 62: 'er', 64: 'ha', 65: 'na', 66: 'em', 69: 'ra', 72: 'tt'}
+REGUARDANT, DOUBLE_QUEUED = 67, 68
+CHARGE_TYPES = {4, 11, 14}
+NOT_DIGITS = {8, 19}        # ordinary treatments, not variant digits
+TOP_UNKNOWN = 200
+# Type 14 words the painter draws as ordinaries (several bars or pallets), not as pictures.
+ORDINARY_WORDS = {'bar', 'pallet'}
+
+
+def blazon_lines(path, column):
+    """The blazon lines of a list, in order, comment and blank lines left out."""
+    out = []
+    with open(path, encoding='utf-8') as f:
+        for line in f:
+            line = line.strip()
+            if not line or line.startswith('#'):
+                continue
+            if column is not None:
+                parts = [p.strip() for p in line.split('|')]
+                if len(parts) <= column:
+                    continue
+                line = parts[column]
+            out.append(line)
+    return out
+
+
+def load_vocabulary():
+    rows = {}
+    for name in sorted(os.listdir(VOCABULARY_DIR)):
+        if not name.endswith('.words'):
+            continue
+        with open(os.path.join(VOCABULARY_DIR, name), encoding='utf-8') as f:
+            for line in f:
+                fields = line.split('#', 1)[0].split()
+                if len(fields) >= 4:
+                    rows[fields[0]] = (int(fields[1]), int(fields[2]), int(fields[3]))
+    words = sorted(rows)
+    return words, rows
+
+
+def load_spellings():
+    """The normaliser's substitutions, in order: (pattern, replacement)."""
+    with open(NORMALISER, encoding='utf-8') as f:
+        text = f.read()
+    table = text[text.index('kSubstitutions'):]
+    table = table[:table.index('}};')]
+    out = []
+    for m in re.finditer(r'\{"((?:[^"\\]|\\.)*)",\s*"((?:[^"\\]|\\.)*)"(?:,\s*Kind::(\w+))?\}', table):
+        pattern, replacement, kind = m.group(1), m.group(2), m.group(3) or 'Replace'
+        out.append((pattern, '' if kind != 'Replace' else replacement))
+    return out
+
+
+def normalise(text, spellings):
+    text = unicodedata.normalize('NFKD', text)
+    text = ''.join(c for c in text if not unicodedata.combining(c)).lower()
+    text = re.sub(r'[()\[\]:!?"]', ' ', text)
+    text = ' ' + re.sub(r'\s+', ' ', text) + ' '
+    for pattern, replacement in spellings:
+        pattern = pattern.lower()
+        if pattern in text:
+            text = text.replace(pattern, replacement.lower())
+    return [w for w in re.split(r'[^a-z0-9]+', text) if w]
+
+
+def lookup_key(word):
+    if len(word) > 1 and word.endswith('s') and not word.endswith('ss'):
+        return word[:-1]
+    return word
+
+
+class Vocabulary:
+    def __init__(self):
+        self.words, self.rows = load_vocabulary()
+
+    def find(self, word):
+        """(type, sub1, sub2) of the row the program finds for a typed word, or None."""
+        key = lookup_key(word)
+        i = bisect.bisect_left(self.words, key)
+        if i < len(self.words) and self.words[i].startswith(key):
+            return self.rows[self.words[i]]
+        return None
+
+    def row_word(self, word):
+        key = lookup_key(word)
+        i = bisect.bisect_left(self.words, key)
+        return self.words[i] if i < len(self.words) and self.words[i].startswith(key) else None
+
+
+def picture_files(name, variant):
+    """The picture files placement tries for a charge's name, in order, and the one it falls back
+    to: the final "s" dropped, 8 characters kept, "cross" written "cros", "ve" tried as "f"."""
+    if name.endswith('s'):
+        name = name[:-1]
+    stem = name[:8]
+    first = stem.replace('cross', 'cros')
+    if 'cros' not in first and first.endswith('s'):
+        first = first[:-1]
+    second = stem.replace('ve', 'f')
+    return [first + '.' + variant, second + '.' + variant], stem + '.esv'
+
+
+def existing_pictures():
+    names = set()
+    for family in sorted(os.listdir(CHARGES_DIR)):
+        folder = os.path.join(CHARGES_DIR, family)
+        if not os.path.isdir(folder):
+            continue
+        for file in os.listdir(folder):
+            if not file.endswith('.svg'):
+                continue
+            stem = file[:-4]
+            names.add(stem if '.' in stem else stem + '.esv')
+            with open(os.path.join(folder, file), encoding='utf-8') as f:
+                m = re.search(r'data-also="([^"]*)"', f.read(4000))
+            for also in (m.group(1).split() if m else []):
+                names.add(also if '.' in also else also + '.esv')
+    return names
+
+
+class Charge:
+    def __init__(self, name, owner, words):
+        self.name, self.owner, self.words = name, owner, list(words)
+        self.digits, self.head, self.qualifier = '', '', ''
+
+    def variant(self):
+        if self.head:
+            return self.head
+        if self.qualifier and not self.digits:
+            return self.qualifier
+        return self.digits[:3] or 'esv'
+
+    def picture(self):
+        return picture_files(self.name, self.variant())[0][0]
+
+    def found(self, drawn):
+        """(the picture drawn for this charge or the one it falls back to, or None; whether it is its own)."""
+        tried, fallback = picture_files(self.name, self.variant())
+        for file in tried:
+            if file in drawn:
+                return file, True
+        return (fallback if fallback in drawn else None), False
+
+
+def read_charges(tokens, vocabulary):
+    """The charges of one normalised blazon, and its words with no vocabulary row."""
+    charges, unknown = [], []
+    current, prefix, naming = None, '', False
+    prefix_words = []
+    for word in tokens:
+        row = vocabulary.find(word)
+        if row is None:
+            if not word.isdigit():
+                unknown.append(word)
+            current, prefix, naming = None, '', False
+            continue
+        kind, sub1, sub2 = row
+        if kind == 8 and sub1 <= 98:
+            prefix += word[0]
+            prefix_words.append(word)
+            continue
+        if kind == 13 and sub1 == 8:
+            current = Charge(word, 13, [word])
+            charges.append(current)
+            naming = True
+            continue
+        if kind == 12 and current is not None and naming:
+            current.name += word
+            current.words.append(word)
+            continue
+        if kind in CHARGE_TYPES or (kind == 13 and sub1 == 0):
+            if sub1 == 8 or current is None or not naming:
+                current = Charge(prefix + word, kind, (prefix_words[-len(prefix):] if prefix else []) + [word])
+                found = vocabulary.row_word(word)
+                if found != lookup_key(word) and found != word:
+                    current.taken_for = found
+                if lookup_key(word) not in ORDINARY_WORDS:
+                    charges.append(current)
+            else:
+                current.name += word
+                current.words.append(word)
+                current.owner = kind
+            prefix, naming = '', True
+            prefix_words = []
+            continue
+        if kind == 2 and sub1 in (5, 6):
+            # a cross or saltire is a picture only with a variant word after it
+            current = Charge(word, sub1, [word])
+            current.ordinary = True
+            charges.append(current)
+            prefix, naming = '', False
+            continue
+        naming = False
+        if current is None:
+            prefix = ''
+            continue
+        if kind == 13 and sub1 == 9:
+            current.head = 'hd'
+            current.words.append(word)
+            continue
+        if kind == 9 and sub1 == 91:
+            current.words.append(word)
+            if current.head and sub2 in HEAD_QUALIFIERS:
+                erased = current.head in ('he', 'hs') or sub2 == 62
+                erect = current.head in ('hr', 'hs') or sub2 == 71
+                current.head = ('hs' if erased else 'hr') if erect else HEAD_QUALIFIERS[sub2]
+            elif sub2 == REGUARDANT:
+                current.digits += 'r'
+            elif sub2 == DOUBLE_QUEUED:
+                current.name += 'dn'
+            elif sub2 in OTHER_QUALIFIERS:
+                current.qualifier = OTHER_QUALIFIERS[sub2]
+            continue
+        if kind == 9 and sub1 == current.owner and sub2 not in NOT_DIGITS:
+            current.digits += str(sub2)
+            current.words.append(word)
+            continue
+        current, prefix = None, ''
+    charges = [c for c in charges if not (getattr(c, 'ordinary', False) and not c.digits)]
+    return charges, unknown
+
+
+def count(vocabulary, spellings, drawn, paths):
+    """picture -> {column: n}, picture -> the words most often read as it, unknown word -> counts."""
+    pictures = collections.defaultdict(collections.Counter)
+    phrases = collections.defaultdict(collections.Counter)
+    unknown = collections.defaultdict(collections.Counter)
+    blazons = collections.Counter()
+    taken, found = {}, {}
+    for label, path, halves, column in SOURCES:
+        full = paths.get(label, os.path.join(ROOT, path))
+        if not os.path.exists(full):
+            print(f'wanted_charges: {path} not found, left out', file=sys.stderr)
+            continue
+        for i, blazon in enumerate(blazon_lines(full, column), start=1):
+            col = label if not halves else f'{label}-{"working" if i % 2 else "held-out"}'
+            blazons[col] += 1
+            charges, words = read_charges(normalise(blazon, spellings), vocabulary)
+            for c in charges:
+                if getattr(c, 'taken_for', None):
+                    taken[c.picture()] = c.taken_for
+                pictures[c.picture()][col] += 1
+                found[c.picture()] = c.found(drawn)
+                phrases[c.picture()][' '.join(c.words)] += 1
+            for w in set(words):
+                unknown[w][col] += 1
+    return pictures, phrases, unknown, blazons, taken, found
+
+
+COLUMNS = ['society-working', 'published-working', 'real', 'society-held-out', 'published-held-out']
+
+
+def working(counts):
+    return counts['society-working'] + counts['published-working'] + counts['real']
+
+
+def held_out(counts):
+    return counts['society-held-out'] + counts['published-held-out']
+
+
+def status(picture, found, taken):
+    file, own = found[picture]
+    if picture in taken:
+        return f'the word is taken for `{taken[picture]}`, which begins with it: it wants a row (or a spelling), not a picture'
+    if own:
+        return 'drawn'
+    if file:
+        return f'missing: `{file}` drawn instead, the words read past'
+    return 'missing: the question picture stands in'
+
+
+def render(pictures, phrases, unknown, blazons, taken, found, drawn):
+    ranked = sorted(pictures, key=lambda p: (-working(pictures[p]), -held_out(pictures[p]), p))
+    missing = [p for p in ranked if not found[p][1]]
+    lines = [
+        '# Wanted charge pictures',
+        '',
+        '<!-- written by tools/wanted_charges.py, do not edit by hand -->',
+        '',
+        'The charge pictures the blazon lists ask for, ranked by how often, so that the next',
+        'picture to draw is the first missing one. Regenerate after adding a drawing or a word:',
+        '',
+        '    python3 tools/wanted_charges.py',
+        '',
+        'It is not checked by a test: the lists grow on their own, and a count out of date misleads',
+        'no one as long as it is regenerated before choosing what to draw.',
+        '',
+        'Counted: every charge word as the program reads it (spellings, vocabulary rows, the',
+        'attitude, head and qualifier words right after it) and the picture name placement looks',
+        'for. "W" is the count in the working halves of the society and published lists plus the',
+        "team's own list of real blazons; the rank follows it. \"H\" is the count in the held-out",
+        'halves, which are only measured: nothing is drawn because of them alone.',
+        '',
+        'Blazons read: ' + ', '.join(f'{c} {blazons[c]}' for c in COLUMNS if blazons[c]) + '.',
+        '',
+        f'Pictures asked for: {len(ranked)}; drawn: {len(ranked) - len(missing)}; missing: {len(missing)}. '
+        f'Drawings under data/charges (names and `data-also` names): {len(drawn)}.',
+        '',
+        '## Missing pictures, most wanted first',
+        '',
+        '| Rank | Picture | W | H | Most often blazoned | Now |',
+        '|---|---|---|---|---|---|',
+    ]
+    for i, p in enumerate(missing, start=1):
+        words = phrases[p].most_common(1)[0][0]
+        lines.append(f'| {i} | `{p}` | {working(pictures[p])} | {held_out(pictures[p])} | {words} | '
+                     f'{status(p, found, taken)} |')
+    ranked_unknown = sorted(unknown, key=lambda w: (-working(unknown[w]), -held_out(unknown[w]), w))
+    lines += [
+        '',
+        '## Words with no vocabulary row, most frequent first',
+        '',
+        'Each makes the question picture stand in where it is read as a charge. Many are words of',
+        'English prose or spellings the normaliser lacks: only the charges among them want a picture',
+        f'(and a vocabulary row). The first {TOP_UNKNOWN}, blazons that hold the word:',
+        '',
+        '| Word | W | H |',
+        '|---|---|---|',
+    ]
+    for w in ranked_unknown[:TOP_UNKNOWN]:
+        lines.append(f'| {w} | {working(unknown[w])} | {held_out(unknown[w])} |')
+    lines += [
+        '',
+        '## Drawn pictures in use, most used first',
+        '',
+        '| Picture | W | H |',
+        '|---|---|---|',
+    ]
+    for p in ranked:
+        if found[p][1]:
+            lines.append(f'| `{p}` | {working(pictures[p])} | {held_out(pictures[p])} |')
+    return '\n'.join(lines) + '\n'
+
+
+def main(argv):
+    vocabulary = Vocabulary()
+    drawn = existing_pictures()
+    paths = {}
+    if '--published' in argv:
+        paths['published'] = argv[argv.index('--published') + 1]
+    text = render(*count(vocabulary, load_spellings(), drawn, paths), drawn)
+    if '--check' in argv:
+        with open(OUTPUT, encoding='utf-8') as f:
+            if f.read() != text:
+                print('data/charges/WANTED.md is out of date: run tools/wanted_charges.py', file=sys.stderr)
+                return 1
+        return 0
+    tmp = OUTPUT + '.tmp'
+    with open(tmp, 'w', encoding='utf-8') as f:
+        f.write(text)
+    os.replace(tmp, OUTPUT)
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main(sys.argv[1:]))
