@@ -155,6 +155,8 @@ const std::vector<std::string>& Modern() {
         "Or an alerion azure",
         "Or three alerions azure",
         "Argent three skenes sable",
+        "Gules a horse rampant argent",
+        "Gules an anvil argent",
         "Argent an escutcheon gules",
         "Argent a bordure compony or and azure",
         "Azure a lion's head couped or",
