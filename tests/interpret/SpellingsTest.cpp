@@ -157,6 +157,7 @@ const std::vector<std::string>& Modern() {
         "Argent three skenes sable",
         "Gules a horse rampant argent",
         "Gules an anvil argent",
+        "Azure an inescutcheon argent",
         "Argent an escutcheon gules",
         "Argent a bordure compony or and azure",
         "Azure a lion's head couped or",
@@ -253,6 +254,8 @@ TEST(Spellings, PrintedFormsPaintTheirTinctures) {
         // Tinctures blazoned by stones and by planets.
         {"Saphire a fess pearl", {{W / 2, H / 2, kArgent}, {W / 2, 20, kAzure}}},
         {"Sol, a pale Mars", {{W / 2, H / 2, kGules}, {20, H / 2, kOr}}},
+        // The escutcheon of pretence stands in the middle of the field.
+        {"Azure, an escutcheon of pretence argent", {{W / 2, H / 2, kArgent}, {20, 20, kAzure}}},
         // "also" before the tincture that repeats an earlier one changes nothing.
         {"Vert, a fess or, a chief also or", {{W / 2, H / 2, kOr}, {W / 2, 20, kOr}, {W / 2, 3 * H / 4, kVert}}},
     };
