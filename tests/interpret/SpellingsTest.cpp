@@ -158,6 +158,7 @@ const std::vector<std::string>& Modern() {
         "Gules a horse rampant argent",
         "Gules an anvil argent",
         "Azure an inescutcheon argent",
+        "Azure crusilly argent three luces argent",
         "Argent an escutcheon gules",
         "Argent a bordure compony or and azure",
         "Azure a lion's head couped or",
