@@ -27,13 +27,14 @@ std::vector<Token> Tokens(std::string_view t) {
             ++i;
             continue;
         }
-        if (EndsAPart(t[i])) {
+        // A closing parenthesis ends a part too: "... (for Smith) 2nd & 3rd: ...".
+        if (EndsAPart(t[i]) || t[i] == ')') {
             partStart = true;
             ++i;
             continue;
         }
         const std::size_t start = i;
-        while (i < t.size() && !IsBlank(t[i]) && !EndsAPart(t[i])) ++i;
+        while (i < t.size() && !IsBlank(t[i]) && !EndsAPart(t[i]) && t[i] != ')') ++i;
         out.push_back({start, i, t.substr(start, i - start), partStart});
         partStart = false;
     }
@@ -197,6 +198,18 @@ std::optional<std::string> Impaled(std::string_view text, const std::vector<Toke
     return std::string(dexter) + " impaling: " + std::string(sinister);
 }
 
+// "A quartering B": A in the first and fourth quarters, B in the second and third.
+std::optional<std::string> Quartering(std::string_view text, const std::vector<Token>& tokens) {
+    for (std::size_t i = 1; i < tokens.size(); ++i) {
+        if (!Is(tokens, i, "quartering")) continue;
+        const std::string_view first = Trimmed(text, 0, tokens[i].start);
+        const std::string_view second = Trimmed(text, tokens[i].end, text.size());
+        if (first.empty() || second.empty()) return std::nullopt;
+        return "Quarterly 1&4: " + std::string(first) + " 2&3: " + std::string(second);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadPrintedMarshalling(std::string_view text) {
@@ -205,6 +218,9 @@ std::optional<std::string> ReadPrintedMarshalling(std::string_view text) {
     if (std::optional<std::string> q = Quartered(text, tokens)) return q;
     // Quartered arms with an impaled quarter are not drawn: such a text is left to the reader.
     if (ContainsIgnoringCase(text, "quarterly")) return std::nullopt;
+    // Quartered arms impaled, or impaled arms quartered, are left to the reader too.
+    const bool impaled = ContainsIgnoringCase(text, "impal") || ContainsIgnoringCase(text, "baron and femme");
+    if (ContainsIgnoringCase(text, "quartering")) return impaled ? std::nullopt : Quartering(text, tokens);
     return Impaled(text, tokens);
 }
 

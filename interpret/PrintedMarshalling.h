@@ -9,9 +9,10 @@
 //   First and fourth quarters A; second and third B    Quarterly 1&4: A 2&3: B
 //   A, impaling, B      A impaled with B               A impaling: B
 //   Per pale baron and femme, A; B                     A impaling: B
+//   A, quartering B                                    Quarterly 1&4: A 2&3: B
 //
 // A label is read only where a part begins: after "Quarterly" or after a comma, semicolon, full
-// stop or colon, so that "of the first" inside a part stays what it is.
+// stop, colon or closing parenthesis, so that "of the first" inside a part stays what it is.
 
 #include <optional>
 #include <string>

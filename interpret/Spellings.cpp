@@ -34,6 +34,13 @@ bool InWord(std::string_view t, std::size_t i) {
     const bool beforeDigit = i + 1 < t.size() && IsDigit(t[i + 1]);
     const bool afterWord = i > 0 && (IsAsciiLetter(t[i - 1]) || IsDigit(t[i - 1]));
     if ((t[i] == '-' || t[i] == '+') && beforeDigit && !afterWord) return true;
+    if (t[i] == ',' && beforeDigit && i > 0 && IsDigit(t[i - 1])) {
+        // "3,2,1" is a row of counts, parted at its commas; a single comma makes one number.
+        std::size_t from = i, to = i + 1;
+        while (from > 0 && (IsDigit(t[from - 1]) || t[from - 1] == ',')) --from;
+        while (to < t.size() && (IsDigit(t[to]) || t[to] == ',')) ++to;
+        return std::count(t.begin() + from, t.begin() + to, ',') == 1;
+    }
     if ((t[i] == '.' || t[i] == ',') && beforeDigit && (i == 0 || !IsAsciiLetter(t[i - 1]))) return true;
     return !PartsWords(t[i]);
 }

@@ -7,7 +7,7 @@ ESCAVAL_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev
-  librsvg2-dev libcairo2-dev poppler-utils
+  librsvg2-dev librsvg2-bin libcairo2-dev poppler-utils
   libgif-dev
   libspng-dev libpng-dev
   fonts-gamaliel fonts-blankenburg fonts-dejavu-core

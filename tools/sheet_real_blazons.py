@@ -4,9 +4,13 @@ marshalled arms) into one contact sheet, each shield with its blazon written und
 the drawings can be checked by eye against what the blazon says.
 
     tools/sheet_real_blazons.py [--build DIR] [--out FILE]
+    tools/sheet_real_blazons.py --published N [--seed S] [--build DIR] [--out FILE]
 
 DIR is a build folder with escaval and its data (default build/); FILE defaults to
-docs/real_blazons_sheet.png. Every blazon must be a line of tests/data/real_blazons.txt. A
+docs/real_blazons_sheet.png. Every blazon must be a line of tests/data/real_blazons.txt. With
+--published, the sheet holds N lines of tests/data/published_arms.txt taken at random (seed S,
+default 1, so that the same sheet can be drawn again), marshalled ones too, each drawn from its
+blazon as printed (default FILE docs/published_arms_sheet.png). A
 blazon that `escaval draw --strict` does not call clean is marked "not clean" in red. The
 sheet is composed as SVG and turned into PNG by rsvg-convert (Debian librsvg2-bin).
 """
@@ -19,10 +23,12 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import random
 import textwrap
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 LIST = os.path.join(ROOT, "tests", "data", "real_blazons.txt")
+PUBLISHED = os.path.join(ROOT, "tests", "data", "published_arms.txt")
 
 # In the order of the sheet: fields, ordinaries, beasts, birds, fish, objects and plants.
 BLAZONS = [
@@ -100,6 +106,15 @@ def read_list():
         return {line.strip() for line in f if line.strip() and not line.startswith("#")}
 
 
+def published_sample(count, seed):
+    """`count` blazons of the published corpus at random, in the order they stand there."""
+    with open(PUBLISHED, encoding="utf-8") as f:
+        rows = [line.rstrip("\n").split(" | ") for line in f if line.strip() and not line.startswith("#")]
+    blazons = [row[1] for row in rows if len(row) == 3]
+    picked = sorted(random.Random(seed).sample(range(len(blazons)), min(count, len(blazons))))
+    return [blazons[i] for i in picked]
+
+
 def draw(escaval, data, blazon, path):
     """Draws one blazon; returns whether the drawing is clean."""
     run = subprocess.run([escaval, "draw", "--strict", "--data", data, "-o", path, blazon],
@@ -109,7 +124,7 @@ def draw(escaval, data, blazon, path):
     return run.returncode == 0
 
 
-def sheet_svg(cells):
+def sheet_svg(cells, source):
     rows = (len(cells) + COLUMNS - 1) // COLUMNS
     cell_w = SHIELD_W + GAP
     cell_h = SHIELD_H + 4 + (MAX_LINES + 1) * LINE_H + GAP
@@ -119,8 +134,8 @@ def sheet_svg(cells):
     out = [f'<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" '
            f'width="{width}" height="{height}" font-family="DejaVu Sans">',
            f'<rect width="{width}" height="{height}" fill="white"/>',
-           f'<text x="{GAP}" y="26" font-size="17" font-weight="bold">{len(cells)} real blazons as drawn '
-           f'({clean} clean by the coverage measure), from tests/data/real_blazons.txt</text>']
+           f'<text x="{GAP}" y="26" font-size="17" font-weight="bold">{len(cells)} blazons as drawn '
+           f'({clean} clean by the coverage measure), from {source}</text>']
     for i, (blazon, png, ok) in enumerate(cells):
         left = GAP + (i % COLUMNS) * cell_w
         top = TITLE_H + (i // COLUMNS) * cell_h
@@ -145,29 +160,37 @@ def sheet_svg(cells):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default=os.path.join(ROOT, "build"))
-    parser.add_argument("--out", default=os.path.join(ROOT, "docs", "real_blazons_sheet.png"))
+    parser.add_argument("--out")
+    parser.add_argument("--published", type=int, metavar="N")
+    parser.add_argument("--seed", type=int, default=1)
     args = parser.parse_args()
+    sheet = "published_arms_sheet.png" if args.published else "real_blazons_sheet.png"
+    args.out = args.out or os.path.join(ROOT, "docs", sheet)
     escaval = os.path.join(args.build, "escaval")
     data = os.path.join(args.build, "data")
     if not os.access(escaval, os.X_OK):
         sys.exit(f"sheet_real_blazons: no escaval in {args.build}")
     if shutil.which("rsvg-convert") is None:
         sys.exit("sheet_real_blazons: rsvg-convert not found (Debian package librsvg2-bin)")
-    listed = read_list()
-    missing = [b for b in BLAZONS if b not in listed]
-    if missing:
-        sys.exit("sheet_real_blazons: not in real_blazons.txt: " + "; ".join(missing))
+    if args.published:
+        blazons, source = published_sample(args.published, args.seed), "tests/data/published_arms.txt"
+    else:
+        blazons, source = BLAZONS, "tests/data/real_blazons.txt"
+        listed = read_list()
+        missing = [b for b in BLAZONS if b not in listed]
+        if missing:
+            sys.exit("sheet_real_blazons: not in real_blazons.txt: " + "; ".join(missing))
 
     out_dir = os.path.dirname(os.path.abspath(args.out))
     os.makedirs(out_dir, exist_ok=True)
     with tempfile.TemporaryDirectory() as work:
         cells = []
-        for i, blazon in enumerate(BLAZONS):
-            png = os.path.join(work, f"{i:02d}.png")
+        for i, blazon in enumerate(blazons):
+            png = os.path.join(work, f"{i:03d}.png")
             cells.append((blazon, png, draw(escaval, data, blazon, png)))
         svg = os.path.join(work, "sheet.svg")
         with open(svg, "w", encoding="utf-8") as f:
-            f.write(sheet_svg(cells))
+            f.write(sheet_svg(cells, source))
         # Written beside the output and renamed, so that a failed run leaves the old sheet whole.
         fd, partial = tempfile.mkstemp(suffix=".png", dir=out_dir)
         os.close(fd)

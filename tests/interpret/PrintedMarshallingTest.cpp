@@ -36,6 +36,12 @@ TEST(PrintedMarshalling, ReadIntoTheReadersForms) {
         {"Or, a lion gules, impaling, Azure, three mullets or", "Or, a lion gules impaling: Azure, three mullets or"},
         {"Or a chevron gules impaled with Argent a bend sable", "Or a chevron gules impaling: Argent a bend sable"},
         {"Per pale baron and femme, Or a lion gules; Azure a bend argent", "Or a lion gules impaling: Azure a bend argent"},
+        {"Or, a lion gules, quartering Azure, three mullets or", "Quarterly 1&4: Or, a lion gules 2&3: Azure, three mullets or"},
+        // A part that ends in a parenthesis: the next label follows it without a comma.
+        {"Quarterly: 1st & 4th: Or, a lion gules (for Smith) 2nd & 3rd: Azure",
+         "Quarterly 1&4: Or, a lion gules (for Smith) 2&3: Azure"},
+        {"Quarterly 1 and 4 Or a bend gules (Talbot) 2 and 3 Azure (Strange)",
+         "Quarterly 1&4: Or a bend gules (Talbot) 2&3: Azure (Strange)"},
     };
     for (const Case& c : cases) {
         const auto read = ReadPrintedMarshalling(c.in);
@@ -46,7 +52,8 @@ TEST(PrintedMarshalling, ReadIntoTheReadersForms) {
     // and labels that do not make four quarters.
     for (const char* text : {"Quarterly 1&4: Or 2&3: Azure", "Quarterly (1&4): Or 2&3: Azure", "Or impaling: Azure",
                              "Quarterly or and gules", "Argent three roses gules, 2 and 1", "Quarterly 1 and 2 Or, 3 Azure",
-                             "Quarterly 1&4 Or", "Or a lion, impaling", "First and fourth Or; second and third Azure"}) {
+                             "Quarterly 1&4 Or", "Or a lion, impaling", "First and fourth Or; second and third Azure",
+                             "Or quartering", "Or quartering Azure, impaling Gules"}) {
         EXPECT_FALSE(ReadPrintedMarshalling(text).has_value()) << text;
     }
 }
@@ -73,6 +80,11 @@ TEST(PrintedMarshalling, EachFormDrawsAsTheReadersForm) {
         {"Gules impaled with Or, a pale vert", "Gules impaling: Or a pale vert"},
         {"Per pale baron and femme, Or a lion gules; Azure a bend argent", "Or a lion gules impaling: Azure a bend argent"},
         {"Per pale baron and femme: Vert; Argent, a chief gules.", "Vert impaling: Argent a chief gules"},
+        {"Quarterly 1 and 4 Or a bend (gules) 2 and 3 Azure", "Quarterly 1&4: Or a bend gules 2&3: Azure"},
+        {"Argent a chevron sable, quartering, Gules a bend or.", "Quarterly 1&4: Argent a chevron sable 2&3: Gules a bend or"},
+        {"Vert quartering Or, a pale azure", "Quarterly 1&4: Vert 2&3: Or a pale azure"},
+        {"Quarterly: 1st & 4th: Argent, a fess (sable) 2nd & 3rd: Vert, a pale (or)",
+         "Quarterly 1&4: Argent a fess sable 2&3: Vert a pale or"},
     };
     Drawing printed, reader;
     for (const Pair& p : pairs) {

@@ -52,6 +52,8 @@ TEST(Spellings, ReadingOfWordsAndMarks) {
         {"curly apostrophe and dash", "a lion’s head—erased", "a lion's head erased"},
         {"only whole words", "guttee gules gun", "guttee gules gun"},
         {"empty and blank texts", "  ,. ", ""},
+        {"a sign or a point stays with its number", "Azure -3 mullets, .5 roses 2,5 or. 3, 4 arg.-1", "Azure -3 mullets .5 roses 2,5 or 3 4 arg -1"},
+        {"a row of counts is parted", "six lioncels or, 3,2,1", "six lioncels or 3 2 1"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(t.Respell(c.in), c.out) << c.name;
@@ -138,6 +140,28 @@ const std::vector<std::string>& Modern() {
         "Argent three pommes",
         "Azure three garbs or",
         "Gyronny or and azure",
+        "Gules three lucies hauriant argent",
+        "Argent a skene palewise sable",
+        "Argent an attire fesswise sable",
+        "Argent an eagle displayed sable membered gules",
+        "Argent a fess gules and three popinjays vert",
+        "Argent a cross engrailed gules",
+        "Argent a bend raguly sable",
+        "Azure a fess embattled or between three annulets argent",
+        "Argent three torteaux",
+        "Gules an annulet or",
+        "Argent three pears pendent vert",
+        "Argent a sword gules hilted and pommelled or",
+        "Or an alerion azure",
+        "Or three alerions azure",
+        "Argent three skenes sable",
+        "Gules a horse rampant argent",
+        "Gules an anvil argent",
+        "Azure an inescutcheon argent",
+        "Azure crusilly argent three luces argent",
+        "Argent an escutcheon gules",
+        "Argent a bordure compony or and azure",
+        "Azure a lion's head couped or",
     };
     return blazons;
 }
@@ -166,6 +190,7 @@ struct Printed {
 std::vector<Printed> ByHand() {
     return {
         {"Argent, three roses gules, two and one", "Argent three roses gules"},
+        {"Vert, a fess or, on a chief also or a mullet azure", "Vert a fess or on a chief or a mullet azure"},
     };
 }
 
@@ -224,6 +249,16 @@ TEST(Spellings, PrintedFormsPaintTheirTinctures) {
         {"Party per pale Or and Azure", {{W / 4, H / 2, kOr}, {3 * W / 4, H / 2, kAzure}}},
         {"Parted per fess red and blue", {{W / 2, H / 4, kGules}, {W / 2, 3 * H / 4, kAzure}}},
         {"Green; a cheveron (argent)", {{W / 2, H / 2, kArgent}, {W / 2, 20, kVert}}},
+        // The rolls' Anglo-Norman: "de" before each tincture, "a une" for the field's charge.
+        {"de azure a une fesse de goules", {{W / 2, H / 2, kGules}, {W / 2, 20, kAzure}}},
+        {"De or a une crois engrele de goules.", {{W / 2, H / 2, kGules}, {20, 40, kOr}}},
+        // Tinctures blazoned by stones and by planets.
+        {"Saphire a fess pearl", {{W / 2, H / 2, kArgent}, {W / 2, 20, kAzure}}},
+        {"Sol, a pale Mars", {{W / 2, H / 2, kGules}, {20, H / 2, kOr}}},
+        // The escutcheon of pretence stands in the middle of the field.
+        {"Azure, an escutcheon of pretence argent", {{W / 2, H / 2, kArgent}, {20, 20, kAzure}}},
+        // "also" before the tincture that repeats an earlier one changes nothing.
+        {"Vert, a fess or, a chief also or", {{W / 2, H / 2, kOr}, {W / 2, 20, kOr}, {W / 2, 3 * H / 4, kVert}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
