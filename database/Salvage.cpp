@@ -134,14 +134,16 @@ private:
         long long step = 1;
         std::optional<long long> good;
         while (!good) {
-            if (step > LLONG_MAX - bad) return std::nullopt;
+            if (bad > LLONG_MAX - step) return std::nullopt;
             const long long at = bad + step;
             if (Readable(at)) good = at; else bad = at;
             if (step > LLONG_MAX / 2) return good;
             step *= 2;
         }
-        while (*good - bad > 1) {
-            const long long mid = bad + (*good - bad) / 2;
+        // The gap is measured unsigned: from the smallest rowid it is wider than a signed number holds.
+        const auto gap = [&] { return static_cast<unsigned long long>(*good) - static_cast<unsigned long long>(bad); };
+        while (gap() > 1) {
+            const long long mid = static_cast<long long>(static_cast<unsigned long long>(bad) + gap() / 2);
             if (Readable(mid)) good = mid; else bad = mid;
         }
         return good;

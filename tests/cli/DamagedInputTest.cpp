@@ -229,7 +229,8 @@ TEST_F(CommandLine, UserTextReachesTheTerminalEscaped) {
 
 // roll reads its list as coverage and batch do: the same refusals, the same bound.
 TEST_F(CommandLine, RollReadsItsListWithinTheBoundsOfCoverageAndBatch) {
-    Put(dir / "binary.txt", std::string("Or\n\0\x01\x02 Azure\n", 15));
+    const char binary[] = "Or\n\0\x01\x02 Azure\n";
+    Put(dir / "binary.txt", std::string(binary, sizeof binary - 1));
     {
         std::ofstream many(dir / "many.txt");
         for (int i = 0; i < 200001; ++i) many << "Or\n";
