@@ -2,7 +2,6 @@
 // that are folders or devices, overlong and numerous input lines, bytes that are not UTF-8.
 
 #include <gtest/gtest.h>
-#include <pty.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -188,29 +187,11 @@ TEST_F(CommandLine, CoverageOfAHundredThousandLinesShowsProgressOnATerminal) {
         std::ofstream out(list);
         for (int i = 1; i <= kLines; ++i) out << (i % kEvery == 0 ? "Or" : i % 2 ? "# comment" : "") << "\n";
     }
-    int terminal = -1, side = -1;
-    ASSERT_EQ(::openpty(&terminal, &side, nullptr, nullptr, nullptr), 0);
-    const std::string out = (dir / "out").string(), data = ESCAVAL_DATA_DIR, file = list.string();
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(terminal);
-        ::dup2(side, STDERR_FILENO);
-        if (!std::freopen(out.c_str(), "w", stdout)) ::_exit(3);
-        ::execl(ESCAVAL_EXE, ESCAVAL_EXE, "coverage", "--data", data.c_str(), file.c_str(), static_cast<char*>(nullptr));
-        ::_exit(4);
-    }
-    ::close(side);
-    std::string shown;
-    char buf[512];
-    for (ssize_t n; (n = ::read(terminal, buf, sizeof buf)) > 0;) shown.append(buf, static_cast<std::size_t>(n));
-    ::close(terminal);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const std::string out = (dir / "out").string();
+    const TerminalOutcome r = RunWithStderrOnATerminal({"coverage", "--data", ESCAVAL_DATA_DIR, list.string()}, out);
+    EXPECT_EQ(r.status, 0);
     const std::string total = " of " + std::to_string(kBlazons);
-    EXPECT_EQ(shown, "\rcoverage: 1000" + total + "\rcoverage: " + std::to_string(kBlazons) + total + "\r\n");
+    EXPECT_EQ(r.shown, "\rcoverage: 1000" + total + "\rcoverage: " + std::to_string(kBlazons) + total + "\r\n");
     const std::string report = Slurp(out);
     EXPECT_NE(report.find("Blazons:                      " + std::to_string(kBlazons) + "\n"), std::string::npos);
     EXPECT_NE(report.find("line " + std::to_string(kLines) + ": ok: Or\n"), std::string::npos);

@@ -3,6 +3,7 @@
 // its two outputs.
 
 #include <gtest/gtest.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace esc::test {
 
@@ -22,6 +24,38 @@ struct Outcome {
 inline std::string Slurp(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The program run with its stderr on a pseudo-terminal (where it shows progress) and its stdout
+// into the file `out`: what the terminal showed, and the exit status (-1 when it did not exit).
+struct TerminalOutcome {
+    int status = -1;
+    std::string shown;
+};
+
+inline TerminalOutcome RunWithStderrOnATerminal(const std::vector<std::string>& args, const std::string& out) {
+    TerminalOutcome r;
+    int terminal = -1, side = -1;
+    if (::openpty(&terminal, &side, nullptr, nullptr, nullptr) != 0) return r;
+    std::vector<char*> argv{const_cast<char*>(ESCAVAL_EXE)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    const pid_t child = ::fork();
+    if (child < 0) return r;
+    if (child == 0) {
+        ::close(terminal);
+        ::dup2(side, STDERR_FILENO);
+        if (!std::freopen(out.c_str(), "w", stdout)) ::_exit(3);
+        ::execv(ESCAVAL_EXE, argv.data());
+        ::_exit(4);
+    }
+    ::close(side);
+    char buf[512];
+    for (ssize_t n; (n = ::read(terminal, buf, sizeof buf)) > 0;) r.shown.append(buf, static_cast<std::size_t>(n));
+    ::close(terminal);
+    int status = 0;
+    if (::waitpid(child, &status, 0) == child && WIFEXITED(status)) r.status = WEXITSTATUS(status);
+    return r;
 }
 
 class CommandLine : public ::testing::Test {

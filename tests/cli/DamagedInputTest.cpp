@@ -4,7 +4,6 @@
 // bounds by every command, and a count with a sign or a fraction is a word not read.
 
 #include <gtest/gtest.h>
-#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -259,30 +258,11 @@ TEST_F(CommandLine, RollShowsProgressOnATerminal) {
         std::ofstream list(dir / "list.txt");
         for (int i = 0; i < 60; ++i) list << "Or\n";
     }
-    int terminal = -1, side = -1;
-    ASSERT_EQ(::openpty(&terminal, &side, nullptr, nullptr, nullptr), 0);
-    const std::string out = (dir / "out").string(), data = ESCAVAL_DATA_DIR, file = (dir / "list.txt").string(),
-                      pdf = (dir / "r.pdf").string();
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(terminal);
-        ::dup2(side, STDERR_FILENO);
-        if (!std::freopen(out.c_str(), "w", stdout)) ::_exit(3);
-        ::execl(ESCAVAL_EXE, ESCAVAL_EXE, "roll", "--data", data.c_str(), "-o", pdf.c_str(), file.c_str(),
-                static_cast<char*>(nullptr));
-        ::_exit(4);
-    }
-    ::close(side);
-    std::string shown;
-    char buf[512];
-    for (ssize_t n; (n = ::read(terminal, buf, sizeof buf)) > 0;) shown.append(buf, static_cast<std::size_t>(n));
-    ::close(terminal);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(shown, "\rroll: 0 of 60\rroll: 50 of 60\rroll: 60 of 60\r\n");
+    const TerminalOutcome r = RunWithStderrOnATerminal(
+        {"roll", "--data", ESCAVAL_DATA_DIR, "-o", (dir / "r.pdf").string(), (dir / "list.txt").string()},
+        (dir / "out").string());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.shown, "\rroll: 0 of 60\rroll: 50 of 60\rroll: 60 of 60\r\n");
 }
 
 // A count is a whole number the vocabulary holds: a sign, a fraction or a number past the largest
