@@ -148,7 +148,11 @@ bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "overall")) return StartsPhrase(s, 1);  // "over all" written as one word
     if (Is(s, 0, "by") || Is(s, 0, "of"))
         return (Is(s, -1, "debruised") || Is(s, -1, "surmounted")) && StartsPhrase(s, 1);
-    if (Is(s, 0, "with")) return Is(s, -1, "surmounted") && StartsPhrase(s, 1);
+    // "Gules bezanty with a quarter ermine": "with" joins the first phrase to the field.
+    if (Is(s, 0, "with"))
+        return (Is(s, -1, "surmounted") || (s.level == 0 && s.levels[0].levelCount == 0 &&
+                                            s.levels[0].levelKind == 0 && T(s, -1) == kTypeTincture)) &&
+               StartsPhrase(s, 1);
     // "three ram's heads cabossed all within a bordure": everything before lies within it.
     // "per bend argent and azure all mullety counterchanged": the semé lies over the whole field,
     // both halves, as it is drawn.

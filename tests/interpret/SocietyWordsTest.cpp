@@ -670,7 +670,8 @@ TEST(SocietyWords, SlippedAndLeavedAsksForTheLeavedSlip) {
 
 // Joining words as armorials print them: "surmounted with" for "surmounted by", "cotised of the
 // last" ("of the same") for the cotised ordinary's tincture named again, "all" before the
-// tincture of a first phrase that names none ("three oak leaves in pale all proper"). Each draws
+// tincture of a first phrase that names none ("three oak leaves in pale all proper"), "with"
+// between the field and the first phrase ("Gules bezanty with a quarter ermine"). Each draws
 // clean, the very picture of its plain wording (the words were ignored, the cotises drawn in the
 // field's tincture).
 TEST(SocietyWords, PrintedJoiningWordsDrawAsTheirPlainWording) {
@@ -685,6 +686,9 @@ TEST(SocietyWords, PrintedJoiningWordsDrawAsTheirPlainWording) {
         {"Argent, three oak leaves in pale all proper", "Argent three oak leaves in pale proper"},
         {"Gules three lions passant in pale all or", "Gules three lions passant in pale or"},
         {"Azure, three garbs all or.", "Azure three garbs or"},
+        {"Gules bezanty with a quarter ermine", "Gules bezanty a quarter ermine"},
+        {"Azure crusilly or, with a lion rampant argent", "Azure crusilly or a lion rampant argent"},
+        {"Vert, with a chevron or.", "Vert a chevron or"},
     };
     for (const auto& [printed, plain] : pairs) {
         test::Drawing a, b;
@@ -696,6 +700,10 @@ TEST(SocietyWords, PrintedJoiningWordsDrawAsTheirPlainWording) {
             for (int x = 0; x < g.W; ++x) differing += a.At(x, y) == b.At(x, y) ? 0 : 1;
         EXPECT_EQ(differing, 0) << printed;
     }
+    // "with" after a charge says more than the field's "with" does: it stays unread.
+    test::Drawing crowned;
+    crowned.Draw("Gules a lion rampant or with a crown argent");
+    EXPECT_FALSE(test::WordUsed(crowned, "with"));
     // The bend over the lion, in its own tincture at the shield's middle.
     test::Drawing over;
     over.DrawClean("Or a lion rampant gules surmounted with a bend sable");
