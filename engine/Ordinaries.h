@@ -28,6 +28,7 @@ struct BarRows {
     int width = 0;
 };
 BarRows BarsOnTheField(const ShieldGeometry& geometry, int n);
+// Placement 0 on the field, 1 within a chief, 2 on a fess, 3 on a pale.
 void DrawPallets(PaintState& state, int placement);
 void DrawCotises(PaintState& state);
 void DrawFret(PaintState& state);

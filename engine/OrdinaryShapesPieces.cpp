@@ -41,7 +41,8 @@ void DrawBars(PaintState& s, int placement) {
     }
 }
 
-// Pallets: placement 0 on the field, 1 within a chief, 2 on a fess; spread evenly across.
+// Pallets: placement 0 on the field, 1 within a chief, 2 on a fess, 3 on a pale (spread
+// across the pale's width, the whole height); spread evenly across.
 void DrawPallets(PaintState& s, int placement) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
@@ -50,7 +51,7 @@ void DrawPallets(PaintState& s, int placement) {
         top = H / 2 - D / 2;
         bottom = H / 2 + D / 2;
     }
-    const int reach = kRepeatedSpanPercent * W / 100;
+    const int reach = placement == 3 ? PaleHalfWidth(g) : kRepeatedSpanPercent * W / 100;
     const Spread spread = SpreadPieces(RepeatCount(s), W / 2 - reach, W / 2 + reach, D / 2);
     for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width, 0);
 }

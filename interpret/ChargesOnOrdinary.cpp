@@ -64,7 +64,8 @@ bool OneFillsTheBand(DrawingState& s, const LevelRecord& level, bool pale, float
 // Along the fess: one in the middle, two apart, three and more in a row.
 void OnFess(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
-    if (n >= 2 && level.levelName == "bars") {
+    // "on a fess a bar": one bar as well as several lies along the fess's middle.
+    if (level.levelName == "bars") {
         NoteLayout(s, "DrawBars(2)");
         DrawBars(s, 2);
         return;
@@ -239,6 +240,12 @@ void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
 // Down the pale: the row rule of PlaceRow turned upright.
 void OnPale(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
+    // "on a pale a pallet": pallets run the pale's length within its width.
+    if (level.levelName == "pallet" || level.levelName == "pallets") {
+        NoteLayout(s, "DrawPallets(3)");
+        DrawPallets(s, 3);
+        return;
+    }
     if (n == 1) {
         if (!OneFillsTheBand(s, level, true, 1.0f)) Place(s, g.W2, g.H2, 1.0f);
     } else if (!level.levelIn && FillTheBand(s, n, true, n == 2 ? 1.0f : std::max(kMinChargeScale, 1.1f - 0.1f * static_cast<float>(n)))) {

@@ -349,6 +349,44 @@ private:
     std::bitset<kBuckets> pairs_;
 };
 
+// "of the second and first": two tinctures named by their places share one "of the". The
+// second is given its own ("of the second and of the first") so that each is read as a tincture.
+// True when the text changed.
+bool GiveEachPlaceItsOfThe(std::string& text, std::size_t capacity) {
+    static constexpr std::string_view kPlaces[] = {"first", "second", "third", "field", "last", "same"};
+    static constexpr std::string_view kOfThe = "of the ";
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    // The place word at `at`, its length; 0 when none stands there as a whole word.
+    const auto placeAt = [&](std::size_t at) -> std::size_t {
+        for (std::string_view place : kPlaces) {
+            const std::size_t end = at + place.size();
+            if (end <= text.size() && EqualsIgnoringCase(std::string_view(text).substr(at, place.size()), place) &&
+                (end == text.size() || !isLetter(text[end])))
+                return place.size();
+        }
+        return 0;
+    };
+    bool any = false;
+    for (std::size_t from = 0;;) {
+        const auto at = FindIgnoringCase(text, kOfThe, from);
+        if (!at) break;
+        from = *at + kOfThe.size();
+        if (*at > 0 && isLetter(text[*at - 1])) continue;
+        const std::size_t first = placeAt(from);
+        if (first == 0) continue;
+        const std::size_t andAt = from + first + 1;
+        static constexpr std::string_view kAnd = "and ";
+        if (andAt + kAnd.size() > text.size() || text[andAt - 1] != ' ' ||
+            !EqualsIgnoringCase(std::string_view(text).substr(andAt, kAnd.size()), kAnd))
+            continue;
+        const std::size_t second = andAt + kAnd.size();
+        if (placeAt(second) == 0 || text.size() + kOfThe.size() > capacity) continue;
+        text.insert(second, kOfThe);
+        any = true;
+    }
+    return any;
+}
+
 }  // namespace
 
 void StripPunctuation(std::string& text) {
@@ -357,7 +395,10 @@ void StripPunctuation(std::string& text) {
 
 void Normalise(std::string& text, int firstTincture, int secondTincture, int thirdTincture, std::size_t capacity) {
     PairFilter filter(text);
-    for (const Substitution& s : kSubstitutions) {
+    for (std::size_t i = 0; i < kSubstitutions.size(); ++i) {
+        const Substitution& s = kSubstitutions[i];
+        // Once the punctuation is gone, and before any place is named by its tincture.
+        if (i == kPunctuationEntries && GiveEachPlaceItsOfThe(text, capacity)) filter.Reset(text);
         if (!filter.MayHold(s.pattern)) continue;
         if (Apply(s, text, firstTincture, secondTincture, thirdTincture, capacity)) filter.Reset(text);
     }

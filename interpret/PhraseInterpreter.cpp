@@ -112,18 +112,21 @@ bool IsSemeOfTheField(const DrawingState& s, int k = 0) {
     return (seme || powdered) && s.level == 0 && s.levels[0].levelCount == 0;
 }
 
-// "debruised by", "surmounted by" or "surmounted of" before a phrase: that phrase is painted
-// over the one before, which the painting order gives it.
+// "debruised by", "surmounted by", "surmounted of" or "surmounted with" before a phrase: that
+// phrase is painted over the one before, which the painting order gives it.
 bool IsOverWordBeforePhrase(const DrawingState& s) {
-    const bool over = Is(s, 0, "debruised") || Is(s, 0, "surmounted");
-    return over && (Is(s, 1, "by") || Is(s, 1, "of")) && StartsPhrase(s, 2);
+    const bool debruised = Is(s, 0, "debruised"), surmounted = Is(s, 0, "surmounted");
+    const bool joined = Is(s, 1, "by") || Is(s, 1, "of") || (surmounted && Is(s, 1, "with"));
+    return (debruised || surmounted) && joined && StartsPhrase(s, 2);
 }
 
 // "all counterchanged", "all or": the tincture after "all" is every phrase's, which holds when
 // each level drawn before the current one took that same tincture (the tincture search ahead
-// gives it to phrases that name none).
+// gives it to phrases that name none), and for the first phrase when it names none before it.
 bool AllInOneTincture(const DrawingState& s) {
-    if (T(s, 1) != kTypeTincture || s.level == 0) return false;
+    if (T(s, 1) != kTypeTincture) return false;
+    // "three oak leaves in pale all proper": the first phrase, its tincture still to come.
+    if (s.level == 0) return s.levels[0].levelCount > 0 && s.levels[0].levelKind != 0 && !HasTincture(s);
     for (int i = 0; i < s.level; ++i)
         if (s.levelTincture[i] != S1(s, 1)) return false;
     return true;
@@ -145,6 +148,11 @@ bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "overall")) return StartsPhrase(s, 1);  // "over all" written as one word
     if (Is(s, 0, "by") || Is(s, 0, "of"))
         return (Is(s, -1, "debruised") || Is(s, -1, "surmounted")) && StartsPhrase(s, 1);
+    // "Gules bezanty with a quarter ermine": "with" joins the first phrase to the field.
+    if (Is(s, 0, "with"))
+        return (Is(s, -1, "surmounted") || (s.level == 0 && s.levels[0].levelCount == 0 &&
+                                            s.levels[0].levelKind == 0 && T(s, -1) == kTypeTincture)) &&
+               StartsPhrase(s, 1);
     // "three ram's heads cabossed all within a bordure": everything before lies within it.
     // "per bend argent and azure all mullety counterchanged": the semé lies over the whole field,
     // both halves, as it is drawn.

@@ -217,6 +217,13 @@ void CotiseRule(DrawingState& s) {
         s.cotiseTincture = S1(s, 0);
         s.UseWordNow(s.cursor);
         ++s.cursor;
+    } else if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) {
+        // "cotised of the last" ("of the same"): the tincture named last before the cotises.
+        int i = s.cursor - 1;
+        while (i > 0 && s.Type(i) != kTypeTincture) --i;
+        s.cotiseTincture = s.Type(i) == kTypeTincture ? s.Sub1(i) : s.levelTincture[s.level - 1];
+        for (int k = 0; k < 3; ++k) s.UseWordNow(s.cursor + k);
+        s.cursor += 3;
     } else {
         s.cotiseTincture = s.levelTincture[s.level - 1];
     }

@@ -227,15 +227,19 @@ bool HeldBetweenLayout(DrawingState& s) {
 bool HoldingRule(DrawingState& s) {
     // "maintaining" and "sustaining" say the same as "holding".
     const bool holds = Is(s, 0, "holding") || Is(s, 0, "maintaining") || Is(s, 0, "sustaining");
-    if (!holds || !PhraseOfOneCharge(s, 1) || s.level != 1 || Current(s).levelCount != 0) return false;
+    // "holding in his dexter paw a sword": the paw the lion's picture raises, named.
+    const bool inThePaw = Is(s, 1, "in") && (Is(s, 2, "his") || Is(s, 2, "the") || Is(s, 2, "its")) &&
+                          Is(s, 3, "dexter") && (Is(s, 4, "paw") || Is(s, 4, "forepaw"));
+    const int phrase = inThePaw ? 5 : 1;
+    if (!holds || !PhraseOfOneCharge(s, phrase) || s.level != 1 || Current(s).levelCount != 0) return false;
     const LevelRecord& holder = phrase::Previous(s);
     // The rampant lion's pictures (lion.1 and its crowned and other variants) raise the dexter
     // forepaw at the same place.
     const bool rampantLion = holder.levelName.view().rfind("lion", 0) == 0 && holder.levelVariant == "1";
     if (!rampantLion || holder.levelCount != 1 || holder.levelIn || holder.levelOn || s.ringWritten < 1) return false;
     s.heldInPawLevel = s.level;
-    Use(s, 0);
-    ++s.cursor;
+    for (int k = 0; k < phrase; ++k) Use(s, k);
+    s.cursor += phrase;
     return true;
 }
 

@@ -13,6 +13,22 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 // The punctuation after which a part of a marshalled text may begin.
 bool EndsAPart(char c) { return c == ',' || c == ';' || c == '.' || c == ':'; }
 
+// A word made of dashes only: hyphens, en and em dashes.
+bool IsDash(std::string_view word) {
+    if (word.empty()) return false;
+    while (!word.empty()) {
+        if (word.front() == '-') {
+            word.remove_prefix(1);
+        } else if (word.size() >= 3 && word.substr(0, 2) == "\xE2\x80" &&
+                   (word[2] == '\x93' || word[2] == '\x94')) {
+            word.remove_prefix(3);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 struct Token {
     std::size_t start = 0, end = 0;
     std::string_view text;
@@ -35,7 +51,14 @@ std::vector<Token> Tokens(std::string_view t) {
         }
         const std::size_t start = i;
         while (i < t.size() && !IsBlank(t[i]) && !EndsAPart(t[i]) && t[i] != ')') ++i;
-        out.push_back({start, i, t.substr(start, i - start), partStart});
+        const std::string_view word = t.substr(start, i - start);
+        // A dash standing alone ("Quarterly - 1 & 4 ...", "Quarterly — 1st ...") ends a part as
+        // a colon does.
+        if (IsDash(word)) {
+            partStart = true;
+            continue;
+        }
+        out.push_back({start, i, word, partStart});
         partStart = false;
     }
     return out;

@@ -124,6 +124,34 @@ TEST(Normaliser, BackReferencesNameTheTinctures) {
     EXPECT_EQ(Normalised("OF THE FIRST", kErmine), "Ermine");
 }
 
+// "of the second and first": two places share one "of the" and both are read as tinctures;
+// the printed form draws the very picture of the form with the tinctures written out (the second
+// place was an ignored word and the treatment lost its second tincture).
+TEST(Normaliser, TwoPlacesShareOneOfThe) {
+    EXPECT_EQ(Normalised("a fess chequy of the second and first", kGules, kArgent), "a fess chequy Argent and Gules");
+    EXPECT_EQ(Normalised("bendy of the field and third", kSable, kOr, kArgent), "bendy Sable and Argent");
+    EXPECT_EQ(Normalised("compony of the first and of the second", kAzure, kOr), "compony Azure and Or");
+    EXPECT_EQ(Normalised("of the first and seconds", kAzure, kOr), "Azure and seconds");
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Gu. two arrows in saltire arg. over all a fess chequy of the second and first.",
+         "Gules two arrows in saltire argent over all a fess chequy argent and gules"},
+        {"azure, three cinquefoils argent, within a bordure componed of the second and first",
+         "azure three cinquefoils argent within a bordure compony argent and azure"},
+        {"Sable, a chief per pale or and argent, a bordure gobony of the field and third.",
+         "Sable a chief per pale or and argent a bordure gobony sable and argent"},
+    };
+    for (const auto& [printed, written] : pairs) {
+        test::Drawing a, b;
+        a.DrawClean(printed);
+        b.DrawClean(written);
+        const ShieldGeometry& g = a.s().geometry;
+        int differing = 0;
+        for (int y = 0; y < g.H; ++y)
+            for (int x = 0; x < g.W; ++x) differing += a.At(x, y) == b.At(x, y) ? 0 : 1;
+        EXPECT_EQ(differing, 0) << printed;
+    }
+}
+
 TEST(Normaliser, NeverGrowsPastItsCapacity) {
     // Thirty free-standing "bar"s: each would grow by one character.
     std::string text;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TestDrawing.h"
+#include "engine/OrdinaryShapes.h"
 #include "interpret/FitLayout.h"
 
 namespace esc {
@@ -152,6 +153,51 @@ TEST(OnTheOrdinary, OneLongDrawingLiesAlongTheBend) {
         axis(c, false, bandAngle, bandLength);
         EXPECT_NEAR(chargeAngle, bandAngle, kLeastAngle);
         EXPECT_GE(chargeLength, kLeastLengthShare * c.w);
+    }
+}
+
+// One bar on a fess, and one pallet or more on a pale, are narrower bands drawn along the
+// ordinary's middle within it (both came out as the question picture): the band's
+// colour at the middle, the ordinary's beside it, the field beyond.
+TEST(OnTheOrdinary, ABarOnAFessAndPalletsOnAPaleLieAlongItsMiddle) {
+    struct Case {
+        const char* blazon;
+        bool pale;  // a pale (the band upright), else a fess
+        int field, ordinary, band;
+    };
+    const Case cases[] = {
+        {"Vert on a fess argent a bar azure", false, kVert, kArgent, kAzure},
+        {"Gules a fess or charged with a bar sable", false, kGules, kOr, kSable},
+        {"Sable, on a fesse argent, a bar gules.", false, kSable, kArgent, kGules},
+        {"Vert on a pale argent a pallet azure", true, kVert, kArgent, kAzure},
+        {"Gules a pale or charged with a pallet sable", true, kGules, kOr, kSable},
+        {"Azure on a pale argent a palet gules", true, kAzure, kArgent, kGules},
+    };
+    for (const Case& c : cases) {
+        test::Drawing d;
+        d.DrawClean(c.blazon);
+        for (const LevelTrace& level : d.trace.levels)
+            for (const PictureTrace& picture : level.pictures) EXPECT_FALSE(picture.standIn) << c.blazon;
+        const ShieldGeometry& g = d.s().geometry;
+        const int D = g.chiefDepth;
+        if (c.pale) {
+            const int half = shapes::PaleHalfWidth(g);
+            for (int y : {g.H / 4, g.H2}) {
+                EXPECT_EQ(d.At(g.W2, y), Colour(c.band)) << c.blazon;
+                for (int side : {-1, 1}) {
+                    EXPECT_EQ(d.At(g.W2 + side * half * 3 / 4, y), Colour(c.ordinary)) << c.blazon;
+                    EXPECT_EQ(d.At(g.W2 + side * (half + D / 4), y), Colour(c.field)) << c.blazon;
+                }
+            }
+        } else {
+            for (int x : {g.W / 4, g.W2, g.W - g.W / 4}) {
+                EXPECT_EQ(d.At(x, g.H2), Colour(c.band)) << c.blazon;
+                for (int side : {-1, 1}) {
+                    EXPECT_EQ(d.At(x, g.H2 + side * D * 3 / 8), Colour(c.ordinary)) << c.blazon;
+                    EXPECT_EQ(d.At(x, g.H2 + side * D), Colour(c.field)) << c.blazon;
+                }
+            }
+        }
     }
 }
 

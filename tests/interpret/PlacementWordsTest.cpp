@@ -332,5 +332,32 @@ TEST(Holding, TheChargeInTheRaisedPaw) {
     EXPECT_FALSE(Used(d, "holding"));
 }
 
+// "holding in his dexter paw a sword": the paw the rampant lion raises, named, holds the charge
+// as "holding a sword" does (the words were ignored and the sword drawn beside the lion); the
+// sinister paw, or both, are not where the picture's paw is, and stay unread.
+TEST(Holding, TheDexterPawNamed) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Argent a lion rampant gules holding in his dexter paw a sword azure", "Argent a lion rampant gules holding a sword azure"},
+        {"Or, a lion rampant sable, holding in the dexter paw an axe argent.", "Or a lion rampant sable holding an axe argent"},
+        {"Gules a lion rampant or crowned or holding in its dexter forepaw a cross crosslet argent",
+         "Gules a lion rampant or crowned or holding a cross crosslet argent"},
+    };
+    for (const auto& [named, plain] : pairs) {
+        Drawing a, b;
+        a.DrawClean(named);
+        b.DrawClean(plain);
+        const auto held = Placements(a), other = Placements(b);
+        ASSERT_EQ(held.size(), 2u) << named;
+        ASSERT_EQ(other.size(), 2u) << named;
+        EXPECT_EQ(held[1].x, other[1].x) << named;
+        EXPECT_EQ(held[1].y, other[1].y) << named;
+        EXPECT_LT(held[1].x, held[0].x - 50) << named;
+        EXPECT_LT(held[1].scale, held[0].scale / 2) << named;
+    }
+    Drawing sinister;
+    sinister.Draw("Argent a lion rampant gules holding in his sinister paw a sword azure");
+    EXPECT_FALSE(Used(sinister, "holding"));
+}
+
 }  // namespace
 }  // namespace esc::test

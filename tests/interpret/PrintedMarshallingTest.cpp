@@ -42,6 +42,10 @@ TEST(PrintedMarshalling, ReadIntoTheReadersForms) {
          "Quarterly 1&4: Or, a lion gules (for Smith) 2&3: Azure"},
         {"Quarterly 1 and 4 Or a bend gules (Talbot) 2 and 3 Azure (Strange)",
          "Quarterly 1&4: Or a bend gules (Talbot) 2&3: Azure (Strange)"},
+        // A dash standing alone ends a part as a colon does.
+        {"Quarterly - 1 & 4 Argent, a cross gules. 2 & 3 Sable", "Quarterly 1&4: Argent, a cross gules 2&3: Sable"},
+        {"Quarterly \xE2\x80\x94 1st and 4th, Or; 2nd \xE2\x80\x93 Gules; 3rd -- Azure",
+         "Quarterly 1&4: Or 2: Gules 3: Azure"},
     };
     for (const Case& c : cases) {
         const auto read = ReadPrintedMarshalling(c.in);
@@ -85,6 +89,10 @@ TEST(PrintedMarshalling, EachFormDrawsAsTheReadersForm) {
         {"Vert quartering Or, a pale azure", "Quarterly 1&4: Vert 2&3: Or a pale azure"},
         {"Quarterly: 1st & 4th: Argent, a fess (sable) 2nd & 3rd: Vert, a pale (or)",
          "Quarterly 1&4: Argent a fess sable 2&3: Vert a pale or"},
+        {"Quarterly - 1 & 4 Argent, a chevron between three roses Sable. 2 & 3 Gules, a chevron between three roses argent",
+         "Quarterly 1&4: Argent a chevron between three roses sable 2&3: Gules a chevron between three roses argent"},
+        {"Quarterly \xE2\x80\x94 1st and 4th, Or a lion rampant gules; 2nd and 3rd, Azure a bend argent",
+         "Quarterly 1&4: Or a lion rampant gules 2&3: Azure a bend argent"},
     };
     Drawing printed, reader;
     for (const Pair& p : pairs) {

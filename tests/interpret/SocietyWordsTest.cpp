@@ -118,8 +118,9 @@ TEST(SocietyWords, AllWithinIsReadBeforeTheBordure) {
     d.Draw("Argent, three mullets all within a bordure sable.");
     EXPECT_TRUE(test::WordUsed(d, "all"));
     EXPECT_TRUE(test::WordUsed(d, "within"));
+    // "all" before a tincture that is not every phrase's is not read as "all within" either.
     test::Drawing lone;
-    lone.Draw("Argent, three mullets all sable and a bordure gules.");
+    lone.Draw("Argent, a chevron gules between three mullets all sable and a bordure gules.");
     EXPECT_FALSE(test::WordUsed(lone, "all"));
 }
 
@@ -665,6 +666,48 @@ TEST(SocietyWords, SlippedAndLeavedAsksForTheLeavedSlip) {
         EXPECT_TRUE(test::WordUsed(d, "slipped"));
         EXPECT_EQ(test::WordUsed(d, "leaved"), k.leavedRead);
     }
+}
+
+// Joining words as armorials print them: "surmounted with" for "surmounted by", "cotised of the
+// last" ("of the same") for the cotised ordinary's tincture named again, "all" before the
+// tincture of a first phrase that names none ("three oak leaves in pale all proper"), "with"
+// between the field and the first phrase ("Gules bezanty with a quarter ermine"). Each draws
+// clean, the very picture of its plain wording (the words were ignored, the cotises drawn in the
+// field's tincture).
+TEST(SocietyWords, PrintedJoiningWordsDrawAsTheirPlainWording) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"or, a lion rampant gules, surmounted with a bend sable", "Or a lion rampant gules surmounted by a bend sable"},
+        {"Azure a sword argent surmounted with a saltire or.", "Azure a sword argent surmounted by a saltire or"},
+        {"Per chevron argent and gules, three skeans surmounted with as many wolves' heads counterchanged",
+         "Per chevron argent and gules three skeans surmounted by as many wolves heads counterchanged"},
+        {"Gules, a bend argent, cotised of the last.", "Gules a bend argent cotised argent"},
+        {"Gules, a bend argent, coticed of the same.", "Gules a bend argent cotised argent"},
+        {"Azure a fess or double cotised of the same", "Azure a fess or double cotised or"},
+        {"Argent, three oak leaves in pale all proper", "Argent three oak leaves in pale proper"},
+        {"Gules three lions passant in pale all or", "Gules three lions passant in pale or"},
+        {"Azure, three garbs all or.", "Azure three garbs or"},
+        {"Gules bezanty with a quarter ermine", "Gules bezanty a quarter ermine"},
+        {"Azure crusilly or, with a lion rampant argent", "Azure crusilly or a lion rampant argent"},
+        {"Vert, with a chevron or.", "Vert a chevron or"},
+    };
+    for (const auto& [printed, plain] : pairs) {
+        test::Drawing a, b;
+        a.DrawClean(printed);
+        b.DrawClean(plain);
+        const ShieldGeometry& g = a.s().geometry;
+        int differing = 0;
+        for (int y = 0; y < g.H; ++y)
+            for (int x = 0; x < g.W; ++x) differing += a.At(x, y) == b.At(x, y) ? 0 : 1;
+        EXPECT_EQ(differing, 0) << printed;
+    }
+    // "with" after a charge says more than the field's "with" does: it stays unread.
+    test::Drawing crowned;
+    crowned.Draw("Gules a lion rampant or with a crown argent");
+    EXPECT_FALSE(test::WordUsed(crowned, "with"));
+    // The bend over the lion, in its own tincture at the shield's middle.
+    test::Drawing over;
+    over.DrawClean("Or a lion rampant gules surmounted with a bend sable");
+    EXPECT_EQ(over.At(over.s().geometry.W2, over.s().geometry.H2), test::Colour(kSable));
 }
 
 }  // namespace
