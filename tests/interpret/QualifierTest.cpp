@@ -283,6 +283,22 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Gules a tower triple-towered or", "tower.tt"},
         {"Argent a chevron between three eagles' legs erased sable", "leg.er"},
         {"Argent a fox courant gules", "fox.7"},
+        {"Or a lion statant guardant gules", "lion.42"},
+        {"Vert a lion sejant guardant or", "lion.52"},
+        {"Gules a lion couchant guardant or", "lion.62"},
+        {"Or a griffin rampant segreant sable", "griffin.11"},
+        {"Azure a unicorn couchant argent", "unicorn.6"},
+        {"Vert a horse couchant argent", "horse.6"},
+        {"Azure a lamb couchant argent", "lamb.6"},
+        {"Vert a ram statant argent", "ram.4"},
+        {"Or a mouse statant sable", "mouse.4"},
+        {"Azure a dolphin hauriant argent", "dolphin.ha"},
+        {"Gules a crescent pendent argent", "crescent.1"},
+        {"Argent a cross potent fitchy gules", "cros.57"},
+        {"Argent a cross botonny fitchy gules", "cros.67"},
+        // A pine cone is never couped or eradicated: those words mean the pine tree.
+        {"Argent three pines eradicated vert", "pine.ra"},
+        {"Argent a maple tree eradicated gules", "mapletre.ra"},
         {"Sable three goats salient argent", "goat.7"},
         {"Or three stags' attires fesswise in pale sable", "attire.fw"},
         // Pictures drawn palewise say so by a name of their own.
@@ -326,10 +342,10 @@ TEST(Qualifiers, AWordWithoutItsPictureIsReported) {
     EXPECT_EQ(r.picture, "mullet.esv");
     EXPECT_EQ(r.ignored, (Words{"erased"}));
 
-    ASSERT_FALSE(PictureExists(probe.s(), "lion", "42")) << "the case below needs an attitude with no picture";
-    ASSERT_TRUE(PictureExists(probe.s(), "lion", "4"));
-    r = Read("Gules a lion statant guardant or");
-    EXPECT_EQ(r.picture, "lion.4");
+    ASSERT_FALSE(PictureExists(probe.s(), "lion", "72")) << "the case below needs an attitude with no picture";
+    ASSERT_TRUE(PictureExists(probe.s(), "lion", "7"));
+    r = Read("Gules a lion salient guardant or");
+    EXPECT_EQ(r.picture, "lion.7");
     EXPECT_EQ(r.ignored, (Words{"guardant"}));
 
     ASSERT_FALSE(PictureExists(probe.s(), "sword", "fw")) << "the case below needs a charge with no fesswise picture";
