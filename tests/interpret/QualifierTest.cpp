@@ -297,6 +297,8 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Argent a wolf statant sable", "wolf.4"},
         {"Argent a fox statant gules", "fox.4"},
         {"Or a talbot statant sable", "talbot.4"},
+        {"Azure a chevron or between three swans' heads erased argent", "swan.he"},
+        {"Gules a swan's head couped argent", "swan.hd"},
         {"Azure a dolphin hauriant argent", "dolphin.ha"},
         {"Gules a crescent pendent argent", "crescent.1"},
         {"Argent a cross potent fitchy gules", "cros.57"},
