@@ -299,6 +299,9 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Or a talbot statant sable", "talbot.4"},
         {"Azure a chevron or between three swans' heads erased argent", "swan.he"},
         {"Gules a swan's head couped argent", "swan.hd"},
+        // Drawn so already: the alerion is always displayed, the bell hangs mouth down.
+        {"Or three alerions displayed azure", "alerion.1"},
+        {"Azure a bell pendent or", "bell.1"},
         {"Azure a dolphin hauriant argent", "dolphin.ha"},
         {"Gules a crescent pendent argent", "crescent.1"},
         {"Argent a cross potent fitchy gules", "cros.57"},
