@@ -283,6 +283,36 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Gules a tower triple-towered or", "tower.tt"},
         {"Argent a chevron between three eagles' legs erased sable", "leg.er"},
         {"Argent a fox courant gules", "fox.7"},
+        {"Or a lion statant guardant gules", "lion.42"},
+        {"Vert a lion sejant guardant or", "lion.52"},
+        {"Gules a lion couchant guardant or", "lion.62"},
+        {"Or a griffin rampant segreant sable", "griffin.11"},
+        {"Azure a unicorn couchant argent", "unicorn.6"},
+        {"Vert a horse couchant argent", "horse.6"},
+        {"Azure a lamb couchant argent", "lamb.6"},
+        {"Vert a ram couchant argent", "ram.6"},
+        {"Or a bull couchant gules", "bull.6"},
+        {"Azure a goat couchant argent", "goat.6"},
+        {"Vert a hind lodged argent", "hind.6"},
+        {"Vert a ram statant argent", "ram.4"},
+        {"Or a mouse statant sable", "mouse.4"},
+        {"Argent a bull statant sable", "bull.4"},
+        {"Or a boar statant azure", "boar.4"},
+        {"Argent a wolf statant sable", "wolf.4"},
+        {"Argent a fox statant gules", "fox.4"},
+        {"Or a talbot statant sable", "talbot.4"},
+        {"Azure a chevron or between three swans' heads erased argent", "swan.he"},
+        {"Gules a swan's head couped argent", "swan.hd"},
+        // Drawn so already: the alerion is always displayed, the bell hangs mouth down.
+        {"Or three alerions displayed azure", "alerion.1"},
+        {"Azure a bell pendent or", "bell.1"},
+        {"Azure a dolphin hauriant argent", "dolphin.ha"},
+        {"Gules a crescent pendent argent", "crescent.1"},
+        {"Argent a cross potent fitchy gules", "cros.57"},
+        {"Argent a cross botonny fitchy gules", "cros.67"},
+        // A pine cone is never couped or eradicated: those words mean the pine tree.
+        {"Argent three pines eradicated vert", "pine.ra"},
+        {"Argent a maple tree eradicated gules", "mapletre.ra"},
         {"Sable three goats salient argent", "goat.7"},
         {"Or three stags' attires fesswise in pale sable", "attire.fw"},
         // Pictures drawn palewise say so by a name of their own.
@@ -326,10 +356,10 @@ TEST(Qualifiers, AWordWithoutItsPictureIsReported) {
     EXPECT_EQ(r.picture, "mullet.esv");
     EXPECT_EQ(r.ignored, (Words{"erased"}));
 
-    ASSERT_FALSE(PictureExists(probe.s(), "lion", "42")) << "the case below needs an attitude with no picture";
-    ASSERT_TRUE(PictureExists(probe.s(), "lion", "4"));
-    r = Read("Gules a lion statant guardant or");
-    EXPECT_EQ(r.picture, "lion.4");
+    ASSERT_FALSE(PictureExists(probe.s(), "lion", "72")) << "the case below needs an attitude with no picture";
+    ASSERT_TRUE(PictureExists(probe.s(), "lion", "7"));
+    r = Read("Gules a lion salient guardant or");
+    EXPECT_EQ(r.picture, "lion.7");
     EXPECT_EQ(r.ignored, (Words{"guardant"}));
 
     ASSERT_FALSE(PictureExists(probe.s(), "sword", "fw")) << "the case below needs a charge with no fesswise picture";

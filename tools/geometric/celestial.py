@@ -200,6 +200,11 @@ def crescent_up():
 
 
 @charge
+def crescent_pendent():
+    return crescent('crescent.1', 180, 'A crescent pendent: a crescent with its horns downwards.')
+
+
+@charge
 def increscent():
     return crescent('incresce', -90, 'An increscent: a crescent with its horns to dexter (the viewer\'s left).')
 

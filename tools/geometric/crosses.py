@@ -150,6 +150,30 @@ def pattee_fitchy():
 
 
 @charge
+def potent_fitchy():
+    arm = poly([(68, 0), (68, 33), (49, 33), (49, 11), (11, 11)])
+    foot = join(pointed_foot(142, 11, 86)[:2], poly([(86, 11), (68, 11), (68, 33), (49, 33), (49, 11), (11, 11)]))
+    return fitchy('cros.57', 'A cross potent fitchy: a cross potent whose foot runs on below its crutch into a point.',
+                  (75, 73), arm, foot)
+
+
+@charge
+def botonny_fitchy():
+    ch = Charge('crosses', 'cros.67', 150, 220,
+                'A cross botonny fitchy: a cross botonny whose foot runs on below its buds into a point.')
+    c = (75, 73)
+    arm = square_end(50, 10)
+    shapes = [cross_outline(c, [(0, arm), (90, arm), (180, pointed_foot(142, 10, 84)), (270, arm)])]
+    for k in range(4):
+        f = arm_frame(c, 90 * k)
+        shapes.append(circle(f((55, 0)), 12.5))
+        shapes.append(circle(f((44, 15)), 11))
+        shapes.append(circle(f((44, -15)), 11))
+    ch.union([[s] for s in shapes])
+    return ch
+
+
+@charge
 def maltese():
     ch = Charge('crosses', 'cros.8', 180, 180, 'A Maltese cross (cross of eight points): four spreading arms, each notched at its end.',
                 also='mcros')
