@@ -310,6 +310,10 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Gules a crescent pendent argent", "crescent.1"},
         {"Argent a cross potent fitchy gules", "cros.57"},
         {"Argent a cross botonny fitchy gules", "cros.67"},
+        {"Gules three crosses moline fitchy or", "cros.37"},
+        {"Azure a cross flory fitchy argent", "cros.47"},
+        {"Or a cross patonce fitchy sable", "cros.47"},
+        {"Or a wing displayed gules", "wing.1"},
         // A pine cone is never couped or eradicated: those words mean the pine tree.
         {"Argent three pines eradicated vert", "pine.ra"},
         {"Argent a maple tree eradicated gules", "mapletre.ra"},

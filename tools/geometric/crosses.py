@@ -174,6 +174,31 @@ def botonny_fitchy():
 
 
 @charge
+def moline_fitchy():
+    k = 0.78
+    return fitchy('cros.37', 'A cross moline fitchy: a cross moline whose foot runs on into a point.',
+                  (75, 73), moline_end(k), pointed_foot(142, 15 * k, 84))
+
+
+@charge
+def flory_fitchy():
+    ch = Charge('crosses', 'cros.47', 150, 220,
+                'A cross flory fitchy: a cross flory whose foot runs on into a point.')
+    c = (75, 73)
+    arm = square_end(34, 10)
+    ch.fill(cross_outline(c, [(0, arm), (90, arm), (180, pointed_foot(142, 10, 84)), (270, arm)]),
+            note='the arms')
+    k = 0.34
+    for th in (0, 90, 270):
+        frame = arm_frame(c, th)
+        head = fleur_parts(lambda p, frame=frame: frame((69 - k * (p[1] - 9), k * (p[0] - 90))))
+        for _, shapes in head[1:3] + head[4:]:
+            for sp in shapes:
+                ch.fill(sp, width=2.5)
+    return ch
+
+
+@charge
 def maltese():
     ch = Charge('crosses', 'cros.8', 180, 180, 'A Maltese cross (cross of eight points): four spreading arms, each notched at its end.',
                 also='mcros')
