@@ -314,6 +314,9 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Azure a cross flory fitchy argent", "cros.47"},
         {"Or a cross patonce fitchy sable", "cros.47"},
         {"Or a wing displayed gules", "wing.1"},
+        {"Argent an eagle rising reguardant sable", "eagle.2r"},
+        {"Vert a cat couchant guardant argent", "cat.62"},
+        {"Or a wyvern passant vert", "wivern.3"},
         // A pine cone is never couped or eradicated: those words mean the pine tree.
         {"Argent three pines eradicated vert", "pine.ra"},
         {"Argent a maple tree eradicated gules", "mapletre.ra"},
