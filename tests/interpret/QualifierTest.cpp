@@ -317,6 +317,8 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Argent an eagle rising reguardant sable", "eagle.2r"},
         {"Vert a cat couchant guardant argent", "cat.62"},
         {"Or a wyvern passant vert", "wivern.3"},
+        {"Argent a crow volant sable", "crow.4"},
+        {"Or three rooks volant sable", "rook.4"},
         // A pine cone is never couped or eradicated: those words mean the pine tree.
         {"Argent three pines eradicated vert", "pine.ra"},
         {"Argent a maple tree eradicated gules", "mapletre.ra"},
