@@ -319,6 +319,7 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Or a wyvern passant vert", "wivern.3"},
         {"Argent a crow volant sable", "crow.4"},
         {"Or three rooks volant sable", "rook.4"},
+        {"Gules a bull salient argent", "bull.7"},
         // A pine cone is never couped or eradicated: those words mean the pine tree.
         {"Argent three pines eradicated vert", "pine.ra"},
         {"Argent a maple tree eradicated gules", "mapletre.ra"},
