@@ -320,6 +320,7 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Argent a crow volant sable", "crow.4"},
         {"Or three rooks volant sable", "rook.4"},
         {"Gules a bull salient argent", "bull.7"},
+        {"Or a dragon dormant vert", "dragon.6"},
         // A pine cone is never couped or eradicated: those words mean the pine tree.
         {"Argent three pines eradicated vert", "pine.ra"},
         {"Argent a maple tree eradicated gules", "mapletre.ra"},
