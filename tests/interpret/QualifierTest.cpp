@@ -321,6 +321,8 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Or three rooks volant sable", "rook.4"},
         {"Gules a bull salient argent", "bull.7"},
         {"Or a dragon dormant vert", "dragon.6"},
+        {"Gules a cross pommy argent", "cros.10"},
+        {"Argent three crosses pommy fitchy sable", "cros.107"},
         // A pine cone is never couped or eradicated: those words mean the pine tree.
         {"Argent three pines eradicated vert", "pine.ra"},
         {"Argent a maple tree eradicated gules", "mapletre.ra"},
