@@ -323,6 +323,7 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Or a dragon dormant vert", "dragon.6"},
         {"Gules a cross pommy argent", "cros.10"},
         {"Argent three crosses pommy fitchy sable", "cros.107"},
+        {"Azure a falcon volant or", "falcon.4"},
         // A pine cone is never couped or eradicated: those words mean the pine tree.
         {"Argent three pines eradicated vert", "pine.ra"},
         {"Argent a maple tree eradicated gules", "mapletre.ra"},
