@@ -325,6 +325,7 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Argent three crosses pommy fitchy sable", "cros.107"},
         {"Azure a falcon volant or", "falcon.4"},
         {"Sable a wolf salient argent", "wolf.7"},
+        {"Vert a ram salient argent", "ram.7"},
         // A pine cone is never couped or eradicated: those words mean the pine tree.
         {"Argent three pines eradicated vert", "pine.ra"},
         {"Argent a maple tree eradicated gules", "mapletre.ra"},
