@@ -321,8 +321,6 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Or three rooks volant sable", "rook.4"},
         {"Gules a bull salient argent", "bull.7"},
         {"Or a dragon dormant vert", "dragon.6"},
-        {"Gules a cross pommy argent", "cros.10"},
-        {"Argent three crosses pommy fitchy sable", "cros.107"},
         {"Azure a falcon volant or", "falcon.4"},
         {"Sable a wolf salient argent", "wolf.7"},
         {"Vert a ram salient argent", "ram.7"},

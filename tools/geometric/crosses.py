@@ -121,17 +121,6 @@ def botonny():
     return ch
 
 
-@charge
-def pommy():
-    ch = Charge('crosses', 'cros.10', 180, 180, 'A cross pommy: each arm ends in a ball.')
-    c = ch.c
-    shapes = [four_arms(c, square_end(64, 13))]
-    for k in range(4):
-        shapes.append(circle(arm_frame(c, 90 * k)((66, 0)), 19))
-    ch.union([[s] for s in shapes])
-    return ch
-
-
 def fitchy(name, title, c, arm, foot):
     ch = Charge('crosses', name, 150, 220, title)
     ch.fill(cross_outline(c, [(0, arm), (90, arm), (180, foot), (270, arm)]))
@@ -206,19 +195,6 @@ def flory_fitchy():
         for _, shapes in head[1:3] + head[4:]:
             for sp in shapes:
                 ch.fill(sp, width=2.5)
-    return ch
-
-
-@charge
-def pommy_fitchy():
-    ch = Charge('crosses', 'cros.107', 150, 220,
-                'A cross pommy fitchy: a cross pommy whose foot runs on into a point.')
-    c = (75, 73)
-    arm = square_end(50, 10)
-    shapes = [cross_outline(c, [(0, arm), (90, arm), (180, pointed_foot(142, 10, 84)), (270, arm)])]
-    for th in (0, 90, 270):
-        shapes.append(circle(arm_frame(c, th)((53, 0)), 15))
-    ch.union([[s] for s in shapes])
     return ch
 
 
