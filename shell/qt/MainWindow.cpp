@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "shell/qt/ArrangementView.h"
+#include "shell/qt/BitmapArt.h"
 #include "shell/qt/Fonts.h"
 #include "shell/qt/PictureWidget.h"
 #include "shell/qt/QtBitmap.h"
@@ -41,45 +42,6 @@ const QColor kDisabledText(64, 64, 64);
 constexpr int kButtonPixels = 15;
 // The builder's five buttons share the 96-pixel panel: 18 pixels each, room for an 11-pixel face.
 constexpr int kBuilderButtonPixels = 11;
-
-// A glyph file: one picture, or two side by side (normal and disabled). The colour of the
-// bottom-left pixel is transparent, as on glyph buttons.
-QIcon LoadGlyph(const std::string& path) {
-    const auto bitmap = ReadBmp(path);
-    if (!bitmap || bitmap->Empty()) return {};
-    const QImage image = ToQImage(*bitmap);
-    const int glyphs = image.width() >= 2 * image.height() ? 2 : 1;
-    const int w = image.width() / glyphs;
-    const QRgb key = image.pixel(0, image.height() - 1);
-    QIcon icon;
-    for (int g = 0; g < glyphs; ++g) {
-        QImage glyph = image.copy(g * w, 0, w, image.height()).convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < glyph.height(); ++y)
-            for (int x = 0; x < glyph.width(); ++x)
-                if (glyph.pixel(x, y) == (key | 0xFF000000u)) glyph.setPixel(x, y, qRgba(0, 0, 0, 0));
-        icon.addPixmap(QPixmap::fromImage(glyph), g == 0 ? QIcon::Normal : QIcon::Disabled);
-    }
-    return icon;
-}
-
-// Text painted into the program's bitmaps with Qt's fonts.
-class QtTextPainter final : public app::TextPainter {
-public:
-    void DrawCentredText(Bitmap& bitmap, const std::string& text, int y, int points) override {
-        QImage image = ToQImage(bitmap);
-        {
-            QPainter painter(&image);
-            QFont font("DejaVu Sans");
-            font.setPointSize(points);
-            painter.setFont(font);
-            painter.setPen(Qt::black);
-            const QString line = QString::fromStdString(text);
-            const int width = painter.fontMetrics().horizontalAdvance(line);
-            painter.drawText((image.width() - width) / 2, y + painter.fontMetrics().ascent(), line);
-        }
-        bitmap = FromQImage(image);
-    }
-};
 
 // A short message makes a narrow box, whose title bar cuts the title: the box is made wide
 // enough for the title and the title bar's buttons.
