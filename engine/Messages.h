@@ -28,6 +28,9 @@ inline constexpr std::string_view kTooManyRepeatedOrdinaries =
     "At most six bars, pallets, bendlets, chevronels or piles can be drawn.";
 // "{}" stands for the charges counted: "one charge", "3 charges" (CountedCharges).
 inline constexpr std::string_view kNoLayoutForCount = "No layout places {} here.";
+// A note, not a message: the charges are drawn in the nearest form their arrangement holds ("six
+// in cross": four in the upright limb, one each side).
+inline constexpr std::string_view kNearestLayout = "No layout sets {} so: the nearest form is drawn.";
 // "{}" stands for the charge's name: a pair combatant is drawn rampant, and this one has no
 // rampant picture.
 inline constexpr std::string_view kNoRampantPicture = "No picture of the {} rampant: the pair is drawn standing.";

@@ -42,8 +42,6 @@ namespace esc {
 using phrase::Current;
 using phrase::Level;
 
-bool PlacesPictures(const LevelRecord& level);
-
 namespace {
 
 // Charges on bars ("on two bars three water bougets"): shared out as evenly as they go, the

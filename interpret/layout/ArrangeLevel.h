@@ -12,5 +12,7 @@ void ArrangeLevel(DrawingState& state);
 // Lays the current level's charges out around the ordinary named by shapeCode; after a charge
 // (no ordinary read) the three-charge layout applies.
 void ChargesBetween(DrawingState& state);
+// Whether a level's charges are pictures (or discs), not shapes the ordinary routines draw.
+bool PlacesPictures(const LevelRecord& level);
 
 }  // namespace esc

@@ -338,6 +338,24 @@ void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     s.flipFlag = false;
 }
 
+void PlaceSpots(DrawingState& s, std::span<const ChargeSpot> spots) {
+    for (const ChargeSpot& spot : spots) {
+        const bool bendwise = s.bendwiseFlag, bendwiseSinister = s.bendwiseSinisterFlag, fesswise = s.fesswiseFlag;
+        const bool reversed = s.reversedCharges;
+        if (spot.turn != ChargeTurn::kAsDrawn) {
+            s.bendwiseFlag = spot.turn == ChargeTurn::kBendwise || spot.turn == ChargeTurn::kBendwiseSinister;
+            s.bendwiseSinisterFlag = spot.turn == ChargeTurn::kBendwiseSinister;
+            s.fesswiseFlag = spot.turn == ChargeTurn::kFesswise;
+        }
+        s.reversedCharges = reversed != spot.flip;
+        Place(s, spot.x, spot.y, spot.scale, spot.mirror);
+        s.bendwiseFlag = bendwise;
+        s.bendwiseSinisterFlag = bendwiseSinister;
+        s.fesswiseFlag = fesswise;
+        s.reversedCharges = reversed;
+    }
+}
+
 void PlaceRow(DrawingState& s, int n, float scale) {
     if (n < 3) return;  // the spacing rule divides by n - 2
     const int sp = s.geometry.W / (n + 1), q = sp / 4;

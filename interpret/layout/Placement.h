@@ -5,10 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/ChargeSpot.h"
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc {
@@ -20,6 +22,10 @@ inline constexpr float kMinChargeScale = 0.1f;  // the smallest scale a row of m
 void PlaceCharge(DrawingState& state);
 // Sets the placement point, scale and mirror flag for one charge and places it.
 void Place(DrawingState& state, int x, int y, float scale, bool mirror = false);
+// Places one charge of the current level on each spot, in order, turned, mirrored and flipped as
+// the spot says on top of what the level's words say ("a sword reversed" on a spot flipped for
+// the foot of a ring stands point up). Nothing of a spot outlives its charge.
+void PlaceSpots(DrawingState& state, std::span<const ChargeSpot> spots);
 // n charges (n at least 3) spread across the shield at placementY; scale 0 means 1 - 0.1n.
 void PlaceRow(DrawingState& state, int n, float scale);
 // A filled disc of radius r in the level's tincture, with a one-pixel sable rim at the top and

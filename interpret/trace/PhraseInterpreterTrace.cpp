@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/Messages.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc {
@@ -68,6 +69,10 @@ void NoteLayout(DrawingState& s, std::string_view layout) {
     if (t == nullptr) return;
     if (!t->layout.empty()) t->layout += ", then ";
     t->layout += layout;
+}
+
+void NoteNearestLayout(DrawingState& s, int count) {
+    if (LevelTrace* t = Snapshotted(s)) t->note = msg::WithCountedCharges(msg::kNearestLayout, count);
 }
 
 void NotePlacement(DrawingState& s) {

@@ -18,6 +18,8 @@ LevelTrace* CurrentLevelTrace(DrawingState& state);
 void SnapshotLevel(DrawingState& state);
 // Adds the routine that drew (or did not draw) the current level.
 void NoteLayout(DrawingState& state, std::string_view layout);
+// The level's charges were set in the nearest form their arrangement holds, not the one written.
+void NoteNearestLayout(DrawingState& state, int count);
 // The placement point, scale, mirror and bendwise flags of the charge being placed.
 void NotePlacement(DrawingState& state);
 // One picture file tried for the current level; repeats of the same file and outcome are kept once.

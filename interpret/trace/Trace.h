@@ -55,6 +55,9 @@ struct LevelTrace {
     std::string layout;  // the routine that drew the level
     std::string phrase;  // the words the level was read from, as typed
     std::string attitude;  // the attitude words of the phrase, as typed ("rampant guardant")
+    // What the layout drew otherwise than written, for the user's notes ("No layout sets 6
+    // charges so: the nearest form is drawn."); empty when it drew what was written.
+    std::string note;
     std::vector<PlacementTrace> placements;
     std::vector<PictureTrace> pictures;
 };

@@ -37,6 +37,8 @@ std::vector<std::string> DrawingNotes(const DrawingTrace& trace) {
                                            [&](const std::string& charge) { return HoldsAsLaterWord(charge, word); });
         if (!inStandIn) notes.push_back("\"" + word + "\" read past");
     }
+    for (const LevelTrace& level : trace.levels)
+        if (!level.note.empty()) notes.push_back(level.note);
     if (reading.fieldOnly) notes.emplace_back("only the field was painted");
     return notes;
 }

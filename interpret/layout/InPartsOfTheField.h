@@ -1,0 +1,24 @@
+#pragma once
+// Charges set in a part of the field rather than on an ordinary: in or on a chief, in base, in
+// the dexter or sinister chief, in named quarters.
+
+#include "interpret/phrase/DrawingState.h"
+
+namespace esc {
+
+// A drawing at least this many times as tall as its mean width is slender (a sword, whose
+// quillons make its box wide, a rapier, a spear, a quill; not a candle, which stands): it lies
+// along a chief, and across a bend.
+inline constexpr long long kSlenderRatio = 7;
+
+// In or on a chief.
+void InChief(DrawingState& state, const LevelRecord& level, int count);
+// In base.
+void InBase(DrawingState& state, int count);
+// One in each quarter named ("in the second and third quarters a fret").
+void InNamedQuarters(DrawingState& state, const LevelRecord& level, int count);
+// In the dexter or sinister chief (shapeCode names which): one filling the quarter, three two
+// and one in it. False when the count has no table there.
+bool InAChiefQuarter(DrawingState& state, int count);
+
+}  // namespace esc
