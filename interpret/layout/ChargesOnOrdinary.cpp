@@ -380,7 +380,8 @@ void ChargesOnOrdinary(DrawingState& s) {
     }
     // A count the tables do not name is set in the arrangement, or the part of the field, that the
     // code stands for.
-    if (s.pictureCount == placedBefore && PlacesPictures(level)) PlaceArranged(s, n);
+    const bool inAQuarter = s.shapeCode == kInDexterChief || s.shapeCode == kInSinisterChief;  // decided there
+    if (s.pictureCount == placedBefore && PlacesPictures(level) && !inAQuarter) PlaceArranged(s, n);
 }
 
 }  // namespace esc

@@ -17,6 +17,7 @@
 #include "interpret/layout/Layouts.h"
 #include "interpret/layout/OrdinariesAboutTheFess.h"
 #include "interpret/layout/Placement.h"
+#include "interpret/layout/SpotLayout.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/read/Vocabulary.h"
@@ -353,7 +354,12 @@ bool InAChiefQuarter(DrawingState& s, int n) {
         Place(s, left + g.W2 / 2, 3 * g.H2 / 4, scale);
         return true;
     }
-    return false;
+    // Any other count in rows within the quarter, when nothing else lies there.
+    if (n < 2 || !QuarterClearOfTheOrdinary(s)) return false;
+    const RegionKind quarter = s.shapeCode == kInDexterChief ? RegionKind::kDexterChief : RegionKind::kSinisterChief;
+    const SpotLayout layout = LayoutSpots({RegionOf(g, quarter), n, Arrangement::kInRows, {}});
+    PlaceSpots(s, layout.spots);
+    return !layout.spots.empty();
 }
 
 }  // namespace esc

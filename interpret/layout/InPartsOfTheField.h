@@ -18,7 +18,8 @@ void InBase(DrawingState& state, int count);
 // One in each quarter named ("in the second and third quarters a fret").
 void InNamedQuarters(DrawingState& state, const LevelRecord& level, int count);
 // In the dexter or sinister chief (shapeCode names which): one filling the quarter, three two
-// and one in it. False when the count has no table there.
+// and one in it, other counts in rows within it. False, placing nothing, when the quarter is not
+// clear of what lies there (a bend across it): the charges are reported, not drawn over it.
 bool InAChiefQuarter(DrawingState& state, int count);
 
 }  // namespace esc

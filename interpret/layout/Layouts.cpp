@@ -330,6 +330,7 @@ void OrleLayout(DrawingState& s) {
 void RowLayout(DrawingState& s, std::span<const int> rows) {
     NoteLayout(s, "RowLayout");
     s.pictureLoaded = false;
+    s.levelFirstPicture = s.pictureCount;  // drawn as its numbers are read, before ArrangeLevel
     if (rows.empty() || ConjoinedRows(s, rows)) return;
     const Fit fit = FitRows(FreeSpace::Field(s), rows, kLargestRowCell);
     if (fit.cell == 0) {

@@ -333,7 +333,16 @@ void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     s.chargeScale = scale;
     s.mirrorFlag = mirror != s.sinisterCharges;  // a left hand turns the other way, also in a pair
     s.flipFlag = s.reversedCharges;
-    PlaceCharge(s);
+    // "three mullets azure, gules and vert": each member in its own tincture, in placing order.
+    const std::vector<int>& members = s.group.memberTinctures;
+    if (index >= 0 && index < static_cast<int>(members.size())) {
+        const int tincture = Tincture(s);
+        Tincture(s) = members[static_cast<std::size_t>(index)];
+        PlaceCharge(s);
+        Tincture(s) = tincture;
+    } else {
+        PlaceCharge(s);
+    }
     s.mirrorFlag = false;
     s.flipFlag = false;
 }

@@ -6,12 +6,16 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 #include "interpret/layout/FitLayout.h"
+#include "interpret/layout/Layouts.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/layout/Placement.h"
+#include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc {
@@ -204,6 +208,70 @@ void InAnnuloLayout(DrawingState& s, int n) {
         s.reversedCharges = reversed;
         s.bendwiseFlag = s.bendwiseSinisterFlag = s.fesswiseFlag = false;
     }
+}
+
+int ArrangementWordsAt(const DrawingState& s, int i) {
+    if (EqualsIgnoringCase(s.Word(i), "in")) {
+        if (EqualsIgnoringCase(s.Word(i + 1), "annulo")) return 2;
+        if (s.Type(i + 1) != kTypeOrdinary) return 0;
+        const bool turned = EqualsIgnoringCase(s.Word(i + 2), "sinister") || EqualsIgnoringCase(s.Word(i + 2), "inverted");
+        return turned ? 3 : 2;
+    }
+    int k = i;
+    while (s.Type(k) == kTypeNumber) ++k;
+    if (k == i) return 0;
+    if (EqualsIgnoringCase(s.Word(k), "and") && s.Type(k + 1) == kTypeNumber) k += 2;
+    return k - i >= 2 ? k - i : 0;
+}
+
+bool MemberTincturesRule(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    const int n = level.levelCount;
+    if (n < 2 || n > kMaxWords || !LevelOfCharges(level) || level.levelKind == kTypeOrdinary || T(s, 0) != kTypeTincture)
+        return false;
+    std::vector<int> tinctures{S1(s, 0)};
+    int k = 1;
+    while (static_cast<int>(tinctures.size()) < n) {
+        const bool last = static_cast<int>(tinctures.size()) == n - 1;
+        if (last != Is(s, k, "and")) return false;  // "and" before the last, and only there
+        if (last) ++k;
+        if (T(s, k) != kTypeTincture) return false;
+        tinctures.push_back(S1(s, k++));
+    }
+    if (T(s, k) == kTypeTincture) return false;  // more tinctures than charges
+    s.group.memberTinctures = std::move(tinctures);
+    for (int j = 1; j < k; ++j) Use(s, j);
+    s.cursor += k - 1;
+    return true;
+}
+
+void PassTheGroupsTincture(DrawingState& s) {
+    const int at = s.cursor;
+    if (at < 0 || at >= s.wordCount || T(s, 0) != kTypeTincture || S1(s, 0) != phrase::Tincture(s)) return;
+    const std::size_t i = static_cast<std::size_t>(at);
+    if (s.wordPending[i] || s.wordUsed[i]) ++s.cursor;
+}
+
+bool BetweenTheArmsRule(DrawingState& s) {
+    if (!Is(s, 0, "between") || !(Is(s, 1, "the") || Is(s, 1, "its")) || !Is(s, 2, "arms")) return false;
+    const LevelRecord& level = Current(s);
+    const bool chevron = s.shapeCode == ShapeCode::kChevron || s.shapeCode == ShapeCode::kChevronInverted;
+    if (level.levelKind != kTypeOrdinary || level.levelIn || !chevron) return false;
+    LevelRecord& next = phrase::Level(s, s.level + 1);
+    next.levelIn = true;
+    next.levelInCode = s.shapeCode == ShapeCode::kChevron ? kBetweenTheArms : kBetweenTheArmsInverted;
+    int words = 3;
+    if (Is(s, 3, "thereof")) ++words;
+    for (int k = 0; k < words; ++k) Use(s, k);
+    s.cursor += words;
+    return true;
+}
+
+void InvertedArrangement(DrawingState& s, int& code) {
+    if (code != ShapeCode::kChevron || !Is(s, 1, "inverted")) return;
+    code = ShapeCode::kChevronInverted;
+    Use(s, 1);
+    ++s.cursor;
 }
 
 }  // namespace esc

@@ -37,4 +37,21 @@ bool SemeOnBordureRule(DrawingState& state);
 // Places the level's charges round the ring of "in annulo", the first at the top.
 void InAnnuloLayout(DrawingState& state, int count);
 
+// How many words from index i write a group's arrangement: "in bend" and "in annulo" 2, "in bend
+// sinister" and "in chevron inverted" 3, rows "two and one" 3, "3, 3 and 1" 4; 0 when none does.
+int ArrangementWordsAt(const DrawingState& state, int i);
+// At the group's tincture: "three mullets azure, gules and vert", one tincture a member in the
+// order the charges are placed, the last after "and". The tinctures go to the group's form, the
+// words are read and the cursor moves onto the last. False, reading nothing, otherwise.
+bool MemberTincturesRule(DrawingState& state);
+// After a group's arrangement is read: the tincture after it, already taken as the group's
+// ("three roundels in bend sable"), is passed over.
+void PassTheGroupsTincture(DrawingState& state);
+// "a chevron inverted gules between the arms a mullet": at "between the arms" (or "its arms")
+// after a chevron, the next phrase's charges stand between its limbs. False, reading nothing,
+// otherwise.
+bool BetweenTheArmsRule(DrawingState& state);
+// "in chevron inverted": at "inverted" right after "in chevron", the direction turned over.
+void InvertedArrangement(DrawingState& state, int& code);
+
 }  // namespace esc

@@ -54,27 +54,75 @@ bool AnotherRule(DrawingState& s) {
     return true;
 }
 
-bool BendwiseRule(DrawingState& s) {
-    if (!phrase::Is(s, 0, "bendwise") || s.rowsDrawn) return false;
+bool OrientationRule(DrawingState& s) {
+    const bool bendwise = phrase::Is(s, 0, "bendwise"), fesswise = phrase::Is(s, 0, "fesswise");
+    const bool upright = phrase::Is(s, 0, "palewise") || phrase::Is(s, 0, "erect");
+    if ((!bendwise && !fesswise && !upright) || s.rowsDrawn) return false;
     const LevelRecord& level = phrase::Current(s);
     if (!IsChargeLevel(level) || level.levelKind == kTypeRoundel || level.levelOn) return false;
     if (s.level > 0 && phrase::Previous(s).levelOn) return false;  // lying on an ordinary or a charge
-    s.bendwiseCharges = true;
-    phrase::Use(s, 0);
-    if (phrase::Is(s, 1, "sinister")) {
-        s.sinisterCharges = !s.sinisterCharges;
-        phrase::Use(s, 1);
+    if (bendwise) {
+        s.group.turn = ChargeTurn::kBendwise;
+        phrase::Use(s, 0);
+        if (phrase::Is(s, 1, "sinister")) {
+            s.sinisterCharges = !s.sinisterCharges;
+            phrase::Use(s, 1);
+            ++s.cursor;
+        }
         ++s.cursor;
+        return true;
     }
+    // A picture drawn so of its own ("a fish hauriant" for "erect", "fw" for fesswise) is the
+    // qualifier's: it is read there, where the picture changes.
+    const int code = fesswise ? phrase::kFesswise : phrase::Is(s, 0, "erect") ? phrase::kErect : phrase::kPalewise;
+    const phrase::QualifiedPicture own = phrase::Qualify(code, level.levelName.view(), level.levelVariant.view());
+    if (!own.name.empty() && phrase::PictureExists(s, own.name, own.variant)) return false;
+    if (fesswise) {
+        s.group.turn = ChargeTurn::kFesswise;
+    } else {
+        s.group.upright = true;
+    }
+    phrase::Use(s, 0);
     ++s.cursor;
     return true;
 }
 
-bool TurnLevelBendwise(DrawingState& s) {
-    if (!s.bendwiseCharges) return false;
-    s.bendwiseCharges = false;
-    s.bendwiseFlag = true;
-    return true;
+namespace {
+
+// A picture at least this many times as wide as it is high lies long and low (a key, an arrow,
+// a fish naiant): stood upright, it is turned a quarter.
+constexpr int kLongAndLowRatio = 3, kLongAndLowOf = 2;
+
+bool LevelPictureLiesLong(DrawingState& s) {
+    PictureExtent extent;
+    if (!LevelPictureExtent(s, extent)) return false;
+    const int wide = extent.lastColumn - extent.firstColumn + 1, high = extent.lastRow - extent.firstRow + 1;
+    return kLongAndLowOf * wide >= kLongAndLowRatio * high;
+}
+
+}  // namespace
+
+bool TurnLevel(DrawingState& s) {
+    switch (s.group.turn) {
+        case ChargeTurn::kBendwise:
+            s.bendwiseFlag = true;
+            return true;
+        case ChargeTurn::kBendwiseSinister:
+            s.bendwiseFlag = s.bendwiseSinisterFlag = true;
+            return true;
+        case ChargeTurn::kFesswise:
+            // A picture drawn long and low lies fesswise already (a stag's attire, a battering ram).
+            if (LevelPictureLiesLong(s)) return false;
+            s.fesswiseFlag = true;
+            return true;
+        case ChargeTurn::kAsDrawn: break;
+    }
+    // Upright: a picture drawn long and low is stood up; any other stands as drawn.
+    if (s.group.upright && LevelPictureLiesLong(s)) {
+        s.fesswiseFlag = true;
+        return true;
+    }
+    return false;
 }
 
 bool UprightOnABendRule(DrawingState& s) {

@@ -18,15 +18,17 @@ bool LiesOnTheChargesBefore(DrawingState& state);
 // the rule applied at the cursor.
 bool AnotherRule(DrawingState& state);
 
-// "a butterfly bendwise azure", "an arum lily bendwise sinister argent": the phrase's charges are
-// turned as they are on a bend (and mirrored, for "bendwise sinister"). Read only for charges
-// standing on the field or round an ordinary; on a bend they are turned already. Returns whether
-// the rule applied at the cursor.
-bool BendwiseRule(DrawingState& state);
+// How the phrase's charges lie, for any charge: "a butterfly bendwise azure", "an arum lily
+// bendwise sinister argent" (turned as on a bend, mirrored for sinister), "a sword fesswise" (a
+// quarter turn, where no picture is drawn fesswise of its own), "a key palewise", "a sword erect"
+// (upright: a picture drawn long and low is stood up). Read only for charges standing on the
+// field or round an ordinary; on an ordinary they lie as it does. Returns whether the rule
+// applied at the cursor.
+bool OrientationRule(DrawingState& state);
 
-// Called as a level is drawn: turns its pictures bendwise when its phrase said so, and returns
-// whether it did (the caller turns them back once the level is drawn).
-bool TurnLevelBendwise(DrawingState& state);
+// Called as a level is drawn: turns its pictures as its phrase said, and returns whether it did
+// (the caller turns them back once the level is drawn).
+bool TurnLevel(DrawingState& state);
 
 // "on a bend Or three fleurs-de-lis palewise sable": the charges on a bend stand upright instead
 // of being turned with it. Read for charges lying on a bend; on a bend sinister they stand

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/PaintState.h"
+#include "interpret/model/GroupForm.h"
 
 namespace esc {
 
@@ -91,7 +92,9 @@ struct DrawingState : PaintState {
     bool reversedCharges = false;  // the current level's charges are turned upside down ("reversed")
     bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")
     bool issuant = false;    // the current level's charges rise from the edge below them ("a demi-lion issuant")
-    bool bendwiseCharges = false;  // the current level's charges are turned as on a bend ("a butterfly bendwise")
+    // The form of the current level's group: a tincture per member, how its charges are turned
+    // ("a butterfly bendwise", "a sword fesswise").
+    GroupForm group;
     bool uprightCharges = false;   // the current level's charges stand upright on a bend ("three mullets palewise")
     // "six in chief and four in base": how many of the current level's charges stand above and
     // below the ordinary they are between; 0 and 0 when the layout shares them out itself.

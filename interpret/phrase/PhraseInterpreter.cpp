@@ -208,7 +208,7 @@ void RulePass(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
 
-    if (TheLatterRule(s) || AnotherRule(s) || BendwiseRule(s) || UprightOnABendRule(s) || ThroughoutRule(s) ||
+    if (TheLatterRule(s) || AnotherRule(s) || OrientationRule(s) || UprightOnABendRule(s) || ThroughoutRule(s) ||
         BothOrCrossedRule(s))
         return;
     if (SupportRule(s) || HoldingRule(s)) return;
@@ -376,7 +376,7 @@ void CompleteLevel(DrawingState& s) {
         return;
     }
     SnapshotLevel(s);
-    const bool turnedBendwise = TurnLevelBendwise(s);
+    const bool turned = TurnLevel(s);
     if (s.rowsDrawn) {
         // Drawn in rows the moment its numbers were read; drawing it again would double it.
         NoteLayout(s, "(already drawn in rows)");
@@ -395,8 +395,9 @@ void CompleteLevel(DrawingState& s) {
     } else {
         PlaceOnPreviousChargesParted(s);
     }
-    if (turnedBendwise) s.bendwiseFlag = false;
+    if (turned) s.bendwiseFlag = s.bendwiseSinisterFlag = s.fesswiseFlag = false;
     s.uprightCharges = false;
+    s.group = GroupForm{};
     // A level that names nothing ("three lions two and one or armed azure" read as a second
     // level "two and one ...") paints nothing: its words had no effect, whatever rules read them.
     const bool paintsNothing = level.levelKind == 0 && level.levelName.empty() && !s.rowsDrawn &&
@@ -443,7 +444,7 @@ void InterpretCharges(DrawingState& s) {
     s.issuant = false;
     s.splitChief = s.splitBase = s.splitGroup = 0;
     s.supportersLevel = s.supportedByWord = s.heldLevel = s.heldInPawLevel = -1;
-    s.bendwiseCharges = false;
+    s.group = GroupForm{};
     s.uprightCharges = false;
     s.overAllLevel = -1;
     s.sinisterCharges = false;

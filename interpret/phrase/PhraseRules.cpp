@@ -7,6 +7,8 @@
 #include "interpret/layout/Layouts.h"
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/phrase/PhraseRules.h"
+
+#include "interpret/phrase/ArrangementWords.h"
 #include "interpret/phrase/Qualifiers.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
@@ -225,6 +227,7 @@ bool OrdinaryWordRule(DrawingState& s) {
         current.levelInCode = code;
         Use(s, -1);
         Use(s, 0);
+        InvertedArrangement(s, current.levelInCode);  // "in chevron inverted"
         if (code == kOrle) s.orleFlag = true;  // "in orle" is the orle arrangement
         return false;
     }

@@ -274,6 +274,11 @@ void TinctureRule(DrawingState& s) {
                 ++s.cursor;
                 Use(s, 0);
                 tincture = S1(s, 0);
+            } else if (const int words = ArrangementWordsAt(s, s.cursor + 1); words > 0 && IsTincture(s, 1 + words)) {
+                // "three roundels in bend sable", "three roundels two and one azure": the tincture
+                // after the group's arrangement is the group's.
+                tincture = S1(s, 1 + words);
+                s.UseWord(s.cursor + 1 + words);
             } else if (Is(s, 1, "and") || Is(s, 1, "between")) {
                 // "a roundel and four mullets counterchanged", "a roundel between three mullets
                 // gules": the tincture named after the charges that follow is the roundel's too.
@@ -323,6 +328,7 @@ bool CompleteAtTheEnd(DrawingState& s, int lastCursor) {
 
 void TinctureFollowUp(DrawingState& s) {
     LevelRecord& level = Current(s);
+    MemberTincturesRule(s);  // "three mullets azure, gules and vert"
     // "armed argent crowned gules": each detail word with its own tincture.
     ReadDetailWords(s);
     if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
@@ -362,9 +368,11 @@ void TinctureFollowUp(DrawingState& s) {
     if (CompleteAtTheEnd(s, s.wordCount)) return;
     if (T(s, 0) == kTypeNumber && (T(s, 1) == kTypeNumber || Is(s, 1, "and"))) {
         ReadRows(s);
+        PassTheGroupsTincture(s);
         return;
     }
-    if (InBendSinisterRule(s)) {
+    if (InBendSinisterRule(s) || InAnnuloRule(s)) {
+        PassTheGroupsTincture(s);
         if (CompleteAtTheEnd(s, s.wordCount)) return;
     } else if (IsArrangementAfterTincture(s)) {
         // "three roaches naiant in pale argent" reads the direction before the tincture; "two
@@ -374,10 +382,15 @@ void TinctureFollowUp(DrawingState& s) {
         if (level.levelInCode == kOrleCode) s.orleFlag = true;
         Use(s, 0);
         Use(s, 1);
-        s.cursor += 2;
+        ++s.cursor;
+        InvertedArrangement(s, level.levelInCode);  // "in chevron inverted"
+        ++s.cursor;
+        PassTheGroupsTincture(s);
         if (CompleteAtTheEnd(s, s.wordCount)) return;
     }
-    if (Is(s, 0, "between")) {
+    if (BetweenTheArmsRule(s)) {
+        // "a chevron inverted between the arms a mullet": the next phrase stands between its limbs.
+    } else if (Is(s, 0, "between")) {
         Level(s, s.level + 1).levelBetween = true;
         Use(s, 0);
         ++s.cursor;

@@ -311,7 +311,8 @@ TEST(ChargesOnOrdinary, ByOrdinaryAndCount) {
         {"cross, three", On(5, 1, 3), ChargesOnOrdinary, {{207, 96}, {83, 240}, {332, 240}}, Same(3, 0.7f)},
         {"cross, five", On(5, 1, 5), ChargesOnOrdinary, {{207, 240}, {207, 96}, {83, 240}, {332, 240}, {207, 384}},
          Same(5, 0.7f)},
-        {"cross, two: no row", On(5, 1, 2), ChargesOnOrdinary, {}, {}},
+        // No row for two on a cross: set in cross, the nearest form, one above the other.
+        {"cross, two: in cross", On(5, 1, 2), ChargesOnOrdinary, {{207, 91}, {207, 389}}, {1.0f, 1.0f}},
         {"saltire, one", On(6, 1, 1), ChargesOnOrdinary, {{207, 240}}, {0.9f}},
         {"saltire, four", On(6, 1, 4), ChargesOnOrdinary, corners, Same(4, 0.6f)},
         {"saltire, four on level 0", On(6, 0, 4), ChargesOnOrdinary, corners, Same(4, 0.9f)},

@@ -1,0 +1,22 @@
+#pragma once
+// How a group of charges is formed beyond its count and charge: the tincture of each member when
+// the blazon lists them ("three mullets azure, gules and vert") and the way its charges are
+// turned ("three swords fesswise"). Plain data, read from the words, handed to the layouts.
+
+#include <vector>
+
+#include "engine/ChargeSpot.h"
+
+namespace esc {
+
+struct GroupForm {
+    // One tincture code a member, in the order the charges are placed; empty when the group has
+    // the one tincture of its level.
+    std::vector<int> memberTinctures;
+    // How every charge of the group is turned (kAsDrawn: as its picture stands).
+    ChargeTurn turn = ChargeTurn::kAsDrawn;
+    // "palewise", "erect": set upright, a picture drawn long and low turned to stand.
+    bool upright = false;
+};
+
+}  // namespace esc
