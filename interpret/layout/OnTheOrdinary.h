@@ -14,6 +14,9 @@
 
 namespace esc {
 
+// The largest scale of charges grown on an ordinary, but for one alone on a bend.
+inline constexpr float kLargestOnABend = 1.6f;
+
 // How a charge may move from its table's place: not at all, along the ordinary's middle from
 // column to column (a bend, a chevron's limb, a bar, a cross's arm), or from row to row (a pale,
 // the upright limb of a cross, the point of a chevron); at most `reach` pixels either way.

@@ -1,0 +1,422 @@
+// The free space of the shield: a mask of the pixels a charge may cover, inside the outline and
+// off an ordinary with its margin, and the regions it falls into. A prefix sum of the blocked
+// pixels answers "is this square free" at once.
+
+#include "interpret/layout/FitLayout.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/OrdinaryShapes.h"
+#include "engine/Ordinaries.h"
+#include "engine/Painter.h"
+#include "engine/Palette.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+constexpr std::int8_t kOrdinaryMark = kGules;  // the code the ordinary is painted in on the mask
+constexpr int kEdgeMargin = 4;                 // pixels kept clear inside the outline
+constexpr int kOrdinaryMargin = 6;             // pixels kept clear round the ordinary
+constexpr int kRegionMinPercent = 3;           // smaller pieces of free space are slivers
+constexpr int kSameRowTolerance = 24;          // regions this close in height are side by side
+
+// The columns of row y inside the outline, kEdgeMargin within it: one span a row (left > right
+// when the row has none), clipped to a picture `width` wide.
+struct Span {
+    int left = 0, right = -1;
+};
+Span InsideOutline(const ShieldGeometry& g, int y, int width) {
+    if (y < kEdgeMargin || y > g.shieldBottom - kEdgeMargin) return {};
+    Span span{kEdgeMargin, g.W - 1 - kEdgeMargin};
+    if (y >= g.baseTop) {
+        const int row = y - g.baseTop;
+        if (row >= kBaseBoundsCount) return {};
+        const BaseBound& b = g.baseBounds[static_cast<std::size_t>(row)];
+        span.left = std::max(span.left, b.left + kEdgeMargin);
+        span.right = std::min(span.right, b.right - kEdgeMargin);
+    }
+    span.left = std::max(span.left, 0);
+    span.right = std::min(span.right, width - 1);
+    return span;
+}
+
+}  // namespace
+
+struct FreeSpace::Outline {
+    std::vector<int> left, right;  // per row, the columns inside (left > right: none)
+    std::vector<int> outsideSums;  // (width+1) * (height+1)
+};
+
+namespace {
+
+// Prefix sums of a per-pixel count: sums[(y+1)*(w+1) + x+1] counts the pixels in [0, x] x [0, y].
+template <typename Count>
+std::vector<int> PrefixSums(int w, int h, Count count) {
+    std::vector<int> sums(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+    for (int y = 0; y < h; ++y) {
+        int rowSum = 0;
+        const int* above = &sums[static_cast<std::size_t>(y) * (w + 1) + 1];
+        int* here = &sums[static_cast<std::size_t>(y + 1) * (w + 1) + 1];
+        for (int x = 0; x < w; ++x) {
+            rowSum += count(x, y);
+            here[x] = above[x] + rowSum;
+        }
+    }
+    return sums;
+}
+
+// PrefixSums of the pixels of `codes` (w a row) marked with the ordinary's code; pixels past
+// the end of `codes` are not marked. A row with no mark, most of them, repeats the sums above.
+std::vector<int> MarkSums(const std::vector<std::int8_t>& codes, int w, int h) {
+    std::vector<int> sums(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+    for (int y = 0; y < h; ++y) {
+        const int* above = &sums[static_cast<std::size_t>(y) * (w + 1) + 1];
+        int* here = &sums[static_cast<std::size_t>(y + 1) * (w + 1) + 1];
+        const std::size_t start = std::min(codes.size(), static_cast<std::size_t>(y) * w);
+        const std::size_t end = std::min(codes.size(), start + static_cast<std::size_t>(w));
+        const std::int8_t* row = codes.data() + start;
+        const int length = static_cast<int>(end - start);
+        if (std::find(row, row + length, kOrdinaryMark) == row + length) {
+            std::copy(above, above + w, here);
+            continue;
+        }
+        int rowSum = 0;
+        for (int x = 0; x < w; ++x) {
+            rowSum += x < length && row[x] == kOrdinaryMark ? 1 : 0;
+            here[x] = above[x] + rowSum;
+        }
+    }
+    return sums;
+}
+
+int SumIn(const std::vector<int>& sums, int w, int x1, int y1, int x2, int y2) {
+    auto at = [&](int x, int y) { return sums[static_cast<std::size_t>(y) * (w + 1) + x]; };
+    return at(x2 + 1, y2 + 1) - at(x1, y2 + 1) - at(x2 + 1, y1) + at(x1, y1);
+}
+
+}  // namespace
+
+const FreeSpace& FreeSpace::Field(DrawingState& s) {
+    const int w = s.picture.Width(), h = s.picture.Height();
+    if (s.fieldSpace && s.fieldSpace->geometry_ == s.geometry && s.fieldSpace->width_ == w && s.fieldSpace->height_ == h)
+        return *s.fieldSpace;
+    auto space = std::make_shared<FreeSpace>();
+    space->geometry_ = s.geometry;
+    space->width_ = w;
+    space->height_ = h;
+    auto outline = std::make_shared<Outline>();
+    outline->left.resize(static_cast<std::size_t>(h));
+    outline->right.resize(static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        const Span span = InsideOutline(s.geometry, y, w);
+        outline->left[static_cast<std::size_t>(y)] = span.left;
+        outline->right[static_cast<std::size_t>(y)] = span.right;
+    }
+    outline->outsideSums = PrefixSums(w, h, [&](int x, int y) {
+        return x < outline->left[static_cast<std::size_t>(y)] || x > outline->right[static_cast<std::size_t>(y)] ? 1 : 0;
+    });
+    space->outline_ = std::move(outline);
+    space->FindRegions();
+    s.fieldSpace = std::move(space);
+    return *s.fieldSpace;
+}
+
+void PrepareOrdinaryMask(const DrawingState& s, PaintState& mask, std::int8_t mark) {
+    const LevelRecord& first = s.levels[0];
+    mask.marshallingMode = s.marshallingMode;
+    // The mask's own picture is already teal; only a picture of another size is made anew.
+    if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height()) {
+        (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
+        mask.picture.Fill(kTeal);
+    }
+    DrawShieldOutline(mask);
+    std::fill(mask.pictureBuffer.begin(), mask.pictureBuffer.end(), static_cast<std::int8_t>(-100));
+    mask.level = 0;
+    mask.levels[0] = first;
+    mask.levelTincture[0] = mark;
+    // The shape level 0 was drawn with: a later word ("sinister hands") may have changed
+    // shapeCode since.
+    mask.shapeCode = s.firstOrdinaryShape != ShapeCode::kNoShape ? s.firstOrdinaryShape : s.shapeCode;
+    mask.partitionCode = s.partitionCode;
+    mask.lineCode = first.levelLine;
+}
+
+FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
+    const FreeSpace& field = Field(s);
+    FreeSpace space;
+    space.geometry_ = field.geometry_;
+    space.width_ = field.width_;
+    space.height_ = field.height_;
+    space.outline_ = field.outline_;
+    const LevelRecord& first = s.levels[0];
+    const bool piecesOrdinary = first.levelName == "bars" || first.levelName == "pallets";
+    if (first.levelKind == kTypeOrdinary || piecesOrdinary) {
+        // The ordinary drawn alone on an empty mask, as it was drawn on the shield.
+        NullSink sink;
+        PaintState mask(sink);
+        PrepareOrdinaryMask(s, mask, kOrdinaryMark);
+        if (first.levelName == "bars") {
+            DrawBars(mask, 0);
+        } else if (first.levelName == "pallets") {
+            DrawPallets(mask, 0);
+        } else {
+            DrawOrdinary(mask, 0);
+        }
+        if (s.betweenCotises > 0) {
+            mask.cotiseCount = s.betweenCotises;
+            mask.cotiseTincture = kOrdinaryMark;
+            mask.cotiseLine = s.betweenCotiseLine;
+            DrawCotises(mask);
+        }
+        space.markSums_ = MarkSums(mask.pictureBuffer, space.width_, space.height_);
+    } else {
+        // Charges between a charge: the squares its pictures were given.
+        const int n = std::min({first.levelCount, s.ringWritten, kPlacementRingSize});
+        for (int k = 0; k < n; ++k) {
+            const int index = ((s.ringNext - n + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
+            const RingEntry& e = s.placementRing[static_cast<std::size_t>(index)];
+            const int half = static_cast<int>(e.scale * kChargeExtentAtScaleOne / 2) + kOrdinaryMargin;
+            const Box box{std::max(0, e.x - half), std::max(0, e.y - half), std::min(space.width_ - 1, e.x + half),
+                          std::min(space.height_ - 1, e.y + half)};
+            if (box.x1 <= box.x2 && box.y1 <= box.y2) space.boxes_.push_back(box);
+        }
+    }
+    if (regions) space.FindRegions();
+    return space;
+}
+
+int FreeSpace::BlockedIn(int x1, int y1, int x2, int y2) const {
+    int blocked = SumIn(outline_->outsideSums, width_, x1, y1, x2, y2);
+    if (!markSums_.empty()) {
+        // Every pixel within kOrdinaryMargin of the ordinary is blocked.
+        blocked += SumIn(markSums_, width_, std::max(0, x1 - kOrdinaryMargin), std::max(0, y1 - kOrdinaryMargin),
+                         std::min(width_ - 1, x2 + kOrdinaryMargin), std::min(height_ - 1, y2 + kOrdinaryMargin));
+    }
+    for (const Box& b : boxes_)
+        if (b.x1 <= x2 && x1 <= b.x2 && b.y1 <= y2 && y1 <= b.y2) ++blocked;
+    return blocked;
+}
+
+void FreeSpace::FindRegions() {
+    const int w = width_, h = height_;
+    regionTop_.clear();
+    regionBottom_.clear();
+    regionLeft_.clear();
+    regionRight_.clear();
+    regionCentreY_.clear();
+    // Regions: 4-connected pieces of free space, slivers dropped, ordered top to bottom and then
+    // dexter to sinister. The free pixels of each row are found as runs, and runs that overlap
+    // the row above join its piece.
+    struct Run {
+        int y = 0, a = 0, b = 0;  // columns a..b of row y
+    };
+    std::vector<Run> runs;
+    std::vector<std::size_t> rowFirst(static_cast<std::size_t>(h) + 1, 0);
+    const bool outlineOnly = markSums_.empty() && boxes_.empty();
+    std::vector<char> free;  // a pixel is free where a square of one pixel on it is
+    for (int y = 0; y < h; ++y) {
+        rowFirst[static_cast<std::size_t>(y)] = runs.size();
+        const int left = outline_->left[static_cast<std::size_t>(y)], right = outline_->right[static_cast<std::size_t>(y)];
+        if (outlineOnly) {
+            if (left <= right) runs.push_back({y, left, right});
+            continue;
+        }
+        if (left > right) continue;
+        FreeCentres(y, 1, -1, free);
+        for (int x = left; x <= right;) {
+            while (x <= right && free[static_cast<std::size_t>(x)] == 0) ++x;
+            if (x > right) break;
+            const int a = x;
+            while (x <= right && free[static_cast<std::size_t>(x)] != 0) ++x;
+            runs.push_back({y, a, x - 1});
+        }
+    }
+    rowFirst[static_cast<std::size_t>(h)] = runs.size();
+
+    // Union-find over the runs; a piece's root is its first run in raster order, so the pieces
+    // come in the order of their first pixel.
+    std::vector<std::size_t> parent(runs.size());
+    for (std::size_t i = 0; i < parent.size(); ++i) parent[i] = i;
+    auto find = [&parent](std::size_t i) {
+        while (parent[i] != i) i = parent[i] = parent[parent[i]];
+        return i;
+    };
+    for (int y = 1; y < h; ++y) {
+        std::size_t i = rowFirst[static_cast<std::size_t>(y - 1)], j = rowFirst[static_cast<std::size_t>(y)];
+        const std::size_t iEnd = rowFirst[static_cast<std::size_t>(y)], jEnd = rowFirst[static_cast<std::size_t>(y) + 1];
+        while (i < iEnd && j < jEnd) {
+            if (runs[i].a <= runs[j].b && runs[j].a <= runs[i].b) {
+                const std::size_t ri = find(i), rj = find(j);
+                if (ri != rj) parent[std::max(ri, rj)] = std::min(ri, rj);
+            }
+            if (runs[i].b < runs[j].b) {
+                ++i;
+            } else {
+                ++j;
+            }
+        }
+    }
+
+    struct Piece {
+        std::size_t root = 0;
+        int area = 0, top = 0, bottom = 0, left = 0, right = 0;
+        long long sumX = 0, sumY = 0;
+    };
+    std::vector<Piece> pieces;
+    std::vector<int> pieceOfRoot(runs.size(), -1);
+    std::vector<int> pieceOfRun(runs.size(), -1);
+    int total = 0;
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        const std::size_t root = find(k);
+        if (pieceOfRoot[root] < 0) {
+            pieceOfRoot[root] = static_cast<int>(pieces.size());
+            pieces.push_back({root, 0, runs[k].y, runs[k].y, runs[k].a, runs[k].b, 0, 0});
+        }
+        Piece& p = pieces[static_cast<std::size_t>(pieceOfRoot[root])];
+        pieceOfRun[k] = pieceOfRoot[root];
+        const Run& r = runs[k];
+        const int length = r.b - r.a + 1;
+        p.area += length;
+        p.sumX += static_cast<long long>(r.a + r.b) * length / 2;
+        p.sumY += static_cast<long long>(r.y) * length;
+        p.top = std::min(p.top, r.y);
+        p.bottom = std::max(p.bottom, r.y);
+        p.left = std::min(p.left, r.a);
+        p.right = std::max(p.right, r.b);
+        total += length;
+    }
+    std::vector<Piece> kept;
+    std::vector<int> keptLabel;
+    for (std::size_t label = 0; label < pieces.size(); ++label) {
+        if (pieces[label].area * 100 < total * kRegionMinPercent) continue;
+        kept.push_back(pieces[label]);
+        keptLabel.push_back(static_cast<int>(label));
+    }
+    std::vector<std::size_t> byPlace(kept.size());
+    for (std::size_t k = 0; k < byPlace.size(); ++k) byPlace[k] = k;
+    std::sort(byPlace.begin(), byPlace.end(), [&kept](std::size_t i, std::size_t j) {
+        const Piece& a = kept[i];
+        const Piece& b = kept[j];
+        const long long ay = a.sumY / a.area, by = b.sumY / b.area;
+        if (std::llabs(ay - by) > kSameRowTolerance) return ay < by;
+        return a.sumX / a.area < b.sumX / b.area;
+    });
+    std::vector<int> order(pieces.size(), -1);
+    for (std::size_t k = 0; k < byPlace.size(); ++k) {
+        const Piece& p = kept[byPlace[k]];
+        order[static_cast<std::size_t>(keptLabel[byPlace[k]])] = static_cast<int>(k);
+        regionTop_.push_back(p.top);
+        regionBottom_.push_back(p.bottom);
+        regionLeft_.push_back(p.left);
+        regionRight_.push_back(p.right);
+        regionCentreY_.push_back(static_cast<int>(p.sumY / p.area));
+    }
+    region_.assign(static_cast<std::size_t>(w) * h, -1);
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        const Run& r = runs[k];
+        const int region = order[static_cast<std::size_t>(pieceOfRun[k])];
+        if (region < 0) continue;
+        std::fill_n(region_.begin() + static_cast<std::ptrdiff_t>(r.y) * w + r.a, r.b - r.a + 1, region);
+    }
+}
+
+void FreeSpace::FreeCentres(int y, int cell, int region, std::vector<char>& free) const {
+    // The answers of BoxFree for the whole row, from what holds for every square on it: the rows
+    // it covers, the band of rows round it that the ordinary's margin reaches, and the boxes
+    // whose rows it meets.
+    const int w = width_, h = height_, half = cell / 2;
+    free.assign(static_cast<std::size_t>(std::max(w, 0)), 0);
+    const int y1 = y - half, y2 = y1 + cell - 1;
+    if (y1 < 0 || y2 >= h || cell < 1) return;
+    // Inside the outline on every row: the square's columns within the narrowest span.
+    int left = 0, right = w - 1;
+    for (int row = y1; row <= y2; ++row) {
+        left = std::max(left, outline_->left[static_cast<std::size_t>(row)]);
+        right = std::min(right, outline_->right[static_cast<std::size_t>(row)]);
+    }
+    // Centres whose square lies in the picture and inside the outline, and in the region: the
+    // columns of the row that are not in it are left out before the margin is looked at.
+    int first = left + half, last = right - (cell - 1) + half;
+    const std::size_t rowStart = static_cast<std::size_t>(y) * w;
+    if (region >= 0) {
+        while (first <= last && region_[rowStart + first] != region) ++first;
+        while (first <= last && region_[rowStart + last] != region) --last;
+    }
+    if (first > last) return;
+    std::fill(free.begin() + first, free.begin() + last + 1, 1);
+    if (!markSums_.empty()) {
+        // The marked pixels of the band of rows the margin reaches, summed up to each column.
+        const int m1 = std::max(0, y1 - kOrdinaryMargin), m2 = std::min(h - 1, y2 + kOrdinaryMargin);
+        const int* below = markSums_.data() + static_cast<std::size_t>(m2 + 1) * (w + 1);
+        const int* above = markSums_.data() + static_cast<std::size_t>(m1) * (w + 1);
+        // The square grown by the margin spans columns x - reachLeft .. x + reachRight - 1.
+        const int reachLeft = half + kOrdinaryMargin, reachRight = cell - half + kOrdinaryMargin;
+        auto blocked = [&](int a, int b) { return (below[b] - above[b]) != (below[a] - above[a]); };
+        // Where the grown square stays within the picture no column needs clipping, and the
+        // loop is a plain one over the row.
+        const int inFrom = std::max(first, reachLeft), inTo = std::min(last, w - reachRight);
+        char* out = free.data();
+        for (int x = inFrom; x <= inTo; ++x) out[x] = static_cast<char>(out[x] & !blocked(x - reachLeft, x + reachRight));
+        for (int x = first; x <= last; ++x) {
+            if (x >= inFrom && x <= inTo) {
+                x = inTo;
+                continue;
+            }
+            const int a = std::max(0, x - reachLeft), b = std::min(w, x + reachRight);
+            if (blocked(a, b)) free[static_cast<std::size_t>(x)] = 0;
+        }
+    }
+    for (const Box& b : boxes_) {
+        if (b.y1 > y2 || y1 > b.y2) continue;
+        // The square [x - half, x - half + cell - 1] meets the box's columns.
+        const int from = std::max(first, b.x1 - (cell - 1) + half), to = std::min(last, b.x2 + half);
+        if (from <= to) std::fill(free.begin() + from, free.begin() + to + 1, 0);
+    }
+    if (region >= 0) {
+        for (int x = first; x <= last; ++x)
+            if (region_[rowStart + x] != region) free[static_cast<std::size_t>(x)] = 0;
+    }
+}
+
+int FreeSpace::LargestSquare(int region, int atMost) const {
+    // side[x - left + 1] is the side of the largest square of the region whose lower right
+    // corner is (x, y), row by row over the region's bounds; diagonal holds the row above's
+    // value at x - 1.
+    const std::size_t index = static_cast<std::size_t>(region);
+    const int left = regionLeft_[index], right = regionRight_[index];
+    std::vector<int> side(static_cast<std::size_t>(right - left) + 2, 0);
+    int largest = 0;
+    for (int y = Top(region); y <= Bottom(region); ++y) {
+        const int* labels = region_.data() + static_cast<std::size_t>(y) * width_;
+        int diagonal = 0;
+        for (int x = left; x <= right; ++x) {
+            int* here = &side[static_cast<std::size_t>(x - left) + 1];
+            const int above = *here;
+            *here = labels[x] != region ? 0 : 1 + std::min({above, here[-1], diagonal});
+            diagonal = above;
+            largest = std::max(largest, *here);
+        }
+        if (largest >= atMost) return atMost;
+    }
+    return largest;
+}
+
+int FreeSpace::WidestRow() const {
+    int widest = 0;
+    for (std::size_t y = 0; y < outline_->left.size(); ++y) widest = std::max(widest, outline_->right[y] - outline_->left[y] + 1);
+    return widest;
+}
+
+bool FreeSpace::BoxFree(int x, int y, int cell, int region) const {
+    const int x1 = x - cell / 2, y1 = y - cell / 2, x2 = x1 + cell - 1, y2 = y1 + cell - 1;
+    if (x1 < 0 || y1 < 0 || x2 >= width_ || y2 >= height_) return false;
+    if (BlockedIn(x1, y1, x2, y2) != 0) return false;
+    return region < 0 || region_[static_cast<std::size_t>(y) * width_ + x] == region;
+}
+
+}  // namespace esc
