@@ -108,7 +108,9 @@ bool ChevronPoints(std::vector<Point>& points, const LayoutRegion& region, int n
     const int k = n / 2;
     const bool point = n % 2 == 1;
     const double apexY = b.top + H * kChevronPointShare, endX = b.left + W * kChevronEndShare;
-    const double endY = apexY + (cx - endX) * kChevronSlope;
+    // In a region wider than deep (a chief) the limbs fall less steeply, to end within it.
+    const double slope = std::min(kChevronSlope, (region.straightBottom - apexY - kEdgeMargin) / std::max(1.0, cx - endX));
+    const double endY = apexY + (cx - endX) * slope;
     const std::size_t first = points.size();
     if (point) points.push_back({cx, static_cast<int>(apexY)});
     AlongSegment(points, cx, apexY, endX, endY, k, point ? 1.0 : 0.5);
@@ -226,7 +228,9 @@ constexpr std::array<RingTurn, 8> kTurnsRound = {{
 SpotLayout RingSpots(const LayoutRegion& region, int n) {
     SpotLayout out;
     const Rect& b = region.box;
-    const double cx = b.left + b.Width() / 2, cy = b.top + b.Height() * kRingCentreShare, r = b.Width() * kRingRadiusShare;
+    // The radius a share of the region's narrower side: of the width on a shield, of the depth on a chief.
+    const double cx = b.left + b.Width() / 2, cy = b.top + b.Height() * kRingCentreShare;
+    const double r = std::min(b.Width(), b.Height()) * kRingRadiusShare;
     if (n < 2) {
         out.spots.push_back({Lround(cx), Lround(cy), ScaleForCell(static_cast<int>(r), kLargestInAnnulo)});
         out.nearest = true;

@@ -3,9 +3,7 @@
 #include "interpret/phrase/ArrangementWords.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <numbers>
 #include <utility>
 #include <vector>
 
@@ -15,6 +13,7 @@
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/layout/Placement.h"
+#include "interpret/layout/SpotLayout.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -29,11 +28,6 @@ using phrase::Use;
 namespace {
 
 constexpr int kInBendSinisterWords = 3;  // "in bend sinister"
-// The ring's centre stands a little above the fess point, where the shield is still full width,
-// and its radius leaves room for the charges between it and the edges.
-constexpr double kRingCentreShare = 0.45;   // of the height, from the top
-constexpr double kRingRadiusShare = 0.28;   // of the width
-constexpr float kLargestInAnnulo = 0.7f;
 constexpr int kFewestInAnnulo = 2;
 // The orle's bands: their middle lines' distance from the sides, the chief and the base (as the
 // shapes draw the orle), and the largest charge the band holds.
@@ -165,49 +159,10 @@ bool SemeOnBordureRule(DrawingState& s) {
     return true;
 }
 
-// Each charge in annulo is turned to follow the ring, all going round it one way: the charge at
-// the top faces dexter, as drawn, so they go round against the clock, and the one k eighths of
-// the ring further clockwise is turned k eighths clockwise. The painter turns a picture an eighth
-// back (in bend), an eighth on (in bend sinister), a quarter back (fesswise) and half round
-// (mirrored and upside down); the other eighths are these with half a round.
-struct Turn {
-    bool bendwise = false, bendwiseSinister = false, quarter = false, over = false;
-};
-constexpr std::array<Turn, 8> kTurnsRound = {{
-    {},                           // as drawn
-    {false, true, false, false},  // an eighth
-    {false, false, true, true},   // a quarter: a quarter back and half round
-    {true, false, false, true},   // three eighths: an eighth back and half round
-    {false, false, false, true},  // half round
-    {false, true, false, true},   // five eighths: an eighth on and half round
-    {false, false, true, false},  // three quarters: a quarter back
-    {true, false, false, false},  // seven eighths: an eighth back
-}};
-
 void InAnnuloLayout(DrawingState& s, int n) {
     if (n < kFewestInAnnulo) return;
-    const ShieldGeometry& g = s.geometry;
-    const double cx = g.W2, cy = g.H * kRingCentreShare, r = g.W * kRingRadiusShare;
-    // Neighbours on the ring are a chord apart; each charge takes its share of that.
-    const double chord = 2.0 * r * std::sin(std::numbers::pi / n);
-    const float scale = std::min(kLargestInAnnulo, static_cast<float>(chord) * kChargeShareOfCell / kChargeExtentAtScaleOne);
-    // Each is turned as it would go round the ring, all one way (two chase each other: one at its
-    // top, the other at its foot, half round).
-    for (int i = 0; i < n; ++i) {
-        const double a = 2.0 * std::numbers::pi * i / n;
-        const int eighth = static_cast<int>(std::lround(8.0 * i / n)) % 8;
-        const Turn turn = kTurnsRound[static_cast<std::size_t>(eighth)];
-        s.bendwiseFlag = turn.bendwise || turn.bendwiseSinister;
-        s.bendwiseSinisterFlag = turn.bendwiseSinister;
-        s.fesswiseFlag = turn.quarter;
-        // Half round is mirrored and upside down (Place paints upside down what is reversed).
-        const bool reversed = s.reversedCharges;
-        s.reversedCharges = reversed != turn.over;
-        Place(s, static_cast<int>(std::lround(cx + r * std::sin(a))), static_cast<int>(std::lround(cy - r * std::cos(a))),
-              std::max(kMinChargeScale, scale), turn.over);
-        s.reversedCharges = reversed;
-        s.bendwiseFlag = s.bendwiseSinisterFlag = s.fesswiseFlag = false;
-    }
+    const SpotLayout ring = LayoutSpots({RegionOf(s.geometry, RegionKind::kField), n, Arrangement::kInAnnulo, {}});
+    PlaceSpots(s, ring.spots);
 }
 
 int ArrangementWordsAt(const DrawingState& s, int i) {
