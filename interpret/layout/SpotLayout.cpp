@@ -42,6 +42,8 @@ constexpr float kLargestInOrle = 0.5f;
 // chevron inverted's point and the lower edge of a chevron's; their limbs fall this steeply.
 constexpr double kInvertedPointShare = 0.4, kChevronUnderPointShare = 0.6, kLimbSlope = 0.85;
 constexpr int kBetweenArmsMargin = 10;
+// A column reaching the foot of the shield is set down this share of its height.
+constexpr int kBaseClearanceDivisor = 24;
 
 struct Point {
     int x, y;
@@ -261,9 +263,9 @@ LayoutRegion RegionOf(const ShieldGeometry& g, RegionKind kind) {
     const int W = g.W, H = g.H, sb = g.straightBottom;
     auto region = [&](int left, int top, int right, int bottom) { return LayoutRegion{{left, top, right, bottom}, std::min(bottom, sb)}; };
     switch (kind) {
-        case RegionKind::kField: return {{0, 0, W, H}, sb};
+        case RegionKind::kField: return {{0, 0, W, H}, sb, H / kBaseClearanceDivisor};
         case RegionKind::kChief: return region(0, 0, W, g.chiefDepth);
-        case RegionKind::kBase: return {{0, H - g.chiefDepth, W, H}, sb};
+        case RegionKind::kBase: return {{0, H - g.chiefDepth, W, H}, sb, H / kBaseClearanceDivisor};
         case RegionKind::kDexterFlank: return region(0, g.H5, g.W3, H - g.H4);
         case RegionKind::kSinisterFlank: return region(W - g.W3, g.H5, W, H - g.H4);
         case RegionKind::kDexterChief: return region(0, 0, g.W2, g.H2);
@@ -302,9 +304,9 @@ SpotLayout LayoutSpots(const LayoutRequest& request) {
             for (int i = 0; i < n; ++i) points.push_back({b.left + W * (2 * i + 1) / (2 * n), b.top + H / 2});
             break;
         case Arrangement::kInPale:
-            // One column down the middle, clear of the base point.
+            // One column down the middle, clear of the base point where the region reaches it.
             for (int i = 0; i < n; ++i)
-                points.push_back({b.left + W / 2, b.top + (region.straightBottom - b.top) * (2 * i + 1) / (2 * n) + H / 24});
+                points.push_back({b.left + W / 2, b.top + (region.straightBottom - b.top) * (2 * i + 1) / (2 * n) + region.baseClearance});
             break;
         case Arrangement::kInBend:
         case Arrangement::kInBendSinister: {

@@ -50,6 +50,9 @@ enum class RegionKind {
 struct LayoutRegion {
     Rect box;
     int straightBottom = 0;
+    // How far a column of charges is set down, clear of the point at the foot of the shield, in a
+    // region that reaches it.
+    int baseClearance = 0;
 };
 LayoutRegion RegionOf(const ShieldGeometry& geometry, RegionKind kind);
 

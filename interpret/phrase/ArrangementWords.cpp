@@ -204,7 +204,9 @@ void PassTheGroupsTincture(DrawingState& s) {
     const int at = s.cursor;
     if (at < 0 || at >= s.wordCount || T(s, 0) != kTypeTincture || S1(s, 0) != phrase::Tincture(s)) return;
     const std::size_t i = static_cast<std::size_t>(at);
-    if (s.wordPending[i] || s.wordUsed[i]) ++s.cursor;
+    if (!s.wordPending[i] && !s.wordUsed[i]) return;
+    MemberTincturesRule(s);  // "three roundels in fess azure, gules and vert"
+    ++s.cursor;
 }
 
 bool BetweenTheArmsRule(DrawingState& s) {

@@ -45,7 +45,7 @@ int ArrangementWordsAt(const DrawingState& state, int i);
 // words are read and the cursor moves onto the last. False, reading nothing, otherwise.
 bool MemberTincturesRule(DrawingState& state);
 // After a group's arrangement is read: the tincture after it, already taken as the group's
-// ("three roundels in bend sable"), is passed over.
+// ("three roundels in bend sable"), is passed over, with the members' tinctures listed after it.
 void PassTheGroupsTincture(DrawingState& state);
 // "a chevron inverted gules between the arms a mullet": at "between the arms" (or "its arms")
 // after a chevron, the next phrase's charges stand between its limbs. False, reading nothing,
