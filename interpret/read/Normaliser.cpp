@@ -34,7 +34,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 214> kSubstitutions = {{
+constexpr std::array<Substitution, 220> kSubstitutions = {{
     {"-", "", Kind::DeleteOutsideNumbers},
     {".", "", Kind::DeleteOutsideNumbers},
     {" d'", " "},
@@ -65,6 +65,14 @@ constexpr std::array<Substitution, 214> kSubstitutions = {{
     // A leg erased "a la quise" is erased at the thigh, as the leg picture erased is drawn.
     {"erased à la quise", "erased"},
     {"erased a la quise", "erased"},
+    // "an eagle looking to the sinister", "a hart facing sinister": facing sinister, as contourny
+    // (the longer forms first: the shorter would leave "looking" or "facing" behind).
+    {"looking to the sinister", "contourny"},
+    {"looking to sinister", "contourny"},
+    {"facing to the sinister", "contourny"},
+    {"facing the sinister", "contourny"},
+    {"facing sinister", "contourny"},
+    {" to the sinister", " contourny"},
     {" to sinister", " contourny"},  // "a raven volant to sinister": facing sinister
     {"foxs mask", "foxs face"},
     // A dance is a fess dancetty; several are bars dancetty.
