@@ -362,6 +362,53 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
 
 // A qualifier or attitude whose picture is not drawn is left unread: the picture without it is
 // painted and the word is reported, so the blazon does not count as drawn clean.
+// Demi-charges typed with a hyphen (one word once the hyphen goes), in either case, plural or not,
+// and the attitudes drawn by turning or cutting another drawing.
+TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
+    struct Case {
+        const char* blazon;
+        const char* picture;
+    };
+    const Case cases[] = {
+        {"Or a demi-wolf rampant sable", "dwolf.1"},
+        {"Argent three Demi-Wolves sable", "dwolf.esv"},
+        {"Gules a demi bear argent", "dbear.esv"},
+        {"Vert a demi-cat rampant argent", "dcat.1"},
+        {"Gules three demi-griffins segreant or", "dgriffin.1"},
+        {"Azure a demi-gryphon or", "dgriffin.esv"},
+        {"Or a demi-dragon vert", "ddragon.esv"},
+        {"Azure a demi-unicorn rampant argent", "dunicorn.1"},
+        {"Argent a demi-antelope azure", "dantelop.esv"},
+        {"Vert a demi-wyvern or", "dwivern.esv"},
+        {"Or a demi-boar sable", "dboar.esv"},
+        {"Azure a demi-goat argent", "dgoat.esv"},
+        {"Azure a demi-stag argent", "dbuck.esv"},
+        {"Gules a demi-hart or", "dbuck.esv"},
+        {"Argent a demi-bull gules", "dbull.esv"},
+        {"Sable a demi-ram argent", "dram.esv"},
+        {"Or a demi-eagle displayed sable", "deagle.1"},
+        {"Argent a boar salient sable", "boar.7"},
+        {"Or a bear salient sable", "bear.7"},
+        {"Argent a talbot salient azure", "talbot.7"},
+        {"Vert a lamb salient argent", "lamb.7"},
+        {"Vert a hind rampant argent", "hind.1"},
+        {"Azure a unicorn salient argent", "unicorn.7"},
+        {"Or a tyger salient sable", "tyger.7"},
+        {"Or a wyvern salient vert", "wivern.7"},
+        {"Argent an eel hauriant vert", "eel.ha"},
+        // Hoofed beasts rearing are drawn alike rampant and salient.
+        {"Azure a ram rampant argent", "ram.1"},
+        {"Or a bull rampant sable", "bull.1"},
+        {"Gules a stag rampant or", "buck.1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        const Reading r = Read(c.blazon);
+        EXPECT_EQ(r.picture, c.picture) << "tried:" << r.story;
+        EXPECT_EQ(r.ignored, Words{});
+    }
+}
+
 TEST(Qualifiers, AWordWithoutItsPictureIsReported) {
     test::Drawing probe;
     ASSERT_FALSE(PictureExists(probe.s(), "mullet", "er")) << "the case below needs a charge with no erased picture";

@@ -1,0 +1,199 @@
+"""Pictures made from other drawings: the demi-beasts and demi-birds, the beasts salient, the fish
+hauriant.
+
+A demi-charge is the upper (or fore) half of the whole charge, cut off across the waist; a beast
+salient is the passant beast reared up on its hind feet; a fish hauriant is the naiant fish set
+palewise, the head upwards. Each is one row of DERIVED below: the drawing it is cut from or turned,
+where the cut runs and how far the drawing turns. The source's own paths are copied into the new
+picture, so its silhouette, outline and coloured parts (claws, tongue, horns) carry over, and
+the cut is outlined: a black copy of the drawing is kept in a narrow band along the cut edge.
+
+Run tools/geometric_charges.py again after redrawing a source by hand, so that the pictures cut
+from it follow (`python3 tools/geometric_charges.py derived` rewrites only these).
+"""
+
+import math
+import os
+import re
+
+from .svg import CHARGES_DIR, Charge, charge
+
+MAX_AREA = 114000       # width * height of a drawing (DRAWING.md)
+EDGE = 4                # width of the outline drawn along a cut, in the source's units
+FAR = 2000              # half-size of a clip rectangle: far past any drawing
+
+
+class Demi:
+    """The part of the source above the line y = at (or before the line x = at, with 'x'), the
+    line tilted by `tilt` degrees about its middle, the result turned by `turn` degrees."""
+
+    def __init__(self, at, axis='y', tilt=0.0, turn=0.0):
+        self.at, self.axis, self.tilt, self.turn = at, axis, tilt, turn
+
+
+class Turn:
+    """The whole source turned by `turn` degrees (clockwise on the page)."""
+
+    def __init__(self, turn):
+        self.turn = turn
+
+
+# (folder, picture name, source under data/charges, how, data-also names, title)
+DERIVED = [
+    # Demi-beasts cut from the beast rampant, across the waist below the forelegs; a tail that
+    # rises behind the back is kept down to the cut, as the demi-lion's is.
+    ('beasts', 'dwolf', 'beasts/wolf.1.svg', Demi(152), 'dwolf.1',
+     'A demi-wolf rampant: the wolf rampant cut off across the waist'),
+    ('beasts', 'dbear', 'beasts/bear.1.svg', Demi(152), 'dbear.1',
+     'A demi-bear rampant: the bear rampant cut off across the waist'),
+    ('beasts', 'dcat', 'beasts/domestic.1.svg', Demi(152), 'dcat.1',
+     'A demi-cat rampant: the cat rampant cut off across the waist'),
+    ('lions', 'dgriffin', 'lions/griffin.svg', Demi(152), 'dgriffin.1',
+     'A demi-griffin segreant: the griffin segreant cut off across the waist, wings raised'),
+    ('lions', 'ddragon', 'lions/dragon.svg', Demi(132, tilt=-8), 'ddragon.1',
+     'A demi-dragon rampant: the dragon rampant cut off across the waist, wings raised'),
+    ('lions', 'dunicorn', 'lions/unicorn.svg', Demi(152), 'dunicorn.1',
+     'A demi-unicorn rampant: the unicorn rampant cut off across the waist'),
+    ('lions', 'dantelop', 'lions/antelope.svg', Demi(152), 'dantelop.1',
+     'A demi-antelope rampant: the heraldic antelope rampant cut off across the waist'),
+    ('lions', 'dwivern', 'lions/wivern.svg', Demi(165), 'dwivern.1',
+     'A demi-wivern: the wivern cut off below the legs, wings raised'),
+    # Demi-beasts cut from a beast reared up (rampant or salient) behind the shoulder, the cut
+    # square to the line of the back.
+    ('beasts', 'dboar', 'beasts/boar.1.svg', Demi(200, 'x', tilt=30), 'dboar.1',
+     'A demi-boar rampant: the boar rampant cut off behind the shoulder'),
+    ('beasts', 'dgoat', 'beasts/goat.1.svg', Demi(130, 'y', tilt=-25), 'dgoat.1',
+     'A demi-goat rampant: the goat rearing, cut off across the waist'),
+    ('beasts', 'dbuck', 'beasts/buck.7.svg', Demi(135, 'x', tilt=27), 'dbuck.1',
+     'A demi-stag: the stag springing cut off behind the shoulder, the forelegs raised'),
+    ('beasts', 'dbull', 'beasts/bull.7.svg', Demi(165, 'x', tilt=16), 'dbull.1',
+     'A demi-bull: the bull salient cut off behind the shoulder, the forelegs raised'),
+    ('beasts', 'dram', 'beasts/ram.7.svg', Demi(150, 'x', tilt=30), 'dram.1',
+     'A demi-ram: the ram salient cut off behind the shoulder, the forelegs raised'),
+    # Demi-birds: the eagle displayed cut off below the wings.
+    ('birds', 'deagle', 'birds/eagle.svg', Demi(140), 'deagle.1',
+     'A demi-eagle displayed: the eagle displayed cut off below the wings'),
+    # Beasts salient: the passant beast turned about its middle, forehand up.
+    ('beasts', 'boar.7', 'beasts/boar.svg', Turn(32), '',
+     'A boar salient: the passant boar reared up to spring, the hind feet on the ground'),
+    ('beasts', 'bear.7', 'beasts/bear.svg', Turn(32), '',
+     'A bear salient: the passant bear reared up to spring, the hind feet on the ground'),
+    ('beasts', 'talbot.7', 'beasts/talbot.svg', Turn(32), '',
+     'A talbot salient: the passant talbot reared up to spring, the hind feet on the ground'),
+    ('beasts', 'lamb.7', 'beasts/lamb.svg', Turn(32), 'sheep.7',
+     'A lamb salient: the passant lamb reared up to spring, the hind feet on the ground'),
+    ('beasts', 'hind.7', 'beasts/hind.svg', Turn(32), 'hind.1 doe.7 doe.1',
+     'A hind salient (also rampant, as a deer rearing is drawn): the hind reared up on its hind feet'),
+    ('lions', 'unicorn.7', 'lions/unicorn.3.svg', Turn(32), '',
+     'A unicorn salient: the passant unicorn reared up to spring, the hind feet on the ground'),
+    ('lions', 'tyger.7', 'lions/tyger.3.svg', Turn(32), '',
+     'A tyger salient: the passant tyger reared up to spring, the hind feet on the ground'),
+    ('lions', 'wivern.7', 'lions/wivern.3.svg', Turn(32), '',
+     'A wivern salient: the passant wivern reared up to spring on its one leg'),
+    # Fish hauriant: the naiant fish set palewise, the head upwards.
+    ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
+     'An eel hauriant: the eel naiant set palewise, the head upwards'),
+]
+
+SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
+ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
+# Root attributes that belong to the picture, not to what is drawn.
+ROOT_ONLY = {'xmlns', 'xmlns:xlink', 'width', 'height', 'viewBox', 'version', 'shape-rendering'}
+
+
+def read_source(rel):
+    """The source's width, height, the inherited attributes of its root and what it draws."""
+    with open(os.path.join(CHARGES_DIR, rel)) as f:
+        text = f.read()
+    m = SVG_OPEN.search(text)
+    attrs = dict(ATTR.findall(m.group(1)))
+    body = text[m.end():text.rindex('</svg>')]
+    inherit = {k: v for k, v in attrs.items() if k not in ROOT_ONLY and not k.startswith('data-')}
+    box = [float(v) for v in attrs['viewBox'].split()] if 'viewBox' in attrs else \
+        [0, 0, float(attrs['width']), float(attrs['height'])]
+    return box, inherit, body.strip('\n')
+
+
+def renamed(body, suffix):
+    """The body with every id and every reference to one made distinct by suffix."""
+    body = re.sub(r'\bid="([^"]+)"', lambda m: 'id="%s%s"' % (m.group(1), suffix), body)
+    body = re.sub(r'(href=")#([^"]+)"', lambda m: '%s#%s%s"' % (m.group(1), m.group(2), suffix), body)
+    return re.sub(r'url\(#([^)]+)\)', lambda m: 'url(#%s%s)' % (m.group(1), suffix), body)
+
+
+def blackened(body):
+    """The body with every colour black: the silhouette, for the outline along a cut."""
+    body = re.sub(r'#(?:[0-9a-fA-F]{6}|[0-9a-fA-F]{3})\b', '#000000', body)
+    return re.sub(r'((?:fill|stroke)\s*[=:]\s*"?)(white|red|blue)\b', r'\1#000000', body)
+
+
+def turned_box(box, degrees):
+    """The bounding box of box turned about its middle."""
+    x, y, w, h = box
+    cx, cy = x + w / 2.0, y + h / 2.0
+    a = math.radians(degrees)
+    xs, ys = [], []
+    for px, py in ((x, y), (x + w, y), (x, y + h), (x + w, y + h)):
+        dx, dy = px - cx, py - cy
+        xs.append(cx + dx * math.cos(a) - dy * math.sin(a))
+        ys.append(cy + dx * math.sin(a) + dy * math.cos(a))
+    return min(xs), min(ys), max(xs) - min(xs), max(ys) - min(ys)
+
+
+def fmt(v):
+    return ('%.2f' % v).rstrip('0').rstrip('.')
+
+
+def derive(folder, name, source, how, also, title):
+    box, inherit, body = read_source(source)
+    turn = how.turn
+    x0, y0, w, h = turned_box(box, turn) if turn else box
+    k = min(1.0, math.sqrt(MAX_AREA / (w * h)))
+    W, H = int(math.floor(w * k)), int(math.floor(h * k))
+    cx, cy = box[0] + box[2] / 2.0, box[1] + box[3] / 2.0
+    place = 'scale(%s) translate(%s %s)' % (fmt(k), fmt(-x0), fmt(-y0))
+    if turn:
+        place += ' rotate(%s %s %s)' % (fmt(turn), fmt(cx), fmt(cy))
+    ch = Charge(folder, name, W, H, title, also or None)
+    ch.note('Made from %s by tools/geometric/derived.py: %s.' % (
+        source, 'turned %s degrees' % fmt(turn) if isinstance(how, Turn) else 'cut across'))
+    g_attrs = ''.join(' %s="%s"' % kv for kv in sorted(inherit.items()))
+    lines = ['  <g transform="%s"%s>' % (place, g_attrs)]
+    if isinstance(how, Demi):
+        # The kept part and the band along its cut, as rectangles in the source's units.
+        if how.axis == 'y':
+            keep = (-FAR, how.at - 2 * FAR, 3 * FAR, 2 * FAR)
+            band = (-FAR, how.at - EDGE, 3 * FAR, EDGE)
+            pivot = (cx, how.at)
+        else:
+            keep = (how.at - 2 * FAR, -FAR, 2 * FAR, 3 * FAR)
+            band = (how.at - EDGE, -FAR, EDGE, 3 * FAR)
+            pivot = (how.at, cy)
+        tilt = ' transform="rotate(%s %s %s)"' % (fmt(how.tilt), fmt(pivot[0]), fmt(pivot[1])) if how.tilt else ''
+        ident = name.replace('.', '-')
+        ch.defs += ['    <clipPath id="%s-keep"><rect x="%s" y="%s" width="%s" height="%s"%s/></clipPath>'
+                    % ((ident,) + tuple(fmt(v) for v in keep) + (tilt,)),
+                    '    <clipPath id="%s-cut"><rect x="%s" y="%s" width="%s" height="%s"%s/></clipPath>'
+                    % ((ident,) + tuple(fmt(v) for v in band) + (tilt,))]
+        lines += ['  <!-- the upper part of the source -->',
+                  '  <g clip-path="url(#%s-keep)">' % ident, body, '  </g>',
+                  '  <!-- the outline along the cut: the source in black, kept in a band at the edge -->',
+                  '  <g clip-path="url(#%s-cut)">' % ident, blackened(renamed(body, '-k')), '  </g>']
+    else:
+        lines.append(body)
+    lines.append('  </g>')
+    ch.body_lines += lines
+    return ch
+
+
+def register(row):
+    folder, name = row[0], row[1]
+
+    def make():
+        return derive(*row)
+    make.__name__ = name
+    charge(make)
+
+
+for _row in DERIVED:
+    register(_row)
