@@ -362,8 +362,8 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
 
 // A qualifier or attitude whose picture is not drawn is left unread: the picture without it is
 // painted and the word is reported, so the blazon does not count as drawn clean.
-// Demi-charges typed with a hyphen (one word once the hyphen goes), in either case, plural or not,
-// and the attitudes drawn by turning or cutting another drawing.
+// Pictures cut from or turned out of another drawing: demi-charges (typed with a hyphen too, in
+// either case, plural or not), heads, attitudes.
 TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
     struct Case {
         const char* blazon;
@@ -396,6 +396,18 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Or a tyger salient sable", "tyger.7"},
         {"Or a wyvern salient vert", "wivern.7"},
         {"Argent an eel hauriant vert", "eel.ha"},
+        // Heads cut from the whole beast or bird, couped and erased.
+        {"Or a hind's head erased gules", "hind.he"},
+        {"Argent three does' heads couped gules", "doe.hd"},
+        {"Vert a cat's head erased argent", "cat.he"},
+        {"Argent three coneys' heads erased sable", "coney.he"},
+        {"Or a camel's head couped sable", "camel.hd"},
+        {"Or three brocks' heads couped sable", "brock.hd"},
+        {"Azure a heron's head erased argent", "heron.he"},
+        {"Azure a stork's head erased argent", "stork.he"},
+        {"Argent a cormorant's head erased sable", "cormoran.he"},
+        {"Gules three owls' heads argent", "owl.hd"},
+        {"Or a popinjay's head vert", "popinjay.hd"},
         // Hoofed beasts rearing are drawn alike rampant and salient.
         {"Azure a ram rampant argent", "ram.1"},
         {"Or a bull rampant sable", "bull.1"},

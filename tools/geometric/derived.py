@@ -20,6 +20,7 @@ from .svg import CHARGES_DIR, Charge, charge
 
 MAX_AREA = 114000       # width * height of a drawing (DRAWING.md)
 EDGE = 4                # width of the outline drawn along a cut, in the source's units
+HEAD_EDGE = 3.5         # the same for a head, at the whole drawing's size
 FAR = 2000              # half-size of a clip rectangle: far past any drawing
 
 
@@ -36,6 +37,30 @@ class Turn:
 
     def __init__(self, turn):
         self.turn = turn
+
+
+class Head:
+    """The head (and a little of the neck) of the source: the polygon `keep` in the source's
+    units, whose last side, back to its first point, is the cut across the neck; straight for
+    the head couped, torn in jagged teeth for the head erased."""
+
+    def __init__(self, keep, erased=False):
+        self.keep, self.erased, self.turn = keep, erased, 0.0
+
+
+# The build scales a picture until its silhouette spans this (charge_pictures --fill).
+FILL_W, FILL_H = 228.0, 264.0
+
+
+def heads(folder, name, source, keep, owner, others=''):
+    """The rows of the head couped (name.hd) and erased (name.he) of one source; `others` are
+    further names of the same charge."""
+    rows = []
+    for variant, erased, how in (('hd', False, 'couped'), ('he', True, 'erased')):
+        also = ' '.join('%s.%s' % (o, variant) for o in others.split())
+        rows.append((folder, '%s.%s' % (name, variant), source, Head(keep, erased), also,
+                     '%s head %s: cut from the whole %s across the neck' % (owner, how, source)))
+    return rows
 
 
 # (folder, picture name, source under data/charges, how, data-also names, title)
@@ -94,6 +119,24 @@ DERIVED = [
     ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
      'An eel hauriant: the eel naiant set palewise, the head upwards'),
 ]
+# Heads couped and erased, cut from the whole beast or bird across the neck.
+DERIVED += heads('beasts', 'hind', 'beasts/hind.svg', [(100, 72), (100, 20), (0, 20), (0, 105), (60, 105)],
+                 "A hind's", 'doe')
+DERIVED += heads('beasts', 'cat', 'beasts/cat.svg', [(90, 60), (90, 0), (0, 0), (0, 84), (42, 88)],
+                 "A cat's (guardant)")
+DERIVED += heads('beasts', 'coney', 'beasts/coney.svg', [(115, 75), (115, 0), (0, 0), (0, 135), (45, 135)],
+                 "A coney's (a hare's)", 'conie')
+DERIVED += heads('beasts', 'camel', 'beasts/camel.svg', [(76, 64), (72, 0), (0, 0), (0, 95), (40, 95)],
+                 "A camel's")
+DERIVED += heads('beasts', 'badger', 'beasts/badger.svg', [(96, 36), (96, 30), (0, 30), (0, 90), (62, 90)],
+                 "A badger's", 'brock')
+DERIVED += heads('birds', 'heron', 'birds/heron.svg', [(118, 80), (120, 0), (0, 0), (0, 80)], "A heron's")
+DERIVED += heads('birds', 'crane', 'birds/crane.svg', [(100, 75), (100, 0), (0, 0), (0, 75)], "A crane's", 'stork')
+DERIVED += heads('birds', 'cormoran', 'birds/cormoran.svg', [(100, 70), (100, 0), (0, 0), (0, 70)],
+                 "A cormorant's")
+DERIVED += heads('birds', 'owl', 'birds/owl.svg', [(170, 80), (170, 0), (20, 0), (20, 80)], "An owl's")
+DERIVED += heads('birds', 'popinjay', 'birds/popinjay.svg', [(120, 60), (120, 0), (20, 0), (20, 95), (58, 95)],
+                 "A popinjay's")
 
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
@@ -144,8 +187,72 @@ def fmt(v):
     return ('%.2f' % v).rstrip('0').rstrip('.')
 
 
+def torn(a, b, depth):
+    """Points from a to b in jagged teeth either side of the line, as a head erased is torn."""
+    length = math.dist(a, b)
+    teeth = max(4, int(round(length / (2.4 * depth))))
+    nx, ny = -(b[1] - a[1]) / length, (b[0] - a[0]) / length
+    out = [a]
+    for i in range(1, 2 * teeth):
+        t = i / (2.0 * teeth)
+        side = depth if i % 2 else -depth
+        out.append((a[0] + (b[0] - a[0]) * t + nx * side, a[1] + (b[1] - a[1]) * t + ny * side))
+    return out + [b]
+
+
+def offset_inward(poly, d):
+    """The polygon moved inward by d: each side moved along its normal, corners where the
+    moved sides meet."""
+    area = sum(p[0] * q[1] - q[0] * p[1] for p, q in zip(poly, poly[1:] + poly[:1]))
+    sign = 1.0 if area > 0 else -1.0
+    lines = []
+    for p, q in zip(poly, poly[1:] + poly[:1]):
+        length = math.dist(p, q)
+        nx, ny = -(q[1] - p[1]) / length * sign, (q[0] - p[0]) / length * sign
+        lines.append(((p[0] + nx * d, p[1] + ny * d), (q[0] - p[0], q[1] - p[1])))
+    out = []
+    for (p1, d1), (p2, d2) in zip(lines[-1:] + lines[:-1], lines):
+        den = d1[0] * d2[1] - d1[1] * d2[0]
+        if abs(den) < 1e-9:
+            out.append(p2)
+            continue
+        t = ((p2[0] - p1[0]) * d2[1] - (p2[1] - p1[1]) * d2[0]) / den
+        out.append((p1[0] + d1[0] * t, p1[1] + d1[1] * t))
+    return out
+
+
+def head_parts(how, box):
+    """The picture's box, the ratio its lines are thinned by, the polygon kept and the same
+    moved inward by the outline's width."""
+    keep = list(how.keep)
+    # The box of the kept polygon within the source's own box.
+    x0 = max(box[0], min(p[0] for p in keep))
+    y0 = max(box[1], min(p[1] for p in keep))
+    x1 = min(box[0] + box[2], max(p[0] for p in keep))
+    y1 = min(box[1] + box[3], max(p[1] for p in keep))
+    w, h = x1 - x0, y1 - y0
+    # The build enlarges a head more than the whole drawing; lines are thinned by the ratio so
+    # that they end as wide as the whole charge's.
+    ratio = min(FILL_W / box[2], FILL_H / box[3]) / min(FILL_W / w, FILL_H / h)
+    a, b = keep[-1], keep[0]
+    outline = keep + torn(a, b, 0.07 * math.dist(a, b))[1:-1] if how.erased else keep
+    return (x0, y0, w, h), ratio, outline, offset_inward(outline, HEAD_EDGE * ratio)
+
+
+def thinned(body, ratio):
+    """The body with every line width multiplied by ratio."""
+    return re.sub(r'(stroke-width\s*[=:]\s*"?)([0-9.]+)',
+                  lambda m: '%s%s' % (m.group(1), fmt(float(m.group(2)) * ratio)), body)
+
+
+def points(pts):
+    return ' '.join('%s,%s' % (fmt(x), fmt(y)) for x, y in pts)
+
+
 def derive(folder, name, source, how, also, title):
     box, inherit, body = read_source(source)
+    if isinstance(how, Head):
+        return derive_head(folder, name, source, how, also, title, box, inherit, body)
     turn = how.turn
     x0, y0, w, h = turned_box(box, turn) if turn else box
     k = min(1.0, math.sqrt(MAX_AREA / (w * h)))
@@ -183,6 +290,26 @@ def derive(folder, name, source, how, also, title):
         lines.append(body)
     lines.append('  </g>')
     ch.body_lines += lines
+    return ch
+
+
+def derive_head(folder, name, source, how, also, title, box, inherit, body):
+    (x0, y0, w, h), ratio, outline, inner = head_parts(how, box)
+    k = min(1.0, math.sqrt(MAX_AREA / (w * h)))
+    ch = Charge(folder, name, int(math.floor(w * k)), int(math.floor(h * k)), title, also or None)
+    ch.note('Made from %s by tools/geometric/derived.py: the head cut off %s.'
+            % (source, 'in jagged teeth' if how.erased else 'straight'))
+    ident = name.replace('.', '-')
+    ch.defs += ['    <clipPath id="%s-keep"><polygon points="%s"/></clipPath>' % (ident, points(outline)),
+                '    <clipPath id="%s-inner"><polygon points="%s"/></clipPath>' % (ident, points(inner))]
+    g_attrs = ''.join(' %s="%s"' % kv for kv in sorted(inherit.items()))
+    body = thinned(body, ratio)
+    ch.body_lines += ['  <g transform="scale(%s) translate(%s %s)"%s>' % (fmt(k), fmt(-x0), fmt(-y0), g_attrs),
+                      '  <!-- the source in black, where it is cut: the outline along the cut -->',
+                      '  <g clip-path="url(#%s-keep)">' % ident, blackened(renamed(body, '-k')), '  </g>',
+                      '  <!-- the head of the source, within the outline -->',
+                      '  <g clip-path="url(#%s-inner)">' % ident, body, '  </g>',
+                      '  </g>']
     return ch
 
 
