@@ -408,6 +408,9 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Argent a cormorant's head erased sable", "cormoran.he"},
         {"Gules three owls' heads argent", "owl.hd"},
         {"Or a popinjay's head vert", "popinjay.hd"},
+        {"Gules three luces' heads erased argent", "luce.he"},
+        {"Azure a wyvern's head erased or", "wivern.he"},
+        {"Azure a demi-luce argent", "dluce.esv"},
         // Hoofed beasts rearing are drawn alike rampant and salient.
         {"Azure a ram rampant argent", "ram.1"},
         {"Or a bull rampant sable", "bull.1"},

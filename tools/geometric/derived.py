@@ -118,6 +118,9 @@ DERIVED = [
     # Fish hauriant: the naiant fish set palewise, the head upwards.
     ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
      'An eel hauriant: the eel naiant set palewise, the head upwards'),
+    # A demi-fish is the upper half of the fish hauriant.
+    ('birds', 'dluce', 'birds/luce.ha.svg', Demi(118), 'dlucie',
+     'A demi-luce: the luce (a pike) hauriant cut off across the middle'),
 ]
 # Heads couped and erased, cut from the whole beast or bird across the neck.
 DERIVED += heads('beasts', 'hind', 'beasts/hind.svg', [(100, 72), (100, 20), (0, 20), (0, 105), (60, 105)],
@@ -134,6 +137,8 @@ DERIVED += heads('birds', 'heron', 'birds/heron.svg', [(118, 80), (120, 0), (0, 
 DERIVED += heads('birds', 'crane', 'birds/crane.svg', [(100, 75), (100, 0), (0, 0), (0, 75)], "A crane's", 'stork')
 DERIVED += heads('birds', 'cormoran', 'birds/cormoran.svg', [(100, 70), (100, 0), (0, 0), (0, 70)],
                  "A cormorant's")
+DERIVED += heads('birds', 'luce', 'birds/luce.ha.svg', [(0, 60), (0, 0), (110, 0), (110, 60)],
+                 "A luce's (a pike's), erect,", 'lucie')
 DERIVED += heads('birds', 'owl', 'birds/owl.svg', [(170, 80), (170, 0), (20, 0), (20, 80)], "An owl's")
 DERIVED += heads('birds', 'popinjay', 'birds/popinjay.svg', [(120, 60), (120, 0), (20, 0), (20, 95), (58, 95)],
                  "A popinjay's")
