@@ -387,6 +387,8 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Argent a demi-bull gules", "dbull.esv"},
         {"Sable a demi-ram argent", "dram.esv"},
         {"Or a demi-eagle displayed sable", "deagle.1"},
+        {"Gules three demi-lions passant guardant or", "demilion.32"},
+        {"Argent a demi lion passant gules", "dlion.3"},
         {"Argent a boar salient sable", "boar.7"},
         {"Or a bear salient sable", "bear.7"},
         {"Argent a talbot salient azure", "talbot.7"},
@@ -411,6 +413,9 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Gules three luces' heads erased argent", "luce.he"},
         {"Azure a wyvern's head erased or", "wivern.he"},
         {"Azure a demi-luce argent", "dluce.esv"},
+        // A lion's jamb is its gamb; the rat is drawn as the mouse.
+        {"Gules three lions' jambs erased argent", "paw.er"},
+        {"Azure three rats passant sable", "rat.3"},
         // Hoofed beasts rearing are drawn alike rampant and salient.
         {"Azure a ram rampant argent", "ram.1"},
         {"Or a bull rampant sable", "bull.1"},

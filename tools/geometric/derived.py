@@ -83,6 +83,11 @@ DERIVED = [
      'A demi-antelope rampant: the heraldic antelope rampant cut off across the waist'),
     ('lions', 'dwivern', 'lions/wivern.svg', Demi(165), 'dwivern.1',
      'A demi-wivern: the wivern cut off below the legs, wings raised'),
+    # Demi-lions passant: the fore half of the lion walking, cut off behind the shoulder.
+    ('lions', 'dlion.3', 'lions/lion.3.svg', Demi(104, 'x'), 'demilion.3',
+     'A demi-lion passant: the lion passant cut off behind the shoulder'),
+    ('lions', 'dlion.32', 'lions/lion.32.svg', Demi(104, 'x'), 'demilion.32',
+     'A demi-lion passant guardant: the lion passant guardant cut off behind the shoulder'),
     # Demi-beasts cut from a beast reared up (rampant or salient) behind the shoulder, the cut
     # square to the line of the back.
     ('beasts', 'dboar', 'beasts/boar.1.svg', Demi(200, 'x', tilt=30), 'dboar.1',
