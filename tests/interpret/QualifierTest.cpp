@@ -398,6 +398,12 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Or a tyger salient sable", "tyger.7"},
         {"Or a wyvern salient vert", "wivern.7"},
         {"Argent an eel hauriant vert", "eel.ha"},
+        // Beasts with a wing at the shoulder; Pegasus is the winged horse.
+        {"Azure a pegasus argent", "whorse.esv"},
+        {"Azure a winged horse passant argent", "whorse.3"},
+        {"Gules a winged lion rampant or", "wlion.1"},
+        {"Or a winged lion passant gules", "wlion.3"},
+        {"Vert a winged bull passant or", "wbull.3"},
         // Heads cut from the whole beast or bird, couped and erased.
         {"Or a hind's head erased gules", "hind.he"},
         {"Argent three does' heads couped gules", "doe.hd"},

@@ -184,6 +184,7 @@ const std::vector<std::string>& Modern() {
         "Azure a demi luce argent",
         "Gules a lion's gamb erased argent",
         "Gules three lions' gambs erased argent",
+        "Azure a winged horse argent",
     };
     return blazons;
 }

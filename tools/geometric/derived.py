@@ -39,6 +39,28 @@ class Turn:
         self.turn = turn
 
 
+class Winged:
+    """The source with a bird's wing raised from its shoulder: the wing of the winged unicorn,
+    its base set at `shoulder`, drawn at `size` times the wing's own size."""
+
+    def __init__(self, shoulder, size=0.5):
+        self.shoulder, self.size, self.turn = shoulder, size, 0.0
+
+
+WING_SOURCE = 'lions/wunicorn.svg'
+WING_MARK = '<!-- the wing, raised from the shoulder -->'
+WING_BASE = (150, 130)      # where the wing meets the shoulder, in the wing's own units
+
+
+def wing_drawing():
+    """The wing's group in the winged unicorn, with the transform that places it there."""
+    _, _, body = read_source(WING_SOURCE)
+    part = body[body.index(WING_MARK) + len(WING_MARK):].strip('\n')
+    first = part.index('>') + 1
+    assert part.lstrip().startswith('<g transform='), WING_SOURCE
+    return part[first:part.rindex('</g>')]
+
+
 class Head:
     """The head (and a little of the neck) of the source: the polygon `keep` in the source's
     units, whose last side, back to its first point, is the cut across the neck; straight for
@@ -120,6 +142,17 @@ DERIVED = [
      'A tyger salient: the passant tyger reared up to spring, the hind feet on the ground'),
     ('lions', 'wivern.7', 'lions/wivern.3.svg', Turn(32), '',
      'A wivern salient: the passant wivern reared up to spring on its one leg'),
+    # Winged beasts: the beast with the winged unicorn's wing at its shoulder.
+    ('lions', 'wlion', 'lions/lion.svg', Winged((110, 100)), 'wlion.1',
+     'A winged lion rampant: the lion rampant with a wing raised from the shoulder'),
+    ('lions', 'wlion.3', 'lions/lion.3.svg', Winged((100, 75), 0.45), '',
+     'A winged lion passant: the lion passant with a wing raised from the shoulder'),
+    ('beasts', 'whorse', 'beasts/horse.1.svg', Winged((100, 95)), 'whorse.1 whorse.7',
+     'A winged horse (Pegasus) rampant: the horse rearing with a wing raised from the shoulder'),
+    ('beasts', 'whorse.3', 'beasts/horse.svg', Winged((105, 95)), '',
+     'A winged horse (Pegasus) passant: the horse passant with a wing raised from the shoulder'),
+    ('beasts', 'wbull.3', 'beasts/bull.svg', Winged((95, 60), 0.45), 'wbull',
+     'A winged bull passant: the bull passant with a wing raised from the shoulder'),
     # Fish hauriant: the naiant fish set palewise, the head upwards.
     ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
      'An eel hauriant: the eel naiant set palewise, the head upwards'),
@@ -261,6 +294,12 @@ def points(pts):
 
 def derive(folder, name, source, how, also, title):
     box, inherit, body = read_source(source)
+    if isinstance(how, Winged):
+        (x, y), k = how.shoulder, how.size
+        body += '\n'.join(['', '  <!-- the wing, raised from the shoulder (the winged unicorn\'s) -->',
+                           '  <g transform="translate(%s %s) scale(%s %s)">' % (
+                               fmt(x + k * WING_BASE[0]), fmt(y - k * WING_BASE[1]), fmt(-k), fmt(k)),
+                           wing_drawing(), '  </g>'])
     if isinstance(how, Head):
         return derive_head(folder, name, source, how, also, title, box, inherit, body)
     turn = how.turn
@@ -273,7 +312,8 @@ def derive(folder, name, source, how, also, title):
         place += ' rotate(%s %s %s)' % (fmt(turn), fmt(cx), fmt(cy))
     ch = Charge(folder, name, W, H, title, also or None)
     ch.note('Made from %s by tools/geometric/derived.py: %s.' % (
-        source, 'turned %s degrees' % fmt(turn) if isinstance(how, Turn) else 'cut across'))
+        source, 'turned %s degrees' % fmt(turn) if isinstance(how, Turn) else
+        'a wing added' if isinstance(how, Winged) else 'cut across'))
     g_attrs = ''.join(' %s="%s"' % kv for kv in sorted(inherit.items()))
     lines = ['  <g transform="%s"%s>' % (place, g_attrs)]
     if isinstance(how, Demi):
