@@ -404,6 +404,10 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Gules a winged lion rampant or", "wlion.1"},
         {"Or a winged lion passant gules", "wlion.3"},
         {"Vert a winged bull passant or", "wbull.3"},
+        {"Argent a cockatrice vert", "cockatri.esv"},
+        {"Or three basilisks sable", "basilisk.esv"},
+        {"Argent a cat rampant sable", "cat.1"},
+        {"Argent an arm embowed gules", "arm.em"},
         // Heads cut from the whole beast or bird, couped and erased.
         {"Or a hind's head erased gules", "hind.he"},
         {"Argent three does' heads couped gules", "doe.hd"},

@@ -61,6 +61,14 @@ def wing_drawing():
     return part[first:part.rindex('</g>')]
 
 
+class Grafted:
+    """The source without what lies in the polygon `drop`, and the drawing `part` set over it,
+    moved by `at` and scaled by `size`: a monster made of two beasts."""
+
+    def __init__(self, drop, part, at, size):
+        self.drop, self.part, self.at, self.size, self.turn = drop, part, at, size, 0.0
+
+
 class Head:
     """The head (and a little of the neck) of the source: the polygon `keep` in the source's
     units, whose last side, back to its first point, is the cut across the neck; straight for
@@ -153,6 +161,10 @@ DERIVED = [
      'A winged horse (Pegasus) passant: the horse passant with a wing raised from the shoulder'),
     ('beasts', 'wbull.3', 'beasts/bull.svg', Winged((95, 60), 0.45), 'wbull',
      'A winged bull passant: the bull passant with a wing raised from the shoulder'),
+    # The cockatrice: the wivern with a cock's head.
+    ('lions', 'cockatri', 'lions/wivern.svg', Grafted([(0, 0), (97, 0), (97, 95), (0, 95)], 'birds/cock.hd.svg',
+                                                     (48, 28), 0.48), 'basilisk',
+     "A cockatrice: the wivern with a cock's head, comb and wattles"),
     # Fish hauriant: the naiant fish set palewise, the head upwards.
     ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
      'An eel hauriant: the eel naiant set palewise, the head upwards'),
@@ -294,6 +306,22 @@ def points(pts):
 
 def derive(folder, name, source, how, also, title):
     box, inherit, body = read_source(source)
+    if isinstance(how, Grafted):
+        ident = name.replace('.', '-')
+        _, part_inherit, part = read_source(how.part)
+        far = [(-FAR, -FAR), (FAR, -FAR), (FAR, FAR), (-FAR, FAR)]
+        # Everything but the polygon: the far box and the polygon, even-odd.
+        keep = 'M %s Z M %s Z' % (' L '.join('%s,%s' % (fmt(x), fmt(y)) for x, y in far),
+                                  ' L '.join('%s,%s' % (fmt(x), fmt(y)) for x, y in how.drop))
+        ch_defs = ['    <clipPath id="%s-keep"><path clip-rule="evenodd" d="%s"/></clipPath>' % (ident, keep)]
+        part_attrs = ''.join(' %s="%s"' % kv for kv in sorted(part_inherit.items()))
+        body = '\n'.join(['  <g clip-path="url(#%s-keep)">' % ident, body, '  </g>',
+                          '  <!-- %s, set on the neck -->' % how.part,
+                          '  <g transform="translate(%s %s) scale(%s)"%s>' % (
+                              fmt(how.at[0]), fmt(how.at[1]), fmt(how.size), part_attrs),
+                          renamed(part, '-p'), '  </g>'])
+    else:
+        ch_defs = []
     if isinstance(how, Winged):
         (x, y), k = how.shoulder, how.size
         body += '\n'.join(['', '  <!-- the wing, raised from the shoulder (the winged unicorn\'s) -->',
@@ -311,9 +339,11 @@ def derive(folder, name, source, how, also, title):
     if turn:
         place += ' rotate(%s %s %s)' % (fmt(turn), fmt(cx), fmt(cy))
     ch = Charge(folder, name, W, H, title, also or None)
+    ch.defs += ch_defs
     ch.note('Made from %s by tools/geometric/derived.py: %s.' % (
         source, 'turned %s degrees' % fmt(turn) if isinstance(how, Turn) else
-        'a wing added' if isinstance(how, Winged) else 'cut across'))
+        'a wing added' if isinstance(how, Winged) else
+        'another head set on it' if isinstance(how, Grafted) else 'cut across'))
     g_attrs = ''.join(' %s="%s"' % kv for kv in sorted(inherit.items()))
     lines = ['  <g transform="%s"%s>' % (place, g_attrs)]
     if isinstance(how, Demi):
