@@ -407,6 +407,8 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Argent a cockatrice vert", "cockatri.esv"},
         {"Or three basilisks sable", "basilisk.esv"},
         {"Argent a cat rampant sable", "cat.1"},
+        {"Vert a stag at gaze or", "buck.42"},
+        {"Vert a hart statant at gaze argent", "buck.42"},
         {"Argent an arm embowed gules", "arm.em"},
         // Heads cut from the whole beast or bird, couped and erased.
         {"Or a hind's head erased gules", "hind.he"},

@@ -185,6 +185,7 @@ const std::vector<std::string>& Modern() {
         "Gules a lion's gamb erased argent",
         "Gules three lions' gambs erased argent",
         "Azure a winged horse argent",
+        "Vert a stag statant guardant or",
     };
     return blazons;
 }

@@ -165,6 +165,10 @@ DERIVED = [
     ('lions', 'cockatri', 'lions/wivern.svg', Grafted([(0, 0), (97, 0), (97, 95), (0, 95)], 'birds/cock.hd.svg',
                                                      (48, 28), 0.48), 'basilisk',
      "A cockatrice: the wivern with a cock's head, comb and wattles"),
+    # A stag at gaze (statant guardant): the stag statant with its head cabossed, facing.
+    ('beasts', 'buck.42', 'beasts/buck.4.svg', Grafted([(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)],
+                                                       'beasts/buck.hc.svg', (24, 21), 0.62), '',
+     'A stag at gaze (statant guardant): the stag statant, its head turned to face the viewer'),
     # Fish hauriant: the naiant fish set palewise, the head upwards.
     ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
      'An eel hauriant: the eel naiant set palewise, the head upwards'),
@@ -310,12 +314,20 @@ def derive(folder, name, source, how, also, title):
         ident = name.replace('.', '-')
         _, part_inherit, part = read_source(how.part)
         far = [(-FAR, -FAR), (FAR, -FAR), (FAR, FAR), (-FAR, FAR)]
-        # Everything but the polygon: the far box and the polygon, even-odd.
-        keep = 'M %s Z M %s Z' % (' L '.join('%s,%s' % (fmt(x), fmt(y)) for x, y in far),
-                                  ' L '.join('%s,%s' % (fmt(x), fmt(y)) for x, y in how.drop))
-        ch_defs = ['    <clipPath id="%s-keep"><path clip-rule="evenodd" d="%s"/></clipPath>' % (ident, keep)]
+
+        def outside(poly):
+            """Everything but the polygon: the far box and the polygon, even-odd."""
+            return 'M %s Z M %s Z' % (' L '.join('%s,%s' % (fmt(x), fmt(y)) for x, y in far),
+                                      ' L '.join('%s,%s' % (fmt(x), fmt(y)) for x, y in poly))
+        # The source in black outside the polygon, and over it the source outside the polygon
+        # grown by the outline's width: where the polygon cuts the source, the cut is outlined.
+        ch_defs = ['    <clipPath id="%s-cut"><path clip-rule="evenodd" d="%s"/></clipPath>'
+                   % (ident, outside(how.drop)),
+                   '    <clipPath id="%s-keep"><path clip-rule="evenodd" d="%s"/></clipPath>'
+                   % (ident, outside(offset_inward(how.drop, -HEAD_EDGE)))]
         part_attrs = ''.join(' %s="%s"' % kv for kv in sorted(part_inherit.items()))
-        body = '\n'.join(['  <g clip-path="url(#%s-keep)">' % ident, body, '  </g>',
+        body = '\n'.join(['  <g clip-path="url(#%s-cut)">' % ident, blackened(renamed(body, '-k')), '  </g>',
+                          '  <g clip-path="url(#%s-keep)">' % ident, body, '  </g>',
                           '  <!-- %s, set on the neck -->' % how.part,
                           '  <g transform="translate(%s %s) scale(%s)"%s>' % (
                               fmt(how.at[0]), fmt(how.at[1]), fmt(how.size), part_attrs),
