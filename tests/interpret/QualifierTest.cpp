@@ -409,6 +409,8 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Argent a cat rampant sable", "cat.1"},
         {"Vert a stag at gaze or", "buck.42"},
         {"Vert a hart statant at gaze argent", "buck.42"},
+        {"Argent a stag trippant guardant gules", "buck.32"},
+        {"Vert a hart lodged guardant or", "buck.62"},
         {"Argent an arm embowed gules", "arm.em"},
         // Heads cut from the whole beast or bird, couped and erased.
         {"Or a hind's head erased gules", "hind.he"},

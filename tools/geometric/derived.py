@@ -169,6 +169,12 @@ DERIVED = [
     ('beasts', 'buck.42', 'beasts/buck.4.svg', Grafted([(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)],
                                                        'beasts/buck.hc.svg', (24, 21), 0.62), '',
      'A stag at gaze (statant guardant): the stag statant, its head turned to face the viewer'),
+    ('beasts', 'buck.32', 'beasts/buck.svg', Grafted([(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)],
+                                                     'beasts/buck.hc.svg', (24, 21), 0.62), '',
+     'A stag trippant guardant: the stag trippant, its head turned to face the viewer'),
+    ('beasts', 'buck.62', 'beasts/buck.6.svg', Grafted([(0, 0), (125, 0), (125, 70), (95, 78), (55, 125), (0, 125)],
+                                                       'beasts/buck.hc.svg', (18, 21), 0.62), '',
+     'A stag lodged guardant: the stag lodged, its head turned to face the viewer'),
     # Fish hauriant: the naiant fish set palewise, the head upwards.
     ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
      'An eel hauriant: the eel naiant set palewise, the head upwards'),
