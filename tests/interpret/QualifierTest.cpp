@@ -418,7 +418,6 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Vert a cat's head erased argent", "cat.he"},
         {"Argent three coneys' heads erased sable", "coney.he"},
         {"Or a camel's head couped sable", "camel.hd"},
-        {"Or three brocks' heads couped sable", "brock.hd"},
         {"Azure a heron's head erased argent", "heron.he"},
         {"Azure a stork's head erased argent", "stork.he"},
         {"Argent a cormorant's head erased sable", "cormoran.he"},

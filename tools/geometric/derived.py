@@ -191,8 +191,6 @@ DERIVED += heads('beasts', 'coney', 'beasts/coney.svg', [(115, 75), (115, 0), (0
                  "A coney's (a hare's)", 'conie')
 DERIVED += heads('beasts', 'camel', 'beasts/camel.svg', [(76, 64), (72, 0), (0, 0), (0, 95), (40, 95)],
                  "A camel's")
-DERIVED += heads('beasts', 'badger', 'beasts/badger.svg', [(96, 36), (96, 30), (0, 30), (0, 90), (62, 90)],
-                 "A badger's", 'brock')
 DERIVED += heads('birds', 'heron', 'birds/heron.svg', [(118, 80), (120, 0), (0, 0), (0, 80)], "A heron's")
 DERIVED += heads('birds', 'crane', 'birds/crane.svg', [(100, 75), (100, 0), (0, 0), (0, 75)], "A crane's", 'stork')
 DERIVED += heads('birds', 'cormoran', 'birds/cormoran.svg', [(100, 70), (100, 0), (0, 0), (0, 70)],
