@@ -389,6 +389,7 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Or a demi-eagle displayed sable", "deagle.1"},
         {"Gules three demi-lions passant guardant or", "demilion.32"},
         {"Argent a demi lion passant gules", "dlion.3"},
+        {"Gules a demi-lion rampant guardant or", "demilion.12"},
         {"Argent a boar salient sable", "boar.7"},
         {"Or a bear salient sable", "bear.7"},
         {"Argent a talbot salient azure", "talbot.7"},

@@ -113,6 +113,8 @@ DERIVED = [
      'A demi-antelope rampant: the heraldic antelope rampant cut off across the waist'),
     ('lions', 'dwivern', 'lions/wivern.svg', Demi(165), 'dwivern.1',
      'A demi-wivern: the wivern cut off below the legs, wings raised'),
+    ('lions', 'dlion.12', 'lions/lion.12.svg', Demi(152), 'demilion.12',
+     'A demi-lion rampant guardant: the lion rampant guardant cut off across the waist'),
     # Demi-lions passant: the fore half of the lion walking, cut off behind the shoulder.
     ('lions', 'dlion.3', 'lions/lion.3.svg', Demi(104, 'x'), 'demilion.3',
      'A demi-lion passant: the lion passant cut off behind the shoulder'),
