@@ -398,6 +398,8 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Azure a unicorn salient argent", "unicorn.7"},
         {"Or a tyger salient sable", "tyger.7"},
         {"Or a wyvern salient vert", "wivern.7"},
+        {"Or a griffin salient sable", "griffin.7"},
+        {"Argent a cat salient guardant sable", "cat.72"},
         {"Argent an eel hauriant vert", "eel.ha"},
         // Beasts with a wing at the shoulder; Pegasus is the winged horse.
         {"Azure a pegasus argent", "whorse.esv"},

@@ -150,6 +150,10 @@ DERIVED = [
      'A unicorn salient: the passant unicorn reared up to spring, the hind feet on the ground'),
     ('lions', 'tyger.7', 'lions/tyger.3.svg', Turn(32), '',
      'A tyger salient: the passant tyger reared up to spring, the hind feet on the ground'),
+    ('lions', 'griffin.7', 'lions/griffin.3.svg', Turn(32), '',
+     'A griffin salient: the passant griffin reared up to spring, the hind feet on the ground'),
+    ('beasts', 'cat.7', 'beasts/cat.svg', Turn(32), 'cat.72',
+     'A cat salient (guardant, as the cat is drawn): the passant cat reared up to spring'),
     ('lions', 'wivern.7', 'lions/wivern.3.svg', Turn(32), '',
      'A wivern salient: the passant wivern reared up to spring on its one leg'),
     # Winged beasts: the beast with the winged unicorn's wing at its shoulder.
