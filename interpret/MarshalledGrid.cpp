@@ -252,11 +252,15 @@ std::string OutsideBrackets(std::string_view text) {
 MarshalledRoad MarshalledRoadOf(std::string_view text) {
     const std::string outside = OutsideBrackets(text);
     const bool impaling = ContainsIgnoringCase(outside, "impaling:");
+    // A colon other than the escutcheon's makes a text with "quarterly" quartered arms.
+    const std::vector<Label> labels = LabelsOf(text, outside);
+    const bool labelled = std::any_of(labels.begin(), labels.end(), [](const Label& l) { return !IsEscutcheonLabel(l); });
     const bool quartered = ContainsIgnoringCase(outside, "quarterly 1") ||
-                           (!impaling && ContainsIgnoringCase(outside, "quarterly") && outside.find(':') != kNone);
+                           (!impaling && ContainsIgnoringCase(outside, "quarterly") && labelled);
     if (quartered) return MarshalledRoad::Quartered;
     if (impaling) return MarshalledRoad::Impaled;
-    return HasEscutcheonLabel(text) ? MarshalledRoad::Escutcheon : MarshalledRoad::Single;
+    return std::any_of(labels.begin(), labels.end(), IsEscutcheonLabel) ? MarshalledRoad::Escutcheon
+                                                                         : MarshalledRoad::Single;
 }
 
 bool HasEscutcheonLabel(std::string_view text) {
@@ -293,7 +297,10 @@ GridText SplitGrid(std::string_view text, MarshallingKind kind) {
     std::size_t escutcheonLabel = kNone;
     for (std::size_t i = 0; i < labels.size(); ++i)
         if (IsEscutcheonLabel(labels[i])) escutcheonLabel = i;
-    if (escutcheonLabel != kNone) g.escutcheon = PartAfter(text, labels, escutcheonLabel);
+    if (escutcheonLabel != kNone) {
+        g.escutcheon = PartAfter(text, labels, escutcheonLabel);
+        if (g.escutcheon.empty()) return Refused(msg::kEmptyPart);
+    }
     // What stands before a label's word, trimmed.
     auto before = [&](std::size_t i) { return std::string(Trimmed(text.substr(0, labels[i].wordStart))); };
 
@@ -305,7 +312,7 @@ GridText SplitGrid(std::string_view text, MarshallingKind kind) {
         const std::size_t end = escutcheonLabel != kNone ? labels[escutcheonLabel].wordStart : text.size();
         g.texts = {before(0), std::string(Trimmed(text.substr(labels[0].colon + 1, end - labels[0].colon - 1)))};
         g.quartersOf = {{1}, {2}};
-    } else if (StartsWithWord(outside, "quarterly")) {
+    } else if (StartsWithWord(outside, "quarterly") && labels.size() > (escutcheonLabel != kNone ? 1u : 0u)) {
         const int written = CountWritten(outside);
         std::array<int, kMaxQuarters + 1> named{};
         int highest = 0;
@@ -347,8 +354,10 @@ std::string ComposeGrid(const GridText& g) {
         text = "Quarterly of " + std::to_string(g.count);
         for (std::size_t i = 0; i < g.texts.size(); ++i) {
             text += ' ';
-            for (std::size_t k = 0; k < g.quartersOf[i].size(); ++k)
-                text += (k > 0 ? "&" : "") + std::to_string(g.quartersOf[i][k]);
+            for (std::size_t k = 0; k < g.quartersOf[i].size(); ++k) {
+                if (k > 0) text += '&';
+                text += std::to_string(g.quartersOf[i][k]);
+            }
             text += ": " + g.texts[i];
         }
     }

@@ -53,9 +53,9 @@ TEST(PrintedMarshalling, ReadIntoTheReadersForms) {
         EXPECT_EQ(*read, c.out) << c.in;
     }
     // Left as they are: the reader's own forms (and their faults, which it names), single arms,
-    // and labels that do not make four quarters.
+    // and labels that leave a quarter out.
     for (const char* text : {"Quarterly 1&4: Or 2&3: Azure", "Quarterly (1&4): Or 2&3: Azure", "Or impaling: Azure",
-                             "Quarterly or and gules", "Argent three roses gules, 2 and 1", "Quarterly 1 and 2 Or, 3 Azure",
+                             "Quarterly or and gules", "Argent three roses gules, 2 and 1", "Quarterly 1 and 2 Or, 4 Azure",
                              "Quarterly 1&4 Or", "Or a lion, impaling", "First and fourth Or; second and third Azure",
                              "Or quartering", "Or quartering Azure, impaling Gules"}) {
         EXPECT_FALSE(ReadPrintedMarshalling(text).has_value()) << text;
