@@ -48,6 +48,8 @@ std::vector<Label> LabelsOf(std::string_view text, std::string_view outside) {
 }
 
 bool IsEscutcheonLabel(const Label& l) { return EqualsIgnoringCase(l.word, "escutcheon"); }
+bool IsOverAllLabel(const Label& l) { return EqualsIgnoringCase(l.word, "overall"); }
+bool IsQuarterLabel(const Label& l) { return !IsEscutcheonLabel(l) && !IsOverAllLabel(l); }
 
 // "1&6" as {1, 6}; empty when the word is not quarter numbers joined by '&'.
 std::vector<int> QuarterNumbers(std::string_view word) {
@@ -115,6 +117,9 @@ std::string_view CheckedParts(const GridText& g) {
     };
     for (const std::string& part : g.texts)
         if (const std::string_view error = check(part); !error.empty()) return error;
+    if (!g.overAll.empty() && !NestedText(g.overAll).empty()) return msg::kQuartersTooDeep;
+    if (!g.overAll.empty())
+        if (const std::string_view error = check(g.overAll); !error.empty()) return error;
     if (g.escutcheon.empty()) return {};
     return NestedText(g.escutcheon).empty() ? check(g.escutcheon) : msg::kQuartersTooDeep;
 }
@@ -172,6 +177,28 @@ void PutEscutcheon(const Bitmap& shield, Bitmap& image, int W, int H) {
     }
 }
 
+// What lies over all the quarters ("a bordure vert"), drawn on two fields of different
+// tinctures: the pixels the two drawings share are its own, and are put over the image.
+void PutOverAll(DrawingState& s, const std::string& overAll, DrawHost& host, Bitmap& image) {
+    std::array<Bitmap, 2> drawn;
+    const std::array<std::string_view, 2> fields = {"Or ", "Azure "};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::string text = std::string(fields[i]) + overAll;
+        host.SetBlazonText(text);
+        DrawMarshalledPart(s, text, host);
+        if (s.trace) s.trace->parts.back().placed = "over all the quarters";
+        drawn[i] = Bitmap(image.Width(), image.Height(), kTeal);
+        StretchInto(s.picture, drawn[i], {0, 0, image.Width(), image.Height()});
+    }
+    for (int y = 0; y < image.Height(); ++y) {
+        const std::uint32_t* a = drawn[0].Row(y);
+        const std::uint32_t* b = drawn[1].Row(y);
+        std::uint32_t* out = image.Row(y);
+        for (int x = 0; x < image.Width(); ++x)
+            if (a[x] == b[x]) out[x] = a[x];
+    }
+}
+
 // Draws the tree's parts and assembles them; single arms with an escutcheon keep the shape of a
 // whole shield.
 Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host) {
@@ -223,6 +250,10 @@ Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host) {
                 image.Line(kGridW * c / C, top, kGridW * c / C, bottom, kBlack, kDividingPenWidth);
         }
     }
+    if (!g.overAll.empty()) {
+        PutOverAll(s, g.overAll, host, image);
+        if (g.count > 1) DrawMarshallingBorder(image, kGridW, kGridH);
+    }
     if (!g.escutcheon.empty()) {
         host.SetBlazonText(g.escutcheon);
         DrawMarshalledPart(s, g.escutcheon, host, PartOutline::Shield);
@@ -254,7 +285,7 @@ MarshalledRoad MarshalledRoadOf(std::string_view text) {
     const bool impaling = ContainsIgnoringCase(outside, "impaling:");
     // A colon other than the escutcheon's makes a text with "quarterly" quartered arms.
     const std::vector<Label> labels = LabelsOf(text, outside);
-    const bool labelled = std::any_of(labels.begin(), labels.end(), [](const Label& l) { return !IsEscutcheonLabel(l); });
+    const bool labelled = std::any_of(labels.begin(), labels.end(), IsQuarterLabel);
     const bool quartered = ContainsIgnoringCase(outside, "quarterly 1") ||
                            (!impaling && ContainsIgnoringCase(outside, "quarterly") && labelled);
     if (quartered) return MarshalledRoad::Quartered;
@@ -272,7 +303,7 @@ bool HasEscutcheonLabel(std::string_view text) {
 bool NeedsGrid(std::string_view text, MarshallingKind kind) {
     const std::string outside = OutsideBrackets(text);
     const std::vector<Label> labels = LabelsOf(text, outside);
-    if (std::any_of(labels.begin(), labels.end(), IsEscutcheonLabel)) return true;
+    if (!std::all_of(labels.begin(), labels.end(), IsQuarterLabel)) return true;
     if (kind == MarshallingKind::Quartered) {
         if (CountWritten(outside) != 0) return true;
         for (const Label& l : labels) {
@@ -297,6 +328,13 @@ GridText SplitGrid(std::string_view text, MarshallingKind kind) {
     std::size_t escutcheonLabel = kNone;
     for (std::size_t i = 0; i < labels.size(); ++i)
         if (IsEscutcheonLabel(labels[i])) escutcheonLabel = i;
+    std::size_t overAllLabel = kNone;
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        if (IsOverAllLabel(labels[i])) overAllLabel = i;
+    if (overAllLabel != kNone) {
+        g.overAll = PartAfter(text, labels, overAllLabel);
+        if (g.overAll.empty()) return Refused(msg::kEmptyPart);
+    }
     if (escutcheonLabel != kNone) {
         g.escutcheon = PartAfter(text, labels, escutcheonLabel);
         if (g.escutcheon.empty()) return Refused(msg::kEmptyPart);
@@ -305,19 +343,19 @@ GridText SplitGrid(std::string_view text, MarshallingKind kind) {
     auto before = [&](std::size_t i) { return std::string(Trimmed(text.substr(0, labels[i].wordStart))); };
 
     if (kind == MarshallingKind::Impaled) {
-        if (escutcheonLabel == 0) return Refused(msg::kExpectingColon);
+        if (!IsQuarterLabel(labels[0])) return Refused(msg::kExpectingColon);
         g.count = 2;
         g.impaled = true;
         // The sinister half runs to the escutcheon, or to the end (its own colons are its own).
-        const std::size_t end = escutcheonLabel != kNone ? labels[escutcheonLabel].wordStart : text.size();
+        const std::size_t end = labels.size() > 1 ? labels[1].wordStart : text.size();
         g.texts = {before(0), std::string(Trimmed(text.substr(labels[0].colon + 1, end - labels[0].colon - 1)))};
         g.quartersOf = {{1}, {2}};
-    } else if (StartsWithWord(outside, "quarterly") && labels.size() > (escutcheonLabel != kNone ? 1u : 0u)) {
+    } else if (StartsWithWord(outside, "quarterly") && std::any_of(labels.begin(), labels.end(), IsQuarterLabel)) {
         const int written = CountWritten(outside);
         std::array<int, kMaxQuarters + 1> named{};
         int highest = 0;
         for (std::size_t i = 0; i < labels.size(); ++i) {
-            if (i == escutcheonLabel) continue;
+            if (!IsQuarterLabel(labels[i])) continue;
             const std::vector<int> numbers = QuarterNumbers(labels[i].word);
             if (numbers.empty()) return Refused(msg::kExpectingQuarterLabel);
             for (const int n : numbers) {
@@ -361,6 +399,7 @@ std::string ComposeGrid(const GridText& g) {
             text += ": " + g.texts[i];
         }
     }
+    if (!g.overAll.empty()) text += " overall: " + g.overAll;
     if (!g.escutcheon.empty()) text += " escutcheon: " + g.escutcheon;
     return text;
 }

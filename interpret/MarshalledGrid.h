@@ -9,6 +9,7 @@
 //   Quarterly 1&4: A 2&3: B escutcheon: C
 //   A impaling: B escutcheon: C
 //   A escutcheon: C                                single arms with an escutcheon of pretence
+//   Quarterly of 6 1: A ... 6: F overall: a bordure vert    a charge over all the quarters
 //
 // Only colons outside brackets divide the text; a part in brackets that is a marshalled text is
 // drawn as marshalled arms (one level deep). Each part is drawn once and reduced into its cells
@@ -32,6 +33,7 @@ struct GridText {
     std::vector<std::string> texts;            // each part once, in the order written
     std::vector<std::vector<int>> quartersOf;  // the quarters (1-based) each part fills
     std::string escutcheon;                    // empty: none
+    std::string overAll;                       // a charge or ordinary over all the quarters, or empty
 };
 
 // How the driver reads a text: as single arms, or marshalled. Only what stands outside brackets

@@ -178,6 +178,24 @@ std::string LabelText(const std::vector<int>& quarters) {
     return label;
 }
 
+// A part without the names of the families it is borne for, which armorials print after it:
+// "... (for Smith)", "... [Standish]". They name the coat, not its heraldry.
+std::string_view WithoutAttribution(std::string_view part) {
+    for (;;) {
+        while (!part.empty() && (IsBlank(part.back()) || EndsAPart(part.back()))) part.remove_suffix(1);
+        if (part.empty()) return part;
+        const char close = part.back();
+        if (close != ']' && close != ')') return part;
+        const std::size_t open = part.rfind(close == ']' ? '[' : '(');
+        if (open == std::string_view::npos || open == 0) return part;
+        std::string_view inside = part.substr(open + 1, part.size() - open - 2);
+        while (!inside.empty() && IsBlank(inside.front())) inside.remove_prefix(1);
+        const bool forWhom = inside.size() > 4 && EqualsIgnoringCase(inside.substr(0, 3), "for") && IsBlank(inside[3]);
+        if (close == ')' && !forWhom) return part;
+        part = part.substr(0, open);
+    }
+}
+
 // Quarters read so far: which are named, and which the text means to have.
 struct Covered {
     int count = 0;     // written ("quarterly of six"), or 0
@@ -202,10 +220,11 @@ struct Covered {
             if ((named & (1u << q)) != 0) highest = q;
         return highest;
     }
-    // Every quarter from 1 to the count (or to the highest named) is named.
+    // Every quarter from 1 to the count is named; with no count written, at least four quarters
+    // ("Quarterly 1 Or, 2 Gules, 4 Azure" names two quarters of four).
     bool Complete() const {
         const int n = count != 0 ? count : Highest();
-        return n >= 2 && named == ((2u << n) - 2u);
+        return n >= (count != 0 ? 2 : 4) && named == ((2u << n) - 2u);
     }
 };
 
@@ -213,7 +232,21 @@ struct Quarters {
     int count = 0;
     std::vector<std::pair<std::vector<int>, std::string>> parts;  // quarters and text, as written
     std::size_t end = 0;                                          // the token reading stopped at
+    std::string overAll;  // "..., all within a bordure vert": what lies over all the quarters
 };
+
+// Where a charge or ordinary over all the quarters begins ("all within a bordure vert", "the
+// whole within a bordure", "over all a bend sable"): the token its own text begins at.
+std::optional<std::size_t> OverAllAt(const std::vector<Token>& tokens, std::size_t k) {
+    if (!tokens[k].atPartStart) return std::nullopt;
+    if (Is(tokens, k, "all") && Is(tokens, k + 1, "within")) return k + 2;
+    if (Is(tokens, k, "the") && Is(tokens, k + 1, "whole") && Is(tokens, k + 2, "within")) return k + 3;
+    std::size_t j = k;
+    if (Is(tokens, j, "and")) ++j;
+    if (Is(tokens, j, "over") && Is(tokens, j + 1, "all")) return j + 2 < tokens.size() ? std::optional(j + 2) : std::nullopt;
+    if (Is(tokens, j, "overall")) return j + 1 < tokens.size() ? std::optional(j + 1) : std::nullopt;
+    return std::nullopt;
+}
 
 // The words that may open a grand quarter's own quarters.
 std::optional<std::size_t> QuarteredOpening(const std::vector<Token>& tokens, std::size_t j) {
@@ -262,8 +295,14 @@ std::optional<Quarters> ReadQuarters(std::string_view text, const std::vector<To
         // The part runs to the next label that may begin one.
         std::optional<Label> next;
         bool outerNext = false;
+        std::optional<std::size_t> overAll;
         for (; k < tokens.size(); ++k) {
             if (!tokens[k].atPartStart) continue;
+            // Over all the quarters: only after the last of them.
+            if (depth == 0 && covered.Complete()) {
+                overAll = OverAllAt(tokens, k);
+                if (overAll) break;
+            }
             next = LabelAt(tokens, k, covered.count);
             if (next && covered.Accepts(*next)) break;
             if (outer && covered.Complete()) {
@@ -278,9 +317,15 @@ std::optional<Quarters> ReadQuarters(std::string_view text, const std::vector<To
         }
         const std::size_t from = l.next < tokens.size() ? tokens[l.next].start : text.size();
         const std::size_t to = k < tokens.size() ? tokens[k].start : text.size();
-        if (!grand) partText = std::string(Trimmed(text, from, to));
+        if (!grand) partText = std::string(WithoutAttribution(Trimmed(text, from, to)));
         std::sort(current->quarters.begin(), current->quarters.end());
         out.parts.emplace_back(current->quarters, partText);
+        if (overAll) {
+            out.overAll = WithoutAttribution(Trimmed(text, tokens[*overAll].start, text.size()));
+            if (out.overAll.empty()) return std::nullopt;
+            out.end = tokens.size();
+            break;
+        }
         if (!next || outerNext) {
             out.end = k;
             break;
@@ -317,7 +362,7 @@ std::optional<std::string> Quartered(std::string_view text, const std::vector<To
     const std::optional<Quarters> read = ReadQuarters(text, tokens, at, covered, nullptr, 0);
     if (!read || read->parts.size() < 2) return std::nullopt;
     const bool fourQuarterForm =
-        read->count == 4 && std::all_of(read->parts.begin(), read->parts.end(), [](const auto& p) {
+        read->count == 4 && read->overAll.empty() && std::all_of(read->parts.begin(), read->parts.end(), [](const auto& p) {
             return FourQuarterLabel(p.first);
         });
     std::string out = fourQuarterForm ? "Quarterly" : "Quarterly of " + std::to_string(read->count);
@@ -325,6 +370,7 @@ std::optional<std::string> Quartered(std::string_view text, const std::vector<To
         out += ' ';
         out += LabelText(quarters) + ": " + part;
     }
+    if (!read->overAll.empty()) out += " overall: " + read->overAll;
     return out;
 }
 
@@ -368,7 +414,7 @@ std::optional<Halves> Impaled(std::string_view text, const std::vector<Token>& t
 // An impaled half that is quartered arms is read as such, in brackets.
 std::string Half(std::string_view half) {
     if (std::optional<std::string> q = Quartered(half, Tokens(half))) return "(" + *q + ")";
-    return std::string(half);
+    return std::string(WithoutAttribution(half));
 }
 
 // Where an escutcheon over all begins: "over all an escutcheon of X", "over all by way of
@@ -470,7 +516,7 @@ std::optional<std::string> ReadPrintedMarshalling(std::string_view text) {
         const std::optional<Escutcheon> e = EscutcheonAt(tokens, k);
         if (!e) continue;
         const std::string_view before = Trimmed(text, 0, tokens[k].start);
-        const std::string_view escutcheon = Trimmed(text, tokens[e->text].start, text.size());
+        const std::string_view escutcheon = WithoutAttribution(Trimmed(text, tokens[e->text].start, text.size()));
         if (before.empty() || escutcheon.empty()) return std::nullopt;
         if (std::optional<std::string> body = ReadBody(before)) return *body + " escutcheon: " + std::string(escutcheon);
         // Over single arms only an escutcheon of pretence marshals; "over all an escutcheon" is

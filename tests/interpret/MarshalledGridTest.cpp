@@ -161,6 +161,30 @@ TEST(MarshalledGrid, AnEscutcheonOverAllAtTheFessPoint) {
     EXPECT_EQ(d.trace.composed, "Argent escutcheon: Sable");
 }
 
+// A bordure or an ordinary over all the quarters lies over the whole grid and its lines.
+TEST(MarshalledGrid, AChargeOverAllTheQuarters) {
+    Drawing d;
+    d.Draw("Quarterly of 6 1: Or 2: Gules 3: Argent 4: Sable 5: Or 6: Gules overall: a bordure vert");
+    EXPECT_TRUE(d.sink.messages.empty());
+    EXPECT_EQ(d.trace.parts.back().placed, "over all the quarters");
+    const std::vector<int> rows = {3, 3};
+    const int want[] = {kOr, kGules, kArgent, kSable, kOr, kGules};
+    for (int q = 0; q < 6; ++q) {
+        const auto [x, y] = CellCentre(rows, q);
+        EXPECT_EQ(d.At(x, y), Colour(want[q])) << "quarter " << q + 1;
+    }
+    // The bordure runs round the whole shield, over the lines between the cells.
+    for (const auto& [x, y] : {std::pair{10, kH / 4}, std::pair{kW - 10, 3 * kH / 4}, std::pair{kW / 3, 10},
+                               std::pair{2 * kW / 3, kH - 10}})
+        EXPECT_EQ(d.At(x, y), Colour(kVert)) << x << "," << y;
+    EXPECT_EQ(d.At(0, kH / 2), kBlack) << "the border";
+    d.Draw("Quarterly 1&4: Argent 2&3: Or overall: a bend sable");
+    EXPECT_TRUE(d.sink.messages.empty());
+    EXPECT_EQ(d.At(kW / 2 + 3, kH / 2 + 3), Colour(kSable));
+    EXPECT_EQ(d.At(kW / 4, 3 * kH / 4), Colour(kOr));
+    EXPECT_EQ(d.At(3 * kW / 4, kH / 4), Colour(kOr));
+}
+
 TEST(MarshalledGrid, ARefusedTextDrawsNothing) {
     const std::vector<std::pair<std::string, std::string_view>> cases = {
         {"Quarterly of 6 1: Or 2: Gules", msg::kQuarterNotNamedOnce},
