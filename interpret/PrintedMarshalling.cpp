@@ -518,10 +518,15 @@ std::optional<std::string> ReadPrintedMarshalling(std::string_view text) {
         const std::string_view before = Trimmed(text, 0, tokens[k].start);
         const std::string_view escutcheon = WithoutAttribution(Trimmed(text, tokens[e->text].start, text.size()));
         if (before.empty() || escutcheon.empty()) return std::nullopt;
+        // In a text of the reader's own form the words belong to the part they stand in.
+        if (escutcheon.find(':') != std::string_view::npos) continue;
         if (std::optional<std::string> body = ReadBody(before)) return *body + " escutcheon: " + std::string(escutcheon);
         // Over single arms only an escutcheon of pretence marshals; "over all an escutcheon" is
         // a charge of the arms, and text in the reader's own form stays as it is.
-        if (!e->ofPretence || before.find(':') != std::string_view::npos) return std::nullopt;
+        // A plain escutcheon of pretence ("Azure an escutcheon of pretence argent") is drawn as the
+        // inescutcheon it is; a charged one is arms of its own.
+        const bool charged = escutcheon.find_first_of(" \t") != std::string_view::npos;
+        if (!e->ofPretence || !charged || before.find(':') != std::string_view::npos) return std::nullopt;
         return std::string(before) + " escutcheon: " + std::string(escutcheon);
     }
     return ReadBody(text);
