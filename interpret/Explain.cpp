@@ -114,7 +114,10 @@ std::string JsonLine(const nlohmann::ordered_json& value) {
 std::string ExplainText(const DrawingTrace& t) {
     std::ostringstream out;
     out << "Blazon:      " << t.blazon << "\n";
-    out << "Read as:     " << (t.road.empty() ? "single" : t.road) << " arms\n";
+    if (t.road == "escutcheon")
+        out << "Read as:     arms with an escutcheon over all\n";
+    else
+        out << "Read as:     " << (t.road.empty() ? "single" : t.road) << " arms\n";
     if (t.road == "quartered" || t.road == "impaled" || t.road == "escutcheon") {
         if (!t.respelled.empty() && t.respelled != t.blazon) out << "Marshalled:  " << t.respelled << "\n";
         // The parts have the words; the whole text has its parts, messages and combined text.

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
+#include "interpret/PrintedMarshalling.h"
 
 #include "TestDrawing.h"
 #include "engine/Messages.h"
@@ -208,6 +210,36 @@ TEST(MarshalledGrid, ARefusedTextDrawsNothing) {
         EXPECT_FALSE(d.s().marshallingMode);
         EXPECT_TRUE(d.s().picture == empty.s().picture);
     }
+}
+
+// Any text of printed marshalling pieces is read into a form that is either drawn, every part
+// of it in place, or refused with one message and nothing drawn.
+TEST(MarshalledGrid, AnyPrintedTextGivesADefinedResult) {
+    const char* pieces[] = {"Quarterly ", "of six ", "1 ", "and ", "4 ", "6 ", "2, ", "3 ", ", ", "; ", "grand quarters ",
+                            "quarterly ", "i ", "ii and iii ", "over all an escutcheon of ", "Or ", "Gules ", "impaling ",
+                            "(", ")", "all within a bordure vert ", "the last ", ": ", "escutcheon: ", "overall: "};
+    std::mt19937 random(11);
+    int drawn = 0, refused = 0;
+    Drawing d;
+    for (int trial = 0; trial < 600; ++trial) {
+        std::string text;
+        const int n = 2 + static_cast<int>(random() % 14);
+        for (int i = 0; i < n; ++i) text += pieces[random() % std::size(pieces)];
+        SCOPED_TRACE(text);
+        (void)ReadPrintedMarshalling(text);
+        d.Draw(text);
+        if (d.trace.road == "single") continue;
+        const bool isRefused = d.trace.parts.empty();
+        if (isRefused) {
+            ++refused;
+            EXPECT_EQ(d.sink.messages.size(), 1u);
+        } else {
+            ++drawn;
+            EXPECT_FALSE(d.trace.composed.empty());
+        }
+    }
+    EXPECT_GT(drawn, 20);
+    EXPECT_GT(refused, 20);
 }
 
 // What a grand quarter's own words say does not decide how the whole text is read.
