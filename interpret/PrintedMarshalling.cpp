@@ -140,9 +140,10 @@ std::optional<Label> LabelAt(const std::vector<Token>& tokens, std::size_t i, in
                 continue;
             }
             // "2, 3 and 5, ...": a number after a comma continues the label when it is followed
-            // by "and" and a number, or ends a part itself ("2, 3. Azure").
+            // by "and" and a number, or ends a part itself ("2, 3. Azure"), or when the count
+            // of quarters was written ("Quarterly of six, ... 2, 3 Gules").
             if (j < tokens.size() && tokens[j].after == ',' && Quarter(tokens[j].text, count) > label.quarters.back() &&
-                (j + 1 >= tokens.size() || tokens[j + 1].atPartStart ||
+                (j + 1 >= tokens.size() || tokens[j + 1].atPartStart || count > 0 ||
                  ((Is(tokens, j + 1, "and") || Is(tokens, j + 1, "&")) && j + 2 < tokens.size() &&
                   Quarter(tokens[j + 2].text, count) != 0))) {
                 label.quarters.push_back(Quarter(tokens[j].text, count));

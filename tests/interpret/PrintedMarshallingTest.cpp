@@ -120,6 +120,8 @@ TEST(PrintedMarshalling, MoreQuartersGrandQuartersAndEscutcheons) {
         {"Quarterly of eight, 1 and 8 Or, 2 Gules, 3 Azure, 4 Vert, 5 Sable, 6 Argent, 7 Purpure",
          "Quarterly of 8 1&8: Or 2: Gules 3: Azure 4: Vert 5: Sable 6: Argent 7: Purpure"},
         {"Quarterly of six, 1 and 6, Or; 2, 3 and 5, Gules; 4, Azure", "Quarterly of 6 1&6: Or 2&3&5: Gules 4: Azure"},
+        {"Quarterly of six, 1, 6 Or; 2, 3 Gules; 4, 5 Azure", "Quarterly of 6 1&6: Or 2&3: Gules 4&5: Azure"},
+        {"Quarterly, 1 and 4 Or; 2, 3. Gules", "Quarterly 1&4: Or 2&3: Gules"},
         {"Quarterly of six, the first quarter Or; the second Gules; the third Azure; the fourth Vert; the fifth Sable; "
          "the last Argent",
          "Quarterly of 6 1: Or 2: Gules 3: Azure 4: Vert 5: Sable 6: Argent"},
