@@ -367,6 +367,9 @@ void DrawMarshalledText(DrawingState& s, std::string_view text, MarshallingKind 
         const std::string& part = split.parts[static_cast<std::size_t>(n)];
         host.SetBlazonText(part);
         (void)BuildPart(s, kind, n, part, true, host, board);
+        if (s.trace && !s.trace->parts.empty())
+            s.trace->parts.back().placed = kind == MarshallingKind::Impaled ? (n == 0 ? "dexter" : "sinister")
+                                                                            : "quarter " + std::to_string(n + 1);
     }
     host.SetBlazonText(std::string(text));
     const std::string composed = ShowMarshalled(s, kind, board);

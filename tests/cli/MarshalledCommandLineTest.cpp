@@ -59,6 +59,7 @@ TEST_F(CommandLine, ExplainGivesEachPartItsReading) {
     ASSERT_EQ(json["parts"].size(), 4u);
     EXPECT_EQ(json["parts"][0]["blazon"], "Or a lion rampant gules ");
     EXPECT_EQ(json["parts"][1]["blazon"], "Azure three mullets or");
+    EXPECT_EQ(json["parts"][3]["placed"], "quarter 4");
     EXPECT_EQ(json["parts"][0]["levels"][0]["name"], "lion");
     EXPECT_EQ(json["parts"][2]["levels"][0]["count"], 3);
     EXPECT_EQ(json["composed"], "Quarterly 1&4: Or a lion rampant gules  2&3: Azure three mullets or");
@@ -66,7 +67,7 @@ TEST_F(CommandLine, ExplainGivesEachPartItsReading) {
     const Outcome single = Draw("-o '" + (dir / "m.png").string() + "' --explain --json 'Or a lion gules'");
     EXPECT_FALSE(nlohmann::json::parse(single.out).contains("parts"));
     const Outcome text = Draw("-o '" + (dir / "m.png").string() + "' --explain 'Or impaling: Gules a bend or'");
-    EXPECT_NE(text.out.find("Part 2 of 2:\nBlazon:      Gules a bend or\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Part 2 of 2 (sinister):\nBlazon:      Gules a bend or\n"), std::string::npos) << text.out;
 }
 
 TEST_F(CommandLine, MarshalledArmsAreCleanWhenEveryPartIs) {
