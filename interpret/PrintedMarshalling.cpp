@@ -109,6 +109,7 @@ int CountWord(std::string_view word) {
 }
 
 struct Label {
+    std::size_t at = 0;         // the token the label begins at
     std::vector<int> quarters;  // the quarters named, as written
     std::size_t next = 0;       // the token after the label
     bool saysQuarters = false;  // "quarter(s)" was written after the numbers
@@ -120,6 +121,7 @@ std::optional<Label> LabelAt(const std::vector<Token>& tokens, std::size_t i, in
     if (Is(tokens, i, "the")) ++i;
     if (i >= tokens.size()) return std::nullopt;
     Label label;
+    label.at = i;
     const std::string_view word = tokens[i].text;
     if (const std::size_t amp = word.find('&'); amp != std::string_view::npos && amp > 0) {
         const int a = Quarter(word.substr(0, amp), count), b = Quarter(word.substr(amp + 1), count);
@@ -238,10 +240,20 @@ struct Quarters {
 
 // Where a charge or ordinary over all the quarters begins ("all within a bordure vert", "the
 // whole within a bordure", "over all a bend sable"): the token its own text begins at.
-std::optional<std::size_t> OverAllAt(const std::vector<Token>& tokens, std::size_t k) {
+// How strongly a punctuation mark parts what stands on either side of it.
+int Strength(char after) {
+    if (after == ';' || after == '.' || after == ':') return 2;
+    return after == 0 ? 0 : 1;
+}
+
+// "All within" and "over all" lie over all the quarters only when they are parted from the last
+// quarter at least as strongly as that quarter from the one before ("...; 6. A; all within a
+// bordure": the whole shield's; "...; 6. A, all within a bordure": the sixth quarter's own).
+std::optional<std::size_t> OverAllAt(const std::vector<Token>& tokens, std::size_t k, char lastLabelAfter) {
     if (!tokens[k].atPartStart) return std::nullopt;
-    if (Is(tokens, k, "all") && Is(tokens, k + 1, "within")) return k + 2;
     if (Is(tokens, k, "the") && Is(tokens, k + 1, "whole") && Is(tokens, k + 2, "within")) return k + 3;
+    if (Strength(tokens[k].after) < Strength(lastLabelAfter)) return std::nullopt;
+    if (Is(tokens, k, "all") && Is(tokens, k + 1, "within")) return k + 2;
     std::size_t j = k;
     if (Is(tokens, j, "and")) ++j;
     if (Is(tokens, j, "over") && Is(tokens, j + 1, "all")) return j + 2 < tokens.size() ? std::optional(j + 2) : std::nullopt;
@@ -301,7 +313,7 @@ std::optional<Quarters> ReadQuarters(std::string_view text, const std::vector<To
             if (!tokens[k].atPartStart) continue;
             // Over all the quarters: only after the last of them.
             if (depth == 0 && covered.Complete()) {
-                overAll = OverAllAt(tokens, k);
+                overAll = OverAllAt(tokens, k, tokens[l.at].after);
                 if (overAll) break;
             }
             next = LabelAt(tokens, k, covered.count);
