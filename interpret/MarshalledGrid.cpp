@@ -120,8 +120,7 @@ std::string_view CheckedParts(const GridText& g) {
     if (!g.overAll.empty() && !NestedText(g.overAll).empty()) return msg::kQuartersTooDeep;
     if (!g.overAll.empty())
         if (const std::string_view error = check(g.overAll); !error.empty()) return error;
-    if (g.escutcheon.empty()) return {};
-    return NestedText(g.escutcheon).empty() ? check(g.escutcheon) : msg::kQuartersTooDeep;
+    return g.escutcheon.empty() ? std::string_view{} : check(g.escutcheon);
 }
 
 std::string PlacedName(const GridText& g, const std::vector<int>& quarters) {
@@ -139,6 +138,7 @@ std::string PlacedName(const GridText& g, const std::vector<int>& quarters) {
 struct GridTree {
     GridText grid;
     std::vector<std::unique_ptr<GridTree>> nested;  // per part: what it holds, or none
+    std::unique_ptr<GridTree> escutcheon;           // a marshalled escutcheon, or none
 };
 
 std::string_view Plan(std::string_view text, MarshallingKind kind, int depth, GridTree& tree) {
@@ -156,6 +156,15 @@ std::string_view Plan(std::string_view text, MarshallingKind kind, int depth, Gr
             !error.empty())
             return error;
         tree.nested.push_back(std::move(nested));
+    }
+    // An escutcheon of quartered arms (an heiress's quarterings) is one level deep too.
+    if (const std::string_view inner = NestedText(tree.grid.escutcheon); !inner.empty()) {
+        if (depth >= 1) return msg::kQuartersTooDeep;
+        tree.escutcheon = std::make_unique<GridTree>();
+        if (const std::string_view error = Plan(inner, KindOf(MarshalledRoadOf(inner)), depth + 1, *tree.escutcheon);
+            !error.empty())
+            return error;
+        if (!tree.escutcheon->grid.escutcheon.empty()) return msg::kQuartersTooDeep;
     }
     return {};
 }
@@ -199,6 +208,11 @@ void PutOverAll(DrawingState& s, const std::string& overAll, DrawHost& host, Bit
     }
 }
 
+Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host);
+// Marshalled arms within the arms (a grand quarter, a quartered escutcheon): assembled on their
+// own, their reading a part of the whole text's with parts of its own.
+Bitmap AssembleNested(DrawingState& s, const std::string& text, const GridTree& tree, DrawHost& host);
+
 // Draws the tree's parts and assembles them; single arms with an escutcheon keep the shape of a
 // whole shield.
 Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host) {
@@ -215,21 +229,7 @@ Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host) {
         for (std::size_t i = 0; i < g.texts.size(); ++i) {
             Bitmap picture;
             if (tree.nested[i]) {
-                DrawingTrace* whole = s.trace;
-                DrawingTrace* part = nullptr;
-                if (whole) {
-                    whole->parts.emplace_back();
-                    part = &whole->parts.back();
-                    part->blazon = g.texts[i];
-                    part->road = tree.nested[i]->grid.impaled ? "impaled" : "quartered";
-                }
-                s.trace = part;
-                s.messages.KeepCopyIn(part ? &part->messages : nullptr);
-                picture = Assemble(s, *tree.nested[i], host);
-                if (part) part->composed = ComposeGrid(tree.nested[i]->grid);
-                if (whole) whole->messages.insert(whole->messages.end(), part->messages.begin(), part->messages.end());
-                s.messages.KeepCopyIn(whole ? &whole->messages : nullptr);
-                s.trace = whole;
+                picture = AssembleNested(s, g.texts[i], *tree.nested[i], host);
             } else {
                 host.SetBlazonText(g.texts[i]);
                 DrawMarshalledPart(s, g.texts[i], host);
@@ -254,13 +254,52 @@ Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host) {
         PutOverAll(s, g.overAll, host, image);
         if (g.count > 1) DrawMarshallingBorder(image, kGridW, kGridH);
     }
-    if (!g.escutcheon.empty()) {
+    if (tree.escutcheon) {
+        // Marshalled arms on the escutcheon: assembled, then cut to a whole shield's shape,
+        // which a plain field drawn as a shield gives (its outline and the teal round it).
+        const Bitmap arms = AssembleNested(s, g.escutcheon, *tree.escutcheon, host);
+        if (s.trace) s.trace->parts.back().placed = "escutcheon over all";
+        DrawingTrace* const whole = s.trace;
+        s.trace = nullptr;
+        DrawMarshalledPart(s, "Argent", host, PartOutline::Shield);
+        s.trace = whole;
+        Bitmap shaped = s.picture;
+        const std::uint32_t black = Bitmap::Pack(kBlack), teal = Bitmap::Pack(kTeal);
+        Bitmap stretched(shaped.Width(), shaped.Height(), kTeal);
+        StretchInto(arms, stretched, {0, 0, shaped.Width(), shaped.Height()});
+        for (int y = 0; y < shaped.Height(); ++y) {
+            std::uint32_t* out = shaped.Row(y);
+            const std::uint32_t* in = stretched.Row(y);
+            for (int x = 0; x < shaped.Width(); ++x)
+                if (out[x] != teal && out[x] != black) out[x] = in[x];
+        }
+        PutEscutcheon(shaped, image, kGridW, kGridH);
+    } else if (!g.escutcheon.empty()) {
         host.SetBlazonText(g.escutcheon);
         DrawMarshalledPart(s, g.escutcheon, host, PartOutline::Shield);
         if (s.trace) s.trace->parts.back().placed = "escutcheon over all";
         PutEscutcheon(s.picture, image, kGridW, kGridH);
     }
     return image;
+}
+
+Bitmap AssembleNested(DrawingState& s, const std::string& text, const GridTree& tree, DrawHost& host) {
+    DrawingTrace* whole = s.trace;
+    DrawingTrace* part = nullptr;
+    if (whole) {
+        whole->parts.emplace_back();
+        part = &whole->parts.back();
+        part->blazon = text;
+        part->road = tree.grid.impaled ? "impaled" : "quartered";
+    }
+    s.trace = part;
+    s.messages.KeepCopyIn(part ? &part->messages : nullptr);
+    Bitmap picture = Assemble(s, tree, host);
+    if (part) part->composed = ComposeGrid(tree.grid);
+    if (whole) whole->messages.insert(whole->messages.end(), part->messages.begin(), part->messages.end());
+    s.messages.KeepCopyIn(whole ? &whole->messages : nullptr);
+    s.trace = whole;
+    return picture;
 }
 
 }  // namespace

@@ -355,7 +355,13 @@ bool FourQuarterLabel(const std::vector<int>& q) {
     return q.size() == 1 || (q.size() == 2 && ((q[0] == 1 && q[1] == 4) || (q[0] == 2 && q[1] == 3)));
 }
 
-std::optional<std::string> Quartered(std::string_view text, const std::vector<Token>& tokens) {
+// How a quartered text may open: with "Quarterly" (or a first label that says "quarters"), or,
+// for an impaled half or an escutcheon, also with a label of more than one quarter ("1 and 4,
+// ...; 2 and 3, ...").
+enum class Opening { Quarterly, AnyLabel };
+
+std::optional<std::string> Quartered(std::string_view text, const std::vector<Token>& tokens,
+                                     Opening opening = Opening::Quarterly) {
     std::size_t at = 0;
     Covered covered;
     if (Is(tokens, 0, "per") && Is(tokens, 1, "quarterly")) at = 2;
@@ -371,7 +377,9 @@ std::optional<std::string> Quartered(std::string_view text, const std::vector<To
     // The label after "Quarterly" begins the first part whatever stands between them; with no
     // "Quarterly" the first label must say "quarters".
     const std::optional<Label> first = LabelAt(tokens, at, covered.count);
-    if (!first || (at == 0 && !first->saysQuarters)) return std::nullopt;
+    if (!first || (at == 0 && !first->saysQuarters &&
+                   !(opening == Opening::AnyLabel && first->quarters.size() > 1)))
+        return std::nullopt;
     const std::optional<Quarters> read = ReadQuarters(text, tokens, at, covered, nullptr, 0);
     if (!read || read->parts.size() < 2) return std::nullopt;
     const bool fourQuarterForm =
@@ -425,8 +433,21 @@ std::optional<Halves> Impaled(std::string_view text, const std::vector<Token>& t
 }
 
 // An impaled half that is quartered arms is read as such, in brackets.
+// An impaled half or an escutcheon that armorials describe before they blazon it ("the arms of
+// his first wife, viz.: quarterly, ...") is the blazon after "viz.".
+std::string_view WithoutLeadIn(std::string_view text) {
+    const std::vector<Token> tokens = Tokens(text);
+    if (!Is(tokens, 0, "the") || !Is(tokens, 1, "arms")) return text;
+    for (std::size_t i = 2; i < tokens.size(); ++i)
+        if (Is(tokens, i, "viz") || Is(tokens, i, "videlicet"))
+            return i + 1 < tokens.size() ? Trimmed(text, tokens[i].end, text.size()) : text;
+    return text;
+}
+
+// An impaled half, or an escutcheon, that is quartered arms is read as such, in brackets.
 std::string Half(std::string_view half) {
-    if (std::optional<std::string> q = Quartered(half, Tokens(half))) return "(" + *q + ")";
+    half = WithoutLeadIn(half);
+    if (std::optional<std::string> q = Quartered(half, Tokens(half), Opening::AnyLabel)) return "(" + *q + ")";
     return std::string(WithoutAttribution(half));
 }
 
@@ -529,18 +550,18 @@ std::optional<std::string> ReadPrintedMarshalling(std::string_view text) {
         const std::optional<Escutcheon> e = EscutcheonAt(tokens, k);
         if (!e) continue;
         const std::string_view before = Trimmed(text, 0, tokens[k].start);
-        const std::string_view escutcheon = WithoutAttribution(Trimmed(text, tokens[e->text].start, text.size()));
+        const std::string escutcheon = Half(Trimmed(text, tokens[e->text].start, text.size()));
         if (before.empty() || escutcheon.empty()) return std::nullopt;
         // In a text of the reader's own form the words belong to the part they stand in.
-        if (escutcheon.find(':') != std::string_view::npos) continue;
-        if (std::optional<std::string> body = ReadBody(before)) return *body + " escutcheon: " + std::string(escutcheon);
+        if (escutcheon.front() != '(' && escutcheon.find(':') != std::string::npos) continue;
+        if (std::optional<std::string> body = ReadBody(before)) return *body + " escutcheon: " + escutcheon;
         // Over single arms only an escutcheon of pretence marshals; "over all an escutcheon" is
         // a charge of the arms, and text in the reader's own form stays as it is.
         // A plain escutcheon of pretence ("Azure an escutcheon of pretence argent") is drawn as the
         // inescutcheon it is; a charged one is arms of its own.
-        const bool charged = escutcheon.find_first_of(" \t") != std::string_view::npos;
+        const bool charged = escutcheon.find_first_of(" \t") != std::string::npos;
         if (!e->ofPretence || !charged || before.find(':') != std::string_view::npos) return std::nullopt;
-        return std::string(before) + " escutcheon: " + std::string(escutcheon);
+        return std::string(before) + " escutcheon: " + escutcheon;
     }
     return ReadBody(text);
 }

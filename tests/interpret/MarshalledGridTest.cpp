@@ -154,6 +154,16 @@ TEST(MarshalledGrid, AnEscutcheonOverAllAtTheFessPoint) {
     EXPECT_TRUE(d.sink.messages.empty());
     EXPECT_EQ(d.At(kW / 2, kH / 2), Colour(kGules));
     EXPECT_EQ(d.At(kW / 6, kH / 4), Colour(kOr));
+    // An escutcheon of quartered arms: quartered within a whole shield's shape.
+    d.Draw("Quarterly 1&4: Or 2&3: Gules escutcheon: (Quarterly 1&4: Azure 2&3: Argent)");
+    EXPECT_TRUE(d.sink.messages.empty());
+    ASSERT_EQ(d.trace.parts.size(), 3u);
+    EXPECT_EQ(d.trace.parts[2].road, "quartered");
+    EXPECT_EQ(d.trace.parts[2].parts.size(), 2u);
+    EXPECT_EQ(d.At(e.left + e.Width() / 4, e.top + e.Height() / 4), Colour(kAzure));
+    EXPECT_EQ(d.At(e.right - e.Width() / 4, e.top + e.Height() / 4), Colour(kArgent));
+    EXPECT_EQ(d.At(e.left + e.Width() / 4, e.top + 5 * e.Height() / 8), Colour(kArgent));
+    EXPECT_EQ(d.At(e.left + 2, e.bottom - 3), Colour(kGules));
     d.Draw("Argent escutcheon: Sable");
     EXPECT_TRUE(d.sink.messages.empty());
     EXPECT_EQ(d.trace.road, "escutcheon");
@@ -197,7 +207,7 @@ TEST(MarshalledGrid, ARefusedTextDrawsNothing) {
         {"Quarterly of 6 1: Or two: Gules 3&4&5&6: Azure", msg::kExpectingQuarterLabel},
         {"Quarterly 1&4: Or 2&3: Gules escutcheon: ", msg::kEmptyPart},
         {"Quarterly 1&4: (Quarterly 1&4: Or 2&3: (Quarterly 1&4: Or 2&3: Vert)) 2&3: Azure", msg::kQuartersTooDeep},
-        {"Quarterly 1&4: Or 2&3: Gules escutcheon: (Quarterly 1&4: Or 2&3: Vert)", msg::kQuartersTooDeep},
+        {"Quarterly 1&4: (Quarterly 1&4: Or 2&3: Gules escutcheon: (Or impaling: Vert)) 2&3: Azure", msg::kQuartersTooDeep},
     };
     Drawing empty;
     empty.Draw("");

@@ -152,6 +152,12 @@ TEST(PrintedMarshalling, MoreQuartersGrandQuartersAndEscutcheons) {
         {"Or a chevron gules impaling Argent a bend sable, and upon an escutcheon of pretence Azure",
          "Or a chevron gules impaling: Argent a bend sable escutcheon: Azure"},
         {"Quarterly, 1 and 4 Or; 2 and 3 Gules; impaling Azure", "(Quarterly 1&4: Or 2&3: Gules) impaling: Azure"},
+        // Halves and escutcheons described before they are blazoned, and quartered without saying so.
+        {"Quarterly, 1 and 4, Or (Talbot); 2 and 3, Gules; impaling the arms of his wife, viz.: quarterly, 1 and 4, "
+         "Argent; 2 and 3, Vert; and upon an escutcheon of pretence the arms of her mother, viz.: 1 and 4, Sable; 2 and "
+         "3, Azure (Tyes).",
+         "(Quarterly 1&4: Or (Talbot) 2&3: Gules) impaling: (Quarterly 1&4: Argent 2&3: Vert) escutcheon: "
+         "(Quarterly 1&4: Sable 2&3: Azure (Tyes))"},
         {"Azure impaling, quarterly, 1 and 4 Or; 2 and 3 Gules", "Azure impaling: (Quarterly 1&4: Or 2&3: Gules)"},
         {"Quarterly of sixteen: 1. Or; 2. Gules; 3. Azure; 4. Vert; 5. Sable; 6. Argent; 7. Or; 8. Gules; 9. Azure; "
          "10. Vert; 11. Sable; 12. Argent; 13. Or; 14. Gules; 15. Azure; 16. Vert",
