@@ -7,7 +7,7 @@
 #include <string>
 
 #include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "engine/Bitmap.h"
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 #include "shell/cli/BatchCommand.h"
 
 namespace {

@@ -17,9 +17,9 @@
 
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Normaliser.h"
-#include "interpret/PrintedMarshalling.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Normaliser.h"
+#include "interpret/marshal/PrintedMarshalling.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Everything the painter and the shape routines read and write during one drawing. One object
 // per drawing context: two contexts can paint side by side on two threads.
 //
-// The interpreter's drawing state (interpret/DrawingState.h) extends this with the words of the
+// The interpreter's drawing state (interpret/phrase/DrawingState.h) extends this with the words of the
 // blazon and the interpreter's own scalars.
 
 #include <array>

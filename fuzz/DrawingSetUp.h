@@ -12,8 +12,8 @@
 
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Trace.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/trace/Trace.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace esc::fuzz {
 

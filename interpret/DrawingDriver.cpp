@@ -4,16 +4,16 @@
 
 #include "engine/Messages.h"
 #include "engine/Painter.h"
-#include "interpret/FieldParser.h"
-#include "interpret/MarshalledGrid.h"
-#include "interpret/Marshalling.h"
-#include "interpret/Normaliser.h"
-#include "interpret/PhraseInterpreter.h"
-#include "interpret/PrintedMarshalling.h"
-#include "interpret/SocietyWords.h"
-#include "interpret/TextOps.h"
-#include "interpret/Trace.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/phrase/FieldParser.h"
+#include "interpret/marshal/MarshalledGrid.h"
+#include "interpret/marshal/Marshalling.h"
+#include "interpret/read/Normaliser.h"
+#include "interpret/phrase/PhraseInterpreter.h"
+#include "interpret/marshal/PrintedMarshalling.h"
+#include "interpret/read/FieldlessBadge.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/trace/Trace.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace esc {
 namespace {
@@ -29,7 +29,7 @@ std::vector<WordTrace> WordsOf(const DrawingState& s) {
 // Words whose Type names an ordinary or a charge: a blazon holding one and drawn as a bare field
 // lost something.
 bool NamesOrdinaryOrCharge(int type) {
-    return type == kTypeOrdinary || type == kTypeCharge || type == kTypeRoundel || (type >= 11 && type <= 14);
+    return type == kTypeOrdinary || type == kTypeCharge || type == kTypeRoundel || IsOtherChargeWord(type);
 }
 
 // After the phrases: which words had an effect, and whether anything beyond the field was painted.

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "interpret/DrawingState.h"
-#include "interpret/Marshalling.h"
+#include "interpret/phrase/DrawingState.h"
+#include "interpret/marshal/Marshalling.h"
 
 namespace esc {
 

@@ -26,7 +26,7 @@ FAMILY_NAMES = {4: "Beasts (Type 4)", 11: "Birds (Type 11)", 5: "Crosses as char
                 6: "Saltires as charges (the saltire, shape code 6)", 14: "Other charges (Type 14)"}
 # Sub1 values of Type 9 rows that are treatments, not variant digits.
 TREATMENT_OWNERS = {90}
-# Sub1 of the qualifiers of a charge of any family (interpret/Qualifiers.h): each code asks for
+# Sub1 of the qualifiers of a charge of any family (interpret/phrase/Qualifiers.h): each code asks for
 # a picture of its own, listed here as the variant (or name ending) it asks for.
 QUALIFIER_OWNER = 91
 QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "a head erased; `er` for another charge"),
@@ -42,7 +42,7 @@ QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "
 # tincture, and the grammar's "fesswise" and "palewise".
 QUALIFIER_BY_TEXT = {70: ["slipped"], 73: ["fesswise"], 74: ["palewise"]}
 HEAD_VARIANTS = ("hd", "he", "hc")
-# Variants asked for by a phrase read whole before the tincture (interpret/Qualifiers.cpp).
+# Variants asked for by a phrase read whole before the tincture (interpret/phrase/Qualifiers.cpp).
 PHRASE_VARIANTS = {"ex": "with arms extended / outstretched", "pf": "in profile",
                    "bk": "back / backs affrontee / affronty", "sll": "slipped and leaved"}
 

@@ -27,7 +27,7 @@ import unicodedata
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 CHARGES_DIR = os.path.join(ROOT, 'data', 'charges')
 VOCABULARY_DIR = os.path.join(ROOT, 'data', 'vocabulary')
-NORMALISER = os.path.join(ROOT, 'interpret', 'Normaliser.cpp')
+NORMALISER = os.path.join(ROOT, 'interpret', 'read', 'Normaliser.cpp')
 OUTPUT = os.path.join(CHARGES_DIR, 'WANTED.md')
 
 # (label, path relative to the root, split in halves, blazon column of "a | b | c" lines)

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "engine/MessageSink.h"
-#include "interpret/DrawingState.h"
-#include "interpret/Trace.h"
+#include "interpret/phrase/DrawingState.h"
+#include "interpret/trace/Trace.h"
 
 namespace esc {
 struct CoverageLine;

@@ -1,7 +1,7 @@
 // The builders of marshalled arms from separate entries: each part is taken from the blazon box,
 // drawn as a whole shield and put reduced in its place beside the shield; Show assembles them.
 
-#include "interpret/Marshalling.h"
+#include "interpret/marshal/Marshalling.h"
 #include "shell/app/WindowController.h"
 
 namespace esc::app {

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "interpret/Marshalling.h"
+#include "interpret/marshal/Marshalling.h"
 
 namespace esc::app {
 

@@ -9,7 +9,7 @@
 #include "database/BlazonDatabase.h"
 #include "engine/Bitmap.h"
 #include "shell/app/AutoDisplay.h"
-#include "interpret/Marshalling.h"
+#include "interpret/marshal/Marshalling.h"
 
 namespace esc::app {
 

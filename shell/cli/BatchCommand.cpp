@@ -21,7 +21,7 @@
 #include "engine/Bitmap.h"
 #include "engine/ReadFileBytes.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Trace.h"
+#include "interpret/trace/Trace.h"
 #include "shell/cli/BlazonFile.h"
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/CommandTable.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/PictureCache.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 #include "shell/cli/Coverage.h"
 
 namespace esc {

@@ -10,8 +10,8 @@
 #include "engine/MessageSink.h"
 #include "engine/TextEncoding.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Trace.h"
-#include "interpret/TextOps.h"
+#include "interpret/trace/Trace.h"
+#include "interpret/read/TextOps.h"
 
 namespace esc {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/PictureCache.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace esc {
 

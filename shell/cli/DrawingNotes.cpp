@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "interpret/TextOps.h"
-#include "interpret/Trace.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/trace/Trace.h"
 #include "shell/cli/Coverage.h"
 
 namespace esc {

@@ -12,7 +12,7 @@
 #include "engine/PictureCache.h"
 #include "engine/ReadFileBytes.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 #include "shell/cli/BatchCommand.h"
 #include "shell/cli/BlazonFile.h"
 #include "shell/cli/CommandLine.h"

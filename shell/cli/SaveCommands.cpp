@@ -9,7 +9,7 @@
 #include "engine/Bitmap.h"
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/CommandTable.h"
 #include "shell/cli/DataPaths.h"

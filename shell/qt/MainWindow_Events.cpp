@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "interpret/DrawingState.h"
+#include "interpret/phrase/DrawingState.h"
 #include "shell/qt/MainWindow.h"
 
 namespace esc::qt {

@@ -34,9 +34,9 @@
 #include "GifWriter.h"
 #include "ProperTable.h"
 #include "engine/ChargePicture.h"
-#include "interpret/Normaliser.h"
-#include "interpret/Placement.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Normaliser.h"
+#include "interpret/layout/Placement.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace esc {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/OrdinaryShapes.h"
-#include "interpret/OverAll.h"
+#include "interpret/phrase/OverAll.h"
 #include "tests/interpret/TestDrawing.h"
 
 namespace esc::test {

@@ -14,10 +14,10 @@
 #include "TestDrawing.h"
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
-#include "interpret/FitLayout.h"
-#include "interpret/OnAMount.h"
-#include "interpret/OrdinariesAboutTheFess.h"
-#include "interpret/WithinAnAnnulet.h"
+#include "interpret/layout/FitLayout.h"
+#include "interpret/layout/OnAMount.h"
+#include "interpret/layout/OrdinariesAboutTheFess.h"
+#include "interpret/layout/WithinAnAnnulet.h"
 
 namespace esc {
 namespace {

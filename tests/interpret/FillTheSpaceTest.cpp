@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "TestDrawing.h"
-#include "interpret/FitLayout.h"
+#include "interpret/layout/FitLayout.h"
 
 namespace esc {
 namespace {

@@ -13,8 +13,8 @@
 #include "PhraseTestState.h"
 #include "TestDrawing.h"
 #include "engine/Messages.h"
-#include "interpret/FitLayout.h"
-#include "interpret/Layouts.h"
+#include "interpret/layout/FitLayout.h"
+#include "interpret/layout/Layouts.h"
 
 namespace esc {
 namespace {

@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "PhraseTestState.h"
-#include "interpret/ArrangeLevel.h"
-#include "interpret/Layouts.h"
-#include "interpret/Placement.h"
+#include "interpret/layout/ArrangeLevel.h"
+#include "interpret/layout/Layouts.h"
+#include "interpret/layout/Placement.h"
 
 namespace esc {
 namespace {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "TestDrawing.h"
-#include "interpret/FitLayout.h"
-#include "interpret/Layouts.h"
-#include "interpret/Trace.h"
+#include "interpret/layout/FitLayout.h"
+#include "interpret/layout/Layouts.h"
+#include "interpret/trace/Trace.h"
 
 namespace esc {
 namespace {

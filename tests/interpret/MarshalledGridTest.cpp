@@ -6,11 +6,11 @@
 #include <random>
 #include <string>
 #include <vector>
-#include "interpret/PrintedMarshalling.h"
 
 #include "TestDrawing.h"
 #include "engine/Messages.h"
-#include "interpret/MarshalledGrid.h"
+#include "interpret/marshal/MarshalledGrid.h"
+#include "interpret/marshal/PrintedMarshalling.h"
 
 namespace esc::grid_test {
 namespace {

@@ -8,7 +8,7 @@
 #include "TestDrawing.h"
 #include "engine/Messages.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Marshalling.h"
+#include "interpret/marshal/Marshalling.h"
 
 namespace esc {
 namespace {

@@ -3,8 +3,8 @@
 #include "engine/Palette.h"
 #include "TestDrawing.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Normaliser.h"
-#include "interpret/TextOps.h"
+#include "interpret/read/Normaliser.h"
+#include "interpret/read/TextOps.h"
 
 namespace esc {
 namespace {

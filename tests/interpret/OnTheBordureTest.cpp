@@ -9,7 +9,7 @@
 
 #include "TestDrawing.h"
 #include "engine/Palette.h"
-#include "interpret/OnTheBordure.h"
+#include "interpret/layout/OnTheBordure.h"
 
 namespace esc {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "TestDrawing.h"
 #include "engine/OrdinaryShapes.h"
-#include "interpret/FitLayout.h"
+#include "interpret/layout/FitLayout.h"
 
 namespace esc {
 namespace {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "TestDrawing.h"
-#include "interpret/FitLayout.h"
-#include "interpret/Trace.h"
+#include "interpret/layout/FitLayout.h"
+#include "interpret/trace/Trace.h"
 
 namespace esc {
 namespace {

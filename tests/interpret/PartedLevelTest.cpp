@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/OrdinaryShapes.h"
-#include "interpret/PartedLevel.h"
+#include "interpret/phrase/PartedLevel.h"
 #include "tests/interpret/TestDrawing.h"
 
 namespace esc {

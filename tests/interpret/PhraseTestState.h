@@ -11,8 +11,8 @@
 #include "engine/LayerSink.h"
 #include "engine/Painter.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/PhraseInterpreter.h"
-#include "interpret/Trace.h"
+#include "interpret/phrase/PhraseInterpreter.h"
+#include "interpret/trace/Trace.h"
 
 namespace esc::test {
 

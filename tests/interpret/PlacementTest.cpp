@@ -11,8 +11,8 @@
 
 #include "PhraseTestState.h"
 #include "engine/Palette.h"
-#include "interpret/Layouts.h"
-#include "interpret/Placement.h"
+#include "interpret/layout/Layouts.h"
+#include "interpret/layout/Placement.h"
 
 namespace esc {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "interpret/PrincipalCharge.h"
+#include "interpret/layout/PrincipalCharge.h"
 #include "tests/interpret/TestDrawing.h"
 
 namespace esc::test {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TestDrawing.h"
-#include "interpret/PrintedMarshalling.h"
+#include "interpret/marshal/PrintedMarshalling.h"
 
 namespace esc {
 namespace {

@@ -13,9 +13,9 @@
 
 #include "TestDrawing.h"
 #include "engine/Palette.h"
-#include "interpret/PhraseRules.h"
-#include "interpret/Qualifiers.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/Qualifiers.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace esc {
 namespace {

@@ -12,8 +12,8 @@
 
 #include "TestDrawing.h"
 #include "engine/OrdinaryShapes.h"
-#include "interpret/FillTheSpace.h"
-#include "interpret/Layouts.h"
+#include "interpret/layout/FillTheSpace.h"
+#include "interpret/layout/Layouts.h"
 
 namespace esc {
 namespace {

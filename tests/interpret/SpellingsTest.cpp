@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "TestDrawing.h"
-#include "interpret/Normaliser.h"
-#include "interpret/Spellings.h"
-#include "interpret/TextOps.h"
+#include "interpret/read/Normaliser.h"
+#include "interpret/read/Spellings.h"
+#include "interpret/read/TextOps.h"
 
 namespace esc {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "engine/Palette.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Trace.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/trace/Trace.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace esc::test {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestDrawing.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace esc {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TestDrawing.h"
-#include "interpret/Trace.h"
+#include "interpret/trace/Trace.h"
 
 namespace esc {
 namespace {

@@ -4,7 +4,7 @@
 #include <QFrame>
 
 #include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 #include "tests/shell/WindowFixture.h"
 
 namespace esc::test {

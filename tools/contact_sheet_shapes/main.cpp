@@ -20,7 +20,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 #include "tools/sheets/CairoBitmap.h"
 
 namespace {

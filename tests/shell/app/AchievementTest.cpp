@@ -13,7 +13,7 @@
 #include "shell/app/HeadlessWindow.h"
 #include "shell/app/WindowController.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 #include "shell/compose/Achievement.h"
 #include "shell/compose/TextPainter.h"
 

@@ -1,0 +1,465 @@
+// ArrangeLevel decides how a completed level is drawn; ChargesBetween places charges around an
+// ordinary ("a chevron between three martlets").
+
+#include "interpret/layout/ArrangeLevel.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/Messages.h"
+#include "engine/Ordinaries.h"
+#include "engine/OrdinaryShapes.h"
+#include "interpret/layout/BelowTheLabel.h"
+#include "interpret/layout/BetweenAcrossTheOrdinary.h"
+#include "interpret/layout/Conjoined.h"
+#include "interpret/layout/FillTheSpace.h"
+#include "interpret/layout/FitLayout.h"
+#include "interpret/layout/Issuant.h"
+#include "interpret/layout/Layouts.h"
+#include "interpret/layout/OnAMount.h"
+#include "interpret/layout/OnTheOrdinary.h"
+#include "interpret/layout/OrdinariesAboutTheFess.h"
+#include "interpret/layout/OrdinaryOnOrdinary.h"
+#include "interpret/phrase/OverAll.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/layout/Placement.h"
+#include "interpret/phrase/PlacementWords.h"
+#include "interpret/layout/PrincipalCharge.h"
+#include "interpret/layout/ChargesInLine.h"
+#include "interpret/phrase/ChargeWordRules.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/phrase/TwoAndOne.h"
+#include "interpret/read/Vocabulary.h"
+#include "interpret/layout/WithinAnAnnulet.h"
+
+namespace esc {
+
+using phrase::Current;
+using phrase::Level;
+
+bool PlacesPictures(const LevelRecord& level);
+
+namespace {
+
+// Charges on bars ("on two bars three water bougets"): shared out as evenly as they go, the
+// upper bars taking the odd ones, each bar's share in a row along its middle and kept within it.
+constexpr float kChargeShareOfBar = 0.9f;      // of the bar's width, the height a charge takes
+constexpr int kUsualPictureHeight = 270;       // the tallest charge picture, in pixels (264 and margins)
+constexpr float kPictureScaleFactor = 0.5f;    // a picture at scale s is s / 2 of its natural size
+
+void OnBars(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const int bars = s.levels[0].levelCount;
+    const BarRows rows = BarsOnTheField(g, bars);
+    if (n < 1 || rows.centres.empty()) return;
+    NoteLayout(s, "OnBars(" + std::to_string(bars) + ")");
+    const int most = (n + bars - 1) / bars;
+    const float byBar = kChargeShareOfBar * rows.width / (kUsualPictureHeight * kPictureScaleFactor);
+    const float byRow = kChargeShareOfBar * g.W / (most + 1) / (kUsualPictureHeight * kPictureScaleFactor);
+    const float scale = std::min(byBar, byRow);
+    // Each charge free to slide along its bar a little, then all grown to fill the bars' depth.
+    std::vector<SpotOnOrdinary> spots;
+    for (int b = 0; b < bars; ++b) {
+        const int k = n / bars + (b < n % bars ? 1 : 0);
+        for (int j = 0; j < k; ++j)
+            spots.push_back({g.W * (j + 1) / (k + 1), rows.centres[static_cast<std::size_t>(b)], Slide::kAcross, g.W / (2 * (k + 1))});
+    }
+    if (FillTheBars(s, spots, scale)) return;
+    for (const SpotOnOrdinary& spot : spots) Place(s, spot.x, spot.y, scale);
+}
+
+void DrawPlainLevel(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (s.level == 1 && s.levels[0].levelOn && s.levels[0].levelName == "bars") {
+        OnBars(s, level.levelCount);
+    } else if (s.level == 1 && s.levels[0].levelOn) {
+        ChargesOnOrdinary(s);
+    } else if (level.levelName == "bars") {
+        NoteLayout(s, "DrawBars(0)");
+        DrawBars(s, 0);
+    } else if (level.levelName == "pallets") {
+        NoteLayout(s, "DrawPallets(0)");
+        DrawPallets(s, 0);
+    } else if (level.levelName == "fret") {
+        NoteLayout(s, "DrawFret");
+        DrawFret(s);
+    } else {
+        s.roomTop = RoomTopBelowALaterChiefOrLabel(s);
+        s.roomInset = RoomInsetWithinALaterBordure(s);
+        FieldLayout(s);
+        s.roomTop = 0;
+        s.roomInset = 0;
+    }
+}
+
+// Levels 2 and up lie on an earlier ordinary or follow a direction; otherwise they are not drawn.
+void DrawLaterLevel(DrawingState& s) {
+    for (int back = 1; back <= 3 && s.level - back >= 0; ++back) {
+        if (Level(s, s.level - back).levelOn) {
+            s.shapeCode = s.onOrdinaryCode;
+            ChargesOnOrdinary(s);
+            return;
+        }
+    }
+    if (Level(s, s.level - 1).levelIn) {
+        ChargesOnOrdinary(s);
+        return;
+    }
+    if (SecondGroupBetween(s)) {
+        s.shapeCode = s.firstOrdinaryShape;
+        ChargesBetween(s);
+        return;
+    }
+    if (OppositeTheChargeBefore(s)) return;
+    NoteLayout(s, "none: not on, in or between an ordinary");
+}
+
+// Charges at the fixed places of a table round an ordinary ("a fess between two lions passant")
+// grow where they stand until their drawings meet the ordinary (with its margin), each other or
+// the outline: at the table's scale a lion passant took a third of the room above a fess. Where
+// the blazon names a bordure, a chief or other pieces after them, the table's scale stands.
+constexpr float kLargestGrownBetween = 2.0f;
+constexpr int kLargestSquareBeside = 260;  // pixels: the largest square sought beside a bend
+
+bool MayGrowBetween(const DrawingState& s) {
+    int top = 0;
+    return s.levels[0].levelKind == kTypeOrdinary && RoomLeftByLaterEdges(s, top) && top == 0;
+}
+
+void PlaceGrownBetween(DrawingState& s, std::span<const std::pair<int, int>> spots, float scale) {
+    if (MayGrowBetween(s)) scale = LargestCommonScale(s, FreeSpace::AroundOrdinary(s, false), spots, scale, kLargestGrownBetween);
+    for (const auto& [x, y] : spots) Place(s, x, y, scale);
+}
+
+// Charges between a fess: 2, 3, 4, 6 or 8.
+void BetweenFess(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const LevelRecord& level = Current(s);
+    const int low = g.H - g.H5 - 8;
+    if (level.levelName == "bars") {
+        // "a fess between two bars": the bars are the fess's cotises.
+        s.cotiseCount = 1;
+        s.cotiseTincture = s.levelTincture[s.level];
+        s.cotiseLine = level.levelLine;
+        s.shapeCode = 0;
+        NoteLayout(s, "DrawCotises");
+        DrawCotises(s);
+        return;
+    }
+    switch (n) {
+        case 2: {
+            const std::pair<int, int> spots[] = {{g.W2, g.H5}, {g.W2, low}};
+            PlaceGrownBetween(s, spots, 1.0f);
+            break;
+        }
+        case 3: {
+            const std::pair<int, int> spots[] = {{g.W4, g.H5}, {g.W - g.W4, g.H5}, {g.W2, low}};
+            PlaceGrownBetween(s, spots, 1.0f);
+            break;
+        }
+        case 4: {
+            const std::pair<int, int> spots[] = {{g.W4, g.H5}, {g.W - g.W4, g.H5}, {g.W4, low}, {g.W - g.W4, low}};
+            PlaceGrownBetween(s, spots, 1.0f);
+            break;
+        }
+        case 6:
+        case 8:
+            s.placementY = g.H5;
+            PlaceRow(s, n / 2, n == 6 ? 0.7f : 0.6f);
+            s.placementY = low;
+            PlaceRow(s, n / 2, n == 6 ? 0.7f : 0.6f);
+            break;
+        default: break;
+    }
+}
+
+// Charges between a bend (code 1) or bend sinister (code 2, mirrored left to right).
+void BetweenBend(DrawingState& s, int n, bool sinister) {
+    const ShieldGeometry& g = s.geometry;
+    auto x = [&](int x1) { return sinister ? g.W - x1 : x1; };
+    if (n == 2) {
+        std::pair<int, int> spots[] = {{x(g.W - g.W4), g.H4}, {x(g.W4), g.H - g.H4}};
+        if (MayGrowBetween(s)) {
+            // The table's points lie near the bend, where a square meets it soon: each charge
+            // stands instead where its side of the bend holds the largest square.
+            const FreeSpace space = FreeSpace::AroundOrdinary(s);
+            if (space.Regions() == 2) {
+                const Fit first = FitInRegion(space, 0, 1, kLargestSquareBeside), second = FitInRegion(space, 1, 1, kLargestSquareBeside);
+                if (first.cell > 0 && second.cell > 0 && first.spots.size() == 1 && second.spots.size() == 1) {
+                    spots[0] = {first.spots[0].x, first.spots[0].y};
+                    spots[1] = {second.spots[0].x, second.spots[0].y};
+                }
+            }
+        }
+        PlaceGrownBetween(s, spots, 1.0f);
+    } else if (n == 3 && !sinister) {
+        Place(s, g.W - g.W2, g.H6, 0.9f);
+        Place(s, g.W - g.W6, g.H2, 0.9f);
+        Place(s, g.W4, g.H - g.H4, 0.9f);
+    } else if (n == 6) {
+        Place(s, x(g.W - g.W2), g.H6, 0.6f);
+        Place(s, x(g.W - g.W6), g.H6, 0.6f);
+        Place(s, x(g.W - g.W6), g.H2, 0.6f);
+        Place(s, x(g.W6), g.H2, 0.6f);
+        Place(s, x(g.W6), g.H - g.H6, 0.6f);
+        Place(s, x(g.W2), g.H - g.H6, 0.6f);
+    }
+}
+
+// A charge between a chevron stands at (x, y) and scale when its picture keeps clear of the
+// chevron there; else it moves away from the chevron, `step` pixels at a time (up in chief, down
+// in base, never outside the field), and only then becomes smaller. Pictures fill their box, so
+// a tall or a wide one at the usual point would meet the chevron.
+constexpr float kSmallestScaleByChevron = 0.5f;
+constexpr float kScaleStepByChevron = 0.05f;
+constexpr int kClearOfChevron = 2;  // pixels kept free round the picture's box
+constexpr int kStepInChief = -2, kStepInBase = 2;
+
+// Whether a box w x h centred at (x, y) is free: the squares of its shorter side along it.
+bool RectFree(const FreeSpace& space, int x, int y, int w, int h) {
+    const int side = std::min(w, h), along = std::max(w, h) - side;
+    for (int t = 0;; t = std::min(along, t + side)) {
+        const int cx = w >= h ? x - along / 2 + t : x, cy = w >= h ? y : y - along / 2 + t;
+        if (!space.BoxFree(cx, cy, side)) return false;
+        if (t == along) return true;
+    }
+}
+
+void PlaceClearOfChevron(DrawingState& s, int x, int y, float scale, int step) {
+    // Reading the picture's size leaves it in the buffer: a picture already read for this level
+    // is still the one there.
+    const bool loaded = s.pictureLoaded;
+    PictureExtent picture;
+    const bool known = LevelPictureExtent(s, picture);
+    s.pictureLoaded = loaded;
+    if (!known) {
+        Place(s, x, y, scale);
+        return;
+    }
+    const FreeSpace space = FreeSpace::AroundOrdinary(s, false);
+    for (float k = scale; k >= kSmallestScaleByChevron; k -= kScaleStepByChevron) {
+        const int w = static_cast<int>(picture.width * k * kPictureScaleFactor) + 2 * kClearOfChevron;
+        const int h = static_cast<int>(picture.height * k * kPictureScaleFactor) + 2 * kClearOfChevron;
+        for (int cy = y; cy - h / 2 > 0 && cy + h / 2 < s.geometry.shieldBottom; cy += step) {
+            if (RectFree(space, x, cy, w, h)) {
+                Place(s, x, cy, k);
+                return;
+            }
+        }
+    }
+    Place(s, x, y, scale);
+}
+
+// The four quarters of a cross, also used for four charges between a chevron.
+void FourAroundCross(DrawingState& s, float scale) {
+    const ShieldGeometry& g = s.geometry;
+    Place(s, g.W5, g.H5, scale);
+    Place(s, g.W - g.W5, g.H5, scale);
+    Place(s, g.W5, g.H - g.H5 - 5, scale);
+    Place(s, g.W - g.W5, g.H - g.H5 - 5, scale);
+}
+
+void BetweenSaltire(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    if (n == 12) {
+        const int points[12][2] = {{g.W2, g.H4},          {g.W2, 3 * g.H4},         {g.W4, g.H2},
+                                   {3 * g.W4, g.H2},      {g.W3 + 10, 30},          {W - g.W3 - 10, 30},
+                                   {g.W3 + 10, H - 30},   {W - g.W3 - 10, H - 30},  {30, g.H3 + 10},
+                                   {30, H - g.H3 - 10},   {W - 30, g.H3 + 10},      {W - 30, H - g.H3 - 30}};
+        for (const auto& p : points) Place(s, p[0], p[1], 0.4f);
+        return;
+    }
+    if (n < 3) return;
+    Place(s, g.W2, g.H6, 0.8f);
+    Place(s, g.W6, g.H2, 0.8f);
+    Place(s, W - g.W6, g.H2, 0.8f);
+    if (n == 4) Place(s, g.W2, H - g.H6, 0.8f);
+}
+
+// Whether the fixed table of positions places exactly n charges round the ordinary.
+bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
+    auto among = [n](std::initializer_list<int> counts) { return std::find(counts.begin(), counts.end(), n) != counts.end(); };
+    // Bars and pallets have no fixed positions round them.
+    const LevelRecord& first = s.levels[0];
+    if (first.levelName == "bars" || first.levelName == "pallets") return false;
+    switch (s.shapeCode) {
+        case ShapeCode::kFess: return level.levelName == "bars" || among({2, 3, 4, 6, 8});
+        case ShapeCode::kBend: return among({2, 3, 6});
+        case ShapeCode::kBendlets: return among({2, 6});  // three would stand on the second bendlet
+        case ShapeCode::kBendletsSinister: return false;  // no table
+        case ShapeCode::kBendSinister: return among({2, 6});
+        // Three by a pale would put one on the pale, four by a chevron two on its arms.
+        case ShapeCode::kPale: return among({2, 4});
+        case ShapeCode::kChevron:
+        case ShapeCode::kChevronels: return among({2, 3});
+        case ShapeCode::kCross: return n == 4;
+        case ShapeCode::kSaltire: return among({3, 4, 12});
+        default: return among({2, 3, 4, 6, 8, 10});  // ThreeLayout
+    }
+}
+
+// Level 2 stands between the ordinary of level 0 that level 1's charges lie on. On a chief the
+// charges between ("on a chief a lion between two mullets") lie on the chief too.
+bool BetweenTheOrdinaryCharged(const DrawingState& s) {
+    const LevelRecord& first = s.levels[0];
+    return s.level == 2 && s.levels[2].levelBetween && first.levelOn && first.levelKind == kTypeOrdinary &&
+           s.firstOrdinaryShape != ShapeCode::kNoShape && s.firstOrdinaryShape != ShapeCode::kChief && PlacesPictures(s.levels[1]) &&
+           PlacesPictures(s.levels[2]);
+}
+
+}  // namespace
+
+// Levels whose charges are pictures (or discs), not shapes the ordinary routines draw.
+bool PlacesPictures(const LevelRecord& level) {
+    if (level.levelKind == 0 || (level.levelKind == kTypeOrdinary && !level.levelIn)) return false;
+    for (const char* shape : {"bars", "pallets", "pallet", "fret"})
+        if (level.levelName == shape) return false;
+    return true;
+}
+
+void ArrangeLevel(DrawingState& s) {
+    const int savedCursor = s.cursor;
+    LevelRecord& level = Current(s);
+    PrepareSupporters(s);
+    s.lineCode = level.levelLine;
+    s.mirrorFlag = false;
+    s.cursor = 0;
+    s.pictureLoaded = false;
+    const int placedBefore = s.pictureCount;
+    s.levelFirstPicture = s.pictureCount;
+    s.countMessageShown = false;
+
+    if (s.orleFlag) {
+        OrleLayout(s);
+        s.orleFlag = false;
+    } else if (IssuantLayout(s)) {
+        // Drawn rising from the lower edge of its space.
+    } else if (HeldBetweenLayout(s) || HeldInPawLayout(s)) {
+        // Between the pair that supports it, or in the paw that holds it.
+    } else if (OverAllLayout(s)) {
+        // Across the whole shield, whatever ordinary the charges before it lay on.
+    } else if (WithinAnAnnuletLayout(s, savedCursor)) {
+        // "a griffin within an annulet": the ring about the centre, the griffin inside it.
+    } else if (TwoAndOneOfTwoKinds(s, savedCursor)) {
+        // "two mullets and a crescent": one group of three, two and one.
+    } else if (InLineWithTheChargesBefore(s, savedCursor)) {
+        // One charge each, set in a pale or fess together with the first phrase's.
+    } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&
+               phrase::Previous(s).levelKind == kTypeOrdinary && s.onOrdinaryCode == ShapeCode::kCanton) {
+        // "on a canton argent a cross gules": the ordinary drawn within the canton, as it would
+        // lie on a whole field.
+        s.words[0].Assign(level.levelName);
+        NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(s.shapeCode) + ")");
+        DrawOrdinaryWithin(s, CantonArea(s.geometry));
+    } else if (OrdinaryOnOrdinaryLayout(s)) {
+        // "a pale charged with a chevron": the chevron within the pale only.
+    } else if (OnAMountLayout(s, savedCursor)) {
+        // "a hen on a mount": the mount in base, the hen standing on it.
+    } else if (ChevronsAboutTheFess(s)) {
+        // "a fess between two chevrons": one above the fess, one below.
+    } else if (BetweenAcrossTheOrdinary(s)) {
+        // "a saltire between two crescents in pale": one in the space above, one below.
+    } else if (level.levelKind == kTypeOrdinary || level.levelIn) {
+        if (!level.levelIn) {
+            s.words[0].Assign(level.levelName);
+            NoteLayout(s, "DrawOrdinary(" + std::to_string(s.shapeCode) + ")");
+            if (s.level == 0) s.firstOrdinaryShape = s.shapeCode;
+            DrawOrdinary(s, 0);
+        } else if (SecondGroupInTheOrdinarysWay(s)) {
+            // "a bend between a roundel and four mullets in bend": the side the first group leaves.
+        } else {
+            s.shapeCode = level.levelInCode;
+            if (!ConjoinedInLine(s, level.levelCount)) ChargesOnOrdinary(s);
+        }
+    } else if (BetweenOnTheOrdinary(s)) {
+        // "on a bend a mullet between two crescents": the two lie on the bend beside the one.
+    } else if (BetweenTheOrdinaryCharged(s)) {
+        // "on a chevron four lozenges between three fleurs-de-lis": the last charges stand round
+        // the ordinary of level 0, not on it with its own charges.
+        s.shapeCode = s.firstOrdinaryShape;
+        ChargesBetween(s);
+    } else if (!level.levelBetween || s.level != 1) {
+        if (s.level <= 1) {
+            DrawPlainLevel(s);
+        } else {
+            DrawLaterLevel(s);
+        }
+    } else {
+        FirstGroupBetween(s, savedCursor);  // "between three mullets and three crescents": a side each
+        ChargesBetween(s);
+    }
+    // A layout with no place for some of the charges says so, rather than drawing fewer.
+    if (PlacesPictures(level) && s.pictureCount - placedBefore < level.levelCount && !s.countMessageShown)
+        s.messages.Show(WithCount(msg::kNoLayoutForCount, level.levelCount));
+    s.cursor = savedCursor;
+}
+
+void ChargesBetween(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (level.levelName == "pallets") {
+        NoteLayout(s, "DrawPallets(0)");
+        DrawPallets(s, 0);
+        return;
+    }
+    const ShieldGeometry& g = s.geometry;
+    const int n = level.levelCount;
+    if (!BetweenTableHolds(s, n, level) || s.splitChief > 0) {
+        // No fixed positions for this count: laid out in the free space round the ordinary.
+        BetweenLayout(s);
+        return;
+    }
+    if (StandsRoundThePrincipal(s)) {
+        NoteLayout(s, "AroundThePrincipal");
+        for (const LayoutSpot& spot : AroundPrincipalSpots(g, n)) Place(s, spot.x, spot.y, spot.scale);
+        return;
+    }
+    NoteLayout(s, "ChargesBetween(" + std::to_string(s.shapeCode) + ")");
+    switch (s.shapeCode) {
+        case ShapeCode::kFess: BetweenFess(s, n); break;
+        case ShapeCode::kBend:
+        case ShapeCode::kBendlets: BetweenBend(s, n, false); break;
+        case ShapeCode::kBendSinister: BetweenBend(s, n, true); break;
+        case ShapeCode::kPale:
+            if (n == 2) {
+                const std::pair<int, int> spots[] = {{g.W5, g.H2}, {g.W - g.W5, g.H2}};
+                PlaceGrownBetween(s, spots, 1.0f);
+            } else if (n == 3) {
+                ThreeLayout(s);
+            } else if (n == 4) {
+                const std::pair<int, int> spots[] = {
+                    {g.W5, g.H4}, {g.W - g.W5, g.H4}, {g.W5, g.H - g.H4 - 15}, {g.W - g.W5, g.H - g.H4 - 15}};
+                PlaceGrownBetween(s, spots, 0.85f);
+            }
+            break;
+        case ShapeCode::kChevron:
+        case ShapeCode::kChevronels:
+            if (n == 2) {
+                PlaceClearOfChevron(s, g.W2, g.H4, 0.8f, kStepInChief);
+                PlaceClearOfChevron(s, g.W2, g.H - g.H5, 0.8f, kStepInBase);
+            } else if (n == 3) {
+                Place(s, g.W4 - 3, g.H4, 1.0f);
+                Place(s, g.W - g.W4 + 3, g.H4, 1.0f);
+                if (s.level > 0) {
+                    PlaceClearOfChevron(s, g.W2, g.H - g.H4 + 15, 0.9f, kStepInBase);
+                } else {
+                    Place(s, g.W2, g.H - g.H4, 1.0f);
+                }
+            } else if (n == 4) {
+                FourAroundCross(s, 0.9f);
+            }
+            break;
+        case ShapeCode::kCross:
+            if (n == 4) FourAroundCross(s, 0.9f);
+            break;
+        case ShapeCode::kSaltire: BetweenSaltire(s, n); break;
+        default: ThreeLayout(s); break;
+    }
+}
+
+}  // namespace esc

@@ -1,0 +1,93 @@
+// Charges issuant from the lower edge of their space: the chief they lie on, or the chief of a
+// field parted per fess.
+
+#include "interpret/layout/Issuant.h"
+
+#include <algorithm>
+#include <string>
+
+#include "engine/OrdinaryShapes.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/layout/Placement.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+using phrase::Current;
+using phrase::Is;
+using phrase::Previous;
+
+namespace {
+
+// How much of its space an issuant charge fills: the height above the edge, less a margin at
+// the top so that it does not touch the edge of the shield or the chief's own top; and of the
+// width its share of the row.
+constexpr float kShareOfHeight = 0.9f;
+constexpr float kShareOfWidth = 0.9f;
+
+bool OnAChief(const DrawingState& s) {
+    const LevelRecord& before = s.level > 0 ? s.levels[static_cast<std::size_t>(s.level - 1)] : s.outsideLevel;
+    return s.level > 0 && before.levelOn && before.levelKind == kTypeOrdinary && s.onOrdinaryCode == ShapeCode::kChief;
+}
+
+bool InChiefOfPerFess(const DrawingState& s) {
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(std::clamp(s.level, 0, kMaxLevels - 1))];
+    return s.level == 0 && level.levelIn && level.levelInCode == ShapeCode::kChief && s.partitionCode == ShapeCode::kFess &&
+           s.lastShapeCode == ShapeCode::kFess;
+}
+
+// Demi-charges are drawn cut at the waist, which is what rises from the edge; a lion issuant
+// is a demi-lion.
+bool RisesFromAnEdge(std::string_view name) {
+    return name.rfind("demi", 0) == 0 || name == "lion" || name == "lions";
+}
+
+}  // namespace
+
+IssuantSpace IssuantSpaceOf(const DrawingState& s) {
+    const ShieldGeometry& g = s.geometry;
+    // A plain chief is as deep as the shapes draw it; a field per fess is parted at half height.
+    if (OnAChief(s)) return {0, shapes::ChiefLowerEdge(g), true};
+    if (InChiefOfPerFess(s)) return {0, g.H / 2, true};
+    return {};
+}
+
+bool IssuantRule(DrawingState& s) {
+    if (!Is(s, 0, "issuant") || s.level >= kMaxLevels) return false;
+    LevelRecord& level = Current(s);
+    if (level.levelCount < 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
+    if (!RisesFromAnEdge(level.levelName.view()) || !IssuantSpaceOf(s).valid) return false;
+    if (level.levelName == "lion" || level.levelName == "lions") level.levelName.Assign("demilion");
+    s.issuant = true;
+    phrase::Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+
+bool IssuantLayout(DrawingState& s) {
+    if (!s.issuant) return false;
+    const IssuantSpace space = IssuantSpaceOf(s);
+    PictureExtent picture;
+    if (!space.valid || !LevelPictureExtent(s, picture)) return false;
+    const ShieldGeometry& g = s.geometry;
+    const int n = std::max(1, Current(s).levelCount);
+    NoteLayout(s, "Issuant(" + std::to_string(space.top) + ", " + std::to_string(space.bottom) + ")");
+    // A picture at charge scale c is painted c / 2 of its size: the scale that makes its drawing
+    // as tall as its share of the space, or the picture as wide as its share of the row,
+    // whichever is less.
+    const float drawnRows = static_cast<float>(picture.lastRow - picture.firstRow + 1);
+    const float byHeight = 2.0f * kShareOfHeight * static_cast<float>(space.bottom - space.top) / drawnRows;
+    const float byWidth =
+        2.0f * kShareOfWidth * static_cast<float>(g.W) / static_cast<float>(n) / static_cast<float>(picture.width);
+    const float scale = std::min(byHeight, byWidth);
+    // The foot on the edge: the drawing's lowest row lands on the edge's row. The picture is
+    // painted centred on the placement point.
+    const float half = scale / 2.0f;
+    const float belowCentre = (static_cast<float>(picture.lastRow) - static_cast<float>(picture.height) / 2.0f) * half;
+    const int y = space.bottom - static_cast<int>(belowCentre);
+    for (int i = 0; i < n; ++i) Place(s, g.W * (2 * i + 1) / (2 * n), y, scale);
+    return true;
+}
+
+}  // namespace esc

@@ -1,0 +1,80 @@
+#include "interpret/layout/OnAMount.h"
+
+#include <algorithm>
+#include <string>
+
+#include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/layout/Placement.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+constexpr int kMarginAboveTheSummit = 4;      // pixels the charge's feet are set into the mount's top
+constexpr float kLargestStandingScale = 2.0f;  // the charge alone would be 2.4; it has less room
+constexpr int kMountFootBelowTheBase = 20;     // rows of the shield's point the mount runs into
+
+bool IsMount(std::string_view name) {
+    return EqualsIgnoringCase(name, "mount") || EqualsIgnoringCase(name, "mounts") || EqualsIgnoringCase(name, "molehill");
+}
+
+bool IsSingleCharge(const LevelRecord& level) {
+    return level.levelCount == 1 && !level.levelIn && !level.levelOn && !level.levelBetween &&
+           level.levelKind != kTypeOrdinary && level.levelKind != kTypeRoundel && level.levelKind != 0;
+}
+
+// The mount's summit.
+int MountTop(const ShieldGeometry& g) { return g.H - g.H * kMountHeightPercent / 100; }
+
+}  // namespace
+
+bool OnAMountLayout(DrawingState& s, int nextWord) {
+    const ShieldGeometry& g = s.geometry;
+    const LevelRecord& level = phrase::Current(s);
+    PictureExtent extent;
+    if (s.level == 0 && s.partitionCode == -1 && IsSingleCharge(level)) {
+        // "... on a mount": the words after this phrase.
+        if (!EqualsIgnoringCase(s.Word(nextWord), "on") || !EqualsIgnoringCase(s.Word(nextWord + 1), "a") ||
+            !IsMount(s.Word(nextWord + 2)))
+            return false;
+        const bool loaded = s.pictureLoaded;
+        const bool measured = LevelPictureExtent(s, extent);
+        s.pictureLoaded = loaded;
+        if (!measured) return false;
+        NoteLayout(s, "OnAMount(charge)");
+        // As large as the rows above the mount and the field's width allow, its feet on the summit.
+        const int room = MountTop(g) + kMarginAboveTheSummit;
+        const float high = static_cast<float>(extent.lastRow - extent.firstRow + 1);
+        const float wide = static_cast<float>(extent.lastColumn - extent.firstColumn + 1);
+        const float scale = std::min({kLargestStandingScale, 2.0f * 0.9f * room / high, 2.0f * 0.9f * g.W / wide});
+        // Picture row r is painted at y + (r - height / 2) * scale / 2: the drawing's lowest row at
+        // `room`.
+        const float lowest = (static_cast<float>(extent.lastRow) - static_cast<float>(extent.height) / 2) * scale / 2;
+        Place(s, g.W2, static_cast<int>(static_cast<float>(room) - lowest), scale);
+        return true;
+    }
+    if (s.level == 1 && level.levelOn && level.levelCount == 1 && IsMount(level.levelName.view()) &&
+        IsSingleCharge(s.levels[0]) && s.partitionCode == -1) {
+        const bool loaded = s.pictureLoaded;
+        const bool measured = LevelPictureExtent(s, extent);
+        s.pictureLoaded = loaded;
+        if (!measured) return false;
+        NoteLayout(s, "OnAMount(mount)");
+        // Its foot runs down into the shield's point, short of the point's last rows (which the
+        // painter does not keep to the outline).
+        const int top = MountTop(g), foot = g.H + kMountFootBelowTheBase;
+        const float high = static_cast<float>(extent.lastRow - extent.firstRow + 1);
+        const float wide = static_cast<float>(extent.lastColumn - extent.firstColumn + 1);
+        const float scale = std::min(2.0f * (foot - top) / high, 2.0f * g.W / wide);
+        // The drawing's rows centred between the summit and the foot.
+        const float drawnMiddle = (static_cast<float>(extent.firstRow + extent.lastRow) / 2 - static_cast<float>(extent.height) / 2) * scale / 2;
+        Place(s, g.W2, static_cast<int>((top + foot) / 2 - drawnMiddle), scale);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace esc

@@ -1,0 +1,17 @@
+#pragma once
+// "Or a hen sable on a mount vert": the mount lies in base across the shield and the charge
+// stands on it, above it (both were drawn at the centre, the mount over the hen).
+
+#include "interpret/phrase/DrawingState.h"
+
+namespace esc {
+
+// The share of the field's height the mount takes in base, and the rows the charge above it has.
+inline constexpr int kMountHeightPercent = 30;
+
+// Draws the current level when it is the single charge of level 0 standing on a mount (the
+// blazon goes on "on a mount" at `nextWord`), or the mount it stands on; false, drawing nothing,
+// for any other level.
+bool OnAMountLayout(DrawingState& state, int nextWord);
+
+}  // namespace esc

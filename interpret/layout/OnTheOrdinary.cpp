@@ -1,0 +1,523 @@
+// Charges grown to fill the ordinary they lie on (see the header).
+
+#include "interpret/layout/OnTheOrdinary.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+#include "engine/MessageSink.h"
+#include "engine/OrdinaryShapes.h"
+#include "engine/Ordinaries.h"
+#include "engine/Painter.h"
+#include "engine/Palette.h"
+#include "interpret/layout/FillTheSpace.h"
+#include "interpret/layout/FitLayout.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/layout/Placement.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+constexpr std::int8_t kMark = kGules;  // the code the ordinary is painted in on its mask
+// Kept clear between a charge's drawing and the ordinary's edge (a line engrailed or indented
+// eats into the band, and the mask is drawn with the ordinary's own line), and between charges.
+constexpr int kMarginOnOrdinary = 5;
+constexpr int kMarginBetween = 10;
+// A bordure, and an orle or tressure, named later cover this much inside the outline.
+constexpr int kBordureReach = 36;
+constexpr int kOrleReach = 64;
+constexpr int kSlideStep = 2;           // the points along the middle tried, this far apart
+constexpr int kSilhouetteStep = 2;      // a drawing's rows and columns read this far apart
+constexpr int kRoundelPoints = 48;      // points round a roundel's rim
+constexpr float kRoundelRadius = 55.0f; // as its disc is painted at scale 1
+constexpr float kPaintedShare = 0.5f;   // a picture's pixels painted at scale 1
+constexpr float kScalePrecision = 0.01f;
+constexpr double kDegrees = 3.14159265358979323846 / 180.0;
+// The turns the painter gives a picture bendwise (either way) and fesswise, in degrees.
+constexpr double kBendwiseTurn = 39, kBendwiseOtherTurn = 311, kQuarterTurn = 90;
+// One long drawing is laid along the bend only when it comes out this much larger so: a mullet
+// or a lion rampant keeps the usual turn.
+constexpr float kBetterLaidAlong = 1.1f;
+
+// The ordinary of level 0 drawn alone on an empty mask, as it was drawn on the shield, and a prefix
+// sum of its pixels.
+class OrdinaryMask {
+public:
+    explicit OrdinaryMask(DrawingState& s) {
+        const LevelRecord& first = s.levels[0];
+        NullSink sink;
+        PaintState mask(sink);
+        PrepareOrdinaryMask(s, mask, kMark);
+        if (first.levelName == "bars") {
+            DrawBars(mask, 0);
+        } else {
+            DrawOrdinary(mask, 0);
+        }
+        width_ = s.picture.Width();
+        height_ = s.geometry.H + 40;
+        height_ = std::min(height_, s.picture.Height());
+        marked_.assign(static_cast<std::size_t>(width_) * height_, 0);
+        const std::size_t size = std::min(mask.pictureBuffer.size(), marked_.size());
+        for (std::size_t i = 0; i < size; ++i) marked_[i] = mask.pictureBuffer[i] == kMark ? 1 : 0;
+        // Prefix sums row by row: a row's running count added to the sums above; a row with no
+        // mark, most of them, repeats the sums above.
+        sums_.assign(static_cast<std::size_t>(width_ + 1) * (height_ + 1), 0);
+        for (int y = 0; y < height_; ++y) {
+            const char* row = marked_.data() + static_cast<std::size_t>(y) * width_;
+            const int* above = &sums_[Index(1, y)];
+            int* here = &sums_[Index(1, y + 1)];
+            if (std::find(row, row + width_, 1) == row + width_) {
+                std::copy(above, above + width_, here);
+                continue;
+            }
+            int rowSum = 0;
+            for (int x = 0; x < width_; ++x) {
+                rowSum += row[x];
+                here[x] = above[x] + rowSum;
+            }
+        }
+    }
+
+    bool Marked(int x, int y) const {
+        return x >= 0 && y >= 0 && x < width_ && y < height_ && marked_[static_cast<std::size_t>(y) * width_ + x] != 0;
+    }
+    // Whether every pixel of the square of side 2 * half + 1 about (x, y) is the ordinary's.
+    bool SquareMarked(int x, int y, int half) const {
+        const int x1 = x - half, y1 = y - half, x2 = x + half + 1, y2 = y + half + 1;
+        if (x1 < 0 || y1 < 0 || x2 > width_ || y2 > height_) return false;
+        const int count = sums_[Index(x2, y2)] - sums_[Index(x1, y2)] - sums_[Index(x2, y1)] + sums_[Index(x1, y1)];
+        return count == (x2 - x1) * (y2 - y1);
+    }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // The middle of the ordinary's run in column x (across) or row y (down) that holds `at`, the
+    // middle found in the column or row before: -1 when none does.
+    int MiddleOfRun(int line, int at, Slide slide) const {
+        const auto marked = [&](int k) { return slide == Slide::kAcross ? Marked(line, k) : Marked(k, line); };
+        if (!marked(at)) return -1;
+        int first = at, last = at;
+        while (marked(first - 1)) --first;
+        while (marked(last + 1)) ++last;
+        return (first + last) / 2;
+    }
+
+private:
+    std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * (width_ + 1) + x; }
+    int width_ = 0, height_ = 0;
+    std::vector<char> marked_;
+    std::vector<int> sums_;
+};
+
+// The outline of a drawing as the painter will paint it, per unit of charge scale: the first and
+// last drawn pixel of every other row and column, turned, mirrored and reversed as the state says;
+// and its half extents along its own two axes, which lie along the painted directions u and v.
+struct Silhouette {
+    std::vector<std::pair<float, float>> points;
+    float halfAlongU = 0, halfAlongV = 0;
+    float ux = 1, uy = 0, vx = 0, vy = 1;
+};
+
+bool CurrentSilhouette(DrawingState& s, bool mirrored, Silhouette& out) {
+    const LevelRecord& level = phrase::Current(s);
+    out = {};
+    if (level.levelKind == kTypeRoundel) {
+        for (int k = 0; k < kRoundelPoints; ++k) {
+            const double a = 2 * 3.14159265358979323846 * k / kRoundelPoints;
+            out.points.emplace_back(static_cast<float>(kRoundelRadius * std::cos(a)), static_cast<float>(kRoundelRadius * std::sin(a)));
+        }
+        out.halfAlongU = out.halfAlongV = kRoundelRadius;
+        return true;
+    }
+    const bool loaded = s.pictureLoaded;
+    PictureExtent extent;
+    const bool known = LevelPictureExtent(s, extent);
+    s.pictureLoaded = loaded;
+    if (!known) return false;
+    const ChargePicture& p = s.chargePicture;
+    const auto drawn = [&p](int x, int y) {
+        const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(p.PW) + static_cast<std::size_t>(x);
+        return at < p.buffer.size() && IsDrawnIndex(p.buffer[at]);
+    };
+    double turn = 0;
+    if (s.bendwiseFlag) {
+        turn = (p.header[9] != 0) != s.bendwiseSinisterFlag ? kBendwiseOtherTurn : kBendwiseTurn;
+    } else if (s.fesswiseFlag) {
+        turn = kQuarterTurn;
+    }
+    const double cb = std::cos(turn * kDegrees), sb = std::sin(turn * kDegrees);
+    const bool mirror = mirrored != s.sinisterCharges, flip = s.reversedCharges;
+    const double cx = p.PW / 2.0, cy = p.PH / 2.0;
+    // A picture offset (ex, ey) from its centre is painted at (cb ex + sb ey, -sb ex + cb ey).
+    const auto add = [&](int x, int y) {
+        const double ex = x + 0.5 - cx, ey = y + 0.5 - cy;
+        double dx = cb * ex + sb * ey, dy = -sb * ex + cb * ey;
+        if (mirror) dx = -dx;
+        if (flip) dy = -dy;
+        out.points.emplace_back(static_cast<float>(dx * kPaintedShare), static_cast<float>(dy * kPaintedShare));
+        out.halfAlongU = std::max(out.halfAlongU, static_cast<float>(std::abs(ex) * kPaintedShare));
+        out.halfAlongV = std::max(out.halfAlongV, static_cast<float>(std::abs(ey) * kPaintedShare));
+    };
+    for (int y = extent.firstRow; y <= extent.lastRow; y += kSilhouetteStep) {
+        int first = -1, last = -1;
+        for (int x = extent.firstColumn; x <= extent.lastColumn; ++x)
+            if (drawn(x, y)) {
+                if (first < 0) first = x;
+                last = x;
+            }
+        if (first >= 0) {
+            add(first, y);
+            add(last, y);
+        }
+    }
+    for (int x = extent.firstColumn; x <= extent.lastColumn; x += kSilhouetteStep) {
+        int first = -1, last = -1;
+        for (int y = extent.firstRow; y <= extent.lastRow; ++y)
+            if (drawn(x, y)) {
+                if (first < 0) first = y;
+                last = y;
+            }
+        if (first >= 0) {
+            add(x, first);
+            add(x, last);
+        }
+    }
+    out.ux = static_cast<float>(mirror ? -cb : cb);
+    out.uy = static_cast<float>(flip ? sb : -sb);
+    out.vx = static_cast<float>(mirror ? -sb : sb);
+    out.vy = static_cast<float>(flip ? -cb : cb);
+    return !out.points.empty();
+}
+
+// What the blazon names after the charges at the shield's edge: the first row below a chief and
+// the reach of a bordure, orle or tressure inside the outline. False when a canton, quarter,
+// escutcheon or another ordinary is named, drawn over the band where the tables keep clear of it.
+struct LaterEdges {
+    int top = 0, inset = 0;
+};
+
+bool ReadLaterEdges(const DrawingState& s, LaterEdges& edges) {
+    const auto startsWith = [](std::string_view word, std::string_view start) {
+        return word.size() >= start.size() && EqualsIgnoringCase(word.substr(0, start.size()), start);
+    };
+    edges = {};
+    for (int i = std::max(s.levelFirstWord, 0); i < s.wordCount; ++i) {
+        const std::string_view word = s.Word(i);
+        if (startsWith(word, "chief")) {
+            edges.top = std::max(edges.top, s.geometry.chiefDepth + kMarginOnOrdinary);
+        } else if (startsWith(word, "bordure") || startsWith(word, "within")) {
+            edges.inset = std::max(edges.inset, kBordureReach);
+        } else if (startsWith(word, "orle") || startsWith(word, "tressure")) {
+            edges.inset = std::max(edges.inset, kOrleReach);
+        } else if (startsWith(word, "canton") || startsWith(word, "quarter") || startsWith(word, "escutcheon") ||
+                   startsWith(word, "inescutcheon")) {
+            return false;
+        } else if (s.Type(i) == kTypeOrdinary && i > s.levelFirstWord + 1 &&
+                   (EqualsIgnoringCase(s.Word(i - 1), "a") || EqualsIgnoringCase(s.Word(i - 1), "an") ||
+                    s.Type(i - 1) == kTypeNumber)) {
+            return false;  // "a bendlet" over all
+        }
+    }
+    return true;
+}
+
+// The points a spot may take, nearest its table's place first.
+std::vector<std::pair<int, int>> PointsOf(const OrdinaryMask& mask, const SpotOnOrdinary& spot) {
+    std::vector<std::pair<int, int>> points{{spot.x, spot.y}};
+    if (spot.slide == Slide::kNone) return points;
+    const bool across = spot.slide == Slide::kAcross;
+    const int line = across ? spot.x : spot.y, at = across ? spot.y : spot.x;
+    int start = mask.MiddleOfRun(line, at, spot.slide);
+    if (start < 0) return points;
+    // The table's own place where it is the middle already (a pale's odd width rounds either way).
+    if (std::abs(start - at) <= 1) start = at;
+    points.clear();
+    const auto point = [across](int l, int m) { return across ? std::pair{l, m} : std::pair{m, l}; };
+    points.push_back(point(line, start));
+    // Outward both ways at once, each side following its run from the one before.
+    int before = start, after = start;
+    for (int d = kSlideStep; d <= spot.reach; d += kSlideStep) {
+        if (before >= 0) {
+            before = mask.MiddleOfRun(line - d, before, spot.slide);
+            if (before >= 0) points.push_back(point(line - d, before));
+        }
+        if (after >= 0) {
+            after = mask.MiddleOfRun(line + d, after, spot.slide);
+            if (after >= 0) points.push_back(point(line + d, after));
+        }
+        if (before < 0 && after < 0) break;
+    }
+    return points;
+}
+
+}  // namespace
+
+namespace {
+
+// std::lround of a float, inline: the sum is exact in double, so the truncation rounds half
+// away from zero as lround does.
+int RoundToInt(float v) {
+    return v >= 0 ? static_cast<int>(static_cast<double>(v) + 0.5) : -static_cast<int>(0.5 - static_cast<double>(v));
+}
+
+// FitOnTheOrdinary with the ordinary's mask made on first need and kept in `kept`, so that the
+// turns tried for one level share it (the mask does not depend on the charges' turn).
+OrdinaryFit FitWithMask(DrawingState& s, std::optional<OrdinaryMask>& kept, std::span<const SpotOnOrdinary> spots,
+                        float table, float largest, bool mirrored) {
+    OrdinaryFit fit;
+    const LevelRecord& ordinary = s.levels[0];
+    LaterEdges edges;
+    Silhouette shape;
+    if (spots.empty() || s.level < 1 || !ordinary.levelOn || !ReadLaterEdges(s, edges) || !CurrentSilhouette(s, mirrored, shape))
+        return fit;
+    if (!kept) kept.emplace(s);
+    const OrdinaryMask& mask = *kept;
+    const FreeSpace& field = FreeSpace::Field(s);
+    // Where the square kept clear of the outline may stand, worked out once for every pixel: the
+    // outline's answers row by row, not square by square for every point of every drawing tried.
+    const int clearSide = 2 * std::max(edges.inset, kMarginOnOrdinary) + 1;
+    const int fieldWidth = field.Width(), fieldHeight = field.Height();
+    std::vector<char> clear(static_cast<std::size_t>(fieldWidth) * static_cast<std::size_t>(std::max(fieldHeight, 0)));
+    std::vector<char> row;
+    for (int y = 0; y < fieldHeight; ++y) {
+        field.FreeCentres(y, clearSide, -1, row);
+        std::copy(row.begin(), row.end(), clear.begin() + static_cast<std::ptrdiff_t>(y) * fieldWidth);
+    }
+    const auto clearOfTheOutline = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < fieldWidth && y < fieldHeight &&
+               clear[static_cast<std::size_t>(y) * static_cast<std::size_t>(fieldWidth) + static_cast<std::size_t>(x)] != 0;
+    };
+    std::vector<std::vector<std::pair<int, int>>> choices;
+    for (const SpotOnOrdinary& spot : spots) choices.push_back(PointsOf(mask, spot));
+
+    // What the charges before painted ("a rose between two choughs" on a fess: the rose) is kept clear.
+    const std::vector<Rect> taken = PaintedBoxesSoFar(s);
+    const auto holds = [&](int x, int y, float scale) {
+        for (const auto& [dx, dy] : shape.points) {
+            const int px = x + RoundToInt(dx * scale), py = y + RoundToInt(dy * scale);
+            if (py < edges.top || !mask.SquareMarked(px, py, kMarginOnOrdinary)) return false;
+            for (const Rect& t : taken)
+                if (px >= t.left - kMarginBetween && px < t.right + kMarginBetween && py >= t.top - kMarginBetween &&
+                    py < t.bottom + kMarginBetween)
+                    return false;
+            // The ordinary is drawn past the outline (a bend to the field's corner): only what lies inside counts.
+            if (!clearOfTheOutline(px, py)) return false;
+        }
+        return true;
+    };
+    // Two drawings of one turn are apart when their centres are farther apart than their extents
+    // along one of the drawing's own axes.
+    const auto apart = [&](const std::pair<int, int>& a, const std::pair<int, int>& b, float scale) {
+        const float dx = static_cast<float>(a.first - b.first), dy = static_cast<float>(a.second - b.second);
+        return std::abs(dx * shape.ux + dy * shape.uy) >= 2 * shape.halfAlongU * scale + kMarginBetween ||
+               std::abs(dx * shape.vx + dy * shape.vy) >= 2 * shape.halfAlongV * scale + kMarginBetween;
+    };
+    std::vector<std::pair<int, int>> chosen;
+    const auto place = [&](float scale) {
+        chosen.clear();
+        for (const auto& points : choices) {
+            bool found = false;
+            for (const auto& p : points) {
+                if (!holds(p.first, p.second, scale)) continue;
+                if (!std::all_of(chosen.begin(), chosen.end(), [&](const auto& c) { return apart(c, p, scale); })) continue;
+                chosen.push_back(p);
+                found = true;
+                break;
+            }
+            if (!found) return false;
+        }
+        return true;
+    };
+    const float from = table + kScalePrecision;
+    if (largest <= from || !place(from)) return fit;
+    float low = from, high = largest;
+    if (place(high)) {
+        low = high;
+    } else {
+        while (high - low > kScalePrecision) {
+            const float mid = (low + high) / 2;
+            (place(mid) ? low : high) = mid;
+        }
+    }
+    if (!place(low)) return fit;
+    fit.scale = low;
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+        SpotOnOrdinary at = spots[i];
+        at.x = chosen[i].first;
+        at.y = chosen[i].second;
+        fit.at.push_back(at);
+    }
+    return fit;
+}
+
+}  // namespace
+
+OrdinaryFit FitOnTheOrdinary(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table, float largest, bool mirrored) {
+    std::optional<OrdinaryMask> mask;
+    return FitWithMask(s, mask, spots, table, largest, mirrored);
+}
+
+namespace {
+
+constexpr float kLargestOneOnABend = 2.4f, kLargestOnABend = 1.6f;
+constexpr int kMostOnABand = 6;  // more on a fess or pale keep the table's row
+// A drawing whose halves' mean columns lie more than this share of its width apart leans (a
+// quill drawn bendwise sinister).
+constexpr int kLeanDivisor = 8;
+
+}  // namespace
+
+bool FillTheBend(DrawingState& s, int n, bool sinister) {
+    const ShieldGeometry& g = s.geometry;
+    if (n < 1 || n > 3 || !s.bendwiseFlag) return false;
+    std::vector<SpotOnOrdinary> spots;
+    const int reach = n == 1 ? g.W2 : g.W / 8;
+    const auto spot = [&](int x, int y) { spots.push_back({sinister ? g.W - x : x, y, Slide::kAcross, reach}); };
+    float table = sinister ? 0.75f : 0.65f;
+    if (n == 1) {
+        spot(g.W2, g.H2);
+        table = 0.75f;
+    } else if (n == 2) {
+        spot(g.W3, g.H3);
+        spot(g.W - g.W3, g.H - g.H3);
+    } else {
+        spot(g.W4 + 2, g.H4 - 1);
+        spot(g.W2 - 2, g.H2 + 1);
+        spot(g.W - g.W4 - 2, g.H - g.H4 + 2);
+    }
+    const float largest = n == 1 ? kLargestOneOnABend : kLargestOnABend;
+    // The turns tried, the usual one first: turned with the bend; turned the other way, which lays
+    // a long drawing (a fish naiant, a lion passant) with its length along the band; and for one
+    // drawing that already leans (a quill), upright and mirrored to lean the bend's way.
+    struct Turn {
+        bool turned, other, mirrored;
+    };
+    std::vector<Turn> turns{{true, false, false}, {true, true, false}};
+    PictureExtent extent;
+    const bool loaded = s.pictureLoaded;
+    if (n == 1 && LevelPictureExtent(s, extent) && std::abs(extent.lean) * kLeanDivisor > extent.width) {
+        const int lean = s.reversedCharges ? -extent.lean : extent.lean;  // upside down it leans the other way
+        turns.push_back({false, false, sinister ? lean < 0 : lean > 0});
+    }
+    s.pictureLoaded = loaded;
+    const bool usual = s.bendwiseSinisterFlag;
+    const auto apply = [&](const Turn& turn) {
+        s.bendwiseFlag = turn.turned;
+        s.bendwiseSinisterFlag = turn.other != usual;
+    };
+    OrdinaryFit best;
+    Turn chosen = turns[0];
+    std::optional<OrdinaryMask> mask;
+    for (const Turn& turn : turns) {
+        apply(turn);
+        // Another turn must do clearly better than the usual one.
+        const float beat = best.scale > 0 ? best.scale * kBetterLaidAlong : table;
+        OrdinaryFit fit = FitWithMask(s, mask, spots, std::max(table, beat), largest, turn.mirrored);
+        if (fit.scale > 0) {
+            best = std::move(fit);
+            chosen = turn;
+        }
+    }
+    if (best.scale > 0) {
+        apply(chosen);
+        for (const SpotOnOrdinary& at : best.at) Place(s, at.x, at.y, best.scale, chosen.mirrored);
+    }
+    s.bendwiseFlag = true;
+    s.bendwiseSinisterFlag = usual;
+    return best.scale > 0;
+}
+
+bool FillTheChevron(DrawingState& s, int n, bool inverted) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    std::vector<SpotOnOrdinary> spots;
+    const auto point = [&](int x, int y, int reachAcross) {
+        const int at = inverted ? H - y : y;
+        if (x == g.W2) {
+            spots.push_back({x, at, Slide::kDown, g.H4});
+        } else {
+            spots.push_back({x, at, Slide::kAcross, reachAcross});
+        }
+    };
+    float table = 0.66f;
+    switch (n) {
+        case 1: point(g.W2, g.H2 - 15, 0); break;
+        case 2:
+            point(g.W4, H - g.H3 - 10, g.W / 6);
+            point(W - g.W4, H - g.H3 - 10, g.W / 6);
+            break;
+        case 3:
+            point(g.W2, g.H2 - 12, 0);
+            point(g.W4 - 12, H - g.H3 - 18, g.W / 6);
+            point(W - g.W4 + 12, H - g.H3 - 18, g.W / 6);
+            break;
+        default: return false;
+    }
+    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, table, kLargestOnABend);
+    if (fit.scale <= 0) return false;
+    const int line = phrase::Current(s).levelLine;
+    for (std::size_t i = 0; i < fit.at.size(); ++i) {
+        const bool mirror = n == 2 && MirroredInPair(line, static_cast<int>(i));
+        Place(s, fit.at[i].x, fit.at[i].y, fit.scale, mirror);
+    }
+    return true;
+}
+
+bool FillTheCross(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    if (n != 1 && n != 4 && n != 5) return false;
+    std::vector<SpotOnOrdinary> spots;
+    if (n == 1 || n == 5) spots.push_back({g.W2, g.H2, Slide::kNone, 0});
+    spots.push_back({g.W2, g.H5, Slide::kDown, g.H6});
+    spots.push_back({g.W5, g.H2, Slide::kAcross, g.W6});
+    spots.push_back({g.W - g.W5, g.H2, Slide::kAcross, g.W6});
+    if (n >= 4) spots.push_back({g.W2, g.H - g.H5, Slide::kDown, g.H6});
+    if (n == 1) spots.resize(1);
+    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, 0.7f, kLargestOnABend);
+    if (fit.scale <= 0) return false;
+    for (const SpotOnOrdinary& at : fit.at) Place(s, at.x, at.y, fit.scale);
+    return true;
+}
+
+bool FillTheBand(DrawingState& s, int n, bool pale, float table) {
+    const ShieldGeometry& g = s.geometry;
+    if (n < 2 || n > kMostOnABand) return false;
+    std::vector<SpotOnOrdinary> spots;
+    if (pale && n == 2) {
+        spots = {{g.W2, g.H4 + 10, Slide::kDown, g.H / 8}, {g.W2, g.H - g.H4 - 10, Slide::kDown, g.H / 8}};
+    } else if (pale) {
+        // The table's rows down the pale, as OnPale sets them.
+        const int sp = g.H / (n + 1), q = sp / 4;
+        const int step = sp + q / (n - 2) + n - 2;
+        for (int i = 0, y = sp - q; i < n; ++i, y += step) spots.push_back({g.W2, y, Slide::kDown, step / 4});
+    } else if (n == 2) {
+        spots = {{g.W4, g.H2, Slide::kAcross, g.W / 8}, {g.W - g.W4, g.H2, Slide::kAcross, g.W / 8}};
+    } else {
+        // The row rule of PlaceRow.
+        const int sp = g.W / (n + 1), q = sp / 4;
+        const int step = sp + q / (n - 2) + n - 2;
+        for (int i = 0, x = sp - q; i < n; ++i, x += step) spots.push_back({x, g.H2, Slide::kAcross, step / 4});
+    }
+    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, table, kLargestOnABend);
+    if (fit.scale <= 0) return false;
+    const int line = phrase::Current(s).levelLine;
+    for (std::size_t i = 0; i < fit.at.size(); ++i)
+        Place(s, fit.at[i].x, fit.at[i].y, fit.scale, n == 2 && MirroredInPair(line, static_cast<int>(i)));
+    return true;
+}
+
+bool FillTheBars(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table) {
+    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, table, kLargestOnABend);
+    if (fit.scale <= 0) return false;
+    for (const SpotOnOrdinary& at : fit.at) Place(s, at.x, at.y, fit.scale);
+    return true;
+}
+
+}  // namespace esc

@@ -1,0 +1,134 @@
+// An ordinary on an ordinary: drawn as on the whole field, then every pixel outside the ordinary
+// it lies on is put back as it was.
+
+#include "interpret/layout/OrdinaryOnOrdinary.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/MessageSink.h"
+#include "engine/Ordinaries.h"
+#include "engine/OrdinaryShapes.h"
+#include "engine/Painter.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+constexpr std::int8_t kUnmarked = -100, kHostMark = 2;
+
+bool LiesOnTheOrdinaryBefore(const DrawingState& s) {
+    if (s.level < 1 || s.level >= kMaxLevels) return false;
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    const LevelRecord& host = s.levels[static_cast<std::size_t>(s.level - 1)];
+    if (level.levelKind != kTypeOrdinary || level.levelIn || level.levelBetween) return false;
+    if (!host.levelOn || host.levelKind != kTypeOrdinary || host.levelIn) return false;
+    // A canton and a chief hold what they bear in their own way (drawn within the canton, pallets
+    // set in the chief).
+    return s.onOrdinaryCode != ShapeCode::kCanton && s.onOrdinaryCode != ShapeCode::kChief &&
+           s.onOrdinaryCode != ShapeCode::kNoShape;
+}
+
+// The pixels of the host ordinary: drawn alone on an empty picture as it was drawn on the shield.
+std::vector<std::int8_t> HostPixels(const DrawingState& s) {
+    NullSink sink;
+    PaintState mask(sink);
+    mask.marshallingMode = s.marshallingMode;
+    if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height())
+        (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
+    DrawShieldOutline(mask);
+    std::fill(mask.pictureBuffer.begin(), mask.pictureBuffer.end(), kUnmarked);
+    mask.level = 0;
+    mask.levels[0] = s.levels[static_cast<std::size_t>(s.level - 1)];
+    mask.levelTincture[0] = kHostMark;
+    mask.shapeCode = s.onOrdinaryCode;
+    mask.partitionCode = s.partitionCode;
+    mask.lineCode = mask.levels[0].levelLine;
+    DrawOrdinary(mask, 0);
+    return mask.pictureBuffer;
+}
+
+// Chevronels on a pale stand one above another down its length, each across the pale's breadth
+// (laid on the field's own chevronels they would crowd round the fess point in a nest of
+// apexes). Each has a slot of the pale's length; its drop across the pale and its band's depth
+// fill kChevronelShareOfSlot of the slot, the band never deeper than half the pale is broad.
+constexpr int kPaleTopPercent = 6, kPaleFootPercent = 94, kChevronelShareOfSlot = 65;
+constexpr double kDropPerAcross = 0.839;  // tan 40: the limbs fall at 40 degrees
+// A slanted band's width as the band painter takes it: its depth in rows and this much more.
+constexpr int kSlantedBandAllowance = 20;
+
+void ChevronelsDownThePale(DrawingState& s) {
+    using shapes::BandFrom;
+    const ShieldGeometry& g = s.geometry;
+    const int n = shapes::RepeatCount(s);
+    if (n < 1) return;
+    const int top = g.H * kPaleTopPercent / 100, slot = (g.H * kPaleFootPercent / 100 - top) / n;
+    const int half = shapes::PaleHalfWidth(g);
+    const int drop = static_cast<int>(half * kDropPerAcross);
+    const int depth = std::clamp(slot * kChevronelShareOfSlot / 100 - drop, 2, half);
+    const int width = depth + kSlantedBandAllowance;
+    for (int i = 0; i < n; ++i) {
+        const int apex = top + i * slot + (slot - drop) / 2;  // the slot's middle between apex and limb ends
+        BandFrom(s, g.W / 2, apex, 220, g.W / 2, width);
+        BandFrom(s, g.W / 2, apex, 320, g.W / 2, width);
+    }
+}
+
+}  // namespace
+
+bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
+    if (!LiesOnTheOrdinaryBefore(s)) return false;
+    const std::vector<std::int8_t> host = HostPixels(s);
+    // The bitmap the painter writes to: the shield's picture, or the achievement's with the
+    // shield's pixel (x, y) at (x - offsetX, y - offsetY).
+    const bool achievement = s.view == OutputView::Achievement;
+    Bitmap* target = achievement ? s.achievement : &s.picture;
+    const int offsetX = achievement ? s.achievementOffsetX : 0, offsetY = achievement ? s.achievementOffsetY : 0;
+    const Bitmap before = target != nullptr ? *target : Bitmap();
+    const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
+    s.words[0].Assign(phrase::Current(s).levelName);
+    NoteLayout(s, "DrawOrdinaryOn(" + std::to_string(s.onOrdinaryCode) + ", " + std::to_string(s.shapeCode) + ")");
+    if (s.onOrdinaryCode == ShapeCode::kPale && s.shapeCode == ShapeCode::kChevronels) {
+        if (s.lineCode < kPlainLine) s.lineCode = kPlainLine;
+        ChevronelsDownThePale(s);
+    } else {
+        DrawOrdinary(s, 0);
+    }
+    // Everything off the host is put back as it was, a run of such pixels at a time.
+    const int w = s.geometry.W, h = s.picture.Height();
+    const auto onHost = [&](std::size_t i) { return i < host.size() && host[i] == kHostMark; };
+    const auto restore = [&](int y, int from, int to) {  // pixels from .. to-1 of row y
+        const int ty = y - offsetY;
+        if (target != nullptr && ty >= 0 && ty < before.Height()) {
+            const int a = std::max(from - offsetX, 0), b = std::min(to - offsetX, before.Width());
+            if (a < b) std::copy(before.Row(ty) + a, before.Row(ty) + b, target->Row(ty) + a);
+        }
+        const std::size_t rowStart = static_cast<std::size_t>(y) * w;
+        const std::size_t limit = std::min(s.pictureBuffer.size(), codesBefore.size());
+        const std::size_t a = std::min(rowStart + static_cast<std::size_t>(from), limit);
+        const std::size_t b = std::min(rowStart + static_cast<std::size_t>(to), limit);
+        std::copy(codesBefore.begin() + static_cast<std::ptrdiff_t>(a), codesBefore.begin() + static_cast<std::ptrdiff_t>(b),
+                  s.pictureBuffer.begin() + static_cast<std::ptrdiff_t>(a));
+    };
+    for (int y = 0; y < h; ++y) {
+        const std::size_t rowStart = static_cast<std::size_t>(y) * w;
+        for (int x = 0; x < w;) {
+            if (onHost(rowStart + static_cast<std::size_t>(x))) {
+                ++x;
+                continue;
+            }
+            int end = x + 1;
+            while (end < w && !onHost(rowStart + static_cast<std::size_t>(end))) ++end;
+            restore(y, x, end);
+            x = end;
+        }
+    }
+    return true;
+}
+
+}  // namespace esc

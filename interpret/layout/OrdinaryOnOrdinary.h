@@ -1,0 +1,15 @@
+#pragma once
+// "Gules a pale argent charged with a chevron sable", "on a fess a bend": an ordinary laid on
+// the ordinary before it is drawn within that ordinary only (it was painted across the whole
+// field, over the ordinary it lies on and the field beside it alike).
+
+#include "interpret/phrase/DrawingState.h"
+
+namespace esc {
+
+// Draws the current level when it is an ordinary charged on the ordinary of the level before
+// (not a canton or chief, which place what they bear their own way); false, drawing nothing,
+// otherwise.
+bool OrdinaryOnOrdinaryLayout(DrawingState& state);
+
+}  // namespace esc

@@ -1,0 +1,395 @@
+// PlaceCharge: the picture file of the current level (or a disc for a roundel) at the placement
+// point, handed to the layer sink and recorded in the placement ring; PlaceRow; DrawDisc; and the
+// charges placed upon the charges of the level before.
+
+#include "interpret/layout/Placement.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "engine/ChargePicture.h"
+#include "engine/Messages.h"
+#include "engine/Painter.h"
+#include "engine/Palette.h"
+#include "interpret/phrase/Combatant.h"
+#include "interpret/layout/FillTheSpace.h"
+#include "interpret/phrase/Fimbriated.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/phrase/VoidedCharge.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+using phrase::Current;
+using phrase::Previous;
+using phrase::Tincture;
+
+namespace {
+
+constexpr std::size_t kFileStemChars = 8;
+constexpr std::string_view kPictureFolder = "lpics/";
+constexpr std::string_view kQuestion = "question";
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+// The three file names tried for a name (final "s" already dropped) and an extension. Picture
+// files are named in lower case, so the name is folded first: a blazon may write "Lion".
+std::array<std::string, 3> FileNames(std::string_view name, std::string_view extension) {
+    const std::string stem = ToLower(name.substr(0, kFileStemChars));
+    std::string first = stem;
+    ReplaceAll(first, "cross", "cros");
+    if (!ContainsIgnoringCase(first, "cros") && !first.empty() && first.back() == 's') first.pop_back();
+    std::string second = stem;
+    ReplaceAll(second, "ve", "f");  // "wolve" is drawn as "wolf"
+    const std::string ext(extension);
+    return {std::string(kPictureFolder) + first + "." + ext, std::string(kPictureFolder) + second + "." + ext,
+            std::string(kPictureFolder) + stem + ".esv"};
+}
+
+bool TryPictures(DrawingState& s, std::string_view name, bool standIn) {
+    LevelRecord& level = Current(s);
+    if (level.levelVariant.empty()) level.levelVariant.Assign("esv");
+    // A picture read for an earlier charge of the level is painted again whatever the name tried;
+    // the trace already names the file it was read from.
+    const bool reused = s.pictureLoaded;
+    for (const std::string& file : FileNames(name, level.levelVariant.view())) {
+        const bool drawn = PlaceChargePicture(s, file) == 0;
+        const bool damaged = !drawn && s.chargePicture.verdict == PictureVerdict::Damaged;
+        if (!reused) NotePicture(s, file, drawn, standIn, damaged);
+        if (drawn) return true;
+        // A damaged file is the charge's picture all the same: no other name stands in for it.
+        if (damaged) {
+            const std::string_view text = msg::kDamagedPicture;
+            const std::size_t first = text.find("{}"), second = text.find("{}", first + 2);
+            std::string shown(text.substr(0, first));
+            shown.append(file).append(text.substr(first + 2, second - first - 2));
+            shown.append(s.chargePicture.damage).append(text.substr(second + 2));
+            s.messages.Show(shown);
+            return false;
+        }
+    }
+    return false;
+}
+
+void PlaceRoundel(DrawingState& s) {
+    const int x = s.placementX, y = s.placementY;
+    const int d = static_cast<int>(s.chargeScale * 150.0f);
+    const int r = static_cast<int>(s.chargeScale * 55.0f);
+    s.paintedBox = {x - r, y - r, x + r + 1, y + r + 1};
+    // Counted like a picture; past the last layer handed on it is painted but not movable.
+    const bool hasLayer = s.layerSink != nullptr && s.pictureCount >= 0 && s.pictureCount < kMaxLayers && SizeIsAcceptable(d, d);
+    PlacedLayer layer;
+    if (hasLayer) {
+        layer.index = s.pictureCount;
+        layer.cx = x;
+        layer.cy = y;
+        layer.background = s.picture.Copy(Rect{x - d / 2, y - d / 2, x - d / 2 + d, y - d / 2 + d});
+        layer.image = Bitmap(d, d, kTeal);
+    }
+    DrawDisc(s, x, y, r, hasLayer ? &layer.image : nullptr);
+    if (hasLayer) s.layerSink->LayerPlaced(std::move(layer));
+    ++s.pictureCount;
+}
+
+// Column heights of a disc of radius r by the midpoint ellipse algorithm with both radii r:
+// heights[i] is how far column i (counted from the centre) reaches above and below the centre.
+std::vector<int> ColumnHeights(int r) {
+    std::vector<int> heights(static_cast<std::size_t>(r) + 1, -1);
+    auto record = [&](long long x, long long y) {
+        if (x >= 0 && x <= r && heights[static_cast<std::size_t>(x)] < 0) heights[static_cast<std::size_t>(x)] = static_cast<int>(y);
+    };
+    const double r2 = static_cast<double>(r) * r;
+    long long x = 0, y = r;
+    double px = 0, py = 2 * r2 * y;
+    double p = r2 - r2 * r + 0.25 * r2;
+    while (px < py) {
+        record(x, y);
+        ++x;
+        px += 2 * r2;
+        if (p < 0) {
+            p += r2 + px;
+        } else {
+            --y;
+            py -= 2 * r2;
+            p += r2 + px - py;
+        }
+    }
+    p = r2 * (x + 0.5) * (x + 0.5) + r2 * (y - 1) * (y - 1) - r2 * r2;
+    while (y >= 0) {
+        record(x, y);
+        --y;
+        py -= 2 * r2;
+        if (p > 0) {
+            p += r2 - py;
+        } else {
+            ++x;
+            px += 2 * r2;
+            p += r2 - py + px;
+        }
+    }
+    return heights;
+}
+
+// n pixels of row y from x1 in the level's tincture, also into the layer image from lx. The row
+// painter covers x1..x2 for plain and counterchanged codes and x1..x2-1 for patterns.
+void PaintRun(DrawingState& s, int x1, int y, int n, int lx) {
+    if (n <= 0) return;
+    const int code = Tincture(s);
+    s.layerTarget.lx = lx;
+    if (code == kCounterchanged) {
+        // Counterchanging decides pixel by pixel; each pixel keeps its own layer position.
+        for (int i = 0; i < n; ++i) {
+            s.layerTarget.lx = lx + i;
+            PaintSpan(s, x1 + i, y, x1 + i);
+        }
+    } else if (code < kErmine || code == kProperBrown || code == kPlainWhite) {
+        PaintSpan(s, x1, y, x1 + n - 1);
+    } else {
+        PaintSpan(s, x1, y, x1 + n);
+    }
+}
+
+}  // namespace
+
+std::array<std::string, 3> PictureFileNames(std::string_view name, std::string_view extension) {
+    return FileNames(name, extension);
+}
+
+float ShrinkingScale(int n) { return std::max(kMinChargeScale, 1.0f - 0.1f * static_cast<float>(n)); }
+
+bool MirroredInPair(int lineCode, int index) {
+    return (lineCode == kPairFirstTurned && index == 0) || (lineCode == kPairSecondTurned && index == 1);
+}
+
+namespace {
+
+// The level's picture, or its disc, or the question picture standing in for it.
+void PaintLevelCharge(DrawingState& s, LevelRecord& level) {
+    for (const bool standIn : {false, true}) {
+        std::string name = level.levelName.str();
+        if (!name.empty() && name.back() == 's') name.pop_back();
+        if (name == "fount") Tincture(s) = kProperBrown;
+        if (level.levelKind == kTypeRoundel) {
+            PlaceRoundel(s);
+            return;
+        }
+        if (!standIn) RampantWhenTurned(s, level, name);
+        if (!standIn) PaintChargeFimbriation(s, name);
+        if (TryPictures(s, name, standIn || name == kQuestion)) {
+            if (!standIn) VoidPaintedCharge(s);
+            return;
+        }
+        if (standIn) return;  // not even the question picture could be read: left undrawn
+        // The question picture stands in for the rest of the level too.
+        level.levelName.Assign(kQuestion);
+        level.levelVariant.Clear();
+    }
+}
+
+}  // namespace
+
+void PlaceCharge(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (level.levelKind == 0) return;
+    NotePlacement(s);
+
+    RingEntry* entry = nullptr;
+    if (!level.levelChargedOn) {
+        entry = &s.placementRing[static_cast<std::size_t>(s.ringNext)];
+        *entry = {s.placementX, s.placementY, s.chargeScale, {}};
+        s.ringNext = (s.ringNext + 1) % kPlacementRingSize;
+        s.ringWritten = std::min(s.ringWritten + 1, kPlacementRingSize);
+    }
+    s.paintedBox = {};
+    PaintLevelCharge(s, level);
+    // What the charge painted, for layouts that fit later charges into the room it left.
+    if (entry != nullptr) entry->drawn = s.paintedBox;
+}
+
+// Colour indices of a charge picture that are drawn: outline, second part, body and detail.
+bool IsDrawnIndex(std::uint8_t index) {
+    constexpr unsigned kDrawn = 1u << 0 | 1u << 10 | 1u << 11 | 1u << 14;
+    return index < 16 && ((kDrawn >> index) & 1u) != 0;
+}
+
+bool LevelPictureExtent(DrawingState& s, PictureExtent& extent, std::vector<RowSpan>* rowSpans) {
+    const LevelRecord& level = Current(s);
+    if (level.levelKind == 0 || level.levelKind == kTypeRoundel) return false;
+    std::string name = level.levelName.str();
+    if (!name.empty() && name.back() == 's') name.pop_back();
+    const std::string_view variant = level.levelVariant.empty() ? std::string_view("esv") : level.levelVariant.view();
+    for (const std::string& file : FileNames(name, variant)) {
+        if (ReadGifPicture(s, file) != 0) {
+            if (s.chargePicture.verdict == PictureVerdict::Damaged) return false;  // no other name stands in
+            continue;
+        }
+        // The buffer now holds this picture; the next placement decodes its own again.
+        s.pictureLoaded = false;
+        const ChargePicture& p = s.chargePicture;
+        extent = {p.PW, p.PH, p.PH, -1, 0, 0, p.PW, -1};
+        long long columns[2] = {0, 0}, counts[2] = {0, 0};
+        // Row by row: the row's first and last drawn pixels found from each end, then the drawn
+        // pixels between them counted and their columns summed without a branch.
+        const int width = std::max(p.PW, 0);
+        const int rows = width == 0 ? 0 : static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(std::max(p.PH, 0)), p.buffer.size() / static_cast<std::size_t>(width)));
+        if (rowSpans != nullptr) rowSpans->assign(static_cast<std::size_t>(std::max(p.PH, 0)), RowSpan{});
+        for (int y = 0; y < rows; ++y) {
+            const std::uint8_t* row = p.buffer.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+            int first = 0, last = width - 1;
+            while (first < width && !IsDrawnIndex(row[first])) ++first;
+            if (first == width) continue;
+            while (!IsDrawnIndex(row[last])) --last;
+            if (rowSpans != nullptr) (*rowSpans)[static_cast<std::size_t>(y)] = {first, last};
+            long long sum = 0;
+            int count = 0;
+            for (int x = first; x <= last; ++x) {
+                const int drawn = IsDrawnIndex(row[x]) ? 1 : 0;
+                count += drawn;
+                sum += drawn * x;
+            }
+            extent.firstRow = std::min(extent.firstRow, y);
+            extent.lastRow = y;
+            extent.firstColumn = std::min(extent.firstColumn, first);
+            extent.lastColumn = std::max(extent.lastColumn, last);
+            extent.drawnPixels += count;
+            const int half = 2 * y < p.PH ? 0 : 1;
+            columns[half] += sum;
+            counts[half] += count;
+        }
+        if (counts[0] > 0 && counts[1] > 0) extent.lean = static_cast<int>(columns[0] / counts[0] - columns[1] / counts[1]);
+        return extent.width > 0 && extent.lastRow >= extent.firstRow;
+    }
+    s.pictureLoaded = false;
+    return false;
+}
+
+namespace {
+
+// Whether one charge alone, fitted to the whole field, already keeps clear of the chief above and
+// the bordure round it that the room is made for: it then keeps its place and size.
+bool AloneInTheRoom(DrawingState& s, int x, int y, float scale) {
+    DrawnReach reach;
+    if (!CurrentDrawnReach(s, reach)) return false;
+    const int across = static_cast<int>(std::ceil(reach.across * scale));
+    const int upDown = static_cast<int>(std::ceil(reach.upDown * scale));
+    if (y - upDown < std::max(s.roomTop, s.roomInset)) return false;
+    if (s.roomInset == 0) return true;
+    return x - across >= s.roomInset && x + across <= s.geometry.W - s.roomInset && y + upDown <= s.geometry.straightBottom;
+}
+
+// One charge at the fess point that does not keep clear of the chief or bordure named after it:
+// set in the middle of the room they leave and made as large as the room holds (never larger
+// than it was). Pressing the whole field into the room made a sword or a tree under a chief a
+// fifth smaller than the room allowed. False when its drawing is unknown.
+bool FitAloneInTheRoom(DrawingState& s, int& y, float& scale) {
+    DrawnReach reach;
+    if (!CurrentDrawnReach(s, reach)) return false;
+    const ShieldGeometry& g = s.geometry;
+    const int top = std::max(s.roomTop, s.roomInset), bottom = g.straightBottom;
+    const int halfWide = g.W2 - s.roomInset;
+    if (bottom - top < 2 || halfWide < 1) return false;
+    scale = std::min({scale, static_cast<float>(bottom - top) / 2.0f / reach.upDown, static_cast<float>(halfWide) / reach.across});
+    y = (top + bottom) / 2;
+    return true;
+}
+
+}  // namespace
+
+void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
+    // A pair combatant or addorsed is turned in whatever layout sets it, the first placed (the
+    // dexter one, as every layout places them) or the second; layouts that already asked for
+    // the turn get the same answer.
+    const LevelRecord& level = Current(s);
+    const int index = s.pictureCount - s.levelFirstPicture;
+    if (level.levelCount == 2 && (level.levelLine == kPairFirstTurned || level.levelLine == kPairSecondTurned) &&
+        (index == 0 || index == 1))
+        mirror = MirroredInPair(level.levelLine, index);
+    bool pressed = (s.roomInset > 0 || s.roomTop > 0) && !(level.levelCount == 1 && AloneInTheRoom(s, x, y, scale));
+    if (pressed && level.levelCount == 1 && x == s.geometry.W2 && y == s.geometry.H2 && FitAloneInTheRoom(s, y, scale))
+        pressed = false;
+    if (pressed && s.roomInset > 0) {
+        // The layout drawn in evenly towards the middle of the shield, clear of the bordure.
+        const int W = s.geometry.W, inner = W - 2 * s.roomInset;
+        x = s.geometry.W2 + (x - s.geometry.W2) * inner / W;
+        y = s.roomInset + y * inner / W;
+        scale *= static_cast<float>(inner) / static_cast<float>(W);
+    }
+    if (pressed && s.roomTop > 0) {
+        // The layout pressed into the room below roomTop, each charge smaller in proportion.
+        const int H = s.geometry.H;
+        y = s.roomTop + y * (H - s.roomTop) / H;
+        scale *= static_cast<float>(H - s.roomTop) / static_cast<float>(H);
+    }
+    s.placementX = x;
+    s.placementY = y;
+    s.chargeScale = scale;
+    s.mirrorFlag = mirror != s.sinisterCharges;  // a left hand turns the other way, also in a pair
+    s.flipFlag = s.reversedCharges;
+    PlaceCharge(s);
+    s.mirrorFlag = false;
+    s.flipFlag = false;
+}
+
+void PlaceRow(DrawingState& s, int n, float scale) {
+    if (n < 3) return;  // the spacing rule divides by n - 2
+    const int sp = s.geometry.W / (n + 1), q = sp / 4;
+    const int step = sp + q / (n - 2) + n - 2;
+    const float used = scale == 0.0f ? ShrinkingScale(n) : scale;
+    const int y = s.placementY;
+    for (int i = 0, x = sp - q; i < n; ++i, x += step) Place(s, x, y, used);
+}
+
+void DrawDisc(DrawingState& s, int x, int y, int r, Bitmap* layerImage) {
+    if (r < 0) return;
+    const std::vector<int> heights = ColumnHeights(r);
+    const int d = static_cast<int>(s.chargeScale * 150.0f);
+    const int saved = Tincture(s);
+    s.layerTarget = {layerImage, 0, 0, false};
+    for (int j = -r; j <= r; ++j) {
+        const int row = y + j, reach = j < 0 ? -j : j;
+        // Columns 0..inner-1 cover this row inside the disc; columns inner..outer-1 end on it.
+        int inner = 0, outer = 0;
+        for (int h : heights) {
+            if (h > reach) ++inner;
+            if (h >= reach) ++outer;
+        }
+        s.layerTarget.ly = d / 2 - (row - y);
+        if (outer > inner) {
+            Tincture(s) = kSable;
+            PaintRun(s, x - (outer - 1), row, outer - inner, d / 2 - (outer - 1));
+            PaintRun(s, x + inner, row, outer - inner, d / 2 + inner);
+            Tincture(s) = saved;
+        }
+        if (inner > 0) PaintRun(s, x - (inner - 1), row, 2 * inner - 1, d / 2 - (inner - 1));
+    }
+    Tincture(s) = saved;
+    s.layerTarget = {};
+}
+
+void PlaceOnPreviousCharges(DrawingState& s) {
+    NoteLayout(s, "on each charge of the level before");
+    s.pictureLoaded = false;
+    // The ring holds the last 13 placements; only entries that were written are read.
+    const int n = std::min({Previous(s).levelCount, s.ringWritten, kPlacementRingSize});
+    for (int k = 0; k < n; ++k) {
+        const int index = ((s.ringNext - n + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
+        const RingEntry& entry = s.placementRing[static_cast<std::size_t>(index)];
+        s.placementX = entry.x;
+        s.placementY = entry.y;
+        s.chargeScale = entry.scale / 2;
+        s.mirrorFlag = s.sinisterCharges;
+        s.flipFlag = s.reversedCharges;
+        PlaceCharge(s);
+    }
+    s.flipFlag = false;
+}
+
+}  // namespace esc

@@ -1,0 +1,59 @@
+#pragma once
+// Putting one charge on the shield: the picture file of the current level, or a disc for a
+// roundel, at the placement point and charge scale; and the placement ring that charges upon
+// charges read.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "interpret/phrase/DrawingState.h"
+
+namespace esc {
+
+inline constexpr float kMinChargeScale = 0.1f;  // the smallest scale a row of many charges gets
+
+// Places one charge of the current level at (placementX, placementY) and chargeScale. A level
+// of kind 0 places nothing.
+void PlaceCharge(DrawingState& state);
+// Sets the placement point, scale and mirror flag for one charge and places it.
+void Place(DrawingState& state, int x, int y, float scale, bool mirror = false);
+// n charges (n at least 3) spread across the shield at placementY; scale 0 means 1 - 0.1n.
+void PlaceRow(DrawingState& state, int n, float scale);
+// A filled disc of radius r in the level's tincture, with a one-pixel sable rim at the top and
+// bottom of every column; also drawn into layerImage (d by d, d the scale times 150) when given.
+void DrawDisc(DrawingState& state, int x, int y, int r, Bitmap* layerImage = nullptr);
+// One charge of the current level on each charge the previous level placed, at half its scale.
+void PlaceOnPreviousCharges(DrawingState& state);
+// The current level's picture as PlaceCharge would draw it, in its own pixels (before the half
+// scale of painting): its size, and the first and last rows that hold any of the drawing (the
+// rest is background). False when no such picture exists.
+struct PictureExtent {
+    int width = 0, height = 0;
+    int firstRow = 0, lastRow = 0;
+    int drawnPixels = 0;  // how many pixels the drawing paints, for its mean width
+    // The mean column of the upper half's drawn pixels less the lower half's: far from 0 for a
+    // drawing that leans (a quill drawn bendwise sinister leans right).
+    int lean = 0;
+    int firstColumn = 0, lastColumn = 0;  // the first and last columns that hold any of the drawing
+};
+// The first and last drawn columns of one row of a picture (first > last: the row is empty).
+struct RowSpan {
+    int first = 0, last = -1;
+};
+// With `rows`, also each row's drawn span, one entry a row of the picture.
+bool LevelPictureExtent(DrawingState& state, PictureExtent& extent, std::vector<RowSpan>* rows = nullptr);
+// Whether a picture's colour index is painted (outline, second part, body, detail), not background.
+bool IsDrawnIndex(std::uint8_t index);
+
+// The picture files tried, in order, for a charge name (its final "s" dropped) and a variant.
+std::array<std::string, 3> PictureFileNames(std::string_view name, std::string_view extension);
+// 1 - 0.1n, never below kMinChargeScale.
+float ShrinkingScale(int n);
+// Whether charge `index` (0 or 1) of a pair is mirrored for the level's line code: 98 mirrors
+// the first, 99 the second.
+bool MirroredInPair(int lineCode, int index);
+
+}  // namespace esc

@@ -1,0 +1,40 @@
+#pragma once
+// Arrangements and turnings written after a phrase's charge: "in bend sinister", "in annulo",
+// rows written "one and two", "contourny", and the ring layout "in annulo" draws.
+
+#include "interpret/phrase/DrawingState.h"
+
+namespace esc {
+
+// The direction code of "in annulo": no shape has it.
+inline constexpr int kInAnnulo = 42;
+
+// "three mullets in bend sinister": the charges along the bend sinister, not the bend. At "in"
+// after a phrase's charges. False, reading nothing, otherwise.
+bool InBendSinisterRule(DrawingState& state);
+// "six mullets in annulo": the charges set round a ring about the middle of the field.
+bool InAnnuloRule(DrawingState& state);
+// "three roses one and two": rows written as two numbers joined by "and" that make up the count
+// are drawn as those rows, top row first.
+bool TwoRowsRule(DrawingState& state);
+// "a lion rampant gules contourny": the charge turned to face the sinister (its picture mirrored).
+bool ContournyRule(DrawingState& state);
+// The same right after the phrase's tincture, which is read before the word after it would be
+// reached: the cursor moves onto "contourny".
+void ContournyAfterTincture(DrawingState& state);
+// "a bend gules voided": "voided" after an ordinary's tincture, as it is read before it: the
+// ordinary's inside in the field's tincture, its edges kept. The cursor moves onto "voided".
+void VoidedAfterTincture(DrawingState& state);
+// The shape code of the orle; charges "on" it are laid along its band.
+inline constexpr int kOrleShape = 25;
+// "an orle gules charged with eight mullets or": the charges evenly along the orle's band, from
+// the middle of its chief side, each as large as the band is broad.
+void OnOrleLayout(DrawingState& state, int count);
+// "a bordure gules semy of bezants": the semé strewn on the bordure alone. At "semy" ("semee",
+// "seme", "powdered with") right after the bordure's tincture: the bordure is drawn and the next
+// phrase's charges are set round it, as a bordure charged with eight is drawn.
+bool SemeOnBordureRule(DrawingState& state);
+// Places the level's charges round the ring of "in annulo", the first at the top.
+void InAnnuloLayout(DrawingState& state, int count);
+
+}  // namespace esc

@@ -1,0 +1,81 @@
+#include "interpret/phrase/Fimbriated.h"
+
+#include <array>
+#include <utility>
+
+#include "engine/ChargePicture.h"
+#include "engine/Palette.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/layout/Placement.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+constexpr int kFimbriatedTreatment = 2;
+
+bool FimbriatesAnOrdinary(const LevelRecord& level) { return level.levelKind == kTypeOrdinary && !level.levelIn; }
+
+// The first tincture named from the cursor on, or -1.
+int NextTincture(const DrawingState& s) {
+    for (int i = s.cursor; i < s.wordCount; ++i)
+        if (s.Type(i) == kTypeTincture && s.Sub1(i) != kCounterchanged) return s.Sub1(i);
+    return -1;
+}
+
+// The edge is the silhouette shifted this far each way (six pixels, diagonals included).
+constexpr std::array<std::pair<int, int>, 8> kEdgeShifts = {{{6, 0}, {-6, 0}, {0, 6}, {0, -6}, {4, 4}, {4, -4}, {-4, 4}, {-4, -4}}};
+
+}  // namespace
+
+bool ReadFimbriated(DrawingState& s) {
+    s.ordinaryTreatment = kFimbriatedTreatment;
+    const LevelRecord& level = phrase::Current(s);
+    if (FimbriatesAnOrdinary(level)) {
+        phrase::Use(s, 0);
+        ++s.cursor;
+        return false;
+    }
+    const int at = s.cursor;
+    ++s.cursor;
+    if (level.levelKind == kTypeRoundel) return false;
+    if (phrase::T(s, 0) == kTypeTincture && phrase::S1(s, 0) != kCounterchanged) {
+        s.chargeFimbriation = phrase::S1(s, 0);
+        s.UseWord(at);
+        phrase::Use(s, 0);
+        ++s.cursor;
+        return true;
+    }
+    s.chargeFimbriation = NextTincture(s);
+    if (s.chargeFimbriation >= 0) s.UseWord(at);
+    return false;
+}
+
+void FimbriationFromLaterTincture(DrawingState& s) {
+    LevelRecord& level = phrase::Current(s);
+    if (!FimbriatesAnOrdinary(level) || level.levelSecondTincture >= 0) return;
+    level.levelSecondTincture = NextTincture(s);
+}
+
+void PaintChargeFimbriation(DrawingState& s, const std::string& name) {
+    if (s.chargeFimbriation < 0) return;
+    const LevelRecord& level = phrase::Current(s);
+    const int x = s.placementX, y = s.placementY, pictures = s.pictureCount;
+    const bool loaded = s.pictureLoaded;
+    s.silhouetteTincture = s.chargeFimbriation;
+    for (const auto& [dx, dy] : kEdgeShifts) {
+        s.placementX = x + dx;
+        s.placementY = y + dy;
+        for (const std::string& file : PictureFileNames(name, level.levelVariant.empty() ? "esv" : level.levelVariant.view()))
+            if (PlaceChargePicture(s, file) == 0 || s.chargePicture.verdict == PictureVerdict::Damaged) break;
+    }
+    s.silhouetteTincture = -1;
+    s.placementX = x;
+    s.placementY = y;
+    s.pictureCount = pictures;
+    // The charge itself reads its picture as though the edge had not: its trace names the file.
+    s.pictureLoaded = loaded;
+}
+
+}  // namespace esc

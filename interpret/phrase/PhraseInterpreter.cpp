@@ -1,0 +1,473 @@
+// The phrase interpreter's loop: each pass looks at the word at the cursor (and a few words
+// around it) and applies the first rule that matches. The longer rules are in PhraseRules.cpp
+// and PhraseRulesTincture.cpp.
+
+#include "interpret/phrase/PhraseInterpreter.h"
+
+#include "engine/OrdinaryShapes.h"
+#include "engine/Palette.h"
+#include "interpret/layout/ArrangeLevel.h"
+#include "interpret/phrase/ArrangementWords.h"
+#include "interpret/phrase/ChiefPieces.h"
+#include "interpret/layout/Issuant.h"
+#include "interpret/layout/Layouts.h"
+#include "interpret/phrase/OverAll.h"
+#include "interpret/phrase/PartedLevel.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/PairOf.h"
+#include "interpret/phrase/Fimbriated.h"
+#include "interpret/layout/Placement.h"
+#include "interpret/phrase/VoidedCharge.h"
+#include "interpret/phrase/Reversed.h"
+#include "interpret/phrase/PlacementWords.h"
+#include "interpret/phrase/ChargeWordRules.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+using namespace phrase;
+
+namespace {
+
+constexpr int kInChiefCode = 16;
+
+// Every pass consumes a word, completes a level or clears a tincture that the next pass then
+// consumes, so the loop ends by itself; the limit only guards that argument.
+constexpr int kMaxPasses = 64 * (kMaxWords + kLookAheadSlots);
+
+void ChargedWithRule(DrawingState& s) {
+    // "six escutcheons three two and one each charged with a lion": the rows are drawn; their
+    // level ends here and the next lies on each of its charges.
+    if (s.rowsDrawn && Current(s).levelCount > 0) CompleteAndReread(s);
+    LevelRecord& level = Current(s);
+    if (level.levelKind == kTypeOrdinary && level.levelCount > 0 && !level.levelIn) {
+        // "a bordure charged with eight escallops all counterchanged": the ordinary, whose
+        // tincture comes after its charges, is drawn first and its charges lie on it.
+        if (!HasTincture(s)) FindTincture(s);
+        CompleteAndReread(s);
+        Previous(s).levelOn = true;
+        s.onOrdinaryCode = s.shapeCode;
+        Use(s, 0);
+        Use(s, 1);
+        s.pictureLoaded = false;
+        s.cursor += 2;
+        return;
+    }
+    if (s.level != 0) {
+        Current(s).levelChargedOn = true;
+        if (Previous(s).levelKind == kTypeOrdinary) {
+            // "within a bordure argent charged with eight roses": the charges lie on that
+            // ordinary (they were set in a row across the fess line, under the lion).
+            Previous(s).levelOn = true;
+            s.onOrdinaryCode = s.shapeCode;
+        }
+        Use(s, 0);
+        Use(s, 1);
+    }
+    s.pictureLoaded = false;
+    s.cursor += 2;
+}
+
+void OnRule(DrawingState& s) {
+    if (Current(s).levelCount != 0) {
+        CloseBeforeNewPhrase(s);
+        return;
+    }
+    Current(s).levelOn = true;
+    Use(s, 0);
+    ++s.cursor;
+}
+
+void ArticleRule(DrawingState& s) {
+    if (Current(s).levelCount == 0) {
+        Current(s).levelCount = 1;
+        Use(s, 0);
+        ++s.cursor;
+    } else if (!HasTincture(s)) {
+        FindTincture(s);
+        CompleteAndReread(s);
+    } else {
+        const int at = s.cursor;
+        CompleteLevel(s);
+        s.cursor = at + 1;
+        Current(s).levelCount = 1;
+        s.UseWord(at);
+    }
+}
+
+// W+k begins a phrase: an article, a number, "on", "in" or "as many".
+bool StartsPhrase(const DrawingState& s, int k) {
+    return Is(s, k, "a") || Is(s, k, "an") || Is(s, k, "on") || Is(s, k, "in") || T(s, k) == kTypeNumber ||
+           (Is(s, k, "as") && Is(s, k + 1, "many"));
+}
+
+// "semee of", "semy of", "seme of", "powdered with" right after the field: the charge that
+// follows is strewn over the whole field. After an ordinary ("a bordure gules semy of bezants")
+// the charges would belong to the ordinary, which the semé layout cannot do, so there the words
+// are passed over and reported.
+bool IsSemeOfTheField(const DrawingState& s, int k = 0) {
+    const bool seme = Is(s, k, "semee") || Is(s, k, "semy") || Is(s, k, "seme");
+    const bool powdered = Is(s, k, "powdered") && Is(s, k + 1, "with");
+    return (seme || powdered) && s.level == 0 && s.levels[0].levelCount == 0;
+}
+
+// "debruised by", "surmounted by", "surmounted of" or "surmounted with" before a phrase: that
+// phrase is painted over the one before, which the painting order gives it.
+bool IsOverWordBeforePhrase(const DrawingState& s) {
+    const bool debruised = Is(s, 0, "debruised"), surmounted = Is(s, 0, "surmounted");
+    const bool joined = Is(s, 1, "by") || Is(s, 1, "of") || (surmounted && Is(s, 1, "with"));
+    return (debruised || surmounted) && joined && StartsPhrase(s, 2);
+}
+
+// "all counterchanged", "all or": the tincture after "all" is every phrase's, which holds when
+// each level drawn before the current one took that same tincture (the tincture search ahead
+// gives it to phrases that name none), and for the first phrase when it names none before it.
+bool AllInOneTincture(const DrawingState& s) {
+    if (T(s, 1) != kTypeTincture) return false;
+    // "three oak leaves in pale all proper": the first phrase, its tincture still to come.
+    if (s.level == 0) return s.levels[0].levelCount > 0 && s.levels[0].levelKind != 0 && !HasTincture(s);
+    for (int i = 0; i < s.level; ++i)
+        if (s.levelTincture[i] != S1(s, 1)) return false;
+    return true;
+}
+
+// "all within a bordure": the bordure is drawn round every phrase before it.
+bool AllWithin(const DrawingState& s) { return Is(s, 1, "within") && StartsPhrase(s, 2); }
+
+// A word the loop steps over that the grammar expects there: "and" or "within" before the next
+// phrase ("a bend and in chief three mullets", "a cinquefoil within a bordure": the bordure
+// drawn round what came before), "over all", "debruised by" and "surmounted of" before one (a
+// later phrase is painted over the earlier ones), "each" before "charged with". The marks count only if that phrase is drawn.
+// Any other word stepped over had no effect.
+bool IsFillerReadAsSuch(const DrawingState& s) {
+    if (Is(s, 0, "each")) return Is(s, 1, "charged");
+    if (IsOverWordBeforePhrase(s)) return true;
+    if (Is(s, 0, "and") || Is(s, 0, "within")) return StartsPhrase(s, 1);
+    if (Is(s, 0, "over")) return Is(s, 1, "all") && StartsPhrase(s, 2);
+    if (Is(s, 0, "overall")) return StartsPhrase(s, 1);  // "over all" written as one word
+    if (Is(s, 0, "by") || Is(s, 0, "of"))
+        return (Is(s, -1, "debruised") || Is(s, -1, "surmounted")) && StartsPhrase(s, 1);
+    // "Gules bezanty with a quarter ermine": "with" joins the first phrase to the field.
+    if (Is(s, 0, "with"))
+        return (Is(s, -1, "surmounted") || (s.level == 0 && s.levels[0].levelCount == 0 &&
+                                            s.levels[0].levelKind == 0 && T(s, -1) == kTypeTincture)) &&
+               StartsPhrase(s, 1);
+    // "three ram's heads cabossed all within a bordure": everything before lies within it.
+    // "per bend argent and azure all mullety counterchanged": the semé lies over the whole field,
+    // both halves, as it is drawn.
+    if (Is(s, 0, "all"))
+        return (Is(s, -1, "over") && StartsPhrase(s, 1)) || AllInOneTincture(s) || AllWithin(s) ||
+               IsSemeOfTheField(s, 1);
+    return false;
+}
+
+// "in the second and third quarters a fret": the quarters named, by their ordinals joined by
+// "and", up to a word for the quarters. The next phrase is drawn in each of them. Whether the
+// words made such a place.
+bool NamedQuartersRule(DrawingState& s) {
+    if (!Is(s, 1, "the")) return false;
+    int mask = 0, k = 2;
+    const char* const ordinals[] = {"first", "second", "third", "fourth"};
+    for (;; ++k) {
+        bool ordinal = false;
+        for (int q = 0; q < 4; ++q) {
+            if (Is(s, k, ordinals[q])) {
+                mask |= 1 << q;
+                ordinal = true;
+            }
+        }
+        if (!ordinal && !(mask != 0 && Is(s, k, "and"))) break;
+    }
+    const std::string_view place = W(s, k);
+    if (mask == 0 || !(EqualsIgnoringCase(place, "quarters") || EqualsIgnoringCase(place, "quarter"))) return false;
+    if (Current(s).levelCount != 0) {
+        CloseBeforeNewPhrase(s);  // the phrase before ends here; the place is read again
+        return true;
+    }
+    LevelRecord& level = Current(s);
+    level.levelIn = true;
+    level.levelInCode = kInNamedQuarters;
+    s.quarterMask = mask;
+    for (int i = 0; i <= k; ++i) Use(s, i);
+    s.cursor += k + 1;
+    return true;
+}
+
+// "per pale gules and sable" as the tincture of a phrase that has a count and a name but no
+// tincture yet.
+bool IsPartedTincture(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (!Is(s, 0, "per") || level.levelCount == 0 || level.levelKind == 0 || HasTincture(s)) return false;
+    return T(s, 1) == kTypeOrdinary && PartedTinctureShape(S1(s, 1)) && T(s, 2) == kTypeTincture && Is(s, 3, "and") &&
+           T(s, 4) == kTypeTincture;
+}
+
+// One pass of the rule loop over the word at the cursor.
+void RulePass(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
+
+    if (TheLatterRule(s) || AnotherRule(s) || BendwiseRule(s) || UprightOnABendRule(s) || ThroughoutRule(s) ||
+        BothOrCrossedRule(s))
+        return;
+    if (SupportRule(s) || HoldingRule(s)) return;
+    if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
+    if (SemeOnBordureRule(s)) return;
+    if (IsSemeOfTheField(s)) {
+        level.levelLine = kSemeLevelLine;
+        level.levelCount = 1;
+        Use(s, 0);
+        if (Is(s, 1, "of") || Is(s, 1, "with")) Use(s, 1);
+        s.cursor += 2;
+        return;
+    }
+    if (Is(s, 0, "double") && Is(s, 1, "nowed")) {
+        level.levelName.Append("dn");
+        Use(s, 0);
+        Use(s, 1);
+        s.cursor += 2;
+        return;
+    }
+    if (Is(s, 0, "with") && (Is(s, 1, "four") || Is(s, 1, "two")) && Is(s, 2, "towers")) {
+        level.levelName.Append(Is(s, 1, "four") ? "4" : "2");
+        for (int k = 0; k < 3; ++k) Use(s, k);
+        s.cursor += 3;
+        return;
+    }
+    if (Is(s, 0, "like")) {
+        const LevelRecord& previous = Previous(s);
+        level.levelName = previous.levelName;
+        level.levelKind = previous.levelKind;
+        Use(s, 0);
+        Use(s, 1);
+        s.cursor += 2;
+        return;
+    }
+    if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
+    if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
+    if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointUpwardsRule(s)) return;
+    if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s)) return;
+    if (CantonedRule(s)) return TinctureRule(s);  // "with" read as "between"
+    if (IsPartedTincture(s)) {
+        // "a cross engrailed per pale gules and sable": both tinctures, the line between them.
+        phrase::Tincture(s) = S1(s, 2);
+        s.partedTincture = S1(s, 4);
+        s.partedShape = S1(s, 1);
+        for (int k = 0; k < 5; ++k) Use(s, k);
+        s.cursor += 4;  // on the second tincture, where the tincture's follow-up starts
+        return TinctureFollowUp(s);
+    }
+    if (PatternedChargeRule(s)) return;
+    if (PairOfRule(s) || PairsOfWingsRule(s)) return;
+    if (Is(s, 0, "on")) return OnRule(s);
+    if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
+    if (SplitRowsRule(s) || UsualRowsRule(s) || TwoRowsRule(s)) return;
+    if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
+
+    // Ordinary treatments: voided (Sub2 8), fimbriated (Sub2 19) with its tincture.
+    if (T(s, 0) == kTypeAttitude && S2(s, 0) == 8) {
+        if (level.levelKind == kTypeOrdinary || level.levelKind == 0) {
+            s.ordinaryTreatment = 1;
+            Use(s, 0);
+        } else {
+            ReadVoidedCharge(s);  // "a cross patonce voided": a picture, voided as it is painted
+        }
+    }
+    if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
+        if (ReadFimbriated(s)) return;
+        if (T(s, 0) == kTypeTincture) {
+            level.levelSecondTincture = S1(s, 0);
+            Use(s, 0);
+            ++s.cursor;
+            return;
+        }
+        FimbriationFromLaterTincture(s);
+    }
+    if (T(s, 0) == kTypeLine) {
+        level.levelLine = S1(s, 0);
+        Use(s, 0);
+    }
+    if (T(s, 0) == kTypePrefix && S1(s, 0) <= 98) {
+        const std::string_view word = W(s, 0);
+        level.levelName.Assign(ToLower(word.substr(0, 1)));
+        Use(s, 0);
+        ++s.cursor;
+        return;
+    }
+    if (T(s, 0) == 13 && S1(s, 0) == 8 && T(s, 1) == 12) {
+        level.levelName.Assign(NameWord(s, 0));
+        level.levelKind = 13;
+        Use(s, 0);
+    }
+    if (Is(s, 0, "for") && Is(s, 1, "difference") && level.levelCount > 0 && level.levelKind != 0 && !HasTincture(s) &&
+        !Previous(s).levelOn) {
+        // "a crescent for difference" with no tincture of its own: in chief, in Or.
+        level.levelIn = true;
+        level.levelInCode = kInChiefCode;
+        phrase::Tincture(s) = kOr;
+        Use(s, 0);
+        Use(s, 1);
+        s.cursor += 2;
+        CompleteAndReread(s);
+        return;
+    }
+    if (BaseEsquireRule(s) || HandednessRule(s)) return;
+    if (IssuantRule(s)) return;
+    if (T(s, 0) == kTypeOrdinary && OrdinaryWordRule(s)) return;
+    const int type = T(s, 0);
+    if ((type == kTypeCharge || IsOtherChargeWord(type)) && ChargeWordRule(s)) return;
+    if (IsCotiseWord(s)) return CotiseRule(s);
+    const bool between = Is(s, 0, "between");
+    if (T(s, 0) != kTypeTincture && T(s, 0) != kTypeRoundel && !between) {
+        if (IsFillerReadAsSuch(s)) {
+            Use(s, 0);
+            if (Is(s, 0, "overall") || (Is(s, 0, "over") && Is(s, 1, "all"))) MarkOverAll(s);
+        }
+        ++s.cursor;
+        return;
+    }
+    if (between || T(s, 0) == kTypeRoundel || !HasTincture(s)) return TinctureRule(s);
+    CompleteAndReread(s);  // a second tincture starts the next level
+}
+
+}  // namespace
+
+namespace phrase {
+
+void FindTincture(DrawingState& s) {
+    for (int i = s.cursor + 1; i < s.wordCount; ++i) {
+        if (s.Type(i) == kTypeTincture) {
+            Tincture(s) = s.Sub1(i);
+            SecondTinctureAfterBoth(s, i);
+            return;
+        }
+    }
+}
+
+void CompleteAndReread(DrawingState& s) {
+    const int at = s.cursor;
+    CompleteLevel(s);
+    s.cursor = at;
+}
+
+void CloseBeforeNewPhrase(DrawingState& s) {
+    if (!HasTincture(s)) FindTincture(s);
+    CompleteAndReread(s);
+}
+
+}  // namespace phrase
+
+void ResetLevels(DrawingState& s) {
+    for (LevelRecord& l : s.levels) l = LevelRecord{};
+    for (int i = 0; i < kMaxLevels; ++i) s.levelTincture[i] = -1;
+    s.ringNext = 0;
+    s.ringWritten = 0;
+    s.pictureCount = 0;
+    s.bendwiseFlag = false;
+    s.orleFlag = false;
+}
+
+void CompleteLevel(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (level.levelCount == 0) {
+        phrase::Tincture(s) = -1;
+        --s.cursor;
+        return;
+    }
+    SnapshotLevel(s);
+    const bool turnedBendwise = TurnLevelBendwise(s);
+    if (s.rowsDrawn) {
+        // Drawn in rows the moment its numbers were read; drawing it again would double it.
+        NoteLayout(s, "(already drawn in rows)");
+    } else if (LiesOnTheChargesBefore(s)) {
+        PlaceOnPreviousChargesParted(s);
+    } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary) {
+        if (level.levelLine == kSemeLevelLine) {
+            SemeeLayout(s);
+        } else if (s.partedTincture >= 0) {
+            DrawPartedLevel(s);
+        } else if (s.frettyTincture >= 0) {
+            DrawFrettyOrdinary(s);
+        } else {
+            ArrangeLevel(s);
+        }
+    } else {
+        PlaceOnPreviousChargesParted(s);
+    }
+    if (turnedBendwise) s.bendwiseFlag = false;
+    s.uprightCharges = false;
+    // A level that names nothing ("three lions two and one or armed azure" read as a second
+    // level "two and one ...") paints nothing: its words had no effect, whatever rules read them.
+    const bool paintsNothing = level.levelKind == 0 && level.levelName.empty() && !s.rowsDrawn &&
+                               level.levelLine != kSemeLevelLine && s.partedTincture < 0 && s.frettyTincture < 0;
+    if (paintsNothing) {
+        s.wordPending.fill(false);
+    } else {
+        s.CommitUsedWords();
+    }
+    s.rowsDrawn = false;
+    s.conjoined = false;
+    s.issuant = false;
+    s.splitChief = s.splitBase = s.splitGroup = 0;
+    s.sinisterCharges = false;
+    s.reversedCharges = false;
+    s.ordinaryTreatment = 0;
+    s.chargeFimbriation = -1;
+    s.voidedField = -1;
+    s.crossTreatment = false;
+    if (!FoldSemeIntoTheField(s)) ++s.level;
+    s.detailTincture = -1;
+    --s.cursor;
+    s.levelFirstWord = s.cursor + 1;  // the word that completed the level is read again
+}
+
+void InterpretCharges(DrawingState& s) {
+    s.level = 0;
+    s.ordinaryTreatment = 0;
+    s.chargeFimbriation = -1;
+    s.voidedField = -1;
+    // The rest of the interpreter's scalars start afresh too, so that no drawing depends on the
+    // one before it.
+    s.crossTreatment = false;
+    s.detailTincture = -1;
+    s.cotiseCount = 0;
+    s.cotiseTincture = -1;
+    s.cotiseLine = -1;
+    s.mirrorFlag = false;
+    s.pictureLoaded = false;
+    s.onOrdinaryCode = 0;
+    s.attitudeOwner = 0;
+    s.rowsDrawn = false;
+    s.conjoined = false;
+    s.issuant = false;
+    s.splitChief = s.splitBase = s.splitGroup = 0;
+    s.supportersLevel = s.supportedByWord = s.heldLevel = s.heldInPawLevel = -1;
+    s.bendwiseCharges = false;
+    s.uprightCharges = false;
+    s.overAllLevel = -1;
+    s.sinisterCharges = false;
+    s.reversedCharges = false;
+    s.stopReading = false;
+    s.betweenCotises = 0;
+    s.betweenCotiseLine = -1;
+    s.firstOrdinaryShape = ShapeCode::kNoShape;
+    s.principalRoundCount = 0;
+    s.quarterMask = 0;
+    s.partedTincture = s.partedShape = -1;
+    s.partedPieces = 0;
+    s.partedDetail = false;
+    s.frettyTincture = -1;
+    ResetLevels(s);
+    s.levelFirstWord = s.cursor;
+    for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
+        if (s.cursor < 0) s.cursor = 0;
+        RulePass(s);
+    }
+    CompleteInItsOwnTincture(s);
+    s.bendwiseFlag = false;
+    s.mirrorFlag = false;
+    FinishLevelTraces(s);
+}
+
+}  // namespace esc

@@ -1,0 +1,428 @@
+// The number rule, the ordinary word rule and the charge word rule of the phrase interpreter.
+
+#include <array>
+
+#include "engine/OrdinaryShapes.h"
+#include "interpret/layout/Conjoined.h"
+#include "interpret/layout/Layouts.h"
+#include "interpret/phrase/PhraseInterpreter.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/Qualifiers.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc::phrase {
+namespace {
+
+// Shape codes the rules test themselves.
+constexpr int kBend = 1, kSinister = 2, kChevron = 4, kCross = 5, kSaltire = 6, kLabel = 18, kPallets = 21,
+              kBendlets = 22, kPile = 24, kOrle = 25, kBendletsSinister = 27, kTressure = 32, kTressureFlory = 33,
+              kChevronInverted = 34, kBendletsEnhanced = 36, kChevronels = 14,
+              kChevronelsInterlaced = 38;
+
+constexpr int kDefaultLabelPoints = 3;
+
+bool StartsWithPoint(std::string_view word) { return EqualsIgnoringCase(word.substr(0, 5), "point"); }
+constexpr int kDefaultOrleCount = 8;
+
+// "as many": the count of the nearest earlier level with more than one charge, else the pieces
+// of the field. With neither, one charge: the phrase names at least one.
+int AsManyCount(DrawingState& s) {
+    for (int i = s.level - 1; i >= 0; --i) {
+        const int count = Level(s, i).levelCount;
+        if (count > 1) return count;
+    }
+    return s.fieldPieces > 1 ? s.fieldPieces : 1;
+}
+
+// "cross crosslet fitchee": the digits of the cross's variant words, "and" allowed between them.
+void ReadCrossVariants(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    int i = s.cursor + 1;
+    AppendDigits(level.levelVariant, s.Sub2(i));
+    s.UseWord(i);
+    for (++i;;) {
+        if (EqualsIgnoringCase(s.Word(i), "and") && s.Type(i + 1) == kTypeAttitude && s.Sub1(i + 1) == kCross) {
+            s.UseWord(i);
+            ++i;
+        }
+        if (s.Type(i) != kTypeAttitude || s.Sub1(i) != kCross) break;
+        AppendDigits(level.levelVariant, s.Sub2(i));
+        s.UseWord(i);
+        ++i;
+    }
+}
+
+// "label of three points": the number of points is the level's line code.
+void LabelRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    level.levelKind = kTypeOrdinary;
+    level.levelName.Append(NameWord(s, 0));
+    s.shapeCode = kLabel;
+    Use(s, 0);
+    if (Is(s, 1, "of") && T(s, 2) == kTypeNumber) {
+        level.levelLine = S1(s, 2);
+        Use(s, 1);
+        Use(s, 2);
+        if (StartsWithPoint(W(s, 3))) Use(s, 3);
+        // The points are part of the label: read as a number they would start a new phrase.
+        s.cursor += StartsWithPoint(W(s, 3)) ? 4 : 3;
+    } else {
+        level.levelLine = kDefaultLabelPoints;
+        ++s.cursor;
+    }
+}
+
+// "a tressure", "a double tressure flory counterflory": the level's count is the number of
+// bands, and the fleurs give the tressure its own shape code.
+void TressureRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    level.levelKind = kTypeOrdinary;
+    level.levelName.Append(NameWord(s, 0));
+    Use(s, 0);
+    if (Is(s, -1, "double")) {
+        level.levelCount = 2;
+        Use(s, -1);
+    }
+    s.shapeCode = kTressure;
+    if (Is(s, 1, "flory") && Is(s, 2, "counterflory")) {
+        s.shapeCode = kTressureFlory;
+        Use(s, 1);
+        Use(s, 2);
+        s.cursor += 2;
+    }
+    s.attitudeOwner = kTressure;
+    if (level.levelOn) s.onOrdinaryCode = s.shapeCode;
+    ++s.cursor;
+}
+
+}  // namespace
+
+bool ReadAttitudes(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    bool any = false;
+    auto belongs = [&](int i) {
+        return IsQualifier(s, i) || (s.Type(i) == kTypeAttitude && s.Sub1(i) == s.attitudeOwner);
+    };
+    for (;;) {
+        int next = s.cursor + 1;
+        if (any && Is(s, 1, "and") && belongs(s.cursor + 2)) next = s.cursor + 2;
+        if (!belongs(next)) break;
+        if (IsQualifier(s, next)) {
+            if (!ApplyQualifier(s, next)) break;  // no picture for it: left unread
+            next += WordsOfTheCut(s, next);
+        } else {
+            if (!AttitudeDrawn(s, next)) break;  // no picture in that attitude: left unread
+            AppendDigits(level.levelVariant, s.Sub2(next));
+        }
+        for (int k = s.cursor + 1; k <= next; ++k) s.UseWord(k);
+        s.cursor = next;
+        any = true;
+    }
+    return any;
+}
+
+// "six mullets three two and one": the row counts run from W0 over the numbers up to "and" and
+// the number after it. A word that is not a number ends the run, so a later phrase's number is
+// never taken for a row.
+void ReadRows(DrawingState& s) {
+    std::array<int, kMaxWords> rows{};
+    std::size_t n = 0;
+    int i = s.cursor, last = s.cursor;
+    for (; i < s.wordCount && s.Type(i) == kTypeNumber && n < rows.size(); ++i) {
+        rows[n++] = s.Sub1(i);
+        last = i;
+    }
+    if (EqualsIgnoringCase(s.Word(i), "and") && s.Type(i + 1) == kTypeNumber && n < rows.size()) {
+        rows[n++] = s.Sub1(i + 1);
+        last = i + 1;
+    }
+    for (int k = s.cursor; k <= last; ++k) s.UseWord(k);
+    RowLayout(s, std::span<const int>(rows.data(), n));
+    s.CommitUsedWords();  // drawn now, whether or not the level is ever completed
+    s.rowsDrawn = true;
+    s.cursor = last + 1;
+}
+
+void NumberRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (level.levelCount == 0) {
+        if (Is(s, 0, "as") && Is(s, 1, "many")) {
+            level.levelCount = AsManyCount(s);
+            Use(s, 0);
+            Use(s, 1);
+            s.cursor += 2;
+        } else {
+            level.levelCount = S1(s, 0);
+            Use(s, 0);
+            ++s.cursor;
+        }
+        return;
+    }
+    if (T(s, 1) != kTypeNumber) {
+        CloseBeforeNewPhrase(s);
+        return;
+    }
+    FindTincture(s);
+    ReadRows(s);
+    if (T(s, 0) == kTypeTincture) s.UseWordNow(s.cursor);
+    ++s.cursor;  // the tincture after the rows, already taken
+}
+
+bool OrdinaryWordRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    const int code = S1(s, 0);
+    if (Is(s, -1, "and") && level.levelKind == kTypeOrdinary && !level.levelIn && level.levelCount > 0) {
+        // "a saltire and chief gules": two ordinaries of one tincture. The first is drawn in the
+        // tincture that follows; the second is a phrase of its own, counted as one.
+        CloseBeforeNewPhrase(s);
+        Current(s).levelCount = 1;
+        s.UseWord(s.cursor - 1);
+        return true;
+    }
+    if (code == kOrle && Is(s, 1, "of")) {
+        s.orleFlag = true;
+        Use(s, 0);
+        Use(s, 1);
+        if (T(s, 2) == kTypeNumber) {
+            level.levelCount = S1(s, 2);
+            Use(s, 2);
+            s.cursor += 3;
+        } else {
+            level.levelCount = kDefaultOrleCount;
+            s.cursor += 2;
+        }
+        return true;
+    }
+    if (code == kLabel) {
+        LabelRule(s);
+        return true;
+    }
+    if (code == kTressure && !Is(s, -1, "in")) {
+        TressureRule(s);
+        return true;
+    }
+    if (code == kPile && Is(s, 1, "in") && Is(s, 2, "point")) {
+        level.levelKind = kTypeOrdinary;
+        level.levelName.Append(NameWord(s, 0));
+        s.shapeCode = kPile;
+        level.levelLine = 96;
+        for (int k = 0; k < 3; ++k) Use(s, k);
+        s.cursor += 3;
+        return true;
+    }
+    if (Is(s, -1, "in")) {
+        // A direction for the level's charges: "three mullets in bend", "and in chief".
+        // "a lion rampant, in chief two mullets Or": the comma is gone, but a direction followed by
+        // its own article or number opens a phrase as "and" would; the lion stays the main charge.
+        const bool towardAPart = code == ShapeCode::kChief || code == kInBase || code == kInDexterChief ||
+                                 code == kInSinisterChief;
+        const bool phraseFollows = towardAPart && (Is(s, 1, "a") || Is(s, 1, "an") || T(s, 1) == kTypeNumber);
+        if ((Is(s, -2, "and") || (phraseFollows && !level.levelIn && level.levelCount > 0)) && level.levelKind != 0)
+            CloseBeforeNewPhrase(s);
+        LevelRecord& current = Current(s);
+        current.levelIn = true;
+        current.levelInCode = code;
+        Use(s, -1);
+        Use(s, 0);
+        if (code == kOrle) s.orleFlag = true;  // "in orle" is the orle arrangement
+        return false;
+    }
+
+    // "a saltire anchored": a saltire whose ends are drawn is a picture, when its variant is drawn.
+    const bool variedSaltire = code == kSaltire && T(s, 1) == kTypeAttitude && S1(s, 1) == kSaltire &&
+                               PictureExists(s, W(s, 0), std::to_string(S2(s, 1)));
+    const bool picture = variedSaltire || ((code == kChevron || code == kCross || code == kSaltire) &&
+                                           (Is(s, 1, "couped") || level.levelCount >= 2));
+    level.levelKind = picture ? 13 : kTypeOrdinary;
+    level.levelName.Append(NameWord(s, 0));
+    Use(s, 0);
+    if (variedSaltire) {
+        AppendDigits(level.levelVariant, S2(s, 1));
+        Use(s, 1);
+        ++s.cursor;
+    }
+    // "a saltire couped": the cut ends are what the cross and saltire pictures show.
+    if (picture && code != kChevron && Is(s, 1, "couped")) Use(s, 1);
+    if (code != kCross && code != kPallets && !picture) {
+        s.partitionCode = code;
+        s.lastShapeCode = -1;
+        s.shapeCode = code;
+    }
+    s.attitudeOwner = code;
+    if (level.levelOn) s.onOrdinaryCode = code;
+    if (code == kBend && T(s, 1) == kTypeOrdinary && S1(s, 1) == kSinister) {
+        level.levelKind = kTypeOrdinary;
+        level.levelName.Assign(NameWord(s, 1));
+        // The shapes know the bend sinister by its own code.
+        s.partitionCode = s.shapeCode = kSinister;
+        if (level.levelOn) s.onOrdinaryCode = kSinister;
+        Use(s, 1);
+        ++s.cursor;
+    }
+    if (code == kChevron && !picture && Is(s, 1, "inverted")) {
+        // The chevron turned point down has a shape of its own.
+        s.partitionCode = s.shapeCode = kChevronInverted;
+        if (level.levelOn) s.onOrdinaryCode = kChevronInverted;
+        Use(s, 1);
+        ++s.cursor;
+    }
+    if (code == kBendlets && (Is(s, 1, "enhanced") || (T(s, 1) == kTypeLine && Is(s, 2, "enhanced")))) {
+        // "three bendlets enhanced", "bendlets engrailed enhanced": set toward the sinister chief.
+        const int at = Is(s, 1, "enhanced") ? 1 : 2;
+        if (at == 2) {
+            level.levelLine = S1(s, 1);
+            Use(s, 1);
+        }
+        s.partitionCode = s.shapeCode = kBendletsEnhanced;
+        if (level.levelOn) s.onOrdinaryCode = kBendletsEnhanced;
+        Use(s, at);
+        s.cursor += at;
+    }
+    if (code == kChevronels && (Is(s, 1, "interlaced") || Is(s, 1, "braced"))) {
+        // "three chevronels interlaced": side by side, each crossing the next.
+        s.partitionCode = s.shapeCode = kChevronelsInterlaced;
+        if (level.levelOn) s.onOrdinaryCode = kChevronelsInterlaced;
+        Use(s, 1);
+        ++s.cursor;
+    }
+    if (code == kBendlets && T(s, 1) == kTypeOrdinary && S1(s, 1) == kSinister) {
+        // "two bendlets sinister": the bendlets' own shape, turned the other way.
+        level.levelKind = kTypeOrdinary;
+        s.partitionCode = s.shapeCode = kBendletsSinister;
+        if (level.levelOn) s.onOrdinaryCode = kBendletsSinister;
+        Use(s, 1);
+        ++s.cursor;
+    }
+    if (code == kCross) {
+        if (S2(s, 0) == 0 || T(s, -1) == kTypePrefix) level.levelKind = 13;
+        if (T(s, 1) == kTypeAttitude && (S1(s, 1) == kCross || S1(s, 1) == 99 || S2(s, 1) == 9)) {
+            if (S2(s, 1) != 9) {
+                level.levelKind = 13;
+                ReadCrossVariants(s);
+            } else {
+                s.crossTreatment = true;
+                s.shapeCode = kCross;
+                Use(s, 1);
+                s.cursor += 2;
+                return true;
+            }
+        }
+        if (level.levelKind == kTypeOrdinary) s.shapeCode = kCross;
+        if (level.levelKind == kTypeOrdinary && T(s, 1) == kTypeTincture && T(s, 2) == kTypeAttitude && S2(s, 2) == 9) {
+            // "a cross argent (quarter) pierced": pierced after the tincture, the same cross. The
+            // level is drawn as the word after its tincture is reached, so it is read ahead.
+            s.crossTreatment = true;
+            Use(s, 2);
+        }
+    }
+    ++s.cursor;
+    return true;
+}
+
+bool HandednessRule(DrawingState& s) {
+    const bool sinister = Is(s, 0, "sinister");
+    if (!sinister && !Is(s, 0, "dexter")) return false;
+    const int next = T(s, 1);
+    if (next != kTypeCharge && (next < 11 || next > 14)) return false;
+    const std::string word = ToLower(W(s, 1));
+    bool limb = false;
+    for (std::string_view name : {"hand", "arm", "gauntlet"}) limb = limb || word.rfind(name, 0) == 0;
+    if (!limb) return false;
+    // The pictures show the right hand (dexter, as the bearer holds it); a left hand is that
+    // picture mirrored.
+    s.sinisterCharges = sinister;
+    Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+
+bool ChargeWordRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    const int type = T(s, 0);
+    if (EqualsIgnoringCase(W(s, 0), "wings")) {
+        // A pair of wings is one charge: "two wings", "a pair of wings".
+        if (Is(s, -1, "two") || (Is(s, -1, "of") && Is(s, -2, "pair"))) level.levelCount = 1;
+        level.levelKind = type;
+        level.levelName.Append("wing");
+        Use(s, 0);
+        if (Is(s, 1, "conjoined")) {
+            level.levelName.Append("c");
+            Use(s, 1);
+            s.cursor += 2;
+            if (Is(s, 0, "in") && Is(s, 1, "lure")) {
+                level.levelName.Append("l");
+                Use(s, 0);
+                Use(s, 1);
+                s.cursor += 2;
+            }
+            return true;
+        }
+        // The next word is read in a pass of its own: a tincture after "wings" is the level's
+        // tincture, not part of the picture's name.
+        ++s.cursor;
+        return true;
+    }
+    // "a mullet of six points", and likewise "an estoile of eight points": the number of
+    // points is part of the picture's name.
+    const bool mullet = ContainsIgnoringCase(W(s, 0), "mullet");
+    if ((mullet || ContainsIgnoringCase(W(s, 0), "estoile")) && Is(s, 1, "of") && T(s, 2) == kTypeNumber) {
+        level.levelKind = type;
+        level.levelName.Assign((mullet ? "mullet" : "estoile") + std::to_string(S1(s, 2)));
+        for (int k = 0; k < 3; ++k) Use(s, k);
+        s.cursor += 3;
+        // "points" is part of the phrase, not a word of its own.
+        if (StartsWithPoint(W(s, 0))) Use(s, 0);
+        s.attitudeOwner = type;  // "pierced" after the points
+        return ReadAttitudes(s);
+    }
+    Use(s, 0);  // it names the charge, or qualifies the one named
+    if (S1(s, 0) != 9) {
+        level.levelKind = type;
+        if (S1(s, 0) == 8) {
+            level.levelName.Assign(NameWord(s, 0));
+        } else {
+            level.levelName.Append(NameWord(s, 0));
+        }
+    }
+    if (Is(s, 0, "stump")) {
+        // "a stump eradicated sprouting or": the sprouting words up to the tincture.
+        int i = s.cursor + 1;
+        for (; i < s.wordCount; ++i) {
+            if (s.Type(i) == kTypeTincture) {
+                Tincture(s) = s.Sub1(i);
+                s.UseWord(i);
+                break;
+            }
+            if (s.Type(i) == kTypeAttitude && s.Sub1(i) == 12) {
+                AppendDigits(level.levelVariant, s.Sub2(i));
+                s.UseWord(i);
+            }
+        }
+        s.cursor = i;
+        CompleteLevel(s);
+        s.cursor = i + 1;  // past the tincture, which belongs to the stump
+        return true;
+    }
+    s.attitudeOwner = type;
+    if (Is(s, 1, "conjoined") && level.levelCount >= 2 && IsLozengeCharge(level.levelName.view())) {
+        // "seven mascles conjoined": the layouts set them touching point to point.
+        s.conjoined = true;
+        Use(s, 1);
+        ++s.cursor;
+    }
+    if (type == 13 && S1(s, 0) == 9) {
+        if (ContainsIgnoringCase(W(s, 1), "jessant")) {
+            level.levelName.Assign("leoplis");
+            Use(s, 1);
+            ++s.cursor;
+            return true;
+        }
+        level.levelVariant.Assign("hd");
+    }
+    const bool read = ReadAttitudes(s);
+    if (ReadWithTwoHeads(s)) return true;
+    return read;
+}
+
+}  // namespace esc::phrase

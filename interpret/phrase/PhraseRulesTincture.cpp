@@ -1,0 +1,393 @@
+// The rules that end a phrase: the tincture rule with its follow-up steps, "of the last",
+// "between" and the cotises.
+
+#include <algorithm>
+
+#include "engine/Ordinaries.h"
+#include "engine/Palette.h"
+#include "interpret/phrase/ArrangementWords.h"
+#include "interpret/phrase/Fimbriated.h"
+#include "interpret/phrase/PhraseInterpreter.h"
+#include "interpret/phrase/PartedLevel.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/Reversed.h"
+#include "interpret/phrase/Qualifiers.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc::phrase {
+namespace {
+
+constexpr int kInChief = 16;
+// A line's pattern repeated more often along a cotise than this would be finer than a pixel or two.
+constexpr int kMaxCotisePieces = 60;
+
+bool IsTincture(const DrawingState& s, int k) { return T(s, k) == kTypeTincture; }
+
+constexpr int kOrleCode = 25;
+
+// "in pale", "in saltire", "in orle" after the tincture of a level of charges that has no
+// direction yet. "in chief" or "in base" before an article or number starts a phrase of its own
+// ("a fess or in chief a bear's head"), and a direction never turns an ordinary into charges.
+bool IsArrangementAfterTincture(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (!Is(s, 0, "in") || T(s, 1) != kTypeOrdinary || level.levelIn || level.levelCount < 1) return false;
+    if (level.levelKind == kTypeOrdinary || level.levelKind == 0) return false;
+    const bool phraseFollows = Is(s, 2, "a") || Is(s, 2, "an") || T(s, 2) == kTypeNumber || Is(s, 2, "on") ||
+                               (Is(s, 2, "as") && Is(s, 3, "many"));
+    return !phraseFollows;
+}
+
+// "for difference" after a charge puts it in chief.
+void ForDifferenceTest(DrawingState& s) {
+    if (!Is(s, 0, "for") || !Is(s, 1, "difference")) return;
+    LevelRecord& level = Current(s);
+    if (Previous(s).levelOn || level.levelName == "label") return;
+    Use(s, 0);
+    Use(s, 1);
+    level.levelIn = true;
+    level.levelInCode = kInChief;
+    if (!HasTincture(s)) Tincture(s) = kOr;
+}
+
+// Step b: detail words after the tincture ("armed and langued azure", "crowned or", "accorned
+// collared and belled azure"). The tincture that follows them is the second tincture, and for a
+// Sub1 99 word the detail tincture as well; each Sub1 99 word also names a picture of its own (the
+// charge's name and the word's first letter, a letter for each such word: a crowned lion is
+// "lionc", a cow belled "cowb"). A run with a Sub1 99 word whose picture is not drawn is left
+// unread, and the charge is drawn as it is rather than as the question picture. Only the detail
+// words and "and" are looked through, so a later phrase's tincture is never taken.
+void DetailWords(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    std::string named = level.levelName.str();
+    if (!named.empty() && named.back() == 's') named.pop_back();
+    bool detail = false;
+    bool second = false;
+    for (int i = s.cursor + 1; i < s.wordCount; ++i) {
+        const int type = s.Type(i);
+        if (type == kTypeTincture) {
+            if (!detail && !second) return;
+            if (detail) {
+                level.levelName.Assign(named);
+                s.detailTincture = s.Sub1(i);
+            }
+            if (second) level.levelSecondTincture = s.Sub1(i);
+            for (int k = s.cursor + 1; k <= i; ++k) s.UseWord(k);
+            s.cursor = i;
+            return;
+        }
+        if (type != kTypeDetail) {
+            int partedFirst = -1;
+            const int last = detail && !second ? ReadPartedDetail(s, i, partedFirst) : -1;
+            if (last >= 0) {
+                // "ducally crowned per pale argent and gules": the crown in both, split.
+                level.levelName.Assign(named);
+                s.detailTincture = partedFirst;
+                for (int k = s.cursor + 1; k <= last; ++k) s.UseWord(k);
+                s.cursor = last;
+                return;
+            }
+            // "ducally crowned": the crown the crowned picture has.
+            const bool ducally = EqualsIgnoringCase(s.Word(i), "ducally") && s.Type(i + 1) == kTypeDetail;
+            if (!EqualsIgnoringCase(s.Word(i), "and") && !ducally) return;
+            continue;
+        }
+        if (s.Sub1(i) != kOwnPicture) {
+            second = true;
+            continue;
+        }
+        // The picture that shows this detail too; one drawn for the first already may show it
+        // (bearm.hd, the bear's head muzzled, is also bearmr.hd: the muzzle has its ring).
+        const std::string withIt = named + ToLower(s.Word(i).substr(0, 1));
+        if (!PictureExists(s, withIt, level.levelVariant.view())) return;
+        named = withIt;
+        detail = true;
+    }
+}
+
+// Step c: attitude words after the tincture; a tincture right after them is the second tincture.
+void AttitudesAfterTincture(DrawingState& s) {
+    ReadAttitudes(s);
+    if (IsTincture(s, 1)) {
+        ++s.cursor;
+        Current(s).levelSecondTincture = S1(s, 0);
+        Use(s, 0);
+    }
+}
+
+// Step f: a patterned tincture takes its colours from the words after it ("chequy or and azure",
+// "lozengy argent and gules", "azure guttee or"). The words read for it are consumed.
+void PatternedTincture(DrawingState& s) {
+    int& tincture = Tincture(s);
+    // "a chief vair or and gules": vair of two tinctures named is vairé of those.
+    if (tincture == kVair && IsTincture(s, 0) && Is(s, 1, "and") && IsTincture(s, 2)) tincture = kVaire;
+    if ((tincture == kChequy || tincture == kVaire || tincture == kLozengy) && IsTincture(s, 0)) {
+        s.fieldColor1 = S1(s, 0);
+        Use(s, 0);
+        if (IsTincture(s, 2)) {
+            s.fieldColor2 = S1(s, 2);
+            Use(s, 1);
+            Use(s, 2);
+            s.cursor += 3;
+        } else {
+            // "Sable a bend lozengy argent": lozenges of the one tincture named on the field's.
+            if (tincture == kLozengy && s.namedTinctureCount > 0) s.fieldColor2 = s.namedTinctures[0];
+            ++s.cursor;
+        }
+        return;
+    }
+    const int code = S1(s, 0);
+    if (!IsTincture(s, 0) || code < kGuttee || code > kCrusilly) return;
+    s.fieldColor1 = tincture;
+    tincture = code;
+    Use(s, 0);
+    if (code == kBezantee) {
+        s.fieldColor2 = kOr;
+        ++s.cursor;
+    } else if (IsTincture(s, 1)) {
+        s.fieldColor2 = S1(s, 1);
+        Use(s, 1);
+        s.cursor += 2;
+    } else {
+        s.fieldColor2 = s.fieldColor1 == kOr ? kArgent : kOr;  // as on a semé field
+        ++s.cursor;
+    }
+}
+
+}  // namespace
+
+void OfTheLastRule(DrawingState& s) {
+    int i = s.cursor - 1;
+    while (i > 0 && s.Type(i) != kTypeTincture) --i;
+    Tincture(s) = s.Sub1(std::max(i, 0));
+    for (int k = 0; k < 3; ++k) Use(s, k);
+    if (s.wordCount - s.cursor > 3) {
+        s.cursor += 2;
+        TinctureFollowUp(s);
+    } else {
+        s.cursor += 3;
+        CompleteLevel(s);
+    }
+}
+
+bool IsCotiseWord(const DrawingState& s) {
+    return ContainsIgnoringCase(W(s, 0), "cotise") || (Is(s, 0, "double") && ContainsIgnoringCase(W(s, 1), "cotise"));
+}
+
+void CotiseRule(DrawingState& s) {
+    if (Current(s).levelCount > 0 && Current(s).levelKind == 0 && T(s, -1) == kTypeNumber && Is(s, -2, "between")) {
+        // "between two cotises": the number counts the cotises, one either side, which are drawn
+        // here; it opens no phrase of charges.
+        s.UseWordNow(s.cursor - 1);
+        Current(s).levelCount = 0;
+    }
+    // The current level holds the ordinary to be cotised: draw it first.
+    if (HasTincture(s)) {
+        CompleteAndReread(s);
+    } else if (Current(s).levelKind != 0) {
+        FindTincture(s);
+        CompleteAndReread(s);
+    }
+    if (s.level >= kMaxLevels) return;
+    // The cotises are drawn here and now, so their words count as used at once.
+    s.cotiseCount = 1;
+    if (Is(s, 0, "double")) {
+        s.cotiseCount = 2;
+        s.UseWordNow(s.cursor);
+        ++s.cursor;
+    }
+    s.UseWordNow(s.cursor);
+    ++s.cursor;
+    s.cotiseLine = -1;
+    s.cotisePieces = 0;
+    if (T(s, 0) == kTypeLine) {
+        s.cotiseLine = S1(s, 0);
+        s.UseWordNow(s.cursor);
+        ++s.cursor;
+        if (Is(s, 0, "of") && T(s, 1) == kTypeNumber && S1(s, 1) > 0) {
+            // "cotised potenty of thirteen": the line's pattern that many times along each cotise.
+            s.cotisePieces = std::min(S1(s, 1), kMaxCotisePieces);
+            s.UseWordNow(s.cursor);
+            s.UseWordNow(s.cursor + 1);
+            s.cursor += 2;
+        }
+    }
+    if (IsTincture(s, 0)) {
+        s.cotiseTincture = S1(s, 0);
+        s.UseWordNow(s.cursor);
+        ++s.cursor;
+    } else if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) {
+        // "cotised of the last" ("of the same"): the tincture named last before the cotises.
+        int i = s.cursor - 1;
+        while (i > 0 && s.Type(i) != kTypeTincture) --i;
+        s.cotiseTincture = s.Type(i) == kTypeTincture ? s.Sub1(i) : s.levelTincture[s.level - 1];
+        for (int k = 0; k < 3; ++k) s.UseWordNow(s.cursor + k);
+        s.cursor += 3;
+    } else {
+        s.cotiseTincture = s.levelTincture[s.level - 1];
+    }
+    const LevelRecord& cotised = Previous(s);
+    if (cotised.levelIn) {
+        s.shapeCode = cotised.levelInCode;
+    } else {
+        s.words[0].Assign(cotised.levelName);
+        // The cotised ordinary's own shape code, from its word.
+        const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(cotised.levelName)) : nullptr;
+        if (row != nullptr && row->type == kTypeOrdinary) s.shapeCode = row->sub1;
+    }
+    if (Is(s, 0, "between")) {
+        Current(s).levelBetween = true;
+        Use(s, 0);  // counts with the charges that stand between
+        ++s.cursor;
+    }
+    --s.level;
+    NoteLayout(s, s.cotiseCount == 2 ? "DrawCotises (double)" : "DrawCotises");
+    ++s.level;
+    s.betweenCotises = s.cotiseCount;
+    s.betweenCotiseLine = s.cotiseLine;
+    DrawCotises(s);
+}
+
+void TinctureRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    const int type = T(s, 0);
+    if (type != kTypeTincture || !HasTincture(s)) Tincture(s) = kOr;
+    if (type != kTypeTincture && type != kTypeRoundel) {
+        // "between": the phrase before it ends here, in the tincture named after it.
+        Level(s, s.level + 1).levelBetween = true;
+        FindTincture(s);
+        Use(s, 0);
+        ++s.cursor;
+        ForDifferenceTest(s);
+        CompleteAndReread(s);
+        return;
+    }
+    if (type == kTypeRoundel) {
+        level.levelKind = kTypeRoundel;
+        level.levelName.Append(NameWord(s, 0));
+        Use(s, 0);
+        int tincture = S1(s, 0);
+        if (tincture < 0) {
+            // "roundel" names no tincture of its own: the tincture word after it does.
+            if (IsTincture(s, 1)) {
+                ++s.cursor;
+                Use(s, 0);
+                tincture = S1(s, 0);
+            } else if (Is(s, 1, "and") || Is(s, 1, "between")) {
+                // "a roundel and four mullets counterchanged", "a roundel between three mullets
+                // gules": the tincture named after the charges that follow is the roundel's too.
+                tincture = kOr;
+                for (int i = s.cursor + 2; i < s.wordCount; ++i)
+                    if (s.Type(i) == kTypeTincture) {
+                        tincture = s.Sub1(i);
+                        break;
+                    }
+            } else {
+                tincture = kOr;
+            }
+        }
+        if (s.namedTinctures[1] == 0) s.namedTinctures[1] = tincture;
+        Tincture(s) = tincture;
+    } else {
+        Tincture(s) = S1(s, 0);
+        Use(s, 0);
+    }
+    TinctureFollowUp(s);
+}
+
+namespace {
+
+// The detail words after the tincture at the cursor, each with its own tincture, and the phrases
+// that add a part drawn in a picture of its own ("vulning themselves proper").
+void ReadDetailWords(DrawingState& s) {
+    for (int read = 0; read < kMaxWords; ++read) {
+        const int at = s.cursor;
+        // A phrase with a picture of its own first: "ducally gorged and chained or" draws the
+        // coronet and chain (liongc), where the words alone would only colour the claws.
+        if (!ReadDetailPhrase(s) && (T(s, 1) == kTypeDetail || (Is(s, 1, "ducally") && T(s, 2) == kTypeDetail)))
+            DetailWords(s);
+        if (s.cursor == at) break;
+    }
+}
+
+// At the end of the words the level is complete and reading stops; true then.
+bool CompleteAtTheEnd(DrawingState& s, int lastCursor) {
+    if (s.cursor < lastCursor) return false;
+    CompleteLevel(s);
+    s.stopReading = true;
+    return true;
+}
+
+}  // namespace
+
+void TinctureFollowUp(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    // "armed argent crowned gules": each detail word with its own tincture.
+    ReadDetailWords(s);
+    if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
+    ContournyAfterTincture(s);  // "a lion rampant gules contourny"
+    ReversedAfterTincture(s);   // "a sword argent reversed"
+    VoidedAfterTincture(s);     // "a bend gules voided"
+    if (CompleteAtTheEnd(s, s.wordCount - 1)) return;
+    ++s.cursor;
+    if (T(s, 0) == kTypeAttitude && S2(s, 0) == 19) {
+        if (ReadFimbriated(s)) {
+            // A charge's edge, its tincture read with the word.
+        } else if (IsTincture(s, 0)) {
+            level.levelSecondTincture = S1(s, 0);
+            Use(s, 0);
+            ++s.cursor;
+        } else {
+            FimbriationFromLaterTincture(s);
+        }
+    }
+    const int patternAt = s.cursor;
+    PatternedTincture(s);
+    if (s.cursor != patternAt && T(s, 0) == kTypeDetail) {
+        // "an eagle chequy argent and gules crowned or": the detail words after the pattern's
+        // tinctures, read from the last of them.
+        --s.cursor;
+        ReadDetailWords(s);
+        ++s.cursor;
+    }
+    BordureOfTwoRule(s);  // "a bordure nebuly argent and azure"
+    if (Is(s, 0, "fretty") && IsTincture(s, 1) && level.levelKind == kTypeOrdinary && !level.levelIn) {
+        // "a cross argent fretty azure": fretty over the ordinary alone.
+        s.frettyTincture = S1(s, 1);
+        Use(s, 0);
+        Use(s, 1);
+        s.cursor += 2;
+    }
+    if (CompleteAtTheEnd(s, s.wordCount)) return;
+    if (T(s, 0) == kTypeNumber && (T(s, 1) == kTypeNumber || Is(s, 1, "and"))) {
+        ReadRows(s);
+        return;
+    }
+    if (InBendSinisterRule(s)) {
+        if (CompleteAtTheEnd(s, s.wordCount)) return;
+    } else if (IsArrangementAfterTincture(s)) {
+        // "three roaches naiant in pale argent" reads the direction before the tincture; "two
+        // torteaux in pale" and "five plates in saltire" after it.
+        level.levelIn = true;
+        level.levelInCode = S1(s, 1);
+        if (level.levelInCode == kOrleCode) s.orleFlag = true;
+        Use(s, 0);
+        Use(s, 1);
+        s.cursor += 2;
+        if (CompleteAtTheEnd(s, s.wordCount)) return;
+    }
+    if (Is(s, 0, "between")) {
+        Level(s, s.level + 1).levelBetween = true;
+        Use(s, 0);
+        ++s.cursor;
+    } else if (IsCotiseWord(s)) {
+        CotiseRule(s);
+        return;
+    } else {
+        ForDifferenceTest(s);
+    }
+    CompleteAndReread(s);
+}
+
+}  // namespace esc::phrase

@@ -1,0 +1,320 @@
+// Qualifiers of a charge that choose another picture of it, read only when that picture exists.
+
+#include "interpret/phrase/Qualifiers.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <system_error>
+
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc::phrase {
+namespace {
+
+constexpr std::size_t kFileStemChars = 8;
+constexpr std::size_t kMaxVariantChars = 3;
+constexpr std::string_view kHead = "hd";
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+// Whether the picture folder holds an entry of that name. Whether it can be read is placement's
+// question: an entry that cannot (a folder in its place) ends in the question picture, which is
+// reported there.
+bool FileExists(const DrawingState& s, const std::string& stem, std::string_view extension) {
+    std::error_code error;
+    const std::filesystem::path path =
+        std::filesystem::path(s.dataDir.empty() ? "." : s.dataDir) / "lpics" / (stem + "." + std::string(extension));
+    return std::filesystem::exists(path, error);
+}
+
+// A phrase of several words: each word lists its spellings separated by '|', and a word that
+// begins with '?' may be left out.
+constexpr std::size_t kMaxPhraseWords = 8;
+struct PhraseRow {
+    std::array<std::string_view, kMaxPhraseWords> words;
+    std::string_view picture;  // the variant it asks for (before the tincture) or the name's suffix (after)
+};
+
+// Before the tincture, phrases that ask for the picture showing the charge so: the man is drawn
+// with his arms extended (man.ex), the helmet in profile (helmet.pf), the gauntlet showing its
+// back (gauntlet.bk). Each is read only for a charge with no variant yet, where that picture exists.
+constexpr PhraseRow kShownSo[] = {
+    {{"with", "arms", "extended|outstretched"}, "ex"},
+    {{"in", "profile"}, "pf"},
+    {{"back|backs", "affrontee|affronty|affronte"}, "bk"},
+};
+
+// After the tincture, phrases that add a part drawn in the detail colour of a picture of its own.
+constexpr PhraseRow kAddedParts[] = {
+    {{"vulning|vulned", "?themselves|herself|itself|himself"}, "v"},
+    {{"ducally", "gorged", "and", "chained"}, "gc"},
+    {{"?each", "having|with", "a", "snake|serpent", "about|round", "his|her|its|their", "neck|necks"}, "sn"},
+};
+
+bool OneOf(std::string_view word, std::string_view spellings) {
+    while (!spellings.empty()) {
+        const std::size_t bar = std::min(spellings.find('|'), spellings.size());
+        if (EqualsIgnoringCase(word, spellings.substr(0, bar))) return true;
+        spellings.remove_prefix(std::min(bar + 1, spellings.size()));
+    }
+    return false;
+}
+
+// How many words of the phrase stand from index i; 0 when it is not there whole.
+int MatchPhrase(const DrawingState& s, int i, const PhraseRow& row) {
+    int at = i;
+    for (std::string_view w : row.words) {
+        if (w.empty()) break;
+        const bool optional = w.front() == '?';
+        if (optional) w.remove_prefix(1);
+        if (at < s.wordCount && OneOf(s.Word(at), w)) {
+            ++at;
+        } else if (!optional) {
+            return 0;
+        }
+    }
+    return at - i;
+}
+
+// The phrase of kShownSo at index i, its length in `length`; nullptr when none is there.
+const PhraseRow* ShownSoAt(const DrawingState& s, int i, int* length = nullptr) {
+    for (const PhraseRow& row : kShownSo) {
+        const int n = MatchPhrase(s, i, row);
+        if (n == 0) continue;
+        if (length != nullptr) *length = n;
+        return &row;
+    }
+    return nullptr;
+}
+
+// Charges whose head picture is drawn down to the shoulders, so that "couped at the shoulders"
+// describes it.
+bool HeadShowsShoulders(std::string_view name) {
+    std::string_view single = name;
+    if (!single.empty() && single.back() == 's') single.remove_suffix(1);
+    return single == "boy" || single == "man" || single == "men";
+}
+
+// "slipped and leaved" before the tincture asks for the slip drawn with its leaves: "sll".
+constexpr std::string_view kSlippedAndLeaved = "sll";
+bool SlippedAndLeavedAt(const DrawingState& s, int i) {
+    return EqualsIgnoringCase(s.Word(i), "slipped") && EqualsIgnoringCase(s.Word(i + 1), "and") &&
+           EqualsIgnoringCase(s.Word(i + 2), "leaved");
+}
+
+bool IsFesswise(const DrawingState& s, int i) {
+    return s.Type(i) == kTypeIgnored && EqualsIgnoringCase(s.Word(i), "fesswise");
+}
+
+bool IsPalewise(const DrawingState& s, int i) {
+    return s.Type(i) == kTypeIgnored && EqualsIgnoringCase(s.Word(i), "palewise");
+}
+
+}  // namespace
+
+QualifiedPicture Qualify(int code, std::string_view name, std::string_view variant) {
+    const bool head = variant == kHead;
+    // A head erect (snout upwards) is couped or erased too, whichever word comes first:
+    // "erect and erased" and "erased and erect" are both "hs".
+    const bool erect = variant == "hr";
+    const bool plain = variant.empty();
+    auto variantOnly = [&](std::string_view v) { return QualifiedPicture{std::string(name), std::string(v)}; };
+    switch (code) {
+        case kCouped:
+            // The head pictures are drawn couped, so "couped" asks for the head as it is.
+            if (head || erect) return variantOnly(variant);
+            if (plain) return variantOnly("cp");
+            break;
+        case kErased:
+            if (head) return variantOnly("he");
+            if (erect) return variantOnly("hs");
+            if (plain) return variantOnly("er");
+            break;
+        case kCabossed:
+            if (head || plain) return variantOnly("hc");
+            break;
+        case kHauriant:
+            if (plain) return variantOnly("ha");
+            break;
+        case kNaiant:
+            if (plain) return variantOnly("na");
+            break;
+        case kEmbowed:
+            // "naiant embowed": a dolphin swimming is drawn bent.
+            if (plain || variant == "na") return variantOnly("em");
+            break;
+        case kReguardant:
+            // After the attitude digits: "rampant reguardant" is "1r". A head has no body to
+            // look back over.
+            if (!head && variant.size() < kMaxVariantChars) return variantOnly(std::string(variant) + "r");
+            break;
+        case kErect:
+            // A charge drawn erect (rising upright, as the sea-dragon is) names its drawing "et".
+            if (plain) return variantOnly("et");
+            if (head) return variantOnly("hr");
+            if (variant == "he") return variantOnly("hs");
+            break;
+        case kEradicated:
+            if (plain) return variantOnly("ra");
+            // "a tree blasted and eradicated": after the variant digit, "5ra".
+            if (!head && !erect && variant.size() + 2 <= kMaxVariantChars &&
+                std::all_of(variant.begin(), variant.end(), [](char c) { return c >= '0' && c <= '9'; }))
+                return variantOnly(std::string(variant) + "ra");
+            break;
+        case kSlipped:
+            if (plain) return variantOnly("sl");
+            break;
+        case kTripleTowered:
+            if (plain) return variantOnly("tt");
+            break;
+        case kFesswise:
+            if (plain) return variantOnly("fw");
+            break;
+        case kPalewise:
+            // Read only where the picture (in its attitude, "bent" for a bow) is drawn palewise and
+            // says so by a name of its own: "skene.pw", "bow.2pw".
+            if (!head && variant.size() + 2 <= kMaxVariantChars) return variantOnly(std::string(variant) + "pw");
+            break;
+        case kDoubleQueued: {
+            // Of the charge, not of its plural: "two lions double-queued" are "liondn".
+            std::string_view single = name;
+            if (!single.empty() && single.back() == 's') single.remove_suffix(1);
+            return QualifiedPicture{std::string(single) + "dn", std::string(variant)};
+        }
+        default:
+            break;
+    }
+    return {};
+}
+
+bool PictureExists(const DrawingState& s, std::string_view name, std::string_view variant) {
+    std::string base(name);
+    if (!base.empty() && base.back() == 's') base.pop_back();
+    const std::string stem = ToLower(std::string_view(base).substr(0, kFileStemChars));
+    const std::string_view extension = variant.empty() ? std::string_view("esv") : variant;
+    std::string first = stem;
+    ReplaceAll(first, "cross", "cros");
+    if (!ContainsIgnoringCase(first, "cros") && !first.empty() && first.back() == 's') first.pop_back();
+    std::string second = stem;
+    ReplaceAll(second, "ve", "f");
+    return FileExists(s, first, extension) || FileExists(s, second, extension);
+}
+
+bool IsQualifier(const DrawingState& s, int i) {
+    return (s.Type(i) == kTypeAttitude && s.Sub1(i) == kAnyCharge) ||
+           (s.Type(i) == kTypeDetail && (EqualsIgnoringCase(s.Word(i), "slipped") || s.Sub1(i) == kOwnPicture)) ||
+           IsFesswise(s, i) || IsPalewise(s, i) || ShownSoAt(s, i) != nullptr;
+}
+
+int WordsOfTheCut(const DrawingState& s, int i) {
+    // The hand is drawn cut at the wrist; no other picture names where it is cut.
+    const bool couped = s.Type(i) == kTypeAttitude && s.Sub2(i) == kCouped;
+    const bool hand = s.level >= 0 && s.level < kMaxLevels &&
+                      s.levels[static_cast<std::size_t>(s.level)].levelVariant.view() == "cp";
+    if (couped && hand && EqualsIgnoringCase(s.Word(i + 1), "at") && EqualsIgnoringCase(s.Word(i + 2), "the") &&
+        EqualsIgnoringCase(s.Word(i + 3), "wrist"))
+        return 3;
+    const bool head = s.level >= 0 && s.level < kMaxLevels &&
+                      s.levels[static_cast<std::size_t>(s.level)].levelVariant.view() == kHead;
+    if (couped && head && HeadShowsShoulders(s.levels[static_cast<std::size_t>(s.level)].levelName.view()) &&
+        EqualsIgnoringCase(s.Word(i + 1), "at") && EqualsIgnoringCase(s.Word(i + 2), "the") &&
+        OneOf(s.Word(i + 3), "shoulders|shoulder"))
+        return 3;
+    const bool leaved = s.level >= 0 && s.level < kMaxLevels &&
+                        s.levels[static_cast<std::size_t>(s.level)].levelVariant.view() == kSlippedAndLeaved;
+    if (leaved && SlippedAndLeavedAt(s, i)) return 2;
+    int length = 0;
+    if (ShownSoAt(s, i, &length) != nullptr) return length - 1;
+    return 0;
+}
+
+bool ApplyQualifier(DrawingState& s, int i) {
+    LevelRecord& level = Current(s);
+    if (s.Type(i) == kTypeDetail && s.Sub1(i) == kOwnPicture) {
+        // "three stirrups leathered or": the part is drawn in the picture of its own and takes the
+        // charge's tincture, the detail's when none is blazoned.
+        std::string named(level.levelName.view());
+        if (!named.empty() && named.back() == 's') named.pop_back();
+        named += ToLower(s.Word(i).substr(0, 1));
+        if (!PictureExists(s, named, level.levelVariant.view())) return false;
+        level.levelName.Assign(named);
+        return true;
+    }
+    if (const PhraseRow* row = ShownSoAt(s, i); row != nullptr) {
+        if (!level.levelVariant.view().empty() || !PictureExists(s, level.levelName.view(), row->picture)) return false;
+        level.levelVariant.Assign(row->picture);
+        return true;
+    }
+    const int code = s.Type(i) == kTypeDetail ? kSlipped
+                     : IsFesswise(s, i)       ? kFesswise
+                     : IsPalewise(s, i)       ? kPalewise
+                                              : s.Sub2(i);
+    if (code == kSlipped && level.levelVariant.view().empty() && SlippedAndLeavedAt(s, i) &&
+        PictureExists(s, level.levelName.view(), kSlippedAndLeaved)) {
+        // "five apples slipped and leaved or": the slip drawn with its leaf, a picture of its own.
+        level.levelVariant.Assign(kSlippedAndLeaved);
+        return true;
+    }
+    const QualifiedPicture picture = Qualify(code, level.levelName.view(), level.levelVariant.view());
+    if (picture.name.empty() || !PictureExists(s, picture.name, picture.variant)) return false;
+    level.levelName.Assign(picture.name);
+    level.levelVariant.Assign(picture.variant);
+    return true;
+}
+
+bool AttitudeDrawn(const DrawingState& s, int i) {
+    if (s.level < 0 || s.level >= kMaxLevels) return false;
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    std::string variant(level.levelVariant.view());
+    const int owner = s.Sub1(i);
+    for (int k = i; k < s.wordCount;) {
+        if (variant.size() < kMaxVariantChars) variant += std::to_string(s.Sub2(k));
+        if (PictureExists(s, level.levelName.view(), variant)) return true;
+        // The next attitude word of the same family, "and" allowed between.
+        int next = k + 1;
+        if (EqualsIgnoringCase(s.Word(next), "and")) ++next;
+        if (s.Type(next) != kTypeAttitude || s.Sub1(next) != owner) return false;
+        k = next;
+    }
+    return false;
+}
+
+bool ReadWithTwoHeads(DrawingState& s) {
+    if (!Is(s, 1, "with") || !Is(s, 2, "two") || !Is(s, 3, "heads")) return false;
+    LevelRecord& level = Current(s);
+    std::string twoHeaded(1, 't');
+    twoHeaded.append(level.levelName.view());
+    if (!PictureExists(s, twoHeaded, level.levelVariant.view())) return false;
+    level.levelName.Assign(twoHeaded);
+    for (int k = 1; k <= 3; ++k) Use(s, k);
+    s.cursor += 4;
+    return true;
+}
+
+bool ReadDetailPhrase(DrawingState& s) {
+    for (const PhraseRow& row : kAddedParts) {
+        const int length = MatchPhrase(s, s.cursor + 1, row);
+        if (length == 0) continue;
+        const int tinctureAt = s.cursor + 1 + length;
+        if (s.Type(tinctureAt) != kTypeTincture) return false;
+        LevelRecord& level = Current(s);
+        std::string named(level.levelName.view());
+        if (!named.empty() && named.back() == 's') named.pop_back();
+        named += row.picture;
+        if (!PictureExists(s, named, level.levelVariant.view())) return false;
+        level.levelName.Assign(named);
+        s.detailTincture = s.Sub1(tinctureAt);
+        for (int k = s.cursor + 1; k <= tinctureAt; ++k) s.UseWord(k);
+        s.cursor = tinctureAt;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace esc::phrase

@@ -1,0 +1,51 @@
+#include "interpret/phrase/Reversed.h"
+
+#include "engine/OrdinaryShapes.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+using namespace phrase;
+
+namespace {
+
+bool IsReversedWord(const DrawingState& s, int k) { return Is(s, k, "reversed") || Is(s, k, "inverted"); }
+
+// Reads W+k for the current level; false when it turns nothing there.
+bool ReadReversed(DrawingState& s, int k) {
+    const LevelRecord& level = Current(s);
+    if (!IsReversedWord(s, k) || level.levelCount < 1 || level.levelIn || s.rowsDrawn) return false;
+    if (level.levelKind == kTypeOrdinary) {
+        // Only the ordinaries whose turned shape exists; a chevron already inverted stays so.
+        int turned = -1;
+        if (s.shapeCode == kChevron || s.shapeCode == kChevronInverted) turned = kChevronInverted;
+        if (s.shapeCode == kPall || s.shapeCode == kPallReversed) turned = kPallReversed;
+        if (s.shapeCode == kChevronels || s.shapeCode == kChevronelsInverted) turned = kChevronelsInverted;
+        if (s.shapeCode == kPiles || s.shapeCode == kPilesInverted) turned = kPilesInverted;
+        if (turned < 0) return false;
+        s.partitionCode = s.shapeCode = turned;
+        if (level.levelOn) s.onOrdinaryCode = turned;
+    } else if (level.levelKind != 0 && level.levelKind != kTypeRoundel) {
+        // A roundel looks the same either way up: the word would change nothing.
+        s.reversedCharges = true;
+    } else {
+        return false;
+    }
+    Use(s, k);
+    return true;
+}
+
+}  // namespace
+
+bool ReversedRule(DrawingState& s) {
+    if (!ReadReversed(s, 0)) return false;
+    ++s.cursor;
+    return true;
+}
+
+void ReversedAfterTincture(DrawingState& s) {
+    if (ReadReversed(s, 1)) ++s.cursor;
+}
+
+}  // namespace esc

@@ -1,0 +1,25 @@
+#pragma once
+// "Argent a cross patonce voided gules", "a mullet voided sable": a charge voided shows the field
+// through it, leaving a narrow edge of its tincture (the word was read and the charge painted
+// solid).
+
+#include "interpret/phrase/DrawingState.h"
+
+namespace esc {
+
+// The edge left round a charge voided: its smaller side divided by this, and never narrower than
+// the minimum, in pixels.
+inline constexpr int kVoidedChargeEdgeDivisor = 30;
+inline constexpr int kMinVoidedChargeEdge = 6;
+
+// At "voided" under the cursor after a charge: reads it when the charge can be voided here (a
+// picture on a plain field of one tincture, no ordinary under it), so that each charge of the
+// level is voided as it is painted; leaves it unread otherwise, for the drawing to say so. The
+// cursor stays on the word.
+void ReadVoidedCharge(DrawingState& state);
+// Voids the charge just painted (its box in paintedBox) when its level was read voided: the
+// pixels of its drawing farther than the edge from its outside are painted in the field's
+// tincture, with the charge's outline round them.
+void VoidPaintedCharge(DrawingState& state);
+
+}  // namespace esc

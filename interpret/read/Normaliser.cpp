@@ -1,0 +1,414 @@
+#include "interpret/read/Normaliser.h"
+
+#include <array>
+#include <bitset>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "engine/Palette.h"
+#include "interpret/read/TextOps.h"
+
+namespace esc {
+namespace {
+
+// A replacement names a fixed text, a deletion, or one of the three tinctures passed in. A
+// deletion outside numbers keeps the sign of a number and the point or comma inside one, so that
+// "-3" or "1.5" stays one word that is not a count (and is said as a word not found) instead
+// of being read as the count 3 or 15.
+enum class Kind { Replace, Delete, DeleteOutsideNumbers, First, Second, Third };
+
+struct Substitution {
+    std::string_view pattern;
+    std::string_view replacement;
+    Kind kind = Kind::Replace;
+};
+
+// Applied in this order, each over the whole text before the next. Order matters: a longer
+// phrase comes before the shorter one it contains ("tierced per pall" and "tierced pallwise"
+// before "tierced", so that neither is left as "per pall per pall" or "per pall pallwise";
+// "dancettee" before "dancette"), and some outputs feed later entries ("heronhawk" becomes
+// "hawk" and then "falcon"; every "palet" becomes "pallet" and a free-standing "pallet" then
+// "pallets").
+//
+// The punctuation comes first and is also what the first word pass strips, so that both passes
+// see the same words ("gules," is the tincture gules in both).
+constexpr std::size_t kPunctuationEntries = 6;
+constexpr std::array<Substitution, 214> kSubstitutions = {{
+    {"-", "", Kind::DeleteOutsideNumbers},
+    {".", "", Kind::DeleteOutsideNumbers},
+    {" d'", " "},
+    {"'", "", Kind::Delete},
+    {",", "", Kind::DeleteOutsideNumbers},
+    {";", "", Kind::Delete},
+    // Spellings of society armory, and names of charges the program draws by the picture of the
+    // same thing under another name.
+    {"combattant", "combatant"},
+    {"gryphon", "griffin"},
+    {"rooster", "cock"},
+    {"pavilion", "sperver"},  // the round tent the sperver picture draws
+    {"knorr", "ship"},
+    {"caravel", "ship"},
+    {"claymore", "sword"},
+    {"crosspeen hammer", "hammer"},
+    {"wagon wheel", "wheel"},
+    {"goblet", "cup"},
+    {"standing balance", "balance"},  // the balance picture stands on its foot
+    {"open book", "book"},            // the book picture is the book open
+    {"thors hammer", "thorhammer"},    // one charge, the picture of its own
+    {"bordure company", "bordure compony"},  // an old spelling of compony
+    {"counterermine", "ermines"},  // "counter-ermine": sable, the spots argent
+    {"caboshed", "cabossed"},
+    // A lion's head cabossed, affronty with no neck shown, is the lion's (leopard's) face.
+    {"lions heads cabossed", "leopards faces"},
+    {"lions head cabossed", "leopards face"},
+    // A leg erased "a la quise" is erased at the thigh, as the leg picture erased is drawn.
+    {"erased à la quise", "erased"},
+    {"erased a la quise", "erased"},
+    {" to sinister", " contourny"},  // "a raven volant to sinister": facing sinister
+    {"foxs mask", "foxs face"},
+    // A dance is a fess dancetty; several are bars dancetty.
+    {" dances ", " bars dancetty "},
+    {" dance ", " fess dancetty "},  // a fox's mask is its face, affronty
+    // A pair of shears is the one instrument the shears picture draws.
+    {"pairs of shears", "shears"},
+    {"pair of shears", "shears"},
+    // The sun picture is the sun in splendour, its face within its rays: the words say what it shows.
+    {"splendor", "splendour"},
+    {"suns in their splendour", "suns"},
+    {"sun in his splendour", "sun"},
+    {"sun in its splendour", "sun"},
+    {"sun in splendour", "sun"},
+    // Strewn charges written as one word after a tincture ("a bordure Or pellety"), and the semé
+    // of drops "goutté de sang" with the drops' tincture.
+    {"pellety", "semy of pellets"},
+    {"mulletty", "semy of mullets"},
+    {"mullety", "semy of mullets"},
+    // "Azure, ermined, a pale ... Or": the field strewn with ermine spots, in the tincture named
+    // after it (a fur of its own colours, which the named furs are not).
+    {" ermined", " semy of erminespots"},
+    // The crozier of the arms of Basel, a picture of its own.
+    {"crooks of basel", "baselcrooks"},
+    {"crook of basel", "baselcrook"},
+    // The plant named so is drawn as the thistle: the name is not its tincture.
+    {"blue thistle", "thistle"},
+    // An anvil with a horn at each end, a picture of its own.
+    {"double horned anvil", "anvil2"},
+    {"doublehorned anvil", "anvil2"},  // "double-horned", its hyphen gone
+    {"goutté de ", "guttee "},
+    {"goutty de ", "guttee "},
+    {"gutty de ", "guttee "},
+    {"gouttes de ", "gouttes "},  // "a goutte de sang": a drop, gules
+    {"goutte de ", "goutte "},
+    // Mullets of greater and lesser points: the compass star (four and four) and the star of ten
+    // points, five long and five short, each a picture of its own.
+    {"mullet of four greater and four lesser points", "compass"},
+    {"mullet of five greater and five lesser points", "mulletlesser"},
+    // The hand picture is the hand apaumy, its open palm shown; the squirrel picture sits erect.
+    {" apaumée", ""},
+    {" apaumy", ""},
+    {"squirrels sejant erect", "squirrels sejant"},
+    {"squirrel sejant erect", "squirrel sejant"},
+    {"lotus blossom", "lotus"},
+    {"semée", "semee"},
+    {"semé", "semee"},
+    {"palet", "pallet"},
+    {"tierced per pall", "per pall"},
+    {"tierced pallwise", "per pall"},
+    {"tierced", "per pall"},
+    {"jessant de l", "jessantdel"},  // "jessant de lis" as one word, as "jessant-de-lis" becomes
+    // A charge in the first (second) quarter, in the dexter (sinister) canton or chief: one place.
+    {"the first quarter", "dexterchief"},
+    {"the second quarter", "sinisterchief"},
+    {"the dexter canton", "dexterchief"},
+    {"the sinister canton", "sinisterchief"},
+    {"the dexter chief", "dexterchief"},
+    {"the sinister chief", "sinisterchief"},
+    {"in dexter chief", "in dexterchief"},
+    {"in sinister chief", "in sinisterchief"},
+    {"in chief a label", "a label"},  // a label is always in chief; "in chief" made it a picture
+    {"face jess", "head jess"},
+    {"faces jess", "heads jess"},
+    {"countercharged", "counterchanged"},
+    {"guttees", "guttee"},  // the semé of drops, as the field parser knows it
+    {"sinople", "vert"},
+    {" eau", " argent"},
+    {" sang", " gules"},
+    {" larmes", " azure"},
+    {" huile", " vert"},
+    {" poix", " sable"},
+    {"bendlets", "bendlet"},
+    {"saltier", "saltire"},
+    {"upon", "on"},
+    {"bugle", " "},
+    {"huntinghorn", "horn"},
+    {"fesses", "bars"},  // several fesses are drawn as bars ("fess" + "es" would leave "fesss")
+    {"fesse", "fess"},
+    {"nebulee", "nebuly"},
+    {"dancettee", "dancetty"},
+    {"dancette", "dancetty"},
+    {"border", "bordure"},
+    {"of the same", "of the last"},  // the tincture named last, as "of the last"
+    {"of the field", "", Kind::First},
+    {"of the first", "", Kind::First},
+    {"of the second", "", Kind::Second},
+    {"of the third", "", Kind::Third},
+    {"fleurs", "fleur"},
+    {" lys ", " lis "},
+    {" tent ", " sperver "},
+    {"lioncel", "lion"},
+    {"star", "mullet"},
+    {"compass mullet ", "compass "},  // the compass star is a picture of its own
+    {"fitchy", "fitchee"},
+    {"flintstone", "pellet"},
+    {"crossescrosslet", "cross crosslet"},  // "crosses-crosslet": the cross with its crosslet variant
+    {"bucket", "bouget"},
+    {"snaffle", "horses "},
+    {"crosses", "cross"},
+    {"foxes", "fox"},
+    {"raven", "crow"},
+    {"cornish chough", "chough"},  // the chough has a picture of its own: proper, its beak and legs are red
+    {"hornet", "bee"},
+    {"diamonds", "lozenges"},
+    {"hare", "coney"},
+    {"urcheon", "hedgehog"},
+    {"urchin", "hedgehog"},
+    {"stag", "buck"},
+    {"reindeer", "buck"},
+    {"roebuck", "buck"},
+    {"hart", "buck"},
+    {"inescutcheon", "escutcheon"},
+    {"eaglet", "eagle"},
+    {"doubleheaded", "twoheaded"},
+    {"catsamountain", "cats"},
+    {"mountain", "mount"},
+    {"cockerell", "cock"},
+    {"moorcock", "cock"},
+    {"gamecock", "cock"},
+    {"leveret", "coney"},
+    {"martin", "martlet"},
+    {"sheldrake", "duck"},
+    {" drake", " duck"},
+    {"teal", "duck"},
+    {"swallow", "martlet"},
+    {"heronshaw", "heron"},
+    {"heronhawk", "hawk"},
+    {"cherubim", "cherub"},
+    {"gemelle", "gamel"},
+    {"gemel", "gamel"},
+    {"gamels", "gamel"},
+    {" bar ", " bars "},
+    {"fleury", "flory"},
+    // A cross formy florettee is the cross formy with a fleur-de-lis at each arm's end: "formee
+    // flory" names that picture.
+    {"florettee", "flory"},
+    {"floretty", "flory"},
+    {"vairy", "vaire"},
+    {" palet ", " pallet "},
+    {" pallet ", " pallets "},
+    {" chevrons ", " chevronnels "},
+    // Several bends are drawn as bendlets, as several chevrons are chevronels: one bend alone
+    // would misstate the count.
+    {" bends ", " bendlet "},
+    {" paty ", " pattee "},
+    {" formy ", " formee "},
+    {"chevronel", "chevronnel"},
+    {"broomsprig", "broom"},
+    {"maunche", "maunch"},
+    {"queued", "nowed"},
+    {"blackamoor", "moor"},
+    {"chess rook", "chessrook"},
+    {"plumbs", "plummets"},
+    {"turrets", "towers"},
+    {"gambe", "paw"},  // a beast's gamb is its foreleg with the paw
+    {"gamb", "paw"},
+    {"boxes", "box"},
+    {"hawks lure", "lure"},
+    {"ermine spot", "erminespot"},  // a single ermine tail, a charge of its own
+    {"esquires helmet", "helmet"},  // the esquire's helm is the closed helm in profile the helmet picture shows
+    {"sheaves of as many arrows", "arrowsheaves"},
+    {"sheaves of arrows", "arrowsheaves"},
+    {"sheaf of arrows", "arrowsheaf"},
+    // A bow bent is drawn with its string (bow.2): "bent and stringed" says the one thing.
+    {"bent and stringed", "bent"},
+    // Two annulets concentric are one charge, a ring within a ring (annulet.3).
+    {"two annulets concentric", "an annulet concentric"},
+    // Barnacles (the farrier's twitch) are one instrument of two arms, "a pair of barnacles", as
+    // the barnacle picture draws it.
+    {"pairs of barnacles", "barnacles"},
+    {"pair of barnacles", "barnacle"},
+    // An ear of rye is drawn slipped and bladed, its stalk and blade the picture's second part:
+    // "slipped and bladed" before the tincture says what the picture shows (after it, with a
+    // tincture of their own, the words colour those parts).
+    {"ears of rye slipped and bladed", "ryeears"},
+    {"ear of rye slipped and bladed", "ryeear"},
+    {"ears of rye", "ryeears"},
+    {"ear of rye", "ryeear"},
+    {"bridge of two arches", "bridge twoarched"},  // bridge.4; the bridge as drawn has three
+    {"barwise", "fesswise"},  // lying across the shield as a bar does, which is fesswise
+    // Three arms conjoined at the shoulders and flexed in triangle are one charge (triarm).
+    {"three dexter arms conjoined at the shoulders and flexed in triangle", "a triarm"},
+    {"three arms conjoined at the shoulders and flexed in triangle", "a triarm"},
+    // A stag's attires fixed to the scalp: the pair of antlers joined by the frontal bone.
+    {"attires fixed to the scalps", "scalps"},
+    {"attires fixed to the scalp", "scalps"},
+    {"attire fixed to the scalp", "scalp"},
+    {"bay lea", "laurel lea"},
+    {"hawk", "falcon"},
+    {"wyvern", "wivern"},
+    // A standing dish (a dish raised on a stem and foot) is a picture of its own; other dishes are
+    // roundels. Only a free-standing "dish" is a roundel, so the one word written here stays.
+    {"standing dish", "standingdish"},
+    {" dishes", " roundel"},
+    {" dish", " roundel"},
+    {"wreathes", "chaplet"},
+    {"wreath", "chaplet"},
+    {"taucros", "tau cros"},
+    {"roundle", "roundel"},
+    {"doubly", "double"},
+    {"humettee", "couped"},
+    {"crenellee", "embattled"},
+    {"in flame", "flammant"},
+    {"shamrock", "trefoil"},
+    {"calve", "bull"},  // calves are drawn as the bull
+    {"semee of cross crosslet", "crusilly"},
+    {"semy de lis", "semee of fleurdelis"},
+    // A fountain is a roundel barry wavy argent and azure: its own picture, always proper.
+    {"fountains proper", "founts proper"},
+    {"fountain proper", "fount proper"},
+    {"fountains", "founts proper"},
+    {"fountain", "fount proper"},
+    {"pairle reversed", "pall1"},
+    {"pairle", "pall"},
+    {"respectant", "combatant"},
+    {"quarterpierced", "pierced"},
+    {"quarter pierced", "pierced"},
+}};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether the one-character mark at `at` belongs to a number: a sign before the digits of a word
+// ("-3"), or a point or comma before digits, within a number or opening one ("1.5", "2,5", ".5").
+bool PartOfNumber(const std::string& text, std::size_t at) {
+    const bool digitAfter = at + 1 < text.size() && IsDigit(text[at + 1]);
+    if (!digitAfter) return false;
+    const bool wordStart = at == 0 || text[at - 1] == ' ' || text[at - 1] == '\t';
+    if (text[at] == '-') return wordStart;
+    return wordStart || IsDigit(text[at - 1]);
+}
+
+bool DeleteOutsideNumbers(std::string& text, char mark) {
+    if (text.find(mark) == std::string::npos) return false;
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] != mark || PartOfNumber(text, i)) out += text[i];
+    const bool any = out.size() != text.size();
+    text = std::move(out);
+    return any;
+}
+
+// True when the entry changed the text.
+bool Apply(const Substitution& s, std::string& text, int firstTincture, int secondTincture, int thirdTincture,
+           std::size_t capacity) {
+    switch (s.kind) {
+        case Kind::Delete: return DeleteAllExact(text, s.pattern);
+        case Kind::DeleteOutsideNumbers: return DeleteOutsideNumbers(text, s.pattern[0]);
+        case Kind::Replace: return ReplaceAllIgnoringCase(text, s.pattern, s.replacement, capacity);
+        case Kind::First: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(firstTincture), capacity);
+        case Kind::Second: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(secondTincture), capacity);
+        case Kind::Third: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(thirdTincture), capacity);
+    }
+    return false;
+}
+
+// The pairs of neighbouring characters a text holds, letters folded to one case, hashed into a
+// set of bits. A pattern with a pair the text lacks cannot occur in it, so most of the list is
+// passed over without scanning the text: a blazon meets a handful of its two hundred entries.
+// The set is made again whenever an entry changes the text.
+class PairFilter {
+public:
+    explicit PairFilter(std::string_view text) { Reset(text); }
+    void Reset(std::string_view text) {
+        pairs_.reset();
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) pairs_.set(Bucket(text[i], text[i + 1]));
+    }
+    bool MayHold(std::string_view pattern) const {
+        for (std::size_t i = 0; i + 1 < pattern.size(); ++i)
+            if (!pairs_.test(Bucket(pattern[i], pattern[i + 1]))) return false;
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kBuckets = 4096;
+    static unsigned Fold(char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return (u >= 'A' && u <= 'Z') ? u - 'A' + 'a' : u;
+    }
+    static std::size_t Bucket(char a, char b) { return (Fold(a) * 257u + Fold(b)) % kBuckets; }
+    std::bitset<kBuckets> pairs_;
+};
+
+// "of the second and first": two tinctures named by their places share one "of the". The
+// second is given its own ("of the second and of the first") so that each is read as a tincture.
+// True when the text changed.
+bool GiveEachPlaceItsOfThe(std::string& text, std::size_t capacity) {
+    static constexpr std::string_view kPlaces[] = {"first", "second", "third", "field", "last", "same"};
+    static constexpr std::string_view kOfThe = "of the ";
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    // The place word at `at`, its length; 0 when none stands there as a whole word.
+    const auto placeAt = [&](std::size_t at) -> std::size_t {
+        for (std::string_view place : kPlaces) {
+            const std::size_t end = at + place.size();
+            if (end <= text.size() && EqualsIgnoringCase(std::string_view(text).substr(at, place.size()), place) &&
+                (end == text.size() || !isLetter(text[end])))
+                return place.size();
+        }
+        return 0;
+    };
+    bool any = false;
+    for (std::size_t from = 0;;) {
+        const auto at = FindIgnoringCase(text, kOfThe, from);
+        if (!at) break;
+        from = *at + kOfThe.size();
+        if (*at > 0 && isLetter(text[*at - 1])) continue;
+        const std::size_t first = placeAt(from);
+        if (first == 0) continue;
+        const std::size_t andAt = from + first + 1;
+        static constexpr std::string_view kAnd = "and ";
+        if (andAt + kAnd.size() > text.size() || text[andAt - 1] != ' ' ||
+            !EqualsIgnoringCase(std::string_view(text).substr(andAt, kAnd.size()), kAnd))
+            continue;
+        const std::size_t second = andAt + kAnd.size();
+        if (placeAt(second) == 0 || text.size() + kOfThe.size() > capacity) continue;
+        text.insert(second, kOfThe);
+        any = true;
+    }
+    return any;
+}
+
+}  // namespace
+
+void StripPunctuation(std::string& text) {
+    for (std::size_t i = 0; i < kPunctuationEntries; ++i) Apply(kSubstitutions[i], text, 0, 0, 0, text.size());
+}
+
+void Normalise(std::string& text, int firstTincture, int secondTincture, int thirdTincture, std::size_t capacity) {
+    PairFilter filter(text);
+    for (std::size_t i = 0; i < kSubstitutions.size(); ++i) {
+        const Substitution& s = kSubstitutions[i];
+        // Once the punctuation is gone, and before any place is named by its tincture.
+        if (i == kPunctuationEntries && GiveEachPlaceItsOfThe(text, capacity)) filter.Reset(text);
+        if (!filter.MayHold(s.pattern)) continue;
+        if (Apply(s, text, firstTincture, secondTincture, thirdTincture, capacity)) filter.Reset(text);
+    }
+}
+
+std::vector<std::string_view> NormaliserReplacements() {
+    std::vector<std::string_view> out;
+    for (const Substitution& s : kSubstitutions)
+        if (s.kind == Kind::Replace) out.push_back(s.replacement);
+    return out;
+}
+
+}  // namespace esc

@@ -1,0 +1,108 @@
+#include "interpret/read/TextOps.h"
+
+namespace esc {
+namespace {
+
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+template <typename Same>
+std::optional<std::size_t> Find(std::string_view text, std::string_view pattern, std::size_t from, Same same) {
+    if (pattern.empty() || pattern.size() > text.size()) return std::nullopt;
+    for (std::size_t i = from; i + pattern.size() <= text.size(); ++i) {
+        std::size_t k = 0;
+        while (k < pattern.size() && same(text[i + k], pattern[k])) ++k;
+        if (k == pattern.size()) return i;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::size_t> FindIgnoringCase(std::string_view text, std::string_view pattern, std::size_t from) {
+    return Find(text, pattern, from, [](char a, char b) { return Upper(a) == Upper(b); });
+}
+
+std::optional<std::size_t> FindExact(std::string_view text, std::string_view pattern, std::size_t from) {
+    return Find(text, pattern, from, [](char a, char b) { return a == b; });
+}
+
+bool ContainsIgnoringCase(std::string_view text, std::string_view pattern) {
+    return FindIgnoringCase(text, pattern).has_value();
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Upper(a[i]) != Upper(b[i])) return false;
+    return true;
+}
+
+std::string ToLower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = Lower(c);
+    return out;
+}
+
+bool DeleteFirstIgnoringCase(std::string& text, std::string_view pattern) {
+    const auto at = FindIgnoringCase(text, pattern);
+    if (!at) return false;
+    text.erase(*at, pattern.size());
+    return true;
+}
+
+bool DeleteFirstExact(std::string& text, std::string_view pattern) {
+    const auto at = FindExact(text, pattern);
+    if (!at) return false;
+    text.erase(*at, pattern.size());
+    return true;
+}
+
+bool DeleteAllExact(std::string& text, std::string_view pattern) {
+    bool any = false;
+    std::size_t from = 0;
+    while (auto at = FindExact(text, pattern, from)) {
+        text.erase(*at, pattern.size());
+        from = *at;
+        any = true;
+    }
+    return any;
+}
+
+bool InsertText(std::string& text, std::string_view insert, std::size_t offset, std::size_t capacity) {
+    if (offset > text.size() || text.size() + insert.size() > capacity) return false;
+    text.insert(offset, insert);
+    return true;
+}
+
+bool ReplaceFirstIgnoringCase(std::string& text, std::size_t from, std::string_view pattern,
+                              std::string_view replacement, std::size_t capacity) {
+    const auto at = FindIgnoringCase(text, pattern, from);
+    if (!at) return false;
+    if (text.size() - pattern.size() + replacement.size() > capacity) return false;
+    text.replace(*at, pattern.size(), replacement);
+    return true;
+}
+
+bool ReplaceAllIgnoringCase(std::string& text, std::string_view pattern, std::string_view replacement,
+                            std::size_t capacity) {
+    bool any = false;
+    std::size_t from = 0;
+    // No replacement contains its own pattern, so each search starts past the last one; the
+    // bound on passes only guards against a table entry that breaks that rule.
+    for (int pass = 0; pass < 4096; ++pass) {
+        const auto at = FindIgnoringCase(text, pattern, from);
+        if (!at) break;
+        if (text.size() - pattern.size() + replacement.size() > capacity) {
+            from = *at + 1;  // too long to fit: this occurrence stays
+            continue;
+        }
+        text.replace(*at, pattern.size(), replacement);
+        from = *at;
+        if (replacement.empty() && pattern.empty()) break;
+        any = true;
+    }
+    return any;
+}
+
+}  // namespace esc

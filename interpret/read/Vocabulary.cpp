@@ -1,0 +1,125 @@
+#include "interpret/read/Vocabulary.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "database/TableStore.h"
+#include "engine/ReadFileBytes.h"
+#include "interpret/read/TextOps.h"
+
+namespace esc {
+namespace {
+
+// The spellings of the vocabulary file. A file made before they were kept with the words has no
+// such table, and is read with none.
+std::optional<SpellingTable> LoadSpellings(sqlite3* db, const std::string& path, std::string* error) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name = 'spellings1'", -1, &st,
+                           nullptr) != SQLITE_OK) {
+        if (error) *error = "Cannot read table '" + path + "': " + sqlite3_errmsg(db);
+        return std::nullopt;
+    }
+    const bool present = sqlite3_step(st) == SQLITE_ROW;
+    sqlite3_finalize(st);
+    if (!present) return SpellingTable();
+    if (sqlite3_prepare_v2(db, "SELECT Kind, Pattern, Replacement FROM spellings1 ORDER BY rowid", -1, &st, nullptr) !=
+        SQLITE_OK) {
+        if (error) *error = "The spellings of '" + path + "' lack the fields Kind, Pattern, Replacement (" + sqlite3_errmsg(db) + ").";
+        sqlite3_finalize(st);
+        return std::nullopt;
+    }
+    std::vector<SpellingRow> rows;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        auto text = [st](int column) {
+            const unsigned char* t = sqlite3_column_text(st, column);
+            return t ? std::string(reinterpret_cast<const char*>(t)) : std::string();
+        };
+        const int kind = sqlite3_column_int(st, 0);
+        if (kind != static_cast<int>(SpellingKind::Mark) && kind != static_cast<int>(SpellingKind::Words)) {
+            if (error) *error = "The spellings of '" + path + "' hold a row of unknown kind " + std::to_string(kind) + ".";
+            sqlite3_finalize(st);
+            return std::nullopt;
+        }
+        rows.push_back({static_cast<SpellingKind>(kind), text(1), text(2)});
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) {
+        if (error) *error = "Cannot read table '" + path + "': " + sqlite3_errmsg(db);
+        return std::nullopt;
+    }
+    return SpellingTable(std::move(rows));
+}
+
+}  // namespace
+
+Vocabulary::Vocabulary(std::vector<VocabularyRow> rows, SpellingTable spellings)
+    : rows_(std::move(rows)), spellings_(std::move(spellings)) {
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [](const VocabularyRow& a, const VocabularyRow& b) { return db::CompareNoCase(a.word, b.word) < 0; });
+}
+
+std::optional<Vocabulary> Vocabulary::Load(const std::string& path, std::string* error) {
+    // Checked before the table store opens it: a pipe in its place would hang the open, and a
+    // folder or a missing file is better named as such than by the store's late error.
+    if (const std::string why = WhyNotReadable(path); !why.empty()) {
+        if (error) *error = "Cannot read the vocabulary table '" + path + "': " + why + ".";
+        return std::nullopt;
+    }
+    // One statement over the four columns the interpreter reads, in the order the rows were
+    // stored: the table store's view (its schema query, a sorted copy of every column) cost more
+    // than the rest of a command-line drawing.
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+        if (error) *error = "Cannot open table '" + path + "': " + (db ? sqlite3_errmsg(db) : "out of memory");
+        sqlite3_close(db);
+        return std::nullopt;
+    }
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT WORD, Type, Sub1, Sub2 FROM words1 ORDER BY rowid", -1, &st, nullptr) != SQLITE_OK) {
+        if (error) *error = "The vocabulary table '" + path + "' lacks the fields WORD, Type, Sub1, Sub2 (" + sqlite3_errmsg(db) + ").";
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+        return std::nullopt;
+    }
+    std::vector<VocabularyRow> rows;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        const unsigned char* word = sqlite3_column_text(st, 0);
+        auto number = [st](int column) {
+            const unsigned char* text = sqlite3_column_text(st, column);
+            return text ? std::atoi(reinterpret_cast<const char*>(text)) : 0;
+        };
+        rows.push_back({word ? reinterpret_cast<const char*>(word) : "", number(1), number(2), number(3)});
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) {
+        if (error) *error = "Cannot read table '" + path + "': " + sqlite3_errmsg(db);
+        sqlite3_close(db);
+        return std::nullopt;
+    }
+    std::optional<SpellingTable> spellings = LoadSpellings(db, path, error);
+    sqlite3_close(db);
+    if (!spellings) return std::nullopt;
+    return Vocabulary(std::move(rows), std::move(*spellings));
+}
+
+const VocabularyRow* Vocabulary::Lookup(std::string_view key) const {
+    if (key.empty()) return nullptr;
+    auto it = std::lower_bound(rows_.begin(), rows_.end(), key,
+                               [](const VocabularyRow& row, std::string_view k) { return db::CompareNoCase(row.word, k) < 0; });
+    if (it == rows_.end() || !db::StartsWithNoCase(it->word, key)) return nullptr;
+    return &*it;
+}
+
+std::string LookupKey(std::string_view word) {
+    std::string key = ToLower(word);
+    const std::size_t n = key.size();
+    if (n >= 1 && key[n - 1] == 's' && (n < 2 || key[n - 2] != 's')) key.pop_back();
+    if (EqualsIgnoringCase(word, "ermines") || EqualsIgnoringCase(word, "erminois")) key += 's';
+    return key;
+}
+
+}  // namespace esc

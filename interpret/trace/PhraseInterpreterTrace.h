@@ -1,0 +1,29 @@
+#pragma once
+// The level part of the drawing trace: what each level was read as, how it was laid out, where
+// its charges went and which picture files were tried. Every call does nothing when the
+// drawing is not traced.
+
+#include <string>
+#include <string_view>
+
+#include "interpret/phrase/DrawingState.h"
+#include "interpret/trace/Trace.h"
+
+namespace esc {
+
+// The trace entry of the current level, made on first use; nullptr without a trace or outside
+// levels 0..9.
+LevelTrace* CurrentLevelTrace(DrawingState& state);
+// Copies the current level's record (name, kind, count, tinctures, line, variant, flags).
+void SnapshotLevel(DrawingState& state);
+// Adds the routine that drew (or did not draw) the current level.
+void NoteLayout(DrawingState& state, std::string_view layout);
+// The placement point, scale, mirror and bendwise flags of the charge being placed.
+void NotePlacement(DrawingState& state);
+// One picture file tried for the current level; repeats of the same file and outcome are kept once.
+void NotePicture(DrawingState& state, const std::string& file, bool drawn, bool standIn, bool damaged = false);
+// At the end of the interpretation: the flags set on levels after they were drawn, and the
+// levels that began but were never completed.
+void FinishLevelTraces(DrawingState& state);
+
+}  // namespace esc
