@@ -61,6 +61,7 @@ struct LevelTrace {
 
 struct DrawingTrace {
     std::string blazon;      // as fetched, cut to the blazon buffer
+    std::string placed;      // a marshalled part: where it went ("quarters 1 and 6", "escutcheon over all")
     std::string road;        // "single", "quartered", "impaled"
     std::vector<WordTrace> firstPass;
     std::vector<int> namedTinctures;
