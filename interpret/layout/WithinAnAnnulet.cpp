@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/RelationWords.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
@@ -35,15 +37,17 @@ bool WithinAnAnnuletLayout(DrawingState& s, int nextWord) {
     const LevelRecord& level = phrase::Current(s);
     const int ring = g.W * kAnnuletWidthPercent / 100;
     const int cx = g.W2, cy = g.H2 - kRingCentreAboveTheFessPoint;
-    // The phrase ends at "within" or, the word stepped over, at the article after it.
-    const int within = EqualsIgnoringCase(s.Word(nextWord), "within") ? nextWord : nextWord - 1;
-    const bool charge = s.level == 0 && IsSingleCharge(level) && level.levelKind != kTypeRoundel && within >= 0 &&
-                        EqualsIgnoringCase(s.Word(within), "within") &&
-                        (EqualsIgnoringCase(s.Word(within + 1), "an") || EqualsIgnoringCase(s.Word(within + 1), "a")) &&
-                        EqualsIgnoringCase(s.Word(within + 2), "annulet");
+    // The phrase ends at the words that say "within" ("within", "environed of") or, those
+    // stepped over, at the article after them.
+    const std::optional<RelationWords> after = RelationWordsAfter(s, nextWord);
+    const int article = after ? after->first + after->count : -1;
+    const bool charge = s.level == 0 && IsSingleCharge(level) && level.levelKind != kTypeRoundel && after &&
+                        after->kind == model::RelationKind::Within &&
+                        (EqualsIgnoringCase(s.Word(article), "an") || EqualsIgnoringCase(s.Word(article), "a")) &&
+                        EqualsIgnoringCase(s.Word(article + 1), "annulet");
+    const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
     const bool annulet = s.level == 1 && level.levelName == "annulet" && IsSingleCharge(level) && IsSingleCharge(s.levels[0]) &&
-                         s.levelFirstWord >= 1 && (EqualsIgnoringCase(s.Word(s.levelFirstWord), "within") ||
-                                                   EqualsIgnoringCase(s.Word(s.levelFirstWord - 1), "within"));
+                         before && before->kind == model::RelationKind::Within;
     if (!charge && !annulet) return false;
     PictureExtent extent;
     const bool loaded = s.pictureLoaded;

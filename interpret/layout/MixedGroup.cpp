@@ -1,0 +1,115 @@
+#include "interpret/layout/MixedGroup.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "interpret/layout/FitLayout.h"
+#include "interpret/layout/Placement.h"
+#include "interpret/phrase/ChargeKinds.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/RelationWords.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+using kinds::IsOneOf;
+using kinds::NamesACharge;
+
+constexpr float kTwoInFess = 1.2f;           // as two of one kind on the field
+constexpr int kLargestCellOfMixed = 160;     // pixels, as rows of one kind on the field
+constexpr float kLargestScaleOfMixed = 1.2f;
+
+// Words that set the charges before them about something else, or open a phrase of another
+// kind: the group is then not the whole of what the field holds.
+constexpr std::array<std::string_view, 14> kNotAMember = {
+    "between", "charged", "surmounted", "debruised", "maintaining", "sustaining", "holding", "within",
+    "environed", "issuant", "on", "in", "over", "overall"};
+
+bool StandsOnTheFieldAlone(const LevelRecord& level) {
+    return NamesACharge(level.levelKind) && level.levelCount > 0 && !level.levelOn && !level.levelIn &&
+           !level.levelBetween && !level.levelChargedOn && level.levelLine < kFirstLevelMark;
+}
+
+}  // namespace
+
+std::vector<LayoutSpot> MixedGroupSpots(DrawingState& s, int count) {
+    const ShieldGeometry& g = s.geometry;
+    if (count == 2) return {LayoutSpot{g.W4, g.H2, kTwoInFess}, LayoutSpot{g.W - g.W4, g.H2, kTwoInFess}};
+    if (count == 3) {
+        const std::array<LayoutSpot, 3> three = TwoAndOneSpots(g, true);
+        return {three.begin(), three.end()};
+    }
+    const std::vector<int> rows = FieldRows(count);
+    if (rows.empty()) return {};
+    const Fit fit = FitRows(FreeSpace::Field(s), rows, kLargestCellOfMixed);
+    if (fit.cell == 0) return {};
+    const float scale = fit.Scale(kLargestScaleOfMixed);
+    std::vector<LayoutSpot> spots;
+    for (const FitSpot& f : fit.spots) spots.push_back({f.x, f.y, scale});
+    return spots;
+}
+
+std::vector<int> MembersFollowing(const DrawingState& s, int i) {
+    std::vector<int> counts;
+    // The phrase before may end on its tincture or the word that joins it to the next.
+    if (s.Type(i) == kTypeTincture) ++i;
+    while (i < s.wordCount) {
+        if (IsOneOf(s.Word(i), {"and", ","})) ++i;
+        const int count = IsOneOf(s.Word(i), {"a", "an"}) ? 1 : s.Type(i) == kTypeNumber ? s.Sub1(i) : 0;
+        if (count < 1 || !NamesACharge(s.Type(i + 1))) return {};
+        counts.push_back(count);
+        // The rest of the member's phrase, to the next member ("a mullet a crescent" as printed
+        // without its comma) or the end.
+        for (i += 2; i < s.wordCount; ++i) {
+            if (IsOneOf(s.Word(i), {"and", ",", "a", "an"}) ||
+                (s.Type(i) == kTypeNumber && NamesACharge(s.Type(i + 1))))
+                break;
+            if (IsOneOf(s.Word(i), kNotAMember) || s.Type(i) == kTypeOrdinary) return {};
+        }
+    }
+    return counts;
+}
+
+bool MixedGroupLayout(DrawingState& s, int nextWord) {
+    const LevelRecord& level = phrase::Current(s);
+    ModelReading& reading = s.model;
+    if (!StandsOnTheFieldAlone(level) || s.partitionCode != -1 || s.rowsDrawn) {
+        reading.mixedNextLevel = -1;
+        return false;
+    }
+    int first = 0, total = 0;
+    if (reading.mixedNextLevel == s.level && reading.mixedPlaced + level.levelCount <= reading.mixedTotal) {
+        first = reading.mixedPlaced;
+        total = reading.mixedTotal;
+    } else {
+        reading.mixedNextLevel = -1;
+        // Not when the phrase ends in a word that sets what follows about it ("a mullet between
+        // three crescents", "a lion, in chief two mullets").
+        if (s.level != 0 || IsOneOf(s.Word(nextWord), kNotAMember) || IsOneOf(s.Word(nextWord - 1), kNotAMember) ||
+            RelationWordsAfter(s, nextWord))
+            return false;
+        total = level.levelCount;
+        const std::vector<int> following = MembersFollowing(s, nextWord);
+        if (following.empty()) return false;
+        for (const int n : following) total += n;
+    }
+    const std::vector<LayoutSpot> spots = MixedGroupSpots(s, total);
+    if (static_cast<int>(spots.size()) < total) return false;
+    NoteLayout(s, "MixedGroup(" + std::to_string(first + 1) + "-" + std::to_string(first + level.levelCount) + " of " +
+                      std::to_string(total) + ")");
+    for (int k = first; k < first + level.levelCount; ++k) {
+        const LayoutSpot& spot = spots[static_cast<std::size_t>(k)];
+        Place(s, spot.x, spot.y, spot.scale);
+    }
+    reading.mixedPlaced = first + level.levelCount;
+    reading.mixedTotal = total;
+    reading.mixedNextLevel = reading.mixedPlaced < total ? s.level + 1 : -1;
+    return true;
+}
+
+}  // namespace esc
