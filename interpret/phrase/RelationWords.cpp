@@ -86,9 +86,13 @@ bool RelationWordsRule(DrawingState& s) {
     if (!r || (r->kind != RelationKind::Within && r->kind != RelationKind::IssuantFrom) || r->count < 2 ||
         !PhraseStartsAt(s, s.cursor + r->count))
         return false;
-    // Issuant from a mount is drawn standing on it; issuant from anything else is not drawn so,
-    // and its words are left for the reader to see unread.
-    if (r->kind == RelationKind::IssuantFrom && !IsMountName(s.Word(s.cursor + r->count + 1))) return false;
+    // Issuant from a mount is drawn standing on it, within an annulet inside its ring, within an
+    // ordinary (a bordure, an orle) inside it; other objects are not drawn so, and the words are
+    // left for the reader to see unread.
+    const int object = s.cursor + r->count + 1;
+    if (r->kind == RelationKind::IssuantFrom && !IsMountName(s.Word(object))) return false;
+    if (r->kind == RelationKind::Within && !EqualsIgnoringCase(s.Word(object), "annulet") && s.Type(object) != kTypeOrdinary)
+        return false;
     // The phrase before ends here; its tincture, if still to come, is the next one named.
     if (phrase::Current(s).levelCount != 0) {
         phrase::CloseBeforeNewPhrase(s);
