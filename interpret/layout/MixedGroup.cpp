@@ -41,7 +41,9 @@ std::vector<LayoutSpot> MixedGroupSpots(DrawingState& s, int count) {
     const ShieldGeometry& g = s.geometry;
     if (count == 2) return {LayoutSpot{g.W4, g.H2, kTwoInFess}, LayoutSpot{g.W - g.W4, g.H2, kTwoInFess}};
     if (count == 3) {
-        const std::array<LayoutSpot, 3> three = TwoAndOneSpots(g, true);
+        // Two and one, or as three of one kind follow the partition.
+        bool fixed = false;
+        const std::array<LayoutSpot, 3> three = ThreeChargeSpots(s, true, fixed);
         return {three.begin(), three.end()};
     }
     const std::vector<int> rows = FieldRows(count);
@@ -78,7 +80,7 @@ std::vector<int> MembersFollowing(const DrawingState& s, int i) {
 bool MixedGroupLayout(DrawingState& s, int nextWord) {
     const LevelRecord& level = phrase::Current(s);
     ModelReading& reading = s.model;
-    if (!StandsOnTheFieldAlone(level) || s.partitionCode != -1 || s.rowsDrawn) {
+    if (!StandsOnTheFieldAlone(level) || s.rowsDrawn) {
         reading.mixedNextLevel = -1;
         return false;
     }

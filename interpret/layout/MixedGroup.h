@@ -10,8 +10,9 @@
 
 namespace esc {
 
-// The places of a group of `count` charges alone on the plain field, in the order the members
-// take them: two in fess, three two and one, more in the rows heralds use.
+// The places of a group of `count` charges alone on the field, in the order the members take
+// them: two in fess, three as three of one kind (two and one, or following the partition), more
+// in the rows heralds use.
 std::vector<LayoutSpot> MixedGroupSpots(DrawingState& state, int count);
 
 // The counts of the phrases of charges that follow from word `i` joined by "and" or a comma,
@@ -19,7 +20,7 @@ std::vector<LayoutSpot> MixedGroupSpots(DrawingState& state, int count);
 // another arrangement), which the group would have to make room for.
 std::vector<int> MembersFollowing(const DrawingState& state, int i);
 
-// Places the current level when it is a member of such a group on the plain field: the first
+// Places the current level when it is a member of such a group on the field: the first
 // member when members follow it, or a later one of a group still open. False, drawing nothing,
 // otherwise.
 bool MixedGroupLayout(DrawingState& state, int nextWord);

@@ -15,7 +15,8 @@ namespace esc {
 namespace {
 
 // "a mullet, a lozenge and a roundel": one group of three set two and one, each member in the
-// next of the group's places in its own tincture; two and two, four in the rows of four.
+// next of the group's places in its own tincture; four two and two, five in the rows for five.
+// (Each was drawn over another, or reported as having no place.)
 TEST(RelationForms, AGroupOfSeveralKindsTakesTheGroupsPlaces) {
     struct Case {
         const char* blazon;
@@ -27,6 +28,8 @@ TEST(RelationForms, AGroupOfSeveralKindsTakesTheGroupsPlaces) {
         {"Argent, a mullet gules a lozenge vert and a roundel azure", {kGules, kVert, kAzure}},
         {"Or, two mullets azure and two lozenges gules", {kAzure, kAzure, kGules, kGules}},
         {"Argent, two roundels sable and a lozenge vert and two mullets gules", {kSable, kSable, kVert, kGules, kGules}},
+        // On a parted field, as three of one kind stand there.
+        {"Per pale argent and azure, a mullet gules and two roundels Or", {kGules, kOr, kOr}},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.blazon);
@@ -74,6 +77,41 @@ TEST(RelationForms, EnvironedOfAnAnnuletIsWithinIt) {
         EXPECT_EQ(d.At(cx, cy - middle), test::Colour(k.ring));
         EXPECT_EQ(d.At(placed[0].x, placed[0].y), test::Colour(k.charge));
         EXPECT_LT(placed[0].scale, placed[1].scale / 2 + 0.1f);
+    }
+}
+
+// "three mullets within an annulet": the group inside the ring's hole, each charge in a circle
+// of its own (it was laid out over the field with the ring drawn over it). Sampled at each
+// charge's centre and on the ring's band.
+TEST(RelationForms, AGroupWithinAnAnnuletStandsInsideTheRing) {
+    struct Case {
+        const char* blazon;
+        int count, charge, ring;
+    };
+    const Case cases[] = {
+        {"Argent, three mullets within an annulet gules", 3, kGules, kGules},
+        {"Or, two lozenges azure within an annulet gules", 2, kAzure, kGules},
+        {"Vert, four mullets argent environed of an annulet Or", 4, kArgent, kOr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const std::vector<RingSpot> spots = SpotsWithinTheRing(g, k.count);
+        ASSERT_EQ(static_cast<int>(spots.size()), k.count);
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(static_cast<int>(placed.size()), k.count + 1);
+        const PlacementTrace& ring = placed.back();
+        const double hole = g.W * kAnnuletWidthPercent / 100.0 / 2 * kHoleShareOfTheRing;
+        for (const RingSpot& spot : spots) {
+            EXPECT_EQ(d.At(spot.x, spot.y), test::Colour(k.charge)) << spot.x << "," << spot.y;
+            EXPECT_LE(std::hypot(spot.x - ring.x, spot.y - ring.y) + spot.radius, hole + 2);
+        }
+        const int middle = static_cast<int>(g.W * kAnnuletWidthPercent / 100.0 / 2 * 0.85);
+        EXPECT_EQ(d.At(ring.x - middle, ring.y), test::Colour(k.ring));
+        EXPECT_EQ(d.At(ring.x + middle, ring.y), test::Colour(k.ring));
+        EXPECT_EQ(d.At(ring.x, ring.y + middle), test::Colour(k.ring));
     }
 }
 
