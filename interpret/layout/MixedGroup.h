@@ -15,13 +15,18 @@ namespace esc {
 // in the rows heralds use.
 std::vector<LayoutSpot> MixedGroupSpots(DrawingState& state, int count);
 
+// The places of `count` charges set in a line along a pale, fess, bend or bend sinister (the
+// ordinary's shape code), from the chief or the dexter; empty for another code.
+std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& geometry, int code, int count);
+
 // The counts of the phrases of charges that follow from word `i` joined by "and" or a comma,
 // to the end of the words; empty when something else follows them (an ordinary, a relation,
 // another arrangement), which the group would have to make room for.
 std::vector<int> MembersFollowing(const DrawingState& state, int i);
 
-// Places the current level when it is a member of such a group on the field: the first
-// member when members follow it, or a later one of a group still open. False, drawing nothing,
+// Places the current level when it is a member of such a group on the field, or in a line
+// ("in pale two mullets and a crescent"): the first member when members follow it, or a later
+// one of a group still open. False, drawing nothing,
 // otherwise.
 bool MixedGroupLayout(DrawingState& state, int nextWord);
 

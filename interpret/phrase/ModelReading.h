@@ -12,11 +12,12 @@ struct ModelReading {
     // escallop"): the charges its earlier members took, how many it has in all, and the level
     // that continues it; 0, 0 and -1 when no such group is open.
     int mixedPlaced = 0, mixedTotal = 0, mixedNextLevel = -1;
+    int mixedLine = -1;  // the ordinary whose line the group is set in; -1: the field's places
 
     void Clear() {
         arms.Clear();
         mixedPlaced = mixedTotal = 0;
-        mixedNextLevel = -1;
+        mixedNextLevel = mixedLine = -1;
     }
 };
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TestDrawing.h"
+#include "engine/OrdinaryShapes.h"
 #include "interpret/layout/MixedGroup.h"
 #include "interpret/layout/OnAMount.h"
 #include "interpret/layout/WithinAnAnnulet.h"
@@ -36,6 +37,36 @@ TEST(RelationForms, AGroupOfSeveralKindsTakesTheGroupsPlaces) {
         test::Drawing d;
         d.DrawClean(k.blazon);
         const std::vector<LayoutSpot> spots = MixedGroupSpots(d.s(), static_cast<int>(k.tinctures.size()));
+        ASSERT_EQ(spots.size(), k.tinctures.size());
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), k.tinctures.size());
+        for (std::size_t i = 0; i < spots.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(placed[i].x, spots[i].x);
+            EXPECT_EQ(placed[i].y, spots[i].y);
+            EXPECT_EQ(d.At(spots[i].x, spots[i].y), test::Colour(k.tinctures[i]));
+        }
+    }
+}
+
+// "in pale two mullets and a roundel": a group of several kinds in a line, each charge at the
+// next of the line's places (the roundel was drawn alone at full size over the two).
+TEST(RelationForms, AGroupOfSeveralKindsInALine) {
+    struct Case {
+        const char* blazon;
+        int line;
+        std::vector<int> tinctures;
+    };
+    const Case cases[] = {
+        {"Or, in pale two mullets azure and a roundel gules", ShapeCode::kPale, {kAzure, kAzure, kGules}},
+        {"Argent, in fess a mullet gules and two lozenges vert", ShapeCode::kFess, {kGules, kVert, kVert}},
+        {"Argent, in bend two roundels azure and two mullets sable", ShapeCode::kBend, {kAzure, kAzure, kSable, kSable}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const std::vector<LayoutSpot> spots = SpotsInLine(d.s().geometry, k.line, static_cast<int>(k.tinctures.size()));
         ASSERT_EQ(spots.size(), k.tinctures.size());
         const std::vector<PlacementTrace> placed = test::AllPlacements(d);
         ASSERT_EQ(placed.size(), k.tinctures.size());
