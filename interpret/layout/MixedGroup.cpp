@@ -31,12 +31,15 @@ constexpr int kMarginToEdgeOfLine = 6;       // pixels between a cell and the sh
 
 // Words that set the charges before them about something else, or open a phrase of another
 // kind: the group is then not the whole of what the field holds.
-constexpr std::array<std::string_view, 14> kNotAMember = {
+constexpr std::array<std::string_view, 31> kNotAMember = {
     "between", "charged", "surmounted", "debruised", "maintaining", "sustaining", "holding", "within",
-    "environed", "issuant", "on", "in", "over", "overall"};
+    "environed", "encircled", "enclosed", "issuant", "issuing", "on", "in", "over", "overall", "each",
+    "enfiled", "with", "at", "around", "about", "by", "interlaced", "supporting", "supported", "thereon",
+    "upon", "its", "the"};
 
 bool StandsOnTheFieldAlone(const LevelRecord& level) {
-    return NamesACharge(level.levelKind) && level.levelCount > 0 && !level.levelOn && !level.levelIn &&
+    // A phrase of words the vocabulary does not hold has no name: it is not a member.
+    return NamesACharge(level.levelKind) && !level.levelName.empty() && level.levelCount > 0 && !level.levelOn && !level.levelIn &&
            !level.levelBetween && !level.levelChargedOn && level.levelLine < kFirstLevelMark;
 }
 
