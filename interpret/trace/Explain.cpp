@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/Palette.h"
+#include "interpret/trace/ModelJson.h"
 #include "interpret/trace/Trace.h"
 
 namespace esc {
@@ -240,6 +241,7 @@ Json ExplainedJson(const DrawingTrace& t) {
                             {"namedTinctures", t.namedTinctures},
                             {"field", field},
                             {"levels", std::move(levels)},
+                            {"model", ModelJson(t.model)},
                             {"messages", t.messages}};
     // Marshalled arms: each part with its own reading, and the combined text.
     if (!t.placed.empty()) explained["placed"] = t.placed;

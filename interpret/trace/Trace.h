@@ -8,6 +8,8 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include "interpret/model/Arms.h"
+
 namespace esc {
 
 struct WordTrace {
@@ -70,6 +72,7 @@ struct DrawingTrace {
     std::vector<WordTrace> secondPass;
     FieldTrace field;
     std::vector<LevelTrace> levels;
+    model::Arms model;  // the arms as read into the model
     std::vector<std::string> messages;
     // The words of the second pass that had no effect, in order (repeats kept once).
     std::vector<std::string> ignoredWords;
