@@ -15,6 +15,8 @@
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/ModelRecorder.h"
+#include "interpret/phrase/RelationWords.h"
 #include "interpret/phrase/PairOf.h"
 #include "interpret/phrase/Fimbriated.h"
 #include "interpret/layout/Placement.h"
@@ -211,7 +213,7 @@ void RulePass(DrawingState& s) {
     if (TheLatterRule(s) || AnotherRule(s) || OrientationRule(s) || UprightOnABendRule(s) || ThroughoutRule(s) ||
         BothOrCrossedRule(s))
         return;
-    if (SupportRule(s) || HoldingRule(s)) return;
+    if (SupportRule(s) || HoldingRule(s) || RelationWordsRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (SemeOnBordureRule(s)) return;
     if (IsSemeOfTheField(s)) {
@@ -395,6 +397,7 @@ void CompleteLevel(DrawingState& s) {
     } else {
         PlaceOnPreviousChargesParted(s);
     }
+    RecordLevel(s);
     if (turned) s.bendwiseFlag = s.bendwiseSinisterFlag = s.fesswiseFlag = false;
     s.uprightCharges = false;
     s.group = GroupForm{};
@@ -460,6 +463,7 @@ void InterpretCharges(DrawingState& s) {
     s.partedDetail = false;
     s.frettyTincture = -1;
     ResetLevels(s);
+    RecordField(s);
     s.levelFirstWord = s.cursor;
     for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
         if (s.cursor < 0) s.cursor = 0;
