@@ -417,7 +417,7 @@ void ChargesBetween(DrawingState& s) {
     }
     if (StandsRoundThePrincipal(s)) {
         NoteLayout(s, "AroundThePrincipal");
-        for (const LayoutSpot& spot : AroundPrincipalSpots(g, n)) Place(s, spot.x, spot.y, spot.scale);
+        PlaceSpots(s, AroundPrincipalSpots(g, n));
         return;
     }
     NoteLayout(s, "ChargesBetween(" + std::to_string(s.shapeCode) + ")");

@@ -42,7 +42,7 @@ constexpr float kTwoOnTheField = 1.2f;
 constexpr float kLargestOfTwoLong = 2.0f, kLargestOfTwoTall = 1.7f, kLargestOfThreeLong = 1.8f;
 
 void FourCorners(DrawingState& s, float scale) {
-    for (const LayoutSpot& spot : FourCornerSpots(s.geometry, scale)) Place(s, spot.x, spot.y, spot.scale);
+    PlaceSpots(s, FourCornerSpots(s.geometry, scale));
 }
 
 }  // namespace
@@ -71,7 +71,7 @@ void ThreeCharges(DrawingState& s) {
     bool fixed = false;
     const std::array<LayoutSpot, 3> spots = ThreeChargeSpots(s, s.level == 0, fixed);
     if (fixed) {
-        for (const LayoutSpot& spot : spots) Place(s, spot.x, spot.y, spot.scale);
+        PlaceSpots(s, spots);
         return;
     }
     float scale = spots[0].scale;

@@ -7,6 +7,7 @@
 #include <array>
 #include <span>
 
+#include "engine/ChargeSpot.h"
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc {
@@ -14,11 +15,9 @@ namespace esc {
 // One charge alone on the field.
 inline constexpr float kAloneScale = 2.4f;
 
-// A charge's place and scale in a fixed table.
-struct LayoutSpot {
-    int x = 0, y = 0;
-    float scale = 0.0f;
-};
+// A charge's place and scale in a fixed table: a spot as every layout gives them, as drawn
+// (no turn, mirror or flip) unless the table says.
+using LayoutSpot = ChargeSpot;
 // Three charges two and one on a plain field: alone on it, or round a charge between them.
 std::array<LayoutSpot, 3> TwoAndOneSpots(const ShieldGeometry& geometry, bool alone);
 // Where three charges stand on the field as the partition sets them (two and one on a plain
