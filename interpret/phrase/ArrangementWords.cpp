@@ -200,6 +200,20 @@ bool MemberTincturesRule(DrawingState& s) {
     return true;
 }
 
+bool TincturesBySideRule(DrawingState& s) {
+    if (!Is(s, 0, "the") || !Is(s, 1, "dexter") || T(s, 2) != kTypeTincture) return false;
+    const int sinister = Is(s, 3, "and") ? 4 : 3;
+    if (!Is(s, sinister, "the") || !Is(s, sinister + 1, "sinister") || T(s, sinister + 2) != kTypeTincture) return false;
+    const LevelRecord& level = Current(s);
+    if (level.levelCount != 2 || !LevelOfCharges(level) || phrase::HasTincture(s)) return false;
+    phrase::Tincture(s) = S1(s, 2);
+    s.group.memberTinctures = {S1(s, 2), S1(s, sinister + 2)};
+    for (int k = 0; k <= sinister + 2; ++k) Use(s, k);
+    s.cursor += sinister + 2;
+    phrase::TinctureFollowUp(s);
+    return true;
+}
+
 void PassTheGroupsTincture(DrawingState& s) {
     const int at = s.cursor;
     if (at < 0 || at >= s.wordCount || T(s, 0) != kTypeTincture || S1(s, 0) != phrase::Tincture(s)) return;

@@ -44,6 +44,10 @@ int ArrangementWordsAt(const DrawingState& state, int i);
 // order the charges are placed, the last after "and". The tinctures go to the group's form, the
 // words are read and the cursor moves onto the last. False, reading nothing, otherwise.
 bool MemberTincturesRule(DrawingState& state);
+// "two keys in saltire, the dexter or the sinister argent": a pair's tinctures named by side, the
+// dexter charge's first, as the group's when it has none yet. The words are read and the
+// tincture's follow-up goes on from the sinister one. False, reading nothing, otherwise.
+bool TincturesBySideRule(DrawingState& state);
 // After a group's arrangement is read: the tincture after it, already taken as the group's
 // ("three roundels in bend sable"), is passed over, with the members' tinctures listed after it.
 void PassTheGroupsTincture(DrawingState& state);

@@ -249,7 +249,7 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointUpwardsRule(s)) return;
-    if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s)) return;
+    if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s) || TincturesBySideRule(s)) return;
     if (CantonedRule(s)) return TinctureRule(s);  // "with" read as "between"
     if (IsPartedTincture(s)) {
         // "a cross engrailed per pale gules and sable": both tinctures, the line between them.

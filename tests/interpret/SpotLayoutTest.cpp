@@ -207,6 +207,8 @@ TEST(GroupMembers, EachMemberInItsTincture) {
         {"Argent two roundels gules and azure", {kGules, kAzure}},
         {"Argent three roundels in fess azure, gules and vert", {kAzure, kGules, kVert}},
         {"Argent three mullets in pale azure, sable and vert", {kAzure, kSable, kVert}},
+        {"Vert two mullets, the dexter or the sinister argent", {kOr, kArgent}},
+        {"Vert two mullets, the dexter argent and the sinister or", {kArgent, kOr}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
