@@ -1,8 +1,8 @@
-"""The geometric charges: crosses, celestial charges, plants and plain shapes, each family a
-module that registers its drawings with the `charge` decorator (svg.py). Importing the package
+"""The geometric charges: crosses and their forms, celestial charges, plants and plain shapes,
+each family a module that registers its drawings with the `charge` decorator (svg.py). Importing the package
 registers them all; tools/geometric_charges.py writes them."""
 
-from . import celestial, crosses, plants, shapes  # noqa: F401 (registers the drawings)
+from . import celestial, cross_forms, crosses, plants, shapes  # noqa: F401 (registers the drawings)
 from .svg import CHARGES
 
 __all__ = ['CHARGES']
