@@ -1,0 +1,152 @@
+"""Foils of more leaves and flowers seen from the front, built from circles and petals set round
+a centre, and a few plants of a stalk and a head."""
+
+from .style import BLUE, RED
+from .geometry import circle, ellipse, join, poly, polar, smooth
+from .svg import Charge, charge
+from .plants import foil_outline, lens, stalk
+
+
+def foil(name, n, title, pierced=False, also=None, start=0.0):
+    ch = Charge('plants', name, 180, 180, title, also=also)
+    c = (90, 90)
+    R = 86
+    outline = foil_outline(c, n, 0.52 * R, 0.34 * R if n > 5 else 0.37 * R, point=0.12 * R, start=start)
+    if pierced:
+        ch.fill([outline, circle(c, 0.16 * R)], evenodd=True)
+    else:
+        ch.fill(outline)
+        ch.fill(circle(c, 0.11 * R), width=2.5, note='the heart of the flower')
+    return ch
+
+
+@charge
+def sexfoil():
+    return foil('sexfoil', 6, 'A sexfoil: six pointed petals set round a small heart.', also='sixfoil')
+
+
+@charge
+def sexfoil_pierced():
+    return foil('sexfoil.9', 6, 'A sexfoil pierced: six pointed petals, a round hole in the middle.')
+
+
+@charge
+def octofoil():
+    return foil('octofoil', 8, 'An octofoil (double quatrefoil): eight pointed petals set round a small heart.')
+
+
+@charge
+def quatrefoil_pierced():
+    return foil('quatrefo.9', 4, 'A quatrefoil pierced: four pointed petals, a round hole in the middle.', pierced=True)
+
+
+def petal_ring(c, n, r0, r1, width, start=0.0):
+    """n narrow petals from radius r0 out to r1, each a lens."""
+    return [lens(polar(c, r0, start + 360.0 * k / n), polar(c, r1, start + 360.0 * k / n), width) for k in range(n)]
+
+
+@charge
+def daisy():
+    ch = Charge('plants', 'daisy', 180, 180, 'A daisy: twelve narrow white petals round a round heart (detail).',
+                also='margueri daisie')
+    c = (90, 90)
+    for p in petal_ring(c, 12, 18, 86, 12):
+        ch.fill(p)
+    ch.fill(circle(c, 26), colour=BLUE, note='the heart (detail)')
+    return ch
+
+
+@charge
+def chrysanthemum():
+    ch = Charge('plants', 'chrysant', 180, 180,
+                'A chrysanthemum: sixteen petals round a heart, a second ring of petals between them.')
+    c = (90, 90)
+    for p in petal_ring(c, 16, 30, 86, 11, start=11.25):
+        ch.fill(p)
+    for p in petal_ring(c, 16, 20, 66, 11):
+        ch.fill(p)
+    ch.fill(circle(c, 22), note='the heart')
+    return ch
+
+
+@charge
+def sunflower():
+    ch = Charge('plants', 'sunflowe', 180, 180,
+                'A sunflower (marigold): pointed petals round a broad seeded heart (detail).', also='marigold')
+    c = (90, 90)
+    for p in petal_ring(c, 18, 40, 86, 15):
+        ch.fill(p)
+    ch.fill(circle(c, 46), colour=BLUE, note='the seeded heart (detail)')
+    seeds = [circle(polar(c, r, a + (15 if r == 30 else 0)), 2.6) for r in (14, 30) for a in range(0, 360, 30)]
+    ch.solid(seeds + [circle(c, 2.6)])
+    return ch
+
+
+@charge
+def tudor_rose():
+    ch = Charge('plants', 'trose', 180, 180,
+                'A Tudor rose (double rose): an outer rose of five petals and an inner one (detail), barbed and seeded.')
+    c = (90, 88)
+    R = 88
+    barbs = [lens(polar(c, 0.45 * R, 36 + 72 * k), polar(c, R, 36 + 72 * k), 9.5) for k in range(5)]
+    ch.fill(barbs, colour=RED, note='barbs (second part)')
+    ch.fill(foil_outline(c, 5, 0.5 * R, 0.41 * R), note='the outer petals')
+    ch.fill(foil_outline(c, 5, 0.27 * R, 0.24 * R, start=36), colour=BLUE, width=2.5, note='the inner rose (detail)')
+    ch.fill(circle(c, 0.12 * R), width=2.5, note='the seeds')
+    return ch
+
+
+@charge
+def tulip():
+    ch = Charge('plants', 'tulip', 140, 220, 'A tulip slipped: a cup of three petals on a stalk with two leaves.')
+    ch.fill(stalk([(70, 120), (70, 165), (70, 215)], 9, 8), note='the stalk')
+    ch.fill(join(smooth([(70, 200), (46, 175), (22, 140), (18, 112)]),
+                 smooth([(18, 112), (40, 130), (62, 160), (70, 190)])), note='the leaves')
+    ch.fill(join(smooth([(70, 200), (94, 175), (118, 140), (122, 112)]),
+                 smooth([(122, 112), (100, 130), (78, 160), (70, 190)])))
+    cup = join(smooth([(70, 130), (40, 124), (24, 90), (28, 44), (30, 8)]),
+               poly([(30, 8), (50, 34), (70, 6), (90, 34), (110, 8)]),
+               smooth([(110, 8), (112, 44), (116, 90), (100, 124), (70, 130)]))
+    ch.fill(cup, note='the flower')
+    ch.line([smooth([(50, 34), (56, 80), (70, 126)]), smooth([(90, 34), (84, 80), (70, 126)])])
+    return ch
+
+
+@charge
+def bulrush():
+    ch = Charge('plants', 'bulrush', 120, 220, 'A bulrush (cattail): a long brown head on a tall stalk, two blades.',
+                also='cattail bulrushe')
+    ch.fill(join(smooth([(60, 214), (40, 170), (14, 120), (6, 80)]),
+                 smooth([(6, 80), (30, 120), (52, 160), (62, 200)])), note='the blades')
+    ch.fill(join(smooth([(60, 214), (80, 170), (106, 120), (114, 80)]),
+                 smooth([(114, 80), (90, 120), (68, 160), (58, 200)])))
+    ch.fill(stalk([(60, 216), (60, 120), (60, 8)], 8, 6), note='the stalk')
+    ch.fill(ellipse((60, 62), 17, 44), colour=BLUE, note='the head (detail)')
+    return ch
+
+
+@charge
+def mushroom():
+    ch = Charge('plants', 'mushroom', 180, 170, 'A mushroom: a domed cap on a thick stem.')
+    ch.fill(join(poly([(66, 160), (72, 80), (108, 80), (114, 160)]), smooth([(114, 160), (90, 166), (66, 160)])),
+            note='the stem')
+    cap = join(smooth([(5, 96), (14, 46), (56, 6), (90, 5), (124, 6), (166, 46), (175, 96)]),
+               smooth([(175, 96), (130, 86), (90, 84), (50, 86), (5, 96)]))
+    ch.fill(cap, note='the cap')
+    ch.solid([circle((60, 44), 8), circle((104, 30), 7), circle((134, 62), 7), circle((86, 64), 6)])
+    return ch
+
+
+@charge
+def clover():
+    ch = Charge('plants', 'clover', 180, 200, 'A four-leaved clover slipped: four heart-shaped leaves on a stalk.')
+    c = (90, 84)
+    shapes = []
+    for a in (45, 135, 225, 315):
+        shapes.append(circle(polar(c, 44, a - 14), 27))
+        shapes.append(circle(polar(c, 44, a + 14), 27))
+    slip = stalk([(90, 110), (94, 150), (104, 196)], 14, 10)
+    ch.union([[s] for s in shapes] + [[slip], [circle(c, 24)]], note='leaves and stalk as one figure')
+    for a in (45, 135, 225, 315):
+        ch.line([poly([polar(c, 18, a), polar(c, 66, a)])])
+    return ch
