@@ -235,7 +235,22 @@ def nowy():
 @charge
 def quadrate():
     ch = Charge('crosses', 'cros.qu', 180, 180, 'A cross quadrate: a cross couped with a square at the crossing.')
-    ch.union([[four_arms(C, square_end(85, 14))], [poly([(60, 60), (120, 60), (120, 120), (60, 120)])]])
+    ch.union([[four_arms(C, square_end(85, 14))], [poly([(54, 54), (126, 54), (126, 126), (54, 126)])]])
+    return ch
+
+
+@charge
+def potent_quadrate():
+    ch = Charge('crosses', 'cros.5qu', 180, 180, 'A cross potent quadrate: a cross potent with a square at the crossing.')
+    ch.union([[four_arms(C, poly([(85, 0), (85, 40), (66, 40), (66, 13), (13, 13)]))],
+              [poly([(52, 52), (128, 52), (128, 128), (52, 128)])]])
+    return ch
+
+
+@charge
+def pattee_quadrate():
+    ch = Charge('crosses', 'cros.2qu', 180, 180, 'A cross pattee quadrate: a cross pattee with a square at the crossing.')
+    ch.union([[four_arms(C, pattee_end(85, 30, 8))], [poly([(52, 52), (128, 52), (128, 128), (52, 128)])]])
     return ch
 
 

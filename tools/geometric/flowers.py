@@ -150,3 +150,13 @@ def clover():
     for a in (45, 135, 225, 315):
         ch.line([poly([polar(c, 18, a), polar(c, 66, a)])])
     return ch
+
+
+@charge
+def clove():
+    ch = Charge('plants', 'clove', 100, 220, 'A clove: a tapering stalk topped by a ball in four pointed sepals.')
+    ch.fill(poly([(42, 80), (58, 80), (54, 215), (46, 215)]), note='the stalk')
+    sepals = [(50, 96), (8, 56), (30, 58), (20, 10), (44, 40), (50, 32), (56, 40), (80, 10), (70, 58), (92, 56)]
+    ch.fill(poly(sepals), note='the sepals')
+    ch.fill(circle((50, 44), 15), note='the bud')
+    return ch

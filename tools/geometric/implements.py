@@ -209,7 +209,7 @@ def grenade():
 
 @charge
 def tun():
-    ch = Charge('objects', 'tun', 200, 160, 'A tun (barrel): a cask lying fesswise, hooped.', also='barrel cask')
+    ch = Charge('objects', 'tun', 200, 160, 'A tun (barrel): a cask lying fesswise, hooped.', also='cask')
     body = join(smooth([(20, 10), (100, 2), (180, 10)]), smooth([(180, 10), (196, 80), (180, 150)]),
                 smooth([(180, 150), (100, 158), (20, 150)]), smooth([(20, 150), (4, 80), (20, 10)]))
     ch.fill(body, note='the cask')
