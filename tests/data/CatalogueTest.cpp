@@ -612,6 +612,7 @@ constexpr BuiltName kBuiltNames[] = {
     {"pinetree", "a pine tree", "pine"},
     {"hourgla", "an hourglass", "hourglass"},  // cut to 8 letters, then the final "s" dropped
     {"mapletre", "a maple tree", "maple"},
+    {"appletre", "an apple tree", "apple"},
     {"boarshoo", "a boar's hoofprint", "hoofprint"},
     {"domestic", "a domestic cat", "cat"},
     {"gemmedri", "a gemmed ring", "ring"},
