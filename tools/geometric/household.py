@@ -1,0 +1,264 @@
+"""Household things, dress, more tools of the trades, arms of war and instruments of music,
+and two charges of the land and sky (the globe and the trimount): plain outlines, upright."""
+
+from .style import BLUE, RED
+from .geometry import arc, circle, ellipse, join, mirrored, poly, smooth
+from .svg import Charge, charge
+
+
+def rect(x0, y0, x1, y1):
+    return poly([(x0, y0), (x1, y0), (x1, y1), (x0, y1)])
+
+
+# --- The table and the house ------------------------------------------------------------------
+
+@charge
+def spoon():
+    ch = Charge('objects', 'spoon', 80, 220, 'A spoon: an oval bowl on a long handle, the bowl upwards.')
+    ch.fill(join(poly([(34, 84), (46, 84)]), smooth([(46, 84), (44, 150), (50, 215)]), poly([(50, 215), (30, 215)]),
+                 smooth([(30, 215), (36, 150), (34, 84)])), note='the handle')
+    ch.fill(ellipse((40, 50), 33, 46), note='the bowl')
+    return ch
+
+
+@charge
+def fork():
+    ch = Charge('objects', 'fork', 80, 220, 'A table fork: three tines above a long handle.')
+    ch.fill(join(poly([(34, 96), (46, 96)]), smooth([(46, 96), (44, 150), (50, 215)]), poly([(50, 215), (30, 215)]),
+                 smooth([(30, 215), (36, 150), (34, 96)])), note='the handle')
+    head = [(40, 104), (62, 84), (70, 60), (70, 5), (60, 5), (60, 56), (48, 56), (48, 5), (40, 5)]
+    ch.fill(mirrored(poly(head), 40), note='the tines')
+    return ch
+
+
+@charge
+def knife():
+    ch = Charge('objects', 'knife', 70, 220, 'A knife: a pointed blade with a straight back above a handle.', also='knive')
+    ch.fill(rect(22, 140, 48, 215), colour=RED, note='the handle (second part)')
+    ch.fill(join(poly([(22, 140), (22, 5)]), smooth([(22, 5), (48, 40), (56, 90), (48, 140)]), poly([(48, 140), (22, 140)])),
+            note='the blade')
+    return ch
+
+
+@charge
+def basket():
+    ch = Charge('objects', 'basket', 200, 180, 'A basket: a wicker basket with a handle arched over it.')
+    ch.fill([join(arc((100, 80), 84, -90, 90)), join(arc((100, 80), 70, -90, 90))], evenodd=True, colour=RED,
+            note='the handle (second part)')
+    ch.fill(poly([(10, 76), (190, 76), (166, 175), (34, 175)]), note='the basket')
+    ch.line([poly([(16 + 6 * k, 100 + 25 * k), (184 - 6 * k, 100 + 25 * k)]) for k in range(3)] +
+            [poly([(x, 78), (x + (100 - x) * 0.27, 173)]) for x in (50, 100, 150)])
+    return ch
+
+
+@charge
+def mirror():
+    ch = Charge('objects', 'mirror', 130, 220, 'A hand mirror: a round glass in a frame on a short handle.')
+    ch.fill(rect(56, 120, 74, 215), note='the handle')
+    ch.fill(circle((65, 66), 60), note='the frame')
+    ch.fill(circle((65, 66), 44), colour=BLUE, note='the glass (detail)')
+    return ch
+
+
+@charge
+def purse():
+    ch = Charge('objects', 'purse', 170, 200, 'A purse: a round bag drawn in at the neck by its strings, tassels below.')
+    ch.fill(join(smooth([(70, 56), (20, 90), (14, 150), (50, 190), (85, 195)]),
+                 smooth([(85, 195), (120, 190), (156, 150), (150, 90), (100, 56)])), note='the bag')
+    ch.fill(join(smooth([(70, 58), (44, 30), (50, 8), (85, 20)]), smooth([(85, 20), (120, 8), (126, 30), (100, 58)])),
+            note='the neck')
+    ch.fill(rect(58, 50, 112, 64), colour=RED, note='the strings (second part)')
+    return ch
+
+
+@charge
+def chair():
+    ch = Charge('objects', 'chair', 150, 220, 'A chair: a high back, a seat and four legs, seen from the side.')
+    ch.union([[rect(20, 5, 38, 215)], [rect(20, 110, 130, 128)], [rect(112, 110, 130, 215)],
+              [rect(20, 30, 38, 48)]])
+    ch.line([poly([(38, 60), (38, 60)])])
+    return ch
+
+
+# --- Dress ------------------------------------------------------------------------------------
+
+@charge
+def boot():
+    ch = Charge('objects', 'boot', 180, 210, 'A boot: a tall leg and a foot with a heel, the toe to dexter.')
+    ch.fill(join(poly([(90, 5), (150, 5), (150, 150)]), smooth([(150, 150), (152, 180), (150, 205)]),
+                 poly([(150, 205), (20, 205)]), smooth([(20, 205), (8, 190), (22, 170), (70, 150), (90, 120)])),
+            note='the boot')
+    ch.fill(rect(84, 5, 156, 30), colour=RED, note='the top (second part)')
+    ch.fill(rect(118, 190, 156, 210), note='the heel')
+    return ch
+
+
+@charge
+def chapeau():
+    ch = Charge('objects', 'chapeau', 220, 150, 'A chapeau (cap of maintenance): a low crown, the brim turned up behind in two points, '
+                'lined of ermine (detail).', also='cap')
+    ch.fill(join(smooth([(40, 100), (50, 30), (110, 8), (170, 30), (180, 100)])), note='the crown')
+    brim = join(poly([(5, 96)]), smooth([(5, 96), (60, 92), (110, 104), (160, 92), (215, 70)]),
+                smooth([(215, 70), (200, 120), (150, 142), (110, 146), (50, 140), (5, 96)]))
+    ch.fill(brim, colour=BLUE, note='the turned-up brim (detail)')
+    ch.solid([poly([(x, 116), (x + 4, 126), (x - 4, 126)]) for x in (50, 90, 130, 170)], note='ermine spots')
+    return ch
+
+
+# --- Tools of the trades ----------------------------------------------------------------------
+
+@charge
+def adze():
+    ch = Charge('objects', 'adze', 150, 220, 'An adze: a long handle with a curved blade across its head.')
+    ch.fill(rect(68, 30, 82, 215), colour=RED, note='the handle (second part)')
+    ch.fill(join(poly([(60, 20), (90, 20), (90, 44)]), smooth([(90, 44), (120, 46), (145, 70)]),
+                 smooth([(145, 70), (120, 36), (90, 10)]), poly([(90, 10), (60, 10)])), note='the blade')
+    return ch
+
+
+@charge
+def trowel():
+    ch = Charge('objects', 'trowel', 140, 220, 'A trowel: a pointed blade on a cranked handle, point downwards.')
+    ch.fill(rect(58, 5, 82, 62), colour=RED, note='the handle (second part)')
+    ch.fill(rect(66, 60, 74, 90), note='the crank')
+    ch.fill(poly([(10, 88), (130, 88), (70, 215)]), note='the blade')
+    return ch
+
+
+@charge
+def shovel():
+    ch = Charge('objects', 'shovel', 120, 220, 'A shovel: a rounded, hollowed blade on a long shaft.')
+    ch.fill(rect(53, 5, 67, 130), colour=RED, note='the shaft (second part)')
+    ch.fill(join(poly([(20, 120), (100, 120)]), smooth([(100, 120), (110, 170), (60, 215), (10, 170), (20, 120)])),
+            note='the blade')
+    ch.line([smooth([(60, 124), (60, 200)])])
+    return ch
+
+
+@charge
+def hoe():
+    ch = Charge('objects', 'hoe', 150, 220, 'A hoe: a long shaft with a square blade set across its head.')
+    ch.fill(rect(30, 30, 44, 215), colour=RED, note='the shaft (second part)')
+    ch.fill(poly([(30, 14), (140, 14), (140, 56), (96, 56), (96, 30), (30, 30)]), note='the blade')
+    return ch
+
+
+@charge
+def mattock():
+    ch = Charge('objects', 'mattock', 200, 220, 'A mattock: a long handle with a head of a pick and a broad blade.')
+    ch.fill(rect(93, 30, 107, 215), colour=RED, note='the handle (second part)')
+    ch.fill(join(poly([(100, 18), (192, 50)]), poly([(192, 50), (100, 40), (60, 40)]), poly([(60, 40), (8, 60), (14, 10)]),
+                 poly([(14, 10), (60, 20), (100, 18)])), note='the head')
+    return ch
+
+
+@charge
+def billhook():
+    ch = Charge('objects', 'billhook', 130, 220, 'A billhook: a broad blade ending in a forward hook, on a short handle.')
+    ch.fill(rect(50, 140, 72, 215), colour=RED, note='the handle (second part)')
+    ch.fill(join(poly([(50, 146), (50, 40)]), smooth([(50, 40), (60, 10), (100, 5), (124, 28), (110, 50)]),
+                 smooth([(110, 50), (100, 30), (84, 34), (80, 60), (72, 146)]), poly([(72, 146), (50, 146)])),
+            note='the blade')
+    return ch
+
+
+@charge
+def dividers():
+    ch = Charge('objects', 'divider', 150, 220, 'A pair of dividers (compasses): two pointed legs hinged at the top, spread.')
+    ch.fill(poly([(70, 30), (80, 30), (24, 215)]), note='the legs')
+    ch.fill(poly([(70, 30), (80, 30), (126, 215)]))
+    ch.fill([circle((75, 24), 19), circle((75, 24), 7)], evenodd=True, note='the hinge')
+    ch.fill(rect(40, 120, 110, 128), note='the arc')
+    return ch
+
+
+# --- Arms of war ------------------------------------------------------------------------------
+
+@charge
+def quiver():
+    ch = Charge('objects', 'quiver', 120, 220, 'A quiver of arrows: a tall case, the fletched ends of three arrows above it.')
+    for x, lean in ((36, -10), (60, 0), (84, 10)):
+        ch.fill(poly([(x - 3, 80), (x + 3, 80), (x + 3 + lean, 36), (x - 3 + lean, 36)]), note=None)
+        ch.fill(poly([(x + lean, 40), (x + lean + 12, 20), (x + lean + 8, 5), (x + lean, 16), (x + lean - 8, 5),
+                      (x + lean - 12, 20)]), colour=RED)
+    ch.fill(join(poly([(18, 70), (102, 70)]), poly([(102, 70), (92, 208)]), smooth([(92, 208), (60, 216), (28, 208)]),
+                 poly([(28, 208), (18, 70)])), note='the case')
+    ch.line([poly([(22, 96), (98, 96)]), poly([(26, 180), (94, 180)])])
+    return ch
+
+
+@charge
+def targe():
+    ch = Charge('objects', 'targe', 180, 180, 'A targe (buckler): a round shield studded, a boss in the middle.', also='buckler')
+    ch.fill(circle((90, 90), 86), note='the shield')
+    ch.fill(circle((90, 90), 22), colour=BLUE, note='the boss (detail)')
+    ch.solid([circle((90 + 62 * dx, 90 + 62 * dy), 5) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1),
+                                                                     (0.707, 0.707), (-0.707, 0.707), (0.707, -0.707), (-0.707, -0.707))])
+    return ch
+
+
+@charge
+def club():
+    ch = Charge('objects', 'club', 110, 220, 'A club (a knotted staff): thick at the head, knobbed, narrowing to the grip.',
+                also='cudgel')
+    ch.fill(join(poly([(46, 215), (64, 215)]), smooth([(64, 215), (70, 140), (92, 70), (94, 30), (76, 6)]),
+                 smooth([(76, 6), (50, 4), (24, 26), (22, 70), (40, 140), (46, 215)])))
+    ch.fill([circle(p, 7) for p in ((90, 60), (24, 84), (84, 112), (36, 40))], note='the knots')
+    return ch
+
+
+# --- Instruments of music ---------------------------------------------------------------------
+
+@charge
+def bagpipe():
+    ch = Charge('objects', 'bagpipe', 200, 220, 'A bagpipe: a round bag with three drones above and a chanter below.')
+    for x, top in ((70, 5), (104, 20), (138, 40)):
+        ch.fill(rect(x - 6, top, x + 6, 100), note=None)
+        ch.fill(rect(x - 10, top, x + 10, top + 12), colour=RED)
+    ch.fill(rect(34, 150, 46, 215), note='the chanter')
+    ch.fill(join(smooth([(20, 150), (30, 86), (100, 70), (170, 100), (180, 150), (120, 186), (40, 178), (20, 150)])),
+            note='the bag')
+    return ch
+
+
+@charge
+def flute():
+    ch = Charge('objects', 'flute', 60, 220, 'A pipe (flute): a long tube with finger holes, the mouthpiece upwards.', also='pipe')
+    ch.fill(rect(18, 5, 42, 215))
+    ch.fill(rect(14, 5, 46, 20), colour=RED, note='the mouthpiece (second part)')
+    ch.solid([circle((30, y), 5) for y in range(70, 200, 22)], note='the holes')
+    return ch
+
+
+@charge
+def fiddle():
+    ch = Charge('objects', 'fiddle', 130, 220, 'A fiddle (violin): a waisted body, a long neck and a scroll.', also='violin')
+    body = join(smooth([(65, 80), (30, 84), (20, 112), (40, 140), (22, 170), (32, 210), (65, 215)]),
+                smooth([(65, 215), (98, 210), (108, 170), (90, 140), (110, 112), (100, 84), (65, 80)]))
+    ch.fill(rect(58, 20, 72, 110), note='the neck')
+    ch.fill([circle((65, 18), 13), circle((65, 18), 5)], evenodd=True, note='the scroll')
+    ch.fill(body, note='the body')
+    ch.line([smooth([(48, 136), (44, 150), (48, 164)]), smooth([(82, 136), (86, 150), (82, 164)])])
+    ch.fill(rect(46, 180, 84, 188), colour=RED, note='the bridge (second part)')
+    return ch
+
+
+# --- The land and the sky ---------------------------------------------------------------------
+
+@charge
+def globe():
+    ch = Charge('celestial', 'globe', 180, 180, 'A terrestrial globe: a ball marked with its meridians and parallels.')
+    ch.fill(circle((90, 90), 86))
+    ch.line([ellipse((90, 90), 40, 86), poly([(90, 4), (90, 176)]), poly([(4, 90), (176, 90)]),
+             poly([(16, 50), (164, 50)]), poly([(16, 130), (164, 130)])])
+    return ch
+
+
+@charge
+def trimount():
+    ch = Charge('celestial', 'trimount', 220, 140, 'A trimount: three rounded hills, the middle one the highest.')
+    ch.fill(join(poly([(5, 135)]), smooth([(5, 135), (14, 86), (48, 66), (70, 74)]), smooth([(70, 74), (84, 20), (110, 5),
+                                                                                             (136, 20), (150, 74)]),
+                 smooth([(150, 74), (172, 66), (206, 86), (215, 135)]), poly([(215, 135), (5, 135)])))
+    ch.line([smooth([(70, 74), (78, 100), (76, 134)]), smooth([(150, 74), (142, 100), (144, 134)])])
+    return ch
