@@ -613,6 +613,8 @@ constexpr BuiltName kBuiltNames[] = {
     {"hourgla", "an hourglass", "hourglass"},  // cut to 8 letters, then the final "s" dropped
     {"mapletre", "a maple tree", "maple"},
     {"appletre", "an apple tree", "apple"},
+    {"oakchapl", "an oak chaplet", "chaplet"},
+    {"shipswhe", "a ship's wheel", "wheel"},
     {"boarshoo", "a boar's hoofprint", "hoofprint"},
     {"domestic", "a domestic cat", "cat"},
     {"gemmedri", "a gemmed ring", "ring"},
@@ -632,7 +634,7 @@ constexpr QualifierVariant kQualifierVariants[] = {
     {"na", "naiant"},      {"em", "embowed"},       {"ra", "eradicated"}, {"sl", "slipped"},
     {"hr", "head erect"},  {"hs", "head erect and erased"}, {"tt", "tripletowered"},
     {"fw", "fesswise"},    {"ex", "with arms extended"}, {"pf", "in profile"}, {"bk", "backs affrontee"},
-    {"et", "erect"},
+    {"et", "erect"},       {"sll", "slipped and leaved"},
 };
 
 // Pictures named by a phrase after the tincture that adds a part to the charge ("liongc": a lion
