@@ -2,6 +2,8 @@
 circles and mirrored outlines: each upright (palewise), the working end up, unless the charge is
 blazoned otherwise by custom (the saw and the oar lie bendwise in no drawing here)."""
 
+import math
+
 from .style import BLUE, RED
 from .geometry import circle, ellipse, join, mirrored, poly, smooth
 from .svg import Charge, charge
@@ -337,4 +339,150 @@ def scissors():
     ch.fill([circle((42, 176), 34), circle((42, 176), 20)], evenodd=True, colour=RED, note='the rings (second part)')
     ch.fill([circle((98, 176), 34), circle((98, 176), 20)], evenodd=True, colour=RED)
     ch.fill(rect(56, 114, 84, 146), note='the pivot')
+    return ch
+
+
+# --- Flags, sails and things of the road ------------------------------------------------------
+
+@charge
+def broad_arrow():
+    ch = Charge('objects', 'broadarr', 180, 200, 'A broad arrow: a broad barbed arrowhead, its inner edges plain, point downwards.',
+                also='broad')
+    half = [('M', (90, 195)), ('L', (175, 60)), ('L', (175, 5)), ('L', (146, 5)), ('L', (146, 56)), ('L', (100, 128)),
+            ('L', (100, 5)), ('L', (90, 5))]
+    ch.fill(mirrored(half, 90))
+    return ch
+
+
+@charge
+def pennon():
+    ch = Charge('objects', 'pennon', 200, 220, 'A pennon: a long flag tapering to a point, flying from a staff.')
+    ch.fill(rect(10, 5, 24, 215), colour=RED, note='the staff (second part)')
+    ch.fill(join(poly([(24, 14)]), smooth([(24, 14), (110, 30), (195, 58)]), smooth([(195, 58), (110, 70), (24, 96)])),
+            note='the pennon')
+    return ch
+
+
+@charge
+def flag():
+    ch = Charge('objects', 'flag', 200, 200, 'A flag: a square flag flying from a staff, its fly waved.')
+    ch.fill(rect(10, 5, 24, 195), colour=RED, note='the staff (second part)')
+    ch.fill(join(poly([(24, 14)]), smooth([(24, 14), (80, 4), (136, 20), (190, 10)]), poly([(190, 10), (190, 104)]),
+                 smooth([(190, 104), (136, 114), (80, 98), (24, 108)])), note='the flag')
+    return ch
+
+
+@charge
+def sail():
+    ch = Charge('objects', 'sail', 180, 200, 'A sail: a square sail bellied by the wind, on its yard.')
+    ch.fill(rect(5, 10, 175, 24), colour=RED, note='the yard (second part)')
+    ch.fill(join(poly([(14, 22), (166, 22)]), smooth([(166, 22), (178, 100), (160, 190)]),
+                 smooth([(160, 190), (90, 180), (20, 190)]), smooth([(20, 190), (2, 100), (14, 22)])), note='the sail')
+    ch.line([smooth([(56, 26), (50, 100), (56, 184)]), smooth([(124, 26), (130, 100), (124, 184)])])
+    return ch
+
+
+@charge
+def clock():
+    ch = Charge('objects', 'clock', 180, 180, 'A clock: a round face marked with the hours, two hands.')
+    ch.fill(circle((90, 90), 86), note='the case')
+    ch.fill(circle((90, 90), 68), colour=BLUE, note='the face (detail)')
+    ch.solid([circle((90 + 58 * math.sin(math.radians(30 * k)), 90 - 58 * math.cos(math.radians(30 * k))), 5)
+              for k in range(12)], note='the hours')
+    ch.line([poly([(90, 90), (90, 40)]), poly([(90, 90), (124, 110)])], width=6)
+    return ch
+
+
+@charge
+def cresset():
+    ch = Charge('objects', 'cresset', 160, 210, 'A cresset: a fire basket on a short foot, flames rising from it.')
+    flames = join(smooth([(80, 92), (30, 80), (22, 40), (46, 10)]), smooth([(46, 10), (54, 38), (64, 44)]),
+                  smooth([(64, 44), (64, 18), (80, 5)]), smooth([(80, 5), (96, 18), (96, 44)]),
+                  smooth([(96, 44), (106, 38), (114, 10)]), smooth([(114, 10), (138, 40), (130, 80), (80, 92)]))
+    ch.fill(flames, colour=RED, note='the flames (second part)')
+    ch.fill(poly([(14, 80), (146, 80), (118, 150), (42, 150)]), note='the basket')
+    ch.line([poly([(36, 82), (62, 148)]), poly([(80, 82), (80, 148)]), poly([(124, 82), (98, 148)]),
+             poly([(26, 112), (134, 112)])])
+    ch.fill(poly([(70, 150), (90, 150), (94, 188), (66, 188)]), note='the stem')
+    ch.fill(rect(34, 186, 126, 205), note='the foot')
+    return ch
+
+
+@charge
+def woolpack():
+    ch = Charge('objects', 'woolpack', 210, 150, 'A woolpack: a bale of wool corded, tasselled at the corners.')
+    ch.fill(join(smooth([(30, 20), (105, 12), (180, 20)]), smooth([(180, 20), (192, 75), (180, 130)]),
+                 smooth([(180, 130), (105, 138), (30, 130)]), smooth([(30, 130), (18, 75), (30, 20)])), note='the bale')
+    ch.line([poly([(30, 20), (180, 130)]), poly([(180, 20), (30, 130)])], width=3)
+    for x, y in ((22, 12), (188, 12), (22, 138), (188, 138)):
+        ch.fill(circle((x, y), 10), colour=RED, note=None)
+    return ch
+
+
+@charge
+def plough():
+    ch = Charge('objects', 'plough', 220, 160, 'A plough: a beam with handles, a share and a coulter, on a wheel, fesswise.',
+                also='plow')
+    ch.fill(poly([(10, 60), (160, 60), (160, 74), (10, 74)]), colour=RED, note='the beam (second part)')
+    ch.fill(poly([(150, 66), (200, 10), (212, 18), (166, 76)]), colour=RED, note='the handles')
+    ch.fill(poly([(120, 70), (180, 140), (100, 140)]), note='the share')
+    ch.fill(poly([(72, 70), (84, 70), (92, 132), (80, 136)]), note='the coulter')
+    ch.fill([circle((34, 110), 40), circle((34, 110), 26)], evenodd=True, note='the wheel')
+    ch.line([poly([(34, 70), (34, 150)]), poly([(-6 + 12, 110), (74, 110)])])
+    return ch
+
+
+@charge
+def wagon():
+    ch = Charge('objects', 'wagon', 220, 150, 'A wagon (wain): a box cart on two spoked wheels, its shafts to dexter.',
+                also='wain cart')
+    ch.fill(poly([(5, 64), (60, 72), (60, 82), (5, 74)]), colour=RED, note='the shafts (second part)')
+    ch.fill(rect(56, 20, 215, 92), note='the box')
+    ch.line([poly([(56, 44), (215, 44)]), poly([(56, 68), (215, 68)])])
+    for x in (98, 176):
+        ch.fill([circle((x, 104), 40), circle((x, 104), 28)], evenodd=True, note=None)
+        ch.line([poly([(x, 64), (x, 144)]), poly([(x - 40, 104), (x + 40, 104)]), poly([(x - 28, 76), (x + 28, 132)]),
+                 poly([(x + 28, 76), (x - 28, 132)])])
+    return ch
+
+
+@charge
+def garter():
+    ch = Charge('objects', 'garter', 180, 200, 'A garter: a strap buckled in a ring, its end hanging down.')
+    ch.fill(join(poly([(112, 120), (142, 120), (150, 196), (118, 180), (112, 196)])), note='the end')
+    ch.fill([circle((90, 88), 84), circle((90, 88), 58)], evenodd=True, note='the strap')
+    ch.fill(rect(100, 100, 150, 140), colour=RED, note='the buckle (second part)')
+    ch.fill(rect(112, 112, 138, 128), colour=RED)
+    return ch
+
+
+@charge
+def quarrel():
+    ch = Charge('objects', 'quarrel', 80, 220, 'A quarrel (crossbow bolt): a short thick shaft, a square-pointed head, vanes, point upwards.')
+    ch.fill(rect(32, 50, 48, 180), note='the shaft')
+    ch.fill(poly([(40, 5), (66, 40), (56, 56), (24, 56), (14, 40)]), colour=RED, note='the head (second part)')
+    ch.fill(poly([(32, 160), (8, 200), (8, 215), (32, 190)]), note='the vanes')
+    ch.fill(poly([(48, 160), (72, 200), (72, 215), (48, 190)]))
+    return ch
+
+
+@charge
+def faggot():
+    ch = Charge('objects', 'faggot', 200, 170, 'A faggot: a bundle of sticks bound about the middle, fesswise.', also='fascine')
+    for k in range(5):
+        y = 22 + 26 * k
+        ch.fill(join(poly([(8, y - 12), (192, y - 12)]), smooth([(192, y - 12), (198, y), (192, y + 12)]),
+                     poly([(192, y + 12), (8, y + 12)]), smooth([(8, y + 12), (2, y), (8, y - 12)])), note=None)
+    ch.fill(rect(88, 4, 112, 148), colour=RED, note='the band (second part)')
+    return ch
+
+
+@charge
+def hat():
+    ch = Charge('objects', 'hat', 210, 150, 'A hat: a round crown on a broad brim, a band about it.')
+    ch.fill(join(smooth([(5, 116), (105, 96), (205, 116)]), smooth([(205, 116), (105, 150), (5, 116)])), note='the brim')
+    ch.fill(join(poly([(50, 110)]), smooth([(50, 110), (54, 30), (105, 5), (156, 30), (160, 110)]),
+                 smooth([(160, 110), (105, 120), (50, 110)])), note='the crown')
+    ch.fill(join(poly([(52, 88)]), smooth([(52, 88), (105, 98), (158, 88)]), poly([(158, 88), (160, 106)]),
+                 smooth([(160, 106), (105, 118), (50, 106)])), colour=RED, note='the band (second part)')
     return ch
