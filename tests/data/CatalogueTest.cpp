@@ -615,6 +615,7 @@ constexpr BuiltName kBuiltNames[] = {
     {"appletre", "an apple tree", "apple"},
     {"oakchapl", "an oak chaplet", "chaplet"},
     {"shipswhe", "a ship's wheel", "wheel"},
+    {"palmbran", "a palm branch", "branch"},
     {"boarshoo", "a boar's hoofprint", "hoofprint"},
     {"domestic", "a domestic cat", "cat"},
     {"gemmedri", "a gemmed ring", "ring"},

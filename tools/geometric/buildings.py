@@ -31,7 +31,7 @@ def house():
 @charge
 def church():
     ch = Charge('objects', 'church', 210, 200, 'A church: a nave with a pitched roof, a tower and spire at the west end topped by a cross.',
-                also='churche')
+                also='churche chapel')
     ch.fill(rect(48, 20, 54, 46), note='the cross')
     ch.fill(rect(40, 27, 62, 33))
     ch.fill(poly([(51, 42), (74, 104), (28, 104)]), colour=RED, note='the spire (second part)')

@@ -335,3 +335,17 @@ def ankh():
     stem = poly([(63, 96), (87, 96), (92, 215), (58, 215)])
     ch.union([loop, [bar], [stem]], evenodd=True)
     return ch
+
+
+@charge
+def urdy_fitchy():
+    ch = Charge('crosses', 'cros.ur7', 150, 220, 'A cross urdy fitchy: a cross urdy whose foot runs on into a point.')
+    ch.fill(fitchy_outline(poly([(68, 0), (50, 20), (40, 11), (11, 11)]), pointed_foot(142, 11, 84)))
+    return ch
+
+
+@charge
+def aiguisee_fitchy():
+    ch = Charge('crosses', 'cros.ai7', 150, 220, 'A cross aiguisee fitchy: a cross aiguisee whose foot runs on into a point.')
+    ch.fill(fitchy_outline(poly([(68, 0), (50, 14), (14, 14)]), pointed_foot(142, 14, 84)))
+    return ch

@@ -108,3 +108,26 @@ def chain():
     for ln in links:
         ch.fill(ln, evenodd=True)
     return ch
+
+
+def regular(name, n, title):
+    ch = Charge('shapes', name, 180, 180, title)
+    c = (90, 92 if n % 2 else 90)
+    start = 0 if n % 2 else 180.0 / n
+    ch.fill(poly([polar(c, 86, start + 360.0 * k / n) for k in range(n)]))
+    return ch
+
+
+@charge
+def pentagon():
+    return regular('pentagon', 5, 'A pentagon: five equal sides, a point upwards.')
+
+
+@charge
+def hexagon():
+    return regular('hexagon', 6, 'A hexagon: six equal sides, flat at the top and the base.')
+
+
+@charge
+def octagon():
+    return regular('octagon', 8, 'An octagon: eight equal sides, flat at the top and the base.')

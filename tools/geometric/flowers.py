@@ -160,3 +160,63 @@ def clove():
     ch.fill(poly(sepals), note='the sepals')
     ch.fill(circle((50, 44), 15), note='the bud')
     return ch
+
+
+@charge
+def bluebell():
+    ch = Charge('plants', 'bluebell', 150, 220, 'A bluebell: a bending stalk hung with three bell-shaped flowers, two blades.')
+    ch.fill(stalk([(75, 215), (78, 120), (70, 40), (50, 10)], 8, 5), note='the stalk')
+    ch.fill(lens((75, 214), (20, 120), 12), note='the blades')
+    ch.fill(lens((75, 214), (136, 130), 12))
+    for (x, y) in ((52, 14), (74, 58), (80, 104)):
+        bell = join(poly([(x + 4, y)]), smooth([(x + 4, y), (x + 30, y + 10), (x + 36, y + 40)]),
+                    poly([(x + 36, y + 40), (x + 42, y + 48), (x + 24, y + 44), (x + 16, y + 52), (x + 10, y + 40),
+                          (x - 2, y + 42), (x + 4, y)]))
+        ch.fill(bell, note=None)
+    return ch
+
+
+@charge
+def poppy():
+    ch = Charge('plants', 'poppy', 180, 180, 'A poppy: four broad round petals about a seeded head (detail).',
+                also='poppie')
+    c = (90, 90)
+    ch.fill(foil_outline(c, 4, 0.44 * 86, 0.5 * 86, start=45), note='the petals')
+    ch.fill(circle(c, 24), colour=BLUE, note='the head (detail)')
+    ch.line([poly([polar(c, 6, a), polar(c, 22, a)]) for a in range(0, 360, 45)])
+    return ch
+
+
+@charge
+def dogwood():
+    ch = Charge('plants', 'dogwood', 180, 180, 'A dogwood flower: four broad petals, each notched at its tip, about a seeded heart.')
+    c = (90, 90)
+    for a in (0, 90, 180, 270):
+        p = [polar(c, 10, a - 40), polar(c, 70, a - 34), polar(c, 86, a - 14), polar(c, 74, a), polar(c, 86, a + 14),
+             polar(c, 70, a + 34), polar(c, 10, a + 40)]
+        ch.fill(smooth(p + [p[0]], tension=0.6), note=None)
+    ch.fill(circle(c, 20), colour=BLUE, note='the heart (detail)')
+    return ch
+
+
+@charge
+def branch():
+    ch = Charge('plants', 'branch', 160, 220, 'A branch: a bending twig with leaves set alternately, erect.', also='branche')
+    ch.fill(stalk([(80, 215), (84, 150), (76, 80), (84, 8)], 10, 5), note='the twig')
+    for k, (y, side) in enumerate(((180, -1), (150, 1), (120, -1), (90, 1), (60, -1), (34, 1))):
+        x = 80
+        ch.fill(lens((x, y), (x + side * (70 - 6 * k), y - 30), 12 - k * 0.6), note=None)
+    ch.fill(lens((84, 14), (84, 0.0 + 2), 6))
+    return ch
+
+
+@charge
+def palm_branch():
+    ch = Charge('plants', 'palmbran', 150, 220, 'A palm branch: a long stem with narrow leaflets to either side, bending at the tip.')
+    ch.fill(stalk([(75, 215), (76, 120), (70, 10)], 8, 4), note='the stem')
+    for k in range(10):
+        y = 196 - 18 * k
+        w = 70 - 5 * k
+        ch.fill(lens((75, y), (75 - w, y - 8 - 2 * k), 5), note=None)
+        ch.fill(lens((75, y), (75 + w, y - 8 - 2 * k), 5))
+    return ch

@@ -262,3 +262,118 @@ def trimount():
                  smooth([(150, 74), (172, 66), (206, 86), (215, 135)]), poly([(215, 135), (5, 135)])))
     ch.line([smooth([(70, 74), (78, 100), (76, 134)]), smooth([(150, 74), (142, 100), (144, 134)])])
     return ch
+
+
+@charge
+def coracle():
+    ch = Charge('objects', 'coracle', 200, 140, 'A coracle: a round boat of wicker seen from the side, a paddle across it.')
+    ch.fill(poly([(140, 5), (152, 5), (72, 120), (60, 120)]), colour=RED, note='the paddle (second part)')
+    ch.fill(join(poly([(5, 60), (195, 60)]), smooth([(195, 60), (180, 120), (100, 136), (20, 120), (5, 60)])), note='the boat')
+    ch.line([smooth([(12, 84), (100, 96), (188, 84)]), smooth([(22, 108), (100, 120), (178, 108)])])
+    return ch
+
+
+@charge
+def musket():
+    ch = Charge('objects', 'musket', 220, 80, 'A musket: a long barrel on a wooden stock, the butt to sinister, fesswise.',
+                also='gun')
+    ch.fill(rect(5, 22, 150, 36), note='the barrel')
+    ch.fill(join(poly([(60, 30), (150, 30), (178, 40), (215, 40), (215, 74), (196, 74), (150, 52), (60, 44)])),
+            colour=RED, note='the stock (second part)')
+    ch.fill(join(smooth([(132, 48), (130, 62), (142, 66)])), note='the trigger guard')
+    return ch
+
+
+@charge
+def bellows():
+    ch = Charge('objects', 'bellow', 120, 220, 'A pair of bellows: a pear-shaped body with handles, the nozzle downwards.')
+    ch.fill(rect(36, 5, 50, 40), note='the handles')
+    ch.fill(rect(70, 5, 84, 40))
+    ch.fill(join(poly([(20, 36), (100, 36)]), smooth([(100, 36), (112, 100), (76, 160)]), poly([(76, 160), (44, 160)]),
+                 smooth([(44, 160), (8, 100), (20, 36)])), note='the body')
+    ch.fill(poly([(46, 158), (74, 158), (64, 215), (56, 215)]), colour=RED, note='the nozzle (second part)')
+    ch.line([smooth([(24, 70), (60, 84), (96, 70)])])
+    return ch
+
+
+@charge
+def ladle():
+    ch = Charge('objects', 'ladle', 110, 220, 'A ladle: a deep round bowl on a long handle hooked at its end.')
+    ch.fill(join(poly([(48, 142), (62, 142), (62, 20)]), smooth([(62, 20), (60, 6), (44, 8), (40, 22)]),
+                 poly([(40, 22), (48, 22)])), note='the handle')
+    ch.fill(join(poly([(6, 140), (104, 140)]), smooth([(104, 140), (100, 196), (55, 215), (10, 196), (6, 140)])),
+            note='the bowl')
+    return ch
+
+
+@charge
+def thimble():
+    ch = Charge('objects', 'thimble', 140, 180, 'A thimble: a rounded cap pitted all over, its rim below.')
+    ch.fill(join(poly([(20, 160)]), smooth([(20, 160), (16, 60), (40, 12), (70, 5), (100, 12), (124, 60), (120, 160)]),
+                 poly([(120, 160), (20, 160)])), note='the cap')
+    ch.fill(rect(10, 154, 130, 175), colour=RED, note='the rim (second part)')
+    ch.solid([circle((x, y), 3.5) for y in (40, 70, 100, 130) for x in range(36 + (y // 30 % 2) * 10, 110, 20)])
+    return ch
+
+
+@charge
+def stool():
+    ch = Charge('objects', 'stool', 180, 180, 'A stool: a round seat on three splayed legs.')
+    ch.fill(poly([(40, 50), (56, 50), (20, 175), (5, 175)]), note='the legs')
+    ch.fill(poly([(124, 50), (140, 50), (175, 175), (160, 175)]))
+    ch.fill(rect(82, 50, 98, 175))
+    ch.fill(join(smooth([(10, 30), (90, 10), (170, 30)]), smooth([(170, 30), (170, 46), (90, 62), (10, 46), (10, 30)])),
+            note='the seat')
+    ch.fill(rect(34, 120, 146, 130))
+    return ch
+
+
+@charge
+def pail():
+    ch = Charge('objects', 'pail', 170, 200, 'A pail: a hooped bucket widening upwards, its handle arched above.')
+    ch.fill([join(arc((85, 80), 80, -90, 90)), join(arc((85, 80), 68, -90, 90))], evenodd=True, colour=RED,
+            note='the handle (second part)')
+    ch.fill(poly([(8, 76), (162, 76), (140, 195), (30, 195)]), note='the pail')
+    ch.line([poly([(14, 104), (156, 104)]), poly([(24, 168), (146, 168)])], width=3)
+    return ch
+
+
+@charge
+def spanner():
+    ch = Charge('objects', 'spanner', 110, 220, 'A spanner: a bar with an open jaw at each end.')
+    ch.fill(rect(44, 40, 66, 180), note='the bar')
+    ch.fill(join(poly([(55, 66), (20, 40), (20, 10), (40, 5), (42, 30), (68, 30), (70, 5), (90, 10), (90, 40)])),
+            note='the upper jaw')
+    ch.fill(join(poly([(55, 154), (20, 180), (20, 210), (40, 215), (42, 190), (68, 190), (70, 215), (90, 210), (90, 180)])),
+            note='the lower jaw')
+    return ch
+
+
+@charge
+def chisel():
+    ch = Charge('objects', 'chisel', 80, 220, 'A chisel: a round handle and a flat blade cut square, edge downwards.')
+    ch.fill(join(poly([(24, 90), (56, 90)]), smooth([(56, 90), (60, 40), (52, 5), (28, 5), (20, 40), (24, 90)])), colour=RED,
+            note='the handle (second part)')
+    ch.fill(poly([(28, 88), (52, 88), (56, 215), (24, 215)]), note='the blade')
+    return ch
+
+
+@charge
+def yoke():
+    ch = Charge('objects', 'yoke', 220, 140, 'An ox yoke: a curved beam with two bows hanging below it.')
+    ch.fill(join(smooth([(5, 40), (110, 10), (215, 40)]), smooth([(215, 40), (212, 62), (110, 36), (8, 62), (5, 40)])),
+            note='the beam')
+    for x in (54, 166):
+        ch.fill([join(arc((x, 60), 40, 90, 270)), join(arc((x, 60), 28, 90, 270))], evenodd=True, colour=RED, note=None)
+    return ch
+
+
+@charge
+def saddle():
+    ch = Charge('objects', 'saddle', 210, 170, 'A saddle: a high pommel and cantle, the seat between, a girth and stirrup below.')
+    ch.fill(join(poly([(40, 160), (50, 110)]), poly([(50, 110), (160, 110), (170, 160)])), colour=RED,
+            note='the girth (second part)')
+    ch.fill(join(poly([(5, 20)]), smooth([(5, 20), (30, 40), (60, 70), (105, 78), (150, 70), (185, 30), (205, 8)]),
+                 smooth([(205, 8), (200, 60), (180, 110), (105, 126), (30, 110), (10, 60), (5, 20)])), note='the saddle')
+    ch.fill([circle((105, 150), 17), circle((105, 150), 8)], evenodd=True, note='the stirrup')
+    return ch

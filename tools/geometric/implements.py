@@ -285,7 +285,8 @@ def bottle():
 
 @charge
 def drum():
-    ch = Charge('objects', 'drum', 190, 180, 'A drum: a cylinder with its head showing, the cords laced zigzag.')
+    ch = Charge('objects', 'drum', 190, 180, 'A drum: a cylinder with its head showing, the cords laced zigzag.',
+                also='tabor kettledr')
     ch.fill(join(poly([(5, 40), (5, 150)]), smooth([(5, 150), (95, 178), (185, 150)]), poly([(185, 150), (185, 40)])),
             note='the shell')
     ch.fill(ellipse((95, 40), 90, 30), note='the head')
@@ -410,7 +411,7 @@ def cresset():
 
 @charge
 def woolpack():
-    ch = Charge('objects', 'woolpack', 210, 150, 'A woolpack: a bale of wool corded, tasselled at the corners.')
+    ch = Charge('objects', 'woolpack', 210, 150, 'A woolpack: a bale of wool corded, tasselled at the corners.', also='bale')
     ch.fill(join(smooth([(30, 20), (105, 12), (180, 20)]), smooth([(180, 20), (192, 75), (180, 130)]),
                  smooth([(180, 130), (105, 138), (30, 130)]), smooth([(30, 130), (18, 75), (30, 20)])), note='the bale')
     ch.line([poly([(30, 20), (180, 130)]), poly([(180, 20), (30, 130)])], width=3)
@@ -458,7 +459,8 @@ def garter():
 
 @charge
 def quarrel():
-    ch = Charge('objects', 'quarrel', 80, 220, 'A quarrel (crossbow bolt): a short thick shaft, a square-pointed head, vanes, point upwards.')
+    ch = Charge('objects', 'quarrel', 80, 220, 'A quarrel (crossbow bolt): a short thick shaft, a square-pointed head, vanes, point upwards.',
+                also='bolt')
     ch.fill(rect(32, 50, 48, 180), note='the shaft')
     ch.fill(poly([(40, 5), (66, 40), (56, 56), (24, 56), (14, 40)]), colour=RED, note='the head (second part)')
     ch.fill(poly([(32, 160), (8, 200), (8, 215), (32, 190)]), note='the vanes')
