@@ -616,6 +616,8 @@ constexpr BuiltName kBuiltNames[] = {
     {"oakchapl", "an oak chaplet", "chaplet"},
     {"shipswhe", "a ship's wheel", "wheel"},
     {"palmbran", "a palm branch", "branch"},
+    {"olivebra", "an olive branch", "branch"},
+    {"laurelbr", "a laurel branch", "branch"},
     {"boarshoo", "a boar's hoofprint", "hoofprint"},
     {"domestic", "a domestic cat", "cat"},
     {"gemmedri", "a gemmed ring", "ring"},

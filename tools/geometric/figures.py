@@ -131,3 +131,4 @@ def hexagon():
 @charge
 def octagon():
     return regular('octagon', 8, 'An octagon: eight equal sides, flat at the top and the base.')
+

@@ -220,3 +220,36 @@ def palm_branch():
         ch.fill(lens((75, y), (75 - w, y - 8 - 2 * k), 5), note=None)
         ch.fill(lens((75, y), (75 + w, y - 8 - 2 * k), 5))
     return ch
+
+
+@charge
+def teasel():
+    ch = Charge('plants', 'teasel', 120, 220, 'A teasel: an oval spiny head on a stalk, a spiny collar below it.', also='tezel')
+    ch.fill(stalk([(60, 215), (60, 150), (60, 110)], 8, 6), note='the stalk')
+    ch.fill(poly([(60, 120), (6, 92), (40, 126), (60, 130), (80, 126), (114, 92)]), colour=RED, note='the collar (second part)')
+    ch.fill(ellipse((60, 64), 32, 58), note='the head')
+    ch.line([poly([(34 + 13 * k, 14 + 8 * (k % 2)), (30 + 13 * k, 118 - 8 * (k % 2))]) for k in range(5)])
+    return ch
+
+
+def branch_with(ch, leaf_width, fruit=False):
+    ch.fill(stalk([(80, 215), (84, 150), (76, 80), (84, 8)], 10, 5), note='the twig')
+    for k, (y, side) in enumerate(((186, -1), (162, 1), (138, -1), (114, 1), (90, -1), (66, 1), (42, -1), (22, 1))):
+        ch.fill(lens((80, y), (80 + side * (66 - 5 * k), y - 26), leaf_width - k * 0.4), note=None)
+    if fruit:
+        ch.fill([ellipse(p, 7, 10) for p in ((56, 150), (108, 126), (54, 102), (104, 78))], colour=RED, width=2,
+                note='the fruit (second part)')
+
+
+@charge
+def olive_branch():
+    ch = Charge('plants', 'olivebra', 160, 220, 'An olive branch: a twig of narrow leaves set alternately, hung with olives.')
+    branch_with(ch, 7, fruit=True)
+    return ch
+
+
+@charge
+def laurel_branch():
+    ch = Charge('plants', 'laurelbr', 160, 220, 'A laurel branch: a twig of long pointed leaves set alternately.')
+    branch_with(ch, 10)
+    return ch

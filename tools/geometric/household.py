@@ -377,3 +377,55 @@ def saddle():
                  smooth([(205, 8), (200, 60), (180, 110), (105, 126), (30, 110), (10, 60), (5, 20)])), note='the saddle')
     ch.fill([circle((105, 150), 17), circle((105, 150), 8)], evenodd=True, note='the stirrup')
     return ch
+
+
+@charge
+def hatchet():
+    ch = Charge('objects', 'hatchet', 150, 200, 'A hatchet: a short handle and a broad curved blade, blade to dexter.')
+    ch.fill(rect(76, 30, 92, 195), colour=RED, note='the handle (second part)')
+    ch.fill(join(poly([(92, 24), (92, 62), (76, 62)]), smooth([(76, 62), (40, 80), (8, 96)]),
+                 smooth([(8, 96), (10, 50), (6, 5)]), smooth([(6, 5), (40, 20), (76, 24)]), poly([(76, 24), (92, 24)])),
+            note='the blade')
+    return ch
+
+
+@charge
+def kettle():
+    ch = Charge('objects', 'kettle', 200, 190, 'A kettle: a round pot with a spout to dexter, a lid and an arched handle.')
+    ch.fill([join(arc((110, 80), 62, -80, 80)), join(arc((110, 80), 50, -80, 80))], evenodd=True, colour=RED,
+            note='the handle (second part)')
+    ch.fill(join(poly([(68, 118), (28, 70), (10, 74), (40, 140), (60, 150)])), note='the spout')
+    ch.fill(join(poly([(50, 80), (170, 80)]), smooth([(170, 80), (190, 130), (160, 184), (110, 186), (60, 184), (30, 130),
+                                                       (50, 80)])), note='the body')
+    ch.fill(join(smooth([(70, 82), (110, 60), (150, 82)])), note='the lid')
+    return ch
+
+
+@charge
+def skillet():
+    ch = Charge('objects', 'skillet', 220, 110, 'A skillet: a round shallow pan with a long handle to sinister, fesswise.')
+    ch.fill(rect(110, 44, 215, 60), colour=RED, note='the handle (second part)')
+    ch.fill(join(poly([(5, 30), (120, 30)]), smooth([(120, 30), (116, 80), (62, 100), (8, 80), (5, 30)])), note='the pan')
+    ch.fill(ellipse((62, 30), 57, 12), note='the rim')
+    return ch
+
+
+@charge
+def besom():
+    ch = Charge('objects', 'besom', 120, 220, 'A besom: a long handle and a bundle of twigs bound on it, the twigs downwards.')
+    ch.fill(rect(53, 5, 67, 120), colour=RED, note='the handle (second part)')
+    ch.fill(poly([(46, 110), (74, 110), (112, 215), (8, 215)]), note='the twigs')
+    ch.line([poly([(x, 140), (x + (x - 60) * 0.6, 212)]) for x in (44, 52, 60, 68, 76)])
+    ch.fill(rect(42, 118, 78, 134), colour=RED, note='the binding')
+    return ch
+
+
+@charge
+def brush():
+    ch = Charge('objects', 'brush', 80, 220, 'A brush: a long handle, a ferrule and a tuft of bristles, tuft upwards.',
+                also='brushe')
+    ch.fill(join(poly([(30, 80), (50, 80)]), smooth([(50, 80), (48, 150), (46, 215)]), poly([(46, 215), (34, 215)]),
+                 smooth([(34, 215), (32, 150), (30, 80)])), colour=RED, note='the handle (second part)')
+    ch.fill(rect(26, 62, 54, 84), note='the ferrule')
+    ch.fill(join(poly([(24, 64)]), smooth([(24, 64), (18, 30), (40, 5)]), smooth([(40, 5), (62, 30), (56, 64)])), note='the bristles')
+    return ch
