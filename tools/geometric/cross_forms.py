@@ -349,3 +349,35 @@ def aiguisee_fitchy():
     ch = Charge('crosses', 'cros.ai7', 150, 220, 'A cross aiguisee fitchy: a cross aiguisee whose foot runs on into a point.')
     ch.fill(fitchy_outline(poly([(68, 0), (50, 14), (14, 14)]), pointed_foot(142, 14, 84)))
     return ch
+
+
+@charge
+def millrined():
+    ch = Charge('crosses', 'cros.mi', 180, 180, 'A cross millrined: each arm ends in two square hooks turned back, like a millrind.')
+    ch.fill(four_arms(C, poly([(66, 0), (85, 18), (85, 44), (70, 44), (70, 30), (56, 22), (13, 13)])))
+    return ch
+
+
+@charge
+def moussue():
+    ch = Charge('crosses', 'cros.mu', 180, 180, 'A cross moussue: a cross couped whose ends are rounded.')
+    # arc() runs from "up" clockwise, so from 90 to 180 degrees it goes from (85, 0) on the axis
+    # round to (67, 18), where the rounded end meets the side of the arm.
+    half = arc((67, 0), 18, 90, 180) + [('L', (18, 18))]
+    ch.fill(four_arms(C, half))
+    return ch
+
+
+@charge
+def fleurettee():
+    ch = Charge('crosses', 'cros.fl', 180, 180, 'A cross fleurettee: long straight arms, a small fleur-de-lis issuing from each end.')
+    from .plants import fleur_parts
+    ch.fill(four_arms(C, square_end(60, 11)), note='the arms')
+    k = 0.3
+    for th in (0, 90, 180, 270):
+        frame = arm_frame(C, th)
+        head = fleur_parts(lambda p, frame=frame: frame((87 - k * (p[1] - 9), k * (p[0] - 90))))
+        for _, shapes in head[1:3] + head[4:]:
+            for sp in shapes:
+                ch.fill(sp, width=2.5)
+    return ch
