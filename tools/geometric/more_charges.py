@@ -226,3 +226,47 @@ def pincers():
     ch.union([[left], [right], [circle((65, 108), 12)]])
     ch.fill(circle((65, 108), 4))
     return ch
+
+
+@charge
+def sea():
+    ch = Charge('shapes', 'sea', 220, 120, 'The sea (waves of the sea): a panel barry wavy of the body and the detail (argent and '
+                'azure proper).')
+    ch.fill(rect(5, 5, 215, 115), note='the water')
+    waves = []
+    for y in (26, 62, 96):
+        top = [(5 + 210 * k / 12, y + (6 if k % 2 else -6)) for k in range(13)]
+        bottom = [(p[0], p[1] + 14) for p in top[::-1]]
+        waves.append(join(smooth(top), poly([top[-1], bottom[0]]), smooth(bottom), poly([bottom[-1], top[0]])))
+    ch.fill(waves, colour=BLUE, width=2, note='the waves (detail)')
+    return ch
+
+
+@charge
+def imperial_crown():
+    ch = Charge('objects', 'icrown', 200, 220, 'An imperial crown: a jewelled band, arches meeting under an orb and cross, a cap within.',
+                also='rcrown')
+    ch.fill(rect(96, 5, 104, 40), note='the cross')
+    ch.fill(rect(86, 14, 114, 22))
+    ch.fill(circle((100, 52), 15), note='the orb')
+    ch.fill(join(poly([(20, 170)]), smooth([(20, 170), (20, 110), (60, 70), (100, 64), (140, 70), (180, 110), (180, 170)])),
+            colour=RED, note='the cap (second part)')
+    ch.fill([join(smooth([(12, 172), (16, 100), (60, 62), (100, 66)]), smooth([(100, 66), (66, 74), (32, 110), (30, 172)]))],
+            note='the arches')
+    ch.fill([join(smooth([(188, 172), (184, 100), (140, 62), (100, 66)]), smooth([(100, 66), (134, 74), (168, 110), (170, 172)]))])
+    ch.fill(rect(92, 66, 108, 172), note='the middle arch')
+    ch.fill(rect(8, 168, 192, 212), note='the band')
+    ch.solid([circle((x, 190), 7) for x in (36, 68, 100, 132, 164)], note='jewels')
+    return ch
+
+
+@charge
+def rain_cloud():
+    from .celestial import cloud_outline
+    ch = Charge('celestial', 'rain', 200, 200, 'Rain: a cloud with drops falling from it.')
+    ch.fill(cloud_outline((100, 60), 70, 28, 9, 26), join='round', note='the cloud')
+    drops = []
+    for x, y in ((40, 128), (80, 150), (120, 130), (160, 152), (60, 180), (140, 184), (100, 186)):
+        drops.append(join(poly([(x, y - 18)]), smooth([(x, y - 18), (x + 8, y), (x, y + 8), (x - 8, y), (x, y - 18)])))
+    ch.fill(drops, colour=BLUE, width=2.5, note='the drops (detail)')
+    return ch
