@@ -69,22 +69,57 @@ def birch_bark(ch):
               poly([(79, 182), (90, 181), (90, 186), (79, 187)])], note='the bark\'s dark bands')
 
 
+def beech_crown(ch):
+    ch.fill(scalloped_ellipse((90, 80), 84, 54, 14, 18, 0), join='round', note='the crown')
+    ch.line([arc(p, 12, -60, 60) for p in ((48, 70), (86, 50), (124, 66), (70, 100), (112, 104), (150, 92), (30, 96))])
+
+
+def aspen_crown(ch):
+    ch.fill(scalloped_ellipse((90, 72), 54, 66, 18, 12, 0), join='round', note='the crown')
+    ch.line([poly([(x, y), (x + 6, y + 8)]) for x, y in ((70, 40), (100, 30), (80, 70), (110, 76), (64, 104), (100, 112))])
+
+
+def poplar_crown(ch):
+    ch.fill(scalloped_ellipse((90, 72), 34, 68, 16, 11, 0), join='round', note='the crown')
+    ch.line([poly([(90, 20), (90, 126)])] + [poly([(90, y), (90 + d, y - 14)]) for y in (50, 80, 110) for d in (-18, 18)])
+
+
+def yew_crown(ch):
+    crown = join(smooth([(90, 5), (130, 40), (160, 96), (168, 132)]), poly([(168, 132), (12, 132)]),
+                 smooth([(12, 132), (20, 96), (50, 40), (90, 5)]))
+    ch.fill(crown, join='round', note='the crown')
+    ch.line([arc(p, 14, -60, 60) for p in ((80, 40), (104, 70), (60, 84), (126, 104), (50, 114), (92, 112))])
+
+
+def elm_crown(ch):
+    clumps = [scalloped_ellipse(c, rx, ry, 10, 14, 0) for c, rx, ry in (((54, 92), 48, 40), ((126, 92), 48, 40),
+                                                                         ((90, 50), 54, 44))]
+    ch.union([[c] for c in clumps], note='the crown, in three clumps')
+    ch.line([arc(p, 12, -60, 60) for p in ((50, 92), (130, 92), (90, 44), (90, 96))])
+
+
 KINDS = [
     # name stem, crown, title words, trunk top
-    ('appletre', apple_crown, 'An apple tree fructed: a round crown hung with apples (detail)', 128),
-    ('olivetre', olive_crown, 'An olive tree fructed: a broad crown of narrow leaves hung with olives (detail)', 118),
+    ('appletre', apple_crown, 'An apple tree fructed: a round crown hung with apples', 128),
+    ('olivetre', olive_crown, 'An olive tree fructed: a broad crown of narrow leaves hung with olives', 118),
     ('cypresst', cypress_crown, 'A cypress tree: a tall crown narrowing to a point', 136),
     ('palmtree', palm_crown, 'A palm tree: a crown of long fronds spreading and drooping from the top of the trunk', 62),
     ('willowtr', willow_crown, 'A willow tree: a broad crown hanging down in drooping strands', 126),
     ('birchtre', birch_crown, 'A birch tree: a rounded crown on a slender trunk banded dark', 128),
+    ('beechtre', beech_crown, 'A beech tree: a broad domed crown', 130),
+    ('aspentre', aspen_crown, 'An aspen tree: a tall oval crown of small round leaves', 134),
+    ('poplartr', poplar_crown, 'A poplar tree: a tall narrow crown rising like a column', 138),
+    ('yewtree', yew_crown, 'A yew tree: a broad dark crown rising to a rounded point', 130),
+    ('elmtree', elm_crown, 'An elm tree: a tall crown of three great clumps of leaves', 128),
 ]
 
 
 def make_tree(stem, crown, title, top, eradicated):
     name = stem + ('.ra' if eradicated else '')
     words = title + (', eradicated: the roots torn up and showing.' if eradicated else ', its trunk cut straight across.')
-    alone = {'olivetre': 'olive', 'cypresst': 'cypres', 'palmtree': 'palm', 'willowtr': 'willow', 'birchtre': 'birch'}
-    plural = {'cypresst': 'cypresse', 'birchtre': 'birche'}
+    alone = {'olivetre': 'olive', 'cypresst': 'cypres', 'palmtree': 'palm', 'willowtr': 'willow', 'birchtre': 'birch',
+             'beechtre': 'beech', 'aspentre': 'aspen', 'poplartr': 'poplar', 'yewtree': 'yew', 'elmtree': 'elm'}
+    plural = {'cypresst': 'cypresse', 'birchtre': 'birche', 'beechtre': 'beeche'}
     also = [stem + '.cp'] + ([alone[stem]] if stem in alone else []) + ([plural[stem]] if stem in plural else [])
     if eradicated:
         also = [alone[stem] + '.ra'] if stem in alone else None
