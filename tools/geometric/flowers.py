@@ -253,3 +253,27 @@ def laurel_branch():
     ch = Charge('plants', 'laurelbr', 160, 220, 'A laurel branch: a twig of long pointed leaves set alternately.')
     branch_with(ch, 10)
     return ch
+
+
+@charge
+def cornflower():
+    ch = Charge('plants', 'cornflow', 180, 180, 'A cornflower: a ring of fringed, trumpet-shaped florets about a small heart.')
+    c = (90, 90)
+    for k in range(8):
+        a = 45 * k + 22.5
+        p = [polar(c, 16, a - 10), polar(c, 74, a - 22), polar(c, 86, a - 18), polar(c, 78, a - 8), polar(c, 88, a),
+             polar(c, 78, a + 8), polar(c, 86, a + 18), polar(c, 74, a + 22), polar(c, 16, a + 10)]
+        ch.fill(poly(p), note=None)
+    ch.fill(circle(c, 20), colour=BLUE, note='the heart (detail)')
+    return ch
+
+
+@charge
+def edelweiss():
+    ch = Charge('plants', 'edelwei', 180, 180, 'An edelweiss: a star of ten woolly pointed bracts about a cluster of heads.')
+    c = (90, 90)
+    for p in petal_ring(c, 10, 14, 87, 13):
+        ch.fill(p)
+    ch.fill([circle(polar(c, 13, a), 11) for a in (0, 72, 144, 216, 288)] + [circle(c, 10)], colour=BLUE, width=2.5,
+            note='the heads (detail)')
+    return ch

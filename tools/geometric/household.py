@@ -429,3 +429,53 @@ def brush():
     ch.fill(rect(26, 62, 54, 84), note='the ferrule')
     ch.fill(join(poly([(24, 64)]), smooth([(24, 64), (18, 30), (40, 5)]), smooth([(40, 5), (62, 30), (56, 64)])), note='the bristles')
     return ch
+
+
+@charge
+def cramp():
+    ch = Charge('objects', 'cramp', 120, 220, 'A cramp: an iron bar with its ends bent the opposite ways into hooks, palewise.',
+                also='crampon')
+    ch.fill(poly([(10, 50), (10, 10), (70, 10), (70, 194), (94, 194), (94, 170), (110, 170), (110, 210), (54, 210),
+                  (54, 26), (26, 26), (26, 50)]))
+    return ch
+
+
+@charge
+def manacles():
+    ch = Charge('objects', 'manacle', 220, 120, 'A pair of manacles: two rings joined by a short chain, fesswise.')
+    ch.fill(rect(70, 52, 150, 68), colour=RED, note='the chain (second part)')
+    ch.fill([circle((46, 60), 42), circle((46, 60), 26)], evenodd=True, note='the rings')
+    ch.fill([circle((174, 60), 42), circle((174, 60), 26)], evenodd=True)
+    return ch
+
+
+@charge
+def harpoon():
+    ch = Charge('objects', 'harpoon', 110, 220, 'A harpoon: a long shaft with a barbed head, point upwards, a line ring at the foot.')
+    ch.fill(rect(49, 60, 61, 196), colour=RED, note='the shaft (second part)')
+    ch.fill(mirrored(poly([(55, 5), (72, 40), (96, 74), (70, 62), (62, 66), (55, 66)]), 55), note='the head')
+    ch.fill([circle((55, 204), 12), circle((55, 204), 5)], evenodd=True, note='the ring')
+    return ch
+
+
+@charge
+def fishhook():
+    ch = Charge('objects', 'fishhook', 120, 220, 'A fish-hook: a shank with an eye at the top, bent below into a barbed hook.')
+    ch.fill([circle((74, 18), 13), circle((74, 18), 5)], evenodd=True, note='the eye')
+    hook = join(poly([(68, 30), (80, 30), (80, 160)]), smooth([(80, 160), (72, 206), (38, 210), (16, 184), (14, 140)]),
+                poly([(14, 140), (4, 150), (16, 118), (30, 146), (26, 146)]), smooth([(26, 146), (28, 180), (44, 194),
+                                                                                       (62, 190), (68, 160)]),
+                poly([(68, 160), (68, 30)]))
+    ch.fill(hook, note='the hook')
+    return ch
+
+
+@charge
+def beehive():
+    ch = Charge('objects', 'beehive', 180, 200, 'A beehive: a domed skep of straw in bands, its door at the foot.', also='hive')
+    ch.fill(join(poly([(10, 190)]), smooth([(10, 190), (14, 100), (50, 24), (90, 8), (130, 24), (166, 100), (170, 190)]),
+                 poly([(170, 190), (10, 190)])), note='the skep')
+    ch.line([poly([(14 + 2 * k, 166 - 30 * k), (166 - 2 * k, 166 - 30 * k)]) for k in range(3)] +
+            [smooth([(40, 76), (90, 64), (140, 76)]), smooth([(62, 40), (90, 34), (118, 40)])], width=3)
+    ch.solid([join(poly([(72, 190), (72, 168)]), arc((90, 168), 18, -90, 90), poly([(108, 168), (108, 190)]))], note='the door')
+    return ch

@@ -104,7 +104,7 @@ def saw():
 
 @charge
 def oar():
-    ch = Charge('objects', 'oar', 90, 220, 'An oar: a long round loom and a broad blade, blade downwards.')
+    ch = Charge('objects', 'oar', 90, 220, 'An oar: a long round loom and a broad blade, blade downwards.', also='paddle')
     ch.fill(rect(39, 5, 51, 130), note='the loom')
     blade = [('M', (45, 118)), ('L', (52, 118)), ('C', (70, 128), (78, 150), (78, 180)), ('C', (78, 200), (70, 215), (45, 215))]
     ch.fill(mirrored(blade, 45), note='the blade')
