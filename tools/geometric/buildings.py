@@ -1,6 +1,8 @@
 """Buildings and works of stone, and vessels of the water, drawn from straight walls, roofs,
 arches and hulls: each stands on its base line across the bottom of its box."""
 
+import math
+
 from .style import BLUE, RED
 from .geometry import arc, circle, join, mirrored, poly, smooth
 from .svg import Charge, charge
@@ -168,4 +170,61 @@ def grapnel():
             ('L', (80, 156))]
     ch.fill(mirrored(half, 80), note='the flukes')
     ch.fill(join(poly([(72, 170), (88, 170), (96, 215), (64, 215)])), note='the crown')
+    return ch
+
+
+@charge
+def arch():
+    ch = Charge('objects', 'arch', 200, 200, 'An arch: a round arch of stone on two columns, its keystone shown.', also='arche')
+    ch.fill(rect(10, 186, 60, 196), note='the bases')
+    ch.fill(rect(140, 186, 190, 196))
+    ch.fill(join(poly([(20, 188), (20, 100)]), arc((100, 100), 80, -90, 90), poly([(180, 100), (180, 188), (130, 188), (130, 100)]),
+                 arc((100, 100), 30, 90, -90), poly([(70, 100), (70, 188)])), note='the arch')
+    ch.fill(poly([(88, 18), (112, 18), (108, 72), (92, 72)]), colour=RED, note='the keystone (second part)')
+    ch.line([poly([(20, 100), (70, 100)]), poly([(130, 100), (180, 100)])])
+    return ch
+
+
+@charge
+def hut():
+    ch = Charge('objects', 'hut', 200, 190, 'A hut: round walls of wattle under a tall conical thatched roof.')
+    ch.fill(rect(30, 100, 170, 185), note='the walls')
+    ch.solid([join(poly([(84, 185), (84, 142)]), arc((100, 142), 16, -90, 90), poly([(116, 142), (116, 185)]))],
+             note='the door')
+    ch.fill(poly([(100, 5), (196, 112), (4, 112)]), colour=RED, note='the thatch (second part)')
+    ch.line([poly([(100, 5), (60, 112)]), poly([(100, 5), (140, 112)])])
+    return ch
+
+
+@charge
+def palisade():
+    ch = Charge('objects', 'palisade', 220, 160, 'A palisade: a row of pointed stakes joined by two rails.', also='fence')
+    for k in range(7):
+        x = 10 + 30 * k
+        ch.fill(poly([(x, 155), (x, 30), (x + 11, 5), (x + 22, 30), (x + 22, 155)]), note=None)
+    ch.fill(rect(4, 56, 216, 72), colour=RED, note='the rails (second part)')
+    ch.fill(rect(4, 112, 216, 128), colour=RED)
+    return ch
+
+
+@charge
+def watermill():
+    ch = Charge('objects', 'watermil', 220, 180, 'A watermill: a gabled mill house with a great wheel of paddles beside it.')
+    ch.fill(poly([(90, 70), (150, 20), (210, 70)]), colour=RED, note='the roof (second part)')
+    ch.fill(rect(96, 68, 206, 175), note='the house')
+    ch.solid([join(poly([(138, 175), (138, 140)]), arc((151, 140), 13, -90, 90), poly([(164, 140), (164, 175)]))])
+    ch.fill([circle((56, 118), 52), circle((56, 118), 18)], evenodd=True, note='the wheel')
+    ch.line([poly([(56 + 20 * math.sin(math.radians(a)), 118 - 20 * math.cos(math.radians(a))),
+                   (56 + 50 * math.sin(math.radians(a)), 118 - 50 * math.cos(math.radians(a)))]) for a in range(0, 360, 45)])
+    return ch
+
+
+@charge
+def dovecote():
+    ch = Charge('objects', 'dovecot', 150, 220, 'A dovecote: a round tower pierced with rows of holes under a conical roof.',
+                also='dovecote')
+    ch.fill(poly([(75, 5), (145, 72), (5, 72)]), colour=RED, note='the roof (second part)')
+    ch.fill(rect(20, 70, 130, 215), note='the tower')
+    ch.solid([circle((x, y), 6) for y in (96, 126) for x in (44, 75, 106)] +
+             [join(poly([(62, 215), (62, 176)]), arc((75, 176), 13, -90, 90), poly([(88, 176), (88, 215)]))])
     return ch
