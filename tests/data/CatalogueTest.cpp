@@ -618,6 +618,7 @@ constexpr BuiltName kBuiltNames[] = {
     {"palmbran", "a palm branch", "branch"},
     {"olivebra", "an olive branch", "branch"},
     {"laurelbr", "a laurel branch", "branch"},
+    {"aspenlea", "an aspen leaf", "leaf"},
     {"edelwei", "an edelweiss", "edelweiss"},  // cut to 8 letters, then the final "s" dropped
     {"boarshoo", "a boar's hoofprint", "hoofprint"},
     {"domestic", "a domestic cat", "cat"},

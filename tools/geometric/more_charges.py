@@ -270,3 +270,15 @@ def rain_cloud():
         drops.append(join(poly([(x, y - 18)]), smooth([(x, y - 18), (x + 8, y), (x, y + 8), (x - 8, y), (x, y - 18)])))
     ch.fill(drops, colour=BLUE, width=2.5, note='the drops (detail)')
     return ch
+
+
+@charge
+def aspen_leaf():
+    ch = Charge('plants', 'aspenlea', 170, 220, 'An aspen leaf: a round leaf with a short point and a scalloped edge, on a long stalk.')
+    ch.fill(stalk([(85, 140), (86, 180), (92, 215)], 9, 6), note='the stalk')
+    c = (85, 80)
+    pts = [polar(c, 76 if k % 2 == 0 else 70, 15 * k) for k in range(24)]
+    pts[0] = polar(c, 84, 0)
+    ch.fill(smooth(pts + [pts[0]], closed=False, tension=0.7), note='the leaf')
+    ch.line([poly([(85, 140), (85, 20)]), poly([(85, 96), (40, 60)]), poly([(85, 96), (130, 60)])])
+    return ch
