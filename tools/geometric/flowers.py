@@ -189,7 +189,8 @@ def poppy():
 
 @charge
 def dogwood():
-    ch = Charge('plants', 'dogwood', 180, 180, 'A dogwood flower: four broad petals, each notched at its tip, about a seeded heart.')
+    ch = Charge('plants', 'dogwood', 180, 180, 'A dogwood flower: four broad petals, each notched at its tip, about a seeded heart.',
+                also='dogwoodf')
     c = (90, 90)
     for a in (0, 90, 180, 270):
         p = [polar(c, 10, a - 40), polar(c, 70, a - 34), polar(c, 86, a - 14), polar(c, 74, a), polar(c, 86, a + 14),
@@ -201,7 +202,8 @@ def dogwood():
 
 @charge
 def branch():
-    ch = Charge('plants', 'branch', 160, 220, 'A branch: a bending twig with leaves set alternately, erect.', also='branche')
+    ch = Charge('plants', 'branch', 160, 220, 'A branch: a bending twig with leaves set alternately, erect.',
+                also='branche hollybra sprigsbi sprigbir')
     ch.fill(stalk([(80, 215), (84, 150), (76, 80), (84, 8)], 10, 5), note='the twig')
     for k, (y, side) in enumerate(((180, -1), (150, 1), (120, -1), (90, 1), (60, -1), (34, 1))):
         x = 80

@@ -472,7 +472,8 @@ def fishhook():
 
 @charge
 def beehive():
-    ch = Charge('objects', 'beehive', 180, 200, 'A beehive: a domed skep of straw in bands, its door at the foot.', also='hive')
+    ch = Charge('objects', 'beehive', 180, 200, 'A beehive: a domed skep of straw in bands, its door at the foot.',
+                also='hive beehiveb')
     ch.fill(join(poly([(10, 190)]), smooth([(10, 190), (14, 100), (50, 24), (90, 8), (130, 24), (166, 100), (170, 190)]),
                  poly([(170, 190), (10, 190)])), note='the skep')
     ch.line([poly([(14 + 2 * k, 166 - 30 * k), (166 - 2 * k, 166 - 30 * k)]) for k in range(3)] +

@@ -374,16 +374,6 @@ def flag():
 
 
 @charge
-def sail():
-    ch = Charge('objects', 'sail', 180, 200, 'A sail: a square sail bellied by the wind, on its yard.')
-    ch.fill(rect(5, 10, 175, 24), colour=RED, note='the yard (second part)')
-    ch.fill(join(poly([(14, 22), (166, 22)]), smooth([(166, 22), (178, 100), (160, 190)]),
-                 smooth([(160, 190), (90, 180), (20, 190)]), smooth([(20, 190), (2, 100), (14, 22)])), note='the sail')
-    ch.line([smooth([(56, 26), (50, 100), (56, 184)]), smooth([(124, 26), (130, 100), (124, 184)])])
-    return ch
-
-
-@charge
 def clock():
     ch = Charge('objects', 'clock', 180, 180, 'A clock: a round face marked with the hours, two hands.')
     ch.fill(circle((90, 90), 86), note='the case')
