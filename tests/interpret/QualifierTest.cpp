@@ -312,7 +312,7 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
         {"Argent a cross botonny fitchy gules", "cros.67"},
         {"Gules three crosses moline fitchy or", "cros.37"},
         {"Azure a cross flory fitchy argent", "cros.47"},
-        {"Or a cross patonce fitchy sable", "cros.47"},
+        {"Or a cross patonce fitchy sable", "cros.pa7"},
         {"Or a wing displayed gules", "wing.1"},
         {"Argent an eagle rising reguardant sable", "eagle.2r"},
         {"Vert a cat couchant guardant argent", "cat.62"},
