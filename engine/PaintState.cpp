@@ -1,5 +1,8 @@
 #include "engine/PaintState.h"
 
+#include <algorithm>
+#include <cassert>
+
 namespace esc {
 
 PaintState::PaintState(MessageSink& sink)
@@ -8,6 +11,19 @@ PaintState::PaintState(MessageSink& sink)
       pictureBuffer(kPictureBufferSize, 0),
       visited((kPictureBufferSize + 63) / 64, 0) {
     geometry.Compute(kImageWidth, kImageHeight, false);
+}
+
+void PaintState::SetPaintScale(double k) {
+    assert(k >= kMinPaintScale && k <= kMaxPaintScale);
+    k = std::clamp(k, kMinPaintScale, kMaxPaintScale);
+    geometry.k = k;
+    const auto area = static_cast<std::size_t>(std::llround(kPictureBufferSize * k * k));
+    pictureBuffer.assign(area, 0);
+    visited.assign((area + 63) / 64, 0);
+    crossings.assign(static_cast<std::size_t>(geometry.Px(kCrossingRows)), Crossing{});
+    geometry.Compute(geometry.ImageWidth(), geometry.ImageHeight(), marshallingMode);
+    (void)picture.Resize(geometry.ImageWidth(), PictureHeight());
+    picture.Fill(kTeal);
 }
 
 void PaintState::BeginDrawing() {

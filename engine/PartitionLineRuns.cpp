@@ -207,11 +207,12 @@ private:
         } else {
             add(a, b);
         }
-        if (p_.gap && !p_.steep) {  // split each range around -2..2
+        if (p_.gap && !p_.steep) {  // split each range around the gap (-2..2 at the design size)
             int lo2[3], hi2[3], m = 0;
+            const int g = p_.gapHalf;
             for (int i = 0; i < n; ++i) {
-                if (lo[i] <= -3) { lo2[m] = lo[i]; hi2[m] = std::min(hi[i], -3); ++m; }
-                if (hi[i] >= 3) { lo2[m] = std::max(lo[i], 3); hi2[m] = hi[i]; ++m; }
+                if (lo[i] <= -g) { lo2[m] = lo[i]; hi2[m] = std::min(hi[i], -g); ++m; }
+                if (hi[i] >= g) { lo2[m] = std::max(lo[i], g); hi2[m] = hi[i]; ++m; }
             }
             n = m;
             std::copy(lo2, lo2 + m, lo);

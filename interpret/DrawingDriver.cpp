@@ -95,7 +95,7 @@ void LookUpWords(DrawingState& s, bool collectTinctures) {
 
 void BeginDrawing(DrawingState& s) {
     s.PaintState::BeginDrawing();
-    (void)s.picture.Resize(kImageWidth, s.marshallingMode ? kMarshallingPictureHeight : kPictureHeight);
+    (void)s.picture.Resize(s.geometry.ImageWidth(), s.PictureHeight());
     s.picture.Fill(kTeal);
     // A drawing never depends on an earlier one.
     s.namedTinctures.fill(0);
