@@ -241,8 +241,8 @@ int PaintChargePicture(PaintState& state, float s) {
 }
 
 int PlaceChargePicture(PaintState& state, const std::string& fileName) {
-    // The charge scale is in design pixels; the picture is painted at the paint scale.
-    const float s = state.chargeScale * 0.5f * static_cast<float>(state.geometry.k);
+    // At another paint scale the picture read is already that many times its size.
+    const float s = state.chargeScale * 0.5f;
     if (!state.pictureLoaded) {
         const int result = ReadGifPicture(state, fileName);
         if (result != 0) return result;

@@ -15,6 +15,11 @@ PaintState::PaintState(MessageSink& sink)
 
 void PaintState::SetPaintScale(double k) {
     assert(k >= kMinPaintScale && k <= kMaxPaintScale);
+    requestedScale = std::clamp(k, kMinPaintScale, kMaxPaintScale);
+    ApplyPaintScale(requestedScale);
+}
+
+void PaintState::ApplyPaintScale(double k) {
     k = std::clamp(k, kMinPaintScale, kMaxPaintScale);
     geometry.k = k;
     const auto area = static_cast<std::size_t>(std::llround(kPictureBufferSize * k * k));

@@ -188,6 +188,11 @@ struct PaintState {
     // picture, its tincture codes and the crossing table for it.
     void SetPaintScale(double k);
     double PaintScale() const { return geometry.k; }
+    // The scale asked for by the last SetPaintScale; a drawing that cannot be drawn at it (a
+    // marshalled one) paints at 1 and the next drawing returns to it.
+    double requestedScale = 1.0;
+    // Sizes everything for scale k without changing the scale asked for.
+    void ApplyPaintScale(double k);
     // The picture bitmap's height after a drawing (normal or a marshalled part).
     int PictureHeight() const { return geometry.Px(marshallingMode ? kMarshallingPictureHeight : kPictureHeight); }
     int PictureBufferSize() const { return static_cast<int>(pictureBuffer.size()); }
