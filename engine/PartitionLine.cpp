@@ -40,7 +40,7 @@ void RecordCrossing(PaintState& state, int x, int y) {
 
 namespace {
 
-bool WithinReach(long long v) { return v >= -kBandReach && v <= kBandReach; }
+bool InReach(long long v, long long reach) { return v >= -reach && v <= reach; }
 
 int Sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
@@ -80,6 +80,8 @@ void ScaleStyle(const LineStyle& style, double k, band::BandPlan& p) {
 
 void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind, int length, int angle) {
     const ShieldGeometry& g = state.geometry;
+    const long long reach = g.Px(kBandReach);
+    auto WithinReach = [reach](long long v) { return InReach(v, reach); };
     band::BandPlan p;
     p.W = g.W;
     p.H = g.H;
