@@ -42,7 +42,6 @@ constexpr OptionSpec kAchievementOptions[] = {
     {"--output", "-o", ValueKind::kFile, "FILE", "the picture: PNG, or BMP for .bmp (default achievement.png)", {}, 0, 0,
      false, false, true},
     kSurname,
-    kSizeOption,
     kData,
 };
 constexpr OptionSpec kSaveOptions[] = {
