@@ -42,8 +42,12 @@ void ScaleChargePicture(ChargePicture& picture, double k) {
                 {at(c.first, r.first + 1), (1 - c.weight) * r.weight},
                 {at(c.first + 1, r.first + 1), c.weight * r.weight},
             }};
-            // The index whose corners weigh most; on a tie the nearest corner's.
             std::uint8_t best = corners[0].first;
+            if (best == corners[1].first && best == corners[2].first && best == corners[3].first) {
+                to[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] = best;
+                continue;
+            }
+            // The index whose corners weigh most.
             double bestWeight = -1;
             for (const auto& [index, unused] : corners) {
                 double sum = 0;

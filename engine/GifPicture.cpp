@@ -266,8 +266,16 @@ int ReadGifPicture(PaintState& state, const std::string& fileName) {
     // result is 1 with the verdict Damaged and what is wrong, for the caller to say.
     ChargePicture& picture = state.chargePicture;
     // At another paint scale the picture is made that many times its size once it is read.
-    auto atScale = [&state, &picture]() {
-        if (picture.verdict == PictureVerdict::Sound && state.geometry.k != 1.0) ScaleChargePicture(picture, state.geometry.k);
+    const double k = state.geometry.k;
+    if (k != 1.0 && state.scaledPicture.path == path && state.scaledPicture.k == k) {
+        picture = state.scaledPicture.picture;
+        return 0;
+    }
+    auto atScale = [&state, &picture, &path, k]() {
+        if (picture.verdict == PictureVerdict::Sound && k != 1.0) {
+            ScaleChargePicture(picture, k);
+            state.scaledPicture = {path, k, picture};
+        }
         return picture.verdict == PictureVerdict::Sound ? 0 : 1;
     };
     if (state.pictureCache && state.pictureCache->Restore(path, picture)) return atScale();

@@ -32,6 +32,7 @@ void PaintState::ApplyPaintScale(double k) {
 }
 
 void PaintState::BeginDrawing() {
+    scaledPicture = {};
     std::fill(visited.begin(), visited.end(), 0);
     shownOutOfBounds2 = shownOutOfBounds3 = shownOutOfBounds5 = false;
 }

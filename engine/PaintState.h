@@ -163,6 +163,14 @@ struct PaintState {
     // fimbriated, painted under the charge.
     int silhouetteTincture = -1;
     ChargePicture chargePicture;
+    // The last picture made larger for the paint scale, so that reading it again (for its size,
+    // then to paint it, then for the next charge of the level) does not make it again. Cleared
+    // at the start of each drawing.
+    struct ScaledPicture {
+        std::string path;
+        double k = 1.0;
+        ChargePicture picture;
+    } scaledPicture;
     // Decoded pictures shared by the drawings of one process (owned by the caller; none: every
     // picture is read from its file).
     PictureCache* pictureCache = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "engine/Messages.h"
 #include "engine/Painter.h"
@@ -324,13 +325,32 @@ void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
     else if (current == kCrusilly) tile = state.crusillyFitchy ? Tile::CrusillyFitchy : Tile::Crusilly;
     const ShieldGeometry& g = state.geometry;
     if (g.k != 1.0) {
-        // The tiles repeat in design pixels; a finer picture samples them between their pixels.
-        const double Y = DesignCentre(g, y);
-        PlotPixels(state, x1, y, x2, [&](int x) {
-            const double X = DesignCentre(g, x);
-            const bool on = tiled ? BlendedBit(X, Y, [&](int a, int b) { return TileFlag(tile, a, b); })
-                                  : BlendedBit(X, Y, [](int a, int b) { return VairFlag(a, b); });
-            return on ? pattern : ground;
+        // The tiles repeat in design pixels; a finer picture samples them between their pixels
+        // (BlendedBit), the row's two design rows blended once for every design column it spans.
+        const double Y = DesignCentre(g, y), fy = std::floor(Y), ay = Y - fy;
+        const int y0 = static_cast<int>(fy);
+        const int first = static_cast<int>(std::floor(DesignCentre(g, x1)));
+        const int last = static_cast<int>(std::floor(DesignCentre(g, x2))) + 1;
+        std::vector<double> blended(static_cast<std::size_t>(last - first + 1));
+        for (int X = first; X <= last; ++X) {
+            const double upper = tiled ? TileFlag(tile, X, y0) : VairFlag(X, y0);
+            const double lower = tiled ? TileFlag(tile, X, y0 + 1) : VairFlag(X, y0 + 1);
+            blended[static_cast<std::size_t>(X - first)] = (1 - ay) * upper + ay * lower;
+        }
+        // Column by column the design position grows by 1/k; a run ends where the blend crosses
+        // one half.
+        const double step = 1.0 / g.k;
+        auto on = [&](double X) {
+            const double fx = std::floor(X), ax = X - fx;
+            const auto i = static_cast<std::size_t>(static_cast<int>(fx) - first);
+            return (1 - ax) * blended[i] + ax * blended[i + 1] > 0.5;
+        };
+        PlotRuns(state, x1, y, x2, [&](int x) {
+            double X = DesignCentre(g, x);
+            const bool value = on(X);
+            int end = x + 1;
+            for (X += step; end < x2 && on(X) == value; X += step) ++end;
+            return CodeRun{value ? pattern : ground, end};
         });
         return;
     }

@@ -172,9 +172,9 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.kind = kind;
 
     const bool oneTincture = p.treatment != 2 && p.saved != kCounterchanged && p.saved != kChequy;
-    // The runs read each profile from masks of at most 32 rows and 64 steps; a finer profile is painted
-    // pixel by pixel.
-    const bool masksFit = p.style == nullptr || (p.style->depth <= 32 && p.style->period <= 64);
+    // The runs read each profile from masks of at most 64 rows; a deeper profile (a line at a
+    // paint scale past 4) is painted pixel by pixel.
+    const bool masksFit = p.style == nullptr || p.style->depth <= 64;
     if (oneTincture && masksFit && state.view == OutputView::Shield && state.layerTarget.image == nullptr) band::PaintAsRuns(state, p);
     else band::PaintPixelByPixel(state, p);
     state.levelTincture[state.level] = p.saved;
