@@ -192,11 +192,14 @@ int PrintCommand(const std::vector<std::string>& args, const char* argv0) {
     inputs.mantle = drawn->achievement ? &drawn->achievement->recolouredMantle : nullptr;
     inputs.scroll = drawn->scroll ? &*drawn->scroll : nullptr;
     inputs.surname = request.surname;
+    inputs.nameAsText = true;  // set as text on the PDF page, sharp at the printer's resolution
     const compose::PrintedPage page = compose::ComposePrintPage(pw, ph, compose::kPrintDpi, inputs, text);
-    ReportText(page.name, request.surname);
 
     compose::PdfPages pages;
-    if (!pages.AddPage(page.page, compose::kPrintDpi)) {
+    std::vector<compose::PdfPages::Text> texts;
+    if (!page.nameText.empty()) texts.push_back({page.nameText, page.nameStyle, page.nameBox});
+    for (const compose::PdfPages::Text& t : texts) ReportText(text.PaintGlyphs(nullptr, t.utf8, t.style, t.box), request.surname);
+    if (!pages.AddPage(page.page, compose::kPrintDpi, texts, text)) {
         std::fprintf(stderr, "escaval: the page could not be composed\n");
         return kExitFile;
     }

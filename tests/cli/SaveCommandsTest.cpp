@@ -198,6 +198,20 @@ TEST_F(CommandLine, PrintedShieldEdgesStepByOneDot) {
     EXPECT_GE(oneDotSteps, 20);
 }
 
+// The surname is set as text on the page, not painted into its picture: a PDF reader finds it.
+TEST_F(CommandLine, PrintSetsTheSurnameAsText) {
+    const fs::path pdf = dir / "named.pdf";
+    const Outcome r = Escaval("print " + Data() + "--pdf '" + pdf.string() + "' --surname Lancaster " + kField);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const fs::path words = dir / "named.txt";
+    const std::string command = "pdftotext '" + pdf.string() + "' '" + words.string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << "pdftotext (poppler-utils) is needed";
+    std::string text;
+    for (const char c : Slurp(words))
+        if (c != ' ' && c != '\n') text += c;
+    EXPECT_NE(text.find("Lancaster"), std::string::npos) << Slurp(words);
+}
+
 TEST_F(CommandLine, PrintWithTheAchievementAndPrintErrors) {
     const fs::path pdf = dir / "achievement.pdf";
     const Outcome r = Escaval("print " + Data() + "--pdf '" + pdf.string() + "' --achievement --surname Hay " + kField);
