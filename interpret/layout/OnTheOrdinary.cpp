@@ -388,9 +388,9 @@ bool FillTheBend(DrawingState& s, int n, bool sinister) {
         spot(g.W3, g.H3);
         spot(g.W - g.W3, g.H - g.H3);
     } else {
-        spot(g.W4 + 2, g.H4 - 1);
-        spot(g.W2 - 2, g.H2 + 1);
-        spot(g.W - g.W4 - 2, g.H - g.H4 + 2);
+        spot(g.W4 + g.Px(2), g.H4 - 1);
+        spot(g.W2 - g.Px(2), g.H2 + 1);
+        spot(g.W - g.W4 - g.Px(2), g.H - g.H4 + g.Px(2));
     }
     const float largest = n == 1 ? kLargestOneOnABend : kLargestOnABend;
     // The turns tried, the usual one first: turned with the bend; turned the other way, which lays
@@ -448,15 +448,15 @@ bool FillTheChevron(DrawingState& s, int n, bool inverted) {
     };
     float table = 0.66f;
     switch (n) {
-        case 1: point(g.W2, g.H2 - 15, 0); break;
+        case 1: point(g.W2, g.H2 - g.Px(15), 0); break;
         case 2:
-            point(g.W4, H - g.H3 - 10, g.W / 6);
-            point(W - g.W4, H - g.H3 - 10, g.W / 6);
+            point(g.W4, H - g.H3 - g.Px(10), g.W / 6);
+            point(W - g.W4, H - g.H3 - g.Px(10), g.W / 6);
             break;
         case 3:
-            point(g.W2, g.H2 - 12, 0);
-            point(g.W4 - 12, H - g.H3 - 18, g.W / 6);
-            point(W - g.W4 + 12, H - g.H3 - 18, g.W / 6);
+            point(g.W2, g.H2 - g.Px(12), 0);
+            point(g.W4 - g.Px(12), H - g.H3 - g.Px(18), g.W / 6);
+            point(W - g.W4 + g.Px(12), H - g.H3 - g.Px(18), g.W / 6);
             break;
         default: return false;
     }
@@ -491,7 +491,7 @@ bool FillTheBand(DrawingState& s, int n, bool pale, float table) {
     if (n < 2 || n > kMostOnABand) return false;
     std::vector<SpotOnOrdinary> spots;
     if (pale && n == 2) {
-        spots = {{g.W2, g.H4 + 10, Slide::kDown, g.H / 8}, {g.W2, g.H - g.H4 - 10, Slide::kDown, g.H / 8}};
+        spots = {{g.W2, g.H4 + g.Px(10), Slide::kDown, g.H / 8}, {g.W2, g.H - g.H4 - g.Px(10), Slide::kDown, g.H / 8}};
     } else if (pale) {
         // The table's rows down the pale, as OnPale sets them.
         const int sp = g.H / (n + 1), q = sp / 4;

@@ -221,7 +221,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
             trace->form = code == kChequy ? "chequy" : code == kVaire ? "vaire" : code == kLozengy ? "lozengy" : "lozengy bendwise";
             trace->tincture = code;
         }
-        PaintRows(s, 2, g.shieldBottom - 5, 1, g.W - 2);
+        PaintRows(s, 2, g.shieldBottom - 5, 1, g.W - g.Px(2));
         return 0;
     }
     const int semee = SemeeCode(s, 1);
@@ -247,7 +247,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
         if (trace) trace->form = "plain";
     }
     if (trace) trace->tincture = s.levelTincture[s.level];
-    PaintRows(s, 2, g.shieldBottom - 2, 2, g.W - 2);
+    PaintRows(s, 2, g.shieldBottom - 2, 2, g.W - g.Px(2));
     ++s.cursor;
     s.levelTincture[s.level] = s.namedTinctures[1];
     if (Is(s, s.cursor, "fretty")) {
