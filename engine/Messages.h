@@ -34,8 +34,8 @@ inline constexpr std::string_view kNoRampantPicture = "No picture of the {} ramp
 // A charge picture file that cannot be painted whole: the file, then what is wrong with it ("it
 // is cut short after 40 of 120 rows"). The question picture stands in for the charge.
 inline constexpr std::string_view kDamagedPicture = "The picture file '{}' is damaged and is not drawn: {}.";
-// A line of partition inside a divided or patterned part of the field or an ordinary ("a
-// bordure barry wavy"): the parts are drawn, their line straight.
+// A line of partition that a divided or patterned part of the field or an ordinary cannot draw
+// ("a bordure per saltire indented", "a chief chequy wavy"): the parts are drawn, their line straight.
 inline constexpr std::string_view kTreatmentLineStraight =
     "The line between the parts of a divided or patterned surface is drawn straight.";
 inline constexpr std::string_view kOutOfMemoryPicbuf = "Out of memory - picbuf";

@@ -14,6 +14,7 @@
 
 #include "engine/Painter.h"
 #include "engine/Palette.h"
+#include "engine/PartitionLine.h"
 
 namespace esc {
 namespace {
@@ -230,7 +231,23 @@ int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double
     }
 }
 
+// How far a boundary in line style `line` lies from its straight course at `position` along it:
+// the profile's solid rows at that column, less half its depth (0 for a plain line).
+double LineShift(int line, double position) {
+    const LineStyle* style = FindLineStyle(line);
+    if (style == nullptr || style->period <= 0 || style->depth <= 0) return 0;
+    const int column = ((static_cast<int>(std::floor(position)) % style->period) + style->period) % style->period;
+    int solid = 0;
+    for (int row = 0; row < style->depth; ++row) solid += style->Solid(row, column) ? 1 : 0;
+    return solid - style->depth / 2.0;
+}
+
 int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, double py) {
+    // The pieces of barry, paly and bendy meet along the pattern's line.
+    if (f.pattern == PatternKind::Barry) py += LineShift(f.line, px);
+    if (f.pattern == PatternKind::Paly) px += LineShift(f.line, py);
+    if (f.pattern == PatternKind::Bendy) py += LineShift(f.line, px + py);
+    if (f.pattern == PatternKind::BendySinister) py += LineShift(f.line, px - py);
     const double w = b.Width(), h = b.Height(), dx = px - b.left, dy = py - b.top;
     const int stripes = f.pieces > 0 ? f.pieces : kDefaultStripes;
     int piece = 0;
@@ -265,7 +282,21 @@ int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, d
 }
 
 // The part of a division a pixel lies in, and the box that part's own treatment is laid in.
-int DivisionPart(DivisionKind d, Box& b, double px, double py) {
+int DivisionPart(DivisionKind d, int line, Box& b, double px, double py) {
+    // The parts meet along the division's line.
+    switch (d) {
+        case DivisionKind::Pale: px += LineShift(line, py); break;
+        case DivisionKind::Fess:
+        case DivisionKind::Chevron:
+        case DivisionKind::ChevronInverted: py += LineShift(line, px); break;
+        case DivisionKind::Bend: py += LineShift(line, px + py); break;
+        case DivisionKind::BendSinister: py += LineShift(line, px - py); break;
+        case DivisionKind::Cross:
+            px += LineShift(line, py);
+            py += LineShift(line, px);
+            break;
+        case DivisionKind::Saltire: break;
+    }
     const double nx = (px - b.left) / b.Width(), ny = (py - b.top) / b.Height();
     const double midX = (b.left + b.right) / 2, midY = (b.top + b.bottom) / 2;
     switch (d) {
@@ -292,7 +323,7 @@ int LeafAt(const SurfaceFill& f, const Lay& lay, Box b, double px, double py) {
     const SurfaceFill* node = &f;
     for (int depth = 0; depth < 64; ++depth) {
         if (node->kind == FillKind::Tincture || node->parts.empty()) return node->tincture;
-        const int part = node->kind == FillKind::Pattern ? PatternPart(*node, lay, b, px, py) : DivisionPart(node->division, b, px, py);
+        const int part = node->kind == FillKind::Pattern ? PatternPart(*node, lay, b, px, py) : DivisionPart(node->division, node->line, b, px, py);
         node = &node->parts[static_cast<std::size_t>(std::min<int>(part, static_cast<int>(node->parts.size()) - 1))];
     }
     return node->tincture;
@@ -321,6 +352,14 @@ void PaintLeafRun(PaintState& state, int x1, int y, int x2, int code) {
 }
 
 }  // namespace
+
+bool FillDrawsItsLine(const SurfaceFill& f) {
+    if (f.kind == FillKind::Division) return f.division != DivisionKind::Saltire;
+    if (f.kind == FillKind::Pattern)
+        return f.pattern == PatternKind::Barry || f.pattern == PatternKind::Paly || f.pattern == PatternKind::Bendy ||
+               f.pattern == PatternKind::BendySinister;
+    return true;
+}
 
 SurfaceMask SurfaceMask::Whole(Rect box) {
     SurfaceMask m;

@@ -30,9 +30,10 @@ struct SurfaceFill {
     PatternKind pattern = PatternKind::Barry;
     DivisionKind division = DivisionKind::Pale;
     int pieces = 0;  // of a pattern; 0: the usual count for the surface
+    int line = -1;   // the line the pieces or parts meet along (kPlainLine: straight)
     std::vector<SurfaceFill> parts;  // two, for a pattern or a division
 
-    static SurfaceFill Plain(int code) { return SurfaceFill{FillKind::Tincture, code, {}, {}, 0, {}}; }
+    static SurfaceFill Plain(int code) { return SurfaceFill{FillKind::Tincture, code, {}, {}, 0, -1, {}}; }
 };
 
 // How the pieces of a compony, counter-compony or chequy surface are laid: along the shield's
@@ -69,6 +70,10 @@ struct SurfacePaintRequest {
 // The tincture code of the leaf that each pixel of the mask lies in (-1 outside the mask),
 // row by row over the mask's box. Painting and tests share it.
 std::vector<int> SurfaceLeaves(const SurfacePaintRequest& request);
+
+// Whether PaintSurface draws the line of this fill's own division or pattern (the lines of per
+// saltire, gyronny and the square patterns are drawn straight).
+bool FillDrawsItsLine(const SurfaceFill& fill);
 
 // Paints every pixel of the mask in its leaf's tincture (furs in their pattern), storing the
 // codes in the picture buffer as PaintSpan does.

@@ -31,10 +31,10 @@ void CollectLeaves(const Treatment& t, std::vector<int>& out) {
 
 }  // namespace
 
-bool Treatment::HasLine() const {
-    if (line >= 0) return true;
+bool Treatment::HasStraightenedLine() const {
+    if (line >= 0 && !FillDrawsItsLine(ToSurfaceFill(*this))) return true;
     for (const Treatment& part : parts)
-        if (part.HasLine()) return true;
+        if (part.HasStraightenedLine()) return true;
     return false;
 }
 
@@ -79,6 +79,7 @@ SurfaceFill ToSurfaceFill(const Treatment& t) {
     fill.pattern = t.pattern;
     fill.division = t.division;
     fill.pieces = t.pieces;
+    fill.line = t.line;
     fill.tincture = t.FirstTincture();
     for (const Treatment& part : t.parts) fill.parts.push_back(ToSurfaceFill(part));
     return fill;

@@ -26,8 +26,8 @@ struct Treatment {
 
     // Whether this is one tincture (or counterchanged, or proper) with no parts.
     bool IsPlain() const { return form != TreatmentForm::Pattern && form != TreatmentForm::Division; }
-    // Whether some line of the tree is not plain.
-    bool HasLine() const;
+    // Whether some line of the tree is not plain and is one the painter draws straight.
+    bool HasStraightenedLine() const;
     // The tincture of the first leaf: what the surface is drawn in before the treatment.
     int FirstTincture() const;
     // The first two different leaf tinctures (the second -1 when there is one).

@@ -69,7 +69,7 @@ bool TinctureRulesDraw(const model::Treatment& t) {
 }
 
 void TellStraightLines(DrawingState& s, const model::Treatment& t) {
-    if (t.HasLine()) s.messages.Show(msg::kTreatmentLineStraight);
+    if (t.HasStraightenedLine()) s.messages.Show(msg::kTreatmentLineStraight);
 }
 
 }  // namespace

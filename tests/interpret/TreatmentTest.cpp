@@ -116,6 +116,24 @@ TEST(Treatments, APartOfThePartitionDividedOrPatterned) {
         d.DrawClean(k.blazon);
         ExpectPoints(d, k.points(d.s().geometry));
     }
+    {
+        SCOPED_TRACE("paly wavy: the pales meet along the wavy line, its middle where the plain line is");
+        test::Drawing d;
+        d.DrawClean("Per fess azure and paly wavy or and gules");
+        const ShieldGeometry& g = d.s().geometry;
+        const FieldBox f(g);
+        std::vector<Point> p;
+        for (int k = 0; k < 6; ++k) p.push_back({PieceMiddle(f.left, f.right, 6, k), g.H2 + 60, k % 2 == 0 ? kOr : kGules});
+        ExpectPoints(d, p);
+        // Down the plain line between the first two pales both tinctures show.
+        const int boundary = f.left + (f.right - f.left) / 6;
+        bool sawOr = false, sawGules = false;
+        for (int y = g.H2 + 5; y < g.baseTop; ++y) {
+            sawOr |= d.At(boundary, y) == Colour(kOr);
+            sawGules |= d.At(boundary, y) == Colour(kGules);
+        }
+        EXPECT_TRUE(sawOr && sawGules);
+    }
 }
 
 // An ordinary divided: each part where the ordinary's own box puts it (the canton per fess was
