@@ -83,6 +83,7 @@ public:
     bool Read(int& i, Treatment& out, int depth) {
         if (depth > kMaxDepth) return Fail(i);
         if (s_.Type(i) == kTypeTincture && !PatternAt(s_, i)) return ReadLeaf(i, out);
+        if (Is(s_, i, "of") && Is(s_, i + 1, "the")) return ReadNamedByPlace(i, out);
         if (Is(s_, i, "per")) {
             const std::optional<DivisionKind> division = DivisionAt(s_, i + 1);
             if (!division) return Fail(i + 1);
@@ -132,17 +133,49 @@ private:
         return true;
     }
 
+    // "of the first" ... "of the fourth" (the named tinctures by their order), "of the field"
+    // (the first), "of the last" (the last tincture named before it).
+    bool ReadNamedByPlace(int& i, Treatment& out) {
+        static constexpr std::array<std::string_view, 5> kPlaces = {"first", "second", "third", "fourth", "fifth"};
+        int code = -1;
+        for (std::size_t k = 0; k < kPlaces.size(); ++k)
+            if (Is(s_, i + 2, kPlaces[k]) && static_cast<int>(k) < s_.namedTinctureCount) code = s_.namedTinctures[k];
+        if (Is(s_, i + 2, "field") && s_.namedTinctureCount > 0) code = s_.namedTinctures[0];
+        if (Is(s_, i + 2, "last"))
+            for (int j = i - 1; j >= 0 && code < 0; --j)
+                if (s_.Type(j) == kTypeTincture && s_.Sub1(j) < kNamedTinctureLimit && s_.Sub1(j) != kCounterchanged) code = s_.Sub1(j);
+        if (code < 0) return Fail(i);
+        out.form = TreatmentForm::Tincture;
+        out.tincture = code;
+        i += 3;
+        return true;
+    }
+
+    // "per chevron in chief paly ... and in base azure": the part's place named before it.
+    void SkipPlace(int& i) const {
+        if (Is(s_, i, "in") && s_.Type(i + 1) == kTypeOrdinary && (s_.Sub1(i + 1) == kChief || s_.Sub1(i + 1) == kBase)) i += 2;
+    }
+
     bool ReadLineAndParts(int& i, Treatment& out, int depth, bool pieces) {
         if (s_.Type(i) == kTypeLine) out.line = s_.Sub1(i++);
-        if (pieces && Is(s_, i, "of")) {
+        if (pieces && Is(s_, i, "of") && !Is(s_, i + 1, "the")) {
             if (s_.Type(i + 1) != kTypeNumber || s_.Sub1(i + 1) < 1) return Fail(i + 1);
             out.pieces = std::min(s_.Sub1(i + 1), kMaxFieldPieces);
             i += 2;
         }
+        if (s_.Type(i) == kTypeTincture && s_.Sub1(i) == kCounterchanged && !Is(s_, i + 1, "and")) {
+            // "a cross quarterly counterchanged": the field's own parts show through, exchanged.
+            out = Treatment{};
+            out.form = TreatmentForm::Counterchanged;
+            ++i;
+            return true;
+        }
         out.parts.resize(2);
+        SkipPlace(i);
         if (!Read(i, out.parts[0], depth + 1)) return false;
         if (!Is(s_, i, "and")) return Fail(i);
         ++i;
+        SkipPlace(i);
         return Read(i, out.parts[1], depth + 1);
     }
 

@@ -102,8 +102,9 @@ bool TreatedOrdinaryRule(DrawingState& s) {
     if (level.levelKind != kTypeOrdinary || level.levelCount == 0 || level.levelIn || HasTincture(s)) return false;
     if (!BeginsDividedTreatment(s, s.cursor)) return false;
     const TreatmentReading reading = ReadTreatment(s, s.cursor);
-    if (!reading.Read() || reading.treatment.IsPlain() || TinctureRulesDraw(reading.treatment)) return false;
-    s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())] = reading.treatment;
+    if (!reading.Read() || TinctureRulesDraw(reading.treatment)) return false;
+    // A division that comes to one tincture ("quarterly counterchanged") is that tincture.
+    if (!reading.treatment.IsPlain()) s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())] = reading.treatment;
     Tincture(s) = reading.treatment.FirstTincture();
     for (int i = s.cursor; i < reading.end; ++i) s.UseWord(i);
     s.cursor = reading.end - 1;  // on the last tincture, where the tincture's follow-up starts

@@ -40,6 +40,9 @@ TEST(ReadTreatment, ReadsNestedTreatmentsAndStopsAtAWordItCannotPlace) {
         {"inverted", "Argent a chevron per chevron inverted or and gules", 3, "per chevron inverted (Or | Gules)", 9},
         {"three deep", "Per pale or and per fess gules and barry argent and azure", 0,
          "per pale (Or | per fess (Gules | barry (Argent | Azure)))", 12},
+        {"parts named by their place", "Per chevron in chief paly of ten or and azure and in base of the last", 0,
+         "per chevron (paly of 10 (Or | Azure) | Azure)", 16},
+        {"quarterly counterchanged", "Per cross argent and gules a cross quarterly counterchanged", 7, "counterchanged", 9},
         {"a charge where a part should be", "Per pale or and a lion gules", 0, nullptr, 4},
         {"no second part", "Argent a bend per bend or", 3, nullptr, 6},
     };
@@ -162,6 +165,12 @@ TEST(Treatments, AnOrdinaryDivided) {
                                        {g.W / 4, g.H / 2 - b / 2, kOr},      {g.W / 4, g.H / 2 + b / 2, kGules},
                                        {3 * g.W / 4, g.H / 2 - b / 2, kGules}, {g.W / 2 + b / 2, 3 * g.H / 4, kOr},
                                        {g.W / 4, g.H2 / 2, kArgent}};
+         }},
+        {"Per cross argent and gules a cross quarterly counterchanged",
+         [](const ShieldGeometry& g) {
+             const int b = g.chiefDepth * 8 / 10 / 2;
+             return std::vector<Point>{{g.W / 2 - b / 2, g.H / 4, kGules}, {g.W / 2 + b / 2, g.H / 4, kArgent},
+                                       {g.W / 4, g.H / 2 + b / 2, kArgent}, {g.W / 4, g.H2 / 2, kArgent}};
          }},
         {"Argent a pale per fess azure and gules",
          [](const ShieldGeometry& g) {
