@@ -38,6 +38,10 @@ inline constexpr std::string_view kDamagedPicture = "The picture file '{}' is da
 // ("a bordure per saltire indented", "a chief chequy wavy"): the parts are drawn, their line straight.
 inline constexpr std::string_view kTreatmentLineStraight =
     "The line between the parts of a divided or patterned surface is drawn straight.";
+// A divided or patterned level drawn by a layout that paints one tincture only (charges set on
+// the charges before them): drawn in its first tincture.
+inline constexpr std::string_view kTreatmentInFirstTincture =
+    "A divided or patterned charge set on other charges is drawn in its first tincture.";
 inline constexpr std::string_view kOutOfMemoryPicbuf = "Out of memory - picbuf";
 inline constexpr std::string_view kNoColorbuf = "NO colorbuf";
 inline constexpr std::string_view kOutOfBounds2 = "Out of bounds 2";

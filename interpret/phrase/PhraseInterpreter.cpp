@@ -250,7 +250,7 @@ void RulePass(DrawingState& s) {
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointUpwardsRule(s)) return;
     if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s)) return;
     if (CantonedRule(s)) return TinctureRule(s);  // "with" read as "between"
-    if (TreatedOrdinaryRule(s)) return;
+    if (TreatedLevelRule(s)) return;
     if (IsPartedTincture(s)) {
         // "a cross engrailed per pale gules and sable": both tinctures, the line between them.
         phrase::Tincture(s) = S1(s, 2);
@@ -399,6 +399,7 @@ void CompleteLevel(DrawingState& s) {
     } else {
         PlaceOnPreviousChargesParted(s);
     }
+    ForgetUndrawnTreatment(s);
     if (turnedBendwise) s.bendwiseFlag = false;
     s.uprightCharges = false;
     // A level that names nothing ("three lions two and one or armed azure" read as a second

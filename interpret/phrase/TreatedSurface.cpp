@@ -12,8 +12,10 @@
 
 #include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
+#include "engine/Palette.h"
 #include "engine/SurfaceFill.h"
 #include "interpret/layout/ArrangeLevel.h"
+#include "interpret/phrase/PartedLevel.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/phrase/ReadTreatment.h"
 #include "interpret/read/Vocabulary.h"
@@ -68,6 +70,15 @@ bool TinctureRulesDraw(const model::Treatment& t) {
            FieldParserDraws(t) && t.pieces == 0;
 }
 
+// Whether the parted charges' own means draw this treatment: per pale, per fess, barry, paly or
+// bendy of two tinctures, with no line.
+bool PartedLevelDraws(const model::Treatment& t) {
+    const bool parted = t.form == model::TreatmentForm::Division && (t.division == DivisionKind::Pale || t.division == DivisionKind::Fess);
+    const bool pattern = t.form == model::TreatmentForm::Pattern &&
+                         (t.pattern == PatternKind::Barry || t.pattern == PatternKind::Paly || t.pattern == PatternKind::Bendy);
+    return (parted || pattern) && t.line < 0 && FieldParserDraws(t);
+}
+
 void TellStraightLines(DrawingState& s, const model::Treatment& t) {
     if (t.HasStraightenedLine()) s.messages.Show(msg::kTreatmentLineStraight);
 }
@@ -97,12 +108,13 @@ bool TreatedField(DrawingState& s) {
 
 namespace phrase {
 
-bool TreatedOrdinaryRule(DrawingState& s) {
+bool TreatedLevelRule(DrawingState& s) {
     const LevelRecord& level = Current(s);
-    if (level.levelKind != kTypeOrdinary || level.levelCount == 0 || level.levelIn || HasTincture(s)) return false;
+    if (level.levelKind == 0 || level.levelCount == 0 || level.levelIn || HasTincture(s)) return false;
     if (!BeginsDividedTreatment(s, s.cursor)) return false;
     const TreatmentReading reading = ReadTreatment(s, s.cursor);
     if (!reading.Read() || TinctureRulesDraw(reading.treatment)) return false;
+    if (level.levelKind != kTypeOrdinary && (reading.treatment.IsPlain() || PartedLevelDraws(reading.treatment))) return false;
     // A division that comes to one tincture ("quarterly counterchanged") is that tincture.
     if (!reading.treatment.IsPlain()) s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())] = reading.treatment;
     Tincture(s) = reading.treatment.FirstTincture();
@@ -114,12 +126,83 @@ bool TreatedOrdinaryRule(DrawingState& s) {
 
 }  // namespace phrase
 
+void ForgetUndrawnTreatment(DrawingState& s) {
+    if (!LevelIsTreated(s)) return;
+    s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())] = model::Treatment{};
+    s.messages.Show(msg::kTreatmentInFirstTincture);
+}
+
 bool LevelIsTreated(const DrawingState& s) { return !s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())].IsPlain(); }
+
+namespace {
+
+// The charges of the current level drawn twice, in their first tincture and in another, which
+// tells the pixels of their bodies (those in the other tincture there and not here: outlines and
+// details in tinctures of their own are alike in both); each charge's body is then painted in the treatment, laid in that charge's own box.
+void DrawTreatedCharges(DrawingState& s, const model::Treatment& t) {
+    const int first = t.FirstTincture();
+    // Not sable: a sable charge has a grey outline, which would differ too.
+    const int probe = first == kGules ? kAzure : kGules;
+    struct Saved {
+        Bitmap picture;
+        std::vector<std::int8_t> codes;
+        std::vector<std::uint64_t> visited;
+        int pictures, ringNext, ringWritten;
+        LevelRecord record;
+    };
+    LevelRecord& record = s.levels[static_cast<std::size_t>(s.ClampedLevel())];
+    const Saved before{s.picture, s.pictureBuffer, s.visited, s.pictureCount, s.ringNext, s.ringWritten, record};
+    LevelTrace* trace = CurrentLevelTrace(s);
+    const std::size_t placed = trace != nullptr ? trace->placements.size() : 0;
+    phrase::Tincture(s) = probe;
+    ArrangeLevel(s);
+    const Bitmap probed = s.picture;
+    s.picture = before.picture;
+    s.pictureBuffer = before.codes;
+    s.visited = before.visited;
+    s.pictureCount = before.pictures;
+    s.ringNext = before.ringNext;
+    s.ringWritten = before.ringWritten;
+    record = before.record;
+    if (trace != nullptr) {
+        trace->placements.resize(placed);
+        trace->layout.clear();
+    }
+    phrase::Tincture(s) = first;
+    ArrangeLevel(s);
+    const int width = std::min(s.picture.Width(), probed.Width()), height = std::min(s.picture.Height(), probed.Height());
+    std::vector<bool> body(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            body[static_cast<std::size_t>(y) * width + x] = probed.Pixel(x, y) == kPalette[probe] && !(s.picture.Pixel(x, y) == probed.Pixel(x, y));
+    const SurfaceFill fill = model::ToSurfaceFill(t);
+    for (const Rect& box : ChargeBoxes(body, width, height)) {
+        SurfaceMask mask;
+        mask.box = box;
+        mask.in.assign(static_cast<std::size_t>(box.Width()) * static_cast<std::size_t>(box.Height()), false);
+        for (int y = box.top; y < box.bottom; ++y)
+            for (int x = box.left; x < box.right; ++x)
+                mask.in[static_cast<std::size_t>(y - box.top) * box.Width() + (x - box.left)] = body[static_cast<std::size_t>(y) * width + x];
+        PaintSurface(s, {fill, mask, SurfaceLay::Broad});
+    }
+}
+
+}  // namespace
 
 void DrawTreatedLevel(DrawingState& s) {
     model::Treatment& kept = s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())];
     const model::Treatment t = kept;
     kept = model::Treatment{};
+    if (phrase::Current(s).levelKind != kTypeOrdinary) {
+        if (s.view == OutputView::Shield) {
+            DrawTreatedCharges(s, t);
+        } else {
+            ArrangeLevel(s);  // the achievement's copy of the shield: the charges in their first tincture
+        }
+        TellStraightLines(s, t);
+        if (LevelTrace* trace = CurrentLevelTrace(s)) trace->layout += " (" + t.Describe() + " on each charge)";
+        return;
+    }
     // The surface alone, over a picture and a buffer of codes that no painting leaves: some
     // shapes plot part of their pixels without storing a code (the lines of partition).
     const std::vector<std::int8_t> before = s.pictureBuffer;

@@ -16,16 +16,20 @@ bool TreatedField(DrawingState& state);
 
 namespace phrase {
 
-// W0 begins the treatment of the current level, an ordinary not yet tinctured: the treatment is
-// kept for the level and its first tincture becomes the level's. Whether it was read.
-bool TreatedOrdinaryRule(DrawingState& state);
+// W0 begins the treatment of the current level, an ordinary or charges not yet tinctured (for
+// charges, one the parted charges' own means do not draw): the treatment is kept for the level
+// and its first tincture becomes the level's. Whether it was read.
+bool TreatedLevelRule(DrawingState& state);
 
 }  // namespace phrase
 
 // Whether the current level carries a treatment of more than one tincture.
 bool LevelIsTreated(const DrawingState& state);
+// A treatment the current level kept that no drawing used is said and forgotten.
+void ForgetUndrawnTreatment(DrawingState& state);
 // Draws the current level (as ArrangeLevel does) in its first tincture, then its treatment over
-// exactly the pixels it painted; the level's treatment is then cleared.
+// exactly the pixels of the ordinary, or of each charge's body laid in that charge's box; the
+// level's treatment is then cleared.
 void DrawTreatedLevel(DrawingState& state);
 
 }  // namespace esc

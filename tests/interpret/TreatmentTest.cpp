@@ -243,5 +243,41 @@ TEST(Treatments, AnOrdinaryPatterned) {
     }
 }
 
+// A charge divided or patterned in a way the parted charges do not draw: each charge's body is
+// laid in its own box, its outline kept.
+TEST(Treatments, AChargeDividedOrPatterned) {
+    struct Case {
+        const char* blazon;
+        int upperLeft, upperRight, lowerLeft, lowerRight;
+    };
+    const Case cases[] = {
+        {"Argent a lozenge quarterly or and gules", kOr, kGules, kGules, kOr},
+        {"Argent a mullet per bend sable and gules", -1, kSable, kGules, -1},
+        {"Or a lozenge per saltire azure and gules", -1, -1, -1, -1},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), 1u);
+        const int x = placed[0].x, y = placed[0].y, r = 15;
+        const std::pair<int, int> at[] = {{x - r, y - r}, {x + r, y - r}, {x - r, y + r}, {x + r, y + r}};
+        const int want[] = {k.upperLeft, k.upperRight, k.lowerLeft, k.lowerRight};
+        for (int i = 0; i < 4; ++i) {
+            if (want[i] >= 0) {
+                EXPECT_EQ(d.At(at[i].first, at[i].second), Colour(want[i])) << i;
+            }
+        }
+        if (want[0] < 0 && want[3] < 0 && want[1] < 0) {
+            // Per saltire: the chief and base of the charge the first, its flanks the second.
+            EXPECT_EQ(d.At(x, y - 2 * r), Colour(kAzure));
+            EXPECT_EQ(d.At(x, y + 2 * r), Colour(kAzure));
+            EXPECT_EQ(d.At(x - 2 * r, y), Colour(kGules));
+            EXPECT_EQ(d.At(x + 2 * r, y), Colour(kGules));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace esc
