@@ -79,6 +79,14 @@ bool PartedLevelDraws(const model::Treatment& t) {
     return (parted || pattern) && t.line < 0 && FieldParserDraws(t);
 }
 
+// Whether the level is a bend or a chevron: the shield's grid of squares would lie across it,
+// so its chequy and lozengy follow its own limbs instead.
+bool LiesAslant(const DrawingState& s, const LevelRecord& level) {
+    if (level.levelKind != kTypeOrdinary || s.vocabulary == nullptr) return false;
+    const VocabularyRow* row = s.vocabulary->Lookup(LookupKey(level.levelName));
+    return row != nullptr && row->type == kTypeOrdinary && (row->sub1 == kBend || row->sub1 == kChevron);
+}
+
 void TellStraightLines(DrawingState& s, const model::Treatment& t) {
     if (t.HasStraightenedLine()) s.messages.Show(msg::kTreatmentLineStraight);
 }
@@ -113,7 +121,7 @@ bool TreatedLevelRule(DrawingState& s) {
     if (level.levelKind == 0 || level.levelCount == 0 || level.levelIn || HasTincture(s)) return false;
     if (!BeginsDividedTreatment(s, s.cursor)) return false;
     const TreatmentReading reading = ReadTreatment(s, s.cursor);
-    if (!reading.Read() || TinctureRulesDraw(reading.treatment)) return false;
+    if (!reading.Read() || (TinctureRulesDraw(reading.treatment) && !LiesAslant(s, level))) return false;
     if (level.levelKind != kTypeOrdinary && (reading.treatment.IsPlain() || PartedLevelDraws(reading.treatment))) return false;
     // A division that comes to one tincture ("quarterly counterchanged") is that tincture.
     if (!reading.treatment.IsPlain()) s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())] = reading.treatment;

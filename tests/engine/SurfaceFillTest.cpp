@@ -138,6 +138,18 @@ TEST(SurfaceFill, ComponyFollowsTheSurface) {
         EXPECT_EQ(seen, (std::set<int>{kOr, kAzure}));
     }
     {
+        SCOPED_TRACE("chequy on a band in bend: three rows across it");
+        const double degrees = 40, breadth = 60;
+        const Leaves l(Pattern(PatternKind::Chequy, kOr, kAzure), Band(degrees, breadth), SurfaceLay::Find);
+        const double ux = std::cos(degrees * M_PI / 180), uy = std::sin(degrees * M_PI / 180);
+        for (double s : {150.0, 230.0}) {
+            auto at = [&](double t) { return l.At(static_cast<int>(20 + s * ux - t * uy), static_cast<int>(20 + s * uy + t * ux)); };
+            EXPECT_NE(at(-breadth / 3), at(0)) << s;
+            EXPECT_NE(at(0), at(breadth / 3)) << s;
+            EXPECT_EQ(at(-breadth / 3), at(breadth / 3)) << s;
+        }
+    }
+    {
         SCOPED_TRACE("a ring, compony of sixteen");
         const Leaves l(Pattern(PatternKind::Compony, kOr, kAzure), Ring(30), SurfaceLay::Ring);
         // The top middle is a boundary: its two sides differ; across the ring's breadth one piece.
