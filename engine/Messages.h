@@ -22,6 +22,12 @@ inline constexpr std::string_view kExpectingLabel2 = "Improper format! - Expecti
 // A label "2" (or "1") calls for a third (or fourth) part that the text does not hold.
 inline constexpr std::string_view kExpectingLabel3 = "Improper format! - Expecting '3:'";
 inline constexpr std::string_view kExpectingLabel4 = "Improper format! - Expecting '4:'";
+// Marshalled texts of more quarters, grand quarters and an escutcheon over all.
+inline constexpr std::string_view kExpectingQuarterLabel = "Improper format! - Expecting quarter numbers before ':'";
+inline constexpr std::string_view kQuarterNotNamedOnce = "Improper format! - Each quarter must be named once";
+inline constexpr std::string_view kTooManyQuarters = "Improper format! - At most 16 quarters can be drawn";
+inline constexpr std::string_view kQuartersTooDeep =
+    "Improper format! - Quarters within grand quarters are not drawn";
 inline constexpr std::string_view kEmptyPart = "Improper format! - A part has no blazon";
 inline constexpr std::string_view kPartTooLong = "Improper format! - A part is longer than 199 characters";
 inline constexpr std::string_view kTooManyRepeatedOrdinaries =

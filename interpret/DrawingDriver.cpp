@@ -5,6 +5,7 @@
 #include "engine/Messages.h"
 #include "engine/Painter.h"
 #include "interpret/phrase/FieldParser.h"
+#include "interpret/marshal/MarshalledGrid.h"
 #include "interpret/marshal/Marshalling.h"
 #include "interpret/read/Normaliser.h"
 #include "interpret/phrase/PhraseInterpreter.h"
@@ -161,24 +162,24 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
 namespace {
 
 struct Road {
-    bool quartered = false, impaled = false;
+    bool quartered = false, impaled = false, escutcheon = false;
 };
 
 // A text with "Quarterly" and a colon is a marshalled text even when its first label is
 // misspelt ("Quarterly (1&4): ..."): it is refused with the label's message rather than read
 // as single arms with its labels ignored.
+// Only what stands outside brackets counts: a grand quarter's words do not decide the road, and
+// single arms with an escutcheon over all ("A escutcheon: B") are marshalled too.
 Road RoadOf(std::string_view text) {
-    const bool impaling = ContainsIgnoringCase(text, "impaling:");
-    const bool quartered = ContainsIgnoringCase(text, "quarterly 1") ||
-                           (!impaling && ContainsIgnoringCase(text, "quarterly") && text.find(':') != std::string::npos);
-    return {quartered, !quartered && impaling};
+    const MarshalledRoad road = MarshalledRoadOf(text);
+    return {road == MarshalledRoad::Quartered, road == MarshalledRoad::Impaled, road == MarshalledRoad::Escutcheon};
 }
 
 }  // namespace
 
 bool IsCutToBlazonBuffer(std::string_view blazon) {
     const Road road = RoadOf(blazon.substr(0, kMaxMarshalledChars));
-    return !road.quartered && !road.impaled && blazon.size() > static_cast<std::size_t>(kMaxBlazonChars);
+    return !road.quartered && !road.impaled && !road.escutcheon && blazon.size() > static_cast<std::size_t>(kMaxBlazonChars);
 }
 
 void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
@@ -198,11 +199,11 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     if (read) text = *read;
 
     const Road road = RoadOf(text);
-    const bool quartered = road.quartered, impaled = road.impaled;
+    const bool quartered = road.quartered || road.escutcheon, impaled = road.impaled;
     if (!quartered && !impaled && text.size() > static_cast<std::size_t>(kMaxBlazonChars)) text.resize(kMaxBlazonChars);
     if (s.trace) s.trace->blazon = read ? typed : text;
     if (s.trace && read) s.trace->respelled = text;
-    if (s.trace) s.trace->road = quartered ? "quartered" : impaled ? "impaled" : "single";
+    if (s.trace) s.trace->road = road.escutcheon ? "escutcheon" : quartered ? "quartered" : impaled ? "impaled" : "single";
     if (quartered || impaled) {
         DrawMarshalledText(s, text, quartered ? MarshallingKind::Quartered : MarshallingKind::Impaled, host);
     } else {

@@ -11,7 +11,10 @@ the charge. Run it from anywhere:
 
     python3 tools/geometric_charges.py            # every charge
     python3 tools/geometric_charges.py mullet rose  # only these picture names
+    python3 tools/geometric_charges.py derived      # only the pictures of one module
     python3 tools/geometric_charges.py --force cros.4  # also overwrite a hand-edited source
+    python3 tools/geometric_charges.py --check      # exit 1 when a source differs from what
+                                                    # the script would write (hand-edited aside)
 
 A source that was changed by hand after the script drew it carries a comment containing
 HAND_EDITED (below); the script skips it and says so, unless given --force.
@@ -31,12 +34,23 @@ from geometric import CHARGES  # noqa: E402
 def main(argv):
     args = argv[1:]
     force = '--force' in args
-    wanted = set(a for a in args if a != '--force')
+    check = '--check' in args
+    wanted = set(a for a in args if a not in ('--force', '--check'))
+    stale = []
     for make in CHARGES:
         ch = make()
-        if not wanted or ch.name in wanted or ch.folder in wanted:
-            ch.write(force)
+        module = make.__module__.rsplit('.', 1)[-1]
+        if not wanted or ch.name in wanted or ch.folder in wanted or module in wanted:
+            if check:
+                if not ch.current():
+                    stale.append(ch.path())
+            else:
+                ch.write(force)
+    for path in stale:
+        print('%s: not what tools/geometric_charges.py draws; run it and commit the source'
+              % os.path.relpath(path), file=sys.stderr)
+    return 1 if stale else 0
 
 
 if __name__ == '__main__':
-    main(sys.argv)
+    sys.exit(main(sys.argv))

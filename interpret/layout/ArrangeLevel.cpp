@@ -20,6 +20,7 @@
 #include "interpret/layout/FitLayout.h"
 #include "interpret/layout/Issuant.h"
 #include "interpret/layout/Layouts.h"
+#include "interpret/layout/MixedGroup.h"
 #include "interpret/layout/OnAMount.h"
 #include "interpret/layout/OnTheOrdinary.h"
 #include "interpret/layout/OrdinariesAboutTheFess.h"
@@ -350,6 +351,8 @@ void ArrangeLevel(DrawingState& s) {
         // "two mullets and a crescent": one group of three, two and one.
     } else if (InLineWithTheChargesBefore(s, savedCursor)) {
         // One charge each, set in a pale or fess together with the first phrase's.
+    } else if (MixedGroupLayout(s, savedCursor)) {
+        // "a mullet, a crescent and an escallop": one group of three, a place each.
     } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&
                phrase::Previous(s).levelKind == kTypeOrdinary && s.onOrdinaryCode == ShapeCode::kCanton) {
         // "on a canton argent a cross gules": the ordinary drawn within the canton, as it would

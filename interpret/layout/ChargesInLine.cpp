@@ -16,6 +16,7 @@
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/phrase/Qualifiers.h"
+#include "interpret/phrase/RelationWords.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -210,8 +211,9 @@ bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
         return false;
     }
     if (index == 1) {
-        // The first was set so too.
-        if (s.ringWritten < 1) return false;
+        // The first was set so too, and the two are not joined by a relation ("a tree issuant
+        // from a mount"), which sets them otherwise.
+        if (s.ringWritten < 1 || RelationWordsBefore(s, s.levelFirstWord)) return false;
         const RingEntry& before =
             s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
         if (before.y == p.y && before.x == p.x) return false;

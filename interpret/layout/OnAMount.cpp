@@ -1,10 +1,12 @@
 #include "interpret/layout/OnAMount.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/RelationWords.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
@@ -17,10 +19,6 @@ constexpr int kMarginAboveTheSummit = 4;      // pixels the charge's feet are se
 constexpr float kLargestStandingScale = 2.0f;  // the charge alone would be 2.4; it has less room
 constexpr int kMountFootBelowTheBase = 20;     // rows of the shield's point the mount runs into
 
-bool IsMount(std::string_view name) {
-    return EqualsIgnoringCase(name, "mount") || EqualsIgnoringCase(name, "mounts") || EqualsIgnoringCase(name, "molehill");
-}
-
 bool IsSingleCharge(const LevelRecord& level) {
     return level.levelCount == 1 && !level.levelIn && !level.levelOn && !level.levelBetween &&
            level.levelKind != kTypeOrdinary && level.levelKind != kTypeRoundel && level.levelKind != 0;
@@ -29,17 +27,28 @@ bool IsSingleCharge(const LevelRecord& level) {
 // The mount's summit.
 int MountTop(const ShieldGeometry& g) { return g.H - g.H * kMountHeightPercent / 100; }
 
+// The word where the mount's phrase begins, when the phrase that ends at `nextWord` stands on a
+// mount ("on a mount", "issuant from a mount"); -1 otherwise.
+int MountPhraseAfter(const DrawingState& s, int nextWord) {
+    if (EqualsIgnoringCase(s.Word(nextWord), "on")) return nextWord + 1;
+    const std::optional<RelationWords> r = RelationWordsAfter(s, nextWord);
+    return r && r->kind == model::RelationKind::IssuantFrom ? r->first + r->count : -1;
+}
+
 }  // namespace
+
+bool IsMountName(std::string_view name) {
+    return EqualsIgnoringCase(name, "mount") || EqualsIgnoringCase(name, "mounts") || EqualsIgnoringCase(name, "molehill");
+}
 
 bool OnAMountLayout(DrawingState& s, int nextWord) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = phrase::Current(s);
     PictureExtent extent;
     if (s.level == 0 && s.partitionCode == -1 && IsSingleCharge(level)) {
-        // "... on a mount": the words after this phrase.
-        if (!EqualsIgnoringCase(s.Word(nextWord), "on") || !EqualsIgnoringCase(s.Word(nextWord + 1), "a") ||
-            !IsMount(s.Word(nextWord + 2)))
-            return false;
+        // "... on a mount", "... issuant from a mount": the words after this phrase.
+        const int mount = MountPhraseAfter(s, nextWord);
+        if (mount < 0 || !EqualsIgnoringCase(s.Word(mount), "a") || !IsMountName(s.Word(mount + 1))) return false;
         const bool loaded = s.pictureLoaded;
         const bool measured = LevelPictureExtent(s, extent);
         s.pictureLoaded = loaded;
@@ -56,7 +65,9 @@ bool OnAMountLayout(DrawingState& s, int nextWord) {
         Place(s, g.W2, static_cast<int>(static_cast<float>(room) - lowest), scale);
         return true;
     }
-    if (s.level == 1 && level.levelOn && level.levelCount == 1 && IsMount(level.levelName.view()) &&
+    const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
+    const bool issuantFrom = before && before->kind == model::RelationKind::IssuantFrom;
+    if (s.level == 1 && (level.levelOn || issuantFrom) && level.levelCount == 1 && IsMountName(level.levelName.view()) &&
         IsSingleCharge(s.levels[0]) && s.partitionCode == -1) {
         const bool loaded = s.pictureLoaded;
         const bool measured = LevelPictureExtent(s, extent);

@@ -2,12 +2,17 @@
 // "Or a hen sable on a mount vert": the mount lies in base across the shield and the charge
 // stands on it, above it (both were drawn at the centre, the mount over the hen).
 
+#include <string_view>
+
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc {
 
 // The share of the field's height the mount takes in base, and the rows the charge above it has.
 inline constexpr int kMountHeightPercent = 30;
+
+// "mount", "mounts" or "molehill": the charge words a charge can stand on.
+bool IsMountName(std::string_view word);
 
 // Draws the current level when it is the single charge of level 0 standing on a mount (the
 // blazon goes on "on a mount" at `nextWord`), or the mount it stands on; false, drawing nothing,

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <string>
+#include <optional>
 
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/RelationWords.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
@@ -14,11 +18,16 @@ namespace esc {
 namespace {
 
 constexpr int kRingCentreAboveTheFessPoint = 10;  // pixels: the shield is full width a little higher
+// A drawing's diagonal as a share of the circle kept for it among several within the ring.
+constexpr float kDrawingShareOfItsCircle = 0.95f;
 
-bool IsSingleCharge(const LevelRecord& level) {
-    return level.levelCount == 1 && !level.levelIn && !level.levelOn && !level.levelBetween &&
-           level.levelKind != kTypeOrdinary && level.levelKind != 0;
+// A group of charges on the field that a ring can hold: one to kMaxWithinTheRing of them.
+bool IsGroupForTheRing(const LevelRecord& level) {
+    return level.levelCount >= 1 && level.levelCount <= kMaxWithinTheRing && !level.levelIn && !level.levelOn &&
+           !level.levelBetween && level.levelKind != kTypeOrdinary && level.levelKind != 0;
 }
+
+bool IsSingleCharge(const LevelRecord& level) { return level.levelCount == 1 && IsGroupForTheRing(level); }
 
 // Places the current level's drawing with its middle at (x, y): picture row r is painted at
 // y + (r - height / 2) * scale / 2, and columns alike.
@@ -35,15 +44,18 @@ bool WithinAnAnnuletLayout(DrawingState& s, int nextWord) {
     const LevelRecord& level = phrase::Current(s);
     const int ring = g.W * kAnnuletWidthPercent / 100;
     const int cx = g.W2, cy = g.H2 - kRingCentreAboveTheFessPoint;
-    // The phrase ends at "within" or, the word stepped over, at the article after it.
-    const int within = EqualsIgnoringCase(s.Word(nextWord), "within") ? nextWord : nextWord - 1;
-    const bool charge = s.level == 0 && IsSingleCharge(level) && level.levelKind != kTypeRoundel && within >= 0 &&
-                        EqualsIgnoringCase(s.Word(within), "within") &&
-                        (EqualsIgnoringCase(s.Word(within + 1), "an") || EqualsIgnoringCase(s.Word(within + 1), "a")) &&
-                        EqualsIgnoringCase(s.Word(within + 2), "annulet");
-    const bool annulet = s.level == 1 && level.levelName == "annulet" && IsSingleCharge(level) && IsSingleCharge(s.levels[0]) &&
-                         s.levelFirstWord >= 1 && (EqualsIgnoringCase(s.Word(s.levelFirstWord), "within") ||
-                                                   EqualsIgnoringCase(s.Word(s.levelFirstWord - 1), "within"));
+    // The phrase ends at the words that say "within" ("within", "environed of") or, those
+    // stepped over, at the article after them.
+    const std::optional<RelationWords> after = RelationWordsAfter(s, nextWord);
+    const int article = after ? after->first + after->count : -1;
+    const bool charge = s.level == 0 && IsGroupForTheRing(level) && level.levelKind != kTypeRoundel && after &&
+                        after->kind == model::RelationKind::Within &&
+                        (EqualsIgnoringCase(s.Word(article), "an") || EqualsIgnoringCase(s.Word(article), "a")) &&
+                        EqualsIgnoringCase(s.Word(article + 1), "annulet");
+    const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
+    const bool annulet = s.level == 1 && level.levelName == "annulet" && IsSingleCharge(level) &&
+                         IsGroupForTheRing(s.levels[0]) && s.levels[0].levelKind != kTypeRoundel &&
+                         before && before->kind == model::RelationKind::Within;
     if (!charge && !annulet) return false;
     PictureExtent extent;
     const bool loaded = s.pictureLoaded;
@@ -55,12 +67,42 @@ bool WithinAnAnnuletLayout(DrawingState& s, int nextWord) {
     if (annulet) {
         NoteLayout(s, "WithinAnAnnulet(ring)");
         PlaceDrawingCentred(s, extent, cx, cy, 2.0f * static_cast<float>(ring) / std::max(wide, high));
-    } else {
+    } else if (level.levelCount == 1) {
         NoteLayout(s, "WithinAnAnnulet(charge)");
         const float room = static_cast<float>(ring * kWithinTheRingPercent / 100);
         PlaceDrawingCentred(s, extent, cx, cy, 2.0f * room / std::hypot(wide, high));
+    } else {
+        NoteLayout(s, "WithinAnAnnulet(" + std::to_string(level.levelCount) + " charges)");
+        for (const RingSpot& spot : SpotsWithinTheRing(g, level.levelCount)) {
+            const float room = 2.0f * static_cast<float>(spot.radius) * kDrawingShareOfItsCircle;
+            PlaceDrawingCentred(s, extent, spot.x, spot.y, 2.0f * room / std::hypot(wide, high));
+        }
     }
     return true;
+}
+
+std::vector<RingSpot> SpotsWithinTheRing(const ShieldGeometry& g, int count) {
+    std::vector<RingSpot> spots;
+    if (count < 2 || count > kMaxWithinTheRing) return spots;
+    const double hole = g.W * kAnnuletWidthPercent / 100.0 / 2 * kHoleShareOfTheRing;
+    const int cx = g.W2, cy = g.H2 - kRingCentreAboveTheFessPoint;
+    // Each charge in a circle of its own, the circles touching round the middle and the hole's
+    // edge: their centres on a circle of radius rho, each of radius rho * sin(pi / n), which
+    // equals hole - rho.
+    const double half = std::numbers::pi / count;
+    const double rho = hole / (1 + std::sin(half));
+    const int radius = static_cast<int>(hole - rho);
+    // An odd count stands with one charge at the foot (two and one), an even one in pairs side
+    // by side (two in fess, two and two).
+    const double start = count % 2 == 1 ? std::numbers::pi / 2 : std::numbers::pi / 2 + half;
+    for (int k = 0; k < count; ++k) {
+        const double a = start + 2 * half * k;
+        spots.push_back({cx + static_cast<int>(std::lround(rho * std::cos(a))), cy + static_cast<int>(std::lround(rho * std::sin(a))),
+                         radius});
+    }
+    // Top row first, each row from the dexter.
+    std::sort(spots.begin(), spots.end(), [](const RingSpot& a, const RingSpot& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+    return spots;
 }
 
 }  // namespace esc

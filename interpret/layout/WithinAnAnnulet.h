@@ -2,6 +2,8 @@
 // "Sable, a griffin segreant within an annulet Or": the annulet is drawn large about the centre
 // and the charge within its ring (the two stood side by side, as "a griffin and an annulet").
 
+#include <vector>
+
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc {
@@ -11,8 +13,20 @@ namespace esc {
 inline constexpr int kAnnuletWidthPercent = 85;
 inline constexpr int kWithinTheRingPercent = 68;
 
-// Draws the current level when it is a single charge of level 0 followed by "within an annulet"
-// (at `nextWord`), or that annulet; false, drawing nothing, for any other level.
+// The most charges set within the ring, and the ring's hole as a share of its outer diameter.
+inline constexpr int kMaxWithinTheRing = 4;
+inline constexpr double kHoleShareOfTheRing = 0.7;
+
+// Where each of `count` charges (2 to kMaxWithinTheRing) stands within the ring, in the order
+// they are placed (top row first, from the dexter), and the radius of the circle each has.
+struct RingSpot {
+    int x = 0, y = 0, radius = 0;
+};
+std::vector<RingSpot> SpotsWithinTheRing(const ShieldGeometry& geometry, int count);
+
+// Draws the current level when it is the group of level 0 (one charge, or up to
+// kMaxWithinTheRing) followed by "within an annulet" (at `nextWord`), or that annulet; false,
+// drawing nothing, for any other level.
 bool WithinAnAnnuletLayout(DrawingState& state, int nextWord);
 
 }  // namespace esc

@@ -10,13 +10,14 @@
 #include "engine/Painter.h"
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
+#include "interpret/marshal/MarshalledGrid.h"
 #include "interpret/trace/Trace.h"
 
 namespace esc {
 namespace {
 
 constexpr std::string_view kImpalingJoin = " impaling: ";
-constexpr int kDividingPen = 2;
+constexpr int kDividingPen = kDividingPenWidth;
 // The paint boxes take a part at the size of PaintBox3; the narrower boxes clip it.
 constexpr int kBoxW = 207, kBoxH = 238;
 
@@ -54,30 +55,6 @@ SplitText Refused(std::string_view error) {
     SplitText split;
     split.error = error;
     return split;
-}
-
-// Draws one part as single arms in marshalling mode: a rectangular outline, the picture 481
-// high. The part's reading goes into a trace of its own under the whole text's trace.
-void DrawPart(DrawingState& s, std::string_view text, DrawHost& host) {
-    DrawingTrace* whole = s.trace;
-    DrawingTrace* part = nullptr;
-    if (whole) {
-        whole->parts.emplace_back();
-        part = &whole->parts.back();
-        part->blazon = std::string(text);
-        part->road = "single";
-    }
-    s.trace = part;
-    s.messages.KeepCopyIn(part ? &part->messages : nullptr);
-    BeginDrawing(s);
-    host.BeforeDrawing();
-    DrawShieldOutline(s);
-    std::string buffer(text);
-    InterpretSingleArms(s, buffer);
-    host.ShowPicture();
-    if (whole) whole->messages.insert(whole->messages.end(), part->messages.begin(), part->messages.end());
-    s.messages.KeepCopyIn(whole ? &whole->messages : nullptr);
-    s.trace = whole;
 }
 
 void DrawBorder(Bitmap& image, int W, int H) {
@@ -199,6 +176,35 @@ CanvasPlace PlaceOfPart(MarshallingKind kind, int part, int W, int H) {
 
 }  // namespace
 
+void DrawMarshalledPart(DrawingState& s, std::string_view text, DrawHost& host, PartOutline outline) {
+    DrawingTrace* whole = s.trace;
+    DrawingTrace* part = nullptr;
+    if (whole) {
+        whole->parts.emplace_back();
+        part = &whole->parts.back();
+        part->blazon = std::string(text);
+        part->road = "single";
+    }
+    s.trace = part;
+    s.messages.KeepCopyIn(part ? &part->messages : nullptr);
+    const bool wasMarshalling = s.marshallingMode;
+    s.marshallingMode = outline == PartOutline::Rectangle;
+    BeginDrawing(s);
+    host.BeforeDrawing();
+    DrawShieldOutline(s);
+    std::string buffer(text);
+    InterpretSingleArms(s, buffer);
+    host.ShowPicture();
+    s.marshallingMode = wasMarshalling;
+    if (whole) whole->messages.insert(whole->messages.end(), part->messages.begin(), part->messages.end());
+    s.messages.KeepCopyIn(whole ? &whole->messages : nullptr);
+    s.trace = whole;
+}
+
+void StretchInto(const Bitmap& src, Bitmap& dst, Rect to) { Stretch(src, Whole(src), dst, to); }
+
+void DrawMarshallingBorder(Bitmap& image, int W, int H) { DrawBorder(image, W, H); }
+
 SplitText SplitImpaled(std::string_view text) {
     const std::size_t colon = text.find(':');
     if (colon == kNone) return Refused(msg::kExpectingColon);
@@ -278,7 +284,7 @@ bool BuildPart(DrawingState& s, MarshallingKind kind, int part, std::string_view
     const int parts = kind == MarshallingKind::Quartered ? kMaxParts : 2;
     if (part < 0 || part >= parts || text.empty()) return false;
     s.marshallingMode = true;
-    if (drawFirst || s.picture.Height() != kMarshallingPictureHeight) DrawPart(s, text, host);
+    if (drawFirst || s.picture.Height() != kMarshallingPictureHeight) DrawMarshalledPart(s, text, host);
 
     const CanvasPlace place = PlaceOfPart(kind, part, s.geometry.W, s.geometry.H);
     if (board.kept) {
@@ -330,6 +336,12 @@ std::string ShowMarshalled(DrawingState& s, MarshallingKind kind, MarshallingBoa
 }
 
 void DrawMarshalledText(DrawingState& s, std::string_view text, MarshallingKind kind, DrawHost& host) {
+    // More or fewer than four quarters, quarters that are marshalled themselves, an escutcheon
+    // over all: one grid of any number of parts.
+    if (NeedsGrid(text, kind)) {
+        DrawGridText(s, text, kind, host);
+        return;
+    }
     const SplitText split = kind == MarshallingKind::Impaled ? SplitImpaled(text) : SplitQuartered(text);
     if (!split.error.empty()) {
         s.messages.Show(split.error);
@@ -355,6 +367,9 @@ void DrawMarshalledText(DrawingState& s, std::string_view text, MarshallingKind 
         const std::string& part = split.parts[static_cast<std::size_t>(n)];
         host.SetBlazonText(part);
         (void)BuildPart(s, kind, n, part, true, host, board);
+        if (s.trace && !s.trace->parts.empty())
+            s.trace->parts.back().placed = kind == MarshallingKind::Impaled ? (n == 0 ? "dexter" : "sinister")
+                                                                            : "quarter " + std::to_string(n + 1);
     }
     host.SetBlazonText(std::string(text));
     const std::string composed = ShowMarshalled(s, kind, board);

@@ -29,10 +29,12 @@ namespace esc {
 class DrawHost;
 
 inline constexpr int kMaxParts = 4;
-// Four parts of a full blazon buffer each with their labels: "Quarterly 1: a 2: b 3: c 4: d".
-// A marshalled text up to this long is read whole, so a text composed from four parts draws
-// again exactly as it was composed.
-inline constexpr int kMaxMarshalledChars = 10 + 3 + 3 * 4 + kMaxParts * kMaxBlazonChars;
+// The most quarters a marshalled text can have ("Quarterly of 16 ...").
+inline constexpr int kMaxQuarters = 16;
+// Sixteen parts of a full blazon buffer each with a label ("Quarterly of 16 1: a ... 16: p") and
+// an escutcheon over all. A marshalled text up to this long is read whole, so a text composed
+// from its parts draws again exactly as it was composed.
+inline constexpr int kMaxMarshalledChars = 20 + (kMaxQuarters + 1) * (kMaxBlazonChars + 14);
 
 enum class MarshallingKind { Impaled, Quartered };
 
@@ -99,6 +101,18 @@ std::string ComposeQuartered(const PartTexts& parts);
 // The driver's road for a text holding "impaling:" or "quarterly 1". After a message nothing is
 // drawn and the modes are as they were. The parts are drawn as single arms.
 void DrawMarshalledText(DrawingState& state, std::string_view text, MarshallingKind kind, DrawHost& host);
+
+// Shared with the grid of any number of parts (MarshalledGrid.h).
+// One part drawn as single arms, in marshalling mode (a rectangle, the picture 481 high) or as
+// a whole shield; its reading goes into a trace of its own under the whole text's trace.
+enum class PartOutline { Rectangle, Shield };
+void DrawMarshalledPart(DrawingState& state, std::string_view text, DrawHost& host,
+                        PartOutline outline = PartOutline::Rectangle);
+// Scales the whole of src into the rectangle `to` of dst (each axis separately, nearest pixel).
+void StretchInto(const Bitmap& src, Bitmap& dst, Rect to);
+// The black pen of the border and the dividing lines.
+void DrawMarshallingBorder(Bitmap& image, int W, int H);
+inline constexpr int kDividingPenWidth = 2;
 
 // The builder's steps: take `text` as part `part` (0-based) of `kind`, drawing it first when
 // `drawFirst` is set or the picture is not a part's; then its reduced copy is put in place.

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "interpret/marshal/Marshalling.h"
 #include "interpret/read/TextOps.h"
 
 namespace esc {
@@ -33,11 +34,13 @@ struct Token {
     std::size_t start = 0, end = 0;
     std::string_view text;
     bool atPartStart = false;  // first in the text, or right after a comma, semicolon, full stop or colon
+    char after = 0;            // the punctuation that ended the part before
 };
 
 std::vector<Token> Tokens(std::string_view t) {
     std::vector<Token> out;
     bool partStart = true;
+    char after = 0;
     for (std::size_t i = 0; i < t.size();) {
         if (IsBlank(t[i])) {
             ++i;
@@ -46,6 +49,7 @@ std::vector<Token> Tokens(std::string_view t) {
         // A closing parenthesis ends a part too: "... (for Smith) 2nd & 3rd: ...".
         if (EndsAPart(t[i]) || t[i] == ')') {
             partStart = true;
+            after = t[i];
             ++i;
             continue;
         }
@@ -56,10 +60,12 @@ std::vector<Token> Tokens(std::string_view t) {
         // a colon does.
         if (IsDash(word)) {
             partStart = true;
+            after = '-';
             continue;
         }
-        out.push_back({start, i, word, partStart});
+        out.push_back({start, i, word, partStart, partStart ? after : '\0'});
         partStart = false;
+        after = 0;
     }
     return out;
 }
@@ -68,61 +74,94 @@ bool Is(const std::vector<Token>& tokens, std::size_t i, std::string_view word) 
     return i < tokens.size() && EqualsIgnoringCase(tokens[i].text, word);
 }
 
-// The quarter a number word names (1 to 4), or 0.
-int Quarter(std::string_view word) {
-    static constexpr std::array<std::array<std::string_view, 3>, 4> kNames = {{
-        {"1", "1st", "first"}, {"2", "2nd", "second"}, {"3", "3rd", "third"}, {"4", "4th", "fourth"}}};
-    for (std::size_t q = 0; q < kNames.size(); ++q)
-        for (std::string_view name : kNames[q])
-            if (EqualsIgnoringCase(word, name)) return static_cast<int>(q) + 1;
-    return 0;
+// The quarter a number word names (1 to 16: "6", "6th", "sixth", "vi"), or 0. "last" names the
+// last of `count` quarters when the count was written.
+int Quarter(std::string_view word, int count = 0) {
+    static constexpr std::array<std::string_view, kMaxQuarters> kWords = {
+        "first", "second", "third", "fourth", "fifth", "sixth", "seventh", "eighth",
+        "ninth", "tenth", "eleventh", "twelfth", "thirteenth", "fourteenth", "fifteenth", "sixteenth"};
+    static constexpr std::array<std::string_view, kMaxQuarters> kRoman = {
+        "i", "ii", "iii", "iv", "v", "vi", "vii", "viii", "ix", "x", "xi", "xii", "xiii", "xiv", "xv", "xvi"};
+    if (count > 0 && EqualsIgnoringCase(word, "last")) return count;
+    for (std::size_t q = 0; q < kWords.size(); ++q)
+        if (EqualsIgnoringCase(word, kWords[q]) || EqualsIgnoringCase(word, kRoman[q])) return static_cast<int>(q) + 1;
+    std::size_t digits = 0;
+    while (digits < word.size() && digits < 3 && word[digits] >= '0' && word[digits] <= '9') ++digits;
+    if (digits == 0) return 0;
+    const int n = std::stoi(std::string(word.substr(0, digits)));
+    const std::string_view suffix = word.substr(digits);
+    if (n < 1 || n > kMaxQuarters) return 0;
+    if (suffix.empty()) return n;
+    const int last = n % 10, tens = n / 10 % 10;
+    const std::string_view wanted = tens == 1 ? "th" : last == 1 ? "st" : last == 2 ? "nd" : last == 3 ? "rd" : "th";
+    return EqualsIgnoringCase(suffix, wanted) ? n : 0;
+}
+
+// The count written after "quarterly of" ("six", "6"), or 0.
+int CountWord(std::string_view word) {
+    static constexpr std::array<std::string_view, kMaxQuarters> kCounts = {
+        "one", "two", "three", "four", "five", "six", "seven", "eight",
+        "nine", "ten", "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen"};
+    for (std::size_t q = 0; q < kCounts.size(); ++q)
+        if (EqualsIgnoringCase(word, kCounts[q])) return static_cast<int>(q) + 1;
+    const int n = Quarter(word);
+    return n > 0 && word.find_first_not_of("0123456789") == std::string_view::npos ? n : 0;
 }
 
 struct Label {
-    int first = 0, second = 0;  // the quarters named; second 0 for one quarter
+    std::size_t at = 0;         // the token the label begins at
+    std::vector<int> quarters;  // the quarters named, as written
     std::size_t next = 0;       // the token after the label
     bool saysQuarters = false;  // "quarter(s)" was written after the numbers
 };
 
-// A label at token i: "1", "1st", "first", "1&4", "1 & 4", "1st and 4th", "first and fourth
-// quarters", "2nd and 3rd grand quarters".
-std::optional<Label> LabelAt(const std::vector<Token>& tokens, std::size_t i) {
+// A label at token i: "1", "1st", "first", "the first", "1&4", "1 & 4", "1st and 4th", "1 and 6",
+// "2, 3 and 5", "first and fourth quarters", "2nd and 3rd grand quarters", "I and IV".
+std::optional<Label> LabelAt(const std::vector<Token>& tokens, std::size_t i, int count) {
+    if (Is(tokens, i, "the")) ++i;
     if (i >= tokens.size()) return std::nullopt;
     Label label;
+    label.at = i;
     const std::string_view word = tokens[i].text;
     if (const std::size_t amp = word.find('&'); amp != std::string_view::npos && amp > 0) {
-        label.first = Quarter(word.substr(0, amp));
-        label.second = Quarter(word.substr(amp + 1));
-        if (label.first == 0 || label.second == 0) return std::nullopt;
+        const int a = Quarter(word.substr(0, amp), count), b = Quarter(word.substr(amp + 1), count);
+        if (a == 0 || b == 0) return std::nullopt;
+        label.quarters = {a, b};
         label.next = i + 1;
     } else {
-        label.first = Quarter(word);
-        if (label.first == 0) return std::nullopt;
+        const int first = Quarter(word, count);
+        if (first == 0) return std::nullopt;
+        label.quarters = {first};
         label.next = i + 1;
-        if ((Is(tokens, i + 1, "and") || Is(tokens, i + 1, "&")) && i + 2 < tokens.size() &&
-            !tokens[i + 2].atPartStart && Quarter(tokens[i + 2].text) != 0) {
-            label.second = Quarter(tokens[i + 2].text);
-            label.next = i + 3;
+        for (;;) {
+            const std::size_t j = label.next;
+            if ((Is(tokens, j, "and") || Is(tokens, j, "&")) && j + 1 < tokens.size() && !tokens[j + 1].atPartStart &&
+                Quarter(tokens[j + 1].text, count) != 0) {
+                label.quarters.push_back(Quarter(tokens[j + 1].text, count));
+                label.next = j + 2;
+                continue;
+            }
+            // "2, 3 and 5, ...": a number after a comma continues the label when it is followed
+            // by "and" and a number, or ends a part itself ("2, 3. Azure"), or when the count
+            // of quarters was written ("Quarterly of six, ... 2, 3 Gules").
+            if (j < tokens.size() && tokens[j].after == ',' && Quarter(tokens[j].text, count) > label.quarters.back() &&
+                (j + 1 >= tokens.size() || tokens[j + 1].atPartStart || count > 0 ||
+                 ((Is(tokens, j + 1, "and") || Is(tokens, j + 1, "&")) && j + 2 < tokens.size() &&
+                  Quarter(tokens[j + 2].text, count) != 0))) {
+                label.quarters.push_back(Quarter(tokens[j].text, count));
+                label.next = j + 1;
+                continue;
+            }
+            break;
         }
     }
     std::size_t j = label.next;
     if (Is(tokens, j, "grand") && (Is(tokens, j + 1, "quarters") || Is(tokens, j + 1, "quarter"))) ++j;
-    if (Is(tokens, j, "quarters") || Is(tokens, j, "quarter")) {
+    if (Is(tokens, j, "quarters") || Is(tokens, j, "quarter") || Is(tokens, j, "coat") || Is(tokens, j, "coats")) {
         label.saysQuarters = true;
         label.next = j + 1;
     }
     return label;
-}
-
-// The label's text in the reader's form, or empty when the reader has none for it.
-std::string_view ReaderLabel(const Label& l) {
-    if (l.second == 0) {
-        static constexpr std::array<std::string_view, 4> kSingle = {"1", "2", "3", "4"};
-        return kSingle[static_cast<std::size_t>(l.first - 1)];
-    }
-    if ((l.first == 1 && l.second == 4) || (l.first == 4 && l.second == 1)) return "1&4";
-    if ((l.first == 2 && l.second == 3) || (l.first == 3 && l.second == 2)) return "2&3";
-    return {};
 }
 
 // The text between two offsets without the blanks and part punctuation at either end.
@@ -132,62 +171,236 @@ std::string_view Trimmed(std::string_view t, std::size_t from, std::size_t to) {
     return t.substr(from, to - from);
 }
 
-std::optional<std::string> Quartered(std::string_view text, const std::vector<Token>& tokens) {
-    std::size_t at = 0;
-    if (Is(tokens, 0, "quarterly")) at = Is(tokens, 1, "of") && (Is(tokens, 2, "four") || Is(tokens, 2, "4")) ? 3 : 1;
-    // The label after "Quarterly" begins the first part whatever stands between them.
-    std::optional<Label> first = LabelAt(tokens, at);
-    if (!first || (at == 0 && !first->saysQuarters)) return std::nullopt;
+// The reader's label for the quarters a part fills: "1&6".
+std::string LabelText(const std::vector<int>& quarters) {
+    std::string label;
+    for (const int q : quarters) {
+        if (!label.empty()) label += '&';
+        label += std::to_string(q);
+    }
+    return label;
+}
 
-    struct Part {
-        std::string_view label;
-        std::size_t from = 0, to = 0;  // the part's text in the text
-    };
-    std::vector<Part> parts;
-    unsigned covered = 0;
-    // A label is read only where a part may begin and when it names the lowest quarter not yet
-    // named ("Azure, 3 mullets" inside the second quarter's part is not a third label).
-    auto accept = [&](const Label& l) {
-        const std::string_view name = ReaderLabel(l);
-        if (name.empty()) return false;
+// A part without the names of the families it is borne for, which armorials print after it:
+// "... (for Smith)", "... [Standish]". They name the coat, not its heraldry.
+std::string_view WithoutAttribution(std::string_view part) {
+    for (;;) {
+        while (!part.empty() && (IsBlank(part.back()) || EndsAPart(part.back()))) part.remove_suffix(1);
+        if (part.empty()) return part;
+        const char close = part.back();
+        if (close != ']' && close != ')') return part;
+        const std::size_t open = part.rfind(close == ']' ? '[' : '(');
+        if (open == std::string_view::npos || open == 0) return part;
+        std::string_view inside = part.substr(open + 1, part.size() - open - 2);
+        while (!inside.empty() && IsBlank(inside.front())) inside.remove_prefix(1);
+        const bool forWhom = inside.size() > 4 && EqualsIgnoringCase(inside.substr(0, 3), "for") && IsBlank(inside[3]);
+        if (close == ')' && !forWhom) return part;
+        part = part.substr(0, open);
+    }
+}
+
+// Quarters read so far: which are named, and which the text means to have.
+struct Covered {
+    int count = 0;     // written ("quarterly of six"), or 0
+    int limit = 16;    // the highest quarter a label may name
+    unsigned named = 0;
+
+    int Lowest() const {
         int lowest = 1;
-        while (lowest <= 4 && (covered & (1u << lowest)) != 0) ++lowest;
-        const int low = l.second == 0 ? l.first : std::min(l.first, l.second);
-        return low == lowest;
-    };
-    if (!accept(*first)) return std::nullopt;
-    std::optional<Label> current = first;
+        while (lowest <= kMaxQuarters && (named & (1u << lowest)) != 0) ++lowest;
+        return lowest;
+    }
+    // A label names the lowest quarter not yet named and none named before ("Azure, 3 mullets"
+    // inside the second quarter's part is not a third label).
+    bool Accepts(const Label& l) const {
+        for (const int q : l.quarters)
+            if (q > limit || (named & (1u << q)) != 0) return false;
+        return *std::min_element(l.quarters.begin(), l.quarters.end()) == Lowest();
+    }
+    int Highest() const {
+        int highest = 0;
+        for (int q = 1; q <= kMaxQuarters; ++q)
+            if ((named & (1u << q)) != 0) highest = q;
+        return highest;
+    }
+    // Every quarter from 1 to the count is named; with no count written, at least four quarters
+    // ("Quarterly 1 Or, 2 Gules, 4 Azure" names two quarters of four).
+    bool Complete() const {
+        const int n = count != 0 ? count : Highest();
+        return n >= (count != 0 ? 2 : 4) && named == ((2u << n) - 2u);
+    }
+};
+
+struct Quarters {
+    int count = 0;
+    std::vector<std::pair<std::vector<int>, std::string>> parts;  // quarters and text, as written
+    std::size_t end = 0;                                          // the token reading stopped at
+    std::string overAll;  // "..., all within a bordure vert": what lies over all the quarters
+};
+
+// Where a charge or ordinary over all the quarters begins ("all within a bordure vert", "the
+// whole within a bordure", "over all a bend sable"): the token its own text begins at.
+// How strongly a punctuation mark parts what stands on either side of it.
+int Strength(char after) {
+    if (after == ';' || after == '.' || after == ':') return 2;
+    return after == 0 ? 0 : 1;
+}
+
+// "All within" and "over all" lie over all the quarters only when they are parted from the last
+// quarter at least as strongly as that quarter from the one before ("...; 6. A; all within a
+// bordure": the whole shield's; "...; 6. A, all within a bordure": the sixth quarter's own).
+std::optional<std::size_t> OverAllAt(const std::vector<Token>& tokens, std::size_t k, char lastLabelAfter) {
+    if (!tokens[k].atPartStart) return std::nullopt;
+    if (Is(tokens, k, "the") && Is(tokens, k + 1, "whole") && Is(tokens, k + 2, "within")) return k + 3;
+    if (Strength(tokens[k].after) < Strength(lastLabelAfter)) return std::nullopt;
+    if (Is(tokens, k, "all") && Is(tokens, k + 1, "within")) return k + 2;
+    std::size_t j = k;
+    if (Is(tokens, j, "and")) ++j;
+    if (Is(tokens, j, "over") && Is(tokens, j + 1, "all")) return j + 2 < tokens.size() ? std::optional(j + 2) : std::nullopt;
+    if (Is(tokens, j, "overall")) return j + 1 < tokens.size() ? std::optional(j + 1) : std::nullopt;
+    return std::nullopt;
+}
+
+// The words that may open a grand quarter's own quarters.
+std::optional<std::size_t> QuarteredOpening(const std::vector<Token>& tokens, std::size_t j) {
+    if (Is(tokens, j, "grand") && (Is(tokens, j + 1, "quarters") || Is(tokens, j + 1, "quarter"))) j += 2;
+    if (Is(tokens, j, "quarterly") || Is(tokens, j, "counter-quartered") || Is(tokens, j, "counterquartered") ||
+        Is(tokens, j, "quartered"))
+        return j + 1;
+    return std::nullopt;
+}
+
+// The quarters of a text from the label at token `at` on. A grand quarter ("1 and 4, grand
+// quarters, quarterly i and iv A, ii and iii B; 2 and 3 C") is read as quarters of its own,
+// which end once they are complete and the next label is one of the outer quarters.
+std::optional<Quarters> ReadQuarters(std::string_view text, const std::vector<Token>& tokens, std::size_t at,
+                                     Covered covered, const Covered* outer, int depth) {
+    std::optional<Label> current = LabelAt(tokens, at, covered.count);
+    if (!current || !covered.Accepts(*current)) return std::nullopt;
+    Quarters out;
     for (;;) {
         const Label l = *current;
-        covered |= 1u << l.first;
-        if (l.second != 0) covered |= 1u << l.second;
-        const std::size_t from = l.next < tokens.size() ? tokens[l.next].start : text.size();
-        // The part runs to the next label that may begin one.
+        for (const int q : l.quarters) covered.named |= 1u << q;
+        std::string partText;
         std::size_t k = l.next;
+        std::optional<Quarters> grand;
+        if (depth == 0) {
+            if (const std::optional<std::size_t> opening = QuarteredOpening(tokens, l.next)) {
+                std::size_t first = *opening;
+                Covered inner;
+                inner.limit = 4;
+                if (Is(tokens, first, "of") && CountWord(first + 1 < tokens.size() ? tokens[first + 1].text : "") > 0) {
+                    inner.count = inner.limit = CountWord(tokens[first + 1].text);
+                    first += 2;
+                }
+                grand = ReadQuarters(text, tokens, first, inner, &covered, depth + 1);
+            }
+        }
+        if (grand) {
+            k = grand->end;
+            std::string form = "(Quarterly of " + std::to_string(grand->count);
+            for (const auto& [quarters, t] : grand->parts) {
+                form += ' ';
+                form += LabelText(quarters) + ": " + t;
+            }
+            partText = form + ")";
+        }
+        // The part runs to the next label that may begin one.
         std::optional<Label> next;
+        bool outerNext = false;
+        std::optional<std::size_t> overAll;
         for (; k < tokens.size(); ++k) {
             if (!tokens[k].atPartStart) continue;
-            next = LabelAt(tokens, k);
-            if (next && accept(*next)) break;
+            // Over all the quarters: only after the last of them.
+            if (depth == 0 && covered.Complete()) {
+                overAll = OverAllAt(tokens, k, tokens[l.at].after);
+                if (overAll) break;
+            }
+            next = LabelAt(tokens, k, covered.count);
+            if (next && covered.Accepts(*next)) break;
+            if (outer && covered.Complete()) {
+                std::optional<Label> o = LabelAt(tokens, k, outer->count);
+                if (o && outer->Accepts(*o)) {
+                    outerNext = true;
+                    next.reset();
+                    break;
+                }
+            }
             next.reset();
         }
+        const std::size_t from = l.next < tokens.size() ? tokens[l.next].start : text.size();
         const std::size_t to = k < tokens.size() ? tokens[k].start : text.size();
-        parts.push_back({ReaderLabel(l), from, to});
-        if (!next) break;
+        if (!grand) partText = std::string(WithoutAttribution(Trimmed(text, from, to)));
+        std::sort(current->quarters.begin(), current->quarters.end());
+        out.parts.emplace_back(current->quarters, partText);
+        if (overAll) {
+            out.overAll = WithoutAttribution(Trimmed(text, tokens[*overAll].start, text.size()));
+            if (out.overAll.empty()) return std::nullopt;
+            out.end = tokens.size();
+            break;
+        }
+        if (!next || outerNext) {
+            out.end = k;
+            break;
+        }
         current = next;
     }
-    if (parts.size() < 2 || covered != 0x1Eu) return std::nullopt;
-    std::string out = "Quarterly";
-    for (const Part& p : parts) {
-        out += ' ';
-        out += p.label;
-        out += ": ";
-        out += Trimmed(text, p.from, p.to);
-    }
+    if (!covered.Complete()) return std::nullopt;
+    out.count = covered.count != 0 ? covered.count : covered.Highest();
     return out;
 }
 
-std::optional<std::string> Impaled(std::string_view text, const std::vector<Token>& tokens) {
+// Labels the marshalling reader's four-quarter form has: "1", "2", "3", "4", "1&4", "2&3".
+bool FourQuarterLabel(const std::vector<int>& q) {
+    return q.size() == 1 || (q.size() == 2 && ((q[0] == 1 && q[1] == 4) || (q[0] == 2 && q[1] == 3)));
+}
+
+// How a quartered text may open: with "Quarterly" (or a first label that says "quarters"), or,
+// for an impaled half or an escutcheon, also with a label of more than one quarter ("1 and 4,
+// ...; 2 and 3, ...").
+enum class Opening { Quarterly, AnyLabel };
+
+std::optional<std::string> Quartered(std::string_view text, const std::vector<Token>& tokens,
+                                     Opening opening = Opening::Quarterly) {
+    std::size_t at = 0;
+    Covered covered;
+    if (Is(tokens, 0, "per") && Is(tokens, 1, "quarterly")) at = 2;
+    else if (Is(tokens, 0, "quarterly")) at = 1;
+    if (at > 0 && Is(tokens, at, "of") && at + 1 < tokens.size() && CountWord(tokens[at + 1].text) > 0) {
+        covered.count = covered.limit = CountWord(tokens[at + 1].text);
+        at += 2;
+        // "quarterly of nine coats", "quarterly of six quarterings"
+        if (Is(tokens, at, "coats") || Is(tokens, at, "quarters") || Is(tokens, at, "quarterings") ||
+            Is(tokens, at, "pieces"))
+            ++at;
+    }
+    // The label after "Quarterly" begins the first part whatever stands between them; with no
+    // "Quarterly" the first label must say "quarters".
+    const std::optional<Label> first = LabelAt(tokens, at, covered.count);
+    if (!first || (at == 0 && !first->saysQuarters &&
+                   !(opening == Opening::AnyLabel && first->quarters.size() > 1)))
+        return std::nullopt;
+    const std::optional<Quarters> read = ReadQuarters(text, tokens, at, covered, nullptr, 0);
+    if (!read || read->parts.size() < 2) return std::nullopt;
+    const bool fourQuarterForm =
+        read->count == 4 && read->overAll.empty() && std::all_of(read->parts.begin(), read->parts.end(), [](const auto& p) {
+            return FourQuarterLabel(p.first);
+        });
+    std::string out = fourQuarterForm ? "Quarterly" : "Quarterly of " + std::to_string(read->count);
+    for (const auto& [quarters, part] : read->parts) {
+        out += ' ';
+        out += LabelText(quarters) + ": " + part;
+    }
+    if (!read->overAll.empty()) out += " overall: " + read->overAll;
+    return out;
+}
+
+// The halves of impaled arms, each as it is written.
+struct Halves {
+    std::string_view dexter, sinister;
+};
+
+std::optional<Halves> Impaled(std::string_view text, const std::vector<Token>& tokens) {
     std::size_t dexterEnd = 0, sinisterStart = 0;
     bool found = false;
     if (Is(tokens, 0, "per") && Is(tokens, 1, "pale") && Is(tokens, 2, "baron") && Is(tokens, 3, "and") &&
@@ -196,10 +409,9 @@ std::optional<std::string> Impaled(std::string_view text, const std::vector<Toke
         const std::size_t from = tokens.size() > 5 ? tokens[5].start : text.size();
         const std::size_t semicolon = text.find(';', from);
         if (semicolon == std::string_view::npos) return std::nullopt;
-        const std::string_view dexter = Trimmed(text, from, semicolon);
-        const std::string_view sinister = Trimmed(text, semicolon, text.size());
-        if (dexter.empty() || sinister.empty()) return std::nullopt;
-        return std::string(dexter) + " impaling: " + std::string(sinister);
+        const Halves halves{Trimmed(text, from, semicolon), Trimmed(text, semicolon, text.size())};
+        if (halves.dexter.empty() || halves.sinister.empty()) return std::nullopt;
+        return halves;
     }
     for (std::size_t i = 1; i < tokens.size() && !found; ++i) {
         if (Is(tokens, i, "impaling")) {
@@ -215,10 +427,77 @@ std::optional<std::string> Impaled(std::string_view text, const std::vector<Toke
         }
     }
     if (!found) return std::nullopt;
-    const std::string_view dexter = Trimmed(text, 0, dexterEnd);
-    const std::string_view sinister = Trimmed(text, sinisterStart, text.size());
-    if (dexter.empty() || sinister.empty()) return std::nullopt;
-    return std::string(dexter) + " impaling: " + std::string(sinister);
+    const Halves halves{Trimmed(text, 0, dexterEnd), Trimmed(text, sinisterStart, text.size())};
+    if (halves.dexter.empty() || halves.sinister.empty()) return std::nullopt;
+    return halves;
+}
+
+// An impaled half that is quartered arms is read as such, in brackets.
+// An impaled half or an escutcheon that armorials describe before they blazon it ("the arms of
+// his first wife, viz.: quarterly, ...") is the blazon after "viz.".
+std::string_view WithoutLeadIn(std::string_view text) {
+    const std::vector<Token> tokens = Tokens(text);
+    if (!Is(tokens, 0, "the") || !Is(tokens, 1, "arms")) return text;
+    for (std::size_t i = 2; i < tokens.size(); ++i)
+        if (Is(tokens, i, "viz") || Is(tokens, i, "videlicet"))
+            return i + 1 < tokens.size() ? Trimmed(text, tokens[i].end, text.size()) : text;
+    return text;
+}
+
+// An impaled half, or an escutcheon, that is quartered arms is read as such, in brackets.
+std::string Half(std::string_view half) {
+    half = WithoutLeadIn(half);
+    if (std::optional<std::string> q = Quartered(half, Tokens(half), Opening::AnyLabel)) return "(" + *q + ")";
+    return std::string(WithoutAttribution(half));
+}
+
+// Where an escutcheon over all begins: "over all an escutcheon of X", "over all by way of
+// surtout, an escutcheon X", "and upon an escutcheon of pretence X", "an inescutcheon of pretence
+// X". `text` is the token its own text begins at.
+struct Escutcheon {
+    std::size_t text = 0;
+    bool ofPretence = false;  // "of pretence" or "surtout": marshalling even over single arms
+};
+
+std::optional<Escutcheon> EscutcheonAt(const std::vector<Token>& tokens, std::size_t k) {
+    std::size_t j = k;
+    bool overAll = false, pretence = false;
+    if (Is(tokens, j, "and")) ++j;
+    if (Is(tokens, j, "over") && Is(tokens, j + 1, "all")) {
+        j += 2;
+        overAll = true;
+    } else if (Is(tokens, j, "overall")) {
+        ++j;
+        overAll = true;
+    } else if (Is(tokens, j, "surmounted") && Is(tokens, j + 1, "by")) {
+        j += 2;
+        overAll = true;
+    } else if ((Is(tokens, j, "on") || Is(tokens, j, "upon")) && Is(tokens, j + 1, "the") && Is(tokens, j + 2, "whole")) {
+        j += 3;
+        overAll = true;
+    } else if (Is(tokens, j, "en") && Is(tokens, j + 1, "surtout")) {
+        j += 2;
+        pretence = true;
+    }
+    if (Is(tokens, j, "by") && Is(tokens, j + 1, "way") && Is(tokens, j + 2, "of") && Is(tokens, j + 3, "surtout")) {
+        j += 4;
+        pretence = true;
+    }
+    if (Is(tokens, j, "on") || Is(tokens, j, "upon")) ++j;
+    if (Is(tokens, j, "an") || Is(tokens, j, "a")) ++j;
+    if (!Is(tokens, j, "escutcheon") && !Is(tokens, j, "inescutcheon")) return std::nullopt;
+    ++j;
+    if (Is(tokens, j, "of") && (Is(tokens, j + 1, "pretence") || Is(tokens, j + 1, "pretense"))) {
+        j += 2;
+        pretence = true;
+    } else if (Is(tokens, j, "of") && (overAll || pretence)) {
+        ++j;
+    }
+    if (!overAll && !pretence) return std::nullopt;
+    // An escutcheon "over all" is read as such only where a part may begin.
+    if (!pretence && !tokens[k].atPartStart) return std::nullopt;
+    if (j >= tokens.size()) return std::nullopt;
+    return Escutcheon{j, pretence};
 }
 
 // "A quartering B": A in the first and fourth quarters, B in the second and third.
@@ -233,18 +512,58 @@ std::optional<std::string> Quartering(std::string_view text, const std::vector<T
     return std::nullopt;
 }
 
+// The text without its escutcheon, read as marshalled arms.
+std::optional<std::string> ReadBody(std::string_view text) {
+    const std::vector<Token> tokens = Tokens(text);
+    if (tokens.empty()) return std::nullopt;
+    const bool impaled = ContainsIgnoringCase(text, "impal") || ContainsIgnoringCase(text, "baron and femme");
+    if (impaled) {
+        // Either half may be quartered arms ("Quarterly, 1 and 4 A; 2 and 3 B; impaling C"). A
+        // half that says "quarterly" and is not quartered arms (an impaled quarter, a label not
+        // read), and impaled arms of which a half is quartering another coat, are left to the
+        // reader.
+        const std::optional<Halves> halves = Impaled(text, tokens);
+        if (!halves) return std::nullopt;
+        std::string read[2];
+        const std::string_view written[2] = {halves->dexter, halves->sinister};
+        for (int h = 0; h < 2; ++h) {
+            if (ContainsIgnoringCase(written[h], "quartering")) return std::nullopt;
+            read[h] = Half(written[h]);
+            if (read[h].front() != '(' && ContainsIgnoringCase(written[h], "quarterly")) return std::nullopt;
+        }
+        return read[0] + " impaling: " + read[1];
+    }
+    if (std::optional<std::string> q = Quartered(text, tokens)) return q;
+    // Quartered arms with labels not read are left to the reader.
+    if (ContainsIgnoringCase(text, "quarterly")) return std::nullopt;
+    if (ContainsIgnoringCase(text, "quartering")) return Quartering(text, tokens);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadPrintedMarshalling(std::string_view text) {
     const std::vector<Token> tokens = Tokens(text);
     if (tokens.empty()) return std::nullopt;
-    if (std::optional<std::string> q = Quartered(text, tokens)) return q;
-    // Quartered arms with an impaled quarter are not drawn: such a text is left to the reader.
-    if (ContainsIgnoringCase(text, "quarterly")) return std::nullopt;
-    // Quartered arms impaled, or impaled arms quartered, are left to the reader too.
-    const bool impaled = ContainsIgnoringCase(text, "impal") || ContainsIgnoringCase(text, "baron and femme");
-    if (ContainsIgnoringCase(text, "quartering")) return impaled ? std::nullopt : Quartering(text, tokens);
-    return Impaled(text, tokens);
+    // An escutcheon over all ends the text; what stands before it is read on its own.
+    for (std::size_t k = 1; k < tokens.size(); ++k) {
+        const std::optional<Escutcheon> e = EscutcheonAt(tokens, k);
+        if (!e) continue;
+        const std::string_view before = Trimmed(text, 0, tokens[k].start);
+        const std::string escutcheon = Half(Trimmed(text, tokens[e->text].start, text.size()));
+        if (before.empty() || escutcheon.empty()) return std::nullopt;
+        // In a text of the reader's own form the words belong to the part they stand in.
+        if (escutcheon.front() != '(' && escutcheon.find(':') != std::string::npos) continue;
+        if (std::optional<std::string> body = ReadBody(before)) return *body + " escutcheon: " + escutcheon;
+        // Over single arms only an escutcheon of pretence marshals; "over all an escutcheon" is
+        // a charge of the arms, and text in the reader's own form stays as it is.
+        // A plain escutcheon of pretence ("Azure an escutcheon of pretence argent") is drawn as the
+        // inescutcheon it is; a charged one is arms of its own.
+        const bool charged = escutcheon.find_first_of(" \t") != std::string::npos;
+        if (!e->ofPretence || !charged || before.find(':') != std::string_view::npos) return std::nullopt;
+        return std::string(before) + " escutcheon: " + escutcheon;
+    }
+    return ReadBody(text);
 }
 
 }  // namespace esc

@@ -9,6 +9,7 @@
 
 #include "engine/PaintState.h"
 #include "interpret/model/Treatment.h"
+#include "interpret/phrase/ModelReading.h"
 
 namespace esc {
 
@@ -116,6 +117,7 @@ struct DrawingState : PaintState {
     int heldInPawLevel = -1;  // "a lion rampant holding an axe": the level of the axe (-1: none)
     int overAllLevel = -1;    // the level written after "over all" (-1: none)
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
+    ModelReading model;         // the arms as read so far
 
     const Vocabulary* vocabulary = nullptr;
     DrawingTrace* trace = nullptr;  // filled when the caller wants to know how the blazon was read

@@ -16,6 +16,8 @@
 #include "interpret/phrase/TreatedSurface.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/ModelRecorder.h"
+#include "interpret/phrase/RelationWords.h"
 #include "interpret/phrase/PairOf.h"
 #include "interpret/phrase/Fimbriated.h"
 #include "interpret/layout/Placement.h"
@@ -212,7 +214,7 @@ void RulePass(DrawingState& s) {
     if (TheLatterRule(s) || AnotherRule(s) || BendwiseRule(s) || UprightOnABendRule(s) || ThroughoutRule(s) ||
         BothOrCrossedRule(s))
         return;
-    if (SupportRule(s) || HoldingRule(s)) return;
+    if (SupportRule(s) || HoldingRule(s) || RelationWordsRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (SemeOnBordureRule(s)) return;
     if (IsSemeOfTheField(s)) {
@@ -400,6 +402,7 @@ void CompleteLevel(DrawingState& s) {
         PlaceOnPreviousChargesParted(s);
     }
     ForgetUndrawnTreatment(s);
+    RecordLevel(s);
     if (turnedBendwise) s.bendwiseFlag = false;
     s.uprightCharges = false;
     // A level that names nothing ("three lions two and one or armed azure" read as a second
@@ -465,6 +468,7 @@ void InterpretCharges(DrawingState& s) {
     s.frettyTincture = -1;
     s.levelTreatments.fill(model::Treatment{});
     ResetLevels(s);
+    RecordField(s);
     s.levelFirstWord = s.cursor;
     for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
         if (s.cursor < 0) s.cursor = 0;

@@ -231,12 +231,12 @@ bool HoldingRule(DrawingState& s) {
     const bool inThePaw = Is(s, 1, "in") && (Is(s, 2, "his") || Is(s, 2, "the") || Is(s, 2, "its")) &&
                           Is(s, 3, "dexter") && (Is(s, 4, "paw") || Is(s, 4, "forepaw"));
     const int phrase = inThePaw ? 5 : 1;
-    if (!holds || !PhraseOfOneCharge(s, phrase) || s.level != 1 || Current(s).levelCount != 0) return false;
+    if (!holds || !PhraseOfOneCharge(s, phrase) || s.level < 1 || Current(s).levelCount != 0) return false;
     const LevelRecord& holder = phrase::Previous(s);
-    // The rampant lion's pictures (lion.1 and its crowned and other variants) raise the dexter
-    // forepaw at the same place.
-    const bool rampantLion = holder.levelName.view().rfind("lion", 0) == 0 && holder.levelVariant == "1";
-    if (!rampantLion || holder.levelCount != 1 || holder.levelIn || holder.levelOn || s.ringWritten < 1) return false;
+    // A beast's rampant pictures (the lion's, the griffin's segreant, the unicorn's, the bear's;
+    // variant 1 and its crowned and other forms) raise the dexter forepaw at about one place.
+    const bool rampantBeast = holder.levelKind == kTypeCharge && holder.levelVariant == "1";
+    if (!rampantBeast || holder.levelCount != 1 || holder.levelIn || holder.levelOn || s.ringWritten < 1) return false;
     s.heldInPawLevel = s.level;
     for (int k = 0; k < phrase; ++k) Use(s, k);
     s.cursor += phrase;

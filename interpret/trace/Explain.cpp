@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/Palette.h"
+#include "interpret/trace/ModelJson.h"
 #include "interpret/trace/Trace.h"
 
 namespace esc {
@@ -114,11 +115,18 @@ std::string JsonLine(const nlohmann::ordered_json& value) {
 std::string ExplainText(const DrawingTrace& t) {
     std::ostringstream out;
     out << "Blazon:      " << t.blazon << "\n";
-    out << "Read as:     " << (t.road.empty() ? "single" : t.road) << " arms\n";
-    if (t.road == "quartered" || t.road == "impaled") {
+    if (t.road == "escutcheon")
+        out << "Read as:     arms with an escutcheon over all\n";
+    else
+        out << "Read as:     " << (t.road.empty() ? "single" : t.road) << " arms\n";
+    if (t.road == "quartered" || t.road == "impaled" || t.road == "escutcheon") {
         if (!t.respelled.empty() && t.respelled != t.blazon) out << "Marshalled:  " << t.respelled << "\n";
         // The parts have the words; the whole text has its parts, messages and combined text.
-        for (std::size_t i = 0; i < t.parts.size(); ++i) out << "\nPart " << i + 1 << " of " << t.parts.size() << ":\n" << ExplainText(t.parts[i]);
+        for (std::size_t i = 0; i < t.parts.size(); ++i) {
+            out << "\nPart " << i + 1 << " of " << t.parts.size();
+            if (!t.parts[i].placed.empty()) out << " (" << t.parts[i].placed << ")";
+            out << ":\n" << ExplainText(t.parts[i]);
+        }
         if (!t.composed.empty()) out << "\nComposed:    " << t.composed << "\n";
         if (!t.messages.empty()) {
             out << "Messages:\n";
@@ -233,9 +241,11 @@ Json ExplainedJson(const DrawingTrace& t) {
                             {"namedTinctures", t.namedTinctures},
                             {"field", field},
                             {"levels", std::move(levels)},
+                            {"model", ModelJson(t.model)},
                             {"messages", t.messages}};
     // Marshalled arms: each part with its own reading, and the combined text.
-    if (t.road == "quartered" || t.road == "impaled") {
+    if (!t.placed.empty()) explained["placed"] = t.placed;
+    if (t.road == "quartered" || t.road == "impaled" || t.road == "escutcheon") {
         Json parts = Json::array();
         for (const DrawingTrace& part : t.parts) parts.push_back(ExplainedJson(part));
         explained["parts"] = std::move(parts);

@@ -85,6 +85,7 @@ void NotePicture(DrawingState& s, const std::string& file, bool drawn, bool stan
 
 void FinishLevelTraces(DrawingState& s) {
     if (s.trace == nullptr) return;
+    s.trace->model = s.model.arms;
     for (LevelTrace& t : s.trace->levels)
         if (t.index >= 0) CopyFlags(t, s.levels[static_cast<std::size_t>(t.index)]);
     // A level that began but was never completed: the words ran out before its phrase ended.

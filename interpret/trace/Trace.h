@@ -8,6 +8,8 @@
 
 #include <nlohmann/json_fwd.hpp>
 
+#include "interpret/model/Arms.h"
+
 namespace esc {
 
 struct WordTrace {
@@ -61,6 +63,7 @@ struct LevelTrace {
 
 struct DrawingTrace {
     std::string blazon;      // as fetched, cut to the blazon buffer
+    std::string placed;      // a marshalled part: where it went ("quarters 1 and 6", "escutcheon over all")
     std::string road;        // "single", "quartered", "impaled"
     std::vector<WordTrace> firstPass;
     std::vector<int> namedTinctures;
@@ -69,6 +72,7 @@ struct DrawingTrace {
     std::vector<WordTrace> secondPass;
     FieldTrace field;
     std::vector<LevelTrace> levels;
+    model::Arms model;  // the arms as read into the model
     std::vector<std::string> messages;
     // The words of the second pass that had no effect, in order (repeats kept once).
     std::vector<std::string> ignoredWords;

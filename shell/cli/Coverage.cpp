@@ -114,8 +114,10 @@ CoverageLine MeasureTrace(const DrawingTrace& trace, const BlazonLine& line) {
     result.number = line.number;
     result.blazon = line.blazon;
     // Marshalled arms are clean only when every part is: each part's reading counts.
+    // Grand quarters have parts of their own.
     std::vector<const DrawingTrace*> readings{&trace};
-    for (const DrawingTrace& part : trace.parts) readings.push_back(&part);
+    for (std::size_t i = 0; i < readings.size(); ++i)
+        for (const DrawingTrace& part : readings[i]->parts) readings.push_back(&part);
     for (const DrawingTrace* reading : readings) {
         for (const WordTrace& w : reading->secondPass)
             if (w.type == kTypeNotFound) AddOnce(result.missingWords, ToLower(w.text));

@@ -609,11 +609,13 @@ PicturePhrase PhraseFor(const std::string& name) {
     // The stem placement forms from a charge word: a final "s" dropped, 8 letters ("cross" is
     // "cros", "shears" is "shear"). The ordinaries the phrase interpreter paints as a picture
     // when couped (the cross also with its variants) name pictures too.
-    auto chargeNamed = [](const std::string& stem) -> const VocabularyRow* {
+    // The charge whose name, after a prefix's letter if there is one, is the stem once cut to
+    // eight letters ("dantelop" is a demi antelope).
+    auto chargeNamed = [](const std::string& stem, const std::string& prefix = "") -> const VocabularyRow* {
         for (const VocabularyRow& row : Words().Rows()) {
             const bool couped = row.word == "cross" || row.word == "saltire" || row.word == "chevron";
             const bool charge = (IsChargeType(row.type) && (row.sub1 == 0 || row.sub1 == 8)) || couped;
-            std::string name = row.word;
+            std::string name = prefix + row.word;
             if (name.ends_with('s')) name.pop_back();
             if (charge && name.substr(0, 8) == stem) return &row;
         }
@@ -659,7 +661,7 @@ PicturePhrase PhraseFor(const std::string& name) {
     for (const VocabularyRow& row : Words().Rows()) {
         if (charge != nullptr || stem.size() < 2) break;
         if (row.type != kTypePrefix || row.sub1 > 98 || row.word.front() != stem.front()) continue;
-        if ((charge = chargeNamed(stem.substr(1))) != nullptr) phrase = "a " + row.word + " " + charge->word;
+        if ((charge = chargeNamed(stem, stem.substr(0, 1))) != nullptr) phrase = "a " + row.word + " " + charge->word;
     }
     // Double-queued ("doublenowed") adds "dn" to the name: "liondn" is a lion with two tails.
     // A detail word's letter may follow it: "liondnc" is a lion double-queued and crowned.

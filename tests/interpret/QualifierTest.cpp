@@ -362,6 +362,89 @@ TEST(Qualifiers, BlazonsDrawTheQualifiedPicture) {
 
 // A qualifier or attitude whose picture is not drawn is left unread: the picture without it is
 // painted and the word is reported, so the blazon does not count as drawn clean.
+// Pictures cut from or turned out of another drawing: demi-charges (typed with a hyphen too, in
+// either case, plural or not), heads, attitudes.
+TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
+    struct Case {
+        const char* blazon;
+        const char* picture;
+    };
+    const Case cases[] = {
+        {"Or a demi-wolf rampant sable", "dwolf.1"},
+        {"Argent three Demi-Wolves sable", "dwolf.esv"},
+        {"Gules a demi bear argent", "dbear.esv"},
+        {"Vert a demi-cat rampant argent", "dcat.1"},
+        {"Gules three demi-griffins segreant or", "dgriffin.1"},
+        {"Azure a demi-gryphon or", "dgriffin.esv"},
+        {"Or a demi-dragon vert", "ddragon.esv"},
+        {"Azure a demi-unicorn rampant argent", "dunicorn.1"},
+        {"Argent a demi-antelope azure", "dantelop.esv"},
+        {"Vert a demi-wyvern or", "dwivern.esv"},
+        {"Or a demi-boar sable", "dboar.esv"},
+        {"Azure a demi-goat argent", "dgoat.esv"},
+        {"Azure a demi-stag argent", "dbuck.esv"},
+        {"Gules a demi-hart or", "dbuck.esv"},
+        {"Argent a demi-bull gules", "dbull.esv"},
+        {"Sable a demi-ram argent", "dram.esv"},
+        {"Or a demi-eagle displayed sable", "deagle.1"},
+        {"Gules three demi-lions passant guardant or", "demilion.32"},
+        {"Argent a demi lion passant gules", "dlion.3"},
+        {"Gules a demi-lion rampant guardant or", "demilion.12"},
+        {"Argent a boar salient sable", "boar.7"},
+        {"Or a bear salient sable", "bear.7"},
+        {"Argent a talbot salient azure", "talbot.7"},
+        {"Vert a lamb salient argent", "lamb.7"},
+        {"Vert a hind rampant argent", "hind.1"},
+        {"Azure a unicorn salient argent", "unicorn.7"},
+        {"Or a tyger salient sable", "tyger.7"},
+        {"Or a wyvern salient vert", "wivern.7"},
+        {"Or a griffin salient sable", "griffin.7"},
+        {"Argent a cat salient guardant sable", "cat.72"},
+        {"Argent an eel hauriant vert", "eel.ha"},
+        // Beasts with a wing at the shoulder; Pegasus is the winged horse.
+        {"Azure a pegasus argent", "whorse.esv"},
+        {"Azure a winged horse passant argent", "whorse.3"},
+        {"Gules a winged lion rampant or", "wlion.1"},
+        {"Or a winged lion passant gules", "wlion.3"},
+        {"Vert a winged bull passant or", "wbull.3"},
+        {"Argent a cockatrice vert", "cockatri.esv"},
+        {"Or three basilisks sable", "basilisk.esv"},
+        {"Argent a cat rampant sable", "cat.1"},
+        {"Vert a stag at gaze or", "buck.42"},
+        {"Vert a hart statant at gaze argent", "buck.42"},
+        {"Argent a stag trippant guardant gules", "buck.32"},
+        {"Vert a hart lodged guardant or", "buck.62"},
+        {"Argent an arm embowed gules", "arm.em"},
+        // Heads cut from the whole beast or bird, couped and erased.
+        {"Or a hind's head erased gules", "hind.he"},
+        {"Argent three does' heads couped gules", "doe.hd"},
+        {"Vert a cat's head erased argent", "cat.he"},
+        {"Argent three coneys' heads erased sable", "coney.he"},
+        {"Or a camel's head couped sable", "camel.hd"},
+        {"Azure a heron's head erased argent", "heron.he"},
+        {"Azure a stork's head erased argent", "stork.he"},
+        {"Argent a cormorant's head erased sable", "cormoran.he"},
+        {"Gules three owls' heads argent", "owl.hd"},
+        {"Or a popinjay's head vert", "popinjay.hd"},
+        {"Gules three luces' heads erased argent", "luce.he"},
+        {"Azure a wyvern's head erased or", "wivern.he"},
+        {"Azure a demi-luce argent", "dluce.esv"},
+        // A lion's jamb is its gamb; the rat is drawn as the mouse.
+        {"Gules three lions' jambs erased argent", "paw.er"},
+        {"Azure three rats passant sable", "rat.3"},
+        // Hoofed beasts rearing are drawn alike rampant and salient.
+        {"Azure a ram rampant argent", "ram.1"},
+        {"Or a bull rampant sable", "bull.1"},
+        {"Gules a stag rampant or", "buck.1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        const Reading r = Read(c.blazon);
+        EXPECT_EQ(r.picture, c.picture) << "tried:" << r.story;
+        EXPECT_EQ(r.ignored, Words{});
+    }
+}
+
 TEST(Qualifiers, AWordWithoutItsPictureIsReported) {
     test::Drawing probe;
     ASSERT_FALSE(PictureExists(probe.s(), "mullet", "er")) << "the case below needs a charge with no erased picture";

@@ -130,13 +130,26 @@ class Charge:
         out += self.body_lines + ['</svg>', '']
         return '\n'.join(out)
 
+    def path(self):
+        return os.path.join(CHARGES_DIR, self.folder, self.name + '.svg')
+
+    def current(self):
+        """True when the source on disk is what write() would put there, or was edited by hand."""
+        path = self.path()
+        if hand_edited(path):
+            return True
+        try:
+            with open(path) as f:
+                return f.read() == self.text()
+        except FileNotFoundError:
+            return False
+
     def write(self, force=False):
         """Writes the source; a source that carries HAND_EDITED is left alone unless forced.
 
         Returns True when the file was written."""
-        d = os.path.join(CHARGES_DIR, self.folder)
-        os.makedirs(d, exist_ok=True)
-        path = os.path.join(d, self.name + '.svg')
+        path = self.path()
+        os.makedirs(os.path.dirname(path), exist_ok=True)
         if not force and hand_edited(path):
             print('%s: hand-edited (it says "%s"), left alone; --force overwrites it'
                   % (os.path.relpath(path), HAND_EDITED), file=sys.stderr)

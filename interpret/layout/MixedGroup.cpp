@@ -1,0 +1,164 @@
+#include "interpret/layout/MixedGroup.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "engine/OrdinaryShapes.h"
+#include "interpret/layout/FitLayout.h"
+#include "interpret/layout/Placement.h"
+#include "interpret/phrase/ChargeKinds.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/RelationWords.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+using kinds::IsOneOf;
+using kinds::NamesACharge;
+
+constexpr float kTwoInFess = 1.2f;           // as two of one kind on the field
+constexpr int kLargestCellOfMixed = 160;     // pixels, as rows of one kind on the field
+constexpr float kLargestScaleOfMixed = 1.2f;
+constexpr float kLargestInLine = 1.0f;       // as one kind in a line
+constexpr int kMarginToEdgeOfLine = 6;       // pixels between a cell and the shield's edge
+
+// Words that set the charges before them about something else, or open a phrase of another
+// kind: the group is then not the whole of what the field holds.
+constexpr std::array<std::string_view, 31> kNotAMember = {
+    "between", "charged", "surmounted", "debruised", "maintaining", "sustaining", "holding", "within",
+    "environed", "encircled", "enclosed", "issuant", "issuing", "on", "in", "over", "overall", "each",
+    "enfiled", "with", "at", "around", "about", "by", "interlaced", "supporting", "supported", "thereon",
+    "upon", "its", "the"};
+
+bool StandsOnTheFieldAlone(const LevelRecord& level) {
+    // A phrase of words the vocabulary does not hold has no name: it is not a member.
+    return NamesACharge(level.levelKind) && !level.levelName.empty() && level.levelCount > 0 && !level.levelOn && !level.levelIn &&
+           !level.levelBetween && !level.levelChargedOn && level.levelLine < kFirstLevelMark;
+}
+
+// The lines a group may be set in, by the ordinary whose direction it follows.
+bool IsLineOfAGroup(int code) {
+    return code == ShapeCode::kPale || code == ShapeCode::kFess || code == ShapeCode::kBend || code == ShapeCode::kBendSinister;
+}
+
+// "in pale two mullets and a crescent": the first member is read "in" a line.
+bool OpensALine(const LevelRecord& level) {
+    LevelRecord plain = level;
+    plain.levelIn = false;
+    return level.levelIn && IsLineOfAGroup(level.levelInCode) && StandsOnTheFieldAlone(plain);
+}
+
+}  // namespace
+
+std::vector<LayoutSpot> MixedGroupSpots(DrawingState& s, int count) {
+    const ShieldGeometry& g = s.geometry;
+    if (count == 2) return {LayoutSpot{g.W4, g.H2, kTwoInFess}, LayoutSpot{g.W - g.W4, g.H2, kTwoInFess}};
+    if (count == 3) {
+        // Two and one, or as three of one kind follow the partition.
+        bool fixed = false;
+        const std::array<LayoutSpot, 3> three = ThreeChargeSpots(s, true, fixed);
+        return {three.begin(), three.end()};
+    }
+    const std::vector<int> rows = FieldRows(count);
+    if (rows.empty()) return {};
+    const Fit fit = FitRows(FreeSpace::Field(s), rows, kLargestCellOfMixed);
+    if (fit.cell == 0) return {};
+    const float scale = fit.Scale(kLargestScaleOfMixed);
+    std::vector<LayoutSpot> spots;
+    for (const FitSpot& f : fit.spots) spots.push_back({f.x, f.y, scale});
+    return spots;
+}
+
+std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& g, int code, int count) {
+    std::vector<LayoutSpot> spots;
+    if (count < 1 || !IsLineOfAGroup(code)) return spots;
+    // Evenly along the ordinary's line: down the pale point (which is lower than the fess point
+    // by a twenty-fourth), across the fess point, corner to corner of the straight part along a
+    // bend; each charge in a square cell as long as the spacing, clear of the edge.
+    for (int i = 0; i < count; ++i) {
+        const int x = code == ShapeCode::kPale ? g.W2 : g.W * (2 * i + 1) / (2 * count);
+        const int y = code == ShapeCode::kFess ? g.H2 : g.straightBottom * (2 * i + 1) / (2 * count) + (code == ShapeCode::kPale ? g.H / 24 : 0);
+        spots.push_back({code == ShapeCode::kBendSinister ? g.W - x : x, y, 0.0f});
+    }
+    int cell = code == ShapeCode::kPale ? g.straightBottom / count
+           : code == ShapeCode::kFess ? g.W / count
+                                      : static_cast<int>(std::hypot(g.W / count, g.straightBottom / count));
+    for (const LayoutSpot& p : spots) {
+        const int room = std::min({p.x, g.W - p.x, p.y, g.straightBottom - p.y + g.H / 12}) - kMarginToEdgeOfLine;
+        cell = std::min(cell, 2 * room);
+    }
+    const float scale = std::clamp(static_cast<float>(cell) * kChargeShareOfCell / static_cast<float>(kChargeExtentAtScaleOne),
+                                   kMinChargeScale, kLargestInLine);
+    for (LayoutSpot& p : spots) p.scale = scale;
+    return spots;
+}
+
+std::vector<int> MembersFollowing(const DrawingState& s, int i) {
+    std::vector<int> counts;
+    // The phrase before may end on its tincture or the word that joins it to the next.
+    if (s.Type(i) == kTypeTincture) ++i;
+    while (i < s.wordCount) {
+        if (IsOneOf(s.Word(i), {"and", ","})) ++i;
+        const int count = IsOneOf(s.Word(i), {"a", "an"}) ? 1 : s.Type(i) == kTypeNumber ? s.Sub1(i) : 0;
+        if (count < 1 || !NamesACharge(s.Type(i + 1))) return {};
+        counts.push_back(count);
+        // The rest of the member's phrase, to the next member ("a mullet a crescent" as printed
+        // without its comma) or the end.
+        for (i += 2; i < s.wordCount; ++i) {
+            if (IsOneOf(s.Word(i), {"and", ",", "a", "an"}) ||
+                (s.Type(i) == kTypeNumber && NamesACharge(s.Type(i + 1))))
+                break;
+            if (IsOneOf(s.Word(i), kNotAMember) || s.Type(i) == kTypeOrdinary) return {};
+        }
+    }
+    return counts;
+}
+
+bool MixedGroupLayout(DrawingState& s, int nextWord) {
+    const LevelRecord& level = phrase::Current(s);
+    ModelReading& reading = s.model;
+    const bool inLine = OpensALine(level);
+    if ((!StandsOnTheFieldAlone(level) && !inLine) || s.rowsDrawn) {
+        reading.mixedNextLevel = -1;
+        return false;
+    }
+    int first = 0, total = 0;
+    if (reading.mixedNextLevel == s.level && reading.mixedPlaced + level.levelCount <= reading.mixedTotal) {
+        first = reading.mixedPlaced;
+        total = reading.mixedTotal;
+    } else {
+        reading.mixedNextLevel = -1;
+        reading.mixedLine = inLine ? level.levelInCode : -1;
+        // Not when the phrase ends in a word that sets what follows about it ("a mullet between
+        // three crescents", "a lion, in chief two mullets").
+        if (s.level != 0 || IsOneOf(s.Word(nextWord), kNotAMember) || IsOneOf(s.Word(nextWord - 1), kNotAMember) ||
+            RelationWordsAfter(s, nextWord))
+            return false;
+        total = level.levelCount;
+        const std::vector<int> following = MembersFollowing(s, nextWord);
+        if (following.empty()) return false;
+        for (const int n : following) total += n;
+    }
+    const std::vector<LayoutSpot> spots =
+        reading.mixedLine >= 0 ? SpotsInLine(s.geometry, reading.mixedLine, total) : MixedGroupSpots(s, total);
+    if (static_cast<int>(spots.size()) < total) return false;
+    NoteLayout(s, "MixedGroup(" + std::to_string(first + 1) + "-" + std::to_string(first + level.levelCount) + " of " +
+                      std::to_string(total) + ")");
+    for (int k = first; k < first + level.levelCount; ++k) {
+        const LayoutSpot& spot = spots[static_cast<std::size_t>(k)];
+        Place(s, spot.x, spot.y, spot.scale);
+    }
+    reading.mixedPlaced = first + level.levelCount;
+    reading.mixedTotal = total;
+    reading.mixedNextLevel = reading.mixedPlaced < total ? s.level + 1 : -1;
+    return true;
+}
+
+}  // namespace esc

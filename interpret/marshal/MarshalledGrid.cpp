@@ -1,0 +1,504 @@
+#include "interpret/marshal/MarshalledGrid.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+#include "engine/Messages.h"
+#include "engine/PictureCache.h"
+#include "interpret/DrawingDriver.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/trace/Trace.h"
+
+namespace esc {
+namespace {
+
+constexpr std::size_t kNone = std::string_view::npos;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view Trimmed(std::string_view t) {
+    while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+    while (!t.empty() && IsBlank(t.back())) t.remove_suffix(1);
+    return t;
+}
+
+bool StartsWithWord(std::string_view text, std::string_view word) {
+    text = Trimmed(text);
+    return text.size() >= word.size() && EqualsIgnoringCase(text.substr(0, word.size()), word) &&
+           (text.size() == word.size() || IsBlank(text[word.size()]));
+}
+
+// A colon outside brackets and the word that carries it.
+struct Label {
+    std::size_t wordStart = 0, colon = 0;
+    std::string_view word;
+};
+
+std::vector<Label> LabelsOf(std::string_view text, std::string_view outside) {
+    std::vector<Label> labels;
+    for (std::size_t c = outside.find(':'); c != kNone; c = outside.find(':', c + 1)) {
+        std::size_t start = c;
+        while (start > 0 && !IsBlank(outside[start - 1])) --start;
+        labels.push_back({start, c, text.substr(start, c - start)});
+    }
+    return labels;
+}
+
+bool IsEscutcheonLabel(const Label& l) { return EqualsIgnoringCase(l.word, "escutcheon"); }
+bool IsOverAllLabel(const Label& l) { return EqualsIgnoringCase(l.word, "overall"); }
+bool IsQuarterLabel(const Label& l) { return !IsEscutcheonLabel(l) && !IsOverAllLabel(l); }
+
+// "1&6" as {1, 6}; empty when the word is not quarter numbers joined by '&'.
+std::vector<int> QuarterNumbers(std::string_view word) {
+    std::vector<int> numbers;
+    while (true) {
+        const std::size_t amp = word.find('&');
+        const std::string_view piece = word.substr(0, amp);
+        if (piece.empty() || piece.size() > 3 ||
+            !std::all_of(piece.begin(), piece.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return {};
+        numbers.push_back(std::stoi(std::string(piece)));
+        if (amp == kNone) return numbers;
+        word.remove_prefix(amp + 1);
+    }
+}
+
+// The count of "Quarterly of N" at the start of the text, or 0.
+int CountWritten(std::string_view outside) {
+    std::string_view t = Trimmed(outside);
+    if (!StartsWithWord(t, "quarterly")) return 0;
+    t = Trimmed(t.substr(9));
+    if (!StartsWithWord(t, "of")) return 0;
+    t = Trimmed(t.substr(2));
+    std::size_t n = 0;
+    while (n < t.size() && t[n] >= '0' && t[n] <= '9') ++n;
+    if (n == 0 || n > 3 || (n < t.size() && !IsBlank(t[n]))) return 0;
+    return std::stoi(std::string(t.substr(0, n)));
+}
+
+// The marshalled text a part holds in brackets ("(Quarterly 1&4: A 2&3: B)"), or empty.
+std::string_view NestedText(std::string_view part) {
+    part = Trimmed(part);
+    if (part.size() < 2 || part.front() != '(' || part.back() != ')') return {};
+    int depth = 0;
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        if (part[i] == '(') ++depth;
+        if (part[i] == ')' && --depth == 0 && i + 1 != part.size()) return {};  // "(a) b (c)"
+    }
+    const std::string_view inner = part.substr(1, part.size() - 2);
+    return MarshalledRoadOf(inner) == MarshalledRoad::Single ? std::string_view{} : inner;
+}
+
+MarshallingKind KindOf(MarshalledRoad road) {
+    return road == MarshalledRoad::Impaled ? MarshallingKind::Impaled : MarshallingKind::Quartered;
+}
+
+GridText Refused(std::string_view error) {
+    GridText g;
+    g.error = error;
+    return g;
+}
+
+// The text after the colon of label i up to the word of the next label, or the end.
+std::string PartAfter(std::string_view text, const std::vector<Label>& labels, std::size_t i) {
+    const std::size_t end = i + 1 < labels.size() ? labels[i + 1].wordStart : text.size();
+    return std::string(Trimmed(text.substr(labels[i].colon + 1, end - labels[i].colon - 1)));
+}
+
+std::string_view CheckedParts(const GridText& g) {
+    auto check = [](const std::string& part) -> std::string_view {
+        if (Trimmed(part).empty()) return msg::kEmptyPart;
+        const bool nested = !NestedText(part).empty();
+        const std::size_t limit = static_cast<std::size_t>(nested ? kMaxMarshalledChars : kMaxBlazonChars);
+        return part.size() > limit ? msg::kPartTooLong : std::string_view{};
+    };
+    for (const std::string& part : g.texts)
+        if (const std::string_view error = check(part); !error.empty()) return error;
+    if (!g.overAll.empty() && !NestedText(g.overAll).empty()) return msg::kQuartersTooDeep;
+    if (!g.overAll.empty())
+        if (const std::string_view error = check(g.overAll); !error.empty()) return error;
+    return g.escutcheon.empty() ? std::string_view{} : check(g.escutcheon);
+}
+
+std::string PlacedName(const GridText& g, const std::vector<int>& quarters) {
+    if (g.impaled) return quarters.front() == 1 ? "dexter" : "sinister";
+    if (g.count == 1) return "field";
+    std::string name = quarters.size() == 1 ? "quarter " : "quarters ";
+    for (std::size_t i = 0; i < quarters.size(); ++i) {
+        if (i > 0) name += i + 1 == quarters.size() ? " and " : ", ";
+        name += std::to_string(quarters[i]);
+    }
+    return name;
+}
+
+// A split text with the splits of the marshalled arms its parts hold.
+struct GridTree {
+    GridText grid;
+    std::vector<std::unique_ptr<GridTree>> nested;  // per part: what it holds, or none
+    std::unique_ptr<GridTree> escutcheon;           // a marshalled escutcheon, or none
+};
+
+std::string_view Plan(std::string_view text, MarshallingKind kind, int depth, GridTree& tree) {
+    tree.grid = SplitGrid(text, kind);
+    if (!tree.grid.error.empty()) return tree.grid.error;
+    for (const std::string& part : tree.grid.texts) {
+        const std::string_view inner = NestedText(part);
+        if (inner.empty()) {
+            tree.nested.push_back(nullptr);
+            continue;
+        }
+        if (depth >= 1) return msg::kQuartersTooDeep;
+        auto nested = std::make_unique<GridTree>();
+        if (const std::string_view error = Plan(inner, KindOf(MarshalledRoadOf(inner)), depth + 1, *nested);
+            !error.empty())
+            return error;
+        tree.nested.push_back(std::move(nested));
+    }
+    // An escutcheon of quartered arms (an heiress's quarterings) is one level deep too.
+    if (const std::string_view inner = NestedText(tree.grid.escutcheon); !inner.empty()) {
+        if (depth >= 1) return msg::kQuartersTooDeep;
+        tree.escutcheon = std::make_unique<GridTree>();
+        if (const std::string_view error = Plan(inner, KindOf(MarshalledRoadOf(inner)), depth + 1, *tree.escutcheon);
+            !error.empty())
+            return error;
+        if (!tree.escutcheon->grid.escutcheon.empty()) return msg::kQuartersTooDeep;
+    }
+    return {};
+}
+
+constexpr int kGridW = kImageWidth, kGridH = kImageHeight - 40;
+
+// Puts the non-teal pixels of a whole-shield picture, reduced, over `image` at the fess point.
+void PutEscutcheon(const Bitmap& shield, Bitmap& image, int W, int H) {
+    const Rect place = EscutcheonPlace(W, H, shield.Width(), shield.Height());
+    Bitmap reduced(place.Width(), place.Height(), kTeal);
+    StretchInto(shield, reduced, {0, 0, place.Width(), place.Height()});
+    const std::uint32_t teal = Bitmap::Pack(kTeal);
+    for (int y = 0; y < reduced.Height(); ++y) {
+        if (place.top + y < 0 || place.top + y >= image.Height()) continue;
+        const std::uint32_t* in = reduced.Row(y);
+        std::uint32_t* out = image.Row(place.top + y);
+        for (int x = 0; x < reduced.Width(); ++x)
+            if (in[x] != teal && place.left + x >= 0 && place.left + x < image.Width()) out[place.left + x] = in[x];
+    }
+}
+
+// What lies over all the quarters ("a bordure vert"), drawn on two fields of different
+// tinctures: the pixels the two drawings share are its own, and are put over the image.
+void PutOverAll(DrawingState& s, const std::string& overAll, DrawHost& host, Bitmap& image) {
+    std::array<Bitmap, 2> drawn;
+    const std::array<std::string_view, 2> fields = {"Or ", "Azure "};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::string text = std::string(fields[i]) + overAll;
+        host.SetBlazonText(text);
+        DrawMarshalledPart(s, text, host);
+        if (s.trace) s.trace->parts.back().placed = "over all the quarters";
+        drawn[i] = Bitmap(image.Width(), image.Height(), kTeal);
+        StretchInto(s.picture, drawn[i], {0, 0, image.Width(), image.Height()});
+    }
+    for (int y = 0; y < image.Height(); ++y) {
+        const std::uint32_t* a = drawn[0].Row(y);
+        const std::uint32_t* b = drawn[1].Row(y);
+        std::uint32_t* out = image.Row(y);
+        for (int x = 0; x < image.Width(); ++x)
+            if (a[x] == b[x]) out[x] = a[x];
+    }
+}
+
+Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host);
+// Marshalled arms within the arms (a grand quarter, a quartered escutcheon): assembled on their
+// own, their reading a part of the whole text's with parts of its own.
+Bitmap AssembleNested(DrawingState& s, const std::string& text, const GridTree& tree, DrawHost& host);
+
+// Draws the tree's parts and assembles them; single arms with an escutcheon keep the shape of a
+// whole shield.
+Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host) {
+    const GridText& g = tree.grid;
+    Bitmap image;
+    if (g.count == 1) {
+        host.SetBlazonText(g.texts.front());
+        DrawMarshalledPart(s, g.texts.front(), host, PartOutline::Shield);
+        std::swap(image, s.picture);
+        if (s.trace) s.trace->parts.back().placed = PlacedName(g, g.quartersOf.front());
+    } else {
+        image = Bitmap(kGridW, kGridH, kTeal);
+        const std::vector<Rect> cells = GridCells(g.count, kGridW, kGridH);
+        for (std::size_t i = 0; i < g.texts.size(); ++i) {
+            Bitmap picture;
+            if (tree.nested[i]) {
+                picture = AssembleNested(s, g.texts[i], *tree.nested[i], host);
+            } else {
+                host.SetBlazonText(g.texts[i]);
+                DrawMarshalledPart(s, g.texts[i], host);
+                std::swap(picture, s.picture);
+            }
+            if (s.trace) s.trace->parts.back().placed = PlacedName(g, g.quartersOf[i]);
+            for (const int q : g.quartersOf[i]) StretchInto(picture, image, cells[static_cast<std::size_t>(q - 1)]);
+        }
+        // The border, then the lines between the rows and between the cells of each row.
+        DrawMarshallingBorder(image, kGridW, kGridH);
+        const std::vector<int> rows = CellsPerRow(g.count);
+        const int R = static_cast<int>(rows.size());
+        for (int r = 0; r < R; ++r) {
+            const int top = kGridH * r / R, bottom = kGridH * (r + 1) / R;
+            if (r > 0) image.Line(0, top, kGridW, top, kBlack, kDividingPenWidth);
+            const int C = rows[static_cast<std::size_t>(r)];
+            for (int c = 1; c < C; ++c)
+                image.Line(kGridW * c / C, top, kGridW * c / C, bottom, kBlack, kDividingPenWidth);
+        }
+    }
+    if (!g.overAll.empty()) {
+        PutOverAll(s, g.overAll, host, image);
+        if (g.count > 1) DrawMarshallingBorder(image, kGridW, kGridH);
+    }
+    if (tree.escutcheon) {
+        // Marshalled arms on the escutcheon: assembled, then cut to a whole shield's shape,
+        // which a plain field drawn as a shield gives (its outline and the teal round it).
+        const Bitmap arms = AssembleNested(s, g.escutcheon, *tree.escutcheon, host);
+        if (s.trace) s.trace->parts.back().placed = "escutcheon over all";
+        DrawingTrace* const whole = s.trace;
+        s.trace = nullptr;
+        DrawMarshalledPart(s, "Argent", host, PartOutline::Shield);
+        s.trace = whole;
+        Bitmap shaped = s.picture;
+        const std::uint32_t black = Bitmap::Pack(kBlack), teal = Bitmap::Pack(kTeal);
+        Bitmap stretched(shaped.Width(), shaped.Height(), kTeal);
+        StretchInto(arms, stretched, {0, 0, shaped.Width(), shaped.Height()});
+        for (int y = 0; y < shaped.Height(); ++y) {
+            std::uint32_t* out = shaped.Row(y);
+            const std::uint32_t* in = stretched.Row(y);
+            for (int x = 0; x < shaped.Width(); ++x)
+                if (out[x] != teal && out[x] != black) out[x] = in[x];
+        }
+        PutEscutcheon(shaped, image, kGridW, kGridH);
+    } else if (!g.escutcheon.empty()) {
+        host.SetBlazonText(g.escutcheon);
+        DrawMarshalledPart(s, g.escutcheon, host, PartOutline::Shield);
+        if (s.trace) s.trace->parts.back().placed = "escutcheon over all";
+        PutEscutcheon(s.picture, image, kGridW, kGridH);
+    }
+    return image;
+}
+
+Bitmap AssembleNested(DrawingState& s, const std::string& text, const GridTree& tree, DrawHost& host) {
+    DrawingTrace* whole = s.trace;
+    DrawingTrace* part = nullptr;
+    if (whole) {
+        whole->parts.emplace_back();
+        part = &whole->parts.back();
+        part->blazon = text;
+        part->road = tree.grid.impaled ? "impaled" : "quartered";
+    }
+    s.trace = part;
+    s.messages.KeepCopyIn(part ? &part->messages : nullptr);
+    Bitmap picture = Assemble(s, tree, host);
+    if (part) part->composed = ComposeGrid(tree.grid);
+    if (whole) whole->messages.insert(whole->messages.end(), part->messages.begin(), part->messages.end());
+    s.messages.KeepCopyIn(whole ? &whole->messages : nullptr);
+    s.trace = whole;
+    return picture;
+}
+
+}  // namespace
+
+std::string OutsideBrackets(std::string_view text) {
+    std::string out(text);
+    std::vector<std::size_t> open;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(') {
+            open.push_back(i);
+        } else if (text[i] == ')' && !open.empty()) {
+            std::fill(out.begin() + static_cast<std::ptrdiff_t>(open.back()), out.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                      ' ');
+            open.pop_back();
+        }
+    }
+    return out;
+}
+
+MarshalledRoad MarshalledRoadOf(std::string_view text) {
+    const std::string outside = OutsideBrackets(text);
+    const bool impaling = ContainsIgnoringCase(outside, "impaling:");
+    // A colon other than the escutcheon's makes a text with "quarterly" quartered arms.
+    const std::vector<Label> labels = LabelsOf(text, outside);
+    const bool labelled = std::any_of(labels.begin(), labels.end(), IsQuarterLabel);
+    const bool quartered = ContainsIgnoringCase(outside, "quarterly 1") ||
+                           (!impaling && ContainsIgnoringCase(outside, "quarterly") && labelled);
+    if (quartered) return MarshalledRoad::Quartered;
+    if (impaling) return MarshalledRoad::Impaled;
+    return std::any_of(labels.begin(), labels.end(), IsEscutcheonLabel) ? MarshalledRoad::Escutcheon
+                                                                         : MarshalledRoad::Single;
+}
+
+bool HasEscutcheonLabel(std::string_view text) {
+    const std::string outside = OutsideBrackets(text);
+    const std::vector<Label> labels = LabelsOf(text, outside);
+    return std::any_of(labels.begin(), labels.end(), IsEscutcheonLabel);
+}
+
+bool NeedsGrid(std::string_view text, MarshallingKind kind) {
+    const std::string outside = OutsideBrackets(text);
+    const std::vector<Label> labels = LabelsOf(text, outside);
+    if (!std::all_of(labels.begin(), labels.end(), IsQuarterLabel)) return true;
+    if (kind == MarshallingKind::Quartered) {
+        if (CountWritten(outside) != 0) return true;
+        for (const Label& l : labels) {
+            const std::vector<int> numbers = QuarterNumbers(l.word);
+            if (numbers.size() > 2 || std::any_of(numbers.begin(), numbers.end(), [](int n) { return n > 4; }))
+                return true;
+        }
+    }
+    // A part in brackets that is marshalled arms itself.
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        if (!NestedText(PartAfter(text, labels, i)).empty()) return true;
+    if (kind == MarshallingKind::Impaled && !labels.empty())
+        return !NestedText(text.substr(0, labels.front().wordStart)).empty();
+    return false;
+}
+
+GridText SplitGrid(std::string_view text, MarshallingKind kind) {
+    const std::string outside = OutsideBrackets(text);
+    const std::vector<Label> labels = LabelsOf(text, outside);
+    if (labels.empty()) return Refused(msg::kExpectingColon);
+    GridText g;
+    std::size_t escutcheonLabel = kNone;
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        if (IsEscutcheonLabel(labels[i])) escutcheonLabel = i;
+    std::size_t overAllLabel = kNone;
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        if (IsOverAllLabel(labels[i])) overAllLabel = i;
+    if (overAllLabel != kNone) {
+        g.overAll = PartAfter(text, labels, overAllLabel);
+        if (g.overAll.empty()) return Refused(msg::kEmptyPart);
+    }
+    if (escutcheonLabel != kNone) {
+        g.escutcheon = PartAfter(text, labels, escutcheonLabel);
+        if (g.escutcheon.empty()) return Refused(msg::kEmptyPart);
+    }
+    // What stands before a label's word, trimmed.
+    auto before = [&](std::size_t i) { return std::string(Trimmed(text.substr(0, labels[i].wordStart))); };
+
+    if (kind == MarshallingKind::Impaled) {
+        if (!IsQuarterLabel(labels[0])) return Refused(msg::kExpectingColon);
+        g.count = 2;
+        g.impaled = true;
+        // The sinister half runs to the escutcheon, or to the end (its own colons are its own).
+        const std::size_t end = labels.size() > 1 ? labels[1].wordStart : text.size();
+        g.texts = {before(0), std::string(Trimmed(text.substr(labels[0].colon + 1, end - labels[0].colon - 1)))};
+        g.quartersOf = {{1}, {2}};
+    } else if (StartsWithWord(outside, "quarterly") && std::any_of(labels.begin(), labels.end(), IsQuarterLabel)) {
+        const int written = CountWritten(outside);
+        std::array<int, kMaxQuarters + 1> named{};
+        int highest = 0;
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            if (!IsQuarterLabel(labels[i])) continue;
+            const std::vector<int> numbers = QuarterNumbers(labels[i].word);
+            if (numbers.empty()) return Refused(msg::kExpectingQuarterLabel);
+            for (const int n : numbers) {
+                if (n > kMaxQuarters) return Refused(msg::kTooManyQuarters);
+                if (n < 1 || named[static_cast<std::size_t>(n)]++ > 0) return Refused(msg::kQuarterNotNamedOnce);
+                highest = std::max(highest, n);
+            }
+            g.texts.push_back(PartAfter(text, labels, i));
+            g.quartersOf.push_back(numbers);
+        }
+        if (written > kMaxQuarters) return Refused(msg::kTooManyQuarters);
+        g.count = written != 0 ? written : highest;
+        if (g.count < 2 || highest != g.count) return Refused(msg::kQuarterNotNamedOnce);
+        for (int n = 1; n <= g.count; ++n)
+            if (named[static_cast<std::size_t>(n)] != 1) return Refused(msg::kQuarterNotNamedOnce);
+    } else {
+        // Single arms with an escutcheon over all: the arms are what stands before its label.
+        if (escutcheonLabel == kNone) return Refused(msg::kExpectingColon);
+        g.count = 1;
+        g.texts = {before(escutcheonLabel)};
+        g.quartersOf = {{1}};
+    }
+    if (const std::string_view error = CheckedParts(g); !error.empty()) return Refused(error);
+    return g;
+}
+
+std::string ComposeGrid(const GridText& g) {
+    std::string text;
+    if (g.impaled) {
+        text = g.texts[0] + " impaling: " + g.texts[1];
+    } else if (g.count == 1) {
+        text = g.texts[0];
+    } else {
+        text = "Quarterly of " + std::to_string(g.count);
+        for (std::size_t i = 0; i < g.texts.size(); ++i) {
+            text += ' ';
+            for (std::size_t k = 0; k < g.quartersOf[i].size(); ++k) {
+                if (k > 0) text += '&';
+                text += std::to_string(g.quartersOf[i][k]);
+            }
+            text += ": " + g.texts[i];
+        }
+    }
+    if (!g.overAll.empty()) text += " overall: " + g.overAll;
+    if (!g.escutcheon.empty()) text += " escutcheon: " + g.escutcheon;
+    return text;
+}
+
+std::vector<int> CellsPerRow(int count) {
+    // Rows as armorials draw them; a shorter row's cells are wider.
+    static constexpr std::array<std::array<int, 4>, kMaxQuarters + 1> kRows = {{
+        {0}, {1}, {2}, {2, 1}, {2, 2}, {3, 2}, {3, 3}, {4, 3}, {4, 4}, {3, 3, 3}, {4, 3, 3}, {4, 4, 3}, {4, 4, 4},
+        {5, 4, 4}, {5, 5, 4}, {5, 5, 5}, {4, 4, 4, 4}}};
+    std::vector<int> rows;
+    for (const int cells : kRows[static_cast<std::size_t>(std::clamp(count, 1, kMaxQuarters))])
+        if (cells > 0) rows.push_back(cells);
+    return rows;
+}
+
+std::vector<Rect> GridCells(int count, int W, int H) {
+    // Inside the border (two pixels wide at the left and top, one at the right and bottom);
+    // cells meet on the dividing lines, which are drawn over them.
+    const std::vector<int> rows = CellsPerRow(count);
+    const int R = static_cast<int>(rows.size());
+    std::vector<Rect> cells;
+    for (int r = 0; r < R; ++r) {
+        const int top = r == 0 ? 2 : H * r / R, bottom = r == R - 1 ? H - 1 : H * (r + 1) / R;
+        const int C = rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < C; ++c) {
+            const int left = c == 0 ? 2 : W * c / C, right = c == C - 1 ? W - 1 : W * (c + 1) / C;
+            cells.push_back({left, top, right, bottom});
+        }
+    }
+    return cells;
+}
+
+Rect EscutcheonPlace(int W, int H, int pictureWidth, int pictureHeight) {
+    const int w = W / 3;
+    const int h = pictureWidth > 0 ? w * pictureHeight / pictureWidth : w;
+    const int left = W / 2 - w / 2, top = H / 2 - h / 2;
+    return {left, top, left + w, top + h};
+}
+
+void DrawGridText(DrawingState& s, std::string_view text, MarshallingKind kind, DrawHost& host) {
+    GridTree tree;
+    if (const std::string_view error = Plan(text, kind, 0, tree); !error.empty()) {
+        s.messages.Show(error);
+        return;
+    }
+    // The parts often share pictures: one cache for the drawing unless the caller has one.
+    PictureCache ownPictures;
+    PictureCache* const callersPictures = s.pictureCache;
+    if (!callersPictures) s.pictureCache = &ownPictures;
+    const bool wasMarshalling = s.marshallingMode;
+    host.MarshallingStarts(kind);
+    Bitmap image = Assemble(s, tree, host);
+    std::swap(s.picture, image);
+    if (tree.grid.count > 1) s.geometry.Compute(kImageWidth, kImageHeight, true);
+    const std::string composed = ComposeGrid(tree.grid);
+    host.SetBlazonText(composed);
+    if (s.trace) s.trace->composed = composed;
+    host.MarshallingEnds(kind);
+    s.marshallingMode = wasMarshalling;
+    s.pictureCache = callersPictures;
+}
+
+}  // namespace esc

@@ -1,0 +1,113 @@
+#pragma once
+// The arms as read: a tree of plain records that the reader fills as each phrase is completed
+// and that later stages walk. It holds no words: a charge is named by its picture name, a place
+// by a region, the joins between phrases by relations.
+//
+//   Arms
+//    +- field: Surface (its tincture; a fuller treatment takes its place)
+//    +- groups[]: Group --- kind (ordinary, charges, semé), region, arrangement, line
+//    |              +- members[]: Member --- charge, count, surface, modifiers
+//    +- relations[]: Relation --- kind, subject group, object group
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace esc::model {
+
+// The tinctures a surface is painted in: one, or two for a surface divided or patterned. Kept
+// small on purpose; a full treatment (furs, patterns, divisions that nest) grows from it.
+struct Surface {
+    int tincture = -1;
+    int secondTincture = -1;
+    int division = -1;  // the shape code of the partition between the two; -1: one tincture
+};
+
+enum class GroupKind : std::uint8_t { Ordinary, Charges, Seme };
+
+// Where on the shield a group stands.
+enum class Region : std::uint8_t {
+    Whole,        // the field as a whole (the usual place of a group)
+    Chief,        // in chief
+    Base,         // in base
+    DexterChief,  // in dexter chief (also the first quarter)
+    SinisterChief,
+    Quarters,     // in the quarters named
+    OnOrdinary,   // on the ordinary of another group
+    OnCharges,    // on each charge of another group
+    AboutOrdinary,  // between the arms of, or about, the ordinary of another group
+    Overall,      // over everything before it
+};
+
+// How the members of a group are set out, as far as the blazon says.
+enum class Arrangement : std::uint8_t {
+    AsTheCountFalls,  // the usual places for the count
+    InLine,           // in a line along an ordinary's direction (`lineShape`)
+    Rows,             // rows named by numbers ("three, two and one")
+};
+
+// Orientation and other changes to how a member's picture is drawn.
+enum class Turn : std::uint8_t { Bendwise, BendwiseSinister, Palewise, Reversed, ToSinister };
+
+struct Modifiers {
+    std::string variant;          // the picture variant of the attitude ("1" rampant)
+    std::vector<Turn> turns;      // in the order they apply
+    int fimbriation = -1;         // the tincture of an edge; -1: none
+    bool voided = false;
+    int cotises = 0;              // cotises each side of an ordinary
+    int line = -1;                // the partition line of an ordinary's edges; -1: plain
+};
+
+// One kind of charge (or one ordinary) in a group, with its own count and surface.
+struct Member {
+    std::string charge;  // the picture or ordinary name
+    int kind = 0;        // the vocabulary's class of the word that named it
+    int count = 0;
+    Surface surface;
+    Modifiers modifiers;
+};
+
+struct Group {
+    GroupKind kind = GroupKind::Charges;
+    std::vector<Member> members;  // several kinds: a mixed group ("a mullet and a crescent")
+    Region region = Region::Whole;
+    Arrangement arrangement = Arrangement::AsTheCountFalls;
+    int lineShape = -1;  // the ordinary whose direction an InLine arrangement follows
+    int firstLevel = 0;  // the interpreter's level of the first member
+
+    int Count() const {
+        int n = 0;
+        for (const Member& m : members) n += m.count;
+        return n;
+    }
+};
+
+// How one group stands to another; `subject` and `object` index Arms::groups.
+enum class RelationKind : std::uint8_t {
+    ChargedWith,  // subject bears object on it ("a bend charged with three mullets")
+    Between,      // subject's charges stand about object's ordinary
+    Surmounts,    // subject is painted over object ("surmounted by", "debruised by", "over all")
+    Maintains,    // subject holds object ("maintaining", "sustaining", "holding")
+    Within,       // subject stands within object ("within an annulet", "environed of")
+    IssuantFrom,  // subject rises from object ("issuant from a mount")
+};
+
+struct Relation {
+    RelationKind kind = RelationKind::ChargedWith;
+    int subject = -1;
+    int object = -1;
+};
+
+struct Arms {
+    Surface field;
+    std::vector<Group> groups;
+    std::vector<Relation> relations;
+
+    void Clear() {
+        field = Surface{};
+        groups.clear();
+        relations.clear();
+    }
+};
+
+}  // namespace esc::model

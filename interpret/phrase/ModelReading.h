@@ -1,0 +1,24 @@
+#pragma once
+// What the reader keeps of the model while it reads: the tree so far and the group whose
+// members are still being read. One per drawing, held by the drawing state.
+
+#include "interpret/model/Arms.h"
+
+namespace esc {
+
+struct ModelReading {
+    model::Arms arms;
+    // A group of several kinds read as one phrase per kind ("a mullet, a crescent and an
+    // escallop"): the charges its earlier members took, how many it has in all, and the level
+    // that continues it; 0, 0 and -1 when no such group is open.
+    int mixedPlaced = 0, mixedTotal = 0, mixedNextLevel = -1;
+    int mixedLine = -1;  // the ordinary whose line the group is set in; -1: the field's places
+
+    void Clear() {
+        arms.Clear();
+        mixedPlaced = mixedTotal = 0;
+        mixedNextLevel = mixedLine = -1;
+    }
+};
+
+}  // namespace esc

@@ -1,0 +1,179 @@
+#include "interpret/phrase/ModelRecorder.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "engine/OrdinaryShapes.h"
+#include "interpret/layout/Layouts.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/RelationWords.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+using model::Arrangement;
+using model::GroupKind;
+using model::Region;
+using model::RelationKind;
+using model::Turn;
+
+constexpr int kChiefInCode = ShapeCode::kChief;
+
+// The tincture code painted at (x, y), -1 outside the picture.
+int CodeAt(const DrawingState& s, int x, int y) {
+    const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(s.picture.Width()) + static_cast<std::size_t>(x);
+    if (x < 0 || y < 0 || at >= s.pictureBuffer.size()) return -1;
+    return s.pictureBuffer[at];
+}
+
+// Where a level read "in ..." stands, or kWhole when "in" names a line to set it in.
+Region RegionOfIn(int inCode) {
+    switch (inCode) {
+        case kChiefInCode:
+        case kInChiefPointBetweenBendlets: return Region::Chief;
+        case kInBase: return Region::Base;
+        case kInDexterChief: return Region::DexterChief;
+        case kInSinisterChief: return Region::SinisterChief;
+        case kInNamedQuarters: return Region::Quarters;
+        default: return Region::Whole;
+    }
+}
+
+model::Member MemberOfLevel(const DrawingState& s) {
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    model::Member m;
+    m.charge = level.levelName.str();
+    m.kind = level.levelKind;
+    m.count = level.levelCount;
+    m.surface.tincture = s.levelTincture[s.level];
+    m.surface.secondTincture = s.partedTincture >= 0 ? s.partedTincture : level.levelSecondTincture;
+    m.surface.division = s.partedTincture >= 0 ? s.partedShape : -1;
+    model::Modifiers& mod = m.modifiers;
+    mod.variant = level.levelVariant.str();
+    if (s.bendwiseFlag || s.bendwiseCharges) mod.turns.push_back(s.bendwiseSinisterFlag ? Turn::BendwiseSinister : Turn::Bendwise);
+    if (s.uprightCharges) mod.turns.push_back(Turn::Palewise);
+    if (s.reversedCharges) mod.turns.push_back(Turn::Reversed);
+    if (s.sinisterCharges) mod.turns.push_back(Turn::ToSinister);
+    mod.fimbriation = s.chargeFimbriation;
+    mod.voided = s.voidedField >= 0 || (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == 1);
+    if (level.levelKind == kTypeOrdinary) mod.cotises = s.cotiseCount;
+    mod.line = level.levelLine < kFirstLevelMark ? level.levelLine : -1;
+    return m;
+}
+
+// The words of the current level's phrase before its first article, number, "on" or "in": the
+// words that join it to the phrase before. [first, end) of them.
+std::pair<int, int> LeadWords(const DrawingState& s) {
+    const int first = std::max(s.levelFirstWord - 1, 0);
+    int end = first;
+    while (end <= s.cursor && end < s.wordCount) {
+        const std::string_view w = s.Word(end);
+        if (s.Type(end) == kTypeNumber || EqualsIgnoringCase(w, "a") || EqualsIgnoringCase(w, "an") ||
+            EqualsIgnoringCase(w, "on") || EqualsIgnoringCase(w, "in") || s.Type(end) == kTypeOrdinary ||
+            s.Type(end) == kTypeCharge)
+            break;
+        ++end;
+    }
+    return {first, end};
+}
+
+std::optional<RelationWords> RelationInLead(const DrawingState& s, std::pair<int, int> lead) {
+    for (int i = lead.first; i < lead.second; ++i)
+        if (std::optional<RelationWords> r = RelationWordsAt(s, i)) return r;
+    return std::nullopt;
+}
+
+int LastGroupOfKind(const model::Arms& arms, GroupKind kind) {
+    for (int i = static_cast<int>(arms.groups.size()) - 1; i >= 0; --i)
+        if (arms.groups[static_cast<std::size_t>(i)].kind == kind) return i;
+    return -1;
+}
+
+void AddRelation(model::Arms& arms, RelationKind kind, int subject, int object) {
+    if (subject < 0 || object < 0 || subject == object) return;
+    for (const model::Relation& r : arms.relations)
+        if (r.kind == kind && r.subject == subject && r.object == object) return;
+    arms.relations.push_back({kind, subject, object});
+}
+
+}  // namespace
+
+void RecordField(DrawingState& s) {
+    ModelReading& reading = s.model;
+    reading.Clear();
+    model::Surface& field = reading.arms.field;
+    const ShieldGeometry& g = s.geometry;
+    // Read from the painted field: a point in dexter chief and one in sinister base.
+    field.tincture = CodeAt(s, g.W4, g.H4);
+    const int other = CodeAt(s, g.W - g.W4, g.H - g.H4);
+    if (s.partitionCode >= 0) {
+        field.division = s.partitionCode;
+        field.secondTincture = other;
+    }
+}
+
+void RecordLevel(DrawingState& s) {
+    if (s.level < 0 || s.level >= kMaxLevels) return;
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    if (level.levelCount == 0 || (level.levelKind == 0 && level.levelName.empty())) return;
+    model::Arms& arms = s.model.arms;
+    const int before = static_cast<int>(arms.groups.size()) - 1;
+
+    model::Group group;
+    group.firstLevel = s.level;
+    group.kind = level.levelLine == kSemeLevelLine                              ? GroupKind::Seme
+                 : level.levelKind == kTypeOrdinary && !level.levelIn ? GroupKind::Ordinary
+                                                                              : GroupKind::Charges;
+    if (level.levelIn) {
+        group.region = RegionOfIn(level.levelInCode);
+        if (group.region == Region::Whole) {
+            group.arrangement = Arrangement::InLine;
+            group.lineShape = level.levelInCode;
+        }
+    }
+    if (s.rowsDrawn) group.arrangement = Arrangement::Rows;
+    if (level.levelBetween) group.region = Region::AboutOrdinary;
+    // The level before is marked "on" when what follows lies on it ("on a bend", "a bend charged
+    // with"); this one is marked "charged on" when it lies on the charges before.
+    const LevelRecord* previous = s.level > 0 ? &s.levels[static_cast<std::size_t>(s.level - 1)] : nullptr;
+    const bool liesOnPrevious = previous != nullptr && (previous->levelOn || level.levelChargedOn);
+    if (liesOnPrevious)
+        group.region = previous->levelKind == kTypeOrdinary && !previous->levelIn ? Region::OnOrdinary : Region::OnCharges;
+    if (s.overAllLevel == s.level) group.region = Region::Overall;
+
+    const std::pair<int, int> lead = LeadWords(s);
+    const std::optional<RelationWords> words = RelationInLead(s, lead);
+
+    // A member of the group before: charges that follow charges with no relation between them,
+    // in the same place (or the second part of "between a crescent and a mullet").
+    if (before >= 0 && group.kind == GroupKind::Charges && !words) {
+        model::Group& last = arms.groups[static_cast<std::size_t>(before)];
+        const bool samePlace = last.region == group.region ||
+                               (last.region == Region::AboutOrdinary && group.region == Region::Whole);
+        if (last.kind == GroupKind::Charges && samePlace && last.firstLevel + static_cast<int>(last.members.size()) == s.level) {
+            last.members.push_back(MemberOfLevel(s));
+            return;
+        }
+    }
+
+    group.members.push_back(MemberOfLevel(s));
+    arms.groups.push_back(std::move(group));
+    const int self = before + 1;
+    const int lastOrdinary = LastGroupOfKind(arms, GroupKind::Ordinary);
+    if (liesOnPrevious) AddRelation(arms, RelationKind::ChargedWith, before, self);
+    if (level.levelBetween && lastOrdinary >= 0) AddRelation(arms, RelationKind::Between, self, lastOrdinary);
+    if (s.overAllLevel == s.level) AddRelation(arms, RelationKind::Surmounts, self, before);
+    if (s.heldInPawLevel == s.level || s.heldLevel == s.level) AddRelation(arms, RelationKind::Maintains, before, self);
+    if (!words) return;
+    if (words->kind == RelationKind::Between) {
+        if (lastOrdinary >= 0) AddRelation(arms, RelationKind::Between, self, lastOrdinary);
+    } else if (words->kind == RelationKind::Surmounts) {
+        AddRelation(arms, words->kind, self, before);  // "surmounted by" and "over all" name the upper one
+    } else {
+        AddRelation(arms, words->kind, before, self);
+    }
+}
+
+}  // namespace esc

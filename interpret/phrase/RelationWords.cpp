@@ -1,0 +1,106 @@
+#include "interpret/phrase/RelationWords.h"
+
+#include <array>
+#include <string_view>
+
+#include "interpret/layout/OnAMount.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+
+namespace {
+
+using model::RelationKind;
+
+// One wording of a relation: a word, and the word after it if not empty, any one of the
+// alternatives between the bars.
+struct Wording {
+    RelationKind kind;
+    std::array<std::string_view, 2> words;
+};
+
+constexpr std::array<Wording, 15> kWordings = {{
+    {RelationKind::Within, {"within", ""}},
+    {RelationKind::Within, {"environed", "of|by|with"}},
+    {RelationKind::Within, {"enclosed", "by|within"}},
+    {RelationKind::Within, {"encircled", "by|of"}},
+    {RelationKind::Surmounts, {"surmounted", "by|of|with"}},
+    {RelationKind::Surmounts, {"debruised", "by|of"}},
+    {RelationKind::Surmounts, {"over", "all"}},
+    {RelationKind::Surmounts, {"overall", ""}},
+    {RelationKind::Maintains, {"maintaining", ""}},
+    {RelationKind::Maintains, {"sustaining", ""}},
+    {RelationKind::Maintains, {"holding", ""}},
+    {RelationKind::IssuantFrom, {"issuant", "from|out"}},
+    {RelationKind::IssuantFrom, {"issuing", "from|out"}},
+    {RelationKind::ChargedWith, {"charged", "with"}},
+    {RelationKind::Between, {"between", ""}},
+}};
+
+bool MatchesOneOf(std::string_view word, std::string_view alternatives) {
+    while (!alternatives.empty()) {
+        const std::size_t bar = alternatives.find('|');
+        if (EqualsIgnoringCase(word, alternatives.substr(0, bar))) return true;
+        if (bar == std::string_view::npos) break;
+        alternatives.remove_prefix(bar + 1);
+    }
+    return false;
+}
+
+// W+k begins a phrase: an article or a number.
+bool PhraseStartsAt(const DrawingState& s, int i) {
+    return EqualsIgnoringCase(s.Word(i), "a") || EqualsIgnoringCase(s.Word(i), "an") || s.Type(i) == kTypeNumber;
+}
+
+}  // namespace
+
+std::optional<RelationWords> RelationWordsAt(const DrawingState& s, int at) {
+    for (const Wording& w : kWordings) {
+        if (!EqualsIgnoringCase(s.Word(at), w.words[0])) continue;
+        if (w.words[1].empty()) return RelationWords{w.kind, at, 1};
+        if (!MatchesOneOf(s.Word(at + 1), w.words[1])) continue;
+        // "issuant out of a mount": "of" belongs to the wording too.
+        const bool outOf = EqualsIgnoringCase(s.Word(at + 1), "out") && EqualsIgnoringCase(s.Word(at + 2), "of");
+        return RelationWords{w.kind, at, outOf ? 3 : 2};
+    }
+    return std::nullopt;
+}
+
+std::optional<RelationWords> RelationWordsBefore(const DrawingState& s, int phraseStart) {
+    for (int back = 1; back <= 3; ++back) {
+        const std::optional<RelationWords> r = RelationWordsAt(s, phraseStart - back);
+        if (r && r->first + r->count >= phraseStart) return r;
+    }
+    return RelationWordsAt(s, phraseStart);
+}
+
+std::optional<RelationWords> RelationWordsAfter(const DrawingState& s, int next) {
+    if (std::optional<RelationWords> r = RelationWordsAt(s, next)) return r;
+    return RelationWordsAt(s, next - 1);
+}
+
+bool RelationWordsRule(DrawingState& s) {
+    const std::optional<RelationWords> r = RelationWordsAt(s, s.cursor);
+    if (!r || (r->kind != RelationKind::Within && r->kind != RelationKind::IssuantFrom) || r->count < 2 ||
+        !PhraseStartsAt(s, s.cursor + r->count))
+        return false;
+    // Issuant from a mount is drawn standing on it, within an annulet inside its ring, within an
+    // ordinary (a bordure, an orle) inside it; other objects are not drawn so, and the words are
+    // left for the reader to see unread.
+    const int object = s.cursor + r->count + 1;
+    if (r->kind == RelationKind::IssuantFrom && !IsMountName(s.Word(object))) return false;
+    if (r->kind == RelationKind::Within && !EqualsIgnoringCase(s.Word(object), "annulet") && s.Type(object) != kTypeOrdinary)
+        return false;
+    // The phrase before ends here; its tincture, if still to come, is the next one named.
+    if (phrase::Current(s).levelCount != 0) {
+        phrase::CloseBeforeNewPhrase(s);
+        return true;
+    }
+    for (int k = 0; k < r->count; ++k) phrase::Use(s, k);
+    s.cursor += r->count;
+    return true;
+}
+
+}  // namespace esc

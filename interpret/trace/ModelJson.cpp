@@ -1,0 +1,106 @@
+#include "interpret/trace/ModelJson.h"
+
+namespace esc {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json SurfaceJson(const model::Surface& s) {
+    return {{"tincture", s.tincture}, {"secondTincture", s.secondTincture}, {"division", s.division}};
+}
+
+Json MemberJson(const model::Member& m) {
+    Json turns = Json::array();
+    for (const model::Turn t : m.modifiers.turns) turns.push_back(TurnName(t));
+    return {{"charge", m.charge},
+            {"kind", m.kind},
+            {"count", m.count},
+            {"surface", SurfaceJson(m.surface)},
+            {"variant", m.modifiers.variant},
+            {"turns", std::move(turns)},
+            {"fimbriation", m.modifiers.fimbriation},
+            {"voided", m.modifiers.voided},
+            {"cotises", m.modifiers.cotises},
+            {"line", m.modifiers.line}};
+}
+
+}  // namespace
+
+std::string_view GroupKindName(model::GroupKind kind) {
+    switch (kind) {
+        case model::GroupKind::Ordinary: return "ordinary";
+        case model::GroupKind::Charges: return "charges";
+        case model::GroupKind::Seme: return "seme";
+    }
+    return "?";
+}
+
+std::string_view RegionName(model::Region region) {
+    switch (region) {
+        case model::Region::Whole: return "whole";
+        case model::Region::Chief: return "chief";
+        case model::Region::Base: return "base";
+        case model::Region::DexterChief: return "dexter chief";
+        case model::Region::SinisterChief: return "sinister chief";
+        case model::Region::Quarters: return "quarters";
+        case model::Region::OnOrdinary: return "on ordinary";
+        case model::Region::OnCharges: return "on charges";
+        case model::Region::AboutOrdinary: return "about ordinary";
+        case model::Region::Overall: return "overall";
+    }
+    return "?";
+}
+
+std::string_view ArrangementName(model::Arrangement arrangement) {
+    switch (arrangement) {
+        case model::Arrangement::AsTheCountFalls: return "as the count falls";
+        case model::Arrangement::InLine: return "in line";
+        case model::Arrangement::Rows: return "rows";
+    }
+    return "?";
+}
+
+std::string_view TurnName(model::Turn turn) {
+    switch (turn) {
+        case model::Turn::Bendwise: return "bendwise";
+        case model::Turn::BendwiseSinister: return "bendwise sinister";
+        case model::Turn::Palewise: return "palewise";
+        case model::Turn::Reversed: return "reversed";
+        case model::Turn::ToSinister: return "to sinister";
+    }
+    return "?";
+}
+
+std::string_view RelationKindName(model::RelationKind kind) {
+    switch (kind) {
+        case model::RelationKind::ChargedWith: return "charged with";
+        case model::RelationKind::Between: return "between";
+        case model::RelationKind::Surmounts: return "surmounts";
+        case model::RelationKind::Maintains: return "maintains";
+        case model::RelationKind::Within: return "within";
+        case model::RelationKind::IssuantFrom: return "issuant from";
+    }
+    return "?";
+}
+
+Json ModelJson(const model::Arms& arms) {
+    Json groups = Json::array();
+    for (const model::Group& g : arms.groups) {
+        Json members = Json::array();
+        for (const model::Member& m : g.members) members.push_back(MemberJson(m));
+        groups.push_back({{"kind", GroupKindName(g.kind)},
+                          {"count", g.Count()},
+                          {"region", RegionName(g.region)},
+                          {"arrangement", ArrangementName(g.arrangement)},
+                          {"lineShape", g.lineShape},
+                          {"level", g.firstLevel},
+                          {"members", std::move(members)}});
+    }
+    Json relations = Json::array();
+    for (const model::Relation& r : arms.relations)
+        relations.push_back({{"kind", RelationKindName(r.kind)}, {"subject", r.subject}, {"object", r.object}});
+    return {{"field", SurfaceJson(arms.field)}, {"groups", std::move(groups)}, {"relations", std::move(relations)}};
+}
+
+}  // namespace esc

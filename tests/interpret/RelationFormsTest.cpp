@@ -1,0 +1,204 @@
+// Relations between groups and groups of several kinds, drawn: each form with several
+// instances, the colours sampled at points computed from the layout's own geometry.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "TestDrawing.h"
+#include "engine/OrdinaryShapes.h"
+#include "interpret/layout/MixedGroup.h"
+#include "interpret/layout/OnAMount.h"
+#include "interpret/layout/WithinAnAnnulet.h"
+
+namespace esc {
+namespace {
+
+// "a mullet, a lozenge and a roundel": one group of three set two and one, each member in the
+// next of the group's places in its own tincture; four two and two, five in the rows for five.
+// (Each was drawn over another, or reported as having no place.)
+TEST(RelationForms, AGroupOfSeveralKindsTakesTheGroupsPlaces) {
+    struct Case {
+        const char* blazon;
+        std::vector<int> tinctures;  // per charge, in the order of the places
+    };
+    const Case cases[] = {
+        {"Or, a mullet gules and two roundels azure", {kGules, kAzure, kAzure}},
+        {"Argent, a mullet gules, a lozenge vert and a roundel azure", {kGules, kVert, kAzure}},
+        {"Argent, a mullet gules a lozenge vert and a roundel azure", {kGules, kVert, kAzure}},
+        {"Or, two mullets azure and two lozenges gules", {kAzure, kAzure, kGules, kGules}},
+        {"Argent, two roundels sable and a lozenge vert and two mullets gules", {kSable, kSable, kVert, kGules, kGules}},
+        // On a parted field, as three of one kind stand there.
+        {"Per pale argent and azure, a mullet gules and two roundels Or", {kGules, kOr, kOr}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const std::vector<LayoutSpot> spots = MixedGroupSpots(d.s(), static_cast<int>(k.tinctures.size()));
+        ASSERT_EQ(spots.size(), k.tinctures.size());
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), k.tinctures.size());
+        for (std::size_t i = 0; i < spots.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(placed[i].x, spots[i].x);
+            EXPECT_EQ(placed[i].y, spots[i].y);
+            EXPECT_EQ(d.At(spots[i].x, spots[i].y), test::Colour(k.tinctures[i]));
+        }
+    }
+}
+
+// "in pale two mullets and a roundel": a group of several kinds in a line, each charge at the
+// next of the line's places (the roundel was drawn alone at full size over the two).
+TEST(RelationForms, AGroupOfSeveralKindsInALine) {
+    struct Case {
+        const char* blazon;
+        int line;
+        std::vector<int> tinctures;
+    };
+    const Case cases[] = {
+        {"Or, in pale two mullets azure and a roundel gules", ShapeCode::kPale, {kAzure, kAzure, kGules}},
+        {"Argent, in fess a mullet gules and two lozenges vert", ShapeCode::kFess, {kGules, kVert, kVert}},
+        {"Argent, in bend two roundels azure and two mullets sable", ShapeCode::kBend, {kAzure, kAzure, kSable, kSable}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const std::vector<LayoutSpot> spots = SpotsInLine(d.s().geometry, k.line, static_cast<int>(k.tinctures.size()));
+        ASSERT_EQ(spots.size(), k.tinctures.size());
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), k.tinctures.size());
+        for (std::size_t i = 0; i < spots.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(placed[i].x, spots[i].x);
+            EXPECT_EQ(placed[i].y, spots[i].y);
+            EXPECT_EQ(d.At(spots[i].x, spots[i].y), test::Colour(k.tinctures[i]));
+        }
+    }
+}
+
+// "environed of an annulet" is "within an annulet": the ring large about the centre, the charge
+// small inside its hole. Sampled on the ring's middle circle left, right and above, and at the
+// centre.
+TEST(RelationForms, EnvironedOfAnAnnuletIsWithinIt) {
+    struct Case {
+        const char* blazon;
+        int charge, ring;
+    };
+    const Case cases[] = {
+        {"Or, a mullet azure environed of an annulet gules", kAzure, kGules},
+        {"Argent, a lozenge gules environed by an annulet sable", kGules, kSable},
+        {"Vert, a mullet argent within an annulet Or", kArgent, kOr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), 2u);
+        // The ring's outer radius, and the middle of its band (the hole is 0.7 of it).
+        const double outer = g.W * kAnnuletWidthPercent / 100.0 / 2;
+        const int middle = static_cast<int>(outer * 0.85);
+        const int cx = placed[1].x, cy = placed[1].y;
+        EXPECT_EQ(d.At(cx - middle, cy), test::Colour(k.ring));
+        EXPECT_EQ(d.At(cx + middle, cy), test::Colour(k.ring));
+        EXPECT_EQ(d.At(cx, cy - middle), test::Colour(k.ring));
+        EXPECT_EQ(d.At(placed[0].x, placed[0].y), test::Colour(k.charge));
+        EXPECT_LT(placed[0].scale, placed[1].scale / 2 + 0.1f);
+    }
+}
+
+// "three mullets within an annulet": the group inside the ring's hole, each charge in a circle
+// of its own (it was laid out over the field with the ring drawn over it). Sampled at each
+// charge's centre and on the ring's band.
+TEST(RelationForms, AGroupWithinAnAnnuletStandsInsideTheRing) {
+    struct Case {
+        const char* blazon;
+        int count, charge, ring;
+    };
+    const Case cases[] = {
+        {"Argent, three mullets within an annulet gules", 3, kGules, kGules},
+        {"Or, two lozenges azure within an annulet gules", 2, kAzure, kGules},
+        {"Vert, four mullets argent environed of an annulet Or", 4, kArgent, kOr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const std::vector<RingSpot> spots = SpotsWithinTheRing(g, k.count);
+        ASSERT_EQ(static_cast<int>(spots.size()), k.count);
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(static_cast<int>(placed.size()), k.count + 1);
+        const PlacementTrace& ring = placed.back();
+        const double hole = g.W * kAnnuletWidthPercent / 100.0 / 2 * kHoleShareOfTheRing;
+        for (const RingSpot& spot : spots) {
+            EXPECT_EQ(d.At(spot.x, spot.y), test::Colour(k.charge)) << spot.x << "," << spot.y;
+            EXPECT_LE(std::hypot(spot.x - ring.x, spot.y - ring.y) + spot.radius, hole + 2);
+        }
+        const int middle = static_cast<int>(g.W * kAnnuletWidthPercent / 100.0 / 2 * 0.85);
+        EXPECT_EQ(d.At(ring.x - middle, ring.y), test::Colour(k.ring));
+        EXPECT_EQ(d.At(ring.x + middle, ring.y), test::Colour(k.ring));
+        EXPECT_EQ(d.At(ring.x, ring.y + middle), test::Colour(k.ring));
+    }
+}
+
+// "a griffin maintaining a mullet": whatever holds it, the held charge is a third of the holder's
+// size at its raised dexter forepaw, not a second charge as large over it.
+TEST(RelationForms, AChargeMaintainedIsHeldSmallAtTheForepaw) {
+    struct Case {
+        const char* blazon;
+        int held;
+    };
+    const Case cases[] = {
+        {"Azure, a griffin segreant Or maintaining a mullet argent", kArgent},
+        {"Vert, a unicorn rampant argent maintaining a lozenge gules", kGules},
+        {"Gules, a bear rampant Or sustaining a roundel azure", kAzure},
+        {"Sable, a lion rampant Or holding a mullet gules", kGules},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), 2u);
+        EXPECT_LT(placed[1].scale, placed[0].scale / 2);
+        // Up and to the dexter of the holder's middle, within its picture's square.
+        EXPECT_LT(placed[1].x, placed[0].x);
+        EXPECT_LT(placed[1].y, placed[0].y);
+        EXPECT_EQ(d.At(placed[1].x, placed[1].y), test::Colour(k.held));
+    }
+}
+
+// "a tree issuant from a mount": as "on a mount", the mount across the base and the charge
+// standing on it; the base is the mount's tincture.
+TEST(RelationForms, AChargeIssuantFromAMountStandsOnIt) {
+    struct Case {
+        const char* blazon;
+        int mount;
+    };
+    const Case cases[] = {
+        {"Azure, a tree Or issuant from a mount vert", kVert},
+        {"Argent, a tree vert issuing from a mount gules", kGules},
+        {"Or, a tower sable issuant out of a mount vert", kVert},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const int summit = g.H - g.H * kMountHeightPercent / 100;
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), 2u);
+        EXPECT_LT(placed[0].y, summit);
+        // Below the summit, half way to the foot, in the middle and a little to each side.
+        const int y = (summit + g.straightBottom) / 2 + 20;
+        for (const int x : {g.W2, g.W2 - g.W / 8, g.W2 + g.W / 8}) EXPECT_EQ(d.At(x, y), test::Colour(k.mount)) << x;
+    }
+}
+
+}  // namespace
+}  // namespace esc

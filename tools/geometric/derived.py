@@ -1,0 +1,428 @@
+"""Pictures made from other drawings: the demi-beasts and demi-birds, the beasts salient, the fish
+hauriant.
+
+A demi-charge is the upper (or fore) half of the whole charge, cut off across the waist; a beast
+salient is the passant beast reared up on its hind feet; a fish hauriant is the naiant fish set
+palewise, the head upwards. Each is one row of DERIVED below: the drawing it is cut from or turned,
+where the cut runs and how far the drawing turns. The source's own paths are copied into the new
+picture, so its silhouette, outline and coloured parts (claws, tongue, horns) carry over, and
+the cut is outlined: a black copy of the drawing is kept in a narrow band along the cut edge.
+
+Run tools/geometric_charges.py again after redrawing a source by hand, so that the pictures cut
+from it follow (`python3 tools/geometric_charges.py derived` rewrites only these).
+"""
+
+import math
+import os
+import re
+
+from .svg import CHARGES_DIR, Charge, charge
+
+MAX_AREA = 114000       # width * height of a drawing (DRAWING.md)
+EDGE = 4                # width of the outline drawn along a cut, in the source's units
+HEAD_EDGE = 3.5         # the same for a head, at the whole drawing's size
+FAR = 2000              # half-size of a clip rectangle: far past any drawing
+
+
+class Demi:
+    """The part of the source above the line y = at (or before the line x = at, with 'x'), the
+    line tilted by `tilt` degrees about its middle, the result turned by `turn` degrees."""
+
+    def __init__(self, at, axis='y', tilt=0.0, turn=0.0):
+        self.at, self.axis, self.tilt, self.turn = at, axis, tilt, turn
+
+
+class Turn:
+    """The whole source turned by `turn` degrees (clockwise on the page)."""
+
+    def __init__(self, turn):
+        self.turn = turn
+
+
+class Winged:
+    """The source with a bird's wing raised from its shoulder: the wing of the winged unicorn,
+    its base set at `shoulder`, drawn at `size` times the wing's own size."""
+
+    def __init__(self, shoulder, size=0.5):
+        self.shoulder, self.size, self.turn = shoulder, size, 0.0
+
+
+WING_SOURCE = 'lions/wunicorn.svg'
+WING_MARK = '<!-- the wing, raised from the shoulder -->'
+WING_BASE = (150, 130)      # where the wing meets the shoulder, in the wing's own units
+
+
+def wing_drawing():
+    """The wing's group in the winged unicorn, with the transform that places it there."""
+    _, _, body = read_source(WING_SOURCE)
+    part = body[body.index(WING_MARK) + len(WING_MARK):].strip('\n')
+    first = part.index('>') + 1
+    assert part.lstrip().startswith('<g transform='), WING_SOURCE
+    return part[first:part.rindex('</g>')]
+
+
+class Grafted:
+    """The source without what lies in the polygon `drop`, and the drawing `part` set over it,
+    moved by `at` and scaled by `size`: a monster made of two beasts."""
+
+    def __init__(self, drop, part, at, size):
+        self.drop, self.part, self.at, self.size, self.turn = drop, part, at, size, 0.0
+
+
+class Head:
+    """The head (and a little of the neck) of the source: the polygon `keep` in the source's
+    units, whose last side, back to its first point, is the cut across the neck; straight for
+    the head couped, torn in jagged teeth for the head erased."""
+
+    def __init__(self, keep, erased=False):
+        self.keep, self.erased, self.turn = keep, erased, 0.0
+
+
+# The build scales a picture until its silhouette spans this (charge_pictures --fill).
+FILL_W, FILL_H = 228.0, 264.0
+
+
+def heads(folder, name, source, keep, owner, others=''):
+    """The rows of the head couped (name.hd) and erased (name.he) of one source; `others` are
+    further names of the same charge."""
+    rows = []
+    for variant, erased, how in (('hd', False, 'couped'), ('he', True, 'erased')):
+        also = ' '.join('%s.%s' % (o, variant) for o in others.split())
+        rows.append((folder, '%s.%s' % (name, variant), source, Head(keep, erased), also,
+                     '%s head %s: cut from the whole %s across the neck' % (owner, how, source)))
+    return rows
+
+
+# (folder, picture name, source under data/charges, how, data-also names, title)
+DERIVED = [
+    # Demi-beasts cut from the beast rampant, across the waist below the forelegs; a tail that
+    # rises behind the back is kept down to the cut, as the demi-lion's is.
+    ('beasts', 'dwolf', 'beasts/wolf.1.svg', Demi(152), 'dwolf.1',
+     'A demi-wolf rampant: the wolf rampant cut off across the waist'),
+    ('beasts', 'dbear', 'beasts/bear.1.svg', Demi(152), 'dbear.1',
+     'A demi-bear rampant: the bear rampant cut off across the waist'),
+    ('beasts', 'dcat', 'beasts/domestic.1.svg', Demi(152), 'dcat.1',
+     'A demi-cat rampant: the cat rampant cut off across the waist'),
+    ('lions', 'dgriffin', 'lions/griffin.svg', Demi(152), 'dgriffin.1',
+     'A demi-griffin segreant: the griffin segreant cut off across the waist, wings raised'),
+    ('lions', 'ddragon', 'lions/dragon.svg', Demi(132, tilt=-8), 'ddragon.1',
+     'A demi-dragon rampant: the dragon rampant cut off across the waist, wings raised'),
+    ('lions', 'dunicorn', 'lions/unicorn.svg', Demi(152), 'dunicorn.1',
+     'A demi-unicorn rampant: the unicorn rampant cut off across the waist'),
+    ('lions', 'dantelop', 'lions/antelope.svg', Demi(152), 'dantelop.1',
+     'A demi-antelope rampant: the heraldic antelope rampant cut off across the waist'),
+    ('lions', 'dwivern', 'lions/wivern.svg', Demi(165), 'dwivern.1',
+     'A demi-wivern: the wivern cut off below the legs, wings raised'),
+    ('lions', 'dlion.12', 'lions/lion.12.svg', Demi(152), 'demilion.12',
+     'A demi-lion rampant guardant: the lion rampant guardant cut off across the waist'),
+    # Demi-lions passant: the fore half of the lion walking, cut off behind the shoulder.
+    ('lions', 'dlion.3', 'lions/lion.3.svg', Demi(104, 'x'), 'demilion.3',
+     'A demi-lion passant: the lion passant cut off behind the shoulder'),
+    ('lions', 'dlion.32', 'lions/lion.32.svg', Demi(104, 'x'), 'demilion.32',
+     'A demi-lion passant guardant: the lion passant guardant cut off behind the shoulder'),
+    # Demi-beasts cut from a beast reared up (rampant or salient) behind the shoulder, the cut
+    # square to the line of the back.
+    ('beasts', 'dboar', 'beasts/boar.1.svg', Demi(200, 'x', tilt=30), 'dboar.1',
+     'A demi-boar rampant: the boar rampant cut off behind the shoulder'),
+    ('beasts', 'dgoat', 'beasts/goat.1.svg', Demi(130, 'y', tilt=-25), 'dgoat.1',
+     'A demi-goat rampant: the goat rearing, cut off across the waist'),
+    ('beasts', 'dbuck', 'beasts/buck.7.svg', Demi(135, 'x', tilt=27), 'dbuck.1',
+     'A demi-stag: the stag springing cut off behind the shoulder, the forelegs raised'),
+    ('beasts', 'dbull', 'beasts/bull.7.svg', Demi(165, 'x', tilt=16), 'dbull.1',
+     'A demi-bull: the bull salient cut off behind the shoulder, the forelegs raised'),
+    ('beasts', 'dram', 'beasts/ram.7.svg', Demi(150, 'x', tilt=30), 'dram.1',
+     'A demi-ram: the ram salient cut off behind the shoulder, the forelegs raised'),
+    # Demi-birds: the eagle displayed cut off below the wings.
+    ('birds', 'deagle', 'birds/eagle.svg', Demi(140), 'deagle.1',
+     'A demi-eagle displayed: the eagle displayed cut off below the wings'),
+    # Beasts salient: the passant beast turned about its middle, forehand up.
+    ('beasts', 'boar.7', 'beasts/boar.svg', Turn(32), '',
+     'A boar salient: the passant boar reared up to spring, the hind feet on the ground'),
+    ('beasts', 'bear.7', 'beasts/bear.svg', Turn(32), '',
+     'A bear salient: the passant bear reared up to spring, the hind feet on the ground'),
+    ('beasts', 'talbot.7', 'beasts/talbot.svg', Turn(32), '',
+     'A talbot salient: the passant talbot reared up to spring, the hind feet on the ground'),
+    ('beasts', 'lamb.7', 'beasts/lamb.svg', Turn(32), 'sheep.7',
+     'A lamb salient: the passant lamb reared up to spring, the hind feet on the ground'),
+    ('beasts', 'hind.7', 'beasts/hind.svg', Turn(32), 'hind.1 doe.7 doe.1',
+     'A hind salient (also rampant, as a deer rearing is drawn): the hind reared up on its hind feet'),
+    ('lions', 'unicorn.7', 'lions/unicorn.3.svg', Turn(32), '',
+     'A unicorn salient: the passant unicorn reared up to spring, the hind feet on the ground'),
+    ('lions', 'tyger.7', 'lions/tyger.3.svg', Turn(32), '',
+     'A tyger salient: the passant tyger reared up to spring, the hind feet on the ground'),
+    ('lions', 'griffin.7', 'lions/griffin.3.svg', Turn(32), '',
+     'A griffin salient: the passant griffin reared up to spring, the hind feet on the ground'),
+    ('beasts', 'cat.7', 'beasts/cat.svg', Turn(32), 'cat.72',
+     'A cat salient (guardant, as the cat is drawn): the passant cat reared up to spring'),
+    ('lions', 'wivern.7', 'lions/wivern.3.svg', Turn(32), '',
+     'A wivern salient: the passant wivern reared up to spring on its one leg'),
+    # Winged beasts: the beast with the winged unicorn's wing at its shoulder.
+    ('lions', 'wlion', 'lions/lion.svg', Winged((110, 100)), 'wlion.1',
+     'A winged lion rampant: the lion rampant with a wing raised from the shoulder'),
+    ('lions', 'wlion.3', 'lions/lion.3.svg', Winged((100, 75), 0.45), '',
+     'A winged lion passant: the lion passant with a wing raised from the shoulder'),
+    ('beasts', 'whorse', 'beasts/horse.1.svg', Winged((100, 95)), 'whorse.1 whorse.7',
+     'A winged horse (Pegasus) rampant: the horse rearing with a wing raised from the shoulder'),
+    ('beasts', 'whorse.3', 'beasts/horse.svg', Winged((105, 95)), '',
+     'A winged horse (Pegasus) passant: the horse passant with a wing raised from the shoulder'),
+    ('beasts', 'wbull.3', 'beasts/bull.svg', Winged((95, 60), 0.45), 'wbull',
+     'A winged bull passant: the bull passant with a wing raised from the shoulder'),
+    # The cockatrice: the wivern with a cock's head.
+    ('lions', 'cockatri', 'lions/wivern.svg', Grafted([(0, 0), (97, 0), (97, 95), (0, 95)], 'birds/cock.hd.svg',
+                                                     (48, 28), 0.48), 'basilisk',
+     "A cockatrice: the wivern with a cock's head, comb and wattles"),
+    # A stag at gaze (statant guardant): the stag statant with its head cabossed, facing.
+    ('beasts', 'buck.42', 'beasts/buck.4.svg', Grafted([(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)],
+                                                       'beasts/buck.hc.svg', (24, 21), 0.62), '',
+     'A stag at gaze (statant guardant): the stag statant, its head turned to face the viewer'),
+    ('beasts', 'buck.32', 'beasts/buck.svg', Grafted([(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)],
+                                                     'beasts/buck.hc.svg', (24, 21), 0.62), '',
+     'A stag trippant guardant: the stag trippant, its head turned to face the viewer'),
+    ('beasts', 'buck.62', 'beasts/buck.6.svg', Grafted([(0, 0), (125, 0), (125, 70), (95, 78), (55, 125), (0, 125)],
+                                                       'beasts/buck.hc.svg', (18, 21), 0.62), '',
+     'A stag lodged guardant: the stag lodged, its head turned to face the viewer'),
+    # Fish hauriant: the naiant fish set palewise, the head upwards.
+    ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
+     'An eel hauriant: the eel naiant set palewise, the head upwards'),
+    # A demi-fish is the upper half of the fish hauriant.
+    ('birds', 'dluce', 'birds/luce.ha.svg', Demi(118), 'dlucie',
+     'A demi-luce: the luce (a pike) hauriant cut off across the middle'),
+]
+# Heads couped and erased, cut from the whole beast or bird across the neck.
+DERIVED += heads('beasts', 'hind', 'beasts/hind.svg', [(100, 72), (100, 20), (0, 20), (0, 105), (60, 105)],
+                 "A hind's", 'doe')
+DERIVED += heads('beasts', 'cat', 'beasts/cat.svg', [(90, 60), (90, 0), (0, 0), (0, 84), (42, 88)],
+                 "A cat's (guardant)")
+DERIVED += heads('beasts', 'coney', 'beasts/coney.svg', [(115, 75), (115, 0), (0, 0), (0, 135), (45, 135)],
+                 "A coney's (a hare's)", 'conie')
+DERIVED += heads('beasts', 'camel', 'beasts/camel.svg', [(76, 64), (72, 0), (0, 0), (0, 95), (40, 95)],
+                 "A camel's")
+DERIVED += heads('birds', 'heron', 'birds/heron.svg', [(118, 80), (120, 0), (0, 0), (0, 80)], "A heron's")
+DERIVED += heads('birds', 'crane', 'birds/crane.svg', [(100, 75), (100, 0), (0, 0), (0, 75)], "A crane's", 'stork')
+DERIVED += heads('birds', 'cormoran', 'birds/cormoran.svg', [(100, 70), (100, 0), (0, 0), (0, 70)],
+                 "A cormorant's")
+DERIVED += heads('birds', 'luce', 'birds/luce.ha.svg', [(0, 60), (0, 0), (110, 0), (110, 60)],
+                 "A luce's (a pike's), erect,", 'lucie')
+DERIVED += heads('birds', 'owl', 'birds/owl.svg', [(170, 80), (170, 0), (20, 0), (20, 80)], "An owl's")
+DERIVED += heads('birds', 'popinjay', 'birds/popinjay.svg', [(120, 60), (120, 0), (20, 0), (20, 95), (58, 95)],
+                 "A popinjay's")
+
+SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
+ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
+# Root attributes that belong to the picture, not to what is drawn.
+ROOT_ONLY = {'xmlns', 'xmlns:xlink', 'width', 'height', 'viewBox', 'version', 'shape-rendering'}
+
+
+def read_source(rel):
+    """The source's width, height, the inherited attributes of its root and what it draws."""
+    with open(os.path.join(CHARGES_DIR, rel)) as f:
+        text = f.read()
+    m = SVG_OPEN.search(text)
+    attrs = dict(ATTR.findall(m.group(1)))
+    body = text[m.end():text.rindex('</svg>')]
+    inherit = {k: v for k, v in attrs.items() if k not in ROOT_ONLY and not k.startswith('data-')}
+    box = [float(v) for v in attrs['viewBox'].split()] if 'viewBox' in attrs else \
+        [0, 0, float(attrs['width']), float(attrs['height'])]
+    return box, inherit, body.strip('\n')
+
+
+def renamed(body, suffix):
+    """The body with every id and every reference to one made distinct by suffix."""
+    body = re.sub(r'\bid="([^"]+)"', lambda m: 'id="%s%s"' % (m.group(1), suffix), body)
+    body = re.sub(r'(href=")#([^"]+)"', lambda m: '%s#%s%s"' % (m.group(1), m.group(2), suffix), body)
+    return re.sub(r'url\(#([^)]+)\)', lambda m: 'url(#%s%s)' % (m.group(1), suffix), body)
+
+
+def blackened(body):
+    """The body with every colour black: the silhouette, for the outline along a cut."""
+    body = re.sub(r'#(?:[0-9a-fA-F]{6}|[0-9a-fA-F]{3})\b', '#000000', body)
+    return re.sub(r'((?:fill|stroke)\s*[=:]\s*"?)(white|red|blue)\b', r'\1#000000', body)
+
+
+def turned_box(box, degrees):
+    """The bounding box of box turned about its middle."""
+    x, y, w, h = box
+    cx, cy = x + w / 2.0, y + h / 2.0
+    a = math.radians(degrees)
+    xs, ys = [], []
+    for px, py in ((x, y), (x + w, y), (x, y + h), (x + w, y + h)):
+        dx, dy = px - cx, py - cy
+        xs.append(cx + dx * math.cos(a) - dy * math.sin(a))
+        ys.append(cy + dx * math.sin(a) + dy * math.cos(a))
+    return min(xs), min(ys), max(xs) - min(xs), max(ys) - min(ys)
+
+
+def fmt(v):
+    return ('%.2f' % v).rstrip('0').rstrip('.')
+
+
+def torn(a, b, depth):
+    """Points from a to b in jagged teeth either side of the line, as a head erased is torn."""
+    length = math.dist(a, b)
+    teeth = max(4, int(round(length / (2.4 * depth))))
+    nx, ny = -(b[1] - a[1]) / length, (b[0] - a[0]) / length
+    out = [a]
+    for i in range(1, 2 * teeth):
+        t = i / (2.0 * teeth)
+        side = depth if i % 2 else -depth
+        out.append((a[0] + (b[0] - a[0]) * t + nx * side, a[1] + (b[1] - a[1]) * t + ny * side))
+    return out + [b]
+
+
+def offset_inward(poly, d):
+    """The polygon moved inward by d: each side moved along its normal, corners where the
+    moved sides meet."""
+    area = sum(p[0] * q[1] - q[0] * p[1] for p, q in zip(poly, poly[1:] + poly[:1]))
+    sign = 1.0 if area > 0 else -1.0
+    lines = []
+    for p, q in zip(poly, poly[1:] + poly[:1]):
+        length = math.dist(p, q)
+        nx, ny = -(q[1] - p[1]) / length * sign, (q[0] - p[0]) / length * sign
+        lines.append(((p[0] + nx * d, p[1] + ny * d), (q[0] - p[0], q[1] - p[1])))
+    out = []
+    for (p1, d1), (p2, d2) in zip(lines[-1:] + lines[:-1], lines):
+        den = d1[0] * d2[1] - d1[1] * d2[0]
+        if abs(den) < 1e-9:
+            out.append(p2)
+            continue
+        t = ((p2[0] - p1[0]) * d2[1] - (p2[1] - p1[1]) * d2[0]) / den
+        out.append((p1[0] + d1[0] * t, p1[1] + d1[1] * t))
+    return out
+
+
+def head_parts(how, box):
+    """The picture's box, the ratio its lines are thinned by, the polygon kept and the same
+    moved inward by the outline's width."""
+    keep = list(how.keep)
+    # The box of the kept polygon within the source's own box.
+    x0 = max(box[0], min(p[0] for p in keep))
+    y0 = max(box[1], min(p[1] for p in keep))
+    x1 = min(box[0] + box[2], max(p[0] for p in keep))
+    y1 = min(box[1] + box[3], max(p[1] for p in keep))
+    w, h = x1 - x0, y1 - y0
+    # The build enlarges a head more than the whole drawing; lines are thinned by the ratio so
+    # that they end as wide as the whole charge's.
+    ratio = min(FILL_W / box[2], FILL_H / box[3]) / min(FILL_W / w, FILL_H / h)
+    a, b = keep[-1], keep[0]
+    outline = keep + torn(a, b, 0.07 * math.dist(a, b))[1:-1] if how.erased else keep
+    return (x0, y0, w, h), ratio, outline, offset_inward(outline, HEAD_EDGE * ratio)
+
+
+def thinned(body, ratio):
+    """The body with every line width multiplied by ratio."""
+    return re.sub(r'(stroke-width\s*[=:]\s*"?)([0-9.]+)',
+                  lambda m: '%s%s' % (m.group(1), fmt(float(m.group(2)) * ratio)), body)
+
+
+def points(pts):
+    return ' '.join('%s,%s' % (fmt(x), fmt(y)) for x, y in pts)
+
+
+def derive(folder, name, source, how, also, title):
+    box, inherit, body = read_source(source)
+    if isinstance(how, Grafted):
+        ident = name.replace('.', '-')
+        _, part_inherit, part = read_source(how.part)
+        far = [(-FAR, -FAR), (FAR, -FAR), (FAR, FAR), (-FAR, FAR)]
+
+        def outside(poly):
+            """Everything but the polygon: the far box and the polygon, even-odd."""
+            return 'M %s Z M %s Z' % (' L '.join('%s,%s' % (fmt(x), fmt(y)) for x, y in far),
+                                      ' L '.join('%s,%s' % (fmt(x), fmt(y)) for x, y in poly))
+        # The source in black outside the polygon, and over it the source outside the polygon
+        # grown by the outline's width: where the polygon cuts the source, the cut is outlined.
+        ch_defs = ['    <clipPath id="%s-cut"><path clip-rule="evenodd" d="%s"/></clipPath>'
+                   % (ident, outside(how.drop)),
+                   '    <clipPath id="%s-keep"><path clip-rule="evenodd" d="%s"/></clipPath>'
+                   % (ident, outside(offset_inward(how.drop, -HEAD_EDGE)))]
+        part_attrs = ''.join(' %s="%s"' % kv for kv in sorted(part_inherit.items()))
+        body = '\n'.join(['  <g clip-path="url(#%s-cut)">' % ident, blackened(renamed(body, '-k')), '  </g>',
+                          '  <g clip-path="url(#%s-keep)">' % ident, body, '  </g>',
+                          '  <!-- %s, set on the neck -->' % how.part,
+                          '  <g transform="translate(%s %s) scale(%s)"%s>' % (
+                              fmt(how.at[0]), fmt(how.at[1]), fmt(how.size), part_attrs),
+                          renamed(part, '-p'), '  </g>'])
+    else:
+        ch_defs = []
+    if isinstance(how, Winged):
+        (x, y), k = how.shoulder, how.size
+        body += '\n'.join(['', '  <!-- the wing, raised from the shoulder (the winged unicorn\'s) -->',
+                           '  <g transform="translate(%s %s) scale(%s %s)">' % (
+                               fmt(x + k * WING_BASE[0]), fmt(y - k * WING_BASE[1]), fmt(-k), fmt(k)),
+                           wing_drawing(), '  </g>'])
+    if isinstance(how, Head):
+        return derive_head(folder, name, source, how, also, title, box, inherit, body)
+    turn = how.turn
+    x0, y0, w, h = turned_box(box, turn) if turn else box
+    k = min(1.0, math.sqrt(MAX_AREA / (w * h)))
+    W, H = int(math.floor(w * k)), int(math.floor(h * k))
+    cx, cy = box[0] + box[2] / 2.0, box[1] + box[3] / 2.0
+    place = 'scale(%s) translate(%s %s)' % (fmt(k), fmt(-x0), fmt(-y0))
+    if turn:
+        place += ' rotate(%s %s %s)' % (fmt(turn), fmt(cx), fmt(cy))
+    ch = Charge(folder, name, W, H, title, also or None)
+    ch.defs += ch_defs
+    ch.note('Made from %s by tools/geometric/derived.py: %s.' % (
+        source, 'turned %s degrees' % fmt(turn) if isinstance(how, Turn) else
+        'a wing added' if isinstance(how, Winged) else
+        'another head set on it' if isinstance(how, Grafted) else 'cut across'))
+    g_attrs = ''.join(' %s="%s"' % kv for kv in sorted(inherit.items()))
+    lines = ['  <g transform="%s"%s>' % (place, g_attrs)]
+    if isinstance(how, Demi):
+        # The kept part and the band along its cut, as rectangles in the source's units.
+        if how.axis == 'y':
+            keep = (-FAR, how.at - 2 * FAR, 3 * FAR, 2 * FAR)
+            band = (-FAR, how.at - EDGE, 3 * FAR, EDGE)
+            pivot = (cx, how.at)
+        else:
+            keep = (how.at - 2 * FAR, -FAR, 2 * FAR, 3 * FAR)
+            band = (how.at - EDGE, -FAR, EDGE, 3 * FAR)
+            pivot = (how.at, cy)
+        tilt = ' transform="rotate(%s %s %s)"' % (fmt(how.tilt), fmt(pivot[0]), fmt(pivot[1])) if how.tilt else ''
+        ident = name.replace('.', '-')
+        ch.defs += ['    <clipPath id="%s-keep"><rect x="%s" y="%s" width="%s" height="%s"%s/></clipPath>'
+                    % ((ident,) + tuple(fmt(v) for v in keep) + (tilt,)),
+                    '    <clipPath id="%s-cut"><rect x="%s" y="%s" width="%s" height="%s"%s/></clipPath>'
+                    % ((ident,) + tuple(fmt(v) for v in band) + (tilt,))]
+        lines += ['  <!-- the upper part of the source -->',
+                  '  <g clip-path="url(#%s-keep)">' % ident, body, '  </g>',
+                  '  <!-- the outline along the cut: the source in black, kept in a band at the edge -->',
+                  '  <g clip-path="url(#%s-cut)">' % ident, blackened(renamed(body, '-k')), '  </g>']
+    else:
+        lines.append(body)
+    lines.append('  </g>')
+    ch.body_lines += lines
+    return ch
+
+
+def derive_head(folder, name, source, how, also, title, box, inherit, body):
+    (x0, y0, w, h), ratio, outline, inner = head_parts(how, box)
+    k = min(1.0, math.sqrt(MAX_AREA / (w * h)))
+    ch = Charge(folder, name, int(math.floor(w * k)), int(math.floor(h * k)), title, also or None)
+    ch.note('Made from %s by tools/geometric/derived.py: the head cut off %s.'
+            % (source, 'in jagged teeth' if how.erased else 'straight'))
+    ident = name.replace('.', '-')
+    ch.defs += ['    <clipPath id="%s-keep"><polygon points="%s"/></clipPath>' % (ident, points(outline)),
+                '    <clipPath id="%s-inner"><polygon points="%s"/></clipPath>' % (ident, points(inner))]
+    g_attrs = ''.join(' %s="%s"' % kv for kv in sorted(inherit.items()))
+    body = thinned(body, ratio)
+    ch.body_lines += ['  <g transform="scale(%s) translate(%s %s)"%s>' % (fmt(k), fmt(-x0), fmt(-y0), g_attrs),
+                      '  <!-- the source in black, where it is cut: the outline along the cut -->',
+                      '  <g clip-path="url(#%s-keep)">' % ident, blackened(renamed(body, '-k')), '  </g>',
+                      '  <!-- the head of the source, within the outline -->',
+                      '  <g clip-path="url(#%s-inner)">' % ident, body, '  </g>',
+                      '  </g>']
+    return ch
+
+
+def register(row):
+    folder, name = row[0], row[1]
+
+    def make():
+        return derive(*row)
+    make.__name__ = name
+    charge(make)
+
+
+for _row in DERIVED:
+    register(_row)
