@@ -415,6 +415,16 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Argent a stag trippant guardant gules", "buck.32"},
         {"Vert a hart lodged guardant or", "buck.62"},
         {"Argent an arm embowed gules", "arm.em"},
+        // Sitting and lying beasts, birds rising, a head cabossed.
+        {"Argent a wolf sejant sable", "wolf.5"},
+        {"Or a cat sejant guardant sable", "cat.52"},
+        {"Azure a domestic cat sejant argent", "domestic.5"},
+        {"Or a wolf couchant sable", "wolf.6"},
+        {"Vert a talbot couchant argent", "talbot.6"},
+        {"Gules three hounds couchant or", "hound.6"},
+        {"Azure a swan rousant argent", "swan.2"},
+        {"Vert a dove rising argent", "dove.2"},
+        {"Or a moose's head cabossed sable", "moose.hc"},
         // Heads cut from the whole beast or bird, couped and erased.
         {"Or a hind's head erased gules", "hind.he"},
         {"Argent three does' heads couped gules", "doe.hd"},
