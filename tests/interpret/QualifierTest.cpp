@@ -427,6 +427,8 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Azure a greyhound couchant argent", "greyhoun.6"},
         {"Azure a swan rousant argent", "swan.2"},
         {"Vert a dove rising argent", "dove.2"},
+        {"Gules a swan volant argent", "swan.4"},
+        {"Azure three doves volant argent", "dove.4"},
         {"Or a moose's head cabossed sable", "moose.hc"},
         // Heads cut from the whole beast or bird, couped and erased.
         {"Or a hind's head erased gules", "hind.he"},
