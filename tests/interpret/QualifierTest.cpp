@@ -429,6 +429,8 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Vert a dove rising argent", "dove.2"},
         {"Gules a swan volant argent", "swan.4"},
         {"Azure three doves volant argent", "dove.4"},
+        {"Azure a dove reguardant argent", "dove.r"},
+        {"Vert a dove close reguardant argent", "dove.3r"},
         {"Or a moose's head cabossed sable", "moose.hc"},
         // Heads cut from the whole beast or bird, couped and erased.
         {"Or a hind's head erased gules", "hind.he"},
