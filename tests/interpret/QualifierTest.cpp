@@ -415,7 +415,7 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Argent a stag trippant guardant gules", "buck.32"},
         {"Vert a hart lodged guardant or", "buck.62"},
         {"Argent an arm embowed gules", "arm.em"},
-        // Sitting and lying beasts, birds rising, a head cabossed.
+        // Sitting, lying and standing beasts, birds rising and flying, a head cabossed.
         {"Argent a wolf sejant sable", "wolf.5"},
         {"Or a cat sejant guardant sable", "cat.52"},
         {"Azure a domestic cat sejant argent", "domestic.5"},
@@ -425,6 +425,7 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Argent a fox couchant gules", "fox.6"},
         {"Or a bear couchant sable", "bear.6"},
         {"Azure a greyhound couchant argent", "greyhoun.6"},
+        {"Argent a goat statant sable", "goat.4"},
         {"Azure a swan rousant argent", "swan.2"},
         {"Vert a dove rising argent", "dove.2"},
         {"Gules a swan volant argent", "swan.4"},
