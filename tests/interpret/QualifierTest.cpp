@@ -430,6 +430,8 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Vert a dove rising argent", "dove.2"},
         {"Gules a swan volant argent", "swan.4"},
         {"Azure three doves volant argent", "dove.4"},
+        {"Or an eagle volant sable", "eagle.4"},
+        {"Vert three trout naiant argent", "trout.na"},
         {"Azure a dove reguardant argent", "dove.r"},
         {"Vert a dove close reguardant argent", "dove.3r"},
         {"Or a moose's head cabossed sable", "moose.hc"},
