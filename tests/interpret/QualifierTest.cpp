@@ -417,6 +417,7 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Argent an arm embowed gules", "arm.em"},
         // Sitting, lying and standing beasts, birds rising and flying, a head cabossed.
         {"Argent a wolf sejant sable", "wolf.5"},
+        {"Or a hound sejant sable", "hound.5"},
         {"Or a cat sejant guardant sable", "cat.52"},
         {"Azure a domestic cat sejant argent", "domestic.5"},
         {"Or a wolf couchant sable", "wolf.6"},
@@ -424,6 +425,7 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Gules three hounds couchant or", "hound.6"},
         {"Argent a fox couchant gules", "fox.6"},
         {"Or a bear couchant sable", "bear.6"},
+        {"Argent a boar couchant sable", "boar.6"},
         {"Azure a greyhound couchant argent", "greyhoun.6"},
         {"Argent a goat statant sable", "goat.4"},
         {"Azure a swan rousant argent", "swan.2"},
