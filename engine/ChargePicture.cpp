@@ -132,7 +132,8 @@ int PaintChargePicture(PaintState& state, float s) {
     }
 
     // Only rows and columns that can land on the picture are visited, whatever the scale.
-    const int firstRow = std::max(2, -top - 1), lastRow = std::min(height - 3, state.picture.Height() - top + 1);
+    // The picture's first two and last three rows (design pixels) are its margin, left unpainted.
+    const int firstRow = std::max(g.Px(2), -top - 1), lastRow = std::min(height - g.Px(3), state.picture.Height() - top + 1);
     const int saved = state.levelTincture[state.level];
     // A quarter turn reads the picture exactly: its cosine is 0, not a rounding away from it.
     const double cb = fesswise ? 0.0 : std::cos(b * kDegrees), sb = fesswise ? 1.0 : std::sin(b * kDegrees);
@@ -202,7 +203,7 @@ int PaintChargePicture(PaintState& state, float s) {
             while (!mirror && end < columnTo && sourceAt(columnOf(end), t) == kOutline) {
                 const int xe = left + end;
                 const long long index = static_cast<long long>(y) * g.W + xe;
-                if (xe < 0 || index < 0 || index >= kPictureBufferSize ||
+                if (xe < 0 || index < 0 || index >= state.PictureBufferSize() ||
                     OutlineIsGrey(state, saved, state.pictureBuffer[static_cast<std::size_t>(index)]))
                     break;
                 ++end;
@@ -216,7 +217,7 @@ int PaintChargePicture(PaintState& state, float s) {
                 continue;
             }
             const long long index = static_cast<long long>(y) * g.W + x;
-            if (index >= kPictureBufferSize) {
+            if (index >= state.PictureBufferSize()) {
                 state.ShowOnce(state.shownOutOfBounds5, msg::kOutOfBounds5);
             } else if (index >= 0 && x >= 0) {
                 mark(x, x, y);
@@ -240,6 +241,7 @@ int PaintChargePicture(PaintState& state, float s) {
 }
 
 int PlaceChargePicture(PaintState& state, const std::string& fileName) {
+    // At another paint scale the picture read is already that many times its size.
     const float s = state.chargeScale * 0.5f;
     if (!state.pictureLoaded) {
         const int result = ReadGifPicture(state, fileName);

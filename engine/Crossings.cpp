@@ -11,7 +11,7 @@ namespace esc {
 namespace {
 
 Crossing* RowOf(PaintState& state, int y) {
-    if (y < 0 || y >= kCrossingRows || y > state.geometry.shieldBottom) return nullptr;
+    if (y < 0 || y >= state.CrossingRows() || y > state.geometry.shieldBottom) return nullptr;
     return &state.crossings[static_cast<std::size_t>(y)];
 }
 
@@ -51,7 +51,7 @@ void WalkEdge(int x1, int y1, int x2, int y2, Record record) {
 }  // namespace
 
 void ResetCrossings(PaintState& state) {
-    const int rows = std::min(state.geometry.shieldBottom + 1, kCrossingRows);
+    const int rows = std::min(state.geometry.shieldBottom + 1, state.CrossingRows());
     std::fill_n(state.crossings.begin(), std::max(rows, 0), Crossing{});
 }
 
@@ -118,7 +118,7 @@ void TracePoints(PaintState& state, int x1, int y1, int x2, int y2, int length, 
 }
 
 void FillCrossings(PaintState& state) {
-    const int last = std::min(state.geometry.shieldBottom - 2, kCrossingRows);
+    const int last = std::min(state.geometry.shieldBottom - 2, state.CrossingRows());
     for (int row = 2; row < last; ++row) {
         const Crossing& c = state.crossings[static_cast<std::size_t>(row)];
         if (c.first == -1 && c.second == -1) continue;
@@ -129,8 +129,8 @@ void FillCrossings(PaintState& state) {
 void FillBasePoint(PaintState& state) {
     const ShieldGeometry& g = state.geometry;
     ResetCrossings(state);
-    TraceEdge(state, g.W / 2 - 40, g.H - 1, g.W / 2 - 40, g.shieldBottom);
-    TraceEdge(state, g.W / 2 + 40, g.H - 1, g.W / 2 + 40, g.shieldBottom);
+    TraceEdge(state, g.W / 2 - g.Px(40), g.H - 1, g.W / 2 - g.Px(40), g.shieldBottom);
+    TraceEdge(state, g.W / 2 + g.Px(40), g.H - 1, g.W / 2 + g.Px(40), g.shieldBottom);
     FillCrossings(state);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ChargeAtScale.h"
 #include "engine/ChargePicture.h"
 #include "engine/PictureCache.h"
 #include "engine/ReadFileBytes.h"
@@ -264,8 +265,20 @@ int ReadGifPicture(PaintState& state, const std::string& fileName) {
     // A damaged file (cut short, a size beyond the buffer, bad image data) is not painted: the
     // result is 1 with the verdict Damaged and what is wrong, for the caller to say.
     ChargePicture& picture = state.chargePicture;
-    if (state.pictureCache && state.pictureCache->Restore(path, picture))
+    // At another paint scale the picture is made that many times its size once it is read.
+    const double k = state.geometry.k;
+    if (k != 1.0 && state.scaledPicture.path == path && state.scaledPicture.k == k) {
+        picture = state.scaledPicture.picture;
+        return 0;
+    }
+    auto atScale = [&state, &picture, &path, k]() {
+        if (picture.verdict == PictureVerdict::Sound && k != 1.0) {
+            ScaleChargePicture(picture, k);
+            state.scaledPicture = {path, k, picture};
+        }
         return picture.verdict == PictureVerdict::Sound ? 0 : 1;
+    };
+    if (state.pictureCache && state.pictureCache->Restore(path, picture)) return atScale();
     picture.verdict = PictureVerdict::Missing;
     state.pictureReadError.clear();
     const FileBytes file = ReadFileBytes(path, kMaxChargePictureBytes);
@@ -277,7 +290,7 @@ int ReadGifPicture(PaintState& state, const std::string& fileName) {
     picture.verdict = picture.damage.empty() && picture.complete ? PictureVerdict::Sound : PictureVerdict::Damaged;
     if (picture.verdict == PictureVerdict::Damaged && picture.damage.empty()) picture.damage = "its image data is damaged";
     if (state.pictureCache) state.pictureCache->Keep(path, picture);
-    return picture.verdict == PictureVerdict::Sound ? 0 : 1;
+    return atScale();
 }
 
 }  // namespace esc

@@ -43,6 +43,18 @@ inline constexpr std::string_view kNoRampantPicture = "No picture of the {} ramp
 // A charge picture file that cannot be painted whole: the file, then what is wrong with it ("it
 // is cut short after 40 of 120 rows"). The question picture stands in for the charge.
 inline constexpr std::string_view kDamagedPicture = "The picture file '{}' is damaged and is not drawn: {}.";
+// Marshalled arms are assembled from parts at the design size: at another paint scale they are
+// drawn at that size rather than enlarged.
+inline constexpr std::string_view kMarshalledAtDesignSize =
+    "Marshalled arms are drawn at the design size (415 pixels wide) only.";
+// A line of partition that a divided or patterned part of the field or an ordinary cannot draw
+// ("a bordure per saltire indented", "a chief chequy wavy"): the parts are drawn, their line straight.
+inline constexpr std::string_view kTreatmentLineStraight =
+    "The line between the parts of a divided or patterned surface is drawn straight.";
+// A divided or patterned level drawn by a layout that paints one tincture only (charges set on
+// the charges before them): drawn in its first tincture.
+inline constexpr std::string_view kTreatmentInFirstTincture =
+    "A divided or patterned charge set on other charges is drawn in its first tincture.";
 inline constexpr std::string_view kOutOfMemoryPicbuf = "Out of memory - picbuf";
 inline constexpr std::string_view kNoColorbuf = "NO colorbuf";
 inline constexpr std::string_view kOutOfBounds2 = "Out of bounds 2";

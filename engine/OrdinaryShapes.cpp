@@ -63,9 +63,9 @@ bool Styled(const PaintState& state) { return state.lineCode != kPlainLine || st
 
 Rect CantonArea(const ShieldGeometry& g) {
     // As Canton() paints it: a band centred 35 pixels in, its left half off the shield.
-    const int right = 35 + static_cast<int>(g.W * 28.5 * 0.01) / 2;
+    const int right = g.Px(35) + static_cast<int>(g.W * 28.5 * 0.01) / 2;
     const int bottom = static_cast<int>(g.H * 20.5 * 0.01);
-    return {2, 2, right, bottom};
+    return {g.Px(2), g.Px(2), right, bottom};
 }
 
 void DrawOrdinaryWithin(PaintState& state, Rect area) {

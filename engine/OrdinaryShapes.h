@@ -110,12 +110,12 @@ Spread SpreadPieces(int n, int from, int to, int maxWidth);
 // The label of `points` points (clamped as Label() clamps them) on geometry g.
 LabelShape LabelShapeOf(const ShieldGeometry& g, int points);
 // Half the breadth of a pale: the distance from the centre line to each of its edges.
-inline int PaleHalfWidth(const ShieldGeometry& g) { return (g.chiefDepth + 10) / 2; }
+inline int PaleHalfWidth(const ShieldGeometry& g) { return (g.chiefDepth + g.Px(10)) / 2; }
 // The lower edge of a plain chief: the row its area reaches.
 inline int ChiefLowerEdge(const ShieldGeometry& g) { return g.H * 15 / 100; }
 // A chief with a line is a band whose lower edge carries the line: its middle row and width.
-inline int StyledChiefMiddle(const ShieldGeometry& g) { return (g.H / 5) / 2 - 19; }
-inline int StyledChiefWidth(const ShieldGeometry& g) { return ChiefLowerEdge(g) + 30; }
+inline int StyledChiefMiddle(const ShieldGeometry& g) { return (g.H / 5) / 2 - g.Px(19); }
+inline int StyledChiefWidth(const ShieldGeometry& g) { return ChiefLowerEdge(g) + g.Px(30); }
 // The lowest row any chief reaches, plain or with the deepest line, on a shield of height H.
 inline int ChiefFurthestRow(int H) {
     const int plain = H * 15 / 100, styled = (H / 5) / 2 - 19 + (plain + 30) / 2;

@@ -7,7 +7,7 @@ namespace esc::shapes {
 int ChiefInnerEdge(const ShieldGeometry& g, int lineCode) {
     const LineStyle* style = FindLineStyle(lineCode);
     if (style == nullptr) return ChiefLowerEdge(g);
-    return StyledChiefMiddle(g) + StyledChiefWidth(g) / 2 - style->depth;
+    return StyledChiefMiddle(g) + StyledChiefWidth(g) / 2 - g.Px(style->depth);
 }
 
 // A base esquire fills a lower outer corner of the chief: its upright leg is the chief's outer

@@ -27,10 +27,10 @@ void Bend(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     if (Styled(s)) {
-        Band(s, 1, 1, W, H, D - 10, 0);
+        Band(s, 1, 1, W, H, D - Px(s, 10), 0);
         return;
     }
-    const int c = (D + 10) / 2;
+    const int c = (D + Px(s, 10)) / 2;
     Area(s, {{1, 1, 1, c}, {1, c, W - c, H}, {c, 0, W, H - c}, {W, H - c, W, H}});
 }
 
@@ -49,7 +49,7 @@ void Pale(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
     if (Styled(s)) {
-        Band(s, W / 2, 0, W / 2, H - 1, D + 10, 0);
+        Band(s, W / 2, 0, W / 2, H - 1, D + Px(s, 10), 0);
         if (s.ordinaryTreatment != 1) FillBasePoint(s);
         return;
     }
@@ -60,13 +60,13 @@ void Pale(PaintState& s) {
 void Chevron(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
-    BandFrom(s, W / 2, D / 2 + H / 3, 220, 300, D + 50);
-    BandFrom(s, W / 2, D / 2 + H / 3, 320, 300, D + 50);
+    BandFrom(s, W / 2, D / 2 + H / 3, 220, Px(s, 300), D + Px(s, 50));
+    BandFrom(s, W / 2, D / 2 + H / 3, 320, Px(s, 300), D + Px(s, 50));
     if (s.cotiseCount != 0) {
         Colour(s, s.cotiseTincture);
         s.lineCode = s.cotiseLine;
-        BandFrom(s, W / 2, H / 3 - 14, 217, 300, 6);
-        BandFrom(s, W / 2, H / 3 - 14, 323, 300, 6);
+        BandFrom(s, W / 2, H / 3 - Px(s, 14), 217, Px(s, 300), Px(s, 6));
+        BandFrom(s, W / 2, H / 3 - Px(s, 14), 323, Px(s, 300), Px(s, 6));
         s.cotiseCount = 0;
         s.cotiseLine = kPlainLine;
     }
@@ -81,8 +81,8 @@ void ChevronInverted(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     const int pointY = H - (D / 2 + H / 3);
-    BandFrom(s, W / 2, pointY, 140, 300, D + 50);
-    BandFrom(s, W / 2, pointY, 40, 300, D + 50);
+    BandFrom(s, W / 2, pointY, 140, Px(s, 300), D + Px(s, 50));
+    BandFrom(s, W / 2, pointY, 40, Px(s, 300), D + Px(s, 50));
 }
 
 void Cross(PaintState& s) {
@@ -92,27 +92,27 @@ void Cross(PaintState& s) {
     const int treatment = s.ordinaryTreatment;
     if (s.lineCode == kPlainLine && treatment == 0 && !s.crossTreatment) {
         Area(s, {{W / 2 - b, 0, W / 2 - b, B}, {W / 2 + b, 0, W / 2 + b, B}});
-        Area(s, {{2, H / 2 - b, 2, H / 2 + b}, {W + 1, H / 2 - b, W + 1, H / 2 + b}});
+        Area(s, {{Px(s, 2), H / 2 - b, Px(s, 2), H / 2 + b}, {W + 1, H / 2 - b, W + 1, H / 2 + b}});
     }
     if (treatment == 2) {
         Band(s, W / 2, 0, W / 2, B - 1, D, 0);
-        Band(s, 2, H / 2, W / 2 - D / 2 + 3, H / 2, D, 0);
-        Band(s, D / 2 + W / 2 - 4, H / 2, W, H / 2, D, 0);
+        Band(s, Px(s, 2), H / 2, W / 2 - D / 2 + Px(s, 3), H / 2, D, 0);
+        Band(s, D / 2 + W / 2 - Px(s, 4), H / 2, W, H / 2, D, 0);
     }
     if (treatment == 1) {
-        Band(s, W / 2, 0, W / 2, H / 2 - D / 2 + 4, D, 0);
-        Band(s, W / 2, D / 2 + H / 2 - 4, W / 2, B - 1, D, 0);
-        Band(s, 2, H / 2, W / 2 - D / 2 + 4, H / 2, D, 0);
-        Band(s, D / 2 + W / 2 - 4, H / 2, W, H / 2, D, 0);
+        Band(s, W / 2, 0, W / 2, H / 2 - D / 2 + Px(s, 4), D, 0);
+        Band(s, W / 2, D / 2 + H / 2 - Px(s, 4), W / 2, B - 1, D, 0);
+        Band(s, Px(s, 2), H / 2, W / 2 - D / 2 + Px(s, 4), H / 2, D, 0);
+        Band(s, D / 2 + W / 2 - Px(s, 4), H / 2, W, H / 2, D, 0);
     }
     if (s.crossTreatment) {
         Band(s, W / 2, 0, W / 2, H / 2 - b, a, 0);
         Band(s, W / 2, b + H / 2, W / 2, B - 1, a, 0);
-        Band(s, 2, H / 2, W / 2 - b - 2, H / 2, a, 0);
-        Band(s, b + W / 2 + 2, H / 2, W, H / 2, a, 0);
+        Band(s, Px(s, 2), H / 2, W / 2 - b - Px(s, 2), H / 2, a, 0);
+        Band(s, b + W / 2 + Px(s, 2), H / 2, W, H / 2, a, 0);
     } else if (treatment == 0 && s.lineCode > kPlainLine) {
         Band(s, W / 2, 0, W / 2, B - 1, a, 0);
-        Band(s, 2, H / 2, W, H / 2, a, 0);
+        Band(s, Px(s, 2), H / 2, W, H / 2, a, 0);
     }
 }
 
@@ -136,7 +136,7 @@ void Flaunches(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const bool fill = s.fillToLeft;
     s.fillToLeft = true;
-    DrawFlaunchCurve(s, 2, 2, g.W / 3, 2, g.W / 3, g.H + 1, 2, g.H + 1);
+    DrawFlaunchCurve(s, Px(s, 2), Px(s, 2), g.W / 3, Px(s, 2), g.W / 3, g.H + 1, Px(s, 2), g.H + 1);
     s.fillToLeft = fill;
 }
 
@@ -146,7 +146,7 @@ namespace {
 
 void ChevronelsOf(PaintState& s, bool inverted) {
     const ShieldGeometry& g = s.geometry;
-    const int W = g.W, H = g.H, w = g.chiefDepth + 10;
+    const int W = g.W, H = g.H, w = g.chiefDepth + Px(s, 10);
     constexpr double kAcrossPerDown = 0.766;  // cos 40
     const int reach = static_cast<int>(kChevronelSpanPercent * H / 100 * kAcrossPerDown);
     const Spread spread = SpreadPieces(RepeatCount(s), -reach, reach, w / 2);
@@ -155,11 +155,11 @@ void ChevronelsOf(PaintState& s, bool inverted) {
         // Turned over about the fess line, as the chevron inverted is: the points toward the
         // base, the limbs rising to the chief's corners.
         if (inverted) {
-            BandFrom(s, W / 2, H - y, 140, 300, spread.width);
-            BandFrom(s, W / 2, H - y, 40, 300, spread.width);
+            BandFrom(s, W / 2, H - y, 140, Px(s, 300), spread.width);
+            BandFrom(s, W / 2, H - y, 40, Px(s, 300), spread.width);
         } else {
-            BandFrom(s, W / 2, y, 220, 300, spread.width);
-            BandFrom(s, W / 2, y, 320, 300, spread.width);
+            BandFrom(s, W / 2, y, 220, Px(s, 300), spread.width);
+            BandFrom(s, W / 2, y, 320, Px(s, 300), spread.width);
         }
     }
 }
@@ -176,13 +176,13 @@ void ChevronelsInterlaced(PaintState& s) {
     constexpr int kInterlacedApexPercent = 36, kInterlacedStepPercent = 22;
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, n = RepeatCount(s);
-    const int width = std::max(1, (g.chiefDepth + 10) / 3), step = W * kInterlacedStepPercent / 100;
+    const int width = std::max(1, (g.chiefDepth + Px(s, 10)) / 3), step = W * kInterlacedStepPercent / 100;
     const int y = H * kInterlacedApexPercent / 100;
     for (int i = 0; i < n; ++i) {
         const int x = W / 2 + (2 * i - (n - 1)) * step / 2;
         // Long enough for every limb to run off the shield's flank or base.
-        BandFrom(s, x, y, 220, 480, width);
-        BandFrom(s, x, y, 320, 480, width);
+        BandFrom(s, x, y, 220, Px(s, 480), width);
+        BandFrom(s, x, y, 320, Px(s, 480), width);
     }
 }
 
@@ -257,20 +257,20 @@ void CornerFill(PaintState& s, int x, int y) {
 void Bordure(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 0, kBordureBreadth / 2, W, kBordureBreadth / 2, kBordureBreadth, 5);
-    Band(s, 10, 0, 10, H, 34, 5);
+    Band(s, 0, Px(s, kBordureBreadth) / 2, W, Px(s, kBordureBreadth) / 2, Px(s, kBordureBreadth), 5);
+    Band(s, Px(s, 10), 0, Px(s, 10), H, Px(s, 34), 5);
     if (s.levelTincture[s.level] == kCounterchanged) {
         s.lineCode = kPlainLine;
-        Band(s, 0, 10, 20, 10, 20, 0);
-        Band(s, W - 20, 10, W, 10, 20, 0);
-        Band(s, 0, H - 10, 20, H - 10, 20, 0);
-        Band(s, W - 20, H - 10, W, H - 10, 20, 0);
+        Band(s, 0, Px(s, 10), Px(s, 20), Px(s, 10), Px(s, 20), 0);
+        Band(s, W - Px(s, 20), Px(s, 10), W, Px(s, 10), Px(s, 20), 0);
+        Band(s, 0, H - Px(s, 10), Px(s, 20), H - Px(s, 10), Px(s, 20), 0);
+        Band(s, W - Px(s, 20), H - Px(s, 10), W, H - Px(s, 10), Px(s, 20), 0);
     }
     FillBasePoint(s);
     s.lineCode = kPlainLine;
-    const int clx = 64, crx = W - 60, cy = H - 70;
-    auto stroke = [&](int x, int y) { Band(s, x, y + 2, x, y + 20, 1, 0); };
-    QuarterCircle(40, [&](int sv, int t) {
+    const int clx = Px(s, 64), crx = W - Px(s, 60), cy = H - Px(s, 70);
+    auto stroke = [&](int x, int y) { Band(s, x, y + Px(s, 2), x, y + Px(s, 20), 1, 0); };
+    QuarterCircle(Px(s, 40), [&](int sv, int t) {
         int x = clx - t / 2, y = cy + sv / 2;
         CornerFill(s, x, y);
         CornerFill(s, x, y + 1);
@@ -285,7 +285,7 @@ void Bordure(PaintState& s) {
         CornerFill(s, x + 1, y);
         stroke(x, y);
         x = crx + sv / 2;
-        CornerFill(s, x - 2, y);
+        CornerFill(s, x - Px(s, 2), y);
         CornerFill(s, x - 1, y);
         stroke(x, y);
     });
@@ -295,7 +295,7 @@ void Bordure(PaintState& s) {
 // shield.
 void Canton(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
-    Band(s, 35, 2, 35, static_cast<int>(g.H * 20.5 * 0.01), static_cast<int>(g.W * 28.5 * 0.01), 0);
+    Band(s, Px(s, 35), Px(s, 2), Px(s, 35), static_cast<int>(g.H * 20.5 * 0.01), static_cast<int>(g.W * 28.5 * 0.01), 0);
 }
 
 // Bendlets lie parallel to the bend through the dexter chief corner (or, sinister, through the
@@ -352,12 +352,12 @@ void PilesBetween(PaintState& s, int foot, int point, int bandFoot, int bandPoin
             Area(s, {{W / 5, foot, W / 2 - 1, point}, {W - W / 5, foot, W / 2 + 1, point}});
         } else {
             ResetCrossings(s);
-            Band(s, 60, bandFoot, W / 2, bandPoint, 20, 5);
+            Band(s, Px(s, 60), bandFoot, W / 2, bandPoint, Px(s, 20), 5);
             FillCrossings(s);
         }
         return;
     }
-    constexpr int kMargin = 10;
+    const int kMargin = Px(s, 10);
     const int base = (W - 2 * kMargin) / (2 * n - 1);
     for (int i = 0; i < n; ++i) {
         const int left = kMargin + 2 * i * base, right = left + base;
@@ -371,7 +371,7 @@ void PilesBetween(PaintState& s, int foot, int point, int bandFoot, int bandPoin
 // Piles issue from the chief and point downward.
 void Piles(PaintState& s) {
     const int B = s.geometry.shieldBottom;
-    PilesBetween(s, 2, B - 25, 2, B - 35);
+    PilesBetween(s, Px(s, 2), B - Px(s, 25), Px(s, 2), B - Px(s, 35));
 }
 
 // Piles reversed (inverted) issue from the base and point to the chief: each is the pile turned
@@ -381,16 +381,16 @@ void PilesInverted(PaintState& s) {
     constexpr int kPileReversedPointPercent = 12;
     const ShieldGeometry& g = s.geometry;
     const int B = g.shieldBottom, top = g.H * kPileReversedPointPercent / 100;
-    PilesBetween(s, B, top, B - 2, top + 10);
+    PilesBetween(s, B, top, B - Px(s, 2), top + Px(s, 10));
 }
 
 void Orle(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 20, 20, W - 20, 20, 10);
-    Band(s, W - 25, 20, W - 25, H - 30, 10);
-    Band(s, W - 20, H - 30, 20, H - 30, 10);
-    Band(s, 25, H - 30, 25, 15, 10);
+    Band(s, Px(s, 20), Px(s, 20), W - Px(s, 20), Px(s, 20), Px(s, 10));
+    Band(s, W - Px(s, 25), Px(s, 20), W - Px(s, 25), H - Px(s, 30), Px(s, 10));
+    Band(s, W - Px(s, 20), H - Px(s, 30), Px(s, 20), H - Px(s, 30), Px(s, 10));
+    Band(s, Px(s, 25), H - Px(s, 30), Px(s, 25), Px(s, 15), Px(s, 10));
 }
 
 // The pall: two arms from the chief corners to the centre and a stem down into the point (a stem
@@ -398,18 +398,18 @@ void Orle(PaintState& s) {
 void Pall(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 0, 0, W / 2, H / 2, 40, 3);
-    Band(s, W, 0, W / 2, H / 2, 40, 3);
-    Band(s, W / 2, H / 2, W / 2, g.shieldBottom - 1, 40, 3);
+    Band(s, 0, 0, W / 2, H / 2, Px(s, 40), 3);
+    Band(s, W, 0, W / 2, H / 2, Px(s, 40), 3);
+    Band(s, W / 2, H / 2, W / 2, g.shieldBottom - 1, Px(s, 40), 3);
 }
 
 // The pall reversed: a stem from the middle chief to the centre and two arms to the base corners.
 void PallReversed(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, W / 2, 0, W / 2, H / 2, 40, 0);
-    Band(s, W / 2, H / 2, 0, H, 40, 0);
-    Band(s, W / 2, H / 2, W, H, 40, 0);
+    Band(s, W / 2, 0, W / 2, H / 2, Px(s, 40), 0);
+    Band(s, W / 2, H / 2, 0, H, Px(s, 40), 0);
+    Band(s, W / 2, H / 2, W, H, Px(s, 40), 0);
 }
 
 }  // namespace esc::shapes

@@ -14,15 +14,15 @@ void PerFess(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
-    Area(s, {{0, 0, 0, H / 2 + 30}, {W + 2, 0, W + 2, H / 2 + 30}});
+    Area(s, {{0, 0, 0, H / 2 + Px(s, 30)}, {W + Px(s, 2), 0, W + Px(s, 2), H / 2 + Px(s, 30)}});
     Colour(s, s.fieldColor2);
     if (Styled(s)) {
         // The lower half is one band whose upper edge carries the line. The band ends at row
         // H+20, short of the foot of the point, which is laid first.
         FillBasePoint(s);
-        Band(s, 0, H - H / 4 + 10, W, H - H / 4 + 10, H / 2 + 20, 3);
+        Band(s, 0, H - H / 4 + Px(s, 10), W, H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), 3);
     } else {
-        Area(s, {{0, H / 2 + 1, 0, B}, {W + 2, H / 2 + 1, W + 2, B}});
+        Area(s, {{0, H / 2 + 1, 0, B}, {W + Px(s, 2), H / 2 + 1, W + Px(s, 2), B}});
     }
 }
 
@@ -30,15 +30,15 @@ void PerBend(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
-    Area(s, {{0, 0, 2, B}, {W + 1, 0, W + 1, B}});
+    Area(s, {{0, 0, Px(s, 2), B}, {W + 1, 0, W + 1, B}});
     Colour(s, s.fieldColor2);
     // The band records the centre of its line in the crossing table; the lower-left triangle is
     // then filled up to it (a styled line narrows the band to twice the style's depth).
     const bool plain = s.lineCode == kPlainLine;
     ResetCrossings(s);
     TraceEdge(s, 0, 0, 0, H);
-    Band(s, 0, 10, W - 12, H, plain ? 40 : 1, 0);
-    const int h = plain ? 0 : 10, gx = plain ? W : W - 10;
+    Band(s, 0, Px(s, 10), W - Px(s, 12), H, plain ? Px(s, 40) : 1, 0);
+    const int h = plain ? 0 : Px(s, 10), gx = plain ? W : W - Px(s, 10);
     TraceEdge(s, 0, h, gx, H);
     TraceEdge(s, 0, h, 0, H);
     FillCrossings(s);
@@ -49,11 +49,11 @@ void PerBendSinister(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
-    FillRows(s, 0, B - 2, 0, W);
+    FillRows(s, 0, B - Px(s, 2), 0, W);
     // The lower half is painted in the second tincture named in the blazon.
     Colour(s, s.namedTinctures[1]);
-    Band(s, W, 0, 0, H, 20, 3);
-    Area(s, {{W, 10, 10, H}, {W, 10, W, H}});
+    Band(s, W, 0, 0, H, Px(s, 20), 3);
+    Area(s, {{W, Px(s, 10), Px(s, 10), H}, {W, Px(s, 10), W, H}});
     FillBasePoint(s);
 }
 
@@ -61,14 +61,14 @@ void PerPale(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
-    Area(s, {{0, 0, 0, B}, {W / 2 + 20, 0, W / 2 + 20, B}});
+    Area(s, {{0, 0, 0, B}, {W / 2 + Px(s, 20), 0, W / 2 + Px(s, 20), B}});
     Colour(s, s.fieldColor2);
-    if (s.lineCode > kPlainLine) Area(s, {{W / 2 + 20, 0, W / 2 + 20, B}, {W + 1, 0, W + 1, B}});
+    if (s.lineCode > kPlainLine) Area(s, {{W / 2 + Px(s, 20), 0, W / 2 + Px(s, 20), B}, {W + 1, 0, W + 1, B}});
     // Battlements on one edge only would face away from the line: per pale embattled is drawn
     // with merlons on both edges of its band, the left one being the line.
     if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
     if (Styled(s)) {
-        Band(s, W - W / 4, 0, W - W / 4, H - 1, W / 2 + 6, 0);
+        Band(s, W - W / 4, 0, W - W / 4, H - 1, W / 2 + Px(s, 6), 0);
     } else {
         Area(s, {{W / 2 + 1, 0, W / 2 + 1, B}, {W + 1, 0, W + 1, B}});
     }
@@ -81,12 +81,12 @@ int FieldAndLimbBands(PaintState& s, int dexterAngle, int sinisterAngle) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
-    FillRows(s, 2, B - 1, 2, W + 1);
+    FillRows(s, Px(s, 2), B - 1, Px(s, 2), W + 1);
     Colour(s, s.fieldColor2);
     if (s.lineCode == kPlainLine) return 1;
     const int a = H * 18 / 100;
-    BandFrom(s, W / 2, H / 2, dexterAngle, 300, a);
-    BandFrom(s, W / 2, H / 2, sinisterAngle, 300, a);
+    BandFrom(s, W / 2, H / 2, dexterAngle, Px(s, 300), a);
+    BandFrom(s, W / 2, H / 2, sinisterAngle, Px(s, 300), a);
     return a;
 }
 }  // namespace
@@ -97,10 +97,10 @@ void PerChevron(PaintState& s) {
     const int a = FieldAndLimbBands(s, 220, 320);
     ResetCrossings(s);
     const int d = a / 2;
-    TracePoints(s, W / 2, H / 2, d - 10, H + 1, 400, 220);
-    TracePoints(s, W / 2, H / 2, W - d + 10, H + 1, 300, 320);
+    TracePoints(s, W / 2, H / 2, d - Px(s, 10), H + 1, Px(s, 400), 220);
+    TracePoints(s, W / 2, H / 2, W - d + Px(s, 10), H + 1, Px(s, 300), 320);
     FillCrossings(s);
-    FillRows(s, H - 50, B - 1, 0, W + 1);
+    FillRows(s, H - Px(s, 50), B - 1, 0, W + 1);
 }
 
 // The line of per chevron turned over: from the fess point up to either flank. The part above
@@ -136,18 +136,18 @@ void Quarterly(PaintState& s) {
         // field (row 2) is filled too; an edge that starts on row 2 leaves that row out.
         Colour(s, s.fieldColor2);
         Area(s, {{W / 2, 0, W / 2, H / 2}, {W, 0, W, H / 2}});
-        Area(s, {{2, H / 2, 2, B}, {W / 2, H / 2, W / 2, B}});
+        Area(s, {{Px(s, 2), H / 2, Px(s, 2), B}, {W / 2, H / 2, W / 2, B}});
         return;
     }
     Colour(s, s.fieldColor1);
-    Area(s, {{0, 0, 0, H / 2}, {W / 2 + 20, 0, W / 2 + 20, H / 2}});
-    Area(s, {{W / 2 - 20, H / 2, W / 2 - 20, B}, {W + 1, H / 2, W + 1, B}});
+    Area(s, {{0, 0, 0, H / 2}, {W / 2 + Px(s, 20), 0, W / 2 + Px(s, 20), H / 2}});
+    Area(s, {{W / 2 - Px(s, 20), H / 2, W / 2 - Px(s, 20), B}, {W + 1, H / 2, W + 1, B}});
     Colour(s, s.fieldColor2);
-    Area(s, {{W / 2 + 20, 0, W / 2 + 20, H / 2}, {W + 1, 0, W + 1, H / 2}});
-    Area(s, {{0, H / 2, 0, B}, {W / 2 - 20, H / 2, W / 2 - 20, B}});
+    Area(s, {{W / 2 + Px(s, 20), 0, W / 2 + Px(s, 20), H / 2}, {W + 1, 0, W + 1, H / 2}});
+    Area(s, {{0, H / 2, 0, B}, {W / 2 - Px(s, 20), H / 2, W / 2 - Px(s, 20), B}});
     // As for per pale, embattled draws merlons on both edges, one of which is the line.
     if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
-    Band(s, W - W / 4, 2, W - W / 4, H / 2, W / 2, 0);
+    Band(s, W - W / 4, Px(s, 2), W - W / 4, H / 2, W / 2, 0);
     Band(s, W / 4, H / 2, W / 4, B, W / 2, 0);
 }
 
@@ -157,16 +157,16 @@ void Quarterly(PaintState& s) {
 void QuarterlyPerFessLined(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
-    const int below = H / 2 + 30;
+    const int below = H / 2 + Px(s, 30);
     Colour(s, s.fieldColor1);
     Area(s, {{0, 0, 0, below}, {W / 2, 0, W / 2, below}});
-    Area(s, {{W / 2, below, W / 2, B}, {W + 2, below, W + 2, B}});
+    Area(s, {{W / 2, below, W / 2, B}, {W + Px(s, 2), below, W + Px(s, 2), B}});
     Colour(s, s.fieldColor2);
-    Area(s, {{W / 2, 0, W / 2, below}, {W + 2, 0, W + 2, below}});
+    Area(s, {{W / 2, 0, W / 2, below}, {W + Px(s, 2), 0, W + Px(s, 2), below}});
     Area(s, {{0, below, 0, B}, {W / 2, below, W / 2, B}});
-    Band(s, 0, H - H / 4 + 10, W / 2, H - H / 4 + 10, H / 2 + 20, 3);
+    Band(s, 0, H - H / 4 + Px(s, 10), W / 2, H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), 3);
     Colour(s, s.fieldColor1);
-    Band(s, W / 2 + 1, H - H / 4 + 10, W + 2, H - H / 4 + 10, H / 2 + 20, 3);
+    Band(s, W / 2 + 1, H - H / 4 + Px(s, 10), W + Px(s, 2), H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), 3);
 }
 
 void PerSaltire(PaintState& s) {
@@ -183,14 +183,14 @@ void PerSaltire(PaintState& s) {
     int c = 1;
     if (styled) {
         c = H * 6 / 100;
-        Band(s, W, 0, W / 2, H / 2, c + 20, 3);
-        Band(s, W / 2, H / 2, W, H, c + 20, 2);
+        Band(s, W, 0, W / 2, H / 2, c + Px(s, 20), 3);
+        Band(s, W / 2, H / 2, W, H, c + Px(s, 20), 2);
     }
     const int b = c / 2;
     Area(s, {{W, b, b + W / 2, H / 2}, {b + W / 2, H / 2, W, H - b}, {W + 1, b, W + 1, H - b}});
     if (styled) {
-        Band(s, 0, 0, W / 2, H / 2, c + 20, 3);
-        Band(s, W / 2, H / 2, 0, H, c + 20, 2);
+        Band(s, 0, 0, W / 2, H / 2, c + Px(s, 20), 3);
+        Band(s, W / 2, H / 2, 0, H, c + Px(s, 20), 2);
     }
     Area(s, {{0, b, W / 2 - b, H / 2}, {W / 2 - b, H / 2, 0, H - b}, {0, b, 0, H - b}});
 }
@@ -228,7 +228,7 @@ void Gyronny(PaintState& s) {
         Area(s, {{W, H / 2, W, B}, {W / 2, H / 2, W / 2, B}});
         return;
     }
-    const double radius = n >= 6 ? 360.0 : 1200.0;
+    const double radius = g.Scaled(n >= 6 ? 360.0 : 1200.0);
     const int cx = W / 2 + s.imageLeft, cy = H / 2 + s.imageTop;
     auto corner = [&](int i, int& x, int& y) {
         const double radians = 360.0 * i / n * 0.017453292;
@@ -263,7 +263,7 @@ void Barry(PaintState& s) {
     const int W = g.W, H = g.H, B = g.shieldBottom;
     const int n = FieldPieces(s);
     Colour(s, s.fieldColor1);
-    FillRows(s, 2, B - 2, 2, W + 1);
+    FillRows(s, Px(s, 2), B - Px(s, 2), Px(s, 2), W + 1);
     const int a = H / n;
     Colour(s, s.fieldColor2);
     for (int i = 1; i <= n / 2; ++i) {
@@ -303,7 +303,7 @@ void Bendy(PaintState& s) {
         Band(s, 0, 0, W, H, w);
         Band(s, 0, H / 2, W / 2, H, w);
     } else if (s.fieldPieces == 10) {
-        const int w = D / 2 + 5;
+        const int w = D / 2 + Px(s, 5);
         Band(s, W - W / 3, 0, W, H / 3, w);
         Band(s, W / 3, 0, W, H - H / 3, w);
         Band(s, 0, 0, W, H, w);
@@ -321,7 +321,7 @@ void Chevronny(PaintState& s) {
     const int W = g.W, B = g.shieldBottom;
     const int n = FieldPieces(s);
     Colour(s, s.fieldColor1);
-    FillRows(s, 2, B - 1, 2, W + 1);
+    FillRows(s, Px(s, 2), B - 1, Px(s, 2), W + 1);
     const int fall = W / 2 * 84 / 100;  // from the point to the flanks
     for (int k = 1; k < n; ++k) {
         Colour(s, k % 2 == 1 ? s.fieldColor2 : s.fieldColor1);
@@ -333,7 +333,7 @@ void Chevronny(PaintState& s) {
             const int half = (top - point) * 100 / 84;  // the limbs' distance from the middle at `top`
             Area(s, {{W / 2 - half, top, 0, flank}, {W / 2 + half, top, W + 1, flank}});
         }
-        FillRows(s, std::max(flank, 2), B - 1, 0, W + 1);
+        FillRows(s, std::max(flank, Px(s, 2)), B - 1, 0, W + 1);
     }
 }
 

@@ -32,7 +32,7 @@ void DrawBars(PaintState& s, int placement) {
     const bool inChief = placement == 1;
     if (!inChief) s.partitionCode = 0;
     const int n = RepeatCount(s);
-    const Spread spread = inChief ? SpreadPieces(n, 2, D - 2, D / 4)
+    const Spread spread = inChief ? SpreadPieces(n, Px(s, 2), D - Px(s, 2), D / 4)
                         : placement == 2 ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
                                          : OnTheField(g, n);
     for (int y : spread.centres) {
@@ -69,38 +69,38 @@ void DrawCotises(PaintState& s) {
     s.linePieces = s.cotisePieces;
     switch (s.shapeCode) {
         case kFess: {
-            const int c = (D - 10) / 2;
-            auto bar = [&](int y) { Band(s, 0, y, W, y, 10, 0); };
-            bar(H / 2 - c - 20);
-            bar(H / 2 + c + 20);
+            const int c = (D - Px(s, 10)) / 2;
+            auto bar = [&](int y) { Band(s, 0, y, W, y, Px(s, 10), 0); };
+            bar(H / 2 - c - Px(s, 20));
+            bar(H / 2 + c + Px(s, 20));
             if (s.cotiseCount-- >= 2) {
-                bar(H / 2 - c - 35);
-                bar(H / 2 + c + 35);
+                bar(H / 2 - c - Px(s, 35));
+                bar(H / 2 + c + Px(s, 35));
                 --s.cotiseCount;
             }
             break;
         }
         case kBend:
-            BandFrom(s, W / 5 + 5, 0, 311, 500, 8);
-            BandFrom(s, 0, H / 5, 311, 500, 8);
+            BandFrom(s, W / 5 + Px(s, 5), 0, 311, Px(s, 500), Px(s, 8));
+            BandFrom(s, 0, H / 5, 311, Px(s, 500), Px(s, 8));
             if (s.cotiseCount-- >= 2) {
-                BandFrom(s, W / 3 - 10, 0, 311, 500, 8);
-                BandFrom(s, 0, H / 3 - 15, 311, 500, 8);
+                BandFrom(s, W / 3 - Px(s, 10), 0, 311, Px(s, 500), Px(s, 8));
+                BandFrom(s, 0, H / 3 - Px(s, 15), 311, Px(s, 500), Px(s, 8));
                 --s.cotiseCount;
             }
             break;
         case kBendSinister:
-            Band(s, W - W / 5 - 12, 0, 0, H - H / 5 - 12, 20, 0);
-            Band(s, W, H / 5 + 12, W / 5 + 12, H, 20, 0);
+            Band(s, W - W / 5 - Px(s, 12), 0, 0, H - H / 5 - Px(s, 12), Px(s, 20), 0);
+            Band(s, W, H / 5 + Px(s, 12), W / 5 + Px(s, 12), H, Px(s, 20), 0);
             s.cotiseCount = 0;
             break;
         case kChevron: {
             // One cotise above the chevron and one below it, as far from it: the chevron's middle
             // line runs from (W / 2, D / 2 + H / 3), so the lower one mirrors the upper about it.
-            const int above = H / 3 - 30, below = D + H / 3 + 30;
+            const int above = H / 3 - Px(s, 30), below = D + H / 3 + Px(s, 30);
             for (const int apex : {above, below}) {
-                BandFrom(s, W / 2, apex, 220, 300, 8);
-                BandFrom(s, W / 2, apex, 320, 300, 8);
+                BandFrom(s, W / 2, apex, 220, Px(s, 300), Px(s, 8));
+                BandFrom(s, W / 2, apex, 320, Px(s, 300), Px(s, 8));
             }
             s.cotiseCount = 0;
             break;
@@ -110,13 +110,13 @@ void DrawCotises(PaintState& s) {
             // an angle of two bands meeting opposite the cross's inner corner. The limbs are the
             // cross's own width, 0.8 of the chief's depth.
             const int B = g.shieldBottom - kCrossCotiseWidth;  // the band's end cap stays within
-            const int o = static_cast<int>(D * 0.8) / 2 + kCrossCotiseGap;
+            const int o = static_cast<int>(D * 0.8) / 2 + Px(s, kCrossCotiseGap);
             for (const int side : {-1, 1}) {
                 const int x = W / 2 + side * o, y = H / 2 + side * o;
-                Band(s, x, 0, x, H / 2 - o, kCrossCotiseWidth, 0);  // beside the upper limb
-                Band(s, x, H / 2 + o, x, B, kCrossCotiseWidth, 0);  // beside the lower limb
-                Band(s, 0, y, W / 2 - o, y, kCrossCotiseWidth, 0);  // above or below the dexter limb
-                Band(s, W / 2 + o, y, W, y, kCrossCotiseWidth, 0);  // and the sinister
+                Band(s, x, 0, x, H / 2 - o, Px(s, kCrossCotiseWidth), 0);  // beside the upper limb
+                Band(s, x, H / 2 + o, x, B, Px(s, kCrossCotiseWidth), 0);  // beside the lower limb
+                Band(s, 0, y, W / 2 - o, y, Px(s, kCrossCotiseWidth), 0);  // above or below the dexter limb
+                Band(s, W / 2 + o, y, W, y, Px(s, kCrossCotiseWidth), 0);  // and the sinister
             }
             s.cotiseCount = 0;
             break;
@@ -132,27 +132,27 @@ void DrawCotises(PaintState& s) {
 void DrawFret(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 0, 0, W, H, 10);
-    Band(s, W, 0, 0, H, 10);
-    Band(s, W / 2, H / 5, W / 5, H / 2, 10);
-    Band(s, W / 2, H / 5, W - W / 5, H / 2, 10);
-    Band(s, W / 5, H / 2, W / 2, H - H / 5, 10);
-    Band(s, W - W / 5, H / 2, W / 2, H - H / 5, 10);
+    Band(s, 0, 0, W, H, Px(s, 10));
+    Band(s, W, 0, 0, H, Px(s, 10));
+    Band(s, W / 2, H / 5, W / 5, H / 2, Px(s, 10));
+    Band(s, W / 2, H / 5, W - W / 5, H / 2, Px(s, 10));
+    Band(s, W / 5, H / 2, W / 2, H - H / 5, Px(s, 10));
+    Band(s, W - W / 5, H / 2, W / 2, H - H / 5, Px(s, 10));
 }
 
 void DrawFretty(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 0, 0, W, H, 10);
-    Band(s, W / 3, 0, W, H - H / 3, 10);
-    Band(s, W - W / 3, 0, W, H / 3, 10);
-    Band(s, W, 0, 0, H, 10);
-    Band(s, W / 3, 0, 0, H / 3, 10);
-    Band(s, W - W / 3, 0, 0, H - H / 3, 10);
-    Band(s, 0, H / 3, W - W / 3, H, 10);
-    Band(s, 0, H - H / 3, W / 3, H, 10);
-    Band(s, W, H / 3, W / 3, H, 10);
-    Band(s, W, H - H / 3, W - W / 3, H, 10);
+    Band(s, 0, 0, W, H, Px(s, 10));
+    Band(s, W / 3, 0, W, H - H / 3, Px(s, 10));
+    Band(s, W - W / 3, 0, W, H / 3, Px(s, 10));
+    Band(s, W, 0, 0, H, Px(s, 10));
+    Band(s, W / 3, 0, 0, H / 3, Px(s, 10));
+    Band(s, W - W / 3, 0, 0, H - H / 3, Px(s, 10));
+    Band(s, 0, H / 3, W - W / 3, H, Px(s, 10));
+    Band(s, 0, H - H / 3, W / 3, H, Px(s, 10));
+    Band(s, W, H / 3, W / 3, H, Px(s, 10));
+    Band(s, W, H - H / 3, W - W / 3, H, Px(s, 10));
 }
 
 // A cubic Bezier curve as a chain of one-pixel bands reflected in the centre line, evaluated in
@@ -173,7 +173,7 @@ void DrawFlaunchCurve(PaintState& s, int x0, int y0, int x1, int y1, int x2, int
 
 void DrawFretIn(PaintState& s, int x, int y, int w, int h) {
     const ShieldGeometry& g = s.geometry;
-    const int width = std::max(3, 10 * w / g.W);
+    const int width = std::max(Px(s, 3), Px(s, 10) * w / g.W);
     const int m = width;  // the saltire's ends stay inside the box
     Band(s, x + m, y + m, x + w - m, y + h - m, width);
     Band(s, x + w - m, y + m, x + m, y + h - m, width);

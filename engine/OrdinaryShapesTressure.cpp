@@ -46,7 +46,7 @@ void FleurPart(PaintState& s, Vec origin, Vec axis, std::initializer_list<Vec> f
 
 // One fleur-de-lis centred on the line between the bands, its head toward `axis`.
 void Fleur(PaintState& s, Vec at, Vec axis, double footReach) {
-    const double h = kFleurHead;
+    const double h = s.geometry.Scaled(kFleurHead);
     // The middle petal: a pointed leaf.
     FleurPart(s, at, axis, {{-0.1 * h, -0.18 * h}, {0.45 * h, -0.27 * h}, {h, 0.0}, {0.45 * h, 0.27 * h}, {-0.1 * h, 0.18 * h}});
     // The two side petals, curling outward and back.
@@ -71,20 +71,20 @@ void Tressure(PaintState& s) {
     const bool flory = s.shapeCode == kTressureFlory;
     s.lineCode = kPlainLine;
     // The bands run as a rectangle inside the edge, its lower side clear of the base's curve.
-    const int bottom = g.straightBottom - 4;
+    const int bottom = g.straightBottom - Px(s, 4);
     for (int band = 0; band < (twoBands ? 2 : 1); ++band) {
-        const int d = kTressureInset + band * kTressureGap;
-        const int b = bottom - band * kTressureGap;
-        Band(s, d, d, W - d, d, kTressureBand);
-        Band(s, W - d, d, W - d, b, kTressureBand);
-        Band(s, W - d, b, d, b, kTressureBand);
-        Band(s, d, b, d, d, kTressureBand);
+        const int d = Px(s, kTressureInset + band * kTressureGap);
+        const int b = bottom - Px(s, band * kTressureGap);
+        Band(s, d, d, W - d, d, Px(s, kTressureBand));
+        Band(s, W - d, d, W - d, b, Px(s, kTressureBand));
+        Band(s, W - d, b, d, b, Px(s, kTressureBand));
+        Band(s, d, b, d, d, Px(s, kTressureBand));
     }
     if (!flory) return;
     // The line the fleurs stand on: between the two bands, or on the one.
-    const double m = kTressureInset + (twoBands ? kTressureGap / 2.0 : 0.0);
-    const double mb = bottom - (twoBands ? kTressureGap / 2.0 : 0.0);
-    const double foot = (twoBands ? kTressureGap / 2.0 : 0.0) + kTressureBand + 4;
+    const double m = s.geometry.Scaled(kTressureInset + (twoBands ? kTressureGap / 2.0 : 0.0));
+    const double mb = bottom - s.geometry.Scaled(twoBands ? kTressureGap / 2.0 : 0.0);
+    const double foot = s.geometry.Scaled((twoBands ? kTressureGap / 2.0 : 0.0) + kTressureBand + 4);
     // Round the rectangle clockwise from the dexter chief, one side at a time; the heads turn
     // out and in by turns all the way round.
     struct Side {
@@ -98,7 +98,7 @@ void Tressure(PaintState& s) {
     for (const Side& side : sides) {
         const double length = std::hypot(side.to.x - side.from.x, side.to.y - side.from.y);
         // The corners are left bare: a fleur there would stand on two sides at once.
-        const int count = std::max(1, static_cast<int>(std::lround((length - kFleurSpacing) / kFleurSpacing)));
+        const int count = std::max(1, static_cast<int>(std::lround((length - s.geometry.Scaled(kFleurSpacing)) / s.geometry.Scaled(kFleurSpacing))));
         for (int i = 0; i < count; ++i) {
             const double t = (i + 1.0) / (count + 1.0);
             const Vec at{side.from.x + t * (side.to.x - side.from.x), side.from.y + t * (side.to.y - side.from.y)};

@@ -26,7 +26,7 @@ bool InsideField(const ShieldGeometry& g, int x, int y) {
     if (x < 2 || x >= g.W - 2 || y < kOutlineRows || y > g.shieldBottom) return false;
     if (y <= g.baseTop) return true;
     const int k = y - g.baseTop;
-    if (k >= kBaseBoundsCount) return false;
+    if (k >= g.BaseBoundsCount()) return false;
     const BaseBound& bound = g.baseBounds[static_cast<std::size_t>(k)];
     return x >= bound.left && x <= bound.right;
 }
@@ -100,7 +100,7 @@ void DrawVoidedByOutline(PaintState& s) {
             }
         }
     // The edge: the ordinary's pixels within its width of the field, painted as runs.
-    const int reach = std::max(kMinVoidedEdge, g.chiefDepth / kVoidedEdgeDivisor) * kStraightStep;
+    const int reach = std::max(g.Px(kMinVoidedEdge), g.chiefDepth / kVoidedEdgeDivisor) * kStraightStep;
     for (int y = 0; y < rows; ++y) {
         for (int x = 0; x < W;) {
             auto edge = [&](int c) { return inOrdinary[at(c, y)] && distance[at(c, y)] <= reach; };

@@ -1,5 +1,8 @@
 #include "engine/PaintState.h"
 
+#include <algorithm>
+#include <cassert>
+
 namespace esc {
 
 PaintState::PaintState(MessageSink& sink)
@@ -10,7 +13,26 @@ PaintState::PaintState(MessageSink& sink)
     geometry.Compute(kImageWidth, kImageHeight, false);
 }
 
+void PaintState::SetPaintScale(double k) {
+    assert(k >= kMinPaintScale && k <= kMaxPaintScale);
+    requestedScale = std::clamp(k, kMinPaintScale, kMaxPaintScale);
+    ApplyPaintScale(requestedScale);
+}
+
+void PaintState::ApplyPaintScale(double k) {
+    k = std::clamp(k, kMinPaintScale, kMaxPaintScale);
+    geometry.k = k;
+    const auto area = static_cast<std::size_t>(std::llround(kPictureBufferSize * k * k));
+    pictureBuffer.assign(area, 0);
+    visited.assign((area + 63) / 64, 0);
+    crossings.assign(static_cast<std::size_t>(geometry.Px(kCrossingRows)), Crossing{});
+    geometry.Compute(geometry.ImageWidth(), geometry.ImageHeight(), marshallingMode);
+    (void)picture.Resize(geometry.ImageWidth(), PictureHeight());
+    picture.Fill(kTeal);
+}
+
 void PaintState::BeginDrawing() {
+    scaledPicture = {};
     std::fill(visited.begin(), visited.end(), 0);
     shownOutOfBounds2 = shownOutOfBounds3 = shownOutOfBounds5 = false;
 }

@@ -20,12 +20,12 @@ namespace esc {
 
 class PictureCache;
 
-inline constexpr int kPictureBufferSize = 240000;  // one tincture code per pixel
+inline constexpr int kPictureBufferSize = 240000;  // one tincture code per pixel, at paint scale 1
 inline constexpr int kChargeBufferSize = 114000;   // one decoded charge picture
 inline constexpr int kMaxLevels = 10;
-inline constexpr int kCrossingRows = 1024;         // more rows than any picture has
-inline constexpr int kImageWidth = 415;            // the shield image
-inline constexpr int kImageHeight = 520;
+inline constexpr int kCrossingRows = 1024;         // more rows than any picture has, at scale 1
+inline constexpr int kImageWidth = kDesignImageWidth;  // the shield image at paint scale 1
+inline constexpr int kImageHeight = kDesignImageHeight;
 inline constexpr int kPictureHeight = 521;         // the picture bitmap after a normal drawing
 inline constexpr int kMarshallingPictureHeight = 481;
 inline constexpr int kLevelNameChars = 19;
@@ -115,7 +115,7 @@ struct PaintState {
     bool marshallingMode = false;
     int imageLeft = 0, imageTop = 0;  // where the shield image sits in the window
 
-    std::array<Crossing, kCrossingRows> crossings{};
+    std::vector<Crossing> crossings = std::vector<Crossing>(kCrossingRows);
     std::vector<std::uint64_t> visited;  // one bit per picture-buffer index, per drawing
 
     // Tinctures and the field record.
@@ -163,6 +163,14 @@ struct PaintState {
     // fimbriated, painted under the charge.
     int silhouetteTincture = -1;
     ChargePicture chargePicture;
+    // The last picture made larger for the paint scale, so that reading it again (for its size,
+    // then to paint it, then for the next charge of the level) does not make it again. Cleared
+    // at the start of each drawing.
+    struct ScaledPicture {
+        std::string path;
+        double k = 1.0;
+        ChargePicture picture;
+    } scaledPicture;
     // Decoded pictures shared by the drawings of one process (owned by the caller; none: every
     // picture is read from its file).
     PictureCache* pictureCache = nullptr;
@@ -184,10 +192,27 @@ struct PaintState {
     int ClampedLevel() const { return level < 0 ? 0 : (level >= kMaxLevels ? kMaxLevels - 1 : level); }
     int CurrentTincture() const { return levelTincture[level]; }
 
+    // Sets the paint scale (kMinPaintScale..kMaxPaintScale; 1 the design size) and sizes the
+    // picture, its tincture codes and the crossing table for it.
+    void SetPaintScale(double k);
+    double PaintScale() const { return geometry.k; }
+    // The scale asked for by the last SetPaintScale; a drawing that cannot be drawn at it (a
+    // marshalled one) paints at 1 and the next drawing returns to it.
+    double requestedScale = 1.0;
+    // Sizes everything for scale k without changing the scale asked for.
+    void ApplyPaintScale(double k);
+    // The picture bitmap's height after a drawing (normal or a marshalled part).
+    int PictureHeight() const { return geometry.Px(marshallingMode ? kMarshallingPictureHeight : kPictureHeight); }
+    int PictureBufferSize() const { return static_cast<int>(pictureBuffer.size()); }
+    int CrossingRows() const { return static_cast<int>(crossings.size()); }
+
     // Start of a drawing: clear the per-drawing sets and the once-per-drawing messages.
     void BeginDrawing();
     bool VisitedTestAndSet(int index);
     void ShowOnce(bool& shown, std::string_view text);
 };
+
+// A design measure (pixels at paint scale 1) in the state's picture pixels.
+inline int Px(const PaintState& state, int design) { return state.geometry.Px(design); }
 
 }  // namespace esc

@@ -1,6 +1,8 @@
 // The row painter: every painted pixel of the shield passes through PaintSpan or PlotRun.
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "engine/Messages.h"
 #include "engine/Painter.h"
@@ -22,8 +24,9 @@ template <typename RunAt>
 void PlotRuns(PaintState& state, int x1, int y, int x2, RunAt runAt) {
     int from = x1, to = x2;
     if (state.view == OutputView::Shield) {
-        from = std::max(x1, 1);
-        to = std::min(x2, state.geometry.W - 1);
+        const int edge = state.geometry.Px(1);
+        from = std::max(x1, edge);
+        to = std::min(x2, state.geometry.W - edge);
         if (from >= to) return;
     }
     const int layerX = state.layerTarget.lx;
@@ -52,6 +55,35 @@ void PlotPixels(PaintState& state, int x1, int y, int x2, CodeAt codeAt) {
 }
 
 int FloorDiv(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0); }
+int Mod(int a, int b) { return ((a % b) + b) % b; }
+
+// Where the centre of picture pixel `p` lies in design pixels (the picture at paint scale 1),
+// measured so that the centres of design pixels fall on whole numbers.
+double DesignCentre(const ShieldGeometry& g, int p) { return (p + 0.5) / g.k - 0.5; }
+
+// A pattern given one flag per design pixel, sampled at a finer paint scale: the flags are
+// blended across the four design pixels around (X, Y) and the point belongs to the pattern where
+// the blend passes one half. At whole design positions this is the flag itself; between them the
+// pattern's edges run smoothly instead of in steps of a design pixel.
+template <typename BitAt>
+bool BlendedBit(double X, double Y, BitAt bitAt) {
+    const double fx = std::floor(X), fy = std::floor(Y);
+    const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
+    const double ax = X - fx, ay = Y - fy;
+    const double v = (1 - ax) * (1 - ay) * bitAt(x0, y0) + ax * (1 - ay) * bitAt(x0 + 1, y0) +
+                     (1 - ax) * ay * bitAt(x0, y0 + 1) + ax * ay * bitAt(x0 + 1, y0 + 1);
+    return v > 0.5;
+}
+
+// The 28-row tile and the vair rows at design pixel (X, Y), with the shifts of alternate bands.
+double TileFlag(Tile tile, int X, int Y) {
+    const int shift = (FloorDiv(Y, 28) % 2 != 0) ? 0 : 24;
+    return TileBit(tile, Mod(Y, 28), Mod(X + shift, 48)) ? 1.0 : 0.0;
+}
+double VairFlag(int X, int Y) {
+    const int shift = (FloorDiv(Y, 16) % 2 == 0) ? 10 : 0;
+    return VairBit(Mod(Y, 16), Mod(X + shift, 19)) ? 1.0 : 0.0;
+}
 
 void StoreCode(PaintState& state, int x1, int y, int x2, int code) {
     const ShieldGeometry& g = state.geometry;
@@ -61,7 +93,7 @@ void StoreCode(PaintState& state, int x1, int y, int x2, int code) {
     // Indices below 0 (rows above the picture, in the achievement view) and past the buffer's
     // end are skipped.
     const long long first = std::max(rowStart + from, 0LL);
-    const long long last = std::min(rowStart + to, static_cast<long long>(kPictureBufferSize));
+    const long long last = std::min(rowStart + to, static_cast<long long>(state.PictureBufferSize()));
     if (first >= last) return;
     std::fill(state.pictureBuffer.begin() + first, state.pictureBuffer.begin() + last, static_cast<std::int8_t>(code));
 }
@@ -74,16 +106,18 @@ void PaintChequy(PaintState& state, int x1, int y, int x2) {
     for (int x = x1; x < x2; ++x) {
         const long long i = rowStart + x;
         if (i < 0) continue;
-        if (i >= kPictureBufferSize) {
+        if (i >= state.PictureBufferSize()) {
             state.ShowOnce(state.shownOutOfBounds2, msg::kOutOfBounds2);
             break;
         }
         state.pictureBuffer[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(state.fieldColor3);
     }
     if (x1 >= x2) return;
-    const int rowParity = (y / 50) % 2;
+    // Squares of 50 design pixels.
+    const double side = g.Scaled(50);
+    const int rowParity = static_cast<int>(std::floor(y / side)) % 2;
     PlotPixels(state, x1, y, x2, [&](int x) {
-        return (rowParity ^ ((x / 50) % 2)) == 0 ? state.fieldColor1 : state.fieldColor2;
+        return (rowParity ^ (static_cast<int>(std::floor(x / side)) % 2)) == 0 ? state.fieldColor1 : state.fieldColor2;
     });
 }
 
@@ -100,7 +134,11 @@ void PaintChequy(PaintState& state, int x1, int y, int x2) {
 //              \  /  \  /  \  /     other tincture along its sides
 //      row 78   \/    \/    \/
 //               ^ column W/2
+void PaintLozengyScaled(PaintState& state, int x1, int y, int x2);
+void PaintLozengyBendwiseScaled(PaintState& state, int x1, int y, int x2);
+
 void PaintLozengy(PaintState& state, int x1, int y, int x2) {
+    if (state.geometry.k != 1.0) return PaintLozengyScaled(state, x1, y, x2);
     constexpr int kHalfWidth = kLozengeWidth / 2, kBand = kLozengeHeight;
     const int axis = state.geometry.W / 2;
     const int r = ((y - kLozengyTop) % kBand + kBand) % kBand;
@@ -122,6 +160,7 @@ void PaintLozengy(PaintState& state, int x1, int y, int x2) {
 // Lozengy bendwise (see kBendwisePeriod): along a row U grows by 10 and V falls by 2 per column,
 // so the run of a column ends where either index changes.
 void PaintLozengyBendwise(PaintState& state, int x1, int y, int x2) {
+    if (state.geometry.k != 1.0) return PaintLozengyBendwiseScaled(state, x1, y, x2);
     constexpr int P = kBendwisePeriod;
     const int axis = state.geometry.W / 2;
     const int Y = 2 * (y - kLozengyTop) + 1;
@@ -136,6 +175,36 @@ void PaintLozengyBendwise(PaintState& state, int x1, int y, int x2) {
     });
 }
 
+// The same lozenges at another paint scale, each pixel judged by its centre in design pixels
+// against the sides of the lozenge (the whole-pixel rules above are these sides on the design
+// grid).
+void PaintLozengyScaled(PaintState& state, int x1, int y, int x2) {
+    const ShieldGeometry& g = state.geometry;
+    constexpr double kHalfWidth = kLozengeWidth / 2.0, kHalfHeight = kLozengeHeight / 2.0;
+    const double axis = kDesignImageWidth / 2;
+    const double Y = DesignCentre(g, y) - kLozengyTop + 0.5;
+    const double r = Y - std::floor(Y / kLozengeHeight) * kLozengeHeight;
+    const double reach = kHalfWidth * (1 - std::abs(r - kHalfHeight) / kHalfHeight);
+    PlotPixels(state, x1, y, x2, [&](int x) {
+        const double dx = DesignCentre(g, x) - axis;
+        const double d = std::abs(dx - std::floor((dx + kHalfWidth) / kLozengeWidth) * kLozengeWidth);
+        return d < reach ? state.fieldColor1 : state.fieldColor2;
+    });
+}
+
+void PaintLozengyBendwiseScaled(PaintState& state, int x1, int y, int x2) {
+    const ShieldGeometry& g = state.geometry;
+    constexpr double P = kBendwisePeriod;
+    const double axis = kDesignImageWidth / 2;
+    const double Y = 2 * (DesignCentre(g, y) - kLozengyTop) + 1;
+    PlotPixels(state, x1, y, x2, [&](int x) {
+        const double X = 2 * (DesignCentre(g, x) - axis);
+        const long long qu = static_cast<long long>(std::floor((5 * X - Y) / P));
+        const long long qv = static_cast<long long>(std::floor((5 * Y - X) / P));
+        return ((qu + qv) & 1) == 0 ? state.fieldColor1 : state.fieldColor2;
+    });
+}
+
 void PaintCounterchanged(PaintState& state, int x1, int y, int x2) {
     const ShieldGeometry& g = state.geometry;
     int v = kOr;
@@ -145,7 +214,7 @@ void PaintCounterchanged(PaintState& state, int x1, int y, int x2) {
         if (x < 0 || x >= g.W) continue;
         const long long i = static_cast<long long>(y) * g.W + x;
         if (i < 0) continue;
-        if (i >= kPictureBufferSize) {
+        if (i >= state.PictureBufferSize()) {
             state.ShowOnce(state.shownOutOfBounds3, msg::kOutOfBounds3);
             continue;
         }
@@ -186,8 +255,9 @@ void PlotRun(PaintState& state, int x1, int y, int x2, int code) {
     }
     const ShieldGeometry& g = state.geometry;
     const int originalX1 = x1;
-    x1 = std::max(x1, 2);
-    x2 = std::min(x2, g.W - 2);
+    const int edge = g.Px(2);  // the outline's pen
+    x1 = std::max(x1, edge);
+    x2 = std::min(x2, g.W - edge);
     if (x1 >= x2) return;
     const int layerX = state.layerTarget.lx + (x1 - originalX1);
     if (y <= g.baseTop) {
@@ -196,7 +266,7 @@ void PlotRun(PaintState& state, int x1, int y, int x2, int code) {
         return;
     }
     const int k = y - g.baseTop;
-    if (k >= kBaseBoundsCount) return;
+    if (k >= g.BaseBoundsCount()) return;
     const BaseBound& bound = g.baseBounds[static_cast<std::size_t>(k)];
     const int from = std::max(x1, bound.left), to = std::min(x2, bound.right + 1);
     if (from >= to) return;
@@ -247,12 +317,44 @@ void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
 
     // The pattern family follows the tincture being painted, not `code`.
     const int current = state.levelTincture[state.level];
-    if (current < kVair || (current >= kGuttee && current <= kCrusilly)) {
-        Tile tile = Tile::ErmineSpot;
-        if (current == kGuttee) tile = Tile::Guttee;
-        else if (current == kBillettee) tile = Tile::Billettee;
-        else if (current == kBezantee) tile = Tile::Bezantee;
-        else if (current == kCrusilly) tile = state.crusillyFitchy ? Tile::CrusillyFitchy : Tile::Crusilly;
+    const bool tiled = current < kVair || (current >= kGuttee && current <= kCrusilly);
+    Tile tile = Tile::ErmineSpot;
+    if (current == kGuttee) tile = Tile::Guttee;
+    else if (current == kBillettee) tile = Tile::Billettee;
+    else if (current == kBezantee) tile = Tile::Bezantee;
+    else if (current == kCrusilly) tile = state.crusillyFitchy ? Tile::CrusillyFitchy : Tile::Crusilly;
+    const ShieldGeometry& g = state.geometry;
+    if (g.k != 1.0) {
+        // The tiles repeat in design pixels; a finer picture samples them between their pixels
+        // (BlendedBit), the row's two design rows blended once for every design column it spans.
+        const double Y = DesignCentre(g, y), fy = std::floor(Y), ay = Y - fy;
+        const int y0 = static_cast<int>(fy);
+        const int first = static_cast<int>(std::floor(DesignCentre(g, x1)));
+        const int last = static_cast<int>(std::floor(DesignCentre(g, x2))) + 1;
+        std::vector<double> blended(static_cast<std::size_t>(last - first + 1));
+        for (int X = first; X <= last; ++X) {
+            const double upper = tiled ? TileFlag(tile, X, y0) : VairFlag(X, y0);
+            const double lower = tiled ? TileFlag(tile, X, y0 + 1) : VairFlag(X, y0 + 1);
+            blended[static_cast<std::size_t>(X - first)] = (1 - ay) * upper + ay * lower;
+        }
+        // Column by column the design position grows by 1/k; a run ends where the blend crosses
+        // one half.
+        const double step = 1.0 / g.k;
+        auto on = [&](double X) {
+            const double fx = std::floor(X), ax = X - fx;
+            const auto i = static_cast<std::size_t>(static_cast<int>(fx) - first);
+            return (1 - ax) * blended[i] + ax * blended[i + 1] > 0.5;
+        };
+        PlotRuns(state, x1, y, x2, [&](int x) {
+            double X = DesignCentre(g, x);
+            const bool value = on(X);
+            int end = x + 1;
+            for (X += step; end < x2 && on(X) == value; X += step) ++end;
+            return CodeRun{value ? pattern : ground, end};
+        });
+        return;
+    }
+    if (tiled) {
         const int r = ((y % 28) + 28) % 28;
         const int shift = ((y / 28) % 2 != 0) ? 0 : 24;
         int n = 0, expected = x1 - 1;

@@ -30,7 +30,7 @@ namespace esc {
 namespace band {
 
 void RecordCrossing(PaintState& state, int x, int y) {
-    if (y < 0 || y > state.geometry.shieldBottom || y >= kCrossingRows) return;
+    if (y < 0 || y > state.geometry.shieldBottom || y >= state.CrossingRows()) return;
     Crossing& c = state.crossings[static_cast<std::size_t>(y)];
     if (c.first == -1) c.first = x;
     else c.second = x;
@@ -40,14 +40,48 @@ void RecordCrossing(PaintState& state, int x, int y) {
 
 namespace {
 
-bool WithinReach(long long v) { return v >= -kBandReach && v <= kBandReach; }
+bool InReach(long long v, long long reach) { return v >= -reach && v <= reach; }
 
 int Sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+
+// The profile of `style` at paint scale k: depth and period k times as many pixels, each pixel
+// judged at its centre against the design profile blended across the four design pixels around
+// it, so that the teeth keep their shape, drawn finer, instead of growing into blocks.
+void ScaleStyle(const LineStyle& style, double k, band::BandPlan& p) {
+    const int depth = std::max(1, static_cast<int>(std::lround(style.depth * k)));
+    const int period = std::max(1, static_cast<int>(std::lround(style.period * k)));
+    const int words = (period + 15) / 16;
+    p.scaledRows.assign(static_cast<std::size_t>(depth) * words, 0);
+    auto solid = [&](int row, int column) {
+        if (row < 0) return 0.0;
+        if (row >= style.depth) return 1.0;  // the body of the band lies beyond the last row
+        column = ((column % style.period) + style.period) % style.period;
+        return style.Solid(row, column) ? 1.0 : 0.0;
+    };
+    for (int r = 0; r < depth; ++r) {
+        const double Y = (r + 0.5) * style.depth / depth - 0.5;
+        for (int c = 0; c < period; ++c) {
+            const double X = (c + 0.5) * style.period / period - 0.5;
+            const double fx = std::floor(X), fy = std::floor(Y);
+            const int x0 = static_cast<int>(fx), y0 = static_cast<int>(fy);
+            const double ax = X - fx, ay = Y - fy;
+            const double v = (1 - ax) * (1 - ay) * solid(y0, x0) + ax * (1 - ay) * solid(y0, x0 + 1) +
+                             (1 - ax) * ay * solid(y0 + 1, x0) + ax * ay * solid(y0 + 1, x0 + 1);
+            // The last row stays full: it joins the profile to the band.
+            if (v > 0.5 || r == depth - 1)
+                p.scaledRows[static_cast<std::size_t>(r * words + c / 16)] |= static_cast<std::uint16_t>(0x8000u >> (c % 16));
+        }
+    }
+    p.scaledStyle = LineStyle{depth, words, period, style.alwaysMirrored, p.scaledRows.data()};
+    p.style = &p.scaledStyle;
+}
 
 }  // namespace
 
 void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind, int length, int angle) {
     const ShieldGeometry& g = state.geometry;
+    const long long reach = g.Px(kBandReach);
+    auto WithinReach = [reach](long long v) { return InReach(v, reach); };
     band::BandPlan p;
     p.W = g.W;
     p.H = g.H;
@@ -58,6 +92,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     const int lineCode = state.lineCode;
     if (lineCode == kGapLineStyle) {
         p.gap = true;
+        p.gapHalf = g.Px(3);
         state.lineCode = kPlainLine;
     }
 
@@ -89,7 +124,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     if (dx != 0 && dy != 0) {
         // Slanted cross-sections are longer than they are wide; a line that starts on the top or
         // the left edge (not at the corner) is lengthened so that its ends leave the shield.
-        if (width > 25) width -= 20;
+        if (width > g.Px(25)) width -= g.Px(20);
         if ((x1 == 0) != (y1 == 0)) {
             const int h = width / 2;
             x1 -= h * p.lx;
@@ -113,6 +148,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
         p.centreCopy = true;
     }
     p.style = FindLineStyle(lineCode);
+    if (p.style != nullptr && g.k != 1.0) ScaleStyle(*p.style, g.k, p);
     p.mirrored = LineStyleMirrored(lineCode, state.shapeCode, state.partitionCode, kind);
     if (lineCode == kEmbattledLine && kind != 2) kind = 3;
 
@@ -125,7 +161,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
         if (state.partitionCode == ShapeCode::kBend || state.partitionCode == ShapeCode::kChevron) width -= p.t;
         if (width < 2 * p.t) width = 2 * p.t;
     } else if (p.treatment != 0) {
-        p.t = 5;
+        p.t = g.Px(5);
     }
     p.h = width / 2;
     p.nearEnd = -p.h + p.t - 1;
@@ -136,7 +172,10 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.kind = kind;
 
     const bool oneTincture = p.treatment != 2 && p.saved != kCounterchanged && p.saved != kChequy;
-    if (oneTincture && state.view == OutputView::Shield && state.layerTarget.image == nullptr) band::PaintAsRuns(state, p);
+    // The runs read each profile from masks of at most 64 rows; a deeper profile (a line at a
+    // paint scale past 4) is painted pixel by pixel.
+    const bool masksFit = p.style == nullptr || p.style->depth <= 64;
+    if (oneTincture && masksFit && state.view == OutputView::Shield && state.layerTarget.image == nullptr) band::PaintAsRuns(state, p);
     else band::PaintPixelByPixel(state, p);
     state.levelTincture[state.level] = p.saved;
 }

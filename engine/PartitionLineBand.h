@@ -5,6 +5,8 @@
 #include "engine/PaintState.h"
 #include "engine/PartitionLine.h"
 
+#include <vector>
+
 namespace esc::band {
 
 struct BandPlan {
@@ -15,8 +17,12 @@ struct BandPlan {
     bool reflect = false;     // kind 5: a copy reflected top to bottom (steep: left to right)
     bool centreCopy = false;  // kind 1: a copy reflected in the shield's centre line
     const LineStyle* style = nullptr;
+    // At a paint scale other than 1, the style's profile drawn finer: `style` points here.
+    LineStyle scaledStyle;
+    std::vector<std::uint16_t> scaledRows;
     bool mirrored = false;
     bool gap = false;
+    int gapHalf = 3;  // the gap leaves out the offsets k with |k| < gapHalf
     int h = 0, t = 0;
     int nearEnd = 0, farStart = 0;  // last k of the near zone, first k of the far zone
     int treatment = 0;

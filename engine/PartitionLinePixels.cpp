@@ -70,7 +70,7 @@ private:
             if (p_.treatment == 1) return;
             if (p_.treatment == 2) s_.levelTincture[s_.level] = p_.saved;
         }
-        if (p_.gap && !p_.steep && std::abs(k) < 3) return;
+        if (p_.gap && !p_.steep && std::abs(k) < p_.gapHalf) return;
         PaintMain(k, x, y, X, true);
         if (p_.reflect) PaintReflected(k, y, x, X);
         const int fillRow = p_.steep ? y : y + k;

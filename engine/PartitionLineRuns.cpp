@@ -44,7 +44,7 @@ public:
         Pixels(x, y, x + n - 1);
     }
     // The calls PaintSpan(x, y0 + i, x + 1) for every bit i of mask.
-    void ColumnBits(int x, int y0, std::uint32_t mask) {
+    void ColumnBits(int x, int y0, std::uint64_t mask) {
         if (x < 0 || x >= width_) return;
         const std::uint64_t bit = std::uint64_t{1} << (x & 63);
         while (mask != 0) {
@@ -128,16 +128,18 @@ class RunWalker {
 public:
     RunWalker(PaintState& state, const BandPlan& plan, RunCollector& out) : s_(state), p_(plan), out_(out) {
         if (p_.style == nullptr) return;
+        nearMasks_.assign(static_cast<std::size_t>(p_.style->period), 0);
+        farMasks_.assign(static_cast<std::size_t>(p_.style->period), 0);
         const bool nearSolid = p_.steep ? p_.kind == 3 : p_.kind == 2;
         const bool farSolid = p_.steep ? p_.kind == 2 : p_.kind == 3;
         for (int step = 0; step < p_.style->period; ++step) {
-            std::uint32_t nearMask = 0, farMask = 0;
+            std::uint64_t nearMask = 0, farMask = 0;
             for (int i = 0; i < p_.t; ++i) {
-                if (nearSolid || p_.style->Solid(i, step)) nearMask |= 1u << i;
+                if (nearSolid || p_.style->Solid(i, step)) nearMask |= std::uint64_t{1} << i;
                 // The far zone lies at k > 0: its rows run backward when mirrored, else it is the
                 // complement of the profile.
                 const int row = p_.mirrored ? p_.t - 1 - i : i;
-                if (farSolid || p_.style->Solid(row, step) == p_.mirrored) farMask |= 1u << i;
+                if (farSolid || p_.style->Solid(row, step) == p_.mirrored) farMask |= std::uint64_t{1} << i;
             }
             nearMasks_[static_cast<std::size_t>(step)] = nearMask;
             farMasks_[static_cast<std::size_t>(step)] = farMask;
@@ -157,7 +159,7 @@ public:
 private:
     // The painted offsets of an edge zone starting at k0. A band with a style is at least twice
     // its depth wide, so k = 0 is never in an edge zone and the edges record no crossings.
-    void Edge(int k0, std::uint32_t mask, int x, int y) {
+    void Edge(int k0, std::uint64_t mask, int x, int y) {
         if (!p_.steep && !p_.reflect) {
             out_.ColumnBits(x, y + k0, mask);
             if (p_.centreCopy) out_.ColumnBits(p_.M - x, y + k0, mask);
@@ -207,11 +209,12 @@ private:
         } else {
             add(a, b);
         }
-        if (p_.gap && !p_.steep) {  // split each range around -2..2
+        if (p_.gap && !p_.steep) {  // split each range around the gap (-2..2 at the design size)
             int lo2[3], hi2[3], m = 0;
+            const int g = p_.gapHalf;
             for (int i = 0; i < n; ++i) {
-                if (lo[i] <= -3) { lo2[m] = lo[i]; hi2[m] = std::min(hi[i], -3); ++m; }
-                if (hi[i] >= 3) { lo2[m] = std::max(lo[i], 3); hi2[m] = hi[i]; ++m; }
+                if (lo[i] <= -g) { lo2[m] = lo[i]; hi2[m] = std::min(hi[i], -g); ++m; }
+                if (hi[i] >= g) { lo2[m] = std::max(lo[i], g); hi2[m] = hi[i]; ++m; }
             }
             n = m;
             std::copy(lo2, lo2 + m, lo);
@@ -269,7 +272,7 @@ private:
     PaintState& s_;
     const BandPlan& p_;
     RunCollector& out_;
-    std::array<std::uint32_t, 64> nearMasks_{}, farMasks_{};
+    std::vector<std::uint64_t> nearMasks_, farMasks_;  // one per step of the period
 };
 
 }  // namespace

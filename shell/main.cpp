@@ -48,5 +48,11 @@ int main(int argc, char** argv) {
         const std::string what = std::string("'") + argv[1] + "'";
         return RunBeside(esc::kComposeProgram, what.c_str(), argc, argv);
     }
+    // Into a file or a pipe, the usage and help texts are held whole until the last flush, so
+    // that a failed write is found there with its cause (the system's own buffer, 4096 bytes,
+    // is shorter than the usage, and a write failed before that flush leaves no cause). The
+    // buffer is the C library's for the life of the process, not the program's state.
+    static char standardOutputBuffer[1 << 16];
+    if (!isatty(STDOUT_FILENO)) std::setvbuf(stdout, standardOutputBuffer, _IOFBF, sizeof standardOutputBuffer);
     return esc::FinishStandardStreams(esc::RunCommandLine(argc, argv));
 }

@@ -47,6 +47,11 @@ PHRASE_VARIANTS = {"ex": "with arms extended / outstretched", "pf": "in profile"
                    "bk": "back / backs affrontee / affronty", "sll": "slipped and leaved"}
 
 
+def sub2_value(text):
+    """A row's Sub2: a number, or the letters of a variant code of letters ("po"), kept as text."""
+    return text if text.isalpha() else int(text)
+
+
 def read_rows():
     rows = []
     for path in sorted(glob.glob(os.path.join(ROOT, "data", "vocabulary", "*.words"))):
@@ -54,7 +59,7 @@ def read_rows():
             for line in f:
                 fields = line.split("#", 1)[0].split()
                 if len(fields) == 4:
-                    rows.append((fields[0], int(fields[1]), int(fields[2]), int(fields[3])))
+                    rows.append((fields[0], int(fields[1]), int(fields[2]), sub2_value(fields[3])))
     return rows
 
 
@@ -84,7 +89,7 @@ def picture_stem(word):
 
 def family_of(stem, stems):
     """The Sub1 that owns a picture stem's attitude words, or None."""
-    if stem in ("cros", "tcros", "mcros"):
+    if stem in ("cros", "tcros", "mcros", "ccros", "jcros", "pcros"):
         return 5
     if stem == "saltire":
         return 6
@@ -96,12 +101,11 @@ def family_of(stem, stems):
 
 
 def code_words(code, digits):
-    """The words that give a code, digit by digit: "12" is "rampant guardant"."""
+    """The words that give a code, part by part: "12" is "rampant guardant", "po7" "pommy fitchy".
+    A digit is one part; a run of letters is one letter code."""
     parts = []
-    for d in code:
-        if not d.isdigit():
-            return None
-        words = digits.get(int(d))
+    for part in re.findall(r"[a-z]+|[0-9]", code):
+        words = digits.get(int(part) if part.isdigit() else part)
         if not words:
             return None
         parts.append(" / ".join(words))

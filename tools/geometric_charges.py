@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the SVG sources of the geometric charges: crosses, celestial charges, plants, shapes.
+"""Writes the SVG sources of the geometric charges: crosses, celestial charges, plants, shapes,
+and the objects drawn from plain outlines.
 
-The drawings live in the package tools/geometric/, one module a family (crosses.py,
-celestial.py, plants.py, shapes.py) over the shared geometry (geometry.py) and SVG writer (svg.py).
+The drawings live in the package tools/geometric/, one module a family (crosses.py and
+cross_forms.py, celestial.py, figures.py, plants.py, flowers.py, trees.py, shapes.py,
+implements.py, household.py, buildings.py, more_charges.py) over the shared geometry
+(geometry.py) and SVG writer (svg.py).
 
 The SVG files under data/charges/ are the committed sources the build reads; this script is how
 they were drawn. It builds every symmetric charge from computed geometry (points on circles,

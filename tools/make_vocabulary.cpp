@@ -1,6 +1,8 @@
 // Builds the vocabulary table "words1.db" from the readable word lists in data/vocabulary/.
 //
 // Each line of a word list (.words) is:   word  type  sub1  sub2   # optional comment
+// Sub2 is a number, or the one or two lower-case letters of a variant code of letters
+// (interpret/read/VariantCode.h), which the table holds as that code's number.
 // Blank lines and lines starting with '#' are skipped. Words are lower case and unique.
 //
 // A spelling list (.spellings) holds the ways armorials print those words, in table "spellings1":
@@ -18,6 +20,7 @@
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -25,6 +28,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "interpret/read/VariantCode.h"
 
 namespace {
 
@@ -37,6 +42,21 @@ struct Row {
 bool Fail(const std::string& text) {
     std::fprintf(stderr, "make_vocabulary: %s\n", text.c_str());
     return false;
+}
+
+// A number, or a variant code of letters.
+bool ReadSub2(const std::string& text, int& value) {
+    if (const int letters = esc::LetterCode(text); letters >= 0) {
+        value = letters;
+        return true;
+    }
+    std::size_t used = 0;
+    try {
+        value = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return used == text.size();
 }
 
 bool ReadList(const std::string& path, std::map<std::string, Row>& rows) {
@@ -53,8 +73,9 @@ bool ReadList(const std::string& path, std::map<std::string, Row>& rows) {
         Row row;
         if (!(fields >> row.word)) continue;
         std::string extra;
-        if (!(fields >> row.type >> row.sub1 >> row.sub2) || (fields >> extra)) {
-            ok = Fail(where + ": expected 'word type sub1 sub2'");
+        std::string sub2;
+        if (!(fields >> row.type >> row.sub1 >> sub2) || (fields >> extra) || !ReadSub2(sub2, row.sub2)) {
+            ok = Fail(where + ": expected 'word type sub1 sub2' (sub2 a number or one or two letters)");
             continue;
         }
         for (char c : row.word) {

@@ -48,6 +48,11 @@ TOP_UNKNOWN = 200
 ORDINARY_WORDS = {'bar', 'pallet'}
 
 
+def sub2_value(text):
+    """A row's Sub2: a number, or the letters of a variant code of letters ("po"), kept as text."""
+    return text if text.isalpha() else int(text)
+
+
 def blazon_lines(path, column):
     """The blazon lines of a list, in order, comment and blank lines left out."""
     out = []
@@ -74,7 +79,7 @@ def load_vocabulary():
             for line in f:
                 fields = line.split('#', 1)[0].split()
                 if len(fields) >= 4:
-                    rows[fields[0]] = (int(fields[1]), int(fields[2]), int(fields[3]))
+                    rows[fields[0]] = (int(fields[1]), int(fields[2]), sub2_value(fields[3]))
     words = sorted(rows)
     return words, rows
 

@@ -139,7 +139,7 @@ void PlaceGrownBetween(DrawingState& s, std::span<const std::pair<int, int>> spo
 void BetweenFess(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
-    const int low = g.H - g.H5 - 8;
+    const int low = g.H - g.H5 - g.Px(8);
     if (level.levelName == "bars") {
         // "a fess between two bars": the bars are the fess's cotises.
         s.cotiseCount = 1;
@@ -259,8 +259,8 @@ void FourAroundCross(DrawingState& s, float scale) {
     const ShieldGeometry& g = s.geometry;
     Place(s, g.W5, g.H5, scale);
     Place(s, g.W - g.W5, g.H5, scale);
-    Place(s, g.W5, g.H - g.H5 - 5, scale);
-    Place(s, g.W - g.W5, g.H - g.H5 - 5, scale);
+    Place(s, g.W5, g.H - g.H5 - g.Px(5), scale);
+    Place(s, g.W - g.W5, g.H - g.H5 - g.Px(5), scale);
 }
 
 void BetweenSaltire(DrawingState& s, int n) {
@@ -268,9 +268,9 @@ void BetweenSaltire(DrawingState& s, int n) {
     const int W = g.W, H = g.H;
     if (n == 12) {
         const int points[12][2] = {{g.W2, g.H4},          {g.W2, 3 * g.H4},         {g.W4, g.H2},
-                                   {3 * g.W4, g.H2},      {g.W3 + 10, 30},          {W - g.W3 - 10, 30},
-                                   {g.W3 + 10, H - 30},   {W - g.W3 - 10, H - 30},  {30, g.H3 + 10},
-                                   {30, H - g.H3 - 10},   {W - 30, g.H3 + 10},      {W - 30, H - g.H3 - 30}};
+                                   {3 * g.W4, g.H2},      {g.W3 + g.Px(10), 30},          {W - g.W3 - g.Px(10), 30},
+                                   {g.W3 + g.Px(10), H - 30},   {W - g.W3 - g.Px(10), H - 30},  {30, g.H3 + g.Px(10)},
+                                   {30, H - g.H3 - g.Px(10)},   {W - 30, g.H3 + g.Px(10)},      {W - 30, H - g.H3 - g.Px(30)}};
         for (const auto& p : points) Place(s, p[0], p[1], 0.4f);
         return;
     }
@@ -434,7 +434,7 @@ void ChargesBetween(DrawingState& s) {
                 ThreeLayout(s);
             } else if (n == 4) {
                 const std::pair<int, int> spots[] = {
-                    {g.W5, g.H4}, {g.W - g.W5, g.H4}, {g.W5, g.H - g.H4 - 15}, {g.W - g.W5, g.H - g.H4 - 15}};
+                    {g.W5, g.H4}, {g.W - g.W5, g.H4}, {g.W5, g.H - g.H4 - g.Px(15)}, {g.W - g.W5, g.H - g.H4 - g.Px(15)}};
                 PlaceGrownBetween(s, spots, 0.85f);
             }
             break;
@@ -444,10 +444,10 @@ void ChargesBetween(DrawingState& s) {
                 PlaceClearOfChevron(s, g.W2, g.H4, 0.8f, kStepInChief);
                 PlaceClearOfChevron(s, g.W2, g.H - g.H5, 0.8f, kStepInBase);
             } else if (n == 3) {
-                Place(s, g.W4 - 3, g.H4, 1.0f);
-                Place(s, g.W - g.W4 + 3, g.H4, 1.0f);
+                Place(s, g.W4 - g.Px(3), g.H4, 1.0f);
+                Place(s, g.W - g.W4 + g.Px(3), g.H4, 1.0f);
                 if (s.level > 0) {
-                    PlaceClearOfChevron(s, g.W2, g.H - g.H4 + 15, 0.9f, kStepInBase);
+                    PlaceClearOfChevron(s, g.W2, g.H - g.H4 + g.Px(15), 0.9f, kStepInBase);
                 } else {
                     Place(s, g.W2, g.H - g.H4, 1.0f);
                 }

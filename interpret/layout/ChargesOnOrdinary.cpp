@@ -192,9 +192,9 @@ void OnBend(DrawingState& s, const LevelRecord& level, int n) {
         Place(s, g.W3, g.H3, 0.65f);
         Place(s, g.W - g.W3, g.H - g.H3, 0.65f);
     } else if (n == 3) {
-        Place(s, g.W4 + 2, g.H4 - 1, 0.65f);
-        Place(s, g.W2 - 2, g.H2 + 1, 0.65f);
-        Place(s, g.W - g.W4 - 2, g.H - g.H4 + 2, 0.65f);
+        Place(s, g.W4 + g.Px(2), g.H4 - 1, 0.65f);
+        Place(s, g.W2 - g.Px(2), g.H2 + 1, 0.65f);
+        Place(s, g.W - g.W4 - g.Px(2), g.H - g.H4 + g.Px(2), 0.65f);
     } else if (n >= 4) {
         AlongTheDiagonal(s, n, false, level.levelIn ? kInBendLargest : 0.65f);
     }
@@ -247,8 +247,8 @@ void OnPale(DrawingState& s, const LevelRecord& level, int n) {
     } else if (!level.levelIn && FillTheBand(s, n, true, n == 2 ? 1.0f : std::max(kMinChargeScale, 1.1f - 0.1f * static_cast<float>(n)))) {
         return;
     } else if (n == 2) {
-        Place(s, g.W2, g.H4 + 10, 1.0f);
-        Place(s, g.W2, g.H - g.H4 - 10, 1.0f);
+        Place(s, g.W2, g.H4 + g.Px(10), 1.0f);
+        Place(s, g.W2, g.H - g.H4 - g.Px(10), 1.0f);
     } else if (n >= 3) {
         const float scale = std::max(kMinChargeScale, 1.1f - 0.1f * static_cast<float>(n));
         const int sp = g.H / (n + 1), q = sp / 4;
@@ -265,25 +265,25 @@ void OnChevron(DrawingState& s, const LevelRecord& level, int n, bool inverted =
     if (!level.levelIn && FillTheChevron(s, n, inverted)) return;
     auto place = [&](int x, int y, float scale, bool mirror = false) { Place(s, x, inverted ? H - y : y, scale, mirror); };
     auto four = [&](float scale) {
-        place(g.W3, 3 * g.H5 - 15, scale);
-        place(W - g.W3, 3 * g.H5 - 15, scale);
-        place(g.W6 - 10, H - g.H3, scale);
-        place(W - g.W6 + 10, H - g.H3, scale);
+        place(g.W3, 3 * g.H5 - g.Px(15), scale);
+        place(W - g.W3, 3 * g.H5 - g.Px(15), scale);
+        place(g.W6 - g.Px(10), H - g.H3, scale);
+        place(W - g.W6 + g.Px(10), H - g.H3, scale);
     };
     switch (n) {
-        case 1: place(g.W2, g.H2 - 15, 0.66f); break;
+        case 1: place(g.W2, g.H2 - g.Px(15), 0.66f); break;
         case 2:
-            place(g.W4, H - g.H3 - 10, 0.66f, MirroredInPair(level.levelLine, 0));
-            place(W - g.W4, H - g.H3 - 10, 0.66f, MirroredInPair(level.levelLine, 1));
+            place(g.W4, H - g.H3 - g.Px(10), 0.66f, MirroredInPair(level.levelLine, 0));
+            place(W - g.W4, H - g.H3 - g.Px(10), 0.66f, MirroredInPair(level.levelLine, 1));
             break;
         case 3:
-            place(g.W2, g.H2 - 12, 0.66f);
-            place(g.W4 - 12, H - g.H3 - 18, 0.66f);
-            place(W - g.W4 + 12, H - g.H3 - 18, 0.66f);
+            place(g.W2, g.H2 - g.Px(12), 0.66f);
+            place(g.W4 - g.Px(12), H - g.H3 - g.Px(18), 0.66f);
+            place(W - g.W4 + g.Px(12), H - g.H3 - g.Px(18), 0.66f);
             break;
         case 4: four(0.66f); break;
         case 5:
-            place(g.W2, g.H2 - 10, 0.55f);
+            place(g.W2, g.H2 - g.Px(10), 0.55f);
             four(0.55f);
             break;
         default: break;
@@ -369,10 +369,10 @@ void ChargesOnOrdinary(DrawingState& s) {
                 Place(s, g.W2, g.H2, 0.9f);
             } else if (n == 2) {
                 Place(s, g.W2, g.H4, 1.0f);
-                Place(s, g.W2, 3 * g.H5 + 5, 0.6f);
+                Place(s, g.W2, 3 * g.H5 + g.Px(5), 0.6f);
             } else if (n == 3) {
                 Place(s, g.W2, g.H5, 1.0f);
-                Place(s, g.W2, g.H2 + 8, 0.7f);
+                Place(s, g.W2, g.H2 + g.Px(8), 0.7f);
                 Place(s, g.W2, g.H - g.H4, 0.5f);
             }
             break;

@@ -30,15 +30,15 @@ bool FillTheChevron(DrawingState& s, int n, bool inverted) {
     };
     float table = 0.66f;
     switch (n) {
-        case 1: point(g.W2, g.H2 - 15, 0); break;
+        case 1: point(g.W2, g.H2 - g.Px(15), 0); break;
         case 2:
-            point(g.W4, H - g.H3 - 10, g.W / 6);
-            point(W - g.W4, H - g.H3 - 10, g.W / 6);
+            point(g.W4, H - g.H3 - g.Px(10), g.W / 6);
+            point(W - g.W4, H - g.H3 - g.Px(10), g.W / 6);
             break;
         case 3:
-            point(g.W2, g.H2 - 12, 0);
-            point(g.W4 - 12, H - g.H3 - 18, g.W / 6);
-            point(W - g.W4 + 12, H - g.H3 - 18, g.W / 6);
+            point(g.W2, g.H2 - g.Px(12), 0);
+            point(g.W4 - g.Px(12), H - g.H3 - g.Px(18), g.W / 6);
+            point(W - g.W4 + g.Px(12), H - g.H3 - g.Px(18), g.W / 6);
             break;
         default: return false;
     }
@@ -73,7 +73,7 @@ bool FillTheBand(DrawingState& s, int n, bool pale, float table) {
     if (n < 2 || n > kMostOnABand) return false;
     std::vector<SpotOnOrdinary> spots;
     if (pale && n == 2) {
-        spots = {{g.W2, g.H4 + 10, Slide::kDown, g.H / 8}, {g.W2, g.H - g.H4 - 10, Slide::kDown, g.H / 8}};
+        spots = {{g.W2, g.H4 + g.Px(10), Slide::kDown, g.H / 8}, {g.W2, g.H - g.H4 - g.Px(10), Slide::kDown, g.H / 8}};
     } else if (pale) {
         // The table's rows down the pale, as OnPale sets them.
         const int sp = g.H / (n + 1), q = sp / 4;

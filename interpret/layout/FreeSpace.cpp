@@ -35,7 +35,7 @@ Span InsideOutline(const ShieldGeometry& g, int y, int width) {
     Span span{kEdgeMargin, g.W - 1 - kEdgeMargin};
     if (y >= g.baseTop) {
         const int row = y - g.baseTop;
-        if (row >= kBaseBoundsCount) return {};
+        if (row >= g.BaseBoundsCount()) return {};
         const BaseBound& b = g.baseBounds[static_cast<std::size_t>(row)];
         span.left = std::max(span.left, b.left + kEdgeMargin);
         span.right = std::min(span.right, b.right - kEdgeMargin);

@@ -137,8 +137,8 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
         if (n == 1) {
             Place(s, g.W - g.W4, g.H4, 1.0f);
         } else if (n == 2) {
-            Place(s, g.W - g.W2 + 10, g.H5, 1.0f, MirroredInPair(line, 0));
-            Place(s, g.W - g.W5, g.H2 - 10, 1.0f, MirroredInPair(line, 1));
+            Place(s, g.W - g.W2 + g.Px(10), g.H5, 1.0f, MirroredInPair(line, 0));
+            Place(s, g.W - g.W5, g.H2 - g.Px(10), 1.0f, MirroredInPair(line, 1));
         }
         return;
     }
@@ -149,18 +149,18 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
         return;
     }
     const bool small = level.levelIn || Previous(s).levelOn || (level.levelBetween && Level(s, s.level - 2).levelOn);
-    int y = small ? g.H5 / 2 - 8 : g.H4 - 15;
+    int y = small ? g.H5 / 2 - 8 : g.H4 - g.Px(15);
     float scale = small ? 0.4f : 0.6f;
     const int partition = s.partitionCode;
     const bool chevronOrFess = s.lastShapeCode == 0 || partition == 4 || partition == 14 || partition == 0;
     if (chevronOrFess && n == 2) {
-        y = partition == 4 ? g.H4 + 5 : g.H4 - 15;
+        y = partition == 4 ? g.H4 + g.Px(5) : g.H4 - g.Px(15);
         Place(s, g.W / 4, y, 1.0f);
         Place(s, 3 * (g.W / 4), y, 1.0f);
         return;
     }
     if (chevronOrFess) {
-        y = g.H4 - 15;
+        y = g.H4 - g.Px(15);
         scale = n < 4 ? 0.9f : 0.5f;
     }
     if (partition == -1 && s.level == 0) {
@@ -264,10 +264,10 @@ bool OneInTheBasePart(DrawingState& s) {
 void InBase(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
     if (s.partitionCode == ShapeCode::kBend) {
-        Place(s, g.W4 + 10, g.H - g.H3, 1.0f);
+        Place(s, g.W4 + g.Px(10), g.H - g.H3, 1.0f);
         return;
     }
-    int y = (s.lastShapeCode == ShapeCode::kChevron || s.lastShapeCode == ShapeCode::kFess) ? g.H - g.H4 + 5 : g.H - g.H4 + 15;
+    int y = (s.lastShapeCode == ShapeCode::kChevron || s.lastShapeCode == ShapeCode::kFess) ? g.H - g.H4 + g.Px(5) : g.H - g.H4 + g.Px(15);
     if (s.partitionCode == -1 && s.level == 0) y = g.H - g.H3;
     if (n == 1 && (OneInTheBasePart(s) || OneInBaseFillsItsRoom(s))) return;
     if (n == 1) {

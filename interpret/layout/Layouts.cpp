@@ -53,13 +53,13 @@ std::array<LayoutSpot, 3> ThreeChargeSpots(const DrawingState& s, bool alone, bo
     fixed = true;
     if (partition == 1 || partition == 22) {
         const float scale = s.lastShapeCode == 1 ? 1.0f : 0.6f;
-        return {{{g.W - g.W2, g.H6 + 10, scale}, {g.W - g.W6 - 10, g.H2, scale}, {g.W4 + 10, g.H - g.H4 - 10, scale}}};
+        return {{{g.W - g.W2, g.H6 + g.Px(10), scale}, {g.W - g.W6 - g.Px(10), g.H2, scale}, {g.W4 + g.Px(10), g.H - g.H4 - g.Px(10), scale}}};
     }
-    if (partition == 30) return {{{g.W2, g.H4 + 5, 0.8f}, {g.W - g.W4, g.H - g.H3, 0.8f}, {g.W4, g.H - g.H3, 0.8f}}};
+    if (partition == 30) return {{{g.W2, g.H4 + g.Px(5), 0.8f}, {g.W - g.W4, g.H - g.H3, 0.8f}, {g.W4, g.H - g.H3, 0.8f}}};
     if (partition == 3 && s.lastShapeCode == -1) return {{{g.W5, g.H4, 0.8f}, {g.W - g.W5, g.H4, 0.8f}, {g.W2, g.H - g.H4, 0.8f}}};
     if (partition == 4) {
-        const LayoutSpot base = alone ? LayoutSpot{g.W2, g.H - g.H4, 1.0f} : LayoutSpot{g.W2, g.H - g.H4 + 15, 0.9f};
-        return {{{g.W4 - 3, g.H4, 1.0f}, {g.W - g.W4 + 3, g.H4, 1.0f}, base}};
+        const LayoutSpot base = alone ? LayoutSpot{g.W2, g.H - g.H4, 1.0f} : LayoutSpot{g.W2, g.H - g.H4 + g.Px(15), 0.9f};
+        return {{{g.W4 - g.Px(3), g.H4, 1.0f}, {g.W - g.W4 + g.Px(3), g.H4, 1.0f}, base}};
     }
     fixed = false;
     return TwoAndOneSpots(g, alone);
@@ -144,7 +144,7 @@ std::array<LayoutSpot, 3> TwoAndOneSpots(const ShieldGeometry& g, bool alone) {
     const float scale = alone ? 1.0f : 0.7f;
     const int y = alone ? g.H4 : g.H5;
     return {LayoutSpot{g.W4, y, scale}, LayoutSpot{g.W - g.W4, y, scale},
-            LayoutSpot{g.W2, alone ? g.H - g.H4 - 15 : g.H - g.H4 + 15, scale}};
+            LayoutSpot{g.W2, alone ? g.H - g.H4 - g.Px(15) : g.H - g.H4 + g.Px(15), scale}};
 }
 
 std::array<LayoutSpot, 4> FourCornerSpots(const ShieldGeometry& g, float scale) {

@@ -27,10 +27,10 @@ constexpr float kShareOfPitch = 0.85f;
 
 // Whether (x, y) lies inside the outline: the columns and rows the painter's runs are clipped to.
 bool InsideShield(const ShieldGeometry& g, int x, int y) {
-    if (x < 2 || x > g.W - 3 || y < 2 || y > g.shieldBottom) return false;
+    if (x < 2 || x > g.W - g.Px(3) || y < 2 || y > g.shieldBottom) return false;
     if (y < g.baseTop) return true;
     const int k = y - g.baseTop;
-    if (k >= kBaseBoundsCount) return false;
+    if (k >= g.BaseBoundsCount()) return false;
     const BaseBound& b = g.baseBounds[static_cast<std::size_t>(k)];
     return x >= b.left && x <= b.right;
 }
@@ -104,8 +104,8 @@ std::vector<BordureSpot> BordureSpots(const BordureMiddle& middle, int count) {
     if (count < 1 || count > kMaxChargesOnBordure) return {};
     const ShieldGeometry& g = middle.geometry;
     if (count == 8) {
-        return {{15, 15}, {g.W - 15, 15}, {g.W - 30, g.H - 20}, {30, g.H - 20},
-                {15, g.H2}, {g.W2, 15}, {g.W - 15, g.H2}, {g.W2, g.H - 15}};
+        return {{15, 15}, {g.W - g.Px(15), 15}, {g.W - g.Px(30), g.H - g.Px(20)}, {30, g.H - g.Px(20)},
+                {15, g.H2}, {g.W2, 15}, {g.W - g.Px(15), g.H2}, {g.W2, g.H - g.Px(15)}};
     }
     // The charges at even distances along the middle from the point.
     const std::vector<double>& xs = middle.xs;

@@ -387,9 +387,9 @@ bool FillTheBend(DrawingState& s, int n, bool sinister) {
         spot(g.W3, g.H3);
         spot(g.W - g.W3, g.H - g.H3);
     } else {
-        spot(g.W4 + 2, g.H4 - 1);
-        spot(g.W2 - 2, g.H2 + 1);
-        spot(g.W - g.W4 - 2, g.H - g.H4 + 2);
+        spot(g.W4 + g.Px(2), g.H4 - 1);
+        spot(g.W2 - g.Px(2), g.H2 + 1);
+        spot(g.W - g.W4 - g.Px(2), g.H - g.H4 + g.Px(2));
     }
     const float largest = n == 1 ? kLargestOneOnABend : kLargestOnABend;
     // The turns tried, the usual one first: turned with the bend; turned the other way, which lays

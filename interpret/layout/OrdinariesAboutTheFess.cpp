@@ -151,15 +151,15 @@ bool BetweenOnTheOrdinary(DrawingState& s) {
             const bool sinister = shape == ShapeCode::kBendSinister;
             s.bendwiseFlag = !s.uprightCharges;
             s.bendwiseSinisterFlag = sinister && s.bendwiseFlag;
-            const int dexterX = g.W4 + 2, sinisterX = g.W - g.W4 - 2;
+            const int dexterX = g.W4 + g.Px(2), sinisterX = g.W - g.W4 - g.Px(2);
             Place(s, sinister ? sinisterX : dexterX, g.H4 - 1, kOnBendScale);
-            Place(s, sinister ? dexterX : sinisterX, g.H - g.H4 + 2, kOnBendScale);
+            Place(s, sinister ? dexterX : sinisterX, g.H - g.H4 + g.Px(2), kOnBendScale);
             s.bendwiseFlag = s.bendwiseSinisterFlag = false;
             break;
         }
         default:  // the chevron: on its limbs, below the apex where the one stands
-            Place(s, g.W4 - 12, g.H - g.H3 - 18, kOnChevronScale);
-            Place(s, g.W - g.W4 + 12, g.H - g.H3 - 18, kOnChevronScale);
+            Place(s, g.W4 - g.Px(12), g.H - g.H3 - g.Px(18), kOnChevronScale);
+            Place(s, g.W - g.W4 + g.Px(12), g.H - g.H3 - g.Px(18), kOnChevronScale);
             break;
     }
     return true;

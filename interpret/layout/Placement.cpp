@@ -81,8 +81,10 @@ bool TryPictures(DrawingState& s, std::string_view name, bool standIn) {
 
 void PlaceRoundel(DrawingState& s) {
     const int x = s.placementX, y = s.placementY;
-    const int d = static_cast<int>(s.chargeScale * 150.0f);
-    const int r = static_cast<int>(s.chargeScale * 55.0f);
+    // The charge scale is in design pixels; the disc is drawn at the paint scale.
+    const float scale = s.chargeScale * static_cast<float>(s.geometry.k);
+    const int d = static_cast<int>(scale * 150.0f);
+    const int r = static_cast<int>(scale * 55.0f);
     s.paintedBox = {x - r, y - r, x + r + 1, y + r + 1};
     // Counted like a picture; past the last layer handed on it is painted but not movable.
     const bool hasLayer = s.layerSink != nullptr && s.pictureCount >= 0 && s.pictureCount < kMaxLayers && SizeIsAcceptable(d, d);

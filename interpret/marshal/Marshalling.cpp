@@ -301,7 +301,7 @@ bool BuildPart(DrawingState& s, MarshallingKind kind, int part, std::string_view
 
 std::string ShowMarshalled(DrawingState& s, MarshallingKind kind, MarshallingBoard board) {
     // The geometry of a part's drawing: W = 415, H = 480.
-    s.geometry.Compute(kImageWidth, kImageHeight, true);
+    s.geometry.Compute(s.geometry.ImageWidth(), s.geometry.ImageHeight(), true);
     const int W = s.geometry.W, H = s.geometry.H;
     Bitmap& image = board.image1;
     // Canvas rectangle `from` of part n into `to` of the image.

@@ -9,6 +9,7 @@
 
 #include "engine/PaintState.h"
 #include "interpret/model/GroupForm.h"
+#include "interpret/model/Treatment.h"
 #include "interpret/phrase/ModelReading.h"
 
 namespace esc {
@@ -79,6 +80,9 @@ struct DrawingState : PaintState {
     // is parted ("ducally crowned per pale argent and gules"), the body keeps one tincture.
     int partedPieces = 0;
     bool partedDetail = false;
+    // Each level's treatment when it is more than one tincture ("a canton per fess or and
+    // gules"); a plain treatment otherwise.
+    std::array<model::Treatment, kMaxLevels> levelTreatments{};
     // The tincture of the fretty on the current level's ordinary ("a cross argent fretty azure").
     int frettyTincture = -1;
     bool countMessageShown = false;  // a layout already said it has no place for the count

@@ -8,6 +8,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "interpret/phrase/PartedLevel.h"
+#include "interpret/phrase/TreatedSurface.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/trace/Trace.h"
 #include "interpret/read/Vocabulary.h"
@@ -91,7 +92,7 @@ bool QuarterlyOfAPattern(DrawingState& s) {
 
 // A partition word first: "Paly of six or and azure", "Barry wavy argent and gules".
 void PartitionWordField(DrawingState& s) {
-    if (QuarterlyOfAPattern(s)) return;
+    if (QuarterlyOfAPattern(s) || TreatedField(s)) return;
     s.fieldColor1 = s.namedTinctures[0];
     s.fieldColor2 = s.namedTinctures[1];
     s.shapeCode = s.lastShapeCode = s.Sub1(0);
@@ -136,6 +137,7 @@ void PartitionWordField(DrawingState& s) {
 
 // "Per bend sinister wavy argent and gules".
 int PerField(DrawingState& s) {
+    if (TreatedField(s)) return 0;
     s.fieldColor1 = s.namedTinctures[0];
     s.fieldColor2 = s.namedTinctures[1];
     if (s.Type(1) != kTypeOrdinary) return Fail(s, msg::kPartitionExpected);
@@ -221,7 +223,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
             trace->form = code == kChequy ? "chequy" : code == kVaire ? "vaire" : code == kLozengy ? "lozengy" : "lozengy bendwise";
             trace->tincture = code;
         }
-        PaintRows(s, 2, g.shieldBottom - 5, 1, g.W - 2);
+        PaintRows(s, 2, g.shieldBottom - 5, 1, g.W - g.Px(2));
         return 0;
     }
     const int semee = SemeeCode(s, 1);
@@ -247,7 +249,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
         if (trace) trace->form = "plain";
     }
     if (trace) trace->tincture = s.levelTincture[s.level];
-    PaintRows(s, 2, g.shieldBottom - 2, 2, g.W - 2);
+    PaintRows(s, 2, g.shieldBottom - 2, 2, g.W - g.Px(2));
     ++s.cursor;
     s.levelTincture[s.level] = s.namedTinctures[1];
     if (Is(s, s.cursor, "fretty")) {

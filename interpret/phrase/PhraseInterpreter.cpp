@@ -13,6 +13,7 @@
 #include "interpret/layout/Layouts.h"
 #include "interpret/phrase/OverAll.h"
 #include "interpret/phrase/PartedLevel.h"
+#include "interpret/phrase/TreatedSurface.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/phrase/ModelRecorder.h"
@@ -251,6 +252,7 @@ void RulePass(DrawingState& s) {
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointUpwardsRule(s)) return;
     if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s) || TincturesBySideRule(s)) return;
     if (CantonedRule(s)) return TinctureRule(s);  // "with" read as "between"
+    if (TreatedLevelRule(s)) return;
     if (IsPartedTincture(s)) {
         // "a cross engrailed per pale gules and sable": both tinctures, the line between them.
         phrase::Tincture(s) = S1(s, 2);
@@ -387,6 +389,8 @@ void CompleteLevel(DrawingState& s) {
     } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary) {
         if (level.levelLine == kSemeLevelLine) {
             SemeeLayout(s);
+        } else if (LevelIsTreated(s)) {
+            DrawTreatedLevel(s);
         } else if (s.partedTincture >= 0) {
             DrawPartedLevel(s);
         } else if (s.frettyTincture >= 0) {
@@ -397,6 +401,7 @@ void CompleteLevel(DrawingState& s) {
     } else {
         PlaceOnPreviousChargesParted(s);
     }
+    ForgetUndrawnTreatment(s);
     RecordLevel(s);
     if (turned) s.bendwiseFlag = s.bendwiseSinisterFlag = s.fesswiseFlag = false;
     s.uprightCharges = false;
@@ -462,6 +467,7 @@ void InterpretCharges(DrawingState& s) {
     s.partedPieces = 0;
     s.partedDetail = false;
     s.frettyTincture = -1;
+    s.levelTreatments.fill(model::Treatment{});
     ResetLevels(s);
     RecordField(s);
     s.levelFirstWord = s.cursor;

@@ -11,6 +11,7 @@
 
 #include "interpret/phrase/DrawingState.h"
 #include "interpret/read/TextOps.h"
+#include "interpret/read/VariantCode.h"
 
 namespace esc::phrase {
 
@@ -36,11 +37,12 @@ inline LevelRecord& Previous(DrawingState& s) { return Level(s, s.level - 1); }
 inline int& Tincture(DrawingState& s) { return s.levelTincture[s.level]; }
 inline bool HasTincture(const DrawingState& s) { return s.levelTincture[s.level] != -1; }
 
-// Appends the decimal digits of `value` to a variant string that is shorter than three
-// characters; the variant string never grows past three.
+// Appends what the Sub2 `value` of an attitude or variant word adds (its decimal digits, or the
+// letters of a letter code: interpret/read/VariantCode.h) to a variant string that is shorter than
+// three characters.
 template <typename Variant>
 void AppendDigits(Variant& variant, int value) {
-    if (variant.size() < 3) variant.Append(std::to_string(value));
+    if (variant.size() < 3) variant.Append(VariantText(value));
 }
 
 // The first Type 1 word after W0 gives the level's tincture; nothing changes without one.

@@ -9,6 +9,7 @@
 
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/read/TextOps.h"
+#include "interpret/read/VariantCode.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc::phrase {
@@ -274,7 +275,7 @@ bool AttitudeDrawn(const DrawingState& s, int i) {
     std::string variant(level.levelVariant.view());
     const int owner = s.Sub1(i);
     for (int k = i; k < s.wordCount;) {
-        if (variant.size() < kMaxVariantChars) variant += std::to_string(s.Sub2(k));
+        if (variant.size() < kMaxVariantChars) variant += VariantText(s.Sub2(k));
         if (PictureExists(s, level.levelName.view(), variant)) return true;
         // The next attitude word of the same family, "and" allowed between.
         int next = k + 1;

@@ -26,6 +26,7 @@
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/CommandTable.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/PaintScaleOption.h"
 #include "shell/cli/StandardInput.h"
 
 namespace esc {
@@ -48,6 +49,7 @@ struct Handout {
     std::mutex mutex;
     std::condition_variable finished;
     int workersDone = 0;
+    double paintScale = 1.0;  // every shield of the batch is drawn at it
 };
 
 // One worker: its own drawing state, reused from blazon to blazon, as the window reuses its own.
@@ -58,6 +60,7 @@ void DrawShare(const Vocabulary& vocabulary, const std::string& dataDir, const s
     std::atomic<std::size_t>& done = handout.done;
     NullSink sink;  // messages are kept in the trace
     auto state = std::make_unique<DrawingState>(sink);
+    state->SetPaintScale(handout.paintScale);
     state->vocabulary = &vocabulary;
     state->dataDir = dataDir;
     state->pictureCache = &pictures;
@@ -152,11 +155,12 @@ std::optional<std::vector<std::pair<std::string, std::string>>> ReadDatabaseArms
 
 BatchRun DrawBatch(const Vocabulary& vocabulary, const std::string& dataDir, const std::vector<BatchEntry>& entries,
                    const std::string& folder, BatchFormat format, int jobs, PictureCache& pictures,
-                   const BatchProgress& progress) {
+                   const BatchProgress& progress, double paintScale) {
     BatchRun run;
     run.results.resize(entries.size());
     const auto start = std::chrono::steady_clock::now();
     Handout handout;
+    handout.paintScale = paintScale;
     const int threads = std::clamp(jobs, 1, static_cast<int>(std::max<std::size_t>(entries.size(), 1)));
     // Every one of `threads` draws. With a progress bar the calling thread only shows it, waking
     // now and then and at once when the last worker is done; without one it is the last worker.
@@ -253,6 +257,8 @@ int BatchCommand(const std::vector<std::string>& args, const char* argv0) {
     const bool strict = options.Has("--strict"), database = options.Has("--database");
     const int jobs = options.Number("--jobs", static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
     const std::string file = options.operands.empty() ? std::string() : options.operands[0];
+    const std::optional<double> scale = PaintScaleOf(command, options);
+    if (!scale) return kExitUsage;
     if (file.empty() == !database)
         return CommandUsageError(command, "batch draws a FILE of blazons or --database, one of the two");
 
@@ -286,7 +292,7 @@ int BatchCommand(const std::vector<std::string>& args, const char* argv0) {
     RemoveLeftoverTemporaries(folder);  // what batches killed while writing here left
 
     PictureCache pictures;
-    const BatchRun run = DrawBatch(*vocabulary, dir, entries, folder, format, jobs, pictures, ProgressBar());
+    const BatchRun run = DrawBatch(*vocabulary, dir, entries, folder, format, jobs, pictures, ProgressBar(), *scale);
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (!run.results[i].error.empty())
             std::fprintf(stderr, "escaval: cannot write '%s/%s%s': %s\n", folder.c_str(), entries[i].name.c_str(),

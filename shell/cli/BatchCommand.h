@@ -50,7 +50,7 @@ using BatchProgress = std::function<void(std::size_t done, std::size_t total)>;
 // cost more than the drawing, and one of the whole file system waits on every other writer.
 BatchRun DrawBatch(const Vocabulary& vocabulary, const std::string& dataDir, const std::vector<BatchEntry>& entries,
                    const std::string& folder, BatchFormat format, int jobs, PictureCache& pictures,
-                   const BatchProgress& progress = {});
+                   const BatchProgress& progress = {}, double paintScale = 1.0);
 
 // Entries of a file's blazons, named by line number with at least four digits ("0001").
 std::vector<BatchEntry> EntriesOfLines(const std::vector<BlazonLine>& lines);

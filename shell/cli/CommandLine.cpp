@@ -28,6 +28,7 @@
 #include "shell/cli/Coverage.h"
 #include "shell/cli/DataPaths.h"
 #include "shell/cli/DrawingNotes.h"
+#include "shell/cli/PaintScaleOption.h"
 #include "shell/cli/SalvageCommand.h"
 #include "shell/cli/StandardInput.h"
 #include "shell/cli/TerminalText.h"
@@ -94,6 +95,8 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     const std::string output = options.Value("--output", "shield.png"), dataDir = options.Value("--data");
     const bool json = options.Has("--json"), explain = json || options.Has("--explain"), strict = options.Has("--strict");
     const bool quiet = options.Has("--quiet");
+    const std::optional<double> scale = PaintScaleOf(command, options);
+    if (!scale) return kExitUsage;
     if (explain && output == kStandardStream)
         return CommandUsageError(command, "the picture and the explanation cannot both go to standard output");
     const std::optional<std::string> blazon = BlazonOf(options);
@@ -105,6 +108,7 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     if (!vocabulary) return 1;
     StderrSink sink;
     auto state = std::make_unique<DrawingState>(sink);
+    state->SetPaintScale(*scale);
     state->vocabulary = &*vocabulary;
     state->dataDir = dir;
     // A level's picture is read for its size and again to paint it: decoded once.

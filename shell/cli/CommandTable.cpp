@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "shell/cli/BatchCommand.h"
+#include "shell/cli/PaintScaleOption.h"
 #include "shell/cli/RollCommand.h"
 
 namespace esc {
@@ -29,6 +30,8 @@ constexpr OptionSpec kDrawOptions[] = {
     {"--json", "", ValueKind::kNone, "", "print the reading as JSON"},
     {"--strict", "", ValueKind::kNone, "", "exit with status 3 when the picture is not drawn clean"},
     {"--quiet", "", ValueKind::kNone, "", "no notes on stderr of what was not drawn as written"},
+    kSizeOption,
+    kScaleOption,
     kData,
 };
 constexpr OptionSpec kCoverageOptions[] = {
@@ -47,6 +50,7 @@ constexpr OptionSpec kSaveOptions[] = {
     {"--dir", "", ValueKind::kFolder, "DIR", "the folder saved into (default the current folder)"},
     {"--format", "", ValueKind::kChoice, "", "the picture's format (default bmp)", kSaveFormats},
     {"--achievement", "", ValueKind::kNone, "", "save the achievement rather than the shield"},
+    kSizeOption,
     kData,
 };
 constexpr OptionSpec kPrintOptions[] = {
@@ -60,12 +64,16 @@ constexpr OptionSpec kBatchOptions[] = {
     {"--format", "", ValueKind::kChoice, "", "the pictures' format (default png)", kPictureFormats},
     {"--jobs", "-j", ValueKind::kNumber, "N", "threads that draw (default all cores)", {}, 1, kMaxJobs},
     {"--strict", "", ValueKind::kNone, "", "exit with status 3 when a picture is not drawn clean"},
+    kSizeOption,
+    kScaleOption,
     kData,
     {"--database", "", ValueKind::kNone, "", "draw every entry of the blazon database", {}, 0, 0, false, true},
 };
 constexpr OptionSpec kRollOptions[] = {
     {"--output", "-o", ValueKind::kFile, "FILE.pdf", "the PDF written (default roll.pdf)", {}, 0, 0, false, false, true},
     {"--columns", "", ValueKind::kNumber, "N", "shields across a page (default 4)", {}, 1, kRollMaxColumns},
+    kSizeOption,
+    kScaleOption,
     kData,
     {"--database", "", ValueKind::kNone, "", "a roll of every entry of the blazon database", {}, 0, 0, false, true},
 };
@@ -79,7 +87,8 @@ constexpr CommandSpec kCommands[] = {
     {"draw", kDrawOptions, "BLAZON", Operands::kWords,
      "draw BLAZON to FILE (PNG, or BMP for .bmp; default shield.png;\n"
      "- writes PNG to standard output); BLAZON - is read from\n"
-     "standard input\n"
+     "standard input; --size W draws the shield W pixels wide, --scale\n"
+     "K K times its size of 415 pixels\n"
      "--explain prints how the blazon was read, each word used or\n"
      "ignored (--json: as JSON)\n"
      "--strict exits with status 3 when the picture is not clean: a\n"

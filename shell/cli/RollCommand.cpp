@@ -19,6 +19,7 @@
 #include "shell/cli/CommandTable.h"
 #include "shell/cli/Coverage.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/PaintScaleOption.h"
 #include "shell/cli/StandardInput.h"
 #include "shell/cli/TerminalText.h"
 #include "shell/compose/PdfPages.h"
@@ -148,6 +149,8 @@ int RollCommand(const std::vector<std::string>& args, const char* argv0) {
     const int columns = options.Number("--columns", kRollDefaultColumns);
     const bool database = options.Has("--database");
     const std::string file = options.operands.empty() ? std::string() : options.operands[0];
+    const std::optional<double> asked = PaintScaleOf(command, options);
+    if (!asked) return kExitUsage;
     if (file.empty() == !database)
         return CommandUsageError(command, "roll takes a FILE of blazons or --database, one of the two");
     const std::string dir = FindDataDir(dataDir, argv0);
@@ -190,6 +193,10 @@ int RollCommand(const std::vector<std::string>& args, const char* argv0) {
     const RollLayout layout = RollLayoutFor(columns);
     NullSink sink;
     auto state = std::make_unique<DrawingState>(sink);
+    // Each shield is drawn at least as large as it is printed (a roll of one or two columns
+    // prints it wider than its design size) and at the scale asked for, then averaged down.
+    const double printedScale = layout.ShieldBox(0).Width() / static_cast<double>(kImageWidth);
+    state->SetPaintScale(std::clamp(std::max(*asked, printedScale), kMinPaintScale, kMaxPaintScale));
     state->vocabulary = &*vocabulary;
     state->dataDir = dir;
     PictureCache pictures;

@@ -1,5 +1,6 @@
 #include "shell/cli/SaveCommands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/CommandTable.h"
 #include "shell/cli/DataPaths.h"
+#include "shell/cli/PaintScaleOption.h"
 #include "shell/cli/TerminalText.h"
 #include "shell/cli/WindowArt.h"
 #include "shell/compose/Achievement.h"
@@ -28,6 +30,7 @@ namespace {
 struct Request {
     std::string dataDir, surname, blazon;
     bool achievement = false;
+    double paintScale = 1.0;  // of the shield drawn
     bool scrollShown = true;  // the scroll is read (and a damaged one fails) only when shown
 };
 
@@ -68,6 +71,7 @@ std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, cons
     auto state = std::make_unique<DrawingState>(sink);
     state->vocabulary = &*vocabulary;
     state->dataDir = dir;
+    state->SetPaintScale(request.paintScale);
     // Each picture file read once, its verdict kept, for the size and for the painting alike.
     PictureCache pictures;
     state->pictureCache = &pictures;
@@ -121,6 +125,12 @@ int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
     if (request.achievement && layout)
         return CommandUsageError(command, "--layout applies to the shield alone; with --achievement the achievement is "
                                           "saved as it shows, on its own scroll");
+    const std::optional<double> scale = PaintScaleOf(command, options);
+    if (!scale) return kExitUsage;
+    // The achievement and the layouts with the surname are composed at the window's size.
+    if (*scale != 1.0 && (request.achievement || (layout && *layout != compose::SaveLayout::NoName)))
+        return CommandUsageError(command, "--size applies to the shield alone, without the surname (--layout none)");
+    request.paintScale = *scale;
     // The achievement stands on its own scroll; the shield alone shows one only in that layout.
     request.scrollShown = request.achievement || layout == compose::SaveLayout::NameBelowWithScroll;
 
@@ -167,20 +177,29 @@ int PrintCommand(const std::vector<std::string>& args, const char* argv0) {
     if (pdf.empty()) return CommandUsageError(command, "print writes a PDF file: --pdf FILE");
 
     const compose::TextPainter text;
-    auto drawn = DrawRequest(request, argv0, text);
+    const int pw = compose::MmToPixels(compose::kA4WidthMm, compose::kPrintDpi);
+    const int ph = compose::MmToPixels(compose::kA4HeightMm, compose::kPrintDpi);
+    // The shield alone is drawn as wide as the page prints it, at the printer's resolution; with
+    // the achievement it is composed at the window's size.
+    Request printed = request;
+    if (!request.achievement)
+        printed.paintScale = std::clamp(compose::PrintLayoutFor(pw, ph, false).shield.Width() / static_cast<double>(kImageWidth),
+                                        kMinPaintScale, kMaxPaintScale);
+    auto drawn = DrawRequest(printed, argv0, text);
     if (!drawn) return kExitFile;
     compose::PrintInputs inputs;
     inputs.shield = &drawn->picture;
     inputs.mantle = drawn->achievement ? &drawn->achievement->recolouredMantle : nullptr;
     inputs.scroll = drawn->scroll ? &*drawn->scroll : nullptr;
     inputs.surname = request.surname;
-    const int pw = compose::MmToPixels(compose::kA4WidthMm, compose::kPrintDpi);
-    const int ph = compose::MmToPixels(compose::kA4HeightMm, compose::kPrintDpi);
-    const compose::PrintedPage printed = compose::ComposePrintPage(pw, ph, compose::kPrintDpi, inputs, text);
-    ReportText(printed.name, request.surname);
+    inputs.nameAsText = true;  // set as text on the PDF page, sharp at the printer's resolution
+    const compose::PrintedPage page = compose::ComposePrintPage(pw, ph, compose::kPrintDpi, inputs, text);
 
     compose::PdfPages pages;
-    if (!pages.AddPage(printed.page, compose::kPrintDpi)) {
+    std::vector<compose::PdfPages::Text> texts;
+    if (!page.nameText.empty()) texts.push_back({page.nameText, page.nameStyle, page.nameBox});
+    for (const compose::PdfPages::Text& t : texts) ReportText(text.PaintGlyphs(nullptr, t.utf8, t.style, t.box), request.surname);
+    if (!pages.AddPage(page.page, compose::kPrintDpi, texts, text)) {
         std::fprintf(stderr, "escaval: the page could not be composed\n");
         return kExitFile;
     }

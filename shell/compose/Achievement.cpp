@@ -146,7 +146,9 @@ Rect AchievementShieldRect(const WindowLayout& layout, int pictureHeight) {
 }
 
 Bitmap PictureAsShown(const Bitmap& picture) {
-    Bitmap image1(kImage1Width, kImage1Height, kTeal);
+    // Image1 at the picture's paint scale: as wide as the picture, its height in proportion.
+    const int width = std::max(picture.Width(), kImage1Width);
+    Bitmap image1(width, static_cast<int>(static_cast<long long>(width) * kImage1Height / kImage1Width), kTeal);
     image1.Draw(picture, 0, 0);
     return image1.Copy({0, 0, picture.Width(), picture.Height()});
 }

@@ -35,7 +35,13 @@ PdfPages::~PdfPages() {
     if (document_->surface) cairo_surface_destroy(document_->surface);
 }
 
-bool PdfPages::AddPage(const Bitmap& page, double dpi) {
+bool PdfPages::AddPage(const Bitmap& page, double dpi) { return AddPage(page, dpi, {}, nullptr); }
+
+bool PdfPages::AddPage(const Bitmap& page, double dpi, const std::vector<Text>& texts, const TextPainter& painter) {
+    return AddPage(page, dpi, texts, &painter);
+}
+
+bool PdfPages::AddPage(const Bitmap& page, double dpi, const std::vector<Text>& texts, const TextPainter* painter) {
     if (!error_.empty() || !document_->cr) return false;
     if (page.Empty() || !(dpi > 0)) {
         error_ = "a page must have pixels and a resolution";
@@ -67,6 +73,8 @@ bool PdfPages::AddPage(const Bitmap& page, double dpi) {
     // Pixels stay pixels: a viewer enlarging the page shows squares, not a blur.
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
     cairo_paint(cr);
+    if (painter != nullptr)
+        for (const Text& text : texts) (void)painter->PaintGlyphs(cr, text.utf8, text.style, text.box);
     cairo_restore(cr);
     cairo_show_page(cr);
     cairo_surface_destroy(image);

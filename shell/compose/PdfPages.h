@@ -11,6 +11,7 @@
 
 #include "engine/AtomicFile.h"
 #include "engine/Bitmap.h"
+#include "shell/compose/TextPainter.h"
 
 namespace esc::compose {
 
@@ -31,6 +32,14 @@ public:
     // Adds `page` as one page of `page.Width() * 72 / dpi` by `page.Height() * 72 / dpi` points,
     // the picture covering it. False (and the document failed) when cairo refuses it.
     [[nodiscard]] bool AddPage(const Bitmap& page, double dpi);
+    // The same with lines of text set over the picture as text (in the page's pixels), so that
+    // they print at the printer's resolution and can be searched and copied.
+    struct Text {
+        std::string utf8;
+        TextStyle style;
+        Rect box;
+    };
+    [[nodiscard]] bool AddPage(const Bitmap& page, double dpi, const std::vector<Text>& texts, const TextPainter& painter);
     int PageCount() const { return pages_; }
 
     // Closes the document and writes it to `path`. A document with no page, or one that failed,
@@ -38,6 +47,8 @@ public:
     WriteResult Finish(const std::string& path);
 
 private:
+    bool AddPage(const Bitmap& page, double dpi, const std::vector<Text>& texts, const TextPainter* painter);
+
     struct Document;
     std::unique_ptr<Document> document_;
     std::vector<std::uint8_t> bytes_;

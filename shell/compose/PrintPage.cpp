@@ -61,7 +61,16 @@ PrintedPage ComposePrintPage(int pw, int ph, double dpi, const PrintInputs& inpu
     style.vertical = VerticalAlign::Top;
     const std::string name = LetterSpacedName(inputs.surname);
     const int th = text.Measure(name, style).height;
-    printed.name = text.Paint(page, name, style, Rect{0, printed.layout.nameTop, pw, printed.layout.nameTop + th});
+    const Rect box{0, printed.layout.nameTop, pw, printed.layout.nameTop + th};
+    if (inputs.nameAsText) {
+        printed.nameText = name;
+        printed.nameStyle = style;
+        printed.nameBox = box;
+        const TextExtent extent = text.Measure(name, style);
+        printed.name.extent = extent;
+        return printed;
+    }
+    printed.name = text.Paint(page, name, style, box);
     return printed;
 }
 

@@ -45,12 +45,18 @@ struct PrintInputs {
     const Bitmap* mantle = nullptr;  // "tmantle.bmp" when the achievement is shown, teal transparent
     const Bitmap* scroll = nullptr;  // the 460 by 95 scroll picture, lime transparent
     std::string surname;             // letter-spaced as on the scroll when 12 characters or fewer
+    // The surname is left off the bitmap and handed back as `nameText`, for a PDF to set as text.
+    bool nameAsText = false;
 };
 
 struct PrintedPage {
     Bitmap page;  // empty when the page is too large to compose
     PrintLayout layout;
     TextResult name;
+    // With nameAsText: the line to set over the page, in its pixels.
+    std::string nameText;
+    TextStyle nameStyle;
+    Rect nameBox;
 };
 
 // The page of pw by ph device pixels at `dpi` (the name's size in pixels follows from it).

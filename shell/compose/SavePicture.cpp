@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/PaintState.h"
 #include "engine/TextEncoding.h"
 
 namespace esc::compose {
@@ -69,8 +70,10 @@ std::optional<std::string> ChooseSaveFileName(const std::string& folder, std::st
 
 void WhitenCornersBelowBase(Bitmap& source) {
     const int h = source.Height();
+    // The corners grow with the picture's paint scale.
+    const int cornerRows = static_cast<int>(static_cast<long long>(kCornerRows) * std::max(source.Width(), kImageWidth) / kImageWidth);
     for (int x = 0; x < source.Width(); ++x)
-        for (int y = h - 1; y > h - kCornerRows && y >= 0 && source.Pixel(x, y) != kBlack; --y) source.SetPixel(x, y, kWhite);
+        for (int y = h - 1; y > h - cornerRows && y >= 0 && source.Pixel(x, y) != kBlack; --y) source.SetPixel(x, y, kWhite);
 }
 
 Bitmap AchievementSaveSource(const Bitmap& capture) {

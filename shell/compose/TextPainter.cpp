@@ -318,4 +318,37 @@ TextResult TextPainter::Paint(Bitmap& target, std::string_view utf8, const TextS
     return result;
 }
 
+TextResult TextPainter::PaintGlyphs(cairo_t* cr, std::string_view utf8, const TextStyle& style, Rect box) const {
+    std::vector<cairo_scaled_font_t*> scaled;
+    const Line line = faces_->Layout(utf8, style, scaled);
+    TextResult result;
+    result.extent = ExtentOf(line);
+    result.missing = line.missing;
+    result.substituted = line.substituted;
+    result.invalidUtf8 = line.invalidUtf8;
+    // Placed as Paint places it.
+    const int left = box.left + (box.Width() - result.extent.width) / 2;
+    const int top = style.vertical == VerticalAlign::Top ? box.top : box.top + (box.Height() - result.extent.height) / 2;
+    result.drawn = {left, top, left + result.extent.width, top + result.extent.height};
+    if (cr == nullptr) {
+        DestroyAll(scaled);
+        return result;
+    }
+    cairo_save(cr);
+    cairo_set_source_rgb(cr, style.colour.r / 255.0, style.colour.g / 255.0, style.colour.b / 255.0);
+    const double baseline = top + line.ascent;
+    for (std::size_t k = 0; k < scaled.size(); ++k) {
+        std::vector<cairo_glyph_t> run;
+        for (const PlacedGlyph& g : line.glyphs)
+            if (g.font == k) run.push_back({g.glyph, left + g.x, baseline});
+        if (run.empty()) continue;
+        cairo_set_font_face(cr, cairo_scaled_font_get_font_face(scaled[k]));
+        cairo_set_font_size(cr, style.pixelSize);
+        cairo_show_glyphs(cr, run.data(), static_cast<int>(run.size()));
+    }
+    cairo_restore(cr);
+    DestroyAll(scaled);
+    return result;
+}
+
 }  // namespace esc::compose

@@ -10,6 +10,8 @@
 
 #include "engine/Bitmap.h"
 
+struct _cairo;  // cairo_t, kept out of this header
+
 namespace esc::compose {
 
 // The faces the program writes in. Each names the families tried, first to last.
@@ -70,6 +72,10 @@ public:
     // down it or with the line's top at box.top. Nothing outside the bitmap is touched; the
     // text may overflow the box (it is not clipped to it).
     TextResult Paint(Bitmap& target, std::string_view utf8, const TextStyle& style, Rect box) const;
+    // The same line set as glyphs on a cairo context whose units are the pixels of `box` (a PDF
+    // page scaled to its pixels): the text stays text, at any resolution the page is shown. With
+    // no context the line is only laid out: the result says what would be drawn.
+    TextResult PaintGlyphs(_cairo* cr, std::string_view utf8, const TextStyle& style, Rect box) const;
 
 private:
     struct Faces;

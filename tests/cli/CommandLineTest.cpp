@@ -32,6 +32,31 @@ TEST_F(CommandLine, DrawsPngAndBmp) {
     EXPECT_EQ(picture->Pixel(200, 200), (esc::Rgb{255, 0, 0}));
 }
 
+// --size W draws the shield W pixels wide, its height in proportion; --scale K K times its
+// design size; the two together, or a size out of range, are usage errors.
+TEST_F(CommandLine, DrawsAtASizeOrAScale) {
+    struct Case {
+        const char* options;
+        int width, height;
+    };
+    const Case cases[] = {{"--scale 2", 830, 1042}, {"--size 1000", 1000, 1255}, {"--size 415", 415, 521}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options);
+        const fs::path bmp = dir / "sized.bmp";
+        const Outcome r = Draw(std::string(c.options) + " -o '" + bmp.string() + "' Gules");
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto picture = esc::ReadBmp(bmp.string());
+        ASSERT_TRUE(picture.has_value());
+        EXPECT_EQ(picture->Width(), c.width);
+        EXPECT_EQ(picture->Height(), c.height);
+        EXPECT_EQ(picture->Pixel(c.width / 2, c.height / 2), (esc::Rgb{255, 0, 0}));
+    }
+    for (const char* wrong : {"--scale 2 --size 900", "--scale 9", "--size 400", "--size 4000"}) {
+        SCOPED_TRACE(wrong);
+        EXPECT_EQ(Draw(std::string(wrong) + " -o '" + (dir / "x.png").string() + "' Gules").status, 2);
+    }
+}
+
 TEST_F(CommandLine, MessagesGoToStderrAndThePictureIsStillWritten) {
     const fs::path png = dir / "b.png";
     // --quiet leaves out the notes that follow, never the drawing's own messages.

@@ -141,9 +141,10 @@ struct Page {
     }
 };
 
-Page ReadBack(const fs::path& pdf, const fs::path& dir) {
+Page ReadBack(const fs::path& pdf, const fs::path& dir, int dpi = 30) {
     Page page;
-    const std::string command = "pdftoppm -r 30 '" + pdf.string() + "' '" + (dir / "back").string() + "'";
+    const std::string command =
+        "pdftoppm -r " + std::to_string(dpi) + " '" + pdf.string() + "' '" + (dir / "back").string() + "'";
     if (std::system(command.c_str()) != 0) return page;
     const std::string raw = Slurp(dir / "back-1.ppm");
     std::istringstream header(raw);
@@ -170,6 +171,45 @@ TEST_F(CommandLine, PrintWritesTheA4PageAsPdf) {
     EXPECT_TRUE(Near(page.At(124, 110), kGules));
     EXPECT_TRUE(Near(page.At(124, 20), esc::kWhite));
     EXPECT_TRUE(Near(page.At(5, 300), esc::kWhite));
+}
+
+// The shield is drawn at the printer's resolution, not enlarged: read back at 300 dpi, the
+// outline of a lower corner moves by single dots from row to row where it runs aslant. A picture
+// of the design size stretched over the page would move by four or five dots at a time.
+TEST_F(CommandLine, PrintedShieldEdgesStepByOneDot) {
+    const fs::path pdf = dir / "fine.pdf";
+    const Outcome r = Escaval("print " + Data() + "--pdf '" + pdf.string() + "' " + kField);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Page page = ReadBack(pdf, dir, 300);
+    ASSERT_EQ(page.width, 2480) << "pdftoppm (poppler-utils) is needed";
+    // The shield's box on the page (70% of the width, 66% of the height, from 10% down), and the
+    // rows of its dexter lower corner: the last eighth of the field above the foot.
+    const int left = (2480 - 1736) / 2, top = 350, height = 2315;
+    int oneDotSteps = 0, previous = -1;
+    for (int y = top + height * 82 / 100; y < top + height * 91 / 100; ++y) {
+        int x = left;
+        while (x < left + 400 && Near(page.At(x, y), esc::kWhite)) ++x;
+        ASSERT_LT(x, left + 400) << "row " << y << " has no outline";
+        if (previous >= 0) {
+            if (std::abs(x - previous) == 1) ++oneDotSteps;
+        }
+        previous = x;
+    }
+    EXPECT_GE(oneDotSteps, 20);
+}
+
+// The surname is set as text on the page, not painted into its picture: a PDF reader finds it.
+TEST_F(CommandLine, PrintSetsTheSurnameAsText) {
+    const fs::path pdf = dir / "named.pdf";
+    const Outcome r = Escaval("print " + Data() + "--pdf '" + pdf.string() + "' --surname Lancaster " + kField);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const fs::path words = dir / "named.txt";
+    const std::string command = "pdftotext '" + pdf.string() + "' '" + words.string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << "pdftotext (poppler-utils) is needed";
+    std::string text;
+    for (const char c : Slurp(words))
+        if (c != ' ' && c != '\n') text += c;
+    EXPECT_NE(text.find("Lancaster"), std::string::npos) << Slurp(words);
 }
 
 TEST_F(CommandLine, PrintWithTheAchievementAndPrintErrors) {

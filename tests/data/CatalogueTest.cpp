@@ -37,6 +37,7 @@
 #include "interpret/read/Normaliser.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/read/Vocabulary.h"
+#include "interpret/read/VariantCode.h"
 
 namespace esc {
 namespace {
@@ -123,6 +124,26 @@ std::string VariantOf(const std::string& picture) {
 }
 bool AllDigits(const std::string& text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char ch) { return std::isdigit(ch); });
+}
+
+// The parts of a variant that attitude and variant words add, each a digit or a run of letters
+// ("po7": "po", "7"); empty when a character is neither.
+std::vector<std::string> VariantParts(const std::string& variant) {
+    std::vector<std::string> parts;
+    for (std::size_t i = 0; i < variant.size();) {
+        const unsigned char ch = static_cast<unsigned char>(variant[i]);
+        if (std::isdigit(ch)) {
+            parts.emplace_back(1, variant[i++]);
+        } else if (std::islower(ch)) {
+            std::size_t j = i;
+            while (j < variant.size() && std::islower(static_cast<unsigned char>(variant[j]))) ++j;
+            parts.push_back(variant.substr(i, j - i));
+            i = j;
+        } else {
+            return {};
+        }
+    }
+    return parts;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -428,6 +449,20 @@ TEST(CatalogueWords, NamesOfSeveralWordsReachTheirPictures) {
         {"a cross anchory", "cros.0"},
         {"a saltire anchored", "saltire.0"},
         {"a cross formy florettee", "cros.24"},
+        // Forms of the cross coded by letters, alone, fitchy and after another form; and the
+        // crosses named by a word before "cross".
+        {"a cross pommy", "cros.po"},
+        {"three crosses pommy fitchy", "cros.po7"},
+        {"a cross patonce fitchy", "cros.pa7"},
+        {"a cross pattee alisee", "cros.2al"},
+        {"a cross recercelee", "cros.re"},
+        {"a cross patriarchal", "cros.pt"},
+        {"a cross papal", "cros.pp"},
+        {"a celtic cross", "ccros.esv"},
+        {"a jerusalem cross", "jcros.esv"},
+        {"a bowen knot", "bknot.esv"},
+        {"a fylfot", "fylfot.esv"},
+        {"an ankh", "ankh.esv"},
         {"three stags' attires fixed to the scalps", "scalp.esv"},
         {"three standing dishes", "standing.esv"},
         {"three fountains", "fount.esv"},
@@ -515,8 +550,33 @@ TEST(CatalogueAttitudes, AttitudeDigitsAreNotTreatmentCodes) {
         if (row.type != kTypeAttitude || row.sub1 == 90) continue;
         EXPECT_TRUE(row.sub2 != 8 && row.sub2 != 19)
             << "attitude row \"" << row.word << "\" Sub2 " << row.sub2 << " would be read as an ordinary treatment";
-        EXPECT_TRUE(row.sub2 >= 0 && row.sub2 <= 999) << "attitude row \"" << row.word << "\" Sub2 " << row.sub2;
+        EXPECT_TRUE((row.sub2 >= 0 && row.sub2 <= 999) || esc::IsLetterCode(row.sub2))
+            << "attitude row \"" << row.word << "\" Sub2 " << row.sub2;
     }
+}
+
+// No variant that two words of a family compose is the code of a third word of it: "crosslet"
+// (1) and "anchory" (0) once composed the code 10 a new form of the cross was given.
+TEST(CatalogueAttitudes, NoTwoCodesComposeAThird) {
+    std::map<int, std::map<std::string, std::string>> codes;  // family -> code -> a word
+    for (const VocabularyRow& row : Words().Rows())
+        if (row.type == kTypeAttitude && row.sub1 != 90 && row.sub1 != 91) codes[row.sub1][VariantText(row.sub2)] = row.word;
+    int checked = 0;
+    for (const auto& [family, words] : codes) {
+        for (const auto& [first, a] : words) {
+            for (const auto& [second, b] : words) {
+                const auto third = words.find(first + second);
+                ++checked;
+                EXPECT_TRUE(third == words.end())
+                    << "\"" << a << " " << b << "\" composes " << first + second << ", the code of \"" << third->second << "\"";
+            }
+        }
+    }
+    EXPECT_GT(checked, 100);
+    EXPECT_EQ(VariantText(LetterCode("po")), "po");
+    EXPECT_EQ(VariantText(LetterCode("a")), "a");
+    EXPECT_EQ(VariantText(12), "12");
+    EXPECT_EQ(LetterCode("p7"), -1);
 }
 
 // The words that name a picture stem: the charge word whose first 8 letters are the stem (for
@@ -552,6 +612,14 @@ constexpr BuiltName kBuiltNames[] = {
     {"pinetree", "a pine tree", "pine"},
     {"hourgla", "an hourglass", "hourglass"},  // cut to 8 letters, then the final "s" dropped
     {"mapletre", "a maple tree", "maple"},
+    {"appletre", "an apple tree", "apple"},
+    {"oakchapl", "an oak chaplet", "chaplet"},
+    {"shipswhe", "a ship's wheel", "wheel"},
+    {"palmbran", "a palm branch", "branch"},
+    {"olivebra", "an olive branch", "branch"},
+    {"laurelbr", "a laurel branch", "branch"},
+    {"aspenlea", "an aspen leaf", "leaf"},
+    {"edelwei", "an edelweiss", "edelweiss"},  // cut to 8 letters, then the final "s" dropped
     {"boarshoo", "a boar's hoofprint", "hoofprint"},
     {"domestic", "a domestic cat", "cat"},
     {"gemmedri", "a gemmed ring", "ring"},
@@ -571,7 +639,7 @@ constexpr QualifierVariant kQualifierVariants[] = {
     {"na", "naiant"},      {"em", "embowed"},       {"ra", "eradicated"}, {"sl", "slipped"},
     {"hr", "head erect"},  {"hs", "head erect and erased"}, {"tt", "tripletowered"},
     {"fw", "fesswise"},    {"ex", "with arms extended"}, {"pf", "in profile"}, {"bk", "backs affrontee"},
-    {"et", "erect"},
+    {"et", "erect"},       {"sll", "slipped and leaved"},
 };
 
 // Pictures named by a phrase after the tincture that adds a part to the charge ("liongc": a lion
@@ -603,6 +671,32 @@ struct PicturePhrase {
     std::string blazon;
     std::string why;
 };
+
+// The attitude or variant word of a family whose Sub2 adds `part`, or null.
+const VocabularyRow* PartWord(int family, const std::string& part) {
+    const bool digit = std::isdigit(static_cast<unsigned char>(part[0])) != 0;
+    const int code = digit ? part[0] - '0' : LetterCode(part);
+    for (const VocabularyRow& row : Words().Rows())
+        if (row.type == kTypeAttitude && row.sub1 == family && row.sub2 == code) return &row;
+    return nullptr;
+}
+
+// Whether every part of the variant is added by an attitude word of some family (digits, or the
+// letter codes of the cross's forms): such a picture is reached by its charge word and those words.
+bool CodedVariant(const std::string& variant) {
+    const std::vector<std::string> parts = VariantParts(variant);
+    if (parts.empty()) return false;
+    for (const std::string& part : parts) {
+        if (std::isdigit(static_cast<unsigned char>(part[0]))) continue;
+        const int code = LetterCode(part);
+        bool found = false;
+        for (const VocabularyRow& row : Words().Rows())
+            found = found || (row.type == kTypeAttitude && row.sub1 != 91 && row.sub2 == code);
+        if (!found) return false;
+    }
+    return true;
+}
+
 
 PicturePhrase PhraseFor(const std::string& name) {
     const std::string stem = StemOf(name), variant = VariantOf(name);
@@ -694,18 +788,12 @@ PicturePhrase PhraseFor(const std::string& name) {
         phrase += " head";
     } else if (qualifier != std::end(kQualifierVariants)) {
         phrase += std::string(" ") + qualifier->words;
-    } else if (AllDigits(digits)) {
+    } else if (AllDigits(digits) || CodedVariant(digits)) {
         const int family = charge->type == kTypeOrdinary ? charge->sub1 : charge->type;  // a cross: its shape code
-        for (const char digit : digits) {
-            const VocabularyRow* word = nullptr;
-            for (const VocabularyRow& row : Words().Rows()) {
-                if (row.type == kTypeAttitude && row.sub1 == family && row.sub2 == digit - '0') {
-                    word = &row;
-                    break;
-                }
-            }
+        for (const std::string& part : VariantParts(digits)) {
+            const VocabularyRow* word = PartWord(family, part);
             if (word == nullptr)
-                return {"", "no attitude word (Type 9, Sub1 " + std::to_string(family) + ") has the digit " + digit};
+                return {"", "no attitude word (Type 9, Sub1 " + std::to_string(family) + ") has the code " + part};
             phrase += " " + word->word;
         }
         if (reguardant) phrase += " reguardant";
@@ -735,12 +823,12 @@ bool ReachedByAnotherName(const std::string& name) {
     return false;
 }
 
-// Every picture whose variant is attitude digits: each digit has a word in the charge's family,
-// and the charge word followed by those words paints exactly that picture.
+// Every picture whose variant is attitude digits or letter codes: each part has a word in the
+// charge's family, and the charge word followed by those words paints exactly that picture.
 TEST(CatalogueAttitudes, EveryAttitudePictureIsReachedByItsWords) {
     int checked = 0;
     for (const std::string& name : TheCatalogue().built) {
-        if (!AllDigits(VariantOf(name))) continue;
+        if (!AllDigits(VariantOf(name)) && !CodedVariant(VariantOf(name))) continue;
         const PicturePhrase p = PhraseFor(name);
         if (p.blazon.empty()) {
             if (!ReachedByAnotherName(name)) ADD_FAILURE() << "lpics/" << name << ": " << p.why;

@@ -182,7 +182,9 @@ TEST(PhraseInterpreter, Blazons) {
           {"chief", 2, 1, kAzure, "", -1, "on", "DrawOrdinary(16)"},
           {"chief", 2, 3, -1, "", -1, "", "not drawn"}}},
         {"Azure three fleurs de lis or", {{"fleurdelis", 12, 3, kOr, "", -1, "", "ThreeLayout"}}},
-        {"Argent a bend chequy or and azure", {{"bend", 2, 1, kChequy, "", -1, "", "DrawOrdinary(1)"}}},
+        // A bend chequy is drawn in its first tincture, its squares then laid along it.
+        {"Argent a bend chequy or and azure", {{"bend", 2, 1, kOr, "", -1, "", "DrawOrdinary(1) (chequy (Or | Azure))"}}},
+        {"Argent a fess chequy or and azure", {{"fess", 2, 1, kChequy, "", -1, "", "DrawOrdinary(0)"}}},
         {"Argent a demi fleur de de de de de de de de de gules",
          {{"fleurdededededede" "de", 12, 1, kGules, "", -1, "", "FieldLayout"}}},
     };

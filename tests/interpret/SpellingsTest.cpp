@@ -96,6 +96,7 @@ const std::vector<std::string>& Modern() {
         "Vert a lion passant reguardant argent",
         "Purpure a crescent ermine",
         "Or a thistle proper",
+        "Argent in base a sea proper",
         "Per pale or and azure a chevron counterchanged",
         "Quarterly argent and gules a bend sable",
         "Azure a fess embattled or",

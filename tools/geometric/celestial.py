@@ -61,7 +61,8 @@ def mullet6():
 
 @charge
 def mullet6_pierced():
-    return mullet('mullet6.9', 6, 0.52, 0.55, 'A mullet of six points pierced: a round hole in the middle showing the field.')
+    return mullet('mullet6.9', 6, 0.52, 0.55, 'A mullet of six points pierced: a round hole in the middle showing the field.',
+                  'rowel')
 
 
 @charge

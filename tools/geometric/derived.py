@@ -181,6 +181,18 @@ DERIVED = [
     ('beasts', 'buck.62', 'beasts/buck.6.svg', Grafted([(0, 0), (125, 0), (125, 70), (95, 78), (55, 125), (0, 125)],
                                                        'beasts/buck.hc.svg', (18, 21), 0.62), '',
      'A stag lodged guardant: the stag lodged, its head turned to face the viewer'),
+    # Beasts sejant: the talbot sejant with the wolf's or the cat's head set on its neck.
+    ('beasts', 'wolf.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
+                                                         'beasts/wolf.hd.svg', (-4, 22), 0.46), '',
+     "A wolf sejant: the talbot sejant with the wolf's head, jaws open and ears pricked"),
+    ('beasts', 'cat.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
+                                                        'beasts/cat.hd.svg', (0, 26), 0.95), 'cat.52 domestic.5',
+     "A cat sejant (guardant, as the cat is drawn): the talbot sejant with the cat's head"),
+    # Birds rising (rousant): the bird close with a wing raised from its back.
+    ('birds', 'swan.2', 'birds/swan.svg', Winged((120, 80), 0.5), '',
+     'A swan rousant (rising): the swan with a wing raised from its back, about to take flight'),
+    ('birds', 'dove.2', 'birds/dove.svg', Winged((120, 70), 0.45), '',
+     'A dove rising: the dove with a wing raised from its back, about to take flight'),
     # Fish hauriant: the naiant fish set palewise, the head upwards.
     ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
      'An eel hauriant: the eel naiant set palewise, the head upwards'),

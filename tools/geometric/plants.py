@@ -535,7 +535,8 @@ def grapes():
 
 @charge
 def oak_slip():
-    ch = Charge('plants', 'slip', 160, 220, 'A slip of oak: a twig with three leaves and two acorns (detail).')
+    ch = Charge('plants', 'slip', 160, 220, 'A slip of oak: a twig with three leaves and two acorns (detail).',
+                also='sprig oaksprig')
     ch.fill(stalk([(84, 212), (82, 170), (80, 120), (80, 90)], 9, 6), note='the twig')
     draw_acorn(ch, (64, 168), 225, 44, nut_colour=BLUE, stem=[(81, 158), (72, 162), (64, 168)])
     draw_acorn(ch, (100, 180), 145, 42, nut_colour=BLUE, stem=[(83, 176), (93, 180), (102, 186)])

@@ -85,7 +85,7 @@ def delf():
 
 @charge
 def escutcheon():
-    ch = Charge('shapes', 'escutche', 160, 190, 'An escutcheon: a small heater-shaped shield.')
+    ch = Charge('shapes', 'escutche', 160, 190, 'An escutcheon: a small heater-shaped shield.', also='shield')
     half = [('M', (80, 5)), ('L', (155, 5)), ('L', (155, 88)),
             ('C', (155, 130), (126, 162), (80, 184))]
     ch.fill(mirrored(half, 80))

@@ -1,0 +1,47 @@
+// Drawings at paint scale 4 (1,660 pixels wide) against the design size: a line of partition, a
+// lion and a semé. At k = 4 a drawing has 16 times the pixels and may take at most 25 times as long.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "engine/PictureCache.h"
+#include "interpret/DrawingDriver.h"
+#include "interpret/Vocabulary.h"
+
+namespace {
+
+const esc::Vocabulary& ScaleBenchVocabulary() {
+    static const esc::Vocabulary vocabulary = [] {
+        std::string error;
+        auto v = esc::Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
+        return v ? std::move(*v) : esc::Vocabulary();
+    }();
+    return vocabulary;
+}
+
+void DrawAtScale(benchmark::State& bench, const char* blazon) {
+    esc::NullSink sink;
+    auto state = std::make_unique<esc::DrawingState>(sink);
+    state->SetPaintScale(static_cast<double>(bench.range(0)));
+    state->vocabulary = &ScaleBenchVocabulary();
+    state->dataDir = ESCAVAL_DATA_DIR;
+    esc::PictureCache pictures;
+    state->pictureCache = &pictures;
+    esc::DrawHost host;
+    for (auto _ : bench) {
+        esc::DrawBlazon(*state, blazon, host);
+        benchmark::DoNotOptimize(state->picture.Data());
+    }
+}
+
+void BM_ScaleBendEngrailed(benchmark::State& s) { DrawAtScale(s, "Azure a bend engrailed or"); }
+void BM_ScaleLion(benchmark::State& s) { DrawAtScale(s, "Or a lion rampant gules"); }
+void BM_ScaleSemee(benchmark::State& s) { DrawAtScale(s, "Azure crusilly or"); }
+
+BENCHMARK(BM_ScaleBendEngrailed)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScaleLion)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScaleSemee)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+
+}  // namespace

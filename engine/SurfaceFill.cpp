@@ -1,0 +1,410 @@
+// Painting a treatment within a mask. Each pixel's leaf is found by walking the tree from its
+// root: a division sends the pixel to the part it lies in, a pattern to the piece it lies in.
+// Divisions and the patterns of the shield's axes (barry, paly, bendy, lozengy, gyronny) are laid
+// in the box of the surface (or of the part the division handed down), so that "per fess azure
+// and paly or and gules" lays its pales across the base half. Compony, counter-compony and chequy
+// follow the surface itself: along a bend, round a bordure, along each limb of a cross.
+
+#include "engine/SurfaceFill.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "engine/Painter.h"
+#include "engine/Palette.h"
+#include "engine/PartitionLine.h"
+
+namespace esc {
+namespace {
+
+// Usual counts when the blazon names none: barry and paly of six, gyronny of eight, a bordure
+// compony of sixteen pieces.
+constexpr int kDefaultStripes = 6, kDefaultGyrons = 8, kDefaultRingPieces = 16;
+// Lozenges and fusils: the width the usual count aims at, and height over width.
+constexpr double kLozengeAim = 52.0, kLozengeTallness = 1.5, kFusilAim = 36.0, kFusilTallness = 2.4;
+// Chequy on a broad surface: squares of about this side, as on the field.
+constexpr double kSquareAim = 50.0;
+// A surface whose limbs are broader than this is broad (a canton, the field): its chequy is of
+// squares, not of rows along a limb.
+constexpr double kNarrowLimb = 100.0;
+// A surface whose long axis spreads this many times as far as its short one (in variance) is a
+// band laid along that axis.
+constexpr double kBandElongation = 6.0;
+// Where the line of per chevron meets the middle (from the top of the box) and how steeply it
+// falls, both in parts of the box.
+constexpr double kChevronApex = 0.3, kChevronFall = 1.4;
+
+struct Box {
+    double left, top, right, bottom;
+    double Width() const { return std::max(right - left, 1.0); }
+    double Height() const { return std::max(bottom - top, 1.0); }
+};
+
+int Floor(double v) { return static_cast<int>(std::floor(v)); }
+int Round(double v) { return static_cast<int>(std::lround(v)); }
+
+// What the whole surface says about laying compony, counter-compony and chequy.
+// A band: its mean, its long axis, and the extent of the local coordinates s (along) and t
+// (across); how many times as far it spreads along as across (in variance).
+struct BandFrame {
+    double mx = 0, my = 0, ux = 1, uy = 0, smin = 0, tmin = 0, length = 1, breadth = 1;
+    double elongation = 0;
+};
+
+struct Lay {
+    SurfaceLay kind = SurfaceLay::Broad;
+    // Band: one frame, or two when the surface is two bands meeting at its middle column (the
+    // limbs of a chevron), the dexter one first.
+    std::array<BandFrame, 2> bands;
+    int limbs = 1;
+    // Ring: the box's centre and, per row and per column, the first and last mask pixel.
+    double cx = 0, cy = 0;
+    std::vector<int> rowFirst, rowLast, columnFirst, columnLast;
+    // Broad: the breadth of the limbs and where a square of the grid starts.
+    double limb = 1, x0 = 0, y0 = 0;
+    Rect box;
+};
+
+// The lengths of the runs of mask pixels along rows and columns, and the first pixel of each.
+void MeasureRuns(const SurfaceMask& m, Lay& lay) {
+    const int w = m.box.Width(), h = m.box.Height();
+    lay.rowFirst.assign(static_cast<std::size_t>(h), -1);
+    lay.rowLast.assign(static_cast<std::size_t>(h), -1);
+    lay.columnFirst.assign(static_cast<std::size_t>(w), -1);
+    lay.columnLast.assign(static_cast<std::size_t>(w), -1);
+    std::vector<int> runs;
+    for (int y = 0; y < h; ++y) {
+        int start = -1;
+        for (int x = 0; x <= w; ++x) {
+            const bool on = x < w && m.in[static_cast<std::size_t>(y) * w + x];
+            if (on) {
+                if (lay.rowFirst[y] < 0) lay.rowFirst[y] = x;
+                lay.rowLast[y] = x;
+                if (lay.columnFirst[x] < 0) lay.columnFirst[x] = y;
+                lay.columnLast[x] = y;
+                if (start < 0) start = x;
+            } else if (start >= 0) {
+                runs.push_back(x - start);
+                start = -1;
+            }
+        }
+    }
+    for (int x = 0; x < w; ++x) {
+        int start = -1;
+        for (int y = 0; y <= h; ++y) {
+            const bool on = y < h && m.in[static_cast<std::size_t>(y) * w + x];
+            if (on && start < 0) start = y;
+            if (!on && start >= 0) {
+                runs.push_back(y - start);
+                start = -1;
+            }
+        }
+    }
+    if (!runs.empty()) {
+        std::nth_element(runs.begin(), runs.begin() + static_cast<long>(runs.size() / 2), runs.end());
+        lay.limb = std::max(runs[runs.size() / 2], 2);
+    }
+    // The grid of a narrow-limbed surface starts at its first limb's edges.
+    for (int y = 0; y < h; ++y)
+        if (lay.rowFirst[y] >= 0) {
+            lay.x0 = m.box.left + lay.rowFirst[y];
+            break;
+        }
+    for (int x = 0; x < w; ++x)
+        if (lay.columnFirst[x] >= 0) {
+            lay.y0 = m.box.top + lay.columnFirst[x];
+            break;
+        }
+}
+
+// The band frame of the mask's pixels in box columns [from, to).
+BandFrame FindBand(const SurfaceMask& m, int from, int to) {
+    BandFrame f;
+    const int w = m.box.Width(), h = m.box.Height();
+    auto each = [&](auto visit) {
+        for (int y = 0; y < h; ++y)
+            for (int x = from; x < to; ++x)
+                if (m.in[static_cast<std::size_t>(y) * w + x]) visit(m.box.left + x + 0.5, m.box.top + y + 0.5);
+    };
+    double n = 0, sx = 0, sy = 0;
+    each([&](double px, double py) {
+        n += 1;
+        sx += px;
+        sy += py;
+    });
+    if (n == 0) return f;
+    f.mx = sx / n;
+    f.my = sy / n;
+    double cxx = 0, cyy = 0, cxy = 0;
+    each([&](double px, double py) {
+        cxx += (px - f.mx) * (px - f.mx);
+        cyy += (py - f.my) * (py - f.my);
+        cxy += (px - f.mx) * (py - f.my);
+    });
+    const double mean = (cxx + cyy) / 2, spread = std::hypot((cxx - cyy) / 2, cxy);
+    f.elongation = (mean + spread) / std::max(mean - spread, 1e-9);
+    const double angle = 0.5 * std::atan2(2 * cxy, cxx - cyy);
+    f.ux = std::cos(angle);
+    f.uy = std::sin(angle);
+    if (f.ux < -1e-9) {
+        f.ux = -f.ux;
+        f.uy = -f.uy;
+    }
+    double smin = 1e18, smax = -1e18, tmin = 1e18, tmax = -1e18;
+    each([&](double px, double py) {
+        const double dx = px - f.mx, dy = py - f.my;
+        const double s = dx * f.ux + dy * f.uy, t = -dx * f.uy + dy * f.ux;
+        smin = std::min(smin, s);
+        smax = std::max(smax, s);
+        tmin = std::min(tmin, t);
+        tmax = std::max(tmax, t);
+    });
+    f.smin = smin;
+    f.tmin = tmin;
+    f.length = std::max(smax - smin, 1.0);
+    f.breadth = std::max(tmax - tmin, 1.0);
+    return f;
+}
+
+Lay MakeLay(const SurfaceMask& m, SurfaceLay asked) {
+    Lay lay;
+    lay.box = m.box;
+    lay.cx = (m.box.left + m.box.right) / 2.0;
+    lay.cy = (m.box.top + m.box.bottom) / 2.0;
+    MeasureRuns(m, lay);
+    lay.kind = asked;
+    if (asked != SurfaceLay::Find && asked != SurfaceLay::Band) return lay;
+    const int w = m.box.Width();
+    lay.bands[0] = FindBand(m, 0, w);
+    if (asked == SurfaceLay::Band || lay.bands[0].elongation > kBandElongation) {
+        lay.kind = SurfaceLay::Band;
+        return lay;
+    }
+    lay.kind = SurfaceLay::Broad;
+    // Two limbs meeting at the middle, each a band of its own?
+    const BandFrame dexter = FindBand(m, 0, w / 2), sinister = FindBand(m, w / 2, w);
+    if (dexter.elongation > kBandElongation && sinister.elongation > kBandElongation) {
+        lay.kind = SurfaceLay::Band;
+        lay.bands = {dexter, sinister};
+        lay.limbs = 2;
+    }
+    return lay;
+}
+
+// The piece of compony (squaresAcross 1), counter-compony (2) or chequy (3) that a pixel lies
+// in, laid as the surface lies; its parity picks the part.
+int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double py) {
+    switch (lay.kind) {
+        case SurfaceLay::Band: {
+            const BandFrame& f = lay.bands[lay.limbs == 2 && px >= lay.box.left + lay.box.Width() / 2 ? 1 : 0];
+            const double dx = px - f.mx, dy = py - f.my;
+            const double s = dx * f.ux + dy * f.uy - f.smin, t = -dx * f.uy + dy * f.ux - f.tmin;
+            const double across = f.breadth / squaresAcross;
+            const double along = pieces > 0 ? f.length / pieces : across;
+            return Floor(s / along) + Floor(t / across);
+        }
+        case SurfaceLay::Ring: {
+            // Round the middle from the top, clockwise as seen; across by the depth from the
+            // outer edge (the first or last pixel of the row or column, whichever is nearer).
+            const double turn = std::atan2(px - lay.cx, -(py - lay.cy)) / (2 * std::numbers::pi) + 0.5;
+            const int x = std::clamp(static_cast<int>(px) - lay.box.left, 0, lay.box.Width() - 1);
+            const int y = std::clamp(static_cast<int>(py) - lay.box.top, 0, lay.box.Height() - 1);
+            const double depth = std::min({static_cast<double>(x - lay.rowFirst[y]), static_cast<double>(lay.rowLast[y] - x),
+                                           static_cast<double>(y - lay.columnFirst[x]), static_cast<double>(lay.columnLast[x] - y)});
+            const int around = (pieces > 0 ? pieces : kDefaultRingPieces) * squaresAcross;
+            const double across = std::max(lay.limb, 2.0) / squaresAcross;
+            return Floor(turn * around) + std::min(Floor(std::max(depth, 0.0) / across), squaresAcross - 1);
+        }
+        default: {
+            if (lay.limb > kNarrowLimb) {
+                // Squares over the box, as chequy lies on the field.
+                const double w = lay.box.Width();
+                const double side = w / (pieces > 0 ? pieces : std::max(2, Round(w / kSquareAim)));
+                return Floor((px - lay.box.left) / side) + Floor((py - lay.box.top) / side);
+            }
+            // Squares as broad as a limb (or a half, a third of it), from the first limb's edges.
+            const double side = lay.limb / squaresAcross;
+            return Floor((px - lay.x0) / side) + Floor((py - lay.y0) / side);
+        }
+    }
+}
+
+// How far a boundary in line style `line` lies from its straight course at `position` along it:
+// the profile's solid rows at that column, less half its depth (0 for a plain line).
+double LineShift(int line, double position) {
+    const LineStyle* style = FindLineStyle(line);
+    if (style == nullptr || style->period <= 0 || style->depth <= 0) return 0;
+    const int column = ((static_cast<int>(std::floor(position)) % style->period) + style->period) % style->period;
+    int solid = 0;
+    for (int row = 0; row < style->depth; ++row) solid += style->Solid(row, column) ? 1 : 0;
+    return solid - style->depth / 2.0;
+}
+
+int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, double py) {
+    // The pieces of barry, paly and bendy meet along the pattern's line.
+    if (f.pattern == PatternKind::Barry) py += LineShift(f.line, px);
+    if (f.pattern == PatternKind::Paly) px += LineShift(f.line, py);
+    if (f.pattern == PatternKind::Bendy) py += LineShift(f.line, px + py);
+    if (f.pattern == PatternKind::BendySinister) py += LineShift(f.line, px - py);
+    const double w = b.Width(), h = b.Height(), dx = px - b.left, dy = py - b.top;
+    const int stripes = f.pieces > 0 ? f.pieces : kDefaultStripes;
+    int piece = 0;
+    switch (f.pattern) {
+        case PatternKind::Barry: piece = Floor(dy * stripes / h); break;
+        case PatternKind::Paly: piece = Floor(dx * stripes / w); break;
+        case PatternKind::Bendy: piece = Floor((dx - dy + h) * stripes / (w + h)); break;
+        case PatternKind::BendySinister: piece = Floor((w - dx - dy + h) * stripes / (w + h)); break;
+        case PatternKind::Gyronny: {
+            const int n = f.pieces > 0 ? f.pieces : kDefaultGyrons;
+            const double turn = std::atan2(px - (b.left + w / 2), -(py - (b.top + h / 2))) / (2 * std::numbers::pi) + 0.5;
+            piece = Floor(turn * n);
+            break;
+        }
+        case PatternKind::Lozengy:
+        case PatternKind::Fusilly: {
+            const bool fusils = f.pattern == PatternKind::Fusilly;
+            const double aim = fusils ? kFusilAim : kLozengeAim;
+            const int n = f.pieces > 0 ? f.pieces : std::max(2, Round(w / aim));
+            const double lw = w / n, lh = lw * (fusils ? kFusilTallness : kLozengeTallness);
+            // Lozenge edges run along u = x/lw + y/lh and v = x/lw - y/lh; one lozenge is centred
+            // on the box's middle column with its top point on the box's top.
+            const double x = (dx - w / 2) / lw, y = dy / lh;
+            piece = Floor(x + y + 0.5) + Floor(x - y + 0.5);
+            break;
+        }
+        case PatternKind::Compony: piece = SquarePiece(lay, 1, f.pieces, px, py); break;
+        case PatternKind::CounterCompony: piece = SquarePiece(lay, 2, f.pieces, px, py); break;
+        case PatternKind::Chequy: piece = SquarePiece(lay, 3, f.pieces, px, py); break;
+    }
+    return ((piece % 2) + 2) % 2;
+}
+
+// The part of a division a pixel lies in, and the box that part's own treatment is laid in.
+int DivisionPart(DivisionKind d, int line, Box& b, double px, double py) {
+    // The parts meet along the division's line.
+    switch (d) {
+        case DivisionKind::Pale: px += LineShift(line, py); break;
+        case DivisionKind::Fess:
+        case DivisionKind::Chevron:
+        case DivisionKind::ChevronInverted: py += LineShift(line, px); break;
+        case DivisionKind::Bend: py += LineShift(line, px + py); break;
+        case DivisionKind::BendSinister: py += LineShift(line, px - py); break;
+        case DivisionKind::Cross:
+            px += LineShift(line, py);
+            py += LineShift(line, px);
+            break;
+        case DivisionKind::Saltire: break;
+    }
+    const double nx = (px - b.left) / b.Width(), ny = (py - b.top) / b.Height();
+    const double midX = (b.left + b.right) / 2, midY = (b.top + b.bottom) / 2;
+    switch (d) {
+        case DivisionKind::Pale:
+            (nx < 0.5 ? b.right : b.left) = midX;
+            return nx < 0.5 ? 0 : 1;
+        case DivisionKind::Fess:
+            (ny < 0.5 ? b.bottom : b.top) = midY;
+            return ny < 0.5 ? 0 : 1;
+        case DivisionKind::Bend: return ny < nx ? 0 : 1;
+        case DivisionKind::BendSinister: return ny < 1 - nx ? 0 : 1;
+        case DivisionKind::Saltire: return std::abs(ny - 0.5) > std::abs(nx - 0.5) ? 0 : 1;
+        case DivisionKind::Cross:
+            (nx < 0.5 ? b.right : b.left) = midX;
+            (ny < 0.5 ? b.bottom : b.top) = midY;
+            return (nx < 0.5) == (ny < 0.5) ? 0 : 1;
+        case DivisionKind::Chevron: return ny < kChevronApex + std::abs(nx - 0.5) * kChevronFall ? 0 : 1;
+        case DivisionKind::ChevronInverted: return ny < 1 - kChevronApex - std::abs(nx - 0.5) * kChevronFall ? 0 : 1;
+    }
+    return 0;
+}
+
+int LeafAt(const SurfaceFill& f, const Lay& lay, Box b, double px, double py) {
+    const SurfaceFill* node = &f;
+    for (int depth = 0; depth < 64; ++depth) {
+        if (node->kind == FillKind::Tincture || node->parts.empty()) return node->tincture;
+        const int part = node->kind == FillKind::Pattern ? PatternPart(*node, lay, b, px, py) : DivisionPart(node->division, node->line, b, px, py);
+        node = &node->parts[static_cast<std::size_t>(std::min<int>(part, static_cast<int>(node->parts.size()) - 1))];
+    }
+    return node->tincture;
+}
+
+bool PlainCode(int code) { return code < kCounterchanged || code == kProperBrown || code == kPlainWhite; }
+
+// Paints x1..x2-1 of row y in one leaf's code and stores the code, as PaintSpan would.
+void PaintLeafRun(PaintState& state, int x1, int y, int x2, int code) {
+    if (x1 >= x2) return;
+    int& current = state.levelTincture[state.level];
+    const int own = current;
+    current = code;
+    if (code == kCounterchanged) {
+        PaintSpan(state, x1, y, x2 - 1);
+    } else {
+        const ShieldGeometry& g = state.geometry;
+        for (int x = std::max(x1, 0); x < std::min(x2, g.W); ++x) {
+            const long long i = static_cast<long long>(y) * g.W + x;
+            if (i >= 0 && i < static_cast<long long>(state.pictureBuffer.size()))
+                state.pictureBuffer[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(code);
+        }
+        PaintPatternSpan(state, x1, y, PlainCode(code) ? x2 - 1 : x2, code);
+    }
+    current = own;
+}
+
+}  // namespace
+
+bool FillDrawsItsLine(const SurfaceFill& f) {
+    if (f.kind == FillKind::Division) return f.division != DivisionKind::Saltire;
+    if (f.kind == FillKind::Pattern)
+        return f.pattern == PatternKind::Barry || f.pattern == PatternKind::Paly || f.pattern == PatternKind::Bendy ||
+               f.pattern == PatternKind::BendySinister;
+    return true;
+}
+
+SurfaceMask SurfaceMask::Whole(Rect box) {
+    SurfaceMask m;
+    m.box = box;
+    m.in.assign(static_cast<std::size_t>(std::max(box.Width(), 0)) * static_cast<std::size_t>(std::max(box.Height(), 0)), true);
+    return m;
+}
+
+std::vector<int> SurfaceLeaves(const SurfacePaintRequest& r) {
+    const Rect& box = r.mask.box;
+    const int w = std::max(box.Width(), 0), h = std::max(box.Height(), 0);
+    std::vector<int> leaves(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), -1);
+    if (r.mask.in.size() < leaves.size()) return leaves;
+    const Lay lay = MakeLay(r.mask, r.lay);
+    Box whole{static_cast<double>(box.left), static_cast<double>(box.top), static_cast<double>(box.right), static_cast<double>(box.bottom)};
+    // The box grown on one side so that its middle is the asked one.
+    auto centre = [](double& low, double& high, int middle) {
+        if (middle < 0) return;
+        const double half = std::max(middle - low, high - middle);
+        low = middle - half;
+        high = middle + half;
+    };
+    centre(whole.left, whole.right, r.middleX);
+    centre(whole.top, whole.bottom, r.middleY);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * w + x;
+            if (r.mask.in[i]) leaves[i] = LeafAt(r.fill, lay, whole, box.left + x + 0.5, box.top + y + 0.5);
+        }
+    return leaves;
+}
+
+void PaintSurface(PaintState& state, const SurfacePaintRequest& r) {
+    const std::vector<int> leaves = SurfaceLeaves(r);
+    const Rect& box = r.mask.box;
+    const int w = std::max(box.Width(), 0), h = std::max(box.Height(), 0);
+    for (int y = 0; y < h; ++y) {
+        int start = 0;
+        for (int x = 1; x <= w; ++x) {
+            const int previous = leaves[static_cast<std::size_t>(y) * w + x - 1];
+            if (x < w && leaves[static_cast<std::size_t>(y) * w + x] == previous) continue;
+            if (previous >= 0) PaintLeafRun(state, box.left + start, box.top + y, box.left + x, previous);
+            start = x;
+        }
+    }
+}
+
+}  // namespace esc

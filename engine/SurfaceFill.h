@@ -1,0 +1,82 @@
+#pragma once
+// A surface painted in a treatment: any set of shield pixels (the field, a part of it, an
+// ordinary as drawn) filled with a tincture, a pattern of two treatments, or a division whose
+// parts are treatments in turn, to any depth. The interpreter hands the painter a mask of the
+// surface's pixels and the tree; the painter decides for each pixel which leaf it lies in.
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/PaintState.h"
+
+namespace esc {
+
+enum class FillKind : std::uint8_t { Tincture, Pattern, Division };
+
+// Patterns of two treatments laid over a surface.
+enum class PatternKind : std::uint8_t {
+    Barry, Paly, Bendy, BendySinister, Chequy, Lozengy, Fusilly, Gyronny, Compony, CounterCompony,
+};
+
+// Divisions of a surface into two treatments: the first takes the chief, the dexter, the dexter
+// chief, the chief and base (per saltire), the first and fourth quarters (per cross, quarterly).
+enum class DivisionKind : std::uint8_t {
+    Pale, Fess, Bend, BendSinister, Saltire, Cross, Chevron, ChevronInverted,
+};
+
+struct SurfaceFill {
+    FillKind kind = FillKind::Tincture;
+    int tincture = 0;  // a tincture or fur code (a leaf)
+    PatternKind pattern = PatternKind::Barry;
+    DivisionKind division = DivisionKind::Pale;
+    int pieces = 0;  // of a pattern; 0: the usual count for the surface
+    int line = -1;   // the line the pieces or parts meet along (kPlainLine: straight)
+    std::vector<SurfaceFill> parts;  // two, for a pattern or a division
+
+    static SurfaceFill Plain(int code) { return SurfaceFill{FillKind::Tincture, code, {}, {}, 0, -1, {}}; }
+};
+
+// How the pieces of a compony, counter-compony or chequy surface are laid: along the shield's
+// own axes (Broad: the field, a canton, a cross), along the surface's longest direction (Band: a
+// bend, a chief, a pale), or round the surface's middle (Ring: a bordure, an orle). Find looks
+// at the mask: a surface much longer than it is broad is a band.
+enum class SurfaceLay : std::uint8_t { Find, Broad, Band, Ring };
+
+// The pixels of one surface, within `box` (shield pixels, right and bottom exclusive).
+struct SurfaceMask {
+    Rect box;
+    std::vector<bool> in;  // box.Width() * box.Height(), row by row
+
+    bool Contains(int x, int y) const {
+        if (!box.Contains(x, y)) return false;
+        return in[static_cast<std::size_t>(y - box.top) * static_cast<std::size_t>(box.Width()) +
+                  static_cast<std::size_t>(x - box.left)];
+    }
+    // Every pixel of `box`.
+    static SurfaceMask Whole(Rect box);
+};
+
+// What one painting call needs: the treatment and the surface it fills.
+struct SurfacePaintRequest {
+    const SurfaceFill& fill;
+    const SurfaceMask& mask;
+    SurfaceLay lay = SurfaceLay::Find;
+    // Where the divisions of the surface meet, when not at the middle of its box: an ordinary
+    // that spans the shield's pale or fess line is divided on that line (a cross quarterly at
+    // the cross's own centre). Below 0: the box's middle.
+    int middleX = -1, middleY = -1;
+};
+
+// The tincture code of the leaf that each pixel of the mask lies in (-1 outside the mask),
+// row by row over the mask's box. Painting and tests share it.
+std::vector<int> SurfaceLeaves(const SurfacePaintRequest& request);
+
+// Whether PaintSurface draws the line of this fill's own division or pattern (the lines of per
+// saltire, gyronny and the square patterns are drawn straight).
+bool FillDrawsItsLine(const SurfaceFill& fill);
+
+// Paints every pixel of the mask in its leaf's tincture (furs in their pattern), storing the
+// codes in the picture buffer as PaintSpan does.
+void PaintSurface(PaintState& state, const SurfacePaintRequest& request);
+
+}  // namespace esc

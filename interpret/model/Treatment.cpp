@@ -1,0 +1,88 @@
+#include "interpret/model/Treatment.h"
+
+#include <array>
+#include <string_view>
+
+#include "engine/Palette.h"
+
+namespace esc::model {
+namespace {
+
+constexpr std::array<std::string_view, 10> kPatternNames = {
+    "barry", "paly", "bendy", "bendy sinister", "chequy", "lozengy", "fusilly", "gyronny", "compony", "counter-compony"};
+constexpr std::array<std::string_view, 8> kDivisionNames = {
+    "per pale", "per fess", "per bend", "per bend sinister", "per saltire", "quarterly", "per chevron", "per chevron inverted"};
+
+int LeafCode(const Treatment& t) {
+    switch (t.form) {
+        case TreatmentForm::Counterchanged: return kCounterchanged;
+        case TreatmentForm::Proper: return kProperBrown;
+        default: return t.tincture;
+    }
+}
+
+void CollectLeaves(const Treatment& t, std::vector<int>& out) {
+    if (t.IsPlain()) {
+        out.push_back(LeafCode(t));
+        return;
+    }
+    for (const Treatment& part : t.parts) CollectLeaves(part, out);
+}
+
+}  // namespace
+
+bool Treatment::HasStraightenedLine() const {
+    if (line >= 0 && !FillDrawsItsLine(ToSurfaceFill(*this))) return true;
+    for (const Treatment& part : parts)
+        if (part.HasStraightenedLine()) return true;
+    return false;
+}
+
+int Treatment::FirstTincture() const {
+    std::vector<int> leaves;
+    CollectLeaves(*this, leaves);
+    return leaves.empty() ? -1 : leaves.front();
+}
+
+std::pair<int, int> Treatment::FirstTwoTinctures() const {
+    std::vector<int> leaves;
+    CollectLeaves(*this, leaves);
+    const int first = leaves.empty() ? -1 : leaves.front();
+    for (int code : leaves)
+        if (code != first) return {first, code};
+    return {first, -1};
+}
+
+std::string Treatment::Describe() const {
+    switch (form) {
+        case TreatmentForm::Counterchanged: return "counterchanged";
+        case TreatmentForm::Proper: return "proper";
+        case TreatmentForm::Tincture: {
+            const std::string_view name = TinctureName(tincture);
+            return name.empty() ? std::to_string(tincture) : std::string(name);
+        }
+        default: break;
+    }
+    std::string text(form == TreatmentForm::Pattern ? kPatternNames[static_cast<std::size_t>(pattern)]
+                                                    : kDivisionNames[static_cast<std::size_t>(division)]);
+    if (line >= 0) text += " (line " + std::to_string(line) + ")";
+    if (pieces > 0) text += " of " + std::to_string(pieces);
+    text += " (";
+    for (std::size_t i = 0; i < parts.size(); ++i) text += (i > 0 ? " | " : "") + parts[i].Describe();
+    return text + ")";
+}
+
+SurfaceFill ToSurfaceFill(const Treatment& t) {
+    if (t.IsPlain()) return SurfaceFill::Plain(LeafCode(t));
+    SurfaceFill fill;
+    fill.kind = t.form == TreatmentForm::Pattern ? FillKind::Pattern : FillKind::Division;
+    fill.pattern = t.pattern;
+    fill.division = t.division;
+    fill.pieces = t.pieces;
+    fill.line = t.line;
+    fill.tincture = t.FirstTincture();
+    for (const Treatment& part : t.parts) fill.parts.push_back(ToSurfaceFill(part));
+    return fill;
+}
+
+}  // namespace esc::model

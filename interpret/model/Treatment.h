@@ -1,0 +1,42 @@
+#pragma once
+// The treatment of a surface (the field, a part of a partition, an ordinary, a sub-ordinary, a
+// charge): a tincture or fur; a pattern of two treatments (barry, paly, bendy, chequy, lozengy,
+// fusilly, gyronny, compony, counter-compony, of N pieces, with a line); a division per pale,
+// fess, bend, saltire, cross or chevron with its line, whose parts are treatments in turn;
+// counterchanged; proper. Plain data: the reader builds it from the words, the painter walks
+// what it becomes (SurfaceFill) and neither knows the other.
+
+#include <string>
+#include <vector>
+
+#include "engine/SurfaceFill.h"
+
+namespace esc::model {
+
+enum class TreatmentForm { Tincture, Pattern, Division, Counterchanged, Proper };
+
+struct Treatment {
+    TreatmentForm form = TreatmentForm::Tincture;
+    int tincture = -1;  // Tincture: a tincture or fur code
+    PatternKind pattern = PatternKind::Barry;
+    DivisionKind division = DivisionKind::Pale;
+    int pieces = 0;   // of a pattern; 0: the usual count
+    int line = -1;    // the line of the division or of the pattern's pieces; -1 plain
+    std::vector<Treatment> parts;  // two, for a pattern or a division
+
+    // Whether this is one tincture (or counterchanged, or proper) with no parts.
+    bool IsPlain() const { return form != TreatmentForm::Pattern && form != TreatmentForm::Division; }
+    // Whether some line of the tree is not plain and is one the painter draws straight.
+    bool HasStraightenedLine() const;
+    // The tincture of the first leaf: what the surface is drawn in before the treatment.
+    int FirstTincture() const;
+    // The first two different leaf tinctures (the second -1 when there is one).
+    std::pair<int, int> FirstTwoTinctures() const;
+    // The treatment in words, for the trace: "per fess (azure | paly of 6 (or | gules))".
+    std::string Describe() const;
+};
+
+// What the painter is handed for this treatment.
+SurfaceFill ToSurfaceFill(const Treatment& treatment);
+
+}  // namespace esc::model

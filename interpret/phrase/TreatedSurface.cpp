@@ -1,0 +1,254 @@
+// A surface of more than one tincture is drawn in two steps: the surface as the shapes draw it,
+// in its first tincture, which tells which pixels it covers; then the treatment painted over
+// those pixels alone. The shapes need to know nothing of treatments, and any treatment the
+// reader builds draws on any surface the shapes draw.
+
+#include "interpret/phrase/TreatedSurface.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/Messages.h"
+#include "engine/OrdinaryShapes.h"
+#include "engine/Palette.h"
+#include "engine/SurfaceFill.h"
+#include "interpret/layout/ArrangeLevel.h"
+#include "interpret/phrase/PartedLevel.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/ReadTreatment.h"
+#include "interpret/read/Vocabulary.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/trace/Trace.h"
+
+namespace esc {
+namespace {
+
+// A picture-buffer code no painting stores: what still holds it after the surface was drawn was
+// not painted by it.
+constexpr std::int8_t kUnpaintedCode = -99;
+// A colour no tincture paints, for the same purpose in the picture.
+constexpr Rgb kUnpaintedColour{1, 2, 3};
+
+// The shape code that stands for the treatment's top division or pattern, for the layouts that
+// place charges by the field's partition.
+int ShapeOf(const model::Treatment& t) {
+    if (t.form == model::TreatmentForm::Pattern) {
+        switch (t.pattern) {
+            case PatternKind::Barry: return kBarry;
+            case PatternKind::Paly: return kPaly;
+            case PatternKind::Bendy:
+            case PatternKind::BendySinister: return kBendy;
+            case PatternKind::Gyronny: return kGyronny;
+            default: return kNoShape;
+        }
+    }
+    switch (t.division) {
+        case DivisionKind::Pale: return kPale;
+        case DivisionKind::Fess: return kFess;
+        case DivisionKind::Bend: return kBend;
+        case DivisionKind::BendSinister: return kBendSinister;
+        case DivisionKind::Saltire: return kSaltire;
+        case DivisionKind::Cross: return kCross;
+        case DivisionKind::Chevron: return kChevron;
+        case DivisionKind::ChevronInverted: return kChevronInverted;
+    }
+    return kNoShape;
+}
+
+// Whether the field parser's own forms draw this field: a division or pattern whose parts are
+// all single tinctures.
+bool FieldParserDraws(const model::Treatment& t) {
+    return std::all_of(t.parts.begin(), t.parts.end(), [](const model::Treatment& p) { return p.IsPlain(); });
+}
+
+// Whether the ordinary's own tincture rules draw this treatment: chequy and lozengy of two
+// tinctures, laid on the shield's grid as on the field.
+bool TinctureRulesDraw(const model::Treatment& t) {
+    return t.form == model::TreatmentForm::Pattern && (t.pattern == PatternKind::Chequy || t.pattern == PatternKind::Lozengy) &&
+           FieldParserDraws(t) && t.pieces == 0;
+}
+
+// Whether the parted charges' own means draw this treatment: per pale, per fess, barry, paly or
+// bendy of two tinctures, with no line.
+bool PartedLevelDraws(const model::Treatment& t) {
+    const bool parted = t.form == model::TreatmentForm::Division && (t.division == DivisionKind::Pale || t.division == DivisionKind::Fess);
+    const bool pattern = t.form == model::TreatmentForm::Pattern &&
+                         (t.pattern == PatternKind::Barry || t.pattern == PatternKind::Paly || t.pattern == PatternKind::Bendy);
+    return (parted || pattern) && t.line < 0 && FieldParserDraws(t);
+}
+
+// Whether the level is a bend or a chevron: the shield's grid of squares would lie across it,
+// so its chequy and lozengy follow its own limbs instead.
+bool LiesAslant(const DrawingState& s, const LevelRecord& level) {
+    if (level.levelKind != kTypeOrdinary || s.vocabulary == nullptr) return false;
+    const VocabularyRow* row = s.vocabulary->Lookup(LookupKey(level.levelName));
+    return row != nullptr && row->type == kTypeOrdinary && (row->sub1 == kBend || row->sub1 == kChevron);
+}
+
+void TellStraightLines(DrawingState& s, const model::Treatment& t) {
+    if (t.HasStraightenedLine()) s.messages.Show(msg::kTreatmentLineStraight);
+}
+
+}  // namespace
+
+bool TreatedField(DrawingState& s) {
+    const TreatmentReading reading = ReadTreatment(s, 0);
+    const model::Treatment& t = reading.treatment;
+    if (!reading.Read() || t.IsPlain() || FieldParserDraws(t)) return false;
+    const auto [first, second] = t.FirstTwoTinctures();
+    s.fieldColor1 = first;
+    s.fieldColor2 = second < 0 ? first : second;
+    s.shapeCode = s.partitionCode = s.lastShapeCode = ShapeOf(t);
+    s.lineCode = t.line;
+    const ShieldGeometry& g = s.geometry;
+    const SurfaceFill fill = model::ToSurfaceFill(t);
+    const SurfaceMask mask = SurfaceMask::Whole({2, 2, g.W - 1, g.shieldBottom - 1});
+    PaintSurface(s, {fill, mask, SurfaceLay::Broad, g.W2, g.H2});
+    s.levelTincture[s.level] = first;
+    for (int i = 0; i < reading.end; ++i) s.UseWord(i);
+    s.cursor = reading.end;
+    TellStraightLines(s, t);
+    if (s.trace) s.trace->field.form = "treatment " + t.Describe();
+    return true;
+}
+
+namespace phrase {
+
+bool TreatedLevelRule(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    if (level.levelKind == 0 || level.levelCount == 0 || level.levelIn || HasTincture(s)) return false;
+    if (!BeginsDividedTreatment(s, s.cursor)) return false;
+    const TreatmentReading reading = ReadTreatment(s, s.cursor);
+    if (!reading.Read() || (TinctureRulesDraw(reading.treatment) && !LiesAslant(s, level))) return false;
+    if (level.levelKind != kTypeOrdinary && (reading.treatment.IsPlain() || PartedLevelDraws(reading.treatment))) return false;
+    // A division that comes to one tincture ("quarterly counterchanged") is that tincture.
+    if (!reading.treatment.IsPlain()) s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())] = reading.treatment;
+    Tincture(s) = reading.treatment.FirstTincture();
+    for (int i = s.cursor; i < reading.end; ++i) s.UseWord(i);
+    s.cursor = reading.end - 1;  // on the last tincture, where the tincture's follow-up starts
+    TinctureFollowUp(s);
+    return true;
+}
+
+}  // namespace phrase
+
+void ForgetUndrawnTreatment(DrawingState& s) {
+    if (!LevelIsTreated(s)) return;
+    s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())] = model::Treatment{};
+    s.messages.Show(msg::kTreatmentInFirstTincture);
+}
+
+bool LevelIsTreated(const DrawingState& s) { return !s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())].IsPlain(); }
+
+namespace {
+
+// The charges of the current level drawn twice, in their first tincture and in another, which
+// tells the pixels of their bodies (those in the other tincture there and not here: outlines and
+// details in tinctures of their own are alike in both); each charge's body is then painted in the treatment, laid in that charge's own box.
+void DrawTreatedCharges(DrawingState& s, const model::Treatment& t) {
+    const int first = t.FirstTincture();
+    // Not sable: a sable charge has a grey outline, which would differ too.
+    const int probe = first == kGules ? kAzure : kGules;
+    struct Saved {
+        Bitmap picture;
+        std::vector<std::int8_t> codes;
+        std::vector<std::uint64_t> visited;
+        int pictures, ringNext, ringWritten;
+        LevelRecord record;
+    };
+    LevelRecord& record = s.levels[static_cast<std::size_t>(s.ClampedLevel())];
+    const Saved before{s.picture, s.pictureBuffer, s.visited, s.pictureCount, s.ringNext, s.ringWritten, record};
+    LevelTrace* trace = CurrentLevelTrace(s);
+    const std::size_t placed = trace != nullptr ? trace->placements.size() : 0;
+    phrase::Tincture(s) = probe;
+    ArrangeLevel(s);
+    const Bitmap probed = s.picture;
+    s.picture = before.picture;
+    s.pictureBuffer = before.codes;
+    s.visited = before.visited;
+    s.pictureCount = before.pictures;
+    s.ringNext = before.ringNext;
+    s.ringWritten = before.ringWritten;
+    record = before.record;
+    if (trace != nullptr) {
+        trace->placements.resize(placed);
+        trace->layout.clear();
+    }
+    phrase::Tincture(s) = first;
+    ArrangeLevel(s);
+    const int width = std::min(s.picture.Width(), probed.Width()), height = std::min(s.picture.Height(), probed.Height());
+    std::vector<bool> body(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            body[static_cast<std::size_t>(y) * width + x] = probed.Pixel(x, y) == kPalette[probe] && !(s.picture.Pixel(x, y) == probed.Pixel(x, y));
+    const SurfaceFill fill = model::ToSurfaceFill(t);
+    for (const Rect& box : ChargeBoxes(body, width, height)) {
+        SurfaceMask mask;
+        mask.box = box;
+        mask.in.assign(static_cast<std::size_t>(box.Width()) * static_cast<std::size_t>(box.Height()), false);
+        for (int y = box.top; y < box.bottom; ++y)
+            for (int x = box.left; x < box.right; ++x)
+                mask.in[static_cast<std::size_t>(y - box.top) * box.Width() + (x - box.left)] = body[static_cast<std::size_t>(y) * width + x];
+        PaintSurface(s, {fill, mask, SurfaceLay::Broad});
+    }
+}
+
+}  // namespace
+
+void DrawTreatedLevel(DrawingState& s) {
+    model::Treatment& kept = s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())];
+    const model::Treatment t = kept;
+    kept = model::Treatment{};
+    if (phrase::Current(s).levelKind != kTypeOrdinary) {
+        if (s.view == OutputView::Shield) {
+            DrawTreatedCharges(s, t);
+        } else {
+            ArrangeLevel(s);  // the achievement's copy of the shield: the charges in their first tincture
+        }
+        TellStraightLines(s, t);
+        if (LevelTrace* trace = CurrentLevelTrace(s)) trace->layout += " (" + t.Describe() + " on each charge)";
+        return;
+    }
+    // The surface alone, over a picture and a buffer of codes that no painting leaves: some
+    // shapes plot part of their pixels without storing a code (the lines of partition).
+    const std::vector<std::int8_t> before = s.pictureBuffer;
+    const Bitmap pictureBefore = s.picture;
+    std::fill(s.pictureBuffer.begin(), s.pictureBuffer.end(), kUnpaintedCode);
+    s.picture.Fill(kUnpaintedColour);
+    ArrangeLevel(s);
+    const ShieldGeometry& g = s.geometry;
+    const int width = std::min(g.W, s.picture.Width()), height = s.picture.Height();
+    auto painted = [&](int x, int y) {
+        const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
+        return !(s.picture.Pixel(x, y) == kUnpaintedColour) || (i < s.pictureBuffer.size() && s.pictureBuffer[i] != kUnpaintedCode);
+    };
+    Rect box{width, height, 0, 0};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (painted(x, y)) box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+    SurfaceMask mask;
+    mask.box = box.Width() > 0 && box.Height() > 0 ? box : Rect{};
+    mask.in.assign(static_cast<std::size_t>(mask.box.Width()) * static_cast<std::size_t>(mask.box.Height()), false);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (painted(x, y)) mask.in[static_cast<std::size_t>(y - box.top) * mask.box.Width() + (x - box.left)] = true;
+    // Outside the surface, the picture and the codes as they were.
+    for (int y = 0; y < s.picture.Height(); ++y)
+        for (int x = 0; x < s.picture.Width(); ++x)
+            if (s.picture.Pixel(x, y) == kUnpaintedColour) s.picture.SetPixel(x, y, pictureBefore.Pixel(x, y));
+    for (std::size_t i = 0; i < s.pictureBuffer.size(); ++i)
+        if (s.pictureBuffer[i] == kUnpaintedCode) s.pictureBuffer[i] = before[i];
+    const int shape = s.shapeCode;
+    const SurfaceLay lay = shape == kBordure || shape == kOrle || shape == kTressure || shape == kTressureFlory ? SurfaceLay::Ring : SurfaceLay::Find;
+    // Divided on the shield's own lines where the surface spans them, as the shapes centre it.
+    const int middleX = box.left < g.W2 && g.W2 < box.right ? g.W2 : -1;
+    const int middleY = box.top < g.H2 && g.H2 < box.bottom ? g.H2 : -1;
+    const SurfaceFill fill = model::ToSurfaceFill(t);
+    PaintSurface(s, {fill, mask, lay, middleX, middleY});
+    TellStraightLines(s, t);
+    if (LevelTrace* trace = CurrentLevelTrace(s)) trace->layout += " (" + t.Describe() + ")";
+}
+
+}  // namespace esc

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <vector>
+
+#include "TestCanvas.h"
+#include "engine/SurfaceFill.h"
+
+namespace esc {
+namespace {
+
+SurfaceFill Pattern(PatternKind kind, int a, int b, int pieces = 0) {
+    SurfaceFill f;
+    f.kind = FillKind::Pattern;
+    f.pattern = kind;
+    f.pieces = pieces;
+    f.parts = {SurfaceFill::Plain(a), SurfaceFill::Plain(b)};
+    return f;
+}
+
+SurfaceFill Division(DivisionKind kind, SurfaceFill a, SurfaceFill b) {
+    SurfaceFill f;
+    f.kind = FillKind::Division;
+    f.division = kind;
+    f.parts = {std::move(a), std::move(b)};
+    return f;
+}
+
+// The leaf at shield pixel (x, y) of a request.
+struct Leaves {
+    SurfaceMask mask;
+    std::vector<int> leaves;
+    Leaves(const SurfaceFill& fill, SurfaceMask m, SurfaceLay lay, int middleX = -1, int middleY = -1) : mask(std::move(m)) {
+        leaves = SurfaceLeaves({fill, mask, lay, middleX, middleY});
+    }
+    int At(int x, int y) const {
+        return leaves[static_cast<std::size_t>(y - mask.box.top) * mask.box.Width() + (x - mask.box.left)];
+    }
+};
+
+// A band `breadth` wide along the line from (20, 20) at `degrees` below the x axis, in a 400 x 400 box.
+SurfaceMask Band(double degrees, double breadth) {
+    SurfaceMask m;
+    m.box = {0, 0, 400, 400};
+    m.in.assign(400 * 400, false);
+    const double ux = std::cos(degrees * M_PI / 180), uy = std::sin(degrees * M_PI / 180);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 400; ++x) {
+            const double t = -(x + 0.5 - 20) * uy + (y + 0.5 - 20) * ux;
+            m.in[static_cast<std::size_t>(y) * 400 + x] = std::abs(t) < breadth / 2;
+        }
+    return m;
+}
+
+// A square ring, `breadth` deep, round a 300 x 300 box.
+SurfaceMask Ring(int breadth) {
+    SurfaceMask m;
+    m.box = {10, 10, 310, 310};
+    m.in.assign(300 * 300, false);
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 300; ++x)
+            m.in[static_cast<std::size_t>(y) * 300 + x] = x < breadth || y < breadth || x >= 300 - breadth || y >= 300 - breadth;
+    return m;
+}
+
+// Divisions nest: each part is laid in its own half or quarter of the box, to any depth.
+TEST(SurfaceFill, DivisionsLayTheirPartsInTheirOwnBoxes) {
+    const SurfaceMask whole = SurfaceMask::Whole({0, 0, 120, 240});
+    {
+        SCOPED_TRACE("per fess azure and paly of four or and gules");
+        const Leaves l(Division(DivisionKind::Fess, SurfaceFill::Plain(kAzure), Pattern(PatternKind::Paly, kOr, kGules, 4)), whole,
+                       SurfaceLay::Broad);
+        for (int x : {5, 40, 70, 115}) EXPECT_EQ(l.At(x, 60), kAzure);
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(l.At(15 + 30 * k, 180), k % 2 == 0 ? kOr : kGules) << k;
+    }
+    {
+        SCOPED_TRACE("per pale barry of six argent and azure and vert");
+        const Leaves l(Division(DivisionKind::Pale, Pattern(PatternKind::Barry, kArgent, kAzure), SurfaceFill::Plain(kVert)), whole,
+                       SurfaceLay::Broad);
+        for (int k = 0; k < 6; ++k) {
+            EXPECT_EQ(l.At(30, 20 + 40 * k), k % 2 == 0 ? kArgent : kAzure) << k;
+            EXPECT_EQ(l.At(90, 20 + 40 * k), kVert) << k;
+        }
+    }
+    {
+        SCOPED_TRACE("quarterly per pale or and sable and gules");
+        const Leaves l(Division(DivisionKind::Cross, Division(DivisionKind::Pale, SurfaceFill::Plain(kOr), SurfaceFill::Plain(kSable)),
+                                SurfaceFill::Plain(kGules)),
+                       whole, SurfaceLay::Broad);
+        EXPECT_EQ(l.At(10, 60), kOr);     // first quarter, its dexter half
+        EXPECT_EQ(l.At(50, 60), kSable);  // first quarter, its sinister half
+        EXPECT_EQ(l.At(90, 60), kGules);
+        EXPECT_EQ(l.At(30, 180), kGules);
+        EXPECT_EQ(l.At(70, 180), kOr);    // fourth quarter, dexter half
+        EXPECT_EQ(l.At(110, 180), kSable);
+    }
+    {
+        SCOPED_TRACE("per saltire: chief and base the first, the flanks the second");
+        const Leaves l(Division(DivisionKind::Saltire, SurfaceFill::Plain(kOr), SurfaceFill::Plain(kAzure)), SurfaceMask::Whole({0, 0, 200, 200}),
+                       SurfaceLay::Broad);
+        EXPECT_EQ(l.At(100, 10), kOr);
+        EXPECT_EQ(l.At(100, 190), kOr);
+        EXPECT_EQ(l.At(10, 100), kAzure);
+        EXPECT_EQ(l.At(190, 100), kAzure);
+    }
+    {
+        SCOPED_TRACE("a middle asked for moves the line of the division");
+        const Leaves l(Division(DivisionKind::Pale, SurfaceFill::Plain(kOr), SurfaceFill::Plain(kAzure)), whole, SurfaceLay::Broad, 40);
+        EXPECT_EQ(l.At(38, 100), kOr);
+        EXPECT_EQ(l.At(42, 100), kAzure);
+    }
+}
+
+// Compony follows the surface: along a band whatever its slope, round a ring; counter-compony
+// has two rows across, the squares of one row alternating with those of the other.
+TEST(SurfaceFill, ComponyFollowsTheSurface) {
+    for (double degrees : {0.0, 40.0, 90.0}) {
+        SCOPED_TRACE(degrees);
+        const double breadth = 40;
+        const Leaves l(Pattern(PatternKind::Compony, kOr, kAzure), Band(degrees, breadth), SurfaceLay::Find);
+        const double ux = std::cos(degrees * M_PI / 180), uy = std::sin(degrees * M_PI / 180);
+        // Along the middle the pieces change every breadth: the runs between the first and the
+        // last are a breadth long (to a pixel or two of the slope's steps).
+        std::set<int> seen;
+        std::vector<double> changes;
+        int previous = -1;
+        for (double s = 40; s < 360; s += 0.5) {
+            const int x = static_cast<int>(20 + s * ux), y = static_cast<int>(20 + s * uy);
+            if (!l.mask.Contains(x, y)) continue;
+            const int here = l.At(x, y);
+            seen.insert(here);
+            if (previous >= 0 && here != previous) changes.push_back(s);
+            previous = here;
+        }
+        ASSERT_GE(changes.size(), 4u);
+        for (std::size_t i = 1; i < changes.size(); ++i) EXPECT_NEAR(changes[i] - changes[i - 1], breadth, 3.0) << changes[i];
+        EXPECT_EQ(seen, (std::set<int>{kOr, kAzure}));
+    }
+    {
+        SCOPED_TRACE("chequy on a band in bend: three rows across it");
+        const double degrees = 40, breadth = 60;
+        const Leaves l(Pattern(PatternKind::Chequy, kOr, kAzure), Band(degrees, breadth), SurfaceLay::Find);
+        const double ux = std::cos(degrees * M_PI / 180), uy = std::sin(degrees * M_PI / 180);
+        for (double s : {150.0, 230.0}) {
+            auto at = [&](double t) { return l.At(static_cast<int>(20 + s * ux - t * uy), static_cast<int>(20 + s * uy + t * ux)); };
+            EXPECT_NE(at(-breadth / 3), at(0)) << s;
+            EXPECT_NE(at(0), at(breadth / 3)) << s;
+            EXPECT_EQ(at(-breadth / 3), at(breadth / 3)) << s;
+        }
+    }
+    {
+        SCOPED_TRACE("a ring, compony of sixteen");
+        const Leaves l(Pattern(PatternKind::Compony, kOr, kAzure), Ring(30), SurfaceLay::Ring);
+        // The top middle is a boundary: its two sides differ; across the ring's breadth one piece.
+        EXPECT_NE(l.At(150, 20), l.At(170, 20));
+        EXPECT_EQ(l.At(150, 12), l.At(150, 37));
+        int changes = 0;
+        // Round the middle of the ring: sixteen pieces, sixteen changes.
+        std::vector<std::pair<int, int>> path;
+        for (int x = 25; x < 295; ++x) path.emplace_back(x, 25);
+        for (int y = 25; y < 295; ++y) path.emplace_back(294, y);
+        for (int x = 294; x >= 25; --x) path.emplace_back(x, 294);
+        for (int y = 294; y >= 25; --y) path.emplace_back(25, y);
+        for (std::size_t i = 1; i < path.size(); ++i)
+            changes += l.At(path[i].first, path[i].second) != l.At(path[i - 1].first, path[i - 1].second);
+        EXPECT_EQ(changes, 16);
+    }
+    {
+        SCOPED_TRACE("a ring, counter-compony");
+        const Leaves l(Pattern(PatternKind::CounterCompony, kOr, kAzure), Ring(30), SurfaceLay::Ring);
+        for (int x : {60, 120, 200, 240}) EXPECT_NE(l.At(x, 14), l.At(x, 34)) << x;
+    }
+}
+
+// Painting stores each leaf's code and paints only the mask.
+TEST(SurfaceFill, PaintsTheMaskOnly) {
+    test::Canvas c;
+    c.PaintField(kArgent);
+    SurfaceMask m = SurfaceMask::Whole({100, 100, 200, 200});
+    m.in[0] = false;  // the top left pixel is not the surface's
+    PaintSurface(c.s(), {Division(DivisionKind::Fess, SurfaceFill::Plain(kGules), SurfaceFill::Plain(kAzure)), m, SurfaceLay::Broad});
+    EXPECT_EQ(c.At(100, 100), test::Colour(kArgent));
+    EXPECT_EQ(c.At(101, 100), test::Colour(kGules));
+    EXPECT_EQ(c.At(199, 149), test::Colour(kGules));
+    EXPECT_EQ(c.At(150, 150), test::Colour(kAzure));
+    EXPECT_EQ(c.At(199, 199), test::Colour(kAzure));
+    EXPECT_EQ(c.At(200, 150), test::Colour(kArgent));
+    EXPECT_EQ(c.At(150, 200), test::Colour(kArgent));
+    EXPECT_EQ(c.s().pictureBuffer[150 * 415 + 150], kAzure);
+}
+
+}  // namespace
+}  // namespace esc

@@ -1,0 +1,135 @@
+// Shields drawn at paint scales 2 and 4 against the same shields at 1: the same tinctures at the
+// same places relative to the picture, edges where the design puts them, k times finer.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "TestDrawing.h"
+#include "engine/Messages.h"
+
+namespace esc {
+namespace {
+
+using test::Colour;
+using test::Drawing;
+
+
+// Column x's first row (from the top, below the outline) whose colour is not `c`, or -1.
+int FirstRowNot(const Drawing& d, int x, int fromRow, Rgb c) {
+    for (int y = fromRow; y < d.state->picture.Height(); ++y)
+        if (!(d.At(x, y) == c)) return y;
+    return -1;
+}
+
+TEST(PaintScale, PictureAndGeometryGrowWithTheScale) {
+    for (const double k : {1.0, 2.0, 4.0, 1000.0 / kDesignImageWidth}) {
+        SCOPED_TRACE(k);
+        Drawing d;
+        d.s().SetPaintScale(k);
+        d.DrawClean("Azure a bend or");
+        const ShieldGeometry& g = d.s().geometry;
+        EXPECT_EQ(d.s().picture.Width(), static_cast<int>(std::lround(kImageWidth * k)));
+        EXPECT_EQ(d.s().picture.Height(), static_cast<int>(std::lround(kPictureHeight * k)));
+        EXPECT_EQ(g.H, static_cast<int>(std::lround(kImageHeight * k)) - g.Px(40));
+        EXPECT_EQ(g.shieldBottom, g.H + g.Px(34));
+        EXPECT_EQ(g.BaseBoundsCount(), g.Px(kBaseBoundsCount));
+    }
+}
+
+// Every point of a grid over the shield, at its place relative to the picture, has the same
+// colour at k as at 1, but for a few that fall on an edge (the outline, a line's teeth).
+TEST(PaintScale, SameTincturesAtTheSameRelativePlaces) {
+    const char* blazons[] = {
+        "Azure a bend or",
+        "Per fess indented gules and argent",
+        "Or a chief embattled azure",
+        "Argent a cross engrailed gules",
+        "Vert a chevron between three roundels or",
+        "Gules a bordure argent",
+        "Chequy or and azure",
+        "Ermine a fess sable",
+        "Azure a lion rampant or",
+        "Barry wavy of six argent and azure",
+        "Argent a saltire vert",
+        "Gules a pale or",
+    };
+    constexpr int kColumns = 41, kRows = 51;
+    constexpr double kMostMismatched = 0.03;
+    for (const char* blazon : blazons) {
+        Drawing one;
+        one.DrawClean(blazon);
+        for (const double k : {2.0, 4.0}) {
+            SCOPED_TRACE(std::string(blazon) + " at " + std::to_string(k));
+            Drawing scaled;
+            scaled.s().SetPaintScale(k);
+            scaled.DrawClean(blazon);
+            int mismatched = 0;
+            for (int i = 0; i < kColumns; ++i)
+                for (int j = 0; j < kRows; ++j) {
+                    // Pixel centres of the design picture and the same places at k.
+                    const int x1 = 2 + i * (kImageWidth - 4) / (kColumns - 1), y1 = 2 + j * (kPictureHeight - 4) / (kRows - 1);
+                    const int xk = static_cast<int>((x1 + 0.5) * k), yk = static_cast<int>((y1 + 0.5) * k);
+                    if (!(one.At(x1, y1) == scaled.At(xk, yk))) ++mismatched;
+                }
+            EXPECT_LE(mismatched, static_cast<int>(kMostMismatched * kColumns * kRows));
+        }
+    }
+}
+
+// Edges computed from the geometry: the outline's pen, a chief's lower edge and a bend's middle
+// lie k times as far in at k as at 1 (within a pixel of the design, k pixels here).
+TEST(PaintScale, EdgesLieWhereTheDesignPutsThem) {
+    Drawing one;
+    one.DrawClean("Argent a chief gules");
+    const int chief1 = FirstRowNot(one, kImageWidth / 2, 4, Colour(kGules));
+    ASSERT_GT(chief1, 0);
+    for (const int k : {2, 4}) {
+        SCOPED_TRACE(k);
+        Drawing d;
+        d.s().SetPaintScale(k);
+        d.DrawClean("Argent a chief gules");
+        const ShieldGeometry& g = d.s().geometry;
+        // The outline is the design's two pixels, k times as wide.
+        const int y = g.H / 2;
+        EXPECT_EQ(d.At(g.Px(1), y), kBlack);
+        EXPECT_EQ(d.At(g.Px(2) - 1, y), kBlack);
+        EXPECT_EQ(d.At(g.Px(3), y), Colour(kArgent));
+        const int chief = FirstRowNot(d, g.W / 2, g.Px(4), Colour(kGules));
+        EXPECT_NEAR(chief, chief1 * k, k);
+    }
+}
+
+// Teeth of a line drawn finer, not larger: at k the edge of an indented fess steps by one
+// pixel at a time along its slopes, where an enlarged copy would step by k.
+TEST(PaintScale, LinesStepByOnePixel) {
+    Drawing d;
+    d.s().SetPaintScale(4);
+    d.DrawClean("Argent a fess dancetty gules");
+    const ShieldGeometry& g = d.s().geometry;
+    int largestStep = 0, previous = -1;
+    for (int x = g.W / 4; x < g.W / 4 + g.Px(30); ++x) {
+        const int top = FirstRowNot(d, x, g.Px(4), Colour(kArgent));
+        ASSERT_GT(top, 0);
+        if (previous >= 0) largestStep = std::max(largestStep, std::abs(top - previous));
+        previous = top;
+    }
+    EXPECT_LE(largestStep, 2);
+}
+
+// Marshalled arms are assembled at the design size: drawn so at any scale, and the user is told.
+TEST(PaintScale, MarshalledArmsAreDrawnAtTheDesignSizeAndSaidSo) {
+    Drawing d;
+    d.s().SetPaintScale(4);
+    d.Draw("Or impaling: Azure");
+    EXPECT_EQ(d.s().picture.Width(), kImageWidth);
+    ASSERT_FALSE(d.sink.messages.empty());
+    EXPECT_EQ(d.sink.messages.front(), msg::kMarshalledAtDesignSize);
+    // The next single arms return to the scale asked for.
+    d.DrawClean("Or a bend azure");
+    EXPECT_EQ(d.s().picture.Width(), 4 * kImageWidth);
+}
+
+}  // namespace
+}  // namespace esc

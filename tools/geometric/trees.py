@@ -1,0 +1,151 @@
+"""Trees of named kinds, each drawn twice: on a trunk cut straight across (the tree as blazoned
+alone, also "couped") and eradicated, the roots torn up and showing. "An apple tree" is read as
+the name appletree (cut to appletre), "an apple tree eradicated" as appletre.ra; a kind named alone ("a palm") is its tree. Fruit is drawn
+as the second part, so "fructed gules" colours it."""
+
+from .style import RED
+from .geometry import arc, circle, ellipse, join, mirrored, poly, smooth
+from .svg import Charge, charge
+from .plants import lens, scalloped_ellipse, trunk_eradicated
+
+
+def trunk_couped(top=128, half_w=13):
+    return [('M', (90, top)), ('L', (90 + half_w, top)), ('L', (90 + half_w, 196)), ('L', (92 + half_w, 214)),
+            ('L', (90, 214))]
+
+
+def draw_trunk(ch, eradicated, top=128):
+    if eradicated:
+        ch.fill(mirrored(trunk_eradicated(), 90), note='trunk and roots')
+    else:
+        ch.fill(mirrored(trunk_couped(top), 90), note='the trunk, cut straight')
+    ch.line([poly([(84, 150), (86, 170)]), poly([(96, 152), (94, 168)])], note='bark')
+
+
+def apple_crown(ch):
+    crown = scalloped_ellipse((90, 78), 63, 54, 12, 21, 10)
+    ch.fill(crown, join='round', note='the crown')
+    ch.fill([circle(p, 9) for p in ((58, 60), (102, 44), (124, 82), (74, 96), (104, 112), (48, 102), (86, 66))],
+            colour=RED, width=2.5, note='apples (second part)')
+
+
+def olive_crown(ch):
+    crown = scalloped_ellipse((90, 84), 84, 40, 18, 13, 0)
+    ch.fill(crown, join='round', note='the crown')
+    ch.fill([ellipse(p, 5, 8) for p in ((40, 76), (70, 64), (104, 62), (136, 74), (120, 98), (84, 96), (52, 100))],
+            colour=RED, width=2, note='olives (second part)')
+
+
+def cypress_crown(ch):
+    crown = join(smooth([(90, 5), (124, 40), (140, 90), (132, 128), (90, 142)]),
+                 smooth([(90, 142), (48, 128), (40, 90), (56, 40), (90, 5)]))
+    ch.fill(crown, note='the crown')
+    ch.line([arc(p, 12, -60, 60) for p in ((84, 46), (98, 76), (78, 104), (100, 114))])
+
+
+def palm_crown(ch):
+    top = (90, 64)
+    tips = [(8, 112), (14, 54), (50, 12), (130, 12), (166, 54), (172, 112), (90, 5)]
+    ch.union([[lens(top, tip, 15)] for tip in tips], note='the fronds')
+    ch.line([poly([top, (top[0] + 0.8 * (t[0] - top[0]), top[1] + 0.8 * (t[1] - top[1]))]) for t in tips])
+
+
+def willow_crown(ch):
+    crown = join(smooth([(20, 120), (14, 70), (40, 22), (90, 8), (140, 22), (166, 70), (160, 120)]),
+                 poly([(160, 120), (150, 104), (140, 128), (128, 106), (116, 132), (104, 110), (90, 134), (76, 110),
+                       (64, 132), (52, 106), (40, 128), (30, 104), (20, 120)]))
+    ch.fill(crown, note='the crown, drooping')
+    ch.line([smooth([(x, 30 + abs(x - 90) * 0.4), (x - 3, 70), (x, 106)]) for x in (52, 76, 104, 128)])
+
+
+def birch_crown(ch):
+    crown = scalloped_ellipse((90, 72), 56, 62, 14, 15, 0)
+    ch.fill(crown, join='round', note='the crown')
+    ch.line([arc(p, 9, -60, 60) for p in ((70, 50), (104, 40), (116, 80), (80, 92), (58, 108), (104, 112))])
+
+
+def birch_bark(ch):
+    ch.solid([poly([(80, 140), (92, 138), (92, 143), (80, 145)]), poly([(90, 162), (102, 160), (102, 165), (90, 167)]),
+              poly([(79, 182), (90, 181), (90, 186), (79, 187)])], note='the bark\'s dark bands')
+
+
+def beech_crown(ch):
+    ch.fill(scalloped_ellipse((90, 80), 84, 54, 14, 18, 0), join='round', note='the crown')
+    ch.line([arc(p, 12, -60, 60) for p in ((48, 70), (86, 50), (124, 66), (70, 100), (112, 104), (150, 92), (30, 96))])
+
+
+def aspen_crown(ch):
+    ch.fill(scalloped_ellipse((90, 72), 54, 66, 18, 12, 0), join='round', note='the crown')
+    ch.line([poly([(x, y), (x + 6, y + 8)]) for x, y in ((70, 40), (100, 30), (80, 70), (110, 76), (64, 104), (100, 112))])
+
+
+def poplar_crown(ch):
+    ch.fill(scalloped_ellipse((90, 72), 34, 68, 16, 11, 0), join='round', note='the crown')
+    ch.line([poly([(90, 20), (90, 126)])] + [poly([(90, y), (90 + d, y - 14)]) for y in (50, 80, 110) for d in (-18, 18)])
+
+
+def yew_crown(ch):
+    crown = join(smooth([(90, 5), (130, 40), (160, 96), (168, 132)]), poly([(168, 132), (12, 132)]),
+                 smooth([(12, 132), (20, 96), (50, 40), (90, 5)]))
+    ch.fill(crown, join='round', note='the crown')
+    ch.line([arc(p, 14, -60, 60) for p in ((80, 40), (104, 70), (60, 84), (126, 104), (50, 114), (92, 112))])
+
+
+def elm_crown(ch):
+    clumps = [scalloped_ellipse(c, rx, ry, 10, 14, 0) for c, rx, ry in (((54, 92), 48, 40), ((126, 92), 48, 40),
+                                                                         ((90, 50), 54, 44))]
+    ch.union([[c] for c in clumps], note='the crown, in three clumps')
+    ch.line([arc(p, 12, -60, 60) for p in ((50, 92), (130, 92), (90, 44), (90, 96))])
+
+
+KINDS = [
+    # name stem, crown, title words, trunk top
+    ('appletre', apple_crown, 'An apple tree fructed: a round crown hung with apples', 128),
+    ('olivetre', olive_crown, 'An olive tree fructed: a broad crown of narrow leaves hung with olives', 118),
+    ('cypresst', cypress_crown, 'A cypress tree: a tall crown narrowing to a point', 136),
+    ('palmtree', palm_crown, 'A palm tree: a crown of long fronds spreading and drooping from the top of the trunk', 62),
+    ('willowtr', willow_crown, 'A willow tree: a broad crown hanging down in drooping strands', 126),
+    ('birchtre', birch_crown, 'A birch tree: a rounded crown on a slender trunk banded dark', 128),
+    ('beechtre', beech_crown, 'A beech tree: a broad domed crown', 130),
+    ('aspentre', aspen_crown, 'An aspen tree: a tall oval crown of small round leaves', 134),
+    ('poplartr', poplar_crown, 'A poplar tree: a tall narrow crown rising like a column', 138),
+    ('yewtree', yew_crown, 'A yew tree: a broad dark crown rising to a rounded point', 130),
+    ('elmtree', elm_crown, 'An elm tree: a tall crown of three great clumps of leaves', 128),
+]
+
+
+def make_tree(stem, crown, title, top, eradicated):
+    name = stem + ('.ra' if eradicated else '')
+    words = title + (', eradicated: the roots torn up and showing.' if eradicated else ', its trunk cut straight across.')
+    alone = {'olivetre': 'olive', 'cypresst': 'cypres', 'palmtree': 'palm', 'willowtr': 'willow', 'birchtre': 'birch',
+             'beechtre': 'beech', 'aspentre': 'aspen', 'poplartr': 'poplar', 'yewtree': 'yew', 'elmtree': 'elm'}
+    plural = {'cypresst': 'cypresse', 'birchtre': 'birche', 'beechtre': 'beeche'}
+    also = [stem + '.cp'] + ([alone[stem]] if stem in alone else []) + ([plural[stem]] if stem in plural else [])
+    if eradicated:
+        also = [alone[stem] + '.ra'] if stem in alone else None
+    ch = Charge('plants', name, 180, 220, words, also=' '.join(also) if also else None)
+    if stem == 'palmtree':
+        trunk = [('M', (90, 62)), ('L', (98, 62)), ('C', (104, 110), (106, 160), (104, 196))]
+        if eradicated:
+            ch.fill(mirrored(trunk_eradicated(), 90), note='roots')
+        else:
+            ch.fill(mirrored(trunk_couped(150, 11), 90))
+        ch.fill(join(poly([(82, 62), (98, 62)]), smooth([(98, 62), (104, 120), (102, 170)]),
+                     poly([(102, 170), (78, 170)]), smooth([(78, 170), (78, 120), (82, 62)])), note='the trunk')
+        ch.line([poly([(80, y), (101, y + 6)]) for y in range(80, 166, 14)])
+    else:
+        draw_trunk(ch, eradicated, top)
+        if stem == 'birchtre':
+            birch_bark(ch)
+    crown(ch)
+    return ch
+
+
+def register(stem, crown, title, top):
+    charge(lambda: make_tree(stem, crown, title, top, False))
+    charge(lambda: make_tree(stem, crown, title, top, True))
+
+
+for _kind in KINDS:
+    register(*_kind)
+
