@@ -26,7 +26,8 @@ TEST(Stains, EachHasAColourOfItsOwn) {
     for (const Stain& s : kStains) {
         SCOPED_TRACE(s.word);
         for (std::size_t e = 0; e < kPalette.size(); ++e) {
-            if (static_cast<int>(e) != s.code) EXPECT_FALSE(kPalette[e] == Colour(s.code)) << "entry " << e;
+            if (static_cast<int>(e) == s.code) continue;
+            EXPECT_FALSE(kPalette[e] == Colour(s.code)) << "entry " << e;
         }
         EXPECT_TRUE(IsNamedTincture(s.code));
         EXPECT_FALSE(TinctureName(s.code).empty());
