@@ -34,7 +34,7 @@ bool InsideField(const ShieldGeometry& g, int x, int y) {
 // The last column a PaintSpan(x1, y, x2) covers: x2 for plain colours and counterchanged runs,
 // x2 - 1 for patterned and chequy ones.
 int SpanEndFor(int code, int lastColumn) {
-    const bool inclusive = code < kCounterchanged || code == kCounterchanged || code == kProperBrown || code == kPlainWhite;
+    const bool inclusive = IsPlainTincture(code) || code == kCounterchanged || code == kProperBrown || code == kPlainWhite;
     return inclusive ? lastColumn : lastColumn + 1;
 }
 

@@ -279,7 +279,7 @@ void PaintSpan(PaintState& state, int x1, int y, int x2) {
     if (state.view == OutputView::Shield && (y > g.shieldBottom || y < 0 || x1 < 0)) return;
     const int c = state.levelTincture[state.level];
     if (c != kCounterchanged) StoreCode(state, x1, y, x2, c);
-    if (c < kCounterchanged || c == kProperBrown) {
+    if (IsPlainTincture(c) || c == kProperBrown) {
         PlotRun(state, x1, y, x2 + 1, c == kProperBrown ? kErmine : c);
     } else if (c == kChequy) {
         PaintChequy(state, x1, y, x2);
@@ -295,7 +295,7 @@ void PaintSpan(PaintState& state, int x1, int y, int x2) {
 }
 
 void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
-    if (code < kCounterchanged || code == kProperBrown || code == kPlainWhite) {
+    if (IsPlainTincture(code) || code == kProperBrown || code == kPlainWhite) {
         const int entry = code == kProperBrown ? kErmine : code == kPlainWhite ? kErmines : code;
         PlotRun(state, x1, y, x2 + 1, entry);
         return;

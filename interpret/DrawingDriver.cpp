@@ -4,6 +4,7 @@
 
 #include "engine/Messages.h"
 #include "engine/Painter.h"
+#include "engine/Palette.h"
 #include "interpret/phrase/FieldParser.h"
 #include "interpret/marshal/MarshalledGrid.h"
 #include "interpret/marshal/Marshalling.h"
@@ -87,7 +88,7 @@ void LookUpWords(DrawingState& s, bool collectTinctures) {
         s.wordType[index] = row->type;
         s.wordSub1[index] = row->sub1;
         s.wordSub2[index] = row->sub2;
-        if (collectTinctures && row->type == kTypeTincture && row->sub1 < 13 &&
+        if (collectTinctures && row->type == kTypeTincture && IsNamedTincture(row->sub1) &&
             s.namedTinctureCount < kMaxNamedTinctures) {
             s.namedTinctures[static_cast<std::size_t>(s.namedTinctureCount++)] = row->sub1;
         }

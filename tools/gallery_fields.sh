@@ -8,6 +8,7 @@ out=docs/fields
 mkdir -p "$out"
 fields=(
   "Or" "Argent" "Gules" "Azure" "Sable" "Vert" "Purpure"
+  "Tenne" "Sanguine" "Murrey" "Celeste" "Carnation"
   "Ermine" "Ermines" "Erminois" "Pean" "Vair"
   "Chequy or and azure" "Vairy argent and gules" "Lozengy argent and gules"
   "Argent guttee gules" "Or billettee sable" "Azure bezantee" "Gules crusilly or"

@@ -152,7 +152,7 @@ void PaintRun(DrawingState& s, int x1, int y, int n, int lx) {
             s.layerTarget.lx = lx + i;
             PaintSpan(s, x1 + i, y, x1 + i);
         }
-    } else if (code < kErmine || code == kProperBrown || code == kPlainWhite) {
+    } else if (IsPlainTincture(code) || code == kProperBrown || code == kPlainWhite) {
         PaintSpan(s, x1, y, x1 + n - 1);
     } else {
         PaintSpan(s, x1, y, x1 + n);

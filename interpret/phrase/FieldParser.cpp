@@ -77,7 +77,7 @@ bool QuarterlyOfAPattern(DrawingState& s) {
                 const bool odd = x < q.right && PatternPiece(pattern, pieces, q, x, y) % 2 == 1;
                 if (odd && runStart < 0) runStart = x;
                 if (odd || runStart < 0) continue;
-                if (second < kCounterchanged) {
+                if (IsPlainTincture(second)) {
                     PlotRun(s, runStart, y, x, second);
                 } else {
                     PaintSpan(s, runStart, y, x);

@@ -136,7 +136,7 @@ bool AllInOneTincture(const DrawingState& s) {
 }
 
 // "all within a bordure": the bordure is drawn round every phrase before it.
-bool AllWithin(const DrawingState& s) { return Is(s, 1, "within") && StartsPhrase(s, 2); }
+bool AllWithin(const DrawingState& s) { return Is(s, 1, "within") && StartsPhrase(s, 2) && IsDrawnWithin(s, s.cursor + 2); }
 
 // A word the loop steps over that the grammar expects there: "and" or "within" before the next
 // phrase ("a bend and in chief three mullets", "a cinquefoil within a bordure": the bordure
@@ -146,7 +146,9 @@ bool AllWithin(const DrawingState& s) { return Is(s, 1, "within") && StartsPhras
 bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "each")) return Is(s, 1, "charged");
     if (IsOverWordBeforePhrase(s)) return true;
-    if (Is(s, 0, "and") || Is(s, 0, "within")) return StartsPhrase(s, 1);
+    if (Is(s, 0, "and")) return StartsPhrase(s, 1);
+    // "a lion within a mascle": the two are not drawn one within the other, so "within" is left unread.
+    if (Is(s, 0, "within")) return StartsPhrase(s, 1) && IsDrawnWithin(s, s.cursor + 1);
     if (Is(s, 0, "over")) return Is(s, 1, "all") && StartsPhrase(s, 2);
     if (Is(s, 0, "overall")) return StartsPhrase(s, 1);  // "over all" written as one word
     if (Is(s, 0, "by") || Is(s, 0, "of"))

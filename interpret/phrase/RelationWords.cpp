@@ -54,7 +54,22 @@ bool PhraseStartsAt(const DrawingState& s, int i) {
     return EqualsIgnoringCase(s.Word(i), "a") || EqualsIgnoringCase(s.Word(i), "an") || s.Type(i) == kTypeNumber;
 }
 
+// Words between the article and what it names that do not change what is drawn within.
+constexpr int kMostWordsBeforeTheObject = 2;
+constexpr int kOrleWordsAfterTheCharge = 3;  // "eight martlets (gules) in orle"
+
 }  // namespace
+
+bool IsDrawnWithin(const DrawingState& s, int phraseStart) {
+    // "within on a chief", "within in orle ...": the phrase is read by its own rules.
+    if (EqualsIgnoringCase(s.Word(phraseStart), "on") || EqualsIgnoringCase(s.Word(phraseStart), "in")) return true;
+    int object = phraseStart + 1;
+    for (int k = 0; k < kMostWordsBeforeTheObject && s.Type(object) == kTypeIgnored && !s.Word(object).empty(); ++k) ++object;
+    if (EqualsIgnoringCase(s.Word(object), "annulet") || s.Type(object) == kTypeOrdinary) return true;
+    for (int k = object + 1; k <= object + kOrleWordsAfterTheCharge; ++k)
+        if (EqualsIgnoringCase(s.Word(k), "orle")) return true;
+    return false;
+}
 
 std::optional<RelationWords> RelationWordsAt(const DrawingState& s, int at) {
     for (const Wording& w : kWordings) {
@@ -91,8 +106,7 @@ bool RelationWordsRule(DrawingState& s) {
     // left for the reader to see unread.
     const int object = s.cursor + r->count + 1;
     if (r->kind == RelationKind::IssuantFrom && !IsMountName(s.Word(object))) return false;
-    if (r->kind == RelationKind::Within && !EqualsIgnoringCase(s.Word(object), "annulet") && s.Type(object) != kTypeOrdinary)
-        return false;
+    if (r->kind == RelationKind::Within && !IsDrawnWithin(s, s.cursor + r->count)) return false;
     // The phrase before ends here; its tincture, if still to come, is the next one named.
     if (phrase::Current(s).levelCount != 0) {
         phrase::CloseBeforeNewPhrase(s);

@@ -24,6 +24,12 @@ std::optional<RelationWords> RelationWordsBefore(const DrawingState& state, int 
 // The relation words that end the phrase being read, at `next` or at the word before it.
 std::optional<RelationWords> RelationWordsAfter(const DrawingState& state, int next);
 
+// Whether the phrase that begins at `phraseStart` (its article or count) names what a charge
+// before it is drawn within: an annulet, an ordinary (a bordure, an orle, a tressure, "double"
+// before it or not), or charges set in orle. Within anything else ("a lion within a mascle")
+// the two are not drawn so, and the relation words are left unread.
+bool IsDrawnWithin(const DrawingState& state, int phraseStart);
+
 // Reads relation words that no other rule of the loop takes ("environed of", "issuant from")
 // when a phrase follows them: their words are used and the loop steps past them; the relation
 // joins the phrase before to the next one in the model. Whether it read any.

@@ -14,7 +14,7 @@ namespace esc {
 namespace {
 
 // Only plain tinctures: a fur or a pattern is not one colour to find the charge's pixels by.
-bool PlainTincture(int tincture) { return tincture >= 0 && tincture < kCounterchanged; }
+bool PlainTincture(int tincture) { return IsPlainTincture(tincture); }
 
 }  // namespace
 
@@ -27,8 +27,8 @@ void ReadVoidedCharge(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
     const Rgb found = s.picture.Pixel(g.W2, g.H2);
     if (!(s.picture.Pixel(g.W4, g.H4) == found) || !(s.picture.Pixel(g.W - g.W4, g.H - g.H4) == found)) return;
-    for (int t = 0; t < kCounterchanged; ++t) {
-        if (kPalette[static_cast<std::size_t>(t)] == found) {
+    for (int t = 0; t < kTinctureCount; ++t) {
+        if (PlainTincture(t) && kPalette[static_cast<std::size_t>(t)] == found) {
             s.voidedField = t;
             phrase::Use(s, 0);
             return;

@@ -18,9 +18,9 @@ constexpr std::array<std::string_view, 15> kPhraseOpeners = {"a",    "an",    "o
 
 // A badge names the tincture of its charge; a text that names none ("A lion rampant") is not a
 // blazon of anything, and its field is asked for as before.
-constexpr std::array<std::string_view, 12> kTinctureWords = {"or",    "argent",  "gules",    "azure",
-                                                            "sable", "vert",    "purpure",  "proper",
-                                                            "ermine", "ermines", "erminois", "pean"};
+constexpr std::array<std::string_view, 17> kTinctureWords = {
+    "or",     "argent",  "gules",    "azure", "sable",  "vert",     "purpure", "proper",   "ermine",
+    "ermines", "erminois", "pean",   "tenne", "sanguine", "murrey", "celeste", "carnation"};
 
 bool NamesATincture(std::string_view text) {
     std::size_t i = 0;

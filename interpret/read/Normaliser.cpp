@@ -34,7 +34,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 220> kSubstitutions = {{
+constexpr std::array<Substitution, 219> kSubstitutions = {{
     {"-", "", Kind::DeleteOutsideNumbers},
     {".", "", Kind::DeleteOutsideNumbers},
     {" d'", " "},
@@ -141,7 +141,6 @@ constexpr std::array<Substitution, 220> kSubstitutions = {{
     {"guttees", "guttee"},  // the semé of drops, as the field parser knows it
     {"sinople", "vert"},
     {" eau", " argent"},
-    {" sang", " gules"},
     {" larmes", " azure"},
     {" huile", " vert"},
     {" poix", " sable"},

@@ -132,7 +132,7 @@ int MantleKeyCode(Rgb pixel, int firstTincture, int secondTincture) {
 
 KeyPaint KeyPaintOf(int code) {
     if (code == kNotDrawnCode || PaletteEntry(code) < 0) return KeyPaint::NotDrawn;
-    if ((code >= kOr && code <= kCounterchanged) || code == kPean) return KeyPaint::Plain;
+    if ((code >= kOr && code <= kCounterchanged) || code == kPean || IsStain(code)) return KeyPaint::Plain;
     return KeyPaint::RowPainter;
 }
 

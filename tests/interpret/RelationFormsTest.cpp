@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "TestDrawing.h"
@@ -108,6 +110,36 @@ TEST(RelationForms, EnvironedOfAnAnnuletIsWithinIt) {
         EXPECT_EQ(d.At(cx, cy - middle), test::Colour(k.ring));
         EXPECT_EQ(d.At(placed[0].x, placed[0].y), test::Colour(k.charge));
         EXPECT_LT(placed[0].scale, placed[1].scale / 2 + 0.1f);
+    }
+}
+
+// "within" is read only before what a charge is drawn within: an annulet, an ordinary (a
+// bordure, a double tressure), charges in orle. Before another charge ("a lion within a
+// mascle") the two were drawn over each other with "within" counted as read; it is reported.
+TEST(RelationForms, WithinIsReadOnlyBeforeWhatIsDrawnRound) {
+    struct Case {
+        const char* blazon;
+        bool read;
+    };
+    const Case cases[] = {
+        {"Or a lion gules within a mascle azure", false},
+        {"Argent a mullet gules within a crescent azure", false},
+        {"Argent a mullet azure environed of a mascle gules", false},
+        {"Argent three mullets all within a lozenge gules", false},
+        {"Azure a lion rampant argent within an annulet or", true},
+        {"Or a lion rampant gules within a double tressure flory counterflory gules", true},
+        {"Argent three mullets all within a bordure sable", true},
+        {"Argent a mullet azure environed of a bordure gules", true},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.Draw(k.blazon);
+        const std::vector<std::string>& ignored = d.trace.ignoredWords;
+        const bool within = std::find(ignored.begin(), ignored.end(), "within") != ignored.end() ||
+                            std::find(ignored.begin(), ignored.end(), "environed") != ignored.end();
+        EXPECT_EQ(within, !k.read);
+        EXPECT_EQ(ignored.empty(), k.read);
     }
 }
 

@@ -187,6 +187,14 @@ const std::vector<std::string>& Modern() {
         "Gules three lions' gambs erased argent",
         "Azure a winged horse argent",
         "Vert a stag statant guardant or",
+        "Tenne a bend argent",
+        "Sanguine a pale argent",
+        "Murrey a chevron or",
+        "Celeste a fess or",
+        "Carnation a saltire azure",
+        "Or a pellet",
+        "Or three pellets",
+        "Argent a pomme",
     };
     return blazons;
 }
