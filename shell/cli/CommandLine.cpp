@@ -42,14 +42,9 @@ constexpr const char* kVersion = "escaval 2.0";
 // objects) was a measurable part of a drawing's whole process.
 void PrintOut(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
-
 bool DrawnClean(const DrawingTrace& trace) {
-    const bool standIn = std::any_of(trace.levels.begin(), trace.levels.end(), [](const LevelTrace& l) {
-        return std::any_of(l.pictures.begin(), l.pictures.end(), [](const PictureTrace& p) { return p.standIn; });
-    });
-    // Marshalled arms have no words of their own: they are clean when every part is.
-    return trace.ignoredWords.empty() && !standIn && trace.messages.empty() && !trace.fieldOnly &&
-           std::all_of(trace.parts.begin(), trace.parts.end(), DrawnClean);
+    // Clean as `coverage` counts it: marshalled arms are clean when every part is.
+    return MeasureTrace(trace, BlazonLine{}).Clean();
 }
 
 // The vocabulary of the data folder, or a message and nullopt.

@@ -136,6 +136,13 @@ CoverageLine MeasureTrace(const DrawingTrace& trace, const BlazonLine& line) {
         result.fieldOnly = result.fieldOnly || reading->fieldOnly;
     }
     result.messages = trace.messages;
+    for (const DrawingTrace* reading : readings)
+        for (const std::string& message : reading->messages) AddOnce(result.messages, message);
+    // A layout that drew a group otherwise than written (the nearest form to a count no layout
+    // sets) told the user so: the shield is not as blazoned, and not counted clean.
+    for (const DrawingTrace* reading : readings)
+        for (const LevelTrace& level : reading->levels)
+            if (!level.note.empty()) AddOnce(result.messages, level.note);
     return result;
 }
 

@@ -51,6 +51,8 @@ TEST_F(CommandLine, DrawNotesWhatWasNotDrawnAsWritten) {
         {"six words not read: four and the rest counted", "Or qxa qxb qxc qxd qxe qxf",
          {"note: not read: \"qxa\"", "note: not read: \"qxb\"", "note: not read: \"qxc\"", "note: not read: \"qxd\"",
           "note: and 2 more"}},
+        {"a count no layout sets, drawn in the nearest form", "Argent six roundels in cross gules",
+         {"note: No layout sets 6 charges so: the nearest form is drawn."}},
     };
     const fs::path png = dir / "n.png";
     for (const auto& c : cases) {
@@ -63,6 +65,16 @@ TEST_F(CommandLine, DrawNotesWhatWasNotDrawnAsWritten) {
         EXPECT_TRUE(Notes(quiet.err).empty()) << quiet.err;
         EXPECT_EQ(Draw("--strict --quiet -o " + Quoted(png) + " '" + c.blazon + "'").status, c.notes.empty() ? 0 : 3);
     }
+}
+
+// A group drawn otherwise than written is told, and coverage does not count its shield clean.
+TEST_F(CommandLine, NearestFormIsNotCountedClean) {
+    const fs::path list = dir / "nearest.txt";
+    std::ofstream(list) << "Argent six roundels in cross gules\nArgent five roundels in cross gules\n";
+    const Outcome r = Escaval("coverage " + Quoted(list));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("line 1: NOT CLEAN"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("line 2: ok"), std::string::npos) << r.out;
 }
 
 TEST_F(CommandLine, NotesAreFewThenCounted) {
