@@ -173,23 +173,9 @@ void OrlePoints(std::vector<Point>& points, const LayoutRegion& region, int n) {
     const Rect& b = region.box;
     const int left = b.left + kOrleInset * b.Width() / 415, right = b.right - kOrleInset * b.Width() / 415;
     const int top = b.top + kOrleInset * b.Height() / 480, bottom = b.bottom - kOrleBaseInset * b.Height() / 480;
-    const int across = right - left, down = bottom - top, perimeter = 2 * (across + down);
     for (int i = 0; i < n; ++i) {
-        int along = (across / 2 + perimeter * i / n) % perimeter, x = 0, y = 0;
-        if (along <= across) {
-            x = left + along;
-            y = top;
-        } else if ((along -= across) <= down) {
-            x = right;
-            y = top + along;
-        } else if ((along -= down) <= across) {
-            x = right - along;
-            y = bottom;
-        } else {
-            x = left;
-            y = bottom - (along - across);
-        }
-        points.push_back({x, y});
+        const PathPoint p = PointRoundRectangle(Rect{left, top, right, bottom}, i, n);
+        points.push_back({p.x, p.y});
     }
 }
 
@@ -351,6 +337,16 @@ SpotLayout LayoutSpots(const LayoutRequest& request) {
     for (const Point& p : points) out.spots.push_back({p.x, p.y, scale});
     out.nearest = !whole;
     return out;
+}
+
+PathPoint PointRoundRectangle(const Rect& path, int i, int n) {
+    const int across = path.right - path.left, down = path.bottom - path.top, perimeter = 2 * (across + down);
+    if (n < 1 || perimeter <= 0) return {path.left, path.top};
+    int along = (across / 2 + perimeter * i / n) % perimeter;
+    if (along <= across) return {path.left + along, path.top};
+    if ((along -= across) <= down) return {path.right, path.top + along};
+    if ((along -= down) <= across) return {path.right - along, path.bottom};
+    return {path.left, path.bottom - (along - across)};
 }
 
 }  // namespace esc

@@ -77,6 +77,13 @@ SpotLayout LayoutSpots(const LayoutRequest& request);
 // past what the rows hold.
 std::vector<int> UsualRows(int count);
 
+// Point `i` of `n` spaced evenly round the edges of `path`, clockwise from the middle of its top
+// edge: where charges stand in orle, or on an orle.
+struct PathPoint {
+    int x = 0, y = 0;
+};
+PathPoint PointRoundRectangle(const Rect& path, int i, int n);
+
 // A charge's scale when it fills `cell` pixels (a square) with a small margin, never above `largest`.
 float ScaleForCell(int cell, float largest);
 

@@ -118,23 +118,8 @@ void OnOrleLayout(DrawingState& s, int n) {
                           static_cast<float>(kChargeExtentAtScaleOne);
     const float scale = std::max(kMinChargeScale, std::min(kLargestOnOrle, spacing));
     for (int i = 0; i < n; ++i) {
-        // Clockwise from the middle of the chief side.
-        int along = (across / 2 + perimeter * i / n) % perimeter, x = 0, y = 0;
-        if (along <= across) {
-            x = left + along;
-            y = top;
-        } else if ((along -= across) <= down) {
-            x = right;
-            y = top + along;
-        } else if ((along -= down) <= across) {
-            x = right - along;
-            y = bottom;
-        } else {
-            along -= across;
-            x = left;
-            y = bottom - along;
-        }
-        Place(s, x, y, scale);
+        const PathPoint p = PointRoundRectangle(Rect{left, top, right, bottom}, i, n);
+        Place(s, p.x, p.y, scale);
     }
 }
 
