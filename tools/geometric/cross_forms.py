@@ -126,6 +126,13 @@ def barby():
     return ch
 
 
+@charge
+def barby_fitchy():
+    ch = Charge('crosses', 'cros.ba7', 150, 220, 'A cross barby fitchy: a cross barby whose foot runs on into a point.')
+    ch.fill(fitchy_outline(poly([(67, 0), (44, 24), (46, 11), (11, 11)]), pointed_foot(142, 11, 84)))
+    return ch
+
+
 # --- Ends stepped, hooked, curled and spread -----------------------------------------------
 
 @charge
@@ -365,6 +372,23 @@ def moussue():
     # round to (67, 18), where the rounded end meets the side of the arm.
     half = arc((67, 0), 18, 90, 180) + [('L', (18, 18))]
     ch.fill(four_arms(C, half))
+    return ch
+
+
+@charge
+def millrined_fitchy():
+    ch = Charge('crosses', 'cros.mi7', 150, 220,
+                'A cross millrined fitchy: a cross millrined whose foot runs on into a point.')
+    ch.fill(fitchy_outline(poly([(51, 0), (66, 14), (66, 34), (55, 34), (55, 23), (44, 17), (11, 11)]),
+                           pointed_foot(142, 11, 84)))
+    return ch
+
+
+@charge
+def moussue_fitchy():
+    ch = Charge('crosses', 'cros.mu7', 150, 220, 'A cross moussue fitchy: a cross moussue whose foot runs on into a point.')
+    half = arc((54, 0), 14, 90, 180) + [('L', (14, 14))]
+    ch.fill(fitchy_outline(half, pointed_foot(142, 14, 84)))
     return ch
 
 
