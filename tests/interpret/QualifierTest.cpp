@@ -463,7 +463,7 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Or three antelopes' heads erased gules", "antelope.he"},
         {"Argent a tyger's head couped sable", "tyger.hd"},
         {"Or a brock's head erased sable", "brock.he"},
-        {"Argent three asses' heads couped sable", "as.hd"},
+        {"Argent three asses' heads couped sable", "asse.hd"},
         {"Or a falcon stooping azure", "falcon.6"},
         {"Argent an eagle stooping sable", "eagle.6"},
         {"Or three rooks stooping sable", "rook.6"},
