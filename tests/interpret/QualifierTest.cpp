@@ -469,6 +469,9 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Or three rooks stooping sable", "rook.6"},
         {"Gules a cross barby fitchy argent", "cros.ba7"},
         {"Or a cross millrined fitchy sable", "cros.mi7"},
+        {"Argent a cross bourdonny fitchy gules", "cros.bo7"},
+        {"Vert three crosses annuletty fitchy argent", "cros.ri7"},
+        {"Or a demi-fox courant gules", "dfox.7"},
         {"Azure three crosses moussue fitchy or", "cros.mu7"},
         // A lion's jamb is its gamb; the rat is drawn as the mouse.
         {"Gules three lions' jambs erased argent", "paw.er"},

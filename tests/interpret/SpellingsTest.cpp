@@ -187,6 +187,7 @@ const std::vector<std::string>& Modern() {
         "Argent a demi hind gules",
         "Argent a demi doe gules",
         "Azure a demi greyhound argent",
+        "Argent a demi fox gules",
         "Azure a bell or",
         "Azure three bells or",
         "Or an arm embowed gules",

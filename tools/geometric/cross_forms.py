@@ -68,10 +68,30 @@ def bourdonny():
 
 
 @charge
+def bourdonny_fitchy():
+    ch = Charge('crosses', 'cros.bo7', 150, 220,
+                'A cross bourdonny fitchy: a cross bourdonny whose foot runs on into a point.')
+    shapes = [fitchy_outline(square_end(52, 9), pointed_foot(142, 9, 84))]
+    shapes += at_ends(FC, lambda f: [circle(f((56, 0)), 11), in_frame(f, poly([(36, 15), (43, 15), (43, -15), (36, -15)]))],
+                      arms=(0, 90, 270))
+    ch.union([[s] for s in shapes])
+    return ch
+
+
+@charge
 def annuletty():
     ch = Charge('crosses', 'cros.ri', 180, 180, 'A cross annuletty: each arm ends in a ring.')
     shapes = [four_arms(C, square_end(56, 12))]
     shapes += at_ends(C, lambda f: [ring(f((67, 0)), 19, 9)])
+    ch.union(shapes, evenodd=True)
+    return ch
+
+
+@charge
+def annuletty_fitchy():
+    ch = Charge('crosses', 'cros.ri7', 150, 220, 'A cross annuletty fitchy: a cross annuletty whose foot runs on into a point.')
+    shapes = [fitchy_outline(square_end(44, 10), pointed_foot(142, 10, 84))]
+    shapes += at_ends(FC, lambda f: [ring(f((53, 0)), 15, 7)], arms=(0, 90, 270))
     ch.union(shapes, evenodd=True)
     return ch
 

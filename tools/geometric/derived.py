@@ -139,6 +139,8 @@ DERIVED = [
      'A demi-hind: the hind salient cut off behind the shoulder, the forelegs raised'),
     ('beasts', 'dgreyhou', 'beasts/greyhoun.svg', Demi(92, 'x'), 'dgreyhou.7',
      'A demi-greyhound courant: the greyhound running cut off behind the shoulder'),
+    ('beasts', 'dfox', 'beasts/fox.7.svg', Demi(96, 'x'), 'dfox.7',
+     'A demi-fox courant: the fox running cut off behind the shoulder'),
     # Demi-birds: the eagle displayed cut off below the wings.
     ('birds', 'deagle', 'birds/eagle.svg', Demi(140), 'deagle.1',
      'A demi-eagle displayed: the eagle displayed cut off below the wings'),
