@@ -68,10 +68,30 @@ def bourdonny():
 
 
 @charge
+def bourdonny_fitchy():
+    ch = Charge('crosses', 'cros.bo7', 150, 220,
+                'A cross bourdonny fitchy: a cross bourdonny whose foot runs on into a point.')
+    shapes = [fitchy_outline(square_end(52, 9), pointed_foot(142, 9, 84))]
+    shapes += at_ends(FC, lambda f: [circle(f((56, 0)), 11), in_frame(f, poly([(36, 15), (43, 15), (43, -15), (36, -15)]))],
+                      arms=(0, 90, 270))
+    ch.union([[s] for s in shapes])
+    return ch
+
+
+@charge
 def annuletty():
     ch = Charge('crosses', 'cros.ri', 180, 180, 'A cross annuletty: each arm ends in a ring.')
     shapes = [four_arms(C, square_end(56, 12))]
     shapes += at_ends(C, lambda f: [ring(f((67, 0)), 19, 9)])
+    ch.union(shapes, evenodd=True)
+    return ch
+
+
+@charge
+def annuletty_fitchy():
+    ch = Charge('crosses', 'cros.ri7', 150, 220, 'A cross annuletty fitchy: a cross annuletty whose foot runs on into a point.')
+    shapes = [fitchy_outline(square_end(44, 10), pointed_foot(142, 10, 84))]
+    shapes += at_ends(FC, lambda f: [ring(f((53, 0)), 15, 7)], arms=(0, 90, 270))
     ch.union(shapes, evenodd=True)
     return ch
 
@@ -123,6 +143,13 @@ def fourchy_fitchy():
 def barby():
     ch = Charge('crosses', 'cros.ba', 180, 180, 'A cross barby: each arm ends in a barbed arrowhead.')
     ch.fill(four_arms(C, poly([(86, 0), (56, 30), (58, 13), (13, 13)])))
+    return ch
+
+
+@charge
+def barby_fitchy():
+    ch = Charge('crosses', 'cros.ba7', 150, 220, 'A cross barby fitchy: a cross barby whose foot runs on into a point.')
+    ch.fill(fitchy_outline(poly([(67, 0), (44, 24), (46, 11), (11, 11)]), pointed_foot(142, 11, 84)))
     return ch
 
 
@@ -365,6 +392,23 @@ def moussue():
     # round to (67, 18), where the rounded end meets the side of the arm.
     half = arc((67, 0), 18, 90, 180) + [('L', (18, 18))]
     ch.fill(four_arms(C, half))
+    return ch
+
+
+@charge
+def millrined_fitchy():
+    ch = Charge('crosses', 'cros.mi7', 150, 220,
+                'A cross millrined fitchy: a cross millrined whose foot runs on into a point.')
+    ch.fill(fitchy_outline(poly([(51, 0), (66, 14), (66, 34), (55, 34), (55, 23), (44, 17), (11, 11)]),
+                           pointed_foot(142, 11, 84)))
+    return ch
+
+
+@charge
+def moussue_fitchy():
+    ch = Charge('crosses', 'cros.mu7', 150, 220, 'A cross moussue fitchy: a cross moussue whose foot runs on into a point.')
+    half = arc((54, 0), 14, 90, 180) + [('L', (14, 14))]
+    ch.fill(fitchy_outline(half, pointed_foot(142, 14, 84)))
     return ch
 
 

@@ -132,6 +132,15 @@ DERIVED = [
      'A demi-bull: the bull salient cut off behind the shoulder, the forelegs raised'),
     ('beasts', 'dram', 'beasts/ram.7.svg', Demi(150, 'x', tilt=30), 'dram.1',
      'A demi-ram: the ram salient cut off behind the shoulder, the forelegs raised'),
+    # Demi-hounds and the demi-hind, cut from the beast springing or running behind the shoulder.
+    ('beasts', 'dtalbot', 'beasts/talbot.7.svg', Demi(150, 'x', tilt=30), 'dtalbot.1 dtalbot.7',
+     'A demi-talbot: the talbot salient cut off behind the shoulder, the forelegs raised'),
+    ('beasts', 'dhind', 'beasts/hind.7.svg', Demi(165, 'x', tilt=40), 'dhind.1 ddoe',
+     'A demi-hind: the hind salient cut off behind the shoulder, the forelegs raised'),
+    ('beasts', 'dgreyhou', 'beasts/greyhoun.svg', Demi(92, 'x'), 'dgreyhou.7',
+     'A demi-greyhound courant: the greyhound running cut off behind the shoulder'),
+    ('beasts', 'dfox', 'beasts/fox.7.svg', Demi(96, 'x'), 'dfox.7',
+     'A demi-fox courant: the fox running cut off behind the shoulder'),
     # Demi-birds: the eagle displayed cut off below the wings.
     ('birds', 'deagle', 'birds/eagle.svg', Demi(140), 'deagle.1',
      'A demi-eagle displayed: the eagle displayed cut off below the wings'),
@@ -193,7 +202,21 @@ DERIVED = [
      'A swan rousant (rising): the swan with a wing raised from its back, about to take flight'),
     ('birds', 'dove.2', 'birds/dove.svg', Winged((120, 70), 0.45), '',
      'A dove rising: the dove with a wing raised from its back, about to take flight'),
+    # The dragon salient: the passant dragon reared up to spring, as the wivern is.
+    ('lions', 'dragon.7', 'lions/dragon.3.svg', Turn(32), '',
+     'A dragon salient: the passant dragon reared up to spring, the hind feet on the ground'),
+    ('birds', 'crow.2', 'birds/crow.svg', Winged((125, 75), 0.45), 'rook.2 daw.2',
+     'A crow (a raven, a rook) rising: the crow with a wing raised from its back'),
+    # Birds stooping: the bird volant turned head downwards, diving on its prey.
+    ('birds', 'osprey.6', 'birds/osprey.4.svg', Turn(-40), 'falcon.6 sparrowf.6',
+     'A falcon (an osprey) stooping: the bird volant turned head downwards, diving on its prey'),
+    ('birds', 'crow.6', 'birds/crow.4.svg', Turn(-40), 'rook.6 daw.6',
+     'A crow (a raven, a rook) stooping: the crow volant turned head downwards, diving'),
+    ('birds', 'eagle.6', 'birds/eagle.4.svg', Turn(-40), '',
+     'An eagle stooping: the eagle volant turned head downwards, diving on its prey'),
     # Fish hauriant: the naiant fish set palewise, the head upwards.
+    ('birds', 'trout.ha', 'birds/trout.svg', Turn(90), '',
+     'A trout hauriant: the trout naiant set palewise, the head upwards'),
     ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
      'An eel hauriant: the eel naiant set palewise, the head upwards'),
     # A demi-fish is the upper half of the fish hauriant.
@@ -218,6 +241,15 @@ DERIVED += heads('birds', 'luce', 'birds/luce.ha.svg', [(0, 60), (0, 0), (110, 0
 DERIVED += heads('birds', 'owl', 'birds/owl.svg', [(170, 80), (170, 0), (20, 0), (20, 80)], "An owl's")
 DERIVED += heads('birds', 'popinjay', 'birds/popinjay.svg', [(120, 60), (120, 0), (20, 0), (20, 95), (58, 95)],
                  "A popinjay's")
+
+DERIVED += heads('lions', 'antelope', 'lions/antelope.svg',
+                 [(135, 88), (140, 0), (45, 0), (45, 58), (82, 72), (90, 96)], "An antelope's")
+DERIVED += heads('lions', 'tyger', 'lions/tyger.3.svg', [(92, 84), (98, 0), (0, 0), (0, 76), (46, 78)],
+                 "A tyger's")
+DERIVED += heads('beasts', 'as', 'beasts/as.svg', [(125, 55), (125, 0), (0, 0), (0, 85), (38, 116)], "An ass's",
+                 'asse')
+DERIVED += heads('beasts', 'badger', 'beasts/badger.svg', [(72, 20), (0, 20), (0, 88), (72, 88)],
+                 "A badger's", 'brock')
 
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
