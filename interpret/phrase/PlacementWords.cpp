@@ -25,7 +25,6 @@ using phrase::Use;
 namespace {
 
 constexpr int kSplitWords = 7;  // "six in chief and four in base"
-constexpr int kChiefPointWords = 4;  // "in the chief point"
 constexpr int kCrossCode = 5, kSaltireCode = 6, kPaleCode = 3;
 constexpr int kAngles = 4;  // of a cross or saltire
 
@@ -187,7 +186,9 @@ void PrepareSupporters(DrawingState& s) {
 }
 
 bool InTheChiefPointRule(DrawingState& s) {
-    if (!Is(s, 0, "in") || !Is(s, 1, "the") || !Is(s, 2, "chief") || !Is(s, 3, "point")) return false;
+    // "in chief point" (the spellings write "in the chief point" so).
+    constexpr int kChiefPointWords = 3;
+    if (!Is(s, 0, "in") || !Is(s, 1, "chief") || !Is(s, 2, "point")) return false;
     LevelRecord& level = Current(s);
     if (level.levelCount != 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary || level.levelIn) return false;
     level.levelIn = true;

@@ -224,6 +224,9 @@ std::vector<Printed> ByHand() {
     return {
         {"Argent, three roses gules, two and one", "Argent three roses gules"},
         {"Vert, a fess or, on a chief also or a mullet azure", "Vert a fess or on a chief or a mullet azure"},
+        {"Azure a bend or, in the chief a mullet argent", "Azure a bend or in chief a mullet argent"},
+        {"Azure a lion or, in the canton a mullet argent", "Azure a lion or in canton a mullet argent"},
+        {"Or an escallop in the chief point sable", "Or an escallop in chief point sable"},
     };
 }
 
