@@ -227,6 +227,9 @@ std::vector<Printed> ByHand() {
         {"Azure a bend or, in the chief a mullet argent", "Azure a bend or in chief a mullet argent"},
         {"Azure a lion or, in the canton a mullet argent", "Azure a lion or in canton a mullet argent"},
         {"Or an escallop in the chief point sable", "Or an escallop in chief point sable"},
+        {"Gules, a lion rampant or, on a chief cousu azure three roses argent",
+         "Gules a lion rampant or on a chief azure three roses argent"},
+        {"Argent, a fess sable within a bordure waved azure", "Argent a fess sable within a bordure wavy azure"},
     };
 }
 
