@@ -50,6 +50,19 @@ bool SplitRowsRule(DrawingState& s) {
     return true;
 }
 
+bool BetweenRowsRule(DrawingState& s) {
+    if (T(s, 0) != kTypeNumber || s.level != 1 || S1(s, 0) != 2 || !Is(s, 1, "and") || T(s, 2) != kTypeNumber ||
+        S1(s, 2) != 1)
+        return false;
+    const LevelRecord& level = Current(s);
+    if (!level.levelBetween || level.levelCount != 3 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
+    const int shape = s.firstOrdinaryShape;
+    if (s.levels[0].levelKind != kTypeOrdinary || (shape != ShapeCode::kFess && shape != ShapeCode::kChevron)) return false;
+    for (int k = 0; k < 3; ++k) Use(s, k);
+    s.cursor += 3;
+    return true;
+}
+
 bool UsualRowsRule(DrawingState& s) {
     if (T(s, 0) != kTypeNumber || s.level != 0 || s.partitionCode != -1 || phrase::HasTincture(s)) return false;
     const LevelRecord& level = Current(s);

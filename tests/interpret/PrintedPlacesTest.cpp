@@ -132,5 +132,41 @@ TEST(InChiefAfterTheField, TheFieldsChargesLeaveTheChiefClear) {
     }
 }
 
+// "between three mascles two and one": rows that are the ones the layout between a fess or a
+// chevron sets are read, and drawn as without them (two above the ordinary, one below); beside a bend, whose layout sets them otherwise, they stay unread.
+TEST(RowsBetweenTheOrdinary, TwoAndOneAsTheLayoutSetsThem) {
+    struct Case {
+        const char* printed;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {"Sable a fess between three mascles two and one or", "Sable a fess between three mascles or"},
+        {"Argent a chevron between three roses two and one gules", "Argent a chevron between three roses gules"},
+        {"Sable on a fess between three mullets two and one Or a crescent Sable",
+         "Sable on a fess between three mullets Or a crescent Sable"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.printed);
+        Drawing printed, plain;
+        printed.DrawClean(c.printed);
+        plain.DrawClean(c.plain);
+        EXPECT_TRUE(printed.s().picture == plain.s().picture);
+        const ShieldGeometry& g = printed.s().geometry;
+        const auto placed = Placed(printed);
+        ASSERT_GE(placed.size(), 3u);
+        int above = 0, below = 0;
+        for (std::size_t i = 0; i < 3; ++i) (placed[i].y < g.H2 ? above : below) += 1;
+        EXPECT_EQ(above, 2);
+        EXPECT_EQ(below, 1);
+    }
+    // The third mullet, below the fess, in its tincture at its middle.
+    Drawing d;
+    d.DrawClean("Sable on a fess between three mullets two and one Or a crescent Sable");
+    const auto placed = Placed(d);
+    EXPECT_EQ(d.At(placed[2].x, placed[2].y), Colour(kOr));
+    d.Draw("Argent a bend between three roses two and one gules");
+    EXPECT_FALSE(WordUsed(d, "two"));
+}
+
 }  // namespace
 }  // namespace esc::test
