@@ -168,5 +168,49 @@ TEST(RowsBetweenTheOrdinary, TwoAndOneAsTheLayoutSetsThem) {
     EXPECT_FALSE(WordUsed(d, "two"));
 }
 
+// A group set in chief or in base keeps its part: "in fess" after it is the row the part sets
+// (read), and an arrangement no layout keeps in the part ("in base two croziers in saltire") is
+// left unread, the group still in its part; both were drawn across the middle of the shield.
+TEST(GroupInAPart, KeepsItsPart) {
+    struct Case {
+        const char* blazon;
+        bool inChief;
+        int tincture;
+    };
+    const Case read[] = {
+        {"Argent two bars Gules in chief three mullets in fess of the second", true, kGules},
+        {"Azure a fess argent, in base three mullets in fess or", false, kOr},
+    };
+    for (const Case& c : read) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const auto placed = Placed(d);
+        ASSERT_EQ(placed.size(), 3u);
+        for (const PlacementTrace& p : placed) {
+            EXPECT_EQ(p.y < g.H3, c.inChief);
+            EXPECT_EQ(p.y > g.H - g.H3, !c.inChief);
+            EXPECT_EQ(d.At(p.x, p.y), Colour(c.tincture));
+        }
+    }
+    const Case unread[] = {
+        {"Azure a fess argent, in chief two swords in saltire or", true, kOr},
+        {"Azure on a fess argent between in chief a mitre and in base two croziers in saltire or three rats passant sable",
+         false, kOr},
+    };
+    for (const Case& c : unread) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_FALSE(WordUsed(d, "saltire"));
+        const ShieldGeometry& g = d.s().geometry;
+        for (const LevelTrace& l : d.trace.levels) {
+            if (l.placements.size() != 2) continue;  // the pair
+            for (const PlacementTrace& p : l.placements) EXPECT_EQ(p.y < g.H2, c.inChief);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
