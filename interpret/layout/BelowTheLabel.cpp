@@ -8,6 +8,25 @@
 
 namespace esc {
 
+namespace {
+
+bool IsArticleOrNumber(const DrawingState& s, int i) {
+    return i < s.wordCount && (s.Type(i) == kTypeNumber || EqualsIgnoringCase(s.Word(i), "a") || EqualsIgnoringCase(s.Word(i), "an"));
+}
+
+// Whether "in chief" at word `chief` places a group after the current level's (which has two or
+// more charges on a plain field): a group named between them, or one named right after the words.
+bool InChiefForALaterGroup(const DrawingState& s, int chief) {
+    if (chief - 1 <= s.levelFirstWord || !EqualsIgnoringCase(s.Word(chief - 1), "in")) return false;
+    if (s.partitionCode != -1 || s.levels[0].levelCount < 2) return false;
+    if (IsArticleOrNumber(s, chief + 1)) return true;
+    for (int i = s.levelFirstWord + 1; i < chief - 1; ++i)
+        if (IsArticleOrNumber(s, i)) return true;
+    return false;
+}
+
+}  // namespace
+
 int RoomTopBelowALaterChiefOrLabel(const DrawingState& s) {
     if (s.level != 0 || s.levels[0].levelCount < 1 || s.levels[0].levelLine == kSemeLevelLine) return 0;
     for (int i = s.levelFirstWord + 1; i < s.wordCount; ++i) {
@@ -17,6 +36,9 @@ int RoomTopBelowALaterChiefOrLabel(const DrawingState& s) {
             const bool named = EqualsIgnoringCase(s.Word(i - 1), "a") &&
                                (i - 2 <= s.levelFirstWord || !EqualsIgnoringCase(s.Word(i - 2), "in"));
             if (named) return shapes::ChiefFurthestRow(s.geometry.H) + kClearOfTheChief;
+            // "three rings, in chief two saltires", "three rings and two saltires in chief": a later
+            // group set in the chief on a plain field, whose row the earlier charges leave clear.
+            if (InChiefForALaterGroup(s, i)) return shapes::ChiefFurthestRow(s.geometry.H) + kClearOfTheChief;
             // A label on a chief lies within the chief, whatever room the chief leaves.
             return 0;
         }

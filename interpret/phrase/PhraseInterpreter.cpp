@@ -185,7 +185,11 @@ bool NamedQuartersRule(DrawingState& s) {
         if (!ordinal && !(mask != 0 && Is(s, k, "and"))) break;
     }
     const std::string_view place = W(s, k);
-    if (mask == 0 || !(EqualsIgnoringCase(place, "quarters") || EqualsIgnoringCase(place, "quarter"))) return false;
+    const bool quarterWord = EqualsIgnoringCase(place, "quarters") || EqualsIgnoringCase(place, "quarter");
+    // On a field quarterly the ordinals alone name its quarters: "in the second and third a bull".
+    const bool fieldInQuarters = s.partitionCode == ShapeCode::kCross || s.partitionCode == ShapeCode::kQuarterlyPerFessLined;
+    if (mask == 0 || !(quarterWord || (fieldInQuarters && StartsPhrase(s, k) && !Is(s, k, "in")))) return false;
+    const int used = quarterWord ? k : k - 1;  // the last word of the place
     if (Current(s).levelCount != 0) {
         CloseBeforeNewPhrase(s);  // the phrase before ends here; the place is read again
         return true;
@@ -194,8 +198,8 @@ bool NamedQuartersRule(DrawingState& s) {
     level.levelIn = true;
     level.levelInCode = kInNamedQuarters;
     s.quarterMask = mask;
-    for (int i = 0; i <= k; ++i) Use(s, i);
-    s.cursor += k + 1;
+    for (int i = 0; i <= used; ++i) Use(s, i);
+    s.cursor += used + 1;
     return true;
 }
 
@@ -268,7 +272,7 @@ void RulePass(DrawingState& s) {
     if (PairOfRule(s) || PairsOfWingsRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
-    if (SplitRowsRule(s) || UsualRowsRule(s) || TwoRowsRule(s)) return;
+    if (SplitRowsRule(s) || BetweenRowsRule(s) || UsualRowsRule(s) || TwoRowsRule(s)) return;
     if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
 
     // Ordinary treatments: voided (Sub2 8), fimbriated (Sub2 19) with its tincture.

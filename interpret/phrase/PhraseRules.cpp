@@ -171,6 +171,13 @@ void NumberRule(DrawingState& s) {
     ++s.cursor;  // the tincture after the rows, already taken
 }
 
+bool KeepsItsPart(const LevelRecord& level, int code) {
+    const auto isPart = [](int c) {
+        return c == ShapeCode::kChief || c == kInBase || c == kInDexterChief || c == kInSinisterChief;
+    };
+    return level.levelIn && level.levelCount > 0 && isPart(level.levelInCode) && !isPart(code);
+}
+
 bool OrdinaryWordRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     const int code = S1(s, 0);
@@ -212,6 +219,16 @@ bool OrdinaryWordRule(DrawingState& s) {
         for (int k = 0; k < 3; ++k) Use(s, k);
         s.cursor += 3;
         return true;
+    }
+    if (Is(s, -1, "in") && KeepsItsPart(level, code) && !Is(s, -2, "and")) {
+        // "in chief three mullets in fess": the row the chief and the base set their charges in.
+        const bool acrossItsPart = code == ShapeCode::kFess &&
+                                   (level.levelInCode == ShapeCode::kChief || level.levelInCode == kInBase);
+        if (acrossItsPart) {
+            Use(s, -1);
+            Use(s, 0);
+        }
+        return false;
     }
     if (Is(s, -1, "in")) {
         // A direction for the level's charges: "three mullets in bend", "and in chief".

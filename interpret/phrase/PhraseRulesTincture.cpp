@@ -374,7 +374,7 @@ void TinctureFollowUp(DrawingState& s) {
     if (InBendSinisterRule(s) || InAnnuloRule(s)) {
         PassTheGroupsTincture(s);
         if (CompleteAtTheEnd(s, s.wordCount)) return;
-    } else if (IsArrangementAfterTincture(s)) {
+    } else if (IsArrangementAfterTincture(s) && !KeepsItsPart(level, S1(s, 1))) {
         // "three roaches naiant in pale argent" reads the direction before the tincture; "two
         // torteaux in pale" and "five plates in saltire" after it.
         level.levelIn = true;

@@ -25,7 +25,6 @@ using phrase::Use;
 namespace {
 
 constexpr int kSplitWords = 7;  // "six in chief and four in base"
-constexpr int kChiefPointWords = 4;  // "in the chief point"
 constexpr int kCrossCode = 5, kSaltireCode = 6, kPaleCode = 3;
 constexpr int kAngles = 4;  // of a cross or saltire
 
@@ -48,6 +47,19 @@ bool SplitRowsRule(DrawingState& s) {
     s.splitBase = base;
     for (int k = 0; k < kSplitWords; ++k) Use(s, k);
     s.cursor += kSplitWords;
+    return true;
+}
+
+bool BetweenRowsRule(DrawingState& s) {
+    if (T(s, 0) != kTypeNumber || s.level != 1 || S1(s, 0) != 2 || !Is(s, 1, "and") || T(s, 2) != kTypeNumber ||
+        S1(s, 2) != 1)
+        return false;
+    const LevelRecord& level = Current(s);
+    if (!level.levelBetween || level.levelCount != 3 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
+    const int shape = s.firstOrdinaryShape;
+    if (s.levels[0].levelKind != kTypeOrdinary || (shape != ShapeCode::kFess && shape != ShapeCode::kChevron)) return false;
+    for (int k = 0; k < 3; ++k) Use(s, k);
+    s.cursor += 3;
     return true;
 }
 
@@ -187,7 +199,9 @@ void PrepareSupporters(DrawingState& s) {
 }
 
 bool InTheChiefPointRule(DrawingState& s) {
-    if (!Is(s, 0, "in") || !Is(s, 1, "the") || !Is(s, 2, "chief") || !Is(s, 3, "point")) return false;
+    // "in chief point" (the spellings write "in the chief point" so).
+    constexpr int kChiefPointWords = 3;
+    if (!Is(s, 0, "in") || !Is(s, 1, "chief") || !Is(s, 2, "point")) return false;
     LevelRecord& level = Current(s);
     if (level.levelCount != 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary || level.levelIn) return false;
     level.levelIn = true;

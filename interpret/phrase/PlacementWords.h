@@ -11,6 +11,11 @@ namespace esc {
 // kept for the layout and every word read. False, reading nothing, otherwise.
 bool SplitRowsRule(DrawingState& state);
 
+// "a fess between three mascles two and one or": after three charges between a fess or a
+// chevron, the rows "two and one" are the ones the layout between them sets (two above, one
+// below); read. False, reading nothing, otherwise.
+bool BetweenRowsRule(DrawingState& state);
+
 // "three tilting spears two and one or headed argent": rows written before a tincture and its
 // detail words that are the very rows the plain field's layout gives that count. They are read,
 // and the phrase goes on to its tincture and details (rows written otherwise are drawn at once by

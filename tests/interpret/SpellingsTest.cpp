@@ -234,6 +234,18 @@ std::vector<Printed> ByHand() {
     return {
         {"Argent, three roses gules, two and one", "Argent three roses gules"},
         {"Vert, a fess or, on a chief also or a mullet azure", "Vert a fess or on a chief or a mullet azure"},
+        {"Azure a bend or, in the chief a mullet argent", "Azure a bend or in chief a mullet argent"},
+        {"Azure a lion or, in the canton a mullet argent", "Azure a lion or in canton a mullet argent"},
+        {"Or an escallop in the chief point sable", "Or an escallop in chief point sable"},
+        {"Gules, a lion rampant or, on a chief cousu azure three roses argent",
+         "Gules a lion rampant or on a chief azure three roses argent"},
+        {"Argent, a fess sable within a bordure waved azure", "Argent a fess sable within a bordure wavy azure"},
+        {"Azure, a bend engrailed argent plain cotised or", "Azure a bend engrailed argent cotised or"},
+        {"Azure, a bend engrailed argent plain cottised or", "Azure a bend engrailed argent cotised or"},
+        {"Or a lion repassant sable", "Or a lion passant contourny sable"},
+        {"Azure, a bishop's mitre or", "Azure a mitre or"},
+        {"Azure, three bishop's mitres or", "Azure three mitres or"},
+        {"Or, a canton sable thereon a mullet argent", "Or a canton sable charged with a mullet argent"},
     };
 }
 
