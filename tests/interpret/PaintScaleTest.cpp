@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "TestDrawing.h"
+#include "engine/ChargeDrawing.h"
 #include "engine/Messages.h"
 
 namespace esc {
@@ -116,6 +118,28 @@ TEST(PaintScale, LinesStepByOnePixel) {
         previous = top;
     }
     EXPECT_LE(largestStep, 2);
+}
+
+// A lion at k = 4 is its vector drawing rendered at that size (no note of an enlarged picture),
+// the very picture the drawing gives over the picture's frame, k times its picture's size.
+TEST(PaintScale, ChargesAreDrawnFromTheirDrawings) {
+    Drawing one;
+    one.DrawClean("Or a lion rampant gules");
+    const ChargePicture small = one.s().chargePicture;
+    Drawing d;
+    d.s().SetPaintScale(4);
+    d.DrawClean("Or a lion rampant gules");
+    const ChargePicture& painted = d.s().scaledPicture.picture;
+    EXPECT_EQ(painted.PW, 4 * small.PW);
+    EXPECT_EQ(painted.PH, 4 * small.PH);
+    ChargePicture drawn;
+    std::string why;
+    ASSERT_EQ(DrawChargeAtScale(DrawingPathFor(std::string(ESCAVAL_DATA_DIR) + "/lpics/lion.1"), 4, drawn, why),
+              DrawingOutcome::Drawn)
+        << why;
+    EXPECT_EQ(drawn.PW, painted.PW);
+    ASSERT_GE(painted.buffer.size(), drawn.buffer.size());
+    EXPECT_TRUE(std::equal(drawn.buffer.begin(), drawn.buffer.end(), painted.buffer.begin()));
 }
 
 // Marshalled arms are assembled at the design size: drawn so at any scale, and the user is told.
