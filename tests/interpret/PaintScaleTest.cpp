@@ -9,6 +9,7 @@
 
 #include "TestDrawing.h"
 #include "engine/ChargeDrawing.h"
+#include "engine/ChargePicture.h"
 #include "engine/Messages.h"
 
 namespace esc {
@@ -123,8 +124,10 @@ TEST(PaintScale, LinesStepByOnePixel) {
 // A lion at k = 4 is its vector drawing rendered at that size (no note of an enlarged picture),
 // the very picture the drawing gives over the picture's frame, k times its picture's size.
 TEST(PaintScale, ChargesAreDrawnFromTheirDrawings) {
+    // The picture at k = 1, read from its file.
     Drawing one;
-    one.DrawClean("Or a lion rampant gules");
+    one.s().chargePicture.buffer.assign(kChargeBufferSize, 0);
+    ASSERT_EQ(ReadGifPicture(one.s(), "lpics/lion.1"), 0);
     const ChargePicture small = one.s().chargePicture;
     Drawing d;
     d.s().SetPaintScale(4);
@@ -132,9 +135,18 @@ TEST(PaintScale, ChargesAreDrawnFromTheirDrawings) {
     const ChargePicture& painted = d.s().scaledPicture.picture;
     EXPECT_EQ(painted.PW, 4 * small.PW);
     EXPECT_EQ(painted.PH, 4 * small.PH);
-    ChargePicture drawn;
+    // The drawing lies over its picture where the build placed it: at k = 1 it is the picture.
+    const std::string drawing = DrawingPathFor(std::string(ESCAVAL_DATA_DIR) + "/lpics/lion.1");
+    ChargePicture same;
     std::string why;
-    ASSERT_EQ(DrawChargeAtScale(DrawingPathFor(std::string(ESCAVAL_DATA_DIR) + "/lpics/lion.1"), 4, drawn, why),
+    ASSERT_EQ(DrawChargeAtScale(drawing, 1, same, why), DrawingOutcome::Drawn) << why;
+    ASSERT_EQ(same.PW, small.PW);
+    ASSERT_EQ(same.PH, small.PH);
+    int differing = 0;
+    for (std::size_t i = 0; i < same.buffer.size(); ++i) differing += same.buffer[i] != small.buffer[i] ? 1 : 0;
+    EXPECT_EQ(differing, 0);
+    ChargePicture drawn;
+    ASSERT_EQ(DrawChargeAtScale(drawing, 4, drawn, why),
               DrawingOutcome::Drawn)
         << why;
     EXPECT_EQ(drawn.PW, painted.PW);
