@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string>
 
 #include "TestDrawing.h"
@@ -152,6 +153,22 @@ TEST(PaintScale, ChargesAreDrawnFromTheirDrawings) {
     EXPECT_EQ(drawn.PW, painted.PW);
     ASSERT_GE(painted.buffer.size(), drawn.buffer.size());
     EXPECT_TRUE(std::equal(drawn.buffer.begin(), drawn.buffer.end(), painted.buffer.begin()));
+}
+
+// Without its drawing a charge is its picture enlarged, and the user is told so.
+TEST(PaintScale, ChargeWithoutADrawingIsEnlargedAndSaidSo) {
+    namespace fs = std::filesystem;
+    const fs::path data = fs::temp_directory_path() / ("escaval_no_drawings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    fs::create_directories(data);
+    fs::create_directory_symlink(fs::path(ESCAVAL_DATA_DIR) / "lpics", data / "lpics");
+    Drawing d;
+    d.s().dataDir = data.string();
+    d.s().SetPaintScale(4);
+    d.Draw("Or a lion rampant gules");
+    fs::remove_all(data);
+    ASSERT_EQ(d.sink.messages.size(), 1u);
+    EXPECT_EQ(d.sink.messages.front(), msg::ChargeDrawingEnlarged("lpics/lion.1", "is not installed"));
+    EXPECT_GT(d.s().paintedBox.right - d.s().paintedBox.left, 4 * 100);
 }
 
 // Marshalled arms are assembled at the design size: drawn so at any scale, and the user is told.
