@@ -8,7 +8,7 @@
 
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "engine/ChargeAtScale.h"
+#include "engine/ChargeDrawing.h"
+#include "engine/Messages.h"
 #include "engine/ChargePicture.h"
 #include "engine/PictureCache.h"
 #include "engine/ReadFileBytes.h"
@@ -271,13 +273,34 @@ int ReadGifPicture(PaintState& state, const std::string& fileName) {
         picture = state.scaledPicture.picture;
         return 0;
     }
-    auto atScale = [&state, &picture, &path, k]() {
+    // Larger than its picture, a charge is drawn again from its vector drawing at that size;
+    // without a drawing its picture is enlarged, and the user is told.
+    auto atScale = [&state, &picture, &path, &fileName, k]() {
         if (picture.verdict == PictureVerdict::Sound && k != 1.0) {
-            ScaleChargePicture(picture, k);
+            const std::string drawing = DrawingPathFor(path);
+            if (!state.pictureCache || !state.pictureCache->RestoreDrawn(drawing, k, picture)) {
+                std::string why;
+                switch (DrawChargeAtScale(drawing, k, picture, why)) {
+                case DrawingOutcome::Drawn:
+                    if (state.pictureCache) state.pictureCache->KeepDrawn(drawing, k, picture);
+                    break;
+                case DrawingOutcome::NoDrawing:
+                    ScaleChargePicture(picture, k);
+                    state.messages.Show(msg::ChargeDrawingEnlarged(fileName, "is not installed"));
+                    break;
+                case DrawingOutcome::Unreadable:
+                    ScaleChargePicture(picture, k);
+                    state.messages.Show(msg::ChargeDrawingEnlarged(fileName, "cannot be drawn (" + why + ")"));
+                    break;
+                }
+            }
             state.scaledPicture = {path, k, picture};
         }
         return picture.verdict == PictureVerdict::Sound ? 0 : 1;
     };
+    // A picture made larger for the last charge left a buffer of its own size; the cache copies
+    // into one of the full size.
+    if (picture.buffer.size() != static_cast<std::size_t>(kChargeBufferSize)) picture.buffer.assign(kChargeBufferSize, 0);
     if (state.pictureCache && state.pictureCache->Restore(path, picture)) return atScale();
     picture.verdict = PictureVerdict::Missing;
     state.pictureReadError.clear();

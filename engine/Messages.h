@@ -47,6 +47,12 @@ inline constexpr std::string_view kDamagedPicture = "The picture file '{}' is da
 // drawn at that size rather than enlarged.
 inline constexpr std::string_view kMarshalledAtDesignSize =
     "Marshalled arms are drawn at the design size (415 pixels wide) only.";
+// At a paint scale above 1 a charge is drawn again from its vector drawing; without one (or
+// with one that cannot be read) its picture is enlarged instead.
+inline std::string ChargeDrawingEnlarged(std::string_view picture, std::string_view why) {
+    return "The drawing of the picture '" + std::string(picture) + "' " + std::string(why) +
+           ": the charge is its picture enlarged, less sharp.";
+}
 // A line of partition that a divided or patterned part of the field or an ordinary cannot draw
 // ("a bordure per saltire indented", "a chief chequy wavy"): the parts are drawn, their line straight.
 inline constexpr std::string_view kTreatmentLineStraight =

@@ -1,6 +1,7 @@
 #include "engine/PictureCache.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <system_error>
 
 namespace esc {
@@ -77,6 +78,42 @@ void PictureCache::Keep(const std::string& path, const ChargePicture& picture) {
     e.pixels.assign(picture.buffer.begin(), picture.buffer.begin() + static_cast<std::ptrdiff_t>(n));
     std::lock_guard lock(mutex_);
     entries_.insert_or_assign(path, std::move(e));
+}
+
+namespace {
+std::string DrawnKey(const std::string& drawingPath, double k) {
+    char scale[32];
+    std::snprintf(scale, sizeof scale, "%.17g", k);
+    return drawingPath + '\n' + scale;
+}
+}  // namespace
+
+bool PictureCache::RestoreDrawn(const std::string& drawingPath, double k, ChargePicture& picture) {
+    const FileStamp stamp = StampOf(drawingPath + ".svg");
+    if (!stamp.ok) return false;
+    std::lock_guard lock(mutex_);
+    const auto found = drawn_.find(DrawnKey(drawingPath, k));
+    if (found == drawn_.end()) return false;
+    if (found->second.fileSize != stamp.size || found->second.modified != stamp.modified) {
+        drawn_.erase(found);
+        return false;
+    }
+    ++hits_;
+    picture.buffer = found->second.picture.buffer;
+    picture.PW = found->second.picture.PW;
+    picture.PH = found->second.picture.PH;
+    return true;
+}
+
+void PictureCache::KeepDrawn(const std::string& drawingPath, double k, const ChargePicture& picture) {
+    const FileStamp stamp = StampOf(drawingPath + ".svg");
+    if (!stamp.ok) return;
+    DrawnEntry e{stamp.size, stamp.modified, {}};
+    e.picture.buffer = picture.buffer;
+    e.picture.PW = picture.PW;
+    e.picture.PH = picture.PH;
+    std::lock_guard lock(mutex_);
+    drawn_.insert_or_assign(DrawnKey(drawingPath, k), std::move(e));
 }
 
 std::size_t PictureCache::Size() const {

@@ -26,6 +26,11 @@ public:
     // missing or cannot be examined).
     void Keep(const std::string& path, const ChargePicture& picture);
 
+    // The picture drawn from the vector drawing at `drawingPath` at paint scale k, kept whole
+    // while that drawing file is unchanged.
+    bool RestoreDrawn(const std::string& drawingPath, double k, ChargePicture& picture);
+    void KeepDrawn(const std::string& drawingPath, double k, const ChargePicture& picture);
+
     std::size_t Size() const;
     std::uint64_t Hits() const;
 
@@ -40,7 +45,14 @@ private:
         std::vector<std::uint8_t> pixels;  // the buffer's first bytes as decoding wrote them
     };
 
+    struct DrawnEntry {
+        std::uintmax_t fileSize = 0;
+        std::filesystem::file_time_type modified{};
+        ChargePicture picture;
+    };
+
     mutable std::mutex mutex_;
+    std::unordered_map<std::string, DrawnEntry> drawn_;  // by drawing path and scale
     std::unordered_map<std::string, Entry> entries_;
     std::uint64_t hits_ = 0;
 };

@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string>
 
 #include "TestDrawing.h"
+#include "engine/ChargeDrawing.h"
+#include "engine/ChargePicture.h"
 #include "engine/Messages.h"
 
 namespace esc {
@@ -116,6 +120,55 @@ TEST(PaintScale, LinesStepByOnePixel) {
         previous = top;
     }
     EXPECT_LE(largestStep, 2);
+}
+
+// A lion at k = 4 is its vector drawing rendered at that size (no note of an enlarged picture),
+// the very picture the drawing gives over the picture's frame, k times its picture's size.
+TEST(PaintScale, ChargesAreDrawnFromTheirDrawings) {
+    // The picture at k = 1, read from its file.
+    Drawing one;
+    one.s().chargePicture.buffer.assign(kChargeBufferSize, 0);
+    ASSERT_EQ(ReadGifPicture(one.s(), "lpics/lion.1"), 0);
+    const ChargePicture small = one.s().chargePicture;
+    Drawing d;
+    d.s().SetPaintScale(4);
+    d.DrawClean("Or a lion rampant gules");
+    const ChargePicture& painted = d.s().scaledPicture.picture;
+    EXPECT_EQ(painted.PW, 4 * small.PW);
+    EXPECT_EQ(painted.PH, 4 * small.PH);
+    // The drawing lies over its picture where the build placed it: at k = 1 it is the picture.
+    const std::string drawing = DrawingPathFor(std::string(ESCAVAL_DATA_DIR) + "/lpics/lion.1");
+    ChargePicture same;
+    std::string why;
+    ASSERT_EQ(DrawChargeAtScale(drawing, 1, same, why), DrawingOutcome::Drawn) << why;
+    ASSERT_EQ(same.PW, small.PW);
+    ASSERT_EQ(same.PH, small.PH);
+    int differing = 0;
+    for (std::size_t i = 0; i < same.buffer.size(); ++i) differing += same.buffer[i] != small.buffer[i] ? 1 : 0;
+    EXPECT_EQ(differing, 0);
+    ChargePicture drawn;
+    ASSERT_EQ(DrawChargeAtScale(drawing, 4, drawn, why),
+              DrawingOutcome::Drawn)
+        << why;
+    EXPECT_EQ(drawn.PW, painted.PW);
+    ASSERT_GE(painted.buffer.size(), drawn.buffer.size());
+    EXPECT_TRUE(std::equal(drawn.buffer.begin(), drawn.buffer.end(), painted.buffer.begin()));
+}
+
+// Without its drawing a charge is its picture enlarged, and the user is told so.
+TEST(PaintScale, ChargeWithoutADrawingIsEnlargedAndSaidSo) {
+    namespace fs = std::filesystem;
+    const fs::path data = fs::temp_directory_path() / ("escaval_no_drawings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    fs::create_directories(data);
+    fs::create_directory_symlink(fs::path(ESCAVAL_DATA_DIR) / "lpics", data / "lpics");
+    Drawing d;
+    d.s().dataDir = data.string();
+    d.s().SetPaintScale(4);
+    d.Draw("Or a lion rampant gules");
+    fs::remove_all(data);
+    ASSERT_EQ(d.sink.messages.size(), 1u);
+    EXPECT_EQ(d.sink.messages.front(), msg::ChargeDrawingEnlarged("lpics/lion.1", "is not installed"));
+    EXPECT_GT(d.s().paintedBox.right - d.s().paintedBox.left, 4 * 100);
 }
 
 // Marshalled arms are assembled at the design size: drawn so at any scale, and the user is told.

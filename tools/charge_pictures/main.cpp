@@ -83,7 +83,10 @@ std::string DescribeForbiddenColours(const IndexedPicture& picture) {
 // Makes the picture bytes of one source, or says why not. Every drawing passes the same checks
 // (DrawingChecks.h): a clean rendering at its own size and at kLargeRenderScale times it, and
 // with --fill (the build's way) one outline colour all round and a silhouette that fills its box.
-Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const ChargeSource& description, bool fill) {
+// `placed` receives where the drawing lies in the picture made, so that the painter can render
+// the drawing again at a larger size over exactly the same picture.
+Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const ChargeSource& description, bool fill,
+                                               Fitting& placed) {
     Checked<std::vector<std::uint8_t>> result;
     Checked<SvgDrawing> drawing = SvgDrawing::Load(source.string());
     if (!drawing.ok()) {
@@ -119,6 +122,7 @@ Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const Cha
             return result;
         }
     }
+    placed = {size.width, size.height, 1, 0, 0};
     if (fill) {
         const Fitting fit = FitSilhouette(SilhouetteBox(picture), size.width, size.height, kMaxPicturePixels);
         const Checked<Argb32Image> filled =
@@ -133,7 +137,13 @@ Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const Cha
             result.error = "resized to fill its box: " + DescribeForbiddenColours(picture);
             return result;
         }
+        const PixelBox box = SilhouetteBox(picture);
         picture = CropToSilhouette(picture, kPictureMargin);
+        placed = {picture.width, picture.height, fit.scale, fit.offsetX + kRenderSlack, fit.offsetY + kRenderSlack};
+        if (!box.Empty()) {
+            placed.offsetX -= box.left - kPictureMargin;
+            placed.offsetY -= box.top - kPictureMargin;
+        }
         if (static_cast<long>(picture.width) * picture.height > kMaxPicturePixels) {
             result.error = "resized to fill its box, the picture has more than " + std::to_string(kMaxPicturePixels) +
                            " pixels";
@@ -163,9 +173,16 @@ std::set<std::string> ReadManifest(const fs::path& path) {
 // With a proper table (ProperTable.h) every drawing's proper colours come from it: a drawing
 // that sets data-o1, data-o2 or data-o3 itself is refused, and so is a table line that names no
 // drawing given.
-int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources, bool fill, const ProperTable* proper) {
+//
+// With a drawings folder, each picture's drawing is copied there as NAME.svg beside NAME.fit, one
+// line "scale offsetX offsetY width height": a pixel (x, y) of the drawing lands at
+// (offsetX + scale x, offsetY + scale y) of the width x height picture. The painter renders the
+// drawing from these when it paints the charge larger than its picture.
+int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources, bool fill, const ProperTable* proper,
+                 const std::optional<fs::path>& drawingsDir) {
     std::error_code error;
     fs::create_directories(outDir, error);
+    if (!error && drawingsDir) fs::create_directories(*drawingsDir, error);
     if (error) {
         std::cerr << "charge_pictures: cannot make " << outDir.string() << ": " << error.message() << '\n';
         return 1;
@@ -218,14 +235,28 @@ int MakePictures(const fs::path& outDir, const std::vector<fs::path>& sources, b
             refuse(clash);
             continue;
         }
-        const Checked<std::vector<std::uint8_t>> bytes = MakePicture(source, chargeSource, fill);
+        Fitting placed;
+        const Checked<std::vector<std::uint8_t>> bytes = MakePicture(source, chargeSource, fill, placed);
         if (!bytes.ok()) {
             refuse(bytes.error);
             continue;
         }
+        std::vector<std::uint8_t> drawingBytes, fitBytes;
+        if (drawingsDir) {
+            drawingBytes.assign(text.begin(), text.end());
+            char line[160];
+            std::snprintf(line, sizeof line, "%.17g %.17g %.17g %d %d\n", placed.scale, placed.offsetX, placed.offsetY,
+                          placed.width, placed.height);
+            fitBytes.assign(line, line + std::strlen(line));
+        }
         for (const std::string& name : chargeSource.fileNames) {
             if (!WriteBytes(outDir / name, bytes.value)) {
                 refuse("cannot write " + (outDir / name).string());
+                break;
+            }
+            if (drawingsDir && (!WriteBytes(*drawingsDir / (name + ".svg"), drawingBytes) ||
+                                !WriteBytes(*drawingsDir / (name + ".fit"), fitBytes))) {
+                refuse("cannot write its drawing into " + drawingsDir->string());
                 break;
             }
             made[name] = source;
@@ -318,7 +349,7 @@ int MakeIcon(const fs::path& out, const std::string& sizeText, const fs::path& s
 }
 
 void PrintUsage() {
-    std::cerr << "usage: charge_pictures [--fill] [--proper TABLE] OUTDIR SOURCE.svg...\n"
+    std::cerr << "usage: charge_pictures [--fill] [--proper TABLE] [--drawings DIR] OUTDIR SOURCE.svg...\n"
                  "       charge_pictures --bmp OUT.bmp SOURCE.svg\n"
                  "       charge_pictures --png OUT.png SIZE SOURCE.svg\n";
 }
@@ -363,10 +394,15 @@ int main(int argc, char** argv) {
         proper = std::move(table.value);
         first += 2;
     }
+    std::optional<fs::path> drawingsDir;
+    if (args.size() > first + 1 && args[first] == "--drawings") {
+        drawingsDir = args[first + 1];
+        first += 2;
+    }
     if (args.size() < first + 2) {
         PrintUsage();
         return 2;
     }
     return MakePictures(args[first], std::vector<fs::path>(args.begin() + static_cast<std::ptrdiff_t>(first) + 1, args.end()),
-                        fill, proper ? &*proper : nullptr);
+                        fill, proper ? &*proper : nullptr, drawingsDir);
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "interpret/DrawingDriver.h"
-#include "interpret/Vocabulary.h"
+#include "interpret/read/Vocabulary.h"
 #include "tools/sheets/CairoBitmap.h"
 
 namespace {
