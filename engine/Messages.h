@@ -59,6 +59,10 @@ inline constexpr std::string_view kTreatmentLineStraight =
     "The line between the parts of a divided or patterned surface is drawn straight.";
 // A divided or patterned level drawn by a layout that paints one tincture only (charges set on
 // the charges before them): drawn in its first tincture.
+// A division or pattern whose words break off ("a canton per fess or and wibble"): the word
+// where it broke off, which no part of the treatment could take.
+inline constexpr std::string_view kTreatmentWordUnplaced =
+    "The divided or patterned surface breaks off at '{}': it is not drawn as written.";
 inline constexpr std::string_view kTreatmentInFirstTincture =
     "A divided or patterned charge set on other charges is drawn in its first tincture.";
 inline constexpr std::string_view kOutOfMemoryPicbuf = "Out of memory - picbuf";

@@ -35,6 +35,14 @@ constexpr double kBandElongation = 6.0;
 // Where the line of per chevron meets the middle (from the top of the box) and how steeply it
 // falls, both in parts of the box.
 constexpr double kChevronApex = 0.3, kChevronFall = 1.4;
+// Tierced per chevron: where its two lines meet the middle.
+constexpr double kTiercedChevronApex[2] = {0.2, 0.5};
+// Tierced per bend: the lines part the diagonal's span (-1 to 1) in three of equal breadth.
+constexpr double kTiercedBend = 1.0 / 3.0;
+// Per pile: the pile's half breadth at the top of the box, its point at the middle of the bottom.
+constexpr double kPileHalfBreadth = 0.3;
+// Point in point: how high the point rises (from the top of the box), its foot the whole base.
+constexpr double kPointApex = 0.5;
 
 struct Box {
     double left, top, right, bottom;
@@ -295,7 +303,12 @@ int DivisionPart(DivisionKind d, int line, Box& b, double px, double py) {
             px += LineShift(line, py);
             py += LineShift(line, px);
             break;
-        case DivisionKind::Saltire: break;
+        case DivisionKind::TiercedPale: px += LineShift(line, py); break;
+        case DivisionKind::TiercedFess:
+        case DivisionKind::TiercedChevron: py += LineShift(line, px); break;
+        case DivisionKind::TiercedBend: py += LineShift(line, px + py); break;
+        case DivisionKind::TiercedBendSinister: py += LineShift(line, px - py); break;
+        default: break;  // per saltire, per pall, per pile, point in point: drawn straight
     }
     const double nx = (px - b.left) / b.Width(), ny = (py - b.top) / b.Height();
     const double midX = (b.left + b.right) / 2, midY = (b.top + b.bottom) / 2;
@@ -315,6 +328,41 @@ int DivisionPart(DivisionKind d, int line, Box& b, double px, double py) {
             return (nx < 0.5) == (ny < 0.5) ? 0 : 1;
         case DivisionKind::Chevron: return ny < kChevronApex + std::abs(nx - 0.5) * kChevronFall ? 0 : 1;
         case DivisionKind::ChevronInverted: return ny < 1 - kChevronApex - std::abs(nx - 0.5) * kChevronFall ? 0 : 1;
+        case DivisionKind::TiercedPale: {
+            const int part = std::clamp(Floor(nx * 3), 0, 2);
+            const double left = b.left, width = b.Width();
+            b.left = left + width * part / 3;
+            b.right = left + width * (part + 1) / 3;
+            return part;
+        }
+        case DivisionKind::TiercedFess: {
+            const int part = std::clamp(Floor(ny * 3), 0, 2);
+            const double top = b.top, height = b.Height();
+            b.top = top + height * part / 3;
+            b.bottom = top + height * (part + 1) / 3;
+            return part;
+        }
+        case DivisionKind::TiercedBend: return nx - ny > kTiercedBend ? 0 : nx - ny < -kTiercedBend ? 2 : 1;
+        case DivisionKind::TiercedBendSinister: {
+            const double d = (1 - nx) - ny;
+            return d > kTiercedBend ? 0 : d < -kTiercedBend ? 2 : 1;
+        }
+        case DivisionKind::TiercedChevron: {
+            const double fall = std::abs(nx - 0.5) * kChevronFall;
+            return ny < kTiercedChevronApex[0] + fall ? 0 : ny < kTiercedChevronApex[1] + fall ? 1 : 2;
+        }
+        case DivisionKind::Pall:
+            if (ny < std::min(nx, 1 - nx)) return 0;
+            return nx < 0.5 ? 1 : 2;
+        case DivisionKind::PallReversed:
+            if (ny > std::max(nx, 1 - nx)) return 2;
+            return nx < 0.5 ? 0 : 1;
+        case DivisionKind::Pile:
+            if (std::abs(nx - 0.5) < kPileHalfBreadth * (1 - ny)) return 1;
+            return nx < 0.5 ? 0 : 2;
+        case DivisionKind::PointInPoint:
+            if (ny > kPointApex + (1 - kPointApex) * std::abs(nx - 0.5) * 2) return 1;
+            return nx < 0.5 ? 0 : 2;
     }
     return 0;
 }
@@ -323,7 +371,9 @@ int LeafAt(const SurfaceFill& f, const Lay& lay, Box b, double px, double py) {
     const SurfaceFill* node = &f;
     for (int depth = 0; depth < 64; ++depth) {
         if (node->kind == FillKind::Tincture || node->parts.empty()) return node->tincture;
-        const int part = node->kind == FillKind::Pattern ? PatternPart(*node, lay, b, px, py) : DivisionPart(node->division, node->line, b, px, py);
+        int part = node->kind == FillKind::Pattern ? PatternPart(*node, lay, b, px, py) : DivisionPart(node->division, node->line, b, px, py);
+        // Per pile and point in point of two: the flanks are one part.
+        if (part == 2 && node->parts.size() == 2) part = 0;
         node = &node->parts[static_cast<std::size_t>(std::min<int>(part, static_cast<int>(node->parts.size()) - 1))];
     }
     return node->tincture;
@@ -353,8 +403,12 @@ void PaintLeafRun(PaintState& state, int x1, int y, int x2, int code) {
 
 }  // namespace
 
+int DivisionParts(DivisionKind d) { return d >= DivisionKind::TiercedPale ? 3 : 2; }
+
 bool FillDrawsItsLine(const SurfaceFill& f) {
-    if (f.kind == FillKind::Division) return f.division != DivisionKind::Saltire;
+    if (f.kind == FillKind::Division)
+        return f.division != DivisionKind::Saltire && f.division != DivisionKind::Pall && f.division != DivisionKind::PallReversed &&
+               f.division != DivisionKind::Pile && f.division != DivisionKind::PointInPoint;
     if (f.kind == FillKind::Pattern)
         return f.pattern == PatternKind::Barry || f.pattern == PatternKind::Paly || f.pattern == PatternKind::Bendy ||
                f.pattern == PatternKind::BendySinister;

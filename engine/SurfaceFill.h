@@ -20,9 +20,19 @@ enum class PatternKind : std::uint8_t {
 
 // Divisions of a surface into two treatments: the first takes the chief, the dexter, the dexter
 // chief, the chief and base (per saltire), the first and fourth quarters (per cross, quarterly).
+// Then the divisions into three, their parts in the order heralds name them: tierced per pale
+// (dexter, middle, sinister), per fess and per chevron (chief, middle, base), per bend and bend
+// sinister (the chief side first); per pall (chief, dexter, sinister), per pall reversed (dexter,
+// sinister, base); per pile (dexter flank, the pile from the chief, sinister flank) and point in
+// point (dexter, the point rising from the base, sinister). Per pile and point in point also take
+// two parts, the flanks then sharing the first.
 enum class DivisionKind : std::uint8_t {
     Pale, Fess, Bend, BendSinister, Saltire, Cross, Chevron, ChevronInverted,
+    TiercedPale, TiercedFess, TiercedBend, TiercedBendSinister, TiercedChevron, Pall, PallReversed, Pile, PointInPoint,
 };
+
+// How many parts a division has (2 or 3).
+int DivisionParts(DivisionKind division);
 
 struct SurfaceFill {
     FillKind kind = FillKind::Tincture;
@@ -31,7 +41,7 @@ struct SurfaceFill {
     DivisionKind division = DivisionKind::Pale;
     int pieces = 0;  // of a pattern; 0: the usual count for the surface
     int line = -1;   // the line the pieces or parts meet along (kPlainLine: straight)
-    std::vector<SurfaceFill> parts;  // two, for a pattern or a division
+    std::vector<SurfaceFill> parts;  // two for a pattern or a division, three for a tierced one
 
     static SurfaceFill Plain(int code) { return SurfaceFill{FillKind::Tincture, code, {}, {}, 0, -1, {}}; }
 };

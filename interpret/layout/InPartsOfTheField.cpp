@@ -362,4 +362,18 @@ bool InAChiefQuarter(DrawingState& s, int n) {
     return !layout.spots.empty();
 }
 
+bool InABaseQuarter(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const bool dexter = s.shapeCode == kInDexterBase;
+    // A bend leaves the dexter base clear, a bend sinister the sinister base.
+    const int first = s.firstOrdinaryShape;
+    const bool clear = s.level == 0 || first == ShapeCode::kNoShape || (first == ShapeCode::kBend && dexter) ||
+                       (first == ShapeCode::kBendSinister && !dexter);
+    if (n < 1 || (n > 1 && !clear)) return false;
+    const RegionKind quarter = dexter ? RegionKind::kDexterBase : RegionKind::kSinisterBase;
+    const SpotLayout layout = LayoutSpots({RegionOf(g, quarter), n, Arrangement::kInRows, {}});
+    PlaceSpots(s, layout.spots);
+    return !layout.spots.empty();
+}
+
 }  // namespace esc

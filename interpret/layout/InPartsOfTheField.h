@@ -21,5 +21,8 @@ void InNamedQuarters(DrawingState& state, const LevelRecord& level, int count);
 // and one in it, other counts in rows within it. False, placing nothing, when the quarter is not
 // clear of what lies there (a bend across it): the charges are reported, not drawn over it.
 bool InAChiefQuarter(DrawingState& state, int count);
+// In the dexter or sinister base (shapeCode names which): the charges in rows within the quarter.
+// False, placing nothing, when more than one would stand where the first ordinary crosses it.
+bool InABaseQuarter(DrawingState& state, int count);
 
 }  // namespace esc

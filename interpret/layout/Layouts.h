@@ -50,6 +50,9 @@ inline constexpr int kInChiefPointBetweenBendlets = 41;
 inline constexpr int kInBase = 17;
 inline constexpr int kInDexterChief = 26;
 inline constexpr int kInSinisterChief = 27;
+// "in dexter base", "in sinister base" (the third and fourth quarters): no shape has these codes.
+inline constexpr int kInDexterBase = 52;
+inline constexpr int kInSinisterBase = 53;
 // "a chevron inverted between the arms a mullet": the direction of the space between a chevron's
 // limbs, under its point or above the point of one inverted; no shape has these codes.
 inline constexpr int kBetweenTheArms = 50;

@@ -4,7 +4,7 @@
 // by a region, the joins between phrases by relations.
 //
 //   Arms
-//    +- field: Surface (its tincture; a fuller treatment takes its place)
+//    +- field: Surface (its treatment, and the tinctures the layouts read from it)
 //    +- groups[]: Group --- kind (ordinary, charges, semé), region, arrangement, line
 //    |              +- members[]: Member --- charge, count, surface, modifiers
 //    +- relations[]: Relation --- kind, subject group, object group
@@ -13,14 +13,18 @@
 #include <string>
 #include <vector>
 
+#include "interpret/model/Treatment.h"
+
 namespace esc::model {
 
-// The tinctures a surface is painted in: one, or two for a surface divided or patterned. Kept
-// small on purpose; a full treatment (furs, patterns, divisions that nest) grows from it.
+// A surface as read: its whole treatment (a tincture, a pattern, a division whose parts are
+// treatments in turn), and what the layouts read of it: its first two tinctures and the shape
+// code of the partition between them.
 struct Surface {
     int tincture = -1;
     int secondTincture = -1;
     int division = -1;  // the shape code of the partition between the two; -1: one tincture
+    Treatment treatment;
 };
 
 enum class GroupKind : std::uint8_t { Ordinary, Charges, Seme };
@@ -32,6 +36,8 @@ enum class Region : std::uint8_t {
     Base,         // in base
     DexterChief,  // in dexter chief (also the first quarter)
     SinisterChief,
+    DexterBase,   // in dexter base (the third quarter)
+    SinisterBase,
     Quarters,     // in the quarters named
     OnOrdinary,   // on the ordinary of another group
     OnCharges,    // on each charge of another group

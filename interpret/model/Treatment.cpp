@@ -10,8 +10,11 @@ namespace {
 
 constexpr std::array<std::string_view, 10> kPatternNames = {
     "barry", "paly", "bendy", "bendy sinister", "chequy", "lozengy", "fusilly", "gyronny", "compony", "counter-compony"};
-constexpr std::array<std::string_view, 8> kDivisionNames = {
-    "per pale", "per fess", "per bend", "per bend sinister", "per saltire", "quarterly", "per chevron", "per chevron inverted"};
+constexpr std::array<std::string_view, 17> kDivisionNames = {
+    "per pale", "per fess", "per bend", "per bend sinister", "per saltire", "quarterly", "per chevron", "per chevron inverted",
+    "tierced per pale", "tierced per fess", "tierced per bend", "tierced per bend sinister", "tierced per chevron",
+    "per pall", "per pall reversed", "per pile", "point in point"};
+constexpr std::array<std::string_view, 5> kFormNames = {"tincture", "pattern", "division", "counterchanged", "proper"};
 
 int LeafCode(const Treatment& t) {
     switch (t.form) {
@@ -63,14 +66,17 @@ std::string Treatment::Describe() const {
         }
         default: break;
     }
-    std::string text(form == TreatmentForm::Pattern ? kPatternNames[static_cast<std::size_t>(pattern)]
-                                                    : kDivisionNames[static_cast<std::size_t>(division)]);
+    std::string text(form == TreatmentForm::Pattern ? PatternName(pattern) : DivisionName(division));
     if (line >= 0) text += " (line " + std::to_string(line) + ")";
     if (pieces > 0) text += " of " + std::to_string(pieces);
     text += " (";
     for (std::size_t i = 0; i < parts.size(); ++i) text += (i > 0 ? " | " : "") + parts[i].Describe();
     return text + ")";
 }
+
+std::string_view FormName(TreatmentForm form) { return kFormNames[static_cast<std::size_t>(form)]; }
+std::string_view PatternName(PatternKind pattern) { return kPatternNames[static_cast<std::size_t>(pattern)]; }
+std::string_view DivisionName(DivisionKind division) { return kDivisionNames[static_cast<std::size_t>(division)]; }
 
 SurfaceFill ToSurfaceFill(const Treatment& t) {
     if (t.IsPlain()) return SurfaceFill::Plain(LeafCode(t));

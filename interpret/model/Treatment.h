@@ -2,11 +2,13 @@
 // The treatment of a surface (the field, a part of a partition, an ordinary, a sub-ordinary, a
 // charge): a tincture or fur; a pattern of two treatments (barry, paly, bendy, chequy, lozengy,
 // fusilly, gyronny, compony, counter-compony, of N pieces, with a line); a division per pale,
-// fess, bend, saltire, cross or chevron with its line, whose parts are treatments in turn;
+// fess, bend, saltire, cross or chevron with its line, or in three (tierced, per pall, per pile,
+// point in point), whose parts are treatments in turn;
 // counterchanged; proper. Plain data: the reader builds it from the words, the painter walks
 // what it becomes (SurfaceFill) and neither knows the other.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/SurfaceFill.h"
@@ -22,7 +24,7 @@ struct Treatment {
     DivisionKind division = DivisionKind::Pale;
     int pieces = 0;   // of a pattern; 0: the usual count
     int line = -1;    // the line of the division or of the pattern's pieces; -1 plain
-    std::vector<Treatment> parts;  // two, for a pattern or a division
+    std::vector<Treatment> parts;  // two for a pattern or a division, three for a tierced one
 
     // Whether this is one tincture (or counterchanged, or proper) with no parts.
     bool IsPlain() const { return form != TreatmentForm::Pattern && form != TreatmentForm::Division; }
@@ -38,5 +40,10 @@ struct Treatment {
 
 // What the painter is handed for this treatment.
 SurfaceFill ToSurfaceFill(const Treatment& treatment);
+
+// The names the trace and the JSON give the forms, patterns and divisions.
+std::string_view FormName(TreatmentForm form);
+std::string_view PatternName(PatternKind pattern);
+std::string_view DivisionName(DivisionKind division);
 
 }  // namespace esc::model

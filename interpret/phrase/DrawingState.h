@@ -83,6 +83,8 @@ struct DrawingState : PaintState {
     // Each level's treatment when it is more than one tincture ("a canton per fess or and
     // gules"); a plain treatment otherwise.
     std::array<model::Treatment, kMaxLevels> levelTreatments{};
+    // The word where a treatment's words broke off, once that was said (-1: none yet).
+    int treatmentBreakTold = -1;
     // The tincture of the fretty on the current level's ordinary ("a cross argent fretty azure").
     int frettyTincture = -1;
     bool countMessageShown = false;  // a layout already said it has no place for the count

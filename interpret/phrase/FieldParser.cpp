@@ -8,6 +8,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "interpret/phrase/PartedLevel.h"
+#include "interpret/phrase/ReadTreatment.h"
 #include "interpret/phrase/TreatedSurface.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/trace/Trace.h"
@@ -138,6 +139,7 @@ void PartitionWordField(DrawingState& s) {
 // "Per bend sinister wavy argent and gules".
 int PerField(DrawingState& s) {
     if (TreatedField(s)) return 0;
+    if (BeginsTierced(s, 0)) return 1;  // a field in three is read as a treatment alone, which said where it broke off
     s.fieldColor1 = s.namedTinctures[0];
     s.fieldColor2 = s.namedTinctures[1];
     if (s.Type(1) != kTypeOrdinary) return Fail(s, msg::kPartitionExpected);
@@ -149,8 +151,12 @@ int PerField(DrawingState& s) {
         s.shapeCode = 2;
         s.UseWord(s.cursor);
         ++s.cursor;
-    } else if (s.shapeCode == kChevronCode && Is(s, s.cursor, "inverted")) {
+    } else if (s.shapeCode == kChevronCode && (Is(s, s.cursor, "inverted") || Is(s, s.cursor, "reversed"))) {
         s.shapeCode = s.partitionCode = s.lastShapeCode = kChevronInvertedCode;
+        s.UseWord(s.cursor);
+        ++s.cursor;
+    } else if (s.shapeCode == ShapeCode::kPall && (Is(s, s.cursor, "inverted") || Is(s, s.cursor, "reversed"))) {
+        s.shapeCode = s.partitionCode = s.lastShapeCode = ShapeCode::kPallReversed;
         s.UseWord(s.cursor);
         ++s.cursor;
     }
@@ -283,6 +289,7 @@ int ParseField(DrawingState& s) {
     s.cursor = 0;
     s.fieldColor1 = s.fieldColor2 = s.fieldColor3 = 0;
     s.crusillyFitchy = false;
+    s.treatmentBreakTold = -1;
     FieldTrace* trace = s.trace ? &s.trace->field : nullptr;
 
     int result = 0;
@@ -295,7 +302,7 @@ int ParseField(DrawingState& s) {
     } else if (s.Type(0) == kTypeOrdinary) {
         if (trace) trace->form = "partition word";
         PartitionWordField(s);
-    } else if (Is(s, 0, "per")) {
+    } else if (Is(s, 0, "per") || BeginsTierced(s, 0)) {
         if (trace) trace->form = "per";
         result = PerField(s);
     } else {

@@ -13,11 +13,14 @@ struct ModelReading {
     // that continues it; 0, 0 and -1 when no such group is open.
     int mixedPlaced = 0, mixedTotal = 0, mixedNextLevel = -1;
     int mixedLine = -1;  // the ordinary whose line the group is set in; -1: the field's places
+    // The treatment of more than one tincture the level just drawn was painted in, for its member.
+    model::Treatment levelTreatment;
 
     void Clear() {
         arms.Clear();
         mixedPlaced = mixedTotal = 0;
         mixedNextLevel = mixedLine = -1;
+        levelTreatment = model::Treatment{};
     }
 };
 

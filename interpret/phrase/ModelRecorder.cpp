@@ -5,7 +5,9 @@
 
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/Layouts.h"
+#include "engine/Palette.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/ReadTreatment.h"
 #include "interpret/phrase/RelationWords.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -36,12 +38,59 @@ Region RegionOfIn(int inCode) {
         case kInBase: return Region::Base;
         case kInDexterChief: return Region::DexterChief;
         case kInSinisterChief: return Region::SinisterChief;
+        case kInDexterBase: return Region::DexterBase;
+        case kInSinisterBase: return Region::SinisterBase;
         case kInNamedQuarters: return Region::Quarters;
         default: return Region::Whole;
     }
 }
 
-model::Member MemberOfLevel(const DrawingState& s) {
+model::Treatment Leaf(int code) {
+    model::Treatment t;
+    if (code == kCounterchanged) {
+        t.form = model::TreatmentForm::Counterchanged;
+    } else if (code == kProperBrown) {
+        t.form = model::TreatmentForm::Proper;
+    } else {
+        t.tincture = code;
+    }
+    return t;
+}
+
+// The treatment a surface of two tinctures parted by a shape code stands for: the shapes'
+// partitions and patterns of two; one tincture when the shape is none of those.
+model::Treatment TreatmentOfShape(int shape, int first, int second) {
+    model::Treatment t;
+    t.form = model::TreatmentForm::Division;
+    switch (shape) {
+        case ShapeCode::kPale: t.division = DivisionKind::Pale; break;
+        case ShapeCode::kFess: t.division = DivisionKind::Fess; break;
+        case ShapeCode::kBend: t.division = DivisionKind::Bend; break;
+        case ShapeCode::kBendSinister: t.division = DivisionKind::BendSinister; break;
+        case ShapeCode::kCross: t.division = DivisionKind::Cross; break;
+        case ShapeCode::kSaltire: t.division = DivisionKind::Saltire; break;
+        case ShapeCode::kChevron: t.division = DivisionKind::Chevron; break;
+        case ShapeCode::kChevronInverted: t.division = DivisionKind::ChevronInverted; break;
+        case ShapeCode::kBarry: t.form = model::TreatmentForm::Pattern; t.pattern = PatternKind::Barry; break;
+        case ShapeCode::kPaly: t.form = model::TreatmentForm::Pattern; t.pattern = PatternKind::Paly; break;
+        case ShapeCode::kBendy: t.form = model::TreatmentForm::Pattern; t.pattern = PatternKind::Bendy; break;
+        case ShapeCode::kGyronny: t.form = model::TreatmentForm::Pattern; t.pattern = PatternKind::Gyronny; break;
+        default: return Leaf(first);
+    }
+    t.parts = {Leaf(first), Leaf(second)};
+    return t;
+}
+
+// The field's treatment: as the words read when they read to where the field parser stopped,
+// else what was painted.
+model::Treatment FieldTreatment(const DrawingState& s, const model::Surface& field) {
+    const TreatmentReading reading = ReadTreatment(s, 0);
+    if (reading.Read() && reading.end == s.cursor) return reading.treatment;
+    if (field.division >= 0 && field.secondTincture >= 0) return TreatmentOfShape(field.division, field.tincture, field.secondTincture);
+    return Leaf(field.tincture);
+}
+
+model::Member MemberOfLevel(DrawingState& s) {
     const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
     model::Member m;
     m.charge = level.levelName.str();
@@ -51,6 +100,14 @@ model::Member MemberOfLevel(const DrawingState& s) {
     m.surface.secondTincture = s.partedTincture >= 0 ? s.partedTincture : level.levelSecondTincture;
     m.surface.division = s.partedTincture >= 0 ? s.partedShape : -1;
     m.tinctures = s.group.memberTinctures;
+    if (!s.model.levelTreatment.IsPlain()) {
+        m.surface.treatment = s.model.levelTreatment;
+    } else if (m.surface.division >= 0 && m.surface.secondTincture >= 0) {
+        m.surface.treatment = TreatmentOfShape(m.surface.division, m.surface.tincture, m.surface.secondTincture);
+    } else {
+        m.surface.treatment = Leaf(m.surface.tincture);
+    }
+    s.model.levelTreatment = model::Treatment{};
     model::Modifiers& mod = m.modifiers;
     mod.variant = level.levelVariant.str();
     if (s.bendwiseFlag || s.group.turn == ChargeTurn::kBendwise)
@@ -115,6 +172,7 @@ void RecordField(DrawingState& s) {
         field.division = s.partitionCode;
         field.secondTincture = other;
     }
+    field.treatment = FieldTreatment(s, field);
 }
 
 void RecordLevel(DrawingState& s) {

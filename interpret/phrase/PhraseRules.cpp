@@ -235,7 +235,7 @@ bool OrdinaryWordRule(DrawingState& s) {
         // "a lion rampant, in chief two mullets Or": the comma is gone, but a direction followed by
         // its own article or number opens a phrase as "and" would; the lion stays the main charge.
         const bool towardAPart = code == ShapeCode::kChief || code == kInBase || code == kInDexterChief ||
-                                 code == kInSinisterChief;
+                                 code == kInSinisterChief || code == kInDexterBase || code == kInSinisterBase;
         const bool phraseFollows = towardAPart && (Is(s, 1, "a") || Is(s, 1, "an") || T(s, 1) == kTypeNumber);
         if ((Is(s, -2, "and") || (phraseFollows && !level.levelIn && level.levelCount > 0)) && level.levelKind != 0)
             CloseBeforeNewPhrase(s);

@@ -54,19 +54,48 @@ std::optional<PatternKind> PatternAt(const DrawingState& s, int i) {
     }
 }
 
-// The division named after "per" at word i.
-std::optional<DivisionKind> DivisionAt(const DrawingState& s, int i) {
+// Whether word i turns the division before it over ("per chevron reversed", "per pall inverted").
+bool Turned(const DrawingState& s, int i) { return Is(s, i, "inverted") || Is(s, i, "reversed"); }
+
+// The division named after "per" at word i, and how many words name it.
+struct NamedDivision {
+    DivisionKind kind;
+    int words;
+};
+std::optional<NamedDivision> DivisionAt(const DrawingState& s, int i) {
     if (s.Type(i) != kTypeOrdinary) return std::nullopt;
     switch (s.Sub1(i)) {
-        case kPale: return DivisionKind::Pale;
-        case kFess: return DivisionKind::Fess;
-        case kBend: return Is(s, i + 1, "sinister") ? DivisionKind::BendSinister : DivisionKind::Bend;
-        case kSaltire: return DivisionKind::Saltire;
-        case kCross: return DivisionKind::Cross;
-        case kChevron: return Is(s, i + 1, "inverted") ? DivisionKind::ChevronInverted : DivisionKind::Chevron;
+        case kPale: return NamedDivision{DivisionKind::Pale, 1};
+        case kFess: return NamedDivision{DivisionKind::Fess, 1};
+        case kBend: return Is(s, i + 1, "sinister") ? NamedDivision{DivisionKind::BendSinister, 2} : NamedDivision{DivisionKind::Bend, 1};
+        case kSaltire: return NamedDivision{DivisionKind::Saltire, 1};
+        case kCross: return NamedDivision{DivisionKind::Cross, 1};
+        case kChevron:
+            return Turned(s, i + 1) ? NamedDivision{DivisionKind::ChevronInverted, 2} : NamedDivision{DivisionKind::Chevron, 1};
+        case kPall: return Turned(s, i + 1) ? NamedDivision{DivisionKind::PallReversed, 2} : NamedDivision{DivisionKind::Pall, 1};
+        case kPallReversed: return NamedDivision{DivisionKind::PallReversed, 1};
+        case kPiles: return NamedDivision{DivisionKind::Pile, 1};
         default: return std::nullopt;
     }
 }
+
+// The division in three that "tierced" makes of a division in two (per pall and per pile are
+// in three already).
+std::optional<DivisionKind> Tierced(DivisionKind d) {
+    switch (d) {
+        case DivisionKind::Pale: return DivisionKind::TiercedPale;
+        case DivisionKind::Fess: return DivisionKind::TiercedFess;
+        case DivisionKind::Bend: return DivisionKind::TiercedBend;
+        case DivisionKind::BendSinister: return DivisionKind::TiercedBendSinister;
+        case DivisionKind::Chevron: return DivisionKind::TiercedChevron;
+        case DivisionKind::Pall:
+        case DivisionKind::PallReversed:
+        case DivisionKind::Pile: return d;
+        default: return std::nullopt;
+    }
+}
+
+bool IsPointInPoint(const DrawingState& s, int i) { return Is(s, i, "point") && Is(s, i + 1, "in") && Is(s, i + 2, "point"); }
 
 // Whether word i is the quarterly of a field or an ordinary ("quarterly or and gules"), not the
 // cross (which the vocabulary files under the same shape).
@@ -84,13 +113,32 @@ public:
         if (depth > kMaxDepth) return Fail(i);
         if (s_.Type(i) == kTypeTincture && !PatternAt(s_, i)) return ReadLeaf(i, out);
         if (Is(s_, i, "of") && Is(s_, i + 1, "the")) return ReadNamedByPlace(i, out);
-        if (Is(s_, i, "per")) {
-            const std::optional<DivisionKind> division = DivisionAt(s_, i + 1);
-            if (!division) return Fail(i + 1);
+        if (IsPointInPoint(s_, i) || (Is(s_, i, "per") && IsPointInPoint(s_, i + 1))) {
             out.form = TreatmentForm::Division;
-            out.division = *division;
-            i += 2;
-            if (*division == DivisionKind::BendSinister || *division == DivisionKind::ChevronInverted) ++i;
+            out.division = DivisionKind::PointInPoint;
+            i += Is(s_, i, "per") ? 4 : 3;
+            return ReadLineAndParts(i, out, depth, false);
+        }
+        if (Is(s_, i, "tierced")) {
+            // "tierced per pale", "tierced in fess"; bare "tierced" is per pall.
+            out.form = TreatmentForm::Division;
+            out.division = DivisionKind::Pall;
+            ++i;
+            if (Is(s_, i, "per") || Is(s_, i, "in")) {
+                const std::optional<NamedDivision> named = DivisionAt(s_, i + 1);
+                const std::optional<DivisionKind> tierced = named ? Tierced(named->kind) : std::nullopt;
+                if (!tierced) return Fail(i + 1);
+                out.division = *tierced;
+                i += 1 + named->words;
+            }
+            return ReadLineAndParts(i, out, depth, false);
+        }
+        if (Is(s_, i, "per")) {
+            const std::optional<NamedDivision> named = DivisionAt(s_, i + 1);
+            if (!named) return Fail(i + 1);
+            out.form = TreatmentForm::Division;
+            out.division = named->kind;
+            i += 1 + named->words;
             return ReadLineAndParts(i, out, depth, false);
         }
         if (IsQuarterly(s_, i)) {
@@ -170,6 +218,7 @@ private:
             ++i;
             return true;
         }
+        if (out.form == TreatmentForm::Division && DivisionParts(out.division) == 3) return ReadThreeParts(i, out, depth);
         out.parts.resize(2);
         SkipPlace(i);
         if (!Read(i, out.parts[0], depth + 1)) return false;
@@ -177,6 +226,24 @@ private:
         ++i;
         SkipPlace(i);
         return Read(i, out.parts[1], depth + 1);
+    }
+
+    // "gules, argent and azure" (the commas gone), "gules and argent and azure"; per pile and
+    // point in point also "argent and sable", the flanks in the first.
+    bool ReadThreeParts(int& i, Treatment& out, int depth) {
+        out.parts.resize(3);
+        if (!Read(i, out.parts[0], depth + 1)) return false;
+        const bool andAfterFirst = Is(s_, i, "and");
+        if (andAfterFirst) ++i;
+        if (!Read(i, out.parts[1], depth + 1)) return false;
+        if (!Is(s_, i, "and")) {
+            const bool twoWillDo = andAfterFirst && (out.division == DivisionKind::Pile || out.division == DivisionKind::PointInPoint);
+            if (!twoWillDo) return Fail(i);
+            out.parts.resize(2);
+            return true;
+        }
+        ++i;
+        return Read(i, out.parts[2], depth + 1);
     }
 
     const DrawingState& s_;
@@ -198,7 +265,9 @@ TreatmentReading ReadTreatment(const DrawingState& s, int at) {
 }
 
 bool BeginsDividedTreatment(const DrawingState& s, int at) {
-    return Is(s, at, "per") || IsQuarterly(s, at) || PatternAt(s, at).has_value();
+    return Is(s, at, "per") || IsQuarterly(s, at) || PatternAt(s, at).has_value() || BeginsTierced(s, at);
 }
+
+bool BeginsTierced(const DrawingState& s, int at) { return Is(s, at, "tierced") || IsPointInPoint(s, at); }
 
 }  // namespace esc

@@ -2,7 +2,9 @@
 // Reading a treatment from the words: one recursive reader for every surface.
 //
 //   treatment := tincture | "counterchanged" | "proper"
-//              | "per" division ["sinister" | "inverted"] [line] treatment "and" treatment
+//              | "per" division ["sinister" | "inverted" | "reversed"] [line] treatment "and" treatment
+//              | ("tierced" ["per" | "in"] division | "per" ("pall" | "pile") | "point in point")
+//                [line] treatment ["and"] treatment "and" treatment
 //              | "quarterly" [line] treatment "and" treatment
 //              | pattern ["sinister"] [line] ["of" number] treatment "and" treatment
 //
@@ -27,5 +29,7 @@ struct TreatmentReading {
 
 // Whether word `at` begins a division or a pattern (not a plain tincture).
 bool BeginsDividedTreatment(const DrawingState& state, int at);
+// Whether word `at` begins a field in three named by no partition word ("tierced", "point in point").
+bool BeginsTierced(const DrawingState& state, int at);
 
 }  // namespace esc

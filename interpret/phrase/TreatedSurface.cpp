@@ -18,6 +18,7 @@
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/phrase/ReadTreatment.h"
+#include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/trace/Trace.h"
@@ -53,21 +54,33 @@ int ShapeOf(const model::Treatment& t) {
         case DivisionKind::Cross: return kCross;
         case DivisionKind::Chevron: return kChevron;
         case DivisionKind::ChevronInverted: return kChevronInverted;
+        case DivisionKind::Pall: return kPall;
+        case DivisionKind::PallReversed: return kPallReversed;
+        case DivisionKind::Pile: return kPiles;
+        default: return kNoShape;  // the tierced fields: the field's places, as on one tincture
     }
-    return kNoShape;
 }
 
-// Whether the field parser's own forms draw this field: a division or pattern whose parts are
-// all single tinctures.
-bool FieldParserDraws(const model::Treatment& t) {
+// Whether a division or pattern has parts that are all single tinctures.
+bool PlainParts(const model::Treatment& t) {
     return std::all_of(t.parts.begin(), t.parts.end(), [](const model::Treatment& p) { return p.IsPlain(); });
+}
+
+// Whether the field parser's own forms draw this field: a division in two or a pattern, or per
+// pall written so, whose parts are all single tinctures. Per pile and the fields in three that
+// other words name are painted as treatments.
+bool FieldParserDraws(const DrawingState& s, const model::Treatment& t) {
+    if (!PlainParts(t)) return false;
+    if (t.form != model::TreatmentForm::Division) return true;
+    if (t.division == DivisionKind::Pall || t.division == DivisionKind::PallReversed) return EqualsIgnoringCase(s.Word(0), "per");
+    return DivisionParts(t.division) == 2;
 }
 
 // Whether the ordinary's own tincture rules draw this treatment: chequy and lozengy of two
 // tinctures, laid on the shield's grid as on the field.
 bool TinctureRulesDraw(const model::Treatment& t) {
     return t.form == model::TreatmentForm::Pattern && (t.pattern == PatternKind::Chequy || t.pattern == PatternKind::Lozengy) &&
-           FieldParserDraws(t) && t.pieces == 0;
+           PlainParts(t) && t.pieces == 0;
 }
 
 // Whether the parted charges' own means draw this treatment: per pale, per fess, barry, paly or
@@ -76,7 +89,7 @@ bool PartedLevelDraws(const model::Treatment& t) {
     const bool parted = t.form == model::TreatmentForm::Division && (t.division == DivisionKind::Pale || t.division == DivisionKind::Fess);
     const bool pattern = t.form == model::TreatmentForm::Pattern &&
                          (t.pattern == PatternKind::Barry || t.pattern == PatternKind::Paly || t.pattern == PatternKind::Bendy);
-    return (parted || pattern) && t.line < 0 && FieldParserDraws(t);
+    return (parted || pattern) && t.line < 0 && PlainParts(t);
 }
 
 // Whether the level is a bend or a chevron: the shield's grid of squares would lie across it,
@@ -93,10 +106,26 @@ void TellStraightLines(DrawingState& s, const model::Treatment& t) {
 
 }  // namespace
 
+void TellUnplaced(DrawingState& s, const TreatmentReading& reading, int at) {
+    // Once for the words of one break: a reading that starts within them again is not said twice.
+    if (reading.Read() || reading.unplaced < 0 || at <= s.treatmentBreakTold) return;
+    s.treatmentBreakTold = reading.unplaced;
+    std::string message(msg::kTreatmentWordUnplaced);
+    const std::string_view word = reading.unplaced < s.wordCount ? s.Word(reading.unplaced) : std::string_view("the end");
+    message.replace(message.find("{}"), 2, word);
+    s.messages.Show(message);
+}
+
 bool TreatedField(DrawingState& s) {
     const TreatmentReading reading = ReadTreatment(s, 0);
     const model::Treatment& t = reading.treatment;
-    if (!reading.Read() || t.IsPlain() || FieldParserDraws(t)) return false;
+    if (!reading.Read()) {
+        // The field parser reads the usual forms its own way and leaves what it cannot read
+        // unused (read past); a field in three is read here alone.
+        if (BeginsTierced(s, 0)) TellUnplaced(s, reading, 0);
+        return false;
+    }
+    if (t.IsPlain() || FieldParserDraws(s, t)) return false;
     const auto [first, second] = t.FirstTwoTinctures();
     s.fieldColor1 = first;
     s.fieldColor2 = second < 0 ? first : second;
@@ -121,8 +150,14 @@ bool TreatedLevelRule(DrawingState& s) {
     if (level.levelKind == 0 || level.levelCount == 0 || level.levelIn || HasTincture(s)) return false;
     if (!BeginsDividedTreatment(s, s.cursor)) return false;
     const TreatmentReading reading = ReadTreatment(s, s.cursor);
-    if (!reading.Read() || (TinctureRulesDraw(reading.treatment) && !LiesAslant(s, level))) return false;
-    if (level.levelKind != kTypeOrdinary && (reading.treatment.IsPlain() || PartedLevelDraws(reading.treatment))) return false;
+    TellUnplaced(s, reading, s.cursor);
+    if (!reading.Read()) return false;
+    // Drawn by the tinctures' or the parted charges' own means, the treatment is the model's all the same.
+    if ((TinctureRulesDraw(reading.treatment) && !LiesAslant(s, level)) ||
+        (level.levelKind != kTypeOrdinary && (reading.treatment.IsPlain() || PartedLevelDraws(reading.treatment)))) {
+        if (!reading.treatment.IsPlain()) s.model.levelTreatment = reading.treatment;
+        return false;
+    }
     // A division that comes to one tincture ("quarterly counterchanged") is that tincture.
     if (!reading.treatment.IsPlain()) s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())] = reading.treatment;
     Tincture(s) = reading.treatment.FirstTincture();
@@ -201,6 +236,7 @@ void DrawTreatedLevel(DrawingState& s) {
     model::Treatment& kept = s.levelTreatments[static_cast<std::size_t>(s.ClampedLevel())];
     const model::Treatment t = kept;
     kept = model::Treatment{};
+    s.model.levelTreatment = t;
     if (phrase::Current(s).levelKind != kTypeOrdinary) {
         if (s.view == OutputView::Shield) {
             DrawTreatedCharges(s, t);

@@ -23,6 +23,10 @@ bool TreatedLevelRule(DrawingState& state);
 
 }  // namespace phrase
 
+struct TreatmentReading;
+// A treatment read from word `at` whose words broke off is said, naming the word no part could take.
+void TellUnplaced(DrawingState& state, const TreatmentReading& reading, int at);
+
 // Whether the current level carries a treatment of more than one tincture.
 bool LevelIsTreated(const DrawingState& state);
 // A treatment the current level kept that no drawing used is said and forgotten.

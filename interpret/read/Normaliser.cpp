@@ -25,16 +25,15 @@ struct Substitution {
 };
 
 // Applied in this order, each over the whole text before the next. Order matters: a longer
-// phrase comes before the shorter one it contains ("tierced per pall" and "tierced pallwise"
-// before "tierced", so that neither is left as "per pall per pall" or "per pall pallwise";
-// "dancettee" before "dancette"), and some outputs feed later entries ("heronhawk" becomes
+// phrase comes before the shorter one it contains ("pairle reversed" before "pairle", so that it
+// is not left as "pall reversed"; "dancettee" before "dancette"), and some outputs feed later entries ("heronhawk" becomes
 // "hawk" and then "falcon"; every "palet" becomes "pallet" and a free-standing "pallet" then
 // "pallets").
 //
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 219> kSubstitutions = {{
+constexpr std::array<Substitution, 222> kSubstitutions = {{
     {"-", "", Kind::DeleteOutsideNumbers},
     {".", "", Kind::DeleteOutsideNumbers},
     {" d'", " "},
@@ -122,8 +121,7 @@ constexpr std::array<Substitution, 219> kSubstitutions = {{
     {"semé", "semee"},
     {"palet", "pallet"},
     {"tierced per pall", "per pall"},
-    {"tierced pallwise", "per pall"},
-    {"tierced", "per pall"},
+    {"tierced pallwise", "per pall"},  // "tierced" with any other division is read as a field in three
     {"jessant de l", "jessantdel"},  // "jessant de lis" as one word, as "jessant-de-lis" becomes
     // A charge in the first (second) quarter, in the dexter (sinister) canton or chief: one place.
     {"the first quarter", "dexterchief"},
@@ -134,6 +132,11 @@ constexpr std::array<Substitution, 219> kSubstitutions = {{
     {"the sinister chief", "sinisterchief"},
     {"in dexter chief", "in dexterchief"},
     {"in sinister chief", "in sinisterchief"},
+    // The dexter and sinister base: one place each.
+    {"the dexter base", "dexterbase"},
+    {"the sinister base", "sinisterbase"},
+    {"in dexter base", "in dexterbase"},
+    {"in sinister base", "in sinisterbase"},
     {"in chief a label", "a label"},  // a label is always in chief; "in chief" made it a picture
     {"face jess", "head jess"},
     {"faces jess", "heads jess"},

@@ -6,8 +6,33 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// A treatment and its parts, to any depth: a tincture names its code; a pattern or a division
+// its name, line (-1 plain), pieces (0 the usual count) and parts.
+Json TreatmentJson(const model::Treatment& t) {
+    Json json = {{"form", model::FormName(t.form)}};
+    if (t.form == model::TreatmentForm::Tincture) {
+        json["tincture"] = t.tincture;
+        return json;
+    }
+    if (t.IsPlain()) return json;
+    if (t.form == model::TreatmentForm::Pattern) {
+        json["pattern"] = model::PatternName(t.pattern);
+    } else {
+        json["division"] = model::DivisionName(t.division);
+    }
+    json["line"] = t.line;
+    json["pieces"] = t.pieces;
+    Json parts = Json::array();
+    for (const model::Treatment& part : t.parts) parts.push_back(TreatmentJson(part));
+    json["parts"] = std::move(parts);
+    return json;
+}
+
 Json SurfaceJson(const model::Surface& s) {
-    return {{"tincture", s.tincture}, {"secondTincture", s.secondTincture}, {"division", s.division}};
+    return {{"tincture", s.tincture},
+            {"secondTincture", s.secondTincture},
+            {"division", s.division},
+            {"treatment", TreatmentJson(s.treatment)}};
 }
 
 Json MemberJson(const model::Member& m) {
@@ -44,6 +69,8 @@ std::string_view RegionName(model::Region region) {
         case model::Region::Base: return "base";
         case model::Region::DexterChief: return "dexter chief";
         case model::Region::SinisterChief: return "sinister chief";
+        case model::Region::DexterBase: return "dexter base";
+        case model::Region::SinisterBase: return "sinister base";
         case model::Region::Quarters: return "quarters";
         case model::Region::OnOrdinary: return "on ordinary";
         case model::Region::OnCharges: return "on charges";
