@@ -66,7 +66,7 @@ constexpr std::array<LineStyle, kLineStyleCount> kStyles = {{
     {10, 3, 45, true, kStyle2},
     {10, 3, 45, true, kStyle2},
     {16, 2, 31, false, kStyle4},
-    {16, 2, 31, false, kStyle4},
+    {16, 2, 31, false, kStyle4, 3},  // dancetty: three large teeth across the shield
     {8, 4, 64, false, kStyle6},
     {13, 2, 20, true, kStyle7},
     {8, 4, 64, true, kStyle8},
