@@ -152,7 +152,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     if (p.style != nullptr) {
         // A line of a width: its pattern repeats so many times across the shield (down it, for
         // a steep band), its teeth growing in proportion but never deeper than half the band.
-        const int repeats = std::min(state.lineRepeats > 0 ? state.lineRepeats : p.style->defaultRepeats, kMaxLineRepeats);
+        const int repeats = LineRepeats(lineCode, state.lineRepeats);
         if (repeats > 0 && p.pieces == 0) {
             const int span = std::abs(dx) < std::abs(dy) ? g.H : g.W;
             const double along = std::max(4.0, static_cast<double>(span) / repeats) / p.style->period;

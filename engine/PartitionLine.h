@@ -54,4 +54,8 @@ inline constexpr int kBandReach = 2048;
 // would draw teeth finer than a pixel.
 inline constexpr int kMaxLineRepeats = 40;
 
+// The repeats across the shield a line in style lineCode is drawn with when the blazon gives
+// `repeats` (0: none given): the style's default, or 0 for the profile's own small period.
+int LineRepeats(int lineCode, int repeats);
+
 }  // namespace esc
