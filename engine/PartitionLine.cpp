@@ -151,12 +151,14 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.style = FindLineStyle(lineCode);
     if (p.style != nullptr) {
         // A line of a width: its pattern repeats so many times across the shield (down it, for
-        // a steep band), its teeth growing in proportion but never deeper than half the band.
+        // a steep band), its teeth growing in proportion but never so deep that the band falls apart.
         const int repeats = LineRepeats(lineCode, state.lineRepeats);
         if (repeats > 0 && p.pieces == 0) {
             const int span = std::abs(dx) < std::abs(dy) ? g.H : g.W;
             const double along = std::max(4.0, static_cast<double>(span) / repeats) / p.style->period;
-            const double deepest = std::max(p.style->depth * g.k, width / 2.0);
+            // Both edges pointing outward keep half the band whole between them.
+            const double share = p.style->alwaysMirrored ? 4.0 : 2.0;
+            const double deepest = std::max(p.style->depth * g.k, width / share);
             const double across = std::min(along, deepest / p.style->depth);
             ScaleStyle(*p.style, along, across, p);
         } else if (g.k != 1.0) {
