@@ -65,6 +65,7 @@ void Chevron(PaintState& s) {
     if (s.cotiseCount != 0) {
         Colour(s, s.cotiseTincture);
         s.lineCode = s.cotiseLine;
+        s.lineRepeats = 0;
         BandFrom(s, W / 2, H / 3 - Px(s, 14), 217, Px(s, 300), Px(s, 6));
         BandFrom(s, W / 2, H / 3 - Px(s, 14), 323, Px(s, 300), Px(s, 6));
         s.cotiseCount = 0;

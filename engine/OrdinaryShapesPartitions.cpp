@@ -14,7 +14,9 @@ void PerFess(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
-    Area(s, {{0, 0, 0, H / 2 + Px(s, 30)}, {W + Px(s, 2), 0, W + Px(s, 2), H / 2 + Px(s, 30)}});
+    // A line of few repeats has deep teeth: the first tincture then reaches the band's middle.
+    const int firstEnd = LineRepeats(s.lineCode, s.lineRepeats) > 0 ? H - H / 4 : H / 2 + Px(s, 30);
+    Area(s, {{0, 0, 0, firstEnd}, {W + Px(s, 2), 0, W + Px(s, 2), firstEnd}});
     Colour(s, s.fieldColor2);
     if (Styled(s)) {
         // The lower half is one band whose upper edge carries the line. The band ends at row
@@ -61,9 +63,11 @@ void PerPale(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
-    Area(s, {{0, 0, 0, B}, {W / 2 + Px(s, 20), 0, W / 2 + Px(s, 20), B}});
+    // A line of few repeats has deep teeth: the first tincture then reaches the band's middle.
+    const int firstEnd = LineRepeats(s.lineCode, s.lineRepeats) > 0 ? W - W / 4 : W / 2 + Px(s, 20);
+    Area(s, {{0, 0, 0, B}, {firstEnd, 0, firstEnd, B}});
     Colour(s, s.fieldColor2);
-    if (s.lineCode > kPlainLine) Area(s, {{W / 2 + Px(s, 20), 0, W / 2 + Px(s, 20), B}, {W + 1, 0, W + 1, B}});
+    if (s.lineCode > kPlainLine) Area(s, {{firstEnd, 0, firstEnd, B}, {W + 1, 0, W + 1, B}});
     // Battlements on one edge only would face away from the line: per pale embattled is drawn
     // with merlons on both edges of its band, the left one being the line.
     if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;

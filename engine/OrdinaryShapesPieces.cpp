@@ -37,6 +37,7 @@ void DrawBars(PaintState& s, int placement) {
                                          : OnTheField(g, n);
     for (int y : spread.centres) {
         s.lineCode = s.CurrentLevel().levelLine;
+        s.lineRepeats = s.CurrentLevel().levelLineRepeats;
         Band(s, 0, y, W + 1, y, spread.width, 0);
     }
 }
@@ -66,6 +67,7 @@ void DrawCotises(PaintState& s) {
     const int W = g.W, H = g.H, D = g.chiefDepth;
     Colour(s, s.cotiseTincture);
     s.lineCode = s.cotiseLine;
+    s.lineRepeats = 0;
     s.linePieces = s.cotisePieces;
     switch (s.shapeCode) {
         case kFess: {

@@ -66,6 +66,7 @@ struct LevelRecord {
     int levelKind = 0;
     int levelCount = 0;
     int levelLine = -1;
+    int levelLineRepeats = 0;  // "wavy of three": the line's repeats across the shield; 0 its default
     FixedString<kVariantChars> levelVariant;
     bool levelOn = false;
     bool levelChargedOn = false;
@@ -125,6 +126,9 @@ struct PaintState {
     std::array<int, 10> namedTinctures{};
     int namedTinctureCount = 0;
     int partitionCode = -1, shapeCode = -1, lastShapeCode = -1, lineCode = -1;
+    // The repeats of lineCode's pattern across the shield ("nebuly of four"); 0: the style's
+    // default. Set with lineCode wherever a line comes from the blazon.
+    int lineRepeats = 0;
 
     // Levels and the treatments the shapes read.
     std::array<LevelRecord, kMaxLevels> levels{};

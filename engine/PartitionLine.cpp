@@ -44,12 +44,13 @@ bool InReach(long long v, long long reach) { return v >= -reach && v <= reach; }
 
 int Sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
-// The profile of `style` at paint scale k: depth and period k times as many pixels, each pixel
+// The profile of `style` drawn kAlong times as long and kAcross times as deep (at paint scale k
+// both are k; a line of a given width stretches it to its repeats), each pixel
 // judged at its centre against the design profile blended across the four design pixels around
 // it, so that the teeth keep their shape, drawn finer, instead of growing into blocks.
-void ScaleStyle(const LineStyle& style, double k, band::BandPlan& p) {
-    const int depth = std::max(1, static_cast<int>(std::lround(style.depth * k)));
-    const int period = std::max(1, static_cast<int>(std::lround(style.period * k)));
+void ScaleStyle(const LineStyle& style, double kAlong, double kAcross, band::BandPlan& p) {
+    const int depth = std::max(1, static_cast<int>(std::lround(style.depth * kAcross)));
+    const int period = std::max(1, static_cast<int>(std::lround(style.period * kAlong)));
     const int words = (period + 15) / 16;
     p.scaledRows.assign(static_cast<std::size_t>(depth) * words, 0);
     auto solid = [&](int row, int column) {
@@ -148,7 +149,22 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
         p.centreCopy = true;
     }
     p.style = FindLineStyle(lineCode);
-    if (p.style != nullptr && g.k != 1.0) ScaleStyle(*p.style, g.k, p);
+    if (p.style != nullptr) {
+        // A line of a width: its pattern repeats so many times across the shield (down it, for
+        // a steep band), its teeth growing in proportion but never so deep that the band falls apart.
+        const int repeats = LineRepeats(lineCode, state.lineRepeats);
+        if (repeats > 0 && p.pieces == 0) {
+            const int span = std::abs(dx) < std::abs(dy) ? g.H : g.W;
+            const double along = std::max(4.0, static_cast<double>(span) / repeats) / p.style->period;
+            // Both edges pointing outward keep half the band whole between them.
+            const double share = p.style->alwaysMirrored ? 4.0 : 2.0;
+            const double deepest = std::max(p.style->depth * g.k, width / share);
+            const double across = std::min(along, deepest / p.style->depth);
+            ScaleStyle(*p.style, along, across, p);
+        } else if (g.k != 1.0) {
+            ScaleStyle(*p.style, g.k, g.k, p);
+        }
+    }
     p.mirrored = LineStyleMirrored(lineCode, state.shapeCode, state.partitionCode, kind);
     if (lineCode == kEmbattledLine && kind != 2) kind = 3;
 

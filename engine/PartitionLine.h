@@ -19,6 +19,9 @@ struct LineStyle {
     // outward on both sides) whatever shape draws the band; see LineStyleMirrored for the others.
     bool alwaysMirrored = false;
     const std::uint16_t* rows = nullptr;  // depth * words words, row by row
+    // The times the pattern repeats across the shield when the blazon gives no count; 0 keeps
+    // the profile's own period (many small repeats). Dancetty is three large teeth across.
+    int defaultRepeats = 0;
 
     bool Solid(int row, int column) const {
         const std::uint16_t word = rows[row * words + column / 16];
@@ -46,5 +49,13 @@ bool LineStyleMirrored(int lineCode, int shapeCode, int partitionCode, int kind)
 // Bands whose end points or width lie further than this from the picture are not drawn: the
 // shapes never come near it, and it bounds the work of a band (see DrawPartitionLine).
 inline constexpr int kBandReach = 2048;
+
+// The most repeats a line may be given across the shield ("indented of ten"); a larger count
+// would draw teeth finer than a pixel.
+inline constexpr int kMaxLineRepeats = 40;
+
+// The repeats across the shield a line in style lineCode is drawn with when the blazon gives
+// `repeats` (0: none given): the style's default, or 0 for the profile's own small period.
+int LineRepeats(int lineCode, int repeats);
 
 }  // namespace esc

@@ -1,5 +1,6 @@
 // The edge profiles of the line styles. Each comment names the outline one repeat draws.
 
+#include <algorithm>
 #include <array>
 
 #include "engine/OrdinaryShapes.h"
@@ -66,7 +67,7 @@ constexpr std::array<LineStyle, kLineStyleCount> kStyles = {{
     {10, 3, 45, true, kStyle2},
     {10, 3, 45, true, kStyle2},
     {16, 2, 31, false, kStyle4},
-    {16, 2, 31, false, kStyle4},
+    {16, 2, 31, false, kStyle4, 3},  // dancetty: three large teeth across the shield
     {8, 4, 64, false, kStyle6},
     {13, 2, 20, true, kStyle7},
     {8, 4, 64, true, kStyle8},
@@ -85,6 +86,12 @@ const LineStyle* FindLineStyle(int lineCode) {
     if (lineCode <= kPlainLine || lineCode >= kLineStyleCount) return nullptr;
     const LineStyle& style = kStyles[static_cast<std::size_t>(lineCode)];
     return style.rows != nullptr ? &style : nullptr;
+}
+
+int LineRepeats(int lineCode, int repeats) {
+    const LineStyle* style = FindLineStyle(lineCode);
+    if (style == nullptr) return 0;
+    return std::min(repeats > 0 ? repeats : style->defaultRepeats, kMaxLineRepeats);
 }
 
 bool LineStyleMirrored(int lineCode, int shapeCode, int partitionCode, int kind) {

@@ -8,6 +8,7 @@
 #include "interpret/phrase/FieldParser.h"
 #include "interpret/marshal/MarshalledGrid.h"
 #include "interpret/marshal/Marshalling.h"
+#include "interpret/phrase/LineWidth.h"
 #include "interpret/read/Normaliser.h"
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/marshal/PrintedMarshalling.h"
@@ -144,6 +145,7 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     if (trace) trace->normalised = text;
     SplitWords(s, text);
     LookUpWords(s, false);
+    ReadLineWidths(s);
     if (trace) trace->secondPass = WordsOf(s);
 
     s.chargePicture.buffer.assign(kChargeBufferSize, 0);

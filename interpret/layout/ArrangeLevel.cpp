@@ -327,6 +327,7 @@ void ArrangeLevel(DrawingState& s) {
     LevelRecord& level = Current(s);
     PrepareSupporters(s);
     s.lineCode = level.levelLine;
+    s.lineRepeats = level.levelLineRepeats;
     s.mirrorFlag = false;
     s.cursor = 0;
     s.pictureLoaded = false;

@@ -104,10 +104,12 @@ void PartitionWordField(DrawingState& s) {
         // "Quarterly per fess indented": the line across has the style, the line down is plain.
         s.shapeCode = s.lastShapeCode = kQuarterlyPerFessLinedCode;
         s.lineCode = s.Sub1(3);
+        s.lineRepeats = s.Sub2(3);
         for (int i = 1; i <= 3; ++i) s.UseWord(i);
         s.cursor = 4;
     } else if (s.Type(1) == kTypeLine) {
         s.lineCode = s.Sub1(1);
+        s.lineRepeats = s.Sub2(1);
         s.UseWord(1);
         s.cursor = 2;
     }
@@ -162,6 +164,7 @@ int PerField(DrawingState& s) {
     }
     if (s.Type(s.cursor) == kTypeLine) {
         s.lineCode = s.Sub1(s.cursor);
+        s.lineRepeats = s.Sub2(s.cursor);
         s.UseWord(s.cursor);
         ++s.cursor;
     } else {
@@ -285,6 +288,7 @@ bool IsFieldless(const DrawingState& s) { return Is(s, 0, "fieldless"); }
 
 int ParseField(DrawingState& s) {
     s.lastShapeCode = s.shapeCode = s.lineCode = -1;
+    s.lineRepeats = 0;
     s.levelTincture[-1] = -1;
     s.cursor = 0;
     s.fieldColor1 = s.fieldColor2 = s.fieldColor3 = 0;

@@ -296,6 +296,7 @@ void RulePass(DrawingState& s) {
     }
     if (T(s, 0) == kTypeLine) {
         level.levelLine = S1(s, 0);
+        level.levelLineRepeats = S2(s, 0);
         Use(s, 0);
     }
     if (T(s, 0) == kTypePrefix && S1(s, 0) <= 98) {

@@ -292,6 +292,7 @@ bool OrdinaryWordRule(DrawingState& s) {
         const int at = Is(s, 1, "enhanced") ? 1 : 2;
         if (at == 2) {
             level.levelLine = S1(s, 1);
+            level.levelLineRepeats = S2(s, 1);
             Use(s, 1);
         }
         s.partitionCode = s.shapeCode = kBendletsEnhanced;

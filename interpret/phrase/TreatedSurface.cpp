@@ -131,6 +131,7 @@ bool TreatedField(DrawingState& s) {
     s.fieldColor2 = second < 0 ? first : second;
     s.shapeCode = s.partitionCode = s.lastShapeCode = ShapeOf(t);
     s.lineCode = t.line;
+    s.lineRepeats = 0;
     const ShieldGeometry& g = s.geometry;
     const SurfaceFill fill = model::ToSurfaceFill(t);
     const SurfaceMask mask = SurfaceMask::Whole({2, 2, g.W - 1, g.shieldBottom - 1});

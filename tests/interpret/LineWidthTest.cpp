@@ -1,0 +1,115 @@
+// A line of partition of a width: "a fess wavy of three" repeats its pattern three times across
+// the shield; dancetty is three large teeth by default, indented many small ones.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "tests/interpret/TestDrawing.h"
+
+namespace esc {
+namespace {
+
+using test::Colour;
+using test::Drawing;
+
+// The row of the topmost pixel of `tincture` in each column inside the shield's sides, searched
+// from a quarter of the height downward.
+std::vector<int> UpperEdge(const Drawing& d, int tincture) {
+    const ShieldGeometry& g = d.state->geometry;
+    std::vector<int> edge;
+    for (int x = g.Px(4); x < g.W - g.Px(4); ++x) {
+        int y = g.H / 4;
+        while (y < g.straightBottom && d.At(x, y) != Colour(tincture)) ++y;
+        edge.push_back(y);
+    }
+    return edge;
+}
+
+// The teeth of an edge: the runs of columns whose edge rises above the middle of its range.
+int Teeth(const std::vector<int>& edge) {
+    const auto [low, high] = std::minmax_element(edge.begin(), edge.end());
+    const int middle = (*low + *high) / 2;
+    int teeth = 0;
+    bool inside = false;
+    for (int y : edge) {
+        const bool up = y < middle;
+        teeth += up && !inside;
+        inside = up;
+    }
+    return teeth;
+}
+
+int Depth(const std::vector<int>& edge) {
+    const auto [low, high] = std::minmax_element(edge.begin(), edge.end());
+    return *high - *low;
+}
+
+TEST(LineWidth, RepeatsAcrossTheShieldAsWritten) {
+    Drawing d;
+    struct Case {
+        const char* blazon;
+        int least, most;
+    };
+    const Case cases[] = {
+        {"Or a fess dancetty sable", 3, 4},           {"Or a fess wavy of three sable", 3, 4},
+        {"Or a fess nebuly of four sable", 4, 5},     {"Or a fess indented of ten sable", 10, 11},
+        {"Or a fess embattled with five sable", 5, 6}, {"Or a fess indented six sable", 6, 7},
+        {"Or a fess dancetty of five points sable", 5, 6},
+    };
+    for (const double k : {1.0, 2.0}) {
+        d.s().SetPaintScale(k);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.blazon << " at scale " << k);
+            d.DrawClean(c.blazon);
+            const int teeth = Teeth(UpperEdge(d, kSable));
+            EXPECT_GE(teeth, c.least);
+            EXPECT_LE(teeth, c.most);
+        }
+    }
+}
+
+TEST(LineWidth, DancettyIsDeeperThanIndented) {
+    Drawing d;
+    for (const double k : {1.0, 2.0}) {
+        SCOPED_TRACE(k);
+        d.s().SetPaintScale(k);
+        d.DrawClean("Or a fess indented sable");
+        const std::vector<int> indented = UpperEdge(d, kSable);
+        d.DrawClean("Or a fess dancetty sable");
+        const std::vector<int> dancetty = UpperEdge(d, kSable);
+        // Indented keeps its many small teeth; dancetty's three are several times as deep, and
+        // both scale with the picture.
+        EXPECT_GE(Teeth(indented), 12);
+        EXPECT_GE(Depth(dancetty), 3 * Depth(indented));
+        EXPECT_GE(Depth(dancetty), d.s().geometry.Px(40));
+    }
+}
+
+TEST(LineWidth, DeepLinesOfPartitionLeaveNoFieldUnpainted) {
+    Drawing d;
+    for (const char* blazon : {"Per fess dancetty gules and argent", "Per pale dancetty gules and argent",
+                               "Per fess wavy of two gules and argent", "Per pale nebuly of three gules and argent"}) {
+        SCOPED_TRACE(blazon);
+        d.DrawClean(blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        int unpainted = 0;
+        for (int y = g.Px(4); y < g.straightBottom; y += 3)
+            for (int x = g.Px(4); x < g.W - g.Px(4); x += 3) unpainted += d.At(x, y) != Colour(kGules) && d.At(x, y) != Colour(kArgent);
+        EXPECT_EQ(unpainted, 0);
+    }
+}
+
+TEST(LineWidth, CountOfAFieldOfPiecesIsThePieces) {
+    Drawing d;
+    // "of six" after the line of barry counts the bars, not the waves; a bare number that a
+    // charge follows starts the next phrase.
+    d.DrawClean("Barry wavy of six argent and azure");
+    EXPECT_EQ(d.s().fieldPieces, 6);
+    d.DrawClean("Or a chief indented azure three mullets argent");
+    d.DrawClean("Argent a bend wavy three roundels gules");
+}
+
+}  // namespace
+}  // namespace esc
