@@ -71,7 +71,7 @@ TEST_F(CommandLine, DrawNotesWhatWasNotDrawnAsWritten) {
 TEST_F(CommandLine, NearestFormIsNotCountedClean) {
     const fs::path list = dir / "nearest.txt";
     std::ofstream(list) << "Argent six roundels in cross gules\nArgent five roundels in cross gules\n";
-    const Outcome r = Escaval("coverage " + Quoted(list));
+    const Outcome r = Escaval("coverage " + Data() + Quoted(list));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("line 1: NOT CLEAN"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("line 2: ok"), std::string::npos) << r.out;
