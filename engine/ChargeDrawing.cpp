@@ -1,6 +1,7 @@
 #include "engine/ChargeDrawing.h"
 
 #include <cairo.h>
+#include <dlfcn.h>
 #include <librsvg/rsvg.h>
 
 #include <array>
@@ -41,9 +42,72 @@ bool ReadFit(const std::string& path, Fit& fit) {
     return static_cast<bool>(in) && fit.scale > 0 && fit.width > 0 && fit.height > 0;
 }
 
-std::string TakeError(GError* error) {
+// The vector renderer is loaded the first time a charge is drawn at another scale, not with the
+// program: it brings the text and display libraries (cairo, fontconfig, X) with it, and loading
+// those costs more than a whole drawing at the usual size. Its functions are looked up once and
+// then only read.
+struct VectorRenderer {
+    bool loaded = false;
+    std::string error;
+    decltype(&rsvg_handle_new_from_file) newFromFile = nullptr;
+    decltype(&rsvg_handle_set_dpi) setDpi = nullptr;
+    decltype(&rsvg_handle_get_intrinsic_size_in_pixels) intrinsicSize = nullptr;
+    decltype(&rsvg_handle_render_document) renderDocument = nullptr;
+    decltype(&g_object_unref) objectUnref = nullptr;
+    decltype(&g_error_free) errorFree = nullptr;
+    decltype(&cairo_image_surface_create) surfaceCreate = nullptr;
+    decltype(&cairo_surface_status) surfaceStatus = nullptr;
+    decltype(&cairo_surface_destroy) surfaceDestroy = nullptr;
+    decltype(&cairo_surface_flush) surfaceFlush = nullptr;
+    decltype(&cairo_image_surface_get_data) surfaceData = nullptr;
+    decltype(&cairo_image_surface_get_stride) surfaceStride = nullptr;
+    decltype(&cairo_create) create = nullptr;
+    decltype(&cairo_destroy) destroy = nullptr;
+    decltype(&cairo_scale) scale = nullptr;
+    decltype(&cairo_translate) translate = nullptr;
+};
+
+template <typename F>
+bool Find(void* library, const char* name, F& out, std::string& error) {
+    out = reinterpret_cast<F>(dlsym(library, name));
+    if (out == nullptr && error.empty()) error = std::string("the vector renderer has no ") + name;
+    return out != nullptr;
+}
+
+VectorRenderer LoadRenderer() {
+    VectorRenderer r;
+    // Kept for the life of the process once loaded: the library is never unloaded.
+    void* library = dlopen("librsvg-2.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) {
+        const char* why = dlerror();
+        r.error = std::string("the vector renderer cannot be loaded: ") + (why != nullptr ? why : "unknown error");
+        return r;
+    }
+    std::string& e = r.error;
+    r.loaded = Find(library, "rsvg_handle_new_from_file", r.newFromFile, e) & Find(library, "rsvg_handle_set_dpi", r.setDpi, e) &
+               Find(library, "rsvg_handle_get_intrinsic_size_in_pixels", r.intrinsicSize, e) &
+               Find(library, "rsvg_handle_render_document", r.renderDocument, e) &
+               Find(library, "g_object_unref", r.objectUnref, e) & Find(library, "g_error_free", r.errorFree, e) &
+               Find(library, "cairo_image_surface_create", r.surfaceCreate, e) &
+               Find(library, "cairo_surface_status", r.surfaceStatus, e) &
+               Find(library, "cairo_surface_destroy", r.surfaceDestroy, e) &
+               Find(library, "cairo_surface_flush", r.surfaceFlush, e) &
+               Find(library, "cairo_image_surface_get_data", r.surfaceData, e) &
+               Find(library, "cairo_image_surface_get_stride", r.surfaceStride, e) &
+               Find(library, "cairo_create", r.create, e) & Find(library, "cairo_destroy", r.destroy, e) &
+               Find(library, "cairo_scale", r.scale, e) & Find(library, "cairo_translate", r.translate, e);
+    return r;
+}
+
+// Loaded once, by whichever drawing asks first; every drawing after reads the same table.
+const VectorRenderer& Renderer() {
+    static const VectorRenderer renderer = LoadRenderer();
+    return renderer;
+}
+
+std::string TakeError(const VectorRenderer& r, GError* error) {
     std::string text = error != nullptr && error->message != nullptr ? error->message : "unknown error";
-    if (error != nullptr) g_error_free(error);
+    if (error != nullptr) r.errorFree(error);
     return text;
 }
 
@@ -88,38 +152,43 @@ DrawingOutcome DrawChargeAtScale(const std::string& drawingPath, double k, Charg
         why = "it cannot be drawn " + std::to_string(width) + " by " + std::to_string(height) + " pixels";
         return DrawingOutcome::Unreadable;
     }
-    GError* error = nullptr;
-    std::unique_ptr<RsvgHandle, void (*)(gpointer)> handle(rsvg_handle_new_from_file(svgPath.c_str(), &error), g_object_unref);
-    if (!handle) {
-        why = TakeError(error);
+    const VectorRenderer& r = Renderer();
+    if (!r.loaded) {
+        why = r.error;
         return DrawingOutcome::Unreadable;
     }
-    rsvg_handle_set_dpi(handle.get(), 96.0);
+    GError* error = nullptr;
+    std::unique_ptr<RsvgHandle, void (*)(gpointer)> handle(r.newFromFile(svgPath.c_str(), &error), r.objectUnref);
+    if (!handle) {
+        why = TakeError(r, error);
+        return DrawingOutcome::Unreadable;
+    }
+    r.setDpi(handle.get(), 96.0);
     gdouble naturalWidth = 0, naturalHeight = 0;
-    if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &naturalWidth, &naturalHeight)) {
+    if (!r.intrinsicSize(handle.get(), &naturalWidth, &naturalHeight)) {
         why = "it has no size in pixels";
         return DrawingOutcome::Unreadable;
     }
     std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)> surface(
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height), cairo_surface_destroy);
-    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
+        r.surfaceCreate(CAIRO_FORMAT_ARGB32, width, height), r.surfaceDestroy);
+    if (r.surfaceStatus(surface.get()) != CAIRO_STATUS_SUCCESS) {
         why = "no room to draw it";
         return DrawingOutcome::Unreadable;
     }
-    cairo_t* cr = cairo_create(surface.get());
-    cairo_scale(cr, k, k);
-    cairo_translate(cr, fit.offsetX, fit.offsetY);
-    cairo_scale(cr, fit.scale, fit.scale);
+    cairo_t* cr = r.create(surface.get());
+    r.scale(cr, k, k);
+    r.translate(cr, fit.offsetX, fit.offsetY);
+    r.scale(cr, fit.scale, fit.scale);
     const RsvgRectangle viewport{0, 0, naturalWidth, naturalHeight};
-    const bool drawn = rsvg_handle_render_document(handle.get(), cr, &viewport, &error);
-    cairo_destroy(cr);
+    const bool drawn = r.renderDocument(handle.get(), cr, &viewport, &error);
+    r.destroy(cr);
     if (!drawn) {
-        why = TakeError(error);
+        why = TakeError(r, error);
         return DrawingOutcome::Unreadable;
     }
-    cairo_surface_flush(surface.get());
-    const unsigned char* data = cairo_image_surface_get_data(surface.get());
-    const int stride = cairo_image_surface_get_stride(surface.get());
+    r.surfaceFlush(surface.get());
+    const unsigned char* data = r.surfaceData(surface.get());
+    const int stride = r.surfaceStride(surface.get());
     picture.buffer.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), kBackgroundIndex);
     for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);

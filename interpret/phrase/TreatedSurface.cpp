@@ -100,6 +100,12 @@ bool LiesAslant(const DrawingState& s, const LevelRecord& level) {
     return row != nullptr && row->type == kTypeOrdinary && (row->sub1 == kBend || row->sub1 == kChevron);
 }
 
+bool BeginsDivision(std::string_view word) {
+    for (const std::string_view division : {"per", "party", "parted", "tierced", "quarterly"})
+        if (EqualsIgnoringCase(word, division)) return true;
+    return false;
+}
+
 void TellStraightLines(DrawingState& s, const model::Treatment& t) {
     if (t.HasStraightenedLine()) s.messages.Show(msg::kTreatmentLineStraight);
 }
@@ -109,9 +115,14 @@ void TellStraightLines(DrawingState& s, const model::Treatment& t) {
 void TellUnplaced(DrawingState& s, const TreatmentReading& reading, int at) {
     // Once for the words of one break: a reading that starts within them again is not said twice.
     if (reading.Read() || reading.unplaced < 0 || at <= s.treatmentBreakTold) return;
+    // A pattern whose words run out after one tincture ("a bend lozengy argent", a bend of
+    // lozenges) is no division broken off: the older rules read it, and say what they leave
+    // unread. A division ("per", "tierced", "quarterly") that runs out is broken off.
+    const bool atEnd = reading.unplaced >= s.wordCount;
+    if (atEnd && !BeginsDivision(s.Word(at))) return;
     s.treatmentBreakTold = reading.unplaced;
     std::string message(msg::kTreatmentWordUnplaced);
-    const std::string_view word = reading.unplaced < s.wordCount ? s.Word(reading.unplaced) : std::string_view("the end");
+    const std::string_view word = atEnd ? std::string_view("the end") : s.Word(reading.unplaced);
     message.replace(message.find("{}"), 2, word);
     s.messages.Show(message);
 }
