@@ -258,18 +258,30 @@ TextExtent TextPainter::Measure(std::string_view utf8, const TextStyle& style) c
     return ExtentOf(line);
 }
 
-TextResult TextPainter::Paint(Bitmap& target, std::string_view utf8, const TextStyle& style, Rect box) const {
-    std::vector<cairo_scaled_font_t*> scaled;
-    const Line line = faces_->Layout(utf8, style, scaled);
+namespace {
+
+// What a laid-out line reports, and where it stands in `box`: centred across in whole pixels, as
+// the page and the dialogs place their texts, and at the top or centred down.
+template <typename LaidOutLine>
+TextResult Placed(const LaidOutLine& line, const TextStyle& style, Rect box) {
     TextResult result;
     result.extent = ExtentOf(line);
     result.missing = line.missing;
     result.substituted = line.substituted;
     result.invalidUtf8 = line.invalidUtf8;
-    // Integer centring, as the page and the dialogs place their texts.
     const int left = box.left + (box.Width() - result.extent.width) / 2;
     const int top = style.vertical == VerticalAlign::Top ? box.top : box.top + (box.Height() - result.extent.height) / 2;
     result.drawn = {left, top, left + result.extent.width, top + result.extent.height};
+    return result;
+}
+
+}  // namespace
+
+TextResult TextPainter::Paint(Bitmap& target, std::string_view utf8, const TextStyle& style, Rect box) const {
+    std::vector<cairo_scaled_font_t*> scaled;
+    const Line line = faces_->Layout(utf8, style, scaled);
+    TextResult result = Placed(line, style, box);
+    const int left = result.drawn.left, top = result.drawn.top;
 
     // Glyphs may reach past their advance and the line (swashes, accents): paint through a margin.
     const int margin = static_cast<int>(std::ceil(style.pixelSize)) + 2;
@@ -321,15 +333,8 @@ TextResult TextPainter::Paint(Bitmap& target, std::string_view utf8, const TextS
 TextResult TextPainter::PaintGlyphs(cairo_t* cr, std::string_view utf8, const TextStyle& style, Rect box) const {
     std::vector<cairo_scaled_font_t*> scaled;
     const Line line = faces_->Layout(utf8, style, scaled);
-    TextResult result;
-    result.extent = ExtentOf(line);
-    result.missing = line.missing;
-    result.substituted = line.substituted;
-    result.invalidUtf8 = line.invalidUtf8;
-    // Placed as Paint places it.
-    const int left = box.left + (box.Width() - result.extent.width) / 2;
-    const int top = style.vertical == VerticalAlign::Top ? box.top : box.top + (box.Height() - result.extent.height) / 2;
-    result.drawn = {left, top, left + result.extent.width, top + result.extent.height};
+    TextResult result = Placed(line, style, box);  // as Paint places it
+    const int left = result.drawn.left, top = result.drawn.top;
     if (cr == nullptr) {
         DestroyAll(scaled);
         return result;
