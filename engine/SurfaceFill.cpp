@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
 
 #include "engine/Painter.h"
 #include "engine/Palette.h"
@@ -43,6 +44,12 @@ constexpr double kTiercedBend = 1.0 / 3.0;
 constexpr double kPileHalfBreadth = 0.3;
 // Point in point: how high the point rises (from the top of the box), its foot the whole base.
 constexpr double kPointApex = 0.5;
+// The vair family: the width of a bell (or crutch) the usual count aims at, and a row's height
+// over a bell's width. A bell rises to its shoulders in this part of the row, and stands half
+// the breadth of its place; a crutch's stem is a third of its place, its head two thirds.
+constexpr double kVairAim = 40.0, kVairTallness = 0.8, kVairShoulder = 0.3;
+// Fretty: the distance between the bars the usual count aims at, and a bar's breadth in parts of it.
+constexpr double kFretAim = 80.0, kFretBreadth = 0.16;
 
 struct Box {
     double left, top, right, bottom;
@@ -203,12 +210,17 @@ Lay MakeLay(const SurfaceMask& m, SurfaceLay asked) {
 
 // The piece of compony (squaresAcross 1), counter-compony (2) or chequy (3) that a pixel lies
 // in, laid as the surface lies; its parity picks the part.
-int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double py) {
+double LineShift(int line, double position);
+
+int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double py, int line = -1) {
     switch (lay.kind) {
         case SurfaceLay::Band: {
             const BandFrame& f = lay.bands[lay.limbs == 2 && px >= lay.box.left + lay.box.Width() / 2 ? 1 : 0];
             const double dx = px - f.mx, dy = py - f.my;
-            const double s = dx * f.ux + dy * f.uy - f.smin, t = -dx * f.uy + dy * f.ux - f.tmin;
+            double s = dx * f.ux + dy * f.uy - f.smin, t = -dx * f.uy + dy * f.ux - f.tmin;
+            // The squares of a band meet along the line both ways, as on a broad surface.
+            s += LineShift(line, t);
+            t += LineShift(line, s);
             const double across = f.breadth / squaresAcross;
             const double along = pieces > 0 ? f.length / pieces : across;
             return Floor(s / along) + Floor(t / across);
@@ -250,12 +262,87 @@ double LineShift(int line, double position) {
     return solid - style->depth / 2.0;
 }
 
+// A boundary that runs straight from one point to another, in shield pixels.
+struct Course {
+    double x0, y0, x1, y1;
+};
+
+// Moves the point across the nearest of the courses by how far that boundary, drawn in `line`,
+// lies from its straight course there: the lines of divisions that meet at a point (per saltire,
+// per pall, per pile, gyronny) each follow their line.
+void ShiftAcrossNearest(int line, std::span<const Course> courses, double& px, double& py) {
+    if (FindLineStyle(line) == nullptr) return;
+    double best = 1e18, along = 0, nx = 0, ny = 0;
+    for (const Course& c : courses) {
+        const double dx = c.x1 - c.x0, dy = c.y1 - c.y0, length = std::hypot(dx, dy);
+        if (length < 1e-9) continue;
+        const double ux = dx / length, uy = dy / length;
+        const double s = std::clamp((px - c.x0) * ux + (py - c.y0) * uy, 0.0, length);
+        const double qx = c.x0 + s * ux, qy = c.y0 + s * uy;
+        const double d = std::hypot(px - qx, py - qy);
+        if (d < best) {
+            best = d;
+            along = s;
+            nx = -uy;
+            ny = ux;
+        }
+    }
+    if (best > 1e17) return;
+    const double shift = LineShift(line, along);
+    px += shift * nx;
+    py += shift * ny;
+}
+
+// The rows of the vair family: which of the two parts a pixel at (dx, dy) from the box's corner
+// lies in, bells `count` across the box's width.
+int VairPart(PatternKind pattern, int count, double w, double dx, double dy) {
+    const int n = count > 0 ? count : std::max(2, Round(w / kVairAim));
+    const double cell = w / n, row = cell * kVairTallness;
+    const int band = Floor(dy / row);
+    const bool odd = ((band % 2) + 2) % 2 == 1;
+    double v = dy / row - band;
+    double u = dx / cell - 0.5;
+    // Vairy and potent: each row shifted half a bell; counter-: each other row turned over.
+    if (pattern == PatternKind::Vair || pattern == PatternKind::Potent) {
+        if (odd) u += 0.5;
+    } else if (odd) {
+        v = 1 - v;
+    }
+    const double across = std::abs(u - std::floor(u) - 0.5);
+    const bool vair = pattern == PatternKind::Vair || pattern == PatternKind::CounterVair;
+    const double half = vair ? (v < kVairShoulder ? 0.25 * v / kVairShoulder : 0.25) : (v < 0.5 ? 1.0 / 6 : 1.0 / 3);
+    return across < half ? 0 : 1;
+}
+
+// Fretty: the second part where the pixel lies on a bar of the trellis, bars `count` apart
+// across the box's longer side, one pair crossing on the box's middle column.
+int FretPart(int count, const Box& b, double px, double py) {
+    const double longer = std::max(b.Width(), b.Height());
+    const int n = count > 0 ? count : std::max(2, Round(longer / kFretAim));
+    const double spacing = longer / n;
+    const double half = spacing * kFretBreadth / 2 * std::numbers::sqrt2;
+    const double x = px - (b.left + b.right) / 2, y = py - b.top;
+    auto onBar = [&](double c) { return std::abs(c - spacing * std::round(c / spacing)) < half; };
+    return onBar(x + y) || onBar(x - y) ? 1 : 0;
+}
+
 int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, double py) {
     // The pieces of barry, paly and bendy meet along the pattern's line.
     if (f.pattern == PatternKind::Barry) py += LineShift(f.line, px);
     if (f.pattern == PatternKind::Paly) px += LineShift(f.line, py);
     if (f.pattern == PatternKind::Bendy) py += LineShift(f.line, px + py);
     if (f.pattern == PatternKind::BendySinister) py += LineShift(f.line, px - py);
+    if (f.pattern == PatternKind::Gyronny && FindLineStyle(f.line) != nullptr) {
+        const int n = f.pieces > 0 ? f.pieces : kDefaultGyrons;
+        const double cx = b.left + b.Width() / 2, cy = b.top + b.Height() / 2, reach = b.Width() + b.Height();
+        std::vector<Course> rays;
+        for (int k = 0; k < n; ++k) {
+            // The boundaries of the gyrons, from the middle: at turn k/n, measured as the pieces are.
+            const double a = 2 * std::numbers::pi * (static_cast<double>(k) / n - 0.5);
+            rays.push_back({cx, cy, cx + reach * std::sin(a), cy - reach * std::cos(a)});
+        }
+        ShiftAcrossNearest(f.line, rays, px, py);
+    }
     const double w = b.Width(), h = b.Height(), dx = px - b.left, dy = py - b.top;
     const int stripes = f.pieces > 0 ? f.pieces : kDefaultStripes;
     int piece = 0;
@@ -284,7 +371,19 @@ int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, d
         }
         case PatternKind::Compony: piece = SquarePiece(lay, 1, f.pieces, px, py); break;
         case PatternKind::CounterCompony: piece = SquarePiece(lay, 2, f.pieces, px, py); break;
-        case PatternKind::Chequy: piece = SquarePiece(lay, 3, f.pieces, px, py); break;
+        case PatternKind::Chequy:
+            if (lay.kind != SurfaceLay::Band && lay.limb > kNarrowLimb) {
+                // The squares of a broad surface meet along the line both ways.
+                px += LineShift(f.line, py);
+                py += LineShift(f.line, px);
+            }
+            piece = SquarePiece(lay, 3, f.pieces, px, py, f.line);
+            break;
+        case PatternKind::Vair:
+        case PatternKind::CounterVair:
+        case PatternKind::Potent:
+        case PatternKind::CounterPotent: return VairPart(f.pattern, f.pieces, w, dx, dy);
+        case PatternKind::Fretty: return FretPart(f.pieces, b, px, py);
     }
     return ((piece % 2) + 2) % 2;
 }
@@ -308,7 +407,21 @@ int DivisionPart(DivisionKind d, int line, Box& b, double px, double py) {
         case DivisionKind::TiercedChevron: py += LineShift(line, px); break;
         case DivisionKind::TiercedBend: py += LineShift(line, px + py); break;
         case DivisionKind::TiercedBendSinister: py += LineShift(line, px - py); break;
-        default: break;  // per saltire, per pall, per pile, point in point: drawn straight
+        default: {
+            // The divisions whose lines meet at a point: each line from the meeting point out.
+            const double l = b.left, t = b.top, r = b.right, bt = b.bottom, mx = (l + r) / 2, my = (t + bt) / 2;
+            const double w = b.Width(), h = b.Height();
+            if (d == DivisionKind::Saltire)
+                ShiftAcrossNearest(line, std::array<Course, 4>{{{mx, my, l, t}, {mx, my, r, t}, {mx, my, l, bt}, {mx, my, r, bt}}}, px, py);
+            if (d == DivisionKind::Pall) ShiftAcrossNearest(line, std::array<Course, 3>{{{mx, my, l, t}, {mx, my, r, t}, {mx, my, mx, bt}}}, px, py);
+            if (d == DivisionKind::PallReversed)
+                ShiftAcrossNearest(line, std::array<Course, 3>{{{mx, my, l, bt}, {mx, my, r, bt}, {mx, my, mx, t}}}, px, py);
+            if (d == DivisionKind::Pile)
+                ShiftAcrossNearest(line, std::array<Course, 2>{{{mx, bt, mx - kPileHalfBreadth * w, t}, {mx, bt, mx + kPileHalfBreadth * w, t}}}, px, py);
+            if (d == DivisionKind::PointInPoint)
+                ShiftAcrossNearest(line, std::array<Course, 2>{{{mx, t + kPointApex * h, l, bt}, {mx, t + kPointApex * h, r, bt}}}, px, py);
+            break;
+        }
     }
     const double nx = (px - b.left) / b.Width(), ny = (py - b.top) / b.Height();
     const double midX = (b.left + b.right) / 2, midY = (b.top + b.bottom) / 2;
@@ -367,10 +480,16 @@ int DivisionPart(DivisionKind d, int line, Box& b, double px, double py) {
     return 0;
 }
 
-int LeafAt(const SurfaceFill& f, const Lay& lay, Box b, double px, double py) {
+// The leaf a pixel lies in; `mark`, when given, becomes the number of the last semé passed on the way.
+int LeafAt(const SurfaceFill& f, const Lay& lay, Box b, double px, double py, int* mark = nullptr) {
     const SurfaceFill* node = &f;
     for (int depth = 0; depth < 64; ++depth) {
         if (node->kind == FillKind::Tincture || node->parts.empty()) return node->tincture;
+        if (node->kind == FillKind::Seme) {
+            if (mark != nullptr) *mark = node->mark;
+            node = &node->parts[0];
+            continue;
+        }
         int part = node->kind == FillKind::Pattern ? PatternPart(*node, lay, b, px, py) : DivisionPart(node->division, node->line, b, px, py);
         // Per pile and point in point of two: the flanks are one part.
         if (part == 2 && node->parts.size() == 2) part = 0;
@@ -401,17 +520,30 @@ void PaintLeafRun(PaintState& state, int x1, int y, int x2, int code) {
     current = own;
 }
 
+// The box the request's treatment is laid in: the mask's, grown on one side so that its middle
+// is the asked one.
+Box WholeBox(const SurfacePaintRequest& r) {
+    const Rect& box = r.mask.box;
+    Box whole{static_cast<double>(box.left), static_cast<double>(box.top), static_cast<double>(box.right), static_cast<double>(box.bottom)};
+    auto centre = [](double& low, double& high, int middle) {
+        if (middle < 0) return;
+        const double half = std::max(middle - low, high - middle);
+        low = middle - half;
+        high = middle + half;
+    };
+    centre(whole.left, whole.right, r.middleX);
+    centre(whole.top, whole.bottom, r.middleY);
+    return whole;
+}
+
 }  // namespace
 
 int DivisionParts(DivisionKind d) { return d >= DivisionKind::TiercedPale ? 3 : 2; }
 
 bool FillDrawsItsLine(const SurfaceFill& f) {
-    if (f.kind == FillKind::Division)
-        return f.division != DivisionKind::Saltire && f.division != DivisionKind::Pall && f.division != DivisionKind::PallReversed &&
-               f.division != DivisionKind::Pile && f.division != DivisionKind::PointInPoint;
     if (f.kind == FillKind::Pattern)
         return f.pattern == PatternKind::Barry || f.pattern == PatternKind::Paly || f.pattern == PatternKind::Bendy ||
-               f.pattern == PatternKind::BendySinister;
+               f.pattern == PatternKind::BendySinister || f.pattern == PatternKind::Gyronny || f.pattern == PatternKind::Chequy;
     return true;
 }
 
@@ -428,22 +560,32 @@ std::vector<int> SurfaceLeaves(const SurfacePaintRequest& r) {
     std::vector<int> leaves(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), -1);
     if (r.mask.in.size() < leaves.size()) return leaves;
     const Lay lay = MakeLay(r.mask, r.lay);
-    Box whole{static_cast<double>(box.left), static_cast<double>(box.top), static_cast<double>(box.right), static_cast<double>(box.bottom)};
-    // The box grown on one side so that its middle is the asked one.
-    auto centre = [](double& low, double& high, int middle) {
-        if (middle < 0) return;
-        const double half = std::max(middle - low, high - middle);
-        low = middle - half;
-        high = middle + half;
-    };
-    centre(whole.left, whole.right, r.middleX);
-    centre(whole.top, whole.bottom, r.middleY);
+    const Box whole = WholeBox(r);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const std::size_t i = static_cast<std::size_t>(y) * w + x;
             if (r.mask.in[i]) leaves[i] = LeafAt(r.fill, lay, whole, box.left + x + 0.5, box.top + y + 0.5);
         }
     return leaves;
+}
+
+SurfaceMask SurfaceMarkMask(const SurfacePaintRequest& r, int mark) {
+    SurfaceMask out;
+    out.box = r.mask.box;
+    const int w = std::max(out.box.Width(), 0), h = std::max(out.box.Height(), 0);
+    out.in.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), false);
+    if (r.mask.in.size() < out.in.size()) return out;
+    const Lay lay = MakeLay(r.mask, r.lay);
+    const Box whole = WholeBox(r);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * w + x;
+            if (!r.mask.in[i]) continue;
+            int passed = -1;
+            LeafAt(r.fill, lay, whole, out.box.left + x + 0.5, out.box.top + y + 0.5, &passed);
+            out.in[i] = passed == mark;
+        }
+    return out;
 }
 
 void PaintSurface(PaintState& state, const SurfacePaintRequest& r) {

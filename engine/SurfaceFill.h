@@ -11,11 +11,16 @@
 
 namespace esc {
 
-enum class FillKind : std::uint8_t { Tincture, Pattern, Division };
+// Seme: the ground (parts[0]) strewn with charges that the interpreter places over the pixels
+// this node reaches (SurfaceMarkMask); the painter paints the ground alone.
+enum class FillKind : std::uint8_t { Tincture, Pattern, Division, Seme };
 
-// Patterns of two treatments laid over a surface.
+// Patterns of two treatments laid over a surface. The vair family is laid in rows of bells (vairy),
+// of bells base to base (counter-vair), of crutch heads (potent) and of crutch heads head to head
+// (counter-potent); fretty is a trellis of the second part over the first.
 enum class PatternKind : std::uint8_t {
     Barry, Paly, Bendy, BendySinister, Chequy, Lozengy, Fusilly, Gyronny, Compony, CounterCompony,
+    Vair, CounterVair, Potent, CounterPotent, Fretty,
 };
 
 // Divisions of a surface into two treatments: the first takes the chief, the dexter, the dexter
@@ -41,9 +46,10 @@ struct SurfaceFill {
     DivisionKind division = DivisionKind::Pale;
     int pieces = 0;  // of a pattern; 0: the usual count for the surface
     int line = -1;   // the line the pieces or parts meet along (kPlainLine: straight)
-    std::vector<SurfaceFill> parts;  // two for a pattern or a division, three for a tierced one
+    std::vector<SurfaceFill> parts;  // two for a pattern or a division, three for a tierced one; a semé's ground
+    int mark = -1;                   // a semé: its number, for SurfaceMarkMask
 
-    static SurfaceFill Plain(int code) { return SurfaceFill{FillKind::Tincture, code, {}, {}, 0, -1, {}}; }
+    static SurfaceFill Plain(int code) { return SurfaceFill{FillKind::Tincture, code, {}, {}, 0, -1, {}, -1}; }
 };
 
 // How the pieces of a compony, counter-compony or chequy surface are laid: along the shield's
@@ -81,8 +87,12 @@ struct SurfacePaintRequest {
 // row by row over the mask's box. Painting and tests share it.
 std::vector<int> SurfaceLeaves(const SurfacePaintRequest& request);
 
-// Whether PaintSurface draws the line of this fill's own division or pattern (the lines of per
-// saltire, gyronny and the square patterns are drawn straight).
+// The pixels of the request's mask that lie in the semé numbered `mark` (its ground and charges'
+// room), in the mask's box.
+SurfaceMask SurfaceMarkMask(const SurfacePaintRequest& request, int mark);
+
+// Whether PaintSurface draws the line of this fill's own division or pattern (the lines of
+// lozengy, fusilly, compony and the vair family are drawn straight).
 bool FillDrawsItsLine(const SurfaceFill& fill);
 
 // Paints every pixel of the mask in its leaf's tincture (furs in their pattern), storing the

@@ -173,6 +173,122 @@ TEST(SurfaceFill, ComponyFollowsTheSurface) {
     }
 }
 
+// The vair family in rows of bells or crutches, eight across a 400 pixel box: each place 50
+// wide, each row 40 high; a bell stands on each place's edge (x = 0, 50, 100 ...).
+TEST(SurfaceFill, TheVairFamilyInRows) {
+    const SurfaceMask whole = SurfaceMask::Whole({0, 0, 400, 400});
+    {
+        SCOPED_TRACE("vairy: the next row shifted half a place");
+        const Leaves l(Pattern(PatternKind::Vair, kArgent, kAzure, 8), whole, SurfaceLay::Broad);
+        EXPECT_EQ(l.At(50, 30), kArgent);   // a bell, below its shoulders
+        EXPECT_EQ(l.At(75, 30), kAzure);    // between two bells
+        EXPECT_EQ(l.At(50, 1), kArgent);    // the bell's top point
+        EXPECT_EQ(l.At(60, 1), kAzure);     // beside the point, above the shoulder
+        EXPECT_EQ(l.At(75, 70), kArgent);   // the second row's bell, half a place on
+        EXPECT_EQ(l.At(50, 70), kAzure);
+    }
+    {
+        SCOPED_TRACE("counter-vair: the second row turned over, base to base");
+        const Leaves l(Pattern(PatternKind::CounterVair, kOr, kGules, 8), whole, SurfaceLay::Broad);
+        EXPECT_EQ(l.At(50, 30), kOr);
+        EXPECT_EQ(l.At(50, 50), kOr);       // the second row's bell under the first's
+        EXPECT_EQ(l.At(60, 78), kGules);    // its point at the bottom of the row
+        EXPECT_EQ(l.At(50, 78), kOr);
+        EXPECT_EQ(l.At(75, 50), kGules);
+    }
+    {
+        SCOPED_TRACE("potent: a narrow stem above a broad foot");
+        const Leaves l(Pattern(PatternKind::Potent, kArgent, kSable, 8), whole, SurfaceLay::Broad);
+        EXPECT_EQ(l.At(55, 10), kArgent);   // the stem, a third of the place
+        EXPECT_EQ(l.At(62, 10), kSable);
+        EXPECT_EQ(l.At(62, 30), kArgent);   // the foot, two thirds
+        EXPECT_EQ(l.At(70, 30), kSable);
+        EXPECT_EQ(l.At(80, 50), kArgent);   // the next row half a place on
+    }
+    {
+        SCOPED_TRACE("counter-potent: the second row turned over");
+        const Leaves l(Pattern(PatternKind::CounterPotent, kArgent, kSable, 8), whole, SurfaceLay::Broad);
+        EXPECT_EQ(l.At(62, 50), kArgent);   // foot to foot
+        EXPECT_EQ(l.At(62, 70), kSable);    // the turned stem is narrow again
+        EXPECT_EQ(l.At(55, 70), kArgent);
+    }
+}
+
+// Fretty: bars crossing at right angles, four spaces across the 400 pixel box, one pair
+// crossing on the middle column at the top; the bars are 16 pixels broad.
+TEST(SurfaceFill, FrettyCrossesItsBarsOverTheGround) {
+    const Leaves l(Pattern(PatternKind::Fretty, kAzure, kOr, 4), SurfaceMask::Whole({0, 0, 400, 400}), SurfaceLay::Broad);
+    EXPECT_EQ(l.At(200, 0), kOr);      // the crossing on the middle column
+    EXPECT_EQ(l.At(250, 50), kOr);     // along the bar in bend
+    EXPECT_EQ(l.At(150, 50), kOr);     // along the bar in bend sinister
+    EXPECT_EQ(l.At(200, 100), kOr);    // the next crossing, a space down
+    EXPECT_EQ(l.At(250, 0), kAzure);   // the ground between them
+    EXPECT_EQ(l.At(200, 50), kAzure);
+    EXPECT_EQ(l.At(225, 100), kAzure);
+}
+
+// Divisions and patterns whose lines meet at a point follow their line: along a course beside
+// the straight line, a few pixels to one side, the parts alternate as the line's teeth cross
+// it; with no line the course lies in one part.
+TEST(SurfaceFill, LinesThatMeetAtAPointFollowTheirLine) {
+    constexpr int kIndented = 4, kWavy = 6;
+    const SurfaceMask whole = SurfaceMask::Whole({0, 0, 400, 400});
+    auto changesAlong = [&](const SurfaceFill& fill, auto point) {
+        const Leaves l(fill, whole, SurfaceLay::Broad);
+        int changes = 0;
+        for (int k = 41; k < 160; ++k) changes += l.At(point(k).first, point(k).second) != l.At(point(k - 1).first, point(k - 1).second);
+        return changes;
+    };
+    for (int line : {-1, kIndented, kWavy}) {
+        SurfaceFill saltire = Division(DivisionKind::Saltire, SurfaceFill::Plain(kArgent), SurfaceFill::Plain(kGules));
+        saltire.line = line;
+        SurfaceFill gyronny = Pattern(PatternKind::Gyronny, kOr, kGules);
+        gyronny.line = line;
+        SurfaceFill chequy = Pattern(PatternKind::Chequy, kOr, kAzure, 4);
+        chequy.line = line;
+        SCOPED_TRACE(line);
+        // Two pixels off the diagonal from the top left corner to the middle.
+        const int saltireChanges = changesAlong(saltire, [](int k) { return std::pair{k + 2, k}; });
+        // Two pixels beside the gyron line straight up from the middle.
+        const int gyronnyChanges = changesAlong(gyronny, [](int k) { return std::pair{202, k}; });
+        // Two pixels below the line between the first two rows of squares, 100 down; straight,
+        // the course crosses one boundary of squares (at x = 100).
+        const int chequyChanges = changesAlong(chequy, [](int k) { return std::pair{k, 102}; });
+        if (line < 0) {
+            EXPECT_EQ(saltireChanges, 0);
+            EXPECT_EQ(gyronnyChanges, 0);
+            EXPECT_EQ(chequyChanges, 1);
+        } else {
+            EXPECT_GT(saltireChanges, 2);
+            EXPECT_GT(gyronnyChanges, 2);
+            EXPECT_GT(chequyChanges, 3);  // more than the one square boundary the course crosses
+        }
+        EXPECT_TRUE(FillDrawsItsLine(saltire));
+        EXPECT_TRUE(FillDrawsItsLine(gyronny));
+        EXPECT_TRUE(FillDrawsItsLine(chequy));
+    }
+}
+
+// A semé's ground is painted as its own treatment, and its room is the pixels the ground takes.
+TEST(SurfaceFill, ASemeMarksTheRoomOfItsCharges) {
+    SurfaceFill seme;
+    seme.kind = FillKind::Seme;
+    seme.mark = 0;
+    seme.parts = {SurfaceFill::Plain(kArgent)};
+    const SurfaceFill fill = Division(DivisionKind::Pale, SurfaceFill::Plain(kGules), seme);
+    const SurfaceMask whole = SurfaceMask::Whole({0, 0, 200, 100});
+    const SurfacePaintRequest request{fill, whole, SurfaceLay::Broad};
+    const Leaves l(fill, whole, SurfaceLay::Broad);
+    EXPECT_EQ(l.At(50, 50), kGules);
+    EXPECT_EQ(l.At(150, 50), kArgent);
+    const SurfaceMask room = SurfaceMarkMask(request, 0);
+    EXPECT_FALSE(room.Contains(50, 50));
+    EXPECT_TRUE(room.Contains(150, 50));
+    EXPECT_TRUE(room.Contains(100, 0));
+    EXPECT_FALSE(room.Contains(99, 0));
+    EXPECT_FALSE(SurfaceMarkMask(request, 1).Contains(150, 50));
+}
+
 // Painting stores each leaf's code and paints only the mask.
 TEST(SurfaceFill, PaintsTheMaskOnly) {
     test::Canvas c;
