@@ -8,13 +8,14 @@
 namespace esc::model {
 namespace {
 
-constexpr std::array<std::string_view, 10> kPatternNames = {
-    "barry", "paly", "bendy", "bendy sinister", "chequy", "lozengy", "fusilly", "gyronny", "compony", "counter-compony"};
+constexpr std::array<std::string_view, 15> kPatternNames = {
+    "barry", "paly", "bendy", "bendy sinister", "chequy", "lozengy", "fusilly", "gyronny", "compony", "counter-compony",
+    "vairy", "counter-vair", "potent", "counter-potent", "fretty"};
 constexpr std::array<std::string_view, 17> kDivisionNames = {
     "per pale", "per fess", "per bend", "per bend sinister", "per saltire", "quarterly", "per chevron", "per chevron inverted",
     "tierced per pale", "tierced per fess", "tierced per bend", "tierced per bend sinister", "tierced per chevron",
     "per pall", "per pall reversed", "per pile", "point in point"};
-constexpr std::array<std::string_view, 5> kFormNames = {"tincture", "pattern", "division", "counterchanged", "proper"};
+constexpr std::array<std::string_view, 6> kFormNames = {"tincture", "pattern", "division", "counterchanged", "proper", "seme"};
 
 int LeafCode(const Treatment& t) {
     switch (t.form) {
@@ -32,7 +33,45 @@ void CollectLeaves(const Treatment& t, std::vector<int>& out) {
     for (const Treatment& part : t.parts) CollectLeaves(part, out);
 }
 
+void CollectSemes(const Treatment& t, std::vector<const Treatment*>& out) {
+    if (t.form == TreatmentForm::Seme) out.push_back(&t);
+    for (const Treatment& part : t.parts) CollectSemes(part, out);
+}
+
+SurfaceFill ToFill(const Treatment& t, int& semes) {
+    if (t.IsPlain()) return SurfaceFill::Plain(LeafCode(t));
+    SurfaceFill fill;
+    if (t.form == TreatmentForm::Seme) {
+        // The painter paints the ground; the charges are placed over what it reaches.
+        fill.kind = FillKind::Seme;
+        fill.mark = semes++;
+        fill.tincture = t.FirstTincture();
+        if (!t.parts.empty()) fill.parts.push_back(ToFill(t.parts[0], semes));
+        return fill;
+    }
+    fill.kind = t.form == TreatmentForm::Pattern ? FillKind::Pattern : FillKind::Division;
+    fill.pattern = t.pattern;
+    fill.division = t.division;
+    fill.pieces = t.pieces;
+    fill.line = t.line;
+    fill.tincture = t.FirstTincture();
+    for (const Treatment& part : t.parts) fill.parts.push_back(ToFill(part, semes));
+    return fill;
+}
+
 }  // namespace
+
+bool Treatment::HasSeme() const {
+    std::vector<const Treatment*> semes;
+    CollectSemes(*this, semes);
+    return !semes.empty();
+}
+
+std::vector<const Treatment*> SemesOf(const Treatment& treatment) {
+    std::vector<const Treatment*> semes;
+    CollectSemes(treatment, semes);
+    return semes;
+}
 
 bool Treatment::HasStraightenedLine() const {
     if (line >= 0 && !FillDrawsItsLine(ToSurfaceFill(*this))) return true;
@@ -66,7 +105,9 @@ std::string Treatment::Describe() const {
         }
         default: break;
     }
-    std::string text(form == TreatmentForm::Pattern ? PatternName(pattern) : DivisionName(division));
+    std::string text(form == TreatmentForm::Seme      ? "seme of " + charge
+                     : form == TreatmentForm::Pattern ? std::string(PatternName(pattern))
+                                                      : std::string(DivisionName(division)));
     if (line >= 0) text += " (line " + std::to_string(line) + ")";
     if (pieces > 0) text += " of " + std::to_string(pieces);
     text += " (";
@@ -79,16 +120,8 @@ std::string_view PatternName(PatternKind pattern) { return kPatternNames[static_
 std::string_view DivisionName(DivisionKind division) { return kDivisionNames[static_cast<std::size_t>(division)]; }
 
 SurfaceFill ToSurfaceFill(const Treatment& t) {
-    if (t.IsPlain()) return SurfaceFill::Plain(LeafCode(t));
-    SurfaceFill fill;
-    fill.kind = t.form == TreatmentForm::Pattern ? FillKind::Pattern : FillKind::Division;
-    fill.pattern = t.pattern;
-    fill.division = t.division;
-    fill.pieces = t.pieces;
-    fill.line = t.line;
-    fill.tincture = t.FirstTincture();
-    for (const Treatment& part : t.parts) fill.parts.push_back(ToSurfaceFill(part));
-    return fill;
+    int semes = 0;
+    return ToFill(t, semes);
 }
 
 }  // namespace esc::model

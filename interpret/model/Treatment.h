@@ -4,7 +4,7 @@
 // fusilly, gyronny, compony, counter-compony, of N pieces, with a line); a division per pale,
 // fess, bend, saltire, cross or chevron with its line, or in three (tierced, per pall, per pile,
 // point in point), whose parts are treatments in turn;
-// counterchanged; proper. Plain data: the reader builds it from the words, the painter walks
+// counterchanged; proper; semé of a charge on a ground (itself a treatment). Plain data: the reader builds it from the words, the painter walks
 // what it becomes (SurfaceFill) and neither knows the other.
 
 #include <string>
@@ -15,7 +15,7 @@
 
 namespace esc::model {
 
-enum class TreatmentForm { Tincture, Pattern, Division, Counterchanged, Proper };
+enum class TreatmentForm { Tincture, Pattern, Division, Counterchanged, Proper, Seme };
 
 struct Treatment {
     TreatmentForm form = TreatmentForm::Tincture;
@@ -24,10 +24,16 @@ struct Treatment {
     DivisionKind division = DivisionKind::Pale;
     int pieces = 0;   // of a pattern; 0: the usual count
     int line = -1;    // the line of the division or of the pattern's pieces; -1 plain
-    std::vector<Treatment> parts;  // two for a pattern or a division, three for a tierced one
+    std::vector<Treatment> parts;  // two for a pattern or a division, three for a tierced one;
+                                   // a semé: its ground, then the strewn charges' treatment
+    std::string charge;            // Seme: the charge strewn, as its word is read ("mullets")
+    int chargeKind = 0;            // Seme: the kind of charge the word names
+    std::string chargeVariant;     // Seme: the picture's variant ("1": a cross crosslet)
 
     // Whether this is one tincture (or counterchanged, or proper) with no parts.
-    bool IsPlain() const { return form != TreatmentForm::Pattern && form != TreatmentForm::Division; }
+    bool IsPlain() const { return form != TreatmentForm::Pattern && form != TreatmentForm::Division && form != TreatmentForm::Seme; }
+    // Whether a semé lies anywhere in the tree.
+    bool HasSeme() const;
     // Whether some line of the tree is not plain and is one the painter draws straight.
     bool HasStraightenedLine() const;
     // The tincture of the first leaf: what the surface is drawn in before the treatment.
@@ -38,8 +44,11 @@ struct Treatment {
     std::string Describe() const;
 };
 
-// What the painter is handed for this treatment.
+// What the painter is handed for this treatment. Each semé becomes the painter's semé numbered
+// by its place in SemesOf.
 SurfaceFill ToSurfaceFill(const Treatment& treatment);
+// The semés of the tree, in the order ToSurfaceFill numbers them (parents before their parts).
+std::vector<const Treatment*> SemesOf(const Treatment& treatment);
 
 // The names the trace and the JSON give the forms, patterns and divisions.
 std::string_view FormName(TreatmentForm form);

@@ -196,6 +196,8 @@ int PerField(DrawingState& s) {
 // A tincture first: plain, fur, chequy, vairé or lozengy, semé, fretty.
 int TinctureField(DrawingState& s, FieldTrace* trace) {
     const ShieldGeometry& g = s.geometry;
+    // "Countervair argent and azure": a pattern the forms below do not paint.
+    if ((BeginsDividedTreatment(s, 0) || BeginsStrewnTreatment(s, 0)) && TreatedField(s)) return 0;
     s.levelTincture[s.level] = s.Sub1(0);
     if (s.Type(0) == kTypeNotFound && s.wordCount > 0) {
         // The word the field should have been read from is named, or the user would see a shield

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "engine/OrdinaryShapes.h"
@@ -32,6 +33,39 @@ constexpr std::array<PatternSpelling, 6> kPatternSpellings = {{
     {"counter-compony", PatternKind::CounterCompony},
     {"fusilly", PatternKind::Fusilly},
 }};
+// The vair family: a pattern only when two tinctures follow ("a cross potent" is a cross).
+constexpr std::array<PatternSpelling, 9> kVairSpellings = {{
+    {"vaire", PatternKind::Vair},
+    {"vairy", PatternKind::Vair},
+    {"countervair", PatternKind::CounterVair},
+    {"counter-vair", PatternKind::CounterVair},
+    {"countervairy", PatternKind::CounterVair},
+    {"potent", PatternKind::Potent},
+    {"potenty", PatternKind::Potent},
+    {"counterpotent", PatternKind::CounterPotent},
+    {"counter-potent", PatternKind::CounterPotent},
+}};
+// The words that strew a charge over a surface, and how many words they take before the charge.
+struct StrewnSpelling {
+    std::string_view word, next;
+};
+constexpr std::array<StrewnSpelling, 5> kStrewnSpellings = {{
+    {"semee", "of"}, {"semy", "of"}, {"seme", "of"}, {"powdered", "with"}, {"strewn", "with"},
+}};
+// The semés the vocabulary names by one tincture word, and the charge each strews.
+struct NamedSeme {
+    int code;
+    std::string_view charge;
+    int kind;
+    std::string_view variant;
+};
+constexpr int kCrossKind = 13;  // the kind of a cross drawn as a picture (a cross crosslet)
+constexpr std::array<NamedSeme, 4> kNamedSemes = {{
+    {kGuttee, "goutte", kTypeCharge, ""},
+    {kBillettee, "billet", kTypeCharge, ""},
+    {kBezantee, "bezant", kTypeRoundel, ""},
+    {kCrusilly, "cross", kCrossKind, "1"},
+}};
 
 bool Is(const DrawingState& s, int i, std::string_view word) { return EqualsIgnoringCase(s.Word(i), word); }
 
@@ -39,6 +73,12 @@ bool Is(const DrawingState& s, int i, std::string_view word) { return EqualsIgno
 std::optional<PatternKind> PatternAt(const DrawingState& s, int i) {
     for (const PatternSpelling& p : kPatternSpellings)
         if (Is(s, i, p.word)) return p.pattern;
+    // Or, first of the field and no tincture after it ("Potent, a wolf rampant sable"), in its
+    // usual argent and azure.
+    const bool twoTinctures = s.Type(i + 1) == kTypeTincture && Is(s, i + 2, "and") && s.Type(i + 3) == kTypeTincture;
+    const bool alone = i == 0 && s.Type(i + 1) != kTypeTincture;
+    for (const PatternSpelling& p : kVairSpellings)
+        if (Is(s, i, p.word)) return twoTinctures || alone ? std::optional<PatternKind>(p.pattern) : std::nullopt;
     if (s.Type(i) == kTypeTincture) {
         if (s.Sub1(i) == kChequy) return PatternKind::Chequy;
         if (s.Sub1(i) == kLozengy) return PatternKind::Lozengy;
@@ -95,6 +135,20 @@ std::optional<DivisionKind> Tierced(DivisionKind d) {
     }
 }
 
+// How many words strew a charge at word i ("semy of"); 0 when none do.
+int StrewnWords(const DrawingState& s, int i) {
+    for (const StrewnSpelling& w : kStrewnSpellings)
+        if (Is(s, i, w.word) && Is(s, i + 1, w.next)) return 2;
+    return 0;
+}
+
+const NamedSeme* NamedSemeAt(const DrawingState& s, int i) {
+    if (s.Type(i) != kTypeTincture) return nullptr;
+    for (const NamedSeme& n : kNamedSemes)
+        if (s.Sub1(i) == n.code) return &n;
+    return nullptr;
+}
+
 bool IsPointInPoint(const DrawingState& s, int i) { return Is(s, i, "point") && Is(s, i + 1, "in") && Is(s, i + 2, "point"); }
 
 // Whether word i is the quarterly of a field or an ordinary ("quarterly or and gules"), not the
@@ -111,7 +165,17 @@ public:
     // the words break off.
     bool Read(int& i, Treatment& out, int depth) {
         if (depth > kMaxDepth) return Fail(i);
-        if (s_.Type(i) == kTypeTincture && !PatternAt(s_, i)) return ReadLeaf(i, out);
+        if (StrewnWords(s_, i) > 0 && lastLeaf_.has_value()) {
+            // "per pale argent and semé of mullets azure": strewn on the tincture read before.
+            out.form = TreatmentForm::Seme;
+            out.parts = {*lastLeaf_};
+            return ReadStrewnCharge(i, out, depth);
+        }
+        if (s_.Type(i) == kTypeTincture && !PatternAt(s_, i) && !NamedSemeAt(s_, i)) {
+            if (!ReadLeaf(i, out)) return false;
+            lastLeaf_ = out;
+            return ReadOnTheGround(i, out, depth);
+        }
         if (Is(s_, i, "of") && Is(s_, i + 1, "the")) return ReadNamedByPlace(i, out);
         if (IsPointInPoint(s_, i) || (Is(s_, i, "per") && IsPointInPoint(s_, i + 1))) {
             out.form = TreatmentForm::Division;
@@ -152,6 +216,11 @@ public:
             out.pattern = *pattern;
             if (s_.Type(i) == kTypeOrdinary && s_.Sub2(i) > 0) out.pieces = std::min(s_.Sub2(i), kMaxFieldPieces);  // "burelly"
             i += *pattern == PatternKind::BendySinister ? 2 : 1;
+            const bool vair = *pattern >= PatternKind::Vair && *pattern <= PatternKind::CounterPotent;
+            if (vair && s_.Type(i) != kTypeTincture) {
+                out.parts = {Tinctured(kArgent), Tinctured(kAzure)};
+                return true;
+            }
             return ReadLineAndParts(i, out, depth, true);
         }
         return Fail(i);
@@ -163,6 +232,105 @@ private:
     bool Fail(int i) {
         if (unplaced < 0) unplaced = i;
         return false;
+    }
+
+    // What lies on a ground just read: "argent semy of mullets azure", "or fretty gules",
+    // "argent guttee gules". Nothing: the ground alone.
+    bool ReadOnTheGround(int& i, Treatment& out, int depth) {
+        if (Is(s_, i, "fretty") && depth < kMaxDepth) {
+            Treatment fretty;
+            fretty.form = TreatmentForm::Pattern;
+            fretty.pattern = PatternKind::Fretty;
+            int at = i + 1;
+            if (Is(s_, at, "of") && s_.Type(at + 1) == kTypeNumber && s_.Sub1(at + 1) >= 1) {
+                fretty.pieces = std::min(s_.Sub1(at + 1), kMaxFieldPieces);
+                at += 2;
+            }
+            Treatment fret;
+            if (s_.Type(at) != kTypeTincture || !ReadLeaf(at, fret)) return true;  // "fretty" with no tincture: the older rules say so
+            fretty.parts = {out, fret};
+            out = std::move(fretty);
+            i = at;
+            return true;
+        }
+        if (const NamedSeme* named = NamedSemeAt(s_, i)) {
+            Treatment seme;
+            seme.form = TreatmentForm::Seme;
+            seme.charge = named->charge;
+            seme.chargeKind = named->kind;
+            seme.chargeVariant = named->variant;
+            seme.parts = {out, StrewnTinctureDefault(out, named->code)};
+            ++i;
+            Treatment tincture;
+            int at = i;
+            if (s_.Type(at) == kTypeTincture && ReadLeaf(at, tincture)) {
+                seme.parts[1] = tincture;
+                i = at;
+            }
+            out = std::move(seme);
+            return true;
+        }
+        if (StrewnWords(s_, i) > 0) {
+            Treatment seme;
+            seme.form = TreatmentForm::Seme;
+            seme.parts = {out};
+            out = std::move(seme);
+            return ReadStrewnCharge(i, out, depth);
+        }
+        return true;
+    }
+
+    static Treatment Tinctured(int code) {
+        Treatment t;
+        t.form = TreatmentForm::Tincture;
+        t.tincture = code;
+        return t;
+    }
+
+    // The strewn charge's tincture when none is named: a bezant is gold; others gold, or silver on gold.
+    static Treatment StrewnTinctureDefault(const Treatment& ground, int code) {
+        Treatment t;
+        t.form = TreatmentForm::Tincture;
+        t.tincture = code == kBezantee ? kOr : ground.form == TreatmentForm::Tincture && ground.tincture == kOr ? kArgent : kOr;
+        return t;
+    }
+
+    // "semy of mullets azure", "semé of cross crosslets or", "powdered with roses": at word i
+    // the strewing words; out holds the ground as parts[0].
+    bool ReadStrewnCharge(int& i, Treatment& out, int depth) {
+        int at = i + StrewnWords(s_, i);
+        const int type = s_.Type(at);
+        if (type == kTypeOrdinary && s_.Sub1(at) == kCross && s_.Type(at + 1) == kTypeAttitude && s_.Sub1(at + 1) == kCross) {
+            // "cross crosslets", "crosses crosslet"
+            out.charge = "cross";
+            out.chargeKind = kCrossKind;
+            out.chargeVariant = std::to_string(s_.Sub2(at + 1));
+            at += 2;
+        } else if (type == kTypeAttitude && s_.Sub1(at) == kCross) {
+            // "crosslets": the crosses named by their kind alone
+            out.charge = "cross";
+            out.chargeKind = kCrossKind;
+            out.chargeVariant = std::to_string(s_.Sub2(at));
+            at += 1;
+        } else if (type == kTypeCharge || type == kTypeRoundel || IsOtherChargeWord(type)) {
+            out.charge = std::string(s_.Word(at));
+            out.chargeKind = type;
+            at += 1;
+        } else {
+            return Fail(at);
+        }
+        out.parts.resize(1);
+        out.parts.push_back(StrewnTinctureDefault(out.parts[0], -1));
+        Treatment tincture;
+        int end = at;
+        const bool named = s_.Type(end) == kTypeTincture || (Is(s_, end, "of") && Is(s_, end + 1, "the"));
+        if (named && depth < kMaxDepth && (s_.Type(end) == kTypeTincture ? ReadLeaf(end, tincture) : ReadNamedByPlace(end, tincture))) {
+            out.parts[1] = tincture;
+            at = end;
+        }
+        unplaced = -1;  // a tincture that could not be read is no break: the semé is in its usual one
+        i = at;
+        return true;
     }
 
     bool ReadLeaf(int& i, Treatment& out) {
@@ -247,6 +415,7 @@ private:
     }
 
     const DrawingState& s_;
+    std::optional<Treatment> lastLeaf_;  // the last tincture read: the ground of a semé that names none
 };
 
 }  // namespace
@@ -266,6 +435,11 @@ TreatmentReading ReadTreatment(const DrawingState& s, int at) {
 
 bool BeginsDividedTreatment(const DrawingState& s, int at) {
     return Is(s, at, "per") || IsQuarterly(s, at) || PatternAt(s, at).has_value() || BeginsTierced(s, at);
+}
+
+bool BeginsStrewnTreatment(const DrawingState& s, int at) {
+    if (s.Type(at) != kTypeTincture || PatternAt(s, at).has_value()) return false;
+    return Is(s, at + 1, "fretty") || StrewnWords(s, at + 1) > 0 || NamedSemeAt(s, at + 1) != nullptr;
 }
 
 bool BeginsTierced(const DrawingState& s, int at) { return Is(s, at, "tierced") || IsPointInPoint(s, at); }

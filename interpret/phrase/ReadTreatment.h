@@ -7,6 +7,10 @@
 //                [line] treatment ["and"] treatment "and" treatment
 //              | "quarterly" [line] treatment "and" treatment
 //              | pattern ["sinister"] [line] ["of" number] treatment "and" treatment
+//              | vair-word treatment "and" treatment       (vairy, counter-vair, potent, counter-potent)
+//              | treatment "fretty" ["of" number] treatment
+//              | [treatment] ("semé" | "semy" | "seme") "of" charge [treatment]  (the ground, when
+//                not named, the tincture read before), treatment ("guttee" | "bezantee" ...) [treatment]
 //
 // so that "per fess azure and paly or and gules" and "per pale barry argent and azure and vert"
 // read as the trees they are, to any depth.
@@ -29,6 +33,8 @@ struct TreatmentReading {
 
 // Whether word `at` begins a division or a pattern (not a plain tincture).
 bool BeginsDividedTreatment(const DrawingState& state, int at);
+// Whether word `at` is a tincture with a semé or fretty on it ("argent semy of mullets azure").
+bool BeginsStrewnTreatment(const DrawingState& state, int at);
 // Whether word `at` begins a field in three named by no partition word ("tierced", "point in point").
 bool BeginsTierced(const DrawingState& state, int at);
 

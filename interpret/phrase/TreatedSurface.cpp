@@ -18,6 +18,7 @@
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/phrase/ReadTreatment.h"
+#include "interpret/phrase/StrewnCharges.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
@@ -71,16 +72,20 @@ bool PlainParts(const model::Treatment& t) {
 // other words name are painted as treatments.
 bool FieldParserDraws(const DrawingState& s, const model::Treatment& t) {
     if (!PlainParts(t)) return false;
+    // Of the vair family the field's own rules paint vairy alone.
+    if (t.form == model::TreatmentForm::Pattern &&
+        (t.pattern == PatternKind::CounterVair || t.pattern == PatternKind::Potent || t.pattern == PatternKind::CounterPotent))
+        return false;
     if (t.form != model::TreatmentForm::Division) return true;
     if (t.division == DivisionKind::Pall || t.division == DivisionKind::PallReversed) return EqualsIgnoringCase(s.Word(0), "per");
     return DivisionParts(t.division) == 2;
 }
 
 // Whether the ordinary's own tincture rules draw this treatment: chequy and lozengy of two
-// tinctures, laid on the shield's grid as on the field.
+// tinctures with no line, laid on the shield's grid as on the field.
 bool TinctureRulesDraw(const model::Treatment& t) {
     return t.form == model::TreatmentForm::Pattern && (t.pattern == PatternKind::Chequy || t.pattern == PatternKind::Lozengy) &&
-           PlainParts(t) && t.pieces == 0;
+           PlainParts(t) && t.pieces == 0 && t.line < 0;
 }
 
 // Whether the parted charges' own means draw this treatment: per pale, per fess, barry, paly or
@@ -103,6 +108,23 @@ bool LiesAslant(const DrawingState& s, const LevelRecord& level) {
 bool BeginsDivision(std::string_view word) {
     for (const std::string_view division : {"per", "party", "parted", "tierced", "quarterly"})
         if (EqualsIgnoringCase(word, division)) return true;
+    return false;
+}
+
+// Whether the older rules draw what lies on this surface as the treatment would: a fretty
+// ordinary, vairy of two tinctures, a bordure semé (its charges set round it), and anything
+// strewn on charges, whose semé the charges' own means do not strew.
+bool OlderRulesDraw(const LevelRecord& level, const model::Treatment& t) {
+    const bool ordinary = level.levelKind == kTypeOrdinary;
+    if (t.form == model::TreatmentForm::Pattern && PlainParts(t)) {
+        if (t.pattern == PatternKind::Vair) return true;
+        if (t.pattern == PatternKind::Fretty && ordinary) return true;
+    }
+    if (!ordinary) return t.HasSeme() || (t.form == model::TreatmentForm::Pattern && t.pattern == PatternKind::Fretty);
+    if (t.form == model::TreatmentForm::Seme && t.parts.front().IsPlain()) {
+        const std::string_view name = level.levelName.view();
+        return EqualsIgnoringCase(name, "bordure") || EqualsIgnoringCase(name, "border");
+    }
     return false;
 }
 
@@ -136,7 +158,10 @@ bool TreatedField(DrawingState& s) {
         if (BeginsTierced(s, 0)) TellUnplaced(s, reading, 0);
         return false;
     }
-    if (t.IsPlain() || FieldParserDraws(s, t)) return false;
+    // A field semé that names no tincture and ends the blazon ("Azure semy of fleurs-de-lis"):
+    // no later phrase lends the charges a tincture, so the treatment strews them in the usual one.
+    const bool semeAlone = t.form == model::TreatmentForm::Seme && reading.end >= s.wordCount && s.Type(reading.end - 1) != kTypeTincture;
+    if (t.IsPlain() || (FieldParserDraws(s, t) && !semeAlone)) return false;
     const auto [first, second] = t.FirstTwoTinctures();
     s.fieldColor1 = first;
     s.fieldColor2 = second < 0 ? first : second;
@@ -146,7 +171,9 @@ bool TreatedField(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
     const SurfaceFill fill = model::ToSurfaceFill(t);
     const SurfaceMask mask = SurfaceMask::Whole({2, 2, g.W - 1, g.shieldBottom - 1});
-    PaintSurface(s, {fill, mask, SurfaceLay::Broad, g.W2, g.H2});
+    const SurfacePaintRequest request{fill, mask, SurfaceLay::Broad, g.W2, g.H2};
+    PaintSurface(s, request);
+    StrewSemes(s, t, request);
     s.levelTincture[s.level] = first;
     for (int i = 0; i < reading.end; ++i) s.UseWord(i);
     s.cursor = reading.end;
@@ -160,10 +187,10 @@ namespace phrase {
 bool TreatedLevelRule(DrawingState& s) {
     const LevelRecord& level = Current(s);
     if (level.levelKind == 0 || level.levelCount == 0 || level.levelIn || HasTincture(s)) return false;
-    if (!BeginsDividedTreatment(s, s.cursor)) return false;
+    if (!BeginsDividedTreatment(s, s.cursor) && !BeginsStrewnTreatment(s, s.cursor)) return false;
     const TreatmentReading reading = ReadTreatment(s, s.cursor);
     TellUnplaced(s, reading, s.cursor);
-    if (!reading.Read()) return false;
+    if (!reading.Read() || OlderRulesDraw(level, reading.treatment)) return false;
     // Drawn by the tinctures' or the parted charges' own means, the treatment is the model's all the same.
     if ((TinctureRulesDraw(reading.treatment) && !LiesAslant(s, level)) ||
         (level.levelKind != kTypeOrdinary && (reading.treatment.IsPlain() || PartedLevelDraws(reading.treatment)))) {
@@ -294,7 +321,9 @@ void DrawTreatedLevel(DrawingState& s) {
     const int middleX = box.left < g.W2 && g.W2 < box.right ? g.W2 : -1;
     const int middleY = box.top < g.H2 && g.H2 < box.bottom ? g.H2 : -1;
     const SurfaceFill fill = model::ToSurfaceFill(t);
-    PaintSurface(s, {fill, mask, lay, middleX, middleY});
+    const SurfacePaintRequest request{fill, mask, lay, middleX, middleY};
+    PaintSurface(s, request);
+    StrewSemes(s, t, request);
     TellStraightLines(s, t);
     if (LevelTrace* trace = CurrentLevelTrace(s)) trace->layout += " (" + t.Describe() + ")";
 }

@@ -15,7 +15,9 @@ Json TreatmentJson(const model::Treatment& t) {
         return json;
     }
     if (t.IsPlain()) return json;
-    if (t.form == model::TreatmentForm::Pattern) {
+    if (t.form == model::TreatmentForm::Seme) {
+        json["charge"] = t.charge;
+    } else if (t.form == model::TreatmentForm::Pattern) {
         json["pattern"] = model::PatternName(t.pattern);
     } else {
         json["division"] = model::DivisionName(t.division);
