@@ -169,7 +169,8 @@ public:
             // "per pale argent and semé of mullets azure": strewn on the tincture read before.
             out.form = TreatmentForm::Seme;
             out.parts = {*lastLeaf_};
-            return ReadStrewnCharge(i, out, depth);
+            if (!ReadStrewnCharge(i, out, depth)) return false;
+            return out.parts[1].form != TreatmentForm::Counterchanged || Fail(i);
         }
         if (s_.Type(i) == kTypeTincture && !PatternAt(s_, i) && !NamedSemeAt(s_, i)) {
             if (!ReadLeaf(i, out)) return false;
@@ -274,8 +275,13 @@ private:
             Treatment seme;
             seme.form = TreatmentForm::Seme;
             seme.parts = {out};
+            int at = i;
+            if (!ReadStrewnCharge(at, seme, depth)) return false;
+            // Charges strewn counterchanged lie over the whole field, not on the part before them
+            // ("per bend argent and azure mullety counterchanged"): the semé is left to be read after.
+            if (seme.parts[1].form == TreatmentForm::Counterchanged) return true;
             out = std::move(seme);
-            return ReadStrewnCharge(i, out, depth);
+            i = at;
         }
         return true;
     }
