@@ -244,6 +244,12 @@ bool OrdinaryWordRule(DrawingState& s) {
         current.levelInCode = code;
         Use(s, -1);
         Use(s, 0);
+        if (code == ShapeCode::kBend && Is(s, 1, "sinister")) {
+            // "in bend sinister a lozenge": the sinister bend's direction, not a word of the charge.
+            current.levelInCode = ShapeCode::kBendSinister;
+            Use(s, 1);
+            ++s.cursor;
+        }
         InvertedArrangement(s, current.levelInCode);  // "in chevron inverted"
         if (code == kOrle) s.orleFlag = true;  // "in orle" is the orle arrangement
         return false;
