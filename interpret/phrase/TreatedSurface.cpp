@@ -112,9 +112,11 @@ bool BeginsDivision(std::string_view word) {
 }
 
 // Whether the older rules draw what lies on this surface as the treatment would: a fretty
-// ordinary, vairy of two tinctures, a bordure semé (its charges set round it), and anything
-// strewn on charges, whose semé the charges' own means do not strew.
-bool OlderRulesDraw(const LevelRecord& level, const model::Treatment& t) {
+// ordinary, vairy of two tinctures, a bordure semé (its charges set round it), an ordinary
+// guttee, billettee, bezantee or crusilly (the field's pattern of drops, billets, bezants or
+// crosslets laid over it: `namedSeme`), and anything strewn on charges, whose semé the charges'
+// own means do not strew.
+bool OlderRulesDraw(const LevelRecord& level, const model::Treatment& t, bool namedSeme) {
     const bool ordinary = level.levelKind == kTypeOrdinary;
     if (t.form == model::TreatmentForm::Pattern && PlainParts(t)) {
         if (t.pattern == PatternKind::Vair) return true;
@@ -122,6 +124,7 @@ bool OlderRulesDraw(const LevelRecord& level, const model::Treatment& t) {
     }
     if (!ordinary) return t.HasSeme() || (t.form == model::TreatmentForm::Pattern && t.pattern == PatternKind::Fretty);
     if (t.form == model::TreatmentForm::Seme && t.parts.front().IsPlain()) {
+        if (namedSeme) return true;
         const std::string_view name = level.levelName.view();
         return EqualsIgnoringCase(name, "bordure") || EqualsIgnoringCase(name, "border");
     }
@@ -190,7 +193,9 @@ bool TreatedLevelRule(DrawingState& s) {
     if (!BeginsDividedTreatment(s, s.cursor) && !BeginsStrewnTreatment(s, s.cursor)) return false;
     const TreatmentReading reading = ReadTreatment(s, s.cursor);
     TellUnplaced(s, reading, s.cursor);
-    if (!reading.Read() || OlderRulesDraw(level, reading.treatment)) return false;
+    const int after = s.cursor + 1;
+    const bool namedSeme = s.Type(after) == kTypeTincture && s.Sub1(after) >= kGuttee && s.Sub1(after) <= kCrusilly;
+    if (!reading.Read() || OlderRulesDraw(level, reading.treatment, namedSeme)) return false;
     // Drawn by the tinctures' or the parted charges' own means, the treatment is the model's all the same.
     if ((TinctureRulesDraw(reading.treatment) && !LiesAslant(s, level)) ||
         (level.levelKind != kTypeOrdinary && (reading.treatment.IsPlain() || PartedLevelDraws(reading.treatment)))) {
