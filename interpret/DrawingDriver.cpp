@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "database/TableStore.h"
 #include "engine/Messages.h"
+#include "engine/OrdinaryShapes.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
 #include "interpret/phrase/FieldParser.h"
@@ -96,6 +98,19 @@ void LookUpWords(DrawingState& s, bool collectTinctures) {
     }
 }
 
+void PutCrossFormsAfterTheCross(DrawingState& s) {
+    for (int i = 0; i + 1 < s.wordCount; ++i) {
+        const auto a = static_cast<std::size_t>(i), b = a + 1;
+        if (s.wordType[a] != kTypeAttitude || s.wordSub1[a] != kCross) continue;
+        if (s.wordType[b] != kTypeOrdinary || s.wordSub1[b] != kCross || !db::StartsWithNoCase(s.words[b].view(), "cros")) continue;
+        std::swap(s.words[a], s.words[b]);
+        std::swap(s.wordType[a], s.wordType[b]);
+        std::swap(s.wordSub1[a], s.wordSub1[b]);
+        std::swap(s.wordSub2[a], s.wordSub2[b]);
+        ++i;
+    }
+}
+
 void BeginDrawing(DrawingState& s) {
     s.PaintState::BeginDrawing();
     (void)s.picture.Resize(s.geometry.ImageWidth(), s.PictureHeight());
@@ -145,6 +160,7 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     if (trace) trace->normalised = text;
     SplitWords(s, text);
     LookUpWords(s, false);
+    PutCrossFormsAfterTheCross(s);
     ReadLineWidths(s);
     if (trace) trace->secondPass = WordsOf(s);
 

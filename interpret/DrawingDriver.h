@@ -48,6 +48,9 @@ void InterpretSingleArms(DrawingState& state, std::string& text);
 void SplitWords(DrawingState& state, std::string_view text);
 // Looks every word up; the first pass also collects the named tinctures.
 void LookUpWords(DrawingState& state, bool collectTinctures);
+// A cross's form written before it ("a papal cross", "a moline cross") is read after it, where
+// the phrase interpreter reads a cross's form.
+void PutCrossFormsAfterTheCross(DrawingState& state);
 
 // Starts a drawing: the picture cleared to teal at its size, the per-drawing sets cleared and
 // the state that a drawing must not inherit from an earlier one put back.

@@ -115,22 +115,31 @@ def lookup_key(word):
     return word
 
 
+def finds_longer_word(key, word):
+    """Whether the program takes `key` for the longer row `word` that begins with it: the row
+    with a final "s" the key lacks, or a key of five letters or more covering four fifths of it."""
+    if len(key) >= len(word):
+        return True
+    if len(word) == len(key) + 1 and word.endswith('s'):
+        return True
+    return len(key) >= 5 and len(key) * 5 >= len(word) * 4
+
+
 class Vocabulary:
     def __init__(self):
         self.words, self.rows = load_vocabulary()
 
-    def find(self, word):
-        """(type, sub1, sub2) of the row the program finds for a typed word, or None."""
-        key = lookup_key(word)
-        i = bisect.bisect_left(self.words, key)
-        if i < len(self.words) and self.words[i].startswith(key):
-            return self.rows[self.words[i]]
-        return None
-
     def row_word(self, word):
         key = lookup_key(word)
         i = bisect.bisect_left(self.words, key)
-        return self.words[i] if i < len(self.words) and self.words[i].startswith(key) else None
+        if i < len(self.words) and self.words[i].startswith(key) and finds_longer_word(key, self.words[i]):
+            return self.words[i]
+        return None
+
+    def find(self, word):
+        """(type, sub1, sub2) of the row the program finds for a typed word, or None."""
+        found = self.row_word(word)
+        return self.rows[found] if found is not None else None
 
 
 def picture_files(name, variant):

@@ -111,11 +111,12 @@ bool ReadAttitudes(DrawingState& s) {
         if (any && Is(s, 1, "and") && belongs(s.cursor + 2)) next = s.cursor + 2;
         if (!belongs(next)) break;
         if (IsQualifier(s, next)) {
-            if (!ApplyQualifier(s, next)) break;  // no picture for it: left unread
-            next += WordsOfTheCut(s, next);
-        } else {
-            if (!AttitudeDrawn(s, next)) break;  // no picture in that attitude: left unread
+            if (ApplyQualifier(s, next)) next += WordsOfTheCut(s, next);
+            else if (!ReadNearestAttitude(s, next, any)) break;  // no picture for it: left unread
+        } else if (AttitudeDrawn(s, next)) {
             AppendDigits(level.levelVariant, s.Sub2(next));
+        } else if (!ReadNearestAttitude(s, next, any)) {
+            break;  // no picture in that attitude nor a near one: left unread
         }
         for (int k = s.cursor + 1; k <= next; ++k) s.UseWord(k);
         s.cursor = next;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <initializer_list>
+#include <string>
 #include <system_error>
 
 #include "interpret/phrase/PhraseRules.h"
@@ -314,6 +316,86 @@ bool ReadDetailPhrase(DrawingState& s) {
         for (int k = s.cursor + 1; k <= tinctureAt; ++k) s.UseWord(k);
         s.cursor = tinctureAt;
         return true;
+    }
+    return false;
+}
+
+namespace {
+
+// The attitudes a charge is drawn in when it has no picture in the one blazoned, nearest first:
+// a beast statant is drawn passant, one sejant couchant, a bird rising displayed.
+struct Attitude {
+    int code;
+    std::string_view name;
+};
+struct NearAttitudes {
+    int owner, code;
+    std::array<Attitude, 2> nearest;
+};
+constexpr int kBeast = kTypeCharge, kBird = kTypeFirstOtherCharge;
+constexpr std::array<NearAttitudes, 11> kNearAttitudes = {{
+    {kBeast, 1, {{{7, "salient"}, {3, "passant"}}}},   // rampant
+    {kBeast, 3, {{{4, "statant"}, {1, "rampant"}}}},   // passant
+    {kBeast, 4, {{{3, "passant"}, {1, "rampant"}}}},   // statant
+    {kBeast, 5, {{{6, "couchant"}, {3, "passant"}}}},  // sejant
+    {kBeast, 6, {{{5, "sejant"}, {3, "passant"}}}},    // couchant
+    {kBeast, 7, {{{1, "rampant"}, {3, "passant"}}}},   // salient, courant
+    {kBird, 1, {{{2, "rising"}, {4, "volant"}}}},      // displayed
+    {kBird, 2, {{{1, "displayed"}, {3, "close"}}}},    // rising
+    {kBird, 3, {{{2, "rising"}, {1, "displayed"}}}},   // close
+    {kBird, 4, {{{1, "displayed"}, {2, "rising"}}}},   // volant
+    {kBird, 6, {{{4, "volant"}, {1, "displayed"}}}},   // stooping
+}};
+// Attitude words that only turn the head or the tail of the attitude already read (guardant,
+// coward): without a picture the charge keeps that attitude.
+constexpr int kGuardantCode = 2, kCowardCode = 0;
+
+// "{}" stands for the charge and the attitude word blazoned ("bear statant"), then the attitude
+// drawn instead ("passant"), or "without it" for a turn of the head or tail with no picture.
+constexpr std::string_view kNearestAttitude = "No picture of the {}: it is drawn {}.";
+
+std::string Filled(std::string_view text, std::initializer_list<std::string_view> parts) {
+    std::string out;
+    auto part = parts.begin();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "{}") == 0 && part != parts.end()) {
+            out += *part++;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool ReadNearestAttitude(DrawingState& s, int i, bool afterAttitude) {
+    if (s.level < 0 || s.level >= kMaxLevels) return false;
+    LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    const std::string name(level.levelName.view());
+    const std::string said = name + " " + std::string(s.Word(i));
+    // An attitude read before a turning word ("couchant contourny guardant") counts too.
+    afterAttitude = afterAttitude || !level.levelVariant.view().empty();
+    if (IsQualifier(s, i)) {
+        // "passant reguardant" with no picture looking back: drawn as the attitude says.
+        if (!afterAttitude || s.Sub2(i) != kReguardant) return false;
+        s.messages.Show(Filled(kNearestAttitude, {said, "without it"}));
+        return true;
+    }
+    const int owner = s.Sub1(i), code = s.Sub2(i);
+    if (afterAttitude && owner == kBeast && (code == kGuardantCode || code == kCowardCode)) {
+        s.messages.Show(Filled(kNearestAttitude, {said, "without it"}));
+        return true;
+    }
+    for (const NearAttitudes& row : kNearAttitudes) {
+        if (row.owner != owner || row.code != code) continue;
+        for (const Attitude& near : row.nearest) {
+            if (!PictureExists(s, name, std::string(level.levelVariant.view()) + VariantText(near.code))) continue;
+            AppendDigits(level.levelVariant, near.code);
+            s.messages.Show(Filled(kNearestAttitude, {said, near.name}));
+            return true;
+        }
     }
     return false;
 }

@@ -82,6 +82,11 @@ bool ReadDetailPhrase(DrawingState& s);
 // complete one ("passant guardant" of the cat, whose only picture is cat.32). Otherwise placement
 // would fall back to the usual picture and the word would change nothing.
 bool AttitudeDrawn(const DrawingState& s, int i);
+// When the attitude word at index i leads to no picture: the nearest attitude that has one is
+// added to the level's variant instead (a bear statant drawn passant), or a word that only turns
+// the head or tail of an attitude already read (`afterAttitude`: guardant, reguardant, coward) is
+// read without changing it; the message says which. Whether the word was read so.
+bool ReadNearestAttitude(DrawingState& s, int i, bool afterAttitude);
 
 // Whether placement finds a picture file for `name` and `variant` ("esv" when empty) by the
 // names it tries before falling back to the usual picture: the name without a final "s", cut

@@ -32,11 +32,14 @@ struct Substitution {
 //
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
-constexpr std::size_t kPunctuationEntries = 6;
-constexpr std::array<Substitution, 222> kSubstitutions = {{
+constexpr std::size_t kPunctuationEntries = 7;
+constexpr std::array<Substitution, 223> kSubstitutions = {{
     {"-", "", Kind::DeleteOutsideNumbers},
     {".", "", Kind::DeleteOutsideNumbers},
     {" d'", " "},
+    // The possessive of a word ending in "s" loses its own "s" with the apostrophe, so that
+    // "an ass's head" is the ass's and not a word "asss"; "lion's" becomes "lions" below.
+    {"s's", "s"},
     {"'", "", Kind::Delete},
     {",", "", Kind::DeleteOutsideNumbers},
     {";", "", Kind::Delete},

@@ -111,7 +111,16 @@ const VocabularyRow* Vocabulary::Lookup(std::string_view key) const {
     auto it = std::lower_bound(rows_.begin(), rows_.end(), key,
                                [](const VocabularyRow& row, std::string_view k) { return db::CompareNoCase(row.word, k) < 0; });
     if (it == rows_.end() || !db::StartsWithNoCase(it->word, key)) return nullptr;
+    if (!FindsLongerWord(key, it->word)) return nullptr;
     return &*it;
+}
+
+bool FindsLongerWord(std::string_view key, std::string_view word) {
+    if (key.size() >= word.size()) return true;
+    // The word with its final "s": the key lost it ("gules", "fleurdelis", "its").
+    if (word.size() == key.size() + 1 && (word.back() == 's' || word.back() == 'S')) return true;
+    // A word cut short by a letter or two at most ("bezante" for "bezantee", "surmount").
+    return key.size() >= kShortestCutWord && key.size() * kCutWordShare >= word.size() * (kCutWordShare - 1);
 }
 
 std::string LookupKey(std::string_view word) {

@@ -47,7 +47,8 @@ public:
     static std::optional<Vocabulary> Load(const std::string& path, std::string* error);
 
     // The first row, in the order of the Word index, whose word begins with `key` (ignoring
-    // case); nullptr when none does or the key is empty.
+    // case); nullptr when none does, the key is empty, or the row's word is longer than the key
+    // in a way FindsLongerWord refuses.
     const VocabularyRow* Lookup(std::string_view key) const;
 
     const std::vector<VocabularyRow>& Rows() const { return rows_; }
@@ -58,6 +59,16 @@ private:
     std::vector<VocabularyRow> rows_;  // in index order
     SpellingTable spellings_;
 };
+
+// Whether a key that begins the longer row `word` is taken for it. A short key is most often
+// another word that happens to begin a charge's name ("port" is not a portcullis, "bird" not a
+// birdbolt, "tres" not a tree), so only these are: the row with a final "s" the key lacks, and a
+// key of at least kShortestCutWord letters that covers all but a fifth of the word (a word whose
+// accent or last letter was lost). Shorter abbreviations ("arg", "chev", "betw") are spelling
+// rows, read before the lookup; a key refused is a word not found, which the reader tells.
+inline constexpr std::size_t kShortestCutWord = 5;
+inline constexpr std::size_t kCutWordShare = 5;  // the key covers (kCutWordShare - 1) / kCutWordShare
+bool FindsLongerWord(std::string_view key, std::string_view word);
 
 // The lookup key of a word: lower case, a final "s" dropped unless it follows another "s";
 // "ermines" and "erminois" keep theirs.

@@ -499,9 +499,10 @@ TEST(Qualifiers, AWordWithoutItsPictureIsReported) {
 
     ASSERT_FALSE(PictureExists(probe.s(), "lion", "72")) << "the case below needs an attitude with no picture";
     ASSERT_TRUE(PictureExists(probe.s(), "lion", "7"));
+    // A turn of the head with no picture is read, and the message says the lion is drawn without it.
     r = Read("Gules a lion salient guardant or");
     EXPECT_EQ(r.picture, "lion.7");
-    EXPECT_EQ(r.ignored, (Words{"guardant"}));
+    EXPECT_EQ(r.ignored, Words{});
 
     // "fesswise" and "palewise" without a picture of their own are still read: the painter turns
     // the usual picture (Orientation.AnyChargeLiesAsWritten).
@@ -710,6 +711,36 @@ TEST(Qualifiers, TheAddedPartIsPaintedInItsTincture) {
             EXPECT_GE(n, c.atLeast);
         }
     }
+}
+
+// An attitude the charge has no picture in is drawn in the nearest one it has, and a turn of the
+// head or tail with no picture is read and drawn without; the message says so and the shield is
+// the one of the blazon written so. A case whose picture has since been drawn is passed over.
+TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
+    struct Case { const char* blazon; const char* name; const char* missing; const char* drawnAs; const char* message; };
+    const Case cases[] = {
+        {"Argent a bear statant sable", "bear", "4", "Argent a bear passant sable", "No picture of the bear statant: it is drawn passant."},
+        {"Azure a boar sejant or", "boar", "5", "Azure a boar couchant or", "No picture of the boar sejant: it is drawn couchant."},
+        {"Or a dragon passant reguardant coward vert", "dragon", "3r0", "Or a dragon passant coward vert",
+         "No picture of the dragon reguardant: it is drawn without it."},
+        {"Or a unicorn couchant to sinister guardant argent", "unicorn", "62", "Or a unicorn couchant to sinister argent",
+         "No picture of the unicorn guardant: it is drawn without it."},
+        {"Sable an owl stooping argent", "owl", "6", "Sable an owl displayed argent", "No picture of the owl stooping: it is drawn displayed."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing blazoned, written;
+        if (PictureExists(blazoned.s(), c.name, c.missing)) continue;
+        blazoned.Draw(c.blazon);
+        written.Draw(c.drawnAs);
+        EXPECT_TRUE(blazoned.trace.ignoredWords.empty());
+        ASSERT_EQ(blazoned.sink.messages.size(), 1u);
+        EXPECT_EQ(blazoned.sink.messages[0], c.message);
+        EXPECT_TRUE(blazoned.s().picture == written.s().picture);
+    }
+    // With no picture in the attitude nor a near one, the word is still left unread.
+    const Reading r = Read("Azure a mullet erased or");
+    EXPECT_EQ(r.ignored, (Words{"erased"}));
 }
 
 }  // namespace

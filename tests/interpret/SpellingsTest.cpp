@@ -205,6 +205,22 @@ const std::vector<std::string>& Modern() {
         "Or a pellet",
         "Or three pellets",
         "Argent a pomme",
+        "Or a bend azure a crescent gules for difference",
+        "Gules a castle tripletowered argent",
+        "Or an orientaldragon vert",
+        "Or two orientaldragons vert",
+        "Azure a thorhammer argent",
+        "Azure three thorhammers argent",
+        "Gules a battleaxe argent",
+        "Gules two battleaxes argent",
+        "Argent a cinquefoil gules",
+        "Argent three cinquefoils gules",
+        "Argent a quatrefoil gules",
+        "Argent three quatrefoils gules",
+        "Gules a base barry wavy argent and azure",
+        "Gules a lion passant guardant or",
+        "Gules three lions passant guardant or",
+        "Gules on a base barry wavy argent and azure a tower or",
     };
     return blazons;
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestDrawing.h"
+#include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc {
@@ -21,18 +24,96 @@ TEST(LookupKey, FinalLettersAndCase) {
 
 TEST(Vocabulary, PrefixLookupInIndexOrder) {
     const Vocabulary v({{"lions", 4, 2, 0}, {"lion", 4, 1, 0}, {"lioncel", 4, 3, 0}, {"Argent", 1, 1, 0}, {"bend", 2, 1, 0},
-                        {"bendlet", 2, 22, 0}});
+                        {"bendlet", 2, 22, 0}, {"gules", 1, 2, 0}, {"bezantee", 1, 9, 0}});
     struct Case { const char* key; int sub1; };
-    const Case cases[] = {{"lion", 1}, {"lionc", 3}, {"arg", 1}, {"ARGENT", 1}, {"bend", 1}, {"bendl", 22}};
+    const Case cases[] = {
+        {"lion", 1}, {"ARGENT", 1}, {"bend", 1}, {"bendlet", 22},
+        {"gule", 2},      // the row with the final "s" the key lost
+        {"bezante", 9},   // a word that lost its last letter (an accent read as one "e")
+        {"lionce", 3},    // covers all but a fifth of the word
+    };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.key);
         const VocabularyRow* row = v.Lookup(k.key);
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->sub1, k.sub1);
     }
+    // A key too short for the word it begins, or covering too little of it, is not that word:
+    // abbreviations are spelling rows, read before the lookup.
+    for (const char* key : {"arg", "be", "lio", "lionc", "bendl", "gu", "bezant"}) EXPECT_EQ(v.Lookup(key), nullptr) << key;
     EXPECT_EQ(v.Lookup("bends"), nullptr);    // longer than every row it resembles
     EXPECT_EQ(v.Lookup("azure,"), nullptr);
     EXPECT_EQ(v.Lookup(""), nullptr);
+}
+
+TEST(Vocabulary, ShortWordsAreNotTheChargesTheyBegin) {
+    // Each word once drew the charge whose name it begins; now it is not found (and told), or a
+    // word read past, and no level is named after that charge.
+    struct Case { const char* blazon; const char* word; const char* notCharge; };
+    const Case cases[] = {
+        {"Or a fess between three birds sable", "birds", "birdbolt"},
+        {"Argent a port gules", "port", "portcullis"},
+        {"Gules a bill argent", "bill", "billet"},
+        {"Argent three firs vert", "firs", "fire"},
+        {"Azure a vol or", "vol", "volant"},
+        {"Or a cross of St George gules", "St", "staff"},
+        {"Argent les trois lions gules", "les", "leaf"},
+        {"Or a lion gules IV", "IV", "ivy"},
+        {"Argent a tres gules", "tres", "tree"},
+        {"Argent a be gules", "be", "beacon"},
+        {"Argent a corn gules", "corn", "cornflower"},
+        {"Argent a mar gules", "mar", "marguerite"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing d;
+        d.Draw(c.blazon);
+        bool seen = false;
+        for (const WordTrace& w : d.trace.secondPass) {
+            if (w.text != c.word) continue;
+            seen = true;
+            EXPECT_TRUE(w.type == kTypeNotFound || w.type == kTypeIgnored) << w.type;
+            EXPECT_FALSE(w.used);
+        }
+        EXPECT_TRUE(seen);
+        for (const LevelTrace& l : d.trace.levels) EXPECT_EQ(l.name.find(c.notCharge), std::string::npos) << l.name;
+        EXPECT_NE(std::find(d.trace.ignoredWords.begin(), d.trace.ignoredWords.end(), c.word), d.trace.ignoredWords.end());
+    }
+}
+
+TEST(Vocabulary, WordsThatBeginALongerRowFindTheirOwn) {
+    // Rows that the lookup once reached only through a longer word, and the spellings that
+    // replace the abbreviations it took for their words.
+    struct Case { const char* blazon; const char* word; int type; int sub1; };
+    const Case cases[] = {
+        {"Argent a sword gules hilt and pommel or", "hilt", 16, 0},
+        {"Argent a sword gules hilt and pommel or", "pommel", 16, 0},
+        {"Argent a rose gules barbs vert", "barbs", 16, 0},
+        {"Or a bend azure for diff", "difference", kTypeIgnored, 0},
+        {"Or an eagle displ sable", "displayed", kTypeAttitude, 11},
+        {"Or a lion sable dex", "dexter", kTypeIgnored, 0},
+        {"Dor a fess gules", "or", kTypeTincture, 0},
+        {"Azur a fess or", "azure", kTypeTincture, 3},
+        {"Or deux lions gules", "two", kTypeNumber, 2},
+        {"Argent a castle triple towered gules", "tripletowered", kTypeAttitude, 91},
+        {"Argent a quatre foil gules", "quatrefoil", 14, 0},
+        {"Argent a cinque foil gules", "cinquefoil", 14, 0},
+        {"Argent, a lion rampant gu.", "gules", kTypeTincture, 2},
+        {"Argent a chevron gu. between three roses az.", "gules", kTypeTincture, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing d;
+        d.Draw(c.blazon);
+        bool seen = false;
+        for (const WordTrace& w : d.trace.secondPass) {
+            if (!EqualsIgnoringCase(w.text, c.word)) continue;
+            seen = true;
+            EXPECT_EQ(w.type, c.type);
+            EXPECT_EQ(w.sub1, c.sub1);
+        }
+        EXPECT_TRUE(seen);
+    }
 }
 
 TEST(Vocabulary, GeneratedTableHoldsEveryTincture) {
@@ -84,6 +165,57 @@ TEST(Vocabulary, EveryWordIsFoundAsItselfOrItsSingular) {
         if (!plural) EXPECT_EQ(found->word, row.word);
         else EXPECT_TRUE(found->word == row.word || found->word + "s" == row.word || found->type == row.type);
     }
+}
+
+// Forms of the printed armorials that the reading took for other words.
+TEST(ArmorialForms, ACrossFormBeforeTheCrossIsReadAfterIt) {
+    struct Case { const char* before; const char* after; const char* variant; };
+    const Case cases[] = {
+        {"Argent a papal cross gules", "Argent a cross papal gules", "pp"},
+        {"Or a patriarchal cross azure", "Or a cross patriarchal azure", "pt"},
+        {"Azure a moline cross or", "Azure a cross moline or", "3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        test::Drawing a, b;
+        a.DrawClean(c.before);
+        b.Draw(c.after);
+        ASSERT_FALSE(a.trace.levels.empty());
+        EXPECT_EQ(a.trace.levels[0].variant, c.variant);
+        EXPECT_TRUE(a.state->picture == b.state->picture);
+    }
+    // A cross's form after a quarterly field is no cross.
+    test::Drawing d;
+    d.Draw("Quarterly or and azure a cross moline gules");
+    ASSERT_FALSE(d.trace.levels.empty());
+    EXPECT_EQ(d.trace.levels[0].variant, "3");
+}
+
+TEST(ArmorialForms, WaterIsBarryWavyArgentAndAzure) {
+    for (const char* blazon : {"Gules a base water", "Gules a base barry wavy water", "Gules on water in base a lion or"}) {
+        SCOPED_TRACE(blazon);
+        test::Drawing d;
+        d.Draw(blazon);
+        const ShieldGeometry& g = d.state->geometry;
+        bool argent = false, azure = false;
+        // Down a line through the base (the lowest fifth of the shield), clear of the charge.
+        for (int y = g.H * 83 / 100; y < g.H * 92 / 100; ++y) {
+            const Rgb c = d.At(g.W / 4, y);
+            argent = argent || c == test::Colour(kArgent);
+            azure = azure || c == test::Colour(kAzure);
+            EXPECT_NE(c, test::Colour(kGules)) << "row " << y;
+        }
+        EXPECT_TRUE(argent);
+        EXPECT_TRUE(azure);
+    }
+}
+
+TEST(ArmorialForms, TheAssHeadIsTheAss) {
+    test::Drawing d;
+    d.Draw("Argent an ass's head couped sable");
+    for (const WordTrace& w : d.trace.secondPass) EXPECT_NE(w.text, "asss");
+    ASSERT_FALSE(d.trace.levels.empty());
+    EXPECT_EQ(d.trace.levels[0].name.rfind("ass", 0), 0u) << d.trace.levels[0].name;
 }
 
 }  // namespace
