@@ -67,6 +67,10 @@ std::string Treatment::Describe() const {
         default: break;
     }
     std::string text(form == TreatmentForm::Pattern ? PatternName(pattern) : DivisionName(division));
+    if (position != OrdinaryPosition::Usual) {
+        text += ' ';
+        text += PositionName(position);
+    }
     if (line >= 0) text += " (line " + std::to_string(line) + ")";
     if (pieces > 0) text += " of " + std::to_string(pieces);
     text += " (";
