@@ -40,11 +40,23 @@ void Bend(PaintState& s) {
         return;
     }
     if (Styled(s)) {
-        Band(s, 1, 1 + dy, W, H + dy, D - Px(s, 10), 0);
+        // Moved, the bend leaves the field through a flank: it is laid from a quarter of the
+        // shield beyond either end so that it runs off the field whole.
+        const int m = dy == 0 ? 0 : W / 4, mh = m * H / W;
+        Band(s, 1 - m, 1 + dy - mh, W + m, H + dy + mh, D - Px(s, 10), 0);
         return;
     }
     const int c = (D + Px(s, 10)) / 2;
-    Area(s, {{1, 1 + dy, 1, c + dy}, {1, c + dy, W - c, H + dy}, {c, dy, W, H - c + dy}, {W, H - c + dy, W, H + dy}});
+    if (dy == 0) {
+        Area(s, {{1, 1, 1, c}, {1, c, W - c, H}, {c, 0, W, H - c}, {W, H - c, W, H}});
+        return;
+    }
+    // Moved: its two edges drawn on past the picture at both ends, closed off the picture.
+    const int ux = W - c, uy = H - c;
+    Area(s, {{c - ux, dy - uy, W + ux, H - c + dy + uy},
+             {1 - ux, c + dy - uy, W - c + ux, H + dy + uy},
+             {c - ux, dy - uy, 1 - ux, c + dy - uy},
+             {W + ux, H - c + dy + uy, W - c + ux, H + dy + uy}});
 }
 
 // The bend sinister runs from the sinister chief to the dexter base, far from the point of the
@@ -54,7 +66,9 @@ void BendSinister(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const PositionPlace at = PlaceOf(g, s.position);
     const int rise = at.inset * g.H / g.W;
-    Band(s, g.W - at.inset, rise + at.shift, at.inset, g.H - rise + at.shift, g.chiefDepth, 0);
+    // Moved, it is laid from a quarter of the shield beyond either end (as the bend is).
+    const int m = at.shift == 0 ? 0 : g.W / 4, mh = m * g.H / g.W;
+    Band(s, g.W - at.inset + m, rise + at.shift - mh, at.inset - m, g.H - rise + at.shift + mh, g.chiefDepth, 0);
     if (s.cotiseCount != 0) DrawCotises(s);
 }
 

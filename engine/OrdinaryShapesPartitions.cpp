@@ -114,7 +114,7 @@ void PerChevron(PaintState& s) {
     FillCrossings(s);
     // The limbs fall 0.84 of a step across for each step down (tan 40).
     const int flanks = H / 2 + dy + W / 2 * 84 / 100;
-    FillRows(s, dy == 0 ? H - Px(s, 50) : std::min(H - Px(s, 50), flanks), B - 1, 0, W + 1);
+    FillRows(s, dy == 0 ? H - Px(s, 50) : flanks, B - 1, 0, W + 1);
 }
 
 // The line of per chevron turned over: from the fess point up to either flank. The part above

@@ -202,7 +202,9 @@ TEST(OrdinaryVariants, SaltireNowyHasABossAtTheCrossing) {
             // Beside the crossing, between the limbs, within the boss's reach.
             const int r = static_cast<int>(g.chiefDepth * 0.62), off = r * 9 / 10;
             for (const int x : {g.W2 - off, g.W2 + off}) {
-                if (*line == '\0') EXPECT_EQ(plain.At(x, g.H2), Colour(kArgent)) << x;
+                if (*line == '\0') {
+                    EXPECT_EQ(plain.At(x, g.H2), Colour(kArgent)) << x;
+                }
                 EXPECT_EQ(nowy.At(x, g.H2), Colour(kGules)) << x;
             }
             // The boss is round: its reach along the diagonal is no further than the limbs.

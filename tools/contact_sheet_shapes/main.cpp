@@ -288,8 +288,11 @@ int main(int argc, char** argv) {
     rows.clear();
     for (const auto& p : placed) {
         Row row{p[0], {}};
-        for (const std::string& where : positions)
-            row.cells.push_back(DrawBlazonPicture(*vocabulary, p[1] + (where.empty() ? "" : " " + where) + " " + p[2]));
+        // A line of partition is moved up or down, never couped or voided.
+        const std::size_t columns = p[0].rfind("per ", 0) == 0 ? 3 : positions.size();
+        for (std::size_t c = 0; c < columns; ++c)
+            row.cells.push_back(
+                DrawBlazonPicture(*vocabulary, p[1] + (positions[c].empty() ? "" : " " + positions[c]) + " " + p[2]));
         rows.push_back(std::move(row));
     }
     ok = WriteSheet(outDir + "/positions.png", "Positions (a cell the same as usual: the position is read past and said)",
@@ -306,7 +309,7 @@ int main(int argc, char** argv) {
         {"chiefs", "Or a chief enarched gules", "Or a chief triangular gules", "Or a chief indented gules"},
         {"per pall", "Per pall wavy gules, argent and azure", "Per pall indented gules, argent and azure",
          "Per pall reversed embattled gules, argent and azure"},
-        {"humetty", "Or a cross humetty gules", "Or a saltire humetty gules", "Or a chevron couped gules"},
+        {"couped, nowy", "Or a fess humetty gules", "Or a bend sinister couped gules", "Or a saltire nowy gules"},
     };
     rows.clear();
     for (const auto& v : variants) {
