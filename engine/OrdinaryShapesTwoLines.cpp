@@ -46,7 +46,9 @@ struct Drawing {
 
 Drawing DrawnWithLine(PaintState& s, int lineCode) {
     s.picture.Fill(kUnpainted);
-    s.lineCode = lineCode;
+    // Embattled alone has its merlons on one edge, which need not be the side it is named for:
+    // drawn with them on both edges, each side has its own.
+    s.lineCode = lineCode == kEmbattledLine ? kBretessedLine : lineCode;
     s.secondLineCode = kPlainLine;
     s.cotiseCount = 0;
     DrawOrdinary(s, 0);

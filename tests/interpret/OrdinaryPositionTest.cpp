@@ -260,13 +260,16 @@ TEST(LinesOfBothSides, EachSideTakesItsOwnLine) {
     for (const double k : kScales) {
         SCOPED_TRACE(k);
         for (const Case c : {Case{"fess", "embattled", "wavy", false}, Case{"fess", "indented", "engrailed", false},
-                             Case{"pale", "indented", "wavy", true}}) {
+                             Case{"pale", "indented", "wavy", true}, Case{"pale", "wavy", "embattled", true}}) {
             const std::string both = std::string(c.first) + " and " + c.second;
             SCOPED_TRACE(std::string(c.ordinary) + " " + both);
             Drawing two, first, second;
             DrawAt(two, k, std::string("Argent a ") + c.ordinary + " " + both + " gules");
-            DrawAt(first, k, std::string("Argent a ") + c.ordinary + " " + c.first + " gules");
-            DrawAt(second, k, std::string("Argent a ") + c.ordinary + " " + c.second + " gules");
+            // Embattled named for one side has its merlons on that side, as bretessed has them on
+            // each (embattled alone puts them on one edge, which need not be that side).
+            auto alone = [](const char* line) { return std::string(line) == "embattled" ? "bretessed" : line; };
+            DrawAt(first, k, std::string("Argent a ") + c.ordinary + " " + alone(c.first) + " gules");
+            DrawAt(second, k, std::string("Argent a ") + c.ordinary + " " + alone(c.second) + " gules");
             const ShieldGeometry& g = two.s().geometry;
             int wrong = 0, differ = 0;
             for (int y = 0; y < g.H; y += 2)
