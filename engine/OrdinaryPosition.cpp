@@ -9,7 +9,9 @@ bool ShapeTakesPosition(int shapeCode, bool partition, OrdinaryPosition position
         case OrdinaryPosition::Usual: return true;
         case OrdinaryPosition::Enhanced:
         case OrdinaryPosition::Abased:
-            if (partition) return shapeCode == kFess || shapeCode == kChevron || shapeCode == kChevronInverted;
+            if (partition)
+                return shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron ||
+                       shapeCode == kChevronInverted;
             return shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron ||
                    shapeCode == kChevronInverted;
         case OrdinaryPosition::Couped:

@@ -41,14 +41,18 @@ void PerBend(PaintState& s) {
     Colour(s, s.fieldColor2);
     // The band records the centre of its line in the crossing table; the lower-left triangle is
     // then filled up to it (a styled line narrows the band to twice the style's depth).
+    // Enhanced or abased, all of it is moved up or down; raised, the second tincture fills whole
+    // rows below where the line leaves the sinister flank.
+    const int dy = PlaceOf(g, s.position).shift;
     const bool plain = s.lineCode == kPlainLine;
     ResetCrossings(s);
-    TraceEdge(s, 0, 0, 0, H);
-    Band(s, 0, Px(s, 10), W - Px(s, 12), H, plain ? Px(s, 40) : 1, 0);
+    TraceEdge(s, 0, dy, 0, H + dy);
+    Band(s, 0, Px(s, 10) + dy, W - Px(s, 12), H + dy, plain ? Px(s, 40) : 1, 0);
     const int h = plain ? 0 : Px(s, 10), gx = plain ? W : W - Px(s, 10);
-    TraceEdge(s, 0, h, gx, H);
-    TraceEdge(s, 0, h, 0, H);
+    TraceEdge(s, 0, h + dy, gx, H + dy);
+    TraceEdge(s, 0, h + dy, 0, H + dy);
     FillCrossings(s);
+    if (dy < 0) FillRows(s, H + dy, B - 1, 0, W + 1);
     FillBasePoint(s);
 }
 
@@ -59,8 +63,16 @@ void PerBendSinister(PaintState& s) {
     FillRows(s, 0, B - Px(s, 2), 0, W);
     // The lower half is painted in the second tincture named in the blazon.
     Colour(s, s.namedTinctures[1]);
-    Band(s, W, 0, 0, H, Px(s, 20), 3);
-    Area(s, {{W, Px(s, 10), Px(s, 10), H}, {W, Px(s, 10), W, H}});
+    const int dy = PlaceOf(g, s.position).shift;
+    if (dy == 0) {
+        Band(s, W, 0, 0, H, Px(s, 20), 3);
+    } else {
+        // Moved off the chief's edge, the band is lengthened by hand as one starting there is.
+        const int e = Px(s, 20) / 2;
+        Band(s, W + e, dy - e, -e, H + dy + e, Px(s, 20), 3);
+    }
+    Area(s, {{W, Px(s, 10) + dy, Px(s, 10), H + dy}, {W, Px(s, 10) + dy, W, H + dy}});
+    if (dy < 0) FillRows(s, H + dy, B - 1, 0, W + 1);
     FillBasePoint(s);
 }
 

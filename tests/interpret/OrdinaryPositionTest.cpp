@@ -88,6 +88,28 @@ TEST(OrdinaryPosition, PartitionLinesEnhancedAndAbased) {
             }
             EXPECT_EQ(d.At(g.W2, g.shieldBottom - g.Px(6)), Colour(kGules));
         }
+        for (const char* blazon : {"Per bend enhanced argent and gules", "Per bend abased argent and gules",
+                                   "Per bend sinister wavy enhanced argent and gules",
+                                   "Per bend sinister abased argent and gules"}) {
+            SCOPED_TRACE(blazon);
+            Drawing d;
+            DrawAt(d, k, blazon);
+            const ShieldGeometry& g = d.s().geometry;
+            const int shift = std::string(blazon).find("enhanced") != std::string::npos ? -g.H / 6 : g.H / 6;
+            const bool sinister = std::string(blazon).find("sinister") != std::string::npos;
+            // Down the pale line the line crosses near the fess point, moved.
+            const int line = g.H2 + shift, clear = g.H / 10;
+            EXPECT_EQ(d.At(g.W2, line - clear), Colour(kArgent));
+            EXPECT_EQ(d.At(g.W2, line + clear), Colour(kGules));
+            // The corner the line has moved away from, and the one it has moved toward.
+            const int low = sinister ? g.W - g.W / 10 : g.W / 10, high = sinister ? g.W / 10 : g.W - g.W / 10;
+            EXPECT_EQ(d.At(low, g.straightBottom - g.Px(4)), Colour(kGules));
+            EXPECT_EQ(d.At(high, g.Px(10)), Colour(kArgent));
+            EXPECT_EQ(d.At(g.W2, g.shieldBottom - g.Px(6)), Colour(kGules));
+            if (shift < 0) {
+                EXPECT_EQ(d.At(high, g.straightBottom - g.Px(4)), Colour(kGules));
+            }
+        }
         for (const char* blazon : {"Per chevron enhanced argent and gules", "Per chevron wavy enhanced argent and gules"}) {
             SCOPED_TRACE(blazon);
             Drawing d;

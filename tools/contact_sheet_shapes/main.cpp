@@ -280,6 +280,8 @@ int main(int argc, char** argv) {
         {"fess wavy", "Or a fess wavy", "gules"},
         {"per fess", "Per fess", "or and azure"},
         {"per fess indented", "Per fess indented", "or and azure"},
+        {"per bend", "Per bend", "or and azure"},
+        {"per bend sinister wavy", "Per bend sinister wavy", "or and azure"},
         {"per chevron", "Per chevron", "or and azure"},
         {"per chevron wavy", "Per chevron wavy", "or and azure"},
     };
