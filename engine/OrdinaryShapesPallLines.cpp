@@ -7,6 +7,7 @@
 
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
+#include "engine/SpanEnd.h"
 
 namespace esc::shapes {
 namespace {
@@ -26,6 +27,11 @@ struct Sides {
 Sides PartitionSides(PaintState& s, int shapeCode) {
     const int shape = s.shapeCode, partition = s.partitionCode, c1 = s.fieldColor1, c2 = s.fieldColor2;
     const int named = s.namedTinctures[1], tincture = s.levelTincture[s.level], line = s.lineCode;
+    // Drawn on the shield's own picture whatever the output, and into no layer.
+    const OutputView view = s.view;
+    Bitmap* const layer = s.layerTarget.image;
+    s.view = OutputView::Shield;
+    s.layerTarget.image = nullptr;
     s.picture.Fill(kUnpainted);
     s.shapeCode = s.partitionCode = shapeCode;
     s.fieldColor1 = kFirstMark;
@@ -39,6 +45,8 @@ Sides PartitionSides(PaintState& s, int shapeCode) {
     s.namedTinctures[1] = named;
     s.levelTincture[s.level] = tincture;
     s.lineCode = line;  // per pale turns embattled into bretessed
+    s.view = view;
+    s.layerTarget.image = layer;
     return sides;
 }
 
@@ -83,7 +91,7 @@ bool TiercedPerPallLined(PaintState& s, bool reversed) {
             while (end + 1 < g.W && (bend.Painted(end + 1, y) || pale.Painted(end + 1, y)) && part(end + 1, y) == tincture)
                 ++end;
             Colour(s, tincture);
-            PaintSpan(s, x, y, end);
+            PaintSpan(s, x, y, SpanEndFor(tincture, end));
             x = end + 1;
         }
     }

@@ -3,10 +3,12 @@
 // from the drawing with that side's line. The first line is the side toward the chief (for a
 // pale, the dexter side).
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "engine/OrdinaryShapes.h"
+#include "engine/SpanEnd.h"
 
 namespace esc {
 
@@ -44,7 +46,12 @@ struct Drawing {
     std::vector<std::int8_t> codes;
 };
 
+// Drawn on the shield's own picture whatever the output, and into no layer.
 Drawing DrawnWithLine(PaintState& s, int lineCode) {
+    const OutputView view = s.view;
+    Bitmap* const layer = s.layerTarget.image;
+    s.view = OutputView::Shield;
+    s.layerTarget.image = nullptr;
     s.picture.Fill(kUnpainted);
     // Embattled alone has its merlons on one edge, which need not be the side it is named for:
     // drawn with them on both edges, each side has its own.
@@ -52,6 +59,8 @@ Drawing DrawnWithLine(PaintState& s, int lineCode) {
     s.secondLineCode = kPlainLine;
     s.cotiseCount = 0;
     DrawOrdinary(s, 0);
+    s.view = view;
+    s.layerTarget.image = layer;
     return {s.picture, s.pictureBuffer};
 }
 
@@ -75,14 +84,44 @@ void DrawWithTwoLines(PaintState& s) {
     s.lineCode = first;
     s.secondLineCode = second;
     const ShieldGeometry& g = s.geometry;
+    const int tincture = s.levelTincture[s.level];
+    const int width = std::min(g.W, s.picture.Width());
+    if (s.view == OutputView::Shield && s.layerTarget.image == nullptr) {
+        // On the shield's picture each side's pixels are taken as they were drawn.
+        for (int y = 0; y < s.picture.Height(); ++y)
+            for (int x = 0; x < width; ++x) {
+                const Drawing& from = OnFirstSide(s, x, y) ? a : b;
+                if (from.picture.Pixel(x, y) == kUnpainted) continue;
+                s.picture.SetPixel(x, y, from.picture.Pixel(x, y));
+                const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
+                if (at < s.pictureBuffer.size() && at < from.codes.size()) s.pictureBuffer[at] = from.codes[at];
+            }
+        s.cotiseCount = cotises;
+        if (s.cotiseCount != 0) DrawCotises(s);
+        return;
+    }
+    // Elsewhere (the achievement, a layer) they are painted again as runs of the tincture each
+    // drawing gave them, as any shape paints there.
+    auto codeAt = [&](int x, int y) {
+        const Drawing& from = OnFirstSide(s, x, y) ? a : b;
+        if (from.picture.Pixel(x, y) == kUnpainted) return -1;
+        const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
+        return at < from.codes.size() ? static_cast<int>(from.codes[at]) : tincture;
+    };
     for (int y = 0; y < s.picture.Height(); ++y)
-        for (int x = 0; x < g.W && x < s.picture.Width(); ++x) {
-            const Drawing& from = OnFirstSide(s, x, y) ? a : b;
-            if (from.picture.Pixel(x, y) == kUnpainted) continue;
-            s.picture.SetPixel(x, y, from.picture.Pixel(x, y));
-            const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
-            if (at < s.pictureBuffer.size() && at < from.codes.size()) s.pictureBuffer[at] = from.codes[at];
+        for (int x = 0; x < width;) {
+            const int code = codeAt(x, y);
+            if (code < 0) {
+                ++x;
+                continue;
+            }
+            int last = x;
+            while (last + 1 < width && codeAt(last + 1, y) == code) ++last;
+            Colour(s, code);
+            PaintSpan(s, x, y, SpanEndFor(code, last));
+            x = last + 1;
         }
+    Colour(s, tincture);
     s.cotiseCount = cotises;
     if (s.cotiseCount != 0) DrawCotises(s);
 }
