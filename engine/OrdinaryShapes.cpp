@@ -101,6 +101,10 @@ void DrawOrdinary(PaintState& state, int mode) {
     const int treatment = state.ordinaryTreatment;
     const bool partition = mode == 1;
     if (partition) state.ordinaryTreatment = 0;
+    if (!partition && DrawnWithTwoLines(state)) {
+        DrawWithTwoLines(state);
+        return;
+    }
     if (!partition && DrawnVoidedByOutline(state)) {
         DrawVoidedByOutline(state);
         return;

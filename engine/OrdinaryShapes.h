@@ -135,6 +135,11 @@ inline constexpr int kMinVoidedEdge = 4;
 bool DrawnVoidedByOutline(const PaintState& state);
 void DrawVoidedByOutline(PaintState& state);
 
+// An ordinary whose sides carry two different lines (lineCode toward the chief or the dexter,
+// secondLineCode the other side), drawn from one drawing with each line.
+bool DrawnWithTwoLines(const PaintState& state);
+void DrawWithTwoLines(PaintState& state);
+
 // A base esquire's leg along the chief's lower edge, in percent of the shield's width.
 inline constexpr int kBaseEsquireWidthPercent = 20;
 
@@ -167,6 +172,9 @@ void Bendy(PaintState& state);
 void Chevronny(PaintState& state);
 void TiercedPerPall(PaintState& state);
 void TiercedPerPallReversed(PaintState& state);
+// Tierced per pall (reversed: its arms down) with a line style, its three lines those of per
+// bend, per bend sinister and per pale; false, painting nothing, when the line is plain.
+bool TiercedPerPallLined(PaintState& state, bool reversed);
 
 // The ordinaries.
 void Fess(PaintState& state);

@@ -8,17 +8,22 @@
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "engine/QuarterCircle.h"
+#include "engine/SaltireNowy.h"
 
 namespace esc::shapes {
 
+// The fess, bend and bend sinister moved by their position: the middle line shifted up or down,
+// or the ends stopping short of the flanks when couped.
 void Fess(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
+    const PositionPlace at = PlaceOf(g, s.position);
+    const int y = H / 2 + at.shift, left = at.inset, right = W + 1 - at.inset;
     if (Styled(s)) {
-        Band(s, 0, H / 2, W + 1, H / 2, D, 0);
+        Band(s, left, y, right, y, D, 0);
     } else {
         const int c = D / 2;
-        Area(s, {{0, H / 2 - c, 0, H / 2 + c}, {W + 1, H / 2 - c, W + 1, H / 2 + c}});
+        Area(s, {{left, y - c, left, y + c}, {right, y - c, right, y + c}});
     }
     if (s.cotiseCount != 0) DrawCotises(s);
 }
@@ -26,12 +31,32 @@ void Fess(PaintState& s) {
 void Bend(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
+    const PositionPlace at = PlaceOf(g, s.position);
+    const int dy = at.shift;
+    if (at.inset > 0) {
+        // Couped: a band along the diagonal, its ends an inset in from either flank.
+        const int rise = at.inset * H / W;
+        Band(s, at.inset, rise, W - at.inset, H - rise, Styled(s) ? D - Px(s, 10) : D + Px(s, 10), 0);
+        return;
+    }
     if (Styled(s)) {
-        Band(s, 1, 1, W, H, D - Px(s, 10), 0);
+        // Moved, the bend leaves the field through a flank: it is laid from a quarter of the
+        // shield beyond either end so that it runs off the field whole.
+        const int m = dy == 0 ? 0 : W / 4, mh = m * H / W;
+        Band(s, 1 - m, 1 + dy - mh, W + m, H + dy + mh, D - Px(s, 10), 0);
         return;
     }
     const int c = (D + Px(s, 10)) / 2;
-    Area(s, {{1, 1, 1, c}, {1, c, W - c, H}, {c, 0, W, H - c}, {W, H - c, W, H}});
+    if (dy == 0) {
+        Area(s, {{1, 1, 1, c}, {1, c, W - c, H}, {c, 0, W, H - c}, {W, H - c, W, H}});
+        return;
+    }
+    // Moved: its two edges drawn on past the picture at both ends, closed off the picture.
+    const int ux = W - c, uy = H - c;
+    Area(s, {{c - ux, dy - uy, W + ux, H - c + dy + uy},
+             {1 - ux, c + dy - uy, W - c + ux, H + dy + uy},
+             {c - ux, dy - uy, 1 - ux, c + dy - uy},
+             {W + ux, H - c + dy + uy, W - c + ux, H + dy + uy}});
 }
 
 // The bend sinister runs from the sinister chief to the dexter base, far from the point of the
@@ -39,7 +64,11 @@ void Bend(PaintState& s) {
 // half holds the point, fills it).
 void BendSinister(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
-    Band(s, g.W, 0, 0, g.H, g.chiefDepth, 0);
+    const PositionPlace at = PlaceOf(g, s.position);
+    const int rise = at.inset * g.H / g.W;
+    // Moved, it is laid from a quarter of the shield beyond either end (as the bend is).
+    const int m = at.shift == 0 ? 0 : g.W / 4, mh = m * g.H / g.W;
+    Band(s, g.W - at.inset + m, rise + at.shift - mh, at.inset - m, g.H - rise + at.shift + mh, g.chiefDepth, 0);
     if (s.cotiseCount != 0) DrawCotises(s);
 }
 
@@ -48,20 +77,35 @@ void BendSinister(PaintState& s) {
 void Pale(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
+    // Couped: clear of the chief's edge and of the point by the inset.
+    const int inset = PlaceOf(g, s.position).inset;
+    const int top = inset, bottom = inset > 0 ? H - inset : B;
     if (Styled(s)) {
-        Band(s, W / 2, 0, W / 2, H - 1, D + Px(s, 10), 0);
-        if (s.ordinaryTreatment != 1) FillBasePoint(s);
+        Band(s, W / 2, top, W / 2, inset > 0 ? bottom : H - 1, D + Px(s, 10), 0);
+        if (s.ordinaryTreatment != 1 && inset == 0) FillBasePoint(s);
         return;
     }
     const int c = PaleHalfWidth(g);
-    Area(s, {{W / 2 - c, 0, W / 2 - c, B}, {W / 2 + c, 0, W / 2 + c, B}});
+    Area(s, {{W / 2 - c, top, W / 2 - c, bottom}, {W / 2 + c, top, W / 2 + c, bottom}});
 }
+
+// The limbs fall at 40 degrees from the apex; couped, each is cut where it comes an inset short
+// of its flank.
+namespace {
+constexpr double kChevronLimbCos = 0.766;  // cos 40
+int ChevronLimb(const PaintState& s) {
+    const PositionPlace at = PlaceOf(s.geometry, s.position);
+    if (at.inset == 0) return Px(s, 300);
+    return static_cast<int>((s.geometry.W / 2 - at.inset) / kChevronLimbCos);
+}
+}  // namespace
 
 void Chevron(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
-    BandFrom(s, W / 2, D / 2 + H / 3, 220, Px(s, 300), D + Px(s, 50));
-    BandFrom(s, W / 2, D / 2 + H / 3, 320, Px(s, 300), D + Px(s, 50));
+    const int apex = D / 2 + H / 3 + PlaceOf(g, s.position).shift, limb = ChevronLimb(s);
+    BandFrom(s, W / 2, apex, 220, limb, D + Px(s, 50));
+    BandFrom(s, W / 2, apex, 320, limb, D + Px(s, 50));
     if (s.cotiseCount != 0) {
         Colour(s, s.cotiseTincture);
         s.lineCode = s.cotiseLine;
@@ -81,7 +125,7 @@ void Chevron(PaintState& s) {
 void ChevronInverted(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
-    const int pointY = H - (D / 2 + H / 3);
+    const int pointY = H - (D / 2 + H / 3) + PlaceOf(g, s.position).shift;
     BandFrom(s, W / 2, pointY, 140, Px(s, 300), D + Px(s, 50));
     BandFrom(s, W / 2, pointY, 40, Px(s, 300), D + Px(s, 50));
 }
@@ -117,18 +161,33 @@ void Cross(PaintState& s) {
     }
 }
 
+namespace {
+// A saltire nowy: a round boss at the crossing, its radius this share of the chief's depth (the
+// limbs are about 0.7 of it across).
+constexpr double kNowyBossShare = 0.62;
+
+void Boss(PaintState& s, int cx, int cy, int r) {
+    for (int dy = -r; dy <= r; ++dy) {
+        const int half = static_cast<int>(std::sqrt(static_cast<double>(r * r - dy * dy)));
+        PaintSpan(s, cx - half, cy + dy, cx + half);
+    }
+}
+}  // namespace
+
 void Saltire(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
+    const bool nowy = s.CurrentLevel().levelVariant.view() == kNowyVariant;
     if (Styled(s)) {
         const int w = static_cast<int>(D * 0.8);
         Band(s, 0, 0, W, H, w, 0);
         Band(s, W, 0, 0, H, w, 0);
-        return;
+    } else {
+        const int c = D / 2;
+        Area(s, {{0, 0, 0, c}, {0, c, W - c, H}, {c, 0, W, H - c}, {W + 1, H - c, W + 1, H}});
+        Area(s, {{W - c, 0, 0, H - c}, {W, c, c, H}, {W + 1, 0, W + 1, c}, {0, H - c, 0, H}});
     }
-    const int c = D / 2;
-    Area(s, {{0, 0, 0, c}, {0, c, W - c, H}, {c, 0, W, H - c}, {W + 1, H - c, W + 1, H}});
-    Area(s, {{W - c, 0, 0, H - c}, {W, c, c, H}, {W + 1, 0, W + 1, c}, {0, H - c, 0, H}});
+    if (nowy) Boss(s, W / 2, H / 2, static_cast<int>(D * kNowyBossShare));
 }
 
 // Flaunches: a curve from the top to the foot of the dexter side, filled to the left, and its

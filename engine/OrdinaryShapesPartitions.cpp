@@ -10,21 +10,26 @@
 
 namespace esc::shapes {
 
+// Enhanced or abased, the line is shifted up or down and the second tincture reaches from it
+// to the foot of the shield.
 void PerFess(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
+    const int dy = PlaceOf(g, s.position).shift;
     Colour(s, s.fieldColor1);
     // A line of few repeats has deep teeth: the first tincture then reaches the band's middle.
-    const int firstEnd = LineRepeats(s.lineCode, s.lineRepeats) > 0 ? H - H / 4 : H / 2 + Px(s, 30);
+    const int firstEnd = (LineRepeats(s.lineCode, s.lineRepeats) > 0 ? H - H / 4 : H / 2 + Px(s, 30)) + dy;
     Area(s, {{0, 0, 0, firstEnd}, {W + Px(s, 2), 0, W + Px(s, 2), firstEnd}});
     Colour(s, s.fieldColor2);
     if (Styled(s)) {
         // The lower half is one band whose upper edge carries the line. The band ends at row
         // H+20, short of the foot of the point, which is laid first.
         FillBasePoint(s);
-        Band(s, 0, H - H / 4 + Px(s, 10), W, H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), 3);
+        const int middle = H - H / 4 + Px(s, 10) + dy;
+        if (dy < 0) Area(s, {{0, middle, 0, B}, {W + Px(s, 2), middle, W + Px(s, 2), B}});
+        Band(s, 0, middle, W, middle, H / 2 + Px(s, 20), 3);
     } else {
-        Area(s, {{0, H / 2 + 1, 0, B}, {W + Px(s, 2), H / 2 + 1, W + Px(s, 2), B}});
+        Area(s, {{0, H / 2 + 1 + dy, 0, B}, {W + Px(s, 2), H / 2 + 1 + dy, W + Px(s, 2), B}});
     }
 }
 
@@ -36,14 +41,18 @@ void PerBend(PaintState& s) {
     Colour(s, s.fieldColor2);
     // The band records the centre of its line in the crossing table; the lower-left triangle is
     // then filled up to it (a styled line narrows the band to twice the style's depth).
+    // Enhanced or abased, all of it is moved up or down; raised, the second tincture fills whole
+    // rows below where the line leaves the sinister flank.
+    const int dy = PlaceOf(g, s.position).shift;
     const bool plain = s.lineCode == kPlainLine;
     ResetCrossings(s);
-    TraceEdge(s, 0, 0, 0, H);
-    Band(s, 0, Px(s, 10), W - Px(s, 12), H, plain ? Px(s, 40) : 1, 0);
+    TraceEdge(s, 0, dy, 0, H + dy);
+    Band(s, 0, Px(s, 10) + dy, W - Px(s, 12), H + dy, plain ? Px(s, 40) : 1, 0);
     const int h = plain ? 0 : Px(s, 10), gx = plain ? W : W - Px(s, 10);
-    TraceEdge(s, 0, h, gx, H);
-    TraceEdge(s, 0, h, 0, H);
+    TraceEdge(s, 0, h + dy, gx, H + dy);
+    TraceEdge(s, 0, h + dy, 0, H + dy);
     FillCrossings(s);
+    if (dy < 0) FillRows(s, H + dy, B - 1, 0, W + 1);
     FillBasePoint(s);
 }
 
@@ -54,8 +63,16 @@ void PerBendSinister(PaintState& s) {
     FillRows(s, 0, B - Px(s, 2), 0, W);
     // The lower half is painted in the second tincture named in the blazon.
     Colour(s, s.namedTinctures[1]);
-    Band(s, W, 0, 0, H, Px(s, 20), 3);
-    Area(s, {{W, Px(s, 10), Px(s, 10), H}, {W, Px(s, 10), W, H}});
+    const int dy = PlaceOf(g, s.position).shift;
+    if (dy == 0) {
+        Band(s, W, 0, 0, H, Px(s, 20), 3);
+    } else {
+        // Moved off the chief's edge, the band is lengthened by hand as one starting there is.
+        const int e = Px(s, 20) / 2;
+        Band(s, W + e, dy - e, -e, H + dy + e, Px(s, 20), 3);
+    }
+    Area(s, {{W, Px(s, 10) + dy, Px(s, 10), H + dy}, {W, Px(s, 10) + dy, W, H + dy}});
+    if (dy < 0) FillRows(s, H + dy, B - 1, 0, W + 1);
     FillBasePoint(s);
 }
 
@@ -88,23 +105,28 @@ int FieldAndLimbBands(PaintState& s, int dexterAngle, int sinisterAngle) {
     FillRows(s, Px(s, 2), B - 1, Px(s, 2), W + 1);
     Colour(s, s.fieldColor2);
     if (s.lineCode == kPlainLine) return 1;
-    const int a = H * 18 / 100;
-    BandFrom(s, W / 2, H / 2, dexterAngle, Px(s, 300), a);
-    BandFrom(s, W / 2, H / 2, sinisterAngle, Px(s, 300), a);
+    const int a = H * 18 / 100, apex = H / 2 + PlaceOf(g, s.position).shift;
+    BandFrom(s, W / 2, apex, dexterAngle, Px(s, 300), a);
+    BandFrom(s, W / 2, apex, sinisterAngle, Px(s, 300), a);
     return a;
 }
 }  // namespace
 
+// Enhanced or abased, the apex moves up or down and the limbs with it; below where the limbs
+// leave the flanks the second tincture fills whole rows.
 void PerChevron(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
+    const int dy = PlaceOf(g, s.position).shift;
     const int a = FieldAndLimbBands(s, 220, 320);
     ResetCrossings(s);
     const int d = a / 2;
-    TracePoints(s, W / 2, H / 2, d - Px(s, 10), H + 1, Px(s, 400), 220);
-    TracePoints(s, W / 2, H / 2, W - d + Px(s, 10), H + 1, Px(s, 300), 320);
+    TracePoints(s, W / 2, H / 2 + dy, d - Px(s, 10), H + 1 + dy, Px(s, 400), 220);
+    TracePoints(s, W / 2, H / 2 + dy, W - d + Px(s, 10), H + 1 + dy, Px(s, 300), 320);
     FillCrossings(s);
-    FillRows(s, H - Px(s, 50), B - 1, 0, W + 1);
+    // The limbs fall 0.84 of a step across for each step down (tan 40).
+    const int flanks = H / 2 + dy + W / 2 * 84 / 100;
+    FillRows(s, dy == 0 ? H - Px(s, 50) : flanks, B - 1, 0, W + 1);
 }
 
 // The line of per chevron turned over: from the fess point up to either flank. The part above
@@ -116,7 +138,7 @@ void PerChevronInverted(PaintState& s) {
     // The limbs rise at 40 degrees, as those of per chevron fall.
     // Under a styled line the area meets the middle of the band, well past its patterns.
     const int rise = W / 2 * 84 / 100;
-    const int flankY = H / 2 - rise, pointY = H / 2;
+    const int pointY = H / 2 + PlaceOf(g, s.position).shift, flankY = pointY - rise;
     Area(s, {{0, flankY, W / 2, pointY}, {0, flankY, 0, pointY}});
     Area(s, {{W / 2, pointY, W + 1, flankY}, {W + 1, flankY, W + 1, pointY}});
     FillRows(s, pointY, B - 1, 0, W + 1);
@@ -344,6 +366,7 @@ void Chevronny(PaintState& s) {
 // Tierced per pall: colour 1 in chief, colour 3 (the middle tincture named) on the dexter side,
 // colour 2 on the sinister side.
 void TiercedPerPall(PaintState& s) {
+    if (TiercedPerPallLined(s, false)) return;
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
@@ -357,6 +380,7 @@ void TiercedPerPall(PaintState& s) {
 // Tierced per pall reversed ("per pairle reversed"): the arms of the pall point down. Colour 1
 // on the dexter side, colour 3 on the sinister side, colour 2 in base.
 void TiercedPerPallReversed(PaintState& s) {
+    if (TiercedPerPallLined(s, true)) return;
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);

@@ -8,6 +8,7 @@
 
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
+#include "engine/SpanEnd.h"
 
 namespace esc::shapes {
 
@@ -31,12 +32,6 @@ bool InsideField(const ShieldGeometry& g, int x, int y) {
     return x >= bound.left && x <= bound.right;
 }
 
-// The last column a PaintSpan(x1, y, x2) covers: x2 for plain colours and counterchanged runs,
-// x2 - 1 for patterned and chequy ones.
-int SpanEndFor(int code, int lastColumn) {
-    const bool inclusive = IsPlainTincture(code) || code == kCounterchanged || code == kProperBrown || code == kPlainWhite;
-    return inclusive ? lastColumn : lastColumn + 1;
-}
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include "engine/FixedString.h"
 #include "engine/LayerSink.h"
 #include "engine/MessageSink.h"
+#include "engine/OrdinaryPosition.h"
 #include "engine/ShieldGeometry.h"
 
 namespace esc {
@@ -141,6 +142,12 @@ struct PaintState {
     int cotisePieces = 0, linePieces = 0;
     bool fillToLeft = false;
     int drawMode = 0;  // the mode argument of DrawOrdinary
+    // Where the ordinary or partition line being drawn stands ("a fess enhanced"); the reader
+    // sets it for one shape and puts it back to Usual after.
+    OrdinaryPosition position = OrdinaryPosition::Usual;
+    // The line of an ordinary's second side when it differs from lineCode ("a fess embattled and
+    // wavy"); kPlainLine (-1): both sides carry lineCode. Set and cleared with `position`.
+    int secondLineCode = -1;
 
     // Charge placement inputs and the placed pictures. Picture files are looked up under dataDir
     // ("lpics/lion.esv" is dataDir + "/lpics/lion.esv").

@@ -74,6 +74,7 @@ void ScaleStyle(const LineStyle& style, double kAlong, double kAcross, band::Ban
         }
     }
     p.scaledStyle = LineStyle{depth, words, period, style.alwaysMirrored, p.scaledRows.data()};
+    p.scaledStyle.farHalfShifted = style.farHalfShifted;
     p.style = &p.scaledStyle;
 }
 

@@ -22,6 +22,12 @@ struct LineStyle {
     // The times the pattern repeats across the shield when the blazon gives no count; 0 keeps
     // the profile's own period (many small repeats). Dancetty is three large teeth across.
     int defaultRepeats = 0;
+    // The far edge's pattern runs half a period behind the near one's: on a band with both edges
+    // embattled the merlons of one side stand over the embrasures of the other.
+    bool farHalfShifted = false;
+
+    // The column of the far edge's pattern at `step` along the band.
+    int FarStep(int step) const { return farHalfShifted ? (step + period / 2) % period : step; }
 
     bool Solid(int row, int column) const {
         const std::uint16_t word = rows[row * words + column / 16];
@@ -31,15 +37,20 @@ struct LineStyle {
 
 inline constexpr int kPlainLine = -1;
 // The styles the shapes treat apart: embattled (merlons on the near edge), bretessed (merlons on
-// both edges) and wavy.
+// both edges, opposite each other), counter-embattled (merlons on both edges, each opposite an
+// embrasure) and wavy.
 inline constexpr int kEmbattledLine = 2;
 inline constexpr int kBretessedLine = 3;
 inline constexpr int kWavyLine = 6;
 inline constexpr int kGapLineStyle = 15;  // a plain band with a gap along its middle
-inline constexpr int kLineStyleCount = 16;
+inline constexpr int kCounterEmbattledLine = 16;
+// A chief's lower edge as one arch (enarched) or one point (triangular: indented, one repeat).
+inline constexpr int kEnarchedLine = 17;
+inline constexpr int kIndentedLine = 4;
+inline constexpr int kLineStyleCount = 18;
 
 // The profile of style lineCode, or nullptr when the style draws a plain band (-1, 11, 13, 14,
-// 15, codes above 15 and any other code outside the table).
+// 15, codes above 17 and any other code outside the table).
 const LineStyle* FindLineStyle(int lineCode);
 
 // Whether the far edge of a band in style lineCode mirrors the near edge. Styles 4 and 5 do so

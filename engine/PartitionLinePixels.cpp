@@ -89,6 +89,7 @@ private:
         if (k >= p_.farStart) {
             row = p_.mirrored ? p_.h - k : k - p_.farStart;
             side = 1;
+            step = p_.style->FarStep(step);
         }
         bool solid = p_.style->Solid(row, step);
         if (k > 0 && !p_.mirrored) solid = !solid;

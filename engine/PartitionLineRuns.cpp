@@ -139,7 +139,7 @@ public:
                 // The far zone lies at k > 0: its rows run backward when mirrored, else it is the
                 // complement of the profile.
                 const int row = p_.mirrored ? p_.t - 1 - i : i;
-                if (farSolid || p_.style->Solid(row, step) == p_.mirrored) farMask |= std::uint64_t{1} << i;
+                if (farSolid || p_.style->Solid(row, p_.style->FarStep(step)) == p_.mirrored) farMask |= std::uint64_t{1} << i;
             }
             nearMasks_[static_cast<std::size_t>(step)] = nearMask;
             farMasks_[static_cast<std::size_t>(step)] = farMask;

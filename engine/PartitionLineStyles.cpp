@@ -15,7 +15,7 @@ constexpr std::uint16_t kStyle0[] = {0x0180, 0x0180, 0x03C0, 0x07E0, 0x07E0, 0x1
 // 1: a half-round scallop.
 constexpr std::uint16_t kStyle1[] = {0x07C0, 0x0FE0, 0x1FF0, 0x3FF8, 0x7FFC, 0x7FFC, 0xFFFE, 0xFFFE};
 
-// 2 and 3: a square merlon 20 wide (columns 15 to 34) with gaps of 25.
+// 2, 3 and 16: a square merlon 20 wide (columns 15 to 34) with gaps of 25.
 constexpr std::uint16_t kStyle2[] = {
     0x0001, 0xFFFF, 0xE000, 0x0001, 0xFFFF, 0xE000, 0x0001, 0xFFFF, 0xE000, 0x0001, 0xFFFF, 0xE000,
     0x0001, 0xFFFF, 0xE000, 0x0001, 0xFFFF, 0xE000, 0x0001, 0xFFFF, 0xE000, 0x0001, 0xFFFF, 0xE000,
@@ -61,6 +61,27 @@ constexpr std::uint16_t kStyle10[] = {
 constexpr std::uint16_t kStyle12[] = {0x0800, 0x0C00, 0x1C00, 0x1E00, 0x3E00, 0x3E00, 0x3C00, 0x7C00,
                                       0x7C00, 0x7C00, 0x3C00, 0x3C00, 0x3C00, 0x7E00, 0x7E00, 0xFF00};
 
+// 17: one arch the whole repeat wide, its foot at both ends and its crown at the body: the edge
+// of a chief enarched rising to the middle.
+constexpr std::uint16_t kStyle17[] = {
+    0x8000, 0x0001,
+    0x8000, 0x0001,
+    0x8000, 0x0001,
+    0x8000, 0x0001,
+    0x8000, 0x0001,
+    0xC000, 0x0003,
+    0xC000, 0x0003,
+    0xE000, 0x0007,
+    0xE000, 0x0007,
+    0xF000, 0x000F,
+    0xF800, 0x001F,
+    0xFC00, 0x003F,
+    0xFE00, 0x007F,
+    0xFF80, 0x01FF,
+    0xFFF0, 0x0FFF,
+    0xFFFF, 0xFFFF,
+};
+
 constexpr std::array<LineStyle, kLineStyleCount> kStyles = {{
     {7, 1, 15, true, kStyle0},
     {8, 1, 15, true, kStyle1},
@@ -78,6 +99,9 @@ constexpr std::array<LineStyle, kLineStyleCount> kStyles = {{
     {},  // 13: plain
     {},  // 14: plain
     {},  // 15: plain with a gap
+    // 16: the merlons of style 2 on both edges, those of the far edge over the near one's gaps.
+    {10, 3, 45, true, kStyle2, 0, true},
+    {16, 2, 32, false, kStyle17, 1},  // one arch across the shield
 }};
 
 }  // namespace

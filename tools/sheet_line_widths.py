@@ -19,8 +19,8 @@ import subprocess
 import sys
 import tempfile
 
-LINES = ["engrailed", "invected", "embattled", "bretessed", "indented", "dancetty", "wavy", "nebuly",
-         "raguly", "potenty", "dovetailed", "rayonny"]
+LINES = ["engrailed", "invected", "embattled", "bretessed", "counter-embattled", "indented", "dancetty", "wavy",
+         "nebuly", "raguly", "potenty", "dovetailed", "rayonny"]
 WIDTHS = ["", " of three", " of eight"]
 CELL_W, CELL_H, SHIELD_W = 180, 250, 166
 

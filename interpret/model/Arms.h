@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/OrdinaryPosition.h"
 #include "interpret/model/Treatment.h"
 
 namespace esc::model {
@@ -62,6 +63,9 @@ struct Modifiers {
     bool voided = false;
     int cotises = 0;              // cotises each side of an ordinary
     int line = -1;                // the partition line of an ordinary's edges; -1: plain
+    int secondLine = -1;          // the line of its second side when it differs ("embattled and wavy")
+    // Where an ordinary stands: enhanced, abased, reversed, couped ...; Usual: its own place.
+    OrdinaryPosition position = OrdinaryPosition::Usual;
 };
 
 // One kind of charge (or one ordinary) in a group, with its own count and surface.

@@ -108,6 +108,10 @@ std::string Treatment::Describe() const {
     std::string text(form == TreatmentForm::Seme      ? "seme of " + charge
                      : form == TreatmentForm::Pattern ? std::string(PatternName(pattern))
                                                       : std::string(DivisionName(division)));
+    if (position != OrdinaryPosition::Usual) {
+        text += ' ';
+        text += PositionName(position);
+    }
     if (line >= 0) text += " (line " + std::to_string(line) + ")";
     if (pieces > 0) text += " of " + std::to_string(pieces);
     text += " (";

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/OrdinaryPosition.h"
 #include "engine/SurfaceFill.h"
 
 namespace esc::model {
@@ -24,6 +25,8 @@ struct Treatment {
     DivisionKind division = DivisionKind::Pale;
     int pieces = 0;   // of a pattern; 0: the usual count
     int line = -1;    // the line of the division or of the pattern's pieces; -1 plain
+    // Where the line of a division in two stands ("per fess enhanced"); Usual: through the middle.
+    OrdinaryPosition position = OrdinaryPosition::Usual;
     std::vector<Treatment> parts;  // two for a pattern or a division, three for a tierced one;
                                    // a semé: its ground, then the strewn charges' treatment
     std::string charge;            // Seme: the charge strewn, as its word is read ("mullets")

@@ -263,6 +263,8 @@ bool ThroughoutRule(DrawingState& s) {
         }
     } else {
         phrase::Use(s, 0);
+        // The ordinary reaches the edges, as it is drawn anyway: the model keeps the word.
+        if (s.position == OrdinaryPosition::Usual) s.position = OrdinaryPosition::Throughout;
     }
     ++s.cursor;
     return true;

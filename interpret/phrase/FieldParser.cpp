@@ -1,5 +1,7 @@
 #include "interpret/phrase/FieldParser.h"
 
+#include "interpret/phrase/OrdinaryPositionWords.h"
+
 #include <algorithm>
 
 #include "engine/Messages.h"
@@ -162,6 +164,15 @@ int PerField(DrawingState& s) {
         s.UseWord(s.cursor);
         ++s.cursor;
     }
+    // "per fess enhanced", "per chevron wavy abased": the line moved up or down.
+    auto readPosition = [&s] {
+        if (s.position != OrdinaryPosition::Usual) return;
+        s.position = PartitionPositionAt(s, s.cursor);
+        if (s.position == OrdinaryPosition::Usual) return;
+        s.UseWord(s.cursor);
+        ++s.cursor;
+    };
+    readPosition();
     if (s.Type(s.cursor) == kTypeLine) {
         s.lineCode = s.Sub1(s.cursor);
         s.lineRepeats = s.Sub2(s.cursor);
@@ -170,6 +181,7 @@ int PerField(DrawingState& s) {
     } else {
         s.lineCode = -1;
     }
+    readPosition();
     if (s.Type(s.cursor) == kTypeTincture) {
         s.fieldColor1 = s.Sub1(s.cursor);
         s.UseWord(s.cursor);
@@ -291,6 +303,8 @@ bool IsFieldless(const DrawingState& s) { return Is(s, 0, "fieldless"); }
 int ParseField(DrawingState& s) {
     s.lastShapeCode = s.shapeCode = s.lineCode = -1;
     s.lineRepeats = 0;
+    s.position = OrdinaryPosition::Usual;
+    s.secondLineCode = kPlainLine;
     s.levelTincture[-1] = -1;
     s.cursor = 0;
     s.fieldColor1 = s.fieldColor2 = s.fieldColor3 = 0;

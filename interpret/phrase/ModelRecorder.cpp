@@ -120,6 +120,13 @@ model::Member MemberOfLevel(DrawingState& s) {
     mod.voided = s.voidedField >= 0 || (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == 1);
     if (level.levelKind == kTypeOrdinary) mod.cotises = s.cotiseCount;
     mod.line = level.levelLine < kFirstLevelMark ? level.levelLine : -1;
+    if (level.levelKind == kTypeOrdinary) {
+        mod.position = s.position;
+        mod.secondLine = s.secondLineCode;
+        if (s.shapeCode == ShapeCode::kChevronInverted || s.shapeCode == ShapeCode::kPallReversed ||
+            s.shapeCode == ShapeCode::kChevronelsInverted || s.shapeCode == ShapeCode::kPilesInverted)
+            mod.position = OrdinaryPosition::Reversed;
+    }
     return m;
 }
 
@@ -173,6 +180,7 @@ void RecordField(DrawingState& s) {
         field.secondTincture = other;
     }
     field.treatment = FieldTreatment(s, field);
+    if (field.treatment.form == model::TreatmentForm::Division) field.treatment.position = s.position;
 }
 
 void RecordLevel(DrawingState& s) {

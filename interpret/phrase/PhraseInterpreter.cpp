@@ -22,6 +22,7 @@
 #include "interpret/phrase/Fimbriated.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/phrase/VoidedCharge.h"
+#include "interpret/phrase/OrdinaryPositionWords.h"
 #include "interpret/phrase/Reversed.h"
 #include "interpret/phrase/PlacementWords.h"
 #include "interpret/phrase/ChargeWordRules.h"
@@ -256,7 +257,9 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointUpwardsRule(s)) return;
-    if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s) || TincturesBySideRule(s)) return;
+    if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s) || OrdinaryPositionRule(s) ||
+        ChiefEdgeRule(s) || SaltireNowyRule(s) || TincturesBySideRule(s))
+        return;
     if (CantonedRule(s)) return TinctureRule(s);  // "with" read as "between"
     if (TreatedLevelRule(s)) return;
     if (IsPartedTincture(s)) {
@@ -294,6 +297,7 @@ void RulePass(DrawingState& s) {
         }
         FimbriationFromLaterTincture(s);
     }
+    if (TwoLinesRule(s)) return;
     if (T(s, 0) == kTypeLine) {
         level.levelLine = S1(s, 0);
         level.levelLineRepeats = S2(s, 0);
@@ -429,6 +433,8 @@ void CompleteLevel(DrawingState& s) {
     s.sinisterCharges = false;
     s.reversedCharges = false;
     s.ordinaryTreatment = 0;
+    s.position = OrdinaryPosition::Usual;
+    s.secondLineCode = kPlainLine;
     s.chargeFimbriation = -1;
     s.voidedField = -1;
     s.crossTreatment = false;
@@ -477,6 +483,8 @@ void InterpretCharges(DrawingState& s) {
     s.levelTreatments.fill(model::Treatment{});
     ResetLevels(s);
     RecordField(s);
+    s.position = OrdinaryPosition::Usual;  // the field's partition has been drawn in it
+    s.secondLineCode = kPlainLine;
     s.levelFirstWord = s.cursor;
     for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
         if (s.cursor < 0) s.cursor = 0;

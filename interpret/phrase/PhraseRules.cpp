@@ -259,8 +259,10 @@ bool OrdinaryWordRule(DrawingState& s) {
     // "a saltire anchored": a saltire whose ends are drawn is a picture, when its variant is drawn.
     const bool variedSaltire = code == kSaltire && T(s, 1) == kTypeAttitude && S1(s, 1) == kSaltire &&
                                PictureExists(s, W(s, 0), VariantText(S2(s, 1)));
+    // A chevron couped is the ordinary cut short of the flanks (its position); a cross or saltire
+    // couped is the picture.
     const bool picture = variedSaltire || ((code == kChevron || code == kCross || code == kSaltire) &&
-                                           (Is(s, 1, "couped") || level.levelCount >= 2));
+                                           ((code != kChevron && Is(s, 1, "couped")) || level.levelCount >= 2));
     level.levelKind = picture ? 13 : kTypeOrdinary;
     level.levelName.Append(NameWord(s, 0));
     Use(s, 0);

@@ -23,6 +23,7 @@ Json TreatmentJson(const model::Treatment& t) {
         json["division"] = model::DivisionName(t.division);
     }
     json["line"] = t.line;
+    if (t.position != OrdinaryPosition::Usual) json["position"] = PositionName(t.position);
     json["pieces"] = t.pieces;
     Json parts = Json::array();
     for (const model::Treatment& part : t.parts) parts.push_back(TreatmentJson(part));
@@ -40,7 +41,7 @@ Json SurfaceJson(const model::Surface& s) {
 Json MemberJson(const model::Member& m) {
     Json turns = Json::array();
     for (const model::Turn t : m.modifiers.turns) turns.push_back(TurnName(t));
-    return {{"charge", m.charge},
+    Json json = {{"charge", m.charge},
             {"kind", m.kind},
             {"count", m.count},
             {"surface", SurfaceJson(m.surface)},
@@ -51,6 +52,9 @@ Json MemberJson(const model::Member& m) {
             {"voided", m.modifiers.voided},
             {"cotises", m.modifiers.cotises},
             {"line", m.modifiers.line}};
+    if (m.modifiers.secondLine >= 0) json["secondLine"] = m.modifiers.secondLine;
+    if (m.modifiers.position != OrdinaryPosition::Usual) json["position"] = PositionName(m.modifiers.position);
+    return json;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ namespace {
 struct Profile {
     int t = 0, r = 0, u = 0;
     std::vector<std::uint16_t> words;  // t rows of r words
+    bool farShifted = false;           // the far edge reads the column half a period on
 };
 
 // The profiles as the description writes them: the words of a row joined by a blank, rows
@@ -39,7 +40,7 @@ std::string Repeat(const std::string& row, int n) {
 
 const Profile* ProfileOf(int lineCode) {
     static const std::vector<Profile> profiles = [] {
-        std::vector<Profile> p(16);
+        std::vector<Profile> p(17);
         p[0] = Parse(7, 1, 15, "0180 / 0180 / 03C0 / 07E0 / 07E0 / 1FF8 / FFFE");
         p[1] = Parse(8, 1, 15, "07C0 / 0FE0 / 1FF0 / 3FF8 / 7FFC / 7FFC / FFFE / FFFE");
         p[2] = Parse(10, 3, 45, Repeat("0001 FFFF E000", 9) + "FFFF FFFF FFFC");
@@ -64,9 +65,11 @@ const Profile* ProfileOf(int lineCode) {
         p[12] = Parse(16, 1, 8,
                       "0800 / 0C00 / 1C00 / 1E00 / 3E00 / 3E00 / 3C00 / 7C00 / 7C00 / 7C00 / 3C00 / 3C00 / 3C00 / "
                       "7E00 / 7E00 / FF00");
+        p[16] = p[2];
+        p[16].farShifted = true;
         return p;
     }();
-    if (lineCode < 0 || lineCode > 15 || profiles[static_cast<std::size_t>(lineCode)].t == 0) return nullptr;
+    if (lineCode < 0 || lineCode > 16 || profiles[static_cast<std::size_t>(lineCode)].t == 0) return nullptr;
     return &profiles[static_cast<std::size_t>(lineCode)];
 }
 
@@ -187,9 +190,11 @@ void ReferencePartitionLine(PaintState& s, int x1, int y1, int x2, int y2, int w
                         side = 0;
                     }
                 }
-                std::uint16_t P = profile->words[static_cast<std::size_t>(row * r + word)];
+                int column = word * 16 + bit;
+                if (farZone && profile->farShifted) column = (column + u / 2) % u;
+                std::uint16_t P = profile->words[static_cast<std::size_t>(row * r + column / 16)];
                 if (k > 0 && !mirror) P = static_cast<std::uint16_t>(~P);
-                bool solid = (P & (0x8000u >> bit)) != 0;
+                bool solid = (P & (0x8000u >> (column % 16))) != 0;
                 if (k == 0 && y >= 0) Record(s, x, y);
                 const int oneSide = farZone ? 1 : 0;
                 if (!steep && ((kind == 2 && oneSide == 0) || (kind == 3 && oneSide == 1))) solid = true;

@@ -92,6 +92,7 @@ TEST(Spellings, ShippedTableIsSound) {
 const std::vector<std::string>& Modern() {
     static const std::vector<std::string> blazons = {
         "Argent a chevron gules between three crescents azure",
+        "Argent a chevron abased gules",
         "Sable a lion rampant guardant or",
         "Vert a lion passant reguardant argent",
         "Purpure a crescent ermine",

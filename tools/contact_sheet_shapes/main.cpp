@@ -6,8 +6,10 @@
 //
 // Partitions are drawn from blazons through the whole drawing driver (so the sheet also shows
 // how the vocabulary maps each line word); ordinaries are drawn by calling the shape routines on a
-// plain field with the state set by hand. Writes partitions.png, ordinaries.png, pieces.png and
-// lines.png into the output folder.
+// plain field with the state set by hand. Writes partitions.png, ordinaries.png, pieces.png,
+// lines.png, positions.png (ordinaries and partition lines enhanced, abased, couped, voided) and
+// variants.png (bretessed and counter-embattled, two lines, chiefs, per pall with a line) into the
+// output folder.
 
 #include <cairo.h>
 
@@ -265,5 +267,58 @@ int main(int argc, char** argv) {
         rows.push_back(std::move(row));
     }
     ok = WriteSheet(outDir + "/lines.png", "Each line word, full size: a fess, and per pale", lineHeads, rows, 1.0) && ok;
+
+    // Ordinaries and partition lines in each position, and the variants of their lines.
+    const std::vector<std::string> positions = {"", "enhanced", "abased", "couped", "voided"};
+    const std::vector<std::vector<std::string>> placed = {
+        {"fess", "Or a fess", "gules"},
+        {"bend", "Or a bend", "gules"},
+        {"bend sinister", "Or a bend sinister", "gules"},
+        {"chevron", "Or a chevron", "gules"},
+        {"chevron reversed", "Or a chevron reversed", "gules"},
+        {"pale", "Or a pale", "gules"},
+        {"fess wavy", "Or a fess wavy", "gules"},
+        {"per fess", "Per fess", "or and azure"},
+        {"per fess indented", "Per fess indented", "or and azure"},
+        {"per bend", "Per bend", "or and azure"},
+        {"per bend sinister wavy", "Per bend sinister wavy", "or and azure"},
+        {"per chevron", "Per chevron", "or and azure"},
+        {"per chevron wavy", "Per chevron wavy", "or and azure"},
+    };
+    std::vector<std::string> positionHeads;
+    for (const std::string& p : positions) positionHeads.push_back(p.empty() ? "usual" : p);
+    rows.clear();
+    for (const auto& p : placed) {
+        Row row{p[0], {}};
+        // A line of partition is moved up or down, never couped or voided.
+        const std::size_t columns = p[0].rfind("per ", 0) == 0 ? 3 : positions.size();
+        for (std::size_t c = 0; c < columns; ++c)
+            row.cells.push_back(
+                DrawBlazonPicture(*vocabulary, p[1] + (positions[c].empty() ? "" : " " + positions[c]) + " " + p[2]));
+        rows.push_back(std::move(row));
+    }
+    ok = WriteSheet(outDir + "/positions.png", "Positions (a cell the same as usual: the position is read past and said)",
+                    positionHeads, rows, 1.0 / 3) && ok;
+
+    const std::vector<std::vector<std::string>> variants = {
+        {"bretessed", "Or a fess bretessed gules", "Or a pale bretessed gules", "Per fess bretessed or and azure"},
+        {"counter-embattled", "Or a fess counter-embattled gules", "Or a pale counter-embattled gules",
+         "Per fess counter-embattled or and azure"},
+        {"two lines", "Or a fess embattled and wavy gules", "Or a pale indented and wavy gules",
+         "Or a chevron engrailed and invected gules"},
+        {"two lines", "Or a bend indented and engrailed gules", "Or a bend sinister wavy and embattled gules",
+         "Or a chevron reversed embattled and indented gules"},
+        {"chiefs", "Or a chief enarched gules", "Or a chief triangular gules", "Or a chief indented gules"},
+        {"per pall", "Per pall wavy gules, argent and azure", "Per pall indented gules, argent and azure",
+         "Per pall reversed embattled gules, argent and azure"},
+        {"couped, nowy", "Or a fess humetty gules", "Or a bend sinister couped gules", "Or a saltire nowy gules"},
+    };
+    rows.clear();
+    for (const auto& v : variants) {
+        Row row{v[0], {}};
+        for (std::size_t i = 1; i < v.size(); ++i) row.cells.push_back(DrawBlazonPicture(*vocabulary, v[i]));
+        rows.push_back(std::move(row));
+    }
+    ok = WriteSheet(outDir + "/variants.png", "Variants of lines and ordinaries", {"", "", ""}, rows, 1.0 / 3) && ok;
     return ok ? 0 : 1;
 }

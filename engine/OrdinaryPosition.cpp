@@ -1,0 +1,35 @@
+#include "engine/OrdinaryPosition.h"
+
+#include "engine/OrdinaryShapes.h"
+
+namespace esc {
+
+bool ShapeTakesPosition(int shapeCode, bool partition, OrdinaryPosition position) {
+    switch (position) {
+        case OrdinaryPosition::Usual: return true;
+        case OrdinaryPosition::Enhanced:
+        case OrdinaryPosition::Abased:
+            if (partition)
+                return shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron ||
+                       shapeCode == kChevronInverted;
+            return shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron ||
+                   shapeCode == kChevronInverted;
+        case OrdinaryPosition::Couped:
+            return !partition && (shapeCode == kFess || shapeCode == kPale || shapeCode == kBend ||
+                                  shapeCode == kBendSinister || shapeCode == kChevron);
+        default: return false;
+    }
+}
+
+std::string_view PositionName(OrdinaryPosition position) {
+    switch (position) {
+        case OrdinaryPosition::Enhanced: return "enhanced";
+        case OrdinaryPosition::Abased: return "abased";
+        case OrdinaryPosition::Reversed: return "reversed";
+        case OrdinaryPosition::Throughout: return "throughout";
+        case OrdinaryPosition::Couped: return "couped";
+        default: return "usual";
+    }
+}
+
+}  // namespace esc

@@ -1,0 +1,28 @@
+#pragma once
+// The position words after an ordinary: "a fess enhanced", "a chevron abased", "a pale couped"
+// (humetty and dehanced are respelled couped and abased before the lookup). The position is
+// handed to the shape with the ordinary; a position the shape cannot take, or one that a layout
+// of charges about or on the ordinary would not follow, is left unread.
+
+#include "interpret/phrase/DrawingState.h"
+
+namespace esc {
+
+// At a position word W+k after the ordinary of the current level: reads it. False, reading
+// nothing, anywhere else.
+bool ReadOrdinaryPosition(DrawingState& state, int k);
+// The rule loop's form: W+0, the cursor stepped past it.
+bool OrdinaryPositionRule(DrawingState& state);
+// "a fess embattled and wavy": a line, "and", a line after the ordinary of the current level,
+// one for each side. False, reading nothing, anywhere else.
+bool TwoLinesRule(DrawingState& state);
+// "a chief enarched" (its lower edge one arch, rising to the middle), "a chief triangular" (one
+// point in the middle): the chief's lower edge as a line of one repeat across the shield.
+bool ChiefEdgeRule(DrawingState& state);
+// "a saltire nowy": the saltire ordinary with a round boss at its crossing (the level's variant).
+bool SaltireNowyRule(DrawingState& state);
+// The position word after a partition's name ("per fess enhanced"), at word `at`; the position
+// the field's partition is drawn in, Usual when the word is none or the partition cannot take it.
+OrdinaryPosition PartitionPositionAt(const DrawingState& state, int at);
+
+}  // namespace esc

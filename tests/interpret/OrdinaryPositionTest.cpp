@@ -1,0 +1,391 @@
+// Ordinaries and lines of partition moved from their usual place (enhanced, abased, couped),
+// counter-embattled against bretessed, and an ordinary with a different line on each side: each
+// drawn at paint scales 1 and 2 and checked at points computed from the shield's geometry.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/interpret/TestDrawing.h"
+
+namespace esc::test {
+namespace {
+
+constexpr double kScales[] = {1.0, 2.0};
+
+// The first row from the top, in column x, painted `c`; -1 when none is.
+int FirstRowIn(const Drawing& d, int x, Rgb c) {
+    for (int y = 0; y < d.state->picture.Height(); ++y)
+        if (d.At(x, y) == c) return y;
+    return -1;
+}
+
+void DrawAt(Drawing& d, double k, const std::string& blazon) {
+    d.s().SetPaintScale(k);
+    d.DrawClean(blazon);
+}
+
+TEST(OrdinaryPosition, EnhancedAndAbasedOrdinariesMoveASixthOfTheHeight) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        for (const char* ordinary : {"fess", "bend", "bend sinister", "chevron"}) {
+            SCOPED_TRACE(ordinary);
+            Drawing usual, enhanced, abased;
+            DrawAt(usual, k, std::string("Argent a ") + ordinary + " gules");
+            DrawAt(enhanced, k, std::string("Argent a ") + ordinary + " enhanced gules");
+            DrawAt(abased, k, std::string("Argent a ") + ordinary + " abased gules");
+            const ShieldGeometry& g = usual.s().geometry;
+            // The upper edge where it crosses the pale line.
+            const int top = FirstRowIn(usual, g.W2, Colour(kGules));
+            ASSERT_GT(top, 0);
+            EXPECT_NEAR(FirstRowIn(enhanced, g.W2, Colour(kGules)), top - g.H / 6, g.Px(4));
+            EXPECT_NEAR(FirstRowIn(abased, g.W2, Colour(kGules)), top + g.H / 6, g.Px(4));
+        }
+    }
+}
+
+TEST(OrdinaryPosition, FessPlacesAndTheWordsRead) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        Drawing enhanced, abased, afterTincture;
+        DrawAt(enhanced, k, "Argent a fess enhanced gules");
+        DrawAt(abased, k, "Argent a fess dehanced gules");
+        DrawAt(afterTincture, k, "Argent a fess gules enhanced");
+        const ShieldGeometry& g = enhanced.state->geometry;
+        const int up = g.H2 - g.H / 6, down = g.H2 + g.H / 6;
+        for (const int x : {g.W / 8, g.W2, g.W - g.W / 8}) {
+            EXPECT_EQ(enhanced.At(x, up), Colour(kGules));
+            EXPECT_EQ(enhanced.At(x, g.H2 + g.chiefDepth / 4), Colour(kArgent));
+            EXPECT_EQ(afterTincture.At(x, up), Colour(kGules));
+            EXPECT_EQ(abased.At(x, down), Colour(kGules));
+            EXPECT_EQ(abased.At(x, g.H2 - g.chiefDepth / 4), Colour(kArgent));
+        }
+    }
+}
+
+TEST(OrdinaryPosition, PartitionLinesEnhancedAndAbased) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        struct Case {
+            const char* blazon;
+            int shift;  // sixths of the height the line moves
+        };
+        for (const Case c : {Case{"Per fess enhanced argent and gules", -1}, Case{"Per fess abased argent and gules", 1},
+                             Case{"Per fess wavy enhanced argent and gules", -1},
+                             Case{"Per fess indented abased argent and gules", 1}}) {
+            SCOPED_TRACE(c.blazon);
+            Drawing d;
+            DrawAt(d, k, c.blazon);
+            const ShieldGeometry& g = d.state->geometry;
+            const int line = g.H2 + c.shift * g.H / 6, clear = g.H / 12;
+            for (const int x : {g.W / 6, g.W2, g.W - g.W / 6}) {
+                EXPECT_EQ(d.At(x, line - clear), Colour(kArgent)) << x;
+                EXPECT_EQ(d.At(x, line + clear), Colour(kGules)) << x;
+                // The second tincture reaches the foot of the shield.
+                EXPECT_EQ(d.At(x, g.straightBottom - g.Px(4)), Colour(kGules)) << x;
+            }
+            EXPECT_EQ(d.At(g.W2, g.shieldBottom - g.Px(6)), Colour(kGules));
+        }
+        for (const char* blazon : {"Per bend enhanced argent and gules", "Per bend abased argent and gules",
+                                   "Per bend sinister wavy enhanced argent and gules",
+                                   "Per bend sinister abased argent and gules"}) {
+            SCOPED_TRACE(blazon);
+            Drawing d;
+            DrawAt(d, k, blazon);
+            const ShieldGeometry& g = d.s().geometry;
+            const int shift = std::string(blazon).find("enhanced") != std::string::npos ? -g.H / 6 : g.H / 6;
+            const bool sinister = std::string(blazon).find("sinister") != std::string::npos;
+            // Down the pale line the line crosses near the fess point, moved.
+            const int line = g.H2 + shift, clear = g.H / 10;
+            EXPECT_EQ(d.At(g.W2, line - clear), Colour(kArgent));
+            EXPECT_EQ(d.At(g.W2, line + clear), Colour(kGules));
+            // The corner the line has moved away from, and the one it has moved toward.
+            const int low = sinister ? g.W - g.W / 10 : g.W / 10, high = sinister ? g.W / 10 : g.W - g.W / 10;
+            EXPECT_EQ(d.At(low, g.straightBottom - g.Px(4)), Colour(kGules));
+            EXPECT_EQ(d.At(high, g.Px(10)), Colour(kArgent));
+            EXPECT_EQ(d.At(g.W2, g.shieldBottom - g.Px(6)), Colour(kGules));
+            if (shift < 0) {
+                EXPECT_EQ(d.At(high, g.straightBottom - g.Px(4)), Colour(kGules));
+            }
+        }
+        for (const char* blazon : {"Per chevron enhanced argent and gules", "Per chevron wavy enhanced argent and gules"}) {
+            SCOPED_TRACE(blazon);
+            Drawing d;
+            DrawAt(d, k, blazon);
+            const ShieldGeometry& g = d.state->geometry;
+            const int apex = g.H2 - g.H / 6, clear = g.H / 12;
+            EXPECT_EQ(d.At(g.W2, apex - clear), Colour(kArgent));
+            EXPECT_EQ(d.At(g.W2, apex + clear), Colour(kGules));
+            EXPECT_EQ(d.At(g.W2, g.H2 + g.H / 6), Colour(kGules));
+            // The limbs leave the flanks well above the base, which is all the second tincture.
+            for (const int x : {g.Px(8), g.W - g.Px(8)}) {
+                EXPECT_EQ(d.At(x, g.Px(20)), Colour(kArgent)) << x;
+                EXPECT_EQ(d.At(x, g.straightBottom - g.Px(4)), Colour(kGules)) << x;
+            }
+        }
+    }
+}
+
+TEST(OrdinaryPosition, CoupedOrdinariesStopShortOfTheEdges) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        Drawing fess, pale, bend, chevron, plainChevron;
+        DrawAt(fess, k, "Argent a fess couped gules");
+        DrawAt(pale, k, "Argent a pale humetty gules");
+        DrawAt(bend, k, "Argent a bend couped gules");
+        DrawAt(chevron, k, "Argent a chevron couped gules");
+        DrawAt(plainChevron, k, "Argent a chevron gules");
+        const ShieldGeometry& g = fess.s().geometry;
+        const int inset = g.W / 8, near = inset / 2;
+        EXPECT_EQ(fess.At(near, g.H2), Colour(kArgent));
+        EXPECT_EQ(fess.At(g.W - near, g.H2), Colour(kArgent));
+        for (const int x : {inset + g.Px(4), g.W2, g.W - inset - g.Px(4)}) EXPECT_EQ(fess.At(x, g.H2), Colour(kGules));
+        EXPECT_EQ(pale.At(g.W2, near), Colour(kArgent));
+        EXPECT_EQ(pale.At(g.W2, g.H - near), Colour(kArgent));
+        EXPECT_EQ(pale.At(g.W2, g.H2), Colour(kGules));
+        EXPECT_EQ(pale.At(g.W2, g.H - inset - g.Px(4)), Colour(kGules));
+        // Along the bend's middle line: field at its ends, the bend between.
+        EXPECT_EQ(bend.At(near, near * g.H / g.W), Colour(kArgent));
+        EXPECT_EQ(bend.At(g.W - near, g.H - near * g.H / g.W), Colour(kArgent));
+        EXPECT_EQ(bend.At(g.W2, g.H2), Colour(kGules));
+        // Along the chevron's limbs: cut short of each flank, where the usual chevron reaches.
+        const int apex = g.chiefDepth / 2 + g.H / 3;
+        const int limbY = apex + static_cast<int>(0.839 * (g.W2 - near));
+        for (const int x : {near, g.W - near}) {
+            EXPECT_EQ(plainChevron.At(x, limbY), Colour(kGules)) << x;
+            EXPECT_EQ(chevron.At(x, limbY), Colour(kArgent)) << x;
+        }
+        EXPECT_EQ(chevron.At(g.W2, apex), Colour(kGules));
+    }
+}
+
+TEST(OrdinaryPosition, HumettyCrossAndSaltireAreTheCoupedPictures) {
+    for (const char* blazon : {"Argent a cross humetty gules", "Argent a saltire humetty gules"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.DrawClean(blazon);
+        const ShieldGeometry& g = d.state->geometry;
+        EXPECT_EQ(d.At(g.W2, g.H2), Colour(kGules));
+        // Clear of the chief's edge and of the corners.
+        EXPECT_EQ(d.At(g.W2, g.Px(6)), Colour(kArgent));
+        EXPECT_EQ(d.At(g.Px(10), g.Px(10)), Colour(kArgent));
+    }
+}
+
+TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
+    // Charges about a moved ordinary would stand about its usual place: the word is left unread
+    // and the ordinary drawn in its usual place, so the drawing is not counted clean.
+    struct Case {
+        const char* blazon;
+        const char* word;
+    };
+    for (const Case c : {Case{"Argent a fess enhanced between three mullets gules", "enhanced"},
+                         Case{"Argent a fess abased gules cotised azure", "abased"},
+                         Case{"Argent a fess enhanced gules in base a mullet azure", "enhanced"},
+                         Case{"Argent a cross enhanced gules", "enhanced"},
+                         Case{"Argent a saltire abased gules", "abased"}}) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_FALSE(WordUsed(d, c.word));
+    }
+    Drawing d;
+    d.Draw("Argent a fess enhanced between three mullets gules");
+    const ShieldGeometry& g = d.state->geometry;
+    EXPECT_EQ(d.At(g.W2, g.H2), Colour(kGules));
+}
+
+TEST(OrdinaryPosition, TheModelNamesThePosition) {
+    Drawing d;
+    d.DrawClean("Per fess enhanced argent and azure a chevron abased gules");
+    const model::Arms& arms = d.s().model.arms;
+    EXPECT_EQ(arms.field.treatment.position, OrdinaryPosition::Enhanced);
+    ASSERT_EQ(arms.groups.size(), 1u);
+    EXPECT_EQ(arms.groups[0].members[0].modifiers.position, OrdinaryPosition::Abased);
+    d.DrawClean("Argent a chevron reversed gules");
+    EXPECT_EQ(d.s().model.arms.groups[0].members[0].modifiers.position, OrdinaryPosition::Reversed);
+    d.DrawClean("Argent a fess couped gules");
+    EXPECT_EQ(d.s().model.arms.groups[0].members[0].modifiers.position, OrdinaryPosition::Couped);
+    d.DrawClean("Argent a fess gules");
+    EXPECT_EQ(d.s().model.arms.groups[0].members[0].modifiers.position, OrdinaryPosition::Usual);
+}
+
+TEST(OrdinaryVariants, SaltireNowyHasABossAtTheCrossing) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        for (const char* line : {"", " engrailed"}) {
+            SCOPED_TRACE(line);
+            Drawing plain, nowy;
+            DrawAt(plain, k, std::string("Argent a saltire") + line + " gules");
+            DrawAt(nowy, k, std::string("Argent a saltire") + line + " nowy gules");
+            const ShieldGeometry& g = nowy.s().geometry;
+            // Beside the crossing, between the limbs, within the boss's reach.
+            const int r = static_cast<int>(g.chiefDepth * 0.62), off = r * 9 / 10;
+            for (const int x : {g.W2 - off, g.W2 + off}) {
+                if (*line == '\0') {
+                    EXPECT_EQ(plain.At(x, g.H2), Colour(kArgent)) << x;
+                }
+                EXPECT_EQ(nowy.At(x, g.H2), Colour(kGules)) << x;
+            }
+            // The boss is round: its reach along the diagonal is no further than the limbs.
+            EXPECT_EQ(nowy.At(g.W2, g.H2), Colour(kGules));
+            EXPECT_EQ(nowy.At(g.W2 - r - g.Px(8), g.H2), Colour(kArgent));
+            EXPECT_EQ(nowy.s().model.arms.groups[0].members[0].modifiers.variant, "no");
+        }
+    }
+}
+
+// Whether the fess has a merlon at column x on its upper and on its lower edge: a point a little
+// inside each edge's zone of teeth is gules only where a merlon stands.
+struct Merlons {
+    bool top, bottom;
+};
+Merlons MerlonsAt(const Drawing& d, int x) {
+    const ShieldGeometry& g = d.state->geometry;
+    const int half = g.chiefDepth / 2, in = g.Px(3);
+    return {d.At(x, g.H2 - half + in) == Colour(kGules), d.At(x, g.H2 + half - in) == Colour(kGules)};
+}
+
+TEST(LinesOfBothSides, CounterEmbattledMerlonsFaceEmbrasuresBretessedMerlons) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        Drawing bretessed, counter;
+        DrawAt(bretessed, k, "Argent a fess bretessed gules");
+        DrawAt(counter, k, "Argent a fess counter-embattled gules");
+        const ShieldGeometry& g = bretessed.state->geometry;
+        int bretessedBoth = 0, counterBoth = 0, counterTop = 0, counterBottom = 0, columns = 0;
+        for (int x = g.W / 8; x < g.W - g.W / 8; ++x) {
+            ++columns;
+            const Merlons b = MerlonsAt(bretessed, x), c = MerlonsAt(counter, x);
+            bretessedBoth += b.top && b.bottom;
+            counterBoth += c.top && c.bottom;
+            counterTop += c.top;
+            counterBottom += c.bottom;
+        }
+        // Merlons 20 wide in 45: opposite each other on the bretessed fess, never on the other.
+        EXPECT_GT(bretessedBoth, columns / 3);
+        EXPECT_LE(counterBoth, g.Px(2) * columns / 45 + 2);
+        EXPECT_GT(counterTop, columns / 3);
+        EXPECT_GT(counterBottom, columns / 3);
+    }
+}
+
+TEST(LinesOfBothSides, EachSideTakesItsOwnLine) {
+    struct Case {
+        const char* ordinary;
+        const char* first;   // the line toward the chief (the dexter, for a pale)
+        const char* second;
+        bool steep;          // a pale: the sides are dexter and sinister
+    };
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        for (const Case c : {Case{"fess", "embattled", "wavy", false}, Case{"fess", "indented", "engrailed", false},
+                             Case{"pale", "indented", "wavy", true}, Case{"pale", "wavy", "embattled", true}}) {
+            const std::string both = std::string(c.first) + " and " + c.second;
+            SCOPED_TRACE(std::string(c.ordinary) + " " + both);
+            Drawing two, first, second;
+            DrawAt(two, k, std::string("Argent a ") + c.ordinary + " " + both + " gules");
+            // Embattled named for one side has its merlons on that side, as bretessed has them on
+            // each (embattled alone puts them on one edge, which need not be that side).
+            auto alone = [](const char* line) { return std::string(line) == "embattled" ? "bretessed" : line; };
+            DrawAt(first, k, std::string("Argent a ") + c.ordinary + " " + alone(c.first) + " gules");
+            DrawAt(second, k, std::string("Argent a ") + c.ordinary + " " + alone(c.second) + " gules");
+            const ShieldGeometry& g = two.s().geometry;
+            int wrong = 0, differ = 0;
+            for (int y = 0; y < g.H; y += 2)
+                for (int x = 0; x < g.W; x += 2) {
+                    const bool firstSide = c.steep ? x < g.W2 : y < g.H2;
+                    const Drawing& like = firstSide ? first : second;
+                    wrong += !(two.At(x, y) == like.At(x, y));
+                    differ += !(first.At(x, y) == second.At(x, y));
+                }
+            EXPECT_GT(differ, 50);  // the two lines are told apart at all
+            EXPECT_EQ(wrong, 0);
+            EXPECT_EQ(two.s().model.arms.groups[0].members[0].modifiers.secondLine >= 0, true);
+        }
+    }
+}
+
+// The column in row y where `left` gives way to another colour, scanning from x0 rightward.
+int BoundaryIn(const Drawing& d, int y, int x0, Rgb left) {
+    int x = x0;
+    while (x < d.state->geometry.W && d.At(x, y) == left) ++x;
+    return x;
+}
+
+TEST(LinesOfBothSides, PerPallCarriesItsLine) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        for (const char* line : {"wavy", "indented", "embattled"}) {
+            SCOPED_TRACE(line);
+            Drawing pall, reversed;
+            DrawAt(pall, k, std::string("Per pall ") + line + " gules, argent and azure");
+            DrawAt(reversed, k, std::string("Per pall reversed ") + line + " gules, argent and azure");
+            const ShieldGeometry& g = pall.s().geometry;
+            // The parts where a tierced field has them, clear of the lines.
+            EXPECT_EQ(pall.At(g.W2, g.H / 8), Colour(kGules));
+            EXPECT_EQ(pall.At(g.W / 6, g.H * 3 / 4), Colour(kArgent));
+            EXPECT_EQ(pall.At(g.W - g.W / 6, g.H * 3 / 4), Colour(kAzure));
+            EXPECT_EQ(reversed.At(g.W / 8, g.H / 4), Colour(kGules));
+            EXPECT_EQ(reversed.At(g.W - g.W / 8, g.H / 4), Colour(kArgent));
+            EXPECT_EQ(reversed.At(g.W2, g.H - g.H / 12), Colour(kAzure));
+            // The line down the pale (up it, reversed) is not straight: the column where one part
+            // meets the other wanders, and only by about the line's depth.
+            int least = g.W, most = 0;
+            for (int y = g.H2 + g.H / 8; y < g.H - g.H / 8; ++y) {
+                const int x = BoundaryIn(pall, y, g.W / 4, Colour(kArgent));
+                least = std::min(least, x);
+                most = std::max(most, x);
+            }
+            EXPECT_GT(most - least, g.Px(3));
+            EXPECT_LT(most - least, g.W / 6);
+            EXPECT_NEAR((least + most) / 2, g.W2, g.W / 12);
+            least = g.W;
+            most = 0;
+            for (int y = g.H / 8; y < g.H2 - g.H / 8; ++y) {
+                const int x = BoundaryIn(reversed, y, g.W / 4, Colour(kGules));
+                least = std::min(least, x);
+                most = std::max(most, x);
+            }
+            EXPECT_GT(most - least, g.Px(3));
+            EXPECT_LT(most - least, g.W / 6);
+        }
+    }
+}
+
+TEST(LinesOfBothSides, ChiefEnarchedAndTriangular) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        Drawing enarched, triangular, plain;
+        DrawAt(enarched, k, "Argent a chief enarched gules");
+        DrawAt(triangular, k, "Argent a chief triangular gules");
+        DrawAt(plain, k, "Argent a chief gules");
+        const ShieldGeometry& g = plain.s().geometry;
+        auto depthAt = [](const Drawing& d, int x) {
+            int y = d.state->geometry.Px(4);
+            while (d.At(x, y) == Colour(kGules)) ++y;
+            return y;
+        };
+        const int flank = g.W / 10, middle = g.W2;
+        // Enarched: deep at the flanks, rising all the way to the middle; triangular: a point at
+        // the middle.
+        for (const int side : {g.W / 12, g.W - g.W / 12}) {
+            const int quarter = side < middle ? g.W / 4 : g.W - g.W / 4;
+            EXPECT_GT(depthAt(enarched, side), depthAt(enarched, quarter) + g.Px(4)) << side;
+            EXPECT_GT(depthAt(enarched, quarter), depthAt(enarched, middle) + g.Px(4)) << side;
+        }
+        EXPECT_GT(depthAt(plain, middle), depthAt(enarched, middle));
+        EXPECT_GT(depthAt(triangular, middle), depthAt(triangular, flank) + g.Px(20));
+        EXPECT_GT(depthAt(triangular, middle), depthAt(triangular, g.W - flank) + g.Px(20));
+        EXPECT_NEAR(depthAt(triangular, g.W / 4), depthAt(triangular, g.W - g.W / 4), g.Px(3));
+    }
+    // An edge of another line as well: the word is left unread rather than drawn as the line.
+    Drawing both;
+    both.Draw("Argent a chief enarched embattled gules");
+    EXPECT_FALSE(WordUsed(both, "enarched"));
+}
+
+}  // namespace
+}  // namespace esc::test
