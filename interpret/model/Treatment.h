@@ -24,6 +24,7 @@ struct Treatment {
     DivisionKind division = DivisionKind::Pale;
     int pieces = 0;   // of a pattern; 0: the usual count
     int line = -1;    // the line of the division or of the pattern's pieces; -1 plain
+    int lineFimbriation = -1;  // a division's line fimbriated: the narrow band's tincture; -1 none
     std::vector<Treatment> parts;  // two for a pattern or a division, three for a tierced one
 
     // Whether this is one tincture (or counterchanged, or proper) with no parts.

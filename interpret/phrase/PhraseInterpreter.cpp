@@ -290,6 +290,7 @@ void RulePass(DrawingState& s) {
             level.levelSecondTincture = S1(s, 0);
             Use(s, 0);
             ++s.cursor;
+            ReadOuterFimbriation(s);
             return;
         }
         FimbriationFromLaterTincture(s);
@@ -429,7 +430,9 @@ void CompleteLevel(DrawingState& s) {
     s.sinisterCharges = false;
     s.reversedCharges = false;
     s.ordinaryTreatment = 0;
+    s.fimbriationOuter = -1;
     s.chargeFimbriation = -1;
+    s.chargeOuterFimbriation = -1;
     s.voidedField = -1;
     s.crossTreatment = false;
     if (!FoldSemeIntoTheField(s)) ++s.level;
@@ -441,7 +444,9 @@ void CompleteLevel(DrawingState& s) {
 void InterpretCharges(DrawingState& s) {
     s.level = 0;
     s.ordinaryTreatment = 0;
+    s.fimbriationOuter = -1;
     s.chargeFimbriation = -1;
+    s.chargeOuterFimbriation = -1;
     s.voidedField = -1;
     // The rest of the interpreter's scalars start afresh too, so that no drawing depends on the
     // one before it.
