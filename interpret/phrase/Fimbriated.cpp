@@ -55,8 +55,10 @@ bool ReadFimbriated(DrawingState& s) {
 
 void ReadOuterFimbriation(DrawingState& s) {
     if (!phrase::Is(s, 0, "and") || phrase::T(s, 1) != kTypeTincture || phrase::S1(s, 1) == kCounterchanged) return;
-    // "fimbriated argent and or" closes the phrase: a later phrase opens with an article or a
-    // number, not with a bare tincture.
+    // "per fess or a cross sable fimbriated azure and gules three annulets": a tincture followed
+    // at once by a count or a charge begins the next part of the field, not a second edge.
+    const int after = phrase::T(s, 2);
+    if (after == kTypeNumber || after == kTypeOrdinary || after == kTypeCharge) return;
     if (FimbriatesAnOrdinary(phrase::Current(s))) s.fimbriationOuter = phrase::S1(s, 1);
     else s.chargeOuterFimbriation = phrase::S1(s, 1);
     phrase::Use(s, 0);
