@@ -27,11 +27,15 @@ int CotiseOffset(const PaintState& s, int i) {
     return Px(s, kCotiseGap) + Px(s, kCotiseWidth) / 2 + i * (Px(s, kCotiseWidth) + Px(s, kCotiseSpacing));
 }
 
-// Bands are walked from their upper end down, as every shape draws them.
+// Bands are walked from their upper end down, as the shapes draw them. A slanted band's
+// cross-section runs at 45 degrees, which spreads it about twice as far as its width across a
+// limb near the shield's diagonal: it is given half the width.
 void Segment(PaintState& s, Vec a, Vec b) {
     if (a.y > b.y) std::swap(a, b);
-    Band(s, static_cast<int>(std::lround(a.x)), static_cast<int>(std::lround(a.y)), static_cast<int>(std::lround(b.x)),
-         static_cast<int>(std::lround(b.y)), Px(s, kCotiseWidth), 0);
+    const int x1 = static_cast<int>(std::lround(a.x)), y1 = static_cast<int>(std::lround(a.y));
+    const int x2 = static_cast<int>(std::lround(b.x)), y2 = static_cast<int>(std::lround(b.y));
+    const int width = x1 != x2 && y1 != y2 ? std::max(1, Px(s, kCotiseWidth) / 2) : Px(s, kCotiseWidth);
+    Band(s, x1, y1, x2, y2, width, 0);
 }
 
 }  // namespace
