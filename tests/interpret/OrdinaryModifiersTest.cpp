@@ -257,3 +257,28 @@ TEST(Fimbriation, LinesOfPartition) {
 
 }  // namespace
 }  // namespace esc
+
+namespace esc {
+namespace {
+
+// A bordure parted bordurewise along a line: the first tincture outside, the second inside,
+// both met crossing the bordure at the flank; without a line it is told, not drawn in one.
+TEST(BordureBordurewise, InnerAndOuterHalves) {
+    test::Drawing d;
+    for (const char* blazon : {"Or a bordure parted bordurewise indented azure and gules",
+                               "Or a bordure per bordure wavy azure and gules"}) {
+        SCOPED_TRACE(blazon);
+        d.DrawClean(blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        EXPECT_EQ(d.At(g.Px(5), g.H / 2), test::Colour(kAzure));
+        bool inner = false;
+        for (int x = g.Px(5); x < g.Px(kBordureBreadth + 10); ++x) inner = inner || d.At(x, g.H / 2) == test::Colour(kGules);
+        EXPECT_TRUE(inner);
+        EXPECT_EQ(d.At(g.W / 2, g.H / 2), test::Colour(kOr));
+    }
+    d.Draw("Or a bordure parted bordurewise azure and gules");
+    EXPECT_FALSE(d.trace.ignoredWords.empty());
+}
+
+}  // namespace
+}  // namespace esc
