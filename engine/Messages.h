@@ -30,6 +30,12 @@ inline constexpr std::string_view kQuartersTooDeep =
     "Improper format! - Quarters within grand quarters are not drawn";
 inline constexpr std::string_view kEmptyPart = "Improper format! - A part has no blazon";
 inline constexpr std::string_view kPartTooLong = "Improper format! - A part is longer than 199 characters";
+// Cotises named on an ordinary that takes none here (a chief, a bordure, a pile): the ordinary
+// is drawn alone.
+inline constexpr std::string_view kCotisesNotDrawn = "Cotises are not drawn on this ordinary.";
+// A fimbriated line of partition the band cannot follow (a line of a style, a field of pieces):
+// the field is drawn without it.
+inline constexpr std::string_view kLineFimbriationNotDrawn = "The fimbriation of this line of partition is not drawn.";
 inline constexpr std::string_view kTooManyRepeatedOrdinaries =
     "At most six bars, pallets, bendlets, chevronels or piles can be drawn.";
 // "{}" stands for the charges counted: "one charge", "3 charges" (CountedCharges).

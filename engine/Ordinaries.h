@@ -31,6 +31,9 @@ BarRows BarsOnTheField(const ShieldGeometry& geometry, int n);
 // Placement 0 on the field, 1 within a chief, 2 on a fess, 3 on a pale.
 void DrawPallets(PaintState& state, int placement);
 void DrawCotises(PaintState& state);
+// The narrow band of `tincture` along the plain line of the field's partition (partitionCode):
+// "per pale fimbriated or". A line it cannot follow is told, not drawn.
+void DrawLineFimbriation(PaintState& state, int tincture);
 void DrawFret(PaintState& state);
 // A fret filling the box from (x, y), w wide and h high ("in the second and third quarters a
 // fret"), its bands as much narrower as the box is than the shield.

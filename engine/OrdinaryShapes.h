@@ -46,6 +46,8 @@ enum ShapeCode : int {
     // The base, the lowest part of the field (also the interpreter's direction "in base"), and
     // the gyron, one triangle of gyronny.
     kBase = 17, kGyron = 46,
+    // A bar alone: no ordinary the vocabulary names, the shape whose cotises a cotised bar takes.
+    kBar = 47,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -139,6 +141,17 @@ void DrawVoidedByOutline(PaintState& state);
 // secondLineCode the other side), drawn from one drawing with each line.
 bool DrawnWithTwoLines(const PaintState& state);
 void DrawWithTwoLines(PaintState& state);
+// The breadth of each limb of the pall, along a row (the stem's across).
+inline constexpr int kPallWidth = 40;
+// Cotises: each this wide, the nearest this far from the ordinary's edge, and the next ones this
+// far apart. At most this many on each side ("triple cotised").
+inline constexpr int kCotiseWidth = 8, kCotiseGap = 10, kCotiseSpacing = 6;
+inline constexpr int kMaxCotises = 3;
+// One straight limb of an ordinary for its cotises: a point on its middle line, the way it runs
+// (away from the centre for a limb of a saltire or pall) and half its breadth across.
+struct CotiseLimb {
+    double x = 0, y = 0, dx = 0, dy = 0, halfWidth = 0;
+};
 
 // A base esquire's leg along the chief's lower edge, in percent of the shield's width.
 inline constexpr int kBaseEsquireWidthPercent = 20;
@@ -154,6 +167,12 @@ void Area(PaintState& state, std::initializer_list<Edge> edges);
 void FillRows(PaintState& state, int r1, int r2, int x1, int x2);
 // A line style is set, or an ordinary treatment (the shape is then drawn with bands).
 bool Styled(const PaintState& state);
+
+// count cotises on each side of a straight ordinary along `middle`, in the current tincture and line.
+void CotisesBeside(PaintState& state, const CotiseLimb& middle, int count);
+// count cotises in each space between neighbouring limbs meeting at (cx, cy): an angle of two
+// cotises following the two limbs' edges.
+void CotisesBetweenLimbs(PaintState& state, double cx, double cy, const std::vector<CotiseLimb>& limbs, int count);
 
 // The partitions of the field (mode 1 of codes 0 to 6 and 30, 31, and codes 7 to 10).
 void PerFess(PaintState& state);

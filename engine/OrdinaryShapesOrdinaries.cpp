@@ -458,9 +458,9 @@ void Orle(PaintState& s) {
 void Pall(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 0, 0, W / 2, H / 2, Px(s, 40), 3);
-    Band(s, W, 0, W / 2, H / 2, Px(s, 40), 3);
-    Band(s, W / 2, H / 2, W / 2, g.shieldBottom - 1, Px(s, 40), 3);
+    Band(s, 0, 0, W / 2, H / 2, Px(s, kPallWidth), 3);
+    Band(s, W, 0, W / 2, H / 2, Px(s, kPallWidth), 3);
+    Band(s, W / 2, H / 2, W / 2, g.shieldBottom - 1, Px(s, kPallWidth), 3);
 }
 
 // The pall reversed: a stem from the middle chief to the centre and two arms to the base corners.

@@ -2,8 +2,10 @@
 // the curve of the flaunches.
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/OrdinaryShapes.h"
+#include "engine/Messages.h"
 
 namespace esc {
 
@@ -60,8 +62,13 @@ void DrawPallets(PaintState& s, int placement) {
 // The cross's cotises: their width and their middle line's distance from the limb's edge.
 constexpr int kCrossCotiseWidth = 8, kCrossCotiseGap = 14;
 
+namespace {
+// The cotises on each side: one to kMaxCotises.
+int Count(const PaintState& s) { return std::clamp(s.cotiseCount, 1, kMaxCotises); }
+}  // namespace
+
 // The cotises of the ordinary named by shapeCode, in the cotise tincture and line; a count of
-// two draws double cotises on the fess and the bend.
+// two or three draws double or triple cotises. An ordinary that takes no cotises is told.
 void DrawCotises(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
@@ -75,34 +82,85 @@ void DrawCotises(PaintState& s) {
             auto bar = [&](int y) { Band(s, 0, y, W, y, Px(s, 10), 0); };
             bar(H / 2 - c - Px(s, 20));
             bar(H / 2 + c + Px(s, 20));
-            if (s.cotiseCount-- >= 2) {
+            if (s.cotiseCount >= 2) {
                 bar(H / 2 - c - Px(s, 35));
                 bar(H / 2 + c + Px(s, 35));
-                --s.cotiseCount;
             }
+            if (s.cotiseCount >= 3) {
+                bar(H / 2 - c - Px(s, 50));
+                bar(H / 2 + c + Px(s, 50));
+            }
+            s.cotiseCount = 0;
             break;
         }
         case kBend:
             BandFrom(s, W / 5 + Px(s, 5), 0, 311, Px(s, 500), Px(s, 8));
             BandFrom(s, 0, H / 5, 311, Px(s, 500), Px(s, 8));
-            if (s.cotiseCount-- >= 2) {
+            if (s.cotiseCount >= 2) {
                 BandFrom(s, W / 3 - Px(s, 10), 0, 311, Px(s, 500), Px(s, 8));
                 BandFrom(s, 0, H / 3 - Px(s, 15), 311, Px(s, 500), Px(s, 8));
-                --s.cotiseCount;
             }
-            break;
-        case kBendSinister:
-            Band(s, W - W / 5 - Px(s, 12), 0, 0, H - H / 5 - Px(s, 12), Px(s, 20), 0);
-            Band(s, W, H / 5 + Px(s, 12), W / 5 + Px(s, 12), H, Px(s, 20), 0);
+            if (s.cotiseCount >= 3) {
+                // As far again beyond the second as the second lies beyond the first.
+                BandFrom(s, 2 * (W / 3 - Px(s, 10)) - (W / 5 + Px(s, 5)), 0, 311, Px(s, 500), Px(s, 8));
+                BandFrom(s, 0, 2 * (H / 3 - Px(s, 15)) - H / 5, 311, Px(s, 500), Px(s, 8));
+            }
             s.cotiseCount = 0;
             break;
+        case kBendSinister: {
+            // The bend sinister's band reaches this share of its width either side of its middle
+            // along a row.
+            const double across = 0.95 * (D - Px(s, 20)) * H / std::hypot(W, H);
+            CotisesBeside(s, {W / 2.0, H / 2.0, -static_cast<double>(W), static_cast<double>(H), across}, Count(s));
+            s.cotiseCount = 0;
+            break;
+        }
+        case kPale:
+            CotisesBeside(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s));
+            s.cotiseCount = 0;
+            break;
+        case kBar: {
+            const BarRows bar = BarsOnTheField(g, 1);
+            if (!bar.centres.empty())
+                CotisesBeside(s, {W / 2.0, static_cast<double>(bar.centres[0]), 1, 0, bar.width / 2.0}, Count(s));
+            s.cotiseCount = 0;
+            break;
+        }
+        case kSaltire: {
+            // Each limb half the chief's depth wide along a row.
+            const double across = D / 2.0 * H / std::hypot(W, H);
+            const double w = W, h = H;
+            CotisesBetweenLimbs(s, W / 2.0, H / 2.0,
+                                {{W / 2.0, H / 2.0, -w, -h, across}, {W / 2.0, H / 2.0, w, -h, across},
+                                 {W / 2.0, H / 2.0, w, h, across}, {W / 2.0, H / 2.0, -w, h, across}},
+                                Count(s));
+            s.cotiseCount = 0;
+            break;
+        }
+        case kPall: {
+            // The pall's limbs are kPallWidth wide along a row (the stem across).
+            const double half = Px(s, kPallWidth) / 2.0, across = half * H / std::hypot(W, H);
+            const double w = W, h = H;
+            CotisesBetweenLimbs(s, W / 2.0, H / 2.0,
+                                {{W / 2.0, H / 2.0, -w, -h, across}, {W / 2.0, H / 2.0, w, -h, across},
+                                 {W / 2.0, H / 2.0, 0, 1, half}},
+                                Count(s));
+            s.cotiseCount = 0;
+            break;
+        }
         case kChevron: {
             // One cotise above the chevron and one below it, as far from it: the chevron's middle
             // line runs from (W / 2, D / 2 + H / 3), so the lower one mirrors the upper about it.
-            const int above = H / 3 - Px(s, 30), below = D + H / 3 + Px(s, 30);
-            for (const int apex : {above, below}) {
-                BandFrom(s, W / 2, apex, 220, Px(s, 300), Px(s, 8));
-                BandFrom(s, W / 2, apex, 320, Px(s, 300), Px(s, 8));
+            const int n = Count(s);
+            for (int i = 0; i < n; ++i) {
+                // Each further pair as far out again as the cotises' width and spacing, measured
+                // down the pale across limbs that fall at 40 degrees.
+                const int out = i * (Px(s, kCotiseWidth) + Px(s, kCotiseSpacing)) * 4 / 3;
+                const int above = H / 3 - Px(s, 30) - out, below = D + H / 3 + Px(s, 30) + out;
+                for (const int apex : {above, below}) {
+                    BandFrom(s, W / 2, apex, 220, Px(s, 300), Px(s, 8));
+                    BandFrom(s, W / 2, apex, 320, Px(s, 300), Px(s, 8));
+                }
             }
             s.cotiseCount = 0;
             break;
@@ -113,17 +171,23 @@ void DrawCotises(PaintState& s) {
             // cross's own width, 0.8 of the chief's depth.
             const int B = g.shieldBottom - kCrossCotiseWidth;  // the band's end cap stays within
             const int o = static_cast<int>(D * 0.8) / 2 + Px(s, kCrossCotiseGap);
+            const int n = Count(s);
+            for (int i = 0; i < n; ++i)
             for (const int side : {-1, 1}) {
-                const int x = W / 2 + side * o, y = H / 2 + side * o;
-                Band(s, x, 0, x, H / 2 - o, Px(s, kCrossCotiseWidth), 0);  // beside the upper limb
-                Band(s, x, H / 2 + o, x, B, Px(s, kCrossCotiseWidth), 0);  // beside the lower limb
-                Band(s, 0, y, W / 2 - o, y, Px(s, kCrossCotiseWidth), 0);  // above or below the dexter limb
-                Band(s, W / 2 + o, y, W, y, Px(s, kCrossCotiseWidth), 0);  // and the sinister
+                const int out = o + i * Px(s, kCotiseWidth + kCotiseSpacing);
+                const int x = W / 2 + side * out, y = H / 2 + side * out;
+                Band(s, x, 0, x, H / 2 - out, Px(s, kCrossCotiseWidth), 0);  // beside the upper limb
+                Band(s, x, H / 2 + out, x, B, Px(s, kCrossCotiseWidth), 0);  // beside the lower limb
+                Band(s, 0, y, W / 2 - out, y, Px(s, kCrossCotiseWidth), 0);  // above or below the dexter limb
+                Band(s, W / 2 + out, y, W, y, Px(s, kCrossCotiseWidth), 0);  // and the sinister
             }
             s.cotiseCount = 0;
             break;
         }
-        default: break;
+        default:
+            s.messages.Show(msg::kCotisesNotDrawn);
+            s.cotiseCount = 0;
+            break;
     }
     s.cotiseLine = kPlainLine;
     s.lineCode = kPlainLine;

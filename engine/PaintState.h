@@ -134,6 +134,9 @@ struct PaintState {
     // Levels and the treatments the shapes read.
     std::array<LevelRecord, kMaxLevels> levels{};
     int ordinaryTreatment = 0;
+    // With ordinaryTreatment 2: a second edge outside the first ("fimbriated argent and or",
+    // the first named next to the ordinary); -1: one edge.
+    int fimbriationOuter = -1;
     bool crossTreatment = false;
     int cotiseCount = 0, cotiseTincture = -1, cotiseLine = -1;
     // "cotised potenty of thirteen": the times the cotises' line repeats along each (0: every

@@ -27,6 +27,9 @@
 #include "engine/PartitionLineBand.h"
 
 namespace esc {
+namespace {
+constexpr int kDoubleEdge = 8;
+}  // namespace
 namespace band {
 
 void RecordCrossing(PaintState& state, int x, int y) {
@@ -116,6 +119,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.saved = state.levelTincture[state.level];
     p.second = state.CurrentLevel().levelSecondTincture;
     p.treatment = state.ordinaryTreatment;
+    p.outer = p.treatment == 2 ? state.fimbriationOuter : -1;
     p.fillToLeft = state.fillToLeft;
 
     const int dx = x2 - x1, dy = y2 - y1;
@@ -178,7 +182,8 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
         if (state.partitionCode == ShapeCode::kBend || state.partitionCode == ShapeCode::kChevron) width -= p.t;
         if (width < 2 * p.t) width = 2 * p.t;
     } else if (p.treatment != 0) {
-        p.t = g.Px(5);
+        // A double edge is two edges' breadth, each a little narrower than a single one.
+        p.t = g.Px(p.outer >= 0 ? kDoubleEdge : 5);
     }
     p.h = width / 2;
     p.nearEnd = -p.h + p.t - 1;

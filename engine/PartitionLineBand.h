@@ -28,6 +28,7 @@ struct BandPlan {
     int treatment = 0;
     bool fillToLeft = false;
     int saved = 0, second = 0;
+    int outer = -1;  // treatment 2 with a second edge: its tincture, on the outer half of each edge zone
     int W = 0, H = 0, M = 0;
     int pieces = 0;  // > 0: the style's pattern laid this many times along the whole band
 

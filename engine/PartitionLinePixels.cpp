@@ -71,6 +71,7 @@ private:
             if (p_.treatment == 2) s_.levelTincture[s_.level] = p_.saved;
         }
         if (p_.gap && !p_.steep && std::abs(k) < p_.gapHalf) return;
+        if (p_.outer >= 0 && !p_.InMiddleZone(k) && std::abs(k) > p_.h - p_.t / 2) s_.levelTincture[s_.level] = p_.outer;
         PaintMain(k, x, y, X, true);
         if (p_.reflect) PaintReflected(k, y, x, X);
         const int fillRow = p_.steep ? y : y + k;

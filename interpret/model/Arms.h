@@ -60,8 +60,11 @@ struct Modifiers {
     std::string variant;          // the picture variant of the attitude ("1" rampant)
     std::vector<Turn> turns;      // in the order they apply
     int fimbriation = -1;         // the tincture of an edge; -1: none
+    int outerFimbriation = -1;    // a second edge outside the first ("fimbriated argent and or")
     bool voided = false;
-    int cotises = 0;              // cotises each side of an ordinary
+    int cotises = 0;              // cotises each side of an ordinary (one to three)
+    int cotiseTincture = -1;      // the cotises' own tincture and line; -1: the ordinary's, plain
+    int cotiseLine = -1;
     int line = -1;                // the partition line of an ordinary's edges; -1: plain
     int secondLine = -1;          // the line of its second side when it differs ("embattled and wavy")
     // Where an ordinary stands: enhanced, abased, reversed, couped ...; Usual: its own place.

@@ -27,6 +27,7 @@ struct Treatment {
     int line = -1;    // the line of the division or of the pattern's pieces; -1 plain
     // Where the line of a division in two stands ("per fess enhanced"); Usual: through the middle.
     OrdinaryPosition position = OrdinaryPosition::Usual;
+    int lineFimbriation = -1;  // a division's line fimbriated: the narrow band's tincture; -1 none
     std::vector<Treatment> parts;  // two for a pattern or a division, three for a tierced one;
                                    // a semé: its ground, then the strewn charges' treatment
     std::string charge;            // Seme: the charge strewn, as its word is read ("mullets")

@@ -92,6 +92,8 @@ struct DrawingState : PaintState {
     int levelFirstPicture = 0;
     // The tincture of the edge of the current level's charges ("a heart sable fimbriated Or"), -1: none.
     int chargeFimbriation = -1;
+    int chargeOuterFimbriation = -1;
+    int fieldFimbriation = -1;  // "per pale fimbriated or": the band along the line of the field  // "a mullet fimbriated argent and or": the outer edge
     // The current level's charges are voided, the field of this tincture showing through them
     // ("a mullet voided"); -1: not voided.
     int voidedField = -1;

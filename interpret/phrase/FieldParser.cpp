@@ -26,6 +26,8 @@ constexpr int kFessCode = 0, kChevronCode = 4, kQuarterlyCode = 5, kBarryCode = 
               kQuarterlyPerFessLinedCode = 35;
 // Quarters of a pattern named with no count ("quarterly ermine and paly or and gules") are of six.
 constexpr int kDefaultQuarterPieces = 6;
+// Sub2 of "fimbriated" among the ordinary treatments.
+constexpr int kFimbriatedWord = 19;
 
 void PaintRows(DrawingState& s, int fromRow, int toRow, int x1, int x2) {
     for (int y = fromRow; y <= toRow; ++y) PaintSpan(s, x1, y, x2);
@@ -93,6 +95,17 @@ bool QuarterlyOfAPattern(DrawingState& s) {
     return true;
 }
 
+// "per pale fimbriated or, gules and azure", "per bend gules and azure fimbriated or": the
+// tincture of the narrow band along the line, read with its word.
+void ReadLineFimbriation(DrawingState& s) {
+    if (s.Type(s.cursor) != kTypeAttitude || s.Sub2(s.cursor) != kFimbriatedWord || s.Type(s.cursor + 1) != kTypeTincture)
+        return;
+    s.fieldFimbriation = s.Sub1(s.cursor + 1);
+    s.UseWord(s.cursor);
+    s.UseWord(s.cursor + 1);
+    s.cursor += 2;
+}
+
 // A partition word first: "Paly of six or and azure", "Barry wavy argent and gules".
 void PartitionWordField(DrawingState& s) {
     if (QuarterlyOfAPattern(s) || TreatedField(s)) return;
@@ -114,6 +127,12 @@ void PartitionWordField(DrawingState& s) {
         s.lineRepeats = s.Sub2(1);
         s.UseWord(1);
         s.cursor = 2;
+    }
+    ReadLineFimbriation(s);
+    if (s.fieldFimbriation >= 0) {
+        // The edge's tincture was named first: the field's are the two after it.
+        if (s.Type(s.cursor) == kTypeTincture) s.fieldColor1 = s.Sub1(s.cursor);
+        if (s.Type(s.cursor + 2) == kTypeTincture) s.fieldColor2 = s.Sub1(s.cursor + 2);
     }
     s.fieldPieces = 8;
     // "Burelly argent and gules": barry of the word's own count when no number follows.
@@ -138,6 +157,7 @@ void PartitionWordField(DrawingState& s) {
     s.cursor += 3;  // the tinctures and the "and" between them: the named tinctures stand in
     s.partitionCode = s.shapeCode;
     DrawOrdinary(s, 1);
+    if (s.fieldFimbriation >= 0) DrawLineFimbriation(s, s.fieldFimbriation);
 }
 
 // "Per bend sinister wavy argent and gules".
@@ -182,6 +202,7 @@ int PerField(DrawingState& s) {
         s.lineCode = -1;
     }
     readPosition();
+    ReadLineFimbriation(s);
     if (s.Type(s.cursor) == kTypeTincture) {
         s.fieldColor1 = s.Sub1(s.cursor);
         s.UseWord(s.cursor);
@@ -200,8 +221,10 @@ int PerField(DrawingState& s) {
     s.fieldColor2 = s.Sub1(s.cursor);
     s.UseWord(s.cursor);
     ++s.cursor;
+    if (s.fieldFimbriation < 0) ReadLineFimbriation(s);
     s.levelTincture[s.level] = s.fieldColor1;
     DrawOrdinary(s, 1);
+    if (s.fieldFimbriation >= 0) DrawLineFimbriation(s, s.fieldFimbriation);
     return 0;
 }
 
@@ -309,6 +332,7 @@ int ParseField(DrawingState& s) {
     s.cursor = 0;
     s.fieldColor1 = s.fieldColor2 = s.fieldColor3 = 0;
     s.crusillyFitchy = false;
+    s.fieldFimbriation = -1;
     s.treatmentBreakTold = -1;
     FieldTrace* trace = s.trace ? &s.trace->field : nullptr;
 

@@ -45,11 +45,25 @@ bool ReadFimbriated(DrawingState& s) {
         s.UseWord(at);
         phrase::Use(s, 0);
         ++s.cursor;
+        ReadOuterFimbriation(s);
         return true;
     }
     s.chargeFimbriation = NextTincture(s);
     if (s.chargeFimbriation >= 0) s.UseWord(at);
     return false;
+}
+
+void ReadOuterFimbriation(DrawingState& s) {
+    if (!phrase::Is(s, 0, "and") || phrase::T(s, 1) != kTypeTincture || phrase::S1(s, 1) == kCounterchanged) return;
+    // "per fess or a cross sable fimbriated azure and gules three annulets": a tincture followed
+    // at once by a count or a charge begins the next part of the field, not a second edge.
+    const int after = phrase::T(s, 2);
+    if (after == kTypeNumber || after == kTypeOrdinary || after == kTypeCharge) return;
+    if (FimbriatesAnOrdinary(phrase::Current(s))) s.fimbriationOuter = phrase::S1(s, 1);
+    else s.chargeOuterFimbriation = phrase::S1(s, 1);
+    phrase::Use(s, 0);
+    phrase::Use(s, 1);
+    s.cursor += 2;
 }
 
 void FimbriationFromLaterTincture(DrawingState& s) {
@@ -63,12 +77,17 @@ void PaintChargeFimbriation(DrawingState& s, const std::string& name) {
     const LevelRecord& level = phrase::Current(s);
     const int x = s.placementX, y = s.placementY, pictures = s.pictureCount;
     const bool loaded = s.pictureLoaded;
-    s.silhouetteTincture = s.chargeFimbriation;
-    for (const auto& [dx, dy] : kEdgeShifts) {
-        s.placementX = x + dx;
-        s.placementY = y + dy;
-        for (const std::string& file : PictureFileNames(name, level.levelVariant.empty() ? "esv" : level.levelVariant.view()))
-            if (PlaceChargePicture(s, file) == 0 || s.chargePicture.verdict == PictureVerdict::Damaged) break;
+    // A double edge: the outer one first, twice as far out, then the inner one over it.
+    for (const int times : {2, 1}) {
+        const int tincture = times == 2 ? s.chargeOuterFimbriation : s.chargeFimbriation;
+        if (tincture < 0) continue;
+        s.silhouetteTincture = tincture;
+        for (const auto& [dx, dy] : kEdgeShifts) {
+            s.placementX = x + Px(s, times * dx);
+            s.placementY = y + Px(s, times * dy);
+            for (const std::string& file : PictureFileNames(name, level.levelVariant.empty() ? "esv" : level.levelVariant.view()))
+                if (PlaceChargePicture(s, file) == 0 || s.chargePicture.verdict == PictureVerdict::Damaged) break;
+        }
     }
     s.silhouetteTincture = -1;
     s.placementX = x;

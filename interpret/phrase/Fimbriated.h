@@ -13,6 +13,9 @@ namespace esc {
 // tincture; a roundel, drawn as a disc, gets no edge, and the word is left unread so that the
 // drawing says so.
 bool ReadFimbriated(DrawingState& state);
+// After the edge's tincture: "and" and a second tincture give a second edge outside the first
+// ("a saltire gules fimbriated argent and or"), read here.
+void ReadOuterFimbriation(DrawingState& state);
 // "a pale azure fimbriated between two foxes Or", "on a pale gules fimbriated, a rapier Or": no
 // tincture after the word, so the edge takes the next tincture the blazon names.
 void FimbriationFromLaterTincture(DrawingState& state);

@@ -117,6 +117,11 @@ model::Member MemberOfLevel(DrawingState& s) {
     if (s.reversedCharges) mod.turns.push_back(Turn::Reversed);
     if (s.sinisterCharges) mod.turns.push_back(Turn::ToSinister);
     mod.fimbriation = s.chargeFimbriation;
+    mod.outerFimbriation = s.chargeOuterFimbriation;
+    if (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == 2) {
+        mod.fimbriation = level.levelSecondTincture;
+        mod.outerFimbriation = s.fimbriationOuter;
+    }
     mod.voided = s.voidedField >= 0 || (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == 1);
     if (level.levelKind == kTypeOrdinary) mod.cotises = s.cotiseCount;
     mod.line = level.levelLine < kFirstLevelMark ? level.levelLine : -1;
@@ -180,7 +185,21 @@ void RecordField(DrawingState& s) {
         field.secondTincture = other;
     }
     field.treatment = FieldTreatment(s, field);
-    if (field.treatment.form == model::TreatmentForm::Division) field.treatment.position = s.position;
+    if (field.treatment.form == model::TreatmentForm::Division) {
+        field.treatment.position = s.position;
+        field.treatment.lineFimbriation = s.fieldFimbriation;
+    }
+}
+
+void RecordCotises(DrawingState& s) {
+    const int cotised = s.level - 1;
+    for (model::Group& group : s.model.arms.groups) {
+        if (group.kind != GroupKind::Ordinary || group.firstLevel != cotised || group.members.empty()) continue;
+        model::Modifiers& mod = group.members.back().modifiers;
+        mod.cotises = s.cotiseCount;
+        mod.cotiseTincture = s.cotiseTincture;
+        mod.cotiseLine = s.cotiseLine;
+    }
 }
 
 void RecordLevel(DrawingState& s) {

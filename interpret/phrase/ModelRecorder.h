@@ -11,5 +11,7 @@ namespace esc {
 void RecordField(DrawingState& state);
 // Adds the current level, just laid out, to the model.
 void RecordLevel(DrawingState& state);
+// Adds the cotises just read to the ordinary of the level before, whose group is already recorded.
+void RecordCotises(DrawingState& state);
 
 }  // namespace esc

@@ -293,6 +293,7 @@ void RulePass(DrawingState& s) {
             level.levelSecondTincture = S1(s, 0);
             Use(s, 0);
             ++s.cursor;
+            ReadOuterFimbriation(s);
             return;
         }
         FimbriationFromLaterTincture(s);
@@ -435,7 +436,9 @@ void CompleteLevel(DrawingState& s) {
     s.ordinaryTreatment = 0;
     s.position = OrdinaryPosition::Usual;
     s.secondLineCode = kPlainLine;
+    s.fimbriationOuter = -1;
     s.chargeFimbriation = -1;
+    s.chargeOuterFimbriation = -1;
     s.voidedField = -1;
     s.crossTreatment = false;
     if (!FoldSemeIntoTheField(s)) ++s.level;
@@ -447,7 +450,9 @@ void CompleteLevel(DrawingState& s) {
 void InterpretCharges(DrawingState& s) {
     s.level = 0;
     s.ordinaryTreatment = 0;
+    s.fimbriationOuter = -1;
     s.chargeFimbriation = -1;
+    s.chargeOuterFimbriation = -1;
     s.voidedField = -1;
     // The rest of the interpreter's scalars start afresh too, so that no drawing depends on the
     // one before it.

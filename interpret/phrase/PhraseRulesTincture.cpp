@@ -4,9 +4,11 @@
 #include <algorithm>
 
 #include "engine/Ordinaries.h"
+#include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "interpret/phrase/ArrangementWords.h"
 #include "interpret/phrase/Fimbriated.h"
+#include "interpret/phrase/ModelRecorder.h"
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
@@ -172,14 +174,25 @@ void OfTheLastRule(DrawingState& s) {
     }
 }
 
+namespace {
+// "double cotised" two cotises each side, "triple cotised" three; 0: no such word at k.
+int CotiseCountWord(const DrawingState& s, int k) {
+    if (Is(s, k, "double")) return 2;
+    if (Is(s, k, "triple")) return 3;
+    return 0;
+}
+}  // namespace
+
 bool IsCotiseWord(const DrawingState& s) {
-    return ContainsIgnoringCase(W(s, 0), "cotise") || (Is(s, 0, "double") && ContainsIgnoringCase(W(s, 1), "cotise"));
+    return ContainsIgnoringCase(W(s, 0), "cotise") || (CotiseCountWord(s, 0) > 0 && ContainsIgnoringCase(W(s, 1), "cotise"));
 }
 
 void CotiseRule(DrawingState& s) {
+    // "between two cotises": the number counts the cotises, one either side ("between four
+    // cotises" two each side), which are drawn here; it opens no phrase of charges.
+    int between = 0;
     if (Current(s).levelCount > 0 && Current(s).levelKind == 0 && T(s, -1) == kTypeNumber && Is(s, -2, "between")) {
-        // "between two cotises": the number counts the cotises, one either side, which are drawn
-        // here; it opens no phrase of charges.
+        between = std::clamp(Current(s).levelCount / 2, 1, shapes::kMaxCotises);
         s.UseWordNow(s.cursor - 1);
         Current(s).levelCount = 0;
     }
@@ -192,9 +205,9 @@ void CotiseRule(DrawingState& s) {
     }
     if (s.level >= kMaxLevels) return;
     // The cotises are drawn here and now, so their words count as used at once.
-    s.cotiseCount = 1;
-    if (Is(s, 0, "double")) {
-        s.cotiseCount = 2;
+    s.cotiseCount = between > 0 ? between : 1;
+    if (CotiseCountWord(s, 0) > 0) {
+        s.cotiseCount = CotiseCountWord(s, 0);
         s.UseWordNow(s.cursor);
         ++s.cursor;
     }
@@ -236,6 +249,8 @@ void CotiseRule(DrawingState& s) {
         // The cotised ordinary's own shape code, from its word.
         const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(cotised.levelName)) : nullptr;
         if (row != nullptr && row->type == kTypeOrdinary) s.shapeCode = row->sub1;
+        // A bar alone has no ordinary's code: its cotises are the bar's own.
+        if (cotised.levelCount == 1 && (cotised.levelName == "bar" || cotised.levelName == "bars")) s.shapeCode = kBar;
     }
     if (Is(s, 0, "between")) {
         Current(s).levelBetween = true;
@@ -243,8 +258,9 @@ void CotiseRule(DrawingState& s) {
         ++s.cursor;
     }
     --s.level;
-    NoteLayout(s, s.cotiseCount == 2 ? "DrawCotises (double)" : "DrawCotises");
+    NoteLayout(s, s.cotiseCount == 3 ? "DrawCotises (triple)" : s.cotiseCount == 2 ? "DrawCotises (double)" : "DrawCotises");
     ++s.level;
+    RecordCotises(s);
     s.betweenCotises = s.cotiseCount;
     s.betweenCotiseLine = s.cotiseLine;
     DrawCotises(s);
@@ -346,6 +362,7 @@ void TinctureFollowUp(DrawingState& s) {
             level.levelSecondTincture = S1(s, 0);
             Use(s, 0);
             ++s.cursor;
+            ReadOuterFimbriation(s);
         } else {
             FimbriationFromLaterTincture(s);
         }

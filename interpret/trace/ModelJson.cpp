@@ -50,7 +50,10 @@ Json MemberJson(const model::Member& m) {
             {"turns", std::move(turns)},
             {"fimbriation", m.modifiers.fimbriation},
             {"voided", m.modifiers.voided},
+            {"outerFimbriation", m.modifiers.outerFimbriation},
             {"cotises", m.modifiers.cotises},
+            {"cotiseTincture", m.modifiers.cotiseTincture},
+            {"cotiseLine", m.modifiers.cotiseLine},
             {"line", m.modifiers.line}};
     if (m.modifiers.secondLine >= 0) json["secondLine"] = m.modifiers.secondLine;
     if (m.modifiers.position != OrdinaryPosition::Usual) json["position"] = PositionName(m.modifiers.position);

@@ -263,6 +263,11 @@ std::vector<Printed> ByHand() {
         {"Azure, a bishop's mitre or", "Azure a mitre or"},
         {"Azure, three bishop's mitres or", "Azure three mitres or"},
         {"Or, a canton sable thereon a mullet argent", "Or a canton sable charged with a mullet argent"},
+        {"Or, a fess azure between two cotices gules", "Or a fess azure between two cotises gules"},
+        {"Or, a fess azure between two cottises gules", "Or a fess azure between two cotises gules"},
+        {"Or, a fess azure between two cotisses gules", "Or a fess azure between two cotises gules"},
+        {"Argent, a pale sable triply cotised gules", "Argent a pale sable triple cotised gules"},
+        {"Argent, a fess gules treble cotised azure", "Argent a fess gules triple cotised azure"},
     };
 }
 

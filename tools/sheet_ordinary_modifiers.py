@@ -1,0 +1,137 @@
+#!/usr/bin/env python3
+"""Draws the modifiers of ordinaries and lines on one contact sheet: fimbriation single and double
+(on ordinaries, lines of partition and charges), cotises single, double and triple on each
+ordinary that takes them, and the composed ordinaries and bordures, with the blazon under each
+shield and what was not drawn as written marked in red.
+
+    tools/sheet_ordinary_modifiers.py [--build DIR] [--data DATA] [--out FILE]
+
+Needs the escaval program in DIR (default build/) and its data in DIR/data; writes FILE (default
+docs/fields/ordinary_modifiers_sheet.png). The sheet is composed as SVG and turned into PNG by
+rsvg-convert (Debian librsvg2-bin).
+"""
+
+import argparse
+import base64
+import html
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+ROWS = [
+    ("Fimbriation", [
+        "Vert a saltire gules fimbriated or",
+        "Argent a saltire gules fimbriated argent and or",
+        "Azure a cross gules fimbriated argent and vert",
+        "Or a bend sable fimbriated argent and gules",
+        "Argent a mullet gules fimbriated or",
+        "Argent a mullet gules fimbriated or and azure",
+    ]),
+    ("Fimbriated lines", [
+        "Per pale fimbriated or gules and azure",
+        "Per bend gules and azure fimbriated argent",
+        "Per fess fimbriated or azure and gules",
+        "Per chevron fimbriated or gules and vert",
+        "Per saltire fimbriated argent gules and azure",
+        "Quarterly fimbriated or gules and azure",
+    ]),
+    ("Cotises", [
+        "Or a fess sable cottised gules",
+        "Or a bend azure cottised wavy gules",
+        "Argent a bend sinister sable cotised gules",
+        "Argent a pale azure cotissed gules",
+        "Argent a bar gules cotised azure",
+        "Or a chevron azure cotised gules",
+    ]),
+    ("Cotises", [
+        "Or a cross azure cotised gules",
+        "Argent a saltire azure cotised gules",
+        "Argent a pall vert cotised gules",
+        "Or a fess azure between two cottises gules",
+        "Or a bend azure doubly cottised gules",
+        "Argent a pale sable triply cotised gules",
+    ]),
+    ("Cotises", [
+        "Or a saltire azure double cotised gules",
+        "Or a chevron azure double cotised gules",
+        "Argent a fess gules treble cotised azure",
+        "Argent a cross vert double cotised gules",
+        "Or a bend azure cottised of the second",
+        "Argent a pall azure double cotised gules",
+    ]),
+    ("Composed", [
+        "Argent a bend lozengy gules and or",
+        "Azure a bordure compony argent and gules",
+        "Argent a bend checky or and gules",
+        "Or a fess counter-compony argent and azure",
+        "Argent a pale fusilly gules",
+        "Or a bordure parted bordurewise indented azure and gules",
+    ]),
+]
+CELL_W, CELL_H, SHIELD_W, LABEL_H = 200, 262, 160, 46
+
+
+def draw(escaval, data, blazon, path):
+    result = subprocess.run([escaval, "draw", "--strict", "--quiet", "--data", data, "-o", path, blazon],
+                            capture_output=True, text=True)
+    if result.returncode not in (0, 3):
+        sys.exit(f"sheet_ordinary_modifiers: drawing failed: {blazon}\n{result.stderr}")
+    return result.returncode == 0
+
+
+def wrapped(text, width=30):
+    lines, line = [], ""
+    for word in text.split():
+        if line and len(line) + 1 + len(word) > width:
+            lines.append(line)
+            line = word
+        else:
+            line = f"{line} {word}".strip()
+    return lines + [line] if line else lines
+
+
+def main():
+    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", default=os.path.join(root, "build"))
+    parser.add_argument("--data", default=None, help="the data folder (default DIR/data)")
+    parser.add_argument("--out", default=os.path.join(root, "docs", "fields", "ordinary_modifiers_sheet.png"))
+    args = parser.parse_args()
+    if shutil.which("rsvg-convert") is None:
+        sys.exit("sheet_ordinary_modifiers: rsvg-convert not found (Debian package librsvg2-bin)")
+    escaval = os.path.join(args.build, "escaval")
+    data = args.data or os.path.join(args.build, "data")
+    columns = max(len(blazons) for _, blazons in ROWS)
+    width, height = CELL_W * columns, CELL_H * len(ROWS)
+    out = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}">',
+           f'<rect width="{width}" height="{height}" fill="white"/>']
+    with tempfile.TemporaryDirectory() as work:
+        for row, (_, blazons) in enumerate(ROWS):
+            for column, blazon in enumerate(blazons):
+                path = os.path.join(work, f"{row}_{column}.png")
+                clean = draw(escaval, data, blazon, path)
+                with open(path, "rb") as f:
+                    picture = base64.b64encode(f.read()).decode("ascii")
+                x, y = column * CELL_W, row * CELL_H
+                out.append(f'<image x="{x + (CELL_W - SHIELD_W) // 2}" y="{y + 4}" width="{SHIELD_W}" '
+                           f'height="{SHIELD_W * 520 // 415}" href="data:image/png;base64,{picture}"/>')
+                colour = "black" if clean else "#c00000"
+                for i, text in enumerate(wrapped(blazon)):
+                    out.append(f'<text x="{x + CELL_W // 2}" y="{y + CELL_H - LABEL_H + 14 + 13 * i}" '
+                               f'font-family="sans-serif" font-size="11" fill="{colour}" '
+                               f'text-anchor="middle">{html.escape(text)}</text>')
+        out.append("</svg>")
+        svg = os.path.join(work, "sheet.svg")
+        with open(svg, "w", encoding="utf-8") as f:
+            f.write("\n".join(out))
+        os.makedirs(os.path.dirname(args.out), exist_ok=True)
+        partial = args.out + ".part"
+        subprocess.run(["rsvg-convert", "-f", "png", "-o", partial, svg], check=True)
+        os.replace(partial, args.out)
+    print(args.out)
+
+
+if __name__ == "__main__":
+    main()
