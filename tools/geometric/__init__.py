@@ -5,7 +5,7 @@ that registers its drawings with the `charge` decorator (svg.py). Importing the 
 registers them all; tools/geometric_charges.py writes them."""
 
 from . import (  # noqa: F401 (registers the drawings)
-    buildings, celestial, cross_forms, crosses, derived, figures, flowers, household, implements, more_charges, plants,
+    buildings, celestial, creatures, cross_forms, crosses, derived, figures, flowers, household, implements, more_charges, more_objects, plants,
     shapes, trees)
 from .svg import CHARGES
 
