@@ -504,6 +504,11 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Or a hound passant reguardant sable", "hound.3r"},
         {"Vert a stag trippant reguardant or", "buck.3r"},
         {"Or a dragon passant reguardant vert", "dragon.3r"},
+        // Birds displayed with their own heads on the eagle's wings; the dove's head.
+        {"Argent a swan displayed sable", "swan.1"},
+        {"Or a heron displayed azure", "heron.1"},
+        {"Azure a dove displayed argent", "dove.1"},
+        {"Gules three doves' heads erased argent", "dove.he"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -561,6 +566,14 @@ TEST(Qualifiers, CreaturesMonstersAndObjectsDrawTheirOwnPictures) {
         {"Vert a cornucopia or", "cornucop.esv"},
         {"Argent a rosary sable", "rosary.esv"},
         {"Azure a thunderbolt or", "thunderb.esv"},
+        {"Or a telescope sable", "telescop.esv"},
+        {"Argent a flagon gules", "flagon.esv"},
+        {"Gules a monstrance or", "monstran.esv"},
+        {"Azure an armillary sphere or", "armillar.esv"},
+        {"Azure an astrolabe or", "astrolab.esv"},
+        {"Vert a quadrant argent", "quadrant.esv"},
+        {"Argent a cardinal's hat gules", "galero.esv"},
+        {"Argent three fers de moline sable", "millrind.esv"},
         // Words written as the charge heralds draw for them.
         {"Gules a helm argent", "helmet.esv"},
         {"Or a garland vert", "chaplet.esv"},

@@ -231,6 +231,17 @@ const std::vector<std::string>& Modern() {
         "Or a sealion azure", "Or three sealions azure",
         "Gules a demi man argent", "Gules three demi men argent",
         "Vert a demi cockatrice or", "Argent a demi savage vert",
+        "Gules a galero argent", "Gules three galeros argent",
+        "Azure an armillary or", "Azure three armillaries or",
+        "Sable a millrind argent", "Sable three millrinds argent",
+        "Gules a chapeau argent", "Gules three chapeaus argent",
+        "Azure an antique crown or", "Azure three antique crowns or",
+        "Sable a lamp or", "Sable three lamps or",
+        "Vert three grapes or",
+        "Azure a ryeear or", "Azure three ryeears or",
+        "Or a hourglass sable", "Or three hourglasses sable",
+        "Argent a cone vert", "Argent three cones vert",
+        "Vert a bulrush or", "Vert three bulrushes or",
     };
     return blazons;
 }

@@ -95,6 +95,9 @@ def heads(folder, name, source, keep, owner, others=''):
     return rows
 
 
+# The head of the eagle displayed, with its beak, above the neck.
+EAGLE_HEAD = [(56, 8), (122, 8), (122, 50), (116, 62), (90, 70), (76, 56), (56, 46)]
+
 # The head of the talbot passant or statant, with its hanging ear.
 TALBOT_HEAD = [(0, 0), (80, 0), (80, 40), (72, 78), (0, 78)]
 
@@ -260,6 +263,13 @@ DERIVED = [
     ('lions', 'dragon.3r', 'lions/dragon.3.svg', Grafted([(0, 10), (78, 10), (78, 60), (60, 86), (0, 86)],
                                                          'lions/dragon.hd.svg', (22, -6), 0.45, back=True), '',
      'A dragon passant reguardant: the dragon passant, its head turned to look back'),
+    # Birds displayed: the eagle displayed with the swan's or the heron's head and neck.
+    ('birds', 'swan.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/swan.hd.svg', (65, -1), 0.42), 'blackswa.1',
+     "A swan displayed: the eagle displayed with the swan's head and long neck"),
+    ('birds', 'heron.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/heron.hd.svg', (59, 22), 0.6), 'crane.1 stork.1',
+     "A heron displayed: the eagle displayed with the heron's head and long beak"),
+    ('birds', 'dove.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/dove.hd.svg', (60, 24), 0.75), '',
+     "A dove displayed: the eagle displayed with the dove's head"),
     # Birds rising (rousant): the bird close with a wing raised from its back.
     ('birds', 'swan.2', 'birds/swan.svg', Winged((120, 80), 0.5), '',
      'A swan rousant (rising): the swan with a wing raised from its back, about to take flight'),
@@ -309,6 +319,7 @@ DERIVED += heads('lions', 'tyger', 'lions/tyger.3.svg', [(92, 84), (98, 0), (0, 
                  "A tyger's")
 DERIVED += heads('beasts', 'as', 'beasts/as.svg', [(125, 55), (125, 0), (0, 0), (0, 85), (38, 116)], "An ass's",
                  'asse')
+DERIVED += heads('birds', 'dove', 'birds/dove.svg', [(100, 66), (112, 8), (30, 8), (30, 48), (64, 68)], "A dove's")
 DERIVED += heads('birds', 'chough', 'birds/chough.svg', [(115, 78), (115, 0), (0, 0), (0, 80), (60, 82)],
                  "A chough's")
 

@@ -1,10 +1,12 @@
 """Objects built from bands, rings and chains of discs: the spectacles, the mason's level, the
-tassel, the caduceus, the cornucopia, the rosary and the thunderbolt. A curved band (a serpent, the horn of plenty)
-is a run of overlapping discs along a curve, merged into one silhouette."""
+tassel, the caduceus, the cornucopia, the rosary and the thunderbolt; instruments (the telescope,
+the armillary sphere, the astrolabe, the quadrant), the flagon, the monstrance and the cardinal's
+hat. A curved band (a serpent, the horn of plenty, a cord) is a run of overlapping discs along a
+curve, merged into one silhouette."""
 
 import math
 
-from .geometry import circle, ellipse, join, map_shape, mirror, poly, smooth
+from .geometry import arc, circle, ellipse, join, map_shape, mirror, polar, poly, rotate, smooth
 from .svg import Charge, charge
 from .figures import band
 
@@ -134,4 +136,103 @@ def thunderbolt():
                 colour='#ff0000', join='round', note='the flames')
     ch.fill(poly([(100, 36), (120, 36), (120, 124), (100, 124)]), note='the column')
     ch.line([poly([(100, 48 + 16 * k), (120, 58 + 16 * k)]) for k in range(5)], note='the twist of the column')
+    return ch
+
+
+# --- Instruments, vessels and the dress of churchmen ---------------------------------------
+
+@charge
+def telescope():
+    ch = Charge('objects', 'telescop', 220, 90, 'A telescope: fesswise, three drawn tubes, the widest to dexter, the eyepiece to sinister.')
+    ch.union([[poly([(8, 16), (84, 20), (84, 70), (8, 74)])], [poly([(84, 26), (150, 28), (150, 62), (84, 64)])],
+              [poly([(150, 33), (198, 34), (198, 56), (150, 57)])], [poly([(198, 38), (214, 38), (214, 52), (198, 52)])]],
+             note='the tubes')
+    ch.line([poly([(20, 17), (20, 73)]), poly([(72, 20), (72, 70)]), poly([(96, 27), (96, 63)]), poly([(162, 33), (162, 57)])],
+            note='the rings')
+    return ch
+
+
+@charge
+def flagon():
+    ch = Charge('objects', 'flagon', 160, 220, 'A flagon: a tall lidded vessel, its body swelling to the foot, the handle to sinister.')
+    ch.union(discs(lambda t: (100 + 44 * math.sin(math.pi * t), 70 + 90 * t), lambda t: 6), note='the handle')
+    body = join(smooth([(40, 58), (36, 100), (18, 160), (24, 208)]), poly([(24, 208), (116, 208)]),
+                smooth([(116, 208), (122, 160), (104, 100), (100, 58)]), poly([(100, 58), (40, 58)]))
+    ch.fill(body, join='round', note='the body')
+    ch.fill(smooth([(30, 60), (40, 34), (70, 24), (100, 34), (110, 60)], closed=True), note='the lid')
+    ch.fill(circle((70, 18), 9), note='the knob')
+    ch.line([poly([(34, 110), (106, 110)]), poly([(22, 190), (118, 190)])], note='the bands')
+    return ch
+
+
+@charge
+def monstrance():
+    ch = Charge('objects', 'monstran', 160, 220, 'A monstrance: the host in a glory of rays on a tall stand, a cross at the top.')
+    c = (80, 84)
+    rays = []
+    for k in range(16):
+        a = 360.0 * k / 16
+        r = 74 if k % 2 == 0 else 58
+        p, q, tip = polar(c, 30, a - 9), polar(c, 30, a + 9), polar(c, r, a)
+        rays.append([poly([p, tip, q])])
+    ch.union(rays + [[circle(c, 36)]], note='the rays')
+    ch.fill(circle(c, 22), note='the host')
+    ch.union([[poly([(74, 120), (86, 120), (88, 186), (72, 186)])], [ellipse((80, 150), 12, 9)],
+              [poly([(72, 184), (88, 184), (128, 214), (32, 214)])]], note='the stand')
+    return ch
+
+
+@charge
+def armillary():
+    ch = Charge('objects', 'armillar', 180, 220, 'An armillary sphere: rings of the heavens about a rod, on a foot.')
+    c = (90, 92)
+    ch.fill(poly([(84, 150), (96, 150), (98, 188), (82, 188)]), note='the stem')
+    ch.fill(poly([(80, 184), (100, 184), (140, 214), (40, 214)]), note='the foot')
+    ch.fill(ring(c, 82, 70), evenodd=True, note='the meridian')
+    ch.fill([ellipse(c, 80, 24), ellipse(c, 68, 14)], evenodd=True, note='the equator')
+    ch.fill([map_shape([ellipse(c, 80, 20)], lambda p: rotate(p, -28, c))[0],
+             map_shape([ellipse(c, 69, 10)], lambda p: rotate(p, -28, c))[0]], evenodd=True, note='the ecliptic')
+    ch.fill(circle(c, 14), note='the earth')
+    ch.fill(poly([(86, 4), (94, 4), (94, 18), (86, 18)]), note='the pole')
+    return ch
+
+
+@charge
+def astrolabe():
+    ch = Charge('objects', 'astrolab', 180, 210, 'An astrolabe: a ring hung from a shackle at the top, the sighting rule across it.')
+    c = (90, 118)
+    ch.fill(ring((90, 18), 14, 6), evenodd=True, note='the shackle')
+    ch.fill(poly([(82, 26), (98, 26), (98, 44), (82, 44)]), note='the throne')
+    ch.fill(ring(c, 84, 62), evenodd=True, note='the ring')
+    ch.union([[band(polar(c, 66, -60), polar(c, 66, 120), 7)], [circle(c, 12)]], note='the rule')
+    ch.line([poly([polar(c, 64, a), polar(c, 84, a)]) for a in range(0, 360, 30)], note='the scale')
+    return ch
+
+
+@charge
+def quadrant():
+    ch = Charge('objects', 'quadrant', 190, 190, 'A quadrant: a quarter of a circle, its scale on the arc, sights on one edge and a plummet hanging.')
+    o = (12, 12)
+    ch.fill(join(poly([o, (176, 12)]), arc(o, 164, 90, 180), poly([(12, 176), o])), note='the plate')
+    ch.line([arc(o, 148, 90, 180)] + [poly([polar(o, 148, a), polar(o, 164, a)]) for a in range(95, 180, 10)], note='the scale')
+    ch.fill(poly([(150, 2), (166, 2), (166, 14), (150, 14)]), note='a sight')
+    ch.fill(poly([(22, 2), (38, 2), (38, 14), (22, 14)]), note='a sight')
+    ch.line([poly([(16, 16), (104, 104)])], width=2.5, note='the plumb line')
+    ch.fill(circle((108, 108), 9), note='the plummet')
+    return ch
+
+
+@charge
+def galero():
+    ch = Charge('objects', 'galero', 220, 200, "A cardinal's hat (a galero): the broad flat hat, its cords falling either side and ending in tassels.")
+    for side in (1, -1):
+        cord = discs(lambda t, s=side: (110 + s * (60 + 40 * t), 50 + 110 * t), lambda t: 3)
+        ch.union(cord, colour='#ff0000', note='a cord')
+        for k, (dx, dy) in enumerate(((100, 160), (80, 174), (62, 186))):
+            x = 110 + side * dx
+            ch.fill(smooth([(x, dy - 14), (x + 9, dy + 4), (x, dy + 12), (x - 9, dy + 4)], closed=True), colour='#ff0000',
+                    note=None)
+    ch.fill(ellipse((110, 60), 104, 22), note='the brim')
+    ch.fill(join(poly([(70, 56)]), smooth([(70, 56), (74, 24), (110, 14), (146, 24), (150, 56)]), poly([(150, 56), (70, 56)])),
+            note='the crown')
     return ch
