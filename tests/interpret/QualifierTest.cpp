@@ -504,11 +504,26 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Or a hound passant reguardant sable", "hound.3r"},
         {"Vert a stag trippant reguardant or", "buck.3r"},
         {"Or a dragon passant reguardant vert", "dragon.3r"},
+        {"Argent a unicorn passant reguardant azure", "unicorn.3r"},
+        {"Or a griffin passant reguardant sable", "griffin.3r"},
         // Birds displayed with their own heads on the eagle's wings; the dove's head.
         {"Argent a swan displayed sable", "swan.1"},
         {"Or a heron displayed azure", "heron.1"},
         {"Azure a dove displayed argent", "dove.1"},
         {"Gules three doves' heads erased argent", "dove.he"},
+        // Trees of two more kinds, couped and eradicated.
+        {"Argent a cedar tree vert", "cedartre.esv"},
+        {"Argent three cedars eradicated vert", "cedar.ra"},
+        {"Or an ash tree eradicated vert", "ashtree.ra"},
+        {"Or an ash vert", "ash.esv"},
+        {"Argent a pear tree vert fructed or", "peartree.esv"},
+        {"Or a cherry tree eradicated vert", "cherrytr.ra"},
+        {"Argent a walnut tree vert", "walnuttr.esv"},
+        {"Argent a holly tree vert", "hollytre.esv"},
+        {"Or a laurel tree eradicated vert", "laureltr.ra"},
+        {"Argent a hawthorn tree vert", "hawthorn.esv"},
+        {"Argent a lime tree vert", "limetree.esv"},
+        {"Argent a linden tree vert", "lindentr.esv"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -552,6 +567,7 @@ TEST(Qualifiers, CreaturesMonstersAndObjectsDrawTheirOwnPictures) {
         {"Or three flies sable", "flie.esv"},
         {"Sable three gad-bees volant argent", "flie.4"},
         {"Argent three seals sable", "seal.esv"},
+        {"Azure three starfish or", "mulletfi.esv"},
         {"Or three buck beetles sable", "buckbeet.esv"},
         {"Argent a lizard vert", "lizard.esv"},
         {"Argent three efts vert", "eft.esv"},
@@ -573,6 +589,7 @@ TEST(Qualifiers, CreaturesMonstersAndObjectsDrawTheirOwnPictures) {
         {"Azure an astrolabe or", "astrolab.esv"},
         {"Vert a quadrant argent", "quadrant.esv"},
         {"Argent a cardinal's hat gules", "galero.esv"},
+        {"Sable a chess knight argent", "chesskni.esv"},
         {"Argent three fers de moline sable", "millrind.esv"},
         // Words written as the charge heralds draw for them.
         {"Gules a helm argent", "helmet.esv"},

@@ -242,6 +242,7 @@ const std::vector<std::string>& Modern() {
         "Or a hourglass sable", "Or three hourglasses sable",
         "Argent a cone vert", "Argent three cones vert",
         "Vert a bulrush or", "Vert three bulrushes or",
+        "Sable a chessknight argent", "Sable three chessknights argent",
     };
     return blazons;
 }

@@ -1,12 +1,12 @@
 """Creatures drawn from above or spread flat: the bat displayed, the crab, the lobster, the
 scorpion, the lizard and the salamander, and the insects (the spider, the dragonfly, the beetle,
-the ant, the fly), each symmetric (the scorpion's sting and the lizard's tail aside): one half is
+the ant, the fly) and the starfish, each symmetric (the scorpion's sting and the lizard's tail aside): one half is
 built and mirrored about the middle. Limbs are bands joined at rounded knees, and everything is
 merged into one silhouette. The grasshopper and the seal stand in profile."""
 
 import math
 
-from .geometry import circle, ellipse, join, map_shape, mirror, poly, smooth
+from .geometry import circle, ellipse, join, map_shape, mirror, polar, poly, smooth
 from .svg import Charge, charge
 from .figures import band
 
@@ -289,4 +289,17 @@ def seal():
     ch.fill(smooth([(76, 92), (96, 98), (104, 116), (86, 114)], closed=True), join='round', note='the fore flipper')
     ch.solid([circle((34, 32), 3.5), circle((13, 42), 3)], note='the eye and the nose')
     ch.line([poly([(18, 50), (36, 56)]), poly([(120, 60), (132, 90)])], note='the mouth and the flank')
+    return ch
+
+
+@charge
+def starfish():
+    ch = Charge('birds', 'mulletfi', 190, 190, 'A starfish: five tapering arms with rounded tips about a round body, one arm upwards.')
+    c = (95, 100)
+    pts = []
+    for k in range(5):
+        a = 72 * k
+        pts += [polar(c, 80, a - 5), polar(c, 88, a), polar(c, 80, a + 5), polar(c, 34, a + 36)]
+    ch.union([[smooth(pts, closed=True, tension=0.8)]], note='the body and the arms')
+    ch.solid([circle(polar(c, r, 72 * k), 3) for k in range(5) for r in (24, 44, 62)], note='the spines')
     return ch

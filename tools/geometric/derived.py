@@ -260,6 +260,12 @@ DERIVED = [
     ('beasts', 'buck.3r', 'beasts/buck.svg', Grafted([(0, 0), (120, 0), (120, 60), (75, 85), (70, 140), (0, 140)],
                                                      'beasts/buck.hd.svg', (30, 30), 0.6, back=True), '',
      'A stag trippant reguardant: the stag trippant, its head turned to look back'),
+    ('lions', 'unicorn.3r', 'lions/unicorn.3.svg', Grafted([(0, 0), (104, 0), (104, 70), (92, 104), (58, 104), (58, 126), (0, 126)],
+                                                           'lions/unicorn.hd.svg', (54, 11), 0.55, back=True), '',
+     'A unicorn passant reguardant: the unicorn passant, its head turned to look back'),
+    ('lions', 'griffin.3r', 'lions/griffin.3.svg', Grafted([(14, 0), (86, 0), (86, 60), (76, 84), (14, 84)],
+                                                           'lions/griffin.hd.svg', (36, 0), 0.45, back=True), '',
+     'A griffin passant reguardant: the griffin passant, its head turned to look back'),
     ('lions', 'dragon.3r', 'lions/dragon.3.svg', Grafted([(0, 10), (78, 10), (78, 60), (60, 86), (0, 86)],
                                                          'lions/dragon.hd.svg', (22, -6), 0.45, back=True), '',
      'A dragon passant reguardant: the dragon passant, its head turned to look back'),
@@ -270,6 +276,10 @@ DERIVED = [
      "A heron displayed: the eagle displayed with the heron's head and long beak"),
     ('birds', 'dove.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/dove.hd.svg', (60, 24), 0.75), '',
      "A dove displayed: the eagle displayed with the dove's head"),
+    # The chess knight: the horse's head on the foot of the chess rook.
+    ('objects', 'chesskni', 'objects/chessroo.svg', Grafted([(-10, -10), (170, -10), (170, 78), (-10, 78)],
+                                                           'beasts/horse.hd.svg', (5, -1), 0.45), '',
+     "A chess knight: the horse's head on the foot of a chessman"),
     # Birds rising (rousant): the bird close with a wing raised from its back.
     ('birds', 'swan.2', 'birds/swan.svg', Winged((120, 80), 0.5), '',
      'A swan rousant (rising): the swan with a wing raised from its back, about to take flight'),

@@ -3,6 +3,8 @@ alone, also "couped") and eradicated, the roots torn up and showing. "An apple t
 the name appletree (cut to appletre), "an apple tree eradicated" as appletre.ra; a kind named alone ("a palm") is its tree. Fruit is drawn
 as the second part, so "fructed gules" colours it."""
 
+import math
+
 from .style import RED
 from .geometry import arc, circle, ellipse, join, mirrored, poly, smooth
 from .svg import Charge, charge
@@ -98,6 +100,80 @@ def elm_crown(ch):
     ch.line([arc(p, 12, -60, 60) for p in ((50, 92), (130, 92), (90, 44), (90, 96))])
 
 
+def cedar_crown(ch):
+    tiers = [scalloped_ellipse((90, y), rx, 3, n, 9, 0) for y, rx, n in ((26, 26, 8), (58, 48, 12), (90, 66, 14),
+                                                                         (122, 80, 16))]
+    ch.union([[t] for t in tiers] + [[poly([(85, 16), (95, 16), (97, 130), (83, 130)])]],
+             note='the crown, in flat tiers on the stem, the stem showing between them')
+
+
+def ash_crown(ch):
+    clumps = [scalloped_ellipse(c, rx, ry, 9, 12, 0) for c, rx, ry in (((48, 80), 34, 30), ((132, 80), 34, 30),
+                                                                        ((70, 42), 36, 28), ((112, 40), 36, 28),
+                                                                        ((90, 96), 34, 26))]
+    ch.union([[c] for c in clumps], note='the crown, an open head of clumps of small leaves')
+    ch.line([poly([(x, y), (x + 10, y - 6)]) for x, y in ((40, 78), (60, 40), (104, 38), (126, 80), (84, 96), (56, 96),
+                                                       (116, 100))], note='the leaves')
+
+
+def pear_crown(ch):
+    ch.fill(scalloped_ellipse((90, 76), 60, 58, 12, 20, 15), join='round', note='the crown')
+    for x, y in ((60, 58), (104, 42), (124, 84), (74, 98), (106, 110), (50, 100)):
+        ch.fill(smooth([(x, y - 12), (x + 5, y - 2), (x + 8, y + 8), (x, y + 13), (x - 8, y + 8), (x - 5, y - 2)], closed=True),
+                colour=RED, width=2.5, note='a pear (second part)' if (x, y) == (60, 58) else None)
+
+
+def cherry_crown(ch):
+    ch.fill(scalloped_ellipse((90, 80), 64, 52, 13, 20, 0), join='round', note='the crown')
+    for x, y in ((58, 66), (104, 50), (124, 92), (78, 104), (46, 100), (96, 80)):
+        ch.line([poly([(x, y - 14), (x - 6, y)]), poly([(x, y - 14), (x + 6, y)])], width=2)
+        ch.fill([circle((x - 6, y + 3), 6), circle((x + 6, y + 3), 6)], colour=RED, width=2.5)
+    ch.note('cherries in pairs (second part)')
+
+
+def walnut_crown(ch):
+    ch.union([[scalloped_ellipse((90, 84), 66, 40, 14, 20, 0)], [scalloped_ellipse((90, 54), 46, 30, 10, 18, 0)]],
+             note='the crown, broad and low')
+    ch.fill([ellipse(p, 7, 9) for p in ((56, 76), (98, 50), (126, 90), (80, 104), (46, 100), (108, 112))],
+            colour=RED, width=2.5, note='walnuts (second part)')
+
+
+def holly_crown(ch):
+    pts = []
+    for k in range(32):
+        a = 360.0 * k / 32
+        r = 1.0 if k % 2 == 0 else 0.86
+        pts.append((90 + 72 * r * math.sin(math.radians(a)), 74 - 64 * r * math.cos(math.radians(a))))
+    ch.fill(poly(pts + [pts[0]]), note='the crown, its edge prickly')
+    ch.fill([circle(p, 6) for p in ((60, 60), (100, 40), (120, 86), (76, 100), (106, 112), (52, 98), (88, 72))],
+            colour=RED, width=2.5, note='berries (second part)')
+
+
+def laurel_crown(ch):
+    ch.fill(scalloped_ellipse((90, 76), 48, 62, 12, 18, 0), join='round', note='the crown, tall and oval')
+    ch.line([lens((x, y), (x + 14, y - 10), 4) for x, y in ((62, 50), (96, 36), (110, 80), (70, 96), (94, 112), (60, 74),
+                                                             (96, 64))], note='the leaves')
+
+
+def hawthorn_crown(ch):
+    pts = []
+    for k in range(28):
+        a = 360.0 * k / 28
+        r = 1.0 if k % 2 == 0 else 0.9
+        pts.append((90 + 70 * r * math.sin(math.radians(a)), 80 - 58 * r * math.cos(math.radians(a))))
+    ch.fill(poly(pts + [pts[0]]), note='the crown, thorny at its edge')
+    for c in ((60, 62), (100, 44), (122, 90), (76, 104), (108, 114), (52, 100), (90, 78)):
+        ch.fill(scalloped_ellipse(c, 4, 4, 5, 4, 0), colour='#0000ff', width=2, note=None)
+    ch.note('the blossom (detail)')
+
+
+def lime_crown(ch):
+    crown = join(smooth([(90, 140), (40, 120), (14, 80), (24, 38), (58, 14), (90, 30)]),
+                 smooth([(90, 30), (122, 14), (156, 38), (166, 80), (140, 120), (90, 140)]))
+    ch.fill(crown, join='round', note='the crown, broad and heart-shaped')
+    ch.line([arc(p, 12, -60, 60) for p in ((56, 60), (120, 60), (90, 90), (60, 104), (120, 104))], note='the leaves')
+
+
 KINDS = [
     # name stem, crown, title words, trunk top
     ('appletre', apple_crown, 'An apple tree fructed: a round crown hung with apples', 128),
@@ -111,6 +187,15 @@ KINDS = [
     ('poplartr', poplar_crown, 'A poplar tree: a tall narrow crown rising like a column', 138),
     ('yewtree', yew_crown, 'A yew tree: a broad dark crown rising to a rounded point', 130),
     ('elmtree', elm_crown, 'An elm tree: a tall crown of three great clumps of leaves', 128),
+    ('cedartre', cedar_crown, 'A cedar tree: its crown spread in flat tiers, widest at the foot', 130),
+    ('ashtree', ash_crown, 'An ash tree: an open crown of clumps of small leaves', 128),
+    ('peartree', pear_crown, 'A pear tree fructed: a round crown hung with pears', 128),
+    ('cherrytr', cherry_crown, 'A cherry tree fructed: a round crown hung with cherries in pairs', 128),
+    ('walnuttr', walnut_crown, 'A walnut tree fructed: a broad low crown hung with walnuts', 124),
+    ('hollytre', holly_crown, 'A holly tree: a round crown with a prickly edge, set with berries', 132),
+    ('laureltr', laurel_crown, 'A laurel (bay) tree: a tall oval crown of narrow leaves', 132),
+    ('hawthorn', hawthorn_crown, 'A hawthorn tree: a round crown, thorny at the edge, set with blossom', 130),
+    ('limetree', lime_crown, 'A lime (linden) tree: a broad heart-shaped crown', 128),
 ]
 
 
@@ -118,8 +203,10 @@ def make_tree(stem, crown, title, top, eradicated):
     name = stem + ('.ra' if eradicated else '')
     words = title + (', eradicated: the roots torn up and showing.' if eradicated else ', its trunk cut straight across.')
     alone = {'olivetre': 'olive', 'cypresst': 'cypres', 'palmtree': 'palm', 'willowtr': 'willow', 'birchtre': 'birch',
-             'beechtre': 'beech', 'aspentre': 'aspen', 'poplartr': 'poplar', 'yewtree': 'yew', 'elmtree': 'elm'}
-    plural = {'cypresst': 'cypresse', 'birchtre': 'birche', 'beechtre': 'beeche'}
+             'beechtre': 'beech', 'aspentre': 'aspen', 'poplartr': 'poplar', 'yewtree': 'yew', 'elmtree': 'elm',
+             'cedartre': 'cedar', 'ashtree': 'ash', 'limetree': 'lime'}
+    plural = {'cypresst': 'cypresse', 'birchtre': 'birche', 'beechtre': 'beeche', 'limetree': 'lindentr',
+              'ashtree': 'ashe'}
     also = [stem + '.cp'] + ([alone[stem]] if stem in alone else []) + ([plural[stem]] if stem in plural else [])
     if eradicated:
         also = [alone[stem] + '.ra'] if stem in alone else None
