@@ -618,6 +618,8 @@ constexpr BuiltName kBuiltNames[] = {
     {"walnuttr", "a walnut tree", "walnut"},
     {"hollytre", "a holly tree", "holly"},
     {"laureltr", "a laurel tree", "laurel"},
+    {"plumtree", "a plum tree", "plum"},
+    {"lemontre", "a lemon tree", "lemon"},
     {"oakchapl", "an oak chaplet", "chaplet"},
     {"shipswhe", "a ship's wheel", "wheel"},
     {"palmbran", "a palm branch", "branch"},

@@ -524,6 +524,11 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Argent a hawthorn tree vert", "hawthorn.esv"},
         {"Argent a lime tree vert", "limetree.esv"},
         {"Argent a linden tree vert", "lindentr.esv"},
+        {"Argent a plum tree vert fructed purpure", "plumtree.esv"},
+        {"Argent three mulberry trees vert", "mulberry.esv"},
+        {"Or a lemon tree eradicated vert", "lemontre.ra"},
+        {"Argent a rowan vert", "rowan.esv"},
+        {"Argent three lemons or", "lemon.esv"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);

@@ -1,7 +1,7 @@
 """Trees of named kinds, each drawn twice: on a trunk cut straight across (the tree as blazoned
 alone, also "couped") and eradicated, the roots torn up and showing. "An apple tree" is read as
 the name appletree (cut to appletre), "an apple tree eradicated" as appletre.ra; a kind named alone ("a palm") is its tree. Fruit is drawn
-as the second part, so "fructed gules" colours it."""
+as the second part, so "fructed gules" colours it. The plum and the lemon are drawn alone too."""
 
 import math
 
@@ -174,6 +174,36 @@ def lime_crown(ch):
     ch.line([arc(p, 12, -60, 60) for p in ((56, 60), (120, 60), (90, 90), (60, 104), (120, 104))], note='the leaves')
 
 
+def plum_crown(ch):
+    ch.fill(scalloped_ellipse((90, 78), 62, 54, 12, 20, 8), join='round', note='the crown')
+    ch.fill([ellipse(p, 7, 9) for p in ((58, 62), (102, 46), (126, 86), (76, 100), (106, 112), (48, 100), (88, 72))],
+            colour=RED, width=2.5, note='plums (second part)')
+
+
+def mulberry_crown(ch):
+    ch.fill(scalloped_ellipse((90, 80), 64, 52, 14, 18, 0), join='round', note='the crown')
+    for x, y in ((60, 64), (104, 48), (124, 92), (78, 104), (50, 104)):
+        ch.fill([circle((x + dx, y + dy), 4.5) for dx, dy in ((0, 0), (-5, 6), (5, 6), (0, 12))], colour=RED, width=2,
+                note=None)
+    ch.note('mulberries (second part)')
+
+
+def lemon_crown(ch):
+    ch.fill(scalloped_ellipse((90, 80), 60, 56, 11, 22, 0), join='round', note='the crown')
+    ch.fill([lens((x - 10, y), (x + 10, y), 7) for x, y in ((60, 62), (104, 46), (124, 90), (78, 102), (50, 100))],
+            colour=RED, width=2.5, note='lemons (second part)')
+
+
+def rowan_crown(ch):
+    ch.union([[scalloped_ellipse(c, rx, ry, 9, 12, 0)] for c, rx, ry in (((90, 50), 44, 36), ((56, 90), 36, 30),
+                                                                         ((124, 90), 36, 30))],
+             note='the crown, in clumps of small leaves')
+    for x, y in ((70, 44), (110, 52), (54, 94), (126, 96), (90, 100)):
+        ch.fill([circle((x + dx, y + dy), 3.5) for dx, dy in ((0, 0), (7, 0), (-7, 0), (3, 6), (-3, 6))], colour=RED,
+                width=2, note=None)
+    ch.note('clusters of berries (second part)')
+
+
 KINDS = [
     # name stem, crown, title words, trunk top
     ('appletre', apple_crown, 'An apple tree fructed: a round crown hung with apples', 128),
@@ -196,6 +226,10 @@ KINDS = [
     ('laureltr', laurel_crown, 'A laurel (bay) tree: a tall oval crown of narrow leaves', 132),
     ('hawthorn', hawthorn_crown, 'A hawthorn tree: a round crown, thorny at the edge, set with blossom', 130),
     ('limetree', lime_crown, 'A lime (linden) tree: a broad heart-shaped crown', 128),
+    ('plumtree', plum_crown, 'A plum tree fructed: a round crown hung with plums', 128),
+    ('mulberry', mulberry_crown, 'A mulberry tree fructed: a round crown hung with clustered berries', 128),
+    ('lemontre', lemon_crown, 'A lemon tree fructed: a round crown hung with lemons', 128),
+    ('rowantre', rowan_crown, 'A rowan tree: a crown of clumps of small leaves hung with clusters of berries', 128),
 ]
 
 
@@ -204,9 +238,9 @@ def make_tree(stem, crown, title, top, eradicated):
     words = title + (', eradicated: the roots torn up and showing.' if eradicated else ', its trunk cut straight across.')
     alone = {'olivetre': 'olive', 'cypresst': 'cypres', 'palmtree': 'palm', 'willowtr': 'willow', 'birchtre': 'birch',
              'beechtre': 'beech', 'aspentre': 'aspen', 'poplartr': 'poplar', 'yewtree': 'yew', 'elmtree': 'elm',
-             'cedartre': 'cedar', 'ashtree': 'ash', 'limetree': 'lime'}
+             'cedartre': 'cedar', 'ashtree': 'ash', 'limetree': 'lime', 'rowantre': 'rowan'}
     plural = {'cypresst': 'cypresse', 'birchtre': 'birche', 'beechtre': 'beeche', 'limetree': 'lindentr',
-              'ashtree': 'ashe'}
+              'ashtree': 'ashe', 'mulberry': 'mulberri'}
     also = [stem + '.cp'] + ([alone[stem]] if stem in alone else []) + ([plural[stem]] if stem in plural else [])
     if eradicated:
         also = [alone[stem] + '.ra'] if stem in alone else None
@@ -236,3 +270,26 @@ def register(stem, crown, title, top):
 for _kind in KINDS:
     register(*_kind)
 
+
+
+# --- The fruit of two of them alone, slipped and leaved ---------------------------------------
+
+def fruit(name, title, body):
+    ch = Charge('plants', name, 160, 200, title)
+    ch.fill(lens((80, 40), (118, 8), 12), note='the leaf')
+    ch.line([poly([(80, 40), (80, 56)])], width=3, note='the stalk')
+    ch.fill(body, join='round', note='the fruit')
+    return ch
+
+
+@charge
+def plum():
+    return fruit('plum', 'A plum: an oval fruit hanging from its stalk, a leaf beside it.',
+                 smooth([(80, 54), (118, 74), (130, 130), (104, 190), (56, 190), (30, 130), (42, 74)], closed=True))
+
+
+@charge
+def lemon():
+    return fruit('lemon', 'A lemon: a pointed oval fruit hanging from its stalk, a leaf beside it.',
+                 smooth([(80, 52), (112, 72), (128, 124), (104, 176), (80, 196), (56, 176), (32, 124), (48, 72)],
+                        closed=True))
