@@ -613,6 +613,13 @@ constexpr BuiltName kBuiltNames[] = {
     {"hourgla", "an hourglass", "hourglass"},  // cut to 8 letters, then the final "s" dropped
     {"mapletre", "a maple tree", "maple"},
     {"appletre", "an apple tree", "apple"},
+    {"peartree", "a pear tree", "pear"},
+    {"cherrytr", "a cherry tree", "cherry"},
+    {"walnuttr", "a walnut tree", "walnut"},
+    {"hollytre", "a holly tree", "holly"},
+    {"laureltr", "a laurel tree", "laurel"},
+    {"plumtree", "a plum tree", "plum"},
+    {"lemontre", "a lemon tree", "lemon"},
     {"oakchapl", "an oak chaplet", "chaplet"},
     {"shipswhe", "a ship's wheel", "wheel"},
     {"palmbran", "a palm branch", "branch"},

@@ -480,6 +480,138 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Azure a ram rampant argent", "ram.1"},
         {"Or a bull rampant sable", "bull.1"},
         {"Gules a stag rampant or", "buck.1"},
+        // Hounds and the fox rampant, the demi-man and the demi-cockatrice, the chough's head,
+        // and further crosses fitchy.
+        {"Or a talbot rampant sable", "talbot.1"},
+        {"Argent a hound rampant azure", "hound.1"},
+        {"Vert a greyhound rampant argent", "greyhoun.1"},
+        {"Argent a fox rampant gules", "fox.1"},
+        {"Gules a demi-man argent", "dman.esv"},
+        {"Vert a demi-cockatrice or", "dcockatr.esv"},
+        {"Argent three choughs' heads erased sable", "chough.he"},
+        {"Or a chough's head couped sable", "chough.hd"},
+        {"Or a cross avellane fitchy vert", "cros.av7"},
+        {"Argent a cross nowy fitchy gules", "cros.no7"},
+        {"Azure a cross quadrate fitchy or", "cros.qu7"},
+        {"Or a cross patriarchal fitchy sable", "cros.pt7"},
+        {"Argent three crosses fleurettee fitchy gules", "cros.fl7"},
+        // The greyhound walking and standing; beasts passant and rampant reguardant.
+        {"Vert a greyhound passant argent", "greyhoun.3"},
+        {"Gules a greyhound statant or", "greyhoun.4"},
+        {"Or a wolf passant reguardant sable", "wolf.3r"},
+        {"Argent a wolf rampant reguardant azure", "wolf.1r"},
+        {"Argent a fox passant reguardant gules", "fox.3r"},
+        {"Or a hound passant reguardant sable", "hound.3r"},
+        {"Vert a stag trippant reguardant or", "buck.3r"},
+        {"Or a dragon passant reguardant vert", "dragon.3r"},
+        {"Argent a unicorn passant reguardant azure", "unicorn.3r"},
+        {"Or a griffin passant reguardant sable", "griffin.3r"},
+        // Birds displayed with their own heads on the eagle's wings; the dove's head.
+        {"Argent a swan displayed sable", "swan.1"},
+        {"Or a heron displayed azure", "heron.1"},
+        {"Azure a dove displayed argent", "dove.1"},
+        {"Gules three doves' heads erased argent", "dove.he"},
+        // Trees of two more kinds, couped and eradicated.
+        {"Argent a cedar tree vert", "cedartre.esv"},
+        {"Argent three cedars eradicated vert", "cedar.ra"},
+        {"Or an ash tree eradicated vert", "ashtree.ra"},
+        {"Or an ash vert", "ash.esv"},
+        {"Argent a pear tree vert fructed or", "peartree.esv"},
+        {"Or a cherry tree eradicated vert", "cherrytr.ra"},
+        {"Argent a walnut tree vert", "walnuttr.esv"},
+        {"Argent a holly tree vert", "hollytre.esv"},
+        {"Or a laurel tree eradicated vert", "laureltr.ra"},
+        {"Argent a hawthorn tree vert", "hawthorn.esv"},
+        {"Argent a lime tree vert", "limetree.esv"},
+        {"Argent a linden tree vert", "lindentr.esv"},
+        {"Argent a plum tree vert fructed purpure", "plumtree.esv"},
+        {"Argent three mulberry trees vert", "mulberry.esv"},
+        {"Or a lemon tree eradicated vert", "lemontre.ra"},
+        {"Argent a rowan vert", "rowan.esv"},
+        {"Argent three lemons or", "lemon.esv"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        const Reading r = Read(c.blazon);
+        EXPECT_EQ(r.picture, c.picture) << "tried:" << r.story;
+        EXPECT_EQ(r.ignored, Words{});
+    }
+}
+
+// Creatures, monsters and objects that have their own drawings, by their own names, their old
+// names and the words written for them, each read whole (nothing left over, no question picture).
+TEST(Qualifiers, CreaturesMonstersAndObjectsDrawTheirOwnPictures) {
+    struct Case {
+        const char* blazon;
+        const char* picture;
+    };
+    const Case cases[] = {
+        // Monsters made of two creatures, the savage and the mermaid.
+        {"Or a sphinx couchant sable", "sphinx.6"},
+        {"Azure a harpy displayed or", "harpy.1"},
+        {"Vert a savage argent", "savage.esv"},
+        {"Vert a wild man argent", "savage.esv"},
+        {"Gules a woodwose or", "savage.esv"},
+        {"Argent a demi-savage vert", "dsavage.esv"},
+        {"Azure a mermaid argent", "mermaid.esv"},
+        {"Azure three mermen argent", "mermen.esv"},
+        {"Vert a triton or", "merman.esv"},
+        {"Or a sea-lion azure", "sealion.esv"},
+        {"Or a sea lion azure", "sealion.esv"},
+        // Creatures seen from above, the bat displayed.
+        {"Argent a bat displayed sable", "bat.1"},
+        {"Argent three reremice sable", "reremice.esv"},
+        {"Or a crab gules", "crab.esv"},
+        {"Argent a lobster gules", "lobster.esv"},
+        {"Argent three crevices gules", "crevice.esv"},
+        {"Or a scorpion sable", "scorpion.esv"},
+        {"Or a spider sable", "spider.esv"},
+        {"Azure a dragonfly argent", "dragonfl.esv"},
+        {"Or three beetles sable", "beetle.esv"},
+        {"Argent three ants sable", "ant.esv"},
+        {"Or three flies sable", "flie.esv"},
+        {"Sable three gad-bees volant argent", "flie.4"},
+        {"Argent three seals sable", "seal.esv"},
+        {"Azure three starfish or", "mulletfi.esv"},
+        {"Or three buck beetles sable", "buckbeet.esv"},
+        {"Argent a lizard vert", "lizard.esv"},
+        {"Argent three efts vert", "eft.esv"},
+        {"Azure a salamander or", "salamand.esv"},
+        {"Vert a grasshopper or", "grasshop.esv"},
+        {"Vert three locusts or", "grasshop.esv"},
+        // Objects of bands, rings and chains of discs.
+        {"Gules a pair of spectacles or", "spectacl.esv"},
+        {"Azure a level or", "level.esv"},
+        {"Vert three tassels or", "tassel.esv"},
+        {"Azure a caduceus or", "caduceu.esv"},
+        {"Vert a cornucopia or", "cornucop.esv"},
+        {"Argent a rosary sable", "rosary.esv"},
+        {"Azure a thunderbolt or", "thunderb.esv"},
+        {"Or a telescope sable", "telescop.esv"},
+        {"Argent a flagon gules", "flagon.esv"},
+        {"Gules a monstrance or", "monstran.esv"},
+        {"Azure an armillary sphere or", "armillar.esv"},
+        {"Azure an astrolabe or", "astrolab.esv"},
+        {"Vert a quadrant argent", "quadrant.esv"},
+        {"Argent a cardinal's hat gules", "galero.esv"},
+        {"Sable a chess knight argent", "chesskni.esv"},
+        {"Argent three fers de moline sable", "millrind.esv"},
+        // Words written as the charge heralds draw for them.
+        {"Gules a helm argent", "helmet.esv"},
+        {"Or a garland vert", "chaplet.esv"},
+        {"Or three barrels sable", "tun.esv"},
+        {"Argent a toad vert", "frog.esv"},
+        {"Or a sow sable", "boar.esv"},
+        {"Argent a rabbit sable", "coney.esv"},
+        {"Argent a centaur gules", "sagittar.esv"},
+        {"Or a parrot vert", "popinjay.esv"},
+        {"Argent a whippet courant sable", "greyhoun.7"},
+        {"Or three wasps sable", "bee.esv"},
+        {"Argent a cubit arm gules", "cubitarm.esv"},
+        {"Azure a swan close argent", "swan.3"},
+        {"Azure a heron close argent", "heron.3"},
+        {"Or a cat passant sable", "cat.3"},
+        {"Argent a cockle gules", "escallop.esv"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);

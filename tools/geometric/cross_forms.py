@@ -425,3 +425,65 @@ def fleurettee():
             for sp in shapes:
                 ch.fill(sp, width=2.5)
     return ch
+
+
+# --- Further forms fitchy: the foot runs on into a point -------------------------------------
+
+@charge
+def avellane_fitchy():
+    ch = Charge('crosses', 'cros.av7', 150, 220,
+                'A cross avellane fitchy: a cross avellane whose foot runs on into a point.')
+    shapes = [fitchy_outline(square_end(30, 8), pointed_foot(142, 8, 84))]
+    shapes += at_ends(FC, lambda f: [in_frame(f, ellipse((46, 0), 20, 16))], arms=(0, 90, 270))
+    ch.union([[s] for s in shapes])
+    for th in (0, 90, 270):
+        f = arm_frame(FC, th)
+        ch.line([in_frame(f, poly([(66, 0), (52, 0)]))])
+    return ch
+
+
+@charge
+def nowy_fitchy():
+    ch = Charge('crosses', 'cros.no7', 150, 220,
+                'A cross nowy fitchy: a cross nowy whose foot runs on into a point.')
+    ch.union([[fitchy_outline(square_end(66, 11), pointed_foot(142, 11, 84))], [circle(FC, 27)]])
+    return ch
+
+
+@charge
+def quadrate_fitchy():
+    ch = Charge('crosses', 'cros.qu7', 150, 220,
+                'A cross quadrate fitchy: a cross quadrate whose foot runs on into a point.')
+    x, y = FC
+    ch.union([[fitchy_outline(square_end(66, 11), pointed_foot(142, 11, 84))],
+              [poly([(x - 28, y - 28), (x + 28, y - 28), (x + 28, y + 28), (x - 28, y + 28)])]])
+    return ch
+
+
+@charge
+def patriarchal_fitchy():
+    ch = Charge('crosses', 'cros.pt7', 150, 220,
+                'A cross patriarchal fitchy: the cross of two bars, its foot running on into a point.')
+    h, w = 9, 16
+    stem = poly([(75 - h, 5), (75 + h, 5), (75 + h, 168), (75, 215), (75 - h, 168)])
+    shapes = [[stem]]
+    for top, half in ((32, 36), (78, 62)):
+        shapes.append([poly([(75 - half, top), (75 + half, top), (75 + half, top + w), (75 - half, top + w)])])
+    ch.union(shapes)
+    return ch
+
+
+@charge
+def fleurettee_fitchy():
+    ch = Charge('crosses', 'cros.fl7', 150, 220,
+                'A cross fleurettee fitchy: a cross fleurettee whose foot runs on into a point.')
+    from .plants import fleur_parts
+    ch.fill(fitchy_outline(square_end(46, 9), pointed_foot(142, 9, 84)), note='the arms')
+    k = 0.25
+    for th in (0, 90, 270):
+        frame = arm_frame(FC, th)
+        head = fleur_parts(lambda p, frame=frame: frame((71 - k * (p[1] - 9), k * (p[0] - 90))))
+        for _, shapes in head[1:3] + head[4:]:
+            for sp in shapes:
+                ch.fill(sp, width=2.5)
+    return ch

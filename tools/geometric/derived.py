@@ -63,10 +63,12 @@ def wing_drawing():
 
 class Grafted:
     """The source without what lies in the polygon `drop`, and the drawing `part` set over it,
-    moved by `at` and scaled by `size`: a monster made of two beasts."""
+    moved by `at` and scaled by `size`: a monster made of two beasts. With `back`, the part is
+    turned to face sinister (`at` is still its box's top left corner): a head looking back over
+    the shoulder, reguardant."""
 
-    def __init__(self, drop, part, at, size):
-        self.drop, self.part, self.at, self.size, self.turn = drop, part, at, size, 0.0
+    def __init__(self, drop, part, at, size, back=False):
+        self.drop, self.part, self.at, self.size, self.turn, self.back = drop, part, at, size, 0.0, back
 
 
 class Head:
@@ -92,6 +94,15 @@ def heads(folder, name, source, keep, owner, others=''):
                      '%s head %s: cut from the whole %s across the neck' % (owner, how, source)))
     return rows
 
+
+# The head of the eagle displayed, with its beak, above the neck.
+EAGLE_HEAD = [(56, 8), (122, 8), (122, 50), (116, 62), (90, 70), (76, 56), (56, 46)]
+
+# The head of the talbot passant or statant, with its hanging ear.
+TALBOT_HEAD = [(0, 0), (80, 0), (80, 40), (72, 78), (0, 78)]
+
+# The head of the wolf rampant, above the raised forepaw and the throat.
+WOLF_HEAD = [(42, 0), (150, 0), (150, 58), (122, 70), (90, 60), (82, 44), (42, 38)]
 
 # (folder, picture name, source under data/charges, how, data-also names, title)
 DERIVED = [
@@ -197,6 +208,78 @@ DERIVED = [
     ('beasts', 'cat.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
                                                         'beasts/cat.hd.svg', (0, 26), 0.95), 'cat.52 domestic.5',
      "A cat sejant (guardant, as the cat is drawn): the talbot sejant with the cat's head"),
+    # Hounds and the fox rampant: the wolf rampant with their own heads set on its neck.
+    ('beasts', 'talbot.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/talbot.hd.svg', (38, -2), 0.55),
+     'hound.1 dog.1', "A talbot rampant: the wolf rampant with the talbot's head, the ear hanging"),
+    ('beasts', 'greyhoun.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/greyhoun.hd.svg', (38, -2), 0.55),
+     '', "A greyhound rampant: the wolf rampant with the greyhound's head and collar"),
+    ('beasts', 'fox.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/fox.hd.svg', (38, -2), 0.55),
+     '', "A fox rampant: the wolf rampant with the fox's head, the ears pricked"),
+    # A demi-man: the man cut off at the waist, the arms outstretched; the demi-cockatrice cut
+    # below the legs, as the demi-wivern is.
+    ('misc', 'dman', 'misc/man.svg', Demi(108), 'dman.ex dmen dmen.ex',
+     'A demi-man: the man cut off at the waist, the arms outstretched'),
+    ('lions', 'dcockatr', 'lions/cockatri.svg', Demi(165), '',
+     "A demi-cockatrice: the cockatrice cut off below the legs, the wings raised"),
+    # The greyhound passant and statant: the talbot's body with the greyhound's head and collar.
+    ('beasts', 'greyhoun.3', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45),
+     '', "A greyhound passant: the talbot passant with the greyhound's head and collar"),
+    ('beasts', 'greyhoun.4', 'beasts/talbot.4.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45),
+     '', "A greyhound statant: the talbot statant with the greyhound's head and collar"),
+    # Monsters with a human head: the sphinx, a lion couchant; the harpy, an eagle displayed.
+    ('lions', 'sphinx', 'lions/lion.6.svg', Grafted([(0, 0), (96, 0), (96, 78), (58, 80), (0, 58)],
+                                                    'misc/boy.hd.svg', (26, 0), 0.5), 'sphinx.6 sphinxe sphinxe.6',
+     "A sphinx couchant: the lion couchant with a human head and breast"),
+    ('birds', 'harpy', 'birds/eagle.svg', Grafted([(78, 0), (132, 0), (132, 60), (78, 60)],
+                                                  'misc/boy.hd.svg', (70, -4), 0.4), 'harpy.1 harpie harpie.1',
+     "A harpy: the eagle displayed with a maiden's head and breast"),
+    # The savage (the wild man), club in hand.
+    ('misc', 'savage', 'misc/man.svg', Grafted([(-9, -9), (-8, -9), (-8, -8)], 'objects/club.svg', (131, 0), 0.35),
+     '', "A savage (a wild man, a woodwose): the man with a club raised in his sinister hand"),
+    # The mermaid (the merman): the demi-man set on the salmon's tail, the fish's head cut away.
+    ('misc', 'mermaid', 'birds/salmon.ha.svg', Grafted([(-20, -20), (140, -20), (140, 74), (-20, 74)],
+                                                       'misc/dman.svg', (0, 2), 0.75), 'merman mermen',
+     "A mermaid (a merman): a man's body to the waist, the arms outstretched, on a fish's tail"),
+    # The sea-lion: the demi-lion rampant on the salmon's tail, as the mermaid is made.
+    ('lions', 'sealion', 'birds/salmon.ha.svg', Grafted([(-20, -20), (140, -20), (140, 74), (-20, 74)],
+                                                        'lions/dlion.svg', (-6, -2), 0.58), 'sealion.1',
+     "A sea-lion: the fore part of a lion rampant on a fish's tail"),
+    ('misc', 'dsavage', 'misc/savage.svg', Demi(108), '',
+     'A demi-savage: the savage cut off at the waist, the club raised'),
+    # Beasts reguardant: the beast's own head turned to look back over its shoulder.
+    ('beasts', 'wolf.3r', 'beasts/wolf.svg', Grafted([(0, 0), (78, 0), (78, 52), (60, 72), (0, 72)],
+                                                     'beasts/wolf.hd.svg', (28, -8), 0.45, back=True), '',
+     'A wolf passant reguardant: the wolf passant, its head turned to look back'),
+    ('beasts', 'wolf.1r', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/wolf.hd.svg', (44, -2), 0.5, back=True), '',
+     'A wolf rampant reguardant: the wolf rampant, its head turned to look back'),
+    ('beasts', 'fox.3r', 'beasts/fox.svg', Grafted([(0, 0), (75, 0), (75, 50), (58, 70), (0, 70)],
+                                                   'beasts/fox.hd.svg', (26, -8), 0.45, back=True), '',
+     'A fox passant reguardant: the fox passant, its head turned to look back'),
+    ('beasts', 'talbot.3r', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/talbot.hd.svg', (24, -8), 0.45, back=True),
+     'hound.3r dog.3r', 'A talbot passant reguardant: the talbot passant, its head turned to look back'),
+    ('beasts', 'buck.3r', 'beasts/buck.svg', Grafted([(0, 0), (120, 0), (120, 60), (75, 85), (70, 140), (0, 140)],
+                                                     'beasts/buck.hd.svg', (30, 30), 0.6, back=True), '',
+     'A stag trippant reguardant: the stag trippant, its head turned to look back'),
+    ('lions', 'unicorn.3r', 'lions/unicorn.3.svg', Grafted([(0, 0), (104, 0), (104, 70), (92, 104), (58, 104), (58, 126), (0, 126)],
+                                                           'lions/unicorn.hd.svg', (54, 11), 0.55, back=True), '',
+     'A unicorn passant reguardant: the unicorn passant, its head turned to look back'),
+    ('lions', 'griffin.3r', 'lions/griffin.3.svg', Grafted([(14, 0), (86, 0), (86, 60), (76, 84), (14, 84)],
+                                                           'lions/griffin.hd.svg', (36, 0), 0.45, back=True), '',
+     'A griffin passant reguardant: the griffin passant, its head turned to look back'),
+    ('lions', 'dragon.3r', 'lions/dragon.3.svg', Grafted([(0, 10), (78, 10), (78, 60), (60, 86), (0, 86)],
+                                                         'lions/dragon.hd.svg', (22, -6), 0.45, back=True), '',
+     'A dragon passant reguardant: the dragon passant, its head turned to look back'),
+    # Birds displayed: the eagle displayed with the swan's or the heron's head and neck.
+    ('birds', 'swan.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/swan.hd.svg', (65, -1), 0.42), 'blackswa.1',
+     "A swan displayed: the eagle displayed with the swan's head and long neck"),
+    ('birds', 'heron.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/heron.hd.svg', (59, 22), 0.6), 'crane.1 stork.1',
+     "A heron displayed: the eagle displayed with the heron's head and long beak"),
+    ('birds', 'dove.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/dove.hd.svg', (60, 24), 0.75), '',
+     "A dove displayed: the eagle displayed with the dove's head"),
+    # The chess knight: the horse's head on the foot of the chess rook.
+    ('objects', 'chesskni', 'objects/chessroo.svg', Grafted([(-10, -10), (170, -10), (170, 78), (-10, 78)],
+                                                           'beasts/horse.hd.svg', (5, -1), 0.45), '',
+     "A chess knight: the horse's head on the foot of a chessman"),
     # Birds rising (rousant): the bird close with a wing raised from its back.
     ('birds', 'swan.2', 'birds/swan.svg', Winged((120, 80), 0.5), '',
      'A swan rousant (rising): the swan with a wing raised from its back, about to take flight'),
@@ -236,8 +319,6 @@ DERIVED += heads('birds', 'heron', 'birds/heron.svg', [(118, 80), (120, 0), (0, 
 DERIVED += heads('birds', 'crane', 'birds/crane.svg', [(100, 75), (100, 0), (0, 0), (0, 75)], "A crane's", 'stork')
 DERIVED += heads('birds', 'cormoran', 'birds/cormoran.svg', [(100, 70), (100, 0), (0, 0), (0, 70)],
                  "A cormorant's")
-DERIVED += heads('birds', 'luce', 'birds/luce.ha.svg', [(0, 60), (0, 0), (110, 0), (110, 60)],
-                 "A luce's (a pike's), erect,", 'lucie')
 DERIVED += heads('birds', 'owl', 'birds/owl.svg', [(170, 80), (170, 0), (20, 0), (20, 80)], "An owl's")
 DERIVED += heads('birds', 'popinjay', 'birds/popinjay.svg', [(120, 60), (120, 0), (20, 0), (20, 95), (58, 95)],
                  "A popinjay's")
@@ -248,8 +329,9 @@ DERIVED += heads('lions', 'tyger', 'lions/tyger.3.svg', [(92, 84), (98, 0), (0, 
                  "A tyger's")
 DERIVED += heads('beasts', 'as', 'beasts/as.svg', [(125, 55), (125, 0), (0, 0), (0, 85), (38, 116)], "An ass's",
                  'asse')
-DERIVED += heads('beasts', 'badger', 'beasts/badger.svg', [(72, 20), (0, 20), (0, 88), (72, 88)],
-                 "A badger's", 'brock')
+DERIVED += heads('birds', 'dove', 'birds/dove.svg', [(100, 66), (112, 8), (30, 8), (30, 48), (64, 68)], "A dove's")
+DERIVED += heads('birds', 'chough', 'birds/chough.svg', [(115, 78), (115, 0), (0, 0), (0, 80), (60, 82)],
+                 "A chough's")
 
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
@@ -366,7 +448,7 @@ def derive(folder, name, source, how, also, title):
     box, inherit, body = read_source(source)
     if isinstance(how, Grafted):
         ident = name.replace('.', '-')
-        _, part_inherit, part = read_source(how.part)
+        part_box, part_inherit, part = read_source(how.part)
         far = [(-FAR, -FAR), (FAR, -FAR), (FAR, FAR), (-FAR, FAR)]
 
         def outside(poly):
@@ -384,7 +466,8 @@ def derive(folder, name, source, how, also, title):
                           '  <g clip-path="url(#%s-keep)">' % ident, body, '  </g>',
                           '  <!-- %s, set on the neck -->' % how.part,
                           '  <g transform="translate(%s %s) scale(%s)"%s>' % (
-                              fmt(how.at[0]), fmt(how.at[1]), fmt(how.size), part_attrs),
+                              fmt(how.at[0] + (how.size * part_box[2] if how.back else 0)), fmt(how.at[1]),
+                              '%s %s' % (fmt(-how.size), fmt(how.size)) if how.back else fmt(how.size), part_attrs),
                           renamed(part, '-p'), '  </g>'])
     else:
         ch_defs = []

@@ -1,7 +1,9 @@
 """Trees of named kinds, each drawn twice: on a trunk cut straight across (the tree as blazoned
 alone, also "couped") and eradicated, the roots torn up and showing. "An apple tree" is read as
 the name appletree (cut to appletre), "an apple tree eradicated" as appletre.ra; a kind named alone ("a palm") is its tree. Fruit is drawn
-as the second part, so "fructed gules" colours it."""
+as the second part, so "fructed gules" colours it. The plum and the lemon are drawn alone too."""
+
+import math
 
 from .style import RED
 from .geometry import arc, circle, ellipse, join, mirrored, poly, smooth
@@ -98,6 +100,110 @@ def elm_crown(ch):
     ch.line([arc(p, 12, -60, 60) for p in ((50, 92), (130, 92), (90, 44), (90, 96))])
 
 
+def cedar_crown(ch):
+    tiers = [scalloped_ellipse((90, y), rx, 3, n, 9, 0) for y, rx, n in ((26, 26, 8), (58, 48, 12), (90, 66, 14),
+                                                                         (122, 80, 16))]
+    ch.union([[t] for t in tiers] + [[poly([(85, 16), (95, 16), (97, 130), (83, 130)])]],
+             note='the crown, in flat tiers on the stem, the stem showing between them')
+
+
+def ash_crown(ch):
+    clumps = [scalloped_ellipse(c, rx, ry, 9, 12, 0) for c, rx, ry in (((48, 80), 34, 30), ((132, 80), 34, 30),
+                                                                        ((70, 42), 36, 28), ((112, 40), 36, 28),
+                                                                        ((90, 96), 34, 26))]
+    ch.union([[c] for c in clumps], note='the crown, an open head of clumps of small leaves')
+    ch.line([poly([(x, y), (x + 10, y - 6)]) for x, y in ((40, 78), (60, 40), (104, 38), (126, 80), (84, 96), (56, 96),
+                                                       (116, 100))], note='the leaves')
+
+
+def pear_crown(ch):
+    ch.fill(scalloped_ellipse((90, 76), 60, 58, 12, 20, 15), join='round', note='the crown')
+    for x, y in ((60, 58), (104, 42), (124, 84), (74, 98), (106, 110), (50, 100)):
+        ch.fill(smooth([(x, y - 12), (x + 5, y - 2), (x + 8, y + 8), (x, y + 13), (x - 8, y + 8), (x - 5, y - 2)], closed=True),
+                colour=RED, width=2.5, note='a pear (second part)' if (x, y) == (60, 58) else None)
+
+
+def cherry_crown(ch):
+    ch.fill(scalloped_ellipse((90, 80), 64, 52, 13, 20, 0), join='round', note='the crown')
+    for x, y in ((58, 66), (104, 50), (124, 92), (78, 104), (46, 100), (96, 80)):
+        ch.line([poly([(x, y - 14), (x - 6, y)]), poly([(x, y - 14), (x + 6, y)])], width=2)
+        ch.fill([circle((x - 6, y + 3), 6), circle((x + 6, y + 3), 6)], colour=RED, width=2.5)
+    ch.note('cherries in pairs (second part)')
+
+
+def walnut_crown(ch):
+    ch.union([[scalloped_ellipse((90, 84), 66, 40, 14, 20, 0)], [scalloped_ellipse((90, 54), 46, 30, 10, 18, 0)]],
+             note='the crown, broad and low')
+    ch.fill([ellipse(p, 7, 9) for p in ((56, 76), (98, 50), (126, 90), (80, 104), (46, 100), (108, 112))],
+            colour=RED, width=2.5, note='walnuts (second part)')
+
+
+def holly_crown(ch):
+    pts = []
+    for k in range(32):
+        a = 360.0 * k / 32
+        r = 1.0 if k % 2 == 0 else 0.86
+        pts.append((90 + 72 * r * math.sin(math.radians(a)), 74 - 64 * r * math.cos(math.radians(a))))
+    ch.fill(poly(pts + [pts[0]]), note='the crown, its edge prickly')
+    ch.fill([circle(p, 6) for p in ((60, 60), (100, 40), (120, 86), (76, 100), (106, 112), (52, 98), (88, 72))],
+            colour=RED, width=2.5, note='berries (second part)')
+
+
+def laurel_crown(ch):
+    ch.fill(scalloped_ellipse((90, 76), 48, 62, 12, 18, 0), join='round', note='the crown, tall and oval')
+    ch.line([lens((x, y), (x + 14, y - 10), 4) for x, y in ((62, 50), (96, 36), (110, 80), (70, 96), (94, 112), (60, 74),
+                                                             (96, 64))], note='the leaves')
+
+
+def hawthorn_crown(ch):
+    pts = []
+    for k in range(28):
+        a = 360.0 * k / 28
+        r = 1.0 if k % 2 == 0 else 0.9
+        pts.append((90 + 70 * r * math.sin(math.radians(a)), 80 - 58 * r * math.cos(math.radians(a))))
+    ch.fill(poly(pts + [pts[0]]), note='the crown, thorny at its edge')
+    for c in ((60, 62), (100, 44), (122, 90), (76, 104), (108, 114), (52, 100), (90, 78)):
+        ch.fill(scalloped_ellipse(c, 4, 4, 5, 4, 0), colour='#0000ff', width=2, note=None)
+    ch.note('the blossom (detail)')
+
+
+def lime_crown(ch):
+    crown = join(smooth([(90, 140), (40, 120), (14, 80), (24, 38), (58, 14), (90, 30)]),
+                 smooth([(90, 30), (122, 14), (156, 38), (166, 80), (140, 120), (90, 140)]))
+    ch.fill(crown, join='round', note='the crown, broad and heart-shaped')
+    ch.line([arc(p, 12, -60, 60) for p in ((56, 60), (120, 60), (90, 90), (60, 104), (120, 104))], note='the leaves')
+
+
+def plum_crown(ch):
+    ch.fill(scalloped_ellipse((90, 78), 62, 54, 12, 20, 8), join='round', note='the crown')
+    ch.fill([ellipse(p, 7, 9) for p in ((58, 62), (102, 46), (126, 86), (76, 100), (106, 112), (48, 100), (88, 72))],
+            colour=RED, width=2.5, note='plums (second part)')
+
+
+def mulberry_crown(ch):
+    ch.fill(scalloped_ellipse((90, 80), 64, 52, 14, 18, 0), join='round', note='the crown')
+    for x, y in ((60, 64), (104, 48), (124, 92), (78, 104), (50, 104)):
+        ch.fill([circle((x + dx, y + dy), 4.5) for dx, dy in ((0, 0), (-5, 6), (5, 6), (0, 12))], colour=RED, width=2,
+                note=None)
+    ch.note('mulberries (second part)')
+
+
+def lemon_crown(ch):
+    ch.fill(scalloped_ellipse((90, 80), 60, 56, 11, 22, 0), join='round', note='the crown')
+    ch.fill([lens((x - 10, y), (x + 10, y), 7) for x, y in ((60, 62), (104, 46), (124, 90), (78, 102), (50, 100))],
+            colour=RED, width=2.5, note='lemons (second part)')
+
+
+def rowan_crown(ch):
+    ch.union([[scalloped_ellipse(c, rx, ry, 9, 12, 0)] for c, rx, ry in (((90, 50), 44, 36), ((56, 90), 36, 30),
+                                                                         ((124, 90), 36, 30))],
+             note='the crown, in clumps of small leaves')
+    for x, y in ((70, 44), (110, 52), (54, 94), (126, 96), (90, 100)):
+        ch.fill([circle((x + dx, y + dy), 3.5) for dx, dy in ((0, 0), (7, 0), (-7, 0), (3, 6), (-3, 6))], colour=RED,
+                width=2, note=None)
+    ch.note('clusters of berries (second part)')
+
+
 KINDS = [
     # name stem, crown, title words, trunk top
     ('appletre', apple_crown, 'An apple tree fructed: a round crown hung with apples', 128),
@@ -111,6 +217,19 @@ KINDS = [
     ('poplartr', poplar_crown, 'A poplar tree: a tall narrow crown rising like a column', 138),
     ('yewtree', yew_crown, 'A yew tree: a broad dark crown rising to a rounded point', 130),
     ('elmtree', elm_crown, 'An elm tree: a tall crown of three great clumps of leaves', 128),
+    ('cedartre', cedar_crown, 'A cedar tree: its crown spread in flat tiers, widest at the foot', 130),
+    ('ashtree', ash_crown, 'An ash tree: an open crown of clumps of small leaves', 128),
+    ('peartree', pear_crown, 'A pear tree fructed: a round crown hung with pears', 128),
+    ('cherrytr', cherry_crown, 'A cherry tree fructed: a round crown hung with cherries in pairs', 128),
+    ('walnuttr', walnut_crown, 'A walnut tree fructed: a broad low crown hung with walnuts', 124),
+    ('hollytre', holly_crown, 'A holly tree: a round crown with a prickly edge, set with berries', 132),
+    ('laureltr', laurel_crown, 'A laurel (bay) tree: a tall oval crown of narrow leaves', 132),
+    ('hawthorn', hawthorn_crown, 'A hawthorn tree: a round crown, thorny at the edge, set with blossom', 130),
+    ('limetree', lime_crown, 'A lime (linden) tree: a broad heart-shaped crown', 128),
+    ('plumtree', plum_crown, 'A plum tree fructed: a round crown hung with plums', 128),
+    ('mulberry', mulberry_crown, 'A mulberry tree fructed: a round crown hung with clustered berries', 128),
+    ('lemontre', lemon_crown, 'A lemon tree fructed: a round crown hung with lemons', 128),
+    ('rowantre', rowan_crown, 'A rowan tree: a crown of clumps of small leaves hung with clusters of berries', 128),
 ]
 
 
@@ -118,8 +237,10 @@ def make_tree(stem, crown, title, top, eradicated):
     name = stem + ('.ra' if eradicated else '')
     words = title + (', eradicated: the roots torn up and showing.' if eradicated else ', its trunk cut straight across.')
     alone = {'olivetre': 'olive', 'cypresst': 'cypres', 'palmtree': 'palm', 'willowtr': 'willow', 'birchtre': 'birch',
-             'beechtre': 'beech', 'aspentre': 'aspen', 'poplartr': 'poplar', 'yewtree': 'yew', 'elmtree': 'elm'}
-    plural = {'cypresst': 'cypresse', 'birchtre': 'birche', 'beechtre': 'beeche'}
+             'beechtre': 'beech', 'aspentre': 'aspen', 'poplartr': 'poplar', 'yewtree': 'yew', 'elmtree': 'elm',
+             'cedartre': 'cedar', 'ashtree': 'ash', 'limetree': 'lime', 'rowantre': 'rowan'}
+    plural = {'cypresst': 'cypresse', 'birchtre': 'birche', 'beechtre': 'beeche', 'limetree': 'lindentr',
+              'ashtree': 'ashe', 'mulberry': 'mulberri'}
     also = [stem + '.cp'] + ([alone[stem]] if stem in alone else []) + ([plural[stem]] if stem in plural else [])
     if eradicated:
         also = [alone[stem] + '.ra'] if stem in alone else None
@@ -149,3 +270,26 @@ def register(stem, crown, title, top):
 for _kind in KINDS:
     register(*_kind)
 
+
+
+# --- The fruit of two of them alone, slipped and leaved ---------------------------------------
+
+def fruit(name, title, body):
+    ch = Charge('plants', name, 160, 200, title)
+    ch.fill(lens((80, 40), (118, 8), 12), note='the leaf')
+    ch.line([poly([(80, 40), (80, 56)])], width=3, note='the stalk')
+    ch.fill(body, join='round', note='the fruit')
+    return ch
+
+
+@charge
+def plum():
+    return fruit('plum', 'A plum: an oval fruit hanging from its stalk, a leaf beside it.',
+                 smooth([(80, 54), (118, 74), (130, 130), (104, 190), (56, 190), (30, 130), (42, 74)], closed=True))
+
+
+@charge
+def lemon():
+    return fruit('lemon', 'A lemon: a pointed oval fruit hanging from its stalk, a leaf beside it.',
+                 smooth([(80, 52), (112, 72), (128, 124), (104, 176), (80, 196), (56, 176), (32, 124), (48, 72)],
+                        closed=True))
