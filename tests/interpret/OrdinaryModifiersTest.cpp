@@ -20,14 +20,14 @@ using test::Colour;
 using test::Drawing;
 using namespace shapes;
 
-struct Point {
+struct NamedProbe {
     const char* where;
     double x, y;
     int tincture;
 };
 
-void ExpectPoints(const Drawing& d, const std::vector<Point>& points) {
-    for (const Point& p : points) {
+void ExpectPoints(const Drawing& d, const std::vector<NamedProbe>& points) {
+    for (const NamedProbe& p : points) {
         const int x = static_cast<int>(std::lround(p.x)), y = static_cast<int>(std::lround(p.y));
         EXPECT_EQ(d.At(x, y), Colour(p.tincture)) << p.where << " at (" << x << ", " << y << ")";
     }
@@ -41,7 +41,7 @@ double CotiseMiddle(const ShieldGeometry& g, int i) {
 double InTheGap(const ShieldGeometry& g) { return g.Px(kCotiseGap) / 2.0; }
 
 // A point `along` from (cx, cy) in the direction (dx, dy), and `out` across it toward (nx, ny).
-Point Off(const char* where, double cx, double cy, double dx, double dy, double along, double nx, double ny, double out,
+NamedProbe Off(const char* where, double cx, double cy, double dx, double dy, double along, double nx, double ny, double out,
           int tincture) {
     const double n = std::hypot(dx, dy), m = std::hypot(nx, ny);
     return {where, cx + along * dx / n + out * nx / m, cy + along * dy / n + out * ny / m, tincture};
@@ -56,7 +56,7 @@ TEST(Cotises, EveryOrdinaryThatTakesThem) {
         const double pale = shapes::PaleHalfWidth(g);
         struct Case {
             const char* blazon;
-            std::vector<Point> points;
+            std::vector<NamedProbe> points;
         };
         std::vector<Case> cases;
         // The pale: one, then three cotises each side, the gaps between in the field.
@@ -229,7 +229,7 @@ TEST(Fimbriation, LinesOfPartition) {
         const double W = g.W, H = g.H, off = g.Px(14), on = g.Px(3);
         struct Case {
             const char* blazon;
-            std::vector<Point> points;
+            std::vector<NamedProbe> points;
         };
         const std::vector<Case> cases = {
             {"Per pale fimbriated or gules and azure",
