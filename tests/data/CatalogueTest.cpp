@@ -915,6 +915,7 @@ std::vector<std::string> PluralsOf(const std::string& w) {
     auto endsWith = [&](std::string_view end) { return w.size() > end.size() && w.ends_with(end); };
     std::vector<std::string> out;
     if (endsWith("delis") || endsWith("delys")) return {w};
+    if (w == "ox") return {"oxen"};  // the one irregular plural among the charge words
     if (endsWith("s") && !endsWith("ss") && !endsWith("is")) return {w};  // a plural already ("shears")
     if (endsWith("s") || endsWith("x") || endsWith("z") || endsWith("ch") || endsWith("sh")) {
         out.push_back(w + "es");

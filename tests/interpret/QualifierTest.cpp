@@ -853,8 +853,8 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
     const Case cases[] = {
         {"Argent a bear statant sable", "bear", "4", "Argent a bear passant sable", "No picture of the bear statant: it is drawn passant."},
         {"Azure a boar sejant or", "boar", "5", "Azure a boar couchant or", "No picture of the boar sejant: it is drawn couchant."},
-        {"Or a dragon passant reguardant coward vert", "dragon", "3r0", "Or a dragon passant coward vert",
-         "No picture of the dragon reguardant: it is drawn without it."},
+        {"Or a dragon passant reguardant coward vert", "dragon", "3r0", "Or a dragon passant reguardant vert",
+         "No picture of the dragon coward: it is drawn without it."},
         {"Or a unicorn couchant to sinister guardant argent", "unicorn", "62", "Or a unicorn couchant to sinister argent",
          "No picture of the unicorn guardant: it is drawn without it."},
         {"Sable an owl stooping argent", "owl", "6", "Sable an owl displayed argent", "No picture of the owl stooping: it is drawn displayed."},
