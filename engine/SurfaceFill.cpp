@@ -73,6 +73,7 @@ struct Lay {
     // Broad: the breadth of the limbs and where a square of the grid starts.
     double limb = 1, x0 = 0, y0 = 0;
     Rect box;
+    double k = 1.0;  // picture pixels to a design pixel
 };
 
 // The lengths of the runs of mask pixels along rows and columns, and the first pixel of each.
@@ -222,14 +223,14 @@ int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double
             const double depth = std::min({static_cast<double>(x - lay.rowFirst[y]), static_cast<double>(lay.rowLast[y] - x),
                                            static_cast<double>(y - lay.columnFirst[x]), static_cast<double>(lay.columnLast[x] - y)});
             const int around = (pieces > 0 ? pieces : kDefaultRingPieces) * squaresAcross;
-            const double across = std::max(lay.limb, 2.0) / squaresAcross;
+            const double across = std::max(lay.limb, 2.0 * lay.k) / squaresAcross;
             return Floor(turn * around) + std::min(Floor(std::max(depth, 0.0) / across), squaresAcross - 1);
         }
         default: {
-            if (lay.limb > kNarrowLimb) {
+            if (lay.limb > kNarrowLimb * lay.k) {
                 // Squares over the box, as chequy lies on the field.
                 const double w = lay.box.Width();
-                const double side = w / (pieces > 0 ? pieces : std::max(2, Round(w / kSquareAim)));
+                const double side = w / (pieces > 0 ? pieces : std::max(2, Round(w / (kSquareAim * lay.k))));
                 return Floor((px - lay.box.left) / side) + Floor((py - lay.box.top) / side);
             }
             // Squares as broad as a limb (or a half, a third of it), from the first limb's edges.
@@ -241,21 +242,23 @@ int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double
 
 // How far a boundary in line style `line` lies from its straight course at `position` along it:
 // the profile's solid rows at that column, less half its depth (0 for a plain line).
-double LineShift(int line, double position) {
+// At a paint scale k the profile is the design's, k times as long and as deep.
+double LineShift(int line, double position, double k) {
     const LineStyle* style = FindLineStyle(line);
     if (style == nullptr || style->period <= 0 || style->depth <= 0) return 0;
-    const int column = ((static_cast<int>(std::floor(position)) % style->period) + style->period) % style->period;
+    const double design = k == 1.0 ? position : position / k;
+    const int column = ((static_cast<int>(std::floor(design)) % style->period) + style->period) % style->period;
     int solid = 0;
     for (int row = 0; row < style->depth; ++row) solid += style->Solid(row, column) ? 1 : 0;
-    return solid - style->depth / 2.0;
+    return (solid - style->depth / 2.0) * k;
 }
 
 int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, double py) {
     // The pieces of barry, paly and bendy meet along the pattern's line.
-    if (f.pattern == PatternKind::Barry) py += LineShift(f.line, px);
-    if (f.pattern == PatternKind::Paly) px += LineShift(f.line, py);
-    if (f.pattern == PatternKind::Bendy) py += LineShift(f.line, px + py);
-    if (f.pattern == PatternKind::BendySinister) py += LineShift(f.line, px - py);
+    if (f.pattern == PatternKind::Barry) py += LineShift(f.line, px, lay.k);
+    if (f.pattern == PatternKind::Paly) px += LineShift(f.line, py, lay.k);
+    if (f.pattern == PatternKind::Bendy) py += LineShift(f.line, px + py, lay.k);
+    if (f.pattern == PatternKind::BendySinister) py += LineShift(f.line, px - py, lay.k);
     const double w = b.Width(), h = b.Height(), dx = px - b.left, dy = py - b.top;
     const int stripes = f.pieces > 0 ? f.pieces : kDefaultStripes;
     int piece = 0;
@@ -273,7 +276,7 @@ int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, d
         case PatternKind::Lozengy:
         case PatternKind::Fusilly: {
             const bool fusils = f.pattern == PatternKind::Fusilly;
-            const double aim = fusils ? kFusilAim : kLozengeAim;
+            const double aim = (fusils ? kFusilAim : kLozengeAim) * lay.k;
             const int n = f.pieces > 0 ? f.pieces : std::max(2, Round(w / aim));
             const double lw = w / n, lh = lw * (fusils ? kFusilTallness : kLozengeTallness);
             // Lozenge edges run along u = x/lw + y/lh and v = x/lw - y/lh; one lozenge is centred
@@ -290,24 +293,24 @@ int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, d
 }
 
 // The part of a division a pixel lies in, and the box that part's own treatment is laid in.
-int DivisionPart(DivisionKind d, int line, Box& b, double px, double py) {
+int DivisionPart(DivisionKind d, int line, Box& b, double px, double py, double k) {
     // The parts meet along the division's line.
     switch (d) {
-        case DivisionKind::Pale: px += LineShift(line, py); break;
+        case DivisionKind::Pale: px += LineShift(line, py, k); break;
         case DivisionKind::Fess:
         case DivisionKind::Chevron:
-        case DivisionKind::ChevronInverted: py += LineShift(line, px); break;
-        case DivisionKind::Bend: py += LineShift(line, px + py); break;
-        case DivisionKind::BendSinister: py += LineShift(line, px - py); break;
+        case DivisionKind::ChevronInverted: py += LineShift(line, px, k); break;
+        case DivisionKind::Bend: py += LineShift(line, px + py, k); break;
+        case DivisionKind::BendSinister: py += LineShift(line, px - py, k); break;
         case DivisionKind::Cross:
-            px += LineShift(line, py);
-            py += LineShift(line, px);
+            px += LineShift(line, py, k);
+            py += LineShift(line, px, k);
             break;
-        case DivisionKind::TiercedPale: px += LineShift(line, py); break;
+        case DivisionKind::TiercedPale: px += LineShift(line, py, k); break;
         case DivisionKind::TiercedFess:
-        case DivisionKind::TiercedChevron: py += LineShift(line, px); break;
-        case DivisionKind::TiercedBend: py += LineShift(line, px + py); break;
-        case DivisionKind::TiercedBendSinister: py += LineShift(line, px - py); break;
+        case DivisionKind::TiercedChevron: py += LineShift(line, px, k); break;
+        case DivisionKind::TiercedBend: py += LineShift(line, px + py, k); break;
+        case DivisionKind::TiercedBendSinister: py += LineShift(line, px - py, k); break;
         default: break;  // per saltire, per pall, per pile, point in point: drawn straight
     }
     const double nx = (px - b.left) / b.Width(), ny = (py - b.top) / b.Height();
@@ -371,7 +374,7 @@ int LeafAt(const SurfaceFill& f, const Lay& lay, Box b, double px, double py) {
     const SurfaceFill* node = &f;
     for (int depth = 0; depth < 64; ++depth) {
         if (node->kind == FillKind::Tincture || node->parts.empty()) return node->tincture;
-        int part = node->kind == FillKind::Pattern ? PatternPart(*node, lay, b, px, py) : DivisionPart(node->division, node->line, b, px, py);
+        int part = node->kind == FillKind::Pattern ? PatternPart(*node, lay, b, px, py) : DivisionPart(node->division, node->line, b, px, py, lay.k);
         // Per pile and point in point of two: the flanks are one part.
         if (part == 2 && node->parts.size() == 2) part = 0;
         node = &node->parts[static_cast<std::size_t>(std::min<int>(part, static_cast<int>(node->parts.size()) - 1))];
@@ -427,7 +430,8 @@ std::vector<int> SurfaceLeaves(const SurfacePaintRequest& r) {
     const int w = std::max(box.Width(), 0), h = std::max(box.Height(), 0);
     std::vector<int> leaves(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), -1);
     if (r.mask.in.size() < leaves.size()) return leaves;
-    const Lay lay = MakeLay(r.mask, r.lay);
+    Lay lay = MakeLay(r.mask, r.lay);
+    lay.k = r.k;
     Box whole{static_cast<double>(box.left), static_cast<double>(box.top), static_cast<double>(box.right), static_cast<double>(box.bottom)};
     // The box grown on one side so that its middle is the asked one.
     auto centre = [](double& low, double& high, int middle) {
@@ -446,7 +450,9 @@ std::vector<int> SurfaceLeaves(const SurfacePaintRequest& r) {
     return leaves;
 }
 
-void PaintSurface(PaintState& state, const SurfacePaintRequest& r) {
+void PaintSurface(PaintState& state, const SurfacePaintRequest& request) {
+    SurfacePaintRequest r = request;
+    r.k = state.geometry.k;
     const std::vector<int> leaves = SurfaceLeaves(r);
     const Rect& box = r.mask.box;
     const int w = std::max(box.Width(), 0), h = std::max(box.Height(), 0);
