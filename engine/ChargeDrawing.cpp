@@ -4,10 +4,12 @@
 #include <dlfcn.h>
 #include <librsvg/rsvg.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <system_error>
 #include <filesystem>
@@ -111,7 +113,110 @@ std::string TakeError(const VectorRenderer& r, GError* error) {
     return text;
 }
 
+// The drawing of `svgPath` rendered into a width by height surface, stretched over it (x and y
+// scaled apart, as a picture stretched into a rectangle). Null, with `why`, when it cannot be.
+using Surface = std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)>;
+std::optional<Surface> RenderStretched(const VectorRenderer& r, const std::string& svgPath, int width, int height,
+                                       std::string& why) {
+    GError* error = nullptr;
+    std::unique_ptr<RsvgHandle, void (*)(gpointer)> handle(r.newFromFile(svgPath.c_str(), &error), r.objectUnref);
+    if (!handle) {
+        why = TakeError(r, error);
+        return std::nullopt;
+    }
+    r.setDpi(handle.get(), 96.0);
+    gdouble naturalWidth = 0, naturalHeight = 0;
+    if (!r.intrinsicSize(handle.get(), &naturalWidth, &naturalHeight) || naturalWidth <= 0 || naturalHeight <= 0) {
+        why = "it has no size in pixels";
+        return std::nullopt;
+    }
+    Surface surface(r.surfaceCreate(CAIRO_FORMAT_ARGB32, width, height), r.surfaceDestroy);
+    if (r.surfaceStatus(surface.get()) != CAIRO_STATUS_SUCCESS) {
+        why = "no room to draw it";
+        return std::nullopt;
+    }
+    cairo_t* cr = r.create(surface.get());
+    r.scale(cr, width / naturalWidth, height / naturalHeight);
+    const RsvgRectangle viewport{0, 0, naturalWidth, naturalHeight};
+    const bool drawn = r.renderDocument(handle.get(), cr, &viewport, &error);
+    r.destroy(cr);
+    if (!drawn) {
+        why = TakeError(r, error);
+        return std::nullopt;
+    }
+    r.surfaceFlush(surface.get());
+    return surface;
+}
+
 }  // namespace
+
+std::vector<Rgb> ColoursOf(const Bitmap& picture, std::size_t limit) {
+    std::vector<std::uint32_t> seen;
+    const std::uint32_t* p = picture.Data();
+    const std::size_t n = static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!seen.empty() && seen.back() == p[i]) continue;
+        if (std::find(seen.begin(), seen.end(), p[i]) != seen.end()) continue;
+        if (seen.size() == limit) return {};
+        seen.push_back(p[i]);
+    }
+    std::vector<Rgb> colours;
+    for (std::uint32_t c : seen) colours.push_back(Bitmap::Unpack(c));
+    return colours;
+}
+
+DrawingOutcome DrawArtAtSize(const std::string& svgPath, int width, int height, const std::vector<Rgb>& colours,
+                             Rgb ground, Bitmap& out, std::string& why) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(svgPath, ec)) return DrawingOutcome::NoDrawing;
+    if (width < 1 || height < 1 || width > kMaxRenderedSide || height > kMaxRenderedSide || colours.empty()) {
+        why = "it cannot be drawn " + std::to_string(width) + " by " + std::to_string(height) + " pixels";
+        return DrawingOutcome::Unreadable;
+    }
+    const VectorRenderer& r = Renderer();
+    if (!r.loaded) {
+        why = r.error;
+        return DrawingOutcome::Unreadable;
+    }
+    const std::optional<Surface> surface = RenderStretched(r, svgPath, width, height, why);
+    if (!surface) return DrawingOutcome::Unreadable;
+    const unsigned char* data = r.surfaceData(surface->get());
+    const int stride = r.surfaceStride(surface->get());
+    out = Bitmap(width, height, ground);
+    // Colours come in flat areas: the last pixel's answer is kept for the next one of its value.
+    std::uint32_t lastArgb = 0;
+    std::uint32_t lastPacked = Bitmap::Pack(ground);
+    bool haveLast = false;
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        std::uint32_t* target = out.Row(y);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t argb = row[x];
+            if (!haveLast || argb != lastArgb) {
+                // Premultiplied: laid on the ground, each channel is c + ground x (1 - alpha).
+                const int alpha = static_cast<int>(argb >> 24);
+                auto channel = [&](int shift, int g) {
+                    return static_cast<int>((argb >> shift) & 0xFF) + (g * (255 - alpha) + 127) / 255;
+                };
+                const int cr = channel(16, ground.r), cg = channel(8, ground.g), cb = channel(0, ground.b);
+                const Rgb* best = &colours.front();
+                int bestDistance = -1;
+                for (const Rgb& c : colours) {
+                    const int d = (cr - c.r) * (cr - c.r) + (cg - c.g) * (cg - c.g) + (cb - c.b) * (cb - c.b);
+                    if (bestDistance < 0 || d < bestDistance) {
+                        best = &c;
+                        bestDistance = d;
+                    }
+                }
+                lastArgb = argb;
+                lastPacked = Bitmap::Pack(*best);
+                haveLast = true;
+            }
+            target[x] = lastPacked;
+        }
+    }
+    return DrawingOutcome::Drawn;
+}
 
 std::string DrawingPathFor(const std::string& picturePath) {
     const std::filesystem::path picture(picturePath);

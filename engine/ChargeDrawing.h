@@ -6,6 +6,9 @@
 // size in the picture's own colour indices, so it is tinted as the picture is.
 
 #include <string>
+#include <vector>
+
+#include "engine/Bitmap.h"
 
 #include "engine/PaintState.h"
 
@@ -25,5 +28,15 @@ DrawingOutcome DrawChargeAtScale(const std::string& drawingPath, double k, Charg
 // The colour index a rendered pixel (cairo's premultiplied ARGB) stands for: background when at
 // least half transparent, else the nearest of outline, body, second part and detail.
 std::uint8_t IndexOfRenderedPixel(std::uint32_t argb);
+
+// A window picture (the mantle, the scroll) drawn again from its drawing `svgPath`, stretched over
+// `width` by `height` pixels as the picture is stretched, each pixel the nearest of `colours` (the
+// picture's own colours) once laid on `ground`, so that its key colours stay exact at any size.
+DrawingOutcome DrawArtAtSize(const std::string& svgPath, int width, int height, const std::vector<Rgb>& colours,
+                             Rgb ground, Bitmap& out, std::string& why);
+
+// The distinct colours of `picture`, at most `limit` of them (a picture drawn in a few flat
+// colours); empty when it has more.
+std::vector<Rgb> ColoursOf(const Bitmap& picture, std::size_t limit);
 
 }  // namespace esc

@@ -337,20 +337,40 @@ void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
             const double lower = tiled ? TileFlag(tile, X, y0 + 1) : VairFlag(X, y0 + 1);
             blended[static_cast<std::size_t>(X - first)] = (1 - ay) * upper + ay * lower;
         }
-        // Column by column the design position grows by 1/k; a run ends where the blend crosses
-        // one half.
-        const double step = 1.0 / g.k;
+        // A run ends where the blend crosses one half. Within one design column the blend runs
+        // straight between its two ends, so a column whose ends lie on one side is that side
+        // whole; runs of such columns are crossed in one step, and only the columns where the
+        // blend crosses one half are looked at pixel by pixel.
         auto on = [&](double X) {
             const double fx = std::floor(X), ax = X - fx;
             const auto i = static_cast<std::size_t>(static_cast<int>(fx) - first);
             return (1 - ax) * blended[i] + ax * blended[i + 1] > 0.5;
         };
+        const std::size_t columns = blended.size() - 1;
+        std::vector<int> side(columns), sameUntil(columns);
+        for (std::size_t i = 0; i < columns; ++i) {
+            const bool a = blended[i] > 0.5, b = blended[i + 1] > 0.5;
+            side[i] = a == b ? static_cast<int>(a) : -1;
+        }
+        // The first column past i whose side differs from i's.
+        for (std::size_t i = columns; i-- > 0;)
+            sameUntil[i] = i + 1 < columns && side[i + 1] == side[i] ? sameUntil[i + 1] : static_cast<int>(i) + 1;
+        // The first picture column whose centre lies at design position X or past it.
+        auto firstColumnFrom = [&](double X) { return static_cast<int>(std::ceil((X + 0.5) * g.k - 0.5)); };
         PlotRuns(state, x1, y, x2, [&](int x) {
-            double X = DesignCentre(g, x);
-            const bool value = on(X);
+            const bool value = on(DesignCentre(g, x));
             int end = x + 1;
-            for (X += step; end < x2 && on(X) == value; X += step) ++end;
-            return CodeRun{value ? pattern : ground, end};
+            while (end < x2) {
+                const double X = DesignCentre(g, end);
+                const auto i = static_cast<std::size_t>(static_cast<int>(std::floor(X)) - first);
+                if (side[i] == static_cast<int>(value)) {
+                    end = std::max(end + 1, firstColumnFrom(first + sameUntil[i]));
+                    continue;
+                }
+                if (on(X) != value) break;
+                ++end;
+            }
+            return CodeRun{value ? pattern : ground, std::min(end, x2)};
         });
         return;
     }

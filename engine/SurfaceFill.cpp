@@ -80,6 +80,7 @@ struct Lay {
     // Broad: the breadth of the limbs and where a square of the grid starts.
     double limb = 1, x0 = 0, y0 = 0;
     Rect box;
+    double k = 1.0;  // picture pixels to a design pixel
 };
 
 // The lengths of the runs of mask pixels along rows and columns, and the first pixel of each.
@@ -210,7 +211,7 @@ Lay MakeLay(const SurfaceMask& m, SurfaceLay asked) {
 
 // The piece of compony (squaresAcross 1), counter-compony (2) or chequy (3) that a pixel lies
 // in, laid as the surface lies; its parity picks the part.
-double LineShift(int line, double position);
+double LineShift(int line, double position, double k);
 
 int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double py, int line = -1) {
     switch (lay.kind) {
@@ -219,8 +220,8 @@ int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double
             const double dx = px - f.mx, dy = py - f.my;
             double s = dx * f.ux + dy * f.uy - f.smin, t = -dx * f.uy + dy * f.ux - f.tmin;
             // The squares of a band meet along the line both ways, as on a broad surface.
-            s += LineShift(line, t);
-            t += LineShift(line, s);
+            s += LineShift(line, t, lay.k);
+            t += LineShift(line, s, lay.k);
             const double across = f.breadth / squaresAcross;
             const double along = pieces > 0 ? f.length / pieces : across;
             return Floor(s / along) + Floor(t / across);
@@ -234,14 +235,14 @@ int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double
             const double depth = std::min({static_cast<double>(x - lay.rowFirst[y]), static_cast<double>(lay.rowLast[y] - x),
                                            static_cast<double>(y - lay.columnFirst[x]), static_cast<double>(lay.columnLast[x] - y)});
             const int around = (pieces > 0 ? pieces : kDefaultRingPieces) * squaresAcross;
-            const double across = std::max(lay.limb, 2.0) / squaresAcross;
+            const double across = std::max(lay.limb, 2.0 * lay.k) / squaresAcross;
             return Floor(turn * around) + std::min(Floor(std::max(depth, 0.0) / across), squaresAcross - 1);
         }
         default: {
-            if (lay.limb > kNarrowLimb) {
+            if (lay.limb > kNarrowLimb * lay.k) {
                 // Squares over the box, as chequy lies on the field.
                 const double w = lay.box.Width();
-                const double side = w / (pieces > 0 ? pieces : std::max(2, Round(w / kSquareAim)));
+                const double side = w / (pieces > 0 ? pieces : std::max(2, Round(w / (kSquareAim * lay.k))));
                 return Floor((px - lay.box.left) / side) + Floor((py - lay.box.top) / side);
             }
             // Squares as broad as a limb (or a half, a third of it), from the first limb's edges.
@@ -253,13 +254,15 @@ int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double
 
 // How far a boundary in line style `line` lies from its straight course at `position` along it:
 // the profile's solid rows at that column, less half its depth (0 for a plain line).
-double LineShift(int line, double position) {
+// At a paint scale k the profile is the design's, k times as long and as deep.
+double LineShift(int line, double position, double k) {
     const LineStyle* style = FindLineStyle(line);
     if (style == nullptr || style->period <= 0 || style->depth <= 0) return 0;
-    const int column = ((static_cast<int>(std::floor(position)) % style->period) + style->period) % style->period;
+    const double design = k == 1.0 ? position : position / k;
+    const int column = ((static_cast<int>(std::floor(design)) % style->period) + style->period) % style->period;
     int solid = 0;
     for (int row = 0; row < style->depth; ++row) solid += style->Solid(row, column) ? 1 : 0;
-    return solid - style->depth / 2.0;
+    return (solid - style->depth / 2.0) * k;
 }
 
 // A boundary that runs straight from one point to another, in shield pixels.
@@ -270,7 +273,7 @@ struct Course {
 // Moves the point across the nearest of the courses by how far that boundary, drawn in `line`,
 // lies from its straight course there: the lines of divisions that meet at a point (per saltire,
 // per pall, per pile, gyronny) each follow their line.
-void ShiftAcrossNearest(int line, std::span<const Course> courses, double& px, double& py) {
+void ShiftAcrossNearest(int line, std::span<const Course> courses, double& px, double& py, double k) {
     if (FindLineStyle(line) == nullptr) return;
     double best = 1e18, along = 0, nx = 0, ny = 0;
     for (const Course& c : courses) {
@@ -288,7 +291,7 @@ void ShiftAcrossNearest(int line, std::span<const Course> courses, double& px, d
         }
     }
     if (best > 1e17) return;
-    const double shift = LineShift(line, along);
+    const double shift = LineShift(line, along, k);
     px += shift * nx;
     py += shift * ny;
 }
@@ -328,10 +331,10 @@ int FretPart(int count, const Box& b, double px, double py) {
 
 int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, double py) {
     // The pieces of barry, paly and bendy meet along the pattern's line.
-    if (f.pattern == PatternKind::Barry) py += LineShift(f.line, px);
-    if (f.pattern == PatternKind::Paly) px += LineShift(f.line, py);
-    if (f.pattern == PatternKind::Bendy) py += LineShift(f.line, px + py);
-    if (f.pattern == PatternKind::BendySinister) py += LineShift(f.line, px - py);
+    if (f.pattern == PatternKind::Barry) py += LineShift(f.line, px, lay.k);
+    if (f.pattern == PatternKind::Paly) px += LineShift(f.line, py, lay.k);
+    if (f.pattern == PatternKind::Bendy) py += LineShift(f.line, px + py, lay.k);
+    if (f.pattern == PatternKind::BendySinister) py += LineShift(f.line, px - py, lay.k);
     if (f.pattern == PatternKind::Gyronny && FindLineStyle(f.line) != nullptr) {
         const int n = f.pieces > 0 ? f.pieces : kDefaultGyrons;
         const double cx = b.left + b.Width() / 2, cy = b.top + b.Height() / 2, reach = b.Width() + b.Height();
@@ -341,7 +344,7 @@ int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, d
             const double a = 2 * std::numbers::pi * (static_cast<double>(k) / n - 0.5);
             rays.push_back({cx, cy, cx + reach * std::sin(a), cy - reach * std::cos(a)});
         }
-        ShiftAcrossNearest(f.line, rays, px, py);
+        ShiftAcrossNearest(f.line, rays, px, py, lay.k);
     }
     const double w = b.Width(), h = b.Height(), dx = px - b.left, dy = py - b.top;
     const int stripes = f.pieces > 0 ? f.pieces : kDefaultStripes;
@@ -360,7 +363,7 @@ int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, d
         case PatternKind::Lozengy:
         case PatternKind::Fusilly: {
             const bool fusils = f.pattern == PatternKind::Fusilly;
-            const double aim = fusils ? kFusilAim : kLozengeAim;
+            const double aim = (fusils ? kFusilAim : kLozengeAim) * lay.k;
             const int n = f.pieces > 0 ? f.pieces : std::max(2, Round(w / aim));
             const double lw = w / n, lh = lw * (fusils ? kFusilTallness : kLozengeTallness);
             // Lozenge edges run along u = x/lw + y/lh and v = x/lw - y/lh; one lozenge is centred
@@ -372,10 +375,10 @@ int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, d
         case PatternKind::Compony: piece = SquarePiece(lay, 1, f.pieces, px, py); break;
         case PatternKind::CounterCompony: piece = SquarePiece(lay, 2, f.pieces, px, py); break;
         case PatternKind::Chequy:
-            if (lay.kind != SurfaceLay::Band && lay.limb > kNarrowLimb) {
+            if (lay.kind != SurfaceLay::Band && lay.limb > kNarrowLimb * lay.k) {
                 // The squares of a broad surface meet along the line both ways.
-                px += LineShift(f.line, py);
-                py += LineShift(f.line, px);
+                px += LineShift(f.line, py, lay.k);
+                py += LineShift(f.line, px, lay.k);
             }
             piece = SquarePiece(lay, 3, f.pieces, px, py, f.line);
             break;
@@ -389,37 +392,37 @@ int PatternPart(const SurfaceFill& f, const Lay& lay, const Box& b, double px, d
 }
 
 // The part of a division a pixel lies in, and the box that part's own treatment is laid in.
-int DivisionPart(DivisionKind d, int line, Box& b, double px, double py) {
+int DivisionPart(DivisionKind d, int line, Box& b, double px, double py, double k) {
     // The parts meet along the division's line.
     switch (d) {
-        case DivisionKind::Pale: px += LineShift(line, py); break;
+        case DivisionKind::Pale: px += LineShift(line, py, k); break;
         case DivisionKind::Fess:
         case DivisionKind::Chevron:
-        case DivisionKind::ChevronInverted: py += LineShift(line, px); break;
-        case DivisionKind::Bend: py += LineShift(line, px + py); break;
-        case DivisionKind::BendSinister: py += LineShift(line, px - py); break;
+        case DivisionKind::ChevronInverted: py += LineShift(line, px, k); break;
+        case DivisionKind::Bend: py += LineShift(line, px + py, k); break;
+        case DivisionKind::BendSinister: py += LineShift(line, px - py, k); break;
         case DivisionKind::Cross:
-            px += LineShift(line, py);
-            py += LineShift(line, px);
+            px += LineShift(line, py, k);
+            py += LineShift(line, px, k);
             break;
-        case DivisionKind::TiercedPale: px += LineShift(line, py); break;
+        case DivisionKind::TiercedPale: px += LineShift(line, py, k); break;
         case DivisionKind::TiercedFess:
-        case DivisionKind::TiercedChevron: py += LineShift(line, px); break;
-        case DivisionKind::TiercedBend: py += LineShift(line, px + py); break;
-        case DivisionKind::TiercedBendSinister: py += LineShift(line, px - py); break;
+        case DivisionKind::TiercedChevron: py += LineShift(line, px, k); break;
+        case DivisionKind::TiercedBend: py += LineShift(line, px + py, k); break;
+        case DivisionKind::TiercedBendSinister: py += LineShift(line, px - py, k); break;
         default: {
             // The divisions whose lines meet at a point: each line from the meeting point out.
             const double l = b.left, t = b.top, r = b.right, bt = b.bottom, mx = (l + r) / 2, my = (t + bt) / 2;
             const double w = b.Width(), h = b.Height();
             if (d == DivisionKind::Saltire)
-                ShiftAcrossNearest(line, std::array<Course, 4>{{{mx, my, l, t}, {mx, my, r, t}, {mx, my, l, bt}, {mx, my, r, bt}}}, px, py);
-            if (d == DivisionKind::Pall) ShiftAcrossNearest(line, std::array<Course, 3>{{{mx, my, l, t}, {mx, my, r, t}, {mx, my, mx, bt}}}, px, py);
+                ShiftAcrossNearest(line, std::array<Course, 4>{{{mx, my, l, t}, {mx, my, r, t}, {mx, my, l, bt}, {mx, my, r, bt}}}, px, py, k);
+            if (d == DivisionKind::Pall) ShiftAcrossNearest(line, std::array<Course, 3>{{{mx, my, l, t}, {mx, my, r, t}, {mx, my, mx, bt}}}, px, py, k);
             if (d == DivisionKind::PallReversed)
-                ShiftAcrossNearest(line, std::array<Course, 3>{{{mx, my, l, bt}, {mx, my, r, bt}, {mx, my, mx, t}}}, px, py);
+                ShiftAcrossNearest(line, std::array<Course, 3>{{{mx, my, l, bt}, {mx, my, r, bt}, {mx, my, mx, t}}}, px, py, k);
             if (d == DivisionKind::Pile)
-                ShiftAcrossNearest(line, std::array<Course, 2>{{{mx, bt, mx - kPileHalfBreadth * w, t}, {mx, bt, mx + kPileHalfBreadth * w, t}}}, px, py);
+                ShiftAcrossNearest(line, std::array<Course, 2>{{{mx, bt, mx - kPileHalfBreadth * w, t}, {mx, bt, mx + kPileHalfBreadth * w, t}}}, px, py, k);
             if (d == DivisionKind::PointInPoint)
-                ShiftAcrossNearest(line, std::array<Course, 2>{{{mx, t + kPointApex * h, l, bt}, {mx, t + kPointApex * h, r, bt}}}, px, py);
+                ShiftAcrossNearest(line, std::array<Course, 2>{{{mx, t + kPointApex * h, l, bt}, {mx, t + kPointApex * h, r, bt}}}, px, py, k);
             break;
         }
     }
@@ -490,7 +493,7 @@ int LeafAt(const SurfaceFill& f, const Lay& lay, Box b, double px, double py, in
             node = &node->parts[0];
             continue;
         }
-        int part = node->kind == FillKind::Pattern ? PatternPart(*node, lay, b, px, py) : DivisionPart(node->division, node->line, b, px, py);
+        int part = node->kind == FillKind::Pattern ? PatternPart(*node, lay, b, px, py) : DivisionPart(node->division, node->line, b, px, py, lay.k);
         // Per pile and point in point of two: the flanks are one part.
         if (part == 2 && node->parts.size() == 2) part = 0;
         node = &node->parts[static_cast<std::size_t>(std::min<int>(part, static_cast<int>(node->parts.size()) - 1))];
@@ -559,7 +562,8 @@ std::vector<int> SurfaceLeaves(const SurfacePaintRequest& r) {
     const int w = std::max(box.Width(), 0), h = std::max(box.Height(), 0);
     std::vector<int> leaves(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), -1);
     if (r.mask.in.size() < leaves.size()) return leaves;
-    const Lay lay = MakeLay(r.mask, r.lay);
+    Lay lay = MakeLay(r.mask, r.lay);
+    lay.k = r.k;
     const Box whole = WholeBox(r);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
@@ -575,7 +579,8 @@ SurfaceMask SurfaceMarkMask(const SurfacePaintRequest& r, int mark) {
     const int w = std::max(out.box.Width(), 0), h = std::max(out.box.Height(), 0);
     out.in.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), false);
     if (r.mask.in.size() < out.in.size()) return out;
-    const Lay lay = MakeLay(r.mask, r.lay);
+    Lay lay = MakeLay(r.mask, r.lay);
+    lay.k = r.k;
     const Box whole = WholeBox(r);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
@@ -588,7 +593,9 @@ SurfaceMask SurfaceMarkMask(const SurfacePaintRequest& r, int mark) {
     return out;
 }
 
-void PaintSurface(PaintState& state, const SurfacePaintRequest& r) {
+void PaintSurface(PaintState& state, const SurfacePaintRequest& request) {
+    SurfacePaintRequest r = request;
+    r.k = state.geometry.k;
     const std::vector<int> leaves = SurfaceLeaves(r);
     const Rect& box = r.mask.box;
     const int w = std::max(box.Width(), 0), h = std::max(box.Height(), 0);

@@ -81,6 +81,10 @@ struct SurfacePaintRequest {
     // that spans the shield's pale or fess line is divided on that line (a cross quarterly at
     // the cross's own centre). Below 0: the box's middle.
     int middleX = -1, middleY = -1;
+    // The paint scale the mask is drawn at: the lines' teeth, the lozenges, the squares and the
+    // breadth that makes a limb broad are design measures, this many picture pixels each.
+    // PaintSurface takes it from the painter.
+    double k = 1.0;
 };
 
 // The tincture code of the leaf that each pixel of the mask lies in (-1 outside the mask),

@@ -58,8 +58,8 @@ void OnBars(DrawingState& s, int n) {
     if (n < 1 || rows.centres.empty()) return;
     NoteLayout(s, "OnBars(" + std::to_string(bars) + ")");
     const int most = (n + bars - 1) / bars;
-    const float byBar = kChargeShareOfBar * rows.width / (kUsualPictureHeight * kPictureScaleFactor);
-    const float byRow = kChargeShareOfBar * g.W / (most + 1) / (kUsualPictureHeight * kPictureScaleFactor);
+    const float byBar = kChargeShareOfBar * rows.width / (g.Px(kUsualPictureHeight) * kPictureScaleFactor);
+    const float byRow = kChargeShareOfBar * g.W / (most + 1) / (g.Px(kUsualPictureHeight) * kPictureScaleFactor);
     const float scale = std::min(byBar, byRow);
     // Each charge free to slide along its bar a little, then all grown to fill the bars' depth.
     std::vector<SpotOnOrdinary> spots;
@@ -188,7 +188,8 @@ void BetweenBend(DrawingState& s, int n, bool sinister) {
             // stands instead where its side of the bend holds the largest square.
             const FreeSpace space = FreeSpace::AroundOrdinary(s);
             if (space.Regions() == 2) {
-                const Fit first = FitInRegion(space, 0, 1, kLargestSquareBeside), second = FitInRegion(space, 1, 1, kLargestSquareBeside);
+                const Fit first = FitInRegion(space, 0, 1, g.Px(kLargestSquareBeside)),
+                          second = FitInRegion(space, 1, 1, g.Px(kLargestSquareBeside));
                 if (first.cell > 0 && second.cell > 0 && first.spots.size() == 1 && second.spots.size() == 1) {
                     spots[0] = {first.spots[0].x, first.spots[0].y};
                     spots[1] = {second.spots[0].x, second.spots[0].y};
@@ -242,9 +243,9 @@ void PlaceClearOfChevron(DrawingState& s, int x, int y, float scale, int step) {
     }
     const FreeSpace space = FreeSpace::AroundOrdinary(s, false);
     for (float k = scale; k >= kSmallestScaleByChevron; k -= kScaleStepByChevron) {
-        const int w = static_cast<int>(picture.width * k * kPictureScaleFactor) + 2 * kClearOfChevron;
-        const int h = static_cast<int>(picture.height * k * kPictureScaleFactor) + 2 * kClearOfChevron;
-        for (int cy = y; cy - h / 2 > 0 && cy + h / 2 < s.geometry.shieldBottom; cy += step) {
+        const int w = static_cast<int>(picture.width * k * kPictureScaleFactor) + 2 * s.geometry.Px(kClearOfChevron);
+        const int h = static_cast<int>(picture.height * k * kPictureScaleFactor) + 2 * s.geometry.Px(kClearOfChevron);
+        for (int cy = y; cy - h / 2 > 0 && cy + h / 2 < s.geometry.shieldBottom; cy += s.geometry.Px(step)) {
             if (RectFree(space, x, cy, w, h)) {
                 Place(s, x, cy, k);
                 return;
@@ -268,9 +269,9 @@ void BetweenSaltire(DrawingState& s, int n) {
     const int W = g.W, H = g.H;
     if (n == 12) {
         const int points[12][2] = {{g.W2, g.H4},          {g.W2, 3 * g.H4},         {g.W4, g.H2},
-                                   {3 * g.W4, g.H2},      {g.W3 + g.Px(10), 30},          {W - g.W3 - g.Px(10), 30},
-                                   {g.W3 + g.Px(10), H - 30},   {W - g.W3 - g.Px(10), H - 30},  {30, g.H3 + g.Px(10)},
-                                   {30, H - g.H3 - g.Px(10)},   {W - 30, g.H3 + g.Px(10)},      {W - 30, H - g.H3 - g.Px(30)}};
+                                   {3 * g.W4, g.H2},      {g.W3 + g.Px(10), g.Px(30)},          {W - g.W3 - g.Px(10), g.Px(30)},
+                                   {g.W3 + g.Px(10), H - g.Px(30)},   {W - g.W3 - g.Px(10), H - g.Px(30)},  {g.Px(30), g.H3 + g.Px(10)},
+                                   {g.Px(30), H - g.H3 - g.Px(10)},   {W - g.Px(30), g.H3 + g.Px(10)},      {W - g.Px(30), H - g.H3 - g.Px(30)}};
         for (const auto& p : points) Place(s, p[0], p[1], 0.4f);
         return;
     }

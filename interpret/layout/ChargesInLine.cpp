@@ -83,7 +83,7 @@ LinePoint PointInLine(const ShieldGeometry& g, int code, int n, int index) {
     int cell = pale ? point(1).y - point(0).y : point(1).x - point(0).x;
     for (int i = 0; i < n; ++i) {
         const LinePoint p = point(i);
-        const int room = std::min({p.x, g.W - p.x, p.y, g.straightBottom - p.y + g.H / 12}) - kMarginToEdge;
+        const int room = std::min({p.x, g.W - p.x, p.y, g.straightBottom - p.y + g.H / 12}) - g.Px(kMarginToEdge);
         cell = std::min(cell, 2 * room);
     }
     LinePoint p = point(index);
@@ -331,7 +331,7 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
         const int to = index == 0 ? (pale ? y1 : x1) : (pale ? g.straightBottom : g.W);
         const int across = pale ? g.W : g.straightBottom;
         const int before = pale ? y1 : x1, after = (pale ? g.straightBottom : g.W) - (pale ? y2 : x2);
-        const int room = std::min({before, after, across}) - 2 * kMarginToEdge;
+        const int room = std::min({before, after, across}) - 2 * g.Px(kMarginToEdge);
         if (room <= 0) return false;
         const float scale = std::min(kLargestInLine, static_cast<float>(room) * kChargeShareOfCell /
                                                          static_cast<float>(kChargeExtentAtScaleOne));

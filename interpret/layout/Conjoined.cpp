@@ -70,7 +70,7 @@ bool ConjoinedRows(DrawingState& s, std::span<const int> rows) {
         }
     }
     const double unitAcross = reach->across * kPictureScaleFactor, unitTall = reach->tall * kPictureScaleFactor;
-    const double scale = std::min({(g.W - 2.0 * kMargin) / (widest * unitAcross), (g.H - 2.0 * kMargin) / (span * unitTall),
+    const double scale = std::min({(g.W - 2.0 * g.Px(kMargin)) / (widest * unitAcross), (g.H - 2.0 * g.Px(kMargin)) / (span * unitTall),
                                    static_cast<double>(kLargestConjoinedScale)});
     const double w = unitAcross * scale, h = unitTall * scale;
     NoteLayout(s, "Conjoined rows");
@@ -90,13 +90,13 @@ bool ConjoinedInLine(DrawingState& s, int n) {
     if (!s.conjoined || reach == nullptr || n < 2) return false;
     const ShieldGeometry& g = s.geometry;
     const double unitAcross = reach->across * kPictureScaleFactor, unitTall = reach->tall * kPictureScaleFactor;
-    const double room = std::min(g.W - 2.0 * kMargin, g.H - 2.0 * kMargin);
+    const double room = std::min(g.W - 2.0 * g.Px(kMargin), g.H - 2.0 * g.Px(kMargin));
     switch (s.shapeCode) {
         case kInFess:
         case kInPale: {
             const bool fess = s.shapeCode == kInFess;
             // Along the line the charges touch; across it one charge must fit.
-            const double scale = std::min({fess ? (g.W - 2.0 * kMargin) / (n * unitAcross) : (g.H - 2.0 * kMargin) / (n * unitTall),
+            const double scale = std::min({fess ? (g.W - 2.0 * g.Px(kMargin)) / (n * unitAcross) : (g.H - 2.0 * g.Px(kMargin)) / (n * unitTall),
                                            room / (fess ? unitTall : unitAcross),
                                            static_cast<double>(kLargestConjoinedScale)});
             const double step = (fess ? unitAcross : unitTall) * scale;
@@ -113,7 +113,7 @@ bool ConjoinedInLine(DrawingState& s, int n) {
             // follows the turned picture's axis through the middle of the shield.
             const double a = kBendwiseDegrees * std::acos(-1.0) / 180.0;
             const double dx = std::sin(a), dy = std::cos(a);
-            const double halfRoomX = (g.W2 - kMargin) / dx, halfRoomY = (g.H2 - kMargin) / dy;
+            const double halfRoomX = (g.W2 - g.Px(kMargin)) / dx, halfRoomY = (g.H2 - g.Px(kMargin)) / dy;
             const double scale = std::min(2.0 * std::min(halfRoomX, halfRoomY) / (n * unitTall),
                                           static_cast<double>(kLargestConjoinedScale));
             const double step = unitTall * scale;

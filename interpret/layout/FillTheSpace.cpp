@@ -90,8 +90,8 @@ float LargestScaleAt(DrawingState& s, const FreeSpace& space, int x, int y, std:
     DrawnReach reach;
     if (!CurrentDrawnReach(s, reach)) return 0.0f;
     const auto fits = [&](float scale) {
-        const int across = static_cast<int>(std::ceil(reach.across * scale)) + kRoomMargin;
-        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + kRoomMargin;
+        const int across = static_cast<int>(std::ceil(reach.across * scale)) + s.geometry.Px(kRoomMargin);
+        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + s.geometry.Px(kRoomMargin);
         const int x1 = x - across, y1 = y - upDown, x2 = x + across, y2 = y + upDown;
         if (!allowed(Rect{x1, y1, x2 + 1, y2 + 1}) || !RectFree(space, x1, y1, x2, y2)) return false;
         for (const Rect& t : taken)
@@ -128,7 +128,7 @@ bool RoomLeftByLaterEdges(const DrawingState& s, int& top) {
         if (startsWith(s.Word(i), "chief")) {
             // A chief the charges are already pressed below (the drawing state's room top) leaves
             // them the whole of that room.
-            top = s.roomTop > 0 ? 0 : s.geometry.chiefDepth + kRoomMargin;
+            top = s.roomTop > 0 ? 0 : s.geometry.chiefDepth + s.geometry.Px(kRoomMargin);
         } else if (s.Type(i) == kTypeOrdinary && i > s.levelFirstWord + 1 &&
                    (EqualsIgnoringCase(s.Word(i - 1), "a") || EqualsIgnoringCase(s.Word(i - 1), "an") ||
                     s.Type(i - 1) == kTypeNumber)) {
@@ -143,8 +143,8 @@ float LargestCommonScale(DrawingState& s, const FreeSpace& space, std::span<cons
     DrawnReach reach;
     if (spots.empty() || !CurrentDrawnReach(s, reach)) return from;
     const auto fits = [&](float scale) {
-        const int across = static_cast<int>(std::ceil(reach.across * scale)) + kRoomMargin;
-        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + kRoomMargin;
+        const int across = static_cast<int>(std::ceil(reach.across * scale)) + s.geometry.Px(kRoomMargin);
+        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + s.geometry.Px(kRoomMargin);
         for (std::size_t i = 0; i < spots.size(); ++i) {
             const auto [x, y] = spots[i];
             if (y - upDown < top) return false;
@@ -206,13 +206,13 @@ RoomFit LargestRowInRoom(DrawingState& s, const FreeSpace& space, std::span<cons
     DrawnReach reach;
     if (xs.empty() || !CurrentDrawnReach(s, reach)) return {};
     const auto fits = [&](int y, float scale) {
-        const int across = static_cast<int>(std::ceil(reach.across * scale)) + kRoomMargin;
-        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + kRoomMargin;
+        const int across = static_cast<int>(std::ceil(reach.across * scale)) + s.geometry.Px(kRoomMargin);
+        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + s.geometry.Px(kRoomMargin);
+        const int margin = s.geometry.Px(kRoomMargin);
         for (const int x : xs) {
             const int x1 = x - across, y1 = y - upDown, x2 = x + across, y2 = y + upDown;
-            if (x2 - x1 + 1 > band + 2 * kRoomMargin) return false;
-            if (x1 < room.left - kRoomMargin || x2 >= room.right + kRoomMargin || y1 < room.top - kRoomMargin ||
-                y2 >= room.bottom + kRoomMargin)
+            if (x2 - x1 + 1 > band + 2 * margin) return false;
+            if (x1 < room.left - margin || x2 >= room.right + margin || y1 < room.top - margin || y2 >= room.bottom + margin)
                 return false;
             if (!RectFree(space, x1, y1, x2, y2)) return false;
             for (const Rect& t : taken)

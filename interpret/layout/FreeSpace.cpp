@@ -31,14 +31,15 @@ struct Span {
     int left = 0, right = -1;
 };
 Span InsideOutline(const ShieldGeometry& g, int y, int width) {
-    if (y < kEdgeMargin || y > g.shieldBottom - kEdgeMargin) return {};
-    Span span{kEdgeMargin, g.W - 1 - kEdgeMargin};
+    const int margin = g.Px(kEdgeMargin);
+    if (y < margin || y > g.shieldBottom - margin) return {};
+    Span span{margin, g.W - 1 - margin};
     if (y >= g.baseTop) {
         const int row = y - g.baseTop;
         if (row >= g.BaseBoundsCount()) return {};
         const BaseBound& b = g.baseBounds[static_cast<std::size_t>(row)];
-        span.left = std::max(span.left, b.left + kEdgeMargin);
-        span.right = std::min(span.right, b.right - kEdgeMargin);
+        span.left = std::max(span.left, b.left + margin);
+        span.right = std::min(span.right, b.right - margin);
     }
     span.left = std::max(span.left, 0);
     span.right = std::min(span.right, width - 1);
@@ -180,7 +181,8 @@ FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
         for (int k = 0; k < n; ++k) {
             const int index = ((s.ringNext - n + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
             const RingEntry& e = s.placementRing[static_cast<std::size_t>(index)];
-            const int half = static_cast<int>(e.scale * kChargeExtentAtScaleOne / 2) + kOrdinaryMargin;
+            const int half = static_cast<int>(space.geometry_.Scaled(e.scale * kChargeExtentAtScaleOne) / 2) +
+                             space.geometry_.Px(kOrdinaryMargin);
             const Box box{std::max(0, e.x - half), std::max(0, e.y - half), std::min(space.width_ - 1, e.x + half),
                           std::min(space.height_ - 1, e.y + half)};
             if (box.x1 <= box.x2 && box.y1 <= box.y2) space.boxes_.push_back(box);
@@ -194,8 +196,9 @@ int FreeSpace::BlockedIn(int x1, int y1, int x2, int y2) const {
     int blocked = SumIn(outline_->outsideSums, width_, x1, y1, x2, y2);
     if (!markSums_.empty()) {
         // Every pixel within kOrdinaryMargin of the ordinary is blocked.
-        blocked += SumIn(markSums_, width_, std::max(0, x1 - kOrdinaryMargin), std::max(0, y1 - kOrdinaryMargin),
-                         std::min(width_ - 1, x2 + kOrdinaryMargin), std::min(height_ - 1, y2 + kOrdinaryMargin));
+        const int margin = geometry_.Px(kOrdinaryMargin);
+        blocked += SumIn(markSums_, width_, std::max(0, x1 - margin), std::max(0, y1 - margin),
+                         std::min(width_ - 1, x2 + margin), std::min(height_ - 1, y2 + margin));
     }
     for (const Box& b : boxes_)
         if (b.x1 <= x2 && x1 <= b.x2 && b.y1 <= y2 && y1 <= b.y2) ++blocked;
@@ -351,11 +354,12 @@ void FreeSpace::FreeCentres(int y, int cell, int region, std::vector<char>& free
     std::fill(free.begin() + first, free.begin() + last + 1, 1);
     if (!markSums_.empty()) {
         // The marked pixels of the band of rows the margin reaches, summed up to each column.
-        const int m1 = std::max(0, y1 - kOrdinaryMargin), m2 = std::min(h - 1, y2 + kOrdinaryMargin);
+        const int margin = geometry_.Px(kOrdinaryMargin);
+        const int m1 = std::max(0, y1 - margin), m2 = std::min(h - 1, y2 + margin);
         const int* below = markSums_.data() + static_cast<std::size_t>(m2 + 1) * (w + 1);
         const int* above = markSums_.data() + static_cast<std::size_t>(m1) * (w + 1);
         // The square grown by the margin spans columns x - reachLeft .. x + reachRight - 1.
-        const int reachLeft = half + kOrdinaryMargin, reachRight = cell - half + kOrdinaryMargin;
+        const int reachLeft = half + margin, reachRight = cell - half + margin;
         auto blocked = [&](int a, int b) { return (below[b] - above[b]) != (below[a] - above[a]); };
         // Where the grown square stays within the picture no column needs clipping, and the
         // loop is a plain one over the row.

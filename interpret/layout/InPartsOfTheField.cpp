@@ -57,10 +57,11 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
     } else {
         for (int j = 0; j < n; ++j) centres.push_back((2 * j + 1) * g.W / (2 * n));
     }
-    const int top = kChiefTopRows + kChiefMargin;
+    const int margin = g.Px(kChiefMargin);
+    const int top = g.Px(kChiefTopRows) + margin;
     const int bottom = shapes::ChiefInnerEdge(g, Previous(s).levelOn ? Previous(s).levelLine : Level(s, s.level - 2).levelLine) -
-                       kChiefMargin;
-    const float high = static_cast<float>(bottom - top), wide = static_cast<float>(cell - 2 * kChiefMargin);
+                       margin;
+    const float high = static_cast<float>(bottom - top), wide = static_cast<float>(cell - 2 * margin);
     if (high <= 0 || wide <= 0) return false;
     float scale = 0.0f;
     bool fesswise = false;

@@ -91,7 +91,7 @@ std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& g, int code, int count
            : code == ShapeCode::kFess ? g.W / count
                                       : static_cast<int>(std::hypot(g.W / count, g.straightBottom / count));
     for (const LayoutSpot& p : spots) {
-        const int room = std::min({p.x, g.W - p.x, p.y, g.straightBottom - p.y + g.H / 12}) - kMarginToEdgeOfLine;
+        const int room = std::min({p.x, g.W - p.x, p.y, g.straightBottom - p.y + g.H / 12}) - g.Px(kMarginToEdgeOfLine);
         cell = std::min(cell, 2 * room);
     }
     const float scale = std::clamp(static_cast<float>(cell) * kChargeShareOfCell / static_cast<float>(kChargeExtentAtScaleOne),

@@ -55,7 +55,7 @@ bool OnAMountLayout(DrawingState& s, int nextWord) {
         if (!measured) return false;
         NoteLayout(s, "OnAMount(charge)");
         // As large as the rows above the mount and the field's width allow, its feet on the summit.
-        const int room = MountTop(g) + kMarginAboveTheSummit;
+        const int room = MountTop(g) + g.Px(kMarginAboveTheSummit);
         const float high = static_cast<float>(extent.lastRow - extent.firstRow + 1);
         const float wide = static_cast<float>(extent.lastColumn - extent.firstColumn + 1);
         const float scale = std::min({kLargestStandingScale, 2.0f * 0.9f * room / high, 2.0f * 0.9f * g.W / wide});

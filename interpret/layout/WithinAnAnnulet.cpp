@@ -43,7 +43,7 @@ bool WithinAnAnnuletLayout(DrawingState& s, int nextWord) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = phrase::Current(s);
     const int ring = g.W * kAnnuletWidthPercent / 100;
-    const int cx = g.W2, cy = g.H2 - kRingCentreAboveTheFessPoint;
+    const int cx = g.W2, cy = g.H2 - g.Px(kRingCentreAboveTheFessPoint);
     // The phrase ends at the words that say "within" ("within", "environed of") or, those
     // stepped over, at the article after them.
     const std::optional<RelationWords> after = RelationWordsAfter(s, nextWord);
@@ -85,7 +85,7 @@ std::vector<RingSpot> SpotsWithinTheRing(const ShieldGeometry& g, int count) {
     std::vector<RingSpot> spots;
     if (count < 2 || count > kMaxWithinTheRing) return spots;
     const double hole = g.W * kAnnuletWidthPercent / 100.0 / 2 * kHoleShareOfTheRing;
-    const int cx = g.W2, cy = g.H2 - kRingCentreAboveTheFessPoint;
+    const int cx = g.W2, cy = g.H2 - g.Px(kRingCentreAboveTheFessPoint);
     // Each charge in a circle of its own, the circles touching round the middle and the hole's
     // edge: their centres on a circle of radius rho, each of radius rho * sin(pi / n), which
     // equals hole - rho.

@@ -92,8 +92,10 @@ void StrewOne(DrawingState& s, const model::Treatment& seme, const SurfaceMask& 
 
 void StrewSemes(DrawingState& s, const model::Treatment& treatment, const SurfacePaintRequest& request) {
     const std::vector<const model::Treatment*> semes = model::SemesOf(treatment);
+    SurfacePaintRequest scaled = request;  // the lines of the ground at the scale it is painted
+    scaled.k = s.geometry.k;
     for (std::size_t k = 0; k < semes.size(); ++k)
-        StrewOne(s, *semes[k], SurfaceMarkMask(request, static_cast<int>(k)));
+        StrewOne(s, *semes[k], SurfaceMarkMask(scaled, static_cast<int>(k)));
 }
 
 }  // namespace esc

@@ -1,5 +1,7 @@
 #include "shell/app/PictureArea.h"
 
+#include <cmath>
+
 namespace esc::app {
 
 PictureArea::PictureArea() : surface_(kDesignWidth, kDesignHeight, kTeal), image1_(kImage1Rect.Width(), kImage1Rect.Height(), kTeal) {}
@@ -13,6 +15,30 @@ void PictureArea::ShowInImage1(const Bitmap& picture) {
 void PictureArea::DrawOnImage1(const Bitmap& picture, int x, int y) {
     image1_.Draw(picture, x, y);
     Touch();
+}
+
+void PictureArea::ShowFineImage1(const Bitmap& fine, double ratio) {
+    const int width = static_cast<int>(std::lround(image1_.Width() * ratio));
+    const int height = static_cast<int>(std::lround(image1_.Height() * ratio));
+    fine_ = Bitmap(width, height, kTeal);
+    fine_.Draw(fine, 0, 0);
+    fineOf_ = image1_;
+    fineRatio_ = ratio;
+    Touch();
+}
+
+void PictureArea::DropFineImage1() {
+    if (fine_.Empty()) return;
+    fine_ = Bitmap();
+    fineOf_ = Bitmap();
+    Touch();
+}
+
+const Bitmap* PictureArea::FineImage1() const {
+    // A rearrangement, a marshalled picture or the shield put back after the achievement changes
+    // Image1 or keeps it: the fine picture is shown only while Image1 is as it was drawn.
+    if (fine_.Empty() || image2Shown_ || !(image1_ == fineOf_)) return nullptr;
+    return &fine_;
 }
 
 void PictureArea::ShowImage2(const Bitmap& picture, int x, int y) {

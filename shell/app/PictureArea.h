@@ -79,6 +79,15 @@ public:
     Bitmap Snapshot() const;
     void RestoreSnapshot(const Bitmap& snapshot);
 
+    // The shield drawn again for a display of `ratio` device pixels to a pixel of the design (the
+    // picture `ratio` times Image1's size): the view shows it over Image1 at Image1's size, as long
+    // as Image1 still shows the picture it was drawn with and Image2 does not cover it.
+    void ShowFineImage1(const Bitmap& fine, double ratio);
+    void DropFineImage1();
+    // The fine picture while it stands for what Image1 shows; null otherwise.
+    const Bitmap* FineImage1() const;
+    double FineRatio() const { return fineRatio_; }
+
     // Counts every change, so a view knows when to repaint.
     unsigned Generation() const { return generation_; }
     void Touch() { ++generation_; }
@@ -89,6 +98,8 @@ private:
     Bitmap image2_;
     int image2X_ = 0, image2Y_ = 0;
     bool image2Shown_ = false;
+    Bitmap fine_, fineOf_;  // the fine picture, and Image1 as it was when it was drawn
+    double fineRatio_ = 1.0;
     ImageList lionList_{kSupporterWidth, kSupporterHeight};
     unsigned generation_ = 0;
 };

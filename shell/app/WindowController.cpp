@@ -1,5 +1,6 @@
 #include "shell/app/WindowController.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 
@@ -111,6 +112,30 @@ void WindowController::DrawCurrent() {
     note_.Begin(*drawing_, autoDisplay_.On() ? DrawingNote::Messages::KeptInTheNote : DrawingNote::Messages::Shown);
     DrawCurrentBlazon(*drawing_, host_);
     view_.ShowDrawingNote(note_.End(*drawing_));
+    DrawFinePicture();
+}
+
+void WindowController::DrawFinePicture() {
+    const double ratio = std::min(view_.DevicePixelRatio(), kMaxPaintScale);
+    if (!(ratio > 1.0)) {
+        area_.DropFineImage1();
+        return;
+    }
+    // Its messages were told, or kept in the note, by the drawing shown.
+    NullSink quiet;
+    auto fine = std::make_unique<DrawingState>(quiet);
+    fine->vocabulary = drawing_->vocabulary;
+    fine->dataDir = drawing_->dataDir;
+    fine->pictureCache = &pictures_;
+    fine->SetPaintScale(ratio);
+    DrawHost plain;
+    DrawBlazon(*fine, host_.FetchBlazon(), plain);
+    // Marshalled arms are assembled at the design size only: Image1 shows them as drawn.
+    if (fine->PaintScale() != ratio) {
+        area_.DropFineImage1();
+        return;
+    }
+    area_.ShowFineImage1(fine->picture, ratio);
 }
 
 bool WindowController::RefusedAsTooLong(const std::string& blazon) {

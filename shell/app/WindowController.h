@@ -138,6 +138,8 @@ private:
     enum class Trigger { Button, Timer };
     void Search(Trigger trigger);
     void DrawCurrent();
+    // The shield just drawn, drawn again at the display's device pixel ratio for the view.
+    void DrawFinePicture();
     void ShowCurrentRecord();
     void ChooseOrigin(db::OriginFilter filter);
     void SetAuto(bool on);

@@ -65,6 +65,9 @@ public:
     virtual void ShowDrawingNote(const std::string& /*note*/) {}
     // The picture area changed: repaint it.
     virtual void PictureChanged() = 0;
+    // Device pixels to a pixel of the design where the picture is shown (2 on a display scaled
+    // by 2): above 1 the shield is also drawn that much finer.
+    virtual double DevicePixelRatio() const { return 1.0; }
     virtual void BeginWait() = 0;
     virtual void EndWait() = 0;
 

@@ -42,6 +42,7 @@ constexpr OptionSpec kAchievementOptions[] = {
     {"--output", "-o", ValueKind::kFile, "FILE", "the picture: PNG, or BMP for .bmp (default achievement.png)", {}, 0, 0,
      false, false, true},
     kSurname,
+    kAchievementSizeOption,
     kData,
 };
 constexpr OptionSpec kSaveOptions[] = {
@@ -50,7 +51,7 @@ constexpr OptionSpec kSaveOptions[] = {
     {"--dir", "", ValueKind::kFolder, "DIR", "the folder saved into (default the current folder)"},
     {"--format", "", ValueKind::kChoice, "", "the picture's format (default bmp)", kSaveFormats},
     {"--achievement", "", ValueKind::kNone, "", "save the achievement rather than the shield"},
-    kSizeOption,
+    kSaveSizeOption,
     kData,
 };
 constexpr OptionSpec kPrintOptions[] = {

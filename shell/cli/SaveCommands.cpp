@@ -18,6 +18,7 @@
 #include "shell/cli/TerminalText.h"
 #include "shell/cli/WindowArt.h"
 #include "shell/compose/Achievement.h"
+#include "shell/compose/ArtAtSize.h"
 #include "shell/compose/PdfPages.h"
 #include "shell/compose/PrintPage.h"
 #include "shell/compose/SavePicture.h"
@@ -31,6 +32,7 @@ struct Request {
     std::string dataDir, surname, blazon;
     bool achievement = false;
     double paintScale = 1.0;  // of the shield drawn
+    double achievementScale = 1.0;  // the achievement composed this many times its window size
     bool scrollShown = true;  // the scroll is read (and a damaged one fails) only when shown
 };
 
@@ -45,6 +47,9 @@ struct Drawn {
     Bitmap picture;
     std::optional<Bitmap> scroll;  // picture 0 of the scroll list
     std::optional<compose::Achievement> achievement;
+    std::optional<Bitmap> mantle;  // the template the achievement was recoloured from
+    compose::AchievementInputs tinctures;  // what the mantle takes from the arms
+    std::string dataDir;
 };
 
 std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, const compose::TextPainter& text) {
@@ -60,6 +65,7 @@ std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, cons
         return std::nullopt;
     }
     Drawn drawn;
+    drawn.dataDir = dir;
     // Missing, the scroll is left out, as in the window; damaged, it is said as the mantle is.
     if (request.scrollShown) {
         const ArtFile scroll = ReadArtFile(dir, "scroll3.bmp", ArtNeed::LeftOutWhenMissing);
@@ -82,14 +88,20 @@ std::optional<Drawn> DrawRequest(const Request& request, const char* argv0, cons
     if (request.achievement) {
         auto mantle = ReadArtFile(dir, "mantle2.bmp", ArtNeed::Required).bitmap;
         if (!mantle) return std::nullopt;
+        drawn.mantle = *mantle;
+        const double scale = request.achievementScale;
+        std::optional<Bitmap> scroll = drawn.scroll;
+        compose::ScaleAchievementArt(dir, scale, *mantle, scroll ? &*scroll : nullptr, sink);
         const compose::WindowLayout layout;
-        Bitmap surface(layout.width, layout.height, kTeal);
+        Bitmap surface = compose::AchievementSurface(layout, scale);
         compose::AchievementInputs inputs;
         inputs.shield = &drawn.picture;
         inputs.TakeTincturesOf(*state);
+        drawn.tinctures = inputs;
         inputs.mantle = &*mantle;
-        inputs.scroll = drawn.scroll ? &*drawn.scroll : nullptr;
+        inputs.scroll = scroll ? &*scroll : nullptr;
         inputs.surname = request.surname;
+        inputs.scale = scale;
         drawn.achievement = compose::ComposeAchievement(surface, inputs, &text, layout);
     }
     return drawn;
@@ -125,12 +137,21 @@ int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
     if (request.achievement && layout)
         return CommandUsageError(command, "--layout applies to the shield alone; with --achievement the achievement is "
                                           "saved as it shows, on its own scroll");
-    const std::optional<double> scale = PaintScaleOf(command, options);
-    if (!scale) return kExitUsage;
-    // The achievement and the layouts with the surname are composed at the window's size.
-    if (*scale != 1.0 && (request.achievement || (layout && *layout != compose::SaveLayout::NoName)))
-        return CommandUsageError(command, "--size applies to the shield alone, without the surname (--layout none)");
-    request.paintScale = *scale;
+    // --size W: the saved picture W pixels wide. The shield alone and its layouts are as wide as
+    // the shield, the achievement as wide as its mantle; every measure of them follows.
+    if (options.Has("--size")) {
+        const int width = options.Number("--size", kDesignImageWidth);
+        if (request.achievement) {
+            if (width < kAchievementSizeMin || width > kAchievementSizeMax)
+                return CommandUsageError(command, "with --achievement, --size is the achievement's width, " +
+                                                      std::to_string(kAchievementSizeMin) + " to " +
+                                                      std::to_string(kAchievementSizeMax));
+            request.achievementScale = width / static_cast<double>(compose::kAchievementDesignWidth);
+            request.paintScale = compose::AchievementShieldPaintScale(request.achievementScale);
+        } else {
+            request.paintScale = width / static_cast<double>(kDesignImageWidth);
+        }
+    }
     // The achievement stands on its own scroll; the shield alone shows one only in that layout.
     request.scrollShown = request.achievement || layout == compose::SaveLayout::NameBelowWithScroll;
 
@@ -145,8 +166,16 @@ int SaveCommand(const std::vector<std::string>& args, const char* argv0) {
         Bitmap source = drawn->picture;
         compose::WhitenCornersBelowBase(source);
         compose::TextResult name;
+        // The scroll of that layout is drawn as large as it is laid, from its drawing.
+        std::optional<Bitmap> scroll = drawn->scroll;
+        if (scroll && request.paintScale != 1.0) {
+            StderrSink sink;
+            const Rect band = compose::SaveScrollRect(source.Width(), source.Height(), request.paintScale);
+            scroll = compose::ArtAtSize(drawn->dataDir, "scroll3.bmp", *scroll, band.Width(), band.Height(),
+                                        compose::kScrollTransparent, sink);
+        }
         output = compose::ComposeSaveLayout(source, layout.value_or(compose::SaveLayout::NoName), request.surname, text,
-                                            drawn->scroll ? &*drawn->scroll : nullptr, &name);
+                                            scroll ? &*scroll : nullptr, &name, request.paintScale);
         if (layout && *layout != compose::SaveLayout::NoName) ReportText(name, request.surname);
     }
 
@@ -179,18 +208,31 @@ int PrintCommand(const std::vector<std::string>& args, const char* argv0) {
     const compose::TextPainter text;
     const int pw = compose::MmToPixels(compose::kA4WidthMm, compose::kPrintDpi);
     const int ph = compose::MmToPixels(compose::kA4HeightMm, compose::kPrintDpi);
-    // The shield alone is drawn as wide as the page prints it, at the printer's resolution; with
-    // the achievement it is composed at the window's size.
+    // Everything on the page is drawn at the printer's resolution: the shield as wide as the page
+    // prints it, the mantle and the scroll from their drawings at their printed sizes.
+    const compose::PrintLayout layout = compose::PrintLayoutFor(pw, ph, request.achievement);
     Request printed = request;
-    if (!request.achievement)
-        printed.paintScale = std::clamp(compose::PrintLayoutFor(pw, ph, false).shield.Width() / static_cast<double>(kImageWidth),
-                                        kMinPaintScale, kMaxPaintScale);
+    printed.paintScale =
+        std::clamp(layout.shield.Width() / static_cast<double>(kImageWidth), kMinPaintScale, kMaxPaintScale);
     auto drawn = DrawRequest(printed, argv0, text);
     if (!drawn) return kExitFile;
+    StderrSink sink;
+    std::optional<Bitmap> mantle, scroll;
+    if (drawn->achievement && drawn->mantle) {
+        const Rect m = layout.mantle;
+        const Bitmap shape =
+            compose::ArtAtSize(drawn->dataDir, "mantle2.bmp", *drawn->mantle, m.Width(), m.Height(), kWhite, sink);
+        // Its patterns fall on the page's dots, their tiles as much finer as the mantle is larger.
+        mantle = compose::RecolourMantleAlone(shape, drawn->tinctures, m.left, m.top,
+                                              m.Width() / static_cast<double>(drawn->mantle->Width()));
+    }
+    if (drawn->scroll)
+        scroll = compose::ArtAtSize(drawn->dataDir, "scroll3.bmp", *drawn->scroll, layout.scroll.Width(),
+                                    layout.scroll.Height(), compose::kScrollTransparent, sink);
     compose::PrintInputs inputs;
     inputs.shield = &drawn->picture;
-    inputs.mantle = drawn->achievement ? &drawn->achievement->recolouredMantle : nullptr;
-    inputs.scroll = drawn->scroll ? &*drawn->scroll : nullptr;
+    inputs.mantle = mantle ? &*mantle : nullptr;
+    inputs.scroll = scroll ? &*scroll : nullptr;
     inputs.surname = request.surname;
     inputs.nameAsText = true;  // set as text on the PDF page, sharp at the printer's resolution
     const compose::PrintedPage page = compose::ComposePrintPage(pw, ph, compose::kPrintDpi, inputs, text);

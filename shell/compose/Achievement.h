@@ -28,6 +28,11 @@ class TextPainter;
 inline constexpr const char* kMantleFileName = "tmantle.bmp";
 inline constexpr const char* kAchievementFileName = "mantsave.bmp";
 
+// The achievement's width at the design size (the mantle picture's), and how many times that it
+// may be drawn.
+inline constexpr int kAchievementDesignWidth = 497;
+inline constexpr int kMaxAchievementScale = 4;
+
 // The fixed places of the achievement in the window's design.
 inline constexpr int kAchievementShieldWidth = 240;
 inline constexpr int kAchievementShieldBelowImage = 175;  // shield top below Image1's top
@@ -78,6 +83,9 @@ struct AchievementInputs {
     const Bitmap* mantle = nullptr;  // the template, in key colours, white transparent
     const Bitmap* scroll = nullptr;  // 460 by 95, lime transparent; none: no scroll
     std::string surname;             // empty: nothing written
+    // The window's design drawn this many times finer: every place and size of the design is
+    // multiplied by it, and `mantle` and `scroll` are given at their sizes times it.
+    double scale = 1.0;
 
     // The tinctures the mantle takes from the arms `drawing` last painted.
     void TakeTincturesOf(const PaintState& drawing);
@@ -94,6 +102,22 @@ struct Achievement {
 
 // The shield rectangle for a picture `pictureHeight` high: (396, 359, 636, 667) in the design.
 Rect AchievementShieldRect(const WindowLayout& layout, int pictureHeight);
+// The same at `scale`, for a picture `designHeight` high at the design size.
+Rect AchievementShieldRect(const WindowLayout& layout, int designHeight, double scale);
+
+// A design measure of the window at `scale`, rounded; exactly `design` at 1.
+int AtScale(int design, double scale);
+
+// The paint scale of the shield of an achievement drawn `scale` times its design: as fine as its
+// place there asks, never below the design size.
+double AchievementShieldPaintScale(double scale);
+
+// The window's surface at `scale`, teal, for ComposeAchievement.
+Bitmap AchievementSurface(const WindowLayout& layout, double scale);
+
+// The mantle template recoloured alone (teal where it is white), its patterns painted as they
+// fall on the page or window at (x0, y0), their tiles `scale` times their design size.
+Bitmap RecolourMantleAlone(const Bitmap& mantle, const AchievementInputs& inputs, int x0, int y0, double scale);
 
 // What Image1 (415 by 520) shows of a freshly drawn picture, cut or padded with teal to the
 // picture's own size: the shield as the window holds it before the achievement is shown.

@@ -8,6 +8,7 @@
 
 #include "engine/PaintState.h"
 #include "engine/TextEncoding.h"
+#include "shell/compose/Achievement.h"
 
 namespace esc::compose {
 namespace {
@@ -82,11 +83,18 @@ Bitmap AchievementSaveSource(const Bitmap& capture) {
     return source;
 }
 
+Rect SaveScrollRect(int sw, int sh, double scale) {
+    const int margin = AtScale(kSaveMargin, scale);
+    return {margin, sh, sw - margin, sh + AtScale(kScrollBand, scale) + AtScale(kScrollOverhang, scale)};
+}
+
 Bitmap ComposeSaveLayout(const Bitmap& source, SaveLayout layout, std::string_view surname, const TextPainter& text,
-                         const Bitmap* scroll, TextResult* textResult) {
+                         const Bitmap* scroll, TextResult* textResult, double scale) {
     const int sw = source.Width(), sh = source.Height();
+    const int margin = AtScale(kSaveMargin, scale), gap = AtScale(kNameGap, scale);
     const std::string name = LetterSpacedName(surname);
-    const TextStyle style = SaveNameStyle();
+    TextStyle style = SaveNameStyle();
+    style.pixelSize *= scale;
     const int th = text.Measure(name, style).height;
     auto writeName = [&](Bitmap& out, int top) {
         // Centred across the whole output: name x = (width - text width) / 2.
@@ -98,24 +106,23 @@ Bitmap ComposeSaveLayout(const Bitmap& source, SaveLayout layout, std::string_vi
     switch (layout) {
         case SaveLayout::NoName:
             out = Bitmap(sw, sh, kWhite);
-            out.StretchDraw(source, {kSaveMargin, kSaveMargin, sw - kSaveMargin, sh - kSaveMargin});
+            out.StretchDraw(source, {margin, margin, sw - margin, sh - margin});
             break;
         case SaveLayout::NameAbove:
-            out = Bitmap(sw, th + sh + kNameGap, kWhite);
+            out = Bitmap(sw, th + sh + gap, kWhite);
             writeName(out, 0);
-            out.StretchDraw(source, {kSaveMargin, th + kNameGap, sw - kSaveMargin, out.Height() - kSaveMargin});
+            out.StretchDraw(source, {margin, th + gap, sw - margin, out.Height() - margin});
             break;
         case SaveLayout::NameBelow:
-            out = Bitmap(sw, th + sh + kNameGap, kWhite);
-            out.StretchDraw(source, {kSaveMargin, kSaveMargin, sw - kSaveMargin, sh});
+            out = Bitmap(sw, th + sh + gap, kWhite);
+            out.StretchDraw(source, {margin, margin, sw - margin, sh});
             writeName(out, out.Height() - th);
             break;
         case SaveLayout::NameBelowWithScroll:
-            out = Bitmap(sw, sh + kScrollBand, kWhite);
-            out.StretchDraw(source, {kSaveMargin, kSaveMargin, sw - kSaveMargin, sh});
-            if (scroll && !scroll->Empty())
-                out.StretchDraw(*scroll, {kSaveMargin, sh, sw - kSaveMargin, out.Height() + kScrollOverhang}, kScrollTransparent);
-            writeName(out, out.Height() - kScrollNameRise);
+            out = Bitmap(sw, sh + AtScale(kScrollBand, scale), kWhite);
+            out.StretchDraw(source, {margin, margin, sw - margin, sh});
+            if (scroll && !scroll->Empty()) out.StretchDraw(*scroll, SaveScrollRect(sw, sh, scale), kScrollTransparent);
+            writeName(out, out.Height() - AtScale(kScrollNameRise, scale));
             break;
     }
     return out;

@@ -66,8 +66,14 @@ Bitmap AchievementSaveSource(const Bitmap& capture);
 // The output picture of `layout` from `source`; `surname` is letter-spaced as on the scroll.
 // `scroll` is the 460 by 95 scroll picture (lime transparent); without one the scroll layout has
 // a blank band. Text reports characters the face could not draw (null: nothing to report).
+// At `scale` every measure of the layout (margins, gap, the name's size, the scroll's band) is
+// that many times its design size; the source is then the shield drawn as large.
 Bitmap ComposeSaveLayout(const Bitmap& source, SaveLayout layout, std::string_view surname, const TextPainter& text,
-                         const Bitmap* scroll, TextResult* textResult = nullptr);
+                         const Bitmap* scroll, TextResult* textResult = nullptr, double scale = 1.0);
+
+// The rectangle the scroll layout stretches the scroll into, for a source sw by sh at `scale`
+// (its bottom runs past the output's foot).
+Rect SaveScrollRect(int sw, int sh, double scale);
 
 // The source stretched into (5, 5, width - 5, height - 5) of a white preview of that size.
 Bitmap PreviewOf(const Bitmap& output, int width, int height);

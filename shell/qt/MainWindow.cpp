@@ -486,6 +486,8 @@ void MainWindow::PictureChanged() {
     if (picture_) picture_->Refresh();
 }
 
+double MainWindow::DevicePixelRatio() const { return picture_ ? picture_->devicePixelRatioF() : devicePixelRatioF(); }
+
 void MainWindow::ShowDrawingNote(const std::string& note) { statusNote_->SetNote(QString::fromStdString(note)); }
 
 void MainWindow::BeginWait() {

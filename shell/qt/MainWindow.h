@@ -91,6 +91,7 @@ public:
     void EnableShowButton(bool enabled) override;
     void ShowOriginFilter(db::OriginFilter filter) override;
     void PictureChanged() override;
+    double DevicePixelRatio() const override;
     void ShowDrawingNote(const std::string& note) override;
     void BeginWait() override;
     void EndWait() override;

@@ -20,6 +20,7 @@ protected:
 private:
     const app::PictureArea& area_;
     QImage shown_;
+    QImage fine_;  // the shield drawn for the display's pixels, over Image1
     unsigned generation_ = ~0u;
 };
 

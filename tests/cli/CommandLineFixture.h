@@ -58,6 +58,23 @@ inline TerminalOutcome RunWithStderrOnATerminal(const std::vector<std::string>& 
     return r;
 }
 
+// A data folder like the built one, its window pictures' drawings taken from the sources or left
+// out.
+inline std::filesystem::path DataFolderWithArt(const std::filesystem::path& dir, bool withArtDrawings) {
+    namespace fs = std::filesystem;
+    const fs::path data = dir / (withArtDrawings ? "drawn" : "bare");
+    fs::create_directories(data / "drawings");
+    for (const auto& entry : fs::directory_iterator(ESCAVAL_DATA_DIR))
+        if (entry.path().filename() != "drawings") fs::create_symlink(entry.path(), data / entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(fs::path(ESCAVAL_DATA_DIR) / "drawings"))
+        if (entry.path().stem() != "mantle2" && entry.path().stem() != "scroll3")
+            fs::create_symlink(entry.path(), data / "drawings" / entry.path().filename());
+    if (withArtDrawings)
+        for (const char* name : {"mantle2.svg", "scroll3.svg"})
+            fs::copy_file(fs::path(ESCAVAL_SOURCE_DIR) / "data/art" / name, data / "drawings" / name);
+    return data;
+}
+
 class CommandLine : public ::testing::Test {
 protected:
     std::filesystem::path dir = std::filesystem::temp_directory_path() / ("escaval-cli-" + std::to_string(::getpid()));

@@ -105,7 +105,7 @@ TEST_F(SaveCommand, AReadOnlyFolderIsReportedAndLeftEmpty) {
 
 TEST_F(SaveCommand, UsageErrors) {
     for (const char* args : {"--layout sideways Gules", "--format gif Gules", "--layout", "--achievement --layout none Gules",
-                             "--surname Hay"}) {
+                             "--surname Hay", "--size 300 Gules"}) {
         SCOPED_TRACE(args);
         EXPECT_EQ(Save(args, dir).status, 2);
     }
@@ -128,6 +128,36 @@ TEST_F(SaveCommand, TheAchievementIsSavedAsItShows) {
         EXPECT_EQ(r.status, 2) << layout;
         EXPECT_NE(r.err.find("--layout applies to the shield alone"), std::string::npos) << r.err;
     }
+}
+
+// --size W: the saved picture W pixels wide, whatever it shows, every measure of its layout
+// following; with the achievement it is what `escaval achievement --size W` writes.
+TEST_F(SaveCommand, AtASizeTheLayoutsAndTheAchievementFollow) {
+    const Outcome plain = Save(std::string("--layout scroll --surname Hay ") + kArms, dir);
+    const Outcome large = Save(std::string("--layout scroll --size 830 --surname Hay ") + kArms, dir);
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    ASSERT_EQ(large.status, 0) << large.err;
+    const auto a = esc::ReadBmp((dir / "Hay00.bmp").string()), b = esc::ReadBmp((dir / "Hay01.bmp").string());
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(b->Width(), 830);
+    EXPECT_EQ(b->Height(), 2 * a->Height());  // the shield twice as high, the scroll's band too
+    // The field beside the chevron's point, and the scroll's middle, in the same places.
+    for (const auto& [x, y] : {std::pair{60, 60}, std::pair{207, a->Height() - 40}})
+        EXPECT_EQ(b->Pixel(2 * x, 2 * y), a->Pixel(x, y)) << x << "," << y;
+
+    const Outcome saved = Save(std::string("--achievement --size 994 --surname Hay ") + kArms, dir);
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const fs::path written = dir / "achievement.bmp";
+    const Outcome shown =
+        Escaval("achievement --size 994 " + Data() + "-o '" + written.string() + "' --surname Hay " + kArms);
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const auto c = esc::ReadBmp((dir / "Hay02.bmp").string()), d = esc::ReadBmp(written.string());
+    ASSERT_TRUE(c && d);
+    EXPECT_EQ(c->Width(), 994);
+    EXPECT_TRUE(*c == *d);
+    const Outcome refused = Save(std::string("--achievement --size 450 ") + kArms, dir);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("the achievement's width, 497 to 1988"), std::string::npos) << refused.err;
 }
 
 // The page read back from the PDF at 30 dpi: 248 by 351 pixels for A4.
@@ -210,6 +240,42 @@ TEST_F(CommandLine, PrintSetsTheSurnameAsText) {
     for (const char c : Slurp(words))
         if (c != ' ' && c != '\n') text += c;
     EXPECT_NE(text.find("Lancaster"), std::string::npos) << Slurp(words);
+}
+
+// With the achievement, the shield and the mantle are drawn at the printer's resolution too: read
+// back at 300 dpi, the shield's lower corner inside the mantle and the mantle's outer rim both
+// move by single dots from row to row.
+TEST_F(CommandLine, PrintedAchievementStepsByOneDot) {
+    const fs::path pdf = dir / "fine-achievement.pdf";
+    const fs::path data = esc::test::DataFolderWithArt(dir, true);
+    const Outcome r =
+        Escaval("print --data '" + data.string() + "' --pdf '" + pdf.string() + "' --achievement " + kField);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const Page page = ReadBack(pdf, dir, 300);
+    ASSERT_EQ(page.width, 2480) << "pdftoppm (poppler-utils) is needed";
+    // The shield's box: 40% of the width, 38% of the height, from 40% down; from its middle
+    // leftwards the field runs to the outline.
+    const int shieldLeft = (2480 - 992) / 2, shieldTop = 1403, shieldHeight = 1333;
+    int shieldSteps = 0, previous = -1;
+    for (int y = shieldTop + shieldHeight * 82 / 100; y < shieldTop + shieldHeight * 91 / 100; ++y) {
+        int x = shieldLeft + 496;
+        while (x > shieldLeft - 20 && Near(page.At(x, y), kGules)) --x;
+        if (previous >= 0 && std::abs(x - previous) == 1) ++shieldSteps;
+        previous = x;
+    }
+    EXPECT_GE(shieldSteps, 20);
+    // The mantle's box: 85% of the width from 14.4% down, 63% high; from the page's edge the
+    // white runs to its rim.
+    int mantleSteps = 0;
+    previous = -1;
+    for (int y = 505 + 2210 / 3; y < 505 + 2210 * 2 / 3; ++y) {
+        int x = 0;
+        while (x < 1240 && Near(page.At(x, y), esc::kWhite)) ++x;
+        if (previous >= 0 && std::abs(x - previous) == 1) ++mantleSteps;
+        previous = x;
+    }
+    EXPECT_GE(mantleSteps, 20);
 }
 
 TEST_F(CommandLine, PrintWithTheAchievementAndPrintErrors) {

@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "TestCanvas.h"
+#include "engine/PartitionLine.h"
 #include "engine/SurfaceFill.h"
 
 namespace esc {
@@ -304,6 +306,71 @@ TEST(SurfaceFill, PaintsTheMaskOnly) {
     EXPECT_EQ(c.At(200, 150), test::Colour(kArgent));
     EXPECT_EQ(c.At(150, 200), test::Colour(kArgent));
     EXPECT_EQ(c.s().pictureBuffer[150 * 415 + 150], kAzure);
+}
+
+// A mask of the design size drawn k times finer: each design pixel k by k picture pixels.
+SurfaceMask Finer(const SurfaceMask& m, int k) {
+    SurfaceMask f;
+    f.box = {m.box.left * k, m.box.top * k, m.box.right * k, m.box.bottom * k};
+    const int w = f.box.Width(), h = f.box.Height();
+    f.in.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), false);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            f.in[static_cast<std::size_t>(y) * w + x] = m.in[static_cast<std::size_t>(y / k) * m.box.Width() + x / k];
+    return f;
+}
+
+// At paint scales 2 and 4 each surface is the design's drawn finer: where the design's leaves
+// are one over a pixel and its neighbours, the finer picture has that leaf at the pixel's centre.
+// The lines' teeth, the lozenges, the squares and what makes a limb broad all scale with k.
+TEST(SurfaceFill, AtScalesTwoAndFourTheSameLeavesLieInTheSamePlaces) {
+    SurfaceMask square;  // a canton-sized square whose limb is narrower than a broad surface's
+    square.box = {0, 0, 90, 90};
+    square.in.assign(90 * 90, true);
+    SurfaceFill indented = Division(DivisionKind::Fess, SurfaceFill::Plain(kGules), SurfaceFill::Plain(kAzure));
+    indented.line = kEmbattledLine;
+    SurfaceFill bendyWavy = Pattern(PatternKind::Bendy, kOr, kVert);
+    bendyWavy.line = kWavyLine;
+    const struct {
+        const char* name;
+        SurfaceFill fill;
+        SurfaceMask mask;
+        SurfaceLay lay;
+    } cases[] = {
+        {"chequy on a square", Pattern(PatternKind::Chequy, kOr, kAzure), square, SurfaceLay::Broad},
+        {"chequy on the whole", Pattern(PatternKind::Chequy, kOr, kAzure), SurfaceMask::Whole({0, 0, 200, 240}),
+         SurfaceLay::Broad},
+        {"per fess embattled", indented, SurfaceMask::Whole({0, 0, 200, 200}), SurfaceLay::Broad},
+        {"bendy wavy", bendyWavy, SurfaceMask::Whole({0, 0, 200, 200}), SurfaceLay::Broad},
+        {"lozengy", Pattern(PatternKind::Lozengy, kArgent, kGules), SurfaceMask::Whole({0, 0, 200, 200}), SurfaceLay::Broad},
+        {"fusilly", Pattern(PatternKind::Fusilly, kArgent, kGules), SurfaceMask::Whole({0, 0, 200, 200}), SurfaceLay::Broad},
+        {"compony on a ring", Pattern(PatternKind::Compony, kArgent, kAzure), Ring(20), SurfaceLay::Ring},
+    };
+    for (const auto& c : cases) {
+        const Leaves design(c.fill, c.mask, c.lay);
+        for (const int k : {2, 4}) {
+            SCOPED_TRACE(std::string(c.name) + " at k = " + std::to_string(k));
+            const SurfaceMask fineMask = Finer(c.mask, k);
+            SurfacePaintRequest request{c.fill, fineMask, c.lay};
+            request.k = k;
+            const std::vector<int> fine = SurfaceLeaves(request);
+            const Rect& b = c.mask.box;
+            long long compared = 0, unlike = 0;
+            for (int y = b.top + 1; y + 1 < b.bottom; ++y)
+                for (int x = b.left + 1; x + 1 < b.right; ++x) {
+                    const int leaf = design.At(x, y);
+                    bool flat = leaf >= 0;
+                    for (int dy = -1; dy <= 1 && flat; ++dy)
+                        for (int dx = -1; dx <= 1 && flat; ++dx) flat = design.At(x + dx, y + dy) == leaf;
+                    if (!flat) continue;
+                    ++compared;
+                    const int fx = x * k + k / 2 - fineMask.box.left, fy = y * k + k / 2 - fineMask.box.top;
+                    if (fine[static_cast<std::size_t>(fy) * fineMask.box.Width() + fx] != leaf) ++unlike;
+                }
+            ASSERT_GT(compared, 0);
+            EXPECT_LT(static_cast<double>(unlike) / static_cast<double>(compared), 0.02) << unlike << " of " << compared;
+        }
+    }
 }
 
 }  // namespace

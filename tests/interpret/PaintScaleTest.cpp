@@ -105,6 +105,31 @@ TEST(PaintScale, EdgesLieWhereTheDesignPutsThem) {
     }
 }
 
+// The room the layouts keep clear (here round the charges on a chief) is a design measure: the
+// charges stand as far from the chief's top at k as at 1, k times as many pixels.
+TEST(PaintScale, LayoutMarginsGrowWithTheScale) {
+    const char* blazon = "Or on a chief azure three mullets or";
+    auto firstGoldRow = [](Drawing& d, int x, int to) {
+        for (int y = d.s().geometry.Px(4); y < to; ++y)
+            if (d.At(x, y) == Colour(kOr)) return y;
+        return -1;
+    };
+    Drawing one;
+    one.DrawClean(blazon);
+    const int top1 = firstGoldRow(one, kImageWidth / 2, one.s().geometry.chiefDepth);
+    ASSERT_GT(top1, 0);
+    for (const int k : {2, 4}) {
+        SCOPED_TRACE(k);
+        Drawing d;
+        d.s().SetPaintScale(k);
+        d.DrawClean(blazon);
+        const int top = firstGoldRow(d, d.s().geometry.W / 2, d.s().geometry.chiefDepth);
+        // Within three design pixels (the charge drawn from its drawing is not its picture to the
+        // pixel); with the margin in bare pixels the mullets rose six design pixels at k = 4.
+        EXPECT_NEAR(top, top1 * k, 3 * k);
+    }
+}
+
 // Teeth of a line drawn finer, not larger: at k the edge of an indented fess steps by one
 // pixel at a time along its slopes, where an enlarged copy would step by k.
 TEST(PaintScale, LinesStepByOnePixel) {

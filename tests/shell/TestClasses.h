@@ -18,11 +18,13 @@ QObject* NewStatusNoteWindowTest();
 QObject* NewLayoutWindowTest();
 QObject* NewArrangementWindowTest();
 QObject* NewFirstUseWindowTest();
+QObject* NewFineWindowTest();
 
 inline std::vector<QObject*> TestClasses() {
     return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest(), NewAchievementWindowTest(),
             NewSaveWindowTest(), NewKeyboardWindowTest(), NewMessageBoxWindowTest(),
-            NewStatusNoteWindowTest(), NewLayoutWindowTest(), NewArrangementWindowTest(), NewFirstUseWindowTest()};
+            NewStatusNoteWindowTest(), NewLayoutWindowTest(), NewArrangementWindowTest(), NewFirstUseWindowTest(),
+            NewFineWindowTest()};
 }
 
 }  // namespace esc::test

@@ -296,8 +296,10 @@ namespace fs = std::filesystem;
 class AchievementView final : public HeadlessView {
 public:
     std::vector<bool> mantlingStates;
+    double ratio = 1.0;  // the display's device pixels to a pixel of the design
 
     void ShowMantlingState(bool shown) override { mantlingStates.push_back(shown); }
+    double DevicePixelRatio() const override { return ratio; }
 };
 
 // The shipped data, read only; the user's folders of the test's own.
@@ -420,6 +422,60 @@ TEST(AchievementWindow, WorkingFilesInTheUsersFolderAndTheSameComposedWithoutAWi
     Bitmap surface(kDesignWidth, kDesignHeight, kTeal);
     const compose::Achievement alone = compose::ComposeAchievement(surface, in, &text);
     EXPECT_TRUE(alone.capture == *saved) << FirstDifference(alone.capture, *saved);
+}
+
+// On a display scaled by 2 the shield is drawn twice as fine for the view, the same shield in the
+// same places; it stands over Image1 only while Image1 shows what it was drawn with.
+TEST(AchievementWindow, AtADisplayScaleOfTwoTheShieldIsDrawnTwiceAsFine) {
+    AchievementWindow w;
+    WindowController& c = *w.controller;
+    w.Draw("Hill", "Or a bend gules");
+    EXPECT_EQ(c.Picture().FineImage1(), nullptr);  // a display of ratio 1 has none
+
+    w.view.ratio = 2.0;
+    w.Draw("Hill", "Or a bend gules");
+    const Bitmap* fine = c.Picture().FineImage1();
+    ASSERT_NE(fine, nullptr);
+    EXPECT_EQ(c.Picture().FineRatio(), 2.0);
+    const Bitmap& design = c.Picture().Image1();
+    ASSERT_EQ(fine->Width(), 2 * design.Width());
+    ASSERT_EQ(fine->Height(), 2 * design.Height());
+    // Where the design picture is one colour over a pixel and its neighbours, the fine one has it
+    // at the pixel's centre.
+    long long compared = 0, unlike = 0;
+    for (int y = 1; y + 1 < design.Height(); ++y)
+        for (int x = 1; x + 1 < design.Width(); ++x) {
+            const Rgb colour = design.Pixel(x, y);
+            bool flat = true;
+            for (int dy = -1; dy <= 1 && flat; ++dy)
+                for (int dx = -1; dx <= 1 && flat; ++dx) flat = design.Pixel(x + dx, y + dy) == colour;
+            if (!flat) continue;
+            ++compared;
+            if (fine->Pixel(2 * x + 1, 2 * y + 1) != colour) ++unlike;
+        }
+    EXPECT_LT(static_cast<double>(unlike) / static_cast<double>(compared), 0.01);
+    // Drawn, not doubled: the bend's upper edge begins on odd columns as often as on even ones.
+    int odd = 0;
+    for (int y = 300; y < 500; ++y) {
+        int x = fine->Width() - 20;
+        while (x > 0 && fine->Pixel(x, y) != Rgb{255, 0, 0}) --x;
+        if (x % 2 == 1) ++odd;
+    }
+    EXPECT_GE(odd, 50);
+
+    // A rearrangement on Image1 leaves the picture of the design size shown; so does the achievement.
+    c.Image1Canvas().FillRect({150, 150, 170, 170}, Rgb{1, 2, 3});
+    EXPECT_EQ(c.Picture().FineImage1(), nullptr);
+    w.Draw("Hill", "Or a bend gules");
+    ASSERT_NE(c.Picture().FineImage1(), nullptr);
+    c.FileOpenBtnClick();
+    EXPECT_EQ(c.Picture().FineImage1(), nullptr);
+    c.FileOpenBtnClick();
+    EXPECT_NE(c.Picture().FineImage1(), nullptr);
+    // Marshalled arms are shown as drawn, at the design size, and nothing more is said.
+    w.Draw("Hill", "Or impaling: Gules a bend or");
+    EXPECT_EQ(c.Picture().FineImage1(), nullptr);
+    EXPECT_TRUE(w.messages.messages.empty()) << w.messages.messages.front();
 }
 
 }  // namespace
