@@ -38,6 +38,8 @@ enum class Region : std::uint8_t {
     SinisterChief,
     DexterBase,   // in dexter base (the third quarter)
     SinisterBase,
+    DexterHalf,   // in dexter: the dexter half, from chief to base
+    SinisterHalf,
     Quarters,     // in the quarters named
     OnOrdinary,   // on the ordinary of another group
     OnCharges,    // on each charge of another group
