@@ -38,13 +38,13 @@ enum class Region : std::uint8_t {
     SinisterChief,
     DexterBase,   // in dexter base (the third quarter)
     SinisterBase,
-    DexterHalf,   // in dexter: the dexter half, from chief to base
-    SinisterHalf,
     Quarters,     // in the quarters named
     OnOrdinary,   // on the ordinary of another group
     OnCharges,    // on each charge of another group
     AboutOrdinary,  // between the arms of, or about, the ordinary of another group
     Overall,      // over everything before it
+    DexterHalf,   // in dexter: the dexter half, from chief to base
+    SinisterHalf,
 };
 
 // How the members of a group are set out, as far as the blazon says.

@@ -205,6 +205,13 @@ const std::vector<std::string>& Modern() {
         "Or a pellet",
         "Or three pellets",
         "Argent a pomme",
+        "Argent a roundel gules all within a bordure azure",
+        "Azure two roundels argent each charged with an escallop sable",
+        "Argent three roundels gules each charged with two mullets or",
+        "Per pale argent and azure in dexterhalf a roundel gules in sinisterhalf an escallop or",
+        "Per pale argent and azure in dexterhalf an escallop gules in sinisterhalf a roundel or",
+        "Per pale argent and azure in dexterhalf two roundels gules in sinisterhalf three roundels or",
+        "Per pale argent and azure in dexterhalf three roundels gules in sinisterhalf two roundels or",
     };
     return blazons;
 }
