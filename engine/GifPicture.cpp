@@ -276,7 +276,11 @@ int ReadGifPicture(PaintState& state, const std::string& fileName) {
     // Larger than its picture, a charge is drawn again from its vector drawing at that size;
     // without a drawing its picture is enlarged, and the user is told.
     auto atScale = [&state, &picture, &path, &fileName, k]() {
-        if (picture.verdict == PictureVerdict::Sound && k != 1.0) {
+        if (picture.verdict == PictureVerdict::Sound && k < 1.0) {
+            // Smaller than its picture (a marshalled part in a narrow cell): the picture reduced.
+            ScaleChargePicture(picture, k);
+            state.scaledPicture = {path, k, picture};
+        } else if (picture.verdict == PictureVerdict::Sound && k != 1.0) {
             const std::string drawing = DrawingPathFor(path);
             if (!state.pictureCache || !state.pictureCache->RestoreDrawn(drawing, k, picture)) {
                 std::string why;

@@ -216,7 +216,11 @@ struct PaintState {
     // Sizes everything for scale k without changing the scale asked for.
     void ApplyPaintScale(double k);
     // The picture bitmap's height after a drawing (normal or a marshalled part).
-    int PictureHeight() const { return geometry.Px(marshallingMode ? kMarshallingPictureHeight : kPictureHeight); }
+    // A part drawn lower than the shield (its cell's shape) is that much less high.
+    int PictureHeight() const {
+        const int lower = kDesignImageHeight - geometry.designHeight;
+        return geometry.Px(marshallingMode ? kMarshallingPictureHeight - lower : kPictureHeight);
+    }
     int PictureBufferSize() const { return static_cast<int>(pictureBuffer.size()); }
     int CrossingRows() const { return static_cast<int>(crossings.size()); }
 

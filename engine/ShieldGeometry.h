@@ -33,6 +33,9 @@ struct ShieldGeometry {
     // the base measure from here (baseTop lies past the picture on a rectangle).
     int straightBottom = 0;
     std::vector<BaseBound> baseBounds = std::vector<BaseBound>(kBaseBoundsCount);
+    // The image at the design size: the whole shield's, or a marshalled part's drawn in the
+    // shape of its cell (a narrower or a lower rectangle; never larger than the shield's).
+    int designWidth = kDesignImageWidth, designHeight = kDesignImageHeight;
 
     bool operator==(const ShieldGeometry&) const = default;
 
@@ -43,8 +46,8 @@ struct ShieldGeometry {
     // A picture position back at the design size (tiles and patterns repeat in design pixels).
     double Design(double picture) const { return picture / k; }
     int BaseBoundsCount() const { return static_cast<int>(baseBounds.size()); }
-    int ImageWidth() const { return Px(kDesignImageWidth); }
-    int ImageHeight() const { return Px(kDesignImageHeight); }
+    int ImageWidth() const { return Px(designWidth); }
+    int ImageHeight() const { return Px(designHeight); }
 
     void Compute(int imageWidth, int imageHeight, bool marshalling) {
         W = imageWidth;

@@ -1,6 +1,8 @@
 #include "interpret/DrawingDriver.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "database/TableStore.h"
 #include "engine/Messages.h"
@@ -8,6 +10,7 @@
 #include "engine/Painter.h"
 #include "engine/Palette.h"
 #include "interpret/phrase/FieldParser.h"
+#include "interpret/phrase/HalvesWithCharges.h"
 #include "interpret/marshal/MarshalledGrid.h"
 #include "interpret/marshal/Marshalling.h"
 #include "interpret/phrase/LineWidth.h"
@@ -155,7 +158,9 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
         trace->namedTinctures.assign(s.namedTinctures.begin(), s.namedTinctures.begin() + s.namedTinctureCount);
     }
 
+    // "Per pale gules a lion or and azure a tower argent": each half's charges set in that half.
     text = copy;
+    if (std::optional<std::string> halves = HalvesWithTheirCharges(s)) text = std::move(*halves);
     Normalise(text, s.namedTinctures[0], s.namedTinctures[1], s.namedTinctures[2], kMaxBlazonChars);
     if (trace) trace->normalised = text;
     SplitWords(s, text);

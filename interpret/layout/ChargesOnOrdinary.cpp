@@ -366,6 +366,8 @@ void ChargesOnOrdinary(DrawingState& s) {
         case kInSinisterChief: InAChiefQuarter(s, n); break;
         case kInDexterBase:
         case kInSinisterBase: InABaseQuarter(s, n); break;
+        case kInDexterHalf:
+        case kInSinisterHalf: InAHalf(s, n); break;
         case ShapeCode::kPiles:
             if (n == 1) {
                 Place(s, g.W2, g.H2, 0.9f);
@@ -383,7 +385,8 @@ void ChargesOnOrdinary(DrawingState& s) {
     // A count the tables do not name is set in the arrangement, or the part of the field, that the
     // code stands for.
     const bool inAQuarter = s.shapeCode == kInDexterChief || s.shapeCode == kInSinisterChief || s.shapeCode == kInDexterBase ||
-                            s.shapeCode == kInSinisterBase;  // decided there
+                            s.shapeCode == kInSinisterBase || s.shapeCode == kInDexterHalf ||
+                            s.shapeCode == kInSinisterHalf;  // decided there
     if (s.pictureCount == placedBefore && PlacesPictures(level) && !inAQuarter) PlaceArranged(s, n);
 }
 

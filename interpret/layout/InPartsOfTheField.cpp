@@ -363,6 +363,20 @@ bool InAChiefQuarter(DrawingState& s, int n) {
     return !layout.spots.empty();
 }
 
+bool InAHalf(DrawingState& s, int n) {
+    // A half of the field holds its charges in rows, when no ordinary crosses it: the field's
+    // own partition or nothing lies there.
+    const int first = s.firstOrdinaryShape;
+    if (n < 1 || !(s.level == 0 || first < 0 || first == ShapeCode::kNoShape)) return false;
+    const RegionKind half = s.shapeCode == kInDexterHalf ? RegionKind::kDexterHalf : RegionKind::kSinisterHalf;
+    // A half is twice as high as it is wide: up to three stand one above another, more two a row.
+    std::vector<int> rows(static_cast<std::size_t>(n <= 3 ? n : (n + 1) / 2), n <= 3 ? 1 : 2);
+    if (n > 3 && n % 2 == 1) rows.back() = 1;
+    const SpotLayout layout = LayoutSpots({RegionOf(s.geometry, half), n, Arrangement::kInRows, rows});
+    PlaceSpots(s, layout.spots);
+    return !layout.spots.empty();
+}
+
 bool InABaseQuarter(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
     const bool dexter = s.shapeCode == kInDexterBase;

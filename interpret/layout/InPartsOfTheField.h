@@ -24,5 +24,8 @@ bool InAChiefQuarter(DrawingState& state, int count);
 // In the dexter or sinister base (shapeCode names which): the charges in rows within the quarter.
 // False, placing nothing, when more than one would stand where the first ordinary crosses it.
 bool InABaseQuarter(DrawingState& state, int count);
+// In the dexter or sinister half (shapeCode names which): the charges in rows within the half.
+// False, placing nothing, when an ordinary drawn before crosses it.
+bool InAHalf(DrawingState& state, int count);
 
 }  // namespace esc

@@ -53,6 +53,10 @@ inline constexpr int kInSinisterChief = 27;
 // "in dexter base", "in sinister base" (the third and fourth quarters): no shape has these codes.
 inline constexpr int kInDexterBase = 52;
 inline constexpr int kInSinisterBase = 53;
+// "in dexter", "in sinister" (the halves of the field, as a field per pale has them): no shape
+// has these codes either.
+inline constexpr int kInDexterHalf = 54;
+inline constexpr int kInSinisterHalf = 55;
 // "a chevron inverted between the arms a mullet": the direction of the space between a chevron's
 // limbs, under its point or above the point of one inverted; no shape has these codes.
 inline constexpr int kBetweenTheArms = 50;

@@ -258,6 +258,8 @@ LayoutRegion RegionOf(const ShieldGeometry& g, RegionKind kind) {
         case RegionKind::kSinisterChief: return region(g.W2, 0, W, g.H2);
         case RegionKind::kDexterBase: return {{0, g.H2, g.W2, H}, sb};
         case RegionKind::kSinisterBase: return {{g.W2, g.H2, W, H}, sb};
+        case RegionKind::kDexterHalf: return {{0, 0, g.W2, H}, sb, H / kBaseClearanceDivisor};
+        case RegionKind::kSinisterHalf: return {{g.W2, 0, W, H}, sb, H / kBaseClearanceDivisor};
         case RegionKind::kCanton: return region(CantonArea(g).left, CantonArea(g).top, CantonArea(g).right, CantonArea(g).bottom);
         case RegionKind::kBetweenChevronInvertedArms: {
             // The largest square in the V above the point: its foot as wide as the V there.

@@ -40,6 +40,8 @@ enum class RegionKind {
     kSinisterChief,
     kDexterBase,
     kSinisterBase,
+    kDexterHalf,  // the dexter half of the field, from the chief to the base
+    kSinisterHalf,
     kCanton,
     kBetweenChevronArms,          // under the point of a chevron, between its limbs
     kBetweenChevronInvertedArms,  // above the point of a chevron inverted

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -208,15 +209,44 @@ void PutOverAll(DrawingState& s, const std::string& overAll, DrawHost& host, Bit
     }
 }
 
-Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host);
-// Marshalled arms within the arms (a grand quarter, a quartered escutcheon): assembled on their
-// own, their reading a part of the whole text's with parts of its own.
-Bitmap AssembleNested(DrawingState& s, const std::string& text, const GridTree& tree, DrawHost& host);
+// The size of a picture in the shape of `cell`, as large as fits within W by H.
+struct PartSize {
+    int width = 0, height = 0;
+};
+PartSize ShapeOf(const Rect& cell, int W, int H) {
+    const long cw = std::max(cell.Width(), 1), ch = std::max(cell.Height(), 1);
+    if (cw * H <= ch * W) return {static_cast<int>(std::max(1L, (H * cw + ch / 2) / ch)), H};
+    return {W, static_cast<int>(std::max(1L, (W * ch + cw / 2) / cw))};
+}
 
-// Draws the tree's parts and assembles them; single arms with an escutcheon keep the shape of a
-// whole shield.
-Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host) {
+// One part drawn as single arms in the shape of its cell, so that its reduction into the cell
+// keeps its charges' proportions: a field as wide (or, in a low cell, as high) as the whole
+// shield's in design measures, painted at the scale that makes it the cell's shape within the
+// shield's size, so that its charges stand to it as they stand to a whole shield. The shield's
+// own size and scale are restored after.
+void DrawPartShaped(DrawingState& s, const std::string& text, DrawHost& host, const Rect& cell) {
+    const PartSize shape = ShapeOf(cell, kGridW, kGridH);
+    const double k = std::min(static_cast<double>(shape.width) / kGridW, static_cast<double>(shape.height) / kGridH);
+    const double wasK = s.geometry.k;
+    s.geometry.k = k;
+    s.geometry.designWidth = static_cast<int>(std::lround(shape.width / k));
+    s.geometry.designHeight = static_cast<int>(std::lround(shape.height / k)) + (kImageHeight - kGridH);
+    DrawMarshalledPart(s, text, host);
+    s.geometry.k = wasK;
+    s.geometry.designWidth = kDesignImageWidth;
+    s.geometry.designHeight = kDesignImageHeight;
+}
+
+Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host, PartSize size);
+// Marshalled arms within the arms (a grand quarter, a quartered escutcheon): assembled on their
+// own at `size`, their reading a part of the whole text's with parts of its own.
+Bitmap AssembleNested(DrawingState& s, const std::string& text, const GridTree& tree, DrawHost& host, PartSize size);
+
+// Draws the tree's parts and assembles them on a picture of `size`; single arms with an
+// escutcheon keep the shape of a whole shield.
+Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host, PartSize size) {
     const GridText& g = tree.grid;
+    const int gridW = size.width, gridH = size.height;
     Bitmap image;
     if (g.count == 1) {
         host.SetBlazonText(g.texts.front());
@@ -224,40 +254,43 @@ Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host) {
         std::swap(image, s.picture);
         if (s.trace) s.trace->parts.back().placed = PlacedName(g, g.quartersOf.front());
     } else {
-        image = Bitmap(kGridW, kGridH, kTeal);
-        const std::vector<Rect> cells = GridCells(g.count, kGridW, kGridH);
+        image = Bitmap(gridW, gridH, kTeal);
+        const std::vector<Rect> cells = GridCells(g.count, gridW, gridH);
         for (std::size_t i = 0; i < g.texts.size(); ++i) {
+            // A part that fills cells of two shapes (in rows of different lengths) is drawn in
+            // the shape of its first and reduced into the others as it is.
+            const Rect& first = cells[static_cast<std::size_t>(g.quartersOf[i].front() - 1)];
             Bitmap picture;
             if (tree.nested[i]) {
-                picture = AssembleNested(s, g.texts[i], *tree.nested[i], host);
+                picture = AssembleNested(s, g.texts[i], *tree.nested[i], host, ShapeOf(first, kGridW, kGridH));
             } else {
                 host.SetBlazonText(g.texts[i]);
-                DrawMarshalledPart(s, g.texts[i], host);
+                DrawPartShaped(s, g.texts[i], host, first);
                 std::swap(picture, s.picture);
             }
             if (s.trace) s.trace->parts.back().placed = PlacedName(g, g.quartersOf[i]);
             for (const int q : g.quartersOf[i]) StretchInto(picture, image, cells[static_cast<std::size_t>(q - 1)]);
         }
         // The border, then the lines between the rows and between the cells of each row.
-        DrawMarshallingBorder(image, kGridW, kGridH);
+        DrawMarshallingBorder(image, gridW, gridH);
         const std::vector<int> rows = CellsPerRow(g.count);
         const int R = static_cast<int>(rows.size());
         for (int r = 0; r < R; ++r) {
-            const int top = kGridH * r / R, bottom = kGridH * (r + 1) / R;
-            if (r > 0) image.Line(0, top, kGridW, top, kBlack, kDividingPenWidth);
+            const int top = gridH * r / R, bottom = gridH * (r + 1) / R;
+            if (r > 0) image.Line(0, top, gridW, top, kBlack, kDividingPenWidth);
             const int C = rows[static_cast<std::size_t>(r)];
             for (int c = 1; c < C; ++c)
-                image.Line(kGridW * c / C, top, kGridW * c / C, bottom, kBlack, kDividingPenWidth);
+                image.Line(gridW * c / C, top, gridW * c / C, bottom, kBlack, kDividingPenWidth);
         }
     }
     if (!g.overAll.empty()) {
         PutOverAll(s, g.overAll, host, image);
-        if (g.count > 1) DrawMarshallingBorder(image, kGridW, kGridH);
+        if (g.count > 1) DrawMarshallingBorder(image, gridW, gridH);
     }
     if (tree.escutcheon) {
         // Marshalled arms on the escutcheon: assembled, then cut to a whole shield's shape,
         // which a plain field drawn as a shield gives (its outline and the teal round it).
-        const Bitmap arms = AssembleNested(s, g.escutcheon, *tree.escutcheon, host);
+        const Bitmap arms = AssembleNested(s, g.escutcheon, *tree.escutcheon, host, {kGridW, kGridH});
         if (s.trace) s.trace->parts.back().placed = "escutcheon over all";
         DrawingTrace* const whole = s.trace;
         s.trace = nullptr;
@@ -273,17 +306,17 @@ Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host) {
             for (int x = 0; x < shaped.Width(); ++x)
                 if (out[x] != teal && out[x] != black) out[x] = in[x];
         }
-        PutEscutcheon(shaped, image, kGridW, kGridH);
+        PutEscutcheon(shaped, image, gridW, gridH);
     } else if (!g.escutcheon.empty()) {
         host.SetBlazonText(g.escutcheon);
         DrawMarshalledPart(s, g.escutcheon, host, PartOutline::Shield);
         if (s.trace) s.trace->parts.back().placed = "escutcheon over all";
-        PutEscutcheon(s.picture, image, kGridW, kGridH);
+        PutEscutcheon(s.picture, image, gridW, gridH);
     }
     return image;
 }
 
-Bitmap AssembleNested(DrawingState& s, const std::string& text, const GridTree& tree, DrawHost& host) {
+Bitmap AssembleNested(DrawingState& s, const std::string& text, const GridTree& tree, DrawHost& host, PartSize size) {
     DrawingTrace* whole = s.trace;
     DrawingTrace* part = nullptr;
     if (whole) {
@@ -294,7 +327,7 @@ Bitmap AssembleNested(DrawingState& s, const std::string& text, const GridTree& 
     }
     s.trace = part;
     s.messages.KeepCopyIn(part ? &part->messages : nullptr);
-    Bitmap picture = Assemble(s, tree, host);
+    Bitmap picture = Assemble(s, tree, host, size);
     if (part) part->composed = ComposeGrid(tree.grid);
     if (whole) whole->messages.insert(whole->messages.end(), part->messages.begin(), part->messages.end());
     s.messages.KeepCopyIn(whole ? &whole->messages : nullptr);
@@ -455,7 +488,7 @@ void DrawGridText(DrawingState& s, std::string_view text, MarshallingKind kind, 
     if (!callersPictures) s.pictureCache = &ownPictures;
     const bool wasMarshalling = s.marshallingMode;
     host.MarshallingStarts(kind);
-    Bitmap image = Assemble(s, tree, host);
+    Bitmap image = Assemble(s, tree, host, {kGridW, kGridH});
     std::swap(s.picture, image);
     if (tree.grid.count > 1) s.geometry.Compute(kImageWidth, kImageHeight, true);
     const std::string composed = ComposeGrid(tree.grid);

@@ -44,6 +44,8 @@ enum class Region : std::uint8_t {
     OnCharges,    // on each charge of another group
     AboutOrdinary,  // between the arms of, or about, the ordinary of another group
     Overall,      // over everything before it
+    DexterHalf,   // in dexter: the dexter half, from chief to base
+    SinisterHalf,
 };
 
 // How the members of a group are set out, as far as the blazon says.

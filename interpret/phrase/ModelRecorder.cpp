@@ -40,6 +40,8 @@ Region RegionOfIn(int inCode) {
         case kInSinisterChief: return Region::SinisterChief;
         case kInDexterBase: return Region::DexterBase;
         case kInSinisterBase: return Region::SinisterBase;
+        case kInDexterHalf: return Region::DexterHalf;
+        case kInSinisterHalf: return Region::SinisterHalf;
         case kInNamedQuarters: return Region::Quarters;
         default: return Region::Whole;
     }

@@ -174,7 +174,8 @@ void NumberRule(DrawingState& s) {
 
 bool KeepsItsPart(const LevelRecord& level, int code) {
     const auto isPart = [](int c) {
-        return c == ShapeCode::kChief || c == kInBase || c == kInDexterChief || c == kInSinisterChief;
+        return c == ShapeCode::kChief || c == kInBase || c == kInDexterChief || c == kInSinisterChief ||
+               c == kInDexterHalf || c == kInSinisterHalf;
     };
     return level.levelIn && level.levelCount > 0 && isPart(level.levelInCode) && !isPart(code);
 }
@@ -236,7 +237,8 @@ bool OrdinaryWordRule(DrawingState& s) {
         // "a lion rampant, in chief two mullets Or": the comma is gone, but a direction followed by
         // its own article or number opens a phrase as "and" would; the lion stays the main charge.
         const bool towardAPart = code == ShapeCode::kChief || code == kInBase || code == kInDexterChief ||
-                                 code == kInSinisterChief || code == kInDexterBase || code == kInSinisterBase;
+                                 code == kInSinisterChief || code == kInDexterBase || code == kInSinisterBase ||
+                                 code == kInDexterHalf || code == kInSinisterHalf;
         const bool phraseFollows = towardAPart && (Is(s, 1, "a") || Is(s, 1, "an") || T(s, 1) == kTypeNumber);
         if ((Is(s, -2, "and") || (phraseFollows && !level.levelIn && level.levelCount > 0)) && level.levelKind != 0)
             CloseBeforeNewPhrase(s);

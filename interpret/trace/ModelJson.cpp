@@ -80,6 +80,8 @@ std::string_view RegionName(model::Region region) {
         case model::Region::SinisterChief: return "sinister chief";
         case model::Region::DexterBase: return "dexter base";
         case model::Region::SinisterBase: return "sinister base";
+        case model::Region::DexterHalf: return "dexter half";
+        case model::Region::SinisterHalf: return "sinister half";
         case model::Region::Quarters: return "quarters";
         case model::Region::OnOrdinary: return "on ordinary";
         case model::Region::OnCharges: return "on charges";

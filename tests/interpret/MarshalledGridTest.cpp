@@ -72,6 +72,41 @@ TEST(MarshalledGrid, EveryCountInItsRows) {
     }
 }
 
+// The run of `colour` through (x, y) along one axis: its first and last pixel.
+std::pair<int, int> RunThrough(const Drawing& d, int x, int y, bool across, Rgb colour) {
+    auto at = [&](int t) { return across ? d.At(t, y) : d.At(x, t); };
+    int lo = across ? x : y, hi = lo;
+    const int end = across ? kW : kH;
+    while (lo > 0 && at(lo - 1) == colour) --lo;
+    while (hi + 1 < end && at(hi + 1) == colour) ++hi;
+    return {lo, hi};
+}
+
+TEST(MarshalledGrid, ACellIsTheShapeOfItsPartOfTheShield) {
+    // A roundel in every cell stays round: as wide as it is high, whatever the cell's shape
+    // (tall in two halves and in rows of three or four, low in the wide cell of three).
+    const std::vector<std::pair<int, std::vector<int>>> counts = {{2, {2}}, {3, {2, 1}}, {6, {3, 3}}, {8, {4, 4}}};
+    Drawing d;
+    for (const auto& [count, rows] : counts) {
+        SCOPED_TRACE(count);
+        std::string text = "Quarterly of " + std::to_string(count);
+        for (int q = 1; q <= count; ++q) text += " " + std::to_string(q) + ": Gules a roundel Or";
+        d.Draw(text);
+        EXPECT_TRUE(d.sink.messages.empty());
+        for (int q = 0; q < count; ++q) {
+            SCOPED_TRACE(q + 1);
+            const auto [cx, cy] = CellCentre(rows, q);
+            // The roundel's column through the cell's centre, then its row through the
+            // roundel's own centre.
+            const auto [top, bottom] = RunThrough(d, cx, cy, false, Colour(kOr));
+            ASSERT_GT(bottom, top);
+            const auto [left, right] = RunThrough(d, cx, (top + bottom) / 2, true, Colour(kOr));
+            const int high = bottom - top + 1, wide = right - left + 1;
+            EXPECT_NEAR(wide, high, 2 + high / 20) << "at " << cx << "," << cy;
+        }
+    }
+}
+
 TEST(MarshalledGrid, QuartersNamedInAnyOrderAndRepeated) {
     Drawing d;
     d.Draw("Quarterly of 6 1&6: Or 2&3&5: Gules 4: Azure");

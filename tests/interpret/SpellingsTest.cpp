@@ -260,6 +260,13 @@ const std::vector<std::string>& Modern() {
         "Argent a cone vert", "Argent three cones vert",
         "Vert a bulrush or", "Vert three bulrushes or",
         "Sable a chessknight argent", "Sable three chessknights argent",
+        "Argent a roundel gules all within a bordure azure",
+        "Azure two roundels argent each charged with an escallop sable",
+        "Argent three roundels gules each charged with two mullets or",
+        "Per pale argent and azure in dexterhalf a roundel gules in sinisterhalf an escallop or",
+        "Per pale argent and azure in dexterhalf an escallop gules in sinisterhalf a roundel or",
+        "Per pale argent and azure in dexterhalf two roundels gules in sinisterhalf three roundels or",
+        "Per pale argent and azure in dexterhalf three roundels gules in sinisterhalf two roundels or",
     };
     return blazons;
 }

@@ -1,0 +1,83 @@
+#include "interpret/phrase/HalvesWithCharges.h"
+
+#include <string_view>
+#include <vector>
+
+#include "interpret/phrase/DrawingState.h"
+#include "interpret/read/TextOps.h"
+#include "interpret/read/Vocabulary.h"
+
+namespace esc {
+namespace {
+
+bool Is(const DrawingState& s, int i, std::string_view word) { return i < s.wordCount && EqualsIgnoringCase(s.Word(i), word); }
+
+// An article or a count: where a half's charges begin.
+bool ChargesBegin(const DrawingState& s, int i) {
+    return Is(s, i, "a") || Is(s, i, "an") || (i < s.wordCount && s.Type(i) == kTypeNumber);
+}
+
+// Whether the phrase from `from` up to `to` (not included) names charges and no ordinary.
+bool OnlyCharges(const DrawingState& s, int from, int to) {
+    bool named = false;
+    for (int i = from; i < to; ++i) {
+        const int type = s.Type(i);
+        if (type == kTypeOrdinary || type == kTypeNotFound) return false;
+        if (type == kTypeCharge || type == kTypeRoundel || IsOtherChargeWord(type)) named = true;
+    }
+    return named;
+}
+
+// "of the first", "of the second", "of the last" right after "and": a tincture named before
+// `at`, its word; empty when the words name none.
+std::string_view OfTheNamed(const DrawingState& s, int at) {
+    if (!Is(s, at + 1, "of") || !Is(s, at + 2, "the")) return {};
+    std::vector<std::string_view> named;
+    for (int i = 0; i < at; ++i)
+        if (s.Type(i) == kTypeTincture) named.push_back(s.Word(i));
+    const std::string_view places[] = {"first", "second", "third"};
+    for (std::size_t k = 0; k < 3; ++k)
+        if (Is(s, at + 3, places[k])) return k < named.size() ? named[k] : std::string_view{};
+    return Is(s, at + 3, "last") && !named.empty() ? named.back() : std::string_view{};
+}
+
+}  // namespace
+
+std::optional<std::string> HalvesWithTheirCharges(const DrawingState& s) {
+    // "per pale", its line if any, the first half's tincture, then its charges.
+    if (!Is(s, 0, "per") || !Is(s, 1, "pale")) return std::nullopt;
+    int first = 2;
+    while (first < s.wordCount && s.Type(first) == kTypeLine) ++first;
+    if (first >= s.wordCount || s.Type(first) != kTypeTincture || !ChargesBegin(s, first + 1)) return std::nullopt;
+    // The "and" that opens the second half: a tincture (or one named before) and its charges.
+    for (int j = first + 2; j < s.wordCount; ++j) {
+        if (!Is(s, j, "and")) continue;
+        const std::string_view named = OfTheNamed(s, j);
+        const bool tincture = j + 1 < s.wordCount && s.Type(j + 1) == kTypeTincture;
+        const int after = named.empty() ? j + 2 : j + 4;
+        if (!(tincture || !named.empty()) || !ChargesBegin(s, after)) continue;
+        if (!OnlyCharges(s, first + 1, j)) return std::nullopt;
+        // The second half's charges run to the next "and" or "within", or the end.
+        int end = after;
+        while (end < s.wordCount && !Is(s, end, "within") && !(end > after && Is(s, end, "and"))) ++end;
+        if (!OnlyCharges(s, after, end)) return std::nullopt;
+        std::string out;
+        auto add = [&](std::string_view word) {
+            if (!out.empty()) out += ' ';
+            out += word;
+        };
+        for (int i = 0; i <= first; ++i) add(s.Word(i));
+        add("and");
+        add(named.empty() ? s.Word(j + 1) : named);
+        add("in");
+        add("dexterhalf");
+        for (int i = first + 1; i < j; ++i) add(s.Word(i));
+        add("in");
+        add("sinisterhalf");
+        for (int i = after; i < s.wordCount; ++i) add(s.Word(i));
+        return out;
+    }
+    return std::nullopt;
+}
+
+}  // namespace esc

@@ -1,0 +1,20 @@
+#pragma once
+// "Per pale gules a lion or and azure a tower argent": a field parted in two whose halves each
+// carry their own charges, the tincture of each half written before its charges. Read as the
+// field parted, then each half's charges set in that half:
+//   per pale gules and azure in dexterhalf a lion or in sinisterhalf a tower argent
+
+#include <optional>
+#include <string>
+
+namespace esc {
+
+struct DrawingState;
+
+// The words of the first lookup (of the whole text) rewritten in the order above, or nothing
+// when the text does not open so. Only charges are moved into the halves: an ordinary named in
+// a half ("per pale argent a cross gules and ...") is not drawn within it, so such a text is
+// left as it is and its words are reported unread.
+[[nodiscard]] std::optional<std::string> HalvesWithTheirCharges(const DrawingState& state);
+
+}  // namespace esc
