@@ -142,30 +142,19 @@ struct PaintState {
     bool fillToLeft = false;
     int drawMode = 0;  // the mode argument of DrawOrdinary
 
-    // Charge placement inputs and the placed pictures. Picture files are looked up under dataDir
-    // ("lpics/lion.esv" is dataDir + "/lpics/lion.esv").
+    // The placed pictures. Picture files are looked up under dataDir ("lpics/lion.esv" is
+    // dataDir + "/lpics/lion.esv"). pictureLoaded: the charge picture holds the picture of the
+    // charges being placed, which is painted again without reading its file.
     std::string dataDir;
-    int placementX = 0, placementY = 0;
-    float chargeScale = 1.0f;
-    bool mirrorFlag = false, bendwiseFlag = false, pictureLoaded = false;
+    bool pictureLoaded = false;
     // Why the last picture file tried could not be read when it is there but unreadable (a
     // folder in its place, no permission); empty when it was read or is simply missing.
     std::string pictureReadError;
-    // With bendwiseFlag: turned along a bend sinister, the other way round.
-    bool bendwiseSinisterFlag = false;
-    // A picture laid fesswise: a quarter turn, its top to the dexter (a slender charge along a chief).
-    bool fesswiseFlag = false;
-    bool flipFlag = false;  // the next picture is painted upside down
     // The pixels the last picture painted (left/top inclusive, right/bottom exclusive; empty when
     // it painted none): layouts that fit later charges into the room left read it.
     Rect paintedBox;
     bool crusillyFitchy = false;  // the crusilly semé is of crosses crosslet fitchy
-    int detailTincture = -1;
     int pictureCount = -1;
-    // At 0 or more a charge picture is painted as its silhouette, every drawn pixel (outline too)
-    // in this tincture, and is no layer and no picture of the count: the edge of a charge
-    // fimbriated, painted under the charge.
-    int silhouetteTincture = -1;
     ChargePicture chargePicture;
     // The last picture made larger for the paint scale, so that reading it again (for its size,
     // then to paint it, then for the next charge of the level) does not make it again. Cleared

@@ -87,8 +87,7 @@ void OnFess(DrawingState& s, const LevelRecord& level, int n) {
         Place(s, g.W4, g.H2, scale, MirroredInPair(line, 0));
         Place(s, g.W - g.W4, g.H2, scale, MirroredInPair(line, 1));
     } else {
-        s.placementY = g.H2;
-        PlaceRow(s, n, 0.0f);
+        PlaceRow(s, n, g.H2, 0.0f);
     }
 }
 

@@ -276,8 +276,7 @@ void InBase(DrawingState& s, int n) {
         Place(s, g.W4, y, 1.0f);
         Place(s, 3 * g.W4, y, 1.0f);
     } else if (n >= 3) {
-        s.placementY = y;
-        PlaceRow(s, n, 0.0f);
+        PlaceRow(s, n, y, 0.0f);
     }
 }
 

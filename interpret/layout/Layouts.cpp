@@ -222,7 +222,6 @@ void ThreeLayout(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
     NoteLayout(s, "ThreeLayout");
-    s.chargeScale = s.level == 0 ? 0.6f : 0.8f;
     switch (level.levelCount) {
         case 2:
             Place(s, g.W4, g.H2, 0.8f, MirroredInPair(level.levelLine, 0));

@@ -102,6 +102,12 @@ struct DrawingState : PaintState {
     // The form of the current level's group: a tincture per member, how its charges are turned
     // ("a butterfly bendwise", "a sword fesswise").
     GroupForm group;
+    // How the words turn the current level's charges: bendwise (with bendwiseSinisterFlag along
+    // a bend sinister, the other way round) or fesswise, a quarter turn with the top to the
+    // dexter (a slender charge along a chief). Layouts that set charges along an ordinary turn
+    // them so while they place them.
+    bool bendwiseFlag = false, bendwiseSinisterFlag = false, fesswiseFlag = false;
+    int detailTincture = -1;  // the tincture of the current level's charges' detail ("crowned Or"), -1: the body's
     bool uprightCharges = false;   // the current level's charges stand upright on a bend ("three mullets palewise")
     // "six in chief and four in base": how many of the current level's charges stand above and
     // below the ordinary they are between; 0 and 0 when the layout shares them out itself.

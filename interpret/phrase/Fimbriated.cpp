@@ -58,22 +58,17 @@ void FimbriationFromLaterTincture(DrawingState& s) {
     level.levelSecondTincture = NextTincture(s);
 }
 
-void PaintChargeFimbriation(DrawingState& s, const std::string& name) {
+void PaintChargeFimbriation(DrawingState& s, const ChargeSpot& spot, const std::string& name) {
     if (s.chargeFimbriation < 0) return;
     const LevelRecord& level = phrase::Current(s);
-    const int x = s.placementX, y = s.placementY, pictures = s.pictureCount;
     const bool loaded = s.pictureLoaded;
-    s.silhouetteTincture = s.chargeFimbriation;
+    ChargePaintRequest edge{spot, {phrase::Tincture(s), level.levelSecondTincture, s.detailTincture, s.chargeFimbriation}, -1};
     for (const auto& [dx, dy] : kEdgeShifts) {
-        s.placementX = x + dx;
-        s.placementY = y + dy;
+        edge.spot.x = spot.x + dx;
+        edge.spot.y = spot.y + dy;
         for (const std::string& file : PictureFileNames(name, level.levelVariant.empty() ? "esv" : level.levelVariant.view()))
-            if (PlaceChargePicture(s, file) == 0 || s.chargePicture.verdict == PictureVerdict::Damaged) break;
+            if (PlaceChargePicture(s, file, edge) == 0 || s.chargePicture.verdict == PictureVerdict::Damaged) break;
     }
-    s.silhouetteTincture = -1;
-    s.placementX = x;
-    s.placementY = y;
-    s.pictureCount = pictures;
     // The charge itself reads its picture as though the edge had not: its trace names the file.
     s.pictureLoaded = loaded;
 }
