@@ -357,7 +357,7 @@ void ChargesOnOrdinary(DrawingState& s) {
             break;
         case kInNamedQuarters: InNamedQuarters(s, level, n); break;
         case kInAnnulo: InAnnuloLayout(s, n); break;
-        case kOrleShape: OnOrleLayout(s, n); break;
+        case ShapeCode::kOrle: OnOrleLayout(s, n); break;
         case kInChiefPointBetweenBendlets:
             if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
             break;
