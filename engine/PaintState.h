@@ -104,7 +104,51 @@ struct ChargePicture {
     std::string damage;  // what is wrong with a damaged file ("it is cut short after 40 of 120 rows")
 };
 
-struct PaintState {
+// What a level keeps: the level records, the tincture of each level, and the level being read
+// or painted.
+struct LevelState {
+    TinctureStack levelTincture;
+    int level = 0;
+    std::array<LevelRecord, kMaxLevels> levels{};
+
+    LevelRecord& CurrentLevel() { return levels[static_cast<std::size_t>(ClampedLevel())]; }
+    const LevelRecord& CurrentLevel() const { return levels[static_cast<std::size_t>(ClampedLevel())]; }
+    int ClampedLevel() const { return level < 0 ? 0 : (level >= kMaxLevels ? kMaxLevels - 1 : level); }
+    int CurrentTincture() const { return levelTincture[level]; }
+};
+
+// What reading keeps of the tinctures: the tinctures named so far, in the order named ("of the
+// first", counterchanging), and the field's record: its tinctures, pieces, partition and the
+// shape last drawn.
+struct TincturesRead {
+    int fieldColor1 = 0, fieldColor2 = 0, fieldColor3 = 0, fieldPieces = 8;
+    std::array<int, 10> namedTinctures{};
+    int namedTinctureCount = 0;
+    int partitionCode = -1, lastShapeCode = -1;
+};
+
+// What the shape routines read as the arguments of the shape being drawn: its shape code, its
+// line, its treatment and cotises, and how it is drawn.
+struct ShapeRequest {
+    int shapeCode = -1, lineCode = -1;
+    // The repeats of lineCode's pattern across the shield ("nebuly of four"); 0: the style's
+    // default. Set with lineCode wherever a line comes from the blazon.
+    int lineRepeats = 0;
+    int ordinaryTreatment = 0;
+    bool crossTreatment = false;
+    int cotiseCount = 0, cotiseTincture = -1, cotiseLine = -1;
+    // "cotised potenty of thirteen": the times the cotises' line repeats along each (0: every
+    // period of the style); linePieces is what DrawPartitionLine reads, set only while the
+    // cotises are drawn.
+    int cotisePieces = 0, linePieces = 0;
+    bool fillToLeft = false;
+    int drawMode = 0;  // the mode argument of DrawOrdinary
+    bool crusillyFitchy = false;  // the crusilly semé is of crosses crosslet fitchy
+};
+
+// The painter's state: the picture and its buffers, the placed pictures and their layers, and
+// (as bases) the levels, the tinctures read and the arguments of the shape being drawn.
+struct PaintState : LevelState, TincturesRead, ShapeRequest {
     explicit PaintState(MessageSink& sink);
 
     MessageChannel messages;
@@ -119,29 +163,6 @@ struct PaintState {
     std::vector<Crossing> crossings = std::vector<Crossing>(kCrossingRows);
     std::vector<std::uint64_t> visited;  // one bit per picture-buffer index, per drawing
 
-    // Tinctures and the field record.
-    TinctureStack levelTincture;
-    int level = 0;
-    int fieldColor1 = 0, fieldColor2 = 0, fieldColor3 = 0, fieldPieces = 8;
-    std::array<int, 10> namedTinctures{};
-    int namedTinctureCount = 0;
-    int partitionCode = -1, shapeCode = -1, lastShapeCode = -1, lineCode = -1;
-    // The repeats of lineCode's pattern across the shield ("nebuly of four"); 0: the style's
-    // default. Set with lineCode wherever a line comes from the blazon.
-    int lineRepeats = 0;
-
-    // Levels and the treatments the shapes read.
-    std::array<LevelRecord, kMaxLevels> levels{};
-    int ordinaryTreatment = 0;
-    bool crossTreatment = false;
-    int cotiseCount = 0, cotiseTincture = -1, cotiseLine = -1;
-    // "cotised potenty of thirteen": the times the cotises' line repeats along each (0: every
-    // period of the style); linePieces is what DrawPartitionLine reads, set only while the
-    // cotises are drawn.
-    int cotisePieces = 0, linePieces = 0;
-    bool fillToLeft = false;
-    int drawMode = 0;  // the mode argument of DrawOrdinary
-
     // The placed pictures. Picture files are looked up under dataDir ("lpics/lion.esv" is
     // dataDir + "/lpics/lion.esv"). pictureLoaded: the charge picture holds the picture of the
     // charges being placed, which is painted again without reading its file.
@@ -153,7 +174,6 @@ struct PaintState {
     // The pixels the last picture painted (left/top inclusive, right/bottom exclusive; empty when
     // it painted none): layouts that fit later charges into the room left read it.
     Rect paintedBox;
-    bool crusillyFitchy = false;  // the crusilly semé is of crosses crosslet fitchy
     int pictureCount = -1;
     ChargePicture chargePicture;
     // The last picture made larger for the paint scale, so that reading it again (for its size,
@@ -179,11 +199,6 @@ struct PaintState {
 
     // Messages that a drawing shows at most once.
     bool shownOutOfBounds2 = false, shownOutOfBounds3 = false, shownOutOfBounds5 = false;
-
-    LevelRecord& CurrentLevel() { return levels[static_cast<std::size_t>(ClampedLevel())]; }
-    const LevelRecord& CurrentLevel() const { return levels[static_cast<std::size_t>(ClampedLevel())]; }
-    int ClampedLevel() const { return level < 0 ? 0 : (level >= kMaxLevels ? kMaxLevels - 1 : level); }
-    int CurrentTincture() const { return levelTincture[level]; }
 
     // Sets the paint scale (kMinPaintScale..kMaxPaintScale; 1 the design size) and sizes the
     // picture, its tincture codes and the crossing table for it.

@@ -36,9 +36,9 @@ struct OffscreenBoard;
 class FreeSpace;
 struct BordureMiddle;
 
-struct DrawingState : PaintState {
-    explicit DrawingState(MessageSink& sink) : PaintState(sink) {}
-
+// What reading keeps of the words: the blazon's words, their classes, the cursor and which
+// words were used.
+struct WordsRead {
     // The blazon's words as typed, their classification, and four empty slots after the last.
     std::array<WordText, kMaxWords + kLookAheadSlots> words{};
     std::array<int, kMaxWords + kLookAheadSlots> wordType{};
@@ -54,24 +54,21 @@ struct DrawingState : PaintState {
     std::array<bool, kMaxWords + kLookAheadSlots> wordPending{};
     int levelFirstWord = 0;  // where the current level's phrase began, for the trace
 
-    // The interpreter's scalars.
-    int onOrdinaryCode = 0;
-    bool orleFlag = false;
-    int attitudeOwner = 0;
-    std::array<RingEntry, kPlacementRingSize> placementRing{};
-    int ringNext = 0;
-    int ringWritten = 0;        // entries written since ResetLevels, at most kPlacementRingSize
-    bool rowsDrawn = false;     // the current level's charges were already drawn in rows
-    bool stopReading = false;   // a rule completed the last level at the end of the words
-    // The cotises drawn round the ordinary that charges then stand between (count and line), so
-    // that the charges keep off them too.
-    int betweenCotises = 0, betweenCotiseLine = -1;
-    int firstOrdinaryShape = -1;  // the shape level 0 was drawn with, when it is an ordinary
-    // How many charges the one charge of level 0 was sized and placed to stand between, at the fess
-    // point of a plain field; 0 when it was not.
-    int principalRoundCount = 0;
-    // The quarters named by "in the second and third quarters": bit 1 << (n - 1) for quarter n.
-    int quarterMask = 0;
+    // Word access that tolerates any index: outside the slots a word is empty and not found.
+    std::string_view Word(int i) const;
+    int Type(int i) const;
+    int Sub1(int i) const;
+    int Sub2(int i) const;
+    // Outside the words these do nothing.
+    void UseWord(int i);      // pending until the current level is drawn
+    void UseWordNow(int i);   // used at once
+    void CommitUsedWords();   // the pending words become used
+    void ForgetUsedWords();   // a fresh word split: nothing used, nothing pending
+};
+
+// What the words said of the current level beyond its level record: how its charges are
+// tinctured, parted, edged, turned and shared out. Read with the level and cleared for the next.
+struct LevelReading {
     // The second tincture of a level parted "per pale gules and sable", and the partition's
     // shape code; -1 when the level has one tincture.
     int partedTincture = -1, partedShape = -1;
@@ -80,16 +77,8 @@ struct DrawingState : PaintState {
     // is parted ("ducally crowned per pale argent and gules"), the body keeps one tincture.
     int partedPieces = 0;
     bool partedDetail = false;
-    // Each level's treatment when it is more than one tincture ("a canton per fess or and
-    // gules"); a plain treatment otherwise.
-    std::array<model::Treatment, kMaxLevels> levelTreatments{};
-    // The word where a treatment's words broke off, once that was said (-1: none yet).
-    int treatmentBreakTold = -1;
     // The tincture of the fretty on the current level's ordinary ("a cross argent fretty azure").
     int frettyTincture = -1;
-    bool countMessageShown = false;  // a layout already said it has no place for the count
-    // pictureCount when the current level began to be laid out: which of a pair is being placed.
-    int levelFirstPicture = 0;
     // The tincture of the edge of the current level's charges ("a heart sable fimbriated Or"), -1: none.
     int chargeFimbriation = -1;
     // The current level's charges are voided, the field of this tincture showing through them
@@ -115,6 +104,39 @@ struct DrawingState : PaintState {
     // "a bend between three decrescents and three mullets": the split is the two groups' counts,
     // and the group placed now, 1 (the first region) or 2 (the second); 0 when the level is all.
     int splitGroup = 0;
+};
+
+// The drawing state of one interpretation: the painter's state, the words read, what they said
+// of the current level, and the interpreter's own scalars below.
+struct DrawingState : PaintState, WordsRead, LevelReading {
+    explicit DrawingState(MessageSink& sink) : PaintState(sink) {}
+
+    // The interpreter's scalars.
+    int onOrdinaryCode = 0;
+    bool orleFlag = false;
+    int attitudeOwner = 0;
+    std::array<RingEntry, kPlacementRingSize> placementRing{};
+    int ringNext = 0;
+    int ringWritten = 0;        // entries written since ResetLevels, at most kPlacementRingSize
+    bool rowsDrawn = false;     // the current level's charges were already drawn in rows
+    bool stopReading = false;   // a rule completed the last level at the end of the words
+    // The cotises drawn round the ordinary that charges then stand between (count and line), so
+    // that the charges keep off them too.
+    int betweenCotises = 0, betweenCotiseLine = -1;
+    int firstOrdinaryShape = -1;  // the shape level 0 was drawn with, when it is an ordinary
+    // How many charges the one charge of level 0 was sized and placed to stand between, at the fess
+    // point of a plain field; 0 when it was not.
+    int principalRoundCount = 0;
+    // The quarters named by "in the second and third quarters": bit 1 << (n - 1) for quarter n.
+    int quarterMask = 0;
+    // Each level's treatment when it is more than one tincture ("a canton per fess or and
+    // gules"); a plain treatment otherwise.
+    std::array<model::Treatment, kMaxLevels> levelTreatments{};
+    // The word where a treatment's words broke off, once that was said (-1: none yet).
+    int treatmentBreakTold = -1;
+    bool countMessageShown = false;  // a layout already said it has no place for the count
+    // pictureCount when the current level began to be laid out: which of a pair is being placed.
+    int levelFirstPicture = 0;
     // Charges laid out on the field now keep below this row, their layout pressed into the room
     // under it (a chief or a label named after them); 0: the whole field.
     int roomTop = 0;
@@ -143,16 +165,6 @@ struct DrawingState : PaintState {
     // depends on the outline alone, and finding it measures every pixel's distance to the edge.
     std::shared_ptr<const BordureMiddle> bordureMiddle;
 
-    // Word access that tolerates any index: outside the slots a word is empty and not found.
-    std::string_view Word(int i) const;
-    int Type(int i) const;
-    int Sub1(int i) const;
-    int Sub2(int i) const;
-    // Outside the words these do nothing.
-    void UseWord(int i);      // pending until the current level is drawn
-    void UseWordNow(int i);   // used at once
-    void CommitUsedWords();   // the pending words become used
-    void ForgetUsedWords();   // a fresh word split: nothing used, nothing pending
 };
 
 }  // namespace esc
