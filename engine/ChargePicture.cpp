@@ -38,12 +38,13 @@ int SourceAt(const ChargePicture& p, int u, int t) {
 
 // The tincture an index is painted in, with the picture header's overrides for charges in
 // their natural colours (tincture code 20).
-int TinctureFor(const PaintState& state, int v, int saved) {
+int TinctureFor(const PaintState& state, const ChargeTinctures& tinctures, int v) {
     const auto& h = state.chargePicture.header;
+    const int saved = tinctures.body;
     const bool overrides = h[6] != 0x70;
     auto given = [&](int offset) { return overrides && h[static_cast<std::size_t>(offset)] != 0; };
     auto value = [&](int offset) { return h[static_cast<std::size_t>(offset)] - 1; };
-    const int second = state.CurrentLevel().levelSecondTincture;
+    const int second = tinctures.second;
     if (v == kBody) return saved == kProperBrown && given(6) ? value(6) : saved;
     if (v == kSecondPart) {
         int t = saved == kProperBrown && given(7) ? value(7) : saved;
@@ -51,7 +52,7 @@ int TinctureFor(const PaintState& state, int v, int saved) {
         return t;
     }
     int t = saved == kProperBrown && given(8) ? value(8) : saved;
-    if (state.detailTincture >= 0) t = state.detailTincture == kProperBrown && given(7) ? value(7) : state.detailTincture;
+    if (tinctures.detail >= 0) t = tinctures.detail == kProperBrown && given(7) ? value(7) : tinctures.detail;
     return t;
 }
 
@@ -68,13 +69,16 @@ bool OutlineIsGrey(const PaintState& state, int saved, int under) {
 
 }  // namespace
 
-int PaintChargePicture(PaintState& state, float s) {
+int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
     const ChargePicture& p = state.chargePicture;
     const ShieldGeometry& g = state.geometry;
-    const int px = state.placementX, py = state.placementY;
-    const bool bendwise = state.bendwiseFlag, mirror = state.mirrorFlag, flip = state.flipFlag;
-    const bool fesswise = state.fesswiseFlag && !bendwise, turned = bendwise || fesswise;
-    const bool turnOther = (p.header[9] != 0) != state.bendwiseSinisterFlag;
+    const ChargeSpot& spot = request.spot;
+    const float s = spot.scale;
+    const int px = spot.x, py = spot.y;
+    const bool bendwise = spot.turn == ChargeTurn::kBendwise || spot.turn == ChargeTurn::kBendwiseSinister;
+    const bool mirror = spot.mirror, flip = spot.flip;
+    const bool fesswise = spot.turn == ChargeTurn::kFesswise, turned = bendwise || fesswise;
+    const bool turnOther = (p.header[9] != 0) != (spot.turn == ChargeTurn::kBendwiseSinister);
 
     int width = p.PW, height = p.PH, hw = 0, hh = 0;
     double b = 0;
@@ -118,10 +122,10 @@ int PaintChargePicture(PaintState& state, float s) {
 
     // The layer of this picture, for a sink that listens: its backing and its image on the
     // transparent key colour. Semé charges are strewn, not placed: they get none.
-    const int layerIndex = state.pictureCount;
-    const bool silhouette = state.silhouetteTincture >= 0;
+    const int layerIndex = request.layer;
+    const bool silhouette = request.tinctures.silhouette >= 0;
     const bool hasLayer = !silhouette && state.layerSink != nullptr && layerIndex >= 0 && layerIndex < kMaxLayers &&
-                          state.CurrentLevel().levelLine != kSemeLevelLine && SizeIsAcceptable(width, height);
+                          SizeIsAcceptable(width, height);
     PlacedLayer layer;
     if (hasLayer) {
         layer.index = layerIndex;
@@ -134,7 +138,10 @@ int PaintChargePicture(PaintState& state, float s) {
     // Only rows and columns that can land on the picture are visited, whatever the scale.
     // The picture's first two and last three rows (design pixels) are its margin, left unpainted.
     const int firstRow = std::max(g.Px(2), -top - 1), lastRow = std::min(height - g.Px(3), state.picture.Height() - top + 1);
-    const int saved = state.levelTincture[state.level];
+    // The row painter paints in the level's tincture slot: each run sets it, and it is given
+    // back as it was found.
+    const int found = state.levelTincture[state.level];
+    const int saved = request.tinctures.body;
     // A quarter turn reads the picture exactly: its cosine is 0, not a rounding away from it.
     const double cb = fesswise ? 0.0 : std::cos(b * kDegrees), sb = fesswise ? 1.0 : std::sin(b * kDegrees);
     // A run that begins left of the picture is painted from its first column on the picture.
@@ -172,7 +179,7 @@ int PaintChargePicture(PaintState& state, float s) {
             state.layerTarget.lx = c;
             state.layerTarget.ly = r;
             if (v == kBody || v == kSecondPart || v == kDetail || (silhouette && v == kOutline)) {
-                const int tincture = silhouette ? state.silhouetteTincture : TinctureFor(state, v, saved);
+                const int tincture = silhouette ? request.tinctures.silhouette : TinctureFor(state, request.tinctures, v);
                 state.levelTincture[state.level] = tincture;
                 if (PaintsPixelByPixel(tincture) || turned || (mirror && hasLayer)) {
                     PaintSpan(state, x, y, x + 1);
@@ -193,7 +200,7 @@ int PaintChargePicture(PaintState& state, float s) {
                     }
                     c = i;
                 }
-                state.levelTincture[state.level] = saved;
+                state.levelTincture[state.level] = found;
                 continue;
             }
             // Black outline pixels side by side are painted as one span: pixel by pixel each
@@ -212,7 +219,7 @@ int PaintChargePicture(PaintState& state, float s) {
                 state.levelTincture[state.level] = kSable;
                 PaintSpan(state, x, y, x + (end - c));
                 mark(x, x + (end - c) - 1, y);
-                state.levelTincture[state.level] = saved;
+                state.levelTincture[state.level] = found;
                 c = end;
                 continue;
             }
@@ -227,12 +234,13 @@ int PaintChargePicture(PaintState& state, float s) {
                 } else {
                     state.levelTincture[state.level] = kSable;
                     PaintSpan(state, x, y, x + 1);
-                    state.levelTincture[state.level] = saved;
+                    state.levelTincture[state.level] = found;
                 }
             }
             ++c;
         }
     }
+    state.levelTincture[state.level] = found;
     state.layerTarget = {};
     if (boxRight >= boxLeft && boxBottom >= boxTop)
         state.paintedBox = {std::max(boxLeft, 0), std::max(boxTop, 0), std::min(boxRight + 1, g.W), std::min(boxBottom + 1, g.H)};
@@ -240,15 +248,15 @@ int PaintChargePicture(PaintState& state, float s) {
     return height - 3;
 }
 
-int PlaceChargePicture(PaintState& state, const std::string& fileName) {
-    // At another paint scale the picture read is already that many times its size.
-    const float s = state.chargeScale * 0.5f;
+int PlaceChargePicture(PaintState& state, const std::string& fileName, const ChargePaintRequest& request) {
     if (!state.pictureLoaded) {
         const int result = ReadGifPicture(state, fileName);
         if (result != 0) return result;
     }
-    PaintChargePicture(state, s);
-    if (state.CurrentLevel().levelLine != kSemeLevelLine && state.silhouetteTincture < 0) ++state.pictureCount;
+    // At another paint scale the picture read is already that many times its size.
+    ChargePaintRequest painted = request;
+    painted.spot.scale = request.spot.scale * 0.5f;
+    PaintChargePicture(state, painted);
     state.pictureLoaded = true;
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/ChargeSpot.h"
 #include "engine/PaintState.h"
 
 namespace esc {
@@ -19,10 +20,31 @@ int DecodeGifPicture(ChargePicture& picture, const std::uint8_t* data, std::size
 // picture. Returns 1 when the file cannot be read (missing, a folder, a device, larger than
 // kMaxChargePictureBytes) or does not begin with "GIF", else 0.
 int ReadGifPicture(PaintState& state, const std::string& fileName);
-// Decodes the file unless the picture loaded flag is set, paints it at the placement point at
-// half the charge scale and consumes a layer. Returns 0 when painted, else ReadGifPicture's result.
-int PlaceChargePicture(PaintState& state, const std::string& fileName);
-// Paints the decoded picture at scale s; returns the painted height - 3.
-int PaintChargePicture(PaintState& state, float s);
+// The tinctures a charge picture is painted in: the body (index 11, and the outline's grey
+// test); the second part (index 10) and the detail (index 14), each -1 for the body's; and a
+// silhouette tincture: at 0 or more every drawn pixel (outline too) is painted in it, the edge of
+// a charge fimbriated painted under the charge.
+struct ChargeTinctures {
+    int body = 0;
+    int second = -1;
+    int detail = -1;
+    int silhouette = -1;
+};
+
+// One charge picture to paint: where and how it is turned (the spot), its tinctures, and the
+// index of the layer it is handed on as (-1: none, a charge strewn in a semé or a silhouette).
+struct ChargePaintRequest {
+    ChargeSpot spot;
+    ChargeTinctures tinctures;
+    int layer = -1;
+};
+
+// Decodes the file unless the picture loaded flag is set and paints it on the request's spot at
+// half the spot's scale (pictures are drawn at twice their size). Returns 0 when painted, else
+// ReadGifPicture's result.
+int PlaceChargePicture(PaintState& state, const std::string& fileName, const ChargePaintRequest& request);
+// Paints the decoded picture on the request's spot at the spot's scale; returns the painted
+// height - 3. Nothing of the request is kept.
+int PaintChargePicture(PaintState& state, const ChargePaintRequest& request);
 
 }  // namespace esc

@@ -105,7 +105,60 @@ struct ChargePicture {
     std::string damage;  // what is wrong with a damaged file ("it is cut short after 40 of 120 rows")
 };
 
-struct PaintState {
+// What a level keeps: the level records, the tincture of each level, and the level being read
+// or painted.
+struct LevelState {
+    TinctureStack levelTincture;
+    int level = 0;
+    std::array<LevelRecord, kMaxLevels> levels{};
+
+    LevelRecord& CurrentLevel() { return levels[static_cast<std::size_t>(ClampedLevel())]; }
+    const LevelRecord& CurrentLevel() const { return levels[static_cast<std::size_t>(ClampedLevel())]; }
+    int ClampedLevel() const { return level < 0 ? 0 : (level >= kMaxLevels ? kMaxLevels - 1 : level); }
+    int CurrentTincture() const { return levelTincture[level]; }
+};
+
+// What reading keeps of the tinctures: the tinctures named so far, in the order named ("of the
+// first", counterchanging), and the field's record: its tinctures, pieces, partition and the
+// shape last drawn.
+struct TincturesRead {
+    int fieldColor1 = 0, fieldColor2 = 0, fieldColor3 = 0, fieldPieces = 8;
+    std::array<int, 10> namedTinctures{};
+    int namedTinctureCount = 0;
+    int partitionCode = -1, lastShapeCode = -1;
+};
+
+// What the shape routines read as the arguments of the shape being drawn: its shape code, its
+// line, its treatment and cotises, and how it is drawn.
+struct ShapeRequest {
+    int shapeCode = -1, lineCode = -1;
+    // The repeats of lineCode's pattern across the shield ("nebuly of four"); 0: the style's
+    // default. Set with lineCode wherever a line comes from the blazon.
+    int lineRepeats = 0;
+    int ordinaryTreatment = 0;
+    // With ordinaryTreatment 2: a second edge outside the first ("fimbriated argent and or",
+    // the first named next to the ordinary); -1: one edge.
+    int fimbriationOuter = -1;
+    bool crossTreatment = false;
+    int cotiseCount = 0, cotiseTincture = -1, cotiseLine = -1;
+    // "cotised potenty of thirteen": the times the cotises' line repeats along each (0: every
+    // period of the style); linePieces is what DrawPartitionLine reads, set only while the
+    // cotises are drawn.
+    int cotisePieces = 0, linePieces = 0;
+    bool fillToLeft = false;
+    int drawMode = 0;  // the mode argument of DrawOrdinary
+    bool crusillyFitchy = false;  // the crusilly semé is of crosses crosslet fitchy
+    // Where the ordinary or partition line being drawn stands ("a fess enhanced"); the reader
+    // sets it for one shape and puts it back to Usual after.
+    OrdinaryPosition position = OrdinaryPosition::Usual;
+    // The line of an ordinary's second side when it differs from lineCode ("a fess embattled and
+    // wavy"); kPlainLine (-1): both sides carry lineCode. Set and cleared with `position`.
+    int secondLineCode = -1;
+};
+
+// The painter's state: the picture and its buffers, the placed pictures and their layers, and
+// (as bases) the levels, the tinctures read and the arguments of the shape being drawn.
+struct PaintState : LevelState, TincturesRead, ShapeRequest {
     explicit PaintState(MessageSink& sink);
 
     MessageChannel messages;
@@ -120,62 +173,18 @@ struct PaintState {
     std::vector<Crossing> crossings = std::vector<Crossing>(kCrossingRows);
     std::vector<std::uint64_t> visited;  // one bit per picture-buffer index, per drawing
 
-    // Tinctures and the field record.
-    TinctureStack levelTincture;
-    int level = 0;
-    int fieldColor1 = 0, fieldColor2 = 0, fieldColor3 = 0, fieldPieces = 8;
-    std::array<int, 10> namedTinctures{};
-    int namedTinctureCount = 0;
-    int partitionCode = -1, shapeCode = -1, lastShapeCode = -1, lineCode = -1;
-    // The repeats of lineCode's pattern across the shield ("nebuly of four"); 0: the style's
-    // default. Set with lineCode wherever a line comes from the blazon.
-    int lineRepeats = 0;
-
-    // Levels and the treatments the shapes read.
-    std::array<LevelRecord, kMaxLevels> levels{};
-    int ordinaryTreatment = 0;
-    // With ordinaryTreatment 2: a second edge outside the first ("fimbriated argent and or",
-    // the first named next to the ordinary); -1: one edge.
-    int fimbriationOuter = -1;
-    bool crossTreatment = false;
-    int cotiseCount = 0, cotiseTincture = -1, cotiseLine = -1;
-    // "cotised potenty of thirteen": the times the cotises' line repeats along each (0: every
-    // period of the style); linePieces is what DrawPartitionLine reads, set only while the
-    // cotises are drawn.
-    int cotisePieces = 0, linePieces = 0;
-    bool fillToLeft = false;
-    int drawMode = 0;  // the mode argument of DrawOrdinary
-    // Where the ordinary or partition line being drawn stands ("a fess enhanced"); the reader
-    // sets it for one shape and puts it back to Usual after.
-    OrdinaryPosition position = OrdinaryPosition::Usual;
-    // The line of an ordinary's second side when it differs from lineCode ("a fess embattled and
-    // wavy"); kPlainLine (-1): both sides carry lineCode. Set and cleared with `position`.
-    int secondLineCode = -1;
-
-    // Charge placement inputs and the placed pictures. Picture files are looked up under dataDir
-    // ("lpics/lion.esv" is dataDir + "/lpics/lion.esv").
+    // The placed pictures. Picture files are looked up under dataDir ("lpics/lion.esv" is
+    // dataDir + "/lpics/lion.esv"). pictureLoaded: the charge picture holds the picture of the
+    // charges being placed, which is painted again without reading its file.
     std::string dataDir;
-    int placementX = 0, placementY = 0;
-    float chargeScale = 1.0f;
-    bool mirrorFlag = false, bendwiseFlag = false, pictureLoaded = false;
+    bool pictureLoaded = false;
     // Why the last picture file tried could not be read when it is there but unreadable (a
     // folder in its place, no permission); empty when it was read or is simply missing.
     std::string pictureReadError;
-    // With bendwiseFlag: turned along a bend sinister, the other way round.
-    bool bendwiseSinisterFlag = false;
-    // A picture laid fesswise: a quarter turn, its top to the dexter (a slender charge along a chief).
-    bool fesswiseFlag = false;
-    bool flipFlag = false;  // the next picture is painted upside down
     // The pixels the last picture painted (left/top inclusive, right/bottom exclusive; empty when
     // it painted none): layouts that fit later charges into the room left read it.
     Rect paintedBox;
-    bool crusillyFitchy = false;  // the crusilly semé is of crosses crosslet fitchy
-    int detailTincture = -1;
     int pictureCount = -1;
-    // At 0 or more a charge picture is painted as its silhouette, every drawn pixel (outline too)
-    // in this tincture, and is no layer and no picture of the count: the edge of a charge
-    // fimbriated, painted under the charge.
-    int silhouetteTincture = -1;
     ChargePicture chargePicture;
     // The last picture made larger for the paint scale, so that reading it again (for its size,
     // then to paint it, then for the next charge of the level) does not make it again. Cleared
@@ -200,11 +209,6 @@ struct PaintState {
 
     // Messages that a drawing shows at most once.
     bool shownOutOfBounds2 = false, shownOutOfBounds3 = false, shownOutOfBounds5 = false;
-
-    LevelRecord& CurrentLevel() { return levels[static_cast<std::size_t>(ClampedLevel())]; }
-    const LevelRecord& CurrentLevel() const { return levels[static_cast<std::size_t>(ClampedLevel())]; }
-    int ClampedLevel() const { return level < 0 ? 0 : (level >= kMaxLevels ? kMaxLevels - 1 : level); }
-    int CurrentTincture() const { return levelTincture[level]; }
 
     // Sets the paint scale (kMinPaintScale..kMaxPaintScale; 1 the design size) and sizes the
     // picture, its tincture codes and the crossing table for it.

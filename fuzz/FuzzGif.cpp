@@ -64,12 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (p.PW > 400 || p.PH > 400) return 0;  // painting larger pictures only repeats the same code
     esc::DrawShieldOutline(*state);
     state->levelTincture[0] = esc::kGules;
-    state->placementX = 200;
-    state->placementY = 240;
-    state->chargeScale = 1.0f;
-    state->pictureCount = 0;
-    state->bendwiseFlag = size % 2 == 1;
-    state->mirrorFlag = size % 3 == 1;
-    esc::PaintChargePicture(*state, 0.3f);
+    const esc::ChargeTurn turn = size % 2 == 1 ? esc::ChargeTurn::kBendwise : esc::ChargeTurn::kAsDrawn;
+    esc::PaintChargePicture(*state, {{200, 240, 0.3f, turn, size % 3 == 1}, {esc::kGules}, 0});
     return 0;
 }

@@ -168,10 +168,8 @@ void BetweenFess(DrawingState& s, int n) {
         }
         case 6:
         case 8:
-            s.placementY = g.H5;
-            PlaceRow(s, n / 2, n == 6 ? 0.7f : 0.6f);
-            s.placementY = low;
-            PlaceRow(s, n / 2, n == 6 ? 0.7f : 0.6f);
+            PlaceRow(s, n / 2, g.H5, n == 6 ? 0.7f : 0.6f);
+            PlaceRow(s, n / 2, low, n == 6 ? 0.7f : 0.6f);
             break;
         default: break;
     }
@@ -329,7 +327,6 @@ void ArrangeLevel(DrawingState& s) {
     PrepareSupporters(s);
     s.lineCode = level.levelLine;
     s.lineRepeats = level.levelLineRepeats;
-    s.mirrorFlag = false;
     s.cursor = 0;
     s.pictureLoaded = false;
     const int placedBefore = s.pictureCount;

@@ -38,7 +38,7 @@ void GrowAndPlace(DrawingState& s, std::vector<ChargeSpot> spots) {
         for (const ChargeSpot& p : spots) centres.emplace_back(p.x, p.y);
         scale = LargestCommonScale(s, FreeSpace::Field(s), centres, scale, kInArrangementLargestLong, top);
     }
-    if (s.level == 0 && s.partitionCode != -1 && RoomLeftByLaterEdges(s, top)) {
+    if (s.level == 0 && s.partitionCode != ShapeCode::kNoShape && RoomLeftByLaterEdges(s, top)) {
         float inParts = kInArrangementLargestLong;
         for (const ChargeSpot& p : spots) {
             const std::function<bool(const Rect&)> inPart = InTheFieldPartAt(s, p.x, p.y);

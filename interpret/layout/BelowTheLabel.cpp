@@ -18,7 +18,7 @@ bool IsArticleOrNumber(const DrawingState& s, int i) {
 // more charges on a plain field): a group named between them, or one named right after the words.
 bool InChiefForALaterGroup(const DrawingState& s, int chief) {
     if (chief - 1 <= s.levelFirstWord || !EqualsIgnoringCase(s.Word(chief - 1), "in")) return false;
-    if (s.partitionCode != -1 || s.levels[0].levelCount < 2) return false;
+    if (s.partitionCode != ShapeCode::kNoShape || s.levels[0].levelCount < 2) return false;
     if (IsArticleOrNumber(s, chief + 1)) return true;
     for (int i = s.levelFirstWord + 1; i < chief - 1; ++i)
         if (IsArticleOrNumber(s, i)) return true;

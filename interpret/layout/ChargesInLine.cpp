@@ -191,7 +191,7 @@ bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
     const ShieldGeometry& g = s.geometry;
     const int partition = s.partitionCode;
     LinePoint p;
-    if (partition == -1 || partition == kPerPale) {
+    if (partition == ShapeCode::kNoShape || partition == kPerPale) {
         p = PointInLine(g, ShapeCode::kFess, 2, index);
     } else if (partition == kPerFess) {
         p = PointInLine(g, ShapeCode::kPale, 2, index);

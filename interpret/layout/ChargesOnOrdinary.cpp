@@ -87,8 +87,7 @@ void OnFess(DrawingState& s, const LevelRecord& level, int n) {
         Place(s, g.W4, g.H2, scale, MirroredInPair(line, 0));
         Place(s, g.W - g.W4, g.H2, scale, MirroredInPair(line, 1));
     } else {
-        s.placementY = g.H2;
-        PlaceRow(s, n, 0.0f);
+        PlaceRow(s, n, g.H2, 0.0f);
     }
 }
 
@@ -358,7 +357,7 @@ void ChargesOnOrdinary(DrawingState& s) {
             break;
         case kInNamedQuarters: InNamedQuarters(s, level, n); break;
         case kInAnnulo: InAnnuloLayout(s, n); break;
-        case kOrleShape: OnOrleLayout(s, n); break;
+        case ShapeCode::kOrle: OnOrleLayout(s, n); break;
         case kInChiefPointBetweenBendlets:
             if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
             break;

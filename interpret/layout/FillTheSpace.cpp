@@ -50,7 +50,9 @@ bool Overlaps(const Rect& a, int x1, int y1, int x2, int y2) {
 
 }  // namespace
 
-bool CurrentDrawnReach(DrawingState& s, DrawnReach& reach) {
+bool CurrentDrawnReach(DrawingState& s, DrawnReach& reach) { return DrawnReachTurned(s, WordsTurn(s), reach); }
+
+bool DrawnReachTurned(DrawingState& s, ChargeTurn turn, DrawnReach& reach) {
     const LevelRecord& level = phrase::Current(s);
     if (level.levelKind == 0) return false;
     if (level.levelKind == kTypeRoundel) {
@@ -64,8 +66,8 @@ bool CurrentDrawnReach(DrawingState& s, DrawnReach& reach) {
     const float cx = static_cast<float>(e.width) / 2, cy = static_cast<float>(e.height) / 2;
     reach.across = std::max(cx - static_cast<float>(e.firstColumn), static_cast<float>(e.lastColumn + 1) - cx) * kPaintedShare;
     reach.upDown = std::max(cy - static_cast<float>(e.firstRow), static_cast<float>(e.lastRow + 1) - cy) * kPaintedShare;
-    if (s.fesswiseFlag) std::swap(reach.across, reach.upDown);
-    if (s.bendwiseFlag) reach.across = reach.upDown = (reach.across + reach.upDown) * kDiagonal;
+    if (turn == ChargeTurn::kFesswise) std::swap(reach.across, reach.upDown);
+    if (turn == ChargeTurn::kBendwise || turn == ChargeTurn::kBendwiseSinister) reach.across = reach.upDown = (reach.across + reach.upDown) * kDiagonal;
     return reach.across > 0 && reach.upDown > 0;
 }
 

@@ -26,6 +26,8 @@ struct DrawnReach {
     float across = 0.0f, upDown = 0.0f;
 };
 bool CurrentDrawnReach(DrawingState& state, DrawnReach& reach);
+// The same for the level's charge turned as `turn` says rather than as its words say.
+bool DrawnReachTurned(DrawingState& state, ChargeTurn turn, DrawnReach& reach);
 
 // The box joining what `count` placements painted, the latest `skip` placements left out
 // (empty when they painted nothing or the ring no longer holds them).

@@ -39,7 +39,7 @@ constexpr float kLargestOnChief = 1.0f;
 constexpr float kRoundelReachAtScaleOne = 110.0f;  // a roundel's diameter at scale 1
 
 bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
-    if (n < 1 || level.levelIn || s.lastShapeCode == 1) return false;
+    if (n < 1 || level.levelIn || s.lastShapeCode == ShapeCode::kBend) return false;
     const ShieldGeometry& g = s.geometry;
     const bool between = level.levelBetween && Level(s, s.level - 2).levelOn;
     const bool onChief = Previous(s).levelOn || between;
@@ -133,7 +133,7 @@ bool TwoInTheChiefQuarters(DrawingState& s, const LevelRecord& level, int n) {
 void InChief(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     const int line = level.levelLine;
-    if (s.lastShapeCode == 1) {
+    if (s.lastShapeCode == ShapeCode::kBend) {
         // A field per bend: the chief's place is the upper right half.
         if (n == 1) {
             Place(s, g.W - g.W4, g.H4, 1.0f);
@@ -143,9 +143,9 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
         }
         return;
     }
-    if (s.level == 0) s.lastShapeCode = 0;
+    if (s.level == 0) s.lastShapeCode = ShapeCode::kFess;
     if (TwoInTheChiefQuarters(s, level, n)) return;
-    if (s.lastShapeCode == 0 && n == 1) {
+    if (s.lastShapeCode == ShapeCode::kFess && n == 1) {
         Place(s, g.W2, g.H4, 1.0f);
         return;
     }
@@ -153,9 +153,9 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
     int y = small ? g.H5 / 2 - 8 : g.H4 - g.Px(15);
     float scale = small ? 0.4f : 0.6f;
     const int partition = s.partitionCode;
-    const bool chevronOrFess = s.lastShapeCode == 0 || partition == 4 || partition == 14 || partition == 0;
+    const bool chevronOrFess = s.lastShapeCode == ShapeCode::kFess || partition == ShapeCode::kChevron || partition == ShapeCode::kChevronels || partition == ShapeCode::kFess;
     if (chevronOrFess && n == 2) {
-        y = partition == 4 ? g.H4 + g.Px(5) : g.H4 - g.Px(15);
+        y = partition == ShapeCode::kChevron ? g.H4 + g.Px(5) : g.H4 - g.Px(15);
         Place(s, g.W / 4, y, 1.0f);
         Place(s, 3 * (g.W / 4), y, 1.0f);
         return;
@@ -164,7 +164,7 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
         y = g.H4 - g.Px(15);
         scale = n < 4 ? 0.9f : 0.5f;
     }
-    if (partition == -1 && s.level == 0) {
+    if (partition == ShapeCode::kNoShape && s.level == 0) {
         y = g.H4;
         scale = ShrinkingScale(n);
     }
@@ -179,7 +179,7 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
         return;
     }
     if (OnChiefFitted(s, level, n) || InChiefAboveTheBars(s, n)) return;
-    if (s.lastShapeCode == -1 && partition == -1 && s.level == 1) y = g.H5 / 2;
+    if (s.lastShapeCode == ShapeCode::kNoShape && partition == ShapeCode::kNoShape && s.level == 1) y = g.H5 / 2;
     const int cw = g.W / (n + 1);
     for (int j = 0; j < n; ++j) Place(s, (j + 1) * cw, y, scale, MirroredInPair(line, j));
 }
@@ -269,7 +269,7 @@ void InBase(DrawingState& s, int n) {
         return;
     }
     int y = (s.lastShapeCode == ShapeCode::kChevron || s.lastShapeCode == ShapeCode::kFess) ? g.H - g.H4 + g.Px(5) : g.H - g.H4 + g.Px(15);
-    if (s.partitionCode == -1 && s.level == 0) y = g.H - g.H3;
+    if (s.partitionCode == ShapeCode::kNoShape && s.level == 0) y = g.H - g.H3;
     if (n == 1 && (OneInTheBasePart(s) || OneInBaseFillsItsRoom(s))) return;
     if (n == 1) {
         Place(s, g.W2, y, kOneInBase);
@@ -277,8 +277,7 @@ void InBase(DrawingState& s, int n) {
         Place(s, g.W4, y, 1.0f);
         Place(s, 3 * g.W4, y, 1.0f);
     } else if (n >= 3) {
-        s.placementY = y;
-        PlaceRow(s, n, 0.0f);
+        PlaceRow(s, n, y, 0.0f);
     }
 }
 
@@ -315,7 +314,7 @@ constexpr int kEdgeMargin = 6;               // between the charge's cell and th
 // ordinary: none drawn, or a bend beside the sinister chief, a bend sinister beside the dexter.
 bool QuarterClearOfTheOrdinary(const DrawingState& s) {
     const int first = s.firstOrdinaryShape;
-    if (s.level == 0 || first == ShapeCode::kNoShape) return s.partitionCode == -1;
+    if (s.level == 0 || first == ShapeCode::kNoShape) return s.partitionCode == ShapeCode::kNoShape;
     return (first == ShapeCode::kBend && s.shapeCode == kInSinisterChief) ||
            (first == ShapeCode::kBendSinister && s.shapeCode == kInDexterChief);
 }

@@ -51,13 +51,13 @@ std::array<LayoutSpot, 3> ThreeChargeSpots(const DrawingState& s, bool alone, bo
     const ShieldGeometry& g = s.geometry;
     const int partition = s.partitionCode;
     fixed = true;
-    if (partition == 1 || partition == 22) {
-        const float scale = s.lastShapeCode == 1 ? 1.0f : 0.6f;
+    if (partition == ShapeCode::kBend || partition == ShapeCode::kBendlets) {
+        const float scale = s.lastShapeCode == ShapeCode::kBend ? 1.0f : 0.6f;
         return {{{g.W - g.W2, g.H6 + g.Px(10), scale}, {g.W - g.W6 - g.Px(10), g.H2, scale}, {g.W4 + g.Px(10), g.H - g.H4 - g.Px(10), scale}}};
     }
-    if (partition == 30) return {{{g.W2, g.H4 + g.Px(5), 0.8f}, {g.W - g.W4, g.H - g.H3, 0.8f}, {g.W4, g.H - g.H3, 0.8f}}};
-    if (partition == 3 && s.lastShapeCode == -1) return {{{g.W5, g.H4, 0.8f}, {g.W - g.W5, g.H4, 0.8f}, {g.W2, g.H - g.H4, 0.8f}}};
-    if (partition == 4) {
+    if (partition == ShapeCode::kPall) return {{{g.W2, g.H4 + g.Px(5), 0.8f}, {g.W - g.W4, g.H - g.H3, 0.8f}, {g.W4, g.H - g.H3, 0.8f}}};
+    if (partition == ShapeCode::kPale && s.lastShapeCode == ShapeCode::kNoShape) return {{{g.W5, g.H4, 0.8f}, {g.W - g.W5, g.H4, 0.8f}, {g.W2, g.H - g.H4, 0.8f}}};
+    if (partition == ShapeCode::kChevron) {
         const LayoutSpot base = alone ? LayoutSpot{g.W2, g.H - g.H4, 1.0f} : LayoutSpot{g.W2, g.H - g.H4 + g.Px(15), 0.9f};
         return {{{g.W4 - g.Px(3), g.H4, 1.0f}, {g.W - g.W4 + g.Px(3), g.H4, 1.0f}, base}};
     }
@@ -78,7 +78,7 @@ void ThreeCharges(DrawingState& s) {
     // Long or tall drawings (lions passant, swords) alone on a plain field grow until they
     // meet: at the square cell's scale they filled a third of their room.
     int top = 0;
-    if (s.level == 0 && s.partitionCode == -1 && RoomLeftByLaterEdges(s, top) && CurrentDrawingIsLong(s)) {
+    if (s.level == 0 && s.partitionCode == ShapeCode::kNoShape && RoomLeftByLaterEdges(s, top) && CurrentDrawingIsLong(s)) {
         const std::pair<int, int> centres[3] = {{spots[0].x, spots[0].y}, {spots[1].x, spots[1].y}, {spots[2].x, spots[2].y}};
         scale = LargestCommonScale(s, FreeSpace::Field(s), centres, scale, kLargestOfThreeLong, top);
     }
@@ -121,7 +121,7 @@ bool TwoLongCharges(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
     int top = 0;
-    if (s.level != 0 || s.partitionCode != -1 || !RoomLeftByLaterEdges(s, top) || !CurrentDrawingIsLong(s)) return false;
+    if (s.level != 0 || s.partitionCode != ShapeCode::kNoShape || !RoomLeftByLaterEdges(s, top) || !CurrentDrawingIsLong(s)) return false;
     DrawnReach reach;
     if (!CurrentDrawnReach(s, reach)) return false;
     const bool turned = level.levelLine == kPairFirstTurned || level.levelLine == kPairSecondTurned;
@@ -180,20 +180,20 @@ void FieldLayout(DrawingState& s) {
             if (TwoLongCharges(s)) break;
             float scale = kTwoOnTheField;
             int x1 = g.W4, y1 = g.H2, x2 = g.W - g.W4;
-            if (partition == 1 || partition == 22) {
+            if (partition == ShapeCode::kBend || partition == ShapeCode::kBendlets) {
                 x1 = g.W - g.W3;
                 y1 = g.H3;
-            } else if (partition == 0) {
+            } else if (partition == ShapeCode::kFess) {
                 x1 = g.W2;
                 y1 = g.H3;
                 scale = 1.0f;
             }
             if (line == kPairFirstTurned) x1 = g.W4;
             int y2 = y1;
-            if (partition == 1 || partition == 22) {
+            if (partition == ShapeCode::kBend || partition == ShapeCode::kBendlets) {
                 x2 = g.W3;
                 y2 = g.H - g.H3;
-            } else if (partition == 0) {
+            } else if (partition == ShapeCode::kFess) {
                 x2 = g.W2;
                 y2 = g.H - g.H3;
             }
@@ -204,12 +204,12 @@ void FieldLayout(DrawingState& s) {
         }
         case 3: ThreeLayout(s); break;
         case 4:
-            if (partition == 6) {
-                s.shapeCode = 6;
+            if (partition == ShapeCode::kSaltire) {
+                s.shapeCode = ShapeCode::kSaltire;
                 ChargesBetween(s);
             } else {
                 NoteLayout(s, "FieldLayout");
-                FourCorners(s, partition == 5 ? 0.8f : 1.1f);
+                FourCorners(s, partition == ShapeCode::kCross ? 0.8f : 1.1f);
             }
             break;
         default:
@@ -222,7 +222,6 @@ void ThreeLayout(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
     NoteLayout(s, "ThreeLayout");
-    s.chargeScale = s.level == 0 ? 0.6f : 0.8f;
     switch (level.levelCount) {
         case 2:
             Place(s, g.W4, g.H2, 0.8f, MirroredInPair(level.levelLine, 0));

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/OrdinaryShapes.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/phrase/RelationWords.h"
@@ -45,7 +46,7 @@ bool OnAMountLayout(DrawingState& s, int nextWord) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = phrase::Current(s);
     PictureExtent extent;
-    if (s.level == 0 && s.partitionCode == -1 && IsSingleCharge(level)) {
+    if (s.level == 0 && s.partitionCode == ShapeCode::kNoShape && IsSingleCharge(level)) {
         // "... on a mount", "... issuant from a mount": the words after this phrase.
         const int mount = MountPhraseAfter(s, nextWord);
         if (mount < 0 || !EqualsIgnoringCase(s.Word(mount), "a") || !IsMountName(s.Word(mount + 1))) return false;
@@ -68,7 +69,7 @@ bool OnAMountLayout(DrawingState& s, int nextWord) {
     const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
     const bool issuantFrom = before && before->kind == model::RelationKind::IssuantFrom;
     if (s.level == 1 && (level.levelOn || issuantFrom) && level.levelCount == 1 && IsMountName(level.levelName.view()) &&
-        IsSingleCharge(s.levels[0]) && s.partitionCode == -1) {
+        IsSingleCharge(s.levels[0]) && s.partitionCode == ShapeCode::kNoShape) {
         const bool loaded = s.pictureLoaded;
         const bool measured = LevelPictureExtent(s, extent);
         s.pictureLoaded = loaded;

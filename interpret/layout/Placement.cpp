@@ -54,14 +54,19 @@ std::array<std::string, 3> FileNames(std::string_view name, std::string_view ext
             std::string(kPictureFolder) + stem + ".esv"};
 }
 
-bool TryPictures(DrawingState& s, std::string_view name, bool standIn) {
+bool TryPictures(DrawingState& s, const ChargeSpot& spot, std::string_view name, bool standIn) {
     LevelRecord& level = Current(s);
     if (level.levelVariant.empty()) level.levelVariant.Assign("esv");
     // A picture read for an earlier charge of the level is painted again whatever the name tried;
     // the trace already names the file it was read from.
     const bool reused = s.pictureLoaded;
+    // Charges strewn as a semé are no layers and no pictures of the count.
+    const bool counted = level.levelLine != kSemeLevelLine;
+    const ChargePaintRequest request{spot, {Tincture(s), level.levelSecondTincture, s.detailTincture, -1},
+                                     counted ? s.pictureCount : -1};
     for (const std::string& file : FileNames(name, level.levelVariant.view())) {
-        const bool drawn = PlaceChargePicture(s, file) == 0;
+        const bool drawn = PlaceChargePicture(s, file, request) == 0;
+        if (drawn && counted) ++s.pictureCount;
         const bool damaged = !drawn && s.chargePicture.verdict == PictureVerdict::Damaged;
         if (!reused) NotePicture(s, file, drawn, standIn, damaged);
         if (drawn) return true;
@@ -79,10 +84,10 @@ bool TryPictures(DrawingState& s, std::string_view name, bool standIn) {
     return false;
 }
 
-void PlaceRoundel(DrawingState& s) {
-    const int x = s.placementX, y = s.placementY;
+void PlaceRoundel(DrawingState& s, const ChargeSpot& spot) {
+    const int x = spot.x, y = spot.y;
     // The charge scale is in design pixels; the disc is drawn at the paint scale.
-    const float scale = s.chargeScale * static_cast<float>(s.geometry.k);
+    const float scale = spot.scale * static_cast<float>(s.geometry.k);
     const int d = static_cast<int>(scale * 150.0f);
     const int r = static_cast<int>(scale * 55.0f);
     s.paintedBox = {x - r, y - r, x + r + 1, y + r + 1};
@@ -96,7 +101,7 @@ void PlaceRoundel(DrawingState& s) {
         layer.background = s.picture.Copy(Rect{x - d / 2, y - d / 2, x - d / 2 + d, y - d / 2 + d});
         layer.image = Bitmap(d, d, kTeal);
     }
-    DrawDisc(s, x, y, r, hasLayer ? &layer.image : nullptr);
+    DrawDisc(s, x, y, r, d, hasLayer ? &layer.image : nullptr);
     if (hasLayer) s.layerSink->LayerPlaced(std::move(layer));
     ++s.pictureCount;
 }
@@ -174,18 +179,18 @@ bool MirroredInPair(int lineCode, int index) {
 namespace {
 
 // The level's picture, or its disc, or the question picture standing in for it.
-void PaintLevelCharge(DrawingState& s, LevelRecord& level) {
+void PaintLevelCharge(DrawingState& s, LevelRecord& level, const ChargeSpot& spot) {
     for (const bool standIn : {false, true}) {
         std::string name = level.levelName.str();
         if (!name.empty() && name.back() == 's') name.pop_back();
         if (name == "fount") Tincture(s) = kProperBrown;
         if (level.levelKind == kTypeRoundel) {
-            PlaceRoundel(s);
+            PlaceRoundel(s, spot);
             return;
         }
         if (!standIn) RampantWhenTurned(s, level, name);
-        if (!standIn) PaintChargeFimbriation(s, name);
-        if (TryPictures(s, name, standIn || name == kQuestion)) {
+        if (!standIn) PaintChargeFimbriation(s, spot, name);
+        if (TryPictures(s, spot, name, standIn || name == kQuestion)) {
             if (!standIn) VoidPaintedCharge(s);
             return;
         }
@@ -198,20 +203,25 @@ void PaintLevelCharge(DrawingState& s, LevelRecord& level) {
 
 }  // namespace
 
-void PlaceCharge(DrawingState& s) {
+ChargeTurn WordsTurn(const DrawingState& s) {
+    if (s.bendwiseFlag) return s.bendwiseSinisterFlag ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
+    return s.fesswiseFlag ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
+}
+
+void PlaceCharge(DrawingState& s, const ChargeSpot& spot) {
     LevelRecord& level = Current(s);
     if (level.levelKind == 0) return;
-    NotePlacement(s);
+    NotePlacement(s, spot);
 
     RingEntry* entry = nullptr;
     if (!level.levelChargedOn) {
         entry = &s.placementRing[static_cast<std::size_t>(s.ringNext)];
-        *entry = {s.placementX, s.placementY, s.chargeScale, {}};
+        *entry = {spot.x, spot.y, spot.scale, {}};
         s.ringNext = (s.ringNext + 1) % kPlacementRingSize;
         s.ringWritten = std::min(s.ringWritten + 1, kPlacementRingSize);
     }
     s.paintedBox = {};
-    PaintLevelCharge(s, level);
+    PaintLevelCharge(s, level, spot);
     // What the charge painted, for layouts that fit later charges into the room it left.
     if (entry != nullptr) entry->drawn = s.paintedBox;
 }
@@ -277,9 +287,9 @@ namespace {
 
 // Whether one charge alone, fitted to the whole field, already keeps clear of the chief above and
 // the bordure round it that the room is made for: it then keeps its place and size.
-bool AloneInTheRoom(DrawingState& s, int x, int y, float scale) {
+bool AloneInTheRoom(DrawingState& s, int x, int y, float scale, ChargeTurn turn) {
     DrawnReach reach;
-    if (!CurrentDrawnReach(s, reach)) return false;
+    if (!DrawnReachTurned(s, turn, reach)) return false;
     const int across = static_cast<int>(std::ceil(reach.across * scale));
     const int upDown = static_cast<int>(std::ceil(reach.upDown * scale));
     if (y - upDown < std::max(s.roomTop, s.roomInset)) return false;
@@ -291,9 +301,9 @@ bool AloneInTheRoom(DrawingState& s, int x, int y, float scale) {
 // set in the middle of the room they leave and made as large as the room holds (never larger
 // than it was). Pressing the whole field into the room made a sword or a tree under a chief a
 // fifth smaller than the room allowed. False when its drawing is unknown.
-bool FitAloneInTheRoom(DrawingState& s, int& y, float& scale) {
+bool FitAloneInTheRoom(DrawingState& s, ChargeTurn turn, int& y, float& scale) {
     DrawnReach reach;
-    if (!CurrentDrawnReach(s, reach)) return false;
+    if (!DrawnReachTurned(s, turn, reach)) return false;
     const ShieldGeometry& g = s.geometry;
     const int top = std::max(s.roomTop, s.roomInset), bottom = g.straightBottom;
     const int halfWide = g.W2 - s.roomInset;
@@ -303,9 +313,9 @@ bool FitAloneInTheRoom(DrawingState& s, int& y, float& scale) {
     return true;
 }
 
-}  // namespace
-
-void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
+// One charge on a spot whose turn and flip are final: a pair's mirroring, the room left by a
+// chief or bordure, a left hand's mirroring and the member's own tincture applied.
+void PlaceOne(DrawingState& s, ChargeSpot spot) {
     // A pair combatant or addorsed is turned in whatever layout sets it, the first placed (the
     // dexter one, as every layout places them) or the second; layouts that already asked for
     // the turn get the same answer.
@@ -313,9 +323,12 @@ void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     const int index = s.pictureCount - s.levelFirstPicture;
     if (level.levelCount == 2 && (level.levelLine == kPairFirstTurned || level.levelLine == kPairSecondTurned) &&
         (index == 0 || index == 1))
-        mirror = MirroredInPair(level.levelLine, index);
-    bool pressed = (s.roomInset > 0 || s.roomTop > 0) && !(level.levelCount == 1 && AloneInTheRoom(s, x, y, scale));
-    if (pressed && level.levelCount == 1 && x == s.geometry.W2 && y == s.geometry.H2 && FitAloneInTheRoom(s, y, scale))
+        spot.mirror = MirroredInPair(level.levelLine, index);
+    int& x = spot.x;
+    int& y = spot.y;
+    float& scale = spot.scale;
+    bool pressed = (s.roomInset > 0 || s.roomTop > 0) && !(level.levelCount == 1 && AloneInTheRoom(s, x, y, scale, spot.turn));
+    if (pressed && level.levelCount == 1 && x == s.geometry.W2 && y == s.geometry.H2 && FitAloneInTheRoom(s, spot.turn, y, scale))
         pressed = false;
     if (pressed && s.roomInset > 0) {
         // The layout drawn in evenly towards the middle of the shield, clear of the bordure.
@@ -330,56 +343,45 @@ void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
         y = s.roomTop + y * (H - s.roomTop) / H;
         scale *= static_cast<float>(H - s.roomTop) / static_cast<float>(H);
     }
-    s.placementX = x;
-    s.placementY = y;
-    s.chargeScale = scale;
-    s.mirrorFlag = mirror != s.sinisterCharges;  // a left hand turns the other way, also in a pair
-    s.flipFlag = s.reversedCharges;
+    spot.mirror = spot.mirror != s.sinisterCharges;  // a left hand turns the other way, also in a pair
     // "three mullets azure, gules and vert": each member in its own tincture, in placing order.
     const std::vector<int>& members = s.group.memberTinctures;
     if (index >= 0 && index < static_cast<int>(members.size())) {
         const int tincture = Tincture(s);
         Tincture(s) = members[static_cast<std::size_t>(index)];
-        PlaceCharge(s);
+        PlaceCharge(s, spot);
         Tincture(s) = tincture;
     } else {
-        PlaceCharge(s);
+        PlaceCharge(s, spot);
     }
-    s.mirrorFlag = false;
-    s.flipFlag = false;
+}
+
+}  // namespace
+
+void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
+    PlaceOne(s, ChargeSpot{x, y, scale, WordsTurn(s), mirror, s.reversedCharges});
 }
 
 void PlaceSpots(DrawingState& s, std::span<const ChargeSpot> spots) {
-    for (const ChargeSpot& spot : spots) {
-        const bool bendwise = s.bendwiseFlag, bendwiseSinister = s.bendwiseSinisterFlag, fesswise = s.fesswiseFlag;
-        const bool reversed = s.reversedCharges;
-        if (spot.turn != ChargeTurn::kAsDrawn) {
-            s.bendwiseFlag = spot.turn == ChargeTurn::kBendwise || spot.turn == ChargeTurn::kBendwiseSinister;
-            s.bendwiseSinisterFlag = spot.turn == ChargeTurn::kBendwiseSinister;
-            s.fesswiseFlag = spot.turn == ChargeTurn::kFesswise;
-        }
-        s.reversedCharges = reversed != spot.flip;
-        Place(s, spot.x, spot.y, spot.scale, spot.mirror);
-        s.bendwiseFlag = bendwise;
-        s.bendwiseSinisterFlag = bendwiseSinister;
-        s.fesswiseFlag = fesswise;
-        s.reversedCharges = reversed;
+    for (ChargeSpot spot : spots) {
+        // The spot's turn, if it has one, stands for the words'; its flip adds to "reversed".
+        if (spot.turn == ChargeTurn::kAsDrawn) spot.turn = WordsTurn(s);
+        spot.flip = s.reversedCharges != spot.flip;
+        PlaceOne(s, spot);
     }
 }
 
-void PlaceRow(DrawingState& s, int n, float scale) {
+void PlaceRow(DrawingState& s, int n, int y, float scale) {
     if (n < 3) return;  // the spacing rule divides by n - 2
     const int sp = s.geometry.W / (n + 1), q = sp / 4;
     const int step = sp + q / (n - 2) + n - 2;
     const float used = scale == 0.0f ? ShrinkingScale(n) : scale;
-    const int y = s.placementY;
     for (int i = 0, x = sp - q; i < n; ++i, x += step) Place(s, x, y, used);
 }
 
-void DrawDisc(DrawingState& s, int x, int y, int r, Bitmap* layerImage) {
+void DrawDisc(DrawingState& s, int x, int y, int r, int d, Bitmap* layerImage) {
     if (r < 0) return;
     const std::vector<int> heights = ColumnHeights(r);
-    const int d = static_cast<int>(s.chargeScale * 150.0f);
     const int saved = Tincture(s);
     s.layerTarget = {layerImage, 0, 0, false};
     for (int j = -r; j <= r; ++j) {
@@ -411,14 +413,8 @@ void PlaceOnPreviousCharges(DrawingState& s) {
     for (int k = 0; k < n; ++k) {
         const int index = ((s.ringNext - n + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
         const RingEntry& entry = s.placementRing[static_cast<std::size_t>(index)];
-        s.placementX = entry.x;
-        s.placementY = entry.y;
-        s.chargeScale = entry.scale / 2;
-        s.mirrorFlag = s.sinisterCharges;
-        s.flipFlag = s.reversedCharges;
-        PlaceCharge(s);
+        PlaceCharge(s, ChargeSpot{entry.x, entry.y, entry.scale / 2, WordsTurn(s), s.sinisterCharges, s.reversedCharges});
     }
-    s.flipFlag = false;
 }
 
 }  // namespace esc

@@ -17,20 +17,23 @@ namespace esc {
 
 inline constexpr float kMinChargeScale = 0.1f;  // the smallest scale a row of many charges gets
 
-// Places one charge of the current level at (placementX, placementY) and chargeScale. A level
-// of kind 0 places nothing.
-void PlaceCharge(DrawingState& state);
-// Sets the placement point, scale and mirror flag for one charge and places it.
+// Places one charge of the current level on the spot, turned, mirrored and flipped exactly as the
+// spot says. A level of kind 0 places nothing.
+void PlaceCharge(DrawingState& state, const ChargeSpot& spot);
+// Places one charge of the current level at (x, y) and scale, turned as the level's words say,
+// mirrored when asked (and for left hands), upside down when reversed.
 void Place(DrawingState& state, int x, int y, float scale, bool mirror = false);
+// How the level's words turn its charges ("bendwise", "fesswise"), as read so far.
+ChargeTurn WordsTurn(const DrawingState& state);
 // Places one charge of the current level on each spot, in order, turned, mirrored and flipped as
 // the spot says on top of what the level's words say ("a sword reversed" on a spot flipped for
 // the foot of a ring stands point up). Nothing of a spot outlives its charge.
 void PlaceSpots(DrawingState& state, std::span<const ChargeSpot> spots);
-// n charges (n at least 3) spread across the shield at placementY; scale 0 means 1 - 0.1n.
-void PlaceRow(DrawingState& state, int n, float scale);
+// n charges (n at least 3) spread across the shield on row y; scale 0 means 1 - 0.1n.
+void PlaceRow(DrawingState& state, int n, int y, float scale);
 // A filled disc of radius r in the level's tincture, with a one-pixel sable rim at the top and
-// bottom of every column; also drawn into layerImage (d by d, d the scale times 150) when given.
-void DrawDisc(DrawingState& state, int x, int y, int r, Bitmap* layerImage = nullptr);
+// bottom of every column; also drawn into layerImage (d by d, centred on the disc) when given.
+void DrawDisc(DrawingState& state, int x, int y, int r, int d = 0, Bitmap* layerImage = nullptr);
 // One charge of the current level on each charge the previous level placed, at half its scale.
 void PlaceOnPreviousCharges(DrawingState& state);
 // The current level's picture as PlaceCharge would draw it, in its own pixels (before the half

@@ -25,8 +25,6 @@ void ContournyAfterTincture(DrawingState& state);
 // "a bend gules voided": "voided" after an ordinary's tincture, as it is read before it: the
 // ordinary's inside in the field's tincture, its edges kept. The cursor moves onto "voided".
 void VoidedAfterTincture(DrawingState& state);
-// The shape code of the orle; charges "on" it are laid along its band.
-inline constexpr int kOrleShape = 25;
 // "an orle gules charged with eight mullets or": the charges evenly along the orle's band, from
 // the middle of its chief side, each as large as the band is broad.
 void OnOrleLayout(DrawingState& state, int count);

@@ -36,9 +36,9 @@ struct OffscreenBoard;
 class FreeSpace;
 struct BordureMiddle;
 
-struct DrawingState : PaintState {
-    explicit DrawingState(MessageSink& sink) : PaintState(sink) {}
-
+// What reading keeps of the words: the blazon's words, their classes, the cursor and which
+// words were used.
+struct WordsRead {
     // The blazon's words as typed, their classification, and four empty slots after the last.
     std::array<WordText, kMaxWords + kLookAheadSlots> words{};
     std::array<int, kMaxWords + kLookAheadSlots> wordType{};
@@ -53,6 +53,65 @@ struct DrawingState : PaintState {
     std::array<bool, kMaxWords + kLookAheadSlots> wordUsed{};
     std::array<bool, kMaxWords + kLookAheadSlots> wordPending{};
     int levelFirstWord = 0;  // where the current level's phrase began, for the trace
+
+    // Word access that tolerates any index: outside the slots a word is empty and not found.
+    std::string_view Word(int i) const;
+    int Type(int i) const;
+    int Sub1(int i) const;
+    int Sub2(int i) const;
+    // Outside the words these do nothing.
+    void UseWord(int i);      // pending until the current level is drawn
+    void UseWordNow(int i);   // used at once
+    void CommitUsedWords();   // the pending words become used
+    void ForgetUsedWords();   // a fresh word split: nothing used, nothing pending
+};
+
+// What the words said of the current level beyond its level record: how its charges are
+// tinctured, parted, edged, turned and shared out. Read with the level and cleared for the next.
+struct LevelReading {
+    // The second tincture of a level parted "per pale gules and sable", and the partition's
+    // shape code; -1 when the level has one tincture.
+    int partedTincture = -1, partedShape = -1;
+    // A charge's own pattern ("a lion barry of ten argent and gules"): the pieces the shape is
+    // laid in across each charge; 0 for the halves of the shield. partedDetail: only the detail
+    // is parted ("ducally crowned per pale argent and gules"), the body keeps one tincture.
+    int partedPieces = 0;
+    bool partedDetail = false;
+    // The tincture of the fretty on the current level's ordinary ("a cross argent fretty azure").
+    int frettyTincture = -1;
+    // The tincture of the edge of the current level's charges ("a heart sable fimbriated Or"), -1: none.
+    int chargeFimbriation = -1;
+    int chargeOuterFimbriation = -1;  // "a mullet fimbriated argent and or": the outer edge
+    int fieldFimbriation = -1;  // "per pale fimbriated or": the band along the line of the field
+    // The current level's charges are voided, the field of this tincture showing through them
+    // ("a mullet voided"); -1: not voided.
+    int voidedField = -1;
+    bool sinisterCharges = false;  // the current level's hands, arms or gauntlets are left ones, mirrored
+    bool reversedCharges = false;  // the current level's charges are turned upside down ("reversed")
+    bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")
+    bool issuant = false;    // the current level's charges rise from the edge below them ("a demi-lion issuant")
+    // The form of the current level's group: a tincture per member, how its charges are turned
+    // ("a butterfly bendwise", "a sword fesswise").
+    GroupForm group;
+    // How the words turn the current level's charges: bendwise (with bendwiseSinisterFlag along
+    // a bend sinister, the other way round) or fesswise, a quarter turn with the top to the
+    // dexter (a slender charge along a chief). Layouts that set charges along an ordinary turn
+    // them so while they place them.
+    bool bendwiseFlag = false, bendwiseSinisterFlag = false, fesswiseFlag = false;
+    int detailTincture = -1;  // the tincture of the current level's charges' detail ("crowned Or"), -1: the body's
+    bool uprightCharges = false;   // the current level's charges stand upright on a bend ("three mullets palewise")
+    // "six in chief and four in base": how many of the current level's charges stand above and
+    // below the ordinary they are between; 0 and 0 when the layout shares them out itself.
+    int splitChief = 0, splitBase = 0;
+    // "a bend between three decrescents and three mullets": the split is the two groups' counts,
+    // and the group placed now, 1 (the first region) or 2 (the second); 0 when the level is all.
+    int splitGroup = 0;
+};
+
+// The drawing state of one interpretation: the painter's state, the words read, what they said
+// of the current level, and the interpreter's own scalars below.
+struct DrawingState : PaintState, WordsRead, LevelReading {
+    explicit DrawingState(MessageSink& sink) : PaintState(sink) {}
 
     // The interpreter's scalars.
     int onOrdinaryCode = 0;
@@ -72,45 +131,14 @@ struct DrawingState : PaintState {
     int principalRoundCount = 0;
     // The quarters named by "in the second and third quarters": bit 1 << (n - 1) for quarter n.
     int quarterMask = 0;
-    // The second tincture of a level parted "per pale gules and sable", and the partition's
-    // shape code; -1 when the level has one tincture.
-    int partedTincture = -1, partedShape = -1;
-    // A charge's own pattern ("a lion barry of ten argent and gules"): the pieces the shape is
-    // laid in across each charge; 0 for the halves of the shield. partedDetail: only the detail
-    // is parted ("ducally crowned per pale argent and gules"), the body keeps one tincture.
-    int partedPieces = 0;
-    bool partedDetail = false;
     // Each level's treatment when it is more than one tincture ("a canton per fess or and
     // gules"); a plain treatment otherwise.
     std::array<model::Treatment, kMaxLevels> levelTreatments{};
     // The word where a treatment's words broke off, once that was said (-1: none yet).
     int treatmentBreakTold = -1;
-    // The tincture of the fretty on the current level's ordinary ("a cross argent fretty azure").
-    int frettyTincture = -1;
     bool countMessageShown = false;  // a layout already said it has no place for the count
     // pictureCount when the current level began to be laid out: which of a pair is being placed.
     int levelFirstPicture = 0;
-    // The tincture of the edge of the current level's charges ("a heart sable fimbriated Or"), -1: none.
-    int chargeFimbriation = -1;
-    int chargeOuterFimbriation = -1;
-    int fieldFimbriation = -1;  // "per pale fimbriated or": the band along the line of the field  // "a mullet fimbriated argent and or": the outer edge
-    // The current level's charges are voided, the field of this tincture showing through them
-    // ("a mullet voided"); -1: not voided.
-    int voidedField = -1;
-    bool sinisterCharges = false;  // the current level's hands, arms or gauntlets are left ones, mirrored
-    bool reversedCharges = false;  // the current level's charges are turned upside down ("reversed")
-    bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")
-    bool issuant = false;    // the current level's charges rise from the edge below them ("a demi-lion issuant")
-    // The form of the current level's group: a tincture per member, how its charges are turned
-    // ("a butterfly bendwise", "a sword fesswise").
-    GroupForm group;
-    bool uprightCharges = false;   // the current level's charges stand upright on a bend ("three mullets palewise")
-    // "six in chief and four in base": how many of the current level's charges stand above and
-    // below the ordinary they are between; 0 and 0 when the layout shares them out itself.
-    int splitChief = 0, splitBase = 0;
-    // "a bend between three decrescents and three mullets": the split is the two groups' counts,
-    // and the group placed now, 1 (the first region) or 2 (the second); 0 when the level is all.
-    int splitGroup = 0;
     // Charges laid out on the field now keep below this row, their layout pressed into the room
     // under it (a chief or a label named after them); 0: the whole field.
     int roomTop = 0;
@@ -139,16 +167,6 @@ struct DrawingState : PaintState {
     // depends on the outline alone, and finding it measures every pixel's distance to the edge.
     std::shared_ptr<const BordureMiddle> bordureMiddle;
 
-    // Word access that tolerates any index: outside the slots a word is empty and not found.
-    std::string_view Word(int i) const;
-    int Type(int i) const;
-    int Sub1(int i) const;
-    int Sub2(int i) const;
-    // Outside the words these do nothing.
-    void UseWord(int i);      // pending until the current level is drawn
-    void UseWordNow(int i);   // used at once
-    void CommitUsedWords();   // the pending words become used
-    void ForgetUsedWords();   // a fresh word split: nothing used, nothing pending
 };
 
 }  // namespace esc

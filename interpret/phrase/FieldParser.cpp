@@ -137,10 +137,10 @@ void PartitionWordField(DrawingState& s) {
     s.fieldPieces = 8;
     // "Burelly argent and gules": barry of the word's own count when no number follows.
     if (s.lastShapeCode == kBarryCode && s.Sub2(0) > 0) s.fieldPieces = s.Sub2(0);
-    if (s.lastShapeCode == 7 && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 4;
+    if (s.lastShapeCode == ShapeCode::kGyronny && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 4;
     // "Bendy argent and azure" with no number is bendy of six; the shapes draw bendy only of six
     // and of ten, and eight would leave the field in its first tincture.
-    if (s.lastShapeCode == 10 && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 6;
+    if (s.lastShapeCode == ShapeCode::kBendy && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 6;
     if (Is(s, s.cursor, "of")) {
         if (s.Type(s.cursor + 1) != kTypeNumber) s.messages.Show(msg::kExpectingANumber);
         s.fieldPieces = s.Sub1(s.cursor + 1);

@@ -72,27 +72,22 @@ void FimbriationFromLaterTincture(DrawingState& s) {
     level.levelSecondTincture = NextTincture(s);
 }
 
-void PaintChargeFimbriation(DrawingState& s, const std::string& name) {
+void PaintChargeFimbriation(DrawingState& s, const ChargeSpot& spot, const std::string& name) {
     if (s.chargeFimbriation < 0) return;
     const LevelRecord& level = phrase::Current(s);
-    const int x = s.placementX, y = s.placementY, pictures = s.pictureCount;
     const bool loaded = s.pictureLoaded;
     // A double edge: the outer one first, twice as far out, then the inner one over it.
     for (const int times : {2, 1}) {
         const int tincture = times == 2 ? s.chargeOuterFimbriation : s.chargeFimbriation;
         if (tincture < 0) continue;
-        s.silhouetteTincture = tincture;
+        ChargePaintRequest edge{spot, {phrase::Tincture(s), level.levelSecondTincture, s.detailTincture, tincture}, -1};
         for (const auto& [dx, dy] : kEdgeShifts) {
-            s.placementX = x + Px(s, times * dx);
-            s.placementY = y + Px(s, times * dy);
+            edge.spot.x = spot.x + Px(s, times * dx);
+            edge.spot.y = spot.y + Px(s, times * dy);
             for (const std::string& file : PictureFileNames(name, level.levelVariant.empty() ? "esv" : level.levelVariant.view()))
-                if (PlaceChargePicture(s, file) == 0 || s.chargePicture.verdict == PictureVerdict::Damaged) break;
+                if (PlaceChargePicture(s, file, edge) == 0 || s.chargePicture.verdict == PictureVerdict::Damaged) break;
         }
     }
-    s.silhouetteTincture = -1;
-    s.placementX = x;
-    s.placementY = y;
-    s.pictureCount = pictures;
     // The charge itself reads its picture as though the edge had not: its trace names the file.
     s.pictureLoaded = loaded;
 }

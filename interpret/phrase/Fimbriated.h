@@ -23,6 +23,6 @@ void FimbriationFromLaterTincture(DrawingState& state);
 // Paints the edge of the current level's charge at the placement point, when it is fimbriated:
 // the picture's silhouette in the edge's tincture, shifted a few pixels each way, under the
 // charge that is painted next. `name` is the picture's name as PlaceCharge tries it.
-void PaintChargeFimbriation(DrawingState& state, const std::string& name);
+void PaintChargeFimbriation(DrawingState& state, const ChargeSpot& spot, const std::string& name);
 
 }  // namespace esc

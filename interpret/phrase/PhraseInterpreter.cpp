@@ -461,7 +461,6 @@ void InterpretCharges(DrawingState& s) {
     s.cotiseCount = 0;
     s.cotiseTincture = -1;
     s.cotiseLine = -1;
-    s.mirrorFlag = false;
     s.pictureLoaded = false;
     s.onOrdinaryCode = 0;
     s.attitudeOwner = 0;
@@ -497,7 +496,6 @@ void InterpretCharges(DrawingState& s) {
     }
     CompleteInItsOwnTincture(s);
     s.bendwiseFlag = false;
-    s.mirrorFlag = false;
     FinishLevelTraces(s);
 }
 

@@ -64,7 +64,7 @@ bool BetweenRowsRule(DrawingState& s) {
 }
 
 bool UsualRowsRule(DrawingState& s) {
-    if (T(s, 0) != kTypeNumber || s.level != 0 || s.partitionCode != -1 || phrase::HasTincture(s)) return false;
+    if (T(s, 0) != kTypeNumber || s.level != 0 || s.partitionCode != ShapeCode::kNoShape || phrase::HasTincture(s)) return false;
     const LevelRecord& level = Current(s);
     if (level.levelCount < 2 || level.levelKind == 0 || level.levelKind == kTypeOrdinary || level.levelIn ||
         level.levelBetween || level.levelOn)

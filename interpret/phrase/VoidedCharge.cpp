@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "engine/OrdinaryShapes.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -23,7 +24,7 @@ void ReadVoidedCharge(DrawingState& s) {
     const bool pictured = level.levelKind != kTypeOrdinary && level.levelKind != kTypeRoundel && level.levelKind != 0;
     // The first phrase, on a field of one tincture with nothing painted on it yet: the field's
     // tincture is the colour found all over it.
-    if (!pictured || s.level != 0 || level.levelOn || level.levelIn || s.partitionCode != -1) return;
+    if (!pictured || s.level != 0 || level.levelOn || level.levelIn || s.partitionCode != ShapeCode::kNoShape) return;
     const ShieldGeometry& g = s.geometry;
     const Rgb found = s.picture.Pixel(g.W2, g.H2);
     if (!(s.picture.Pixel(g.W4, g.H4) == found) || !(s.picture.Pixel(g.W - g.W4, g.H - g.H4) == found)) return;

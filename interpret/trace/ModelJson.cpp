@@ -1,17 +1,31 @@
 #include "interpret/trace/ModelJson.h"
 
+#include <string>
+
+#include "engine/Palette.h"
+#include "interpret/read/TextOps.h"
+
 namespace esc {
 
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A treatment and its parts, to any depth: a tincture names its code; a pattern or a division
+// A tincture by its name in lower case ("gules", "counterchanged"); null for none.
+Json TinctureJson(int code) {
+    if (code == kProperBrown) return "proper";
+    if (code == kPlainWhite) return "white";
+    const std::string_view name = TinctureName(code);
+    if (name.empty()) return nullptr;
+    return ToLower(name);
+}
+
+// A treatment and its parts, to any depth: a tincture names its tincture; a pattern or a division
 // its name, line (-1 plain), pieces (0 the usual count) and parts.
 Json TreatmentJson(const model::Treatment& t) {
     Json json = {{"form", model::FormName(t.form)}};
     if (t.form == model::TreatmentForm::Tincture) {
-        json["tincture"] = t.tincture;
+        json["tincture"] = TinctureJson(t.tincture);
         return json;
     }
     if (t.IsPlain()) return json;
@@ -24,6 +38,7 @@ Json TreatmentJson(const model::Treatment& t) {
     }
     json["line"] = t.line;
     if (t.position != OrdinaryPosition::Usual) json["position"] = PositionName(t.position);
+    if (t.lineFimbriation >= 0) json["lineFimbriation"] = TinctureJson(t.lineFimbriation);
     json["pieces"] = t.pieces;
     Json parts = Json::array();
     for (const model::Treatment& part : t.parts) parts.push_back(TreatmentJson(part));
@@ -32,27 +47,29 @@ Json TreatmentJson(const model::Treatment& t) {
 }
 
 Json SurfaceJson(const model::Surface& s) {
-    return {{"tincture", s.tincture},
-            {"secondTincture", s.secondTincture},
+    return {{"tincture", TinctureJson(s.tincture)},
+            {"secondTincture", TinctureJson(s.secondTincture)},
             {"division", s.division},
             {"treatment", TreatmentJson(s.treatment)}};
 }
 
 Json MemberJson(const model::Member& m) {
+    Json tinctures = Json::array();
+    for (const int t : m.tinctures) tinctures.push_back(TinctureJson(t));
     Json turns = Json::array();
     for (const model::Turn t : m.modifiers.turns) turns.push_back(TurnName(t));
     Json json = {{"charge", m.charge},
             {"kind", m.kind},
             {"count", m.count},
             {"surface", SurfaceJson(m.surface)},
-            {"tinctures", m.tinctures},
+            {"tinctures", std::move(tinctures)},
             {"variant", m.modifiers.variant},
             {"turns", std::move(turns)},
-            {"fimbriation", m.modifiers.fimbriation},
+            {"fimbriation", TinctureJson(m.modifiers.fimbriation)},
             {"voided", m.modifiers.voided},
-            {"outerFimbriation", m.modifiers.outerFimbriation},
+            {"outerFimbriation", TinctureJson(m.modifiers.outerFimbriation)},
             {"cotises", m.modifiers.cotises},
-            {"cotiseTincture", m.modifiers.cotiseTincture},
+            {"cotiseTincture", TinctureJson(m.modifiers.cotiseTincture)},
             {"cotiseLine", m.modifiers.cotiseLine},
             {"line", m.modifiers.line}};
     if (m.modifiers.secondLine >= 0) json["secondLine"] = m.modifiers.secondLine;

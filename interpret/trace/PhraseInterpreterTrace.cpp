@@ -75,9 +75,10 @@ void NoteNearestLayout(DrawingState& s, int count) {
     if (LevelTrace* t = Snapshotted(s)) t->note = msg::WithCountedCharges(msg::kNearestLayout, count);
 }
 
-void NotePlacement(DrawingState& s) {
+void NotePlacement(DrawingState& s, const ChargeSpot& spot) {
     if (LevelTrace* t = Snapshotted(s))
-        t->placements.push_back({s.placementX, s.placementY, s.chargeScale, s.mirrorFlag, s.bendwiseFlag});
+        t->placements.push_back({spot.x, spot.y, spot.scale, spot.mirror,
+                                 spot.turn == ChargeTurn::kBendwise || spot.turn == ChargeTurn::kBendwiseSinister});
 }
 
 void NotePicture(DrawingState& s, const std::string& file, bool drawn, bool standIn, bool damaged) {

@@ -20,8 +20,8 @@ void SnapshotLevel(DrawingState& state);
 void NoteLayout(DrawingState& state, std::string_view layout);
 // The level's charges were set in the nearest form their arrangement holds, not the one written.
 void NoteNearestLayout(DrawingState& state, int count);
-// The placement point, scale, mirror and bendwise flags of the charge being placed.
-void NotePlacement(DrawingState& state);
+// The spot of the charge being placed: its point, scale, mirroring and whether it lies bendwise.
+void NotePlacement(DrawingState& state, const ChargeSpot& spot);
 // One picture file tried for the current level; repeats of the same file and outcome are kept once.
 void NotePicture(DrawingState& state, const std::string& file, bool drawn, bool standIn, bool damaged = false);
 // At the end of the interpretation: the flags set on levels after they were drawn, and the

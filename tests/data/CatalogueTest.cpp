@@ -289,10 +289,7 @@ TEST(CataloguePictures, EveryPictureNameCanBeFormedByPlacement) {
             test::BareState b;
             b.s().dataDir = ESCAVAL_DATA_DIR;
             b.Level(0, 1, 14, levelName).levelVariant.Assign(variant == "esv" ? "" : variant);
-            b.s().placementX = b.g().W / 2;
-            b.s().placementY = b.g().H / 2;
-            b.s().chargeScale = 1.0f;
-            PlaceCharge(b.s());
+            PlaceCharge(b.s(), ChargeSpot{b.g().W / 2, b.g().H / 2, 1.0f});
             const LevelTrace* t = b.TraceOf(0);
             if (t == nullptr) continue;
             for (const PictureTrace& p : t->pictures) {

@@ -200,12 +200,7 @@ struct Painted {
         MakePicture(s);
         s.chargePicture.header[6] = o1;
         s.levelTincture[0] = tincture;
-        s.levels[0].levelSecondTincture = second;
-        s.detailTincture = detail;
-        s.placementX = 200;
-        s.placementY = 200;
-        s.pictureCount = 0;
-        PaintChargePicture(s, 1.0f);
+        PaintChargePicture(s, {{200, 200, 1.0f}, {tincture, second, detail}, 0});
     }
     // The picture's pixel (x, y) on the shield: its top-left corner lands at (150, 150).
     Rgb At(int x, int y) const { return c.At(150 + x, 150 + y); }
@@ -261,14 +256,9 @@ TEST(ChargePainter, MirroredPictureFlipsAndFillsTheLayer) {
     PaintState& s = c.s();
     MakePicture(s);
     s.levelTincture[0] = kGules;
-    s.levels[0].levelSecondTincture = kAzure;
-    s.placementX = 200;
-    s.placementY = 200;
-    s.mirrorFlag = true;
-    s.pictureCount = 2;
     LayerCollector layers;
     s.layerSink = &layers;
-    PaintChargePicture(s, 1.0f);
+    PaintChargePicture(s, {{200, 200, 1.0f, ChargeTurn::kAsDrawn, true}, {kGules, kAzure}, 2});
     // The second part (picture columns 20..39) lands on the right-hand side.
     EXPECT_EQ(c.At(150 + 100 - 30, 180), Colour(kAzure));
     EXPECT_EQ(c.At(150 + 30, 180), Colour(kArgent));  // the background square, mirrored
@@ -290,13 +280,11 @@ TEST(ChargePainter, HugeScalesStayWithinThePicture) {
     PaintState& s = c.s();
     MakePicture(s);
     s.levelTincture[0] = kGules;
-    s.placementX = 200;
-    s.placementY = 200;
-    s.pictureCount = 25;  // past the layer records: no layer
-    PaintChargePicture(s, 400.0f);
+    // Past the layer records: no layer.
+    PaintChargePicture(s, {{200, 200, 400.0f}, {kGules}, 25});
     EXPECT_EQ(c.At(200, 200), Colour(kGules));
-    PaintChargePicture(s, 0.0f);
-    PaintChargePicture(s, -3.0f);
+    PaintChargePicture(s, {{200, 200, 0.0f}, {kGules}, 25});
+    PaintChargePicture(s, {{200, 200, -3.0f}, {kGules}, 25});
 }
 
 }  // namespace

@@ -344,7 +344,7 @@ TEST(ReadFile, BitmapsAndChargePicturesInPlaceOfAFolder) {
     auto state = std::make_unique<PaintState>(sink);
     state->dataDir = dir.path.string();
     EXPECT_EQ(ReadGifPicture(*state, "lpics/lion.esv"), 1);
-    EXPECT_EQ(PlaceChargePicture(*state, "lpics/lion.esv"), 1);
+    EXPECT_EQ(PlaceChargePicture(*state, "lpics/lion.esv", ChargePaintRequest{}), 1);
     EXPECT_TRUE(sink.messages.empty());
 }
 

@@ -141,14 +141,14 @@ TEST(FieldsInThree, TheModelCarriesNestedTreatments) {
         EXPECT_EQ(field["form"], "division");
         EXPECT_EQ(field["division"], "per fess");
         ASSERT_EQ(field["parts"].size(), 2u);
-        EXPECT_EQ(field["parts"][0]["tincture"], kAzure);
+        EXPECT_EQ(field["parts"][0]["tincture"], "azure");
         EXPECT_EQ(field["parts"][1]["pattern"], "paly");
-        EXPECT_EQ(field["parts"][1]["parts"][1]["tincture"], kGules);
+        EXPECT_EQ(field["parts"][1]["parts"][1]["tincture"], "gules");
         const auto& canton = json["model"]["groups"][0]["members"][0]["surface"]["treatment"];
         EXPECT_EQ(canton["division"], "per pale");
-        EXPECT_EQ(canton["parts"][0]["tincture"], kArgent);
+        EXPECT_EQ(canton["parts"][0]["tincture"], "argent");
         EXPECT_EQ(canton["parts"][1]["division"], "per bend");
-        EXPECT_EQ(canton["parts"][1]["parts"][1]["tincture"], kVert);
+        EXPECT_EQ(canton["parts"][1]["parts"][1]["tincture"], "vert");
     }
     {
         test::Drawing d;
@@ -160,10 +160,10 @@ TEST(FieldsInThree, TheModelCarriesNestedTreatments) {
         EXPECT_EQ(field["parts"][0]["pattern"], "barry");
         EXPECT_EQ(field["parts"][0]["pieces"], 8);
         EXPECT_NE(field["parts"][0]["line"], -1);
-        EXPECT_EQ(field["parts"][2]["tincture"], kVert);
+        EXPECT_EQ(field["parts"][2]["tincture"], "vert");
         const auto& chief = json["model"]["groups"][0]["members"][0]["surface"]["treatment"];
         EXPECT_EQ(chief["pattern"], "chequy");
-        EXPECT_EQ(chief["parts"][0]["tincture"], kAzure);
+        EXPECT_EQ(chief["parts"][0]["tincture"], "azure");
     }
     {
         // Plain surfaces: one tincture each, counterchanged and proper by their names.

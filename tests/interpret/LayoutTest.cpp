@@ -67,7 +67,6 @@ void RunCase(const LayoutCase& c) {
     std::vector<bool> mirrored = c.mirrored;
     if (mirrored.empty()) mirrored.assign(c.points.size(), false);
     EXPECT_EQ(b.Mirrored(level), mirrored);
-    EXPECT_FALSE(b.s().mirrorFlag) << "the mirror flag is cleared after each charge";
 }
 
 TEST(FieldLayout, ByCountAndPartition) {
@@ -218,8 +217,7 @@ TEST(PlaceRow, SpacingAcrossTheShield) {
         SCOPED_TRACE(c.n);
         BareState b;
         b.Level(0, c.n);
-        b.s().placementY = 200;
-        PlaceRow(b.s(), c.n, c.scale);
+        PlaceRow(b.s(), c.n, 200, c.scale);
         std::vector<Point> expected;
         for (int x : c.xs) expected.push_back({x, 200});
         EXPECT_EQ(b.Points(0), expected);

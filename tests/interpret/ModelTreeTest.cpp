@@ -131,13 +131,15 @@ TEST(ModelTree, TheExplainJsonPrintsTheTree) {
     const auto json = nlohmann::json::parse(ExplainJson(d.trace));
     ASSERT_TRUE(json.contains("model"));
     const auto& m = json["model"];
-    EXPECT_EQ(m["field"]["tincture"], kArgent);
+    EXPECT_EQ(m["field"]["tincture"], "argent");
+    EXPECT_TRUE(m["field"]["secondTincture"].is_null()) << "none";
     ASSERT_EQ(m["groups"].size(), 2u);
     EXPECT_EQ(m["groups"][0]["kind"], "ordinary");
     EXPECT_EQ(m["groups"][1]["region"], "on ordinary");
     EXPECT_EQ(m["groups"][1]["count"], 3);
     EXPECT_EQ(m["groups"][1]["members"][0]["charge"], "mullets");
-    EXPECT_EQ(m["groups"][1]["members"][0]["surface"]["tincture"], kOr);
+    EXPECT_EQ(m["groups"][1]["members"][0]["surface"]["tincture"], "or");
+    EXPECT_EQ(m["groups"][1]["members"][0]["surface"]["treatment"]["tincture"], "or");
     ASSERT_EQ(m["relations"].size(), 1u);
     EXPECT_EQ(m["relations"][0]["kind"], "charged with");
 

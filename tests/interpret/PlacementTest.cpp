@@ -89,9 +89,7 @@ TEST(PlaceCharge, FileNamesAndFallbacks) {
         BareState b;
         b.s().dataDir = folder.Path();
         b.Level(0, 1, 4, c.levelName).levelVariant.Assign(c.variant);
-        b.s().placementX = 100;
-        b.s().placementY = 100;
-        PlaceCharge(b.s());
+        PlaceCharge(b.s(), ChargeSpot{100, 100, 1.0f});
         std::vector<Tried> tried;
         for (const PictureTrace& p : b.TraceOf(0)->pictures) tried.push_back({p.file, p.drawn, p.standIn});
         EXPECT_EQ(tried, c.tried);

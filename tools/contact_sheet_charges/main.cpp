@@ -139,12 +139,7 @@ Bitmap PaintSquare(const std::string& lpicsParent, const std::string& fileName, 
         std::fprintf(stderr, "contact_sheet_charges: cannot read lpics/%s\n", fileName.c_str());
     } else {
         s.levelTincture[0] = pairing.tincture;
-        s.levels[0].levelSecondTincture = -1;
-        s.detailTincture = -1;
-        s.placementX = cx;
-        s.placementY = cy;
-        s.pictureCount = -1;
-        esc::PaintChargePicture(s, scale);
+        esc::PaintChargePicture(s, {{cx, cy, scale}, {pairing.tincture}, -1});
     }
     return s.picture.Copy(esc::Rect{cx - side / 2, cy - side / 2, cx - side / 2 + side, cy - side / 2 + side});
 }
