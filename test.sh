@@ -20,7 +20,7 @@ echo "== Sanitizer build (ASan + UBSan) and tests"
 # The window is built too: its tests run on the offscreen platform under both sanitizers. A
 # build-asan configured earlier keeps its cache, so the flags are applied to it again.
 # Line tables only (-g1): the reports still name file and line, and the build is lighter.
-asan_flags=(-DESCAVAL_SANITIZE=ON -DESCAVAL_BENCH=OFF -DESCAVAL_WITH_QT=ON -DESCAVAL_PREBUILT_DATA="$PWD/build/data"
+asan_flags=(-DESCAVAL_SANITIZE=ON -DESCAVAL_SHARDED_TESTS=ON -DESCAVAL_BENCH=OFF -DESCAVAL_WITH_QT=ON -DESCAVAL_PREBUILT_DATA="$PWD/build/data"
             -DCMAKE_C_FLAGS_DEBUG=-g1 -DCMAKE_CXX_FLAGS_DEBUG=-g1)
 if [ -f build-asan/build.ninja ]; then cmake -S . -B build-asan "${asan_flags[@]}" >/dev/null; fi
 configure_and_build build-asan Debug "${asan_flags[@]}"

@@ -7,25 +7,17 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchVocabulary.h"
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace {
 
-const esc::Vocabulary& ChargeVocabulary() {
-    static const esc::Vocabulary vocabulary = [] {
-        std::string error;
-        auto v = esc::Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
-        return v ? std::move(*v) : esc::Vocabulary();
-    }();
-    return vocabulary;
-}
-
 void DrawCharges(benchmark::State& bench, const char* blazon) {
     esc::NullSink sink;
     auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &ChargeVocabulary();
+    state->vocabulary = &esc::bench::GeneratedVocabulary();
     state->dataDir = ESCAVAL_DATA_DIR;
     // As the program draws: picture files decoded once and kept for the process.
     esc::PictureCache pictures;

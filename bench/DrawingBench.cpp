@@ -5,24 +5,16 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchVocabulary.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace {
 
-const esc::Vocabulary& BenchVocabulary() {
-    static const esc::Vocabulary vocabulary = [] {
-        std::string error;
-        auto v = esc::Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
-        return v ? std::move(*v) : esc::Vocabulary();
-    }();
-    return vocabulary;
-}
-
 void DrawField(benchmark::State& bench, const char* blazon) {
     esc::NullSink sink;
     auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &BenchVocabulary();
+    state->vocabulary = &esc::bench::GeneratedVocabulary();
     state->dataDir = ESCAVAL_DATA_DIR;
     esc::DrawHost host;
     for (auto _ : bench) {

@@ -6,23 +6,15 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchVocabulary.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace {
 
-const esc::Vocabulary& MarshallingVocabulary() {
-    static const esc::Vocabulary vocabulary = [] {
-        std::string error;
-        auto v = esc::Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
-        return v ? std::move(*v) : esc::Vocabulary();
-    }();
-    return vocabulary;
-}
-
 std::unique_ptr<esc::DrawingState> NewState(esc::MessageSink& sink) {
     auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &MarshallingVocabulary();
+    state->vocabulary = &esc::bench::GeneratedVocabulary();
     state->dataDir = ESCAVAL_DATA_DIR;
     return state;
 }

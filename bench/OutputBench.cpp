@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchVocabulary.h"
 #include "engine/Bitmap.h"
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
@@ -18,15 +19,6 @@
 #include "shell/cli/BatchCommand.h"
 
 namespace {
-
-const esc::Vocabulary& OutputVocabulary() {
-    static const esc::Vocabulary vocabulary = [] {
-        std::string error;
-        auto v = esc::Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
-        return v ? std::move(*v) : esc::Vocabulary();
-    }();
-    return vocabulary;
-}
 
 constexpr const char* kShields[] = {
     "Azure a bend Or between two mullets argent",
@@ -38,7 +30,7 @@ constexpr const char* kShields[] = {
 esc::Bitmap Drawn(const char* blazon) {
     esc::NullSink sink;
     auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &OutputVocabulary();
+    state->vocabulary = &esc::bench::GeneratedVocabulary();
     state->dataDir = ESCAVAL_DATA_DIR;
     esc::DrawHost host;
     esc::DrawBlazon(*state, blazon, host);
@@ -70,7 +62,7 @@ void BM_DrawAndEncodePng(benchmark::State& bench) {
     bench.SetLabel(blazon);
     esc::NullSink sink;
     auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &OutputVocabulary();
+    state->vocabulary = &esc::bench::GeneratedVocabulary();
     state->dataDir = ESCAVAL_DATA_DIR;
     esc::DrawHost host;
     for (auto _ : bench) {
@@ -106,7 +98,7 @@ void BM_Batch(benchmark::State& bench) {
     esc::PictureCache pictures;
     const esc::BatchProgress progress = withProgress ? esc::BatchProgress(NoProgress) : esc::BatchProgress();
     for (auto _ : bench) {
-        const esc::BatchRun run = esc::DrawBatch(OutputVocabulary(), ESCAVAL_DATA_DIR, entries, folder.string(), format,
+        const esc::BatchRun run = esc::DrawBatch(esc::bench::GeneratedVocabulary(), ESCAVAL_DATA_DIR, entries, folder.string(), format,
                                                  jobs, pictures, progress);
         benchmark::DoNotOptimize(run.written);
     }
@@ -140,10 +132,10 @@ void BM_BatchScaling(benchmark::State& bench) {
     esc::PictureCache pictures;
     double one = 0, two = 0;
     for (auto _ : bench) {
-        one += esc::DrawBatch(OutputVocabulary(), ESCAVAL_DATA_DIR, entries, folder.string(), format, 1, pictures,
+        one += esc::DrawBatch(esc::bench::GeneratedVocabulary(), ESCAVAL_DATA_DIR, entries, folder.string(), format, 1, pictures,
                               NoProgress)
                    .seconds;
-        two += esc::DrawBatch(OutputVocabulary(), ESCAVAL_DATA_DIR, entries, folder.string(), format, 2, pictures,
+        two += esc::DrawBatch(esc::bench::GeneratedVocabulary(), ESCAVAL_DATA_DIR, entries, folder.string(), format, 2, pictures,
                               NoProgress)
                    .seconds;
     }

@@ -6,26 +6,18 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchVocabulary.h"
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace {
 
-const esc::Vocabulary& ScaleBenchVocabulary() {
-    static const esc::Vocabulary vocabulary = [] {
-        std::string error;
-        auto v = esc::Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
-        return v ? std::move(*v) : esc::Vocabulary();
-    }();
-    return vocabulary;
-}
-
 void DrawAtScale(benchmark::State& bench, const char* blazon) {
     esc::NullSink sink;
     auto state = std::make_unique<esc::DrawingState>(sink);
     state->SetPaintScale(static_cast<double>(bench.range(0)));
-    state->vocabulary = &ScaleBenchVocabulary();
+    state->vocabulary = &esc::bench::GeneratedVocabulary();
     state->dataDir = ESCAVAL_DATA_DIR;
     esc::PictureCache pictures;
     state->pictureCache = &pictures;

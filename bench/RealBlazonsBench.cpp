@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchVocabulary.h"
 #include "engine/PictureCache.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/read/Normaliser.h"
@@ -25,15 +26,6 @@ namespace {
 
 constexpr int kRounds = 7;  // drawings of each blazon; its time is the median of them
 constexpr double kNanosecondsPerMicrosecond = 1000.0;
-
-const esc::Vocabulary& RealVocabulary() {
-    static const esc::Vocabulary vocabulary = [] {
-        std::string error;
-        auto v = esc::Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
-        return v ? std::move(*v) : esc::Vocabulary();
-    }();
-    return vocabulary;
-}
 
 std::vector<std::string> RealBlazons() {
     std::vector<std::string> out;
@@ -60,7 +52,7 @@ void BM_RealBlazons(benchmark::State& bench) {
     const std::vector<std::string> blazons = RealBlazons();
     esc::NullSink sink;
     auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &RealVocabulary();
+    state->vocabulary = &esc::bench::GeneratedVocabulary();
     state->dataDir = ESCAVAL_DATA_DIR;
     esc::PictureCache pictures;
     state->pictureCache = &pictures;
@@ -105,7 +97,7 @@ BENCHMARK(BM_RealBlazons)->Iterations(kRounds)->Unit(benchmark::kMillisecond);
 // each blazon's median over the rounds. It is held to a twentieth of a drawing's time.
 void BM_RealBlazonsNormalising(benchmark::State& bench) {
     const std::vector<std::string> blazons = RealBlazons();
-    const esc::SpellingTable& spellings = RealVocabulary().Spellings();
+    const esc::SpellingTable& spellings = esc::bench::GeneratedVocabulary().Spellings();
     constexpr int kRepeats = 50;  // each timing covers this many readings, the clock's own cost shared
     std::vector<std::vector<double>> samples(blazons.size());
     for (auto _ : bench) {

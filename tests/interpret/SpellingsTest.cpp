@@ -322,6 +322,7 @@ TEST(Spellings, EveryRowDrawsAsTheModernBlazon) {
     int index = 0;
     for (const SpellingRow& row : table.Rows()) {
         ++index;
+        if ((index - 1) % static_cast<int>(test::kSweepStride) != 0) continue;
         Printed pair;
         for (const std::string& blazon : Modern()) {
             const std::size_t at = row.kind == SpellingKind::Words ? FindWords(blazon, row.replacement)

@@ -12,26 +12,9 @@
 #include "interpret/DrawingDriver.h"
 #include "interpret/trace/Trace.h"
 #include "interpret/read/Vocabulary.h"
+#include "tests/SweepStride.h"
 
 namespace esc::test {
-
-// Tests that sweep whole lists of blazons draw every one in a normal build and every eighth under
-// the address sanitizer, whose unoptimised, instrumented drawing is some twenty times slower: the
-// sample still takes every kind of drawing code through the memory checks, and the normal build
-// checks every picture.
-// (GCC names the sanitizer by a macro; clang by a feature test.)
-#if defined(__SANITIZE_ADDRESS__)
-#define ESCAVAL_TEST_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ESCAVAL_TEST_SANITIZED 1
-#endif
-#endif
-#if defined(ESCAVAL_TEST_SANITIZED)
-inline constexpr std::size_t kSweepStride = 8;
-#else
-inline constexpr std::size_t kSweepStride = 1;
-#endif
 
 inline const Vocabulary& GeneratedVocabulary() {
     static const Vocabulary vocabulary = [] {
