@@ -240,7 +240,7 @@ void Preparation::ShowShipped(const std::string& why) {
     if (haveShipped_) {
         result_.path = shippedPath_;
         result_.readOnly = true;
-        result_.notes.push_back(note::kShippedOnly);
+        result_.notes.emplace_back(note::kShippedOnly);
     }
 }
 

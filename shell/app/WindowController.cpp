@@ -61,7 +61,7 @@ WindowController::WindowController(AppPaths paths, WindowView& view, MessageSink
 
     std::string error;
     if (paths_.dataDir.empty()) {
-        startupNotes_.push_back("Cannot find the program's data folder (words1.db): blazons cannot be read.");
+        startupNotes_.emplace_back("Cannot find the program's data folder (words1.db): blazons cannot be read.");
     } else {
         vocabulary_ = Vocabulary::Load(paths_.DataFile("words1.db"), &error);
         if (!vocabulary_) startupNotes_.push_back(error);
