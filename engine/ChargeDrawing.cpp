@@ -113,11 +113,13 @@ std::string TakeError(const VectorRenderer& r, GError* error) {
     return text;
 }
 
-// The drawing of `svgPath` rendered into a width by height surface, stretched over it (x and y
-// scaled apart, as a picture stretched into a rectangle). Null, with `why`, when it cannot be.
+// The drawing of `svgPath` rendered into a width by height surface, set on it by `place` (given
+// the drawing context and the drawing's natural width and height). Null, with `why`, when it
+// cannot be.
 using Surface = std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)>;
-std::optional<Surface> RenderStretched(const VectorRenderer& r, const std::string& svgPath, int width, int height,
-                                       std::string& why) {
+template <class Place>
+std::optional<Surface> Render(const VectorRenderer& r, const std::string& svgPath, int width, int height, std::string& why,
+                              Place place) {
     GError* error = nullptr;
     std::unique_ptr<RsvgHandle, void (*)(gpointer)> handle(r.newFromFile(svgPath.c_str(), &error), r.objectUnref);
     if (!handle) {
@@ -136,7 +138,7 @@ std::optional<Surface> RenderStretched(const VectorRenderer& r, const std::strin
         return std::nullopt;
     }
     cairo_t* cr = r.create(surface.get());
-    r.scale(cr, width / naturalWidth, height / naturalHeight);
+    place(cr, naturalWidth, naturalHeight);
     const RsvgRectangle viewport{0, 0, naturalWidth, naturalHeight};
     const bool drawn = r.renderDocument(handle.get(), cr, &viewport, &error);
     r.destroy(cr);
@@ -146,6 +148,14 @@ std::optional<Surface> RenderStretched(const VectorRenderer& r, const std::strin
     }
     r.surfaceFlush(surface.get());
     return surface;
+}
+
+// Stretched over the surface (x and y scaled apart, as a picture stretched into a rectangle).
+std::optional<Surface> RenderStretched(const VectorRenderer& r, const std::string& svgPath, int width, int height,
+                                       std::string& why) {
+    return Render(r, svgPath, width, height, why, [&r, width, height](cairo_t* cr, double w, double h) {
+        r.scale(cr, width / w, height / h);
+    });
 }
 
 }  // namespace
@@ -262,38 +272,15 @@ DrawingOutcome DrawChargeAtScale(const std::string& drawingPath, double k, Charg
         why = r.error;
         return DrawingOutcome::Unreadable;
     }
-    GError* error = nullptr;
-    std::unique_ptr<RsvgHandle, void (*)(gpointer)> handle(r.newFromFile(svgPath.c_str(), &error), r.objectUnref);
-    if (!handle) {
-        why = TakeError(r, error);
-        return DrawingOutcome::Unreadable;
-    }
-    r.setDpi(handle.get(), 96.0);
-    gdouble naturalWidth = 0, naturalHeight = 0;
-    if (!r.intrinsicSize(handle.get(), &naturalWidth, &naturalHeight)) {
-        why = "it has no size in pixels";
-        return DrawingOutcome::Unreadable;
-    }
-    std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)> surface(
-        r.surfaceCreate(CAIRO_FORMAT_ARGB32, width, height), r.surfaceDestroy);
-    if (r.surfaceStatus(surface.get()) != CAIRO_STATUS_SUCCESS) {
-        why = "no room to draw it";
-        return DrawingOutcome::Unreadable;
-    }
-    cairo_t* cr = r.create(surface.get());
-    r.scale(cr, k, k);
-    r.translate(cr, fit.offsetX, fit.offsetY);
-    r.scale(cr, fit.scale, fit.scale);
-    const RsvgRectangle viewport{0, 0, naturalWidth, naturalHeight};
-    const bool drawn = r.renderDocument(handle.get(), cr, &viewport, &error);
-    r.destroy(cr);
-    if (!drawn) {
-        why = TakeError(r, error);
-        return DrawingOutcome::Unreadable;
-    }
-    r.surfaceFlush(surface.get());
-    const unsigned char* data = r.surfaceData(surface.get());
-    const int stride = r.surfaceStride(surface.get());
+    // At the paint scale, then where the drawing lies in its picture and at its scale there.
+    const std::optional<Surface> surface = Render(r, svgPath, width, height, why, [&r, &fit, k](cairo_t* cr, double, double) {
+        r.scale(cr, k, k);
+        r.translate(cr, fit.offsetX, fit.offsetY);
+        r.scale(cr, fit.scale, fit.scale);
+    });
+    if (!surface) return DrawingOutcome::Unreadable;
+    const unsigned char* data = r.surfaceData(surface->get());
+    const int stride = r.surfaceStride(surface->get());
     picture.buffer.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), kBackgroundIndex);
     for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);

@@ -11,25 +11,19 @@ rsvg-convert (Debian librsvg2-bin).
 """
 
 import argparse
-import base64
 import html
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
+
+from shield_sheet import draw, shield_image, write_png
 
 LINES = ["engrailed", "invected", "embattled", "bretessed", "counter-embattled", "indented", "dancetty", "wavy",
          "nebuly", "raguly", "potenty", "dovetailed", "rayonny"]
 WIDTHS = ["", " of three", " of eight"]
 CELL_W, CELL_H, SHIELD_W = 180, 250, 166
 
-
-def draw(escaval, data, blazon, path):
-    result = subprocess.run([escaval, "draw", "--quiet", "--data", data, "-o", path, blazon],
-                            capture_output=True, text=True)
-    if result.returncode not in (0, 3):
-        sys.exit(f"sheet_line_widths: drawing failed: {blazon}\n{result.stderr}")
 
 
 def main():
@@ -52,22 +46,13 @@ def main():
             for column, repeats in enumerate(WIDTHS):
                 blazon = f"Or a fess {line}{repeats} azure"
                 path = os.path.join(work, f"{row}_{column}.png")
-                draw(escaval, data, blazon, path)
-                with open(path, "rb") as f:
-                    picture = base64.b64encode(f.read()).decode("ascii")
+                draw("sheet_line_widths", escaval, data, blazon, path)
                 x, y = column * CELL_W, row * CELL_H
-                out.append(f'<image x="{x + (CELL_W - SHIELD_W) // 2}" y="{y + 4}" width="{SHIELD_W}" '
-                           f'height="{SHIELD_W * 520 // 415}" href="data:image/png;base64,{picture}"/>')
+                out.append(shield_image(path, x + (CELL_W - SHIELD_W) // 2, y + 4, SHIELD_W))
                 out.append(f'<text x="{x + CELL_W // 2}" y="{y + CELL_H - 10}" font-family="sans-serif" '
                            f'font-size="11" text-anchor="middle">{html.escape(blazon)}</text>')
         out.append("</svg>")
-        svg = os.path.join(work, "sheet.svg")
-        with open(svg, "w", encoding="utf-8") as f:
-            f.write("\n".join(out))
-        os.makedirs(os.path.dirname(args.out), exist_ok=True)
-        partial = args.out + ".part"
-        subprocess.run(["rsvg-convert", "-f", "png", "-o", partial, svg], check=True)
-        os.replace(partial, args.out)
+        write_png(out, work, args.out)
     print(args.out)
 
 

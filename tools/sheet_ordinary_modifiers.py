@@ -12,13 +12,13 @@ rsvg-convert (Debian librsvg2-bin).
 """
 
 import argparse
-import base64
 import html
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
+
+from shield_sheet import draw, shield_image, write_png
 
 ROWS = [
     ("Fimbriation", [
@@ -73,13 +73,6 @@ ROWS = [
 CELL_W, CELL_H, SHIELD_W, LABEL_H = 200, 262, 160, 46
 
 
-def draw(escaval, data, blazon, path):
-    result = subprocess.run([escaval, "draw", "--strict", "--quiet", "--data", data, "-o", path, blazon],
-                            capture_output=True, text=True)
-    if result.returncode not in (0, 3):
-        sys.exit(f"sheet_ordinary_modifiers: drawing failed: {blazon}\n{result.stderr}")
-    return result.returncode == 0
-
 
 def wrapped(text, width=30):
     lines, line = [], ""
@@ -111,25 +104,16 @@ def main():
         for row, (_, blazons) in enumerate(ROWS):
             for column, blazon in enumerate(blazons):
                 path = os.path.join(work, f"{row}_{column}.png")
-                clean = draw(escaval, data, blazon, path)
-                with open(path, "rb") as f:
-                    picture = base64.b64encode(f.read()).decode("ascii")
+                clean = draw("sheet_ordinary_modifiers", escaval, data, blazon, path)
                 x, y = column * CELL_W, row * CELL_H
-                out.append(f'<image x="{x + (CELL_W - SHIELD_W) // 2}" y="{y + 4}" width="{SHIELD_W}" '
-                           f'height="{SHIELD_W * 520 // 415}" href="data:image/png;base64,{picture}"/>')
+                out.append(shield_image(path, x + (CELL_W - SHIELD_W) // 2, y + 4, SHIELD_W))
                 colour = "black" if clean else "#c00000"
                 for i, text in enumerate(wrapped(blazon)):
                     out.append(f'<text x="{x + CELL_W // 2}" y="{y + CELL_H - LABEL_H + 14 + 13 * i}" '
                                f'font-family="sans-serif" font-size="11" fill="{colour}" '
                                f'text-anchor="middle">{html.escape(text)}</text>')
         out.append("</svg>")
-        svg = os.path.join(work, "sheet.svg")
-        with open(svg, "w", encoding="utf-8") as f:
-            f.write("\n".join(out))
-        os.makedirs(os.path.dirname(args.out), exist_ok=True)
-        partial = args.out + ".part"
-        subprocess.run(["rsvg-convert", "-f", "png", "-o", partial, svg], check=True)
-        os.replace(partial, args.out)
+        write_png(out, work, args.out)
     print(args.out)
 
 
