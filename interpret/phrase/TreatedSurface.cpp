@@ -131,8 +131,19 @@ bool OlderRulesDraw(const LevelRecord& level, const model::Treatment& t, bool na
     return false;
 }
 
-void TellStraightLines(DrawingState& s, const model::Treatment& t) {
-    if (t.HasStraightenedLine()) s.messages.Show(msg::kTreatmentLineStraight);
+// Chequy, compony or counter-compony with a line: round a ring (a bordure, an orle) the squares
+// are laid along it and their line is not drawn.
+bool SquaresWithALine(const model::Treatment& t) {
+    const bool squares = t.pattern == PatternKind::Chequy || t.pattern == PatternKind::Compony ||
+                         t.pattern == PatternKind::CounterCompony;
+    if (t.form == model::TreatmentForm::Pattern && squares && t.line >= 0) return true;
+    for (const model::Treatment& part : t.parts)
+        if (SquaresWithALine(part)) return true;
+    return false;
+}
+
+void TellStraightLines(DrawingState& s, const model::Treatment& t, SurfaceLay lay = SurfaceLay::Find) {
+    if (t.HasStraightenedLine() || (lay == SurfaceLay::Ring && SquaresWithALine(t))) s.messages.Show(msg::kTreatmentLineStraight);
 }
 
 }  // namespace
@@ -329,7 +340,7 @@ void DrawTreatedLevel(DrawingState& s) {
     const SurfacePaintRequest request{fill, mask, lay, middleX, middleY};
     PaintSurface(s, request);
     StrewSemes(s, t, request);
-    TellStraightLines(s, t);
+    TellStraightLines(s, t, lay);
     if (LevelTrace* trace = CurrentLevelTrace(s)) trace->layout += " (" + t.Describe() + ")";
 }
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "TestDrawing.h"
+#include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 
 namespace esc {
@@ -152,6 +154,14 @@ TEST(StrewnTreatments, LinesWithinPatternsAreDrawn) {
         SCOPED_TRACE(blazon);
         test::Drawing d;
         d.DrawClean(blazon);
+    }
+    // Round a bordure the squares are laid along the ring and their line is not drawn: said.
+    for (const char* blazon : {"Argent, a bordure chequy wavy or and azure", "Gules, a bordure compony embattled argent and sable"}) {
+        SCOPED_TRACE(blazon);
+        test::Drawing d;
+        d.Draw(blazon);
+        EXPECT_NE(std::find(d.sink.messages.begin(), d.sink.messages.end(), std::string(msg::kTreatmentLineStraight)),
+                  d.sink.messages.end());
     }
 }
 
