@@ -201,6 +201,10 @@ int PerField(DrawingState& s) {
     } else {
         s.lineCode = -1;
     }
+    // "per pale indented and wavy": a line of partition has one style; the second is read past
+    // (and said so) and the field is drawn with the first.
+    if (s.lineCode >= 0 && Is(s, s.cursor, "and") && s.Type(s.cursor + 1) == kTypeLine && s.Type(s.cursor + 2) == kTypeTincture)
+        s.cursor += 2;
     readPosition();
     ReadLineFimbriation(s);
     if (s.Type(s.cursor) == kTypeTincture) {

@@ -82,6 +82,24 @@ TEST(PartitionWords, PartitionedFieldsFromBlazons) {
     }
 }
 
+// A partition given two lines ("indented and wavy") is drawn with the first; the second is read
+// past and said, never a field left unpainted.
+TEST(PartitionWords, ASecondLineOfAPartitionIsReadPast) {
+    Drawing d, first;
+    const int W = d.s().geometry.W, H = d.s().geometry.H;
+    for (const auto& [blazon, drawnAs] : {std::pair{"Per pale indented and wavy argent and azure", "Per pale indented argent and azure"},
+                                          std::pair{"Per fess wavy and embattled or and gules", "Per fess wavy or and gules"},
+                                          std::pair{"Per bend engrailed and indented vert and argent", "Per bend engrailed vert and argent"}}) {
+        SCOPED_TRACE(blazon);
+        d.Draw(blazon);
+        first.DrawClean(drawnAs);
+        EXPECT_TRUE(d.s().picture == first.s().picture);
+        EXPECT_EQ(d.trace.ignoredWords.size(), 2u);  // "and" and the second line
+        EXPECT_EQ(d.At(W / 5, H / 5), first.At(W / 5, H / 5));
+        EXPECT_EQ(d.At(4 * W / 5, 4 * H / 5), first.At(4 * W / 5, 4 * H / 5));
+    }
+}
+
 // The plural ordinaries and the flaunches are found by their plural forms.
 TEST(PartitionWords, OrdinaryWordsReachTheirShapes) {
     Drawing d;
