@@ -16,9 +16,14 @@
 #include "engine/Painter.h"
 #include "engine/Palette.h"
 #include "engine/PartitionLine.h"
+#include "engine/SurfaceLay.h"
 
 namespace esc {
 namespace {
+
+using surface::BandFrame;
+using surface::Lay;
+using surface::MakeLay;
 
 // Usual counts when the blazon names none: barry and paly of six, gyronny of eight, a bordure
 // compony of sixteen pieces.
@@ -30,9 +35,6 @@ constexpr double kSquareAim = 50.0;
 // A surface whose limbs are broader than this is broad (a canton, the field): its chequy is of
 // squares, not of rows along a limb.
 constexpr double kNarrowLimb = 100.0;
-// A surface whose long axis spreads this many times as far as its short one (in variance) is a
-// band laid along that axis.
-constexpr double kBandElongation = 6.0;
 // Where the line of per chevron meets the middle (from the top of the box) and how steeply it
 // falls, both in parts of the box.
 constexpr double kChevronApex = 0.3, kChevronFall = 1.4;
@@ -59,155 +61,6 @@ struct Box {
 
 int Floor(double v) { return static_cast<int>(std::floor(v)); }
 int Round(double v) { return static_cast<int>(std::lround(v)); }
-
-// What the whole surface says about laying compony, counter-compony and chequy.
-// A band: its mean, its long axis, and the extent of the local coordinates s (along) and t
-// (across); how many times as far it spreads along as across (in variance).
-struct BandFrame {
-    double mx = 0, my = 0, ux = 1, uy = 0, smin = 0, tmin = 0, length = 1, breadth = 1;
-    double elongation = 0;
-};
-
-struct Lay {
-    SurfaceLay kind = SurfaceLay::Broad;
-    // Band: one frame, or two when the surface is two bands meeting at its middle column (the
-    // limbs of a chevron), the dexter one first.
-    std::array<BandFrame, 2> bands;
-    int limbs = 1;
-    // Ring: the box's centre and, per row and per column, the first and last mask pixel.
-    double cx = 0, cy = 0;
-    std::vector<int> rowFirst, rowLast, columnFirst, columnLast;
-    // Broad: the breadth of the limbs and where a square of the grid starts.
-    double limb = 1, x0 = 0, y0 = 0;
-    Rect box;
-    double k = 1.0;  // picture pixels to a design pixel
-};
-
-// The lengths of the runs of mask pixels along rows and columns, and the first pixel of each.
-void MeasureRuns(const SurfaceMask& m, Lay& lay) {
-    const int w = m.box.Width(), h = m.box.Height();
-    lay.rowFirst.assign(static_cast<std::size_t>(h), -1);
-    lay.rowLast.assign(static_cast<std::size_t>(h), -1);
-    lay.columnFirst.assign(static_cast<std::size_t>(w), -1);
-    lay.columnLast.assign(static_cast<std::size_t>(w), -1);
-    std::vector<int> runs;
-    for (int y = 0; y < h; ++y) {
-        int start = -1;
-        for (int x = 0; x <= w; ++x) {
-            const bool on = x < w && m.in[static_cast<std::size_t>(y) * w + x];
-            if (on) {
-                if (lay.rowFirst[y] < 0) lay.rowFirst[y] = x;
-                lay.rowLast[y] = x;
-                if (lay.columnFirst[x] < 0) lay.columnFirst[x] = y;
-                lay.columnLast[x] = y;
-                if (start < 0) start = x;
-            } else if (start >= 0) {
-                runs.push_back(x - start);
-                start = -1;
-            }
-        }
-    }
-    for (int x = 0; x < w; ++x) {
-        int start = -1;
-        for (int y = 0; y <= h; ++y) {
-            const bool on = y < h && m.in[static_cast<std::size_t>(y) * w + x];
-            if (on && start < 0) start = y;
-            if (!on && start >= 0) {
-                runs.push_back(y - start);
-                start = -1;
-            }
-        }
-    }
-    if (!runs.empty()) {
-        std::nth_element(runs.begin(), runs.begin() + static_cast<long>(runs.size() / 2), runs.end());
-        lay.limb = std::max(runs[runs.size() / 2], 2);
-    }
-    // The grid of a narrow-limbed surface starts at its first limb's edges.
-    for (int y = 0; y < h; ++y)
-        if (lay.rowFirst[y] >= 0) {
-            lay.x0 = m.box.left + lay.rowFirst[y];
-            break;
-        }
-    for (int x = 0; x < w; ++x)
-        if (lay.columnFirst[x] >= 0) {
-            lay.y0 = m.box.top + lay.columnFirst[x];
-            break;
-        }
-}
-
-// The band frame of the mask's pixels in box columns [from, to).
-BandFrame FindBand(const SurfaceMask& m, int from, int to) {
-    BandFrame f;
-    const int w = m.box.Width(), h = m.box.Height();
-    auto each = [&](auto visit) {
-        for (int y = 0; y < h; ++y)
-            for (int x = from; x < to; ++x)
-                if (m.in[static_cast<std::size_t>(y) * w + x]) visit(m.box.left + x + 0.5, m.box.top + y + 0.5);
-    };
-    double n = 0, sx = 0, sy = 0;
-    each([&](double px, double py) {
-        n += 1;
-        sx += px;
-        sy += py;
-    });
-    if (n == 0) return f;
-    f.mx = sx / n;
-    f.my = sy / n;
-    double cxx = 0, cyy = 0, cxy = 0;
-    each([&](double px, double py) {
-        cxx += (px - f.mx) * (px - f.mx);
-        cyy += (py - f.my) * (py - f.my);
-        cxy += (px - f.mx) * (py - f.my);
-    });
-    const double mean = (cxx + cyy) / 2, spread = std::hypot((cxx - cyy) / 2, cxy);
-    f.elongation = (mean + spread) / std::max(mean - spread, 1e-9);
-    const double angle = 0.5 * std::atan2(2 * cxy, cxx - cyy);
-    f.ux = std::cos(angle);
-    f.uy = std::sin(angle);
-    if (f.ux < -1e-9) {
-        f.ux = -f.ux;
-        f.uy = -f.uy;
-    }
-    double smin = 1e18, smax = -1e18, tmin = 1e18, tmax = -1e18;
-    each([&](double px, double py) {
-        const double dx = px - f.mx, dy = py - f.my;
-        const double s = dx * f.ux + dy * f.uy, t = -dx * f.uy + dy * f.ux;
-        smin = std::min(smin, s);
-        smax = std::max(smax, s);
-        tmin = std::min(tmin, t);
-        tmax = std::max(tmax, t);
-    });
-    f.smin = smin;
-    f.tmin = tmin;
-    f.length = std::max(smax - smin, 1.0);
-    f.breadth = std::max(tmax - tmin, 1.0);
-    return f;
-}
-
-Lay MakeLay(const SurfaceMask& m, SurfaceLay asked) {
-    Lay lay;
-    lay.box = m.box;
-    lay.cx = (m.box.left + m.box.right) / 2.0;
-    lay.cy = (m.box.top + m.box.bottom) / 2.0;
-    MeasureRuns(m, lay);
-    lay.kind = asked;
-    if (asked != SurfaceLay::Find && asked != SurfaceLay::Band) return lay;
-    const int w = m.box.Width();
-    lay.bands[0] = FindBand(m, 0, w);
-    if (asked == SurfaceLay::Band || lay.bands[0].elongation > kBandElongation) {
-        lay.kind = SurfaceLay::Band;
-        return lay;
-    }
-    lay.kind = SurfaceLay::Broad;
-    // Two limbs meeting at the middle, each a band of its own?
-    const BandFrame dexter = FindBand(m, 0, w / 2), sinister = FindBand(m, w / 2, w);
-    if (dexter.elongation > kBandElongation && sinister.elongation > kBandElongation) {
-        lay.kind = SurfaceLay::Band;
-        lay.bands = {dexter, sinister};
-        lay.limbs = 2;
-    }
-    return lay;
-}
 
 // The piece of compony (squaresAcross 1), counter-compony (2) or chequy (3) that a pixel lies
 // in, laid as the surface lies; its parity picks the part.
