@@ -572,7 +572,7 @@ TEST(Qualifiers, CreaturesMonstersAndObjectsDrawTheirOwnPictures) {
         {"Or three flies sable", "flie.esv"},
         {"Sable three gad-bees volant argent", "flie.4"},
         {"Argent three seals sable", "seal.esv"},
-        {"Azure three starfish or", "mulletfi.esv"},
+        {"Azure three starfish or", "starfish.esv"},
         {"Or three buck beetles sable", "buckbeet.esv"},
         {"Argent a lizard vert", "lizard.esv"},
         {"Argent three efts vert", "eft.esv"},
