@@ -598,3 +598,25 @@ def degraded_fitchy():
                                      (56, -20), (48, -20), (48, -10), (40, -10)]))])
     ch.union(shapes)
     return ch
+
+
+def serpent_head(f, u, sgn):
+    """A serpent's head at an arm's end, curling outwards to one side (in the arm's frame f): the
+    neck turning back and the jaws open."""
+    neck = [f(p) for p in [(u - 16, 0), (u - 2, sgn * 3), (u + 6, sgn * 12), (u + 4, sgn * 20)]]
+    from .plants import stalk
+    head = [f(p) for p in [(u + 8, sgn * 18), (u + 2, sgn * 30), (u - 8, sgn * 34), (u - 4, sgn * 27),
+                           (u - 14, sgn * 25), (u - 2, sgn * 17)]]
+    return [[stalk(neck, 11, 9)], [poly(head)]]
+
+
+@charge
+def gringolee():
+    ch = Charge('crosses', 'cros.gr', 180, 180,
+                "A cross gringolee: each arm ends in two serpents' heads turning outwards.")
+    shapes = [[four_arms(C, square_end(66, 11))]]
+    for th in (0, 90, 180, 270):
+        f = arm_frame(C, th)
+        shapes += serpent_head(f, 72, 1) + serpent_head(f, 72, -1)
+    ch.union(shapes)
+    return ch

@@ -310,3 +310,92 @@ def rock():
     ch.line([poly([(96, 20), (102, 70), (78, 52)]), poly([(102, 70), (128, 100), (166, 44)]), poly([(128, 100), (120, 154)]),
              poly([(36, 96), (62, 120), (102, 70)]), poly([(62, 120), (56, 154)]), poly([(128, 100), (180, 80)])], width=2.5)
     return ch
+
+
+@charge
+def hawking_glove():
+    ch = Charge('objects', 'glove', 170, 220, "A hawking glove: a falconer's glove, fingers upwards, its wide cuff below with a tassel.")
+    fingers = [(40, 74, 9), (64, 40, 10), (90, 30, 10), (114, 42, 10)]
+    parts = [poly([(30, 150), (28, 80), (128, 80), (132, 150)])]
+    for x, top, r in fingers:
+        parts.append(poly([(x - r, 100), (x - r, top + r), (x + r, top + r), (x + r, 100)]))
+        parts.append(circle((x, top + r), r))
+    parts.append(band((124, 118), (156, 70), 11))
+    parts.append(circle((156, 70), 11))
+    ch.union([[p] if p[0][0] == 'M' else p for p in parts], note='the hand of the glove')
+    ch.fill(poly([(30, 144), (132, 144), (150, 206), (12, 206)]), note='the cuff')
+    ch.line([poly([(22, 176), (141, 176)])], width=2.5)
+    ch.fill(poly([(140, 178), (148, 178), (152, 214), (136, 214)]), colour=BLUE, note='the tassel')
+    return ch
+
+
+@charge
+def morning_star():
+    ch = Charge('objects', 'mornings', 120, 220, 'A morning star: a spiked ball on a short iron-bound staff, the head upwards.')
+    ch.fill(poly([(53, 90), (67, 90), (67, 212), (53, 212)]), note='the staff')
+    ch.fill(poly([(50, 180), (70, 180), (70, 194), (50, 194)]), colour=BLUE, note='the grip band')
+    spikes = []
+    for k in range(12):
+        a = 30 * k
+        spikes += [polar((60, 56), 36, a - 11), polar((60, 56), 56, a), polar((60, 56), 36, a + 11)]
+    ch.fill(poly(spikes), note='the spikes')
+    ch.fill(circle((60, 56), 38), note='the ball')
+    return ch
+
+
+@charge
+def auger():
+    ch = Charge('objects', 'auger', 160, 220, "An auger: a carpenter's boring tool, a cross handle on a shank ending in a twisted bit.")
+    ch.fill(smooth([(8, 22), (80, 10), (152, 22), (152, 38), (80, 32), (8, 38)], closed=True), note='the handle')
+    ch.fill(poly([(73, 34), (87, 34), (87, 140), (73, 140)]), note='the shank')
+    bit = [(73, 140), (87, 140)]
+    for k in range(5):
+        y = 150 + 12 * k
+        bit += [(90, y - 4), (84, y + 4)]
+    bit += [(80, 214)]
+    for k in range(4, -1, -1):
+        y = 150 + 12 * k
+        bit += [(70, y + 2), (76, y - 6)]
+    ch.fill(poly(bit), note='the twisted bit')
+    return ch
+
+
+@charge
+def galleon():
+    ch = Charge('objects', 'galleon', 220, 200, 'A galleon: a tall ship of three masts under full sail, high castles fore and aft, a pennon at each mast head.')
+    for x, top in ((60, 30), (112, 12), (162, 40)):
+        ch.fill(poly([(x - 3, top), (x + 3, top), (x + 3, 150), (x - 3, 150)]), note='a mast')
+        ch.fill(poly([(x + 3, top + 2), (x + 24, top - 4), (x + 3, top - 10)]), colour=BLUE, note='a pennon')
+        for y0, y1, w in ((top + 12, top + 52, 22), (top + 58, top + 108, 26)):
+            ch.fill(join(poly([(x - w, y0), (x + w, y0)]), smooth([(x + w, y0), (x + w + 6, (y0 + y1) / 2), (x + w - 2, y1)]),
+                         poly([(x + w - 2, y1), (x - w + 2, y1)]), smooth([(x - w + 2, y1), (x - w + 6, (y0 + y1) / 2), (x - w, y0)])),
+                    note='a sail')
+    hull = poly([(8, 120), (40, 120), (44, 138), (170, 138), (176, 112), (212, 112), (204, 150), (190, 182), (40, 186), (20, 160)])
+    ch.fill(hull, note='the hull')
+    ch.line([poly([(20, 160), (200, 160)])], width=2.5)
+    for x in (60, 90, 120, 150):
+        ch.solid(poly([(x, 166), (x + 10, 166), (x + 10, 174), (x, 174)]))
+    return ch
+
+
+@charge
+def tomahawk():
+    ch = Charge('objects', 'tomahawk', 160, 220, 'A tomahawk: a light axe on a long haft, its blade to dexter and a spike behind.')
+    ch.fill(poly([(74, 20), (88, 20), (92, 214), (78, 214)]), note='the haft')
+    ch.fill(join(poly([(74, 34), (40, 30)]), smooth([(40, 30), (12, 14), (8, 56), (14, 96)]), poly([(14, 96), (40, 74), (74, 66)])),
+            colour=RED, note='the blade')
+    ch.fill(poly([(88, 38), (152, 50), (88, 62)]), colour=RED, note='the spike')
+    for y in (120, 150):
+        ch.fill(poly([(76, y), (90, y), (90, y + 10), (76, y + 10)]), colour=BLUE, note='a binding')
+    return ch
+
+
+@charge
+def tambourine():
+    ch = Charge('objects', 'tambouri', 180, 180, 'A tambourine: a shallow round frame covered with skin, pairs of little cymbals set round its rim.')
+    ch.fill([circle((90, 90), 84), circle((90, 90), 66)], evenodd=True, note='the frame')
+    ch.fill(circle((90, 90), 66), note='the skin')
+    for k in range(6):
+        ch.fill(circle(polar((90, 90), 75, 60 * k + 30), 12), colour=BLUE, note='a pair of cymbals')
+        ch.solid(circle(polar((90, 90), 75, 60 * k + 30), 3))
+    return ch
