@@ -399,3 +399,17 @@ def tambourine():
         ch.fill(circle(polar((90, 90), 75, 60 * k + 30), 12), colour=BLUE, note='a pair of cymbals')
         ch.solid(circle(polar((90, 90), 75, 60 * k + 30), 3))
     return ch
+
+
+@charge
+def anchor_cabled():
+    ch = Charge('objects', 'anchorc', 180, 220,
+                'An anchor cabled: the anchor with its cable made fast to the ring and wound about the shank, the end hanging.')
+    body = [ring((90, 22), 14, 9), poly([(26, 44), (154, 44), (154, 58), (26, 58)]), poly([(83, 34), (97, 34), (97, 196), (83, 196)]),
+            join(arc((90, 118), 78, 90, 270, rx=70), poly([(20, 118), (34, 118)]), arc((90, 118), 64, 270, 90, rx=56),
+                 poly([(146, 118), (160, 118)])),
+            poly([(6, 134), (24, 88), (44, 128)]), poly([(174, 134), (156, 88), (136, 128)])]
+    ch.union(body, evenodd=True, note='the anchor')
+    cable = lambda t: (90 + 24 * math.sin(math.pi * 4.5 * t) * (1 - 0.3 * t), 28 + 170 * t)
+    ch.union(discs(cable, lambda t: 5.5, step=2.0), colour=BLUE, note='the cable')
+    return ch
