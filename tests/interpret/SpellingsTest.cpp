@@ -265,6 +265,7 @@ const std::vector<std::string>& Modern() {
         "Vert a wheatfield or",
         "Or a glove azure", "Or three gloves azure",
         "Gules a morningstar argent", "Gules three morningstars argent",
+        "Azure a lymphad furled or", "Azure a ship furled or",
         "Sable a chessknight argent", "Sable three chessknights argent",
         "Argent a roundel gules all within a bordure azure",
         "Azure two roundels argent each charged with an escallop sable",

@@ -62,13 +62,16 @@ def maple_flowers():
 def thistle_flower():
     ch = Charge('plants', 'thistlef', 150, 220, "A thistle's flower: the round prickly head of the thistle with its tuft, on a short stalk.")
     ch.fill(stalk([(75, 214), (75, 180), (75, 150)], 12, 10), note='the stalk')
-    pts = []
-    for k in range(17):
-        a = -160 + 320 * k / 16.0
-        r = 50 if k % 2 == 0 else 40
-        pts.append(polar((75, 148), r, 180 + a))
-    ch.fill(poly(pts), note='the prickly head')
-    ch.line([poly([(50, 122), (100, 170)]), poly([(100, 122), (50, 170)]), poly([(42, 146), (108, 146)])], width=2)
+    c, rx, ry = (75, 150), 46, 42
+    ch.fill(ellipse(c, rx, ry), note='the prickly head')
+    lattice = []
+    for sgn in (1, -1):
+        for d in (-48, -24, 0, 24, 48):
+            inside = [(c[0] + t, c[1] + sgn * (t - d)) for t in range(-60, 61)
+                      if (t / (rx * 0.86)) ** 2 + ((t - d) / (ry * 0.86)) ** 2 <= 1]
+            if len(inside) > 4:
+                lattice.append(poly([inside[0], inside[-1]]))
+    ch.line(lattice, width=2)
     tuft = []
     for k in range(7):
         x = 38 + 74 * k / 6.0

@@ -144,7 +144,8 @@ def boomerang():
 @charge
 def lymphad_oars():
     ch = Charge('objects', 'lymphado', 220, 200,
-                'A lymphad with its oars in action: a galley, its sail furled on the yard, a pennon at the mast head and the oars out.')
+                'A lymphad with its oars in action: a galley, its sail furled on the yard, a pennon at the mast head and the oars out.',
+                also='lymphad.fu')
     for k in range(5):
         x = 56 + 26 * k
         ch.fill(band((x, 140), (x - 30, 196), 4), note='an oar')
@@ -412,4 +413,22 @@ def anchor_cabled():
     ch.union(body, evenodd=True, note='the anchor')
     cable = lambda t: (90 + 24 * math.sin(math.pi * 4.5 * t) * (1 - 0.3 * t), 28 + 170 * t)
     ch.union(discs(cable, lambda t: 5.5, step=2.0), colour=BLUE, note='the cable')
+    return ch
+
+
+@charge
+def ship_furled():
+    ch = Charge('objects', 'ship.fu', 220, 200,
+                'A ship with its sail furled: a round-hulled ship, castles at stem and stern, the sail bound up on the yard, a pennon at the mast head.')
+    ch.fill(poly([(106, 18), (114, 18), (114, 130), (106, 130)]), note='the mast')
+    ch.fill(poly([(114, 20), (160, 12), (114, 4)]), colour=BLUE, note='the pennon')
+    ch.fill(smooth([(36, 50), (110, 40), (184, 50), (184, 62), (110, 56), (36, 62)], closed=True), note='the sail furled on the yard')
+    ch.line([poly([(x, 46 - abs(x - 110) * 0.05), (x, 58 - abs(x - 110) * 0.02)]) for x in (60, 85, 135, 160)], width=2)
+    ch.line([poly([(40, 60), (20, 126)]), poly([(180, 60), (200, 126)])], width=2.5)
+    ch.fill(poly([(8, 100), (52, 100), (52, 112), (44, 112), (44, 106), (36, 106), (36, 112), (28, 112), (28, 106), (20, 106),
+                  (20, 112), (8, 112)]), note='the castle at the stern')
+    ch.fill(poly([(168, 100), (212, 100), (212, 112), (204, 112), (204, 106), (196, 106), (196, 112), (188, 112), (188, 106),
+                  (180, 106), (180, 112), (168, 112)]), note='the castle at the stem')
+    ch.fill(join(poly([(6, 110), (214, 110)]), smooth([(214, 110), (196, 160), (110, 184), (24, 160), (6, 110)])), note='the hull')
+    ch.line([smooth([(14, 132), (110, 146), (206, 132)])])
     return ch
