@@ -266,6 +266,7 @@ const std::vector<std::string>& Modern() {
         "Or a glove azure", "Or three gloves azure",
         "Gules a morningstar argent", "Gules three morningstars argent",
         "Azure a lymphad furled or", "Azure a ship furled or",
+        "Or a sail gules", "Or three sails gules",
         "Sable a chessknight argent", "Sable three chessknights argent",
         "Argent a roundel gules all within a bordure azure",
         "Azure two roundels argent each charged with an escallop sable",
@@ -320,6 +321,9 @@ std::vector<Printed> ByHand() {
         {"Or, a fess azure between two cotisses gules", "Or a fess azure between two cotises gules"},
         {"Argent, a pale sable triply cotised gules", "Argent a pale sable triple cotised gules"},
         {"Argent, a fess gules treble cotised azure", "Argent a fess gules triple cotised azure"},
+        {"Azure, a ship under sail or", "Azure a ship or"},
+        {"Azure, a ship under full sail or", "Azure a ship or"},
+        {"Azure, a ship in full sail or", "Azure a ship or"},
     };
 }
 

@@ -1,6 +1,5 @@
 """Leaves, flower heads and plants drawn from their stalks: the beech leaf, the fern leaf (a
-frond), the maple's flowers, the thistle's flower, the poppy head, the branch couped, the fir tree,
-the stock of a tree, a wood and a field of wheat. Leaves are the plants module's leaf outline;
+frond), the maple's flowers, the thistle's flower, the poppy head, the branch couped, the stock of a tree, a wood and a field of wheat. Leaves are the plants module's leaf outline;
 stalks its tapering band."""
 
 import math
@@ -107,21 +106,6 @@ def branch_couped():
     ch.fill(outline, note='the leaf at the tip')
     ch.line([rib], width=2)
     ch.line([poly([(68, 214), (82, 214)])], width=3)
-    return ch
-
-
-@charge
-def fir_tree():
-    ch = Charge('plants', 'firtree', 180, 220, 'A fir tree: a tall narrow tree of drooping tiers coming to a point, on a short trunk.',
-                also='fir')
-    ch.fill(poly([(80, 214), (80, 176), (100, 176), (100, 214)]), colour=RED, note='the trunk')
-    tiers = []
-    for k in range(5):
-        top = 8 + 34 * k
-        half = 22 + 15 * k
-        tiers.append(poly([(90, top), (90 + half, top + 50), (90 + half - 12, top + 46), (90 + half - 16, top + 52),
-                           (90 - half + 16, top + 52), (90 - half + 12, top + 46), (90 - half, top + 50)]))
-    ch.union([[t] for t in tiers], note='the tiers of branches')
     return ch
 
 

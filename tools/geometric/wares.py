@@ -432,3 +432,14 @@ def ship_furled():
     ch.fill(join(poly([(6, 110), (214, 110)]), smooth([(214, 110), (196, 160), (110, 184), (24, 160), (6, 110)])), note='the hull')
     ch.line([smooth([(14, 132), (110, 146), (206, 132)])])
     return ch
+
+
+@charge
+def sail():
+    ch = Charge('objects', 'sail', 180, 210, 'A sail: a square sail bellied by the wind, hung from its yard on a piece of the mast.')
+    ch.fill(poly([(84, 6), (96, 6), (96, 204), (84, 204)]), note='the mast')
+    ch.fill(join(poly([(20, 40), (160, 40)]), smooth([(160, 40), (174, 100), (160, 170)]), smooth([(160, 170), (90, 158), (20, 170)]),
+                 smooth([(20, 170), (6, 100), (20, 40)])), note='the sail')
+    ch.line([smooth([(60, 44), (54, 100), (62, 162)]), smooth([(120, 44), (126, 100), (118, 162)])], width=2)
+    ch.fill(smooth([(10, 36), (90, 28), (170, 36), (170, 46), (90, 40), (10, 46)], closed=True), note='the yard')
+    return ch
