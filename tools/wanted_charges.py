@@ -10,6 +10,7 @@ makes the question picture stand in.
     python3 tools/wanted_charges.py            # rewrites data/charges/WANTED.md
     python3 tools/wanted_charges.py --check    # exit 1 when WANTED.md is out of date
     python3 tools/wanted_charges.py --published FILE   # the published list read from FILE
+    python3 tools/wanted_charges.py --self-check   # exit 1 when a sample blazon is misread
 
 The society and published lists are split in halves by the 1-based number of a blazon line
 among the blazon lines: odd lines are the working half, even lines the held-out half. The rank
@@ -465,7 +466,33 @@ def render(pictures, phrases, unknown, blazons, taken, found, drawn):
     return '\n'.join(lines) + '\n'
 
 
+# Blazons as the lists print them and the words the program reads in them: the spelling rows of
+# one word and of several ("arg.", "party per", "demi-wolf", "cross of Santiago"), the
+# normaliser's swaps as whole words ("star" is no part of "starfish") and its fragments
+# ("fleurs-de-lis").
+SELF_CHECKS = [
+    ('Arg. a chev. betw. three starfish gu.', 'argent a chevron between three starfish gules'),
+    ('Party per pale, three demi-wolves', 'per pale three demi wolves'),
+    ('Azure three stars Or and a polestar', 'azure three mullets or and a polestar'),
+    ('Gules a cross of Santiago or', 'gules a santiago or'),
+    ('three fleurs-de-lis', 'three fleurdelis'),
+]
+
+
+def self_check():
+    """0 when every blazon of SELF_CHECKS is read as its words, else 1 (naming the first that is not)."""
+    spellings, rows = load_spellings(), SpellingRows()
+    for blazon, words in SELF_CHECKS:
+        got = ' '.join(normalise(blazon, spellings, rows))
+        if got != words:
+            print(f'wanted_charges: "{blazon}" is read as "{got}", not "{words}"', file=sys.stderr)
+            return 1
+    return 0
+
+
 def main(argv):
+    if '--self-check' in argv:
+        return self_check()
     vocabulary = Vocabulary()
     drawn = existing_pictures()
     paths = {}
