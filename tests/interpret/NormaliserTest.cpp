@@ -117,7 +117,7 @@ TEST(Normaliser, SwapsMeetWholeWordsOnly) {
         {"a polestar argent", "a polestar argent"},
         {"three ploughshares", "three ploughshares"},
         {"a serpent wreathed", "a serpent wreathed"},
-        {"a sparrow-hawk", "a sparrowhawk"},
+        {"a sparrow-hawk", "a sparrowhawk"},  // a name of its own (a spelling row)
         {"a hartshorn", "a hartshorn"},
         {"a stagbeetle", "a stagbeetle"},
         // The whole words, with their plurals and a "demi" joined before them, are still read.

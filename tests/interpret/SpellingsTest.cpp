@@ -267,6 +267,8 @@ const std::vector<std::string>& Modern() {
         "Gules a morningstar argent", "Gules three morningstars argent",
         "Azure a lymphad furled or", "Azure a ship furled or",
         "Or a sail gules", "Or three sails gules",
+        "Azure a sparrowfalcon or", "Azure three sparrowfalcons or",
+        "Azure a polemullet or", "Azure two polemullets or",
         "Sable a chessknight argent", "Sable three chessknights argent",
         "Argent a roundel gules all within a bordure azure",
         "Azure two roundels argent each charged with an escallop sable",

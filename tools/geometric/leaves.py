@@ -26,7 +26,8 @@ def beech_leaf():
 
 @charge
 def fern_leaf():
-    ch = Charge('plants', 'fernleav', 150, 220, 'A fern leaf (frond): a curving stalk with narrow leaflets in pairs, growing shorter to the tip.')
+    ch = Charge('plants', 'fernleav', 150, 220, 'A fern leaf (frond): a curving stalk with narrow leaflets in pairs, growing shorter to the tip.',
+                also='fernleaf')
     spine = [(75, 214), (74, 150), (78, 90), (86, 40), (96, 6)]
     shapes = [stalk(spine, 8, 3)]
     for k in range(8):

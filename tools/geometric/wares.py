@@ -83,8 +83,8 @@ def smooth_band(points, w0, w1):
 @charge
 def bucks_horns():
     ch = Charge('objects', 'buckshor', 220, 180, "A pair of buck's horns: the two antlers standing apart, each beam with its tines.")
-    ch.union(antler(1), colour=RED, note='the dexter horn')
-    ch.union(antler(-1), colour=RED, note='the sinister horn')
+    ch.union(antler(1), note='the dexter horn')
+    ch.union(antler(-1), note='the sinister horn')
     return ch
 
 
@@ -93,7 +93,7 @@ def rams_horn():
     ch = Charge('objects', 'ramshorn', 200, 180, "A ram's horn: a thick ridged horn curling round on itself to a point.")
     c = (104, 92)
     curve = lambda t: polar(c, 82 * (1 - 0.62 * t), -110 + 470 * t)
-    ch.union(discs(curve, lambda t: 17 * (1 - 0.75 * t) + 2), colour=RED)
+    ch.union(discs(curve, lambda t: 17 * (1 - 0.75 * t) + 2))
     ch.line([poly([polar(c, 82 * (1 - 0.62 * t) - 14 * (1 - 0.7 * t), -110 + 470 * t),
                    polar(c, 82 * (1 - 0.62 * t) + 14 * (1 - 0.7 * t), -110 + 470 * t)])
              for t in (0.1, 0.22, 0.34, 0.46, 0.58)])
@@ -332,7 +332,7 @@ def hawking_glove():
 
 @charge
 def morning_star():
-    ch = Charge('objects', 'mornings', 120, 220, 'A morning star: a spiked ball on a short iron-bound staff, the head upwards.')
+    ch = Charge('objects', 'morning', 120, 220, 'A morning star: a spiked ball on a short iron-bound staff, the head upwards.')
     ch.fill(poly([(53, 90), (67, 90), (67, 212), (53, 212)]), note='the staff')
     ch.fill(poly([(50, 180), (70, 180), (70, 194), (50, 194)]), colour=BLUE, note='the grip band')
     spikes = []
