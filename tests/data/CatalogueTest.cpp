@@ -635,6 +635,7 @@ constexpr BuiltName kBuiltNames[] = {
     {"levelsta", "a level staff", "staff"},
     {"buckshor", "a stag's horns", "horn"},  // the normaliser writes "stag" as "buck"
     {"ramshorn", "a ram's horn", "horn"},
+    {"morning", "a morning star", "morningstar"},  // cut to 8 letters, then the final "s" dropped
     {"gemmedri", "a gemmed ring", "ring"},
     {"gardenro", "a garden rose", "rose"},
     {"hopcone", "a hop cone", "cone"},
