@@ -473,7 +473,7 @@ def render(pictures, phrases, unknown, blazons, taken, found, drawn):
 SELF_CHECKS = [
     ('Arg. a chev. betw. three starfish gu.', 'argent a chevron between three starfish gules'),
     ('Party per pale, three demi-wolves', 'per pale three demi wolves'),
-    ('Azure three stars Or and a polestar', 'azure three mullets or and a polestar'),
+    ('Azure three stars Or and a starling', 'azure three mullets or and a starling'),
     ('Gules a cross of Santiago or', 'gules a santiago or'),
     ('three fleurs-de-lis', 'three fleurdelis'),
 ]
