@@ -269,6 +269,8 @@ const std::vector<std::string>& Modern() {
         "Or a sail gules", "Or three sails gules",
         "Azure a sparrowfalcon or", "Azure three sparrowfalcons or",
         "Azure a polemullet or", "Azure two polemullets or",
+        "Gules an inkhorn argent", "Gules three inkhorns argent",
+        "Vert a mortar or", "Vert three mortars or",
         "Sable a chessknight argent", "Sable three chessknights argent",
         "Argent a roundel gules all within a bordure azure",
         "Azure two roundels argent each charged with an escallop sable",

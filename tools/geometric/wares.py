@@ -443,3 +443,69 @@ def sail():
     ch.line([smooth([(60, 44), (54, 100), (62, 162)]), smooth([(120, 44), (126, 100), (118, 162)])], width=2)
     ch.fill(smooth([(10, 36), (90, 28), (170, 36), (170, 46), (90, 40), (10, 46)], closed=True), note='the yard')
     return ch
+
+
+@charge
+def tiara():
+    ch = Charge('objects', 'tiara', 160, 220, "A papal tiara: a tall rounded cap girt with three crowns, an orb and a small cross on the top.")
+    ch.fill(join(poly([(26, 196), (26, 120)]), smooth([(26, 120), (36, 60), (80, 30), (124, 60), (134, 120)]), poly([(134, 120), (134, 196)])),
+            note='the cap')
+    for y in (78, 124, 170):
+        half = 50 if y == 78 else 56
+        pts = [(80 - half, y + 14), (80 - half, y)]
+        for k in range(5):
+            x = 80 - half + (2 * half) * (k + 0.5) / 5
+            pts += [(x - 6, y), (x, y - 10), (x + 6, y)]
+        pts += [(80 + half, y), (80 + half, y + 14)]
+        ch.fill(poly(pts), colour=BLUE, note='a crown')
+    ch.fill(circle((80, 26), 7), note='the orb')
+    ch.fill(poly([(77, 4), (83, 4), (83, 10), (89, 10), (89, 15), (83, 15), (83, 20), (77, 20), (77, 15), (71, 15), (71, 10), (77, 10)]),
+            note='the cross')
+    return ch
+
+
+@charge
+def fleam():
+    ch = Charge('objects', 'fleam', 200, 150, "A fleam: a farrier's lancet, a rounded blade with a short point bent down at its end, on a straight handle.")
+    ch.fill(join(poly([(8, 58), (120, 58)]), smooth([(120, 58), (164, 40), (190, 64), (180, 100), (156, 108)]),
+                 poly([(156, 108), (150, 142), (138, 106)]), smooth([(138, 106), (128, 90), (120, 80)]), poly([(120, 80), (8, 80)])),
+            note='the fleam')
+    ch.line([poly([(120, 58), (120, 80)])], width=3)
+    return ch
+
+
+@charge
+def torse():
+    ch = Charge('objects', 'torse', 220, 90, 'A torse (wreath): a bar of two twisted cords of silk, the twists shown in turn.')
+    ch.fill(smooth([(8, 40), (60, 26), (110, 22), (160, 26), (212, 40), (212, 62), (160, 50), (110, 48), (60, 50), (8, 62)], closed=True))
+    for k in range(6):
+        x = 18 + 34 * k
+        if k % 2 == 1:
+            ch.fill(poly([(x, 26 + abs(x - 110) * 0.1), (x + 34, 24 + abs(x + 34 - 110) * 0.1), (x + 22, 50 + abs(x - 110) * 0.08),
+                          (x - 12, 52 + abs(x - 110) * 0.08)]), colour=BLUE, note='a twist of the second cord')
+    ch.line([poly([(18 + 34 * k, 24 + abs(18 + 34 * k - 110) * 0.1), (6 + 34 * k, 52 + abs(18 + 34 * k - 110) * 0.08)])
+             for k in range(7)], width=2)
+    return ch
+
+
+@charge
+def inkhorn():
+    ch = Charge('objects', 'inkhorn', 170, 220, 'A penner and inkhorn: the ink pot and the pen case joined by their cord.')
+    ch.line([smooth([(50, 80), (84, 40), (120, 60)])], width=5)
+    ch.fill(join(poly([(20, 214), (20, 120)]), smooth([(20, 120), (26, 92), (60, 84), (94, 92), (100, 120)]), poly([(100, 120), (100, 214)])),
+            note='the inkhorn')
+    ch.fill(poly([(34, 96), (86, 96), (86, 110), (34, 110)]), colour=BLUE, note='its lid')
+    ch.fill(join(poly([(108, 60), (132, 60), (150, 200)]), smooth([(150, 200), (140, 212), (126, 204)])), note='the penner')
+    ch.fill(poly([(106, 54), (134, 54), (134, 68), (106, 68)]), colour=BLUE, note='its cap')
+    return ch
+
+
+@charge
+def mortar_and_pestle():
+    ch = Charge('objects', 'mortar', 180, 200, 'A mortar and pestle: a deep bowl on a foot, the pestle standing in it.')
+    ch.fill(join(poly([(60, 120)]), smooth([(60, 120), (100, 40), (150, 6)]), smooth([(150, 6), (170, 14), (160, 30)]),
+                 smooth([(160, 30), (112, 72), (84, 120)]), poly([(84, 120), (60, 120)])), note='the pestle')
+    ch.fill(join(poly([(10, 90), (170, 90)]), smooth([(170, 90), (160, 150), (120, 170)]), poly([(120, 170), (130, 194), (50, 194), (60, 170)]),
+                 smooth([(60, 170), (20, 150), (10, 90)])), note='the mortar')
+    ch.fill(poly([(6, 84), (174, 84), (174, 98), (6, 98)]), note='its rim')
+    return ch
