@@ -4,8 +4,8 @@ and the objects drawn from plain outlines.
 
 The drawings live in the package tools/geometric/, one module a family (crosses.py and
 cross_forms.py, celestial.py, figures.py, plants.py, flowers.py, trees.py, shapes.py,
-implements.py, household.py, buildings.py, more_charges.py, more_objects.py, creatures.py, and
-derived.py for the pictures made from other drawings) over the shared geometry
+implements.py, household.py, buildings.py, more_charges.py, more_objects.py, creatures.py,
+wares.py, leaves.py, and derived.py for the pictures made from other drawings) over the shared geometry
 (geometry.py) and SVG writer (svg.py).
 
 The SVG files under data/charges/ are the committed sources the build reads; this script is how

@@ -10,6 +10,7 @@ makes the question picture stand in.
     python3 tools/wanted_charges.py            # rewrites data/charges/WANTED.md
     python3 tools/wanted_charges.py --check    # exit 1 when WANTED.md is out of date
     python3 tools/wanted_charges.py --published FILE   # the published list read from FILE
+    python3 tools/wanted_charges.py --self-check   # exit 1 when a sample blazon is misread
 
 The society and published lists are split in halves by the 1-based number of a blazon line
 among the blazon lines: odd lines are the working half, even lines the held-out half. The rank
@@ -85,27 +86,104 @@ def load_vocabulary():
 
 
 def load_spellings():
-    """The normaliser's substitutions, in order: (pattern, replacement)."""
+    """The normaliser's substitutions, in order: (pattern, replacement, met inside words)."""
     with open(NORMALISER, encoding='utf-8') as f:
         text = f.read()
     table = text[text.index('kSubstitutions'):]
     table = table[:table.index('}};')]
     out = []
-    for m in re.finditer(r'\{"((?:[^"\\]|\\.)*)",\s*"((?:[^"\\]|\\.)*)"(?:,\s*Kind::(\w+))?\}', table):
+    for m in re.finditer(r'\{"((?:[^"\\]|\\.)*)",\s*"((?:[^"\\]|\\.)*)"(?:,\s*Kind::(\w+))?(?:,\s*Reach::(\w+))?\}',
+                         table):
         pattern, replacement, kind = m.group(1), m.group(2), m.group(3) or 'Replace'
-        out.append((pattern, '' if kind != 'Replace' else replacement))
+        fragment = kind in ('Delete', 'DeleteOutsideNumbers') or m.group(4) == 'Fragment'
+        out.append((pattern, '' if kind != 'Replace' else replacement, fragment))
     return out
 
 
-def normalise(text, spellings):
+class SpellingRows:
+    """The rows of data/vocabulary/*.spellings, read before the normaliser as the program reads
+    them: the marks (characters met anywhere, the longest first), then the words, a run of words
+    taking the longest row that begins with its first word ("party per" is "per", "arg" is
+    "argent", "demi-wolf" is "demi wolf")."""
+
+    def __init__(self):
+        self.marks = []
+        self.words = collections.defaultdict(list)
+        for name in sorted(os.listdir(VOCABULARY_DIR)):
+            if not name.endswith('.spellings'):
+                continue
+            section = None
+            with open(os.path.join(VOCABULARY_DIR, name), encoding='utf-8') as f:
+                for line in f:
+                    if line.startswith('#'):
+                        continue
+                    line = line.rstrip('\n').split(' #', 1)[0].strip(' \t\r')
+                    if line in ('@marks', '@words'):
+                        section = line[1:]
+                        continue
+                    equals = line.find('=', 1)
+                    if equals < 0:
+                        continue
+                    pattern, replacement = line[:equals].strip(' \t\r'), line[equals + 1:].strip(' \t\r')
+                    if replacement == '(blank)':
+                        replacement = ' '
+                    if section == 'marks':
+                        self.marks.append((pattern.lower(), replacement.lower()))
+                    elif pattern:
+                        words = pattern.lower().split()
+                        self.words[words[0]].append((words, replacement.lower().split()))
+        self.marks.sort(key=lambda r: -len(r[0]))
+        for rows in self.words.values():
+            rows.sort(key=lambda r: -len(r[0]))
+
+    def respell(self, text):
+        text = text.lower()
+        for pattern, replacement in self.marks:
+            if pattern in text:
+                text = text.replace(pattern, replacement)
+        tokens = re.findall(r"[^\W_]+(?:['-][^\W_]+)*", text)
+        out = []
+        i = 0
+        while i < len(tokens):
+            for words, replacement in self.words.get(tokens[i], ()):
+                if tokens[i:i + len(words)] == words:
+                    out += replacement
+                    i += len(words)
+                    break
+            else:
+                out.append(tokens[i])
+                i += 1
+        return ' '.join(out)
+
+
+WORD = r'[a-z0-9\u0080-\uffff]'
+
+
+def whole_words(pattern):
+    """A regular expression meeting the pattern as whole words, as the normaliser does: after the
+    start of a word (or a "demi" joined before it), before the end of one or a plural "s", "es"."""
+    body = re.escape(pattern)
+    if re.match(WORD, pattern[:1]):
+        body = r'(?:(?<!' + WORD + r')|(?<=(?<!' + WORD + r')demi))' + body
+    if re.match(WORD, pattern[-1:]):
+        body += r'(?=(?:e?s)?(?!' + WORD + r'))'
+    return re.compile(body)
+
+
+def normalise(text, spellings, rows):
+    text = rows.respell(text)
     text = unicodedata.normalize('NFKD', text)
     text = ''.join(c for c in text if not unicodedata.combining(c)).lower()
     text = re.sub(r'[()\[\]:!?"]', ' ', text)
     text = ' ' + re.sub(r'\s+', ' ', text) + ' '
-    for pattern, replacement in spellings:
+    for pattern, replacement, fragment in spellings:
         pattern = pattern.lower()
-        if pattern in text:
+        if pattern not in text:
+            continue
+        if fragment:
             text = text.replace(pattern, replacement.lower())
+        else:
+            text = whole_words(pattern).sub(replacement.lower().replace('\\', '\\\\'), text)
     return [w for w in re.split(r'[^a-z0-9]+', text) if w]
 
 
@@ -276,6 +354,7 @@ def read_charges(tokens, vocabulary):
 
 
 def count(vocabulary, spellings, drawn, paths):
+    rows = SpellingRows()
     """picture -> {column: n}, picture -> the words most often read as it, unknown word -> counts."""
     pictures = collections.defaultdict(collections.Counter)
     phrases = collections.defaultdict(collections.Counter)
@@ -290,7 +369,7 @@ def count(vocabulary, spellings, drawn, paths):
         for i, blazon in enumerate(blazon_lines(full, column), start=1):
             col = label if not halves else f'{label}-{"working" if i % 2 else "held-out"}'
             blazons[col] += 1
-            charges, words = read_charges(normalise(blazon, spellings), vocabulary)
+            charges, words = read_charges(normalise(blazon, spellings, rows), vocabulary)
             for c in charges:
                 if getattr(c, 'taken_for', None):
                     taken[c.picture()] = c.taken_for
@@ -387,7 +466,33 @@ def render(pictures, phrases, unknown, blazons, taken, found, drawn):
     return '\n'.join(lines) + '\n'
 
 
+# Blazons as the lists print them and the words the program reads in them: the spelling rows of
+# one word and of several ("arg.", "party per", "demi-wolf", "cross of Santiago"), the
+# normaliser's swaps as whole words ("star" is no part of "starfish") and its fragments
+# ("fleurs-de-lis").
+SELF_CHECKS = [
+    ('Arg. a chev. betw. three starfish gu.', 'argent a chevron between three starfish gules'),
+    ('Party per pale, three demi-wolves', 'per pale three demi wolves'),
+    ('Azure three stars Or and a starling', 'azure three mullets or and a starling'),
+    ('Gules a cross of Santiago or', 'gules a santiago or'),
+    ('three fleurs-de-lis', 'three fleurdelis'),
+]
+
+
+def self_check():
+    """0 when every blazon of SELF_CHECKS is read as its words, else 1 (naming the first that is not)."""
+    spellings, rows = load_spellings(), SpellingRows()
+    for blazon, words in SELF_CHECKS:
+        got = ' '.join(normalise(blazon, spellings, rows))
+        if got != words:
+            print(f'wanted_charges: "{blazon}" is read as "{got}", not "{words}"', file=sys.stderr)
+            return 1
+    return 0
+
+
 def main(argv):
+    if '--self-check' in argv:
+        return self_check()
     vocabulary = Vocabulary()
     drawn = existing_pictures()
     paths = {}

@@ -18,10 +18,17 @@ namespace {
 // of being read as the count 3 or 15.
 enum class Kind { Replace, Delete, DeleteOutsideNumbers, First, Second, Third };
 
+// Where a pattern is met. A pattern of words is met only as whole words ("star" in "stars", not
+// in "starfish"); a fragment is met anywhere, for the rows that rewrite part of a word the
+// hyphen joined ("fleurs-de-lis", "fesse-wise", "double-queued") or the start of a word ("bay
+// leaves").
+enum class Reach { Words, Fragment };
+
 struct Substitution {
     std::string_view pattern;
     std::string_view replacement;
     Kind kind = Kind::Replace;
+    Reach reach = Reach::Words;
 };
 
 // Applied in this order, each over the whole text before the next. Order matters: a longer
@@ -39,7 +46,7 @@ constexpr std::array<Substitution, 223> kSubstitutions = {{
     {" d'", " "},
     // The possessive of a word ending in "s" loses its own "s" with the apostrophe, so that
     // "an ass's head" is the ass's and not a word "asss"; "lion's" becomes "lions" below.
-    {"s's", "s"},
+    {"s's", "s", Kind::Replace, Reach::Fragment},
     {"'", "", Kind::Delete},
     {",", "", Kind::DeleteOutsideNumbers},
     {";", "", Kind::Delete},
@@ -120,12 +127,12 @@ constexpr std::array<Substitution, 223> kSubstitutions = {{
     {"squirrels sejant erect", "squirrels sejant"},
     {"squirrel sejant erect", "squirrel sejant"},
     {"lotus blossom", "lotus"},
-    {"semée", "semee"},
-    {"semé", "semee"},
+    {"semée", "semee", Kind::Replace, Reach::Fragment},
+    {"semé", "semee", Kind::Replace, Reach::Fragment},
     {"palet", "pallet"},
     {"tierced per pall", "per pall"},
     {"tierced pallwise", "per pall"},  // "tierced" with any other division is read as a field in three
-    {"jessant de l", "jessantdel"},  // "jessant de lis" as one word, as "jessant-de-lis" becomes
+    {"jessant de l", "jessantdel", Kind::Replace, Reach::Fragment},  // "jessant de lis" as one word, as "jessant-de-lis" becomes
     // A charge in the first (second) quarter, in the dexter (sinister) canton or chief: one place.
     {"the first quarter", "dexterchief"},
     {"the second quarter", "sinisterchief"},
@@ -141,8 +148,8 @@ constexpr std::array<Substitution, 223> kSubstitutions = {{
     {"in dexter base", "in dexterbase"},
     {"in sinister base", "in sinisterbase"},
     {"in chief a label", "a label"},  // a label is always in chief; "in chief" made it a picture
-    {"face jess", "head jess"},
-    {"faces jess", "heads jess"},
+    {"face jess", "head jess", Kind::Replace, Reach::Fragment},
+    {"faces jess", "heads jess", Kind::Replace, Reach::Fragment},
     {"countercharged", "counterchanged"},
     {"guttees", "guttee"},  // the semé of drops, as the field parser knows it
     {"sinople", "vert"},
@@ -151,22 +158,22 @@ constexpr std::array<Substitution, 223> kSubstitutions = {{
     {" huile", " vert"},
     {" poix", " sable"},
     {"bendlets", "bendlet"},
-    {"saltier", "saltire"},
+    {"saltier", "saltire", Kind::Replace, Reach::Fragment},
     {"upon", "on"},
-    {"bugle", " "},
+    {"bugle", " ", Kind::Replace, Reach::Fragment},
     {"huntinghorn", "horn"},
-    {"fesses", "bars"},  // several fesses are drawn as bars ("fess" + "es" would leave "fesss")
-    {"fesse", "fess"},
+    {"fesses", "bars", Kind::Replace, Reach::Fragment},  // several fesses are drawn as bars ("fess" + "es" would leave "fesss")
+    {"fesse", "fess", Kind::Replace, Reach::Fragment},
     {"nebulee", "nebuly"},
-    {"dancettee", "dancetty"},
-    {"dancette", "dancetty"},
+    {"dancettee", "dancetty", Kind::Replace, Reach::Fragment},
+    {"dancette", "dancetty", Kind::Replace, Reach::Fragment},
     {"border", "bordure"},
     {"of the same", "of the last"},  // the tincture named last, as "of the last"
     {"of the field", "", Kind::First},
     {"of the first", "", Kind::First},
     {"of the second", "", Kind::Second},
     {"of the third", "", Kind::Third},
-    {"fleurs", "fleur"},
+    {"fleurs", "fleur", Kind::Replace, Reach::Fragment},
     {" lys ", " lis "},
     {" tent ", " sperver "},
     {"lioncel", "lion"},
@@ -174,10 +181,10 @@ constexpr std::array<Substitution, 223> kSubstitutions = {{
     {"compass mullet ", "compass "},  // the compass star is a picture of its own
     {"fitchy", "fitchee"},
     {"flintstone", "pellet"},
-    {"crossescrosslet", "cross crosslet"},  // "crosses-crosslet": the cross with its crosslet variant
+    {"crossescrosslet", "cross crosslet", Kind::Replace, Reach::Fragment},  // "crosses-crosslet": the cross with its crosslet variant
     {"bucket", "bouget"},
     {"snaffle", "horses "},
-    {"crosses", "cross"},
+    {"crosses", "cross", Kind::Replace, Reach::Fragment},
     {"foxes", "fox"},
     {"raven", "crow"},
     {"cornish chough", "chough"},  // the chough has a picture of its own: proper, its beak and legs are red
@@ -211,12 +218,12 @@ constexpr std::array<Substitution, 223> kSubstitutions = {{
     {"gemel", "gamel"},
     {"gamels", "gamel"},
     {" bar ", " bars "},
-    {"fleury", "flory"},
+    {"fleury", "flory", Kind::Replace, Reach::Fragment},
     // A cross formy florettee is the cross formy with a fleur-de-lis at each arm's end: "formee
     // flory" names that picture.
-    {"florettee", "flory"},
-    {"floretty", "flory"},
-    {"vairy", "vaire"},
+    {"florettee", "flory", Kind::Replace, Reach::Fragment},
+    {"floretty", "flory", Kind::Replace, Reach::Fragment},
+    {"vairy", "vaire", Kind::Replace, Reach::Fragment},
     {" palet ", " pallet "},
     {" pallet ", " pallets "},
     {" chevrons ", " chevronnels "},
@@ -225,10 +232,10 @@ constexpr std::array<Substitution, 223> kSubstitutions = {{
     {" bends ", " bendlet "},
     {" paty ", " pattee "},
     {" formy ", " formee "},
-    {"chevronel", "chevronnel"},
+    {"chevronel", "chevronnel", Kind::Replace, Reach::Fragment},
     {"broomsprig", "broom"},
     {"maunche", "maunch"},
-    {"queued", "nowed"},
+    {"queued", "nowed", Kind::Replace, Reach::Fragment},
     {"blackamoor", "moor"},
     {"chess rook", "chessrook"},
     {"plumbs", "plummets"},
@@ -266,7 +273,7 @@ constexpr std::array<Substitution, 223> kSubstitutions = {{
     {"attires fixed to the scalps", "scalps"},
     {"attires fixed to the scalp", "scalps"},
     {"attire fixed to the scalp", "scalp"},
-    {"bay lea", "laurel lea"},
+    {"bay lea", "laurel lea", Kind::Replace, Reach::Fragment},
     {"hawk", "falcon"},
     {"wyvern", "wivern"},
     // A standing dish (a dish raised on a stem and foot) is a picture of its own; other dishes are
@@ -276,7 +283,7 @@ constexpr std::array<Substitution, 223> kSubstitutions = {{
     {" dish", " roundel"},
     {"wreathes", "chaplet"},
     {"wreath", "chaplet"},
-    {"taucros", "tau cros"},
+    {"taucros", "tau cros", Kind::Replace, Reach::Fragment},
     {"roundle", "roundel"},
     {"doubly", "double"},
     {"humettee", "couped"},
@@ -321,16 +328,21 @@ bool DeleteOutsideNumbers(std::string& text, char mark) {
     return any;
 }
 
+bool Replace(const Substitution& s, std::string& text, std::string_view replacement, std::size_t capacity) {
+    return s.reach == Reach::Fragment ? ReplaceAllIgnoringCase(text, s.pattern, replacement, capacity)
+                                      : ReplaceWholeWordsIgnoringCase(text, s.pattern, replacement, capacity);
+}
+
 // True when the entry changed the text.
 bool Apply(const Substitution& s, std::string& text, int firstTincture, int secondTincture, int thirdTincture,
            std::size_t capacity) {
     switch (s.kind) {
         case Kind::Delete: return DeleteAllExact(text, s.pattern);
         case Kind::DeleteOutsideNumbers: return DeleteOutsideNumbers(text, s.pattern[0]);
-        case Kind::Replace: return ReplaceAllIgnoringCase(text, s.pattern, s.replacement, capacity);
-        case Kind::First: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(firstTincture), capacity);
-        case Kind::Second: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(secondTincture), capacity);
-        case Kind::Third: return ReplaceAllIgnoringCase(text, s.pattern, TinctureName(thirdTincture), capacity);
+        case Kind::Replace: return Replace(s, text, s.replacement, capacity);
+        case Kind::First: return Replace(s, text, TinctureName(firstTincture), capacity);
+        case Kind::Second: return Replace(s, text, TinctureName(secondTincture), capacity);
+        case Kind::Third: return Replace(s, text, TinctureName(thirdTincture), capacity);
     }
     return false;
 }

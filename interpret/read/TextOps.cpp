@@ -17,6 +17,31 @@ std::optional<std::size_t> Find(std::string_view text, std::string_view pattern,
     return std::nullopt;
 }
 
+// A byte of a word: a letter, a digit, or a byte of a letter written in several bytes.
+bool WordByte(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u >= 0x80;
+}
+
+bool StartsAWord(std::string_view text, std::size_t at) {
+    if (at == 0 || !WordByte(text[at - 1])) return true;
+    // "demi" joined to the word: "demistag" holds the word "stag".
+    static constexpr std::string_view kPrefix = "demi";
+    if (at < kPrefix.size()) return false;
+    const std::size_t from = at - kPrefix.size();
+    return EqualsIgnoringCase(text.substr(from, kPrefix.size()), kPrefix) && (from == 0 || !WordByte(text[from - 1]));
+}
+
+bool EndsAWord(std::string_view text, std::size_t end) {
+    for (std::string_view plural : {std::string_view(), std::string_view("s"), std::string_view("es")}) {
+        if (end + plural.size() > text.size()) continue;
+        if (!EqualsIgnoringCase(text.substr(end, plural.size()), plural)) continue;
+        const std::size_t after = end + plural.size();
+        if (after == text.size() || !WordByte(text[after])) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<std::size_t> FindIgnoringCase(std::string_view text, std::string_view pattern, std::size_t from) {
@@ -100,6 +125,28 @@ bool ReplaceAllIgnoringCase(std::string& text, std::string_view pattern, std::st
         text.replace(*at, pattern.size(), replacement);
         from = *at;
         if (replacement.empty() && pattern.empty()) break;
+        any = true;
+    }
+    return any;
+}
+
+bool ReplaceWholeWordsIgnoringCase(std::string& text, std::string_view pattern, std::string_view replacement,
+                                   std::size_t capacity) {
+    if (pattern.empty()) return false;
+    const bool checkStart = WordByte(pattern.front());
+    const bool checkEnd = WordByte(pattern.back());
+    bool any = false;
+    std::size_t from = 0;
+    for (int pass = 0; pass < 4096; ++pass) {
+        const auto at = FindIgnoringCase(text, pattern, from);
+        if (!at) break;
+        const bool whole = (!checkStart || StartsAWord(text, *at)) && (!checkEnd || EndsAWord(text, *at + pattern.size()));
+        if (!whole || text.size() - pattern.size() + replacement.size() > capacity) {
+            from = *at + 1;  // inside a word, or too long to fit: this occurrence stays
+            continue;
+        }
+        text.replace(*at, pattern.size(), replacement);
+        from = *at;  // no replacement holds its own pattern
         any = true;
     }
     return any;

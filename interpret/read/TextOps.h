@@ -27,5 +27,11 @@ bool ReplaceFirstIgnoringCase(std::string& text, std::size_t from, std::string_v
 // occurrence whose replacement would pass the capacity is left as it is.
 bool ReplaceAllIgnoringCase(std::string& text, std::string_view pattern, std::string_view replacement,
                             std::size_t capacity = kNoCapacityLimit);
+// As ReplaceAllIgnoringCase, but only where the pattern stands as whole words: a pattern that
+// begins with a letter or digit begins a word (or follows "demi" at the start of one, a prefix
+// the hyphen joined to it), and one that ends with a letter or digit ends a word, or is followed
+// only by a plural "s" or "es" (which stays). "star" is met in "stars" but not in "starfish".
+bool ReplaceWholeWordsIgnoringCase(std::string& text, std::string_view pattern, std::string_view replacement,
+                                   std::size_t capacity = kNoCapacityLimit);
 
 }  // namespace esc

@@ -626,6 +626,16 @@ constexpr BuiltName kBuiltNames[] = {
     {"edelwei", "an edelweiss", "edelweiss"},  // cut to 8 letters, then the final "s" dropped
     {"boarshoo", "a boar's hoofprint", "hoofprint"},
     {"domestic", "a domestic cat", "cat"},
+    {"beechlea", "a beech leaf", "beech"},
+    {"fernleav", "three fern leaves", "fern"},
+    {"mapleflo", "a maple flower", "maple"},
+    {"castledo", "a castle door", "castle"},
+    {"castlewa", "a castle wall", "castle"},
+    {"firetong", "a fire tongs", "tongs"},
+    {"levelsta", "a level staff", "staff"},
+    {"buckshor", "a stag's horns", "horn"},  // the normaliser writes "stag" as "buck"
+    {"ramshorn", "a ram's horn", "horn"},
+    {"morning", "a morning star", "morningstar"},  // cut to 8 letters, then the final "s" dropped
     {"gemmedri", "a gemmed ring", "ring"},
     {"gardenro", "a garden rose", "rose"},
     {"hopcone", "a hop cone", "cone"},

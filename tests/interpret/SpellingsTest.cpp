@@ -259,6 +259,18 @@ const std::vector<std::string>& Modern() {
         "Or a hourglass sable", "Or three hourglasses sable",
         "Argent a cone vert", "Argent three cones vert",
         "Vert a bulrush or", "Vert three bulrushes or",
+        "Gules a santiago or", "Gules three santiagos or",
+        "Azure a crossstaff or", "Azure three crossstaffs or",
+        "Sable an organpipe argent", "Sable three organpipes argent",
+        "Vert a wheatfield or",
+        "Or a glove azure", "Or three gloves azure",
+        "Gules a morningstar argent", "Gules three morningstars argent",
+        "Azure a lymphad furled or", "Azure a ship furled or",
+        "Or a sail gules", "Or three sails gules",
+        "Azure a sparrowfalcon or", "Azure three sparrowfalcons or",
+        "Azure a polemullet or", "Azure two polemullets or",
+        "Gules an inkhorn argent", "Gules three inkhorns argent",
+        "Vert a mortar or", "Vert three mortars or",
         "Sable a chessknight argent", "Sable three chessknights argent",
         "Argent a roundel gules all within a bordure azure",
         "Azure two roundels argent each charged with an escallop sable",
@@ -313,6 +325,9 @@ std::vector<Printed> ByHand() {
         {"Or, a fess azure between two cotisses gules", "Or a fess azure between two cotises gules"},
         {"Argent, a pale sable triply cotised gules", "Argent a pale sable triple cotised gules"},
         {"Argent, a fess gules treble cotised azure", "Argent a fess gules triple cotised azure"},
+        {"Azure, a ship under sail or", "Azure a ship or"},
+        {"Azure, a ship under full sail or", "Azure a ship or"},
+        {"Azure, a ship in full sail or", "Azure a ship or"},
     };
 }
 

@@ -29,4 +29,15 @@ TEST(VocabularyDocs, DrawingsMadeFromOtherDrawingsMatchTheirSources) {
     EXPECT_EQ(WEXITSTATUS(raw), 0) << "run tools/geometric_charges.py derived and commit the drawings";
 }
 
+// The wanted list counts the charge words as the program reads them: the spellings of one word
+// and of several, the normaliser's swaps as whole words.
+TEST(VocabularyDocs, WantedListReadsBlazonsAsTheProgramDoes) {
+    if (std::system("python3 --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "python3 is not installed";
+    const std::string command =
+        std::string("python3 '") + ESCAVAL_SOURCE_DIR + "/tools/wanted_charges.py' --self-check";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 0);
+}
+
 }  // namespace

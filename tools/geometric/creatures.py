@@ -294,7 +294,7 @@ def seal():
 
 @charge
 def starfish():
-    ch = Charge('birds', 'mulletfi', 190, 190, 'A starfish: five tapering arms with rounded tips about a round body, one arm upwards.')
+    ch = Charge('birds', 'starfish', 190, 190, 'A starfish: five tapering arms with rounded tips about a round body, one arm upwards.')
     c = (95, 100)
     pts = []
     for k in range(5):

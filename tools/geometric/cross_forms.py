@@ -8,9 +8,11 @@ the crossing at (75, 73), as those of crosses.py do."""
 
 import math
 
-from .geometry import arc, arm_frame, circle, ellipse, join, map_points, poly
+from .geometry import arc, arm_frame, circle, ellipse, join, map_points, polar, poly
 from .svg import Charge, charge
 from .crosses import cross_outline, four_arms, pattee_end, pointed_foot, square_end
+from .figures import band
+from .plants import fleur_parts
 
 C = (90, 90)          # the crossing of an upright cross in its 180 x 180 box
 FC = (75, 73)         # the crossing of a cross fitchy in its 150 x 220 box
@@ -486,4 +488,135 @@ def fleurettee_fitchy():
         for _, shapes in head[1:3] + head[4:]:
             for sp in shapes:
                 ch.fill(sp, width=2.5)
+    return ch
+
+
+# --- More fitchy forms, the cross portate, the cross of Santiago and the cross-staff ---------
+
+@charge
+def crosslet_potent_fitchy():
+    ch = Charge('crosses', 'cros.157', 150, 220,
+                'A cross crosslet potent fitchy: each arm crossed near its end, every end a crutch head, the foot running on into a point.')
+    arm = poly([(68, 0), (68, 18), (59, 18), (59, 7), (50, 7), (50, 23), (58, 23), (58, 32), (35, 32), (35, 23), (43, 23),
+                (43, 7), (7, 7)])
+    foot = join(pointed_foot(142, 7, 84)[:2],
+                poly([(84, 7), (58, 7), (58, 23), (66, 23), (66, 32), (43, 32), (43, 23), (50, 23), (50, 7), (7, 7)]))
+    ch.fill(fitchy_outline(arm, foot))
+    return ch
+
+
+def anchor_flukes(f, centre_u, radius, half):
+    """The two flukes of an anchor at an arm's end: a band curving round the end and back towards
+    the crossing, a barb at each tip (in the arm's frame f)."""
+    curve = lambda t: f((centre_u + radius * math.cos(math.radians(-105 + 210 * t)),
+                         radius * math.sin(math.radians(-105 + 210 * t))))
+    out = [[circle(curve(i / 24.0), half)] for i in range(25)]
+    for sgn in (1, -1):
+        tip_u = centre_u + radius * math.cos(math.radians(105))
+        out.append([poly([f((tip_u - 10, sgn * (radius - half - 3))), f((tip_u + 6, sgn * (radius + half + 7))),
+                          f((tip_u + 8, sgn * (radius - half - 1)))])])
+    return out
+
+
+@charge
+def anchory_fitchy():
+    ch = Charge('crosses', 'cros.07', 150, 220,
+                'A cross anchory fitchy: a cross anchory whose foot runs on into a point.')
+    shapes = [[fitchy_outline(square_end(56, 8), pointed_foot(142, 8, 84))]]
+    for th in (0, 90, 270):
+        shapes += anchor_flukes(arm_frame(FC, th), 42, 23, 5)
+    ch.union(shapes)
+    return ch
+
+
+@charge
+def portate():
+    ch = Charge('crosses', 'cros.pr', 180, 180,
+                'A cross portate: a long cross laid bendwise, as it is carried on the shoulder, its head to dexter chief.')
+    top, foot = (14, 14), (170, 170)
+    d = 1 / math.sqrt(2)
+    bar_c = (top[0] + 50 * d, top[1] + 50 * d)
+    bar = (polar(bar_c, 50, 45), polar(bar_c, 50, 225))
+    ch.union([[band(top, foot, 11)], [band(bar[0], bar[1], 11)]])
+    return ch
+
+
+@charge
+def santiago():
+    ch = Charge('crosses', 'santiago', 150, 220,
+                'The cross of Santiago (of St James): a cross whose head and arms end in fleurs-de-lis, the foot a long sword blade.')
+    c = (75, 66)
+    arm = square_end(30, 9)
+    blade = [('M', (150, 0)), ('L', (136, 9)), ('L', (24, 9)), ('L', (9, 9))]
+    ch.fill(cross_outline(c, [(0, arm), (90, arm), (180, blade), (270, arm)]), note='the cross and the blade')
+    ch.line([poly([(75, 96), (75, 204)])], width=2)
+    k = 0.33
+    for th in (0, 90, 270):
+        frame = arm_frame(c, th)
+        head = fleur_parts(lambda p, frame=frame: frame((64 - k * (p[1] - 9), k * (p[0] - 90))))
+        for _, shapes in head[1:3] + head[4:]:
+            for sp in shapes:
+                ch.fill(sp, width=2.5)
+    ch.fill(poly([(44, 80), (106, 80), (106, 90), (44, 90)]), note='the guard')
+    return ch
+
+
+@charge
+def cross_staff():
+    ch = Charge('crosses', 'crosssta', 120, 220,
+                'A cross-staff: a small cross set on a long staff, as carried before a procession, a knop below the cross.')
+    c = (60, 42)
+    ch.union([[cross_outline(c, [(0, square_end(36, 9)), (90, square_end(36, 9)), (180, square_end(80, 6)),
+                                 (270, square_end(36, 9))])],
+              [poly([(54, 100), (66, 100), (66, 206), (60, 216), (54, 206)])], [circle((60, 98), 11)]])
+    return ch
+
+
+@charge
+def crampony_fitchy():
+    ch = Charge('crosses', 'cros.cr7', 150, 220,
+                'A cross crampony fitchy: a cross crampony whose foot runs on into a point.')
+    shapes = [[fitchy_outline(square_end(64, 10), pointed_foot(142, 10, 84))]]
+    for th in (0, 90, 270):
+        f = arm_frame(FC, th)
+        shapes.append([in_frame(f, poly([(44, 10), (64, 10), (64, 36), (44, 36)]))])
+    ch.union(shapes)
+    return ch
+
+
+@charge
+def degraded_fitchy():
+    ch = Charge('crosses', 'cros.de7', 150, 220,
+                'A cross degraded fitchy: each arm stands on steps, the foot running on below into a point.')
+    shapes = [[fitchy_outline(square_end(40, 10), pointed_foot(142, 10, 96))]]
+    for th in (0, 90, 270):
+        f = arm_frame(FC, th)
+        shapes.append([in_frame(f, poly([(40, 10), (48, 10), (48, 20), (56, 20), (56, 30), (64, 30), (64, -30), (56, -30),
+                                         (56, -20), (48, -20), (48, -10), (40, -10)]))])
+    f = arm_frame(FC, 180)
+    shapes.append([in_frame(f, poly([(40, 10), (48, 10), (48, 20), (56, 20), (56, 30), (64, 30), (64, -30), (56, -30),
+                                     (56, -20), (48, -20), (48, -10), (40, -10)]))])
+    ch.union(shapes)
+    return ch
+
+
+def serpent_head(f, u, sgn):
+    """A serpent's head at an arm's end, curling outwards to one side (in the arm's frame f): the
+    neck turning back and the jaws open."""
+    neck = [f(p) for p in [(u - 16, 0), (u - 2, sgn * 3), (u + 6, sgn * 12), (u + 4, sgn * 20)]]
+    from .plants import stalk
+    head = [f(p) for p in [(u + 8, sgn * 18), (u + 2, sgn * 30), (u - 8, sgn * 34), (u - 4, sgn * 27),
+                           (u - 14, sgn * 25), (u - 2, sgn * 17)]]
+    return [[stalk(neck, 11, 9)], [poly(head)]]
+
+
+@charge
+def gringolee():
+    ch = Charge('crosses', 'cros.gr', 180, 180,
+                "A cross gringolee: each arm ends in two serpents' heads turning outwards.")
+    shapes = [[four_arms(C, square_end(66, 11))]]
+    for th in (0, 90, 180, 270):
+        f = arm_frame(C, th)
+        shapes += serpent_head(f, 72, 1) + serpent_head(f, 72, -1)
+    ch.union(shapes)
     return ch
