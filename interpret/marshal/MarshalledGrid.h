@@ -49,6 +49,8 @@ enum class MarshalledRoad { Single, Quartered, Impaled, Escutcheon };
 // The text with every bracketed stretch (matched brackets only) blanked, so that what a grand
 // quarter holds does not decide how the whole text is read.
 [[nodiscard]] std::string OutsideBrackets(std::string_view text);
+// The marshalled text a part holds in brackets ("(Quarterly 1&4: A 2&3: B)"), or empty.
+[[nodiscard]] std::string_view NestedMarshalledText(std::string_view part);
 
 [[nodiscard]] GridText SplitGrid(std::string_view text, MarshallingKind kind);
 [[nodiscard]] std::string ComposeGrid(const GridText& grid);
