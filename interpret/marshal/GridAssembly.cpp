@@ -67,6 +67,7 @@ std::string_view Plan(std::string_view text, MarshallingKind kind, int depth, Gr
     return {};
 }
 
+// The assembly at the design size.
 constexpr int kGridW = kImageWidth, kGridH = kImageHeight - 40;
 
 // Puts the non-teal pixels of a whole-shield picture, reduced, over `image` at the fess point.
@@ -110,6 +111,9 @@ void PutOverAll(DrawingState& s, const std::string& overAll, DrawHost& host, Bit
 struct PartSize {
     int width = 0, height = 0;
 };
+
+// The whole assembly at the geometry's paint scale: 415 by 480 at the design size.
+PartSize GridSize(const ShieldGeometry& g) { return {g.Px(kGridW), g.Px(kImageHeight) - g.Px(40)}; }
 PartSize ShapeOf(const Rect& cell, int W, int H) {
     const long cw = std::max(cell.Width(), 1), ch = std::max(cell.Height(), 1);
     if (cw * H <= ch * W) return {static_cast<int>(std::max(1L, (H * cw + ch / 2) / ch)), H};
@@ -122,7 +126,9 @@ PartSize ShapeOf(const Rect& cell, int W, int H) {
 // shield's size, so that its charges stand to it as they stand to a whole shield. The shield's
 // own size and scale are restored after.
 void DrawPartShaped(DrawingState& s, const std::string& text, DrawHost& host, const Rect& cell) {
-    const PartSize shape = ShapeOf(cell, kGridW, kGridH);
+    const PartSize grid = GridSize(s.geometry);
+    const PartSize shape = ShapeOf(cell, grid.width, grid.height);
+    // The part's own paint scale: the whole's scale times the cell's share of the shield.
     const double k = std::min(static_cast<double>(shape.width) / kGridW, static_cast<double>(shape.height) / kGridH);
     const double wasK = s.geometry.k;
     s.geometry.k = k;
@@ -143,7 +149,7 @@ Bitmap AssembleNested(DrawingState& s, const std::string& text, const GridTree& 
 // escutcheon keep the shape of a whole shield.
 Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host, PartSize size) {
     const GridText& g = tree.grid;
-    const int gridW = size.width, gridH = size.height;
+    const int gridW = size.width, gridH = size.height, pen = s.geometry.Px(kDividingPenWidth);
     Bitmap image;
     if (g.count == 1) {
         host.SetBlazonText(g.texts.front());
@@ -152,14 +158,15 @@ Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host, PartSize 
         if (s.trace) s.trace->parts.back().placed = PlacedName(g, g.quartersOf.front());
     } else {
         image = Bitmap(gridW, gridH, kTeal);
-        const std::vector<Rect> cells = GridCells(g.count, gridW, gridH);
+        const std::vector<Rect> cells = GridCells(g.count, gridW, gridH, pen);
         for (std::size_t i = 0; i < g.texts.size(); ++i) {
             // A part that fills cells of two shapes (in rows of different lengths) is drawn in
             // the shape of its first and reduced into the others as it is.
             const Rect& first = cells[static_cast<std::size_t>(g.quartersOf[i].front() - 1)];
             Bitmap picture;
             if (tree.nested[i]) {
-                picture = AssembleNested(s, g.texts[i], *tree.nested[i], host, ShapeOf(first, kGridW, kGridH));
+                const PartSize grid = GridSize(s.geometry);
+                picture = AssembleNested(s, g.texts[i], *tree.nested[i], host, ShapeOf(first, grid.width, grid.height));
             } else {
                 host.SetBlazonText(g.texts[i]);
                 DrawPartShaped(s, g.texts[i], host, first);
@@ -169,25 +176,25 @@ Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host, PartSize 
             for (const int q : g.quartersOf[i]) StretchInto(picture, image, cells[static_cast<std::size_t>(q - 1)]);
         }
         // The border, then the lines between the rows and between the cells of each row.
-        DrawMarshallingBorder(image, gridW, gridH);
+        DrawMarshallingBorder(image, gridW, gridH, pen);
         const std::vector<int> rows = CellsPerRow(g.count);
         const int R = static_cast<int>(rows.size());
         for (int r = 0; r < R; ++r) {
             const int top = gridH * r / R, bottom = gridH * (r + 1) / R;
-            if (r > 0) image.Line(0, top, gridW, top, kBlack, kDividingPenWidth);
+            if (r > 0) image.Line(0, top, gridW, top, kBlack, pen);
             const int C = rows[static_cast<std::size_t>(r)];
             for (int c = 1; c < C; ++c)
-                image.Line(gridW * c / C, top, gridW * c / C, bottom, kBlack, kDividingPenWidth);
+                image.Line(gridW * c / C, top, gridW * c / C, bottom, kBlack, pen);
         }
     }
     if (!g.overAll.empty()) {
         PutOverAll(s, g.overAll, host, image);
-        if (g.count > 1) DrawMarshallingBorder(image, gridW, gridH);
+        if (g.count > 1) DrawMarshallingBorder(image, gridW, gridH, pen);
     }
     if (tree.escutcheon) {
         // Marshalled arms on the escutcheon: assembled, then cut to a whole shield's shape,
         // which a plain field drawn as a shield gives (its outline and the teal round it).
-        const Bitmap arms = AssembleNested(s, g.escutcheon, *tree.escutcheon, host, {kGridW, kGridH});
+        const Bitmap arms = AssembleNested(s, g.escutcheon, *tree.escutcheon, host, GridSize(s.geometry));
         if (s.trace) s.trace->parts.back().placed = "escutcheon over all";
         DrawingTrace* const whole = s.trace;
         s.trace = nullptr;
@@ -246,9 +253,9 @@ void DrawGridText(DrawingState& s, std::string_view text, MarshallingKind kind, 
     if (!callersPictures) s.pictureCache = &ownPictures;
     const bool wasMarshalling = s.marshallingMode;
     host.MarshallingStarts(kind);
-    Bitmap image = Assemble(s, tree, host, {kGridW, kGridH});
+    Bitmap image = Assemble(s, tree, host, GridSize(s.geometry));
     std::swap(s.picture, image);
-    if (tree.grid.count > 1) s.geometry.Compute(kImageWidth, kImageHeight, true);
+    if (tree.grid.count > 1) s.geometry.Compute(s.geometry.ImageWidth(), s.geometry.ImageHeight(), true);
     const std::string composed = ComposeGrid(tree.grid);
     host.SetBlazonText(composed);
     if (s.trace) s.trace->composed = composed;
