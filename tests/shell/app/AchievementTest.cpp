@@ -478,7 +478,9 @@ TEST(AchievementWindow, AtADisplayScaleOfTwoTheShieldIsDrawnTwiceAsFine) {
     const Bitmap* marshalled = c.Picture().FineImage1();
     ASSERT_NE(marshalled, nullptr);
     EXPECT_EQ(marshalled->Pixel(2 * 60 + 1, 2 * 240 + 1), (Rgb{255, 255, 0}));
-    for (int x = 2 * 207 - 2; x < 2 * 207 + 2; ++x) EXPECT_EQ(marshalled->Pixel(x, 2 * 240), kBlack) << x;
+    const int middle = marshalled->Width() / 2;
+    for (int x = middle - 2; x < middle + 2; ++x) EXPECT_EQ(marshalled->Pixel(x, 2 * 240), kBlack) << x;
+    EXPECT_NE(marshalled->Pixel(middle - 3, 2 * 240), kBlack);
     EXPECT_TRUE(w.messages.messages.empty()) << w.messages.messages.front();
 }
 
