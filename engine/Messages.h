@@ -49,10 +49,10 @@ inline constexpr std::string_view kNoRampantPicture = "No picture of the {} ramp
 // A charge picture file that cannot be painted whole: the file, then what is wrong with it ("it
 // is cut short after 40 of 120 rows"). The question picture stands in for the charge.
 inline constexpr std::string_view kDamagedPicture = "The picture file '{}' is damaged and is not drawn: {}.";
-// Marshalled arms are assembled from parts at the design size: at another paint scale they are
-// drawn at that size rather than enlarged.
-inline constexpr std::string_view kMarshalledAtDesignSize =
-    "Marshalled arms are drawn at the design size (415 pixels wide) only.";
+// The window prints a picture it holds that its blazon does not draw (rearranged, or the text
+// changed since) as it is, enlarged to the page.
+inline constexpr std::string_view kPrintedAsShown =
+    "The picture is printed as the window shows it (rearranged, or not what the blazon box says), enlarged, less sharp.";
 // At a paint scale above 1 a charge is drawn again from its vector drawing; without one (or
 // with one that cannot be read) its picture is enlarged instead.
 inline std::string ChargeDrawingEnlarged(std::string_view picture, std::string_view why) {

@@ -214,8 +214,8 @@ struct PaintState : LevelState, TincturesRead, ShapeRequest {
     // picture, its tincture codes and the crossing table for it.
     void SetPaintScale(double k);
     double PaintScale() const { return geometry.k; }
-    // The scale asked for by the last SetPaintScale; a drawing that cannot be drawn at it (a
-    // marshalled one) paints at 1 and the next drawing returns to it.
+    // The scale asked for by the last SetPaintScale. Each drawing is drawn at it; a marshalled
+    // part drawn in a cell's shape paints at a scale of its own, and the next drawing returns.
     double requestedScale = 1.0;
     // Sizes everything for scale k without changing the scale asked for.
     void ApplyPaintScale(double k);

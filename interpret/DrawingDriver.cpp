@@ -208,16 +208,8 @@ bool IsCutToBlazonBuffer(std::string_view blazon) {
 
 void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     host.BeginWait();
-    // Marshalled arms are assembled at the design size; any other drawing at the scale asked for.
-    bool marshalledAtDesignSize = false;
-    if (s.requestedScale != 1.0) {
-        std::string probe(blazon.substr(0, kMaxMarshalledChars));
-        if (const std::optional<std::string> printed = ReadPrintedMarshalling(probe)) probe = *printed;
-        const Road road = RoadOf(probe);
-        marshalledAtDesignSize = road.quartered || road.impaled;
-    }
-    const double scale = marshalledAtDesignSize ? 1.0 : s.requestedScale;
-    if (s.geometry.k != scale) s.ApplyPaintScale(scale);
+    // Every drawing, single or marshalled, at the scale asked for.
+    if (s.geometry.k != s.requestedScale) s.ApplyPaintScale(s.requestedScale);
     BeginDrawing(s);
     host.BeforeDrawing();
     DrawShieldOutline(s);
@@ -226,7 +218,6 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     // text composed from long parts draws again as it was composed.
     std::string text(blazon.substr(0, kMaxMarshalledChars));
     s.messages.KeepCopyIn(s.trace ? &s.trace->messages : nullptr);
-    if (marshalledAtDesignSize) s.messages.Show(msg::kMarshalledAtDesignSize);
     // Marshalled arms as armorials print them ("Quarterly: 1st and 4th, ...; 2nd and 3rd, ...",
     // "..., impaling, ...") are read in the form the marshalling reader takes.
     const std::string typed = text;

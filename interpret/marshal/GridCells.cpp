@@ -18,17 +18,17 @@ std::vector<int> CellsPerRow(int count) {
     return rows;
 }
 
-std::vector<Rect> GridCells(int count, int W, int H) {
-    // Inside the border (two pixels wide at the left and top, one at the right and bottom);
-    // cells meet on the dividing lines, which are drawn over them.
+std::vector<Rect> GridCells(int count, int W, int H, int pen) {
+    // Inside the border (a whole pen wide at the left and top, half a pen at the right and
+    // bottom); cells meet on the dividing lines, which are drawn over them.
     const std::vector<int> rows = CellsPerRow(count);
     const int R = static_cast<int>(rows.size());
     std::vector<Rect> cells;
     for (int r = 0; r < R; ++r) {
-        const int top = r == 0 ? 2 : H * r / R, bottom = r == R - 1 ? H - 1 : H * (r + 1) / R;
+        const int top = r == 0 ? pen : H * r / R, bottom = r == R - 1 ? H - pen / 2 : H * (r + 1) / R;
         const int C = rows[static_cast<std::size_t>(r)];
         for (int c = 0; c < C; ++c) {
-            const int left = c == 0 ? 2 : W * c / C, right = c == C - 1 ? W - 1 : W * (c + 1) / C;
+            const int left = c == 0 ? pen : W * c / C, right = c == C - 1 ? W - pen / 2 : W * (c + 1) / C;
             cells.push_back({left, top, right, bottom});
         }
     }

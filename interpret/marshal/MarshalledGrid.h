@@ -49,21 +49,23 @@ enum class MarshalledRoad { Single, Quartered, Impaled, Escutcheon };
 // The text with every bracketed stretch (matched brackets only) blanked, so that what a grand
 // quarter holds does not decide how the whole text is read.
 [[nodiscard]] std::string OutsideBrackets(std::string_view text);
+// The marshalled text a part holds in brackets ("(Quarterly 1&4: A 2&3: B)"), or empty.
+[[nodiscard]] std::string_view NestedMarshalledText(std::string_view part);
 
 [[nodiscard]] GridText SplitGrid(std::string_view text, MarshallingKind kind);
 [[nodiscard]] std::string ComposeGrid(const GridText& grid);
 
 // The cells in each row for `count` quarters, top row first.
 [[nodiscard]] std::vector<int> CellsPerRow(int count);
-// Quarter n's cell (n from 0) of a W by H picture, inside the border; cells meet on the
-// dividing lines.
-[[nodiscard]] std::vector<Rect> GridCells(int count, int W, int H);
+// Quarter n's cell (n from 0) of a W by H picture, inside the border drawn with a pen `pen`
+// wide; cells meet on the dividing lines.
+[[nodiscard]] std::vector<Rect> GridCells(int count, int W, int H, int pen = kDividingPenWidth);
 // Where the escutcheon over all goes on a W by H picture: a whole shield a third as wide,
 // centred on the fess point.
 [[nodiscard]] Rect EscutcheonPlace(int W, int H, int pictureWidth, int pictureHeight);
 
-// Draws a grid text: the picture becomes the 415 by 480 assembly, as for the other marshalled
-// texts. A refused text draws nothing and shows its message.
+// Draws a grid text: the picture becomes the 415 by 480 assembly (k times that at paint scale
+// k), as for the other marshalled texts. A refused text draws nothing and shows its message.
 void DrawGridText(DrawingState& state, std::string_view text, MarshallingKind kind, DrawHost& host);
 
 }  // namespace esc

@@ -57,11 +57,14 @@ SplitText Refused(std::string_view error) {
     return split;
 }
 
-void DrawBorder(Bitmap& image, int W, int H) {
-    image.Line(1, 1, W - 1, 1, kBlack, kDividingPen);
-    image.Line(W - 1, 1, W - 1, H, kBlack, kDividingPen);
-    image.Line(W - 1, H, 1, H, kBlack, kDividingPen);
-    image.Line(1, H, 1, 1, kBlack, kDividingPen);
+// The border's pen runs along the picture's edges, `pen` wide: its lines stand half a pen in
+// from the left and top and from the right, and on the last row H of the assembly.
+void DrawBorder(Bitmap& image, int W, int H, int pen) {
+    const int near = pen / 2, far = W - pen + pen / 2;
+    image.Line(near, near, far, near, kBlack, pen);
+    image.Line(far, near, far, H, kBlack, pen);
+    image.Line(far, H, near, H, kBlack, pen);
+    image.Line(near, H, near, near, kBlack, pen);
 }
 
 // One axis of a nearest-pixel stretch of [f0, f0 + fLen) onto [o0, o0 + oLen): for each target
@@ -132,12 +135,13 @@ void Stretch(const Bitmap& src, Rect from, Bitmap& dst, Rect to) {
 // The two stretches of a part (the part's picture into place.to on a teal canvas, within
 // place.clip; then the canvas rectangle `from` into `to` of dst) done as one: each axis's two
 // maps composed, so dst receives exactly what the two would give, without the canvas.
-void StretchKept(const Bitmap& part, CanvasPlace place, Rect from, Bitmap& dst, Rect to) {
+void StretchKept(const Bitmap& part, CanvasPlace place, Rect from, Bitmap& dst, Rect to, int canvasWidth,
+                 int canvasHeight) {
     if (to.Width() <= 0 || to.Height() <= 0 || from.Width() <= 0 || from.Height() <= 0) return;
     const Rect out = Written(to, {0, 0, dst.Width(), dst.Height()}, dst.Width(), dst.Height());
     if (out.left >= out.right || out.top >= out.bottom) return;
     const bool partDrawn = part.Width() > 0 && part.Height() > 0 && place.to.Width() > 0 && place.to.Height() > 0;
-    const Rect onCanvas = Written(place.to, place.clip, kCanvasWidth, kCanvasHeight);
+    const Rect onCanvas = Written(place.to, place.clip, canvasWidth, canvasHeight);
     auto compose = [&](std::vector<int> canvasMap, int written0, int written1, int to0, int toLen, int partLen) {
         for (int& c : canvasMap) {
             if (c < written0 || c >= written1 || !partDrawn) {
@@ -150,28 +154,35 @@ void StretchKept(const Bitmap& part, CanvasPlace place, Rect from, Bitmap& dst, 
         return canvasMap;
     };
     const std::vector<int> columns =
-        compose(AxisMap(out.left, out.right, to.left, to.Width(), from.left, from.Width(), kCanvasWidth),
+        compose(AxisMap(out.left, out.right, to.left, to.Width(), from.left, from.Width(), canvasWidth),
                 onCanvas.left, onCanvas.right, place.to.left, place.to.Width(), part.Width());
     const std::vector<int> rows =
-        compose(AxisMap(out.top, out.bottom, to.top, to.Height(), from.top, from.Height(), kCanvasHeight),
+        compose(AxisMap(out.top, out.bottom, to.top, to.Height(), from.top, from.Height(), canvasHeight),
                 onCanvas.top, onCanvas.bottom, place.to.top, place.to.Height(), part.Height());
     Gather(part, columns, rows, dst, out.left, out.top);
 }
 
 Rect Whole(const Bitmap& b) { return {0, 0, b.Width(), b.Height()}; }
 
-Rect CanvasPart(const Rect& box, int width, int height) {
-    return {box.left, box.top, box.left + width, box.top + height};
+// A rectangle of the design measured in picture pixels at the geometry's paint scale (the
+// canvas and the assembly are k times finer at k, as the parts are).
+Rect Px(const ShieldGeometry& g, const Rect& r) { return {g.Px(r.left), g.Px(r.top), g.Px(r.right), g.Px(r.bottom)}; }
+
+// `width` by `height` from the corner of a paint box of the canvas at the geometry's scale.
+Rect CanvasPart(const ShieldGeometry& g, const Rect& box, int width, int height) {
+    const Rect b = Px(g, box);
+    return {b.left, b.top, b.left + width, b.top + height};
 }
 
 // Where part n's reduced copy goes on the canvas. A quarter is stretched to PaintBox3's size in
 // every box, and the box clips what does not fit; a half is stretched to half the part's width.
-CanvasPlace PlaceOfPart(MarshallingKind kind, int part, int W, int H) {
+CanvasPlace PlaceOfPart(const ShieldGeometry& g, MarshallingKind kind, int part) {
     if (kind == MarshallingKind::Quartered) {
         const Rect& box = kQuarterBoxes[static_cast<std::size_t>(part)];
-        return {CanvasPart(box, kBoxW, kBoxH), box};
+        return {CanvasPart(g, box, g.Px(kBoxW), g.Px(kBoxH)), Px(g, box)};
     }
-    return {CanvasPart(part == 0 ? kPaintBox3 : kPaintBox5, W / 2, H), {0, 0, kCanvasWidth, kCanvasHeight}};
+    return {CanvasPart(g, part == 0 ? kPaintBox3 : kPaintBox5, g.W / 2, g.H),
+            {0, 0, g.Px(kCanvasWidth), g.Px(kCanvasHeight)}};
 }
 
 }  // namespace
@@ -203,7 +214,7 @@ void DrawMarshalledPart(DrawingState& s, std::string_view text, DrawHost& host, 
 
 void StretchInto(const Bitmap& src, Bitmap& dst, Rect to) { Stretch(src, Whole(src), dst, to); }
 
-void DrawMarshallingBorder(Bitmap& image, int W, int H) { DrawBorder(image, W, H); }
+void DrawMarshallingBorder(Bitmap& image, int W, int H, int pen) { DrawBorder(image, W, H, pen); }
 
 SplitText SplitImpaled(std::string_view text) {
     const std::size_t colon = text.find(':');
@@ -284,9 +295,9 @@ bool BuildPart(DrawingState& s, MarshallingKind kind, int part, std::string_view
     const int parts = kind == MarshallingKind::Quartered ? kMaxParts : 2;
     if (part < 0 || part >= parts || text.empty()) return false;
     s.marshallingMode = true;
-    if (drawFirst || s.picture.Height() != kMarshallingPictureHeight) DrawMarshalledPart(s, text, host);
+    if (drawFirst || s.picture.Height() != s.geometry.Px(kMarshallingPictureHeight)) DrawMarshalledPart(s, text, host);
 
-    const CanvasPlace place = PlaceOfPart(kind, part, s.geometry.W, s.geometry.H);
+    const CanvasPlace place = PlaceOfPart(s.geometry, kind, part);
     if (board.kept) {
         // No window shows the copies: the part's picture itself is kept (swapped, not copied)
         // and assembled from directly.
@@ -300,35 +311,38 @@ bool BuildPart(DrawingState& s, MarshallingKind kind, int part, std::string_view
 }
 
 std::string ShowMarshalled(DrawingState& s, MarshallingKind kind, MarshallingBoard board) {
-    // The geometry of a part's drawing: W = 415, H = 480.
-    s.geometry.Compute(s.geometry.ImageWidth(), s.geometry.ImageHeight(), true);
-    const int W = s.geometry.W, H = s.geometry.H;
+    // The geometry of a part's drawing: W = 415, H = 480 at the design size, k times that at k.
+    const ShieldGeometry& g = s.geometry;
+    s.geometry.Compute(g.ImageWidth(), g.ImageHeight(), true);
+    const int W = g.W, H = g.H, pen = g.Px(kDividingPen);
     Bitmap& image = board.image1;
     // Canvas rectangle `from` of part n into `to` of the image.
     auto assemble = [&](int n, Rect from, Rect to) {
         if (board.kept)
             StretchKept(board.kept->pictures[static_cast<std::size_t>(n)], board.kept->places[static_cast<std::size_t>(n)],
-                        from, image, to);
+                        from, image, to, g.Px(kCanvasWidth), g.Px(kCanvasHeight));
         else
             Stretch(board.canvas, from, image, to);
     };
     if (kind == MarshallingKind::Impaled) {
-        assemble(0, CanvasPart(kPaintBox3, W / 2, H), {2, 1, W / 2, H});
-        assemble(1, CanvasPart(kPaintBox5, W / 2, H), {W / 2, 1, W + 1, H});
-        DrawBorder(image, W, H);
-        image.Line(W / 2, 0, W / 2, H, kBlack, kDividingPen);
+        assemble(0, CanvasPart(g, kPaintBox3, W / 2, H), {g.Px(2), g.Px(1), W / 2, H});
+        assemble(1, CanvasPart(g, kPaintBox5, W / 2, H), {W / 2, g.Px(1), W + g.Px(1), H});
+        DrawBorder(image, W, H, pen);
+        image.Line(W / 2, 0, W / 2, H, kBlack, pen);
     } else {
+        // The quarters' places on the assembly at the design size, a and b PaintBox3's size.
         const int a = kBoxW, b = kBoxH;
-        assemble(0, CanvasPart(kPaintBox3, a, b), {2, 2, a, b + 2});
-        assemble(1, CanvasPart(kPaintBox5, a, b), {a + 1, 2, 2 * a + 1, b + 2});
-        assemble(2, CanvasPart(kPaintBox4, a, b), {2, b + 3, a, 2 * b + 5});
-        assemble(3, CanvasPart(kPaintBox6, a, b + 2), {a, b + 3, 2 * a + 1, 2 * b + 7});
-        DrawBorder(image, W, H);
-        image.Line(W / 2, 0, W / 2, H, kBlack, kDividingPen);
-        image.Line(0, H / 2, W, H / 2, kBlack, kDividingPen);
+        const int pa = g.Px(a), pb = g.Px(b);
+        assemble(0, CanvasPart(g, kPaintBox3, pa, pb), Px(g, {2, 2, a, b + 2}));
+        assemble(1, CanvasPart(g, kPaintBox5, pa, pb), Px(g, {a + 1, 2, 2 * a + 1, b + 2}));
+        assemble(2, CanvasPart(g, kPaintBox4, pa, pb), Px(g, {2, b + 3, a, 2 * b + 5}));
+        assemble(3, CanvasPart(g, kPaintBox6, pa, g.Px(b + 2)), Px(g, {a, b + 3, 2 * a + 1, 2 * b + 7}));
+        DrawBorder(image, W, H, pen);
+        image.Line(W / 2, 0, W / 2, H, kBlack, pen);
+        image.Line(0, H / 2, W, H / 2, kBlack, pen);
     }
     // The picture takes the image less its last 40 rows; same width, so resizing reuses its storage.
-    const int rows = image.Height() - 40;
+    const int rows = image.Height() - g.Px(40);
     if (s.picture.Resize(image.Width(), rows))
         for (int y = 0; y < rows; ++y)
             std::copy_n(image.Row(y), static_cast<std::size_t>(image.Width()), s.picture.Row(y));
@@ -347,11 +361,16 @@ void DrawMarshalledText(DrawingState& s, std::string_view text, MarshallingKind 
         s.messages.Show(split.error);
         return;
     }
-    const std::optional<MarshallingBoard> hosted = host.Board();
+    // A window's canvas and image are at the design size: at another scale the parts are kept
+    // on a board of the drawing's own, sized for that scale.
+    const std::optional<MarshallingBoard> hosted = s.geometry.k == 1.0 ? host.Board() : std::nullopt;
     if (!hosted && !s.ownBoard) s.ownBoard = std::make_shared<OffscreenBoard>();
     // The own board is reused: each part's box on the canvas is written whole before it is read,
     // and the image is cleared, so nothing of an earlier drawing shows.
-    if (!hosted) s.ownBoard->image1.Fill(kTeal);
+    if (!hosted) {
+        (void)s.ownBoard->image1.Resize(s.geometry.Px(kImageWidth), s.geometry.Px(kImageHeight));
+        s.ownBoard->image1.Fill(kTeal);
+    }
     const MarshallingBoard board = hosted ? *hosted : s.ownBoard->Board();
 
     // The parts of one text often share pictures ("1&4" draws quarter 1 twice): without a cache

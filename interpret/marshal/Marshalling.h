@@ -110,8 +110,9 @@ void DrawMarshalledPart(DrawingState& state, std::string_view text, DrawHost& ho
                         PartOutline outline = PartOutline::Rectangle);
 // Scales the whole of src into the rectangle `to` of dst (each axis separately, nearest pixel).
 void StretchInto(const Bitmap& src, Bitmap& dst, Rect to);
-// The black pen of the border and the dividing lines.
-void DrawMarshallingBorder(Bitmap& image, int W, int H);
+// The black pen of the border and the dividing lines (`pen` wide: kDividingPenWidth at the
+// design size, k times that at paint scale k).
+void DrawMarshallingBorder(Bitmap& image, int W, int H, int pen);
 inline constexpr int kDividingPenWidth = 2;
 
 // The builder's steps: take `text` as part `part` (0-based) of `kind`, drawing it first when

@@ -130,7 +130,7 @@ void WindowController::DrawFinePicture() {
     fine->SetPaintScale(ratio);
     DrawHost plain;
     DrawBlazon(*fine, host_.FetchBlazon(), plain);
-    // Marshalled arms are assembled at the design size only: Image1 shows them as drawn.
+    // A drawing not made at the display's scale is not shown finer.
     if (fine->PaintScale() != ratio) {
         area_.DropFineImage1();
         return;

@@ -24,6 +24,7 @@
 #include "shell/app/WindowDrawHost.h"
 #include "shell/app/WindowState.h"
 #include "shell/app/WindowView.h"
+#include "shell/compose/Achievement.h"
 #include "shell/compose/TextPainter.h"
 
 namespace esc::app {
@@ -151,6 +152,9 @@ private:
     bool RefusedAsTooLong(const std::string& blazon);
     void ShowAchievement();
     void HideAchievement();
+    // The shield for a printed page at `scale`: the blazon drawn again that much finer when the
+    // window shows its own drawing, else the picture as shown (the user told it is enlarged).
+    Bitmap PrintedShield(double scale);
 
     AppPaths paths_;
     WindowView& view_;
@@ -171,6 +175,8 @@ private:
     std::vector<std::string> startupNotes_;
     std::unique_ptr<SavePictureDialog> saveDialog_;  // made at its first opening
     std::unique_ptr<compose::TextPainter> scrollText_;  // the surname's face, found at the first show
+    // What the achievement shown took from the arms (its mantle's tinctures), for printing it.
+    compose::AchievementInputs shownTinctures_;
 };
 
 }  // namespace esc::app

@@ -42,6 +42,8 @@ void WindowController::ShowAchievement() {
     compose::AchievementInputs inputs;
     inputs.shield = &picture;
     inputs.TakeTincturesOf(*drawing_);
+    shownTinctures_ = compose::AchievementInputs{};
+    shownTinctures_.TakeTincturesOf(*drawing_);
     inputs.mantle = &*mantle;
     inputs.scroll = scrollList_.PictureAt(0);
     inputs.surname = view_.Surname();

@@ -10,6 +10,7 @@
 #include "engine/Bitmap.h"
 #include "shell/app/AutoDisplay.h"
 #include "interpret/marshal/Marshalling.h"
+#include "shell/compose/PrintPage.h"
 
 namespace esc::app {
 
@@ -87,7 +88,8 @@ public:
     // The print dialog: the page of the printer chosen, nullopt when cancelled. PrintPage then
     // sends a composed page to that printer and returns why it could not (empty: printed).
     virtual std::optional<PrinterPage> ChoosePrinter() { return std::nullopt; }
-    virtual std::string PrintPage(const Bitmap& /*page*/) { return "no printer"; }
+    // The page's surname, when it has one, is set on it as text in the blackletter face.
+    virtual std::string PrintPage(const compose::PrintedPage& /*page*/) { return "no printer"; }
     virtual void CloseWindow() = 0;
 };
 

@@ -212,27 +212,17 @@ int PrintCommand(const std::vector<std::string>& args, const char* argv0) {
     // prints it, the mantle and the scroll from their drawings at their printed sizes.
     const compose::PrintLayout layout = compose::PrintLayoutFor(pw, ph, request.achievement);
     Request printed = request;
-    printed.paintScale =
-        std::clamp(layout.shield.Width() / static_cast<double>(kImageWidth), kMinPaintScale, kMaxPaintScale);
+    printed.paintScale = compose::PrintShieldPaintScale(layout);
     auto drawn = DrawRequest(printed, argv0, text);
     if (!drawn) return kExitFile;
     StderrSink sink;
-    std::optional<Bitmap> mantle, scroll;
-    if (drawn->achievement && drawn->mantle) {
-        const Rect m = layout.mantle;
-        const Bitmap shape =
-            compose::ArtAtSize(drawn->dataDir, "mantle2.bmp", *drawn->mantle, m.Width(), m.Height(), kWhite, sink);
-        // Its patterns fall on the page's dots, their tiles as much finer as the mantle is larger.
-        mantle = compose::RecolourMantleAlone(shape, drawn->tinctures, m.left, m.top,
-                                              m.Width() / static_cast<double>(drawn->mantle->Width()));
-    }
-    if (drawn->scroll)
-        scroll = compose::ArtAtSize(drawn->dataDir, "scroll3.bmp", *drawn->scroll, layout.scroll.Width(),
-                                    layout.scroll.Height(), compose::kScrollTransparent, sink);
+    const compose::PrintArt art =
+        compose::PrintArtAtSize(drawn->dataDir, layout, drawn->achievement && drawn->mantle ? &*drawn->mantle : nullptr,
+                                drawn->tinctures, drawn->scroll ? &*drawn->scroll : nullptr, sink);
     compose::PrintInputs inputs;
     inputs.shield = &drawn->picture;
-    inputs.mantle = mantle ? &*mantle : nullptr;
-    inputs.scroll = scroll ? &*scroll : nullptr;
+    inputs.mantle = art.mantle ? &*art.mantle : nullptr;
+    inputs.scroll = art.scroll ? &*art.scroll : nullptr;
     inputs.surname = request.surname;
     inputs.nameAsText = true;  // set as text on the PDF page, sharp at the printer's resolution
     const compose::PrintedPage page = compose::ComposePrintPage(pw, ph, compose::kPrintDpi, inputs, text);

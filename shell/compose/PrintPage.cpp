@@ -1,5 +1,8 @@
 #include "shell/compose/PrintPage.h"
 
+#include <algorithm>
+
+#include "shell/compose/ArtAtSize.h"
 #include "shell/compose/SavePicture.h"
 
 namespace esc::compose {
@@ -38,6 +41,24 @@ PrintLayout PrintLayoutFor(int pw, int ph, bool achievement) {
     return layout;
 }
 
+double PrintShieldPaintScale(const PrintLayout& layout) {
+    return std::clamp(layout.shield.Width() / static_cast<double>(kImageWidth), kMinPaintScale, kMaxPaintScale);
+}
+
+PrintArt PrintArtAtSize(const std::string& dataDir, const PrintLayout& layout, const Bitmap* mantle,
+                        const AchievementInputs& tinctures, const Bitmap* scroll, MessageSink& sink) {
+    PrintArt art;
+    if (mantle && !mantle->Empty()) {
+        const Rect m = layout.mantle;
+        const Bitmap shape = ArtAtSize(dataDir, "mantle2.bmp", *mantle, m.Width(), m.Height(), kWhite, sink);
+        art.mantle = RecolourMantleAlone(shape, tinctures, m.left, m.top, m.Width() / static_cast<double>(mantle->Width()));
+    }
+    if (scroll && !scroll->Empty())
+        art.scroll = ArtAtSize(dataDir, "scroll3.bmp", *scroll, layout.scroll.Width(), layout.scroll.Height(),
+                               kScrollTransparent, sink);
+    return art;
+}
+
 PrintedPage ComposePrintPage(int pw, int ph, double dpi, const PrintInputs& inputs, const TextPainter& text) {
     PrintedPage printed;
     printed.layout = PrintLayoutFor(pw, ph, inputs.mantle != nullptr);
@@ -66,8 +87,8 @@ PrintedPage ComposePrintPage(int pw, int ph, double dpi, const PrintInputs& inpu
         printed.nameText = name;
         printed.nameStyle = style;
         printed.nameBox = box;
-        const TextExtent extent = text.Measure(name, style);
-        printed.name.extent = extent;
+        // Where the line is set, as it would be painted: the printer sets it there.
+        printed.name = text.PaintGlyphs(nullptr, name, style, box);
         return printed;
     }
     printed.name = text.Paint(page, name, style, box);

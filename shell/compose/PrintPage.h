@@ -14,9 +14,12 @@
 //   scroll                  4 x 460    4 x 95     80% ph     (white and lime transparent)
 //   surname, 28 points      its width             85% ph
 
+#include <optional>
 #include <string>
 
 #include "engine/Bitmap.h"
+#include "engine/MessageSink.h"
+#include "shell/compose/Achievement.h"
 #include "shell/compose/TextPainter.h"
 
 namespace esc::compose {
@@ -40,6 +43,21 @@ struct PrintLayout {
 
 PrintLayout PrintLayoutFor(int pageWidth, int pageHeight, bool achievement);
 
+// The paint scale at which the shield of `layout` is drawn: as wide as the page prints it, so it
+// lands about one picture pixel to a printer dot.
+double PrintShieldPaintScale(const PrintLayout& layout);
+
+// The achievement's mantle and the scroll at their printed sizes: drawn again from their
+// drawings (else their pictures enlarged, and `sink` told), the mantle recoloured on the page's
+// dots with the tinctures of the arms, its pattern tiles as much finer as it is larger.
+struct PrintArt {
+    std::optional<Bitmap> mantle, scroll;
+};
+// `mantle` is the template ("mantle2.bmp"; none: the normal view), `scroll` the 460 by 95 scroll
+// picture (none: no scroll).
+PrintArt PrintArtAtSize(const std::string& dataDir, const PrintLayout& layout, const Bitmap* mantle,
+                        const AchievementInputs& tinctures, const Bitmap* scroll, MessageSink& sink);
+
 struct PrintInputs {
     const Bitmap* shield = nullptr;  // the picture bitmap, teal transparent
     const Bitmap* mantle = nullptr;  // "tmantle.bmp" when the achievement is shown, teal transparent
@@ -53,7 +71,8 @@ struct PrintedPage {
     Bitmap page;  // empty when the page is too large to compose
     PrintLayout layout;
     TextResult name;
-    // With nameAsText: the line to set over the page, in its pixels.
+    // With nameAsText: the line to set over the page, in its pixels (`name` says where: its
+    // left, its top and its ascent).
     std::string nameText;
     TextStyle nameStyle;
     Rect nameBox;

@@ -108,11 +108,11 @@ public:
     void CloseWindow() override;
     void ShowSaveDialog(app::SavePictureDialog& dialog) override;
     std::optional<app::PrinterPage> ChoosePrinter() override;
-    std::string PrintPage(const Bitmap& page) override;
+    std::string PrintPage(const compose::PrintedPage& page) override;
     // The printable area of `printer` and a composed page sent to it (MainWindow_Print.cpp);
-    // PrintBitmap returns why it failed, empty when printed.
+    // PrintComposedPage returns why it failed, empty when printed.
     static app::PrinterPage PrinterPageOf(QPrinter& printer);
-    static std::string PrintBitmap(QPrinter& printer, const Bitmap& page);
+    static std::string PrintComposedPage(QPrinter& printer, const compose::PrintedPage& page);
     SaveDialog* SaveForm() const { return saveDialog_; }
     StatusNote* Note() const { return statusNote_; }
 

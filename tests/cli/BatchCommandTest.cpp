@@ -54,6 +54,33 @@ TEST_F(BatchFixture, WritesEveryBlazonByLineNumberAsDrawWould) {
     }
 }
 
+// --scale and --size draw every entry, marshalled arms too, as `draw` does at that scale.
+TEST_F(BatchFixture, MarshalledArmsAtAScaleAsDrawDrawsThem) {
+    std::ofstream(list) << "Quarterly 1&4: Or a bend azure 2&3: Gules\nAzure a bend or impaling: Argent a cross gules\n"
+                        << "Quarterly of 6 1: Or 2: Azure 3: Gules 4: Vert 5: Argent 6: Sable\n";
+    for (const char* option : {"--scale 2", "--size 1000"}) {
+        SCOPED_TRACE(option);
+        fs::remove_all(out);
+        const Outcome r = RunBatch(std::string(option) + " -o '" + out.string() + "' '" + list.string() + "'");
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find("3 drawn, 3 written to"), std::string::npos) << r.out;
+        const char* blazons[] = {"Quarterly 1&4: Or a bend azure 2&3: Gules", "Azure a bend or impaling: Argent a cross gules",
+                                 "Quarterly of 6 1: Or 2: Azure 3: Gules 4: Vert 5: Argent 6: Sable"};
+        for (int i = 0; i < 3; ++i) {
+            const std::string file = "000" + std::to_string(i + 1) + ".png";
+            SCOPED_TRACE(file);
+            ASSERT_EQ(Draw(std::string(option) + " -o '" + (dir / "single.png").string() + "' '" + blazons[i] + "'").status, 0);
+            EXPECT_TRUE(Slurp(out / file) == Slurp(dir / "single.png"));
+            // The width in the PNG's header, big-endian after the signature and the chunk's head.
+            const std::string png = Slurp(out / file);
+            ASSERT_GT(png.size(), 24u);
+            const int width = (static_cast<unsigned char>(png[16]) << 24) | (static_cast<unsigned char>(png[17]) << 16) |
+                              (static_cast<unsigned char>(png[18]) << 8) | static_cast<unsigned char>(png[19]);
+            EXPECT_EQ(width, std::string(option) == "--scale 2" ? 830 : 1000);
+        }
+    }
+}
+
 TEST_F(BatchFixture, IndexSaysWhatEachFileIsAndHowWellItWasRead) {
     ASSERT_EQ(RunBatch("-o '" + out.string() + "' '" + list.string() + "'").status, 0);
     const auto index = nlohmann::json::parse(Slurp(out / "index.json"));

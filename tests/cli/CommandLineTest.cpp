@@ -51,6 +51,21 @@ TEST_F(CommandLine, DrawsAtASizeOrAScale) {
         EXPECT_EQ(picture->Height(), c.height);
         EXPECT_EQ(picture->Pixel(c.width / 2, c.height / 2), (esc::Rgb{255, 0, 0}));
     }
+    // Marshalled arms at the size asked for too, quietly: each quarter in its tincture.
+    for (const Case& c : {Case{"--scale 2", 830, 960}, Case{"--size 1000", 1000, 1157}}) {
+        SCOPED_TRACE(std::string("quartered ") + c.options);
+        const fs::path bmp = dir / "quartered.bmp";
+        const Outcome r = Draw(std::string(c.options) + " -o '" + bmp.string() + "' 'Quarterly 1&4: Gules 2&3: Or'");
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        const auto picture = esc::ReadBmp(bmp.string());
+        ASSERT_TRUE(picture.has_value());
+        EXPECT_EQ(picture->Width(), c.width);
+        EXPECT_EQ(picture->Height(), c.height);
+        EXPECT_EQ(picture->Pixel(c.width / 4, c.height / 4), (esc::Rgb{255, 0, 0}));
+        EXPECT_EQ(picture->Pixel(3 * c.width / 4, c.height / 4), (esc::Rgb{255, 255, 0}));
+        EXPECT_EQ(picture->Pixel(3 * c.width / 4, 3 * c.height / 4), (esc::Rgb{255, 0, 0}));
+    }
     for (const char* wrong : {"--scale 2 --size 900", "--scale 9", "--size 400", "--size 4000"}) {
         SCOPED_TRACE(wrong);
         EXPECT_EQ(Draw(std::string(wrong) + " -o '" + (dir / "x.png").string() + "' Gules").status, 2);

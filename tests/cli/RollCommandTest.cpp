@@ -88,6 +88,35 @@ TEST_F(CommandLine, RollPutsEachShieldInItsBox) {
     EXPECT_EQ(inkIn(pages[0], layout.NameBox(0)), 0);
 }
 
+// Marshalled arms on a roll of one column are drawn at least as large as they print: read back at
+// the roll's 150 dpi, a bend's edge in the first quarter moves by a dot or more from one column
+// to the next, where the 415-pixel assembly enlarged into the box would hold some rows.
+TEST_F(CommandLine, RollDrawsMarshalledArmsAtTheirPrintedSize) {
+    const fs::path list = dir / "roll.txt", pdf = dir / "roll.pdf";
+    std::ofstream(list) << "Quarterly 1&4: Or a bend azure 2&3: Gules\n";
+    const Outcome r = Escaval("roll " + Data() + "--columns 1 -o '" + pdf.string() + "' '" + list.string() + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string command = "pdftoppm -r 150 '" + pdf.string() + "' '" + (dir / "page").string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << "pdftoppm (poppler-utils) is needed";
+    const RollLayout layout = RollLayoutFor(1);
+    const Rect box = layout.ShieldBox(0);
+    ASSERT_GT(box.Width(), 415 + 60);  // printed wider than the design size
+    const Page page = ReadPpm(dir / "page-1.ppm");
+    // The first quarter: from a fifth to two fifths of the box across, down to its middle.
+    std::vector<int> rows;
+    for (int x = box.left + box.Width() / 5; x < box.left + 2 * box.Width() / 5; ++x) {
+        int y = box.top + 6;
+        while (y < box.top + box.Height() / 2 && !(page.At(x, y).b > 128 && page.At(x, y).r < 128)) ++y;
+        if (y < box.top + box.Height() / 2) rows.push_back(y);
+    }
+    ASSERT_GT(rows.size(), 90u);
+    int held = 0;
+    for (std::size_t i = 1; i < rows.size(); ++i) held += rows[i] == rows[i - 1];
+    // Enlarged from 415 to 505 dots about one column in six would repeat its neighbour's row.
+    EXPECT_LT(held, static_cast<int>(rows.size()) / 12);
+}
+
 TEST_F(CommandLine, RollUsageAndErrors) {
     const struct {
         std::string args;

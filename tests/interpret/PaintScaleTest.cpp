@@ -196,18 +196,5 @@ TEST(PaintScale, ChargeWithoutADrawingIsEnlargedAndSaidSo) {
     EXPECT_GT(d.s().paintedBox.right - d.s().paintedBox.left, 4 * 100);
 }
 
-// Marshalled arms are assembled at the design size: drawn so at any scale, and the user is told.
-TEST(PaintScale, MarshalledArmsAreDrawnAtTheDesignSizeAndSaidSo) {
-    Drawing d;
-    d.s().SetPaintScale(4);
-    d.Draw("Or impaling: Azure");
-    EXPECT_EQ(d.s().picture.Width(), kImageWidth);
-    ASSERT_FALSE(d.sink.messages.empty());
-    EXPECT_EQ(d.sink.messages.front(), msg::kMarshalledAtDesignSize);
-    // The next single arms return to the scale asked for.
-    d.DrawClean("Or a bend azure");
-    EXPECT_EQ(d.s().picture.Width(), 4 * kImageWidth);
-}
-
 }  // namespace
 }  // namespace esc

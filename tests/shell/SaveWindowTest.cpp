@@ -44,6 +44,8 @@ private slots:
         SetUp();
         for (const char* name : {"mantle2.bmp", "scroll3.bmp"})
             fs::create_symlink(std::string(ESCAVAL_DATA_DIR) + "/" + name, paths_.DataFile(name));
+        // Their drawings, which the printed page draws them from at its resolution.
+        fs::create_directory_symlink(std::string(ESCAVAL_DATA_DIR) + "/drawings", paths_.DataFile("drawings"));
         // Saved pictures go to the user's pictures folder, here one of the test's own.
         pictures_ = dir_->path().toStdString() + "/Pictures";
         qputenv("XDG_PICTURES_DIR", QByteArray::fromStdString(pictures_));
@@ -210,8 +212,8 @@ private slots:
         Click("DrawBtn");
         Click("FileOpenBtn");
         QVERIFY(C().State().mantlingShown);
-        // The mantle's working picture is gone: the page cannot be composed.
-        QVERIFY(fs::remove(paths_.CacheFile(compose::kMantleFileName)));
+        // The mantle's template is gone since it was shown: the page cannot be composed.
+        QVERIFY(fs::remove(paths_.DataFile("mantle2.bmp")));
         const std::string pdf = dir_->path().toStdString() + "/failed.pdf";
         bool shown = false;
         WhenModal<QPrintDialog>([&](QPrintDialog* d) {

@@ -19,12 +19,13 @@ QObject* NewLayoutWindowTest();
 QObject* NewArrangementWindowTest();
 QObject* NewFirstUseWindowTest();
 QObject* NewFineWindowTest();
+QObject* NewPrintWindowTest();
 
 inline std::vector<QObject*> TestClasses() {
     return {NewMainWindowTest(), NewFormsTest(), NewDatabaseFormTest(), NewMarshallingWindowTest(), NewAchievementWindowTest(),
             NewSaveWindowTest(), NewKeyboardWindowTest(), NewMessageBoxWindowTest(),
             NewStatusNoteWindowTest(), NewLayoutWindowTest(), NewArrangementWindowTest(), NewFirstUseWindowTest(),
-            NewFineWindowTest()};
+            NewFineWindowTest(), NewPrintWindowTest()};
 }
 
 }  // namespace esc::test

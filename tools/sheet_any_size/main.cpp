@@ -1,5 +1,6 @@
-// sheet_any_size: three shields drawn at the design size (k = 1) and four times finer (k = 4),
-// side by side at their own sizes, to be looked at for blocky or jagged edges.
+// sheet_any_size: shields drawn at the design size (k = 1) and four times finer (k = 4), side by
+// side at their own sizes, to be looked at for blocky or jagged edges: a line of partition, a
+// charge from its drawing, a semé, and a quartered coat whose parts are drawn at the scale.
 //
 //   sheet_any_size --data DIR --out FILE.png
 
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
         "Azure a bend engrailed or",
         "Or a lion rampant gules",
         "Azure crusilly or",
+        "Quarterly 1&4: Or a lion rampant gules 2&3: Azure a bend engrailed or",
     };
     struct Pair {
         esc::Bitmap design, fine;

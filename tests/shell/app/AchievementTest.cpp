@@ -472,9 +472,15 @@ TEST(AchievementWindow, AtADisplayScaleOfTwoTheShieldIsDrawnTwiceAsFine) {
     EXPECT_EQ(c.Picture().FineImage1(), nullptr);
     c.FileOpenBtnClick();
     EXPECT_NE(c.Picture().FineImage1(), nullptr);
-    // Marshalled arms are shown as drawn, at the design size, and nothing more is said.
+    // Marshalled arms are drawn as finely, and nothing more is said: the dexter half Or, the
+    // dividing line twice as wide in the middle.
     w.Draw("Hill", "Or impaling: Gules a bend or");
-    EXPECT_EQ(c.Picture().FineImage1(), nullptr);
+    const Bitmap* marshalled = c.Picture().FineImage1();
+    ASSERT_NE(marshalled, nullptr);
+    EXPECT_EQ(marshalled->Pixel(2 * 60 + 1, 2 * 240 + 1), (Rgb{255, 255, 0}));
+    const int middle = marshalled->Width() / 2;
+    for (int x = middle - 2; x < middle + 2; ++x) EXPECT_EQ(marshalled->Pixel(x, 2 * 240), kBlack) << x;
+    EXPECT_NE(marshalled->Pixel(middle - 3, 2 * 240), kBlack);
     EXPECT_TRUE(w.messages.messages.empty()) << w.messages.messages.front();
 }
 

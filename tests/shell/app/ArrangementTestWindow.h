@@ -18,12 +18,14 @@ class ArrangeView final : public HeadlessView {
 public:
     std::optional<PrinterPage> printer;
     Bitmap printed;
+    std::string printedName;  // the surname set on the page as text
     SavePictureDialog* saveDialog = nullptr;
 
     void ShowSaveDialog(SavePictureDialog& dialog) override { saveDialog = &dialog; }
     std::optional<PrinterPage> ChoosePrinter() override { return printer; }
-    std::string PrintPage(const Bitmap& page) override {
-        printed = page;
+    std::string PrintPage(const compose::PrintedPage& page) override {
+        printed = page.page;
+        printedName = page.nameText;
         return {};
     }
 };
