@@ -67,8 +67,20 @@ class Grafted:
     turned to face sinister (`at` is still its box's top left corner): a head looking back over
     the shoulder, reguardant."""
 
-    def __init__(self, drop, part, at, size, back=False):
+    def __init__(self, drop, part, at, size, back=False, wing=None, wing_size=0.5):
         self.drop, self.part, self.at, self.size, self.turn, self.back = drop, part, at, size, 0.0, back
+        # With `wing`, the winged unicorn's wing is raised from that point too (a griffin made
+        # of a beast): as Winged's `shoulder` and `size`.
+        self.wing, self.wing_size = wing, wing_size
+
+
+class Bent:
+    """The source bent along an arc of `radius` about the middle of its length, the middle raised
+    and both ends lowered: a fish embowed. Lengths along the middle line are kept; every path is
+    cut in short pieces first so that its curves follow the bend."""
+
+    def __init__(self, radius):
+        self.radius, self.turn = radius, 0.0
 
 
 class Head:
@@ -333,6 +345,48 @@ DERIVED += heads('birds', 'dove', 'birds/dove.svg', [(100, 66), (112, 8), (30, 8
 DERIVED += heads('birds', 'chough', 'birds/chough.svg', [(115, 78), (115, 0), (0, 0), (0, 80), (60, 82)],
                  "A chough's")
 
+# Fish embowed: the naiant fish bent in an arc, the back raised, head and tail lowered.
+DERIVED += [
+    ('birds', 'salmon.em', 'birds/salmon.svg', Bent(110), '',
+     'A salmon embowed: the salmon naiant bent in an arc, head and tail lowered'),
+    ('birds', 'trout.em', 'birds/trout.svg', Bent(115), '',
+     'A trout embowed: the trout naiant bent in an arc, head and tail lowered'),
+    ('birds', 'fish.em', 'birds/fish.svg', Bent(110), '',
+     'A fish embowed: the fish naiant bent in an arc, head and tail lowered'),
+    ('birds', 'luce.em', 'birds/luce.svg', Bent(110), 'pike.em',
+     'A luce (a pike) embowed: the luce naiant bent in an arc, head and tail lowered'),
+    ('birds', 'eel.em', 'birds/eel.svg', Bent(90), 'conger.em',
+     'An eel embowed: the eel naiant bent in an arc, head and tail lowered'),
+]
+# More heads couped and erased of beasts, birds and fish.
+DERIVED += heads('birds', 'falcon', 'birds/falcon.svg', [(105, 70), (105, 0), (20, 0), (20, 80), (45, 88)],
+                 "A falcon's", 'hawk osprey sparrowf')
+DERIVED += heads('beasts', 'lamb', 'beasts/lamb.svg', [(75, 28), (0, 28), (0, 100), (58, 105)],
+                 "A lamb's (a sheep's)", 'sheep')
+DERIVED += heads('birds', 'dolphin', 'birds/dolphin.svg', [(95, 20), (0, 20), (0, 180), (95, 180)], "A dolphin's")
+DERIVED += heads('lions', 'wivern', 'lions/wivern.svg', [(90, 70), (90, 15), (0, 15), (0, 80), (55, 100)],
+                 "A wivern's")
+DERIVED += heads('birds', 'duck', 'birds/duck.svg', [(85, 80), (85, 15), (0, 15), (0, 70), (45, 95)], "A duck's")
+DERIVED += heads('birds', 'lapwing', 'birds/lapwing.svg', [(120, 60), (125, 0), (10, 0), (10, 75), (70, 90)],
+                 "A lapwing's")
+# More birds rising: the bird close with a wing raised from its back.
+DERIVED += [
+    ('birds', 'heron.2', 'birds/heron.svg', Winged((110, 95), 0.45), '',
+     'A heron rising: the heron with a wing raised from its back, about to take flight'),
+    ('birds', 'crane.2', 'birds/crane.svg', Winged((110, 90), 0.45), 'stork.2',
+     'A crane (a stork) rising: the crane with a wing raised from its back'),
+    ('birds', 'cormoran.2', 'birds/cormoran.svg', Winged((95, 95), 0.45), '',
+     'A cormorant rising: the cormorant with a wing raised from its back'),
+    ('birds', 'chough.2', 'birds/chough.svg', Winged((110, 70), 0.45), '',
+     'A chough rising: the chough with a wing raised from its back'),
+    ('birds', 'popinjay.2', 'birds/popinjay.svg', Winged((120, 80), 0.45), '',
+     'A popinjay (a parrot) rising: the popinjay with a wing raised from its back'),
+    ('birds', 'duck.2', 'birds/duck.svg', Winged((120, 80), 0.45), '',
+     'A duck rising: the duck with a wing raised from its back, about to take flight'),
+    ('birds', 'lapwing.2', 'birds/lapwing.svg', Winged((110, 80), 0.45), '',
+     'A lapwing rising: the lapwing with a wing raised from its back'),
+]
+
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
 # Root attributes that belong to the picture, not to what is drawn.
@@ -471,12 +525,15 @@ def derive(folder, name, source, how, also, title):
                           renamed(part, '-p'), '  </g>'])
     else:
         ch_defs = []
-    if isinstance(how, Winged):
-        (x, y), k = how.shoulder, how.size
+    wing_at = how.shoulder if isinstance(how, Winged) else getattr(how, 'wing', None)
+    if wing_at:
+        (x, y), k = wing_at, how.size if isinstance(how, Winged) else how.wing_size
         body += '\n'.join(['', '  <!-- the wing, raised from the shoulder (the winged unicorn\'s) -->',
                            '  <g transform="translate(%s %s) scale(%s %s)">' % (
                                fmt(x + k * WING_BASE[0]), fmt(y - k * WING_BASE[1]), fmt(-k), fmt(k)),
                            wing_drawing(), '  </g>'])
+    if isinstance(how, Bent):
+        return derive_bent(folder, name, source, how, also, title, box, inherit, body)
     if isinstance(how, Head):
         return derive_head(folder, name, source, how, also, title, box, inherit, body)
     turn = how.turn
@@ -539,6 +596,93 @@ def derive_head(folder, name, source, how, also, title, box, inherit, body):
                       '  <!-- the head of the source, within the outline -->',
                       '  <g clip-path="url(#%s-inner)">' % ident, body, '  </g>',
                       '  </g>']
+    return ch
+
+
+NUMBER = re.compile(r'-?[0-9]*\.?[0-9]+(?:[eE]-?[0-9]+)?')
+
+
+def bend_point(p, how, mid):
+    """Where the point p lies once the drawing is bent about mid (the middle of its centre line)."""
+    (x, y), (mx, my), r = p, mid, how.radius
+    phi = (x - mx) / r
+    dist = r + (my - y)
+    return mx + dist * math.sin(phi), my + r - dist * math.cos(phi)
+
+
+def bent_path(d, how, mid):
+    """The path data d (absolute M, L, C and Z only) bent: lines cut in eight, curves in four."""
+    tokens = re.findall(r'[A-Za-z]|' + NUMBER.pattern, d)
+    out, i, cur, start = [], 0, (0.0, 0.0), (0.0, 0.0)
+
+    def take(n):
+        nonlocal i
+        vals = [float(t) for t in tokens[i:i + 2 * n]]
+        i += 2 * n
+        return [(vals[2 * k], vals[2 * k + 1]) for k in range(n)]
+
+    def put(cmd, pts):
+        out.append(cmd + ' ' + ' '.join('%s,%s' % tuple(fmt(v) for v in bend_point(q, how, mid)) for q in pts))
+    cmd = None
+    while i < len(tokens):
+        t = tokens[i]
+        if t.isalpha():
+            assert t in 'MLCZ', 'bent: path command %s not handled' % t
+            cmd = t
+            i += 1
+            if cmd == 'Z':
+                out.append('Z')
+                cur = start
+                continue
+        if cmd == 'M':
+            (cur,) = take(1)
+            start = cur
+            put('M', [cur])
+            cmd = 'L'
+        elif cmd == 'L':
+            (q,) = take(1)
+            for k in range(1, 9):
+                put('L', [(cur[0] + (q[0] - cur[0]) * k / 8.0, cur[1] + (q[1] - cur[1]) * k / 8.0)])
+            cur = q
+        elif cmd == 'C':
+            c1, c2, q = take(3)
+            pieces = [(cur, c1, c2, q)]
+            for _ in range(2):
+                halves = []
+                for a, b, c, e in pieces:
+                    ab, bc, ce = [((u[0] + v[0]) / 2, (u[1] + v[1]) / 2) for u, v in ((a, b), (b, c), (c, e))]
+                    abc, bce = ((ab[0] + bc[0]) / 2, (ab[1] + bc[1]) / 2), ((bc[0] + ce[0]) / 2, (bc[1] + ce[1]) / 2)
+                    m = ((abc[0] + bce[0]) / 2, (abc[1] + bce[1]) / 2)
+                    halves += [(a, ab, abc, m), (m, bce, ce, e)]
+                pieces = halves
+            for _, b, c, e in pieces:
+                put('C', [b, c, e])
+            cur = q
+        else:
+            raise AssertionError('bent: numbers with no command')
+    return ' '.join(out)
+
+
+def derive_bent(folder, name, source, how, also, title, box, inherit, body):
+    mid = (box[0] + box[2] / 2.0, box[1] + box[3] / 2.0)
+    assert 'transform' not in body, 'bent: %s has transforms' % source
+    body = re.sub(r'\bd="([^"]*)"', lambda m: 'd="%s"' % bent_path(m.group(1), how, mid), body, flags=re.S)
+
+    def circle(m):
+        x, y = bend_point((float(m.group(1)), float(m.group(2))), how, mid)
+        return 'cx="%s" cy="%s"' % (fmt(x), fmt(y))
+    body = re.sub(r'cx="([^"]+)" cy="([^"]+)"', circle, body)
+    # The box of the bent drawing: every point of it, and the outline's width round it.
+    pts = [(float(a), float(b)) for a, b in re.findall(r'(' + NUMBER.pattern + '),(' + NUMBER.pattern + ')', body)]
+    pts += [(float(a), float(b)) for a, b in re.findall(r'cx="([^"]+)" cy="([^"]+)"', body)]
+    x0, y0 = min(p[0] for p in pts) - 4, min(p[1] for p in pts) - 4
+    w, h = max(p[0] for p in pts) + 4 - x0, max(p[1] for p in pts) + 4 - y0
+    k = min(1.0, math.sqrt(MAX_AREA / (w * h)))
+    ch = Charge(folder, name, int(math.floor(w * k)), int(math.floor(h * k)), title, also or None)
+    ch.note('Made from %s by tools/geometric/derived.py: bent along an arc.' % source)
+    g_attrs = ''.join(' %s="%s"' % kv for kv in sorted(inherit.items()))
+    ch.body_lines += ['  <g transform="scale(%s) translate(%s %s)"%s>' % (fmt(k), fmt(-x0), fmt(-y0), g_attrs),
+                      body, '  </g>']
     return ch
 
 
