@@ -386,6 +386,38 @@ DERIVED += [
     ('birds', 'lapwing.2', 'birds/lapwing.svg', Winged((110, 80), 0.45), '',
      'A lapwing rising: the lapwing with a wing raised from its back'),
 ]
+# The tyger in the lion's attitudes: the lion with the tyger's head (snout, tusks and mane).
+ANTELOPE_DROP = [(0, 0), (116, 0), (116, 62), (80, 95), (45, 120), (0, 120)]
+HORSE_MANE = [(0, -10), (112, -10), (122, 72), (72, 95), (0, 95)]
+HORSE_HEAD = [(0, -10), (78, -10), (84, 50), (72, 88), (0, 88)]
+DERIVED += [
+    ('lions', 'tyger.1', 'lions/lion.svg', Grafted([(45, 0), (150, 0), (150, 92), (100, 98), (75, 90), (55, 80), (45, 50)],
+                                                   'lions/tyger.hd.svg', (48, 16), 1.12), 'tyger',
+     "A tyger rampant: the lion rampant with the tyger's head, snout, tusks and mane"),
+    ('lions', 'tyger.4', 'lions/lion.4.svg', Grafted([(15, 0), (125, 0), (125, 55), (95, 72), (45, 72), (15, 60)],
+                                                     'lions/tyger.hd.svg', (16, 4), 1.15), '',
+     "A tyger statant: the lion statant with the tyger's head"),
+    ('lions', 'tyger.5', 'lions/lion.5.svg', Grafted([(15, 0), (125, 0), (125, 88), (60, 92), (15, 85)],
+                                                     'lions/tyger.hd.svg', (14, 10), 1.2), '',
+     "A tyger sejant: the lion sejant with the tyger's head"),
+    ('lions', 'tyger.6', 'lions/lion.6.svg', Grafted([(20, 0), (125, 0), (125, 62), (90, 74), (40, 74), (20, 58)],
+                                                     'lions/tyger.hd.svg', (18, 2), 1.12), '',
+     "A tyger couchant: the lion couchant with the tyger's head"),
+    # The hoofed beasts statant, and the heraldic antelope in the unicorn's attitudes.
+    ('lions', 'unicorn.4', 'beasts/horse.4.svg', Grafted(HORSE_HEAD, 'lions/unicorn.hd.svg', (-2, -25), 0.55), '',
+     "A unicorn statant: the horse statant with the unicorn's head, horn and beard"),
+    ('beasts', 'hind.4', 'beasts/buck.4.svg', Grafted([(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)],
+                                                      'beasts/hind.hd.svg', (0, 58), 0.82), 'doe.4',
+     "A hind statant: the stag statant with the hind's head, no antlers"),
+    ('lions', 'antelope.3', 'lions/unicorn.3.svg', Grafted(ANTELOPE_DROP, 'lions/antelope.hd.svg', (2, 22), 1.05), '',
+     "An antelope passant: the unicorn passant with the heraldic antelope's head"),
+    ('lions', 'antelope.6', 'lions/unicorn.6.svg', Grafted(ANTELOPE_DROP, 'lions/antelope.hd.svg', (2, 22), 1.05), '',
+     "An antelope couchant: the unicorn couchant with the heraldic antelope's head"),
+    ('lions', 'antelope.4', 'beasts/horse.4.svg', Grafted(HORSE_MANE, 'lions/antelope.hd.svg', (-4, 2), 1.05), '',
+     "An antelope statant: the horse statant with the heraldic antelope's head"),
+    ('lions', 'antelope.7', 'lions/antelope.3.svg', Turn(32), '',
+     'An antelope salient: the antelope passant reared up to spring, the hind feet on the ground'),
+]
 
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
