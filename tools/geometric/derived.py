@@ -418,6 +418,22 @@ DERIVED += [
     ('lions', 'antelope.7', 'lions/antelope.3.svg', Turn(32), '',
      'An antelope salient: the antelope passant reared up to spring, the hind feet on the ground'),
 ]
+DERIVED += heads('birds', 'hen', 'birds/hen.svg', [(115, 75), (115, 10), (25, 10), (25, 70), (65, 92)], "A hen's")
+DERIVED += [
+    # More demi-charges: the demi-tyger; demi-birds cut below the wings.
+    ('lions', 'dtyger', 'lions/tyger.1.svg', Demi(152), 'dtyger.1',
+     'A demi-tyger rampant: the tyger rampant cut off across the waist'),
+    ('birds', 'dteagle', 'birds/teagle.svg', Demi(140), 'dteagle.1',
+     'A demi-eagle double-headed displayed: the double-headed eagle cut off below the wings'),
+    ('birds', 'dfalcon', 'birds/falcon.2.svg', Demi(150), 'dfalcon.2',
+     'A demi-falcon rising: the falcon rising cut off below the wings'),
+    ('birds', 'dswan', 'birds/swan.2.svg', Demi(135), 'dswan.2',
+     'A demi-swan rising: the swan rising cut off across the body, the wing raised'),
+    # The bear sejant: the talbot sejant with the bear's head, as the wolf sejant is made.
+    ('beasts', 'bear.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
+                                                         'beasts/bear.hd.svg', (-4, 22), 0.46), '',
+     "A bear sejant: the talbot sejant with the bear's head"),
+]
 
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
