@@ -434,6 +434,24 @@ DERIVED += [
                                                          'beasts/bear.hd.svg', (-4, 22), 0.46), '',
      "A bear sejant: the talbot sejant with the bear's head"),
 ]
+# The winged horse (Pegasus) statant and couchant; the griffin sejant and couchant, the lion with
+# the griffin's head and a wing raised from the shoulder.
+DERIVED += [
+    ('beasts', 'whorse.4', 'beasts/horse.4.svg', Winged((100, 92), 0.5), '',
+     'A winged horse (Pegasus) statant: the horse statant with a wing raised from the shoulder'),
+    ('beasts', 'whorse.6', 'beasts/horse.6.svg', Winged((100, 88), 0.45), '',
+     'A winged horse (Pegasus) couchant: the horse couchant with a wing raised from the shoulder'),
+    ('lions', 'griffin.6', 'lions/lion.6.svg', Grafted([(0, 0), (125, 0), (125, 62), (90, 74), (40, 74), (0, 66)],
+                                                       'lions/griffin.hd.svg', (14, -4), 0.6, wing=(118, 62), wing_size=0.42),
+     '', "A griffin couchant: the lion couchant with the griffin's head and ears, a wing raised"),
+    ('lions', 'griffin.5', 'lions/lion.5.svg', Grafted([(15, 0), (125, 0), (125, 88), (60, 92), (15, 85)],
+                                                       'lions/griffin.hd.svg', (8, 4), 0.66, wing=(118, 96), wing_size=0.5),
+     '', "A griffin sejant: the lion sejant with the griffin's head and ears, a wing raised"),
+]
+DERIVED += [
+    ('beasts', 'dwhorse', 'beasts/whorse.svg', Demi(150, tilt=-30), 'dwhorse.1',
+     'A demi-Pegasus: the winged horse rearing cut off across the waist, the wing raised'),
+]
 
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
