@@ -364,8 +364,6 @@ DERIVED += heads('birds', 'falcon', 'birds/falcon.svg', [(105, 70), (105, 0), (2
 DERIVED += heads('beasts', 'lamb', 'beasts/lamb.svg', [(75, 28), (0, 28), (0, 100), (58, 105)],
                  "A lamb's (a sheep's)", 'sheep')
 DERIVED += heads('birds', 'dolphin', 'birds/dolphin.svg', [(95, 20), (0, 20), (0, 180), (95, 180)], "A dolphin's")
-DERIVED += heads('lions', 'wivern', 'lions/wivern.svg', [(90, 70), (90, 15), (0, 15), (0, 80), (55, 100)],
-                 "A wivern's")
 DERIVED += heads('birds', 'duck', 'birds/duck.svg', [(85, 80), (85, 15), (0, 15), (0, 70), (45, 95)], "A duck's")
 DERIVED += heads('birds', 'lapwing', 'birds/lapwing.svg', [(120, 60), (125, 0), (10, 0), (10, 75), (70, 90)],
                  "A lapwing's")
@@ -392,7 +390,7 @@ HORSE_MANE = [(0, -10), (112, -10), (122, 72), (72, 95), (0, 95)]
 HORSE_HEAD = [(0, -10), (78, -10), (84, 50), (72, 88), (0, 88)]
 DERIVED += [
     ('lions', 'tyger.1', 'lions/lion.svg', Grafted([(45, 0), (150, 0), (150, 92), (100, 98), (75, 90), (55, 80), (45, 50)],
-                                                   'lions/tyger.hd.svg', (48, 16), 1.12), 'tyger',
+                                                   'lions/tyger.hd.svg', (48, 16), 1.12), '',
      "A tyger rampant: the lion rampant with the tyger's head, snout, tusks and mane"),
     ('lions', 'tyger.4', 'lions/lion.4.svg', Grafted([(15, 0), (125, 0), (125, 55), (95, 72), (45, 72), (15, 60)],
                                                      'lions/tyger.hd.svg', (16, 4), 1.15), '',
@@ -449,6 +447,13 @@ DERIVED += [
      '', "A griffin sejant: the lion sejant with the griffin's head and ears, a wing raised"),
 ]
 DERIVED += [
+    # The fore half of a beast walking or standing, cut behind the shoulder.
+    ('beasts', 'dotter', 'beasts/otter.svg', Demi(95, 'x'), '',
+     'A demi-otter: the otter passant cut off behind the shoulder'),
+    ('beasts', 'delephan', 'beasts/elephant.svg', Demi(92, 'x'), '',
+     'A demi-elephant: the elephant cut off behind the shoulder'),
+    ('beasts', 'dcamel', 'beasts/camel.svg', Demi(105, 'x'), '',
+     'A demi-camel: the camel cut off behind the shoulder'),
     ('beasts', 'dwhorse', 'beasts/whorse.svg', Demi(150, tilt=-30), 'dwhorse.1',
      'A demi-Pegasus: the winged horse rearing cut off across the waist, the wing raised'),
 ]
