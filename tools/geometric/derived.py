@@ -351,7 +351,7 @@ DERIVED += [
      'A salmon embowed: the salmon naiant bent in an arc, head and tail lowered'),
     ('birds', 'trout.em', 'birds/trout.svg', Bent(115), '',
      'A trout embowed: the trout naiant bent in an arc, head and tail lowered'),
-    ('birds', 'fish.em', 'birds/fish.svg', Bent(110), '',
+    ('birds', 'fish.em', 'birds/fish.svg', Bent(110), 'fishe.em roach.em roache.em barbel.em herring.em',
      'A fish embowed: the fish naiant bent in an arc, head and tail lowered'),
     ('birds', 'luce.em', 'birds/luce.svg', Bent(110), 'pike.em',
      'A luce (a pike) embowed: the luce naiant bent in an arc, head and tail lowered'),
@@ -359,8 +359,6 @@ DERIVED += [
      'An eel embowed: the eel naiant bent in an arc, head and tail lowered'),
 ]
 # More heads couped and erased of beasts, birds and fish.
-DERIVED += heads('birds', 'falcon', 'birds/falcon.svg', [(105, 70), (105, 0), (20, 0), (20, 80), (45, 88)],
-                 "A falcon's", 'hawk osprey sparrowf')
 DERIVED += heads('beasts', 'lamb', 'beasts/lamb.svg', [(75, 28), (0, 28), (0, 100), (58, 105)],
                  "A lamb's (a sheep's)", 'sheep')
 DERIVED += heads('birds', 'dolphin', 'birds/dolphin.svg', [(95, 20), (0, 20), (0, 180), (95, 180)], "A dolphin's")
@@ -383,6 +381,8 @@ DERIVED += [
      'A duck rising: the duck with a wing raised from its back, about to take flight'),
     ('birds', 'lapwing.2', 'birds/lapwing.svg', Winged((110, 80), 0.45), '',
      'A lapwing rising: the lapwing with a wing raised from its back'),
+    ('birds', 'cock.2', 'birds/cock.svg', Winged((112, 92), 0.42), '',
+     'A cock rising: the cock with a wing raised from its back'),
 ]
 # The tyger in the lion's attitudes: the lion with the tyger's head (snout, tusks and mane).
 ANTELOPE_DROP = [(0, 0), (116, 0), (116, 62), (80, 95), (45, 120), (0, 120)]
