@@ -249,7 +249,7 @@ const std::vector<std::string>& Modern() {
         "Gules a demi man argent", "Gules three demi men argent",
         "Vert a demi cockatrice or", "Argent a demi savage vert",
         "Or a demi tyger azure", "Argent a demi falcon sable", "Azure a demi swan argent",
-        "Or a demi winged horse azure", "Argent a demi otter sable", "Or a demi elephant gules",
+        "Or a demi winged horse azure", "Or a demi elephant gules",
         "Argent a demi camel sable",
         "Gules a galero argent", "Gules three galeros argent",
         "Azure an armillary or", "Azure three armillaries or",

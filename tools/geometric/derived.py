@@ -359,8 +359,6 @@ DERIVED += [
      'An eel embowed: the eel naiant bent in an arc, head and tail lowered'),
 ]
 # More heads couped and erased of beasts, birds and fish.
-DERIVED += heads('beasts', 'lamb', 'beasts/lamb.svg', [(75, 28), (0, 28), (0, 100), (58, 105)],
-                 "A lamb's (a sheep's)", 'sheep')
 DERIVED += heads('birds', 'dolphin', 'birds/dolphin.svg', [(95, 20), (0, 20), (0, 180), (95, 180)], "A dolphin's")
 DERIVED += heads('birds', 'duck', 'birds/duck.svg', [(85, 80), (85, 15), (0, 15), (0, 70), (45, 95)], "A duck's")
 DERIVED += heads('birds', 'lapwing', 'birds/lapwing.svg', [(120, 60), (125, 0), (10, 0), (10, 75), (70, 90)],
@@ -383,6 +381,8 @@ DERIVED += [
      'A lapwing rising: the lapwing with a wing raised from its back'),
     ('birds', 'cock.2', 'birds/cock.svg', Winged((112, 92), 0.42), '',
      'A cock rising: the cock with a wing raised from its back'),
+    ('birds', 'hen.2', 'birds/hen.svg', Winged((112, 95), 0.42), '',
+     'A hen rising: the hen with a wing raised from its back'),
 ]
 # The tyger in the lion's attitudes: the lion with the tyger's head (snout, tusks and mane).
 ANTELOPE_DROP = [(0, 0), (116, 0), (116, 62), (80, 95), (45, 120), (0, 120)]
@@ -432,6 +432,17 @@ DERIVED += [
                                                          'beasts/bear.hd.svg', (-4, 22), 0.46), '',
      "A bear sejant: the talbot sejant with the bear's head"),
 ]
+# More beasts reguardant: their own heads turned to look back over the shoulder.
+DERIVED += [
+    ('beasts', 'greyhoun.3r', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (40, 4), 0.5, back=True),
+     '', "A greyhound passant reguardant: the talbot passant with the greyhound's head turned to look back"),
+    ('beasts', 'buck.4r', 'beasts/buck.4.svg', Grafted([(0, 0), (120, 0), (120, 60), (75, 85), (70, 140), (0, 140)],
+                                                       'beasts/buck.hd.svg', (30, 30), 0.6, back=True), '',
+     'A stag statant reguardant: the stag statant, its head turned to look back'),
+    ('beasts', 'hind.3r', 'beasts/hind.svg', Grafted([(0, 0), (100, 0), (100, 72), (64, 98), (34, 84), (0, 84)],
+                                                     'beasts/hind.hd.svg', (58, 10), 0.85, back=True), 'doe.3r',
+     'A hind trippant reguardant: the hind trippant, its head turned to look back'),
+]
 # The winged horse (Pegasus) statant and couchant; the griffin sejant and couchant, the lion with
 # the griffin's head and a wing raised from the shoulder.
 DERIVED += [
@@ -448,8 +459,6 @@ DERIVED += [
 ]
 DERIVED += [
     # The fore half of a beast walking or standing, cut behind the shoulder.
-    ('beasts', 'dotter', 'beasts/otter.svg', Demi(95, 'x'), '',
-     'A demi-otter: the otter passant cut off behind the shoulder'),
     ('beasts', 'delephan', 'beasts/elephant.svg', Demi(92, 'x'), '',
      'A demi-elephant: the elephant cut off behind the shoulder'),
     ('beasts', 'dcamel', 'beasts/camel.svg', Demi(105, 'x'), '',
