@@ -896,6 +896,11 @@ TEST(Qualifiers, AttitudeWordsWrittenApartAreRead) {
         // Erect: of a weapon, of a head.
         {"Sable a sword, erect, argent", "Sable a sword erect argent"},
         {"Or a wolf's head erased erect sable", "Or a wolf's head erased erect sable"},
+        // Erect of charges set in a part of the field or about an ordinary: the sword stands so.
+        {"Argent a fess gules, in chief a sword erect sable", "Argent a fess gules, in chief a sword sable"},
+        {"Argent a chevron between three swords erect gules", "Argent a chevron between three swords gules"},
+        {"Argent a cross gules, in the first quarter a sword erect sable",
+         "Argent a cross gules, in the first quarter a sword sable"},
         // The fish embowed and the tyger in the lion's attitudes have pictures of their own.
         {"Azure a salmon embowed argent", "Azure a salmon embowed argent"},
         {"Or a tyger sejant azure", "Or a tyger sejant azure"},
