@@ -59,7 +59,10 @@ bool OrientationRule(DrawingState& s) {
     const bool upright = phrase::Is(s, 0, "palewise") || phrase::Is(s, 0, "erect");
     if ((!bendwise && !fesswise && !upright) || s.rowsDrawn) return false;
     const LevelRecord& level = phrase::Current(s);
-    if (!IsChargeLevel(level) || level.levelKind == kTypeRoundel || level.levelOn) return false;
+    // Charges set in a part of the field or about an ordinary ("in chief a sword erect", "between
+    // three keys erect") turn as those alone do; those lying on an ordinary follow it.
+    const bool charges = NamesACharge(level.levelKind) && level.levelCount > 0;
+    if (!charges || level.levelKind == kTypeRoundel || level.levelOn) return false;
     if (s.level > 0 && phrase::Previous(s).levelOn) return false;  // lying on an ordinary or a charge
     if (bendwise) {
         s.group.turn = ChargeTurn::kBendwise;

@@ -306,7 +306,13 @@ void RulePass(DrawingState& s) {
     }
     if (T(s, 0) == kTypePrefix && S1(s, 0) <= 98) {
         const std::string_view word = W(s, 0);
-        level.levelName.Assign(ToLower(word.substr(0, 1)));
+        // Prefixes add up: "a demi winged horse" (a demi-Pegasus) is dwhorse, "a demi
+        // double-headed eagle" dteagle.
+        if (T(s, -1) == kTypePrefix && S1(s, -1) <= 98) {
+            level.levelName.Append(ToLower(word.substr(0, 1)));
+        } else {
+            level.levelName.Assign(ToLower(word.substr(0, 1)));
+        }
         Use(s, 0);
         ++s.cursor;
         return;

@@ -104,13 +104,17 @@ bool ReadAttitudes(DrawingState& s) {
     LevelRecord& level = Current(s);
     bool any = false;
     auto belongs = [&](int i) {
-        return IsQualifier(s, i) || (s.Type(i) == kTypeAttitude && s.Sub1(i) == s.attitudeOwner);
+        return IsQualifier(s, i) || (s.Type(i) == kTypeAttitude && s.Sub1(i) == s.attitudeOwner) ||
+               GuardantWithoutForm(s, i);
     };
     for (;;) {
         int next = s.cursor + 1;
         if (any && Is(s, 1, "and") && belongs(s.cursor + 2)) next = s.cursor + 2;
         if (!belongs(next)) break;
-        if (IsQualifier(s, next)) {
+        if (GuardantWithoutForm(s, next)) {
+            // A beast's word after a bird: its digit would pick another of the bird's attitudes.
+            ReadNearestAttitude(s, next, true);
+        } else if (IsQualifier(s, next)) {
             if (ApplyQualifier(s, next)) next += WordsOfTheCut(s, next);
             else if (!ReadNearestAttitude(s, next, any)) break;  // no picture for it: left unread
         } else if (AttitudeDrawn(s, next)) {

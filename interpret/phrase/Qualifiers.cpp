@@ -289,14 +289,21 @@ bool AttitudeDrawn(const DrawingState& s, int i) {
 }
 
 bool ReadWithTwoHeads(DrawingState& s) {
-    if (!Is(s, 1, "with") || !Is(s, 2, "two") || !Is(s, 3, "heads")) return false;
+    // "with two heads", or "double-headed" written after the charge ("an eagle double-headed").
+    const int words = Is(s, 1, "with") && Is(s, 2, "two") && Is(s, 3, "heads") ? 3 : Is(s, 1, "twoheaded") ? 1 : 0;
+    if (words == 0) return false;
     LevelRecord& level = Current(s);
-    std::string twoHeaded(1, 't');
-    twoHeaded.append(level.levelName.view());
+    const std::string name(level.levelName.view());
+    // The prefix letter goes after a demi's: a demi-eagle double-headed is dteagle.
+    std::string twoHeaded = "t" + name;
+    if (name.size() > 1 && name[0] == 'd' && PictureExists(s, "dt" + name.substr(1), level.levelVariant.view()))
+        twoHeaded = "dt" + name.substr(1);
     if (!PictureExists(s, twoHeaded, level.levelVariant.view())) return false;
     level.levelName.Assign(twoHeaded);
-    for (int k = 1; k <= 3; ++k) Use(s, k);
-    s.cursor += 4;
+    for (int k = 1; k <= words; ++k) Use(s, k);
+    s.cursor += words;
+    ReadAttitudes(s);  // "an eagle with two heads displayed"
+    ++s.cursor;
     return true;
 }
 
@@ -370,6 +377,12 @@ std::string Filled(std::string_view text, std::initializer_list<std::string_view
 
 }  // namespace
 
+bool GuardantWithoutForm(const DrawingState& s, int i) {
+    return s.Type(i) == kTypeAttitude && s.Sub1(i) == kBeast && s.Sub2(i) == kGuardantCode &&
+           IsOtherChargeWord(s.attitudeOwner) && s.level >= 0 && s.level < kMaxLevels &&
+           !s.levels[static_cast<std::size_t>(s.level)].levelName.view().empty();
+}
+
 bool ReadNearestAttitude(DrawingState& s, int i, bool afterAttitude) {
     if (s.level < 0 || s.level >= kMaxLevels) return false;
     LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
@@ -384,7 +397,8 @@ bool ReadNearestAttitude(DrawingState& s, int i, bool afterAttitude) {
         return true;
     }
     const int owner = s.Sub1(i), code = s.Sub2(i);
-    if (afterAttitude && owner == kBeast && (code == kGuardantCode || code == kCowardCode)) {
+    if (GuardantWithoutForm(s, i) ||
+        (afterAttitude && owner == kBeast && (code == kGuardantCode || code == kCowardCode))) {
         s.messages.Show(Filled(kNearestAttitude, {said, "without it"}));
         return true;
     }

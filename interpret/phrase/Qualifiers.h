@@ -64,9 +64,10 @@ int WordsOfTheCut(const DrawingState& s, int i);
 // Applies the qualifier at index i to the current level when the picture it asks for exists
 // under the state's data folder; whether it did.
 bool ApplyQualifier(DrawingState& s, int i);
-// "an eagle displayed with two heads": the words after the cursor name the two-headed picture
-// (prefix "t", as "double-headed" does). When that picture exists the level's name becomes it,
-// the three words are used and the cursor moves past them; whether it did.
+// "an eagle displayed with two heads", "an eagle double-headed": the words after the cursor name
+// the two-headed picture (prefix "t", as "double-headed" before the charge does; after a demi's
+// "d"). When that picture exists the level's name becomes it, the words are used, the attitudes
+// after them read ("with two heads displayed") and the cursor moves past them; whether it did.
 bool ReadWithTwoHeads(DrawingState& s);
 
 // After the tincture at the cursor, a phrase that adds a part drawn in a picture of its own
@@ -87,6 +88,11 @@ bool AttitudeDrawn(const DrawingState& s, int i);
 // the head or tail of an attitude already read (`afterAttitude`: guardant, reguardant, coward) is
 // read without changing it; the message says which. Whether the word was read so.
 bool ReadNearestAttitude(DrawingState& s, int i, bool afterAttitude);
+// Whether the word at index i is "guardant" (a beast's turn of the head) after a charge of
+// another family, a bird or an object, whose pictures have no guardant form: it is read, the
+// charge drawn as usual and the message says so (ReadNearestAttitude), rather than left unread
+// or taken for the bird's attitude of the same digit (an eagle's 2 is rising).
+bool GuardantWithoutForm(const DrawingState& s, int i);
 
 // Whether placement finds a picture file for `name` and `variant` ("esv" when empty) by the
 // names it tries before falling back to the usual picture: the name without a final "s", cut

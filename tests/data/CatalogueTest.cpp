@@ -599,6 +599,8 @@ constexpr BuiltName kBuiltNames[] = {
     {"castle2", "a castle with two towers", "castle"},
     {"castle4", "a castle with four towers", "castle"},
     {"wiverndn", "a wivern double nowed", "wivern"},
+    {"dwhorse", "a demi winged horse", "horse"},  // prefixes add up: a demi-Pegasus
+    {"dteagle", "a demi twoheaded eagle", "eagle"},
     {"leopli", "a leopard's face jessant-de-lys", "leopard"},
     {"waterbou", "a water bouget", "water"},
     {"falconsb", "a hawk's bell", "bell"},  // the normaliser writes "hawk" as "falcon"

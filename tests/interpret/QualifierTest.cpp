@@ -858,6 +858,10 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
         {"Or a unicorn couchant to sinister guardant argent", "unicorn", "62", "Or a unicorn couchant to sinister argent",
          "No picture of the unicorn guardant: it is drawn without it."},
         {"Sable an owl stooping argent", "owl", "6", "Sable an owl displayed argent", "No picture of the owl stooping: it is drawn displayed."},
+        // A beast's turn of the head after a bird: its digit is the bird's "rising", never read so.
+        {"Azure an eagle guardant or", "eagle", "_", "Azure an eagle or", "No picture of the eagle guardant: it is drawn without it."},
+        {"Azure a falcon close guardant or", "falcon", "3_", "Azure a falcon close or",
+         "No picture of the falcon guardant: it is drawn without it."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -873,6 +877,63 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
     // With no picture in the attitude nor a near one, the word is still left unread.
     const Reading r = Read("Azure a mullet erased or");
     EXPECT_EQ(r.ignored, (Words{"erased"}));
+}
+
+// Attitude words written apart from the charge, in pairs or after a weapon or a head are read:
+// each blazon draws the picture of the one written plainly beside it, and no word is left unread.
+TEST(Qualifiers, AttitudeWordsWrittenApartAreRead) {
+    struct Case { const char* blazon; const char* plainly; };
+    const Case cases[] = {
+        // Written apart: a name for the attitude, commas around it, the tincture in the name.
+        {"Gules a lion of England", "Gules a lion passant guardant or"},
+        {"Gules a lion of England or", "Gules a lion passant guardant or"},
+        {"Gules three lions of England passant guardant", "Gules three lions passant guardant or"},
+        {"Vert a lion, rampant, or", "Vert a lion rampant or"},
+        {"Azure a stag at gaze or", "Azure a stag statant guardant or"},
+        {"Azure a stag, lodged, or", "Azure a stag couchant or"},
+        {"Azure a hind trippant or", "Azure a hind passant or"},
+        {"Or two lions combatant gules", "Or two lions rampant combatant gules"},
+        // Erect: of a weapon, of a head.
+        {"Sable a sword, erect, argent", "Sable a sword erect argent"},
+        {"Or a wolf's head erased erect sable", "Or a wolf's head erased erect sable"},
+        // Erect of charges set in a part of the field or about an ordinary: the sword stands so.
+        {"Argent a fess gules, in chief a sword erect sable", "Argent a fess gules, in chief a sword sable"},
+        {"Argent a chevron between three swords erect gules", "Argent a chevron between three swords gules"},
+        {"Argent a cross gules, in the first quarter a sword erect sable",
+         "Argent a cross gules, in the first quarter a sword sable"},
+        // The fish embowed and the tyger in the lion's attitudes have pictures of their own.
+        {"Azure a salmon embowed argent", "Azure a salmon embowed argent"},
+        {"Or a tyger sejant azure", "Or a tyger sejant azure"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing blazoned, written;
+        blazoned.Draw(c.blazon);
+        written.Draw(c.plainly);
+        EXPECT_TRUE(blazoned.trace.ignoredWords.empty());
+        EXPECT_TRUE(written.trace.ignoredWords.empty());
+        EXPECT_TRUE(blazoned.sink.messages.empty());
+        EXPECT_TRUE(blazoned.s().picture == written.s().picture);
+    }
+}
+
+// Prefixes add up, and "double-headed" may follow the charge: each blazon draws its picture with
+// every word read.
+TEST(Qualifiers, PrefixesAddUpBeforeOrAfterTheCharge) {
+    struct Case { const char* blazon; const char* picture; };
+    const Case cases[] = {
+        {"Or a demi-Pegasus azure", "dwhorse.esv"},
+        {"Or a demi double-headed eagle sable", "dteagle.esv"},
+        {"Or an eagle double-headed displayed sable", "teagle.1"},
+        {"Or an eagle with two heads displayed sable", "teagle.1"},
+        {"Or a demi eagle double-headed sable", "dteagle.esv"},
+        {"Or a winged horse azure", "whorse.esv"},
+    };
+    for (const Case& c : cases) {
+        const Reading r = Read(c.blazon);
+        EXPECT_EQ(r.picture, c.picture) << c.blazon << " tried:" << r.story;
+        EXPECT_EQ(r.ignored, Words{}) << c.blazon;
+    }
 }
 
 }  // namespace

@@ -67,8 +67,20 @@ class Grafted:
     turned to face sinister (`at` is still its box's top left corner): a head looking back over
     the shoulder, reguardant."""
 
-    def __init__(self, drop, part, at, size, back=False):
+    def __init__(self, drop, part, at, size, back=False, wing=None, wing_size=0.5):
         self.drop, self.part, self.at, self.size, self.turn, self.back = drop, part, at, size, 0.0, back
+        # With `wing`, the winged unicorn's wing is raised from that point too (a griffin made
+        # of a beast): as Winged's `shoulder` and `size`.
+        self.wing, self.wing_size = wing, wing_size
+
+
+class Bent:
+    """The source bent along an arc of `radius` about the middle of its length, the middle raised
+    and both ends lowered: a fish embowed. Lengths along the middle line are kept; every path is
+    cut in short pieces first so that its curves follow the bend."""
+
+    def __init__(self, radius):
+        self.radius, self.turn = radius, 0.0
 
 
 class Head:
@@ -333,6 +345,128 @@ DERIVED += heads('birds', 'dove', 'birds/dove.svg', [(100, 66), (112, 8), (30, 8
 DERIVED += heads('birds', 'chough', 'birds/chough.svg', [(115, 78), (115, 0), (0, 0), (0, 80), (60, 82)],
                  "A chough's")
 
+# Fish embowed: the naiant fish bent in an arc, the back raised, head and tail lowered.
+DERIVED += [
+    ('birds', 'salmon.em', 'birds/salmon.svg', Bent(110), '',
+     'A salmon embowed: the salmon naiant bent in an arc, head and tail lowered'),
+    ('birds', 'trout.em', 'birds/trout.svg', Bent(115), '',
+     'A trout embowed: the trout naiant bent in an arc, head and tail lowered'),
+    ('birds', 'fish.em', 'birds/fish.svg', Bent(110), 'fishe.em roach.em roache.em barbel.em herring.em',
+     'A fish embowed: the fish naiant bent in an arc, head and tail lowered'),
+    ('birds', 'luce.em', 'birds/luce.svg', Bent(110), 'pike.em',
+     'A luce (a pike) embowed: the luce naiant bent in an arc, head and tail lowered'),
+    ('birds', 'eel.em', 'birds/eel.svg', Bent(90), 'conger.em',
+     'An eel embowed: the eel naiant bent in an arc, head and tail lowered'),
+]
+# More heads couped and erased of beasts, birds and fish.
+DERIVED += heads('birds', 'dolphin', 'birds/dolphin.svg', [(95, 20), (0, 20), (0, 180), (95, 180)], "A dolphin's")
+DERIVED += heads('birds', 'duck', 'birds/duck.svg', [(85, 80), (85, 15), (0, 15), (0, 70), (45, 95)], "A duck's")
+DERIVED += heads('birds', 'lapwing', 'birds/lapwing.svg', [(120, 60), (125, 0), (10, 0), (10, 75), (70, 90)],
+                 "A lapwing's")
+# More birds rising: the bird close with a wing raised from its back.
+DERIVED += [
+    ('birds', 'heron.2', 'birds/heron.svg', Winged((110, 95), 0.45), '',
+     'A heron rising: the heron with a wing raised from its back, about to take flight'),
+    ('birds', 'crane.2', 'birds/crane.svg', Winged((110, 90), 0.45), 'stork.2',
+     'A crane (a stork) rising: the crane with a wing raised from its back'),
+    ('birds', 'cormoran.2', 'birds/cormoran.svg', Winged((95, 95), 0.45), '',
+     'A cormorant rising: the cormorant with a wing raised from its back'),
+    ('birds', 'chough.2', 'birds/chough.svg', Winged((110, 70), 0.45), '',
+     'A chough rising: the chough with a wing raised from its back'),
+    ('birds', 'popinjay.2', 'birds/popinjay.svg', Winged((120, 80), 0.45), '',
+     'A popinjay (a parrot) rising: the popinjay with a wing raised from its back'),
+    ('birds', 'duck.2', 'birds/duck.svg', Winged((120, 80), 0.45), '',
+     'A duck rising: the duck with a wing raised from its back, about to take flight'),
+    ('birds', 'lapwing.2', 'birds/lapwing.svg', Winged((110, 80), 0.45), '',
+     'A lapwing rising: the lapwing with a wing raised from its back'),
+    ('birds', 'cock.2', 'birds/cock.svg', Winged((112, 92), 0.42), '',
+     'A cock rising: the cock with a wing raised from its back'),
+    ('birds', 'hen.2', 'birds/hen.svg', Winged((112, 95), 0.42), '',
+     'A hen rising: the hen with a wing raised from its back'),
+]
+# The tyger in the lion's attitudes: the lion with the tyger's head (snout, tusks and mane).
+ANTELOPE_DROP = [(0, 0), (116, 0), (116, 62), (80, 95), (45, 120), (0, 120)]
+HORSE_MANE = [(0, -10), (112, -10), (122, 72), (72, 95), (0, 95)]
+HORSE_HEAD = [(0, -10), (78, -10), (84, 50), (72, 88), (0, 88)]
+DERIVED += [
+    ('lions', 'tyger.1', 'lions/lion.svg', Grafted([(45, 0), (150, 0), (150, 92), (100, 98), (75, 90), (55, 80), (45, 50)],
+                                                   'lions/tyger.hd.svg', (48, 16), 1.12), '',
+     "A tyger rampant: the lion rampant with the tyger's head, snout, tusks and mane"),
+    ('lions', 'tyger.4', 'lions/lion.4.svg', Grafted([(15, 0), (125, 0), (125, 55), (95, 72), (45, 72), (15, 60)],
+                                                     'lions/tyger.hd.svg', (16, 4), 1.15), '',
+     "A tyger statant: the lion statant with the tyger's head"),
+    ('lions', 'tyger.5', 'lions/lion.5.svg', Grafted([(15, 0), (125, 0), (125, 88), (60, 92), (15, 85)],
+                                                     'lions/tyger.hd.svg', (14, 10), 1.2), '',
+     "A tyger sejant: the lion sejant with the tyger's head"),
+    ('lions', 'tyger.6', 'lions/lion.6.svg', Grafted([(20, 0), (125, 0), (125, 62), (90, 74), (40, 74), (20, 58)],
+                                                     'lions/tyger.hd.svg', (18, 2), 1.12), '',
+     "A tyger couchant: the lion couchant with the tyger's head"),
+    # The hoofed beasts statant, and the heraldic antelope in the unicorn's attitudes.
+    ('lions', 'unicorn.4', 'beasts/horse.4.svg', Grafted(HORSE_HEAD, 'lions/unicorn.hd.svg', (-2, -25), 0.55), '',
+     "A unicorn statant: the horse statant with the unicorn's head, horn and beard"),
+    ('beasts', 'hind.4', 'beasts/buck.4.svg', Grafted([(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)],
+                                                      'beasts/hind.hd.svg', (0, 58), 0.82), 'doe.4',
+     "A hind statant: the stag statant with the hind's head, no antlers"),
+    ('lions', 'antelope.3', 'lions/unicorn.3.svg', Grafted(ANTELOPE_DROP, 'lions/antelope.hd.svg', (2, 22), 1.05), '',
+     "An antelope passant: the unicorn passant with the heraldic antelope's head"),
+    ('lions', 'antelope.6', 'lions/unicorn.6.svg', Grafted(ANTELOPE_DROP, 'lions/antelope.hd.svg', (2, 22), 1.05), '',
+     "An antelope couchant: the unicorn couchant with the heraldic antelope's head"),
+    ('lions', 'antelope.4', 'beasts/horse.4.svg', Grafted(HORSE_MANE, 'lions/antelope.hd.svg', (-4, 2), 1.05), '',
+     "An antelope statant: the horse statant with the heraldic antelope's head"),
+    ('lions', 'antelope.7', 'lions/antelope.3.svg', Turn(32), '',
+     'An antelope salient: the antelope passant reared up to spring, the hind feet on the ground'),
+]
+DERIVED += heads('birds', 'hen', 'birds/hen.svg', [(115, 75), (115, 10), (25, 10), (25, 70), (65, 92)], "A hen's")
+DERIVED += [
+    # More demi-charges: the demi-tyger; demi-birds cut below the wings.
+    ('lions', 'dtyger', 'lions/tyger.1.svg', Demi(152), 'dtyger.1',
+     'A demi-tyger rampant: the tyger rampant cut off across the waist'),
+    ('birds', 'dteagle', 'birds/teagle.svg', Demi(140), 'dteagle.1',
+     'A demi-eagle double-headed displayed: the double-headed eagle cut off below the wings'),
+    ('birds', 'dfalcon', 'birds/falcon.2.svg', Demi(150), 'dfalcon.2',
+     'A demi-falcon rising: the falcon rising cut off below the wings'),
+    ('birds', 'dswan', 'birds/swan.2.svg', Demi(135), 'dswan.2',
+     'A demi-swan rising: the swan rising cut off across the body, the wing raised'),
+    # The bear sejant: the talbot sejant with the bear's head, as the wolf sejant is made.
+    ('beasts', 'bear.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
+                                                         'beasts/bear.hd.svg', (-4, 22), 0.46), '',
+     "A bear sejant: the talbot sejant with the bear's head"),
+]
+# More beasts reguardant: their own heads turned to look back over the shoulder.
+DERIVED += [
+    ('beasts', 'greyhoun.3r', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (40, 4), 0.5, back=True),
+     '', "A greyhound passant reguardant: the talbot passant with the greyhound's head turned to look back"),
+    ('beasts', 'buck.4r', 'beasts/buck.4.svg', Grafted([(0, 0), (120, 0), (120, 60), (75, 85), (70, 140), (0, 140)],
+                                                       'beasts/buck.hd.svg', (30, 30), 0.6, back=True), '',
+     'A stag statant reguardant: the stag statant, its head turned to look back'),
+    ('beasts', 'hind.3r', 'beasts/hind.svg', Grafted([(0, 0), (100, 0), (100, 72), (64, 98), (34, 84), (0, 84)],
+                                                     'beasts/hind.hd.svg', (58, 10), 0.85, back=True), 'doe.3r',
+     'A hind trippant reguardant: the hind trippant, its head turned to look back'),
+]
+# The winged horse (Pegasus) statant and couchant; the griffin sejant and couchant, the lion with
+# the griffin's head and a wing raised from the shoulder.
+DERIVED += [
+    ('beasts', 'whorse.4', 'beasts/horse.4.svg', Winged((100, 92), 0.5), '',
+     'A winged horse (Pegasus) statant: the horse statant with a wing raised from the shoulder'),
+    ('beasts', 'whorse.6', 'beasts/horse.6.svg', Winged((100, 88), 0.45), '',
+     'A winged horse (Pegasus) couchant: the horse couchant with a wing raised from the shoulder'),
+    ('lions', 'griffin.6', 'lions/lion.6.svg', Grafted([(0, 0), (125, 0), (125, 62), (90, 74), (40, 74), (0, 66)],
+                                                       'lions/griffin.hd.svg', (14, -4), 0.6, wing=(118, 62), wing_size=0.42),
+     '', "A griffin couchant: the lion couchant with the griffin's head and ears, a wing raised"),
+    ('lions', 'griffin.5', 'lions/lion.5.svg', Grafted([(15, 0), (125, 0), (125, 88), (60, 92), (15, 85)],
+                                                       'lions/griffin.hd.svg', (8, 4), 0.66, wing=(118, 96), wing_size=0.5),
+     '', "A griffin sejant: the lion sejant with the griffin's head and ears, a wing raised"),
+]
+DERIVED += [
+    # The fore half of a beast walking or standing, cut behind the shoulder.
+    ('beasts', 'delephan', 'beasts/elephant.svg', Demi(92, 'x'), '',
+     'A demi-elephant: the elephant cut off behind the shoulder'),
+    ('beasts', 'dcamel', 'beasts/camel.svg', Demi(105, 'x'), '',
+     'A demi-camel: the camel cut off behind the shoulder'),
+    ('beasts', 'dwhorse', 'beasts/whorse.svg', Demi(150, tilt=-30), 'dwhorse.1',
+     'A demi-Pegasus: the winged horse rearing cut off across the waist, the wing raised'),
+]
+
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
 # Root attributes that belong to the picture, not to what is drawn.
@@ -471,12 +605,15 @@ def derive(folder, name, source, how, also, title):
                           renamed(part, '-p'), '  </g>'])
     else:
         ch_defs = []
-    if isinstance(how, Winged):
-        (x, y), k = how.shoulder, how.size
+    wing_at = how.shoulder if isinstance(how, Winged) else getattr(how, 'wing', None)
+    if wing_at:
+        (x, y), k = wing_at, how.size if isinstance(how, Winged) else how.wing_size
         body += '\n'.join(['', '  <!-- the wing, raised from the shoulder (the winged unicorn\'s) -->',
                            '  <g transform="translate(%s %s) scale(%s %s)">' % (
                                fmt(x + k * WING_BASE[0]), fmt(y - k * WING_BASE[1]), fmt(-k), fmt(k)),
                            wing_drawing(), '  </g>'])
+    if isinstance(how, Bent):
+        return derive_bent(folder, name, source, how, also, title, box, inherit, body)
     if isinstance(how, Head):
         return derive_head(folder, name, source, how, also, title, box, inherit, body)
     turn = how.turn
@@ -539,6 +676,93 @@ def derive_head(folder, name, source, how, also, title, box, inherit, body):
                       '  <!-- the head of the source, within the outline -->',
                       '  <g clip-path="url(#%s-inner)">' % ident, body, '  </g>',
                       '  </g>']
+    return ch
+
+
+NUMBER = re.compile(r'-?[0-9]*\.?[0-9]+(?:[eE]-?[0-9]+)?')
+
+
+def bend_point(p, how, mid):
+    """Where the point p lies once the drawing is bent about mid (the middle of its centre line)."""
+    (x, y), (mx, my), r = p, mid, how.radius
+    phi = (x - mx) / r
+    dist = r + (my - y)
+    return mx + dist * math.sin(phi), my + r - dist * math.cos(phi)
+
+
+def bent_path(d, how, mid):
+    """The path data d (absolute M, L, C and Z only) bent: lines cut in eight, curves in four."""
+    tokens = re.findall(r'[A-Za-z]|' + NUMBER.pattern, d)
+    out, i, cur, start = [], 0, (0.0, 0.0), (0.0, 0.0)
+
+    def take(n):
+        nonlocal i
+        vals = [float(t) for t in tokens[i:i + 2 * n]]
+        i += 2 * n
+        return [(vals[2 * k], vals[2 * k + 1]) for k in range(n)]
+
+    def put(cmd, pts):
+        out.append(cmd + ' ' + ' '.join('%s,%s' % tuple(fmt(v) for v in bend_point(q, how, mid)) for q in pts))
+    cmd = None
+    while i < len(tokens):
+        t = tokens[i]
+        if t.isalpha():
+            assert t in 'MLCZ', 'bent: path command %s not handled' % t
+            cmd = t
+            i += 1
+            if cmd == 'Z':
+                out.append('Z')
+                cur = start
+                continue
+        if cmd == 'M':
+            (cur,) = take(1)
+            start = cur
+            put('M', [cur])
+            cmd = 'L'
+        elif cmd == 'L':
+            (q,) = take(1)
+            for k in range(1, 9):
+                put('L', [(cur[0] + (q[0] - cur[0]) * k / 8.0, cur[1] + (q[1] - cur[1]) * k / 8.0)])
+            cur = q
+        elif cmd == 'C':
+            c1, c2, q = take(3)
+            pieces = [(cur, c1, c2, q)]
+            for _ in range(2):
+                halves = []
+                for a, b, c, e in pieces:
+                    ab, bc, ce = [((u[0] + v[0]) / 2, (u[1] + v[1]) / 2) for u, v in ((a, b), (b, c), (c, e))]
+                    abc, bce = ((ab[0] + bc[0]) / 2, (ab[1] + bc[1]) / 2), ((bc[0] + ce[0]) / 2, (bc[1] + ce[1]) / 2)
+                    m = ((abc[0] + bce[0]) / 2, (abc[1] + bce[1]) / 2)
+                    halves += [(a, ab, abc, m), (m, bce, ce, e)]
+                pieces = halves
+            for _, b, c, e in pieces:
+                put('C', [b, c, e])
+            cur = q
+        else:
+            raise AssertionError('bent: numbers with no command')
+    return ' '.join(out)
+
+
+def derive_bent(folder, name, source, how, also, title, box, inherit, body):
+    mid = (box[0] + box[2] / 2.0, box[1] + box[3] / 2.0)
+    assert 'transform' not in body, 'bent: %s has transforms' % source
+    body = re.sub(r'\bd="([^"]*)"', lambda m: 'd="%s"' % bent_path(m.group(1), how, mid), body, flags=re.S)
+
+    def circle(m):
+        x, y = bend_point((float(m.group(1)), float(m.group(2))), how, mid)
+        return 'cx="%s" cy="%s"' % (fmt(x), fmt(y))
+    body = re.sub(r'cx="([^"]+)" cy="([^"]+)"', circle, body)
+    # The box of the bent drawing: every point of it, and the outline's width round it.
+    pts = [(float(a), float(b)) for a, b in re.findall(r'(' + NUMBER.pattern + '),(' + NUMBER.pattern + ')', body)]
+    pts += [(float(a), float(b)) for a, b in re.findall(r'cx="([^"]+)" cy="([^"]+)"', body)]
+    x0, y0 = min(p[0] for p in pts) - 4, min(p[1] for p in pts) - 4
+    w, h = max(p[0] for p in pts) + 4 - x0, max(p[1] for p in pts) + 4 - y0
+    k = min(1.0, math.sqrt(MAX_AREA / (w * h)))
+    ch = Charge(folder, name, int(math.floor(w * k)), int(math.floor(h * k)), title, also or None)
+    ch.note('Made from %s by tools/geometric/derived.py: bent along an arc.' % source)
+    g_attrs = ''.join(' %s="%s"' % kv for kv in sorted(inherit.items()))
+    ch.body_lines += ['  <g transform="scale(%s) translate(%s %s)"%s>' % (fmt(k), fmt(-x0), fmt(-y0), g_attrs),
+                      body, '  </g>']
     return ch
 
 
