@@ -330,6 +330,18 @@ void OnSaltire(DrawingState& s, const LevelRecord& level, int n) {
     }
 }
 
+// The honour point lies between the chief point and the fess point, the nombril point between
+// the fess point and the base point; one charge there is smaller than one alone on the field.
+constexpr int kHonourPointPercent = 33, kNombrilPointPercent = 64;
+constexpr float kChargeAtAPoint = 0.6f;
+
+void AtAPointOfThePale(DrawingState& s, int n) {
+    if (n != 1) return;  // more than one: set out in the field as the count falls
+    const ShieldGeometry& g = s.geometry;
+    const int percent = s.shapeCode == kInHonourPoint ? kHonourPointPercent : kNombrilPointPercent;
+    Place(s, g.W2, g.H * percent / 100, kChargeAtAPoint);
+}
+
 }  // namespace
 
 void ChargesOnOrdinary(DrawingState& s) {
@@ -358,6 +370,8 @@ void ChargesOnOrdinary(DrawingState& s) {
         case kInNamedQuarters: InNamedQuarters(s, level, n); break;
         case kInAnnulo: InAnnuloLayout(s, n); break;
         case ShapeCode::kOrle: OnOrleLayout(s, n); break;
+        case kInHonourPoint:
+        case kInNombrilPoint: AtAPointOfThePale(s, n); break;
         case kInChiefPointBetweenBendlets:
             if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
             break;

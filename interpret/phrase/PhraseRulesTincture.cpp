@@ -13,6 +13,7 @@
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/PointWords.h"
 #include "interpret/phrase/OrdinaryPositionWords.h"
 #include "interpret/phrase/Reversed.h"
 #include "interpret/phrase/Qualifiers.h"
@@ -351,6 +352,7 @@ void TinctureFollowUp(DrawingState& s) {
     if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
     ContournyAfterTincture(s);  // "a lion rampant gules contourny"
     ReversedAfterTincture(s);   // "a sword argent reversed"
+    PointAfterTincture(s);      // "an arrow argent point upward"
     if (ReadOrdinaryPosition(s, 1)) ++s.cursor;  // "a fess gules enhanced"
     VoidedAfterTincture(s);     // "a bend gules voided"
     if (CompleteAtTheEnd(s, s.wordCount - 1)) return;
