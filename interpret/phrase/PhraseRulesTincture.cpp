@@ -13,6 +13,7 @@
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/MemberTurns.h"
 #include "interpret/phrase/PointWords.h"
 #include "interpret/phrase/OrdinaryPositionWords.h"
 #include "interpret/phrase/Reversed.h"
@@ -353,6 +354,7 @@ void TinctureFollowUp(DrawingState& s) {
     ContournyAfterTincture(s);  // "a lion rampant gules contourny"
     ReversedAfterTincture(s);   // "a sword argent reversed"
     PointAfterTincture(s);      // "an arrow argent point upward"
+    MemberTurnsAfterTincture(s);  // "three doloires gules, those in chief addorsed"
     if (ReadOrdinaryPosition(s, 1)) ++s.cursor;  // "a fess gules enhanced"
     VoidedAfterTincture(s);     // "a bend gules voided"
     if (CompleteAtTheEnd(s, s.wordCount - 1)) return;

@@ -227,3 +227,60 @@ TEST(PlacesInWords, IssuantFromTheBase) {
 
 }  // namespace
 }  // namespace esc::test
+
+namespace esc::test {
+namespace {
+
+// Whether the box of half-size r about (x, y) is painted alike in both drawings.
+bool SameAbout(const Drawing& a, const Drawing& b, int x, int y, int r) {
+    for (int j = -r; j <= r; ++j)
+        for (int i = -r; i <= r; ++i)
+            if (!(a.At(x + i, y + j) == b.At(x + i, y + j))) return false;
+    return true;
+}
+
+// "those in chief addorsed", "those in base reversed": only the members of that row turn, the
+// pair in chief back to back or face to face, the rest as the group stands.
+TEST(MemberTurns, OnlyTheMembersOfTheRowNamed) {
+    struct Case {
+        const char* blazon;
+        std::vector<bool> mirrored;
+    };
+    const std::vector<Case> cases = {
+        {"Argent three axes gules, those in chief addorsed", {false, true, false}},
+        {"Argent three lions rampant gules, those in chief combatant", {true, false, false}},
+        {"Argent three lions rampant gules, the two in chief respectant", {true, false, false}},
+        {"Or three eagles sable those in base contourny", {false, false, true}},
+        {"Or four eagles sable those in base addorsed", {false, false, false, true}},
+        // A pair whose parts turn out is back to back; in, face to face.
+        {"Argent two axes gules, the blades outward", {false, true}},
+        {"Argent two axes addorsed gules, the blades outwards", {false, true}},
+        {"Argent two axes gules their blades inward", {true, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), c.mirrored.size());
+        for (std::size_t i = 0; i < placed.size(); ++i) EXPECT_EQ(placed[i].mirrored, c.mirrored[i]) << i;
+    }
+    // Reversed: the one in base is the reversed group's, those in chief the plain group's.
+    Drawing some, all, none;
+    some.DrawClean("Or three harps gules those in base reversed");
+    all.DrawClean("Or three harps reversed gules");
+    none.DrawClean("Or three harps gules");
+    const auto placed = AllPlacements(some);
+    ASSERT_EQ(placed.size(), 3u);
+    EXPECT_TRUE(SameAbout(some, all, placed[2].x, placed[2].y, 30));
+    EXPECT_FALSE(SameAbout(some, none, placed[2].x, placed[2].y, 30));
+    EXPECT_TRUE(SameAbout(some, none, placed[0].x, placed[0].y, 30));
+    // A row of one has no pair to turn back to back: left unread.
+    none.Draw("Or three harps gules those in base addorsed");
+    EXPECT_FALSE(WordUsed(none, "addorsed"));
+    none.Draw("Argent two axes addorsed gules the blades inward");
+    EXPECT_FALSE(WordUsed(none, "inward"));
+}
+
+}  // namespace
+}  // namespace esc::test
