@@ -6,6 +6,7 @@
 #include "interpret/layout/SpotLayout.h"
 #include "interpret/phrase/ChargeKinds.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/PointWords.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc {
@@ -17,7 +18,7 @@ using phrase::Use;
 
 namespace {
 
-enum class TurnWord { kNone, kAddorsed, kFacing, kReversed, kToSinister };
+enum class TurnWord { kNone, kAddorsed, kFacing, kReversed, kToSinister, kAsTheyStand };
 
 TurnWord TurnAt(const DrawingState& s, int k) {
     if (Is(s, k, "addorsed")) return TurnWord::kAddorsed;
@@ -27,10 +28,12 @@ TurnWord TurnAt(const DrawingState& s, int k) {
     return TurnWord::kNone;
 }
 
-// The words from W+k: "those in chief", "that in base", "the two in chief", then a turn. How many
-// they are (0: none); `inChief` says which row they name.
+// The words from W+k: "those in chief", "that in base", "the two in chief", then a turn (or
+// the way their points go: "with those in chief pointing downward"). How many they are (0:
+// none); `inChief` says which row they name.
 int ReadMemberWords(const DrawingState& s, int k, bool& inChief, TurnWord& turn) {
     int i = k;
+    if (Is(s, i, "with") && Is(s, i + 1, "those")) ++i;
     if (Is(s, i, "those") || Is(s, i, "that")) {
         ++i;
     } else if (Is(s, i, "the") && T(s, i + 1) == kTypeNumber) {
@@ -42,8 +45,12 @@ int ReadMemberWords(const DrawingState& s, int k, bool& inChief, TurnWord& turn)
     inChief = Is(s, i + 1, "chief");
     i += 2;
     turn = TurnAt(s, i);
-    if (turn == TurnWord::kNone) return 0;
-    return i - k + 1;
+    if (turn != TurnWord::kNone) return i - k + 1;
+    bool over = false;
+    const int pointWords = PointOverWords(s, i, over);
+    if (pointWords == 0) return 0;
+    turn = over ? TurnWord::kReversed : TurnWord::kAsTheyStand;
+    return i - k + pointWords;
 }
 
 bool ReadMemberTurns(DrawingState& s, int k) {
@@ -73,7 +80,8 @@ bool ReadMemberTurns(DrawingState& s, int k) {
             case TurnWord::kFacing: t.mirror = t.mirror != (m == 0); break;
             case TurnWord::kReversed: t.flip = !t.flip; break;
             case TurnWord::kToSinister: t.mirror = !t.mirror; break;
-            case TurnWord::kNone: break;
+            case TurnWord::kNone:
+            case TurnWord::kAsTheyStand: break;
         }
     }
     for (int i = 0; i < words; ++i) Use(s, k + i);

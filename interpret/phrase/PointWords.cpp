@@ -111,6 +111,16 @@ bool ReadPoint(DrawingState& s, int k) {
 
 }  // namespace
 
+int PointOverWords(const DrawingState& s, int k, bool& over) {
+    Way way = Way::kNone;
+    const int words = ReadPointWords(s, k, way);
+    if (words == 0 || (way != Way::kUp && way != Way::kDown) || s.level >= kMaxLevels) return 0;
+    const Way drawn = DrawnWay(s.levels[static_cast<std::size_t>(s.level)].levelName.view());
+    if (drawn == Way::kNone) return 0;
+    over = drawn != way;
+    return words;
+}
+
 bool PointRule(DrawingState& s) { return ReadPoint(s, 0); }
 
 void PointAfterTincture(DrawingState& s) {

@@ -14,5 +14,9 @@ namespace esc {
 bool PointRule(DrawingState& state);
 // The same for the words after the tincture ("an arrow argent point upward"), from W+1.
 void PointAfterTincture(DrawingState& state);
+// The point words at W+k naming up or down ("pointing downward", "points in base") for the
+// current level's charges: how many words they are (0: none, or no point to turn), and whether
+// they turn the pictures over.
+int PointOverWords(const DrawingState& state, int k, bool& over);
 
 }  // namespace esc

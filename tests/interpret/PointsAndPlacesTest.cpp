@@ -278,6 +278,16 @@ TEST(MemberTurns, OnlyTheMembersOfTheRowNamed) {
     // A row of one has no pair to turn back to back: left unread.
     none.Draw("Or three harps gules those in base addorsed");
     EXPECT_FALSE(WordUsed(none, "addorsed"));
+    // "with those in chief pointing downward": the hilts of the two in chief above them, of the
+    // one in base below it (a dagger is drawn point up).
+    Drawing daggers;
+    daggers.DrawClean("Argent a chevron gules between three daggers azure hilted or, with those in chief pointing downward");
+    const auto three = AllPlacements(daggers);
+    ASSERT_EQ(three.size(), 3u);
+    const Rgb gold = Colour(kOr);
+    for (std::size_t i = 0; i < 2; ++i)
+        EXPECT_GT(OnSide(daggers, three[i], Side::kAbove, 50, gold), OnSide(daggers, three[i], Side::kBelow, 50, gold));
+    EXPECT_GT(OnSide(daggers, three[2], Side::kBelow, 50, gold), OnSide(daggers, three[2], Side::kAbove, 50, gold));
     none.Draw("Argent two axes addorsed gules the blades inward");
     EXPECT_FALSE(WordUsed(none, "inward"));
 }
