@@ -14,6 +14,7 @@
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/phrase/MemberTurns.h"
+#include "interpret/phrase/PlacementWords.h"
 #include "interpret/phrase/PointWords.h"
 #include "interpret/phrase/OrdinaryPositionWords.h"
 #include "interpret/phrase/Reversed.h"
@@ -389,6 +390,9 @@ void TinctureFollowUp(DrawingState& s) {
         s.cursor += 2;
     }
     if (CompleteAtTheEnd(s, s.wordCount)) return;
+    // "a chevron between three roses gules, two and one": the rows the charges between stand in
+    // anyway, not rows over the whole field.
+    if (T(s, 0) == kTypeNumber && BetweenRowsRule(s) && CompleteAtTheEnd(s, s.wordCount)) return;
     if (T(s, 0) == kTypeNumber && (T(s, 1) == kTypeNumber || Is(s, 1, "and"))) {
         ReadRows(s);
         PassTheGroupsTincture(s);

@@ -67,7 +67,8 @@ int ReadPointWords(const DrawingState& s, int k, Way& way) {
         way = Way::kDown;
     } else if (Is(s, i, "dexter")) {
         way = Way::kDexter;
-    } else if (Is(s, i, "sinister")) {
+    } else if (Is(s, i, "sinister") || (!toward && Is(s, i, "contourny"))) {
+        // "to the sinister" reaches here as "contourny".
         way = Way::kSinister;
     } else {
         return 0;
@@ -77,7 +78,7 @@ int ReadPointWords(const DrawingState& s, int k, Way& way) {
 }
 
 // Turns the current level's charges so that their points go `way`. A quarter turn lays the top
-// of a picture to the dexter; turned over first, its foot.
+// of a picture to the dexter; mirrored, to the sinister.
 void TurnThePoints(DrawingState& s, Way drawn, Way way) {
     switch (way) {
         case Way::kUp:
@@ -88,8 +89,8 @@ void TurnThePoints(DrawingState& s, Way drawn, Way way) {
         case Way::kSinister:
             s.group.turn = ChargeTurn::kFesswise;
             s.group.upright = false;
-            // The point up and turned a quarter goes to the dexter; for the sinister, over first.
-            if ((drawn == Way::kUp) != (way == Way::kDexter)) s.reversedCharges = !s.reversedCharges;
+            // The point up and turned a quarter goes to the dexter, the point down to the sinister.
+            if ((drawn == Way::kUp) != (way == Way::kDexter)) s.sinisterCharges = !s.sinisterCharges;
             return;
         case Way::kNone: return;
     }

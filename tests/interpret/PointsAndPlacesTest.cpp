@@ -151,11 +151,11 @@ TEST(PlacesInWords, DrawnAsThePlaceTheyName) {
         {"Or, a chief purpure, in the lower part a mullet azure", "Or, a chief purpure, in base a mullet azure"},
         {"Argent in the upper part three roses gules", "Argent in chief three roses gules"},
         {"Azure three escutcheons or placed two and one", "Azure three escutcheons or two and one"},
-        {"Argent three roses gules, one in chief and two in base", "Argent three roses gules one and two"},
         {"Argent a chevron between three roses gules, two in chief and one in base",
          "Argent a chevron between three roses gules"},
         {"Argent a fess between three roses gules two in fesse and one in base", "Argent a fess between three roses gules"},
-        {"Argent a bend gules in the sinister fess point a mullet azure", "Argent a bend gules in sinister a mullet azure"},
+        {"Per pale argent and gules, in the sinister fess point a mullet or", "Per pale argent and gules in sinister a mullet or"},
+        {"Or in the dexter fess point a lion rampant azure", "Or in dexter a lion rampant azure"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.printed);
