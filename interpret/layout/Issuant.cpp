@@ -54,9 +54,12 @@ int FromTheBaseWords(const DrawingState& s) {
 }
 
 // Demi-charges are drawn cut at the waist, which is what rises from the edge; a lion issuant
-// is a demi-lion.
-bool RisesFromAnEdge(std::string_view name) {
-    return name.rfind("demi", 0) == 0 || name == "lion" || name == "lions";
+// is a demi-lion. "demi sun" in two words is named "dsun": a "d" before the name of a charge.
+bool RisesFromAnEdge(const DrawingState& s, std::string_view name) {
+    if (name.rfind("demi", 0) == 0 || name == "lion" || name == "lions") return true;
+    if (name.size() < 2 || name[0] != 'd' || s.vocabulary == nullptr) return false;
+    const VocabularyRow* row = s.vocabulary->Lookup(LookupKey(name.substr(1)));
+    return row != nullptr && (row->type == kTypeCharge || IsOtherChargeWord(row->type));
 }
 
 }  // namespace
@@ -86,7 +89,7 @@ bool IssuantRule(DrawingState& s) {
         return true;
     }
     if (level.levelCount < 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
-    if (!RisesFromAnEdge(level.levelName.view())) return false;
+    if (!RisesFromAnEdge(s, level.levelName.view())) return false;
     if (fromTheBase > 0 && !level.levelIn && !level.levelOn) {
         // "a demi-sun issuant from the base", "a demi-lion issuant in base".
         level.levelIn = true;
@@ -110,7 +113,7 @@ bool IssuantLayout(DrawingState& s) {
     PictureExtent picture;
     // A charge that is no demi-charge stands whole in the place named ("issuant from the base a
     // tower": the tower in base).
-    if (!space.valid || !RisesFromAnEdge(Current(s).levelName.view()) || !LevelPictureExtent(s, picture)) return false;
+    if (!space.valid || !RisesFromAnEdge(s, Current(s).levelName.view()) || !LevelPictureExtent(s, picture)) return false;
     const ShieldGeometry& g = s.geometry;
     const int n = std::max(1, Current(s).levelCount);
     NoteLayout(s, "Issuant(" + std::to_string(space.top) + ", " + std::to_string(space.bottom) + ")");

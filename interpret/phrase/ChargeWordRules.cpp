@@ -59,8 +59,9 @@ bool OrientationRule(DrawingState& s) {
     const bool upright = phrase::Is(s, 0, "palewise") || phrase::Is(s, 0, "erect");
     if ((!bendwise && !fesswise && !upright) || s.rowsDrawn) return false;
     const LevelRecord& level = phrase::Current(s);
-    // Charges set in a place or an arrangement turn as any do ("three swords in pale fesswise").
-    const bool charges = NamesACharge(level.levelKind) && level.levelCount > 0 && !level.levelBetween;
+    // Charges set in a place, an arrangement or about an ordinary turn as any do ("three swords in
+    // pale fesswise", "a chevron between two keys palewise").
+    const bool charges = NamesACharge(level.levelKind) && level.levelCount > 0;
     if (!charges || level.levelKind == kTypeRoundel || level.levelOn) return false;
     if (s.level > 0 && phrase::Previous(s).levelOn) return false;  // lying on an ordinary or a charge
     if (bendwise) {

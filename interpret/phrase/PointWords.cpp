@@ -33,7 +33,8 @@ constexpr std::array kPointedPictures{
     PointedPicture{"quarrel", Way::kUp},    PointedPicture{"bolt", Way::kUp},
     PointedPicture{"skene", Way::kUp},      PointedPicture{"arrow", Way::kDown},
     PointedPicture{"pheon", Way::kDown},    PointedPicture{"birdbolt", Way::kDown},
-    PointedPicture{"nail", Way::kDown},
+    PointedPicture{"nail", Way::kDown},     PointedPicture{"arrowsheaf", Way::kUp},
+    PointedPicture{"arrowsheave", Way::kUp},
 };
 
 Way DrawnWay(std::string_view name) {

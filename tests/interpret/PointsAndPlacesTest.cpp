@@ -93,6 +93,8 @@ TEST(PointWords, GroupsAndChargesWithoutAPoint) {
     // Lying fesswise: wide, not tall.
     const Rgb gold = Colour(kOr);
     EXPECT_GT(CountIn(turned, placed[1].x - 80, placed[1].y - 4, placed[1].x + 80, placed[1].y + 4, gold), 40);
+    // A sheaf of arrows is drawn points upward.
+    turned.DrawClean("Gules three sheaves of arrows points upward argent");
     turned.Draw("Argent a mullet points upward gules");
     EXPECT_FALSE(WordUsed(turned, "upward"));
 }
@@ -109,6 +111,20 @@ TEST(Orientation, TurnedInTheirArrangement) {
         const Rgb silver = Colour(kArgent);
         EXPECT_GT(CountIn(d, p.x - 70, p.y - 3, p.x - 40, p.y + 3, silver), 10);
         EXPECT_EQ(CountIn(d, p.x - 3, p.y - 70, p.x + 3, p.y - 50, silver), 0);
+    }
+    // About an ordinary: the charges between turned, where they stand unturned.
+    Drawing between, upright;
+    between.DrawClean("Argent a chevron between three swords fesswise gules");
+    upright.DrawClean("Argent a chevron between three swords gules");
+    const auto lying = AllPlacements(between), standing = AllPlacements(upright);
+    ASSERT_EQ(lying.size(), 3u);
+    ASSERT_EQ(standing.size(), 3u);
+    const Rgb red = Colour(kGules);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(lying[i].x, standing[i].x);
+        EXPECT_EQ(lying[i].y, standing[i].y);
+        EXPECT_GT(CountIn(between, lying[i].x - 50, lying[i].y - 2, lying[i].x - 30, lying[i].y + 2, red), 5);
+        EXPECT_EQ(CountIn(upright, standing[i].x - 50, standing[i].y - 2, standing[i].x - 30, standing[i].y + 2, red), 0);
     }
     // "reversed" after an arrangement turns the charges, as before it.
     Drawing after, before;
@@ -206,6 +222,7 @@ TEST(PlacesInWords, IssuantFromTheBase) {
     const char* const blazons[] = {
         "Argent three bars wavy azure, issuant from the base a demi-sun or",
         "Sable a demi-sun issuant in base or",
+        "Sable, a demi sun in splendour issuant in base or",
         "Azure a demi-lion issuant from the base or",
         "Vert issuant from the base a demi-lion or",
     };
