@@ -102,7 +102,7 @@ bool ReadPoint(DrawingState& s, int k) {
     const int words = ReadPointWords(s, k, way);
     if (words == 0 || s.rowsDrawn) return false;
     const LevelRecord& level = Current(s);
-    if (!kinds::NamesACharge(level.levelKind) || level.levelCount < 1 || level.levelBetween) return false;
+    if (!kinds::NamesACharge(level.levelKind) || level.levelCount < 1) return false;
     const Way drawn = DrawnWay(level.levelName.view());
     if (drawn == Way::kNone) return false;
     TurnThePoints(s, drawn, way);

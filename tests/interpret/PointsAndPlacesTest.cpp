@@ -85,6 +85,10 @@ TEST(PointWords, GroupsAndChargesWithoutAPoint) {
     turned.DrawClean("Gules three arrows points upward argent");
     reversed.DrawClean("Gules three arrows reversed argent");
     EXPECT_TRUE(turned.s().picture == reversed.s().picture);
+    // About an ordinary, as on the field.
+    turned.DrawClean("Or a chevron between three arrows points upward gules");
+    reversed.DrawClean("Or a chevron between three arrows reversed gules");
+    EXPECT_TRUE(turned.s().picture == reversed.s().picture);
     turned.DrawClean("Sable two daggers in saltire points upwards argent");
     turned.DrawClean("Azure three arrows in pale fesswise or points to the dexter");
     const auto placed = AllPlacements(turned);
