@@ -24,6 +24,7 @@
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/layout/Placement.h"
+#include "interpret/layout/SpotLayout.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc {
@@ -336,10 +337,21 @@ constexpr int kHonourPointPercent = 33, kNombrilPointPercent = 64;
 constexpr float kChargeAtAPoint = 0.6f;
 
 void AtAPointOfThePale(DrawingState& s, int n) {
-    if (n != 1) return;  // more than one: set out in the field as the count falls
     const ShieldGeometry& g = s.geometry;
     const int percent = s.shapeCode == kInHonourPoint ? kHonourPointPercent : kNombrilPointPercent;
-    Place(s, g.W2, g.H * percent / 100, kChargeAtAPoint);
+    const int y = g.H * percent / 100;
+    if (n == 1) {
+        Place(s, g.W2, y, kChargeAtAPoint);
+        return;
+    }
+    // More than one has no point to share: the nearest form is a row across it, said.
+    LayoutRegion band;
+    band.box = Rect{g.W6, y - g.H / 10, g.W - g.W6, y + g.H / 10};
+    band.straightBottom = g.straightBottom;
+    const SpotLayout layout = LayoutSpots({band, n, Arrangement::kInFess, {}});
+    if (layout.spots.empty()) return;
+    NoteNearestLayout(s, n);
+    PlaceSpots(s, layout.spots);
 }
 
 }  // namespace

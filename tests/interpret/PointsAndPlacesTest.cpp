@@ -218,6 +218,14 @@ TEST(PlacesInWords, TheHonourAndNombrilPoints) {
         }
         EXPECT_EQ(d.At(p.x, p.y), Colour(kAzure));
     }
+    // Two at one point: the nearest form, a row across it, and said.
+    Drawing d;
+    d.Draw("Argent at the honour point two mullets azure");
+    const auto placed = AllPlacements(d);
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_EQ(placed[0].y, placed[1].y);
+    EXPECT_LT(placed[0].y, d.s().geometry.H2);
+    EXPECT_FALSE(d.sink.messages.empty());
 }
 
 // "issuant from the base": a demi-charge rises from the base, its foot on the foot of the
