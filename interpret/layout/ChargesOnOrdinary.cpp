@@ -24,6 +24,7 @@
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/layout/Placement.h"
+#include "interpret/layout/SpotLayout.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc {
@@ -330,6 +331,29 @@ void OnSaltire(DrawingState& s, const LevelRecord& level, int n) {
     }
 }
 
+// The honour point lies between the chief point and the fess point, the nombril point between
+// the fess point and the base point; one charge there is smaller than one alone on the field.
+constexpr int kHonourPointPercent = 33, kNombrilPointPercent = 64;
+constexpr float kChargeAtAPoint = 0.6f;
+
+void AtAPointOfThePale(DrawingState& s, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const int percent = s.shapeCode == kInHonourPoint ? kHonourPointPercent : kNombrilPointPercent;
+    const int y = g.H * percent / 100;
+    if (n == 1) {
+        Place(s, g.W2, y, kChargeAtAPoint);
+        return;
+    }
+    // More than one has no point to share: the nearest form is a row across it, said.
+    LayoutRegion band;
+    band.box = Rect{g.W6, y - g.H / 10, g.W - g.W6, y + g.H / 10};
+    band.straightBottom = g.straightBottom;
+    const SpotLayout layout = LayoutSpots({band, n, Arrangement::kInFess, {}});
+    if (layout.spots.empty()) return;
+    NoteNearestLayout(s, n);
+    PlaceSpots(s, layout.spots);
+}
+
 }  // namespace
 
 void ChargesOnOrdinary(DrawingState& s) {
@@ -358,6 +382,8 @@ void ChargesOnOrdinary(DrawingState& s) {
         case kInNamedQuarters: InNamedQuarters(s, level, n); break;
         case kInAnnulo: InAnnuloLayout(s, n); break;
         case ShapeCode::kOrle: OnOrleLayout(s, n); break;
+        case kInHonourPoint:
+        case kInNombrilPoint: AtAPointOfThePale(s, n); break;
         case kInChiefPointBetweenBendlets:
             if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
             break;

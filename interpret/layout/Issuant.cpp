@@ -9,6 +9,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/layout/Layouts.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -37,10 +38,28 @@ bool InChiefOfPerFess(const DrawingState& s) {
            s.lastShapeCode == ShapeCode::kFess;
 }
 
+bool InBase(const DrawingState& s) {
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(std::clamp(s.level, 0, kMaxLevels - 1))];
+    return level.levelIn && level.levelInCode == kInBase;
+}
+
+// The words after "issuant" that name the base it rises from: "in base", "from the base",
+// "from base", "out of the base"; how many they are (0: none).
+int FromTheBaseWords(const DrawingState& s) {
+    if (Is(s, 1, "in") && Is(s, 2, "base")) return 2;
+    if (Is(s, 1, "from") && Is(s, 2, "base")) return 2;
+    if (Is(s, 1, "from") && Is(s, 2, "the") && Is(s, 3, "base")) return 3;
+    if (Is(s, 1, "out") && Is(s, 2, "of") && Is(s, 3, "the") && Is(s, 4, "base")) return 4;
+    return 0;
+}
+
 // Demi-charges are drawn cut at the waist, which is what rises from the edge; a lion issuant
-// is a demi-lion.
-bool RisesFromAnEdge(std::string_view name) {
-    return name.rfind("demi", 0) == 0 || name == "lion" || name == "lions";
+// is a demi-lion. "demi sun" in two words is named "dsun": a "d" before the name of a charge.
+bool RisesFromAnEdge(const DrawingState& s, std::string_view name) {
+    if (name.rfind("demi", 0) == 0 || name == "lion" || name == "lions") return true;
+    if (name.size() < 2 || name[0] != 'd' || s.vocabulary == nullptr) return false;
+    const VocabularyRow* row = s.vocabulary->Lookup(LookupKey(name.substr(1)));
+    return row != nullptr && (row->type == kTypeCharge || IsOtherChargeWord(row->type));
 }
 
 }  // namespace
@@ -50,14 +69,37 @@ IssuantSpace IssuantSpaceOf(const DrawingState& s) {
     // A plain chief is as deep as the shapes draw it; a field per fess is parted at half height.
     if (OnAChief(s)) return {0, shapes::ChiefLowerEdge(g), true};
     if (InChiefOfPerFess(s)) return {0, g.H / 2, true};
+    // In base, from the foot of the straight sides, where the base's curve begins: the lowest
+    // third of the field above it.
+    if (InBase(s)) return {g.straightBottom - g.H / 3, g.straightBottom, true};
     return {};
 }
 
 bool IssuantRule(DrawingState& s) {
     if (!Is(s, 0, "issuant") || s.level >= kMaxLevels) return false;
     LevelRecord& level = Current(s);
+    const int fromTheBase = FromTheBaseWords(s);
+    if (level.levelCount == 0 && fromTheBase > 0 && !level.levelIn && !level.levelOn && level.levelKind == 0) {
+        // "issuant from the base a demi-sun": the place first, the charge after it.
+        level.levelIn = true;
+        level.levelInCode = kInBase;
+        s.issuant = true;
+        for (int k = 0; k <= fromTheBase; ++k) phrase::Use(s, k);
+        s.cursor += fromTheBase + 1;
+        return true;
+    }
     if (level.levelCount < 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
-    if (!RisesFromAnEdge(level.levelName.view()) || !IssuantSpaceOf(s).valid) return false;
+    if (!RisesFromAnEdge(s, level.levelName.view())) return false;
+    if (fromTheBase > 0 && !level.levelIn && !level.levelOn) {
+        // "a demi-sun issuant from the base", "a demi-lion issuant in base".
+        level.levelIn = true;
+        level.levelInCode = kInBase;
+        s.issuant = true;
+        for (int k = 0; k <= fromTheBase; ++k) phrase::Use(s, k);
+        s.cursor += fromTheBase + 1;
+        return true;
+    }
+    if (!IssuantSpaceOf(s).valid) return false;
     if (level.levelName == "lion" || level.levelName == "lions") level.levelName.Assign("demilion");
     s.issuant = true;
     phrase::Use(s, 0);
@@ -69,7 +111,9 @@ bool IssuantLayout(DrawingState& s) {
     if (!s.issuant) return false;
     const IssuantSpace space = IssuantSpaceOf(s);
     PictureExtent picture;
-    if (!space.valid || !LevelPictureExtent(s, picture)) return false;
+    // A charge that is no demi-charge stands whole in the place named ("issuant from the base a
+    // tower": the tower in base).
+    if (!space.valid || !RisesFromAnEdge(s, Current(s).levelName.view()) || !LevelPictureExtent(s, picture)) return false;
     const ShieldGeometry& g = s.geometry;
     const int n = std::max(1, Current(s).levelCount);
     NoteLayout(s, "Issuant(" + std::to_string(space.top) + ", " + std::to_string(space.bottom) + ")");

@@ -57,6 +57,10 @@ inline constexpr int kInSinisterBase = 53;
 // has these codes either.
 inline constexpr int kInDexterHalf = 54;
 inline constexpr int kInSinisterHalf = 55;
+// "at the honour point", "in the nombril point": the points of the pale line above and below the
+// fess point, where one charge stands; no shape has these codes.
+inline constexpr int kInHonourPoint = 56;
+inline constexpr int kInNombrilPoint = 57;
 // "a chevron inverted between the arms a mullet": the direction of the space between a chevron's
 // limbs, under its point or above the point of one inverted; no shape has these codes.
 inline constexpr int kBetweenTheArms = 50;

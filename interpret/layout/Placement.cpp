@@ -324,6 +324,11 @@ void PlaceOne(DrawingState& s, ChargeSpot spot) {
     if (level.levelCount == 2 && (level.levelLine == kPairFirstTurned || level.levelLine == kPairSecondTurned) &&
         (index == 0 || index == 1))
         spot.mirror = MirroredInPair(level.levelLine, index);
+    if (index >= 0 && static_cast<std::size_t>(index) < s.group.memberTurns.size()) {
+        const MemberTurn& own = s.group.memberTurns[static_cast<std::size_t>(index)];
+        spot.mirror = spot.mirror != own.mirror;
+        spot.flip = spot.flip != own.flip;
+    }
     int& x = spot.x;
     int& y = spot.y;
     float& scale = spot.scale;

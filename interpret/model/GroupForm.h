@@ -9,12 +9,21 @@
 
 namespace esc {
 
+// One member turned apart from its group ("those in chief addorsed"): mirrored, flipped, or both,
+// on top of how the group is turned.
+struct MemberTurn {
+    bool mirror = false;
+    bool flip = false;
+};
+
 struct GroupForm {
     // One tincture code a member, in the order the charges are placed; empty when the group has
     // the one tincture of its level.
     std::vector<int> memberTinctures;
     // How every charge of the group is turned (kAsDrawn: as its picture stands).
     ChargeTurn turn = ChargeTurn::kAsDrawn;
+    // One turn a member, in the order the charges are placed; empty when all are turned alike.
+    std::vector<MemberTurn> memberTurns;
     // "palewise", "erect": set upright, a picture drawn long and low turned to stand.
     bool upright = false;
 };

@@ -59,8 +59,9 @@ bool OrientationRule(DrawingState& s) {
     const bool upright = phrase::Is(s, 0, "palewise") || phrase::Is(s, 0, "erect");
     if ((!bendwise && !fesswise && !upright) || s.rowsDrawn) return false;
     const LevelRecord& level = phrase::Current(s);
-    // Charges set in a part of the field or about an ordinary ("in chief a sword erect", "between
-    // three keys erect") turn as those alone do; those lying on an ordinary follow it.
+    // Charges set in a part of the field, an arrangement or about an ordinary turn as those alone
+    // do ("in chief a sword erect", "three swords in pale fesswise", "a chevron between two keys
+    // palewise"); those lying on an ordinary follow it.
     const bool charges = NamesACharge(level.levelKind) && level.levelCount > 0;
     if (!charges || level.levelKind == kTypeRoundel || level.levelOn) return false;
     if (s.level > 0 && phrase::Previous(s).levelOn) return false;  // lying on an ordinary or a charge

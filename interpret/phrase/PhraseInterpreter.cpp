@@ -16,6 +16,8 @@
 #include "interpret/phrase/TreatedSurface.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/MemberTurns.h"
+#include "interpret/phrase/PointWords.h"
 #include "interpret/phrase/ModelRecorder.h"
 #include "interpret/phrase/RelationWords.h"
 #include "interpret/phrase/PairOf.h"
@@ -256,7 +258,7 @@ void RulePass(DrawingState& s) {
     }
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
-    if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointUpwardsRule(s)) return;
+    if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointRule(s) || MemberTurnsRule(s)) return;
     if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s) || OrdinaryPositionRule(s) ||
         ChiefEdgeRule(s) || SaltireNowyRule(s) || TincturesBySideRule(s))
         return;

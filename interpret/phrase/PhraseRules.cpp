@@ -242,7 +242,8 @@ bool OrdinaryWordRule(DrawingState& s) {
         // its own article or number opens a phrase as "and" would; the lion stays the main charge.
         const bool towardAPart = code == ShapeCode::kChief || code == kInBase || code == kInDexterChief ||
                                  code == kInSinisterChief || code == kInDexterBase || code == kInSinisterBase ||
-                                 code == kInDexterHalf || code == kInSinisterHalf;
+                                 code == kInDexterHalf || code == kInSinisterHalf || code == kInHonourPoint ||
+                                 code == kInNombrilPoint;
         const bool phraseFollows = towardAPart && (Is(s, 1, "a") || Is(s, 1, "an") || T(s, 1) == kTypeNumber);
         if ((Is(s, -2, "and") || (phraseFollows && !level.levelIn && level.levelCount > 0)) && level.levelKind != 0)
             CloseBeforeNewPhrase(s);

@@ -13,6 +13,9 @@
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/MemberTurns.h"
+#include "interpret/phrase/PlacementWords.h"
+#include "interpret/phrase/PointWords.h"
 #include "interpret/phrase/OrdinaryPositionWords.h"
 #include "interpret/phrase/Reversed.h"
 #include "interpret/phrase/Qualifiers.h"
@@ -351,6 +354,8 @@ void TinctureFollowUp(DrawingState& s) {
     if (T(s, 1) == kTypeAttitude && S1(s, 1) == s.attitudeOwner) AttitudesAfterTincture(s);
     ContournyAfterTincture(s);  // "a lion rampant gules contourny"
     ReversedAfterTincture(s);   // "a sword argent reversed"
+    PointAfterTincture(s);      // "an arrow argent point upward"
+    MemberTurnsAfterTincture(s);  // "three doloires gules, those in chief addorsed"
     if (ReadOrdinaryPosition(s, 1)) ++s.cursor;  // "a fess gules enhanced"
     VoidedAfterTincture(s);     // "a bend gules voided"
     if (CompleteAtTheEnd(s, s.wordCount - 1)) return;
@@ -385,6 +390,9 @@ void TinctureFollowUp(DrawingState& s) {
         s.cursor += 2;
     }
     if (CompleteAtTheEnd(s, s.wordCount)) return;
+    // "a chevron between three roses gules, two and one": the rows the charges between stand in
+    // anyway, not rows over the whole field.
+    if (T(s, 0) == kTypeNumber && BetweenRowsRule(s) && CompleteAtTheEnd(s, s.wordCount)) return;
     if (T(s, 0) == kTypeNumber && (T(s, 1) == kTypeNumber || Is(s, 1, "and"))) {
         ReadRows(s);
         PassTheGroupsTincture(s);

@@ -108,23 +108,6 @@ bool InPaleInItsQuarterRule(DrawingState& s) {
     return true;
 }
 
-bool PointUpwardsRule(DrawingState& s) {
-    const bool downwards = Is(s, 1, "downwards") || Is(s, 1, "downward");
-    if (!(Is(s, 0, "point") || Is(s, 0, "points")) || !(Is(s, 1, "upwards") || downwards)) return false;
-    const LevelRecord& level = Current(s);
-    if (level.levelCount < 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
-    // The pictures drawn point upwards.
-    bool upward = false;
-    for (std::string_view name : {"sword", "swords"}) upward = upward || level.levelName == name;
-    if (!upward) return false;
-    // "points downwards": the sword turned over, as "reversed" turns it.
-    if (downwards) s.reversedCharges = !s.reversedCharges;
-    Use(s, 0);
-    Use(s, 1);
-    s.cursor += 2;
-    return true;
-}
-
 bool TheLatterRule(DrawingState& s) {
     if (!Is(s, 0, "the") || !(Is(s, 1, "latter") || Is(s, 1, "last")) || !Is(s, 2, "charged") || !Is(s, 3, "with"))
         return false;

@@ -29,11 +29,6 @@ bool CantonedRule(DrawingState& state);
 // "in the first quarter a sword in pale": one charge already placed in a named quarter stays
 // there, upright as its picture stands ("in pale" of one charge is its posture, not a place).
 bool InPaleInItsQuarterRule(DrawingState& state);
-// "a sword in pale point upwards": the sword is drawn point upwards, so the words are read after
-// a charge whose picture points up; "points downwards" turns it over, as "reversed" does. False,
-// reading nothing, otherwise.
-bool PointUpwardsRule(DrawingState& state);
-
 // "a lion rampant or holding an axe argent": at "holding" after one lion rampant alone on the
 // field, the next phrase's charge is held in its raised dexter forepaw. False, reading nothing,
 // otherwise.

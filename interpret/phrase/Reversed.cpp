@@ -15,7 +15,9 @@ bool IsReversedWord(const DrawingState& s, int k) { return Is(s, k, "reversed") 
 // Reads W+k for the current level; false when it turns nothing there.
 bool ReadReversed(DrawingState& s, int k) {
     const LevelRecord& level = Current(s);
-    if (!IsReversedWord(s, k) || level.levelCount < 1 || level.levelIn || s.rowsDrawn) return false;
+    if (!IsReversedWord(s, k) || level.levelCount < 1 || s.rowsDrawn) return false;
+    // An ordinary named after "in" is a place or an arrangement ("in pale"), not one to turn.
+    if (level.levelKind == kTypeOrdinary && level.levelIn) return false;
     if (level.levelKind == kTypeOrdinary) {
         // Only the ordinaries whose turned shape exists; a chevron already inverted stays so.
         int turned = -1;
