@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "engine/ConjoinedLozenges.h"
+#include "engine/Enarched.h"
 #include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
@@ -103,6 +105,14 @@ void DrawOrdinary(PaintState& state, int mode) {
     if (partition) state.ordinaryTreatment = 0;
     if (!partition && DrawnWithTwoLines(state)) {
         DrawWithTwoLines(state);
+        return;
+    }
+    if (!partition && DrawnEnarched(state)) {
+        DrawEnarched(state);
+        return;
+    }
+    if (!partition && DrawnAsLozenges(state)) {
+        DrawConjoinedLozenges(state);
         return;
     }
     if (!partition && DrawnVoidedByOutline(state)) {
