@@ -111,12 +111,15 @@ std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, int shapeCode, b
             break;
         }
         case kChevron: {
-            // Each limb from the apex, the first lozenges' points meeting there.
+            // One lozenge upright at the apex; each limb from where its outline crosses the limb.
             const auto [a, b] = along(D);
             const double apex = D / 2 + H / 3, fall = kChevronFallDegrees * std::numbers::pi / 180;
             const double ux = std::cos(fall), uy = std::sin(fall), length = (W / 2) / ux + b;
-            AlongLimb(out, W / 2, apex, -ux, uy, length, a, b, 0, false);
-            AlongLimb(out, W / 2, apex, ux, uy, length, a, b, 0, false);
+            const Lozenge top{W / 2, apex, 0, 1, a, b};
+            out.push_back(top);
+            const double start = 1.0 / (uy / a + ux / b);
+            AlongLimb(out, W / 2, apex, -ux, uy, length, a, b, start, false);
+            AlongLimb(out, W / 2, apex, ux, uy, length, a, b, start, false);
             break;
         }
         case kCross:

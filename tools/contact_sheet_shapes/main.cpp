@@ -9,8 +9,8 @@
 // plain field with the state set by hand. Writes partitions.png, ordinaries.png, pieces.png,
 // lines.png, positions.png (ordinaries and partition lines enhanced, abased, couped, voided) and
 // variants.png (bretessed and counter-embattled, two lines, chiefs, per pall with a line, lines
-// named by side, enarched, ordinaries of fusils and mascles, bordures compony) into the
-// output folder.
+// named by side, enarched, ordinaries of fusils and mascles, moved ordinaries cotised, bordures
+// compony) into the output folder.
 
 #include <cairo.h>
 
@@ -319,6 +319,8 @@ int main(int argc, char** argv) {
         {"fusilly", "Argent a pale fusilly gules", "Argent a fess fusilly gules", "Argent a bend fusilly gules"},
         {"fusilly", "Argent a chevron fusilly gules", "Argent a cross fusilly gules", "Argent a saltire fusilly gules"},
         {"masculy", "Argent a fess masculy gules", "Argent a pale masculy gules", "Argent a bend sinister masculy gules"},
+        {"moved, cotised", "Or a fess enhanced gules cotised azure", "Or a bend abased gules cotised azure",
+         "Or a fess couped gules cotised azure"},
         {"bordures", "Argent a bordure compony or and azure", "Argent a bordure counter-compony or and azure",
          "Argent a bordure compony gules and argent"},
     };
