@@ -14,6 +14,8 @@ inline constexpr std::string_view kEnarchedVariant = "en";
 
 // How high the arch rises at the middle above its feet at the flanks: this share of the shield's height.
 inline constexpr int kEnarchedRisePercent = 11;
+// Voided or fimbriated, the edge along each arch is this deep (with a second edge, the deeper).
+inline constexpr int kEnarchedEdge = 5, kEnarchedDoubleEdge = 8;
 
 // The row of the arch at column x: its feet at row `foot` on the flanks (x = 0 and x = W), its
 // crown `rise` rows higher at the middle, a circle's arc between.

@@ -484,6 +484,18 @@ TEST(LinesOfBothSides, BaseAndFessEnarched) {
         EXPECT_GT(bottomFlank, bottomMiddle + g.Px(8));
         EXPECT_NEAR(bottomMiddle - topMiddle, bottomFlank - topFlank, g.Px(6));
         EXPECT_FALSE(fess.At(g.W2, FirstRowIn(plainFess, g.W2, Colour(kGules)) - g.Px(4)) == Colour(kArgent));
+        // Fimbriated, an edge of the second tincture along both arches; voided, the middle open.
+        Drawing fimbriated, voided;
+        DrawAt(fimbriated, k, "Argent a fess enarched gules fimbriated or");
+        DrawAt(voided, k, "Argent a fess enarched voided gules");
+        for (const int x : {g.W / 6, g.W2}) {
+            const int top = FirstRowIn(fimbriated, x, Colour(kOr)), middle = (FirstRowIn(fess, x, Colour(kGules)) + lastRowIn(fess, x)) / 2;
+            EXPECT_NEAR(top, FirstRowIn(fess, x, Colour(kGules)), 1) << x;
+            EXPECT_EQ(fimbriated.At(x, top + g.Px(10)), Colour(kGules)) << x;
+            EXPECT_EQ(fimbriated.At(x, lastRowIn(fess, x) - g.Px(1)), Colour(kOr)) << x;
+            EXPECT_EQ(voided.At(x, middle), Colour(kArgent)) << x;
+            EXPECT_EQ(voided.At(x, FirstRowIn(fess, x, Colour(kGules)) + g.Px(2)), Colour(kGules)) << x;
+        }
     }
     // A point (triangular) is the chief's alone; enarched anywhere else is left unread.
     for (const char* blazon : {"Argent a base triangular vert", "Argent a pale enarched gules"}) {
