@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 
 namespace esc {
@@ -155,6 +156,7 @@ bool DrawnAsLozenges(const PaintState& s) {
 }
 
 void DrawConjoinedLozenges(PaintState& s) {
+    if (s.lineCode != kPlainLine || s.ordinaryTreatment != 0) s.messages.Show(msg::kLozengesDrawnPlain);
     const bool mascles = s.CurrentLevel().levelVariant.view() == kMasculyVariant;
     for (const Lozenge& z : ConjoinedLozenges(s.geometry, s.shapeCode, !mascles)) {
         const std::array<Point, 4> outer = Corners(z, 1.0);
@@ -169,7 +171,7 @@ void DrawConjoinedLozenges(PaintState& s) {
             PaintConvex(s, std::array<Point, 4>{{outer[i], outer[j], inner[j], inner[i]}});
         }
     }
-    if (s.cotiseCount != 0 && s.shapeCode != kChevron) DrawCotises(s);
+    if (s.cotiseCount != 0) DrawCotises(s);
 }
 
 }  // namespace esc

@@ -213,7 +213,8 @@ bool ConjoinedLozengesRule(DrawingState& s) {
         !ShapeIsTheLevels(s, 0) || !level.levelVariant.empty() || level.levelLine != kPlainLine ||
         s.position != OrdinaryPosition::Usual || T(s, 1) == kTypeLine)
         return false;
-    if (T(s, 1) == kTypeTincture && Is(s, 2, "and")) return false;
+    // Two tinctures are the pattern on the ordinary; cotises would be set by the whole ordinary.
+    if ((T(s, 1) == kTypeTincture && Is(s, 2, "and")) || CotisesFollowIn(s, s.cursor + 1)) return false;
     level.levelVariant.Assign(fusils ? kFusillyVariant : kMasculyVariant);
     Use(s, 0);
     ++s.cursor;

@@ -121,11 +121,17 @@ TEST(ConjoinedLozenges, WhatIsNotAnOrdinaryOfLozengesIsLeft) {
         d.DrawClean("Argent a pale fusilly or and gules");
         EXPECT_TRUE(d.s().model.arms.groups.at(0).members.at(0).modifiers.variant.empty());
     }
-    for (const char* blazon : {"Argent a chief fusilly gules", "Argent a fess enhanced fusilly gules"}) {
+    for (const char* blazon : {"Argent a chief fusilly gules", "Argent a fess enhanced fusilly gules", "Argent a chevron fusilly gules cotised azure"}) {
         SCOPED_TRACE(blazon);
         Drawing d;
         d.Draw(blazon);
         EXPECT_FALSE(WordUsed(d, "fusilly"));
+    }
+    {
+        SCOPED_TRACE("voided: drawn plain, and said");
+        Drawing d;
+        d.Draw("Argent a pale fusilly voided gules");
+        EXPECT_FALSE(d.sink.messages.empty());
     }
     {
         SCOPED_TRACE("a position after the lozenges is left unread");
