@@ -159,7 +159,8 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kPilesInverted: PilesInverted(state); break;
         case kBase: Base(state); break;
         case kGyron: Gyron(state); break;
-        default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42 and codes past 46 have no shape
+        case kPointPointed: PointPointed(state); break;
+        default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42 and codes past 46 but 56 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }

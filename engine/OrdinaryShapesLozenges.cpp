@@ -156,7 +156,7 @@ bool DrawnAsLozenges(const PaintState& s) {
 }
 
 void DrawConjoinedLozenges(PaintState& s) {
-    if (s.lineCode != kPlainLine || s.ordinaryTreatment != 0) s.messages.Show(msg::kLozengesDrawnPlain);
+    if (s.lineCode != kPlainLine || s.ordinaryTreatment != 0) s.messages.Show(msg::kOrdinaryDrawnPlain);
     const bool mascles = s.CurrentLevel().levelVariant.view() == kMasculyVariant;
     for (const Lozenge& z : ConjoinedLozenges(s.geometry, s.shapeCode, !mascles)) {
         const std::array<Point, 4> outer = Corners(z, 1.0);

@@ -534,5 +534,31 @@ TEST(LinesOfBothSides, PerPileWithALine) {
     }
 }
 
+TEST(LinesOfBothSides, PointPointedRisesFromTheBase) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        Drawing d;
+        DrawAt(d, k, "Or a point pointed vert");
+        const ShieldGeometry& g = d.s().geometry;
+        // Its sides run from the fess point to the foot of the flanks, a little below the picture.
+        const double apex = g.H2, foot = g.shieldBottom + g.Px(2);
+        auto halfWidthAt = [&](double y) { return (y - apex) / (foot - apex) * (g.W / 2.0); };
+        for (const int y : {g.H2 + g.H / 8, g.H - g.Px(45)}) {
+            const double half = halfWidthAt(y);
+            SCOPED_TRACE(y);
+            EXPECT_EQ(d.At(g.W2, y), Colour(kVert));
+            EXPECT_EQ(d.At(static_cast<int>(g.W2 - half + g.Px(5)), y), Colour(kVert));
+            EXPECT_EQ(d.At(static_cast<int>(g.W2 + half - g.Px(5)), y), Colour(kVert));
+            EXPECT_EQ(d.At(static_cast<int>(g.W2 - half - g.Px(5)), y), Colour(kOr));
+            EXPECT_EQ(d.At(static_cast<int>(g.W2 + half + g.Px(5)), y), Colour(kOr));
+        }
+        EXPECT_EQ(d.At(g.W2, g.H2 - g.Px(6)), Colour(kOr));
+    }
+    // With a line it is drawn plain, and that is said.
+    Drawing wavy;
+    wavy.Draw("Or a point pointed wavy vert");
+    EXPECT_FALSE(wavy.sink.messages.empty());
+}
+
 }  // namespace
 }  // namespace esc::test
