@@ -33,6 +33,10 @@ inline constexpr std::string_view kPartTooLong = "Improper format! - A part is l
 // Cotises named on an ordinary that takes none here (a chief, a bordure, a pile): the ordinary
 // is drawn alone.
 inline constexpr std::string_view kCotisesNotDrawn = "Cotises are not drawn on this ordinary.";
+// An ordinary drawn only plain (lozenges conjoined, "a pale fusilly"; the point pointed) given a
+// line, voided or fimbriated.
+inline constexpr std::string_view kOrdinaryDrawnPlain =
+    "This ordinary is drawn plain: its line, voiding or fimbriation is not drawn.";
 // A fimbriated line of partition the band cannot follow (a line of a style, a field of pieces):
 // the field is drawn without it.
 inline constexpr std::string_view kLineFimbriationNotDrawn = "The fimbriation of this line of partition is not drawn.";

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "engine/ConjoinedLozenges.h"
+#include "engine/Enarched.h"
 #include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
@@ -105,6 +107,14 @@ void DrawOrdinary(PaintState& state, int mode) {
         DrawWithTwoLines(state);
         return;
     }
+    if (!partition && DrawnEnarched(state)) {
+        DrawEnarched(state);
+        return;
+    }
+    if (!partition && DrawnAsLozenges(state)) {
+        DrawConjoinedLozenges(state);
+        return;
+    }
     if (!partition && DrawnVoidedByOutline(state)) {
         DrawVoidedByOutline(state);
         return;
@@ -149,7 +159,8 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kPilesInverted: PilesInverted(state); break;
         case kBase: Base(state); break;
         case kGyron: Gyron(state); break;
-        default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42 and codes past 46 have no shape
+        case kPointPointed: PointPointed(state); break;
+        default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42 and codes past 46 but 56 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }

@@ -48,6 +48,9 @@ enum ShapeCode : int {
     kBase = 17, kGyron = 46,
     // A bar alone: no ordinary the vocabulary names, the shape whose cotises a cotised bar takes.
     kBar = 47,
+    // The point pointed: a point rising from the whole base to the fess point ("a point pointed
+    // vert"). 48 to 55 are the interpreter's places, which no shape draws.
+    kPointPointed = 56,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
@@ -223,6 +226,7 @@ void PallReversed(PaintState& state);
 void Tressure(PaintState& state);  // kTressure and kTressureFlory
 void BaseEsquires(PaintState& state);  // kBaseEsquires and kBaseEsquireSinister
 void Base(PaintState& state);
+void PointPointed(PaintState& state);
 void Gyron(PaintState& state);
 
 }  // namespace shapes

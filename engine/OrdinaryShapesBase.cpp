@@ -27,6 +27,15 @@ void Base(PaintState& s) {
     }
 }
 
+// The point pointed: a triangle from the foot of the shield's flanks, below the picture, to the
+// fess point; the shield's outline cuts it to the base.
+void PointPointed(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    if (Styled(s)) s.messages.Show(msg::kOrdinaryDrawnPlain);
+    const int foot = g.shieldBottom + g.Px(2);
+    Area(s, {{g.W / 2, g.H / 2, 0, foot}, {g.W / 2, g.H / 2, g.W, foot}});
+}
+
 // The gyron: the triangle between the line from the dexter chief corner to the fess point and
 // the line across from the fess point to the dexter flank (the first piece of gyronny of eight
 // counted from the dexter chief).

@@ -76,42 +76,52 @@ void DrawCotises(PaintState& s) {
     s.lineCode = s.cotiseLine;
     s.lineRepeats = 0;
     s.linePieces = s.cotisePieces;
+    // The cotises of a moved ordinary are moved with it (a couped fess's are couped as it is).
+    const PositionPlace at = PlaceOf(g, s.position);
     switch (s.shapeCode) {
         case kFess: {
-            const int c = (D - Px(s, 10)) / 2;
-            auto bar = [&](int y) { Band(s, 0, y, W, y, Px(s, 10), 0); };
-            bar(H / 2 - c - Px(s, 20));
-            bar(H / 2 + c + Px(s, 20));
+            const int c = (D - Px(s, 10)) / 2, middle = H / 2 + at.shift;
+            auto bar = [&](int y) { Band(s, at.inset, y, W - at.inset, y, Px(s, 10), 0); };
+            bar(middle - c - Px(s, 20));
+            bar(middle + c + Px(s, 20));
             if (s.cotiseCount >= 2) {
-                bar(H / 2 - c - Px(s, 35));
-                bar(H / 2 + c + Px(s, 35));
+                bar(middle - c - Px(s, 35));
+                bar(middle + c + Px(s, 35));
             }
             if (s.cotiseCount >= 3) {
-                bar(H / 2 - c - Px(s, 50));
-                bar(H / 2 + c + Px(s, 50));
+                bar(middle - c - Px(s, 50));
+                bar(middle + c + Px(s, 50));
             }
             s.cotiseCount = 0;
             break;
         }
-        case kBend:
-            BandFrom(s, W / 5 + Px(s, 5), 0, 311, Px(s, 500), Px(s, 8));
-            BandFrom(s, 0, H / 5, 311, Px(s, 500), Px(s, 8));
+        case kBend: {
+            // Moved up or down, each cotise starts as far back up its own line as it takes to
+            // begin above the shield, and runs as much further.
+            const int back = at.shift == 0 ? 0 : std::abs(at.shift) * 4 / 3 + Px(s, 10);
+            auto cotise = [&](int x, int y) {
+                const int bx = back * 656 / 1000, by = back * 755 / 1000;  // cos and sin of 49 degrees
+                BandFrom(s, x - bx, y + at.shift - by, 311, Px(s, 500) + 2 * back, Px(s, 8));
+            };
+            cotise(W / 5 + Px(s, 5), 0);
+            cotise(0, H / 5);
             if (s.cotiseCount >= 2) {
-                BandFrom(s, W / 3 - Px(s, 10), 0, 311, Px(s, 500), Px(s, 8));
-                BandFrom(s, 0, H / 3 - Px(s, 15), 311, Px(s, 500), Px(s, 8));
+                cotise(W / 3 - Px(s, 10), 0);
+                cotise(0, H / 3 - Px(s, 15));
             }
             if (s.cotiseCount >= 3) {
                 // As far again beyond the second as the second lies beyond the first.
-                BandFrom(s, 2 * (W / 3 - Px(s, 10)) - (W / 5 + Px(s, 5)), 0, 311, Px(s, 500), Px(s, 8));
-                BandFrom(s, 0, 2 * (H / 3 - Px(s, 15)) - H / 5, 311, Px(s, 500), Px(s, 8));
+                cotise(2 * (W / 3 - Px(s, 10)) - (W / 5 + Px(s, 5)), 0);
+                cotise(0, 2 * (H / 3 - Px(s, 15)) - H / 5);
             }
             s.cotiseCount = 0;
             break;
+        }
         case kBendSinister: {
             // The bend sinister's band reaches this share of its width either side of its middle
             // along a row.
             const double across = 0.95 * (D - Px(s, 20)) * H / std::hypot(W, H);
-            CotisesBeside(s, {W / 2.0, H / 2.0, -static_cast<double>(W), static_cast<double>(H), across}, Count(s));
+            CotisesBeside(s, {W / 2.0, H / 2.0 + at.shift, -static_cast<double>(W), static_cast<double>(H), across}, Count(s));
             s.cotiseCount = 0;
             break;
         }
@@ -156,7 +166,7 @@ void DrawCotises(PaintState& s) {
                 // Each further pair as far out again as the cotises' width and spacing, measured
                 // down the pale across limbs that fall at 40 degrees.
                 const int out = i * (Px(s, kCotiseWidth) + Px(s, kCotiseSpacing)) * 4 / 3;
-                const int above = H / 3 - Px(s, 30) - out, below = D + H / 3 + Px(s, 30) + out;
+                const int above = H / 3 - Px(s, 30) - out + at.shift, below = D + H / 3 + Px(s, 30) + out + at.shift;
                 for (const int apex : {above, below}) {
                     BandFrom(s, W / 2, apex, 220, Px(s, 300), Px(s, 8));
                     BandFrom(s, W / 2, apex, 320, Px(s, 300), Px(s, 8));

@@ -13,6 +13,7 @@
 #include <numbers>
 #include <span>
 
+#include "engine/BordureRing.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
 #include "engine/PartitionLine.h"
@@ -80,6 +81,16 @@ int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double
             return Floor(s / along) + Floor(t / across);
         }
         case SurfaceLay::Ring: {
+            const int around = (pieces > 0 ? pieces : kDefaultRingPieces) * squaresAcross;
+            if (lay.edge != nullptr) {
+                // Panes at equal steps round the shield's edge, rows by the depth in from it.
+                const EdgeRing& ring = *lay.edge;
+                const int x = static_cast<int>(std::floor(px)), y = static_cast<int>(std::floor(py));
+                if (!ring.mask.box.Contains(x, y)) return 0;
+                const std::size_t i = ring.Index(x, y);
+                const double across = ring.breadth / squaresAcross;
+                return Floor(ring.along[i] / ring.length * around) + std::min(Floor(ring.depth[i] / across), squaresAcross - 1);
+            }
             // Round the middle from the top, clockwise as seen; across by the depth from the
             // outer edge (the first or last pixel of the row or column, whichever is nearer).
             const double turn = std::atan2(px - lay.cx, -(py - lay.cy)) / (2 * std::numbers::pi) + 0.5;
@@ -87,7 +98,6 @@ int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double
             const int y = std::clamp(static_cast<int>(py) - lay.box.top, 0, lay.box.Height() - 1);
             const double depth = std::min({static_cast<double>(x - lay.rowFirst[y]), static_cast<double>(lay.rowLast[y] - x),
                                            static_cast<double>(y - lay.columnFirst[x]), static_cast<double>(lay.columnLast[x] - y)});
-            const int around = (pieces > 0 ? pieces : kDefaultRingPieces) * squaresAcross;
             const double across = std::max(lay.limb, 2.0 * lay.k) / squaresAcross;
             return Floor(turn * around) + std::min(Floor(std::max(depth, 0.0) / across), squaresAcross - 1);
         }
@@ -417,6 +427,7 @@ std::vector<int> SurfaceLeaves(const SurfacePaintRequest& r) {
     if (r.mask.in.size() < leaves.size()) return leaves;
     Lay lay = MakeLay(r.mask, r.lay);
     lay.k = r.k;
+    lay.edge = r.edge;
     const Box whole = WholeBox(r);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
@@ -434,6 +445,7 @@ SurfaceMask SurfaceMarkMask(const SurfacePaintRequest& r, int mark) {
     if (r.mask.in.size() < out.in.size()) return out;
     Lay lay = MakeLay(r.mask, r.lay);
     lay.k = r.k;
+    lay.edge = r.edge;
     const Box whole = WholeBox(r);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {

@@ -11,6 +11,8 @@
 
 namespace esc {
 
+struct EdgeRing;
+
 // Seme: the ground (parts[0]) strewn with charges that the interpreter places over the pixels
 // this node reaches (SurfaceMarkMask); the painter paints the ground alone.
 enum class FillKind : std::uint8_t { Tincture, Pattern, Division, Seme };
@@ -85,6 +87,9 @@ struct SurfacePaintRequest {
     // breadth that makes a limb broad are design measures, this many picture pixels each.
     // PaintSurface takes it from the painter.
     double k = 1.0;
+    // A bordure that follows the shield's edge (BordureRing): its compony, counter-compony and
+    // chequy are cut square across it at equal steps round the edge. It must outlive the request.
+    const EdgeRing* edge = nullptr;
 };
 
 // The tincture code of the leaf that each pixel of the mask lies in (-1 outside the mask),

@@ -31,6 +31,8 @@ struct Lay {
     double limb = 1, x0 = 0, y0 = 0;
     Rect box;
     double k = 1.0;  // picture pixels to a design pixel
+    // Ring: the bordure along the shield's edge, when the request gives it.
+    const EdgeRing* edge = nullptr;
 };
 
 // How the surface of mask `m` lies; `asked` Find decides between a band and broad.

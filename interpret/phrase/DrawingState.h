@@ -125,6 +125,8 @@ struct DrawingState : PaintState, WordsRead, LevelReading {
     // The cotises drawn round the ordinary that charges then stand between (count and line), so
     // that the charges keep off them too.
     int betweenCotises = 0, betweenCotiseLine = -1;
+    // Where the ordinary of the level last completed stood: its cotises, read after it, follow it.
+    OrdinaryPosition completedPosition = OrdinaryPosition::Usual;
     int firstOrdinaryShape = -1;  // the shape level 0 was drawn with, when it is an ordinary
     // How many charges the one charge of level 0 was sized and placed to stand between, at the fess
     // point of a plain field; 0 when it was not.

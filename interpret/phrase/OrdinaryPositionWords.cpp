@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "engine/ConjoinedLozenges.h"
+#include "engine/Enarched.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/SaltireNowy.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -31,13 +33,23 @@ OrdinaryPosition PositionOf(std::string_view word) {
     return OrdinaryPosition::Usual;
 }
 
-// Charges set about or on an ordinary, in the parts of the field beside it, and its cotises are
-// laid out along its usual place.
-bool OthersFollowTheOrdinary(const DrawingState& s, int from) {
+// Whether the cotises of the shape follow it in `position`: a fess's moved or couped, a bend's,
+// a bend sinister's and a chevron's moved up or down.
+bool CotisesFollow(int shapeCode, OrdinaryPosition position) {
+    if (shapeCode == kFess) return true;
+    const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased;
+    return moved && (shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron);
+}
+
+// Charges set about or on an ordinary and in the parts of the field beside it are laid out along
+// its usual place; so are the cotises of shapes whose cotises do not follow the position.
+bool OthersFollowTheOrdinary(const DrawingState& s, int from, OrdinaryPosition position) {
     for (int i = from; i < s.wordCount; ++i) {
         const std::string_view w = s.Word(i);
-        if (EqualsIgnoringCase(w, "between") || EqualsIgnoringCase(w, "charged") || EqualsIgnoringCase(w, "within") ||
-            EqualsIgnoringCase(w.substr(0, 4), "coti") || EqualsIgnoringCase(w.substr(0, 4), "cott"))
+        if (EqualsIgnoringCase(w, "between") || EqualsIgnoringCase(w, "charged") || EqualsIgnoringCase(w, "within"))
+            return true;
+        if ((EqualsIgnoringCase(w.substr(0, 4), "coti") || EqualsIgnoringCase(w.substr(0, 4), "cott")) &&
+            !CotisesFollow(s.shapeCode, position))
             return true;
         if (EqualsIgnoringCase(w, "in") && i + 1 < s.wordCount &&
             (EqualsIgnoringCase(s.Word(i + 1), "chief") || EqualsIgnoringCase(s.Word(i + 1), "base")))
@@ -59,17 +71,29 @@ bool ShapeIsTheLevels(const DrawingState& s, int k) {
     return false;
 }
 
+// Whether a cotise word follows from word `from` on.
+bool CotisesFollowIn(const DrawingState& s, int from) {
+    for (int i = from; i < s.wordCount; ++i) {
+        const std::string_view w = s.Word(i);
+        if (EqualsIgnoringCase(w.substr(0, 4), "coti") || EqualsIgnoringCase(w.substr(0, 4), "cott")) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool ReadOrdinaryPosition(DrawingState& s, int k) {
     const OrdinaryPosition position = PositionOf(W(s, k));
     if (position == OrdinaryPosition::Usual || s.position != OrdinaryPosition::Usual) return false;
     const LevelRecord& level = Current(s);
+    // Lozenges conjoined and the arch are laid in the ordinary's usual place.
+    const std::string_view variant = level.levelVariant.view();
+    if (variant == kFusillyVariant || variant == kMasculyVariant || variant == kEnarchedVariant) return false;
     if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || level.levelOn ||
         level.levelChargedOn || s.rowsDrawn)
         return false;
     if (!ShapeTakesPosition(s.shapeCode, false, position) || !ShapeIsTheLevels(s, k) ||
-        OthersFollowTheOrdinary(s, s.cursor + k + 1))
+        OthersFollowTheOrdinary(s, s.cursor + k + 1, position))
         return false;
     s.position = position;
     Use(s, k);
@@ -97,15 +121,71 @@ bool TwoLinesRule(DrawingState& s) {
     return true;
 }
 
+namespace {
+
+// A side named after "on the": 0 the side toward the chief or the dexter, 1 the other; -1 none.
+int SideWord(const DrawingState& s, int k) {
+    for (const std::string_view w : {"upper", "dexter", "chief"})
+        if (Is(s, k, w)) return 0;
+    for (const std::string_view w : {"lower", "sinister", "base"})
+        if (Is(s, k, w)) return 1;
+    return -1;
+}
+
+// "on the upper side" at W+k: the side, and the words it takes in `length`; -1 when none is there.
+int SideAt(const DrawingState& s, int k, int& length) {
+    if (!Is(s, k, "on") || !Is(s, k + 1, "the")) return -1;
+    const int side = SideWord(s, k + 2);
+    if (side < 0) return -1;
+    length = Is(s, k + 3, "side") || Is(s, k + 3, "edge") ? 4 : 3;
+    return side;
+}
+
+}  // namespace
+
+bool TwoSidesRule(DrawingState& s) {
+    if (T(s, 0) != kTypeLine || s.secondLineCode != kPlainLine) return false;
+    int first = 0, second = 0;
+    const int side = SideAt(s, 1, first);
+    if (side < 0 || !Is(s, 1 + first, "and") || T(s, 2 + first) != kTypeLine) return false;
+    const int other = SideAt(s, 3 + first, second);
+    if (other == side) return false;
+    LevelRecord& level = Current(s);
+    if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || !ShapeTakesTwoLines(s.shapeCode) ||
+        !ShapeIsTheLevels(s, 0))
+        return false;
+    const int a = 0, b = 2 + first;
+    if (S1(s, a) >= kFirstLevelMark || S1(s, b) >= kFirstLevelMark) return false;
+    // The first line is the one toward the chief (or the dexter), whichever the blazon names first.
+    const int upper = side == 0 ? a : b, lower = side == 0 ? b : a;
+    level.levelLine = S1(s, upper);
+    level.levelLineRepeats = S2(s, upper);
+    s.secondLineCode = S1(s, lower);
+    const int words = 3 + first + (other < 0 ? 0 : second);
+    for (int k = 0; k < words; ++k) Use(s, k);
+    s.cursor += words;
+    return true;
+}
+
 bool ChiefEdgeRule(DrawingState& s) {
     const bool enarched = Is(s, 0, "enarched"), triangular = Is(s, 0, "triangular");
     if (!enarched && !triangular) return false;
     LevelRecord& level = Current(s);
     // A line word on either side would draw the edge as that line instead ("a chief enarched
     // embattled"): the word is then left unread.
-    if (level.levelKind != kTypeOrdinary || level.levelIn || s.shapeCode != kChief || !ShapeIsTheLevels(s, 0) ||
-        level.levelLine != kPlainLine || T(s, 1) == kTypeLine)
+    // The chief takes either; the base (its upper edge) and the fess (both edges) are enarched.
+    const bool shape = s.shapeCode == kChief || (enarched && (s.shapeCode == kBase || s.shapeCode == kFess));
+    if (level.levelKind != kTypeOrdinary || level.levelIn || !shape || !ShapeIsTheLevels(s, 0) ||
+        level.levelLine != kPlainLine || T(s, 1) == kTypeLine || s.position != OrdinaryPosition::Usual)
         return false;
+    if (s.shapeCode != kChief) {
+        // Bowed whole into the arch: the cotises of a fess are then not drawn, so none may follow.
+        if (!level.levelVariant.empty() || CotisesFollowIn(s, s.cursor + 1)) return false;
+        level.levelVariant.Assign(kEnarchedVariant);
+        Use(s, 0);
+        ++s.cursor;
+        return true;
+    }
     level.levelLine = enarched ? kEnarchedLine : kIndentedLine;
     level.levelLineRepeats = 1;
     Use(s, 0);
@@ -120,6 +200,22 @@ bool SaltireNowyRule(DrawingState& s) {
         !ShapeIsTheLevels(s, 0) || !level.levelVariant.empty())
         return false;
     level.levelVariant.Assign(kNowyVariant);
+    Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+
+bool ConjoinedLozengesRule(DrawingState& s) {
+    const bool fusils = Is(s, 0, "fusilly") || Is(s, 0, "fusily");
+    if (!fusils && !Is(s, 0, "masculy")) return false;
+    LevelRecord& level = Current(s);
+    if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || !ShapeTakesLozenges(s.shapeCode) ||
+        !ShapeIsTheLevels(s, 0) || !level.levelVariant.empty() || level.levelLine != kPlainLine ||
+        s.position != OrdinaryPosition::Usual || T(s, 1) == kTypeLine)
+        return false;
+    // Two tinctures are the pattern on the ordinary; cotises would be set by the whole ordinary.
+    if ((T(s, 1) == kTypeTincture && Is(s, 2, "and")) || CotisesFollowIn(s, s.cursor + 1)) return false;
+    level.levelVariant.Assign(fusils ? kFusillyVariant : kMasculyVariant);
     Use(s, 0);
     ++s.cursor;
     return true;

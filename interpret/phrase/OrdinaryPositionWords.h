@@ -16,11 +16,18 @@ bool OrdinaryPositionRule(DrawingState& state);
 // "a fess embattled and wavy": a line, "and", a line after the ordinary of the current level,
 // one for each side. False, reading nothing, anywhere else.
 bool TwoLinesRule(DrawingState& state);
+// "a fess indented on the upper side and wavy on the lower": the same, each line given its side
+// (upper or lower, dexter or sinister), in either order.
+bool TwoSidesRule(DrawingState& state);
 // "a chief enarched" (its lower edge one arch, rising to the middle), "a chief triangular" (one
 // point in the middle): the chief's lower edge as a line of one repeat across the shield.
 bool ChiefEdgeRule(DrawingState& state);
 // "a saltire nowy": the saltire ordinary with a round boss at its crossing (the level's variant).
 bool SaltireNowyRule(DrawingState& state);
+// "a pale fusilly gules", "a fess masculy": the ordinary as lozenges conjoined along it, fusils or
+// mascles (the level's variant). Not before two tinctures ("a pale fusilly or and gules" is the
+// pattern on the pale).
+bool ConjoinedLozengesRule(DrawingState& state);
 // The position word after a partition's name ("per fess enhanced"), at word `at`; the position
 // the field's partition is drawn in, Usual when the word is none or the partition cannot take it.
 OrdinaryPosition PartitionPositionAt(const DrawingState& state, int at);

@@ -260,7 +260,7 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointRule(s) || MemberTurnsRule(s)) return;
     if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s) || OrdinaryPositionRule(s) ||
-        ChiefEdgeRule(s) || SaltireNowyRule(s) || TincturesBySideRule(s))
+        ChiefEdgeRule(s) || SaltireNowyRule(s) || ConjoinedLozengesRule(s) || TincturesBySideRule(s))
         return;
     if (CantonedRule(s)) return TinctureRule(s);  // "with" read as "between"
     if (TreatedLevelRule(s)) return;
@@ -300,7 +300,7 @@ void RulePass(DrawingState& s) {
         }
         FimbriationFromLaterTincture(s);
     }
-    if (TwoLinesRule(s)) return;
+    if (TwoSidesRule(s) || TwoLinesRule(s)) return;
     if (T(s, 0) == kTypeLine) {
         level.levelLine = S1(s, 0);
         level.levelLineRepeats = S2(s, 0);
@@ -442,6 +442,7 @@ void CompleteLevel(DrawingState& s) {
     s.sinisterCharges = false;
     s.reversedCharges = false;
     s.ordinaryTreatment = 0;
+    s.completedPosition = level.levelKind == kTypeOrdinary ? s.position : OrdinaryPosition::Usual;
     s.position = OrdinaryPosition::Usual;
     s.secondLineCode = kPlainLine;
     s.fimbriationOuter = -1;

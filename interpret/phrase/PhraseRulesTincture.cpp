@@ -266,7 +266,10 @@ void CotiseRule(DrawingState& s) {
     RecordCotises(s);
     s.betweenCotises = s.cotiseCount;
     s.betweenCotiseLine = s.cotiseLine;
+    // Moved with a moved ordinary (only a shape whose cotises follow it took the position).
+    if (!cotised.levelIn) s.position = s.completedPosition;
     DrawCotises(s);
+    s.position = OrdinaryPosition::Usual;
 }
 
 void TinctureRule(DrawingState& s) {

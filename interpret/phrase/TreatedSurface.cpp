@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/BordureRing.h"
 #include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
@@ -140,6 +141,13 @@ bool SquaresWithALine(const model::Treatment& t) {
     for (const model::Treatment& part : t.parts)
         if (SquaresWithALine(part)) return true;
     return false;
+}
+
+// Compony, counter-compony or chequy over the whole of a plain bordure: cut into panes square
+// across it round the shield's edge, the bordure of an even breadth all round.
+bool CutRoundTheEdge(const DrawingState& s, const model::Treatment& t) {
+    if (s.shapeCode != kBordure || s.lineCode >= 0 || t.form != model::TreatmentForm::Pattern) return false;
+    return t.pattern == PatternKind::Compony || t.pattern == PatternKind::CounterCompony || t.pattern == PatternKind::Chequy;
 }
 
 void TellStraightLines(DrawingState& s, const model::Treatment& t, SurfaceLay lay = SurfaceLay::Find) {
@@ -332,12 +340,28 @@ void DrawTreatedLevel(DrawingState& s) {
     for (std::size_t i = 0; i < s.pictureBuffer.size(); ++i)
         if (s.pictureBuffer[i] == kUnpaintedCode) s.pictureBuffer[i] = before[i];
     const int shape = s.shapeCode;
+    EdgeRing ring;
+    if (CutRoundTheEdge(s, t)) {
+        ring = BordureRing(g, g.Px(kBordureBreadth));
+        // What the shape painted inside the even bordure's inner edge is the field again.
+        if (s.view == OutputView::Shield)
+            for (int y = box.top; y < box.bottom; ++y)
+                for (int x = box.left; x < box.right; ++x) {
+                    if (!mask.Contains(x, y) || ring.mask.Contains(x, y)) continue;
+                    if (x < s.picture.Width() && y < s.picture.Height()) s.picture.SetPixel(x, y, pictureBefore.Pixel(x, y));
+                    const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
+                    if (i < s.pictureBuffer.size()) s.pictureBuffer[i] = before[i];
+                }
+        mask = ring.mask;
+        box = mask.box;
+    }
     const SurfaceLay lay = shape == kBordure || shape == kOrle || shape == kTressure || shape == kTressureFlory ? SurfaceLay::Ring : SurfaceLay::Find;
     // Divided on the shield's own lines where the surface spans them, as the shapes centre it.
     const int middleX = box.left < g.W2 && g.W2 < box.right ? g.W2 : -1;
     const int middleY = box.top < g.H2 && g.H2 < box.bottom ? g.H2 : -1;
     const SurfaceFill fill = model::ToSurfaceFill(t);
-    const SurfacePaintRequest request{fill, mask, lay, middleX, middleY};
+    SurfacePaintRequest request{fill, mask, lay, middleX, middleY};
+    if (!ring.mask.in.empty()) request.edge = &ring;
     PaintSurface(s, request);
     StrewSemes(s, t, request);
     TellStraightLines(s, t, lay);

@@ -12,6 +12,8 @@
 namespace esc {
 namespace {
 
+using test::Colour;
+
 // The pixels of the shield where a charged ordinary differs from the same ordinary drawn bare
 // (the charges), and those of the bare ordinary: the ordinary's colour read at a point of it.
 struct ChargedOrdinary {

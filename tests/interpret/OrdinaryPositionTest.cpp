@@ -182,7 +182,7 @@ TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
         const char* word;
     };
     for (const Case c : {Case{"Argent a fess enhanced between three mullets gules", "enhanced"},
-                         Case{"Argent a fess abased gules cotised azure", "abased"},
+                         Case{"Argent a pale couped gules cotised azure", "couped"},
                          Case{"Argent a fess enhanced gules in base a mullet azure", "enhanced"},
                          Case{"Argent a cross enhanced gules", "enhanced"},
                          Case{"Argent a saltire abased gules", "abased"}}) {
@@ -195,6 +195,46 @@ TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
     d.Draw("Argent a fess enhanced between three mullets gules");
     const ShieldGeometry& g = d.state->geometry;
     EXPECT_EQ(d.At(g.W2, g.H2), Colour(kGules));
+}
+
+TEST(OrdinaryPosition, CotisesFollowTheMovedOrdinary) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        // Enhanced or abased, the ordinary and its cotises are the usual drawing moved a sixth
+        // of the height: compared row for row away from the chief and the base.
+        for (const char* shape : {"fess", "bend", "bend sinister", "chevron"})
+            for (const char* position : {"enhanced", "abased"}) {
+                const std::string moved = std::string("Argent a ") + shape + " " + position + " gules cotised azure";
+                SCOPED_TRACE(moved);
+                Drawing usual, d;
+                DrawAt(usual, k, std::string("Argent a ") + shape + " gules cotised azure");
+                DrawAt(d, k, moved);
+                const ShieldGeometry& g = d.s().geometry;
+                const int shift = std::string(position) == "enhanced" ? -g.H / 6 : g.H / 6;
+                int compared = 0, wrong = 0, cotise = 0;
+                for (int y = g.H / 4; y < g.H - g.H / 4; y += 2)
+                    for (int x = g.W / 6; x < g.W - g.W / 6; x += 3) {
+                        const Rgb was = usual.At(x, y);
+                        ++compared;
+                        wrong += !(d.At(x, y + shift) == was);
+                        cotise += was == Colour(kAzure);
+                    }
+                EXPECT_GT(cotise, 20);
+                EXPECT_LT(wrong, compared / 100) << wrong << " of " << compared;
+                EXPECT_TRUE(WordUsed(d, position));
+            }
+        // Couped, a fess's cotises stop where it stops.
+        Drawing couped;
+        DrawAt(couped, k, "Argent a fess couped gules cotised azure");
+        const ShieldGeometry& g = couped.s().geometry;
+        const int inset = g.W / 8;
+        int row = g.H2;
+        while (row > 0 && !(couped.At(g.W2, row) == Colour(kAzure))) --row;
+        ASSERT_GT(row, 0);
+        EXPECT_EQ(couped.At(inset + g.Px(6), row), Colour(kAzure));
+        EXPECT_EQ(couped.At(inset - g.Px(6), row), Colour(kArgent));
+        EXPECT_EQ(couped.At(g.W - inset + g.Px(6), row), Colour(kArgent));
+    }
 }
 
 TEST(OrdinaryPosition, TheModelNamesThePosition) {
@@ -385,6 +425,139 @@ TEST(LinesOfBothSides, ChiefEnarchedAndTriangular) {
     Drawing both;
     both.Draw("Argent a chief enarched embattled gules");
     EXPECT_FALSE(WordUsed(both, "enarched"));
+}
+
+TEST(LinesOfBothSides, EachLineNamedByItsSide) {
+    // Named by side, in either order, each line is drawn where the two-line form draws it.
+    struct Case {
+        const char* bySide;
+        const char* twoLines;
+    };
+    for (const Case c : {Case{"Argent a fess indented on the upper side and wavy on the lower gules", "Argent a fess indented and wavy gules"},
+                         Case{"Argent a fess wavy on the lower side and indented on the upper gules", "Argent a fess indented and wavy gules"},
+                         Case{"Argent a fess embattled on the upper side and engrailed on the lower side gules",
+                              "Argent a fess embattled and engrailed gules"},
+                         Case{"Argent a pale wavy on the sinister side and engrailed on the dexter gules", "Argent a pale engrailed and wavy gules"},
+                         Case{"Argent a bend indented on the upper edge and wavy gules", "Argent a bend indented and wavy gules"}}) {
+        SCOPED_TRACE(c.bySide);
+        for (const double k : kScales) {
+            Drawing bySide, twoLines;
+            DrawAt(bySide, k, c.bySide);
+            DrawAt(twoLines, k, c.twoLines);
+            const ShieldGeometry& g = bySide.s().geometry;
+            int differ = 0;
+            for (int y = 0; y < g.H; y += 2)
+                for (int x = 0; x < g.W; x += 2) differ += !(bySide.At(x, y) == twoLines.At(x, y));
+            EXPECT_EQ(differ, 0) << k;
+            EXPECT_GE(bySide.s().model.arms.groups.at(0).members.at(0).modifiers.secondLine, 0);
+        }
+    }
+    // Both lines named for the same side: the words are left unread.
+    Drawing same;
+    same.Draw("Argent a fess indented on the upper side and wavy on the upper gules");
+    EXPECT_FALSE(WordUsed(same, "upper"));
+}
+
+TEST(LinesOfBothSides, BaseAndFessEnarched) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        Drawing base, fess, plainFess;
+        DrawAt(base, k, "Argent a base enarched vert");
+        DrawAt(fess, k, "Argent a fess enarched gules");
+        DrawAt(plainFess, k, "Argent a fess gules");
+        const ShieldGeometry& g = base.s().geometry;
+        // The base's upper edge: low at the flanks, rising all the way to the middle.
+        const int flank = FirstRowIn(base, g.W / 12, Colour(kVert)), quarter = FirstRowIn(base, g.W / 4, Colour(kVert));
+        const int middle = FirstRowIn(base, g.W2, Colour(kVert));
+        EXPECT_GT(flank, quarter + g.Px(4));
+        EXPECT_GT(quarter, middle + g.Px(4));
+        EXPECT_NEAR(FirstRowIn(base, g.W - g.W / 12, Colour(kVert)), flank, g.Px(3));
+        // The fess bowed: both edges higher in the middle than at the flanks, its breadth kept.
+        auto lastRowIn = [&](const Drawing& d, int x) {
+            int y = FirstRowIn(d, x, Colour(kGules));
+            while (d.At(x, y + 1) == Colour(kGules)) ++y;
+            return y;
+        };
+        const int topFlank = FirstRowIn(fess, g.W / 12, Colour(kGules)), topMiddle = FirstRowIn(fess, g.W2, Colour(kGules));
+        const int bottomFlank = lastRowIn(fess, g.W / 12), bottomMiddle = lastRowIn(fess, g.W2);
+        EXPECT_GT(topFlank, topMiddle + g.Px(8));
+        EXPECT_GT(bottomFlank, bottomMiddle + g.Px(8));
+        EXPECT_NEAR(bottomMiddle - topMiddle, bottomFlank - topFlank, g.Px(6));
+        EXPECT_FALSE(fess.At(g.W2, FirstRowIn(plainFess, g.W2, Colour(kGules)) - g.Px(4)) == Colour(kArgent));
+        // Fimbriated, an edge of the second tincture along both arches; voided, the middle open.
+        Drawing fimbriated, voided;
+        DrawAt(fimbriated, k, "Argent a fess enarched gules fimbriated or");
+        DrawAt(voided, k, "Argent a fess enarched voided gules");
+        for (const int x : {g.W / 6, g.W2}) {
+            const int top = FirstRowIn(fimbriated, x, Colour(kOr)), middle = (FirstRowIn(fess, x, Colour(kGules)) + lastRowIn(fess, x)) / 2;
+            EXPECT_NEAR(top, FirstRowIn(fess, x, Colour(kGules)), 1) << x;
+            EXPECT_EQ(fimbriated.At(x, top + g.Px(10)), Colour(kGules)) << x;
+            EXPECT_EQ(fimbriated.At(x, lastRowIn(fess, x) - g.Px(1)), Colour(kOr)) << x;
+            EXPECT_EQ(voided.At(x, middle), Colour(kArgent)) << x;
+            EXPECT_EQ(voided.At(x, FirstRowIn(fess, x, Colour(kGules)) + g.Px(2)), Colour(kGules)) << x;
+        }
+    }
+    // A point (triangular) is the chief's alone; enarched anywhere else is left unread.
+    for (const char* blazon : {"Argent a base triangular vert", "Argent a pale enarched gules"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        EXPECT_FALSE(WordUsed(d, std::string(blazon).find("triangular") != std::string::npos ? "triangular" : "enarched"));
+    }
+}
+
+TEST(LinesOfBothSides, PerPileWithALine) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        for (const char* line : {"indented", "wavy", "engrailed"}) {
+            SCOPED_TRACE(line);
+            Drawing d;
+            DrawAt(d, k, std::string("Per pile ") + line + " gules and argent");
+            const ShieldGeometry& g = d.s().geometry;
+            // The pile from the chief, the flanks either side, clear of the lines.
+            EXPECT_EQ(d.At(g.W2, g.H / 4), Colour(kArgent));
+            EXPECT_EQ(d.At(g.W / 12, g.H / 4), Colour(kGules));
+            EXPECT_EQ(d.At(g.W - g.W / 12, g.H / 4), Colour(kGules));
+            // Along the dexter side of the pile, the column where it begins wanders from the
+            // straight side by about the line's depth.
+            double least = 1e9, most = -1e9;
+            for (int y = g.H / 8; y < g.H2; ++y) {
+                const int x = BoundaryIn(d, y, g.Px(4), Colour(kGules));
+                // The straight side runs from 0.2 of the width at the top to the middle at the foot.
+                const double straight = g.W * (0.5 - 0.3 * (1.0 - static_cast<double>(y) / g.shieldBottom));
+                least = std::min(least, x - straight);
+                most = std::max(most, x - straight);
+            }
+            EXPECT_GT(most - least, g.Px(4));
+            EXPECT_LT(most - least, g.W / 8);
+        }
+    }
+}
+
+TEST(LinesOfBothSides, PointPointedRisesFromTheBase) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        Drawing d;
+        DrawAt(d, k, "Or a point pointed vert");
+        const ShieldGeometry& g = d.s().geometry;
+        // Its sides run from the fess point to the foot of the flanks, a little below the picture.
+        const double apex = g.H2, foot = g.shieldBottom + g.Px(2);
+        auto halfWidthAt = [&](double y) { return (y - apex) / (foot - apex) * (g.W / 2.0); };
+        for (const int y : {g.H2 + g.H / 8, g.H - g.Px(45)}) {
+            const double half = halfWidthAt(y);
+            SCOPED_TRACE(y);
+            EXPECT_EQ(d.At(g.W2, y), Colour(kVert));
+            EXPECT_EQ(d.At(static_cast<int>(g.W2 - half + g.Px(5)), y), Colour(kVert));
+            EXPECT_EQ(d.At(static_cast<int>(g.W2 + half - g.Px(5)), y), Colour(kVert));
+            EXPECT_EQ(d.At(static_cast<int>(g.W2 - half - g.Px(5)), y), Colour(kOr));
+            EXPECT_EQ(d.At(static_cast<int>(g.W2 + half + g.Px(5)), y), Colour(kOr));
+        }
+        EXPECT_EQ(d.At(g.W2, g.H2 - g.Px(6)), Colour(kOr));
+    }
+    // With a line it is drawn plain, and that is said.
+    Drawing wavy;
+    wavy.Draw("Or a point pointed wavy vert");
+    EXPECT_FALSE(wavy.sink.messages.empty());
 }
 
 }  // namespace

@@ -214,6 +214,7 @@ const std::vector<std::string>& Modern() {
         "Azure three thorhammers argent",
         "Gules a battleaxe argent",
         "Gules two battleaxes argent",
+        "Or a pointpointed vert",
         "Argent a cinquefoil gules",
         "Argent three cinquefoils gules",
         "Argent a quatrefoil gules",

@@ -8,8 +8,9 @@
 // how the vocabulary maps each line word); ordinaries are drawn by calling the shape routines on a
 // plain field with the state set by hand. Writes partitions.png, ordinaries.png, pieces.png,
 // lines.png, positions.png (ordinaries and partition lines enhanced, abased, couped, voided) and
-// variants.png (bretessed and counter-embattled, two lines, chiefs, per pall with a line) into the
-// output folder.
+// variants.png (bretessed and counter-embattled, two lines, chiefs, per pall with a line, lines
+// named by side, enarched, ordinaries of fusils and mascles, moved ordinaries cotised, bordures
+// compony) into the output folder.
 
 #include <cairo.h>
 
@@ -312,6 +313,17 @@ int main(int argc, char** argv) {
         {"per pall", "Per pall wavy gules, argent and azure", "Per pall indented gules, argent and azure",
          "Per pall reversed embattled gules, argent and azure"},
         {"couped, nowy", "Or a fess humetty gules", "Or a bend sinister couped gules", "Or a saltire nowy gules"},
+        {"each side named", "Or a fess indented on the upper side and wavy on the lower gules",
+         "Or a pale wavy on the sinister side and engrailed on the dexter gules", "Or a bend engrailed and invected gules"},
+        {"enarched", "Or a fess enarched gules", "Or a base enarched vert", "Argent a fess enarched gules fimbriated or"},
+        {"point, per pile", "Or a point pointed vert", "Per pile indented gules and argent", "Per pile wavy or and azure"},
+        {"fusilly", "Argent a pale fusilly gules", "Argent a fess fusilly gules", "Argent a bend fusilly gules"},
+        {"fusilly", "Argent a chevron fusilly gules", "Argent a cross fusilly gules", "Argent a saltire fusilly gules"},
+        {"masculy", "Argent a fess masculy gules", "Argent a pale masculy gules", "Argent a bend sinister masculy gules"},
+        {"moved, cotised", "Or a fess enhanced gules cotised azure", "Or a bend abased gules cotised azure",
+         "Or a fess couped gules cotised azure"},
+        {"bordures", "Argent a bordure compony or and azure", "Argent a bordure counter-compony or and azure",
+         "Argent a bordure compony gules and argent"},
     };
     rows.clear();
     for (const auto& v : variants) {

@@ -1,0 +1,62 @@
+// The base and the fess enarched: the pixels between the arch and the arch moved down by the
+// ordinary's breadth (to the foot of the shield for the base), row by row.
+
+#include "engine/Enarched.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/OrdinaryShapes.h"
+
+namespace esc {
+
+double ArchRow(const ShieldGeometry& g, double foot, double rise, double x) {
+    if (rise <= 0) return foot;
+    const double half = g.W / 2.0, radius = (half * half + rise * rise) / (2 * rise);
+    const double dx = std::min(std::abs(x - half), half);
+    return foot - (std::sqrt(radius * radius - dx * dx) - (radius - rise));
+}
+
+bool DrawnEnarched(const PaintState& s) {
+    return s.CurrentLevel().levelVariant.view() == kEnarchedVariant && (s.shapeCode == kFess || s.shapeCode == kBase);
+}
+
+void DrawEnarched(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const double rise = g.H * kEnarchedRisePercent / 100.0;
+    const bool base = s.shapeCode == kBase;
+    // The fess keeps its usual edges at the flanks; the base its usual upper edge.
+    const double foot = base ? shapes::BaseUpperEdge(g) : g.H / 2.0 - g.chiefDepth / 2.0;
+    const double depth = base ? g.shieldBottom + 1.0 : g.chiefDepth;
+    // Voided (treatment 1) or fimbriated (2, with a second edge outside the first), as a band's
+    // edge zones are: this deep along each arched edge (the base has one).
+    const int treatment = s.ordinaryTreatment, outer = treatment == 2 ? s.fimbriationOuter : -1;
+    const double zone = g.Px(outer >= 0 ? kEnarchedDoubleEdge : kEnarchedEdge);
+    const int own = s.levelTincture[s.level], second = s.CurrentLevel().levelSecondTincture;
+    auto codeAt = [&](double x, double row) {
+        const double arch = ArchRow(g, foot, rise, x);
+        if (row < arch || row >= arch + depth) return -2;  // not on the ordinary
+        if (treatment == 0) return own;
+        const double in = std::min(row - arch, base ? zone + 1 : arch + depth - row);
+        if (in >= zone) return treatment == 1 ? -2 : own;
+        if (treatment == 1) return own;
+        return outer >= 0 && in < zone / 2 ? outer : second;
+    };
+    const int top = static_cast<int>(std::floor(foot - rise)), bottom = base ? g.shieldBottom : static_cast<int>(std::ceil(foot + depth));
+    for (int y = std::max(top, 0); y <= bottom; ++y) {
+        int start = 0, code = codeAt(0.5, y + 0.5);
+        for (int x = 1; x <= g.W; ++x) {
+            const int next = x < g.W ? codeAt(x + 0.5, y + 0.5) : -3;
+            if (next == code) continue;
+            if (code != -2) {
+                s.levelTincture[s.level] = code;
+                PaintSpan(s, start, y, x - 1);
+            }
+            start = x;
+            code = next;
+        }
+    }
+    s.levelTincture[s.level] = own;
+}
+
+}  // namespace esc
