@@ -49,8 +49,8 @@ enum ShapeCode : int {
     // A bar alone: no ordinary the vocabulary names, the shape whose cotises a cotised bar takes.
     kBar = 47,
     // The point pointed: a point rising from the whole base to the fess point ("a point pointed
-    // vert"). 48 to 55 are the interpreter's places, which no shape draws.
-    kPointPointed = 56,
+    // vert"). 48 to 57 are the interpreter's places, which no shape draws.
+    kPointPointed = 58,
 };
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
