@@ -24,6 +24,7 @@
 #include "interpret/phrase/VoidedCharge.h"
 #include "interpret/phrase/OrdinaryPositionWords.h"
 #include "interpret/phrase/Reversed.h"
+#include "interpret/phrase/AttachedWords.h"
 #include "interpret/phrase/PlacementWords.h"
 #include "interpret/phrase/ChargeWordRules.h"
 #include "interpret/read/Vocabulary.h"
@@ -60,6 +61,8 @@ void ChargedWithRule(DrawingState& s) {
     }
     if (s.level != 0) {
         Current(s).levelChargedOn = true;
+        // "each charged with three mullets": the whole group on each charge before.
+        if (Is(s, -1, "each")) s.chargedOnEachLevel = s.level;
         if (Previous(s).levelKind == kTypeOrdinary) {
             // "within a bordure argent charged with eight roses": the charges lie on that
             // ordinary (they were set in a row across the fess line, under the lion).
@@ -221,7 +224,7 @@ void RulePass(DrawingState& s) {
     if (TheLatterRule(s) || AnotherRule(s) || OrientationRule(s) || UprightOnABendRule(s) || ThroughoutRule(s) ||
         BothOrCrossedRule(s))
         return;
-    if (SupportRule(s) || HoldingRule(s) || RelationWordsRule(s)) return;
+    if (SupportRule(s) || AttachedRule(s) || RelationWordsRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (SemeOnBordureRule(s)) return;
     if (IsSemeOfTheField(s)) {
@@ -468,7 +471,8 @@ void InterpretCharges(DrawingState& s) {
     s.conjoined = false;
     s.issuant = false;
     s.splitChief = s.splitBase = s.splitGroup = 0;
-    s.supportersLevel = s.supportedByWord = s.heldLevel = s.heldInPawLevel = -1;
+    s.supportersLevel = s.supportedByWord = s.heldLevel = s.chargedOnEachLevel = -1;
+    s.attached = AttachedPhrase{};
     s.group = GroupForm{};
     s.uprightCharges = false;
     s.overAllLevel = -1;

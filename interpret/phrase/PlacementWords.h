@@ -34,13 +34,6 @@ bool InPaleInItsQuarterRule(DrawingState& state);
 // reading nothing, otherwise.
 bool PointUpwardsRule(DrawingState& state);
 
-// "a lion rampant or holding an axe argent": at "holding" after one lion rampant alone on the
-// field, the next phrase's charge is held in its raised dexter forepaw. False, reading nothing,
-// otherwise.
-bool HoldingRule(DrawingState& state);
-// Draws the held charge small at the lion's forepaw; false for any other level.
-bool HeldInPawLayout(DrawingState& state);
-
 // "a saltire and chief gules the latter charged with three mullets": "the latter" (or "the
 // last") before "charged with" when the current level is the second of two ordinaries: the
 // charges lie on it, which the charged-with rule then does. False, reading nothing, otherwise.
