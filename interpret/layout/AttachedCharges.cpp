@@ -34,8 +34,9 @@ struct LimbRow {
 };
 
 constexpr int kBird = 11, kOtherCharge = 14;
+constexpr std::string_view kUsualVariant = "esv";
 
-constexpr std::array<LimbRow, 15> kLimbRows = {{
+constexpr std::array<LimbRow, 18> kLimbRows = {{
     // The dragon rampant raises its dexter foreclaw lower and further out than the lion.
     {kTypeCharge, "dragon", "1", true, Limb::Paw, false, -47.0f, -21.0f},
     {kTypeCharge, "dragon", "1", true, Limb::Mouth, false, -49.0f, -42.0f},
@@ -44,6 +45,10 @@ constexpr std::array<LimbRow, 15> kLimbRows = {{
     {kTypeCharge, "", "1", true, Limb::Paw, false, -42.0f, -42.0f},
     {kTypeCharge, "", "1", true, Limb::Paw, true, -36.0f, 2.0f},
     {kTypeCharge, "", "1", false, Limb::Mouth, false, -17.0f, -33.0f},
+    // The lion's usual picture is the lion rampant.
+    {kTypeCharge, "lion", "", false, Limb::Paw, false, -42.0f, -42.0f},
+    {kTypeCharge, "lion", "", false, Limb::Paw, true, -36.0f, 2.0f},
+    {kTypeCharge, "lion", "", false, Limb::Mouth, false, -17.0f, -33.0f},
     // Beasts passant: the raised dexter forepaw, the mouth.
     {kTypeCharge, "", "3", true, Limb::Paw, false, -47.0f, 10.0f},
     {kTypeCharge, "", "3", false, Limb::Mouth, false, -47.0f, -17.0f},
@@ -115,16 +120,18 @@ Rect Around(int x, int y, float scale) {
 }
 
 std::string Said(const LevelRecord& held, const LevelRecord& bearer) {
-    return std::string(held.levelName.view()) + " held by the " + std::string(bearer.levelName.view());
+    const auto name = [](const LevelRecord& l) { return l.levelName.empty() ? std::string("charge") : l.levelName.str(); };
+    return "the " + name(held) + " held by the " + name(bearer);
 }
 
 bool HeldLayout(DrawingState& s, const std::vector<RingEntry>& bearers) {
-    const LevelRecord& bearer = phrase::Previous(s);
+    const LevelRecord& bearer = s.attached.bearer >= 0 ? phrase::Level(s, s.attached.bearer) : phrase::Previous(s);
     const LevelRecord& held = phrase::Current(s);
     const Limb limb = s.attached.limb == Limb::Unnamed ? UsualLimb(bearer.levelKind) : s.attached.limb;
     LimbPlace place;
     if (!FindLimbPlace(bearer.levelKind, bearer.levelName.view(), bearer.levelVariant.view(), limb, s.attached.sinister, place)) {
         s.messages.Show(std::string(msg::kHeldNotDrawn) + Said(held, bearer));
+        s.countMessageShown = true;  // said: not also as a count no layout places
         return true;
     }
     NoteLayout(s, "Held");
@@ -190,6 +197,7 @@ bool EnfiledLayout(DrawingState& s, const std::vector<RingEntry>& bearers, bool 
 
 bool FindLimbPlace(int kind, std::string_view name, std::string_view variant, Limb limb, bool sinister, LimbPlace& out) {
     const int family = kind == kBird || kind == kTypeCharge ? kind : kOtherCharge;
+    if (variant == kUsualVariant) variant = {};  // the usual picture, no attitude named
     for (const LimbRow& row : kLimbRows) {
         if (row.kind != family) continue;
         if (row.limb != Limb::Unnamed && (row.limb != limb || row.sinister != sinister)) continue;
@@ -206,7 +214,9 @@ bool AttachedLayout(DrawingState& s) {
     if (s.level != s.attached.level || s.attached.how == Attachment::None) return false;
     const LevelRecord& level = phrase::Current(s);
     if (level.levelCount < 1 || level.levelIn) return false;
-    const std::vector<RingEntry> bearers = Bearers(s, phrase::Previous(s).levelCount);
+    // A second phrase held by the same bearer finds it where the first found it.
+    if (s.attached.bearer < 0) s.attachedBearers = Bearers(s, phrase::Previous(s).levelCount);
+    const std::vector<RingEntry> bearers = s.attachedBearers;
     if (bearers.empty()) return false;
     const bool each = s.attached.each || static_cast<int>(bearers.size()) == level.levelCount;
     switch (s.attached.how) {

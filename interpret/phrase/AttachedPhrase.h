@@ -25,6 +25,9 @@ struct AttachedPhrase {
     Limb limb = Limb::Unnamed;
     bool sinister = false;  // "in the sinister paw"
     bool each = false;      // "each holding": one on each bearer
+    // "holding in the dexter paw a sword and in the sinister seven arrows": the second phrase is
+    // held by the first one's bearer, which is this level (-1: the level before the phrase).
+    int bearer = -1;
 };
 
 }  // namespace esc

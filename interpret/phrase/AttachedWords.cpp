@@ -45,12 +45,13 @@ struct LimbWord {
     std::string_view word;
 };
 
-constexpr std::array<LimbWord, 20> kLimbs = {{
+constexpr std::array<LimbWord, 22> kLimbs = {{
     {Limb::Paw, "paw"},      {Limb::Paw, "paws"},     {Limb::Paw, "forepaw"}, {Limb::Paw, "forepaws"},
     {Limb::Paw, "claw"},     {Limb::Paw, "claws"},    {Limb::Paw, "talon"},   {Limb::Paw, "talons"},
     {Limb::Paw, "foot"},     {Limb::Paw, "feet"},     {Limb::Paw, "gamb"},    {Limb::Paw, "leg"},
     {Limb::Mouth, "mouth"},  {Limb::Mouth, "beak"},   {Limb::Mouth, "bill"},  {Limb::Mouth, "jaws"},
     {Limb::Mouth, "teeth"},  {Limb::Hand, "hand"},    {Limb::Hand, "hands"},  {Limb::Hand, "fist"},
+    {Limb::Mouth, "beaks"},  {Limb::Mouth, "mouths"},
 }};
 
 // Words between "in" and the limb that do not change which limb it is.
@@ -114,7 +115,56 @@ int OrnamentWordsAt(const DrawingState& s, int at) {
     ++k;
     if (EqualsIgnoringCase(s.Word(k), "of") && EqualsIgnoringCase(s.Word(k + 1), "arms")) k += 2;
     if (!OneOf(s.Word(k), "ensigned|surmounted|crowned|timbred")) return 0;
-    return k + 1 - at;
+    ++k;
+    if (OneOf(s.Word(k), "with|by|of")) ++k;
+    return k - at;
+}
+
+// "and in the sinister paw seven arrows", "in his sinister hand a bible", "and in the sinister
+// seven arrows" after a phrase held by one bearer: another phrase held by the same bearer, in
+// the limb named (or the same limb, of the side named). The words read, or 0.
+int SecondHoldAt(const DrawingState& s, int at, AttachedPhrase& phrase) {
+    int k = at;
+    if (EqualsIgnoringCase(s.Word(k), "and")) ++k;
+    if (const int limb = ReadLimb(s, k, phrase); limb > 0) {
+        k += limb;
+    } else {
+        if (!EqualsIgnoringCase(s.Word(k), "in")) return 0;
+        ++k;
+        if (InList(s.Word(k), kOwnerWords)) ++k;
+        // "in the sinister" is respelled as the half of the field it names elsewhere.
+        if (OneOf(s.Word(k), "sinister|left|sinisterhalf")) {
+            phrase.sinister = true;
+        } else if (!OneOf(s.Word(k), "dexter|right|dexterhalf")) {
+            return 0;
+        }
+        ++k;
+    }
+    return PhraseStartsAt(s, k) ? k - at : 0;
+}
+
+// The second phrase held by the bearer of the held phrase just read; false, reading nothing,
+// otherwise.
+bool SecondHoldRule(DrawingState& s) {
+    const AttachedPhrase first = s.attached;
+    if (first.how != Attachment::Held || first.level < 0 || first.each) return false;
+    AttachedPhrase second = first;
+    second.limb = Limb::Unnamed;
+    second.sinister = false;
+    const int count = SecondHoldAt(s, s.cursor, second);
+    if (count == 0) return false;
+    if (second.limb == Limb::Unnamed) second.limb = first.limb;
+    if (s.level == first.level && Current(s).levelCount != 0) {
+        phrase::CloseBeforeNewPhrase(s);  // the first held phrase ends here; read again
+        return true;
+    }
+    if (s.level != first.level + 1 || Current(s).levelCount != 0) return false;
+    second.bearer = first.bearer >= 0 ? first.bearer : first.level - 1;
+    second.level = s.level;
+    s.attached = second;
+    for (int k = 0; k < count; ++k) phrase::Use(s, k);
+    s.cursor += count;
+    return true;
 }
 
 }  // namespace
@@ -165,7 +215,7 @@ bool AttachedRule(DrawingState& s) {
         return true;
     }
     const std::optional<AttachedWords> words = AttachedWordsAt(s, s.cursor);
-    if (!words) return false;
+    if (!words) return SecondHoldRule(s);
     LevelRecord& current = Current(s);
     if (current.levelCount != 0) {
         // "a dragon rampant gules holding ...": the bearer ends here and the words are read again.

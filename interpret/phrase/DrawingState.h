@@ -151,6 +151,7 @@ struct DrawingState : PaintState, WordsRead, LevelReading {
     // the charge a combatant pair supports (-1: none).
     int supportersLevel = -1, supportedByWord = -1, heldLevel = -1;
     AttachedPhrase attached;  // "a lion rampant holding an axe": the axe's level and how it is held
+    std::vector<RingEntry> attachedBearers;  // where the bearers of the attached phrase were placed
     // "three roundels each charged with as many mullets": the level whose whole group lies on each
     // charge before it (-1: none; without "each" one charge lies on each).
     int chargedOnEachLevel = -1;

@@ -473,6 +473,7 @@ void InterpretCharges(DrawingState& s) {
     s.splitChief = s.splitBase = s.splitGroup = 0;
     s.supportersLevel = s.supportedByWord = s.heldLevel = s.chargedOnEachLevel = -1;
     s.attached = AttachedPhrase{};
+    s.attachedBearers.clear();
     s.group = GroupForm{};
     s.uprightCharges = false;
     s.overAllLevel = -1;

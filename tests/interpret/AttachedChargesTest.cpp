@@ -97,10 +97,33 @@ TEST(HeldCharge, EachBearerHoldsOne) {
     }
 }
 
+// "holding in the dexter paw a sword and in the sinister a cross": the second phrase is held by
+// the same bearer in the other paw, the limb named again or not.
+TEST(HeldCharge, ASecondPhraseInTheOtherPaw) {
+    const char* const blazons[] = {
+        "Argent a lion rampant gules holding in his dexter paw a sword azure and in his sinister paw a cross crosslet azure",
+        "Argent a lion rampant gules holding in the dexter paw a sword azure and in the sinister a cross crosslet azure",
+        "Or a lion rampant gules holding in his dexter paw a sword azure in his sinister paw a cross crosslet azure",
+    };
+    for (const char* blazon : blazons) {
+        Drawing d;
+        d.DrawClean(blazon);
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), 3u) << blazon;
+        LimbPlace dexter, sinister;
+        ASSERT_TRUE(FindLimbPlace(kTypeCharge, "lion", "1", Limb::Paw, false, dexter));
+        ASSERT_TRUE(FindLimbPlace(kTypeCharge, "lion", "1", Limb::Paw, true, sinister));
+        const PlacementTrace& lion = placed[0];
+        EXPECT_EQ(placed[1].y, lion.y + static_cast<int>(dexter.dy * lion.scale)) << blazon;
+        EXPECT_EQ(placed[2].x, lion.x + static_cast<int>(sinister.dx * lion.scale)) << blazon;
+        EXPECT_EQ(placed[2].y, lion.y + static_cast<int>(sinister.dy * lion.scale)) << blazon;
+    }
+}
+
 // A held charge whose bearer has no known place to hold it is read and said, not drawn beside
 // it; what stands outside the shield is said too, and the arms are drawn.
 TEST(HeldCharge, NoPlaceKnownIsSaid) {
-    for (const char* blazon : {"Argent a lion sejant gules holding a sword azure", "Or a dove azure holding in its dexter claw a sword gules"}) {
+    for (const char* blazon : {"Argent a lion statant guardant gules holding a sword azure", "Or a dove azure holding in its dexter claw a sword gules"}) {
         Drawing d;
         d.Draw(blazon);
         EXPECT_TRUE(SaidWith(d, "held charge is not drawn")) << blazon;

@@ -315,8 +315,8 @@ TEST(PointUpwards, TheSwordInItsQuarter) {
 }
 
 // "a lion rampant holding an axe": the axe small in the raised dexter forepaw, up and to the
-// dexter of the lion's centre and painted over the lion; after a lion sejant (whose picture has
-// no known place to hold it) the axe is said and not drawn beside the lion.
+// dexter of the lion's centre and painted over the lion; after a lion statant guardant (whose
+// picture has no known place to hold it) the axe is said and not drawn beside the lion.
 TEST(Holding, TheChargeInTheRaisedPaw) {
     Drawing d;
     d.Draw("Gules a lion rampant or crowned or holding an axe argent hafted or");
@@ -328,7 +328,7 @@ TEST(Holding, TheChargeInTheRaisedPaw) {
     EXPECT_LT(placed[1].y, placed[0].y - 50);
     EXPECT_LT(placed[1].scale, placed[0].scale / 2);
     EXPECT_TRUE(NearHolds(d, placed[1].x, placed[1].y, 12, Colour(kArgent)));
-    d.Draw("Gules a lion sejant or holding an axe argent");
+    d.Draw("Gules a lion statant guardant or holding an axe argent");
     EXPECT_EQ(Placements(d).size(), 1u);
     EXPECT_EQ(d.sink.messages.size(), 1u);
 }
