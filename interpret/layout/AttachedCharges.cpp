@@ -70,6 +70,8 @@ Limb UsualLimb(int kind) { return kind == kBird ? Limb::Mouth : Limb::Paw; }
 
 // A held charge against its bearer; an ensign above its bearer; a crown round a blade.
 constexpr float kHeldShare = 0.33f, kEnsignShare = 0.45f, kEnfilingShare = 0.5f, kSurmountingShare = 0.6f;
+// A sheaf held in one limb spreads over this share of one held charge's width.
+constexpr float kSheafSpread = 1.5f;
 // A bearer's painted box when the ring has none: half its side per unit of scale.
 constexpr float kHalfSidePerScale = 45.0f;
 // The group laid on each bearer keeps inside this share of the bearer's box.
@@ -114,11 +116,6 @@ void PlaceGroupIn(DrawingState& s, const Rect& box, int count) {
     PlaceSpots(s, layout.spots);
 }
 
-Rect Around(int x, int y, float scale) {
-    const int half = std::max(1, static_cast<int>(kHalfSidePerScale * scale));
-    return {x - half, y - half, x + half, y + half};
-}
-
 std::string Said(const LevelRecord& held, const LevelRecord& bearer) {
     const auto name = [](const LevelRecord& l) { return l.levelName.empty() ? std::string("charge") : l.levelName.str(); };
     return "the " + name(held) + " held by the " + name(bearer);
@@ -143,11 +140,11 @@ bool HeldLayout(DrawingState& s, const std::vector<RingEntry>& bearers) {
         const int x = b.x + static_cast<int>(place.dx * b.scale), y = b.y + static_cast<int>(place.dy * b.scale);
         const float scale = b.scale * kHeldShare;
         const int count = each ? std::max(1, held.levelCount / static_cast<int>(holders)) : held.levelCount;
-        if (count == 1) {
-            Place(s, x, y, scale);
-        } else {
-            PlaceGroupIn(s, Around(x, y, scale * 1.5f), count);
-        }
+        // Several in one limb are held together as a sheaf: side by side, close, each as large
+        // as one held alone.
+        const float step = kHalfSidePerScale * scale * kSheafSpread / static_cast<float>(count);
+        for (int k = 0; k < count; ++k)
+            Place(s, x + static_cast<int>(step * (static_cast<float>(k) - static_cast<float>(count - 1) / 2.0f)), y, scale);
     }
     return true;
 }
