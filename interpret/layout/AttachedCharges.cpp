@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -74,6 +75,8 @@ constexpr float kHeldShare = 0.33f, kEnsignShare = 0.45f, kEnfilingShare = 0.5f,
 constexpr float kSheafSpread = 1.5f;
 // A bearer's painted box when the ring has none: half its side per unit of scale.
 constexpr float kHalfSidePerScale = 45.0f;
+// A charge of a group laid on a bearer fills this share of the room to its neighbour.
+constexpr float kCellFill = 0.8f;
 // The group laid on each bearer keeps inside this share of the bearer's box.
 constexpr int kInnerNumerator = 3, kInnerDenominator = 5;
 // An ensign overlaps the top of its bearer by this share of its own height.
@@ -112,7 +115,15 @@ void PlaceGroupIn(DrawingState& s, const Rect& box, int count) {
     request.region.straightBottom = box.bottom;
     request.count = count;
     request.arrangement = Arrangement::kInRows;
-    const SpotLayout layout = LayoutSpots(request);
+    SpotLayout layout = LayoutSpots(request);
+    // Each as large as the room between it and its nearest neighbour: the spots' own scales are
+    // those of the field's charges, far too small inside one charge.
+    int cell = std::min(box.Width(), box.Height());
+    for (std::size_t i = 0; i < layout.spots.size(); ++i)
+        for (std::size_t j = i + 1; j < layout.spots.size(); ++j)
+            cell = std::min(cell, std::max(std::abs(layout.spots[i].x - layout.spots[j].x), std::abs(layout.spots[i].y - layout.spots[j].y)));
+    const float scale = static_cast<float>(cell) * kCellFill / (2.0f * kHalfSidePerScale);
+    for (ChargeSpot& spot : layout.spots) spot.scale = scale;
     PlaceSpots(s, layout.spots);
 }
 

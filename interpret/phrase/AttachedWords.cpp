@@ -224,6 +224,12 @@ bool AttachedRule(DrawingState& s) {
         return true;
     }
     if (!BearsAttachedCharges(Previous(s)) || s.ringWritten < 1) return false;
+    // "two lions supporting a sword": held by neither one; where the pair holds it is known only
+    // when they face each other (the pair's own rule). Left unread.
+    const int heldCount = s.Type(s.cursor + words->count) == kTypeNumber ? s.Sub1(s.cursor + words->count) : 1;
+    if (words->phrase.how == Attachment::Held && !words->phrase.each && Previous(s).levelCount > 1 &&
+        heldCount != Previous(s).levelCount)
+        return false;
     // "supporting" after a pair facing each other is the pair's own rule; here it is one bearer's.
     s.attached = words->phrase;
     s.attached.level = s.level;

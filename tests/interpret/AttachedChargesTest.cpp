@@ -242,6 +242,7 @@ TEST(GroupOnEach, TheWholeGroupOnEachCharge) {
             const PlacementTrace& b = bearers[i / c.onEach];
             EXPECT_LT(std::abs(charges[i].x - b.x), 30) << c.blazon;
             EXPECT_LT(std::abs(charges[i].y - b.y), 30) << c.blazon;
+            EXPECT_GT(charges[i].scale, b.scale / 5) << c.blazon;  // large enough to be seen
             EXPECT_TRUE(NearHolds(d, charges[i].x, charges[i].y, 4, Colour(c.onEach == 3 && c.bearers == 2 ? kArgent : kGules)))
                 << c.blazon;
         }
