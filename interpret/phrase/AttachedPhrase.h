@@ -10,7 +10,7 @@ namespace esc {
 
 enum class Attachment : std::uint8_t {
     None,
-    Held,      // "holding", "grasping", "maintaining", "bearing"
+    Held,      // "holding", "grasping", "maintaining", "sustaining"
     Ensigned,  // "ensigned with": above the bearer, as a crown above a shield
     Enfiled,   // "enfiled with", "enfiling": round the bearer's middle, as a crown round a blade
     Surmounted,  // "each surmounted by": over the middle of each bearer

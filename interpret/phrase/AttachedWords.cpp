@@ -16,7 +16,8 @@ namespace {
 using phrase::Current;
 using phrase::Previous;
 
-// A word that attaches the next phrase, and the word that must follow it (empty: none), any one
+// A word that attaches the next phrase ("bearing" is not one: after a shield or a roundel it
+// says "charged with"), and the word that must follow it (empty: none), any one
 // of the alternatives between the bars.
 struct Verb {
     Attachment how;
@@ -24,12 +25,11 @@ struct Verb {
     std::string_view then;
 };
 
-constexpr std::array<Verb, 11> kVerbs = {{
+constexpr std::array<Verb, 10> kVerbs = {{
     {Attachment::Held, "holding", ""},
     {Attachment::Held, "grasping", ""},
     {Attachment::Held, "maintaining", ""},
     {Attachment::Held, "sustaining", ""},
-    {Attachment::Held, "bearing", ""},
     {Attachment::Held, "supporting", ""},
     {Attachment::Ensigned, "ensigned", "with|by|of"},
     {Attachment::Enfiled, "enfiled", "with|by|of"},
