@@ -238,4 +238,45 @@ bool AttachedRule(DrawingState& s) {
     return true;
 }
 
+// "charged with" after a phrase: on an ordinary, its charges lie on it; after charges, the
+// next phrase lies on each of them ("each charged with" the whole group on each).
+void ChargedWithRule(DrawingState& s) {
+    using phrase::CompleteAndReread;
+    using phrase::FindTincture;
+    using phrase::HasTincture;
+    using phrase::Use;
+    // "six escutcheons three two and one each charged with a lion": the rows are drawn; their
+    // level ends here and the next lies on each of its charges.
+    if (s.rowsDrawn && Current(s).levelCount > 0) CompleteAndReread(s);
+    LevelRecord& level = Current(s);
+    if (level.levelKind == kTypeOrdinary && level.levelCount > 0 && !level.levelIn) {
+        // "a bordure charged with eight escallops all counterchanged": the ordinary, whose
+        // tincture comes after its charges, is drawn first and its charges lie on it.
+        if (!HasTincture(s)) FindTincture(s);
+        CompleteAndReread(s);
+        Previous(s).levelOn = true;
+        s.onOrdinaryCode = s.shapeCode;
+        Use(s, 0);
+        Use(s, 1);
+        s.pictureLoaded = false;
+        s.cursor += 2;
+        return;
+    }
+    if (s.level != 0) {
+        Current(s).levelChargedOn = true;
+        // "each charged with three mullets": the whole group on each charge before.
+        if (phrase::Is(s, -1, "each")) s.chargedOnEachLevel = s.level;
+        if (Previous(s).levelKind == kTypeOrdinary) {
+            // "within a bordure argent charged with eight roses": the charges lie on that
+            // ordinary (they were set in a row across the fess line, under the lion).
+            Previous(s).levelOn = true;
+            s.onOrdinaryCode = s.shapeCode;
+        }
+        Use(s, 0);
+        Use(s, 1);
+    }
+    s.pictureLoaded = false;
+    s.cursor += 2;
+}
+
 }  // namespace esc

@@ -25,4 +25,8 @@ std::optional<AttachedWords> AttachedWordsAt(const DrawingState& state, int at);
 // user is told and the words are read past. False, reading nothing, otherwise.
 bool AttachedRule(DrawingState& state);
 
+// At "charged" "with": an ordinary being read is drawn and its charges lie on it; otherwise the
+// next phrase lies on each charge of the phrase before.
+void ChargedWithRule(DrawingState& state);
+
 }  // namespace esc
