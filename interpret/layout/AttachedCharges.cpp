@@ -37,7 +37,7 @@ struct LimbRow {
 constexpr int kBird = 11, kOtherCharge = 14;
 constexpr std::string_view kUsualVariant = "esv";
 
-constexpr std::array<LimbRow, 18> kLimbRows = {{
+constexpr std::array<LimbRow, 21> kLimbRows = {{
     // The dragon rampant raises its dexter foreclaw lower and further out than the lion.
     {kTypeCharge, "dragon", "1", true, Limb::Paw, false, -47.0f, -21.0f},
     {kTypeCharge, "dragon", "1", true, Limb::Mouth, false, -49.0f, -42.0f},
@@ -60,6 +60,10 @@ constexpr std::array<LimbRow, 18> kLimbRows = {{
     {kBird, "", "1", false, Limb::Mouth, false, -22.0f, -42.0f},
     {kBird, "", "1", false, Limb::Paw, false, -36.0f, 44.0f},
     {kBird, "", "3", false, Limb::Mouth, false, -36.0f, -27.0f},
+    // The usual pictures of the eagle (displayed) and the dove (close).
+    {kBird, "eagle", "", false, Limb::Mouth, false, -22.0f, -42.0f},
+    {kBird, "eagle", "", false, Limb::Paw, false, -36.0f, 44.0f},
+    {kBird, "dove", "", false, Limb::Mouth, false, -36.0f, -27.0f},
     // Limbs that hold: the fist of an arm embowed, the palm of a hand, a beast's paw erased.
     {kOtherCharge, "arm", "em", false, Limb::Unnamed, false, -1.0f, -33.0f},
     {kOtherCharge, "hand", "", true, Limb::Unnamed, false, -7.0f, 12.0f},

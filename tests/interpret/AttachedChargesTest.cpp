@@ -53,6 +53,7 @@ TEST(HeldCharge, InTheNamedLimbOfTheBearer) {
         {"Argent a lion rampant gules grasping in his dexter paw a sword azure", kTypeCharge, "lion", "1", Limb::Paw, kAzure, "pawsword"},
         {"Argent a lion passant gules holding in its mouth a cross crosslet azure", kTypeCharge, "lion", "3", Limb::Mouth, kAzure, "mouthcros"},
         {"Argent an eagle displayed sable holding in its beak a cross crosslet gules", 11, "eagle", "1", Limb::Mouth, kGules, "beakcros"},
+        {"Argent an eagle sable holding in its beak a cross crosslet gules", 11, "eagle", "", Limb::Mouth, kGules, "beakcros"},
         {"Or a dexter hand gules holding a cross crosslet azure", 14, "hand", "", Limb::Hand, kAzure, "handcros"},
         {"Argent an arm embowed gules holding a cross crosslet azure", 14, "arm", "em", Limb::Hand, kAzure, "armcros"},
     };
@@ -123,7 +124,7 @@ TEST(HeldCharge, ASecondPhraseInTheOtherPaw) {
 // A held charge whose bearer has no known place to hold it is read and said, not drawn beside
 // it; what stands outside the shield is said too, and the arms are drawn.
 TEST(HeldCharge, NoPlaceKnownIsSaid) {
-    for (const char* blazon : {"Argent a lion statant guardant gules holding a sword azure", "Or a dove azure holding in its dexter claw a sword gules"}) {
+    for (const char* blazon : {"Argent a lion statant guardant gules holding a sword azure", "Or a dove azure holding in its dexter claw a sword gules", "Or a falcon azure holding in its beak a sword gules"}) {
         Drawing d;
         d.Draw(blazon);
         EXPECT_TRUE(SaidWith(d, "held charge is not drawn")) << blazon;
