@@ -99,4 +99,11 @@ inline std::string WithCountedCharges(std::string_view text, int count) {
     return std::string(text.substr(0, at)) + CountedCharges(count) + std::string(text.substr(at + 2));
 }
 
+// What stands outside the shield ("the shield ensigned with a mural crown") is no part of the
+// arms drawn; the words follow the text.
+inline constexpr std::string_view kOrnamentNotDrawn = "What stands outside the shield is not drawn: ";
+// A charge held by a charge whose picture has no known place for it ("a hand holding", "a dove
+// holding in its dexter claw"); the names of the held charge and the holder follow.
+inline constexpr std::string_view kHeldNotDrawn = "The held charge is not drawn, no place to hold it is known: ";
+
 }  // namespace esc::msg

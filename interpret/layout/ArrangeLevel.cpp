@@ -12,6 +12,7 @@
 
 #include "engine/Messages.h"
 #include "engine/Ordinaries.h"
+#include "interpret/layout/AttachedCharges.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/BelowTheLabel.h"
 #include "interpret/layout/BetweenAcrossTheOrdinary.h"
@@ -338,8 +339,8 @@ void ArrangeLevel(DrawingState& s) {
         s.orleFlag = false;
     } else if (IssuantLayout(s)) {
         // Drawn rising from the lower edge of its space.
-    } else if (HeldBetweenLayout(s) || HeldInPawLayout(s)) {
-        // Between the pair that supports it, or in the paw that holds it.
+    } else if (HeldBetweenLayout(s) || AttachedLayout(s)) {
+        // Between the pair that supports it, or held, ensigned or enfiled by the charges before.
     } else if (OverAllLayout(s)) {
         // Across the whole shield, whatever ordinary the charges before it lay on.
     } else if (WithinAnAnnuletLayout(s, savedCursor)) {

@@ -31,8 +31,9 @@ using kinds::kSemeeLine;
 using kinds::NamesACharge;
 
 // A phrase after one of these is laid out with what it names, not in a line with the others.
-constexpr std::array<std::string_view, 8> kArrangedWithOthers = {
-    "between", "charged", "surmounted", "maintaining", "sustaining", "holding", "enfiled", "each"};
+constexpr std::array<std::string_view, 11> kArrangedWithOthers = {
+    "between", "charged", "surmounted", "maintaining", "sustaining", "holding", "enfiled", "each",
+    "grasping", "ensigned", "enfiling"};
 // These open something else: the line ends before them.
 constexpr std::array<std::string_view, 6> kLineEnds = {"on", "in", "within", "all", "over", "overall"};
 

@@ -31,11 +31,11 @@ constexpr int kMarginToEdgeOfLine = 6;       // pixels between a cell and the sh
 
 // Words that set the charges before them about something else, or open a phrase of another
 // kind: the group is then not the whole of what the field holds.
-constexpr std::array<std::string_view, 31> kNotAMember = {
+constexpr std::array<std::string_view, 34> kNotAMember = {
     "between", "charged", "surmounted", "debruised", "maintaining", "sustaining", "holding", "within",
     "environed", "encircled", "enclosed", "issuant", "issuing", "on", "in", "over", "overall", "each",
     "enfiled", "with", "at", "around", "about", "by", "interlaced", "supporting", "supported", "thereon",
-    "upon", "its", "the"};
+    "upon", "its", "the", "grasping", "ensigned", "enfiling"};
 
 bool StandsOnTheFieldAlone(const LevelRecord& level) {
     // A phrase of words the vocabulary does not hold has no name: it is not a member.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/ChargePicture.h"
+#include "interpret/layout/AttachedCharges.h"
 #include "engine/Messages.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
@@ -411,6 +412,7 @@ void DrawDisc(DrawingState& s, int x, int y, int r, int d, Bitmap* layerImage) {
 }
 
 void PlaceOnPreviousCharges(DrawingState& s) {
+    if (GroupOnEachLayout(s)) return;  // "each charged with three mullets"
     NoteLayout(s, "on each charge of the level before");
     s.pictureLoaded = false;
     // The ring holds the last 13 placements; only entries that were written are read.

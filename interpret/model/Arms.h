@@ -108,6 +108,8 @@ enum class RelationKind : std::uint8_t {
     Maintains,    // subject holds object ("maintaining", "sustaining", "holding")
     Within,       // subject stands within object ("within an annulet", "environed of")
     IssuantFrom,  // subject rises from object ("issuant from a mount")
+    Ensigned,     // object stands above subject ("ensigned with a crown")
+    Enfiled,      // object is round subject's middle ("enfiled with a crown", "enfiling")
 };
 
 struct Relation {

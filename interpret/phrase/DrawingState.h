@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/PaintState.h"
+#include "interpret/phrase/AttachedPhrase.h"
 #include "interpret/model/GroupForm.h"
 #include "interpret/model/Treatment.h"
 #include "interpret/phrase/ModelReading.h"
@@ -151,7 +152,11 @@ struct DrawingState : PaintState, WordsRead, LevelReading {
     // facing it, the word "supported" to mark read when that pair is drawn so, and the level of
     // the charge a combatant pair supports (-1: none).
     int supportersLevel = -1, supportedByWord = -1, heldLevel = -1;
-    int heldInPawLevel = -1;  // "a lion rampant holding an axe": the level of the axe (-1: none)
+    AttachedPhrase attached;  // "a lion rampant holding an axe": the axe's level and how it is held
+    std::vector<RingEntry> attachedBearers;  // where the bearers of the attached phrase were placed
+    // "three roundels each charged with as many mullets": the level whose whole group lies on each
+    // charge before it (-1: none; without "each" one charge lies on each).
+    int chargedOnEachLevel = -1;
     int overAllLevel = -1;    // the level written after "over all" (-1: none)
     LevelRecord outsideLevel;   // what a level index outside 0..9 reaches: reads reset values
     ModelReading model;         // the arms as read so far

@@ -15,6 +15,18 @@ namespace esc {
 
 namespace {
 
+// The relation a phrase attached to the charges before it holds to them.
+model::RelationKind AttachedRelation(Attachment how) {
+    switch (how) {
+        case Attachment::Ensigned: return model::RelationKind::Ensigned;
+        case Attachment::Enfiled: return model::RelationKind::Enfiled;
+        case Attachment::Surmounted:
+        case Attachment::Held:
+        case Attachment::None: break;
+    }
+    return model::RelationKind::Maintains;
+}
+
 using model::Arrangement;
 using model::GroupKind;
 using model::Region;
@@ -255,7 +267,9 @@ void RecordLevel(DrawingState& s) {
     if (liesOnPrevious) AddRelation(arms, RelationKind::ChargedWith, before, self);
     if (level.levelBetween && lastOrdinary >= 0) AddRelation(arms, RelationKind::Between, self, lastOrdinary);
     if (s.overAllLevel == s.level) AddRelation(arms, RelationKind::Surmounts, self, before);
-    if (s.heldInPawLevel == s.level || s.heldLevel == s.level) AddRelation(arms, RelationKind::Maintains, before, self);
+    if (s.heldLevel == s.level) AddRelation(arms, RelationKind::Maintains, before, self);
+    // "each surmounted by" names the upper one: its relation is the words' own, below.
+    if (s.attached.level == s.level && s.attached.how != Attachment::Surmounted) AddRelation(arms, AttachedRelation(s.attached.how), before, self);
     if (!words) return;
     if (words->kind == RelationKind::Between) {
         if (lastOrdinary >= 0) AddRelation(arms, RelationKind::Between, self, lastOrdinary);

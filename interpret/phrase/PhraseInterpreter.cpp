@@ -26,6 +26,7 @@
 #include "interpret/phrase/VoidedCharge.h"
 #include "interpret/phrase/OrdinaryPositionWords.h"
 #include "interpret/phrase/Reversed.h"
+#include "interpret/phrase/AttachedWords.h"
 #include "interpret/phrase/PlacementWords.h"
 #include "interpret/phrase/ChargeWordRules.h"
 #include "interpret/read/Vocabulary.h"
@@ -41,39 +42,6 @@ constexpr int kInChiefCode = 16;
 // Every pass consumes a word, completes a level or clears a tincture that the next pass then
 // consumes, so the loop ends by itself; the limit only guards that argument.
 constexpr int kMaxPasses = 64 * (kMaxWords + kLookAheadSlots);
-
-void ChargedWithRule(DrawingState& s) {
-    // "six escutcheons three two and one each charged with a lion": the rows are drawn; their
-    // level ends here and the next lies on each of its charges.
-    if (s.rowsDrawn && Current(s).levelCount > 0) CompleteAndReread(s);
-    LevelRecord& level = Current(s);
-    if (level.levelKind == kTypeOrdinary && level.levelCount > 0 && !level.levelIn) {
-        // "a bordure charged with eight escallops all counterchanged": the ordinary, whose
-        // tincture comes after its charges, is drawn first and its charges lie on it.
-        if (!HasTincture(s)) FindTincture(s);
-        CompleteAndReread(s);
-        Previous(s).levelOn = true;
-        s.onOrdinaryCode = s.shapeCode;
-        Use(s, 0);
-        Use(s, 1);
-        s.pictureLoaded = false;
-        s.cursor += 2;
-        return;
-    }
-    if (s.level != 0) {
-        Current(s).levelChargedOn = true;
-        if (Previous(s).levelKind == kTypeOrdinary) {
-            // "within a bordure argent charged with eight roses": the charges lie on that
-            // ordinary (they were set in a row across the fess line, under the lion).
-            Previous(s).levelOn = true;
-            s.onOrdinaryCode = s.shapeCode;
-        }
-        Use(s, 0);
-        Use(s, 1);
-    }
-    s.pictureLoaded = false;
-    s.cursor += 2;
-}
 
 void OnRule(DrawingState& s) {
     if (Current(s).levelCount != 0) {
@@ -223,7 +191,7 @@ void RulePass(DrawingState& s) {
     if (TheLatterRule(s) || AnotherRule(s) || OrientationRule(s) || UprightOnABendRule(s) || ThroughoutRule(s) ||
         BothOrCrossedRule(s))
         return;
-    if (SupportRule(s) || HoldingRule(s) || RelationWordsRule(s)) return;
+    if (SupportRule(s) || AttachedRule(s) || RelationWordsRule(s)) return;
     if (Is(s, 0, "charged") && Is(s, 1, "with")) return ChargedWithRule(s);
     if (SemeOnBordureRule(s)) return;
     if (IsSemeOfTheField(s)) {
@@ -477,7 +445,9 @@ void InterpretCharges(DrawingState& s) {
     s.conjoined = false;
     s.issuant = false;
     s.splitChief = s.splitBase = s.splitGroup = 0;
-    s.supportersLevel = s.supportedByWord = s.heldLevel = s.heldInPawLevel = -1;
+    s.supportersLevel = s.supportedByWord = s.heldLevel = s.chargedOnEachLevel = -1;
+    s.attached = AttachedPhrase{};
+    s.attachedBearers.clear();
     s.group = GroupForm{};
     s.uprightCharges = false;
     s.overAllLevel = -1;

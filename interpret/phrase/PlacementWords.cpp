@@ -142,10 +142,6 @@ constexpr float kHeldToPairScale = 2.0f;
 
 bool PhraseOfOneCharge(const DrawingState& s, int k) { return Is(s, k, "a") || Is(s, k, "an"); }
 
-// Where the rampant lion's raised dexter forepaw is, from the picture's centre, in pixels per unit
-// of its charge scale; and the held charge's size against the lion's.
-constexpr float kPawDx = -42.0f, kPawDy = -42.0f;
-constexpr float kHeldToHolderScale = 0.33f;
 bool PhraseOfTwoCharges(const DrawingState& s, int k) { return T(s, k) == kTypeNumber && S1(s, k) == 2; }
 
 }  // namespace
@@ -218,36 +214,6 @@ bool HeldBetweenLayout(DrawingState& s) {
     NoteLayout(s, "HeldBetween");
     // As tall as the pair stands and as broad as the gap between them: twice one of theirs.
     Place(s, (first.x + second.x) / 2, (first.y + second.y) / 2, first.scale * kHeldToPairScale);
-    return true;
-}
-
-bool HoldingRule(DrawingState& s) {
-    // "maintaining" and "sustaining" say the same as "holding".
-    const bool holds = Is(s, 0, "holding") || Is(s, 0, "maintaining") || Is(s, 0, "sustaining");
-    // "holding in his dexter paw a sword": the paw the lion's picture raises, named.
-    const bool inThePaw = Is(s, 1, "in") && (Is(s, 2, "his") || Is(s, 2, "the") || Is(s, 2, "its")) &&
-                          Is(s, 3, "dexter") && (Is(s, 4, "paw") || Is(s, 4, "forepaw"));
-    const int phrase = inThePaw ? 5 : 1;
-    if (!holds || !PhraseOfOneCharge(s, phrase) || s.level < 1 || Current(s).levelCount != 0) return false;
-    const LevelRecord& holder = phrase::Previous(s);
-    // A beast's rampant pictures (the lion's, the griffin's segreant, the unicorn's, the bear's;
-    // variant 1 and its crowned and other forms) raise the dexter forepaw at about one place.
-    const bool rampantBeast = holder.levelKind == kTypeCharge && holder.levelVariant == "1";
-    if (!rampantBeast || holder.levelCount != 1 || holder.levelIn || holder.levelOn || s.ringWritten < 1) return false;
-    s.heldInPawLevel = s.level;
-    for (int k = 0; k < phrase; ++k) Use(s, k);
-    s.cursor += phrase;
-    return true;
-}
-
-bool HeldInPawLayout(DrawingState& s) {
-    const LevelRecord& level = Current(s);
-    if (s.level != s.heldInPawLevel || level.levelCount != 1 || level.levelIn || s.ringWritten < 1) return false;
-    const RingEntry& lion =
-        s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
-    NoteLayout(s, "HeldInPaw");
-    Place(s, lion.x + static_cast<int>(kPawDx * lion.scale), lion.y + static_cast<int>(kPawDy * lion.scale),
-          lion.scale * kHeldToHolderScale);
     return true;
 }
 

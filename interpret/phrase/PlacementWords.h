@@ -29,12 +29,6 @@ bool CantonedRule(DrawingState& state);
 // "in the first quarter a sword in pale": one charge already placed in a named quarter stays
 // there, upright as its picture stands ("in pale" of one charge is its posture, not a place).
 bool InPaleInItsQuarterRule(DrawingState& state);
-// "a lion rampant or holding an axe argent": at "holding" after one lion rampant alone on the
-// field, the next phrase's charge is held in its raised dexter forepaw. False, reading nothing,
-// otherwise.
-bool HoldingRule(DrawingState& state);
-// Draws the held charge small at the lion's forepaw; false for any other level.
-bool HeldInPawLayout(DrawingState& state);
 
 // "a saltire and chief gules the latter charged with three mullets": "the latter" (or "the
 // last") before "charged with" when the current level is the second of two ordinaries: the

@@ -21,7 +21,7 @@ struct Wording {
     std::array<std::string_view, 2> words;
 };
 
-constexpr std::array<Wording, 15> kWordings = {{
+constexpr std::array<Wording, 19> kWordings = {{
     {RelationKind::Within, {"within", ""}},
     {RelationKind::Within, {"environed", "of|by|with"}},
     {RelationKind::Within, {"enclosed", "by|within"}},
@@ -33,6 +33,10 @@ constexpr std::array<Wording, 15> kWordings = {{
     {RelationKind::Maintains, {"maintaining", ""}},
     {RelationKind::Maintains, {"sustaining", ""}},
     {RelationKind::Maintains, {"holding", ""}},
+    {RelationKind::Maintains, {"grasping", ""}},
+    {RelationKind::Ensigned, {"ensigned", "with|by|of"}},
+    {RelationKind::Enfiled, {"enfiled", "with|by|of"}},
+    {RelationKind::Enfiled, {"enfiling", ""}},
     {RelationKind::IssuantFrom, {"issuant", "from|out"}},
     {RelationKind::IssuantFrom, {"issuing", "from|out"}},
     {RelationKind::ChargedWith, {"charged", "with"}},

@@ -28,9 +28,9 @@ bool OnTheFieldAlone(const LevelRecord& level, int count) {
 
 // Words that open another phrase, or set the charges about another: after the one, none may
 // follow, or the group is not the whole of the arms' charges.
-constexpr std::array<std::string_view, 16> kMoreFollows = {
+constexpr std::array<std::string_view, 19> kMoreFollows = {
     "and", ",", "a", "an", "on", "in", "between", "within", "charged", "surmounted", "over", "overall",
-    "each", "holding", "maintaining", "sustaining"};
+    "each", "holding", "maintaining", "sustaining", "grasping", "ensigned", "enfiling"};
 
 // What may follow the group and still leave it the arms' only charges: a chief above it or a
 // bordure round it, which the three make room for.

@@ -137,6 +137,8 @@ std::string_view RelationKindName(model::RelationKind kind) {
         case model::RelationKind::Maintains: return "maintains";
         case model::RelationKind::Within: return "within";
         case model::RelationKind::IssuantFrom: return "issuant from";
+        case model::RelationKind::Ensigned: return "ensigned with";
+        case model::RelationKind::Enfiled: return "enfiled with";
     }
     return "?";
 }

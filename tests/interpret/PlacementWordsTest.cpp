@@ -315,8 +315,8 @@ TEST(PointUpwards, TheSwordInItsQuarter) {
 }
 
 // "a lion rampant holding an axe": the axe small in the raised dexter forepaw, up and to the
-// dexter of the lion's centre and painted over the lion; after a lion that is not rampant (whose
-// paw is elsewhere) the word is left unread.
+// dexter of the lion's centre and painted over the lion; after a lion statant guardant (whose
+// picture has no known place to hold it) the axe is said and not drawn beside the lion.
 TEST(Holding, TheChargeInTheRaisedPaw) {
     Drawing d;
     d.Draw("Gules a lion rampant or crowned or holding an axe argent hafted or");
@@ -328,13 +328,14 @@ TEST(Holding, TheChargeInTheRaisedPaw) {
     EXPECT_LT(placed[1].y, placed[0].y - 50);
     EXPECT_LT(placed[1].scale, placed[0].scale / 2);
     EXPECT_TRUE(NearHolds(d, placed[1].x, placed[1].y, 12, Colour(kArgent)));
-    d.Draw("Gules a lion passant or holding an axe argent");
-    EXPECT_FALSE(Used(d, "holding"));
+    d.Draw("Gules a lion statant guardant or holding an axe argent");
+    EXPECT_EQ(Placements(d).size(), 1u);
+    EXPECT_EQ(d.sink.messages.size(), 1u);
 }
 
 // "holding in his dexter paw a sword": the paw the rampant lion raises, named, holds the charge
 // as "holding a sword" does (the words were ignored and the sword drawn beside the lion); the
-// sinister paw, or both, are not where the picture's paw is, and stay unread.
+// sinister paw is the lower forepaw of the picture, below the dexter one.
 TEST(Holding, TheDexterPawNamed) {
     const std::pair<const char*, const char*> pairs[] = {
         {"Argent a lion rampant gules holding in his dexter paw a sword azure", "Argent a lion rampant gules holding a sword azure"},
@@ -354,9 +355,11 @@ TEST(Holding, TheDexterPawNamed) {
         EXPECT_LT(held[1].x, held[0].x - 50) << named;
         EXPECT_LT(held[1].scale, held[0].scale / 2) << named;
     }
-    Drawing sinister;
-    sinister.Draw("Argent a lion rampant gules holding in his sinister paw a sword azure");
-    EXPECT_FALSE(Used(sinister, "holding"));
+    Drawing sinister, dexter;
+    sinister.DrawClean("Argent a lion rampant gules holding in his sinister paw a sword azure");
+    dexter.DrawClean("Argent a lion rampant gules holding in his dexter paw a sword azure");
+    ASSERT_EQ(Placements(sinister).size(), 2u);
+    EXPECT_GT(Placements(sinister)[1].y, Placements(dexter)[1].y + 20);
 }
 
 }  // namespace

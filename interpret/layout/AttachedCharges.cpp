@@ -1,0 +1,263 @@
+// Charges attached to the charges before them. The bearers' places are read back from the
+// placement ring (their centres, scales and the pixels they painted), so the attached charge is
+// set on what was drawn, wherever a layout put it.
+
+#include "interpret/layout/AttachedCharges.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "engine/Messages.h"
+#include "interpret/layout/Placement.h"
+#include "interpret/layout/SpotLayout.h"
+#include "interpret/phrase/PhraseRules.h"
+#include "interpret/read/Vocabulary.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
+
+namespace esc {
+
+namespace {
+
+// Where the limbs are on the drawings, measured on them: a row names the bearer's word class,
+// its picture (empty: any of that class) and its attitude digits (the first digit when `prefix`),
+// the limb and side, and the place. The more particular rows come first.
+struct LimbRow {
+    int kind;
+    std::string_view name;
+    std::string_view variant;
+    bool prefix;
+    Limb limb;  // Unnamed: the bearer is itself a limb (a hand, an arm, a paw) and holds with it
+    bool sinister;
+    float dx, dy;
+};
+
+constexpr int kBird = 11, kOtherCharge = 14;
+constexpr std::string_view kUsualVariant = "esv";
+
+constexpr std::array<LimbRow, 21> kLimbRows = {{
+    // The dragon rampant raises its dexter foreclaw lower and further out than the lion.
+    {kTypeCharge, "dragon", "1", true, Limb::Paw, false, -47.0f, -21.0f},
+    {kTypeCharge, "dragon", "1", true, Limb::Mouth, false, -49.0f, -42.0f},
+    // Beasts rampant (lion, griffin segreant, unicorn, bear): the raised dexter forepaw, the
+    // lower sinister one, the open mouth.
+    {kTypeCharge, "", "1", true, Limb::Paw, false, -42.0f, -42.0f},
+    {kTypeCharge, "", "1", true, Limb::Paw, true, -36.0f, 2.0f},
+    {kTypeCharge, "", "1", false, Limb::Mouth, false, -17.0f, -33.0f},
+    // The lion's usual picture is the lion rampant.
+    {kTypeCharge, "lion", "", false, Limb::Paw, false, -42.0f, -42.0f},
+    {kTypeCharge, "lion", "", false, Limb::Paw, true, -36.0f, 2.0f},
+    {kTypeCharge, "lion", "", false, Limb::Mouth, false, -17.0f, -33.0f},
+    // Beasts passant: the raised dexter forepaw, the mouth.
+    {kTypeCharge, "", "3", true, Limb::Paw, false, -47.0f, 10.0f},
+    {kTypeCharge, "", "3", false, Limb::Mouth, false, -47.0f, -17.0f},
+    // A boar's head: between the jaws.
+    {kTypeCharge, "boar", "hd", false, Limb::Mouth, false, -45.0f, 23.0f},
+    {kTypeCharge, "boar", "he", false, Limb::Mouth, false, -45.0f, 23.0f},
+    // Birds displayed: the beak, the dexter claw; birds close: the beak.
+    {kBird, "", "1", false, Limb::Mouth, false, -22.0f, -42.0f},
+    {kBird, "", "1", false, Limb::Paw, false, -36.0f, 44.0f},
+    {kBird, "", "3", false, Limb::Mouth, false, -36.0f, -27.0f},
+    // The usual pictures of the eagle (displayed) and the dove (close).
+    {kBird, "eagle", "", false, Limb::Mouth, false, -22.0f, -42.0f},
+    {kBird, "eagle", "", false, Limb::Paw, false, -36.0f, 44.0f},
+    {kBird, "dove", "", false, Limb::Mouth, false, -36.0f, -27.0f},
+    // Limbs that hold: the fist of an arm embowed, the palm of a hand, a beast's paw erased.
+    {kOtherCharge, "arm", "em", false, Limb::Unnamed, false, -1.0f, -33.0f},
+    {kOtherCharge, "hand", "", true, Limb::Unnamed, false, -7.0f, 12.0f},
+    {kOtherCharge, "paw", "", true, Limb::Unnamed, false, 1.0f, -42.0f},
+}};
+
+// The limb a bearer holds with when none is named: a beast its forepaw, a bird its beak.
+Limb UsualLimb(int kind) { return kind == kBird ? Limb::Mouth : Limb::Paw; }
+
+// A held charge against its bearer; an ensign above its bearer; a crown round a blade.
+constexpr float kHeldShare = 0.33f, kEnsignShare = 0.45f, kEnfilingShare = 0.5f, kSurmountingShare = 0.6f;
+// A sheaf held in one limb spreads over this share of one held charge's width.
+constexpr float kSheafSpread = 1.5f;
+// A bearer's painted box when the ring has none: half its side per unit of scale.
+constexpr float kHalfSidePerScale = 45.0f;
+// A charge of a group laid on a bearer fills this share of the room to its neighbour.
+constexpr float kCellFill = 0.8f;
+// The group laid on each bearer keeps inside this share of the bearer's box.
+constexpr int kInnerNumerator = 3, kInnerDenominator = 5;
+// An ensign overlaps the top of its bearer by this share of its own height.
+constexpr int kEnsignOverlapDivisor = 5;
+
+Rect BearerBox(const RingEntry& e) {
+    if (e.drawn.Width() > 0 && e.drawn.Height() > 0) return e.drawn;
+    const int half = static_cast<int>(kHalfSidePerScale * e.scale);
+    return {e.x - half, e.y - half, e.x + half, e.y + half};
+}
+
+Rect Union(Rect a, const Rect& b) {
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+// The last `n` placements of the ring, oldest first.
+std::vector<RingEntry> Bearers(const DrawingState& s, int n) {
+    n = std::min({n, s.ringWritten, kPlacementRingSize});
+    std::vector<RingEntry> out;
+    for (int k = 0; k < n; ++k) {
+        const int index = ((s.ringNext - n + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
+        out.push_back(s.placementRing[static_cast<std::size_t>(index)]);
+    }
+    return out;
+}
+
+// `count` charges of the current level laid out as the count falls inside `box`.
+void PlaceGroupIn(DrawingState& s, const Rect& box, int count) {
+    if (count <= 1) {
+        const float scale = static_cast<float>(std::min(box.Width(), box.Height())) / (2.0f * kHalfSidePerScale);
+        Place(s, box.left + box.Width() / 2, box.top + box.Height() / 2, scale);
+        return;
+    }
+    LayoutRequest request;
+    request.region.box = box;
+    request.region.straightBottom = box.bottom;
+    request.count = count;
+    request.arrangement = Arrangement::kInRows;
+    SpotLayout layout = LayoutSpots(request);
+    // Each as large as the room between it and its nearest neighbour: the spots' own scales are
+    // those of the field's charges, far too small inside one charge.
+    int cell = std::min(box.Width(), box.Height());
+    for (std::size_t i = 0; i < layout.spots.size(); ++i)
+        for (std::size_t j = i + 1; j < layout.spots.size(); ++j)
+            cell = std::min(cell, std::max(std::abs(layout.spots[i].x - layout.spots[j].x), std::abs(layout.spots[i].y - layout.spots[j].y)));
+    const float scale = static_cast<float>(cell) * kCellFill / (2.0f * kHalfSidePerScale);
+    for (ChargeSpot& spot : layout.spots) spot.scale = scale;
+    PlaceSpots(s, layout.spots);
+}
+
+std::string Said(const LevelRecord& held, const LevelRecord& bearer) {
+    const auto name = [](const LevelRecord& l) { return l.levelName.empty() ? std::string("charge") : l.levelName.str(); };
+    return "the " + name(held) + " held by the " + name(bearer);
+}
+
+bool HeldLayout(DrawingState& s, const std::vector<RingEntry>& bearers) {
+    const LevelRecord& bearer = s.attached.bearer >= 0 ? phrase::Level(s, s.attached.bearer) : phrase::Previous(s);
+    const LevelRecord& held = phrase::Current(s);
+    const Limb limb = s.attached.limb == Limb::Unnamed ? UsualLimb(bearer.levelKind) : s.attached.limb;
+    LimbPlace place;
+    if (!FindLimbPlace(bearer.levelKind, bearer.levelName.view(), bearer.levelVariant.view(), limb, s.attached.sinister, place)) {
+        s.messages.Show(std::string(msg::kHeldNotDrawn) + Said(held, bearer));
+        s.countMessageShown = true;  // said: not also as a count no layout places
+        return true;
+    }
+    NoteLayout(s, "Held");
+    // One held by each bearer when there are as many or "each" says so; else the first holds all.
+    const bool each = s.attached.each || static_cast<int>(bearers.size()) == held.levelCount;
+    const std::size_t holders = each ? bearers.size() : 1;
+    for (std::size_t i = 0; i < holders; ++i) {
+        const RingEntry& b = bearers[i];
+        const int x = b.x + static_cast<int>(place.dx * b.scale), y = b.y + static_cast<int>(place.dy * b.scale);
+        const float scale = b.scale * kHeldShare;
+        const int count = each ? std::max(1, held.levelCount / static_cast<int>(holders)) : held.levelCount;
+        // Several in one limb are held together as a sheaf: side by side, close, each as large
+        // as one held alone.
+        const float step = kHalfSidePerScale * scale * kSheafSpread / static_cast<float>(count);
+        for (int k = 0; k < count; ++k)
+            Place(s, x + static_cast<int>(step * (static_cast<float>(k) - static_cast<float>(count - 1) / 2.0f)), y, scale);
+    }
+    return true;
+}
+
+bool EnsignedLayout(DrawingState& s, const std::vector<RingEntry>& bearers, bool each) {
+    NoteLayout(s, "Ensigned");
+    const auto ensign = [&](const Rect& box, float bearerScale) {
+        const float scale = bearerScale * kEnsignShare;
+        const int half = static_cast<int>(kHalfSidePerScale * scale);
+        const int y = std::max(half, box.top - half + 2 * half / kEnsignOverlapDivisor);
+        Place(s, box.left + box.Width() / 2, y, scale);
+    };
+    if (each) {
+        for (const RingEntry& b : bearers) ensign(BearerBox(b), b.scale);
+        return true;
+    }
+    Rect all = BearerBox(bearers.front());
+    float largest = 0.0f;
+    for (const RingEntry& b : bearers) {
+        all = Union(all, BearerBox(b));
+        largest = std::max(largest, b.scale);
+    }
+    ensign(all, largest);
+    return true;
+}
+
+bool EnfiledLayout(DrawingState& s, const std::vector<RingEntry>& bearers, bool each) {
+    NoteLayout(s, "Enfiled");
+    if (each) {
+        for (const RingEntry& b : bearers) Place(s, b.x, b.y, b.scale * kEnfilingShare);
+        return true;
+    }
+    // Round the middle of them all: where a pair in saltire crosses.
+    int x = 0, y = 0;
+    float largest = 0.0f;
+    for (const RingEntry& b : bearers) {
+        x += b.x;
+        y += b.y;
+        largest = std::max(largest, b.scale);
+    }
+    const int n = static_cast<int>(bearers.size());
+    Place(s, x / n, y / n, largest * kEnfilingShare);
+    return true;
+}
+
+}  // namespace
+
+bool FindLimbPlace(int kind, std::string_view name, std::string_view variant, Limb limb, bool sinister, LimbPlace& out) {
+    const int family = kind == kBird || kind == kTypeCharge ? kind : kOtherCharge;
+    if (variant == kUsualVariant) variant = {};  // the usual picture, no attitude named
+    for (const LimbRow& row : kLimbRows) {
+        if (row.kind != family) continue;
+        if (row.limb != Limb::Unnamed && (row.limb != limb || row.sinister != sinister)) continue;
+        if (!row.name.empty() && !name.starts_with(row.name)) continue;
+        const bool variantMatches = row.prefix ? variant.starts_with(row.variant) : variant == row.variant;
+        if (!variantMatches) continue;
+        out = {row.dx, row.dy};
+        return true;
+    }
+    return false;
+}
+
+bool AttachedLayout(DrawingState& s) {
+    if (s.level != s.attached.level || s.attached.how == Attachment::None) return false;
+    const LevelRecord& level = phrase::Current(s);
+    if (level.levelCount < 1 || level.levelIn) return false;
+    // A second phrase held by the same bearer finds it where the first found it.
+    if (s.attached.bearer < 0) s.attachedBearers = Bearers(s, phrase::Previous(s).levelCount);
+    const std::vector<RingEntry> bearers = s.attachedBearers;
+    if (bearers.empty()) return false;
+    const bool each = s.attached.each || static_cast<int>(bearers.size()) == level.levelCount;
+    switch (s.attached.how) {
+        case Attachment::Held: return HeldLayout(s, bearers);
+        case Attachment::Ensigned: return EnsignedLayout(s, bearers, each);
+        case Attachment::Enfiled: return EnfiledLayout(s, bearers, each);
+        case Attachment::Surmounted:
+            NoteLayout(s, "Surmounting each");
+            for (const RingEntry& b : bearers) Place(s, b.x, b.y, b.scale * kSurmountingShare);
+            return true;
+        case Attachment::None: break;
+    }
+    return false;
+}
+
+bool GroupOnEachLayout(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    if (s.level != s.chargedOnEachLevel || level.levelCount < 2) return false;
+    const std::vector<RingEntry> bearers = Bearers(s, phrase::Previous(s).levelCount);
+    if (bearers.empty()) return false;
+    NoteLayout(s, "the group on each charge of the level before");
+    s.pictureLoaded = false;
+    for (const RingEntry& b : bearers) {
+        const Rect box = BearerBox(b);
+        const int w = box.Width() * kInnerNumerator / kInnerDenominator, h = box.Height() * kInnerNumerator / kInnerDenominator;
+        const int cx = box.left + box.Width() / 2, cy = box.top + box.Height() / 2;
+        PlaceGroupIn(s, Rect{cx - w / 2, cy - h / 2, cx + w / 2, cy + h / 2}, level.levelCount);
+    }
+    return true;
+}
+
+}  // namespace esc
