@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "engine/Diminutives.h"
 #include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
@@ -149,7 +150,8 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kPilesInverted: PilesInverted(state); break;
         case kBase: Base(state); break;
         case kGyron: Gyron(state); break;
-        default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42 and codes past 46 have no shape
+        case kFilletShape: Fillet(state); break;
+        default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42 and codes past 48 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }
