@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Diminutives.h"
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/FillTheSpace.h"
@@ -28,6 +29,19 @@ using phrase::Level;
 using phrase::Previous;
 
 namespace {
+
+constexpr int kClearOfTheBaseLine = 8;  // pixels below the base's upper edge, clear of a wavy line
+
+// Bars or pallets (or their diminutives) set in a part of the field lie within that part as
+// pieces ("in base three closets wavy", "in dexter three pallets"): never pictures.
+bool PiecesWithin(DrawingState& s, Rect area, const char* part) {
+    const LevelRecord& level = phrase::Current(s);
+    const bool bars = NamesBars(level.levelName);
+    if (!bars && !NamesPallets(level.levelName)) return false;
+    NoteLayout(s, std::string("DrawPiecesWithin(") + part + ")");
+    DrawPiecesWithin(s, bars ? PiecesRun::Across : PiecesRun::Down, area);
+    return true;
+}
 
 // Charges on a chief: each in an equal share of the chief's breadth, as large as its picture fits
 // that cell and the chief's solid depth with a margin all round, so that none touches another,
@@ -168,12 +182,12 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
         y = g.H4;
         scale = ShrinkingScale(n);
     }
-    if (level.levelName == "bars") {
+    if (NamesBars(level.levelName)) {
         NoteLayout(s, "DrawBars(1)");
         DrawBars(s, 1);
         return;
     }
-    if (level.levelName == "pallet" || level.levelName == "pallets") {
+    if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(1)");
         DrawPallets(s, 1);
         return;
@@ -261,6 +275,26 @@ bool OneInTheBasePart(DrawingState& s) {
 }
 
 }  // namespace
+
+bool PiecesInTheirPart(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    const bool bars = NamesBars(level.levelName);
+    if (!bars && !NamesPallets(level.levelName)) return false;
+    const ShieldGeometry& g = s.geometry;
+    switch (s.shapeCode) {
+        case ShapeCode::kChief:
+            // In chief, or on a chief: spread down (or across) the chief's depth.
+            NoteLayout(s, bars ? "DrawBars(1)" : "DrawPallets(1)");
+            bars ? DrawBars(s, 1) : DrawPallets(s, 1);
+            return true;
+        case kInBase:
+            // In base, or on a base: within the base's depth, clear of its line.
+            return PiecesWithin(s, {0, shapes::BaseUpperEdge(g) + g.Px(kClearOfTheBaseLine), g.W + 1, g.H}, "base");
+        case kInDexterHalf: return PiecesWithin(s, RegionOf(g, RegionKind::kDexterHalf).box, "dexter half");
+        case kInSinisterHalf: return PiecesWithin(s, RegionOf(g, RegionKind::kSinisterHalf).box, "sinister half");
+        default: return false;
+    }
+}
 
 void InBase(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
