@@ -6,6 +6,7 @@
 #include <array>
 
 #include "engine/OrdinaryShapes.h"
+#include "engine/PartitionLineBand.h"
 
 namespace esc {
 
@@ -59,7 +60,7 @@ void DrawPiecesWithin(PaintState& s, PiecesRun run, Rect area) {
     using namespace shapes;
     const bool across = run == PiecesRun::Across;
     const int from = across ? area.top : area.left, to = across ? area.bottom : area.right;
-    const Spread spread = SpreadPieces(RepeatCount(s), from, to, PieceBreadth(s, s.geometry.chiefDepth / 2));
+    const Spread spread = NarrowedToBreadth(s, SpreadPieces(RepeatCount(s), from, to, s.geometry.chiefDepth / 2));
     for (const int c : spread.centres) {
         // Each piece takes the level's line anew, as the bars on the field do.
         s.lineCode = s.CurrentLevel().levelLine;
@@ -77,6 +78,18 @@ namespace shapes {
 int PieceBreadth(const PaintState& state, int usual) {
     const int percent = std::clamp(BreadthPercentOf(state.CurrentLevel().levelName.view()), 1, 100);
     return std::max(1, usual * percent / 100);
+}
+
+int SlantedPieceWidth(const PaintState& state, int width) {
+    if (BreadthPercentOf(state.CurrentLevel().levelName.view()) >= 100) return width;
+    const int trimFrom = state.geometry.Px(band::kSlantedTrimFrom), trim = state.geometry.Px(band::kSlantedTrim);
+    const int drawn = PieceBreadth(state, width > trimFrom ? width - trim : width);
+    return drawn > trimFrom ? drawn + trim : drawn;
+}
+
+Spread NarrowedToBreadth(const PaintState& state, Spread spread) {
+    spread.width = PieceBreadth(state, spread.width);
+    return spread;
 }
 
 }  // namespace shapes

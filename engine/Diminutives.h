@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/OrdinaryShapes.h"
 #include "engine/PaintState.h"
 
 namespace esc {
@@ -45,6 +46,13 @@ namespace shapes {
 // The usual breadth of a piece ordinary taken down to the breadth of the current level's
 // diminutive. At least one pixel.
 int PieceBreadth(const PaintState& state, int usual);
+// The pieces spread as the usual ones are, each narrowed to the level's breadth: a diminutive
+// stands where its piece would, narrower.
+Spread NarrowedToBreadth(const PaintState& state, Spread spread);
+// The width to give a slanting band (a chevronel's limb, a bendlet) of the usual `width` so that
+// it is drawn at the level's breadth (a slanting band is drawn narrower than it is given, see
+// PartitionLineBand.h).
+int SlantedPieceWidth(const PaintState& state, int width);
 // A quarter of the chief's depth along its lowest part: on a chief of another tincture, or alone
 // where a chief's lower edge would be. With a line, both its edges carry it.
 void Fillet(PaintState& state);

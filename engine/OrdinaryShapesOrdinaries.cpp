@@ -212,17 +212,18 @@ void ChevronelsOf(PaintState& s, bool inverted) {
     const int W = g.W, H = g.H, w = g.chiefDepth + Px(s, 10);
     constexpr double kAcrossPerDown = 0.766;  // cos 40
     const int reach = static_cast<int>(kChevronelSpanPercent * H / 100 * kAcrossPerDown);
-    const Spread spread = SpreadPieces(RepeatCount(s), -reach, reach, PieceBreadth(s, w / 2));
+    const Spread spread = SpreadPieces(RepeatCount(s), -reach, reach, w / 2);
+    const int width = SlantedPieceWidth(s, spread.width);
     for (int c : spread.centres) {
         const int y = H / 2 + static_cast<int>(std::lround(c / kAcrossPerDown));
         // Turned over about the fess line, as the chevron inverted is: the points toward the
         // base, the limbs rising to the chief's corners.
         if (inverted) {
-            BandFrom(s, W / 2, H - y, 140, Px(s, 300), spread.width);
-            BandFrom(s, W / 2, H - y, 40, Px(s, 300), spread.width);
+            BandFrom(s, W / 2, H - y, 140, Px(s, 300), width);
+            BandFrom(s, W / 2, H - y, 40, Px(s, 300), width);
         } else {
-            BandFrom(s, W / 2, y, 220, Px(s, 300), spread.width);
-            BandFrom(s, W / 2, y, 320, Px(s, 300), spread.width);
+            BandFrom(s, W / 2, y, 220, Px(s, 300), width);
+            BandFrom(s, W / 2, y, 320, Px(s, 300), width);
         }
     }
 }
@@ -384,8 +385,8 @@ void BendletsOf(PaintState& s, BendSide side, BendHeight height = BendHeight::Ce
     // negative is up and to sinister).
     const int shift = height == BendHeight::Enhanced ? reach * 3 / 4 : 0;
     const Spread spread = SpreadPieces(RepeatCount(s), -reach - shift, reach - shift,
-                                       static_cast<int>(PieceBreadth(s, g.chiefDepth / 2) * thickPerWidth));
-    const int width = std::max(1, static_cast<int>(spread.width / thickPerWidth));
+                                       static_cast<int>(g.chiefDepth / 2 * thickPerWidth));
+    const int width = SlantedPieceWidth(s, std::max(1, static_cast<int>(spread.width / thickPerWidth)));
     auto x = [&](double at) { return static_cast<int>(std::lround(sinister ? W - at : at)); };
     for (int c : spread.centres) {
         const double dx = c * nx, dy = c * ny, t0 = -dy / H, t1 = (H - dy) / H;

@@ -14,15 +14,15 @@ using namespace shapes;
 
 namespace {
 
-Spread OnTheField(const ShieldGeometry& g, int n, int breadth) {
+Spread OnTheField(const ShieldGeometry& g, int n) {
     const int H = g.H;
-    return SpreadPieces(n, H / 2 - kRepeatedSpanPercent * H / 100, H / 2 + kRepeatedSpanPercent * H / 100, breadth);
+    return SpreadPieces(n, H / 2 - kRepeatedSpanPercent * H / 100, H / 2 + kRepeatedSpanPercent * H / 100, g.chiefDepth / 2);
 }
 
 }  // namespace
 
 BarRows BarsOnTheField(const ShieldGeometry& geometry, int n) {
-    const Spread spread = OnTheField(geometry, n, geometry.chiefDepth / 2);
+    const Spread spread = OnTheField(geometry, n);
     return {spread.centres, spread.width};
 }
 
@@ -35,9 +35,9 @@ void DrawBars(PaintState& s, int placement) {
     const bool inChief = placement == 1;
     if (!inChief) s.partitionCode = 0;
     const int n = RepeatCount(s);
-    const Spread spread = inChief ? SpreadPieces(n, Px(s, 2), D - Px(s, 2), PieceBreadth(s, D / 4))
-                        : placement == 2 ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, PieceBreadth(s, D / 4))
-                                         : OnTheField(g, n, PieceBreadth(s, D / 2));
+    const Spread spread = NarrowedToBreadth(s, inChief ? SpreadPieces(n, Px(s, 2), D - Px(s, 2), D / 4)
+                                               : placement == 2 ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
+                                                                : OnTheField(g, n));
     for (int y : spread.centres) {
         s.lineCode = s.CurrentLevel().levelLine;
         s.lineRepeats = s.CurrentLevel().levelLineRepeats;
@@ -56,7 +56,7 @@ void DrawPallets(PaintState& s, int placement) {
         bottom = H / 2 + D / 2;
     }
     const int reach = placement == 3 ? PaleHalfWidth(g) : kRepeatedSpanPercent * W / 100;
-    const Spread spread = SpreadPieces(RepeatCount(s), W / 2 - reach, W / 2 + reach, PieceBreadth(s, D / 2));
+    const Spread spread = NarrowedToBreadth(s, SpreadPieces(RepeatCount(s), W / 2 - reach, W / 2 + reach, D / 2));
     for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width, 0);
 }
 

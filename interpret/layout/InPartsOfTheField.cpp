@@ -288,8 +288,9 @@ bool PiecesInTheirPart(DrawingState& s) {
             bars ? DrawBars(s, 1) : DrawPallets(s, 1);
             return true;
         case kInBase:
-            // In base, or on a base: within the base's depth, clear of its line.
-            return PiecesWithin(s, {0, shapes::BaseUpperEdge(g) + g.Px(kClearOfTheBaseLine), g.W + 1, g.H}, "base");
+            // In base, or on a base: within the base's depth, clear of its line, and above the
+            // point, where a piece would show only in the middle.
+            return PiecesWithin(s, {0, shapes::BaseUpperEdge(g) + g.Px(kClearOfTheBaseLine), g.W + 1, (g.straightBottom + g.H) / 2}, "base");
         case kInDexterHalf: return PiecesWithin(s, RegionOf(g, RegionKind::kDexterHalf).box, "dexter half");
         case kInSinisterHalf: return PiecesWithin(s, RegionOf(g, RegionKind::kSinisterHalf).box, "sinister half");
         default: return false;

@@ -191,12 +191,15 @@ bool PiecesBesideTheOrdinary(DrawingState& s) {
     if (s.level != 1 || !level.levelBetween || s.levels[0].levelKind != kTypeOrdinary) return false;
     const int flanked = OrdinaryThePiecesFlank(level, s.shapeCode);
     if (flanked == ShapeCode::kNoShape || flanked != s.firstOrdinaryShape) return false;
+    const int tincture = s.levelTincture[s.level];
     s.cotiseCount = std::clamp(level.levelCount / 2, 1, shapes::kMaxCotises);
-    s.cotiseTincture = s.levelTincture[s.level];
+    s.cotiseTincture = tincture;
     s.cotiseLine = level.levelLine;
     s.shapeCode = flanked;
     NoteLayout(s, "DrawCotises");
     DrawCotises(s);
+    // The cotises' drawing clears the level's tincture; the pieces keep theirs in the model.
+    s.levelTincture[s.level] = tincture;
     return true;
 }
 
