@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/Diminutives.h"
+#include "engine/Messages.h"
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/FillTheSpace.h"
@@ -293,8 +294,24 @@ bool PiecesInTheirPart(DrawingState& s) {
             return PiecesWithin(s, {0, shapes::BaseUpperEdge(g) + g.Px(kClearOfTheBaseLine), g.W + 1, (g.straightBottom + g.H) / 2}, "base");
         case kInDexterHalf: return PiecesWithin(s, RegionOf(g, RegionKind::kDexterHalf).box, "dexter half");
         case kInSinisterHalf: return PiecesWithin(s, RegionOf(g, RegionKind::kSinisterHalf).box, "sinister half");
-        default: return false;
+        case ShapeCode::kFess:
+            // On a fess: along its middle, bars across it, pallets across its depth.
+            NoteLayout(s, bars ? "DrawBars(2)" : "DrawPallets(2)");
+            bars ? DrawBars(s, 2) : DrawPallets(s, 2);
+            return true;
+        case ShapeCode::kPale:
+            if (bars) break;
+            NoteLayout(s, "DrawPallets(3)");
+            DrawPallets(s, 3);
+            return true;
+        default: break;
     }
+    // No shape lays these pieces where the blazon puts them ("two flaunches each charged with as
+    // many bars"): said, not drawn as pictures nor left out unsaid.
+    NoteLayout(s, "none: no shape lays these pieces here");
+    s.messages.Show(WithCount(msg::kNoLayoutForCount, level.levelCount));
+    s.countMessageShown = true;
+    return true;
 }
 
 void InBase(DrawingState& s, int n) {

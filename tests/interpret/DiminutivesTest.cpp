@@ -200,6 +200,20 @@ TEST(Diminutives, PiecesWithinAPartOfTheField) {
     EXPECT_EQ(RunsAlong(d, W / 4, top + 2, W / 4, H - H / 20), (std::vector<int>{kGules, kArgent, kGules, kArgent, kGules}));
 }
 
+// Pieces where no shape lays them are said, neither drawn as question pictures nor left out
+// unsaid.
+TEST(Diminutives, PiecesNoShapeLaysAreSaid) {
+    Drawing d;
+    for (const char* blazon : {"Azure two flaunches argent each charged with as many bars wavy of the field",
+                               "Azure a bordure argent charged with two barrulets gules"}) {
+        SCOPED_TRACE(blazon);
+        d.Draw(blazon);
+        EXPECT_FALSE(AnyStandIn(d));
+        ASSERT_FALSE(d.sink.messages.empty());
+        EXPECT_NE(d.sink.messages.back().find("No layout places"), std::string::npos) << d.sink.messages.back();
+    }
+}
+
 // In the model, pieces are ordinaries in their own tincture wherever they stand: about the
 // ordinary they flank, in a part of the field, alone.
 TEST(Diminutives, PiecesAreOrdinariesOfTheModel) {
