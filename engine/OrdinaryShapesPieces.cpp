@@ -79,8 +79,13 @@ void DrawCotises(PaintState& s) {
     s.linePieces = s.cotisePieces;
     switch (s.shapeCode) {
         case kFess: {
-            const int c = (D - Px(s, 10)) / 2;
-            auto bar = [&](int y) { Band(s, 0, y, W, y, Px(s, 10), 0); };
+            const int c = (D - Px(s, 10)) / 2, line = s.cotiseLine;
+            // Each cotise takes the line anew: a gemel line is spent by one band, and each bar
+            // gemel is a pair.
+            auto bar = [&](int y) {
+                s.lineCode = line;
+                Band(s, 0, y, W, y, Px(s, 10), 0);
+            };
             bar(H / 2 - c - Px(s, 20));
             bar(H / 2 + c + Px(s, 20));
             if (s.cotiseCount >= 2) {

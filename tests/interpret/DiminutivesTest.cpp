@@ -88,6 +88,10 @@ TEST(Diminutives, PiecesBetweenTheirOrdinaryAreItsCotises) {
         EXPECT_EQ(RunsAlong(d, W / 2 - c.reach * c.dx, H / 2 - c.reach * c.dy, W / 2 + c.reach * c.dx, H / 2 + c.reach * c.dy),
                   flanked);
     }
+    // Bars gemel beside a fess: a pair of thin bars each side.
+    d.DrawClean("Argent a fess azure between two bars gemel gules");
+    EXPECT_EQ(RunsAlong(d, W / 2, H / 2 - D, W / 2, H / 2 + D),
+              (std::vector<int>{kArgent, kGules, kArgent, kGules, kArgent, kAzure, kArgent, kGules, kArgent, kGules, kArgent}));
     // The chevron's: one pair above it and one below, met down the pale.
     for (const char* blazon : {"Argent a chevron azure between two couple-closes gules", "Argent a chevron azure between two chevronels gules"}) {
         SCOPED_TRACE(blazon);
