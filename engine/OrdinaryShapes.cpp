@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "engine/ConjoinedLozenges.h"
+#include "engine/Diminutives.h"
 #include "engine/Enarched.h"
 #include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
@@ -160,7 +161,8 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kBase: Base(state); break;
         case kGyron: Gyron(state); break;
         case kPointPointed: PointPointed(state); break;
-        default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42 and codes past 46 but 56 have no shape
+        case kFilletShape: Fillet(state); break;
+        default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42, 49 to 57 and past 58 have no shape
     }
     if (partition) state.ordinaryTreatment = treatment;
 }

@@ -49,7 +49,8 @@ enum ShapeCode : int {
     // A bar alone: no ordinary the vocabulary names, the shape whose cotises a cotised bar takes.
     kBar = 47,
     // The point pointed: a point rising from the whole base to the fess point ("a point pointed
-    // vert"). 48 to 57 are the interpreter's places, which no shape draws.
+    // vert"). 48 is the fillet (Diminutives.h); 50 to 57 are the interpreter's places, which no
+    // shape draws.
     kPointPointed = 58,
 };
 

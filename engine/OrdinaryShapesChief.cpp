@@ -1,5 +1,9 @@
-// The chief's inner edge, and the pieces drawn within the chief: the base esquires.
+// The chief's inner edge, and the pieces drawn within the chief: the base esquires and the
+// fillet.
 
+#include <algorithm>
+
+#include "engine/Diminutives.h"
 #include "engine/OrdinaryShapes.h"
 
 namespace esc::shapes {
@@ -25,6 +29,20 @@ void BaseEsquires(PaintState& s) {
     const bool both = !sinisterOnly && s.CurrentLevel().levelCount >= 2;
     if (!sinisterOnly) Area(s, {{0, 0, 0, b}, {0, 0, e, b}});
     if (sinisterOnly || both) Area(s, {{W + 1, 0, W + 1 - e, b}, {W + 1, 0, W + 1, b}});
+}
+
+// The fillet: a quarter of the chief's depth, along its lowest part, so that it lies on a chief
+// of another tincture ("a chief gules, in the lower part a fillet azure") or alone across the
+// field where a chief's lower edge would be. With a line, both its edges carry it.
+void Fillet(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int b = ChiefLowerEdge(g), depth = std::max(1, PieceBreadth(s, b / 4));
+    const int y = b - depth / 2;
+    if (Styled(s)) {
+        Band(s, 0, y, g.W, y, depth, 0);
+    } else {
+        Area(s, {{0, b - depth, 0, b}, {g.W + 1, b - depth, g.W + 1, b}});
+    }
 }
 
 }  // namespace esc::shapes

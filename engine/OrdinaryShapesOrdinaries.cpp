@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Diminutives.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "engine/QuarterCircle.h"
@@ -196,7 +197,9 @@ void Flaunches(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const bool fill = s.fillToLeft;
     s.fillToLeft = true;
-    DrawFlaunchCurve(s, Px(s, 2), Px(s, 2), g.W / 3, Px(s, 2), g.W / 3, g.H + 1, Px(s, 2), g.H + 1);
+    // A flasque is a narrower flaunch: its curve reaches as much less far in.
+    const int reach = PieceBreadth(s, g.W / 3);
+    DrawFlaunchCurve(s, Px(s, 2), Px(s, 2), reach, Px(s, 2), reach, g.H + 1, Px(s, 2), g.H + 1);
     s.fillToLeft = fill;
 }
 
@@ -210,16 +213,17 @@ void ChevronelsOf(PaintState& s, bool inverted) {
     constexpr double kAcrossPerDown = 0.766;  // cos 40
     const int reach = static_cast<int>(kChevronelSpanPercent * H / 100 * kAcrossPerDown);
     const Spread spread = SpreadPieces(RepeatCount(s), -reach, reach, w / 2);
+    const int width = SlantedPieceWidth(s, spread.width);
     for (int c : spread.centres) {
         const int y = H / 2 + static_cast<int>(std::lround(c / kAcrossPerDown));
         // Turned over about the fess line, as the chevron inverted is: the points toward the
         // base, the limbs rising to the chief's corners.
         if (inverted) {
-            BandFrom(s, W / 2, H - y, 140, Px(s, 300), spread.width);
-            BandFrom(s, W / 2, H - y, 40, Px(s, 300), spread.width);
+            BandFrom(s, W / 2, H - y, 140, Px(s, 300), width);
+            BandFrom(s, W / 2, H - y, 40, Px(s, 300), width);
         } else {
-            BandFrom(s, W / 2, y, 220, Px(s, 300), spread.width);
-            BandFrom(s, W / 2, y, 320, Px(s, 300), spread.width);
+            BandFrom(s, W / 2, y, 220, Px(s, 300), width);
+            BandFrom(s, W / 2, y, 320, Px(s, 300), width);
         }
     }
 }
@@ -382,7 +386,7 @@ void BendletsOf(PaintState& s, BendSide side, BendHeight height = BendHeight::Ce
     const int shift = height == BendHeight::Enhanced ? reach * 3 / 4 : 0;
     const Spread spread = SpreadPieces(RepeatCount(s), -reach - shift, reach - shift,
                                        static_cast<int>(g.chiefDepth / 2 * thickPerWidth));
-    const int width = std::max(1, static_cast<int>(spread.width / thickPerWidth));
+    const int width = SlantedPieceWidth(s, std::max(1, static_cast<int>(spread.width / thickPerWidth)));
     auto x = [&](double at) { return static_cast<int>(std::lround(sinister ? W - at : at)); };
     for (int c : spread.centres) {
         const double dx = c * nx, dy = c * ny, t0 = -dy / H, t1 = (H - dy) / H;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Diminutives.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Messages.h"
 
@@ -34,9 +35,9 @@ void DrawBars(PaintState& s, int placement) {
     const bool inChief = placement == 1;
     if (!inChief) s.partitionCode = 0;
     const int n = RepeatCount(s);
-    const Spread spread = inChief ? SpreadPieces(n, Px(s, 2), D - Px(s, 2), D / 4)
-                        : placement == 2 ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
-                                         : OnTheField(g, n);
+    const Spread spread = NarrowedToBreadth(s, inChief ? SpreadPieces(n, Px(s, 2), D - Px(s, 2), D / 4)
+                                               : placement == 2 ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
+                                                                : OnTheField(g, n));
     for (int y : spread.centres) {
         s.lineCode = s.CurrentLevel().levelLine;
         s.lineRepeats = s.CurrentLevel().levelLineRepeats;
@@ -55,7 +56,7 @@ void DrawPallets(PaintState& s, int placement) {
         bottom = H / 2 + D / 2;
     }
     const int reach = placement == 3 ? PaleHalfWidth(g) : kRepeatedSpanPercent * W / 100;
-    const Spread spread = SpreadPieces(RepeatCount(s), W / 2 - reach, W / 2 + reach, D / 2);
+    const Spread spread = NarrowedToBreadth(s, SpreadPieces(RepeatCount(s), W / 2 - reach, W / 2 + reach, D / 2));
     for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width, 0);
 }
 
@@ -80,8 +81,13 @@ void DrawCotises(PaintState& s) {
     const PositionPlace at = PlaceOf(g, s.position);
     switch (s.shapeCode) {
         case kFess: {
-            const int c = (D - Px(s, 10)) / 2, middle = H / 2 + at.shift;
-            auto bar = [&](int y) { Band(s, at.inset, y, W - at.inset, y, Px(s, 10), 0); };
+            const int c = (D - Px(s, 10)) / 2, middle = H / 2 + at.shift, line = s.cotiseLine;
+            // Each cotise takes the line anew: a gemel line is spent by one band, and each bar
+            // gemel is a pair.
+            auto bar = [&](int y) {
+                s.lineCode = line;
+                Band(s, at.inset, y, W - at.inset, y, Px(s, 10), 0);
+            };
             bar(middle - c - Px(s, 20));
             bar(middle + c + Px(s, 20));
             if (s.cotiseCount >= 2) {

@@ -130,7 +130,7 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     if (dx != 0 && dy != 0) {
         // Slanted cross-sections are longer than they are wide; a line that starts on the top or
         // the left edge (not at the corner) is lengthened so that its ends leave the shield.
-        if (width > g.Px(25)) width -= g.Px(20);
+        if (width > g.Px(band::kSlantedTrimFrom)) width -= g.Px(band::kSlantedTrim);
         if ((x1 == 0) != (y1 == 0)) {
             const int h = width / 2;
             x1 -= h * p.lx;

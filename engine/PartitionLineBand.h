@@ -9,6 +9,10 @@
 
 namespace esc::band {
 
+// A slanting band given wider than kSlantedTrimFrom pixels (at paint scale 1) is drawn kSlantedTrim
+// narrower: its cross-section along a row is longer than its breadth.
+inline constexpr int kSlantedTrimFrom = 25, kSlantedTrim = 20;
+
 struct BandPlan {
     int x = 0, y = 0;  // where the walk starts
     int adx = 0, ady = 0, sx = 0, sy = 0, lx = 1;

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Diminutives.h"
 #include "engine/Messages.h"
 #include "engine/Ordinaries.h"
 #include "interpret/layout/AttachedCharges.h"
@@ -75,14 +76,14 @@ void OnBars(DrawingState& s, int n) {
 
 void DrawPlainLevel(DrawingState& s) {
     const LevelRecord& level = Current(s);
-    if (s.level == 1 && s.levels[0].levelOn && s.levels[0].levelName == "bars") {
+    if (s.level == 1 && s.levels[0].levelOn && NamesBars(s.levels[0].levelName)) {
         OnBars(s, level.levelCount);
     } else if (s.level == 1 && s.levels[0].levelOn) {
         ChargesOnOrdinary(s);
-    } else if (level.levelName == "bars") {
+    } else if (NamesBars(level.levelName)) {
         NoteLayout(s, "DrawBars(0)");
         DrawBars(s, 0);
-    } else if (level.levelName == "pallets") {
+    } else if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(0)");
         DrawPallets(s, 0);
     } else if (level.levelName == "fret") {
@@ -141,7 +142,7 @@ void BetweenFess(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
     const int low = g.H - g.H5 - g.Px(8);
-    if (level.levelName == "bars") {
+    if (NamesBars(level.levelName)) {
         // "a fess between two bars": the bars are the fess's cotises.
         s.cotiseCount = 1;
         s.cotiseTincture = s.levelTincture[s.level];
@@ -286,9 +287,9 @@ bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
     auto among = [n](std::initializer_list<int> counts) { return std::find(counts.begin(), counts.end(), n) != counts.end(); };
     // Bars and pallets have no fixed positions round them.
     const LevelRecord& first = s.levels[0];
-    if (first.levelName == "bars" || first.levelName == "pallets") return false;
+    if (NamesBars(first.levelName) || NamesPallets(first.levelName)) return false;
     switch (s.shapeCode) {
-        case ShapeCode::kFess: return level.levelName == "bars" || among({2, 3, 4, 6, 8});
+        case ShapeCode::kFess: return NamesBars(level.levelName) || among({2, 3, 4, 6, 8});
         case ShapeCode::kBend: return among({2, 3, 6});
         case ShapeCode::kBendlets: return among({2, 6});  // three would stand on the second bendlet
         case ShapeCode::kBendletsSinister: return false;  // no table
@@ -317,9 +318,7 @@ bool BetweenTheOrdinaryCharged(const DrawingState& s) {
 // Levels whose charges are pictures (or discs), not shapes the ordinary routines draw.
 bool PlacesPictures(const LevelRecord& level) {
     if (level.levelKind == 0 || (level.levelKind == kTypeOrdinary && !level.levelIn)) return false;
-    for (const char* shape : {"bars", "pallets", "pallet", "fret"})
-        if (level.levelName == shape) return false;
-    return true;
+    return !NamesBars(level.levelName) && !NamesPallets(level.levelName) && level.levelName != "fret";
 }
 
 void ArrangeLevel(DrawingState& s) {
@@ -362,6 +361,8 @@ void ArrangeLevel(DrawingState& s) {
         // "a pale charged with a chevron": the chevron within the pale only.
     } else if (OnAMountLayout(s, savedCursor)) {
         // "a hen on a mount": the mount in base, the hen standing on it.
+    } else if (PiecesBesideTheOrdinary(s)) {
+        // "a bend between two bendlets": the bendlets are the bend's cotises.
     } else if (ChevronsAboutTheFess(s)) {
         // "a fess between two chevrons": one above the fess, one below.
     } else if (BetweenAcrossTheOrdinary(s)) {
@@ -403,9 +404,15 @@ void ArrangeLevel(DrawingState& s) {
 
 void ChargesBetween(DrawingState& s) {
     const LevelRecord& level = Current(s);
-    if (level.levelName == "pallets") {
+    if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(0)");
         DrawPallets(s, 0);
+        return;
+    }
+    // Bars between anything but a fess (whose cotises they are) lie across the field as bars do.
+    if (NamesBars(level.levelName) && s.shapeCode != ShapeCode::kFess) {
+        NoteLayout(s, "DrawBars(0)");
+        DrawBars(s, 0);
         return;
     }
     const ShieldGeometry& g = s.geometry;

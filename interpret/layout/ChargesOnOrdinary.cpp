@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Diminutives.h"
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/phrase/ArrangementWords.h"
@@ -67,12 +68,12 @@ bool OneFillsTheBand(DrawingState& s, const LevelRecord& level, bool pale, float
 void OnFess(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     // "on a fess a bar": one bar as well as several lies along the fess's middle.
-    if (level.levelName == "bars") {
+    if (NamesBars(level.levelName)) {
         NoteLayout(s, "DrawBars(2)");
         DrawBars(s, 2);
         return;
     }
-    if (n >= 2 && (level.levelName == "pallet" || level.levelName == "pallets")) {
+    if (n >= 2 && NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(2)");
         DrawPallets(s, 2);
         return;
@@ -237,7 +238,7 @@ void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
 void OnPale(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     // "on a pale a pallet": pallets run the pale's length within its width.
-    if (level.levelName == "pallet" || level.levelName == "pallets") {
+    if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(3)");
         DrawPallets(s, 3);
         return;
@@ -361,6 +362,7 @@ void ChargesOnOrdinary(DrawingState& s) {
     const LevelRecord& level = Current(s);
     const int n = level.levelCount;
     const int placedBefore = s.pictureCount;
+    if (PiecesInTheirPart(s)) return;
     if (InArrangement(s, level, n)) return;
     if (PlaceSmallChargesBesideTheMain(s, n)) return;
     NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(s.shapeCode) + ")");

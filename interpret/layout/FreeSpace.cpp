@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/Diminutives.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Ordinaries.h"
 #include "engine/Painter.h"
@@ -155,15 +156,15 @@ FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
     space.height_ = field.height_;
     space.outline_ = field.outline_;
     const LevelRecord& first = s.levels[0];
-    const bool piecesOrdinary = first.levelName == "bars" || first.levelName == "pallets";
+    const bool piecesOrdinary = NamesBars(first.levelName) || NamesPallets(first.levelName);
     if (first.levelKind == kTypeOrdinary || piecesOrdinary) {
         // The ordinary drawn alone on an empty mask, as it was drawn on the shield.
         NullSink sink;
         PaintState mask(sink);
         PrepareOrdinaryMask(s, mask, kOrdinaryMark);
-        if (first.levelName == "bars") {
+        if (NamesBars(first.levelName)) {
             DrawBars(mask, 0);
-        } else if (first.levelName == "pallets") {
+        } else if (NamesPallets(first.levelName)) {
             DrawPallets(mask, 0);
         } else {
             DrawOrdinary(mask, 0);

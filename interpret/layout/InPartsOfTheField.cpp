@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Diminutives.h"
+#include "engine/Messages.h"
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/FillTheSpace.h"
@@ -28,6 +30,19 @@ using phrase::Level;
 using phrase::Previous;
 
 namespace {
+
+constexpr int kClearOfTheBaseLine = 8;  // pixels below the base's upper edge, clear of a wavy line
+
+// Bars or pallets (or their diminutives) set in a part of the field lie within that part as
+// pieces ("in base three closets wavy", "in dexter three pallets"): never pictures.
+bool PiecesWithin(DrawingState& s, Rect area, const char* part) {
+    const LevelRecord& level = phrase::Current(s);
+    const bool bars = NamesBars(level.levelName);
+    if (!bars && !NamesPallets(level.levelName)) return false;
+    NoteLayout(s, std::string("DrawPiecesWithin(") + part + ")");
+    DrawPiecesWithin(s, bars ? PiecesRun::Across : PiecesRun::Down, area);
+    return true;
+}
 
 // Charges on a chief: each in an equal share of the chief's breadth, as large as its picture fits
 // that cell and the chief's solid depth with a margin all round, so that none touches another,
@@ -168,12 +183,12 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
         y = g.H4;
         scale = ShrinkingScale(n);
     }
-    if (level.levelName == "bars") {
+    if (NamesBars(level.levelName)) {
         NoteLayout(s, "DrawBars(1)");
         DrawBars(s, 1);
         return;
     }
-    if (level.levelName == "pallet" || level.levelName == "pallets") {
+    if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(1)");
         DrawPallets(s, 1);
         return;
@@ -261,6 +276,43 @@ bool OneInTheBasePart(DrawingState& s) {
 }
 
 }  // namespace
+
+bool PiecesInTheirPart(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    const bool bars = NamesBars(level.levelName);
+    if (!bars && !NamesPallets(level.levelName)) return false;
+    const ShieldGeometry& g = s.geometry;
+    switch (s.shapeCode) {
+        case ShapeCode::kChief:
+            // In chief, or on a chief: spread down (or across) the chief's depth.
+            NoteLayout(s, bars ? "DrawBars(1)" : "DrawPallets(1)");
+            bars ? DrawBars(s, 1) : DrawPallets(s, 1);
+            return true;
+        case kInBase:
+            // In base, or on a base: within the base's depth, clear of its line, and above the
+            // point, where a piece would show only in the middle.
+            return PiecesWithin(s, {0, shapes::BaseUpperEdge(g) + g.Px(kClearOfTheBaseLine), g.W + 1, (g.straightBottom + g.H) / 2}, "base");
+        case kInDexterHalf: return PiecesWithin(s, RegionOf(g, RegionKind::kDexterHalf).box, "dexter half");
+        case kInSinisterHalf: return PiecesWithin(s, RegionOf(g, RegionKind::kSinisterHalf).box, "sinister half");
+        case ShapeCode::kFess:
+            // On a fess: along its middle, bars across it, pallets across its depth.
+            NoteLayout(s, bars ? "DrawBars(2)" : "DrawPallets(2)");
+            bars ? DrawBars(s, 2) : DrawPallets(s, 2);
+            return true;
+        case ShapeCode::kPale:
+            if (bars) break;
+            NoteLayout(s, "DrawPallets(3)");
+            DrawPallets(s, 3);
+            return true;
+        default: break;
+    }
+    // No shape lays these pieces where the blazon puts them ("two flaunches each charged with as
+    // many bars"): said, not drawn as pictures nor left out unsaid.
+    NoteLayout(s, "none: no shape lays these pieces here");
+    s.messages.Show(WithCount(msg::kNoLayoutForCount, level.levelCount));
+    s.countMessageShown = true;
+    return true;
+}
 
 void InBase(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;

@@ -11,6 +11,11 @@ namespace esc {
 // along a chief, and across a bend.
 inline constexpr long long kSlenderRatio = 7;
 
+// Bars or pallets (or their diminutives) set in a part of the field or on an ordinary lie within
+// it as pieces: in or on a chief, in or on a base, in the dexter or sinister half, on a fess,
+// pallets on a pale (shapeCode names the part). Anywhere else the count is said not placed.
+// False, drawing nothing, for a level of other charges.
+bool PiecesInTheirPart(DrawingState& state);
 // In or on a chief.
 void InChief(DrawingState& state, const LevelRecord& level, int count);
 // In base.

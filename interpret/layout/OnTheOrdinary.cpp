@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/Diminutives.h"
 #include "engine/MessageSink.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Ordinaries.h"
@@ -55,7 +56,7 @@ public:
         NullSink sink;
         PaintState mask(sink);
         PrepareOrdinaryMask(s, mask, kMark);
-        if (first.levelName == "bars") {
+        if (NamesBars(first.levelName)) {
             DrawBars(mask, 0);
         } else {
             DrawOrdinary(mask, 0);

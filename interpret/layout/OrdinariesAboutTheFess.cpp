@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/Diminutives.h"
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/ArrangeLevel.h"
@@ -79,7 +80,7 @@ bool ChevronsAboutTheFess(DrawingState& s) {
 
 bool InChiefAboveTheBars(DrawingState& s, int n) {
     const LevelRecord& bars = s.levels[0];
-    if (s.level < 1 || n < 1 || bars.levelName != "bars" || bars.levelIn || bars.levelOn) return false;
+    if (s.level < 1 || n < 1 || !NamesBars(bars.levelName) || bars.levelIn || bars.levelOn) return false;
     const ShieldGeometry& g = s.geometry;
     const BarRows rows = BarsOnTheField(g, bars.levelCount);
     if (rows.centres.empty()) return false;
@@ -162,6 +163,43 @@ bool BetweenOnTheOrdinary(DrawingState& s) {
             Place(s, g.W - g.W4 + g.Px(12), g.H - g.H3 - g.Px(18), kOnChevronScale);
             break;
     }
+    return true;
+}
+
+namespace {
+
+// The ordinary whose cotises a level of pieces would be, by the way its pieces run.
+int OrdinaryThePiecesFlank(const LevelRecord& level, int shapeCode) {
+    if (NamesBars(level.levelName)) return ShapeCode::kFess;
+    if (NamesPallets(level.levelName)) return ShapeCode::kPale;
+    if (level.levelKind != kTypeOrdinary) return ShapeCode::kNoShape;
+    switch (shapeCode) {
+        case ShapeCode::kBendlets: return ShapeCode::kBend;
+        case ShapeCode::kBendletsSinister: return ShapeCode::kBendSinister;
+        case ShapeCode::kChevronels: return ShapeCode::kChevron;
+        default: return ShapeCode::kNoShape;
+    }
+}
+
+}  // namespace
+
+// "a bend between two bendlets", "a fess between two barrulets", "a pale between two endorses":
+// pieces that run the way of the ordinary they stand between flank it as its cotises, in their
+// own tincture and line; four of them (two each side) as double cotises.
+bool PiecesBesideTheOrdinary(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    if (s.level != 1 || !level.levelBetween || s.levels[0].levelKind != kTypeOrdinary) return false;
+    const int flanked = OrdinaryThePiecesFlank(level, s.shapeCode);
+    if (flanked == ShapeCode::kNoShape || flanked != s.firstOrdinaryShape) return false;
+    const int tincture = s.levelTincture[s.level];
+    s.cotiseCount = std::clamp(level.levelCount / 2, 1, shapes::kMaxCotises);
+    s.cotiseTincture = tincture;
+    s.cotiseLine = level.levelLine;
+    s.shapeCode = flanked;
+    NoteLayout(s, "DrawCotises");
+    DrawCotises(s);
+    // The cotises' drawing clears the level's tincture; the pieces keep theirs in the model.
+    s.levelTincture[s.level] = tincture;
     return true;
 }
 

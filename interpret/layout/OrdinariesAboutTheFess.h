@@ -39,4 +39,10 @@ bool SecondGroupInTheOrdinarysWay(DrawingState& state);
 // drawing nothing, for any other level.
 bool BetweenOnTheOrdinary(DrawingState& state);
 
+// "a bend between two bendlets", "a fess between two barrulets", "a pale between two endorses",
+// "a chevron between two couple-closes": pieces that run the way of the ordinary of level 0 they
+// stand between are drawn as its cotises, in their own tincture and line (four of them as double
+// cotises); false, drawing nothing, for any other level.
+bool PiecesBesideTheOrdinary(DrawingState& state);
+
 }  // namespace esc

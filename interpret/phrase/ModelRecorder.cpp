@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/Diminutives.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/Layouts.h"
 #include "engine/Palette.h"
@@ -225,9 +226,12 @@ void RecordLevel(DrawingState& s) {
 
     model::Group group;
     group.firstLevel = s.level;
-    group.kind = level.levelLine == kSemeLevelLine                              ? GroupKind::Seme
-                 : level.levelKind == kTypeOrdinary && !level.levelIn ? GroupKind::Ordinary
-                                                                              : GroupKind::Charges;
+    // Bars and pallets and their diminutives are ordinaries wherever they stand ("in base two
+    // bars", "between two barrulets"), drawn with their shapes, never pictures.
+    const bool pieces = NamesBars(level.levelName) || NamesPallets(level.levelName);
+    group.kind = level.levelLine == kSemeLevelLine                                   ? GroupKind::Seme
+                 : (level.levelKind == kTypeOrdinary && !level.levelIn) || pieces ? GroupKind::Ordinary
+                                                                                   : GroupKind::Charges;
     if (level.levelIn) {
         group.region = RegionOfIn(level.levelInCode);
         if (group.region == Region::Whole) {

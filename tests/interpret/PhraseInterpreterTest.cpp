@@ -140,7 +140,7 @@ TEST(PhraseInterpreter, Blazons) {
         {"Gules a fret or", {{"fret", 14, 1, kOr, "", -1, "", "DrawFret"}}},
         {"Argent a fess between two bars gules",
          {{"fess", 2, 1, kGules, "", -1, "", "DrawOrdinary(0)"},
-          {"bars", 14, 2, kGules, "", -1, "between", "ChargesBetween(0), then DrawCotises"}}},
+          {"bars", 14, 2, kGules, "", -1, "between", "DrawCotises"}}},
         {"Argent a bend cotised sable between two martlets gules",
          {{"bend", 2, 1, kSable, "", -1, "", "DrawOrdinary(1), then DrawCotises"},
           {"martlets", 11, 2, kGules, "", -1, "between", "ChargesBetween(1)"}}},

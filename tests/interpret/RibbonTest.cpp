@@ -25,8 +25,8 @@ TEST(Ribbon, ABendletOverTheCharge) {
         SCOPED_TRACE(t);
         EXPECT_EQ(d.At(static_cast<int>(t * g.W), static_cast<int>(t * g.H)), Colour(kSable));
     }
-    // Alone on the field: 10 pixels across the diagonal either side is still the ribbon, 45 is the
-    // field.
+    // Alone on the field: 5 pixels across the diagonal either side is still the ribbon (half a
+    // bendlet's breadth), 45 is the field.
     d.Draw("Or a ribbon sable");
     EXPECT_TRUE(d.trace.ignoredWords.empty());
     const double length = std::hypot(g.W, g.H), nx = -g.H / length, ny = g.W / length;
@@ -34,7 +34,7 @@ TEST(Ribbon, ABendletOverTheCharge) {
         SCOPED_TRACE(t);
         const double x = t * g.W, y = t * g.H;
         EXPECT_EQ(d.At(static_cast<int>(x), static_cast<int>(y)), Colour(kSable));
-        for (int across : {-10, 10})
+        for (int across : {-5, 5})
             EXPECT_EQ(d.At(static_cast<int>(x + across * nx), static_cast<int>(y + across * ny)), Colour(kSable)) << across;
         for (int across : {-45, 45})
             EXPECT_EQ(d.At(static_cast<int>(x + across * nx), static_cast<int>(y + across * ny)), Colour(kOr)) << across;
