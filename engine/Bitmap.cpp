@@ -39,12 +39,6 @@ bool Bitmap::Resize(int width, int height) {
     return true;
 }
 
-Rgb Bitmap::Pixel(int x, int y) const {
-    assert(Contains(x, y));
-    if (!Contains(x, y)) return kBlack;
-    return Unpack(pixels_[static_cast<std::size_t>(y) * width_ + x]);
-}
-
 void Bitmap::Fill(Rgb c) {
     std::fill(pixels_.begin(), pixels_.end(), Pack(c));
 }

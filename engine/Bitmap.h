@@ -2,6 +2,7 @@
 // The program's own small RGB bitmap: the picture the shield is painted into, the layer images
 // of placed charges and every bitmap the shell shows or saves.
 
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -53,7 +54,12 @@ public:
         return {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)};
     }
 
-    Rgb Pixel(int x, int y) const;
+    // Black outside the picture (a caller's fault, caught by the assert in a debug build).
+    Rgb Pixel(int x, int y) const {
+        assert(Contains(x, y));
+        if (!Contains(x, y)) return kBlack;
+        return Unpack(pixels_[static_cast<std::size_t>(y) * width_ + x]);
+    }
     // Drawing calls clip to the bitmap; nothing outside it is ever written.
     void SetPixel(int x, int y, Rgb c) {
         if (Contains(x, y)) pixels_[static_cast<std::size_t>(y) * width_ + x] = Pack(c);

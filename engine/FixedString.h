@@ -50,6 +50,7 @@ public:
     std::string str() const { return std::string(view()); }
 
     friend bool operator==(const FixedString& a, std::string_view b) { return a.view() == b; }
+    friend bool operator==(const FixedString& a, const FixedString& b) { return a.view() == b.view(); }
 
 private:
     // How many bytes of `text` fit in `room` without cutting a character in two.

@@ -75,6 +75,8 @@ struct LevelRecord {
     int levelInCode = 0;
     bool levelBetween = false;
     int levelSecondTincture = -1;
+
+    bool operator==(const LevelRecord&) const = default;
 };
 
 // Where a drawn pixel also lands: the image of the layer being painted, at a position the

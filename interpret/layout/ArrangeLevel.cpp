@@ -133,7 +133,7 @@ bool MayGrowBetween(const DrawingState& s) {
 }
 
 void PlaceGrownBetween(DrawingState& s, std::span<const std::pair<int, int>> spots, float scale) {
-    if (MayGrowBetween(s)) scale = LargestCommonScale(s, FreeSpace::AroundOrdinary(s, false), spots, scale, kLargestGrownBetween);
+    if (MayGrowBetween(s)) scale = LargestCommonScale(s, *FreeSpace::AroundOrdinary(s, false), spots, scale, kLargestGrownBetween);
     for (const auto& [x, y] : spots) Place(s, x, y, scale);
 }
 
@@ -186,7 +186,8 @@ void BetweenBend(DrawingState& s, int n, bool sinister) {
         if (MayGrowBetween(s)) {
             // The table's points lie near the bend, where a square meets it soon: each charge
             // stands instead where its side of the bend holds the largest square.
-            const FreeSpace space = FreeSpace::AroundOrdinary(s);
+            const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s);
+            const FreeSpace& space = *around;
             if (space.Regions() == 2) {
                 const Fit first = FitInRegion(space, 0, 1, g.Px(kLargestSquareBeside)),
                           second = FitInRegion(space, 1, 1, g.Px(kLargestSquareBeside));
@@ -241,7 +242,8 @@ void PlaceClearOfChevron(DrawingState& s, int x, int y, float scale, int step) {
         Place(s, x, y, scale);
         return;
     }
-    const FreeSpace space = FreeSpace::AroundOrdinary(s, false);
+    const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s, false);
+    const FreeSpace& space = *around;
     for (float k = scale; k >= kSmallestScaleByChevron; k -= kScaleStepByChevron) {
         const int w = static_cast<int>(picture.width * k * kPictureScaleFactor) + 2 * s.geometry.Px(kClearOfChevron);
         const int h = static_cast<int>(picture.height * k * kPictureScaleFactor) + 2 * s.geometry.Px(kClearOfChevron);

@@ -59,7 +59,8 @@ bool BetweenAcrossTheOrdinary(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
     const int savedShape = s.shapeCode;
     s.shapeCode = s.firstOrdinaryShape;
-    const FreeSpace space = FreeSpace::AroundOrdinary(s);
+    const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s);
+    const FreeSpace& space = *around;
     s.shapeCode = savedShape;
     std::vector<Spot> spots;
     for (int region = 0; region < space.Regions(); ++region) {

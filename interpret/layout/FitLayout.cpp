@@ -280,7 +280,8 @@ void FieldRowsLayout(DrawingState& s) {
 void BetweenLayout(DrawingState& s) {
     const int n = Current(s).levelCount;
     NoteLayout(s, "BetweenLayout");
-    const FreeSpace space = FreeSpace::AroundOrdinary(s);
+    const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s);
+    const FreeSpace& space = *around;
     const int regions = space.Regions();
     if (n < 1 || n > kMaxChargesBetween || regions == 0) {
         s.messages.Show(WithCount(msg::kNoLayoutForCount, n));

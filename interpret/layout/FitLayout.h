@@ -49,8 +49,9 @@ public:
     static const FreeSpace& Field(DrawingState& state);
     // The field around the ordinary of level 0 (shapeCode, its line, its cotises). Without
     // `regions` only BoxFree with no region may be asked (no regions are found, which is most of
-    // the work).
-    static FreeSpace AroundOrdinary(DrawingState& state, bool regions = true);
+    // the work). Round an ordinary it is kept in the state and given again while the ordinary,
+    // its shape, line and cotises and the picture's size stay the same.
+    static std::shared_ptr<const FreeSpace> AroundOrdinary(DrawingState& state, bool regions = true);
 
     int Regions() const { return static_cast<int>(regionTop_.size()); }
     // Whether a square of side `cell` centred at (x, y) is free and lies in region `region`
@@ -76,17 +77,36 @@ private:
     struct Box {
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     };
+    // What the mask round an ordinary is drawn from: the same key draws the same mask.
+    struct OrdinaryKey {
+        ShieldGeometry geometry;
+        int width = 0, height = 0;
+        bool marshallingMode = false;
+        LevelRecord first;
+        int shapeCode = -1, partitionCode = -1;
+        int cotises = 0, cotiseLine = -1;
+        bool operator==(const OrdinaryKey&) const = default;
+    };
+    static OrdinaryKey KeyOf(const DrawingState& state);
+    bool HasRegions() const { return !region_.empty(); }
+    void FindLargestSquares() const;
     int BlockedIn(int x1, int y1, int x2, int y2) const;
     void FindRegions();
 
     ShieldGeometry geometry_;
     int width_ = 0, height_ = 0;
     std::shared_ptr<const Outline> outline_;
-    std::vector<int> markSums_;  // (width+1) * (height+1); empty when no ordinary is marked
+    // (width+1) * (height+1), shared by the spaces made from one mask; null when no ordinary is
+    // marked
+    std::shared_ptr<const std::vector<int>> markSums_;
+    OrdinaryKey key_;  // what markSums_ was drawn from
     std::vector<Box> boxes_;     // squares kept for the charges that others stand between
     std::vector<int> region_;    // per pixel, -1 where blocked or in a sliver; empty without regions
     std::vector<int> regionTop_, regionBottom_, regionCentreY_;
     std::vector<int> regionLeft_, regionRight_;
+    // The side of each region's largest square, found at the first question (a space belongs to
+    // one drawing state, and a state draws on one thread).
+    mutable std::vector<int> largestSquares_;
 };
 
 // Makes `mask` ready for level 0's ordinary to be drawn on it alone in `mark`, as it was drawn on

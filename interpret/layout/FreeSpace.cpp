@@ -128,6 +128,30 @@ const FreeSpace& FreeSpace::Field(DrawingState& s) {
     return *s.fieldSpace;
 }
 
+namespace {
+
+// The shape level 0 was drawn with: a later word ("sinister hands") may have changed shapeCode
+// since.
+int OrdinaryMaskShape(const DrawingState& s) {
+    return s.firstOrdinaryShape != ShapeCode::kNoShape ? s.firstOrdinaryShape : s.shapeCode;
+}
+
+}  // namespace
+
+FreeSpace::OrdinaryKey FreeSpace::KeyOf(const DrawingState& s) {
+    OrdinaryKey key;
+    key.geometry = s.geometry;
+    key.width = s.picture.Width();
+    key.height = s.picture.Height();
+    key.marshallingMode = s.marshallingMode;
+    key.first = s.levels[0];
+    key.shapeCode = OrdinaryMaskShape(s);
+    key.partitionCode = s.partitionCode;
+    key.cotises = s.betweenCotises;
+    key.cotiseLine = s.betweenCotiseLine;
+    return key;
+}
+
 void PrepareOrdinaryMask(const DrawingState& s, PaintState& mask, std::int8_t mark) {
     const LevelRecord& first = s.levels[0];
     mask.marshallingMode = s.marshallingMode;
@@ -141,23 +165,36 @@ void PrepareOrdinaryMask(const DrawingState& s, PaintState& mask, std::int8_t ma
     mask.level = 0;
     mask.levels[0] = first;
     mask.levelTincture[0] = mark;
-    // The shape level 0 was drawn with: a later word ("sinister hands") may have changed
-    // shapeCode since.
-    mask.shapeCode = s.firstOrdinaryShape != ShapeCode::kNoShape ? s.firstOrdinaryShape : s.shapeCode;
+    mask.shapeCode = OrdinaryMaskShape(s);
     mask.partitionCode = s.partitionCode;
     mask.lineCode = first.levelLine;
 }
 
-FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
+std::shared_ptr<const FreeSpace> FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
     const FreeSpace& field = Field(s);
-    FreeSpace space;
+    const LevelRecord& first = s.levels[0];
+    const bool piecesOrdinary = NamesBars(first.levelName) || NamesPallets(first.levelName);
+    const bool ordinary = first.levelKind == kTypeOrdinary || piecesOrdinary;
+    OrdinaryKey key;
+    if (ordinary) {
+        key = KeyOf(s);
+        const std::shared_ptr<const FreeSpace>& kept = s.ordinarySpace;
+        if (kept && kept->key_ == key && kept->outline_ == field.outline_) {
+            if (!regions || kept->HasRegions()) return kept;
+            // The same mask, now with its regions: the sums are shared, not drawn again.
+            auto space = std::make_shared<FreeSpace>(*kept);
+            space->FindRegions();
+            s.ordinarySpace = space;
+            return space;
+        }
+    }
+    auto made = std::make_shared<FreeSpace>();
+    FreeSpace& space = *made;
     space.geometry_ = field.geometry_;
     space.width_ = field.width_;
     space.height_ = field.height_;
     space.outline_ = field.outline_;
-    const LevelRecord& first = s.levels[0];
-    const bool piecesOrdinary = NamesBars(first.levelName) || NamesPallets(first.levelName);
-    if (first.levelKind == kTypeOrdinary || piecesOrdinary) {
+    if (ordinary) {
         // The ordinary drawn alone on an empty mask, as it was drawn on the shield.
         NullSink sink;
         PaintState mask(sink);
@@ -175,7 +212,8 @@ FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
             mask.cotiseLine = s.betweenCotiseLine;
             DrawCotises(mask);
         }
-        space.markSums_ = MarkSums(mask.pictureBuffer, space.width_, space.height_);
+        space.markSums_ = std::make_shared<const std::vector<int>>(MarkSums(mask.pictureBuffer, space.width_, space.height_));
+        space.key_ = key;
     } else {
         // Charges between a charge: the squares its pictures were given.
         const int n = std::min({first.levelCount, s.ringWritten, kPlacementRingSize});
@@ -190,15 +228,16 @@ FreeSpace FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
         }
     }
     if (regions) space.FindRegions();
-    return space;
+    if (ordinary) s.ordinarySpace = made;
+    return made;
 }
 
 int FreeSpace::BlockedIn(int x1, int y1, int x2, int y2) const {
     int blocked = SumIn(outline_->outsideSums, width_, x1, y1, x2, y2);
-    if (!markSums_.empty()) {
+    if (markSums_) {
         // Every pixel within kOrdinaryMargin of the ordinary is blocked.
         const int margin = geometry_.Px(kOrdinaryMargin);
-        blocked += SumIn(markSums_, width_, std::max(0, x1 - margin), std::max(0, y1 - margin),
+        blocked += SumIn(*markSums_, width_, std::max(0, x1 - margin), std::max(0, y1 - margin),
                          std::min(width_ - 1, x2 + margin), std::min(height_ - 1, y2 + margin));
     }
     for (const Box& b : boxes_)
@@ -213,6 +252,7 @@ void FreeSpace::FindRegions() {
     regionLeft_.clear();
     regionRight_.clear();
     regionCentreY_.clear();
+    largestSquares_.clear();
     // Regions: 4-connected pieces of free space, slivers dropped, ordered top to bottom and then
     // dexter to sinister. The free pixels of each row are found as runs, and runs that overlap
     // the row above join its piece.
@@ -221,7 +261,7 @@ void FreeSpace::FindRegions() {
     };
     std::vector<Run> runs;
     std::vector<std::size_t> rowFirst(static_cast<std::size_t>(h) + 1, 0);
-    const bool outlineOnly = markSums_.empty() && boxes_.empty();
+    const bool outlineOnly = !markSums_ && boxes_.empty();
     std::vector<char> free;  // a pixel is free where a square of one pixel on it is
     for (int y = 0; y < h; ++y) {
         rowFirst[static_cast<std::size_t>(y)] = runs.size();
@@ -353,12 +393,12 @@ void FreeSpace::FreeCentres(int y, int cell, int region, std::vector<char>& free
     }
     if (first > last) return;
     std::fill(free.begin() + first, free.begin() + last + 1, 1);
-    if (!markSums_.empty()) {
+    if (markSums_) {
         // The marked pixels of the band of rows the margin reaches, summed up to each column.
         const int margin = geometry_.Px(kOrdinaryMargin);
         const int m1 = std::max(0, y1 - margin), m2 = std::min(h - 1, y2 + margin);
-        const int* below = markSums_.data() + static_cast<std::size_t>(m2 + 1) * (w + 1);
-        const int* above = markSums_.data() + static_cast<std::size_t>(m1) * (w + 1);
+        const int* below = markSums_->data() + static_cast<std::size_t>(m2 + 1) * (w + 1);
+        const int* above = markSums_->data() + static_cast<std::size_t>(m1) * (w + 1);
         // The square grown by the margin spans columns x - reachLeft .. x + reachRight - 1.
         const int reachLeft = half + margin, reachRight = cell - half + margin;
         auto blocked = [&](int a, int b) { return (below[b] - above[b]) != (below[a] - above[a]); };
@@ -389,26 +429,36 @@ void FreeSpace::FreeCentres(int y, int cell, int region, std::vector<char>& free
 }
 
 int FreeSpace::LargestSquare(int region, int atMost) const {
-    // side[x - left + 1] is the side of the largest square of the region whose lower right
-    // corner is (x, y), row by row over the region's bounds; diagonal holds the row above's
-    // value at x - 1.
-    const std::size_t index = static_cast<std::size_t>(region);
-    const int left = regionLeft_[index], right = regionRight_[index];
+    if (largestSquares_.size() != regionTop_.size()) FindLargestSquares();
+    return std::min(largestSquares_[static_cast<std::size_t>(region)], atMost);
+}
+
+void FreeSpace::FindLargestSquares() const {
+    // side[x - left + 1] is the side of the largest square of one region whose lower right corner
+    // is (x, y), row by row over the bounds of every region; diagonal holds the row above's value
+    // at x - 1. One pass serves every region: the pixels above and to the left of a region's
+    // pixel are of the same region or of none (regions are 4-connected pieces), and the square
+    // on the diagonal counts only when both of them are in it.
+    largestSquares_.assign(regionTop_.size(), 0);
+    if (regionTop_.empty()) return;
+    const int left = *std::min_element(regionLeft_.begin(), regionLeft_.end());
+    const int right = *std::max_element(regionRight_.begin(), regionRight_.end());
+    const int top = *std::min_element(regionTop_.begin(), regionTop_.end());
+    const int bottom = *std::max_element(regionBottom_.begin(), regionBottom_.end());
     std::vector<int> side(static_cast<std::size_t>(right - left) + 2, 0);
-    int largest = 0;
-    for (int y = Top(region); y <= Bottom(region); ++y) {
+    int* largest = largestSquares_.data();
+    for (int y = top; y <= bottom; ++y) {
         const int* labels = region_.data() + static_cast<std::size_t>(y) * width_;
         int diagonal = 0;
         for (int x = left; x <= right; ++x) {
             int* here = &side[static_cast<std::size_t>(x - left) + 1];
             const int above = *here;
-            *here = labels[x] != region ? 0 : 1 + std::min({above, here[-1], diagonal});
+            const int label = labels[x];
+            *here = label < 0 ? 0 : 1 + std::min({above, here[-1], diagonal});
             diagonal = above;
-            largest = std::max(largest, *here);
+            if (label >= 0) largest[label] = std::max(largest[label], *here);
         }
-        if (largest >= atMost) return atMost;
     }
-    return largest;
 }
 
 int FreeSpace::WidestRow() const {

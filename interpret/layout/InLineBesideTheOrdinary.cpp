@@ -87,7 +87,8 @@ bool InLineBesideTheOrdinary(DrawingState& s) {
     if (n < 2) return false;
     const int savedShape = s.shapeCode;
     s.shapeCode = s.firstOrdinaryShape;
-    const FreeSpace space = FreeSpace::AroundOrdinary(s);
+    const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s);
+    const FreeSpace& space = *around;
     s.shapeCode = savedShape;
     if (space.Regions() != 2) return false;
     const int region = 1;  // the later of the two: the side the first group leaves

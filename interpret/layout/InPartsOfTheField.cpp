@@ -231,7 +231,7 @@ bool OneInBaseFillsItsRoom(DrawingState& s) {
                                             .scale);
         largest = std::min(largest * kLargerThanItsFellows, kLargestInBase);
     }
-    const RoomFit fit = afterOrdinary ? LargestRowInRoom(s, FreeSpace::AroundOrdinary(s, false), xs, g.W, room, taken, largest)
+    const RoomFit fit = afterOrdinary ? LargestRowInRoom(s, *FreeSpace::AroundOrdinary(s, false), xs, g.W, room, taken, largest)
                                       : LargestRowInRoom(s, FreeSpace::Field(s), xs, g.W, room, taken, largest);
     // Never smaller than the fixed place gave it.
     if (fit.scale < kOneInBase) return false;

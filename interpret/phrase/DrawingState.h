@@ -170,6 +170,10 @@ struct DrawingState : PaintState, WordsRead, LevelReading {
     // The free space of the whole field for the last shield geometry laid out on: every layout
     // that fits charges to the space starts from it, and it depends on the outline alone.
     std::shared_ptr<const FreeSpace> fieldSpace;
+    // The free space round the last ordinary charges were laid out about, with what it was made
+    // from (the ordinary's record, shape, line and cotises): the layouts of one drawing ask for it
+    // again and again, and drawing it on a mask is most of the work.
+    std::shared_ptr<const FreeSpace> ordinarySpace;
     // The middle line of a bordure for the last shield geometry charges were set round: it
     // depends on the outline alone, and finding it measures every pixel's distance to the edge.
     std::shared_ptr<const BordureMiddle> bordureMiddle;

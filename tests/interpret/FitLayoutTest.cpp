@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "PhraseTestState.h"
@@ -436,7 +438,8 @@ TEST(FitLayout, LargestSquareAndWidestRowBoundTheFreeSpace) {
         SCOPED_TRACE(ordinary);
         Drawing d;
         d.DrawClean(std::string("Azure a ") + ordinary + " between four mullets or");
-        const FreeSpace space = FreeSpace::AroundOrdinary(d.s());
+        const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(d.s());
+        const FreeSpace& space = *around;
         const ShieldGeometry& g = d.s().geometry;
         ASSERT_GT(space.Regions(), 1);
         for (int region = 0; region < space.Regions(); ++region) {
@@ -456,6 +459,53 @@ TEST(FitLayout, LargestSquareAndWidestRowBoundTheFreeSpace) {
         for (int y = 0; y < g.H && !wideFits; ++y)
             for (int x = 0; x < space.Width() && !wideFits; ++x) wideFits = space.BoxFree(x, y, widest + 1);
         EXPECT_FALSE(wideFits);
+    }
+}
+
+// The free space round an ordinary is kept in the state from one layout to the next, and made
+// anew when the ordinary, its line or its cotises differ: whatever a state drew before, and on
+// whichever thread, a blazon gives the pixels a state that drew nothing before gives.
+TEST(FitLayout, KeptFreeSpaceDrawsAsAFreshOne) {
+    const std::vector<std::string> blazons = {
+        "Azure a bend Or between two mullets argent",
+        "Azure a bend sinister Or between two mullets argent",
+        "Azure a bend engrailed Or between two mullets argent",
+        "Gules a fess argent between three mullets or",
+        "Gules a fess cotised argent between three mullets or",
+        "Vert a chevron or between three roundels argent",
+        "Vert a chevron inverted or between three roundels argent",
+    };
+    std::vector<Bitmap> fresh;
+    for (const std::string& blazon : blazons) {
+        Drawing d;
+        d.Draw(blazon);
+        fresh.push_back(d.s().picture);
+    }
+    Drawing one;
+    for (int round = 0; round < 2; ++round)
+        for (std::size_t i = 0; i < blazons.size(); ++i) {
+            one.Draw(blazons[i]);
+            EXPECT_TRUE(one.s().picture == fresh[i]) << blazons[i] << ", round " << round;
+        }
+    // Two states drawing at once, in opposite orders.
+    std::array<std::vector<Bitmap>, 2> drawn;
+    auto drawAll = [&blazons](bool backwards, std::vector<Bitmap>& out) {
+        Drawing d;
+        out.resize(blazons.size());
+        for (int round = 0; round < 3; ++round)
+            for (std::size_t k = 0; k < blazons.size(); ++k) {
+                const std::size_t i = backwards ? blazons.size() - 1 - k : k;
+                d.Draw(blazons[i]);
+                out[i] = d.s().picture;
+            }
+    };
+    std::thread first(drawAll, false, std::ref(drawn[0]));
+    std::thread second(drawAll, true, std::ref(drawn[1]));
+    first.join();
+    second.join();
+    for (std::size_t i = 0; i < blazons.size(); ++i) {
+        EXPECT_TRUE(drawn[0][i] == fresh[i]) << blazons[i];
+        EXPECT_TRUE(drawn[1][i] == fresh[i]) << blazons[i];
     }
 }
 
