@@ -1001,7 +1001,7 @@ TEST(Qualifiers, FacingDexterIsTheChargeAsDrawn) {
     const Case cases[] = {
         {"Argent a falcon close, its head facing dexter, sable", "Argent a falcon close sable"},
         {"Argent a falcon close sable, head to dexter", "Argent a falcon close sable"},
-        {"Or a lion rampant to dexter gules", "Or a lion rampant gules"},
+        {"Argent a sword fesswise to dexter sable", "Argent a sword fesswise sable"},
         {"Or a dragon passant to sinister, wings elevated and addorsed, vert", "Or a dragon passant contourny vert"},
     };
     for (const Case& c : cases) {

@@ -331,6 +331,23 @@ std::vector<Printed> ByHand() {
         {"Azure, a ship under sail or", "Azure a ship or"},
         {"Azure, a ship under full sail or", "Azure a ship or"},
         {"Azure, a ship in full sail or", "Azure a ship or"},
+        {"Or a dragon passant to sinister, wings elevated and addorsed, vert", "Or a dragon passant contourny vert"},
+        {"Or a dragon passant to the sinister wings addorsed vert", "Or a dragon passant contourny vert"},
+        {"Argent a falcon close, its head facing dexter, sable", "Argent a falcon close sable"},
+        {"Argent a lion rampant, his head facing dexter, sable", "Argent a lion rampant sable"},
+        {"Argent a falcon close, head facing dexter, sable", "Argent a falcon close sable"},
+        {"Argent a falcon close sable, head to dexter", "Argent a falcon close sable"},
+        {"Argent a lion rampant facing dexter sable", "Argent a lion rampant sable"},
+        {"Argent a lion rampant facing to dexter sable", "Argent a lion rampant sable"},
+        {"Argent a lion rampant facing to the dexter sable", "Argent a lion rampant sable"},
+        {"Argent a sword fesswise to dexter sable", "Argent a sword fesswise sable"},
+        {"Or a vol gules", "Or two wings conjoined gules"},
+        {"Or three vols gules", "Or three wings conjoined gules"},
+        {"Vert a sea-tortoise argent", "Vert a tortoise argent"},
+        {"Vert a sea tortoise argent", "Vert a tortoise argent"},
+        {"Vert three sea tortoises argent", "Vert three tortoises argent"},
+        {"Azure a pitcher or", "Azure a jug or"},
+        {"Azure three pitchers or", "Azure three jugs or"},
     };
 }
 
