@@ -344,6 +344,7 @@ std::vector<Printed> ByHand() {
         {"Or a vol gules", "Or two wings conjoined gules"},
         {"Or three vols gules", "Or three wings conjoined gules"},
         {"Vert a sea-tortoise argent", "Vert a tortoise argent"},
+        {"Vert a natural sea-tortoise argent", "Vert a tortoise argent"},
         {"Vert a sea tortoise argent", "Vert a tortoise argent"},
         {"Vert three sea tortoises argent", "Vert three tortoises argent"},
         {"Azure a pitcher or", "Azure a jug or"},
