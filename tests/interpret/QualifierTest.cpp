@@ -1024,6 +1024,7 @@ TEST(Qualifiers, ChargesDrawnAsAnotherDrawItsPicture) {
         {"Argent a vulture close sable", "Argent an eagle close sable"},
         {"Or a vol gules", "Or two wings conjoined gules"},
         {"Azure a pitcher or", "Azure a jug or"},
+        {"Or a cage sable", "Or a birdcage sable"},
         {"Vert a sea-tortoise argent", "Vert a tortoise argent"},
     };
     for (const Case& c : cases) {
@@ -1031,6 +1032,8 @@ TEST(Qualifiers, ChargesDrawnAsAnotherDrawItsPicture) {
         test::Drawing blazoned, written;
         blazoned.DrawClean(c.blazon);
         written.DrawClean(c.plainly);
+        for (const LevelTrace& l : blazoned.trace.levels)
+            for (const PictureTrace& p : l.pictures) EXPECT_FALSE(p.standIn) << l.name;
         EXPECT_TRUE(blazoned.s().picture == written.s().picture);
     }
 }
