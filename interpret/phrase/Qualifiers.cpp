@@ -456,6 +456,19 @@ bool OpensWingsAsACharge(const DrawingState& s, int i) {
     return false;
 }
 
+// Whether the level names a charge that has wings: a bird, a monster born winged, or a charge
+// made winged by the prefix ("winged trout" is wtrout), after any demi or two-headed prefix.
+bool HasWings(const DrawingState& s, const LevelRecord& level) {
+    if (level.levelKind == kBird) return true;
+    std::string_view name = level.levelName.view();
+    for (std::string_view monster : {"dragon", "wivern", "griffin", "cockatri", "basilisk", "harpy", "opinicus"})
+        if (name.find(monster) != std::string_view::npos) return true;
+    while (name.size() > 1 && (name[0] == 'd' || name[0] == 't')) name.remove_prefix(1);
+    if (name.size() < 2 || name[0] != 'w' || s.vocabulary == nullptr) return false;
+    const VocabularyRow* row = s.vocabulary->Lookup(LookupKey(name.substr(1)));
+    return row != nullptr && (row->type == kTypeCharge || IsOtherChargeWord(row->type));
+}
+
 }  // namespace
 
 bool ReadWingsOfTheCharge(DrawingState& s) {
@@ -497,11 +510,11 @@ bool ReadWingsOfTheCharge(DrawingState& s) {
             drawn = variant == wanted || (bird == kRisingCode && variant == VariantText(kDisplayedCode));
         }
     } else if (level.levelKind != kBird) {
-        drawn = asDrawn;
+        drawn = asDrawn && HasWings(s, level);
     }
     if (!drawn)
-        s.messages.Show("No picture of the " + name + " with wings " + said +
-                        ": it is drawn with the wings its picture has.");
+        s.messages.Show("No picture of the " + name + " with wings " + said + ": it is drawn " +
+                        (HasWings(s, level) ? "with the wings its picture has." : "without them."));
     return true;
 }
 

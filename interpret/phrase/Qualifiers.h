@@ -97,7 +97,7 @@ bool GuardantWithoutForm(const DrawingState& s, int i);
 // "wings elevated and addorsed", "with wings displayed" after a charge named already: how its
 // wings are borne, not a charge of wings. A bird is drawn in the attitude that bears them so when
 // it has that picture; a winged beast's picture bears them raised behind. Whether "wings" was
-// read so; the message says when the picture's wings differ.
+// read so; the message says when the picture's wings differ, or the charge has none.
 bool ReadWingsOfTheCharge(DrawingState& s);
 
 // Whether placement finds a picture file for `name` and `variant` ("esv" when empty) by the

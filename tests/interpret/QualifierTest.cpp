@@ -974,6 +974,9 @@ TEST(Qualifiers, WingsThePictureLacksAreToldAndWingsAloneStayACharge) {
          "No picture of the dragon with wings displayed: it is drawn with the wings its picture has."},
         {"Or an eagle displayed wings inverted sable", "Or an eagle displayed sable",
          "No picture of the eagle with wings inverted: it is drawn with the wings its picture has."},
+        // A charge with no wings at all is drawn as it is, the wings told.
+        {"Or a lion rampant wings addorsed gules", "Or a lion rampant gules",
+         "No picture of the lion with wings addorsed: it is drawn without them."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
