@@ -309,6 +309,10 @@ def read_charges(tokens, vocabulary):
                     current.taken_for = found
                 if lookup_key(word) not in ORDINARY_WORDS:
                     charges.append(current)
+            elif word == 'wings':
+                # "a dragon wings elevated": how the charge bears its wings, not a charge
+                naming = False
+                continue
             else:
                 current.name += word
                 current.words.append(word)

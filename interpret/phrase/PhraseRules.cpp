@@ -364,7 +364,7 @@ bool HandednessRule(DrawingState& s) {
     if (next != kTypeCharge && (next < 11 || next > 14)) return false;
     const std::string word = ToLower(W(s, 1));
     bool limb = false;
-    for (std::string_view name : {"hand", "arm", "gauntlet"}) limb = limb || word.rfind(name, 0) == 0;
+    for (std::string_view name : {"hand", "arm", "gauntlet", "glove"}) limb = limb || word.rfind(name, 0) == 0;
     if (!limb) return false;
     // The pictures show the right hand (dexter, as the bearer holds it); a left hand is that
     // picture mirrored.
@@ -377,6 +377,7 @@ bool HandednessRule(DrawingState& s) {
 bool ChargeWordRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     const int type = T(s, 0);
+    if (ReadWingsOfTheCharge(s)) return true;
     if (EqualsIgnoringCase(W(s, 0), "wings")) {
         // A pair of wings is one charge: "two wings", "a pair of wings".
         if (Is(s, -1, "two") || (Is(s, -1, "of") && Is(s, -2, "pair"))) level.levelCount = 1;

@@ -94,6 +94,12 @@ bool ReadNearestAttitude(DrawingState& s, int i, bool afterAttitude);
 // or taken for the bird's attitude of the same digit (an eagle's 2 is rising).
 bool GuardantWithoutForm(const DrawingState& s, int i);
 
+// "wings elevated and addorsed", "with wings displayed" after a charge named already: how its
+// wings are borne, not a charge of wings. A bird is drawn in the attitude that bears them so when
+// it has that picture; a winged beast's picture bears them raised behind. Whether "wings" was
+// read so; the message says when the picture's wings differ, or the charge has none.
+bool ReadWingsOfTheCharge(DrawingState& s);
+
 // Whether placement finds a picture file for `name` and `variant` ("esv" when empty) by the
 // names it tries before falling back to the usual picture: the name without a final "s", cut
 // to 8 characters, "cross" as "cros", or with "ve" as "f".

@@ -40,7 +40,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 7;
-constexpr std::array<Substitution, 223> kSubstitutions = {{
+constexpr std::array<Substitution, 225> kSubstitutions = {{
     {"-", "", Kind::DeleteOutsideNumbers},
     {".", "", Kind::DeleteOutsideNumbers},
     {" d'", " "},
@@ -74,6 +74,8 @@ constexpr std::array<Substitution, 223> kSubstitutions = {{
     // A leg erased "a la quise" is erased at the thigh, as the leg picture erased is drawn.
     {"erased à la quise", "erased"},
     {"erased a la quise", "erased"},
+    {"erased à la quisse", "erased"},
+    {"erased a la quisse", "erased"},
     // "an eagle looking to the sinister", "a hart facing sinister": facing sinister, as contourny
     // (the longer forms first: the shorter would leave "looking" or "facing" behind).
     {"looking to the sinister", "contourny"},

@@ -99,6 +99,7 @@ TEST(Normaliser, RewritesTheBlazonLanguage) {
         {"Thor's hammer is one charge", "a Thor's hammer Or", "a thorhammer Or"},
         {"the book is drawn open", "on a chief vert two open books Or", "on a chief vert two books Or"},
         {"erased a la quise", "an eagle's leg erased \u00e0 la quise sable", "an eagles leg erased sable"},
+        {"erased a la quisse", "an eagle's leg erased a la quisse sable", "an eagles leg erased sable"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);

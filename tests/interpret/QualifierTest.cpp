@@ -936,5 +936,110 @@ TEST(Qualifiers, PrefixesAddUpBeforeOrAfterTheCharge) {
     }
 }
 
+// "wings elevated and addorsed" after a charge is how its wings are borne, never a charge of wings
+// glued to its name: each blazon draws the picture of the one written without the wings' words,
+// with every word read. A bird takes the attitude that bears its wings so.
+TEST(Qualifiers, WingsAfterTheChargeAreHowItBearsThem) {
+    struct Case { const char* blazon; const char* plainly; const char* name; };
+    const Case cases[] = {
+        {"Vert a dragon passant wings elevated and addorsed or", "Vert a dragon passant or", "dragon"},
+        {"Vert a dragon couchant, wings addorsed, or", "Vert a dragon couchant or", "dragon"},
+        {"Azure a winged trout naiant to sinister, wings elevated and addorsed argent",
+         "Azure a winged trout naiant to sinister argent", "wtrout"},
+        {"Or a winged greyhound couchant to sinister, wings elevated and addorsed, azure",
+         "Or a winged greyhound couchant to sinister azure", "wgreyhound"},
+        {"Argent a falcon wings elevated sable", "Argent a falcon rising sable", "falcon"},
+        {"Argent an eagle with wings expanded gules", "Argent an eagle displayed gules", "eagle"},
+        {"Argent an eagle with wings displayed gules", "Argent an eagle displayed gules", "eagle"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing blazoned, written;
+        blazoned.Draw(c.blazon);
+        written.Draw(c.plainly);
+        EXPECT_TRUE(blazoned.trace.ignoredWords.empty());
+        EXPECT_EQ(blazoned.sink.messages, written.sink.messages);
+        ASSERT_FALSE(blazoned.trace.levels.empty());
+        EXPECT_EQ(blazoned.trace.levels[0].name, c.name);
+        EXPECT_TRUE(blazoned.s().picture == written.s().picture);
+    }
+}
+
+// Wings borne otherwise than the picture bears them are read and drawn as the picture has them;
+// the message says so. Wings as a charge of their own stay one.
+TEST(Qualifiers, WingsThePictureLacksAreToldAndWingsAloneStayACharge) {
+    struct Case { const char* blazon; const char* plainly; const char* message; };
+    const Case cases[] = {
+        {"Argent a dragon with wings displayed sable", "Argent a dragon sable",
+         "No picture of the dragon with wings displayed: it is drawn with the wings its picture has."},
+        {"Or an eagle displayed wings inverted sable", "Or an eagle displayed sable",
+         "No picture of the eagle with wings inverted: it is drawn with the wings its picture has."},
+        // A charge with no wings at all is drawn as it is, the wings told.
+        {"Or a lion rampant wings addorsed gules", "Or a lion rampant gules",
+         "No picture of the lion with wings addorsed: it is drawn without them."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing blazoned, written;
+        blazoned.Draw(c.blazon);
+        written.Draw(c.plainly);
+        EXPECT_TRUE(blazoned.trace.ignoredWords.empty());
+        ASSERT_EQ(blazoned.sink.messages.size(), 1u);
+        EXPECT_EQ(blazoned.sink.messages[0], c.message);
+        EXPECT_TRUE(blazoned.s().picture == written.s().picture);
+    }
+    test::Drawing lure, between;
+    lure.Draw("Gules two wings conjoined in lure or");
+    ASSERT_FALSE(lure.trace.levels.empty());
+    EXPECT_EQ(lure.trace.levels[0].name, "wingcl");
+    between.Draw("Or a chevron between two wings elevated gules");
+    ASSERT_GE(between.trace.levels.size(), 2u);
+    EXPECT_EQ(between.trace.levels[1].name, "wing");
+}
+
+// Words that turn a charge the way it is drawn ("its head facing dexter", "head to dexter") say
+// what the picture shows; "to sinister" before the wings' posture turns the charge.
+TEST(Qualifiers, FacingDexterIsTheChargeAsDrawn) {
+    struct Case { const char* blazon; const char* plainly; };
+    const Case cases[] = {
+        {"Argent a falcon close, its head facing dexter, sable", "Argent a falcon close sable"},
+        {"Argent a falcon close sable, head to dexter", "Argent a falcon close sable"},
+        {"Argent a sword fesswise to dexter sable", "Argent a sword fesswise sable"},
+        {"Or a dragon passant to sinister, wings elevated and addorsed, vert", "Or a dragon passant contourny vert"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing blazoned, written;
+        blazoned.Draw(c.blazon);
+        written.Draw(c.plainly);
+        EXPECT_TRUE(blazoned.trace.ignoredWords.empty());
+        EXPECT_TRUE(blazoned.sink.messages.empty());
+        EXPECT_TRUE(blazoned.s().picture == written.s().picture);
+    }
+}
+
+// Charges heralds draw as another ("a robin", "a vol", "a pitcher") draw that picture, every word read.
+TEST(Qualifiers, ChargesDrawnAsAnotherDrawItsPicture) {
+    struct Case { const char* blazon; const char* plainly; };
+    const Case cases[] = {
+        {"Argent a robin close sable", "Argent a crow close sable"},
+        {"Argent two birds volant sable", "Argent two crows volant sable"},
+        {"Argent a vulture close sable", "Argent an eagle close sable"},
+        {"Or a vol gules", "Or two wings conjoined gules"},
+        {"Azure a pitcher or", "Azure a jug or"},
+        {"Or a cage sable", "Or a birdcage sable"},
+        {"Vert a sea-tortoise argent", "Vert a tortoise argent"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing blazoned, written;
+        blazoned.DrawClean(c.blazon);
+        written.DrawClean(c.plainly);
+        for (const LevelTrace& l : blazoned.trace.levels)
+            for (const PictureTrace& p : l.pictures) EXPECT_FALSE(p.standIn) << l.name;
+        EXPECT_TRUE(blazoned.s().picture == written.s().picture);
+    }
+}
+
 }  // namespace
 }  // namespace esc

@@ -43,8 +43,10 @@ class Winged:
     """The source with a bird's wing raised from its shoulder: the wing of the winged unicorn,
     its base set at `shoulder`, drawn at `size` times the wing's own size."""
 
-    def __init__(self, shoulder, size=0.5):
-        self.shoulder, self.size, self.turn = shoulder, size, 0.0
+    def __init__(self, shoulder, size=0.5, room=False):
+        # With `room`, the drawing grows upwards where the wing rises past its top (a fish, whose
+        # drawing is no taller than its body).
+        self.shoulder, self.size, self.turn, self.room = shoulder, size, 0.0, room
 
 
 WING_SOURCE = 'lions/wunicorn.svg'
@@ -199,6 +201,10 @@ DERIVED = [
      'A winged horse (Pegasus) passant: the horse passant with a wing raised from the shoulder'),
     ('beasts', 'wbull.3', 'beasts/bull.svg', Winged((95, 60), 0.45), 'wbull',
      'A winged bull passant: the bull passant with a wing raised from the shoulder'),
+    ('beasts', 'wgreyhou.6', 'beasts/greyhoun.6.svg', Winged((100, 55), 0.42), 'wgreyhou',
+     'A winged greyhound couchant: the greyhound couchant with a wing raised from the shoulder'),
+    ('birds', 'wtrout', 'birds/trout.svg', Winged((75, 34), 0.42, room=True), 'wtrout.na',
+     'A winged trout naiant: the trout with a wing raised from behind the gills'),
     # The cockatrice: the wivern with a cock's head.
     ('lions', 'cockatri', 'lions/wivern.svg', Grafted([(0, 0), (97, 0), (97, 95), (0, 95)], 'birds/cock.hd.svg',
                                                      (48, 28), 0.48), 'basilisk',
@@ -300,12 +306,12 @@ DERIVED = [
     # The dragon salient: the passant dragon reared up to spring, as the wivern is.
     ('lions', 'dragon.7', 'lions/dragon.3.svg', Turn(32), '',
      'A dragon salient: the passant dragon reared up to spring, the hind feet on the ground'),
-    ('birds', 'crow.2', 'birds/crow.svg', Winged((125, 75), 0.45), 'rook.2 daw.2',
+    ('birds', 'crow.2', 'birds/crow.svg', Winged((125, 75), 0.45), 'rook.2 daw.2 robin.2 bird.2 seagull.2 gull.2',
      'A crow (a raven, a rook) rising: the crow with a wing raised from its back'),
     # Birds stooping: the bird volant turned head downwards, diving on its prey.
     ('birds', 'osprey.6', 'birds/osprey.4.svg', Turn(-40), 'falcon.6 sparrowf.6',
      'A falcon (an osprey) stooping: the bird volant turned head downwards, diving on its prey'),
-    ('birds', 'crow.6', 'birds/crow.4.svg', Turn(-40), 'rook.6 daw.6',
+    ('birds', 'crow.6', 'birds/crow.4.svg', Turn(-40), 'rook.6 daw.6 robin.6 bird.6 seagull.6 gull.6',
      'A crow (a raven, a rook) stooping: the crow volant turned head downwards, diving'),
     ('birds', 'eagle.6', 'birds/eagle.4.svg', Turn(-40), '',
      'An eagle stooping: the eagle volant turned head downwards, diving on its prey'),
@@ -612,6 +618,9 @@ def derive(folder, name, source, how, also, title):
                            '  <g transform="translate(%s %s) scale(%s %s)">' % (
                                fmt(x + k * WING_BASE[0]), fmt(y - k * WING_BASE[1]), fmt(-k), fmt(k)),
                            wing_drawing(), '  </g>'])
+        top = y - k * WING_BASE[1] - EDGE
+        if isinstance(how, Winged) and how.room and top < box[1]:
+            box = [box[0], top, box[2], box[3] + box[1] - top]
     if isinstance(how, Bent):
         return derive_bent(folder, name, source, how, also, title, box, inherit, body)
     if isinstance(how, Head):

@@ -52,6 +52,20 @@ def basket():
 
 
 @charge
+def birdcage():
+    ch = Charge('objects', 'birdcage', 170, 220,
+                'A birdcage: a domed cage of upright bars on a broad foot, a ring above to hang it by.',
+                also='cage')
+    ch.fill([join(circle((85, 18), 14)), join(circle((85, 18), 7))], evenodd=True, note='the ring')
+    ch.fill(join(poly([(20, 195), (20, 95)]), arc((85, 95), 65, -90, 90), poly([(150, 95), (150, 195)])),
+            note='the cage')
+    ch.fill(rect(8, 192, 162, 214), note='the foot')
+    bars = [poly([(x, 195), (x, 95 - (65 * 65 - (x - 85) ** 2) ** 0.5 + 4)]) for x in (46, 72, 98, 124)]
+    ch.line(bars + [poly([(21, 110), (149, 110)]), poly([(21, 165), (149, 165)])], note='the bars and hoops')
+    return ch
+
+
+@charge
 def mirror():
     ch = Charge('objects', 'mirror', 130, 220, 'A hand mirror: a round glass in a frame on a short handle.')
     ch.fill(rect(56, 120, 74, 215), note='the handle')
