@@ -315,6 +315,9 @@ constexpr NotAPicture kNotPictures[] = {
     {"bar", "the plural ordinary bars: drawn by the ordinary shapes"},
     {"pallet", "the plural ordinary pallets: drawn by the ordinary shapes"},
     {"fret", "drawn by the ordinary shapes"},
+    {"barrulet", "a diminutive of the bar: drawn by the ordinary shapes"},
+    {"closet", "a diminutive of the bar: drawn by the ordinary shapes"},
+    {"endorse", "a diminutive of the pallet: drawn by the ordinary shapes"},
     // Words the normaliser writes, read as charges before their drawings exist.
     {"box", "no drawing yet: the question picture stands in"},
     {"chaplet", "no drawing yet: the question picture stands in"},
