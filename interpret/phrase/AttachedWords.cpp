@@ -59,16 +59,6 @@ constexpr std::array<std::string_view, 8> kOwnerWords = {"his", "its", "her", "t
 // Words of the held charge's posture written before "in" ("holding erect in his dexter paw").
 constexpr std::array<std::string_view, 3> kHeldUpright = {"erect", "aloft", "upright"};
 
-bool OneOf(std::string_view word, std::string_view alternatives) {
-    while (!alternatives.empty()) {
-        const std::size_t bar = alternatives.find('|');
-        if (EqualsIgnoringCase(word, alternatives.substr(0, bar))) return true;
-        if (bar == std::string_view::npos) break;
-        alternatives.remove_prefix(bar + 1);
-    }
-    return false;
-}
-
 template <std::size_t N>
 bool InList(std::string_view word, const std::array<std::string_view, N>& list) {
     for (std::string_view w : list)
@@ -111,12 +101,12 @@ bool BearsAttachedCharges(const LevelRecord& level) {
 int OrnamentWordsAt(const DrawingState& s, int at) {
     if (!EqualsIgnoringCase(s.Word(at), "the")) return 0;
     int k = at + 1;
-    if (!OneOf(s.Word(k), "shield|arms|escutcheon|whole")) return 0;
+    if (!EqualsOneOfIgnoringCase(s.Word(k), "shield|arms|escutcheon|whole")) return 0;
     ++k;
     if (EqualsIgnoringCase(s.Word(k), "of") && EqualsIgnoringCase(s.Word(k + 1), "arms")) k += 2;
-    if (!OneOf(s.Word(k), "ensigned|surmounted|crowned|timbred")) return 0;
+    if (!EqualsOneOfIgnoringCase(s.Word(k), "ensigned|surmounted|crowned|timbred")) return 0;
     ++k;
-    if (OneOf(s.Word(k), "with|by|of")) ++k;
+    if (EqualsOneOfIgnoringCase(s.Word(k), "with|by|of")) ++k;
     return k - at;
 }
 
@@ -133,9 +123,9 @@ int SecondHoldAt(const DrawingState& s, int at, AttachedPhrase& phrase) {
         ++k;
         if (InList(s.Word(k), kOwnerWords)) ++k;
         // "in the sinister" is respelled as the half of the field it names elsewhere.
-        if (OneOf(s.Word(k), "sinister|left|sinisterhalf")) {
+        if (EqualsOneOfIgnoringCase(s.Word(k), "sinister|left|sinisterhalf")) {
             phrase.sinister = true;
-        } else if (!OneOf(s.Word(k), "dexter|right|dexterhalf")) {
+        } else if (!EqualsOneOfIgnoringCase(s.Word(k), "dexter|right|dexterhalf")) {
             return 0;
         }
         ++k;
@@ -181,7 +171,7 @@ std::optional<AttachedWords> AttachedWordsAt(const DrawingState& s, int at) {
     const Verb* verb = nullptr;
     for (const Verb& v : kVerbs) {
         if (!EqualsIgnoringCase(s.Word(k), v.word)) continue;
-        if (!v.then.empty() && !OneOf(s.Word(k + 1), v.then)) continue;
+        if (!v.then.empty() && !EqualsOneOfIgnoringCase(s.Word(k + 1), v.then)) continue;
         verb = &v;
         break;
     }

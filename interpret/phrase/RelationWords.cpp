@@ -43,16 +43,6 @@ constexpr std::array<Wording, 19> kWordings = {{
     {RelationKind::Between, {"between", ""}},
 }};
 
-bool MatchesOneOf(std::string_view word, std::string_view alternatives) {
-    while (!alternatives.empty()) {
-        const std::size_t bar = alternatives.find('|');
-        if (EqualsIgnoringCase(word, alternatives.substr(0, bar))) return true;
-        if (bar == std::string_view::npos) break;
-        alternatives.remove_prefix(bar + 1);
-    }
-    return false;
-}
-
 // W+k begins a phrase: an article or a number.
 bool PhraseStartsAt(const DrawingState& s, int i) {
     return EqualsIgnoringCase(s.Word(i), "a") || EqualsIgnoringCase(s.Word(i), "an") || s.Type(i) == kTypeNumber;
@@ -79,7 +69,7 @@ std::optional<RelationWords> RelationWordsAt(const DrawingState& s, int at) {
     for (const Wording& w : kWordings) {
         if (!EqualsIgnoringCase(s.Word(at), w.words[0])) continue;
         if (w.words[1].empty()) return RelationWords{w.kind, at, 1};
-        if (!MatchesOneOf(s.Word(at + 1), w.words[1])) continue;
+        if (!EqualsOneOfIgnoringCase(s.Word(at + 1), w.words[1])) continue;
         // "issuant out of a mount": "of" belongs to the wording too.
         const bool outOf = EqualsIgnoringCase(s.Word(at + 1), "out") && EqualsIgnoringCase(s.Word(at + 2), "of");
         return RelationWords{w.kind, at, outOf ? 3 : 2};

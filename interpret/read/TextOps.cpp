@@ -63,6 +63,16 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+bool EqualsOneOfIgnoringCase(std::string_view word, std::string_view alternatives) {
+    while (!alternatives.empty()) {
+        const std::size_t bar = alternatives.find('|');
+        if (EqualsIgnoringCase(word, alternatives.substr(0, bar))) return true;
+        if (bar == std::string_view::npos) break;
+        alternatives.remove_prefix(bar + 1);
+    }
+    return false;
+}
+
 std::string ToLower(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = Lower(c);

@@ -15,6 +15,8 @@ std::optional<std::size_t> FindIgnoringCase(std::string_view text, std::string_v
 std::optional<std::size_t> FindExact(std::string_view text, std::string_view pattern, std::size_t from = 0);
 bool ContainsIgnoringCase(std::string_view text, std::string_view pattern);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// Whether the word is one of the alternatives written "with|by|of", ignoring case.
+bool EqualsOneOfIgnoringCase(std::string_view word, std::string_view alternatives);
 std::string ToLower(std::string_view text);
 
 bool DeleteFirstIgnoringCase(std::string& text, std::string_view pattern);

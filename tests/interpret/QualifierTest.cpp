@@ -23,6 +23,19 @@ namespace {
 using namespace phrase;
 using Words = std::vector<std::string>;
 
+// Draws the blazon and the same written plainly, expects every word of the blazon read and the
+// two pictures alike, and returns the blazon's messages for the caller to check.
+auto DrawnAsWritten(const char* blazon, const char* plainly) {
+    SCOPED_TRACE(blazon);
+    test::Drawing blazoned, written;
+    blazoned.Draw(blazon);
+    written.Draw(plainly);
+    EXPECT_TRUE(blazoned.trace.ignoredWords.empty());
+    EXPECT_TRUE(written.trace.ignoredWords.empty());
+    EXPECT_TRUE(blazoned.s().picture == written.s().picture);
+    return blazoned.sink.messages;
+}
+
 TEST(Qualifiers, EachCodeAsksForItsPicture) {
     struct Case {
         const char* name;
@@ -905,16 +918,7 @@ TEST(Qualifiers, AttitudeWordsWrittenApartAreRead) {
         {"Azure a salmon embowed argent", "Azure a salmon embowed argent"},
         {"Or a tyger sejant azure", "Or a tyger sejant azure"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.blazon);
-        test::Drawing blazoned, written;
-        blazoned.Draw(c.blazon);
-        written.Draw(c.plainly);
-        EXPECT_TRUE(blazoned.trace.ignoredWords.empty());
-        EXPECT_TRUE(written.trace.ignoredWords.empty());
-        EXPECT_TRUE(blazoned.sink.messages.empty());
-        EXPECT_TRUE(blazoned.s().picture == written.s().picture);
-    }
+    for (const Case& c : cases) EXPECT_TRUE(DrawnAsWritten(c.blazon, c.plainly).empty()) << c.blazon;
 }
 
 // Prefixes add up, and "double-headed" may follow the charge: each blazon draws its picture with
@@ -979,14 +983,9 @@ TEST(Qualifiers, WingsThePictureLacksAreToldAndWingsAloneStayACharge) {
          "No picture of the lion with wings addorsed: it is drawn without them."},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.blazon);
-        test::Drawing blazoned, written;
-        blazoned.Draw(c.blazon);
-        written.Draw(c.plainly);
-        EXPECT_TRUE(blazoned.trace.ignoredWords.empty());
-        ASSERT_EQ(blazoned.sink.messages.size(), 1u);
-        EXPECT_EQ(blazoned.sink.messages[0], c.message);
-        EXPECT_TRUE(blazoned.s().picture == written.s().picture);
+        const auto messages = DrawnAsWritten(c.blazon, c.plainly);
+        ASSERT_EQ(messages.size(), 1u) << c.blazon;
+        EXPECT_EQ(messages[0], c.message);
     }
     test::Drawing lure, between;
     lure.Draw("Gules two wings conjoined in lure or");
@@ -1007,15 +1006,7 @@ TEST(Qualifiers, FacingDexterIsTheChargeAsDrawn) {
         {"Argent a sword fesswise to dexter sable", "Argent a sword fesswise sable"},
         {"Or a dragon passant to sinister, wings elevated and addorsed, vert", "Or a dragon passant contourny vert"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.blazon);
-        test::Drawing blazoned, written;
-        blazoned.Draw(c.blazon);
-        written.Draw(c.plainly);
-        EXPECT_TRUE(blazoned.trace.ignoredWords.empty());
-        EXPECT_TRUE(blazoned.sink.messages.empty());
-        EXPECT_TRUE(blazoned.s().picture == written.s().picture);
-    }
+    for (const Case& c : cases) EXPECT_TRUE(DrawnAsWritten(c.blazon, c.plainly).empty()) << c.blazon;
 }
 
 // Charges heralds draw as another ("a robin", "a vol", "a pitcher") draw that picture, every word read.
