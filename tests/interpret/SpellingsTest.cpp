@@ -290,6 +290,30 @@ const std::vector<std::string>& Modern() {
         "Per pale argent and azure in dexterhalf an escallop gules in sinisterhalf a roundel or",
         "Per pale argent and azure in dexterhalf two roundels gules in sinisterhalf three roundels or",
         "Per pale argent and azure in dexterhalf three roundels gules in sinisterhalf two roundels or",
+        // Compounds, English words and old forms of the printed armorials.
+        "Argent a mullet of six points gules", "Argent two mullets of six points gules",
+        "Argent a mullet of eight points gules", "Argent two mullets of eight points gules",
+        "Argent a cross moline gules", "Argent three crosses moline gules",
+        "Argent three crosses formee fitchee gules", "Argent three crosses pattee fitchee gules",
+        "Argent a maple tree vert", "Argent three maple trees vert", "Argent a hazel nut or",
+        "Argent three hazel nuts or", "Argent an axe gules", "Argent two axes in saltire gules",
+        "Argent two swords in saltire gules", "Argent a cup gules", "Argent three cups gules",
+        "Azure a book or", "Azure three books or", "Argent a staff gules",
+        "Argent three staves gules", "Argent an eagle volant sable", "Gules a horse salient or",
+        "Argent a stag couchant gules", "Azure a swan naiant argent", "Argent a sword erect gules",
+        "Argent an eagle displayed sable beaked gules", "Argent a leopard gules",
+        "Argent three leopards gules", "Argent a crow sable", "Argent three crows sable",
+        "Argent a daw sable", "Argent three daws sable", "Gules a cross ermines",
+        "Gules a sword argent pommel or", "Gules two swords in saltire argent pommels or",
+        "Gules a cross pommetty or", "Argent a royal crown or", "Argent three royal crowns or",
+        "Argent a bull gules", "Argent three bulls gules", "Argent a bull's head cabossed sable",
+        "Argent a bull's head cabossed sable ringed or", "Argent a roundel gules",
+        "Argent three roundels gules", "Argent three attires sable",
+        "Azure three cushions or tasselled gules", "Argent a helmet in profile sable",
+        "Argent a lion rampant double queued gules", "Or two lions passant counterpassant gules",
+        "Argent a fork gules", "Argent three forks gules", "Argent a lily gules",
+        "Argent three lilies argent", "Argent three ostrich feathers argent", "Argent a crosier or",
+        "Argent three crosiers or", "Argent a pall gules", "Argent a cross gules fimbriated or",
     };
     return blazons;
 }
@@ -401,6 +425,7 @@ std::vector<Printed> ByHand() {
         {"Vert three sea tortoises argent", "Vert three tortoises argent"},
         {"Azure a pitcher or", "Azure a jug or"},
         {"Azure three pitchers or", "Azure three jugs or"},
+        {"Argent, simple.", "Argent"},
     };
 }
 
