@@ -85,6 +85,8 @@ TEST(ArmorialWords, PlainEnglishWordsPaintTheHeraldsCharge) {
         {"Argent a pair of antlers sable", "Argent an attire sable"},
         {"Argent in base a starlet gules", "Argent in base a mullet gules"},
         {"Arg. simple.", "Argent"},
+        {"Or a fess arched vert", "Or a fess enarched vert"},
+        {"Or on the waves of the sea a lymphad gules", "Or on a base barry wavy argent and azure a lymphad gules"},
     };
     for (const auto& [printed, heralds] : pairs) {
         SCOPED_TRACE(printed);
@@ -108,6 +110,7 @@ TEST(ArmorialWords, OldFormsAreTheModernCharges) {
         {"Sable a fesse hummette argent.", "Sable a fess couped argent"},
         {"Gules une croix dermines", "Gules a cross ermines"},
         {"Azure a long cross pometty or", "Azure a long cross pommetty or"},
+        {"de sable a un egle barre de argent e de goules", "Sable an eagle barry argent and gules"},
     };
     Drawing printed, modern;
     for (const auto& [old, now] : pairs) {
@@ -132,6 +135,7 @@ TEST(ArmorialWords, PartsWithNoPictureOfTheirOwnAreTold) {
         {"Azure a beacon or enflamed gules", "enflamed", "gules"},
         {"Azure a lamp or inflamed gules", "inflamed", "gules"},
         {"Azure a torch or fired gules", "fired", "gules"},
+        {"Argent a thistle vert flowered gules", "flowered", "gules"},
     };
     Drawing d;
     const int W = d.s().geometry.W, H = d.s().geometry.H;

@@ -314,6 +314,7 @@ const std::vector<std::string>& Modern() {
         "Argent a fork gules", "Argent three forks gules", "Argent a lily gules",
         "Argent three lilies argent", "Argent three ostrich feathers argent", "Argent a crosier or",
         "Argent three crosiers or", "Argent a pall gules", "Argent a cross gules fimbriated or",
+        "Or a fess enarched vert", "Or a chief enarched vert", "Sable an eagle barry argent and gules",
     };
     return blazons;
 }
