@@ -315,6 +315,7 @@ const std::vector<std::string>& Modern() {
         "Argent three lilies argent", "Argent three ostrich feathers argent", "Argent a crosier or",
         "Argent three crosiers or", "Argent a pall gules", "Argent a cross gules fimbriated or",
         "Or a fess enarched vert", "Or a chief enarched vert", "Sable an eagle barry argent and gules",
+        "Ermine three annulets concentric gules",
     };
     return blazons;
 }
@@ -427,6 +428,7 @@ std::vector<Printed> ByHand() {
         {"Azure a pitcher or", "Azure a jug or"},
         {"Azure three pitchers or", "Azure three jugs or"},
         {"Argent, simple.", "Argent"},
+        {"Argent, representations of three roses gules", "Argent three roses gules"},
     };
 }
 
