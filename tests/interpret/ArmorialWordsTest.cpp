@@ -87,7 +87,6 @@ TEST(ArmorialWords, PlainEnglishWordsPaintTheHeraldsCharge) {
         {"Arg. simple.", "Argent"},
         {"Or a fess arched vert", "Or a fess enarched vert"},
         {"Erm. three annulets one within the other gu.", "Ermine three annulets concentric gules"},
-        {"Vert, on a chief argent the cross of St. George", "Vert on a chief argent a cross gules"},
         {"Argent a representation of the Crown or", "Argent a crown or"},
         {"Or on the waves of the sea a lymphad gules", "Or on a base barry wavy argent and azure a lymphad gules"},
     };
