@@ -82,7 +82,7 @@ TEST(ArmorialWords, PlainEnglishWordsPaintTheHeraldsCharge) {
         {"Argent a bend gules at the center point a mullet sable", "Argent a bend gules in fess a mullet sable"},
         {"Argent a cross gules edged or", "Argent a cross gules fimbriated or"},
         {"Argent a regal crown or", "Argent a royal crown or"},
-        {"Argent a pair of antlers sable", "Argent an attire sable"},
+        {"Argent three antlers sable", "Argent three attires sable"},
         {"Argent in base a starlet gules", "Argent in base a mullet gules"},
         {"Arg. simple.", "Argent"},
         {"Or a fess arched vert", "Or a fess enarched vert"},
