@@ -326,6 +326,14 @@ constexpr NotAPicture kNotPictures[] = {
     {"plummet", "no drawing yet: the question picture stands in"},
     {"sperver", "no drawing yet: the question picture stands in"},
     {"panther", "only the natural panther (npanther) is drawn: the question picture stands in"},
+    // Charges the published armorials name, wanted (data/charges/WANTED.md) and not drawn yet.
+    {"magpie", "no drawing yet: the question picture stands in"},
+    {"grapplingiron", "no drawing yet: the question picture stands in"},
+    {"crucifix", "no drawing yet: the question picture stands in"},
+    {"ploughshare", "no drawing yet: the question picture stands in"},
+    {"calamarie", "no drawing yet: the question picture stands in"},
+    {"habick", "no drawing yet: the question picture stands in"},
+    {"brett", "no drawing yet: the question picture stands in"},
 };
 
 const char* WhyNotAPicture(const VocabularyRow& row) {
