@@ -330,6 +330,7 @@ constexpr NotAPicture kNotPictures[] = {
     {"magpie", "no drawing yet: the question picture stands in"},
     {"grapplingiron", "no drawing yet: the question picture stands in"},
     {"crucifix", "no drawing yet: the question picture stands in"},
+    {"crucifixes", "no drawing yet: the question picture stands in"},
     {"ploughshare", "no drawing yet: the question picture stands in"},
     {"calamarie", "no drawing yet: the question picture stands in"},
     {"habick", "no drawing yet: the question picture stands in"},
