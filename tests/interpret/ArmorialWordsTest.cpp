@@ -86,7 +86,6 @@ TEST(ArmorialWords, PlainEnglishWordsPaintTheHeraldsCharge) {
         {"Argent in base a starlet gules", "Argent in base a mullet gules"},
         {"Arg. simple.", "Argent"},
         {"Or a fess arched vert", "Or a fess enarched vert"},
-        {"Erm. three annulets one within the other gu.", "Ermine three annulets concentric gules"},
         {"Argent a representation of the Crown or", "Argent a crown or"},
         {"Or on the waves of the sea a lymphad gules", "Or on a base barry wavy argent and azure a lymphad gules"},
     };

@@ -315,7 +315,7 @@ const std::vector<std::string>& Modern() {
         "Argent three lilies argent", "Argent three ostrich feathers argent", "Argent a crosier or",
         "Argent three crosiers or", "Argent a pall gules", "Argent a cross gules fimbriated or",
         "Or a fess enarched vert", "Or a chief enarched vert", "Sable an eagle barry argent and gules",
-        "Ermine three annulets concentric gules", "Argent a bend invected gules",
+        "Argent a bend invected gules",
     };
     return blazons;
 }
