@@ -155,6 +155,8 @@ TEST(ArmorialWords, PartsWithNoPictureOfTheirOwnAreTold) {
     EXPECT_FALSE(StandIn(d));
     d.Draw("Argent a lion affronté gules");
     EXPECT_TRUE(Ignored(d, "affronte"));
+    d.Draw("Argent a lion's head in front gules");
+    EXPECT_TRUE(Ignored(d, "front"));
     // A fish's tail is its second part, as its fins are.
     d.DrawClean("Azure a salmon naiant argent finned and tailed gules");
 }

@@ -316,6 +316,9 @@ const std::vector<std::string>& Modern() {
         "Argent three crosiers or", "Argent a pall gules", "Argent a cross gules fimbriated or",
         "Or a fess enarched vert", "Or a chief enarched vert", "Sable an eagle barry argent and gules",
         "Argent a bend invected gules",
+        "Argent a spear head gules", "Argent three spear heads gules", "Argent an orb or",
+        "Argent three orbs or", "Argent a scroll gules", "Argent three scrolls gules",
+        "Argent a fish naiant gules",
     };
     return blazons;
 }
