@@ -155,6 +155,8 @@ TEST(ArmorialWords, PartsWithNoPictureOfTheirOwnAreTold) {
     EXPECT_FALSE(StandIn(d));
     d.Draw("Argent a lion affronté gules");
     EXPECT_TRUE(Ignored(d, "affronte"));
+    d.Draw("Argent a lion afrontée gules");
+    EXPECT_TRUE(Ignored(d, "afrontee"));
     d.Draw("Argent a lion's head in front gules");
     EXPECT_TRUE(Ignored(d, "front"));
     // A fish's tail is its second part, as its fins are.
@@ -167,6 +169,7 @@ TEST(ArmorialWords, ChargesStillToBeDrawnAreNamed) {
     const std::vector<std::pair<const char*, const char*>> cases = {
         {"Argent three magpies sable", "magpies"},
         {"Argent a crucifix or", "crucifix"},
+        {"Argent three crucifixes or", "crucifixes"},
         {"Argent two grappling-irons in saltire sable", "grapplingirons"},
         {"Argent three ploughshares sable", "ploughshares"},
         {"Or a calamarie sable", "calamarie"},
