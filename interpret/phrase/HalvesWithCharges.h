@@ -3,6 +3,8 @@
 // carry their own charges, the tincture of each half written before its charges. Read as the
 // field parted, then each half's charges set in that half:
 //   per pale gules and azure in dexterhalf a lion or in sinisterhalf a tower argent
+// Per fess and per chevron set them in chief and in base; per bend in the sinister chief and the
+// dexter base, per bend sinister in the dexter chief and the sinister base.
 
 #include <optional>
 #include <string>
