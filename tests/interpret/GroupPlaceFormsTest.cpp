@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TestDrawing.h"
@@ -150,6 +151,23 @@ TEST(PartBeforeTheTincture, IsOfTheChargesTincture) {
         EXPECT_TRUE(d.trace.ignoredWords.empty());
         ASSERT_EQ(d.sink.messages.size(), 1u);
         EXPECT_NE(d.sink.messages[0].find("is read, not drawn"), std::string::npos);
+    }
+}
+
+// "A canton thereon a mullet for difference": the charge lies on the piece before it, its place
+// already; the words are read and the picture is the plain one. (They were read past.)
+TEST(ForDifference, OnAPieceKeepsItsPlace) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Argent three annulets sable a canton of the last thereon a mullet of the field for difference",
+         "Argent three annulets sable a canton of the last thereon a mullet of the field"},
+        {"Argent a chevron gules on a chief azure a mullet or for difference", "Argent a chevron gules on a chief azure a mullet or"},
+    };
+    for (const auto& [printed, plain] : pairs) {
+        SCOPED_TRACE(printed);
+        test::Drawing a, b;
+        a.DrawClean(printed);
+        b.DrawClean(plain);
+        EXPECT_TRUE(a.s().picture == b.s().picture);
     }
 }
 
