@@ -336,6 +336,7 @@ void ArrangeLevel(DrawingState& s) {
     const int placedBefore = s.pictureCount;
     s.levelFirstPicture = s.pictureCount;
     s.countMessageShown = false;
+    InTheLineOfTwoPiecesAbout(s, savedCursor);
 
     if (s.orleFlag) {
         OrleLayout(s);

@@ -1,8 +1,10 @@
 #include "interpret/layout/BetweenTheWhole.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
+#include "engine/Diminutives.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/ArrangeLevel.h"
 #include "interpret/layout/Placement.h"
@@ -55,8 +57,71 @@ bool EndsThePhrase(const DrawingState& s, int i) {
 
 // The most words a joined phrase takes before "between": "a ducal coronet of the last".
 constexpr int kMostJoinedWords = 8;
+// How far from the level's first word its "between" may stand: before it ("between as many
+// mascles") or after the tincture of the phrase before ("sable, the whole between").
+constexpr int kWordsToBetween = 4;
+
+// "all between", "the whole between": the "between" that began the current level follows words
+// that gather everything before it. The first of those words, or -1.
+int AllBetween(const DrawingState& s) {
+    const int from = std::max(1, s.levelFirstWord - kWordsToBetween);
+    for (int i = from; i < s.wordCount && i <= s.levelFirstWord + kWordsToBetween; ++i) {
+        if (!EqualsIgnoringCase(s.Word(i), "between")) continue;
+        if (EqualsIgnoringCase(s.Word(i - 1), "all")) return i - 1;
+        if (i >= 2 && EqualsIgnoringCase(s.Word(i - 1), "whole") && EqualsIgnoringCase(s.Word(i - 2), "the")) return i - 2;
+    }
+    return -1;
+}
+
+// The shape code of the last ordinary drawn on the field before the current level; -1 for none.
+int LastOrdinaryShape(const DrawingState& s) {
+    for (int l = s.level - 1; l >= 0; --l) {
+        const LevelRecord& level = s.levels[static_cast<std::size_t>(l)];
+        if (level.levelKind != kTypeOrdinary || level.levelIn || level.levelChargedOn) continue;
+        if (l > 0 && s.levels[static_cast<std::size_t>(l - 1)].levelOn) continue;  // on another piece
+        const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(level.levelName.view())) : nullptr;
+        return row != nullptr && row->type == kTypeOrdinary ? row->sub1 : -1;
+    }
+    return -1;
+}
+
+// The line of two pieces named at word `at`: bendlets and bends in bend, pallets in pale, bars
+// and barrulets in fess, chevronels in chevron; -1 for anything else.
+int LineOfThePieces(const DrawingState& s, int at) {
+    const std::string_view word = s.Word(at);
+    if (NamesBars(word)) return ShapeCode::kFess;
+    if (NamesPallets(word)) return ShapeCode::kPale;
+    if (s.Type(at) != kTypeOrdinary) return -1;
+    switch (s.Sub1(at)) {
+        case ShapeCode::kBend:
+        case ShapeCode::kBendlets: return ShapeCode::kBend;
+        case ShapeCode::kBendSinister:
+        case ShapeCode::kBendletsSinister: return ShapeCode::kBendSinister;
+        case ShapeCode::kPale: return ShapeCode::kPale;
+        case ShapeCode::kChevron:
+        case ShapeCode::kChevronels: return ShapeCode::kChevron;
+        default: return -1;
+    }
+}
 
 }  // namespace
+
+void InTheLineOfTwoPiecesAbout(DrawingState& s, int next) {
+    if (s.level < 0 || s.level >= kMaxLevels) return;
+    LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    const bool charges = level.levelKind == kTypeCharge || level.levelKind == kTypeRoundel || IsOtherChargeWord(level.levelKind);
+    if (!charges || level.levelCount < 2 || level.levelIn || level.levelOn || level.levelBetween || level.levelChargedOn) return;
+    if (s.level > 0 && s.levels[static_cast<std::size_t>(s.level - 1)].levelOn) return;
+    for (int at = next - 1; at <= next + 1; ++at) {
+        if (at < 0 || !EqualsIgnoringCase(s.Word(at), "between")) continue;
+        if (s.Type(at + 1) != kTypeNumber || s.Sub1(at + 1) != 2) return;
+        const int line = LineOfThePieces(s, at + 2);
+        if (line < 0) return;
+        level.levelIn = true;
+        level.levelInCode = line;
+        return;
+    }
+}
 
 bool BetweenFollowsTheJoinedPhrase(const DrawingState& s) {
     if (s.level != 0) return false;
@@ -80,6 +145,18 @@ bool BetweenFollowsTheJoinedPhrase(const DrawingState& s) {
 }
 
 bool BetweenTheWholeLayout(DrawingState& s) {
+    // (The level may not be marked between: "sable, the whole between" ends the phrase before at
+    // its tincture, and "between" then opens this one.)
+    const int gathering = s.level >= 2 && s.level < kMaxLevels ? AllBetween(s) : -1;
+    if (gathering >= 0) {
+        // "five pellets between two bendlets, the whole between two mascles": about the ordinary.
+        const int shape = LastOrdinaryShape(s);
+        if (shape < 0) return false;
+        for (int i = gathering; i < s.wordCount && !EqualsIgnoringCase(s.Word(i), "between"); ++i) s.UseWord(i);
+        s.shapeCode = shape;
+        ChargesBetween(s);
+        return true;
+    }
     if (s.level != 2 || !s.levels[2].levelBetween) return false;
     const LevelRecord& principal = s.levels[0];
     const LevelRecord& joined = s.levels[1];

@@ -8,7 +8,9 @@
 
 namespace esc {
 
-// At the third level, marked between, whose second level is joined to the first by a relation
+// At a later level marked between after "all" or "the whole" ("two bendlets, the whole between
+// two mascles"): places its charges about the last ordinary drawn, and says true. Else, at the
+// third level, marked between, whose second level is joined to the first by a relation
 // (surmounting it, about it, ensigning or enfiling it, held by it): places the level's charges
 // round the ordinary of the two, or round the principal charge, and says true; false, placing
 // nothing, otherwise.
@@ -18,5 +20,11 @@ bool BetweenTheWholeLayout(DrawingState& state);
 // followed at once by "between", so that the charge is drawn as a principal one, leaving room
 // for the charges round it.
 bool BetweenFollowsTheJoinedPhrase(const DrawingState& state);
+
+// "Five pellets between two bendlets", "three mullets between two pallets": charges with two
+// narrow pieces about them stand in the pieces' line (in bend, in pale, in fess, in chevron), the
+// pieces their cotises. At a group of two or more charges whose phrase ends at such a "between"
+// (`next` is where reading stopped): sets the group in that line, as "in bend" would.
+void InTheLineOfTwoPiecesAbout(DrawingState& state, int next);
 
 }  // namespace esc

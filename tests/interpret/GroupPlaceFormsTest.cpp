@@ -123,6 +123,50 @@ TEST(BetweenTheWhole, ChargesAfterAJoinedPhraseStandAboutBoth) {
     }
 }
 
+// "Three mullets between two bendlets", "... between two pallets", "... between two bars": the
+// charges stand in the line of the two pieces, which are their cotises; "the whole between" and
+// "all between" set the next charges about the ordinary. (The charges stood two and one across
+// the bendlets; the mascles after "the whole between" were drawn nowhere.)
+TEST(BetweenTwoPieces, ChargesStandInThePiecesLine) {
+    struct Case {
+        const char* blazon;
+        const char* inLine;  // the charges set in that line by name
+        int tincture;
+    };
+    const Case cases[] = {
+        {"Argent three mullets sable between two bendlets gules", "Argent three mullets in bend sable", kSable},
+        {"Argent three mullets sable between two pallets gules", "Argent three mullets in pale sable", kSable},
+        {"Argent three roundels azure between two bars gules", "Argent three roundels in fess azure", kAzure},
+        {"Or five roundels sable between two bendlets sable the whole between two mullets gules",
+         "Or five roundels in bend sable", kSable},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        test::Drawing d, line;
+        d.DrawClean(c.blazon);
+        line.DrawClean(c.inLine);
+        const std::vector<PlacementTrace>& placed = d.trace.levels.front().placements;
+        const std::vector<PlacementTrace>& expected = line.trace.levels.front().placements;
+        ASSERT_EQ(placed.size(), expected.size());
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            EXPECT_EQ(placed[i].x, expected[i].x);
+            EXPECT_EQ(placed[i].y, expected[i].y);
+            EXPECT_EQ(d.At(placed[i].x, placed[i].y), test::Colour(c.tincture));
+        }
+    }
+    // The charges after "the whole between" stand about the bendlets, one either side of them.
+    test::Drawing d;
+    d.DrawClean("Or five roundels sable between two bendlets sable the whole between two mullets gules");
+    const ShieldGeometry& g = d.s().geometry;
+    const std::vector<PlacementTrace>& mullets = d.trace.levels.back().placements;
+    ASSERT_EQ(mullets.size(), 2u);
+    EXPECT_GT(mullets[0].x, g.W2);
+    EXPECT_LT(mullets[0].y, g.H2);
+    EXPECT_LT(mullets[1].x, g.W2);
+    EXPECT_GT(mullets[1].y, g.H2);
+    for (const PlacementTrace& p : mullets) EXPECT_EQ(d.At(p.x, p.y), test::Colour(kGules));
+}
+
 // "Three bugle-horns stringed sable", "three roses barbed and seeded argent": the part named before the
 // tincture is of the charge's tincture, drawn as the plain blazon draws it; a picture with no
 // such part draws the charge whole and says so. (The word was read past unmentioned.)
