@@ -32,6 +32,7 @@ constexpr int kInBendSinisterWords = 3;  // "in bend sinister"
 constexpr int kFewestInAnnulo = 2;
 constexpr int kFewestWithinTheOther = 2;
 constexpr int kWithinTheOtherWords = 4;  // "one within the other"
+constexpr float kInnerRingShare = 0.6f;  // of the ring about it, each inner one's scale
 // The orle's bands: their middle lines' distance from the sides, the chief and the base (as the
 // shapes draw the orle), and the largest charge the band holds.
 constexpr int kOrleSideInset = 23, kOrleChiefInset = 20, kOrleBaseInset = 30;
@@ -85,11 +86,12 @@ void OneWithinTheOtherLayout(DrawingState& s, int n) {
     if (n < kFewestWithinTheOther) return;
     NoteLayout(s, "OneWithinTheOther");
     const ShieldGeometry& g = s.geometry;
-    // The outermost as large as one charge alone on the field; each inner one a share less, so
-    // that the rings keep evenly apart.
+    // The outermost as large as one charge alone on the field; each inner one smaller by a share
+    // that keeps it clear of the band of the one about it (an annulet's hole is about two thirds
+    // of its breadth).
     std::vector<ChargeSpot> spots;
-    for (int i = 0; i < n; ++i)
-        spots.push_back({g.W2, g.H2, kAloneScale * static_cast<float>(n - i) / static_cast<float>(n)});
+    float scale = kAloneScale;
+    for (int i = 0; i < n; ++i, scale *= kInnerRingShare) spots.push_back({g.W2, g.H2, scale});
     PlaceSpots(s, spots);
 }
 
