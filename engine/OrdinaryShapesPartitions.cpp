@@ -61,9 +61,8 @@ void PerBendSinister(PaintState& s) {
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
     FillRows(s, 0, B - Px(s, 2), 0, W);
-    // The lower half is painted in the field's second tincture (not the second tincture named
-    // in the text: the charges of the upper half may name theirs before it).
-    Colour(s, s.fieldColor2);
+    // The lower half is painted in the second tincture named in the blazon.
+    Colour(s, s.namedTinctures[1]);
     const int dy = PlaceOf(g, s.position).shift;
     if (dy == 0) {
         Band(s, W, 0, 0, H, Px(s, 20), 3);
