@@ -23,7 +23,11 @@ bool OnlyCharges(const DrawingState& s, int from, int to) {
     bool named = false;
     for (int i = from; i < to; ++i) {
         const int type = s.Type(i);
-        if (type == kTypeOrdinary || type == kTypeNotFound) return false;
+        // An ordinary's word after "charged with" names a charge lying on one: "a roundel charged
+        // with a cross".
+        const bool onACharge = named && type == kTypeOrdinary && (Is(s, i - 1, "a") || Is(s, i - 1, "an")) &&
+                               Is(s, i - 2, "with") && Is(s, i - 3, "charged");
+        if ((type == kTypeOrdinary && !onACharge) || type == kTypeNotFound) return false;
         if (type == kTypeCharge || type == kTypeRoundel || IsOtherChargeWord(type)) named = true;
     }
     return named;
