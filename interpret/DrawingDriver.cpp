@@ -160,11 +160,18 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
 
     // "Per pale gules a lion or and azure a tower argent": each half's charges set in that half.
     text = copy;
-    if (std::optional<std::string> halves = HalvesWithTheirCharges(s)) text = std::move(*halves);
+    const std::optional<std::string> halves = HalvesWithTheirCharges(s);
+    if (halves) text = *halves;
     Normalise(text, s.namedTinctures[0], s.namedTinctures[1], s.namedTinctures[2], kMaxBlazonChars);
     if (trace) trace->normalised = text;
     SplitWords(s, text);
-    LookUpWords(s, false);
+    // "of the first" is read above in the order printed; the halves' tinctures now come first,
+    // and the field's painting takes the tinctures named in the order the words are read.
+    if (halves) {
+        s.namedTinctures.fill(0);
+        s.namedTinctureCount = 0;
+    }
+    LookUpWords(s, halves.has_value());
     PutCrossFormsAfterTheCross(s);
     ReadLineWidths(s);
     if (trace) trace->secondPass = WordsOf(s);

@@ -17,6 +17,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/BelowTheLabel.h"
 #include "interpret/layout/BetweenAcrossTheOrdinary.h"
+#include "interpret/layout/BetweenTheWhole.h"
 #include "interpret/layout/Conjoined.h"
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/FitLayout.h"
@@ -116,6 +117,7 @@ void DrawLaterLevel(DrawingState& s) {
         ChargesBetween(s);
         return;
     }
+    if (BetweenTheWholeLayout(s)) return;
     if (OppositeTheChargeBefore(s)) return;
     NoteLayout(s, "none: not on, in or between an ordinary");
 }
@@ -334,6 +336,7 @@ void ArrangeLevel(DrawingState& s) {
     const int placedBefore = s.pictureCount;
     s.levelFirstPicture = s.pictureCount;
     s.countMessageShown = false;
+    InTheLineOfTwoPiecesAbout(s, savedCursor);
 
     if (s.orleFlag) {
         OrleLayout(s);

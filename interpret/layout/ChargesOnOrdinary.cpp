@@ -383,6 +383,7 @@ void ChargesOnOrdinary(DrawingState& s) {
             break;
         case kInNamedQuarters: InNamedQuarters(s, level, n); break;
         case kInAnnulo: InAnnuloLayout(s, n); break;
+        case kOneWithinTheOther: OneWithinTheOtherLayout(s, n); break;
         case ShapeCode::kOrle: OnOrleLayout(s, n); break;
         case kInHonourPoint:
         case kInNombrilPoint: AtAPointOfThePale(s, n); break;

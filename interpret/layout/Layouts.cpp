@@ -13,6 +13,7 @@
 #include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/ArrangeLevel.h"
+#include "interpret/layout/BetweenTheWhole.h"
 #include "interpret/layout/Conjoined.h"
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/FitLayout.h"
@@ -161,7 +162,7 @@ void FieldLayout(DrawingState& s) {
             NoteLayout(s, "FieldLayout");
             // One charge alone fills the shield; with charges round it, it is as large as they
             // leave room for.
-            if (Level(s, s.level + 1).levelBetween) {
+            if (Level(s, s.level + 1).levelBetween || BetweenFollowsTheJoinedPhrase(s)) {
                 int roundCount = 0;
                 const float scale = PrincipalChargeScale(s, roundCount);
                 if (s.level == 0) s.principalRoundCount = roundCount;

@@ -61,6 +61,9 @@ inline constexpr int kInSinisterHalf = 55;
 // fess point, where one charge stands; no shape has these codes.
 inline constexpr int kInHonourPoint = 56;
 inline constexpr int kInNombrilPoint = 57;
+// "three annulets one within the other": one centre, each inside the one before; no shape has
+// this code.
+inline constexpr int kOneWithinTheOther = 60;
 // "a chevron inverted between the arms a mullet": the direction of the space between a chevron's
 // limbs, under its point or above the point of one inverted; no shape has these codes.
 inline constexpr int kBetweenTheArms = 50;

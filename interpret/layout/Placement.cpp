@@ -284,6 +284,29 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent, std::vector<RowS
     return false;
 }
 
+PicturePart LevelPictureHasPart(DrawingState& s, std::uint8_t index) {
+    const LevelRecord& level = Current(s);
+    if (level.levelKind == 0 || level.levelKind == kTypeRoundel) return PicturePart::NoPicture;
+    std::string name = level.levelName.str();
+    if (!name.empty() && name.back() == 's') name.pop_back();
+    const std::string_view variant = level.levelVariant.empty() ? std::string_view("esv") : level.levelVariant.view();
+    for (const std::string& file : FileNames(name, variant)) {
+        if (ReadGifPicture(s, file) != 0) {
+            if (s.chargePicture.verdict == PictureVerdict::Damaged) break;
+            continue;
+        }
+        s.pictureLoaded = false;  // the next placement decodes its own picture again
+        const std::vector<std::uint8_t>& buffer = s.chargePicture.buffer;
+        const std::size_t size = std::min(buffer.size(), static_cast<std::size_t>(std::max(s.chargePicture.PW, 0)) *
+                                                              static_cast<std::size_t>(std::max(s.chargePicture.PH, 0)));
+        const bool found = std::find(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(size), index) !=
+                           buffer.begin() + static_cast<std::ptrdiff_t>(size);
+        return found ? PicturePart::Drawn : PicturePart::NotDrawn;
+    }
+    s.pictureLoaded = false;
+    return PicturePart::NoPicture;
+}
+
 namespace {
 
 // Whether one charge alone, fitted to the whole field, already keeps clear of the chief above and

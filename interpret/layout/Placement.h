@@ -54,6 +54,10 @@ struct RowSpan {
 };
 // With `rows`, also each row's drawn span, one entry a row of the picture.
 bool LevelPictureExtent(DrawingState& state, PictureExtent& extent, std::vector<RowSpan>* rows = nullptr);
+// Whether the current level's picture paints colour index `index` (10 the second part, 14 the
+// detail): the picture read as LevelPictureExtent reads it.
+enum class PicturePart { Drawn, NotDrawn, NoPicture };
+PicturePart LevelPictureHasPart(DrawingState& state, std::uint8_t index);
 // Whether a picture's colour index is painted (outline, second part, body, detail), not background.
 bool IsDrawnIndex(std::uint8_t index);
 

@@ -11,6 +11,7 @@
 #include "interpret/layout/Layouts.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/phrase/PhraseInterpreter.h"
+#include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/layout/SpotLayout.h"
@@ -29,6 +30,9 @@ namespace {
 
 constexpr int kInBendSinisterWords = 3;  // "in bend sinister"
 constexpr int kFewestInAnnulo = 2;
+constexpr int kFewestWithinTheOther = 2;
+constexpr int kWithinTheOtherWords = 4;  // "one within the other"
+constexpr float kInnerRingShare = 0.6f;  // of the ring about it, each inner one's scale
 // The orle's bands: their middle lines' distance from the sides, the chief and the base (as the
 // shapes draw the orle), and the largest charge the band holds.
 constexpr int kOrleSideInset = 23, kOrleChiefInset = 20, kOrleBaseInset = 30;
@@ -65,6 +69,30 @@ bool InAnnuloRule(DrawingState& s) {
     Use(s, 1);
     s.cursor += 2;
     return true;
+}
+
+bool OneWithinTheOtherRule(DrawingState& s) {
+    if (!Is(s, 0, "one") || !Is(s, 1, "within") || !Is(s, 2, "the") || !Is(s, 3, "other")) return false;
+    LevelRecord& level = Current(s);
+    if (!LevelOfCharges(level) || level.levelIn || level.levelCount < kFewestWithinTheOther) return false;
+    level.levelIn = true;
+    level.levelInCode = kOneWithinTheOther;
+    for (int k = 0; k < kWithinTheOtherWords; ++k) Use(s, k);
+    s.cursor += kWithinTheOtherWords;
+    return true;
+}
+
+void OneWithinTheOtherLayout(DrawingState& s, int n) {
+    if (n < kFewestWithinTheOther) return;
+    NoteLayout(s, "OneWithinTheOther");
+    const ShieldGeometry& g = s.geometry;
+    // The outermost as large as one charge alone on the field; each inner one smaller by a share
+    // that keeps it clear of the band of the one about it (an annulet's hole is about two thirds
+    // of its breadth).
+    std::vector<ChargeSpot> spots;
+    float scale = kAloneScale;
+    for (int i = 0; i < n; ++i, scale *= kInnerRingShare) spots.push_back({g.W2, g.H2, scale});
+    PlaceSpots(s, spots);
 }
 
 bool TwoRowsRule(DrawingState& s) {

@@ -14,6 +14,11 @@ inline constexpr int kInAnnulo = 42;
 bool InBendSinisterRule(DrawingState& state);
 // "six mullets in annulo": the charges set round a ring about the middle of the field.
 bool InAnnuloRule(DrawingState& state);
+// "three annulets one within the other": the charges about one centre, each smaller than the
+// one before, at "one" after a phrase's two or more charges. False, reading nothing, otherwise.
+bool OneWithinTheOtherRule(DrawingState& state);
+// Places the level's charges about the fess point, the largest first.
+void OneWithinTheOtherLayout(DrawingState& state, int count);
 // "three roses one and two": rows written as two numbers joined by "and" that make up the count
 // are drawn as those rows, top row first.
 bool TwoRowsRule(DrawingState& state);

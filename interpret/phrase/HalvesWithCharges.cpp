@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/OrdinaryShapes.h"
 #include "interpret/phrase/DrawingState.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
@@ -22,7 +23,11 @@ bool OnlyCharges(const DrawingState& s, int from, int to) {
     bool named = false;
     for (int i = from; i < to; ++i) {
         const int type = s.Type(i);
-        if (type == kTypeOrdinary || type == kTypeNotFound) return false;
+        // An ordinary's word after "charged with" names a charge lying on one: "a roundel charged
+        // with a cross".
+        const bool onACharge = named && type == kTypeOrdinary && (Is(s, i - 1, "a") || Is(s, i - 1, "an")) &&
+                               Is(s, i - 2, "with") && Is(s, i - 3, "charged");
+        if ((type == kTypeOrdinary && !onACharge) || type == kTypeNotFound) return false;
         if (type == kTypeCharge || type == kTypeRoundel || IsOtherChargeWord(type)) named = true;
     }
     return named;
@@ -41,12 +46,36 @@ std::string_view OfTheNamed(const DrawingState& s, int at) {
     return Is(s, at + 3, "last") && !named.empty() ? named.back() : std::string_view{};
 }
 
+// The places of the two halves of a field parted in two, as the words after "per" name the
+// partition; the number of those words, 0 when they name no partition of two halves.
+struct HalfPlaces {
+    int words = 0;
+    std::string_view first, second;
+};
+
+HalfPlaces PlacesOfTheHalves(const DrawingState& s) {
+    if (!Is(s, 0, "per") || s.wordCount < 2 || s.Type(1) != kTypeOrdinary) return {};
+    switch (static_cast<ShapeCode>(s.Sub1(1))) {
+        case ShapeCode::kPale: return {2, "dexterhalf", "sinisterhalf"};
+        case ShapeCode::kFess:
+        case ShapeCode::kChevron: return {2, "chief", "base"};
+        case ShapeCode::kBend:
+            // The first tincture lies above the line of the bend, the second below it.
+            if (s.wordCount > 2 && s.Type(2) == kTypeOrdinary && static_cast<ShapeCode>(s.Sub1(2)) == ShapeCode::kBendSinister)
+                return {3, "dexterchief", "sinisterbase"};
+            return {2, "sinisterchief", "dexterbase"};
+        default: return {};
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> HalvesWithTheirCharges(const DrawingState& s) {
-    // "per pale", its line if any, the first half's tincture, then its charges.
-    if (!Is(s, 0, "per") || !Is(s, 1, "pale")) return std::nullopt;
-    int first = 2;
+    // "per pale" (fess, bend, bend sinister, chevron), its line if any, the first half's
+    // tincture, then its charges.
+    const HalfPlaces places = PlacesOfTheHalves(s);
+    if (places.words == 0) return std::nullopt;
+    int first = places.words;
     while (first < s.wordCount && s.Type(first) == kTypeLine) ++first;
     if (first >= s.wordCount || s.Type(first) != kTypeTincture || !ChargesBegin(s, first + 1)) return std::nullopt;
     // The "and" that opens the second half: a tincture (or one named before) and its charges.
@@ -70,10 +99,10 @@ std::optional<std::string> HalvesWithTheirCharges(const DrawingState& s) {
         add("and");
         add(named.empty() ? s.Word(j + 1) : named);
         add("in");
-        add("dexterhalf");
+        add(places.first);
         for (int i = first + 1; i < j; ++i) add(s.Word(i));
         add("in");
-        add("sinisterhalf");
+        add(places.second);
         for (int i = after; i < s.wordCount; ++i) add(s.Word(i));
         return out;
     }

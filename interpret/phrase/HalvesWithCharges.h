@@ -3,6 +3,8 @@
 // carry their own charges, the tincture of each half written before its charges. Read as the
 // field parted, then each half's charges set in that half:
 //   per pale gules and azure in dexterhalf a lion or in sinisterhalf a tower argent
+// Per fess and per chevron set them in chief and in base; per bend in the sinister chief and the
+// dexter base, per bend sinister in the dexter chief and the sinister base.
 
 #include <optional>
 #include <string>
@@ -12,8 +14,8 @@ namespace esc {
 struct DrawingState;
 
 // The words of the first lookup (of the whole text) rewritten in the order above, or nothing
-// when the text does not open so. Only charges are moved into the halves: an ordinary named in
-// a half ("per pale argent a cross gules and ...") is not drawn within it, so such a text is
+// when the text does not open so. Only charges are moved into the halves (a cross "charged"
+// on one of them is a charge): an ordinary named in a half ("per pale argent a cross gules and ...") is not drawn within it, so such a text is
 // left as it is and its words are reported unread.
 [[nodiscard]] std::optional<std::string> HalvesWithTheirCharges(const DrawingState& state);
 

@@ -15,6 +15,7 @@
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/phrase/TreatedSurface.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/phrase/PartBeforeTincture.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/phrase/MemberTurns.h"
 #include "interpret/phrase/PointWords.h"
@@ -227,11 +228,12 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointRule(s) || MemberTurnsRule(s)) return;
-    if (InBendSinisterRule(s) || InAnnuloRule(s) || ContournyRule(s) || ReversedRule(s) || OrdinaryPositionRule(s) ||
-        ChiefEdgeRule(s) || SaltireNowyRule(s) || ConjoinedLozengesRule(s) || TincturesBySideRule(s))
+    if (InBendSinisterRule(s) || InAnnuloRule(s) || OneWithinTheOtherRule(s) || ContournyRule(s) || ReversedRule(s) ||
+        OrdinaryPositionRule(s) || ChiefEdgeRule(s) || SaltireNowyRule(s) || ConjoinedLozengesRule(s) ||
+        TincturesBySideRule(s))
         return;
     if (CantonedRule(s)) return TinctureRule(s);  // "with" read as "between"
-    if (TreatedLevelRule(s)) return;
+    if (TreatedLevelRule(s) || PartBeforeTheTinctureRule(s)) return;
     if (IsPartedTincture(s)) {
         // "a cross engrailed per pale gules and sable": both tinctures, the line between them.
         phrase::Tincture(s) = S1(s, 2);

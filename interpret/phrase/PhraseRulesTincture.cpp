@@ -45,13 +45,15 @@ bool IsArrangementAfterTincture(DrawingState& s) {
     return !phraseFollows;
 }
 
-// "for difference" after a charge puts it in chief.
+// "for difference" after a charge puts it in chief, unless it lies on a piece before it.
 void ForDifferenceTest(DrawingState& s) {
     if (!Is(s, 0, "for") || !Is(s, 1, "difference")) return;
     LevelRecord& level = Current(s);
-    if (Previous(s).levelOn || level.levelName == "label") return;
+    if (level.levelName == "label") return;
     Use(s, 0);
     Use(s, 1);
+    // "a canton thereon a mullet for difference": the piece it lies on is its place already.
+    if (Previous(s).levelOn) return;
     level.levelIn = true;
     level.levelInCode = kInChief;
     if (!HasTincture(s)) Tincture(s) = kOr;
