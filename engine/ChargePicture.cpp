@@ -5,6 +5,7 @@
 #include "engine/ChargePicture.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -55,6 +56,14 @@ int TinctureFor(const PaintState& state, const ChargeTinctures& tinctures, int v
     if (tinctures.detail >= 0) t = tinctures.detail == kProperBrown && given(7) ? value(7) : tinctures.detail;
     return t;
 }
+
+// Whether a colour index paints anything: the outline, the second part, the body or a detail.
+constexpr std::array<bool, 256> kPaintedIndex = [] {
+    std::array<bool, 256> painted{};
+    painted[kOutline] = painted[kSecondPart] = painted[kBody] = painted[kDetail] = true;
+    return painted;
+}();
+bool IsPaintedIndex(std::uint8_t v) { return kPaintedIndex[v]; }
 
 bool PaintsPixelByPixel(int tincture) {
     return tincture == kPlainWhite || tincture == kCounterchanged || (tincture >= kErmine && tincture <= kPean);
@@ -186,6 +195,15 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
             return u < 0 ? kBackground : static_cast<int>(pictureRow[u]);
         };
         for (int c = columnFrom; c < columnTo;) {
+            if (pictureRow != nullptr) {
+                // Background first, column by column through the table alone.
+                while (c < columnTo) {
+                    const int u = readColumn[static_cast<std::size_t>(c - columnFrom)];
+                    if (u >= 0 && IsPaintedIndex(pictureRow[u])) break;
+                    ++c;
+                }
+                if (c >= columnTo) break;
+            }
             const int v = at(c);
             if (v != kBody && v != kSecondPart && v != kDetail && v != kOutline) {
                 ++c;  // background and unused indices paint nothing
