@@ -266,6 +266,16 @@ void PaintCounterchanged(PaintState& state, int x1, int y, int x2) {
     }
 }
 
+// Bitmap::HorizontalRun on the state's picture, here where the row painter can have it inline:
+// pixels x1 .. x2-1 of row y, clipped to the picture.
+void PictureRun(Bitmap& picture, int x1, int y, int x2, std::uint32_t pixel) {
+    if (y < 0 || y >= picture.Height()) return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, picture.Width());
+    if (x1 >= x2) return;
+    std::fill_n(picture.Row(y) + x1, x2 - x1, pixel);
+}
+
 void PlotLayerRun(PaintState& state, int lx, int n, int entry) {
     LayerTarget& t = state.layerTarget;
     if (t.image == nullptr || n <= 0) return;
@@ -298,7 +308,7 @@ void PlotRun(PaintState& state, int x1, int y, int x2, int code) {
     if (x1 >= x2) return;
     const int layerX = state.layerTarget.lx + (x1 - originalX1);
     if (y <= g.baseTop) {
-        state.picture.HorizontalRun(x1, y, x2, colour);
+        PictureRun(state.picture, x1, y, x2, Bitmap::Pack(colour));
         PlotLayerRun(state, layerX, x2 - x1, entry);
         return;
     }
@@ -307,7 +317,7 @@ void PlotRun(PaintState& state, int x1, int y, int x2, int code) {
     const BaseBound& bound = g.baseBounds[static_cast<std::size_t>(k)];
     const int from = std::max(x1, bound.left), to = std::min(x2, bound.right + 1);
     if (from >= to) return;
-    state.picture.HorizontalRun(from, y, to, colour);
+    PictureRun(state.picture, from, y, to, Bitmap::Pack(colour));
     PlotLayerRun(state, layerX + (from - x1), to - from, entry);
 }
 
