@@ -5,6 +5,7 @@
 #include "engine/ChargePicture.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -55,6 +56,14 @@ int TinctureFor(const PaintState& state, const ChargeTinctures& tinctures, int v
     if (tinctures.detail >= 0) t = tinctures.detail == kProperBrown && given(7) ? value(7) : tinctures.detail;
     return t;
 }
+
+// Whether a colour index paints anything: the outline, the second part, the body or a detail.
+constexpr std::array<bool, 256> kPaintedIndex = [] {
+    std::array<bool, 256> painted{};
+    painted[kOutline] = painted[kSecondPart] = painted[kBody] = painted[kDetail] = true;
+    return painted;
+}();
+bool IsPaintedIndex(std::uint8_t v) { return kPaintedIndex[v]; }
 
 bool PaintsPixelByPixel(int tincture) {
     return tincture == kPlainWhite || tincture == kCounterchanged || (tincture >= kErmine && tincture <= kPean);
@@ -154,6 +163,13 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
     std::vector<int> sourceColumn(static_cast<std::size_t>(std::max(0, columnTo - columnFrom)));
     for (int c = columnFrom; c < columnTo; ++c) sourceColumn[static_cast<std::size_t>(c - columnFrom)] = unscaled(c);
     auto columnOf = [&](int c) { return sourceColumn[static_cast<std::size_t>(c - columnFrom)]; };
+    // Unturned, the picture column read, or -1 past the picture's sides (background).
+    std::vector<int> readColumn;
+    if (!turned) {
+        readColumn.resize(sourceColumn.size());
+        for (std::size_t i = 0; i < sourceColumn.size(); ++i)
+            readColumn[i] = sourceColumn[i] >= 0 && sourceColumn[i] < p.PW ? sourceColumn[i] : -1;
+    }
     auto sourceAt = [&](int u, int t) {
         if (!turned) return SourceAt(p, u, t);
         const int xs = static_cast<int>(std::trunc((u - hw) * cb - (t - hh) * sb + p.PW / 2));
@@ -169,8 +185,26 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
         const int t = unscaled(flip ? height - 1 - r : r);
         // Unturned, a row above or below the picture reads nothing but background.
         if (!turned && (t < 0 || t >= p.PH)) continue;
+        // Unturned, a row wholly in the buffer is read through its pointer and the column table.
+        const std::uint8_t* pictureRow = nullptr;
+        if (!turned && static_cast<std::size_t>(t + 1) * static_cast<std::size_t>(p.PW) <= p.buffer.size())
+            pictureRow = p.buffer.data() + static_cast<std::size_t>(t) * static_cast<std::size_t>(p.PW);
+        auto at = [&](int c) {
+            if (pictureRow == nullptr) return sourceAt(columnOf(c), t);
+            const int u = readColumn[static_cast<std::size_t>(c - columnFrom)];
+            return u < 0 ? kBackground : static_cast<int>(pictureRow[u]);
+        };
         for (int c = columnFrom; c < columnTo;) {
-            const int v = sourceAt(columnOf(c), t);
+            if (pictureRow != nullptr) {
+                // Background first, column by column through the table alone.
+                while (c < columnTo) {
+                    const int u = readColumn[static_cast<std::size_t>(c - columnFrom)];
+                    if (u >= 0 && IsPaintedIndex(pictureRow[u])) break;
+                    ++c;
+                }
+                if (c >= columnTo) break;
+            }
+            const int v = at(c);
             if (v != kBody && v != kSecondPart && v != kDetail && v != kOutline) {
                 ++c;  // background and unused indices paint nothing
                 continue;
@@ -187,7 +221,7 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
                     ++c;
                 } else {
                     int i = c + 1;
-                    while (i < columnTo && SourceAt(p, columnOf(i), t) == v) ++i;
+                    while (i < columnTo && at(i) == v) ++i;
                     if (mirror) {
                         // Leftwards from x: pixel by pixel each column stores its code under
                         // itself and paints itself and the pixel to its right, so one span from
@@ -207,7 +241,7 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
             // stores sable under itself and paints itself and the next, and the grey test of a
             // pixel never reads what an earlier pixel of the run stored.
             int end = c;
-            while (!mirror && end < columnTo && sourceAt(columnOf(end), t) == kOutline) {
+            while (!mirror && end < columnTo && at(end) == kOutline) {
                 const int xe = left + end;
                 const long long index = static_cast<long long>(y) * g.W + xe;
                 if (xe < 0 || index < 0 || index >= state.PictureBufferSize() ||

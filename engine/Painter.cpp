@@ -1,6 +1,7 @@
 // The row painter: every painted pixel of the shield passes through PaintSpan or PlotRun.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -84,6 +85,42 @@ double VairFlag(int X, int Y) {
     const int shift = (FloorDiv(Y, 16) % 2 == 0) ? 10 : 0;
     return VairBit(Mod(Y, 16), Mod(X + shift, 19)) ? 1.0 : 0.0;
 }
+
+// One row of a pattern that repeats every N columns, with the columns from each column to the
+// next change of colour (round the end of the row), so that a long span is painted a run at a
+// time instead of a pixel at a time.
+constexpr int kTileColumns = 48, kVairColumns = 19;
+template <int N>
+class PeriodicRow {
+public:
+    template <typename BitAt>
+    explicit PeriodicRow(BitAt bitAt) {
+        for (int n = 0; n < N; ++n) bits_[static_cast<std::size_t>(n)] = bitAt(n);
+        bool uniform = true;
+        for (int n = 1; n < N; ++n) uniform = uniform && bits_[static_cast<std::size_t>(n)] == bits_[0];
+        for (int n = N; n-- > 0;) {
+            const bool same = bits_[static_cast<std::size_t>((n + 1) % N)] == bits_[static_cast<std::size_t>(n)];
+            int length = 1;
+            if (uniform) length = kUnbounded;
+            else if (same && n + 1 < N) length = 1 + lengths_[static_cast<std::size_t>(n + 1)];
+            lengths_[static_cast<std::size_t>(n)] = length;
+        }
+        // A run reaching the row's end goes on round its start.
+        if (!uniform)
+            for (int n = N; n-- > 0 && bits_[static_cast<std::size_t>(n)] == bits_[0];)
+                lengths_[static_cast<std::size_t>(n)] = (N - n) + lengths_[0];
+    }
+    // The run that starts at picture column x, at pattern column n.
+    CodeRun RunAt(int x, int n, int ground, int pattern) const {
+        const auto i = static_cast<std::size_t>(n);
+        return {bits_[i] ? pattern : ground, x + lengths_[i]};
+    }
+
+private:
+    static constexpr int kUnbounded = 1 << 20;
+    std::array<bool, N> bits_{};
+    std::array<int, N> lengths_{};
+};
 
 void StoreCode(PaintState& state, int x1, int y, int x2, int code) {
     const ShieldGeometry& g = state.geometry;
@@ -229,6 +266,16 @@ void PaintCounterchanged(PaintState& state, int x1, int y, int x2) {
     }
 }
 
+// Bitmap::HorizontalRun on the state's picture, here where the row painter can have it inline:
+// pixels x1 .. x2-1 of row y, clipped to the picture.
+void PictureRun(Bitmap& picture, int x1, int y, int x2, std::uint32_t pixel) {
+    if (y < 0 || y >= picture.Height()) return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, picture.Width());
+    if (x1 >= x2) return;
+    std::fill_n(picture.Row(y) + x1, x2 - x1, pixel);
+}
+
 void PlotLayerRun(PaintState& state, int lx, int n, int entry) {
     LayerTarget& t = state.layerTarget;
     if (t.image == nullptr || n <= 0) return;
@@ -261,7 +308,7 @@ void PlotRun(PaintState& state, int x1, int y, int x2, int code) {
     if (x1 >= x2) return;
     const int layerX = state.layerTarget.lx + (x1 - originalX1);
     if (y <= g.baseTop) {
-        state.picture.HorizontalRun(x1, y, x2, colour);
+        PictureRun(state.picture, x1, y, x2, Bitmap::Pack(colour));
         PlotLayerRun(state, layerX, x2 - x1, entry);
         return;
     }
@@ -270,7 +317,7 @@ void PlotRun(PaintState& state, int x1, int y, int x2, int code) {
     const BaseBound& bound = g.baseBounds[static_cast<std::size_t>(k)];
     const int from = std::max(x1, bound.left), to = std::min(x2, bound.right + 1);
     if (from >= to) return;
-    state.picture.HorizontalRun(from, y, to, colour);
+    PictureRun(state.picture, from, y, to, Bitmap::Pack(colour));
     PlotLayerRun(state, layerX + (from - x1), to - from, entry);
 }
 
@@ -377,6 +424,11 @@ void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
     if (tiled) {
         const int r = ((y % 28) + 28) % 28;
         const int shift = ((y / 28) % 2 != 0) ? 0 : 24;
+        if (x2 - x1 > kTileColumns) {
+            const PeriodicRow<kTileColumns> row([&](int n) { return TileBit(tile, r, n); });
+            PlotRuns(state, x1, y, x2, [&](int x) { return row.RunAt(x, Mod(x + shift, kTileColumns), ground, pattern); });
+            return;
+        }
         int n = 0, expected = x1 - 1;
         PlotPixels(state, x1, y, x2, [&](int x) {
             n = x == expected ? (n + 1 == 48 ? 0 : n + 1) : (((x + shift) % 48) + 48) % 48;
@@ -386,6 +438,11 @@ void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
     } else {
         const int r = ((y % 16) + 16) % 16;
         const int shift = ((y / 16) % 2 == 0) ? 10 : 0;
+        if (x2 - x1 > kVairColumns) {
+            const PeriodicRow<kVairColumns> row([&](int n) { return VairBit(r, n); });
+            PlotRuns(state, x1, y, x2, [&](int x) { return row.RunAt(x, Mod(x + shift, kVairColumns), ground, pattern); });
+            return;
+        }
         int n = 0, expected = x1 - 1;
         PlotPixels(state, x1, y, x2, [&](int x) {
             n = x == expected ? (n + 1 == 19 ? 0 : n + 1) : (((x + shift) % 19) + 19) % 19;

@@ -9,6 +9,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
+#include "interpret/layout/Placement.h"
 #include "interpret/phrase/FieldParser.h"
 #include "interpret/phrase/HalvesWithCharges.h"
 #include "interpret/marshal/MarshalledGrid.h"
@@ -39,18 +40,23 @@ bool NamesOrdinaryOrCharge(int type) {
     return type == kTypeOrdinary || type == kTypeCharge || type == kTypeRoundel || IsOtherChargeWord(type);
 }
 
-// After the phrases: which words had an effect, and whether anything beyond the field was painted.
-void FinishWordTrace(const DrawingState& s, DrawingTrace& trace, const Bitmap& fieldOnly) {
+// Whether the words after the field name an ordinary or a charge.
+bool NamesMoreThanTheField(const DrawingTrace& trace) {
+    for (std::size_t i = static_cast<std::size_t>(std::max(trace.field.cursor, 0)); i < trace.secondPass.size(); ++i)
+        if (NamesOrdinaryOrCharge(trace.secondPass[i].type)) return true;
+    return false;
+}
+
+// After the phrases: which words had an effect, and whether anything beyond the field was painted
+// (`field`: the picture as the field left it, kept only when more than the field is named).
+void FinishWordTrace(const DrawingState& s, DrawingTrace& trace, bool names, const Bitmap& field) {
     for (std::size_t i = 0; i < trace.secondPass.size(); ++i) {
         WordTrace& w = trace.secondPass[i];
         w.used = s.wordUsed[i];
         if (!w.used && std::find(trace.ignoredWords.begin(), trace.ignoredWords.end(), w.text) == trace.ignoredWords.end())
             trace.ignoredWords.push_back(w.text);
     }
-    bool names = false;
-    for (std::size_t i = static_cast<std::size_t>(std::max(trace.field.cursor, 0)); i < trace.secondPass.size(); ++i)
-        names = names || NamesOrdinaryOrCharge(trace.secondPass[i].type);
-    trace.fieldOnly = names && s.picture == fieldOnly;
+    trace.fieldOnly = names && s.picture == field;
 }
 
 // A text longer than the blazon buffer loses its last words whole.
@@ -116,6 +122,7 @@ void PutCrossFormsAfterTheCross(DrawingState& s) {
 
 void BeginDrawing(DrawingState& s) {
     s.PaintState::BeginDrawing();
+    if (s.measuredPicture) s.measuredPicture->file.clear();
     (void)s.picture.Resize(s.geometry.ImageWidth(), s.PictureHeight());
     s.picture.Fill(kTeal);
     // A drawing never depends on an earlier one.
@@ -180,11 +187,13 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     s.pictureCount = -1;
     ParseField(s);
     s.pictureCount = 0;
-    // The field alone, to tell afterwards whether the phrases painted anything over it.
-    Bitmap field;
-    if (trace) field = s.picture;
+    // The field alone, to tell afterwards whether the phrases painted anything over it: only a
+    // traced drawing whose words name more than the field asks, and the copy goes into storage
+    // the state keeps from one drawing to the next.
+    const bool names = trace != nullptr && NamesMoreThanTheField(*trace);
+    if (names) s.fieldPicture = s.picture;
     InterpretCharges(s);
-    if (trace) FinishWordTrace(s, *trace, field);
+    if (trace) FinishWordTrace(s, *trace, names, s.fieldPicture);
     if (!IsFieldless(s)) DrawShieldOutline(s);
     s.chargePicture.buffer.clear();
     s.chargePicture.buffer.shrink_to_fit();

@@ -72,12 +72,8 @@ public:
     // The most columns any row has inside the outline.
     int WidestRow() const;
 
-private:
-    struct Outline;  // the pixels inside the outline and the prefix sums of those outside
-    struct Box {
-        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    };
-    // What the mask round an ordinary is drawn from: the same key draws the same mask.
+    // What the mask round an ordinary is drawn from: the same key draws the same mask
+    // (the mask of the charges lying on the ordinary is keyed alike, without the cotises).
     struct OrdinaryKey {
         ShieldGeometry geometry;
         int width = 0, height = 0;
@@ -88,6 +84,12 @@ private:
         bool operator==(const OrdinaryKey&) const = default;
     };
     static OrdinaryKey KeyOf(const DrawingState& state);
+
+private:
+    struct Outline;  // the pixels inside the outline and the prefix sums of those outside
+    struct Box {
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    };
     bool HasRegions() const { return !region_.empty(); }
     void FindLargestSquares() const;
     int BlockedIn(int x1, int y1, int x2, int y2) const;

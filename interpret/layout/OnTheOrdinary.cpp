@@ -47,11 +47,14 @@ constexpr double kBendwiseTurn = 39, kBendwiseOtherTurn = 311, kQuarterTurn = 90
 // or a lion rampant keeps the usual turn.
 constexpr float kBetterLaidAlong = 1.1f;
 
+}  // namespace
+
 // The ordinary of level 0 drawn alone on an empty mask, as it was drawn on the shield, and a prefix
-// sum of its pixels.
+// sum of its pixels. The drawing state keeps the last one with what it was drawn from: the layouts
+// of a drawing, and the turns each tries, ask for the same mask again and again.
 class OrdinaryMask {
 public:
-    explicit OrdinaryMask(DrawingState& s) {
+    explicit OrdinaryMask(DrawingState& s) : key_(KeyOf(s)) {
         const LevelRecord& first = s.levels[0];
         NullSink sink;
         PaintState mask(sink);
@@ -86,6 +89,16 @@ public:
         }
     }
 
+    // Everything the mask is drawn from: the ordinary's record, shape and line, the partition, the
+    // shield's geometry and the picture's size (the cotises are not drawn on it).
+    static FreeSpace::OrdinaryKey KeyOf(const DrawingState& s) {
+        FreeSpace::OrdinaryKey key = FreeSpace::KeyOf(s);
+        key.cotises = 0;
+        key.cotiseLine = -1;
+        return key;
+    }
+    const FreeSpace::OrdinaryKey& Key() const { return key_; }
+
     bool Marked(int x, int y) const {
         return x >= 0 && y >= 0 && x < width_ && y < height_ && marked_[static_cast<std::size_t>(y) * width_ + x] != 0;
     }
@@ -110,12 +123,34 @@ public:
         return (first + last) / 2;
     }
 
+    // Where a square of side `side` centred on a pixel lies clear of the outline, one byte a pixel
+    // of `field`'s rows: the field's space depends on the geometry alone, which the key holds, so
+    // the last answer is kept with the mask for the next fit that asks for the same side.
+    const std::vector<char>& ClearOfTheOutline(const FreeSpace& field, int side) const {
+        if (clearSide_ == side) return clear_;
+        const int w = field.Width(), h = std::max(field.Height(), 0);
+        clear_.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+        std::vector<char> row;
+        for (int y = 0; y < h; ++y) {
+            field.FreeCentres(y, side, -1, row);
+            std::copy(row.begin(), row.end(), clear_.begin() + static_cast<std::ptrdiff_t>(y) * w);
+        }
+        clearSide_ = side;
+        return clear_;
+    }
+
 private:
     std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * (width_ + 1) + x; }
+    FreeSpace::OrdinaryKey key_;
     int width_ = 0, height_ = 0;
     std::vector<char> marked_;
     std::vector<int> sums_;
+    // A mask belongs to one drawing state, and a state draws on one thread.
+    mutable int clearSide_ = -1;
+    mutable std::vector<char> clear_;
 };
+
+namespace {
 
 // The outline of a drawing as the painter will paint it, per unit of charge scale: the first and
 // last drawn pixel of every other row and column, turned, mirrored and reversed as the state says;
@@ -268,29 +303,29 @@ int RoundToInt(float v) {
     return v >= 0 ? static_cast<int>(static_cast<double>(v) + 0.5) : -static_cast<int>(0.5 - static_cast<double>(v));
 }
 
-// FitOnTheOrdinary with the ordinary's mask made on first need and kept in `kept`, so that the
-// turns tried for one level share it (the mask does not depend on the charges' turn).
-OrdinaryFit FitWithMask(DrawingState& s, std::optional<OrdinaryMask>& kept, std::span<const SpotOnOrdinary> spots,
-                        float table, float largest, bool mirrored) {
+// The mask of the ordinary of level 0, kept in the state while what it is drawn from stays.
+const OrdinaryMask& KeptOrdinaryMask(DrawingState& s) {
+    if (!s.ordinaryMask || !(s.ordinaryMask->Key() == OrdinaryMask::KeyOf(s)))
+        s.ordinaryMask = std::make_shared<const OrdinaryMask>(s);
+    return *s.ordinaryMask;
+}
+
+// FitOnTheOrdinary with the ordinary's mask the state keeps (it does not depend on the charges'
+// turn, so the turns tried for one level share it too).
+OrdinaryFit FitWithMask(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table, float largest, bool mirrored) {
     OrdinaryFit fit;
     const LevelRecord& ordinary = s.levels[0];
     LaterEdges edges;
     Silhouette shape;
     if (spots.empty() || s.level < 1 || !ordinary.levelOn || !ReadLaterEdges(s, edges) || !CurrentSilhouette(s, mirrored, shape))
         return fit;
-    if (!kept) kept.emplace(s);
-    const OrdinaryMask& mask = *kept;
+    const OrdinaryMask& mask = KeptOrdinaryMask(s);
     const FreeSpace& field = FreeSpace::Field(s);
     // Where the square kept clear of the outline may stand, worked out once for every pixel: the
     // outline's answers row by row, not square by square for every point of every drawing tried.
     const int clearSide = 2 * std::max(edges.inset, kMarginOnOrdinary) + 1;
     const int fieldWidth = field.Width(), fieldHeight = field.Height();
-    std::vector<char> clear(static_cast<std::size_t>(fieldWidth) * static_cast<std::size_t>(std::max(fieldHeight, 0)));
-    std::vector<char> row;
-    for (int y = 0; y < fieldHeight; ++y) {
-        field.FreeCentres(y, clearSide, -1, row);
-        std::copy(row.begin(), row.end(), clear.begin() + static_cast<std::ptrdiff_t>(y) * fieldWidth);
-    }
+    const std::vector<char>& clear = mask.ClearOfTheOutline(field, clearSide);
     const auto clearOfTheOutline = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < fieldWidth && y < fieldHeight &&
                clear[static_cast<std::size_t>(y) * static_cast<std::size_t>(fieldWidth) + static_cast<std::size_t>(x)] != 0;
@@ -361,8 +396,7 @@ OrdinaryFit FitWithMask(DrawingState& s, std::optional<OrdinaryMask>& kept, std:
 }  // namespace
 
 OrdinaryFit FitOnTheOrdinary(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table, float largest, bool mirrored) {
-    std::optional<OrdinaryMask> mask;
-    return FitWithMask(s, mask, spots, table, largest, mirrored);
+    return FitWithMask(s, spots, table, largest, mirrored);
 }
 
 namespace {
@@ -414,12 +448,11 @@ bool FillTheBend(DrawingState& s, int n, bool sinister) {
     };
     OrdinaryFit best;
     Turn chosen = turns[0];
-    std::optional<OrdinaryMask> mask;
     for (const Turn& turn : turns) {
         apply(turn);
         // Another turn must do clearly better than the usual one.
         const float beat = best.scale > 0 ? best.scale * kBetterLaidAlong : table;
-        OrdinaryFit fit = FitWithMask(s, mask, spots, std::max(table, beat), largest, turn.mirrored);
+        OrdinaryFit fit = FitWithMask(s, spots, std::max(table, beat), largest, turn.mirrored);
         if (fit.scale > 0) {
             best = std::move(fit);
             chosen = turn;

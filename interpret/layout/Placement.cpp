@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -233,6 +234,46 @@ bool IsDrawnIndex(std::uint8_t index) {
     return index < 16 && ((kDrawn >> index) & 1u) != 0;
 }
 
+namespace {
+
+// The extent of the decoded picture `p` and each row's drawn span, into `out`.
+void MeasurePicture(const ChargePicture& p, MeasuredPicture& out) {
+    PictureExtent& extent = out.extent;
+    extent = {p.PW, p.PH, p.PH, -1, 0, 0, p.PW, -1};
+    long long columns[2] = {0, 0}, counts[2] = {0, 0};
+    // Row by row: the row's first and last drawn pixels found from each end, then the drawn
+    // pixels between them counted and their columns summed without a branch.
+    const int width = std::max(p.PW, 0);
+    const int rows = width == 0 ? 0 : static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(std::max(p.PH, 0)), p.buffer.size() / static_cast<std::size_t>(width)));
+    out.rows.assign(static_cast<std::size_t>(std::max(p.PH, 0)), RowSpan{});
+    for (int y = 0; y < rows; ++y) {
+        const std::uint8_t* row = p.buffer.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        int first = 0, last = width - 1;
+        while (first < width && !IsDrawnIndex(row[first])) ++first;
+        if (first == width) continue;
+        while (!IsDrawnIndex(row[last])) --last;
+        out.rows[static_cast<std::size_t>(y)] = {first, last};
+        long long sum = 0;
+        int count = 0;
+        for (int x = first; x <= last; ++x) {
+            const int drawn = IsDrawnIndex(row[x]) ? 1 : 0;
+            count += drawn;
+            sum += drawn * x;
+        }
+        extent.firstRow = std::min(extent.firstRow, y);
+        extent.lastRow = y;
+        extent.firstColumn = std::min(extent.firstColumn, first);
+        extent.lastColumn = std::max(extent.lastColumn, last);
+        extent.drawnPixels += count;
+        const int half = 2 * y < p.PH ? 0 : 1;
+        columns[half] += sum;
+        counts[half] += count;
+    }
+    if (counts[0] > 0 && counts[1] > 0) extent.lean = static_cast<int>(columns[0] / counts[0] - columns[1] / counts[1]);
+}
+
+}  // namespace
+
 bool LevelPictureExtent(DrawingState& s, PictureExtent& extent, std::vector<RowSpan>* rowSpans) {
     const LevelRecord& level = Current(s);
     if (level.levelKind == 0 || level.levelKind == kTypeRoundel) return false;
@@ -246,38 +287,18 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent, std::vector<RowS
         }
         // The buffer now holds this picture; the next placement decodes its own again.
         s.pictureLoaded = false;
-        const ChargePicture& p = s.chargePicture;
-        extent = {p.PW, p.PH, p.PH, -1, 0, 0, p.PW, -1};
-        long long columns[2] = {0, 0}, counts[2] = {0, 0};
-        // Row by row: the row's first and last drawn pixels found from each end, then the drawn
-        // pixels between them counted and their columns summed without a branch.
-        const int width = std::max(p.PW, 0);
-        const int rows = width == 0 ? 0 : static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(std::max(p.PH, 0)), p.buffer.size() / static_cast<std::size_t>(width)));
-        if (rowSpans != nullptr) rowSpans->assign(static_cast<std::size_t>(std::max(p.PH, 0)), RowSpan{});
-        for (int y = 0; y < rows; ++y) {
-            const std::uint8_t* row = p.buffer.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-            int first = 0, last = width - 1;
-            while (first < width && !IsDrawnIndex(row[first])) ++first;
-            if (first == width) continue;
-            while (!IsDrawnIndex(row[last])) --last;
-            if (rowSpans != nullptr) (*rowSpans)[static_cast<std::size_t>(y)] = {first, last};
-            long long sum = 0;
-            int count = 0;
-            for (int x = first; x <= last; ++x) {
-                const int drawn = IsDrawnIndex(row[x]) ? 1 : 0;
-                count += drawn;
-                sum += drawn * x;
-            }
-            extent.firstRow = std::min(extent.firstRow, y);
-            extent.lastRow = y;
-            extent.firstColumn = std::min(extent.firstColumn, first);
-            extent.lastColumn = std::max(extent.lastColumn, last);
-            extent.drawnPixels += count;
-            const int half = 2 * y < p.PH ? 0 : 1;
-            columns[half] += sum;
-            counts[half] += count;
+        // The layouts of a level measure its picture again and again: the last measure is kept
+        // for the drawing (a picture file read twice in one drawing is the same picture).
+        if (!s.measuredPicture) s.measuredPicture = std::make_shared<MeasuredPicture>();
+        MeasuredPicture& kept = *s.measuredPicture;
+        if (kept.file != file || kept.k != s.geometry.k) {
+            kept.file.clear();
+            MeasurePicture(s.chargePicture, kept);
+            kept.file = file;
+            kept.k = s.geometry.k;
         }
-        if (counts[0] > 0 && counts[1] > 0) extent.lean = static_cast<int>(columns[0] / counts[0] - columns[1] / counts[1]);
+        extent = kept.extent;
+        if (rowSpans != nullptr) *rowSpans = kept.rows;
         return extent.width > 0 && extent.lastRow >= extent.firstRow;
     }
     s.pictureLoaded = false;

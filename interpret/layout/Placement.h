@@ -52,6 +52,13 @@ struct PictureExtent {
 struct RowSpan {
     int first = 0, last = -1;
 };
+// A picture's extent and rows as measured, with the file and paint scale it was read at.
+struct MeasuredPicture {
+    std::string file;
+    double k = 1.0;
+    PictureExtent extent;
+    std::vector<RowSpan> rows;
+};
 // With `rows`, also each row's drawn span, one entry a row of the picture.
 bool LevelPictureExtent(DrawingState& state, PictureExtent& extent, std::vector<RowSpan>* rows = nullptr);
 // Whether the current level's picture paints colour index `index` (10 the second part, 14 the

@@ -35,6 +35,8 @@ struct DrawingTrace;
 struct OffscreenBoard;
 
 class FreeSpace;
+class OrdinaryMask;
+struct MeasuredPicture;
 struct BordureMiddle;
 
 // What reading keeps of the words: the blazon's words, their classes, the cursor and which
@@ -167,6 +169,9 @@ struct DrawingState : PaintState, WordsRead, LevelReading {
     // line, tests): made at the first marshalled drawing and kept, since a fresh 1036 x 768
     // canvas per drawing costs a good part of a whole coat's drawing.
     std::shared_ptr<OffscreenBoard> ownBoard;
+    // The picture as the field left it, for a traced drawing to tell whether anything was painted
+    // over it; kept between drawings so that its storage is not made anew each time.
+    Bitmap fieldPicture;
     // The free space of the whole field for the last shield geometry laid out on: every layout
     // that fits charges to the space starts from it, and it depends on the outline alone.
     std::shared_ptr<const FreeSpace> fieldSpace;
@@ -174,6 +179,13 @@ struct DrawingState : PaintState, WordsRead, LevelReading {
     // from (the ordinary's record, shape, line and cotises): the layouts of one drawing ask for it
     // again and again, and drawing it on a mask is most of the work.
     std::shared_ptr<const FreeSpace> ordinarySpace;
+    // The mask of the ordinary that charges lie on, kept with what it was drawn from as the free
+    // space round it is: the fits of one level, each turn they try and the next drawing of the
+    // same ordinary share it.
+    std::shared_ptr<const OrdinaryMask> ordinaryMask;
+    // The extent of the last charge picture measured, with its file and paint scale; forgotten
+    // at the start of each drawing (a picture file may change between drawings).
+    std::shared_ptr<MeasuredPicture> measuredPicture;
     // The middle line of a bordure for the last shield geometry charges were set round: it
     // depends on the outline alone, and finding it measures every pixel's distance to the edge.
     std::shared_ptr<const BordureMiddle> bordureMiddle;

@@ -462,9 +462,10 @@ TEST(FitLayout, LargestSquareAndWidestRowBoundTheFreeSpace) {
     }
 }
 
-// The free space round an ordinary is kept in the state from one layout to the next, and made
-// anew when the ordinary, its line or its cotises differ: whatever a state drew before, and on
-// whichever thread, a blazon gives the pixels a state that drew nothing before gives.
+// The free space round an ordinary and the mask of the ordinary charges lie on are kept in the
+// state from one layout to the next, and made anew when the ordinary, its line or its cotises
+// differ: whatever a state drew before, and on whichever thread, a blazon gives the pixels a
+// state that drew nothing before gives.
 TEST(FitLayout, KeptFreeSpaceDrawsAsAFreshOne) {
     const std::vector<std::string> blazons = {
         "Azure a bend Or between two mullets argent",
@@ -474,6 +475,14 @@ TEST(FitLayout, KeptFreeSpaceDrawsAsAFreshOne) {
         "Gules a fess cotised argent between three mullets or",
         "Vert a chevron or between three roundels argent",
         "Vert a chevron inverted or between three roundels argent",
+        "Azure on a bend Or three mullets gules",
+        "Azure on a bend engrailed Or three mullets gules",
+        "Argent on a bend sinister sable three mullets or",
+        "Gules on a fess argent three roundels azure",
+        "Gules on a fess wavy argent three roundels azure",
+        "Vert on a chevron or three mullets gules",
+        "Sable on a pale argent three mullets gules",
+        "Or on a cross gules five mullets argent",
     };
     std::vector<Bitmap> fresh;
     for (const std::string& blazon : blazons) {

@@ -140,6 +140,12 @@ TEST(WordUse, FieldOnlyWhenNamedChargesAreNotPainted) {
     d.Draw("Or lions azure");
     EXPECT_TRUE(d.trace.fieldOnly);
     EXPECT_NE(ExplainText(d.trace).find("FIELD ONLY"), std::string::npos);
+    // Nor does the field of the drawing before: each drawing compares with its own field.
+    d.Draw("Or");
+    d.Draw("Azure a bend or");
+    EXPECT_FALSE(d.trace.fieldOnly);
+    d.Draw("Gules lions or");
+    EXPECT_TRUE(d.trace.fieldOnly);
 }
 
 TEST(WordUse, ALevelWithoutANameIsReportedByItsWords) {
