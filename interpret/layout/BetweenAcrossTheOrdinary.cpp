@@ -53,11 +53,11 @@ bool BetweenAcrossTheOrdinary(DrawingState& s) {
     if (s.level != 1 || !level.levelIn || !level.levelBetween || level.levelCount < 2) return false;
     if (first.levelKind != kTypeOrdinary || first.levelIn || first.levelOn || s.firstOrdinaryShape == ShapeCode::kNoShape)
         return false;
-    const int direction = level.levelInCode;
+    const Direction direction = level.levelInCode;
     if ((direction != ShapeCode::kPale && direction != ShapeCode::kFess) || direction == s.firstOrdinaryShape) return false;
     const bool inPale = direction == ShapeCode::kPale;
     const ShieldGeometry& g = s.geometry;
-    const int savedShape = s.shapeCode;
+    const ShapeCode savedShape = s.shapeCode;
     s.shapeCode = s.firstOrdinaryShape;
     const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s);
     const FreeSpace& space = *around;
@@ -73,7 +73,7 @@ bool BetweenAcrossTheOrdinary(DrawingState& s) {
     for (const Spot& spot : spots) cell = std::min(cell, spot.cell);
     const float scale = std::max(kMinChargeScale, std::min(kLargestAcross, static_cast<float>(cell) * kChargeShareOfCell /
                                                                               static_cast<float>(kChargeExtentAtScaleOne)));
-    NoteLayout(s, "BetweenAcrossTheOrdinary(" + std::to_string(direction) + ")");
+    NoteLayout(s, "BetweenAcrossTheOrdinary(" + std::to_string(CodeOf(direction)) + ")");
     const int line = level.levelLine;
     for (std::size_t j = 0; j < spots.size(); ++j)
         Place(s, spots[j].x, spots[j].y, scale, MirroredInPair(line, static_cast<int>(j)));

@@ -337,9 +337,9 @@ void OnSaltire(DrawingState& s, const LevelRecord& level, int n) {
 constexpr int kHonourPointPercent = 33, kNombrilPointPercent = 64;
 constexpr float kChargeAtAPoint = 0.6f;
 
-void AtAPointOfThePale(DrawingState& s, int n) {
+void AtAPointOfThePale(DrawingState& s, PlaceCode point, int n) {
     const ShieldGeometry& g = s.geometry;
-    const int percent = s.shapeCode == kInHonourPoint ? kHonourPointPercent : kNombrilPointPercent;
+    const int percent = point == kInHonourPoint ? kHonourPointPercent : kNombrilPointPercent;
     const int y = g.H * percent / 100;
     if (n == 1) {
         Place(s, g.W2, y, kChargeAtAPoint);
@@ -355,18 +355,42 @@ void AtAPointOfThePale(DrawingState& s, int n) {
     PlaceSpots(s, layout.spots);
 }
 
+// The charges in one of the reader's places.
+void InAPlace(DrawingState& s, PlaceCode place, const LevelRecord& level, int n) {
+    const ShieldGeometry& g = s.geometry;
+    switch (place) {
+        case kInNamedQuarters: InNamedQuarters(s, level, n); break;
+        case kInAnnulo: InAnnuloLayout(s, n); break;
+        case kInHonourPoint:
+        case kInNombrilPoint: AtAPointOfThePale(s, place, n); break;
+        case kInChiefPointBetweenBendlets:
+            if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
+            break;
+        case kInDexterChief:  // in dexter chief, in the first quarter
+        case kInSinisterChief: InAChiefQuarter(s, place, n); break;
+        case kInDexterBase:
+        case kInSinisterBase: InABaseQuarter(s, place, n); break;
+        case kInDexterHalf:
+        case kInSinisterHalf: InAHalf(s, place, n); break;
+        default: break;
+    }
+}
+
 }  // namespace
 
-void ChargesOnOrdinary(DrawingState& s) {
+void ChargesOnOrdinary(DrawingState& s) { ChargesOnOrdinary(s, s.shapeCode); }
+
+void ChargesOnOrdinary(DrawingState& s, Direction toward) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
     const int n = level.levelCount;
     const int placedBefore = s.pictureCount;
-    if (PiecesInTheirPart(s)) return;
-    if (InArrangement(s, level, n)) return;
+    if (PiecesInTheirPart(s, toward)) return;
+    if (InArrangement(s, toward, level, n)) return;
     if (PlaceSmallChargesBesideTheMain(s, n)) return;
-    NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(s.shapeCode) + ")");
-    switch (s.shapeCode) {
+    NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(CodeOf(toward)) + ")");
+    if (toward.IsPlace()) InAPlace(s, toward.place, level, n);
+    switch (toward.Shape()) {
         case ShapeCode::kFess: OnFess(s, level, n); break;
         case ShapeCode::kBend: OnBend(s, level, n); break;
         case ShapeCode::kBendSinister: OnBendSinister(s, level, n); break;
@@ -376,25 +400,12 @@ void ChargesOnOrdinary(DrawingState& s) {
         case ShapeCode::kCross: OnCross(s, level, n); break;
         case ShapeCode::kSaltire: OnSaltire(s, level, n); break;
         case ShapeCode::kChief: InChief(s, level, n); break;
-        case kInBase: InBase(s, n); break;
+        case kBase: InBase(s, n); break;
         case ShapeCode::kBordure: OnBordureLayout(s); break;
         case ShapeCode::kCanton:
             if (n == 1) Place(s, g.W * 12 / 100, g.H * 10 / 100, 0.55f);
             break;
-        case kInNamedQuarters: InNamedQuarters(s, level, n); break;
-        case kInAnnulo: InAnnuloLayout(s, n); break;
         case ShapeCode::kOrle: OnOrleLayout(s, n); break;
-        case kInHonourPoint:
-        case kInNombrilPoint: AtAPointOfThePale(s, n); break;
-        case kInChiefPointBetweenBendlets:
-            if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
-            break;
-        case kInDexterChief:  // in dexter chief, in the first quarter
-        case kInSinisterChief: InAChiefQuarter(s, n); break;
-        case kInDexterBase:
-        case kInSinisterBase: InABaseQuarter(s, n); break;
-        case kInDexterHalf:
-        case kInSinisterHalf: InAHalf(s, n); break;
         case ShapeCode::kPiles:
             if (n == 1) {
                 Place(s, g.W2, g.H2, 0.9f);
@@ -411,10 +422,10 @@ void ChargesOnOrdinary(DrawingState& s) {
     }
     // A count the tables do not name is set in the arrangement, or the part of the field, that the
     // code stands for.
-    const bool inAQuarter = s.shapeCode == kInDexterChief || s.shapeCode == kInSinisterChief || s.shapeCode == kInDexterBase ||
-                            s.shapeCode == kInSinisterBase || s.shapeCode == kInDexterHalf ||
-                            s.shapeCode == kInSinisterHalf;  // decided there
-    if (s.pictureCount == placedBefore && PlacesPictures(level) && !inAQuarter) PlaceArranged(s, n);
+    const bool inAQuarter = toward == kInDexterChief || toward == kInSinisterChief || toward == kInDexterBase ||
+                            toward == kInSinisterBase || toward == kInDexterHalf ||
+                            toward == kInSinisterHalf;  // decided there
+    if (s.pictureCount == placedBefore && PlacesPictures(level) && !inAQuarter) PlaceArranged(s, toward, n);
 }
 
 }  // namespace esc

@@ -85,7 +85,7 @@ bool InLineBesideTheOrdinary(DrawingState& s) {
         default: return false;
     }
     if (n < 2) return false;
-    const int savedShape = s.shapeCode;
+    const ShapeCode savedShape = s.shapeCode;
     s.shapeCode = s.firstOrdinaryShape;
     const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s);
     const FreeSpace& space = *around;
@@ -107,7 +107,7 @@ bool InLineBesideTheOrdinary(DrawingState& s) {
     if (best == 0) return false;
     const float scale = std::max(kMinChargeScale, std::min(kLargestInLine, static_cast<float>(best) * kChargeShareOfCell /
                                                                               static_cast<float>(kChargeExtentAtScaleOne)));
-    NoteLayout(s, "InLineBesideTheOrdinary(" + std::to_string(s.firstOrdinaryShape) + ")");
+    NoteLayout(s, "InLineBesideTheOrdinary(" + std::to_string(CodeOf(s.firstOrdinaryShape)) + ")");
     for (const Point& p : bestPoints) Place(s, p.x, p.y, scale);
     return true;
 }
