@@ -57,11 +57,9 @@ bool BetweenAcrossTheOrdinary(DrawingState& s) {
     if ((direction != ShapeCode::kPale && direction != ShapeCode::kFess) || direction == s.firstOrdinaryShape) return false;
     const bool inPale = direction == ShapeCode::kPale;
     const ShieldGeometry& g = s.geometry;
-    const ShapeCode savedShape = s.shapeCode;
-    s.shapeCode = s.firstOrdinaryShape;
+    // The room about the ordinary of level 0 (the free space's mask is drawn from its shape).
     const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s);
     const FreeSpace& space = *around;
-    s.shapeCode = savedShape;
     std::vector<Spot> spots;
     for (int region = 0; region < space.Regions(); ++region) {
         const Spot spot = LargestOnTheLine(space, region, inPale, inPale ? g.W2 : g.H2);

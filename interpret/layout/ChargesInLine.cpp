@@ -279,12 +279,10 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
         }
         if (abased >= 0) s.UseWord(abased);
         NoteLayout(s, "CrossedInSaltire(" + std::to_string(index + 1) + " of 2)");
-        const bool turned = s.bendwiseFlag;
-        s.bendwiseFlag = true;
         // A charge reversed is turned over after it is turned bendwise, which brings it back to
         // the other diagonal: then the mirror is not wanted for the second, and is for the first.
-        Place(s, s.geometry.W2, y, abased >= 0 ? kCrossedAbased : kCrossedInSaltire, (index == 1) != s.reversedCharges);
-        s.bendwiseFlag = turned;
+        const ChargeTurn turn = s.bendwiseSinisterFlag ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
+        PlaceTurned(s, s.geometry.W2, y, abased >= 0 ? kCrossedAbased : kCrossedInSaltire, turn, (index == 1) != s.reversedCharges);
         return true;
     }
     if (between) {

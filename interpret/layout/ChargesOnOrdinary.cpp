@@ -134,11 +134,8 @@ void PlaceOneOnABend(DrawingState& s, bool sinister = false) {
     }
     if (std::abs(picture.lean) * kLeanDivisor > picture.width) {
         const int lean = s.reversedCharges ? -picture.lean : picture.lean;  // upside down it leans the other way
-        const bool sinisterTurn = s.bendwiseSinisterFlag;
-        s.bendwiseFlag = s.bendwiseSinisterFlag = false;
-        Place(s, g.W2, g.H2, kLeaning, sinister ? lean < 0 : lean > 0);
-        s.bendwiseFlag = true;
-        s.bendwiseSinisterFlag = sinisterTurn;
+        const ChargeTurn upright = s.fesswiseFlag ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
+        PlaceTurned(s, g.W2, g.H2, kLeaning, upright, sinister ? lean < 0 : lean > 0);
         return;
     }
     // The bend's width across it: its depth down the shield (the chief's and a little) at its slope.
@@ -167,10 +164,8 @@ void PlaceOneInBend(DrawingState& s, bool sinister) {
     const double byLength = 2.0 * kInBendShareOfDiagonal * diagonal / drawn;
     const double byBreadth = 2.0 * kInBendShareOfWidth * g.W / across;
     const float scale = std::min(kInBendLargestOne, static_cast<float>(std::min(byLength, byBreadth)));
-    s.bendwiseFlag = true;
-    s.bendwiseSinisterFlag = sinister;
-    Place(s, g.W2, g.H2, scale);
-    s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+    PlaceTurned(s, g.W2, g.H2, scale, sinister ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise);
+    s.bendwiseFlag = s.bendwiseSinisterFlag = false;  // the words' turn is spent on it
 }
 
 void OnBend(DrawingState& s, const LevelRecord& level, int n) {
@@ -310,10 +305,10 @@ void OnSaltire(DrawingState& s, const LevelRecord& level, int n) {
         // "Two keys in saltire": crossed at the centre, one turned each way.
         // Crossing, they span the field as one charge alone does.
         const float scale = level.levelIn ? kCrossedPairScale : 0.8f;
-        s.bendwiseFlag = true;
-        Place(s, g.W2, g.H2, scale, false);
-        Place(s, g.W2, g.H2, scale, true);
-        s.bendwiseFlag = false;
+        const ChargeTurn turn = s.bendwiseSinisterFlag ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
+        PlaceTurned(s, g.W2, g.H2, scale, turn, false);
+        PlaceTurned(s, g.W2, g.H2, scale, turn, true);
+        s.bendwiseFlag = false;  // the words' turn is spent on the pair
         return;
     }
     if (n == 1 || n == 5 || n == 9) Place(s, g.W2, g.H2, n == 9 ? 0.5f : 0.9f);

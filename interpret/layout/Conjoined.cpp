@@ -118,13 +118,13 @@ bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
                                           static_cast<double>(kLargestConjoinedScale));
             const double step = unitTall * scale;
             NoteLayout(s, "Conjoined in bend");
-            s.bendwiseFlag = true;
+            const ChargeTurn turn = s.bendwiseSinisterFlag ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
             for (int i = 0; i < n; ++i) {
                 const double along = (i - (n - 1) / 2.0) * step;
-                Place(s, static_cast<int>(std::lround(g.W2 + along * dx)), static_cast<int>(std::lround(g.H2 + along * dy)),
-                      static_cast<float>(scale));
+                PlaceTurned(s, static_cast<int>(std::lround(g.W2 + along * dx)), static_cast<int>(std::lround(g.H2 + along * dy)),
+                            static_cast<float>(scale), turn);
             }
-            s.bendwiseFlag = false;
+            s.bendwiseFlag = false;  // the words' turn is spent on the run
             return true;
         }
         default: return false;

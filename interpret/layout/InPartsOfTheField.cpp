@@ -102,10 +102,11 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
     scale = std::min(scale, kLargestOnChief);
     NoteLayout(s, fesswise ? "OnChief, fesswise" : "OnChief");
     const int y = (top + bottom) / 2;
-    s.fesswiseFlag = fesswise;
+    // Laid fesswise along the chief when that is larger, else upright; bendwise if the words say so.
+    const ChargeTurn turn = s.bendwiseFlag ? WordsTurn(s) : fesswise ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
     for (std::size_t j = 0; j < centres.size(); ++j)
-        Place(s, centres[j], y, scale, MirroredInPair(level.levelLine, static_cast<int>(j)));
-    s.fesswiseFlag = false;
+        PlaceTurned(s, centres[j], y, scale, turn, MirroredInPair(level.levelLine, static_cast<int>(j)));
+    s.fesswiseFlag = false;  // the words' turn is spent on them
     return true;
 }
 

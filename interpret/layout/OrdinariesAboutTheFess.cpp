@@ -151,12 +151,14 @@ bool BetweenOnTheOrdinary(DrawingState& s) {
         case ShapeCode::kBend:
         case ShapeCode::kBendSinister: {
             const bool sinister = shape == ShapeCode::kBendSinister;
-            s.bendwiseFlag = !s.uprightCharges;
-            s.bendwiseSinisterFlag = sinister && s.bendwiseFlag;
+            // Turned with the bend unless the words keep them upright.
+            const ChargeTurn alongTheBend = sinister ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
+            const ChargeTurn upright = s.fesswiseFlag ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
+            const ChargeTurn turn = s.uprightCharges ? upright : alongTheBend;
             const int dexterX = g.W4 + g.Px(2), sinisterX = g.W - g.W4 - g.Px(2);
-            Place(s, sinister ? sinisterX : dexterX, g.H4 - 1, kOnBendScale);
-            Place(s, sinister ? dexterX : sinisterX, g.H - g.H4 + g.Px(2), kOnBendScale);
-            s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+            PlaceTurned(s, sinister ? sinisterX : dexterX, g.H4 - 1, kOnBendScale, turn);
+            PlaceTurned(s, sinister ? dexterX : sinisterX, g.H - g.H4 + g.Px(2), kOnBendScale, turn);
+            s.bendwiseFlag = s.bendwiseSinisterFlag = false;  // the words' turn is spent on them
             break;
         }
         default:  // the chevron: on its limbs, below the apex where the one stands
