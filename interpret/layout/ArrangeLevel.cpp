@@ -108,7 +108,9 @@ void DrawLaterLevel(DrawingState& s) {
         }
     }
     if (Level(s, s.level - 1).levelIn) {
-        ChargesOnOrdinary(s, Level(s, s.level - 1).levelInCode);
+        // Toward the shape last read or drawn, or the place the level before was set in.
+        const Direction toward = s.shapeCode != kNoShape ? Direction(s.shapeCode) : Level(s, s.level - 1).levelInCode;
+        ChargesOnOrdinary(s, toward);
         return;
     }
     if (SecondGroupBetween(s)) {
