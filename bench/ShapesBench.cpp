@@ -23,7 +23,8 @@ using namespace esc;
 
 struct ShapeCase {
     const char* name;
-    int shape, mode, line, count, pieces;
+    ShapeCode shape;
+    int mode, line, count, pieces;
 };
 
 // Draws one shape over and over on a shield whose outline and field are set up once.

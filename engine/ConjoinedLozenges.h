@@ -23,13 +23,13 @@ struct Lozenge {
 
 // The lozenges of the ordinary of shapeCode (fess, bend, bend sinister, pale, chevron, cross,
 // saltire) on geometry g, fusils (long and narrow) or lozenges; empty for any other shape.
-std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, int shapeCode, bool fusils);
+std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeCode, bool fusils);
 // The share of a mascle's size that is voided.
 inline constexpr double kMascleVoid = 0.5;
 
 // Whether the shape of shapeCode is drawn of lozenges conjoined; and the reader's test of the
 // same before it takes the word.
-bool ShapeTakesLozenges(int shapeCode);
+bool ShapeTakesLozenges(ShapeCode shapeCode);
 bool DrawnAsLozenges(const PaintState& state);
 // The current level's ordinary as lozenges (mascles when its variant is masculy), in the level's
 // tincture, with its cotises.

@@ -39,9 +39,6 @@ enum class PiecesRun : std::uint8_t { Across, Down };
 // than the gaps between them, in the level's line.
 void DrawPiecesWithin(PaintState& state, PiecesRun run, Rect area);
 
-// The fillet's shape code, after the codes of OrdinaryShapes.h.
-inline constexpr int kFilletShape = 48;
-
 namespace shapes {
 // The usual breadth of a piece ordinary taken down to the breadth of the current level's
 // diminutive. At least one pixel.

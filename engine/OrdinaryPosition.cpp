@@ -4,7 +4,7 @@
 
 namespace esc {
 
-bool ShapeTakesPosition(int shapeCode, bool partition, OrdinaryPosition position) {
+bool ShapeTakesPosition(ShapeCode shapeCode, bool partition, OrdinaryPosition position) {
     switch (position) {
         case OrdinaryPosition::Usual: return true;
         case OrdinaryPosition::Enhanced:

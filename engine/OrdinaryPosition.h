@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/ShapeCode.h"
 #include "engine/ShieldGeometry.h"
 
 namespace esc {
@@ -34,11 +35,11 @@ inline PositionPlace PlaceOf(const ShieldGeometry& g, OrdinaryPosition position)
 // Whether the shape of shapeCode is drawn in `position` as an ordinary (partition false) or as a
 // line of partition (partition true). Reversed and throughout are read elsewhere (the chevron
 // and the pall reversed have shapes of their own); everything else is left to the reader to say.
-bool ShapeTakesPosition(int shapeCode, bool partition, OrdinaryPosition position);
+bool ShapeTakesPosition(ShapeCode shapeCode, bool partition, OrdinaryPosition position);
 
 std::string_view PositionName(OrdinaryPosition position);
 
 // Whether the ordinary of shapeCode can carry a different line on each of its two sides.
-bool ShapeTakesTwoLines(int shapeCode);
+bool ShapeTakesTwoLines(ShapeCode shapeCode);
 
 }  // namespace esc

@@ -12,47 +12,9 @@
 #include "engine/Ordinaries.h"
 #include "engine/Painter.h"
 #include "engine/PartitionLine.h"
+#include "engine/ShapeCode.h"
 
 namespace esc {
-
-// Shape codes, as the vocabulary gives them (Sub1 of a partition or ordinary word).
-enum ShapeCode : int {
-    // No ordinary or partition drawn yet.
-    kNoShape = -1,
-    kFess = 0, kBend = 1, kBendSinister = 2, kPale = 3, kChevron = 4, kCross = 5, kSaltire = 6,
-    kGyronny = 7, kBarry = 8, kPaly = 9, kBendy = 10, kFlaunches = 12, kChevronels = 14, kChief = 16,
-    kLabel = 18, kBordure = 19, kCanton = 20, kPallets = 21, kBendlets = 22, kChequyNext = 23,
-    kPiles = 24, kOrle = 25, kBendletsSinister = 27, kPall = 30, kPallReversed = 31,
-    // The tressure, plain or flory counterflory; a level count of two draws the double tressure.
-    kTressure = 32, kTressureFlory = 33,
-    // The chevron turned point down: per chevron inverted and the chevron inverted.
-    kChevronInverted = 34,
-    // Quarterly whose line across the fess point has the line style (the line down the pale is
-    // plain): "quarterly per fess indented".
-    kQuarterlyPerFessLined = 35,
-    // Bendlets enhanced: set toward the sinister chief.
-    kBendletsEnhanced = 36,
-    // Chevronny: the field in chevrons of the two tinctures by turns.
-    kChevronny = 37,
-    // Chevronels interlaced (braced): set side by side at one height, each limb crossing its
-    // neighbour's.
-    kChevronelsInterlaced = 38,
-    // Base esquires: right-angled triangles in the lower outer corners of the chief. A count of
-    // one draws the dexter one; kBaseEsquireSinister the sinister one alone. (40 to 42 are the
-    // interpreter's directions, which no shape draws.)
-    kBaseEsquires = 39, kBaseEsquireSinister = 43,
-    // Chevronels and piles turned over: chevronels point down, piles issue from the base.
-    kChevronelsInverted = 44, kPilesInverted = 45,
-    // The base, the lowest part of the field (also the interpreter's direction "in base"), and
-    // the gyron, one triangle of gyronny.
-    kBase = 17, kGyron = 46,
-    // A bar alone: no ordinary the vocabulary names, the shape whose cotises a cotised bar takes.
-    kBar = 47,
-    // The point pointed: a point rising from the whole base to the fess point ("a point pointed
-    // vert"). 48 is the fillet (Diminutives.h); 50 to 57 are the interpreter's places, which no
-    // shape draws.
-    kPointPointed = 58,
-};
 
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
 // twenty or so); a count below one draws the field in its first tincture alone. At 32 a bar is

@@ -78,12 +78,12 @@ bool Lozenge::Contains(double x, double y, double scale) const {
     return along / (halfLength * scale) + across / (halfBreadth * scale) <= 1.0;
 }
 
-bool ShapeTakesLozenges(int shapeCode) {
+bool ShapeTakesLozenges(ShapeCode shapeCode) {
     return shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kPale ||
            shapeCode == kChevron || shapeCode == kCross || shapeCode == kSaltire;
 }
 
-std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, int shapeCode, bool fusils) {
+std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeCode, bool fusils) {
     const double tallness = fusils ? kFusilTallness : kLozengeTallness;
     const double W = g.W, H = g.H, D = g.chiefDepth, B = g.shieldBottom;
     std::vector<Lozenge> out;

@@ -24,8 +24,9 @@ struct Sides {
     bool Painted(int x, int y) const { return picture.Pixel(x, y) != kUnpainted; }
 };
 
-Sides PartitionSides(PaintState& s, int shapeCode) {
-    const int shape = s.shapeCode, partition = s.partitionCode, c1 = s.fieldColor1, c2 = s.fieldColor2;
+Sides PartitionSides(PaintState& s, ShapeCode shapeCode) {
+    const ShapeCode shape = s.shapeCode, partition = s.partitionCode;
+    const int c1 = s.fieldColor1, c2 = s.fieldColor2;
     const int named = s.namedTinctures[1], tincture = s.levelTincture[s.level], line = s.lineCode;
     // Drawn on the shield's own picture whatever the output, and into no layer.
     const OutputView view = s.view;

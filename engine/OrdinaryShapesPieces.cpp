@@ -33,7 +33,7 @@ void DrawBars(PaintState& s, int placement) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     const bool inChief = placement == 1;
-    if (!inChief) s.partitionCode = 0;
+    if (!inChief) s.partitionCode = kFess;
     const int n = RepeatCount(s);
     const Spread spread = NarrowedToBreadth(s, inChief ? SpreadPieces(n, Px(s, 2), D - Px(s, 2), D / 4)
                                                : placement == 2 ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)

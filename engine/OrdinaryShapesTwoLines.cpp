@@ -12,7 +12,7 @@
 
 namespace esc {
 
-bool ShapeTakesTwoLines(int shapeCode) {
+bool ShapeTakesTwoLines(ShapeCode shapeCode) {
     switch (shapeCode) {
         case kFess: case kPale: case kBend: case kBendSinister: case kChevron: case kChevronInverted: return true;
         default: return false;

@@ -15,6 +15,7 @@
 #include "engine/LayerSink.h"
 #include "engine/MessageSink.h"
 #include "engine/OrdinaryPosition.h"
+#include "engine/ShapeCode.h"
 #include "engine/ShieldGeometry.h"
 
 namespace esc {
@@ -72,7 +73,7 @@ struct LevelRecord {
     bool levelOn = false;
     bool levelChargedOn = false;
     bool levelIn = false;
-    int levelInCode = 0;
+    Direction levelInCode;
     bool levelBetween = false;
     int levelSecondTincture = -1;
 
@@ -127,13 +128,14 @@ struct TincturesRead {
     int fieldColor1 = 0, fieldColor2 = 0, fieldColor3 = 0, fieldPieces = 8;
     std::array<int, 10> namedTinctures{};
     int namedTinctureCount = 0;
-    int partitionCode = -1, lastShapeCode = -1;
+    ShapeCode partitionCode = kNoShape, lastShapeCode = kNoShape;
 };
 
 // What the shape routines read as the arguments of the shape being drawn: its shape code, its
 // line, its treatment and cotises, and how it is drawn.
 struct ShapeRequest {
-    int shapeCode = -1, lineCode = -1;
+    ShapeCode shapeCode = kNoShape;
+    int lineCode = -1;
     // The repeats of lineCode's pattern across the shield ("nebuly of four"); 0: the style's
     // default. Set with lineCode wherever a line comes from the blazon.
     int lineRepeats = 0;

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+#include "engine/ShapeCode.h"
+
 namespace esc {
 
 struct LineStyle {
@@ -55,7 +57,7 @@ const LineStyle* FindLineStyle(int lineCode);
 
 // Whether the far edge of a band in style lineCode mirrors the near edge. Styles 4 and 5 do so
 // only on a chief or a bordure and on the last bar of barry; style 6 also on the last pale of paly.
-bool LineStyleMirrored(int lineCode, int shapeCode, int partitionCode, int kind);
+bool LineStyleMirrored(int lineCode, ShapeCode shapeCode, ShapeCode partitionCode, int kind);
 
 // Bands whose end points or width lie further than this from the picture are not drawn: the
 // shapes never come near it, and it bounds the work of a band (see DrawPartitionLine).

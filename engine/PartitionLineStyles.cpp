@@ -118,7 +118,7 @@ int LineRepeats(int lineCode, int repeats) {
     return std::min(repeats > 0 ? repeats : style->defaultRepeats, kMaxLineRepeats);
 }
 
-bool LineStyleMirrored(int lineCode, int shapeCode, int partitionCode, int kind) {
+bool LineStyleMirrored(int lineCode, ShapeCode shapeCode, ShapeCode partitionCode, int kind) {
     const LineStyle* style = FindLineStyle(lineCode);
     if (style == nullptr) return false;
     if (style->alwaysMirrored) return true;

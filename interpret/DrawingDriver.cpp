@@ -110,8 +110,8 @@ void LookUpWords(DrawingState& s, bool collectTinctures) {
 void PutCrossFormsAfterTheCross(DrawingState& s) {
     for (int i = 0; i + 1 < s.wordCount; ++i) {
         const auto a = static_cast<std::size_t>(i), b = a + 1;
-        if (s.wordType[a] != kTypeAttitude || s.wordSub1[a] != kCross) continue;
-        if (s.wordType[b] != kTypeOrdinary || s.wordSub1[b] != kCross || !db::StartsWithNoCase(s.words[b].view(), "cros")) continue;
+        if (s.wordType[a] != kTypeAttitude || ShapeOfCode(s.wordSub1[a]) != kCross) continue;
+        if (s.wordType[b] != kTypeOrdinary || ShapeOfCode(s.wordSub1[b]) != kCross || !db::StartsWithNoCase(s.words[b].view(), "cros")) continue;
         std::swap(s.words[a], s.words[b]);
         std::swap(s.wordType[a], s.wordType[b]);
         std::swap(s.wordSub1[a], s.wordSub1[b]);
@@ -133,7 +133,7 @@ void BeginDrawing(DrawingState& s) {
     s.wordSub1.fill(0);
     s.wordSub2.fill(0);
     s.level = 0;
-    s.partitionCode = -1;
+    s.partitionCode = kNoShape;
     s.fieldPieces = 8;
     s.levelTincture.Reset();
     s.pictureCount = -1;

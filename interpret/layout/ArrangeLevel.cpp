@@ -109,7 +109,9 @@ void DrawLaterLevel(DrawingState& s) {
         }
     }
     if (Level(s, s.level - 1).levelIn) {
-        ChargesOnOrdinary(s);
+        // Toward the shape last read or drawn, or the place the level before was set in.
+        const Direction toward = s.shapeCode != kNoShape ? Direction(s.shapeCode) : Level(s, s.level - 1).levelInCode;
+        ChargesOnOrdinary(s, toward);
         return;
     }
     if (SecondGroupBetween(s)) {
@@ -149,7 +151,7 @@ void BetweenFess(DrawingState& s, int n) {
         s.cotiseCount = 1;
         s.cotiseTincture = s.levelTincture[s.level];
         s.cotiseLine = level.levelLine;
-        s.shapeCode = 0;
+        s.shapeCode = kFess;
         NoteLayout(s, "DrawCotises");
         DrawCotises(s);
         return;
@@ -360,7 +362,7 @@ void ArrangeLevel(DrawingState& s) {
         // "on a canton argent a cross gules": the ordinary drawn within the canton, as it would
         // lie on a whole field.
         s.words[0].Assign(level.levelName);
-        NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(s.shapeCode) + ")");
+        NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(CodeOf(s.shapeCode)) + ")");
         DrawOrdinaryWithin(s, CantonArea(s.geometry));
     } else if (OrdinaryOnOrdinaryLayout(s)) {
         // "a pale charged with a chevron": the chevron within the pale only.
@@ -375,14 +377,14 @@ void ArrangeLevel(DrawingState& s) {
     } else if (level.levelKind == kTypeOrdinary || level.levelIn) {
         if (!level.levelIn) {
             s.words[0].Assign(level.levelName);
-            NoteLayout(s, "DrawOrdinary(" + std::to_string(s.shapeCode) + ")");
+            NoteLayout(s, "DrawOrdinary(" + std::to_string(CodeOf(s.shapeCode)) + ")");
             if (s.level == 0) s.firstOrdinaryShape = s.shapeCode;
             DrawOrdinary(s, 0);
         } else if (SecondGroupInTheOrdinarysWay(s)) {
             // "a bend between a roundel and four mullets in bend": the side the first group leaves.
         } else {
-            s.shapeCode = level.levelInCode;
-            if (!ConjoinedInLine(s, level.levelCount)) ChargesOnOrdinary(s);
+            s.shapeCode = level.levelInCode.Shape();
+            if (!ConjoinedInLine(s, s.shapeCode, level.levelCount)) ChargesOnOrdinary(s, level.levelInCode);
         }
     } else if (BetweenOnTheOrdinary(s)) {
         // "on a bend a mullet between two crescents": the two lie on the bend beside the one.
@@ -432,7 +434,7 @@ void ChargesBetween(DrawingState& s) {
         PlaceSpots(s, AroundPrincipalSpots(g, n));
         return;
     }
-    NoteLayout(s, "ChargesBetween(" + std::to_string(s.shapeCode) + ")");
+    NoteLayout(s, "ChargesBetween(" + std::to_string(CodeOf(s.shapeCode)) + ")");
     switch (s.shapeCode) {
         case ShapeCode::kFess: BetweenFess(s, n); break;
         case ShapeCode::kBend:

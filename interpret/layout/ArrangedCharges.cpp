@@ -76,8 +76,12 @@ bool LeftToTheTables(Arrangement arrangement, int n) {
 
 }  // namespace
 
-bool ArrangementOfDirection(int code, Arrangement& arrangement) {
-    switch (code) {
+bool ArrangementOfDirection(Direction code, Arrangement& arrangement) {
+    if (code == kInAnnulo) {
+        arrangement = Arrangement::kInAnnulo;
+        return true;
+    }
+    switch (code.Shape()) {
         case ShapeCode::kFess: arrangement = Arrangement::kInFess; return true;
         case ShapeCode::kPale: arrangement = Arrangement::kInPale; return true;
         case ShapeCode::kBend: arrangement = Arrangement::kInBend; return true;
@@ -89,49 +93,53 @@ bool ArrangementOfDirection(int code, Arrangement& arrangement) {
         case ShapeCode::kPall: arrangement = Arrangement::kInPall; return true;
         case ShapeCode::kPiles: arrangement = Arrangement::kInPile; return true;
         case ShapeCode::kOrle: arrangement = Arrangement::kInOrle; return true;
-        case kInAnnulo: arrangement = Arrangement::kInAnnulo; return true;
         default: return false;
     }
 }
 
-bool RegionOfDirection(int code, RegionKind& region) {
-    switch (code) {
-        case ShapeCode::kChief: region = RegionKind::kChief; return true;
-        case kInBase: region = RegionKind::kBase; return true;
+bool RegionOfDirection(Direction code, RegionKind& region) {
+    if (!code.IsPlace()) {
+        switch (code.shape) {
+            case ShapeCode::kChief: region = RegionKind::kChief; return true;
+            case kBase: region = RegionKind::kBase; return true;
+            case ShapeCode::kCanton: region = RegionKind::kCanton; return true;
+            default: return false;
+        }
+    }
+    switch (code.place) {
         case kInDexterChief: region = RegionKind::kDexterChief; return true;
         case kInSinisterChief: region = RegionKind::kSinisterChief; return true;
-        case ShapeCode::kCanton: region = RegionKind::kCanton; return true;
         case kBetweenTheArms: region = RegionKind::kBetweenChevronArms; return true;
         case kBetweenTheArmsInverted: region = RegionKind::kBetweenChevronInvertedArms; return true;
         default: return false;
     }
 }
 
-bool InArrangement(DrawingState& s, const LevelRecord& level, int n) {
+bool InArrangement(DrawingState& s, Direction toward, const LevelRecord& level, int n) {
     Arrangement arrangement{};
-    if (!level.levelIn || n < 2 || !ArrangementOfDirection(s.shapeCode, arrangement)) return false;
+    if (!level.levelIn || n < 2 || !ArrangementOfDirection(toward, arrangement)) return false;
     if (LeftToTheTables(arrangement, n) && arrangement != Arrangement::kInChevronInverted &&
         arrangement != Arrangement::kInPall)
         return false;
     if (arrangement == Arrangement::kInOrle || arrangement == Arrangement::kInAnnulo) return false;
     const SpotLayout layout = LayoutSpots({RegionOf(s.geometry, RegionKind::kField), n, arrangement, {}});
     if (layout.nearest) return false;
-    NoteLayout(s, "InArrangement(" + std::to_string(s.shapeCode) + ")");
+    NoteLayout(s, "InArrangement(" + std::to_string(CodeOf(toward)) + ")");
     GrowAndPlace(s, layout.spots);
     return true;
 }
 
-bool PlaceArranged(DrawingState& s, int n) {
+bool PlaceArranged(DrawingState& s, Direction toward, int n) {
     Arrangement arrangement = Arrangement::kInRows;
     RegionKind region = RegionKind::kField;
-    if (!ArrangementOfDirection(s.shapeCode, arrangement)) {
-        if (!RegionOfDirection(s.shapeCode, region)) return false;
+    if (!ArrangementOfDirection(toward, arrangement)) {
+        if (!RegionOfDirection(toward, region)) return false;
         // A chief is a band: its charges stand in a row along it.
         arrangement = region == RegionKind::kChief ? Arrangement::kInFess : Arrangement::kInRows;
     }
     const SpotLayout layout = LayoutSpots({RegionOf(s.geometry, region), n, arrangement, {}});
     if (layout.spots.empty()) return false;
-    NoteLayout(s, "Arranged(" + std::to_string(s.shapeCode) + (layout.nearest ? ", nearest form" : "") + ")");
+    NoteLayout(s, "Arranged(" + std::to_string(CodeOf(toward)) + (layout.nearest ? ", nearest form" : "") + ")");
     if (layout.nearest) NoteNearestLayout(s, n);
     PlaceSpots(s, layout.spots);
     return true;

@@ -3,6 +3,7 @@
 // in pall") or in a part of the field with no table for their count ("in canton two mullets"):
 // their spots come from the arrangement's geometry (SpotLayout.h).
 
+#include "interpret/layout/Place.h"
 #include "interpret/layout/SpotLayout.h"
 #include "interpret/phrase/DrawingState.h"
 
@@ -10,20 +11,20 @@ namespace esc {
 
 // The arrangement a direction code stands for ("in pale" is the pale's shape code); false for
 // codes that name a part of the field or nothing.
-bool ArrangementOfDirection(int code, Arrangement& arrangement);
+bool ArrangementOfDirection(Direction code, Arrangement& arrangement);
 // The part of the field a direction code names ("in canton", "in dexter chief", "in base"); false
 // for codes that name an arrangement or nothing.
-bool RegionOfDirection(int code, RegionKind& region);
+bool RegionOfDirection(Direction code, RegionKind& region);
 
 // The level's charges in the arrangement its direction names, each in a square cell on the
 // arrangement's lines and as large as the cell holds it; long drawings alone on the field grow
 // until they meet. Counts the fixed tables of the ordinaries already serve are left to them
 // (false).
-bool InArrangement(DrawingState& state, const LevelRecord& level, int count);
+bool InArrangement(DrawingState& state, Direction toward, const LevelRecord& level, int count);
 
-// Any count in the arrangement or part of the field the shape code names, the nearest form the
+// Any count in the arrangement or part of the field the direction names, the nearest form the
 // arrangement holds when it holds no other (six in cross: four in the upright limb), which the
 // level's trace notes. False, placing nothing, when the code names neither.
-bool PlaceArranged(DrawingState& state, int count);
+bool PlaceArranged(DrawingState& state, Direction toward, int count);
 
 }  // namespace esc

@@ -31,7 +31,7 @@ int RoomTopBelowALaterChiefOrLabel(const DrawingState& s) {
     if (s.level != 0 || s.levels[0].levelCount < 1 || s.levels[0].levelLine == kSemeLevelLine) return 0;
     for (int i = s.levelFirstWord + 1; i < s.wordCount; ++i) {
         if (s.Type(i) != kTypeOrdinary) continue;
-        if (s.Sub1(i) == ShapeCode::kChief) {
+        if (ShapeOfCode(s.Sub1(i)) == ShapeCode::kChief) {
             // "a chief", "on a chief": a chief of its own over the field. "in chief" is a place.
             const bool named = EqualsIgnoringCase(s.Word(i - 1), "a") &&
                                (i - 2 <= s.levelFirstWord || !EqualsIgnoringCase(s.Word(i - 2), "in"));
@@ -43,7 +43,7 @@ int RoomTopBelowALaterChiefOrLabel(const DrawingState& s) {
             return 0;
         }
         // One charge alone keeps the whole field, the label lying over its head as heralds draw it.
-        if (s.Sub1(i) == ShapeCode::kLabel && s.levels[0].levelCount >= 2)
+        if (ShapeOfCode(s.Sub1(i)) == ShapeCode::kLabel && s.levels[0].levelCount >= 2)
             return shapes::LabelShapeOf(s.geometry, kDefaultLabelPoints).pointBottom + kClearOfTheLabel;
     }
     return 0;
@@ -52,7 +52,7 @@ int RoomTopBelowALaterChiefOrLabel(const DrawingState& s) {
 int RoomInsetWithinALaterBordure(const DrawingState& s) {
     if (s.level != 0 || s.levels[0].levelCount < 1 || s.levels[0].levelLine == kSemeLevelLine) return 0;
     for (int i = s.levelFirstWord + 1; i < s.wordCount; ++i) {
-        if (s.Type(i) != kTypeOrdinary || s.Sub1(i) != ShapeCode::kBordure) continue;
+        if (s.Type(i) != kTypeOrdinary || ShapeOfCode(s.Sub1(i)) != ShapeCode::kBordure) continue;
         // "a bordure", "within a bordure", "on a bordure"; "charged with a bordure" lies on the charges.
         if (EqualsIgnoringCase(s.Word(i - 1), "a") && !EqualsIgnoringCase(s.Word(i - 2), "with"))
             return kBordureBreadth + kClearOfTheBordure;

@@ -53,15 +53,13 @@ bool BetweenAcrossTheOrdinary(DrawingState& s) {
     if (s.level != 1 || !level.levelIn || !level.levelBetween || level.levelCount < 2) return false;
     if (first.levelKind != kTypeOrdinary || first.levelIn || first.levelOn || s.firstOrdinaryShape == ShapeCode::kNoShape)
         return false;
-    const int direction = level.levelInCode;
+    const Direction direction = level.levelInCode;
     if ((direction != ShapeCode::kPale && direction != ShapeCode::kFess) || direction == s.firstOrdinaryShape) return false;
     const bool inPale = direction == ShapeCode::kPale;
     const ShieldGeometry& g = s.geometry;
-    const int savedShape = s.shapeCode;
-    s.shapeCode = s.firstOrdinaryShape;
+    // The room about the ordinary of level 0 (the free space's mask is drawn from its shape).
     const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s);
     const FreeSpace& space = *around;
-    s.shapeCode = savedShape;
     std::vector<Spot> spots;
     for (int region = 0; region < space.Regions(); ++region) {
         const Spot spot = LargestOnTheLine(space, region, inPale, inPale ? g.W2 : g.H2);
@@ -73,7 +71,7 @@ bool BetweenAcrossTheOrdinary(DrawingState& s) {
     for (const Spot& spot : spots) cell = std::min(cell, spot.cell);
     const float scale = std::max(kMinChargeScale, std::min(kLargestAcross, static_cast<float>(cell) * kChargeShareOfCell /
                                                                               static_cast<float>(kChargeExtentAtScaleOne)));
-    NoteLayout(s, "BetweenAcrossTheOrdinary(" + std::to_string(direction) + ")");
+    NoteLayout(s, "BetweenAcrossTheOrdinary(" + std::to_string(CodeOf(direction)) + ")");
     const int line = level.levelLine;
     for (std::size_t j = 0; j < spots.size(); ++j)
         Place(s, spots[j].x, spots[j].y, scale, MirroredInPair(line, static_cast<int>(j)));

@@ -86,13 +86,13 @@ int LastOrdinaryShape(const DrawingState& s) {
 }
 
 // The line of two pieces named at word `at`: bendlets and bends in bend, pallets in pale, bars
-// and barrulets in fess, chevronels in chevron; -1 for anything else.
-int LineOfThePieces(const DrawingState& s, int at) {
+// and barrulets in fess, chevronels in chevron; no shape for anything else.
+ShapeCode LineOfThePieces(const DrawingState& s, int at) {
     const std::string_view word = s.Word(at);
     if (NamesBars(word)) return ShapeCode::kFess;
     if (NamesPallets(word)) return ShapeCode::kPale;
-    if (s.Type(at) != kTypeOrdinary) return -1;
-    switch (s.Sub1(at)) {
+    if (s.Type(at) != kTypeOrdinary) return ShapeCode::kNoShape;
+    switch (ShapeOfCode(s.Sub1(at))) {
         case ShapeCode::kBend:
         case ShapeCode::kBendlets: return ShapeCode::kBend;
         case ShapeCode::kBendSinister:
@@ -100,7 +100,7 @@ int LineOfThePieces(const DrawingState& s, int at) {
         case ShapeCode::kPale: return ShapeCode::kPale;
         case ShapeCode::kChevron:
         case ShapeCode::kChevronels: return ShapeCode::kChevron;
-        default: return -1;
+        default: return ShapeCode::kNoShape;
     }
 }
 
@@ -115,8 +115,8 @@ void InTheLineOfTwoPiecesAbout(DrawingState& s, int next) {
     for (int at = next - 1; at <= next + 1; ++at) {
         if (at < 0 || !EqualsIgnoringCase(s.Word(at), "between")) continue;
         if (s.Type(at + 1) != kTypeNumber || s.Sub1(at + 1) != 2) return;
-        const int line = LineOfThePieces(s, at + 2);
-        if (line < 0) return;
+        const ShapeCode line = LineOfThePieces(s, at + 2);
+        if (line == ShapeCode::kNoShape) return;
         level.levelIn = true;
         level.levelInCode = line;
         return;
@@ -153,7 +153,7 @@ bool BetweenTheWholeLayout(DrawingState& s) {
         const int shape = LastOrdinaryShape(s);
         if (shape < 0) return false;
         for (int i = gathering; i < s.wordCount && !EqualsIgnoringCase(s.Word(i), "between"); ++i) s.UseWord(i);
-        s.shapeCode = shape;
+        s.shapeCode = ShapeOfCode(shape);
         ChargesBetween(s);
         return true;
     }
@@ -175,7 +175,7 @@ bool BetweenTheWholeLayout(DrawingState& s) {
     if (ordinary != nullptr) {
         const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(ordinary->levelName.view())) : nullptr;
         if (row == nullptr || row->type != kTypeOrdinary) return false;
-        s.shapeCode = row->sub1;
+        s.shapeCode = ShapeOfCode(row->sub1);
         ChargesBetween(s);
         return true;
     }

@@ -74,7 +74,7 @@ constexpr int kAbasedShare = 8;
 constexpr float kCrossedAbased = 1.6f;
 constexpr int kMarginToEdge = 6;  // between a cell and the shield's edge
 
-LinePoint PointInLine(const ShieldGeometry& g, int code, int n, int index) {
+LinePoint PointInLine(const ShieldGeometry& g, ShapeCode code, int n, int index) {
     const bool pale = code == ShapeCode::kPale;
     if (!pale && n == 2) return {index == 0 ? g.W4 : g.W - g.W4, g.H2, kLargestInLine};
     auto point = [&](int i) {
@@ -100,7 +100,7 @@ LinePoint PointInLine(const ShieldGeometry& g, int code, int n, int index) {
 // the chief, and per chevron side by side above it, where two of three stand (a charge "in base"
 // after them takes the base). Each is as large as one of two in fess. Other partitions are left to
 // the layouts.
-constexpr int kPerFess = 0, kPerBendOrBendSinister = 1, kPerPale = 3, kPerChevron = 4;
+constexpr ShapeCode kPerFess = kFess, kPerBendOrBendSinister = kBend, kPerPale = kPale, kPerChevron = kChevron;
 
 // "a wolf argent and a boar Or combattant": the word that turns the pair, after the second
 // phrase, from word `from` on; -1 when the two phrases end without one.
@@ -130,7 +130,7 @@ constexpr double kPerBendLineOffset = 9, kPerBendSinisterLineOffset = 16;
 // more but sits crammed into the corner, off the middle of its half.
 constexpr int kCornerSteps = 8, kCornerShare = 3;
 
-void FillItsPart(DrawingState& s, LinePoint& p, int partition, bool first, int nextWord) {
+void FillItsPart(DrawingState& s, LinePoint& p, ShapeCode partition, bool first, int nextWord) {
     const ShieldGeometry& g = s.geometry;
     int top = 0;
     for (int i = nextWord; i < s.wordCount; ++i)
@@ -190,7 +190,7 @@ bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
     const int index = s.level;
     if (following < 0 || index + 1 + following != 2) return false;
     const ShieldGeometry& g = s.geometry;
-    const int partition = s.partitionCode;
+    const ShapeCode partition = s.partitionCode;
     LinePoint p;
     if (partition == ShapeCode::kNoShape || partition == kPerPale) {
         p = PointInLine(g, ShapeCode::kFess, 2, index);
@@ -226,7 +226,7 @@ bool TwoChargesOnTheField(DrawingState& s, int nextWord) {
     const int pair = PairWordAfter(s, index == 0 ? nextWord : nextWord - 1);
     const bool mirror = pair >= 0 && MirroredInPair(s.Sub1(pair), index);
     FillItsPart(s, p, partition, index == 0, nextWord);
-    NoteLayout(s, "TwoChargesOnTheField(" + std::to_string(partition) + ", " + std::to_string(index + 1) + " of 2)");
+    NoteLayout(s, "TwoChargesOnTheField(" + std::to_string(CodeOf(partition)) + ", " + std::to_string(index + 1) + " of 2)");
     Place(s, p.x, p.y, p.scale, mirror);
     if (index == 1 && pair >= 0) {
         s.UseWordNow(pair);
@@ -243,7 +243,7 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
     int start = s.level;
     while (start >= 0 && !s.levels[static_cast<std::size_t>(start)].levelIn) --start;
     if (start < 0) return TwoChargesOnTheField(s, nextWord);
-    const int code = s.levels[static_cast<std::size_t>(start)].levelInCode;
+    const Direction code = s.levels[static_cast<std::size_t>(start)].levelInCode;
     // A semé phrase before it ("semy of oak leaves, in pale a dagger") is still open when "in" is
     // read and takes the word; the line is the phrases after it.
     if (s.levels[static_cast<std::size_t>(start)].levelLine == kSemeeLine) ++start;
@@ -279,12 +279,10 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
         }
         if (abased >= 0) s.UseWord(abased);
         NoteLayout(s, "CrossedInSaltire(" + std::to_string(index + 1) + " of 2)");
-        const bool turned = s.bendwiseFlag;
-        s.bendwiseFlag = true;
         // A charge reversed is turned over after it is turned bendwise, which brings it back to
         // the other diagonal: then the mirror is not wanted for the second, and is for the first.
-        Place(s, s.geometry.W2, y, abased >= 0 ? kCrossedAbased : kCrossedInSaltire, (index == 1) != s.reversedCharges);
-        s.bendwiseFlag = turned;
+        const ChargeTurn turn = s.bendwiseSinisterFlag ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
+        PlaceTurned(s, s.geometry.W2, y, abased >= 0 ? kCrossedAbased : kCrossedInSaltire, turn, (index == 1) != s.reversedCharges);
         return true;
     }
     if (between) {
@@ -322,7 +320,7 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
             if (scale < kMinChargeScale) return false;
             const auto [x, fit] = fitIn(rooms[index], scale);
             if (fit.scale < kMinChargeScale) return false;
-            NoteLayout(s, "BetweenInLine(" + std::to_string(code) + ", " + std::to_string(index + 1) + " of 2)");
+            NoteLayout(s, "BetweenInLine(" + std::to_string(CodeOf(code)) + ", " + std::to_string(index + 1) + " of 2)");
             Place(s, x, fit.y, fit.scale);
             return true;
         }
@@ -337,7 +335,7 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
         const float scale = std::min(kLargestInLine, static_cast<float>(room) * kChargeShareOfCell /
                                                          static_cast<float>(kChargeExtentAtScaleOne));
         if (scale < kMinChargeScale) return false;
-        NoteLayout(s, "BetweenInLine(" + std::to_string(code) + ", " + std::to_string(index + 1) + " of 2)");
+        NoteLayout(s, "BetweenInLine(" + std::to_string(CodeOf(code)) + ", " + std::to_string(index + 1) + " of 2)");
         const int middle = (from + to) / 2;
         Place(s, pale ? g.W2 : middle, pale ? middle : g.H2, scale);
         return true;
@@ -348,12 +346,12 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
         if (s.ringWritten < 1) return false;
         const RingEntry& before =
             s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
-        const LinePoint expected = PointInLine(s.geometry, code, n, index - 1);
+        const LinePoint expected = PointInLine(s.geometry, code.Shape(), n, index - 1);
         if (before.x != expected.x || before.y != expected.y) return false;
     }
-    NoteLayout(s, "InLineWithTheChargesBefore(" + std::to_string(code) + ", " + std::to_string(index + 1) + " of " +
+    NoteLayout(s, "InLineWithTheChargesBefore(" + std::to_string(CodeOf(code)) + ", " + std::to_string(index + 1) + " of " +
                       std::to_string(n) + ")");
-    const LinePoint p = PointInLine(s.geometry, code, n, index);
+    const LinePoint p = PointInLine(s.geometry, code.Shape(), n, index);
     Place(s, p.x, p.y, p.scale);
     return true;
 }
@@ -363,7 +361,7 @@ bool OppositeTheChargeBefore(DrawingState& s) {
     const LevelRecord& first = phrase::Previous(s);
     const LevelRecord& level = phrase::Current(s);
     if (!first.levelBetween || first.levelCount != 1 || level.levelCount != 1 || !IsChargeLevel(level)) return false;
-    const int shape = s.firstOrdinaryShape;
+    const ShapeCode shape = s.firstOrdinaryShape;
     if (shape != ShapeCode::kFess && shape != ShapeCode::kBend && shape != ShapeCode::kBendSinister &&
         shape != ShapeCode::kPale)
         return false;

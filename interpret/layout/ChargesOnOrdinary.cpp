@@ -134,11 +134,8 @@ void PlaceOneOnABend(DrawingState& s, bool sinister = false) {
     }
     if (std::abs(picture.lean) * kLeanDivisor > picture.width) {
         const int lean = s.reversedCharges ? -picture.lean : picture.lean;  // upside down it leans the other way
-        const bool sinisterTurn = s.bendwiseSinisterFlag;
-        s.bendwiseFlag = s.bendwiseSinisterFlag = false;
-        Place(s, g.W2, g.H2, kLeaning, sinister ? lean < 0 : lean > 0);
-        s.bendwiseFlag = true;
-        s.bendwiseSinisterFlag = sinisterTurn;
+        const ChargeTurn upright = s.fesswiseFlag ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
+        PlaceTurned(s, g.W2, g.H2, kLeaning, upright, sinister ? lean < 0 : lean > 0);
         return;
     }
     // The bend's width across it: its depth down the shield (the chief's and a little) at its slope.
@@ -167,10 +164,8 @@ void PlaceOneInBend(DrawingState& s, bool sinister) {
     const double byLength = 2.0 * kInBendShareOfDiagonal * diagonal / drawn;
     const double byBreadth = 2.0 * kInBendShareOfWidth * g.W / across;
     const float scale = std::min(kInBendLargestOne, static_cast<float>(std::min(byLength, byBreadth)));
-    s.bendwiseFlag = true;
-    s.bendwiseSinisterFlag = sinister;
-    Place(s, g.W2, g.H2, scale);
-    s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+    PlaceTurned(s, g.W2, g.H2, scale, sinister ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise);
+    s.bendwiseFlag = s.bendwiseSinisterFlag = false;  // the words' turn is spent on it
 }
 
 void OnBend(DrawingState& s, const LevelRecord& level, int n) {
@@ -310,10 +305,10 @@ void OnSaltire(DrawingState& s, const LevelRecord& level, int n) {
         // "Two keys in saltire": crossed at the centre, one turned each way.
         // Crossing, they span the field as one charge alone does.
         const float scale = level.levelIn ? kCrossedPairScale : 0.8f;
-        s.bendwiseFlag = true;
-        Place(s, g.W2, g.H2, scale, false);
-        Place(s, g.W2, g.H2, scale, true);
-        s.bendwiseFlag = false;
+        const ChargeTurn turn = s.bendwiseSinisterFlag ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
+        PlaceTurned(s, g.W2, g.H2, scale, turn, false);
+        PlaceTurned(s, g.W2, g.H2, scale, turn, true);
+        s.bendwiseFlag = false;  // the words' turn is spent on the pair
         return;
     }
     if (n == 1 || n == 5 || n == 9) Place(s, g.W2, g.H2, n == 9 ? 0.5f : 0.9f);
@@ -337,9 +332,9 @@ void OnSaltire(DrawingState& s, const LevelRecord& level, int n) {
 constexpr int kHonourPointPercent = 33, kNombrilPointPercent = 64;
 constexpr float kChargeAtAPoint = 0.6f;
 
-void AtAPointOfThePale(DrawingState& s, int n) {
+void AtAPointOfThePale(DrawingState& s, PlaceCode point, int n) {
     const ShieldGeometry& g = s.geometry;
-    const int percent = s.shapeCode == kInHonourPoint ? kHonourPointPercent : kNombrilPointPercent;
+    const int percent = point == kInHonourPoint ? kHonourPointPercent : kNombrilPointPercent;
     const int y = g.H * percent / 100;
     if (n == 1) {
         Place(s, g.W2, y, kChargeAtAPoint);
@@ -355,18 +350,43 @@ void AtAPointOfThePale(DrawingState& s, int n) {
     PlaceSpots(s, layout.spots);
 }
 
+// The charges in one of the reader's places.
+void InAPlace(DrawingState& s, PlaceCode place, const LevelRecord& level, int n) {
+    const ShieldGeometry& g = s.geometry;
+    switch (place) {
+        case kInNamedQuarters: InNamedQuarters(s, level, n); break;
+        case kInAnnulo: InAnnuloLayout(s, n); break;
+        case kOneWithinTheOther: OneWithinTheOtherLayout(s, n); break;
+        case kInHonourPoint:
+        case kInNombrilPoint: AtAPointOfThePale(s, place, n); break;
+        case kInChiefPointBetweenBendlets:
+            if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
+            break;
+        case kInDexterChief:  // in dexter chief, in the first quarter
+        case kInSinisterChief: InAChiefQuarter(s, place, n); break;
+        case kInDexterBase:
+        case kInSinisterBase: InABaseQuarter(s, place, n); break;
+        case kInDexterHalf:
+        case kInSinisterHalf: InAHalf(s, place, n); break;
+        default: break;
+    }
+}
+
 }  // namespace
 
-void ChargesOnOrdinary(DrawingState& s) {
+void ChargesOnOrdinary(DrawingState& s) { ChargesOnOrdinary(s, s.shapeCode); }
+
+void ChargesOnOrdinary(DrawingState& s, Direction toward) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
     const int n = level.levelCount;
     const int placedBefore = s.pictureCount;
-    if (PiecesInTheirPart(s)) return;
-    if (InArrangement(s, level, n)) return;
+    if (PiecesInTheirPart(s, toward)) return;
+    if (InArrangement(s, toward, level, n)) return;
     if (PlaceSmallChargesBesideTheMain(s, n)) return;
-    NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(s.shapeCode) + ")");
-    switch (s.shapeCode) {
+    NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(CodeOf(toward)) + ")");
+    if (toward.IsPlace()) InAPlace(s, toward.place, level, n);
+    switch (toward.Shape()) {
         case ShapeCode::kFess: OnFess(s, level, n); break;
         case ShapeCode::kBend: OnBend(s, level, n); break;
         case ShapeCode::kBendSinister: OnBendSinister(s, level, n); break;
@@ -376,26 +396,12 @@ void ChargesOnOrdinary(DrawingState& s) {
         case ShapeCode::kCross: OnCross(s, level, n); break;
         case ShapeCode::kSaltire: OnSaltire(s, level, n); break;
         case ShapeCode::kChief: InChief(s, level, n); break;
-        case kInBase: InBase(s, n); break;
+        case kBase: InBase(s, n); break;
         case ShapeCode::kBordure: OnBordureLayout(s); break;
         case ShapeCode::kCanton:
             if (n == 1) Place(s, g.W * 12 / 100, g.H * 10 / 100, 0.55f);
             break;
-        case kInNamedQuarters: InNamedQuarters(s, level, n); break;
-        case kInAnnulo: InAnnuloLayout(s, n); break;
-        case kOneWithinTheOther: OneWithinTheOtherLayout(s, n); break;
         case ShapeCode::kOrle: OnOrleLayout(s, n); break;
-        case kInHonourPoint:
-        case kInNombrilPoint: AtAPointOfThePale(s, n); break;
-        case kInChiefPointBetweenBendlets:
-            if (n == 1) Place(s, g.W4 + g.W / 50, g.H4 - g.H / 50, kChargeBetweenBendlets);
-            break;
-        case kInDexterChief:  // in dexter chief, in the first quarter
-        case kInSinisterChief: InAChiefQuarter(s, n); break;
-        case kInDexterBase:
-        case kInSinisterBase: InABaseQuarter(s, n); break;
-        case kInDexterHalf:
-        case kInSinisterHalf: InAHalf(s, n); break;
         case ShapeCode::kPiles:
             if (n == 1) {
                 Place(s, g.W2, g.H2, 0.9f);
@@ -412,10 +418,10 @@ void ChargesOnOrdinary(DrawingState& s) {
     }
     // A count the tables do not name is set in the arrangement, or the part of the field, that the
     // code stands for.
-    const bool inAQuarter = s.shapeCode == kInDexterChief || s.shapeCode == kInSinisterChief || s.shapeCode == kInDexterBase ||
-                            s.shapeCode == kInSinisterBase || s.shapeCode == kInDexterHalf ||
-                            s.shapeCode == kInSinisterHalf;  // decided there
-    if (s.pictureCount == placedBefore && PlacesPictures(level) && !inAQuarter) PlaceArranged(s, n);
+    const bool inAQuarter = toward == kInDexterChief || toward == kInSinisterChief || toward == kInDexterBase ||
+                            toward == kInSinisterBase || toward == kInDexterHalf ||
+                            toward == kInSinisterHalf;  // decided there
+    if (s.pictureCount == placedBefore && PlacesPictures(level) && !inAQuarter) PlaceArranged(s, toward, n);
 }
 
 }  // namespace esc

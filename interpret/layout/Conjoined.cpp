@@ -36,7 +36,7 @@ constexpr float kPictureScaleFactor = 0.5f;
 constexpr int kMargin = 12;            // pixels kept between the outermost points and the edge
 constexpr double kBendwiseDegrees = 39.0;  // the turn of a picture drawn bendwise
 constexpr float kLargestConjoinedScale = 2.4f;  // as large as one charge alone on the field
-constexpr int kInFess = 0, kInBend = 1, kInPale = 3;
+constexpr ShapeCode kInFess = kFess, kInBend = kBend, kInPale = kPale;
 
 const LozengeReach* Reach(DrawingState& s) {
     const auto name = Current(s).levelName.view();
@@ -85,16 +85,16 @@ bool ConjoinedRows(DrawingState& s, std::span<const int> rows) {
     return true;
 }
 
-bool ConjoinedInLine(DrawingState& s, int n) {
+bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
     const LozengeReach* reach = Reach(s);
     if (!s.conjoined || reach == nullptr || n < 2) return false;
     const ShieldGeometry& g = s.geometry;
     const double unitAcross = reach->across * kPictureScaleFactor, unitTall = reach->tall * kPictureScaleFactor;
     const double room = std::min(g.W - 2.0 * g.Px(kMargin), g.H - 2.0 * g.Px(kMargin));
-    switch (s.shapeCode) {
+    switch (line) {
         case kInFess:
         case kInPale: {
-            const bool fess = s.shapeCode == kInFess;
+            const bool fess = line == kInFess;
             // Along the line the charges touch; across it one charge must fit.
             const double scale = std::min({fess ? (g.W - 2.0 * g.Px(kMargin)) / (n * unitAcross) : (g.H - 2.0 * g.Px(kMargin)) / (n * unitTall),
                                            room / (fess ? unitTall : unitAcross),
@@ -118,13 +118,13 @@ bool ConjoinedInLine(DrawingState& s, int n) {
                                           static_cast<double>(kLargestConjoinedScale));
             const double step = unitTall * scale;
             NoteLayout(s, "Conjoined in bend");
-            s.bendwiseFlag = true;
+            const ChargeTurn turn = s.bendwiseSinisterFlag ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
             for (int i = 0; i < n; ++i) {
                 const double along = (i - (n - 1) / 2.0) * step;
-                Place(s, static_cast<int>(std::lround(g.W2 + along * dx)), static_cast<int>(std::lround(g.H2 + along * dy)),
-                      static_cast<float>(scale));
+                PlaceTurned(s, static_cast<int>(std::lround(g.W2 + along * dx)), static_cast<int>(std::lround(g.H2 + along * dy)),
+                            static_cast<float>(scale), turn);
             }
-            s.bendwiseFlag = false;
+            s.bendwiseFlag = false;  // the words' turn is spent on the run
             return true;
         }
         default: return false;

@@ -17,8 +17,8 @@ bool IsLozengeCharge(std::string_view name);
 // conjoined or is not lozenge-shaped.
 bool ConjoinedRows(DrawingState& state, std::span<const int> rows);
 
-// n charges conjoined in fess, in pale or in bend (shapeCode 0, 3 or 1): one run along that line.
+// n charges conjoined in fess, in pale or in bend (the shape of `line`): one run along that line.
 // False (nothing placed) for any other direction.
-bool ConjoinedInLine(DrawingState& state, int n);
+bool ConjoinedInLine(DrawingState& state, ShapeCode line, int n);
 
 }  // namespace esc

@@ -79,7 +79,7 @@ public:
         int width = 0, height = 0;
         bool marshallingMode = false;
         LevelRecord first;
-        int shapeCode = -1, partitionCode = -1;
+        ShapeCode shapeCode = kNoShape, partitionCode = kNoShape;
         int cotises = 0, cotiseLine = -1;
         bool operator==(const OrdinaryKey&) const = default;
     };

@@ -132,7 +132,7 @@ namespace {
 
 // The shape level 0 was drawn with: a later word ("sinister hands") may have changed shapeCode
 // since.
-int OrdinaryMaskShape(const DrawingState& s) {
+ShapeCode OrdinaryMaskShape(const DrawingState& s) {
     return s.firstOrdinaryShape != ShapeCode::kNoShape ? s.firstOrdinaryShape : s.shapeCode;
 }
 

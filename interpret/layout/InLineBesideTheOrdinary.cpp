@@ -85,11 +85,9 @@ bool InLineBesideTheOrdinary(DrawingState& s) {
         default: return false;
     }
     if (n < 2) return false;
-    const int savedShape = s.shapeCode;
-    s.shapeCode = s.firstOrdinaryShape;
+    // The room about the ordinary of level 0 (the free space's mask is drawn from its shape).
     const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s);
     const FreeSpace& space = *around;
-    s.shapeCode = savedShape;
     if (space.Regions() != 2) return false;
     const int region = 1;  // the later of the two: the side the first group leaves
     // Lines across the whole field: those on the other side of the ordinary miss the region.
@@ -107,7 +105,7 @@ bool InLineBesideTheOrdinary(DrawingState& s) {
     if (best == 0) return false;
     const float scale = std::max(kMinChargeScale, std::min(kLargestInLine, static_cast<float>(best) * kChargeShareOfCell /
                                                                               static_cast<float>(kChargeExtentAtScaleOne)));
-    NoteLayout(s, "InLineBesideTheOrdinary(" + std::to_string(s.firstOrdinaryShape) + ")");
+    NoteLayout(s, "InLineBesideTheOrdinary(" + std::to_string(CodeOf(s.firstOrdinaryShape)) + ")");
     for (const Point& p : bestPoints) Place(s, p.x, p.y, scale);
     return true;
 }

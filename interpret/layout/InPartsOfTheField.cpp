@@ -102,10 +102,11 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
     scale = std::min(scale, kLargestOnChief);
     NoteLayout(s, fesswise ? "OnChief, fesswise" : "OnChief");
     const int y = (top + bottom) / 2;
-    s.fesswiseFlag = fesswise;
+    // Laid fesswise along the chief when that is larger, else upright; bendwise if the words say so.
+    const ChargeTurn turn = s.bendwiseFlag ? WordsTurn(s) : fesswise ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
     for (std::size_t j = 0; j < centres.size(); ++j)
-        Place(s, centres[j], y, scale, MirroredInPair(level.levelLine, static_cast<int>(j)));
-    s.fesswiseFlag = false;
+        PlaceTurned(s, centres[j], y, scale, turn, MirroredInPair(level.levelLine, static_cast<int>(j)));
+    s.fesswiseFlag = false;  // the words' turn is spent on them
     return true;
 }
 
@@ -167,7 +168,7 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
     const bool small = level.levelIn || Previous(s).levelOn || (level.levelBetween && Level(s, s.level - 2).levelOn);
     int y = small ? g.H5 / 2 - 8 : g.H4 - g.Px(15);
     float scale = small ? 0.4f : 0.6f;
-    const int partition = s.partitionCode;
+    const ShapeCode partition = s.partitionCode;
     const bool chevronOrFess = s.lastShapeCode == ShapeCode::kFess || partition == ShapeCode::kChevron || partition == ShapeCode::kChevronels || partition == ShapeCode::kFess;
     if (chevronOrFess && n == 2) {
         y = partition == ShapeCode::kChevron ? g.H4 + g.Px(5) : g.H4 - g.Px(15);
@@ -277,23 +278,23 @@ bool OneInTheBasePart(DrawingState& s) {
 
 }  // namespace
 
-bool PiecesInTheirPart(DrawingState& s) {
+bool PiecesInTheirPart(DrawingState& s, Direction toward) {
     const LevelRecord& level = phrase::Current(s);
     const bool bars = NamesBars(level.levelName);
     if (!bars && !NamesPallets(level.levelName)) return false;
     const ShieldGeometry& g = s.geometry;
-    switch (s.shapeCode) {
+    if (toward == kInDexterHalf) return PiecesWithin(s, RegionOf(g, RegionKind::kDexterHalf).box, "dexter half");
+    if (toward == kInSinisterHalf) return PiecesWithin(s, RegionOf(g, RegionKind::kSinisterHalf).box, "sinister half");
+    switch (toward.Shape()) {
         case ShapeCode::kChief:
             // In chief, or on a chief: spread down (or across) the chief's depth.
             NoteLayout(s, bars ? "DrawBars(1)" : "DrawPallets(1)");
             bars ? DrawBars(s, 1) : DrawPallets(s, 1);
             return true;
-        case kInBase:
+        case kBase:
             // In base, or on a base: within the base's depth, clear of its line, and above the
             // point, where a piece would show only in the middle.
             return PiecesWithin(s, {0, shapes::BaseUpperEdge(g) + g.Px(kClearOfTheBaseLine), g.W + 1, (g.straightBottom + g.H) / 2}, "base");
-        case kInDexterHalf: return PiecesWithin(s, RegionOf(g, RegionKind::kDexterHalf).box, "dexter half");
-        case kInSinisterHalf: return PiecesWithin(s, RegionOf(g, RegionKind::kSinisterHalf).box, "sinister half");
         case ShapeCode::kFess:
             // On a fess: along its middle, bars across it, pallets across its depth.
             NoteLayout(s, bars ? "DrawBars(2)" : "DrawPallets(2)");
@@ -362,20 +363,20 @@ namespace {
 constexpr float kChargeInTheQuarter = 1.2f;  // one charge in the dexter or sinister chief
 constexpr int kEdgeMargin = 6;               // between the charge's cell and the quarter's edge
 
-// Whether the quarter named by shapeCode (in dexter or sinister chief) is clear of the first
-// ordinary: none drawn, or a bend beside the sinister chief, a bend sinister beside the dexter.
-bool QuarterClearOfTheOrdinary(const DrawingState& s) {
-    const int first = s.firstOrdinaryShape;
+// Whether the quarter (in dexter or sinister chief) is clear of the first ordinary: none drawn,
+// or a bend beside the sinister chief, a bend sinister beside the dexter.
+bool QuarterClearOfTheOrdinary(const DrawingState& s, PlaceCode quarter) {
+    const ShapeCode first = s.firstOrdinaryShape;
     if (s.level == 0 || first == ShapeCode::kNoShape) return s.partitionCode == ShapeCode::kNoShape;
-    return (first == ShapeCode::kBend && s.shapeCode == kInSinisterChief) ||
-           (first == ShapeCode::kBendSinister && s.shapeCode == kInDexterChief);
+    return (first == ShapeCode::kBend && quarter == kInSinisterChief) ||
+           (first == ShapeCode::kBendSinister && quarter == kInDexterChief);
 }
 
 
 }  // namespace
 
 // In the dexter or sinister chief, in the first or second quarter: the charge fills the quarter.
-bool InAChiefQuarter(DrawingState& s, int n) {
+bool InAChiefQuarter(DrawingState& s, PlaceCode quarter, int n) {
     const ShieldGeometry& g = s.geometry;
     if (n == 1) {
         // Above a fess the quarter ends at the fess's upper edge, beside a cross also at its
@@ -386,19 +387,19 @@ bool InAChiefQuarter(DrawingState& s, int n) {
         const bool besideCross = s.level > 0 && s.firstOrdinaryShape == ShapeCode::kCross;
         const int bottom = aboveFess || besideCross ? g.H2 - halfLimb : g.H2;
         const int width = besideCross ? g.W2 - halfLimb : g.W2;
-        const int x = s.shapeCode == kInDexterChief ? width / 2 : g.W - width / 2;
+        const int x = quarter == kInDexterChief ? width / 2 : g.W - width / 2;
         const float room = static_cast<float>(std::min(bottom, width) - 2 * kEdgeMargin) / kChargeExtentAtScaleOne;
         if (aboveFess || besideCross) {
             Place(s, x, bottom / 2, std::min(kChargeInTheQuarter, room));
         } else {
-            Place(s, s.shapeCode == kInDexterChief ? g.W4 : g.W - g.W4, g.H4, kChargeInTheQuarter);
+            Place(s, quarter == kInDexterChief ? g.W4 : g.W - g.W4, g.H4, kChargeInTheQuarter);
         }
         return true;
     }
-    if (n == 3 && QuarterClearOfTheOrdinary(s)) {
+    if (n == 3 && QuarterClearOfTheOrdinary(s, quarter)) {
         // "in sinister chief three escallops": two and one within the quarter, each in a cell of
         // a quarter of it.
-        const int left = s.shapeCode == kInDexterChief ? 0 : g.W2;
+        const int left = quarter == kInDexterChief ? 0 : g.W2;
         const int cell = std::min(g.W2 / 2, g.H2 / 2);
         const float scale = static_cast<float>(cell) * kChargeShareOfCell / kChargeExtentAtScaleOne;
         Place(s, left + g.W2 / 4, g.H2 / 4, scale);
@@ -407,19 +408,19 @@ bool InAChiefQuarter(DrawingState& s, int n) {
         return true;
     }
     // Any other count in rows within the quarter, when nothing else lies there.
-    if (n < 2 || !QuarterClearOfTheOrdinary(s)) return false;
-    const RegionKind quarter = s.shapeCode == kInDexterChief ? RegionKind::kDexterChief : RegionKind::kSinisterChief;
-    const SpotLayout layout = LayoutSpots({RegionOf(g, quarter), n, Arrangement::kInRows, {}});
+    if (n < 2 || !QuarterClearOfTheOrdinary(s, quarter)) return false;
+    const RegionKind region = quarter == kInDexterChief ? RegionKind::kDexterChief : RegionKind::kSinisterChief;
+    const SpotLayout layout = LayoutSpots({RegionOf(g, region), n, Arrangement::kInRows, {}});
     PlaceSpots(s, layout.spots);
     return !layout.spots.empty();
 }
 
-bool InAHalf(DrawingState& s, int n) {
+bool InAHalf(DrawingState& s, PlaceCode which, int n) {
     // A half of the field holds its charges in rows, when no ordinary crosses it: the field's
     // own partition or nothing lies there.
-    const int first = s.firstOrdinaryShape;
-    if (n < 1 || !(s.level == 0 || first < 0 || first == ShapeCode::kNoShape)) return false;
-    const RegionKind half = s.shapeCode == kInDexterHalf ? RegionKind::kDexterHalf : RegionKind::kSinisterHalf;
+    const ShapeCode first = s.firstOrdinaryShape;
+    if (n < 1 || !(s.level == 0 || first == ShapeCode::kNoShape)) return false;
+    const RegionKind half = which == kInDexterHalf ? RegionKind::kDexterHalf : RegionKind::kSinisterHalf;
     // A half is twice as high as it is wide: up to three stand one above another, more two a row.
     std::vector<int> rows(static_cast<std::size_t>(n <= 3 ? n : (n + 1) / 2), n <= 3 ? 1 : 2);
     if (n > 3 && n % 2 == 1) rows.back() = 1;
@@ -428,11 +429,11 @@ bool InAHalf(DrawingState& s, int n) {
     return !layout.spots.empty();
 }
 
-bool InABaseQuarter(DrawingState& s, int n) {
+bool InABaseQuarter(DrawingState& s, PlaceCode which, int n) {
     const ShieldGeometry& g = s.geometry;
-    const bool dexter = s.shapeCode == kInDexterBase;
+    const bool dexter = which == kInDexterBase;
     // A bend leaves the dexter base clear, a bend sinister the sinister base.
-    const int first = s.firstOrdinaryShape;
+    const ShapeCode first = s.firstOrdinaryShape;
     const bool clear = s.level == 0 || first == ShapeCode::kNoShape || (first == ShapeCode::kBend && dexter) ||
                        (first == ShapeCode::kBendSinister && !dexter);
     if (n < 1 || (n > 1 && !clear)) return false;

@@ -40,7 +40,7 @@ bool InChiefOfPerFess(const DrawingState& s) {
 
 bool InBase(const DrawingState& s) {
     const LevelRecord& level = s.levels[static_cast<std::size_t>(std::clamp(s.level, 0, kMaxLevels - 1))];
-    return level.levelIn && level.levelInCode == kInBase;
+    return level.levelIn && level.levelInCode == kBase;
 }
 
 // The words after "issuant" that name the base it rises from: "in base", "from the base",
@@ -82,7 +82,7 @@ bool IssuantRule(DrawingState& s) {
     if (level.levelCount == 0 && fromTheBase > 0 && !level.levelIn && !level.levelOn && level.levelKind == 0) {
         // "issuant from the base a demi-sun": the place first, the charge after it.
         level.levelIn = true;
-        level.levelInCode = kInBase;
+        level.levelInCode = kBase;
         s.issuant = true;
         for (int k = 0; k <= fromTheBase; ++k) phrase::Use(s, k);
         s.cursor += fromTheBase + 1;
@@ -93,7 +93,7 @@ bool IssuantRule(DrawingState& s) {
     if (fromTheBase > 0 && !level.levelIn && !level.levelOn) {
         // "a demi-sun issuant from the base", "a demi-lion issuant in base".
         level.levelIn = true;
-        level.levelInCode = kInBase;
+        level.levelInCode = kBase;
         s.issuant = true;
         for (int k = 0; k <= fromTheBase; ++k) phrase::Use(s, k);
         s.cursor += fromTheBase + 1;

@@ -50,7 +50,7 @@ void FourCorners(DrawingState& s, float scale) {
 
 std::array<LayoutSpot, 3> ThreeChargeSpots(const DrawingState& s, bool alone, bool& fixed) {
     const ShieldGeometry& g = s.geometry;
-    const int partition = s.partitionCode;
+    const ShapeCode partition = s.partitionCode;
     fixed = true;
     if (partition == ShapeCode::kBend || partition == ShapeCode::kBendlets) {
         const float scale = s.lastShapeCode == ShapeCode::kBend ? 1.0f : 0.6f;
@@ -95,7 +95,7 @@ void ThreeCharges(DrawingState& s) {
 // one scale. 0 on other fields, or when a piece named later keeps its room at the edge.
 constexpr float kLargestInTheirPart = 2.0f;
 
-float LargestInTheirParts(DrawingState& s, std::initializer_list<std::pair<int, int>> spots, int partition) {
+float LargestInTheirParts(DrawingState& s, std::initializer_list<std::pair<int, int>> spots, ShapeCode partition) {
     int top = 0;
     if (s.level != 0 || (partition != ShapeCode::kFess && partition != ShapeCode::kPale) || !RoomLeftByLaterEdges(s, top))
         return 0.0f;
@@ -156,7 +156,8 @@ std::array<LayoutSpot, 4> FourCornerSpots(const ShieldGeometry& g, float scale) 
 void FieldLayout(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = Current(s);
-    const int partition = s.partitionCode, line = level.levelLine;
+    const ShapeCode partition = s.partitionCode;
+    const int line = level.levelLine;
     switch (level.levelCount) {
         case 1:
             NoteLayout(s, "FieldLayout");
@@ -167,10 +168,10 @@ void FieldLayout(DrawingState& s) {
                 const float scale = PrincipalChargeScale(s, roundCount);
                 if (s.level == 0) s.principalRoundCount = roundCount;
                 Place(s, g.W2, g.H2, scale);
-            } else if (const int direction = s.level == 0 ? SmallChargesDirectionAhead(s) : -1;
-                       direction != -1) {
+            } else if (const std::optional<Direction> direction = s.level == 0 ? SmallChargesDirectionAhead(s) : std::nullopt;
+                       direction) {
                 // "a lion rampant, in chief two mullets": the lion gives the small charges room.
-                const LayoutSpot spot = MainChargeSpot(g, direction);
+                const LayoutSpot spot = MainChargeSpot(g, *direction);
                 Place(s, spot.x, spot.y, spot.scale);
             } else {
                 Place(s, g.W2, g.H2, kAloneScale);

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "engine/ChargeSpot.h"
+#include "interpret/layout/Place.h"
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc {
@@ -37,36 +38,9 @@ void SemeeLayout(DrawingState& state);
 void OrleLayout(DrawingState& state);
 // Rows of charges, top row first ("three, two and one").
 void RowLayout(DrawingState& state, std::span<const int> rows);
-// Charges on, or in the direction of, the ordinary named by shapeCode.
+// Charges on, or in the direction of, the ordinary `toward` names, or in the place it names.
+void ChargesOnOrdinary(DrawingState& state, Direction toward);
+// Charges on the ordinary the state's shape names.
 void ChargesOnOrdinary(DrawingState& state);
-
-// The direction code of "in the second and third quarters": no shape has it.
-inline constexpr int kInNamedQuarters = 40;
-// "an escallop in the chief point between two bendlets": the chief end of the space between the
-// bendlets, on the bend's line toward the dexter chief; no shape has the code either.
-inline constexpr int kInChiefPointBetweenBendlets = 41;
-// The directions "in base", "in dexter chief" and "in sinister chief" (also "in the first / second
-// quarter"): charges set there, no shape drawn (27 is the bendlets sinister's shape code too).
-inline constexpr int kInBase = 17;
-inline constexpr int kInDexterChief = 26;
-inline constexpr int kInSinisterChief = 27;
-// "in dexter base", "in sinister base" (the third and fourth quarters): no shape has these codes.
-inline constexpr int kInDexterBase = 52;
-inline constexpr int kInSinisterBase = 53;
-// "in dexter", "in sinister" (the halves of the field, as a field per pale has them): no shape
-// has these codes either.
-inline constexpr int kInDexterHalf = 54;
-inline constexpr int kInSinisterHalf = 55;
-// "at the honour point", "in the nombril point": the points of the pale line above and below the
-// fess point, where one charge stands; no shape has these codes.
-inline constexpr int kInHonourPoint = 56;
-inline constexpr int kInNombrilPoint = 57;
-// "three annulets one within the other": one centre, each inside the one before; no shape has
-// this code.
-inline constexpr int kOneWithinTheOther = 60;
-// "a chevron inverted between the arms a mullet": the direction of the space between a chevron's
-// limbs, under its point or above the point of one inverted; no shape has these codes.
-inline constexpr int kBetweenTheArms = 50;
-inline constexpr int kBetweenTheArmsInverted = 51;
 
 }  // namespace esc

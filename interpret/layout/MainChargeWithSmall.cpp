@@ -44,8 +44,8 @@ constexpr int kMostInChief = 4, kMostInBase = 3;
 // at most this large: beside the main charge they stay the lesser charges.
 constexpr float kLargestBesideTheMain = 0.8f;
 
-bool IsDirection(int code) {
-    return code == ShapeCode::kChief || code == kInBase || code == kInDexterChief || code == kInSinisterChief;
+bool IsDirection(Direction code) {
+    return code == ShapeCode::kChief || code == kBase || code == kInDexterChief || code == kInSinisterChief;
 }
 
 // The row in chief or in base set in the room between the main charge's drawing and the shield's
@@ -104,14 +104,14 @@ bool RowOfThreeBesideTheMain(DrawingState& s, int n) {
     };
     if (!middle.levelIn || middle.levelCount != 1 || !sides.levelBetween || sides.levelIn) return false;
     if (s.level == 1 ? !betweenTwo() : sides.levelCount != 2) return false;
-    const int direction = middle.levelInCode;
-    if (direction != ShapeCode::kChief && direction != kInBase) return false;
+    const Direction direction = middle.levelInCode;
+    if (direction != ShapeCode::kChief && direction != kBase) return false;
     if (n != (s.level == 1 ? 1 : 2)) return false;
     const bool inChief = direction == ShapeCode::kChief;
     const ShieldGeometry& g = s.geometry;
     int step = 0;
     const std::vector<int> row = RowCentres(g, 3, inChief, step);
-    NoteLayout(s, "RowOfThreeBesideTheMain(" + std::to_string(direction) + ")");
+    NoteLayout(s, "RowOfThreeBesideTheMain(" + std::to_string(CodeOf(direction)) + ")");
     const float fixed = inChief ? kSmallInChief : kSmallInBase;
     if (s.level == 1) {
         if (FillTheRoomAt(s, std::span<const int>(row).subspan(1, 1), step, inChief)) return true;
@@ -142,7 +142,7 @@ bool RowOfThreeBesideTheMain(DrawingState& s, int n) {
 
 }  // namespace
 
-int SmallChargesDirectionAhead(const DrawingState& s) {
+std::optional<Direction> SmallChargesDirectionAhead(const DrawingState& s) {
     // The layouts run with the cursor at the start, so the words are walked from the level's
     // first: past its own article or number, up to the next phrase.
     const auto is = [&s](int i, std::string_view word) { return EqualsIgnoringCase(s.Word(i), word); };
@@ -150,31 +150,29 @@ int SmallChargesDirectionAhead(const DrawingState& s) {
     int i = std::max(s.levelFirstWord, 0);
     while (i < s.wordCount && opensPhrase(i)) ++i;
     for (; i < s.wordCount; ++i) {
-        if (is(i, "in") && s.Type(i + 1) == kTypeOrdinary && IsDirection(s.Sub1(i + 1))) {
+        if (is(i, "in") && s.Type(i + 1) == kTypeOrdinary && IsDirection(DirectionOfCode(s.Sub1(i + 1)))) {
             // "in chief a sphere between two estoiles" is a row there too (RowOfThreeBesideTheMain).
-            return opensPhrase(i + 2) ? s.Sub1(i + 1) : -1;
+            if (!opensPhrase(i + 2)) return std::nullopt;
+            return DirectionOfCode(s.Sub1(i + 1));
         }
-        if (opensPhrase(i)) return -1;
+        if (opensPhrase(i)) return std::nullopt;
         for (std::string_view word : kPhraseEnds)
-            if (is(i, word)) return -1;
+            if (is(i, word)) return std::nullopt;
     }
-    return -1;
+    return std::nullopt;
 }
 
-LayoutSpot MainChargeSpot(const ShieldGeometry& g, int direction) {
+LayoutSpot MainChargeSpot(const ShieldGeometry& g, Direction direction) {
     const int shift = g.H / kMainShiftDivisor;
     const float scale = kAloneScale * kMainScaleShare;
-    switch (direction) {
-        case ShapeCode::kChief: return {g.W2, g.H2 + shift, scale};
-        case kInBase: return {g.W2, g.H2 - shift, scale};
-        case kInDexterChief:
-        case kInSinisterChief: {
-            const int away = g.H / kMainShiftFromAQuarterDivisor;
-            const int x = direction == kInDexterChief ? g.W2 + away : g.W2 - away;
-            return {x, g.H2 + away, kAloneScale * kMainScaleShareBesideAQuarter};
-        }
-        default: return {g.W2, g.H2, kAloneScale};
+    if (direction == kChief) return {g.W2, g.H2 + shift, scale};
+    if (direction == kBase) return {g.W2, g.H2 - shift, scale};
+    if (direction == kInDexterChief || direction == kInSinisterChief) {
+        const int away = g.H / kMainShiftFromAQuarterDivisor;
+        const int x = direction == kInDexterChief ? g.W2 + away : g.W2 - away;
+        return {x, g.H2 + away, kAloneScale * kMainScaleShareBesideAQuarter};
     }
+    return {g.W2, g.H2, kAloneScale};
 }
 
 bool PlaceSmallChargesBesideTheMain(DrawingState& s, int n) {
@@ -184,16 +182,16 @@ bool PlaceSmallChargesBesideTheMain(DrawingState& s, int n) {
     if (level.levelBetween || phrase::Level(s, s.level + 1).levelBetween) return false;
     if (!OneMainCharge(s.levels[0])) return false;
     const ShieldGeometry& g = s.geometry;
-    const int direction = level.levelInCode;
+    const Direction direction = level.levelInCode;
     if (direction == kInDexterChief || direction == kInSinisterChief) {
         if (n != 1) return false;
-        NoteLayout(s, "SmallBesideTheMain(" + std::to_string(direction) + ")");
+        NoteLayout(s, "SmallBesideTheMain(" + std::to_string(CodeOf(direction)) + ")");
         const int fromSide = g.W / kQuarterCornerDivisor, fromTop = g.H / kQuarterCornerDivisor;
         Place(s, direction == kInDexterChief ? fromSide : g.W - fromSide, fromTop, kSmallInQuarter);
         return true;
     }
-    if (n < 1 || n > (direction == kInBase ? kMostInBase : kMostInChief)) return false;
-    NoteLayout(s, "SmallBesideTheMain(" + std::to_string(direction) + ")");
+    if (n < 1 || n > (direction == kBase ? kMostInBase : kMostInChief)) return false;
+    NoteLayout(s, "SmallBesideTheMain(" + std::to_string(CodeOf(direction)) + ")");
     if (FillTheRoomBesideTheMain(s, n, direction == ShapeCode::kChief)) return true;
     if (direction == ShapeCode::kChief) {
         const int cell = g.W / (n + 1);

@@ -44,7 +44,7 @@ bool StandsOnTheFieldAlone(const LevelRecord& level) {
 }
 
 // The lines a group may be set in, by the ordinary whose direction it follows.
-bool IsLineOfAGroup(int code) {
+bool IsLineOfAGroup(Direction code) {
     return code == ShapeCode::kPale || code == ShapeCode::kFess || code == ShapeCode::kBend || code == ShapeCode::kBendSinister;
 }
 
@@ -76,7 +76,7 @@ std::vector<LayoutSpot> MixedGroupSpots(DrawingState& s, int count) {
     return spots;
 }
 
-std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& g, int code, int count) {
+std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& g, ShapeCode code, int count) {
     std::vector<LayoutSpot> spots;
     if (count < 1 || !IsLineOfAGroup(code)) return spots;
     // Evenly along the ordinary's line: down the pale point (which is lower than the fess point
@@ -135,7 +135,7 @@ bool MixedGroupLayout(DrawingState& s, int nextWord) {
         total = reading.mixedTotal;
     } else {
         reading.mixedNextLevel = -1;
-        reading.mixedLine = inLine ? level.levelInCode : -1;
+        reading.mixedLine = inLine ? level.levelInCode.Shape() : kNoShape;
         // Not when the phrase ends in a word that sets what follows about it ("a mullet between
         // three crescents", "a lion, in chief two mullets").
         if (s.level != 0 || IsOneOf(s.Word(nextWord), kNotAMember) || IsOneOf(s.Word(nextWord - 1), kNotAMember) ||
@@ -147,7 +147,7 @@ bool MixedGroupLayout(DrawingState& s, int nextWord) {
         for (const int n : following) total += n;
     }
     const std::vector<LayoutSpot> spots =
-        reading.mixedLine >= 0 ? SpotsInLine(s.geometry, reading.mixedLine, total) : MixedGroupSpots(s, total);
+        reading.mixedLine != kNoShape ? SpotsInLine(s.geometry, reading.mixedLine, total) : MixedGroupSpots(s, total);
     if (static_cast<int>(spots.size()) < total) return false;
     NoteLayout(s, "MixedGroup(" + std::to_string(first + 1) + "-" + std::to_string(first + level.levelCount) + " of " +
                       std::to_string(total) + ")");

@@ -16,8 +16,8 @@ namespace esc {
 std::vector<LayoutSpot> MixedGroupSpots(DrawingState& state, int count);
 
 // The places of `count` charges set in a line along a pale, fess, bend or bend sinister (the
-// ordinary's shape code), from the chief or the dexter; empty for another code.
-std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& geometry, int code, int count);
+// ordinary's shape), from the chief or the dexter; empty for another shape.
+std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& geometry, ShapeCode code, int count);
 
 // The counts of the phrases of charges that follow from word `i` joined by "and" or a comma,
 // to the end of the words; empty when something else follows them (an ordinary, a relation,

@@ -69,7 +69,8 @@ bool ChevronsAboutTheFess(DrawingState& s) {
         shapes::BandFrom(s, g.W / 2, apex, kSinisterLimbAngle, length, c.width);
     }
     // The fess again, over the ends of the upper chevron's limbs.
-    const int savedLevel = s.level, savedShape = s.shapeCode;
+    const int savedLevel = s.level;
+    const ShapeCode savedShape = s.shapeCode;
     s.level = 0;
     s.shapeCode = ShapeCode::kFess;
     DrawOrdinary(s, 0);
@@ -123,11 +124,11 @@ bool BetweenOnTheOrdinary(DrawingState& s) {
         ordinary.levelKind != kTypeOrdinary || ordinary.levelCount != 1 || middle.levelCount != 1 || middle.levelBetween)
         return false;
     const ShieldGeometry& g = s.geometry;
-    const int shape = s.firstOrdinaryShape;
+    const ShapeCode shape = s.firstOrdinaryShape;
     if (shape != ShapeCode::kFess && shape != ShapeCode::kBend && shape != ShapeCode::kBendSinister &&
         shape != ShapeCode::kPale && shape != ShapeCode::kChevron)
         return false;
-    NoteLayout(s, "BetweenOnTheOrdinary(" + std::to_string(shape) + ")");
+    NoteLayout(s, "BetweenOnTheOrdinary(" + std::to_string(CodeOf(shape)) + ")");
     // The outer two of the rows of three the ordinaries' own layouts set.
     const auto rowOfThree = [](int length) {
         const int spacing = length / 4, quarter = spacing / 4;
@@ -150,12 +151,14 @@ bool BetweenOnTheOrdinary(DrawingState& s) {
         case ShapeCode::kBend:
         case ShapeCode::kBendSinister: {
             const bool sinister = shape == ShapeCode::kBendSinister;
-            s.bendwiseFlag = !s.uprightCharges;
-            s.bendwiseSinisterFlag = sinister && s.bendwiseFlag;
+            // Turned with the bend unless the words keep them upright.
+            const ChargeTurn alongTheBend = sinister ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
+            const ChargeTurn upright = s.fesswiseFlag ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
+            const ChargeTurn turn = s.uprightCharges ? upright : alongTheBend;
             const int dexterX = g.W4 + g.Px(2), sinisterX = g.W - g.W4 - g.Px(2);
-            Place(s, sinister ? sinisterX : dexterX, g.H4 - 1, kOnBendScale);
-            Place(s, sinister ? dexterX : sinisterX, g.H - g.H4 + g.Px(2), kOnBendScale);
-            s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+            PlaceTurned(s, sinister ? sinisterX : dexterX, g.H4 - 1, kOnBendScale, turn);
+            PlaceTurned(s, sinister ? dexterX : sinisterX, g.H - g.H4 + g.Px(2), kOnBendScale, turn);
+            s.bendwiseFlag = s.bendwiseSinisterFlag = false;  // the words' turn is spent on them
             break;
         }
         default:  // the chevron: on its limbs, below the apex where the one stands
@@ -169,7 +172,7 @@ bool BetweenOnTheOrdinary(DrawingState& s) {
 namespace {
 
 // The ordinary whose cotises a level of pieces would be, by the way its pieces run.
-int OrdinaryThePiecesFlank(const LevelRecord& level, int shapeCode) {
+ShapeCode OrdinaryThePiecesFlank(const LevelRecord& level, ShapeCode shapeCode) {
     if (NamesBars(level.levelName)) return ShapeCode::kFess;
     if (NamesPallets(level.levelName)) return ShapeCode::kPale;
     if (level.levelKind != kTypeOrdinary) return ShapeCode::kNoShape;
@@ -189,7 +192,7 @@ int OrdinaryThePiecesFlank(const LevelRecord& level, int shapeCode) {
 bool PiecesBesideTheOrdinary(DrawingState& s) {
     const LevelRecord& level = phrase::Current(s);
     if (s.level != 1 || !level.levelBetween || s.levels[0].levelKind != kTypeOrdinary) return false;
-    const int flanked = OrdinaryThePiecesFlank(level, s.shapeCode);
+    const ShapeCode flanked = OrdinaryThePiecesFlank(level, s.shapeCode);
     if (flanked == ShapeCode::kNoShape || flanked != s.firstOrdinaryShape) return false;
     const int tincture = s.levelTincture[s.level];
     s.cotiseCount = std::clamp(level.levelCount / 2, 1, shapes::kMaxCotises);

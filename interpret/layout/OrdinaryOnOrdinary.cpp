@@ -92,7 +92,7 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
     const Bitmap before = target != nullptr ? *target : Bitmap();
     const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
     s.words[0].Assign(phrase::Current(s).levelName);
-    NoteLayout(s, "DrawOrdinaryOn(" + std::to_string(s.onOrdinaryCode) + ", " + std::to_string(s.shapeCode) + ")");
+    NoteLayout(s, "DrawOrdinaryOn(" + std::to_string(CodeOf(s.onOrdinaryCode)) + ", " + std::to_string(CodeOf(s.shapeCode)) + ")");
     if (s.onOrdinaryCode == ShapeCode::kPale && s.shapeCode == ShapeCode::kChevronels) {
         if (s.lineCode < kPlainLine) s.lineCode = kPlainLine;
         ChevronelsDownThePale(s);

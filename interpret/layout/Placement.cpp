@@ -412,6 +412,10 @@ void Place(DrawingState& s, int x, int y, float scale, bool mirror) {
     PlaceOne(s, ChargeSpot{x, y, scale, WordsTurn(s), mirror, s.reversedCharges});
 }
 
+void PlaceTurned(DrawingState& s, int x, int y, float scale, ChargeTurn turn, bool mirror) {
+    PlaceOne(s, ChargeSpot{x, y, scale, turn, mirror, s.reversedCharges});
+}
+
 void PlaceSpots(DrawingState& s, std::span<const ChargeSpot> spots) {
     for (ChargeSpot spot : spots) {
         // The spot's turn, if it has one, stands for the words'; its flip adds to "reversed".

@@ -23,6 +23,9 @@ void PlaceCharge(DrawingState& state, const ChargeSpot& spot);
 // Places one charge of the current level at (x, y) and scale, turned as the level's words say,
 // mirrored when asked (and for left hands), upside down when reversed.
 void Place(DrawingState& state, int x, int y, float scale, bool mirror = false);
+// The same, turned as `turn` says whatever the level's words say: the layouts that lay charges
+// along a line of their own (crossed in saltire, along a bend) hand the turn over here.
+void PlaceTurned(DrawingState& state, int x, int y, float scale, ChargeTurn turn, bool mirror = false);
 // How the level's words turn its charges ("bendwise", "fesswise"), as read so far.
 ChargeTurn WordsTurn(const DrawingState& state);
 // Places one charge of the current level on each spot, in order, turned, mirrored and flipped as

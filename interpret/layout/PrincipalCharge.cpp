@@ -18,7 +18,7 @@ namespace esc {
 namespace {
 
 constexpr float kPictureScaleFactor = 0.5f;  // a picture at scale s is painted at s / 2 of its size
-constexpr int kNoField = -1;                 // partitionCode of a plain field
+constexpr ShapeCode kNoField = kNoShape;                 // partitionCode of a plain field
 constexpr float kScaleStep = 0.05f;          // the sizes tried for the principal charge, largest first
 // The charges round a principal one: two at its flanks, this far in from W6; more in the corners,
 // this far below the chief's top edge, and the one in base this far above the foot of the

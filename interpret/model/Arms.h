@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine/OrdinaryPosition.h"
+#include "engine/ShapeCode.h"
 #include "interpret/model/Treatment.h"
 
 namespace esc::model {
@@ -24,7 +25,7 @@ namespace esc::model {
 struct Surface {
     int tincture = -1;
     int secondTincture = -1;
-    int division = -1;  // the shape code of the partition between the two; -1: one tincture
+    ShapeCode division = kNoShape;  // the partition between the two; kNoShape: one tincture
     Treatment treatment;
 };
 
@@ -90,7 +91,7 @@ struct Group {
     std::vector<Member> members;  // several kinds: a mixed group ("a mullet and a crescent")
     Region region = Region::Whole;
     Arrangement arrangement = Arrangement::AsTheCountFalls;
-    int lineShape = -1;  // the ordinary whose direction an InLine arrangement follows
+    Direction lineShape = kNoShape;  // the ordinary whose direction an InLine arrangement follows
     int firstLevel = 0;  // the interpreter's level of the first member
 
     int Count() const {

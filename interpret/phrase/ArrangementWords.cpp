@@ -37,7 +37,7 @@ constexpr float kInnerRingShare = 0.6f;  // of the ring about it, each inner one
 // shapes draw the orle), and the largest charge the band holds.
 constexpr int kOrleSideInset = 23, kOrleChiefInset = 20, kOrleBaseInset = 30;
 constexpr float kLargestOnOrle = 0.16f;
-constexpr int kBordureShape = 19;
+constexpr ShapeCode kBordureShape = kBordure;
 constexpr int kChargesOfABordureSeme = 8;  // the count the bordure's own layout sets round it
 constexpr int kVoidedTreatmentWord = 8;  // Sub2 of "voided" in the vocabulary
 constexpr int kVoided = 1;               // the ordinary treatment the shapes draw as voided
@@ -251,7 +251,7 @@ bool BetweenTheArmsRule(DrawingState& s) {
     return true;
 }
 
-void InvertedArrangement(DrawingState& s, int& code) {
+void InvertedArrangement(DrawingState& s, Direction& code) {
     if (code != ShapeCode::kChevron || !Is(s, 1, "inverted")) return;
     code = ShapeCode::kChevronInverted;
     Use(s, 1);

@@ -2,12 +2,10 @@
 // Arrangements and turnings written after a phrase's charge: "in bend sinister", "in annulo",
 // rows written "one and two", "contourny", and the ring layout "in annulo" draws.
 
+#include "interpret/layout/Place.h"
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc {
-
-// The direction code of "in annulo": no shape has it.
-inline constexpr int kInAnnulo = 42;
 
 // "three mullets in bend sinister": the charges along the bend sinister, not the bend. At "in"
 // after a phrase's charges. False, reading nothing, otherwise.
@@ -59,6 +57,6 @@ void PassTheGroupsTincture(DrawingState& state);
 // otherwise.
 bool BetweenTheArmsRule(DrawingState& state);
 // "in chevron inverted": at "inverted" right after "in chevron", the direction turned over.
-void InvertedArrangement(DrawingState& state, int& code);
+void InvertedArrangement(DrawingState& state, Direction& code);
 
 }  // namespace esc

@@ -10,7 +10,7 @@ using namespace phrase;
 
 namespace {
 
-bool IsEsquire(const DrawingState& s, int k) { return T(s, k) == kTypeOrdinary && S1(s, k) == kBaseEsquires; }
+bool IsEsquire(const DrawingState& s, int k) { return T(s, k) == kTypeOrdinary && ShapeOfCode(S1(s, k)) == kBaseEsquires; }
 bool IsSide(const DrawingState& s, int k) { return Is(s, k, "dexter") || Is(s, k, "sinister"); }
 
 }  // namespace

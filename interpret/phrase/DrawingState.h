@@ -73,8 +73,9 @@ struct WordsRead {
 // tinctured, parted, edged, turned and shared out. Read with the level and cleared for the next.
 struct LevelReading {
     // The second tincture of a level parted "per pale gules and sable", and the partition's
-    // shape code; -1 when the level has one tincture.
-    int partedTincture = -1, partedShape = -1;
+    // shape; -1 and kNoShape when the level has one tincture.
+    int partedTincture = -1;
+    ShapeCode partedShape = kNoShape;
     // A charge's own pattern ("a lion barry of ten argent and gules"): the pieces the shape is
     // laid in across each charge; 0 for the halves of the shield. partedDetail: only the detail
     // is parted ("ducally crowned per pale argent and gules"), the body keeps one tincture.
@@ -117,7 +118,7 @@ struct DrawingState : PaintState, WordsRead, LevelReading {
     explicit DrawingState(MessageSink& sink) : PaintState(sink) {}
 
     // The interpreter's scalars.
-    int onOrdinaryCode = 0;
+    ShapeCode onOrdinaryCode = kFess;
     bool orleFlag = false;
     int attitudeOwner = 0;
     std::array<RingEntry, kPlacementRingSize> placementRing{};
@@ -130,7 +131,7 @@ struct DrawingState : PaintState, WordsRead, LevelReading {
     int betweenCotises = 0, betweenCotiseLine = -1;
     // Where the ordinary of the level last completed stood: its cotises, read after it, follow it.
     OrdinaryPosition completedPosition = OrdinaryPosition::Usual;
-    int firstOrdinaryShape = -1;  // the shape level 0 was drawn with, when it is an ordinary
+    ShapeCode firstOrdinaryShape = kNoShape;  // the shape level 0 was drawn with, when it is an ordinary
     // How many charges the one charge of level 0 was sized and placed to stand between, at the fess
     // point of a plain field; 0 when it was not.
     int principalRoundCount = 0;

@@ -22,8 +22,8 @@ namespace {
 bool Is(const DrawingState& s, int i, std::string_view keyword) { return EqualsIgnoringCase(s.Word(i), keyword); }
 
 // Shape codes the field parser tests (the shapes' own codes).
-constexpr int kFessCode = 0, kChevronCode = 4, kQuarterlyCode = 5, kBarryCode = 8, kChevronInvertedCode = 34,
-              kQuarterlyPerFessLinedCode = 35;
+constexpr ShapeCode kFessCode = kFess, kChevronCode = kChevron, kQuarterlyCode = kCross, kBarryCode = kBarry,
+                    kChevronInvertedCode = kChevronInverted, kQuarterlyPerFessLinedCode = kQuarterlyPerFessLined;
 // Quarters of a pattern named with no count ("quarterly ermine and paly or and gules") are of six.
 constexpr int kDefaultQuarterPieces = 6;
 // Sub2 of "fimbriated" among the ordinary treatments.
@@ -51,8 +51,8 @@ int Fail(DrawingState& s, std::string_view message) {
 // tincture, the second and third each of the pattern, its pieces laid across the quarter. Whether
 // the words say that; the field is then painted and the cursor stands after them.
 bool QuarterlyOfAPattern(DrawingState& s) {
-    if (s.Sub1(0) != kQuarterlyCode || s.Type(1) != kTypeTincture || !Is(s, 2, "and") || s.Type(3) != kTypeOrdinary ||
-        !ChargePatternShape(s.Sub1(3)))
+    if (ShapeOfCode(s.Sub1(0)) != kQuarterlyCode || s.Type(1) != kTypeTincture || !Is(s, 2, "and") || s.Type(3) != kTypeOrdinary ||
+        !ChargePatternShape(ShapeOfCode(s.Sub1(3))))
         return false;
     int at = 4, pieces = s.Sub2(3) > 0 ? s.Sub2(3) : kDefaultQuarterPieces;
     if (Is(s, 4, "of") && s.Type(5) == kTypeNumber && s.Sub1(5) > 0) {
@@ -60,7 +60,8 @@ bool QuarterlyOfAPattern(DrawingState& s) {
         at = 6;
     }
     if (s.Type(at) != kTypeTincture || !Is(s, at + 1, "and") || s.Type(at + 2) != kTypeTincture) return false;
-    const int pattern = s.Sub1(3), second = s.Sub1(at + 2);
+    const ShapeCode pattern = ShapeOfCode(s.Sub1(3));
+    const int second = s.Sub1(at + 2);
     s.fieldColor1 = s.Sub1(1);
     s.fieldColor2 = s.Sub1(at);
     s.shapeCode = s.lastShapeCode = s.partitionCode = kQuarterlyCode;
@@ -111,10 +112,10 @@ void PartitionWordField(DrawingState& s) {
     if (QuarterlyOfAPattern(s) || TreatedField(s)) return;
     s.fieldColor1 = s.namedTinctures[0];
     s.fieldColor2 = s.namedTinctures[1];
-    s.shapeCode = s.lastShapeCode = s.Sub1(0);
+    s.shapeCode = s.lastShapeCode = ShapeOfCode(s.Sub1(0));
     s.UseWord(0);
     s.cursor = 1;
-    if (s.shapeCode == kQuarterlyCode && Is(s, 1, "per") && s.Type(2) == kTypeOrdinary && s.Sub1(2) == kFessCode &&
+    if (s.shapeCode == kQuarterlyCode && Is(s, 1, "per") && s.Type(2) == kTypeOrdinary && ShapeOfCode(s.Sub1(2)) == kFessCode &&
         s.Type(3) == kTypeLine) {
         // "Quarterly per fess indented": the line across has the style, the line down is plain.
         s.shapeCode = s.lastShapeCode = kQuarterlyPerFessLinedCode;
@@ -167,12 +168,12 @@ int PerField(DrawingState& s) {
     s.fieldColor1 = s.namedTinctures[0];
     s.fieldColor2 = s.namedTinctures[1];
     if (s.Type(1) != kTypeOrdinary) return Fail(s, msg::kPartitionExpected);
-    s.shapeCode = s.partitionCode = s.lastShapeCode = s.Sub1(1);
+    s.shapeCode = s.partitionCode = s.lastShapeCode = ShapeOfCode(s.Sub1(1));
     s.UseWord(0);
     s.UseWord(1);
     s.cursor = 2;
     if (Is(s, s.cursor, "sinister")) {
-        s.shapeCode = 2;
+        s.shapeCode = kBendSinister;
         s.UseWord(s.cursor);
         ++s.cursor;
     } else if (s.shapeCode == kChevronCode && (Is(s, s.cursor, "inverted") || Is(s, s.cursor, "reversed"))) {
@@ -328,7 +329,8 @@ constexpr Rgb kBadgeGround{255, 255, 255};
 bool IsFieldless(const DrawingState& s) { return Is(s, 0, "fieldless"); }
 
 int ParseField(DrawingState& s) {
-    s.lastShapeCode = s.shapeCode = s.lineCode = -1;
+    s.lastShapeCode = s.shapeCode = kNoShape;
+    s.lineCode = -1;
     s.lineRepeats = 0;
     s.position = OrdinaryPosition::Usual;
     s.secondLineCode = kPlainLine;
@@ -369,9 +371,9 @@ int ParseField(DrawingState& s) {
         trace->fieldColor2 = s.fieldColor2;
         trace->fieldColor3 = s.fieldColor3;
         trace->fieldPieces = s.fieldPieces;
-        trace->partitionCode = s.partitionCode;
-        trace->shapeCode = s.shapeCode;
-        trace->lastShapeCode = s.lastShapeCode;
+        trace->partitionCode = CodeOf(s.partitionCode);
+        trace->shapeCode = CodeOf(s.shapeCode);
+        trace->lastShapeCode = CodeOf(s.lastShapeCode);
         trace->lineCode = s.lineCode;
         trace->result = result;
         trace->cursor = s.cursor;

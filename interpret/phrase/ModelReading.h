@@ -12,14 +12,15 @@ struct ModelReading {
     // escallop"): the charges its earlier members took, how many it has in all, and the level
     // that continues it; 0, 0 and -1 when no such group is open.
     int mixedPlaced = 0, mixedTotal = 0, mixedNextLevel = -1;
-    int mixedLine = -1;  // the ordinary whose line the group is set in; -1: the field's places
+    ShapeCode mixedLine = kNoShape;  // the ordinary whose line the group is set in; kNoShape: the field's places
     // The treatment of more than one tincture the level just drawn was painted in, for its member.
     model::Treatment levelTreatment;
 
     void Clear() {
         arms.Clear();
         mixedPlaced = mixedTotal = 0;
-        mixedNextLevel = mixedLine = -1;
+        mixedNextLevel = -1;
+        mixedLine = kNoShape;
         levelTreatment = model::Treatment{};
     }
 };

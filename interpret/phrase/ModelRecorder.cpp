@@ -34,7 +34,6 @@ using model::Region;
 using model::RelationKind;
 using model::Turn;
 
-constexpr int kChiefInCode = ShapeCode::kChief;
 
 // The tincture code painted at (x, y), -1 outside the picture.
 int CodeAt(const DrawingState& s, int x, int y) {
@@ -44,11 +43,12 @@ int CodeAt(const DrawingState& s, int x, int y) {
 }
 
 // Where a level read "in ..." stands, or kWhole when "in" names a line to set it in.
-Region RegionOfIn(int inCode) {
-    switch (inCode) {
-        case kChiefInCode:
+Region RegionOfIn(Direction in) {
+    if (in == kChief) return Region::Chief;
+    if (in == kBase) return Region::Base;
+    if (!in.IsPlace()) return Region::Whole;
+    switch (in.place) {
         case kInChiefPointBetweenBendlets: return Region::Chief;
-        case kInBase: return Region::Base;
         case kInDexterChief: return Region::DexterChief;
         case kInSinisterChief: return Region::SinisterChief;
         case kInDexterBase: return Region::DexterBase;
@@ -74,7 +74,7 @@ model::Treatment Leaf(int code) {
 
 // The treatment a surface of two tinctures parted by a shape code stands for: the shapes'
 // partitions and patterns of two; one tincture when the shape is none of those.
-model::Treatment TreatmentOfShape(int shape, int first, int second) {
+model::Treatment TreatmentOfShape(ShapeCode shape, int first, int second) {
     model::Treatment t;
     t.form = model::TreatmentForm::Division;
     switch (shape) {
@@ -101,7 +101,7 @@ model::Treatment TreatmentOfShape(int shape, int first, int second) {
 model::Treatment FieldTreatment(const DrawingState& s, const model::Surface& field) {
     const TreatmentReading reading = ReadTreatment(s, 0);
     if (reading.Read() && reading.end == s.cursor) return reading.treatment;
-    if (field.division >= 0 && field.secondTincture >= 0) return TreatmentOfShape(field.division, field.tincture, field.secondTincture);
+    if (field.division != kNoShape && field.secondTincture >= 0) return TreatmentOfShape(field.division, field.tincture, field.secondTincture);
     return Leaf(field.tincture);
 }
 
@@ -113,11 +113,11 @@ model::Member MemberOfLevel(DrawingState& s) {
     m.count = level.levelCount;
     m.surface.tincture = s.levelTincture[s.level];
     m.surface.secondTincture = s.partedTincture >= 0 ? s.partedTincture : level.levelSecondTincture;
-    m.surface.division = s.partedTincture >= 0 ? s.partedShape : -1;
+    m.surface.division = s.partedTincture >= 0 ? s.partedShape : kNoShape;
     m.tinctures = s.group.memberTinctures;
     if (!s.model.levelTreatment.IsPlain()) {
         m.surface.treatment = s.model.levelTreatment;
-    } else if (m.surface.division >= 0 && m.surface.secondTincture >= 0) {
+    } else if (m.surface.division != kNoShape && m.surface.secondTincture >= 0) {
         m.surface.treatment = TreatmentOfShape(m.surface.division, m.surface.tincture, m.surface.secondTincture);
     } else {
         m.surface.treatment = Leaf(m.surface.tincture);
@@ -195,7 +195,7 @@ void RecordField(DrawingState& s) {
     // Read from the painted field: a point in dexter chief and one in sinister base.
     field.tincture = CodeAt(s, g.W4, g.H4);
     const int other = CodeAt(s, g.W - g.W4, g.H - g.H4);
-    if (s.partitionCode >= 0) {
+    if (s.partitionCode != kNoShape) {
         field.division = s.partitionCode;
         field.secondTincture = other;
     }

@@ -35,7 +35,7 @@ OrdinaryPosition PositionOf(std::string_view word) {
 
 // Whether the cotises of the shape follow it in `position`: a fess's moved or couped, a bend's,
 // a bend sinister's and a chevron's moved up or down.
-bool CotisesFollow(int shapeCode, OrdinaryPosition position) {
+bool CotisesFollow(ShapeCode shapeCode, OrdinaryPosition position) {
     if (shapeCode == kFess) return true;
     const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased;
     return moved && (shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron);
@@ -63,7 +63,7 @@ bool OthersFollowTheOrdinary(const DrawingState& s, int from, OrdinaryPosition p
 bool ShapeIsTheLevels(const DrawingState& s, int k) {
     for (int i = s.cursor + k - 1; i >= 0 && i >= s.levelFirstWord - 1; --i) {
         if (s.Type(i) != kTypeOrdinary) continue;
-        const int code = s.Sub1(i);
+        const ShapeCode code = ShapeOfCode(s.Sub1(i));
         if (code == kBendSinister) return s.shapeCode == kBendSinister;
         if (code == kChevron) return s.shapeCode == kChevron || s.shapeCode == kChevronInverted;
         return code == s.shapeCode;

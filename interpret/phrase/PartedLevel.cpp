@@ -29,7 +29,7 @@
 namespace esc {
 namespace {
 
-constexpr int kPerFess = kFess, kPerPale = kPale;
+constexpr ShapeCode kPerFess = kFess, kPerPale = kPale;
 // A pattern named with no count ("a lion barry argent and azure") is of six pieces; more than
 // kMaxFieldPieces are drawn as that many, as on the field.
 constexpr int kDefaultChargePieces = 6;
@@ -51,7 +51,7 @@ constexpr Rgb kUnpainted{1, 2, 3};
 
 // Whether the shield pixel (x, y) lies in the first part: the dexter half per pale, the chief
 // half per fess.
-bool InFirstPart(const ShieldGeometry& g, int partition, int x, int y) {
+bool InFirstPart(const ShieldGeometry& g, ShapeCode partition, int x, int y) {
     return partition == kPerPale ? x < g.W2 : y < g.H2;
 }
 
@@ -126,7 +126,7 @@ void Restore(DrawingState& s, const DrawingSnapshot& snapshot) {
 }
 
 std::string PartedLayoutNote(const DrawingState& s) {
-    const int shape = s.partedShape;
+    const ShapeCode shape = s.partedShape;
     const std::string name = shape == kPerPale ? "per pale" : shape == kPerFess ? "per fess" : shape == kBarry ? "barry" : shape == kPaly ? "paly" : "bendy";
     if (s.partedDetail) return " (detail " + name + ")";
     if (s.partedPieces > 0) return " (" + name + " of " + std::to_string(s.partedPieces) + " on each charge)";
@@ -137,7 +137,7 @@ std::string PartedLayoutNote(const DrawingState& s) {
 // after them; -1 when W0 names no pattern a charge can take.
 std::pair<int, int> PatternPieces(const DrawingState& s) {
     using namespace phrase;
-    if (T(s, 0) != kTypeOrdinary || !ChargePatternShape(S1(s, 0))) return {-1, -1};
+    if (T(s, 0) != kTypeOrdinary || !ChargePatternShape(ShapeOfCode(S1(s, 0)))) return {-1, -1};
     if (Is(s, 1, "of") && T(s, 2) == kTypeNumber && S1(s, 2) > 0) return {std::min(S1(s, 2), kMaxFieldPieces), 3};
     return {S2(s, 0) > 0 ? S2(s, 0) : kDefaultChargePieces, 1};
 }
@@ -155,11 +155,11 @@ int TinctureAt(const DrawingState& s, int i) {
 
 }  // namespace
 
-bool PartedTinctureShape(int shapeCode) { return shapeCode == kPerPale || shapeCode == kPerFess; }
+bool PartedTinctureShape(ShapeCode shapeCode) { return shapeCode == kPerPale || shapeCode == kPerFess; }
 
-bool ChargePatternShape(int shapeCode) { return shapeCode == kBarry || shapeCode == kPaly || shapeCode == kBendy; }
+bool ChargePatternShape(ShapeCode shapeCode) { return shapeCode == kBarry || shapeCode == kPaly || shapeCode == kBendy; }
 
-int PatternPiece(int shapeCode, int pieces, Rect box, int x, int y) {
+int PatternPiece(ShapeCode shapeCode, int pieces, Rect box, int x, int y) {
     const int w = std::max(box.Width(), 1), h = std::max(box.Height(), 1);
     const int dx = std::clamp(x - box.left, 0, w - 1), dy = std::clamp(y - box.top, 0, h - 1);
     const int n = std::max(pieces, 1);
@@ -189,7 +189,7 @@ bool PatternedChargeRule(DrawingState& s) {
     if (pieces < 0 || T(s, after) != kTypeTincture || !Is(s, after + 1, "and") || T(s, after + 2) != kTypeTincture) return false;
     Tincture(s) = S1(s, after);
     s.partedTincture = S1(s, after + 2);
-    s.partedShape = S1(s, 0);
+    s.partedShape = ShapeOfCode(S1(s, 0));
     s.partedPieces = pieces;
     s.partedDetail = false;
     for (int k = 0; k <= after + 2; ++k) Use(s, k);
@@ -203,7 +203,7 @@ bool BordureOfTwoRule(DrawingState& s) {
     if (level.levelKind != kTypeOrdinary || level.levelLine == kPlainLine || level.levelIn || !HasTincture(s) || s.partedTincture >= 0)
         return false;
     const VocabularyRow* row = s.vocabulary != nullptr ? s.vocabulary->Lookup(LookupKey(level.levelName)) : nullptr;
-    if (row == nullptr || row->type != kTypeOrdinary || row->sub1 != kBordure) return false;
+    if (row == nullptr || row->type != kTypeOrdinary || ShapeOfCode(row->sub1) != kBordure) return false;
     if (!Is(s, 0, "and") || T(s, 1) != kTypeTincture) return false;
     s.partedTincture = S1(s, 1);
     s.partedShape = kBordure;
@@ -214,13 +214,13 @@ bool BordureOfTwoRule(DrawingState& s) {
 }
 
 int ReadPartedDetail(DrawingState& s, int at, int& first) {
-    if (!EqualsIgnoringCase(s.Word(at), "per") || s.Type(at + 1) != kTypeOrdinary || !PartedTinctureShape(s.Sub1(at + 1)))
+    if (!EqualsIgnoringCase(s.Word(at), "per") || s.Type(at + 1) != kTypeOrdinary || !PartedTinctureShape(ShapeOfCode(s.Sub1(at + 1))))
         return -1;
     const int one = TinctureAt(s, at + 2), two = TinctureAt(s, at + 4);
     if (one < 0 || two < 0 || !EqualsIgnoringCase(s.Word(at + 3), "and")) return -1;
     first = one;
     s.partedTincture = two;
-    s.partedShape = s.Sub1(at + 1);
+    s.partedShape = ShapeOfCode(s.Sub1(at + 1));
     s.partedPieces = 2;
     s.partedDetail = true;
     return at + 4;
@@ -306,7 +306,8 @@ void DrawParted(DrawingState& s, bool onPreviousCharges) {
         DrawBordureOfTwo(s, phrase::Tincture(s), second);
         return;
     }
-    const int first = phrase::Tincture(s), second = s.partedTincture, partition = s.partedShape;
+    const int first = phrase::Tincture(s), second = s.partedTincture;
+    const ShapeCode partition = s.partedShape;
     // One charge or an ordinary is parted along the field's own line, which runs through it.
     // Several charges, or charges on the charges before, stand anywhere: each is parted through
     // its own box (two bowls per pale were drawn one all Or and the other all gules).

@@ -11,14 +11,14 @@
 namespace esc {
 
 // The partitions a charge's tincture can be parted by: per pale and per fess.
-bool PartedTinctureShape(int shapeCode);
+bool PartedTinctureShape(ShapeCode shapeCode);
 // The patterns a charge can be painted in: barry, paly and bendy.
-bool ChargePatternShape(int shapeCode);
+bool ChargePatternShape(ShapeCode shapeCode);
 
 // The piece of a pattern that the point (x, y) of `box` lies in, counted from 0 at the chief
 // (barry), the dexter (paly, per pale) or the dexter chief (bendy); even pieces take the first
 // tincture. Per pale and per fess have two pieces whatever `pieces` says.
-int PatternPiece(int shapeCode, int pieces, Rect box, int x, int y);
+int PatternPiece(ShapeCode shapeCode, int pieces, Rect box, int x, int y);
 
 // The boxes of the separate charges in a mask of width * height pixels: the rows are cut where a
 // gap of empty rows runs across, then each band's columns where a gap of empty columns runs

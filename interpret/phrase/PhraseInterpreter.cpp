@@ -38,7 +38,7 @@ using namespace phrase;
 
 namespace {
 
-constexpr int kInChiefCode = 16;
+constexpr ShapeCode kInChiefCode = kChief;
 
 // Every pass consumes a word, completes a level or clears a tincture that the next pass then
 // consumes, so the loop ends by itself; the limit only guards that argument.
@@ -180,7 +180,7 @@ bool NamedQuartersRule(DrawingState& s) {
 bool IsPartedTincture(DrawingState& s) {
     const LevelRecord& level = Current(s);
     if (!Is(s, 0, "per") || level.levelCount == 0 || level.levelKind == 0 || HasTincture(s)) return false;
-    return T(s, 1) == kTypeOrdinary && PartedTinctureShape(S1(s, 1)) && T(s, 2) == kTypeTincture && Is(s, 3, "and") &&
+    return T(s, 1) == kTypeOrdinary && PartedTinctureShape(ShapeOfCode(S1(s, 1))) && T(s, 2) == kTypeTincture && Is(s, 3, "and") &&
            T(s, 4) == kTypeTincture;
 }
 
@@ -238,7 +238,7 @@ void RulePass(DrawingState& s) {
         // "a cross engrailed per pale gules and sable": both tinctures, the line between them.
         phrase::Tincture(s) = S1(s, 2);
         s.partedTincture = S1(s, 4);
-        s.partedShape = S1(s, 1);
+        s.partedShape = ShapeOfCode(S1(s, 1));
         for (int k = 0; k < 5; ++k) Use(s, k);
         s.cursor += 4;  // on the second tincture, where the tincture's follow-up starts
         return TinctureFollowUp(s);
@@ -441,7 +441,7 @@ void InterpretCharges(DrawingState& s) {
     s.cotiseTincture = -1;
     s.cotiseLine = -1;
     s.pictureLoaded = false;
-    s.onOrdinaryCode = 0;
+    s.onOrdinaryCode = kFess;
     s.attitudeOwner = 0;
     s.rowsDrawn = false;
     s.conjoined = false;
@@ -461,7 +461,8 @@ void InterpretCharges(DrawingState& s) {
     s.firstOrdinaryShape = ShapeCode::kNoShape;
     s.principalRoundCount = 0;
     s.quarterMask = 0;
-    s.partedTincture = s.partedShape = -1;
+    s.partedTincture = -1;
+    s.partedShape = kNoShape;
     s.partedPieces = 0;
     s.partedDetail = false;
     s.frettyTincture = -1;

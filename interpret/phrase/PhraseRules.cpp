@@ -16,11 +16,9 @@
 namespace esc::phrase {
 namespace {
 
-// Shape codes the rules test themselves.
-constexpr int kBend = 1, kSinister = 2, kChevron = 4, kCross = 5, kSaltire = 6, kLabel = 18, kPallets = 21,
-              kBendlets = 22, kPile = 24, kOrle = 25, kBendletsSinister = 27, kTressure = 32, kTressureFlory = 33,
-              kChevronInverted = 34, kBendletsEnhanced = 36, kChevronels = 14,
-              kChevronelsInterlaced = 38;
+// The word "sinister" after "bend" and the shape of the bend sinister share a code; a pile is
+// the shape of the piles.
+constexpr ShapeCode kSinister = kBendSinister, kPile = kPiles;
 
 constexpr int kDefaultLabelPoints = 3;
 
@@ -44,11 +42,11 @@ void ReadCrossVariants(DrawingState& s) {
     AppendDigits(level.levelVariant, s.Sub2(i));
     s.UseWord(i);
     for (++i;;) {
-        if (EqualsIgnoringCase(s.Word(i), "and") && s.Type(i + 1) == kTypeAttitude && s.Sub1(i + 1) == kCross) {
+        if (EqualsIgnoringCase(s.Word(i), "and") && s.Type(i + 1) == kTypeAttitude && ShapeOfCode(s.Sub1(i + 1)) == kCross) {
             s.UseWord(i);
             ++i;
         }
-        if (s.Type(i) != kTypeAttitude || s.Sub1(i) != kCross) break;
+        if (s.Type(i) != kTypeAttitude || ShapeOfCode(s.Sub1(i)) != kCross) break;
         AppendDigits(level.levelVariant, s.Sub2(i));
         s.UseWord(i);
         ++i;
@@ -93,7 +91,7 @@ void TressureRule(DrawingState& s) {
         Use(s, 2);
         s.cursor += 2;
     }
-    s.attitudeOwner = kTressure;
+    s.attitudeOwner = CodeOf(kTressure);
     if (level.levelOn) s.onOrdinaryCode = s.shapeCode;
     ++s.cursor;
 }
@@ -176,9 +174,9 @@ void NumberRule(DrawingState& s) {
     ++s.cursor;  // the tincture after the rows, already taken
 }
 
-bool KeepsItsPart(const LevelRecord& level, int code) {
-    const auto isPart = [](int c) {
-        return c == ShapeCode::kChief || c == kInBase || c == kInDexterChief || c == kInSinisterChief ||
+bool KeepsItsPart(const LevelRecord& level, Direction code) {
+    const auto isPart = [](Direction c) {
+        return c == ShapeCode::kChief || c == kBase || c == kInDexterChief || c == kInSinisterChief ||
                c == kInDexterHalf || c == kInSinisterHalf;
     };
     return level.levelIn && level.levelCount > 0 && isPart(level.levelInCode) && !isPart(code);
@@ -186,7 +184,9 @@ bool KeepsItsPart(const LevelRecord& level, int code) {
 
 bool OrdinaryWordRule(DrawingState& s) {
     LevelRecord& level = Current(s);
-    const int code = S1(s, 0);
+    const ShapeCode code = ShapeOfCode(S1(s, 0));
+    // After "in" the word names a direction: a shape's or one of the places.
+    const Direction toward = DirectionOfCode(S1(s, 0));
     if (Is(s, -1, "and") && level.levelKind == kTypeOrdinary && !level.levelIn && level.levelCount > 0) {
         // "a saltire and chief gules": two ordinaries of one tincture. The first is drawn in the
         // tincture that follows; the second is a phrase of its own, counted as one.
@@ -226,10 +226,10 @@ bool OrdinaryWordRule(DrawingState& s) {
         s.cursor += 3;
         return true;
     }
-    if (Is(s, -1, "in") && KeepsItsPart(level, code) && !Is(s, -2, "and")) {
+    if (Is(s, -1, "in") && KeepsItsPart(level, toward) && !Is(s, -2, "and")) {
         // "in chief three mullets in fess": the row the chief and the base set their charges in.
-        const bool acrossItsPart = code == ShapeCode::kFess &&
-                                   (level.levelInCode == ShapeCode::kChief || level.levelInCode == kInBase);
+        const bool acrossItsPart = toward == ShapeCode::kFess &&
+                                   (level.levelInCode == ShapeCode::kChief || level.levelInCode == kBase);
         if (acrossItsPart) {
             Use(s, -1);
             Use(s, 0);
@@ -240,31 +240,31 @@ bool OrdinaryWordRule(DrawingState& s) {
         // A direction for the level's charges: "three mullets in bend", "and in chief".
         // "a lion rampant, in chief two mullets Or": the comma is gone, but a direction followed by
         // its own article or number opens a phrase as "and" would; the lion stays the main charge.
-        const bool towardAPart = code == ShapeCode::kChief || code == kInBase || code == kInDexterChief ||
-                                 code == kInSinisterChief || code == kInDexterBase || code == kInSinisterBase ||
-                                 code == kInDexterHalf || code == kInSinisterHalf || code == kInHonourPoint ||
-                                 code == kInNombrilPoint;
+        const bool towardAPart = toward == ShapeCode::kChief || toward == kBase || toward == kInDexterChief ||
+                                 toward == kInSinisterChief || toward == kInDexterBase || toward == kInSinisterBase ||
+                                 toward == kInDexterHalf || toward == kInSinisterHalf || toward == kInHonourPoint ||
+                                 toward == kInNombrilPoint;
         const bool phraseFollows = towardAPart && (Is(s, 1, "a") || Is(s, 1, "an") || T(s, 1) == kTypeNumber);
         if ((Is(s, -2, "and") || (phraseFollows && !level.levelIn && level.levelCount > 0)) && level.levelKind != 0)
             CloseBeforeNewPhrase(s);
         LevelRecord& current = Current(s);
         current.levelIn = true;
-        current.levelInCode = code;
+        current.levelInCode = toward;
         Use(s, -1);
         Use(s, 0);
-        if (code == ShapeCode::kBend && Is(s, 1, "sinister")) {
+        if (toward == ShapeCode::kBend && Is(s, 1, "sinister")) {
             // "in bend sinister a lozenge": the sinister bend's direction, not a word of the charge.
             current.levelInCode = ShapeCode::kBendSinister;
             Use(s, 1);
             ++s.cursor;
         }
         InvertedArrangement(s, current.levelInCode);  // "in chevron inverted"
-        if (code == kOrle) s.orleFlag = true;  // "in orle" is the orle arrangement
+        if (toward == kOrle) s.orleFlag = true;  // "in orle" is the orle arrangement
         return false;
     }
 
     // "a saltire anchored": a saltire whose ends are drawn is a picture, when its variant is drawn.
-    const bool variedSaltire = code == kSaltire && T(s, 1) == kTypeAttitude && S1(s, 1) == kSaltire &&
+    const bool variedSaltire = code == kSaltire && T(s, 1) == kTypeAttitude && ShapeOfCode(S1(s, 1)) == kSaltire &&
                                PictureExists(s, W(s, 0), VariantText(S2(s, 1)));
     // A chevron couped is the ordinary cut short of the flanks (its position); a cross or saltire
     // couped is the picture.
@@ -282,12 +282,12 @@ bool OrdinaryWordRule(DrawingState& s) {
     if (picture && code != kChevron && Is(s, 1, "couped")) Use(s, 1);
     if (code != kCross && code != kPallets && !picture) {
         s.partitionCode = code;
-        s.lastShapeCode = -1;
+        s.lastShapeCode = kNoShape;
         s.shapeCode = code;
     }
-    s.attitudeOwner = code;
+    s.attitudeOwner = CodeOf(code);
     if (level.levelOn) s.onOrdinaryCode = code;
-    if (code == kBend && T(s, 1) == kTypeOrdinary && S1(s, 1) == kSinister) {
+    if (code == kBend && T(s, 1) == kTypeOrdinary && ShapeOfCode(S1(s, 1)) == kSinister) {
         level.levelKind = kTypeOrdinary;
         level.levelName.Assign(NameWord(s, 1));
         // The shapes know the bend sinister by its own code.
@@ -323,7 +323,7 @@ bool OrdinaryWordRule(DrawingState& s) {
         Use(s, 1);
         ++s.cursor;
     }
-    if (code == kBendlets && T(s, 1) == kTypeOrdinary && S1(s, 1) == kSinister) {
+    if (code == kBendlets && T(s, 1) == kTypeOrdinary && ShapeOfCode(S1(s, 1)) == kSinister) {
         // "two bendlets sinister": the bendlets' own shape, turned the other way.
         level.levelKind = kTypeOrdinary;
         s.partitionCode = s.shapeCode = kBendletsSinister;
@@ -333,7 +333,7 @@ bool OrdinaryWordRule(DrawingState& s) {
     }
     if (code == kCross) {
         if (S2(s, 0) == 0 || T(s, -1) == kTypePrefix) level.levelKind = 13;
-        if (T(s, 1) == kTypeAttitude && (S1(s, 1) == kCross || S1(s, 1) == 99 || S2(s, 1) == 9)) {
+        if (T(s, 1) == kTypeAttitude && (ShapeOfCode(S1(s, 1)) == kCross || S1(s, 1) == 99 || S2(s, 1) == 9)) {
             if (S2(s, 1) != 9) {
                 level.levelKind = 13;
                 ReadCrossVariants(s);

@@ -69,7 +69,7 @@ void NumberRule(DrawingState& s);             // numbers, "as many", rows
 // Whether the group is already set in a part of the field (in chief, in base, in dexter or
 // sinister chief) and `code` is an arrangement: "in base two croziers in saltire" has no layout
 // that keeps both, so the arrangement is left unread rather than moving the group out of its part.
-bool KeepsItsPart(const LevelRecord& level, int code);
+bool KeepsItsPart(const LevelRecord& level, Direction code);
 bool OrdinaryWordRule(DrawingState& s);       // Type 2
 bool ChargeWordRule(DrawingState& s);         // Types 4, 11, 12, 13, 14
 bool HandednessRule(DrawingState& s);         // "dexter"/"sinister" before a hand, arm or gauntlet

@@ -25,13 +25,13 @@
 namespace esc::phrase {
 namespace {
 
-constexpr int kInChief = 16;
+constexpr ShapeCode kInChief = kChief;
 // A line's pattern repeated more often along a cotise than this would be finer than a pixel or two.
 constexpr int kMaxCotisePieces = 60;
 
 bool IsTincture(const DrawingState& s, int k) { return T(s, k) == kTypeTincture; }
 
-constexpr int kOrleCode = 25;
+constexpr ShapeCode kOrleCode = kOrle;
 
 // "in pale", "in saltire", "in orle" after the tincture of a level of charges that has no
 // direction yet. "in chief" or "in base" before an article or number starts a phrase of its own
@@ -248,12 +248,12 @@ void CotiseRule(DrawingState& s) {
     }
     const LevelRecord& cotised = Previous(s);
     if (cotised.levelIn) {
-        s.shapeCode = cotised.levelInCode;
+        s.shapeCode = cotised.levelInCode.Shape();
     } else {
         s.words[0].Assign(cotised.levelName);
         // The cotised ordinary's own shape code, from its word.
         const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(cotised.levelName)) : nullptr;
-        if (row != nullptr && row->type == kTypeOrdinary) s.shapeCode = row->sub1;
+        if (row != nullptr && row->type == kTypeOrdinary) s.shapeCode = ShapeOfCode(row->sub1);
         // A bar alone has no ordinary's code: its cotises are the bar's own.
         if (cotised.levelCount == 1 && (cotised.levelName == "bar" || cotised.levelName == "bars")) s.shapeCode = kBar;
     }
@@ -406,11 +406,11 @@ void TinctureFollowUp(DrawingState& s) {
     if (InBendSinisterRule(s) || InAnnuloRule(s)) {
         PassTheGroupsTincture(s);
         if (CompleteAtTheEnd(s, s.wordCount)) return;
-    } else if (IsArrangementAfterTincture(s) && !KeepsItsPart(level, S1(s, 1))) {
+    } else if (IsArrangementAfterTincture(s) && !KeepsItsPart(level, DirectionOfCode(S1(s, 1)))) {
         // "three roaches naiant in pale argent" reads the direction before the tincture; "two
         // torteaux in pale" and "five plates in saltire" after it.
         level.levelIn = true;
-        level.levelInCode = S1(s, 1);
+        level.levelInCode = DirectionOfCode(S1(s, 1));
         if (level.levelInCode == kOrleCode) s.orleFlag = true;
         Use(s, 0);
         Use(s, 1);

@@ -25,7 +25,7 @@ using phrase::Use;
 namespace {
 
 constexpr int kSplitWords = 7;  // "six in chief and four in base"
-constexpr int kCrossCode = 5, kSaltireCode = 6, kPaleCode = 3;
+constexpr ShapeCode kCrossCode = kCross, kSaltireCode = kSaltire, kPaleCode = kPale;
 constexpr int kAngles = 4;  // of a cross or saltire
 
 }  // namespace
@@ -36,7 +36,7 @@ bool SplitRowsRule(DrawingState& s) {
     if (!level.levelBetween || level.levelCount < 2 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
     // Above and below: only the ordinaries that part the field into a chief and a base side.
     const LevelRecord& first = s.levels[0];
-    const int shape = s.firstOrdinaryShape;
+    const ShapeCode shape = s.firstOrdinaryShape;
     if (first.levelKind != kTypeOrdinary || (shape != ShapeCode::kFess && shape != ShapeCode::kChevron)) return false;
     if (!(Is(s, 1, "in") && Is(s, 2, "chief") && Is(s, 3, "and") && T(s, 4) == kTypeNumber && Is(s, 5, "in") &&
           Is(s, 6, "base")))
@@ -56,7 +56,7 @@ bool BetweenRowsRule(DrawingState& s) {
         return false;
     const LevelRecord& level = Current(s);
     if (!level.levelBetween || level.levelCount != 3 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
-    const int shape = s.firstOrdinaryShape;
+    const ShapeCode shape = s.firstOrdinaryShape;
     if (s.levels[0].levelKind != kTypeOrdinary || (shape != ShapeCode::kFess && shape != ShapeCode::kChevron)) return false;
     for (int k = 0; k < 3; ++k) Use(s, k);
     s.cursor += 3;
@@ -94,7 +94,7 @@ bool CantonedRule(DrawingState& s) {
 }
 
 bool InPaleInItsQuarterRule(DrawingState& s) {
-    if (!Is(s, 0, "in") || T(s, 1) != kTypeOrdinary || S1(s, 1) != kPaleCode) return false;
+    if (!Is(s, 0, "in") || T(s, 1) != kTypeOrdinary || ShapeOfCode(S1(s, 1)) != kPaleCode) return false;
     const LevelRecord& level = Current(s);
     const bool inAQuarter = level.levelInCode == kInNamedQuarters || level.levelInCode == kInDexterChief ||
                             level.levelInCode == kInSinisterChief;
@@ -121,7 +121,7 @@ bool TheLatterRule(DrawingState& s) {
         const VocabularyRow* row =
             s.vocabulary == nullptr ? nullptr : s.vocabulary->Lookup(LookupKey(phrase::Previous(s).levelName.view()));
         if (row == nullptr || row->type != kTypeOrdinary) return false;
-        s.onOrdinaryCode = row->sub1;
+        s.onOrdinaryCode = ShapeOfCode(row->sub1);
     } else {
         return false;
     }
@@ -189,7 +189,7 @@ bool InTheChiefPointRule(DrawingState& s) {
     // bendlets leave between them, which is on the bend's line.
     const int after = phrase::T(s, kChiefPointWords) == kTypeTincture ? kChiefPointWords + 1 : kChiefPointWords;
     if (Is(s, after, "between") && T(s, after + 1) == kTypeNumber && S1(s, after + 1) == 2 &&
-        T(s, after + 2) == kTypeOrdinary && S1(s, after + 2) == ShapeCode::kBendlets)
+        T(s, after + 2) == kTypeOrdinary && ShapeOfCode(S1(s, after + 2)) == ShapeCode::kBendlets)
         level.levelInCode = kInChiefPointBetweenBendlets;
     for (int k = 0; k < kChiefPointWords; ++k) Use(s, k);
     s.cursor += kChiefPointWords;

@@ -85,7 +85,7 @@ std::optional<PatternKind> PatternAt(const DrawingState& s, int i) {
         return std::nullopt;
     }
     if (s.Type(i) != kTypeOrdinary) return std::nullopt;
-    switch (s.Sub1(i)) {
+    switch (ShapeOfCode(s.Sub1(i))) {
         case kBarry: return PatternKind::Barry;
         case kPaly: return PatternKind::Paly;
         case kBendy: return Is(s, i + 1, "sinister") ? PatternKind::BendySinister : PatternKind::Bendy;
@@ -104,7 +104,7 @@ struct NamedDivision {
 };
 std::optional<NamedDivision> DivisionAt(const DrawingState& s, int i) {
     if (s.Type(i) != kTypeOrdinary) return std::nullopt;
-    switch (s.Sub1(i)) {
+    switch (ShapeOfCode(s.Sub1(i))) {
         case kPale: return NamedDivision{DivisionKind::Pale, 1};
         case kFess: return NamedDivision{DivisionKind::Fess, 1};
         case kBend: return Is(s, i + 1, "sinister") ? NamedDivision{DivisionKind::BendSinister, 2} : NamedDivision{DivisionKind::Bend, 1};
@@ -154,7 +154,7 @@ bool IsPointInPoint(const DrawingState& s, int i) { return Is(s, i, "point") && 
 // Whether word i is the quarterly of a field or an ordinary ("quarterly or and gules"), not the
 // cross (which the vocabulary files under the same shape).
 bool IsQuarterly(const DrawingState& s, int i) {
-    return s.Type(i) == kTypeOrdinary && s.Sub1(i) == kCross && s.Sub2(i) == 0 && !Is(s, i + 1, "per");
+    return s.Type(i) == kTypeOrdinary && ShapeOfCode(s.Sub1(i)) == kCross && s.Sub2(i) == 0 && !Is(s, i + 1, "per");
 }
 
 class Reader {
@@ -306,13 +306,13 @@ private:
     bool ReadStrewnCharge(int& i, Treatment& out, int depth) {
         int at = i + StrewnWords(s_, i);
         const int type = s_.Type(at);
-        if (type == kTypeOrdinary && s_.Sub1(at) == kCross && s_.Type(at + 1) == kTypeAttitude && s_.Sub1(at + 1) == kCross) {
+        if (type == kTypeOrdinary && ShapeOfCode(s_.Sub1(at)) == kCross && s_.Type(at + 1) == kTypeAttitude && ShapeOfCode(s_.Sub1(at + 1)) == kCross) {
             // "cross crosslets", "crosses crosslet"
             out.charge = "cross";
             out.chargeKind = kCrossKind;
             out.chargeVariant = std::to_string(s_.Sub2(at + 1));
             at += 2;
-        } else if (type == kTypeAttitude && s_.Sub1(at) == kCross) {
+        } else if (type == kTypeAttitude && ShapeOfCode(s_.Sub1(at)) == kCross) {
             // "crosslets": the crosses named by their kind alone
             out.charge = "cross";
             out.chargeKind = kCrossKind;
@@ -375,7 +375,7 @@ private:
 
     // "per chevron in chief paly ... and in base azure": the part's place named before it.
     void SkipPlace(int& i) const {
-        if (Is(s_, i, "in") && s_.Type(i + 1) == kTypeOrdinary && (s_.Sub1(i + 1) == kChief || s_.Sub1(i + 1) == kBase)) i += 2;
+        if (Is(s_, i, "in") && s_.Type(i + 1) == kTypeOrdinary && (ShapeOfCode(s_.Sub1(i + 1)) == kChief || ShapeOfCode(s_.Sub1(i + 1)) == kBase)) i += 2;
     }
 
     bool ReadLineAndParts(int& i, Treatment& out, int depth, bool pieces) {

@@ -20,12 +20,12 @@ bool ReadReversed(DrawingState& s, int k) {
     if (level.levelKind == kTypeOrdinary && level.levelIn) return false;
     if (level.levelKind == kTypeOrdinary) {
         // Only the ordinaries whose turned shape exists; a chevron already inverted stays so.
-        int turned = -1;
+        ShapeCode turned = kNoShape;
         if (s.shapeCode == kChevron || s.shapeCode == kChevronInverted) turned = kChevronInverted;
         if (s.shapeCode == kPall || s.shapeCode == kPallReversed) turned = kPallReversed;
         if (s.shapeCode == kChevronels || s.shapeCode == kChevronelsInverted) turned = kChevronelsInverted;
         if (s.shapeCode == kPiles || s.shapeCode == kPilesInverted) turned = kPilesInverted;
-        if (turned < 0) return false;
+        if (turned == kNoShape) return false;
         s.partitionCode = s.shapeCode = turned;
         if (level.levelOn) s.onOrdinaryCode = turned;
     } else if (level.levelKind != 0 && level.levelKind != kTypeRoundel) {

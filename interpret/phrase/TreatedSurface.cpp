@@ -36,7 +36,7 @@ constexpr Rgb kUnpaintedColour{1, 2, 3};
 
 // The shape code that stands for the treatment's top division or pattern, for the layouts that
 // place charges by the field's partition.
-int ShapeOf(const model::Treatment& t) {
+ShapeCode ShapeOf(const model::Treatment& t) {
     if (t.form == model::TreatmentForm::Pattern) {
         switch (t.pattern) {
             case PatternKind::Barry: return kBarry;
@@ -103,7 +103,7 @@ bool PartedLevelDraws(const model::Treatment& t) {
 bool LiesAslant(const DrawingState& s, const LevelRecord& level) {
     if (level.levelKind != kTypeOrdinary || s.vocabulary == nullptr) return false;
     const VocabularyRow* row = s.vocabulary->Lookup(LookupKey(level.levelName));
-    return row != nullptr && row->type == kTypeOrdinary && (row->sub1 == kBend || row->sub1 == kChevron);
+    return row != nullptr && row->type == kTypeOrdinary && (ShapeOfCode(row->sub1) == kBend || ShapeOfCode(row->sub1) == kChevron);
 }
 
 bool BeginsDivision(std::string_view word) {
@@ -339,7 +339,7 @@ void DrawTreatedLevel(DrawingState& s) {
             if (s.picture.Pixel(x, y) == kUnpaintedColour) s.picture.SetPixel(x, y, pictureBefore.Pixel(x, y));
     for (std::size_t i = 0; i < s.pictureBuffer.size(); ++i)
         if (s.pictureBuffer[i] == kUnpaintedCode) s.pictureBuffer[i] = before[i];
-    const int shape = s.shapeCode;
+    const ShapeCode shape = s.shapeCode;
     EdgeRing ring;
     if (CutRoundTheEdge(s, t)) {
         ring = BordureRing(g, g.Px(kBordureBreadth));

@@ -45,8 +45,8 @@ bool NothingMoreFrom(const DrawingState& s, int i, Edge& edge) {
         const bool on = EqualsIgnoringCase(s.Word(i), "on");
         const int shape = i + (on ? 2 : 1);
         if ((on || EqualsIgnoringCase(s.Word(i), "a")) && s.Type(shape) == kTypeOrdinary &&
-            (s.Sub1(shape) == ShapeCode::kChief || (!on && s.Sub1(shape) == ShapeCode::kBordure))) {
-            edge = s.Sub1(shape) == ShapeCode::kChief ? Edge::kChief : Edge::kBordure;
+            (ShapeOfCode(s.Sub1(shape)) == kChief || (!on && ShapeOfCode(s.Sub1(shape)) == kBordure))) {
+            edge = ShapeOfCode(s.Sub1(shape)) == kChief ? Edge::kChief : Edge::kBordure;
             return true;
         }
         if (s.Type(i) == kTypeNumber || s.Type(i) == kTypeOrdinary) return false;

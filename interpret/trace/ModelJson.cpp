@@ -49,7 +49,7 @@ Json TreatmentJson(const model::Treatment& t) {
 Json SurfaceJson(const model::Surface& s) {
     return {{"tincture", TinctureJson(s.tincture)},
             {"secondTincture", TinctureJson(s.secondTincture)},
-            {"division", s.division},
+            {"division", CodeOf(s.division)},
             {"treatment", TreatmentJson(s.treatment)}};
 }
 
@@ -152,7 +152,7 @@ Json ModelJson(const model::Arms& arms) {
                           {"count", g.Count()},
                           {"region", RegionName(g.region)},
                           {"arrangement", ArrangementName(g.arrangement)},
-                          {"lineShape", g.lineShape},
+                          {"lineShape", CodeOf(g.lineShape)},
                           {"level", g.firstLevel},
                           {"members", std::move(members)}});
     }

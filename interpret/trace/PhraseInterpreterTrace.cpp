@@ -23,7 +23,7 @@ void CopyFlags(LevelTrace& t, const LevelRecord& r) {
     t.on = r.levelOn;
     t.chargedOn = r.levelChargedOn;
     t.in = r.levelIn;
-    t.inCode = r.levelInCode;
+    t.inCode = CodeOf(r.levelInCode);
     t.between = r.levelBetween;
 }
 

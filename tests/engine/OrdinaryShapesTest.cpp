@@ -32,7 +32,8 @@ TEST_F(OrdinaryShapesTest, EachOrdinaryCoversItsPlace) {
     const LabelShape label = shapes::LabelShapeOf(g(), 3);
     struct Case {
         const char* name;
-        int shape, count, levelLine;
+        ShapeCode shape;
+        int count, levelLine;
         std::vector<Probe> probes;
         bool plainOnly = false;
     };
@@ -175,13 +176,13 @@ TEST_F(OrdinaryShapesTest, BarsGemelSplitEachBar) {
     s().levelTincture[0] = kGules;
     s().levels[0].levelCount = 2;
     s().levels[0].levelLine = kGapLineStyle;
-    s().partitionCode = 8;
+    s().partitionCode = kBarry;
     DrawBars(s(), 0);
     // Two bars, each split along its middle: four gules runs down the centre column.
     int runs = 0;
     for (int y = 1; y < g().H; ++y) runs += Code(g().W / 2, y) == kGules && Code(g().W / 2, y - 1) != kGules;
     EXPECT_EQ(runs, 4);
-    EXPECT_EQ(s().partitionCode, 0);
+    EXPECT_EQ(s().partitionCode, kFess);
 }
 
 // Cotises: drawn in the cotise tincture and line; the count is spent and the tincture at the
@@ -296,14 +297,14 @@ TEST_F(OrdinaryShapesTest, CountsOutOfRangeHaveDefinedShapes) {
         draw();
         return s().pictureBuffer;
     };
-    auto partition = [&](int shape, int pieces) {
+    auto partition = [&](ShapeCode shape, int pieces) {
         return drawn([&] {
             s().shapeCode = s().partitionCode = shape;
             s().fieldPieces = pieces;
             DrawOrdinary(s(), 1);
         });
     };
-    auto ordinary = [&](int shape, int count, int levelLine) {
+    auto ordinary = [&](ShapeCode shape, int count, int levelLine) {
         return drawn([&] {
             s().shapeCode = s().partitionCode = shape;
             s().levels[0].levelCount = count;
@@ -311,8 +312,8 @@ TEST_F(OrdinaryShapesTest, CountsOutOfRangeHaveDefinedShapes) {
             DrawOrdinary(s(), 0);
         });
     };
-    for (int shape : {kGyronny, kBarry, kPaly}) {
-        SCOPED_TRACE("shape " + std::to_string(shape));
+    for (ShapeCode shape : {kGyronny, kBarry, kPaly}) {
+        SCOPED_TRACE("shape " + std::to_string(CodeOf(shape)));
         const auto one = partition(shape, 1);
         for (int x = 5; x < g().W - 5; x += 7) EXPECT_EQ(one[static_cast<std::size_t>(200 * g().W + x)], kFirst);
         EXPECT_TRUE(partition(shape, 0) == one);
@@ -326,8 +327,8 @@ TEST_F(OrdinaryShapesTest, CountsOutOfRangeHaveDefinedShapes) {
     EXPECT_TRUE(ordinary(kLabel, 1, 1000000000) == ordinary(kLabel, 1, kMaxLabelPoints));
     // Below one: one piece. Past six: nothing drawn, and a message says why.
     const auto nothing = drawn([] {});
-    for (int shape : {kChevronels, kBendlets, kPiles, kPallets}) {
-        SCOPED_TRACE("shape " + std::to_string(shape));
+    for (ShapeCode shape : {kChevronels, kBendlets, kPiles, kPallets}) {
+        SCOPED_TRACE("shape " + std::to_string(CodeOf(shape)));
         EXPECT_TRUE(ordinary(shape, 0, -1) == ordinary(shape, 1, -1));
         EXPECT_TRUE(ordinary(shape, -5, -1) == ordinary(shape, 1, -1));
         shield_.sink().messages.clear();
@@ -342,8 +343,8 @@ TEST_F(OrdinaryShapesTest, CountsOutOfRangeHaveDefinedShapes) {
 
 // A negative line code is no line: the shapes draw exactly what they draw plain.
 TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
-    for (int shape : {kFess, kBend, kPale, kCross, kSaltire, kChief}) {
-        SCOPED_TRACE("shape " + std::to_string(shape));
+    for (ShapeCode shape : {kFess, kBend, kPale, kCross, kSaltire, kChief}) {
+        SCOPED_TRACE("shape " + std::to_string(CodeOf(shape)));
         Ordinary(shape, -1);
         const auto plain = s().pictureBuffer;
         Ordinary(shape, -9);
@@ -361,7 +362,7 @@ TEST_F(OrdinaryShapesTest, NegativeLineCodesDrawPlainShapes) {
 TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     const auto before = s().pictureBuffer;
     for (int code : {11, 13, 15, 26, 28, 29, 40, 41, 42, 47, 99, -1, -2147483647 - 1, 2147483647}) {
-        s().shapeCode = code;
+        s().shapeCode = ShapeOfCode(code);
         s().levelTincture[0] = kGules;
         DrawOrdinary(s(), 0);
         DrawOrdinary(s(), 1);
@@ -372,7 +373,7 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     EXPECT_EQ(s().levelTincture[0], kChequy);
 
     std::size_t combination = 0;
-    for (int code = -1; code <= kGyron; ++code) {
+    for (int code = -1; code <= CodeOf(kGyron); ++code) {
         for (int mode : {0, 1, 2}) {
             for (int line : {-1, 2, 5, 15, 300}) {
                 for (int tincture : {kGules, kCounterchanged, kChequy, kErmine}) {
@@ -380,10 +381,10 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
                     shield_.Reset(kArgent);
                     s().namedTinctures[0] = kArgent;
                     s().namedTinctures[1] = kGules;
-                    s().shapeCode = s().partitionCode = code;
+                    s().shapeCode = s().partitionCode = ShapeOfCode(code);
                     s().lineCode = line;
                     s().levelTincture[0] = tincture;
-                    s().fieldPieces = code == kGyronny ? 5 : 6;
+                    s().fieldPieces = ShapeOfCode(code) == kGyronny ? 5 : 6;
                     s().levels[0].levelCount = 2;
                     DrawOrdinary(s(), mode);
                     ASSERT_EQ(s().pictureBuffer.size(), static_cast<std::size_t>(kPictureBufferSize));
@@ -400,9 +401,9 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
 // lie within the field.
 TEST_F(OrdinaryShapesTest, VoidedIsTheEdgeOfThePlainOrdinary) {
     const int W = g().W, H = g().H;
-    for (int shape : {kFess, kBend, kBendSinister, kPale, kChevron, kCross, kSaltire, kPall}) {
+    for (ShapeCode shape : {kFess, kBend, kBendSinister, kPale, kChevron, kCross, kSaltire, kPall}) {
         for (int tincture : {kGules, kErmine, kChequy, kCounterchanged}) {
-            SCOPED_TRACE("shape " + std::to_string(shape) + ", tincture " + std::to_string(tincture));
+            SCOPED_TRACE("shape " + std::to_string(CodeOf(shape)) + ", tincture " + std::to_string(tincture));
             // On vert, which none of the ordinary's tinctures paints.
             auto draw = [&](int treatment) {
                 shield_.Reset(kVert);
@@ -447,7 +448,7 @@ TEST_F(OrdinaryShapesTest, RepeatedOrdinariesStandApart) {
     const double length = std::hypot(W, H);
     struct Walk {
         const char* name;
-        int shape;
+        ShapeCode shape;
         std::function<std::pair<int, int>(int)> at;  // the i-th point of the walk
         int steps;
     };
@@ -457,7 +458,7 @@ TEST_F(OrdinaryShapesTest, RepeatedOrdinariesStandApart) {
         return std::pair<int, int>{W / 2 + static_cast<int>(-t * H / length), H / 2 + static_cast<int>(t * W / length)};
     };
     const std::vector<Walk> walks = {
-        {"bars", -1, [&](int i) { return std::pair<int, int>{W / 2, i}; }, H},
+        {"bars", kNoShape, [&](int i) { return std::pair<int, int>{W / 2, i}; }, H},
         {"pallets", kPallets, [&](int i) { return std::pair<int, int>{i, H / 2}; }, W},
         {"bendlets", kBendlets, across, 600},
         {"bendlets sinister", kBendletsSinister, [&](int i) { const auto p = across(i); return std::pair<int, int>{W - 1 - p.first, p.second}; }, 600},
@@ -467,7 +468,7 @@ TEST_F(OrdinaryShapesTest, RepeatedOrdinariesStandApart) {
     for (const Walk& w : walks) {
         for (int n = 1; n <= kMaxRepeatedOrdinaries; ++n) {
             SCOPED_TRACE(std::string(w.name) + " " + std::to_string(n));
-            if (w.shape < 0) {
+            if (w.shape == kNoShape) {
                 shield_.Reset(kArgent);
                 s().levelTincture[0] = kGules;
                 s().levels[0].levelCount = n;

@@ -129,9 +129,9 @@ void ReferencePartitionLine(PaintState& s, int x1, int y1, int x2, int y2, int w
     const Profile* profile = ProfileOf(lineCode);
     bool mirror = false;
     if (profile != nullptr) {
-        const bool special = s.shapeCode == 16 || s.shapeCode == 19 || (s.partitionCode == 8 && kind == 3);
+        const bool special = CodeOf(s.shapeCode) == 16 || CodeOf(s.shapeCode) == 19 || (CodeOf(s.partitionCode) == 8 && kind == 3);
         if (lineCode == 4 || lineCode == 5) mirror = special;
-        else if (lineCode == 6) mirror = special || (s.shapeCode == 9 && kind == 2);
+        else if (lineCode == 6) mirror = special || (CodeOf(s.shapeCode) == 9 && kind == 2);
         else mirror = true;
     }
     if (lineCode == 2 && kind != 2) kind = 3;
@@ -140,14 +140,14 @@ void ReferencePartitionLine(PaintState& s, int x1, int y1, int x2, int y2, int w
         t = profile->t;
         r = profile->r;
         u = profile->u;
-        if (s.partitionCode == 1 || s.partitionCode == 4) width -= t;
+        if (CodeOf(s.partitionCode) == 1 || CodeOf(s.partitionCode) == 4) width -= t;
         if (width < 2 * t) width = 2 * t;
     } else if (s.ordinaryTreatment != 0) {
         t = 5;
     }
     const int h = width / 2;
     const bool steep = adx < ady;
-    if (steep && s.shapeCode == 19) kind = 3;
+    if (steep && CodeOf(s.shapeCode) == 19) kind = 3;
     const int treatment = s.ordinaryTreatment;
 
     auto paint = [&](int a, int y, int b) { PaintSpan(s, a, y, b); };

@@ -95,8 +95,8 @@ void Prepare(Shield& shield, const RandomBand& b, Bitmap& achievement, Bitmap& l
     s.levelTincture[b.level] = b.tincture;
     s.levels[static_cast<std::size_t>(b.level)].levelSecondTincture = b.second;
     s.lineCode = b.lineCode;
-    s.shapeCode = b.shapeCode;
-    s.partitionCode = b.partitionCode;
+    s.shapeCode = ShapeOfCode(b.shapeCode);
+    s.partitionCode = ShapeOfCode(b.partitionCode);
     s.ordinaryTreatment = b.treatment;
     s.fillToLeft = b.fillToLeft;
     layerImage = Bitmap(300, 300, kTeal);
@@ -194,7 +194,7 @@ TEST_F(PartitionLineTest, BretessedCarriesMerlonsOppositeEachOtherOnBothEdges) {
 // Wavy with both edges: the far edge is the complement of the near one, so every column of the
 // band holds the same number of painted pixels and the band keeps its width.
 TEST_F(PartitionLineTest, WavyBandKeepsItsWidthOnAFess) {
-    s().shapeCode = 0;
+    s().shapeCode = kFess;
     Band(0, 240, shield_.g().W, 240, 60, 0, 6);
     int first = -1;
     bool waves = false;
@@ -373,7 +373,7 @@ TEST_F(PartitionLineTest, NarrowStyledBandsAreTwiceTheDepthWide) {
     for (const Case& c : cases) {
         SCOPED_TRACE("line " + std::to_string(c.line) + " width " + std::to_string(c.width));
         shield_.Reset(kArgent);
-        s().partitionCode = c.partition;
+        s().partitionCode = ShapeOfCode(c.partition);
         Band(100, 200, 140, 200, c.width, 3, c.line);
         int rows = 0;
         for (int y = 150; y < 250; ++y) rows += Code(100 + c.fullColumn, y) == kGules ? 1 : 0;

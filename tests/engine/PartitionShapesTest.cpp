@@ -26,7 +26,8 @@ TEST_F(PartitionShapesTest, EachPartitionPaintsItsRegions) {
     const int W = g().W, H = g().H;
     struct Case {
         const char* name;
-        int shape, pieces;
+        ShapeCode shape;
+        int pieces;
         std::vector<Probe> probes;
     };
     const std::vector<Case> cases = {

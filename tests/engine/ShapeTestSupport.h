@@ -33,7 +33,7 @@ public:
         s.levelTincture[0] = field;
         for (int y = 2; y <= s.geometry.shieldBottom - 2; ++y) PaintSpan(s, 2, y, s.geometry.W - 2);
         s.lineCode = -1;
-        s.shapeCode = s.partitionCode = -1;
+        s.shapeCode = s.partitionCode = kNoShape;
         s.ordinaryTreatment = 0;
         s.fillToLeft = false;
         ResetCrossings(s);
@@ -71,7 +71,7 @@ protected:
     int Code(int x, int y) const { return shield_.Code(x, y); }
 
     // A partition of the field, drawn over a field of vert so that any hole shows.
-    void Partition(int shape, int line, int pieces = 8) {
+    void Partition(ShapeCode shape, int line, int pieces = 8) {
         shield_.Reset(kUnderneath);
         s().fieldColor1 = kFirst;
         s().fieldColor2 = kSecond;
@@ -87,7 +87,7 @@ protected:
     }
 
     // An ordinary in gules on a field of argent, handed over as the interpreter does.
-    void Ordinary(int shape, int line, int count = 1, int levelLine = -1) {
+    void Ordinary(ShapeCode shape, int line, int count = 1, int levelLine = -1) {
         shield_.Reset(kArgent);
         s().shapeCode = s().partitionCode = shape;
         if (shape == kBendSinister) s().partitionCode = kBend;

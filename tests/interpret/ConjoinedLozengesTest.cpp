@@ -59,7 +59,7 @@ std::vector<Probe> ProbesOf(const ShieldGeometry& g, const std::vector<Lozenge>&
 TEST(ConjoinedLozenges, EachOrdinaryAsARowOfFusilsOrMascles) {
     struct Case {
         const char* blazon;
-        int shape;
+        ShapeCode shape;
         bool fusils;
     };
     const Case cases[] = {

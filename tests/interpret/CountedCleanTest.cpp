@@ -452,7 +452,7 @@ constexpr int kNear = 25;  // pixels round a charge's centre: within it, well in
 // beside the one (the two were set round the ordinary on the field). Each of the two is where the
 // ordinary is drawn, and its tincture is painted there.
 TEST(BetweenOnTheOrdinary, OneBetweenTwoAllOnIt) {
-    struct Case { const char* blazon; int shape; int ordinary, tincture; };
+    struct Case { const char* blazon; ShapeCode shape; int ordinary, tincture; };
     const Case cases[] = {
         {"Or on a bend azure a mullet of six points between two crescents of the field", ShapeCode::kBend, kAzure, kOr},
         {"Sable on a bend cotised argent a rose gules between two annulets of the field", ShapeCode::kBend, kArgent, kSable},

@@ -33,14 +33,14 @@ std::function<void(BareState&)> Given(int level, int count, int partition = -1, 
                                       std::function<void(BareState&)> more = nullptr) {
     return [=](BareState& b) {
         b.Level(level, count).levelLine = line;
-        b.s().partitionCode = partition;
-        b.s().lastShapeCode = lastShape;
+        b.s().partitionCode = ShapeOfCode(partition);
+        b.s().lastShapeCode = ShapeOfCode(lastShape);
         if (more) more(b);
     };
 }
 std::function<void(BareState&)> On(int shape, int level, int count, std::function<void(BareState&)> more = nullptr) {
     return Given(level, count, shape, -1, -1, [=](BareState& b) {
-        b.s().shapeCode = shape;
+        b.s().shapeCode = ShapeOfCode(shape);
         if (more) more(b);
     });
 }
@@ -229,7 +229,7 @@ TEST(ChargesBetween, ByOrdinaryAndCount) {
     auto between = [](int shape, int count, std::function<void(BareState&)> more = nullptr) {
         // An ordinary word sets the partition code too, except the cross's.
         return Given(1, count, shape == 5 ? -1 : shape, -1, -1, [=](BareState& b) {
-            b.s().shapeCode = shape;
+            b.s().shapeCode = ShapeOfCode(shape);
             b.s().levels[1].levelBetween = true;
             if (more) more(b);
         });
@@ -320,9 +320,12 @@ TEST(ChargesOnOrdinary, ByOrdinaryAndCount) {
         {"bordure, eight", On(19, 1, 8), ChargesOnOrdinary,
          {{15, 15}, {400, 15}, {385, 460}, {30, 460}, {15, 240}, {207, 15}, {400, 240}, {207, 465}}, Same(8, 0.2f)},
         {"canton, one", On(20, 1, 1), ChargesOnOrdinary, {{49, 48}}, {0.55f}},
-        {"in dexter chief, one", On(26, 1, 1, In), ChargesOnOrdinary, {{103, 120}}, {1.2f}},
-        {"in sinister chief, one", On(27, 1, 1, In), ChargesOnOrdinary, {{312, 120}}, {1.2f}},
-        {"in dexter chief, two: no row", On(26, 1, 2, In), ChargesOnOrdinary, {}, {}},
+        {"in dexter chief, one", Given(1, 1, -1, -1, -1, In), [](DrawingState& s) { ChargesOnOrdinary(s, kInDexterChief); },
+         {{103, 120}}, {1.2f}},
+        {"in sinister chief, one", Given(1, 1, -1, -1, -1, In), [](DrawingState& s) { ChargesOnOrdinary(s, kInSinisterChief); },
+         {{312, 120}}, {1.2f}},
+        {"in dexter chief, two: no row", Given(1, 2, 26, -1, -1, In), [](DrawingState& s) { ChargesOnOrdinary(s, kInDexterChief); },
+         {}, {}},
         {"pile, one", On(24, 1, 1), ChargesOnOrdinary, {{207, 240}}, {0.9f}},
         {"pile, two", On(24, 1, 2), ChargesOnOrdinary, {{207, 120}, {207, 293}}, {1.0f, 0.6f}},
         {"pile, three", On(24, 1, 3), ChargesOnOrdinary, {{207, 96}, {207, 248}, {207, 360}}, {1.0f, 0.7f, 0.5f}},
@@ -336,7 +339,7 @@ TEST(ChargesOnOrdinary, OnABendTheChargesTurnBendwise) {
         BareState b;
         b.Level(1, 3);
         b.s().levels[1].levelIn = in;
-        b.s().shapeCode = 1;
+        b.s().shapeCode = kBend;
         ChargesOnOrdinary(b.s());
         const LevelTrace* t = b.TraceOf(1);
         ASSERT_NE(t, nullptr);
@@ -350,12 +353,12 @@ TEST(ChargesOnOrdinary, OnABendTheChargesTurnBendwise) {
 TEST(ChargesOnOrdinary, ChiefAndBase) {
     auto chief = [](int level, int count, int partition, int lastShape, std::function<void(BareState&)> more = nullptr) {
         return Given(level, count, partition, lastShape, -1, [=](BareState& b) {
-            b.s().shapeCode = 16;
+            b.s().shapeCode = kChief;
             if (more) more(b);
         });
     };
     auto base = [](int level, int count, int partition, int lastShape) {
-        return Given(level, count, partition, lastShape, -1, [](BareState& b) { b.s().shapeCode = 17; });
+        return Given(level, count, partition, lastShape, -1, [](BareState& b) { b.s().shapeCode = kBase; });
     };
     const LayoutCase cases[] = {
         {"per bend, one", chief(1, 1, 1, 1), ChargesOnOrdinary, {{312, 120}}, {1.0f}},
@@ -394,10 +397,10 @@ TEST(ChargesOnOrdinary, ChiefAndBase) {
 TEST(ChargesOnOrdinary, TheChiefOnLevelZeroLeavesLastShapeCodeZero) {
     BareState b;
     b.Level(0, 3);
-    b.s().shapeCode = 16;
-    b.s().lastShapeCode = 3;
+    b.s().shapeCode = kChief;
+    b.s().lastShapeCode = kPale;
     ChargesOnOrdinary(b.s());
-    EXPECT_EQ(b.s().lastShapeCode, 0);
+    EXPECT_EQ(b.s().lastShapeCode, kFess);
 }
 
 }  // namespace

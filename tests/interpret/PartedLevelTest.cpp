@@ -73,7 +73,8 @@ TEST(PartedLevel, PatternPiecesAcrossABox) {
     const Rect box{100, 50, 200, 150};  // 100 by 100
     struct Case {
         const char* name;
-        int shape, pieces, x, y, piece;
+        ShapeCode shape;
+        int pieces, x, y, piece;
     };
     const Case cases[] = {
         {"barry: top row", kBarry, 10, 150, 50, 0},        {"barry: last row", kBarry, 10, 150, 149, 9},

@@ -56,7 +56,7 @@ TEST(RelationForms, AGroupOfSeveralKindsTakesTheGroupsPlaces) {
 TEST(RelationForms, AGroupOfSeveralKindsInALine) {
     struct Case {
         const char* blazon;
-        int line;
+        ShapeCode line;
         std::vector<int> tinctures;
     };
     const Case cases[] = {

@@ -16,6 +16,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -141,10 +142,10 @@ struct OrdinarySpec {
 };
 
 // Sets up one ordinary as the phrase interpreter would hand it over and draws it.
-std::function<void(esc::PaintState&)> Shape(int code, int count = 1, int partition = -2) {
+std::function<void(esc::PaintState&)> Shape(esc::ShapeCode code, int count = 1, std::optional<esc::ShapeCode> partition = {}) {
     return [=](esc::PaintState& s) {
         s.shapeCode = code;
-        s.partitionCode = partition == -2 ? code : partition;
+        s.partitionCode = partition.value_or(code);
         s.levels[0].levelCount = count;
         esc::DrawOrdinary(s, 0);
     };
