@@ -473,6 +473,34 @@ DERIVED += [
      'A demi-Pegasus: the winged horse rearing cut off across the waist, the wing raised'),
 ]
 
+# The hoofed beasts sejant: the stag sejant and the horse sejant with the heads of their kin set
+# on the neck (the antlers dropped with the stag's head).
+STAG_HEAD = [(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)]
+DERIVED += [
+    ('beasts', 'hind.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/hind.hd.svg', (0, 46), 1.0), 'doe.5',
+     "A hind sejant: the stag sejant with the hind's head, no antlers"),
+    ('beasts', 'bull.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/bull.hd.svg', (-10, 38), 0.66), 'ox.5 cow.5',
+     "A bull sejant: the stag sejant with the bull's head and horns"),
+    ('beasts', 'goat.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/goat.hd.svg', (-10, 22), 0.66), '',
+     "A goat sejant: the stag sejant with the goat's head, horns and beard"),
+    ('beasts', 'ram.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/ram.hd.svg', (-8, 34), 0.62), '',
+     "A ram sejant: the stag sejant with the ram's head and curled horns"),
+    ('lions', 'unicorn.5', 'beasts/horse.5.svg', Grafted(HORSE_HEAD, 'lions/unicorn.hd.svg', (-2, -4), 0.55), '',
+     "A unicorn sejant: the horse sejant with the unicorn's head, horn and beard"),
+    ('lions', 'antelope.5', 'beasts/horse.5.svg', Grafted(HORSE_MANE, 'lions/antelope.hd.svg', (-6, -2), 1.2), '',
+     "An antelope sejant: the horse sejant with the heraldic antelope's head"),
+]
+
+# The two-headed dragon: the dragon with a second head on a neck of its own, looking back.
+DERIVED += [
+    ('lions', 'tdragon', 'lions/dragon.svg', Grafted([(0, 0), (1, 0), (1, 1)], 'lions/dragon.hd.svg', (78, 2), 0.42, back=True),
+     'tdragon.1', 'A dragon with two heads, rampant: the dragon with a second head on a neck of its own, turned to look back'),
+    ('lions', 'tdragon.3', 'lions/dragon.3.svg', Grafted([(0, 0), (1, 0), (1, 1)], 'lions/dragon.hd.svg', (52, 0), 0.34, back=True),
+     '', 'A dragon with two heads, passant: the dragon passant with a second head on a neck of its own, turned to look back'),
+    ('lions', 'tdragon.4', 'lions/dragon.4.svg', Grafted([(0, 0), (1, 0), (1, 1)], 'lions/dragon.hd.svg', (52, 0), 0.34, back=True),
+     '', 'A dragon with two heads, statant: the dragon statant with a second head on a neck of its own, turned to look back'),
+]
+
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
 # Root attributes that belong to the picture, not to what is drawn.
