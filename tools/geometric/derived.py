@@ -501,6 +501,33 @@ DERIVED += [
      '', 'A dragon with two heads, statant: the dragon statant with a second head on a neck of its own, turned to look back'),
 ]
 
+# Sea-beasts: the fore part of the beast rampant on a fish's tail, as the sea-lion is made.
+SEA_CUT = [(-20, -20), (140, -20), (140, 74), (-20, 74)]
+DERIVED += [
+    ('beasts', 'seawolf', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'beasts/dwolf.svg', (-8, -2), 0.6), 'seawolf.1',
+     "A sea-wolf: the fore part of a wolf rampant on a fish's tail"),
+    ('lions', 'seagriff', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'lions/dgriffin.svg', (-8, -2), 0.6), 'seagriff.1 seagryph seagryph.1',
+     "A sea-griffin: the fore part of a griffin segreant, wings raised, on a fish's tail"),
+    ('lions', 'seaunico', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'lions/dunicorn.svg', (-8, -2), 0.6), 'seaunico.1',
+     "A sea-unicorn: the fore part of a unicorn rampant on a fish's tail"),
+    ('beasts', 'seastag', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'beasts/dbuck.svg', (-8, -2), 0.6), 'seastag.1',
+     "A sea-stag: the fore part of a stag springing on a fish's tail"),
+    # Monsters made of two beasts: a griffin's head and wings on a lion (the opinicus) or on a
+    # horse rearing (the hippogriff); a man's face on a lion (the manticore).
+    ('lions', 'opinicu', 'lions/lion.svg', Grafted([(45, 0), (150, 0), (150, 92), (100, 98), (75, 90), (55, 80), (45, 50)],
+                                                    'lions/griffin.hd.svg', (44, 4), 0.62, wing=(120, 80), wing_size=0.5),
+     'opinicu.1', "An opinicus rampant: the lion rampant with a griffin's head and ears and a wing raised"),
+    ('lions', 'hippogri', 'beasts/horse.1.svg', Grafted([(0, -10), (100, -10), (104, 60), (80, 90), (0, 90)],
+                                                       'lions/griffin.hd.svg', (0, -4), 0.6, wing=(100, 95), wing_size=0.5),
+     'hippogri.1 hippogry hippogry.1', "A hippogriff rampant: the horse rearing with a griffin's head and ears and a wing raised"),
+    ('lions', 'manticor', 'lions/lion.svg', Grafted([(45, 0), (150, 0), (150, 92), (100, 98), (75, 90), (55, 80), (45, 50)],
+                                                    'misc/boy.hd.svg', (50, 6), 0.55), 'manticor.1',
+     "A manticore rampant: the lion rampant with a man's head"),
+    # The winged serpent: the serpent erect with a wing raised from behind its neck.
+    ('beasts', 'wserpent', 'beasts/serpent.svg', Winged((70, 60), 0.45), '',
+     'A winged serpent: the serpent erect with a wing raised from behind its neck'),
+]
+
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
 # Root attributes that belong to the picture, not to what is drawn.
