@@ -528,6 +528,9 @@ DERIVED += [
      'A winged serpent: the serpent erect with a wing raised from behind its neck'),
 ]
 
+# The whale's head, couped and erased, cut behind the eye.
+DERIVED += heads('birds', 'whale', 'birds/whale.svg', [(78, 0), (0, 0), (0, 130), (78, 130)], "A whale's")
+
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
 # Root attributes that belong to the picture, not to what is drawn.
