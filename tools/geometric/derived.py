@@ -528,6 +528,12 @@ DERIVED += [
      'A winged serpent: the serpent erect with a wing raised from behind its neck'),
 ]
 
+# The bog beast: the dragon rampant (its body, wings and feet) with a talbot's head.
+DERIVED += [
+    ('lions', 'bogbeast', 'lions/dragon.svg', Grafted([(0, 0), (80, 0), (80, 50), (50, 62), (0, 62)],
+                                                      'beasts/talbot.hd.svg', (22, 8), 0.44), 'bogbeast.1',
+     "A bog beast rampant: the dragon rampant with a talbot's head"),
+]
 # The whale's head, couped and erased, cut behind the eye.
 DERIVED += heads('birds', 'whale', 'birds/whale.svg', [(78, 0), (0, 0), (0, 130), (78, 130)], "A whale's")
 
