@@ -542,6 +542,37 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Or a lemon tree eradicated vert", "lemontre.ra"},
         {"Argent a rowan vert", "rowan.esv"},
         {"Argent three lemons or", "lemon.esv"},
+        // Hoofed beasts sejant (the stag's and the horse's with their kin's heads), the bear and
+        // the dragon statant, the two-headed dragon, birds volant with long legs.
+        {"Argent a stag sejant sable", "buck.5"},
+        {"Or a horse sejant sable", "horse.5"},
+        {"Vert three hinds sejant argent", "hind.5"},
+        {"Azure a bull sejant or", "bull.5"},
+        {"Gules a ram sejant argent", "ram.5"},
+        {"Azure a unicorn sejant argent", "unicorn.5"},
+        {"Or a bear statant sable", "bear.4"},
+        {"Argent a dragon statant vert", "dragon.4"},
+        {"Per pale vert and sable a twoheaded dragon statant or", "tdragon.4"},
+        {"Or a double-headed dragon gules", "tdragon.esv"},
+        {"Argent a heron volant azure", "heron.4"},
+        {"Or a stork volant sable", "stork.4"},
+        // Sea-beasts and monsters made of two drawings, by their printed names and spellings.
+        {"Azure a sea-wolf argent", "seawolf.esv"},
+        {"Azure a sea griffin or", "seagriff.esv"},
+        {"Vert a sea-unicorn argent", "seaunico.esv"},
+        {"Or an opinicus rampant gules", "opinicu.1"},
+        {"Argent a hippogryph sable", "hippogry.esv"},
+        {"Gules a manticore rampant or", "manticor.1"},
+        {"Or a winged serpent vert", "wserpent.esv"},
+        {"Per fess gules and counter-ermine a bog beast rampant argent", "bogbeast.1"},
+        {"Sable an Oriental dragon rampant or", "oriental.1"},
+        // Drawn by hand: the melusine, the calamarie and its names, the whale and its head.
+        {"Azure a melusine argent", "melusine.esv"},
+        {"Or three calamaries sable", "calamari.esv"},
+        {"Argent a kraken gules", "kraken.esv"},
+        {"Azure three whales naiant argent", "whale.na"},
+        {"Argent three whales' heads erased sable", "whale.he"},
+        {"Argent a triquetra vert", "triquetr.esv"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);

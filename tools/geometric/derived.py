@@ -473,6 +473,70 @@ DERIVED += [
      'A demi-Pegasus: the winged horse rearing cut off across the waist, the wing raised'),
 ]
 
+# The hoofed beasts sejant: the stag sejant and the horse sejant with the heads of their kin set
+# on the neck (the antlers dropped with the stag's head).
+STAG_HEAD = [(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)]
+DERIVED += [
+    ('beasts', 'hind.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/hind.hd.svg', (0, 46), 1.0), 'doe.5',
+     "A hind sejant: the stag sejant with the hind's head, no antlers"),
+    ('beasts', 'bull.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/bull.hd.svg', (-10, 38), 0.66), 'ox.5 cow.5',
+     "A bull sejant: the stag sejant with the bull's head and horns"),
+    ('beasts', 'goat.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/goat.hd.svg', (-10, 22), 0.66), '',
+     "A goat sejant: the stag sejant with the goat's head, horns and beard"),
+    ('beasts', 'ram.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/ram.hd.svg', (-8, 34), 0.62), '',
+     "A ram sejant: the stag sejant with the ram's head and curled horns"),
+    ('lions', 'unicorn.5', 'beasts/horse.5.svg', Grafted(HORSE_HEAD, 'lions/unicorn.hd.svg', (-2, -4), 0.55), '',
+     "A unicorn sejant: the horse sejant with the unicorn's head, horn and beard"),
+    ('lions', 'antelope.5', 'beasts/horse.5.svg', Grafted(HORSE_MANE, 'lions/antelope.hd.svg', (-6, -2), 1.2), '',
+     "An antelope sejant: the horse sejant with the heraldic antelope's head"),
+]
+
+# The two-headed dragon: the dragon with a second head on a neck of its own, looking back.
+DERIVED += [
+    ('lions', 'tdragon', 'lions/dragon.svg', Grafted([(0, 0), (1, 0), (1, 1)], 'lions/dragon.hd.svg', (78, 2), 0.42, back=True),
+     'tdragon.1', 'A dragon with two heads, rampant: the dragon with a second head on a neck of its own, turned to look back'),
+    ('lions', 'tdragon.3', 'lions/dragon.3.svg', Grafted([(0, 0), (1, 0), (1, 1)], 'lions/dragon.hd.svg', (52, 0), 0.34, back=True),
+     '', 'A dragon with two heads, passant: the dragon passant with a second head on a neck of its own, turned to look back'),
+    ('lions', 'tdragon.4', 'lions/dragon.4.svg', Grafted([(0, 0), (1, 0), (1, 1)], 'lions/dragon.hd.svg', (52, 0), 0.34, back=True),
+     '', 'A dragon with two heads, statant: the dragon statant with a second head on a neck of its own, turned to look back'),
+]
+
+# Sea-beasts: the fore part of the beast rampant on a fish's tail, as the sea-lion is made.
+SEA_CUT = [(-20, -20), (140, -20), (140, 74), (-20, 74)]
+DERIVED += [
+    ('beasts', 'seawolf', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'beasts/dwolf.svg', (-8, -2), 0.6), 'seawolf.1',
+     "A sea-wolf: the fore part of a wolf rampant on a fish's tail"),
+    ('lions', 'seagriff', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'lions/dgriffin.svg', (-8, -2), 0.6), 'seagriff.1 seagryph seagryph.1',
+     "A sea-griffin: the fore part of a griffin segreant, wings raised, on a fish's tail"),
+    ('lions', 'seaunico', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'lions/dunicorn.svg', (-8, -2), 0.6), 'seaunico.1',
+     "A sea-unicorn: the fore part of a unicorn rampant on a fish's tail"),
+    ('beasts', 'seastag', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'beasts/dbuck.svg', (-8, -2), 0.6), 'seastag.1',
+     "A sea-stag: the fore part of a stag springing on a fish's tail"),
+    # Monsters made of two beasts: a griffin's head and wings on a lion (the opinicus) or on a
+    # horse rearing (the hippogriff); a man's face on a lion (the manticore).
+    ('lions', 'opinicu', 'lions/lion.svg', Grafted([(45, 0), (150, 0), (150, 92), (100, 98), (75, 90), (55, 80), (45, 50)],
+                                                    'lions/griffin.hd.svg', (44, 4), 0.62, wing=(120, 80), wing_size=0.5),
+     'opinicu.1', "An opinicus rampant: the lion rampant with a griffin's head and ears and a wing raised"),
+    ('lions', 'hippogri', 'beasts/horse.1.svg', Grafted([(0, -10), (100, -10), (104, 60), (80, 90), (0, 90)],
+                                                       'lions/griffin.hd.svg', (0, -4), 0.6, wing=(100, 95), wing_size=0.5),
+     'hippogri.1 hippogry hippogry.1', "A hippogriff rampant: the horse rearing with a griffin's head and ears and a wing raised"),
+    ('lions', 'manticor', 'lions/lion.svg', Grafted([(45, 0), (150, 0), (150, 92), (100, 98), (75, 90), (55, 80), (45, 50)],
+                                                    'misc/boy.hd.svg', (50, 6), 0.55), 'manticor.1',
+     "A manticore rampant: the lion rampant with a man's head"),
+    # The winged serpent: the serpent erect with a wing raised from behind its neck.
+    ('beasts', 'wserpent', 'beasts/serpent.svg', Winged((70, 60), 0.45), '',
+     'A winged serpent: the serpent erect with a wing raised from behind its neck'),
+]
+
+# The bog beast: the dragon rampant (its body, wings and feet) with a talbot's head.
+DERIVED += [
+    ('lions', 'bogbeast', 'lions/dragon.svg', Grafted([(0, 0), (80, 0), (80, 50), (50, 62), (0, 62)],
+                                                      'beasts/talbot.hd.svg', (22, 8), 0.44), 'bogbeast.1',
+     "A bog beast rampant: the dragon rampant with a talbot's head"),
+]
+# The whale's head, couped and erased, cut behind the eye.
+DERIVED += heads('birds', 'whale', 'birds/whale.svg', [(78, 0), (0, 0), (0, 130), (78, 130)], "A whale's")
+
 SVG_OPEN = re.compile(r'<svg\b([^>]*)>', re.S)
 ATTR = re.compile(r'([\w:-]+)\s*=\s*"([^"]*)"')
 # Root attributes that belong to the picture, not to what is drawn.
