@@ -15,12 +15,34 @@ struct ModelReading {
     int mixedLine = -1;  // the ordinary whose line the group is set in; -1: the field's places
     // The treatment of more than one tincture the level just drawn was painted in, for its member.
     model::Treatment levelTreatment;
+    // The charges placed for the level being read, and that level: they go to its member.
+    std::vector<model::PlacedCharge> levelPlaced;
+    int placedLevel = -1;
+
+    // Keeps a charge placed for `level`; charges kept for another level are dropped first.
+    void NotePlaced(int level, const ChargeSpot& spot, int tincture) {
+        if (level != placedLevel) {
+            levelPlaced.clear();
+            placedLevel = level;
+        }
+        levelPlaced.push_back({spot, tincture});
+    }
+    // The charges placed for `level`, handed over; none when it placed none.
+    std::vector<model::PlacedCharge> TakePlaced(int level) {
+        std::vector<model::PlacedCharge> out;
+        if (level == placedLevel) out.swap(levelPlaced);
+        levelPlaced.clear();
+        placedLevel = -1;
+        return out;
+    }
 
     void Clear() {
         arms.Clear();
         mixedPlaced = mixedTotal = 0;
         mixedNextLevel = mixedLine = -1;
         levelTreatment = model::Treatment{};
+        levelPlaced.clear();
+        placedLevel = -1;
     }
 };
 

@@ -115,6 +115,7 @@ model::Member MemberOfLevel(DrawingState& s) {
     m.surface.secondTincture = s.partedTincture >= 0 ? s.partedTincture : level.levelSecondTincture;
     m.surface.division = s.partedTincture >= 0 ? s.partedShape : -1;
     m.tinctures = s.group.memberTinctures;
+    m.placed = s.model.TakePlaced(s.level);
     if (!s.model.levelTreatment.IsPlain()) {
         m.surface.treatment = s.model.levelTreatment;
     } else if (m.surface.division >= 0 && m.surface.secondTincture >= 0) {
