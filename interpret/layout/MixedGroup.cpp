@@ -100,26 +100,62 @@ std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& g, int code, int count
     return spots;
 }
 
-std::vector<int> MembersFollowing(const DrawingState& s, int i) {
+namespace {
+
+// "in pale", "in fess", "in bend", "in bend sinister" at word i that end the group: nothing but
+// a tincture follows them. The line's shape code, and the first word after it; -1 for none.
+int LineEndingTheGroup(const DrawingState& s, int i, int& after) {
+    if (!EqualsIgnoringCase(s.Word(i), "in") || s.Type(i + 1) != kTypeOrdinary) return -1;
+    int code = s.Sub1(i + 1);
+    int k = i + 2;
+    if (code == ShapeCode::kBend && EqualsIgnoringCase(s.Word(k), "sinister")) {
+        code = ShapeCode::kBendSinister;
+        ++k;
+    }
+    if (!IsLineOfAGroup(code)) return -1;
+    after = k;
+    if (s.Type(k) == kTypeTincture) ++k;
+    return k >= s.wordCount ? code : -1;
+}
+
+// The members that follow from word i, and the line written after the last of them that sets
+// the whole group out (-1: none).
+struct Following {
     std::vector<int> counts;
+    int line = -1;
+};
+
+Following ReadMembersFollowing(const DrawingState& s, int i) {
+    Following out;
     // The phrase before may end on its tincture or the word that joins it to the next.
     if (s.Type(i) == kTypeTincture) ++i;
     while (i < s.wordCount) {
         if (IsOneOf(s.Word(i), {"and", ","})) ++i;
         const int count = IsOneOf(s.Word(i), {"a", "an"}) ? 1 : s.Type(i) == kTypeNumber ? s.Sub1(i) : 0;
         if (count < 1 || !NamesACharge(s.Type(i + 1))) return {};
-        counts.push_back(count);
+        out.counts.push_back(count);
         // The rest of the member's phrase, to the next member ("a mullet a crescent" as printed
         // without its comma) or the end.
         for (i += 2; i < s.wordCount; ++i) {
             if (IsOneOf(s.Word(i), {"and", ",", "a", "an"}) ||
                 (s.Type(i) == kTypeNumber && NamesACharge(s.Type(i + 1))))
                 break;
+            int after = 0;
+            if (const int line = LineEndingTheGroup(s, i, after); line >= 0) {
+                out.line = line;
+                return out;
+            }
             if (IsOneOf(s.Word(i), kNotAMember) || s.Type(i) == kTypeOrdinary) return {};
         }
     }
-    return counts;
+    return out;
 }
+
+}  // namespace
+
+std::vector<int> MembersFollowing(const DrawingState& s, int i) { return ReadMembersFollowing(s, i).counts; }
+
+int LineAfterTheMembers(const DrawingState& s, int i) { return ReadMembersFollowing(s, i).line; }
 
 bool MixedGroupLayout(DrawingState& s, int nextWord) {
     const LevelRecord& level = phrase::Current(s);
@@ -142,9 +178,15 @@ bool MixedGroupLayout(DrawingState& s, int nextWord) {
             RelationWordsAfter(s, nextWord))
             return false;
         total = level.levelCount;
-        const std::vector<int> following = MembersFollowing(s, nextWord);
-        if (following.empty()) return false;
-        for (const int n : following) total += n;
+        const Following following = ReadMembersFollowing(s, nextWord);
+        if (following.counts.empty()) return false;
+        for (const int n : following.counts) total += n;
+        // "a mullet and a crescent in pale": the line written after the last member sets out
+        // the whole group; the first members are placed before it is read.
+        if (following.line >= 0) {
+            if (inLine && following.line != level.levelInCode) return false;
+            reading.mixedLine = following.line;
+        }
     }
     const std::vector<LayoutSpot> spots =
         reading.mixedLine >= 0 ? SpotsInLine(s.geometry, reading.mixedLine, total) : MixedGroupSpots(s, total);

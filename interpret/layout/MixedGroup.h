@@ -23,6 +23,9 @@ std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& geometry, int code, in
 // to the end of the words; empty when something else follows them (an ordinary, a relation,
 // another arrangement), which the group would have to make room for.
 std::vector<int> MembersFollowing(const DrawingState& state, int i);
+// The line ("in pale", "in bend sinister") written after the last of those members, when nothing
+// but a tincture follows it: the shape code of the ordinary it follows; -1 for none.
+int LineAfterTheMembers(const DrawingState& state, int i);
 
 // Places the current level when it is a member of such a group on the field, or in a line
 // ("in pale two mullets and a crescent"): the first member when members follow it, or a later

@@ -260,6 +260,11 @@ void RecordLevel(DrawingState& s) {
         const bool samePlace = last.region == group.region ||
                                (last.region == Region::AboutOrdinary && group.region == Region::Whole);
         if (last.kind == GroupKind::Charges && samePlace && last.firstLevel + static_cast<int>(last.members.size()) == s.level) {
+            // "a mullet and a crescent in pale": the line read with the last member sets out all.
+            if (group.arrangement == Arrangement::InLine && last.arrangement == Arrangement::AsTheCountFalls) {
+                last.arrangement = Arrangement::InLine;
+                last.lineShape = group.lineShape;
+            }
             last.members.push_back(MemberOfLevel(s));
             return;
         }
