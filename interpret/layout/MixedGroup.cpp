@@ -104,8 +104,10 @@ namespace {
 
 // "in pale", "in fess", "in bend", "in bend sinister" at word i that end the group: nothing but
 // a tincture follows them. The line's shape code, and the first word after it; -1 for none.
+// "all in pale" sets out whatever stands before it, which need not be this group alone.
 int LineEndingTheGroup(const DrawingState& s, int i, int& after) {
     if (!EqualsIgnoringCase(s.Word(i), "in") || s.Type(i + 1) != kTypeOrdinary) return -1;
+    if (i > 0 && EqualsIgnoringCase(s.Word(i - 1), "all")) return -1;
     int code = s.Sub1(i + 1);
     int k = i + 2;
     if (code == ShapeCode::kBend && EqualsIgnoringCase(s.Word(k), "sinister")) {
@@ -185,6 +187,9 @@ bool MixedGroupLayout(DrawingState& s, int nextWord) {
         // the whole group; the first members are placed before it is read.
         if (following.line >= 0) {
             if (inLine && following.line != level.levelInCode) return false;
+            // "between two lions a lion in pale": the first is about the others, not their equal.
+            for (int i = std::max(s.levelFirstWord - 1, 0); i < nextWord; ++i)
+                if (EqualsIgnoringCase(s.Word(i), "between")) return false;
             reading.mixedLine = following.line;
         }
     }
