@@ -120,11 +120,27 @@ int LineEndingTheGroup(const DrawingState& s, int i, int& after) {
     return k >= s.wordCount ? code : -1;
 }
 
-// The members that follow from word i, and the line written after the last of them that sets
-// the whole group out (-1: none).
+}  // namespace
+
+std::vector<int> RowsEndingTheGroup(const DrawingState& s, int i) {
+    std::vector<int> rows;
+    int k = i;
+    for (; k < s.wordCount && s.Type(k) == kTypeNumber; ++k) rows.push_back(s.Sub1(k));
+    if (rows.empty() || !EqualsIgnoringCase(s.Word(k), "and") || s.Type(k + 1) != kTypeNumber) return {};
+    rows.push_back(s.Sub1(k + 1));
+    k += 2;
+    if (s.Type(k) == kTypeTincture) ++k;
+    return k >= s.wordCount ? rows : std::vector<int>{};
+}
+
+namespace {
+
+// The members that follow from word i, and the line or rows written after the last of them that
+// set the whole group out (-1, empty: none).
 struct Following {
     std::vector<int> counts;
     int line = -1;
+    std::vector<int> rows;
 };
 
 Following ReadMembersFollowing(const DrawingState& s, int i) {
@@ -145,6 +161,10 @@ Following ReadMembersFollowing(const DrawingState& s, int i) {
             int after = 0;
             if (const int line = LineEndingTheGroup(s, i, after); line >= 0) {
                 out.line = line;
+                return out;
+            }
+            if (std::vector<int> rows = RowsEndingTheGroup(s, i); !rows.empty()) {
+                out.rows = std::move(rows);
                 return out;
             }
             if (IsOneOf(s.Word(i), kNotAMember) || s.Type(i) == kTypeOrdinary) return {};
@@ -192,6 +212,9 @@ bool MixedGroupLayout(DrawingState& s, int nextWord) {
                 if (EqualsIgnoringCase(s.Word(i), "between")) return false;
             reading.mixedLine = following.line;
         }
+        // "a mullet, a crescent and an escallop two and one": the rows the group's count
+        // takes anyway; other rows are not this layout's.
+        if (!following.rows.empty() && (inLine || following.rows != FieldRows(total))) return false;
     }
     const std::vector<LayoutSpot> spots =
         reading.mixedLine >= 0 ? SpotsInLine(s.geometry, reading.mixedLine, total) : MixedGroupSpots(s, total);

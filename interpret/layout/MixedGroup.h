@@ -27,6 +27,10 @@ std::vector<int> MembersFollowing(const DrawingState& state, int i);
 // but a tincture follows it: the shape code of the ordinary it follows; -1 for none.
 int LineAfterTheMembers(const DrawingState& state, int i);
 
+// The rows ("two and one") written at word i after the last member of such a group, when
+// nothing but a tincture follows them; empty for none.
+std::vector<int> RowsEndingTheGroup(const DrawingState& state, int i);
+
 // Places the current level when it is a member of such a group on the field, or in a line
 // ("in pale two mullets and a crescent"): the first member when members follow it, or a later
 // one of a group still open. False, drawing nothing,

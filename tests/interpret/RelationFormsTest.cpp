@@ -119,6 +119,36 @@ TEST(RelationForms, AGroupOfSeveralKindsWithItsLineAfterIt) {
     }
 }
 
+// "a mullet, a lozenge and a roundel two and one": the rows the group's count takes, written
+// after the last member (before or after its tincture), are read and the group set in them.
+// (The rows' words were left unread and every member drawn alone over the fess point.)
+TEST(RelationForms, AGroupOfSeveralKindsWithItsRowsAfterIt) {
+    struct Case {
+        const char* blazon;
+        std::vector<int> tinctures;
+    };
+    const Case cases[] = {
+        {"Argent, a mullet, a lozenge and a roundel two and one gules", {kGules, kGules, kGules}},
+        {"Azure, a mullet argent and two roundels or two and one", {kArgent, kOr, kOr}},
+        {"Argent, a mullet gules, a lozenge vert and a roundel azure, two and one", {kGules, kVert, kAzure}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const std::vector<LayoutSpot> spots = MixedGroupSpots(d.s(), static_cast<int>(k.tinctures.size()));
+        ASSERT_EQ(spots.size(), k.tinctures.size());
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), k.tinctures.size());
+        for (std::size_t i = 0; i < spots.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(placed[i].x, spots[i].x);
+            EXPECT_EQ(placed[i].y, spots[i].y);
+            EXPECT_EQ(d.At(spots[i].x, spots[i].y), test::Colour(k.tinctures[i]));
+        }
+    }
+}
+
 // "environed of an annulet" is "within an annulet": the ring large about the centre, the charge
 // small inside its hole. Sampled on the ring's middle circle left, right and above, and at the
 // centre.
