@@ -176,6 +176,17 @@ TEST(ModelTree, EachMemberKeepsItsSpotsAndTinctures) {
     EXPECT_TRUE(member(0, 0).placed[0].spot.mirror);
     EXPECT_FALSE(member(0, 0).placed[1].spot.mirror);
 
+    // Turns of some members only: the second axe in chief mirrored, the harp in base flipped.
+    d.DrawClean("Argent three axes gules, those in chief addorsed");
+    ASSERT_EQ(member(0, 0).placed.size(), 3u);
+    EXPECT_FALSE(member(0, 0).placed[0].spot.mirror);
+    EXPECT_TRUE(member(0, 0).placed[1].spot.mirror);
+    EXPECT_FALSE(member(0, 0).placed[2].spot.mirror);
+    d.DrawClean("Or three harps gules those in base reversed");
+    ASSERT_EQ(member(0, 0).placed.size(), 3u);
+    EXPECT_FALSE(member(0, 0).placed[0].spot.flip);
+    EXPECT_TRUE(member(0, 0).placed[2].spot.flip);
+
     // A sword point downward: its picture holds the point up, so the spot is flipped.
     d.DrawClean("Argent, a sword point downward gules");
     ASSERT_EQ(member(0, 0).placed.size(), 1u);
