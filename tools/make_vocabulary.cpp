@@ -15,7 +15,11 @@
 // A '#' after a blank, or at the start of a line, begins a comment. Patterns are unique in
 // their kind.
 //
-// Usage: make_vocabulary OUTPUT.db LIST.words... LIST.spellings...
+// A list of pointed pictures (.points) says which way each pointed charge's picture holds its
+// point, in table "points1" (the way as interpret/read/PointWay.h codes it):
+//   sword   up            a charge word, lower case and unique, and up or down
+//
+// Usage: make_vocabulary OUTPUT.db LIST.words... LIST.spellings... LIST.points...
 
 #include <sqlite3.h>
 
@@ -29,6 +33,7 @@
 #include <utility>
 #include <vector>
 
+#include "interpret/read/PointWay.h"
 #include "interpret/read/VariantCode.h"
 
 namespace {
@@ -162,6 +167,39 @@ bool ReadSpellings(const std::string& path, std::vector<Spelling>& rows,
     return ok;
 }
 
+struct Pointed {
+    std::string word;
+    esc::PointWay way = esc::PointWay::kNone;
+};
+
+bool ReadPoints(const std::string& path, std::map<std::string, Pointed>& rows, std::map<std::string, std::string>& where) {
+    std::ifstream in(path);
+    if (!in) return Fail("cannot read " + path);
+    std::string line;
+    int number = 0;
+    bool ok = true;
+    while (std::getline(in, line)) {
+        ++number;
+        const std::string at = path + ":" + std::to_string(number);
+        if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+        std::istringstream fields(line);
+        Pointed row;
+        std::string way, extra;
+        if (!(fields >> row.word)) continue;
+        if (!(fields >> way) || (fields >> extra) || (row.way = esc::DrawnPointNamed(way)) == esc::PointWay::kNone) {
+            ok = Fail(at + ": expected 'word way' (the way up or down)");
+            continue;
+        }
+        for (char c : row.word) {
+            if (c >= 'A' && c <= 'Z') ok = Fail(at + ": '" + row.word + "' is not lower case");
+        }
+        auto [it, inserted] = where.emplace(row.word, at);
+        if (!inserted) ok = Fail(at + ": '" + row.word + "' is already pointed at " + it->second);
+        rows.emplace(row.word, row);
+    }
+    return ok;
+}
+
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
@@ -176,10 +214,18 @@ int main(int argc, char** argv) {
     std::map<std::string, Row> rows;
     std::vector<Spelling> spellings;
     std::map<std::pair<int, std::string>, std::string> spelt;
+    std::map<std::string, Pointed> points;
+    std::map<std::string, std::string> pointedAt;
     bool ok = true;
     for (int i = 2; i < argc; ++i) {
         const std::string list = argv[i];
-        ok = (EndsWith(list, ".spellings") ? ReadSpellings(list, spellings, spelt) : ReadList(list, rows)) && ok;
+        if (EndsWith(list, ".spellings")) {
+            ok = ReadSpellings(list, spellings, spelt) && ok;
+        } else if (EndsWith(list, ".points")) {
+            ok = ReadPoints(list, points, pointedAt) && ok;
+        } else {
+            ok = ReadList(list, rows) && ok;
+        }
     }
     if (!ok) return 1;
 
@@ -194,6 +240,7 @@ int main(int argc, char** argv) {
         "CREATE TABLE words1 (WORD TEXT NOT NULL COLLATE NOCASE, Type INTEGER, Sub1 INTEGER, Sub2 INTEGER);"
         "CREATE UNIQUE INDEX Word ON words1 (WORD COLLATE NOCASE);"
         "CREATE TABLE spellings1 (Kind INTEGER NOT NULL, Pattern TEXT NOT NULL, Replacement TEXT NOT NULL);"
+        "CREATE TABLE points1 (WORD TEXT NOT NULL COLLATE NOCASE, Way INTEGER NOT NULL);"
         "BEGIN;";
     if (sqlite3_exec(db, schema, nullptr, nullptr, &error) != SQLITE_OK) return Fail(error ? error : "schema"), 1;
     sqlite3_stmt* st = nullptr;
@@ -214,6 +261,14 @@ int main(int argc, char** argv) {
         sqlite3_bind_text(st, 2, row.pattern.c_str(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(st, 3, row.replacement.c_str(), -1, SQLITE_TRANSIENT);
         if (sqlite3_step(st) != SQLITE_DONE) return Fail(row.where + ": " + sqlite3_errmsg(db)), 1;
+    }
+    sqlite3_finalize(st);
+    sqlite3_prepare_v2(db, "INSERT INTO points1 VALUES (?, ?)", -1, &st, nullptr);
+    for (const auto& [word, row] : points) {
+        sqlite3_reset(st);
+        sqlite3_bind_text(st, 1, word.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int(st, 2, static_cast<int>(row.way));
+        if (sqlite3_step(st) != SQLITE_DONE) return Fail(pointedAt[word] + ": " + sqlite3_errmsg(db)), 1;
     }
     sqlite3_finalize(st);
     if (sqlite3_exec(db, "COMMIT;", nullptr, nullptr, &error) != SQLITE_OK) return Fail(error ? error : "commit"), 1;

@@ -12,6 +12,7 @@
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/FitLayout.h"
 #include "interpret/layout/Layouts.h"
+#include "interpret/layout/MixedGroup.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/layout/Placement.h"
@@ -242,7 +243,8 @@ bool InLineWithTheChargesBefore(DrawingState& s, int nextWord) {
     // The line begins at the last phrase opened by "in"; every phrase since names one charge.
     int start = s.level;
     while (start >= 0 && !s.levels[static_cast<std::size_t>(start)].levelIn) --start;
-    if (start < 0) return TwoChargesOnTheField(s, nextWord);
+    // "a mullet and a crescent in pale": set out in the line named after them (MixedGroupLayout).
+    if (start < 0) return s.level == 0 && LineAfterTheMembers(s, nextWord) >= 0 ? false : TwoChargesOnTheField(s, nextWord);
     const Direction code = s.levels[static_cast<std::size_t>(start)].levelInCode;
     // A semé phrase before it ("semy of oak leaves, in pale a dagger") is still open when "in" is
     // read and takes the word; the line is the phrases after it.

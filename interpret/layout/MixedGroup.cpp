@@ -100,26 +100,84 @@ std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& g, ShapeCode code, int
     return spots;
 }
 
-std::vector<int> MembersFollowing(const DrawingState& s, int i) {
+namespace {
+
+// "in pale", "in fess", "in bend", "in bend sinister" at word i that end the group: nothing but
+// a tincture follows them. The line's shape code, and the first word after it; -1 for none.
+// "all in pale" sets out whatever stands before it, which need not be this group alone.
+int LineEndingTheGroup(const DrawingState& s, int i, int& after) {
+    if (!EqualsIgnoringCase(s.Word(i), "in") || s.Type(i + 1) != kTypeOrdinary) return -1;
+    if (i > 0 && EqualsIgnoringCase(s.Word(i - 1), "all")) return -1;
+    int code = s.Sub1(i + 1);
+    int k = i + 2;
+    if (ShapeOfCode(code) == ShapeCode::kBend && EqualsIgnoringCase(s.Word(k), "sinister")) {
+        code = CodeOf(ShapeCode::kBendSinister);
+        ++k;
+    }
+    if (!IsLineOfAGroup(ShapeOfCode(code))) return -1;
+    after = k;
+    if (s.Type(k) == kTypeTincture) ++k;
+    return k >= s.wordCount ? code : -1;
+}
+
+}  // namespace
+
+std::vector<int> RowsEndingTheGroup(const DrawingState& s, int i) {
+    std::vector<int> rows;
+    int k = i;
+    for (; k < s.wordCount && s.Type(k) == kTypeNumber; ++k) rows.push_back(s.Sub1(k));
+    if (rows.empty() || !EqualsIgnoringCase(s.Word(k), "and") || s.Type(k + 1) != kTypeNumber) return {};
+    rows.push_back(s.Sub1(k + 1));
+    k += 2;
+    if (s.Type(k) == kTypeTincture) ++k;
+    return k >= s.wordCount ? rows : std::vector<int>{};
+}
+
+namespace {
+
+// The members that follow from word i, and the line or rows written after the last of them that
+// set the whole group out (-1, empty: none).
+struct Following {
     std::vector<int> counts;
+    int line = -1;
+    std::vector<int> rows;
+};
+
+Following ReadMembersFollowing(const DrawingState& s, int i) {
+    Following out;
     // The phrase before may end on its tincture or the word that joins it to the next.
     if (s.Type(i) == kTypeTincture) ++i;
     while (i < s.wordCount) {
         if (IsOneOf(s.Word(i), {"and", ","})) ++i;
         const int count = IsOneOf(s.Word(i), {"a", "an"}) ? 1 : s.Type(i) == kTypeNumber ? s.Sub1(i) : 0;
         if (count < 1 || !NamesACharge(s.Type(i + 1))) return {};
-        counts.push_back(count);
+        out.counts.push_back(count);
         // The rest of the member's phrase, to the next member ("a mullet a crescent" as printed
         // without its comma) or the end.
         for (i += 2; i < s.wordCount; ++i) {
             if (IsOneOf(s.Word(i), {"and", ",", "a", "an"}) ||
                 (s.Type(i) == kTypeNumber && NamesACharge(s.Type(i + 1))))
                 break;
+            int after = 0;
+            if (const int line = LineEndingTheGroup(s, i, after); line >= 0) {
+                out.line = line;
+                return out;
+            }
+            if (std::vector<int> rows = RowsEndingTheGroup(s, i); !rows.empty()) {
+                out.rows = std::move(rows);
+                return out;
+            }
             if (IsOneOf(s.Word(i), kNotAMember) || s.Type(i) == kTypeOrdinary) return {};
         }
     }
-    return counts;
+    return out;
 }
+
+}  // namespace
+
+std::vector<int> MembersFollowing(const DrawingState& s, int i) { return ReadMembersFollowing(s, i).counts; }
+
+int LineAfterTheMembers(const DrawingState& s, int i) { return ReadMembersFollowing(s, i).line; }
 
 bool MixedGroupLayout(DrawingState& s, int nextWord) {
     const LevelRecord& level = phrase::Current(s);
@@ -142,9 +200,21 @@ bool MixedGroupLayout(DrawingState& s, int nextWord) {
             RelationWordsAfter(s, nextWord))
             return false;
         total = level.levelCount;
-        const std::vector<int> following = MembersFollowing(s, nextWord);
-        if (following.empty()) return false;
-        for (const int n : following) total += n;
+        const Following following = ReadMembersFollowing(s, nextWord);
+        if (following.counts.empty()) return false;
+        for (const int n : following.counts) total += n;
+        // "a mullet and a crescent in pale": the line written after the last member sets out
+        // the whole group; the first members are placed before it is read.
+        if (following.line >= 0) {
+            if (inLine && level.levelInCode != ShapeOfCode(following.line)) return false;
+            // "between two lions a lion in pale": the first is about the others, not their equal.
+            for (int i = std::max(s.levelFirstWord - 1, 0); i < nextWord; ++i)
+                if (EqualsIgnoringCase(s.Word(i), "between")) return false;
+            reading.mixedLine = ShapeOfCode(following.line);
+        }
+        // "a mullet, a crescent and an escallop two and one": the rows the group's count
+        // takes anyway; other rows are not this layout's.
+        if (!following.rows.empty() && (inLine || following.rows != FieldRows(total))) return false;
     }
     const std::vector<LayoutSpot> spots =
         reading.mixedLine != kNoShape ? SpotsInLine(s.geometry, reading.mixedLine, total) : MixedGroupSpots(s, total);

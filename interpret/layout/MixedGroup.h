@@ -23,6 +23,13 @@ std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& geometry, ShapeCode co
 // to the end of the words; empty when something else follows them (an ordinary, a relation,
 // another arrangement), which the group would have to make room for.
 std::vector<int> MembersFollowing(const DrawingState& state, int i);
+// The line ("in pale", "in bend sinister") written after the last of those members, when nothing
+// but a tincture follows it: the shape code of the ordinary it follows; -1 for none.
+int LineAfterTheMembers(const DrawingState& state, int i);
+
+// The rows ("two and one") written at word i after the last member of such a group, when
+// nothing but a tincture follows them; empty for none.
+std::vector<int> RowsEndingTheGroup(const DrawingState& state, int i);
 
 // Places the current level when it is a member of such a group on the field, or in a line
 // ("in pale two mullets and a crescent"): the first member when members follow it, or a later

@@ -214,6 +214,7 @@ void PlaceCharge(DrawingState& s, const ChargeSpot& spot) {
     LevelRecord& level = Current(s);
     if (level.levelKind == 0) return;
     NotePlacement(s, spot);
+    s.model.NotePlaced(s.level, spot, Tincture(s));
 
     RingEntry* entry = nullptr;
     if (!level.levelChargedOn) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ChargeSpot.h"
 #include "engine/OrdinaryPosition.h"
 #include "engine/ShapeCode.h"
 #include "interpret/model/Treatment.h"
@@ -74,6 +75,15 @@ struct Modifiers {
     OrdinaryPosition position = OrdinaryPosition::Usual;
 };
 
+// One charge of a member as it was placed: the spot its layout returned, as painted (pressed
+// into the room a chief or bordure leaves, with the member's own turn, mirror and flip), and the
+// tincture it was painted in.
+struct PlacedCharge {
+    ChargeSpot spot;
+    int tincture = -1;
+    friend bool operator==(const PlacedCharge&, const PlacedCharge&) = default;
+};
+
 // One kind of charge (or one ordinary) in a group, with its own count and surface.
 struct Member {
     std::string charge;  // the picture or ordinary name
@@ -84,6 +94,8 @@ struct Member {
     // gules and vert"); empty: every charge in the surface's.
     std::vector<int> tinctures;
     Modifiers modifiers;
+    // Each charge placed, in placing order; empty for an ordinary drawn as a shape.
+    std::vector<PlacedCharge> placed;
 };
 
 struct Group {

@@ -15,6 +15,26 @@ struct ModelReading {
     ShapeCode mixedLine = kNoShape;  // the ordinary whose line the group is set in; kNoShape: the field's places
     // The treatment of more than one tincture the level just drawn was painted in, for its member.
     model::Treatment levelTreatment;
+    // The charges placed for the level being read, and that level: they go to its member.
+    std::vector<model::PlacedCharge> levelPlaced;
+    int placedLevel = -1;
+
+    // Keeps a charge placed for `level`; charges kept for another level are dropped first.
+    void NotePlaced(int level, const ChargeSpot& spot, int tincture) {
+        if (level != placedLevel) {
+            levelPlaced.clear();
+            placedLevel = level;
+        }
+        levelPlaced.push_back({spot, tincture});
+    }
+    // The charges placed for `level`, handed over; none when it placed none.
+    std::vector<model::PlacedCharge> TakePlaced(int level) {
+        std::vector<model::PlacedCharge> out;
+        if (level == placedLevel) out.swap(levelPlaced);
+        levelPlaced.clear();
+        placedLevel = -1;
+        return out;
+    }
 
     void Clear() {
         arms.Clear();
@@ -22,6 +42,8 @@ struct ModelReading {
         mixedNextLevel = -1;
         mixedLine = kNoShape;
         levelTreatment = model::Treatment{};
+        levelPlaced.clear();
+        placedLevel = -1;
     }
 };
 

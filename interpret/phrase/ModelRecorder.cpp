@@ -115,6 +115,7 @@ model::Member MemberOfLevel(DrawingState& s) {
     m.surface.secondTincture = s.partedTincture >= 0 ? s.partedTincture : level.levelSecondTincture;
     m.surface.division = s.partedTincture >= 0 ? s.partedShape : kNoShape;
     m.tinctures = s.group.memberTinctures;
+    m.placed = s.model.TakePlaced(s.level);
     if (!s.model.levelTreatment.IsPlain()) {
         m.surface.treatment = s.model.levelTreatment;
     } else if (m.surface.division != kNoShape && m.surface.secondTincture >= 0) {
@@ -259,6 +260,11 @@ void RecordLevel(DrawingState& s) {
         const bool samePlace = last.region == group.region ||
                                (last.region == Region::AboutOrdinary && group.region == Region::Whole);
         if (last.kind == GroupKind::Charges && samePlace && last.firstLevel + static_cast<int>(last.members.size()) == s.level) {
+            // "a mullet and a crescent in pale": the line read with the last member sets out all.
+            if (group.arrangement == Arrangement::InLine && last.arrangement == Arrangement::AsTheCountFalls) {
+                last.arrangement = Arrangement::InLine;
+                last.lineShape = group.lineShape;
+            }
             last.members.push_back(MemberOfLevel(s));
             return;
         }

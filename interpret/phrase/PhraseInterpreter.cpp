@@ -247,7 +247,7 @@ void RulePass(DrawingState& s) {
     if (PairOfRule(s) || PairsOfWingsRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
-    if (SplitRowsRule(s) || BetweenRowsRule(s) || UsualRowsRule(s) || TwoRowsRule(s)) return;
+    if (SplitRowsRule(s) || BetweenRowsRule(s) || UsualRowsRule(s) || MixedGroupRowsRule(s) || TwoRowsRule(s)) return;
     if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
 
     // Ordinary treatments: voided (Sub2 8), fimbriated (Sub2 19) with its tincture.

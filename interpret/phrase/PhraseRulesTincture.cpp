@@ -398,6 +398,9 @@ void TinctureFollowUp(DrawingState& s) {
     // "a chevron between three roses gules, two and one": the rows the charges between stand in
     // anyway, not rows over the whole field.
     if (T(s, 0) == kTypeNumber && BetweenRowsRule(s) && CompleteAtTheEnd(s, s.wordCount)) return;
+    // "a mullet argent and two crescents or two and one": the rows the group of several kinds
+    // was laid out in from its first member.
+    if (T(s, 0) == kTypeNumber && MixedGroupRowsRule(s) && CompleteAtTheEnd(s, s.wordCount)) return;
     if (T(s, 0) == kTypeNumber && (T(s, 1) == kTypeNumber || Is(s, 1, "and"))) {
         ReadRows(s);
         PassTheGroupsTincture(s);

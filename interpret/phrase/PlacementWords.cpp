@@ -7,6 +7,7 @@
 #include "engine/Palette.h"
 #include "interpret/layout/FitLayout.h"
 #include "interpret/layout/Layouts.h"
+#include "interpret/layout/MixedGroup.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
@@ -80,6 +81,20 @@ bool UsualRowsRule(DrawingState& s) {
     if (T(s, k + 2) != kTypeTincture || T(s, k + 3) != kTypeDetail) return false;
     for (int i = 0; i <= k + 1; ++i) Use(s, i);
     s.cursor += k + 2;
+    return true;
+}
+
+bool MixedGroupRowsRule(DrawingState& s) {
+    const ModelReading& reading = s.model;
+    if (T(s, 0) != kTypeNumber || reading.mixedNextLevel != s.level || reading.mixedLine != kNoShape || s.level < 1) return false;
+    const LevelRecord& level = Current(s);
+    if (level.levelCount < 1 || reading.mixedPlaced + level.levelCount != reading.mixedTotal) return false;
+    const std::vector<int> rows = RowsEndingTheGroup(s, s.cursor);
+    if (rows.empty() || rows != FieldRows(reading.mixedTotal)) return false;
+    // The numbers, "and" and the last number.
+    const int words = static_cast<int>(rows.size()) + 1;
+    for (int i = 0; i < words; ++i) Use(s, i);
+    s.cursor += words;
     return true;
 }
 

@@ -22,6 +22,12 @@ bool BetweenRowsRule(DrawingState& state);
 // the number rule, before any detail is read).
 bool UsualRowsRule(DrawingState& state);
 
+// "a mullet, a crescent and an escallop two and one gules": at the rows after the last member of
+// a group of several kinds whose first member was laid out in those rows (the usual rows of the
+// group's whole count). They are read; the member takes its place in them. False, reading
+// nothing, otherwise.
+bool MixedGroupRowsRule(DrawingState& state);
+
 // "a saltire engrailed cantoned with four roses gules": four charges, one in each angle of a cross
 // or saltire, which is what "between" lays out round those two. At "cantoned" after the
 // ordinary; the cursor is left on "with", read as "between" is. False, reading nothing, otherwise.

@@ -1,6 +1,5 @@
 #include "interpret/phrase/PointWords.h"
 
-#include <array>
 #include <string_view>
 
 #include "interpret/phrase/ChargeKinds.h"
@@ -16,36 +15,12 @@ using phrase::Use;
 
 namespace {
 
-enum class Way { kNone, kUp, kDown, kDexter, kSinister };
+using Way = PointWay;
 
-struct PointedPicture {
-    std::string_view name;  // the charge word, singular
-    Way drawn;              // where its point lies as its picture is drawn
-};
-
-// The charges with a point, and which way their pictures hold it. One row a charge word; a
-// word not here has no point to turn.
-constexpr std::array kPointedPictures{
-    PointedPicture{"sword", Way::kUp},      PointedPicture{"dagger", Way::kUp},
-    PointedPicture{"dirk", Way::kUp},       PointedPicture{"rapier", Way::kUp},
-    PointedPicture{"scimitar", Way::kUp},   PointedPicture{"spear", Way::kUp},
-    PointedPicture{"javelin", Way::kUp},    PointedPicture{"harpoon", Way::kUp},
-    PointedPicture{"quarrel", Way::kUp},    PointedPicture{"bolt", Way::kUp},
-    PointedPicture{"skene", Way::kUp},      PointedPicture{"arrow", Way::kDown},
-    PointedPicture{"pheon", Way::kDown},    PointedPicture{"birdbolt", Way::kDown},
-    PointedPicture{"nail", Way::kDown},     PointedPicture{"arrowsheaf", Way::kUp},
-    PointedPicture{"arrowsheave", Way::kUp},
-};
-
-Way DrawnWay(std::string_view name) {
-    for (const PointedPicture& row : kPointedPictures) {
-        if (EqualsIgnoringCase(name, row.name)) return row.drawn;
-        // The plural: "swords", "arrows".
-        if (name.size() == row.name.size() + 1 && EqualsIgnoringCase(name.substr(0, row.name.size()), row.name) &&
-            (name.back() == 's' || name.back() == 'S'))
-            return row.drawn;
-    }
-    return Way::kNone;
+// Which way the picture of the charge word holds its point, from the vocabulary's table of
+// pointed pictures; kNone for a charge with no point.
+Way DrawnWay(const DrawingState& s, std::string_view name) {
+    return s.vocabulary != nullptr ? s.vocabulary->DrawnPoint(name) : Way::kNone;
 }
 
 bool IsPointWord(const DrawingState& s, int k) {
@@ -103,7 +78,7 @@ bool ReadPoint(DrawingState& s, int k) {
     if (words == 0 || s.rowsDrawn) return false;
     const LevelRecord& level = Current(s);
     if (!kinds::NamesACharge(level.levelKind) || level.levelCount < 1) return false;
-    const Way drawn = DrawnWay(level.levelName.view());
+    const Way drawn = DrawnWay(s, level.levelName.view());
     if (drawn == Way::kNone) return false;
     TurnThePoints(s, drawn, way);
     for (int i = 0; i < words; ++i) Use(s, k + i);
@@ -117,7 +92,7 @@ int PointOverWords(const DrawingState& s, int k, bool& over) {
     Way way = Way::kNone;
     const int words = ReadPointWords(s, k, way);
     if (words == 0 || (way != Way::kUp && way != Way::kDown) || s.level >= kMaxLevels) return 0;
-    const Way drawn = DrawnWay(s.levels[static_cast<std::size_t>(s.level)].levelName.view());
+    const Way drawn = DrawnWay(s, s.levels[static_cast<std::size_t>(s.level)].levelName.view());
     if (drawn == Way::kNone) return 0;
     over = drawn != way;
     return words;

@@ -53,10 +53,56 @@ std::optional<SpellingTable> LoadSpellings(sqlite3* db, const std::string& path,
     return SpellingTable(std::move(rows));
 }
 
+// Whether the vocabulary file holds table `name`.
+std::optional<bool> HasTable(sqlite3* db, const char* name, const std::string& path, std::string* error) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?", -1, &st, nullptr) != SQLITE_OK) {
+        if (error) *error = "Cannot read table '" + path + "': " + sqlite3_errmsg(db);
+        return std::nullopt;
+    }
+    sqlite3_bind_text(st, 1, name, -1, SQLITE_STATIC);
+    const bool present = sqlite3_step(st) == SQLITE_ROW;
+    sqlite3_finalize(st);
+    return present;
+}
+
+// The pointed pictures of the vocabulary file. A file made before they were kept with the words
+// has none: the point words of every charge are then left unread, and the reader says so.
+std::optional<std::vector<PointedPicture>> LoadPointed(sqlite3* db, const std::string& path, std::string* error) {
+    const std::optional<bool> present = HasTable(db, "points1", path, error);
+    if (!present) return std::nullopt;
+    if (!*present) return std::vector<PointedPicture>();
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT WORD, Way FROM points1 ORDER BY rowid", -1, &st, nullptr) != SQLITE_OK) {
+        if (error) *error = "The pointed pictures of '" + path + "' lack the fields WORD, Way (" + sqlite3_errmsg(db) + ").";
+        sqlite3_finalize(st);
+        return std::nullopt;
+    }
+    std::vector<PointedPicture> rows;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        const unsigned char* word = sqlite3_column_text(st, 0);
+        const int code = sqlite3_column_int(st, 1);
+        const PointWay way = DrawnPointOfCode(code);
+        if (way == PointWay::kNone || word == nullptr) {
+            if (error) *error = "The pointed pictures of '" + path + "' hold a row of unknown way " + std::to_string(code) + ".";
+            sqlite3_finalize(st);
+            return std::nullopt;
+        }
+        rows.push_back({ToLower(reinterpret_cast<const char*>(word)), way});
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) {
+        if (error) *error = "Cannot read table '" + path + "': " + sqlite3_errmsg(db);
+        return std::nullopt;
+    }
+    return rows;
+}
+
 }  // namespace
 
-Vocabulary::Vocabulary(std::vector<VocabularyRow> rows, SpellingTable spellings)
-    : rows_(std::move(rows)), spellings_(std::move(spellings)) {
+Vocabulary::Vocabulary(std::vector<VocabularyRow> rows, SpellingTable spellings, std::vector<PointedPicture> pointed)
+    : rows_(std::move(rows)), spellings_(std::move(spellings)), pointed_(std::move(pointed)) {
     std::stable_sort(rows_.begin(), rows_.end(),
                      [](const VocabularyRow& a, const VocabularyRow& b) { return db::CompareNoCase(a.word, b.word) < 0; });
 }
@@ -101,9 +147,10 @@ std::optional<Vocabulary> Vocabulary::Load(const std::string& path, std::string*
         return std::nullopt;
     }
     std::optional<SpellingTable> spellings = LoadSpellings(db, path, error);
+    std::optional<std::vector<PointedPicture>> pointed = spellings ? LoadPointed(db, path, error) : std::nullopt;
     sqlite3_close(db);
-    if (!spellings) return std::nullopt;
-    return Vocabulary(std::move(rows), std::move(*spellings));
+    if (!spellings || !pointed) return std::nullopt;
+    return Vocabulary(std::move(rows), std::move(*spellings), std::move(*pointed));
 }
 
 const VocabularyRow* Vocabulary::Lookup(std::string_view key) const {
@@ -113,6 +160,18 @@ const VocabularyRow* Vocabulary::Lookup(std::string_view key) const {
     if (it == rows_.end() || !db::StartsWithNoCase(it->word, key)) return nullptr;
     if (!FindsLongerWord(key, it->word)) return nullptr;
     return &*it;
+}
+
+PointWay Vocabulary::DrawnPoint(std::string_view name) const {
+    for (const PointedPicture& row : pointed_) {
+        const std::string_view word = row.word;
+        if (EqualsIgnoringCase(name, word)) return row.drawn;
+        // The plural: "swords", "arrows".
+        if (name.size() == word.size() + 1 && EqualsIgnoringCase(name.substr(0, word.size()), word) &&
+            (name.back() == 's' || name.back() == 'S'))
+            return row.drawn;
+    }
+    return PointWay::kNone;
 }
 
 bool FindsLongerWord(std::string_view key, std::string_view word) {

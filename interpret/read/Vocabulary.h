@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "interpret/read/PointWay.h"
 #include "interpret/read/Spellings.h"
 
 namespace esc {
@@ -15,6 +16,12 @@ namespace esc {
 struct VocabularyRow {
     std::string word;
     int type = 0, sub1 = 0, sub2 = 0;
+};
+
+// A charge whose picture has a point, and the way the picture holds it.
+struct PointedPicture {
+    std::string word;  // the charge word, singular, lower case
+    PointWay drawn = PointWay::kNone;
 };
 
 // Word classes.
@@ -41,9 +48,11 @@ inline bool IsOtherChargeWord(int type) { return type >= kTypeFirstOtherCharge &
 class Vocabulary {
 public:
     Vocabulary() = default;
-    explicit Vocabulary(std::vector<VocabularyRow> rows, SpellingTable spellings = {});
+    explicit Vocabulary(std::vector<VocabularyRow> rows, SpellingTable spellings = {},
+                        std::vector<PointedPicture> pointed = {});
 
-    // Reads table "words1" of the vocabulary file, and its spellings (table "spellings1").
+    // Reads table "words1" of the vocabulary file, its spellings (table "spellings1") and its
+    // pointed pictures (table "points1").
     static std::optional<Vocabulary> Load(const std::string& path, std::string* error);
 
     // The first row, in the order of the Word index, whose word begins with `key` (ignoring
@@ -54,10 +63,14 @@ public:
     const std::vector<VocabularyRow>& Rows() const { return rows_; }
     // How armorials print the words of the table, read before the lookup.
     const SpellingTable& Spellings() const { return spellings_; }
+    // Which way the picture of the charge word (singular, or its plural with a final "s") holds
+    // its point; kNone for a charge with no point.
+    PointWay DrawnPoint(std::string_view chargeWord) const;
 
 private:
     std::vector<VocabularyRow> rows_;  // in index order
     SpellingTable spellings_;
+    std::vector<PointedPicture> pointed_;
 };
 
 // Whether a key that begins the longer row `word` is taken for it. A short key is most often

@@ -1,6 +1,8 @@
 #include "interpret/trace/ModelJson.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/Palette.h"
 #include "interpret/read/TextOps.h"
@@ -53,6 +55,31 @@ Json SurfaceJson(const model::Surface& s) {
             {"treatment", TreatmentJson(s.treatment)}};
 }
 
+// How a spot turns its picture.
+std::string_view SpotTurnName(ChargeTurn turn) {
+    switch (turn) {
+        case ChargeTurn::kAsDrawn: return "as drawn";
+        case ChargeTurn::kBendwise: return "bendwise";
+        case ChargeTurn::kBendwiseSinister: return "bendwise sinister";
+        case ChargeTurn::kFesswise: return "fesswise";
+    }
+    return "?";
+}
+
+// Each charge placed: its spot in shield pixels and the tincture it was painted in.
+Json SpotsJson(const std::vector<model::PlacedCharge>& placed) {
+    Json spots = Json::array();
+    for (const model::PlacedCharge& p : placed)
+        spots.push_back({{"x", p.spot.x},
+                         {"y", p.spot.y},
+                         {"scale", p.spot.scale},
+                         {"turn", SpotTurnName(p.spot.turn)},
+                         {"mirror", p.spot.mirror},
+                         {"flip", p.spot.flip},
+                         {"tincture", TinctureJson(p.tincture)}});
+    return spots;
+}
+
 Json MemberJson(const model::Member& m) {
     Json tinctures = Json::array();
     for (const int t : m.tinctures) tinctures.push_back(TinctureJson(t));
@@ -74,6 +101,7 @@ Json MemberJson(const model::Member& m) {
             {"line", m.modifiers.line}};
     if (m.modifiers.secondLine >= 0) json["secondLine"] = m.modifiers.secondLine;
     if (m.modifiers.position != OrdinaryPosition::Usual) json["position"] = PositionName(m.modifiers.position);
+    json["spots"] = SpotsJson(m.placed);
     return json;
 }
 

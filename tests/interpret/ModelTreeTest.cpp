@@ -124,6 +124,78 @@ TEST(ModelTree, MembersKeepTheirOwnTincturesAndModifiers) {
     EXPECT_TRUE(d.trace.model.relations.empty());
 }
 
+// Each member keeps the charges it placed: the spot as painted and its tincture, in placing
+// order; an ordinary drawn as a shape keeps none.
+TEST(ModelTree, EachMemberKeepsItsSpotsAndTinctures) {
+    test::Drawing d;
+    const auto member = [&d](std::size_t group, std::size_t m) -> const model::Member& {
+        return d.trace.model.groups.at(group).members.at(m);
+    };
+    const auto tinctures = [](const model::Member& m) {
+        std::vector<int> out;
+        for (const model::PlacedCharge& p : m.placed) out.push_back(p.tincture);
+        return out;
+    };
+    const ShieldGeometry& g = d.s().geometry;
+
+    // A group of two kinds: a spot each, the first dexter of the second, each in its tincture.
+    d.DrawClean("Argent, a mullet gules and a crescent azure");
+    ASSERT_EQ(d.trace.model.groups.size(), 1u);
+    ASSERT_EQ(member(0, 0).placed.size(), 1u);
+    ASSERT_EQ(member(0, 1).placed.size(), 1u);
+    EXPECT_LT(member(0, 0).placed[0].spot.x, g.W2);
+    EXPECT_GT(member(0, 1).placed[0].spot.x, g.W2);
+    EXPECT_EQ(tinctures(member(0, 0)), std::vector<int>{kGules});
+    EXPECT_EQ(tinctures(member(0, 1)), std::vector<int>{kAzure});
+
+    // In bend: down from dexter chief, each spot below and right of the one before.
+    d.DrawClean("Argent, three mullets in bend sable");
+    ASSERT_EQ(member(0, 0).placed.size(), 3u);
+    for (std::size_t i = 1; i < 3; ++i) {
+        EXPECT_GT(member(0, 0).placed[i].spot.x, member(0, 0).placed[i - 1].spot.x);
+        EXPECT_GT(member(0, 0).placed[i].spot.y, member(0, 0).placed[i - 1].spot.y);
+    }
+    EXPECT_EQ(tinctures(member(0, 0)), (std::vector<int>{kSable, kSable, kSable}));
+
+    // On an ordinary: the bend keeps no spots, its charges lie along it.
+    d.DrawClean("Argent, on a bend azure three mullets Or");
+    ASSERT_EQ(d.trace.model.groups.size(), 2u);
+    EXPECT_TRUE(member(0, 0).placed.empty());
+    ASSERT_EQ(member(1, 0).placed.size(), 3u);
+    EXPECT_GT(member(1, 0).placed[2].spot.x, member(1, 0).placed[0].spot.x);
+    EXPECT_GT(member(1, 0).placed[2].spot.y, member(1, 0).placed[0].spot.y);
+    EXPECT_EQ(tinctures(member(1, 0)), (std::vector<int>{kOr, kOr, kOr}));
+
+    // Tinctures listed per charge, in placing order.
+    d.DrawClean("Argent, three mullets azure, gules and vert");
+    EXPECT_EQ(tinctures(member(0, 0)), (std::vector<int>{kAzure, kGules, kVert}));
+
+    // A pair combatant: the dexter one mirrored to face the other.
+    d.DrawClean("Or, two lions combatant gules");
+    ASSERT_EQ(member(0, 0).placed.size(), 2u);
+    EXPECT_TRUE(member(0, 0).placed[0].spot.mirror);
+    EXPECT_FALSE(member(0, 0).placed[1].spot.mirror);
+
+    // Turns of some members only: the second axe in chief mirrored, the harp in base flipped.
+    d.DrawClean("Argent three axes gules, those in chief addorsed");
+    ASSERT_EQ(member(0, 0).placed.size(), 3u);
+    EXPECT_FALSE(member(0, 0).placed[0].spot.mirror);
+    EXPECT_TRUE(member(0, 0).placed[1].spot.mirror);
+    EXPECT_FALSE(member(0, 0).placed[2].spot.mirror);
+    d.DrawClean("Or three harps gules those in base reversed");
+    ASSERT_EQ(member(0, 0).placed.size(), 3u);
+    EXPECT_FALSE(member(0, 0).placed[0].spot.flip);
+    EXPECT_TRUE(member(0, 0).placed[2].spot.flip);
+
+    // A sword point downward: its picture holds the point up, so the spot is flipped.
+    d.DrawClean("Argent, a sword point downward gules");
+    ASSERT_EQ(member(0, 0).placed.size(), 1u);
+    EXPECT_TRUE(member(0, 0).placed[0].spot.flip);
+    d.DrawClean("Argent, a sword fesswise gules");
+    ASSERT_EQ(member(0, 0).placed.size(), 1u);
+    EXPECT_EQ(member(0, 0).placed[0].spot.turn, ChargeTurn::kFesswise);
+}
+
 // --explain --json prints the tree, marshalled parts each with their own.
 TEST(ModelTree, TheExplainJsonPrintsTheTree) {
     test::Drawing d;
@@ -142,6 +214,19 @@ TEST(ModelTree, TheExplainJsonPrintsTheTree) {
     EXPECT_EQ(m["groups"][1]["members"][0]["surface"]["treatment"]["tincture"], "or");
     ASSERT_EQ(m["relations"].size(), 1u);
     EXPECT_EQ(m["relations"][0]["kind"], "charged with");
+    // Each member's spots: none for the bend, one a mullet with all its keys.
+    EXPECT_TRUE(m["groups"][0]["members"][0]["spots"].empty());
+    const auto& spots = m["groups"][1]["members"][0]["spots"];
+    ASSERT_EQ(spots.size(), 3u);
+    const model::PlacedCharge& first = d.trace.model.groups[1].members[0].placed[0];
+    EXPECT_EQ(spots[0]["x"], first.spot.x);
+    EXPECT_EQ(spots[0]["y"], first.spot.y);
+    EXPECT_FLOAT_EQ(spots[0]["scale"].get<float>(), first.spot.scale);
+    const char* turnNames[] = {"as drawn", "bendwise", "bendwise sinister", "fesswise"};
+    EXPECT_EQ(spots[0]["turn"], turnNames[static_cast<int>(first.spot.turn)]);
+    EXPECT_EQ(spots[0]["mirror"], false);
+    EXPECT_EQ(spots[0]["flip"], false);
+    EXPECT_EQ(spots[0]["tincture"], "or");
 
     d.Draw("Quarterly 1: Or, a mullet gules 2: Azure, a bend argent 3: Azure, a bend argent 4: Or, a mullet gules");
     const auto parts = nlohmann::json::parse(ExplainJson(d.trace));

@@ -81,6 +81,74 @@ TEST(RelationForms, AGroupOfSeveralKindsInALine) {
     }
 }
 
+// "a mullet and a lozenge in pale": the line written after the last member sets out the whole
+// group, each member at the next of the line's places in its own tincture. (The first was set
+// as one of two in fess before the line was read, and the last over the fess point.)
+TEST(RelationForms, AGroupOfSeveralKindsWithItsLineAfterIt) {
+    struct Case {
+        const char* blazon;
+        int line;
+        std::vector<int> tinctures;
+    };
+    const Case cases[] = {
+        {"Argent, a mullet gules and a lozenge azure in pale", ShapeCode::kPale, {kGules, kAzure}},
+        {"Or, a roundel vert and a mullet sable in fess", ShapeCode::kFess, {kVert, kSable}},
+        {"Argent, a mullet gules and a roundel azure in bend", ShapeCode::kBend, {kGules, kAzure}},
+        {"Argent, a lozenge vert and a mullet gules in bend sinister", ShapeCode::kBendSinister, {kVert, kGules}},
+        {"Or, two mullets azure and a roundel gules in pale", ShapeCode::kPale, {kAzure, kAzure, kGules}},
+        {"Argent, a mullet gules, a lozenge vert and a roundel azure in fess", ShapeCode::kFess, {kGules, kVert, kAzure}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const std::vector<LayoutSpot> spots = SpotsInLine(d.s().geometry, k.line, static_cast<int>(k.tinctures.size()));
+        ASSERT_EQ(spots.size(), k.tinctures.size());
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), k.tinctures.size());
+        for (std::size_t i = 0; i < spots.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(placed[i].x, spots[i].x);
+            EXPECT_EQ(placed[i].y, spots[i].y);
+            EXPECT_EQ(d.At(spots[i].x, spots[i].y), test::Colour(k.tinctures[i]));
+        }
+        // One group in the model, set out in that line.
+        ASSERT_EQ(d.trace.model.groups.size(), 1u);
+        EXPECT_EQ(d.trace.model.groups[0].arrangement, model::Arrangement::InLine);
+        EXPECT_EQ(d.trace.model.groups[0].lineShape, k.line);
+    }
+}
+
+// "a mullet, a lozenge and a roundel two and one": the rows the group's count takes, written
+// after the last member (before or after its tincture), are read and the group set in them.
+// (The rows' words were left unread and every member drawn alone over the fess point.)
+TEST(RelationForms, AGroupOfSeveralKindsWithItsRowsAfterIt) {
+    struct Case {
+        const char* blazon;
+        std::vector<int> tinctures;
+    };
+    const Case cases[] = {
+        {"Argent, a mullet, a lozenge and a roundel two and one gules", {kGules, kGules, kGules}},
+        {"Azure, a mullet argent and two roundels or two and one", {kArgent, kOr, kOr}},
+        {"Argent, a mullet gules, a lozenge vert and a roundel azure, two and one", {kGules, kVert, kAzure}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const std::vector<LayoutSpot> spots = MixedGroupSpots(d.s(), static_cast<int>(k.tinctures.size()));
+        ASSERT_EQ(spots.size(), k.tinctures.size());
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), k.tinctures.size());
+        for (std::size_t i = 0; i < spots.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(placed[i].x, spots[i].x);
+            EXPECT_EQ(placed[i].y, spots[i].y);
+            EXPECT_EQ(d.At(spots[i].x, spots[i].y), test::Colour(k.tinctures[i]));
+        }
+    }
+}
+
 // "environed of an annulet" is "within an annulet": the ring large about the centre, the charge
 // small inside its hole. Sampled on the ring's middle circle left, right and above, and at the
 // centre.

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 #include "TestDrawing.h"
 #include "interpret/read/TextOps.h"
@@ -150,6 +154,47 @@ TEST(Vocabulary, GeneratedTableHoldsEveryTincture) {
         EXPECT_EQ(row->word, word);
         EXPECT_NE(row->type, kTypeOrdinary);
     }
+}
+
+// The pointed pictures come from the table built with the words: the way each picture holds its
+// point, found by the singular or the plural; a charge with no point has none.
+TEST(Vocabulary, PointedPicturesAreReadFromTheTable) {
+    const Vocabulary& v = test::GeneratedVocabulary();
+    EXPECT_EQ(v.DrawnPoint("sword"), PointWay::kUp);
+    EXPECT_EQ(v.DrawnPoint("Swords"), PointWay::kUp);
+    EXPECT_EQ(v.DrawnPoint("arrows"), PointWay::kDown);
+    EXPECT_EQ(v.DrawnPoint("pheon"), PointWay::kDown);
+    EXPECT_EQ(v.DrawnPoint("arrowsheaves"), PointWay::kUp);
+    EXPECT_EQ(v.DrawnPoint("mullet"), PointWay::kNone);
+    EXPECT_EQ(v.DrawnPoint("swordss"), PointWay::kNone);
+
+    // A file made before the table was kept reads with none; a way the reader does not know is
+    // refused with a message, not read in part.
+    const std::string path = ::testing::TempDir() + "points_" + std::to_string(::getpid()) + ".db";
+    auto make = [&](const std::string& sql) {
+        std::remove(path.c_str());
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+        sqlite3_close(db);
+    };
+    const std::string words =
+        "CREATE TABLE words1 (WORD TEXT, Type INTEGER, Sub1 INTEGER, Sub2 INTEGER);"
+        "INSERT INTO words1 VALUES ('sword', 14, 0, 0);";
+    make(words);
+    std::string error;
+    auto old = Vocabulary::Load(path, &error);
+    ASSERT_TRUE(old.has_value()) << error;
+    EXPECT_EQ(old->DrawnPoint("sword"), PointWay::kNone);
+    make(words + "CREATE TABLE points1 (WORD TEXT, Way INTEGER); INSERT INTO points1 VALUES ('Sword', 2);");
+    auto pointed = Vocabulary::Load(path, &error);
+    ASSERT_TRUE(pointed.has_value()) << error;
+    EXPECT_EQ(pointed->DrawnPoint("swords"), PointWay::kDown);
+    make(words + "CREATE TABLE points1 (WORD TEXT, Way INTEGER); INSERT INTO points1 VALUES ('sword', 3);");
+    error.clear();
+    EXPECT_FALSE(Vocabulary::Load(path, &error).has_value());
+    EXPECT_NE(error.find("unknown way 3"), std::string::npos) << error;
+    std::remove(path.c_str());
 }
 
 TEST(Vocabulary, LozengyIsATinctureBesideTheLozengeCharge) {
