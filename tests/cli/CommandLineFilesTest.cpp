@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "shell/cli/Coverage.h"
+#include "tests/SweepStride.h"
 #include "tests/cli/CommandLineFixture.h"
 
 namespace esc::test {
@@ -180,6 +181,7 @@ TEST_F(CommandLine, CoverageReportsACutLine) {
 // every line is counted, the last one keeps its number, and with more than a thousand blazons
 // stderr shows how far the run has come, every thousand and at the end.
 TEST_F(CommandLine, CoverageOfAHundredThousandLinesShowsProgressOnATerminal) {
+    if (kSanitized) GTEST_SKIP() << "a hundred thousand lines: counted in the normal build";
     constexpr int kLines = 100000, kEvery = 80, kBlazons = kLines / kEvery;
     static_assert(kBlazons > kCoverageProgressStep && kBlazons < 2 * kCoverageProgressStep);
     const fs::path list = dir / "many.txt";

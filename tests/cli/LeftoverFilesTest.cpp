@@ -69,10 +69,10 @@ protected:
 
 TEST_F(Leftovers, AWholeBatchClearsWhatKilledBatchesLeft) {
     // Killed at moments spread over the run, into an empty folder and over earlier pictures.
-    for (int round = 0; round < 16; ++round) {
+    for (int round = 0; round < 8; ++round) {
         const pid_t pid = Start(BatchArgs());
         ASSERT_GT(pid, 0);
-        std::this_thread::sleep_for(std::chrono::milliseconds(40 + 60 * round));
+        std::this_thread::sleep_for(std::chrono::milliseconds(15 + 30 * round));
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);

@@ -10,7 +10,6 @@
 #include "tests/shell/WindowFixture.h"
 
 namespace esc::test {
-namespace {
 
 // Answers the questions from a list and keeps every question asked.
 class ScriptedAsker final : public esc::qt::YesNoAsker {
@@ -28,8 +27,6 @@ public:
 };
 
 const std::string kDeleteQuestion = "Confirm: Delete record?";
-
-}  // namespace
 
 class DatabaseFormTest : public QObject, private WindowFixture {
     Q_OBJECT

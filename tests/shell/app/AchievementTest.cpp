@@ -16,6 +16,7 @@
 #include "interpret/read/Vocabulary.h"
 #include "shell/compose/Achievement.h"
 #include "shell/compose/TextPainter.h"
+#include "tests/shell/app/TestPictures.h"
 
 namespace esc::compose {
 namespace {
@@ -329,15 +330,6 @@ struct AchievementWindow {
         controller->DrawBtnClick();
     }
 };
-
-// Where two pictures of one size first differ, for the failure message.
-std::string FirstDifference(const Bitmap& a, const Bitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return "sizes differ";
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Pixel(x, y) != b.Pixel(x, y)) return "first at " + std::to_string(x) + "," + std::to_string(y);
-    return "none";
-}
 
 TEST(AchievementWindow, ShowHideShowGivesTheSameAchievementAndHideRestoresTheShield) {
     AchievementWindow w;

@@ -10,22 +10,15 @@
 #include "ArrangementTestWindow.h"
 #include "engine/OrdinaryShapes.h"
 #include "shell/app/ArrangementEditor.h"
+#include "tests/shell/app/TestPictures.h"
 
 namespace esc::app {
 namespace {
 
-constexpr Rgb kField{0, 0, 255}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kYellow{255, 255, 0};
+constexpr Rgb kField{0, 0, 255}, kGreen{0, 255, 0};
 constexpr int kW = 415, kH = 520;
 
 Rect Centred(int cx, int cy, int w, int h) { return {cx - w / 2, cy - h / 2, cx - w / 2 + w, cy - h / 2 + h}; }
-
-std::string FirstDifference(const Bitmap& a, const Bitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return "sizes differ";
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Pixel(x, y) != b.Pixel(x, y)) return "first difference at " + std::to_string(x) + "," + std::to_string(y);
-    return "none";
-}
 
 // A field of one colour and the pictures placed on it as the painter places them: what lay
 // under each is its background, the picture is drawn with teal see-through.
@@ -69,7 +62,7 @@ Bitmap Expected(const std::vector<std::pair<Rect, Rgb>>& squares) {
 
 TEST(ArrangementEditorHitTest, OverlapSelectsTheLaterPictureAndOutsideClearsTheSelection) {
     Board b;
-    b.Place(100, 100, 40, 40, kRed);    // 80..120
+    b.Place(100, 100, 40, 40, kPureRed);    // 80..120
     b.Place(110, 110, 40, 40, kGreen);  // 90..130, placed later
     const Bitmap drawn = b.canvas;
     struct Case {
@@ -91,19 +84,19 @@ TEST(ArrangementEditorHitTest, OverlapSelectsTheLaterPictureAndOutsideClearsTheS
 // drawing them twice leaves the canvas as it was.
 TEST(ArrangementEditorMarks, SelectionMarksAreInvertedAndDrawnTwiceVanish) {
     Board b;
-    b.Place(100, 100, 40, 40, kRed);  // 80..120
+    b.Place(100, 100, 40, 40, kPureRed);  // 80..120
     const Bitmap drawn = b.canvas;
     b.Select(0);
     const Rgb invertedRed{0, 255, 255}, invertedField{255, 255, 0};
-    EXPECT_EQ(b.canvas.Pixel(80, 80), kRed);              // a dot of the frame inside a square: inverted twice
+    EXPECT_EQ(b.canvas.Pixel(80, 80), kPureRed);              // a dot of the frame inside a square: inverted twice
     EXPECT_EQ(b.canvas.Pixel(77, 77), invertedField);     // the top-left square outside the picture
     EXPECT_EQ(b.canvas.Pixel(100, 77), invertedField);    // the top-middle square
     EXPECT_EQ(b.canvas.Pixel(123, 83), invertedField);    // the top-right square's last pixel
     EXPECT_EQ(b.canvas.Pixel(124, 83), kField);           // beyond it
     EXPECT_EQ(b.canvas.Pixel(118, 83), invertedRed);      // the top-right square inside the picture
     EXPECT_EQ(b.canvas.Pixel(80, 100), invertedRed);      // a dot of the left border ((x + y) even)
-    EXPECT_EQ(b.canvas.Pixel(80, 101), kRed);             // between two dots
-    EXPECT_EQ(b.canvas.Pixel(100, 100), kRed);            // inside, untouched
+    EXPECT_EQ(b.canvas.Pixel(80, 101), kPureRed);             // between two dots
+    EXPECT_EQ(b.canvas.Pixel(100, 100), kPureRed);            // inside, untouched
     ToggleFocusFrame(b.canvas, b.editor.SelectionRect());
     ToggleMarkSquares(b.canvas, b.editor.SelectionRect());
     EXPECT_CANVAS(b, drawn);
@@ -111,7 +104,7 @@ TEST(ArrangementEditorMarks, SelectionMarksAreInvertedAndDrawnTwiceVanish) {
 
 TEST(ArrangementEditorHandles, PlacesHintsAndCursors) {
     Board b;
-    b.Place(100, 100, 41, 40, kRed);  // 80..121 by 80..120
+    b.Place(100, 100, 41, 40, kPureRed);  // 80..121 by 80..120
     b.Select(0);
     const std::array<HandleControl, 3> h = b.editor.Handles();
     EXPECT_EQ(h[0].rect, (Rect{76, 76, 85, 85}));
@@ -144,14 +137,14 @@ TEST(ArrangementEditorDrag, EachHandleRule) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Board b;
-        b.Place(100, 100, 40, 40, kRed);
+        b.Place(100, 100, 40, 40, kPureRed);
         b.Select(0);
         b.Drag(c.handle, c.x, c.y);
         EXPECT_EQ(b.editor.SelectionRect(), c.after);
         EXPECT_EQ(b.editor.Picture(0).Rectangle(), c.after);
         EXPECT_EQ(b.editor.Drag(), DragState::Idle);
         b.editor.ClearSelection();
-        EXPECT_CANVAS(b, Expected({{c.after, kRed}}));
+        EXPECT_CANVAS(b, Expected({{c.after, kPureRed}}));
     }
 }
 
@@ -159,7 +152,7 @@ TEST(ArrangementEditorDrag, EachHandleRule) {
 // it is by then, so the picture grows in steps.
 TEST(ArrangementEditorDrag, ProportionalDragGrowsInSteps) {
     Board b;
-    b.Place(100, 100, 40, 40, kRed);
+    b.Place(100, 100, 40, 40, kPureRed);
     b.Select(0);
     b.editor.HandleDown(Handle::Proportional);
     const struct {
@@ -182,7 +175,7 @@ TEST(ArrangementEditorDrag, ProportionalDragGrowsInSteps) {
 // release point once.
 TEST(ArrangementEditorDrag, StatesGhostAndReleaseWithoutMove) {
     Board b;
-    b.Place(100, 100, 40, 40, kRed);
+    b.Place(100, 100, 40, 40, kPureRed);
     b.Select(0);
     EXPECT_EQ(b.editor.Drag(), DragState::Idle);
     b.editor.HandleDown(Handle::Move);
@@ -200,21 +193,21 @@ TEST(ArrangementEditorDrag, StatesGhostAndReleaseWithoutMove) {
     b.editor.HandleUp(Handle::Move, 250, 300);
     EXPECT_EQ(b.editor.Drag(), DragState::Idle);
     b.editor.ClearSelection();
-    EXPECT_CANVAS(b, Expected({{{230, 300, 270, 340}, kRed}}));
+    EXPECT_CANVAS(b, Expected({{{230, 300, 270, 340}, kPureRed}}));
 
     Board still;
-    still.Place(100, 100, 40, 40, kRed);
+    still.Place(100, 100, 40, 40, kPureRed);
     still.Select(0);
     still.editor.HandleDown(Handle::Resize);
     still.editor.HandleUp(Handle::Resize, 75, 78);
     EXPECT_EQ(still.editor.Picture(0).Rectangle(), (Rect{75, 78, 120, 120}));
     still.editor.ClearSelection();
-    EXPECT_CANVAS(still, Expected({{{75, 78, 120, 120}, kRed}}));
+    EXPECT_CANVAS(still, Expected({{{75, 78, 120, 120}, kPureRed}}));
 }
 
 TEST(ArrangementEditorDrag, RectanglesTurnedInsideOutKeepOnePixel) {
     Board b;
-    b.Place(100, 100, 40, 40, kRed);
+    b.Place(100, 100, 40, 40, kPureRed);
     b.Select(0);
     b.Drag(Handle::Resize, 130, 130);  // past the centre: right would be 70
     EXPECT_EQ(b.editor.Picture(0).Rectangle().Width(), kMinPictureSide);
@@ -223,9 +216,9 @@ TEST(ArrangementEditorDrag, RectanglesTurnedInsideOutKeepOnePixel) {
 
 TEST(ArrangementEditorPopup, ItemsTwoToFourOnlyWithASelectionAndMarks) {
     Board b;
-    b.Place(100, 100, 40, 40, kRed);
+    b.Place(100, 100, 40, 40, kPureRed);
     b.Place(250, 100, 40, 40, kGreen);
-    b.Place(300, 400, 40, 40, kYellow);
+    b.Place(300, 400, 40, 40, kPureYellow);
     auto targets = [&] {
         return b.editor.PopupEnabled(PopupItem::MatchSize) && b.editor.PopupEnabled(PopupItem::AlignHorizontal) &&
                b.editor.PopupEnabled(PopupItem::AlignVertical);
@@ -263,7 +256,7 @@ TEST(ArrangementEditorPopup, ItemsTwoToFourOnlyWithASelectionAndMarks) {
 
 TEST(ArrangementEditorMarks, RightClickOnAMarkedPictureUnmarksItAndRemovesItsFrame) {
     Board b;
-    b.Place(100, 100, 40, 40, kRed);
+    b.Place(100, 100, 40, 40, kPureRed);
     b.Place(250, 100, 40, 40, kGreen);  // 230..270 by 80..120
     b.Select(0);
     const Bitmap selected = b.canvas;
@@ -289,9 +282,9 @@ TEST(ArrangementEditorPopup, MarkTwoAndAlignOnAThird) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Board b;
-        b.Place(100, 100, 40, 40, kRed);
+        b.Place(100, 100, 40, 40, kPureRed);
         b.Place(250, 200, 40, 40, kGreen);
-        b.Place(330, 400, 30, 50, kYellow);
+        b.Place(330, 400, 30, 50, kPureYellow);
         b.Select(0);
         EXPECT_TRUE(b.Mark(1));
         EXPECT_TRUE(b.Mark(2));
@@ -300,22 +293,22 @@ TEST(ArrangementEditorPopup, MarkTwoAndAlignOnAThird) {
         EXPECT_EQ(b.editor.MarkedCount(), 0);
         EXPECT_FALSE(b.editor.Picture(1).marked);
         b.editor.ClearSelection();
-        EXPECT_CANVAS(b, Expected({{Centred(100, 100, 40, 40), kRed}, {c.green, kGreen}, {c.yellow, kYellow}}));
+        EXPECT_CANVAS(b, Expected({{Centred(100, 100, 40, 40), kPureRed}, {c.green, kGreen}, {c.yellow, kPureYellow}}));
     }
 }
 
 TEST(ArrangementEditorPopup, MatchSizeGivesTheMarkedTheSelectedSizeAboutTheirCentres) {
     Board b;
-    b.Place(100, 100, 60, 30, kRed);
+    b.Place(100, 100, 60, 30, kPureRed);
     b.Place(250, 200, 20, 20, kGreen);
-    b.Place(300, 400, 40, 40, kYellow);  // not marked: unchanged
+    b.Place(300, 400, 40, 40, kPureYellow);  // not marked: unchanged
     b.Select(0);
     EXPECT_TRUE(b.Mark(1));
     b.editor.Popup(PopupItem::MatchSize);
     b.editor.ClearSelection();
-    EXPECT_CANVAS(b, Expected({{Centred(100, 100, 60, 30), kRed},
+    EXPECT_CANVAS(b, Expected({{Centred(100, 100, 60, 30), kPureRed},
                                {Centred(250, 200, 60, 30), kGreen},
-                               {Centred(300, 400, 40, 40), kYellow}}));
+                               {Centred(300, 400, 40, 40), kPureYellow}}));
 }
 
 TEST(ArrangementEditorPopup, FlipTwiceRestoresThePictureExactly) {
@@ -323,7 +316,7 @@ TEST(ArrangementEditorPopup, FlipTwiceRestoresThePictureExactly) {
         const bool horizontal = item == PopupItem::FlipHorizontal;
         SCOPED_TRACE(horizontal ? "horizontal" : "vertical");
         Board b;
-        Bitmap image(40, 40, kRed);
+        Bitmap image(40, 40, kPureRed);
         image.FillRect(horizontal ? Rect{20, 0, 40, 40} : Rect{0, 20, 40, 40}, kGreen);
         image.FillRect({0, 0, 5, 5}, kTeal);  // see-through corner
         b.Place(100, 100, image);
@@ -333,7 +326,7 @@ TEST(ArrangementEditorPopup, FlipTwiceRestoresThePictureExactly) {
         EXPECT_TRUE(b.Mark(1));
         b.editor.Popup(item);
         // The picture's first half is now green, its last red, and the see-through corner moved.
-        EXPECT_EQ(b.canvas.Pixel(85, 110), horizontal ? kGreen : kRed);
+        EXPECT_EQ(b.canvas.Pixel(85, 110), horizontal ? kGreen : kPureRed);
         EXPECT_EQ(b.canvas.Pixel(90, 90), kGreen);
         EXPECT_EQ(b.canvas.Pixel(235, 190), kGreen);
         EXPECT_EQ(b.canvas.Pixel(horizontal ? 117 : 83, horizontal ? 84 : 117), kField) << "the see-through corner, mirrored";
@@ -349,7 +342,7 @@ TEST(ArrangementEditorPopup, FlipTwiceRestoresThePictureExactly) {
 
 TEST(ArrangementEditorKeys, ArrowsNudgeTheSelectedPictureAndEscapeClears) {
     Board b;
-    b.Place(100, 100, 40, 40, kRed);
+    b.Place(100, 100, 40, 40, kPureRed);
     EXPECT_FALSE(b.editor.Nudge(1, 0)) << "nothing selected";
     b.Select(0);
     EXPECT_TRUE(b.editor.Nudge(1, 0));
@@ -359,16 +352,16 @@ TEST(ArrangementEditorKeys, ArrowsNudgeTheSelectedPictureAndEscapeClears) {
     b.editor.ClearSelection();  // what Escape calls
     EXPECT_EQ(b.editor.Selected(), -1);
     EXPECT_FALSE(b.editor.HandlesShown());
-    EXPECT_CANVAS(b, Expected({{{71, 70, 111, 110}, kRed}}));
+    EXPECT_CANVAS(b, Expected({{{71, 70, 111, 110}, kPureRed}}));
 }
 
 // Every edit is undone back to the drawn arrangement and redone to the last; a new edit after
 // an undo ends what could be redone.
 TEST(ArrangementEditorUndo, EveryEditBackToTheDrawnArrangementAndForward) {
     Board b;
-    b.Place(100, 100, 40, 40, kRed);
+    b.Place(100, 100, 40, 40, kPureRed);
     b.Place(250, 200, 40, 40, kGreen);
-    b.Place(330, 400, 30, 50, kYellow);
+    b.Place(330, 400, 30, 50, kPureYellow);
     const Bitmap drawn = b.canvas;
     EXPECT_FALSE(b.editor.CanUndo());
     b.Select(0);
@@ -414,7 +407,7 @@ TEST(ArrangementEditorUndo, EveryEditBackToTheDrawnArrangementAndForward) {
 // The painter hands on twenty pictures; the ones after are drawn but not movable.
 TEST(ArrangementEditorBound, PicturesPastTheTwentiethCannotBeSelected) {
     Board b;
-    for (int i = 0; i < kMaxLayers + 3; ++i) b.Place(30 + (i % 6) * 60, 40 + (i / 6) * 60, 40, 40, kRed);
+    for (int i = 0; i < kMaxLayers + 3; ++i) b.Place(30 + (i % 6) * 60, 40 + (i / 6) * 60, 40, 40, kPureRed);
     EXPECT_EQ(b.editor.PictureCount(), kMaxLayers);
     const Bitmap drawn = b.canvas;
     EXPECT_FALSE(b.editor.MouseDown(MouseButton::Left, 30 + (kMaxLayers % 6) * 60, 40 + (kMaxLayers / 6) * 60));
@@ -426,9 +419,9 @@ TEST(ArrangementEditorBound, PicturesPastTheTwentiethCannotBeSelected) {
 // A picture reaching under the chief moves down and shrinks; one laid out below the chief stays.
 TEST(ArrangementEditorChief, PlacedPicturesMakeRoomUnderAChief) {
     Board b;
-    b.Place(100, 60, 40, 100, kRed);
+    b.Place(100, 60, 40, 100, kPureRed);
     const int below = shapes::ChiefFurthestRow(kH) + 1 + 50;
-    b.Place(300, below, 40, 100, kRed);
+    b.Place(300, below, 40, 100, kPureRed);
     b.editor.ChiefMakesRoom(kH);
     EXPECT_EQ(b.editor.Picture(0).cy, static_cast<int>(60.0 / kH * 100 * (kH - 50) * 0.01 + 50));
     EXPECT_EQ(b.editor.Picture(0).background->Height(), 91);

@@ -8,11 +8,10 @@
 #include "shell/compose/Achievement.h"
 #include "shell/compose/PrintPage.h"
 #include "shell/compose/SavePicture.h"
+#include "tests/shell/app/TestPictures.h"
 
 namespace esc::app {
 namespace {
-
-constexpr Rgb kAzure{0, 0, 255}, kOr{255, 255, 0};
 
 // Azure three mullets or, the first mullet dragged 150 pixels down and left selected, so that
 // each route has to clear the marks itself.
@@ -36,11 +35,11 @@ struct Arranged {
         ToggleFocusFrame(expected, selection);
         ToggleMarkSquares(expected, selection);
         // The arrangement is there to be taken: the mullet below, azure where it was.
-        EXPECT_EQ(expected.Pixel(cx, cy + 150), kOr);
-        EXPECT_EQ(expected.Pixel(cx, cy), kAzure);
+        EXPECT_EQ(expected.Pixel(cx, cy + 150), kPureYellow);
+        EXPECT_EQ(expected.Pixel(cx, cy), kPureBlue);
         // A corner of the rectangle lies on the field, under an inverted square while selected.
-        EXPECT_EQ(expected.Pixel(selection.left - 2, selection.top - 2), kAzure);
-        EXPECT_NE(w.c().Picture().Image1().Pixel(selection.left - 2, selection.top - 2), kAzure);
+        EXPECT_EQ(expected.Pixel(selection.left - 2, selection.top - 2), kPureBlue);
+        EXPECT_NE(w.c().Picture().Image1().Pixel(selection.left - 2, selection.top - 2), kPureBlue);
     }
 };
 
@@ -59,9 +58,9 @@ TEST(ArrangementEditorRoutes, SaveTakesTheArrangedPictureWithoutMarks) {
     Bitmap expected = a.expected.Copy({0, 0, source.Width(), source.Height()});
     compose::WhitenCornersBelowBase(expected);
     EXPECT_TRUE(source == expected);
-    EXPECT_EQ(source.Pixel(a.cx, a.cy + 150), kOr);
-    EXPECT_EQ(source.Pixel(a.cx, a.cy), kAzure);
-    EXPECT_EQ(source.Pixel(a.selection.left - 2, a.selection.top - 2), kAzure);
+    EXPECT_EQ(source.Pixel(a.cx, a.cy + 150), kPureYellow);
+    EXPECT_EQ(source.Pixel(a.cx, a.cy), kPureBlue);
+    EXPECT_EQ(source.Pixel(a.selection.left - 2, a.selection.top - 2), kPureBlue);
 }
 
 TEST(ArrangementEditorRoutes, PrintTakesTheArrangedPictureWithoutMarks) {
@@ -76,9 +75,9 @@ TEST(ArrangementEditorRoutes, PrintTakesTheArrangedPictureWithoutMarks) {
         const auto [px, py] = Stretched(layout.shield, picture.Width(), picture.Height(), x, y);
         return a.w.view.printed.Pixel(px, py);
     };
-    EXPECT_EQ(at(a.cx, a.cy + 150), kOr);
-    EXPECT_EQ(at(a.cx, a.cy), kAzure);
-    EXPECT_EQ(at(a.selection.left - 2, a.selection.top - 2), kAzure);
+    EXPECT_EQ(at(a.cx, a.cy + 150), kPureYellow);
+    EXPECT_EQ(at(a.cx, a.cy), kPureBlue);
+    EXPECT_EQ(at(a.selection.left - 2, a.selection.top - 2), kPureBlue);
 }
 
 TEST(ArrangementEditorRoutes, AchievementTakesTheArrangedPictureWithoutMarks) {
@@ -94,8 +93,8 @@ TEST(ArrangementEditorRoutes, AchievementTakesTheArrangedPictureWithoutMarks) {
         const auto [px, py] = Stretched(shield, picture.Width(), picture.Height(), x, y);
         return c.Picture().At(px, py);
     };
-    EXPECT_EQ(at(a.cx, a.cy + 150), kOr);
-    EXPECT_EQ(at(a.cx, a.cy), kAzure);
+    EXPECT_EQ(at(a.cx, a.cy + 150), kPureYellow);
+    EXPECT_EQ(at(a.cx, a.cy), kPureBlue);
     // Hiding the achievement shows the arrangement again.
     c.FileOpenBtnClick();
     EXPECT_TRUE(c.Picture().Image1() == a.expected);

@@ -12,11 +12,11 @@
 #include "engine/Messages.h"
 #include "shell/compose/PrintPage.h"
 #include "shell/compose/SavePicture.h"
+#include "tests/shell/app/TestPictures.h"
 
 namespace esc::app {
 namespace {
 
-constexpr Rgb kAzure{0, 0, 255}, kOr{255, 255, 0};
 constexpr int kA4Width = 2480, kA4Height = 3508;  // at 300 dpi
 
 // Down each column of the shield's rectangle, the first row of `c`: the upper edge of a bend.
@@ -55,13 +55,13 @@ TEST(PrintAtResolution, TheShieldIsDrawnAtThePrintersDotsAndTheNameIsText) {
     const compose::PrintLayout layout = compose::PrintLayoutFor(kA4Width, kA4Height, false);
     // The bend's edge moves about a dot from one column to the next; the 415-pixel picture
     // stretched over 1,736 dots would hold each row for four columns and then jump.
-    const std::vector<int> rows = EdgeRows(w.view.printed, layout.shield, kAzure);
+    const std::vector<int> rows = EdgeRows(w.view.printed, layout.shield, kPureBlue);
     ASSERT_GT(rows.size(), 400u);
     ExpectFineSteps(rows);
     // The field where the design puts it, and the surname left to the printer as text: the page
     // has no black where the line is set.
     EXPECT_EQ(w.view.printed.Pixel(layout.shield.left + layout.shield.Width() / 10, layout.shield.top + layout.shield.Height() / 2),
-              kOr);
+              kPureYellow);
     EXPECT_EQ(w.view.printedName, compose::LetterSpacedName("Cole"));
     const Rect line{0, layout.nameTop, kA4Width, layout.nameTop + 100};
     int black = 0;
@@ -82,7 +82,7 @@ TEST(PrintAtResolution, QuarteredArmsAreDrawnAtThePrintersDotsToo) {
     Rect quarter = layout.shield;
     quarter.right = quarter.left + quarter.Width() / 2;
     quarter.bottom = quarter.top + quarter.Height() / 2;
-    const std::vector<int> rows = EdgeRows(w.view.printed, quarter, kAzure);
+    const std::vector<int> rows = EdgeRows(w.view.printed, quarter, kPureBlue);
     ASSERT_GT(rows.size(), 200u);
     ExpectFineSteps(rows);
 }
@@ -108,8 +108,8 @@ TEST(PrintAtResolution, ARearrangedPictureIsPrintedAsShownAndSaidSo) {
         return w.view.printed.Pixel(layout.shield.left + static_cast<int>((x + 0.5) * layout.shield.Width() / picture.Width()),
                                     layout.shield.top + static_cast<int>((y + 0.5) * layout.shield.Height() / picture.Height()));
     };
-    EXPECT_EQ(at(cx, cy + 150), kOr);
-    EXPECT_EQ(at(cx, cy), kAzure);
+    EXPECT_EQ(at(cx, cy + 150), kPureYellow);
+    EXPECT_EQ(at(cx, cy), kPureBlue);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "tests/shell/compose/TestFolders.h"
+#include "tests/shell/app/TestPictures.h"
 
 namespace esc::app {
 namespace {
@@ -16,17 +17,17 @@ using compose::SaveLayout;
 using esc::testing::ReadOnlyFolder;
 using esc::testing::TempDir;
 
-constexpr Rgb kRed{255, 0, 0}, kGreen{0, 160, 0};
+constexpr Rgb kDarkGreen{0, 160, 0};
 
 struct DialogFixture {
     TempDir dir;
     CollectingSink messages;
     SavePictureDialog dialog{messages, dir.path};
-    Bitmap scroll{compose::kScrollWidth, compose::kScrollHeight, kGreen};
+    Bitmap scroll{compose::kScrollWidth, compose::kScrollHeight, kDarkGreen};
 
     SavePictureDialog::Sources Sources(bool mantling = false) {
         SavePictureDialog::Sources s;
-        s.picture = Bitmap(415, 521, kRed);
+        s.picture = Bitmap(415, 521, kPureRed);
         s.mantlingShown = mantling;
         s.achievementPath = dir.path + "/mantsave.bmp";
         s.scroll = &scroll;
@@ -45,7 +46,7 @@ TEST(SavePictureDialog, OpensOnNoNameWithEveryLayoutAndSavesTheNextName) {
     EXPECT_EQ(f.dialog.Output(), f.dialog.Source());
     EXPECT_EQ(f.dialog.FileNameLabel(), "Lancas00.bmp");
     EXPECT_EQ(f.dialog.Preview().Width(), SavePictureDialog::kPreviewWidth);
-    EXPECT_EQ(f.dialog.Preview().Pixel(120, 140), kRed);
+    EXPECT_EQ(f.dialog.Preview().Pixel(120, 140), kPureRed);
     EXPECT_EQ(f.dialog.Preview().Pixel(2, 2), kWhite);
 
     f.dialog.RadioButtonClick(SaveLayout::NameBelowWithScroll);
@@ -66,7 +67,7 @@ TEST(SavePictureDialog, OpensOnNoNameWithEveryLayoutAndSavesTheNextName) {
 
 TEST(SavePictureDialog, WithTheMantlingOnlyTheScrollLayoutIsSelectable) {
     DialogFixture f;
-    ASSERT_TRUE(WriteBmp(Bitmap(600, 560, kRed), f.dir.path + "/mantsave.bmp"));
+    ASSERT_TRUE(WriteBmp(Bitmap(600, 560, kPureRed), f.dir.path + "/mantsave.bmp"));
     f.dialog.FormActivate(f.Sources(true));
     EXPECT_EQ(f.dialog.Layout(), SaveLayout::NameBelowWithScroll);
     EXPECT_FALSE(f.dialog.LayoutEnabled(SaveLayout::NoName));
