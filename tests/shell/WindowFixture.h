@@ -60,15 +60,18 @@ constexpr int kFieldX = app::kImage1Rect.left + 40, kFieldY = app::kImage1Rect.t
 inline QString Show(Rgb c) { return QString("(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b); }
 
 // Answers the next modal dialog of type T with `act`, once it is shown. The polling timer
-// belongs to the application and deletes itself when it has acted or given up after 5 s.
+// belongs to the application and deletes itself when it has acted or given up after 5 s with no
+// dialog up: while another dialog is answered first (a file chosen, then the viewer it opens),
+// however slowly on a busy machine, the wait does not run out.
 template <class T>
 void WhenModal(std::function<void(T*)> act) {
     constexpr int kPollMs = 10, kMaxPolls = 500;
     auto* timer = new QTimer(qApp);
     timer->setInterval(kPollMs);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act), polls = 0]() mutable {
-        auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog && ++polls < kMaxPolls) return;
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dialog = dynamic_cast<T*>(modal);
+        if (!dialog && (modal != nullptr || ++polls < kMaxPolls)) return;
         timer->stop();
         if (dialog) act(dialog);
         timer->deleteLater();
