@@ -73,6 +73,9 @@ struct LevelRecord {
     bool levelChargedOn = false;
     bool levelIn = false;
     int levelInCode = 0;
+    // The arrangement of a group that also has a place ("in chief two swords in saltire"): the
+    // direction's shape code, or kNoShape (-1) when the group is set as its place sets it.
+    int levelArrangedIn = -1;
     bool levelBetween = false;
     int levelSecondTincture = -1;
 

@@ -130,6 +130,11 @@ void FieldRowsLayout(DrawingState& state);
 // as heralds do (above and below a fess or chevron, either side of a bend or pale, round the
 // four angles of a cross or saltire).
 void BetweenLayout(DrawingState& state);
+// One charge on a field that an ordinary drawn before it takes part of ("a point pointed vert,
+// a mullet or", "a base azure, a rose gules"): in the free space the ordinary leaves, in the
+// region a group between it would fill first, as large as its drawing fits there. False,
+// placing nothing, when the ordinary leaves no room.
+bool OneInTheRoomLeft(DrawingState& state);
 // A fixed message text with its "{}" replaced by the charges counted ("one charge", "3 charges").
 std::string WithCount(std::string_view text, int count);
 // Places a fit's charges at its scale.

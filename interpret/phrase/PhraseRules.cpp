@@ -230,9 +230,21 @@ bool OrdinaryWordRule(DrawingState& s) {
         // "in chief three mullets in fess": the row the chief and the base set their charges in.
         const bool acrossItsPart = code == ShapeCode::kFess &&
                                    (level.levelInCode == ShapeCode::kChief || level.levelInCode == kInBase);
-        if (acrossItsPart) {
+        // "in base two swords in saltire": the group set in that arrangement within its part.
+        const bool arrangedInItsPart = code == ShapeCode::kSaltire || code == ShapeCode::kCross ||
+                                       code == ShapeCode::kPale || code == ShapeCode::kBend ||
+                                       (code == ShapeCode::kFess && !acrossItsPart);
+        if (acrossItsPart || arrangedInItsPart) {
             Use(s, -1);
             Use(s, 0);
+        }
+        if (arrangedInItsPart) {
+            level.levelArrangedIn = code;
+            if (code == ShapeCode::kBend && Is(s, 1, "sinister")) {
+                level.levelArrangedIn = ShapeCode::kBendSinister;
+                Use(s, 1);
+                ++s.cursor;
+            }
         }
         return false;
     }
