@@ -308,6 +308,12 @@ bool OrdinaryWordRule(DrawingState& s) {
         Use(s, 1);
         ++s.cursor;
     }
+    if (code == kFlaunches && level.levelCount <= 1 && (Is(s, 1, "sinister") || Is(s, 1, "dexter"))) {
+        // "a flaunch sinister": one flaunch, on that side.
+        if (Is(s, 1, "sinister")) level.levelVariant.Assign(kSinisterSideVariant);
+        Use(s, 1);
+        ++s.cursor;
+    }
     if (code == kChevron && !picture && Is(s, 1, "inverted")) {
         // The chevron turned point down has a shape of its own.
         s.partitionCode = s.shapeCode = kChevronInverted;
