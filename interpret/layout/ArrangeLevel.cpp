@@ -434,7 +434,9 @@ void ChargesBetween(DrawingState& s) {
     }
     const ShieldGeometry& g = s.geometry;
     const int n = level.levelCount;
-    if (!BetweenTableHolds(s, n, level) || s.splitChief > 0) {
+    // Round a moved ordinary ("a bend abased between two roses") the tables' places are not
+    // free: the charges take the free space it leaves.
+    if (!BetweenTableHolds(s, n, level) || s.splitChief > 0 || FirstOrdinaryPosition(s) != OrdinaryPosition::Usual) {
         // No fixed positions for this count: laid out in the free space round the ordinary.
         BetweenLayout(s);
         return;

@@ -85,6 +85,7 @@ private:
         LevelRecord first;
         int shapeCode = -1, partitionCode = -1;
         int cotises = 0, cotiseLine = -1;
+        OrdinaryPosition position = OrdinaryPosition::Usual;
         bool operator==(const OrdinaryKey&) const = default;
     };
     static OrdinaryKey KeyOf(const DrawingState& state);
@@ -113,6 +114,12 @@ private:
 // the shield: a picture of the state's size with the outline, every code unmarked, and level 0
 // with the shape, partition and line it was drawn with.
 void PrepareOrdinaryMask(const DrawingState& state, PaintState& mask, std::int8_t mark);
+
+// Where the ordinary of level 0 stands ("a fess enhanced") while the level after it is laid
+// out (the position of the level completed last); its usual place for later levels.
+inline OrdinaryPosition FirstOrdinaryPosition(const DrawingState& state) {
+    return state.level == 1 ? state.completedPosition : OrdinaryPosition::Usual;
+}
 
 // `count` charges in one region, in as few rows as give them the largest cells.
 Fit FitInRegion(const FreeSpace& space, int region, int count, int largestCell);

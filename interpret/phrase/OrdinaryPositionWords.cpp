@@ -43,11 +43,17 @@ bool CotisesFollow(int shapeCode, OrdinaryPosition position) {
 
 // Charges set about or on an ordinary and in the parts of the field beside it are laid out along
 // its usual place; so are the cotises of shapes whose cotises do not follow the position.
+// Charges between a raised or lowered fess, bend or chevron take the free space it leaves.
+bool BetweenFollows(int shapeCode, OrdinaryPosition position) {
+    const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased;
+    return moved && (shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron);
+}
+
 bool OthersFollowTheOrdinary(const DrawingState& s, int from, OrdinaryPosition position) {
     for (int i = from; i < s.wordCount; ++i) {
         const std::string_view w = s.Word(i);
-        if (EqualsIgnoringCase(w, "between") || EqualsIgnoringCase(w, "charged") || EqualsIgnoringCase(w, "within"))
-            return true;
+        if (EqualsIgnoringCase(w, "between") && (s.level != 0 || !BetweenFollows(s.shapeCode, position))) return true;
+        if (EqualsIgnoringCase(w, "charged") || EqualsIgnoringCase(w, "within")) return true;
         if ((EqualsIgnoringCase(w.substr(0, 4), "coti") || EqualsIgnoringCase(w.substr(0, 4), "cott")) &&
             !CotisesFollow(s.shapeCode, position))
             return true;

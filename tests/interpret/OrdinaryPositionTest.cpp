@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/interpret/TestDrawing.h"
@@ -175,13 +176,13 @@ TEST(OrdinaryPosition, HumettyCrossAndSaltireAreTheCoupedPictures) {
 }
 
 TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
-    // Charges about a moved ordinary would stand about its usual place: the word is left unread
-    // and the ordinary drawn in its usual place, so the drawing is not counted clean.
+    // Charges on a moved ordinary would stand on its usual place: the word is left unread and
+    // the ordinary drawn in its usual place, so the drawing is not counted clean.
     struct Case {
         const char* blazon;
         const char* word;
     };
-    for (const Case c : {Case{"Argent a fess enhanced between three mullets gules", "enhanced"},
+    for (const Case c : {Case{"Argent a fess enhanced gules charged with three mullets argent", "enhanced"},
                          Case{"Argent a pale couped gules cotised azure", "couped"},
                          Case{"Argent a fess enhanced gules in base a mullet azure", "enhanced"},
                          Case{"Argent a cross enhanced gules", "enhanced"},
@@ -192,9 +193,36 @@ TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
         EXPECT_FALSE(WordUsed(d, c.word));
     }
     Drawing d;
-    d.Draw("Argent a fess enhanced between three mullets gules");
+    d.Draw("Argent a fess enhanced gules charged with three mullets argent");
     const ShieldGeometry& g = d.state->geometry;
-    EXPECT_EQ(d.At(g.W2, g.H2), Colour(kGules));
+    EXPECT_EQ(d.At(g.Px(12), g.H2), Colour(kGules));
+}
+
+// Charges between a raised or lowered ordinary stand in the free space it leaves, each wholly off
+// it: every roundel's edge lies on the field where the ordinary alone was drawn.
+TEST(OrdinaryPosition, ChargesBetweenTheMovedOrdinary) {
+    constexpr float kRoundelRadiusAtOne = 55.0f;
+    for (const char* ordinary : {"a fess enhanced", "a fess abased", "a bend abased", "a bend sinister enhanced",
+                                 "a chevron enhanced", "a chevron abased"}) {
+        for (const char* between : {" between two roundels gules", " between three roundels gules"}) {
+            const std::string alone = std::string("Argent ") + ordinary + " azure";
+            SCOPED_TRACE(alone + between);
+            Drawing plain, d;
+            plain.DrawClean(alone);
+            d.DrawClean(alone + between);
+            const std::vector<PlacementTrace> placed = AllPlacements(d);
+            ASSERT_EQ(placed.size(), std::string(between).find("two") != std::string::npos ? 2u : 3u);
+            for (const PlacementTrace& p : placed) {
+                const int r = static_cast<int>(kRoundelRadiusAtOne * p.scale) * 9 / 10, q = r * 6 / 10;
+                for (const auto& [dx, dy] : {std::pair{0, 0}, std::pair{r, 0}, std::pair{-r, 0}, std::pair{0, r},
+                                             std::pair{0, -r}, std::pair{q, q}, std::pair{-q, -q}, std::pair{q, -q},
+                                             std::pair{-q, q}}) {
+                    EXPECT_EQ(plain.At(p.x + dx, p.y + dy), Colour(kArgent)) << "on the ordinary at " << p.x << ", " << p.y;
+                    EXPECT_EQ(d.At(p.x + dx, p.y + dy), Colour(kGules));
+                }
+            }
+        }
+    }
 }
 
 TEST(OrdinaryPosition, CotisesFollowTheMovedOrdinary) {
