@@ -211,9 +211,27 @@ bool SaltireNowyRule(DrawingState& s) {
     return true;
 }
 
+namespace {
+
+// "a chevron of five lozenges", "a pale of four fusils", "a fess of mascles": the variant the
+// pieces after "of" make of the ordinary, or nothing when they are no such pieces.
+std::string_view PiecesVariant(std::string_view word) {
+    for (const std::string_view w : {"lozenge", "lozenges"})
+        if (EqualsIgnoringCase(word, w)) return kOfLozengesVariant;
+    for (const std::string_view w : {"fusil", "fusils"})
+        if (EqualsIgnoringCase(word, w)) return kFusillyVariant;
+    for (const std::string_view w : {"mascle", "mascles"})
+        if (EqualsIgnoringCase(word, w)) return kMasculyVariant;
+    return {};
+}
+
+}  // namespace
+
 bool ConjoinedLozengesRule(DrawingState& s) {
+    const bool counted = Is(s, 0, "of") && T(s, 1) == kTypeNumber && S1(s, 1) > 0;
+    const std::string_view ofPieces = Is(s, 0, "of") ? PiecesVariant(W(s, counted ? 2 : 1)) : std::string_view{};
     const bool fusils = Is(s, 0, "fusilly") || Is(s, 0, "fusily");
-    if (!fusils && !Is(s, 0, "masculy")) return false;
+    if (!fusils && !Is(s, 0, "masculy") && ofPieces.empty()) return false;
     LevelRecord& level = Current(s);
     if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || !ShapeTakesLozenges(s.shapeCode) ||
         !ShapeIsTheLevels(s, 0) || !level.levelVariant.empty() || level.levelLine != kPlainLine ||
@@ -221,6 +239,15 @@ bool ConjoinedLozengesRule(DrawingState& s) {
         return false;
     // Two tinctures are the pattern on the ordinary; cotises would be set by the whole ordinary.
     if ((T(s, 1) == kTypeTincture && Is(s, 2, "and")) || CotisesFollowIn(s, s.cursor + 1)) return false;
+    if (!ofPieces.empty()) {
+        // "of five lozenges": so many, kept as the line's repeats (the ordinary has no line).
+        const int words = counted ? 3 : 2;
+        level.levelVariant.Assign(ofPieces);
+        if (counted) level.levelLineRepeats = S1(s, 1);
+        for (int k = 0; k < words; ++k) Use(s, k);
+        s.cursor += words;
+        return true;
+    }
     level.levelVariant.Assign(fusils ? kFusillyVariant : kMasculyVariant);
     Use(s, 0);
     ++s.cursor;
