@@ -179,8 +179,10 @@ bool ChiefEdgeRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     // A line word on either side would draw the edge as that line instead ("a chief enarched
     // embattled"): the word is then left unread.
-    // The chief takes either; the base (its upper edge) and the fess (both edges) are enarched.
-    const bool shape = s.shapeCode == kChief || (enarched && (s.shapeCode == kBase || s.shapeCode == kFess));
+    // The chief takes either; the base (its upper edge), the fess (both edges) and the chevron
+    // (its limbs bowed) are enarched.
+    const bool shape =
+        s.shapeCode == kChief || (enarched && (s.shapeCode == kBase || s.shapeCode == kFess || s.shapeCode == kChevron));
     if (level.levelKind != kTypeOrdinary || level.levelIn || !shape || !ShapeIsTheLevels(s, 0) ||
         level.levelLine != kPlainLine || T(s, 1) == kTypeLine || s.position != OrdinaryPosition::Usual)
         return false;

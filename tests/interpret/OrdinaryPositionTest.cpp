@@ -534,6 +534,34 @@ TEST(LinesOfBothSides, BaseAndFessEnarched) {
     }
 }
 
+// A chevron enarched: each limb bowed up between the apex and the flank, the apex where the
+// plain chevron's is, the limb's depth down the shield kept.
+TEST(LinesOfBothSides, ChevronEnarchedBowsItsLimbs) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        Drawing plain, arched, voided;
+        DrawAt(plain, k, "Argent a chevron gules");
+        DrawAt(arched, k, "Argent a chevron enarched gules");
+        DrawAt(voided, k, "Argent a chevron enarched voided gules");
+        const ShieldGeometry& g = plain.s().geometry;
+        EXPECT_NEAR(FirstRowIn(arched, g.W2, Colour(kGules)), FirstRowIn(plain, g.W2, Colour(kGules)), g.Px(3));
+        for (const int x : {g.W / 4, g.W - g.W / 4}) {
+            SCOPED_TRACE(x);
+            const int usual = FirstRowIn(plain, x, Colour(kGules)), bowed = FirstRowIn(arched, x, Colour(kGules));
+            // Up by about a half of the fess's arch at the middle of the limb.
+            EXPECT_GT(usual - bowed, g.H * 4 / 100);
+            EXPECT_LT(usual - bowed, g.H * 8 / 100);
+            int last = bowed;
+            while (arched.At(x, last + 1) == Colour(kGules)) ++last;
+            int usualLast = usual;
+            while (plain.At(x, usualLast + 1) == Colour(kGules)) ++usualLast;
+            EXPECT_NEAR(last - bowed, usualLast - usual, g.Px(4));
+            EXPECT_EQ(voided.At(x, (bowed + last) / 2), Colour(kArgent));
+            EXPECT_EQ(voided.At(x, bowed + g.Px(2)), Colour(kGules));
+        }
+    }
+}
+
 TEST(LinesOfBothSides, PerPileWithALine) {
     for (const double k : kScales) {
         SCOPED_TRACE(k);
