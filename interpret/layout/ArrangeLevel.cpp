@@ -90,7 +90,7 @@ void DrawPlainLevel(DrawingState& s) {
     if (s.level == 1 && s.levels[0].levelOn && NamesBars(s.levels[0].levelName)) {
         OnBars(s, level.levelCount);
     } else if (s.level == 1 && s.levels[0].levelOn) {
-        ChargesOnOrdinary(s);
+        if (!OnTheMovedOrdinary(s)) ChargesOnOrdinary(s);
     } else if (NamesBars(level.levelName)) {
         NoteLayout(s, "DrawBars(0)");
         DrawBars(s, 0);

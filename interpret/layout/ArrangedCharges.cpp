@@ -125,7 +125,11 @@ bool BoxOfThePart(const ShieldGeometry& g, int code, LayoutRegion& region) {
 // A pair in saltire crossing at the middle of the box, each turned along a diagonal, as large as
 // the box holds the crossing (no larger than a crossed pair alone on the field).
 constexpr float kCrossedPairLargest = 2.0f;
-constexpr int kLevelsBackToTheOrdinary = 3;  // as far back as later levels look for what they lie on
+constexpr int kLevelsBackToTheOrdinary = 3;
+constexpr float kOnTheBandLargest = 1.0f;  // a charge on a moved ordinary
+// A moved chevron's limbs fall at 40 degrees; its charges reach out this share of the width.
+constexpr double kChevronLimbTangent = 0.8391;
+constexpr int kChevronLimbReachPercent = 34;  // as far back as later levels look for what they lie on
 constexpr int kCrossedPairMargin = 6;
 
 bool PlaceCrossedPair(DrawingState& s, const Rect& box) {
@@ -176,6 +180,71 @@ bool ArrangedWithinItsPlace(DrawingState& s) {
     if (layout.spots.empty()) return false;
     if (layout.nearest) NoteNearestLayout(s, n);
     PlaceSpots(s, layout.spots);
+    return true;
+}
+
+bool OnTheMovedOrdinary(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    const OrdinaryPosition position = FirstOrdinaryPosition(s);
+    if (s.level != 1 || !s.levels[0].levelOn || s.levels[0].levelKind != kTypeOrdinary || level.levelIn ||
+        !PlacesPictures(level) || level.levelCount < 1 ||
+        (position != OrdinaryPosition::Enhanced && position != OrdinaryPosition::Abased))
+        return false;
+    const ShieldGeometry& g = s.geometry;
+    const int shift = PlaceOf(g, position).shift, n = level.levelCount;
+    Arrangement arrangement{};
+    ChargeTurn turn = ChargeTurn::kAsDrawn;
+    LayoutRegion region;
+    // The band the charges lie in, moved with the ordinary: the fess's breadth, or the field
+    // moved up or down for the lines of a bend or chevron.
+    switch (s.onOrdinaryCode) {
+        case ShapeCode::kFess:
+            arrangement = Arrangement::kInFess;
+            region = {{0, g.H2 + shift - g.chiefDepth / 2, g.W, g.H2 + shift + g.chiefDepth / 2}, g.straightBottom};
+            break;
+        case ShapeCode::kBend:
+        case ShapeCode::kBendSinister:
+            arrangement = s.onOrdinaryCode == ShapeCode::kBend ? Arrangement::kInBend : Arrangement::kInBendSinister;
+            turn = s.onOrdinaryCode == ShapeCode::kBend ? ChargeTurn::kBendwise : ChargeTurn::kBendwiseSinister;
+            {
+                // The moved diagonal within the field: the box it is the diagonal of.
+                const int cut = std::abs(shift) * g.W / g.H;
+                const bool sinister = s.onOrdinaryCode == ShapeCode::kBendSinister;
+                const int left = (shift < 0) != sinister ? cut : 0, right = g.W - ((shift > 0) != sinister ? cut : 0);
+                region = {{left, std::max(shift, 0), right, g.H + std::min(shift, 0)}, g.straightBottom};
+            }
+            break;
+        case ShapeCode::kChevron: {
+            // Along the chevron's middle line, which falls at 40 degrees from its apex: an odd
+            // one at the apex, the rest shared by the limbs, evenly out to near the flanks.
+            NoteLayout(s, "OnTheMovedOrdinary(" + std::to_string(s.onOrdinaryCode) + ")");
+            const int apex = g.chiefDepth / 2 + g.H / 3 + shift, perLimb = n / 2;
+            const float scale = ScaleForCell(g.chiefDepth, kOnTheBandLargest);
+            std::vector<ChargeSpot> spots;
+            if (n % 2 == 1) spots.push_back({g.W2, apex, scale});
+            for (int i = 1; i <= perLimb; ++i) {
+                const int out = g.W * kChevronLimbReachPercent / 100 * i / perLimb;
+                const int y = apex + static_cast<int>(out * kChevronLimbTangent);
+                spots.push_back({g.W2 - out, y, scale});
+                spots.push_back({g.W2 + out, y, scale});
+            }
+            PlaceSpots(s, spots);
+            return true;
+        }
+        default: return false;
+    }
+    const SpotLayout layout = LayoutSpots({region, n, arrangement, {}});
+    if (layout.spots.empty()) return false;
+    NoteLayout(s, "OnTheMovedOrdinary(" + std::to_string(s.onOrdinaryCode) + ")");
+    if (layout.nearest) NoteNearestLayout(s, n);
+    // No larger than the band's breadth holds a charge (a bend's and a chevron's are the fess's).
+    const float breadth = ScaleForCell(g.chiefDepth, kOnTheBandLargest);
+    std::vector<ChargeSpot> spots = layout.spots;
+    for (ChargeSpot& spot : spots) {
+        spot.scale = std::min(spot.scale, breadth);
+        if (!s.uprightCharges) spot.turn = turn;
+    }
+    PlaceSpots(s, spots);
     return true;
 }
 

@@ -33,4 +33,10 @@ bool PlaceArranged(DrawingState& state, int count);
 // such place, or the place is an ordinary whose box is not known (a bordure, an orle).
 bool ArrangedWithinItsPlace(DrawingState& state);
 
+// Charges on a fess, bend, bend sinister or chevron raised or lowered ("on a fess enhanced three
+// mullets"): in a line along the moved ordinary, turned with a bend, as large as its breadth
+// holds them. False, placing nothing, when the ordinary of level 0 is in its usual place or of
+// another shape.
+bool OnTheMovedOrdinary(DrawingState& state);
+
 }  // namespace esc

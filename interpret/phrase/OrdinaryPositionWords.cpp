@@ -95,7 +95,9 @@ bool ReadOrdinaryPosition(DrawingState& s, int k) {
     // Lozenges conjoined and the arch are laid in the ordinary's usual place.
     const std::string_view variant = level.levelVariant.view();
     if (variant == kFusillyVariant || variant == kMasculyVariant || variant == kEnarchedVariant) return false;
-    if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || level.levelOn ||
+    // Charges on a raised or lowered fess, bend or chevron lie along it where it stands.
+    const bool onMoved = level.levelOn && s.level == 0 && BetweenFollows(s.shapeCode, position);
+    if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || (level.levelOn && !onMoved) ||
         level.levelChargedOn || s.rowsDrawn)
         return false;
     if (!ShapeTakesPosition(s.shapeCode, false, position) || !ShapeIsTheLevels(s, k) ||

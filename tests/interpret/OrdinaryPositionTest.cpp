@@ -225,6 +225,31 @@ TEST(OrdinaryPosition, ChargesBetweenTheMovedOrdinary) {
     }
 }
 
+// Charges on a raised or lowered ordinary lie on it where it stands: each charge's middle, and
+// a little round it, on the ordinary as it is drawn alone.
+TEST(OrdinaryPosition, ChargesOnTheMovedOrdinary) {
+    for (const char* ordinary : {"a fess enhanced", "a fess abased", "a bend abased", "a bend enhanced",
+                                 "a chevron enhanced", "a chevron abased"}) {
+        for (const char* charges : {" three mullets gules", " a mullet gules", " five mullets gules"}) {
+            const std::string alone = std::string("Argent ") + ordinary + " azure";
+            const std::string blazon = std::string("Argent on ") + ordinary + " azure" + charges;
+            SCOPED_TRACE(blazon);
+            Drawing plain, d;
+            plain.DrawClean(alone);
+            d.DrawClean(blazon);
+            const std::vector<PlacementTrace> placed = AllPlacements(d);
+            ASSERT_FALSE(placed.empty());
+            const ShieldGeometry& g = d.s().geometry;
+            for (const PlacementTrace& p : placed) {
+                for (const auto& [dx, dy] : {std::pair{0, 0}, std::pair{g.Px(6), 0}, std::pair{-g.Px(6), 0},
+                                             std::pair{0, g.Px(6)}, std::pair{0, -g.Px(6)}})
+                    EXPECT_EQ(plain.At(p.x + dx, p.y + dy), Colour(kAzure)) << "off the ordinary at " << p.x << ", " << p.y;
+                EXPECT_EQ(d.At(p.x, p.y), Colour(kGules));
+            }
+        }
+    }
+}
+
 TEST(OrdinaryPosition, CotisesFollowTheMovedOrdinary) {
     for (const double k : kScales) {
         SCOPED_TRACE(k);
