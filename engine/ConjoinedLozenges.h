@@ -11,6 +11,9 @@
 namespace esc {
 
 inline constexpr std::string_view kFusillyVariant = "fu", kMasculyVariant = "ma";
+// "a chevron of five lozenges": lozenges (not fusils) conjoined; the count, when the blazon gives
+// one, is the level's line repeats (an ordinary of lozenges has no line of its own).
+inline constexpr std::string_view kOfLozengesVariant = "lz";
 
 // One lozenge: its centre, the unit direction of its long axis, and its half-extents along that
 // axis and across it.
@@ -23,7 +26,10 @@ struct Lozenge {
 
 // The lozenges of the ordinary of shapeCode (fess, bend, bend sinister, pale, chevron, cross,
 // saltire) on geometry g, fusils (long and narrow) or lozenges; empty for any other shape.
-std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeCode, bool fusils);
+// With `count` above 0 the ordinary is of that many, stretched along its limbs to reach its
+// ends (a chevron: one at the apex, the rest shared by the limbs; a cross or saltire: one at the
+// crossing, the rest shared by the four limbs).
+std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeCode, bool fusils, int count = 0);
 // The share of a mascle's size that is voided.
 inline constexpr double kMascleVoid = 0.5;
 

@@ -1,6 +1,7 @@
 #pragma once
 // Ordinaries bowed into one arch across the shield, rising to the middle: "a base enarched" (its
-// upper edge the arch) and "a fess enarched" (both edges the arch, its breadth kept). The reader
+// upper edge the arch) and "a fess enarched" (both edges the arch, its breadth kept); "a chevron
+// enarched" has each limb bowed up between its apex and the flank. The reader
 // marks them by the level's variant. (A chief enarched is the chief whose lower edge carries the
 // one-arch line.)
 

@@ -1,6 +1,7 @@
 #pragma once
 // Lines of partition and the shapes of the ordinaries and partitions.
 
+#include <string_view>
 #include <vector>
 
 #include "engine/PaintState.h"
@@ -39,6 +40,11 @@ void DrawFret(PaintState& state);
 // fret"), its bands as much narrower as the box is than the shield.
 void DrawFretIn(PaintState& state, int x, int y, int w, int h);
 void DrawFretty(PaintState& state);
-void DrawFlaunchCurve(PaintState& state, int x0, int y0, int x1, int y1, int x2, int y2, int x3, int y3);
+// The dexter flaunch's edge, a cubic from (x0, y0) to (x3, y3), filled to the dexter flank; with
+// `pair` its fellow on the sinister side as well.
+void DrawFlaunchCurve(PaintState& state, int x0, int y0, int x1, int y1, int x2, int y2, int x3, int y3, bool pair = true);
+// The variant of a single flaunch or flasque on the sinister side ("a flaunch sinister"); one
+// with no side given is the dexter one.
+inline constexpr std::string_view kSinisterSideVariant = "si";
 
 }  // namespace esc

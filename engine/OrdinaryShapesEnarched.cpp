@@ -17,24 +17,46 @@ double ArchRow(const ShieldGeometry& g, double foot, double rise, double x) {
     return foot - (std::sqrt(radius * radius - dx * dx) - (radius - rise));
 }
 
+namespace {
+
+// The chevron as it is drawn: its limbs fall at 40 degrees from the apex, each a band as deep
+// down the shield as its drawn width less the trim of a slanted band.
+constexpr double kChevronFallTangent = 0.8391;  // tan 40
+constexpr int kChevronWidthBeyondChief = 50, kSlantedBandTrim = 20;
+
+// The upper edge of a chevron enarched at column x: the usual upper edge, each limb bowed up
+// between the apex and the flank by as much as `rise` at its middle.
+double ChevronArchRow(const ShieldGeometry& g, double top, double rise, double x) {
+    const double half = g.W / 2.0, u = std::min(std::abs(x - half) / half, 1.0);
+    return top + std::abs(x - half) * kChevronFallTangent - rise * 4.0 * u * (1.0 - u);
+}
+
+}  // namespace
+
 bool DrawnEnarched(const PaintState& s) {
-    return s.CurrentLevel().levelVariant.view() == kEnarchedVariant && (s.shapeCode == kFess || s.shapeCode == kBase);
+    return s.CurrentLevel().levelVariant.view() == kEnarchedVariant &&
+           (s.shapeCode == kFess || s.shapeCode == kBase || s.shapeCode == kChevron);
 }
 
 void DrawEnarched(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
-    const double rise = g.H * kEnarchedRisePercent / 100.0;
-    const bool base = s.shapeCode == kBase;
-    // The fess keeps its usual edges at the flanks; the base its usual upper edge.
-    const double foot = base ? shapes::BaseUpperEdge(g) : g.H / 2.0 - g.chiefDepth / 2.0;
-    const double depth = base ? g.shieldBottom + 1.0 : g.chiefDepth;
+    const bool base = s.shapeCode == kBase, chevron = s.shapeCode == kChevron;
+    // A chevron's limbs bow half as high as the fess's arch rises.
+    const double rise = g.H * kEnarchedRisePercent / 100.0 / (chevron ? 2 : 1);
+    // The fess keeps its usual edges at the flanks; the base its usual upper edge; the chevron
+    // its apex.
+    const double chevronDepth = g.chiefDepth + g.Px(kChevronWidthBeyondChief) - g.Px(kSlantedBandTrim);
+    const double chevronTop = g.chiefDepth / 2 + g.H / 3 - chevronDepth / 2;
+    const double foot = base ? shapes::BaseUpperEdge(g) : chevron ? chevronTop : g.H / 2.0 - g.chiefDepth / 2.0;
+    const double depth = base ? g.shieldBottom + 1.0 : chevron ? chevronDepth : g.chiefDepth;
+    const auto archAt = [&](double x) { return chevron ? ChevronArchRow(g, foot, rise, x) : ArchRow(g, foot, rise, x); };
     // Voided (treatment 1) or fimbriated (2, with a second edge outside the first), as a band's
     // edge zones are: this deep along each arched edge (the base has one).
     const int treatment = s.ordinaryTreatment, outer = treatment == 2 ? s.fimbriationOuter : -1;
     const double zone = g.Px(outer >= 0 ? kEnarchedDoubleEdge : kEnarchedEdge);
     const int own = s.levelTincture[s.level], second = s.CurrentLevel().levelSecondTincture;
     auto codeAt = [&](double x, double row) {
-        const double arch = ArchRow(g, foot, rise, x);
+        const double arch = archAt(x);
         if (row < arch || row >= arch + depth) return -2;  // not on the ordinary
         if (treatment == 0) return own;
         const double in = std::min(row - arch, base ? zone + 1 : arch + depth - row);
@@ -42,7 +64,8 @@ void DrawEnarched(PaintState& s) {
         if (treatment == 1) return own;
         return outer >= 0 && in < zone / 2 ? outer : second;
     };
-    const int top = static_cast<int>(std::floor(foot - rise)), bottom = base ? g.shieldBottom : static_cast<int>(std::ceil(foot + depth));
+    const int top = static_cast<int>(std::floor(foot - rise)),
+              bottom = base || chevron ? g.shieldBottom : static_cast<int>(std::ceil(foot + depth));
     for (int y = std::max(top, 0); y <= bottom; ++y) {
         int start = 0, code = codeAt(0.5, y + 0.5);
         for (int x = 1; x <= g.W; ++x) {

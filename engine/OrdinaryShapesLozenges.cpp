@@ -29,13 +29,18 @@ struct Point {
 // The lozenges along one limb: from (x0, y0) in the direction (ux, uy), `length` long; the
 // first lozenge's point `start` along (its middle half a lozenge further), the rest end to end.
 // Fitted, the lozenges are stretched a little so that whole ones meet both ends.
+// With `pieces` above 0, fitted to that many.
 void AlongLimb(std::vector<Lozenge>& out, double x0, double y0, double ux, double uy, double length, double halfLength,
-               double halfBreadth, double start, bool fit) {
-    if (fit) {
+               double halfBreadth, double start, bool fit, int pieces = 0) {
+    if (pieces > 0) {
+        halfLength = (length - start) / (2.0 * pieces);
+    } else if (fit) {
         const int n = std::max(1, static_cast<int>(std::lround((length - start) / (2 * halfLength))));
         halfLength = (length - start) / (2.0 * n);
     }
-    for (double s = start + halfLength; s - halfLength < length; s += 2 * halfLength)
+    // So many counted: the last ends at the limb's end, not a rounding short of it.
+    const double end = pieces > 0 ? length - halfLength / 2 : length;
+    for (double s = start + halfLength; s - halfLength < end; s += 2 * halfLength)
         out.push_back({x0 + s * ux, y0 + s * uy, ux, uy, halfLength, halfBreadth});
 }
 
@@ -83,7 +88,7 @@ bool ShapeTakesLozenges(ShapeCode shapeCode) {
            shapeCode == kChevron || shapeCode == kCross || shapeCode == kSaltire;
 }
 
-std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeCode, bool fusils) {
+std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeCode, bool fusils, int count) {
     const double tallness = fusils ? kFusilTallness : kLozengeTallness;
     const double W = g.W, H = g.H, D = g.chiefDepth, B = g.shieldBottom;
     std::vector<Lozenge> out;
@@ -93,22 +98,22 @@ std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeC
         case kFess: {
             // Upright across the fess: their long axes run down it, their side points meet.
             const double halfLength = D / 2, halfBreadth = halfLength / tallness;
-            const int n = std::max(1, static_cast<int>(std::lround(W / (2 * halfBreadth))));
+            const int n = count > 0 ? count : std::max(1, static_cast<int>(std::lround(W / (2 * halfBreadth))));
             const double step = W / n;
             for (int i = 0; i < n; ++i) out.push_back({step * (i + 0.5), H / 2, 0, 1, halfLength, step / 2});
             break;
         }
         case kPale: {
             const auto [a, b] = along(D + g.Px(10));
-            AlongLimb(out, W / 2, 0, 0, 1, B, a, b, 0, true);
+            AlongLimb(out, W / 2, 0, 0, 1, B, a, b, 0, true, count);
             break;
         }
         case kBend:
         case kBendSinister: {
             const auto [a, b] = along(D + g.Px(10));
             const double length = std::hypot(W, H), ux = W / length, uy = H / length;
-            if (shapeCode == kBend) AlongLimb(out, 0, 0, ux, uy, length, a, b, 0, true);
-            else AlongLimb(out, W, 0, -ux, uy, length, a, b, 0, true);
+            if (shapeCode == kBend) AlongLimb(out, 0, 0, ux, uy, length, a, b, 0, true, count);
+            else AlongLimb(out, W, 0, -ux, uy, length, a, b, 0, true, count);
             break;
         }
         case kChevron: {
@@ -119,8 +124,9 @@ std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeC
             const Lozenge top{W / 2, apex, 0, 1, a, b};
             out.push_back(top);
             const double start = 1.0 / (uy / a + ux / b);
-            AlongLimb(out, W / 2, apex, -ux, uy, length, a, b, start, false);
-            AlongLimb(out, W / 2, apex, ux, uy, length, a, b, start, false);
+            const int limb = count > 1 ? (count - 1) / 2 : 0;
+            AlongLimb(out, W / 2, apex, -ux, uy, length, a, b, start, false, limb);
+            AlongLimb(out, W / 2, apex, ux, uy, length, a, b, start, false, limb);
             break;
         }
         case kCross:
@@ -141,7 +147,11 @@ std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeC
             for (const Point& u : ways) {
                 // Each limb's first lozenge from where the middle one's outline crosses the limb.
                 const double along = std::abs(u.x * middle.ux + u.y * middle.uy), across = std::abs(-u.x * middle.uy + u.y * middle.ux);
-                AlongLimb(out, cx, cy, u.x, u.y, length, a, b, 1.0 / (along / a + across / b), false);
+                // Counted, each limb's lozenges reach the edge of the field its way.
+                const double toX = u.x < 0 ? cx / -u.x : u.x > 0 ? (W - cx) / u.x : length;
+                const double toY = u.y < 0 ? cy / -u.y : u.y > 0 ? (B - cy) / u.y : length;
+                AlongLimb(out, cx, cy, u.x, u.y, count > 1 ? std::min(toX, toY) : length, a, b,
+                          1.0 / (along / a + across / b), false, count > 1 ? (count - 1) / 4 : 0);
             }
             break;
         }
@@ -152,13 +162,17 @@ std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeC
 
 bool DrawnAsLozenges(const PaintState& s) {
     const std::string_view variant = s.CurrentLevel().levelVariant.view();
-    return (variant == kFusillyVariant || variant == kMasculyVariant) && ShapeTakesLozenges(s.shapeCode);
+    return (variant == kFusillyVariant || variant == kMasculyVariant || variant == kOfLozengesVariant) &&
+           ShapeTakesLozenges(s.shapeCode);
 }
 
 void DrawConjoinedLozenges(PaintState& s) {
     if (s.lineCode != kPlainLine || s.ordinaryTreatment != 0) s.messages.Show(msg::kOrdinaryDrawnPlain);
-    const bool mascles = s.CurrentLevel().levelVariant.view() == kMasculyVariant;
-    for (const Lozenge& z : ConjoinedLozenges(s.geometry, s.shapeCode, !mascles)) {
+    const std::string_view variant = s.CurrentLevel().levelVariant.view();
+    const bool mascles = variant == kMasculyVariant, fusils = variant == kFusillyVariant;
+    // "of five": so many (its count kept as the level's line repeats).
+    const int count = s.CurrentLevel().levelLineRepeats;
+    for (const Lozenge& z : ConjoinedLozenges(s.geometry, s.shapeCode, fusils, count)) {
         const std::array<Point, 4> outer = Corners(z, 1.0);
         if (!mascles) {
             PaintConvex(s, outer);

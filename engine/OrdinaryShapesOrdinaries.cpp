@@ -193,13 +193,46 @@ void Saltire(PaintState& s) {
 
 // Flaunches: a curve from the top to the foot of the dexter side, filled to the left, and its
 // reflection filled to the right.
+namespace {
+
+// One flaunch on the sinister side: its edge, the dexter one's mirrored, traced with the
+// sinister flank and the area between filled.
+constexpr int kSinisterFlaunchSteps = 48;
+
+void SinisterFlaunch(PaintState& s, int reach) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, top = Px(s, 2), bottom = g.H + 1, flank = W - Px(s, 2);
+    ResetCrossings(s);
+    int px = flank, py = top;
+    for (int i = 1; i <= kSinisterFlaunchSteps; ++i) {
+        // The cubic from the top of the flank to its foot through (reach, top) and (reach, bottom).
+        const double t = static_cast<double>(i) / kSinisterFlaunchSteps, u = 1.0 - t;
+        const double b = 3.0 * t * u * u, c = 3.0 * t * t * u;
+        const int x = static_cast<int>(std::lround(flank * (u * u * u + t * t * t) + (W - reach) * (b + c)));
+        const int y = static_cast<int>(std::lround(top * (u * u * u + b) + bottom * (c + t * t * t)));
+        TraceEdge(s, px, py, x, y);
+        px = x;
+        py = y;
+    }
+    TraceEdge(s, W + 1, top, W + 1, bottom);
+    FillCrossings(s);
+}
+
+}  // namespace
+
 void Flaunches(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
-    const bool fill = s.fillToLeft;
-    s.fillToLeft = true;
     // A flasque is a narrower flaunch: its curve reaches as much less far in.
     const int reach = PieceBreadth(s, g.W / 3);
-    DrawFlaunchCurve(s, Px(s, 2), Px(s, 2), reach, Px(s, 2), reach, g.H + 1, Px(s, 2), g.H + 1);
+    // "a flaunch", "a flasque sinister": one, on the side named (the dexter when none is).
+    const bool one = s.CurrentLevel().levelCount == 1;
+    if (one && s.CurrentLevel().levelVariant.view() == kSinisterSideVariant) {
+        SinisterFlaunch(s, reach);
+        return;
+    }
+    const bool fill = s.fillToLeft;
+    s.fillToLeft = true;
+    DrawFlaunchCurve(s, Px(s, 2), Px(s, 2), reach, Px(s, 2), reach, g.H + 1, Px(s, 2), g.H + 1, !one);
     s.fillToLeft = fill;
 }
 

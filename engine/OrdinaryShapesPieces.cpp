@@ -240,14 +240,14 @@ void DrawFretty(PaintState& s) {
 // A cubic Bezier curve as a chain of one-pixel bands reflected in the centre line, evaluated in
 // single precision at t = 0, 0.01, 0.02, ... while t <= 1 (t is summed, so the sum's rounding
 // decides whether t = 1 is reached). The first band starts at (0, 0).
-void DrawFlaunchCurve(PaintState& s, int x0, int y0, int x1, int y1, int x2, int y2, int x3, int y3) {
+void DrawFlaunchCurve(PaintState& s, int x0, int y0, int x1, int y1, int x2, int y2, int x3, int y3, bool pair) {
     int px = 0, py = 0;
     for (float t = 0.0f; t <= 1.0f; t += 0.01f) {
         const float u = 1.0f - t;
         const float a = u * u * u, b = 3.0f * t * u * u, c = 3.0f * t * t * u, d = t * t * t;
         const int x = static_cast<int>(x0 * a + x1 * b + x2 * c + x3 * d);
         const int y = static_cast<int>(y0 * a + y1 * b + y2 * c + y3 * d);
-        Band(s, px, py, x, y, 1, 1);
+        Band(s, px, py, x, y, 1, pair ? 1 : 0);
         px = x;
         py = y;
     }

@@ -74,6 +74,9 @@ struct LevelRecord {
     bool levelChargedOn = false;
     bool levelIn = false;
     Direction levelInCode;
+    // The arrangement of a group that also has a place ("in chief two swords in saltire"): the
+    // direction's shape, or kNoShape when the group is set as its place sets it.
+    ShapeCode levelArrangedIn = ShapeCode::kNoShape;
     bool levelBetween = false;
     int levelSecondTincture = -1;
 

@@ -13,6 +13,7 @@
 #include "engine/Diminutives.h"
 #include "engine/Messages.h"
 #include "engine/Ordinaries.h"
+#include "interpret/layout/ArrangedCharges.h"
 #include "interpret/layout/AttachedCharges.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/BelowTheLabel.h"
@@ -75,12 +76,22 @@ void OnBars(DrawingState& s, int n) {
     for (const SpotOnOrdinary& spot : spots) Place(s, spot.x, spot.y, scale);
 }
 
+// One charge set on the field after an ordinary, not on it, in it or between it ("a pile gules, a
+// mullet argent"): it stands in the room the ordinary leaves.
+bool BesideTheOrdinaryBefore(DrawingState& s) {
+    const LevelRecord& first = s.levels[0];
+    const LevelRecord& level = s.levels[1];
+    return s.level == 1 && first.levelKind == kTypeOrdinary && !first.levelIn && !first.levelOn &&
+           level.levelCount == 1 && PlacesPictures(level) && !level.levelIn && !level.levelBetween &&
+           !Level(s, 2).levelBetween && s.firstOrdinaryShape != ShapeCode::kNoShape;
+}
+
 void DrawPlainLevel(DrawingState& s) {
     const LevelRecord& level = Current(s);
     if (s.level == 1 && s.levels[0].levelOn && NamesBars(s.levels[0].levelName)) {
         OnBars(s, level.levelCount);
     } else if (s.level == 1 && s.levels[0].levelOn) {
-        ChargesOnOrdinary(s);
+        if (!OnTheMovedOrdinary(s)) ChargesOnOrdinary(s);
     } else if (NamesBars(level.levelName)) {
         NoteLayout(s, "DrawBars(0)");
         DrawBars(s, 0);
@@ -90,6 +101,8 @@ void DrawPlainLevel(DrawingState& s) {
     } else if (level.levelName == "fret") {
         NoteLayout(s, "DrawFret");
         DrawFret(s);
+    } else if (BesideTheOrdinaryBefore(s) && OneInTheRoomLeft(s)) {
+        // "a base azure, a rose gules": the rose above the base, not over it.
     } else {
         s.roomTop = RoomTopBelowALaterChiefOrLabel(s);
         s.roomInset = RoomInsetWithinALaterBordure(s);
@@ -374,6 +387,8 @@ void ArrangeLevel(DrawingState& s) {
         // "a fess between two chevrons": one above the fess, one below.
     } else if (BetweenAcrossTheOrdinary(s)) {
         // "a saltire between two crescents in pale": one in the space above, one below.
+    } else if (ArrangedWithinItsPlace(s)) {
+        // "on a chief two arrows in saltire": crossed on the chief, not across the field.
     } else if (level.levelKind == kTypeOrdinary || level.levelIn) {
         if (!level.levelIn) {
             s.words[0].Assign(level.levelName);
@@ -424,7 +439,9 @@ void ChargesBetween(DrawingState& s) {
     }
     const ShieldGeometry& g = s.geometry;
     const int n = level.levelCount;
-    if (!BetweenTableHolds(s, n, level) || s.splitChief > 0) {
+    // Round a moved ordinary ("a bend abased between two roses") the tables' places are not
+    // free: the charges take the free space it leaves.
+    if (!BetweenTableHolds(s, n, level) || s.splitChief > 0 || FirstOrdinaryPosition(s) != OrdinaryPosition::Usual) {
         // No fixed positions for this count: laid out in the free space round the ordinary.
         BetweenLayout(s);
         return;

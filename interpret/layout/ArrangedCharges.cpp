@@ -10,11 +10,14 @@
 #include <vector>
 
 #include "engine/OrdinaryShapes.h"
+#include "interpret/layout/ArrangeLevel.h"
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/FitLayout.h"
 #include "interpret/layout/Layouts.h"
 #include "interpret/layout/Placement.h"
+#include "interpret/phrase/PhraseRules.h"
 #include "interpret/phrase/ArrangementWords.h"
+#include "interpret/read/Vocabulary.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 
 namespace esc {
@@ -74,7 +77,176 @@ bool LeftToTheTables(Arrangement arrangement, int n) {
     }
 }
 
+// The box within which a group on an ordinary is arranged: the chief, the base, the canton, the
+// band of a fess or a pale as they are drawn, and the crossing of a cross or saltire or the middle
+// of a bend or chevron (a square as wide as the cross's limb). False for ordinaries that have no
+// one box.
+constexpr int kChevronMiddleAbove = 15;  // the chevron's middle lies this far above the fess point
+constexpr int kLimbPerTen = 8;           // a cross's limb is eight tenths of the chief's depth
+
+bool BoxOfTheOrdinary(const ShieldGeometry& g, ShapeCode code, LayoutRegion& region) {
+    const int half = g.chiefDepth / 2, limb = g.chiefDepth * kLimbPerTen / 10 / 2;
+    const auto box = [&](int left, int top, int right, int bottom) {
+        region = {{left, top, right, bottom}, std::min(bottom, g.straightBottom)};
+        return true;
+    };
+    switch (code) {
+        case ShapeCode::kChief: return box(0, 0, g.W, shapes::ChiefLowerEdge(g));
+        case ShapeCode::kBase: return box(0, shapes::BaseUpperEdge(g), g.W, g.H);
+        case ShapeCode::kCanton: region = RegionOf(g, RegionKind::kCanton); return true;
+        case ShapeCode::kFess: return box(0, g.H2 - half, g.W, g.H2 + half);
+        case ShapeCode::kPale: return box(g.W2 - shapes::PaleHalfWidth(g), 0, g.W2 + shapes::PaleHalfWidth(g), g.H);
+        case ShapeCode::kCross:
+        case ShapeCode::kSaltire:
+        case ShapeCode::kBend:
+        case ShapeCode::kBendSinister: return box(g.W2 - limb, g.H2 - limb, g.W2 + limb, g.H2 + limb);
+        case ShapeCode::kChevron: {
+            const int y = g.H2 - g.Px(kChevronMiddleAbove);
+            return box(g.W2 - limb, y - limb, g.W2 + limb, y + limb);
+        }
+        default: return false;
+    }
+}
+
+// The box of a part of the field a group is set in ("in base", "in dexter chief").
+bool BoxOfThePart(const ShieldGeometry& g, Direction code, LayoutRegion& region) {
+    RegionKind kind{};
+    if (code == kInDexterHalf) {
+        kind = RegionKind::kDexterHalf;
+    } else if (code == kInSinisterHalf) {
+        kind = RegionKind::kSinisterHalf;
+    } else if (code == ShapeCode::kCanton || !RegionOfDirection(code, kind)) {
+        return false;
+    }
+    region = RegionOf(g, kind);
+    return true;
+}
+
+// A pair in saltire crossing at the middle of the box, each turned along a diagonal, as large as
+// the box holds the crossing (no larger than a crossed pair alone on the field).
+constexpr float kCrossedPairLargest = 2.0f;
+constexpr int kLevelsBackToTheOrdinary = 3;
+constexpr float kOnTheBandLargest = 1.0f;  // a charge on a moved ordinary
+// A moved chevron's limbs fall at 40 degrees; its charges reach out this share of the width.
+constexpr double kChevronLimbTangent = 0.8391;
+constexpr int kChevronLimbReachPercent = 34;  // as far back as later levels look for what they lie on
+constexpr int kCrossedPairMargin = 6;
+
+bool PlaceCrossedPair(DrawingState& s, const Rect& box) {
+    DrawnReach reach;
+    if (!DrawnReachTurned(s, ChargeTurn::kBendwise, reach)) return false;
+    const float margin = static_cast<float>(s.geometry.Px(kCrossedPairMargin));
+    const float byWidth = (static_cast<float>(box.Width()) / 2 - margin) / reach.across;
+    const float byHeight = (static_cast<float>(box.Height()) / 2 - margin) / reach.upDown;
+    const float scale = std::clamp(std::min(byWidth, byHeight), kMinChargeScale, kCrossedPairLargest);
+    const int x = (box.left + box.right) / 2, y = (box.top + box.bottom) / 2;
+    const ChargeSpot spots[] = {{x, y, scale, ChargeTurn::kBendwise, false, false},
+                                {x, y, scale, ChargeTurn::kBendwise, true, false}};
+    PlaceSpots(s, spots);
+    return true;
+}
+
 }  // namespace
+
+bool ArrangedWithinItsPlace(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    const int n = level.levelCount;
+    if (!level.levelIn || n < 2 || !PlacesPictures(level)) return false;
+    const ShieldGeometry& g = s.geometry;
+    LayoutRegion region;
+    Direction direction = ShapeCode::kNoShape;
+    if (level.levelArrangedIn != ShapeCode::kNoShape) {
+        // "in base two swords in saltire"
+        if (!BoxOfThePart(g, level.levelInCode, region)) return false;
+        direction = level.levelArrangedIn;
+    } else {
+        // "on a chief two arrows in saltire": the group lies on the ordinary of a level just
+        // before ("on a chief between two mitres two arrows in saltire").
+        bool on = false;
+        for (int back = 1; back <= kLevelsBackToTheOrdinary && s.level - back >= 0 && !on; ++back) {
+            const LevelRecord& before = phrase::Level(s, s.level - back);
+            on = before.levelOn && before.levelKind == kTypeOrdinary;
+        }
+        if (!on || !BoxOfTheOrdinary(g, s.onOrdinaryCode, region)) return false;
+        direction = level.levelInCode;
+    }
+    Arrangement arrangement{};
+    if (!ArrangementOfDirection(direction, arrangement) || arrangement == Arrangement::kInOrle ||
+        arrangement == Arrangement::kInAnnulo)
+        return false;
+    NoteLayout(s, "ArrangedWithin(" + std::to_string(CodeOf(direction)) + ")");
+    if (n == 2 && arrangement == Arrangement::kInSaltire) return PlaceCrossedPair(s, region.box);
+    const SpotLayout layout = LayoutSpots({region, n, arrangement, {}});
+    if (layout.spots.empty()) return false;
+    if (layout.nearest) NoteNearestLayout(s, n);
+    PlaceSpots(s, layout.spots);
+    return true;
+}
+
+bool OnTheMovedOrdinary(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    const OrdinaryPosition position = FirstOrdinaryPosition(s);
+    if (s.level != 1 || !s.levels[0].levelOn || s.levels[0].levelKind != kTypeOrdinary || level.levelIn ||
+        !PlacesPictures(level) || level.levelCount < 1 ||
+        (position != OrdinaryPosition::Enhanced && position != OrdinaryPosition::Abased))
+        return false;
+    const ShieldGeometry& g = s.geometry;
+    const int shift = PlaceOf(g, position).shift, n = level.levelCount;
+    Arrangement arrangement{};
+    ChargeTurn turn = ChargeTurn::kAsDrawn;
+    LayoutRegion region;
+    // The band the charges lie in, moved with the ordinary: the fess's breadth, or the field
+    // moved up or down for the lines of a bend or chevron.
+    switch (s.onOrdinaryCode) {
+        case ShapeCode::kFess:
+            arrangement = Arrangement::kInFess;
+            region = {{0, g.H2 + shift - g.chiefDepth / 2, g.W, g.H2 + shift + g.chiefDepth / 2}, g.straightBottom};
+            break;
+        case ShapeCode::kBend:
+        case ShapeCode::kBendSinister:
+            arrangement = s.onOrdinaryCode == ShapeCode::kBend ? Arrangement::kInBend : Arrangement::kInBendSinister;
+            turn = s.onOrdinaryCode == ShapeCode::kBend ? ChargeTurn::kBendwise : ChargeTurn::kBendwiseSinister;
+            {
+                // The moved diagonal within the field: the box it is the diagonal of.
+                const int cut = std::abs(shift) * g.W / g.H;
+                const bool sinister = s.onOrdinaryCode == ShapeCode::kBendSinister;
+                const int left = (shift < 0) != sinister ? cut : 0, right = g.W - ((shift > 0) != sinister ? cut : 0);
+                region = {{left, std::max(shift, 0), right, g.H + std::min(shift, 0)}, g.straightBottom};
+            }
+            break;
+        case ShapeCode::kChevron: {
+            // Along the chevron's middle line, which falls at 40 degrees from its apex: an odd
+            // one at the apex, the rest shared by the limbs, evenly out to near the flanks.
+            NoteLayout(s, "OnTheMovedOrdinary(" + std::to_string(CodeOf(s.onOrdinaryCode)) + ")");
+            const int apex = g.chiefDepth / 2 + g.H / 3 + shift, perLimb = n / 2;
+            const float scale = ScaleForCell(g.chiefDepth, kOnTheBandLargest);
+            std::vector<ChargeSpot> spots;
+            if (n % 2 == 1) spots.push_back({g.W2, apex, scale});
+            for (int i = 1; i <= perLimb; ++i) {
+                const int out = g.W * kChevronLimbReachPercent / 100 * i / perLimb;
+                const int y = apex + static_cast<int>(out * kChevronLimbTangent);
+                spots.push_back({g.W2 - out, y, scale});
+                spots.push_back({g.W2 + out, y, scale});
+            }
+            PlaceSpots(s, spots);
+            return true;
+        }
+        default: return false;
+    }
+    const SpotLayout layout = LayoutSpots({region, n, arrangement, {}});
+    if (layout.spots.empty()) return false;
+    NoteLayout(s, "OnTheMovedOrdinary(" + std::to_string(CodeOf(s.onOrdinaryCode)) + ")");
+    if (layout.nearest) NoteNearestLayout(s, n);
+    // No larger than the band's breadth holds a charge (a bend's and a chevron's are the fess's).
+    const float breadth = ScaleForCell(g.chiefDepth, kOnTheBandLargest);
+    std::vector<ChargeSpot> spots = layout.spots;
+    for (ChargeSpot& spot : spots) {
+        spot.scale = std::min(spot.scale, breadth);
+        if (!s.uprightCharges) spot.turn = turn;
+    }
+    PlaceSpots(s, spots);
+    return true;
+}
 
 bool ArrangementOfDirection(Direction code, Arrangement& arrangement) {
     if (code == kInAnnulo) {

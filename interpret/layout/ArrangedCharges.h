@@ -27,4 +27,17 @@ bool InArrangement(DrawingState& state, Direction toward, const LevelRecord& lev
 // level's trace notes. False, placing nothing, when the code names neither.
 bool PlaceArranged(DrawingState& state, Direction toward, int count);
 
+// A group set in an arrangement that also has a place: on an ordinary ("on a chief two arrows in
+// saltire", "on a pale three mullets in pale") or in a part of the field ("in base two swords in
+// saltire"). The arrangement is laid out within the place's box: a pair in saltire crossed at
+// its middle, as large as the box holds them. False, placing nothing, when the group has no
+// such place, or the place is an ordinary whose box is not known (a bordure, an orle).
+bool ArrangedWithinItsPlace(DrawingState& state);
+
+// Charges on a fess, bend, bend sinister or chevron raised or lowered ("on a fess enhanced three
+// mullets"): in a line along the moved ordinary, turned with a bend, as large as its breadth
+// holds them. False, placing nothing, when the ordinary of level 0 is in its usual place or of
+// another shape.
+bool OnTheMovedOrdinary(DrawingState& state);
+
 }  // namespace esc

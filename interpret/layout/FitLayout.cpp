@@ -17,6 +17,7 @@
 #include "engine/Palette.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -34,6 +35,7 @@ constexpr int kLargestCellBetween = 130;       // scale 1.0
 constexpr int kLargestCellOnField = 160;
 constexpr float kLargestScaleBetween = 1.0f;
 constexpr float kLargestScaleOnField = 1.2f;
+constexpr float kLargestScaleAlone = 2.4f;  // one charge alone on the field
 
 // Every row from `top` on at which rows of `cell` pixels can be centred, with the free x
 // intervals of the centres there.
@@ -333,6 +335,34 @@ void BetweenLayout(DrawingState& s) {
         all.spots.insert(all.spots.end(), part.spots.begin(), part.spots.end());
     }
     PlaceFit(s, all, kLargestScaleBetween);
+}
+
+bool OneInTheRoomLeft(DrawingState& s) {
+    const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s);
+    const FreeSpace& space = *around;
+    const int regions = space.Regions();
+    if (regions == 0) return false;
+    // The first region (above, dexter) that holds a charge about as large as the roomiest one,
+    // as the odd one of a group between the ordinary goes.
+    std::vector<int> single(static_cast<std::size_t>(regions), 0);
+    for (int r = 0; r < regions; ++r) single[static_cast<std::size_t>(r)] = space.LargestSquare(r);
+    const int roomiest = *std::max_element(single.begin(), single.end());
+    int region = 0;
+    while (single[static_cast<std::size_t>(region)] * kUsefulRegionDivisor < roomiest) ++region;
+    const Fit fit = FitInRegion(space, region, 1, roomiest);
+    if (fit.cell == 0 || fit.spots.empty()) return false;
+    NoteLayout(s, "OneInTheRoomLeft");
+    const FitSpot spot = fit.spots.front();
+    float scale = fit.Scale(kLargestScaleAlone);
+    // Then as large as its own drawing fits there, off the ordinary and below a chief named later.
+    int top = 0;
+    const bool free = RoomLeftByLaterEdges(s, top);
+    if (free || top > 0) {
+        const auto below = [top](const Rect& r) { return r.top >= top; };
+        scale = std::max(scale, LargestScaleAt(s, space, spot.x, spot.y, {}, below, kLargestScaleAlone));
+    }
+    Place(s, spot.x, spot.y, scale);
+    return true;
 }
 
 }  // namespace esc

@@ -81,6 +81,7 @@ public:
         LevelRecord first;
         ShapeCode shapeCode = kNoShape, partitionCode = kNoShape;
         int cotises = 0, cotiseLine = -1;
+        OrdinaryPosition position = OrdinaryPosition::Usual;
         bool operator==(const OrdinaryKey&) const = default;
     };
     static OrdinaryKey KeyOf(const DrawingState& state);
@@ -116,6 +117,12 @@ private:
 // with the shape, partition and line it was drawn with.
 void PrepareOrdinaryMask(const DrawingState& state, PaintState& mask, std::int8_t mark);
 
+// Where the ordinary of level 0 stands ("a fess enhanced") while the level after it is laid
+// out (the position of the level completed last); its usual place for later levels.
+inline OrdinaryPosition FirstOrdinaryPosition(const DrawingState& state) {
+    return state.level == 1 ? state.completedPosition : OrdinaryPosition::Usual;
+}
+
 // `count` charges in one region, in as few rows as give them the largest cells.
 Fit FitInRegion(const FreeSpace& space, int region, int count, int largestCell);
 // Rows of charges over the whole free space, top row first, spread over its height; each row
@@ -132,6 +139,11 @@ void FieldRowsLayout(DrawingState& state);
 // as heralds do (above and below a fess or chevron, either side of a bend or pale, round the
 // four angles of a cross or saltire).
 void BetweenLayout(DrawingState& state);
+// One charge on a field that an ordinary drawn before it takes part of ("a point pointed vert,
+// a mullet or", "a base azure, a rose gules"): in the free space the ordinary leaves, in the
+// region a group between it would fill first, as large as its drawing fits there. False,
+// placing nothing, when the ordinary leaves no room.
+bool OneInTheRoomLeft(DrawingState& state);
 // A fixed message text with its "{}" replaced by the charges counted ("one charge", "3 charges").
 std::string WithCount(std::string_view text, int count);
 // Places a fit's charges at its scale.

@@ -149,6 +149,7 @@ FreeSpace::OrdinaryKey FreeSpace::KeyOf(const DrawingState& s) {
     key.partitionCode = s.partitionCode;
     key.cotises = s.betweenCotises;
     key.cotiseLine = s.betweenCotiseLine;
+    key.position = FirstOrdinaryPosition(s);
     return key;
 }
 
@@ -168,6 +169,7 @@ void PrepareOrdinaryMask(const DrawingState& s, PaintState& mask, std::int8_t ma
     mask.shapeCode = OrdinaryMaskShape(s);
     mask.partitionCode = s.partitionCode;
     mask.lineCode = first.levelLine;
+    mask.position = FirstOrdinaryPosition(s);
 }
 
 std::shared_ptr<const FreeSpace> FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {

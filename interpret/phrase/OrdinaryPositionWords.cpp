@@ -43,11 +43,17 @@ bool CotisesFollow(ShapeCode shapeCode, OrdinaryPosition position) {
 
 // Charges set about or on an ordinary and in the parts of the field beside it are laid out along
 // its usual place; so are the cotises of shapes whose cotises do not follow the position.
+// Charges between a raised or lowered fess, bend or chevron take the free space it leaves.
+bool BetweenFollows(ShapeCode shapeCode, OrdinaryPosition position) {
+    const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased;
+    return moved && (shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron);
+}
+
 bool OthersFollowTheOrdinary(const DrawingState& s, int from, OrdinaryPosition position) {
     for (int i = from; i < s.wordCount; ++i) {
         const std::string_view w = s.Word(i);
-        if (EqualsIgnoringCase(w, "between") || EqualsIgnoringCase(w, "charged") || EqualsIgnoringCase(w, "within"))
-            return true;
+        if (EqualsIgnoringCase(w, "between") && (s.level != 0 || !BetweenFollows(s.shapeCode, position))) return true;
+        if (EqualsIgnoringCase(w, "charged") || EqualsIgnoringCase(w, "within")) return true;
         if ((EqualsIgnoringCase(w.substr(0, 4), "coti") || EqualsIgnoringCase(w.substr(0, 4), "cott")) &&
             !CotisesFollow(s.shapeCode, position))
             return true;
@@ -89,7 +95,9 @@ bool ReadOrdinaryPosition(DrawingState& s, int k) {
     // Lozenges conjoined and the arch are laid in the ordinary's usual place.
     const std::string_view variant = level.levelVariant.view();
     if (variant == kFusillyVariant || variant == kMasculyVariant || variant == kEnarchedVariant) return false;
-    if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || level.levelOn ||
+    // Charges on a raised or lowered fess, bend or chevron lie along it where it stands.
+    const bool onMoved = level.levelOn && s.level == 0 && BetweenFollows(s.shapeCode, position);
+    if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || (level.levelOn && !onMoved) ||
         level.levelChargedOn || s.rowsDrawn)
         return false;
     if (!ShapeTakesPosition(s.shapeCode, false, position) || !ShapeIsTheLevels(s, k) ||
@@ -173,8 +181,10 @@ bool ChiefEdgeRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     // A line word on either side would draw the edge as that line instead ("a chief enarched
     // embattled"): the word is then left unread.
-    // The chief takes either; the base (its upper edge) and the fess (both edges) are enarched.
-    const bool shape = s.shapeCode == kChief || (enarched && (s.shapeCode == kBase || s.shapeCode == kFess));
+    // The chief takes either; the base (its upper edge), the fess (both edges) and the chevron
+    // (its limbs bowed) are enarched.
+    const bool shape =
+        s.shapeCode == kChief || (enarched && (s.shapeCode == kBase || s.shapeCode == kFess || s.shapeCode == kChevron));
     if (level.levelKind != kTypeOrdinary || level.levelIn || !shape || !ShapeIsTheLevels(s, 0) ||
         level.levelLine != kPlainLine || T(s, 1) == kTypeLine || s.position != OrdinaryPosition::Usual)
         return false;
@@ -205,9 +215,27 @@ bool SaltireNowyRule(DrawingState& s) {
     return true;
 }
 
+namespace {
+
+// "a chevron of five lozenges", "a pale of four fusils", "a fess of mascles": the variant the
+// pieces after "of" make of the ordinary, or nothing when they are no such pieces.
+std::string_view PiecesVariant(std::string_view word) {
+    for (const std::string_view w : {"lozenge", "lozenges"})
+        if (EqualsIgnoringCase(word, w)) return kOfLozengesVariant;
+    for (const std::string_view w : {"fusil", "fusils"})
+        if (EqualsIgnoringCase(word, w)) return kFusillyVariant;
+    for (const std::string_view w : {"mascle", "mascles"})
+        if (EqualsIgnoringCase(word, w)) return kMasculyVariant;
+    return {};
+}
+
+}  // namespace
+
 bool ConjoinedLozengesRule(DrawingState& s) {
+    const bool counted = Is(s, 0, "of") && T(s, 1) == kTypeNumber && S1(s, 1) > 0;
+    const std::string_view ofPieces = Is(s, 0, "of") ? PiecesVariant(W(s, counted ? 2 : 1)) : std::string_view{};
     const bool fusils = Is(s, 0, "fusilly") || Is(s, 0, "fusily");
-    if (!fusils && !Is(s, 0, "masculy")) return false;
+    if (!fusils && !Is(s, 0, "masculy") && ofPieces.empty()) return false;
     LevelRecord& level = Current(s);
     if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || !ShapeTakesLozenges(s.shapeCode) ||
         !ShapeIsTheLevels(s, 0) || !level.levelVariant.empty() || level.levelLine != kPlainLine ||
@@ -215,6 +243,15 @@ bool ConjoinedLozengesRule(DrawingState& s) {
         return false;
     // Two tinctures are the pattern on the ordinary; cotises would be set by the whole ordinary.
     if ((T(s, 1) == kTypeTincture && Is(s, 2, "and")) || CotisesFollowIn(s, s.cursor + 1)) return false;
+    if (!ofPieces.empty()) {
+        // "of five lozenges": so many, kept as the line's repeats (the ordinary has no line).
+        const int words = counted ? 3 : 2;
+        level.levelVariant.Assign(ofPieces);
+        if (counted) level.levelLineRepeats = S1(s, 1);
+        for (int k = 0; k < words; ++k) Use(s, k);
+        s.cursor += words;
+        return true;
+    }
     level.levelVariant.Assign(fusils ? kFusillyVariant : kMasculyVariant);
     Use(s, 0);
     ++s.cursor;

@@ -230,9 +230,21 @@ bool OrdinaryWordRule(DrawingState& s) {
         // "in chief three mullets in fess": the row the chief and the base set their charges in.
         const bool acrossItsPart = toward == ShapeCode::kFess &&
                                    (level.levelInCode == ShapeCode::kChief || level.levelInCode == kBase);
-        if (acrossItsPart) {
+        // "in base two swords in saltire": the group set in that arrangement within its part.
+        const bool arrangedInItsPart = toward == ShapeCode::kSaltire || toward == ShapeCode::kCross ||
+                                       toward == ShapeCode::kPale || toward == ShapeCode::kBend ||
+                                       (toward == ShapeCode::kFess && !acrossItsPart);
+        if (acrossItsPart || arrangedInItsPart) {
             Use(s, -1);
             Use(s, 0);
+        }
+        if (arrangedInItsPart) {
+            level.levelArrangedIn = code;
+            if (code == ShapeCode::kBend && Is(s, 1, "sinister")) {
+                level.levelArrangedIn = ShapeCode::kBendSinister;
+                Use(s, 1);
+                ++s.cursor;
+            }
         }
         return false;
     }
@@ -293,6 +305,12 @@ bool OrdinaryWordRule(DrawingState& s) {
         // The shapes know the bend sinister by its own code.
         s.partitionCode = s.shapeCode = kSinister;
         if (level.levelOn) s.onOrdinaryCode = kSinister;
+        Use(s, 1);
+        ++s.cursor;
+    }
+    if (code == kFlaunches && level.levelCount <= 1 && (Is(s, 1, "sinister") || Is(s, 1, "dexter"))) {
+        // "a flaunch sinister": one flaunch, on that side.
+        if (Is(s, 1, "sinister")) level.levelVariant.Assign(kSinisterSideVariant);
         Use(s, 1);
         ++s.cursor;
     }

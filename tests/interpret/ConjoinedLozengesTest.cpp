@@ -93,6 +93,45 @@ TEST(ConjoinedLozenges, EachOrdinaryAsARowOfFusilsOrMascles) {
     }
 }
 
+// "a chevron of five lozenges", as armorials print a chevron of lozenges conjoined: so many
+// lozenges, each painted where the ordinary's axes put it, the field between them.
+TEST(ConjoinedLozenges, AnOrdinaryOfSoManyLozenges) {
+    struct Case {
+        const char* blazon;
+        int shape, count;
+        bool fusils;
+    };
+    const Case cases[] = {
+        {"Argent a chevron of five lozenges gules", kChevron, 5, false},
+        {"Argent a fess of four lozenges gules", kFess, 4, false},
+        {"Argent a pale of three fusils gules", kPale, 3, true},
+        {"Argent a bend of five lozenges gules", kBend, 5, false},
+        {"Argent a cross of nine lozenges gules", kCross, 9, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const std::vector<Lozenge> all = ConjoinedLozenges(g, c.shape, c.fusils, c.count);
+        ASSERT_EQ(all.size(), static_cast<std::size_t>(c.count));
+        int ordinary = 0, field = 0;
+        for (const Probe& p : ProbesOf(g, all, false)) {
+            const int x = static_cast<int>(p.x), y = static_cast<int>(p.y);
+            EXPECT_EQ(d.At(x, y), Colour(p.ordinary ? kGules : kArgent)) << "(" << x << ", " << y << ")";
+            (p.ordinary ? ordinary : field) += 1;
+        }
+        EXPECT_GE(ordinary, 2);
+        EXPECT_GE(field, 2);
+        // Every lozenge's middle is painted: none is left out or drawn past the count.
+        for (const Lozenge& z : all) {
+            if (InsideShield(g, static_cast<int>(z.cx), static_cast<int>(z.cy))) {
+                EXPECT_EQ(d.At(static_cast<int>(z.cx), static_cast<int>(z.cy)), Colour(kGules));
+            }
+        }
+    }
+}
+
 TEST(ConjoinedLozenges, FessFusilsStandUprightAndFillTheWidth) {
     Drawing d;
     d.DrawClean("Argent a fess fusilly gules");

@@ -143,6 +143,33 @@ TEST(Diminutives, NarrowerThanThePiecesTheyDiminish) {
     EXPECT_LT(flasque, flaunch * 8 / 10);
 }
 
+// One flaunch or flasque is one, on the side the blazon names (the dexter when it names none);
+// flaunches are a pair.
+TEST(Diminutives, OneFlaunchOnItsSide) {
+    struct Case {
+        const char* blazon;
+        bool dexter, sinister;
+    };
+    const Case cases[] = {
+        {"Argent a flasque gules", true, false},          {"Argent a flaunch gules", true, false},
+        {"Argent a flaunch sinister gules", false, true}, {"Argent a flasque sinister gules", false, true},
+        {"Argent a flaunch dexter gules", true, false},   {"Argent two flaunches gules", true, true},
+        {"Argent two flasques gules", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const int in = g.Px(8);
+        for (const int y : {g.H / 3, g.H / 2, 2 * g.H / 3}) {
+            EXPECT_EQ(TinctureAt(d, in, y), c.dexter ? kGules : kArgent);
+            EXPECT_EQ(TinctureAt(d, g.W - in, y), c.sinister ? kGules : kArgent);
+        }
+        EXPECT_EQ(TinctureAt(d, g.W2, g.H2), kArgent);
+    }
+}
+
 // The fillet lies along the lowest quarter of the chief's depth: on a chief, or alone where the
 // chief's lower edge would be.
 TEST(Diminutives, TheFilletAlongTheChiefsLowerEdge) {

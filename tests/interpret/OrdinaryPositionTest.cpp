@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/interpret/TestDrawing.h"
@@ -175,13 +176,13 @@ TEST(OrdinaryPosition, HumettyCrossAndSaltireAreTheCoupedPictures) {
 }
 
 TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
-    // Charges about a moved ordinary would stand about its usual place: the word is left unread
-    // and the ordinary drawn in its usual place, so the drawing is not counted clean.
+    // Charges on a moved ordinary would stand on its usual place: the word is left unread and
+    // the ordinary drawn in its usual place, so the drawing is not counted clean.
     struct Case {
         const char* blazon;
         const char* word;
     };
-    for (const Case c : {Case{"Argent a fess enhanced between three mullets gules", "enhanced"},
+    for (const Case c : {Case{"Argent a fess enhanced gules charged with three mullets argent", "enhanced"},
                          Case{"Argent a pale couped gules cotised azure", "couped"},
                          Case{"Argent a fess enhanced gules in base a mullet azure", "enhanced"},
                          Case{"Argent a cross enhanced gules", "enhanced"},
@@ -192,9 +193,61 @@ TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
         EXPECT_FALSE(WordUsed(d, c.word));
     }
     Drawing d;
-    d.Draw("Argent a fess enhanced between three mullets gules");
+    d.Draw("Argent a fess enhanced gules charged with three mullets argent");
     const ShieldGeometry& g = d.state->geometry;
-    EXPECT_EQ(d.At(g.W2, g.H2), Colour(kGules));
+    EXPECT_EQ(d.At(g.Px(12), g.H2), Colour(kGules));
+}
+
+// Charges between a raised or lowered ordinary stand in the free space it leaves, each wholly off
+// it: every roundel's edge lies on the field where the ordinary alone was drawn.
+TEST(OrdinaryPosition, ChargesBetweenTheMovedOrdinary) {
+    constexpr float kRoundelRadiusAtOne = 55.0f;
+    for (const char* ordinary : {"a fess enhanced", "a fess abased", "a bend abased", "a bend sinister enhanced",
+                                 "a chevron enhanced", "a chevron abased"}) {
+        for (const char* between : {" between two roundels gules", " between three roundels gules"}) {
+            const std::string alone = std::string("Argent ") + ordinary + " azure";
+            SCOPED_TRACE(alone + between);
+            Drawing plain, d;
+            plain.DrawClean(alone);
+            d.DrawClean(alone + between);
+            const std::vector<PlacementTrace> placed = AllPlacements(d);
+            ASSERT_EQ(placed.size(), std::string(between).find("two") != std::string::npos ? 2u : 3u);
+            for (const PlacementTrace& p : placed) {
+                const int r = static_cast<int>(kRoundelRadiusAtOne * p.scale) * 9 / 10, q = r * 6 / 10;
+                for (const auto& [dx, dy] : {std::pair{0, 0}, std::pair{r, 0}, std::pair{-r, 0}, std::pair{0, r},
+                                             std::pair{0, -r}, std::pair{q, q}, std::pair{-q, -q}, std::pair{q, -q},
+                                             std::pair{-q, q}}) {
+                    EXPECT_EQ(plain.At(p.x + dx, p.y + dy), Colour(kArgent)) << "on the ordinary at " << p.x << ", " << p.y;
+                    EXPECT_EQ(d.At(p.x + dx, p.y + dy), Colour(kGules));
+                }
+            }
+        }
+    }
+}
+
+// Charges on a raised or lowered ordinary lie on it where it stands: each charge's middle, and
+// a little round it, on the ordinary as it is drawn alone.
+TEST(OrdinaryPosition, ChargesOnTheMovedOrdinary) {
+    for (const char* ordinary : {"a fess enhanced", "a fess abased", "a bend abased", "a bend enhanced",
+                                 "a chevron enhanced", "a chevron abased"}) {
+        for (const char* charges : {" three mullets gules", " a mullet gules", " five mullets gules"}) {
+            const std::string alone = std::string("Argent ") + ordinary + " azure";
+            const std::string blazon = std::string("Argent on ") + ordinary + " azure" + charges;
+            SCOPED_TRACE(blazon);
+            Drawing plain, d;
+            plain.DrawClean(alone);
+            d.DrawClean(blazon);
+            const std::vector<PlacementTrace> placed = AllPlacements(d);
+            ASSERT_FALSE(placed.empty());
+            const ShieldGeometry& g = d.s().geometry;
+            for (const PlacementTrace& p : placed) {
+                for (const auto& [dx, dy] : {std::pair{0, 0}, std::pair{g.Px(6), 0}, std::pair{-g.Px(6), 0},
+                                             std::pair{0, g.Px(6)}, std::pair{0, -g.Px(6)}})
+                    EXPECT_EQ(plain.At(p.x + dx, p.y + dy), Colour(kAzure)) << "off the ordinary at " << p.x << ", " << p.y;
+                EXPECT_EQ(d.At(p.x, p.y), Colour(kGules));
+            }
+        }
+    }
 }
 
 TEST(OrdinaryPosition, CotisesFollowTheMovedOrdinary) {
@@ -503,6 +556,34 @@ TEST(LinesOfBothSides, BaseAndFessEnarched) {
         Drawing d;
         d.Draw(blazon);
         EXPECT_FALSE(WordUsed(d, std::string(blazon).find("triangular") != std::string::npos ? "triangular" : "enarched"));
+    }
+}
+
+// A chevron enarched: each limb bowed up between the apex and the flank, the apex where the
+// plain chevron's is, the limb's depth down the shield kept.
+TEST(LinesOfBothSides, ChevronEnarchedBowsItsLimbs) {
+    for (const double k : kScales) {
+        SCOPED_TRACE(k);
+        Drawing plain, arched, voided;
+        DrawAt(plain, k, "Argent a chevron gules");
+        DrawAt(arched, k, "Argent a chevron enarched gules");
+        DrawAt(voided, k, "Argent a chevron enarched voided gules");
+        const ShieldGeometry& g = plain.s().geometry;
+        EXPECT_NEAR(FirstRowIn(arched, g.W2, Colour(kGules)), FirstRowIn(plain, g.W2, Colour(kGules)), g.Px(3));
+        for (const int x : {g.W / 4, g.W - g.W / 4}) {
+            SCOPED_TRACE(x);
+            const int usual = FirstRowIn(plain, x, Colour(kGules)), bowed = FirstRowIn(arched, x, Colour(kGules));
+            // Up by about a half of the fess's arch at the middle of the limb.
+            EXPECT_GT(usual - bowed, g.H * 4 / 100);
+            EXPECT_LT(usual - bowed, g.H * 8 / 100);
+            int last = bowed;
+            while (arched.At(x, last + 1) == Colour(kGules)) ++last;
+            int usualLast = usual;
+            while (plain.At(x, usualLast + 1) == Colour(kGules)) ++usualLast;
+            EXPECT_NEAR(last - bowed, usualLast - usual, g.Px(4));
+            EXPECT_EQ(voided.At(x, (bowed + last) / 2), Colour(kArgent));
+            EXPECT_EQ(voided.At(x, bowed + g.Px(2)), Colour(kGules));
+        }
     }
 }
 

@@ -194,21 +194,27 @@ TEST(GroupInAPart, KeepsItsPart) {
             EXPECT_EQ(d.At(p.x, p.y), Colour(c.tincture));
         }
     }
-    const Case unread[] = {
+    // A pair in saltire in its part: crossed there, in chief or in base.
+    const Case crossed[] = {
         {"Azure a fess argent, in chief two swords in saltire or", true, kOr},
         {"Azure on a fess argent between in chief a mitre and in base two croziers in saltire or three rats passant sable",
          false, kOr},
     };
-    for (const Case& c : unread) {
+    for (const Case& c : crossed) {
         SCOPED_TRACE(c.blazon);
         Drawing d;
         d.Draw(c.blazon);
-        EXPECT_FALSE(WordUsed(d, "saltire"));
+        EXPECT_TRUE(WordUsed(d, "saltire"));
         const ShieldGeometry& g = d.s().geometry;
+        int pairs = 0;
         for (const LevelTrace& l : d.trace.levels) {
             if (l.placements.size() != 2) continue;  // the pair
+            ++pairs;
+            EXPECT_EQ(l.placements[0].x, l.placements[1].x);
+            EXPECT_EQ(l.placements[0].y, l.placements[1].y);
             for (const PlacementTrace& p : l.placements) EXPECT_EQ(p.y < g.H2, c.inChief);
         }
+        EXPECT_EQ(pairs, 1);
     }
 }
 
