@@ -332,7 +332,6 @@ constexpr NotAPicture kNotPictures[] = {
     {"crucifix", "no drawing yet: the question picture stands in"},
     {"crucifixes", "no drawing yet: the question picture stands in"},
     {"ploughshare", "no drawing yet: the question picture stands in"},
-    {"calamarie", "no drawing yet: the question picture stands in"},
     {"habick", "no drawing yet: the question picture stands in"},
     {"brett", "no drawing yet: the question picture stands in"},
 };

@@ -172,7 +172,6 @@ TEST(ArmorialWords, ChargesStillToBeDrawnAreNamed) {
         {"Argent three crucifixes or", "crucifixes"},
         {"Argent two grappling-irons in saltire sable", "grapplingirons"},
         {"Argent three ploughshares sable", "ploughshares"},
-        {"Or a calamarie sable", "calamarie"},
         {"Argent a habick sable", "habick"},
         {"Azure three bretts argent", "bretts"},
     };

@@ -98,7 +98,8 @@ TEST(ConjoinedLozenges, EachOrdinaryAsARowOfFusilsOrMascles) {
 TEST(ConjoinedLozenges, AnOrdinaryOfSoManyLozenges) {
     struct Case {
         const char* blazon;
-        int shape, count;
+        ShapeCode shape;
+        int count;
         bool fusils;
     };
     const Case cases[] = {

@@ -87,7 +87,7 @@ TEST(RelationForms, AGroupOfSeveralKindsInALine) {
 TEST(RelationForms, AGroupOfSeveralKindsWithItsLineAfterIt) {
     struct Case {
         const char* blazon;
-        int line;
+        ShapeCode line;
         std::vector<int> tinctures;
     };
     const Case cases[] = {

@@ -382,6 +382,7 @@ std::vector<Printed> ByHand() {
         {"Argent three roses gules, two in chief and one in base", "Argent three roses gules two and one"},
         {"Argent three roses gules, two in fess and one in base", "Argent three roses gules two and one"},
         {"Argent three roses gules, two in fesse and one in base", "Argent three roses gules two and one"},
+        {"Argent three roses gules, two in the flanks and one in base", "Argent three roses gules two and one"},
         {"Argent, at the honour point a mullet azure", "Argent in honourpoint a mullet azure"},
         {"Argent, at honour point a mullet azure", "Argent in honourpoint a mullet azure"},
         {"Argent, in the honour point a mullet azure", "Argent in honourpoint a mullet azure"},
