@@ -33,6 +33,9 @@ void PaintState::ApplyPaintScale(double k) {
 
 void PaintState::BeginDrawing() {
     scaledPicture = {};
+    // What each pixel was painted as: an earlier shield's codes changed how charges that read them
+    // were painted in a state reused from shield to shield.
+    std::fill(pictureBuffer.begin(), pictureBuffer.end(), std::int8_t{0});
     std::fill(visited.begin(), visited.end(), 0);
     shownOutOfBounds2 = shownOutOfBounds3 = shownOutOfBounds5 = false;
 }
