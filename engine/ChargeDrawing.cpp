@@ -86,18 +86,26 @@ VectorRenderer LoadRenderer() {
         return r;
     }
     std::string& e = r.error;
-    r.loaded = Find(library, "rsvg_handle_new_from_file", r.newFromFile, e) & Find(library, "rsvg_handle_set_dpi", r.setDpi, e) &
-               Find(library, "rsvg_handle_get_intrinsic_size_in_pixels", r.intrinsicSize, e) &
-               Find(library, "rsvg_handle_render_document", r.renderDocument, e) &
-               Find(library, "g_object_unref", r.objectUnref, e) & Find(library, "g_error_free", r.errorFree, e) &
-               Find(library, "cairo_image_surface_create", r.surfaceCreate, e) &
-               Find(library, "cairo_surface_status", r.surfaceStatus, e) &
-               Find(library, "cairo_surface_destroy", r.surfaceDestroy, e) &
-               Find(library, "cairo_surface_flush", r.surfaceFlush, e) &
-               Find(library, "cairo_image_surface_get_data", r.surfaceData, e) &
-               Find(library, "cairo_image_surface_get_stride", r.surfaceStride, e) &
-               Find(library, "cairo_create", r.create, e) & Find(library, "cairo_destroy", r.destroy, e) &
-               Find(library, "cairo_scale", r.scale, e) & Find(library, "cairo_translate", r.translate, e);
+    // Every symbol is looked for, so that the message names each one missing.
+    const bool found[] = {
+        Find(library, "rsvg_handle_new_from_file", r.newFromFile, e),
+        Find(library, "rsvg_handle_set_dpi", r.setDpi, e),
+        Find(library, "rsvg_handle_get_intrinsic_size_in_pixels", r.intrinsicSize, e),
+        Find(library, "rsvg_handle_render_document", r.renderDocument, e),
+        Find(library, "g_object_unref", r.objectUnref, e),
+        Find(library, "g_error_free", r.errorFree, e),
+        Find(library, "cairo_image_surface_create", r.surfaceCreate, e),
+        Find(library, "cairo_surface_status", r.surfaceStatus, e),
+        Find(library, "cairo_surface_destroy", r.surfaceDestroy, e),
+        Find(library, "cairo_surface_flush", r.surfaceFlush, e),
+        Find(library, "cairo_image_surface_get_data", r.surfaceData, e),
+        Find(library, "cairo_image_surface_get_stride", r.surfaceStride, e),
+        Find(library, "cairo_create", r.create, e),
+        Find(library, "cairo_destroy", r.destroy, e),
+        Find(library, "cairo_scale", r.scale, e),
+        Find(library, "cairo_translate", r.translate, e),
+    };
+    r.loaded = std::all_of(std::begin(found), std::end(found), [](bool f) { return f; });
     return r;
 }
 

@@ -16,7 +16,8 @@ Direction DirectionOfCode(int code) {
         case kInHonourPoint:
         case kInNombrilPoint:
         case kBetweenTheArms:
-        case kBetweenTheArmsInverted: return static_cast<PlaceCode>(code);
+        case kBetweenTheArmsInverted:
+        case kOneWithinTheOther: return static_cast<PlaceCode>(code);
     }
     return ShapeOfCode(code);
 }
