@@ -64,7 +64,10 @@ bool ReadSub2(const std::string& text, int& value) {
     return used == text.size();
 }
 
-bool ReadList(const std::string& path, std::map<std::string, Row>& rows) {
+// Each line of a table with what it says: its comment cut off, blank lines skipped, and where it
+// stands ("file:line") for the messages. `read` says whether the line was sound.
+template <class ReadLine>
+bool ReadTableLines(const std::string& path, ReadLine read) {
     std::ifstream in(path);
     if (!in) return Fail("cannot read " + path);
     std::string line;
@@ -72,25 +75,38 @@ bool ReadList(const std::string& path, std::map<std::string, Row>& rows) {
     bool ok = true;
     while (std::getline(in, line)) {
         ++number;
-        const std::string where = path + ":" + std::to_string(number);
         if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
         std::istringstream fields(line);
+        std::string word;
+        if (!(fields >> word)) continue;
+        if (!read(word, fields, path + ":" + std::to_string(number))) ok = false;
+    }
+    return ok;
+}
+
+// A word of a table is written in lower case.
+bool LowerCase(const std::string& word, const std::string& where) {
+    bool ok = true;
+    for (char c : word) {
+        if (c >= 'A' && c <= 'Z') ok = Fail(where + ": '" + word + "' is not lower case");
+    }
+    return ok;
+}
+
+bool ReadList(const std::string& path, std::map<std::string, Row>& rows) {
+    return ReadTableLines(path, [&rows](const std::string& word, std::istringstream& fields, const std::string& where) {
         Row row;
-        if (!(fields >> row.word)) continue;
+        row.word = word;
         std::string extra;
         std::string sub2;
-        if (!(fields >> row.type >> row.sub1 >> sub2) || (fields >> extra) || !ReadSub2(sub2, row.sub2)) {
-            ok = Fail(where + ": expected 'word type sub1 sub2' (sub2 a number or one or two letters)");
-            continue;
-        }
-        for (char c : row.word) {
-            if (c >= 'A' && c <= 'Z') ok = Fail(where + ": '" + row.word + "' is not lower case");
-        }
+        if (!(fields >> row.type >> row.sub1 >> sub2) || (fields >> extra) || !ReadSub2(sub2, row.sub2))
+            return Fail(where + ": expected 'word type sub1 sub2' (sub2 a number or one or two letters)");
+        bool ok = LowerCase(row.word, where);
         row.where = where;
         auto [it, inserted] = rows.emplace(row.word, row);
         if (!inserted) ok = Fail(where + ": '" + row.word + "' is already defined at " + it->second.where);
-    }
-    return ok;
+        return ok;
+    });
 }
 
 enum class SpellingKind { Mark = 1, Words = 2 };
@@ -173,31 +189,18 @@ struct Pointed {
 };
 
 bool ReadPoints(const std::string& path, std::map<std::string, Pointed>& rows, std::map<std::string, std::string>& where) {
-    std::ifstream in(path);
-    if (!in) return Fail("cannot read " + path);
-    std::string line;
-    int number = 0;
-    bool ok = true;
-    while (std::getline(in, line)) {
-        ++number;
-        const std::string at = path + ":" + std::to_string(number);
-        if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
-        std::istringstream fields(line);
+    return ReadTableLines(path, [&](const std::string& word, std::istringstream& fields, const std::string& at) {
         Pointed row;
+        row.word = word;
         std::string way, extra;
-        if (!(fields >> row.word)) continue;
-        if (!(fields >> way) || (fields >> extra) || (row.way = esc::DrawnPointNamed(way)) == esc::PointWay::kNone) {
-            ok = Fail(at + ": expected 'word way' (the way up or down)");
-            continue;
-        }
-        for (char c : row.word) {
-            if (c >= 'A' && c <= 'Z') ok = Fail(at + ": '" + row.word + "' is not lower case");
-        }
+        if (!(fields >> way) || (fields >> extra) || (row.way = esc::DrawnPointNamed(way)) == esc::PointWay::kNone)
+            return Fail(at + ": expected 'word way' (the way up or down)");
+        bool ok = LowerCase(row.word, at);
         auto [it, inserted] = where.emplace(row.word, at);
         if (!inserted) ok = Fail(at + ": '" + row.word + "' is already pointed at " + it->second);
         rows.emplace(row.word, row);
-    }
-    return ok;
+        return ok;
+    });
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
