@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "engine/Messages.h"
@@ -64,6 +66,30 @@ constexpr std::array<bool, 256> kPaintedIndex = [] {
     return painted;
 }();
 bool IsPaintedIndex(std::uint8_t v) { return kPaintedIndex[v]; }
+
+// The first column from u (before end) of a picture row whose index is not v, eight columns at
+// a time where the bytes' order allows.
+int EndOfRun(const std::uint8_t* row, int u, int end, std::uint8_t v) {
+    if constexpr (std::endian::native == std::endian::little) {
+        const std::uint64_t all = 0x0101010101010101ull * v;
+        for (; u + 8 <= end; u += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, row + u, sizeof word);
+            if (const std::uint64_t differ = word ^ all; differ != 0) return u + std::countr_zero(differ) / 8;
+        }
+    }
+    while (u < end && row[u] == v) ++u;
+    return u;
+}
+
+// The first column from u (before end) of a picture row whose index paints.
+int NextPainted(const std::uint8_t* row, int u, int end) {
+    while (u < end) {
+        if (IsPaintedIndex(row[u])) return u;
+        u = EndOfRun(row, u + 1, end, row[u]);
+    }
+    return end;
+}
 
 bool PaintsPixelByPixel(int tincture) {
     return tincture == kPlainWhite || tincture == kCounterchanged || (tincture >= kErmine && tincture <= kPean);
@@ -165,11 +191,24 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
     auto columnOf = [&](int c) { return sourceColumn[static_cast<std::size_t>(c - columnFrom)]; };
     // Unturned, the picture column read, or -1 past the picture's sides (background).
     std::vector<int> readColumn;
+    // Unturned, the first painted column that reads picture column u or one right of it (u up to
+    // PW; columnTo when none does): the columns read rise with the painted ones, so a run of
+    // one index in a picture row is a run of painted columns, found by scanning the picture row.
+    std::vector<int> firstColumnReading;
     if (!turned) {
         readColumn.resize(sourceColumn.size());
         for (std::size_t i = 0; i < sourceColumn.size(); ++i)
             readColumn[i] = sourceColumn[i] >= 0 && sourceColumn[i] < p.PW ? sourceColumn[i] : -1;
+        firstColumnReading.assign(static_cast<std::size_t>(std::max(p.PW, 0)) + 1, columnTo);
+        int c = columnFrom;
+        for (int u = 0; u <= p.PW; ++u) {
+            while (c < columnTo && sourceColumn[static_cast<std::size_t>(c - columnFrom)] < u) ++c;
+            firstColumnReading[static_cast<std::size_t>(u)] = c;
+        }
     }
+    // Unturned, columns from here on read past the picture's right side.
+    const int pastSide = turned ? columnTo : firstColumnReading[static_cast<std::size_t>(std::max(p.PW, 0))];
+    auto columnReading = [&](int u) { return firstColumnReading[static_cast<std::size_t>(u)]; };
     auto sourceAt = [&](int u, int t) {
         if (!turned) return SourceAt(p, u, t);
         const int xs = static_cast<int>(std::trunc((u - hw) * cb - (t - hh) * sb + p.PW / 2));
@@ -196,13 +235,14 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
         };
         for (int c = columnFrom; c < columnTo;) {
             if (pictureRow != nullptr) {
-                // Background first, column by column through the table alone.
-                while (c < columnTo) {
+                // Background first, passed over in the picture row: the next column that
+                // paints is the first that reads a painted index.
+                while (c < pastSide) {
                     const int u = readColumn[static_cast<std::size_t>(c - columnFrom)];
-                    if (u >= 0 && IsPaintedIndex(pictureRow[u])) break;
-                    ++c;
+                    if (IsPaintedIndex(pictureRow[u])) break;
+                    c = std::max(c + 1, columnReading(NextPainted(pictureRow, u + 1, p.PW)));
                 }
-                if (c >= columnTo) break;
+                if (c >= pastSide) break;
             }
             const int v = at(c);
             if (v != kBody && v != kSecondPart && v != kDetail && v != kOutline) {
@@ -221,7 +261,18 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
                     ++c;
                 } else {
                     int i = c + 1;
-                    while (i < columnTo && at(i) == v) ++i;
+                    if (pictureRow != nullptr) {
+                        // Through the picture row: every column up to the one reading the end
+                        // of the row's run of v reads v.
+                        while (i < pastSide) {
+                            const int u = readColumn[static_cast<std::size_t>(i - columnFrom)];
+                            if (pictureRow[u] != v) break;
+                            i = std::max(i + 1, columnReading(EndOfRun(pictureRow, u + 1, p.PW, static_cast<std::uint8_t>(v))));
+                        }
+                        i = std::min(i, pastSide);
+                    } else {
+                        while (i < columnTo && at(i) == v) ++i;
+                    }
                     if (mirror) {
                         // Leftwards from x: pixel by pixel each column stores its code under
                         // itself and paints itself and the pixel to its right, so one span from

@@ -103,7 +103,7 @@ enum class PictureVerdict { Sound, Missing, Damaged };
 
 // The decoded charge picture: colour indices, one byte per pixel, stride PW.
 struct ChargePicture {
-    std::vector<std::uint8_t> buffer;  // kChargeBufferSize bytes while a drawing runs
+    std::vector<std::uint8_t> buffer;  // kChargeBufferSize bytes once a drawing has run
     int PW = 0, PH = 0;
     std::array<std::uint8_t, 13> header{};
     bool complete = false;  // the last decoding filled every row from well-formed data

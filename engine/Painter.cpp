@@ -153,8 +153,15 @@ void PaintChequy(PaintState& state, int x1, int y, int x2) {
     // Squares of 50 design pixels.
     const double side = g.Scaled(50);
     const int rowParity = static_cast<int>(std::floor(y / side)) % 2;
-    PlotPixels(state, x1, y, x2, [&](int x) {
-        return (rowParity ^ (static_cast<int>(std::floor(x / side)) % 2)) == 0 ? state.fieldColor1 : state.fieldColor2;
+    auto square = [side](int x) { return static_cast<int>(std::floor(x / side)); };
+    // A square's columns run to the first column of the next, found from its estimate and put
+    // right by the same test a column is coloured by.
+    PlotRuns(state, x1, y, x2, [&](int x) {
+        const int q = square(x);
+        int next = std::max(x + 1, static_cast<int>(std::ceil((q + 1) * side)));
+        while (next - 1 > x && square(next - 1) > q) --next;
+        while (square(next) <= q) ++next;
+        return CodeRun{(rowParity ^ (q % 2)) == 0 ? state.fieldColor1 : state.fieldColor2, next};
     });
 }
 

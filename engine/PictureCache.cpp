@@ -1,6 +1,9 @@
 #include "engine/PictureCache.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <system_error>
 
@@ -13,15 +16,14 @@ struct FileStamp {
     std::filesystem::file_time_type modified{};
 };
 
+// One look at the file (a directory entry asks the system again for its size and its time).
 FileStamp StampOf(const std::string& path) {
-    std::error_code ec;
-    const std::filesystem::directory_entry entry(path, ec);
-    if (ec || !entry.is_regular_file(ec) || ec) return {};
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
     FileStamp stamp;
-    stamp.size = entry.file_size(ec);
-    if (ec) return {};
-    stamp.modified = entry.last_write_time(ec);
-    if (ec) return {};
+    stamp.size = static_cast<std::uintmax_t>(st.st_size);
+    const auto since = std::chrono::seconds(st.st_mtim.tv_sec) + std::chrono::nanoseconds(st.st_mtim.tv_nsec);
+    stamp.modified = std::chrono::file_clock::from_sys(std::chrono::sys_time<std::chrono::nanoseconds>(since));
     stamp.ok = true;
     return stamp;
 }

@@ -183,7 +183,10 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     ReadLineWidths(s);
     if (trace) trace->secondPass = WordsOf(s);
 
-    s.chargePicture.buffer.assign(kChargeBufferSize, 0);
+    // The buffer is kept from one drawing to the next: what a picture reads of it is only what
+    // its decoding or the cache wrote (PW by PH), so it is not cleared.
+    if (s.chargePicture.buffer.size() != static_cast<std::size_t>(kChargeBufferSize))
+        s.chargePicture.buffer.assign(kChargeBufferSize, 0);
     s.pictureCount = -1;
     ParseField(s);
     s.pictureCount = 0;
@@ -195,8 +198,6 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     InterpretCharges(s);
     if (trace) FinishWordTrace(s, *trace, names, s.fieldPicture);
     if (!IsFieldless(s)) DrawShieldOutline(s);
-    s.chargePicture.buffer.clear();
-    s.chargePicture.buffer.shrink_to_fit();
 }
 
 namespace {

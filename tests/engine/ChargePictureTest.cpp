@@ -274,6 +274,44 @@ TEST(ChargePainter, MirroredPictureFlipsAndFillsTheLayer) {
     EXPECT_EQ(layer.background.Pixel(50, 50), Colour(kArgent));
 }
 
+// Stripes of every width from 1 to 13 columns, in the three painted tinctures and two
+// indices that paint nothing, painted at scales that read every column, skip columns or read
+// one twice: each painted column shows the tincture of the column it reads (column c of the
+// painted picture reads picture column c / scale), a column reading nothing the field unless
+// the run just left of it spills its one pixel onto it.
+TEST(ChargePainter, EveryColumnReadsItsPictureColumnAtAnyScale) {
+    constexpr int kWidth = 160, kHeight = 20;
+    const std::uint8_t indices[] = {11, 10, 255, 14, 3, 11, 255, 10};
+    std::vector<std::uint8_t> row;
+    for (int width = 1; row.size() < kWidth; ++width)
+        for (int k = 0; k < width && row.size() < kWidth; ++k) row.push_back(indices[(width - 1) % 8]);
+    auto tinctureOf = [](std::uint8_t v) { return v == 11 ? kGules : v == 10 ? kAzure : v == 14 ? kVert : -1; };
+    for (const float scale : {0.37f, 0.5f, 0.73f, 1.0f, 1.61f}) {
+        SCOPED_TRACE(scale);
+        Canvas c;
+        c.PaintField(kArgent);
+        PaintState& s = c.s();
+        ChargePicture& p = s.chargePicture;
+        p.buffer.assign(kChargeBufferSize, 255);
+        p.PW = kWidth;
+        p.PH = kHeight;
+        p.header = {};
+        for (int y = 0; y < kHeight; ++y) std::copy(row.begin(), row.end(), p.buffer.begin() + y * kWidth);
+        s.levelTincture[0] = kGules;
+        PaintChargePicture(s, {{200, 200, scale}, {kGules, kAzure, kVert}, -1});
+        const int width = static_cast<int>(kWidth * scale), height = static_cast<int>(kHeight * scale);
+        const int left = 200 - width / 2, y = 200 - height / 2 + height / 2;
+        int before = -1;  // the tincture of the column before, -1 for one that paints nothing
+        for (int col = 0; col < width; ++col) {
+            const int u = static_cast<int>(col / static_cast<double>(scale));
+            const int own = u < kWidth ? tinctureOf(row[static_cast<std::size_t>(u)]) : -1;
+            const int shown = own >= 0 ? own : before >= 0 ? before : kArgent;
+            ASSERT_EQ(c.At(left + col, y), Colour(shown)) << "column " << col;
+            before = own;
+        }
+    }
+}
+
 TEST(ChargePainter, HugeScalesStayWithinThePicture) {
     Canvas c;
     c.PaintField(kArgent);
