@@ -122,7 +122,11 @@ void PutCrossFormsAfterTheCross(DrawingState& s) {
 
 void BeginDrawing(DrawingState& s) {
     s.PaintState::BeginDrawing();
-    if (s.measuredPicture) s.measuredPicture->file.clear();
+    // The measures of pictures are kept; which one this drawing has found the same is not.
+    if (s.measuredPicture) {
+        s.measuredPicture->file.clear();
+        s.measuredPicture->last = nullptr;
+    }
     (void)s.picture.Resize(s.geometry.ImageWidth(), s.PictureHeight());
     s.picture.Fill(kTeal);
     // A drawing never depends on an earlier one.

@@ -238,7 +238,7 @@ bool IsDrawnIndex(std::uint8_t index) {
 namespace {
 
 // The extent of the decoded picture `p` and each row's drawn span, into `out`.
-void MeasurePicture(const ChargePicture& p, MeasuredPicture& out) {
+void MeasurePicture(const ChargePicture& p, PictureMeasure& out) {
     PictureExtent& extent = out.extent;
     extent = {p.PW, p.PH, p.PH, -1, 0, 0, p.PW, -1};
     long long columns[2] = {0, 0}, counts[2] = {0, 0};
@@ -275,6 +275,34 @@ void MeasurePicture(const ChargePicture& p, MeasuredPicture& out) {
 
 }  // namespace
 
+namespace {
+
+// The measure of the picture just read from `file` at paint scale k: the one kept from an
+// earlier drawing when its picture is the same pixel for pixel (comparing is much quicker than
+// measuring), else measured and kept.
+const PictureMeasure& MeasureOf(const ChargePicture& p, MeasuredPicture& kept, const std::string& file, double k) {
+    constexpr std::size_t kMostKept = 256;  // more pictures than a drawing uses; past it all are measured anew
+    const std::size_t area = static_cast<std::size_t>(std::max(p.PW, 0)) * static_cast<std::size_t>(std::max(p.PH, 0));
+    const std::size_t n = std::min(area, p.buffer.size());
+    auto found = kept.byFile.find({file, k});
+    if (found != kept.byFile.end()) {
+        const PictureMeasure& m = found->second;
+        if (m.PW == p.PW && m.PH == p.PH && m.pixels.size() == n && std::equal(m.pixels.begin(), m.pixels.end(), p.buffer.begin()))
+            return m;
+    } else {
+        if (kept.byFile.size() >= kMostKept) kept.byFile.clear();
+        found = kept.byFile.try_emplace({file, k}).first;
+    }
+    PictureMeasure& m = found->second;
+    MeasurePicture(p, m);
+    m.PW = p.PW;
+    m.PH = p.PH;
+    m.pixels.assign(p.buffer.begin(), p.buffer.begin() + static_cast<std::ptrdiff_t>(n));
+    return m;
+}
+
+}  // namespace
+
 bool LevelPictureExtent(DrawingState& s, PictureExtent& extent, std::vector<RowSpan>* rowSpans) {
     const LevelRecord& level = Current(s);
     if (level.levelKind == 0 || level.levelKind == kTypeRoundel) return false;
@@ -292,14 +320,14 @@ bool LevelPictureExtent(DrawingState& s, PictureExtent& extent, std::vector<RowS
         // for the drawing (a picture file read twice in one drawing is the same picture).
         if (!s.measuredPicture) s.measuredPicture = std::make_shared<MeasuredPicture>();
         MeasuredPicture& kept = *s.measuredPicture;
-        if (kept.file != file || kept.k != s.geometry.k) {
+        if (kept.last == nullptr || kept.file != file || kept.k != s.geometry.k) {
             kept.file.clear();
-            MeasurePicture(s.chargePicture, kept);
+            kept.last = &MeasureOf(s.chargePicture, kept, file, s.geometry.k);
             kept.file = file;
             kept.k = s.geometry.k;
         }
-        extent = kept.extent;
-        if (rowSpans != nullptr) *rowSpans = kept.rows;
+        extent = kept.last->extent;
+        if (rowSpans != nullptr) *rowSpans = kept.last->rows;
         return extent.width > 0 && extent.lastRow >= extent.firstRow;
     }
     s.pictureLoaded = false;

@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/ChargeSpot.h"
@@ -55,12 +57,21 @@ struct PictureExtent {
 struct RowSpan {
     int first = 0, last = -1;
 };
-// A picture's extent and rows as measured, with the file and paint scale it was read at.
-struct MeasuredPicture {
-    std::string file;
-    double k = 1.0;
+// A picture's extent and rows as measured, with the picture measured (its size and colour
+// indices): a measure serves again only a picture that is the same pixel for pixel.
+struct PictureMeasure {
+    int PW = 0, PH = 0;
+    std::vector<std::uint8_t> pixels;
     PictureExtent extent;
     std::vector<RowSpan> rows;
+};
+// The measures a drawing state keeps from one drawing to the next, by picture file and paint
+// scale, and the one last found the same in this drawing (file empty: none yet).
+struct MeasuredPicture {
+    std::map<std::pair<std::string, double>, PictureMeasure> byFile;
+    std::string file;
+    double k = 1.0;
+    const PictureMeasure* last = nullptr;
 };
 // With `rows`, also each row's drawn span, one entry a row of the picture.
 bool LevelPictureExtent(DrawingState& state, PictureExtent& extent, std::vector<RowSpan>* rows = nullptr);

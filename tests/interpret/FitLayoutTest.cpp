@@ -464,8 +464,9 @@ TEST(FitLayout, LargestSquareAndWidestRowBoundTheFreeSpace) {
 
 // The free space round an ordinary and the mask of the ordinary charges lie on are kept in the
 // state from one layout to the next, and made anew when the ordinary, its line or its cotises
-// differ: whatever a state drew before, and on whichever thread, a blazon gives the pixels a
-// state that drew nothing before gives.
+// differ; the measures of pictures are kept from one drawing to the next: whatever a state drew
+// before, and on whichever thread, a blazon gives the pixels a state that drew nothing before
+// gives.
 TEST(FitLayout, KeptFreeSpaceDrawsAsAFreshOne) {
     const std::vector<std::string> blazons = {
         "Azure a bend Or between two mullets argent",
@@ -483,6 +484,9 @@ TEST(FitLayout, KeptFreeSpaceDrawsAsAFreshOne) {
         "Vert on a chevron or three mullets gules",
         "Sable on a pale argent three mullets gules",
         "Or on a cross gules five mullets argent",
+        "Or a lion rampant gules",
+        "Argent three escallops sable",
+        "Azure a chevron between three lions rampant or",
     };
     std::vector<Bitmap> fresh;
     for (const std::string& blazon : blazons) {
