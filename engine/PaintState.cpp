@@ -33,6 +33,8 @@ void PaintState::ApplyPaintScale(double k) {
 
 void PaintState::BeginDrawing() {
     scaledPicture = {};
+    // The charge picture kept from the last drawing is not this drawing's picture.
+    pictureLoaded = false;
     // What each pixel was painted as: an earlier shield's codes changed how charges that read them
     // were painted in a state reused from shield to shield.
     std::fill(pictureBuffer.begin(), pictureBuffer.end(), std::int8_t{0});
