@@ -36,11 +36,15 @@ bool PartBeforeTheTinctureRule(DrawingState& s) {
         if (!said.empty()) said += ' ';
         said += W(s, k);
     }
-    if (LevelPictureHasPart(s, kSecondPartIndex) == PicturePart::NotDrawn)
-        s.messages.Show("\"" + said + "\" is read, not drawn: the picture of the " + level.levelName.str() +
-                        " has no such part, and is drawn whole in its tincture.");
+    TellWhenThePartIsNotDrawn(s, said);
     s.cursor += end;
     return true;
+}
+
+void TellWhenThePartIsNotDrawn(DrawingState& s, const std::string& said) {
+    if (LevelPictureHasPart(s, kSecondPartIndex) == PicturePart::NotDrawn)
+        s.messages.Show("\"" + said + "\" is read, not drawn: the picture of the " + Current(s).levelName.str() +
+                        " has no such part, and is drawn whole in its tincture.");
 }
 
 }  // namespace esc::phrase

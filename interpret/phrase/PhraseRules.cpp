@@ -186,7 +186,7 @@ bool OrdinaryWordRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     const ShapeCode code = ShapeOfCode(S1(s, 0));
     // After "in" the word names a direction: a shape's or one of the places.
-    const Direction toward = DirectionOfCode(S1(s, 0));
+    const Direction toward = DirectionOfWord(W(s, 0), S1(s, 0));
     if (Is(s, -1, "and") && level.levelKind == kTypeOrdinary && !level.levelIn && level.levelCount > 0) {
         // "a saltire and chief gules": two ordinaries of one tincture. The first is drawn in the
         // tincture that follows; the second is a phrase of its own, counted as one.
