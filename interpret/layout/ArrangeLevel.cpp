@@ -395,6 +395,10 @@ void ArrangeLevel(DrawingState& s) {
             NoteLayout(s, "DrawOrdinary(" + std::to_string(CodeOf(s.shapeCode)) + ")");
             if (s.level == 0) s.firstOrdinaryShape = s.shapeCode;
             DrawOrdinary(s, 0);
+        } else if (level.levelCount == 1 && s.level == 0 && level.levelInCode == ShapeCode::kPale && PlacesPictures(level)) {
+            // "a crosier in pale": one charge upright stands as one alone on the field (the
+            // table for charges on a pale drew it at a pale's breadth).
+            DrawPlainLevel(s);
         } else if (SecondGroupInTheOrdinarysWay(s)) {
             // "a bend between a roundel and four mullets in bend": the side the first group leaves.
         } else {

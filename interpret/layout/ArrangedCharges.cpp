@@ -123,7 +123,7 @@ bool BoxOfThePart(const ShieldGeometry& g, Direction code, LayoutRegion& region)
     return true;
 }
 
-// A group alone on a plain field set in chief or in base has the half of the field on that side
+// A column alone on a plain field set in chief or in base has the half of the field on that side
 // for its room, below a chief named later (the chief's or base's own band, a fifth of the
 // height, drew three in pale as specks). The box stays as it was elsewhere.
 constexpr int kClearOfALaterChief = 6;
@@ -184,7 +184,8 @@ bool ArrangedWithinItsPlace(DrawingState& s) {
     if (level.levelArrangedIn != ShapeCode::kNoShape) {
         // "in base two swords in saltire"
         if (!BoxOfThePart(g, level.levelInCode, region)) return false;
-        GrowToTheRoomOfThePart(s, level.levelInCode, region);
+        // A column is what the band of the chief or base cannot hold.
+        if (level.levelArrangedIn == ShapeCode::kPale) GrowToTheRoomOfThePart(s, level.levelInCode, region);
         direction = level.levelArrangedIn;
     } else {
         // "on a chief two arrows in saltire": the group lies on the ordinary of a level just

@@ -31,7 +31,11 @@ bool LiesOnTheOrdinaryBefore(const DrawingState& s) {
     if (!host.levelOn || host.levelKind != kTypeOrdinary || host.levelIn) return false;
     // A canton holds what it bears in its own way (drawn within it), and pallets and bars on a
     // chief are set across its depth.
-    if (s.onOrdinaryCode == ShapeCode::kChief && (NamesPallets(level.levelName) || NamesBars(level.levelName))) return false;
+    // Base esquires are drawn in the chief's own corners already.
+    if (s.onOrdinaryCode == ShapeCode::kChief &&
+        (NamesPallets(level.levelName) || NamesBars(level.levelName) || s.shapeCode == ShapeCode::kBaseEsquires ||
+         s.shapeCode == ShapeCode::kBaseEsquireSinister))
+        return false;
     return s.onOrdinaryCode != ShapeCode::kCanton && s.onOrdinaryCode != ShapeCode::kNoShape;
 }
 

@@ -15,8 +15,9 @@ namespace esc::phrase {
 // False, reading nothing, otherwise.
 bool PartBeforeTheTinctureRule(DrawingState& state);
 
-// After the detail words `said` gave the current level's part a tincture ("a castle gules hilted
-// or"): when its picture has no such part, the reader is told the words are read, not drawn.
-void TellWhenThePartIsNotDrawn(DrawingState& state, const std::string& said);
+// After the detail words `said` gave the current level's part `tincture` ("a castle gules hilted
+// or"): when its picture has no such part, the reader is told the words are read, not drawn
+// (not for sable, which the picture's lines show).
+void TellWhenThePartIsNotDrawn(DrawingState& state, const std::string& said, int tincture);
 
 }  // namespace esc::phrase

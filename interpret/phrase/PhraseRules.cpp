@@ -397,8 +397,9 @@ bool ChargeWordRule(DrawingState& s) {
     const int type = T(s, 0);
     if (ReadWingsOfTheCharge(s)) return true;
     if (EqualsIgnoringCase(W(s, 0), "wings")) {
-        // A pair of wings is one charge: "two wings", "a pair of wings".
-        if (Is(s, -1, "two") || (Is(s, -1, "of") && Is(s, -2, "pair"))) level.levelCount = 1;
+        // Wings conjoined are one charge: "two wings conjoined", "a pair of wings conjoined".
+        // Two wings otherwise are two charges ("between two wings"), as a pair of them is.
+        if (Is(s, 1, "conjoined") && (Is(s, -1, "two") || (Is(s, -1, "of") && Is(s, -2, "pair")))) level.levelCount = 1;
         level.levelKind = type;
         level.levelName.Append("wing");
         Use(s, 0);

@@ -89,7 +89,7 @@ void DetailWords(DrawingState& s) {
                     if (!said.empty()) said += ' ';
                     said += s.Word(k);
                 }
-                TellWhenThePartIsNotDrawn(s, said);
+                TellWhenThePartIsNotDrawn(s, said, s.Sub1(i));
             }
             for (int k = s.cursor + 1; k <= i; ++k) s.UseWord(k);
             s.cursor = i;

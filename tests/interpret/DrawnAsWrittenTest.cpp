@@ -21,23 +21,24 @@ TEST(OrdinaryOnAChief, DrawnWithinTheChiefOnly) {
     struct Case {
         const char* blazon;
         int field, chief, ordinary;
+        int chiefX, chiefY;  // a point of the chief the ordinary leaves, in eighths of its width and depth
     };
     const Case cases[] = {
-        {"Argent, on a chief azure a cross gules", kArgent, kAzure, kGules},
-        {"Or, on a chief sable a saltire argent", kOr, kSable, kArgent},
-        {"Vert, on a chief argent a pale gules", kVert, kArgent, kGules},
-        {"Argent, a chief gules charged with a cross or", kArgent, kGules, kOr},
+        {"Argent, on a chief azure a cross gules", kArgent, kAzure, kGules, 2, 1},
+        {"Or, on a chief sable a saltire argent", kOr, kSable, kArgent, 4, 1},
+        {"Vert, on a chief argent a pale gules", kVert, kArgent, kGules, 1, 4},
+        {"Argent, a chief gules charged with a cross or", kArgent, kGules, kOr, 2, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
         Drawing d;
         d.DrawClean(c.blazon);
         const ShieldGeometry& g = d.s().geometry;
-        const int chiefMiddle = shapes::ChiefLowerEdge(g) / 2;
+        const int depth = shapes::ChiefLowerEdge(g), chiefMiddle = depth / 2;
         // Every one of these ordinaries covers the chief's centre ...
         EXPECT_EQ(d.At(g.W2, chiefMiddle), Colour(c.ordinary));
-        // ... and the chief shows at its dexter end ...
-        EXPECT_EQ(d.At(g.Px(12), chiefMiddle), Colour(c.chief));
+        // ... and the chief shows beside it ...
+        EXPECT_EQ(d.At(g.W * c.chiefX / 8, depth * c.chiefY / 8), Colour(c.chief));
         // ... and the field at the fess point and down the pale line, where each would lie on
         // the whole field.
         EXPECT_EQ(d.At(g.W2, g.H2), Colour(c.field));
@@ -70,7 +71,7 @@ TEST(GroupInAPartOfTheField, TakesTheRoomThePartAllows) {
         ASSERT_EQ(placed.size(), static_cast<std::size_t>(c.count));
         for (const PlacementTrace& p : placed) {
             EXPECT_EQ(p.y > g.H2, c.lower) << p.y;
-            EXPECT_EQ(p.x == g.W2, c.column) << p.x;
+            EXPECT_EQ(c.column ? p.x : p.y, c.column ? g.W2 : placed[0].y);
         }
         // Spread over the half: neighbours at least a sixth of the half's depth (or the width)
         // apart, and as large as that spacing allows.
