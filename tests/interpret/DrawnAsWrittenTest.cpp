@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/OrdinaryShapes.h"
@@ -176,6 +177,45 @@ TEST(InScarpe, IsInBendSinister) {
         EXPECT_LT(placed[2].x, g.W2);
         EXPECT_GT(placed[2].y, g.H2);
         EXPECT_NEAR(placed[1].x, g.W2, g.W / 10);
+    }
+}
+
+// "a crosier in pale": one charge upright is drawn as one alone on the field, not at the breadth
+// of a pale; "two wings" are two charges, only wings conjoined are one.
+TEST(OneChargeInPale, StandsAsOneAlone) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Sable, a crosier in pale or", "Sable, a crosier or"},
+        {"Gules, a ladder in pale argent", "Gules, a ladder argent"},
+    };
+    for (const auto& [inPale, alone] : pairs) {
+        SCOPED_TRACE(inPale);
+        Drawing a, b;
+        a.DrawClean(inPale);
+        b.DrawClean(alone);
+        const auto placedA = AllPlacements(a), placedB = AllPlacements(b);
+        ASSERT_EQ(placedA.size(), 1u);
+        ASSERT_EQ(placedB.size(), 1u);
+        EXPECT_FLOAT_EQ(placedA[0].scale, placedB[0].scale);
+    }
+}
+
+TEST(Wings, TwoAreTwoAndConjoinedAreOne) {
+    struct Case {
+        const char* blazon;
+        std::size_t charges;
+    };
+    const Case cases[] = {
+        {"Gules two wings argent", 2},
+        {"Gules a broad arrow between two wings argent", 3},
+        {"Gules a pair of wings argent", 2},
+        {"Gules two wings conjoined argent", 1},
+        {"Gules two wings conjoined in lure or", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        EXPECT_EQ(AllPlacements(d).size(), c.charges);
     }
 }
 
