@@ -113,9 +113,21 @@ void DrawPlainLevel(DrawingState& s) {
 }
 
 // Levels 2 and up lie on an earlier ordinary or follow a direction; otherwise they are not drawn.
+// Whether the level `back` levels before the current one is read "on" and what lies between
+// belongs to it: up to three levels back, or further when every level between is a group about
+// the ordinary ("on a fess between in chief a sheep between two garbs and in base a horn a bar":
+// the bar is on the fess).
+bool OnTheOrdinaryBack(DrawingState& s, int back) {
+    if (!Level(s, s.level - back).levelOn) return false;
+    if (back <= 3) return true;
+    for (int k = s.level - back + 1; k < s.level; ++k)
+        if (!Level(s, k).levelBetween && !Level(s, k).levelIn) return false;
+    return true;
+}
+
 void DrawLaterLevel(DrawingState& s) {
-    for (int back = 1; back <= 3 && s.level - back >= 0; ++back) {
-        if (Level(s, s.level - back).levelOn) {
+    for (int back = 1; back <= s.level; ++back) {
+        if (OnTheOrdinaryBack(s, back)) {
             s.shapeCode = s.onOrdinaryCode;
             ChargesOnOrdinary(s);
             return;
@@ -368,6 +380,8 @@ void ArrangeLevel(DrawingState& s) {
         // "two mullets and a crescent": one group of three, two and one.
     } else if (InLineWithTheChargesBefore(s, savedCursor)) {
         // One charge each, set in a pale or fess together with the first phrase's.
+    } else if (BesideTheChargeInItsPart(s)) {
+        // "in chief a sheep between two garbs": the garbs either side of the sheep in chief.
     } else if (MixedGroupLayout(s, savedCursor)) {
         // "a mullet, a crescent and an escallop": one group of three, a place each.
     } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&

@@ -345,4 +345,24 @@ bool PlaceArranged(DrawingState& s, Direction toward, int n) {
     return true;
 }
 
+bool BesideTheChargeInItsPart(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    if (s.level < 1 || !level.levelBetween || level.levelIn || level.levelCount != 2 || !PlacesPictures(level)) return false;
+    const LevelRecord& before = phrase::Previous(s);
+    const bool inAPart = before.levelInCode == ShapeCode::kChief || before.levelInCode == kBase;
+    if (!before.levelIn || !inAPart || before.levelCount != 1 || !PlacesPictures(before) || s.ringWritten < 1) return false;
+    // Beside a principal charge the row is the main charge's layouts' (RowOfThreeBesideTheMain).
+    if (s.levels[0].levelKind != kTypeOrdinary) return false;
+    const RingEntry& middle =
+        s.placementRing[static_cast<std::size_t>((s.ringNext - 1 + kPlacementRingSize) % kPlacementRingSize)];
+    // Three in a row across the field, the one between in the middle.
+    const ShieldGeometry& g = s.geometry;
+    const int step = g.W / 3;
+    const float scale = ScaleForCell(step, std::max(middle.scale, kMinChargeScale));
+    NoteLayout(s, "BesideTheChargeInItsPart");
+    Place(s, middle.x - step, middle.y, scale);
+    Place(s, middle.x + step, middle.y, scale);
+    return true;
+}
+
 }  // namespace esc

@@ -219,5 +219,46 @@ TEST(Wings, TwoAreTwoAndConjoinedAreOne) {
     }
 }
 
+// "on a fess between in chief a rose between two mullets and in base a crescent a mullet": the
+// mullets stand either side of the rose in chief, and the last phrase lies on the fess.
+TEST(OnAnOrdinaryBetweenGroupsInChiefAndBase, EachGroupInItsPlace) {
+    {
+        Drawing d;
+        d.DrawClean("Gules on a fess argent between in chief a rose between two mullets and in base a crescent or a mullet azure");
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_EQ(d.trace.levels.size(), 5u);
+        const auto& rose = d.trace.levels[1].placements;
+        const auto& mullets = d.trace.levels[2].placements;
+        ASSERT_EQ(rose.size(), 1u);
+        ASSERT_EQ(mullets.size(), 2u);
+        EXPECT_EQ(rose[0].x, g.W2);
+        for (const PlacementTrace& m : mullets) {
+            EXPECT_EQ(m.y, rose[0].y);
+            EXPECT_LE(m.scale, rose[0].scale);
+        }
+        EXPECT_LT(mullets[0].x, g.W2 - g.W / 4);
+        EXPECT_GT(mullets[1].x, g.W2 + g.W / 4);
+        ASSERT_EQ(d.trace.levels[4].placements.size(), 1u);
+        EXPECT_EQ(d.trace.levels[4].placements[0].y, g.H2);
+        EXPECT_EQ(d.At(g.W2, g.H2), Colour(kAzure));
+    }
+    {
+        // As printed: the bar wavy lies along the fess, not in base.
+        Drawing d;
+        d.DrawClean("Vert on a Fess wavy between in chief a Sheep passant Argent between two Garbs and in base a Hunting "
+                    "Horn stringed Or a Bar wavy Azure.");
+        const ShieldGeometry& g = d.s().geometry;
+        const auto azureIn = [&](int from, int to) {
+            int n = 0;
+            for (int y = from; y < to; ++y) n += d.At(g.W2, y) == Colour(kAzure) ? 1 : 0;
+            return n;
+        };
+        EXPECT_GT(azureIn(g.H2 - g.chiefDepth / 2, g.H2 + g.chiefDepth / 2), 0);
+        EXPECT_EQ(azureIn(g.H2 + g.chiefDepth, g.straightBottom), 0);
+        ASSERT_EQ(d.trace.levels[2].placements.size(), 2u);
+        EXPECT_EQ(d.trace.levels[2].placements[0].y, d.trace.levels[1].placements[0].y);
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
