@@ -459,14 +459,15 @@ void ChargesBetween(DrawingState& s) {
     const int n = level.levelCount;
     // Round a moved ordinary ("a bend abased between two roses") the tables' places are not
     // free: the charges take the free space it leaves.
+    // Round a principal charge sized for them (up to five), in their places about it.
+    if (s.splitChief == 0 && StandsRoundThePrincipal(s)) {
+        NoteLayout(s, "AroundThePrincipal");
+        PlaceSpots(s, AroundPrincipalSpots(g, n));
+        return;
+    }
     if (!BetweenTableHolds(s, n, level) || s.splitChief > 0 || FirstOrdinaryPosition(s) != OrdinaryPosition::Usual) {
         // No fixed positions for this count: laid out in the free space round the ordinary.
         BetweenLayout(s);
-        return;
-    }
-    if (StandsRoundThePrincipal(s)) {
-        NoteLayout(s, "AroundThePrincipal");
-        PlaceSpots(s, AroundPrincipalSpots(g, n));
         return;
     }
     NoteLayout(s, "ChargesBetween(" + std::to_string(CodeOf(s.shapeCode)) + ")");

@@ -260,5 +260,31 @@ TEST(OnAnOrdinaryBetweenGroupsInChiefAndBase, EachGroupInItsPlace) {
     }
 }
 
+// "a cross patonce between five martlets": the principal charge keeps most of the field, the five
+// round it in the corners, the flanks and the base (they took the chief in rows, the cross shrunk
+// to their size between them).
+TEST(PrincipalBetweenFive, KeepsMostOfTheField) {
+    const char* blazons[] = {"Azure, a cross patonce between five martlets or.", "Azure, a mullet between five martlets or.",
+                             "Gules, a sword erect between five roses argent"};
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.DrawClean(blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_EQ(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        const auto& round = d.trace.levels[1].placements;
+        ASSERT_EQ(round.size(), 5u);
+        EXPECT_GT(d.trace.levels[0].placements[0].scale, 1.0f);
+        EXPECT_GT(d.trace.levels[0].placements[0].scale, 2 * round[0].scale);
+        EXPECT_LT(round[0].y, g.H3);
+        EXPECT_LT(round[1].y, g.H3);
+        EXPECT_GT(round[2].y, g.H2);
+        EXPECT_GT(round[3].y, g.H2);
+        EXPECT_EQ(round[4].x, g.W2);
+        EXPECT_GT(round[4].y, round[2].y);
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
