@@ -29,6 +29,7 @@
 #include "interpret/layout/OnTheOrdinary.h"
 #include "interpret/layout/OrdinariesAboutTheFess.h"
 #include "interpret/layout/OrdinaryOnOrdinary.h"
+#include "interpret/layout/PiecesWithinPieces.h"
 #include "interpret/phrase/OverAll.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -391,6 +392,8 @@ void ArrangeLevel(DrawingState& s) {
         s.words[0].Assign(level.levelName);
         NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(CodeOf(s.shapeCode)) + ")");
         DrawOrdinaryWithin(s, CantonArea(s.geometry));
+    } else if (PiecesWithinPiecesLayout(s)) {
+        // "within two bendlets, as many bendlets dancetty": one run of four, outer and inner.
     } else if (OrdinaryOnOrdinaryLayout(s)) {
         // "a pale charged with a chevron": the chevron within the pale only.
     } else if (OnAMountLayout(s, savedCursor)) {

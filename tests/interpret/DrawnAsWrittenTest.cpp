@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -283,6 +284,41 @@ TEST(PrincipalBetweenFive, KeepsMostOfTheField) {
         EXPECT_GT(round[3].y, g.H2);
         EXPECT_EQ(round[4].x, g.W2);
         EXPECT_GT(round[4].y, round[2].y);
+    }
+}
+
+// "within two bendlets, as many bendlets wavy": one run of four across the field, the first
+// phrase's outside, the second's within (they were drawn over each other's places).
+TEST(PiecesWithinPieces, TheSecondRunWithinTheFirst) {
+    struct Case {
+        const char* blazon;
+        bool sinister;
+        int outer, inner;
+    };
+    const Case cases[] = {
+        {"Argent, within two bendlets sable, as many bendlets wavy gules", false, kSable, kGules},
+        {"Argent, within two scarpes sable, as many scarpes azure", true, kSable, kAzure},
+        {"Argent, within two bendlets wavy sable, as many bendlets gules", false, kSable, kGules},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        // Across the pieces through the fess point: from the dexter base toward the sinister
+        // chief for bendlets, from the dexter chief toward the sinister base for scarpes.
+        const double len = std::hypot(g.W, g.H), ux = g.H / len, uy = (c.sinister ? g.W : -g.W) / len;
+        std::vector<Rgb> runs;
+        for (int t = -g.W2; t <= g.W2; ++t) {
+            const int x = g.W2 + static_cast<int>(std::lround(t * ux)), y = g.H2 + static_cast<int>(std::lround(t * uy));
+            const Rgb at = d.At(x, y);
+            if (at != Colour(c.outer) && at != Colour(c.inner)) continue;
+            if (runs.empty() || runs.back() != at || d.At(g.W2 + static_cast<int>(std::lround((t - 1) * ux)),
+                                                          g.H2 + static_cast<int>(std::lround((t - 1) * uy))) != at)
+                runs.push_back(at);
+        }
+        const std::vector<Rgb> expected = {Colour(c.outer), Colour(c.inner), Colour(c.inner), Colour(c.outer)};
+        EXPECT_EQ(runs, expected);
     }
 }
 
