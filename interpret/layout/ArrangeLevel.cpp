@@ -29,6 +29,7 @@
 #include "interpret/layout/OnTheOrdinary.h"
 #include "interpret/layout/OrdinariesAboutTheFess.h"
 #include "interpret/layout/OrdinaryOnOrdinary.h"
+#include "interpret/layout/PiecesWithinPieces.h"
 #include "interpret/phrase/OverAll.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -113,9 +114,21 @@ void DrawPlainLevel(DrawingState& s) {
 }
 
 // Levels 2 and up lie on an earlier ordinary or follow a direction; otherwise they are not drawn.
+// Whether the level `back` levels before the current one is read "on" and what lies between
+// belongs to it: up to three levels back, or further when every level between is a group about
+// the ordinary ("on a fess between in chief a sheep between two garbs and in base a horn a bar":
+// the bar is on the fess).
+bool OnTheOrdinaryBack(DrawingState& s, int back) {
+    if (!Level(s, s.level - back).levelOn) return false;
+    if (back <= 3) return true;
+    for (int k = s.level - back + 1; k < s.level; ++k)
+        if (!Level(s, k).levelBetween && !Level(s, k).levelIn) return false;
+    return true;
+}
+
 void DrawLaterLevel(DrawingState& s) {
-    for (int back = 1; back <= 3 && s.level - back >= 0; ++back) {
-        if (Level(s, s.level - back).levelOn) {
+    for (int back = 1; back <= s.level; ++back) {
+        if (OnTheOrdinaryBack(s, back)) {
             s.shapeCode = s.onOrdinaryCode;
             ChargesOnOrdinary(s);
             return;
@@ -368,6 +381,8 @@ void ArrangeLevel(DrawingState& s) {
         // "two mullets and a crescent": one group of three, two and one.
     } else if (InLineWithTheChargesBefore(s, savedCursor)) {
         // One charge each, set in a pale or fess together with the first phrase's.
+    } else if (BesideTheChargeInItsPart(s)) {
+        // "in chief a sheep between two garbs": the garbs either side of the sheep in chief.
     } else if (MixedGroupLayout(s, savedCursor)) {
         // "a mullet, a crescent and an escallop": one group of three, a place each.
     } else if (level.levelKind == kTypeOrdinary && !level.levelIn && s.level > 0 && phrase::Previous(s).levelOn &&
@@ -377,6 +392,8 @@ void ArrangeLevel(DrawingState& s) {
         s.words[0].Assign(level.levelName);
         NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(CodeOf(s.shapeCode)) + ")");
         DrawOrdinaryWithin(s, CantonArea(s.geometry));
+    } else if (PiecesWithinPiecesLayout(s)) {
+        // "within two bendlets, as many bendlets dancetty": one run of four, outer and inner.
     } else if (OrdinaryOnOrdinaryLayout(s)) {
         // "a pale charged with a chevron": the chevron within the pale only.
     } else if (OnAMountLayout(s, savedCursor)) {
@@ -395,6 +412,10 @@ void ArrangeLevel(DrawingState& s) {
             NoteLayout(s, "DrawOrdinary(" + std::to_string(CodeOf(s.shapeCode)) + ")");
             if (s.level == 0) s.firstOrdinaryShape = s.shapeCode;
             DrawOrdinary(s, 0);
+        } else if (level.levelCount == 1 && s.level == 0 && level.levelInCode == ShapeCode::kPale && PlacesPictures(level)) {
+            // "a crosier in pale": one charge upright stands as one alone on the field (the
+            // table for charges on a pale drew it at a pale's breadth).
+            DrawPlainLevel(s);
         } else if (SecondGroupInTheOrdinarysWay(s)) {
             // "a bend between a roundel and four mullets in bend": the side the first group leaves.
         } else {
@@ -441,14 +462,15 @@ void ChargesBetween(DrawingState& s) {
     const int n = level.levelCount;
     // Round a moved ordinary ("a bend abased between two roses") the tables' places are not
     // free: the charges take the free space it leaves.
+    // Round a principal charge sized for them (up to five), in their places about it.
+    if (s.splitChief == 0 && StandsRoundThePrincipal(s)) {
+        NoteLayout(s, "AroundThePrincipal");
+        PlaceSpots(s, AroundPrincipalSpots(g, n));
+        return;
+    }
     if (!BetweenTableHolds(s, n, level) || s.splitChief > 0 || FirstOrdinaryPosition(s) != OrdinaryPosition::Usual) {
         // No fixed positions for this count: laid out in the free space round the ordinary.
         BetweenLayout(s);
-        return;
-    }
-    if (StandsRoundThePrincipal(s)) {
-        NoteLayout(s, "AroundThePrincipal");
-        PlaceSpots(s, AroundPrincipalSpots(g, n));
         return;
     }
     NoteLayout(s, "ChargesBetween(" + std::to_string(CodeOf(s.shapeCode)) + ")");

@@ -17,6 +17,7 @@
 #include "interpret/layout/Placement.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/phrase/ArrangementWords.h"
+#include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 
@@ -122,6 +123,31 @@ bool BoxOfThePart(const ShieldGeometry& g, Direction code, LayoutRegion& region)
     return true;
 }
 
+// A column alone on a plain field set in chief or in base has the half of the field on that side
+// for its room, below a chief named later (the chief's or base's own band, a fifth of the
+// height, drew three in pale as specks). The box stays as it was elsewhere.
+constexpr int kClearOfALaterChief = 6;
+
+void GrowToTheRoomOfThePart(DrawingState& s, Direction code, LayoutRegion& region) {
+    const ShieldGeometry& g = s.geometry;
+    RegionKind kind{};
+    int top = 0;
+    if (s.level != 0 || s.partitionCode != ShapeCode::kNoShape || !RegionOfDirection(code, kind) ||
+        !RoomLeftByLaterEdges(s, top))
+        return;
+    if (kind == RegionKind::kChief) {
+        // The group's own "in chief" is no chief: only "a chief" or "on a chief" named later is.
+        top = 0;
+        for (int i = std::max(s.levelFirstWord, 0) + 1; i < s.wordCount; ++i)
+            if (EqualsIgnoringCase(s.Word(i), "chief") && EqualsOneOfIgnoringCase(s.Word(i - 1), "a|on"))
+                top = g.chiefDepth + g.Px(kClearOfALaterChief);
+        region = {{0, top, g.W, g.H2}, std::min(g.H2, g.straightBottom)};
+    } else if (kind == RegionKind::kBase) {
+        region = RegionOf(g, RegionKind::kField);
+        region.box.top = g.H2;
+    }
+}
+
 // A pair in saltire crossing at the middle of the box, each turned along a diagonal, as large as
 // the box holds the crossing (no larger than a crossed pair alone on the field).
 constexpr float kCrossedPairLargest = 2.0f;
@@ -158,6 +184,8 @@ bool ArrangedWithinItsPlace(DrawingState& s) {
     if (level.levelArrangedIn != ShapeCode::kNoShape) {
         // "in base two swords in saltire"
         if (!BoxOfThePart(g, level.levelInCode, region)) return false;
+        // A column is what the band of the chief or base cannot hold.
+        if (level.levelArrangedIn == ShapeCode::kPale) GrowToTheRoomOfThePart(s, level.levelInCode, region);
         direction = level.levelArrangedIn;
     } else {
         // "on a chief two arrows in saltire": the group lies on the ordinary of a level just
@@ -314,6 +342,26 @@ bool PlaceArranged(DrawingState& s, Direction toward, int n) {
     NoteLayout(s, "Arranged(" + std::to_string(CodeOf(toward)) + (layout.nearest ? ", nearest form" : "") + ")");
     if (layout.nearest) NoteNearestLayout(s, n);
     PlaceSpots(s, layout.spots);
+    return true;
+}
+
+bool BesideTheChargeInItsPart(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    if (s.level < 1 || !level.levelBetween || level.levelIn || level.levelCount != 2 || !PlacesPictures(level)) return false;
+    const LevelRecord& before = phrase::Previous(s);
+    const bool inAPart = before.levelInCode == ShapeCode::kChief || before.levelInCode == kBase;
+    if (!before.levelIn || !inAPart || before.levelCount != 1 || !PlacesPictures(before) || s.ringWritten < 1) return false;
+    // Beside a principal charge the row is the main charge's layouts' (RowOfThreeBesideTheMain).
+    if (s.levels[0].levelKind != kTypeOrdinary) return false;
+    const RingEntry& middle =
+        s.placementRing[static_cast<std::size_t>((s.ringNext - 1 + kPlacementRingSize) % kPlacementRingSize)];
+    // Three in a row across the field, the one between in the middle.
+    const ShieldGeometry& g = s.geometry;
+    const int step = g.W / 3;
+    const float scale = ScaleForCell(step, std::max(middle.scale, kMinChargeScale));
+    NoteLayout(s, "BesideTheChargeInItsPart");
+    Place(s, middle.x - step, middle.y, scale);
+    Place(s, middle.x + step, middle.y, scale);
     return true;
 }
 

@@ -40,4 +40,9 @@ bool ArrangedWithinItsPlace(DrawingState& state);
 // another shape.
 bool OnTheMovedOrdinary(DrawingState& state);
 
+// "on a fess between in chief a sheep between two garbs ...": about an ordinary, two charges
+// between one charge set in chief or in base stand on either side of it in that part, in one row
+// with it, no larger than it. False, drawing nothing, for any other level.
+bool BesideTheChargeInItsPart(DrawingState& state);
+
 }  // namespace esc

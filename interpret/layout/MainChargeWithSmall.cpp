@@ -150,10 +150,10 @@ std::optional<Direction> SmallChargesDirectionAhead(const DrawingState& s) {
     int i = std::max(s.levelFirstWord, 0);
     while (i < s.wordCount && opensPhrase(i)) ++i;
     for (; i < s.wordCount; ++i) {
-        if (is(i, "in") && s.Type(i + 1) == kTypeOrdinary && IsDirection(DirectionOfCode(s.Sub1(i + 1)))) {
+        if (is(i, "in") && s.Type(i + 1) == kTypeOrdinary && IsDirection(DirectionOfWord(s.Word(i + 1), s.Sub1(i + 1)))) {
             // "in chief a sphere between two estoiles" is a row there too (RowOfThreeBesideTheMain).
             if (!opensPhrase(i + 2)) return std::nullopt;
-            return DirectionOfCode(s.Sub1(i + 1));
+            return DirectionOfWord(s.Word(i + 1), s.Sub1(i + 1));
         }
         if (opensPhrase(i)) return std::nullopt;
         for (std::string_view word : kPhraseEnds)

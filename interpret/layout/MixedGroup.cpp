@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/OrdinaryShapes.h"
+#include "interpret/layout/ArrangeLevel.h"
 #include "interpret/layout/FitLayout.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/phrase/ChargeKinds.h"
@@ -179,9 +180,66 @@ std::vector<int> MembersFollowing(const DrawingState& s, int i) { return ReadMem
 
 int LineAfterTheMembers(const DrawingState& s, int i) { return ReadMembersFollowing(s, i).line; }
 
+namespace {
+
+// The current level's charges at places [first, first + its count) of those the ordinary of the
+// first phrase gives `total` charges between it.
+void PlaceAmongTheBetween(DrawingState& s, int first, int total) {
+    LevelRecord& level = phrase::Current(s);
+    ModelReading& reading = s.model;
+    const int own = level.levelCount;
+    NoteLayout(s, "MixedGroupBetween(" + std::to_string(first + 1) + "-" + std::to_string(first + own) + " of " +
+                      std::to_string(total) + ")");
+    reading.spotFrom = first;
+    reading.spotTo = first + own;
+    reading.spotSeen = 0;
+    level.levelCount = total;
+    s.shapeCode = s.firstOrdinaryShape;
+    ChargesBetween(s);
+    level.levelCount = own;
+    reading.spotTo = 0;
+    reading.mixedPlaced = first + own;
+    reading.mixedTotal = total;
+    reading.mixedNextLevel = reading.mixedPlaced < total ? s.level + 1 : -1;
+    if (reading.mixedNextLevel < 0) reading.mixedBetween = false;
+}
+
+// "a chevron between a mullet, a crescent and an escallop": the first member, between the
+// ordinary of the first phrase, with two or more members after it (one and one, or one group and
+// another, are the two sides' of FirstGroupBetween).
+bool MixedGroupBetweenLayout(DrawingState& s, int nextWord) {
+    const LevelRecord& level = phrase::Current(s);
+    ModelReading& reading = s.model;
+    if (reading.mixedBetween && reading.mixedNextLevel == s.level) {
+        if (!StandsOnTheFieldAlone(level) || reading.mixedPlaced + level.levelCount > reading.mixedTotal) {
+            reading.mixedBetween = false;
+            reading.mixedNextLevel = -1;
+            return false;
+        }
+        PlaceAmongTheBetween(s, reading.mixedPlaced, reading.mixedTotal);
+        return true;
+    }
+    const LevelRecord& ordinary = s.levels[0];
+    if (s.level != 1 || !level.levelBetween || level.levelIn || level.levelOn || !NamesACharge(level.levelKind) ||
+        level.levelCount < 1 || ordinary.levelKind != kTypeOrdinary || ordinary.levelIn || ordinary.levelCount != 1 ||
+        s.firstOrdinaryShape == kNoShape)
+        return false;
+    const Following following = ReadMembersFollowing(s, nextWord);
+    if (following.counts.size() < 2 || following.line >= 0 || !following.rows.empty()) return false;
+    int total = level.levelCount;
+    for (const int n : following.counts) total += n;
+    if (total > kMaxChargesBetween) return false;
+    reading.mixedBetween = true;
+    PlaceAmongTheBetween(s, 0, total);
+    return true;
+}
+
+}  // namespace
+
 bool MixedGroupLayout(DrawingState& s, int nextWord) {
     const LevelRecord& level = phrase::Current(s);
     ModelReading& reading = s.model;
+    if (MixedGroupBetweenLayout(s, nextWord)) return true;
     const bool inLine = OpensALine(level);
     if ((!StandsOnTheFieldAlone(level) && !inLine) || s.rowsDrawn) {
         reading.mixedNextLevel = -1;

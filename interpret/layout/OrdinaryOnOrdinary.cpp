@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Diminutives.h"
 #include "engine/MessageSink.h"
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
@@ -28,10 +29,14 @@ bool LiesOnTheOrdinaryBefore(const DrawingState& s) {
     const LevelRecord& host = s.levels[static_cast<std::size_t>(s.level - 1)];
     if (level.levelKind != kTypeOrdinary || level.levelIn || level.levelBetween) return false;
     if (!host.levelOn || host.levelKind != kTypeOrdinary || host.levelIn) return false;
-    // A canton and a chief hold what they bear in their own way (drawn within the canton, pallets
-    // set in the chief).
-    return s.onOrdinaryCode != ShapeCode::kCanton && s.onOrdinaryCode != ShapeCode::kChief &&
-           s.onOrdinaryCode != ShapeCode::kNoShape;
+    // A canton holds what it bears in its own way (drawn within it), and pallets and bars on a
+    // chief are set across its depth.
+    // Base esquires are drawn in the chief's own corners already.
+    if (s.onOrdinaryCode == ShapeCode::kChief &&
+        (NamesPallets(level.levelName) || NamesBars(level.levelName) || s.shapeCode == ShapeCode::kBaseEsquires ||
+         s.shapeCode == ShapeCode::kBaseEsquireSinister))
+        return false;
+    return s.onOrdinaryCode != ShapeCode::kCanton && s.onOrdinaryCode != ShapeCode::kNoShape;
 }
 
 // The pixels of the host ordinary: drawn alone on an empty picture as it was drawn on the shield.
@@ -79,6 +84,22 @@ void ChevronelsDownThePale(DrawingState& s) {
     }
 }
 
+// The box round the host's pixels.
+Rect HostBox(const std::vector<std::int8_t>& host, int width) {
+    Rect box{width, 0, 0, 0};
+    bool any = false;
+    for (std::size_t i = 0; i < host.size(); ++i) {
+        if (host[i] != kHostMark) continue;
+        const int x = static_cast<int>(i % static_cast<std::size_t>(width)), y = static_cast<int>(i / static_cast<std::size_t>(width));
+        if (!any) box.top = y;
+        any = true;
+        box.left = std::min(box.left, x);
+        box.right = std::max(box.right, x + 1);
+        box.bottom = y + 1;
+    }
+    return any ? box : Rect{};
+}
+
 }  // namespace
 
 bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
@@ -96,6 +117,10 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
     if (s.onOrdinaryCode == ShapeCode::kPale && s.shapeCode == ShapeCode::kChevronels) {
         if (s.lineCode < kPlainLine) s.lineCode = kPlainLine;
         ChevronelsDownThePale(s);
+    } else if (s.onOrdinaryCode == ShapeCode::kChief) {
+        // A chief is a small field of its own across the top: the ordinary is drawn as it would
+        // lie on a whole field, reduced into the chief (a cross on a chief crosses the chief).
+        DrawOrdinaryWithin(s, HostBox(host, s.geometry.W));
     } else {
         DrawOrdinary(s, 0);
     }

@@ -1,4 +1,6 @@
 #pragma once
+
+#include <string_view>
 // The reader's places: parts of the field a level's charges are set in that no shape draws.
 // Their numbers are the Sub1 the vocabulary gives the place words ("dexterbase" 52) and what the
 // traces print; they share no value with a shape that means something else in the same reading.
@@ -40,5 +42,9 @@ using enum PlaceCode;
 // The direction a vocabulary word's Sub1 gives after "in": one of the places above, or the shape
 // of that number ("in bend", "in chief", "in base"). The only conversion from a word's number.
 Direction DirectionOfCode(int code);
+// The direction after "in" of the word `word` whose Sub1 is `code`: a diminutive of an ordinary
+// names its ordinary's line ("in scarpe" is in bend sinister, "in bendlet" in bend), whatever
+// place shares its number; any other word as DirectionOfCode.
+Direction DirectionOfWord(std::string_view word, int code);
 
 }  // namespace esc

@@ -390,6 +390,11 @@ bool FitAloneInTheRoom(DrawingState& s, ChargeTurn turn, int& y, float& scale) {
 // One charge on a spot whose turn and flip are final: a pair's mirroring, the room left by a
 // chief or bordure, a left hand's mirroring and the member's own tincture applied.
 void PlaceOne(DrawingState& s, ChargeSpot spot) {
+    // A member of a group of several kinds paints only the places it takes of the group's.
+    if (ModelReading& group = s.model; group.spotTo > 0) {
+        const int k = group.spotSeen++;
+        if (k < group.spotFrom || k >= group.spotTo) return;
+    }
     // A pair combatant or addorsed is turned in whatever layout sets it, the first placed (the
     // dexter one, as every layout places them) or the second; layouts that already asked for
     // the turn get the same answer.

@@ -25,7 +25,8 @@ constexpr float kScaleStep = 0.05f;          // the sizes tried for the principa
 // straight sides. Fewer of them are a little larger.
 constexpr int kIntoTheField = 4;
 constexpr int kBaseChargeRise = 40;
-constexpr float kRoundTwoScale = 0.7f, kRoundThreeScale = 0.65f, kRoundFourScale = 0.6f;
+constexpr float kRoundTwoScale = 0.7f, kRoundThreeScale = 0.65f, kRoundFourScale = 0.6f, kRoundFiveScale = 0.55f;
+constexpr int kFifthInBaseLower = 40;  // the fifth stands this share of the height lower than three's one in base
 
 }  // namespace
 
@@ -61,6 +62,16 @@ std::vector<LayoutSpot> AroundPrincipalSpots(const ShieldGeometry& g, int count)
                     {g.W - g.W5, g.H6 + kIntoTheField, kRoundFourScale},
                     {g.W5, low, kRoundFourScale},
                     {g.W - g.W5, low, kRoundFourScale}};
+        }
+        case 5: {
+            // The four corners, the lower pair raised to the flanks, and one in base below it.
+            const int low = g.H2 + g.H6;
+            const int base = std::min(g.H - g.H6, g.straightBottom - kBaseChargeRise) + g.H / kFifthInBaseLower;
+            return {{g.W5, g.H6 + kIntoTheField, kRoundFiveScale},
+                    {g.W - g.W5, g.H6 + kIntoTheField, kRoundFiveScale},
+                    {g.W6, low, kRoundFiveScale},
+                    {g.W - g.W6, low, kRoundFiveScale},
+                    {g.W2, base, kRoundFiveScale}};
         }
         default: return {};
     }

@@ -18,15 +18,15 @@ inline constexpr int kClearOfOthers = 6;
 // The scale of the current level's one charge, at the fess point, with the next level's charges
 // to stand round it: the largest, up to a charge alone's, whose drawing keeps clear of the boxes
 // those charges will take (each as large as the largest picture at its scale), and never below
-// kBetweenOthersScale. Three (two in the chief's corners, one in base) or four (in the corners) on
+// kBetweenOthersScale. Three (two in the chief's corners, one in base), four (in the corners) or five on
 // a plain field have such places (AroundPrincipalSpots), and two at the flanks of an upright
 // drawing; other counts, long drawings between two and parted fields keep kBetweenOthersScale.
 // The drawing is measured row by row, so a lion's raised paws may reach between the two in chief
 // where its box would not. `roundCount` is the count of charges that are to take
 // AroundPrincipalSpots (0 when none).
 float PrincipalChargeScale(DrawingState& state, int& roundCount);
-// Where two, three or four charges stand round a principal charge: at its flanks, or tucked into
-// the corners and the base, small beside it, so that it keeps most of the field. Empty for other
+// Where two to five charges stand round a principal charge: at its flanks, or tucked into the
+// corners, flanks and base, small beside it, so that it keeps most of the field. Empty for other
 // counts.
 std::vector<LayoutSpot> AroundPrincipalSpots(const ShieldGeometry& geometry, int count);
 // Whether the current level's charges stand round the one charge level 0 placed at the fess

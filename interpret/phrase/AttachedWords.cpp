@@ -35,7 +35,8 @@ constexpr std::array<Verb, 10> kVerbs = {{
     {Attachment::Enfiled, "enfiled", "with|by|of"},
     {Attachment::Enfiled, "enfiling", ""},
     {Attachment::Enfiled, "encircling", ""},
-    // Only after "each": "surmounted by" alone paints the next phrase over all before it.
+    // After "each", or between one charge and one charge ("a tower surmounted by a mullet"):
+    // elsewhere "surmounted by" paints the next phrase over all before it, at its own size.
     {Attachment::Surmounted, "surmounted", "by|of|with"},
 }};
 
@@ -157,6 +158,24 @@ bool SecondHoldRule(DrawingState& s) {
     return true;
 }
 
+// "a tower surmounted by a mullet": one charge over one charge, drawn on its middle and smaller.
+// An ordinary after the words ("a lion surmounted by a bend") lies over all at its own width.
+bool OneChargeOverOne(const DrawingState& s, int at) {
+    if (s.level < 0 || s.level >= kMaxLevels) return false;
+    // The bearer is the phrase being read, or the one just closed before the words are read again.
+    const LevelRecord* current = &s.levels[static_cast<std::size_t>(s.level)];
+    if (current->levelCount == 0 && s.level > 0) current = &s.levels[static_cast<std::size_t>(s.level - 1)];
+    const LevelRecord& bearer = *current;
+    if (bearer.levelCount != 1 || bearer.levelKind == 0 || bearer.levelKind == kTypeOrdinary) return false;
+    if (!EqualsOneOfIgnoringCase(s.Word(at), "a|an|one")) return false;
+    for (int i = at + 1; i < s.wordCount; ++i) {
+        const int type = s.Type(i);
+        if (type == kTypeCharge || type == kTypeRoundel || IsOtherChargeWord(type)) return true;
+        if (type != kTypeIgnored && type != kTypePrefix) return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<AttachedWords> AttachedWordsAt(const DrawingState& s, int at) {
@@ -175,7 +194,8 @@ std::optional<AttachedWords> AttachedWordsAt(const DrawingState& s, int at) {
         verb = &v;
         break;
     }
-    if (verb == nullptr || (verb->how == Attachment::Surmounted && !out.phrase.each)) return std::nullopt;
+    if (verb == nullptr) return std::nullopt;
+    if (verb->how == Attachment::Surmounted && !out.phrase.each && !OneChargeOverOne(s, k + 2)) return std::nullopt;
     out.phrase.how = verb->how;
     k += verb->then.empty() ? 1 : 2;
     if (verb->how == Attachment::Held) {

@@ -13,6 +13,12 @@ struct ModelReading {
     // that continues it; 0, 0 and -1 when no such group is open.
     int mixedPlaced = 0, mixedTotal = 0, mixedNextLevel = -1;
     ShapeCode mixedLine = kNoShape;  // the ordinary whose line the group is set in; kNoShape: the field's places
+    // The group stands between the ordinary of the first phrase ("a chevron between a mullet, a
+    // crescent and an escallop"): its places are the ones the ordinary gives the whole count.
+    bool mixedBetween = false;
+    // While a member is placed among the places of its whole group: the places it takes
+    // [spotFrom, spotTo) and how many places were passed; spotTo 0 paints every place.
+    int spotFrom = 0, spotTo = 0, spotSeen = 0;
     // The treatment of more than one tincture the level just drawn was painted in, for its member.
     model::Treatment levelTreatment;
     // The charges placed for the level being read, and that level: they go to its member.
@@ -41,6 +47,8 @@ struct ModelReading {
         mixedPlaced = mixedTotal = 0;
         mixedNextLevel = -1;
         mixedLine = kNoShape;
+        mixedBetween = false;
+        spotFrom = spotTo = spotSeen = 0;
         levelTreatment = model::Treatment{};
         levelPlaced.clear();
         placedLevel = -1;

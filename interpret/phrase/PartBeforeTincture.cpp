@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/Palette.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/phrase/ChargeKinds.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -36,11 +37,16 @@ bool PartBeforeTheTinctureRule(DrawingState& s) {
         if (!said.empty()) said += ' ';
         said += W(s, k);
     }
-    if (LevelPictureHasPart(s, kSecondPartIndex) == PicturePart::NotDrawn)
-        s.messages.Show("\"" + said + "\" is read, not drawn: the picture of the " + level.levelName.str() +
-                        " has no such part, and is drawn whole in its tincture.");
+    TellWhenThePartIsNotDrawn(s, said, S1(s, end));
     s.cursor += end;
     return true;
+}
+
+void TellWhenThePartIsNotDrawn(DrawingState& s, const std::string& said, int tincture) {
+    // Parts a picture draws in its lines (a ladybird's spots) are sable as they stand.
+    if (tincture != kSable && LevelPictureHasPart(s, kSecondPartIndex) == PicturePart::NotDrawn)
+        s.messages.Show("\"" + said + "\" is read, not drawn: the picture of the " + Current(s).levelName.str() +
+                        " has no such part, and is drawn whole in its tincture.");
 }
 
 }  // namespace esc::phrase

@@ -4,6 +4,8 @@
 // paints its second part when no tincture of its own is named. A picture without such a part
 // draws the charge whole, and the reader is told so.
 
+#include <string>
+
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc::phrase {
@@ -12,5 +14,10 @@ namespace esc::phrase {
 // with a tincture right after the run: reads the run and leaves the cursor on the tincture.
 // False, reading nothing, otherwise.
 bool PartBeforeTheTinctureRule(DrawingState& state);
+
+// After the detail words `said` gave the current level's part `tincture` ("a castle gules hilted
+// or"): when its picture has no such part, the reader is told the words are read, not drawn
+// (not for sable, which the picture's lines show).
+void TellWhenThePartIsNotDrawn(DrawingState& state, const std::string& said, int tincture);
 
 }  // namespace esc::phrase

@@ -186,7 +186,7 @@ bool OrdinaryWordRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     const ShapeCode code = ShapeOfCode(S1(s, 0));
     // After "in" the word names a direction: a shape's or one of the places.
-    const Direction toward = DirectionOfCode(S1(s, 0));
+    const Direction toward = DirectionOfWord(W(s, 0), S1(s, 0));
     if (Is(s, -1, "and") && level.levelKind == kTypeOrdinary && !level.levelIn && level.levelCount > 0) {
         // "a saltire and chief gules": two ordinaries of one tincture. The first is drawn in the
         // tincture that follows; the second is a phrase of its own, counted as one.
@@ -397,8 +397,9 @@ bool ChargeWordRule(DrawingState& s) {
     const int type = T(s, 0);
     if (ReadWingsOfTheCharge(s)) return true;
     if (EqualsIgnoringCase(W(s, 0), "wings")) {
-        // A pair of wings is one charge: "two wings", "a pair of wings".
-        if (Is(s, -1, "two") || (Is(s, -1, "of") && Is(s, -2, "pair"))) level.levelCount = 1;
+        // Wings conjoined are one charge: "two wings conjoined", "a pair of wings conjoined".
+        // Two wings otherwise are two charges ("between two wings"), as a pair of them is.
+        if (Is(s, 1, "conjoined") && (Is(s, -1, "two") || (Is(s, -1, "of") && Is(s, -2, "pair")))) level.levelCount = 1;
         level.levelKind = type;
         level.levelName.Append("wing");
         Use(s, 0);

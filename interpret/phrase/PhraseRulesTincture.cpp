@@ -2,6 +2,7 @@
 // "between" and the cotises.
 
 #include <algorithm>
+#include <string>
 
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
@@ -10,6 +11,7 @@
 #include "interpret/phrase/Fimbriated.h"
 #include "interpret/phrase/ModelRecorder.h"
 #include "interpret/phrase/PhraseInterpreter.h"
+#include "interpret/phrase/PartBeforeTincture.h"
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -81,6 +83,14 @@ void DetailWords(DrawingState& s) {
                 s.detailTincture = s.Sub1(i);
             }
             if (second) level.levelSecondTincture = s.Sub1(i);
+            if (second && !detail) {
+                std::string said;
+                for (int k = s.cursor + 1; k < i; ++k) {
+                    if (!said.empty()) said += ' ';
+                    said += s.Word(k);
+                }
+                TellWhenThePartIsNotDrawn(s, said, s.Sub1(i));
+            }
             for (int k = s.cursor + 1; k <= i; ++k) s.UseWord(k);
             s.cursor = i;
             return;
@@ -409,11 +419,11 @@ void TinctureFollowUp(DrawingState& s) {
     if (InBendSinisterRule(s) || InAnnuloRule(s)) {
         PassTheGroupsTincture(s);
         if (CompleteAtTheEnd(s, s.wordCount)) return;
-    } else if (IsArrangementAfterTincture(s) && !KeepsItsPart(level, DirectionOfCode(S1(s, 1)))) {
+    } else if (IsArrangementAfterTincture(s) && !KeepsItsPart(level, DirectionOfWord(W(s, 1), S1(s, 1)))) {
         // "three roaches naiant in pale argent" reads the direction before the tincture; "two
         // torteaux in pale" and "five plates in saltire" after it.
         level.levelIn = true;
-        level.levelInCode = DirectionOfCode(S1(s, 1));
+        level.levelInCode = DirectionOfWord(W(s, 1), S1(s, 1));
         if (level.levelInCode == kOrleCode) s.orleFlag = true;
         Use(s, 0);
         Use(s, 1);

@@ -1,0 +1,326 @@
+// Shields that were drawn, and wrong: an ordinary on a chief over the whole field, a group in
+// base in specks, a surmounting charge as large as the one it surmounts, a detail tincture
+// dropped, a mixed group between an ordinary with one member placed.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/OrdinaryShapes.h"
+#include "engine/Painter.h"
+#include "tests/interpret/TestDrawing.h"
+
+namespace esc::test {
+namespace {
+
+// "on a chief azure a cross gules": the cross lies within the chief, reduced to it, and the field
+// below shows where a cross on the whole field would lie.
+TEST(OrdinaryOnAChief, DrawnWithinTheChiefOnly) {
+    struct Case {
+        const char* blazon;
+        int field, chief, ordinary;
+        int chiefX, chiefY;  // a point of the chief the ordinary leaves, in eighths of its width and depth
+    };
+    const Case cases[] = {
+        {"Argent, on a chief azure a cross gules", kArgent, kAzure, kGules, 2, 1},
+        {"Or, on a chief sable a saltire argent", kOr, kSable, kArgent, 4, 1},
+        {"Vert, on a chief argent a pale gules", kVert, kArgent, kGules, 1, 4},
+        {"Argent, a chief gules charged with a cross or", kArgent, kGules, kOr, 2, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const int depth = shapes::ChiefLowerEdge(g), chiefMiddle = depth / 2;
+        // Every one of these ordinaries covers the chief's centre ...
+        EXPECT_EQ(d.At(g.W2, chiefMiddle), Colour(c.ordinary));
+        // ... and the chief shows beside it ...
+        EXPECT_EQ(d.At(g.W * c.chiefX / 8, depth * c.chiefY / 8), Colour(c.chief));
+        // ... and the field at the fess point and down the pale line, where each would lie on
+        // the whole field.
+        EXPECT_EQ(d.At(g.W2, g.H2), Colour(c.field));
+        EXPECT_EQ(d.At(g.W2, g.H * 3 / 4), Colour(c.field));
+        EXPECT_EQ(d.At(g.W - g.Px(12), g.H2), Colour(c.field));
+    }
+}
+
+// "in base three mullets in pale": the group has the half of the field it is set in for its room,
+// not the base's band, where three in pale were specks a tenth of their size.
+TEST(GroupInAPartOfTheField, TakesTheRoomThePartAllows) {
+    struct Case {
+        const char* blazon;
+        int count;
+        bool lower;      // in the lower half of the field, else the upper
+        bool column;     // set in pale (one above another), else in fess
+    };
+    const Case cases[] = {
+        {"Or, in base three mullets in pale sable", 3, true, true},
+        {"Or, in chief three mullets in pale sable", 3, false, true},
+        {"Argent, in base two mullets in pale gules", 2, true, true},
+        {"Argent, in base three escallops in fess azure", 3, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), static_cast<std::size_t>(c.count));
+        for (const PlacementTrace& p : placed) {
+            EXPECT_EQ(p.y > g.H2, c.lower) << p.y;
+            EXPECT_EQ(c.column ? p.x : p.y, c.column ? g.W2 : placed[0].y);
+        }
+        // Spread over the half: neighbours at least a sixth of the half's depth (or the width)
+        // apart, and as large as that spacing allows.
+        const int spacing = c.column ? std::abs(placed[1].y - placed[0].y) : std::abs(placed[1].x - placed[0].x);
+        EXPECT_GE(spacing, c.column ? g.H2 / 6 : g.W / 6);
+        EXPECT_GE(placed[0].scale, 0.2f);
+    }
+}
+
+// "a tower surmounted by a mullet": the mullet on the tower's middle, about half its size, the
+// tower showing round it; an ordinary surmounting a charge keeps its own width.
+TEST(SurmountingCharge, SmallerAndCentredOnTheOneBelow) {
+    const char* blazons[] = {"Argent, a tower gules surmounted by a mullet or",
+                             "Argent, a lion rampant gules surmounted by a crescent or",
+                             "Azure, a tree or surmounted by a roundel gules"};
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.DrawClean(blazon);
+        ASSERT_EQ(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+        const PlacementTrace& below = d.trace.levels[0].placements[0];
+        const PlacementTrace& over = d.trace.levels[1].placements[0];
+        EXPECT_EQ(over.x, below.x);
+        EXPECT_EQ(over.y, below.y);
+        EXPECT_LE(over.scale, below.scale * 0.7f);
+        EXPECT_GE(over.scale, below.scale * 0.4f);
+    }
+    // The bend over a lion is as broad across the fess line as a bend alone.
+    const auto bendRun = [](const char* blazon) {
+        Drawing d;
+        d.DrawClean(blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        int run = 0;
+        for (int x = 0; x < g.W; ++x) run += d.At(x, g.H2) == Colour(kAzure) ? 1 : 0;
+        return run;
+    };
+    EXPECT_EQ(bendRun("Argent, a lion rampant gules surmounted by a bend azure"), bendRun("Argent, a bend azure"));
+}
+
+// "a castle gules hilted or": a part the picture does not have is told, as before the tincture.
+TEST(DetailTincture, APartThePictureLacksIsTold) {
+    const char* blazons[] = {"Argent, a castle gules hilted or", "Or, a mullet azure armed gules"};
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        ASSERT_EQ(d.sink.messages.size(), 1u);
+        EXPECT_NE(d.sink.messages[0].find("is read, not drawn"), std::string::npos) << d.sink.messages[0];
+    }
+    // A picture with the part draws it: nothing to tell.
+    Drawing d;
+    d.DrawClean("Argent, a lion rampant gules armed and langued azure");
+}
+
+// "a chevron between a mullet, a crescent and an escallop": each member takes the next of the
+// places the ordinary gives three charges (two above the chevron, one below), a cross's four
+// angles for four.
+TEST(MixedGroupBetween, EachMemberTakesTheNextPlace) {
+    {
+        Drawing d;
+        d.DrawClean("Argent, a chevron gules between a mullet, a crescent and an escallop azure");
+        const ShieldGeometry& g = d.s().geometry;
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), 3u);
+        EXPECT_LT(placed[0].x, g.W2);
+        EXPECT_GT(placed[1].x, g.W2);
+        EXPECT_LT(placed[0].y, g.H3);
+        EXPECT_LT(placed[1].y, g.H3);
+        EXPECT_EQ(placed[2].x, g.W2);
+        EXPECT_GT(placed[2].y, g.H2 + g.H6);
+    }
+    {
+        Drawing d;
+        d.DrawClean("Argent, a cross gules between a mullet, a crescent, an escallop and a rose azure");
+        const ShieldGeometry& g = d.s().geometry;
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), 4u);
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            EXPECT_EQ(placed[i].x < g.W2, i % 2 == 0) << i;
+            EXPECT_EQ(placed[i].y < g.H2, i < 2) << i;
+            // Each one stands off the cross, on the field.
+            EXPECT_NE(d.At(placed[i].x + g.Px(40) * (i % 2 == 0 ? -1 : 1), placed[i].y), Colour(kGules));
+        }
+    }
+}
+
+// "in scarpe" is the line of the scarpe, a bend sinister: from the sinister chief to the dexter
+// base through the middle, not the sinister chief.
+TEST(InScarpe, IsInBendSinister) {
+    const char* blazons[] = {"Argent, three mullets in scarpe gules", "Argent, three roundels in scarpe azure"};
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.DrawClean(blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), 3u);
+        EXPECT_GT(placed[0].x, g.W2);
+        EXPECT_LT(placed[0].y, g.H2);
+        EXPECT_LT(placed[2].x, g.W2);
+        EXPECT_GT(placed[2].y, g.H2);
+        EXPECT_NEAR(placed[1].x, g.W2, g.W / 10);
+    }
+}
+
+// "a crosier in pale": one charge upright is drawn as one alone on the field, not at the breadth
+// of a pale; "two wings" are two charges, only wings conjoined are one.
+TEST(OneChargeInPale, StandsAsOneAlone) {
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Sable, a crosier in pale or", "Sable, a crosier or"},
+        {"Gules, a ladder in pale argent", "Gules, a ladder argent"},
+    };
+    for (const auto& [inPale, alone] : pairs) {
+        SCOPED_TRACE(inPale);
+        Drawing a, b;
+        a.DrawClean(inPale);
+        b.DrawClean(alone);
+        const auto placedA = AllPlacements(a), placedB = AllPlacements(b);
+        ASSERT_EQ(placedA.size(), 1u);
+        ASSERT_EQ(placedB.size(), 1u);
+        EXPECT_FLOAT_EQ(placedA[0].scale, placedB[0].scale);
+    }
+}
+
+TEST(Wings, TwoAreTwoAndConjoinedAreOne) {
+    struct Case {
+        const char* blazon;
+        std::size_t charges;
+    };
+    const Case cases[] = {
+        {"Gules two wings argent", 2},
+        {"Gules a broad arrow between two wings argent", 3},
+        {"Gules a pair of wings argent", 2},
+        {"Gules two wings conjoined argent", 1},
+        {"Gules two wings conjoined in lure or", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        EXPECT_EQ(AllPlacements(d).size(), c.charges);
+    }
+}
+
+// "on a fess between in chief a rose between two mullets and in base a crescent a mullet": the
+// mullets stand either side of the rose in chief, and the last phrase lies on the fess.
+TEST(OnAnOrdinaryBetweenGroupsInChiefAndBase, EachGroupInItsPlace) {
+    {
+        Drawing d;
+        d.DrawClean("Gules on a fess argent between in chief a rose between two mullets and in base a crescent or a mullet azure");
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_EQ(d.trace.levels.size(), 5u);
+        const auto& rose = d.trace.levels[1].placements;
+        const auto& mullets = d.trace.levels[2].placements;
+        ASSERT_EQ(rose.size(), 1u);
+        ASSERT_EQ(mullets.size(), 2u);
+        EXPECT_EQ(rose[0].x, g.W2);
+        for (const PlacementTrace& m : mullets) {
+            EXPECT_EQ(m.y, rose[0].y);
+            EXPECT_LE(m.scale, rose[0].scale);
+        }
+        EXPECT_LT(mullets[0].x, g.W2 - g.W / 4);
+        EXPECT_GT(mullets[1].x, g.W2 + g.W / 4);
+        ASSERT_EQ(d.trace.levels[4].placements.size(), 1u);
+        EXPECT_EQ(d.trace.levels[4].placements[0].y, g.H2);
+        EXPECT_EQ(d.At(g.W2, g.H2), Colour(kAzure));
+    }
+    {
+        // As printed: the bar wavy lies along the fess, not in base.
+        Drawing d;
+        d.DrawClean("Vert on a Fess wavy between in chief a Sheep passant Argent between two Garbs and in base a Hunting "
+                    "Horn stringed Or a Bar wavy Azure.");
+        const ShieldGeometry& g = d.s().geometry;
+        const auto azureIn = [&](int from, int to) {
+            int n = 0;
+            for (int y = from; y < to; ++y) n += d.At(g.W2, y) == Colour(kAzure) ? 1 : 0;
+            return n;
+        };
+        EXPECT_GT(azureIn(g.H2 - g.chiefDepth / 2, g.H2 + g.chiefDepth / 2), 0);
+        EXPECT_EQ(azureIn(g.H2 + g.chiefDepth, g.straightBottom), 0);
+        ASSERT_EQ(d.trace.levels[2].placements.size(), 2u);
+        EXPECT_EQ(d.trace.levels[2].placements[0].y, d.trace.levels[1].placements[0].y);
+    }
+}
+
+// "a cross patonce between five martlets": the principal charge keeps most of the field, the five
+// round it in the corners, the flanks and the base (they took the chief in rows, the cross shrunk
+// to their size between them).
+TEST(PrincipalBetweenFive, KeepsMostOfTheField) {
+    const char* blazons[] = {"Azure, a cross patonce between five martlets or.", "Azure, a mullet between five martlets or.",
+                             "Gules, a sword erect between five roses argent"};
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.DrawClean(blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_EQ(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        const auto& round = d.trace.levels[1].placements;
+        ASSERT_EQ(round.size(), 5u);
+        EXPECT_GT(d.trace.levels[0].placements[0].scale, 1.0f);
+        EXPECT_GT(d.trace.levels[0].placements[0].scale, 2 * round[0].scale);
+        EXPECT_LT(round[0].y, g.H3);
+        EXPECT_LT(round[1].y, g.H3);
+        EXPECT_GT(round[2].y, g.H2);
+        EXPECT_GT(round[3].y, g.H2);
+        EXPECT_EQ(round[4].x, g.W2);
+        EXPECT_GT(round[4].y, round[2].y);
+    }
+}
+
+// "within two bendlets, as many bendlets wavy": one run of four across the field, the first
+// phrase's outside, the second's within (they were drawn over each other's places).
+TEST(PiecesWithinPieces, TheSecondRunWithinTheFirst) {
+    struct Case {
+        const char* blazon;
+        bool sinister;
+        int outer, inner;
+    };
+    const Case cases[] = {
+        {"Argent, within two bendlets sable, as many bendlets wavy gules", false, kSable, kGules},
+        {"Argent, within two scarpes sable, as many scarpes azure", true, kSable, kAzure},
+        {"Argent, within two bendlets wavy sable, as many bendlets gules", false, kSable, kGules},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        // Across the pieces through the fess point: from the dexter base toward the sinister
+        // chief for bendlets, from the dexter chief toward the sinister base for scarpes.
+        const double len = std::hypot(g.W, g.H), ux = g.H / len, uy = (c.sinister ? g.W : -g.W) / len;
+        std::vector<Rgb> runs;
+        for (int t = -g.W2; t <= g.W2; ++t) {
+            const int x = g.W2 + static_cast<int>(std::lround(t * ux)), y = g.H2 + static_cast<int>(std::lround(t * uy));
+            const Rgb at = d.At(x, y);
+            if (at != Colour(c.outer) && at != Colour(c.inner)) continue;
+            if (runs.empty() || runs.back() != at || d.At(g.W2 + static_cast<int>(std::lround((t - 1) * ux)),
+                                                          g.H2 + static_cast<int>(std::lround((t - 1) * uy))) != at)
+                runs.push_back(at);
+        }
+        const std::vector<Rgb> expected = {Colour(c.outer), Colour(c.inner), Colour(c.inner), Colour(c.outer)};
+        EXPECT_EQ(runs, expected);
+    }
+}
+
+}  // namespace
+}  // namespace esc::test
