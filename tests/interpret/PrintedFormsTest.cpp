@@ -94,5 +94,101 @@ TEST(PrintedForms, DrawnAsThePlainFormTheySay) {
     for (std::size_t i = 3; i < 6; ++i) EXPECT_EQ(d.At(placed[i].x, placed[i].y), Colour(kOr)) << i;
 }
 
+// "Barry nebuly of argent and azure", "Cheveronny of ermine and gules": an "of" with no count
+// only leads to the tinctures, and the field is the one the words without it draw.
+TEST(PrintedForms, OfBeforeTheTincturesOfAPatternedField) {
+    struct Case {
+        const char* printed;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {"Paly of or and gules", "Paly or and gules"},
+        {"Barry nebuly of argent and azure", "Barry nebuly argent and azure"},
+        {"Cheveronny of ermine and gules", "Chevronny ermine and gules"},
+        {"Bendy wavy of or and vert, a chief azure", "Bendy wavy or and vert, a chief azure"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.printed);
+        Drawing printed, plain;
+        printed.DrawClean(c.printed);
+        plain.DrawClean(c.plain);
+        EXPECT_TRUE(printed.s().picture == plain.s().picture);
+    }
+    // Paly of eight: the first pale in the first tincture, the second in the other.
+    Drawing d;
+    d.DrawClean("Paly of or and gules");
+    const ShieldGeometry& g = d.s().geometry;
+    EXPECT_EQ(d.trace.field.fieldPieces, 8);
+    EXPECT_EQ(d.At(g.W / 16, g.H2), Colour(kOr));
+    EXPECT_EQ(d.At(3 * g.W / 16, g.H2), Colour(kGules));
+    // A word that is neither a count nor a tincture after "of" is still said.
+    d.Draw("Paly of lions or and gules");
+    EXPECT_FALSE(d.sink.messages.empty());
+}
+
+// "Armed or and langued gules", "headed argent and feathered of the first": details joined by
+// "and", each with its tincture, read as the words without the "and" are; "or, crowned of the
+// last" takes the tincture named last.
+TEST(PrintedForms, DetailsEachWithItsTincture) {
+    struct Case {
+        const char* printed;
+        const char* plain;
+        int second;  // the tincture of the charge's details
+    };
+    const Case cases[] = {
+        {"Argent a lion rampant sable armed or and langued gules", "Argent a lion rampant sable armed or langued gules",
+         kGules},
+        {"Or three arrows sable headed argent and feathered of the first", "Or three arrows sable headed argent feathered or",
+         -1},
+        {"Azure a lion rampant or crowned argent and armed gules", "Azure a lion rampant or crowned argent armed gules",
+         kGules},
+        {"Azure three lions passant or, crowned of the last", "Azure three lions passant or crowned or", -1},
+        {"Gules a lion rampant argent armed azure and crowned of the last", "Gules a lion rampant argent armed azure crowned azure",
+         kAzure},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.printed);
+        Drawing printed, plain;
+        printed.DrawClean(c.printed);
+        plain.DrawClean(c.plain);
+        EXPECT_TRUE(printed.s().picture == plain.s().picture);
+        ASSERT_FALSE(printed.trace.levels.empty());
+        if (c.second >= 0) {
+            EXPECT_EQ(printed.trace.levels[0].secondTincture, c.second);
+        }
+    }
+    // An "and" before words that are no detail is left to the phrase that follows.
+    Drawing d;
+    d.DrawClean("Argent a lion rampant sable armed or and a chief gules");
+    EXPECT_EQ(d.trace.levels.size(), 2u);
+}
+
+// "Crowned with a ducal coronet", "crowned with an open crown": the crowned picture, as
+// "ducally crowned" and "crowned" draw it; a crown of another kind is not read so and is said.
+TEST(PrintedForms, CrownedWithACoronet) {
+    struct Case {
+        const char* printed;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {"Or a lion rampant gules crowned with a ducal coronet azure", "Or a lion rampant gules ducally crowned azure"},
+        {"Or a lion rampant gules crowned with a coronet azure", "Or a lion rampant gules crowned azure"},
+        {"Vert a lion passant argent crowned with an open crown or", "Vert a lion passant argent crowned or"},
+        {"Azure two lions passant or, crowned with ducal coronets of the last", "Azure two lions passant or crowned or"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.printed);
+        Drawing printed, plain, bare;
+        printed.DrawClean(c.printed);
+        plain.DrawClean(c.plain);
+        EXPECT_TRUE(printed.s().picture == plain.s().picture);
+        ASSERT_FALSE(printed.trace.levels.empty());
+        EXPECT_EQ(printed.trace.levels[0].name.back(), 'c');  // the picture with the crown
+    }
+    Drawing d;
+    d.Draw("Or a lion rampant gules crowned with an imperial crown azure");
+    EXPECT_FALSE(d.trace.ignoredWords.empty());
+}
+
 }  // namespace
 }  // namespace esc::test
