@@ -71,6 +71,22 @@ void ArticleRule(DrawingState& s) {
     }
 }
 
+// "On a cross gules the royal crown or", "in chief the sun": "the" before a charge's name, where
+// no charge of the level is named yet, is its article; "the" before other words ("the second",
+// "the dexter", "the whole") is left to the rules that read them.
+bool TheNamesOneCharge(DrawingState& s) {
+    if (!Is(s, 0, "the")) return false;
+    const int type = T(s, 1);
+    const bool charge = type == kTypeCharge || type == 11 || type == 14 || type == kTypeRoundel ||
+                        (type == kTypePrefix && S1(s, 1) <= 98) || (type == 13 && S1(s, 1) == 8);
+    // Only where the words before placed the phrase ("on a cross gules", "in chief") or the
+    // field was all: "a lion gules, the lion crowned" names the charge again, "an anchor argent
+    // the ring or" a part of it.
+    const LevelRecord& level = Current(s);
+    const bool onThePrevious = s.level > 0 && Previous(s).levelOn;
+    return charge && level.levelCount == 0 && (level.levelOn || level.levelIn || onThePrevious || s.level == 0);
+}
+
 // W+k begins a phrase: an article, a number, "on", "in" or "as many".
 bool StartsPhrase(const DrawingState& s, int k) {
     return Is(s, k, "a") || Is(s, k, "an") || Is(s, k, "on") || Is(s, k, "in") || T(s, k) == kTypeNumber ||
@@ -246,7 +262,7 @@ void RulePass(DrawingState& s) {
     if (PatternedChargeRule(s)) return;
     if (PairOfRule(s) || PairsOfWingsRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
-    if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
+    if (Is(s, 0, "a") || Is(s, 0, "an") || TheNamesOneCharge(s)) return ArticleRule(s);
     if (SplitRowsRule(s) || BetweenRowsRule(s) || UsualRowsRule(s) || MixedGroupRowsRule(s) || TwoRowsRule(s)) return;
     if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
 

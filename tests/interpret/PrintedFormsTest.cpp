@@ -190,5 +190,41 @@ TEST(PrintedForms, CrownedWithACoronet) {
     EXPECT_FALSE(d.trace.ignoredWords.empty());
 }
 
+// "On a cross gules the royal crown or", "in chief the sun": "the" is the article of a charge
+// named once, drawn as "a" draws it. After a charge already named ("a lion gules, the lion
+// crowned") it names that one again or a part of it, and no second charge is drawn.
+TEST(PrintedForms, TheBeforeAChargeNamedOnce) {
+    struct Case {
+        const char* printed;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {"Argent on a cross gules the royal crown or", "Argent on a cross gules a royal crown or"},
+        {"Azure in chief the sun or", "Azure in chief a sun or"},
+        {"Or on a chief azure the sun in splendour or", "Or on a chief azure a sun in splendour or"},
+        {"Argent a chevron gules, in base the moon azure", "Argent a chevron gules, in base a moon azure"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.printed);
+        Drawing printed, plain;
+        printed.DrawClean(c.printed);
+        plain.DrawClean(c.plain);
+        EXPECT_TRUE(printed.s().picture == plain.s().picture);
+    }
+    // The crown at the centre of the cross is gold; the cross around it gules.
+    Drawing d;
+    d.DrawClean("Argent on a cross gules the royal crown or");
+    const auto placed = PlacedCharges(d);
+    ASSERT_EQ(placed.size(), 1u);
+    const ShieldGeometry& g = d.s().geometry;
+    EXPECT_EQ(d.At(g.W2, g.Px(30)), Colour(kGules));
+    for (const char* blazon : {"Argent a lion rampant gules, the lion crowned or", "Gules an anchor argent the ring or"}) {
+        SCOPED_TRACE(blazon);
+        d.Draw(blazon);
+        EXPECT_FALSE(d.trace.ignoredWords.empty());
+        EXPECT_EQ(PlacedCharges(d).size(), 1u);
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
