@@ -75,6 +75,8 @@ TEST(PrintedForms, DrawnAsThePlainFormTheySay) {
         {"Argent three roundels gules, on each a mullet or", "Argent three roundels gules each charged with a mullet or"},
         {"Azure two roundels argent, on each of them an escallop sable",
          "Azure two roundels argent each charged with an escallop sable"},
+        {"Or, on waves barry wavy azure and argent, a lymphad sable",
+         "Or on a base barry wavy azure and argent a lymphad sable"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.printed);
