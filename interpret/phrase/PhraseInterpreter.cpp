@@ -423,6 +423,7 @@ void CompleteLevel(DrawingState& s) {
     }
     s.rowsDrawn = false;
     s.conjoined = false;
+    s.interlaced = false;
     s.issuant = false;
     s.splitChief = s.splitBase = s.splitGroup = 0;
     s.sinisterCharges = false;
@@ -461,6 +462,7 @@ void InterpretCharges(DrawingState& s) {
     s.attitudeOwner = 0;
     s.rowsDrawn = false;
     s.conjoined = false;
+    s.interlaced = false;
     s.issuant = false;
     s.splitChief = s.splitBase = s.splitGroup = 0;
     s.supportersLevel = s.supportedByWord = s.heldLevel = s.chargedOnEachLevel = -1;
