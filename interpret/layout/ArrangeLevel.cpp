@@ -112,10 +112,25 @@ void DrawPlainLevel(DrawingState& s) {
     }
 }
 
+// "On a chief a lion between a harp and a portcullis": one charge "between" and the one joined
+// to it by "and" would need the two places a pair between takes on the ordinary, which no layout
+// gives them one by one; they are left undrawn (and said so) rather than drawn over the charge
+// they flank.
+bool OneOfAPairBetweenOnTheOrdinary(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    const LevelRecord& before = Level(s, s.level - 1);
+    if (level.levelCount != 1) return false;
+    return (level.levelBetween && !before.levelOn) || (before.levelBetween && before.levelCount == 1);
+}
+
 // Levels 2 and up lie on an earlier ordinary or follow a direction; otherwise they are not drawn.
 void DrawLaterLevel(DrawingState& s) {
     for (int back = 1; back <= 3 && s.level - back >= 0; ++back) {
         if (Level(s, s.level - back).levelOn) {
+            if (back > 1 && OneOfAPairBetweenOnTheOrdinary(s)) {
+                NoteLayout(s, "none: one of a pair between on the ordinary");
+                return;
+            }
             s.shapeCode = s.onOrdinaryCode;
             ChargesOnOrdinary(s);
             return;

@@ -114,11 +114,19 @@ bool IsOverWordBeforePhrase(const DrawingState& s) {
 // "all counterchanged", "all or": the tincture after "all" is every phrase's, which holds when
 // each level drawn before the current one took that same tincture (the tincture search ahead
 // gives it to phrases that name none), and for the first phrase when it names none before it.
+// After "on a chief azure" the phrases are those on the chief: "on a chief azure a harp and a
+// portcullis, all or".
 bool AllInOneTincture(const DrawingState& s) {
     if (T(s, 1) != kTypeTincture) return false;
     // "three oak leaves in pale all proper": the first phrase, its tincture still to come.
     if (s.level == 0) return s.levels[0].levelCount > 0 && s.levels[0].levelKind != 0 && !HasTincture(s);
-    for (int i = 0; i < s.level; ++i)
+    int first = 0;
+    for (int i = s.level - 1; i >= 0; --i)
+        if (s.levels[static_cast<std::size_t>(i)].levelOn) {
+            first = i + 1;
+            break;
+        }
+    for (int i = first; i < s.level; ++i)
         if (s.levelTincture[i] != S1(s, 1)) return false;
     return true;
 }

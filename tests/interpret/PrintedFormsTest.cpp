@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -225,6 +226,52 @@ TEST(PrintedForms, TheBeforeAChargeNamedOnce) {
         d.Draw(blazon);
         EXPECT_FALSE(d.trace.ignoredWords.empty());
         EXPECT_EQ(PlacedCharges(d).size(), 1u);
+    }
+}
+
+// "On a chief azure a harp and a portcullis, all or": after "on" an ordinary, "all" with a
+// tincture is the tincture of the charges on it, drawn as the tincture named once after them is.
+// Where a charge before them has another ("a chevron gules between three roses all or") the
+// words contradict and "all" is left unread.
+TEST(PrintedForms, AllOfOneTinctureOnAnOrdinary) {
+    struct Case {
+        const char* printed;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {"Argent on a chevron gules three roses all or", "Argent on a chevron gules three roses or"},
+        {"Or on a chief azure a harp between two mullets all argent", "Or on a chief azure a harp between two mullets argent"},
+        {"Or a cross gules, on a chief azure a harp and a portcullis, all of the first",
+         "Or a cross gules, on a chief azure a harp and a portcullis or"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.printed);
+        Drawing printed, plain;
+        printed.DrawClean(c.printed);
+        plain.DrawClean(c.plain);
+        EXPECT_TRUE(printed.s().picture == plain.s().picture);
+        for (const PlacementTrace& p : PlacedCharges(printed)) EXPECT_NE(printed.At(p.x, p.y), Colour(kGules));
+    }
+    Drawing d;
+    d.Draw("Argent a chevron gules between three roses all or");
+    EXPECT_FALSE(d.trace.ignoredWords.empty());
+}
+
+// "On a chief a mullet between a crescent and a roundel": the two flanking charges named one by
+// one have no places on the ordinary; they are said, not drawn over the mullet (on a bend the
+// first is still set beside the bend, as a charge between it).
+TEST(PrintedForms, OneOfAPairBetweenOnAnOrdinaryIsSaid) {
+    for (const char* blazon : {"Argent on a chief gules a mullet between a crescent and a roundel or",
+                               "Argent on a bend gules a mullet between a crescent and a roundel or"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        ASSERT_FALSE(d.sink.messages.empty());
+        EXPECT_EQ(d.sink.messages[0], "No layout places one charge here.");
+        const auto placed = PlacedCharges(d);
+        ASSERT_FALSE(placed.empty());
+        for (std::size_t i = 1; i < placed.size(); ++i)  // nothing over the mullet
+            EXPECT_GT(std::abs(placed[i].x - placed[0].x) + std::abs(placed[i].y - placed[0].y), 40) << i;
     }
 }
 
