@@ -275,5 +275,32 @@ TEST(PrintedForms, OneOfAPairBetweenOnAnOrdinaryIsSaid) {
     }
 }
 
+// "Three salmons, the second contourné", "the middle one contourny": one member of a group by
+// its place in the order the charges are set, turned apart from the rest.
+TEST(PrintedForms, OneMemberTurnedByItsPlace) {
+    struct Case {
+        const char* blazon;
+        std::vector<bool> mirrored;
+    };
+    const std::vector<Case> cases = {
+        {"Azure three salmon naiant in pale argent, the middle one contourny", {false, true, false}},
+        {"Azure, three salmons, the second contourné argent, finned gules", {false, true, false}},
+        {"Azure three salmon naiant in fess argent, the last contourny", {false, false, true}},
+        {"Vert two fish naiant in pale or, the first contourny", {true, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const auto placed = PlacedCharges(d);
+        ASSERT_EQ(placed.size(), c.mirrored.size());
+        for (std::size_t i = 0; i < placed.size(); ++i) EXPECT_EQ(placed[i].mirrored, c.mirrored[i]) << i;
+    }
+    // Four have no middle one: the words are left unread.
+    Drawing d;
+    d.Draw("Azure four salmon naiant in pale argent, the middle one contourny");
+    EXPECT_FALSE(d.trace.ignoredWords.empty());
+}
+
 }  // namespace
 }  // namespace esc::test
