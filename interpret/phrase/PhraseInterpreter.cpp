@@ -134,6 +134,10 @@ bool AllInOneTincture(const DrawingState& s) {
 // "all within a bordure": the bordure is drawn round every phrase before it.
 bool AllWithin(const DrawingState& s) { return Is(s, 1, "within") && StartsPhrase(s, 2) && IsDrawnWithin(s, s.cursor + 2); }
 
+bool IsTurnWord(const DrawingState& s, int k) {
+    return Is(s, k, "inverted") || Is(s, k, "reversed") || Is(s, k, "contourny") || Is(s, k, "contourne");
+}
+
 // A word the loop steps over that the grammar expects there: "and" or "within" before the next
 // phrase ("a bend and in chief three mullets", "a cinquefoil within a bordure": the bordure
 // drawn round what came before), "over all", "debruised by" and "surmounted of" before one (a
@@ -142,7 +146,10 @@ bool AllWithin(const DrawingState& s) { return Is(s, 1, "within") && StartsPhras
 bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "each")) return Is(s, 1, "charged");
     if (IsOverWordBeforePhrase(s)) return true;
-    if (Is(s, 0, "and")) return StartsPhrase(s, 1);
+    // "erased and inverted", "statant guardant and crowned or": an "and" between a charge's
+    // attitude and a turn or detail word of the same charge.
+    if (Is(s, 0, "and"))
+        return StartsPhrase(s, 1) || (T(s, -1) == kTypeAttitude && (IsTurnWord(s, 1) || T(s, 1) == kTypeDetail));
     // "a lion within a mascle": the two are not drawn one within the other, so "within" is left unread.
     if (Is(s, 0, "within")) return StartsPhrase(s, 1) && IsDrawnWithin(s, s.cursor + 1);
     if (Is(s, 0, "over")) return Is(s, 1, "all") && StartsPhrase(s, 2);

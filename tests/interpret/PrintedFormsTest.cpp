@@ -181,7 +181,7 @@ TEST(PrintedForms, CrownedWithACoronet) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.printed);
-        Drawing printed, plain, bare;
+        Drawing printed, plain;
         printed.DrawClean(c.printed);
         plain.DrawClean(c.plain);
         EXPECT_TRUE(printed.s().picture == plain.s().picture);
@@ -300,6 +300,33 @@ TEST(PrintedForms, OneMemberTurnedByItsPlace) {
     Drawing d;
     d.Draw("Azure four salmon naiant in pale argent, the middle one contourny");
     EXPECT_FALSE(d.trace.ignoredWords.empty());
+}
+
+// "Three lion's gambs erased and inverted", "a lion rampant and crowned or": an "and" between
+// an attitude and a turn or detail of the same charge, drawn as the words without it.
+TEST(PrintedForms, AndAfterAnAttitude) {
+    struct Case {
+        const char* printed;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {"Gules three lion's gambs erased and inverted argent", "Gules three lion's gambs erased inverted argent"},
+        {"Azure three swords erect and reversed argent", "Azure three swords erect reversed argent"},
+        {"Azure a lion rampant and crowned or", "Azure a lion rampant crowned or"},
+        {"Or an eagle displayed and crowned sable", "Or an eagle displayed crowned sable"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.printed);
+        Drawing printed, plain;
+        printed.DrawClean(c.printed);
+        plain.DrawClean(c.plain);
+        EXPECT_TRUE(printed.s().picture == plain.s().picture);
+    }
+    // The turn is drawn: the swords reversed are not the swords erect.
+    Drawing reversed, erect;
+    reversed.DrawClean("Azure three swords erect and reversed argent");
+    erect.DrawClean("Azure three swords erect argent");
+    EXPECT_FALSE(reversed.s().picture == erect.s().picture);
 }
 
 }  // namespace
