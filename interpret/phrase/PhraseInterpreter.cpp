@@ -134,6 +134,8 @@ bool AllInOneTincture(const DrawingState& s) {
 // "all within a bordure": the bordure is drawn round every phrase before it.
 bool AllWithin(const DrawingState& s) { return Is(s, 1, "within") && StartsPhrase(s, 2) && IsDrawnWithin(s, s.cursor + 2); }
 
+constexpr int kVoidedWord = 8;  // Sub2 of "voided" among the ordinary treatments
+
 bool IsTurnWord(const DrawingState& s, int k) {
     return Is(s, k, "inverted") || Is(s, k, "reversed") || Is(s, k, "contourny") || Is(s, k, "contourne");
 }
@@ -147,9 +149,11 @@ bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "each")) return Is(s, 1, "charged");
     if (IsOverWordBeforePhrase(s)) return true;
     // "erased and inverted", "statant guardant and crowned or": an "and" between a charge's
-    // attitude and a turn or detail word of the same charge.
+    // attitude and a turn or detail word of the same charge; "a cross voided and
+    // counterchanged": between "voided" and the tincture.
     if (Is(s, 0, "and"))
-        return StartsPhrase(s, 1) || (T(s, -1) == kTypeAttitude && (IsTurnWord(s, 1) || T(s, 1) == kTypeDetail));
+        return StartsPhrase(s, 1) || (T(s, -1) == kTypeAttitude && (IsTurnWord(s, 1) || T(s, 1) == kTypeDetail)) ||
+               (T(s, -1) == kTypeAttitude && S2(s, -1) == kVoidedWord && T(s, 1) == kTypeTincture);
     // "a lion within a mascle": the two are not drawn one within the other, so "within" is left unread.
     if (Is(s, 0, "within")) return StartsPhrase(s, 1) && IsDrawnWithin(s, s.cursor + 1);
     if (Is(s, 0, "over")) return Is(s, 1, "all") && StartsPhrase(s, 2);

@@ -302,8 +302,9 @@ TEST(PrintedForms, OneMemberTurnedByItsPlace) {
     EXPECT_FALSE(d.trace.ignoredWords.empty());
 }
 
-// "Three lion's gambs erased and inverted", "a lion rampant and crowned or": an "and" between
-// an attitude and a turn or detail of the same charge, drawn as the words without it.
+// "Three lion's gambs erased and inverted", "a lion rampant and crowned or", "a cross voided and
+// counterchanged": an "and" between an attitude and a turn, a detail or (after "voided") the
+// tincture of the same charge, drawn as the words without it.
 TEST(PrintedForms, AndAfterAnAttitude) {
     struct Case {
         const char* printed;
@@ -314,6 +315,7 @@ TEST(PrintedForms, AndAfterAnAttitude) {
         {"Azure three swords erect and reversed argent", "Azure three swords erect reversed argent"},
         {"Azure a lion rampant and crowned or", "Azure a lion rampant crowned or"},
         {"Or an eagle displayed and crowned sable", "Or an eagle displayed crowned sable"},
+        {"Per pale azure and argent, a cross voided and counterchanged", "Per pale azure and argent, a cross voided counterchanged"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.printed);
