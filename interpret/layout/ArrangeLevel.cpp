@@ -113,6 +113,17 @@ void DrawPlainLevel(DrawingState& s) {
     }
 }
 
+// "On a chief a lion between a harp and a portcullis": one charge "between" and the one joined
+// to it by "and" would need the two places a pair between takes on the ordinary, which no layout
+// gives them one by one; they are left undrawn (and said so) rather than drawn over the charge
+// they flank.
+bool OneOfAPairBetweenOnTheOrdinary(DrawingState& s) {
+    const LevelRecord& level = Current(s);
+    const LevelRecord& before = Level(s, s.level - 1);
+    if (level.levelCount != 1) return false;
+    return (level.levelBetween && !before.levelOn) || (before.levelBetween && before.levelCount == 1);
+}
+
 // Levels 2 and up lie on an earlier ordinary or follow a direction; otherwise they are not drawn.
 // Whether the level `back` levels before the current one is read "on" and what lies between
 // belongs to it: up to three levels back, or further when every level between is a group about
@@ -129,6 +140,10 @@ bool OnTheOrdinaryBack(DrawingState& s, int back) {
 void DrawLaterLevel(DrawingState& s) {
     for (int back = 1; back <= s.level; ++back) {
         if (OnTheOrdinaryBack(s, back)) {
+            if (back > 1 && OneOfAPairBetweenOnTheOrdinary(s)) {
+                NoteLayout(s, "none: one of a pair between on the ordinary");
+                return;
+            }
             s.shapeCode = s.onOrdinaryCode;
             ChargesOnOrdinary(s);
             return;

@@ -1,5 +1,6 @@
-// Conjoined lozenges: the spacing comes from the tip-to-tip size of the charge's picture, so
-// that neighbouring charges meet at their points instead of standing apart in the usual layout.
+// Conjoined lozenges and rings: the spacing comes from the tip-to-tip size of the charge's
+// picture, so that neighbouring charges meet at their points (or, interlaced, cross) instead of
+// standing apart in the usual layout.
 
 #include "interpret/layout/Conjoined.h"
 
@@ -32,6 +33,12 @@ constexpr std::array<LozengeReach, 3> kLozenges = {{
     {"lozenge", 171.6, 257.4},
     {"fusil", 115.5, 256.2},
 }};
+// The annulet's outer width (and height), measured as the lozenges' are.
+constexpr LozengeReach kRing = {"annulet", 222.0, 222.0};
+// Interlaced charges stand closer than touching: each crosses a quarter of the next.
+constexpr double kInterlacedStep = 0.75;
+// Rows of rings of the same count's parity stand apart by a fifth of a ring.
+constexpr double kRingRowStep = 1.2;
 constexpr float kPictureScaleFactor = 0.5f;
 constexpr int kMargin = 12;            // pixels kept between the outermost points and the edge
 constexpr double kBendwiseDegrees = 39.0;  // the turn of a picture drawn bendwise
@@ -42,8 +49,11 @@ const LozengeReach* Reach(DrawingState& s) {
     const auto name = Current(s).levelName.view();
     for (const LozengeReach& r : kLozenges)
         if (EqualsIgnoringCase(name.substr(0, r.name.size()), r.name)) return &r;
-    return nullptr;
+    return IsRingCharge(name) ? &kRing : nullptr;
 }
+
+// The step from one charge to the next along a row, in widths of one charge.
+double AlongStep(const DrawingState& s) { return s.interlaced ? kInterlacedStep : 1.0; }
 
 }  // namespace
 
@@ -53,27 +63,37 @@ bool IsLozengeCharge(std::string_view name) {
     return false;
 }
 
-bool ConjoinedRows(DrawingState& s, std::span<const int> rows) {
+bool IsRingCharge(std::string_view name) {
+    return EqualsIgnoringCase(name.substr(0, kRing.name.size()), kRing.name) && name.size() <= kRing.name.size() + 1;
+}
+
+bool ConjoinedRows(DrawingState& s, std::span<const int> rows, float oneChargeScale) {
     const LozengeReach* reach = Reach(s);
     if (!s.conjoined || reach == nullptr || rows.empty()) return false;
     const ShieldGeometry& g = s.geometry;
     // A row under a row of the other parity sits in its notches (half a height lower); under one
     // of the same parity its charges stand point to point on those above.
+    const bool ring = reach == &kRing;
     std::vector<double> steps;  // in heights of one charge
     int widest = 0;
     double span = 1.0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         widest = std::max(widest, rows[i]);
         if (i > 0) {
-            steps.push_back((rows[i] - rows[i - 1]) % 2 == 0 ? 1.0 : 0.5);
+            const bool sameParity = (rows[i] - rows[i - 1]) % 2 == 0;
+            // A ring row of the other parity sits in the notches, each ring on the two above it.
+            const double notched = ring ? AlongStep(s) * std::sqrt(0.75) : 0.5;
+            steps.push_back(sameParity ? (ring ? kRingRowStep : 1.0) : notched);
             span += steps.back();
         }
     }
     const double unitAcross = reach->across * kPictureScaleFactor, unitTall = reach->tall * kPictureScaleFactor;
-    const double scale = std::min({(g.W - 2.0 * g.Px(kMargin)) / (widest * unitAcross), (g.H - 2.0 * g.Px(kMargin)) / (span * unitTall),
-                                   static_cast<double>(kLargestConjoinedScale)});
-    const double w = unitAcross * scale, h = unitTall * scale;
-    NoteLayout(s, "Conjoined rows");
+    const double rowWidth = 1.0 + (widest - 1) * AlongStep(s);  // in widths of one charge
+    const double largest = oneChargeScale > 0.0f ? oneChargeScale / std::max(rowWidth, span) : kLargestConjoinedScale;
+    const double scale = std::min({(g.W - 2.0 * g.Px(kMargin)) / (rowWidth * unitAcross), (g.H - 2.0 * g.Px(kMargin)) / (span * unitTall),
+                                   largest});
+    const double w = unitAcross * scale * AlongStep(s), h = unitTall * scale;
+    NoteLayout(s, s.interlaced ? "Interlaced rows" : "Conjoined rows");
     double y = g.H2 - (span - 1.0) * h / 2.0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (i > 0) y += steps[i - 1] * h;
@@ -96,10 +116,11 @@ bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
         case kInPale: {
             const bool fess = line == kInFess;
             // Along the line the charges touch; across it one charge must fit.
-            const double scale = std::min({fess ? (g.W - 2.0 * g.Px(kMargin)) / (n * unitAcross) : (g.H - 2.0 * g.Px(kMargin)) / (n * unitTall),
+            const double run = 1.0 + (n - 1) * AlongStep(s);  // in lengths of one charge
+            const double scale = std::min({fess ? (g.W - 2.0 * g.Px(kMargin)) / (run * unitAcross) : (g.H - 2.0 * g.Px(kMargin)) / (run * unitTall),
                                            room / (fess ? unitTall : unitAcross),
                                            static_cast<double>(kLargestConjoinedScale)});
-            const double step = (fess ? unitAcross : unitTall) * scale;
+            const double step = (fess ? unitAcross : unitTall) * scale * AlongStep(s);
             NoteLayout(s, fess ? "Conjoined in fess" : "Conjoined in pale");
             for (int i = 0; i < n; ++i) {
                 const double along = (i - (n - 1) / 2.0) * step;
@@ -114,9 +135,10 @@ bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
             const double a = kBendwiseDegrees * std::acos(-1.0) / 180.0;
             const double dx = std::sin(a), dy = std::cos(a);
             const double halfRoomX = (g.W2 - g.Px(kMargin)) / dx, halfRoomY = (g.H2 - g.Px(kMargin)) / dy;
-            const double scale = std::min(2.0 * std::min(halfRoomX, halfRoomY) / (n * unitTall),
+            const double run = 1.0 + (n - 1) * AlongStep(s);
+            const double scale = std::min(2.0 * std::min(halfRoomX, halfRoomY) / (run * unitTall),
                                           static_cast<double>(kLargestConjoinedScale));
-            const double step = unitTall * scale;
+            const double step = unitTall * scale * AlongStep(s);
             NoteLayout(s, "Conjoined in bend");
             const ChargeTurn turn = s.bendwiseSinisterFlag ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
             for (int i = 0; i < n; ++i) {

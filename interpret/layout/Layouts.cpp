@@ -158,6 +158,19 @@ void FieldLayout(DrawingState& s) {
     const LevelRecord& level = Current(s);
     const ShapeCode partition = s.partitionCode;
     const int line = level.levelLine;
+    // "Two annulets interlaced", "three annulets conjoined": a row across the middle, each ring
+    // on the next.
+    if (s.conjoined && level.levelCount >= 2 && level.levelCount <= 4 && IsRingCharge(level.levelName.view())) {
+        const int row[] = {level.levelCount};
+        // With charges round them, the rings together take the room of one charge.
+        float oneChargeScale = 0.0f;
+        if (Level(s, s.level + 1).levelBetween || BetweenFollowsTheJoinedPhrase(s)) {
+            int roundCount = 0;
+            oneChargeScale = PrincipalChargeScale(s, roundCount);
+            if (s.level == 0) s.principalRoundCount = roundCount;
+        }
+        if (ConjoinedRows(s, row, oneChargeScale)) return;
+    }
     switch (level.levelCount) {
         case 1:
             NoteLayout(s, "FieldLayout");

@@ -93,6 +93,7 @@ struct LevelReading {
     bool sinisterCharges = false;  // the current level's hands, arms or gauntlets are left ones, mirrored
     bool reversedCharges = false;  // the current level's charges are turned upside down ("reversed")
     bool conjoined = false;  // the current level's lozenges touch point to point ("mascles conjoined")
+    bool interlaced = false;  // and, conjoined, each crosses the next ("two annulets interlaced")
     bool issuant = false;    // the current level's charges rise from the edge below them ("a demi-lion issuant")
     // The form of the current level's group: a tincture per member, how its charges are turned
     // ("a butterfly bendwise", "a sword fesswise").

@@ -135,6 +135,12 @@ void PartitionWordField(DrawingState& s) {
         if (s.Type(s.cursor) == kTypeTincture) s.fieldColor1 = s.Sub1(s.cursor);
         if (s.Type(s.cursor + 2) == kTypeTincture) s.fieldColor2 = s.Sub1(s.cursor + 2);
     }
+    if (Is(s, s.cursor, "of") && s.Type(s.cursor + 1) == kTypeTincture) {
+        // "Barry nebuly of argent and azure", "Cheveronny of ermine and gules": the "of" only
+        // leads to the tinctures, and the pieces are those of the word alone.
+        s.UseWord(s.cursor);
+        ++s.cursor;
+    }
     s.fieldPieces = 8;
     // "Burelly argent and gules": barry of the word's own count when no number follows.
     if (s.lastShapeCode == kBarryCode && s.Sub2(0) > 0) s.fieldPieces = s.Sub2(0);

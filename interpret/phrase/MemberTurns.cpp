@@ -1,6 +1,7 @@
 #include "interpret/phrase/MemberTurns.h"
 
 #include <cstddef>
+#include <iterator>
 #include <vector>
 
 #include "interpret/layout/SpotLayout.h"
@@ -24,7 +25,7 @@ TurnWord TurnAt(const DrawingState& s, int k) {
     if (Is(s, k, "addorsed")) return TurnWord::kAddorsed;
     if (Is(s, k, "combatant") || Is(s, k, "respectant") || Is(s, k, "affronty")) return TurnWord::kFacing;
     if (Is(s, k, "reversed") || Is(s, k, "inverted")) return TurnWord::kReversed;
-    if (Is(s, k, "contourny")) return TurnWord::kToSinister;
+    if (Is(s, k, "contourny") || Is(s, k, "contourne")) return TurnWord::kToSinister;
     return TurnWord::kNone;
 }
 
@@ -53,7 +54,47 @@ int ReadMemberWords(const DrawingState& s, int k, bool& inChief, TurnWord& turn)
     return i - k + pointWords;
 }
 
+// "the second contourny", "the middle one reversed": one member of the group by its place in
+// the order the charges are set (rows top first, each from the dexter). Its index, and how
+// many words name it and turn it (0: none).
+int ReadOneMember(const DrawingState& s, int k, int count, int& member, TurnWord& turn) {
+    if (!Is(s, k, "the")) return 0;
+    static constexpr const char* kOrdinals[] = {"first", "second", "third", "fourth", "fifth", "sixth"};
+    member = -1;
+    for (int i = 0; i < static_cast<int>(std::size(kOrdinals)); ++i)
+        if (Is(s, k + 1, kOrdinals[i])) member = i;
+    if (Is(s, k + 1, "last")) member = count - 1;
+    if (Is(s, k + 1, "middle") && count % 2 == 1) member = count / 2;
+    if (member < 0 || member >= count) return 0;
+    int i = k + 2;
+    if (Is(s, i, "one")) ++i;
+    turn = TurnAt(s, i);
+    // A pair's turn needs a pair.
+    if (turn == TurnWord::kNone || turn == TurnWord::kAddorsed || turn == TurnWord::kFacing) return 0;
+    return i - k + 1;
+}
+
+bool ReadOneMemberTurn(DrawingState& s, int k) {
+    const LevelRecord& level = Current(s);
+    if (s.rowsDrawn || !kinds::NamesACharge(level.levelKind) || level.levelKind == kTypeRoundel || level.levelCount < 2 ||
+        level.levelOn)
+        return false;
+    int member = -1;
+    TurnWord turn = TurnWord::kNone;
+    const int words = ReadOneMember(s, k, level.levelCount, member, turn);
+    if (words == 0) return false;
+    std::vector<MemberTurn>& turns = s.group.memberTurns;
+    turns.resize(static_cast<std::size_t>(level.levelCount));
+    MemberTurn& t = turns[static_cast<std::size_t>(member)];
+    if (turn == TurnWord::kReversed) t.flip = !t.flip;
+    if (turn == TurnWord::kToSinister) t.mirror = !t.mirror;
+    for (int i = 0; i < words; ++i) Use(s, k + i);
+    s.cursor += words;
+    return true;
+}
+
 bool ReadMemberTurns(DrawingState& s, int k) {
+    if (ReadOneMemberTurn(s, k)) return true;
     bool inChief = false;
     TurnWord turn = TurnWord::kNone;
     const int words = ReadMemberWords(s, k, inChief, turn);

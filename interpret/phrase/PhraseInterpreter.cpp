@@ -71,6 +71,25 @@ void ArticleRule(DrawingState& s) {
     }
 }
 
+// "On a cross gules the royal crown or", "in chief the sun": "the" before a charge's name, where
+// no charge of the level is named yet, is its article; "the" before other words ("the second",
+// "the dexter", "the whole") is left to the rules that read them.
+bool TheNamesOneCharge(DrawingState& s) {
+    if (!Is(s, 0, "the")) return false;
+    // The word classes that begin a charge's name: beasts, birds, other charges, roundels, a
+    // prefix ("the demi lion"), the first word of a name of several ("the fleur de lis").
+    constexpr int kBird = 11, kNamePart = 13, kOtherCharge = 14, kStartsAName = 8, kLastPrefix = 98;
+    const int type = T(s, 1);
+    const bool charge = type == kTypeCharge || type == kBird || type == kOtherCharge || type == kTypeRoundel ||
+                        (type == kTypePrefix && S1(s, 1) <= kLastPrefix) || (type == kNamePart && S1(s, 1) == kStartsAName);
+    // Only where the words before placed the phrase ("on a cross gules", "in chief") or the
+    // field was all: "a lion gules, the lion crowned" names the charge again, "an anchor argent
+    // the ring or" a part of it.
+    const LevelRecord& level = Current(s);
+    const bool onThePrevious = s.level > 0 && Previous(s).levelOn;
+    return charge && level.levelCount == 0 && (level.levelOn || level.levelIn || onThePrevious || s.level == 0);
+}
+
 // W+k begins a phrase: an article, a number, "on", "in" or "as many".
 bool StartsPhrase(const DrawingState& s, int k) {
     return Is(s, k, "a") || Is(s, k, "an") || Is(s, k, "on") || Is(s, k, "in") || T(s, k) == kTypeNumber ||
@@ -98,17 +117,31 @@ bool IsOverWordBeforePhrase(const DrawingState& s) {
 // "all counterchanged", "all or": the tincture after "all" is every phrase's, which holds when
 // each level drawn before the current one took that same tincture (the tincture search ahead
 // gives it to phrases that name none), and for the first phrase when it names none before it.
+// After "on a chief azure" the phrases are those on the chief: "on a chief azure a harp and a
+// portcullis, all or".
 bool AllInOneTincture(const DrawingState& s) {
     if (T(s, 1) != kTypeTincture) return false;
     // "three oak leaves in pale all proper": the first phrase, its tincture still to come.
     if (s.level == 0) return s.levels[0].levelCount > 0 && s.levels[0].levelKind != 0 && !HasTincture(s);
-    for (int i = 0; i < s.level; ++i)
+    int first = 0;
+    for (int i = s.level - 1; i >= 0; --i)
+        if (s.levels[static_cast<std::size_t>(i)].levelOn) {
+            first = i + 1;
+            break;
+        }
+    for (int i = first; i < s.level; ++i)
         if (s.levelTincture[i] != S1(s, 1)) return false;
     return true;
 }
 
 // "all within a bordure": the bordure is drawn round every phrase before it.
 bool AllWithin(const DrawingState& s) { return Is(s, 1, "within") && StartsPhrase(s, 2) && IsDrawnWithin(s, s.cursor + 2); }
+
+constexpr int kVoidedWord = 8;  // Sub2 of "voided" among the ordinary treatments
+
+bool IsTurnWord(const DrawingState& s, int k) {
+    return Is(s, k, "inverted") || Is(s, k, "reversed") || Is(s, k, "contourny") || Is(s, k, "contourne");
+}
 
 // A word the loop steps over that the grammar expects there: "and" or "within" before the next
 // phrase ("a bend and in chief three mullets", "a cinquefoil within a bordure": the bordure
@@ -118,7 +151,12 @@ bool AllWithin(const DrawingState& s) { return Is(s, 1, "within") && StartsPhras
 bool IsFillerReadAsSuch(const DrawingState& s) {
     if (Is(s, 0, "each")) return Is(s, 1, "charged");
     if (IsOverWordBeforePhrase(s)) return true;
-    if (Is(s, 0, "and")) return StartsPhrase(s, 1);
+    // "erased and inverted", "statant guardant and crowned or": an "and" between a charge's
+    // attitude and a turn or detail word of the same charge; "a cross voided and
+    // counterchanged": between "voided" and the tincture.
+    if (Is(s, 0, "and"))
+        return StartsPhrase(s, 1) || (T(s, -1) == kTypeAttitude && (IsTurnWord(s, 1) || T(s, 1) == kTypeDetail)) ||
+               (T(s, -1) == kTypeAttitude && S2(s, -1) == kVoidedWord && T(s, 1) == kTypeTincture);
     // "a lion within a mascle": the two are not drawn one within the other, so "within" is left unread.
     if (Is(s, 0, "within")) return StartsPhrase(s, 1) && IsDrawnWithin(s, s.cursor + 1);
     if (Is(s, 0, "over")) return Is(s, 1, "all") && StartsPhrase(s, 2);
@@ -246,7 +284,7 @@ void RulePass(DrawingState& s) {
     if (PatternedChargeRule(s)) return;
     if (PairOfRule(s) || PairsOfWingsRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
-    if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);
+    if (Is(s, 0, "a") || Is(s, 0, "an") || TheNamesOneCharge(s)) return ArticleRule(s);
     if (SplitRowsRule(s) || BetweenRowsRule(s) || UsualRowsRule(s) || MixedGroupRowsRule(s) || TwoRowsRule(s)) return;
     if (T(s, 0) == kTypeNumber || (Is(s, 0, "as") && Is(s, 1, "many"))) return NumberRule(s);
 
@@ -407,6 +445,7 @@ void CompleteLevel(DrawingState& s) {
     }
     s.rowsDrawn = false;
     s.conjoined = false;
+    s.interlaced = false;
     s.issuant = false;
     s.splitChief = s.splitBase = s.splitGroup = 0;
     s.sinisterCharges = false;
@@ -445,6 +484,7 @@ void InterpretCharges(DrawingState& s) {
     s.attitudeOwner = 0;
     s.rowsDrawn = false;
     s.conjoined = false;
+    s.interlaced = false;
     s.issuant = false;
     s.splitChief = s.splitBase = s.splitGroup = 0;
     s.supportersLevel = s.supportedByWord = s.heldLevel = s.chargedOnEachLevel = -1;

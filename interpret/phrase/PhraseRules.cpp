@@ -462,9 +462,12 @@ bool ChargeWordRule(DrawingState& s) {
         return true;
     }
     s.attitudeOwner = type;
-    if (Is(s, 1, "conjoined") && level.levelCount >= 2 && IsLozengeCharge(level.levelName.view())) {
-        // "seven mascles conjoined": the layouts set them touching point to point.
+    const bool joined = Is(s, 1, "conjoined") || Is(s, 1, "interlaced");
+    if (joined && level.levelCount >= 2 && (IsLozengeCharge(level.levelName.view()) || IsRingCharge(level.levelName.view()))) {
+        // "seven mascles conjoined": the layouts set them touching point to point; "two
+        // annulets interlaced": each ring over the edge of the next.
         s.conjoined = true;
+        s.interlaced = Is(s, 1, "interlaced");
         Use(s, 1);
         ++s.cursor;
     }

@@ -76,23 +76,33 @@ void DetailWords(DrawingState& s) {
     bool second = false;
     for (int i = s.cursor + 1; i < s.wordCount; ++i) {
         const int type = s.Type(i);
-        if (type == kTypeTincture) {
+        // "or, crowned of the last": the tincture named last before the words.
+        const bool ofTheLast = EqualsIgnoringCase(s.Word(i), "of") && EqualsIgnoringCase(s.Word(i + 1), "the") &&
+                               EqualsIgnoringCase(s.Word(i + 2), "last");
+        if (type == kTypeTincture || ofTheLast) {
             if (!detail && !second) return;
+            int code = s.Sub1(i), end = i;
+            if (ofTheLast) {
+                int last = s.cursor;
+                while (last > 0 && s.Type(last) != kTypeTincture) --last;
+                code = s.Sub1(last);
+                end = i + 2;
+            }
             if (detail) {
                 level.levelName.Assign(named);
-                s.detailTincture = s.Sub1(i);
+                s.detailTincture = code;
             }
-            if (second) level.levelSecondTincture = s.Sub1(i);
+            if (second) level.levelSecondTincture = code;
             if (second && !detail) {
                 std::string said;
                 for (int k = s.cursor + 1; k < i; ++k) {
                     if (!said.empty()) said += ' ';
                     said += s.Word(k);
                 }
-                TellWhenThePartIsNotDrawn(s, said, s.Sub1(i));
+                TellWhenThePartIsNotDrawn(s, said, code);
             }
-            for (int k = s.cursor + 1; k <= i; ++k) s.UseWord(k);
-            s.cursor = i;
+            for (int k = s.cursor + 1; k <= end; ++k) s.UseWord(k);
+            s.cursor = end;
             return;
         }
         if (type != kTypeDetail) {
@@ -341,12 +351,18 @@ namespace {
 // The detail words after the tincture at the cursor, each with its own tincture, and the phrases
 // that add a part drawn in a picture of its own ("vulning themselves proper").
 void ReadDetailWords(DrawingState& s) {
+    const auto detailAt = [&s](int k) { return T(s, k) == kTypeDetail || (Is(s, k, "ducally") && T(s, k + 1) == kTypeDetail); };
     for (int read = 0; read < kMaxWords; ++read) {
         const int at = s.cursor;
+        // "armed or and langued gules": an "and" joins two details, each with its tincture, as
+        // the words without it do.
+        const int andAt = Is(s, 1, "and") && detailAt(2) ? s.cursor + 1 : -1;
+        if (andAt >= 0) ++s.cursor;
         // A phrase with a picture of its own first: "ducally gorged and chained or" draws the
         // coronet and chain (liongc), where the words alone would only colour the claws.
-        if (!ReadDetailPhrase(s) && (T(s, 1) == kTypeDetail || (Is(s, 1, "ducally") && T(s, 2) == kTypeDetail)))
-            DetailWords(s);
+        if (!ReadDetailPhrase(s) && detailAt(1)) DetailWords(s);
+        if (andAt >= 0 && s.cursor == andAt) s.cursor = at;  // the details after it were not read
+        if (andAt >= 0 && s.cursor > andAt) s.UseWord(andAt);
         if (s.cursor == at) break;
     }
 }

@@ -321,7 +321,8 @@ const std::vector<std::string>& Modern() {
         "Argent a bend invected gules",
         "Argent a spear head gules", "Argent three spear heads gules", "Argent an orb or",
         "Argent three orbs or", "Argent a scroll gules", "Argent three scrolls gules",
-        "Argent a fish naiant gules",
+        "Argent a fish naiant gules", "Or a lion rampant gules crowned azure",
+        "Or a lion rampant gules ducally crowned azure",
     };
     return blazons;
 }
