@@ -42,6 +42,8 @@ enum QualifierCode : int {
     kTripleTowered = 72, // a castle or tower with three towers on it: "tt"
     kFesswise = 73,      // a charge drawn upright turned to lie along the fess: "fw"
     kPalewise = 74,      // a charge whose picture is drawn upright, as the blazon says: "pw" after its variant
+    kAffronty = 75,      // facing the viewer: a head is drawn cabossed, a beast guardant, as no picture shows it
+    kTergiant = 76,      // the back to the viewer: "tg" (the tortoise, drawn from above); a bird displayed
 };
 
 // The picture a qualifier asks for: the level's name and variant after it, or empty strings

@@ -906,6 +906,18 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
         {"Azure an eagle guardant or", "eagle", "_", "Azure an eagle or", "No picture of the eagle guardant: it is drawn without it."},
         {"Azure a falcon close guardant or", "falcon", "3_", "Azure a falcon close or",
          "No picture of the falcon guardant: it is drawn without it."},
+        // Affronty: no picture faces the viewer whole. A head is drawn cabossed, a beast guardant.
+        {"Sable a moose's head erased affronty argent", "moose", "_", "Sable a moose's head cabossed argent",
+         "No picture of the moose head affronty: it is drawn cabossed."},
+        {"Argent a lion sejant affrontee gules", "lion", "_", "Argent a lion sejant guardant gules",
+         "No picture of the lion affrontee: it is drawn guardant."},
+        {"Argent a vulture close affronty sable", "vulture", "_", "Argent a vulture close sable",
+         "No picture of the vulture affronty: it is drawn without it."},
+        // Migrant (flying to chief) is drawn volant; a bird tergiant (its back to the viewer) displayed.
+        {"Vert a martlet migrant or", "martlet", "7", "Vert a martlet volant or",
+         "No picture of the martlet migrant: it is drawn volant."},
+        {"Or a falcon tergiant sable", "falcon", "_", "Or a falcon displayed sable",
+         "No picture of the falcon tergiant: it is drawn displayed."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -921,6 +933,8 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
     // With no picture in the attitude nor a near one, the word is still left unread.
     const Reading r = Read("Azure a mullet erased or");
     EXPECT_EQ(r.ignored, (Words{"erased"}));
+    // Affronty with no head or attitude before it says nothing the picture could stand in for.
+    EXPECT_EQ(Read("Azure a lion affronty or").ignored, (Words{"affronty"}));
 }
 
 // Attitude words written apart from the charge, in pairs or after a weapon or a head are read:
@@ -948,6 +962,13 @@ TEST(Qualifiers, AttitudeWordsWrittenApartAreRead) {
         // The fish embowed and the tyger in the lion's attitudes have pictures of their own.
         {"Azure a salmon embowed argent", "Azure a salmon embowed argent"},
         {"Or a tyger sejant azure", "Or a tyger sejant azure"},
+        // The tortoise is drawn from above: tergiant is its own picture.
+        {"Or a turtle tergiant vert", "Or a turtle vert"},
+        // The owl and the skull face the viewer: affronty is their own picture.
+        {"Or an owl affronty sable", "Or an owl sable"},
+        {"Or an owl close affronty sable", "Or an owl close sable"},
+        {"Argent a skull affronty sable", "Argent a skull sable"},
+        {"Or a dragon sejant vert", "Or a dragon sejant vert"},
     };
     for (const Case& c : cases) EXPECT_TRUE(DrawnAsWritten(c.blazon, c.plainly).empty()) << c.blazon;
 }
@@ -986,6 +1007,9 @@ TEST(Qualifiers, WingsAfterTheChargeAreHowItBearsThem) {
         {"Argent a falcon wings elevated sable", "Argent a falcon rising sable", "falcon"},
         {"Argent an eagle with wings expanded gules", "Argent an eagle displayed gules", "eagle"},
         {"Argent an eagle with wings displayed gules", "Argent an eagle displayed gules", "eagle"},
+        // Monsters whose pictures raise a griffin's wing, by names that do not hold the word "griffin".
+        {"Or a hippogriff, wings elevated and addorsed, azure", "Or a hippogriff azure", "hippogriff"},
+        {"Or a sea-gryphon wings addorsed azure", "Or a sea-gryphon azure", "seagryphon"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
