@@ -45,8 +45,9 @@ REGUARDANT, DOUBLE_QUEUED = 67, 68
 CHARGE_TYPES = {4, 11, 14}
 NOT_DIGITS = {8, 19}        # ordinary treatments, not variant digits
 TOP_UNKNOWN = 200
-# Type 14 words the painter draws as ordinaries (several bars or pallets), not as pictures.
-ORDINARY_WORDS = {'bar', 'pallet'}
+# Type 14 words the painter draws as ordinaries (several bars or pallets, and the diminutives of
+# engine/Diminutives.cpp), not as pictures.
+ORDINARY_WORDS = {'bar', 'pallet', 'barrulet', 'closet', 'endorse', 'riband', 'ribbon', 'coupleclose', 'flasque'}
 # The attitudes drawn, nearest first, for one with no picture (interpret/phrase/Qualifiers.cpp):
 # (owner type, attitude digit) -> digits. Beasts are type 4, birds 11.
 NEAR_ATTITUDES = {

@@ -259,7 +259,7 @@ DERIVED = [
      '', "A fox rampant: the wolf rampant with the fox's head, the ears pricked"),
     # A demi-man: the man cut off at the waist, the arms outstretched; the demi-cockatrice cut
     # below the legs, as the demi-wivern is.
-    ('misc', 'dman', 'misc/man.svg', Demi(108), 'dman.ex dmen dmen.ex',
+    ('misc', 'dman', 'misc/man.svg', Demi(108), 'dman.ex dmen dmen.ex dman.af dmen.af',
      'A demi-man: the man cut off at the waist, the arms outstretched'),
     ('lions', 'dcockatr', 'lions/cockatri.svg', Demi(165), '',
      "A demi-cockatrice: the cockatrice cut off below the legs, the wings raised"),
@@ -277,7 +277,7 @@ DERIVED = [
      "A harpy: the eagle displayed with a maiden's head and breast"),
     # The savage (the wild man), club in hand.
     ('misc', 'savage', 'misc/man.svg', Grafted([(-9, -9), (-8, -9), (-8, -8)], 'objects/club.svg', (131, 0), 0.35),
-     '', "A savage (a wild man, a woodwose): the man with a club raised in his sinister hand"),
+     'savage.af', "A savage (a wild man, a woodwose): the man with a club raised in his sinister hand"),
     # The mermaid (the merman): the demi-man set on the salmon's tail, the fish's head cut away.
     ('misc', 'mermaid', 'birds/salmon.ha.svg', Grafted([(-20, -20), (140, -20), (140, 74), (-20, 74)],
                                                        'misc/dman.svg', (0, 2), 0.75), 'merman mermen',
@@ -286,7 +286,7 @@ DERIVED = [
     ('lions', 'sealion', 'birds/salmon.ha.svg', Grafted([(-20, -20), (140, -20), (140, 74), (-20, 74)],
                                                         'lions/dlion.svg', (-6, -2), 0.58), 'sealion.1',
      "A sea-lion: the fore part of a lion rampant on a fish's tail"),
-    ('misc', 'dsavage', 'misc/savage.svg', Demi(108), '',
+    ('misc', 'dsavage', 'misc/savage.svg', Demi(108), 'dsavage.af',
      'A demi-savage: the savage cut off at the waist, the club raised'),
     # Beasts reguardant: the beast's own head turned to look back over its shoulder.
     ('beasts', 'wolf.3r', 'beasts/wolf.svg', Grafted([(0, 0), (78, 0), (78, 52), (60, 72), (0, 72)],
