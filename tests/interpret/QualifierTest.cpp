@@ -964,6 +964,11 @@ TEST(Qualifiers, AttitudeWordsWrittenApartAreRead) {
         {"Or a tyger sejant azure", "Or a tyger sejant azure"},
         // The tortoise is drawn from above: tergiant is its own picture.
         {"Or a turtle tergiant vert", "Or a turtle vert"},
+        // English for the attitudes; the sun rising shows its upper half.
+        {"Azure a stag standing or", "Azure a stag statant or"},
+        {"Azure a lion sitting or", "Azure a lion sejant or"},
+        {"Azure a sun rising or", "Azure a demi-sun or"},
+        {"Azure three standing dishes or", "Azure three standingdishes or"},
         // The owl and the skull face the viewer: affronty is their own picture.
         {"Or an owl affronty sable", "Or an owl sable"},
         {"Or an owl close affronty sable", "Or an owl close sable"},

@@ -172,6 +172,8 @@ const std::vector<std::string>& Modern() {
         "Argent a bordure compony or and azure",
         "Azure a lion's head couped or",
         "Argent a demi wolf sable",
+        "Azure a demisun or",
+        "Azure three demisuns or",
         "Or three demi wolves sable",
         "Gules a demi bear argent",
         "Or a demi boar sable",
