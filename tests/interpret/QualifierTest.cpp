@@ -1010,6 +1010,7 @@ TEST(Qualifiers, WingsAfterTheChargeAreHowItBearsThem) {
         {"Or a winged greyhound couchant to sinister, wings elevated and addorsed, azure",
          "Or a winged greyhound couchant to sinister azure", "wgreyhound"},
         {"Argent a falcon wings elevated sable", "Argent a falcon rising sable", "falcon"},
+        {"Argent a falcon with wings endorsed sable", "Argent a falcon rising sable", "falcon"},
         {"Argent an eagle with wings expanded gules", "Argent an eagle displayed gules", "eagle"},
         {"Argent an eagle with wings displayed gules", "Argent an eagle displayed gules", "eagle"},
         // Monsters whose pictures raise a griffin's wing, by names that do not hold the word "griffin".
