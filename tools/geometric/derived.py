@@ -316,6 +316,9 @@ DERIVED = [
      "A swan displayed: the eagle displayed with the swan's head and long neck"),
     ('birds', 'heron.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/heron.hd.svg', (59, 22), 0.6, seam=True), 'crane.1 stork.1',
      "A heron displayed: the eagle displayed with the heron's head and long beak"),
+    ('birds', 'crow.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/crow.hd.svg', (64, 14), 0.3, seam=True),
+     'rook.1 daw.1 robin.1 bird.1 seagull.1 gull.1',
+     "A crow displayed (the rook, the daw, the gull): the eagle displayed with the crow's head"),
     ('birds', 'dove.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/dove.hd.svg', (60, 24), 0.75), '',
      "A dove displayed: the eagle displayed with the dove's head"),
     # The chess knight: the horse's head on the foot of the chess rook.
@@ -518,7 +521,7 @@ DERIVED += [
 # The dragon sejant: the lion sejant with the dragon's head and a bat wing raised from the back.
 DERIVED += [
     ('lions', 'dragon.5', 'lions/lion.5.svg', Grafted([(15, 0), (125, 0), (125, 88), (60, 92), (15, 85)],
-                                                      'lions/dragon.hd.svg', (4, 12), 0.64, seam=True,
+                                                      'lions/dragon.hd.svg', (2, 16), 0.64, seam=True,
                                                       bat=(118, 100), bat_size=1.25),
      '', "A dragon sejant: the lion sejant with the dragon's head and a bat wing raised from the back"),
 ]
