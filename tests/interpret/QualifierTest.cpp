@@ -913,6 +913,9 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
          "No picture of the lion affrontee: it is drawn guardant."},
         {"Argent a vulture close affronty sable", "vulture", "_", "Argent a vulture close sable",
          "No picture of the vulture affronty: it is drawn without it."},
+        // Past another word of the attitude: read all the same.
+        {"Argent a lion sejant erect affronty gules", "lion", "_", "Argent a lion sejant guardant gules",
+         "No picture of the lion affronty: it is drawn guardant."},
         // Migrant (flying to chief) is drawn volant; a bird tergiant (its back to the viewer) displayed.
         {"Vert a martlet migrant or", "martlet", "7", "Vert a martlet volant or",
          "No picture of the martlet migrant: it is drawn volant."},
