@@ -183,7 +183,10 @@ QualifiedPicture Qualify(int code, std::string_view name, std::string_view varia
             if (plain) return variantOnly("fw");
             break;
         case kTergiant:
+            // Creatures drawn from above name it: "tg", after the attitude digits ("fly.4tg").
             if (plain) return variantOnly("tg");
+            if (!head && !erect && variant != "he" && variant.size() + 2 <= kMaxVariantChars)
+                return variantOnly(std::string(variant) + "tg");
             break;
         case kAffronty:
             // Read as it stands where the picture faces the viewer (the owl, the skull, the man):

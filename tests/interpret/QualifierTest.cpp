@@ -967,6 +967,8 @@ TEST(Qualifiers, AttitudeWordsWrittenApartAreRead) {
         {"Or a tyger sejant azure", "Or a tyger sejant azure"},
         // The tortoise is drawn from above: tergiant is its own picture.
         {"Or a turtle tergiant vert", "Or a turtle vert"},
+        {"Or a bee volant en arriere sable", "Or a bee sable"},
+        {"Or a crab tergiant gules", "Or a crab gules"},
         // English for the attitudes; the sun rising shows its upper half.
         {"Azure a stag standing or", "Azure a stag statant or"},
         {"Azure a lion sitting or", "Azure a lion sejant or"},

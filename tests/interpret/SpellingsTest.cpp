@@ -173,6 +173,7 @@ const std::vector<std::string>& Modern() {
         "Azure a lion's head couped or",
         "Argent a demi wolf sable",
         "Azure a demisun or",
+        "Or a turtle tergiant vert",
         "Azure three demisuns or",
         "Or three demi wolves sable",
         "Gules a demi bear argent",
