@@ -413,7 +413,8 @@ bool ReadAffronty(DrawingState& s, LevelRecord& level, std::string said, std::st
         return true;
     }
     if (!afterAttitude) return false;
-    const bool digits = !variant.empty() && std::all_of(variant.begin(), variant.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool digits =
+        !variant.empty() && std::all_of(variant.begin(), variant.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (s.attitudeOwner == kBeast && digits && variant.find('2') == std::string::npos &&
         PictureExists(s, name, variant + VariantText(kGuardantCode))) {
         AppendDigits(level.levelVariant, kGuardantCode);
