@@ -427,6 +427,29 @@ bool ReadAffronty(DrawingState& s, LevelRecord& level, std::string said, std::st
 
 }  // namespace
 
+bool ReadBeastErect(DrawingState& s) {
+    if (!EqualsIgnoringCase(s.Word(s.cursor), "erect") || s.level < 0 || s.level >= kMaxLevels) return false;
+    LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    const std::string name(level.levelName.view());
+    const std::string variant(level.levelVariant.view());
+    const bool oneAttitude = variant.size() == 1 && variant[0] >= '2' && variant[0] <= '9';
+    if (level.levelKind != kBeast || s.attitudeOwner != kBeast || !oneAttitude || s.Type(s.cursor - 1) != kTypeAttitude)
+        return false;
+    // "a bear statant erect", "a lion sejant erect": reared up on the hind legs, which no picture
+    // shows. Standing or walking so is nearest the beast rampant; sitting or lying so, its attitude.
+    const std::string said = name + " " + std::string(s.Word(s.cursor - 1)) + " erect";
+    const int code = variant[0] - '0';
+    constexpr int kRampantCode = 1, kSejantCode = 5, kCouchantCode = 6;
+    if (code != kSejantCode && code != kCouchantCode && PictureExists(s, name, VariantText(kRampantCode))) {
+        level.levelVariant.Assign(VariantText(kRampantCode));
+        s.messages.Show(Filled(kNearestAttitude, {said, "rampant"}));
+    } else {
+        s.messages.Show(Filled(kNearestAttitude, {said, std::string(s.Word(s.cursor - 1))}));
+    }
+    s.UseWord(s.cursor);
+    return true;
+}
+
 bool GuardantWithoutForm(const DrawingState& s, int i) {
     return s.Type(i) == kTypeAttitude && s.Sub1(i) == kBeast && s.Sub2(i) == kGuardantCode &&
            IsOtherChargeWord(s.attitudeOwner) && s.level >= 0 && s.level < kMaxLevels &&

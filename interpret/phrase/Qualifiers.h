@@ -95,6 +95,10 @@ bool ReadNearestAttitude(DrawingState& s, int i, bool afterAttitude);
 // charge drawn as usual and the message says so (ReadNearestAttitude), rather than left unread
 // or taken for the bird's attitude of the same digit (an eagle's 2 is rising).
 bool GuardantWithoutForm(const DrawingState& s, int i);
+// "erect" at the cursor after a beast's one attitude ("a bear statant erect", "a lion sejant
+// erect"): no picture rears it up, so the beast is drawn rampant (standing or walking so) or in its
+// attitude (sitting or lying so), and told. The word is used; the cursor stays on it.
+bool ReadBeastErect(DrawingState& s);
 
 // "wings elevated and addorsed", "with wings displayed" after a charge named already: how its
 // wings are borne, not a charge of wings. A bird is drawn in the attitude that bears them so when

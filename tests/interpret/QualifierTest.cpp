@@ -913,9 +913,11 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
          "No picture of the lion affrontee: it is drawn guardant."},
         {"Argent a vulture close affronty sable", "vulture", "_", "Argent a vulture close sable",
          "No picture of the vulture affronty: it is drawn without it."},
-        // Past another word of the attitude: read all the same.
-        {"Argent a lion sejant erect affronty gules", "lion", "_", "Argent a lion sejant guardant gules",
-         "No picture of the lion affronty: it is drawn guardant."},
+        // Reared up on the hind legs: standing so is nearest rampant, sitting so the beast sejant.
+        {"Or a bear statant erect sable", "bear", "_", "Or a bear rampant sable",
+         "No picture of the bear statant erect: it is drawn rampant."},
+        {"Or a lion sejant erect sable", "lion", "_", "Or a lion sejant sable",
+         "No picture of the lion sejant erect: it is drawn sejant."},
         // Migrant (flying to chief) is drawn volant; a bird tergiant (its back to the viewer) displayed.
         {"Vert a martlet migrant or", "martlet", "7", "Vert a martlet volant or",
          "No picture of the martlet migrant: it is drawn volant."},
@@ -936,6 +938,12 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
     // With no picture in the attitude nor a near one, the word is still left unread.
     const Reading r = Read("Azure a mullet erased or");
     EXPECT_EQ(r.ignored, (Words{"erased"}));
+    // Past another word of the attitude ("sejant erect"), affronty is read all the same.
+    test::Drawing erect;
+    erect.Draw("Argent a lion sejant erect affronty gules");
+    EXPECT_TRUE(erect.trace.ignoredWords.empty());
+    ASSERT_FALSE(erect.sink.messages.empty());
+    EXPECT_EQ(erect.sink.messages.back(), "No picture of the lion affronty: it is drawn guardant.");
     // Affronty with no head or attitude before it says nothing the picture could stand in for.
     EXPECT_EQ(Read("Azure a lion affronty or").ignored, (Words{"affronty"}));
 }
