@@ -37,10 +37,15 @@ QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "
               71: ("hr", "a head erect (snout upwards); `hs` erect and erased; `et` a charge drawn erect"),
               72: ("tt", "a castle or tower triple-towered"),
               73: ("fw", "an upright charge turned fesswise"),
-              74: ("pw", "after the attitude digits: a charge drawn palewise, as written")}
+              74: ("pw", "after the attitude digits: a charge drawn palewise, as written"),
+              75: ("af", "after the attitude digits: a picture facing the viewer (the owl, the skull, the man); without"
+                         " one a head is drawn cabossed, a beast in its attitude guardant, and told"),
+              76: ("tg", "tergiant: the back to the viewer (the tortoise, drawn from above); a bird with no such"
+                         " picture is drawn displayed, and told")}
 # Qualifiers read by their text rather than a Type 9 row: the detail word "slipped" before the
 # tincture, and the grammar's "fesswise" and "palewise".
-QUALIFIER_BY_TEXT = {70: ["slipped"], 73: ["fesswise"], 74: ["palewise"]}
+QUALIFIER_BY_TEXT = {70: ["slipped"], 73: ["fesswise"], 74: ["palewise"], 75: ["affronte", "affrontee", "affronty"],
+                     76: ["tergiant"]}
 HEAD_VARIANTS = ("hd", "he", "hc")
 # Variants asked for by a phrase read whole before the tincture (interpret/phrase/Qualifiers.cpp).
 PHRASE_VARIANTS = {"ex": "with arms extended / outstretched", "pf": "in profile",
@@ -173,7 +178,7 @@ def table():
         out.append("|---|---|---|")
         for code in codes:
             words = code_words(code, digits) or "(no word gives this code)"
-            pics = ", ".join(f"`{p}`" for p in found.get(code, [])) or "none yet: the usual attitude (`.esv`) is drawn"
+            pics = ", ".join(f"`{p}`" for p in found.get(code, [])) or "none yet: the nearest attitude with a picture is drawn and told, else the usual one (`.esv`)"
             out.append(f"| {code} | {words} | {pics} |")
         out.append("")
     out.append("**Qualifiers of a charge of any family** (Sub1 91; read only when the picture exists)")

@@ -45,8 +45,17 @@ REGUARDANT, DOUBLE_QUEUED = 67, 68
 CHARGE_TYPES = {4, 11, 14}
 NOT_DIGITS = {8, 19}        # ordinary treatments, not variant digits
 TOP_UNKNOWN = 200
-# Type 14 words the painter draws as ordinaries (several bars or pallets), not as pictures.
-ORDINARY_WORDS = {'bar', 'pallet'}
+# Type 14 words the painter draws as ordinaries (several bars or pallets, and the diminutives of
+# engine/Diminutives.cpp), not as pictures.
+ORDINARY_WORDS = {'bar', 'pallet', 'barrulet', 'closet', 'endorse', 'riband', 'ribbon', 'coupleclose', 'flasque'}
+# The attitudes drawn, nearest first, for one with no picture (interpret/phrase/Qualifiers.cpp):
+# (owner type, attitude digit) -> digits. Beasts are type 4, birds 11.
+NEAR_ATTITUDES = {
+    (4, '1'): ['7', '3'], (4, '3'): ['4', '1'], (4, '4'): ['3', '1'], (4, '5'): ['6', '3'],
+    (4, '6'): ['5', '3'], (4, '7'): ['1', '3'],
+    (11, '1'): ['2', '4'], (11, '2'): ['1', '3'], (11, '3'): ['2', '1'], (11, '4'): ['1', '2'],
+    (11, '6'): ['4', '1'], (11, '7'): ['4', '1'],
+}
 
 
 def sub2_value(text):
@@ -267,12 +276,34 @@ class Charge:
         return picture_files(self.name, self.variant())[0][0]
 
     def found(self, drawn):
-        """(the picture drawn for this charge or the one it falls back to, or None; whether it is its own)."""
+        """(the picture drawn for this charge or the one it falls back to, or None; whether it is
+        its own; whether the fallback is the nearest attitude, drawn and told)."""
         tried, fallback = picture_files(self.name, self.variant())
         for file in tried:
             if file in drawn:
-                return file, True
-        return (fallback if fallback in drawn else None), False
+                return file, True, False
+        near = self.nearest(drawn)
+        if near:
+            return near, False, True
+        return (fallback if fallback in drawn else None), False, False
+
+    def nearest(self, drawn):
+        """The picture the program draws, and tells, for an attitude it has no picture in: the
+        nearest attitude (the interpreter's table), or the attitude before a turn of the head or
+        tail (guardant, coward) with none."""
+        if self.head or not self.digits or self.owner not in (4, 11):
+            return None
+        digits = self.digits[:3]
+        before, last = digits[:-1], digits[-1]
+        if (self.owner == 4 and last in '02' or last == 'r') and before:
+            candidates = [before]
+        else:
+            candidates = [before + d for d in NEAR_ATTITUDES.get((self.owner, last), [])]
+        for variant in candidates:
+            for file in picture_files(self.name, variant)[0]:
+                if file in drawn:
+                    return file
+        return None
 
 
 def read_charges(tokens, vocabulary):
@@ -397,11 +428,13 @@ def held_out(counts):
 
 
 def status(picture, found, taken):
-    file, own = found[picture]
+    file, own, told = found[picture]
     if picture in taken:
         return f'the word is taken for `{taken[picture]}`, which begins with it: it wants a row (or a spelling), not a picture'
     if own:
         return 'drawn'
+    if told:
+        return f'missing: `{file}` drawn instead (the nearest attitude), and told'
     if file:
         return f'missing: `{file}` drawn instead, the words read past'
     return 'missing: the question picture stands in'

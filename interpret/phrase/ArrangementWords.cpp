@@ -13,6 +13,7 @@
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/Qualifiers.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/layout/SpotLayout.h"
 #include "interpret/read/TextOps.h"
@@ -115,6 +116,18 @@ bool ContournyRule(DrawingState& s) {
     Use(s, 0);
     // "a leopard rampant contourny guardant": attitude words after it go on with the attitude.
     phrase::ReadAttitudes(s);
+    ++s.cursor;
+    return true;
+}
+
+bool FacingWordRule(DrawingState& s) {
+    // Past the attitude words ("a lion sejant erect affronty", "a bird close, tergiant"): the
+    // charge's nearest picture, told, as right after its attitude.
+    if (!Is(s, 0, "affronty") && !Is(s, 0, "affrontee") && !Is(s, 0, "affronte") && !Is(s, 0, "tergiant")) return false;
+    const auto at = static_cast<std::size_t>(s.cursor);
+    if (s.cursor < 0 || s.wordUsed[at] || s.wordPending[at]) return false;  // read with the attitude
+    if (!LevelOfCharges(Current(s)) || s.rowsDrawn || !phrase::ReadNearestAttitude(s, s.cursor, false)) return false;
+    Use(s, 0);
     ++s.cursor;
     return true;
 }

@@ -22,6 +22,9 @@ void OneWithinTheOtherLayout(DrawingState& state, int count);
 bool TwoRowsRule(DrawingState& state);
 // "a lion rampant gules contourny": the charge turned to face the sinister (its picture mirrored).
 bool ContournyRule(DrawingState& state);
+// "affronty" or "tergiant" standing apart from the attitude words: read as after them
+// (ReadNearestAttitude), the nearest picture drawn and told.
+bool FacingWordRule(DrawingState& state);
 // The same right after the phrase's tincture, which is read before the word after it would be
 // reached: the cursor moves onto "contourny".
 void ContournyAfterTincture(DrawingState& state);

@@ -58,6 +58,10 @@ bool OrientationRule(DrawingState& s) {
     const bool bendwise = phrase::Is(s, 0, "bendwise"), fesswise = phrase::Is(s, 0, "fesswise");
     const bool upright = phrase::Is(s, 0, "palewise") || phrase::Is(s, 0, "erect");
     if ((!bendwise && !fesswise && !upright) || s.rowsDrawn) return false;
+    if (phrase::ReadBeastErect(s)) {
+        ++s.cursor;
+        return true;
+    }
     const LevelRecord& level = phrase::Current(s);
     // Charges set in a part of the field, an arrangement or about an ordinary turn as those alone
     // do ("in chief a sword erect", "three swords in pale fesswise", "a chevron between two keys

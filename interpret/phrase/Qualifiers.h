@@ -42,6 +42,8 @@ enum QualifierCode : int {
     kTripleTowered = 72, // a castle or tower with three towers on it: "tt"
     kFesswise = 73,      // a charge drawn upright turned to lie along the fess: "fw"
     kPalewise = 74,      // a charge whose picture is drawn upright, as the blazon says: "pw" after its variant
+    kAffronty = 75,      // facing the viewer: a head is drawn cabossed, a beast guardant, as no picture shows it
+    kTergiant = 76,      // the back to the viewer: "tg" (the tortoise, drawn from above); a bird displayed
 };
 
 // The picture a qualifier asks for: the level's name and variant after it, or empty strings
@@ -93,6 +95,10 @@ bool ReadNearestAttitude(DrawingState& s, int i, bool afterAttitude);
 // charge drawn as usual and the message says so (ReadNearestAttitude), rather than left unread
 // or taken for the bird's attitude of the same digit (an eagle's 2 is rising).
 bool GuardantWithoutForm(const DrawingState& s, int i);
+// "erect" at the cursor after a beast's one attitude ("a bear statant erect", "a lion sejant
+// erect"): no picture rears it up, so the beast is drawn rampant (standing or walking so) or in its
+// attitude (sitting or lying so), and told. The word is used; the cursor stays on it.
+bool ReadBeastErect(DrawingState& s);
 
 // "wings elevated and addorsed", "with wings displayed" after a charge named already: how its
 // wings are borne, not a charge of wings. A bird is drawn in the attitude that bears them so when

@@ -62,7 +62,9 @@ bool OpensWingsAsACharge(const DrawingState& s, int i) {
 bool HasWings(const DrawingState& s, const LevelRecord& level) {
     if (level.levelKind == kBird) return true;
     std::string_view name = level.levelName.view();
-    for (std::string_view monster : {"dragon", "wivern", "griffin", "cockatri", "basilisk", "harpy", "opinicus"})
+    // Names as the vocabulary cuts them to eight letters too: "hippogri", "seagriff", "opinicu".
+    for (std::string_view monster : {"dragon", "wivern", "griffin", "cockatri", "basilisk", "harpy", "opinicu", "hippogri",
+                                     "hippogry", "seagriff", "seagryph"})
         if (name.find(monster) != std::string_view::npos) return true;
     while (name.size() > 1 && (name[0] == 'd' || name[0] == 't')) name.remove_prefix(1);
     if (name.size() < 2 || name[0] != 'w' || s.vocabulary == nullptr) return false;

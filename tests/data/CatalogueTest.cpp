@@ -666,7 +666,7 @@ constexpr QualifierVariant kQualifierVariants[] = {
     {"na", "naiant"},      {"em", "embowed"},       {"ra", "eradicated"}, {"sl", "slipped"},
     {"hr", "head erect"},  {"hs", "head erect and erased"}, {"tt", "tripletowered"},
     {"fw", "fesswise"},    {"ex", "with arms extended"}, {"pf", "in profile"}, {"bk", "backs affrontee"},
-    {"et", "erect"},       {"sll", "slipped and leaved"},
+    {"et", "erect"},       {"sll", "slipped and leaved"}, {"af", "affronty"}, {"tg", "tergiant"},
 };
 
 // Pictures named by a phrase after the tincture that adds a part to the charge ("liongc": a lion

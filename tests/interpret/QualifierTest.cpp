@@ -906,6 +906,23 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
         {"Azure an eagle guardant or", "eagle", "_", "Azure an eagle or", "No picture of the eagle guardant: it is drawn without it."},
         {"Azure a falcon close guardant or", "falcon", "3_", "Azure a falcon close or",
          "No picture of the falcon guardant: it is drawn without it."},
+        // Affronty: no picture faces the viewer whole. A head is drawn cabossed, a beast guardant.
+        {"Sable a moose's head erased affronty argent", "moose", "_", "Sable a moose's head cabossed argent",
+         "No picture of the moose head affronty: it is drawn cabossed."},
+        {"Argent a lion sejant affrontee gules", "lion", "_", "Argent a lion sejant guardant gules",
+         "No picture of the lion affrontee: it is drawn guardant."},
+        {"Argent a vulture close affronty sable", "vulture", "_", "Argent a vulture close sable",
+         "No picture of the vulture affronty: it is drawn without it."},
+        // Reared up on the hind legs: standing so is nearest rampant, sitting so the beast sejant.
+        {"Or a bear statant erect sable", "bear", "_", "Or a bear rampant sable",
+         "No picture of the bear statant erect: it is drawn rampant."},
+        {"Or a lion sejant erect sable", "lion", "_", "Or a lion sejant sable",
+         "No picture of the lion sejant erect: it is drawn sejant."},
+        // Migrant (flying to chief) is drawn volant; a bird tergiant (its back to the viewer) displayed.
+        {"Vert a martlet migrant or", "martlet", "7", "Vert a martlet volant or",
+         "No picture of the martlet migrant: it is drawn volant."},
+        {"Or a falcon tergiant sable", "falcon", "_", "Or a falcon displayed sable",
+         "No picture of the falcon tergiant: it is drawn displayed."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -921,6 +938,14 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
     // With no picture in the attitude nor a near one, the word is still left unread.
     const Reading r = Read("Azure a mullet erased or");
     EXPECT_EQ(r.ignored, (Words{"erased"}));
+    // Past another word of the attitude ("sejant erect"), affronty is read all the same.
+    test::Drawing erect;
+    erect.Draw("Argent a lion sejant erect affronty gules");
+    EXPECT_TRUE(erect.trace.ignoredWords.empty());
+    ASSERT_FALSE(erect.sink.messages.empty());
+    EXPECT_EQ(erect.sink.messages.back(), "No picture of the lion affronty: it is drawn guardant.");
+    // Affronty with no head or attitude before it says nothing the picture could stand in for.
+    EXPECT_EQ(Read("Azure a lion affronty or").ignored, (Words{"affronty"}));
 }
 
 // Attitude words written apart from the charge, in pairs or after a weapon or a head are read:
@@ -948,6 +973,20 @@ TEST(Qualifiers, AttitudeWordsWrittenApartAreRead) {
         // The fish embowed and the tyger in the lion's attitudes have pictures of their own.
         {"Azure a salmon embowed argent", "Azure a salmon embowed argent"},
         {"Or a tyger sejant azure", "Or a tyger sejant azure"},
+        // The tortoise is drawn from above: tergiant is its own picture.
+        {"Or a turtle tergiant vert", "Or a turtle vert"},
+        {"Or a bee volant en arriere sable", "Or a bee sable"},
+        {"Or a crab tergiant gules", "Or a crab gules"},
+        // English for the attitudes; the sun rising shows its upper half.
+        {"Azure a stag standing or", "Azure a stag statant or"},
+        {"Azure a lion sitting or", "Azure a lion sejant or"},
+        {"Azure a sun rising or", "Azure a demi-sun or"},
+        {"Azure three standing dishes or", "Azure three standingdishes or"},
+        // The owl and the skull face the viewer: affronty is their own picture.
+        {"Or an owl affronty sable", "Or an owl sable"},
+        {"Or an owl close affronty sable", "Or an owl close sable"},
+        {"Argent a skull affronty sable", "Argent a skull sable"},
+        {"Or a dragon sejant vert", "Or a dragon sejant vert"},
     };
     for (const Case& c : cases) EXPECT_TRUE(DrawnAsWritten(c.blazon, c.plainly).empty()) << c.blazon;
 }
@@ -984,8 +1023,12 @@ TEST(Qualifiers, WingsAfterTheChargeAreHowItBearsThem) {
         {"Or a winged greyhound couchant to sinister, wings elevated and addorsed, azure",
          "Or a winged greyhound couchant to sinister azure", "wgreyhound"},
         {"Argent a falcon wings elevated sable", "Argent a falcon rising sable", "falcon"},
+        {"Argent a falcon with wings endorsed sable", "Argent a falcon rising sable", "falcon"},
         {"Argent an eagle with wings expanded gules", "Argent an eagle displayed gules", "eagle"},
         {"Argent an eagle with wings displayed gules", "Argent an eagle displayed gules", "eagle"},
+        // Monsters whose pictures raise a griffin's wing, by names that do not hold the word "griffin".
+        {"Or a hippogriff, wings elevated and addorsed, azure", "Or a hippogriff azure", "hippogriff"},
+        {"Or a sea-gryphon wings addorsed azure", "Or a sea-gryphon azure", "seagryphon"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);

@@ -71,7 +71,8 @@ def bat():
 
 @charge
 def crab():
-    ch = Charge('birds', 'crab', 200, 180, 'A crab: seen from above, its claws raised before it and four legs each side.')
+    ch = Charge('birds', 'crab', 200, 180, 'A crab: seen from above, its claws raised before it and four legs each side.',
+                also='crab.tg')
     ax = 100
     half = []
     for a, b, c in (((136, 100), (170, 92), (192, 116)), ((138, 112), (172, 112), (188, 144)),
@@ -90,7 +91,7 @@ def crab():
 @charge
 def lobster():
     ch = Charge('birds', 'lobster', 150, 220, 'A lobster: palewise, head upwards, its claws raised and its tail fanned below.',
-                also='crevice crayfish')
+                also='crevice crayfish lobster.tg crevice.tg crayfish.tg')
     ax = 75
     half = []
     for a, b, c in (((92, 84), (112, 92), (122, 110)), ((92, 96), (110, 108), (116, 126)),
@@ -115,7 +116,8 @@ def lobster():
 
 @charge
 def scorpion():
-    ch = Charge('birds', 'scorpion', 160, 220, 'A scorpion: palewise, head upwards, its claws raised and its jointed tail behind, the sting turned up.')
+    ch = Charge('birds', 'scorpion', 160, 220, 'A scorpion: palewise, head upwards, its claws raised and its jointed tail behind, the sting turned up.',
+                also='scorpion.tg')
     ax = 80
     half = []
     for a, b, c in (((96, 72), (118, 64), (132, 78)), ((98, 84), (122, 84), (136, 102)),
@@ -135,7 +137,7 @@ def scorpion():
 
 @charge
 def spider():
-    ch = Charge('birds', 'spider', 180, 180, 'A spider: seen from above, four jointed legs each side.')
+    ch = Charge('birds', 'spider', 180, 180, 'A spider: seen from above, four jointed legs each side.', also='spider.tg')
     half = []
     for pts in (((100, 56), (126, 26), (150, 6)), ((104, 62), (144, 42), (174, 58)),
                 ((104, 70), (146, 86), (172, 114)), ((100, 78), (132, 120), (152, 166))):
@@ -149,7 +151,8 @@ def spider():
 
 @charge
 def dragonfly():
-    ch = Charge('birds', 'dragonfl', 200, 180, 'A dragonfly: seen from above, its four long wings spread.')
+    ch = Charge('birds', 'dragonfl', 200, 180, 'A dragonfly: seen from above, its four long wings spread.',
+                also='dragonfl.tg')
     half = [[oval((106, 52), (196, 34), 13)], [oval((106, 64), (188, 100), 12)]]
     parts = both_sides(half, 100) + [[circle((100, 28), 12)], [ellipse((100, 56), 11, 18)],
                                      [ellipse((100, 124), 7, 54)]]
@@ -163,7 +166,7 @@ def dragonfly():
 @charge
 def beetle():
     ch = Charge('birds', 'beetle', 160, 200, 'A beetle (a stag beetle): seen from above, the great jaws raised before it.',
-                also='scarab buckbeet')
+                also='scarab buckbeet beetle.tg scarab.tg')
     half = []
     for pts in (((104, 78), (132, 70), (148, 50)), ((110, 112), (140, 116), (152, 140)),
                 ((108, 140), (134, 160), (140, 190))):
@@ -181,7 +184,7 @@ def beetle():
 
 @charge
 def ant():
-    ch = Charge('birds', 'ant', 160, 200, 'An ant: seen from above, head upwards, three legs each side.')
+    ch = Charge('birds', 'ant', 160, 200, 'An ant: seen from above, head upwards, three legs each side.', also='ant.tg')
     half = []
     for pts in (((88, 72), (116, 56), (134, 36)), ((90, 82), (122, 90), (140, 112)),
                 ((88, 92), (112, 120), (120, 150))):
@@ -197,7 +200,7 @@ def ant():
 @charge
 def fly():
     ch = Charge('birds', 'fly', 200, 170, 'A fly (a gadfly): seen from above, its wings spread back and out (also volant).',
-                also='fly.4 flie flie.4')
+                also='fly.4 flie flie.4 fly.tg flie.tg fly.4tg flie.4tg')
     half = [[oval((112, 68), (192, 118), 20)]]
     for pts in (((110, 64), (140, 48), (156, 28)), ((112, 72), (146, 80), (160, 100)),
                 ((110, 80), (134, 112), (138, 150))):
@@ -238,7 +241,7 @@ def discs_along(curve, radius, step=2.5):
 @charge
 def lizard():
     ch = Charge('beasts', 'lizard', 160, 220, 'A lizard (an eft, an evet, a newt): palewise, head upwards, seen from above, the tail curling.',
-                also='eft evet newt')
+                also='eft evet newt lizard.tg eft.tg evet.tg newt.tg')
     ch.union(lizard_parts(), note='the body, the legs and the tail')
     ch.solid([circle((74, 26), 2.5), circle((86, 26), 2.5)], note='the eyes')
     return ch

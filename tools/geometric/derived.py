@@ -54,6 +54,22 @@ WING_MARK = '<!-- the wing, raised from the shoulder -->'
 WING_BASE = (150, 130)      # where the wing meets the shoulder, in the wing's own units
 
 
+BAT_SOURCE = 'lions/dragon.6.svg'
+BAT_BASE = (107, 86)        # where the bat wing meets the back, in the dragon couchant's units
+
+
+def bat_wing_drawing():
+    """The near wing of the dragon couchant: its outline, its fill and its finger bones."""
+    _, _, body = read_source(BAT_SOURCE)
+    with open(os.path.join(CHARGES_DIR, BAT_SOURCE)) as f:
+        shape = re.search(r'<path id="near-wing" d="([^"]*)"', f.read()).group(1)
+    bones = body[body.index('<!-- finger bones of the near wing -->'):]
+    bones = bones[bones.index('<g'):bones.index('</g>') + len('</g>')]
+    return '\n'.join(['  <g fill="#000000" stroke="#000000" stroke-width="6" stroke-linejoin="round">',
+                      '    <path d="%s"/>' % shape, '  </g>',
+                      '  <g fill="#ffffff">', '    <path d="%s"/>' % shape, '  </g>', '  ' + bones])
+
+
 def wing_drawing():
     """The wing's group in the winged unicorn, with the transform that places it there."""
     _, _, body = read_source(WING_SOURCE)
@@ -69,8 +85,16 @@ class Grafted:
     turned to face sinister (`at` is still its box's top left corner): a head looking back over
     the shoulder, reguardant."""
 
-    def __init__(self, drop, part, at, size, back=False, wing=None, wing_size=0.5):
+    def __init__(self, drop, part, at, size, back=False, wing=None, wing_size=0.5, seam=False, bat=None, bat_size=1.0):
         self.drop, self.part, self.at, self.size, self.turn, self.back = drop, part, at, size, 0.0, back
+        # With `seam`, the part is set under the source's body instead of over it: the neck of the
+        # part runs down into the body, which covers the part's own cut, and the source's cut is
+        # outlined only where the part does not cover it, so that neck and body read as one
+        # outline. Only for a part that lies over nothing of the source but its neck.
+        self.seam = seam
+        # With `bat`, the dragon's bat wing is raised from that point instead (a dragon made of
+        # another beast), drawn at `bat_size` times its size in the dragon couchant.
+        self.bat, self.bat_size = bat, bat_size
         # With `wing`, the winged unicorn's wing is raised from that point too (a griffin made
         # of a beast): as Winged's `shoulder` and `size`.
         self.wing, self.wing_size = wing, wing_size
@@ -207,7 +231,7 @@ DERIVED = [
      'A winged trout naiant: the trout with a wing raised from behind the gills'),
     # The cockatrice: the wivern with a cock's head.
     ('lions', 'cockatri', 'lions/wivern.svg', Grafted([(0, 0), (97, 0), (97, 95), (0, 95)], 'birds/cock.hd.svg',
-                                                     (48, 28), 0.48), 'basilisk',
+                                                     (48, 28), 0.48, seam=True), 'basilisk',
      "A cockatrice: the wivern with a cock's head, comb and wattles"),
     # A stag at gaze (statant guardant): the stag statant with its head cabossed, facing.
     ('beasts', 'buck.42', 'beasts/buck.4.svg', Grafted([(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)],
@@ -221,10 +245,10 @@ DERIVED = [
      'A stag lodged guardant: the stag lodged, its head turned to face the viewer'),
     # Beasts sejant: the talbot sejant with the wolf's or the cat's head set on its neck.
     ('beasts', 'wolf.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
-                                                         'beasts/wolf.hd.svg', (-4, 22), 0.46), '',
+                                                         'beasts/wolf.hd.svg', (-4, 22), 0.46, seam=True), '',
      "A wolf sejant: the talbot sejant with the wolf's head, jaws open and ears pricked"),
     ('beasts', 'cat.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
-                                                        'beasts/cat.hd.svg', (0, 26), 0.95), 'cat.52 domestic.5',
+                                                        'beasts/cat.hd.svg', (0, 26), 0.95, seam=True), 'cat.52 domestic.5',
      "A cat sejant (guardant, as the cat is drawn): the talbot sejant with the cat's head"),
     # Hounds and the fox rampant: the wolf rampant with their own heads set on its neck.
     ('beasts', 'talbot.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/talbot.hd.svg', (38, -2), 0.55),
@@ -235,25 +259,25 @@ DERIVED = [
      '', "A fox rampant: the wolf rampant with the fox's head, the ears pricked"),
     # A demi-man: the man cut off at the waist, the arms outstretched; the demi-cockatrice cut
     # below the legs, as the demi-wivern is.
-    ('misc', 'dman', 'misc/man.svg', Demi(108), 'dman.ex dmen dmen.ex',
+    ('misc', 'dman', 'misc/man.svg', Demi(108), 'dman.ex dmen dmen.ex dman.af dmen.af',
      'A demi-man: the man cut off at the waist, the arms outstretched'),
     ('lions', 'dcockatr', 'lions/cockatri.svg', Demi(165), '',
      "A demi-cockatrice: the cockatrice cut off below the legs, the wings raised"),
     # The greyhound passant and statant: the talbot's body with the greyhound's head and collar.
-    ('beasts', 'greyhoun.3', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45),
+    ('beasts', 'greyhoun.3', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45, seam=True),
      '', "A greyhound passant: the talbot passant with the greyhound's head and collar"),
-    ('beasts', 'greyhoun.4', 'beasts/talbot.4.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45),
+    ('beasts', 'greyhoun.4', 'beasts/talbot.4.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45, seam=True),
      '', "A greyhound statant: the talbot statant with the greyhound's head and collar"),
     # Monsters with a human head: the sphinx, a lion couchant; the harpy, an eagle displayed.
     ('lions', 'sphinx', 'lions/lion.6.svg', Grafted([(0, 0), (96, 0), (96, 78), (58, 80), (0, 58)],
-                                                    'misc/boy.hd.svg', (26, 0), 0.5), 'sphinx.6 sphinxe sphinxe.6',
+                                                    'misc/boy.hd.svg', (26, 0), 0.5, seam=True), 'sphinx.6 sphinxe sphinxe.6',
      "A sphinx couchant: the lion couchant with a human head and breast"),
     ('birds', 'harpy', 'birds/eagle.svg', Grafted([(78, 0), (132, 0), (132, 60), (78, 60)],
                                                   'misc/boy.hd.svg', (70, -4), 0.4), 'harpy.1 harpie harpie.1',
      "A harpy: the eagle displayed with a maiden's head and breast"),
     # The savage (the wild man), club in hand.
     ('misc', 'savage', 'misc/man.svg', Grafted([(-9, -9), (-8, -9), (-8, -8)], 'objects/club.svg', (131, 0), 0.35),
-     '', "A savage (a wild man, a woodwose): the man with a club raised in his sinister hand"),
+     'savage.af', "A savage (a wild man, a woodwose): the man with a club raised in his sinister hand"),
     # The mermaid (the merman): the demi-man set on the salmon's tail, the fish's head cut away.
     ('misc', 'mermaid', 'birds/salmon.ha.svg', Grafted([(-20, -20), (140, -20), (140, 74), (-20, 74)],
                                                        'misc/dman.svg', (0, 2), 0.75), 'merman mermen',
@@ -262,36 +286,39 @@ DERIVED = [
     ('lions', 'sealion', 'birds/salmon.ha.svg', Grafted([(-20, -20), (140, -20), (140, 74), (-20, 74)],
                                                         'lions/dlion.svg', (-6, -2), 0.58), 'sealion.1',
      "A sea-lion: the fore part of a lion rampant on a fish's tail"),
-    ('misc', 'dsavage', 'misc/savage.svg', Demi(108), '',
+    ('misc', 'dsavage', 'misc/savage.svg', Demi(108), 'dsavage.af',
      'A demi-savage: the savage cut off at the waist, the club raised'),
     # Beasts reguardant: the beast's own head turned to look back over its shoulder.
     ('beasts', 'wolf.3r', 'beasts/wolf.svg', Grafted([(0, 0), (78, 0), (78, 52), (60, 72), (0, 72)],
-                                                     'beasts/wolf.hd.svg', (28, -8), 0.45, back=True), '',
+                                                     'beasts/wolf.hd.svg', (28, -8), 0.45, back=True, seam=True), '',
      'A wolf passant reguardant: the wolf passant, its head turned to look back'),
     ('beasts', 'wolf.1r', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/wolf.hd.svg', (44, -2), 0.5, back=True), '',
      'A wolf rampant reguardant: the wolf rampant, its head turned to look back'),
     ('beasts', 'fox.3r', 'beasts/fox.svg', Grafted([(0, 0), (75, 0), (75, 50), (58, 70), (0, 70)],
-                                                   'beasts/fox.hd.svg', (26, -8), 0.45, back=True), '',
+                                                   'beasts/fox.hd.svg', (26, -8), 0.45, back=True, seam=True), '',
      'A fox passant reguardant: the fox passant, its head turned to look back'),
-    ('beasts', 'talbot.3r', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/talbot.hd.svg', (24, -8), 0.45, back=True),
+    ('beasts', 'talbot.3r', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/talbot.hd.svg', (24, -8), 0.45, back=True, seam=True),
      'hound.3r dog.3r', 'A talbot passant reguardant: the talbot passant, its head turned to look back'),
     ('beasts', 'buck.3r', 'beasts/buck.svg', Grafted([(0, 0), (120, 0), (120, 60), (75, 85), (70, 140), (0, 140)],
-                                                     'beasts/buck.hd.svg', (30, 30), 0.6, back=True), '',
+                                                     'beasts/buck.hd.svg', (30, 30), 0.6, back=True, seam=True), '',
      'A stag trippant reguardant: the stag trippant, its head turned to look back'),
     ('lions', 'unicorn.3r', 'lions/unicorn.3.svg', Grafted([(0, 0), (104, 0), (104, 70), (92, 104), (58, 104), (58, 126), (0, 126)],
-                                                           'lions/unicorn.hd.svg', (54, 11), 0.55, back=True), '',
+                                                           'lions/unicorn.hd.svg', (54, 11), 0.55, back=True, seam=True), '',
      'A unicorn passant reguardant: the unicorn passant, its head turned to look back'),
     ('lions', 'griffin.3r', 'lions/griffin.3.svg', Grafted([(14, 0), (86, 0), (86, 60), (76, 84), (14, 84)],
-                                                           'lions/griffin.hd.svg', (36, 0), 0.45, back=True), '',
+                                                           'lions/griffin.hd.svg', (36, 0), 0.45, back=True, seam=True), '',
      'A griffin passant reguardant: the griffin passant, its head turned to look back'),
     ('lions', 'dragon.3r', 'lions/dragon.3.svg', Grafted([(0, 10), (78, 10), (78, 60), (60, 86), (0, 86)],
-                                                         'lions/dragon.hd.svg', (22, -6), 0.45, back=True), '',
+                                                         'lions/dragon.hd.svg', (22, -6), 0.45, back=True, seam=True), '',
      'A dragon passant reguardant: the dragon passant, its head turned to look back'),
     # Birds displayed: the eagle displayed with the swan's or the heron's head and neck.
-    ('birds', 'swan.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/swan.hd.svg', (65, -1), 0.42), 'blackswa.1',
+    ('birds', 'swan.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/swan.hd.svg', (65, -1), 0.42, seam=True), 'blackswa.1',
      "A swan displayed: the eagle displayed with the swan's head and long neck"),
-    ('birds', 'heron.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/heron.hd.svg', (59, 22), 0.6), 'crane.1 stork.1',
+    ('birds', 'heron.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/heron.hd.svg', (59, 22), 0.6, seam=True), 'crane.1 stork.1',
      "A heron displayed: the eagle displayed with the heron's head and long beak"),
+    ('birds', 'crow.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/crow.hd.svg', (64, 14), 0.3, seam=True),
+     'rook.1 daw.1 robin.1 bird.1 seagull.1 gull.1',
+     "A crow displayed (the rook, the daw, the gull): the eagle displayed with the crow's head"),
     ('birds', 'dove.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/dove.hd.svg', (60, 24), 0.75), '',
      "A dove displayed: the eagle displayed with the dove's head"),
     # The chess knight: the horse's head on the foot of the chess rook.
@@ -399,25 +426,25 @@ DERIVED += [
                                                    'lions/tyger.hd.svg', (48, 16), 1.12), '',
      "A tyger rampant: the lion rampant with the tyger's head, snout, tusks and mane"),
     ('lions', 'tyger.4', 'lions/lion.4.svg', Grafted([(15, 0), (125, 0), (125, 55), (95, 72), (45, 72), (15, 60)],
-                                                     'lions/tyger.hd.svg', (16, 4), 1.15), '',
+                                                     'lions/tyger.hd.svg', (16, 4), 1.15, seam=True), '',
      "A tyger statant: the lion statant with the tyger's head"),
     ('lions', 'tyger.5', 'lions/lion.5.svg', Grafted([(15, 0), (125, 0), (125, 88), (60, 92), (15, 85)],
-                                                     'lions/tyger.hd.svg', (14, 10), 1.2), '',
+                                                     'lions/tyger.hd.svg', (14, 10), 1.2, seam=True), '',
      "A tyger sejant: the lion sejant with the tyger's head"),
     ('lions', 'tyger.6', 'lions/lion.6.svg', Grafted([(20, 0), (125, 0), (125, 62), (90, 74), (40, 74), (20, 58)],
-                                                     'lions/tyger.hd.svg', (18, 2), 1.12), '',
+                                                     'lions/tyger.hd.svg', (18, 2), 1.12, seam=True), '',
      "A tyger couchant: the lion couchant with the tyger's head"),
     # The hoofed beasts statant, and the heraldic antelope in the unicorn's attitudes.
-    ('lions', 'unicorn.4', 'beasts/horse.4.svg', Grafted(HORSE_HEAD, 'lions/unicorn.hd.svg', (-2, -25), 0.55), '',
+    ('lions', 'unicorn.4', 'beasts/horse.4.svg', Grafted(HORSE_HEAD, 'lions/unicorn.hd.svg', (-2, -25), 0.55, seam=True), '',
      "A unicorn statant: the horse statant with the unicorn's head, horn and beard"),
     ('beasts', 'hind.4', 'beasts/buck.4.svg', Grafted([(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)],
-                                                      'beasts/hind.hd.svg', (0, 58), 0.82), 'doe.4',
+                                                      'beasts/hind.hd.svg', (0, 58), 0.82, seam=True), 'doe.4',
      "A hind statant: the stag statant with the hind's head, no antlers"),
-    ('lions', 'antelope.3', 'lions/unicorn.3.svg', Grafted(ANTELOPE_DROP, 'lions/antelope.hd.svg', (2, 22), 1.05), '',
+    ('lions', 'antelope.3', 'lions/unicorn.3.svg', Grafted(ANTELOPE_DROP, 'lions/antelope.hd.svg', (2, 22), 1.05, seam=True), '',
      "An antelope passant: the unicorn passant with the heraldic antelope's head"),
-    ('lions', 'antelope.6', 'lions/unicorn.6.svg', Grafted(ANTELOPE_DROP, 'lions/antelope.hd.svg', (2, 22), 1.05), '',
+    ('lions', 'antelope.6', 'lions/unicorn.6.svg', Grafted(ANTELOPE_DROP, 'lions/antelope.hd.svg', (2, 22), 1.05, seam=True), '',
      "An antelope couchant: the unicorn couchant with the heraldic antelope's head"),
-    ('lions', 'antelope.4', 'beasts/horse.4.svg', Grafted(HORSE_MANE, 'lions/antelope.hd.svg', (-4, 2), 1.05), '',
+    ('lions', 'antelope.4', 'beasts/horse.4.svg', Grafted(HORSE_MANE, 'lions/antelope.hd.svg', (-4, 2), 1.05, seam=True), '',
      "An antelope statant: the horse statant with the heraldic antelope's head"),
     ('lions', 'antelope.7', 'lions/antelope.3.svg', Turn(32), '',
      'An antelope salient: the antelope passant reared up to spring, the hind feet on the ground'),
@@ -435,18 +462,18 @@ DERIVED += [
      'A demi-swan rising: the swan rising cut off across the body, the wing raised'),
     # The bear sejant: the talbot sejant with the bear's head, as the wolf sejant is made.
     ('beasts', 'bear.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
-                                                         'beasts/bear.hd.svg', (-4, 22), 0.46), '',
+                                                         'beasts/bear.hd.svg', (-4, 22), 0.46, seam=True), '',
      "A bear sejant: the talbot sejant with the bear's head"),
 ]
 # More beasts reguardant: their own heads turned to look back over the shoulder.
 DERIVED += [
-    ('beasts', 'greyhoun.3r', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (40, 4), 0.5, back=True),
+    ('beasts', 'greyhoun.3r', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (40, 4), 0.5, back=True, seam=True),
      '', "A greyhound passant reguardant: the talbot passant with the greyhound's head turned to look back"),
     ('beasts', 'buck.4r', 'beasts/buck.4.svg', Grafted([(0, 0), (120, 0), (120, 60), (75, 85), (70, 140), (0, 140)],
-                                                       'beasts/buck.hd.svg', (30, 30), 0.6, back=True), '',
+                                                       'beasts/buck.hd.svg', (30, 30), 0.6, back=True, seam=True), '',
      'A stag statant reguardant: the stag statant, its head turned to look back'),
     ('beasts', 'hind.3r', 'beasts/hind.svg', Grafted([(0, 0), (100, 0), (100, 72), (64, 98), (34, 84), (0, 84)],
-                                                     'beasts/hind.hd.svg', (58, 10), 0.85, back=True), 'doe.3r',
+                                                     'beasts/hind.hd.svg', (58, 10), 0.85, back=True, seam=True), 'doe.3r',
      'A hind trippant reguardant: the hind trippant, its head turned to look back'),
 ]
 # The winged horse (Pegasus) statant and couchant; the griffin sejant and couchant, the lion with
@@ -457,10 +484,10 @@ DERIVED += [
     ('beasts', 'whorse.6', 'beasts/horse.6.svg', Winged((100, 88), 0.45), '',
      'A winged horse (Pegasus) couchant: the horse couchant with a wing raised from the shoulder'),
     ('lions', 'griffin.6', 'lions/lion.6.svg', Grafted([(0, 0), (125, 0), (125, 62), (90, 74), (40, 74), (0, 66)],
-                                                       'lions/griffin.hd.svg', (14, -4), 0.6, wing=(118, 62), wing_size=0.42),
+                                                       'lions/griffin.hd.svg', (14, -4), 0.6, wing=(118, 62), wing_size=0.42, seam=True),
      '', "A griffin couchant: the lion couchant with the griffin's head and ears, a wing raised"),
     ('lions', 'griffin.5', 'lions/lion.5.svg', Grafted([(15, 0), (125, 0), (125, 88), (60, 92), (15, 85)],
-                                                       'lions/griffin.hd.svg', (8, 4), 0.66, wing=(118, 96), wing_size=0.5),
+                                                       'lions/griffin.hd.svg', (8, 4), 0.66, wing=(118, 96), wing_size=0.5, seam=True),
      '', "A griffin sejant: the lion sejant with the griffin's head and ears, a wing raised"),
 ]
 DERIVED += [
@@ -477,18 +504,26 @@ DERIVED += [
 # on the neck (the antlers dropped with the stag's head).
 STAG_HEAD = [(0, 0), (130, 0), (130, 72), (100, 78), (58, 120), (0, 120)]
 DERIVED += [
-    ('beasts', 'hind.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/hind.hd.svg', (0, 46), 1.0), 'doe.5',
+    ('beasts', 'hind.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/hind.hd.svg', (0, 46), 1.0, seam=True), 'doe.5',
      "A hind sejant: the stag sejant with the hind's head, no antlers"),
-    ('beasts', 'bull.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/bull.hd.svg', (-10, 38), 0.66), 'ox.5 cow.5',
+    ('beasts', 'bull.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/bull.hd.svg', (-10, 38), 0.66, seam=True), 'ox.5 cow.5',
      "A bull sejant: the stag sejant with the bull's head and horns"),
-    ('beasts', 'goat.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/goat.hd.svg', (-10, 22), 0.66), '',
+    ('beasts', 'goat.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/goat.hd.svg', (-10, 22), 0.66, seam=True), '',
      "A goat sejant: the stag sejant with the goat's head, horns and beard"),
-    ('beasts', 'ram.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/ram.hd.svg', (-8, 34), 0.62), '',
+    ('beasts', 'ram.5', 'beasts/buck.5.svg', Grafted(STAG_HEAD, 'beasts/ram.hd.svg', (-8, 34), 0.62, seam=True), '',
      "A ram sejant: the stag sejant with the ram's head and curled horns"),
-    ('lions', 'unicorn.5', 'beasts/horse.5.svg', Grafted(HORSE_HEAD, 'lions/unicorn.hd.svg', (-2, -4), 0.55), '',
+    ('lions', 'unicorn.5', 'beasts/horse.5.svg', Grafted(HORSE_HEAD, 'lions/unicorn.hd.svg', (-2, -4), 0.55, seam=True), '',
      "A unicorn sejant: the horse sejant with the unicorn's head, horn and beard"),
-    ('lions', 'antelope.5', 'beasts/horse.5.svg', Grafted(HORSE_MANE, 'lions/antelope.hd.svg', (-6, -2), 1.2), '',
+    ('lions', 'antelope.5', 'beasts/horse.5.svg', Grafted(HORSE_MANE, 'lions/antelope.hd.svg', (-6, -2), 1.2, seam=True), '',
      "An antelope sejant: the horse sejant with the heraldic antelope's head"),
+]
+
+# The dragon sejant: the lion sejant with the dragon's head and a bat wing raised from the back.
+DERIVED += [
+    ('lions', 'dragon.5', 'lions/lion.5.svg', Grafted([(15, 0), (125, 0), (125, 88), (60, 92), (15, 85)],
+                                                      'lions/dragon.hd.svg', (2, 16), 0.64, seam=True,
+                                                      bat=(118, 100), bat_size=1.25),
+     '', "A dragon sejant: the lion sejant with the dragon's head and a bat wing raised from the back"),
 ]
 
 # The two-headed dragon: the dragon with a second head on a neck of its own, looking back.
@@ -504,24 +539,24 @@ DERIVED += [
 # Sea-beasts: the fore part of the beast rampant on a fish's tail, as the sea-lion is made.
 SEA_CUT = [(-20, -20), (140, -20), (140, 74), (-20, 74)]
 DERIVED += [
-    ('beasts', 'seawolf', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'beasts/dwolf.svg', (-8, -2), 0.6), 'seawolf.1',
+    ('beasts', 'seawolf', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'beasts/dwolf.svg', (-8, -2), 0.6, seam=True), 'seawolf.1',
      "A sea-wolf: the fore part of a wolf rampant on a fish's tail"),
-    ('lions', 'seagriff', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'lions/dgriffin.svg', (-8, -2), 0.6), 'seagriff.1 seagryph seagryph.1',
+    ('lions', 'seagriff', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'lions/dgriffin.svg', (-8, -2), 0.6, seam=True), 'seagriff.1 seagryph seagryph.1',
      "A sea-griffin: the fore part of a griffin segreant, wings raised, on a fish's tail"),
-    ('lions', 'seaunico', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'lions/dunicorn.svg', (-8, -2), 0.6), 'seaunico.1',
+    ('lions', 'seaunico', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'lions/dunicorn.svg', (-8, -2), 0.6, seam=True), 'seaunico.1',
      "A sea-unicorn: the fore part of a unicorn rampant on a fish's tail"),
-    ('beasts', 'seastag', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'beasts/dbuck.svg', (-8, -2), 0.6), 'seastag.1',
+    ('beasts', 'seastag', 'birds/salmon.ha.svg', Grafted(SEA_CUT, 'beasts/dbuck.svg', (-8, -2), 0.6, seam=True), 'seastag.1',
      "A sea-stag: the fore part of a stag springing on a fish's tail"),
     # Monsters made of two beasts: a griffin's head and wings on a lion (the opinicus) or on a
     # horse rearing (the hippogriff); a man's face on a lion (the manticore).
     ('lions', 'opinicu', 'lions/lion.svg', Grafted([(45, 0), (150, 0), (150, 92), (100, 98), (75, 90), (55, 80), (45, 50)],
-                                                    'lions/griffin.hd.svg', (44, 4), 0.62, wing=(120, 80), wing_size=0.5),
+                                                    'lions/griffin.hd.svg', (44, 4), 0.62, wing=(120, 80), wing_size=0.5, seam=True),
      'opinicu.1', "An opinicus rampant: the lion rampant with a griffin's head and ears and a wing raised"),
     ('lions', 'hippogri', 'beasts/horse.1.svg', Grafted([(0, -10), (100, -10), (104, 60), (80, 90), (0, 90)],
-                                                       'lions/griffin.hd.svg', (0, -4), 0.6, wing=(100, 95), wing_size=0.5),
+                                                       'lions/griffin.hd.svg', (0, -4), 0.6, wing=(100, 95), wing_size=0.5, seam=True),
      'hippogri.1 hippogry hippogry.1', "A hippogriff rampant: the horse rearing with a griffin's head and ears and a wing raised"),
     ('lions', 'manticor', 'lions/lion.svg', Grafted([(45, 0), (150, 0), (150, 92), (100, 98), (75, 90), (55, 80), (45, 50)],
-                                                    'misc/boy.hd.svg', (50, 6), 0.55), 'manticor.1',
+                                                    'misc/boy.hd.svg', (50, 6), 0.55, seam=True), 'manticor.1',
      "A manticore rampant: the lion rampant with a man's head"),
     # The winged serpent: the serpent erect with a wing raised from behind its neck.
     ('beasts', 'wserpent', 'beasts/serpent.svg', Winged((70, 60), 0.45), '',
@@ -666,13 +701,15 @@ def derive(folder, name, source, how, also, title):
                    '    <clipPath id="%s-keep"><path clip-rule="evenodd" d="%s"/></clipPath>'
                    % (ident, outside(offset_inward(how.drop, -HEAD_EDGE)))]
         part_attrs = ''.join(' %s="%s"' % kv for kv in sorted(part_inherit.items()))
-        body = '\n'.join(['  <g clip-path="url(#%s-cut)">' % ident, blackened(renamed(body, '-k')), '  </g>',
-                          '  <g clip-path="url(#%s-keep)">' % ident, body, '  </g>',
-                          '  <!-- %s, set on the neck -->' % how.part,
-                          '  <g transform="translate(%s %s) scale(%s)"%s>' % (
-                              fmt(how.at[0] + (how.size * part_box[2] if how.back else 0)), fmt(how.at[1]),
-                              '%s %s' % (fmt(-how.size), fmt(how.size)) if how.back else fmt(how.size), part_attrs),
-                          renamed(part, '-p'), '  </g>'])
+        source_black = ['  <g clip-path="url(#%s-cut)">' % ident, blackened(renamed(body, '-k')), '  </g>']
+        source_kept = ['  <g clip-path="url(#%s-keep)">' % ident, body, '  </g>']
+        set_part = ['  <!-- %s, set on the neck -->' % how.part,
+                    '  <g transform="translate(%s %s) scale(%s)"%s>' % (
+                        fmt(how.at[0] + (how.size * part_box[2] if how.back else 0)), fmt(how.at[1]),
+                        '%s %s' % (fmt(-how.size), fmt(how.size)) if how.back else fmt(how.size), part_attrs),
+                    renamed(part, '-p'), '  </g>']
+        # Over the source, or under its body with the seam hidden (see Grafted).
+        body = '\n'.join(source_black + (set_part + source_kept if how.seam else source_kept + set_part))
     else:
         ch_defs = []
     wing_at = how.shoulder if isinstance(how, Winged) else getattr(how, 'wing', None)
@@ -685,6 +722,12 @@ def derive(folder, name, source, how, also, title):
         top = y - k * WING_BASE[1] - EDGE
         if isinstance(how, Winged) and how.room and top < box[1]:
             box = [box[0], top, box[2], box[3] + box[1] - top]
+    if getattr(how, 'bat', None):
+        (x, y), k = how.bat, how.bat_size
+        body += '\n'.join(['', '  <!-- the bat wing, raised from the back (the dragon couchant\'s) -->',
+                           '  <g transform="translate(%s %s) scale(%s)">' % (
+                               fmt(x - k * BAT_BASE[0]), fmt(y - k * BAT_BASE[1]), fmt(k)),
+                           bat_wing_drawing(), '  </g>'])
     if isinstance(how, Bent):
         return derive_bent(folder, name, source, how, also, title, box, inherit, body)
     if isinstance(how, Head):
