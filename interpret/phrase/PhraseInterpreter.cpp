@@ -244,6 +244,7 @@ void RulePass(DrawingState& s) {
         return TinctureFollowUp(s);
     }
     if (PatternedChargeRule(s)) return;
+    BarePairRule(s);
     if (PairOfRule(s) || PairsOfWingsRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an")) return ArticleRule(s);

@@ -144,7 +144,7 @@ TEST(Diminutives, NarrowerThanThePiecesTheyDiminish) {
 }
 
 // One flaunch or flasque is one, on the side the blazon names (the dexter when it names none);
-// flaunches are a pair.
+// flaunches are a pair, with or without their count.
 TEST(Diminutives, OneFlaunchOnItsSide) {
     struct Case {
         const char* blazon;
@@ -154,7 +154,8 @@ TEST(Diminutives, OneFlaunchOnItsSide) {
         {"Argent a flasque gules", true, false},          {"Argent a flaunch gules", true, false},
         {"Argent a flaunch sinister gules", false, true}, {"Argent a flasque sinister gules", false, true},
         {"Argent a flaunch dexter gules", true, false},   {"Argent two flaunches gules", true, true},
-        {"Argent two flasques gules", true, true},
+        {"Argent two flasques gules", true, true},        {"Argent, flaunches gules", true, true},
+        {"Argent flasques gules", true, true},            {"Argent flanches gules", true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
