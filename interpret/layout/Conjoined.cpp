@@ -36,13 +36,49 @@ constexpr float kPictureScaleFactor = 0.5f;
 constexpr int kMargin = 12;            // pixels kept between the outermost points and the edge
 constexpr double kBendwiseDegrees = 39.0;  // the turn of a picture drawn bendwise
 constexpr float kLargestConjoinedScale = 2.4f;  // as large as one charge alone on the field
-constexpr ShapeCode kInFess = kFess, kInBend = kBend, kInPale = kPale;
+constexpr ShapeCode kInFess = kFess, kInBend = kBend, kInPale = kPale, kInBendSinister = kBendSinister,
+                    kInChevron = kChevron;
 
 const LozengeReach* Reach(DrawingState& s) {
     const auto name = Current(s).levelName.view();
     for (const LozengeReach& r : kLozenges)
         if (EqualsIgnoringCase(name.substr(0, r.name.size()), r.name)) return &r;
     return nullptr;
+}
+
+// n lozenges conjoined in chevron: with an odd count one upright at the apex, the rest shared by
+// the two limbs, each turned along its limb (bendwise, the dexter limb's mirrored; falling as a
+// turned picture falls) and
+// meeting the one before point to point; an even count's limbs meet at the apex.
+bool ConjoinedInChevron(DrawingState& s, const LozengeReach& reach, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const double a = kBendwiseDegrees * std::acos(-1.0) / 180.0;
+    const double ux = std::sin(a), uy = std::cos(a);
+    const bool apexOne = n % 2 == 1;
+    const int limb = apexOne ? (n - 1) / 2 : n / 2;
+    // At scale 1: half the picture's breadth and length; the first limb lozenge's centre from
+    // the apex (from the upright one's centre, past its outline and half a lozenge).
+    const double halfAcross = reach.across * kPictureScaleFactor / 2, halfTall = reach.tall * kPictureScaleFactor / 2;
+    // The first of each limb meets the upright one at its side point, or (no upright one) the
+    // other limb's first at the apex.
+    const double sideX = apexOne ? halfAcross : 0.0;
+    const double first = halfTall, lastAlong = first + 2 * halfTall * (limb - 1);
+    // The run's reach at scale 1: from the apex's top to the lowest point, and either side.
+    const double top = apexOne ? -halfTall : 0.0, bottom = (lastAlong + halfTall) * uy;
+    const double halfWidth = sideX + (lastAlong + halfTall) * ux;
+    const double scale = std::min({(g.W - 2.0 * g.Px(kMargin)) / (2 * halfWidth), (g.H - 2.0 * g.Px(kMargin)) / (bottom - top),
+                                   static_cast<double>(kLargestConjoinedScale)});
+    const double apexY = g.H2 - (top + bottom) / 2 * scale;
+    NoteLayout(s, "Conjoined in chevron");
+    if (apexOne) Place(s, g.W2, static_cast<int>(std::lround(apexY)), static_cast<float>(scale));
+    for (int i = 0; i < limb; ++i) {
+        const double along = (first + 2 * halfTall * i) * scale, out = sideX * scale + along * ux;
+        const int y = static_cast<int>(std::lround(apexY + along * uy));
+        PlaceTurned(s, static_cast<int>(std::lround(g.W2 - out)), y, static_cast<float>(scale), ChargeTurn::kBendwise, true);
+        PlaceTurned(s, static_cast<int>(std::lround(g.W2 + out)), y, static_cast<float>(scale), ChargeTurn::kBendwise);
+    }
+    s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+    return true;
 }
 
 }  // namespace
@@ -108,6 +144,8 @@ bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
             }
             return true;
         }
+        case kInChevron: return ConjoinedInChevron(s, *reach, n);
+        case kInBendSinister:
         case kInBend: {
             // Each charge is turned bendwise and meets the next at its long points, so the run
             // follows the turned picture's axis through the middle of the shield.
@@ -117,14 +155,17 @@ bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
             const double scale = std::min(2.0 * std::min(halfRoomX, halfRoomY) / (n * unitTall),
                                           static_cast<double>(kLargestConjoinedScale));
             const double step = unitTall * scale;
-            NoteLayout(s, "Conjoined in bend");
-            const ChargeTurn turn = s.bendwiseSinisterFlag ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
+            NoteLayout(s, line == kInBendSinister ? "Conjoined in bend sinister" : "Conjoined in bend");
+            // Along the bend sinister: the bend's run mirrored, each picture mirrored with it.
+            const bool sinister = line == kInBendSinister;
+            const ChargeTurn turn = s.bendwiseSinisterFlag && !sinister ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
             for (int i = 0; i < n; ++i) {
                 const double along = (i - (n - 1) / 2.0) * step;
-                PlaceTurned(s, static_cast<int>(std::lround(g.W2 + along * dx)), static_cast<int>(std::lround(g.H2 + along * dy)),
-                            static_cast<float>(scale), turn);
+                PlaceTurned(s, static_cast<int>(std::lround(g.W2 + (sinister ? -along : along) * dx)),
+                            static_cast<int>(std::lround(g.H2 + along * dy)),
+                            static_cast<float>(scale), turn, sinister);
             }
-            s.bendwiseFlag = false;  // the words' turn is spent on the run
+            s.bendwiseFlag = s.bendwiseSinisterFlag = false;  // the words' turn is spent on the run
             return true;
         }
         default: return false;

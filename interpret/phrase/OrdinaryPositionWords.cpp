@@ -34,10 +34,11 @@ OrdinaryPosition PositionOf(std::string_view word) {
 }
 
 // Whether the cotises of the shape follow it in `position`: a fess's moved or couped, a bend's,
-// a bend sinister's and a chevron's moved up or down.
+// a bend sinister's and a chevron's moved up or down or couped.
 bool CotisesFollow(ShapeCode shapeCode, OrdinaryPosition position) {
     if (shapeCode == kFess) return true;
-    const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased;
+    const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased ||
+                       position == OrdinaryPosition::Couped;
     return moved && (shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron);
 }
 
@@ -52,7 +53,11 @@ bool BetweenFollows(ShapeCode shapeCode, OrdinaryPosition position) {
 bool OthersFollowTheOrdinary(const DrawingState& s, int from, OrdinaryPosition position) {
     for (int i = from; i < s.wordCount; ++i) {
         const std::string_view w = s.Word(i);
-        if (EqualsIgnoringCase(w, "between") && (s.level != 0 || !BetweenFollows(s.shapeCode, position))) return true;
+        // "between two cottises" names the ordinary's cotises, not charges about it.
+        const bool cotisesNext = i + 2 < s.wordCount && (EqualsIgnoringCase(s.Word(i + 2).substr(0, 4), "coti") ||
+                                                         EqualsIgnoringCase(s.Word(i + 2).substr(0, 4), "cott"));
+        if (EqualsIgnoringCase(w, "between") && !cotisesNext && (s.level != 0 || !BetweenFollows(s.shapeCode, position)))
+            return true;
         if (EqualsIgnoringCase(w, "charged") || EqualsIgnoringCase(w, "within")) return true;
         if ((EqualsIgnoringCase(w.substr(0, 4), "coti") || EqualsIgnoringCase(w.substr(0, 4), "cott")) &&
             !CotisesFollow(s.shapeCode, position))

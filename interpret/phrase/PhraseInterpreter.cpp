@@ -228,7 +228,7 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointRule(s) || MemberTurnsRule(s)) return;
-    if (InBendSinisterRule(s) || InAnnuloRule(s) || OneWithinTheOtherRule(s) || ContournyRule(s) || ReversedRule(s) ||
+    if (InBendSinisterRule(s) || ConjoinedAfterTheLineRule(s) || InAnnuloRule(s) || OneWithinTheOtherRule(s) || ContournyRule(s) || ReversedRule(s) ||
         OrdinaryPositionRule(s) || ChiefEdgeRule(s) || SaltireNowyRule(s) || ConjoinedLozengesRule(s) ||
         TincturesBySideRule(s))
         return;

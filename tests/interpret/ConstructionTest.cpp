@@ -29,6 +29,11 @@ TEST(Conjoined, NeighboursTouchPointToPoint) {
         {"Gules five fusils conjoined in bend argent", 5, Colour(kGules), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
         {"Azure five fusils conjoined in fess or", 5, Colour(kAzure), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
         {"Azure three lozenges conjoined in pale or", 3, Colour(kAzure), {{0, 1}, {1, 2}}},
+        // "conjoined" after the line, and the bend sinister's run.
+        {"Gules five lozenges in bend conjoined argent", 5, Colour(kGules), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
+        {"Azure four fusils in fess conjoined or", 4, Colour(kAzure), {{0, 1}, {1, 2}, {2, 3}}},
+        {"Gules five fusils conjoined in bend sinister argent", 5, Colour(kGules), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
+        {"Vert four mascles in bend sinister conjoined or", 4, Colour(kVert), {{0, 1}, {1, 2}, {2, 3}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -49,6 +54,47 @@ TEST(Conjoined, NeighboursTouchPointToPoint) {
             EXPECT_LT(p.x, d.s().geometry.W);
             EXPECT_LT(p.y, d.s().geometry.H);
             EXPECT_FLOAT_EQ(p.scale, placed[0].scale);
+        }
+    }
+}
+
+// Conjoined in chevron: with an odd count one upright at the apex, highest and on the pale, each
+// limb's first meeting it at its side point; the limbs mirror each other and fall away from it;
+// with an even count the limbs' first two meet at the apex.
+TEST(Conjoined, InChevronFromTheApexDown) {
+    for (const char* blazon : {"Gules five fusils conjoined in chevron argent", "Azure seven lozenges conjoined in chevron or",
+                               "Gules four lozenges conjoined in chevron argent"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(WordUsed(d, "conjoined"));
+        EXPECT_TRUE(d.sink.messages.empty());
+        const auto placed = AllPlacements(d);
+        const Rgb field = d.At(2 * d.s().geometry.Px(10), d.s().geometry.Px(20));
+        const bool apexOne = placed.size() % 2 == 1;
+        const std::size_t first = apexOne ? 1 : 0;
+        const int W2 = d.s().geometry.W2;
+        if (apexOne) {
+            EXPECT_NEAR(placed[0].x, W2, 1);
+            // Beside the upright one's side points, just inside the limbs' first: no field.
+            const double fusil = std::string(blazon).find("fusil") != std::string::npos;
+            const double halfAcross = (fusil ? 115.5 : 171.6) * 0.5 * placed[0].scale / 2;
+            for (const int side : {-1, 1}) EXPECT_NE(d.At(static_cast<int>(W2 + side * halfAcross * 0.9), placed[0].y), field);
+        } else {
+            // The two first meet at the apex: between them, on the pale, no field.
+            // (Their top points lie half a picture's length, 64 at scale 1, up the limbs at 39
+            // degrees from the upright: 50 above their centres.)
+            EXPECT_NE(d.At(W2, placed[0].y - static_cast<int>(40 * placed[0].scale)), field);
+        }
+        for (std::size_t i = first; i + 1 < placed.size(); i += 2) {
+            EXPECT_NEAR(placed[i].x + placed[i + 1].x, 2 * W2, 2);  // mirrored about the pale
+            EXPECT_EQ(placed[i].y, placed[i + 1].y);
+            EXPECT_GT(placed[i].y, placed[0].y - (apexOne ? 0 : 1));
+            if (i >= first + 2) {
+                EXPECT_GT(placed[i].y, placed[i - 2].y);  // falling away from the apex
+                // Each meets the one before along its limb.
+                EXPECT_NE(d.At((placed[i].x + placed[i - 2].x) / 2, (placed[i].y + placed[i - 2].y) / 2), field);
+            }
         }
     }
 }
