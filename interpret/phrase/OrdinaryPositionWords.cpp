@@ -249,8 +249,9 @@ bool ConjoinedLozengesRule(DrawingState& s) {
     // Two tinctures are the pattern on the ordinary; cotises would be set by the whole ordinary.
     if ((T(s, 1) == kTypeTincture && Is(s, 2, "and")) || CotisesFollowIn(s, s.cursor + 1)) return false;
     if (!ofPieces.empty()) {
-        // "of five lozenges": so many, kept as the line's repeats (the ordinary has no line).
-        const int words = counted ? 3 : 2;
+        // "of five lozenges": so many, kept as the line's repeats (the ordinary has no line);
+        // "of five lozenges conjoined" says the same again.
+        const int words = (counted ? 3 : 2) + (Is(s, counted ? 3 : 2, "conjoined") ? 1 : 0);
         level.levelVariant.Assign(ofPieces);
         if (counted) level.levelLineRepeats = S1(s, 1);
         for (int k = 0; k < words; ++k) Use(s, k);
