@@ -51,18 +51,22 @@ bool BetweenFollows(ShapeCode shapeCode, OrdinaryPosition position) {
 }
 
 bool OthersFollowTheOrdinary(const DrawingState& s, int from, OrdinaryPosition position) {
+    // Couped, the ordinary keeps its usual place but for its ends: charges between it or in chief
+    // and in base beside it stand where they stand about the usual one.
+    const bool couped = position == OrdinaryPosition::Couped;
     for (int i = from; i < s.wordCount; ++i) {
         const std::string_view w = s.Word(i);
         // "between two cottises" names the ordinary's cotises, not charges about it.
         const bool cotisesNext = i + 2 < s.wordCount && (EqualsIgnoringCase(s.Word(i + 2).substr(0, 4), "coti") ||
                                                          EqualsIgnoringCase(s.Word(i + 2).substr(0, 4), "cott"));
-        if (EqualsIgnoringCase(w, "between") && !cotisesNext && (s.level != 0 || !BetweenFollows(s.shapeCode, position)))
+        if (EqualsIgnoringCase(w, "between") && !cotisesNext && !couped &&
+            (s.level != 0 || !BetweenFollows(s.shapeCode, position)))
             return true;
         if (EqualsIgnoringCase(w, "charged") || EqualsIgnoringCase(w, "within")) return true;
         if ((EqualsIgnoringCase(w.substr(0, 4), "coti") || EqualsIgnoringCase(w.substr(0, 4), "cott")) &&
             !CotisesFollow(s.shapeCode, position))
             return true;
-        if (EqualsIgnoringCase(w, "in") && i + 1 < s.wordCount &&
+        if (EqualsIgnoringCase(w, "in") && !couped && i + 1 < s.wordCount &&
             (EqualsIgnoringCase(s.Word(i + 1), "chief") || EqualsIgnoringCase(s.Word(i + 1), "base")))
             return true;
     }

@@ -203,8 +203,10 @@ TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
 // it: every roundel's edge lies on the field where the ordinary alone was drawn.
 TEST(OrdinaryPosition, ChargesBetweenTheMovedOrdinary) {
     constexpr float kRoundelRadiusAtOne = 55.0f;
+    // Couped, the ordinary keeps its place but for its ends, and the charges stand as about the
+    // usual one ("couped" is read).
     for (const char* ordinary : {"a fess enhanced", "a fess abased", "a bend abased", "a bend sinister enhanced",
-                                 "a chevron enhanced", "a chevron abased"}) {
+                                 "a chevron enhanced", "a chevron abased", "a fess couped", "a bend couped"}) {
         for (const char* between : {" between two roundels gules", " between three roundels gules"}) {
             const std::string alone = std::string("Argent ") + ordinary + " azure";
             SCOPED_TRACE(alone + between);
