@@ -37,7 +37,7 @@ constexpr int kMargin = 12;            // pixels kept between the outermost poin
 constexpr double kBendwiseDegrees = 39.0;  // the turn of a picture drawn bendwise
 constexpr float kLargestConjoinedScale = 2.4f;  // as large as one charge alone on the field
 constexpr ShapeCode kInFess = kFess, kInBend = kBend, kInPale = kPale, kInBendSinister = kBendSinister,
-                    kInChevron = kChevron;
+                    kInChevron = kChevron, kInCross = kCross, kInSaltire = kSaltire;
 
 const LozengeReach* Reach(DrawingState& s) {
     const auto name = Current(s).levelName.view();
@@ -76,6 +76,54 @@ bool ConjoinedInChevron(DrawingState& s, const LozengeReach& reach, int n) {
         const int y = static_cast<int>(std::lround(apexY + along * uy));
         PlaceTurned(s, static_cast<int>(std::lround(g.W2 - out)), y, static_cast<float>(scale), ChargeTurn::kBendwise, true);
         PlaceTurned(s, static_cast<int>(std::lround(g.W2 + out)), y, static_cast<float>(scale), ChargeTurn::kBendwise);
+    }
+    s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+    return true;
+}
+
+// n lozenges conjoined in cross or in saltire, n one more than a multiple of four: one upright at
+// the crossing, each limb's run from its outline outward, the limbs of a cross upright and
+// fesswise, of a saltire bendwise (those to the sinister chief and dexter base mirrored).
+// False (nothing placed) for any other count.
+bool ConjoinedInCross(DrawingState& s, const LozengeReach& reach, int n, bool saltire) {
+    if (n < 5 || (n - 1) % 4 != 0) return false;
+    const ShieldGeometry& g = s.geometry;
+    const int limb = (n - 1) / 4;
+    const double halfAcross = reach.across * kPictureScaleFactor / 2, halfTall = reach.tall * kPictureScaleFactor / 2;
+    const double a = kBendwiseDegrees * std::acos(-1.0) / 180.0;
+    struct Way {
+        double ux, uy;
+        ChargeTurn turn;
+        bool mirror;
+    };
+    const std::array<Way, 4> ways =
+        saltire ? std::array<Way, 4>{{{-std::sin(a), -std::cos(a), ChargeTurn::kBendwise, false},
+                                      {std::sin(a), std::cos(a), ChargeTurn::kBendwise, false},
+                                      {std::sin(a), -std::cos(a), ChargeTurn::kBendwise, true},
+                                      {-std::sin(a), std::cos(a), ChargeTurn::kBendwise, true}}}
+                : std::array<Way, 4>{{{0, -1, ChargeTurn::kAsDrawn, false},
+                                      {0, 1, ChargeTurn::kAsDrawn, false},
+                                      {-1, 0, ChargeTurn::kFesswise, false},
+                                      {1, 0, ChargeTurn::kFesswise, false}}};
+    // At scale 1, each limb's reach from the crossing: past the upright one's outline, then
+    // whole lozenges; the run must fit the shield's width and height.
+    double reachX = halfAcross, reachY = halfTall;
+    for (const Way& w : ways) {
+        const double out = 1.0 / (std::abs(w.ux) / halfAcross + std::abs(w.uy) / halfTall) + 2 * halfTall * limb;
+        reachX = std::max(reachX, std::abs(w.ux) * out + (w.ux == 0 ? halfAcross : 0.0));
+        reachY = std::max(reachY, std::abs(w.uy) * out + (w.uy == 0 ? halfAcross : 0.0));
+    }
+    const double scale = std::min({(g.W2 - g.Px(kMargin)) / reachX, (g.H2 - g.Px(kMargin)) / reachY,
+                                   static_cast<double>(kLargestConjoinedScale)});
+    NoteLayout(s, saltire ? "Conjoined in saltire" : "Conjoined in cross");
+    Place(s, g.W2, g.H2, static_cast<float>(scale));
+    for (const Way& w : ways) {
+        const double start = 1.0 / (std::abs(w.ux) / halfAcross + std::abs(w.uy) / halfTall);
+        for (int i = 0; i < limb; ++i) {
+            const double along = (start + halfTall + 2 * halfTall * i) * scale;
+            PlaceTurned(s, static_cast<int>(std::lround(g.W2 + along * w.ux)), static_cast<int>(std::lround(g.H2 + along * w.uy)),
+                        static_cast<float>(scale), w.turn, w.mirror);
+        }
     }
     s.bendwiseFlag = s.bendwiseSinisterFlag = false;
     return true;
@@ -145,6 +193,8 @@ bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
             return true;
         }
         case kInChevron: return ConjoinedInChevron(s, *reach, n);
+        case kInCross:
+        case kInSaltire: return ConjoinedInCross(s, *reach, n, line == kInSaltire);
         case kInBendSinister:
         case kInBend: {
             // Each charge is turned bendwise and meets the next at its long points, so the run

@@ -17,8 +17,10 @@ bool IsLozengeCharge(std::string_view name);
 // conjoined or is not lozenge-shaped.
 bool ConjoinedRows(DrawingState& state, std::span<const int> rows);
 
-// n charges conjoined in fess, in pale or in bend (the shape of `line`): one run along that line.
-// False (nothing placed) for any other direction.
+// n charges conjoined in fess, in pale, in bend or bend sinister (the shape of `line`): one run
+// along that line; in chevron, from the apex down both limbs; in cross or saltire (a count one
+// more than a multiple of four), one at the crossing and a run along each limb. False (nothing
+// placed) for any other direction or count.
 bool ConjoinedInLine(DrawingState& state, ShapeCode line, int n);
 
 }  // namespace esc

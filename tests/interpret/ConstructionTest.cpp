@@ -34,6 +34,9 @@ TEST(Conjoined, NeighboursTouchPointToPoint) {
         {"Azure four fusils in fess conjoined or", 4, Colour(kAzure), {{0, 1}, {1, 2}, {2, 3}}},
         {"Gules five fusils conjoined in bend sinister argent", 5, Colour(kGules), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
         {"Vert four mascles in bend sinister conjoined or", 4, Colour(kVert), {{0, 1}, {1, 2}, {2, 3}}},
+        // In cross: the one at the crossing, then each limb's run (up, down, dexter, sinister).
+        {"Gules five lozenges conjoined in cross argent", 5, Colour(kGules), {{0, 1}, {0, 2}, {0, 3}, {0, 4}}},
+        {"Azure nine fusils conjoined in cross or", 9, Colour(kAzure), {{0, 1}, {1, 2}, {0, 3}, {3, 4}, {0, 5}, {5, 6}, {0, 7}, {7, 8}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -97,6 +100,35 @@ TEST(Conjoined, InChevronFromTheApexDown) {
             }
         }
     }
+}
+
+// In saltire: the one at the crossing on the fess point, each limb's run out along a diagonal,
+// the four limbs mirrored about the pale and the fess line.
+TEST(Conjoined, InSaltireFromTheCrossing) {
+    Drawing d;
+    d.Draw("Gules nine lozenges conjoined in saltire argent");
+    EXPECT_TRUE(WordUsed(d, "conjoined"));
+    EXPECT_TRUE(d.sink.messages.empty());
+    const auto placed = AllPlacements(d);
+    ASSERT_EQ(placed.size(), 9u);
+    const ShieldGeometry& g = d.s().geometry;
+    EXPECT_EQ(placed[0].x, g.W2);
+    EXPECT_EQ(placed[0].y, g.H2);
+    // Limbs in the order up-dexter, down-sinister, up-sinister, down-dexter; two a limb.
+    for (std::size_t i = 1; i <= 2; ++i) {
+        const PlacementTrace &upDexter = placed[i], &downSinister = placed[i + 2], &upSinister = placed[i + 4],
+                             &downDexter = placed[i + 6];
+        EXPECT_LT(upDexter.x, g.W2);
+        EXPECT_LT(upDexter.y, g.H2);
+        EXPECT_NEAR(upDexter.x + downSinister.x, 2 * g.W2, 2);
+        EXPECT_NEAR(upDexter.y + downSinister.y, 2 * g.H2, 2);
+        EXPECT_NEAR(upSinister.x + upDexter.x, 2 * g.W2, 2);
+        EXPECT_EQ(upSinister.y, upDexter.y);
+        EXPECT_NEAR(downDexter.x + downSinister.x, 2 * g.W2, 2);
+    }
+    // Each limb's two meet point to point.
+    for (std::size_t i : {1u, 3u, 5u, 7u})
+        EXPECT_NE(d.At((placed[i].x + placed[i + 1].x) / 2, (placed[i].y + placed[i + 1].y) / 2), Colour(kGules));
 }
 
 // Without the word the same charges stand apart, so the test above sees the difference; and a
