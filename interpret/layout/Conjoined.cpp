@@ -169,6 +169,12 @@ bool ConjoinedRows(DrawingState& s, std::span<const int> rows) {
     return true;
 }
 
+bool ConjoinedLineDrawn(ShapeCode line, int n) {
+    if (n < 2) return false;
+    if (line == kInCross || line == kInSaltire) return n >= 5 && (n - 1) % 4 == 0;
+    return line == kInFess || line == kInPale || line == kInBend || line == kInBendSinister || line == kInChevron;
+}
+
 bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
     const LozengeReach* reach = Reach(s);
     if (!s.conjoined || reach == nullptr || n < 2) return false;

@@ -22,5 +22,8 @@ bool ConjoinedRows(DrawingState& state, std::span<const int> rows);
 // more than a multiple of four), one at the crossing and a run along each limb. False (nothing
 // placed) for any other direction or count.
 bool ConjoinedInLine(DrawingState& state, ShapeCode line, int n);
+// Whether ConjoinedInLine lays n charges along `line` (the reader's test before it takes
+// "conjoined in ...": what it cannot lay is left unread).
+bool ConjoinedLineDrawn(ShapeCode line, int n);
 
 }  // namespace esc

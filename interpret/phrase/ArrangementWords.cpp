@@ -68,7 +68,7 @@ bool ConjoinedAfterTheLineRule(DrawingState& s) {
     // Right after the line's words: "in bend", "in bend sinister", "in chevron".
     const bool afterTheLine = (T(s, -1) == kTypeOrdinary && Is(s, -2, "in")) ||
                               (Is(s, -1, "sinister") && T(s, -2) == kTypeOrdinary && Is(s, -3, "in"));
-    if (!afterTheLine) return false;
+    if (!afterTheLine || !ConjoinedLineDrawn(level.levelInCode.Shape(), level.levelCount)) return false;
     s.conjoined = true;
     Use(s, 0);
     ++s.cursor;

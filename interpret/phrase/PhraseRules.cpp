@@ -461,7 +461,9 @@ bool ChargeWordRule(DrawingState& s) {
         return true;
     }
     s.attitudeOwner = type;
-    if (Is(s, 1, "conjoined") && level.levelCount >= 2 && IsLozengeCharge(level.levelName.view())) {
+    // "conjoined in ..." along a line the run cannot be laid on is left unread.
+    const bool lineLaid = !(Is(s, 2, "in") && T(s, 3) == kTypeOrdinary) || ConjoinedLineDrawn(ShapeOfCode(S1(s, 3)), level.levelCount);
+    if (Is(s, 1, "conjoined") && level.levelCount >= 2 && IsLozengeCharge(level.levelName.view()) && lineLaid) {
         // "seven mascles conjoined": the layouts set them touching point to point.
         s.conjoined = true;
         Use(s, 1);

@@ -132,7 +132,8 @@ TEST(Conjoined, InSaltireFromTheCrossing) {
 }
 
 // Without the word the same charges stand apart, so the test above sees the difference; and a
-// charge that is not lozenge-shaped leaves "conjoined" unread rather than drawn as before.
+// charge that is not lozenge-shaped, or a line no conjoined run is laid on, leaves "conjoined"
+// unread rather than drawn as before.
 TEST(Conjoined, OnlyLozengesAndOnlyWhenWritten) {
     Drawing d;
     d.Draw("Gules seven mascles or");
@@ -142,6 +143,13 @@ TEST(Conjoined, OnlyLozengesAndOnlyWhenWritten) {
 
     d.Draw("Gules three mullets conjoined or");
     EXPECT_FALSE(WordUsed(d, "conjoined"));
+    // Nor is it read along a line no run is laid on: four in cross have no crossing lozenge.
+    for (const char* blazon : {"Gules four lozenges conjoined in cross or", "Gules three fusils conjoined in pile or",
+                               "Gules six lozenges in saltire conjoined or"}) {
+        SCOPED_TRACE(blazon);
+        d.Draw(blazon);
+        EXPECT_FALSE(WordUsed(d, "conjoined"));
+    }
 }
 
 // The largest size that lets the seven touch: the tallest column (three rows) fills the
