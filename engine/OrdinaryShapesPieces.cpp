@@ -164,7 +164,13 @@ void DrawCotises(PaintState& s) {
             break;
         }
         case kPale:
-            CotisesBeside(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s));
+            if (at.inset > 0) {
+                // Couped: from the inset below the top to the inset above the foot, as the pale.
+                CotisesBesideCouped(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s),
+                                    H / 2.0 - at.inset);
+            } else {
+                CotisesBeside(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s));
+            }
             s.cotiseCount = 0;
             break;
         case kBar: {

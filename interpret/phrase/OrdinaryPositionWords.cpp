@@ -34,9 +34,9 @@ OrdinaryPosition PositionOf(std::string_view word) {
 }
 
 // Whether the cotises of the shape follow it in `position`: a fess's moved or couped, a bend's,
-// a bend sinister's and a chevron's moved up or down or couped.
+// a bend sinister's and a chevron's moved up or down or couped, a pale's couped.
 bool CotisesFollow(ShapeCode shapeCode, OrdinaryPosition position) {
-    if (shapeCode == kFess) return true;
+    if (shapeCode == kFess || (shapeCode == kPale && position == OrdinaryPosition::Couped)) return true;
     const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased ||
                        position == OrdinaryPosition::Couped;
     return moved && (shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron);

@@ -184,7 +184,7 @@ TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
         const char* word;
     };
     for (const Case c : {Case{"Argent a fess enhanced gules charged with three mullets argent", "enhanced"},
-                         Case{"Argent a pale couped gules cotised azure", "couped"},
+                         Case{"Argent a pale enhanced gules cotised azure", "enhanced"},
                          Case{"Argent a fess enhanced gules in base a mullet azure", "enhanced"},
                          Case{"Argent a cross enhanced gules", "enhanced"},
                          Case{"Argent a saltire abased gules", "abased"}}) {
@@ -318,7 +318,7 @@ TEST(OrdinaryPosition, CotisesFollowTheMovedOrdinary) {
         EXPECT_EQ(couped.At(inset + g.Px(6), row), Colour(kAzure));
         EXPECT_EQ(couped.At(inset - g.Px(6), row), Colour(kArgent));
         EXPECT_EQ(couped.At(g.W - inset + g.Px(6), row), Colour(kArgent));
-        // So do a bend's and a chevron's (a bend sinister's as a bend's): found out from the middle of the
+        // So do a bend's, a chevron's and a pale's (a bend sinister's as a bend's): found out from the middle of the
         // ordinary across it (a chevron's down the pale above its apex), each cotise is azure
         // just short of the ordinary's end along its own line and the field just past it.
         const double W = g.W, H = g.H, len = std::hypot(W, H);
@@ -332,6 +332,7 @@ TEST(OrdinaryPosition, CotisesFollowTheMovedOrdinary) {
         const Couped cases[] = {
             {"Argent a bend couped gules cotised azure", -W / len, -H / len, H / len, -W / len, bendHalf},
             {"Argent a chevron couped gules between two cottises azure", -0.766, 0.643, 0, -1, (W / 2 - inset) / 0.766},
+            {"Argent a pale couped gules cotised azure", 0, -1, 1, 0, H / 2 - inset},
         };
         for (const Couped& c : cases) {
             SCOPED_TRACE(c.blazon);
