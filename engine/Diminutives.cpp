@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "engine/OrdinaryShapes.h"
 #include "engine/PartitionLineBand.h"
@@ -54,6 +55,21 @@ bool NamesPallets(std::string_view levelName) {
     if (levelName == "pallet" || levelName == "pallets") return true;
     const Diminutive* d = FindDiminutive(levelName);
     return d != nullptr && d->drawnAs == "pallets";
+}
+
+int BreadthBeside(const ShieldGeometry& g, ShapeCode flanked, std::string_view levelName) {
+    const double D = g.chiefDepth, acrossRow = g.H / std::hypot(g.W, g.H);
+    double half = 0;  // the piece of full breadth, half its ordinary
+    switch (flanked) {
+        case kFess: half = D / 2; break;                     // a bar
+        case kPale: half = shapes::PaleHalfWidth(g); break;  // a pallet
+        case kBend:
+        case kBendSinister: half = (D + g.Px(10)) / 2 * acrossRow; break;  // a bendlet
+        case kChevron: half = (D + g.Px(30)) * 0.766 / 2; break;           // a chevronel, limbs falling 40 degrees
+        default: return 0;
+    }
+    const int percent = std::clamp(BreadthPercentOf(levelName), 1, 100);
+    return std::max(1, static_cast<int>(std::lround(half * percent / 100)));
 }
 
 void DrawPiecesWithin(PaintState& s, PiecesRun run, Rect area) {

@@ -39,6 +39,13 @@ enum class PiecesRun : std::uint8_t { Across, Down };
 // than the gaps between them, in the level's line.
 void DrawPiecesWithin(PaintState& state, PiecesRun run, Rect area);
 
+// The breadth across of pieces of this name set beside the ordinary of `flanked` as its
+// cotises ("a fess between two bars", "a bend between two bendlets"): the piece's own, half the
+// ordinary's for the bar, pallet, bendlet and chevronel and that again shared down for their
+// diminutives (a closet half a bar, a barrulet a quarter, a riband half a bendlet); 0 for an
+// ordinary whose cotises have no such breadth.
+int BreadthBeside(const ShieldGeometry& geometry, ShapeCode flanked, std::string_view levelName);
+
 namespace shapes {
 // The usual breadth of a piece ordinary taken down to the breadth of the current level's
 // diminutive. At least one pixel.

@@ -113,6 +113,8 @@ inline constexpr int kPallWidth = 40;
 // far apart. At most this many on each side ("triple cotised").
 inline constexpr int kCotiseWidth = 8, kCotiseGap = 10, kCotiseSpacing = 6;
 inline constexpr int kMaxCotises = 3;
+// The breadth across of each cotise being drawn: the state's cotiseBreadth, else kCotiseWidth.
+inline int CotiseBreadth(const PaintState& s) { return s.cotiseBreadth > 0 ? s.cotiseBreadth : s.geometry.Px(kCotiseWidth); }
 // One straight limb of an ordinary for its cotises: a point on its middle line, the way it runs
 // (away from the centre for a limb of a saltire or pall) and half its breadth across.
 struct CotiseLimb {
@@ -136,6 +138,9 @@ bool Styled(const PaintState& state);
 
 // count cotises on each side of a straight ordinary along `middle`, in the current tincture and line.
 void CotisesBeside(PaintState& state, const CotiseLimb& middle, int count);
+// The same for an ordinary couped: each cotise reaches `halfLength` either way along the limb
+// from the point beside the limb's middle, and stops there as the ordinary does.
+void CotisesBesideCouped(PaintState& state, const CotiseLimb& middle, int count, double halfLength);
 // count cotises in each space between neighbouring limbs meeting at (cx, cy): an angle of two
 // cotises following the two limbs' edges.
 void CotisesBetweenLimbs(PaintState& state, double cx, double cy, const std::vector<CotiseLimb>& limbs, int count);

@@ -24,7 +24,7 @@ Vec Unit(double x, double y) {
 
 // How far out the middle line of cotise i (0 the nearest) lies from an edge of the ordinary.
 int CotiseOffset(const PaintState& s, int i) {
-    return Px(s, kCotiseGap) + Px(s, kCotiseWidth) / 2 + i * (Px(s, kCotiseWidth) + Px(s, kCotiseSpacing));
+    return Px(s, kCotiseGap) + CotiseBreadth(s) / 2 + i * (CotiseBreadth(s) + Px(s, kCotiseSpacing));
 }
 
 // Bands are walked from their upper end down, as the shapes draw them. A slanted band's
@@ -34,15 +34,18 @@ void Segment(PaintState& s, Vec a, Vec b) {
     if (a.y > b.y) std::swap(a, b);
     const int x1 = static_cast<int>(std::lround(a.x)), y1 = static_cast<int>(std::lround(a.y));
     const int x2 = static_cast<int>(std::lround(b.x)), y2 = static_cast<int>(std::lround(b.y));
-    const int width = x1 != x2 && y1 != y2 ? std::max(1, Px(s, kCotiseWidth) / 2) : Px(s, kCotiseWidth);
+    const int width = x1 != x2 && y1 != y2 ? std::max(1, CotiseBreadth(s) / 2) : CotiseBreadth(s);
     Band(s, x1, y1, x2, y2, width, 0);
 }
 
 }  // namespace
 
 void CotisesBeside(PaintState& s, const CotiseLimb& middle, int count) {
+    CotisesBesideCouped(s, middle, count, 2.0 * std::max(s.geometry.W, s.geometry.H));
+}
+
+void CotisesBesideCouped(PaintState& s, const CotiseLimb& middle, int count, double reach) {
     const Vec u = Unit(middle.dx, middle.dy), n{-u.y, u.x};
-    const double reach = 2.0 * std::max(s.geometry.W, s.geometry.H);
     for (int i = 0; i < count; ++i) {
         const double d = middle.halfWidth + CotiseOffset(s, i);
         for (const int side : {-1, 1}) {

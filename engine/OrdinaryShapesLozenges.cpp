@@ -18,6 +18,9 @@ namespace {
 
 // A lozenge's length over its breadth: the fusil's and the plain lozenge's (mascles).
 constexpr double kFusilTallness = 1.5, kLozengeTallness = 1.2;
+// Counted ("a bend of five lozenges"), each stretched along its limb keeps at least this much
+// length over breadth: a lozenge's and a fusil's.
+constexpr double kCountedLozengeTallness = 1.5, kCountedFusilTallness = 2.0;
 // The chevron's apex and the fall of its limbs (as the chevron is drawn), in degrees from the
 // horizontal toward the base.
 constexpr double kChevronFallDegrees = 40.0;
@@ -29,11 +32,13 @@ struct Point {
 // The lozenges along one limb: from (x0, y0) in the direction (ux, uy), `length` long; the
 // first lozenge's point `start` along (its middle half a lozenge further), the rest end to end.
 // Fitted, the lozenges are stretched a little so that whole ones meet both ends.
-// With `pieces` above 0, fitted to that many.
+// With `pieces` above 0, fitted to that many, and no broader than a lozenge of that length
+// (`tallness`, length over breadth) is: a long limb of few keeps them lozenges, not squares.
 void AlongLimb(std::vector<Lozenge>& out, double x0, double y0, double ux, double uy, double length, double halfLength,
-               double halfBreadth, double start, bool fit, int pieces = 0) {
+               double halfBreadth, double start, bool fit, int pieces = 0, double tallness = kCountedLozengeTallness) {
     if (pieces > 0) {
         halfLength = (length - start) / (2.0 * pieces);
+        halfBreadth = std::min(halfBreadth, halfLength / tallness);
     } else if (fit) {
         const int n = std::max(1, static_cast<int>(std::lround((length - start) / (2 * halfLength))));
         halfLength = (length - start) / (2.0 * n);
@@ -90,6 +95,7 @@ bool ShapeTakesLozenges(ShapeCode shapeCode) {
 
 std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeCode, bool fusils, int count) {
     const double tallness = fusils ? kFusilTallness : kLozengeTallness;
+    const double counted = fusils ? kCountedFusilTallness : kCountedLozengeTallness;
     const double W = g.W, H = g.H, D = g.chiefDepth, B = g.shieldBottom;
     std::vector<Lozenge> out;
     // A limb of breadth `breadth` whose lozenges lie along it.
@@ -105,28 +111,29 @@ std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeC
         }
         case kPale: {
             const auto [a, b] = along(D + g.Px(10));
-            AlongLimb(out, W / 2, 0, 0, 1, B, a, b, 0, true, count);
+            AlongLimb(out, W / 2, 0, 0, 1, B, a, b, 0, true, count, counted);
             break;
         }
         case kBend:
         case kBendSinister: {
             const auto [a, b] = along(D + g.Px(10));
             const double length = std::hypot(W, H), ux = W / length, uy = H / length;
-            if (shapeCode == kBend) AlongLimb(out, 0, 0, ux, uy, length, a, b, 0, true, count);
-            else AlongLimb(out, W, 0, -ux, uy, length, a, b, 0, true, count);
+            if (shapeCode == kBend) AlongLimb(out, 0, 0, ux, uy, length, a, b, 0, true, count, counted);
+            else AlongLimb(out, W, 0, -ux, uy, length, a, b, 0, true, count, counted);
             break;
         }
         case kChevron: {
             // One lozenge upright at the apex; each limb from where its outline crosses the limb.
             const auto [a, b] = along(D);
             const double apex = D / 2 + H / 3, fall = kChevronFallDegrees * std::numbers::pi / 180;
-            const double ux = std::cos(fall), uy = std::sin(fall), length = (W / 2) / ux + b;
+            // Counted, the limb ends at the flank, so that its last lozenge is whole.
+            const double ux = std::cos(fall), uy = std::sin(fall), length = (W / 2) / ux + (count > 1 ? 0.0 : b);
             const Lozenge top{W / 2, apex, 0, 1, a, b};
             out.push_back(top);
             const double start = 1.0 / (uy / a + ux / b);
             const int limb = count > 1 ? (count - 1) / 2 : 0;
-            AlongLimb(out, W / 2, apex, -ux, uy, length, a, b, start, false, limb);
-            AlongLimb(out, W / 2, apex, ux, uy, length, a, b, start, false, limb);
+            AlongLimb(out, W / 2, apex, -ux, uy, length, a, b, start, false, limb, counted);
+            AlongLimb(out, W / 2, apex, ux, uy, length, a, b, start, false, limb, counted);
             break;
         }
         case kCross:

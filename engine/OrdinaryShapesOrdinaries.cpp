@@ -37,7 +37,9 @@ void Bend(PaintState& s) {
     if (at.inset > 0) {
         // Couped: a band along the diagonal, its ends an inset in from either flank.
         const int rise = at.inset * H / W;
-        Band(s, at.inset, rise, W - at.inset, H - rise, Styled(s) ? D - Px(s, 10) : D + Px(s, 10), 0);
+        // A plain band is drawn about 1.5 times as broad along a row as it is given: given 67%
+        // of the usual bend's breadth along a row, it is as broad as the bend.
+        Band(s, at.inset, rise, W - at.inset, H - rise, Styled(s) ? D - Px(s, 10) : (D + Px(s, 10)) * 67 / 100, 0);
         return;
     }
     if (Styled(s)) {

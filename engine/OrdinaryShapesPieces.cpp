@@ -7,6 +7,7 @@
 #include "engine/Diminutives.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Messages.h"
+#include "engine/PartitionLineBand.h"
 
 namespace esc {
 
@@ -64,6 +65,13 @@ void DrawPallets(PaintState& s, int placement) {
 constexpr int kCrossCotiseWidth = 8, kCrossCotiseGap = 14;
 
 namespace {
+// The width to give a band along a chevron's limb (falling 40 degrees) so that it is `breadth`
+// across: a row crosses it 1/cos(40) as far, and a band given more than kSlantedTrimFrom is
+// drawn kSlantedTrim narrower.
+int ChevronBandWidth(const PaintState& s, int breadth) {
+    const int along = breadth * 1305 / 1000;
+    return along > Px(s, band::kSlantedTrimFrom) ? along + Px(s, band::kSlantedTrim) : along;
+}
 // The cotises on each side: one to kMaxCotises.
 int Count(const PaintState& s) { return std::clamp(s.cotiseCount, 1, kMaxCotises); }
 }  // namespace
@@ -82,26 +90,43 @@ void DrawCotises(PaintState& s) {
     switch (s.shapeCode) {
         case kFess: {
             const int c = (D - Px(s, 10)) / 2, middle = H / 2 + at.shift, line = s.cotiseLine;
+            // Pieces of a breadth of their own ("between two bars") keep the cotises' gap to the
+            // fess's edge and between each other.
+            const int width = s.cotiseBreadth > 0 ? s.cotiseBreadth : Px(s, 10);
+            const int first = s.cotiseBreadth > 0 ? D / 2 + Px(s, 10) + width / 2 - c : Px(s, 20);
+            const int step = s.cotiseBreadth > 0 ? width + Px(s, 5) : Px(s, 15);
             // Each cotise takes the line anew: a gemel line is spent by one band, and each bar
             // gemel is a pair.
             auto bar = [&](int y) {
                 s.lineCode = line;
-                Band(s, at.inset, y, W - at.inset, y, Px(s, 10), 0);
+                Band(s, at.inset, y, W - at.inset, y, width, 0);
             };
-            bar(middle - c - Px(s, 20));
-            bar(middle + c + Px(s, 20));
-            if (s.cotiseCount >= 2) {
-                bar(middle - c - Px(s, 35));
-                bar(middle + c + Px(s, 35));
-            }
-            if (s.cotiseCount >= 3) {
-                bar(middle - c - Px(s, 50));
-                bar(middle + c + Px(s, 50));
+            for (int i = 0; i < Count(s); ++i) {
+                bar(middle - c - first - i * step);
+                bar(middle + c + first + i * step);
             }
             s.cotiseCount = 0;
             break;
         }
         case kBend: {
+            if (at.inset > 0) {
+                // Couped: beside the band from (inset, rise) to (W - inset, H - rise), as long.
+                const double length = std::hypot(W, H), across = (D + Px(s, 10)) / 2.0 * H / length;
+                const double rise = static_cast<double>(at.inset) * H / W;
+                CotisesBesideCouped(s, {W / 2.0, H / 2.0, static_cast<double>(W), static_cast<double>(H), across}, Count(s),
+                                    std::hypot(W / 2.0 - at.inset, H / 2.0 - rise));
+                s.cotiseCount = 0;
+                break;
+            }
+            if (s.cotiseBreadth > 0) {
+                // Pieces of a breadth of their own beside the bend, whose edges lie half
+                // (D + 10) either side of its middle line along a row.
+                const double length = std::hypot(W, H), across = (D + Px(s, 10)) / 2.0 * H / length;
+                CotisesBeside(s, {W / 2.0, H / 2.0 + at.shift, static_cast<double>(W), static_cast<double>(H), across},
+                              Count(s));
+                s.cotiseCount = 0;
+                break;
+            }
             // Moved up or down, each cotise starts as far back up its own line as it takes to
             // begin above the shield, and runs as much further.
             const int back = at.shift == 0 ? 0 : std::abs(at.shift) * 4 / 3 + Px(s, 10);
@@ -127,12 +152,25 @@ void DrawCotises(PaintState& s) {
             // The bend sinister's band reaches this share of its width either side of its middle
             // along a row.
             const double across = 0.95 * (D - Px(s, 20)) * H / std::hypot(W, H);
-            CotisesBeside(s, {W / 2.0, H / 2.0 + at.shift, -static_cast<double>(W), static_cast<double>(H), across}, Count(s));
+            const CotiseLimb middle{W / 2.0, H / 2.0 + at.shift, -static_cast<double>(W), static_cast<double>(H), across};
+            if (at.inset > 0) {
+                // Couped: as long as its band, from the sinister flank's inset to the dexter's.
+                const double rise = static_cast<double>(at.inset) * H / W;
+                CotisesBesideCouped(s, middle, Count(s), std::hypot(W / 2.0 - at.inset, H / 2.0 - rise));
+            } else {
+                CotisesBeside(s, middle, Count(s));
+            }
             s.cotiseCount = 0;
             break;
         }
         case kPale:
-            CotisesBeside(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s));
+            if (at.inset > 0) {
+                // Couped: from the inset below the top to the inset above the foot, as the pale.
+                CotisesBesideCouped(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s),
+                                    H / 2.0 - at.inset);
+            } else {
+                CotisesBeside(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s));
+            }
             s.cotiseCount = 0;
             break;
         case kBar: {
@@ -167,15 +205,23 @@ void DrawCotises(PaintState& s) {
         case kChevron: {
             // One cotise above the chevron and one below it, as far from it: the chevron's middle
             // line runs from (W / 2, D / 2 + H / 3), so the lower one mirrors the upper about it.
-            const int n = Count(s);
+            const int n = Count(s), breadth = CotiseBreadth(s);
+            // Broader pieces ("between two chevronels") stand further out by their extra half
+            // breadth, measured down the pale; their band is given the breadth along a row.
+            const int extra = (breadth - Px(s, kCotiseWidth)) * 2 / 3;
+            const int width = s.cotiseBreadth > 0 ? ChevronBandWidth(s, breadth) : Px(s, 8);
+            // Couped, each limb reaches as far across as the chevron's own (limbs falling 40
+            // degrees, cos 0.766).
+            const int limb = at.inset > 0 ? static_cast<int>((W / 2 - at.inset) / 0.766) : Px(s, 300);
             for (int i = 0; i < n; ++i) {
                 // Each further pair as far out again as the cotises' width and spacing, measured
                 // down the pale across limbs that fall at 40 degrees.
-                const int out = i * (Px(s, kCotiseWidth) + Px(s, kCotiseSpacing)) * 4 / 3;
-                const int above = H / 3 - Px(s, 30) - out + at.shift, below = D + H / 3 + Px(s, 30) + out + at.shift;
+                const int out = i * (breadth + Px(s, kCotiseSpacing)) * 4 / 3;
+                const int above = H / 3 - Px(s, 30) - extra - out + at.shift,
+                          below = D + H / 3 + Px(s, 30) + extra + out + at.shift;
                 for (const int apex : {above, below}) {
-                    BandFrom(s, W / 2, apex, 220, Px(s, 300), Px(s, 8));
-                    BandFrom(s, W / 2, apex, 320, Px(s, 300), Px(s, 8));
+                    BandFrom(s, W / 2, apex, 220, limb, width);
+                    BandFrom(s, W / 2, apex, 320, limb, width);
                 }
             }
             s.cotiseCount = 0;

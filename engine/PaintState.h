@@ -152,6 +152,10 @@ struct ShapeRequest {
     // period of the style); linePieces is what DrawPartitionLine reads, set only while the
     // cotises are drawn.
     int cotisePieces = 0, linePieces = 0;
+    // The breadth across of each cotise, in paint pixels, when the pieces beside an ordinary are
+    // of a kind with a breadth of its own ("a bend between two bendlets": half a bend); 0: the
+    // cotise's own.
+    int cotiseBreadth = 0;
     bool fillToLeft = false;
     int drawMode = 0;  // the mode argument of DrawOrdinary
     bool crusillyFitchy = false;  // the crusilly semé is of crosses crosslet fitchy

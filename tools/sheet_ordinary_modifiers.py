@@ -61,6 +61,14 @@ ROWS = [
         "Or a bend azure cottised of the second",
         "Argent a pall azure double cotised gules",
     ]),
+    ("Pieces beside, couped", [
+        "Argent a fess azure between two bars gules",
+        "Argent a bend azure between two bendlets gules",
+        "Argent a chevron azure between two couple-closes gules",
+        "Or a bend couped azure cottised gules",
+        "Or a chevron couped azure between two cottises gules",
+        "Argent a chevron of five lozenges gules",
+    ]),
     ("Composed", [
         "Argent a bend lozengy gules and or",
         "Azure a bordure compony argent and gules",

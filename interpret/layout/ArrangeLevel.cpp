@@ -483,7 +483,10 @@ void ChargesBetween(DrawingState& s) {
         PlaceSpots(s, AroundPrincipalSpots(g, n));
         return;
     }
-    if (!BetweenTableHolds(s, n, level) || s.splitChief > 0 || FirstOrdinaryPosition(s) != OrdinaryPosition::Usual) {
+    // Couped, it keeps its usual place but for its ends, and so do the charges about it.
+    const OrdinaryPosition position = FirstOrdinaryPosition(s);
+    const bool moved = position != OrdinaryPosition::Usual && position != OrdinaryPosition::Couped;
+    if (!BetweenTableHolds(s, n, level) || s.splitChief > 0 || moved) {
         // No fixed positions for this count: laid out in the free space round the ordinary.
         BetweenLayout(s);
         return;

@@ -43,7 +43,8 @@ constexpr float kPictureScaleFactor = 0.5f;
 constexpr int kMargin = 12;            // pixels kept between the outermost points and the edge
 constexpr double kBendwiseDegrees = 39.0;  // the turn of a picture drawn bendwise
 constexpr float kLargestConjoinedScale = 2.4f;  // as large as one charge alone on the field
-constexpr ShapeCode kInFess = kFess, kInBend = kBend, kInPale = kPale;
+constexpr ShapeCode kInFess = kFess, kInBend = kBend, kInPale = kPale, kInBendSinister = kBendSinister,
+                    kInChevron = kChevron, kInCross = kCross, kInSaltire = kSaltire;
 
 const LozengeReach* Reach(DrawingState& s) {
     const auto name = Current(s).levelName.view();
@@ -54,6 +55,89 @@ const LozengeReach* Reach(DrawingState& s) {
 
 // The step from one charge to the next along a row, in widths of one charge.
 double AlongStep(const DrawingState& s) { return s.interlaced ? kInterlacedStep : 1.0; }
+
+// n lozenges conjoined in chevron: with an odd count one upright at the apex, the rest shared by
+// the two limbs, each turned along its limb (bendwise, the dexter limb's mirrored; falling as a
+// turned picture falls) and
+// meeting the one before point to point; an even count's limbs meet at the apex.
+bool ConjoinedInChevron(DrawingState& s, const LozengeReach& reach, int n) {
+    const ShieldGeometry& g = s.geometry;
+    const double a = kBendwiseDegrees * std::acos(-1.0) / 180.0;
+    const double ux = std::sin(a), uy = std::cos(a);
+    const bool apexOne = n % 2 == 1;
+    const int limb = apexOne ? (n - 1) / 2 : n / 2;
+    // At scale 1: half the picture's breadth and length; the first limb lozenge's centre from
+    // the apex (from the upright one's centre, past its outline and half a lozenge).
+    const double halfAcross = reach.across * kPictureScaleFactor / 2, halfTall = reach.tall * kPictureScaleFactor / 2;
+    // The first of each limb meets the upright one at its side point, or (no upright one) the
+    // other limb's first at the apex.
+    const double sideX = apexOne ? halfAcross : 0.0;
+    const double first = halfTall, lastAlong = first + 2 * halfTall * (limb - 1);
+    // The run's reach at scale 1: from the apex's top to the lowest point, and either side.
+    const double top = apexOne ? -halfTall : 0.0, bottom = (lastAlong + halfTall) * uy;
+    const double halfWidth = sideX + (lastAlong + halfTall) * ux;
+    const double scale = std::min({(g.W - 2.0 * g.Px(kMargin)) / (2 * halfWidth), (g.H - 2.0 * g.Px(kMargin)) / (bottom - top),
+                                   static_cast<double>(kLargestConjoinedScale)});
+    const double apexY = g.H2 - (top + bottom) / 2 * scale;
+    NoteLayout(s, "Conjoined in chevron");
+    if (apexOne) Place(s, g.W2, static_cast<int>(std::lround(apexY)), static_cast<float>(scale));
+    for (int i = 0; i < limb; ++i) {
+        const double along = (first + 2 * halfTall * i) * scale, out = sideX * scale + along * ux;
+        const int y = static_cast<int>(std::lround(apexY + along * uy));
+        PlaceTurned(s, static_cast<int>(std::lround(g.W2 - out)), y, static_cast<float>(scale), ChargeTurn::kBendwise, true);
+        PlaceTurned(s, static_cast<int>(std::lround(g.W2 + out)), y, static_cast<float>(scale), ChargeTurn::kBendwise);
+    }
+    s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+    return true;
+}
+
+// n lozenges conjoined in cross or in saltire, n one more than a multiple of four: one upright at
+// the crossing, each limb's run from its outline outward, the limbs of a cross upright and
+// fesswise, of a saltire bendwise (those to the sinister chief and dexter base mirrored).
+// False (nothing placed) for any other count.
+bool ConjoinedInCross(DrawingState& s, const LozengeReach& reach, int n, bool saltire) {
+    if (n < 5 || (n - 1) % 4 != 0) return false;
+    const ShieldGeometry& g = s.geometry;
+    const int limb = (n - 1) / 4;
+    const double halfAcross = reach.across * kPictureScaleFactor / 2, halfTall = reach.tall * kPictureScaleFactor / 2;
+    const double a = kBendwiseDegrees * std::acos(-1.0) / 180.0;
+    struct Way {
+        double ux, uy;
+        ChargeTurn turn;
+        bool mirror;
+    };
+    const std::array<Way, 4> ways =
+        saltire ? std::array<Way, 4>{{{-std::sin(a), -std::cos(a), ChargeTurn::kBendwise, false},
+                                      {std::sin(a), std::cos(a), ChargeTurn::kBendwise, false},
+                                      {std::sin(a), -std::cos(a), ChargeTurn::kBendwise, true},
+                                      {-std::sin(a), std::cos(a), ChargeTurn::kBendwise, true}}}
+                : std::array<Way, 4>{{{0, -1, ChargeTurn::kAsDrawn, false},
+                                      {0, 1, ChargeTurn::kAsDrawn, false},
+                                      {-1, 0, ChargeTurn::kFesswise, false},
+                                      {1, 0, ChargeTurn::kFesswise, false}}};
+    // At scale 1, each limb's reach from the crossing: past the upright one's outline, then
+    // whole lozenges; the run must fit the shield's width and height.
+    double reachX = halfAcross, reachY = halfTall;
+    for (const Way& w : ways) {
+        const double out = 1.0 / (std::abs(w.ux) / halfAcross + std::abs(w.uy) / halfTall) + 2 * halfTall * limb;
+        reachX = std::max(reachX, std::abs(w.ux) * out + (w.ux == 0 ? halfAcross : 0.0));
+        reachY = std::max(reachY, std::abs(w.uy) * out + (w.uy == 0 ? halfAcross : 0.0));
+    }
+    const double scale = std::min({(g.W2 - g.Px(kMargin)) / reachX, (g.H2 - g.Px(kMargin)) / reachY,
+                                   static_cast<double>(kLargestConjoinedScale)});
+    NoteLayout(s, saltire ? "Conjoined in saltire" : "Conjoined in cross");
+    Place(s, g.W2, g.H2, static_cast<float>(scale));
+    for (const Way& w : ways) {
+        const double start = 1.0 / (std::abs(w.ux) / halfAcross + std::abs(w.uy) / halfTall);
+        for (int i = 0; i < limb; ++i) {
+            const double along = (start + halfTall + 2 * halfTall * i) * scale;
+            PlaceTurned(s, static_cast<int>(std::lround(g.W2 + along * w.ux)), static_cast<int>(std::lround(g.H2 + along * w.uy)),
+                        static_cast<float>(scale), w.turn, w.mirror);
+        }
+    }
+    s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+    return true;
+}
 
 }  // namespace
 
@@ -105,6 +189,12 @@ bool ConjoinedRows(DrawingState& s, std::span<const int> rows, float oneChargeSc
     return true;
 }
 
+bool ConjoinedLineDrawn(ShapeCode line, int n) {
+    if (n < 2) return false;
+    if (line == kInCross || line == kInSaltire) return n >= 5 && (n - 1) % 4 == 0;
+    return line == kInFess || line == kInPale || line == kInBend || line == kInBendSinister || line == kInChevron;
+}
+
 bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
     const LozengeReach* reach = Reach(s);
     if (!s.conjoined || reach == nullptr || n < 2) return false;
@@ -129,6 +219,10 @@ bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
             }
             return true;
         }
+        case kInChevron: return ConjoinedInChevron(s, *reach, n);
+        case kInCross:
+        case kInSaltire: return ConjoinedInCross(s, *reach, n, line == kInSaltire);
+        case kInBendSinister:
         case kInBend: {
             // Each charge is turned bendwise and meets the next at its long points, so the run
             // follows the turned picture's axis through the middle of the shield.
@@ -139,14 +233,17 @@ bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
             const double scale = std::min(2.0 * std::min(halfRoomX, halfRoomY) / (run * unitTall),
                                           static_cast<double>(kLargestConjoinedScale));
             const double step = unitTall * scale * AlongStep(s);
-            NoteLayout(s, "Conjoined in bend");
-            const ChargeTurn turn = s.bendwiseSinisterFlag ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
+            NoteLayout(s, line == kInBendSinister ? "Conjoined in bend sinister" : "Conjoined in bend");
+            // Along the bend sinister: the bend's run mirrored, each picture mirrored with it.
+            const bool sinister = line == kInBendSinister;
+            const ChargeTurn turn = s.bendwiseSinisterFlag && !sinister ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
             for (int i = 0; i < n; ++i) {
                 const double along = (i - (n - 1) / 2.0) * step;
-                PlaceTurned(s, static_cast<int>(std::lround(g.W2 + along * dx)), static_cast<int>(std::lround(g.H2 + along * dy)),
-                            static_cast<float>(scale), turn);
+                PlaceTurned(s, static_cast<int>(std::lround(g.W2 + (sinister ? -along : along) * dx)),
+                            static_cast<int>(std::lround(g.H2 + along * dy)),
+                            static_cast<float>(scale), turn, sinister);
             }
-            s.bendwiseFlag = false;  // the words' turn is spent on the run
+            s.bendwiseFlag = s.bendwiseSinisterFlag = false;  // the words' turn is spent on the run
             return true;
         }
         default: return false;

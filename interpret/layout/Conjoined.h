@@ -24,8 +24,13 @@ bool IsRingCharge(std::string_view name);
 // as a charge with others round it does.
 bool ConjoinedRows(DrawingState& state, std::span<const int> rows, float oneChargeScale = 0.0f);
 
-// n charges conjoined in fess, in pale or in bend (the shape of `line`): one run along that line.
-// False (nothing placed) for any other direction.
+// n charges conjoined in fess, in pale, in bend or bend sinister (the shape of `line`): one run
+// along that line; in chevron, from the apex down both limbs; in cross or saltire (a count one
+// more than a multiple of four), one at the crossing and a run along each limb. False (nothing
+// placed) for any other direction or count.
 bool ConjoinedInLine(DrawingState& state, ShapeCode line, int n);
+// Whether ConjoinedInLine lays n charges along `line` (the reader's test before it takes
+// "conjoined in ...": what it cannot lay is left unread).
+bool ConjoinedLineDrawn(ShapeCode line, int n);
 
 }  // namespace esc

@@ -314,6 +314,21 @@ void BetweenLayout(DrawingState& s) {
     } else {
         for (int i = 0; i < n && !usable.empty(); ++i) ++share[static_cast<std::size_t>(usable[static_cast<std::size_t>(i) % usable.size()])];
     }
+    if (FirstOrdinaryPosition(s) != OrdinaryPosition::Usual && !oneGroup) {
+        // Round a moved ordinary ("a chevron enhanced between three mullets") the regions differ
+        // in room by design: each region's charges take the room of their own region.
+        for (int r = 0; r < regions; ++r) {
+            if (share[static_cast<std::size_t>(r)] == 0) continue;
+            const Fit part = FitInRegion(space, r, share[static_cast<std::size_t>(r)], kLargestCellBetween);
+            if (part.cell == 0) {
+                s.messages.Show(WithCount(msg::kNoLayoutForCount, n));
+                s.countMessageShown = true;
+                return;
+            }
+            PlaceFit(s, part, kLargestScaleBetween);
+        }
+        return;
+    }
     // One cell for all: the smallest that every region needs.
     int cell = kLargestCellBetween;
     for (int r = 0; r < regions; ++r) {

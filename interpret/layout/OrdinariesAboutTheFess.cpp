@@ -199,8 +199,11 @@ bool PiecesBesideTheOrdinary(DrawingState& s) {
     s.cotiseTincture = tincture;
     s.cotiseLine = level.levelLine;
     s.shapeCode = flanked;
+    // Two or three a side share the room one would take, so that the outer ones stay on the field.
+    s.cotiseBreadth = BreadthBeside(s.geometry, flanked, level.levelName.view()) * 2 / (s.cotiseCount + 1);
     NoteLayout(s, "DrawCotises");
     DrawCotises(s);
+    s.cotiseBreadth = 0;
     // The cotises' drawing clears the level's tincture; the pieces keep theirs in the model.
     s.levelTincture[s.level] = tincture;
     return true;

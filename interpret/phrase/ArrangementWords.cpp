@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "interpret/layout/Conjoined.h"
 #include "interpret/layout/FitLayout.h"
 #include "interpret/layout/Layouts.h"
 #include "engine/OrdinaryShapes.h"
@@ -57,6 +58,21 @@ bool InBendSinisterRule(DrawingState& s) {
     level.levelInCode = ShapeCode::kBendSinister;
     for (int k = 0; k < kInBendSinisterWords; ++k) Use(s, k);
     s.cursor += kInBendSinisterWords;
+    return true;
+}
+
+bool ConjoinedAfterTheLineRule(DrawingState& s) {
+    if (!Is(s, 0, "conjoined") || s.conjoined) return false;
+    const LevelRecord& level = Current(s);
+    if (!LevelOfCharges(level) || !level.levelIn || level.levelCount < 2 || !IsLozengeCharge(level.levelName.view()))
+        return false;
+    // Right after the line's words: "in bend", "in bend sinister", "in chevron".
+    const bool afterTheLine = (T(s, -1) == kTypeOrdinary && Is(s, -2, "in")) ||
+                              (Is(s, -1, "sinister") && T(s, -2) == kTypeOrdinary && Is(s, -3, "in"));
+    if (!afterTheLine || !ConjoinedLineDrawn(level.levelInCode.Shape(), level.levelCount)) return false;
+    s.conjoined = true;
+    Use(s, 0);
+    ++s.cursor;
     return true;
 }
 

@@ -10,6 +10,10 @@ namespace esc {
 // "three mullets in bend sinister": the charges along the bend sinister, not the bend. At "in"
 // after a phrase's charges. False, reading nothing, otherwise.
 bool InBendSinisterRule(DrawingState& state);
+// "five lozenges in bend conjoined", "five fusils in fess conjoined": "conjoined" written after
+// the line the lozenge-shaped charges stand in sets them point to point as it does before it.
+// At "conjoined" after "in" and the line. False, reading nothing, otherwise.
+bool ConjoinedAfterTheLineRule(DrawingState& state);
 // "six mullets in annulo": the charges set round a ring about the middle of the field.
 bool InAnnuloRule(DrawingState& state);
 // "three annulets one within the other": the charges about one centre, each smaller than the

@@ -34,10 +34,11 @@ OrdinaryPosition PositionOf(std::string_view word) {
 }
 
 // Whether the cotises of the shape follow it in `position`: a fess's moved or couped, a bend's,
-// a bend sinister's and a chevron's moved up or down.
+// a bend sinister's and a chevron's moved up or down or couped, a pale's couped.
 bool CotisesFollow(ShapeCode shapeCode, OrdinaryPosition position) {
-    if (shapeCode == kFess) return true;
-    const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased;
+    if (shapeCode == kFess || (shapeCode == kPale && position == OrdinaryPosition::Couped)) return true;
+    const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased ||
+                       position == OrdinaryPosition::Couped;
     return moved && (shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron);
 }
 
@@ -50,14 +51,22 @@ bool BetweenFollows(ShapeCode shapeCode, OrdinaryPosition position) {
 }
 
 bool OthersFollowTheOrdinary(const DrawingState& s, int from, OrdinaryPosition position) {
+    // Couped, the ordinary keeps its usual place but for its ends: charges between it or in chief
+    // and in base beside it stand where they stand about the usual one.
+    const bool couped = position == OrdinaryPosition::Couped;
     for (int i = from; i < s.wordCount; ++i) {
         const std::string_view w = s.Word(i);
-        if (EqualsIgnoringCase(w, "between") && (s.level != 0 || !BetweenFollows(s.shapeCode, position))) return true;
+        // "between two cottises" names the ordinary's cotises, not charges about it.
+        const bool cotisesNext = i + 2 < s.wordCount && (EqualsIgnoringCase(s.Word(i + 2).substr(0, 4), "coti") ||
+                                                         EqualsIgnoringCase(s.Word(i + 2).substr(0, 4), "cott"));
+        if (EqualsIgnoringCase(w, "between") && !cotisesNext && !couped &&
+            (s.level != 0 || !BetweenFollows(s.shapeCode, position)))
+            return true;
         if (EqualsIgnoringCase(w, "charged") || EqualsIgnoringCase(w, "within")) return true;
         if ((EqualsIgnoringCase(w.substr(0, 4), "coti") || EqualsIgnoringCase(w.substr(0, 4), "cott")) &&
             !CotisesFollow(s.shapeCode, position))
             return true;
-        if (EqualsIgnoringCase(w, "in") && i + 1 < s.wordCount &&
+        if (EqualsIgnoringCase(w, "in") && !couped && i + 1 < s.wordCount &&
             (EqualsIgnoringCase(s.Word(i + 1), "chief") || EqualsIgnoringCase(s.Word(i + 1), "base")))
             return true;
     }
@@ -244,8 +253,9 @@ bool ConjoinedLozengesRule(DrawingState& s) {
     // Two tinctures are the pattern on the ordinary; cotises would be set by the whole ordinary.
     if ((T(s, 1) == kTypeTincture && Is(s, 2, "and")) || CotisesFollowIn(s, s.cursor + 1)) return false;
     if (!ofPieces.empty()) {
-        // "of five lozenges": so many, kept as the line's repeats (the ordinary has no line).
-        const int words = counted ? 3 : 2;
+        // "of five lozenges": so many, kept as the line's repeats (the ordinary has no line);
+        // "of five lozenges conjoined" says the same again.
+        const int words = (counted ? 3 : 2) + (Is(s, counted ? 3 : 2, "conjoined") ? 1 : 0);
         level.levelVariant.Assign(ofPieces);
         if (counted) level.levelLineRepeats = S1(s, 1);
         for (int k = 0; k < words; ++k) Use(s, k);

@@ -1,6 +1,8 @@
 #include "interpret/phrase/PairOf.h"
 
+#include "engine/ShapeCode.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace esc {
 
@@ -25,6 +27,15 @@ bool PairsOfWingsRule(DrawingState& s) {
     Use(s, 1);
     s.cursor += 2;
     return true;
+}
+
+void BarePairRule(DrawingState& s) {
+    LevelRecord& level = Current(s);
+    if (level.levelCount != 0 || level.levelKind != 0 || T(s, 0) != kTypeOrdinary || ShapeOfCode(S1(s, 0)) != kFlaunches)
+        return;
+    const std::string_view word = W(s, 0);
+    if (word.empty() || (word.back() != 's' && word.back() != 'S')) return;
+    level.levelCount = 2;
 }
 
 }  // namespace esc

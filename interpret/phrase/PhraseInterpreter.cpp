@@ -266,7 +266,7 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointRule(s) || MemberTurnsRule(s)) return;
-    if (InBendSinisterRule(s) || InAnnuloRule(s) || OneWithinTheOtherRule(s) || ContournyRule(s) || FacingWordRule(s) || ReversedRule(s) ||
+    if (InBendSinisterRule(s) || ConjoinedAfterTheLineRule(s) || InAnnuloRule(s) || OneWithinTheOtherRule(s) || ContournyRule(s) || FacingWordRule(s) || ReversedRule(s) ||
         OrdinaryPositionRule(s) || ChiefEdgeRule(s) || SaltireNowyRule(s) || ConjoinedLozengesRule(s) ||
         TincturesBySideRule(s))
         return;
@@ -282,6 +282,7 @@ void RulePass(DrawingState& s) {
         return TinctureFollowUp(s);
     }
     if (PatternedChargeRule(s)) return;
+    BarePairRule(s);
     if (PairOfRule(s) || PairsOfWingsRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an") || TheNamesOneCharge(s)) return ArticleRule(s);

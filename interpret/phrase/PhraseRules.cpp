@@ -462,8 +462,11 @@ bool ChargeWordRule(DrawingState& s) {
         return true;
     }
     s.attitudeOwner = type;
+    // "conjoined in ..." along a line the run cannot be laid on is left unread.
+    const bool lineLaid = !(Is(s, 2, "in") && T(s, 3) == kTypeOrdinary) || ConjoinedLineDrawn(ShapeOfCode(S1(s, 3)), level.levelCount);
     const bool joined = Is(s, 1, "conjoined") || Is(s, 1, "interlaced");
-    if (joined && level.levelCount >= 2 && (IsLozengeCharge(level.levelName.view()) || IsRingCharge(level.levelName.view()))) {
+    if (joined && lineLaid && level.levelCount >= 2 &&
+        (IsLozengeCharge(level.levelName.view()) || IsRingCharge(level.levelName.view()))) {
         // "seven mascles conjoined": the layouts set them touching point to point; "two
         // annulets interlaced": each ring over the edge of the next.
         s.conjoined = true;

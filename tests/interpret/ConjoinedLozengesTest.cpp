@@ -108,6 +108,8 @@ TEST(ConjoinedLozenges, AnOrdinaryOfSoManyLozenges) {
         {"Argent a pale of three fusils gules", kPale, 3, true},
         {"Argent a bend of five lozenges gules", kBend, 5, false},
         {"Argent a cross of nine lozenges gules", kCross, 9, false},
+        {"Argent a bend sinister of five lozenges conjoined gules", kBendSinister, 5, false},
+        {"Argent a pale of four fusils conjoined gules", kPale, 4, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -124,6 +126,11 @@ TEST(ConjoinedLozenges, AnOrdinaryOfSoManyLozenges) {
         }
         EXPECT_GE(ordinary, 2);
         EXPECT_GE(field, 2);
+        // Stretched along a long limb, a lozenge stays a lozenge (half again as long as broad,
+        // a fusil twice), not a square turned on the diagonal.
+        if (c.shape == kBend || c.shape == kBendSinister || c.shape == kPale) {
+            for (const Lozenge& z : all) EXPECT_GE(z.halfLength, (c.fusils ? 1.95 : 1.45) * z.halfBreadth);
+        }
         // Every lozenge's middle is painted: none is left out or drawn past the count.
         for (const Lozenge& z : all) {
             if (InsideShield(g, static_cast<int>(z.cx), static_cast<int>(z.cy))) {

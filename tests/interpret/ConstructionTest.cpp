@@ -29,6 +29,14 @@ TEST(Conjoined, NeighboursTouchPointToPoint) {
         {"Gules five fusils conjoined in bend argent", 5, Colour(kGules), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
         {"Azure five fusils conjoined in fess or", 5, Colour(kAzure), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
         {"Azure three lozenges conjoined in pale or", 3, Colour(kAzure), {{0, 1}, {1, 2}}},
+        // "conjoined" after the line, and the bend sinister's run.
+        {"Gules five lozenges in bend conjoined argent", 5, Colour(kGules), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
+        {"Azure four fusils in fess conjoined or", 4, Colour(kAzure), {{0, 1}, {1, 2}, {2, 3}}},
+        {"Gules five fusils conjoined in bend sinister argent", 5, Colour(kGules), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
+        {"Vert four mascles in bend sinister conjoined or", 4, Colour(kVert), {{0, 1}, {1, 2}, {2, 3}}},
+        // In cross: the one at the crossing, then each limb's run (up, down, dexter, sinister).
+        {"Gules five lozenges conjoined in cross argent", 5, Colour(kGules), {{0, 1}, {0, 2}, {0, 3}, {0, 4}}},
+        {"Azure nine fusils conjoined in cross or", 9, Colour(kAzure), {{0, 1}, {1, 2}, {0, 3}, {3, 4}, {0, 5}, {5, 6}, {0, 7}, {7, 8}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -53,8 +61,79 @@ TEST(Conjoined, NeighboursTouchPointToPoint) {
     }
 }
 
+// Conjoined in chevron: with an odd count one upright at the apex, highest and on the pale, each
+// limb's first meeting it at its side point; the limbs mirror each other and fall away from it;
+// with an even count the limbs' first two meet at the apex.
+TEST(Conjoined, InChevronFromTheApexDown) {
+    for (const char* blazon : {"Gules five fusils conjoined in chevron argent", "Azure seven lozenges conjoined in chevron or",
+                               "Gules four lozenges conjoined in chevron argent"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(WordUsed(d, "conjoined"));
+        EXPECT_TRUE(d.sink.messages.empty());
+        const auto placed = AllPlacements(d);
+        const Rgb field = d.At(2 * d.s().geometry.Px(10), d.s().geometry.Px(20));
+        const bool apexOne = placed.size() % 2 == 1;
+        const std::size_t first = apexOne ? 1 : 0;
+        const int W2 = d.s().geometry.W2;
+        if (apexOne) {
+            EXPECT_NEAR(placed[0].x, W2, 1);
+            // Beside the upright one's side points, just inside the limbs' first: no field.
+            const double fusil = std::string(blazon).find("fusil") != std::string::npos;
+            const double halfAcross = (fusil ? 115.5 : 171.6) * 0.5 * placed[0].scale / 2;
+            for (const int side : {-1, 1}) EXPECT_NE(d.At(static_cast<int>(W2 + side * halfAcross * 0.9), placed[0].y), field);
+        } else {
+            // The two first meet at the apex: between them, on the pale, no field.
+            // (Their top points lie half a picture's length, 64 at scale 1, up the limbs at 39
+            // degrees from the upright: 50 above their centres.)
+            EXPECT_NE(d.At(W2, placed[0].y - static_cast<int>(40 * placed[0].scale)), field);
+        }
+        for (std::size_t i = first; i + 1 < placed.size(); i += 2) {
+            EXPECT_NEAR(placed[i].x + placed[i + 1].x, 2 * W2, 2);  // mirrored about the pale
+            EXPECT_EQ(placed[i].y, placed[i + 1].y);
+            EXPECT_GT(placed[i].y, placed[0].y - (apexOne ? 0 : 1));
+            if (i >= first + 2) {
+                EXPECT_GT(placed[i].y, placed[i - 2].y);  // falling away from the apex
+                // Each meets the one before along its limb.
+                EXPECT_NE(d.At((placed[i].x + placed[i - 2].x) / 2, (placed[i].y + placed[i - 2].y) / 2), field);
+            }
+        }
+    }
+}
+
+// In saltire: the one at the crossing on the fess point, each limb's run out along a diagonal,
+// the four limbs mirrored about the pale and the fess line.
+TEST(Conjoined, InSaltireFromTheCrossing) {
+    Drawing d;
+    d.Draw("Gules nine lozenges conjoined in saltire argent");
+    EXPECT_TRUE(WordUsed(d, "conjoined"));
+    EXPECT_TRUE(d.sink.messages.empty());
+    const auto placed = AllPlacements(d);
+    ASSERT_EQ(placed.size(), 9u);
+    const ShieldGeometry& g = d.s().geometry;
+    EXPECT_EQ(placed[0].x, g.W2);
+    EXPECT_EQ(placed[0].y, g.H2);
+    // Limbs in the order up-dexter, down-sinister, up-sinister, down-dexter; two a limb.
+    for (std::size_t i = 1; i <= 2; ++i) {
+        const PlacementTrace &upDexter = placed[i], &downSinister = placed[i + 2], &upSinister = placed[i + 4],
+                             &downDexter = placed[i + 6];
+        EXPECT_LT(upDexter.x, g.W2);
+        EXPECT_LT(upDexter.y, g.H2);
+        EXPECT_NEAR(upDexter.x + downSinister.x, 2 * g.W2, 2);
+        EXPECT_NEAR(upDexter.y + downSinister.y, 2 * g.H2, 2);
+        EXPECT_NEAR(upSinister.x + upDexter.x, 2 * g.W2, 2);
+        EXPECT_EQ(upSinister.y, upDexter.y);
+        EXPECT_NEAR(downDexter.x + downSinister.x, 2 * g.W2, 2);
+    }
+    // Each limb's two meet point to point.
+    for (std::size_t i : {1u, 3u, 5u, 7u})
+        EXPECT_NE(d.At((placed[i].x + placed[i + 1].x) / 2, (placed[i].y + placed[i + 1].y) / 2), Colour(kGules));
+}
+
 // Without the word the same charges stand apart, so the test above sees the difference; and a
-// charge that is not lozenge-shaped leaves "conjoined" unread rather than drawn as before.
+// charge that is not lozenge-shaped, or a line no conjoined run is laid on, leaves "conjoined"
+// unread rather than drawn as before.
 TEST(Conjoined, OnlyLozengesAndOnlyWhenWritten) {
     Drawing d;
     d.Draw("Gules seven mascles or");
@@ -64,6 +143,13 @@ TEST(Conjoined, OnlyLozengesAndOnlyWhenWritten) {
 
     d.Draw("Gules three mullets conjoined or");
     EXPECT_FALSE(WordUsed(d, "conjoined"));
+    // Nor is it read along a line no run is laid on: four in cross have no crossing lozenge.
+    for (const char* blazon : {"Gules four lozenges conjoined in cross or", "Gules three fusils conjoined in pile or",
+                               "Gules six lozenges in saltire conjoined or"}) {
+        SCOPED_TRACE(blazon);
+        d.Draw(blazon);
+        EXPECT_FALSE(WordUsed(d, "conjoined"));
+    }
 }
 
 // The largest size that lets the seven touch: the tallest column (three rows) fills the

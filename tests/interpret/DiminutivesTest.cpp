@@ -75,9 +75,9 @@ TEST(Diminutives, PiecesBetweenTheirOrdinaryAreItsCotises) {
     const Case cases[] = {
         {"Argent a fess azure between two barrulets gules", 0, 1, D},
         {"Argent a fess azure between two closets gules", 0, 1, D},
-        {"Argent a fess azure between two bars gules", 0, 1, D},
+        {"Argent a fess azure between two bars gules", 0, 1, 1.5 * D},
         {"Argent a pale azure between two endorses gules", 1, 0, D},
-        {"Argent a pale azure between two pallets gules", 1, 0, D},
+        {"Argent a pale azure between two pallets gules", 1, 0, 1.5 * D},
         {"Argent a bend azure between two bendlets gules", -H / length, W / length, 1.2 * D},
         {"Argent a bend sinister azure between two scarpes gules", H / length, W / length, 1.2 * D},
     };
@@ -90,13 +90,56 @@ TEST(Diminutives, PiecesBetweenTheirOrdinaryAreItsCotises) {
     }
     // Bars gemel beside a fess: a pair of thin bars each side.
     d.DrawClean("Argent a fess azure between two bars gemel gules");
-    EXPECT_EQ(RunsAlong(d, W / 2, H / 2 - D, W / 2, H / 2 + D),
+    EXPECT_EQ(RunsAlong(d, W / 2, H / 2 - 1.5 * D, W / 2, H / 2 + 1.5 * D),
               (std::vector<int>{kArgent, kGules, kArgent, kGules, kArgent, kAzure, kArgent, kGules, kArgent, kGules, kArgent}));
     // The chevron's: one pair above it and one below, met down the pale.
     for (const char* blazon : {"Argent a chevron azure between two couple-closes gules", "Argent a chevron azure between two chevronels gules"}) {
         SCOPED_TRACE(blazon);
         d.DrawClean(blazon);
         EXPECT_EQ(RunsAlong(d, W / 2, H / 8, W / 2, H - H / 5), flanked);
+    }
+}
+
+// Pieces beside an ordinary keep their own breadth, not the cotise's: measured across at the
+// fess point on the side away from the chief, the bar is about half the fess, the closet half a
+// bar and the barrulet a quarter; the pallet half the pale and the endorse half a pallet; the
+// bendlet half the bend and the riband half a bendlet; the chevronel half the chevron and the
+// couple-close half a chevronel.
+TEST(Diminutives, PiecesBesideTheOrdinaryTakeTheirOwnBreadth) {
+    Drawing d;
+    const ShieldGeometry& g = d.s().geometry;
+    const double W = g.W, H = g.H, D = g.chiefDepth, length = std::hypot(W, H);
+    struct Family {
+        const char *ordinary, *full, *half, *quarter;
+        double dx, dy;  // across the ordinary from the fess point, toward the base
+    };
+    const Family families[] = {
+        {"Argent a fess azure", "Argent a fess azure between two bars gules", "Argent a fess azure between two closets gules",
+         "Argent a fess azure between two barrulets gules", 0, 1},
+        {"Argent a pale azure", "Argent a pale azure between two pallets gules", "Argent a pale azure between two endorses gules",
+         nullptr, 1, 0},
+        {"Argent a bend azure", "Argent a bend azure between two bendlets gules", "Argent a bend azure between two ribands gules",
+         nullptr, -H / length, W / length},
+        {"Argent a chevron azure", "Argent a chevron azure between two chevronels gules",
+         "Argent a chevron azure between two couple-closes gules", nullptr, 0, 1},
+    };
+    for (const Family& f : families) {
+        SCOPED_TRACE(f.full);
+        // Along the line from the fess point (the middle of the chevron's limbs' crossing down
+        // the pale) outward; the chevron's pieces are measured down the pale, all alike.
+        const bool chevron = std::string(f.ordinary).find("chevron") != std::string::npos;
+        const double y0 = chevron ? D / 2 + H / 3 : H / 2;
+        auto across = [&](const char* blazon, int tincture) {
+            d.DrawClean(blazon);
+            return PixelsAlong(d, tincture, W / 2, y0, W / 2 + 2 * D * f.dx, y0 + 2 * D * f.dy);
+        };
+        const int ordinary = 2 * across(f.ordinary, kAzure), full = across(f.full, kGules), half = across(f.half, kGules);
+        // Each is measured whole on its line, and each narrower one about half the one before.
+        EXPECT_NEAR(full, ordinary / 2.0, ordinary * 0.15);
+        EXPECT_NEAR(half, full / 2.0, full * 0.2 + 1);
+        if (f.quarter != nullptr) {
+            EXPECT_NEAR(across(f.quarter, kGules), full / 4.0, full * 0.1 + 1);
+        }
     }
 }
 
@@ -144,7 +187,7 @@ TEST(Diminutives, NarrowerThanThePiecesTheyDiminish) {
 }
 
 // One flaunch or flasque is one, on the side the blazon names (the dexter when it names none);
-// flaunches are a pair.
+// flaunches are a pair, with or without their count.
 TEST(Diminutives, OneFlaunchOnItsSide) {
     struct Case {
         const char* blazon;
@@ -154,7 +197,8 @@ TEST(Diminutives, OneFlaunchOnItsSide) {
         {"Argent a flasque gules", true, false},          {"Argent a flaunch gules", true, false},
         {"Argent a flaunch sinister gules", false, true}, {"Argent a flasque sinister gules", false, true},
         {"Argent a flaunch dexter gules", true, false},   {"Argent two flaunches gules", true, true},
-        {"Argent two flasques gules", true, true},
+        {"Argent two flasques gules", true, true},        {"Argent, flaunches gules", true, true},
+        {"Argent flasques gules", true, true},            {"Argent flanches gules", true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);

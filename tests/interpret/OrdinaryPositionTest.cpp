@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -183,7 +184,7 @@ TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
         const char* word;
     };
     for (const Case c : {Case{"Argent a fess enhanced gules charged with three mullets argent", "enhanced"},
-                         Case{"Argent a pale couped gules cotised azure", "couped"},
+                         Case{"Argent a pale enhanced gules cotised azure", "enhanced"},
                          Case{"Argent a fess enhanced gules in base a mullet azure", "enhanced"},
                          Case{"Argent a cross enhanced gules", "enhanced"},
                          Case{"Argent a saltire abased gules", "abased"}}) {
@@ -202,8 +203,10 @@ TEST(OrdinaryPosition, PositionsNotDrawnAreReadPast) {
 // it: every roundel's edge lies on the field where the ordinary alone was drawn.
 TEST(OrdinaryPosition, ChargesBetweenTheMovedOrdinary) {
     constexpr float kRoundelRadiusAtOne = 55.0f;
+    // Couped, the ordinary keeps its place but for its ends, and the charges stand as about the
+    // usual one ("couped" is read).
     for (const char* ordinary : {"a fess enhanced", "a fess abased", "a bend abased", "a bend sinister enhanced",
-                                 "a chevron enhanced", "a chevron abased"}) {
+                                 "a chevron enhanced", "a chevron abased", "a fess couped", "a bend couped"}) {
         for (const char* between : {" between two roundels gules", " between three roundels gules"}) {
             const std::string alone = std::string("Argent ") + ordinary + " azure";
             SCOPED_TRACE(alone + between);
@@ -220,6 +223,34 @@ TEST(OrdinaryPosition, ChargesBetweenTheMovedOrdinary) {
                     EXPECT_EQ(plain.At(p.x + dx, p.y + dy), Colour(kArgent)) << "on the ordinary at " << p.x << ", " << p.y;
                     EXPECT_EQ(d.At(p.x + dx, p.y + dy), Colour(kGules));
                 }
+            }
+        }
+    }
+}
+
+// Round a raised or lowered chevron or fess, the charges of each side take the room of that side:
+// the side the ordinary moved away from holds larger ones than the side it moved toward.
+TEST(OrdinaryPosition, EachSideOfTheMovedOrdinaryTakesItsOwnRoom) {
+    // (Three about a chevron enhanced stand two in the chief's corners, as roomy as the base.)
+    for (const char* ordinary : {"a chevron enhanced", "a chevron abased", "a fess enhanced", "a fess abased"}) {
+        for (const char* between : {" between three roundels gules", " between six roundels gules"}) {
+            if (std::string(ordinary) == "a chevron enhanced" && std::string(between).find("three") != std::string::npos) continue;
+            const std::string blazon = std::string("Argent ") + ordinary + " azure" + between;
+            SCOPED_TRACE(blazon);
+            Drawing d;
+            d.DrawClean(blazon);
+            const std::vector<PlacementTrace> placed = AllPlacements(d);
+            ASSERT_GE(placed.size(), 3u);
+            const int middle = d.s().geometry.H2;
+            float above = 0, below = 0;
+            for (const PlacementTrace& p : placed) (p.y < middle ? above : below) = std::max(p.y < middle ? above : below, p.scale);
+            ASSERT_GT(above, 0.0f);
+            ASSERT_GT(below, 0.0f);
+            // Enhanced leaves the base the more room; abased the chief.
+            if (std::string(ordinary).find("enhanced") != std::string::npos) {
+                EXPECT_GT(below, above * 1.1f);
+            } else {
+                EXPECT_GT(above, below * 1.1f);
             }
         }
     }
@@ -287,6 +318,41 @@ TEST(OrdinaryPosition, CotisesFollowTheMovedOrdinary) {
         EXPECT_EQ(couped.At(inset + g.Px(6), row), Colour(kAzure));
         EXPECT_EQ(couped.At(inset - g.Px(6), row), Colour(kArgent));
         EXPECT_EQ(couped.At(g.W - inset + g.Px(6), row), Colour(kArgent));
+        // So do a bend's, a chevron's and a pale's (a bend sinister's as a bend's): found out from the middle of the
+        // ordinary across it (a chevron's down the pale above its apex), each cotise is azure
+        // just short of the ordinary's end along its own line and the field just past it.
+        const double W = g.W, H = g.H, len = std::hypot(W, H);
+        struct Couped {
+            const char* blazon;
+            double ux, uy;        // along the ordinary toward the end looked at (a bend's upper)
+            double nx, ny;        // across it toward the cotise looked for, the upper one
+            double halfLength;    // from the middle of the ordinary to its end, along it
+        };
+        const double rise = inset * H / W, bendHalf = std::hypot(W / 2 - inset, H / 2 - rise);
+        const Couped cases[] = {
+            {"Argent a bend couped gules cotised azure", -W / len, -H / len, H / len, -W / len, bendHalf},
+            {"Argent a chevron couped gules between two cottises azure", -0.766, 0.643, 0, -1, (W / 2 - inset) / 0.766},
+            {"Argent a pale couped gules cotised azure", 0, -1, 1, 0, H / 2 - inset},
+        };
+        for (const Couped& c : cases) {
+            SCOPED_TRACE(c.blazon);
+            Drawing d;
+            DrawAt(d, k, c.blazon);
+            EXPECT_TRUE(WordUsed(d, "couped"));
+            // The chevron's limbs start at its apex; the bends' middles are the fess point.
+            const bool chevron = c.ny == -1;
+            const double x0 = g.W2, y0 = chevron ? g.chiefDepth / 2.0 + g.H / 3.0 : g.H2;
+            double t = 0;
+            while (t < g.H && !(d.At(static_cast<int>(x0 + t * c.nx), static_cast<int>(y0 + t * c.ny)) == Colour(kAzure))) ++t;
+            double t2 = t;
+            while (d.At(static_cast<int>(x0 + t2 * c.nx), static_cast<int>(y0 + t2 * c.ny)) == Colour(kAzure)) ++t2;
+            ASSERT_LT(t, g.H);
+            const double mx = x0 + (t + t2) / 2 * c.nx, my = y0 + (t + t2) / 2 * c.ny;
+            // Along the cotise from its middle (the chevron's: from its apex on the pale).
+            const double shortOf = c.halfLength - g.Px(8), past = c.halfLength + g.Px(14);
+            EXPECT_EQ(d.At(static_cast<int>(mx + shortOf * c.ux), static_cast<int>(my + shortOf * c.uy)), Colour(kAzure));
+            EXPECT_EQ(d.At(static_cast<int>(mx + past * c.ux), static_cast<int>(my + past * c.uy)), Colour(kArgent));
+        }
     }
 }
 
