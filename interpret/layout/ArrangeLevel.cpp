@@ -376,7 +376,7 @@ void ArrangeLevel(DrawingState& s) {
         // lie on a whole field.
         s.words[0].Assign(level.levelName);
         NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(CodeOf(s.shapeCode)) + ")");
-        DrawOrdinaryWithin(s, CantonArea(s.geometry));
+        DrawOrdinaryWithin(s, s.shapeCode, CantonArea(s.geometry));
     } else if (OrdinaryOnOrdinaryLayout(s)) {
         // "a pale charged with a chevron": the chevron within the pale only.
     } else if (OnAMountLayout(s, savedCursor)) {
@@ -394,7 +394,7 @@ void ArrangeLevel(DrawingState& s) {
             s.words[0].Assign(level.levelName);
             NoteLayout(s, "DrawOrdinary(" + std::to_string(CodeOf(s.shapeCode)) + ")");
             if (s.level == 0) s.firstOrdinaryShape = s.shapeCode;
-            DrawOrdinary(s, 0);
+            DrawOrdinary(s, {s.shapeCode, false});
         } else if (SecondGroupInTheOrdinarysWay(s)) {
             // "a bend between a roundel and four mullets in bend": the side the first group leaves.
         } else {

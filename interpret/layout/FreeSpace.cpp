@@ -206,7 +206,7 @@ std::shared_ptr<const FreeSpace> FreeSpace::AroundOrdinary(DrawingState& s, bool
         } else if (NamesPallets(first.levelName)) {
             DrawPallets(mask, 0);
         } else {
-            DrawOrdinary(mask, 0);
+            DrawOrdinary(mask, {mask.shapeCode, false});
         }
         if (s.betweenCotises > 0) {
             mask.cotiseCount = s.betweenCotises;

@@ -46,10 +46,9 @@ std::vector<std::int8_t> HostPixels(const DrawingState& s) {
     mask.level = 0;
     mask.levels[0] = s.levels[static_cast<std::size_t>(s.level - 1)];
     mask.levelTincture[0] = kHostMark;
-    mask.shapeCode = s.onOrdinaryCode;
     mask.partitionCode = s.partitionCode;
     mask.lineCode = mask.levels[0].levelLine;
-    DrawOrdinary(mask, 0);
+    DrawOrdinary(mask, {s.onOrdinaryCode, false});
     return mask.pictureBuffer;
 }
 
@@ -97,7 +96,7 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
         if (s.lineCode < kPlainLine) s.lineCode = kPlainLine;
         ChevronelsDownThePale(s);
     } else {
-        DrawOrdinary(s, 0);
+        DrawOrdinary(s, {s.shapeCode, false});
     }
     // Everything off the host is put back as it was, a run of such pixels at a time.
     const int w = s.geometry.W, h = s.picture.Height();
