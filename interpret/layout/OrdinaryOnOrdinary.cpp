@@ -39,6 +39,8 @@ std::vector<std::int8_t> HostPixels(const DrawingState& s) {
     NullSink sink;
     PaintState mask(sink);
     mask.marshallingMode = s.marshallingMode;
+    // Drawn at the drawing's paint scale, as the host was.
+    if (mask.geometry.k != s.geometry.k) mask.ApplyPaintScale(s.geometry.k);
     if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height())
         (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
     DrawShieldOutline(mask);
