@@ -13,6 +13,11 @@ struct ModelReading {
     // that continues it; 0, 0 and -1 when no such group is open.
     int mixedPlaced = 0, mixedTotal = 0, mixedNextLevel = -1;
     ShapeCode mixedLine = kNoShape;  // the ordinary whose line the group is set in; kNoShape: the field's places
+    // Two charges laid as the first two of a group of three whose third, of another kind, is the
+    // phrase after ("two mullets and a crescent"): the level of the two, or -1; and the chief or
+    // bordure (kNoShape: none) the three keep clear of.
+    int twoOfThreeLevel = -1;
+    ShapeCode twoOfThreeEdge = kNoShape;
     // The treatment of more than one tincture the level just drawn was painted in, for its member.
     model::Treatment levelTreatment;
     // The charges placed for the level being read, and that level: they go to its member.
@@ -41,6 +46,8 @@ struct ModelReading {
         mixedPlaced = mixedTotal = 0;
         mixedNextLevel = -1;
         mixedLine = kNoShape;
+        twoOfThreeLevel = -1;
+        twoOfThreeEdge = kNoShape;
         levelTreatment = model::Treatment{};
         levelPlaced.clear();
         placedLevel = -1;
