@@ -36,9 +36,9 @@ inline constexpr double kMascleVoid = 0.5;
 // Whether the shape of shapeCode is drawn of lozenges conjoined; and the reader's test of the
 // same before it takes the word.
 bool ShapeTakesLozenges(ShapeCode shapeCode);
-bool DrawnAsLozenges(const PaintState& state);
+bool DrawnAsLozenges(const PaintState& state, ShapeCode shape);
 // The current level's ordinary as lozenges (mascles when its variant is masculy), in the level's
 // tincture, with its cotises.
-void DrawConjoinedLozenges(PaintState& state);
+void DrawConjoinedLozenges(PaintState& state, ShapeCode shape);
 
 }  // namespace esc

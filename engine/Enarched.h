@@ -22,7 +22,7 @@ inline constexpr int kEnarchedEdge = 5, kEnarchedDoubleEdge = 8;
 // crown `rise` rows higher at the middle, a circle's arc between.
 double ArchRow(const ShieldGeometry& g, double foot, double rise, double x);
 
-bool DrawnEnarched(const PaintState& state);
-void DrawEnarched(PaintState& state);
+bool DrawnEnarched(const PaintState& state, ShapeCode shape);
+void DrawEnarched(PaintState& state, ShapeCode shape);
 
 }  // namespace esc

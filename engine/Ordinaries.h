@@ -14,13 +14,24 @@ namespace esc {
 void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind, int length = 0,
                        int angle = 0);
 
-// Draws shapeCode: mode 1 as a partition of the field, mode 0 as an ordinary.
-void DrawOrdinary(PaintState& state, int mode);
+// What DrawOrdinary is asked to draw: a shape, as an ordinary or as a partition of the field. The
+// line, position and tincture are the current level's. The bands read the field's partition
+// (partitionCode) for the turn of their line; a drawing that stands for another field's partition
+// (the parts of a lined tierced per pall) names it in `field`.
+struct OrdinaryRequest {
+    ShapeCode shape = ShapeCode::kNoShape;
+    bool partition = false;
+    ShapeCode field = ShapeCode::kNoShape;  // kNoShape: the state's own
+};
+// Draws the request's shape. The bands and cotises it draws take the turn of their line from the
+// shape (a chief's wavy line, the last bar's), which is held in the state for them while the
+// shape is drawn and put back after.
+void DrawOrdinary(PaintState& state, const OrdinaryRequest& request);
 // The rectangle the canton covers on the field.
 Rect CantonArea(const ShieldGeometry& geometry);
-// Draws shapeCode as an ordinary reduced into `area` ("on a canton argent a cross gules"): the
+// Draws `shape` as an ordinary reduced into `area` ("on a canton argent a cross gules"): the
 // ordinary as it would cover the whole field, scaled into the area over what is there.
-void DrawOrdinaryWithin(PaintState& state, Rect area);
+void DrawOrdinaryWithin(PaintState& state, ShapeCode shape, Rect area);
 void DrawBars(PaintState& state, int placement);
 // Where n bars lie on the field (DrawBars placement 0): the row of each one's middle, top first,
 // and their width; charges set on the bars are placed by it.

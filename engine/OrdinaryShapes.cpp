@@ -1,4 +1,4 @@
-// DrawOrdinary: one ordinary, or one partition of the field, chosen by shapeCode.
+// DrawOrdinary: one ordinary, or one partition of the field, as its request asks.
 //
 // Every shape is built from two means: bands (DrawPartitionLine), which carry the line style,
 // and convex areas traced into the crossing table and filled row by row. A plain ordinary is an
@@ -71,14 +71,14 @@ Rect CantonArea(const ShieldGeometry& g) {
     return {g.Px(2), g.Px(2), right, bottom};
 }
 
-void DrawOrdinaryWithin(PaintState& state, Rect area) {
+void DrawOrdinaryWithin(PaintState& state, ShapeCode shape, Rect area) {
     if (area.Width() <= 0 || area.Height() <= 0) return;
     // A colour no tincture paints: what is still this colour after drawing was not painted.
     constexpr Rgb kUnpainted{1, 2, 3};
     const Bitmap before = state.picture;
     const std::vector<std::int8_t> codesBefore = state.pictureBuffer;
     state.picture.Fill(kUnpainted);
-    DrawOrdinary(state, 0);
+    DrawOrdinary(state, {shape, false});
     const Bitmap whole = state.picture;
     const std::vector<std::int8_t> codesWhole = state.pictureBuffer;
     state.picture = before;
@@ -94,34 +94,63 @@ void DrawOrdinaryWithin(PaintState& state, Rect area) {
         }
 }
 
-void DrawOrdinary(PaintState& state, int mode) {
+namespace {
+
+// The shape being drawn, held in the state for the bands and cotises of its outline (and the
+// field's partition the request names), and what the state held before put back when it goes.
+class HeldShape {
+public:
+    HeldShape(PaintState& state, const OrdinaryRequest& request)
+        : state_(state), shape_(state.shapeCode), partition_(state.partitionCode), treatment_(state.ordinaryTreatment) {
+        state.shapeCode = request.shape;
+        if (request.field != kNoShape) state.partitionCode = request.field;
+        if (request.partition) {
+            // A partition of the field is never voided or fimbriated, whatever an earlier phrase left.
+            state.ordinaryTreatment = 0;
+        }
+    }
+    ~HeldShape() {
+        state_.shapeCode = shape_;
+        state_.partitionCode = partition_;
+        state_.ordinaryTreatment = treatment_;
+    }
+    HeldShape(const HeldShape&) = delete;
+    HeldShape& operator=(const HeldShape&) = delete;
+
+private:
+    PaintState& state_;
+    ShapeCode shape_, partition_;
+    int treatment_;
+};
+
+}  // namespace
+
+void DrawOrdinary(PaintState& state, const OrdinaryRequest& request) {
     using namespace shapes;
-    state.drawMode = mode;
     // A negative line code is no line at all: the shapes' choice between a plain area and a
     // styled band reads lineCode -1 only.
     if (state.lineCode < kPlainLine) state.lineCode = kPlainLine;
-    // A partition of the field is never voided or fimbriated, whatever an earlier phrase left.
-    const int treatment = state.ordinaryTreatment;
-    const bool partition = mode == 1;
-    if (partition) state.ordinaryTreatment = 0;
-    if (!partition && DrawnWithTwoLines(state)) {
-        DrawWithTwoLines(state);
+    const HeldShape held(state, request);
+    const ShapeCode shape = request.shape;
+    const bool partition = request.partition;
+    if (!partition && DrawnWithTwoLines(state, shape)) {
+        DrawWithTwoLines(state, request);
         return;
     }
-    if (!partition && DrawnEnarched(state)) {
-        DrawEnarched(state);
+    if (!partition && DrawnEnarched(state, shape)) {
+        DrawEnarched(state, shape);
         return;
     }
-    if (!partition && DrawnAsLozenges(state)) {
-        DrawConjoinedLozenges(state);
+    if (!partition && DrawnAsLozenges(state, shape)) {
+        DrawConjoinedLozenges(state, shape);
         return;
     }
-    if (!partition && DrawnVoidedByOutline(state)) {
-        DrawVoidedByOutline(state);
+    if (!partition && DrawnVoidedByOutline(state, shape)) {
+        DrawVoidedByOutline(state, request);
         return;
     }
 
-    switch (state.shapeCode) {
+    switch (shape) {
         case kFess: partition ? PerFess(state) : Fess(state); break;
         case kBend: partition ? PerBend(state) : Bend(state); break;
         case kBendSinister: partition ? PerBendSinister(state) : BendSinister(state); break;
@@ -139,7 +168,7 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kLabel: Label(state); break;
         case kBordure: Bordure(state); break;
         case kCanton: Canton(state); break;
-        case kPallets: DrawPallets(state, mode); break;
+        case kPallets: DrawPallets(state, partition ? 1 : 0); break;
         case kBendlets: Bendlets(state); break;
         case kBendletsSinister: BendletsSinister(state); break;
         case kChequyNext: Colour(state, kChequy); break;
@@ -147,15 +176,15 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kOrle: Orle(state); break;
         case kPall: partition ? TiercedPerPall(state) : Pall(state); break;
         case kPallReversed: partition ? TiercedPerPallReversed(state) : PallReversed(state); break;
-        case kTressure:
-        case kTressureFlory: Tressure(state); break;
+        case kTressure: Tressure(state, false); break;
+        case kTressureFlory: Tressure(state, true); break;
         case kChevronInverted: partition ? PerChevronInverted(state) : ChevronInverted(state); break;
         case kQuarterlyPerFessLined: QuarterlyPerFessLined(state); break;
         case kBendletsEnhanced: BendletsEnhanced(state); break;
         case kChevronny: Chevronny(state); break;
         case kChevronelsInterlaced: ChevronelsInterlaced(state); break;
-        case kBaseEsquires:
-        case kBaseEsquireSinister: BaseEsquires(state); break;
+        case kBaseEsquires: BaseEsquires(state, false); break;
+        case kBaseEsquireSinister: BaseEsquires(state, true); break;
         case kChevronelsInverted: ChevronelsInverted(state); break;
         case kPilesInverted: PilesInverted(state); break;
         case kBase: Base(state); break;
@@ -164,7 +193,6 @@ void DrawOrdinary(PaintState& state, int mode) {
         case kFilletShape: Fillet(state); break;
         default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42, 49 to 57 and past 58 have no shape
     }
-    if (partition) state.ordinaryTreatment = treatment;
 }
 
 }  // namespace esc

@@ -100,13 +100,13 @@ inline constexpr int kVoidedEdgeDivisor = 14;
 inline constexpr int kMinVoidedEdge = 4;
 // A plain voided fess, bend, bend sinister, pale, chevron (or chevron inverted), cross, saltire
 // or pall in the shield view, which is drawn as the edge of its plain outline.
-bool DrawnVoidedByOutline(const PaintState& state);
-void DrawVoidedByOutline(PaintState& state);
+bool DrawnVoidedByOutline(const PaintState& state, ShapeCode shape);
+void DrawVoidedByOutline(PaintState& state, const OrdinaryRequest& request);
 
 // An ordinary whose sides carry two different lines (lineCode toward the chief or the dexter,
 // secondLineCode the other side), drawn from one drawing with each line.
-bool DrawnWithTwoLines(const PaintState& state);
-void DrawWithTwoLines(PaintState& state);
+bool DrawnWithTwoLines(const PaintState& state, ShapeCode shape);
+void DrawWithTwoLines(PaintState& state, const OrdinaryRequest& request);
 // The breadth of each limb of the pall, along a row (the stem's across).
 inline constexpr int kPallWidth = 40;
 // Cotises: each this wide, the nearest this far from the ordinary's edge, and the next ones this
@@ -191,8 +191,8 @@ void PilesInverted(PaintState& state);
 void Orle(PaintState& state);
 void Pall(PaintState& state);
 void PallReversed(PaintState& state);
-void Tressure(PaintState& state);  // kTressure and kTressureFlory
-void BaseEsquires(PaintState& state);  // kBaseEsquires and kBaseEsquireSinister
+void Tressure(PaintState& state, bool flory);  // kTressure, and kTressureFlory
+void BaseEsquires(PaintState& state, bool sinisterOnly);  // kBaseEsquires, and kBaseEsquireSinister
 void Base(PaintState& state);
 void PointPointed(PaintState& state);
 void Gyron(PaintState& state);

@@ -22,10 +22,9 @@ int ChiefInnerEdge(const ShieldGeometry& g, int lineCode) {
 //   |\                                              /|
 //   |   \                                        /   |
 //   +------+                                +------+
-void BaseEsquires(PaintState& s) {
+void BaseEsquires(PaintState& s, bool sinisterOnly) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, b = ChiefLowerEdge(g), e = W * kBaseEsquireWidthPercent / 100;
-    const bool sinisterOnly = s.shapeCode == kBaseEsquireSinister;
     const bool both = !sinisterOnly && s.CurrentLevel().levelCount >= 2;
     if (!sinisterOnly) Area(s, {{0, 0, 0, b}, {0, 0, e, b}});
     if (sinisterOnly || both) Area(s, {{W + 1, 0, W + 1 - e, b}, {W + 1, 0, W + 1, b}});

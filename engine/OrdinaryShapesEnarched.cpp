@@ -33,14 +33,14 @@ double ChevronArchRow(const ShieldGeometry& g, double top, double rise, double x
 
 }  // namespace
 
-bool DrawnEnarched(const PaintState& s) {
+bool DrawnEnarched(const PaintState& s, ShapeCode shape) {
     return s.CurrentLevel().levelVariant.view() == kEnarchedVariant &&
-           (s.shapeCode == kFess || s.shapeCode == kBase || s.shapeCode == kChevron);
+           (shape == kFess || shape == kBase || shape == kChevron);
 }
 
-void DrawEnarched(PaintState& s) {
+void DrawEnarched(PaintState& s, ShapeCode shape) {
     const ShieldGeometry& g = s.geometry;
-    const bool base = s.shapeCode == kBase, chevron = s.shapeCode == kChevron;
+    const bool base = shape == kBase, chevron = shape == kChevron;
     // A chevron's limbs bow half as high as the fess's arch rises.
     const double rise = g.H * kEnarchedRisePercent / 100.0 / (chevron ? 2 : 1);
     // The fess keeps its usual edges at the flanks; the base its usual upper edge; the chevron

@@ -167,19 +167,19 @@ std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeC
     return out;
 }
 
-bool DrawnAsLozenges(const PaintState& s) {
+bool DrawnAsLozenges(const PaintState& s, ShapeCode shape) {
     const std::string_view variant = s.CurrentLevel().levelVariant.view();
     return (variant == kFusillyVariant || variant == kMasculyVariant || variant == kOfLozengesVariant) &&
-           ShapeTakesLozenges(s.shapeCode);
+           ShapeTakesLozenges(shape);
 }
 
-void DrawConjoinedLozenges(PaintState& s) {
+void DrawConjoinedLozenges(PaintState& s, ShapeCode shape) {
     if (s.lineCode != kPlainLine || s.ordinaryTreatment != 0) s.messages.Show(msg::kOrdinaryDrawnPlain);
     const std::string_view variant = s.CurrentLevel().levelVariant.view();
     const bool mascles = variant == kMasculyVariant, fusils = variant == kFusillyVariant;
     // "of five": so many (its count kept as the level's line repeats).
     const int count = s.CurrentLevel().levelLineRepeats;
-    for (const Lozenge& z : ConjoinedLozenges(s.geometry, s.shapeCode, fusils, count)) {
+    for (const Lozenge& z : ConjoinedLozenges(s.geometry, shape, fusils, count)) {
         const std::array<Point, 4> outer = Corners(z, 1.0);
         if (!mascles) {
             PaintConvex(s, outer);

@@ -25,7 +25,6 @@ struct Sides {
 };
 
 Sides PartitionSides(PaintState& s, ShapeCode shapeCode) {
-    const ShapeCode shape = s.shapeCode, partition = s.partitionCode;
     const int c1 = s.fieldColor1, c2 = s.fieldColor2;
     const int named = s.namedTinctures[1], tincture = s.levelTincture[s.level], line = s.lineCode;
     // Drawn on the shield's own picture whatever the output, and into no layer.
@@ -34,13 +33,10 @@ Sides PartitionSides(PaintState& s, ShapeCode shapeCode) {
     s.view = OutputView::Shield;
     s.layerTarget.image = nullptr;
     s.picture.Fill(kUnpainted);
-    s.shapeCode = s.partitionCode = shapeCode;
     s.fieldColor1 = kFirstMark;
     s.fieldColor2 = s.namedTinctures[1] = kSecondMark;
-    DrawOrdinary(s, 1);
+    DrawOrdinary(s, {shapeCode, true, shapeCode});
     Sides sides{s.picture};
-    s.shapeCode = shape;
-    s.partitionCode = partition;
     s.fieldColor1 = c1;
     s.fieldColor2 = c2;
     s.namedTinctures[1] = named;

@@ -64,11 +64,10 @@ void Fleur(PaintState& s, Vec at, Vec axis, double footReach) {
 
 }  // namespace
 
-void Tressure(PaintState& s) {
+void Tressure(PaintState& s, bool flory) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W;
     const bool twoBands = s.CurrentLevel().levelCount >= 2;
-    const bool flory = s.shapeCode == kTressureFlory;
     s.lineCode = kPlainLine;
     // The bands run as a rectangle inside the edge, its lower side clear of the base's curve.
     const int bottom = g.straightBottom - Px(s, 4);

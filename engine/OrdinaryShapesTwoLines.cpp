@@ -26,11 +26,11 @@ namespace {
 constexpr Rgb kUnpainted{1, 2, 3};
 
 // Whether (x, y) lies on the first side of the middle line of the ordinary being drawn.
-bool OnFirstSide(const PaintState& s, int x, int y) {
+bool OnFirstSide(const PaintState& s, ShapeCode shape, int x, int y) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth, shift = PlaceOf(g, s.position).shift;
     constexpr double kLimbSlope = 0.839;  // tan 40: the chevron's limbs fall so far per step across
-    switch (s.shapeCode) {
+    switch (shape) {
         case kFess: return y < H / 2 + shift;
         case kPale: return x < W / 2;
         case kBend: return static_cast<long long>(y - shift) * W < static_cast<long long>(x) * H;
@@ -47,7 +47,7 @@ struct Drawing {
 };
 
 // Drawn on the shield's own picture whatever the output, and into no layer.
-Drawing DrawnWithLine(PaintState& s, int lineCode) {
+Drawing DrawnWithLine(PaintState& s, const OrdinaryRequest& request, int lineCode) {
     const OutputView view = s.view;
     Bitmap* const layer = s.layerTarget.image;
     s.view = OutputView::Shield;
@@ -58,7 +58,7 @@ Drawing DrawnWithLine(PaintState& s, int lineCode) {
     s.lineCode = lineCode == kEmbattledLine ? kBretessedLine : lineCode;
     s.secondLineCode = kPlainLine;
     s.cotiseCount = 0;
-    DrawOrdinary(s, 0);
+    DrawOrdinary(s, request);
     s.view = view;
     s.layerTarget.image = layer;
     return {s.picture, s.pictureBuffer};
@@ -66,19 +66,19 @@ Drawing DrawnWithLine(PaintState& s, int lineCode) {
 
 }  // namespace
 
-bool DrawnWithTwoLines(const PaintState& s) {
+bool DrawnWithTwoLines(const PaintState& s, ShapeCode shape) {
     if (s.secondLineCode == kPlainLine || s.secondLineCode == s.lineCode) return false;
-    return ShapeTakesTwoLines(s.shapeCode);
+    return ShapeTakesTwoLines(shape);
 }
 
-void DrawWithTwoLines(PaintState& s) {
+void DrawWithTwoLines(PaintState& s, const OrdinaryRequest& request) {
     const Bitmap before = s.picture;
     const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
     const int first = s.lineCode, second = s.secondLineCode, cotises = s.cotiseCount;
-    const Drawing a = DrawnWithLine(s, first);
+    const Drawing a = DrawnWithLine(s, request, first);
     s.picture = before;
     s.pictureBuffer = codesBefore;
-    const Drawing b = DrawnWithLine(s, second);
+    const Drawing b = DrawnWithLine(s, request, second);
     s.picture = before;
     s.pictureBuffer = codesBefore;
     s.lineCode = first;
@@ -90,7 +90,7 @@ void DrawWithTwoLines(PaintState& s) {
         // On the shield's picture each side's pixels are taken as they were drawn.
         for (int y = 0; y < s.picture.Height(); ++y)
             for (int x = 0; x < width; ++x) {
-                const Drawing& from = OnFirstSide(s, x, y) ? a : b;
+                const Drawing& from = OnFirstSide(s, request.shape, x, y) ? a : b;
                 if (from.picture.Pixel(x, y) == kUnpainted) continue;
                 s.picture.SetPixel(x, y, from.picture.Pixel(x, y));
                 const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
@@ -103,7 +103,7 @@ void DrawWithTwoLines(PaintState& s) {
     // Elsewhere (the achievement, a layer) they are painted again as runs of the tincture each
     // drawing gave them, as any shape paints there.
     auto codeAt = [&](int x, int y) {
-        const Drawing& from = OnFirstSide(s, x, y) ? a : b;
+        const Drawing& from = OnFirstSide(s, request.shape, x, y) ? a : b;
         if (from.picture.Pixel(x, y) == kUnpainted) return -1;
         const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
         return at < from.codes.size() ? static_cast<int>(from.codes[at]) : tincture;

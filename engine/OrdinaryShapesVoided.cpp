@@ -35,17 +35,17 @@ bool InsideField(const ShieldGeometry& g, int x, int y) {
 
 }  // namespace
 
-bool DrawnVoidedByOutline(const PaintState& s) {
+bool DrawnVoidedByOutline(const PaintState& s, ShapeCode shape) {
     if (s.ordinaryTreatment != 1 || s.lineCode != kPlainLine || s.cotiseCount != 0 || s.crossTreatment) return false;
     if (s.view != OutputView::Shield || s.layerTarget.image != nullptr) return false;
-    switch (s.shapeCode) {
+    switch (shape) {
         case kFess: case kBend: case kBendSinister: case kPale: case kChevron: case kChevronInverted:
         case kCross: case kSaltire: case kPall: case kPallReversed: return true;
         default: return false;
     }
 }
 
-void DrawVoidedByOutline(PaintState& s) {
+void DrawVoidedByOutline(PaintState& s, const OrdinaryRequest& request) {
     const ShieldGeometry& g = s.geometry;
     // The plain ordinary, drawn on a blank picture and taken back off it; counterchanged, which
     // depends on what lies under it, as a plain colour (its runs cover the same columns).
@@ -55,7 +55,7 @@ void DrawVoidedByOutline(PaintState& s) {
     s.picture.Fill(kUnpainted);
     s.ordinaryTreatment = 0;
     if (tincture == kCounterchanged) s.levelTincture[s.level] = kSable;
-    DrawOrdinary(s, 0);
+    DrawOrdinary(s, request);
     s.levelTincture[s.level] = tincture;
     s.ordinaryTreatment = 1;
     const Bitmap plain = s.picture;

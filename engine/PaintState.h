@@ -157,7 +157,6 @@ struct ShapeRequest {
     // cotise's own.
     int cotiseBreadth = 0;
     bool fillToLeft = false;
-    int drawMode = 0;  // the mode argument of DrawOrdinary
     bool crusillyFitchy = false;  // the crusilly semé is of crosses crosslet fitchy
     // Where the ordinary or partition line being drawn stands ("a fess enhanced"); the reader
     // sets it for one shape and puts it back to Usual after.

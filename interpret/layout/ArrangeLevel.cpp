@@ -406,7 +406,7 @@ void ArrangeLevel(DrawingState& s) {
         // lie on a whole field.
         s.words[0].Assign(level.levelName);
         NoteLayout(s, "DrawOrdinaryWithin(canton, " + std::to_string(CodeOf(s.shapeCode)) + ")");
-        DrawOrdinaryWithin(s, CantonArea(s.geometry));
+        DrawOrdinaryWithin(s, s.shapeCode, CantonArea(s.geometry));
     } else if (PiecesWithinPiecesLayout(s)) {
         // "within two bendlets, as many bendlets dancetty": one run of four, outer and inner.
     } else if (OrdinaryOnOrdinaryLayout(s)) {
@@ -426,7 +426,7 @@ void ArrangeLevel(DrawingState& s) {
             s.words[0].Assign(level.levelName);
             NoteLayout(s, "DrawOrdinary(" + std::to_string(CodeOf(s.shapeCode)) + ")");
             if (s.level == 0) s.firstOrdinaryShape = s.shapeCode;
-            DrawOrdinary(s, 0);
+            DrawOrdinary(s, {s.shapeCode, false});
         } else if (level.levelCount == 1 && s.level == 0 && level.levelInCode == ShapeCode::kPale && PlacesPictures(level)) {
             // "a crosier in pale": one charge upright stands as one alone on the field (the
             // table for charges on a pale drew it at a pale's breadth).

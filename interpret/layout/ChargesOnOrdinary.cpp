@@ -104,13 +104,13 @@ constexpr float kCrossedPairScale = 2.0f;
 // Four and more along the diagonal of a bend (or bend sinister), evenly from chief to base, each
 // as large as the spacing allows: the boxes of neighbours stay apart down the shield (its height
 // gives the longer of the two steps).
-void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest) {
+void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest, ChargeTurn turn) {
     const ShieldGeometry& g = s.geometry;
     const double spacing = static_cast<double>(std::max(g.W, g.H)) / (n + 1);
     const float scale = std::min(largest, static_cast<float>(spacing) * kChargeShareOfCell / kChargeExtentAtScaleOne);
     for (int i = 1; i <= n; ++i) {
         const int x = g.W * i / (n + 1), y = g.H * i / (n + 1);
-        Place(s, sinister ? g.W - x : x, y, scale);
+        PlaceTurned(s, sinister ? g.W - x : x, y, scale, turn);
     }
 }
 
@@ -119,7 +119,7 @@ void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest) {
 // A slender drawing that leans (the quill, drawn bendwise sinister) already lies nearly along a
 // bend: it is not turned, which would stand it across, but mirrored to lean the bend's way
 // (inverted, it leans so already) and made as large as its lean off the bend's slope allows.
-void PlaceOneOnABend(DrawingState& s, bool sinister = false) {
+void PlaceOneOnABend(DrawingState& s, ChargeTurn turn, bool sinister = false) {
     constexpr float kUsual = 0.75f, kShareOfWidth = 0.85f, kLargest = 1.6f, kLeaning = 1.3f;
     const ShieldGeometry& g = s.geometry;
     const bool loaded = s.pictureLoaded;
@@ -129,7 +129,7 @@ void PlaceOneOnABend(DrawingState& s, bool sinister = false) {
     const long long drawnHigh = picture.lastRow - picture.firstRow + 1;
     const bool slender = known && drawnHigh * drawnHigh >= kSlenderRatio * static_cast<long long>(picture.drawnPixels);
     if (!slender) {
-        Place(s, g.W2, g.H2, kUsual);
+        PlaceTurned(s, g.W2, g.H2, kUsual, turn);
         return;
     }
     if (std::abs(picture.lean) * kLeanDivisor > picture.width) {
@@ -141,7 +141,7 @@ void PlaceOneOnABend(DrawingState& s, bool sinister = false) {
     // The bend's width across it: its depth down the shield (the chief's and a little) at its slope.
     const double across = (g.chiefDepth + kBendDepthBeyondChief) * g.W / std::hypot(static_cast<double>(g.W), g.H);
     const float scale = static_cast<float>(kShareOfWidth * across / (picture.width * 0.5));
-    Place(s, g.W2, g.H2, std::clamp(scale, kUsual, kLargest));
+    PlaceTurned(s, g.W2, g.H2, std::clamp(scale, kUsual, kLargest), turn);
 }
 
 // One charge "in bend" (or "in bend sinister") lies along the diagonal, turned with it, as long
@@ -168,65 +168,74 @@ void PlaceOneInBend(DrawingState& s, bool sinister) {
     s.bendwiseFlag = s.bendwiseSinisterFlag = false;  // the words' turn is spent on it
 }
 
+// The turn of charges on a bend: with the band (either way, as the words say) when `along`, else
+// upright or fesswise as the words say.
+ChargeTurn TurnOnTheBend(const DrawingState& s, bool along, bool sinister) {
+    if (!along) return s.fesswiseFlag ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
+    return sinister ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
+}
+
 void OnBend(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     // Charges on a bend are turned with it; charges merely in bend stand upright.
-    s.bendwiseFlag = !level.levelIn && !s.uprightCharges;
-    if (!level.levelIn && FillTheBend(s, n, false)) {
+    const bool along = !level.levelIn && !s.uprightCharges;
+    const ChargeTurn turn = TurnOnTheBend(s, along, s.bendwiseSinisterFlag);
+    if (along && FillTheBend(s, n, false, turn)) {
         s.bendwiseFlag = false;
         return;
     }
     if (n == 1) {
         if (level.levelIn && !s.uprightCharges && s.level == 0) {
             PlaceOneInBend(s, false);
-        } else if (level.levelIn || !s.bendwiseFlag) {
-            Place(s, g.W2, g.H2, level.levelIn ? 1.0f : 0.75f);
+        } else if (!along) {
+            PlaceTurned(s, g.W2, g.H2, level.levelIn ? 1.0f : 0.75f, turn);
         } else {
-            PlaceOneOnABend(s);
+            PlaceOneOnABend(s, turn);
         }
     } else if (n == 2) {
-        Place(s, g.W3, g.H3, 0.65f);
-        Place(s, g.W - g.W3, g.H - g.H3, 0.65f);
+        PlaceTurned(s, g.W3, g.H3, 0.65f, turn);
+        PlaceTurned(s, g.W - g.W3, g.H - g.H3, 0.65f, turn);
     } else if (n == 3) {
-        Place(s, g.W4 + g.Px(2), g.H4 - 1, 0.65f);
-        Place(s, g.W2 - g.Px(2), g.H2 + 1, 0.65f);
-        Place(s, g.W - g.W4 - g.Px(2), g.H - g.H4 + g.Px(2), 0.65f);
+        PlaceTurned(s, g.W4 + g.Px(2), g.H4 - 1, 0.65f, turn);
+        PlaceTurned(s, g.W2 - g.Px(2), g.H2 + 1, 0.65f, turn);
+        PlaceTurned(s, g.W - g.W4 - g.Px(2), g.H - g.H4 + g.Px(2), 0.65f, turn);
     } else if (n >= 4) {
-        AlongTheDiagonal(s, n, false, level.levelIn ? kInBendLargest : 0.65f);
+        AlongTheDiagonal(s, n, false, level.levelIn ? kInBendLargest : 0.65f, turn);
     }
-    s.bendwiseFlag = false;
+    s.bendwiseFlag = false;  // the words' turn is spent on them
 }
 
 // Charges on a bend sinister are turned with it, as on a bend but the other way round ("on a
 // bend sinister gules a sword" stood upright across the band); "palewise" keeps them upright.
 void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
-    s.bendwiseFlag = s.bendwiseSinisterFlag = !level.levelIn && !s.uprightCharges;
-    if (!level.levelIn && FillTheBend(s, n, true)) {
+    const bool along = !level.levelIn && !s.uprightCharges;
+    const ChargeTurn turn = TurnOnTheBend(s, along, true);
+    if (along && FillTheBend(s, n, true, turn)) {
         s.bendwiseFlag = s.bendwiseSinisterFlag = false;
         return;
     }
     if (n >= 4) {
-        AlongTheDiagonal(s, n, true, 0.75f);
+        AlongTheDiagonal(s, n, true, 0.75f, turn);
     } else if (n == 1) {
         if (level.levelIn && !s.uprightCharges && s.levels[0].levelIn && s.levels[0].levelInCode == ShapeCode::kBend) {
             PlaceOneInBend(s, true);  // crossing the charge in bend before it
         } else if (level.levelIn && !s.uprightCharges && s.level == 0) {
             PlaceOneInBend(s, true);
-        } else if (s.bendwiseFlag) {
-            PlaceOneOnABend(s, true);
+        } else if (along) {
+            PlaceOneOnABend(s, turn, true);
         } else {
-            Place(s, g.W2, g.H2, 0.75f);
+            PlaceTurned(s, g.W2, g.H2, 0.75f, turn);
         }
     } else if (n == 2) {
-        Place(s, 2 * g.W3, g.H3, 0.75f);
-        Place(s, g.W3, 2 * g.H3, 0.75f);
+        PlaceTurned(s, 2 * g.W3, g.H3, 0.75f, turn);
+        PlaceTurned(s, g.W3, 2 * g.H3, 0.75f, turn);
     } else if (n == 3) {
-        Place(s, g.W - g.W4, g.H4, 0.75f);
-        Place(s, g.W2, g.H2, 0.75f);
-        Place(s, g.W4, g.H - g.H4, 0.75f);
+        PlaceTurned(s, g.W - g.W4, g.H4, 0.75f, turn);
+        PlaceTurned(s, g.W2, g.H2, 0.75f, turn);
+        PlaceTurned(s, g.W4, g.H - g.H4, 0.75f, turn);
     }
-    s.bendwiseFlag = s.bendwiseSinisterFlag = false;
+    s.bendwiseFlag = s.bendwiseSinisterFlag = false;  // the words' turn is spent on them
 }
 
 // Down the pale: the row rule of PlaceRow turned upright.

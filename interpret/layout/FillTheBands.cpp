@@ -42,7 +42,7 @@ bool FillTheChevron(DrawingState& s, int n, bool inverted) {
             break;
         default: return false;
     }
-    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, table, kLargestOnABend);
+    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, table, kLargestOnABend, WordsTurn(s));
     if (fit.scale <= 0) return false;
     const int line = phrase::Current(s).levelLine;
     for (std::size_t i = 0; i < fit.at.size(); ++i) {
@@ -62,7 +62,7 @@ bool FillTheCross(DrawingState& s, int n) {
     spots.push_back({g.W - g.W5, g.H2, Slide::kAcross, g.W6});
     if (n >= 4) spots.push_back({g.W2, g.H - g.H5, Slide::kDown, g.H6});
     if (n == 1) spots.resize(1);
-    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, 0.7f, kLargestOnABend);
+    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, 0.7f, kLargestOnABend, WordsTurn(s));
     if (fit.scale <= 0) return false;
     for (const SpotOnOrdinary& at : fit.at) Place(s, at.x, at.y, fit.scale);
     return true;
@@ -87,7 +87,7 @@ bool FillTheBand(DrawingState& s, int n, bool pale, float table) {
         const int step = sp + q / (n - 2) + n - 2;
         for (int i = 0, x = sp - q; i < n; ++i, x += step) spots.push_back({x, g.H2, Slide::kAcross, step / 4});
     }
-    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, table, kLargestOnABend);
+    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, table, kLargestOnABend, WordsTurn(s));
     if (fit.scale <= 0) return false;
     const int line = phrase::Current(s).levelLine;
     for (std::size_t i = 0; i < fit.at.size(); ++i)
@@ -96,7 +96,7 @@ bool FillTheBand(DrawingState& s, int n, bool pale, float table) {
 }
 
 bool FillTheBars(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table) {
-    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, table, kLargestOnABend);
+    const OrdinaryFit fit = FitOnTheOrdinary(s, spots, table, kLargestOnABend, WordsTurn(s));
     if (fit.scale <= 0) return false;
     for (const SpotOnOrdinary& at : fit.at) Place(s, at.x, at.y, fit.scale);
     return true;

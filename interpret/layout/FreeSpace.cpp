@@ -156,6 +156,8 @@ FreeSpace::OrdinaryKey FreeSpace::KeyOf(const DrawingState& s) {
 void PrepareOrdinaryMask(const DrawingState& s, PaintState& mask, std::int8_t mark) {
     const LevelRecord& first = s.levels[0];
     mask.marshallingMode = s.marshallingMode;
+    // Drawn at the drawing's paint scale: the ordinary's measures are design measures.
+    if (mask.geometry.k != s.geometry.k) mask.ApplyPaintScale(s.geometry.k);
     // The mask's own picture is already teal; only a picture of another size is made anew.
     if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height()) {
         (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
@@ -206,7 +208,7 @@ std::shared_ptr<const FreeSpace> FreeSpace::AroundOrdinary(DrawingState& s, bool
         } else if (NamesPallets(first.levelName)) {
             DrawPallets(mask, 0);
         } else {
-            DrawOrdinary(mask, 0);
+            DrawOrdinary(mask, {mask.shapeCode, false});
         }
         if (s.betweenCotises > 0) {
             mask.cotiseCount = s.betweenCotises;

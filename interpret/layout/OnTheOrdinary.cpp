@@ -62,7 +62,7 @@ public:
         if (NamesBars(first.levelName)) {
             DrawBars(mask, 0);
         } else {
-            DrawOrdinary(mask, 0);
+            DrawOrdinary(mask, {mask.shapeCode, false});
         }
         width_ = s.picture.Width();
         height_ = s.geometry.H + 40;
@@ -153,7 +153,8 @@ private:
 namespace {
 
 // The outline of a drawing as the painter will paint it, per unit of charge scale: the first and
-// last drawn pixel of every other row and column, turned, mirrored and reversed as the state says;
+// last drawn pixel of every other row and column, turned as `turn` says, mirrored as asked (and
+// for sinister hands) and reversed as the words say;
 // and its half extents along its own two axes, which lie along the painted directions u and v.
 struct Silhouette {
     std::vector<std::pair<float, float>> points;
@@ -161,7 +162,7 @@ struct Silhouette {
     float ux = 1, uy = 0, vx = 0, vy = 1;
 };
 
-bool CurrentSilhouette(DrawingState& s, bool mirrored, Silhouette& out) {
+bool CurrentSilhouette(DrawingState& s, ChargeTurn turn, bool mirrored, Silhouette& out) {
     const LevelRecord& level = phrase::Current(s);
     out = {};
     if (level.levelKind == kTypeRoundel) {
@@ -182,13 +183,13 @@ bool CurrentSilhouette(DrawingState& s, bool mirrored, Silhouette& out) {
         const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(p.PW) + static_cast<std::size_t>(x);
         return at < p.buffer.size() && IsDrawnIndex(p.buffer[at]);
     };
-    double turn = 0;
-    if (s.bendwiseFlag) {
-        turn = (p.header[9] != 0) != s.bendwiseSinisterFlag ? kBendwiseOtherTurn : kBendwiseTurn;
-    } else if (s.fesswiseFlag) {
-        turn = kQuarterTurn;
+    double degrees = 0;
+    if (turn == ChargeTurn::kBendwise || turn == ChargeTurn::kBendwiseSinister) {
+        degrees = (p.header[9] != 0) != (turn == ChargeTurn::kBendwiseSinister) ? kBendwiseOtherTurn : kBendwiseTurn;
+    } else if (turn == ChargeTurn::kFesswise) {
+        degrees = kQuarterTurn;
     }
-    const double cb = std::cos(turn * kDegrees), sb = std::sin(turn * kDegrees);
+    const double cb = std::cos(degrees * kDegrees), sb = std::sin(degrees * kDegrees);
     const bool mirror = mirrored != s.sinisterCharges, flip = s.reversedCharges;
     const double cx = p.PW / 2.0, cy = p.PH / 2.0;
     // A picture offset (ex, ey) from its centre is painted at (cb ex + sb ey, -sb ex + cb ey).
@@ -312,12 +313,13 @@ const OrdinaryMask& KeptOrdinaryMask(DrawingState& s) {
 
 // FitOnTheOrdinary with the ordinary's mask the state keeps (it does not depend on the charges'
 // turn, so the turns tried for one level share it too).
-OrdinaryFit FitWithMask(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table, float largest, bool mirrored) {
+OrdinaryFit FitWithMask(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table, float largest, ChargeTurn turn,
+                        bool mirrored) {
     OrdinaryFit fit;
     const LevelRecord& ordinary = s.levels[0];
     LaterEdges edges;
     Silhouette shape;
-    if (spots.empty() || s.level < 1 || !ordinary.levelOn || !ReadLaterEdges(s, edges) || !CurrentSilhouette(s, mirrored, shape))
+    if (spots.empty() || s.level < 1 || !ordinary.levelOn || !ReadLaterEdges(s, edges) || !CurrentSilhouette(s, turn, mirrored, shape))
         return fit;
     const OrdinaryMask& mask = KeptOrdinaryMask(s);
     const FreeSpace& field = FreeSpace::Field(s);
@@ -395,8 +397,9 @@ OrdinaryFit FitWithMask(DrawingState& s, std::span<const SpotOnOrdinary> spots, 
 
 }  // namespace
 
-OrdinaryFit FitOnTheOrdinary(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table, float largest, bool mirrored) {
-    return FitWithMask(s, spots, table, largest, mirrored);
+OrdinaryFit FitOnTheOrdinary(DrawingState& s, std::span<const SpotOnOrdinary> spots, float table, float largest, ChargeTurn turn,
+                             bool mirrored) {
+    return FitWithMask(s, spots, table, largest, turn, mirrored);
 }
 
 namespace {
@@ -408,9 +411,10 @@ constexpr int kLeanDivisor = 8;
 
 }  // namespace
 
-bool FillTheBend(DrawingState& s, int n, bool sinister) {
+bool FillTheBend(DrawingState& s, int n, bool sinister, ChargeTurn turn) {
     const ShieldGeometry& g = s.geometry;
-    if (n < 1 || n > 3 || !s.bendwiseFlag) return false;
+    const bool bendwise = turn == ChargeTurn::kBendwise || turn == ChargeTurn::kBendwiseSinister;
+    if (n < 1 || n > 3 || !bendwise) return false;
     std::vector<SpotOnOrdinary> spots;
     const int reach = n == 1 ? g.W2 : g.W / 8;
     const auto spot = [&](int x, int y) { spots.push_back({sinister ? g.W - x : x, y, Slide::kAcross, reach}); };
@@ -441,29 +445,25 @@ bool FillTheBend(DrawingState& s, int n, bool sinister) {
         turns.push_back({false, false, sinister ? lean < 0 : lean > 0});
     }
     s.pictureLoaded = loaded;
-    const bool usual = s.bendwiseSinisterFlag;
-    const auto apply = [&](const Turn& turn) {
-        s.bendwiseFlag = turn.turned;
-        s.bendwiseSinisterFlag = turn.other != usual;
+    const bool usual = turn == ChargeTurn::kBendwiseSinister;
+    const ChargeTurn upright = s.fesswiseFlag ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
+    const auto turnOf = [&](const Turn& t) {
+        if (!t.turned) return upright;
+        return t.other != usual ? ChargeTurn::kBendwiseSinister : ChargeTurn::kBendwise;
     };
     OrdinaryFit best;
     Turn chosen = turns[0];
-    for (const Turn& turn : turns) {
-        apply(turn);
+    for (const Turn& t : turns) {
         // Another turn must do clearly better than the usual one.
         const float beat = best.scale > 0 ? best.scale * kBetterLaidAlong : table;
-        OrdinaryFit fit = FitWithMask(s, spots, std::max(table, beat), largest, turn.mirrored);
+        OrdinaryFit fit = FitWithMask(s, spots, std::max(table, beat), largest, turnOf(t), t.mirrored);
         if (fit.scale > 0) {
             best = std::move(fit);
-            chosen = turn;
+            chosen = t;
         }
     }
-    if (best.scale > 0) {
-        apply(chosen);
-        for (const SpotOnOrdinary& at : best.at) Place(s, at.x, at.y, best.scale, chosen.mirrored);
-    }
-    s.bendwiseFlag = true;
-    s.bendwiseSinisterFlag = usual;
+    if (best.scale > 0)
+        for (const SpotOnOrdinary& at : best.at) PlaceTurned(s, at.x, at.y, best.scale, turnOf(chosen), chosen.mirrored);
     return best.scale > 0;
 }
 

@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+#include "engine/ChargeSpot.h"
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc {
@@ -34,18 +35,18 @@ struct OrdinaryFit {
     std::vector<SpotOnOrdinary> at;  // the points chosen, in the order of the spots
 };
 
-// Fits the current level's charges, turned as the state's flags say (bendwise, fesswise, mirrored
-// for sinister hands, reversed), on the ordinary of level 0 at one common scale up to `largest`:
+// Fits the current level's charges, turned as `turn` says (mirrored for sinister hands and
+// reversed as the words say), on the ordinary of level 0 at one common scale up to `largest`:
 // every drawing inside the ordinary's pixels with a margin, clear of a chief or bordure named later
 // in the blazon, and clear of the others.
 // `mirrored`: the charges will be placed mirrored.
 OrdinaryFit FitOnTheOrdinary(DrawingState& state, std::span<const SpotOnOrdinary> spots, float table, float largest,
-                             bool mirrored = false);
+                             ChargeTurn turn, bool mirrored = false);
 
-// Charges on a bend or bend sinister (one to three, turned with it): the table's places, grown
+// Charges on a bend or bend sinister (one to three, turned with it as `turn` says): the table's places, grown
 // to fill the band; one long drawing is laid along the bend (its length, not its height, with
 // the band) when it comes out larger so. False when the table's layout stands.
-bool FillTheBend(DrawingState& state, int count, bool sinister);
+bool FillTheBend(DrawingState& state, int count, bool sinister, ChargeTurn turn);
 
 // Charges on a chevron (one to five, upright), on a cross (one, four or five) and on bars: the
 // table's places, each free to slide along the ordinary's middle, grown to fill the band.

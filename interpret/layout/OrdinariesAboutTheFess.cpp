@@ -70,12 +70,9 @@ bool ChevronsAboutTheFess(DrawingState& s) {
     }
     // The fess again, over the ends of the upper chevron's limbs.
     const int savedLevel = s.level;
-    const ShapeCode savedShape = s.shapeCode;
     s.level = 0;
-    s.shapeCode = ShapeCode::kFess;
-    DrawOrdinary(s, 0);
+    DrawOrdinary(s, {ShapeCode::kFess, false});
     s.level = savedLevel;
-    s.shapeCode = savedShape;
     return true;
 }
 

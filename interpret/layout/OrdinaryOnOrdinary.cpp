@@ -44,6 +44,8 @@ std::vector<std::int8_t> HostPixels(const DrawingState& s) {
     NullSink sink;
     PaintState mask(sink);
     mask.marshallingMode = s.marshallingMode;
+    // Drawn at the drawing's paint scale, as the host was.
+    if (mask.geometry.k != s.geometry.k) mask.ApplyPaintScale(s.geometry.k);
     if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height())
         (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
     DrawShieldOutline(mask);
@@ -51,10 +53,9 @@ std::vector<std::int8_t> HostPixels(const DrawingState& s) {
     mask.level = 0;
     mask.levels[0] = s.levels[static_cast<std::size_t>(s.level - 1)];
     mask.levelTincture[0] = kHostMark;
-    mask.shapeCode = s.onOrdinaryCode;
     mask.partitionCode = s.partitionCode;
     mask.lineCode = mask.levels[0].levelLine;
-    DrawOrdinary(mask, 0);
+    DrawOrdinary(mask, {s.onOrdinaryCode, false});
     return mask.pictureBuffer;
 }
 
@@ -122,7 +123,7 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
         // lie on a whole field, reduced into the chief (a cross on a chief crosses the chief).
         DrawOrdinaryWithin(s, HostBox(host, s.geometry.W));
     } else {
-        DrawOrdinary(s, 0);
+        DrawOrdinary(s, {s.shapeCode, false});
     }
     // Everything off the host is put back as it was, a run of such pixels at a time.
     const int w = s.geometry.W, h = s.picture.Height();

@@ -69,7 +69,7 @@ bool QuarterlyOfAPattern(DrawingState& s) {
     s.fieldPieces = pieces;
     for (int i = 0; i <= at + 2; ++i) s.UseWord(i);
     s.cursor = at + 3;
-    DrawOrdinary(s, 1);
+    DrawOrdinary(s, {s.shapeCode, true});
     // The second and third quarters, as Quarterly() lays them, take the pattern's second
     // tincture on every other piece.
     const ShieldGeometry& g = s.geometry;
@@ -163,7 +163,7 @@ void PartitionWordField(DrawingState& s) {
         if (s.Type(i) == kTypeTincture || Is(s, i, "and")) s.UseWord(i);
     s.cursor += 3;  // the tinctures and the "and" between them: the named tinctures stand in
     s.partitionCode = s.shapeCode;
-    DrawOrdinary(s, 1);
+    DrawOrdinary(s, {s.shapeCode, true});
     if (s.fieldFimbriation >= 0) DrawLineFimbriation(s, s.fieldFimbriation);
 }
 
@@ -234,7 +234,7 @@ int PerField(DrawingState& s) {
     ++s.cursor;
     if (s.fieldFimbriation < 0) ReadLineFimbriation(s);
     s.levelTincture[s.level] = s.fieldColor1;
-    DrawOrdinary(s, 1);
+    DrawOrdinary(s, {s.shapeCode, true});
     if (s.fieldFimbriation >= 0) DrawLineFimbriation(s, s.fieldFimbriation);
     return 0;
 }

@@ -19,6 +19,11 @@ struct ModelReading {
     // While a member is placed among the places of its whole group: the places it takes
     // [spotFrom, spotTo) and how many places were passed; spotTo 0 paints every place.
     int spotFrom = 0, spotTo = 0, spotSeen = 0;
+    // Two charges laid as the first two of a group of three whose third, of another kind, is the
+    // phrase after ("two mullets and a crescent"): the level of the two, or -1; and the chief or
+    // bordure (kNoShape: none) the three keep clear of.
+    int twoOfThreeLevel = -1;
+    ShapeCode twoOfThreeEdge = kNoShape;
     // The treatment of more than one tincture the level just drawn was painted in, for its member.
     model::Treatment levelTreatment;
     // The charges placed for the level being read, and that level: they go to its member.
@@ -49,6 +54,8 @@ struct ModelReading {
         mixedLine = kNoShape;
         mixedBetween = false;
         spotFrom = spotTo = spotSeen = 0;
+        twoOfThreeLevel = -1;
+        twoOfThreeEdge = kNoShape;
         levelTreatment = model::Treatment{};
         levelPlaced.clear();
         placedLevel = -1;

@@ -70,11 +70,17 @@ bool OneFollowsAlone(const DrawingState& s, int i, Edge& edge) {
 
 bool TwoAndOneOfTwoKinds(DrawingState& s, int nextWord) {
     Edge edge = Edge::kNone;
+    ModelReading& reading = s.model;
     if (s.level == 0) {
         if (!OnTheFieldAlone(s.levels[0], 2) || !OneFollowsAlone(s, nextWord, edge)) return false;
+        reading.twoOfThreeLevel = 0;
+        reading.twoOfThreeEdge = edge == Edge::kChief ? kChief : edge == Edge::kBordure ? kBordure : kNoShape;
     } else if (s.level == 1) {
-        if (!OnTheFieldAlone(s.levels[0], 2) || !OnTheFieldAlone(s.levels[1], 1) || !OneFollowsAlone(s, s.levelFirstWord, edge))
-            return false;
+        // The one takes the third place when the two before were laid as two of the three: what
+        // the reader kept of them says so, and which edge the three keep clear of.
+        if (reading.twoOfThreeLevel != 0 || !OnTheFieldAlone(s.levels[1], 1)) return false;
+        edge = reading.twoOfThreeEdge == kChief ? Edge::kChief : reading.twoOfThreeEdge == kBordure ? Edge::kBordure : Edge::kNone;
+        reading.twoOfThreeLevel = -1;
     } else {
         return false;
     }

@@ -238,7 +238,7 @@ TEST_F(OrdinaryShapesTest, CounterchangedBordureSwapsTheFieldsTinctures) {
     Partition(kPale, -1);
     s().shapeCode = s().partitionCode = kBordure;
     s().levelTincture[0] = kCounterchanged;
-    DrawOrdinary(s(), 0);
+    DrawOrdinary(s(), {s().shapeCode, false});
     for (int y = 40; y < g().H - 80; y += 17) {
         for (int x = 3; x < 26; ++x) EXPECT_EQ(shield_.Pixel(x, y), kPalette[kSecond]) << x << "," << y;
         for (int x = g().W - 26; x < g().W - 3; ++x) EXPECT_EQ(shield_.Pixel(x, y), kPalette[kFirst]) << x << "," << y;
@@ -262,7 +262,7 @@ TEST_F(OrdinaryShapesTest, ChiefMovesAndSqueezesTheLayersBelowIt) {
     s().pictureCount = 3;
     s().shapeCode = kChief;
     s().levelTincture[0] = kGules;
-    DrawOrdinary(s(), 0);
+    DrawOrdinary(s(), {s().shapeCode, false});
     const PlacedLayer& first = layers.Layers()[0];
     const PlacedLayer& second = layers.Layers()[1];
     const PlacedLayer& third = layers.Layers()[2];
@@ -284,7 +284,7 @@ TEST_F(OrdinaryShapesTest, ChiefMovesAndSqueezesTheLayersBelowIt) {
 
     // Nobody listening: the chief is drawn all the same.
     s().layerSink = nullptr;
-    DrawOrdinary(s(), 0);
+    DrawOrdinary(s(), {s().shapeCode, false});
     EXPECT_EQ(Code(g().W / 2, 30), kGules);
     EXPECT_EQ(layers.Layers()[0].cy, 103);
 }
@@ -305,7 +305,7 @@ TEST_F(OrdinaryShapesTest, CountsOutOfRangeHaveDefinedShapes) {
         return drawn([&] {
             s().shapeCode = s().partitionCode = shape;
             s().fieldPieces = pieces;
-            DrawOrdinary(s(), 1);
+            DrawOrdinary(s(), {s().shapeCode, true});
         });
     };
     auto ordinary = [&](ShapeCode shape, int count, int levelLine) {
@@ -313,7 +313,7 @@ TEST_F(OrdinaryShapesTest, CountsOutOfRangeHaveDefinedShapes) {
             s().shapeCode = s().partitionCode = shape;
             s().levels[0].levelCount = count;
             s().levels[0].levelLine = levelLine;
-            DrawOrdinary(s(), 0);
+            DrawOrdinary(s(), {s().shapeCode, false});
         });
     };
     for (ShapeCode shape : {kGyronny, kBarry, kPaly}) {
@@ -368,12 +368,12 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
     for (int code : {11, 13, 15, 26, 28, 29, 40, 41, 42, 47, 99, -1, -2147483647 - 1, 2147483647}) {
         s().shapeCode = ShapeOfCode(code);
         s().levelTincture[0] = kGules;
-        DrawOrdinary(s(), 0);
-        DrawOrdinary(s(), 1);
+        DrawOrdinary(s(), {s().shapeCode, false});
+        DrawOrdinary(s(), {s().shapeCode, true});
         EXPECT_TRUE(s().pictureBuffer == before) << code;
     }
     s().shapeCode = kChequyNext;
-    DrawOrdinary(s(), 0);
+    DrawOrdinary(s(), {s().shapeCode, false});
     EXPECT_EQ(s().levelTincture[0], kChequy);
 
     std::size_t combination = 0;
@@ -390,7 +390,7 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
                     s().levelTincture[0] = tincture;
                     s().fieldPieces = ShapeOfCode(code) == kGyronny ? 5 : 6;
                     s().levels[0].levelCount = 2;
-                    DrawOrdinary(s(), mode);
+                    DrawOrdinary(s(), {s().shapeCode, mode == 1});
                     ASSERT_EQ(s().pictureBuffer.size(), static_cast<std::size_t>(kPictureBufferSize));
                     ASSERT_EQ(s().picture.Width(), kImageWidth);
                     ASSERT_EQ(s().picture.Height(), kPictureHeight);
@@ -418,7 +418,7 @@ TEST_F(OrdinaryShapesTest, VoidedIsTheEdgeOfThePlainOrdinary) {
                 s().shapeCode = s().partitionCode = shape;
                 s().levelTincture[0] = tincture;
                 s().ordinaryTreatment = treatment;
-                DrawOrdinary(s(), 0);
+                DrawOrdinary(s(), {s().shapeCode, false});
                 return s().picture;
             };
             const Bitmap plain = draw(0);

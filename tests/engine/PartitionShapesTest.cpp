@@ -149,7 +149,7 @@ TEST_F(PartitionShapesTest, PerBendSinisterTakesTheSecondNamedTincture) {
         s().shapeCode = kBendSinister;
         s().partitionCode = kBend;
         s().lineCode = line;
-        DrawOrdinary(s(), 1);
+        DrawOrdinary(s(), {s().shapeCode, true});
         EXPECT_EQ(Code(3 * g().W / 4, 3 * g().H / 4), kSable);
         EXPECT_EQ(Code(g().W / 2, g().H + 20), kSable);
         EXPECT_EQ(Code(g().W / 4, g().H / 4), kOr);
@@ -167,7 +167,7 @@ TEST_F(PartitionShapesTest, PartitionsIgnoreOrdinaryTreatments) {
     s().fieldColor2 = kSecond;
     s().shapeCode = s().partitionCode = kFess;
     s().lineCode = 0;
-    DrawOrdinary(s(), 1);
+    DrawOrdinary(s(), {s().shapeCode, true});
     EXPECT_TRUE(s().pictureBuffer == untreated);
     EXPECT_EQ(s().ordinaryTreatment, 1);
 }

@@ -83,7 +83,7 @@ protected:
         if (shape == kBendSinister) s().partitionCode = kBend;  // "per bend sinister": the word is "bend"
         s().lineCode = line;
         s().levelTincture[0] = kFirst;
-        DrawOrdinary(s(), 1);
+        DrawOrdinary(s(), {shape, true});
     }
 
     // An ordinary in gules on a field of argent, handed over as the interpreter does.
@@ -95,7 +95,7 @@ protected:
         s().levels[0].levelCount = count;
         s().levels[0].levelLine = levelLine;
         s().levelTincture[0] = kGules;
-        DrawOrdinary(s(), 0);
+        DrawOrdinary(s(), {shape, false});
     }
 
     void ExpectProbes(const std::vector<Probe>& probes) {

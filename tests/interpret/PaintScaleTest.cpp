@@ -130,6 +130,47 @@ TEST(PaintScale, LayoutMarginsGrowWithTheScale) {
     }
 }
 
+// Charges on an ordinary are fitted to the ordinary as it is drawn at the picture's scale, and an
+// ordinary on an ordinary is kept within it: at k every charge lies inside the ordinary drawn
+// alone at k, and the charges cover k * k times the pixels they cover at 1 (grown to fill the
+// band as at 1, not left at the table's scale).
+TEST(PaintScale, ChargesOnAnOrdinaryFitItAtEveryScale) {
+    const struct {
+        const char* ordinary;
+        const char* charged;
+    } cases[] = {
+        {"Azure a bend argent", "Azure on a bend argent three mullets gules"},
+        {"Azure a chevron argent", "Azure on a chevron argent three mullets gules"},
+        {"Azure a pale argent", "Azure on a pale argent a chevron gules"},
+    };
+    for (const auto& c : cases) {
+        long long atOne = 0;
+        for (const int k : {1, 2}) {
+            SCOPED_TRACE(std::string(c.charged) + " at " + std::to_string(k));
+            Drawing plain, charged;
+            plain.s().SetPaintScale(k);
+            charged.s().SetPaintScale(k);
+            plain.DrawClean(c.ordinary);
+            charged.DrawClean(c.charged);
+            const ShieldGeometry& g = charged.s().geometry;
+            long long red = 0, outside = 0;
+            for (int y = 0; y < g.H; ++y)
+                for (int x = 0; x < g.W; ++x) {
+                    if (!(charged.At(x, y) == Colour(kGules))) continue;
+                    ++red;
+                    if (!(plain.At(x, y) == Colour(kArgent))) ++outside;
+                }
+            EXPECT_EQ(outside, 0);
+            if (k == 1) {
+                atOne = red;
+                ASSERT_GT(atOne, 0);
+            } else {
+                EXPECT_NEAR(static_cast<double>(red) / (atOne * k * k), 1.0, 0.15);
+            }
+        }
+    }
+}
+
 // Teeth of a line drawn finer, not larger: at k the edge of an indented fess steps by one
 // pixel at a time along its slopes, where an enlarged copy would step by k.
 TEST(PaintScale, LinesStepByOnePixel) {

@@ -34,7 +34,7 @@ bool ShapeDraws(ShapeCode shape) {
     s.levelTincture[0] = kGules;
     s.levels[0].levelCount = 1;
     s.fieldPieces = 6;  // bendy is drawn of six or ten
-    DrawOrdinary(s, 0);
+    DrawOrdinary(s, {shape, false});
     return std::find(s.pictureBuffer.begin(), s.pictureBuffer.end(), kGules) != s.pictureBuffer.end();
 }
 

@@ -147,7 +147,7 @@ std::function<void(esc::PaintState&)> Shape(esc::ShapeCode code, int count = 1, 
         s.shapeCode = code;
         s.partitionCode = partition.value_or(code);
         s.levels[0].levelCount = count;
-        esc::DrawOrdinary(s, 0);
+        esc::DrawOrdinary(s, {code, false});
     };
 }
 

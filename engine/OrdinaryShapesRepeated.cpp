@@ -1,0 +1,145 @@
+// The ordinaries that come several to a shield, spread across it as one group: chevronels
+// (also inverted and interlaced), bendlets (also sinister and enhanced) and piles (also
+// reversed). Bars and pallets are drawn with the pieces of the field.
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Diminutives.h"
+#include "engine/OrdinaryShapes.h"
+
+namespace esc::shapes {
+// Chevronels are stacked down the pale, apex above apex. The arms fall at 40 degrees, so two
+// apexes dy apart leave dy * cos 40 between the arms: the pieces are spread in that measure.
+namespace {
+
+void ChevronelsOf(PaintState& s, bool inverted) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, w = g.chiefDepth + Px(s, 10);
+    constexpr double kAcrossPerDown = 0.766;  // cos 40
+    const int reach = static_cast<int>(kChevronelSpanPercent * H / 100 * kAcrossPerDown);
+    const Spread spread = SpreadPieces(RepeatCount(s), -reach, reach, w / 2);
+    const int width = SlantedPieceWidth(s, spread.width);
+    for (int c : spread.centres) {
+        const int y = H / 2 + static_cast<int>(std::lround(c / kAcrossPerDown));
+        // Turned over about the fess line, as the chevron inverted is: the points toward the
+        // base, the limbs rising to the chief's corners.
+        if (inverted) {
+            BandFrom(s, W / 2, H - y, 140, Px(s, 300), width);
+            BandFrom(s, W / 2, H - y, 40, Px(s, 300), width);
+        } else {
+            BandFrom(s, W / 2, y, 220, Px(s, 300), width);
+            BandFrom(s, W / 2, y, 320, Px(s, 300), width);
+        }
+    }
+}
+
+}  // namespace
+
+void Chevronels(PaintState& s) { ChevronelsOf(s, false); }
+void ChevronelsInverted(PaintState& s) { ChevronelsOf(s, true); }
+
+// Chevronels interlaced: the apexes in a row across the shield at kInterlacedApexPercent of its
+// height, kInterlacedStepPercent of its width apart, each chevronel a third of a chevron wide, so
+// that each limb crosses the next chevronel's limb below its apex.
+void ChevronelsInterlaced(PaintState& s) {
+    constexpr int kInterlacedApexPercent = 36, kInterlacedStepPercent = 22;
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, n = RepeatCount(s);
+    const int width = std::max(1, (g.chiefDepth + Px(s, 10)) / 3), step = W * kInterlacedStepPercent / 100;
+    const int y = H * kInterlacedApexPercent / 100;
+    for (int i = 0; i < n; ++i) {
+        const int x = W / 2 + (2 * i - (n - 1)) * step / 2;
+        // Long enough for every limb to run off the shield's flank or base.
+        BandFrom(s, x, y, 220, Px(s, 480), width);
+        BandFrom(s, x, y, 320, Px(s, 480), width);
+    }
+}
+
+// Bendlets lie parallel to the bend through the dexter chief corner (or, sinister, through the
+// sinister chief corner), spread across it: each band is the diagonal moved sideways and drawn
+// from the top row to row H.
+namespace {
+
+enum class BendSide { Dexter, Sinister };
+// Enhanced: the pieces set higher, toward the sinister chief, as a group no wider than centred.
+enum class BendHeight { Centred, Enhanced };
+
+void BendletsOf(PaintState& s, BendSide side, BendHeight height = BendHeight::Centred) {
+    const bool sinister = side == BendSide::Sinister;
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H;
+    const double length = std::hypot(W, H);
+    const double nx = -H / length, ny = W / length;  // across the bend, towards the dexter base
+    // A diagonal band of width w is length / W times w thick across: the pieces are spread in
+    // that measure and drawn with the width that gives it.
+    const double thickPerWidth = length / W;
+    const int reach = static_cast<int>(kBendletSpanPercent * (W * H / length) / 100);
+    // Enhanced, the span moves its own half-width toward the sinister chief (across the bend,
+    // negative is up and to sinister).
+    const int shift = height == BendHeight::Enhanced ? reach * 3 / 4 : 0;
+    const Spread spread = SpreadPieces(RepeatCount(s), -reach - shift, reach - shift,
+                                       static_cast<int>(g.chiefDepth / 2 * thickPerWidth));
+    const int width = SlantedPieceWidth(s, std::max(1, static_cast<int>(spread.width / thickPerWidth)));
+    auto x = [&](double at) { return static_cast<int>(std::lround(sinister ? W - at : at)); };
+    for (int c : spread.centres) {
+        const double dx = c * nx, dy = c * ny, t0 = -dy / H, t1 = (H - dy) / H;
+        Band(s, x(dx + t0 * W), 0, x(dx + t1 * W), H, width);
+    }
+}
+
+}  // namespace
+
+void Bendlets(PaintState& s) { BendletsOf(s, BendSide::Dexter); }
+void BendletsEnhanced(PaintState& s) { BendletsOf(s, BendSide::Dexter, BendHeight::Enhanced); }
+void BendletsSinister(PaintState& s) { BendletsOf(s, BendSide::Sinister); }
+
+namespace {
+
+// Piles from their foot row to their point row, the one routine for piles and piles reversed:
+// levelLine 96 makes them meet in the point. One pile with a line is a band and its reflection,
+// from bandFoot to bandPoint, whose recorded centres bound the fill. Several stand side by side
+// with feet as wide as the gaps between them.
+void PilesBetween(PaintState& s, int foot, int point, int bandFoot, int bandPoint) {
+    const int W = s.geometry.W;
+    const bool meet = s.CurrentLevel().levelLine == kPilesInPoint;
+    const int n = RepeatCount(s);
+    if (n == 0) return;
+    if (n == 1) {
+        if (s.lineCode == kPlainLine || s.lineCode >= kFirstLevelMark) {
+            Area(s, {{W / 5, foot, W / 2 - 1, point}, {W - W / 5, foot, W / 2 + 1, point}});
+        } else {
+            ResetCrossings(s);
+            Band(s, Px(s, 60), bandFoot, W / 2, bandPoint, Px(s, 20), 5);
+            FillCrossings(s);
+        }
+        return;
+    }
+    const int kMargin = Px(s, 10);
+    const int base = (W - 2 * kMargin) / (2 * n - 1);
+    for (int i = 0; i < n; ++i) {
+        const int left = kMargin + 2 * i * base, right = left + base;
+        const int tip = meet ? W / 2 : (left + right) / 2;
+        Area(s, {{left, foot, tip, point}, {right, foot, tip, point}});
+    }
+}
+
+}  // namespace
+
+// Piles issue from the chief and point downward.
+void Piles(PaintState& s) {
+    const int B = s.geometry.shieldBottom;
+    PilesBetween(s, Px(s, 2), B - Px(s, 25), Px(s, 2), B - Px(s, 35));
+}
+
+// Piles reversed (inverted) issue from the base and point to the chief: each is the pile turned
+// over, its foot on the shield's lowest row (the outline cuts it where the base curves in) and
+// its point kPileReversedPointPercent of the height from the top.
+void PilesInverted(PaintState& s) {
+    constexpr int kPileReversedPointPercent = 12;
+    const ShieldGeometry& g = s.geometry;
+    const int B = g.shieldBottom, top = g.H * kPileReversedPointPercent / 100;
+    PilesBetween(s, B, top, B - Px(s, 2), top + Px(s, 10));
+}
+
+}  // namespace esc::shapes
