@@ -121,7 +121,7 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
     } else if (s.onOrdinaryCode == ShapeCode::kChief) {
         // A chief is a small field of its own across the top: the ordinary is drawn as it would
         // lie on a whole field, reduced into the chief (a cross on a chief crosses the chief).
-        DrawOrdinaryWithin(s, HostBox(host, s.geometry.W));
+        DrawOrdinaryWithin(s, s.shapeCode, HostBox(host, s.geometry.W));
     } else {
         DrawOrdinary(s, {s.shapeCode, false});
     }

@@ -65,7 +65,7 @@ std::vector<long long> PieceMiddles(const DrawingState& s, int total) {
     mask.levelTincture[0] = kPieceMark;
     mask.shapeCode = s.shapeCode;
     mask.lineCode = kPlainLine;
-    DrawOrdinary(mask, 0);
+    DrawOrdinary(mask, {mask.shapeCode, false});
     std::vector<long long> across;
     for (std::size_t i = 0; i < mask.pictureBuffer.size(); ++i)
         if (mask.pictureBuffer[i] == kPieceMark) across.push_back(Across(s, i));
@@ -116,7 +116,7 @@ bool PiecesWithinPiecesLayout(DrawingState& s) {
     const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
     LevelRecord& drawn = phrase::Current(s);
     drawn.levelCount = total;
-    DrawOrdinary(s, 0);
+    DrawOrdinary(s, {s.shapeCode, false});
     drawn.levelCount = outer;
     const int w = s.geometry.W;
     for (std::size_t i = 0; i < s.pictureBuffer.size() && i < codesBefore.size(); ++i) {
