@@ -32,7 +32,6 @@ constexpr std::array<LozengeReach, 3> kLozenges = {{
     {"lozenge", 171.6, 257.4},
     {"fusil", 115.5, 256.2},
 }};
-constexpr float kPictureScaleFactor = 0.5f;
 constexpr int kMargin = 12;            // pixels kept between the outermost points and the edge
 constexpr double kBendwiseDegrees = 39.0;  // the turn of a picture drawn bendwise
 constexpr float kLargestConjoinedScale = 2.4f;  // as large as one charge alone on the field
