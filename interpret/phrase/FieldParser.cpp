@@ -242,8 +242,11 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
     if (s.Type(0) == kTypeNotFound && s.wordCount > 0) {
         // The word the field should have been read from is named, or the user would see a shield
         // left unpainted with nothing to say why.
-        std::string message(msg::kFieldWordNotRead);
-        message.replace(message.find("{}"), 2, s.Word(0));
+        constexpr std::string_view kText = msg::kFieldWordNotRead;
+        constexpr std::size_t kAt = kText.find("{}");
+        static_assert(kAt != std::string_view::npos);
+        std::string message(kText.substr(0, kAt));
+        message.append(s.Word(0)).append(kText.substr(kAt + 2));
         return Fail(s, message);
     }
     if (s.Type(0) != kTypeTincture) return Fail(s, msg::kColorOrPartitionRequired);

@@ -12,6 +12,7 @@
 #include "interpret/phrase/DrawingState.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/VariantCode.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace esc::phrase {
 

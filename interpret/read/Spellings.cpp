@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "interpret/read/TextOps.h"
+
 namespace esc {
 namespace {
 
