@@ -37,7 +37,7 @@ constexpr double kBendwiseDegrees = 39.0;  // the turn of a picture drawn bendwi
 constexpr float kLargestConjoinedScale = 2.4f;  // as large as one charge alone on the field
 constexpr ShapeCode kInFess = kFess, kInBend = kBend, kInPale = kPale;
 
-const LozengeReach* Reach(DrawingState& s) {
+const LozengeReach* LozengeReachOf(DrawingState& s) {
     const auto name = Current(s).levelName.view();
     for (const LozengeReach& r : kLozenges)
         if (EqualsIgnoringCase(name.substr(0, r.name.size()), r.name)) return &r;
@@ -53,7 +53,7 @@ bool IsLozengeCharge(std::string_view name) {
 }
 
 bool ConjoinedRows(DrawingState& s, std::span<const int> rows) {
-    const LozengeReach* reach = Reach(s);
+    const LozengeReach* reach = LozengeReachOf(s);
     if (!s.conjoined || reach == nullptr || rows.empty()) return false;
     const ShieldGeometry& g = s.geometry;
     // A row under a row of the other parity sits in its notches (half a height lower); under one
@@ -85,7 +85,7 @@ bool ConjoinedRows(DrawingState& s, std::span<const int> rows) {
 }
 
 bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
-    const LozengeReach* reach = Reach(s);
+    const LozengeReach* reach = LozengeReachOf(s);
     if (!s.conjoined || reach == nullptr || n < 2) return false;
     const ShieldGeometry& g = s.geometry;
     const double unitAcross = reach->across * kPictureScaleFactor, unitTall = reach->tall * kPictureScaleFactor;

@@ -22,13 +22,13 @@ enum class Kind { Replace, Delete, DeleteOutsideNumbers, First, Second, Third };
 // in "starfish"); a fragment is met anywhere, for the rows that rewrite part of a word the
 // hyphen joined ("fleurs-de-lis", "fesse-wise", "double-queued") or the start of a word ("bay
 // leaves").
-enum class SubstitutionReach { Words, Fragment };
+enum class Reach { Words, Fragment };
 
 struct Substitution {
     std::string_view pattern;
     std::string_view replacement;
     Kind kind = Kind::Replace;
-    SubstitutionReach reach = SubstitutionReach::Words;
+    Reach reach = Reach::Words;
 };
 
 // Applied in this order, each over the whole text before the next. Order matters: a longer
@@ -46,7 +46,7 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {" d'", " "},
     // The possessive of a word ending in "s" loses its own "s" with the apostrophe, so that
     // "an ass's head" is the ass's and not a word "asss"; "lion's" becomes "lions" below.
-    {"s's", "s", Kind::Replace, SubstitutionReach::Fragment},
+    {"s's", "s", Kind::Replace, Reach::Fragment},
     {"'", "", Kind::Delete},
     {",", "", Kind::DeleteOutsideNumbers},
     {";", "", Kind::Delete},
@@ -129,12 +129,12 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {"squirrels sejant erect", "squirrels sejant"},
     {"squirrel sejant erect", "squirrel sejant"},
     {"lotus blossom", "lotus"},
-    {"semée", "semee", Kind::Replace, SubstitutionReach::Fragment},
-    {"semé", "semee", Kind::Replace, SubstitutionReach::Fragment},
+    {"semée", "semee", Kind::Replace, Reach::Fragment},
+    {"semé", "semee", Kind::Replace, Reach::Fragment},
     {"palet", "pallet"},
     {"tierced per pall", "per pall"},
     {"tierced pallwise", "per pall"},  // "tierced" with any other division is read as a field in three
-    {"jessant de l", "jessantdel", Kind::Replace, SubstitutionReach::Fragment},  // "jessant de lis" as one word, as "jessant-de-lis" becomes
+    {"jessant de l", "jessantdel", Kind::Replace, Reach::Fragment},  // "jessant de lis" as one word, as "jessant-de-lis" becomes
     // A charge in the first (second) quarter, in the dexter (sinister) canton or chief: one place.
     {"the first quarter", "dexterchief"},
     {"the second quarter", "sinisterchief"},
@@ -150,8 +150,8 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {"in dexter base", "in dexterbase"},
     {"in sinister base", "in sinisterbase"},
     {"in chief a label", "a label"},  // a label is always in chief; "in chief" made it a picture
-    {"face jess", "head jess", Kind::Replace, SubstitutionReach::Fragment},
-    {"faces jess", "heads jess", Kind::Replace, SubstitutionReach::Fragment},
+    {"face jess", "head jess", Kind::Replace, Reach::Fragment},
+    {"faces jess", "heads jess", Kind::Replace, Reach::Fragment},
     {"countercharged", "counterchanged"},
     {"guttees", "guttee"},  // the semé of drops, as the field parser knows it
     {"sinople", "vert"},
@@ -160,22 +160,22 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {" huile", " vert"},
     {" poix", " sable"},
     {"bendlets", "bendlet"},
-    {"saltier", "saltire", Kind::Replace, SubstitutionReach::Fragment},
+    {"saltier", "saltire", Kind::Replace, Reach::Fragment},
     {"upon", "on"},
-    {"bugle", " ", Kind::Replace, SubstitutionReach::Fragment},
+    {"bugle", " ", Kind::Replace, Reach::Fragment},
     {"huntinghorn", "horn"},
-    {"fesses", "bars", Kind::Replace, SubstitutionReach::Fragment},  // several fesses are drawn as bars ("fess" + "es" would leave "fesss")
-    {"fesse", "fess", Kind::Replace, SubstitutionReach::Fragment},
+    {"fesses", "bars", Kind::Replace, Reach::Fragment},  // several fesses are drawn as bars ("fess" + "es" would leave "fesss")
+    {"fesse", "fess", Kind::Replace, Reach::Fragment},
     {"nebulee", "nebuly"},
-    {"dancettee", "dancetty", Kind::Replace, SubstitutionReach::Fragment},
-    {"dancette", "dancetty", Kind::Replace, SubstitutionReach::Fragment},
+    {"dancettee", "dancetty", Kind::Replace, Reach::Fragment},
+    {"dancette", "dancetty", Kind::Replace, Reach::Fragment},
     {"border", "bordure"},
     {"of the same", "of the last"},  // the tincture named last, as "of the last"
     {"of the field", "", Kind::First},
     {"of the first", "", Kind::First},
     {"of the second", "", Kind::Second},
     {"of the third", "", Kind::Third},
-    {"fleurs", "fleur", Kind::Replace, SubstitutionReach::Fragment},
+    {"fleurs", "fleur", Kind::Replace, Reach::Fragment},
     {" lys ", " lis "},
     {" tent ", " sperver "},
     {"lioncel", "lion"},
@@ -183,10 +183,10 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {"compass mullet ", "compass "},  // the compass star is a picture of its own
     {"fitchy", "fitchee"},
     {"flintstone", "pellet"},
-    {"crossescrosslet", "cross crosslet", Kind::Replace, SubstitutionReach::Fragment},  // "crosses-crosslet": the cross with its crosslet variant
+    {"crossescrosslet", "cross crosslet", Kind::Replace, Reach::Fragment},  // "crosses-crosslet": the cross with its crosslet variant
     {"bucket", "bouget"},
     {"snaffle", "horses "},
-    {"crosses", "cross", Kind::Replace, SubstitutionReach::Fragment},
+    {"crosses", "cross", Kind::Replace, Reach::Fragment},
     {"foxes", "fox"},
     {"raven", "crow"},
     {"cornish chough", "chough"},  // the chough has a picture of its own: proper, its beak and legs are red
@@ -220,12 +220,12 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {"gemel", "gamel"},
     {"gamels", "gamel"},
     {" bar ", " bars "},
-    {"fleury", "flory", Kind::Replace, SubstitutionReach::Fragment},
+    {"fleury", "flory", Kind::Replace, Reach::Fragment},
     // A cross formy florettee is the cross formy with a fleur-de-lis at each arm's end: "formee
     // flory" names that picture.
-    {"florettee", "flory", Kind::Replace, SubstitutionReach::Fragment},
-    {"floretty", "flory", Kind::Replace, SubstitutionReach::Fragment},
-    {"vairy", "vaire", Kind::Replace, SubstitutionReach::Fragment},
+    {"florettee", "flory", Kind::Replace, Reach::Fragment},
+    {"floretty", "flory", Kind::Replace, Reach::Fragment},
+    {"vairy", "vaire", Kind::Replace, Reach::Fragment},
     {" palet ", " pallet "},
     {" pallet ", " pallets "},
     {" chevrons ", " chevronnels "},
@@ -234,10 +234,10 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {" bends ", " bendlet "},
     {" paty ", " pattee "},
     {" formy ", " formee "},
-    {"chevronel", "chevronnel", Kind::Replace, SubstitutionReach::Fragment},
+    {"chevronel", "chevronnel", Kind::Replace, Reach::Fragment},
     {"broomsprig", "broom"},
     {"maunche", "maunch"},
-    {"queued", "nowed", Kind::Replace, SubstitutionReach::Fragment},
+    {"queued", "nowed", Kind::Replace, Reach::Fragment},
     {"blackamoor", "moor"},
     {"chess rook", "chessrook"},
     {"plumbs", "plummets"},
@@ -275,7 +275,7 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {"attires fixed to the scalps", "scalps"},
     {"attires fixed to the scalp", "scalps"},
     {"attire fixed to the scalp", "scalp"},
-    {"bay lea", "laurel lea", Kind::Replace, SubstitutionReach::Fragment},
+    {"bay lea", "laurel lea", Kind::Replace, Reach::Fragment},
     {"hawk", "falcon"},
     {"wyvern", "wivern"},
     // A standing dish (a dish raised on a stem and foot) is a picture of its own; other dishes are
@@ -285,7 +285,7 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {" dish", " roundel"},
     {"wreathes", "chaplet"},
     {"wreath", "chaplet"},
-    {"taucros", "tau cros", Kind::Replace, SubstitutionReach::Fragment},
+    {"taucros", "tau cros", Kind::Replace, Reach::Fragment},
     {"roundle", "roundel"},
     {"doubly", "double"},
     {"humettee", "couped"},
@@ -330,7 +330,7 @@ bool DeleteOutsideNumbers(std::string& text, char mark) {
 }
 
 bool Replace(const Substitution& s, std::string& text, std::string_view replacement, std::size_t capacity) {
-    return s.reach == SubstitutionReach::Fragment ? ReplaceAllIgnoringCase(text, s.pattern, replacement, capacity)
+    return s.reach == Reach::Fragment ? ReplaceAllIgnoringCase(text, s.pattern, replacement, capacity)
                                       : ReplaceWholeWordsIgnoringCase(text, s.pattern, replacement, capacity);
 }
 
