@@ -21,11 +21,10 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/SweepStride.h"
 #if defined(ESCAVAL_TEST_SANITIZED)
 #include <sanitizer/lsan_interface.h>
 #endif
-
-#include "tests/SweepStride.h"
 #include "engine/Allocator.h"
 #include "shell/cli/CommandLine.h"
 #include "shell/cli/ComposeCommands.h"
