@@ -1,5 +1,7 @@
 #include "database/SafeFiles.h"
 
+#include "database/ErrorText.h"
+
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/file.h>
@@ -17,10 +19,6 @@ namespace {
 
 constexpr auto kLockPollInterval = std::chrono::milliseconds(10);
 constexpr const char* kTemporaryInfix = ".tmp-";
-
-void SetError(std::string* error, const std::string& text) {
-    if (error) *error = text;
-}
 
 // Makes a rename or link durable: the folder's entry is written, not only the file.
 void SyncFolderOf(const std::string& path) {

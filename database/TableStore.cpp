@@ -1,5 +1,7 @@
 #include "database/TableStore.h"
 
+#include "database/ErrorText.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -18,10 +20,6 @@ std::string Quote(std::string_view identifier) {
         out += c;
     }
     return out + "\"";
-}
-
-void SetError(std::string* error, std::string text) {
-    if (error) *error = std::move(text);
 }
 
 }  // namespace

@@ -12,18 +12,18 @@
 namespace esc {
 namespace {
 
-struct Point {
+struct RingPoint {
     double x, y;
 };
 
 // The outer edge as a closed line: the top from its middle to the sinister corner, the sinister
 // flank, the base by the rows the outline bounds (sinister half down to the point, dexter half up
 // again), the dexter flank, and the top back to its middle.
-std::vector<Point> EdgeLine(const ShieldGeometry& g) {
+std::vector<RingPoint> EdgeLine(const ShieldGeometry& g) {
     const double edge = g.Px(2), right = g.W - edge;
     const bool rectangle = g.baseTop >= g.shieldBottom;
     const double foot = rectangle ? g.shieldBottom - edge + 1 : g.baseTop + 0.5;
-    std::vector<Point> sinister, dexter;
+    std::vector<RingPoint> sinister, dexter;
     sinister.push_back({right, foot});
     dexter.push_back({edge, foot});
     if (!rectangle) {
@@ -38,7 +38,7 @@ std::vector<Point> EdgeLine(const ShieldGeometry& g) {
         sinister.push_back({right, foot});
         dexter.push_back({edge, foot});
     }
-    std::vector<Point> line{{g.W / 2.0, edge}, {right, edge}};
+    std::vector<RingPoint> line{{g.W / 2.0, edge}, {right, edge}};
     line.insert(line.end(), sinister.begin(), sinister.end());
     line.insert(line.end(), dexter.rbegin(), dexter.rend());
     line.push_back({edge, edge});
@@ -47,10 +47,10 @@ std::vector<Point> EdgeLine(const ShieldGeometry& g) {
 }
 
 // Where the point p falls along the closed line: the distance along it to the nearest point.
-double AlongLine(const std::vector<Point>& line, const std::vector<double>& at, Point p) {
+double AlongLine(const std::vector<RingPoint>& line, const std::vector<double>& at, RingPoint p) {
     double best = std::numeric_limits<double>::max(), along = 0;
     for (std::size_t i = 0; i + 1 < line.size(); ++i) {
-        const Point a = line[i], b = line[i + 1];
+        const RingPoint a = line[i], b = line[i + 1];
         const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
         const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
         const double qx = a.x + t * dx - p.x, qy = a.y + t * dy - p.y, d = qx * qx + qy * qy;
@@ -128,7 +128,7 @@ EdgeRing BordureRing(const ShieldGeometry& g, int breadth) {
         for (int x = 0; x < w; ++x) take(x, y, -1, 0);
     }
 
-    const std::vector<Point> line = EdgeLine(g);
+    const std::vector<RingPoint> line = EdgeLine(g);
     std::vector<double> at(line.size(), 0.0);
     for (std::size_t i = 1; i < line.size(); ++i)
         at[i] = at[i - 1] + std::hypot(line[i].x - line[i - 1].x, line[i].y - line[i - 1].y);

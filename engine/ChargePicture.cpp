@@ -22,11 +22,11 @@ constexpr int kOutline = 0, kSecondPart = 10, kBody = 11, kDetail = 14, kBackgro
 constexpr double kDegrees = 0.017453292;
 constexpr double kQuarterTurn = 90;  // degrees, a picture laid fesswise
 
-struct Point {
+struct PicturePoint {
     int x, y;
 };
 
-Point Rotate(int x, int y, int px, int py, double a) {
+PicturePoint Rotate(int x, int y, int px, int py, double a) {
     const double c = std::cos(a * kDegrees), s = std::sin(a * kDegrees);
     return {static_cast<int>(std::trunc((x - px) * c - (y - py) * s + px)),
             static_cast<int>(std::trunc((x - px) * s + (y - py) * c + py))};
@@ -119,10 +119,10 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
     double b = 0;
     if (bendwise) {
         const int left = px - p.PW / 2, top = py - p.PH / 2;
-        const Point ul{left, top}, ur{left + p.PW, top}, ll{left, top + p.PH}, lr{left + p.PW, top + p.PH};
+        const PicturePoint ul{left, top}, ur{left + p.PW, top}, ll{left, top + p.PH}, lr{left + p.PW, top + p.PH};
         const double a = turnOther ? 45 : 315;
-        const Point rul = Rotate(ul.x, ul.y, px, py, a), rur = Rotate(ur.x, ur.y, px, py, a);
-        const Point rll = Rotate(ll.x, ll.y, px, py, a), rlr = Rotate(lr.x, lr.y, px, py, a);
+        const PicturePoint rul = Rotate(ul.x, ul.y, px, py, a), rur = Rotate(ur.x, ur.y, px, py, a);
+        const PicturePoint rll = Rotate(ll.x, ll.y, px, py, a), rlr = Rotate(lr.x, lr.y, px, py, a);
         if (turnOther) {
             height = rlr.y - rul.y;
             width = rur.x - rll.x;

@@ -19,6 +19,8 @@ namespace esc {
 // Gyronny, barry and paly of more pieces than this are drawn with this many (blazons go up to
 // twenty or so); a count below one draws the field in its first tincture alone. At 32 a bar is
 // still 15 pixels high and a pale 13 wide.
+// A colour no tincture paints: what is still this colour after drawing was not painted.
+inline constexpr Rgb kUnpainted{1, 2, 3};
 inline constexpr int kMaxFieldPieces = 32;
 // A label of more points is drawn with this many; a count below one gives the usual three.
 // How far the bordure reaches in from the shield's top edge as it is painted (the band along

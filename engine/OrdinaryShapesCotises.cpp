@@ -13,13 +13,13 @@
 namespace esc::shapes {
 namespace {
 
-struct Vec {
+struct CotiseVec {
     double x = 0, y = 0;
 };
 
-Vec Unit(double x, double y) {
+CotiseVec Unit(double x, double y) {
     const double n = std::hypot(x, y);
-    return n > 0 ? Vec{x / n, y / n} : Vec{0, 0};
+    return n > 0 ? CotiseVec{x / n, y / n} : CotiseVec{0, 0};
 }
 
 // How far out the middle line of cotise i (0 the nearest) lies from an edge of the ordinary.
@@ -30,7 +30,7 @@ int CotiseOffset(const PaintState& s, int i) {
 // Bands are walked from their upper end down, as the shapes draw them. A slanted band's
 // cross-section runs at 45 degrees, which spreads it about twice as far as its width across a
 // limb near the shield's diagonal: it is given half the width.
-void Segment(PaintState& s, Vec a, Vec b) {
+void Segment(PaintState& s, CotiseVec a, CotiseVec b) {
     if (a.y > b.y) std::swap(a, b);
     const int x1 = static_cast<int>(std::lround(a.x)), y1 = static_cast<int>(std::lround(a.y));
     const int x2 = static_cast<int>(std::lround(b.x)), y2 = static_cast<int>(std::lround(b.y));
@@ -45,11 +45,11 @@ void CotisesBeside(PaintState& s, const CotiseLimb& middle, int count) {
 }
 
 void CotisesBesideCouped(PaintState& s, const CotiseLimb& middle, int count, double reach) {
-    const Vec u = Unit(middle.dx, middle.dy), n{-u.y, u.x};
+    const CotiseVec u = Unit(middle.dx, middle.dy), n{-u.y, u.x};
     for (int i = 0; i < count; ++i) {
         const double d = middle.halfWidth + CotiseOffset(s, i);
         for (const int side : {-1, 1}) {
-            const Vec c{middle.x + side * d * n.x, middle.y + side * d * n.y};
+            const CotiseVec c{middle.x + side * d * n.x, middle.y + side * d * n.y};
             Segment(s, {c.x - reach * u.x, c.y - reach * u.y}, {c.x + reach * u.x, c.y + reach * u.y});
         }
     }
@@ -65,9 +65,9 @@ void CotisesBetweenLimbs(PaintState& s, double cx, double cy, const std::vector<
     for (std::size_t k = 0; k < n; ++k) {
         const CotiseLimb& a = order[k].second;
         const CotiseLimb& b = order[(k + 1) % n].second;
-        const Vec ua = Unit(a.dx, a.dy), ub = Unit(b.dx, b.dy);
+        const CotiseVec ua = Unit(a.dx, a.dy), ub = Unit(b.dx, b.dy);
         // Each limb's normal toward the space; a space of half a turn or more has no angle.
-        Vec na{-ua.y, ua.x}, nb{-ub.y, ub.x};
+        CotiseVec na{-ua.y, ua.x}, nb{-ub.y, ub.x};
         if (na.x * ub.x + na.y * ub.y < 0) na = {-na.x, -na.y};
         if (nb.x * ua.x + nb.y * ua.y < 0) nb = {-nb.x, -nb.y};
         const double det = na.x * nb.y - na.y * nb.x;
@@ -75,8 +75,8 @@ void CotisesBetweenLimbs(PaintState& s, double cx, double cy, const std::vector<
         for (int i = 0; i < count; ++i) {
             const double da = a.halfWidth + CotiseOffset(s, i), db = b.halfWidth + CotiseOffset(s, i);
             // The corner: na . v = da and nb . v = db, from the centre.
-            const Vec v{(da * nb.y - na.y * db) / det, (na.x * db - da * nb.x) / det};
-            const Vec p{cx + v.x, cy + v.y};
+            const CotiseVec v{(da * nb.y - na.y * db) / det, (na.x * db - da * nb.x) / det};
+            const CotiseVec p{cx + v.x, cy + v.y};
             Segment(s, p, {p.x + reach * ua.x, p.y + reach * ua.y});
             Segment(s, p, {p.x + reach * ub.x, p.y + reach * ub.y});
         }

@@ -17,7 +17,7 @@ namespace esc {
 namespace {
 
 // A lozenge's length over its breadth: the fusil's and the plain lozenge's (mascles).
-constexpr double kFusilTallness = 1.5, kLozengeTallness = 1.2;
+constexpr double kFusilShapeTallness = 1.5, kLozengeShapeTallness = 1.2;
 // Counted ("a bend of five lozenges"), each stretched along its limb keeps at least this much
 // length over breadth: a lozenge's and a fusil's.
 constexpr double kCountedLozengeTallness = 1.5, kCountedFusilTallness = 2.0;
@@ -25,7 +25,7 @@ constexpr double kCountedLozengeTallness = 1.5, kCountedFusilTallness = 2.0;
 // horizontal toward the base.
 constexpr double kChevronFallDegrees = 40.0;
 
-struct Point {
+struct LozengePoint {
     double x, y;
 };
 
@@ -49,7 +49,7 @@ void AlongLimb(std::vector<Lozenge>& out, double x0, double y0, double ux, doubl
         out.push_back({x0 + s * ux, y0 + s * uy, ux, uy, halfLength, halfBreadth});
 }
 
-std::array<Point, 4> Corners(const Lozenge& z, double scale) {
+std::array<LozengePoint, 4> Corners(const Lozenge& z, double scale) {
     const double ax = z.ux * z.halfLength * scale, ay = z.uy * z.halfLength * scale;
     const double bx = -z.uy * z.halfBreadth * scale, by = z.ux * z.halfBreadth * scale;
     return {{{z.cx + ax, z.cy + ay}, {z.cx + bx, z.cy + by}, {z.cx - ax, z.cy - ay}, {z.cx - bx, z.cy - by}}};
@@ -57,9 +57,9 @@ std::array<Point, 4> Corners(const Lozenge& z, double scale) {
 
 // Paints the convex polygon row by row: each row's span between its crossings of the edges.
 template <std::size_t N>
-void PaintConvex(PaintState& state, const std::array<Point, N>& p) {
+void PaintConvex(PaintState& state, const std::array<LozengePoint, N>& p) {
     double top = p[0].y, bottom = p[0].y;
-    for (const Point& q : p) {
+    for (const LozengePoint& q : p) {
         top = std::min(top, q.y);
         bottom = std::max(bottom, q.y);
     }
@@ -68,7 +68,7 @@ void PaintConvex(PaintState& state, const std::array<Point, N>& p) {
         const double row = y + 0.5;
         double left = 1e18, right = -1e18;
         for (std::size_t i = 0; i < N; ++i) {
-            const Point a = p[i], b = p[(i + 1) % N];
+            const LozengePoint a = p[i], b = p[(i + 1) % N];
             if ((row < a.y && row < b.y) || (row > a.y && row > b.y) || a.y == b.y) continue;
             const double x = a.x + (row - a.y) * (b.x - a.x) / (b.y - a.y);
             left = std::min(left, x);
@@ -94,7 +94,7 @@ bool ShapeTakesLozenges(ShapeCode shapeCode) {
 }
 
 std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeCode, bool fusils, int count) {
-    const double tallness = fusils ? kFusilTallness : kLozengeTallness;
+    const double tallness = fusils ? kFusilShapeTallness : kLozengeShapeTallness;
     const double counted = fusils ? kCountedFusilTallness : kCountedLozengeTallness;
     const double W = g.W, H = g.H, D = g.chiefDepth, B = g.shieldBottom;
     std::vector<Lozenge> out;
@@ -142,7 +142,7 @@ std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeC
             const auto [a, b] = along(D * 0.8);
             const double cx = W / 2, cy = H / 2;
             const double length = std::hypot(W, B);
-            std::vector<Point> ways;
+            std::vector<LozengePoint> ways;
             if (shapeCode == kCross) {
                 ways = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
             } else {
@@ -151,7 +151,7 @@ std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeC
             }
             const Lozenge middle{cx, cy, ways[0].x, ways[0].y, a, b};
             out.push_back(middle);
-            for (const Point& u : ways) {
+            for (const LozengePoint& u : ways) {
                 // Each limb's first lozenge from where the middle one's outline crosses the limb.
                 const double along = std::abs(u.x * middle.ux + u.y * middle.uy), across = std::abs(-u.x * middle.uy + u.y * middle.ux);
                 // Counted, each limb's lozenges reach the edge of the field its way.
@@ -180,16 +180,16 @@ void DrawConjoinedLozenges(PaintState& s, ShapeCode shape) {
     // "of five": so many (its count kept as the level's line repeats).
     const int count = s.CurrentLevel().levelLineRepeats;
     for (const Lozenge& z : ConjoinedLozenges(s.geometry, shape, fusils, count)) {
-        const std::array<Point, 4> outer = Corners(z, 1.0);
+        const std::array<LozengePoint, 4> outer = Corners(z, 1.0);
         if (!mascles) {
             PaintConvex(s, outer);
             continue;
         }
         // A mascle: its four sides, each between the outer lozenge and the void.
-        const std::array<Point, 4> inner = Corners(z, kMascleVoid);
+        const std::array<LozengePoint, 4> inner = Corners(z, kMascleVoid);
         for (std::size_t i = 0; i < 4; ++i) {
             const std::size_t j = (i + 1) % 4;
-            PaintConvex(s, std::array<Point, 4>{{outer[i], outer[j], inner[j], inner[i]}});
+            PaintConvex(s, std::array<LozengePoint, 4>{{outer[i], outer[j], inner[j], inner[i]}});
         }
     }
     if (s.cotiseCount != 0) DrawCotises(s);

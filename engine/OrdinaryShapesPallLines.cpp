@@ -12,8 +12,6 @@
 namespace esc::shapes {
 namespace {
 
-// A colour no tincture paints: what is still this colour after drawing was not painted.
-constexpr Rgb kUnpainted{1, 2, 3};
 // The tinctures the partitions are drawn in to tell their parts apart.
 constexpr int kFirstMark = kOr, kSecondMark = kAzure;
 

@@ -25,19 +25,19 @@ constexpr int kTressureInset = 36, kTressureGap = 13, kTressureBand = 5;
 // between the bands).
 constexpr int kFleurSpacing = 64, kFleurHead = 28;
 
-struct Vec {
+struct TressureVec {
     double x, y;
 };
 
 // A convex polygon in the fleur's own frame: `a` along its axis (toward the head), `b` across it.
-void FleurPart(PaintState& s, Vec origin, Vec axis, std::initializer_list<Vec> frame) {
-    std::vector<Vec> points;
-    for (const Vec& p : frame)
+void FleurPart(PaintState& s, TressureVec origin, TressureVec axis, std::initializer_list<TressureVec> frame) {
+    std::vector<TressureVec> points;
+    for (const TressureVec& p : frame)
         points.push_back({origin.x + p.x * axis.x - p.y * axis.y, origin.y + p.x * axis.y + p.y * axis.x});
     ResetCrossings(s);
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const Vec& p = points[i];
-        const Vec& q = points[(i + 1) % points.size()];
+        const TressureVec& p = points[i];
+        const TressureVec& q = points[(i + 1) % points.size()];
         TraceEdge(s, static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)),
                   static_cast<int>(std::lround(q.x)), static_cast<int>(std::lround(q.y)));
     }
@@ -45,7 +45,7 @@ void FleurPart(PaintState& s, Vec origin, Vec axis, std::initializer_list<Vec> f
 }
 
 // One fleur-de-lis centred on the line between the bands, its head toward `axis`.
-void Fleur(PaintState& s, Vec at, Vec axis, double footReach) {
+void Fleur(PaintState& s, TressureVec at, TressureVec axis, double footReach) {
     const double h = s.geometry.Scaled(kFleurHead);
     // The middle petal: a pointed leaf.
     FleurPart(s, at, axis, {{-0.1 * h, -0.18 * h}, {0.45 * h, -0.27 * h}, {h, 0.0}, {0.45 * h, 0.27 * h}, {-0.1 * h, 0.18 * h}});
@@ -87,7 +87,7 @@ void Tressure(PaintState& s, bool flory) {
     // Round the rectangle clockwise from the dexter chief, one side at a time; the heads turn
     // out and in by turns all the way round.
     struct Side {
-        Vec from, to, out;
+        TressureVec from, to, out;
     };
     const Side sides[4] = {{{m, m}, {W - m, m}, {0, -1}},
                            {{W - m, m}, {W - m, mb}, {1, 0}},
@@ -100,8 +100,8 @@ void Tressure(PaintState& s, bool flory) {
         const int count = std::max(1, static_cast<int>(std::lround((length - s.geometry.Scaled(kFleurSpacing)) / s.geometry.Scaled(kFleurSpacing))));
         for (int i = 0; i < count; ++i) {
             const double t = (i + 1.0) / (count + 1.0);
-            const Vec at{side.from.x + t * (side.to.x - side.from.x), side.from.y + t * (side.to.y - side.from.y)};
-            const Vec axis = out ? side.out : Vec{-side.out.x, -side.out.y};
+            const TressureVec at{side.from.x + t * (side.to.x - side.from.x), side.from.y + t * (side.to.y - side.from.y)};
+            const TressureVec axis = out ? side.out : TressureVec{-side.out.x, -side.out.y};
             Fleur(s, at, axis, foot);
             out = !out;
         }

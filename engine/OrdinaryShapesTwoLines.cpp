@@ -22,8 +22,6 @@ bool ShapeTakesTwoLines(ShapeCode shapeCode) {
 namespace shapes {
 namespace {
 
-// A colour no tincture paints: what is still this colour after drawing was not painted.
-constexpr Rgb kUnpainted{1, 2, 3};
 
 // Whether (x, y) lies on the first side of the middle line of the ordinary being drawn.
 bool OnFirstSide(const PaintState& s, ShapeCode shape, int x, int y) {

@@ -14,8 +14,6 @@ namespace esc::shapes {
 
 namespace {
 
-// A colour no tincture paints: what is still this colour after drawing was not painted.
-constexpr Rgb kUnpainted{1, 2, 3};
 // Chamfer distance steps: 3 across or down, 4 on the diagonal (close to 3 times the distance).
 constexpr int kStraightStep = 3, kDiagonalStep = 4;
 constexpr int kFar = 1 << 29;

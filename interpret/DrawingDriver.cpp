@@ -19,6 +19,7 @@
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/marshal/PrintedMarshalling.h"
 #include "interpret/read/FieldlessBadge.h"
+#include "interpret/marshal/PrintedWords.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/trace/Trace.h"
 #include "interpret/read/Vocabulary.h"
@@ -26,7 +27,6 @@
 namespace esc {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::vector<WordTrace> WordsOf(const DrawingState& s) {
     std::vector<WordTrace> out;
@@ -63,7 +63,7 @@ void FinishWordTrace(const DrawingState& s, DrawingTrace& trace, bool names, con
 void CutAtWord(std::string& text, std::size_t capacity) {
     if (text.size() <= capacity) return;
     std::size_t cut = capacity;
-    while (cut > 0 && !IsBlank(text[cut])) --cut;
+    while (cut > 0 && !printed::IsBlank(text[cut])) --cut;
     text.resize(cut > 0 ? cut : capacity);
 }
 
@@ -73,9 +73,9 @@ void SplitWords(DrawingState& s, std::string_view text) {
     s.wordCount = 0;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && IsBlank(text[i])) ++i;
+        while (i < text.size() && printed::IsBlank(text[i])) ++i;
         const std::size_t start = i;
-        while (i < text.size() && !IsBlank(text[i])) ++i;
+        while (i < text.size() && !printed::IsBlank(text[i])) ++i;
         if (i == start) break;
         if (s.wordCount < kMaxWords) s.words[static_cast<std::size_t>(s.wordCount++)].Assign(text.substr(start, i - start));
     }

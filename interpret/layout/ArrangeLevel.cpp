@@ -54,7 +54,6 @@ namespace {
 // upper bars taking the odd ones, each bar's share in a row along its middle and kept within it.
 constexpr float kChargeShareOfBar = 0.9f;      // of the bar's width, the height a charge takes
 constexpr int kUsualPictureHeight = 270;       // the tallest charge picture, in pixels (264 and margins)
-constexpr float kPictureScaleFactor = 0.5f;    // a picture at scale s is s / 2 of its natural size
 
 void OnBars(DrawingState& s, int n) {
     const ShieldGeometry& g = s.geometry;
@@ -267,7 +266,7 @@ constexpr int kClearOfChevron = 2;  // pixels kept free round the picture's box
 constexpr int kStepInChief = -2, kStepInBase = 2;
 
 // Whether a box w x h centred at (x, y) is free: the squares of its shorter side along it.
-bool RectFree(const FreeSpace& space, int x, int y, int w, int h) {
+bool BoxFree(const FreeSpace& space, int x, int y, int w, int h) {
     const int side = std::min(w, h), along = std::max(w, h) - side;
     for (int t = 0;; t = std::min(along, t + side)) {
         const int cx = w >= h ? x - along / 2 + t : x, cy = w >= h ? y : y - along / 2 + t;
@@ -293,7 +292,7 @@ void PlaceClearOfChevron(DrawingState& s, int x, int y, float scale, int step) {
         const int w = static_cast<int>(picture.width * k * kPictureScaleFactor) + 2 * s.geometry.Px(kClearOfChevron);
         const int h = static_cast<int>(picture.height * k * kPictureScaleFactor) + 2 * s.geometry.Px(kClearOfChevron);
         for (int cy = y; cy - h / 2 > 0 && cy + h / 2 < s.geometry.shieldBottom; cy += s.geometry.Px(step)) {
-            if (RectFree(space, x, cy, w, h)) {
+            if (BoxFree(space, x, cy, w, h)) {
                 Place(s, x, cy, k);
                 return;
             }

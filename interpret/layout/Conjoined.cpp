@@ -39,14 +39,13 @@ constexpr LozengeReach kRing = {"annulet", 222.0, 222.0};
 constexpr double kInterlacedStep = 0.75;
 // Rows of rings of the same count's parity stand apart by a fifth of a ring.
 constexpr double kRingRowStep = 1.2;
-constexpr float kPictureScaleFactor = 0.5f;
 constexpr int kMargin = 12;            // pixels kept between the outermost points and the edge
 constexpr double kBendwiseDegrees = 39.0;  // the turn of a picture drawn bendwise
 constexpr float kLargestConjoinedScale = 2.4f;  // as large as one charge alone on the field
 constexpr ShapeCode kInFess = kFess, kInBend = kBend, kInPale = kPale, kInBendSinister = kBendSinister,
                     kInChevron = kChevron, kInCross = kCross, kInSaltire = kSaltire;
 
-const LozengeReach* Reach(DrawingState& s) {
+const LozengeReach* LozengeReachOf(DrawingState& s) {
     const auto name = Current(s).levelName.view();
     for (const LozengeReach& r : kLozenges)
         if (EqualsIgnoringCase(name.substr(0, r.name.size()), r.name)) return &r;
@@ -152,7 +151,7 @@ bool IsRingCharge(std::string_view name) {
 }
 
 bool ConjoinedRows(DrawingState& s, std::span<const int> rows, float oneChargeScale) {
-    const LozengeReach* reach = Reach(s);
+    const LozengeReach* reach = LozengeReachOf(s);
     if (!s.conjoined || reach == nullptr || rows.empty()) return false;
     const ShieldGeometry& g = s.geometry;
     // A row under a row of the other parity sits in its notches (half a height lower); under one
@@ -196,7 +195,7 @@ bool ConjoinedLineDrawn(ShapeCode line, int n) {
 }
 
 bool ConjoinedInLine(DrawingState& s, ShapeCode line, int n) {
-    const LozengeReach* reach = Reach(s);
+    const LozengeReach* reach = LozengeReachOf(s);
     if (!s.conjoined || reach == nullptr || n < 2) return false;
     const ShieldGeometry& g = s.geometry;
     const double unitAcross = reach->across * kPictureScaleFactor, unitTall = reach->tall * kPictureScaleFactor;

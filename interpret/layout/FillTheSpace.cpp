@@ -19,13 +19,13 @@ namespace esc {
 namespace {
 
 // Kept clear between a charge's drawing and the outline, the ordinary or another charge.
-constexpr int kRoomMargin = 8;
+constexpr int kFillRoomMargin = 8;
 // Heights tried two pixels apart; the scale found to a hundredth.
 constexpr int kHeightStep = 2;
-constexpr float kScalePrecision = 0.01f;
+constexpr float kFillScalePrecision = 0.01f;
 // A roundel's radius at scale 1 (as its disc is painted), and a picture's pixels painted at half size.
-constexpr float kRoundelRadius = 55.0f;
-constexpr float kPaintedShare = 0.5f;
+constexpr float kFillRoundelRadius = 55.0f;
+constexpr float kFillPaintedShare = 0.5f;
 constexpr float kDiagonal = 0.7071f;  // a turn of 45 degrees
 
 // Whether every pixel of x1..x2, y1..y2 (inclusive) is free in the space: squares of the shorter
@@ -56,7 +56,7 @@ bool DrawnReachTurned(DrawingState& s, ChargeTurn turn, DrawnReach& reach) {
     const LevelRecord& level = phrase::Current(s);
     if (level.levelKind == 0) return false;
     if (level.levelKind == kTypeRoundel) {
-        reach = {kRoundelRadius, kRoundelRadius};
+        reach = {kFillRoundelRadius, kFillRoundelRadius};
         return true;
     }
     PictureExtent e;
@@ -64,8 +64,8 @@ bool DrawnReachTurned(DrawingState& s, ChargeTurn turn, DrawnReach& reach) {
     // Measured both ways from the picture's centre, the farther side: the painter may mirror it
     // or turn it upside down.
     const float cx = static_cast<float>(e.width) / 2, cy = static_cast<float>(e.height) / 2;
-    reach.across = std::max(cx - static_cast<float>(e.firstColumn), static_cast<float>(e.lastColumn + 1) - cx) * kPaintedShare;
-    reach.upDown = std::max(cy - static_cast<float>(e.firstRow), static_cast<float>(e.lastRow + 1) - cy) * kPaintedShare;
+    reach.across = std::max(cx - static_cast<float>(e.firstColumn), static_cast<float>(e.lastColumn + 1) - cx) * kFillPaintedShare;
+    reach.upDown = std::max(cy - static_cast<float>(e.firstRow), static_cast<float>(e.lastRow + 1) - cy) * kFillPaintedShare;
     if (turn == ChargeTurn::kFesswise) std::swap(reach.across, reach.upDown);
     if (turn == ChargeTurn::kBendwise || turn == ChargeTurn::kBendwiseSinister) reach.across = reach.upDown = (reach.across + reach.upDown) * kDiagonal;
     return reach.across > 0 && reach.upDown > 0;
@@ -92,8 +92,8 @@ float LargestScaleAt(DrawingState& s, const FreeSpace& space, int x, int y, std:
     DrawnReach reach;
     if (!CurrentDrawnReach(s, reach)) return 0.0f;
     const auto fits = [&](float scale) {
-        const int across = static_cast<int>(std::ceil(reach.across * scale)) + s.geometry.Px(kRoomMargin);
-        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + s.geometry.Px(kRoomMargin);
+        const int across = static_cast<int>(std::ceil(reach.across * scale)) + s.geometry.Px(kFillRoomMargin);
+        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + s.geometry.Px(kFillRoomMargin);
         const int x1 = x - across, y1 = y - upDown, x2 = x + across, y2 = y + upDown;
         if (!allowed(Rect{x1, y1, x2 + 1, y2 + 1}) || !RectFree(space, x1, y1, x2, y2)) return false;
         for (const Rect& t : taken)
@@ -103,7 +103,7 @@ float LargestScaleAt(DrawingState& s, const FreeSpace& space, int x, int y, std:
     if (!fits(kMinChargeScale)) return 0.0f;
     if (fits(largest)) return largest;
     float low = kMinChargeScale, high = largest;
-    while (high - low > kScalePrecision) {
+    while (high - low > kFillScalePrecision) {
         const float mid = (low + high) / 2;
         (fits(mid) ? low : high) = mid;
     }
@@ -130,7 +130,7 @@ bool RoomLeftByLaterEdges(const DrawingState& s, int& top) {
         if (startsWith(s.Word(i), "chief")) {
             // A chief the charges are already pressed below (the drawing state's room top) leaves
             // them the whole of that room.
-            top = s.roomTop > 0 ? 0 : s.geometry.chiefDepth + s.geometry.Px(kRoomMargin);
+            top = s.roomTop > 0 ? 0 : s.geometry.chiefDepth + s.geometry.Px(kFillRoomMargin);
         } else if (s.Type(i) == kTypeOrdinary && i > s.levelFirstWord + 1 &&
                    (EqualsIgnoringCase(s.Word(i - 1), "a") || EqualsIgnoringCase(s.Word(i - 1), "an") ||
                     s.Type(i - 1) == kTypeNumber)) {
@@ -145,8 +145,8 @@ float LargestCommonScale(DrawingState& s, const FreeSpace& space, std::span<cons
     DrawnReach reach;
     if (spots.empty() || !CurrentDrawnReach(s, reach)) return from;
     const auto fits = [&](float scale) {
-        const int across = static_cast<int>(std::ceil(reach.across * scale)) + s.geometry.Px(kRoomMargin);
-        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + s.geometry.Px(kRoomMargin);
+        const int across = static_cast<int>(std::ceil(reach.across * scale)) + s.geometry.Px(kFillRoomMargin);
+        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + s.geometry.Px(kFillRoomMargin);
         for (std::size_t i = 0; i < spots.size(); ++i) {
             const auto [x, y] = spots[i];
             if (y - upDown < top) return false;
@@ -160,7 +160,7 @@ float LargestCommonScale(DrawingState& s, const FreeSpace& space, std::span<cons
     if (!fits(from)) return from;
     if (fits(largest)) return largest;
     float low = from, high = largest;
-    while (high - low > kScalePrecision) {
+    while (high - low > kFillScalePrecision) {
         const float mid = (low + high) / 2;
         (fits(mid) ? low : high) = mid;
     }
@@ -208,9 +208,9 @@ RoomFit LargestRowInRoom(DrawingState& s, const FreeSpace& space, std::span<cons
     DrawnReach reach;
     if (xs.empty() || !CurrentDrawnReach(s, reach)) return {};
     const auto fits = [&](int y, float scale) {
-        const int across = static_cast<int>(std::ceil(reach.across * scale)) + s.geometry.Px(kRoomMargin);
-        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + s.geometry.Px(kRoomMargin);
-        const int margin = s.geometry.Px(kRoomMargin);
+        const int across = static_cast<int>(std::ceil(reach.across * scale)) + s.geometry.Px(kFillRoomMargin);
+        const int upDown = static_cast<int>(std::ceil(reach.upDown * scale)) + s.geometry.Px(kFillRoomMargin);
+        const int margin = s.geometry.Px(kFillRoomMargin);
         for (const int x : xs) {
             const int x1 = x - across, y1 = y - upDown, x2 = x + across, y2 = y + upDown;
             if (x2 - x1 + 1 > band + 2 * margin) return false;
@@ -231,7 +231,7 @@ RoomFit LargestRowInRoom(DrawingState& s, const FreeSpace& space, std::span<cons
         if (fits(y, high)) {
             low = high;
         } else {
-            while (high - low > kScalePrecision) {
+            while (high - low > kFillScalePrecision) {
                 const float mid = (low + high) / 2;
                 (fits(y, mid) ? low : high) = mid;
             }
@@ -242,7 +242,7 @@ RoomFit LargestRowInRoom(DrawingState& s, const FreeSpace& space, std::span<cons
     if (found.empty()) return {};
     int first = -1, last = -1;
     for (const auto& [y, scale] : found) {
-        if (scale < best - kScalePrecision) continue;
+        if (scale < best - kFillScalePrecision) continue;
         if (first < 0) first = y;
         last = y;
     }
@@ -250,7 +250,7 @@ RoomFit LargestRowInRoom(DrawingState& s, const FreeSpace& space, std::span<cons
     const int middle = (first + last) / 2;
     RoomFit fit;
     for (const auto& [y, scale] : found) {
-        if (scale < best - kScalePrecision) continue;
+        if (scale < best - kFillScalePrecision) continue;
         if (fit.scale == 0.0f || std::abs(y - middle) < std::abs(fit.y - middle)) fit = {y, scale};
     }
     return fit;

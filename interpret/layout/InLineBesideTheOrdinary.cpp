@@ -19,10 +19,10 @@ namespace esc {
 
 namespace {
 
-constexpr int kOffsetStep = 4, kAlongStep = 2, kLargestCell = 300;
-constexpr float kLargestInLine = 1.0f;
+constexpr int kOffsetStep = 4, kAlongStep = 2, kLargestBesideCell = 300;
+constexpr float kLargestBesideInLine = 1.0f;
 
-struct Point {
+struct BesidePoint {
     int x = 0, y = 0;
 };
 
@@ -30,7 +30,7 @@ struct Point {
 // whose pixels lie free in `region`, and the largest cell all of them hold without two boxes
 // meeting; cell 0 when the line misses the region.
 int LargestOnLine(const FreeSpace& space, int region, double cx, double cy, double dx, double dy, int n,
-                  std::vector<Point>& points) {
+                  std::vector<BesidePoint>& points) {
     const int reach = 2 * space.Width() + 1000;
     int first = 1 << 20, last = -(1 << 20);
     for (int u = -reach; u <= reach; u += kAlongStep) {
@@ -47,10 +47,10 @@ int LargestOnLine(const FreeSpace& space, int region, double cx, double cy, doub
         points.push_back({static_cast<int>(std::lround(cx + u * dx)), static_cast<int>(std::lround(cy + u * dy))});
     }
     // Squares whose centres lie dx and dy apart meet only if both are less than the side.
-    int cell = n > 1 ? static_cast<int>(spacing * std::max(std::abs(dx), std::abs(dy))) : kLargestCell;
-    cell = std::min(cell, kLargestCell);
+    int cell = n > 1 ? static_cast<int>(spacing * std::max(std::abs(dx), std::abs(dy))) : kLargestBesideCell;
+    cell = std::min(cell, kLargestBesideCell);
     const auto fits = [&](int side) {
-        for (const Point& p : points)
+        for (const BesidePoint& p : points)
             if (!space.BoxFree(p.x, p.y, side, region)) return false;
         return true;
     };
@@ -93,7 +93,7 @@ bool InLineBesideTheOrdinary(DrawingState& s) {
     // Lines across the whole field: those on the other side of the ordinary miss the region.
     const double nx = -dy, ny = dx;
     int best = 0;
-    std::vector<Point> bestPoints, points;
+    std::vector<BesidePoint> bestPoints, points;
     for (int t = -g.W; t <= g.W; t += kOffsetStep) {
         const double cx = g.W2 + t * nx, cy = g.H2 + t * ny;
         const int cell = LargestOnLine(space, region, cx, cy, dx, dy, n, points);
@@ -103,10 +103,10 @@ bool InLineBesideTheOrdinary(DrawingState& s) {
         }
     }
     if (best == 0) return false;
-    const float scale = std::max(kMinChargeScale, std::min(kLargestInLine, static_cast<float>(best) * kChargeShareOfCell /
+    const float scale = std::max(kMinChargeScale, std::min(kLargestBesideInLine, static_cast<float>(best) * kChargeShareOfCell /
                                                                               static_cast<float>(kChargeExtentAtScaleOne)));
     NoteLayout(s, "InLineBesideTheOrdinary(" + std::to_string(CodeOf(s.firstOrdinaryShape)) + ")");
-    for (const Point& p : bestPoints) Place(s, p.x, p.y, scale);
+    for (const BesidePoint& p : bestPoints) Place(s, p.x, p.y, scale);
     return true;
 }
 

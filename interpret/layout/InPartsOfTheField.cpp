@@ -361,7 +361,7 @@ void InNamedQuarters(DrawingState& s, const LevelRecord& level, int n) {
 namespace {
 
 constexpr float kChargeInTheQuarter = 1.2f;  // one charge in the dexter or sinister chief
-constexpr int kEdgeMargin = 6;               // between the charge's cell and the quarter's edge
+constexpr int kQuarterEdgeMargin = 6;               // between the charge's cell and the quarter's edge
 
 // Whether the quarter (in dexter or sinister chief) is clear of the first ordinary: none drawn,
 // or a bend beside the sinister chief, a bend sinister beside the dexter.
@@ -388,7 +388,7 @@ bool InAChiefQuarter(DrawingState& s, PlaceCode quarter, int n) {
         const int bottom = aboveFess || besideCross ? g.H2 - halfLimb : g.H2;
         const int width = besideCross ? g.W2 - halfLimb : g.W2;
         const int x = quarter == kInDexterChief ? width / 2 : g.W - width / 2;
-        const float room = static_cast<float>(std::min(bottom, width) - 2 * kEdgeMargin) / kChargeExtentAtScaleOne;
+        const float room = static_cast<float>(std::min(bottom, width) - 2 * kQuarterEdgeMargin) / kChargeExtentAtScaleOne;
         if (aboveFess || besideCross) {
             Place(s, x, bottom / 2, std::min(kChargeInTheQuarter, room));
         } else {

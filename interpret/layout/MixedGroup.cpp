@@ -27,7 +27,7 @@ using kinds::NamesACharge;
 constexpr float kTwoInFess = 1.2f;           // as two of one kind on the field
 constexpr int kLargestCellOfMixed = 160;     // pixels, as rows of one kind on the field
 constexpr float kLargestScaleOfMixed = 1.2f;
-constexpr float kLargestInLine = 1.0f;       // as one kind in a line
+constexpr float kLargestOneKindInLine = 1.0f;       // as one kind in a line
 constexpr int kMarginToEdgeOfLine = 6;       // pixels between a cell and the shield's edge
 
 // Words that set the charges before them about something else, or open a phrase of another
@@ -96,7 +96,7 @@ std::vector<LayoutSpot> SpotsInLine(const ShieldGeometry& g, ShapeCode code, int
         cell = std::min(cell, 2 * room);
     }
     const float scale = std::clamp(static_cast<float>(cell) * kChargeShareOfCell / static_cast<float>(kChargeExtentAtScaleOne),
-                                   kMinChargeScale, kLargestInLine);
+                                   kMinChargeScale, kLargestOneKindInLine);
     for (LayoutSpot& p : spots) p.scale = scale;
     return spots;
 }

@@ -20,7 +20,7 @@ constexpr int kMarginAboveTheSummit = 4;      // pixels the charge's feet are se
 constexpr float kLargestStandingScale = 2.0f;  // the charge alone would be 2.4; it has less room
 constexpr int kMountFootBelowTheBase = 20;     // rows of the shield's point the mount runs into
 
-bool IsSingleCharge(const LevelRecord& level) {
+bool IsSingleChargeOnMount(const LevelRecord& level) {
     return level.levelCount == 1 && !level.levelIn && !level.levelOn && !level.levelBetween &&
            level.levelKind != kTypeOrdinary && level.levelKind != kTypeRoundel && level.levelKind != 0;
 }
@@ -46,7 +46,7 @@ bool OnAMountLayout(DrawingState& s, int nextWord) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = phrase::Current(s);
     PictureExtent extent;
-    if (s.level == 0 && s.partitionCode == ShapeCode::kNoShape && IsSingleCharge(level)) {
+    if (s.level == 0 && s.partitionCode == ShapeCode::kNoShape && IsSingleChargeOnMount(level)) {
         // "... on a mount", "... issuant from a mount": the words after this phrase.
         const int mount = MountPhraseAfter(s, nextWord);
         if (mount < 0 || !EqualsIgnoringCase(s.Word(mount), "a") || !IsMountName(s.Word(mount + 1))) return false;
@@ -69,7 +69,7 @@ bool OnAMountLayout(DrawingState& s, int nextWord) {
     const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
     const bool issuantFrom = before && before->kind == model::RelationKind::IssuantFrom;
     if (s.level == 1 && (level.levelOn || issuantFrom) && level.levelCount == 1 && IsMountName(level.levelName.view()) &&
-        IsSingleCharge(s.levels[0]) && s.partitionCode == ShapeCode::kNoShape) {
+        IsSingleChargeOnMount(s.levels[0]) && s.partitionCode == ShapeCode::kNoShape) {
         const bool loaded = s.pictureLoaded;
         const bool measured = LevelPictureExtent(s, extent);
         s.pictureLoaded = loaded;

@@ -407,7 +407,7 @@ namespace {
 constexpr float kLargestOneOnABend = 2.4f;
 // A drawing whose halves' mean columns lie more than this share of its width apart leans (a
 // quill drawn bendwise sinister).
-constexpr int kLeanDivisor = 8;
+constexpr int kOrdinaryLeanDivisor = 8;
 
 }  // namespace
 
@@ -440,7 +440,7 @@ bool FillTheBend(DrawingState& s, int n, bool sinister, ChargeTurn turn) {
     std::vector<Turn> turns{{true, false, false}, {true, true, false}};
     PictureExtent extent;
     const bool loaded = s.pictureLoaded;
-    if (n == 1 && LevelPictureExtent(s, extent) && std::abs(extent.lean) * kLeanDivisor > extent.width) {
+    if (n == 1 && LevelPictureExtent(s, extent) && std::abs(extent.lean) * kOrdinaryLeanDivisor > extent.width) {
         const int lean = s.reversedCharges ? -extent.lean : extent.lean;  // upside down it leans the other way
         turns.push_back({false, false, sinister ? lean < 0 : lean > 0});
     }

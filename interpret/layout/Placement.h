@@ -18,6 +18,8 @@
 namespace esc {
 
 inline constexpr float kMinChargeScale = 0.1f;  // the smallest scale a row of many charges gets
+// A charge picture at scale s is painted at s / 2 of its natural size.
+inline constexpr float kPictureScaleFactor = 0.5f;
 
 // Places one charge of the current level on the spot, turned, mirrored and flipped exactly as the
 // spot says. A level of kind 0 places nothing.

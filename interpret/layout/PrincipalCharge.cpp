@@ -17,7 +17,6 @@ namespace esc {
 
 namespace {
 
-constexpr float kPictureScaleFactor = 0.5f;  // a picture at scale s is painted at s / 2 of its size
 constexpr ShapeCode kNoField = kNoShape;                 // partitionCode of a plain field
 constexpr float kScaleStep = 0.05f;          // the sizes tried for the principal charge, largest first
 // The charges round a principal one: two at its flanks, this far in from W6; more in the corners,

@@ -22,7 +22,7 @@ namespace esc {
 namespace {
 
 constexpr float kLargestInArrangement = 1.0f;
-constexpr int kEdgeMargin = 6;  // between a charge's cell and the region's edge
+constexpr int kRegionEdgeMargin = 6;  // between a charge's cell and the region's edge
 constexpr int kNoNeighbour = 1 << 20;
 // The chevron's limbs: its point a little above the middle, the limbs ending near the flanks.
 constexpr double kChevronPointShare = 0.36, kChevronEndShare = 0.14, kChevronSlope = 0.84;
@@ -45,7 +45,7 @@ constexpr int kBetweenArmsMargin = 10;
 // A column reaching the foot of the shield is set down this share of its height.
 constexpr int kBaseClearanceDivisor = 24;
 
-struct Point {
+struct SpotPoint {
     int x, y;
 };
 
@@ -53,14 +53,14 @@ int Lround(double v) { return static_cast<int>(std::lround(v)); }
 
 // `n` points evenly along the segment from (x1, y1) to (x2, y2), the first `from` steps out
 // and the last at the far end.
-void AlongSegment(std::vector<Point>& out, double x1, double y1, double x2, double y2, int n, double from) {
+void AlongSegment(std::vector<SpotPoint>& out, double x1, double y1, double x2, double y2, int n, double from) {
     for (int i = 0; i < n; ++i) {
         const double t = n + from - 1 <= 0 ? 1.0 : (from + i) / (from + n - 1);
         out.push_back({Lround(x1 + t * (x2 - x1)), Lround(y1 + t * (y2 - y1))});
     }
 }
 
-int SquareSpacing(const std::vector<Point>& points) {
+int SquareSpacing(const std::vector<SpotPoint>& points) {
     int best = kNoNeighbour;
     for (std::size_t i = 0; i < points.size(); ++i)
         for (std::size_t j = i + 1; j < points.size(); ++j)
@@ -70,12 +70,12 @@ int SquareSpacing(const std::vector<Point>& points) {
 
 // One cell for all: the spacing, and no cell past the region's edges (the base's curve gives a
 // twelfth of the height back below the straight sides).
-int CommonCell(const LayoutRegion& region, const std::vector<Point>& points) {
+int CommonCell(const LayoutRegion& region, const std::vector<SpotPoint>& points) {
     const Rect& b = region.box;
     int cell = SquareSpacing(points);
-    for (const Point& p : points) {
+    for (const SpotPoint& p : points) {
         const int room = std::min({p.x - b.left, b.right - p.x, p.y - b.top, region.straightBottom - p.y + b.Height() / 12}) -
-                         kEdgeMargin;
+                         kRegionEdgeMargin;
         cell = std::min(cell, 2 * room);
     }
     return cell;
@@ -83,7 +83,7 @@ int CommonCell(const LayoutRegion& region, const std::vector<Point>& points) {
 
 // A cross or saltire: the centre when the count is odd, the rest shared among the four arms; what
 // does not share evenly goes to the upright arms (the upper ones of a saltire).
-bool CrossPoints(std::vector<Point>& points, const LayoutRegion& region, int n, bool saltire) {
+bool CrossPoints(std::vector<SpotPoint>& points, const LayoutRegion& region, int n, bool saltire) {
     const Rect& b = region.box;
     const bool centre = n % 2 == 1;
     const int rest = n - (centre ? 1 : 0), each = rest / 4, extra = rest % 4;
@@ -104,14 +104,14 @@ bool CrossPoints(std::vector<Point>& points, const LayoutRegion& region, int n, 
 
 // A chevron: the point when the count is odd and as many down each limb. Inverted, the same
 // turned over about the middle of the region's straight part.
-bool ChevronPoints(std::vector<Point>& points, const LayoutRegion& region, int n, bool inverted) {
+bool ChevronPoints(std::vector<SpotPoint>& points, const LayoutRegion& region, int n, bool inverted) {
     const Rect& b = region.box;
     const int W = b.Width(), H = b.Height(), cx = b.left + W / 2;
     const int k = n / 2;
     const bool point = n % 2 == 1;
     const double apexY = b.top + H * kChevronPointShare, endX = b.left + W * kChevronEndShare;
     // In a region wider than deep (a chief) the limbs fall less steeply, to end within it.
-    const double slope = std::min(kChevronSlope, (region.straightBottom - apexY - kEdgeMargin) / std::max(1.0, cx - endX));
+    const double slope = std::min(kChevronSlope, (region.straightBottom - apexY - kRegionEdgeMargin) / std::max(1.0, cx - endX));
     const double endY = apexY + (cx - endX) * slope;
     const std::size_t first = points.size();
     if (point) points.push_back({cx, static_cast<int>(apexY)});
@@ -126,7 +126,7 @@ bool ChevronPoints(std::vector<Point>& points, const LayoutRegion& region, int n
 
 // A pall: the centre when the count leaves one over, the rest shared among its three arms, the
 // lower arm taking what does not share evenly.
-bool PallPoints(std::vector<Point>& points, const LayoutRegion& region, int n) {
+bool PallPoints(std::vector<SpotPoint>& points, const LayoutRegion& region, int n) {
     const Rect& b = region.box;
     const int W = b.Width(), H = b.Height(), cx = b.left + W / 2;
     const bool centre = n % 3 == 1;
@@ -144,7 +144,7 @@ bool PallPoints(std::vector<Point>& points, const LayoutRegion& region, int n) {
 
 // Rows narrowing to the base: 2 and 1, 3 2 and 1, ...; a count that is no such triangle loses
 // charges from its lowest rows (four is three and one, five three and two).
-bool PilePoints(std::vector<Point>& points, const LayoutRegion& region, int n) {
+bool PilePoints(std::vector<SpotPoint>& points, const LayoutRegion& region, int n) {
     const Rect& b = region.box;
     int rows = 1;
     while (rows * (rows + 1) / 2 < n) ++rows;
@@ -169,7 +169,7 @@ bool PilePoints(std::vector<Point>& points, const LayoutRegion& region, int n) {
 }
 
 // Evenly round a path inside the region's edges, from the middle of the top edge clockwise.
-void OrlePoints(std::vector<Point>& points, const LayoutRegion& region, int n) {
+void OrlePoints(std::vector<SpotPoint>& points, const LayoutRegion& region, int n) {
     const Rect& b = region.box;
     const int left = b.left + kOrleInset * b.Width() / 415, right = b.right - kOrleInset * b.Width() / 415;
     const int top = b.top + kOrleInset * b.Height() / 480, bottom = b.bottom - kOrleBaseInset * b.Height() / 480;
@@ -180,7 +180,7 @@ void OrlePoints(std::vector<Point>& points, const LayoutRegion& region, int n) {
 }
 
 // Rows top first, each centred, all on one pitch so that "two and one" interlock.
-void RowPoints(std::vector<Point>& points, const LayoutRegion& region, std::span<const int> rows) {
+void RowPoints(std::vector<SpotPoint>& points, const LayoutRegion& region, std::span<const int> rows) {
     const Rect& b = region.box;
     const int k = static_cast<int>(rows.size());
     if (k == 0) return;
@@ -285,7 +285,7 @@ SpotLayout LayoutSpots(const LayoutRequest& request) {
     SpotLayout out;
     if (n < 1 || b.Width() <= 0 || b.Height() <= 0) return out;
     const int W = b.Width(), H = b.Height();
-    std::vector<Point> points;
+    std::vector<SpotPoint> points;
     bool whole = true;
     switch (request.arrangement) {
         case Arrangement::kInFess:
@@ -314,7 +314,7 @@ SpotLayout LayoutSpots(const LayoutRequest& request) {
         case Arrangement::kInOrle: {
             OrlePoints(points, region, n);
             const int spacing = SquareSpacing(points);
-            for (const Point& p : points) out.spots.push_back({p.x, p.y, ScaleForCell(spacing, kLargestInOrle)});
+            for (const SpotPoint& p : points) out.spots.push_back({p.x, p.y, ScaleForCell(spacing, kLargestInOrle)});
             out.nearest = n < 3;
             return out;
         }
@@ -336,7 +336,7 @@ SpotLayout LayoutSpots(const LayoutRequest& request) {
         }
     }
     const float scale = ScaleForCell(CommonCell(region, points), kLargestInArrangement);
-    for (const Point& p : points) out.spots.push_back({p.x, p.y, scale});
+    for (const SpotPoint& p : points) out.spots.push_back({p.x, p.y, scale});
     out.nearest = !whole;
     return out;
 }

@@ -27,7 +27,7 @@ bool IsGroupForTheRing(const LevelRecord& level) {
            !level.levelBetween && level.levelKind != kTypeOrdinary && level.levelKind != 0;
 }
 
-bool IsSingleCharge(const LevelRecord& level) { return level.levelCount == 1 && IsGroupForTheRing(level); }
+bool IsSingleRingCharge(const LevelRecord& level) { return level.levelCount == 1 && IsGroupForTheRing(level); }
 
 // Places the current level's drawing with its middle at (x, y): picture row r is painted at
 // y + (r - height / 2) * scale / 2, and columns alike.
@@ -53,7 +53,7 @@ bool WithinAnAnnuletLayout(DrawingState& s, int nextWord) {
                         (EqualsIgnoringCase(s.Word(article), "an") || EqualsIgnoringCase(s.Word(article), "a")) &&
                         EqualsIgnoringCase(s.Word(article + 1), "annulet");
     const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
-    const bool annulet = s.level == 1 && level.levelName == "annulet" && IsSingleCharge(level) &&
+    const bool annulet = s.level == 1 && level.levelName == "annulet" && IsSingleRingCharge(level) &&
                          IsGroupForTheRing(s.levels[0]) && s.levels[0].levelKind != kTypeRoundel &&
                          before && before->kind == model::RelationKind::Within;
     if (!charge && !annulet) return false;

@@ -4,46 +4,46 @@
 #include <array>
 
 #include "engine/Messages.h"
+#include "interpret/marshal/PrintedWords.h"
 #include "interpret/read/TextOps.h"
 
 namespace esc {
 namespace {
 
-constexpr std::size_t kNone = std::string_view::npos;
+constexpr std::size_t kNotFound = std::string_view::npos;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-std::string_view Trimmed(std::string_view t) {
-    while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
-    while (!t.empty() && IsBlank(t.back())) t.remove_suffix(1);
+std::string_view Stripped(std::string_view t) {
+    while (!t.empty() && printed::IsBlank(t.front())) t.remove_prefix(1);
+    while (!t.empty() && printed::IsBlank(t.back())) t.remove_suffix(1);
     return t;
 }
 
 bool StartsWithWord(std::string_view text, std::string_view word) {
-    text = Trimmed(text);
+    text = Stripped(text);
     return text.size() >= word.size() && EqualsIgnoringCase(text.substr(0, word.size()), word) &&
-           (text.size() == word.size() || IsBlank(text[word.size()]));
+           (text.size() == word.size() || printed::IsBlank(text[word.size()]));
 }
 
 // A colon outside brackets and the word that carries it.
-struct Label {
+struct GridLabel {
     std::size_t wordStart = 0, colon = 0;
     std::string_view word;
 };
 
-std::vector<Label> LabelsOf(std::string_view text, std::string_view outside) {
-    std::vector<Label> labels;
-    for (std::size_t c = outside.find(':'); c != kNone; c = outside.find(':', c + 1)) {
+std::vector<GridLabel> LabelsOf(std::string_view text, std::string_view outside) {
+    std::vector<GridLabel> labels;
+    for (std::size_t c = outside.find(':'); c != kNotFound; c = outside.find(':', c + 1)) {
         std::size_t start = c;
-        while (start > 0 && !IsBlank(outside[start - 1])) --start;
+        while (start > 0 && !printed::IsBlank(outside[start - 1])) --start;
         labels.push_back({start, c, text.substr(start, c - start)});
     }
     return labels;
 }
 
-bool IsEscutcheonLabel(const Label& l) { return EqualsIgnoringCase(l.word, "escutcheon"); }
-bool IsOverAllLabel(const Label& l) { return EqualsIgnoringCase(l.word, "overall"); }
-bool IsQuarterLabel(const Label& l) { return !IsEscutcheonLabel(l) && !IsOverAllLabel(l); }
+bool IsEscutcheonLabel(const GridLabel& l) { return EqualsIgnoringCase(l.word, "escutcheon"); }
+bool IsOverAllLabel(const GridLabel& l) { return EqualsIgnoringCase(l.word, "overall"); }
+bool IsQuarterLabel(const GridLabel& l) { return !IsEscutcheonLabel(l) && !IsOverAllLabel(l); }
 
 // "1&6" as {1, 6}; empty when the word is not quarter numbers joined by '&'.
 std::vector<int> QuarterNumbers(std::string_view word) {
@@ -55,21 +55,21 @@ std::vector<int> QuarterNumbers(std::string_view word) {
             !std::all_of(piece.begin(), piece.end(), [](char c) { return c >= '0' && c <= '9'; }))
             return {};
         numbers.push_back(std::stoi(std::string(piece)));
-        if (amp == kNone) return numbers;
+        if (amp == kNotFound) return numbers;
         word.remove_prefix(amp + 1);
     }
 }
 
 // The count of "Quarterly of N" at the start of the text, or 0.
 int CountWritten(std::string_view outside) {
-    std::string_view t = Trimmed(outside);
+    std::string_view t = Stripped(outside);
     if (!StartsWithWord(t, "quarterly")) return 0;
-    t = Trimmed(t.substr(9));
+    t = Stripped(t.substr(9));
     if (!StartsWithWord(t, "of")) return 0;
-    t = Trimmed(t.substr(2));
+    t = Stripped(t.substr(2));
     std::size_t n = 0;
     while (n < t.size() && t[n] >= '0' && t[n] <= '9') ++n;
-    if (n == 0 || n > 3 || (n < t.size() && !IsBlank(t[n]))) return 0;
+    if (n == 0 || n > 3 || (n < t.size() && !printed::IsBlank(t[n]))) return 0;
     return std::stoi(std::string(t.substr(0, n)));
 }
 
@@ -77,7 +77,7 @@ int CountWritten(std::string_view outside) {
 
 // The marshalled text a part holds in brackets ("(Quarterly 1&4: A 2&3: B)"), or empty.
 std::string_view NestedMarshalledText(std::string_view part) {
-    part = Trimmed(part);
+    part = Stripped(part);
     if (part.size() < 2 || part.front() != '(' || part.back() != ')') return {};
     int depth = 0;
     for (std::size_t i = 0; i < part.size(); ++i) {
@@ -90,21 +90,21 @@ std::string_view NestedMarshalledText(std::string_view part) {
 
 namespace {
 
-GridText Refused(std::string_view error) {
+GridText RefusedGrid(std::string_view error) {
     GridText g;
     g.error = error;
     return g;
 }
 
 // The text after the colon of label i up to the word of the next label, or the end.
-std::string PartAfter(std::string_view text, const std::vector<Label>& labels, std::size_t i) {
+std::string PartAfter(std::string_view text, const std::vector<GridLabel>& labels, std::size_t i) {
     const std::size_t end = i + 1 < labels.size() ? labels[i + 1].wordStart : text.size();
-    return std::string(Trimmed(text.substr(labels[i].colon + 1, end - labels[i].colon - 1)));
+    return std::string(Stripped(text.substr(labels[i].colon + 1, end - labels[i].colon - 1)));
 }
 
 std::string_view CheckedParts(const GridText& g) {
     auto check = [](const std::string& part) -> std::string_view {
-        if (Trimmed(part).empty()) return msg::kEmptyPart;
+        if (Stripped(part).empty()) return msg::kEmptyPart;
         const bool nested = !NestedMarshalledText(part).empty();
         const std::size_t limit = static_cast<std::size_t>(nested ? kMaxMarshalledChars : kMaxBlazonChars);
         return part.size() > limit ? msg::kPartTooLong : std::string_view{};
@@ -138,7 +138,7 @@ MarshalledRoad MarshalledRoadOf(std::string_view text) {
     const std::string outside = OutsideBrackets(text);
     const bool impaling = ContainsIgnoringCase(outside, "impaling:");
     // A colon other than the escutcheon's makes a text with "quarterly" quartered arms.
-    const std::vector<Label> labels = LabelsOf(text, outside);
+    const std::vector<GridLabel> labels = LabelsOf(text, outside);
     const bool labelled = std::any_of(labels.begin(), labels.end(), IsQuarterLabel);
     const bool quartered = ContainsIgnoringCase(outside, "quarterly 1") ||
                            (!impaling && ContainsIgnoringCase(outside, "quarterly") && labelled);
@@ -150,17 +150,17 @@ MarshalledRoad MarshalledRoadOf(std::string_view text) {
 
 bool HasEscutcheonLabel(std::string_view text) {
     const std::string outside = OutsideBrackets(text);
-    const std::vector<Label> labels = LabelsOf(text, outside);
+    const std::vector<GridLabel> labels = LabelsOf(text, outside);
     return std::any_of(labels.begin(), labels.end(), IsEscutcheonLabel);
 }
 
 bool NeedsGrid(std::string_view text, MarshallingKind kind) {
     const std::string outside = OutsideBrackets(text);
-    const std::vector<Label> labels = LabelsOf(text, outside);
+    const std::vector<GridLabel> labels = LabelsOf(text, outside);
     if (!std::all_of(labels.begin(), labels.end(), IsQuarterLabel)) return true;
     if (kind == MarshallingKind::Quartered) {
         if (CountWritten(outside) != 0) return true;
-        for (const Label& l : labels) {
+        for (const GridLabel& l : labels) {
             const std::vector<int> numbers = QuarterNumbers(l.word);
             if (numbers.size() > 2 || std::any_of(numbers.begin(), numbers.end(), [](int n) { return n > 4; }))
                 return true;
@@ -176,33 +176,33 @@ bool NeedsGrid(std::string_view text, MarshallingKind kind) {
 
 GridText SplitGrid(std::string_view text, MarshallingKind kind) {
     const std::string outside = OutsideBrackets(text);
-    const std::vector<Label> labels = LabelsOf(text, outside);
-    if (labels.empty()) return Refused(msg::kExpectingColon);
+    const std::vector<GridLabel> labels = LabelsOf(text, outside);
+    if (labels.empty()) return RefusedGrid(msg::kExpectingColon);
     GridText g;
-    std::size_t escutcheonLabel = kNone;
+    std::size_t escutcheonLabel = kNotFound;
     for (std::size_t i = 0; i < labels.size(); ++i)
         if (IsEscutcheonLabel(labels[i])) escutcheonLabel = i;
-    std::size_t overAllLabel = kNone;
+    std::size_t overAllLabel = kNotFound;
     for (std::size_t i = 0; i < labels.size(); ++i)
         if (IsOverAllLabel(labels[i])) overAllLabel = i;
-    if (overAllLabel != kNone) {
+    if (overAllLabel != kNotFound) {
         g.overAll = PartAfter(text, labels, overAllLabel);
-        if (g.overAll.empty()) return Refused(msg::kEmptyPart);
+        if (g.overAll.empty()) return RefusedGrid(msg::kEmptyPart);
     }
-    if (escutcheonLabel != kNone) {
+    if (escutcheonLabel != kNotFound) {
         g.escutcheon = PartAfter(text, labels, escutcheonLabel);
-        if (g.escutcheon.empty()) return Refused(msg::kEmptyPart);
+        if (g.escutcheon.empty()) return RefusedGrid(msg::kEmptyPart);
     }
     // What stands before a label's word, trimmed.
-    auto before = [&](std::size_t i) { return std::string(Trimmed(text.substr(0, labels[i].wordStart))); };
+    auto before = [&](std::size_t i) { return std::string(Stripped(text.substr(0, labels[i].wordStart))); };
 
     if (kind == MarshallingKind::Impaled) {
-        if (!IsQuarterLabel(labels[0])) return Refused(msg::kExpectingColon);
+        if (!IsQuarterLabel(labels[0])) return RefusedGrid(msg::kExpectingColon);
         g.count = 2;
         g.impaled = true;
         // The sinister half runs to the escutcheon, or to the end (its own colons are its own).
         const std::size_t end = labels.size() > 1 ? labels[1].wordStart : text.size();
-        g.texts = {before(0), std::string(Trimmed(text.substr(labels[0].colon + 1, end - labels[0].colon - 1)))};
+        g.texts = {before(0), std::string(Stripped(text.substr(labels[0].colon + 1, end - labels[0].colon - 1)))};
         g.quartersOf = {{1}, {2}};
     } else if (StartsWithWord(outside, "quarterly") && std::any_of(labels.begin(), labels.end(), IsQuarterLabel)) {
         const int written = CountWritten(outside);
@@ -211,28 +211,28 @@ GridText SplitGrid(std::string_view text, MarshallingKind kind) {
         for (std::size_t i = 0; i < labels.size(); ++i) {
             if (!IsQuarterLabel(labels[i])) continue;
             const std::vector<int> numbers = QuarterNumbers(labels[i].word);
-            if (numbers.empty()) return Refused(msg::kExpectingQuarterLabel);
+            if (numbers.empty()) return RefusedGrid(msg::kExpectingQuarterLabel);
             for (const int n : numbers) {
-                if (n > kMaxQuarters) return Refused(msg::kTooManyQuarters);
-                if (n < 1 || named[static_cast<std::size_t>(n)]++ > 0) return Refused(msg::kQuarterNotNamedOnce);
+                if (n > kMaxQuarters) return RefusedGrid(msg::kTooManyQuarters);
+                if (n < 1 || named[static_cast<std::size_t>(n)]++ > 0) return RefusedGrid(msg::kQuarterNotNamedOnce);
                 highest = std::max(highest, n);
             }
             g.texts.push_back(PartAfter(text, labels, i));
             g.quartersOf.push_back(numbers);
         }
-        if (written > kMaxQuarters) return Refused(msg::kTooManyQuarters);
+        if (written > kMaxQuarters) return RefusedGrid(msg::kTooManyQuarters);
         g.count = written != 0 ? written : highest;
-        if (g.count < 2 || highest != g.count) return Refused(msg::kQuarterNotNamedOnce);
+        if (g.count < 2 || highest != g.count) return RefusedGrid(msg::kQuarterNotNamedOnce);
         for (int n = 1; n <= g.count; ++n)
-            if (named[static_cast<std::size_t>(n)] != 1) return Refused(msg::kQuarterNotNamedOnce);
+            if (named[static_cast<std::size_t>(n)] != 1) return RefusedGrid(msg::kQuarterNotNamedOnce);
     } else {
         // Single arms with an escutcheon over all: the arms are what stands before its label.
-        if (escutcheonLabel == kNone) return Refused(msg::kExpectingColon);
+        if (escutcheonLabel == kNotFound) return RefusedGrid(msg::kExpectingColon);
         g.count = 1;
         g.texts = {before(escutcheonLabel)};
         g.quartersOf = {{1}};
     }
-    if (const std::string_view error = CheckedParts(g); !error.empty()) return Refused(error);
+    if (const std::string_view error = CheckedParts(g); !error.empty()) return RefusedGrid(error);
     return g;
 }
 

@@ -37,7 +37,7 @@ constexpr int kWithinTheOtherWords = 4;  // "one within the other"
 constexpr float kInnerRingShare = 0.6f;  // of the ring about it, each inner one's scale
 // The orle's bands: their middle lines' distance from the sides, the chief and the base (as the
 // shapes draw the orle), and the largest charge the band holds.
-constexpr int kOrleSideInset = 23, kOrleChiefInset = 20, kOrleBaseInset = 30;
+constexpr int kOrleSideInset = 23, kOrleChiefInset = 20, kOrleWordsBaseInset = 30;
 constexpr float kLargestOnOrle = 0.16f;
 constexpr ShapeCode kBordureShape = kBordure;
 constexpr int kChargesOfABordureSeme = 8;  // the count the bordure's own layout sets round it
@@ -169,7 +169,7 @@ void OnOrleLayout(DrawingState& s, int n) {
     if (n < 1) return;
     const ShieldGeometry& g = s.geometry;
     // The middle lines of the orle's four bands as the shapes draw them.
-    const int left = kOrleSideInset, right = g.W - kOrleSideInset, top = kOrleChiefInset, bottom = g.H - kOrleBaseInset;
+    const int left = kOrleSideInset, right = g.W - kOrleSideInset, top = kOrleChiefInset, bottom = g.H - kOrleWordsBaseInset;
     const int across = right - left, down = bottom - top, perimeter = 2 * (across + down);
     const float spacing = static_cast<float>(perimeter) / static_cast<float>(n) * kChargeShareOfCell /
                           static_cast<float>(kChargeExtentAtScaleOne);

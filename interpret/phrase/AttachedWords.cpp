@@ -67,10 +67,6 @@ bool InList(std::string_view word, const std::array<std::string_view, N>& list) 
     return false;
 }
 
-bool PhraseStartsAt(const DrawingState& s, int i) {
-    return EqualsIgnoringCase(s.Word(i), "a") || EqualsIgnoringCase(s.Word(i), "an") || s.Type(i) == kTypeNumber;
-}
-
 // "in his dexter paw", "in the mouth", "in its claws": the limb and its side, and the words read.
 int ReadLimb(const DrawingState& s, int at, AttachedPhrase& phrase) {
     if (!EqualsIgnoringCase(s.Word(at), "in")) return 0;

@@ -12,6 +12,7 @@
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/phrase/ReadTreatment.h"
 #include "interpret/phrase/TreatedSurface.h"
+#include "interpret/phrase/PhraseRules.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/trace/Trace.h"
 #include "interpret/read/Vocabulary.h"
@@ -19,7 +20,6 @@
 namespace esc {
 namespace {
 
-bool Is(const DrawingState& s, int i, std::string_view keyword) { return EqualsIgnoringCase(s.Word(i), keyword); }
 
 // Shape codes the field parser tests (the shapes' own codes).
 constexpr ShapeCode kFessCode = kFess, kChevronCode = kChevron, kQuarterlyCode = kCross, kBarryCode = kBarry,
@@ -51,15 +51,15 @@ int Fail(DrawingState& s, std::string_view message) {
 // tincture, the second and third each of the pattern, its pieces laid across the quarter. Whether
 // the words say that; the field is then painted and the cursor stands after them.
 bool QuarterlyOfAPattern(DrawingState& s) {
-    if (ShapeOfCode(s.Sub1(0)) != kQuarterlyCode || s.Type(1) != kTypeTincture || !Is(s, 2, "and") || s.Type(3) != kTypeOrdinary ||
+    if (ShapeOfCode(s.Sub1(0)) != kQuarterlyCode || s.Type(1) != kTypeTincture || !WordIs(s, 2, "and") || s.Type(3) != kTypeOrdinary ||
         !ChargePatternShape(ShapeOfCode(s.Sub1(3))))
         return false;
     int at = 4, pieces = s.Sub2(3) > 0 ? s.Sub2(3) : kDefaultQuarterPieces;
-    if (Is(s, 4, "of") && s.Type(5) == kTypeNumber && s.Sub1(5) > 0) {
+    if (WordIs(s, 4, "of") && s.Type(5) == kTypeNumber && s.Sub1(5) > 0) {
         pieces = std::min(s.Sub1(5), kMaxFieldPieces);
         at = 6;
     }
-    if (s.Type(at) != kTypeTincture || !Is(s, at + 1, "and") || s.Type(at + 2) != kTypeTincture) return false;
+    if (s.Type(at) != kTypeTincture || !WordIs(s, at + 1, "and") || s.Type(at + 2) != kTypeTincture) return false;
     const ShapeCode pattern = ShapeOfCode(s.Sub1(3));
     const int second = s.Sub1(at + 2);
     s.fieldColor1 = s.Sub1(1);
@@ -115,7 +115,7 @@ void PartitionWordField(DrawingState& s) {
     s.shapeCode = s.lastShapeCode = ShapeOfCode(s.Sub1(0));
     s.UseWord(0);
     s.cursor = 1;
-    if (s.shapeCode == kQuarterlyCode && Is(s, 1, "per") && s.Type(2) == kTypeOrdinary && ShapeOfCode(s.Sub1(2)) == kFessCode &&
+    if (s.shapeCode == kQuarterlyCode && WordIs(s, 1, "per") && s.Type(2) == kTypeOrdinary && ShapeOfCode(s.Sub1(2)) == kFessCode &&
         s.Type(3) == kTypeLine) {
         // "Quarterly per fess indented": the line across has the style, the line down is plain.
         s.shapeCode = s.lastShapeCode = kQuarterlyPerFessLinedCode;
@@ -148,7 +148,7 @@ void PartitionWordField(DrawingState& s) {
     // "Bendy argent and azure" with no number is bendy of six; the shapes draw bendy only of six
     // and of ten, and eight would leave the field in its first tincture.
     if (s.lastShapeCode == ShapeCode::kBendy && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 6;
-    if (Is(s, s.cursor, "of")) {
+    if (WordIs(s, s.cursor, "of")) {
         if (s.Type(s.cursor + 1) != kTypeNumber) s.messages.Show(msg::kExpectingANumber);
         s.fieldPieces = s.Sub1(s.cursor + 1);
         if (s.fieldPieces < 1) s.fieldPieces = 8;  // a count below one never reaches the shapes
@@ -160,7 +160,7 @@ void PartitionWordField(DrawingState& s) {
     }
     // Only a tincture or the "and" between two counts among the three words stepped over.
     for (int i = s.cursor; i < s.cursor + 3; ++i)
-        if (s.Type(i) == kTypeTincture || Is(s, i, "and")) s.UseWord(i);
+        if (s.Type(i) == kTypeTincture || WordIs(s, i, "and")) s.UseWord(i);
     s.cursor += 3;  // the tinctures and the "and" between them: the named tinctures stand in
     s.partitionCode = s.shapeCode;
     DrawOrdinary(s, {s.shapeCode, true});
@@ -178,15 +178,15 @@ int PerField(DrawingState& s) {
     s.UseWord(0);
     s.UseWord(1);
     s.cursor = 2;
-    if (Is(s, s.cursor, "sinister")) {
+    if (WordIs(s, s.cursor, "sinister")) {
         s.shapeCode = kBendSinister;
         s.UseWord(s.cursor);
         ++s.cursor;
-    } else if (s.shapeCode == kChevronCode && (Is(s, s.cursor, "inverted") || Is(s, s.cursor, "reversed"))) {
+    } else if (s.shapeCode == kChevronCode && (WordIs(s, s.cursor, "inverted") || WordIs(s, s.cursor, "reversed"))) {
         s.shapeCode = s.partitionCode = s.lastShapeCode = kChevronInvertedCode;
         s.UseWord(s.cursor);
         ++s.cursor;
-    } else if (s.shapeCode == ShapeCode::kPall && (Is(s, s.cursor, "inverted") || Is(s, s.cursor, "reversed"))) {
+    } else if (s.shapeCode == ShapeCode::kPall && (WordIs(s, s.cursor, "inverted") || WordIs(s, s.cursor, "reversed"))) {
         s.shapeCode = s.partitionCode = s.lastShapeCode = ShapeCode::kPallReversed;
         s.UseWord(s.cursor);
         ++s.cursor;
@@ -210,7 +210,7 @@ int PerField(DrawingState& s) {
     }
     // "per pale indented and wavy": a line of partition has one style; the second is read past
     // (and said so) and the field is drawn with the first.
-    if (s.lineCode >= 0 && Is(s, s.cursor, "and") && s.Type(s.cursor + 1) == kTypeLine && s.Type(s.cursor + 2) == kTypeTincture)
+    if (s.lineCode >= 0 && WordIs(s, s.cursor, "and") && s.Type(s.cursor + 1) == kTypeLine && s.Type(s.cursor + 2) == kTypeTincture)
         s.cursor += 2;
     readPosition();
     ReadLineFimbriation(s);
@@ -225,7 +225,7 @@ int PerField(DrawingState& s) {
         s.UseWord(s.cursor);
         ++s.cursor;
     }
-    if (!Is(s, s.cursor, "and")) return Fail(s, msg::kExpectingAnd);
+    if (!WordIs(s, s.cursor, "and")) return Fail(s, msg::kExpectingAnd);
     s.UseWord(s.cursor);
     ++s.cursor;
     if (s.Type(s.cursor) != kTypeTincture) return Fail(s, msg::kExpectingSecondColor);
@@ -248,8 +248,11 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
     if (s.Type(0) == kTypeNotFound && s.wordCount > 0) {
         // The word the field should have been read from is named, or the user would see a shield
         // left unpainted with nothing to say why.
-        std::string message(msg::kFieldWordNotRead);
-        message.replace(message.find("{}"), 2, s.Word(0));
+        constexpr std::string_view kText = msg::kFieldWordNotRead;
+        constexpr std::size_t kAt = kText.find("{}");
+        static_assert(kAt != std::string_view::npos);
+        std::string message(kText.substr(0, kAt));
+        message.append(s.Word(0)).append(kText.substr(kAt + 2));
         return Fail(s, message);
     }
     if (s.Type(0) != kTypeTincture) return Fail(s, msg::kColorOrPartitionRequired);
@@ -258,7 +261,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
     if (code == kChequy || code == kVaire || code == kLozengy) {
         // "Lozengy bendwise or and sable": the word after lozengy turns the lozenges.
         int at = 1;
-        if (code == kLozengy && Is(s, 1, "bendwise")) {
+        if (code == kLozengy && WordIs(s, 1, "bendwise")) {
             code = s.levelTincture[s.level] = kLozengyBendwise;
             s.UseWord(1);
             at = 2;
@@ -290,7 +293,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
         s.fieldColor2 = code == kOr ? kArgent : kOr;
         s.UseWord(1);
         // "semee of crosses crosslet fitchy": the crosslets of the semé with pointed feet.
-        s.crusillyFitchy = semee == kCrusilly && Is(s, 2, "fitchee");
+        s.crusillyFitchy = semee == kCrusilly && WordIs(s, 2, "fitchee");
         if (s.crusillyFitchy) s.UseWord(2);
         for (int i = 2; i < s.wordCount; ++i) {
             if (s.Type(i) == kTypeTincture) {
@@ -309,7 +312,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
     PaintRows(s, 2, g.shieldBottom - 2, 2, g.W - g.Px(2));
     ++s.cursor;
     s.levelTincture[s.level] = s.namedTinctures[1];
-    if (Is(s, s.cursor, "fretty")) {
+    if (WordIs(s, s.cursor, "fretty")) {
         ++s.cursor;
         if (s.Type(s.cursor) == kTypeTincture) {
             s.levelTincture[s.level] = s.Sub1(s.cursor);
@@ -332,7 +335,7 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
 // The ground of a badge: white, which every picture format shows alike.
 constexpr Rgb kBadgeGround{255, 255, 255};
 
-bool IsFieldless(const DrawingState& s) { return Is(s, 0, "fieldless"); }
+bool IsFieldless(const DrawingState& s) { return WordIs(s, 0, "fieldless"); }
 
 int ParseField(DrawingState& s) {
     s.lastShapeCode = s.shapeCode = kNoShape;
@@ -358,7 +361,7 @@ int ParseField(DrawingState& s) {
     } else if (s.Type(0) == kTypeOrdinary) {
         if (trace) trace->form = "partition word";
         PartitionWordField(s);
-    } else if (Is(s, 0, "per") || BeginsTierced(s, 0)) {
+    } else if (WordIs(s, 0, "per") || BeginsTierced(s, 0)) {
         if (trace) trace->form = "per";
         result = PerField(s);
     } else {

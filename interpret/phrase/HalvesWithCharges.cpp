@@ -5,17 +5,17 @@
 
 #include "engine/OrdinaryShapes.h"
 #include "interpret/phrase/DrawingState.h"
+#include "interpret/phrase/PhraseRules.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc {
 namespace {
 
-bool Is(const DrawingState& s, int i, std::string_view word) { return i < s.wordCount && EqualsIgnoringCase(s.Word(i), word); }
 
 // An article or a count: where a half's charges begin.
 bool ChargesBegin(const DrawingState& s, int i) {
-    return Is(s, i, "a") || Is(s, i, "an") || (i < s.wordCount && s.Type(i) == kTypeNumber);
+    return WordIs(s, i, "a") || WordIs(s, i, "an") || (i < s.wordCount && s.Type(i) == kTypeNumber);
 }
 
 // Whether the phrase from `from` up to `to` (not included) names charges and no ordinary.
@@ -25,8 +25,8 @@ bool OnlyCharges(const DrawingState& s, int from, int to) {
         const int type = s.Type(i);
         // An ordinary's word after "charged with" names a charge lying on one: "a roundel charged
         // with a cross".
-        const bool onACharge = named && type == kTypeOrdinary && (Is(s, i - 1, "a") || Is(s, i - 1, "an")) &&
-                               Is(s, i - 2, "with") && Is(s, i - 3, "charged");
+        const bool onACharge = named && type == kTypeOrdinary && (WordIs(s, i - 1, "a") || WordIs(s, i - 1, "an")) &&
+                               WordIs(s, i - 2, "with") && WordIs(s, i - 3, "charged");
         if ((type == kTypeOrdinary && !onACharge) || type == kTypeNotFound) return false;
         if (type == kTypeCharge || type == kTypeRoundel || IsOtherChargeWord(type)) named = true;
     }
@@ -36,14 +36,14 @@ bool OnlyCharges(const DrawingState& s, int from, int to) {
 // "of the first", "of the second", "of the last" right after "and": a tincture named before
 // `at`, its word; empty when the words name none.
 std::string_view OfTheNamed(const DrawingState& s, int at) {
-    if (!Is(s, at + 1, "of") || !Is(s, at + 2, "the")) return {};
+    if (!WordIs(s, at + 1, "of") || !WordIs(s, at + 2, "the")) return {};
     std::vector<std::string_view> named;
     for (int i = 0; i < at; ++i)
         if (s.Type(i) == kTypeTincture) named.push_back(s.Word(i));
     const std::string_view places[] = {"first", "second", "third"};
     for (std::size_t k = 0; k < 3; ++k)
-        if (Is(s, at + 3, places[k])) return k < named.size() ? named[k] : std::string_view{};
-    return Is(s, at + 3, "last") && !named.empty() ? named.back() : std::string_view{};
+        if (WordIs(s, at + 3, places[k])) return k < named.size() ? named[k] : std::string_view{};
+    return WordIs(s, at + 3, "last") && !named.empty() ? named.back() : std::string_view{};
 }
 
 // The places of the two halves of a field parted in two, as the words after "per" name the
@@ -54,7 +54,7 @@ struct HalfPlaces {
 };
 
 HalfPlaces PlacesOfTheHalves(const DrawingState& s) {
-    if (!Is(s, 0, "per") || s.wordCount < 2 || s.Type(1) != kTypeOrdinary) return {};
+    if (!WordIs(s, 0, "per") || s.wordCount < 2 || s.Type(1) != kTypeOrdinary) return {};
     switch (static_cast<ShapeCode>(s.Sub1(1))) {
         case ShapeCode::kPale: return {2, "dexterhalf", "sinisterhalf"};
         case ShapeCode::kFess:
@@ -80,7 +80,7 @@ std::optional<std::string> HalvesWithTheirCharges(const DrawingState& s) {
     if (first >= s.wordCount || s.Type(first) != kTypeTincture || !ChargesBegin(s, first + 1)) return std::nullopt;
     // The "and" that opens the second half: a tincture (or one named before) and its charges.
     for (int j = first + 2; j < s.wordCount; ++j) {
-        if (!Is(s, j, "and")) continue;
+        if (!WordIs(s, j, "and")) continue;
         const std::string_view named = OfTheNamed(s, j);
         const bool tincture = j + 1 < s.wordCount && s.Type(j + 1) == kTypeTincture;
         const int after = named.empty() ? j + 2 : j + 4;
@@ -88,7 +88,7 @@ std::optional<std::string> HalvesWithTheirCharges(const DrawingState& s) {
         if (!OnlyCharges(s, first + 1, j)) return std::nullopt;
         // The second half's charges run to the next "and" or "within", or the end.
         int end = after;
-        while (end < s.wordCount && !Is(s, end, "within") && !(end > after && Is(s, end, "and"))) ++end;
+        while (end < s.wordCount && !WordIs(s, end, "within") && !(end > after && WordIs(s, end, "and"))) ++end;
         if (!OnlyCharges(s, after, end)) return std::nullopt;
         std::string out;
         auto add = [&](std::string_view word) {

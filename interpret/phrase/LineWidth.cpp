@@ -4,13 +4,13 @@
 #include <string_view>
 
 #include "interpret/phrase/DrawingState.h"
+#include "interpret/phrase/PhraseRules.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc {
 namespace {
 
-bool WordIs(const DrawingState& s, int i, std::string_view word) { return EqualsIgnoringCase(s.Word(i), word); }
 
 bool StartsWith(std::string_view word, std::string_view prefix) {
     return word.size() >= prefix.size() && EqualsIgnoringCase(word.substr(0, prefix.size()), prefix);

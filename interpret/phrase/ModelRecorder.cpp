@@ -28,7 +28,6 @@ model::RelationKind AttachedRelation(Attachment how) {
     return model::RelationKind::Maintains;
 }
 
-using model::Arrangement;
 using model::GroupKind;
 using model::Region;
 using model::RelationKind;
@@ -236,11 +235,11 @@ void RecordLevel(DrawingState& s) {
     if (level.levelIn) {
         group.region = RegionOfIn(level.levelInCode);
         if (group.region == Region::Whole) {
-            group.arrangement = Arrangement::InLine;
+            group.arrangement = model::Arrangement::InLine;
             group.lineShape = level.levelInCode;
         }
     }
-    if (s.rowsDrawn) group.arrangement = Arrangement::Rows;
+    if (s.rowsDrawn) group.arrangement = model::Arrangement::Rows;
     if (level.levelBetween) group.region = Region::AboutOrdinary;
     // The level before is marked "on" when what follows lies on it ("on a bend", "a bend charged
     // with"); this one is marked "charged on" when it lies on the charges before.
@@ -261,8 +260,8 @@ void RecordLevel(DrawingState& s) {
                                (last.region == Region::AboutOrdinary && group.region == Region::Whole);
         if (last.kind == GroupKind::Charges && samePlace && last.firstLevel + static_cast<int>(last.members.size()) == s.level) {
             // "a mullet and a crescent in pale": the line read with the last member sets out all.
-            if (group.arrangement == Arrangement::InLine && last.arrangement == Arrangement::AsTheCountFalls) {
-                last.arrangement = Arrangement::InLine;
+            if (group.arrangement == model::Arrangement::InLine && last.arrangement == model::Arrangement::AsTheCountFalls) {
+                last.arrangement = model::Arrangement::InLine;
                 last.lineShape = group.lineShape;
             }
             last.members.push_back(MemberOfLevel(s));

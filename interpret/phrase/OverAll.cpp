@@ -14,7 +14,6 @@ bool PlacesPictures(const LevelRecord& level);
 
 namespace {
 
-constexpr float kPictureScaleFactor = 0.5f;  // a picture at scale s is painted at s / 2 of its size
 
 bool IsEscutcheon(const LevelRecord& level) { return level.levelName == "escutcheon" || level.levelName == "escutcheons"; }
 

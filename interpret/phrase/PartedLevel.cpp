@@ -29,7 +29,7 @@
 namespace esc {
 namespace {
 
-constexpr ShapeCode kPerFess = kFess, kPerPale = kPale;
+constexpr ShapeCode kPartedPerFess = kFess, kPartedPerPale = kPale;
 // A pattern named with no count ("a lion barry argent and azure") is of six pieces; more than
 // kMaxFieldPieces are drawn as that many, as on the field.
 constexpr int kDefaultChargePieces = 6;
@@ -46,13 +46,11 @@ constexpr int kMaxCuts = 12;
 // nearer the shield's centre, which carries the line out from the bordure's inner edge to about
 // its middle (the bordure is some 28 pixels wide).
 constexpr double kLinedBordureInset = 9.0;
-// A colour no tincture paints: what is still this colour after drawing was not painted.
-constexpr Rgb kUnpainted{1, 2, 3};
 
 // Whether the shield pixel (x, y) lies in the first part: the dexter half per pale, the chief
 // half per fess.
 bool InFirstPart(const ShieldGeometry& g, ShapeCode partition, int x, int y) {
-    return partition == kPerPale ? x < g.W2 : y < g.H2;
+    return partition == kPartedPerPale ? x < g.W2 : y < g.H2;
 }
 
 // The runs of lines of `box` (rows when `rows`, else columns) that hold a mask pixel, a run
@@ -127,7 +125,7 @@ void Restore(DrawingState& s, const DrawingSnapshot& snapshot) {
 
 std::string PartedLayoutNote(const DrawingState& s) {
     const ShapeCode shape = s.partedShape;
-    const std::string name = shape == kPerPale ? "per pale" : shape == kPerFess ? "per fess" : shape == kBarry ? "barry" : shape == kPaly ? "paly" : "bendy";
+    const std::string name = shape == kPartedPerPale ? "per pale" : shape == kPartedPerFess ? "per fess" : shape == kBarry ? "barry" : shape == kPaly ? "paly" : "bendy";
     if (s.partedDetail) return " (detail " + name + ")";
     if (s.partedPieces > 0) return " (" + name + " of " + std::to_string(s.partedPieces) + " on each charge)";
     return " (parted " + name + ")";
@@ -155,7 +153,7 @@ int TinctureAt(const DrawingState& s, int i) {
 
 }  // namespace
 
-bool PartedTinctureShape(ShapeCode shapeCode) { return shapeCode == kPerPale || shapeCode == kPerFess; }
+bool PartedTinctureShape(ShapeCode shapeCode) { return shapeCode == kPartedPerPale || shapeCode == kPartedPerFess; }
 
 bool ChargePatternShape(ShapeCode shapeCode) { return shapeCode == kBarry || shapeCode == kPaly || shapeCode == kBendy; }
 
@@ -164,8 +162,8 @@ int PatternPiece(ShapeCode shapeCode, int pieces, Rect box, int x, int y) {
     const int dx = std::clamp(x - box.left, 0, w - 1), dy = std::clamp(y - box.top, 0, h - 1);
     const int n = std::max(pieces, 1);
     switch (shapeCode) {
-        case kPerPale: return dx * 2 / w;
-        case kPerFess: return dy * 2 / h;
+        case kPartedPerPale: return dx * 2 / w;
+        case kPartedPerFess: return dy * 2 / h;
         case kBarry: return dy * n / h;
         case kPaly: return dx * n / w;
         case kBendy: return (dx - dy + h - 1) * n / (w + h - 1);  // bands parallel to the bend

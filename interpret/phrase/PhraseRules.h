@@ -12,6 +12,7 @@
 #include "interpret/phrase/DrawingState.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/VariantCode.h"
+#include "interpret/read/Vocabulary.h"
 
 namespace esc::phrase {
 
@@ -79,3 +80,15 @@ void TinctureRule(DrawingState& s);           // "between", roundels, the first 
 void TinctureFollowUp(DrawingState& s);       // steps b to h after a tincture
 
 }  // namespace esc::phrase
+
+namespace esc {
+
+// The word at index i (counted from the first word, not from the cursor) is `word`, ignoring
+// case; past the last word there is no word.
+inline bool WordIs(const DrawingState& s, int i, std::string_view word) { return EqualsIgnoringCase(s.Word(i), word); }
+// An article or a count at index i: where a phrase naming charges begins.
+inline bool PhraseStartsAt(const DrawingState& s, int i) {
+    return WordIs(s, i, "a") || WordIs(s, i, "an") || s.Type(i) == kTypeNumber;
+}
+
+}  // namespace esc

@@ -8,6 +8,7 @@
 
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
+#include "interpret/phrase/PhraseRules.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -67,18 +68,17 @@ constexpr std::array<NamedSeme, 4> kNamedSemes = {{
     {kCrusilly, "cross", kCrossKind, "1"},
 }};
 
-bool Is(const DrawingState& s, int i, std::string_view word) { return EqualsIgnoringCase(s.Word(i), word); }
 
 // The pattern a word names, if it names one.
 std::optional<PatternKind> PatternAt(const DrawingState& s, int i) {
     for (const PatternSpelling& p : kPatternSpellings)
-        if (Is(s, i, p.word)) return p.pattern;
+        if (WordIs(s, i, p.word)) return p.pattern;
     // Or, first of the field and no tincture after it ("Potent, a wolf rampant sable"), in its
     // usual argent and azure.
-    const bool twoTinctures = s.Type(i + 1) == kTypeTincture && Is(s, i + 2, "and") && s.Type(i + 3) == kTypeTincture;
+    const bool twoTinctures = s.Type(i + 1) == kTypeTincture && WordIs(s, i + 2, "and") && s.Type(i + 3) == kTypeTincture;
     const bool alone = i == 0 && s.Type(i + 1) != kTypeTincture;
     for (const PatternSpelling& p : kVairSpellings)
-        if (Is(s, i, p.word)) return twoTinctures || alone ? std::optional<PatternKind>(p.pattern) : std::nullopt;
+        if (WordIs(s, i, p.word)) return twoTinctures || alone ? std::optional<PatternKind>(p.pattern) : std::nullopt;
     if (s.Type(i) == kTypeTincture) {
         if (s.Sub1(i) == kChequy) return PatternKind::Chequy;
         if (s.Sub1(i) == kLozengy) return PatternKind::Lozengy;
@@ -88,14 +88,14 @@ std::optional<PatternKind> PatternAt(const DrawingState& s, int i) {
     switch (ShapeOfCode(s.Sub1(i))) {
         case kBarry: return PatternKind::Barry;
         case kPaly: return PatternKind::Paly;
-        case kBendy: return Is(s, i + 1, "sinister") ? PatternKind::BendySinister : PatternKind::Bendy;
+        case kBendy: return WordIs(s, i + 1, "sinister") ? PatternKind::BendySinister : PatternKind::Bendy;
         case kGyronny: return PatternKind::Gyronny;
         default: return std::nullopt;
     }
 }
 
 // Whether word i turns the division before it over ("per chevron reversed", "per pall inverted").
-bool Turned(const DrawingState& s, int i) { return Is(s, i, "inverted") || Is(s, i, "reversed"); }
+bool Turned(const DrawingState& s, int i) { return WordIs(s, i, "inverted") || WordIs(s, i, "reversed"); }
 
 // The division named after "per" at word i, and how many words name it.
 struct NamedDivision {
@@ -107,7 +107,7 @@ std::optional<NamedDivision> DivisionAt(const DrawingState& s, int i) {
     switch (ShapeOfCode(s.Sub1(i))) {
         case kPale: return NamedDivision{DivisionKind::Pale, 1};
         case kFess: return NamedDivision{DivisionKind::Fess, 1};
-        case kBend: return Is(s, i + 1, "sinister") ? NamedDivision{DivisionKind::BendSinister, 2} : NamedDivision{DivisionKind::Bend, 1};
+        case kBend: return WordIs(s, i + 1, "sinister") ? NamedDivision{DivisionKind::BendSinister, 2} : NamedDivision{DivisionKind::Bend, 1};
         case kSaltire: return NamedDivision{DivisionKind::Saltire, 1};
         case kCross: return NamedDivision{DivisionKind::Cross, 1};
         case kChevron:
@@ -138,7 +138,7 @@ std::optional<DivisionKind> Tierced(DivisionKind d) {
 // How many words strew a charge at word i ("semy of"); 0 when none do.
 int StrewnWords(const DrawingState& s, int i) {
     for (const StrewnSpelling& w : kStrewnSpellings)
-        if (Is(s, i, w.word) && Is(s, i + 1, w.next)) return 2;
+        if (WordIs(s, i, w.word) && WordIs(s, i + 1, w.next)) return 2;
     return 0;
 }
 
@@ -149,12 +149,12 @@ const NamedSeme* NamedSemeAt(const DrawingState& s, int i) {
     return nullptr;
 }
 
-bool IsPointInPoint(const DrawingState& s, int i) { return Is(s, i, "point") && Is(s, i + 1, "in") && Is(s, i + 2, "point"); }
+bool IsPointInPoint(const DrawingState& s, int i) { return WordIs(s, i, "point") && WordIs(s, i + 1, "in") && WordIs(s, i + 2, "point"); }
 
 // Whether word i is the quarterly of a field or an ordinary ("quarterly or and gules"), not the
 // cross (which the vocabulary files under the same shape).
 bool IsQuarterly(const DrawingState& s, int i) {
-    return s.Type(i) == kTypeOrdinary && ShapeOfCode(s.Sub1(i)) == kCross && s.Sub2(i) == 0 && !Is(s, i + 1, "per");
+    return s.Type(i) == kTypeOrdinary && ShapeOfCode(s.Sub1(i)) == kCross && s.Sub2(i) == 0 && !WordIs(s, i + 1, "per");
 }
 
 class Reader {
@@ -177,19 +177,19 @@ public:
             lastLeaf_ = out;
             return ReadOnTheGround(i, out, depth);
         }
-        if (Is(s_, i, "of") && Is(s_, i + 1, "the")) return ReadNamedByPlace(i, out);
-        if (IsPointInPoint(s_, i) || (Is(s_, i, "per") && IsPointInPoint(s_, i + 1))) {
+        if (WordIs(s_, i, "of") && WordIs(s_, i + 1, "the")) return ReadNamedByPlace(i, out);
+        if (IsPointInPoint(s_, i) || (WordIs(s_, i, "per") && IsPointInPoint(s_, i + 1))) {
             out.form = TreatmentForm::Division;
             out.division = DivisionKind::PointInPoint;
-            i += Is(s_, i, "per") ? 4 : 3;
+            i += WordIs(s_, i, "per") ? 4 : 3;
             return ReadLineAndParts(i, out, depth, false);
         }
-        if (Is(s_, i, "tierced")) {
+        if (WordIs(s_, i, "tierced")) {
             // "tierced per pale", "tierced in fess"; bare "tierced" is per pall.
             out.form = TreatmentForm::Division;
             out.division = DivisionKind::Pall;
             ++i;
-            if (Is(s_, i, "per") || Is(s_, i, "in")) {
+            if (WordIs(s_, i, "per") || WordIs(s_, i, "in")) {
                 const std::optional<NamedDivision> named = DivisionAt(s_, i + 1);
                 const std::optional<DivisionKind> tierced = named ? Tierced(named->kind) : std::nullopt;
                 if (!tierced) return Fail(i + 1);
@@ -198,7 +198,7 @@ public:
             }
             return ReadLineAndParts(i, out, depth, false);
         }
-        if (Is(s_, i, "per")) {
+        if (WordIs(s_, i, "per")) {
             const std::optional<NamedDivision> named = DivisionAt(s_, i + 1);
             if (!named) return Fail(i + 1);
             out.form = TreatmentForm::Division;
@@ -238,12 +238,12 @@ private:
     // What lies on a ground just read: "argent semy of mullets azure", "or fretty gules",
     // "argent guttee gules". Nothing: the ground alone.
     bool ReadOnTheGround(int& i, Treatment& out, int depth) {
-        if (Is(s_, i, "fretty") && depth < kMaxDepth) {
+        if (WordIs(s_, i, "fretty") && depth < kMaxDepth) {
             Treatment fretty;
             fretty.form = TreatmentForm::Pattern;
             fretty.pattern = PatternKind::Fretty;
             int at = i + 1;
-            if (Is(s_, at, "of") && s_.Type(at + 1) == kTypeNumber && s_.Sub1(at + 1) >= 1) {
+            if (WordIs(s_, at, "of") && s_.Type(at + 1) == kTypeNumber && s_.Sub1(at + 1) >= 1) {
                 fretty.pieces = std::min(s_.Sub1(at + 1), kMaxFieldPieces);
                 at += 2;
             }
@@ -329,7 +329,7 @@ private:
         out.parts.push_back(StrewnTinctureDefault(out.parts[0], -1));
         Treatment tincture;
         int end = at;
-        const bool named = s_.Type(end) == kTypeTincture || (Is(s_, end, "of") && Is(s_, end + 1, "the"));
+        const bool named = s_.Type(end) == kTypeTincture || (WordIs(s_, end, "of") && WordIs(s_, end + 1, "the"));
         if (named && depth < kMaxDepth && (s_.Type(end) == kTypeTincture ? ReadLeaf(end, tincture) : ReadNamedByPlace(end, tincture))) {
             out.parts[1] = tincture;
             at = end;
@@ -361,9 +361,9 @@ private:
         static constexpr std::array<std::string_view, 5> kPlaces = {"first", "second", "third", "fourth", "fifth"};
         int code = -1;
         for (std::size_t k = 0; k < kPlaces.size(); ++k)
-            if (Is(s_, i + 2, kPlaces[k]) && static_cast<int>(k) < s_.namedTinctureCount) code = s_.namedTinctures[k];
-        if (Is(s_, i + 2, "field") && s_.namedTinctureCount > 0) code = s_.namedTinctures[0];
-        if (Is(s_, i + 2, "last"))
+            if (WordIs(s_, i + 2, kPlaces[k]) && static_cast<int>(k) < s_.namedTinctureCount) code = s_.namedTinctures[k];
+        if (WordIs(s_, i + 2, "field") && s_.namedTinctureCount > 0) code = s_.namedTinctures[0];
+        if (WordIs(s_, i + 2, "last"))
             for (int j = i - 1; j >= 0 && code < 0; --j)
                 if (s_.Type(j) == kTypeTincture && s_.Sub1(j) < kNamedTinctureLimit && s_.Sub1(j) != kCounterchanged) code = s_.Sub1(j);
         if (code < 0) return Fail(i);
@@ -375,17 +375,17 @@ private:
 
     // "per chevron in chief paly ... and in base azure": the part's place named before it.
     void SkipPlace(int& i) const {
-        if (Is(s_, i, "in") && s_.Type(i + 1) == kTypeOrdinary && (ShapeOfCode(s_.Sub1(i + 1)) == kChief || ShapeOfCode(s_.Sub1(i + 1)) == kBase)) i += 2;
+        if (WordIs(s_, i, "in") && s_.Type(i + 1) == kTypeOrdinary && (ShapeOfCode(s_.Sub1(i + 1)) == kChief || ShapeOfCode(s_.Sub1(i + 1)) == kBase)) i += 2;
     }
 
     bool ReadLineAndParts(int& i, Treatment& out, int depth, bool pieces) {
         if (s_.Type(i) == kTypeLine) out.line = s_.Sub1(i++);
-        if (pieces && Is(s_, i, "of") && !Is(s_, i + 1, "the")) {
+        if (pieces && WordIs(s_, i, "of") && !WordIs(s_, i + 1, "the")) {
             if (s_.Type(i + 1) != kTypeNumber || s_.Sub1(i + 1) < 1) return Fail(i + 1);
             out.pieces = std::min(s_.Sub1(i + 1), kMaxFieldPieces);
             i += 2;
         }
-        if (s_.Type(i) == kTypeTincture && s_.Sub1(i) == kCounterchanged && !Is(s_, i + 1, "and")) {
+        if (s_.Type(i) == kTypeTincture && s_.Sub1(i) == kCounterchanged && !WordIs(s_, i + 1, "and")) {
             // "a cross quarterly counterchanged": the field's own parts show through, exchanged.
             out = Treatment{};
             out.form = TreatmentForm::Counterchanged;
@@ -396,7 +396,7 @@ private:
         out.parts.resize(2);
         SkipPlace(i);
         if (!Read(i, out.parts[0], depth + 1)) return false;
-        if (!Is(s_, i, "and")) return Fail(i);
+        if (!WordIs(s_, i, "and")) return Fail(i);
         ++i;
         SkipPlace(i);
         return Read(i, out.parts[1], depth + 1);
@@ -407,10 +407,10 @@ private:
     bool ReadThreeParts(int& i, Treatment& out, int depth) {
         out.parts.resize(3);
         if (!Read(i, out.parts[0], depth + 1)) return false;
-        const bool andAfterFirst = Is(s_, i, "and");
+        const bool andAfterFirst = WordIs(s_, i, "and");
         if (andAfterFirst) ++i;
         if (!Read(i, out.parts[1], depth + 1)) return false;
-        if (!Is(s_, i, "and")) {
+        if (!WordIs(s_, i, "and")) {
             const bool twoWillDo = andAfterFirst && (out.division == DivisionKind::Pile || out.division == DivisionKind::PointInPoint);
             if (!twoWillDo) return Fail(i);
             out.parts.resize(2);
@@ -440,14 +440,14 @@ TreatmentReading ReadTreatment(const DrawingState& s, int at) {
 }
 
 bool BeginsDividedTreatment(const DrawingState& s, int at) {
-    return Is(s, at, "per") || IsQuarterly(s, at) || PatternAt(s, at).has_value() || BeginsTierced(s, at);
+    return WordIs(s, at, "per") || IsQuarterly(s, at) || PatternAt(s, at).has_value() || BeginsTierced(s, at);
 }
 
 bool BeginsStrewnTreatment(const DrawingState& s, int at) {
     if (s.Type(at) != kTypeTincture || PatternAt(s, at).has_value()) return false;
-    return Is(s, at + 1, "fretty") || StrewnWords(s, at + 1) > 0 || NamedSemeAt(s, at + 1) != nullptr;
+    return WordIs(s, at + 1, "fretty") || StrewnWords(s, at + 1) > 0 || NamedSemeAt(s, at + 1) != nullptr;
 }
 
-bool BeginsTierced(const DrawingState& s, int at) { return Is(s, at, "tierced") || IsPointInPoint(s, at); }
+bool BeginsTierced(const DrawingState& s, int at) { return WordIs(s, at, "tierced") || IsPointInPoint(s, at); }
 
 }  // namespace esc

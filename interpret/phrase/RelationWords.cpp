@@ -43,11 +43,6 @@ constexpr std::array<Wording, 19> kWordings = {{
     {RelationKind::Between, {"between", ""}},
 }};
 
-// W+k begins a phrase: an article or a number.
-bool PhraseStartsAt(const DrawingState& s, int i) {
-    return EqualsIgnoringCase(s.Word(i), "a") || EqualsIgnoringCase(s.Word(i), "an") || s.Type(i) == kTypeNumber;
-}
-
 // Words between the article and what it names that do not change what is drawn within.
 constexpr int kMostWordsBeforeTheObject = 2;
 constexpr int kOrleWordsAfterTheCharge = 3;  // "eight martlets (gules) in orle"

@@ -18,7 +18,7 @@ constexpr float kScaleOnTheField = 0.3f;
 constexpr double kRowOverColumn = 0.8;
 // A narrow room (a bend, a bordure) takes at least this many charges across its breadth, and
 // none smaller than this part of the shield's width.
-constexpr double kAcrossANarrowRoom = 2.0, kSmallestCell = 1.0 / 14;
+constexpr double kAcrossANarrowRoom = 2.0, kSmallestStrewnCell = 1.0 / 14;
 
 // How broad the room is, as its area over its longer side.
 double Breadth(const SurfaceMask& room) {
@@ -30,7 +30,7 @@ void StrewOne(DrawingState& s, const model::Treatment& seme, const SurfaceMask& 
     if (std::find(room.in.begin(), room.in.end(), true) == room.in.end()) return;
     const ShieldGeometry& g = s.geometry;
     const double fieldCell = static_cast<double>(g.W) / kColumnsAcrossTheShield;
-    const double cell = std::clamp(Breadth(room) / kAcrossANarrowRoom, g.W * kSmallestCell, fieldCell);
+    const double cell = std::clamp(Breadth(room) / kAcrossANarrowRoom, g.W * kSmallestStrewnCell, fieldCell);
     const float scale = kScaleOnTheField * static_cast<float>(cell / fieldCell);
 
     // The level lent to the charges, and what placing them touches, kept to be given back.

@@ -9,6 +9,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/Layouts.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
+#include "interpret/phrase/ChargeKinds.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/read/TextOps.h"
@@ -18,11 +19,9 @@ namespace esc {
 
 namespace {
 
-bool NamesACharge(int type) { return type == kTypeCharge || type == kTypeRoundel || IsOtherChargeWord(type); }
-
 // A group of charges of its own on the field: not on, in, between or charged, nor strewn.
 bool OnTheFieldAlone(const LevelRecord& level, int count) {
-    return level.levelCount == count && NamesACharge(level.levelKind) && !level.levelOn && !level.levelIn &&
+    return level.levelCount == count && kinds::NamesACharge(level.levelKind) && !level.levelOn && !level.levelIn &&
            !level.levelBetween && !level.levelChargedOn && level.levelLine < kFirstLevelMark;
 }
 
@@ -63,7 +62,7 @@ bool OneFollowsAlone(const DrawingState& s, int i, Edge& edge) {
     if (joins(i)) ++i;
     else if (!joins(i - 1)) return false;
     if (!EqualsIgnoringCase(s.Word(i), "a") && !EqualsIgnoringCase(s.Word(i), "an")) return false;
-    return NamesACharge(s.Type(i + 1)) && NothingMoreFrom(s, i + 2, edge);
+    return kinds::NamesACharge(s.Type(i + 1)) && NothingMoreFrom(s, i + 2, edge);
 }
 
 }  // namespace

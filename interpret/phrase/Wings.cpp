@@ -15,7 +15,7 @@ namespace esc::phrase {
 namespace {
 
 // Birds are the first of the other charge classes.
-constexpr int kBird = kTypeFirstOtherCharge;
+constexpr int kBirdType = kTypeFirstOtherCharge;
 
 // How a winged charge's wings are borne, blazoned after it ("a dragon passant, wings elevated and
 // addorsed"). `bird` is the bird's attitude that bears them so, 0 when none does; `asDrawn` says
@@ -60,7 +60,7 @@ bool OpensWingsAsACharge(const DrawingState& s, int i) {
 // Whether the level names a charge that has wings: a bird, a monster born winged, or a charge
 // made winged by the prefix ("winged trout" is wtrout), after any demi or two-headed prefix.
 bool HasWings(const DrawingState& s, const LevelRecord& level) {
-    if (level.levelKind == kBird) return true;
+    if (level.levelKind == kBirdType) return true;
     std::string_view name = level.levelName.view();
     // Names as the vocabulary cuts them to eight letters too: "hippogri", "seagriff", "opinicu".
     for (std::string_view monster : {"dragon", "wivern", "griffin", "cockatri", "basilisk", "harpy", "opinicu", "hippogri",
@@ -103,7 +103,7 @@ bool ReadWingsOfTheCharge(DrawingState& s) {
     const std::string name(level.levelName.view());
     const std::string variant(level.levelVariant.view());
     bool drawn = false;
-    if (level.levelKind == kBird && bird > 0) {
+    if (level.levelKind == kBirdType && bird > 0) {
         // A bird's wings are its attitude: "a falcon wings elevated" is the falcon rising.
         const std::string wanted = VariantText(bird);
         if (variant.empty() && PictureExists(s, name, wanted)) {
@@ -112,7 +112,7 @@ bool ReadWingsOfTheCharge(DrawingState& s) {
         } else {
             drawn = variant == wanted || (bird == kRisingCode && variant == VariantText(kDisplayedCode));
         }
-    } else if (level.levelKind != kBird) {
+    } else if (level.levelKind != kBirdType) {
         drawn = asDrawn && HasWings(s, level);
     }
     if (!drawn)

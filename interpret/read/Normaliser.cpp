@@ -307,16 +307,15 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {"quarter pierced", "pierced"},
 }};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Whether the one-character mark at `at` belongs to a number: a sign before the digits of a word
 // ("-3"), or a point or comma before digits, within a number or opening one ("1.5", "2,5", ".5").
 bool PartOfNumber(const std::string& text, std::size_t at) {
-    const bool digitAfter = at + 1 < text.size() && IsDigit(text[at + 1]);
+    const bool digitAfter = at + 1 < text.size() && IsAsciiDigit(text[at + 1]);
     if (!digitAfter) return false;
     const bool wordStart = at == 0 || text[at - 1] == ' ' || text[at - 1] == '\t';
     if (text[at] == '-') return wordStart;
-    return wordStart || IsDigit(text[at - 1]);
+    return wordStart || IsAsciiDigit(text[at - 1]);
 }
 
 bool DeleteOutsideNumbers(std::string& text, char mark) {

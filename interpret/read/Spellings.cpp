@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "interpret/read/TextOps.h"
+
 namespace esc {
 namespace {
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-char Lower(char c) { return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Characters that part words as a blank does (the hyphen, the apostrophe and the colon are
 // looked at more closely by the callers).
@@ -25,20 +25,19 @@ bool PartsWords(char c) {
 
 // Whether the byte at `i` belongs to a word: an apostrophe only between two letters ("lion's",
 // "d'or"); a quote before or after a word parts it.
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool InWord(std::string_view t, std::size_t i) {
     if (t[i] == '\'') return i > 0 && i + 1 < t.size() && IsAsciiLetter(t[i - 1]) && IsAsciiLetter(t[i + 1]);
     // A sign or a decimal mark before a digit stays with the number ("-3", "1.5", "2,5"), so that
     // a count the program cannot draw is a word not read, never another count.
-    const bool beforeDigit = i + 1 < t.size() && IsDigit(t[i + 1]);
-    const bool afterWord = i > 0 && (IsAsciiLetter(t[i - 1]) || IsDigit(t[i - 1]));
+    const bool beforeDigit = i + 1 < t.size() && IsAsciiDigit(t[i + 1]);
+    const bool afterWord = i > 0 && (IsAsciiLetter(t[i - 1]) || IsAsciiDigit(t[i - 1]));
     if ((t[i] == '-' || t[i] == '+') && beforeDigit && !afterWord) return true;
-    if (t[i] == ',' && beforeDigit && i > 0 && IsDigit(t[i - 1])) {
+    if (t[i] == ',' && beforeDigit && i > 0 && IsAsciiDigit(t[i - 1])) {
         // "3,2,1" is a row of counts, parted at its commas; a single comma makes one number.
         std::size_t from = i, to = i + 1;
-        while (from > 0 && (IsDigit(t[from - 1]) || t[from - 1] == ',')) --from;
-        while (to < t.size() && (IsDigit(t[to]) || t[to] == ',')) ++to;
+        while (from > 0 && (IsAsciiDigit(t[from - 1]) || t[from - 1] == ',')) --from;
+        while (to < t.size() && (IsAsciiDigit(t[to]) || t[to] == ',')) ++to;
         return std::count(t.begin() + from, t.begin() + to, ',') == 1;
     }
     if ((t[i] == '.' || t[i] == ',') && beforeDigit && (i == 0 || !IsAsciiLetter(t[i - 1]))) return true;
@@ -49,14 +48,14 @@ bool InWord(std::string_view t, std::size_t i) {
 bool MatchesAt(std::string_view text, std::size_t at, std::string_view pattern) {
     if (text.size() - at < pattern.size()) return false;
     for (std::size_t k = 0; k < pattern.size(); ++k)
-        if (Lower(text[at + k]) != Lower(pattern[k])) return false;
+        if (AsciiLower(text[at + k]) != AsciiLower(pattern[k])) return false;
     return true;
 }
 
 bool EqualsFolded(std::string_view typed, std::string_view lower) {
     if (typed.size() != lower.size()) return false;
     for (std::size_t k = 0; k < typed.size(); ++k)
-        if (Lower(typed[k]) != lower[k]) return false;
+        if (AsciiLower(typed[k]) != lower[k]) return false;
     return true;
 }
 
@@ -111,8 +110,8 @@ SpellingTable::SpellingTable(std::vector<SpellingRow> rows) : rows_(std::move(ro
         const SpellingRow& row = rows_[r];
         if (row.pattern.empty()) continue;
         if (row.kind == SpellingKind::Mark) {
-            marks_[static_cast<unsigned char>(Lower(row.pattern[0]))].push_back(r);
-            if (IsAsciiLetter(row.pattern[0])) marks_[static_cast<unsigned char>(Upper(row.pattern[0]))].push_back(r);
+            marks_[static_cast<unsigned char>(AsciiLower(row.pattern[0]))].push_back(r);
+            if (IsAsciiLetter(row.pattern[0])) marks_[static_cast<unsigned char>(AsciiUpper(row.pattern[0]))].push_back(r);
             continue;
         }
         std::vector<std::string>& words = patternWords_[r];
@@ -122,7 +121,7 @@ SpellingTable::SpellingTable(std::vector<SpellingRow> rows) : rows_(std::move(ro
             while (i < row.pattern.size() && row.pattern[i] != ' ') ++i;
             if (i > start) {
                 std::string w = row.pattern.substr(start, i - start);
-                for (char& c : w) c = Lower(c);
+                for (char& c : w) c = AsciiLower(c);
                 words.push_back(std::move(w));
             }
         }
@@ -151,7 +150,7 @@ std::string SpellingTable::ApplyMarks(std::string_view text) const {
             const bool capital = letter < row.pattern.size() && IsUpper(text[i + letter]) && !IsUpper(row.pattern[letter]);
             const std::size_t from = out.size();
             out += row.replacement;
-            if (capital && from < out.size()) out[from] = Upper(out[from]);
+            if (capital && from < out.size()) out[from] = AsciiUpper(out[from]);
             i += row.pattern.size();
             replaced = true;
             break;
@@ -183,7 +182,7 @@ std::string SpellingTable::Respell(std::string_view text) const {
             continue;
         }
         key.assign(unit.text);
-        for (char& c : key) c = Lower(c);
+        for (char& c : key) c = AsciiLower(c);
         std::size_t matched = 0, row = 0;
         if (const auto found = byFirstWord_.find(key); found != byFirstWord_.end()) {
             for (std::size_t r : found->second) {
@@ -212,7 +211,7 @@ std::string SpellingTable::Respell(std::string_view text) const {
             const std::size_t from = out.size() + (out.empty() ? 0 : 1);
             Append(out, replacement, Join::Blank);
             // "Gu." at the head of a blazon is "Gules".
-            if (IsUpper(unit.text[0])) out[from] = Upper(out[from]);
+            if (IsUpper(unit.text[0])) out[from] = AsciiUpper(out[from]);
             afterDropped = false;
         }
         u += matched;

@@ -3,8 +3,6 @@
 namespace esc {
 namespace {
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 template <typename Same>
 std::optional<std::size_t> Find(std::string_view text, std::string_view pattern, std::size_t from, Same same) {
@@ -45,7 +43,7 @@ bool EndsAWord(std::string_view text, std::size_t end) {
 }  // namespace
 
 std::optional<std::size_t> FindIgnoringCase(std::string_view text, std::string_view pattern, std::size_t from) {
-    return Find(text, pattern, from, [](char a, char b) { return Upper(a) == Upper(b); });
+    return Find(text, pattern, from, [](char a, char b) { return AsciiUpper(a) == AsciiUpper(b); });
 }
 
 std::optional<std::size_t> FindExact(std::string_view text, std::string_view pattern, std::size_t from) {
@@ -59,7 +57,7 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view pattern) {
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (Upper(a[i]) != Upper(b[i])) return false;
+        if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
     return true;
 }
 
@@ -75,7 +73,7 @@ bool EqualsOneOfIgnoringCase(std::string_view word, std::string_view alternative
 
 std::string ToLower(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = Lower(c);
+    for (char& c : out) c = AsciiLower(c);
     return out;
 }
 

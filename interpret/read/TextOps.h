@@ -9,6 +9,11 @@
 
 namespace esc {
 
+// One byte in ASCII upper or lower case (other bytes as they are), and whether it is a digit.
+inline char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+inline char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
 inline constexpr std::size_t kNoCapacityLimit = static_cast<std::size_t>(-1);
 
 std::optional<std::size_t> FindIgnoringCase(std::string_view text, std::string_view pattern, std::size_t from = 0);
