@@ -20,7 +20,7 @@ namespace esc {
 
 namespace {
 
-constexpr std::int8_t kUnmarked = -100, kPieceMark = 2;
+constexpr std::int8_t kPieceUnmarked = -100, kPieceMark = 2;
 
 bool IsRunOfBendlets(ShapeCode code) { return code == ShapeCode::kBendlets || code == ShapeCode::kBendletsSinister; }
 
@@ -57,7 +57,7 @@ std::vector<long long> PieceMiddles(const DrawingState& s, int total) {
     if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height())
         (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
     DrawShieldOutline(mask);
-    std::fill(mask.pictureBuffer.begin(), mask.pictureBuffer.end(), kUnmarked);
+    std::fill(mask.pictureBuffer.begin(), mask.pictureBuffer.end(), kPieceUnmarked);
     mask.level = 0;
     mask.levels[0] = s.levels[static_cast<std::size_t>(s.level)];
     mask.levels[0].levelCount = total;

@@ -35,10 +35,15 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
+}  // namespace
+
+// Named outside the file's private namespace: the painter's faces hold it.
 struct Font {
     std::string family;
     cairo_font_face_t* face = nullptr;
 };
+
+namespace {
 
 cairo_font_face_t* FaceOfFile(const FcChar8* file, int index) {
     // Only the file and its index: sizes and hinting come from the painter's own options.
