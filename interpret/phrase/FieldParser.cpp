@@ -135,7 +135,7 @@ void PartitionWordField(DrawingState& s) {
         if (s.Type(s.cursor) == kTypeTincture) s.fieldColor1 = s.Sub1(s.cursor);
         if (s.Type(s.cursor + 2) == kTypeTincture) s.fieldColor2 = s.Sub1(s.cursor + 2);
     }
-    if (Is(s, s.cursor, "of") && s.Type(s.cursor + 1) == kTypeTincture) {
+    if (WordIs(s, s.cursor, "of") && s.Type(s.cursor + 1) == kTypeTincture) {
         // "Barry nebuly of argent and azure", "Cheveronny of ermine and gules": the "of" only
         // leads to the tinctures, and the pieces are those of the word alone.
         s.UseWord(s.cursor);
