@@ -265,7 +265,9 @@ void ArrangeLevel(DrawingState& s) {
         }
     } else {
         FirstGroupBetween(s, savedCursor);  // "between three mullets and three crescents": a side each
+        s.roomTop = RoomTopBelowALaterChiefOrLabel(s);
         ChargesBetween(s);
+        s.roomTop = 0;
     }
     // A layout with no place for some of the charges says so, rather than drawing fewer.
     if (PlacesPictures(level) && s.pictureCount - placedBefore < level.levelCount && !s.countMessageShown)

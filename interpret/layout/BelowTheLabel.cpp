@@ -28,7 +28,10 @@ bool InChiefForALaterGroup(const DrawingState& s, int chief) {
 }  // namespace
 
 int RoomTopBelowALaterChiefOrLabel(const DrawingState& s) {
-    if (s.level != 0 || s.levels[0].levelCount < 1 || s.levels[0].levelLine == kSemeLevelLine) return 0;
+    // The charges about the first ordinary or charge ("an anchor between three escallops, a
+    // chief") stand in the room the chief leaves as the first charges do.
+    const bool about = s.level == 1 && s.levels[1].levelBetween;
+    if ((s.level != 0 && !about) || s.levels[0].levelCount < 1 || s.levels[0].levelLine == kSemeLevelLine) return 0;
     for (int i = s.levelFirstWord + 1; i < s.wordCount; ++i) {
         if (s.Type(i) != kTypeOrdinary) continue;
         if (ShapeOfCode(s.Sub1(i)) == ShapeCode::kChief) {
@@ -38,12 +41,12 @@ int RoomTopBelowALaterChiefOrLabel(const DrawingState& s) {
             if (named) return shapes::ChiefFurthestRow(s.geometry.H) + kClearOfTheChief;
             // "three rings, in chief two saltires", "three rings and two saltires in chief": a later
             // group set in the chief on a plain field, whose row the earlier charges leave clear.
-            if (InChiefForALaterGroup(s, i)) return shapes::ChiefFurthestRow(s.geometry.H) + kClearOfTheChief;
+            if (!about && InChiefForALaterGroup(s, i)) return shapes::ChiefFurthestRow(s.geometry.H) + kClearOfTheChief;
             // A label on a chief lies within the chief, whatever room the chief leaves.
             return 0;
         }
         // One charge alone keeps the whole field, the label lying over its head as heralds draw it.
-        if (ShapeOfCode(s.Sub1(i)) == ShapeCode::kLabel && s.levels[0].levelCount >= 2)
+        if (ShapeOfCode(s.Sub1(i)) == ShapeCode::kLabel && !about && s.levels[0].levelCount >= 2)
             return shapes::LabelShapeOf(s.geometry, kDefaultLabelPoints).pointBottom + kClearOfTheLabel;
     }
     return 0;
