@@ -144,7 +144,8 @@ void PartitionWordField(DrawingState& s) {
     s.fieldPieces = 8;
     // "Burelly argent and gules": barry of the word's own count when no number follows.
     if (s.lastShapeCode == kBarryCode && s.Sub2(0) > 0) s.fieldPieces = s.Sub2(0);
-    if (s.lastShapeCode == ShapeCode::kGyronny && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 4;
+    // "Gyronny or and sable" with no number is gyronny of eight, as the word alone means; four
+    // pieces would be the quarters of a field quarterly.
     // "Bendy argent and azure" with no number is bendy of six; the shapes draw bendy only of six
     // and of ten, and eight would leave the field in its first tincture.
     if (s.lastShapeCode == ShapeCode::kBendy && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 6;

@@ -26,7 +26,7 @@ TEST(FieldParser, EveryFormReadsItsWords) {
         {"Per Bend Sinister argent and gules", "per", kArgent, kGules, 8, bend, 2, -1, 6},  // any case
         {"Per pale wavy or and azure", "per", kOr, kAzure, 8, pale, pale, wavy, 6},
         {"Paly of six or and azure", "partition word", kOr, kAzure, 6, paly, paly, -1, 6},
-        {"Gyronny or and sable", "partition word", kOr, kSable, 4, gyronny, gyronny, -1, 4},
+        {"Gyronny or and sable", "partition word", kOr, kSable, 8, gyronny, gyronny, -1, 4},  // of eight
         {"Gyronny of eight or and sable", "partition word", kOr, kSable, 8, gyronny, gyronny, -1, 6},
         {"Chequy or and azure", "chequy", kOr, kAzure, 8, -1, -1, -1, 4},
         {"Lozengy argent and gules", "lozengy", kArgent, kGules, 8, -1, -1, -1, 4},
