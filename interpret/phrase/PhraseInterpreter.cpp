@@ -76,12 +76,7 @@ void ArticleRule(DrawingState& s) {
 // "the dexter", "the whole") is left to the rules that read them.
 bool TheNamesOneCharge(DrawingState& s) {
     if (!Is(s, 0, "the")) return false;
-    // The word classes that begin a charge's name: beasts, birds, other charges, roundels, a
-    // prefix ("the demi lion"), the first word of a name of several ("the fleur de lis").
-    constexpr int kBird = 11, kNamePart = 13, kOtherCharge = 14, kStartsAName = 8, kLastPrefix = 98;
-    const int type = T(s, 1);
-    const bool charge = type == kTypeCharge || type == kBird || type == kOtherCharge || type == kTypeRoundel ||
-                        (type == kTypePrefix && S1(s, 1) <= kLastPrefix) || (type == kNamePart && S1(s, 1) == kStartsAName);
+    const bool charge = BeginsAChargeName(s, 1);
     // Only where the words before placed the phrase ("on a cross gules", "in chief") or the
     // field was all: "a lion gules, the lion crowned" names the charge again, "an anchor argent
     // the ring or" a part of it.

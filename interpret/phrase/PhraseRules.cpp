@@ -5,6 +5,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/Conjoined.h"
 #include "interpret/layout/Layouts.h"
+#include "interpret/phrase/ChargeWordRules.h"
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/phrase/PhraseRules.h"
 
@@ -143,10 +144,21 @@ void ReadRows(DrawingState& s) {
         last = i + 1;
     }
     for (int k = s.cursor; k <= last; ++k) s.UseWord(k);
+    // Drawn now, before the level completes: the turn its words gave ("three swords bendwise sable
+    // two and one") is given now, and taken back once the rows are drawn.
+    const bool turned = TurnLevel(s);
     RowLayout(s, std::span<const int>(rows.data(), n));
+    if (turned) s.bendwiseFlag = s.bendwiseSinisterFlag = s.fesswiseFlag = false;
     s.CommitUsedWords();  // drawn now, whether or not the level is ever completed
     s.rowsDrawn = true;
     s.cursor = last + 1;
+}
+
+bool BeginsAChargeName(const DrawingState& s, int k) {
+    constexpr int kBird = 11, kNamePart = 13, kOtherCharge = 14, kStartsAName = 8, kLastPrefix = 98;
+    const int type = T(s, k);
+    return type == kTypeCharge || type == kBird || type == kOtherCharge || type == kTypeRoundel ||
+           (type == kTypePrefix && S1(s, k) <= kLastPrefix) || (type == kNamePart && S1(s, k) == kStartsAName);
 }
 
 void NumberRule(DrawingState& s) {
@@ -256,7 +268,9 @@ bool OrdinaryWordRule(DrawingState& s) {
                                  toward == kInSinisterChief || toward == kInDexterBase || toward == kInSinisterBase ||
                                  toward == kInDexterHalf || toward == kInSinisterHalf || toward == kInHonourPoint ||
                                  toward == kInNombrilPoint;
-        const bool phraseFollows = towardAPart && (Is(s, 1, "a") || Is(s, 1, "an") || T(s, 1) == kTypeNumber);
+        // "a lion, in chief the sun": "the" before a charge's name is its article.
+        const bool article = Is(s, 1, "a") || Is(s, 1, "an") || (Is(s, 1, "the") && BeginsAChargeName(s, 2));
+        const bool phraseFollows = towardAPart && (article || T(s, 1) == kTypeNumber);
         if ((Is(s, -2, "and") || (phraseFollows && !level.levelIn && level.levelCount > 0)) && level.levelKind != 0)
             CloseBeforeNewPhrase(s);
         LevelRecord& current = Current(s);

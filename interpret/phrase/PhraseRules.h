@@ -59,6 +59,9 @@ void CloseBeforeNewPhrase(DrawingState& s);
 // Rows of charges from the numbers at W0 ("three two and one"), drawn at once; the cursor ends
 // after the last number and the level stays current.
 void ReadRows(DrawingState& s);
+// Whether W+k begins a charge's name: a beast, a bird, another charge, a roundel, a prefix ("the
+// demi lion"), the first word of a name of several ("the fleur de lis").
+bool BeginsAChargeName(const DrawingState& s, int k);
 // CompleteLevel, then the cursor back on the word it stood on.
 void CompleteAndReread(DrawingState& s);
 

@@ -42,8 +42,9 @@ bool IsArrangementAfterTincture(DrawingState& s) {
     const LevelRecord& level = Current(s);
     if (!Is(s, 0, "in") || T(s, 1) != kTypeOrdinary || level.levelIn || level.levelCount < 1) return false;
     if (level.levelKind == kTypeOrdinary || level.levelKind == 0) return false;
+    // "in chief the sun": "the" before a charge's name is its article.
     const bool phraseFollows = Is(s, 2, "a") || Is(s, 2, "an") || T(s, 2) == kTypeNumber || Is(s, 2, "on") ||
-                               (Is(s, 2, "as") && Is(s, 3, "many"));
+                               (Is(s, 2, "as") && Is(s, 3, "many")) || (Is(s, 2, "the") && BeginsAChargeName(s, 3));
     return !phraseFollows;
 }
 

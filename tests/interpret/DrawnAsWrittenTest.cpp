@@ -1,6 +1,7 @@
 // Shields that were drawn, and wrong: an ordinary on a chief over the whole field, a group in
 // base in specks, a surmounting charge as large as the one it surmounts, a detail tincture
-// dropped, a mixed group between an ordinary with one member placed.
+// dropped, a mixed group between an ordinary with one member placed, charges about the first
+// cut by a chief named after them, a turn lost before rows, gyronny of four for the plain word.
 
 #include <gtest/gtest.h>
 
@@ -319,6 +320,138 @@ TEST(PiecesWithinPieces, TheSecondRunWithinTheFirst) {
         }
         const std::vector<Rgb> expected = {Colour(c.outer), Colour(c.inner), Colour(c.inner), Colour(c.outer)};
         EXPECT_EQ(runs, expected);
+    }
+}
+
+// "an anchor between three escallops, a chief": the charges about the first stand below the
+// chief as the first does (the chief hid the upper pair's tops, about a principal charge and about
+// an ordinary alike). No charge colour in the rows just under the chief's lowest row, and each
+// charge still shows about its centre.
+TEST(ChargesAboutTheFirst, StandBelowALaterChief) {
+    struct Case {
+        const char* blazon;
+        int charge;
+    };
+    const Case cases[] = {
+        {"Argent an anchor azure between three escallops gules a chief wavy azure", kGules},
+        {"Argent a lion rampant azure between four mullets gules a chief azure", kGules},
+        {"Argent a mullet between three crescents gules on a chief azure a rose argent", kGules},
+        {"Argent a chevron azure between three escallops gules a chief azure", kGules},
+        {"Argent a cross azure between four mullets gules a chief azure", kGules},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const int below = shapes::ChiefFurthestRow(g.H) + 1;
+        for (int y = below; y < below + g.Px(3); ++y)
+            for (int x = 0; x < g.W; ++x) ASSERT_NE(d.At(x, y), Colour(c.charge)) << x << "," << y;
+        ASSERT_GE(d.trace.levels.size(), 2u);
+        for (const PlacementTrace& p : d.trace.levels[1].placements) {
+            EXPECT_GT(p.y, below);
+            int shown = 0;  // about its centre (a crescent's centre is its hollow)
+            for (int dy = -g.Px(15); dy <= g.Px(15); ++dy) shown += d.At(p.x, p.y + dy) == Colour(c.charge) ? 1 : 0;
+            EXPECT_GT(shown, 0) << p.x << "," << p.y;
+        }
+    }
+}
+
+// "three swords bendwise sable two and one": rows drawn as their numbers are read keep the turn
+// read before them (the swords stood upright). Along the turned line through each charge's
+// centre lie more of its pixels than across it.
+TEST(TurnBeforeRows, KeptByTheRows) {
+    struct Case {
+        const char* blazon;
+        int dx, dy;  // the line the charges lie along: down and to the right, or across
+    };
+    const Case cases[] = {
+        {"Argent three swords bendwise sable two and one", 1, 1},
+        {"Argent three arrows bendways sable two and one", 1, 1},
+        {"Argent three swords fesswise sable two and one", 1, 0},
+        {"Argent three keys bendwise sable two and one", 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const auto placed = AllPlacements(d);
+        ASSERT_EQ(placed.size(), 3u);
+        for (const PlacementTrace& p : placed) {
+            const auto along = [&](int dx, int dy) {
+                int n = 0;
+                for (int t = -g.Px(50); t <= g.Px(50); ++t) n += d.At(p.x + t * dx, p.y + t * dy) == Colour(kSable) ? 1 : 0;
+                return n;
+            };
+            // Upright, the charge lies along the pale: down, or across the turned line.
+            const int turned = along(c.dx, c.dy), upright = c.dy == 0 ? along(0, 1) : along(1, -1);
+            EXPECT_GT(turned, upright + g.Px(10)) << p.x << "," << p.y;
+        }
+    }
+}
+
+// "Gyronny or and sable": the word alone is gyronny of eight, the first gyron right of the centre
+// and above it, then counter-clockwise (four pieces drew a field quarterly). A point in the middle
+// of each gyron shows the tinctures in turn.
+TEST(GyronnyWithoutANumber, IsOfEight) {
+    struct Case {
+        const char* blazon;
+        int first, second;
+    };
+    const Case cases[] = {
+        {"Gyronny or and sable", kOr, kSable},
+        {"Gyronny argent and azure", kArgent, kAzure},
+        {"gyronny Gules and Or, a bordure vert", kGules, kOr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const double r = g.H / 6.0, pi = std::acos(-1.0);
+        for (int i = 0; i < 8; ++i) {
+            const double a = (22.5 + 45 * i) * pi / 180;
+            const int x = g.W2 + static_cast<int>(std::lround(r * std::cos(a)));
+            const int y = g.H2 - static_cast<int>(std::lround(r * std::sin(a)));
+            EXPECT_EQ(d.At(x, y), Colour(i % 2 == 0 ? c.first : c.second)) << "gyron " << i;
+        }
+    }
+}
+
+// "a lion gules, in chief the sun or": "the" before a charge named after a place is its article,
+// a phrase of its own in that place (the lion before it was moved into the chief, the sun left
+// unread). The charge before keeps its place; the later one shows its tincture in its place.
+TEST(TheAsArticle, AfterAPlaceOpensAPhrase) {
+    struct Case {
+        const char* blazon;
+        std::size_t levels;
+        int tincture;        // of the charge in its place
+        bool inChief;        // else in base
+        bool inCanton;       // in the dexter chief corner
+    };
+    const Case cases[] = {
+        {"Argent a lion gules in chief the sun or", 2, kOr, true, false},
+        {"Azure a mullet argent, in base the sun or", 2, kOr, false, false},
+        {"Argent on a cross gules a lyre or, in the canton the sun azure", 3, kAzure, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_EQ(d.trace.levels.size(), c.levels);
+        const auto& main = d.trace.levels[c.levels - 2].placements;
+        const auto& last = d.trace.levels[c.levels - 1].placements;
+        ASSERT_EQ(main.size(), 1u);
+        ASSERT_EQ(last.size(), 1u);
+        EXPECT_EQ(main[0].x, g.W2);
+        EXPECT_GT(main[0].y, g.H3);
+        EXPECT_EQ(last[0].y < g.H4, c.inChief);
+        EXPECT_EQ(last[0].x < g.W3, c.inCanton);
+        int shown = 0;
+        for (int dy = -g.Px(10); dy <= g.Px(10); ++dy) shown += d.At(last[0].x, last[0].y + dy) == Colour(c.tincture) ? 1 : 0;
+        EXPECT_GT(shown, 0);
     }
 }
 
