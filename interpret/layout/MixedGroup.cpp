@@ -38,6 +38,9 @@ constexpr std::array<std::string_view, 34> kNotAMember = {
     "enfiled", "with", "at", "around", "about", "by", "interlaced", "supporting", "supported", "thereon",
     "upon", "its", "the", "grasping", "ensigned", "enfiling"};
 
+// Words after the last member that paint a charge over the group before them.
+constexpr std::array<std::string_view, 2> kOverTheGroup = {"surmounted", "debruised"};
+
 bool StandsOnTheFieldAlone(const LevelRecord& level) {
     // A phrase of words the vocabulary does not hold has no name: it is not a member.
     return NamesACharge(level.levelKind) && !level.levelName.empty() && level.levelCount > 0 && !level.levelOn && !level.levelIn &&
@@ -168,6 +171,13 @@ Following ReadMembersFollowing(const DrawingState& s, int i) {
                 out.rows = std::move(rows);
                 return out;
             }
+            // "a lightning flash bendwise sinister": the turn's side, not an ordinary.
+            if (s.Type(i) == kTypeOrdinary && i > 0 && EqualsIgnoringCase(s.Word(i - 1), "bendwise") &&
+                EqualsIgnoringCase(s.Word(i), "sinister"))
+                continue;
+            // "... and a lightning flash, surmounted by a turtle": what is painted over the group
+            // follows its last member.
+            if (IsOneOf(s.Word(i), kOverTheGroup) && !out.counts.empty() && i + 1 < s.wordCount) return out;
             if (IsOneOf(s.Word(i), kNotAMember) || s.Type(i) == kTypeOrdinary) return {};
         }
     }

@@ -455,5 +455,40 @@ TEST(TheAsArticle, AfterAPlaceOpensAPhrase) {
     }
 }
 
+// "in bend a raven volant and a lightning flash bendwise sinister", "a mullet and a crescent
+// surmounted by a bend": a group of several kinds whose last member is turned to the sinister or
+// painted over stays a group, each member in its own place (both were painted over each other at
+// the fess point). The members stand apart and each shows its tincture about its spot.
+TEST(GroupOfSeveralKinds, KeepsItsPlacesPastATurnOrASurmountingCharge) {
+    struct Case {
+        const char* blazon;
+        int tincture;
+    };
+    const Case cases[] = {
+        {"Argent in bend a raven volant and a lightning flash bendwise sinister sable", kSable},
+        {"Or in bend a raven volant and a lightning flash sable surmounted by a tortoise gules", kSable},
+        {"Argent a mullet and a crescent sable surmounted by a bend gules", kSable},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_GE(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+        const PlacementTrace& first = d.trace.levels[0].placements[0];
+        const PlacementTrace& second = d.trace.levels[1].placements[0];
+        EXPECT_LT(first.x, g.W3);
+        EXPECT_GT(second.x, g.W - g.W3);
+        for (const PlacementTrace* p : {&first, &second}) {
+            int shown = 0;
+            for (int k = -g.Px(40); k <= g.Px(40); ++k)  // across and down its spot (a crescent is hollow there)
+                shown += (d.At(p->x + k, p->y) == Colour(c.tincture) ? 1 : 0) + (d.At(p->x, p->y + k) == Colour(c.tincture) ? 1 : 0);
+            EXPECT_GT(shown, 0) << p->x << "," << p->y;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
