@@ -409,6 +409,16 @@ bool HandednessRule(DrawingState& s) {
 bool ChargeWordRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     const int type = T(s, 0);
+    const auto posture = [&](int k) { return T(s, k) == kTypeAttitude || T(s, k) == kTypeNotFound; };
+    if (type == 13 && S1(s, 0) == 9 && T(s, -1) == kTypeAttitude && posture(1) && level.levelCount > 0) {
+        // "a wolf sejant, head erect": the way the head of the beast just named is held, which
+        // no picture shows. Left unread with the words of its posture, rather than drawn as the
+        // beast's head alone.
+        int k = 1;
+        while (k < s.wordCount - s.cursor && posture(k)) ++k;
+        s.cursor += k;
+        return true;
+    }
     if (ReadWingsOfTheCharge(s)) return true;
     if (EqualsIgnoringCase(W(s, 0), "wings")) {
         // Wings conjoined are one charge: "two wings conjoined", "a pair of wings conjoined".

@@ -490,5 +490,29 @@ TEST(GroupOfSeveralKinds, KeepsItsPlacesPastATurnOrASurmountingCharge) {
     }
 }
 
+// "a wolf sejant, head erect": "head" after the beast's attitude tells how its head is held, which
+// no picture shows; the beast is drawn whole, as without the words, and they are said unread
+// (the wolf's head alone was drawn, counted clean).
+TEST(HeadAfterTheAttitude, LeavesTheBeastWhole) {
+    struct Case {
+        const char* blazon;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {"Azure, a wolf sejant, head erect, argent", "Azure, a wolf sejant argent"},
+        {"Argent a lion rampant head erect gules", "Argent a lion rampant gules"},
+        {"Or a stag statant, head lowered, sable", "Or a stag statant sable"},
+        {"Argent a wolf passant, head turned, sable", "Argent a wolf passant sable"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing with, plain;
+        with.Draw(c.blazon);
+        plain.DrawClean(c.plain);
+        EXPECT_NE(std::find(with.trace.ignoredWords.begin(), with.trace.ignoredWords.end(), "head"), with.trace.ignoredWords.end());
+        EXPECT_TRUE(with.s().picture == plain.s().picture);
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
