@@ -20,6 +20,10 @@ namespace {
 constexpr int kRingCentreAboveTheFessPoint = 10;  // pixels: the shield is full width a little higher
 // A drawing's diagonal as a share of the circle kept for it among several within the ring.
 constexpr float kDrawingShareOfItsCircle = 0.95f;
+// A ring set in chief or in base: its size as a share of a third of the field's height (as the
+// whole field's ring is to the width), and its centre kept off the top edge and above the point
+// of the base (pixels).
+constexpr int kRingShareOfAThird = 100, kRingBelowTheTop = 16, kRingAboveTheBase = 40;
 
 // A group of charges on the field that a ring can hold: one to kMaxWithinTheRing of them.
 bool IsGroupForTheRing(const LevelRecord& level) {
@@ -28,6 +32,15 @@ bool IsGroupForTheRing(const LevelRecord& level) {
 }
 
 bool IsSingleRingCharge(const LevelRecord& level) { return level.levelCount == 1 && IsGroupForTheRing(level); }
+
+// One charge set in chief or in base ("in chief a star within an annulet"), which a ring can hold
+// in that part of the field.
+bool IsOneInAPartForTheRing(const LevelRecord& level) {
+    LevelRecord plain = level;
+    plain.levelIn = false;
+    const bool part = level.levelInCode == ShapeCode::kChief || level.levelInCode == kBase;
+    return level.levelIn && part && level.levelCount == 1 && IsGroupForTheRing(plain);
+}
 
 // Places the current level's drawing with its middle at (x, y): picture row r is painted at
 // y + (r - height / 2) * scale / 2, and columns alike.
@@ -42,21 +55,31 @@ void PlaceDrawingCentred(DrawingState& s, const PictureExtent& e, int x, int y, 
 bool WithinAnAnnuletLayout(DrawingState& s, int nextWord) {
     const ShieldGeometry& g = s.geometry;
     const LevelRecord& level = phrase::Current(s);
-    const int ring = g.W * kAnnuletWidthPercent / 100;
-    const int cx = g.W2, cy = g.H2 - g.Px(kRingCentreAboveTheFessPoint);
+    int ring = g.W * kAnnuletWidthPercent / 100;
+    const int cx = g.W2;
+    int cy = g.H2 - g.Px(kRingCentreAboveTheFessPoint);
     // The phrase ends at the words that say "within" ("within", "environed of") or, those
     // stepped over, at the article after them.
     const std::optional<RelationWords> after = RelationWordsAfter(s, nextWord);
     const int article = after ? after->first + after->count : -1;
-    const bool charge = s.level == 0 && IsGroupForTheRing(level) && level.levelKind != kTypeRoundel && after &&
+    const bool forTheRing = IsGroupForTheRing(s.levels[0]) || IsOneInAPartForTheRing(s.levels[0]);
+    const bool charge = s.level == 0 && forTheRing && level.levelKind != kTypeRoundel && after &&
                         after->kind == model::RelationKind::Within &&
                         (EqualsIgnoringCase(s.Word(article), "an") || EqualsIgnoringCase(s.Word(article), "a")) &&
                         EqualsIgnoringCase(s.Word(article + 1), "annulet");
     const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
     const bool annulet = s.level == 1 && level.levelName == "annulet" && IsSingleRingCharge(level) &&
-                         IsGroupForTheRing(s.levels[0]) && s.levels[0].levelKind != kTypeRoundel &&
+                         forTheRing && s.levels[0].levelKind != kTypeRoundel &&
                          before && before->kind == model::RelationKind::Within;
     if (!charge && !annulet) return false;
+    // "in chief a star within an annulet": one charge and its ring in the middle of the third of
+    // the field they are set in, as large as that third holds.
+    if (const LevelRecord& first = s.levels[0]; first.levelIn) {
+        const bool chief = first.levelInCode == ShapeCode::kChief;
+        const int third = g.H / 3;
+        ring = std::min(ring, third * kRingShareOfAThird / 100);
+        cy = chief ? third / 2 + g.Px(kRingBelowTheTop) : g.H - third / 2 - g.Px(kRingAboveTheBase);
+    }
     PictureExtent extent;
     const bool loaded = s.pictureLoaded;
     const bool measured = LevelPictureExtent(s, extent);

@@ -514,5 +514,49 @@ TEST(HeadAfterTheAttitude, LeavesTheBeastWhole) {
     }
 }
 
+// "in chief a compass star within an annulet": one charge and its ring in the part of the field
+// named, the ring as large as that third of the field holds (the ring stood about the fess point
+// over both parts, the star a speck at its top). Down the pale line the ring's colour lies only
+// within its third, clear of the shield's top, and the charge shows at the ring's centre.
+TEST(RingInAPartOfTheField, HoldsItsChargeThere) {
+    struct Case {
+        const char* blazon;
+        int field, ring, charge;
+        bool chief;
+    };
+    const Case cases[] = {
+        {"Argent, in chief a mullet within an annulet gules", kArgent, kGules, kGules, true},
+        {"Argent, in base a rose within an annulet azure", kArgent, kAzure, kAzure, false},
+        {"Per chevron azure and or, in chief a compass star within an annulet argent and in base a tree vert", kAzure, kArgent,
+         kArgent, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_GE(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+        const PlacementTrace& ring = d.trace.levels[1].placements[0];
+        EXPECT_EQ(ring.y < g.H3, c.chief);
+        EXPECT_EQ(d.At(g.W2, g.Px(6)), Colour(c.field));
+        int inThird = 0, outside = 0;
+        const int from = c.chief ? 0 : g.H - g.H3 - g.Px(40), to = c.chief ? g.H3 + g.Px(20) : g.H;
+        for (int y = 0; y < g.H; ++y) {
+            if (d.At(g.W2, y) != Colour(c.ring)) continue;
+            (y >= from && y < to ? inThird : outside) += 1;
+        }
+        EXPECT_GT(inThird, g.Px(20));
+        EXPECT_EQ(outside, 0);
+        int shown = 0;
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        const PlacementTrace& charge = d.trace.levels[0].placements[0];
+        EXPECT_LT(std::abs(charge.y - ring.y), g.Px(8));
+        for (int dy = -g.Px(15); dy <= g.Px(15); ++dy)
+            for (int dx = -g.Px(15); dx <= g.Px(15); ++dx) shown += d.At(charge.x + dx, charge.y + dy) == Colour(c.charge) ? 1 : 0;
+        EXPECT_GT(shown, 0);
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
