@@ -10,9 +10,11 @@
 
 #include "engine/Diminutives.h"
 #include "engine/MessageSink.h"
+#include "engine/Messages.h"
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Painter.h"
+#include "interpret/layout/FitLayout.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/read/Vocabulary.h"
@@ -37,6 +39,30 @@ bool LiesOnTheOrdinaryBefore(const DrawingState& s) {
          s.shapeCode == ShapeCode::kBaseEsquireSinister))
         return false;
     return s.onOrdinaryCode != ShapeCode::kCanton && s.onOrdinaryCode != ShapeCode::kNoShape;
+}
+
+// "on an escutcheon gules a bend or", "upon a heart sable a bend sinister ermine": an ordinary
+// on the one charge of the phrase before, which was painted last.
+bool LiesOnTheChargeBefore(const DrawingState& s) {
+    if (s.level < 1 || s.level >= kMaxLevels || s.ringWritten < 1) return false;
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    const LevelRecord& host = s.levels[static_cast<std::size_t>(s.level - 1)];
+    if (level.levelKind != kTypeOrdinary || level.levelIn || level.levelBetween) return false;
+    return host.levelOn && host.levelKind != kTypeOrdinary && host.levelKind != 0 && host.levelCount == 1 && !host.levelIn &&
+           s.levelTincture[s.level - 1] >= 0;
+}
+
+// The pixels of that charge: those of its tincture within the box it painted.
+std::vector<std::int8_t> ChargeHostPixels(const DrawingState& s) {
+    std::vector<std::int8_t> host(s.pictureBuffer.size(), kUnmarked);
+    const RingEntry& last = s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
+    const int w = s.geometry.W, tincture = s.levelTincture[s.level - 1];
+    for (int y = std::max(last.drawn.top, 0); y < last.drawn.bottom; ++y)
+        for (int x = std::max(last.drawn.left, 0); x < std::min(last.drawn.right, w); ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
+            if (i < host.size() && s.pictureBuffer[i] == tincture) host[i] = kHostMark;
+        }
+    return host;
 }
 
 // The pixels of the host ordinary: drawn alone on an empty picture as it was drawn on the shield.
@@ -104,8 +130,9 @@ Rect HostBox(const std::vector<std::int8_t>& host, int width) {
 }  // namespace
 
 bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
-    if (!LiesOnTheOrdinaryBefore(s)) return false;
-    const std::vector<std::int8_t> host = HostPixels(s);
+    const bool onOrdinary = LiesOnTheOrdinaryBefore(s), onCharge = !onOrdinary && LiesOnTheChargeBefore(s);
+    if (!onOrdinary && !onCharge) return false;
+    const std::vector<std::int8_t> host = onCharge ? ChargeHostPixels(s) : HostPixels(s);
     // The bitmap the painter writes to: the shield's picture, or the achievement's with the
     // shield's pixel (x, y) at (x - offsetX, y - offsetY).
     const bool achievement = s.view == OutputView::Achievement;
@@ -115,7 +142,17 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
     const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
     s.words[0].Assign(phrase::Current(s).levelName);
     NoteLayout(s, "DrawOrdinaryOn(" + std::to_string(CodeOf(s.onOrdinaryCode)) + ", " + std::to_string(CodeOf(s.shapeCode)) + ")");
-    if (s.onOrdinaryCode == ShapeCode::kPale && s.shapeCode == ShapeCode::kChevronels) {
+    const Rect box = onCharge ? HostBox(host, s.geometry.W) : Rect{};
+    if (onCharge && box.Width() <= 0) {
+        NoteLayout(s, "none: the charge it lies on left no pixels of its tincture");
+        s.messages.Show(WithCount(msg::kNoLayoutForCount, 1));
+        return true;
+    }
+    if (onCharge) {
+        // The charge is a small field of its own: the ordinary drawn as on a whole field,
+        // reduced into the charge's box, and kept only on the charge.
+        DrawOrdinaryWithin(s, s.shapeCode, box);
+    } else if (s.onOrdinaryCode == ShapeCode::kPale && s.shapeCode == ShapeCode::kChevronels) {
         if (s.lineCode < kPlainLine) s.lineCode = kPlainLine;
         ChevronelsDownThePale(s);
     } else if (s.onOrdinaryCode == ShapeCode::kChief) {

@@ -558,5 +558,39 @@ TEST(RingInAPartOfTheField, HoldsItsChargeThere) {
     }
 }
 
+// "on an escutcheon gules a bend or", "upon a heart sable a bend sinister ermine": the ordinary
+// lies on the charge only, as on a small field of its own (it ran across the whole field). Down
+// both flanks, where each ordinary on the whole field reaches, there is none of its colour; about
+// the charge's middle there is.
+TEST(OrdinaryOnACharge, LiesOnTheChargeOnly) {
+    struct Case {
+        const char* blazon;
+        int ordinary;
+    };
+    const Case cases[] = {
+        {"Argent on an escutcheon gules a bend or", kOr},
+        {"Gules, upon a heart sable, fimbriated Or, a bend sinister argent", kArgent},
+        {"Argent on a lozenge gules a chevron or", kOr},
+        {"Or on a roundel azure a fess argent", kArgent},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        for (int y = g.Px(8); y < g.straightBottom; ++y) {
+            ASSERT_NE(d.At(g.Px(8), y), Colour(c.ordinary)) << y;
+            ASSERT_NE(d.At(g.W - g.Px(8), y), Colour(c.ordinary)) << y;
+        }
+        ASSERT_FALSE(d.trace.levels.empty());
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        const PlacementTrace& host = d.trace.levels[0].placements[0];
+        int on = 0;
+        for (int dy = -g.Px(40); dy <= g.Px(40); dy += 2)
+            for (int dx = -g.Px(40); dx <= g.Px(40); dx += 2) on += d.At(host.x + dx, host.y + dy) == Colour(c.ordinary) ? 1 : 0;
+        EXPECT_GT(on, 0);
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
