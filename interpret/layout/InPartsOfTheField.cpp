@@ -149,8 +149,10 @@ bool TwoInTheChiefQuarters(DrawingState& s, const LevelRecord& level, int n) {
 void InChief(DrawingState& s, const LevelRecord& level, int n) {
     const ShieldGeometry& g = s.geometry;
     const int line = level.levelLine;
-    if (s.lastShapeCode == ShapeCode::kBend) {
-        // A field per bend: the chief's place is the upper right half.
+    if (s.lastShapeCode == ShapeCode::kBend || (s.partitionCode == ShapeCode::kBend && n == 1)) {
+        // A field per bend, or one charge in chief beside a bend ("a bend between a unicorn's head
+        // in chief and a cross in base", as the one in base stands below it): the chief's place
+        // is the upper right half.
         if (n == 1) {
             Place(s, g.W - g.W4, g.H4, 1.0f);
         } else if (n == 2) {

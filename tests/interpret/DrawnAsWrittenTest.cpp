@@ -592,5 +592,43 @@ TEST(OrdinaryOnACharge, LiesOnTheChargeOnly) {
     }
 }
 
+// "a bend between a unicorn's head in chief and a cross in base": the one in chief stands in the
+// space above the bend, as the one in base stands below it, at a charge's size (it was a speck
+// at the top edge, over the bend's line). Its tincture shows about its spot, which lies off the
+// bend: the bend's colour is not there.
+TEST(OneInChiefBesideABend, StandsAboveTheBend) {
+    struct Case {
+        const char* blazon;
+        int bend, charge;
+    };
+    const Case cases[] = {
+        {"Ermine, a bend azure cotised sable between a unicorn's head erased in chief and a cross crosslet fitchy in base gules.",
+         kAzure, kGules},
+        {"Argent a bend azure between a lion's head erased in chief and a mullet in base gules", kAzure, kGules},
+        {"Or a bend azure in chief a mullet gules", kAzure, kGules},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_GE(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+        const PlacementTrace& p = d.trace.levels[1].placements[0];
+        EXPECT_GT(p.x, g.W2 + g.W5);
+        EXPECT_LT(p.y, g.H3);
+        EXPECT_GT(p.y, g.H5);
+        EXPECT_GE(p.scale, 0.9f);
+        int shown = 0, bend = 0;
+        for (int dy = -g.Px(20); dy <= g.Px(20); dy += 2)
+            for (int dx = -g.Px(20); dx <= g.Px(20); dx += 2) {
+                shown += d.At(p.x + dx, p.y + dy) == Colour(c.charge) ? 1 : 0;
+                bend += d.At(p.x + dx, p.y + dy) == Colour(c.bend) ? 1 : 0;
+            }
+        EXPECT_GT(shown, 0);
+        EXPECT_EQ(bend, 0);
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
