@@ -83,7 +83,7 @@ bool StandsRoundThePrincipal(const DrawingState& s) {
 
 float PrincipalChargeScale(DrawingState& s, int& roundCount) {
     roundCount = 0;
-    if (s.partitionCode != kNoField) return kBetweenOthersScale;
+    // A field parted or not, the charges round the principal stand in the same places.
     const ShieldGeometry& g = s.geometry;
     const int count = CountBetweenAfter(s);
     const std::vector<LayoutSpot> others = AroundPrincipalSpots(g, count);

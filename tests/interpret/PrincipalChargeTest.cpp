@@ -78,12 +78,10 @@ TEST(PrincipalCharge, LargerThanEachChargeRoundIt) {
     }
 }
 
-// Where no larger size is known to be clear of the others (two beside a long drawing, a parted
-// field, groups in places of their own, pieces of the field), the charge keeps the usual size
-// between others.
+// Where no larger size is known to be clear of the others (two beside a long drawing, groups in
+// places of their own, pieces of the field), the charge keeps the usual size between others.
 TEST(PrincipalCharge, KeepsTheUsualSizeWhereNoTableIsKnown) {
     for (const char* blazon : {"Argent a greyhound courant azure between two escallops gules",
-                               "Per pale argent and or a greyhound courant azure between three escallops gules",
                                "Azure a buckle or between two wolves' heads couped in chief and an escallop in base argent",
                                "Sable an estoile of six points or between two flaunches ermine"}) {
         SCOPED_TRACE(blazon);
@@ -92,6 +90,43 @@ TEST(PrincipalCharge, KeepsTheUsualSizeWhereNoTableIsKnown) {
         ASSERT_FALSE(d.trace.levels.empty());
         ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
         EXPECT_FLOAT_EQ(d.trace.levels[0].placements[0].scale, kBetweenOthersScale);
+    }
+}
+
+// "Per pale sable and or a goblet between three pheons counterchanged": on a parted field the
+// charges round a principal charge stand as on a plain one, two in chief and one in base, and
+// the principal grows among them (the three stood in a row across the chief over a small
+// goblet). The chief's middle between the two shows the field.
+TEST(PrincipalCharge, OnAPartedFieldAsOnAPlainOne) {
+    struct Case {
+        const char* blazon;
+        int first, second;  // the field's tinctures
+    };
+    const Case cases[] = {
+        {"Per pale sable and Or, a goblet between three pheons counterchanged.", kSable, kOr},
+        {"Per pale argent and or a greyhound courant azure between three escallops gules", kArgent, kOr},
+        {"Per fess azure and or a mullet between three crescents counterchanged", kAzure, kOr},
+        {"Per chevron gules and argent a rose between three mullets counterchanged", kGules, kArgent},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_EQ(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        EXPECT_GT(d.trace.levels[0].placements[0].scale, kBetweenOthersScale);
+        const auto& round = d.trace.levels[1].placements;
+        ASSERT_EQ(round.size(), 3u);
+        EXPECT_LT(round[0].x, g.W3);
+        EXPECT_GT(round[1].x, g.W - g.W3);
+        EXPECT_LT(round[0].y, g.H3);
+        EXPECT_EQ(round[1].y, round[0].y);
+        EXPECT_EQ(round[2].x, g.W2);
+        EXPECT_GT(round[2].y, g.H - g.H3);
+        // The middle of the chief between the two is the field's, above the principal.
+        const Rgb middle = d.At(g.W2 + g.Px(4), round[0].y);
+        EXPECT_TRUE(middle == Colour(c.first) || middle == Colour(c.second));
     }
 }
 
