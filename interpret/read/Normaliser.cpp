@@ -1,10 +1,12 @@
 #include "interpret/read/Normaliser.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "engine/Palette.h"
 #include "interpret/read/TextOps.h"
@@ -413,6 +415,51 @@ bool GiveEachPlaceItsOfThe(std::string& text, std::size_t capacity) {
     return any;
 }
 
+// "in the first quarter a salmon, in the second a beacon, in the third ...": once a quarter is
+// named with its word, the ordinals after "in the" name the quarters that follow, and each is
+// given its word ("in the second quarter") so that it is read as the first one was. Ordinals
+// joined by "and" keep their one word at the end. True when the text changed.
+bool GiveEachOrdinalItsQuarter(std::string& text, std::size_t capacity) {
+    static constexpr std::string_view kOrdinals[] = {"first", "second", "third", "fourth"};
+    const auto isOrdinal = [](std::string_view word) {
+        for (std::string_view ordinal : kOrdinals)
+            if (EqualsIgnoringCase(word, ordinal)) return true;
+        return false;
+    };
+    const auto isQuarter = [](std::string_view word) {
+        return EqualsIgnoringCase(word, "quarter") || EqualsIgnoringCase(word, "quarters");
+    };
+    // The words as spans of the text: where each begins and how long it is.
+    std::vector<std::pair<std::size_t, std::size_t>> words;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == ' ') {
+            ++i;
+            continue;
+        }
+        const std::size_t end = std::min(text.find(' ', i), text.size());
+        words.emplace_back(i, end - i);
+        i = end;
+    }
+    const auto word = [&](std::size_t k) {
+        return k < words.size() ? std::string_view(text).substr(words[k].first, words[k].second) : std::string_view{};
+    };
+    bool quarterNamed = false;
+    std::vector<std::size_t> insertAfter;  // the ends of the ordinals that take the word
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        if (isQuarter(word(k)) && k > 0 && isOrdinal(word(k - 1))) quarterNamed = true;
+        if (!quarterNamed || !EqualsIgnoringCase(word(k), "in") || !EqualsIgnoringCase(word(k + 1), "the") ||
+            !isOrdinal(word(k + 2)))
+            continue;
+        const std::string_view next = word(k + 3);
+        if (next.empty() || isQuarter(next) || EqualsIgnoringCase(next, "and")) continue;
+        insertAfter.push_back(words[k + 2].first + words[k + 2].second);
+    }
+    static constexpr std::string_view kQuarter = " quarter";
+    if (insertAfter.empty() || text.size() + insertAfter.size() * kQuarter.size() > capacity) return false;
+    for (auto at = insertAfter.rbegin(); at != insertAfter.rend(); ++at) text.insert(*at, kQuarter);
+    return true;
+}
+
 }  // namespace
 
 void StripPunctuation(std::string& text) {
@@ -425,6 +472,7 @@ void Normalise(std::string& text, int firstTincture, int secondTincture, int thi
         const Substitution& s = kSubstitutions[i];
         // Once the punctuation is gone, and before any place is named by its tincture.
         if (i == kPunctuationEntries && GiveEachPlaceItsOfThe(text, capacity)) filter.Reset(text);
+        if (i == kPunctuationEntries && GiveEachOrdinalItsQuarter(text, capacity)) filter.Reset(text);
         if (!filter.MayHold(s.pattern)) continue;
         if (Apply(s, text, firstTincture, secondTincture, thirdTincture, capacity)) filter.Reset(text);
     }

@@ -1,0 +1,144 @@
+// Forms the armorials write that were not drawn: the ordinals of the quarters after the first
+// named with its word ("in the first quarter a salmon, in the second a beacon"), the piercing
+// written before the charge ("three pierced mullets"), charges on flaunches ("two flaunches each
+// charged with a rose").
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/Palette.h"
+#include "interpret/read/Normaliser.h"
+#include "tests/interpret/TestDrawing.h"
+
+namespace esc::test {
+namespace {
+
+std::vector<PlacementTrace> PlacedCharges(const Drawing& d) {
+    std::vector<PlacementTrace> out;
+    for (const LevelTrace& l : d.trace.levels) out.insert(out.end(), l.placements.begin(), l.placements.end());
+    return out;
+}
+
+std::string Normalised(std::string text) {
+    Normalise(text, 0, 0, 0, 400);
+    return text;
+}
+
+// Once a quarter is named with its word, "in the second", "in the third", "in the fourth" name
+// the next quarters; before that, and where the ordinal names a tincture, nothing changes.
+TEST(WrittenForms, OrdinalsAfterANamedQuarter) {
+    EXPECT_EQ(Normalised("in the first quarter a mullet in the second a crescent"),
+              "in dexterchief a mullet in sinisterchief a crescent");
+    EXPECT_EQ(Normalised("in the first and fourth quarters a mullet, in the second two crescents"),
+              Normalised("in the first and fourth quarters a mullet, in the second quarter two crescents"));
+    EXPECT_EQ(Normalised("in the third quarter a rose and in the fourth a lion"),
+              Normalised("in the third quarter a rose and in the fourth quarter a lion"));
+    // No quarter named first; ordinals joined by "and"; a tincture named by its place.
+    EXPECT_EQ(Normalised("Quarterly in the second a mullet"), "Quarterly in the second a mullet");
+    EXPECT_EQ(Normalised("in the first quarter a mullet in the second and third quarters a fret"),
+              "in dexterchief a mullet in the second and third quarters a fret");
+    EXPECT_EQ(Normalised("in the first quarter a mullet of the second"),
+              Normalised("in the first quarter a mullet of the second"));
+
+    struct Case {
+        const char* printed;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {"Argent a cross gules between in the first quarter a roundel azure, in the second a roundel or, in the third "
+         "a roundel vert, and in the fourth a roundel sable",
+         "Argent a cross gules between in the first quarter a roundel azure, in the second quarter a roundel or, in the "
+         "third quarter a roundel vert, and in the fourth quarter a roundel sable"},
+        {"Or a fess azure between in the first quarter a roundel gules, in the second a roundel vert, in the third a "
+         "roundel sable and in the fourth a roundel argent",
+         "Or a fess azure between in the first quarter a roundel gules, in the second quarter a roundel vert, in the "
+         "third quarter a roundel sable and in the fourth quarter a roundel argent"},
+        {"Azure a cross or, in the first quarter a roundel argent, in the second a roundel gules",
+         "Azure a cross or, in the first quarter a roundel argent, in the second quarter a roundel gules"},
+    };
+    for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
+
+    // Each roundel in its own quarter about the cross, in its own tincture.
+    Drawing d;
+    d.DrawClean(cases[0].printed);
+    const ShieldGeometry& g = d.s().geometry;
+    const auto placed = PlacedCharges(d);
+    ASSERT_EQ(placed.size(), 4u);
+    const int tinctures[] = {kAzure, kOr, kVert, kSable};
+    for (std::size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(placed[i].x < g.W2, i % 2 == 0);
+        EXPECT_EQ(placed[i].y < placed[(i + 2) % 4].y, i < 2);
+        EXPECT_EQ(d.At(placed[i].x, placed[i].y), Colour(tinctures[i]));
+    }
+}
+
+// "Three pierced mullets", "a pierced cinquefoil": the piercing before the charge draws what
+// "mullets pierced" draws, the field seen through the middle of each.
+TEST(WrittenForms, PiercedBeforeTheCharge) {
+    struct Case {
+        const char* printed;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {"Azure three pierced mullets or", "Azure three mullets pierced or"},
+        {"Gules a bend argent between two pierced mullets or", "Gules a bend argent between two mullets pierced or"},
+        {"Sable on a cross or five pierced cinquefoils of the field", "Sable on a cross or five cinquefoils pierced sable"},
+        {"Vert a pierced quatrefoil argent", "Vert a quatrefoil pierced argent"},
+    };
+    for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
+    // The middle of each mullet shows the field; a point of its ray the mullet's gold.
+    Drawing d;
+    d.DrawClean(cases[0].printed);
+    const auto placed = PlacedCharges(d);
+    ASSERT_EQ(placed.size(), 3u);
+    for (const PlacementTrace& p : placed) EXPECT_EQ(d.At(p.x, p.y), Colour(kAzure));
+}
+
+// Charges on flaunches: one on each for one named, the count on each after "each", a count
+// shared between the two; each down the middle of its flaunch, within the flaunch's breadth.
+TEST(WrittenForms, ChargesOnTheFlaunches) {
+    struct Case {
+        const char* blazon;
+        int perSide;
+        bool dexter, sinister;
+    };
+    const Case cases[] = {
+        {"Gules two flaunches or each charged with a mullet azure", 1, true, true},
+        {"Argent a lion rampant gules between two flaunches vert each charged with a mullet azure", 1, true, true},
+        {"Gules flaunches or each charged with two mullets azure", 2, true, true},
+        {"Sable two flaunches argent charged with four mullets azure", 2, true, true},
+        {"Vert on a flaunch sinister or a mullet azure", 1, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_FALSE(d.trace.levels.empty());
+        const std::vector<PlacementTrace>& placed = d.trace.levels.back().placements;
+        ASSERT_EQ(placed.size(), static_cast<std::size_t>(c.perSide * ((c.dexter ? 1 : 0) + (c.sinister ? 1 : 0))));
+        int dexter = 0, sinister = 0;
+        for (const PlacementTrace& p : placed) {
+            // Within the flaunch: nearer the flank than a flaunch reaches at its widest.
+            EXPECT_TRUE(p.x < g.W / 4 || p.x > g.W - g.W / 4) << p.x;
+            (p.x < g.W2 ? dexter : sinister)++;
+            EXPECT_EQ(d.At(p.x, p.y), Colour(kAzure));
+        }
+        EXPECT_EQ(dexter, c.dexter ? c.perSide : 0);
+        EXPECT_EQ(sinister, c.sinister ? c.perSide : 0);
+        // Two down one flaunch stand one above the other.
+        if (c.perSide == 2) {
+            EXPECT_LT(placed[0].y + g.Px(40), placed[1].y);
+        }
+    }
+    // A count that cannot be shared out is said, not drawn on one flaunch only.
+    Drawing d;
+    d.Draw("Gules two flaunches or charged with three mullets azure");
+    EXPECT_FALSE(d.sink.messages.empty());
+}
+
+}  // namespace
+}  // namespace esc::test
