@@ -417,14 +417,19 @@ bool GiveEachPlaceItsOfThe(std::string& text, std::size_t capacity) {
 
 // "in the first quarter a salmon, in the second a beacon, in the third ...": once a quarter is
 // named with its word, the ordinals after "in the" name the quarters that follow, and each is
-// given its word ("in the second quarter") so that it is read as the first one was. Ordinals
-// joined by "and" keep their one word at the end. True when the text changed.
+// written as the place that quarter is (the second quarter the sinister chief, the third the
+// dexter base, the fourth the sinister base), as the first quarter is. Ordinals joined by "and"
+// keep their one word at the end. True when the text changed.
 bool GiveEachOrdinalItsQuarter(std::string& text, std::size_t capacity) {
-    static constexpr std::string_view kOrdinals[] = {"first", "second", "third", "fourth"};
-    const auto isOrdinal = [](std::string_view word) {
-        for (std::string_view ordinal : kOrdinals)
-            if (EqualsIgnoringCase(word, ordinal)) return true;
-        return false;
+    struct Quarter {
+        std::string_view ordinal, place;
+    };
+    static constexpr Quarter kQuarters[] = {
+        {"first", "dexterchief"}, {"second", "sinisterchief"}, {"third", "dexterbase"}, {"fourth", "sinisterbase"}};
+    const auto quarterOf = [](std::string_view word) -> const Quarter* {
+        for (const Quarter& q : kQuarters)
+            if (EqualsIgnoringCase(word, q.ordinal)) return &q;
+        return nullptr;
     };
     const auto isQuarter = [](std::string_view word) {
         return EqualsIgnoringCase(word, "quarter") || EqualsIgnoringCase(word, "quarters");
@@ -444,20 +449,28 @@ bool GiveEachOrdinalItsQuarter(std::string& text, std::size_t capacity) {
         return k < words.size() ? std::string_view(text).substr(words[k].first, words[k].second) : std::string_view{};
     };
     bool quarterNamed = false;
-    std::vector<std::size_t> insertAfter;  // the ends of the ordinals that take the word
+    struct Rewrite {
+        std::size_t from, length;  // "the" up to the end of the ordinal
+        std::string_view place;
+    };
+    std::vector<Rewrite> rewrites;
     for (std::size_t k = 0; k < words.size(); ++k) {
-        if (isQuarter(word(k)) && k > 0 && isOrdinal(word(k - 1))) quarterNamed = true;
-        if (!quarterNamed || !EqualsIgnoringCase(word(k), "in") || !EqualsIgnoringCase(word(k + 1), "the") ||
-            !isOrdinal(word(k + 2)))
-            continue;
+        if (isQuarter(word(k)) && k > 0 && quarterOf(word(k - 1))) quarterNamed = true;
+        if (!quarterNamed || !EqualsIgnoringCase(word(k), "in") || !EqualsIgnoringCase(word(k + 1), "the")) continue;
+        const Quarter* quarter = quarterOf(word(k + 2));
         const std::string_view next = word(k + 3);
-        if (next.empty() || isQuarter(next) || EqualsIgnoringCase(next, "and")) continue;
-        insertAfter.push_back(words[k + 2].first + words[k + 2].second);
+        if (!quarter || next.empty() || isQuarter(next) || EqualsIgnoringCase(next, "and")) continue;
+        const std::size_t from = words[k + 1].first;
+        rewrites.push_back({from, words[k + 2].first + words[k + 2].second - from, quarter->place});
     }
-    static constexpr std::string_view kQuarter = " quarter";
-    if (insertAfter.empty() || text.size() + insertAfter.size() * kQuarter.size() > capacity) return false;
-    for (auto at = insertAfter.rbegin(); at != insertAfter.rend(); ++at) text.insert(*at, kQuarter);
-    return true;
+    // From the end, so that the spans before stay where they are; each as long as the text has room.
+    bool any = false;
+    for (auto r = rewrites.rbegin(); r != rewrites.rend(); ++r) {
+        if (text.size() - r->length + r->place.size() > capacity) continue;
+        text.replace(r->from, r->length, r->place);
+        any = true;
+    }
+    return any;
 }
 
 }  // namespace

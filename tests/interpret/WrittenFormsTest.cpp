@@ -27,14 +27,15 @@ std::string Normalised(std::string text) {
 }
 
 // Once a quarter is named with its word, "in the second", "in the third", "in the fourth" name
-// the next quarters; before that, and where the ordinal names a tincture, nothing changes.
+// the next quarters, written as their places; before that, and where the ordinal names a
+// tincture, nothing changes.
 TEST(WrittenForms, OrdinalsAfterANamedQuarter) {
     EXPECT_EQ(Normalised("in the first quarter a mullet in the second a crescent"),
               "in dexterchief a mullet in sinisterchief a crescent");
     EXPECT_EQ(Normalised("in the first and fourth quarters a mullet, in the second two crescents"),
-              Normalised("in the first and fourth quarters a mullet, in the second quarter two crescents"));
+              "in the first and fourth quarters a mullet in sinisterchief two crescents");
     EXPECT_EQ(Normalised("in the third quarter a rose and in the fourth a lion"),
-              Normalised("in the third quarter a rose and in the fourth quarter a lion"));
+              "in the third quarter a rose and in sinisterbase a lion");
     // No quarter named first; ordinals joined by "and"; a tincture named by its place.
     EXPECT_EQ(Normalised("Quarterly in the second a mullet"), "Quarterly in the second a mullet");
     EXPECT_EQ(Normalised("in the first quarter a mullet in the second and third quarters a fret"),
@@ -46,17 +47,22 @@ TEST(WrittenForms, OrdinalsAfterANamedQuarter) {
         const char* printed;
         const char* plain;
     };
+    // Drawn as the places the quarters are.
     const Case cases[] = {
         {"Argent a cross gules between in the first quarter a roundel azure, in the second a roundel or, in the third "
          "a roundel vert, and in the fourth a roundel sable",
-         "Argent a cross gules between in the first quarter a roundel azure, in the second quarter a roundel or, in the "
-         "third quarter a roundel vert, and in the fourth quarter a roundel sable"},
+         "Argent a cross gules between in dexter chief a roundel azure, in sinister chief a roundel or, in dexter base "
+         "a roundel vert, and in sinister base a roundel sable"},
         {"Or a fess azure between in the first quarter a roundel gules, in the second a roundel vert, in the third a "
          "roundel sable and in the fourth a roundel argent",
-         "Or a fess azure between in the first quarter a roundel gules, in the second quarter a roundel vert, in the "
-         "third quarter a roundel sable and in the fourth quarter a roundel argent"},
+         "Or a fess azure between in dexter chief a roundel gules, in sinister chief a roundel vert, in dexter base a "
+         "roundel sable and in sinister base a roundel argent"},
         {"Azure a cross or, in the first quarter a roundel argent, in the second a roundel gules",
-         "Azure a cross or, in the first quarter a roundel argent, in the second quarter a roundel gules"},
+         "Azure a cross or, in dexter chief a roundel argent, in sinister chief a roundel gules"},
+        {"Argent on a fess gules between in the first quarter a mullet azure, in the second a crescent azure, in the "
+         "third a rose azure, and in the fourth a garb azure, a bar argent",
+         "Argent on a fess gules between in dexter chief a mullet azure, in sinister chief a crescent azure, in dexter "
+         "base a rose azure, and in sinister base a garb azure, a bar argent"},
     };
     for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
 
