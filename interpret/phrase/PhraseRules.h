@@ -90,5 +90,15 @@ inline bool WordIs(const DrawingState& s, int i, std::string_view word) { return
 inline bool PhraseStartsAt(const DrawingState& s, int i) {
     return WordIs(s, i, "a") || WordIs(s, i, "an") || s.Type(i) == kTypeNumber;
 }
+// "the" at index i as the article of a charge named once ("in canton the royal crown"): the word
+// after it begins a charge's name (a beast, a bird, another charge, a roundel, a prefix, the
+// first word of a name of several).
+inline bool TheArticleAt(const DrawingState& s, int i) {
+    constexpr int kBird = 11, kNamePart = 13, kOtherCharge = 14, kStartsAName = 8, kLastPrefix = 98;
+    if (!WordIs(s, i, "the")) return false;
+    const int type = s.Type(i + 1);
+    return type == kTypeCharge || type == kBird || type == kOtherCharge || type == kTypeRoundel ||
+           (type == kTypePrefix && s.Sub1(i + 1) <= kLastPrefix) || (type == kNamePart && s.Sub1(i + 1) == kStartsAName);
+}
 
 }  // namespace esc

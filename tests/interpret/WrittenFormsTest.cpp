@@ -1,7 +1,7 @@
 // Forms the armorials write that were not drawn: the ordinals of the quarters after the first
 // named with its word ("in the first quarter a salmon, in the second a beacon"), the piercing
 // written before the charge ("three pierced mullets"), charges on flaunches ("two flaunches each
-// charged with a rose").
+// charged with a rose"), "the" after a place ("in canton the royal crown").
 
 #include <gtest/gtest.h>
 
@@ -144,6 +144,32 @@ TEST(WrittenForms, ChargesOnTheFlaunches) {
     Drawing d;
     d.Draw("Gules two flaunches or charged with three mullets azure");
     EXPECT_FALSE(d.sink.messages.empty());
+}
+
+// "In canton the royal crown", "in chief the sun" after a charge: "the" opens the phrase in its
+// place as an article does, and does not send the charge before into that place.
+TEST(WrittenForms, TheAfterAPlace) {
+    struct Case {
+        const char* printed;
+        const char* plain;
+    };
+    const Case cases[] = {
+        {"Argent on a cross gules a lyre or, in canton the royal crown or",
+         "Argent on a cross gules a lyre or, in canton a royal crown or"},
+        {"Argent on a cross gules a lyre or, in the canton the crown or", "Argent on a cross gules a lyre or, in canton a crown or"},
+        {"Azure a lion rampant or in chief the sun argent", "Azure a lion rampant or in chief a sun argent"},
+    };
+    for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
+    // The lyre on the middle of the cross, the crown in the canton.
+    Drawing d;
+    d.DrawClean(cases[0].printed);
+    ASSERT_EQ(d.trace.levels.size(), 3u);
+    const ShieldGeometry& g = d.s().geometry;
+    ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+    ASSERT_EQ(d.trace.levels[2].placements.size(), 1u);
+    EXPECT_NEAR(d.trace.levels[1].placements[0].x, g.W2, g.Px(10));
+    EXPECT_LT(d.trace.levels[2].placements[0].x, g.W4);
+    EXPECT_LT(d.trace.levels[2].placements[0].y, g.H4);
 }
 
 }  // namespace
