@@ -1,14 +1,17 @@
 // Forms the armorials write that were not drawn: the ordinals of the quarters after the first
 // named with its word ("in the first quarter a salmon, in the second a beacon"), the piercing
 // written before the charge ("three pierced mullets"), charges on flaunches ("two flaunches each
-// charged with a rose"), "the" after a place ("in canton the royal crown").
+// charged with a rose"), "the" after a place ("in canton the royal crown"), the halves of a
+// field per pale numbered ("Per pale I ...; II ...").
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/Palette.h"
+#include "interpret/marshal/PrintedMarshalling.h"
 #include "interpret/read/Normaliser.h"
 #include "tests/interpret/TestDrawing.h"
 
@@ -170,6 +173,26 @@ TEST(WrittenForms, TheAfterAPlace) {
     EXPECT_NEAR(d.trace.levels[1].placements[0].x, g.W2, g.Px(10));
     EXPECT_LT(d.trace.levels[2].placements[0].x, g.W4);
     EXPECT_LT(d.trace.levels[2].placements[0].y, g.H4);
+}
+
+// "Per pale I A; II B", "Per pale, dexter, A, sinister B": halves numbered or named, each
+// blazoned as a coat of its own, are drawn as the impaled arms they are; a field per pale in
+// two tinctures, or halves named only after "in", stays single arms.
+TEST(WrittenForms, HalvesNumberedOrNamed) {
+    EXPECT_EQ(ReadPrintedMarshalling("Per pale I azure a lion or; II gules a mullet argent"),
+              std::optional<std::string>("azure a lion or impaling: gules a mullet argent"));
+    EXPECT_EQ(ReadPrintedMarshalling("Per pale, dexter, azure a lion or, sinister gules a mullet argent"),
+              std::optional<std::string>("azure a lion or impaling: gules a mullet argent"));
+    EXPECT_EQ(ReadPrintedMarshalling("Per pale, dexter, vert a fess or (the old arms) sinister argent a bend sable"),
+              std::optional<std::string>("vert a fess or (the old arms) impaling: argent a bend sable"));
+    EXPECT_EQ(ReadPrintedMarshalling("Per pale argent and gules"), std::nullopt);
+    EXPECT_EQ(ReadPrintedMarshalling("Per pale argent and gules, in dexter a mullet, in sinister a crescent"), std::nullopt);
+    // "sinister" inside the first half, not opening a part, does not end it.
+    EXPECT_EQ(ReadPrintedMarshalling("Per pale dexter azure a lion sinister or"), std::nullopt);
+    ExpectDrawnAlike("Per pale I azure a lion rampant or; II gules a mullet argent",
+                     "azure a lion rampant or impaling: gules a mullet argent");
+    ExpectDrawnAlike("Per pale, dexter, or a fess azure, sinister argent a cross gules",
+                     "or a fess azure impaling: argent a cross gules");
 }
 
 }  // namespace
