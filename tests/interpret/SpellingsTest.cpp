@@ -92,6 +92,7 @@ TEST(Spellings, ShippedTableIsSound) {
 const std::vector<std::string>& Modern() {
     static const std::vector<std::string> blazons = {
         "Argent a chevron gules between three crescents azure",
+        "Or on a base vert a tree proper",
         "Azure a cinquefoil pierced or",
         "Azure three cinquefoils pierced or",
         "Gules a mullet pierced argent",

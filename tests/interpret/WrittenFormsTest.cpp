@@ -2,7 +2,8 @@
 // named with its word ("in the first quarter a salmon, in the second a beacon"), the piercing
 // written before the charge ("three pierced mullets"), charges on flaunches ("two flaunches each
 // charged with a rose"), "the" after a place ("in canton the royal crown"), the halves of a
-// field per pale numbered ("Per pale I ...; II ...").
+// field per pale numbered ("Per pale I ...; II ..."), a charge on a mount named first ("on a
+// mount vert a castle gules").
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "engine/Palette.h"
+#include "interpret/layout/OnAMount.h"
 #include "interpret/marshal/PrintedMarshalling.h"
 #include "interpret/read/Normaliser.h"
 #include "tests/interpret/TestDrawing.h"
@@ -193,6 +195,43 @@ TEST(WrittenForms, HalvesNumberedOrNamed) {
                      "azure a lion rampant or impaling: gules a mullet argent");
     ExpectDrawnAlike("Per pale, dexter, or a fess azure, sinister argent a cross gules",
                      "or a fess azure impaling: argent a cross gules");
+}
+
+// "On a mount vert a castle gules", "on a mount in base vert ...", "a mount vert thereon a tree":
+// the mount named first lies in base across the shield and the charge stands on its summit,
+// as "a castle gules on a mount vert" draws them (the mount floated in the middle, the castle
+// inside it).
+TEST(WrittenForms, ChargeOnAMountNamedFirst) {
+    const char* const blazons[] = {
+        "Or on a mount vert a castle gules",
+        "Or, on a mount in base vert, a castle gules",
+        "Argent a mount vert thereon a lion rampant gules",
+        "Argent, on a mount vert, a tree proper, in chief two mullets azure",
+    };
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.DrawClean(blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        ASSERT_GE(d.trace.levels.size(), 2u);
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+        const PlacementTrace& mount = d.trace.levels[0].placements[0];
+        const PlacementTrace& charge = d.trace.levels[1].placements[0];
+        const int summit = g.H - g.H * kMountHeightPercent / 100;
+        // The mount low in the shield, the charge above its summit, both on the middle line.
+        EXPECT_GT(mount.y, summit);
+        EXPECT_LT(charge.y, summit);
+        EXPECT_EQ(mount.x, g.W2);
+        EXPECT_EQ(charge.x, g.W2);
+        // Just under the summit, and at the foot on the flanks of the mount, the mount's green.
+        EXPECT_EQ(d.At(g.W2, summit + g.Px(30)), Colour(kVert));
+        EXPECT_EQ(d.At(g.W2, g.H - g.Px(10)), Colour(kVert));
+    }
+    // Two charges on it are not one standing on its summit: not drawn as such.
+    Drawing d;
+    d.Draw("Or on a mount vert two trees proper");
+    EXPECT_FALSE(d.sink.messages.empty());
 }
 
 }  // namespace
