@@ -19,6 +19,7 @@ namespace {
 constexpr int kMarginAboveTheSummit = 4;      // pixels the charge's feet are set into the mount's top
 constexpr float kLargestStandingScale = 2.0f;  // the charge alone would be 2.4; it has less room
 constexpr int kMountFootBelowTheBase = 20;     // rows of the shield's point the mount runs into
+constexpr float kWiderThanTheMount = 1.2f;      // the most a charge on a smaller mount spreads past it
 
 bool IsSingleChargeOnMount(const LevelRecord& level) {
     return level.levelCount == 1 && !level.levelIn && !level.levelOn && !level.levelBetween &&
@@ -100,6 +101,35 @@ bool StandsOnTheMountBefore(const DrawingState& s) {
            level.levelKind != kTypeRoundel && level.levelKind != 0 && (mount.levelOn || level.levelChargedOn) && mount.levelCount == 1 &&
            IsMountName(mount.levelName.view()) && s.partitionCode == ShapeCode::kNoShape &&
            (!mount.levelIn || mount.levelInCode == kBase);
+}
+
+bool StandOnTheMountBeneath(DrawingState& s) {
+    if (s.level < 1 || s.ringWritten < 1) return false;
+    const LevelRecord& level = phrase::Current(s);
+    const LevelRecord& mount = phrase::Previous(s);
+    if (!level.levelChargedOn || level.levelCount != 1 || level.levelIn || level.levelKind == kTypeOrdinary ||
+        level.levelKind == kTypeRoundel || level.levelKind == 0 || mount.levelCount != 1 || !IsMountName(mount.levelName.view()))
+        return false;
+    const int last = ((s.ringNext - 1) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
+    const Rect drawn = s.placementRing[static_cast<std::size_t>(last)].drawn;
+    if (drawn.right <= drawn.left || drawn.bottom <= drawn.top) return false;
+    PictureExtent extent;
+    if (!LoadedExtent(s, extent)) return false;
+    const ShieldGeometry& g = s.geometry;
+    // The charge keeps below a chief named anywhere in the blazon.
+    int ceiling = g.Px(kMarginAboveTheSummit);
+    for (int i = 1; i < s.wordCount; ++i)
+        if (EqualsIgnoringCase(s.Word(i), "chief") && EqualsIgnoringCase(s.Word(i - 1), "a")) ceiling = g.chiefDepth + g.Px(kMarginAboveTheSummit);
+    const int feet = drawn.top + g.Px(kMarginAboveTheSummit);
+    if (feet <= ceiling) return false;
+    NoteLayout(s, "OnAMount(on the summit of the mount before)");
+    const float high = static_cast<float>(extent.lastRow - extent.firstRow + 1);
+    const float wide = static_cast<float>(extent.lastColumn - extent.firstColumn + 1);
+    const float scale = std::min({kLargestStandingScale, 2.0f * 0.9f * static_cast<float>(feet - ceiling) / high,
+                                  2.0f * kWiderThanTheMount * static_cast<float>(drawn.right - drawn.left) / wide});
+    const float lowest = (static_cast<float>(extent.lastRow) - static_cast<float>(extent.height) / 2) * scale / 2;
+    Place(s, (drawn.left + drawn.right) / 2, static_cast<int>(static_cast<float>(feet) - lowest), scale);
+    return true;
 }
 
 bool IsMountName(std::string_view name) {

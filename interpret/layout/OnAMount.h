@@ -20,6 +20,11 @@ bool IsMountName(std::string_view word);
 // charged with the charge, laid in base by OnAMountLayout.
 bool StandsOnTheMountBefore(const DrawingState& state);
 
+// "on a base ... a mount vert thereon a tree", "a lion on a mount ... charged with": one charge
+// charged on a single mount already placed stands on the mount's summit (it was drawn within
+// the mount, half its size), kept below a chief. False, drawing nothing, for any other level.
+bool StandOnTheMountBeneath(DrawingState& state);
+
 // Draws the current level when it is the single charge of level 0 standing on a mount (the
 // blazon goes on "on a mount" at `nextWord`), or the mount it stands on; false, drawing nothing,
 // for any other level.

@@ -60,6 +60,8 @@ void CompleteLevel(DrawingState& s) {
     } else if (StandsOnTheMountBefore(s)) {
         // "on a mount vert a castle": the castle stands on the mount, not within it.
         ArrangeLevel(s);
+    } else if (StandOnTheMountBeneath(s)) {
+        // "a mount thereon a tree", the mount placed elsewhere: the tree on its summit.
     } else if (LiesOnTheChargesBefore(s)) {
         PlaceOnPreviousChargesParted(s);
     } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary) {

@@ -228,6 +228,20 @@ TEST(WrittenForms, ChargeOnAMountNamedFirst) {
         EXPECT_EQ(d.At(g.W2, summit + g.Px(30)), Colour(kVert));
         EXPECT_EQ(d.At(g.W2, g.H - g.Px(10)), Colour(kVert));
     }
+    // A mount placed elsewhere (on a base) and charged: the charge stands on its summit, the
+    // middle of the mount left green.
+    {
+        Drawing d;
+        d.DrawClean("Argent on a base azure a mount vert thereon a tree proper");
+        ASSERT_EQ(d.trace.levels.size(), 3u);
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 1u);
+        ASSERT_EQ(d.trace.levels[2].placements.size(), 1u);
+        const PlacementTrace& mount = d.trace.levels[1].placements[0];
+        const PlacementTrace& tree = d.trace.levels[2].placements[0];
+        EXPECT_EQ(tree.x, mount.x);
+        EXPECT_LT(tree.y + d.s().geometry.Px(40), mount.y);
+        EXPECT_EQ(d.At(mount.x, mount.y + d.s().geometry.Px(10)), Colour(kVert));
+    }
     // Two charges on it are not one standing on its summit: not drawn as such.
     Drawing d;
     d.Draw("Or on a mount vert two trees proper");
