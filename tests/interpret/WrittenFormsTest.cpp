@@ -3,7 +3,8 @@
 // written before the charge ("three pierced mullets"), charges on flaunches ("two flaunches each
 // charged with a rose"), "the" after a place ("in canton the royal crown"), the halves of a
 // field per pale numbered ("Per pale I ...; II ..."), a charge on a mount named first ("on a
-// mount vert a castle gules").
+// mount vert a castle gules"), an ordinary within a part of the field ("per pale vert a castle or
+// and argent a cross gules").
 
 #include <gtest/gtest.h>
 
@@ -246,6 +247,37 @@ TEST(WrittenForms, ChargeOnAMountNamedFirst) {
     Drawing d;
     d.Draw("Or on a mount vert two trees proper");
     EXPECT_FALSE(d.sink.messages.empty());
+}
+
+// "Per pale vert a roundel or and argent a cross gules", "per fess ... and azure a fess argent":
+// one ordinary alone in a part of a field per pale or per fess is drawn within that part, as it
+// would cover a whole field, and keeps to the shield's outline.
+TEST(WrittenForms, OrdinaryWithinAPartOfTheField) {
+    {
+        Drawing d;
+        d.DrawClean("Per pale vert a roundel or and argent a cross gules");
+        const ShieldGeometry& g = d.s().geometry;
+        const int armRow = g.shieldBottom * g.H2 / g.H;
+        EXPECT_EQ(d.At(g.W / 10, g.Px(8)), Colour(kVert));
+        EXPECT_EQ(d.At(3 * g.W / 4, g.Px(20)), Colour(kGules));     // the cross's upper limb
+        EXPECT_EQ(d.At(g.W2 + g.Px(6), armRow), Colour(kGules));    // its arm, from the half's edge
+        EXPECT_EQ(d.At(g.W2 + g.Px(20), g.Px(20)), Colour(kArgent));  // the half's field beside it
+        EXPECT_EQ(d.At(g.W2 - g.Px(6), armRow), Colour(kVert));     // not into the dexter half
+    }
+    {
+        Drawing d;
+        d.DrawClean("Per fess or a roundel gules and azure a fess argent");
+        const ShieldGeometry& g = d.s().geometry;
+        const int middleOfTheBase = g.H2 + (g.shieldBottom - g.H2) / 2;
+        EXPECT_EQ(d.At(g.W / 10, middleOfTheBase), Colour(kArgent));
+        EXPECT_EQ(d.At(g.W / 10, g.H2 + g.Px(8)), Colour(kAzure));
+        EXPECT_EQ(d.At(g.W / 10, g.H4), Colour(kOr));
+    }
+    // A bend in the base keeps to the shield: the corner outside the curved base stays background.
+    Drawing d;
+    d.DrawClean("Per fess argent a castle gules and of the last a bend wavy azure");
+    const ShieldGeometry& g = d.s().geometry;
+    EXPECT_EQ(d.At(g.W - 1, g.shieldBottom - 1), kTeal);
 }
 
 }  // namespace
