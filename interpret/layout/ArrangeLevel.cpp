@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -164,6 +165,40 @@ void DrawLaterLevel(DrawingState& s) {
     NoteLayout(s, "none: not on, in or between an ordinary");
 }
 
+// "Per pale argent a cross gules and azure ...", read as "in dexterhalf a cross gules": one
+// ordinary named in a part of a field parted in two (per pale its halves, per fess its chief and
+// base) is drawn within that part, as it would cover a whole field. The part's rectangle, or
+// nothing for any other level.
+std::optional<Rect> PartHoldingTheOrdinary(const DrawingState& s) {
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    if (level.levelKind != kTypeOrdinary || !level.levelIn || level.levelCount != 1) return std::nullopt;
+    const ShieldGeometry& g = s.geometry;
+    // The field's division as read (the painter's partition code is the last shape read).
+    const ShapeCode division = s.model.arms.field.division;
+    if (division == ShapeCode::kPale && level.levelInCode == kInDexterHalf) return Rect{0, 0, g.W2, g.shieldBottom};
+    if (division == ShapeCode::kPale && level.levelInCode == kInSinisterHalf) return Rect{g.W2, 0, g.W, g.shieldBottom};
+    if (division == ShapeCode::kFess && level.levelInCode == ShapeCode::kChief) return Rect{0, 0, g.W, g.H2};
+    if (division == ShapeCode::kFess && level.levelInCode == kBase) return Rect{0, g.H2, g.W, g.shieldBottom};
+    return std::nullopt;
+}
+
+// The ordinary drawn within a part of the field: painted over the part's rectangle, then what
+// lay outside the shield there (the picture's background) is put back, so that the ordinary
+// keeps to the shield's curved base.
+void DrawOrdinaryWithinThePart(DrawingState& s, Rect part) {
+    const Bitmap before = s.picture;
+    const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
+    DrawOrdinaryWithin(s, s.shapeCode, part);
+    const int W = s.picture.Width();
+    for (int y = std::max(part.top, 0); y < part.bottom && y < s.picture.Height(); ++y)
+        for (int x = std::max(part.left, 0); x < part.right && x < W; ++x) {
+            if (!(before.Pixel(x, y) == kTeal)) continue;
+            s.picture.SetPixel(x, y, kTeal);
+            const std::size_t at = static_cast<std::size_t>(y) * s.geometry.W + x;
+            if (at < s.pictureBuffer.size() && at < codesBefore.size()) s.pictureBuffer[at] = codesBefore[at];
+        }
+}
+
 // Level 2 stands between the ordinary of level 0 that level 1's charges lie on. On a chief the
 // charges between ("on a chief a lion between two mullets") lie on the chief too.
 bool BetweenTheOrdinaryCharged(const DrawingState& s) {
@@ -193,10 +228,17 @@ void ArrangeLevel(DrawingState& s) {
     s.levelFirstPicture = s.pictureCount;
     s.countMessageShown = false;
     InTheLineOfTwoPiecesAbout(s, savedCursor);
+    bool ordinaryInItsPart = false;  // an ordinary drawn within a part of the field places no picture
 
     if (s.orleFlag) {
         OrleLayout(s);
         s.orleFlag = false;
+    } else if (const std::optional<Rect> part = PartHoldingTheOrdinary(s)) {
+        // "per pale argent a cross gules and azure a mullet or": the cross within the dexter half.
+        s.words[0].Assign(level.levelName);
+        NoteLayout(s, "DrawOrdinaryWithin(part of the field, " + std::to_string(CodeOf(s.shapeCode)) + ")");
+        DrawOrdinaryWithinThePart(s, *part);
+        ordinaryInItsPart = true;
     } else if (IssuantLayout(s)) {
         // Drawn rising from the lower edge of its space.
     } else if (HeldBetweenLayout(s) || AttachedLayout(s)) {
@@ -270,7 +312,7 @@ void ArrangeLevel(DrawingState& s) {
         s.roomTop = 0;
     }
     // A layout with no place for some of the charges says so, rather than drawing fewer.
-    if (PlacesPictures(level) && s.pictureCount - placedBefore < level.levelCount && !s.countMessageShown)
+    if (PlacesPictures(level) && !ordinaryInItsPart && s.pictureCount - placedBefore < level.levelCount && !s.countMessageShown)
         s.messages.Show(WithCount(msg::kNoLayoutForCount, level.levelCount));
     s.cursor = savedCursor;
 }

@@ -14,6 +14,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "interpret/phrase/ArrangementWords.h"
 #include "interpret/layout/FillTheSpace.h"
+#include "interpret/layout/OnTheFlaunches.h"
 #include "interpret/layout/FitLayout.h"
 #include "interpret/layout/InPartsOfTheField.h"
 #include "interpret/layout/ArrangeLevel.h"
@@ -411,6 +412,7 @@ void ChargesOnOrdinary(DrawingState& s, Direction toward) {
             if (n == 1) Place(s, g.W * 12 / 100, g.H * 10 / 100, 0.55f);
             break;
         case ShapeCode::kOrle: OnOrleLayout(s, n); break;
+        case ShapeCode::kFlaunches: OnTheFlaunches(s, n); break;
         case ShapeCode::kPiles:
             if (n == 1) {
                 Place(s, g.W2, g.H2, 0.9f);

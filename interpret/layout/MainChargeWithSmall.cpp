@@ -152,7 +152,7 @@ std::optional<Direction> SmallChargesDirectionAhead(const DrawingState& s) {
     for (; i < s.wordCount; ++i) {
         if (is(i, "in") && s.Type(i + 1) == kTypeOrdinary && IsDirection(DirectionOfWord(s.Word(i + 1), s.Sub1(i + 1)))) {
             // "in chief a sphere between two estoiles" is a row there too (RowOfThreeBesideTheMain).
-            if (!opensPhrase(i + 2)) return std::nullopt;
+            if (!opensPhrase(i + 2) && !TheArticleAt(s, i + 2)) return std::nullopt;
             return DirectionOfWord(s.Word(i + 1), s.Sub1(i + 1));
         }
         if (opensPhrase(i)) return std::nullopt;

@@ -213,9 +213,27 @@ struct Halves {
     std::string_view dexter, sinister;
 };
 
+// "Per pale I A; II B", "Per pale, dexter, A, sinister B": a field per pale whose halves are
+// numbered or named, each blazoned as a coat of its own, is drawn as impaled arms are. The
+// second half's word opens a part (after punctuation or a closing bracket).
+std::optional<Halves> NumberedHalves(std::string_view text, const std::vector<Token>& tokens) {
+    if (!Is(tokens, 0, "per") || !Is(tokens, 1, "pale") || !(Is(tokens, 2, "i") || Is(tokens, 2, "dexter"))) return std::nullopt;
+    const std::string_view second = Is(tokens, 2, "i") ? "ii" : "sinister";
+    for (std::size_t i = 3; i < tokens.size(); ++i) {
+        if (!Is(tokens, i, second)) continue;
+        const std::size_t before = text.find_last_not_of(' ', tokens[i].start == 0 ? 0 : tokens[i].start - 1);
+        if (!tokens[i].atPartStart && !(before != std::string_view::npos && text[before] == ')')) continue;
+        const Halves halves{Trimmed(text, tokens[2].end, tokens[i].start), Trimmed(text, tokens[i].end, text.size())};
+        if (halves.dexter.empty() || halves.sinister.empty()) return std::nullopt;
+        return halves;
+    }
+    return std::nullopt;
+}
+
 std::optional<Halves> Impaled(std::string_view text, const std::vector<Token>& tokens) {
     std::size_t dexterEnd = 0, sinisterStart = 0;
     bool found = false;
+    if (std::optional<Halves> numbered = NumberedHalves(text, tokens)) return numbered;
     if (Is(tokens, 0, "per") && Is(tokens, 1, "pale") && Is(tokens, 2, "baron") && Is(tokens, 3, "and") &&
         Is(tokens, 4, "femme")) {
         // "Per pale baron and femme, A; B": the halves part at the first semicolon.
@@ -329,7 +347,8 @@ std::optional<std::string> Quartering(std::string_view text, const std::vector<T
 std::optional<std::string> ReadBody(std::string_view text) {
     const std::vector<Token> tokens = Tokens(text);
     if (tokens.empty()) return std::nullopt;
-    const bool impaled = ContainsIgnoringCase(text, "impal") || ContainsIgnoringCase(text, "baron and femme");
+    const bool impaled = ContainsIgnoringCase(text, "impal") || ContainsIgnoringCase(text, "baron and femme") ||
+                         NumberedHalves(text, tokens).has_value();
     if (impaled) {
         // Either half may be quartered arms ("Quarterly, 1 and 4 A; 2 and 3 B; impaling C"). A
         // half that says "quarterly" and is not quartered arms (an impaled quarter, a label not

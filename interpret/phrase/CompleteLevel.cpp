@@ -9,6 +9,7 @@
 #include "interpret/phrase/ChiefPieces.h"
 #include "interpret/layout/Issuant.h"
 #include "interpret/layout/Layouts.h"
+#include "interpret/layout/OnAMount.h"
 #include "interpret/phrase/OverAll.h"
 #include "interpret/phrase/PartedLevel.h"
 #include "interpret/phrase/TreatedSurface.h"
@@ -56,6 +57,11 @@ void CompleteLevel(DrawingState& s) {
     if (s.rowsDrawn) {
         // Drawn in rows the moment its numbers were read; drawing it again would double it.
         NoteLayout(s, "(already drawn in rows)");
+    } else if (StandsOnTheMountBefore(s)) {
+        // "on a mount vert a castle": the castle stands on the mount, not within it.
+        ArrangeLevel(s);
+    } else if (StandOnTheMountBeneath(s)) {
+        // "a mount thereon a tree", the mount placed elsewhere: the tree on its summit.
     } else if (LiesOnTheChargesBefore(s)) {
         PlaceOnPreviousChargesParted(s);
     } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary) {

@@ -18,8 +18,15 @@ bool ChargesBegin(const DrawingState& s, int i) {
     return WordIs(s, i, "a") || WordIs(s, i, "an") || (i < s.wordCount && s.Type(i) == kTypeNumber);
 }
 
-// Whether the phrase from `from` up to `to` (not included) names charges and no ordinary.
-bool OnlyCharges(const DrawingState& s, int from, int to) {
+// Whether the phrase from `from` up to `to` (not included) names charges and no ordinary, or
+// (`oneOrdinary`) one ordinary alone ("argent a cross gules"), which is drawn within its part.
+bool OnlyCharges(const DrawingState& s, int from, int to, bool oneOrdinary) {
+    if (oneOrdinary && (WordIs(s, from, "a") || WordIs(s, from, "an")) && s.Type(from + 1) == kTypeOrdinary) {
+        bool alone = true;
+        for (int i = from + 2; i < to; ++i)
+            if (s.Type(i) != kTypeTincture && s.Type(i) != kTypeLine) alone = false;
+        if (alone) return true;
+    }
     bool named = false;
     for (int i = from; i < to; ++i) {
         const int type = s.Type(i);
@@ -51,13 +58,14 @@ std::string_view OfTheNamed(const DrawingState& s, int at) {
 struct HalfPlaces {
     int words = 0;
     std::string_view first, second;
+    bool ordinaryWithin = false;  // an ordinary alone in a part is drawn within it
 };
 
 HalfPlaces PlacesOfTheHalves(const DrawingState& s) {
     if (!WordIs(s, 0, "per") || s.wordCount < 2 || s.Type(1) != kTypeOrdinary) return {};
     switch (static_cast<ShapeCode>(s.Sub1(1))) {
-        case ShapeCode::kPale: return {2, "dexterhalf", "sinisterhalf"};
-        case ShapeCode::kFess:
+        case ShapeCode::kPale: return {2, "dexterhalf", "sinisterhalf", true};
+        case ShapeCode::kFess: return {2, "chief", "base", true};
         case ShapeCode::kChevron: return {2, "chief", "base"};
         case ShapeCode::kBend:
             // The first tincture lies above the line of the bend, the second below it.
@@ -85,11 +93,11 @@ std::optional<std::string> HalvesWithTheirCharges(const DrawingState& s) {
         const bool tincture = j + 1 < s.wordCount && s.Type(j + 1) == kTypeTincture;
         const int after = named.empty() ? j + 2 : j + 4;
         if (!(tincture || !named.empty()) || !ChargesBegin(s, after)) continue;
-        if (!OnlyCharges(s, first + 1, j)) return std::nullopt;
+        if (!OnlyCharges(s, first + 1, j, places.ordinaryWithin)) return std::nullopt;
         // The second half's charges run to the next "and" or "within", or the end.
         int end = after;
         while (end < s.wordCount && !WordIs(s, end, "within") && !(end > after && WordIs(s, end, "and"))) ++end;
-        if (!OnlyCharges(s, after, end)) return std::nullopt;
+        if (!OnlyCharges(s, after, end, places.ordinaryWithin)) return std::nullopt;
         std::string out;
         auto add = [&](std::string_view word) {
             if (!out.empty()) out += ' ';

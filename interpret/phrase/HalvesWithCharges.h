@@ -14,9 +14,11 @@ namespace esc {
 struct DrawingState;
 
 // The words of the first lookup (of the whole text) rewritten in the order above, or nothing
-// when the text does not open so. Only charges are moved into the halves (a cross "charged"
-// on one of them is a charge): an ordinary named in a half ("per pale argent a cross gules and ...") is not drawn within it, so such a text is
-// left as it is and its words are reported unread.
+// when the text does not open so. Charges are moved into the halves (a cross "charged" on one of
+// them is a charge); one ordinary alone in a part of a field per pale or per fess ("per pale
+// argent a cross gules and ...") is drawn within that part. An ordinary with other words, or in a
+// part of another partition, is not drawn within it, so such a text is left as it is and its
+// words are reported unread.
 [[nodiscard]] std::optional<std::string> HalvesWithTheirCharges(const DrawingState& state);
 
 }  // namespace esc

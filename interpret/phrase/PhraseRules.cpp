@@ -154,12 +154,8 @@ void ReadRows(DrawingState& s) {
     s.cursor = last + 1;
 }
 
-bool BeginsAChargeName(const DrawingState& s, int k) {
-    constexpr int kBird = 11, kNamePart = 13, kOtherCharge = 14, kStartsAName = 8, kLastPrefix = 98;
-    const int type = T(s, k);
-    return type == kTypeCharge || type == kBird || type == kOtherCharge || type == kTypeRoundel ||
-           (type == kTypePrefix && S1(s, k) <= kLastPrefix) || (type == kNamePart && S1(s, k) == kStartsAName);
-}
+
+bool BeginsAChargeName(const DrawingState& s, int k) { return BeginsAChargeNameAt(s, s.cursor + k); }
 
 void NumberRule(DrawingState& s) {
     LevelRecord& level = Current(s);

@@ -93,5 +93,14 @@ inline bool WordIs(const DrawingState& s, int i, std::string_view word) { return
 inline bool PhraseStartsAt(const DrawingState& s, int i) {
     return WordIs(s, i, "a") || WordIs(s, i, "an") || s.Type(i) == kTypeNumber;
 }
+// Whether the word at index i begins a charge's name (BeginsAChargeName at an absolute index).
+inline bool BeginsAChargeNameAt(const DrawingState& s, int i) {
+    constexpr int kBird = 11, kNamePart = 13, kOtherCharge = 14, kStartsAName = 8, kLastPrefix = 98;
+    const int type = s.Type(i);
+    return type == kTypeCharge || type == kBird || type == kOtherCharge || type == kTypeRoundel ||
+           (type == kTypePrefix && s.Sub1(i) <= kLastPrefix) || (type == kNamePart && s.Sub1(i) == kStartsAName);
+}
+// "the" at index i as the article of a charge named once ("in canton the royal crown").
+inline bool TheArticleAt(const DrawingState& s, int i) { return WordIs(s, i, "the") && BeginsAChargeNameAt(s, i + 1); }
 
 }  // namespace esc

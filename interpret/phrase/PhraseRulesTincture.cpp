@@ -36,15 +36,16 @@ bool IsTincture(const DrawingState& s, int k) { return T(s, k) == kTypeTincture;
 constexpr ShapeCode kOrleCode = kOrle;
 
 // "in pale", "in saltire", "in orle" after the tincture of a level of charges that has no
-// direction yet. "in chief" or "in base" before an article or number starts a phrase of its own
-// ("a fess or in chief a bear's head"), and a direction never turns an ordinary into charges.
+// direction yet. "in chief" or "in base" before an article, a number or "the" and a charge starts
+// a phrase of its own ("a fess or in chief a bear's head", "in canton the royal crown"), and a
+// direction never turns an ordinary into charges.
 bool IsArrangementAfterTincture(DrawingState& s) {
     const LevelRecord& level = Current(s);
     if (!Is(s, 0, "in") || T(s, 1) != kTypeOrdinary || level.levelIn || level.levelCount < 1) return false;
     if (level.levelKind == kTypeOrdinary || level.levelKind == 0) return false;
     // "in chief the sun": "the" before a charge's name is its article.
     const bool phraseFollows = Is(s, 2, "a") || Is(s, 2, "an") || T(s, 2) == kTypeNumber || Is(s, 2, "on") ||
-                               (Is(s, 2, "as") && Is(s, 3, "many")) || (Is(s, 2, "the") && BeginsAChargeName(s, 3));
+                               (Is(s, 2, "as") && Is(s, 3, "many")) || TheArticleAt(s, s.cursor + 2);
     return !phraseFollows;
 }
 

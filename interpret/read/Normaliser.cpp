@@ -1,10 +1,12 @@
 #include "interpret/read/Normaliser.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "engine/Palette.h"
 #include "interpret/read/TextOps.h"
@@ -413,6 +415,64 @@ bool GiveEachPlaceItsOfThe(std::string& text, std::size_t capacity) {
     return any;
 }
 
+// "in the first quarter a salmon, in the second a beacon, in the third ...": once a quarter is
+// named with its word, the ordinals after "in the" name the quarters that follow, and each is
+// written as the place that quarter is (the second quarter the sinister chief, the third the
+// dexter base, the fourth the sinister base), as the first quarter is. Ordinals joined by "and"
+// keep their one word at the end. True when the text changed.
+bool GiveEachOrdinalItsQuarter(std::string& text, std::size_t capacity) {
+    struct Quarter {
+        std::string_view ordinal, place;
+    };
+    static constexpr Quarter kQuarters[] = {
+        {"first", "dexterchief"}, {"second", "sinisterchief"}, {"third", "dexterbase"}, {"fourth", "sinisterbase"}};
+    const auto quarterOf = [](std::string_view word) -> const Quarter* {
+        for (const Quarter& q : kQuarters)
+            if (EqualsIgnoringCase(word, q.ordinal)) return &q;
+        return nullptr;
+    };
+    const auto isQuarter = [](std::string_view word) {
+        return EqualsIgnoringCase(word, "quarter") || EqualsIgnoringCase(word, "quarters");
+    };
+    // The words as spans of the text: where each begins and how long it is.
+    std::vector<std::pair<std::size_t, std::size_t>> words;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == ' ') {
+            ++i;
+            continue;
+        }
+        const std::size_t end = std::min(text.find(' ', i), text.size());
+        words.emplace_back(i, end - i);
+        i = end;
+    }
+    const auto word = [&](std::size_t k) {
+        return k < words.size() ? std::string_view(text).substr(words[k].first, words[k].second) : std::string_view{};
+    };
+    bool quarterNamed = false;
+    struct Rewrite {
+        std::size_t from, length;  // "the" up to the end of the ordinal
+        std::string_view place;
+    };
+    std::vector<Rewrite> rewrites;
+    for (std::size_t k = 0; k < words.size(); ++k) {
+        if (isQuarter(word(k)) && k > 0 && quarterOf(word(k - 1))) quarterNamed = true;
+        if (!quarterNamed || !EqualsIgnoringCase(word(k), "in") || !EqualsIgnoringCase(word(k + 1), "the")) continue;
+        const Quarter* quarter = quarterOf(word(k + 2));
+        const std::string_view next = word(k + 3);
+        if (!quarter || next.empty() || isQuarter(next) || EqualsIgnoringCase(next, "and")) continue;
+        const std::size_t from = words[k + 1].first;
+        rewrites.push_back({from, words[k + 2].first + words[k + 2].second - from, quarter->place});
+    }
+    // From the end, so that the spans before stay where they are; each as long as the text has room.
+    bool any = false;
+    for (auto r = rewrites.rbegin(); r != rewrites.rend(); ++r) {
+        if (text.size() - r->length + r->place.size() > capacity) continue;
+        text.replace(r->from, r->length, r->place);
+        any = true;
+    }
+    return any;
+}
+
 }  // namespace
 
 void StripPunctuation(std::string& text) {
@@ -425,6 +485,7 @@ void Normalise(std::string& text, int firstTincture, int secondTincture, int thi
         const Substitution& s = kSubstitutions[i];
         // Once the punctuation is gone, and before any place is named by its tincture.
         if (i == kPunctuationEntries && GiveEachPlaceItsOfThe(text, capacity)) filter.Reset(text);
+        if (i == kPunctuationEntries && GiveEachOrdinalItsQuarter(text, capacity)) filter.Reset(text);
         if (!filter.MayHold(s.pattern)) continue;
         if (Apply(s, text, firstTincture, secondTincture, thirdTincture, capacity)) filter.Reset(text);
     }

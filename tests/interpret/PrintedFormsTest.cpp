@@ -56,9 +56,10 @@ TEST(HalvesOfTheField, EachHalfCarriesItsOwnCharges) {
             EXPECT_EQ(d.At(placed[i].x, placed[i].y), Colour(tincture));
         }
     }
-    // An ordinary in a half is not drawn within it: the text is left as written and not clean.
+    // An ordinary in a half of a field per bend is not drawn within it: the text is left as
+    // written and not clean.
     Drawing d;
-    d.Draw("Per pale argent a cross gules and azure a roundel or");
+    d.Draw("Per bend argent a cross gules and azure a roundel or");
     EXPECT_FALSE(d.trace.ignoredWords.empty());
 }
 

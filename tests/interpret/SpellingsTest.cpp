@@ -92,6 +92,17 @@ TEST(Spellings, ShippedTableIsSound) {
 const std::vector<std::string>& Modern() {
     static const std::vector<std::string> blazons = {
         "Argent a chevron gules between three crescents azure",
+        "Or on a base vert a tree proper",
+        "Azure a cinquefoil pierced or",
+        "Azure three cinquefoils pierced or",
+        "Gules a mullet pierced argent",
+        "Gules three mullets pierced argent",
+        "Vert a quatrefoil pierced or",
+        "Vert two quatrefoils pierced or",
+        "Sable a sexfoil pierced argent",
+        "Sable two sexfoils pierced argent",
+        "Argent a cross gules in the dexter canton a mullet azure",
+        "Argent a cross gules in the sinister canton a mullet azure",
         "Argent a chevron abased gules",
         "Sable a lion rampant guardant or",
         "Vert a lion passant reguardant argent",
