@@ -13,8 +13,8 @@
 
 namespace esc::shapes {
 
-// The fess, bend and bend sinister moved by their position: the middle line shifted up or down,
-// or the ends stopping short of the flanks when couped.
+// The fess and the bend (and so the bend sinister) moved by their position: the middle line
+// shifted up or down, or the ends stopping short of the flanks when couped.
 void Fess(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
@@ -62,16 +62,14 @@ void Bend(PaintState& s) {
              {W + ux, H - c + dy + uy, W - c + ux, H + dy + uy}});
 }
 
-// The bend sinister runs from the sinister chief to the dexter base, far from the point of the
-// shield, so the point keeps the field's tincture (the partition per bend sinister, whose lower
-// half holds the point, fills it).
+// The bend sinister is the bend's mirror image: the bend, in whatever line, position and
+// treatment, painted with dexter and sinister exchanged. It runs from the sinister chief to the
+// dexter base, so the point of the shield keeps the field's tincture.
 void BendSinister(PaintState& s) {
-    const ShieldGeometry& g = s.geometry;
-    const PositionPlace at = PlaceOf(g, s.position);
-    const int rise = at.inset * g.H / g.W;
-    // Moved, it is laid from a quarter of the shield beyond either end (as the bend is).
-    const int m = at.shift == 0 ? 0 : g.W / 4, mh = m * g.H / g.W;
-    Band(s, g.W - at.inset + m, rise + at.shift - mh, at.inset - m, g.H - rise + at.shift + mh, g.chiefDepth, 0);
+    {
+        const MirroredPainting mirrored(s, kBend);
+        Bend(s);
+    }
     if (s.cotiseCount != 0) DrawCotises(s);
 }
 

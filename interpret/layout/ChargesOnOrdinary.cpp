@@ -215,8 +215,10 @@ void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
         s.bendwiseFlag = s.bendwiseSinisterFlag = false;
         return;
     }
+    // On the band, as large as on a bend, which is as broad; in bend sinister a little larger.
+    const float several = level.levelIn ? 0.75f : 0.65f;
     if (n >= 4) {
-        AlongTheDiagonal(s, n, true, 0.75f, turn);
+        AlongTheDiagonal(s, n, true, several, turn);
     } else if (n == 1) {
         if (level.levelIn && !s.uprightCharges && s.levels[0].levelIn && s.levels[0].levelInCode == ShapeCode::kBend) {
             PlaceOneInBend(s, true);  // crossing the charge in bend before it
@@ -228,12 +230,12 @@ void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
             PlaceTurned(s, g.W2, g.H2, 0.75f, turn);
         }
     } else if (n == 2) {
-        PlaceTurned(s, 2 * g.W3, g.H3, 0.75f, turn);
-        PlaceTurned(s, g.W3, 2 * g.H3, 0.75f, turn);
+        PlaceTurned(s, 2 * g.W3, g.H3, several, turn);
+        PlaceTurned(s, g.W3, 2 * g.H3, several, turn);
     } else if (n == 3) {
-        PlaceTurned(s, g.W - g.W4, g.H4, 0.75f, turn);
-        PlaceTurned(s, g.W2, g.H2, 0.75f, turn);
-        PlaceTurned(s, g.W4, g.H - g.H4, 0.75f, turn);
+        PlaceTurned(s, g.W - g.W4, g.H4, several, turn);
+        PlaceTurned(s, g.W2, g.H2, several, turn);
+        PlaceTurned(s, g.W4, g.H - g.H4, several, turn);
     }
     s.bendwiseFlag = s.bendwiseSinisterFlag = false;  // the words' turn is spent on them
 }

@@ -418,7 +418,7 @@ bool FillTheBend(DrawingState& s, int n, bool sinister, ChargeTurn turn) {
     std::vector<SpotOnOrdinary> spots;
     const int reach = n == 1 ? g.W2 : g.W / 8;
     const auto spot = [&](int x, int y) { spots.push_back({sinister ? g.W - x : x, y, Slide::kAcross, reach}); };
-    float table = sinister ? 0.75f : 0.65f;
+    float table = 0.65f;
     if (n == 1) {
         spot(g.W2, g.H2);
         table = 0.75f;
