@@ -229,6 +229,16 @@ void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
         } else {
             PlaceTurned(s, g.W2, g.H2, 0.75f, turn);
         }
+    } else if (n == 2 && !level.levelIn) {
+        // On the band: where they stand on a bend, mirrored (column x at W - 1 - x).
+        const int mirror = g.W - 1;
+        PlaceTurned(s, mirror - g.W3, g.H3, several, turn);
+        PlaceTurned(s, mirror - (g.W - g.W3), g.H - g.H3, several, turn);
+    } else if (n == 3 && !level.levelIn) {
+        const int mirror = g.W - 1;
+        PlaceTurned(s, mirror - (g.W4 + g.Px(2)), g.H4 - 1, several, turn);
+        PlaceTurned(s, mirror - (g.W2 - g.Px(2)), g.H2 + 1, several, turn);
+        PlaceTurned(s, mirror - (g.W - g.W4 - g.Px(2)), g.H - g.H4 + g.Px(2), several, turn);
     } else if (n == 2) {
         PlaceTurned(s, 2 * g.W3, g.H3, several, turn);
         PlaceTurned(s, g.W3, 2 * g.H3, several, turn);
