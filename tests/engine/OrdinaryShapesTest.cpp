@@ -254,8 +254,7 @@ TEST_F(OrdinaryShapesTest, BendSinisterIsTheMirrorOfTheBend) {
                           {"cottised couped", kPlainLine, OrdinaryPosition::Couped, 1}};
     const auto draw = [&](ShapeCode shape, const Case& k) {
         shield_.Reset(kArgent);
-        s().shapeCode = shape;
-        s().partitionCode = kBend;  // as the interpreter hands it over: the word is "bend"
+        s().shapeCode = s().partitionCode = shape;  // as the interpreter hands a bend sinister over
         s().lineCode = k.line;
         s().position = k.position;
         s().levelTincture[0] = kGules;
