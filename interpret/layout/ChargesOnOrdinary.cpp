@@ -139,7 +139,7 @@ void PlaceOneOnABend(DrawingState& s, ChargeTurn turn, bool sinister = false) {
         return;
     }
     // The bend's width across it: its depth down the shield (the chief's and a little) at its slope.
-    const double across = (g.chiefDepth + kBendDepthBeyondChief) * g.W / std::hypot(static_cast<double>(g.W), g.H);
+    const double across = (g.chiefDepth + g.Px(kBendDepthBeyondChief)) * g.W / std::hypot(static_cast<double>(g.W), g.H);
     const float scale = static_cast<float>(kShareOfWidth * across / (picture.width * 0.5));
     PlaceTurned(s, g.W2, g.H2, std::clamp(scale, kUsual, kLargest), turn);
 }

@@ -110,5 +110,10 @@ bool ReadWingsOfTheCharge(DrawingState& s);
 // names it tries before falling back to the usual picture: the name without a final "s", cut
 // to 8 characters, "cross" as "cros", or with "ve" as "f".
 bool PictureExists(const DrawingState& s, std::string_view name, std::string_view variant);
+// The variant code of a head's picture ("lion.hd").
+inline constexpr std::string_view kHeadVariant = "hd";
+// Whether word i is "affronty" (or a spelling of it) or "tergiant", not read yet.
+bool IsAffronty(const DrawingState& s, int i);
+bool IsTergiant(const DrawingState& s, int i);
 
 }  // namespace esc::phrase

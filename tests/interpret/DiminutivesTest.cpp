@@ -131,7 +131,10 @@ TEST(Diminutives, PiecesBesideTheOrdinaryTakeTheirOwnBreadth) {
         const double y0 = chevron ? D / 2 + H / 3 : H / 2;
         auto across = [&](const char* blazon, int tincture) {
             d.DrawClean(blazon);
-            return PixelsAlong(d, tincture, W / 2, y0, W / 2 + 2 * D * f.dx, y0 + 2 * D * f.dy);
+            // Outward twice the chief's depth, kept inside the picture (the pale's line meets
+            // the flank first).
+            const double x1 = std::clamp(W / 2 + 2 * D * f.dx, 0.0, W - 1), y1 = std::clamp(y0 + 2 * D * f.dy, 0.0, H - 1);
+            return PixelsAlong(d, tincture, W / 2, y0, x1, y1);
         };
         const int ordinary = 2 * across(f.ordinary, kAzure), full = across(f.full, kGules), half = across(f.half, kGules);
         // Each is measured whole on its line, and each narrower one about half the one before.

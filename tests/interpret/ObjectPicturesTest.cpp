@@ -97,6 +97,17 @@ TEST(ObjectPictures, AFountainIsBarryWavyArgentAndAzure) {
     }
 }
 
+// A heart proper is red, not the painter's proper brown: the middle of one heart alone on the
+// field, at the fess point, is gules.
+TEST(ObjectPictures, AHeartProperIsRed) {
+    for (const char* blazon : {"Argent a heart proper", "Or a heart proper"}) {
+        SCOPED_TRACE(blazon);
+        const auto drawn = Draw(blazon);
+        const ShieldGeometry& g = drawn->d.s().geometry;
+        EXPECT_EQ(drawn->d.At(g.W2, g.H2), test::Colour(kGules));
+    }
+}
+
 // "a covered cup" is the cup with its lid, "a cup" the open cup: beside the lid, where the open
 // cup's bowl is, the covered cup shows the field.
 TEST(ObjectPictures, ACoveredCupHasItsLidAndACupIsOpen) {

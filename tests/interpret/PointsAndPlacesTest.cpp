@@ -152,13 +152,7 @@ TEST(Orientation, OlderSpellingsOfTheTurns) {
         {"Argent two swords saltire-ways gules", "Argent two swords in saltire gules"},
         {"Argent two keys placed saltirewise gules", "Argent two keys in saltire gules"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.printed);
-        Drawing printed, plain;
-        printed.DrawClean(c.printed);
-        plain.DrawClean(c.plain);
-        EXPECT_TRUE(printed.s().picture == plain.s().picture);
-    }
+    for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
 }
 
 // Places and rows in the armorials' words draw as the program's own words for them.
@@ -177,13 +171,7 @@ TEST(PlacesInWords, DrawnAsThePlaceTheyName) {
         {"Per pale argent and gules, in the sinister fess point a mullet or", "Per pale argent and gules in sinister a mullet or"},
         {"Or in the dexter fess point a lion rampant azure", "Or in dexter a lion rampant azure"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.printed);
-        Drawing printed, plain;
-        printed.DrawClean(c.printed);
-        plain.DrawClean(c.plain);
-        EXPECT_TRUE(printed.s().picture == plain.s().picture);
-    }
+    for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
 }
 
 // The honour point lies on the pale line between the chief and the fess point, the nombril point

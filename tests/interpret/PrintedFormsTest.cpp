@@ -79,13 +79,7 @@ TEST(PrintedForms, DrawnAsThePlainFormTheySay) {
         {"Or, on waves barry wavy azure and argent, a lymphad sable",
          "Or on a base barry wavy azure and argent a lymphad sable"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.printed);
-        Drawing printed, plain;
-        printed.DrawClean(c.printed);
-        plain.DrawClean(c.plain);
-        EXPECT_TRUE(printed.s().picture == plain.s().picture);
-    }
+    for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
     // The bordure's colour at the edge, inside the outline; each roundel's mullet at its centre.
     Drawing d;
     d.DrawClean("Argent a roundel gules the whole within a bordure azure");
@@ -110,13 +104,7 @@ TEST(PrintedForms, OfBeforeTheTincturesOfAPatternedField) {
         {"Cheveronny of ermine and gules", "Chevronny ermine and gules"},
         {"Bendy wavy of or and vert, a chief azure", "Bendy wavy or and vert, a chief azure"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.printed);
-        Drawing printed, plain;
-        printed.DrawClean(c.printed);
-        plain.DrawClean(c.plain);
-        EXPECT_TRUE(printed.s().picture == plain.s().picture);
-    }
+    for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
     // Paly of eight: the first pale in the first tincture, the second in the other.
     Drawing d;
     d.DrawClean("Paly of or and gules");
@@ -207,13 +195,7 @@ TEST(PrintedForms, TheBeforeAChargeNamedOnce) {
         {"Or on a chief azure the sun in splendour or", "Or on a chief azure a sun in splendour or"},
         {"Argent a chevron gules, in base the moon azure", "Argent a chevron gules, in base a moon azure"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.printed);
-        Drawing printed, plain;
-        printed.DrawClean(c.printed);
-        plain.DrawClean(c.plain);
-        EXPECT_TRUE(printed.s().picture == plain.s().picture);
-    }
+    for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
     // The crown at the centre of the cross is gold; the cross around it gules.
     Drawing d;
     d.DrawClean("Argent on a cross gules the royal crown or");
@@ -317,13 +299,7 @@ TEST(PrintedForms, AndAfterAnAttitude) {
         {"Or an eagle displayed and crowned sable", "Or an eagle displayed crowned sable"},
         {"Per pale azure and argent, a cross voided and counterchanged", "Per pale azure and argent, a cross voided counterchanged"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.printed);
-        Drawing printed, plain;
-        printed.DrawClean(c.printed);
-        plain.DrawClean(c.plain);
-        EXPECT_TRUE(printed.s().picture == plain.s().picture);
-    }
+    for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
     // The turn is drawn: the swords reversed are not the swords erect.
     Drawing reversed, erect;
     reversed.DrawClean("Azure three swords erect and reversed argent");

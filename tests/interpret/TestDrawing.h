@@ -52,6 +52,15 @@ struct Drawing {
     Rgb At(int x, int y) const { return state->picture.Pixel(x, y); }
 };
 
+// Draws a printed form and the plain form it says, each clean, and expects the same picture.
+inline void ExpectDrawnAlike(const char* printed, const char* plain) {
+    SCOPED_TRACE(printed);
+    Drawing a, b;
+    a.DrawClean(printed);
+    b.DrawClean(plain);
+    EXPECT_TRUE(a.s().picture == b.s().picture);
+}
+
 inline Rgb Colour(int entry) { return kPalette[static_cast<std::size_t>(entry)]; }
 
 // Whether the drawing's second word pass marked `word` used (a test failure when it has no such word).
