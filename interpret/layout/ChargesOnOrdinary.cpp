@@ -101,6 +101,24 @@ constexpr int kLeanDivisor = 8;
 constexpr int kBendDepthBeyondChief = 10;  // the bend's depth down the shield is the chief's and this
 constexpr float kCrossedPairScale = 2.0f;
 
+// A charge placed at (x, y) as on a bend; on a bend sinister, the same mirrored (column x at
+// W - 1 - x): turned with the band, it is the bend's turn of the mirrored drawing, so that what
+// lies on a bend sinister is the mirror image of what lies on a bend.
+void PlaceMirroredOnTheSinister(DrawingState& s, int x, int y, float scale, ChargeTurn turn, bool sinister) {
+    if (!sinister) {
+        PlaceTurned(s, x, y, scale, turn);
+        return;
+    }
+    const int mirrored = s.geometry.W - 1 - x;
+    if (turn == ChargeTurn::kBendwiseSinister) {
+        PlaceTurned(s, mirrored, y, scale, ChargeTurn::kBendwise, true);
+    } else if (turn == ChargeTurn::kBendwise) {
+        PlaceTurned(s, mirrored, y, scale, ChargeTurn::kBendwiseSinister, true);
+    } else {
+        PlaceTurned(s, mirrored, y, scale, turn);
+    }
+}
+
 // Four and more along the diagonal of a bend (or bend sinister), evenly from chief to base, each
 // as large as the spacing allows: the boxes of neighbours stay apart down the shield (its height
 // gives the longer of the two steps).
@@ -110,7 +128,7 @@ void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest, Char
     const float scale = std::min(largest, static_cast<float>(spacing) * kChargeShareOfCell / kChargeExtentAtScaleOne);
     for (int i = 1; i <= n; ++i) {
         const int x = g.W * i / (n + 1), y = g.H * i / (n + 1);
-        PlaceTurned(s, sinister ? g.W - x : x, y, scale, turn);
+        PlaceMirroredOnTheSinister(s, x, y, scale, turn, sinister);
     }
 }
 
@@ -230,15 +248,13 @@ void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
             PlaceTurned(s, g.W2, g.H2, 0.75f, turn);
         }
     } else if (n == 2 && !level.levelIn) {
-        // On the band: where they stand on a bend, mirrored (column x at W - 1 - x).
-        const int mirror = g.W - 1;
-        PlaceTurned(s, mirror - g.W3, g.H3, several, turn);
-        PlaceTurned(s, mirror - (g.W - g.W3), g.H - g.H3, several, turn);
+        // On the band: where they stand on a bend, mirrored.
+        PlaceMirroredOnTheSinister(s, g.W3, g.H3, several, turn, true);
+        PlaceMirroredOnTheSinister(s, g.W - g.W3, g.H - g.H3, several, turn, true);
     } else if (n == 3 && !level.levelIn) {
-        const int mirror = g.W - 1;
-        PlaceTurned(s, mirror - (g.W4 + g.Px(2)), g.H4 - 1, several, turn);
-        PlaceTurned(s, mirror - (g.W2 - g.Px(2)), g.H2 + 1, several, turn);
-        PlaceTurned(s, mirror - (g.W - g.W4 - g.Px(2)), g.H - g.H4 + g.Px(2), several, turn);
+        PlaceMirroredOnTheSinister(s, g.W4 + g.Px(2), g.H4 - 1, several, turn, true);
+        PlaceMirroredOnTheSinister(s, g.W2 - g.Px(2), g.H2 + 1, several, turn, true);
+        PlaceMirroredOnTheSinister(s, g.W - g.W4 - g.Px(2), g.H - g.H4 + g.Px(2), several, turn, true);
     } else if (n == 2) {
         PlaceTurned(s, 2 * g.W3, g.H3, several, turn);
         PlaceTurned(s, g.W3, 2 * g.H3, several, turn);
