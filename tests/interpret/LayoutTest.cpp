@@ -258,7 +258,7 @@ TEST(ChargesBetween, ByOrdinaryAndCount) {
         {"bend sinister, six", between(2, 6), ChargesBetween, sixSinister, Same(6, 0.6f)},
         {"pale, two", between(3, 2), ChargesBetween, {{83, 240}, {332, 240}}, Same(2, 1.0f)},
         {"pale, four", between(3, 4), ChargesBetween, {{83, 120}, {332, 120}, {83, 345}, {332, 345}}, Same(4, 0.85f)},
-        {"chevron, two", between(4, 2), ChargesBetween, {{207, 120}, {207, 384}}, Same(2, 0.8f)},
+        {"chevron, two", between(4, 2), ChargesBetween, {{100, 120}, {315, 120}}, Same(2, 1.0f)},
         {"chevron, three", between(4, 3), ChargesBetween, {{100, 120}, {315, 120}, {207, 375}}, {1.0f, 1.0f, 0.9f}},
         {"cross, four", between(5, 4), ChargesBetween, fourCross, Same(4, 0.9f)},
         {"saltire, twelve", between(6, 12), ChargesBetween, twelve, Same(12, 0.4f)},

@@ -231,5 +231,41 @@ TEST(OnTheOrdinary, ABarOnAFessAndPalletsOnAPaleLieAlongItsMiddle) {
     }
 }
 
+// A pair between a chevron, and the upper two of three, stand in the dexter and sinister chief
+// clear of the chevron (one stood on the apex, touching it); the middle above the apex is left
+// free.
+TEST(BesideTheOrdinary, ThoseAboveAChevronStandClearInTheChiefCorners) {
+    const char* const blazons[] = {
+        "Argent a chevron gules between two roundels sable",
+        "Or a chevron azure between two lions rampant gules",
+        "Argent a chevron sable between three mullets gules",
+        "Argent a chevron gules between two annulets azure",
+    };
+    constexpr int kClear = 2;  // pixels between a charge and the chevron
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        // The bare chevron in the same tinctures: the charged blazon less "between ...".
+        std::string bare(blazon);
+        bare = bare.substr(0, bare.find(" between"));
+        const ChargedOrdinary c = DrawBoth(blazon, bare, 0.5, 0.42);
+        ASSERT_GT(c.charges, 200);
+        const int apexColumn = c.w / 2, middle = c.w / 10;
+        int dexter = 0, sinister = 0, overApex = 0, near = 0;
+        for (int y = 0; y < c.h / 2; ++y)
+            for (int x = 0; x < c.w; ++x) {
+                if (!c.Charge(x, y)) continue;
+                (x < apexColumn ? dexter : sinister) += 1;
+                overApex += std::abs(x - apexColumn) < middle;
+                for (int dy = -kClear; dy <= kClear; ++dy)
+                    for (int dx = -kClear; dx <= kClear; ++dx) near += c.OnOrdinary(x + dx, y + dy);
+            }
+        EXPECT_GT(dexter, 200);
+        EXPECT_GT(sinister, 200);
+        EXPECT_NEAR(dexter, sinister, (dexter + sinister) / 10);
+        EXPECT_EQ(overApex, 0) << "charge pixels over the chevron's apex";
+        EXPECT_EQ(near, 0) << "charge pixels within " << kClear << " of the chevron";
+    }
+}
+
 }  // namespace
 }  // namespace esc
