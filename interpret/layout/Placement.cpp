@@ -298,6 +298,8 @@ void PlaceOne(DrawingState& s, ChargeSpot spot) {
         const int H = s.geometry.H;
         y = s.roomTop + y * (H - s.roomTop) / H;
         scale *= static_cast<float>(H - s.roomTop) / static_cast<float>(H);
+        // Charges conjoined keep touching across too: their steps shrink with them.
+        if (s.conjoined) x = s.geometry.W2 + (x - s.geometry.W2) * (H - s.roomTop) / H;
     }
     spot.mirror = spot.mirror != s.sinisterCharges;  // a left hand turns the other way, also in a pair
     // "three mullets azure, gules and vert": each member in its own tincture, in placing order.
