@@ -78,16 +78,18 @@ void BendSinister(PaintState& s) {
 void Pale(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
-    // Couped: clear of the chief's edge and of the point by the inset.
-    const int inset = PlaceOf(g, s.position).inset;
+    // Couped: clear of the chief's edge and of the point by the inset. In dexter or sinister: its
+    // middle line moved toward that flank (the point's fill is the middle's, so it is left).
+    const PositionPlace at = PlaceOf(g, s.position);
+    const int inset = at.inset, x = W / 2 + at.across;
     const int top = inset, bottom = inset > 0 ? H - inset : B;
     if (Styled(s)) {
-        Band(s, W / 2, top, W / 2, inset > 0 ? bottom : H - 1, D + Px(s, 10), 0);
-        if (s.ordinaryTreatment != 1 && inset == 0) FillBasePoint(s);
+        Band(s, x, top, x, inset > 0 ? bottom : H - 1, D + Px(s, 10), 0);
+        if (s.ordinaryTreatment != 1 && inset == 0 && at.across == 0) FillBasePoint(s);
         return;
     }
     const int c = PaleHalfWidth(g);
-    Area(s, {{W / 2 - c, top, W / 2 - c, bottom}, {W / 2 + c, top, W / 2 + c, bottom}});
+    Area(s, {{x - c, top, x - c, bottom}, {x + c, top, x + c, bottom}});
 }
 
 // The limbs fall at 40 degrees from the apex; couped, each is cut where it comes an inset short

@@ -167,7 +167,8 @@ void DrawCotises(PaintState& s) {
                 CotisesBesideCouped(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s),
                                     H / 2.0 - at.inset);
             } else {
-                CotisesBeside(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s));
+                // In dexter or sinister, beside the pale where it stands.
+                CotisesBeside(s, {W / 2.0 + at.across, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s));
             }
             s.cotiseCount = 0;
             break;
