@@ -17,6 +17,8 @@ bool ShapeTakesPosition(ShapeCode shapeCode, bool partition, OrdinaryPosition po
         case OrdinaryPosition::Couped:
             return !partition && (shapeCode == kFess || shapeCode == kPale || shapeCode == kBend ||
                                   shapeCode == kBendSinister || shapeCode == kChevron);
+        case OrdinaryPosition::InDexter:
+        case OrdinaryPosition::InSinister: return !partition && shapeCode == kPale;
         default: return false;
     }
 }
@@ -28,6 +30,8 @@ std::string_view PositionName(OrdinaryPosition position) {
         case OrdinaryPosition::Reversed: return "reversed";
         case OrdinaryPosition::Throughout: return "throughout";
         case OrdinaryPosition::Couped: return "couped";
+        case OrdinaryPosition::InDexter: return "in dexter";
+        case OrdinaryPosition::InSinister: return "in sinister";
         default: return "usual";
     }
 }

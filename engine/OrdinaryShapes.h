@@ -126,6 +126,34 @@ struct CotiseLimb {
 // A base esquire's leg along the chief's lower edge, in percent of the shield's width.
 inline constexpr int kBaseEsquireWidthPercent = 20;
 
+// While it lives, every span is painted mirrored dexter for sinister (PaintState::mirrored), so
+// that a shape drawn for one side paints its twin on the other; mirrored within a mirror paints
+// the shape as drawn. `drawnAs` (when given) is the shape code held meanwhile, and the partition
+// code too where it named the same shape, so that the lines are laid (and the band narrowed for
+// them) as on the shape being mirrored. The state's own settings come back when it goes.
+class MirroredPainting {
+public:
+    explicit MirroredPainting(PaintState& state, ShapeCode drawnAs = kNoShape)
+        : state_(state), was_(state.mirrored), shape_(state.shapeCode), partition_(state.partitionCode) {
+        state.mirrored = !was_;
+        if (drawnAs == kNoShape) return;
+        if (state.partitionCode == state.shapeCode) state.partitionCode = drawnAs;
+        state.shapeCode = drawnAs;
+    }
+    ~MirroredPainting() {
+        state_.mirrored = was_;
+        state_.shapeCode = shape_;
+        state_.partitionCode = partition_;
+    }
+    MirroredPainting(const MirroredPainting&) = delete;
+    MirroredPainting& operator=(const MirroredPainting&) = delete;
+
+private:
+    PaintState& state_;
+    bool was_;
+    ShapeCode shape_, partition_;
+};
+
 // levelTincture[level] := code.
 void Colour(PaintState& state, int code);
 // A band between two points (DrawPartitionLine with length 0).

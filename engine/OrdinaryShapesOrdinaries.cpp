@@ -13,8 +13,8 @@
 
 namespace esc::shapes {
 
-// The fess, bend and bend sinister moved by their position: the middle line shifted up or down,
-// or the ends stopping short of the flanks when couped.
+// The fess and the bend (and so the bend sinister) moved by their position: the middle line
+// shifted up or down, or the ends stopping short of the flanks when couped.
 void Fess(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
@@ -62,16 +62,14 @@ void Bend(PaintState& s) {
              {W + ux, H - c + dy + uy, W - c + ux, H + dy + uy}});
 }
 
-// The bend sinister runs from the sinister chief to the dexter base, far from the point of the
-// shield, so the point keeps the field's tincture (the partition per bend sinister, whose lower
-// half holds the point, fills it).
+// The bend sinister is the bend's mirror image: the bend, in whatever line, position and
+// treatment, painted with dexter and sinister exchanged. It runs from the sinister chief to the
+// dexter base, so the point of the shield keeps the field's tincture.
 void BendSinister(PaintState& s) {
-    const ShieldGeometry& g = s.geometry;
-    const PositionPlace at = PlaceOf(g, s.position);
-    const int rise = at.inset * g.H / g.W;
-    // Moved, it is laid from a quarter of the shield beyond either end (as the bend is).
-    const int m = at.shift == 0 ? 0 : g.W / 4, mh = m * g.H / g.W;
-    Band(s, g.W - at.inset + m, rise + at.shift - mh, at.inset - m, g.H - rise + at.shift + mh, g.chiefDepth, 0);
+    {
+        const MirroredPainting mirrored(s, kBend);
+        Bend(s);
+    }
     if (s.cotiseCount != 0) DrawCotises(s);
 }
 
@@ -80,16 +78,18 @@ void BendSinister(PaintState& s) {
 void Pale(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
-    // Couped: clear of the chief's edge and of the point by the inset.
-    const int inset = PlaceOf(g, s.position).inset;
+    // Couped: clear of the chief's edge and of the point by the inset. In dexter or sinister: its
+    // middle line moved toward that flank (the point's fill is the middle's, so it is left).
+    const PositionPlace at = PlaceOf(g, s.position);
+    const int inset = at.inset, x = W / 2 + at.across;
     const int top = inset, bottom = inset > 0 ? H - inset : B;
     if (Styled(s)) {
-        Band(s, W / 2, top, W / 2, inset > 0 ? bottom : H - 1, D + Px(s, 10), 0);
-        if (s.ordinaryTreatment != 1 && inset == 0) FillBasePoint(s);
+        Band(s, x, top, x, inset > 0 ? bottom : H - 1, D + Px(s, 10), 0);
+        if (s.ordinaryTreatment != 1 && inset == 0 && at.across == 0) FillBasePoint(s);
         return;
     }
     const int c = PaleHalfWidth(g);
-    Area(s, {{W / 2 - c, top, W / 2 - c, bottom}, {W / 2 + c, top, W / 2 + c, bottom}});
+    Area(s, {{x - c, top, x - c, bottom}, {x + c, top, x + c, bottom}});
 }
 
 // The limbs fall at 40 degrees from the apex; couped, each is cut where it comes an inset short

@@ -56,24 +56,16 @@ void PerBend(PaintState& s) {
     FillBasePoint(s);
 }
 
+// The mirror image of per bend, pixel for pixel: the first tincture in the dexter chief. The
+// lower half takes the second tincture named in the blazon, whatever the field's second colour.
 void PerBendSinister(PaintState& s) {
-    const ShieldGeometry& g = s.geometry;
-    const int W = g.W, H = g.H, B = g.shieldBottom;
-    Colour(s, s.fieldColor1);
-    FillRows(s, 0, B - Px(s, 2), 0, W);
-    // The lower half is painted in the second tincture named in the blazon.
-    Colour(s, s.namedTinctures[1]);
-    const int dy = PlaceOf(g, s.position).shift;
-    if (dy == 0) {
-        Band(s, W, 0, 0, H, Px(s, 20), 3);
-    } else {
-        // Moved off the chief's edge, the band is lengthened by hand as one starting there is.
-        const int e = Px(s, 20) / 2;
-        Band(s, W + e, dy - e, -e, H + dy + e, Px(s, 20), 3);
+    const int second = s.fieldColor2;
+    s.fieldColor2 = s.namedTinctures[1];
+    {
+        const MirroredPainting mirrored(s, kBend);
+        PerBend(s);
     }
-    Area(s, {{W, Px(s, 10) + dy, Px(s, 10), H + dy}, {W, Px(s, 10) + dy, W, H + dy}});
-    if (dy < 0) FillRows(s, H + dy, B - 1, 0, W + 1);
-    FillBasePoint(s);
+    s.fieldColor2 = second;
 }
 
 void PerPale(PaintState& s) {

@@ -74,6 +74,48 @@ int ChevronBandWidth(const PaintState& s, int breadth) {
 }
 // The cotises on each side: one to kMaxCotises.
 int Count(const PaintState& s) { return std::clamp(s.cotiseCount, 1, kMaxCotises); }
+
+// The bend's cotises, moved with it: beside its band when couped, or pieces of a breadth of
+// their own; else each cotise a band falling from the chief or the dexter flank.
+void BendCotises(PaintState& s, const PositionPlace& at) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, D = g.chiefDepth;
+    if (at.inset > 0) {
+        // Couped: beside the band from (inset, rise) to (W - inset, H - rise), as long.
+        const double length = std::hypot(W, H), across = (D + Px(s, 10)) / 2.0 * H / length;
+        const double rise = static_cast<double>(at.inset) * H / W;
+        CotisesBesideCouped(s, {W / 2.0, H / 2.0, static_cast<double>(W), static_cast<double>(H), across}, Count(s),
+                            std::hypot(W / 2.0 - at.inset, H / 2.0 - rise));
+        return;
+    }
+    if (s.cotiseBreadth > 0) {
+        // Pieces of a breadth of their own beside the bend, whose edges lie half
+        // (D + 10) either side of its middle line along a row.
+        const double length = std::hypot(W, H), across = (D + Px(s, 10)) / 2.0 * H / length;
+        CotisesBeside(s, {W / 2.0, H / 2.0 + at.shift, static_cast<double>(W), static_cast<double>(H), across},
+                      Count(s));
+        return;
+    }
+    // Moved up or down, each cotise starts as far back up its own line as it takes to
+    // begin above the shield, and runs as much further.
+    const int back = at.shift == 0 ? 0 : std::abs(at.shift) * 4 / 3 + Px(s, 10);
+    auto cotise = [&](int x, int y) {
+        const int bx = back * 656 / 1000, by = back * 755 / 1000;  // cos and sin of 49 degrees
+        BandFrom(s, x - bx, y + at.shift - by, 311, Px(s, 500) + 2 * back, Px(s, 8));
+    };
+    cotise(W / 5 + Px(s, 5), 0);
+    cotise(0, H / 5);
+    if (s.cotiseCount >= 2) {
+        cotise(W / 3 - Px(s, 10), 0);
+        cotise(0, H / 3 - Px(s, 15));
+    }
+    if (s.cotiseCount >= 3) {
+        // As far again beyond the second as the second lies beyond the first.
+        cotise(2 * (W / 3 - Px(s, 10)) - (W / 5 + Px(s, 5)), 0);
+        cotise(0, 2 * (H / 3 - Px(s, 15)) - H / 5);
+    }
+}
+
 }  // namespace
 
 // The cotises of the ordinary named by shapeCode, in the cotise tincture and line; a count of
@@ -108,58 +150,14 @@ void DrawCotises(PaintState& s) {
             s.cotiseCount = 0;
             break;
         }
-        case kBend: {
-            if (at.inset > 0) {
-                // Couped: beside the band from (inset, rise) to (W - inset, H - rise), as long.
-                const double length = std::hypot(W, H), across = (D + Px(s, 10)) / 2.0 * H / length;
-                const double rise = static_cast<double>(at.inset) * H / W;
-                CotisesBesideCouped(s, {W / 2.0, H / 2.0, static_cast<double>(W), static_cast<double>(H), across}, Count(s),
-                                    std::hypot(W / 2.0 - at.inset, H / 2.0 - rise));
-                s.cotiseCount = 0;
-                break;
-            }
-            if (s.cotiseBreadth > 0) {
-                // Pieces of a breadth of their own beside the bend, whose edges lie half
-                // (D + 10) either side of its middle line along a row.
-                const double length = std::hypot(W, H), across = (D + Px(s, 10)) / 2.0 * H / length;
-                CotisesBeside(s, {W / 2.0, H / 2.0 + at.shift, static_cast<double>(W), static_cast<double>(H), across},
-                              Count(s));
-                s.cotiseCount = 0;
-                break;
-            }
-            // Moved up or down, each cotise starts as far back up its own line as it takes to
-            // begin above the shield, and runs as much further.
-            const int back = at.shift == 0 ? 0 : std::abs(at.shift) * 4 / 3 + Px(s, 10);
-            auto cotise = [&](int x, int y) {
-                const int bx = back * 656 / 1000, by = back * 755 / 1000;  // cos and sin of 49 degrees
-                BandFrom(s, x - bx, y + at.shift - by, 311, Px(s, 500) + 2 * back, Px(s, 8));
-            };
-            cotise(W / 5 + Px(s, 5), 0);
-            cotise(0, H / 5);
-            if (s.cotiseCount >= 2) {
-                cotise(W / 3 - Px(s, 10), 0);
-                cotise(0, H / 3 - Px(s, 15));
-            }
-            if (s.cotiseCount >= 3) {
-                // As far again beyond the second as the second lies beyond the first.
-                cotise(2 * (W / 3 - Px(s, 10)) - (W / 5 + Px(s, 5)), 0);
-                cotise(0, 2 * (H / 3 - Px(s, 15)) - H / 5);
-            }
+        case kBend:
+            BendCotises(s, at);
             s.cotiseCount = 0;
             break;
-        }
         case kBendSinister: {
-            // The bend sinister's band reaches this share of its width either side of its middle
-            // along a row.
-            const double across = 0.95 * (D - Px(s, 20)) * H / std::hypot(W, H);
-            const CotiseLimb middle{W / 2.0, H / 2.0 + at.shift, -static_cast<double>(W), static_cast<double>(H), across};
-            if (at.inset > 0) {
-                // Couped: as long as its band, from the sinister flank's inset to the dexter's.
-                const double rise = static_cast<double>(at.inset) * H / W;
-                CotisesBesideCouped(s, middle, Count(s), std::hypot(W / 2.0 - at.inset, H / 2.0 - rise));
-            } else {
-                CotisesBeside(s, middle, Count(s));
-            }
+            // The mirror image of the bend's.
+            const MirroredPainting mirrored(s, kBend);
+            BendCotises(s, at);
             s.cotiseCount = 0;
             break;
         }
@@ -169,7 +167,8 @@ void DrawCotises(PaintState& s) {
                 CotisesBesideCouped(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s),
                                     H / 2.0 - at.inset);
             } else {
-                CotisesBeside(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s));
+                // In dexter or sinister, beside the pale where it stands.
+                CotisesBeside(s, {W / 2.0 + at.across, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s));
             }
             s.cotiseCount = 0;
             break;

@@ -212,6 +212,11 @@ struct PaintState : LevelState, TincturesRead, ShapeRequest {
     LayerSink* layerSink = nullptr;
     LayerTarget layerTarget;
 
+    // Every span painted lands mirrored across the shield's middle line, dexter for sinister
+    // (column x at W - 1 - x): a shape drawn for the dexter side painted as its sinister twin.
+    // Set only for the length of one shape (MirroredPainting).
+    bool mirrored = false;
+
     // The achievement view sends painting to this bitmap instead (offset subtracted).
     OutputView view = OutputView::Shield;
     Bitmap* achievement = nullptr;

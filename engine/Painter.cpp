@@ -332,6 +332,16 @@ void PaintSpan(PaintState& state, int x1, int y, int x2) {
     const ShieldGeometry& g = state.geometry;
     if (state.view == OutputView::Shield && (y > g.shieldBottom || y < 0 || x1 < 0)) return;
     const int c = state.levelTincture[state.level];
+    if (state.mirrored) {
+        // The columns the run covers, x1..last, land at W-1-last..W-1-x1 (a run past the
+        // dexter flank is clipped there as it would have been at the sinister).
+        const bool throughX2 = IsPlainTincture(c) || c == kProperBrown || c == kCounterchanged;
+        const int last = std::max(throughX2 ? x2 : x2 - 1, x1);
+        const int from = std::max(g.W - 1 - last, 0), to = g.W - 1 - x1;
+        if (to < from) return;
+        x1 = from;
+        x2 = throughX2 ? to : to + 1;
+    }
     if (c != kCounterchanged) StoreCode(state, x1, y, x2, c);
     if (IsPlainTincture(c) || c == kProperBrown) {
         PlotRun(state, x1, y, x2 + 1, c == kProperBrown ? kErmine : c);

@@ -3,6 +3,7 @@
 #include "interpret/layout/BelowTheLabel.h"
 
 #include "engine/OrdinaryShapes.h"
+#include "engine/Ordinaries.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -45,6 +46,11 @@ int RoomTopBelowALaterChiefOrLabel(const DrawingState& s) {
             // A label on a chief lies within the chief, whatever room the chief leaves.
             return 0;
         }
+        // "and a canton", "on a canton ...": the canton covers the dexter chief; the charges keep
+        // clear of it as of a chief (it hid the first of three annulets).
+        if (ShapeOfCode(s.Sub1(i)) == ShapeCode::kCanton && EqualsIgnoringCase(s.Word(i - 1), "a") &&
+            !EqualsIgnoringCase(s.Word(i - 2), "with"))
+            return CantonArea(s.geometry).bottom + kClearOfTheChief;
         // One charge alone keeps the whole field, the label lying over its head as heralds draw it.
         if (ShapeOfCode(s.Sub1(i)) == ShapeCode::kLabel && !about && s.levels[0].levelCount >= 2)
             return shapes::LabelShapeOf(s.geometry, kDefaultLabelPoints).pointBottom + kClearOfTheLabel;

@@ -13,9 +13,9 @@ inline constexpr int kClearOfTheLabel = 6;
 inline constexpr int kClearOfTheChief = 6;
 inline constexpr int kClearOfTheBordure = 4;
 
-// The first row below a chief named after the current level's charges ("a chief azure", "on a
-// chief ..."; not "in chief"), or below a label named after two or more of them; 0 when neither
-// follows, when the label lies on a chief, and for charges strewn over the field.
+// The first row below a chief or a canton named after the current level's charges ("a chief
+// azure", "on a chief ..."; not "in chief"), or below a label named after two or more of them; 0
+// when none follows, when the label lies on a chief, and for charges strewn over the field.
 int RoomTopBelowALaterChiefOrLabel(const DrawingState& state);
 
 // How far inside the shield's edge a bordure named after the current level's charges on the field

@@ -161,30 +161,53 @@ bool BoxFree(const FreeSpace& space, int x, int y, int w, int h) {
     }
 }
 
-void PlaceClearOfChevron(DrawingState& s, int x, int y, float scale, int step) {
+// Where (the row) and how large a charge at (x, y) stands clear of the chevron.
+struct ClearSpot {
+    int y = 0;
+    float scale = 0;
+};
+
+ClearSpot ClearOfChevron(DrawingState& s, int x, int y, float scale, int step) {
     // Reading the picture's size leaves it in the buffer: a picture already read for this level
     // is still the one there.
     const bool loaded = s.pictureLoaded;
     PictureExtent picture;
-    const bool known = LevelPictureExtent(s, picture);
+    bool known = LevelPictureExtent(s, picture);
     s.pictureLoaded = loaded;
-    if (!known) {
-        Place(s, x, y, scale);
-        return;
+    if (!known && Current(s).levelKind == kTypeRoundel) {
+        // A roundel is a disc, painted at the shield's scale.
+        picture.width = picture.height =
+            static_cast<int>(2 * kRoundelRadiusAtScaleOne * s.geometry.k / kPictureScaleFactor + 0.5);
+        known = true;
     }
+    if (!known) return {y, scale};
     const std::shared_ptr<const FreeSpace> around = FreeSpace::AroundOrdinary(s, false);
     const FreeSpace& space = *around;
     for (float k = scale; k >= kSmallestScaleByChevron; k -= kScaleStepByChevron) {
         const int w = static_cast<int>(picture.width * k * kPictureScaleFactor) + 2 * s.geometry.Px(kClearOfChevron);
         const int h = static_cast<int>(picture.height * k * kPictureScaleFactor) + 2 * s.geometry.Px(kClearOfChevron);
-        for (int cy = y; cy - h / 2 > 0 && cy + h / 2 < s.geometry.shieldBottom; cy += s.geometry.Px(step)) {
-            if (BoxFree(space, x, cy, w, h)) {
-                Place(s, x, cy, k);
-                return;
-            }
-        }
+        for (int cy = y; cy - h / 2 > 0 && cy + h / 2 < s.geometry.shieldBottom; cy += s.geometry.Px(step))
+            if (BoxFree(space, x, cy, w, h)) return {cy, k};
     }
-    Place(s, x, y, scale);
+    return {y, scale};
+}
+
+void PlaceClearOfChevron(DrawingState& s, int x, int y, float scale, int step) {
+    const ClearSpot at = ClearOfChevron(s, x, y, scale, step);
+    Place(s, x, at.y, at.scale);
+}
+
+// Two charges in the dexter and sinister chief above a chevron, each clear of it, level with each
+// other and alike in size (the higher and the smaller of the two fits).
+void PlacePairAboveChevron(DrawingState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int dexter = g.W4 - g.Px(3), sinister = g.W - g.W4 + g.Px(3);
+    const ClearSpot a = ClearOfChevron(s, dexter, g.H4, 1.0f, kStepInChief);
+    const ClearSpot b = ClearOfChevron(s, sinister, g.H4, 1.0f, kStepInChief);
+    const int y = std::min(a.y, b.y);
+    const float scale = std::min(a.scale, b.scale);
+    Place(s, dexter, y, scale);
+    Place(s, sinister, y, scale);
 }
 
 // The four quarters of a cross, also used for four charges between a chevron.
@@ -290,11 +313,10 @@ void ChargesBetween(DrawingState& s) {
         case ShapeCode::kChevron:
         case ShapeCode::kChevronels:
             if (n == 2) {
-                PlaceClearOfChevron(s, g.W2, g.H4, 0.8f, kStepInChief);
-                PlaceClearOfChevron(s, g.W2, g.H - g.H5, 0.8f, kStepInBase);
+                // A pair stands in the dexter and sinister chief, as the upper two of three do.
+                PlacePairAboveChevron(s);
             } else if (n == 3) {
-                Place(s, g.W4 - g.Px(3), g.H4, 1.0f);
-                Place(s, g.W - g.W4 + g.Px(3), g.H4, 1.0f);
+                PlacePairAboveChevron(s);
                 if (s.level > 0) {
                     PlaceClearOfChevron(s, g.W2, g.H - g.H4 + g.Px(15), 0.9f, kStepInBase);
                 } else {

@@ -102,6 +102,24 @@ constexpr int kLeanDivisor = 8;
 constexpr int kBendDepthBeyondChief = 10;  // the bend's depth down the shield is the chief's and this
 constexpr float kCrossedPairScale = 2.0f;
 
+// A charge placed at (x, y) as on a bend; on a bend sinister, the same mirrored (column x at
+// W - 1 - x): turned with the band, it is the bend's turn of the mirrored drawing, so that what
+// lies on a bend sinister is the mirror image of what lies on a bend.
+void PlaceMirroredOnTheSinister(DrawingState& s, int x, int y, float scale, ChargeTurn turn, bool sinister) {
+    if (!sinister) {
+        PlaceTurned(s, x, y, scale, turn);
+        return;
+    }
+    const int mirrored = s.geometry.W - 1 - x;
+    if (turn == ChargeTurn::kBendwiseSinister) {
+        PlaceTurned(s, mirrored, y, scale, ChargeTurn::kBendwise, true);
+    } else if (turn == ChargeTurn::kBendwise) {
+        PlaceTurned(s, mirrored, y, scale, ChargeTurn::kBendwiseSinister, true);
+    } else {
+        PlaceTurned(s, mirrored, y, scale, turn);
+    }
+}
+
 // Four and more along the diagonal of a bend (or bend sinister), evenly from chief to base, each
 // as large as the spacing allows: the boxes of neighbours stay apart down the shield (its height
 // gives the longer of the two steps).
@@ -111,7 +129,7 @@ void AlongTheDiagonal(DrawingState& s, int n, bool sinister, float largest, Char
     const float scale = std::min(largest, static_cast<float>(spacing) * kChargeShareOfCell / kChargeExtentAtScaleOne);
     for (int i = 1; i <= n; ++i) {
         const int x = g.W * i / (n + 1), y = g.H * i / (n + 1);
-        PlaceTurned(s, sinister ? g.W - x : x, y, scale, turn);
+        PlaceMirroredOnTheSinister(s, x, y, scale, turn, sinister);
     }
 }
 
@@ -216,8 +234,10 @@ void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
         s.bendwiseFlag = s.bendwiseSinisterFlag = false;
         return;
     }
+    // On the band, as large as on a bend, which is as broad; in bend sinister a little larger.
+    const float several = level.levelIn ? 0.75f : 0.65f;
     if (n >= 4) {
-        AlongTheDiagonal(s, n, true, 0.75f, turn);
+        AlongTheDiagonal(s, n, true, several, turn);
     } else if (n == 1) {
         if (level.levelIn && !s.uprightCharges && s.levels[0].levelIn && s.levels[0].levelInCode == ShapeCode::kBend) {
             PlaceOneInBend(s, true);  // crossing the charge in bend before it
@@ -228,13 +248,21 @@ void OnBendSinister(DrawingState& s, const LevelRecord& level, int n) {
         } else {
             PlaceTurned(s, g.W2, g.H2, 0.75f, turn);
         }
+    } else if (n == 2 && !level.levelIn) {
+        // On the band: where they stand on a bend, mirrored.
+        PlaceMirroredOnTheSinister(s, g.W3, g.H3, several, turn, true);
+        PlaceMirroredOnTheSinister(s, g.W - g.W3, g.H - g.H3, several, turn, true);
+    } else if (n == 3 && !level.levelIn) {
+        PlaceMirroredOnTheSinister(s, g.W4 + g.Px(2), g.H4 - 1, several, turn, true);
+        PlaceMirroredOnTheSinister(s, g.W2 - g.Px(2), g.H2 + 1, several, turn, true);
+        PlaceMirroredOnTheSinister(s, g.W - g.W4 - g.Px(2), g.H - g.H4 + g.Px(2), several, turn, true);
     } else if (n == 2) {
-        PlaceTurned(s, 2 * g.W3, g.H3, 0.75f, turn);
-        PlaceTurned(s, g.W3, 2 * g.H3, 0.75f, turn);
+        PlaceTurned(s, 2 * g.W3, g.H3, several, turn);
+        PlaceTurned(s, g.W3, 2 * g.H3, several, turn);
     } else if (n == 3) {
-        PlaceTurned(s, g.W - g.W4, g.H4, 0.75f, turn);
-        PlaceTurned(s, g.W2, g.H2, 0.75f, turn);
-        PlaceTurned(s, g.W4, g.H - g.H4, 0.75f, turn);
+        PlaceTurned(s, g.W - g.W4, g.H4, several, turn);
+        PlaceTurned(s, g.W2, g.H2, several, turn);
+        PlaceTurned(s, g.W4, g.H - g.H4, several, turn);
     }
     s.bendwiseFlag = s.bendwiseSinisterFlag = false;  // the words' turn is spent on them
 }

@@ -415,10 +415,15 @@ bool FillTheBend(DrawingState& s, int n, bool sinister, ChargeTurn turn) {
     const ShieldGeometry& g = s.geometry;
     const bool bendwise = turn == ChargeTurn::kBendwise || turn == ChargeTurn::kBendwiseSinister;
     if (n < 1 || n > 3 || !bendwise) return false;
+    // On a bend sinister, the bend's own fit mirrored: its places with column x at W - 1 - x, its
+    // turns the bend's with every drawing mirrored. The band is the bend's mirror pixel for
+    // pixel, so the charges come out placed and sized exactly as on the bend.
+    const auto across = [&](int x) { return sinister ? g.W - 1 - x : x; };
+    if (sinister) turn = turn == ChargeTurn::kBendwiseSinister ? ChargeTurn::kBendwise : ChargeTurn::kBendwiseSinister;
     std::vector<SpotOnOrdinary> spots;
     const int reach = n == 1 ? g.W2 : g.W / 8;
-    const auto spot = [&](int x, int y) { spots.push_back({sinister ? g.W - x : x, y, Slide::kAcross, reach}); };
-    float table = sinister ? 0.75f : 0.65f;
+    const auto spot = [&](int x, int y) { spots.push_back({across(x), y, Slide::kAcross, reach}); };
+    float table = 0.65f;
     if (n == 1) {
         spot(g.W2, g.H2);
         table = 0.75f;
@@ -442,7 +447,7 @@ bool FillTheBend(DrawingState& s, int n, bool sinister, ChargeTurn turn) {
     const bool loaded = s.pictureLoaded;
     if (n == 1 && LevelPictureExtent(s, extent) && std::abs(extent.lean) * kOrdinaryLeanDivisor > extent.width) {
         const int lean = s.reversedCharges ? -extent.lean : extent.lean;  // upside down it leans the other way
-        turns.push_back({false, false, sinister ? lean < 0 : lean > 0});
+        turns.push_back({false, false, lean > 0});
     }
     s.pictureLoaded = loaded;
     const bool usual = turn == ChargeTurn::kBendwiseSinister;
@@ -456,14 +461,15 @@ bool FillTheBend(DrawingState& s, int n, bool sinister, ChargeTurn turn) {
     for (const Turn& t : turns) {
         // Another turn must do clearly better than the usual one.
         const float beat = best.scale > 0 ? best.scale * kBetterLaidAlong : table;
-        OrdinaryFit fit = FitWithMask(s, spots, std::max(table, beat), largest, turnOf(t), t.mirrored);
+        OrdinaryFit fit = FitWithMask(s, spots, std::max(table, beat), largest, turnOf(t), t.mirrored != sinister);
         if (fit.scale > 0) {
             best = std::move(fit);
             chosen = t;
         }
     }
     if (best.scale > 0)
-        for (const SpotOnOrdinary& at : best.at) PlaceTurned(s, at.x, at.y, best.scale, turnOf(chosen), chosen.mirrored);
+        for (const SpotOnOrdinary& at : best.at)
+            PlaceTurned(s, at.x, at.y, best.scale, turnOf(chosen), chosen.mirrored != sinister);
     return best.scale > 0;
 }
 

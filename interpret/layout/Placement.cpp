@@ -91,7 +91,7 @@ void PlaceRoundel(DrawingState& s, const ChargeSpot& spot) {
     // The charge scale is in design pixels; the disc is drawn at the paint scale.
     const float scale = spot.scale * static_cast<float>(s.geometry.k);
     const int d = static_cast<int>(scale * 150.0f);
-    const int r = static_cast<int>(scale * 55.0f);
+    const int r = static_cast<int>(scale * kRoundelRadiusAtScaleOne);
     s.paintedBox = {x - r, y - r, x + r + 1, y + r + 1};
     // Counted like a picture; past the last layer handed on it is painted but not movable.
     const bool hasLayer = s.layerSink != nullptr && s.pictureCount >= 0 && s.pictureCount < kMaxLayers && SizeIsAcceptable(d, d);
@@ -298,6 +298,8 @@ void PlaceOne(DrawingState& s, ChargeSpot spot) {
         const int H = s.geometry.H;
         y = s.roomTop + y * (H - s.roomTop) / H;
         scale *= static_cast<float>(H - s.roomTop) / static_cast<float>(H);
+        // Charges conjoined keep touching across too: their steps shrink with them.
+        if (s.conjoined) x = s.geometry.W2 + (x - s.geometry.W2) * (H - s.roomTop) / H;
     }
     spot.mirror = spot.mirror != s.sinisterCharges;  // a left hand turns the other way, also in a pair
     // "three mullets azure, gules and vert": each member in its own tincture, in placing order.

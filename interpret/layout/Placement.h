@@ -20,6 +20,8 @@ namespace esc {
 inline constexpr float kMinChargeScale = 0.1f;  // the smallest scale a row of many charges gets
 // A charge picture at scale s is painted at s / 2 of its natural size.
 inline constexpr float kPictureScaleFactor = 0.5f;
+// A roundel's radius at charge scale 1, in pixels of the shield at paint scale 1.
+inline constexpr float kRoundelRadiusAtScaleOne = 55.0f;
 
 // Places one charge of the current level on the spot, turned, mirrored and flipped exactly as the
 // spot says. A level of kind 0 places nothing.

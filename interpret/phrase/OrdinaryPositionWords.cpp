@@ -36,7 +36,7 @@ OrdinaryPosition PositionOf(std::string_view word) {
 // Whether the cotises of the shape follow it in `position`: a fess's moved or couped, a bend's,
 // a bend sinister's and a chevron's moved up or down or couped, a pale's couped.
 bool CotisesFollow(ShapeCode shapeCode, OrdinaryPosition position) {
-    if (shapeCode == kFess || (shapeCode == kPale && position == OrdinaryPosition::Couped)) return true;
+    if (shapeCode == kFess || (shapeCode == kPale && position != OrdinaryPosition::Usual)) return true;
     const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased ||
                        position == OrdinaryPosition::Couped;
     return moved && (shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron);
@@ -97,8 +97,28 @@ bool CotisesFollowIn(const DrawingState& s, int from) {
 
 }  // namespace
 
+// "a pale in dexter gules", "a pale argent in sinister": the side at W+k and W+k+1, where the words
+// after it are the ordinary's own (a tincture, a line, or none); "in dexter a mullet" is a place
+// for what follows.
+namespace {
+OrdinaryPosition FlankAt(const DrawingState& s, int k) {
+    if (!Is(s, k, "in")) return OrdinaryPosition::Usual;
+    const OrdinaryPosition side = Is(s, k + 1, "dexter")     ? OrdinaryPosition::InDexter
+                                  : Is(s, k + 1, "sinister") ? OrdinaryPosition::InSinister
+                                                             : OrdinaryPosition::Usual;
+    const int next = s.cursor + k + 2;
+    if (side == OrdinaryPosition::Usual || (next < s.wordCount && T(s, k + 2) != kTypeTincture && T(s, k + 2) != kTypeLine &&
+                                            !EqualsIgnoringCase(W(s, k + 2).substr(0, 4), "coti") &&
+                                            !EqualsIgnoringCase(W(s, k + 2).substr(0, 4), "cott")))
+        return OrdinaryPosition::Usual;
+    return side;
+}
+}  // namespace
+
 bool ReadOrdinaryPosition(DrawingState& s, int k) {
-    const OrdinaryPosition position = PositionOf(W(s, k));
+    const OrdinaryPosition side = FlankAt(s, k);
+    const bool twoWords = side != OrdinaryPosition::Usual;
+    const OrdinaryPosition position = twoWords ? side : PositionOf(W(s, k));
     if (position == OrdinaryPosition::Usual || s.position != OrdinaryPosition::Usual) return false;
     const LevelRecord& level = Current(s);
     // Lozenges conjoined and the arch are laid in the ordinary's usual place.
@@ -109,11 +129,17 @@ bool ReadOrdinaryPosition(DrawingState& s, int k) {
     if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || (level.levelOn && !onMoved) ||
         level.levelChargedOn || s.rowsDrawn)
         return false;
+    const int words = twoWords ? 2 : 1;
     if (!ShapeTakesPosition(s.shapeCode, false, position) || !ShapeIsTheLevels(s, k) ||
-        OthersFollowTheOrdinary(s, s.cursor + k + 1, position))
+        OthersFollowTheOrdinary(s, s.cursor + k + words, position))
         return false;
     s.position = position;
     Use(s, k);
+    if (twoWords) {
+        // The caller steps past one word; the second is stepped past here.
+        Use(s, k + 1);
+        ++s.cursor;
+    }
     return true;
 }
 

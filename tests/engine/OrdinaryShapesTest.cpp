@@ -216,6 +216,66 @@ TEST_F(OrdinaryShapesTest, CotisesOfTheFess) {
     }
 }
 
+// The bend sinister is the bend's mirror image, pixel for pixel (column x of the one is column
+// W-1-x of the other), in every line, position and with its cotises; the field it lies on is
+// symmetric, so any difference is the shape's own.
+TEST_F(OrdinaryShapesTest, BendSinisterIsTheMirrorOfTheBend) {
+    const int W = g().W;
+    // The pixels of the field whose mirror is in the field too: the outline's pen starts a column
+    // in from the dexter side along the top, and the base's curves are a pixel off here and there.
+    shield_.Reset(kArgent);
+    const Bitmap field = s().picture;
+    const auto inField = [&](int x, int y) {
+        return field.Pixel(x, y) == kPalette[kArgent] && field.Pixel(W - 1 - x, y) == kPalette[kArgent];
+    };
+    const auto mismatch = [&](const Bitmap& a, const Bitmap& b) {
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < W; ++x)
+                if (inField(x, y) && a.Pixel(x, y) != b.Pixel(W - 1 - x, y))
+                    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+        return std::string();
+    };
+    struct Case {
+        const char* name;
+        int line;
+        OrdinaryPosition position;
+        int cotises;
+    };
+    const Case cases[] = {{"plain", kPlainLine, OrdinaryPosition::Usual, 0},
+                          {"wavy", kWavyLine, OrdinaryPosition::Usual, 0},
+                          {"engrailed", 0, OrdinaryPosition::Usual, 0},
+                          {"embattled", kEmbattledLine, OrdinaryPosition::Usual, 0},
+                          {"couped", kPlainLine, OrdinaryPosition::Couped, 0},
+                          {"couped wavy", kWavyLine, OrdinaryPosition::Couped, 0},
+                          {"enhanced", kPlainLine, OrdinaryPosition::Enhanced, 0},
+                          {"abased engrailed", 0, OrdinaryPosition::Abased, 0},
+                          {"cottised", kPlainLine, OrdinaryPosition::Usual, 1},
+                          {"double cottised, enhanced", kPlainLine, OrdinaryPosition::Enhanced, 2},
+                          {"cottised couped", kPlainLine, OrdinaryPosition::Couped, 1}};
+    const auto draw = [&](ShapeCode shape, const Case& k) {
+        shield_.Reset(kArgent);
+        s().shapeCode = s().partitionCode = shape;  // as the interpreter hands a bend sinister over
+        s().lineCode = k.line;
+        s().position = k.position;
+        s().levelTincture[0] = kGules;
+        DrawOrdinary(s(), {shape, false});
+        if (k.cotises > 0) {
+            s().cotiseCount = k.cotises;
+            s().cotiseTincture = kSable;
+            s().cotiseLine = kPlainLine;
+            DrawCotises(s());
+        }
+        s().position = OrdinaryPosition::Usual;
+        return s().picture;
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        const Bitmap bend = draw(kBend, k), sinister = draw(kBendSinister, k);
+        EXPECT_EQ(bend.Pixel(W / 2, g().H / 2 + PlaceOf(g(), k.position).shift), kPalette[kGules]);
+        EXPECT_EQ(mismatch(bend, sinister), "") << "first pixel of the bend whose mirror differs";
+    }
+}
+
 TEST_F(OrdinaryShapesTest, FretAndFrettyCrossAtTheCentre) {
     shield_.Reset(kArgent);
     s().levelTincture[0] = kGules;

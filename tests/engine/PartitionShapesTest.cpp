@@ -156,6 +156,51 @@ TEST_F(PartitionShapesTest, PerBendSinisterTakesTheSecondNamedTincture) {
     }
 }
 
+// Per bend sinister is per bend mirrored pixel for pixel, plain, with a line and moved (its plain
+// line lay some pixels off the mirror of per bend's).
+TEST_F(PartitionShapesTest, PerBendSinisterIsTheMirrorOfPerBend) {
+    const int W = g().W;
+    // Pixels of the field whose mirror is in the field too (the outline is a pixel off here and there).
+    shield_.Reset(kArgent);
+    const Bitmap field = s().picture;
+    const auto inField = [&](int x, int y) {
+        return field.Pixel(x, y) == kPalette[kArgent] && field.Pixel(W - 1 - x, y) == kPalette[kArgent];
+    };
+    struct Case {
+        const char* name;
+        int line;
+        OrdinaryPosition position;
+    };
+    const Case cases[] = {{"plain", kPlainLine, OrdinaryPosition::Usual},
+                          {"wavy", kWavyLine, OrdinaryPosition::Usual},
+                          {"engrailed", 0, OrdinaryPosition::Usual},
+                          {"embattled", kEmbattledLine, OrdinaryPosition::Usual},
+                          {"enhanced", kPlainLine, OrdinaryPosition::Enhanced},
+                          {"abased indented", kIndentedLine, OrdinaryPosition::Abased}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        s().position = k.position;
+        Partition(kBend, k.line);
+        const Bitmap bend = s().picture;
+        s().position = k.position;
+        Partition(kBendSinister, k.line);
+        s().position = OrdinaryPosition::Usual;
+        const Bitmap& sinister = s().picture;
+        // The line's own points: the first tincture above it on the middle column, the second below.
+        const int mid = g().H / 2 + PlaceOf(g(), k.position).shift;
+        EXPECT_EQ(sinister.Pixel(W / 4, mid - g().H / 4), kPalette[kFirst]);
+        EXPECT_EQ(sinister.Pixel(3 * W / 4, mid + g().H / 4), kPalette[kSecond]);
+        int differing = 0;
+        std::string first;
+        for (int y = 0; y < bend.Height(); ++y)
+            for (int x = 0; x < W; ++x)
+                if (inField(x, y) && bend.Pixel(x, y) != sinister.Pixel(W - 1 - x, y)) {
+                    if (differing++ == 0) first = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+                }
+        EXPECT_EQ(differing, 0) << "first pixel whose mirror differs: " << first;
+    }
+}
+
 // A partition is never voided or fimbriated by a treatment left over from an earlier phrase,
 // and the treatment is there again afterwards.
 TEST_F(PartitionShapesTest, PartitionsIgnoreOrdinaryTreatments) {

@@ -26,6 +26,11 @@ TEST(Conjoined, NeighboursTouchPointToPoint) {
     const std::vector<Case> cases = {
         {"Gules seven mascles conjoined or", 7, Colour(kGules), {{0, 1}, {1, 2}, {0, 3}, {1, 4}, {2, 5}, {4, 6}}},
         {"Gules seven mascles conjoined or three three and one", 7, Colour(kGules), {{0, 1}, {1, 4}, {4, 6}}},
+        // Pressed below a chief or a canton named after them, they shrink and keep touching.
+        {"Gules seven mascles conjoined or a chief ermine", 7, Colour(kGules), {{0, 1}, {1, 2}, {0, 3}, {1, 4}, {2, 5}, {4, 6}}},
+        {"Gules seven mascles conjoined or a canton ermine", 7, Colour(kGules), {{0, 1}, {1, 2}, {0, 3}, {1, 4}, {2, 5}, {4, 6}}},
+        {"Azure six lozenges conjoined argent, a chief or", 6, Colour(kAzure), {{0, 1}, {1, 2}, {3, 4}}},
+        {"Gules seven mascles conjoined or within a bordure argent", 7, Colour(kGules), {{0, 1}, {1, 2}, {1, 4}, {4, 6}}},
         {"Gules five fusils conjoined in bend argent", 5, Colour(kGules), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
         {"Azure five fusils conjoined in fess or", 5, Colour(kAzure), {{0, 1}, {1, 2}, {2, 3}, {3, 4}}},
         {"Azure three lozenges conjoined in pale or", 3, Colour(kAzure), {{0, 1}, {1, 2}}},

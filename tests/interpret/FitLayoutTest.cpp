@@ -162,7 +162,9 @@ TEST(FitLayout, BetweenEveryOrdinary) {
     };
     const std::vector<Ordinary> ordinaries = {
         {"fess", [](int, int y, const ShieldGeometry& g) { return y < g.H / 2 ? 0 : 1; }, halves},
-        {"chevron", [](int, int y, const ShieldGeometry& g) { return y < g.H / 2 ? 0 : 1; }, halves},
+        // A pair stands in the dexter and sinister chief, above the chevron's limbs.
+        {"chevron", [](int, int y, const ShieldGeometry& g) { return y < g.H / 2 ? 0 : 1; },
+         [&halves](int n) { return n == 2 ? std::vector<int>{2, 0} : halves(n); }},
         {"pale", [](int x, int, const ShieldGeometry& g) { return x < g.W / 2 ? 0 : 1; }, halves},
         {"bend", [](int x, int y, const ShieldGeometry& g) { return y * g.W < x * g.H ? 0 : 1; }, halves},
         {"bend sinister", [](int x, int y, const ShieldGeometry& g) { return y * g.W < (g.W - x) * g.H ? 0 : 1; },

@@ -76,6 +76,7 @@ TEST(OnTheOrdinary, ChargesStayOnTheOrdinaryAndReachItsEdge) {
     const Case cases[] = {
         {"Argent on a bend azure three mascles or", "Argent a bend azure", 0.5, 0.5},
         {"Azure on a bend sinister or three fleurs-de-lis gules", "Azure a bend sinister or", 0.5, 0.5},
+        {"Azure on a bend or three fleurs-de-lis gules", "Azure a bend or", 0.5, 0.5},
         {"Or on a chevron sable three quatrefoils or", "Or a chevron sable", 0.5, 0.42},
         {"Gules on a chevron argent a lion rampant sable", "Gules a chevron argent", 0.5, 0.42},
         {"Argent on a cross sable a leopard's face or", "Argent a cross sable", 0.5, 0.5},
@@ -102,20 +103,25 @@ TEST(OnTheOrdinary, ChargesStayOnTheOrdinaryAndReachItsEdge) {
 }
 
 // One drawing longer than it is wide lies along the bend: a quill drawn leaning, a sword upright, a
-// lion passant on a bend sinister. The charge's pixels spread along the band's direction (their
+// lion passant on a bend and on a bend sinister. The charge's pixels spread along the band's direction (their
 // main axis within some degrees of the ordinary's own) and are long.
 TEST(OnTheOrdinary, OneLongDrawingLiesAlongTheBend) {
     struct Case {
         const char* charged;
         const char* bare;
+        bool slender;  // a slender drawing reaches kLeastLengthShare of the shield's width
     };
     const Case cases[] = {
-        {"Or, on a bend sable a quill inverted argent", "Or, a bend sable"},
-        {"Argent on a bend azure a sword argent", "Argent a bend azure"},
-        {"Or on a bend sinister azure a lion passant or", "Or a bend sinister azure"},
+        {"Or, on a bend sable a quill inverted argent", "Or, a bend sable", true},
+        {"Argent on a bend azure a sword argent", "Argent a bend azure", true},
+        {"Or on a bend azure a lion passant or", "Or a bend azure", false},
+        {"Or on a bend sinister azure a lion passant or", "Or a bend sinister azure", false},
     };
     constexpr double kDegrees = 180.0 / 3.14159265358979323846;
     constexpr double kLeastLengthShare = 0.3;  // of the shield's width
+    // A beast is as deep as it is long, near enough: laid along the band it is longer than the
+    // band is broad, which across it it could not be.
+    constexpr double kLongerThanTheBand = 1.05;
     // A lion passant's pixels lie some degrees off its own length (the tail raised); across the
     // band they would lie some ninety degrees off.
     constexpr double kLeastAngle = 20.0;
@@ -154,8 +160,30 @@ TEST(OnTheOrdinary, OneLongDrawingLiesAlongTheBend) {
         axis(c, true, chargeAngle, chargeLength);
         axis(c, false, bandAngle, bandLength);
         EXPECT_NEAR(chargeAngle, bandAngle, kLeastAngle);
-        EXPECT_GE(chargeLength, kLeastLengthShare * c.w);
+        if (k.slender) {
+            EXPECT_GE(chargeLength, kLeastLengthShare * c.w);
+        } else {
+            long long bandPixels = 0;
+            for (char on : c.onOrdinary) bandPixels += on;
+            EXPECT_GE(chargeLength, kLongerThanTheBand * static_cast<double>(bandPixels) / bandLength);
+        }
     }
+    // On the bend sinister the lion is the mirror image of the one on the bend, placed and sized
+    // alike (the painter's mirror and the slide along the band may stand a pixel off).
+    const ChargedOrdinary bend = DrawBoth(cases[2].charged, cases[2].bare, 0.5, 0.5);
+    const ChargedOrdinary sinister = DrawBoth(cases[3].charged, cases[3].bare, 0.5, 0.5);
+    int unmatched = 0;
+    for (int y = 1; y + 1 < bend.h; ++y)
+        for (int x = 1; x + 1 < bend.w; ++x) {
+            if (!bend.Charge(x, y)) continue;
+            const int m = bend.w - 1 - x;
+            bool near = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) near = near || sinister.Charge(m + dx, y + dy);
+            unmatched += !near;
+        }
+    EXPECT_LT(unmatched, bend.charges / 50) << "of " << bend.charges << " pixels of the lion on the bend";
+    EXPECT_NEAR(sinister.charges, bend.charges, bend.charges / 50);
 }
 
 // One bar on a fess, and one pallet or more on a pale, are narrower bands drawn along the
@@ -200,6 +228,42 @@ TEST(OnTheOrdinary, ABarOnAFessAndPalletsOnAPaleLieAlongItsMiddle) {
                 }
             }
         }
+    }
+}
+
+// A pair between a chevron, and the upper two of three, stand in the dexter and sinister chief
+// clear of the chevron (one stood on the apex, touching it); the middle above the apex is left
+// free.
+TEST(BesideTheOrdinary, ThoseAboveAChevronStandClearInTheChiefCorners) {
+    const char* const blazons[] = {
+        "Argent a chevron gules between two roundels sable",
+        "Or a chevron azure between two lions rampant gules",
+        "Argent a chevron sable between three mullets gules",
+        "Argent a chevron gules between two annulets azure",
+    };
+    constexpr int kClear = 2;  // pixels between a charge and the chevron
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        // The bare chevron in the same tinctures: the charged blazon less "between ...".
+        std::string bare(blazon);
+        bare = bare.substr(0, bare.find(" between"));
+        const ChargedOrdinary c = DrawBoth(blazon, bare, 0.5, 0.42);
+        ASSERT_GT(c.charges, 200);
+        const int apexColumn = c.w / 2, middle = c.w / 10;
+        int dexter = 0, sinister = 0, overApex = 0, near = 0;
+        for (int y = 0; y < c.h / 2; ++y)
+            for (int x = 0; x < c.w; ++x) {
+                if (!c.Charge(x, y)) continue;
+                (x < apexColumn ? dexter : sinister) += 1;
+                overApex += std::abs(x - apexColumn) < middle;
+                for (int dy = -kClear; dy <= kClear; ++dy)
+                    for (int dx = -kClear; dx <= kClear; ++dx) near += c.OnOrdinary(x + dx, y + dy);
+            }
+        EXPECT_GT(dexter, 200);
+        EXPECT_GT(sinister, 200);
+        EXPECT_NEAR(dexter, sinister, (dexter + sinister) / 10);
+        EXPECT_EQ(overApex, 0) << "charge pixels over the chevron's apex";
+        EXPECT_EQ(near, 0) << "charge pixels within " << kClear << " of the chevron";
     }
 }
 

@@ -80,12 +80,18 @@ TEST(Cotises, EveryOrdinaryThatTakesThem) {
                           {"below", W / 4, barY + barHalf + CotiseMiddle(g, 0), kGules},
                           {"gap", W / 4, barY + barHalf + InTheGap(g), kOr},
                           {"bar", W / 4, barY, kAzure}}});
-        // The bend sinister: across its middle line from the centre, on both sides.
-        const double sinister = 0.95 * (D - g.Px(20)) * H / diagonal;
+        // The bend sinister: the bend's cotises mirrored, each a band falling 49 degrees from
+        // the chief (the upper) or from the flank (the lower); the row halfway down crosses
+        // the upper cotise, the gap next to it and the edge of the band at these columns of
+        // the bend, mirrored (column x at W - 1 - x).
+        const double slope = 656.0 / 755.0, half = (D + g.Px(10)) / 2, y = H / 2;
+        const double upperCotise = W / 5 + g.Px(5) + y * slope, lowerCotise = (y - H / 5) * slope;
+        const double upperEdge = half + y * (W - half) / (H - half);
+        const auto mirrored = [&](double x) { return W - 1 - x; };
         cases.push_back({"Argent a bend sinister sable cotised gules",
-                         {Off("upper cotise", W / 2, H / 2, -W, H, g.Px(60), -H, -W, sinister + CotiseMiddle(g, 0), kGules),
-                          Off("lower cotise", W / 2, H / 2, -W, H, -g.Px(60), H, W, sinister + CotiseMiddle(g, 0), kGules),
-                          Off("gap", W / 2, H / 2, -W, H, g.Px(60), -H, -W, sinister + InTheGap(g), kArgent),
+                         {{"upper cotise", mirrored(upperCotise), y, kGules},
+                          {"lower cotise", mirrored(lowerCotise), y, kGules},
+                          {"gap", mirrored((upperEdge + upperCotise - g.Px(kCotiseWidth)) / 2), y, kArgent},
                           {"bend sinister", W / 2, H / 2, kSable}}});
         // The saltire: in the chief space, the cotise beside the dexter chief limb, and two
         // cotises beside the sinister base limb of a doubly cotised one.

@@ -163,6 +163,45 @@ TEST(OrdinaryPosition, CoupedOrdinariesStopShortOfTheEdges) {
     }
 }
 
+// A pale "in dexter" or "in sinister" stands a quarter of the shield's width toward that flank,
+// plain or with a line, its cotises beside it; "in dexter" before a charge is that charge's place.
+TEST(OrdinaryPosition, APaleInDexterOrSinister) {
+    struct Case {
+        const char* blazon;
+        int side;  // -1 dexter, 1 sinister
+    };
+    const Case cases[] = {{"Argent a pale in dexter gules", -1},
+                          {"Argent a pale gules in sinister", 1},
+                          {"Argent a pale engrailed gules in sinister", 1},
+                          {"Argent a pale in dexter gules cottised sable", -1}};
+    for (const double k : kScales) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.blazon) + " at " + std::to_string(k));
+            Drawing d;
+            DrawAt(d, k, c.blazon);
+            EXPECT_TRUE(d.trace.ignoredWords.empty());
+            const ShieldGeometry& g = d.s().geometry;
+            const int middle = g.W2 + c.side * g.W / 4, other = g.W2 - c.side * g.W / 4;
+            for (const int y : {g.H4, g.H2, g.H - g.H4}) {
+                EXPECT_EQ(d.At(middle, y), Colour(kGules)) << y;
+                EXPECT_EQ(d.At(g.W2 - c.side * g.Px(20), y), Colour(kArgent)) << y;
+                EXPECT_EQ(d.At(other, y), Colour(kArgent)) << y;
+            }
+            // Cotises on the pale's side of the middle only (inside the outline, drawn in black).
+            int dexterSable = 0, sinisterSable = 0;
+            for (int x = g.Px(8); x < g.W - g.Px(8); ++x) (x < g.W2 ? dexterSable : sinisterSable) += d.At(x, g.H2) == Colour(kSable);
+            if (std::string(c.blazon).find("cottised") != std::string::npos) {
+                EXPECT_GT(dexterSable, 0);
+                EXPECT_EQ(sinisterSable, 0);
+            }
+        }
+    }
+    Drawing placed;
+    placed.Draw("Argent a pale gules, in dexter chief a mullet sable");
+    const ShieldGeometry& g = placed.s().geometry;
+    EXPECT_EQ(placed.At(g.W2, g.H - g.H4), Colour(kGules));
+}
+
 TEST(OrdinaryPosition, HumettyCrossAndSaltireAreTheCoupedPictures) {
     for (const char* blazon : {"Argent a cross humetty gules", "Argent a saltire humetty gules"}) {
         SCOPED_TRACE(blazon);

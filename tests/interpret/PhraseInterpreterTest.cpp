@@ -208,7 +208,7 @@ TEST(PhraseInterpreter, Placements) {
         // Grown where they stand until they would meet the fess or the outline.
         {"Or a fess between two mullets azure", 1, {{207, 96}, {207, 376}}, test::Same(2, 1.171875f)},
         {"Argent a fess cotised between two mullets gules", 1, {{207, 96}, {207, 376}}, test::Same(2, 1.0f)},
-        {"Argent a chevron between three mullets sable", 1, {{100, 120}, {315, 120}, {207, 399}}, {1.0f, 1.0f, 0.9f}},
+        {"Argent a chevron between three mullets sable", 1, {{100, 116}, {315, 116}, {207, 399}}, {1.0f, 1.0f, 0.9f}},
         {"Argent a chevron between three mullets sable, on a chief gules three crescents or", 3,
          {{69, 37}, {207, 37}, {345, 37}}, test::Same(3, 0.59113f)},
         {"Argent a saltire cotised between four mullets gules", 1, {{207, 80}, {69, 240}, {346, 240}, {207, 400}},

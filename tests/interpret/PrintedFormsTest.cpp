@@ -79,8 +79,22 @@ TEST(PrintedForms, DrawnAsThePlainFormTheySay) {
          "Azure two roundels argent each charged with an escallop sable"},
         {"Or, on waves barry wavy azure and argent, a lymphad sable",
          "Or on a base barry wavy azure and argent a lymphad sable"},
+        // A partition named by its line's direction.
+        {"Party saltirewise argent and gules", "Per saltire argent and gules"},
+        {"Parted saltirewise or and azure", "Per saltire or and azure"},
+        {"Party bendwise argent and sable", "Per bend argent and sable"},
     };
     for (const Case& c : cases) ExpectDrawnAlike(c.printed, c.plain);
+    {
+        // Per saltire: the first tincture in chief and base, the second at the flanks.
+        Drawing d;
+        d.DrawClean("Party saltirewise argent and gules");
+        const ShieldGeometry& g = d.s().geometry;
+        EXPECT_EQ(d.At(g.W2, g.H / 8), Colour(kArgent));
+        EXPECT_EQ(d.At(g.W2, g.H - g.H / 8), Colour(kArgent));
+        EXPECT_EQ(d.At(g.W / 8, g.H2), Colour(kGules));
+        EXPECT_EQ(d.At(g.W - g.W / 8, g.H2), Colour(kGules));
+    }
     // The bordure's colour at the edge, inside the outline; each roundel's mullet at its centre.
     Drawing d;
     d.DrawClean("Argent a roundel gules the whole within a bordure azure");

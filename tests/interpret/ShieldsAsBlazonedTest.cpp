@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "TestDrawing.h"
+#include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/Layouts.h"
@@ -100,12 +101,12 @@ TEST(Label, ChargesOnTheFieldStandBelowIt) {
     EXPECT_EQ(a[0].scale, b[0].scale);
 }
 
-// Charges on the field with a chief or a bordure named after them stand below the chief and inside
-// the bordure: the chief or bordure, painted last, hid the top row of ten torteaux (and under a
-// canton one of them wholly). A roundel's middle shows its tincture. One charge that keeps clear
+// Charges on the field with a chief, a canton or a bordure named after them stand below the chief,
+// clear of the canton and inside the bordure: the chief or bordure, painted last, hid the top row
+// of ten torteaux (and a canton one of three annulets wholly). A roundel's middle shows its tincture. One charge that keeps clear
 // of them at its own size is left as it stands.
 TEST(ChiefAndBordure, ChargesOnTheFieldStandClearOfThem) {
-    struct Case { const char* blazon; std::size_t count; int tincture; bool chief, bordure; };
+    struct Case { const char* blazon; std::size_t count; int tincture; bool chief, bordure, canton = false; };
     const Case cases[] = {
         {"Argent ten torteaux a chief azure", 10, kGules, true, false},
         {"Or six annulets sable a chief gules", 6, -1, true, false},
@@ -113,6 +114,9 @@ TEST(ChiefAndBordure, ChargesOnTheFieldStandClearOfThem) {
         {"Argent ten torteaux a bordure azure", 10, kGules, false, true},
         {"Argent ten torteaux a chief gules and a bordure azure", 10, kGules, true, true},
         {"Or a sword gules a chief azure", 1, -1, true, false},
+        {"Argent three annulets and a canton gules", 3, -1, false, false, true},
+        {"Argent three torteaux, a canton azure", 3, kGules, false, false, true},
+        {"Or six annulets sable, on a canton gules a cross argent", 6, -1, false, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -122,6 +126,11 @@ TEST(ChiefAndBordure, ChargesOnTheFieldStandClearOfThem) {
         for (const Rect& box : BoxesApart(d, c.count)) {
             if (c.chief) {
                 EXPECT_GT(box.top, shapes::ChiefFurthestRow(g.H));
+            }
+            if (c.canton) {
+                const Rect canton = CantonArea(g);
+                EXPECT_TRUE(box.left >= canton.right || box.top >= canton.bottom)
+                    << "a charge at (" << box.left << ", " << box.top << ") under the canton";
             }
             if (c.bordure) {
                 EXPECT_GE(box.top, kBordureBreadth);
