@@ -5,14 +5,30 @@
 #include <vector>
 
 #include "engine/PaintState.h"
+#include "engine/PartitionLine.h"
 
 namespace esc {
 
-// A straight band between two points with both long edges shaped by the line style lineCode.
-// kind: 0 both edges patterned; 1 also reflected in the shield's centre line; 2 and 3 one edge
-// only; 5 kind 2 plus a copy reflected top to bottom (or left to right for steep bands).
-void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind, int length = 0,
-                       int angle = 0);
+// The line a band's edges carry: its style (kPlainLine: none), the repeats of its pattern across
+// the shield ("nebuly of four"; 0: the style's own) and, when > 0, the times the pattern is laid
+// along the whole band ("cotised potenty of thirteen").
+struct BandLine {
+    int style = kPlainLine;
+    int repeats = 0;
+    int pieces = 0;
+};
+// A straight band from (x1, y1) to (x2, y2), `width` across, or from (x1, y1) `length` long at
+// `angle` degrees when length is not 0; its long edges carry `line` as `edges` says.
+struct BandRequest {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0, width = 0;
+    BandEdges edges = BandEdges::kBoth;
+    BandLine line;
+    int length = 0, angle = 0;
+};
+// Draws the band in the current level's tincture and the state's treatment (voided, fimbriated).
+// The shape being drawn (shapeCode) and the field's partition (partitionCode) give the turn of
+// its line (a chief's wavy line, the last bar's).
+void DrawPartitionLine(PaintState& state, const BandRequest& request);
 
 // What DrawOrdinary is asked to draw: a shape, as an ordinary or as a partition of the field. The
 // line, position and tincture are the current level's. The bands read the field's partition

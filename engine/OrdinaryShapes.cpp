@@ -42,12 +42,25 @@ Spread SpreadPieces(int n, int from, int to, int maxWidth) {
 
 void Colour(PaintState& state, int code) { state.levelTincture[state.level] = code; }
 
-void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind) {
-    DrawPartitionLine(state, x1, y1, x2, y2, width, kind);
+BandLine LineOf(const PaintState& state) { return {state.lineCode, state.lineRepeats, state.linePieces}; }
+
+namespace {
+// A band in the gap style spends it: the next band of the shape is plain.
+void SpendGap(PaintState& state, const BandRequest& request) {
+    if (request.line.style == kGapLineStyle) state.lineCode = kPlainLine;
+}
+}  // namespace
+
+void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, BandEdges edges) {
+    const BandRequest request{x1, y1, x2, y2, width, edges, LineOf(state)};
+    SpendGap(state, request);
+    DrawPartitionLine(state, request);
 }
 
-void BandFrom(PaintState& state, int x, int y, int angle, int length, int width) {
-    DrawPartitionLine(state, x, y, 0, 0, width, 0, length, angle);
+void BandFrom(PaintState& state, int x, int y, int angle, int length, int width, BandEdges edges) {
+    const BandRequest request{x, y, 0, 0, width, edges, LineOf(state), length, angle};
+    SpendGap(state, request);
+    DrawPartitionLine(state, request);
 }
 
 void Area(PaintState& state, std::initializer_list<Edge> edges) {

@@ -128,10 +128,13 @@ inline constexpr int kBaseEsquireWidthPercent = 20;
 
 // levelTincture[level] := code.
 void Colour(PaintState& state, int code);
-// A band between two points (DrawPartitionLine with length 0).
-void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind = 0);
-// A band of kind 0 from (x, y) at `angle` degrees, `length` long.
-void BandFrom(PaintState& state, int x, int y, int angle, int length, int width);
+// The line the state holds for the shape being drawn (lineCode, lineRepeats, linePieces).
+BandLine LineOf(const PaintState& state);
+// A band between two points in the state's line (LineOf); a band in the gap style leaves the
+// state's line plain for the bands after it.
+void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, BandEdges edges = BandEdges::kBoth);
+// A band from (x, y) at `angle` degrees, `length` long, as Band.
+void BandFrom(PaintState& state, int x, int y, int angle, int length, int width, BandEdges edges = BandEdges::kBoth);
 void Area(PaintState& state, std::initializer_list<Edge> edges);
 // One PaintSpan per row, rows r1..r2.
 void FillRows(PaintState& state, int r1, int r2, int x1, int x2);

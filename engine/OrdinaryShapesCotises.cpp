@@ -35,7 +35,7 @@ void Segment(PaintState& s, CotiseVec a, CotiseVec b) {
     const int x1 = static_cast<int>(std::lround(a.x)), y1 = static_cast<int>(std::lround(a.y));
     const int x2 = static_cast<int>(std::lround(b.x)), y2 = static_cast<int>(std::lround(b.y));
     const int width = x1 != x2 && y1 != y2 ? std::max(1, CotiseBreadth(s) / 2) : CotiseBreadth(s);
-    Band(s, x1, y1, x2, y2, width, 0);
+    Band(s, x1, y1, x2, y2, width);
 }
 
 }  // namespace

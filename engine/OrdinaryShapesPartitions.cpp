@@ -27,7 +27,7 @@ void PerFess(PaintState& s) {
         FillBasePoint(s);
         const int middle = H - H / 4 + Px(s, 10) + dy;
         if (dy < 0) Area(s, {{0, middle, 0, B}, {W + Px(s, 2), middle, W + Px(s, 2), B}});
-        Band(s, 0, middle, W, middle, H / 2 + Px(s, 20), 3);
+        Band(s, 0, middle, W, middle, H / 2 + Px(s, 20), BandEdges::kNearEdge);
     } else {
         Area(s, {{0, H / 2 + 1 + dy, 0, B}, {W + Px(s, 2), H / 2 + 1 + dy, W + Px(s, 2), B}});
     }
@@ -47,7 +47,7 @@ void PerBend(PaintState& s) {
     const bool plain = s.lineCode == kPlainLine;
     ResetCrossings(s);
     TraceEdge(s, 0, dy, 0, H + dy);
-    Band(s, 0, Px(s, 10) + dy, W - Px(s, 12), H + dy, plain ? Px(s, 40) : 1, 0);
+    Band(s, 0, Px(s, 10) + dy, W - Px(s, 12), H + dy, plain ? Px(s, 40) : 1);
     const int h = plain ? 0 : Px(s, 10), gx = plain ? W : W - Px(s, 10);
     TraceEdge(s, 0, h + dy, gx, H + dy);
     TraceEdge(s, 0, h + dy, 0, H + dy);
@@ -65,11 +65,11 @@ void PerBendSinister(PaintState& s) {
     Colour(s, s.namedTinctures[1]);
     const int dy = PlaceOf(g, s.position).shift;
     if (dy == 0) {
-        Band(s, W, 0, 0, H, Px(s, 20), 3);
+        Band(s, W, 0, 0, H, Px(s, 20), BandEdges::kNearEdge);
     } else {
         // Moved off the chief's edge, the band is lengthened by hand as one starting there is.
         const int e = Px(s, 20) / 2;
-        Band(s, W + e, dy - e, -e, H + dy + e, Px(s, 20), 3);
+        Band(s, W + e, dy - e, -e, H + dy + e, Px(s, 20), BandEdges::kNearEdge);
     }
     Area(s, {{W, Px(s, 10) + dy, Px(s, 10), H + dy}, {W, Px(s, 10) + dy, W, H + dy}});
     if (dy < 0) FillRows(s, H + dy, B - 1, 0, W + 1);
@@ -89,7 +89,7 @@ void PerPale(PaintState& s) {
     // with merlons on both edges of its band, the left one being the line.
     if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
     if (Styled(s)) {
-        Band(s, W - W / 4, 0, W - W / 4, H - 1, W / 2 + Px(s, 6), 0);
+        Band(s, W - W / 4, 0, W - W / 4, H - 1, W / 2 + Px(s, 6));
     } else {
         Area(s, {{W / 2 + 1, 0, W / 2 + 1, B}, {W + 1, 0, W + 1, B}});
     }
@@ -173,8 +173,8 @@ void Quarterly(PaintState& s) {
     Area(s, {{0, H / 2, 0, B}, {W / 2 - Px(s, 20), H / 2, W / 2 - Px(s, 20), B}});
     // As for per pale, embattled draws merlons on both edges, one of which is the line.
     if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
-    Band(s, W - W / 4, Px(s, 2), W - W / 4, H / 2, W / 2, 0);
-    Band(s, W / 4, H / 2, W / 4, B, W / 2, 0);
+    Band(s, W - W / 4, Px(s, 2), W - W / 4, H / 2, W / 2);
+    Band(s, W / 4, H / 2, W / 4, B, W / 2);
 }
 
 // Quarterly with a styled line across: each half of the base is laid as per fess lays its base,
@@ -190,9 +190,9 @@ void QuarterlyPerFessLined(PaintState& s) {
     Colour(s, s.fieldColor2);
     Area(s, {{W / 2, 0, W / 2, below}, {W + Px(s, 2), 0, W + Px(s, 2), below}});
     Area(s, {{0, below, 0, B}, {W / 2, below, W / 2, B}});
-    Band(s, 0, H - H / 4 + Px(s, 10), W / 2, H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), 3);
+    Band(s, 0, H - H / 4 + Px(s, 10), W / 2, H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), BandEdges::kNearEdge);
     Colour(s, s.fieldColor1);
-    Band(s, W / 2 + 1, H - H / 4 + Px(s, 10), W + Px(s, 2), H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), 3);
+    Band(s, W / 2 + 1, H - H / 4 + Px(s, 10), W + Px(s, 2), H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), BandEdges::kNearEdge);
 }
 
 void PerSaltire(PaintState& s) {
@@ -209,14 +209,14 @@ void PerSaltire(PaintState& s) {
     int c = 1;
     if (styled) {
         c = H * 6 / 100;
-        Band(s, W, 0, W / 2, H / 2, c + Px(s, 20), 3);
-        Band(s, W / 2, H / 2, W, H, c + Px(s, 20), 2);
+        Band(s, W, 0, W / 2, H / 2, c + Px(s, 20), BandEdges::kNearEdge);
+        Band(s, W / 2, H / 2, W, H, c + Px(s, 20), BandEdges::kFarEdge);
     }
     const int b = c / 2;
     Area(s, {{W, b, b + W / 2, H / 2}, {b + W / 2, H / 2, W, H - b}, {W + 1, b, W + 1, H - b}});
     if (styled) {
-        Band(s, 0, 0, W / 2, H / 2, c + Px(s, 20), 3);
-        Band(s, W / 2, H / 2, 0, H, c + Px(s, 20), 2);
+        Band(s, 0, 0, W / 2, H / 2, c + Px(s, 20), BandEdges::kNearEdge);
+        Band(s, W / 2, H / 2, 0, H, c + Px(s, 20), BandEdges::kFarEdge);
     }
     Area(s, {{0, b, W / 2 - b, H / 2}, {W / 2 - b, H / 2, 0, H - b}, {0, b, 0, H - b}});
 }
@@ -296,7 +296,7 @@ void Barry(PaintState& s) {
         const int y = 2 * a * i - a / 2;
         const bool last = i == n / 2;
         if (last && n % 2 == 0) FillBasePoint(s);
-        Band(s, 0, y, W, y, a, last ? 3 : 0);
+        Band(s, 0, y, W, y, a, last ? BandEdges::kNearEdge : BandEdges::kBoth);
     }
 }
 
@@ -312,7 +312,7 @@ void Paly(PaintState& s) {
     Colour(s, s.fieldColor2);
     for (int i = 1; i <= n / 2; ++i) {
         const int x = 2 * a * i - a / 2;
-        Band(s, x, 0, x, B - 1, a, i == n / 2 ? 2 : 0);
+        Band(s, x, 0, x, B - 1, a, i == n / 2 ? BandEdges::kFarEdge : BandEdges::kBoth);
     }
 }
 

@@ -42,7 +42,7 @@ void DrawBars(PaintState& s, int placement) {
     for (int y : spread.centres) {
         s.lineCode = s.CurrentLevel().levelLine;
         s.lineRepeats = s.CurrentLevel().levelLineRepeats;
-        Band(s, 0, y, W + 1, y, spread.width, 0);
+        Band(s, 0, y, W + 1, y, spread.width);
     }
 }
 
@@ -58,7 +58,7 @@ void DrawPallets(PaintState& s, int placement) {
     }
     const int reach = placement == 3 ? PaleHalfWidth(g) : kRepeatedSpanPercent * W / 100;
     const Spread spread = NarrowedToBreadth(s, SpreadPieces(RepeatCount(s), W / 2 - reach, W / 2 + reach, D / 2));
-    for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width, 0);
+    for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width);
 }
 
 // The cross's cotises: their width and their middle line's distance from the limb's edge.
@@ -99,7 +99,7 @@ void DrawCotises(PaintState& s) {
             // gemel is a pair.
             auto bar = [&](int y) {
                 s.lineCode = line;
-                Band(s, at.inset, y, W - at.inset, y, width, 0);
+                Band(s, at.inset, y, W - at.inset, y, width);
             };
             for (int i = 0; i < Count(s); ++i) {
                 bar(middle - c - first - i * step);
@@ -238,10 +238,10 @@ void DrawCotises(PaintState& s) {
             for (const int side : {-1, 1}) {
                 const int out = o + i * Px(s, kCotiseWidth + kCotiseSpacing);
                 const int x = W / 2 + side * out, y = H / 2 + side * out;
-                Band(s, x, 0, x, H / 2 - out, Px(s, kCrossCotiseWidth), 0);  // beside the upper limb
-                Band(s, x, H / 2 + out, x, B, Px(s, kCrossCotiseWidth), 0);  // beside the lower limb
-                Band(s, 0, y, W / 2 - out, y, Px(s, kCrossCotiseWidth), 0);  // above or below the dexter limb
-                Band(s, W / 2 + out, y, W, y, Px(s, kCrossCotiseWidth), 0);  // and the sinister
+                Band(s, x, 0, x, H / 2 - out, Px(s, kCrossCotiseWidth));  // beside the upper limb
+                Band(s, x, H / 2 + out, x, B, Px(s, kCrossCotiseWidth));  // beside the lower limb
+                Band(s, 0, y, W / 2 - out, y, Px(s, kCrossCotiseWidth));  // above or below the dexter limb
+                Band(s, W / 2 + out, y, W, y, Px(s, kCrossCotiseWidth));  // and the sinister
             }
             s.cotiseCount = 0;
             break;
@@ -293,7 +293,7 @@ void DrawFlaunchCurve(PaintState& s, int x0, int y0, int x1, int y1, int x2, int
         const float a = u * u * u, b = 3.0f * t * u * u, c = 3.0f * t * t * u, d = t * t * t;
         const int x = static_cast<int>(x0 * a + x1 * b + x2 * c + x3 * d);
         const int y = static_cast<int>(y0 * a + y1 * b + y2 * c + y3 * d);
-        Band(s, px, py, x, y, 1, pair ? 1 : 0);
+        Band(s, px, py, x, y, 1, pair ? BandEdges::kBothAndCentreCopy : BandEdges::kBoth);
         px = x;
         py = y;
     }
