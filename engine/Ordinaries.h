@@ -24,10 +24,13 @@ struct BandRequest {
     BandEdges edges = BandEdges::kBoth;
     BandLine line;
     int length = 0, angle = 0;
+    // The shape the band is drawn for, which gives the turn of its line (a chief's wavy line);
+    // kNoShape: the state's shapeCode.
+    ShapeCode shape = ShapeCode::kNoShape;
 };
 // Draws the band in the current level's tincture and the state's treatment (voided, fimbriated).
-// The shape being drawn (shapeCode) and the field's partition (partitionCode) give the turn of
-// its line (a chief's wavy line, the last bar's).
+// The shape it is drawn for and the field's partition (partitionCode) give the turn of its line
+// (a chief's wavy line, the last bar's).
 void DrawPartitionLine(PaintState& state, const BandRequest& request);
 
 // What DrawOrdinary is asked to draw: a shape, as an ordinary or as a partition of the field. The
@@ -58,7 +61,27 @@ struct BarRows {
 BarRows BarsOnTheField(const ShieldGeometry& geometry, int n);
 // Placement 0 on the field, 1 within a chief, 2 on a fess, 3 on a pale.
 void DrawPallets(PaintState& state, int placement);
-void DrawCotises(PaintState& state);
+// What DrawCotises is asked to draw: the cotises of `shape` standing at `position`, `count` on
+// each side (clamped to one to three), in `tincture` and `line`, each `breadth` across (0: the
+// cotise's own).
+struct CotiseRequest {
+    ShapeCode shape = ShapeCode::kNoShape;
+    OrdinaryPosition position = OrdinaryPosition::Usual;
+    int count = 1;
+    int tincture = -1;
+    BandLine line;
+    int breadth = 0;
+};
+// The cotises the state holds for the ordinary it draws: shapeCode, position and the cotise
+// fields (count, tincture, line and its pieces, breadth).
+CotiseRequest CotisesOf(const PaintState& state);
+// Draws the request's cotises; the level's tincture is none after.
+void DrawCotises(PaintState& state, const CotiseRequest& request);
+// Spends the cotises the state holds once they are drawn: no count, a plain cotise line of no
+// pieces, and a plain line for the shape.
+void SpendCotises(PaintState& state);
+// DrawCotises(state, CotisesOf(state)), then SpendCotises.
+void DrawAndSpendCotises(PaintState& state);
 // The narrow band of `tincture` along the plain line of the field's partition (partitionCode):
 // "per pale fimbriated or". A line it cannot follow is told, not drawn.
 void DrawLineFimbriation(PaintState& state, int tincture);

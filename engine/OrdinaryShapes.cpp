@@ -42,7 +42,7 @@ Spread SpreadPieces(int n, int from, int to, int maxWidth) {
 
 void Colour(PaintState& state, int code) { state.levelTincture[state.level] = code; }
 
-BandLine LineOf(const PaintState& state) { return {state.lineCode, state.lineRepeats, state.linePieces}; }
+BandLine LineOf(const PaintState& state) { return {state.lineCode, state.lineRepeats, 0}; }
 
 namespace {
 // A band in the gap style spends it: the next band of the shape is plain.
@@ -50,6 +50,20 @@ void SpendGap(PaintState& state, const BandRequest& request) {
     if (request.line.style == kGapLineStyle) state.lineCode = kPlainLine;
 }
 }  // namespace
+
+void CotisePen::Band(int x1, int y1, int x2, int y2, int width) {
+    BandRequest request{x1, y1, x2, y2, width, BandEdges::kBoth, line};
+    request.shape = shape;
+    if (line.style == kGapLineStyle) line.style = kPlainLine;
+    DrawPartitionLine(state, request);
+}
+
+void CotisePen::BandFrom(int x, int y, int angle, int length, int width) {
+    BandRequest request{x, y, 0, 0, width, BandEdges::kBoth, line, length, angle};
+    request.shape = shape;
+    if (line.style == kGapLineStyle) line.style = kPlainLine;
+    DrawPartitionLine(state, request);
+}
 
 void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, BandEdges edges) {
     const BandRequest request{x1, y1, x2, y2, width, edges, LineOf(state)};

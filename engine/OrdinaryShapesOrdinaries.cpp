@@ -26,7 +26,7 @@ void Fess(PaintState& s) {
         const int c = D / 2;
         Area(s, {{left, y - c, left, y + c}, {right, y - c, right, y + c}});
     }
-    if (s.cotiseCount != 0) DrawCotises(s);
+    if (s.cotiseCount != 0) DrawAndSpendCotises(s);
 }
 
 void Bend(PaintState& s) {
@@ -72,7 +72,7 @@ void BendSinister(PaintState& s) {
     // Moved, it is laid from a quarter of the shield beyond either end (as the bend is).
     const int m = at.shift == 0 ? 0 : g.W / 4, mh = m * g.H / g.W;
     Band(s, g.W - at.inset + m, rise + at.shift - mh, at.inset - m, g.H - rise + at.shift + mh, g.chiefDepth);
-    if (s.cotiseCount != 0) DrawCotises(s);
+    if (s.cotiseCount != 0) DrawAndSpendCotises(s);
 }
 
 // The pale runs down into the point of the shield: a styled pale, a band that stops at row H-1,

@@ -87,6 +87,7 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
     int x1 = request.x1, y1 = request.y1, x2 = request.x2, y2 = request.y2, width = request.width;
     const int length = request.length, angle = request.angle;
     BandEdges edges = request.edges;
+    const ShapeCode shape = request.shape != ShapeCode::kNoShape ? request.shape : state.shapeCode;
     const ShieldGeometry& g = state.geometry;
     const long long reach = g.Px(kBandReach);
     auto WithinReach = [reach](long long v) { return InReach(v, reach); };
@@ -172,7 +173,7 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
             ScaleStyle(*p.style, g.k, g.k, p);
         }
     }
-    p.mirrored = LineStyleMirrored(lineCode, state.shapeCode, state.partitionCode, edges);
+    p.mirrored = LineStyleMirrored(lineCode, shape, state.partitionCode, edges);
     if (lineCode == kEmbattledLine && edges != BandEdges::kFarEdge) edges = BandEdges::kNearEdge;
 
     if (p.style != nullptr) {
@@ -192,7 +193,7 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
     p.farStart = p.h - p.t + 1;
 
     p.steep = p.adx < p.ady;
-    if (p.steep && state.shapeCode == ShapeCode::kBordure) edges = BandEdges::kNearEdge;
+    if (p.steep && shape == ShapeCode::kBordure) edges = BandEdges::kNearEdge;
     p.edges = edges;
 
     const bool oneTincture = p.treatment != 2 && p.saved != kCounterchanged && p.saved != kChequy;

@@ -74,12 +74,13 @@ void BetweenFess(DrawingState& s, int n) {
     const int low = g.H - g.H5 - g.Px(8);
     if (NamesBars(level.levelName)) {
         // "a fess between two bars": the bars are the fess's cotises.
-        s.cotiseCount = 1;
-        s.cotiseTincture = s.levelTincture[s.level];
-        s.cotiseLine = level.levelLine;
-        s.shapeCode = kFess;
+        CotiseRequest bars;
+        bars.shape = kFess;
+        bars.position = s.position;
+        bars.tincture = s.levelTincture[s.level];
+        bars.line.style = level.levelLine;
         NoteLayout(s, "DrawCotises");
-        DrawCotises(s);
+        DrawCotises(s, bars);
         return;
     }
     switch (n) {

@@ -211,10 +211,11 @@ std::shared_ptr<const FreeSpace> FreeSpace::AroundOrdinary(DrawingState& s, bool
             DrawOrdinary(mask, {mask.shapeCode, false});
         }
         if (s.betweenCotises > 0) {
-            mask.cotiseCount = s.betweenCotises;
-            mask.cotiseTincture = kOrdinaryMark;
-            mask.cotiseLine = s.betweenCotiseLine;
-            DrawCotises(mask);
+            CotiseRequest cotises = CotisesOf(mask);
+            cotises.count = s.betweenCotises;
+            cotises.tincture = kOrdinaryMark;
+            cotises.line = {s.betweenCotiseLine, 0, 0};
+            DrawCotises(mask, cotises);
         }
         space.markSums_ = std::make_shared<const std::vector<int>>(MarkSums(mask.pictureBuffer, space.width_, space.height_));
         space.key_ = key;

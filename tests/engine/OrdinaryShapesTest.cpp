@@ -207,7 +207,7 @@ TEST_F(OrdinaryShapesTest, CotisesOfTheFess) {
         s().cotiseCount = k.count;
         s().cotiseTincture = kAzure;
         s().cotiseLine = 0;
-        DrawCotises(s());
+        DrawAndSpendCotises(s());
         for (int y : k.rows) EXPECT_EQ(Code(g().W / 2 + 7, y), kAzure) << y;
         EXPECT_EQ(s().cotiseCount, k.countAfter);
         EXPECT_EQ(s().cotiseLine, -1);

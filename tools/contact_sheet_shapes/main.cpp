@@ -161,7 +161,7 @@ std::vector<OrdinarySpec> Ordinaries() {
              s.cotiseCount = 1;
              s.cotiseTincture = kAzure;
              s.cotiseLine = s.lineCode;
-             DrawCotises(s);
+             DrawAndSpendCotises(s);
          }},
         {"bend", Shape(kBend)},
         {"bend sinister", Shape(kBendSinister, 1, kBend)},
