@@ -51,16 +51,18 @@ Rect CantonArea(const ShieldGeometry& geometry);
 // Draws `shape` as an ordinary reduced into `area` ("on a canton argent a cross gules"): the
 // ordinary as it would cover the whole field, scaled into the area over what is there.
 void DrawOrdinaryWithin(PaintState& state, ShapeCode shape, Rect area);
-void DrawBars(PaintState& state, int placement);
-// Where n bars lie on the field (DrawBars placement 0): the row of each one's middle, top first,
+// Where bars or pallets lie: on the field, within a chief, on a fess, on a pale (pallets only,
+// spread across the pale's width).
+enum class PiecesPlacement { kOnTheField, kInChief, kOnFess, kOnPale };
+void DrawBars(PaintState& state, PiecesPlacement placement);
+// Where n bars lie on the field (DrawBars on the field): the row of each one's middle, top first,
 // and their width; charges set on the bars are placed by it.
 struct BarRows {
     std::vector<int> centres;
     int width = 0;
 };
 BarRows BarsOnTheField(const ShieldGeometry& geometry, int n);
-// Placement 0 on the field, 1 within a chief, 2 on a fess, 3 on a pale.
-void DrawPallets(PaintState& state, int placement);
+void DrawPallets(PaintState& state, PiecesPlacement placement);
 // What DrawCotises is asked to draw: the cotises of `shape` standing at `position`, `count` on
 // each side (clamped to one to three), in `tincture` and `line`, each `breadth` across (0: the
 // cotise's own).

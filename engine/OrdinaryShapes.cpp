@@ -195,7 +195,7 @@ void DrawOrdinary(PaintState& state, const OrdinaryRequest& request) {
         case kLabel: Label(state); break;
         case kBordure: Bordure(state); break;
         case kCanton: Canton(state); break;
-        case kPallets: DrawPallets(state, partition ? 1 : 0); break;
+        case kPallets: DrawPallets(state, partition ? PiecesPlacement::kInChief : PiecesPlacement::kOnTheField); break;
         case kBendlets: Bendlets(state); break;
         case kBendletsSinister: BendletsSinister(state); break;
         case kChequyNext: Colour(state, kChequy); break;

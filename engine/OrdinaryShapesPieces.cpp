@@ -27,17 +27,17 @@ BarRows BarsOnTheField(const ShieldGeometry& geometry, int n) {
     return {spread.centres, spread.width};
 }
 
-// Bars: placement 0 on the field, 1 within a chief, 2 on a fess. Each bar takes the level's line
+// Bars on the field, within a chief or on a fess. Each bar takes the level's line
 // anew (a gemel line is spent by one band). They are spread evenly down the space they lie in,
 // narrower as they are more, with the field showing between them.
-void DrawBars(PaintState& s, int placement) {
+void DrawBars(PaintState& s, PiecesPlacement placement) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
-    const bool inChief = placement == 1;
+    const bool inChief = placement == PiecesPlacement::kInChief;
     if (!inChief) s.partitionCode = kFess;
     const int n = RepeatCount(s);
     const Spread spread = NarrowedToBreadth(s, inChief ? SpreadPieces(n, Px(s, 2), D - Px(s, 2), D / 4)
-                                               : placement == 2 ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
+                                               : placement == PiecesPlacement::kOnFess ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
                                                                 : OnTheField(g, n));
     for (int y : spread.centres) {
         s.lineCode = s.CurrentLevel().levelLine;
@@ -46,17 +46,17 @@ void DrawBars(PaintState& s, int placement) {
     }
 }
 
-// Pallets: placement 0 on the field, 1 within a chief, 2 on a fess, 3 on a pale (spread
-// across the pale's width, the whole height); spread evenly across.
-void DrawPallets(PaintState& s, int placement) {
+// Pallets on the field, within a chief, on a fess or on a pale (spread across the pale's width,
+// the whole height); spread evenly across.
+void DrawPallets(PaintState& s, PiecesPlacement placement) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
-    int top = 0, bottom = placement == 1 ? H * 15 / 100 : g.shieldBottom - 1;
-    if (placement == 2) {
+    int top = 0, bottom = placement == PiecesPlacement::kInChief ? H * 15 / 100 : g.shieldBottom - 1;
+    if (placement == PiecesPlacement::kOnFess) {
         top = H / 2 - D / 2;
         bottom = H / 2 + D / 2;
     }
-    const int reach = placement == 3 ? PaleHalfWidth(g) : kRepeatedSpanPercent * W / 100;
+    const int reach = placement == PiecesPlacement::kOnPale ? PaleHalfWidth(g) : kRepeatedSpanPercent * W / 100;
     const Spread spread = NarrowedToBreadth(s, SpreadPieces(RepeatCount(s), W / 2 - reach, W / 2 + reach, D / 2));
     for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width);
 }

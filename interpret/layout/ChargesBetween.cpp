@@ -243,13 +243,13 @@ void ChargesBetween(DrawingState& s) {
     const LevelRecord& level = Current(s);
     if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(0)");
-        DrawPallets(s, 0);
+        DrawPallets(s, PiecesPlacement::kOnTheField);
         return;
     }
     // Bars between anything but a fess (whose cotises they are) lie across the field as bars do.
     if (NamesBars(level.levelName) && s.shapeCode != ShapeCode::kFess) {
         NoteLayout(s, "DrawBars(0)");
-        DrawBars(s, 0);
+        DrawBars(s, PiecesPlacement::kOnTheField);
         return;
     }
     const ShieldGeometry& g = s.geometry;

@@ -204,9 +204,9 @@ std::shared_ptr<const FreeSpace> FreeSpace::AroundOrdinary(DrawingState& s, bool
         PaintState mask(sink);
         PrepareOrdinaryMask(s, mask, kOrdinaryMark);
         if (NamesBars(first.levelName)) {
-            DrawBars(mask, 0);
+            DrawBars(mask, PiecesPlacement::kOnTheField);
         } else if (NamesPallets(first.levelName)) {
-            DrawPallets(mask, 0);
+            DrawPallets(mask, PiecesPlacement::kOnTheField);
         } else {
             DrawOrdinary(mask, {mask.shapeCode, false});
         }
