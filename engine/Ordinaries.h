@@ -22,7 +22,7 @@ struct BandLine {
 struct BandRequest {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0, width = 0;
     BandEdges edges = BandEdges::kBoth;
-    BandLine line;
+    BandLine line{};
     int length = 0, angle = 0;
     // The shape the band is drawn for, which gives the turn of its line (a chief's wavy line);
     // kNoShape: the state's shapeCode.
@@ -71,7 +71,7 @@ struct CotiseRequest {
     OrdinaryPosition position = OrdinaryPosition::Usual;
     int count = 1;
     int tincture = -1;
-    BandLine line;
+    BandLine line{};
     int breadth = 0;
 };
 // The cotises the state holds for the ordinary it draws: shapeCode, position and the cotise
