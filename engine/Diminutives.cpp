@@ -82,9 +82,9 @@ void DrawPiecesWithin(PaintState& s, PiecesRun run, Rect area) {
         s.lineCode = s.CurrentLevel().levelLine;
         s.lineRepeats = s.CurrentLevel().levelLineRepeats;
         if (across) {
-            Band(s, area.left, c, area.right, c, spread.width, 0);
+            Band(s, area.left, c, area.right, c, spread.width);
         } else {
-            Band(s, c, area.top, c, area.bottom, spread.width, 0);
+            Band(s, c, area.top, c, area.bottom, spread.width);
         }
     }
 }

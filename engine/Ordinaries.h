@@ -5,14 +5,33 @@
 #include <vector>
 
 #include "engine/PaintState.h"
+#include "engine/PartitionLine.h"
 
 namespace esc {
 
-// A straight band between two points with both long edges shaped by the line style lineCode.
-// kind: 0 both edges patterned; 1 also reflected in the shield's centre line; 2 and 3 one edge
-// only; 5 kind 2 plus a copy reflected top to bottom (or left to right for steep bands).
-void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind, int length = 0,
-                       int angle = 0);
+// The line a band's edges carry: its style (kPlainLine: none), the repeats of its pattern across
+// the shield ("nebuly of four"; 0: the style's own) and, when > 0, the times the pattern is laid
+// along the whole band ("cotised potenty of thirteen").
+struct BandLine {
+    int style = kPlainLine;
+    int repeats = 0;
+    int pieces = 0;
+};
+// A straight band from (x1, y1) to (x2, y2), `width` across, or from (x1, y1) `length` long at
+// `angle` degrees when length is not 0; its long edges carry `line` as `edges` says.
+struct BandRequest {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0, width = 0;
+    BandEdges edges = BandEdges::kBoth;
+    BandLine line{};
+    int length = 0, angle = 0;
+    // The shape the band is drawn for, which gives the turn of its line (a chief's wavy line);
+    // kNoShape: the state's shapeCode.
+    ShapeCode shape = ShapeCode::kNoShape;
+};
+// Draws the band in the current level's tincture and the state's treatment (voided, fimbriated).
+// The shape it is drawn for and the field's partition (partitionCode) give the turn of its line
+// (a chief's wavy line, the last bar's).
+void DrawPartitionLine(PaintState& state, const BandRequest& request);
 
 // What DrawOrdinary is asked to draw: a shape, as an ordinary or as a partition of the field. The
 // line, position and tincture are the current level's. The bands read the field's partition
@@ -32,17 +51,39 @@ Rect CantonArea(const ShieldGeometry& geometry);
 // Draws `shape` as an ordinary reduced into `area` ("on a canton argent a cross gules"): the
 // ordinary as it would cover the whole field, scaled into the area over what is there.
 void DrawOrdinaryWithin(PaintState& state, ShapeCode shape, Rect area);
-void DrawBars(PaintState& state, int placement);
-// Where n bars lie on the field (DrawBars placement 0): the row of each one's middle, top first,
+// Where bars or pallets lie: on the field, within a chief, on a fess, on a pale (pallets only,
+// spread across the pale's width).
+enum class PiecesPlacement { kOnTheField, kInChief, kOnFess, kOnPale };
+void DrawBars(PaintState& state, PiecesPlacement placement);
+// Where n bars lie on the field (DrawBars on the field): the row of each one's middle, top first,
 // and their width; charges set on the bars are placed by it.
 struct BarRows {
     std::vector<int> centres;
     int width = 0;
 };
 BarRows BarsOnTheField(const ShieldGeometry& geometry, int n);
-// Placement 0 on the field, 1 within a chief, 2 on a fess, 3 on a pale.
-void DrawPallets(PaintState& state, int placement);
-void DrawCotises(PaintState& state);
+void DrawPallets(PaintState& state, PiecesPlacement placement);
+// What DrawCotises is asked to draw: the cotises of `shape` standing at `position`, `count` on
+// each side (clamped to one to three), in `tincture` and `line`, each `breadth` across (0: the
+// cotise's own).
+struct CotiseRequest {
+    ShapeCode shape = ShapeCode::kNoShape;
+    OrdinaryPosition position = OrdinaryPosition::Usual;
+    int count = 1;
+    int tincture = -1;
+    BandLine line{};
+    int breadth = 0;
+};
+// The cotises the state holds for the ordinary it draws: shapeCode, position and the cotise
+// fields (count, tincture, line and its pieces, breadth).
+CotiseRequest CotisesOf(const PaintState& state);
+// Draws the request's cotises; the level's tincture is none after.
+void DrawCotises(PaintState& state, const CotiseRequest& request);
+// Spends the cotises the state holds once they are drawn: no count, a plain cotise line of no
+// pieces, and a plain line for the shape.
+void SpendCotises(PaintState& state);
+// DrawCotises(state, CotisesOf(state)), then SpendCotises.
+void DrawAndSpendCotises(PaintState& state);
 // The narrow band of `tincture` along the plain line of the field's partition (partitionCode):
 // "per pale fimbriated or". A line it cannot follow is told, not drawn.
 void DrawLineFimbriation(PaintState& state, int tincture);

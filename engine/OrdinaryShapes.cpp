@@ -42,12 +42,39 @@ Spread SpreadPieces(int n, int from, int to, int maxWidth) {
 
 void Colour(PaintState& state, int code) { state.levelTincture[state.level] = code; }
 
-void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind) {
-    DrawPartitionLine(state, x1, y1, x2, y2, width, kind);
+BandLine LineOf(const PaintState& state) { return {state.lineCode, state.lineRepeats, 0}; }
+
+namespace {
+// A band in the gap style spends it: the next band of the shape is plain.
+void SpendGap(PaintState& state, const BandRequest& request) {
+    if (request.line.style == kGapLineStyle) state.lineCode = kPlainLine;
+}
+}  // namespace
+
+void CotisePen::Band(int x1, int y1, int x2, int y2, int width) {
+    BandRequest request{x1, y1, x2, y2, width, BandEdges::kBoth, line};
+    request.shape = shape;
+    if (line.style == kGapLineStyle) line.style = kPlainLine;
+    DrawPartitionLine(state, request);
 }
 
-void BandFrom(PaintState& state, int x, int y, int angle, int length, int width) {
-    DrawPartitionLine(state, x, y, 0, 0, width, 0, length, angle);
+void CotisePen::BandFrom(int x, int y, int angle, int length, int width) {
+    BandRequest request{x, y, 0, 0, width, BandEdges::kBoth, line, length, angle};
+    request.shape = shape;
+    if (line.style == kGapLineStyle) line.style = kPlainLine;
+    DrawPartitionLine(state, request);
+}
+
+void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, BandEdges edges) {
+    const BandRequest request{x1, y1, x2, y2, width, edges, LineOf(state)};
+    SpendGap(state, request);
+    DrawPartitionLine(state, request);
+}
+
+void BandFrom(PaintState& state, int x, int y, int angle, int length, int width, BandEdges edges) {
+    const BandRequest request{x, y, 0, 0, width, edges, LineOf(state), length, angle};
+    SpendGap(state, request);
+    DrawPartitionLine(state, request);
 }
 
 void Area(PaintState& state, std::initializer_list<Edge> edges) {
@@ -168,7 +195,7 @@ void DrawOrdinary(PaintState& state, const OrdinaryRequest& request) {
         case kLabel: Label(state); break;
         case kBordure: Bordure(state); break;
         case kCanton: Canton(state); break;
-        case kPallets: DrawPallets(state, partition ? 1 : 0); break;
+        case kPallets: DrawPallets(state, partition ? PiecesPlacement::kInChief : PiecesPlacement::kOnTheField); break;
         case kBendlets: Bendlets(state); break;
         case kBendletsSinister: BendletsSinister(state); break;
         case kChequyNext: Colour(state, kChequy); break;

@@ -115,8 +115,18 @@ inline constexpr int kPallWidth = 40;
 // far apart. At most this many on each side ("triple cotised").
 inline constexpr int kCotiseWidth = 8, kCotiseGap = 10, kCotiseSpacing = 6;
 inline constexpr int kMaxCotises = 3;
-// The breadth across of each cotise being drawn: the state's cotiseBreadth, else kCotiseWidth.
-inline int CotiseBreadth(const PaintState& s) { return s.cotiseBreadth > 0 ? s.cotiseBreadth : s.geometry.Px(kCotiseWidth); }
+// What the cotises' bands are drawn with: the state painted on, the cotises' line (a gap line is
+// spent by the band that draws it), the ordinary they stand beside (the turn of the line) and
+// the breadth across of each.
+struct CotisePen {
+    PaintState& state;
+    BandLine line;
+    ShapeCode shape = kNoShape;
+    int breadth = 0;
+
+    void Band(int x1, int y1, int x2, int y2, int width);
+    void BandFrom(int x, int y, int angle, int length, int width);
+};
 // One straight limb of an ordinary for its cotises: a point on its middle line, the way it runs
 // (away from the centre for a limb of a saltire or pall) and half its breadth across.
 struct CotiseLimb {
@@ -156,10 +166,13 @@ private:
 
 // levelTincture[level] := code.
 void Colour(PaintState& state, int code);
-// A band between two points (DrawPartitionLine with length 0).
-void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind = 0);
-// A band of kind 0 from (x, y) at `angle` degrees, `length` long.
-void BandFrom(PaintState& state, int x, int y, int angle, int length, int width);
+// The line the state holds for the shape being drawn (lineCode, lineRepeats).
+BandLine LineOf(const PaintState& state);
+// A band between two points in the state's line (LineOf); a band in the gap style leaves the
+// state's line plain for the bands after it.
+void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, BandEdges edges = BandEdges::kBoth);
+// A band from (x, y) at `angle` degrees, `length` long, as Band.
+void BandFrom(PaintState& state, int x, int y, int angle, int length, int width, BandEdges edges = BandEdges::kBoth);
 void Area(PaintState& state, std::initializer_list<Edge> edges);
 // One PaintSpan per row, rows r1..r2.
 void FillRows(PaintState& state, int r1, int r2, int x1, int x2);
@@ -167,13 +180,13 @@ void FillRows(PaintState& state, int r1, int r2, int x1, int x2);
 bool Styled(const PaintState& state);
 
 // count cotises on each side of a straight ordinary along `middle`, in the current tincture and line.
-void CotisesBeside(PaintState& state, const CotiseLimb& middle, int count);
+void CotisesBeside(CotisePen& pen, const CotiseLimb& middle, int count);
 // The same for an ordinary couped: each cotise reaches `halfLength` either way along the limb
 // from the point beside the limb's middle, and stops there as the ordinary does.
-void CotisesBesideCouped(PaintState& state, const CotiseLimb& middle, int count, double halfLength);
+void CotisesBesideCouped(CotisePen& pen, const CotiseLimb& middle, int count, double halfLength);
 // count cotises in each space between neighbouring limbs meeting at (cx, cy): an angle of two
 // cotises following the two limbs' edges.
-void CotisesBetweenLimbs(PaintState& state, double cx, double cy, const std::vector<CotiseLimb>& limbs, int count);
+void CotisesBetweenLimbs(CotisePen& pen, double cx, double cy, const std::vector<CotiseLimb>& limbs, int count);
 
 // The partitions of the field (mode 1 of codes 0 to 6 and 30, 31, and codes 7 to 10).
 void PerFess(PaintState& state);

@@ -21,7 +21,7 @@ void Base(PaintState& s) {
     FillBasePoint(s);
     if (Styled(s)) {
         const int depth = g.H - top;
-        Band(s, 0, top + depth / 2, W, top + depth / 2, depth, 3);
+        Band(s, 0, top + depth / 2, W, top + depth / 2, depth, BandEdges::kNearEdge);
     } else {
         Area(s, {{0, top, 0, B}, {W + 1, top, W + 1, B}});
     }

@@ -38,7 +38,7 @@ void Fillet(PaintState& s) {
     const int b = ChiefLowerEdge(g), depth = std::max(1, PieceBreadth(s, b / 4));
     const int y = b - depth / 2;
     if (Styled(s)) {
-        Band(s, 0, y, g.W, y, depth, 0);
+        Band(s, 0, y, g.W, y, depth);
     } else {
         Area(s, {{0, b - depth, 0, b}, {g.W + 1, b - depth, g.W + 1, b}});
     }

@@ -25,10 +25,10 @@ void DrawLineFimbriation(PaintState& s, int tincture) {
     s.ordinaryTreatment = 0;
     Colour(s, tincture);
     switch (s.partitionCode) {
-        case kFess: Band(s, 0, H / 2, W + 1, H / 2, w, 0); break;
-        case kPale: Band(s, W / 2, 0, W / 2, B, w, 0); break;
-        case kBend: Band(s, 0, 0, W, H, w, 0); break;
-        case kBendSinister: Band(s, W, 0, 0, H, w, 0); break;
+        case kFess: Band(s, 0, H / 2, W + 1, H / 2, w); break;
+        case kPale: Band(s, W / 2, 0, W / 2, B, w); break;
+        case kBend: Band(s, 0, 0, W, H, w); break;
+        case kBendSinister: Band(s, W, 0, 0, H, w); break;
         case kChevron:
             BandFrom(s, W / 2, H / 2, 220, Px(s, 400), w);
             BandFrom(s, W / 2, H / 2, 320, Px(s, 400), w);
@@ -38,17 +38,17 @@ void DrawLineFimbriation(PaintState& s, int tincture) {
             BandFrom(s, W / 2, H / 2, 40, Px(s, 400), w);
             break;
         case kCross:  // quarterly
-            Band(s, W / 2, 0, W / 2, B, w, 0);
-            Band(s, 0, H / 2, W + 1, H / 2, w, 0);
+            Band(s, W / 2, 0, W / 2, B, w);
+            Band(s, 0, H / 2, W + 1, H / 2, w);
             break;
         case kSaltire:
-            Band(s, 0, 0, W, H, w, 0);
-            Band(s, W, 0, 0, H, w, 0);
+            Band(s, 0, 0, W, H, w);
+            Band(s, W, 0, 0, H, w);
             break;
         case kPall:
-            Band(s, 0, 0, W / 2, H / 2, w, 0);
-            Band(s, W, 0, W / 2, H / 2, w, 0);
-            Band(s, W / 2, H / 2, W / 2, B, w, 0);
+            Band(s, 0, 0, W / 2, H / 2, w);
+            Band(s, W, 0, W / 2, H / 2, w);
+            Band(s, W / 2, H / 2, W / 2, B, w);
             break;
         default: s.messages.Show(msg::kLineFimbriationNotDrawn); break;
     }

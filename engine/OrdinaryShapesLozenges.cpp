@@ -192,7 +192,7 @@ void DrawConjoinedLozenges(PaintState& s, ShapeCode shape) {
             PaintConvex(s, std::array<LozengePoint, 4>{{outer[i], outer[j], inner[j], inner[i]}});
         }
     }
-    if (s.cotiseCount != 0) DrawCotises(s);
+    if (s.cotiseCount != 0) DrawAndSpendCotises(s);
 }
 
 }  // namespace esc

@@ -21,12 +21,12 @@ void Fess(PaintState& s) {
     const PositionPlace at = PlaceOf(g, s.position);
     const int y = H / 2 + at.shift, left = at.inset, right = W + 1 - at.inset;
     if (Styled(s)) {
-        Band(s, left, y, right, y, D, 0);
+        Band(s, left, y, right, y, D);
     } else {
         const int c = D / 2;
         Area(s, {{left, y - c, left, y + c}, {right, y - c, right, y + c}});
     }
-    if (s.cotiseCount != 0) DrawCotises(s);
+    if (s.cotiseCount != 0) DrawAndSpendCotises(s);
 }
 
 void Bend(PaintState& s) {
@@ -39,14 +39,14 @@ void Bend(PaintState& s) {
         const int rise = at.inset * H / W;
         // A plain band is drawn about 1.5 times as broad along a row as it is given: given 67%
         // of the usual bend's breadth along a row, it is as broad as the bend.
-        Band(s, at.inset, rise, W - at.inset, H - rise, Styled(s) ? D - Px(s, 10) : (D + Px(s, 10)) * 67 / 100, 0);
+        Band(s, at.inset, rise, W - at.inset, H - rise, Styled(s) ? D - Px(s, 10) : (D + Px(s, 10)) * 67 / 100);
         return;
     }
     if (Styled(s)) {
         // Moved, the bend leaves the field through a flank: it is laid from a quarter of the
         // shield beyond either end so that it runs off the field whole.
         const int m = dy == 0 ? 0 : W / 4, mh = m * H / W;
-        Band(s, 1 - m, 1 + dy - mh, W + m, H + dy + mh, D - Px(s, 10), 0);
+        Band(s, 1 - m, 1 + dy - mh, W + m, H + dy + mh, D - Px(s, 10));
         return;
     }
     const int c = (D + Px(s, 10)) / 2;
@@ -70,7 +70,7 @@ void BendSinister(PaintState& s) {
         const MirroredPainting mirrored(s, kBend);
         Bend(s);
     }
-    if (s.cotiseCount != 0) DrawCotises(s);
+    if (s.cotiseCount != 0) DrawAndSpendCotises(s);
 }
 
 // The pale runs down into the point of the shield: a styled pale, a band that stops at row H-1,
@@ -84,7 +84,7 @@ void Pale(PaintState& s) {
     const int inset = at.inset, x = W / 2 + at.across;
     const int top = inset, bottom = inset > 0 ? H - inset : B;
     if (Styled(s)) {
-        Band(s, x, top, x, inset > 0 ? bottom : H - 1, D + Px(s, 10), 0);
+        Band(s, x, top, x, inset > 0 ? bottom : H - 1, D + Px(s, 10));
         if (s.ordinaryTreatment != 1 && inset == 0 && at.across == 0) FillBasePoint(s);
         return;
     }
@@ -143,24 +143,24 @@ void Cross(PaintState& s) {
         Area(s, {{Px(s, 2), H / 2 - b, Px(s, 2), H / 2 + b}, {W + 1, H / 2 - b, W + 1, H / 2 + b}});
     }
     if (treatment == 2) {
-        Band(s, W / 2, 0, W / 2, B - 1, D, 0);
-        Band(s, Px(s, 2), H / 2, W / 2 - D / 2 + Px(s, 3), H / 2, D, 0);
-        Band(s, D / 2 + W / 2 - Px(s, 4), H / 2, W, H / 2, D, 0);
+        Band(s, W / 2, 0, W / 2, B - 1, D);
+        Band(s, Px(s, 2), H / 2, W / 2 - D / 2 + Px(s, 3), H / 2, D);
+        Band(s, D / 2 + W / 2 - Px(s, 4), H / 2, W, H / 2, D);
     }
     if (treatment == 1) {
-        Band(s, W / 2, 0, W / 2, H / 2 - D / 2 + Px(s, 4), D, 0);
-        Band(s, W / 2, D / 2 + H / 2 - Px(s, 4), W / 2, B - 1, D, 0);
-        Band(s, Px(s, 2), H / 2, W / 2 - D / 2 + Px(s, 4), H / 2, D, 0);
-        Band(s, D / 2 + W / 2 - Px(s, 4), H / 2, W, H / 2, D, 0);
+        Band(s, W / 2, 0, W / 2, H / 2 - D / 2 + Px(s, 4), D);
+        Band(s, W / 2, D / 2 + H / 2 - Px(s, 4), W / 2, B - 1, D);
+        Band(s, Px(s, 2), H / 2, W / 2 - D / 2 + Px(s, 4), H / 2, D);
+        Band(s, D / 2 + W / 2 - Px(s, 4), H / 2, W, H / 2, D);
     }
     if (s.crossTreatment) {
-        Band(s, W / 2, 0, W / 2, H / 2 - b, a, 0);
-        Band(s, W / 2, b + H / 2, W / 2, B - 1, a, 0);
-        Band(s, Px(s, 2), H / 2, W / 2 - b - Px(s, 2), H / 2, a, 0);
-        Band(s, b + W / 2 + Px(s, 2), H / 2, W, H / 2, a, 0);
+        Band(s, W / 2, 0, W / 2, H / 2 - b, a);
+        Band(s, W / 2, b + H / 2, W / 2, B - 1, a);
+        Band(s, Px(s, 2), H / 2, W / 2 - b - Px(s, 2), H / 2, a);
+        Band(s, b + W / 2 + Px(s, 2), H / 2, W, H / 2, a);
     } else if (treatment == 0 && s.lineCode > kPlainLine) {
-        Band(s, W / 2, 0, W / 2, B - 1, a, 0);
-        Band(s, Px(s, 2), H / 2, W, H / 2, a, 0);
+        Band(s, W / 2, 0, W / 2, B - 1, a);
+        Band(s, Px(s, 2), H / 2, W, H / 2, a);
     }
 }
 
@@ -183,8 +183,8 @@ void Saltire(PaintState& s) {
     const bool nowy = s.CurrentLevel().levelVariant.view() == kNowyVariant;
     if (Styled(s)) {
         const int w = static_cast<int>(D * 0.8);
-        Band(s, 0, 0, W, H, w, 0);
-        Band(s, W, 0, 0, H, w, 0);
+        Band(s, 0, 0, W, H, w);
+        Band(s, W, 0, 0, H, w);
     } else {
         const int c = D / 2;
         Area(s, {{0, 0, 0, c}, {0, c, W - c, H}, {c, 0, W, H - c}, {W + 1, H - c, W + 1, H}});
@@ -246,7 +246,7 @@ void Chief(PaintState& s) {
     const int b = ChiefLowerEdge(g);
     if (Styled(s)) {
         const int y = StyledChiefMiddle(g);
-        Band(s, 0, y, W, y, StyledChiefWidth(g), 2);
+        Band(s, 0, y, W, y, StyledChiefWidth(g), BandEdges::kFarEdge);
     } else {
         Area(s, {{0, 0, 0, b}, {W + 1, 0, W + 1, b}});
     }
@@ -309,19 +309,19 @@ void CornerFill(PaintState& s, int x, int y) {
 void Bordure(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 0, Px(s, kBordureBreadth) / 2, W, Px(s, kBordureBreadth) / 2, Px(s, kBordureBreadth), 5);
-    Band(s, Px(s, 10), 0, Px(s, 10), H, Px(s, 34), 5);
+    Band(s, 0, Px(s, kBordureBreadth) / 2, W, Px(s, kBordureBreadth) / 2, Px(s, kBordureBreadth), BandEdges::kFarEdgeReflected);
+    Band(s, Px(s, 10), 0, Px(s, 10), H, Px(s, 34), BandEdges::kFarEdgeReflected);
     if (s.levelTincture[s.level] == kCounterchanged) {
         s.lineCode = kPlainLine;
-        Band(s, 0, Px(s, 10), Px(s, 20), Px(s, 10), Px(s, 20), 0);
-        Band(s, W - Px(s, 20), Px(s, 10), W, Px(s, 10), Px(s, 20), 0);
-        Band(s, 0, H - Px(s, 10), Px(s, 20), H - Px(s, 10), Px(s, 20), 0);
-        Band(s, W - Px(s, 20), H - Px(s, 10), W, H - Px(s, 10), Px(s, 20), 0);
+        Band(s, 0, Px(s, 10), Px(s, 20), Px(s, 10), Px(s, 20));
+        Band(s, W - Px(s, 20), Px(s, 10), W, Px(s, 10), Px(s, 20));
+        Band(s, 0, H - Px(s, 10), Px(s, 20), H - Px(s, 10), Px(s, 20));
+        Band(s, W - Px(s, 20), H - Px(s, 10), W, H - Px(s, 10), Px(s, 20));
     }
     FillBasePoint(s);
     s.lineCode = kPlainLine;
     const int clx = Px(s, 64), crx = W - Px(s, 60), cy = H - Px(s, 70);
-    auto stroke = [&](int x, int y) { Band(s, x, y + Px(s, 2), x, y + Px(s, 20), 1, 0); };
+    auto stroke = [&](int x, int y) { Band(s, x, y + Px(s, 2), x, y + Px(s, 20), 1); };
     QuarterCircle(Px(s, 40), [&](int sv, int t) {
         int x = clx - t / 2, y = cy + sv / 2;
         CornerFill(s, x, y);
@@ -347,7 +347,7 @@ void Bordure(PaintState& s) {
 // shield.
 void Canton(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
-    Band(s, Px(s, 35), Px(s, 2), Px(s, 35), static_cast<int>(g.H * 20.5 * 0.01), static_cast<int>(g.W * 28.5 * 0.01), 0);
+    Band(s, Px(s, 35), Px(s, 2), Px(s, 35), static_cast<int>(g.H * 20.5 * 0.01), static_cast<int>(g.W * 28.5 * 0.01));
 }
 
 void Orle(PaintState& s) {
@@ -364,18 +364,18 @@ void Orle(PaintState& s) {
 void Pall(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 0, 0, W / 2, H / 2, Px(s, kPallWidth), 3);
-    Band(s, W, 0, W / 2, H / 2, Px(s, kPallWidth), 3);
-    Band(s, W / 2, H / 2, W / 2, g.shieldBottom - 1, Px(s, kPallWidth), 3);
+    Band(s, 0, 0, W / 2, H / 2, Px(s, kPallWidth), BandEdges::kNearEdge);
+    Band(s, W, 0, W / 2, H / 2, Px(s, kPallWidth), BandEdges::kNearEdge);
+    Band(s, W / 2, H / 2, W / 2, g.shieldBottom - 1, Px(s, kPallWidth), BandEdges::kNearEdge);
 }
 
 // The pall reversed: a stem from the middle chief to the centre and two arms to the base corners.
 void PallReversed(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, W / 2, 0, W / 2, H / 2, Px(s, 40), 0);
-    Band(s, W / 2, H / 2, 0, H, Px(s, 40), 0);
-    Band(s, W / 2, H / 2, W, H, Px(s, 40), 0);
+    Band(s, W / 2, 0, W / 2, H / 2, Px(s, 40));
+    Band(s, W / 2, H / 2, 0, H, Px(s, 40));
+    Band(s, W / 2, H / 2, W, H, Px(s, 40));
 }
 
 }  // namespace esc::shapes

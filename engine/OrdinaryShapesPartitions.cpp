@@ -27,7 +27,7 @@ void PerFess(PaintState& s) {
         FillBasePoint(s);
         const int middle = H - H / 4 + Px(s, 10) + dy;
         if (dy < 0) Area(s, {{0, middle, 0, B}, {W + Px(s, 2), middle, W + Px(s, 2), B}});
-        Band(s, 0, middle, W, middle, H / 2 + Px(s, 20), 3);
+        Band(s, 0, middle, W, middle, H / 2 + Px(s, 20), BandEdges::kNearEdge);
     } else {
         Area(s, {{0, H / 2 + 1 + dy, 0, B}, {W + Px(s, 2), H / 2 + 1 + dy, W + Px(s, 2), B}});
     }
@@ -47,7 +47,7 @@ void PerBend(PaintState& s) {
     const bool plain = s.lineCode == kPlainLine;
     ResetCrossings(s);
     TraceEdge(s, 0, dy, 0, H + dy);
-    Band(s, 0, Px(s, 10) + dy, W - Px(s, 12), H + dy, plain ? Px(s, 40) : 1, 0);
+    Band(s, 0, Px(s, 10) + dy, W - Px(s, 12), H + dy, plain ? Px(s, 40) : 1);
     const int h = plain ? 0 : Px(s, 10), gx = plain ? W : W - Px(s, 10);
     TraceEdge(s, 0, h + dy, gx, H + dy);
     TraceEdge(s, 0, h + dy, 0, H + dy);
@@ -81,7 +81,7 @@ void PerPale(PaintState& s) {
     // with merlons on both edges of its band, the left one being the line.
     if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
     if (Styled(s)) {
-        Band(s, W - W / 4, 0, W - W / 4, H - 1, W / 2 + Px(s, 6), 0);
+        Band(s, W - W / 4, 0, W - W / 4, H - 1, W / 2 + Px(s, 6));
     } else {
         Area(s, {{W / 2 + 1, 0, W / 2 + 1, B}, {W + 1, 0, W + 1, B}});
     }
@@ -165,8 +165,8 @@ void Quarterly(PaintState& s) {
     Area(s, {{0, H / 2, 0, B}, {W / 2 - Px(s, 20), H / 2, W / 2 - Px(s, 20), B}});
     // As for per pale, embattled draws merlons on both edges, one of which is the line.
     if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
-    Band(s, W - W / 4, Px(s, 2), W - W / 4, H / 2, W / 2, 0);
-    Band(s, W / 4, H / 2, W / 4, B, W / 2, 0);
+    Band(s, W - W / 4, Px(s, 2), W - W / 4, H / 2, W / 2);
+    Band(s, W / 4, H / 2, W / 4, B, W / 2);
 }
 
 // Quarterly with a styled line across: each half of the base is laid as per fess lays its base,
@@ -182,9 +182,9 @@ void QuarterlyPerFessLined(PaintState& s) {
     Colour(s, s.fieldColor2);
     Area(s, {{W / 2, 0, W / 2, below}, {W + Px(s, 2), 0, W + Px(s, 2), below}});
     Area(s, {{0, below, 0, B}, {W / 2, below, W / 2, B}});
-    Band(s, 0, H - H / 4 + Px(s, 10), W / 2, H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), 3);
+    Band(s, 0, H - H / 4 + Px(s, 10), W / 2, H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), BandEdges::kNearEdge);
     Colour(s, s.fieldColor1);
-    Band(s, W / 2 + 1, H - H / 4 + Px(s, 10), W + Px(s, 2), H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), 3);
+    Band(s, W / 2 + 1, H - H / 4 + Px(s, 10), W + Px(s, 2), H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), BandEdges::kNearEdge);
 }
 
 void PerSaltire(PaintState& s) {
@@ -201,14 +201,14 @@ void PerSaltire(PaintState& s) {
     int c = 1;
     if (styled) {
         c = H * 6 / 100;
-        Band(s, W, 0, W / 2, H / 2, c + Px(s, 20), 3);
-        Band(s, W / 2, H / 2, W, H, c + Px(s, 20), 2);
+        Band(s, W, 0, W / 2, H / 2, c + Px(s, 20), BandEdges::kNearEdge);
+        Band(s, W / 2, H / 2, W, H, c + Px(s, 20), BandEdges::kFarEdge);
     }
     const int b = c / 2;
     Area(s, {{W, b, b + W / 2, H / 2}, {b + W / 2, H / 2, W, H - b}, {W + 1, b, W + 1, H - b}});
     if (styled) {
-        Band(s, 0, 0, W / 2, H / 2, c + Px(s, 20), 3);
-        Band(s, W / 2, H / 2, 0, H, c + Px(s, 20), 2);
+        Band(s, 0, 0, W / 2, H / 2, c + Px(s, 20), BandEdges::kNearEdge);
+        Band(s, W / 2, H / 2, 0, H, c + Px(s, 20), BandEdges::kFarEdge);
     }
     Area(s, {{0, b, W / 2 - b, H / 2}, {W / 2 - b, H / 2, 0, H - b}, {0, b, 0, H - b}});
 }
@@ -288,7 +288,7 @@ void Barry(PaintState& s) {
         const int y = 2 * a * i - a / 2;
         const bool last = i == n / 2;
         if (last && n % 2 == 0) FillBasePoint(s);
-        Band(s, 0, y, W, y, a, last ? 3 : 0);
+        Band(s, 0, y, W, y, a, last ? BandEdges::kNearEdge : BandEdges::kBoth);
     }
 }
 
@@ -304,7 +304,7 @@ void Paly(PaintState& s) {
     Colour(s, s.fieldColor2);
     for (int i = 1; i <= n / 2; ++i) {
         const int x = 2 * a * i - a / 2;
-        Band(s, x, 0, x, B - 1, a, i == n / 2 ? 2 : 0);
+        Band(s, x, 0, x, B - 1, a, i == n / 2 ? BandEdges::kFarEdge : BandEdges::kBoth);
     }
 }
 

@@ -27,38 +27,38 @@ BarRows BarsOnTheField(const ShieldGeometry& geometry, int n) {
     return {spread.centres, spread.width};
 }
 
-// Bars: placement 0 on the field, 1 within a chief, 2 on a fess. Each bar takes the level's line
+// Bars on the field, within a chief or on a fess. Each bar takes the level's line
 // anew (a gemel line is spent by one band). They are spread evenly down the space they lie in,
 // narrower as they are more, with the field showing between them.
-void DrawBars(PaintState& s, int placement) {
+void DrawBars(PaintState& s, PiecesPlacement placement) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
-    const bool inChief = placement == 1;
+    const bool inChief = placement == PiecesPlacement::kInChief;
     if (!inChief) s.partitionCode = kFess;
     const int n = RepeatCount(s);
     const Spread spread = NarrowedToBreadth(s, inChief ? SpreadPieces(n, Px(s, 2), D - Px(s, 2), D / 4)
-                                               : placement == 2 ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
+                                               : placement == PiecesPlacement::kOnFess ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
                                                                 : OnTheField(g, n));
     for (int y : spread.centres) {
         s.lineCode = s.CurrentLevel().levelLine;
         s.lineRepeats = s.CurrentLevel().levelLineRepeats;
-        Band(s, 0, y, W + 1, y, spread.width, 0);
+        Band(s, 0, y, W + 1, y, spread.width);
     }
 }
 
-// Pallets: placement 0 on the field, 1 within a chief, 2 on a fess, 3 on a pale (spread
-// across the pale's width, the whole height); spread evenly across.
-void DrawPallets(PaintState& s, int placement) {
+// Pallets on the field, within a chief, on a fess or on a pale (spread across the pale's width,
+// the whole height); spread evenly across.
+void DrawPallets(PaintState& s, PiecesPlacement placement) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
-    int top = 0, bottom = placement == 1 ? H * 15 / 100 : g.shieldBottom - 1;
-    if (placement == 2) {
+    int top = 0, bottom = placement == PiecesPlacement::kInChief ? H * 15 / 100 : g.shieldBottom - 1;
+    if (placement == PiecesPlacement::kOnFess) {
         top = H / 2 - D / 2;
         bottom = H / 2 + D / 2;
     }
-    const int reach = placement == 3 ? PaleHalfWidth(g) : kRepeatedSpanPercent * W / 100;
+    const int reach = placement == PiecesPlacement::kOnPale ? PaleHalfWidth(g) : kRepeatedSpanPercent * W / 100;
     const Spread spread = NarrowedToBreadth(s, SpreadPieces(RepeatCount(s), W / 2 - reach, W / 2 + reach, D / 2));
-    for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width, 0);
+    for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width);
 }
 
 // The cross's cotises: their width and their middle line's distance from the limb's edge.
@@ -72,28 +72,27 @@ int ChevronBandWidth(const PaintState& s, int breadth) {
     const int along = breadth * 1305 / 1000;
     return along > Px(s, band::kSlantedTrimFrom) ? along + Px(s, band::kSlantedTrim) : along;
 }
-// The cotises on each side: one to kMaxCotises.
-int Count(const PaintState& s) { return std::clamp(s.cotiseCount, 1, kMaxCotises); }
-
 // The bend's cotises, moved with it: beside its band when couped, or pieces of a breadth of
 // their own; else each cotise a band falling from the chief or the dexter flank.
-void BendCotises(PaintState& s, const PositionPlace& at) {
+void BendCotises(CotisePen& pen, const CotiseRequest& request, const PositionPlace& at) {
+    PaintState& s = pen.state;
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
+    const int count = std::clamp(request.count, 1, kMaxCotises);
     if (at.inset > 0) {
         // Couped: beside the band from (inset, rise) to (W - inset, H - rise), as long.
         const double length = std::hypot(W, H), across = (D + Px(s, 10)) / 2.0 * H / length;
         const double rise = static_cast<double>(at.inset) * H / W;
-        CotisesBesideCouped(s, {W / 2.0, H / 2.0, static_cast<double>(W), static_cast<double>(H), across}, Count(s),
+        CotisesBesideCouped(pen, {W / 2.0, H / 2.0, static_cast<double>(W), static_cast<double>(H), across}, count,
                             std::hypot(W / 2.0 - at.inset, H / 2.0 - rise));
         return;
     }
-    if (s.cotiseBreadth > 0) {
+    if (request.breadth > 0) {
         // Pieces of a breadth of their own beside the bend, whose edges lie half
         // (D + 10) either side of its middle line along a row.
         const double length = std::hypot(W, H), across = (D + Px(s, 10)) / 2.0 * H / length;
-        CotisesBeside(s, {W / 2.0, H / 2.0 + at.shift, static_cast<double>(W), static_cast<double>(H), across},
-                      Count(s));
+        CotisesBeside(pen, {W / 2.0, H / 2.0 + at.shift, static_cast<double>(W), static_cast<double>(H), across},
+                      count);
         return;
     }
     // Moved up or down, each cotise starts as far back up its own line as it takes to
@@ -101,15 +100,15 @@ void BendCotises(PaintState& s, const PositionPlace& at) {
     const int back = at.shift == 0 ? 0 : std::abs(at.shift) * 4 / 3 + Px(s, 10);
     auto cotise = [&](int x, int y) {
         const int bx = back * 656 / 1000, by = back * 755 / 1000;  // cos and sin of 49 degrees
-        BandFrom(s, x - bx, y + at.shift - by, 311, Px(s, 500) + 2 * back, Px(s, 8));
+        pen.BandFrom(x - bx, y + at.shift - by, 311, Px(s, 500) + 2 * back, Px(s, 8));
     };
     cotise(W / 5 + Px(s, 5), 0);
     cotise(0, H / 5);
-    if (s.cotiseCount >= 2) {
+    if (request.count >= 2) {
         cotise(W / 3 - Px(s, 10), 0);
         cotise(0, H / 3 - Px(s, 15));
     }
-    if (s.cotiseCount >= 3) {
+    if (request.count >= 3) {
         // As far again beyond the second as the second lies beyond the first.
         cotise(2 * (W / 3 - Px(s, 10)) - (W / 5 + Px(s, 5)), 0);
         cotise(0, 2 * (H / 3 - Px(s, 15)) - H / 5);
@@ -118,97 +117,95 @@ void BendCotises(PaintState& s, const PositionPlace& at) {
 
 }  // namespace
 
-// The cotises of the ordinary named by shapeCode, in the cotise tincture and line; a count of
-// two or three draws double or triple cotises. An ordinary that takes no cotises is told.
-void DrawCotises(PaintState& s) {
+CotiseRequest CotisesOf(const PaintState& s) {
+    return {s.shapeCode, s.position, s.cotiseCount, s.cotiseTincture, {s.cotiseLine, 0, s.cotisePieces}, s.cotiseBreadth};
+}
+
+// The cotises of the request's ordinary, in its tincture and line; a count of two or three draws
+// double or triple cotises. An ordinary that takes no cotises is told. The level's tincture is
+// the cotises' while they are drawn and none after.
+void DrawCotises(PaintState& s, const CotiseRequest& request) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
-    Colour(s, s.cotiseTincture);
-    s.lineCode = s.cotiseLine;
-    s.lineRepeats = 0;
-    s.linePieces = s.cotisePieces;
+    Colour(s, request.tincture);
+    CotisePen pen{s, request.line, request.shape, request.breadth > 0 ? request.breadth : Px(s, kCotiseWidth)};
+    const int count = std::clamp(request.count, 1, kMaxCotises);
     // The cotises of a moved ordinary are moved with it (a couped fess's are couped as it is).
-    const PositionPlace at = PlaceOf(g, s.position);
-    switch (s.shapeCode) {
+    const PositionPlace at = PlaceOf(g, request.position);
+    switch (request.shape) {
         case kFess: {
-            const int c = (D - Px(s, 10)) / 2, middle = H / 2 + at.shift, line = s.cotiseLine;
+            const int c = (D - Px(s, 10)) / 2, middle = H / 2 + at.shift;
             // Pieces of a breadth of their own ("between two bars") keep the cotises' gap to the
             // fess's edge and between each other.
-            const int width = s.cotiseBreadth > 0 ? s.cotiseBreadth : Px(s, 10);
-            const int first = s.cotiseBreadth > 0 ? D / 2 + Px(s, 10) + width / 2 - c : Px(s, 20);
-            const int step = s.cotiseBreadth > 0 ? width + Px(s, 5) : Px(s, 15);
+            const int width = request.breadth > 0 ? request.breadth : Px(s, 10);
+            const int first = request.breadth > 0 ? D / 2 + Px(s, 10) + width / 2 - c : Px(s, 20);
+            const int step = request.breadth > 0 ? width + Px(s, 5) : Px(s, 15);
             // Each cotise takes the line anew: a gemel line is spent by one band, and each bar
             // gemel is a pair.
             auto bar = [&](int y) {
-                s.lineCode = line;
-                Band(s, at.inset, y, W - at.inset, y, width, 0);
+                pen.line = request.line;
+                pen.Band(at.inset, y, W - at.inset, y, width);
             };
-            for (int i = 0; i < Count(s); ++i) {
+            for (int i = 0; i < count; ++i) {
                 bar(middle - c - first - i * step);
                 bar(middle + c + first + i * step);
             }
-            s.cotiseCount = 0;
             break;
         }
         case kBend:
-            BendCotises(s, at);
-            s.cotiseCount = 0;
+            BendCotises(pen, request, at);
             break;
         case kBendSinister: {
             // The mirror image of the bend's.
             const MirroredPainting mirrored(s, kBend);
-            BendCotises(s, at);
-            s.cotiseCount = 0;
+            CotisePen bendPen{s, pen.line, kBend, pen.breadth};
+            BendCotises(bendPen, request, at);
             break;
         }
         case kPale:
             if (at.inset > 0) {
                 // Couped: from the inset below the top to the inset above the foot, as the pale.
-                CotisesBesideCouped(s, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s),
+                CotisesBesideCouped(pen, {W / 2.0, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, count,
                                     H / 2.0 - at.inset);
             } else {
                 // In dexter or sinister, beside the pale where it stands.
-                CotisesBeside(s, {W / 2.0 + at.across, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, Count(s));
+                CotisesBeside(pen, {W / 2.0 + at.across, H / 2.0, 0, 1, static_cast<double>(PaleHalfWidth(g))}, count);
             }
-            s.cotiseCount = 0;
             break;
         case kBar: {
             const BarRows bar = BarsOnTheField(g, 1);
             if (!bar.centres.empty())
-                CotisesBeside(s, {W / 2.0, static_cast<double>(bar.centres[0]), 1, 0, bar.width / 2.0}, Count(s));
-            s.cotiseCount = 0;
+                CotisesBeside(pen, {W / 2.0, static_cast<double>(bar.centres[0]), 1, 0, bar.width / 2.0}, count);
             break;
         }
         case kSaltire: {
             // Each limb half the chief's depth wide along a row.
             const double across = D / 2.0 * H / std::hypot(W, H);
             const double w = W, h = H;
-            CotisesBetweenLimbs(s, W / 2.0, H / 2.0,
+            CotisesBetweenLimbs(pen, W / 2.0, H / 2.0,
                                 {{W / 2.0, H / 2.0, -w, -h, across}, {W / 2.0, H / 2.0, w, -h, across},
                                  {W / 2.0, H / 2.0, w, h, across}, {W / 2.0, H / 2.0, -w, h, across}},
-                                Count(s));
-            s.cotiseCount = 0;
+                                count);
             break;
         }
         case kPall: {
             // The pall's limbs are kPallWidth wide along a row (the stem across).
             const double half = Px(s, kPallWidth) / 2.0, across = half * H / std::hypot(W, H);
             const double w = W, h = H;
-            CotisesBetweenLimbs(s, W / 2.0, H / 2.0,
+            CotisesBetweenLimbs(pen, W / 2.0, H / 2.0,
                                 {{W / 2.0, H / 2.0, -w, -h, across}, {W / 2.0, H / 2.0, w, -h, across},
                                  {W / 2.0, H / 2.0, 0, 1, half}},
-                                Count(s));
-            s.cotiseCount = 0;
+                                count);
             break;
         }
         case kChevron: {
             // One cotise above the chevron and one below it, as far from it: the chevron's middle
             // line runs from (W / 2, D / 2 + H / 3), so the lower one mirrors the upper about it.
-            const int n = Count(s), breadth = CotiseBreadth(s);
+            const int n = count, breadth = pen.breadth;
             // Broader pieces ("between two chevronels") stand further out by their extra half
             // breadth, measured down the pale; their band is given the breadth along a row.
             const int extra = (breadth - Px(s, kCotiseWidth)) * 2 / 3;
-            const int width = s.cotiseBreadth > 0 ? ChevronBandWidth(s, breadth) : Px(s, 8);
+            const int width = request.breadth > 0 ? ChevronBandWidth(s, breadth) : Px(s, 8);
             // Couped, each limb reaches as far across as the chevron's own (limbs falling 40
             // degrees, cos 0.766).
             const int limb = at.inset > 0 ? static_cast<int>((W / 2 - at.inset) / 0.766) : Px(s, 300);
@@ -219,11 +216,10 @@ void DrawCotises(PaintState& s) {
                 const int above = H / 3 - Px(s, 30) - extra - out + at.shift,
                           below = D + H / 3 + Px(s, 30) + extra + out + at.shift;
                 for (const int apex : {above, below}) {
-                    BandFrom(s, W / 2, apex, 220, limb, width);
-                    BandFrom(s, W / 2, apex, 320, limb, width);
+                    pen.BandFrom(W / 2, apex, 220, limb, width);
+                    pen.BandFrom(W / 2, apex, 320, limb, width);
                 }
             }
-            s.cotiseCount = 0;
             break;
         }
         case kCross: {
@@ -232,28 +228,35 @@ void DrawCotises(PaintState& s) {
             // cross's own width, 0.8 of the chief's depth.
             const int B = g.shieldBottom - kCrossCotiseWidth;  // the band's end cap stays within
             const int o = static_cast<int>(D * 0.8) / 2 + Px(s, kCrossCotiseGap);
-            const int n = Count(s);
+            const int n = count;
             for (int i = 0; i < n; ++i)
             for (const int side : {-1, 1}) {
                 const int out = o + i * Px(s, kCotiseWidth + kCotiseSpacing);
                 const int x = W / 2 + side * out, y = H / 2 + side * out;
-                Band(s, x, 0, x, H / 2 - out, Px(s, kCrossCotiseWidth), 0);  // beside the upper limb
-                Band(s, x, H / 2 + out, x, B, Px(s, kCrossCotiseWidth), 0);  // beside the lower limb
-                Band(s, 0, y, W / 2 - out, y, Px(s, kCrossCotiseWidth), 0);  // above or below the dexter limb
-                Band(s, W / 2 + out, y, W, y, Px(s, kCrossCotiseWidth), 0);  // and the sinister
+                pen.Band(x, 0, x, H / 2 - out, Px(s, kCrossCotiseWidth));  // beside the upper limb
+                pen.Band(x, H / 2 + out, x, B, Px(s, kCrossCotiseWidth));  // beside the lower limb
+                pen.Band(0, y, W / 2 - out, y, Px(s, kCrossCotiseWidth));  // above or below the dexter limb
+                pen.Band(W / 2 + out, y, W, y, Px(s, kCrossCotiseWidth));  // and the sinister
             }
-            s.cotiseCount = 0;
             break;
         }
         default:
             s.messages.Show(msg::kCotisesNotDrawn);
-            s.cotiseCount = 0;
             break;
     }
+    Colour(s, -1);
+}
+
+void SpendCotises(PaintState& s) {
+    s.cotiseCount = 0;
     s.cotiseLine = kPlainLine;
     s.lineCode = kPlainLine;
-    s.linePieces = s.cotisePieces = 0;
-    Colour(s, -1);
+    s.cotisePieces = 0;
+}
+
+void DrawAndSpendCotises(PaintState& s) {
+    DrawCotises(s, CotisesOf(s));
+    SpendCotises(s);
 }
 
 void DrawFret(PaintState& s) {
@@ -292,7 +295,7 @@ void DrawFlaunchCurve(PaintState& s, int x0, int y0, int x1, int y1, int x2, int
         const float a = u * u * u, b = 3.0f * t * u * u, c = 3.0f * t * t * u, d = t * t * t;
         const int x = static_cast<int>(x0 * a + x1 * b + x2 * c + x3 * d);
         const int y = static_cast<int>(y0 * a + y1 * b + y2 * c + y3 * d);
-        Band(s, px, py, x, y, 1, pair ? 1 : 0);
+        Band(s, px, py, x, y, 1, pair ? BandEdges::kBothAndCentreCopy : BandEdges::kBoth);
         px = x;
         py = y;
     }

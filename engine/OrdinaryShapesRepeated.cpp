@@ -110,7 +110,7 @@ void PilesBetween(PaintState& s, int foot, int point, int bandFoot, int bandPoin
             Area(s, {{W / 5, foot, W / 2 - 1, point}, {W - W / 5, foot, W / 2 + 1, point}});
         } else {
             ResetCrossings(s);
-            Band(s, Px(s, 60), bandFoot, W / 2, bandPoint, Px(s, 20), 5);
+            Band(s, Px(s, 60), bandFoot, W / 2, bandPoint, Px(s, 20), BandEdges::kFarEdgeReflected);
             FillCrossings(s);
         }
         return;

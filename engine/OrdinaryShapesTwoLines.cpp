@@ -95,7 +95,7 @@ void DrawWithTwoLines(PaintState& s, const OrdinaryRequest& request) {
                 if (at < s.pictureBuffer.size() && at < from.codes.size()) s.pictureBuffer[at] = from.codes[at];
             }
         s.cotiseCount = cotises;
-        if (s.cotiseCount != 0) DrawCotises(s);
+        if (s.cotiseCount != 0) DrawAndSpendCotises(s);
         return;
     }
     // Elsewhere (the achievement, a layer) they are painted again as runs of the tincture each
@@ -121,7 +121,7 @@ void DrawWithTwoLines(PaintState& s, const OrdinaryRequest& request) {
         }
     Colour(s, tincture);
     s.cotiseCount = cotises;
-    if (s.cotiseCount != 0) DrawCotises(s);
+    if (s.cotiseCount != 0) DrawAndSpendCotises(s);
 }
 
 }  // namespace shapes

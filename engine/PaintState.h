@@ -149,9 +149,8 @@ struct ShapeRequest {
     bool crossTreatment = false;
     int cotiseCount = 0, cotiseTincture = -1, cotiseLine = -1;
     // "cotised potenty of thirteen": the times the cotises' line repeats along each (0: every
-    // period of the style); linePieces is what DrawPartitionLine reads, set only while the
-    // cotises are drawn.
-    int cotisePieces = 0, linePieces = 0;
+    // period of the style).
+    int cotisePieces = 0;
     // The breadth across of each cotise, in paint pixels, when the pieces beside an ordinary are
     // of a kind with a breadth of its own ("a bend between two bendlets": half a bend); 0: the
     // cotise's own.

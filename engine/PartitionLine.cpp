@@ -83,7 +83,11 @@ void ScaleStyle(const LineStyle& style, double kAlong, double kAcross, band::Ban
 
 }  // namespace
 
-void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int width, int kind, int length, int angle) {
+void DrawPartitionLine(PaintState& state, const BandRequest& request) {
+    int x1 = request.x1, y1 = request.y1, x2 = request.x2, y2 = request.y2, width = request.width;
+    const int length = request.length, angle = request.angle;
+    BandEdges edges = request.edges;
+    const ShapeCode shape = request.shape != ShapeCode::kNoShape ? request.shape : state.shapeCode;
     const ShieldGeometry& g = state.geometry;
     const long long reach = g.Px(kBandReach);
     auto WithinReach = [reach](long long v) { return InReach(v, reach); };
@@ -91,14 +95,13 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.W = g.W;
     p.H = g.H;
     p.M = 2 * (g.W / 2);
-    p.pieces = state.linePieces;
+    p.pieces = request.line.pieces;
 
-    // The line style first: style 15 affects one band, drawn or not.
-    const int lineCode = state.lineCode;
+    // The line style first: the gap style draws a plain band with a gap along its middle.
+    const int lineCode = request.line.style;
     if (lineCode == kGapLineStyle) {
         p.gap = true;
         p.gapHalf = g.Px(3);
-        state.lineCode = kPlainLine;
     }
 
     // A band given by length and angle, and every band that strays far from the picture: bands
@@ -144,20 +147,20 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.x = x1;
     p.y = y1;
 
-    // Kind 1 keeps its copy in the centre line whatever the style makes of its edges, so that an
-    // embattled flaunch still has its fellow on the other side.
-    if (kind == 5) {
-        kind = 2;
+    // The centre copy is kept whatever the style makes of the edges, so that an embattled
+    // flaunch still has its fellow on the other side.
+    if (edges == BandEdges::kFarEdgeReflected) {
+        edges = BandEdges::kFarEdge;
         p.reflect = true;
-    } else if (kind == 1) {
-        kind = 0;
+    } else if (edges == BandEdges::kBothAndCentreCopy) {
+        edges = BandEdges::kBoth;
         p.centreCopy = true;
     }
     p.style = FindLineStyle(lineCode);
     if (p.style != nullptr) {
         // A line of a width: its pattern repeats so many times across the shield (down it, for
         // a steep band), its teeth growing in proportion but never so deep that the band falls apart.
-        const int repeats = LineRepeats(lineCode, state.lineRepeats);
+        const int repeats = LineRepeats(lineCode, request.line.repeats);
         if (repeats > 0 && p.pieces == 0) {
             const int span = std::abs(dx) < std::abs(dy) ? g.H : g.W;
             const double along = std::max(4.0, static_cast<double>(span) / repeats) / p.style->period;
@@ -170,8 +173,8 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
             ScaleStyle(*p.style, g.k, g.k, p);
         }
     }
-    p.mirrored = LineStyleMirrored(lineCode, state.shapeCode, state.partitionCode, kind);
-    if (lineCode == kEmbattledLine && kind != 2) kind = 3;
+    p.mirrored = LineStyleMirrored(lineCode, shape, state.partitionCode, edges);
+    if (lineCode == kEmbattledLine && edges != BandEdges::kFarEdge) edges = BandEdges::kNearEdge;
 
     if (p.style != nullptr) {
         // A band narrower than its two edge zones would start the far zone inside the near one
@@ -190,8 +193,8 @@ void DrawPartitionLine(PaintState& state, int x1, int y1, int x2, int y2, int wi
     p.farStart = p.h - p.t + 1;
 
     p.steep = p.adx < p.ady;
-    if (p.steep && state.shapeCode == ShapeCode::kBordure) kind = 3;
-    p.kind = kind;
+    if (p.steep && shape == ShapeCode::kBordure) edges = BandEdges::kNearEdge;
+    p.edges = edges;
 
     const bool oneTincture = p.treatment != 2 && p.saved != kCounterchanged && p.saved != kChequy;
     // The runs read each profile from masks of at most 64 rows; a deeper profile (a line at a

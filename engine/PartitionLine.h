@@ -13,6 +13,16 @@
 
 namespace esc {
 
+// Which long edges of a band carry its line. A level band's near edge is its upper one; a steep
+// band exchanges the two one-edge kinds (its near edge is the one that would be patterned).
+enum class BandEdges {
+    kBoth,
+    kBothAndCentreCopy,  // both, and a copy reflected in the shield's centre line
+    kFarEdge,            // the near edge straight
+    kNearEdge,           // the far edge straight
+    kFarEdgeReflected,   // kFarEdge, and a copy reflected top to bottom (left to right if steep)
+};
+
 struct LineStyle {
     int depth = 0;
     int words = 0;
@@ -57,7 +67,7 @@ const LineStyle* FindLineStyle(int lineCode);
 
 // Whether the far edge of a band in style lineCode mirrors the near edge. Styles 4 and 5 do so
 // only on a chief or a bordure and on the last bar of barry; style 6 also on the last pale of paly.
-bool LineStyleMirrored(int lineCode, ShapeCode shapeCode, ShapeCode partitionCode, int kind);
+bool LineStyleMirrored(int lineCode, ShapeCode shapeCode, ShapeCode partitionCode, BandEdges edges);
 
 // Bands whose end points or width lie further than this from the picture are not drawn: the
 // shapes never come near it, and it bounds the work of a band (see DrawPartitionLine).

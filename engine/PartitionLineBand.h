@@ -17,9 +17,9 @@ struct BandPlan {
     int x = 0, y = 0;  // where the walk starts
     int adx = 0, ady = 0, sx = 0, sy = 0, lx = 1;
     bool steep = false, vertical = false;
-    int kind = 0;             // edge kind: 0 both edges, 2 and 3 one edge
-    bool reflect = false;     // kind 5: a copy reflected top to bottom (steep: left to right)
-    bool centreCopy = false;  // kind 1: a copy reflected in the shield's centre line
+    BandEdges edges = BandEdges::kBoth;  // kBoth, or one edge (kFarEdge, kNearEdge)
+    bool reflect = false;     // kFarEdgeReflected: a copy reflected top to bottom (steep: left to right)
+    bool centreCopy = false;  // kBothAndCentreCopy: a copy reflected in the shield's centre line
     const LineStyle* style = nullptr;
     // At a paint scale other than 1, the style's profile drawn finer: `style` points here.
     LineStyle scaledStyle;

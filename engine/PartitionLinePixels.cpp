@@ -95,8 +95,8 @@ private:
         bool solid = p_.style->Solid(row, step);
         if (k > 0 && !p_.mirrored) solid = !solid;
         if (k == 0 && y >= 0) RecordCrossing(s_, x, y);
-        if (!p_.steep) solid = solid || (p_.kind == 2 && side == 0) || (p_.kind == 3 && side == 1);
-        else solid = solid || (p_.kind == 2 && side == 1) || (p_.kind == 3 && side == 0);
+        if (!p_.steep) solid = solid || (p_.edges == BandEdges::kFarEdge && side == 0) || (p_.edges == BandEdges::kNearEdge && side == 1);
+        else solid = solid || (p_.edges == BandEdges::kFarEdge && side == 1) || (p_.edges == BandEdges::kNearEdge && side == 0);
         if (!solid) return;
         PaintMain(k, x, y, X, false);
         if (p_.reflect) PaintReflected(k, y, x, X);

@@ -130,8 +130,8 @@ public:
         if (p_.style == nullptr) return;
         nearMasks_.assign(static_cast<std::size_t>(p_.style->period), 0);
         farMasks_.assign(static_cast<std::size_t>(p_.style->period), 0);
-        const bool nearSolid = p_.steep ? p_.kind == 3 : p_.kind == 2;
-        const bool farSolid = p_.steep ? p_.kind == 2 : p_.kind == 3;
+        const bool nearSolid = p_.steep ? p_.edges == BandEdges::kNearEdge : p_.edges == BandEdges::kFarEdge;
+        const bool farSolid = p_.steep ? p_.edges == BandEdges::kFarEdge : p_.edges == BandEdges::kNearEdge;
         for (int step = 0; step < p_.style->period; ++step) {
             std::uint64_t nearMask = 0, farMask = 0;
             for (int i = 0; i < p_.t; ++i) {

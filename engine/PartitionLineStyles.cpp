@@ -118,13 +118,13 @@ int LineRepeats(int lineCode, int repeats) {
     return std::min(repeats > 0 ? repeats : style->defaultRepeats, kMaxLineRepeats);
 }
 
-bool LineStyleMirrored(int lineCode, ShapeCode shapeCode, ShapeCode partitionCode, int kind) {
+bool LineStyleMirrored(int lineCode, ShapeCode shapeCode, ShapeCode partitionCode, BandEdges edges) {
     const LineStyle* style = FindLineStyle(lineCode);
     if (style == nullptr) return false;
     if (style->alwaysMirrored) return true;
     const bool chiefBordureOrLastBar = shapeCode == ShapeCode::kChief || shapeCode == ShapeCode::kBordure ||
-                                       (partitionCode == ShapeCode::kBarry && kind == 3);
-    if (lineCode == kWavyLine) return chiefBordureOrLastBar || (shapeCode == ShapeCode::kPaly && kind == 2);
+                                       (partitionCode == ShapeCode::kBarry && edges == BandEdges::kNearEdge);
+    if (lineCode == kWavyLine) return chiefBordureOrLastBar || (shapeCode == ShapeCode::kPaly && edges == BandEdges::kFarEdge);
     return chiefBordureOrLastBar;
 }
 

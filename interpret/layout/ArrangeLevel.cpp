@@ -95,10 +95,10 @@ void DrawPlainLevel(DrawingState& s) {
         if (!OnTheMovedOrdinary(s)) ChargesOnOrdinary(s);
     } else if (NamesBars(level.levelName)) {
         NoteLayout(s, "DrawBars(0)");
-        DrawBars(s, 0);
+        DrawBars(s, PiecesPlacement::kOnTheField);
     } else if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(0)");
-        DrawPallets(s, 0);
+        DrawPallets(s, PiecesPlacement::kOnTheField);
     } else if (level.levelName == "fret") {
         NoteLayout(s, "DrawFret");
         DrawFret(s);

@@ -74,12 +74,13 @@ void BetweenFess(DrawingState& s, int n) {
     const int low = g.H - g.H5 - g.Px(8);
     if (NamesBars(level.levelName)) {
         // "a fess between two bars": the bars are the fess's cotises.
-        s.cotiseCount = 1;
-        s.cotiseTincture = s.levelTincture[s.level];
-        s.cotiseLine = level.levelLine;
-        s.shapeCode = kFess;
+        CotiseRequest bars;
+        bars.shape = kFess;
+        bars.position = s.position;
+        bars.tincture = s.levelTincture[s.level];
+        bars.line.style = level.levelLine;
         NoteLayout(s, "DrawCotises");
-        DrawCotises(s);
+        DrawCotises(s, bars);
         return;
     }
     switch (n) {
@@ -265,13 +266,13 @@ void ChargesBetween(DrawingState& s) {
     const LevelRecord& level = Current(s);
     if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(0)");
-        DrawPallets(s, 0);
+        DrawPallets(s, PiecesPlacement::kOnTheField);
         return;
     }
     // Bars between anything but a fess (whose cotises they are) lie across the field as bars do.
     if (NamesBars(level.levelName) && s.shapeCode != ShapeCode::kFess) {
         NoteLayout(s, "DrawBars(0)");
-        DrawBars(s, 0);
+        DrawBars(s, PiecesPlacement::kOnTheField);
         return;
     }
     const ShieldGeometry& g = s.geometry;

@@ -71,12 +71,12 @@ void OnFess(DrawingState& s, const LevelRecord& level, int n) {
     // "on a fess a bar": one bar as well as several lies along the fess's middle.
     if (NamesBars(level.levelName)) {
         NoteLayout(s, "DrawBars(2)");
-        DrawBars(s, 2);
+        DrawBars(s, PiecesPlacement::kOnFess);
         return;
     }
     if (n >= 2 && NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(2)");
-        DrawPallets(s, 2);
+        DrawPallets(s, PiecesPlacement::kOnFess);
         return;
     }
     if (n == 1) {
@@ -273,7 +273,7 @@ void OnPale(DrawingState& s, const LevelRecord& level, int n) {
     // "on a pale a pallet": pallets run the pale's length within its width.
     if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(3)");
-        DrawPallets(s, 3);
+        DrawPallets(s, PiecesPlacement::kOnPale);
         return;
     }
     if (n == 1) {

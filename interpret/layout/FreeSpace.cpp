@@ -204,17 +204,18 @@ std::shared_ptr<const FreeSpace> FreeSpace::AroundOrdinary(DrawingState& s, bool
         PaintState mask(sink);
         PrepareOrdinaryMask(s, mask, kOrdinaryMark);
         if (NamesBars(first.levelName)) {
-            DrawBars(mask, 0);
+            DrawBars(mask, PiecesPlacement::kOnTheField);
         } else if (NamesPallets(first.levelName)) {
-            DrawPallets(mask, 0);
+            DrawPallets(mask, PiecesPlacement::kOnTheField);
         } else {
             DrawOrdinary(mask, {mask.shapeCode, false});
         }
         if (s.betweenCotises > 0) {
-            mask.cotiseCount = s.betweenCotises;
-            mask.cotiseTincture = kOrdinaryMark;
-            mask.cotiseLine = s.betweenCotiseLine;
-            DrawCotises(mask);
+            CotiseRequest cotises = CotisesOf(mask);
+            cotises.count = s.betweenCotises;
+            cotises.tincture = kOrdinaryMark;
+            cotises.line = {s.betweenCotiseLine, 0, 0};
+            DrawCotises(mask, cotises);
         }
         space.markSums_ = std::make_shared<const std::vector<int>>(MarkSums(mask.pictureBuffer, space.width_, space.height_));
         space.key_ = key;

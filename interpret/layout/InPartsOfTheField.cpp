@@ -188,12 +188,12 @@ void InChief(DrawingState& s, const LevelRecord& level, int n) {
     }
     if (NamesBars(level.levelName)) {
         NoteLayout(s, "DrawBars(1)");
-        DrawBars(s, 1);
+        DrawBars(s, PiecesPlacement::kInChief);
         return;
     }
     if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(1)");
-        DrawPallets(s, 1);
+        DrawPallets(s, PiecesPlacement::kInChief);
         return;
     }
     if (OnChiefFitted(s, level, n) || InChiefAboveTheBars(s, n)) return;
@@ -291,7 +291,7 @@ bool PiecesInTheirPart(DrawingState& s, Direction toward) {
         case ShapeCode::kChief:
             // In chief, or on a chief: spread down (or across) the chief's depth.
             NoteLayout(s, bars ? "DrawBars(1)" : "DrawPallets(1)");
-            bars ? DrawBars(s, 1) : DrawPallets(s, 1);
+            bars ? DrawBars(s, PiecesPlacement::kInChief) : DrawPallets(s, PiecesPlacement::kInChief);
             return true;
         case kBase:
             // In base, or on a base: within the base's depth, clear of its line, and above the
@@ -300,12 +300,12 @@ bool PiecesInTheirPart(DrawingState& s, Direction toward) {
         case ShapeCode::kFess:
             // On a fess: along its middle, bars across it, pallets across its depth.
             NoteLayout(s, bars ? "DrawBars(2)" : "DrawPallets(2)");
-            bars ? DrawBars(s, 2) : DrawPallets(s, 2);
+            bars ? DrawBars(s, PiecesPlacement::kOnFess) : DrawPallets(s, PiecesPlacement::kOnFess);
             return true;
         case ShapeCode::kPale:
             if (bars) break;
             NoteLayout(s, "DrawPallets(3)");
-            DrawPallets(s, 3);
+            DrawPallets(s, PiecesPlacement::kOnPale);
             return true;
         default: break;
     }

@@ -60,7 +60,7 @@ public:
         PaintState mask(sink);
         PrepareOrdinaryMask(s, mask, kMark);
         if (NamesBars(first.levelName)) {
-            DrawBars(mask, 0);
+            DrawBars(mask, PiecesPlacement::kOnTheField);
         } else {
             DrawOrdinary(mask, {mask.shapeCode, false});
         }

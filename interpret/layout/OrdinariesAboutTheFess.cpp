@@ -192,15 +192,16 @@ bool PiecesBesideTheOrdinary(DrawingState& s) {
     const ShapeCode flanked = OrdinaryThePiecesFlank(level, s.shapeCode);
     if (flanked == ShapeCode::kNoShape || flanked != s.firstOrdinaryShape) return false;
     const int tincture = s.levelTincture[s.level];
-    s.cotiseCount = std::clamp(level.levelCount / 2, 1, shapes::kMaxCotises);
-    s.cotiseTincture = tincture;
-    s.cotiseLine = level.levelLine;
-    s.shapeCode = flanked;
+    CotiseRequest pieces;
+    pieces.shape = flanked;
+    pieces.position = s.position;
+    pieces.count = std::clamp(level.levelCount / 2, 1, shapes::kMaxCotises);
+    pieces.tincture = tincture;
+    pieces.line.style = level.levelLine;
     // Two or three a side share the room one would take, so that the outer ones stay on the field.
-    s.cotiseBreadth = BreadthBeside(s.geometry, flanked, level.levelName.view()) * 2 / (s.cotiseCount + 1);
+    pieces.breadth = BreadthBeside(s.geometry, flanked, level.levelName.view()) * 2 / (pieces.count + 1);
     NoteLayout(s, "DrawCotises");
-    DrawCotises(s);
-    s.cotiseBreadth = 0;
+    DrawCotises(s, pieces);
     // The cotises' drawing clears the level's tincture; the pieces keep theirs in the model.
     s.levelTincture[s.level] = tincture;
     return true;

@@ -290,10 +290,11 @@ void CotiseRule(DrawingState& s) {
     RecordCotises(s);
     s.betweenCotises = s.cotiseCount;
     s.betweenCotiseLine = s.cotiseLine;
+    CotiseRequest cotises = CotisesOf(s);
     // Moved with a moved ordinary (only a shape whose cotises follow it took the position).
-    if (!cotised.levelIn) s.position = s.completedPosition;
-    DrawCotises(s);
-    s.position = OrdinaryPosition::Usual;
+    if (!cotised.levelIn) cotises.position = s.completedPosition;
+    DrawCotises(s, cotises);
+    SpendCotises(s);
 }
 
 void TinctureRule(DrawingState& s) {

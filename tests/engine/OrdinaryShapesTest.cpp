@@ -167,8 +167,8 @@ TEST_F(OrdinaryShapesTest, PalletsAndBarsHaveTheirWidths) {
         shield_.Reset(kArgent);
         s().levelTincture[0] = kGules;
         s().levels[0].levelCount = c.count;
-        if (c.pallets) DrawPallets(s(), 0);
-        else DrawBars(s(), 0);
+        if (c.pallets) DrawPallets(s(), PiecesPlacement::kOnTheField);
+        else DrawBars(s(), PiecesPlacement::kOnTheField);
         EXPECT_EQ(runs(c.pallets, c.pallets ? H / 2 : W / 2), c.expected);
     }
 }
@@ -181,7 +181,7 @@ TEST_F(OrdinaryShapesTest, BarsGemelSplitEachBar) {
     s().levels[0].levelCount = 2;
     s().levels[0].levelLine = kGapLineStyle;
     s().partitionCode = kBarry;
-    DrawBars(s(), 0);
+    DrawBars(s(), PiecesPlacement::kOnTheField);
     // Two bars, each split along its middle: four gules runs down the centre column.
     int runs = 0;
     for (int y = 1; y < g().H; ++y) runs += Code(g().W / 2, y) == kGules && Code(g().W / 2, y - 1) != kGules;
@@ -207,7 +207,7 @@ TEST_F(OrdinaryShapesTest, CotisesOfTheFess) {
         s().cotiseCount = k.count;
         s().cotiseTincture = kAzure;
         s().cotiseLine = 0;
-        DrawCotises(s());
+        DrawAndSpendCotises(s());
         for (int y : k.rows) EXPECT_EQ(Code(g().W / 2 + 7, y), kAzure) << y;
         EXPECT_EQ(s().cotiseCount, k.countAfter);
         EXPECT_EQ(s().cotiseLine, -1);
@@ -401,7 +401,7 @@ TEST_F(OrdinaryShapesTest, CountsOutOfRangeHaveDefinedShapes) {
         EXPECT_FALSE(ordinary(shape, kMaxRepeatedOrdinaries, -1) == nothing);
     }
     shield_.sink().messages.clear();
-    EXPECT_TRUE(drawn([&] { s().levels[0].levelCount = 9; DrawBars(s(), 0); }) == nothing);
+    EXPECT_TRUE(drawn([&] { s().levels[0].levelCount = 9; DrawBars(s(), PiecesPlacement::kOnTheField); }) == nothing);
     EXPECT_EQ(shield_.sink().messages.size(), 1u);
 }
 
@@ -536,7 +536,7 @@ TEST_F(OrdinaryShapesTest, RepeatedOrdinariesStandApart) {
                 shield_.Reset(kArgent);
                 s().levelTincture[0] = kGules;
                 s().levels[0].levelCount = n;
-                DrawBars(s(), 0);
+                DrawBars(s(), PiecesPlacement::kOnTheField);
             } else {
                 Ordinary(w.shape, -1, n);
             }

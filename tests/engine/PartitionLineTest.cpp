@@ -8,6 +8,7 @@
 
 #include "PartitionLineReference.h"
 #include "ShapeTestSupport.h"
+#include "engine/OrdinaryShapes.h"
 #include "engine/PartitionLine.h"
 #include "tests/SweepStride.h"
 
@@ -35,6 +36,24 @@ struct RandomBand {
                (achievement ? " achievement" : "");
     }
 };
+
+// The edges of the old kind numbers the cases are written in (4, no kind, draws both).
+BandEdges EdgesOf(int kind) {
+    switch (kind) {
+        case 1: return BandEdges::kBothAndCentreCopy;
+        case 2: return BandEdges::kFarEdge;
+        case 3: return BandEdges::kNearEdge;
+        case 5: return BandEdges::kFarEdgeReflected;
+        default: return BandEdges::kBoth;
+    }
+}
+
+// A band in the state's line as the shapes draw one (from a point at an angle when given a
+// length): a gemel line is spent by it.
+void StateBand(PaintState& s, int x1, int y1, int x2, int y2, int width, int kind, int length = 0, int angle = 0) {
+    if (length != 0) shapes::BandFrom(s, x1, y1, angle, length, width, EdgesOf(kind));
+    else shapes::Band(s, x1, y1, x2, y2, width, EdgesOf(kind));
+}
 
 RandomBand MakeBand(std::mt19937& rng, const ShieldGeometry& g) {
     auto pick = [&](std::initializer_list<int> values) {
@@ -121,7 +140,7 @@ TEST(PartitionLineRuns, PaintExactlyWhatOneCallPerPixelPaints) {
         SCOPED_TRACE("case " + std::to_string(i) + ": " + b.Describe());
         Prepare(merged, b, achievementA, layerA);
         Prepare(reference, b, achievementB, layerB);
-        DrawPartitionLine(merged.state(), b.x1, b.y1, b.x2, b.y2, b.width, b.kind, b.length, b.angle);
+        StateBand(merged.state(), b.x1, b.y1, b.x2, b.y2, b.width, b.kind, b.length, b.angle);
         ReferencePartitionLine(reference.state(), b.x1, b.y1, b.x2, b.y2, b.width, b.kind, b.length, b.angle);
         const PaintState& m = merged.state();
         const PaintState& r = reference.state();
@@ -151,7 +170,7 @@ protected:
     void Band(int x1, int y1, int x2, int y2, int width, int kind, int line, int tincture = kGules) {
         s().lineCode = line;
         s().levelTincture[s().level] = tincture;
-        DrawPartitionLine(s(), x1, y1, x2, y2, width, kind);
+        StateBand(s(), x1, y1, x2, y2, width, kind);
     }
     // Columns of row y (between x1 and x2) holding `code`.
     std::vector<bool> Row(int y, int x1, int x2, int code) const {
@@ -285,7 +304,7 @@ TEST_F(PartitionLineTest, GemelSplitsOneBandOnly) {
     for (int x = 10; x < 400; x += 29) {
         for (int y = 90; y <= 110; ++y) EXPECT_EQ(Code(x, y) == kGules, y < 98 || y > 102) << x << "," << y;
     }
-    DrawPartitionLine(s(), 0, 300, W, 300, 20, 0);
+    StateBand(s(), 0, 300, W, 300, 20, 0);
     for (int x = 10; x < 400; x += 29) {
         for (int y = 290; y <= 310; ++y) EXPECT_EQ(Code(x, y), kGules);
     }
@@ -396,7 +415,7 @@ TEST_F(PartitionLineTest, LineCodesOutsideTheTableDrawPlain) {
     Shield plain(kArgent);
     plain.state().lineCode = -1;
     plain.state().levelTincture[0] = kGules;
-    DrawPartitionLine(plain.state(), 0, 120, 415, 160, 30, 0);
+    StateBand(plain.state(), 0, 120, 415, 160, 30, 0);
     for (int line : {11, 13, 14, 18, 99, 200, -2, -7, 1 << 30}) {
         SCOPED_TRACE("line " + std::to_string(line));
         shield_.Reset(kArgent);
@@ -427,7 +446,7 @@ TEST_F(PartitionLineTest, FarBandsAreNotDrawn) {
         for (int line : {-1, 4, 15}) {
             s().lineCode = line;
             s().levelTincture[0] = kGules;
-            DrawPartitionLine(s(), c.x1, c.y1, c.x2, c.y2, c.width, 0, c.length, c.angle);
+            StateBand(s(), c.x1, c.y1, c.x2, c.y2, c.width, 0, c.length, c.angle);
             EXPECT_TRUE(s().pictureBuffer == before);
             EXPECT_EQ(s().levelTincture[0], kGules);
             EXPECT_EQ(s().lineCode, line == 15 ? -1 : line);  // a gemel line is spent all the same

@@ -161,7 +161,7 @@ std::vector<OrdinarySpec> Ordinaries() {
              s.cotiseCount = 1;
              s.cotiseTincture = kAzure;
              s.cotiseLine = s.lineCode;
-             DrawCotises(s);
+             DrawAndSpendCotises(s);
          }},
         {"bend", Shape(kBend)},
         {"bend sinister", Shape(kBendSinister, 1, kBend)},
@@ -177,9 +177,9 @@ std::vector<OrdinarySpec> Ordinaries() {
         {"pall reversed", Shape(kPallReversed)},
         {"flaunches", Shape(kFlaunches)},
         {"label of 3", [](PaintState& s) { s.levels[0].levelLine = 3; Shape(kLabel)(s); }},
-        {"2 bars", [](PaintState& s) { s.levels[0].levelCount = 2; s.shapeCode = kFess; DrawBars(s, 0); }},
-        {"3 bars", [](PaintState& s) { s.levels[0].levelCount = 3; s.shapeCode = kFess; DrawBars(s, 0); }},
-        {"3 pallets", [](PaintState& s) { s.levels[0].levelCount = 3; DrawPallets(s, 0); }},
+        {"2 bars", [](PaintState& s) { s.levels[0].levelCount = 2; s.shapeCode = kFess; DrawBars(s, PiecesPlacement::kOnTheField); }},
+        {"3 bars", [](PaintState& s) { s.levels[0].levelCount = 3; s.shapeCode = kFess; DrawBars(s, PiecesPlacement::kOnTheField); }},
+        {"3 pallets", [](PaintState& s) { s.levels[0].levelCount = 3; DrawPallets(s, PiecesPlacement::kOnTheField); }},
         {"2 bendlets", Shape(kBendlets, 2)},
         {"3 chevronels", Shape(kChevronels, 3)},
         {"pile", Shape(kPiles, 1)},
