@@ -46,7 +46,7 @@ void DrawShape(benchmark::State& bench, const ShapeCase& c) {
         s.levels[0].levelCount = c.count;
         s.levels[0].levelLine = c.shape == kLabel ? 3 : c.line;
         s.levelTincture[0] = c.mode == 1 ? kOr : kGules;
-        DrawOrdinary(s, c.mode);
+        DrawOrdinary(s, OrdinaryRequest{c.shape, c.mode == 1});
         benchmark::DoNotOptimize(s.picture.Data());
     }
 }

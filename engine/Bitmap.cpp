@@ -39,8 +39,18 @@ bool Bitmap::Resize(int width, int height) {
     return true;
 }
 
+// The build targets every x86-64, whose widest stores are 16 bytes; storing pixels is much of a
+// drawing's time, so on a processor with AVX2 the loop runs in a copy built for it (chosen once,
+// when the program loads).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void FillPixels(std::uint32_t* to, std::size_t n, std::uint32_t pixel) {
+    for (std::size_t i = 0; i < n; ++i) to[i] = pixel;
+}
+
 void Bitmap::Fill(Rgb c) {
-    std::fill(pixels_.begin(), pixels_.end(), Pack(c));
+    FillPixels(pixels_.data(), pixels_.size(), Pack(c));
 }
 
 void Bitmap::FillRect(Rect r, Rgb c) {
@@ -52,7 +62,7 @@ void Bitmap::HorizontalRun(int x1, int y, int x2, Rgb c) {
     x1 = std::max(x1, 0);
     x2 = std::min(x2, width_);
     if (x1 >= x2) return;
-    std::fill_n(Row(y) + x1, x2 - x1, Pack(c));
+    FillPixelRun(Row(y) + x1, static_cast<std::size_t>(x2 - x1), Pack(c));
 }
 
 void Bitmap::Line(int x1, int y1, int x2, int y2, Rgb c, int penWidth) {

@@ -3,6 +3,7 @@
 // of placed charges and every bitmap the shell shows or saves.
 
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,6 +29,19 @@ struct Rect {
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
+
+// Sets n pixels from `to` to `pixel`. Long runs (the whole picture cleared, a field's rows) are
+// stored with the widest stores the processor has; see Bitmap.cpp.
+void FillPixels(std::uint32_t* to, std::size_t n, std::uint32_t pixel);
+// The same, short runs stored here (a charge's runs are mostly a few pixels long).
+inline void FillPixelRun(std::uint32_t* to, std::size_t n, std::uint32_t pixel) {
+    constexpr std::size_t kShortRun = 32;
+    if (n >= kShortRun) {
+        FillPixels(to, n, pixel);
+        return;
+    }
+    for (std::size_t i = 0; i < n; ++i) to[i] = pixel;
+}
 
 class Bitmap {
 public:

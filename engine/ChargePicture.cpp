@@ -255,7 +255,7 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
             if (v == kBody || v == kSecondPart || v == kDetail || (silhouette && v == kOutline)) {
                 const int tincture = silhouette ? request.tinctures.silhouette : TinctureFor(state, request.tinctures, v);
                 state.levelTincture[state.level] = tincture;
-                if (PaintsPixelByPixel(tincture) || turned || (mirror && hasLayer)) {
+                if (PaintsPixelByPixel(tincture) || (mirror && (turned || hasLayer))) {
                     PaintSpan(state, x, y, x + 1);
                     mark(x, x, y);
                     ++c;

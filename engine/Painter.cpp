@@ -280,7 +280,7 @@ void PictureRun(Bitmap& picture, int x1, int y, int x2, std::uint32_t pixel) {
     x1 = std::max(x1, 0);
     x2 = std::min(x2, picture.Width());
     if (x1 >= x2) return;
-    std::fill_n(picture.Row(y) + x1, x2 - x1, pixel);
+    FillPixelRun(picture.Row(y) + x1, static_cast<std::size_t>(x2 - x1), pixel);
 }
 
 void PlotLayerRun(PaintState& state, int lx, int n, int entry) {

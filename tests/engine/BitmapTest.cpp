@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "engine/Bitmap.h"
 
@@ -93,6 +95,20 @@ TEST(Bitmap, StretchDrawClipsAtEveryEdgeAndSkipsTheKeyColour) {
             SCOPED_TRACE(::testing::Message() << "(" << x << ", " << y << ")");
             EXPECT_EQ(out.Pixel(x, y), from == kTeal ? kWhite : from);
         }
+}
+
+TEST(Bitmap, RunsOfEveryLengthSetExactlyTheirPixels) {
+    // Short runs are stored inline and long ones by the wide copy: both sides of the change over,
+    // at every alignment, and nothing either side of the run.
+    constexpr std::uint32_t kOld = 0xFF000000u, kNew = 0xFF008080u;
+    for (std::size_t offset = 0; offset < 9; ++offset) {
+        for (std::size_t n = 0; n < 80; ++n) {
+            std::vector<std::uint32_t> row(100, kOld);
+            FillPixelRun(row.data() + offset, n, kNew);
+            for (std::size_t i = 0; i < row.size(); ++i)
+                ASSERT_EQ(row[i], i >= offset && i < offset + n ? kNew : kOld) << "offset " << offset << " length " << n;
+        }
+    }
 }
 
 TEST(BmpFile, RoundTripsExactlyWithRowPadding) {
