@@ -384,7 +384,7 @@ DERIVED += [
      'A salmon embowed: the salmon naiant bent in an arc, head and tail lowered'),
     ('birds', 'trout.em', 'birds/trout.svg', Bent(115), '',
      'A trout embowed: the trout naiant bent in an arc, head and tail lowered'),
-    ('birds', 'fish.em', 'birds/fish.svg', Bent(110), 'fishe.em roach.em roache.em barbel.em herring.em',
+    ('birds', 'fish.em', 'birds/fish.svg', Bent(110), 'fishe.em roach.em roache.em barbel.em herring.em brett.em mackerel.em',
      'A fish embowed: the fish naiant bent in an arc, head and tail lowered'),
     ('birds', 'luce.em', 'birds/luce.svg', Bent(110), 'pike.em',
      'A luce (a pike) embowed: the luce naiant bent in an arc, head and tail lowered'),
