@@ -317,7 +317,7 @@ DERIVED = [
     ('birds', 'heron.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/heron.hd.svg', (59, 22), 0.6, seam=True), 'crane.1 stork.1',
      "A heron displayed: the eagle displayed with the heron's head and long beak"),
     ('birds', 'crow.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/crow.hd.svg', (64, 14), 0.3, seam=True),
-     'rook.1 daw.1 robin.1 bird.1 seagull.1 gull.1',
+     'rook.1 daw.1 robin.1 bird.1 seagull.1 gull.1 magpie.1',
      "A crow displayed (the rook, the daw, the gull): the eagle displayed with the crow's head"),
     ('birds', 'dove.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/dove.hd.svg', (60, 24), 0.75), '',
      "A dove displayed: the eagle displayed with the dove's head"),
@@ -333,12 +333,12 @@ DERIVED = [
     # The dragon salient: the passant dragon reared up to spring, as the wivern is.
     ('lions', 'dragon.7', 'lions/dragon.3.svg', Turn(32), '',
      'A dragon salient: the passant dragon reared up to spring, the hind feet on the ground'),
-    ('birds', 'crow.2', 'birds/crow.svg', Winged((125, 75), 0.45), 'rook.2 daw.2 robin.2 bird.2 seagull.2 gull.2',
+    ('birds', 'crow.2', 'birds/crow.svg', Winged((125, 75), 0.45), 'rook.2 daw.2 robin.2 bird.2 seagull.2 gull.2 magpie.2',
      'A crow (a raven, a rook) rising: the crow with a wing raised from its back'),
     # Birds stooping: the bird volant turned head downwards, diving on its prey.
     ('birds', 'osprey.6', 'birds/osprey.4.svg', Turn(-40), 'falcon.6 sparrowf.6',
      'A falcon (an osprey) stooping: the bird volant turned head downwards, diving on its prey'),
-    ('birds', 'crow.6', 'birds/crow.4.svg', Turn(-40), 'rook.6 daw.6 robin.6 bird.6 seagull.6 gull.6',
+    ('birds', 'crow.6', 'birds/crow.4.svg', Turn(-40), 'rook.6 daw.6 robin.6 bird.6 seagull.6 gull.6 magpie.6',
      'A crow (a raven, a rook) stooping: the crow volant turned head downwards, diving'),
     ('birds', 'eagle.6', 'birds/eagle.4.svg', Turn(-40), '',
      'An eagle stooping: the eagle volant turned head downwards, diving on its prey'),
