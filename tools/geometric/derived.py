@@ -354,6 +354,9 @@ DERIVED = [
      'A trout hauriant: the trout naiant set palewise, the head upwards'),
     ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
      'An eel hauriant: the eel naiant set palewise, the head upwards'),
+    # A serpent glissant (gliding): the serpent erect laid fesswise, the head to dexter.
+    ('beasts', 'serpent.fw', 'beasts/serpent.svg', Turn(-90), 'snake.fw',
+     'A serpent glissant: the serpent erect laid fesswise, gliding with its head to dexter'),
     # A demi-fish is the upper half of the fish hauriant.
     ('birds', 'dluce', 'birds/luce.ha.svg', Demi(118), 'dlucie',
      'A demi-luce: the luce (a pike) hauriant cut off across the middle'),
