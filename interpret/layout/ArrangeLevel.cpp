@@ -27,6 +27,7 @@
 #include "interpret/layout/Layouts.h"
 #include "interpret/layout/MixedGroup.h"
 #include "interpret/layout/OnAMount.h"
+#include "interpret/layout/OnAPerch.h"
 #include "interpret/layout/OnTheOrdinary.h"
 #include "interpret/layout/OrdinariesAboutTheFess.h"
 #include "interpret/layout/OrdinaryOnOrdinary.h"
@@ -268,6 +269,8 @@ void ArrangeLevel(DrawingState& s) {
         // "a pale charged with a chevron": the chevron within the pale only.
     } else if (OnAMountLayout(s, savedCursor)) {
         // "a hen on a mount": the mount in base, the hen standing on it.
+    } else if (OnAPerchLayout(s, savedCursor)) {
+        // "an owl on a branch": the branch across the lower field, the owl standing on it.
     } else if (PiecesBesideTheOrdinary(s)) {
         // "a bend between two bendlets": the bendlets are the bend's cotises.
     } else if (ChevronsAboutTheFess(s)) {

@@ -67,7 +67,7 @@ void ForDifferenceTest(DrawingState& s) {
 // collared and belled azure"). The tincture that follows them is the second tincture, and for a
 // Sub1 99 word the detail tincture as well; each Sub1 99 word also names a picture of its own (the
 // charge's name and the word's first letter, a letter for each such word: a crowned lion is
-// "lionc", a cow belled "cowb"). A run with a Sub1 99 word whose picture is not drawn is left
+// "lionc", a cow belled "cowb"; "winged" after the tincture names the winged beast, "wlion"). A run with a Sub1 99 word whose picture is not drawn is left
 // unread, and the charge is drawn as it is rather than as the question picture. Only the detail
 // words and "and" are looked through, so a later phrase's tincture is never taken.
 void DetailWords(DrawingState& s) {
@@ -106,6 +106,14 @@ void DetailWords(DrawingState& s) {
             for (int k = s.cursor + 1; k <= end; ++k) s.UseWord(k);
             s.cursor = end;
             return;
+        }
+        // "a lion azure winged or": the winged beast's picture, whose wings are its detail.
+        if (type == kTypePrefix && EqualsIgnoringCase(s.Word(i), "winged")) {
+            const std::string winged = "w" + named;
+            if (!PictureExists(s, winged, level.levelVariant.view())) return;
+            named = winged;
+            detail = true;
+            continue;
         }
         if (type != kTypeDetail) {
             int partedFirst = -1;
@@ -354,7 +362,10 @@ namespace {
 // The detail words after the tincture at the cursor, each with its own tincture, and the phrases
 // that add a part drawn in a picture of its own ("vulning themselves proper").
 void ReadDetailWords(DrawingState& s) {
-    const auto detailAt = [&s](int k) { return T(s, k) == kTypeDetail || (Is(s, k, "ducally") && T(s, k + 1) == kTypeDetail); };
+    const auto detailAt = [&s](int k) {
+        return T(s, k) == kTypeDetail || (Is(s, k, "ducally") && T(s, k + 1) == kTypeDetail) ||
+               (Is(s, k, "winged") && T(s, k) == kTypePrefix);
+    };
     for (int read = 0; read < kMaxWords; ++read) {
         const int at = s.cursor;
         // "armed or and langued gules": an "and" joins two details, each with its tincture, as

@@ -131,6 +131,34 @@ TEST(DetailTincture, APartThePictureLacksIsTold) {
     d.DrawClean("Argent, a lion rampant gules armed and langued azure");
 }
 
+// The parts the pictures draw in the second part or the detail take the tincture named for
+// them, on a field and a charge of other tinctures: strings, band, garnish, acorns, the seeded
+// heart, and a winged beast's wings named after its tincture.
+TEST(DetailTincture, APartThePictureHasIsPaintedInItsTincture) {
+    struct Case {
+        const char* blazon;
+        int part;
+    };
+    const Case cases[] = {
+        {"Azure, a harp or stringed argent", kArgent},
+        {"Gules, a garb or banded vert", kVert},
+        {"Gules, a helmet argent garnished or", kOr},
+        {"Argent, an oak tree vert fructed gules", kGules},
+        {"Argent, a dogwood flower azure seeded or", kOr},
+        {"Gules, a lion azure winged or", kOr},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        Drawing d;
+        d.DrawClean(k.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        int painted = 0;
+        for (int y = 0; y < g.H; y += 2)
+            for (int x = 0; x < g.W; x += 2) painted += d.At(x, y) == test::Colour(k.part);
+        EXPECT_GT(painted, 30);
+    }
+}
+
 // "a chevron between a mullet, a crescent and an escallop": each member takes the next of the
 // places the ordinary gives three charges (two above the chevron, one below), a cross's four
 // angles for four.

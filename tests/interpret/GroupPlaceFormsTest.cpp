@@ -191,7 +191,7 @@ TEST(PartBeforeTheTincture, IsOfTheChargesTincture) {
         EXPECT_TRUE(printed.s().picture == plain.s().picture);
     }
     // A picture without the part: read, drawn whole, and told.
-    for (const char* blazon : {"Gules three mullets stringed or", "Argent an oak tree fructed proper"}) {
+    for (const char* blazon : {"Gules three mullets stringed or", "Argent a maple tree fructed proper"}) {
         SCOPED_TRACE(blazon);
         test::Drawing d;
         d.Draw(blazon);

@@ -12,6 +12,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "interpret/layout/MixedGroup.h"
 #include "interpret/layout/OnAMount.h"
+#include "interpret/layout/OnAPerch.h"
 #include "interpret/layout/WithinAnAnnulet.h"
 
 namespace esc {
@@ -297,6 +298,36 @@ TEST(RelationForms, AChargeIssuantFromAMountStandsOnIt) {
         // Below the summit, half way to the foot, in the middle and a little to each side.
         const int y = (summit + g.straightBottom) / 2 + 20;
         for (const int x : {g.W2, g.W2 - g.W / 8, g.W2 + g.W / 8}) EXPECT_EQ(d.At(x, y), test::Colour(k.mount)) << x;
+    }
+}
+
+// "an owl perched on a branch": the bird stands on the charge after it, its feet on the perch's
+// middle, the perch laid across the lower field in its own tincture (it was drawn over the bird).
+TEST(RelationForms, ABirdOnAChargeStandsOnIt) {
+    struct Case {
+        const char* blazon;
+        int bird, perch;
+    };
+    const Case cases[] = {
+        {"Gules, an owl argent perched on a branch Or", kArgent, kOr},
+        {"Azure, an eagle close Or on a branch couped argent", kOr, kArgent},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        test::Drawing d;
+        d.DrawClean(k.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const int middle = g.H * kPerchMiddlePercent / 100;
+        const std::vector<PlacementTrace> placed = test::AllPlacements(d);
+        ASSERT_EQ(placed.size(), 2u);
+        EXPECT_LT(placed[0].y, middle - g.H / 8);
+        EXPECT_EQ(placed[1].y, middle);
+        // The bird's breast above the perch is the bird's tincture, the field above its head bare.
+        EXPECT_EQ(d.At(g.W2, middle - g.H / 5), test::Colour(k.bird));
+        int perchPixels = 0;
+        for (int y = middle - g.H / 20; y <= middle + g.H / 20; y += 2)
+            for (int x = g.W / 8; x < g.W - g.W / 8; x += 4) perchPixels += d.At(x, y) == test::Colour(k.perch);
+        EXPECT_GT(perchPixels, 20);
     }
 }
 

@@ -454,6 +454,9 @@ std::vector<Printed> ByHand() {
         {"Azure three pitchers or", "Azure three jugs or"},
         {"Argent, simple.", "Argent"},
         {"Argent, representations of three roses gules", "Argent three roses gules"},
+        {"Gules three arrows or flighted argent", "Gules three arrows or feathered argent"},
+        {"Or a dove close and reguardant azure", "Or a dove close reguardant azure"},
+        {"Or a dove close and regardant azure", "Or a dove close reguardant azure"},
     };
 }
 

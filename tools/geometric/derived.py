@@ -43,10 +43,12 @@ class Winged:
     """The source with a bird's wing raised from its shoulder: the wing of the winged unicorn,
     its base set at `shoulder`, drawn at `size` times the wing's own size."""
 
-    def __init__(self, shoulder, size=0.5, room=False):
+    def __init__(self, shoulder, size=0.5, room=False, own=False):
         # With `room`, the drawing grows upwards where the wing rises past its top (a fish, whose
-        # drawing is no taller than its body).
-        self.shoulder, self.size, self.turn, self.room = shoulder, size, 0.0, room
+        # drawing is no taller than its body). With `own`, the wing is the detail, so that a
+        # winged beast's wings take a tincture of their own ("a lion azure winged or"); a bird's
+        # wing stays its body.
+        self.shoulder, self.size, self.turn, self.room, self.own = shoulder, size, 0.0, room, own
 
 
 WING_SOURCE = 'lions/wunicorn.svg'
@@ -56,6 +58,11 @@ WING_BASE = (150, 130)      # where the wing meets the shoulder, in the wing's o
 
 BAT_SOURCE = 'lions/dragon.6.svg'
 BAT_BASE = (107, 86)        # where the bat wing meets the back, in the dragon couchant's units
+
+
+def own_wing(drawing):
+    """The wing drawn in the detail's colour instead of the body's."""
+    return drawing.replace('fill="#ffffff"', 'fill="#0000ff"')
 
 
 def bat_wing_drawing():
@@ -215,19 +222,19 @@ DERIVED = [
     ('lions', 'wivern.7', 'lions/wivern.3.svg', Turn(32), '',
      'A wivern salient: the passant wivern reared up to spring on its one leg'),
     # Winged beasts: the beast with the winged unicorn's wing at its shoulder.
-    ('lions', 'wlion', 'lions/lion.svg', Winged((110, 100)), 'wlion.1',
+    ('lions', 'wlion', 'lions/lion.svg', Winged((110, 100), own=True), 'wlion.1',
      'A winged lion rampant: the lion rampant with a wing raised from the shoulder'),
-    ('lions', 'wlion.3', 'lions/lion.3.svg', Winged((100, 75), 0.45), '',
+    ('lions', 'wlion.3', 'lions/lion.3.svg', Winged((100, 75), 0.45, own=True), '',
      'A winged lion passant: the lion passant with a wing raised from the shoulder'),
-    ('beasts', 'whorse', 'beasts/horse.1.svg', Winged((100, 95)), 'whorse.1 whorse.7',
+    ('beasts', 'whorse', 'beasts/horse.1.svg', Winged((100, 95), own=True), 'whorse.1 whorse.7',
      'A winged horse (Pegasus) rampant: the horse rearing with a wing raised from the shoulder'),
-    ('beasts', 'whorse.3', 'beasts/horse.svg', Winged((105, 95)), '',
+    ('beasts', 'whorse.3', 'beasts/horse.svg', Winged((105, 95), own=True), '',
      'A winged horse (Pegasus) passant: the horse passant with a wing raised from the shoulder'),
-    ('beasts', 'wbull.3', 'beasts/bull.svg', Winged((95, 60), 0.45), 'wbull',
+    ('beasts', 'wbull.3', 'beasts/bull.svg', Winged((95, 60), 0.45, own=True), 'wbull',
      'A winged bull passant: the bull passant with a wing raised from the shoulder'),
-    ('beasts', 'wgreyhou.6', 'beasts/greyhoun.6.svg', Winged((100, 55), 0.42), 'wgreyhou',
+    ('beasts', 'wgreyhou.6', 'beasts/greyhoun.6.svg', Winged((100, 55), 0.42, own=True), 'wgreyhou',
      'A winged greyhound couchant: the greyhound couchant with a wing raised from the shoulder'),
-    ('birds', 'wtrout', 'birds/trout.svg', Winged((75, 34), 0.42, room=True), 'wtrout.na',
+    ('birds', 'wtrout', 'birds/trout.svg', Winged((75, 34), 0.42, room=True, own=True), 'wtrout.na',
      'A winged trout naiant: the trout with a wing raised from behind the gills'),
     # The cockatrice: the wivern with a cock's head.
     ('lions', 'cockatri', 'lions/wivern.svg', Grafted([(0, 0), (97, 0), (97, 95), (0, 95)], 'birds/cock.hd.svg',
@@ -317,7 +324,7 @@ DERIVED = [
     ('birds', 'heron.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/heron.hd.svg', (59, 22), 0.6, seam=True), 'crane.1 stork.1',
      "A heron displayed: the eagle displayed with the heron's head and long beak"),
     ('birds', 'crow.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/crow.hd.svg', (64, 14), 0.3, seam=True),
-     'rook.1 daw.1 robin.1 bird.1 seagull.1 gull.1',
+     'rook.1 daw.1 robin.1 bird.1 seagull.1 gull.1 magpie.1',
      "A crow displayed (the rook, the daw, the gull): the eagle displayed with the crow's head"),
     ('birds', 'dove.1', 'birds/eagle.svg', Grafted(EAGLE_HEAD, 'birds/dove.hd.svg', (60, 24), 0.75), '',
      "A dove displayed: the eagle displayed with the dove's head"),
@@ -333,12 +340,12 @@ DERIVED = [
     # The dragon salient: the passant dragon reared up to spring, as the wivern is.
     ('lions', 'dragon.7', 'lions/dragon.3.svg', Turn(32), '',
      'A dragon salient: the passant dragon reared up to spring, the hind feet on the ground'),
-    ('birds', 'crow.2', 'birds/crow.svg', Winged((125, 75), 0.45), 'rook.2 daw.2 robin.2 bird.2 seagull.2 gull.2',
+    ('birds', 'crow.2', 'birds/crow.svg', Winged((125, 75), 0.45), 'rook.2 daw.2 robin.2 bird.2 seagull.2 gull.2 magpie.2',
      'A crow (a raven, a rook) rising: the crow with a wing raised from its back'),
     # Birds stooping: the bird volant turned head downwards, diving on its prey.
     ('birds', 'osprey.6', 'birds/osprey.4.svg', Turn(-40), 'falcon.6 sparrowf.6',
      'A falcon (an osprey) stooping: the bird volant turned head downwards, diving on its prey'),
-    ('birds', 'crow.6', 'birds/crow.4.svg', Turn(-40), 'rook.6 daw.6 robin.6 bird.6 seagull.6 gull.6',
+    ('birds', 'crow.6', 'birds/crow.4.svg', Turn(-40), 'rook.6 daw.6 robin.6 bird.6 seagull.6 gull.6 magpie.6',
      'A crow (a raven, a rook) stooping: the crow volant turned head downwards, diving'),
     ('birds', 'eagle.6', 'birds/eagle.4.svg', Turn(-40), '',
      'An eagle stooping: the eagle volant turned head downwards, diving on its prey'),
@@ -347,6 +354,9 @@ DERIVED = [
      'A trout hauriant: the trout naiant set palewise, the head upwards'),
     ('birds', 'eel.ha', 'birds/eel.svg', Turn(90), 'conger.ha',
      'An eel hauriant: the eel naiant set palewise, the head upwards'),
+    # A serpent glissant (gliding): the serpent erect laid fesswise, the head to dexter.
+    ('beasts', 'serpent.fw', 'beasts/serpent.svg', Turn(-90), 'snake.fw',
+     'A serpent glissant: the serpent erect laid fesswise, gliding with its head to dexter'),
     # A demi-fish is the upper half of the fish hauriant.
     ('birds', 'dluce', 'birds/luce.ha.svg', Demi(118), 'dlucie',
      'A demi-luce: the luce (a pike) hauriant cut off across the middle'),
@@ -384,7 +394,7 @@ DERIVED += [
      'A salmon embowed: the salmon naiant bent in an arc, head and tail lowered'),
     ('birds', 'trout.em', 'birds/trout.svg', Bent(115), '',
      'A trout embowed: the trout naiant bent in an arc, head and tail lowered'),
-    ('birds', 'fish.em', 'birds/fish.svg', Bent(110), 'fishe.em roach.em roache.em barbel.em herring.em',
+    ('birds', 'fish.em', 'birds/fish.svg', Bent(110), 'fishe.em roach.em roache.em barbel.em herring.em brett.em mackerel.em',
      'A fish embowed: the fish naiant bent in an arc, head and tail lowered'),
     ('birds', 'luce.em', 'birds/luce.svg', Bent(110), 'pike.em',
      'A luce (a pike) embowed: the luce naiant bent in an arc, head and tail lowered'),
@@ -479,9 +489,9 @@ DERIVED += [
 # The winged horse (Pegasus) statant and couchant; the griffin sejant and couchant, the lion with
 # the griffin's head and a wing raised from the shoulder.
 DERIVED += [
-    ('beasts', 'whorse.4', 'beasts/horse.4.svg', Winged((100, 92), 0.5), '',
+    ('beasts', 'whorse.4', 'beasts/horse.4.svg', Winged((100, 92), 0.5, own=True), '',
      'A winged horse (Pegasus) statant: the horse statant with a wing raised from the shoulder'),
-    ('beasts', 'whorse.6', 'beasts/horse.6.svg', Winged((100, 88), 0.45), '',
+    ('beasts', 'whorse.6', 'beasts/horse.6.svg', Winged((100, 88), 0.45, own=True), '',
      'A winged horse (Pegasus) couchant: the horse couchant with a wing raised from the shoulder'),
     ('lions', 'griffin.6', 'lions/lion.6.svg', Grafted([(0, 0), (125, 0), (125, 62), (90, 74), (40, 74), (0, 66)],
                                                        'lions/griffin.hd.svg', (14, -4), 0.6, wing=(118, 62), wing_size=0.42, seam=True),
@@ -559,7 +569,7 @@ DERIVED += [
                                                     'misc/boy.hd.svg', (50, 6), 0.55, seam=True), 'manticor.1',
      "A manticore rampant: the lion rampant with a man's head"),
     # The winged serpent: the serpent erect with a wing raised from behind its neck.
-    ('beasts', 'wserpent', 'beasts/serpent.svg', Winged((70, 60), 0.45), '',
+    ('beasts', 'wserpent', 'beasts/serpent.svg', Winged((70, 60), 0.45, own=True), '',
      'A winged serpent: the serpent erect with a wing raised from behind its neck'),
 ]
 
@@ -718,7 +728,7 @@ def derive(folder, name, source, how, also, title):
         body += '\n'.join(['', '  <!-- the wing, raised from the shoulder (the winged unicorn\'s) -->',
                            '  <g transform="translate(%s %s) scale(%s %s)">' % (
                                fmt(x + k * WING_BASE[0]), fmt(y - k * WING_BASE[1]), fmt(-k), fmt(k)),
-                           wing_drawing(), '  </g>'])
+                           own_wing(wing_drawing()) if getattr(how, 'own', False) else wing_drawing(), '  </g>'])
         top = y - k * WING_BASE[1] - EDGE
         if isinstance(how, Winged) and how.room and top < box[1]:
             box = [box[0], top, box[2], box[3] + box[1] - top]

@@ -196,7 +196,7 @@ def dogwood():
         p = [polar(c, 10, a - 40), polar(c, 70, a - 34), polar(c, 86, a - 14), polar(c, 74, a), polar(c, 86, a + 14),
              polar(c, 70, a + 34), polar(c, 10, a + 40)]
         ch.fill(smooth(p + [p[0]], tension=0.6), note=None)
-    ch.fill(circle(c, 20), colour=BLUE, note='the heart (detail)')
+    ch.fill(circle(c, 20), colour=RED, note='the heart (second part: "seeded")')
     return ch
 
 

@@ -261,7 +261,7 @@ def draw_acorn(ch, stalk_end, axis, L, nut_colour=WHITE, stem=None):
     nut, cup, hatch = acorn_parts(stalk_end, axis, L)
     if stem:
         ch.fill(stalk(stem, 5, 4), note='the stem of an acorn')
-    ch.fill(nut, colour=nut_colour, width=2.5, note='an acorn' + (' (detail)' if nut_colour == BLUE else ''))
+    ch.fill(nut, colour=nut_colour, width=2.5, note='an acorn' + (' (second part: "fructed")' if nut_colour == RED else ''))
     ch.fill(cup, width=2.5)
     ch.line(hatch, width=1.5)
 
@@ -349,7 +349,7 @@ def tree_couped():
 
 @charge
 def oak():
-    ch = Charge('plants', 'oak', 180, 220, 'An oak tree fructed: a lobed crown hung with acorns (detail), on a stout trunk '
+    ch = Charge('plants', 'oak', 180, 220, 'An oak tree fructed: a lobed crown hung with acorns (second part), on a stout trunk '
                 'cut straight across (couped).', also='oaktree oak.cp oaktree.cp')
     half = [('M', (90, 120)), ('L', (106, 120)), ('L', (106, 178)),
             ('C', (107, 195), (116, 205), (140, 214)), ('L', (90, 214))]
@@ -366,7 +366,7 @@ def oak():
     ch.line(clumps)
     for p, a in (((38, 114), 195), ((70, 128), 182), ((110, 128), 178), ((142, 114), 165),
                  ((90, 36), 180), ((48, 62), 190), ((132, 62), 170)):
-        draw_acorn(ch, p, a, 28, nut_colour=BLUE)
+        draw_acorn(ch, p, a, 28, nut_colour=RED)
     return ch
 
 
@@ -403,7 +403,7 @@ def plant_leaf():
 
 @charge
 def garb():
-    ch = Charge('plants', 'garb', 160, 220, 'A garb: a sheaf of wheat bound with a band (detail).', also='sheaf')
+    ch = Charge('plants', 'garb', 160, 220, 'A garb: a sheaf of wheat bound with a band (second part: "banded").', also='sheaf')
     focus = (80, 152)
     angles = [-36, -27, -18, -9, 0, 9, 18, 27, 36]
     fan = [(57, 124)] + [polar(focus, 92, a) for a in angles] + [(103, 124)]
@@ -423,7 +423,7 @@ def garb():
     ch.fill(mirrored(lower, 80), note='the stalks below the band')
     ch.line([poly([(80 + dx * 0.45, 142), (80 + dx, 204)]) for dx in (-44, -22, 0, 22, 44)])
     band = [('M', (80, 121)), ('L', (108, 121)), ('C', (113, 121), (113, 139), (108, 139)), ('L', (80, 139))]
-    ch.fill(mirrored(band, 80), colour=BLUE, note='the band (detail)')
+    ch.fill(mirrored(band, 80), colour=RED, note='the band (second part)')
     return ch
 
 
@@ -535,11 +535,11 @@ def grapes():
 
 @charge
 def oak_slip():
-    ch = Charge('plants', 'slip', 160, 220, 'A slip of oak: a twig with three leaves and two acorns (detail).',
+    ch = Charge('plants', 'slip', 160, 220, 'A slip of oak: a twig with three leaves and two acorns (second part).',
                 also='sprig oaksprig')
     ch.fill(stalk([(84, 212), (82, 170), (80, 120), (80, 90)], 9, 6), note='the twig')
-    draw_acorn(ch, (64, 168), 225, 44, nut_colour=BLUE, stem=[(81, 158), (72, 162), (64, 168)])
-    draw_acorn(ch, (100, 180), 145, 42, nut_colour=BLUE, stem=[(83, 176), (93, 180), (102, 186)])
+    draw_acorn(ch, (64, 168), 225, 44, nut_colour=RED, stem=[(81, 158), (72, 162), (64, 168)])
+    draw_acorn(ch, (100, 180), 145, 42, nut_colour=RED, stem=[(83, 176), (93, 180), (102, 186)])
     for base, tip, w in (((80, 98), (80, 6), 52), ((79, 128), (7, 74), 46), ((82, 146), (153, 98), 46)):
         outline, rib = oak_leaf(base, tip, w)
         ch.fill(outline)
