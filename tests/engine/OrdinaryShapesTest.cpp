@@ -260,10 +260,13 @@ TEST_F(OrdinaryShapesTest, BendSinisterIsTheMirrorOfTheBend) {
         s().levelTincture[0] = kGules;
         DrawOrdinary(s(), {shape, false});
         if (k.cotises > 0) {
-            s().cotiseCount = k.cotises;
-            s().cotiseTincture = kSable;
-            s().cotiseLine = kPlainLine;
-            DrawCotises(s());
+            CotiseRequest cotises;
+            cotises.shape = shape;
+            cotises.position = k.position;
+            cotises.count = k.cotises;
+            cotises.tincture = kSable;
+            cotises.line.style = kPlainLine;
+            DrawCotises(s(), cotises);
         }
         s().position = OrdinaryPosition::Usual;
         return s().picture;
