@@ -41,8 +41,8 @@ bool Bitmap::Resize(int width, int height) {
 
 // The build targets every x86-64, whose widest stores are 16 bytes; storing pixels is much of a
 // drawing's time, so on a processor with AVX2 the loop runs in a copy built for it (chosen once,
-// when the program loads).
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// when the program loads; the choice needs the loader of an ELF system).
+#if defined(__x86_64__) && defined(__linux__) && defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 void FillPixels(std::uint32_t* to, std::size_t n, std::uint32_t pixel) {
