@@ -56,7 +56,7 @@ constexpr std::array<NearAttitudes, 12> kNearAttitudes = {{
 }};
 // Attitude words that only turn the head or the tail of the attitude already read (guardant,
 // coward): without a picture the charge keeps that attitude.
-constexpr int kGuardantCode = 2, kCowardCode = 0, kDisplayedCode = 1;
+constexpr int kGuardantCode = 2, kCowardCode = 0, kBirdDisplayedCode = 1;
 
 // "{}" stands for the charge and the attitude word blazoned ("bear statant"), then the attitude
 // drawn instead ("passant"), or "without it" for a turn of the head or tail with no picture.
@@ -151,8 +151,8 @@ bool ReadNearestAttitude(DrawingState& s, int i, bool afterAttitude) {
         // A bird seen from behind spreads its wings as one displayed; after an attitude the
         // charge keeps it.
         const bool plain = level.levelVariant.view().empty();
-        if (plain && s.attitudeOwner == kBird && PictureExists(s, name, VariantText(kDisplayedCode))) {
-            AppendDigits(level.levelVariant, kDisplayedCode);
+        if (plain && s.attitudeOwner == kBird && PictureExists(s, name, VariantText(kBirdDisplayedCode))) {
+            AppendDigits(level.levelVariant, kBirdDisplayedCode);
             s.messages.Show(Filled(kNearestAttitude, {said, "displayed"}));
             return true;
         }
