@@ -305,7 +305,10 @@ void RulePass(DrawingState& s) {
         FimbriationFromLaterTincture(s);
     }
     if (TwoSidesRule(s) || TwoLinesRule(s)) return;
-    if (T(s, 0) == kTypeLine) {
+    // A word for the turns of a pair ("combatant", "addorsed", "counter-passant") said of one
+    // charge turns nothing: it is left unread and so told, not drawn as a charge facing dexter.
+    const bool pairTurn = T(s, 0) == kTypeLine && (S1(s, 0) == kPairFirstTurned || S1(s, 0) == kPairSecondTurned);
+    if (T(s, 0) == kTypeLine && !(pairTurn && level.levelCount == 1 && kinds::NamesACharge(level.levelKind))) {
         level.levelLine = S1(s, 0);
         level.levelLineRepeats = S2(s, 0);
         Use(s, 0);

@@ -105,6 +105,29 @@ TEST(PairTurned, TheMirrorMeasureTellsAnUnturnedPair) {
     EXPECT_LT(MirrorShare(d, p[0], p[1], static_cast<int>(p[0].scale * 60), test::Colour(kGules)), 0.7);
 }
 
+// A pair's turn said of one charge ("a lion combatant", "a boar counter-passant") turns nothing
+// and was read as if it had: the word is told as read past, and the charge is drawn facing dexter.
+TEST(PairTurned, SaidOfOneChargeIsReadPast) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Argent a lion counter passant gules", "counterpassant"},
+        {"Or a boar passant counter-passant sable", "counterpassant"},
+        {"Argent a lion combatant gules", "combatant"},
+        {"Vert a fox sejant addorsed or", "addorsed"},
+    };
+    for (const auto& [blazon, word] : cases) {
+        SCOPED_TRACE(blazon);
+        test::Drawing d;
+        d.Draw(blazon);
+        EXPECT_TRUE(HasIgnored(d, word));
+        ASSERT_FALSE(d.trace.levels.empty());
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u);
+        EXPECT_FALSE(d.trace.levels[0].placements[0].mirrored);
+    }
+    test::Drawing pair;
+    pair.Draw("Argent two lions counter passant gules");
+    EXPECT_TRUE(pair.trace.ignoredWords.empty());
+}
+
 // "a fess between two chevrons": one chevron above the fess, its apex near the chief, and one
 // below it (they were two chevronels at the centre, hidden by the fess but for two thin lines
 // under it). The fess is whole over the upper chevron's limbs.
