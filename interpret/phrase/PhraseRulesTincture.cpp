@@ -63,6 +63,14 @@ void ForDifferenceTest(DrawingState& s) {
     if (!HasTincture(s)) Tincture(s) = kOr;
 }
 
+// Whether a detail word of the picture's second part ("armed", "langued") stands among the words
+// of the current level already read, before the cursor.
+bool SecondPartNamedBefore(const DrawingState& s) {
+    for (int k = std::max(s.levelFirstWord, 0); k < s.cursor; ++k)
+        if (s.Type(k) == kTypeDetail && s.Sub1(k) != kOwnPicture) return true;
+    return false;
+}
+
 // Step b: detail words after the tincture ("armed and langued azure", "crowned or", "accorned
 // collared and belled azure"). The tincture that follows them is the second tincture, and for a
 // Sub1 99 word the detail tincture as well; each Sub1 99 word also names a picture of its own (the
@@ -94,15 +102,21 @@ void DetailWords(DrawingState& s) {
                 level.levelName.Assign(named);
                 s.detailTincture = code;
             }
-            if (second) level.levelSecondTincture = code;
-            if (second && !detail) {
-                std::string said;
-                for (int k = s.cursor + 1; k < i; ++k) {
-                    if (!said.empty()) said += ' ';
-                    said += s.Word(k);
-                }
-                TellWhenThePartIsNotDrawn(s, said, code);
+            std::string said;
+            for (int k = s.cursor + 1; k < i; ++k) {
+                if (!said.empty()) said += ' ';
+                said += s.Word(k);
             }
+            if (second && level.levelSecondTincture >= 0 && level.levelSecondTincture != code &&
+                SecondPartNamedBefore(s)) {
+                // "armed or langued gules": claws and tongue are one part of the picture, in one
+                // tincture; the later one paints it, and the earlier is told as not drawn.
+                s.messages.Show("\"" + said + "\" is read, but the picture of the " + level.levelName.str() +
+                                " paints its details in one tincture: " + std::string(TinctureName(code)) +
+                                " is drawn, not " + std::string(TinctureName(level.levelSecondTincture)) + ".");
+            }
+            if (second) level.levelSecondTincture = code;
+            if (second && !detail) TellWhenThePartIsNotDrawn(s, said, code);
             for (int k = s.cursor + 1; k <= end; ++k) s.UseWord(k);
             s.cursor = end;
             return;

@@ -142,7 +142,9 @@ TEST(PrintedForms, DetailsEachWithItsTincture) {
         int second;  // the tincture of the charge's details
     };
     const Case cases[] = {
-        {"Argent a lion rampant sable armed or and langued gules", "Argent a lion rampant sable armed or langued gules",
+        {"Argent a lion rampant sable armed and langued gules", "Argent a lion rampant sable armed gules langued gules",
+         kGules},
+        {"Argent a lion rampant sable armed gules and langued gules", "Argent a lion rampant sable armed gules langued gules",
          kGules},
         {"Or three arrows sable headed argent and feathered of the first", "Or three arrows sable headed argent feathered or",
          -1},
@@ -167,6 +169,17 @@ TEST(PrintedForms, DetailsEachWithItsTincture) {
     Drawing d;
     d.DrawClean("Argent a lion rampant sable armed or and a chief gules");
     EXPECT_EQ(d.trace.levels.size(), 2u);
+    // Claws and tongue are one part of the picture: two tinctures for them cannot both be drawn,
+    // and the one not drawn is said (the drawing is not clean).
+    for (const char* two : {"Argent a lion rampant sable armed or langued gules",
+                            "Argent a lion rampant sable armed or and langued gules"}) {
+        SCOPED_TRACE(two);
+        Drawing told;
+        told.Draw(two);
+        ASSERT_EQ(told.sink.messages.size(), 1u);
+        EXPECT_NE(told.sink.messages[0].find("one tincture"), std::string::npos);
+        EXPECT_EQ(told.trace.levels[0].secondTincture, kGules);
+    }
 }
 
 // "Crowned with a ducal coronet", "crowned with an open crown": the crowned picture, as
