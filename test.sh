@@ -23,12 +23,15 @@ echo "== Sanitizer build (ASan + UBSan, clang) and tests"
 # offscreen platform under both sanitizers. -O1 with line tables only (-g1): the reports still
 # name file and line, and the tests took about a third less CPU than the unoptimised gcc build's,
 # which with no fuzz build of its own made the whole more than pay for the optimising. A
-# build-asan configured earlier keeps its cache, so the flags are applied to it again (naming
-# the compiler starts a tree made by another compiler afresh).
+# build-asan configured earlier keeps its cache, so the flags are applied to it again; one that
+# an earlier script configured for gcc is configured afresh.
 asan_flags=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
             -DESCAVAL_SANITIZE=ON -DESCAVAL_FUZZ=ON -DESCAVAL_SHARDED_TESTS=ON -DESCAVAL_BENCH=OFF -DESCAVAL_WITH_QT=ON
             -DESCAVAL_PREBUILT_DATA="$PWD/build/data" "-DCMAKE_C_FLAGS_DEBUG=-O1 -g1" "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1")
-if [ -f build-asan/build.ninja ]; then cmake -S . -B build-asan "${asan_flags[@]}" >/dev/null; fi
+if [ -f build-asan/CMakeCache.txt ] && ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*clang++' build-asan/CMakeCache.txt; then
+  rm -rf build-asan/CMakeCache.txt build-asan/CMakeFiles
+fi
+if [ -f build-asan/build.ninja ]; then cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug "${asan_flags[@]}" >/dev/null; fi
 configure_and_build build-asan Debug "${asan_flags[@]}"
 # Leaks inside libraries, not ours, are listed in tests/sanitizer/lsan.supp.
 lsan_suppressions="$PWD/tests/sanitizer/lsan.supp"
