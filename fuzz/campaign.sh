@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One long fuzzing run of one target, niced, on one core, from the build-fuzz tree (configured as
-# test.sh does; FUZZ_BUILD names another, such as a tree configured with -DESCAVAL_FUZZ_ADDRESS=OFF).
+# fuzz/CAMPAIGN.md shows; FUZZ_BUILD names another, such as a tree configured with
+# -DESCAVAL_FUZZ_ADDRESS=OFF, or test.sh's build-asan).
 # The growing corpus is kept in build-fuzz/campaign/<target> (seeded from fuzz/corpus/<target>),
 # whichever tree runs it; findings go to build-fuzz/campaign/findings/, the whole log to
 # build-fuzz/campaign/logs/. Prints one row for the table in fuzz/CAMPAIGN.md.
