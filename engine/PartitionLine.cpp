@@ -98,7 +98,7 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
     p.pieces = request.line.pieces;
 
     // The line style first: the gap style draws a plain band with a gap along its middle.
-    const int lineCode = request.line.style;
+    int lineCode = request.line.style;
     if (lineCode == kGapLineStyle) {
         p.gap = true;
         p.gapHalf = g.Px(3);
@@ -126,6 +126,9 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
     p.fillToLeft = state.fillToLeft;
 
     const int dx = x2 - x1, dy = y2 - y1;
+    // Embattled has its merlons on the upper edge; a band that runs straight down has no upper
+    // edge, so both its edges are embattled, merlon against merlon (a pale embattled).
+    if (lineCode == kEmbattledLine && dx == 0 && edges == BandEdges::kBoth) lineCode = kBretessedLine;
     p.sx = Sign(dx);
     p.sy = Sign(dy);
     p.lx = x1 > x2 ? -1 : 1;

@@ -66,7 +66,7 @@ void PlaceTheMount(DrawingState& s, const PictureExtent& extent) {
 
 // "on a mount vert a castle gules", "on a mount in base vert a tree", "a mount vert thereon a
 // tree": one mount named first, read with "on" or charged (and in base, where a mount stands
-// anyway), on a field of one tincture, with one charge named right after it (its article at
+// anyway), on any field, with one charge named right after it (its article at
 // `nextWord`, or after "charged with"): the charge stands on the mount.
 bool IsMountBeforeItsCharge(const DrawingState& s, const LevelRecord& mount, int nextWord) {
     const bool inBase = !mount.levelIn || mount.levelInCode == kBase;
@@ -76,8 +76,7 @@ bool IsMountBeforeItsCharge(const DrawingState& s, const LevelRecord& mount, int
     };
     const bool thereon = chargedWithAt(nextWord) || chargedWithAt(nextWord - 2);
     if (chargedWithAt(nextWord)) nextWord += 2;
-    if (!(mount.levelOn || thereon) || !inBase || mount.levelCount != 1 || !IsMountName(mount.levelName.view()) ||
-        s.partitionCode != ShapeCode::kNoShape)
+    if (!(mount.levelOn || thereon) || !inBase || mount.levelCount != 1 || !IsMountName(mount.levelName.view()))
         return false;
     if (!EqualsIgnoringCase(s.Word(nextWord), "a") && !EqualsIgnoringCase(s.Word(nextWord), "an")) return false;
     const int named = s.Type(nextWord + 1);
@@ -99,7 +98,7 @@ bool StandsOnTheMountBefore(const DrawingState& s) {
     const LevelRecord& mount = s.levels[0];
     return level.levelCount == 1 && !level.levelIn && !level.levelBetween && level.levelKind != kTypeOrdinary &&
            level.levelKind != kTypeRoundel && level.levelKind != 0 && (mount.levelOn || level.levelChargedOn) && mount.levelCount == 1 &&
-           IsMountName(mount.levelName.view()) && s.partitionCode == ShapeCode::kNoShape &&
+           IsMountName(mount.levelName.view()) &&
            (!mount.levelIn || mount.levelInCode == kBase);
 }
 
@@ -142,7 +141,7 @@ bool OnAMountLayout(DrawingState& s, int nextWord) {
     // "... on a mount", "... issuant from a mount": the words after this phrase.
     const int mount = MountPhraseAfter(s, nextWord);
     const bool onAMountAfter = mount >= 0 && EqualsIgnoringCase(s.Word(mount), "a") && IsMountName(s.Word(mount + 1));
-    if (s.level == 0 && s.partitionCode == ShapeCode::kNoShape && IsSingleChargeOnMount(level) && onAMountAfter) {
+    if (s.level == 0 && IsSingleChargeOnMount(level) && onAMountAfter) {
         if (!LoadedExtent(s, extent)) return false;
         NoteLayout(s, "OnAMount(charge)");
         PlaceStandingOnTheMount(s, extent);
@@ -164,7 +163,7 @@ bool OnAMountLayout(DrawingState& s, int nextWord) {
     const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
     const bool issuantFrom = before && before->kind == model::RelationKind::IssuantFrom;
     if (s.level == 1 && (level.levelOn || issuantFrom) && level.levelCount == 1 && IsMountName(level.levelName.view()) &&
-        IsSingleChargeOnMount(s.levels[0]) && s.partitionCode == ShapeCode::kNoShape) {
+        IsSingleChargeOnMount(s.levels[0])) {
         if (!LoadedExtent(s, extent)) return false;
         NoteLayout(s, "OnAMount(mount)");
         PlaceTheMount(s, extent);

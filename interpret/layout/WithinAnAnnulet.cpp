@@ -50,6 +50,16 @@ void PlaceDrawingCentred(DrawingState& s, const PictureExtent& e, int x, int y, 
     Place(s, static_cast<int>(std::lround(x - dx)), static_cast<int>(std::lround(y - dy)), scale);
 }
 
+// The level of the charge a ring holds: the first one, or the second after a fess, which leaves
+// the chief and the base clear for one charge and its ring set there ("a fess, in chief a lion
+// within an annulet").
+int RingHolderLevel(const DrawingState& s) {
+    const LevelRecord& first = s.levels[0];
+    const bool fessFirst = s.levels.size() > 1 && first.levelKind == kTypeOrdinary && !first.levelIn && !first.levelOn &&
+                           s.firstOrdinaryShape == ShapeCode::kFess;
+    return fessFirst && IsOneInAPartForTheRing(s.levels[1]) ? 1 : 0;
+}
+
 }  // namespace
 
 bool WithinAnAnnuletLayout(DrawingState& s, int nextWord) {
@@ -62,19 +72,21 @@ bool WithinAnAnnuletLayout(DrawingState& s, int nextWord) {
     // stepped over, at the article after them.
     const std::optional<RelationWords> after = RelationWordsAfter(s, nextWord);
     const int article = after ? after->first + after->count : -1;
-    const bool forTheRing = IsGroupForTheRing(s.levels[0]) || IsOneInAPartForTheRing(s.levels[0]);
-    const bool charge = s.level == 0 && forTheRing && level.levelKind != kTypeRoundel && after &&
+    const int holder = RingHolderLevel(s);
+    const LevelRecord& held = s.levels[holder];
+    const bool forTheRing = holder == 0 ? IsGroupForTheRing(held) || IsOneInAPartForTheRing(held) : true;
+    const bool charge = s.level == holder && forTheRing && level.levelKind != kTypeRoundel && after &&
                         after->kind == model::RelationKind::Within &&
                         (EqualsIgnoringCase(s.Word(article), "an") || EqualsIgnoringCase(s.Word(article), "a")) &&
                         EqualsIgnoringCase(s.Word(article + 1), "annulet");
     const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
-    const bool annulet = s.level == 1 && level.levelName == "annulet" && IsSingleRingCharge(level) &&
-                         forTheRing && s.levels[0].levelKind != kTypeRoundel &&
+    const bool annulet = s.level == holder + 1 && level.levelName == "annulet" && IsSingleRingCharge(level) &&
+                         forTheRing && held.levelKind != kTypeRoundel &&
                          before && before->kind == model::RelationKind::Within;
     if (!charge && !annulet) return false;
     // "in chief a star within an annulet": one charge and its ring in the middle of the third of
     // the field they are set in, as large as that third holds.
-    if (const LevelRecord& first = s.levels[0]; first.levelIn) {
+    if (const LevelRecord& first = held; first.levelIn) {
         const bool chief = first.levelInCode == ShapeCode::kChief;
         const int third = g.H / 3;
         ring = std::min(ring, third * kRingShareOfAThird / 100);
