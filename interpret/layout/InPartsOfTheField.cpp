@@ -71,9 +71,8 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
     int cell = g.W / n;
     if (between && n == 1) {
         // The first of a pair named one by one takes the dexter third, the second the sinister.
-        const LevelRecord& second = Level(s, s.level + 1);
-        if (Previous(s).levelCount != 1 || second.levelCount != 1 || second.levelOn || second.levelBetween || second.levelIn)
-            return false;
+        // (the level after it is not read yet when this one is drawn)
+        if (Previous(s).levelCount != 1) return false;
         cell = g.W / 3;
         centres = {g.W / 6};
     } else if (secondOfPair) {

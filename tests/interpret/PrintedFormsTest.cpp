@@ -309,7 +309,9 @@ TEST(PrintedForms, PairNamedOneByOneOnAChief) {
             SCOPED_TRACE(i);
             EXPECT_NEAR(placed[i].x, xs[i], g.Px(2));
             EXPECT_LT(placed[i].y, g.H5);  // within the chief
-            if (c.tinctures[i] >= 0) EXPECT_EQ(d.At(placed[i].x, placed[i].y), Colour(c.tinctures[i]));
+            if (c.tinctures[i] >= 0) {
+                EXPECT_EQ(d.At(placed[i].x, placed[i].y), Colour(c.tinctures[i]));
+            }
         }
     }
 }
