@@ -70,8 +70,8 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
     std::vector<int> centres;
     int cell = g.W / n;
     if (between && n == 1) {
-        // The first of a pair named one by one takes the dexter third, the second the sinister.
-        // (the level after it is not read yet when this one is drawn)
+        // The first of a pair named one by one takes the dexter third, the second the sinister
+        // (the second is not read yet when the first is drawn).
         if (Previous(s).levelCount != 1) return false;
         cell = g.W / 3;
         centres = {g.W / 6};
