@@ -23,6 +23,7 @@
 #include "interpret/layout/Conjoined.h"
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/FitLayout.h"
+#include "interpret/layout/InPartsOfTheField.h"
 #include "interpret/layout/Issuant.h"
 #include "interpret/layout/Layouts.h"
 #include "interpret/layout/MixedGroup.h"
@@ -114,10 +115,10 @@ void DrawPlainLevel(DrawingState& s) {
     }
 }
 
-// "On a chief a lion between a harp and a portcullis": one charge "between" and the one joined
-// to it by "and" would need the two places a pair between takes on the ordinary, which no layout
-// gives them one by one; they are left undrawn (and said so) rather than drawn over the charge
-// they flank.
+// "On a bend a lion between a harp and a portcullis": one charge "between" and the one joined
+// to it by "and" need the two places a pair between takes on the ordinary; on a chief they take
+// its outer thirds one by one, on any other ordinary they are left undrawn (and said so) rather
+// than drawn over the charge they flank.
 bool OneOfAPairBetweenOnTheOrdinary(DrawingState& s) {
     const LevelRecord& level = Current(s);
     const LevelRecord& before = Level(s, s.level - 1);
@@ -142,6 +143,7 @@ void DrawLaterLevel(DrawingState& s) {
     for (int back = 1; back <= s.level; ++back) {
         if (OnTheOrdinaryBack(s, back)) {
             if (back > 1 && OneOfAPairBetweenOnTheOrdinary(s)) {
+                if (OneOfAPairOnTheChief(s)) return;
                 NoteLayout(s, "none: one of a pair between on the ordinary");
                 return;
             }

@@ -57,12 +57,28 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
     if (n < 1 || level.levelIn || s.lastShapeCode == ShapeCode::kBend) return false;
     const ShieldGeometry& g = s.geometry;
     const bool between = level.levelBetween && Level(s, s.level - 2).levelOn;
-    const bool onChief = Previous(s).levelOn || between;
+    // "A lion between a fleur-de-lis and a key": the second of a pair named one by one.
+    const bool secondOfPair = n == 1 && !level.levelBetween && !Previous(s).levelOn && Previous(s).levelBetween &&
+                              Previous(s).levelCount == 1 && Level(s, s.level - 2).levelCount == 1 &&
+                              Level(s, s.level - 3).levelOn;
+    const bool onChief = Previous(s).levelOn || between || secondOfPair;
     if (!onChief) return false;
+    const int chiefLine = Previous(s).levelOn ? Previous(s).levelLine
+                          : secondOfPair      ? Level(s, s.level - 3).levelLine
+                                              : Level(s, s.level - 2).levelLine;
     // The cells: the centre of each and their width.
     std::vector<int> centres;
     int cell = g.W / n;
-    if (between) {
+    if (between && n == 1) {
+        // The first of a pair named one by one takes the dexter third, the second the sinister
+        // (the second is not read yet when the first is drawn).
+        if (Previous(s).levelCount != 1) return false;
+        cell = g.W / 3;
+        centres = {g.W / 6};
+    } else if (secondOfPair) {
+        cell = g.W / 3;
+        centres = {g.W - g.W / 6};
+    } else if (between) {
         if (n != 2 || Previous(s).levelCount != 1) return false;
         cell = g.W / 3;
         centres = {g.W / 6, g.W - g.W / 6};
@@ -74,8 +90,7 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
     }
     const int margin = g.Px(kChiefMargin);
     const int top = g.Px(kChiefTopRows) + margin;
-    const int bottom = shapes::ChiefInnerEdge(g, Previous(s).levelOn ? Previous(s).levelLine : Level(s, s.level - 2).levelLine) -
-                       margin;
+    const int bottom = shapes::ChiefInnerEdge(g, chiefLine) - margin;
     const float high = static_cast<float>(bottom - top), wide = static_cast<float>(cell - 2 * margin);
     if (high <= 0 || wide <= 0) return false;
     float scale = 0.0f;
@@ -104,8 +119,9 @@ bool OnChiefFitted(DrawingState& s, const LevelRecord& level, int n) {
     const int y = (top + bottom) / 2;
     // Laid fesswise along the chief when that is larger, else upright; bendwise if the words say so.
     const ChargeTurn turn = s.bendwiseFlag ? WordsTurn(s) : fesswise ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
+    const int first = secondOfPair ? 1 : 0;  // the member's place in its pair
     for (std::size_t j = 0; j < centres.size(); ++j)
-        PlaceTurned(s, centres[j], y, scale, turn, MirroredInPair(level.levelLine, static_cast<int>(j)));
+        PlaceTurned(s, centres[j], y, scale, turn, MirroredInPair(level.levelLine, first + static_cast<int>(j)));
     s.fesswiseFlag = false;  // the words' turn is spent on them
     return true;
 }
@@ -142,6 +158,12 @@ bool TwoInTheChiefQuarters(DrawingState& s, const LevelRecord& level, int n) {
 }
 
 }  // namespace
+
+bool OneOfAPairOnTheChief(DrawingState& s) {
+    const LevelRecord& level = phrase::Current(s);
+    if (s.onOrdinaryCode != ShapeCode::kChief || level.levelCount != 1) return false;
+    return OnChiefFitted(s, level, 1);
+}
 
 // In or on a chief. The steps run in order: the early ones finish some cases; steps 3 to 5
 // choose the height and scale; step 7 corrects the height in its own case and then places the

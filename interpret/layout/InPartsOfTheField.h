@@ -17,6 +17,11 @@ inline constexpr long long kSlenderRatio = 7;
 // pallets on a pale (`toward` names the part). Anywhere else the count is said not placed.
 // False, drawing nothing, for a level of other charges.
 bool PiecesInTheirPart(DrawingState& state, Direction toward);
+// One of a pair named one by one about a charge on a chief ("on a chief a lion between a
+// fleur-de-lis and a key"): the first in the chief's dexter third, the second in its sinister
+// third, as a pair between stands there. False, placing nothing, on any other ordinary or when
+// the charge's picture has no measure.
+bool OneOfAPairOnTheChief(DrawingState& state);
 // In or on a chief.
 void InChief(DrawingState& state, const LevelRecord& level, int count);
 // In base.

@@ -267,21 +267,74 @@ TEST(PrintedForms, AllOfOneTinctureOnAnOrdinary) {
     EXPECT_FALSE(d.trace.ignoredWords.empty());
 }
 
-// "On a chief a mullet between a crescent and a roundel": the two flanking charges named one by
-// one have no places on the ordinary; they are said, not drawn over the mullet (on a bend the
-// first is still set beside the bend, as a charge between it).
-TEST(PrintedForms, OneOfAPairBetweenOnAnOrdinaryIsSaid) {
-    for (const char* blazon : {"Argent on a chief gules a mullet between a crescent and a roundel or",
-                               "Argent on a bend gules a mullet between a crescent and a roundel or"}) {
+// "On a bend a mullet between a crescent and a roundel": the two flanking charges named one by
+// one have no places on the bend; they are said, not drawn over the mullet (the first is still
+// set beside the bend, as a charge between it).
+TEST(PrintedForms, OneOfAPairBetweenOnABendIsSaid) {
+    Drawing d;
+    d.Draw("Argent on a bend gules a mullet between a crescent and a roundel or");
+    ASSERT_FALSE(d.sink.messages.empty());
+    EXPECT_EQ(d.sink.messages[0], "No layout places one charge here.");
+    const auto placed = PlacedCharges(d);
+    ASSERT_FALSE(placed.empty());
+    for (std::size_t i = 1; i < placed.size(); ++i)  // nothing over the mullet
+        EXPECT_GT(std::abs(placed[i].x - placed[0].x) + std::abs(placed[i].y - placed[0].y), 40) << i;
+}
+
+// "On a chief a lion between a fleur-de-lis and a key", also written "a fleur-de-lis on the
+// dexter and a key on the sinister": the two named one by one take the chief's outer thirds,
+// the first to the dexter, as a pair between does; each in its tincture, all within the chief.
+TEST(PrintedForms, PairNamedOneByOneOnAChief) {
+    struct Case {
+        const char* blazon;
+        int tinctures[3];  // of the middle charge, the dexter one, the sinister one (-1 not checked)
+    };
+    const Case cases[] = {
+        {"Argent on a chief gules a mullet between a roundel and a lozenge or", {kOr, kOr, kOr}},
+        {"Vert on a chief argent a roundel azure between a mullet sable and a lozenge gules", {kAzure, kSable, kGules}},
+        {"Or on a chief sable a mullet argent between a roundel on the dexter and a lozenge on the sinister of the first",
+         {kArgent, kOr, kOr}},
+        {"Argent on a chief azure a lion passant or between a fleur-de-lis on the dexter and a key on the sinister or",
+         {-1, -1, -1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        const auto placed = PlacedCharges(d);
+        ASSERT_EQ(placed.size(), 3u);
+        const int xs[3] = {g.W2, g.W / 6, g.W - g.W / 6};
+        for (std::size_t i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_NEAR(placed[i].x, xs[i], g.Px(2));
+            EXPECT_LT(placed[i].y, g.H5);  // within the chief
+            if (c.tinctures[i] >= 0) {
+                EXPECT_EQ(d.At(placed[i].x, placed[i].y), Colour(c.tinctures[i]));
+            }
+        }
+    }
+}
+
+// "Three holly branches each of as many leaves", "each of three leaves": the branches leaved, one
+// group (the leaves are not a second group of charges), drawn as "leaved" draws them and said
+// as it is said.
+TEST(PrintedForms, EachOfAsManyLeavesIsLeaved) {
+    const char* const printed[] = {"Argent three holly branches each of as many leaves vert",
+                                   "Argent three holly branches each of three leaves vert",
+                                   "Argent three holly branches, each of four leaves, vert"};
+    Drawing plain;
+    plain.Draw("Argent three holly branches leaved vert");
+    for (const char* blazon : printed) {
         SCOPED_TRACE(blazon);
         Drawing d;
         d.Draw(blazon);
-        ASSERT_FALSE(d.sink.messages.empty());
-        EXPECT_EQ(d.sink.messages[0], "No layout places one charge here.");
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        ASSERT_EQ(d.trace.levels.size(), 1u);
         const auto placed = PlacedCharges(d);
-        ASSERT_FALSE(placed.empty());
-        for (std::size_t i = 1; i < placed.size(); ++i)  // nothing over the mullet
-            EXPECT_GT(std::abs(placed[i].x - placed[0].x) + std::abs(placed[i].y - placed[0].y), 40) << i;
+        ASSERT_EQ(placed.size(), 3u);
+        EXPECT_EQ(d.sink.messages, plain.sink.messages);
+        EXPECT_TRUE(d.s().picture == plain.s().picture);
     }
 }
 

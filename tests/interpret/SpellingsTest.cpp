@@ -93,6 +93,7 @@ const std::vector<std::string>& Modern() {
     static const std::vector<std::string> blazons = {
         "Argent a chevron gules between three crescents azure",
         "Or on a base vert a tree proper",
+        "Argent a rose gules slipped and leaved vert",
         "Azure a cinquefoil pierced or",
         "Azure three cinquefoils pierced or",
         "Gules a mullet pierced argent",
