@@ -45,9 +45,9 @@ struct Interval {
 };
 using RowIntervals = std::vector<Interval>;
 
-RowIntervals IntervalsAt(const FreeSpace& space, int y, int cell, int region, std::vector<char>& centres) {
+void IntervalsAt(const FreeSpace& space, int y, int cell, int region, std::vector<char>& centres, RowIntervals& out) {
     space.FreeCentres(y, cell, region, centres);
-    RowIntervals out;
+    out.clear();
     // The runs of free centres, found a byte search at a time.
     const auto begin = centres.begin(), end = centres.begin() + space.Width();
     for (auto at = std::find(begin, end, 1); at != end;) {
@@ -55,7 +55,6 @@ RowIntervals IntervalsAt(const FreeSpace& space, int y, int cell, int region, st
         out.push_back({static_cast<int>(at - begin), static_cast<int>(stop - begin) - 1});
         at = std::find(stop, end, 1);
     }
-    return out;
 }
 
 int Capacity(const RowIntervals& row, int cell) {
@@ -129,6 +128,9 @@ Fit FitInRegion(const FreeSpace& space, int region, int count, int largestCell) 
     if (count < 1 || region < 0 || region >= space.Regions()) return fit;
     const int top = space.Top(region), bottom = space.Bottom(region);
     std::vector<char> centres;
+    // The rows' buffers serve every cell size tried.
+    std::vector<RowIntervals> rows;
+    std::vector<int> capacity;
     // No cell larger than the region's largest square has a free centre: those are passed over
     // without looking at their rows.
     const int start = space.LargestSquare(region, largestCell);
@@ -136,11 +138,12 @@ Fit FitInRegion(const FreeSpace& space, int region, int count, int largestCell) 
         // Candidate rows every two pixels, and the charges each can hold.
         const int first = top + cell / 2, last = bottom - cell / 2;
         if (last < first) continue;
-        std::vector<RowIntervals> rows;
-        std::vector<int> capacity;
-        for (int y = first; y <= last; y += 2) {
-            rows.push_back(IntervalsAt(space, y, cell, region, centres));
-            capacity.push_back(Capacity(rows.back(), cell));
+        rows.resize(static_cast<std::size_t>((last - first) / 2 + 1));
+        capacity.clear();
+        for (int y = first, i = 0; y <= last; y += 2, ++i) {
+            RowIntervals& row = rows[static_cast<std::size_t>(i)];
+            IntervalsAt(space, y, cell, region, centres, row);
+            capacity.push_back(Capacity(row, cell));
         }
         const int step = cell / 2;  // rows `cell` apart are `step` candidates apart
         for (int r = 1; r <= count; ++r) {

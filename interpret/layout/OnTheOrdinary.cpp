@@ -202,29 +202,25 @@ bool CurrentSilhouette(DrawingState& s, ChargeTurn turn, bool mirrored, Silhouet
         out.halfAlongU = std::max(out.halfAlongU, static_cast<float>(std::abs(ex) * kPaintedShare));
         out.halfAlongV = std::max(out.halfAlongV, static_cast<float>(std::abs(ey) * kPaintedShare));
     };
+    // Each row and column is read from both ends inwards to its first drawn pixel: the middle,
+    // most of a drawing, is never read.
     for (int y = extent.firstRow; y <= extent.lastRow; y += kSilhouetteStep) {
-        int first = -1, last = -1;
-        for (int x = extent.firstColumn; x <= extent.lastColumn; ++x)
-            if (drawn(x, y)) {
-                if (first < 0) first = x;
-                last = x;
-            }
-        if (first >= 0) {
-            add(first, y);
-            add(last, y);
-        }
+        int first = extent.firstColumn;
+        while (first <= extent.lastColumn && !drawn(first, y)) ++first;
+        if (first > extent.lastColumn) continue;
+        int last = extent.lastColumn;
+        while (!drawn(last, y)) --last;
+        add(first, y);
+        add(last, y);
     }
     for (int x = extent.firstColumn; x <= extent.lastColumn; x += kSilhouetteStep) {
-        int first = -1, last = -1;
-        for (int y = extent.firstRow; y <= extent.lastRow; ++y)
-            if (drawn(x, y)) {
-                if (first < 0) first = y;
-                last = y;
-            }
-        if (first >= 0) {
-            add(x, first);
-            add(x, last);
-        }
+        int first = extent.firstRow;
+        while (first <= extent.lastRow && !drawn(x, first)) ++first;
+        if (first > extent.lastRow) continue;
+        int last = extent.lastRow;
+        while (!drawn(x, last)) --last;
+        add(x, first);
+        add(x, last);
     }
     out.ux = static_cast<float>(mirror ? -cb : cb);
     out.uy = static_cast<float>(flip ? sb : -sb);
@@ -337,16 +333,44 @@ OrdinaryFit FitWithMask(DrawingState& s, std::span<const SpotOnOrdinary> spots, 
 
     // What the charges before painted ("a rose between two choughs" on a fess: the rose) is kept clear.
     const std::vector<Rect> taken = PaintedBoxesSoFar(s);
-    const auto holds = [&](int x, int y, float scale) {
-        for (const auto& [dx, dy] : shape.points) {
-            const int px = x + RoundToInt(dx * scale), py = y + RoundToInt(dy * scale);
-            if (py < edges.top || !mask.SquareMarked(px, py, kMarginOnOrdinary)) return false;
-            for (const Rect& t : taken)
-                if (px >= t.left - kMarginBetween && px < t.right + kMarginBetween && py >= t.top - kMarginBetween &&
-                    py < t.bottom + kMarginBetween)
-                    return false;
+    // The outline's points are tried farthest from the centre first: a drawing that does not fit
+    // is refused by its rim, and every point must hold, so the order changes no answer.
+    std::vector<std::pair<float, float>> rim = shape.points;
+    std::stable_sort(rim.begin(), rim.end(), [](const auto& a, const auto& b) {
+        return a.first * a.first + a.second * a.second > b.first * b.first + b.second * b.second;
+    });
+    // The outline at one scale, rounded once for every point tried at it, and its bounds.
+    std::vector<std::pair<int, int>> offsets;
+    Rect bounds;
+    float offsetsScale = -1;
+    const auto scaleTo = [&](float scale) {
+        if (scale == offsetsScale) return;
+        offsetsScale = scale;
+        offsets.clear();
+        bounds = {0, 0, 0, 0};
+        for (const auto& [dx, dy] : rim) {
+            const int ox = RoundToInt(dx * scale), oy = RoundToInt(dy * scale);
+            offsets.emplace_back(ox, oy);
+            bounds = offsets.size() == 1 ? Rect{ox, oy, ox + 1, oy + 1}
+                                         : Rect{std::min(bounds.left, ox), std::min(bounds.top, oy), std::max(bounds.right, ox + 1),
+                                                std::max(bounds.bottom, oy + 1)};
+        }
+    };
+    const auto holds = [&](int x, int y) {
+        // The boxes taken matter only where the outline's bounds reach into them.
+        bool nearTaken = false;
+        for (const Rect& t : taken)
+            nearTaken = nearTaken || (x + bounds.right > t.left - kMarginBetween && x + bounds.left < t.right + kMarginBetween &&
+                                      y + bounds.bottom > t.top - kMarginBetween && y + bounds.top < t.bottom + kMarginBetween);
+        for (const auto& [ox, oy] : offsets) {
+            const int px = x + ox, py = y + oy;
             // The ordinary is drawn past the outline (a bend to the field's corner): only what lies inside counts.
-            if (!clearOfTheOutline(px, py)) return false;
+            if (py < edges.top || !clearOfTheOutline(px, py) || !mask.SquareMarked(px, py, kMarginOnOrdinary)) return false;
+            if (nearTaken)
+                for (const Rect& t : taken)
+                    if (px >= t.left - kMarginBetween && px < t.right + kMarginBetween && py >= t.top - kMarginBetween &&
+                        py < t.bottom + kMarginBetween)
+                        return false;
         }
         return true;
     };
@@ -357,20 +381,25 @@ OrdinaryFit FitWithMask(DrawingState& s, std::span<const SpotOnOrdinary> spots, 
         return std::abs(dx * shape.ux + dy * shape.uy) >= 2 * shape.halfAlongU * scale + kMarginBetween ||
                std::abs(dx * shape.vx + dy * shape.vy) >= 2 * shape.halfAlongV * scale + kMarginBetween;
     };
-    std::vector<std::pair<int, int>> chosen;
+    std::vector<std::pair<int, int>> chosen, fitted;
+    float fittedScale = -1;
     const auto place = [&](float scale) {
+        scaleTo(scale);
         chosen.clear();
         for (const auto& points : choices) {
             bool found = false;
             for (const auto& p : points) {
-                if (!holds(p.first, p.second, scale)) continue;
                 if (!std::all_of(chosen.begin(), chosen.end(), [&](const auto& c) { return apart(c, p, scale); })) continue;
+                if (!holds(p.first, p.second)) continue;
                 chosen.push_back(p);
                 found = true;
                 break;
             }
             if (!found) return false;
         }
+        // The places of the last scale that held, kept so the answer is not placed again.
+        fitted = chosen;
+        fittedScale = scale;
         return true;
     };
     const float from = table + kScalePrecision;
@@ -384,7 +413,8 @@ OrdinaryFit FitWithMask(DrawingState& s, std::span<const SpotOnOrdinary> spots, 
             (place(mid) ? low : high) = mid;
         }
     }
-    if (!place(low)) return fit;
+    if (fittedScale != low && !place(low)) return fit;
+    chosen = fitted;
     fit.scale = low;
     for (std::size_t i = 0; i < spots.size(); ++i) {
         SpotOnOrdinary at = spots[i];
