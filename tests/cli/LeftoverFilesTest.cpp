@@ -98,7 +98,7 @@ TEST_F(Leftovers, AWholeBatchClearsWhatKilledBatchesLeft) {
     for (int round = 0; round < 8; ++round) {
         const pid_t pid = Start(BatchArgs());
         ASSERT_GT(pid, 0);
-        KillOnceWritten(pid, out, 1 + 9 * round);
+        KillOnceWritten(pid, out, 1 + 4 * round);
     }
     // What a killed run of an earlier version left, a temporary file whose writer is still at
     // work, and files that only look like temporary files.
