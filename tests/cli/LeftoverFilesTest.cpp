@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <iterator>
 #include <thread>
 #include <vector>
 
@@ -51,8 +52,32 @@ pid_t Start(const std::vector<std::string>& args) {
     return pid;
 }
 
+// The number of entries in the folder, or -1 while there is none.
+int Entries(const fs::path& folder) {
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    if (error) return -1;
+    return static_cast<int>(std::distance(it, fs::directory_iterator()));
+}
+
+// Kills the run `pid` once `folder` holds `entries` files (0: as soon as the folder is made), or
+// at once if it ended first; waits for it.
+void KillOnceWritten(pid_t pid, const fs::path& folder, int entries) {
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    int status = 0;
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (Entries(folder) >= entries || std::chrono::steady_clock::now() > deadline) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            return;
+        }
+        std::this_thread::sleep_for(1ms);
+    }
+}
+
 class Leftovers : public CommandLine {
 protected:
+    static constexpr int kEntries = 160;
     fs::path list = dir / "list.txt";
     fs::path out = dir / "shields";
     void SetUp() override {
@@ -60,7 +85,7 @@ protected:
         std::ofstream file(list);
         const char* blazons[] = {"Azure a bend or", "Gules three lions passant guardant or", "Quarterly or and gules",
                                  "Argent a chevron between three mullets sable"};
-        for (int i = 0; i < 400; ++i) file << blazons[i % 4] << "\n";
+        for (int i = 0; i < kEntries; ++i) file << blazons[i % 4] << "\n";
     }
     std::vector<std::string> BatchArgs() const {
         return {"batch", "--data", ESCAVAL_DATA_DIR, "--jobs", "2", "-o", out.string(), list.string()};
@@ -68,14 +93,12 @@ protected:
 };
 
 TEST_F(Leftovers, AWholeBatchClearsWhatKilledBatchesLeft) {
-    // Killed at moments spread over the run, into an empty folder and over earlier pictures.
+    // Killed while they write, at moments spread over the run (told by the files written so
+    // far), into an empty folder and over earlier pictures.
     for (int round = 0; round < 8; ++round) {
         const pid_t pid = Start(BatchArgs());
         ASSERT_GT(pid, 0);
-        std::this_thread::sleep_for(std::chrono::milliseconds(15 + 30 * round));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+        KillOnceWritten(pid, out, 1 + 4 * round);
     }
     // What a killed run of an earlier version left, a temporary file whose writer is still at
     // work, and files that only look like temporary files.
@@ -95,7 +118,7 @@ TEST_F(Leftovers, AWholeBatchClearsWhatKilledBatchesLeft) {
     std::vector<std::string> expected = {held, "notes.tmp-12345678", ".0003.png.tmp-XYZ", ".0004.png.tmp-123456789"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Temporaries(out), expected);
-    EXPECT_TRUE(fs::exists(out / "0400.png"));
+    EXPECT_TRUE(fs::exists(out / "0160.png"));
 }
 
 TEST_F(Leftovers, ADrawingClearsWhatKilledDrawingsLeftBesideIt) {

@@ -139,7 +139,7 @@ private slots:
         const int cy = E().Picture(0).cy;
         ClickPicture(E().Picture(2).cx, E().Picture(2).cy, Qt::RightButton);
         QMenu* popup = V().PopupMenu();
-        QTRY_VERIFY(popup->isVisible());
+        QVERIFY(Eventually([&] { return popup->isVisible(); }));
         QCOMPARE(E().MarkedCount(), 1);
         for (const char* name : {"FlipHorizontal1", "Flipvertical1", "Matchsize1", "Alignhorizontal1", "Alignvertical1"}) {
             QAction* action = popup->findChild<QAction*>(name);
@@ -154,7 +154,7 @@ private slots:
         // Without a selection the three are disabled.
         ClickPicture(40, 40);
         ClickPicture(E().Picture(1).cx, E().Picture(1).cy, Qt::RightButton);
-        QTRY_VERIFY(popup->isVisible());
+        QVERIFY(Eventually([&] { return popup->isVisible(); }));
         QVERIFY(popup->findChild<QAction*>("FlipHorizontal1")->isEnabled());
         QVERIFY(!popup->findChild<QAction*>("Matchsize1")->isEnabled());
         popup->hide();

@@ -50,7 +50,7 @@ class DatabaseFormTest : public QObject, private WindowFixture {
             });
             // The user works in the form once it is the active window, where its editors take
             // the keyboard focus and give it back to the grid.
-            QTRY_VERIFY(QApplication::activeWindow() == form);
+            QVERIFY(Eventually([&] { return QApplication::activeWindow() == form; }));
             body(*form);
         });
         Trigger("Database1");

@@ -178,7 +178,8 @@ private slots:
         paths_.userDataDir += "/escaval";
         messages_.messages.clear();
         OpenWindow();
-        QTRY_COMPARE(messages_.messages.size(), size_t(2));
+        Eventually([&] { return messages_.messages.size() == size_t(2); });
+        QCOMPARE(messages_.messages.size(), size_t(2));
         QCOMPARE(Db().Main().RecordCount(), 5);
         Click("NewBtn");
         QTest::keyClicks(W().NameBox(), "Smith");

@@ -13,7 +13,7 @@ class KeyboardWindowTest : public QObject, private WindowFixture {
 
     void Activate() {
         W().activateWindow();
-        QTRY_VERIFY(QApplication::activeWindow() == window_.get());
+        QVERIFY(Eventually([&] { return QApplication::activeWindow() == window_.get(); }));
     }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QWidget* focus = QApplication::focusWidget();
@@ -36,7 +36,7 @@ private slots:
         auto* widget = W().findChild<QWidget*>(box);
         QVERIFY(widget);
         QTest::mouseClick(widget, Qt::LeftButton);
-        QTRY_VERIFY(widget->hasFocus());
+        QVERIFY(Eventually([&] { return widget->hasFocus(); }));
         Click("AutoBtn");
         QCOMPARE(W().GlyphButton("AutoBtn")->text(), QString("On"));
         QVERIFY(C().Auto().On());
@@ -91,10 +91,10 @@ private slots:
         Activate();
         Click("TopBtn");
         W().Memo()->setFocus();
-        QTRY_VERIFY(W().Memo()->hasFocus());
+        QVERIFY(Eventually([&] { return W().Memo()->hasFocus(); }));
         W().SearchBox()->setText("lion");
         Key(Qt::Key_F, Qt::ControlModifier);
-        QTRY_VERIFY(W().SearchBox()->hasFocus());
+        QVERIFY(Eventually([&] { return W().SearchBox()->hasFocus(); }));
         QCOMPARE(W().SearchBox()->selectedText(), QString("lion"));  // typing replaces the words
         Key(Qt::Key_Return);
         QCOMPARE(Name(), QString("Baker"));
@@ -105,7 +105,7 @@ private slots:
     void keysStepDrawAndLeaveTheBlazonBox() {
         Activate();
         W().Memo()->setFocus();
-        QTRY_VERIFY(W().Memo()->hasFocus());
+        QVERIFY(Eventually([&] { return W().Memo()->hasFocus(); }));
         const struct {
             int key;
             Qt::KeyboardModifiers modifiers;
@@ -134,7 +134,7 @@ private slots:
     void tabReachesEveryControlInReadingOrder() {
         Activate();
         W().NameBox()->setFocus();
-        QTRY_VERIFY(W().NameBox()->hasFocus());
+        QVERIFY(Eventually([&] { return W().NameBox()->hasFocus(); }));
         const char* order[] = {"Memo1",    "LookUpBtn", "DrawBtn", "NewBtn",  "EditBtn",   "AddBtn",
                                "TopBtn",   "PrevBtn",   "NextBtn", "BottomBtn", "AutoBtn", "Edit2",
                                "Searchbtn"};

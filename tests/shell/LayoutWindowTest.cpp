@@ -23,7 +23,9 @@ class LayoutWindowTest : public QObject, private WindowFixture {
     }
     void ResizeTo(int w, int h) {
         W().resize(w, h);
-        QTRY_COMPARE(W().size(), QSize(std::max(w, W().minimumWidth()), std::max(h, W().minimumHeight())));
+        const QSize expected(std::max(w, W().minimumWidth()), std::max(h, W().minimumHeight()));
+        Eventually([&] { return W().size() == expected; });
+        QCOMPARE(W().size(), expected);
         QApplication::processEvents();
     }
 
@@ -111,7 +113,8 @@ private slots:
     // stands; the picture viewer beside the shield, halfway down.
     void dialogsOpenCentredOnTheWindow() {
         W().move(40, 30);
-        QTRY_COMPARE(W().pos(), QPoint(40, 30));
+        Eventually([&] { return W().pos() == QPoint(40, 30); });
+        QCOMPARE(W().pos(), QPoint(40, 30));
         const QPoint middle = W().frameGeometry().center();
         QPoint browser;
         WhenModal<esc::qt::DatabaseForm>([&browser](esc::qt::DatabaseForm* form) {

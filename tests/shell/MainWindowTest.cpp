@@ -233,7 +233,7 @@ private slots:
         bad.close();
         messages_.messages.clear();
         OpenWindow();
-        QTRY_VERIFY(!messages_.messages.empty());
+        QVERIFY(Eventually([&] { return !messages_.messages.empty(); }));
         QVERIFY(messages_.messages.front().find("was damaged") != std::string::npos);
         QCOMPARE(Db().Main().RecordCount(), 5);
     }
@@ -260,9 +260,9 @@ private slots:
         Trigger("Database1");
         QVERIFY(W().findChild<esc::qt::DatabaseForm*>());
         W().activateWindow();
-        QTRY_VERIFY(QApplication::activeWindow() == window_.get());
+        QVERIFY(Eventually([&] { return QApplication::activeWindow() == window_.get(); }));
         W().Memo()->setFocus();
-        QTRY_VERIFY(W().Memo()->hasFocus());
+        QVERIFY(Eventually([&] { return W().Memo()->hasFocus(); }));
         QVERIFY(C().State().textEntry);  // the focus handler ran while the window was whole
         window_.reset();
         QVERIFY(!QApplication::focusWidget());

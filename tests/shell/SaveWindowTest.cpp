@@ -30,7 +30,7 @@ class SaveWindowTest : public QObject, private WindowFixture {
     // The window's keys reach it while it is the active window, as after a dialog closes.
     void Activate() {
         QApplication::setActiveWindow(window_.get());
-        QTRY_VERIFY(W().isActiveWindow());
+        QVERIFY(Eventually([&] { return W().isActiveWindow(); }));
         W().Memo()->setFocus();
     }
     static Rgb PixelOf(const QLabel* label, int x, int y) {

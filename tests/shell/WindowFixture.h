@@ -59,6 +59,10 @@ constexpr int kFieldX = app::kImage1Rect.left + 40, kFieldY = app::kImage1Rect.t
 
 inline QString Show(Rgb c) { return QString("(%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b); }
 
+// Names the polling timers of WhenModal, which the fixture's TearDown stops: a wait that a test
+// left unanswered never answers a dialog of the next test.
+inline const char* const kWhenModalTimer = "whenModal";
+
 // Answers the next modal dialog of type T with `act`, once it is shown. The polling timer
 // belongs to the application and deletes itself when it has acted or given up after 5 s with no
 // dialog up: while another dialog is answered first (a file chosen, then the viewer it opens),
@@ -67,6 +71,7 @@ template <class T>
 void WhenModal(std::function<void(T*)> act) {
     constexpr int kPollMs = 10, kMaxPolls = 500;
     auto* timer = new QTimer(qApp);
+    timer->setObjectName(kWhenModalTimer);
     timer->setInterval(kPollMs);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act), polls = 0]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
@@ -77,6 +82,14 @@ void WhenModal(std::function<void(T*)> act) {
         timer->deleteLater();
     });
     timer->start();
+}
+
+// Turns the event loop until `done` holds, for at most 5 s; false if it never did. It looks again
+// after every turn of the loop (QTRY_* looks every 50 ms), so a test waits for its event only.
+// Before a comparison, its result may be left unused: the comparison then tells what was seen.
+template <class F>
+bool Eventually(F done) {
+    return QTest::qWaitFor(done, 5000);
 }
 
 inline void AnswerQuestion(QMessageBox::StandardButton answer) {
@@ -141,6 +154,7 @@ protected:
         OpenWindow();
     }
     void TearDown() {
+        for (QTimer* timer : qApp->findChildren<QTimer*>(kWhenModalTimer, Qt::FindDirectChildrenOnly)) delete timer;
         window_.reset();
         dir_.reset();
     }
