@@ -15,6 +15,7 @@
 #include "engine/Ordinaries.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
+#include "interpret/layout/ChargeSilhouette.h"
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/FitLayout.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -35,14 +36,7 @@ constexpr int kMarginBetween = 10;
 constexpr int kBordureReach = 36;
 constexpr int kOrleReach = 64;
 constexpr int kSlideStep = 2;           // the points along the middle tried, this far apart
-constexpr int kSilhouetteStep = 2;      // a drawing's rows and columns read this far apart
-constexpr int kRoundelPoints = 48;      // points round a roundel's rim
-constexpr float kRoundelRadius = 55.0f; // as its disc is painted at scale 1
-constexpr float kPaintedShare = 0.5f;   // a picture's pixels painted at scale 1
 constexpr float kScalePrecision = 0.01f;
-constexpr double kDegrees = 3.14159265358979323846 / 180.0;
-// The turns the painter gives a picture bendwise (either way) and fesswise, in degrees.
-constexpr double kBendwiseTurn = 39, kBendwiseOtherTurn = 311, kQuarterTurn = 90;
 // One long drawing is laid along the bend only when it comes out this much larger so: a mullet
 // or a lion rampant keeps the usual turn.
 constexpr float kBetterLaidAlong = 1.1f;
@@ -152,83 +146,6 @@ private:
 
 namespace {
 
-// The outline of a drawing as the painter will paint it, per unit of charge scale: the first and
-// last drawn pixel of every other row and column, turned as `turn` says, mirrored as asked (and
-// for sinister hands) and reversed as the words say;
-// and its half extents along its own two axes, which lie along the painted directions u and v.
-struct Silhouette {
-    std::vector<std::pair<float, float>> points;
-    float halfAlongU = 0, halfAlongV = 0;
-    float ux = 1, uy = 0, vx = 0, vy = 1;
-};
-
-bool CurrentSilhouette(DrawingState& s, ChargeTurn turn, bool mirrored, Silhouette& out) {
-    const LevelRecord& level = phrase::Current(s);
-    out = {};
-    if (level.levelKind == kTypeRoundel) {
-        for (int k = 0; k < kRoundelPoints; ++k) {
-            const double a = 2 * 3.14159265358979323846 * k / kRoundelPoints;
-            out.points.emplace_back(static_cast<float>(kRoundelRadius * std::cos(a)), static_cast<float>(kRoundelRadius * std::sin(a)));
-        }
-        out.halfAlongU = out.halfAlongV = kRoundelRadius;
-        return true;
-    }
-    const bool loaded = s.pictureLoaded;
-    PictureExtent extent;
-    const bool known = LevelPictureExtent(s, extent);
-    s.pictureLoaded = loaded;
-    if (!known) return false;
-    const ChargePicture& p = s.chargePicture;
-    const auto drawn = [&p](int x, int y) {
-        const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(p.PW) + static_cast<std::size_t>(x);
-        return at < p.buffer.size() && IsDrawnIndex(p.buffer[at]);
-    };
-    double degrees = 0;
-    if (turn == ChargeTurn::kBendwise || turn == ChargeTurn::kBendwiseSinister) {
-        degrees = (p.header[9] != 0) != (turn == ChargeTurn::kBendwiseSinister) ? kBendwiseOtherTurn : kBendwiseTurn;
-    } else if (turn == ChargeTurn::kFesswise) {
-        degrees = kQuarterTurn;
-    }
-    const double cb = std::cos(degrees * kDegrees), sb = std::sin(degrees * kDegrees);
-    const bool mirror = mirrored != s.sinisterCharges, flip = s.reversedCharges;
-    const double cx = p.PW / 2.0, cy = p.PH / 2.0;
-    // A picture offset (ex, ey) from its centre is painted at (cb ex + sb ey, -sb ex + cb ey).
-    const auto add = [&](int x, int y) {
-        const double ex = x + 0.5 - cx, ey = y + 0.5 - cy;
-        double dx = cb * ex + sb * ey, dy = -sb * ex + cb * ey;
-        if (mirror) dx = -dx;
-        if (flip) dy = -dy;
-        out.points.emplace_back(static_cast<float>(dx * kPaintedShare), static_cast<float>(dy * kPaintedShare));
-        out.halfAlongU = std::max(out.halfAlongU, static_cast<float>(std::abs(ex) * kPaintedShare));
-        out.halfAlongV = std::max(out.halfAlongV, static_cast<float>(std::abs(ey) * kPaintedShare));
-    };
-    // Each row and column is read from both ends inwards to its first drawn pixel: the middle,
-    // most of a drawing, is never read.
-    for (int y = extent.firstRow; y <= extent.lastRow; y += kSilhouetteStep) {
-        int first = extent.firstColumn;
-        while (first <= extent.lastColumn && !drawn(first, y)) ++first;
-        if (first > extent.lastColumn) continue;
-        int last = extent.lastColumn;
-        while (!drawn(last, y)) --last;
-        add(first, y);
-        add(last, y);
-    }
-    for (int x = extent.firstColumn; x <= extent.lastColumn; x += kSilhouetteStep) {
-        int first = extent.firstRow;
-        while (first <= extent.lastRow && !drawn(x, first)) ++first;
-        if (first > extent.lastRow) continue;
-        int last = extent.lastRow;
-        while (!drawn(x, last)) --last;
-        add(x, first);
-        add(x, last);
-    }
-    out.ux = static_cast<float>(mirror ? -cb : cb);
-    out.uy = static_cast<float>(flip ? sb : -sb);
-    out.vx = static_cast<float>(mirror ? -sb : sb);
-    out.vy = static_cast<float>(flip ? -cb : cb);
-    return !out.points.empty();
-}
-
 // What the blazon names after the charges at the shield's edge: the first row below a chief and
 // the reach of a bordure, orle or tressure inside the outline. False when a canton, quarter,
 // escutcheon or another ordinary is named, drawn over the band where the tables keep clear of it.
@@ -314,7 +231,7 @@ OrdinaryFit FitWithMask(DrawingState& s, std::span<const SpotOnOrdinary> spots, 
     OrdinaryFit fit;
     const LevelRecord& ordinary = s.levels[0];
     LaterEdges edges;
-    Silhouette shape;
+    ChargeSilhouette shape;
     if (spots.empty() || s.level < 1 || !ordinary.levelOn || !ReadLaterEdges(s, edges) || !CurrentSilhouette(s, turn, mirrored, shape))
         return fit;
     const OrdinaryMask& mask = KeptOrdinaryMask(s);
