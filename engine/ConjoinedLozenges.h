@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Ordinaries.h"
 #include "engine/PaintState.h"
 
 namespace esc {
@@ -39,6 +40,6 @@ bool ShapeTakesLozenges(ShapeCode shapeCode);
 bool DrawnAsLozenges(const PaintState& state, ShapeCode shape);
 // The current level's ordinary as lozenges (mascles when its variant is masculy), in the level's
 // tincture, with its cotises.
-void DrawConjoinedLozenges(PaintState& state, ShapeCode shape);
+void DrawConjoinedLozenges(PaintState& state, const ShapeOutline& outline);
 
 }  // namespace esc

@@ -77,14 +77,15 @@ void DrawPiecesWithin(PaintState& s, PiecesRun run, Rect area) {
     const bool across = run == PiecesRun::Across;
     const int from = across ? area.top : area.left, to = across ? area.bottom : area.right;
     const Spread spread = NarrowedToBreadth(s, SpreadPieces(RepeatCount(s), from, to, s.geometry.chiefDepth / 2));
+    const ShapeOutline o = OutlineOfState(s);
     for (const int c : spread.centres) {
         // Each piece takes the level's line anew, as the bars on the field do.
         s.lineCode = s.CurrentLevel().levelLine;
         s.lineRepeats = s.CurrentLevel().levelLineRepeats;
         if (across) {
-            Band(s, area.left, c, area.right, c, spread.width);
+            Band(s, o, area.left, c, area.right, c, spread.width);
         } else {
-            Band(s, c, area.top, c, area.bottom, spread.width);
+            Band(s, o, c, area.top, c, area.bottom, spread.width);
         }
     }
 }

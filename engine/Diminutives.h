@@ -59,7 +59,7 @@ Spread NarrowedToBreadth(const PaintState& state, Spread spread);
 int SlantedPieceWidth(const PaintState& state, int width);
 // A quarter of the chief's depth along its lowest part: on a chief of another tincture, or alone
 // where a chief's lower edge would be. With a line, both its edges carry it.
-void Fillet(PaintState& state);
+void Fillet(PaintState& state, const ShapeOutline& outline);
 }  // namespace shapes
 
 }  // namespace esc

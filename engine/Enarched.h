@@ -7,6 +7,7 @@
 
 #include <string_view>
 
+#include "engine/Ordinaries.h"
 #include "engine/PaintState.h"
 
 namespace esc {
@@ -23,6 +24,6 @@ inline constexpr int kEnarchedEdge = 5, kEnarchedDoubleEdge = 8;
 double ArchRow(const ShieldGeometry& g, double foot, double rise, double x);
 
 bool DrawnEnarched(const PaintState& state, ShapeCode shape);
-void DrawEnarched(PaintState& state, ShapeCode shape);
+void DrawEnarched(PaintState& state, const ShapeOutline& outline);
 
 }  // namespace esc

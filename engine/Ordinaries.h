@@ -1,6 +1,7 @@
 #pragma once
 // Lines of partition and the shapes of the ordinaries and partitions.
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -17,6 +18,22 @@ struct BandLine {
     int repeats = 0;
     int pieces = 0;
 };
+// What the bands of a shape are drawn for: the shape (a chief's wavy line turns the other way),
+// the field's partition (the last bar's line; a band on a field per bend is narrowed for its
+// teeth) and the ordinary's treatment (voided or fimbriated bands are drawn as their edges).
+struct ShapeOutline {
+    ShapeCode shape = ShapeCode::kNoShape;
+    ShapeCode field = ShapeCode::kNoShape;
+    OrdinaryTreatment treatment = OrdinaryTreatment::kNone;
+
+    // The same outline for a shape drawn as another (the bend sinister as a mirrored bend): the
+    // field's partition goes with it where it named the shape.
+    ShapeOutline DrawnAs(ShapeCode other) const { return {other, field == shape ? other : field, treatment}; }
+};
+// The outline the reader's state holds between phrases: its shapeCode, partitionCode and
+// ordinaryTreatment. For the pieces the reader draws itself (bars, pallets, a fret).
+ShapeOutline OutlineOfState(const PaintState& state);
+
 // A straight band from (x1, y1) to (x2, y2), `width` across, or from (x1, y1) `length` long at
 // `angle` degrees when length is not 0; its long edges carry `line` as `edges` says.
 struct BandRequest {
@@ -24,27 +41,27 @@ struct BandRequest {
     BandEdges edges = BandEdges::kBoth;
     BandLine line{};
     int length = 0, angle = 0;
-    // The shape the band is drawn for, which gives the turn of its line (a chief's wavy line);
-    // kNoShape: the state's shapeCode.
-    ShapeCode shape = ShapeCode::kNoShape;
+    // What the band is drawn for: the turn of its line and its treatment.
+    ShapeOutline outline{};
 };
-// Draws the band in the current level's tincture and the state's treatment (voided, fimbriated).
-// The shape it is drawn for and the field's partition (partitionCode) give the turn of its line
-// (a chief's wavy line, the last bar's).
+// Draws the band in the current level's tincture and the outline's treatment (voided,
+// fimbriated). The shape it is drawn for and the field's partition give the turn of its line (a
+// chief's wavy line, the last bar's).
 void DrawPartitionLine(PaintState& state, const BandRequest& request);
 
 // What DrawOrdinary is asked to draw: a shape, as an ordinary or as a partition of the field. The
-// line, position and tincture are the current level's. The bands read the field's partition
-// (partitionCode) for the turn of their line; a drawing that stands for another field's partition
-// (the parts of a lined tierced per pall) names it in `field`.
+// line, position and tincture are the current level's. The bands take the turn of their line from
+// the field's partition; a drawing that stands for another field's partition (the parts of a
+// lined tierced per pall) names it in `field`. The treatment (voided, fimbriated) is the
+// ordinary's; a partition of the field is never treated.
 struct OrdinaryRequest {
     ShapeCode shape = ShapeCode::kNoShape;
     bool partition = false;
-    ShapeCode field = ShapeCode::kNoShape;  // kNoShape: the state's own
+    ShapeCode field = ShapeCode::kNoShape;             // kNoShape: the state's partitionCode
+    std::optional<OrdinaryTreatment> treatment{};      // none given: the state's ordinaryTreatment
 };
-// Draws the request's shape. The bands and cotises it draws take the turn of their line from the
-// shape (a chief's wavy line, the last bar's), which is held in the state for them while the
-// shape is drawn and put back after.
+// Draws the request's shape. The bands and cotises it draws are handed its outline (the shape,
+// the field's partition and the treatment); the state's own shape fields are left as they were.
 void DrawOrdinary(PaintState& state, const OrdinaryRequest& request);
 // The rectangle the canton covers on the field.
 Rect CantonArea(const ShieldGeometry& geometry);
@@ -73,9 +90,12 @@ struct CotiseRequest {
     int tincture = -1;
     BandLine line{};
     int breadth = 0;
+    // The field's partition and the treatment the cotises' bands are drawn with.
+    ShapeCode field = ShapeCode::kNoShape;
+    OrdinaryTreatment treatment = OrdinaryTreatment::kNone;
 };
-// The cotises the state holds for the ordinary it draws: shapeCode, position and the cotise
-// fields (count, tincture, line and its pieces, breadth).
+// The cotises the state holds for the ordinary it draws: shapeCode, position, the cotise fields
+// (count, tincture, line and its pieces, breadth), partitionCode and ordinaryTreatment.
 CotiseRequest CotisesOf(const PaintState& state);
 // Draws the request's cotises; the level's tincture is none after.
 void DrawCotises(PaintState& state, const CotiseRequest& request);
@@ -84,7 +104,8 @@ void DrawCotises(PaintState& state, const CotiseRequest& request);
 void SpendCotises(PaintState& state);
 // DrawCotises(state, CotisesOf(state)), then SpendCotises.
 void DrawAndSpendCotises(PaintState& state);
-// The narrow band of `tincture` along the plain line of the field's partition (partitionCode):
+// The narrow band of `tincture` along the plain line of the field's partition (partitionCode),
+// itself untreated:
 // "per pale fimbriated or". A line it cannot follow is told, not drawn.
 void DrawLineFimbriation(PaintState& state, int tincture);
 void DrawFret(PaintState& state);

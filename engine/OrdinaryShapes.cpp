@@ -53,26 +53,26 @@ void SpendGap(PaintState& state, const BandRequest& request) {
 
 void CotisePen::Band(int x1, int y1, int x2, int y2, int width) {
     BandRequest request{x1, y1, x2, y2, width, BandEdges::kBoth, line};
-    request.shape = shape;
+    request.outline = outline;
     if (line.style == kGapLineStyle) line.style = kPlainLine;
     DrawPartitionLine(state, request);
 }
 
 void CotisePen::BandFrom(int x, int y, int angle, int length, int width) {
     BandRequest request{x, y, 0, 0, width, BandEdges::kBoth, line, length, angle};
-    request.shape = shape;
+    request.outline = outline;
     if (line.style == kGapLineStyle) line.style = kPlainLine;
     DrawPartitionLine(state, request);
 }
 
-void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, BandEdges edges) {
-    const BandRequest request{x1, y1, x2, y2, width, edges, LineOf(state)};
+void Band(PaintState& state, const ShapeOutline& outline, int x1, int y1, int x2, int y2, int width, BandEdges edges) {
+    const BandRequest request{x1, y1, x2, y2, width, edges, LineOf(state), 0, 0, outline};
     SpendGap(state, request);
     DrawPartitionLine(state, request);
 }
 
-void BandFrom(PaintState& state, int x, int y, int angle, int length, int width, BandEdges edges) {
-    const BandRequest request{x, y, 0, 0, width, edges, LineOf(state), length, angle};
+void BandFrom(PaintState& state, const ShapeOutline& outline, int x, int y, int angle, int length, int width, BandEdges edges) {
+    const BandRequest request{x, y, 0, 0, width, edges, LineOf(state), length, angle, outline};
     SpendGap(state, request);
     DrawPartitionLine(state, request);
 }
@@ -87,7 +87,9 @@ void FillRows(PaintState& state, int r1, int r2, int x1, int x2) {
     for (int y = r1; y <= r2; ++y) PaintSpan(state, x1, y, x2);
 }
 
-bool Styled(const PaintState& state) { return state.lineCode != kPlainLine || state.ordinaryTreatment != 0; }
+bool Styled(const PaintState& state, const ShapeOutline& outline) {
+    return state.lineCode != kPlainLine || outline.treatment != OrdinaryTreatment::kNone;
+}
 
 }  // namespace shapes
 
@@ -121,103 +123,75 @@ void DrawOrdinaryWithin(PaintState& state, ShapeCode shape, Rect area) {
         }
 }
 
-namespace {
-
-// The shape being drawn, held in the state for the bands and cotises of its outline (and the
-// field's partition the request names), and what the state held before put back when it goes.
-class HeldShape {
-public:
-    HeldShape(PaintState& state, const OrdinaryRequest& request)
-        : state_(state), shape_(state.shapeCode), partition_(state.partitionCode), treatment_(state.ordinaryTreatment) {
-        state.shapeCode = request.shape;
-        if (request.field != kNoShape) state.partitionCode = request.field;
-        if (request.partition) {
-            // A partition of the field is never voided or fimbriated, whatever an earlier phrase left.
-            state.ordinaryTreatment = 0;
-        }
-    }
-    ~HeldShape() {
-        state_.shapeCode = shape_;
-        state_.partitionCode = partition_;
-        state_.ordinaryTreatment = treatment_;
-    }
-    HeldShape(const HeldShape&) = delete;
-    HeldShape& operator=(const HeldShape&) = delete;
-
-private:
-    PaintState& state_;
-    ShapeCode shape_, partition_;
-    int treatment_;
-};
-
-}  // namespace
-
 void DrawOrdinary(PaintState& state, const OrdinaryRequest& request) {
     using namespace shapes;
     // A negative line code is no line at all: the shapes' choice between a plain area and a
     // styled band reads lineCode -1 only.
     if (state.lineCode < kPlainLine) state.lineCode = kPlainLine;
-    const HeldShape held(state, request);
     const ShapeCode shape = request.shape;
     const bool partition = request.partition;
+    // What the bands and cotises are drawn for. A partition of the field is never voided or
+    // fimbriated, whatever an earlier phrase left.
+    ShapeOutline o{shape, request.field != kNoShape ? request.field : state.partitionCode, OrdinaryTreatment::kNone};
+    if (!partition) o.treatment = request.treatment.value_or(state.ordinaryTreatment);
     if (!partition && DrawnWithTwoLines(state, shape)) {
-        DrawWithTwoLines(state, request);
+        DrawWithTwoLines(state, request, o);
         return;
     }
     if (!partition && DrawnEnarched(state, shape)) {
-        DrawEnarched(state, shape);
+        DrawEnarched(state, o);
         return;
     }
     if (!partition && DrawnAsLozenges(state, shape)) {
-        DrawConjoinedLozenges(state, shape);
+        DrawConjoinedLozenges(state, o);
         return;
     }
-    if (!partition && DrawnVoidedByOutline(state, shape)) {
-        DrawVoidedByOutline(state, request);
+    if (!partition && DrawnVoidedByOutline(state, o)) {
+        DrawVoidedByOutline(state, request, o);
         return;
     }
 
     switch (shape) {
-        case kFess: partition ? PerFess(state) : Fess(state); break;
-        case kBend: partition ? PerBend(state) : Bend(state); break;
-        case kBendSinister: partition ? PerBendSinister(state) : BendSinister(state); break;
-        case kPale: partition ? PerPale(state) : Pale(state); break;
-        case kChevron: partition ? PerChevron(state) : Chevron(state); break;
-        case kCross: partition ? Quarterly(state) : Cross(state); break;
-        case kSaltire: partition ? PerSaltire(state) : Saltire(state); break;
+        case kFess: partition ? PerFess(state, o) : Fess(state, o); break;
+        case kBend: partition ? PerBend(state, o) : Bend(state, o); break;
+        case kBendSinister: partition ? PerBendSinister(state, o) : BendSinister(state, o); break;
+        case kPale: partition ? PerPale(state, o) : Pale(state, o); break;
+        case kChevron: partition ? PerChevron(state, o) : Chevron(state, o); break;
+        case kCross: partition ? Quarterly(state, o) : Cross(state, o); break;
+        case kSaltire: partition ? PerSaltire(state, o) : Saltire(state, o); break;
         case kGyronny: Gyronny(state); break;
-        case kBarry: Barry(state); break;
-        case kPaly: Paly(state); break;
-        case kBendy: Bendy(state); break;
-        case kFlaunches: Flaunches(state); break;
-        case kChevronels: Chevronels(state); break;
-        case kChief: Chief(state); break;
+        case kBarry: Barry(state, o); break;
+        case kPaly: Paly(state, o); break;
+        case kBendy: Bendy(state, o); break;
+        case kFlaunches: Flaunches(state, o); break;
+        case kChevronels: Chevronels(state, o); break;
+        case kChief: Chief(state, o); break;
         case kLabel: Label(state); break;
-        case kBordure: Bordure(state); break;
-        case kCanton: Canton(state); break;
-        case kPallets: DrawPallets(state, partition ? PiecesPlacement::kInChief : PiecesPlacement::kOnTheField); break;
-        case kBendlets: Bendlets(state); break;
-        case kBendletsSinister: BendletsSinister(state); break;
+        case kBordure: Bordure(state, o); break;
+        case kCanton: Canton(state, o); break;
+        case kPallets: PalletsFor(state, o, partition ? PiecesPlacement::kInChief : PiecesPlacement::kOnTheField); break;
+        case kBendlets: Bendlets(state, o); break;
+        case kBendletsSinister: BendletsSinister(state, o); break;
         case kChequyNext: Colour(state, kChequy); break;
-        case kPiles: Piles(state); break;
-        case kOrle: Orle(state); break;
-        case kPall: partition ? TiercedPerPall(state) : Pall(state); break;
-        case kPallReversed: partition ? TiercedPerPallReversed(state) : PallReversed(state); break;
-        case kTressure: Tressure(state, false); break;
-        case kTressureFlory: Tressure(state, true); break;
-        case kChevronInverted: partition ? PerChevronInverted(state) : ChevronInverted(state); break;
-        case kQuarterlyPerFessLined: QuarterlyPerFessLined(state); break;
-        case kBendletsEnhanced: BendletsEnhanced(state); break;
+        case kPiles: Piles(state, o); break;
+        case kOrle: Orle(state, o); break;
+        case kPall: partition ? TiercedPerPall(state) : Pall(state, o); break;
+        case kPallReversed: partition ? TiercedPerPallReversed(state) : PallReversed(state, o); break;
+        case kTressure: Tressure(state, o, false); break;
+        case kTressureFlory: Tressure(state, o, true); break;
+        case kChevronInverted: partition ? PerChevronInverted(state, o) : ChevronInverted(state, o); break;
+        case kQuarterlyPerFessLined: QuarterlyPerFessLined(state, o); break;
+        case kBendletsEnhanced: BendletsEnhanced(state, o); break;
         case kChevronny: Chevronny(state); break;
-        case kChevronelsInterlaced: ChevronelsInterlaced(state); break;
+        case kChevronelsInterlaced: ChevronelsInterlaced(state, o); break;
         case kBaseEsquires: BaseEsquires(state, false); break;
         case kBaseEsquireSinister: BaseEsquires(state, true); break;
-        case kChevronelsInverted: ChevronelsInverted(state); break;
-        case kPilesInverted: PilesInverted(state); break;
-        case kBase: Base(state); break;
+        case kChevronelsInverted: ChevronelsInverted(state, o); break;
+        case kPilesInverted: PilesInverted(state, o); break;
+        case kBase: Base(state, o); break;
         case kGyron: Gyron(state); break;
-        case kPointPointed: PointPointed(state); break;
-        case kFilletShape: Fillet(state); break;
+        case kPointPointed: PointPointed(state, o); break;
+        case kFilletShape: Fillet(state, o); break;
         default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42, 49 to 57 and past 58 have no shape
     }
 }

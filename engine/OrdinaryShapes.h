@@ -102,13 +102,13 @@ inline constexpr int kVoidedEdgeDivisor = 14;
 inline constexpr int kMinVoidedEdge = 4;
 // A plain voided fess, bend, bend sinister, pale, chevron (or chevron inverted), cross, saltire
 // or pall in the shield view, which is drawn as the edge of its plain outline.
-bool DrawnVoidedByOutline(const PaintState& state, ShapeCode shape);
-void DrawVoidedByOutline(PaintState& state, const OrdinaryRequest& request);
+bool DrawnVoidedByOutline(const PaintState& state, const ShapeOutline& outline);
+void DrawVoidedByOutline(PaintState& state, const OrdinaryRequest& request, const ShapeOutline& outline);
 
 // An ordinary whose sides carry two different lines (lineCode toward the chief or the dexter,
 // secondLineCode the other side), drawn from one drawing with each line.
 bool DrawnWithTwoLines(const PaintState& state, ShapeCode shape);
-void DrawWithTwoLines(PaintState& state, const OrdinaryRequest& request);
+void DrawWithTwoLines(PaintState& state, const OrdinaryRequest& request, const ShapeOutline& outline);
 // The breadth of each limb of the pall, along a row (the stem's across).
 inline constexpr int kPallWidth = 40;
 // Cotises: each this wide, the nearest this far from the ordinary's edge, and the next ones this
@@ -116,12 +116,12 @@ inline constexpr int kPallWidth = 40;
 inline constexpr int kCotiseWidth = 8, kCotiseGap = 10, kCotiseSpacing = 6;
 inline constexpr int kMaxCotises = 3;
 // What the cotises' bands are drawn with: the state painted on, the cotises' line (a gap line is
-// spent by the band that draws it), the ordinary they stand beside (the turn of the line) and
-// the breadth across of each.
+// spent by the band that draws it), the outline of the ordinary they stand beside (the turn of
+// the line, the treatment) and the breadth across of each.
 struct CotisePen {
     PaintState& state;
     BandLine line;
-    ShapeCode shape = kNoShape;
+    ShapeOutline outline{};
     int breadth = 0;
 
     void Band(int x1, int y1, int x2, int y2, int width);
@@ -138,46 +138,42 @@ inline constexpr int kBaseEsquireWidthPercent = 20;
 
 // While it lives, every span is painted mirrored dexter for sinister (PaintState::mirrored), so
 // that a shape drawn for one side paints its twin on the other; mirrored within a mirror paints
-// the shape as drawn. `drawnAs` (when given) is the shape code held meanwhile, and the partition
-// code too where it named the same shape, so that the lines are laid (and the band narrowed for
-// them) as on the shape being mirrored. The state's own settings come back when it goes.
+// the shape as drawn. The shape drawn meanwhile is handed its own outline
+// (ShapeOutline::DrawnAs), so that its lines are laid (and its bands narrowed for them) as on the
+// shape being mirrored.
 class MirroredPainting {
 public:
-    explicit MirroredPainting(PaintState& state, ShapeCode drawnAs = kNoShape)
-        : state_(state), was_(state.mirrored), shape_(state.shapeCode), partition_(state.partitionCode) {
-        state.mirrored = !was_;
-        if (drawnAs == kNoShape) return;
-        if (state.partitionCode == state.shapeCode) state.partitionCode = drawnAs;
-        state.shapeCode = drawnAs;
-    }
-    ~MirroredPainting() {
-        state_.mirrored = was_;
-        state_.shapeCode = shape_;
-        state_.partitionCode = partition_;
-    }
+    explicit MirroredPainting(PaintState& state) : state_(state), was_(state.mirrored) { state.mirrored = !was_; }
+    ~MirroredPainting() { state_.mirrored = was_; }
     MirroredPainting(const MirroredPainting&) = delete;
     MirroredPainting& operator=(const MirroredPainting&) = delete;
 
 private:
     PaintState& state_;
     bool was_;
-    ShapeCode shape_, partition_;
 };
 
 // levelTincture[level] := code.
 void Colour(PaintState& state, int code);
 // The line the state holds for the shape being drawn (lineCode, lineRepeats).
 BandLine LineOf(const PaintState& state);
-// A band between two points in the state's line (LineOf); a band in the gap style leaves the
-// state's line plain for the bands after it.
-void Band(PaintState& state, int x1, int y1, int x2, int y2, int width, BandEdges edges = BandEdges::kBoth);
+// A band between two points in the state's line (LineOf), drawn for `outline`; a band in the gap
+// style leaves the state's line plain for the bands after it.
+void Band(PaintState& state, const ShapeOutline& outline, int x1, int y1, int x2, int y2, int width, BandEdges edges = BandEdges::kBoth);
 // A band from (x, y) at `angle` degrees, `length` long, as Band.
-void BandFrom(PaintState& state, int x, int y, int angle, int length, int width, BandEdges edges = BandEdges::kBoth);
+void BandFrom(PaintState& state, const ShapeOutline& outline, int x, int y, int angle, int length, int width, BandEdges edges = BandEdges::kBoth);
 void Area(PaintState& state, std::initializer_list<Edge> edges);
 // One PaintSpan per row, rows r1..r2.
 void FillRows(PaintState& state, int r1, int r2, int x1, int x2);
-// A line style is set, or an ordinary treatment (the shape is then drawn with bands).
-bool Styled(const PaintState& state);
+// A line style is set, or the outline is treated (the shape is then drawn with bands).
+bool Styled(const PaintState& state, const ShapeOutline& outline);
+// The cotises the state holds (CotisesOf), drawn beside the shape of `outline` with its field's
+// partition and treatment, then spent (SpendCotises).
+void DrawAndSpendCotises(PaintState& state, const ShapeOutline& outline);
+// Pallets (DrawPallets) and the flaunches' curve (DrawFlaunchCurve) drawn for `outline`.
+void PalletsFor(PaintState& state, const ShapeOutline& outline, PiecesPlacement placement);
+void FlaunchCurveFor(PaintState& state, const ShapeOutline& outline, int x0, int y0, int x1, int y1, int x2, int y2, int x3,
+                     int y3, bool pair = true);
 
 // count cotises on each side of a straight ordinary along `middle`, in the current tincture and line.
 void CotisesBeside(CotisePen& pen, const CotiseLimb& middle, int count);
@@ -189,19 +185,19 @@ void CotisesBesideCouped(CotisePen& pen, const CotiseLimb& middle, int count, do
 void CotisesBetweenLimbs(CotisePen& pen, double cx, double cy, const std::vector<CotiseLimb>& limbs, int count);
 
 // The partitions of the field (mode 1 of codes 0 to 6 and 30, 31, and codes 7 to 10).
-void PerFess(PaintState& state);
-void PerBend(PaintState& state);
-void PerBendSinister(PaintState& state);
-void PerPale(PaintState& state);
-void PerChevron(PaintState& state);
-void PerChevronInverted(PaintState& state);
-void Quarterly(PaintState& state);
-void QuarterlyPerFessLined(PaintState& state);
-void PerSaltire(PaintState& state);
+void PerFess(PaintState& state, const ShapeOutline& outline);
+void PerBend(PaintState& state, const ShapeOutline& outline);
+void PerBendSinister(PaintState& state, const ShapeOutline& outline);
+void PerPale(PaintState& state, const ShapeOutline& outline);
+void PerChevron(PaintState& state, const ShapeOutline& outline);
+void PerChevronInverted(PaintState& state, const ShapeOutline& outline);
+void Quarterly(PaintState& state, const ShapeOutline& outline);
+void QuarterlyPerFessLined(PaintState& state, const ShapeOutline& outline);
+void PerSaltire(PaintState& state, const ShapeOutline& outline);
 void Gyronny(PaintState& state);
-void Barry(PaintState& state);
-void Paly(PaintState& state);
-void Bendy(PaintState& state);
+void Barry(PaintState& state, const ShapeOutline& outline);
+void Paly(PaintState& state, const ShapeOutline& outline);
+void Bendy(PaintState& state, const ShapeOutline& outline);
 void Chevronny(PaintState& state);
 void TiercedPerPall(PaintState& state);
 void TiercedPerPallReversed(PaintState& state);
@@ -210,34 +206,34 @@ void TiercedPerPallReversed(PaintState& state);
 bool TiercedPerPallLined(PaintState& state, bool reversed);
 
 // The ordinaries.
-void Fess(PaintState& state);
-void Bend(PaintState& state);
-void BendSinister(PaintState& state);
-void Pale(PaintState& state);
-void Chevron(PaintState& state);
-void ChevronInverted(PaintState& state);
-void Cross(PaintState& state);
-void Saltire(PaintState& state);
-void Flaunches(PaintState& state);
-void Chevronels(PaintState& state);
-void ChevronelsInterlaced(PaintState& state);
-void ChevronelsInverted(PaintState& state);
-void Chief(PaintState& state);
+void Fess(PaintState& state, const ShapeOutline& outline);
+void Bend(PaintState& state, const ShapeOutline& outline);
+void BendSinister(PaintState& state, const ShapeOutline& outline);
+void Pale(PaintState& state, const ShapeOutline& outline);
+void Chevron(PaintState& state, const ShapeOutline& outline);
+void ChevronInverted(PaintState& state, const ShapeOutline& outline);
+void Cross(PaintState& state, const ShapeOutline& outline);
+void Saltire(PaintState& state, const ShapeOutline& outline);
+void Flaunches(PaintState& state, const ShapeOutline& outline);
+void Chevronels(PaintState& state, const ShapeOutline& outline);
+void ChevronelsInterlaced(PaintState& state, const ShapeOutline& outline);
+void ChevronelsInverted(PaintState& state, const ShapeOutline& outline);
+void Chief(PaintState& state, const ShapeOutline& outline);
 void Label(PaintState& state);
-void Bordure(PaintState& state);
-void Canton(PaintState& state);
-void Bendlets(PaintState& state);
-void BendletsSinister(PaintState& state);
-void BendletsEnhanced(PaintState& state);
-void Piles(PaintState& state);
-void PilesInverted(PaintState& state);
-void Orle(PaintState& state);
-void Pall(PaintState& state);
-void PallReversed(PaintState& state);
-void Tressure(PaintState& state, bool flory);  // kTressure, and kTressureFlory
+void Bordure(PaintState& state, const ShapeOutline& outline);
+void Canton(PaintState& state, const ShapeOutline& outline);
+void Bendlets(PaintState& state, const ShapeOutline& outline);
+void BendletsSinister(PaintState& state, const ShapeOutline& outline);
+void BendletsEnhanced(PaintState& state, const ShapeOutline& outline);
+void Piles(PaintState& state, const ShapeOutline& outline);
+void PilesInverted(PaintState& state, const ShapeOutline& outline);
+void Orle(PaintState& state, const ShapeOutline& outline);
+void Pall(PaintState& state, const ShapeOutline& outline);
+void PallReversed(PaintState& state, const ShapeOutline& outline);
+void Tressure(PaintState& state, const ShapeOutline& outline, bool flory);  // kTressure, and kTressureFlory
 void BaseEsquires(PaintState& state, bool sinisterOnly);  // kBaseEsquires, and kBaseEsquireSinister
-void Base(PaintState& state);
-void PointPointed(PaintState& state);
+void Base(PaintState& state, const ShapeOutline& outline);
+void PointPointed(PaintState& state, const ShapeOutline& outline);
 void Gyron(PaintState& state);
 
 }  // namespace shapes

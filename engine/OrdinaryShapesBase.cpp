@@ -14,14 +14,14 @@ namespace shapes {
 
 // The base: the lowest part of the field across the shield and down into its point. A line
 // styles its upper edge only, as the last bar of barry is styled.
-void Base(PaintState& s) {
+void Base(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, B = g.shieldBottom;
     const int top = BaseUpperEdge(g);
     FillBasePoint(s);
-    if (Styled(s)) {
+    if (Styled(s, o)) {
         const int depth = g.H - top;
-        Band(s, 0, top + depth / 2, W, top + depth / 2, depth, BandEdges::kNearEdge);
+        Band(s, o, 0, top + depth / 2, W, top + depth / 2, depth, BandEdges::kNearEdge);
     } else {
         Area(s, {{0, top, 0, B}, {W + 1, top, W + 1, B}});
     }
@@ -29,9 +29,9 @@ void Base(PaintState& s) {
 
 // The point pointed: a triangle from the foot of the shield's flanks, below the picture, to the
 // fess point; the shield's outline cuts it to the base.
-void PointPointed(PaintState& s) {
+void PointPointed(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
-    if (Styled(s)) s.messages.Show(msg::kOrdinaryDrawnPlain);
+    if (Styled(s, o)) s.messages.Show(msg::kOrdinaryDrawnPlain);
     const int foot = g.shieldBottom + g.Px(2);
     Area(s, {{g.W / 2, g.H / 2, 0, foot}, {g.W / 2, g.H / 2, g.W, foot}});
 }

@@ -33,12 +33,12 @@ void BaseEsquires(PaintState& s, bool sinisterOnly) {
 // The fillet: a quarter of the chief's depth, along its lowest part, so that it lies on a chief
 // of another tincture ("a chief gules, in the lower part a fillet azure") or alone across the
 // field where a chief's lower edge would be. With a line, both its edges carry it.
-void Fillet(PaintState& s) {
+void Fillet(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int b = ChiefLowerEdge(g), depth = std::max(1, PieceBreadth(s, b / 4));
     const int y = b - depth / 2;
-    if (Styled(s)) {
-        Band(s, 0, y, g.W, y, depth);
+    if (Styled(s, o)) {
+        Band(s, o, 0, y, g.W, y, depth);
     } else {
         Area(s, {{0, b - depth, 0, b}, {g.W + 1, b - depth, g.W + 1, b}});
     }

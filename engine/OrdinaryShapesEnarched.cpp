@@ -38,7 +38,8 @@ bool DrawnEnarched(const PaintState& s, ShapeCode shape) {
            (shape == kFess || shape == kBase || shape == kChevron);
 }
 
-void DrawEnarched(PaintState& s, ShapeCode shape) {
+void DrawEnarched(PaintState& s, const ShapeOutline& outline) {
+    const ShapeCode shape = outline.shape;
     const ShieldGeometry& g = s.geometry;
     const bool base = shape == kBase, chevron = shape == kChevron;
     // A chevron's limbs bow half as high as the fess's arch rises.
@@ -50,18 +51,19 @@ void DrawEnarched(PaintState& s, ShapeCode shape) {
     const double foot = base ? shapes::BaseUpperEdge(g) : chevron ? chevronTop : g.H / 2.0 - g.chiefDepth / 2.0;
     const double depth = base ? g.shieldBottom + 1.0 : chevron ? chevronDepth : g.chiefDepth;
     const auto archAt = [&](double x) { return chevron ? ChevronArchRow(g, foot, rise, x) : ArchRow(g, foot, rise, x); };
-    // Voided (treatment 1) or fimbriated (2, with a second edge outside the first), as a band's
-    // edge zones are: this deep along each arched edge (the base has one).
-    const int treatment = s.ordinaryTreatment, outer = treatment == 2 ? s.fimbriationOuter : -1;
+    // Voided or fimbriated (with a second edge outside the first), as a band's edge zones are:
+    // this deep along each arched edge (the base has one).
+    const OrdinaryTreatment treatment = outline.treatment;
+    const int outer = treatment == OrdinaryTreatment::kFimbriated ? s.fimbriationOuter : -1;
     const double zone = g.Px(outer >= 0 ? kEnarchedDoubleEdge : kEnarchedEdge);
     const int own = s.levelTincture[s.level], second = s.CurrentLevel().levelSecondTincture;
     auto codeAt = [&](double x, double row) {
         const double arch = archAt(x);
         if (row < arch || row >= arch + depth) return -2;  // not on the ordinary
-        if (treatment == 0) return own;
+        if (treatment == OrdinaryTreatment::kNone) return own;
         const double in = std::min(row - arch, base ? zone + 1 : arch + depth - row);
-        if (in >= zone) return treatment == 1 ? -2 : own;
-        if (treatment == 1) return own;
+        if (in >= zone) return treatment == OrdinaryTreatment::kVoided ? -2 : own;
+        if (treatment == OrdinaryTreatment::kVoided) return own;
         return outer >= 0 && in < zone / 2 ? outer : second;
     };
     const int top = static_cast<int>(std::floor(foot - rise)),

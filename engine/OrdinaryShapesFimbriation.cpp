@@ -21,38 +21,37 @@ void DrawLineFimbriation(PaintState& s, int tincture) {
         return;
     }
     const int saved = s.levelTincture[s.level];
-    const int treatment = s.ordinaryTreatment;
-    s.ordinaryTreatment = 0;
+    // The band itself is never voided or fimbriated, whatever the ordinary before it was.
+    const ShapeOutline o{s.shapeCode, s.partitionCode, OrdinaryTreatment::kNone};
     Colour(s, tincture);
     switch (s.partitionCode) {
-        case kFess: Band(s, 0, H / 2, W + 1, H / 2, w); break;
-        case kPale: Band(s, W / 2, 0, W / 2, B, w); break;
-        case kBend: Band(s, 0, 0, W, H, w); break;
-        case kBendSinister: Band(s, W, 0, 0, H, w); break;
+        case kFess: Band(s, o, 0, H / 2, W + 1, H / 2, w); break;
+        case kPale: Band(s, o, W / 2, 0, W / 2, B, w); break;
+        case kBend: Band(s, o, 0, 0, W, H, w); break;
+        case kBendSinister: Band(s, o, W, 0, 0, H, w); break;
         case kChevron:
-            BandFrom(s, W / 2, H / 2, 220, Px(s, 400), w);
-            BandFrom(s, W / 2, H / 2, 320, Px(s, 400), w);
+            BandFrom(s, o, W / 2, H / 2, 220, Px(s, 400), w);
+            BandFrom(s, o, W / 2, H / 2, 320, Px(s, 400), w);
             break;
         case kChevronInverted:
-            BandFrom(s, W / 2, H / 2, 140, Px(s, 400), w);
-            BandFrom(s, W / 2, H / 2, 40, Px(s, 400), w);
+            BandFrom(s, o, W / 2, H / 2, 140, Px(s, 400), w);
+            BandFrom(s, o, W / 2, H / 2, 40, Px(s, 400), w);
             break;
         case kCross:  // quarterly
-            Band(s, W / 2, 0, W / 2, B, w);
-            Band(s, 0, H / 2, W + 1, H / 2, w);
+            Band(s, o, W / 2, 0, W / 2, B, w);
+            Band(s, o, 0, H / 2, W + 1, H / 2, w);
             break;
         case kSaltire:
-            Band(s, 0, 0, W, H, w);
-            Band(s, W, 0, 0, H, w);
+            Band(s, o, 0, 0, W, H, w);
+            Band(s, o, W, 0, 0, H, w);
             break;
         case kPall:
-            Band(s, 0, 0, W / 2, H / 2, w);
-            Band(s, W, 0, W / 2, H / 2, w);
-            Band(s, W / 2, H / 2, W / 2, B, w);
+            Band(s, o, 0, 0, W / 2, H / 2, w);
+            Band(s, o, W, 0, W / 2, H / 2, w);
+            Band(s, o, W / 2, H / 2, W / 2, B, w);
             break;
         default: s.messages.Show(msg::kLineFimbriationNotDrawn); break;
     }
-    s.ordinaryTreatment = treatment;
     s.levelTincture[s.level] = saved;
 }
 

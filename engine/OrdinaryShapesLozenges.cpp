@@ -173,8 +173,9 @@ bool DrawnAsLozenges(const PaintState& s, ShapeCode shape) {
            ShapeTakesLozenges(shape);
 }
 
-void DrawConjoinedLozenges(PaintState& s, ShapeCode shape) {
-    if (s.lineCode != kPlainLine || s.ordinaryTreatment != 0) s.messages.Show(msg::kOrdinaryDrawnPlain);
+void DrawConjoinedLozenges(PaintState& s, const ShapeOutline& outline) {
+    const ShapeCode shape = outline.shape;
+    if (s.lineCode != kPlainLine || outline.treatment != OrdinaryTreatment::kNone) s.messages.Show(msg::kOrdinaryDrawnPlain);
     const std::string_view variant = s.CurrentLevel().levelVariant.view();
     const bool mascles = variant == kMasculyVariant, fusils = variant == kFusillyVariant;
     // "of five": so many (its count kept as the level's line repeats).
@@ -192,7 +193,7 @@ void DrawConjoinedLozenges(PaintState& s, ShapeCode shape) {
             PaintConvex(s, std::array<LozengePoint, 4>{{outer[i], outer[j], inner[j], inner[i]}});
         }
     }
-    if (s.cotiseCount != 0) DrawAndSpendCotises(s);
+    if (s.cotiseCount != 0) shapes::DrawAndSpendCotises(s, outline);
 }
 
 }  // namespace esc

@@ -15,21 +15,21 @@ namespace esc::shapes {
 
 // The fess and the bend (and so the bend sinister) moved by their position: the middle line
 // shifted up or down, or the ends stopping short of the flanks when couped.
-void Fess(PaintState& s) {
+void Fess(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     const PositionPlace at = PlaceOf(g, s.position);
     const int y = H / 2 + at.shift, left = at.inset, right = W + 1 - at.inset;
-    if (Styled(s)) {
-        Band(s, left, y, right, y, D);
+    if (Styled(s, o)) {
+        Band(s, o, left, y, right, y, D);
     } else {
         const int c = D / 2;
         Area(s, {{left, y - c, left, y + c}, {right, y - c, right, y + c}});
     }
-    if (s.cotiseCount != 0) DrawAndSpendCotises(s);
+    if (s.cotiseCount != 0) DrawAndSpendCotises(s, o);
 }
 
-void Bend(PaintState& s) {
+void Bend(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     const PositionPlace at = PlaceOf(g, s.position);
@@ -39,14 +39,14 @@ void Bend(PaintState& s) {
         const int rise = at.inset * H / W;
         // A plain band is drawn about 1.5 times as broad along a row as it is given: given 67%
         // of the usual bend's breadth along a row, it is as broad as the bend.
-        Band(s, at.inset, rise, W - at.inset, H - rise, Styled(s) ? D - Px(s, 10) : (D + Px(s, 10)) * 67 / 100);
+        Band(s, o, at.inset, rise, W - at.inset, H - rise, Styled(s, o) ? D - Px(s, 10) : (D + Px(s, 10)) * 67 / 100);
         return;
     }
-    if (Styled(s)) {
+    if (Styled(s, o)) {
         // Moved, the bend leaves the field through a flank: it is laid from a quarter of the
         // shield beyond either end so that it runs off the field whole.
         const int m = dy == 0 ? 0 : W / 4, mh = m * H / W;
-        Band(s, 1 - m, 1 + dy - mh, W + m, H + dy + mh, D - Px(s, 10));
+        Band(s, o, 1 - m, 1 + dy - mh, W + m, H + dy + mh, D - Px(s, 10));
         return;
     }
     const int c = (D + Px(s, 10)) / 2;
@@ -65,17 +65,17 @@ void Bend(PaintState& s) {
 // The bend sinister is the bend's mirror image: the bend, in whatever line, position and
 // treatment, painted with dexter and sinister exchanged. It runs from the sinister chief to the
 // dexter base, so the point of the shield keeps the field's tincture.
-void BendSinister(PaintState& s) {
+void BendSinister(PaintState& s, const ShapeOutline& o) {
     {
-        const MirroredPainting mirrored(s, kBend);
-        Bend(s);
+        const MirroredPainting mirrored(s);
+        Bend(s, o.DrawnAs(kBend));
     }
-    if (s.cotiseCount != 0) DrawAndSpendCotises(s);
+    if (s.cotiseCount != 0) DrawAndSpendCotises(s, o);
 }
 
 // The pale runs down into the point of the shield: a styled pale, a band that stops at row H-1,
 // has the point filled after it.
-void Pale(PaintState& s) {
+void Pale(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
     // Couped: clear of the chief's edge and of the point by the inset. In dexter or sinister: its
@@ -83,9 +83,9 @@ void Pale(PaintState& s) {
     const PositionPlace at = PlaceOf(g, s.position);
     const int inset = at.inset, x = W / 2 + at.across;
     const int top = inset, bottom = inset > 0 ? H - inset : B;
-    if (Styled(s)) {
-        Band(s, x, top, x, inset > 0 ? bottom : H - 1, D + Px(s, 10));
-        if (s.ordinaryTreatment != 1 && inset == 0 && at.across == 0) FillBasePoint(s);
+    if (Styled(s, o)) {
+        Band(s, o, x, top, x, inset > 0 ? bottom : H - 1, D + Px(s, 10));
+        if (o.treatment != OrdinaryTreatment::kVoided && inset == 0 && at.across == 0) FillBasePoint(s);
         return;
     }
     const int c = PaleHalfWidth(g);
@@ -103,64 +103,64 @@ int ChevronLimb(const PaintState& s) {
 }
 }  // namespace
 
-void Chevron(PaintState& s) {
+void Chevron(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     const int apex = D / 2 + H / 3 + PlaceOf(g, s.position).shift, limb = ChevronLimb(s);
-    BandFrom(s, W / 2, apex, 220, limb, D + Px(s, 50));
-    BandFrom(s, W / 2, apex, 320, limb, D + Px(s, 50));
+    BandFrom(s, o, W / 2, apex, 220, limb, D + Px(s, 50));
+    BandFrom(s, o, W / 2, apex, 320, limb, D + Px(s, 50));
     if (s.cotiseCount != 0) {
         Colour(s, s.cotiseTincture);
         s.lineCode = s.cotiseLine;
         s.lineRepeats = 0;
-        BandFrom(s, W / 2, H / 3 - Px(s, 14), 217, Px(s, 300), Px(s, 6));
-        BandFrom(s, W / 2, H / 3 - Px(s, 14), 323, Px(s, 300), Px(s, 6));
+        BandFrom(s, o, W / 2, H / 3 - Px(s, 14), 217, Px(s, 300), Px(s, 6));
+        BandFrom(s, o, W / 2, H / 3 - Px(s, 14), 323, Px(s, 300), Px(s, 6));
         s.cotiseCount = 0;
         s.cotiseLine = kPlainLine;
     }
 }
 
-// The cross: plain, two filled rectangles; voided (treatment 1) or fimbriated (treatment 2), and
+// The cross: plain, two filled rectangles; voided or fimbriated, and
 // with the arms stopping short of an open square at the centre (the cross treatment), four arms
 // as bands; with a line, two bands. The open centre of the cross treatment stays open with a
 // line too.
 // The chevron turned over, its point toward the base and its limbs toward the chief's corners.
-void ChevronInverted(PaintState& s) {
+void ChevronInverted(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     const int pointY = H - (D / 2 + H / 3) + PlaceOf(g, s.position).shift;
-    BandFrom(s, W / 2, pointY, 140, Px(s, 300), D + Px(s, 50));
-    BandFrom(s, W / 2, pointY, 40, Px(s, 300), D + Px(s, 50));
+    BandFrom(s, o, W / 2, pointY, 140, Px(s, 300), D + Px(s, 50));
+    BandFrom(s, o, W / 2, pointY, 40, Px(s, 300), D + Px(s, 50));
 }
 
-void Cross(PaintState& s) {
+void Cross(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
     const int a = static_cast<int>(D * 0.8), b = a / 2;
-    const int treatment = s.ordinaryTreatment;
-    if (s.lineCode == kPlainLine && treatment == 0 && !s.crossTreatment) {
+    const OrdinaryTreatment treatment = o.treatment;
+    if (s.lineCode == kPlainLine && treatment == OrdinaryTreatment::kNone && !s.crossTreatment) {
         Area(s, {{W / 2 - b, 0, W / 2 - b, B}, {W / 2 + b, 0, W / 2 + b, B}});
         Area(s, {{Px(s, 2), H / 2 - b, Px(s, 2), H / 2 + b}, {W + 1, H / 2 - b, W + 1, H / 2 + b}});
     }
-    if (treatment == 2) {
-        Band(s, W / 2, 0, W / 2, B - 1, D);
-        Band(s, Px(s, 2), H / 2, W / 2 - D / 2 + Px(s, 3), H / 2, D);
-        Band(s, D / 2 + W / 2 - Px(s, 4), H / 2, W, H / 2, D);
+    if (treatment == OrdinaryTreatment::kFimbriated) {
+        Band(s, o, W / 2, 0, W / 2, B - 1, D);
+        Band(s, o, Px(s, 2), H / 2, W / 2 - D / 2 + Px(s, 3), H / 2, D);
+        Band(s, o, D / 2 + W / 2 - Px(s, 4), H / 2, W, H / 2, D);
     }
-    if (treatment == 1) {
-        Band(s, W / 2, 0, W / 2, H / 2 - D / 2 + Px(s, 4), D);
-        Band(s, W / 2, D / 2 + H / 2 - Px(s, 4), W / 2, B - 1, D);
-        Band(s, Px(s, 2), H / 2, W / 2 - D / 2 + Px(s, 4), H / 2, D);
-        Band(s, D / 2 + W / 2 - Px(s, 4), H / 2, W, H / 2, D);
+    if (treatment == OrdinaryTreatment::kVoided) {
+        Band(s, o, W / 2, 0, W / 2, H / 2 - D / 2 + Px(s, 4), D);
+        Band(s, o, W / 2, D / 2 + H / 2 - Px(s, 4), W / 2, B - 1, D);
+        Band(s, o, Px(s, 2), H / 2, W / 2 - D / 2 + Px(s, 4), H / 2, D);
+        Band(s, o, D / 2 + W / 2 - Px(s, 4), H / 2, W, H / 2, D);
     }
     if (s.crossTreatment) {
-        Band(s, W / 2, 0, W / 2, H / 2 - b, a);
-        Band(s, W / 2, b + H / 2, W / 2, B - 1, a);
-        Band(s, Px(s, 2), H / 2, W / 2 - b - Px(s, 2), H / 2, a);
-        Band(s, b + W / 2 + Px(s, 2), H / 2, W, H / 2, a);
-    } else if (treatment == 0 && s.lineCode > kPlainLine) {
-        Band(s, W / 2, 0, W / 2, B - 1, a);
-        Band(s, Px(s, 2), H / 2, W, H / 2, a);
+        Band(s, o, W / 2, 0, W / 2, H / 2 - b, a);
+        Band(s, o, W / 2, b + H / 2, W / 2, B - 1, a);
+        Band(s, o, Px(s, 2), H / 2, W / 2 - b - Px(s, 2), H / 2, a);
+        Band(s, o, b + W / 2 + Px(s, 2), H / 2, W, H / 2, a);
+    } else if (treatment == OrdinaryTreatment::kNone && s.lineCode > kPlainLine) {
+        Band(s, o, W / 2, 0, W / 2, B - 1, a);
+        Band(s, o, Px(s, 2), H / 2, W, H / 2, a);
     }
 }
 
@@ -177,14 +177,14 @@ void Boss(PaintState& s, int cx, int cy, int r) {
 }
 }  // namespace
 
-void Saltire(PaintState& s) {
+void Saltire(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     const bool nowy = s.CurrentLevel().levelVariant.view() == kNowyVariant;
-    if (Styled(s)) {
+    if (Styled(s, o)) {
         const int w = static_cast<int>(D * 0.8);
-        Band(s, 0, 0, W, H, w);
-        Band(s, W, 0, 0, H, w);
+        Band(s, o, 0, 0, W, H, w);
+        Band(s, o, W, 0, 0, H, w);
     } else {
         const int c = D / 2;
         Area(s, {{0, 0, 0, c}, {0, c, W - c, H}, {c, 0, W, H - c}, {W + 1, H - c, W + 1, H}});
@@ -222,7 +222,7 @@ void SinisterFlaunch(PaintState& s, int reach) {
 
 }  // namespace
 
-void Flaunches(PaintState& s) {
+void Flaunches(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     // A flasque is a narrower flaunch: its curve reaches as much less far in.
     const int reach = PieceBreadth(s, g.W / 3);
@@ -234,19 +234,19 @@ void Flaunches(PaintState& s) {
     }
     const bool fill = s.fillToLeft;
     s.fillToLeft = true;
-    DrawFlaunchCurve(s, Px(s, 2), Px(s, 2), reach, Px(s, 2), reach, g.H + 1, Px(s, 2), g.H + 1, !one);
+    FlaunchCurveFor(s, o, Px(s, 2), Px(s, 2), reach, Px(s, 2), reach, g.H + 1, Px(s, 2), g.H + 1, !one);
     s.fillToLeft = fill;
 }
 
-void Chief(PaintState& s) {
+void Chief(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W;
     // Charges already placed make room under the chief (for whoever moves them later).
     if (s.pictureCount > 0 && s.layerSink != nullptr) s.layerSink->ChiefMakesRoom(s.geometry.H);
     const int b = ChiefLowerEdge(g);
-    if (Styled(s)) {
+    if (Styled(s, o)) {
         const int y = StyledChiefMiddle(g);
-        Band(s, 0, y, W, y, StyledChiefWidth(g), BandEdges::kFarEdge);
+        Band(s, o, 0, y, W, y, StyledChiefWidth(g), BandEdges::kFarEdge);
     } else {
         Area(s, {{0, 0, 0, b}, {W + 1, 0, W + 1, b}});
     }
@@ -306,22 +306,22 @@ void CornerFill(PaintState& s, int x, int y) {
 // reflected to the sinister, their patterned edges inward; then the point and the two curved
 // lower corners, whose inner edge is a quarter circle drawn point by point, each point filled
 // out to the shield's edge and given a short stroke downward.
-void Bordure(PaintState& s) {
+void Bordure(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 0, Px(s, kBordureBreadth) / 2, W, Px(s, kBordureBreadth) / 2, Px(s, kBordureBreadth), BandEdges::kFarEdgeReflected);
-    Band(s, Px(s, 10), 0, Px(s, 10), H, Px(s, 34), BandEdges::kFarEdgeReflected);
+    Band(s, o, 0, Px(s, kBordureBreadth) / 2, W, Px(s, kBordureBreadth) / 2, Px(s, kBordureBreadth), BandEdges::kFarEdgeReflected);
+    Band(s, o, Px(s, 10), 0, Px(s, 10), H, Px(s, 34), BandEdges::kFarEdgeReflected);
     if (s.levelTincture[s.level] == kCounterchanged) {
         s.lineCode = kPlainLine;
-        Band(s, 0, Px(s, 10), Px(s, 20), Px(s, 10), Px(s, 20));
-        Band(s, W - Px(s, 20), Px(s, 10), W, Px(s, 10), Px(s, 20));
-        Band(s, 0, H - Px(s, 10), Px(s, 20), H - Px(s, 10), Px(s, 20));
-        Band(s, W - Px(s, 20), H - Px(s, 10), W, H - Px(s, 10), Px(s, 20));
+        Band(s, o, 0, Px(s, 10), Px(s, 20), Px(s, 10), Px(s, 20));
+        Band(s, o, W - Px(s, 20), Px(s, 10), W, Px(s, 10), Px(s, 20));
+        Band(s, o, 0, H - Px(s, 10), Px(s, 20), H - Px(s, 10), Px(s, 20));
+        Band(s, o, W - Px(s, 20), H - Px(s, 10), W, H - Px(s, 10), Px(s, 20));
     }
     FillBasePoint(s);
     s.lineCode = kPlainLine;
     const int clx = Px(s, 64), crx = W - Px(s, 60), cy = H - Px(s, 70);
-    auto stroke = [&](int x, int y) { Band(s, x, y + Px(s, 2), x, y + Px(s, 20), 1); };
+    auto stroke = [&](int x, int y) { Band(s, o, x, y + Px(s, 2), x, y + Px(s, 20), 1); };
     QuarterCircle(Px(s, 40), [&](int sv, int t) {
         int x = clx - t / 2, y = cy + sv / 2;
         CornerFill(s, x, y);
@@ -345,37 +345,37 @@ void Bordure(PaintState& s) {
 
 // The canton: a vertical band centred 35 pixels from the dexter edge, its left half outside the
 // shield.
-void Canton(PaintState& s) {
+void Canton(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
-    Band(s, Px(s, 35), Px(s, 2), Px(s, 35), static_cast<int>(g.H * 20.5 * 0.01), static_cast<int>(g.W * 28.5 * 0.01));
+    Band(s, o, Px(s, 35), Px(s, 2), Px(s, 35), static_cast<int>(g.H * 20.5 * 0.01), static_cast<int>(g.W * 28.5 * 0.01));
 }
 
-void Orle(PaintState& s) {
+void Orle(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, Px(s, 20), Px(s, 20), W - Px(s, 20), Px(s, 20), Px(s, 10));
-    Band(s, W - Px(s, 25), Px(s, 20), W - Px(s, 25), H - Px(s, 30), Px(s, 10));
-    Band(s, W - Px(s, 20), H - Px(s, 30), Px(s, 20), H - Px(s, 30), Px(s, 10));
-    Band(s, Px(s, 25), H - Px(s, 30), Px(s, 25), Px(s, 15), Px(s, 10));
+    Band(s, o, Px(s, 20), Px(s, 20), W - Px(s, 20), Px(s, 20), Px(s, 10));
+    Band(s, o, W - Px(s, 25), Px(s, 20), W - Px(s, 25), H - Px(s, 30), Px(s, 10));
+    Band(s, o, W - Px(s, 20), H - Px(s, 30), Px(s, 20), H - Px(s, 30), Px(s, 10));
+    Band(s, o, Px(s, 25), H - Px(s, 30), Px(s, 25), Px(s, 15), Px(s, 10));
 }
 
 // The pall: two arms from the chief corners to the centre and a stem down into the point (a stem
 // that stopped at row H would leave the point in the field's tincture, as if couped).
-void Pall(PaintState& s) {
+void Pall(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, 0, 0, W / 2, H / 2, Px(s, kPallWidth), BandEdges::kNearEdge);
-    Band(s, W, 0, W / 2, H / 2, Px(s, kPallWidth), BandEdges::kNearEdge);
-    Band(s, W / 2, H / 2, W / 2, g.shieldBottom - 1, Px(s, kPallWidth), BandEdges::kNearEdge);
+    Band(s, o, 0, 0, W / 2, H / 2, Px(s, kPallWidth), BandEdges::kNearEdge);
+    Band(s, o, W, 0, W / 2, H / 2, Px(s, kPallWidth), BandEdges::kNearEdge);
+    Band(s, o, W / 2, H / 2, W / 2, g.shieldBottom - 1, Px(s, kPallWidth), BandEdges::kNearEdge);
 }
 
 // The pall reversed: a stem from the middle chief to the centre and two arms to the base corners.
-void PallReversed(PaintState& s) {
+void PallReversed(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
-    Band(s, W / 2, 0, W / 2, H / 2, Px(s, 40));
-    Band(s, W / 2, H / 2, 0, H, Px(s, 40));
-    Band(s, W / 2, H / 2, W, H, Px(s, 40));
+    Band(s, o, W / 2, 0, W / 2, H / 2, Px(s, 40));
+    Band(s, o, W / 2, H / 2, 0, H, Px(s, 40));
+    Band(s, o, W / 2, H / 2, W, H, Px(s, 40));
 }
 
 }  // namespace esc::shapes

@@ -12,7 +12,7 @@ namespace esc::shapes {
 
 // Enhanced or abased, the line is shifted up or down and the second tincture reaches from it
 // to the foot of the shield.
-void PerFess(PaintState& s) {
+void PerFess(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     const int dy = PlaceOf(g, s.position).shift;
@@ -21,19 +21,19 @@ void PerFess(PaintState& s) {
     const int firstEnd = (LineRepeats(s.lineCode, s.lineRepeats) > 0 ? H - H / 4 : H / 2 + Px(s, 30)) + dy;
     Area(s, {{0, 0, 0, firstEnd}, {W + Px(s, 2), 0, W + Px(s, 2), firstEnd}});
     Colour(s, s.fieldColor2);
-    if (Styled(s)) {
+    if (Styled(s, o)) {
         // The lower half is one band whose upper edge carries the line. The band ends at row
         // H+20, short of the foot of the point, which is laid first.
         FillBasePoint(s);
         const int middle = H - H / 4 + Px(s, 10) + dy;
         if (dy < 0) Area(s, {{0, middle, 0, B}, {W + Px(s, 2), middle, W + Px(s, 2), B}});
-        Band(s, 0, middle, W, middle, H / 2 + Px(s, 20), BandEdges::kNearEdge);
+        Band(s, o, 0, middle, W, middle, H / 2 + Px(s, 20), BandEdges::kNearEdge);
     } else {
         Area(s, {{0, H / 2 + 1 + dy, 0, B}, {W + Px(s, 2), H / 2 + 1 + dy, W + Px(s, 2), B}});
     }
 }
 
-void PerBend(PaintState& s) {
+void PerBend(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
@@ -47,7 +47,7 @@ void PerBend(PaintState& s) {
     const bool plain = s.lineCode == kPlainLine;
     ResetCrossings(s);
     TraceEdge(s, 0, dy, 0, H + dy);
-    Band(s, 0, Px(s, 10) + dy, W - Px(s, 12), H + dy, plain ? Px(s, 40) : 1);
+    Band(s, o, 0, Px(s, 10) + dy, W - Px(s, 12), H + dy, plain ? Px(s, 40) : 1);
     const int h = plain ? 0 : Px(s, 10), gx = plain ? W : W - Px(s, 10);
     TraceEdge(s, 0, h + dy, gx, H + dy);
     TraceEdge(s, 0, h + dy, 0, H + dy);
@@ -58,17 +58,17 @@ void PerBend(PaintState& s) {
 
 // The mirror image of per bend, pixel for pixel: the first tincture in the dexter chief. The
 // lower half takes the second tincture named in the blazon, whatever the field's second colour.
-void PerBendSinister(PaintState& s) {
+void PerBendSinister(PaintState& s, const ShapeOutline& o) {
     const int second = s.fieldColor2;
     s.fieldColor2 = s.namedTinctures[1];
     {
-        const MirroredPainting mirrored(s, kBend);
-        PerBend(s);
+        const MirroredPainting mirrored(s);
+        PerBend(s, o.DrawnAs(kBend));
     }
     s.fieldColor2 = second;
 }
 
-void PerPale(PaintState& s) {
+void PerPale(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
@@ -80,8 +80,8 @@ void PerPale(PaintState& s) {
     // Battlements on one edge only would face away from the line: per pale embattled is drawn
     // with merlons on both edges of its band, the left one being the line.
     if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
-    if (Styled(s)) {
-        Band(s, W - W / 4, 0, W - W / 4, H - 1, W / 2 + Px(s, 6));
+    if (Styled(s, o)) {
+        Band(s, o, W - W / 4, 0, W - W / 4, H - 1, W / 2 + Px(s, 6));
     } else {
         Area(s, {{W / 2 + 1, 0, W / 2 + 1, B}, {W + 1, 0, W + 1, B}});
     }
@@ -90,7 +90,7 @@ void PerPale(PaintState& s) {
 // Both chevron partitions: the field in colour 1, then, with a line, the two limbs as bands of
 // colour 2 from the fess point at the given angles. Returns the bands' width (1 when plain).
 namespace {
-int FieldAndLimbBands(PaintState& s, int dexterAngle, int sinisterAngle) {
+int FieldAndLimbBands(PaintState& s, const ShapeOutline& o, int dexterAngle, int sinisterAngle) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
@@ -98,19 +98,19 @@ int FieldAndLimbBands(PaintState& s, int dexterAngle, int sinisterAngle) {
     Colour(s, s.fieldColor2);
     if (s.lineCode == kPlainLine) return 1;
     const int a = H * 18 / 100, apex = H / 2 + PlaceOf(g, s.position).shift;
-    BandFrom(s, W / 2, apex, dexterAngle, Px(s, 300), a);
-    BandFrom(s, W / 2, apex, sinisterAngle, Px(s, 300), a);
+    BandFrom(s, o, W / 2, apex, dexterAngle, Px(s, 300), a);
+    BandFrom(s, o, W / 2, apex, sinisterAngle, Px(s, 300), a);
     return a;
 }
 }  // namespace
 
 // Enhanced or abased, the apex moves up or down and the limbs with it; below where the limbs
 // leave the flanks the second tincture fills whole rows.
-void PerChevron(PaintState& s) {
+void PerChevron(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     const int dy = PlaceOf(g, s.position).shift;
-    const int a = FieldAndLimbBands(s, 220, 320);
+    const int a = FieldAndLimbBands(s, o, 220, 320);
     ResetCrossings(s);
     const int d = a / 2;
     TracePoints(s, W / 2, H / 2 + dy, d - Px(s, 10), H + 1 + dy, Px(s, 400), 220);
@@ -123,10 +123,10 @@ void PerChevron(PaintState& s) {
 
 // The line of per chevron turned over: from the fess point up to either flank. The part above
 // it, with the whole chief, is the first tincture; the flanks and the base the second.
-void PerChevronInverted(PaintState& s) {
+void PerChevronInverted(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
-    FieldAndLimbBands(s, 140, 40);
+    FieldAndLimbBands(s, o, 140, 40);
     // The limbs rise at 40 degrees, as those of per chevron fall.
     // Under a styled line the area meets the middle of the band, well past its patterns.
     const int rise = W / 2 * 84 / 100;
@@ -143,7 +143,7 @@ void PerChevronInverted(PaintState& s) {
 // So, as per pale does, the quarters are first laid plainly, those of colour 1 reaching 20 pixels
 // past the centre line, and the bands of colour 2 are drawn over them: their teeth stand on
 // colour 1 and their outer edges on their own colour.
-void Quarterly(PaintState& s) {
+void Quarterly(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     if (s.lineCode == kPlainLine) {
@@ -165,14 +165,14 @@ void Quarterly(PaintState& s) {
     Area(s, {{0, H / 2, 0, B}, {W / 2 - Px(s, 20), H / 2, W / 2 - Px(s, 20), B}});
     // As for per pale, embattled draws merlons on both edges, one of which is the line.
     if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
-    Band(s, W - W / 4, Px(s, 2), W - W / 4, H / 2, W / 2);
-    Band(s, W / 4, H / 2, W / 4, B, W / 2);
+    Band(s, o, W - W / 4, Px(s, 2), W - W / 4, H / 2, W / 2);
+    Band(s, o, W / 4, H / 2, W / 4, B, W / 2);
 }
 
 // Quarterly with a styled line across: each half of the base is laid as per fess lays its base,
 // a band whose upper edge carries the line, the dexter half in the second tincture and the
 // sinister half in the first. The line down the pale stays plain.
-void QuarterlyPerFessLined(PaintState& s) {
+void QuarterlyPerFessLined(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     const int below = H / 2 + Px(s, 30);
@@ -182,12 +182,12 @@ void QuarterlyPerFessLined(PaintState& s) {
     Colour(s, s.fieldColor2);
     Area(s, {{W / 2, 0, W / 2, below}, {W + Px(s, 2), 0, W + Px(s, 2), below}});
     Area(s, {{0, below, 0, B}, {W / 2, below, W / 2, B}});
-    Band(s, 0, H - H / 4 + Px(s, 10), W / 2, H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), BandEdges::kNearEdge);
+    Band(s, o, 0, H - H / 4 + Px(s, 10), W / 2, H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), BandEdges::kNearEdge);
     Colour(s, s.fieldColor1);
-    Band(s, W / 2 + 1, H - H / 4 + Px(s, 10), W + Px(s, 2), H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), BandEdges::kNearEdge);
+    Band(s, o, W / 2 + 1, H - H / 4 + Px(s, 10), W + Px(s, 2), H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), BandEdges::kNearEdge);
 }
 
-void PerSaltire(PaintState& s) {
+void PerSaltire(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     Colour(s, s.fieldColor1);
@@ -201,14 +201,14 @@ void PerSaltire(PaintState& s) {
     int c = 1;
     if (styled) {
         c = H * 6 / 100;
-        Band(s, W, 0, W / 2, H / 2, c + Px(s, 20), BandEdges::kNearEdge);
-        Band(s, W / 2, H / 2, W, H, c + Px(s, 20), BandEdges::kFarEdge);
+        Band(s, o, W, 0, W / 2, H / 2, c + Px(s, 20), BandEdges::kNearEdge);
+        Band(s, o, W / 2, H / 2, W, H, c + Px(s, 20), BandEdges::kFarEdge);
     }
     const int b = c / 2;
     Area(s, {{W, b, b + W / 2, H / 2}, {b + W / 2, H / 2, W, H - b}, {W + 1, b, W + 1, H - b}});
     if (styled) {
-        Band(s, 0, 0, W / 2, H / 2, c + Px(s, 20), BandEdges::kNearEdge);
-        Band(s, W / 2, H / 2, 0, H, c + Px(s, 20), BandEdges::kFarEdge);
+        Band(s, o, 0, 0, W / 2, H / 2, c + Px(s, 20), BandEdges::kNearEdge);
+        Band(s, o, W / 2, H / 2, 0, H, c + Px(s, 20), BandEdges::kFarEdge);
     }
     Area(s, {{0, b, W / 2 - b, H / 2}, {W / 2 - b, H / 2, 0, H - b}, {0, b, 0, H - b}});
 }
@@ -276,7 +276,7 @@ void Gyronny(PaintState& s) {
 
 // Barry of N: colour 1, then N/2 bars of H/N in colour 2; the lowest has a plain lower edge
 // (kind 3) and, when it is the last piece (N even), the point of the shield takes its tincture.
-void Barry(PaintState& s) {
+void Barry(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;
     const int n = FieldPieces(s);
@@ -288,13 +288,13 @@ void Barry(PaintState& s) {
         const int y = 2 * a * i - a / 2;
         const bool last = i == n / 2;
         if (last && n % 2 == 0) FillBasePoint(s);
-        Band(s, 0, y, W, y, a, last ? BandEdges::kNearEdge : BandEdges::kBoth);
+        Band(s, o, 0, y, W, y, a, last ? BandEdges::kNearEdge : BandEdges::kBoth);
     }
 }
 
 // Paly of N: colour 1, then N/2 pales of W/N (one pixel more from five pieces up) in colour 2;
 // the last one has a plain outer edge (kind 2).
-void Paly(PaintState& s) {
+void Paly(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, B = g.shieldBottom;
     const int n = FieldPieces(s);
@@ -304,12 +304,12 @@ void Paly(PaintState& s) {
     Colour(s, s.fieldColor2);
     for (int i = 1; i <= n / 2; ++i) {
         const int x = 2 * a * i - a / 2;
-        Band(s, x, 0, x, B - 1, a, i == n / 2 ? BandEdges::kFarEdge : BandEdges::kBoth);
+        Band(s, o, x, 0, x, B - 1, a, i == n / 2 ? BandEdges::kFarEdge : BandEdges::kBoth);
     }
 }
 
 // Bendy of 6 or 10; any other number of pieces shows the field in colour 1 alone.
-void Bendy(PaintState& s) {
+void Bendy(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
     Colour(s, s.fieldColor1);
@@ -317,16 +317,16 @@ void Bendy(PaintState& s) {
     Colour(s, s.fieldColor2);
     if (s.fieldPieces == 6) {
         const int w = static_cast<int>(D * 0.75);
-        Band(s, W / 2, 0, W, H / 2, w);
-        Band(s, 0, 0, W, H, w);
-        Band(s, 0, H / 2, W / 2, H, w);
+        Band(s, o, W / 2, 0, W, H / 2, w);
+        Band(s, o, 0, 0, W, H, w);
+        Band(s, o, 0, H / 2, W / 2, H, w);
     } else if (s.fieldPieces == 10) {
         const int w = D / 2 + Px(s, 5);
-        Band(s, W - W / 3, 0, W, H / 3, w);
-        Band(s, W / 3, 0, W, H - H / 3, w);
-        Band(s, 0, 0, W, H, w);
-        Band(s, 0, H / 3, W - W / 3, H, w);
-        Band(s, 0, H - H / 3, W / 3, H, w);
+        Band(s, o, W - W / 3, 0, W, H / 3, w);
+        Band(s, o, W / 3, 0, W, H - H / 3, w);
+        Band(s, o, 0, 0, W, H, w);
+        Band(s, o, 0, H / 3, W - W / 3, H, w);
+        Band(s, o, 0, H - H / 3, W / 3, H, w);
         Area(s, {{0, H - H / 3, 0, H}, {0, H - H / 3, W / 3, H}});
     }
 }

@@ -22,6 +22,10 @@ Spread OnTheField(const ShieldGeometry& g, int n) {
 
 }  // namespace
 
+ShapeOutline OutlineOfState(const PaintState& state) {
+    return {state.shapeCode, state.partitionCode, state.ordinaryTreatment};
+}
+
 BarRows BarsOnTheField(const ShieldGeometry& geometry, int n) {
     const Spread spread = OnTheField(geometry, n);
     return {spread.centres, spread.width};
@@ -35,6 +39,7 @@ void DrawBars(PaintState& s, PiecesPlacement placement) {
     const int W = g.W, H = g.H, D = g.chiefDepth;
     const bool inChief = placement == PiecesPlacement::kInChief;
     if (!inChief) s.partitionCode = kFess;
+    const ShapeOutline o = OutlineOfState(s);
     const int n = RepeatCount(s);
     const Spread spread = NarrowedToBreadth(s, inChief ? SpreadPieces(n, Px(s, 2), D - Px(s, 2), D / 4)
                                                : placement == PiecesPlacement::kOnFess ? SpreadPieces(n, H / 2 - D / 2, H / 2 + D / 2, D / 4)
@@ -42,13 +47,15 @@ void DrawBars(PaintState& s, PiecesPlacement placement) {
     for (int y : spread.centres) {
         s.lineCode = s.CurrentLevel().levelLine;
         s.lineRepeats = s.CurrentLevel().levelLineRepeats;
-        Band(s, 0, y, W + 1, y, spread.width);
+        Band(s, o, 0, y, W + 1, y, spread.width);
     }
 }
 
 // Pallets on the field, within a chief, on a fess or on a pale (spread across the pale's width,
 // the whole height); spread evenly across.
-void DrawPallets(PaintState& s, PiecesPlacement placement) {
+void DrawPallets(PaintState& s, PiecesPlacement placement) { PalletsFor(s, OutlineOfState(s), placement); }
+
+void shapes::PalletsFor(PaintState& s, const ShapeOutline& o, PiecesPlacement placement) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     int top = 0, bottom = placement == PiecesPlacement::kInChief ? H * 15 / 100 : g.shieldBottom - 1;
@@ -58,7 +65,7 @@ void DrawPallets(PaintState& s, PiecesPlacement placement) {
     }
     const int reach = placement == PiecesPlacement::kOnPale ? PaleHalfWidth(g) : kRepeatedSpanPercent * W / 100;
     const Spread spread = NarrowedToBreadth(s, SpreadPieces(RepeatCount(s), W / 2 - reach, W / 2 + reach, D / 2));
-    for (int x : spread.centres) Band(s, x, top, x, bottom, spread.width);
+    for (int x : spread.centres) Band(s, o, x, top, x, bottom, spread.width);
 }
 
 // The cross's cotises: their width and their middle line's distance from the limb's edge.
@@ -118,7 +125,8 @@ void BendCotises(CotisePen& pen, const CotiseRequest& request, const PositionPla
 }  // namespace
 
 CotiseRequest CotisesOf(const PaintState& s) {
-    return {s.shapeCode, s.position, s.cotiseCount, s.cotiseTincture, {s.cotiseLine, 0, s.cotisePieces}, s.cotiseBreadth};
+    return {s.shapeCode,     s.position,      s.cotiseCount,  s.cotiseTincture, {s.cotiseLine, 0, s.cotisePieces},
+            s.cotiseBreadth, s.partitionCode, s.ordinaryTreatment};
 }
 
 // The cotises of the request's ordinary, in its tincture and line; a count of two or three draws
@@ -128,7 +136,8 @@ void DrawCotises(PaintState& s, const CotiseRequest& request) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     Colour(s, request.tincture);
-    CotisePen pen{s, request.line, request.shape, request.breadth > 0 ? request.breadth : Px(s, kCotiseWidth)};
+    const ShapeOutline outline{request.shape, request.field, request.treatment};
+    CotisePen pen{s, request.line, outline, request.breadth > 0 ? request.breadth : Px(s, kCotiseWidth)};
     const int count = std::clamp(request.count, 1, kMaxCotises);
     // The cotises of a moved ordinary are moved with it (a couped fess's are couped as it is).
     const PositionPlace at = PlaceOf(g, request.position);
@@ -157,8 +166,8 @@ void DrawCotises(PaintState& s, const CotiseRequest& request) {
             break;
         case kBendSinister: {
             // The mirror image of the bend's.
-            const MirroredPainting mirrored(s, kBend);
-            CotisePen bendPen{s, pen.line, kBend, pen.breadth};
+            const MirroredPainting mirrored(s);
+            CotisePen bendPen{s, pen.line, outline.DrawnAs(kBend), pen.breadth};
             BendCotises(bendPen, request, at);
             break;
         }
@@ -254,48 +263,61 @@ void SpendCotises(PaintState& s) {
     s.cotisePieces = 0;
 }
 
-void DrawAndSpendCotises(PaintState& s) {
-    DrawCotises(s, CotisesOf(s));
+void DrawAndSpendCotises(PaintState& s) { DrawAndSpendCotises(s, OutlineOfState(s)); }
+
+void shapes::DrawAndSpendCotises(PaintState& s, const ShapeOutline& o) {
+    CotiseRequest cotises = CotisesOf(s);
+    cotises.shape = o.shape;
+    cotises.field = o.field;
+    cotises.treatment = o.treatment;
+    DrawCotises(s, cotises);
     SpendCotises(s);
 }
 
 void DrawFret(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
+    const ShapeOutline o = OutlineOfState(s);
     const int W = g.W, H = g.H;
-    Band(s, 0, 0, W, H, Px(s, 10));
-    Band(s, W, 0, 0, H, Px(s, 10));
-    Band(s, W / 2, H / 5, W / 5, H / 2, Px(s, 10));
-    Band(s, W / 2, H / 5, W - W / 5, H / 2, Px(s, 10));
-    Band(s, W / 5, H / 2, W / 2, H - H / 5, Px(s, 10));
-    Band(s, W - W / 5, H / 2, W / 2, H - H / 5, Px(s, 10));
+    Band(s, o, 0, 0, W, H, Px(s, 10));
+    Band(s, o, W, 0, 0, H, Px(s, 10));
+    Band(s, o, W / 2, H / 5, W / 5, H / 2, Px(s, 10));
+    Band(s, o, W / 2, H / 5, W - W / 5, H / 2, Px(s, 10));
+    Band(s, o, W / 5, H / 2, W / 2, H - H / 5, Px(s, 10));
+    Band(s, o, W - W / 5, H / 2, W / 2, H - H / 5, Px(s, 10));
 }
 
 void DrawFretty(PaintState& s) {
     const ShieldGeometry& g = s.geometry;
+    const ShapeOutline o = OutlineOfState(s);
     const int W = g.W, H = g.H;
-    Band(s, 0, 0, W, H, Px(s, 10));
-    Band(s, W / 3, 0, W, H - H / 3, Px(s, 10));
-    Band(s, W - W / 3, 0, W, H / 3, Px(s, 10));
-    Band(s, W, 0, 0, H, Px(s, 10));
-    Band(s, W / 3, 0, 0, H / 3, Px(s, 10));
-    Band(s, W - W / 3, 0, 0, H - H / 3, Px(s, 10));
-    Band(s, 0, H / 3, W - W / 3, H, Px(s, 10));
-    Band(s, 0, H - H / 3, W / 3, H, Px(s, 10));
-    Band(s, W, H / 3, W / 3, H, Px(s, 10));
-    Band(s, W, H - H / 3, W - W / 3, H, Px(s, 10));
+    Band(s, o, 0, 0, W, H, Px(s, 10));
+    Band(s, o, W / 3, 0, W, H - H / 3, Px(s, 10));
+    Band(s, o, W - W / 3, 0, W, H / 3, Px(s, 10));
+    Band(s, o, W, 0, 0, H, Px(s, 10));
+    Band(s, o, W / 3, 0, 0, H / 3, Px(s, 10));
+    Band(s, o, W - W / 3, 0, 0, H - H / 3, Px(s, 10));
+    Band(s, o, 0, H / 3, W - W / 3, H, Px(s, 10));
+    Band(s, o, 0, H - H / 3, W / 3, H, Px(s, 10));
+    Band(s, o, W, H / 3, W / 3, H, Px(s, 10));
+    Band(s, o, W, H - H / 3, W - W / 3, H, Px(s, 10));
 }
 
 // A cubic Bezier curve as a chain of one-pixel bands reflected in the centre line, evaluated in
 // single precision at t = 0, 0.01, 0.02, ... while t <= 1 (t is summed, so the sum's rounding
 // decides whether t = 1 is reached). The first band starts at (0, 0).
 void DrawFlaunchCurve(PaintState& s, int x0, int y0, int x1, int y1, int x2, int y2, int x3, int y3, bool pair) {
+    FlaunchCurveFor(s, OutlineOfState(s), x0, y0, x1, y1, x2, y2, x3, y3, pair);
+}
+
+void shapes::FlaunchCurveFor(PaintState& s, const ShapeOutline& o, int x0, int y0, int x1, int y1, int x2, int y2, int x3,
+                             int y3, bool pair) {
     int px = 0, py = 0;
     for (float t = 0.0f; t <= 1.0f; t += 0.01f) {
         const float u = 1.0f - t;
         const float a = u * u * u, b = 3.0f * t * u * u, c = 3.0f * t * t * u, d = t * t * t;
         const int x = static_cast<int>(x0 * a + x1 * b + x2 * c + x3 * d);
         const int y = static_cast<int>(y0 * a + y1 * b + y2 * c + y3 * d);
-        Band(s, px, py, x, y, 1, pair ? BandEdges::kBothAndCentreCopy : BandEdges::kBoth);
+        Band(s, o, px, py, x, y, 1, pair ? BandEdges::kBothAndCentreCopy : BandEdges::kBoth);
         px = x;
         py = y;
     }
@@ -303,15 +325,16 @@ void DrawFlaunchCurve(PaintState& s, int x0, int y0, int x1, int y1, int x2, int
 
 void DrawFretIn(PaintState& s, int x, int y, int w, int h) {
     const ShieldGeometry& g = s.geometry;
+    const ShapeOutline o = OutlineOfState(s);
     const int width = std::max(Px(s, 3), Px(s, 10) * w / g.W);
     const int m = width;  // the saltire's ends stay inside the box
-    Band(s, x + m, y + m, x + w - m, y + h - m, width);
-    Band(s, x + w - m, y + m, x + m, y + h - m, width);
+    Band(s, o, x + m, y + m, x + w - m, y + h - m, width);
+    Band(s, o, x + w - m, y + m, x + m, y + h - m, width);
     const int cx = x + w / 2, cy = y + h / 2;
-    Band(s, cx, y + h / 5, x + w / 5, cy, width);
-    Band(s, cx, y + h / 5, x + w - w / 5, cy, width);
-    Band(s, x + w / 5, cy, cx, y + h - h / 5, width);
-    Band(s, x + w - w / 5, cy, cx, y + h - h / 5, width);
+    Band(s, o, cx, y + h / 5, x + w / 5, cy, width);
+    Band(s, o, cx, y + h / 5, x + w - w / 5, cy, width);
+    Band(s, o, x + w / 5, cy, cx, y + h - h / 5, width);
+    Band(s, o, x + w - w / 5, cy, cx, y + h - h / 5, width);
 }
 
 }  // namespace esc

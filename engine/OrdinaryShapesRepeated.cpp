@@ -13,7 +13,7 @@ namespace esc::shapes {
 // apexes dy apart leave dy * cos 40 between the arms: the pieces are spread in that measure.
 namespace {
 
-void ChevronelsOf(PaintState& s, bool inverted) {
+void ChevronelsOf(PaintState& s, const ShapeOutline& o, bool inverted) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, w = g.chiefDepth + Px(s, 10);
     constexpr double kAcrossPerDown = 0.766;  // cos 40
@@ -25,24 +25,24 @@ void ChevronelsOf(PaintState& s, bool inverted) {
         // Turned over about the fess line, as the chevron inverted is: the points toward the
         // base, the limbs rising to the chief's corners.
         if (inverted) {
-            BandFrom(s, W / 2, H - y, 140, Px(s, 300), width);
-            BandFrom(s, W / 2, H - y, 40, Px(s, 300), width);
+            BandFrom(s, o, W / 2, H - y, 140, Px(s, 300), width);
+            BandFrom(s, o, W / 2, H - y, 40, Px(s, 300), width);
         } else {
-            BandFrom(s, W / 2, y, 220, Px(s, 300), width);
-            BandFrom(s, W / 2, y, 320, Px(s, 300), width);
+            BandFrom(s, o, W / 2, y, 220, Px(s, 300), width);
+            BandFrom(s, o, W / 2, y, 320, Px(s, 300), width);
         }
     }
 }
 
 }  // namespace
 
-void Chevronels(PaintState& s) { ChevronelsOf(s, false); }
-void ChevronelsInverted(PaintState& s) { ChevronelsOf(s, true); }
+void Chevronels(PaintState& s, const ShapeOutline& o) { ChevronelsOf(s, o, false); }
+void ChevronelsInverted(PaintState& s, const ShapeOutline& o) { ChevronelsOf(s, o, true); }
 
 // Chevronels interlaced: the apexes in a row across the shield at kInterlacedApexPercent of its
 // height, kInterlacedStepPercent of its width apart, each chevronel a third of a chevron wide, so
 // that each limb crosses the next chevronel's limb below its apex.
-void ChevronelsInterlaced(PaintState& s) {
+void ChevronelsInterlaced(PaintState& s, const ShapeOutline& o) {
     constexpr int kInterlacedApexPercent = 36, kInterlacedStepPercent = 22;
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, n = RepeatCount(s);
@@ -51,8 +51,8 @@ void ChevronelsInterlaced(PaintState& s) {
     for (int i = 0; i < n; ++i) {
         const int x = W / 2 + (2 * i - (n - 1)) * step / 2;
         // Long enough for every limb to run off the shield's flank or base.
-        BandFrom(s, x, y, 220, Px(s, 480), width);
-        BandFrom(s, x, y, 320, Px(s, 480), width);
+        BandFrom(s, o, x, y, 220, Px(s, 480), width);
+        BandFrom(s, o, x, y, 320, Px(s, 480), width);
     }
 }
 
@@ -65,7 +65,7 @@ enum class BendSide { Dexter, Sinister };
 // Enhanced: the pieces set higher, toward the sinister chief, as a group no wider than centred.
 enum class BendHeight { Centred, Enhanced };
 
-void BendletsOf(PaintState& s, BendSide side, BendHeight height = BendHeight::Centred) {
+void BendletsOf(PaintState& s, const ShapeOutline& o, BendSide side, BendHeight height = BendHeight::Centred) {
     const bool sinister = side == BendSide::Sinister;
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
@@ -84,15 +84,15 @@ void BendletsOf(PaintState& s, BendSide side, BendHeight height = BendHeight::Ce
     auto x = [&](double at) { return static_cast<int>(std::lround(sinister ? W - at : at)); };
     for (int c : spread.centres) {
         const double dx = c * nx, dy = c * ny, t0 = -dy / H, t1 = (H - dy) / H;
-        Band(s, x(dx + t0 * W), 0, x(dx + t1 * W), H, width);
+        Band(s, o, x(dx + t0 * W), 0, x(dx + t1 * W), H, width);
     }
 }
 
 }  // namespace
 
-void Bendlets(PaintState& s) { BendletsOf(s, BendSide::Dexter); }
-void BendletsEnhanced(PaintState& s) { BendletsOf(s, BendSide::Dexter, BendHeight::Enhanced); }
-void BendletsSinister(PaintState& s) { BendletsOf(s, BendSide::Sinister); }
+void Bendlets(PaintState& s, const ShapeOutline& o) { BendletsOf(s, o, BendSide::Dexter); }
+void BendletsEnhanced(PaintState& s, const ShapeOutline& o) { BendletsOf(s, o, BendSide::Dexter, BendHeight::Enhanced); }
+void BendletsSinister(PaintState& s, const ShapeOutline& o) { BendletsOf(s, o, BendSide::Sinister); }
 
 namespace {
 
@@ -100,7 +100,7 @@ namespace {
 // levelLine 96 makes them meet in the point. One pile with a line is a band and its reflection,
 // from bandFoot to bandPoint, whose recorded centres bound the fill. Several stand side by side
 // with feet as wide as the gaps between them.
-void PilesBetween(PaintState& s, int foot, int point, int bandFoot, int bandPoint) {
+void PilesBetween(PaintState& s, const ShapeOutline& o, int foot, int point, int bandFoot, int bandPoint) {
     const int W = s.geometry.W;
     const bool meet = s.CurrentLevel().levelLine == kPilesInPoint;
     const int n = RepeatCount(s);
@@ -110,7 +110,7 @@ void PilesBetween(PaintState& s, int foot, int point, int bandFoot, int bandPoin
             Area(s, {{W / 5, foot, W / 2 - 1, point}, {W - W / 5, foot, W / 2 + 1, point}});
         } else {
             ResetCrossings(s);
-            Band(s, Px(s, 60), bandFoot, W / 2, bandPoint, Px(s, 20), BandEdges::kFarEdgeReflected);
+            Band(s, o, Px(s, 60), bandFoot, W / 2, bandPoint, Px(s, 20), BandEdges::kFarEdgeReflected);
             FillCrossings(s);
         }
         return;
@@ -127,19 +127,19 @@ void PilesBetween(PaintState& s, int foot, int point, int bandFoot, int bandPoin
 }  // namespace
 
 // Piles issue from the chief and point downward.
-void Piles(PaintState& s) {
+void Piles(PaintState& s, const ShapeOutline& o) {
     const int B = s.geometry.shieldBottom;
-    PilesBetween(s, Px(s, 2), B - Px(s, 25), Px(s, 2), B - Px(s, 35));
+    PilesBetween(s, o, Px(s, 2), B - Px(s, 25), Px(s, 2), B - Px(s, 35));
 }
 
 // Piles reversed (inverted) issue from the base and point to the chief: each is the pile turned
 // over, its foot on the shield's lowest row (the outline cuts it where the base curves in) and
 // its point kPileReversedPointPercent of the height from the top.
-void PilesInverted(PaintState& s) {
+void PilesInverted(PaintState& s, const ShapeOutline& o) {
     constexpr int kPileReversedPointPercent = 12;
     const ShieldGeometry& g = s.geometry;
     const int B = g.shieldBottom, top = g.H * kPileReversedPointPercent / 100;
-    PilesBetween(s, B, top, B - Px(s, 2), top + Px(s, 10));
+    PilesBetween(s, o, B, top, B - Px(s, 2), top + Px(s, 10));
 }
 
 }  // namespace esc::shapes

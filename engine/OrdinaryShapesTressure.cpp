@@ -64,7 +64,7 @@ void Fleur(PaintState& s, TressureVec at, TressureVec axis, double footReach) {
 
 }  // namespace
 
-void Tressure(PaintState& s, bool flory) {
+void Tressure(PaintState& s, const ShapeOutline& o, bool flory) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W;
     const bool twoBands = s.CurrentLevel().levelCount >= 2;
@@ -74,10 +74,10 @@ void Tressure(PaintState& s, bool flory) {
     for (int band = 0; band < (twoBands ? 2 : 1); ++band) {
         const int d = Px(s, kTressureInset + band * kTressureGap);
         const int b = bottom - Px(s, band * kTressureGap);
-        Band(s, d, d, W - d, d, Px(s, kTressureBand));
-        Band(s, W - d, d, W - d, b, Px(s, kTressureBand));
-        Band(s, W - d, b, d, b, Px(s, kTressureBand));
-        Band(s, d, b, d, d, Px(s, kTressureBand));
+        Band(s, o, d, d, W - d, d, Px(s, kTressureBand));
+        Band(s, o, W - d, d, W - d, b, Px(s, kTressureBand));
+        Band(s, o, W - d, b, d, b, Px(s, kTressureBand));
+        Band(s, o, d, b, d, d, Px(s, kTressureBand));
     }
     if (!flory) return;
     // The line the fleurs stand on: between the two bands, or on the one.

@@ -69,14 +69,18 @@ bool DrawnWithTwoLines(const PaintState& s, ShapeCode shape) {
     return ShapeTakesTwoLines(shape);
 }
 
-void DrawWithTwoLines(PaintState& s, const OrdinaryRequest& request) {
+void DrawWithTwoLines(PaintState& s, const OrdinaryRequest& request, const ShapeOutline& outline) {
     const Bitmap before = s.picture;
     const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
     const int first = s.lineCode, second = s.secondLineCode, cotises = s.cotiseCount;
-    const Drawing a = DrawnWithLine(s, request, first);
+    // Each drawing is of the outline this one was asked for.
+    OrdinaryRequest oneLine = request;
+    oneLine.field = outline.field;
+    oneLine.treatment = outline.treatment;
+    const Drawing a = DrawnWithLine(s, oneLine, first);
     s.picture = before;
     s.pictureBuffer = codesBefore;
-    const Drawing b = DrawnWithLine(s, request, second);
+    const Drawing b = DrawnWithLine(s, oneLine, second);
     s.picture = before;
     s.pictureBuffer = codesBefore;
     s.lineCode = first;
@@ -95,7 +99,7 @@ void DrawWithTwoLines(PaintState& s, const OrdinaryRequest& request) {
                 if (at < s.pictureBuffer.size() && at < from.codes.size()) s.pictureBuffer[at] = from.codes[at];
             }
         s.cotiseCount = cotises;
-        if (s.cotiseCount != 0) DrawAndSpendCotises(s);
+        if (s.cotiseCount != 0) DrawAndSpendCotises(s, outline);
         return;
     }
     // Elsewhere (the achievement, a layer) they are painted again as runs of the tincture each
@@ -121,7 +125,7 @@ void DrawWithTwoLines(PaintState& s, const OrdinaryRequest& request) {
         }
     Colour(s, tincture);
     s.cotiseCount = cotises;
-    if (s.cotiseCount != 0) DrawAndSpendCotises(s);
+    if (s.cotiseCount != 0) DrawAndSpendCotises(s, outline);
 }
 
 }  // namespace shapes

@@ -33,17 +33,17 @@ bool InsideField(const ShieldGeometry& g, int x, int y) {
 
 }  // namespace
 
-bool DrawnVoidedByOutline(const PaintState& s, ShapeCode shape) {
-    if (s.ordinaryTreatment != 1 || s.lineCode != kPlainLine || s.cotiseCount != 0 || s.crossTreatment) return false;
+bool DrawnVoidedByOutline(const PaintState& s, const ShapeOutline& outline) {
+    if (outline.treatment != OrdinaryTreatment::kVoided || s.lineCode != kPlainLine || s.cotiseCount != 0 || s.crossTreatment) return false;
     if (s.view != OutputView::Shield || s.layerTarget.image != nullptr) return false;
-    switch (shape) {
+    switch (outline.shape) {
         case kFess: case kBend: case kBendSinister: case kPale: case kChevron: case kChevronInverted:
         case kCross: case kSaltire: case kPall: case kPallReversed: return true;
         default: return false;
     }
 }
 
-void DrawVoidedByOutline(PaintState& s, const OrdinaryRequest& request) {
+void DrawVoidedByOutline(PaintState& s, const OrdinaryRequest& request, const ShapeOutline& outline) {
     const ShieldGeometry& g = s.geometry;
     // The plain ordinary, drawn on a blank picture and taken back off it; counterchanged, which
     // depends on what lies under it, as a plain colour (its runs cover the same columns).
@@ -51,11 +51,12 @@ void DrawVoidedByOutline(PaintState& s, const OrdinaryRequest& request) {
     const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
     const int tincture = s.levelTincture[s.level];
     s.picture.Fill(kUnpainted);
-    s.ordinaryTreatment = 0;
     if (tincture == kCounterchanged) s.levelTincture[s.level] = kSable;
-    DrawOrdinary(s, request);
+    OrdinaryRequest plainRequest = request;
+    plainRequest.field = outline.field;
+    plainRequest.treatment = OrdinaryTreatment::kNone;
+    DrawOrdinary(s, plainRequest);
     s.levelTincture[s.level] = tincture;
-    s.ordinaryTreatment = 1;
     const Bitmap plain = s.picture;
     s.picture = before;
     s.pictureBuffer = codesBefore;

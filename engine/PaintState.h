@@ -134,6 +134,10 @@ struct TincturesRead {
     ShapeCode partitionCode = kNoShape, lastShapeCode = kNoShape;
 };
 
+// How an ordinary is drawn within its outline: whole, voided (a narrow edge along its sides, the
+// field showing through) or fimbriated (a narrow edge of the level's second tincture).
+enum class OrdinaryTreatment { kNone, kVoided, kFimbriated };
+
 // What the shape routines read as the arguments of the shape being drawn: its shape code, its
 // line, its treatment and cotises, and how it is drawn.
 struct ShapeRequest {
@@ -142,8 +146,8 @@ struct ShapeRequest {
     // The repeats of lineCode's pattern across the shield ("nebuly of four"); 0: the style's
     // default. Set with lineCode wherever a line comes from the blazon.
     int lineRepeats = 0;
-    int ordinaryTreatment = 0;
-    // With ordinaryTreatment 2: a second edge outside the first ("fimbriated argent and or",
+    OrdinaryTreatment ordinaryTreatment = OrdinaryTreatment::kNone;
+    // Fimbriated: a second edge outside the first ("fimbriated argent and or",
     // the first named next to the ordinary); -1: one edge.
     int fimbriationOuter = -1;
     bool crossTreatment = false;

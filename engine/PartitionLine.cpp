@@ -87,7 +87,7 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
     int x1 = request.x1, y1 = request.y1, x2 = request.x2, y2 = request.y2, width = request.width;
     const int length = request.length, angle = request.angle;
     BandEdges edges = request.edges;
-    const ShapeCode shape = request.shape != ShapeCode::kNoShape ? request.shape : state.shapeCode;
+    const ShapeCode shape = request.outline.shape;
     const ShieldGeometry& g = state.geometry;
     const long long reach = g.Px(kBandReach);
     auto WithinReach = [reach](long long v) { return InReach(v, reach); };
@@ -121,8 +121,8 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
 
     p.saved = state.levelTincture[state.level];
     p.second = state.CurrentLevel().levelSecondTincture;
-    p.treatment = state.ordinaryTreatment;
-    p.outer = p.treatment == 2 ? state.fimbriationOuter : -1;
+    p.treatment = request.outline.treatment;
+    p.outer = p.treatment == OrdinaryTreatment::kFimbriated ? state.fimbriationOuter : -1;
     p.fillToLeft = state.fillToLeft;
 
     const int dx = x2 - x1, dy = y2 - y1;
@@ -176,7 +176,7 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
             ScaleStyle(*p.style, g.k, g.k, p);
         }
     }
-    p.mirrored = LineStyleMirrored(lineCode, shape, state.partitionCode, edges);
+    p.mirrored = LineStyleMirrored(lineCode, shape, request.outline.field, edges);
     if (lineCode == kEmbattledLine && edges != BandEdges::kFarEdge) edges = BandEdges::kNearEdge;
 
     if (p.style != nullptr) {
@@ -185,9 +185,9 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
         // open in it): such a band, and any narrower than the style's depth, is drawn twice the
         // depth wide.
         p.t = p.style->depth;
-        if (state.partitionCode == ShapeCode::kBend || state.partitionCode == ShapeCode::kChevron) width -= p.t;
+        if (request.outline.field == ShapeCode::kBend || request.outline.field == ShapeCode::kChevron) width -= p.t;
         if (width < 2 * p.t) width = 2 * p.t;
-    } else if (p.treatment != 0) {
+    } else if (p.treatment != OrdinaryTreatment::kNone) {
         // A double edge is two edges' breadth, each a little narrower than a single one.
         p.t = g.Px(p.outer >= 0 ? kDoubleEdge : 5);
     }
@@ -199,7 +199,7 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
     if (p.steep && shape == ShapeCode::kBordure) edges = BandEdges::kNearEdge;
     p.edges = edges;
 
-    const bool oneTincture = p.treatment != 2 && p.saved != kCounterchanged && p.saved != kChequy;
+    const bool oneTincture = p.treatment != OrdinaryTreatment::kFimbriated && p.saved != kCounterchanged && p.saved != kChequy;
     // The runs read each profile from masks of at most 64 rows; a deeper profile (a line at a
     // paint scale past 4) is painted pixel by pixel.
     const bool masksFit = p.style == nullptr || p.style->depth <= 64;

@@ -29,10 +29,10 @@ struct BandPlan {
     int gapHalf = 3;  // the gap leaves out the offsets k with |k| < gapHalf
     int h = 0, t = 0;
     int nearEnd = 0, farStart = 0;  // last k of the near zone, first k of the far zone
-    int treatment = 0;
+    OrdinaryTreatment treatment = OrdinaryTreatment::kNone;
     bool fillToLeft = false;
     int saved = 0, second = 0;
-    int outer = -1;  // treatment 2 with a second edge: its tincture, on the outer half of each edge zone
+    int outer = -1;  // fimbriated with a second edge: its tincture, on the outer half of each edge zone
     int W = 0, H = 0, M = 0;
     int pieces = 0;  // > 0: the style's pattern laid this many times along the whole band
 

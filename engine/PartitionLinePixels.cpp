@@ -1,5 +1,5 @@
 // A band painted with one PaintSpan call per pixel, in the order the pixels are walked: the way
-// for bands whose calls do not all paint the same (ordinary treatment 2 switches tinctures,
+// for bands whose calls do not all paint the same (a fimbriated ordinary switches tinctures,
 // counterchanging reads the picture buffer and the visited pixels, chequy stores past the row's
 // end), and for the achievement view and a layer target.
 
@@ -66,9 +66,9 @@ private:
 
     void MiddlePixel(int k, int x, int y, int X) {
         if (p_.steep && k == 0 && y >= 0) RecordCrossing(s_, x, y);
-        if (p_.treatment != 0 && p_.InMiddleZone(k)) {
-            if (p_.treatment == 1) return;
-            if (p_.treatment == 2) s_.levelTincture[s_.level] = p_.saved;
+        if (p_.treatment != OrdinaryTreatment::kNone && p_.InMiddleZone(k)) {
+            if (p_.treatment == OrdinaryTreatment::kVoided) return;
+            if (p_.treatment == OrdinaryTreatment::kFimbriated) s_.levelTincture[s_.level] = p_.saved;
         }
         if (p_.gap && !p_.steep && std::abs(k) < p_.gapHalf) return;
         if (p_.outer >= 0 && !p_.InMiddleZone(k) && std::abs(k) > p_.h - p_.t / 2) s_.levelTincture[s_.level] = p_.outer;
@@ -80,7 +80,7 @@ private:
             PaintCentreCopy(k, x, y);
             if (p_.fillToLeft) Span(p_.M - x, fillRow, p_.W);
         }
-        if (p_.treatment == 2) s_.levelTincture[s_.level] = p_.second;
+        if (p_.treatment == OrdinaryTreatment::kFimbriated) s_.levelTincture[s_.level] = p_.second;
     }
 
     void EdgePixel(int k, int x, int y, int X, int step) {

@@ -191,7 +191,7 @@ private:
     }
 
     // Offsets a..b painted as middle pixels: the steep band's centre column recorded first, then
-    // the pixels that neither treatment 1 (the middle zone) nor the gap (|k| < 3) leaves out.
+    // the pixels that neither a voided band's middle zone nor the gap (|k| < 3) leaves out.
     void Middle(int a, int b, int x, int y) {
         if (a > b) return;
         if (p_.steep && a <= 0 && b >= 0 && y >= 0) RecordCrossing(s_, x, y);
@@ -203,7 +203,7 @@ private:
                 ++n;
             }
         };
-        if (p_.treatment == 1) {
+        if (p_.treatment == OrdinaryTreatment::kVoided) {
             add(a, std::min(b, p_.nearEnd));
             add(std::max(a, p_.farStart), b);
         } else {

@@ -79,6 +79,8 @@ void BetweenFess(DrawingState& s, int n) {
         bars.position = s.position;
         bars.tincture = s.levelTincture[s.level];
         bars.line.style = level.levelLine;
+        bars.field = s.partitionCode;
+        bars.treatment = s.ordinaryTreatment;
         NoteLayout(s, "DrawCotises");
         DrawCotises(s, bars);
         return;

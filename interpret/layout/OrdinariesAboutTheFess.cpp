@@ -61,12 +61,13 @@ bool ChevronsAboutTheFess(DrawingState& s) {
     const ShieldGeometry& g = s.geometry;
     const ChevronsAboutTheFessGeometry c = ChevronsAboutTheFessOf(g);
     s.lineCode = kPlainLine;
+    const ShapeOutline outline = OutlineOfState(s);
     for (const int apex : {c.upperApexY, c.lowerApexY}) {
         // Each limb ends a little past the shield's lower edge (H), and no further: the rows under
         // the point are painted to the shield's width.
         const int length = static_cast<int>((g.H - apex) / kDownPerLength) - c.width / 4;
-        shapes::BandFrom(s, g.W / 2, apex, kDexterLimbAngle, length, c.width);
-        shapes::BandFrom(s, g.W / 2, apex, kSinisterLimbAngle, length, c.width);
+        shapes::BandFrom(s, outline, g.W / 2, apex, kDexterLimbAngle, length, c.width);
+        shapes::BandFrom(s, outline, g.W / 2, apex, kSinisterLimbAngle, length, c.width);
     }
     // The fess again, over the ends of the upper chevron's limbs.
     const int savedLevel = s.level;
@@ -198,6 +199,8 @@ bool PiecesBesideTheOrdinary(DrawingState& s) {
     pieces.count = std::clamp(level.levelCount / 2, 1, shapes::kMaxCotises);
     pieces.tincture = tincture;
     pieces.line.style = level.levelLine;
+    pieces.field = s.partitionCode;
+    pieces.treatment = s.ordinaryTreatment;
     // Two or three a side share the room one would take, so that the outer ones stay on the field.
     pieces.breadth = BreadthBeside(s.geometry, flanked, level.levelName.view()) * 2 / (pieces.count + 1);
     NoteLayout(s, "DrawCotises");

@@ -104,10 +104,11 @@ void ChevronelsDownThePale(DrawingState& s) {
     const int drop = static_cast<int>(half * kDropPerAcross);
     const int depth = std::clamp(slot * kChevronelShareOfSlot / 100 - drop, 2, half);
     const int width = depth + kSlantedBandAllowance;
+    const ShapeOutline outline = OutlineOfState(s);
     for (int i = 0; i < n; ++i) {
         const int apex = top + i * slot + (slot - drop) / 2;  // the slot's middle between apex and limb ends
-        BandFrom(s, g.W / 2, apex, 220, g.W / 2, width);
-        BandFrom(s, g.W / 2, apex, 320, g.W / 2, width);
+        BandFrom(s, outline, g.W / 2, apex, 220, g.W / 2, width);
+        BandFrom(s, outline, g.W / 2, apex, 320, g.W / 2, width);
     }
 }
 

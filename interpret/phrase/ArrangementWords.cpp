@@ -42,7 +42,6 @@ constexpr float kLargestOnOrle = 0.16f;
 constexpr ShapeCode kBordureShape = kBordure;
 constexpr int kChargesOfABordureSeme = 8;  // the count the bordure's own layout sets round it
 constexpr int kVoidedTreatmentWord = 8;  // Sub2 of "voided" in the vocabulary
-constexpr int kVoided = 1;               // the ordinary treatment the shapes draw as voided
 
 bool LevelOfCharges(const LevelRecord& level) {
     return level.levelCount >= 1 && level.levelKind != 0 && level.levelKind != kTypeOrdinary;
@@ -160,7 +159,7 @@ void VoidedAfterTincture(DrawingState& s) {
     if (T(s, 1) != kTypeAttitude || phrase::S2(s, 1) != kVoidedTreatmentWord) return;
     const LevelRecord& level = Current(s);
     if (level.levelKind != kTypeOrdinary || level.levelIn || level.levelCount < 1) return;
-    s.ordinaryTreatment = kVoided;
+    s.ordinaryTreatment = OrdinaryTreatment::kVoided;
     Use(s, 1);
     ++s.cursor;
 }

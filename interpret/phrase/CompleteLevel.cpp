@@ -100,7 +100,7 @@ void CompleteLevel(DrawingState& s) {
     s.splitChief = s.splitBase = s.splitGroup = 0;
     s.sinisterCharges = false;
     s.reversedCharges = false;
-    s.ordinaryTreatment = 0;
+    s.ordinaryTreatment = OrdinaryTreatment::kNone;
     s.completedPosition = level.levelKind == kTypeOrdinary ? s.position : OrdinaryPosition::Usual;
     s.position = OrdinaryPosition::Usual;
     s.secondLineCode = kPlainLine;

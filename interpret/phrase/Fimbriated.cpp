@@ -13,8 +13,6 @@ namespace esc {
 
 namespace {
 
-constexpr int kFimbriatedTreatment = 2;
-
 bool FimbriatesAnOrdinary(const LevelRecord& level) { return level.levelKind == kTypeOrdinary && !level.levelIn; }
 
 // The first tincture named from the cursor on, or -1.
@@ -30,7 +28,7 @@ constexpr std::array<std::pair<int, int>, 8> kEdgeShifts = {{{6, 0}, {-6, 0}, {0
 }  // namespace
 
 bool ReadFimbriated(DrawingState& s) {
-    s.ordinaryTreatment = kFimbriatedTreatment;
+    s.ordinaryTreatment = OrdinaryTreatment::kFimbriated;
     const LevelRecord& level = phrase::Current(s);
     if (FimbriatesAnOrdinary(level)) {
         phrase::Use(s, 0);

@@ -133,11 +133,11 @@ model::Member MemberOfLevel(DrawingState& s) {
     if (s.sinisterCharges) mod.turns.push_back(Turn::ToSinister);
     mod.fimbriation = s.chargeFimbriation;
     mod.outerFimbriation = s.chargeOuterFimbriation;
-    if (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == 2) {
+    if (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == OrdinaryTreatment::kFimbriated) {
         mod.fimbriation = level.levelSecondTincture;
         mod.outerFimbriation = s.fimbriationOuter;
     }
-    mod.voided = s.voidedField >= 0 || (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == 1);
+    mod.voided = s.voidedField >= 0 || (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == OrdinaryTreatment::kVoided);
     if (level.levelKind == kTypeOrdinary) mod.cotises = s.cotiseCount;
     mod.line = level.levelLine < kFirstLevelMark ? level.levelLine : -1;
     if (level.levelKind == kTypeOrdinary) {

@@ -287,7 +287,7 @@ void RulePass(DrawingState& s) {
     // Ordinary treatments: voided (Sub2 8), fimbriated (Sub2 19) with its tincture.
     if (T(s, 0) == kTypeAttitude && S2(s, 0) == 8) {
         if (level.levelKind == kTypeOrdinary || level.levelKind == 0) {
-            s.ordinaryTreatment = 1;
+            s.ordinaryTreatment = OrdinaryTreatment::kVoided;
             Use(s, 0);
         } else {
             ReadVoidedCharge(s);  // "a cross patonce voided": a picture, voided as it is painted
@@ -391,7 +391,7 @@ void CloseBeforeNewPhrase(DrawingState& s) {
 
 void InterpretCharges(DrawingState& s) {
     s.level = 0;
-    s.ordinaryTreatment = 0;
+    s.ordinaryTreatment = OrdinaryTreatment::kNone;
     s.fimbriationOuter = -1;
     s.chargeFimbriation = -1;
     s.chargeOuterFimbriation = -1;

@@ -480,7 +480,7 @@ TEST_F(OrdinaryShapesTest, VoidedIsTheEdgeOfThePlainOrdinary) {
                 s().fieldColor2 = kAzure;
                 s().shapeCode = s().partitionCode = shape;
                 s().levelTincture[0] = tincture;
-                s().ordinaryTreatment = treatment;
+                s().ordinaryTreatment = static_cast<OrdinaryTreatment>(treatment);
                 DrawOrdinary(s(), {s().shapeCode, false});
                 return s().picture;
             };

@@ -142,13 +142,13 @@ void ReferencePartitionLine(PaintState& s, int x1, int y1, int x2, int y2, int w
         u = profile->u;
         if (CodeOf(s.partitionCode) == 1 || CodeOf(s.partitionCode) == 4) width -= t;
         if (width < 2 * t) width = 2 * t;
-    } else if (s.ordinaryTreatment != 0) {
+    } else if (s.ordinaryTreatment != OrdinaryTreatment::kNone) {
         t = 5;
     }
     const int h = width / 2;
     const bool steep = adx < ady;
     if (steep && CodeOf(s.shapeCode) == 19) kind = 3;
-    const int treatment = s.ordinaryTreatment;
+    const int treatment = static_cast<int>(s.ordinaryTreatment);
 
     auto paint = [&](int a, int y, int b) { PaintSpan(s, a, y, b); };
 

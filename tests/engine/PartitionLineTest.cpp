@@ -51,8 +51,9 @@ BandEdges EdgesOf(int kind) {
 // A band in the state's line as the shapes draw one (from a point at an angle when given a
 // length): a gemel line is spent by it.
 void StateBand(PaintState& s, int x1, int y1, int x2, int y2, int width, int kind, int length = 0, int angle = 0) {
-    if (length != 0) shapes::BandFrom(s, x1, y1, angle, length, width, EdgesOf(kind));
-    else shapes::Band(s, x1, y1, x2, y2, width, EdgesOf(kind));
+    const ShapeOutline outline = OutlineOfState(s);
+    if (length != 0) shapes::BandFrom(s, outline, x1, y1, angle, length, width, EdgesOf(kind));
+    else shapes::Band(s, outline, x1, y1, x2, y2, width, EdgesOf(kind));
 }
 
 RandomBand MakeBand(std::mt19937& rng, const ShieldGeometry& g) {
@@ -116,7 +117,7 @@ void Prepare(Shield& shield, const RandomBand& b, Bitmap& achievement, Bitmap& l
     s.lineCode = b.lineCode;
     s.shapeCode = ShapeOfCode(b.shapeCode);
     s.partitionCode = ShapeOfCode(b.partitionCode);
-    s.ordinaryTreatment = b.treatment;
+    s.ordinaryTreatment = static_cast<OrdinaryTreatment>(b.treatment);
     s.fillToLeft = b.fillToLeft;
     layerImage = Bitmap(300, 300, kTeal);
     s.layerTarget = {};
@@ -310,11 +311,11 @@ TEST_F(PartitionLineTest, GemelSplitsOneBandOnly) {
     }
 }
 
-// Treatment 1 leaves the middle unpainted; treatment 2 paints it in the band's tincture and the
+// Voided leaves the middle unpainted; fimbriated paints it in the band's tincture and the
 // edge zones (5 pixels without a style) in the level's second tincture.
 TEST_F(PartitionLineTest, TreatmentsVoidOrEdgeTheBand) {
     const int W = shield_.g().W;
-    s().ordinaryTreatment = 1;
+    s().ordinaryTreatment = OrdinaryTreatment::kVoided;
     Band(0, 200, W, 200, 40, 0, -1);
     for (int x = 10; x < 400; x += 31) {
         for (int y = 180; y <= 220; ++y) {
@@ -323,7 +324,7 @@ TEST_F(PartitionLineTest, TreatmentsVoidOrEdgeTheBand) {
         }
     }
     shield_.Reset(kArgent);
-    s().ordinaryTreatment = 2;
+    s().ordinaryTreatment = OrdinaryTreatment::kFimbriated;
     s().levels[0].levelSecondTincture = kAzure;
     Band(0, 200, W, 200, 40, 0, -1);
     EXPECT_EQ(s().levelTincture[0], kGules);

@@ -207,14 +207,14 @@ TEST_F(PartitionShapesTest, PartitionsIgnoreOrdinaryTreatments) {
     Partition(kFess, 0);
     const auto untreated = s().pictureBuffer;
     shield_.Reset(kUnderneath);
-    s().ordinaryTreatment = 1;
+    s().ordinaryTreatment = OrdinaryTreatment::kVoided;
     s().fieldColor1 = kFirst;
     s().fieldColor2 = kSecond;
     s().shapeCode = s().partitionCode = kFess;
     s().lineCode = 0;
     DrawOrdinary(s(), {s().shapeCode, true});
     EXPECT_TRUE(s().pictureBuffer == untreated);
-    EXPECT_EQ(s().ordinaryTreatment, 1);
+    EXPECT_EQ(s().ordinaryTreatment, OrdinaryTreatment::kVoided);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ public:
         for (int y = 2; y <= s.geometry.shieldBottom - 2; ++y) PaintSpan(s, 2, y, s.geometry.W - 2);
         s.lineCode = -1;
         s.shapeCode = s.partitionCode = kNoShape;
-        s.ordinaryTreatment = 0;
+        s.ordinaryTreatment = OrdinaryTreatment::kNone;
         s.fillToLeft = false;
         ResetCrossings(s);
     }
