@@ -207,6 +207,7 @@ void DrawOrdinary(PaintState& state, const OrdinaryRequest& request) {
         case kTressureFlory: Tressure(state, true); break;
         case kChevronInverted: partition ? PerChevronInverted(state) : ChevronInverted(state); break;
         case kQuarterlyPerFessLined: QuarterlyPerFessLined(state); break;
+        case kQuarterlyPerPaleLined: QuarterlyPerPaleLined(state); break;
         case kBendletsEnhanced: BendletsEnhanced(state); break;
         case kChevronny: Chevronny(state); break;
         case kChevronelsInterlaced: ChevronelsInterlaced(state); break;

@@ -197,6 +197,7 @@ void PerChevron(PaintState& state);
 void PerChevronInverted(PaintState& state);
 void Quarterly(PaintState& state);
 void QuarterlyPerFessLined(PaintState& state);
+void QuarterlyPerPaleLined(PaintState& state);
 void PerSaltire(PaintState& state);
 void Gyronny(PaintState& state);
 void Barry(PaintState& state);

@@ -126,9 +126,9 @@ void PilesBetween(PaintState& s, int foot, int point, int bandFoot, int bandPoin
 
 }  // namespace
 
-// Piles issue from the chief and point downward.
+// Piles issue from the chief and point downward; enhanced, the point is raised by the shift.
 void Piles(PaintState& s) {
-    const int B = s.geometry.shieldBottom;
+    const int B = s.geometry.shieldBottom + std::min(0, PlaceOf(s.geometry, s.position).shift);
     PilesBetween(s, Px(s, 2), B - Px(s, 25), Px(s, 2), B - Px(s, 35));
 }
 
