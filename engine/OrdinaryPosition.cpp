@@ -12,8 +12,10 @@ bool ShapeTakesPosition(ShapeCode shapeCode, bool partition, OrdinaryPosition po
             if (partition)
                 return shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron ||
                        shapeCode == kChevronInverted;
+            // A pale is raised off the point or lowered off the chief; a pile's point is raised.
             return shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron ||
-                   shapeCode == kChevronInverted;
+                   shapeCode == kChevronInverted || shapeCode == kPale ||
+                   (shapeCode == kPiles && position == OrdinaryPosition::Enhanced);
         case OrdinaryPosition::Couped:
             return !partition && (shapeCode == kFess || shapeCode == kPale || shapeCode == kBend ||
                                   shapeCode == kBendSinister || shapeCode == kChevron);

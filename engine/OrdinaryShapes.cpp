@@ -181,6 +181,7 @@ void DrawOrdinary(PaintState& state, const OrdinaryRequest& request) {
         case kTressureFlory: Tressure(state, o, true); break;
         case kChevronInverted: partition ? PerChevronInverted(state, o) : ChevronInverted(state, o); break;
         case kQuarterlyPerFessLined: QuarterlyPerFessLined(state, o); break;
+        case kQuarterlyPerPaleLined: QuarterlyPerPaleLined(state, o); break;
         case kBendletsEnhanced: BendletsEnhanced(state, o); break;
         case kChevronny: Chevronny(state); break;
         case kChevronelsInterlaced: ChevronelsInterlaced(state, o); break;

@@ -193,6 +193,7 @@ void PerChevron(PaintState& state, const ShapeOutline& outline);
 void PerChevronInverted(PaintState& state, const ShapeOutline& outline);
 void Quarterly(PaintState& state, const ShapeOutline& outline);
 void QuarterlyPerFessLined(PaintState& state, const ShapeOutline& outline);
+void QuarterlyPerPaleLined(PaintState& state, const ShapeOutline& outline);
 void PerSaltire(PaintState& state, const ShapeOutline& outline);
 void Gyronny(PaintState& state);
 void Barry(PaintState& state, const ShapeOutline& outline);

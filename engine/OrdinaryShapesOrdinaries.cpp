@@ -9,9 +9,27 @@
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "engine/QuarterCircle.h"
-#include "engine/SaltireNowy.h"
+#include "engine/CrossPateeThroughout.h"
+#include "engine/Nowy.h"
 
 namespace esc::shapes {
+
+namespace {
+// The boss of an ordinary nowy: its radius this share of the chief's depth at a crossing (a
+// saltire's limbs are about 0.7 of it across, a cross's 0.8), and for a fess, a pale and a chief
+// this share of the band's breadth, so that it stands out past both edges.
+constexpr double kNowyBossShare = 0.62;
+constexpr double kNowyBandBossShare = 0.75;
+
+bool IsNowy(const PaintState& s) { return s.CurrentLevel().levelVariant.view() == kNowyVariant; }
+
+void Boss(PaintState& s, int cx, int cy, int r) {
+    for (int dy = -r; dy <= r; ++dy) {
+        const int half = static_cast<int>(std::sqrt(static_cast<double>(r * r - dy * dy)));
+        PaintSpan(s, cx - half, cy + dy, cx + half);
+    }
+}
+}  // namespace
 
 // The fess and the bend (and so the bend sinister) moved by their position: the middle line
 // shifted up or down, or the ends stopping short of the flanks when couped.
@@ -26,6 +44,7 @@ void Fess(PaintState& s, const ShapeOutline& o) {
         const int c = D / 2;
         Area(s, {{left, y - c, left, y + c}, {right, y - c, right, y + c}});
     }
+    if (IsNowy(s)) Boss(s, W / 2, y, static_cast<int>(D * kNowyBandBossShare));
     if (s.cotiseCount != 0) DrawAndSpendCotises(s, o);
 }
 
@@ -80,16 +99,22 @@ void Pale(PaintState& s, const ShapeOutline& o) {
     const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
     // Couped: clear of the chief's edge and of the point by the inset. In dexter or sinister: its
     // middle line moved toward that flank (the point's fill is the middle's, so it is left).
+    // Enhanced, it is raised off the point: its foot stops the shift short of the shield's
+    // bottom; abased, it is lowered off the chief: its head starts the shift down from the top.
     const PositionPlace at = PlaceOf(g, s.position);
     const int inset = at.inset, x = W / 2 + at.across;
-    const int top = inset, bottom = inset > 0 ? H - inset : B;
+    const int raisedBy = std::max(0, -at.shift), loweredBy = std::max(0, at.shift);
+    const int top = inset + loweredBy, bottom = inset > 0 ? H - inset : B - raisedBy;
     if (Styled(s, o)) {
-        Band(s, o, x, top, x, inset > 0 ? bottom : H - 1, D + Px(s, 10));
-        if (o.treatment != OrdinaryTreatment::kVoided && inset == 0 && at.across == 0) FillBasePoint(s);
+        const bool toThePoint = inset == 0 && raisedBy == 0;
+        Band(s, o, x, top, x, toThePoint ? H - 1 : bottom, D + Px(s, 10));
+        if (o.treatment != OrdinaryTreatment::kVoided && toThePoint && at.across == 0) FillBasePoint(s);
+        if (IsNowy(s)) Boss(s, x, H / 2, static_cast<int>(D * kNowyBandBossShare));
         return;
     }
     const int c = PaleHalfWidth(g);
     Area(s, {{x - c, top, x - c, bottom}, {x + c, top, x + c, bottom}});
+    if (IsNowy(s)) Boss(s, x, H / 2, static_cast<int>(2 * c * kNowyBandBossShare));
 }
 
 // The limbs fall at 40 degrees from the apex; couped, each is cut where it comes an inset short
@@ -133,11 +158,38 @@ void ChevronInverted(PaintState& s, const ShapeOutline& o) {
     BandFrom(s, o, W / 2, pointY, 40, Px(s, 300), D + Px(s, 50));
 }
 
+namespace {
+// The cross patée throughout: each arm a quarter of the chief's depth across at the crossing,
+// widening to this share of the shield's width at the edge it reaches.
+//
+//   \      /
+//    \    /
+//  ___\  /___
+//      ><
+//  ___/  \___
+constexpr double kPateeNarrowShare = 0.25, kPateeEndShare = 0.44;
+
+void CrossPateeArms(PaintState& s) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom, cx = W / 2, cy = H / 2;
+    const int n = std::max(1, static_cast<int>(g.chiefDepth * kPateeNarrowShare) / 2);
+    const int e = static_cast<int>(W * kPateeEndShare) / 2;
+    Area(s, {{cx - n, cy, cx - e, 0}, {cx + n, cy, cx + e, 0}});
+    Area(s, {{cx - n, cy, cx - e, B}, {cx + n, cy, cx + e, B}});
+    Area(s, {{0, cy - e, cx, cy - n}, {0, cy + e, cx, cy + n}, {0, cy - e, 0, cy + e}, {cx, cy - n, cx, cy + n}});
+    Area(s, {{W + 1, cy - e, cx, cy - n}, {W + 1, cy + e, cx, cy + n}, {W + 1, cy - e, W + 1, cy + e}, {cx, cy - n, cx, cy + n}});
+}
+}  // namespace
+
 void Cross(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom, D = g.chiefDepth;
     const int a = static_cast<int>(D * 0.8), b = a / 2;
     const OrdinaryTreatment treatment = o.treatment;
+    if (s.CurrentLevel().levelVariant.view() == kPateeVariant) {
+        CrossPateeArms(s);
+        return;
+    }
     if (s.lineCode == kPlainLine && treatment == OrdinaryTreatment::kNone && !s.crossTreatment) {
         Area(s, {{W / 2 - b, 0, W / 2 - b, B}, {W / 2 + b, 0, W / 2 + b, B}});
         Area(s, {{Px(s, 2), H / 2 - b, Px(s, 2), H / 2 + b}, {W + 1, H / 2 - b, W + 1, H / 2 + b}});
@@ -162,25 +214,13 @@ void Cross(PaintState& s, const ShapeOutline& o) {
         Band(s, o, W / 2, 0, W / 2, B - 1, a);
         Band(s, o, Px(s, 2), H / 2, W, H / 2, a);
     }
+    if (IsNowy(s)) Boss(s, W / 2, H / 2, static_cast<int>(D * kNowyBossShare));
 }
-
-namespace {
-// A saltire nowy: a round boss at the crossing, its radius this share of the chief's depth (the
-// limbs are about 0.7 of it across).
-constexpr double kNowyBossShare = 0.62;
-
-void Boss(PaintState& s, int cx, int cy, int r) {
-    for (int dy = -r; dy <= r; ++dy) {
-        const int half = static_cast<int>(std::sqrt(static_cast<double>(r * r - dy * dy)));
-        PaintSpan(s, cx - half, cy + dy, cx + half);
-    }
-}
-}  // namespace
 
 void Saltire(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
-    const bool nowy = s.CurrentLevel().levelVariant.view() == kNowyVariant;
+    const bool nowy = IsNowy(s);
     if (Styled(s, o)) {
         const int w = static_cast<int>(D * 0.8);
         Band(s, o, 0, 0, W, H, w);
@@ -250,6 +290,9 @@ void Chief(PaintState& s, const ShapeOutline& o) {
     } else {
         Area(s, {{0, 0, 0, b}, {W + 1, 0, W + 1, b}});
     }
+    // Nowy, a half boss hangs from the middle of the lower edge, as deep as three quarters of
+    // the chief's.
+    if (IsNowy(s)) Boss(s, W / 2, b, static_cast<int>(b * kNowyBandBossShare));
 }
 
 LabelShape LabelShapeOf(const ShieldGeometry& g, int points) {

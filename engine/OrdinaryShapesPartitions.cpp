@@ -187,6 +187,32 @@ void QuarterlyPerFessLined(PaintState& s, const ShapeOutline& o) {
     Band(s, o, W / 2 + 1, H - H / 4 + Px(s, 10), W + Px(s, 2), H - H / 4 + Px(s, 10), H / 2 + Px(s, 20), BandEdges::kNearEdge);
 }
 
+// Quarterly with a styled line down the pale: the halves above and below the plain line across
+// are laid as per pale lays its sinister half, a band whose dexter edge carries the line, in the
+// second tincture above the fess point and in the first below it, so the line runs on unbroken
+// while the tinctures change across it.
+void QuarterlyPerPaleLined(PaintState& s, const ShapeOutline& o) {
+    const ShieldGeometry& g = s.geometry;
+    const int W = g.W, H = g.H, B = g.shieldBottom;
+    const int middle = H / 2, bandX = W - W / 4, bandWidth = W / 2 + Px(s, 6);
+    // As in per pale: a line of few repeats has deep teeth, so each half's dexter tincture
+    // reaches the band's middle, and the band's far edge lies on the sinister tincture.
+    const int dexterEnd = LineRepeats(s.lineCode, s.lineRepeats) > 0 ? bandX : W / 2 + Px(s, 20);
+    // Battlements on one edge only would face away from the line, as in per pale.
+    if (s.lineCode == kEmbattledLine) s.lineCode = kBretessedLine;
+    const auto half = [&](int top, int bottom, int dexter, int sinister) {
+        Colour(s, dexter);
+        Area(s, {{0, top, 0, bottom}, {dexterEnd, top, dexterEnd, bottom}});
+        Colour(s, sinister);
+        Area(s, {{dexterEnd, top, dexterEnd, bottom}, {W + Px(s, 2), top, W + Px(s, 2), bottom}});
+        Band(s, o, bandX, top, bandX, std::min(bottom, H - 1), bandWidth);
+    };
+    half(0, middle, s.fieldColor1, s.fieldColor2);
+    half(middle + 1, B, s.fieldColor2, s.fieldColor1);
+    // Below the band's foot the line runs on straight into the point.
+    Area(s, {{W / 2 + 1, H, W / 2 + 1, B}, {W + Px(s, 2), H, W + Px(s, 2), B}});
+}
+
 void PerSaltire(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, B = g.shieldBottom;

@@ -126,9 +126,9 @@ void PilesBetween(PaintState& s, const ShapeOutline& o, int foot, int point, int
 
 }  // namespace
 
-// Piles issue from the chief and point downward.
+// Piles issue from the chief and point downward; enhanced, the point is raised by the shift.
 void Piles(PaintState& s, const ShapeOutline& o) {
-    const int B = s.geometry.shieldBottom;
+    const int B = s.geometry.shieldBottom + std::min(0, PlaceOf(s.geometry, s.position).shift);
     PilesBetween(s, o, Px(s, 2), B - Px(s, 25), Px(s, 2), B - Px(s, 35));
 }
 

@@ -19,6 +19,9 @@ enum class ShapeCode : int {
     // Quarterly whose line across the fess point has the line style (the line down the pale is
     // plain): "quarterly per fess indented".
     kQuarterlyPerFessLined = 35,
+    // Quarterly whose line down the pale has the line style (the line across is plain):
+    // "quarterly per pale dovetailed".
+    kQuarterlyPerPaleLined = 59,
     // Bendlets enhanced: set toward the sinister chief.
     kBendletsEnhanced = 36,
     // Chevronny: the field in chevrons of the two tinctures by turns.

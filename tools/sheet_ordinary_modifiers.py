@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws the modifiers of ordinaries and lines on one contact sheet: fimbriation single and double
 (on ordinaries, lines of partition and charges), cotises single, double and triple on each
-ordinary that takes them, and the composed ordinaries and bordures, with the blazon under each
-shield and what was not drawn as written marked in red.
+ordinary that takes them, the composed ordinaries and bordures, ordinaries raised or lowered,
+nowy or throughout, the chief's edges and quarterly with one line styled, with the blazon under
+each shield and what was not drawn as written marked in red.
 
     tools/sheet_ordinary_modifiers.py [--build DIR] [--data DATA] [--out FILE]
 
@@ -76,6 +77,30 @@ ROWS = [
         "Or a fess counter-compony argent and azure",
         "Argent a pale fusilly gules",
         "Or a bordure parted bordurewise indented azure and gules",
+    ]),
+    ("Raised and lowered", [
+        "Argent a pale enhanced gules",
+        "Argent a pale abased gules",
+        "Or a pale wavy enhanced azure",
+        "Argent a pile enhanced sable",
+        "Argent a chevron enhanced gules",
+        "Or a bend sinister abased azure",
+    ]),
+    ("Nowy, throughout, quarterly", [
+        "Argent a chief nowy gules",
+        "Argent a fess nowy azure",
+        "Or a pale nowy sable",
+        "Argent a cross patee throughout gules",
+        "Quarterly per pale dove-tailed or and gules",
+        "Quarterly per fess indented argent and azure",
+    ]),
+    ("Chief edges, cross forms", [
+        "Argent a chief triangular azure",
+        "Argent a chief enarched gules",
+        "Or a chief invected of three azure",
+        "Argent a Latin cross voided gules",
+        "Argent a cross formy quadrate gules",
+        "Argent a pile abased sable",
     ]),
 ]
 CELL_W, CELL_H, SHIELD_W, LABEL_H = 200, 262, 160, 46

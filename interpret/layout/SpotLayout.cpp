@@ -35,6 +35,10 @@ constexpr int kPileTopDivisor = 10;
 // The ring of in annulo: its centre a little above the middle, its radius a share of the width.
 constexpr double kRingCentreShare = 0.45, kRingRadiusShare = 0.28;
 constexpr float kLargestInAnnulo = 0.7f;
+// Two or more round a ring: each as large as the chord to its neighbours allows, up to this. Few
+// charges have long chords and make the ring between them ("two fish naiant in annulo"), so they
+// are drawn larger than one charge alone at the ring's middle.
+constexpr float kLargestRoundTheRing = 1.1f;
 // In orle: the path runs this far inside the region's edges.
 constexpr int kOrleInset = 40, kOrleBaseInset = 48;
 constexpr float kLargestInOrle = 0.5f;
@@ -226,8 +230,8 @@ SpotLayout RingSpots(const LayoutRegion& region, int n) {
     }
     // Neighbours on the ring are a chord apart; each charge takes its share of that.
     const double chord = 2.0 * r * std::sin(std::numbers::pi / n);
-    const float scale = std::max(kMinChargeScale, std::min(kLargestInAnnulo, static_cast<float>(chord) * kChargeShareOfCell /
-                                                                                 kChargeExtentAtScaleOne));
+    const float scale = std::max(kMinChargeScale, std::min(kLargestRoundTheRing, static_cast<float>(chord) * kChargeShareOfCell /
+                                                                                     kChargeExtentAtScaleOne));
     for (int i = 0; i < n; ++i) {
         const double a = 2.0 * std::numbers::pi * i / n;
         const RingTurn t = kTurnsRound[static_cast<std::size_t>(std::lround(8.0 * i / n) % 8)];

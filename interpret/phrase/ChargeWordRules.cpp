@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/CrossPateeThroughout.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/phrase/DrawingState.h"
 #include "interpret/layout/FillTheSpace.h"
@@ -241,8 +242,30 @@ void SecondTinctureAfterBoth(DrawingState& s, int at) {
     }
 }
 
+namespace {
+constexpr int kPictureCrossKind = 13;  // the kind of a cross drawn as a picture (a cross patée)
+
+// "a cross patée throughout": the one cross, read as a picture so far, becomes the cross
+// ordinary with the patée variant, whose arms widen to the edges. Before its tincture only: the
+// level is drawn when the tincture is reached.
+bool CrossPateeThroughout(DrawingState& s) {
+    LevelRecord& level = phrase::Current(s);
+    if (level.levelKind != kPictureCrossKind || level.levelCount != 1 || level.levelIn || level.levelOn ||
+        level.levelVariant.view() != kPateeVariant || ShapeOfCode(s.Sub1(s.cursor - 2)) != ShapeCode::kCross ||
+        phrase::T(s, -2) != kTypeOrdinary || s.position != OrdinaryPosition::Usual)
+        return false;
+    level.levelKind = kTypeOrdinary;
+    s.shapeCode = ShapeCode::kCross;
+    s.position = OrdinaryPosition::Throughout;
+    phrase::Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+}  // namespace
+
 bool ThroughoutRule(DrawingState& s) {
     if (!phrase::Is(s, 0, "throughout")) return false;
+    if (CrossPateeThroughout(s)) return true;
     // "a chevron cotised throughout": the cotises drew the ordinary, and the word follows them.
     const bool afterCotises = phrase::Current(s).levelCount == 0 && s.level > 0 && phrase::Is(s, -1, "cotised");
     const LevelRecord& level = afterCotises ? phrase::Previous(s) : phrase::Current(s);

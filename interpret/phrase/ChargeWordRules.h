@@ -59,8 +59,9 @@ void SecondTinctureAfterBoth(DrawingState& state, int tinctureWord);
 
 // "a chevron cotised throughout", "a pale throughout": the ordinary reaches the edges of the
 // field, as the fess, bend, pale, chevron (plain or inverted), cross and saltire are drawn; the
-// word says what is drawn and is read after those alone (a cross patée or a pile throughout
-// would be drawn otherwise and is reported). Returns whether the rule applied at the cursor.
+// word says what is drawn and is read after those alone (a pile throughout would be drawn
+// otherwise and is reported). "a cross patée throughout" turns the cross's picture into the cross
+// ordinary whose arms widen to the edges. Returns whether the rule applied at the cursor.
 bool ThroughoutRule(DrawingState& state);
 
 // "Azure, ermined, a pale embattled between four escallops Or", "Azure semy of mullets or, a

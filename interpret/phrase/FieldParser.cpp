@@ -23,7 +23,8 @@ namespace {
 
 // Shape codes the field parser tests (the shapes' own codes).
 constexpr ShapeCode kFessCode = kFess, kChevronCode = kChevron, kQuarterlyCode = kCross, kBarryCode = kBarry,
-                    kChevronInvertedCode = kChevronInverted, kQuarterlyPerFessLinedCode = kQuarterlyPerFessLined;
+                    kChevronInvertedCode = kChevronInverted, kQuarterlyPerFessLinedCode = kQuarterlyPerFessLined,
+                    kQuarterlyPerPaleLinedCode = kQuarterlyPerPaleLined, kPaleCode = kPale;
 // Quarters of a pattern named with no count ("quarterly ermine and paly or and gules") are of six.
 constexpr int kDefaultQuarterPieces = 6;
 // Sub2 of "fimbriated" among the ordinary treatments.
@@ -115,10 +116,12 @@ void PartitionWordField(DrawingState& s) {
     s.shapeCode = s.lastShapeCode = ShapeOfCode(s.Sub1(0));
     s.UseWord(0);
     s.cursor = 1;
-    if (s.shapeCode == kQuarterlyCode && WordIs(s, 1, "per") && s.Type(2) == kTypeOrdinary && ShapeOfCode(s.Sub1(2)) == kFessCode &&
+    const ShapeCode linedDivision = s.Type(2) == kTypeOrdinary ? ShapeOfCode(s.Sub1(2)) : kNoShape;
+    if (s.shapeCode == kQuarterlyCode && WordIs(s, 1, "per") && (linedDivision == kFessCode || linedDivision == kPaleCode) &&
         s.Type(3) == kTypeLine) {
-        // "Quarterly per fess indented": the line across has the style, the line down is plain.
-        s.shapeCode = s.lastShapeCode = kQuarterlyPerFessLinedCode;
+        // "Quarterly per fess indented": the line across has the style, the line down is plain;
+        // "quarterly per pale dovetailed" the other way about.
+        s.shapeCode = s.lastShapeCode = linedDivision == kFessCode ? kQuarterlyPerFessLinedCode : kQuarterlyPerPaleLinedCode;
         s.lineCode = s.Sub1(3);
         s.lineRepeats = s.Sub2(3);
         for (int i = 1; i <= 3; ++i) s.UseWord(i);

@@ -6,7 +6,7 @@
 #include "engine/ConjoinedLozenges.h"
 #include "engine/Enarched.h"
 #include "engine/OrdinaryShapes.h"
-#include "engine/SaltireNowy.h"
+#include "engine/Nowy.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
@@ -34,11 +34,12 @@ OrdinaryPosition PositionOf(std::string_view word) {
 }
 
 // Whether the cotises of the shape follow it in `position`: a fess's moved or couped, a bend's,
-// a bend sinister's and a chevron's moved up or down or couped, a pale's couped.
+// a bend sinister's and a chevron's moved up or down or couped, a pale's couped or set toward a
+// flank (a raised or lowered pale's cotises would still run the whole height).
 bool CotisesFollow(ShapeCode shapeCode, OrdinaryPosition position) {
-    if (shapeCode == kFess || (shapeCode == kPale && position != OrdinaryPosition::Usual)) return true;
-    const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased ||
-                       position == OrdinaryPosition::Couped;
+    const bool moved = position == OrdinaryPosition::Enhanced || position == OrdinaryPosition::Abased;
+    if (shapeCode == kFess || (shapeCode == kPale && position != OrdinaryPosition::Usual && !moved)) return true;
+    if (position == OrdinaryPosition::Couped) return shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron;
     return moved && (shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron);
 }
 
@@ -238,10 +239,10 @@ bool ChiefEdgeRule(DrawingState& s) {
     return true;
 }
 
-bool SaltireNowyRule(DrawingState& s) {
+bool NowyRule(DrawingState& s) {
     if (!Is(s, 0, "nowy")) return false;
     LevelRecord& level = Current(s);
-    if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || s.shapeCode != kSaltire ||
+    if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || !ShapeTakesNowy(s.shapeCode) ||
         !ShapeIsTheLevels(s, 0) || !level.levelVariant.empty())
         return false;
     level.levelVariant.Assign(kNowyVariant);

@@ -22,8 +22,9 @@ bool TwoSidesRule(DrawingState& state);
 // "a chief enarched" (its lower edge one arch, rising to the middle), "a chief triangular" (one
 // point in the middle): the chief's lower edge as a line of one repeat across the shield.
 bool ChiefEdgeRule(DrawingState& state);
-// "a saltire nowy": the saltire ordinary with a round boss at its crossing (the level's variant).
-bool SaltireNowyRule(DrawingState& state);
+// "a saltire nowy", "a fess nowy", "a chief nowy": the ordinary with a round boss at its middle
+// (the level's variant); a shape that takes none leaves the word unread.
+bool NowyRule(DrawingState& state);
 // "a pale fusilly gules", "a fess masculy": the ordinary as lozenges conjoined along it, fusils or
 // mascles (the level's variant). Not before two tinctures ("a pale fusilly or and gules" is the
 // pattern on the pale).

@@ -192,7 +192,8 @@ bool NamedQuartersRule(DrawingState& s) {
     const std::string_view place = W(s, k);
     const bool quarterWord = EqualsIgnoringCase(place, "quarters") || EqualsIgnoringCase(place, "quarter");
     // On a field quarterly the ordinals alone name its quarters: "in the second and third a bull".
-    const bool fieldInQuarters = s.partitionCode == ShapeCode::kCross || s.partitionCode == ShapeCode::kQuarterlyPerFessLined;
+    const bool fieldInQuarters = s.partitionCode == ShapeCode::kCross || s.partitionCode == ShapeCode::kQuarterlyPerFessLined ||
+                                 s.partitionCode == ShapeCode::kQuarterlyPerPaleLined;
     if (mask == 0 || !(quarterWord || (fieldInQuarters && StartsPhrase(s, k) && !Is(s, k, "in")))) return false;
     const int used = quarterWord ? k : k - 1;  // the last word of the place
     if (Current(s).levelCount != 0) {
@@ -262,7 +263,7 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointRule(s) || MemberTurnsRule(s)) return;
     if (InBendSinisterRule(s) || ConjoinedAfterTheLineRule(s) || InAnnuloRule(s) || OneWithinTheOtherRule(s) || ContournyRule(s) || FacingWordRule(s) || ReversedRule(s) ||
-        OrdinaryPositionRule(s) || ChiefEdgeRule(s) || SaltireNowyRule(s) || ConjoinedLozengesRule(s) ||
+        OrdinaryPositionRule(s) || ChiefEdgeRule(s) || NowyRule(s) || ConjoinedLozengesRule(s) ||
         TincturesBySideRule(s))
         return;
     if (CantonedRule(s)) return TinctureRule(s);  // "with" read as "between"

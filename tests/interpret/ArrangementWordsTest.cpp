@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -89,6 +90,36 @@ TEST(ArrangementWords, InAnnuloSetsTheChargesRoundARing) {
         EXPECT_EQ(d.At(static_cast<int>(cx), static_cast<int>(cy)), Colour(kArgent));
         ExpectPaintedAtEachPlacement(d, placed, Colour(kSable));
     }
+}
+
+// Few charges in annulo make the ring between them: each as large as the chord to its
+// neighbour allows, so two fish naiant span most of the ring's breadth, and fewer charges are
+// drawn larger than more.
+TEST(ArrangementWords, FewInAnnuloFillTheRing) {
+    std::vector<float> scales;
+    for (const char* blazon : {"Argent two fish naiant in annulo sable", "Argent three fish naiant in annulo sable",
+                               "Argent six fish naiant in annulo sable"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.DrawClean(blazon);
+        const auto placed = AllPlacements(d);
+        ASSERT_GE(placed.size(), 2u);
+        scales.push_back(placed[0].scale);
+    }
+    EXPECT_LE(scales[1], scales[0]);
+    EXPECT_LT(scales[2], scales[1]);
+    Drawing two;
+    two.DrawClean("Argent two fish naiant in annulo sable");
+    const auto pair = AllPlacements(two);
+    ASSERT_EQ(pair.size(), 2u);
+    const int radius = (pair[1].y - pair[0].y) / 2;
+    int left = two.s().geometry.W, right = 0;
+    for (int x = 0; x < two.s().geometry.W; ++x)
+        if (two.At(x, pair[0].y) == Colour(kSable)) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    EXPECT_GE(right - left, radius * 4 / 5);
 }
 
 // Rows written as two numbers: "one and two" puts one above two, "two and one" two above one;

@@ -1,0 +1,180 @@
+// Ordinaries in their less common forms: a pale or a pile raised or lowered, an ordinary nowy,
+// quarterly with a line on its line down the pale, and the cross patée throughout. Each drawn at
+// paint scales 1 and 2 and checked at points computed from the shield's geometry.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/OrdinaryShapes.h"
+#include "tests/interpret/TestDrawing.h"
+
+namespace esc::test {
+namespace {
+
+constexpr double kFormScales[] = {1.0, 2.0};
+
+void DrawFormAt(Drawing& d, double k, const std::string& blazon) {
+    d.s().SetPaintScale(k);
+    d.DrawClean(blazon);
+}
+
+// The lowest row in column x painted `c`; -1 when none is.
+int LastRowIn(const Drawing& d, int x, Rgb c) {
+    for (int y = d.state->picture.Height() - 1; y >= 0; --y)
+        if (d.At(x, y) == c) return y;
+    return -1;
+}
+
+int FirstRowOf(const Drawing& d, int x, Rgb c) {
+    for (int y = 0; y < d.state->picture.Height(); ++y)
+        if (d.At(x, y) == c) return y;
+    return -1;
+}
+
+TEST(OrdinaryForms, PaleEnhancedStopsShortOfThePointAbasedShortOfTheChief) {
+    for (const double k : kFormScales) {
+        SCOPED_TRACE(k);
+        for (const char* line : {"", " engrailed", " wavy"}) {
+            SCOPED_TRACE(line);
+            Drawing usual, enhanced, abased;
+            DrawFormAt(usual, k, std::string("Argent a pale") + line + " gules");
+            DrawFormAt(enhanced, k, std::string("Argent a pale") + line + " enhanced gules");
+            DrawFormAt(abased, k, std::string("Argent a pale") + line + " abased gules");
+            const ShieldGeometry& g = usual.s().geometry;
+            const Rgb gules = Colour(kGules);
+            // Along the pale line: the usual pale from the top to the point, the enhanced one ending
+            // a sixth of the height higher, the abased one beginning a sixth of the height down.
+            const int foot = LastRowIn(usual, g.W2, gules), head = FirstRowOf(usual, g.W2, gules);
+            ASSERT_GT(foot, g.H2);
+            EXPECT_NEAR(LastRowIn(enhanced, g.W2, gules), foot - g.H / 6, g.Px(4));
+            EXPECT_NEAR(FirstRowOf(enhanced, g.W2, gules), head, g.Px(2));
+            EXPECT_NEAR(FirstRowOf(abased, g.W2, gules), head + g.H / 6, g.Px(4));
+            EXPECT_NEAR(LastRowIn(abased, g.W2, gules), foot, g.Px(2));
+            EXPECT_EQ(enhanced.At(g.W2, g.H2), gules);
+            EXPECT_EQ(abased.At(g.W2, g.H2), gules);
+        }
+    }
+    // Cotises would still run the whole height beside a raised pale: the position is said.
+    Drawing cotised;
+    cotised.Draw("Argent a pale enhanced cotised gules");
+    EXPECT_FALSE(WordUsed(cotised, "enhanced"));
+}
+
+TEST(OrdinaryForms, PileEnhancedRaisesItsPointAndAbasedIsSaid) {
+    for (const double k : kFormScales) {
+        SCOPED_TRACE(k);
+        Drawing usual, enhanced;
+        DrawFormAt(usual, k, "Argent a pile gules");
+        DrawFormAt(enhanced, k, "Argent a pile enhanced gules");
+        const ShieldGeometry& g = usual.s().geometry;
+        const int point = LastRowIn(usual, g.W2, Colour(kGules));
+        ASSERT_GT(point, g.H2);
+        EXPECT_NEAR(LastRowIn(enhanced, g.W2, Colour(kGules)), point - g.H / 6, g.Px(4));
+        // Its foot still spans the chief.
+        EXPECT_EQ(enhanced.At(g.W / 4, g.Px(4)), Colour(kGules));
+    }
+    // A pile lowered has no drawing of its own: the word is left unread, not drawn as the usual pile.
+    Drawing abased;
+    abased.Draw("Argent a pile abased gules");
+    EXPECT_FALSE(WordUsed(abased, "abased"));
+}
+
+TEST(OrdinaryForms, NowyBossStandsOutPastTheEdgesAtTheMiddle) {
+    for (const double k : kFormScales) {
+        SCOPED_TRACE(k);
+        struct Case {
+            const char* ordinary;
+            int x, y;  // a point inside the boss and outside the plain ordinary
+        };
+        Drawing probe;
+        probe.s().SetPaintScale(k);
+        probe.Draw("Argent");
+        const ShieldGeometry& g = probe.s().geometry;
+        const int D = g.chiefDepth, c = shapes::PaleHalfWidth(g), b = shapes::ChiefLowerEdge(g);
+        // The boss reaches three quarters of the band's breadth from the middle (a chief's half
+        // boss three quarters of its depth below its edge): a point halfway out past the edge.
+        const int fessOut = (D * 3 / 4 - D / 2) / 2, paleOut = (2 * c * 3 / 4 - c) / 2, chiefOut = b * 3 / 4 / 2;
+        for (const Case t : {Case{"fess", g.W2, g.H2 - D / 2 - fessOut}, Case{"fess", g.W2, g.H2 + D / 2 + fessOut},
+                             Case{"pale", g.W2 - c - paleOut, g.H2}, Case{"pale", g.W2 + c + paleOut, g.H2},
+                             Case{"chief", g.W2, b + chiefOut}}) {
+            SCOPED_TRACE(t.ordinary);
+            Drawing plain, nowy;
+            DrawFormAt(plain, k, std::string("Argent a ") + t.ordinary + " gules");
+            DrawFormAt(nowy, k, std::string("Argent a ") + t.ordinary + " nowy gules");
+            EXPECT_EQ(plain.At(t.x, t.y), Colour(kArgent));
+            EXPECT_EQ(nowy.At(t.x, t.y), Colour(kGules));
+            // Away from the middle, the nowy ordinary is the plain one.
+            const int awayX = t.x == g.W2 ? g.W / 5 : t.x, awayY = t.x == g.W2 ? t.y : g.H2 + g.H / 4;
+            EXPECT_EQ(nowy.At(awayX, awayY), plain.At(awayX, awayY));
+        }
+    }
+    // A bend takes no boss: the word is said, not drawn as a bend alone.
+    Drawing bend;
+    bend.Draw("Argent a bend nowy gules");
+    EXPECT_FALSE(WordUsed(bend, "nowy"));
+}
+
+TEST(OrdinaryForms, QuarterlyPerPaleWithALineKeepsItsQuartersAndStylesTheLineDown) {
+    for (const double k : kFormScales) {
+        SCOPED_TRACE(k);
+        for (const char* line : {"dovetailed", "indented", "embattled", "wavy"}) {
+            SCOPED_TRACE(line);
+            Drawing d, perFess;
+            DrawFormAt(d, k, std::string("Quarterly per pale ") + line + " or and gules");
+            const ShieldGeometry& g = d.s().geometry;
+            const Rgb first = Colour(kOr), second = Colour(kGules);
+            EXPECT_EQ(d.At(g.W / 8, g.H / 4), first);
+            EXPECT_EQ(d.At(g.W - g.W / 8, g.H / 4), second);
+            EXPECT_EQ(d.At(g.W / 8, g.H2 + g.H / 4), second);
+            EXPECT_EQ(d.At(g.W - g.W / 8, g.H2 + g.H / 4), first);
+            // The line across is plain: just above and below it, straight across the shield.
+            for (const int x : {g.W / 8, g.W / 3}) {
+                EXPECT_EQ(d.At(x, g.H2 - g.Px(3)), first);
+                EXPECT_EQ(d.At(x, g.H2 + g.Px(4)), second);
+            }
+            // The line down is styled: a column just off the middle changes tincture along each half.
+            int changesAbove = 0, changesBelow = 0;
+            for (const int x : {g.W2 - g.Px(4), g.W2 + g.Px(4)})
+                for (int y = g.Px(4); y < g.H - g.Px(4); ++y) {
+                    if (y == g.H2 || y == g.H2 + 1) continue;
+                    const bool change = d.At(x, y) != d.At(x, y - 1);
+                    (y < g.H2 ? changesAbove : changesBelow) += change ? 1 : 0;
+                }
+            EXPECT_GE(changesAbove, 2);
+            EXPECT_GE(changesBelow, 2);
+        }
+    }
+}
+
+TEST(OrdinaryForms, CrossPateeThroughoutWidensToEveryEdge) {
+    for (const double k : kFormScales) {
+        SCOPED_TRACE(k);
+        for (const char* blazon : {"Argent a cross patee throughout gules", "Argent a cross formy throughout gules"}) {
+            SCOPED_TRACE(blazon);
+            Drawing d;
+            DrawFormAt(d, k, blazon);
+            const ShieldGeometry& g = d.s().geometry;
+            const Rgb gules = Colour(kGules), argent = Colour(kArgent);
+            // Each arm's end spans 44% of the width where it meets the edge, and is narrow at the
+            // crossing: the field shows close beside the middle, between the arms.
+            const int e = g.W * 44 / 100 / 2, in = g.Px(8);
+            EXPECT_EQ(d.At(g.W2 - e + in, g.Px(3)), gules);
+            EXPECT_EQ(d.At(g.W2 + e - in, g.Px(3)), gules);
+            EXPECT_EQ(d.At(g.W2 - e - in, g.Px(3)), argent);
+            EXPECT_EQ(d.At(g.Px(3), g.H2 - e + in), gules);
+            EXPECT_EQ(d.At(g.W - g.Px(3), g.H2 + e - in), gules);
+            EXPECT_EQ(d.At(g.W - g.Px(3), g.H2 + e + in), argent);
+            EXPECT_EQ(d.At(g.W2 + g.chiefDepth / 2, g.H2 - g.chiefDepth / 2), argent);
+            EXPECT_EQ(d.At(g.W2, g.H2), gules);
+        }
+    }
+    // Alone, the cross patée is its picture, clear of the edges.
+    Drawing alone;
+    alone.DrawClean("Argent a cross patee gules");
+    const ShieldGeometry& g = alone.s().geometry;
+    EXPECT_EQ(alone.At(g.W2, g.Px(3)), Colour(kArgent));
+}
+
+}  // namespace
+}  // namespace esc::test
