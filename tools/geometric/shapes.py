@@ -110,7 +110,7 @@ def heart():
 
 @charge
 def fret():
-    ch = Charge('shapes', 'fret', 180, 180, 'A fret: a mascle interlaced with a saltire couped.', 'fret.cp')
+    ch = Charge('shapes', 'fret', 180, 180, 'A fret: a mascle interlaced with a saltire couped.')
     c = (90, 90)
     band = 19
     h = band / 2.0
