@@ -800,10 +800,17 @@ PicturePhrase PhraseFor(const std::string& name) {
     }
     if (charge == nullptr) return {"", "no charge word names the picture \"" + stem + "\""};
 
-    // Reguardant follows the attitude digits: "1r" is rampant reguardant.
+    // Reguardant follows the attitude digits: "1r" is rampant reguardant, "3r0" passant
+    // reguardant coward (the digits after it are words after it).
     std::string digits = variant;
-    const bool reguardant = variant.size() >= 2 && variant.back() == 'r' && AllDigits(variant.substr(0, variant.size() - 1));
-    if (reguardant) digits.pop_back();
+    const std::size_t rAt = variant.find('r');
+    const bool reguardant = rAt != std::string::npos && rAt > 0 && AllDigits(variant.substr(0, rAt)) &&
+                            (rAt + 1 == variant.size() || AllDigits(variant.substr(rAt + 1)));
+    std::string afterReguardant;
+    if (reguardant) {
+        afterReguardant = variant.substr(rAt + 1);
+        digits = variant.substr(0, rAt) + afterReguardant;
+    }
     // Eradicated follows them too: "5ra" is a tree blasted and eradicated.
     const bool eradicated = variant.size() >= 3 && variant.ends_with("ra") && AllDigits(variant.substr(0, variant.size() - 2));
     if (eradicated) digits.resize(digits.size() - 2);
@@ -817,13 +824,20 @@ PicturePhrase PhraseFor(const std::string& name) {
         phrase += std::string(" ") + qualifier->words;
     } else if (AllDigits(digits) || CodedVariant(digits)) {
         const int family = charge->type == kTypeOrdinary ? charge->sub1 : charge->type;  // a cross: its shape code
-        for (const std::string& part : VariantParts(digits)) {
-            const VocabularyRow* word = PartWord(family, part);
-            if (word == nullptr)
-                return {"", "no attitude word (Type 9, Sub1 " + std::to_string(family) + ") has the code " + part};
-            phrase += " " + word->word;
+        // The words before reguardant, then it, then the words after it.
+        const std::string before = digits.substr(0, digits.size() - afterReguardant.size());
+        for (const std::string& run : {before, std::string("r"), afterReguardant}) {
+            if (run == "r") {
+                if (reguardant) phrase += " reguardant";
+                continue;
+            }
+            for (const std::string& part : run.empty() ? std::vector<std::string>{} : VariantParts(run)) {
+                const VocabularyRow* word = PartWord(family, part);
+                if (word == nullptr)
+                    return {"", "no attitude word (Type 9, Sub1 " + std::to_string(family) + ") has the code " + part};
+                phrase += " " + word->word;
+            }
         }
-        if (reguardant) phrase += " reguardant";
         if (eradicated) phrase += " eradicated";
     } else if (variant != "esv") {
         return {"", "the variant \"" + variant + "\" is neither attitude digits, \"hd\" nor a qualifier's"};

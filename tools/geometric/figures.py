@@ -1,5 +1,5 @@
 """Figures of straight bands and plain outlines: stars of more points pierced, the pentagram and
-the hexagram, the triangle, the gurges, the cartouche, the die and the chain."""
+the hexagram, the triangle, the gurges, the cartouche, the die and the chain; the crucifix."""
 
 import math
 
@@ -132,3 +132,20 @@ def hexagon():
 def octagon():
     return regular('octagon', 8, 'An octagon: eight equal sides, flat at the top and the base.')
 
+
+
+@charge
+def crucifix():
+    ch = Charge('crosses', 'crucifix', 150, 220,
+                'A crucifix: a Latin cross with the figure of Christ on it, the figure the detail part.')
+    ch.union([poly([(64, 8), (86, 8), (86, 212), (64, 212)]), poly([(8, 46), (142, 46), (142, 70), (8, 70)])],
+             note='the cross, its crossbar a third of the way down')
+    # The figure: the head bowed a little, the arms along the crossbar, the body and the legs
+    # together down the upright, a cloth about the loins.
+    ch.union([[circle((77, 36), 10)],
+              band((75, 58), (14, 54), 5.5), band((75, 58), (136, 54), 5.5),
+              poly([(63, 52), (87, 52), (84, 104), (66, 104)]),
+              poly([(61, 100), (89, 100), (86, 124), (64, 124)]),
+              poly([(66, 120), (84, 120), (80, 186), (70, 186)])],
+             colour='#0000ff', note='the figure on the cross, in the detail colour')
+    return ch
