@@ -152,7 +152,8 @@ void PartitionWordField(DrawingState& s) {
     // "Bendy argent and azure" with no number is bendy of six; the shapes draw bendy only of six
     // and of ten, and eight would leave the field in its first tincture.
     if (s.lastShapeCode == ShapeCode::kBendy && s.Type(s.cursor) == kTypeTincture) s.fieldPieces = 6;
-    if (WordIs(s, s.cursor, "of")) {
+    const bool countBefore = WordIs(s, s.cursor, "of");
+    if (countBefore) {
         if (s.Type(s.cursor + 1) != kTypeNumber) s.messages.Show(msg::kExpectingANumber);
         s.fieldPieces = s.Sub1(s.cursor + 1);
         if (s.fieldPieces < 1) s.fieldPieces = 8;  // a count below one never reaches the shapes
@@ -166,6 +167,14 @@ void PartitionWordField(DrawingState& s) {
     for (int i = s.cursor; i < s.cursor + 3; ++i)
         if (s.Type(i) == kTypeTincture || WordIs(s, i, "and")) s.UseWord(i);
     s.cursor += 3;  // the tinctures and the "and" between them: the named tinctures stand in
+    // "Barry argent and azure of six": the count after the tinctures, as French blazon writes it
+    // ("fascé d'argent et d'azur de six pièces").
+    if (!countBefore && WordIs(s, s.cursor, "of") && s.Type(s.cursor + 1) == kTypeNumber && s.Sub1(s.cursor + 1) >= 1) {
+        s.fieldPieces = s.Sub1(s.cursor + 1);
+        s.UseWord(s.cursor);
+        s.UseWord(s.cursor + 1);
+        s.cursor += 2;
+    }
     s.partitionCode = s.shapeCode;
     DrawOrdinary(s, {s.shapeCode, true});
     if (s.fieldFimbriation >= 0) DrawLineFimbriation(s, s.fieldFimbriation);

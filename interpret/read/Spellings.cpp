@@ -59,6 +59,20 @@ bool EqualsFolded(std::string_view typed, std::string_view lower) {
     return true;
 }
 
+// The article a word begins with when it is elided before a vowel ("d'azur", "l'un"): "de" or
+// "le", with the capital it was typed with; empty for any other word. The apostrophe is one
+// within the word, after its first letter.
+std::string_view ElidedArticle(std::string_view word) {
+    if (word.size() < 3 || word[1] != '\'' || !IsAsciiLetter(word[2])) return {};
+    switch (word[0]) {
+        case 'd': return "de";
+        case 'D': return "De";
+        case 'l': return "le";
+        case 'L': return "Le";
+        default: return {};
+    }
+}
+
 // How a word of the text is joined to the word before it.
 enum class Join { Blank, Hyphen, Colon };
 
@@ -75,8 +89,15 @@ std::vector<Unit> Units(std::string_view t) {
     std::size_t i = 0;
     while (i < t.size()) {
         if (InWord(t, i)) {
-            const std::size_t start = i;
+            std::size_t start = i;
             while (i < t.size() && InWord(t, i)) ++i;
+            // The French article elided before a vowel is a word of its own: "d'or" is "de or",
+            // "l'aigle" is "le aigle", so that one row serves the article written either way.
+            if (const std::string_view elided = ElidedArticle(t.substr(start, i - start)); !elided.empty()) {
+                units.push_back({elided, join});
+                join = Join::Blank;
+                start += 2;
+            }
             units.push_back({t.substr(start, i - start), join});
             join = Join::Blank;
             rightAfterWord = true;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "FrenchSpellingBlazons.h"
 #include "TestDrawing.h"
 #include "interpret/read/Normaliser.h"
 #include "interpret/read/Spellings.h"
@@ -90,7 +91,7 @@ TEST(Spellings, ShippedTableIsSound) {
 // of these that holds the replacement as whole words (every other abbreviation with its full
 // stop, as printed).
 const std::vector<std::string>& Modern() {
-    static const std::vector<std::string> blazons = {
+    static const std::vector<std::string> blazons = test::WithFrenchBlazons({
         "Argent a chevron gules between three crescents azure",
         "Or on a base vert a tree proper",
         "Argent a rose gules slipped and leaved vert",
@@ -341,7 +342,7 @@ const std::vector<std::string>& Modern() {
         "Argent three orbs or", "Argent a scroll gules", "Argent three scrolls gules",
         "Argent a fish naiant gules", "Or a lion rampant gules crowned azure",
         "Or a lion rampant gules ducally crowned azure",
-    };
+    });
     return blazons;
 }
 
@@ -367,7 +368,7 @@ struct Printed {
 
 // Rows that no modern blazon above can show by a swap: each with its own pair.
 std::vector<Printed> ByHand() {
-    return {
+    return test::WithFrenchPairs<Printed>({
         {"Argent, three roses gules, two and one", "Argent three roses gules"},
         {"Vert, a fess or, on a chief also or a mullet azure", "Vert a fess or on a chief or a mullet azure"},
         {"Azure a bend or, in the chief a mullet argent", "Azure a bend or in chief a mullet argent"},
@@ -458,7 +459,7 @@ std::vector<Printed> ByHand() {
         {"Gules three arrows or flighted argent", "Gules three arrows or feathered argent"},
         {"Or a dove close and reguardant azure", "Or a dove close reguardant azure"},
         {"Or a dove close and regardant azure", "Or a dove close reguardant azure"},
-    };
+    });
 }
 
 TEST(Spellings, EveryRowDrawsAsTheModernBlazon) {
