@@ -10,7 +10,7 @@ namespace esc::bench {
 inline const Vocabulary& GeneratedVocabulary() {
     static const Vocabulary vocabulary = [] {
         std::string error;
-        auto v = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
+        auto v = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR "/words1.db"), &error);
         return v ? std::move(*v) : Vocabulary();
     }();
     return vocabulary;

@@ -11,7 +11,7 @@
 namespace {
 
 std::optional<esc::db::BlazonDatabase> OpenArmorial() {
-    return esc::db::BlazonDatabase::Open(std::string(ESCAVAL_DATA_DIR) + "/escaval1.db", esc::db::OpenMode::ReadOnly, nullptr);
+    return esc::db::BlazonDatabase::Open(std::string(ESCAVAL_DATA_DIR "/escaval1.db"), esc::db::OpenMode::ReadOnly, nullptr);
 }
 
 // A search with new words: the view is filtered again over every entry, then steps to the next

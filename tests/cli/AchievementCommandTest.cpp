@@ -93,7 +93,7 @@ TEST_F(AchievementCommand, RefusesWhatItCannotDo) {
     // A data folder with the vocabulary but without the mantle.
     const fs::path data = dir / "data";
     fs::create_directories(data);
-    fs::create_symlink(std::string(ESCAVAL_DATA_DIR) + "/words1.db", data / "words1.db");
+    fs::create_symlink(std::string(ESCAVAL_DATA_DIR "/words1.db"), data / "words1.db");
     const fs::path out = dir / "refused.png";
     const struct {
         const char* name;

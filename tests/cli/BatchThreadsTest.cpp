@@ -25,7 +25,7 @@ std::size_t PicturesIn(const fs::path& folder, const std::vector<BatchEntry>& en
 
 TEST(BatchThreads, WithAProgressBarTheWorkersDrawEveryEntryWhileTheCallerShowsIt) {
     std::string error;
-    const auto vocabulary = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
+    const auto vocabulary = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR "/words1.db"), &error);
     ASSERT_TRUE(vocabulary) << error;
     const std::vector<BatchEntry> entries = EntriesOfLines(ReadBlazonLines(
         "Azure a bend Or\nOr a lion rampant gules\nErmine a chief gules\nVair\nGules three lions passant or\n"

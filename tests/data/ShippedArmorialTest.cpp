@@ -70,7 +70,7 @@ const fs::path& ArmorialFolder() {
 // Every entry of the built database, read through the program's own table store.
 std::vector<Entry> DatabaseEntries() {
     std::string error;
-    auto table = db::Table::Open(std::string(ESCAVAL_DATA_DIR) + "/escaval1.db", "escaval1", {"Surname", "Id"},
+    auto table = db::Table::Open(std::string(ESCAVAL_DATA_DIR "/escaval1.db"), "escaval1", {"Surname", "Id"},
                                  db::OpenMode::ReadOnly, &error);
     if (!table) {
         ADD_FAILURE() << "escaval1.db: " << error;

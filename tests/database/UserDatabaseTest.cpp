@@ -269,7 +269,7 @@ TEST(UserDatabase, AReadOnlyFileIsOpenedReadOnly) {
 }
 
 TEST(ShippedArmorial, HoldsTheGeneratedEntries) {
-    const std::string path = std::string(ESCAVAL_DATA_DIR) + "/escaval1.db";
+    const std::string path = std::string(ESCAVAL_DATA_DIR "/escaval1.db");
     if (!fs::exists(path)) GTEST_SKIP() << "the armorial was not generated in this build";
     EXPECT_GE(std::stoi(test::Query(path, "SELECT count(*) FROM escaval1 WHERE Origin = 'T' AND Blazon <> ''")), 1000);
     EXPECT_EQ(test::Query(path, "SELECT count(*) FROM escaval1 WHERE length(Blazon) > 199 OR length(Surname) > 30"), "0");

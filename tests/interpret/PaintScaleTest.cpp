@@ -203,7 +203,7 @@ TEST(PaintScale, ChargesAreDrawnFromTheirDrawings) {
     EXPECT_EQ(painted.PW, 4 * small.PW);
     EXPECT_EQ(painted.PH, 4 * small.PH);
     // The drawing lies over its picture where the build placed it: at k = 1 it is the picture.
-    const std::string drawing = DrawingPathFor(std::string(ESCAVAL_DATA_DIR) + "/lpics/lion.1");
+    const std::string drawing = DrawingPathFor(std::string(ESCAVAL_DATA_DIR "/lpics/lion.1"));
     ChargePicture same;
     std::string why;
     ASSERT_EQ(DrawChargeAtScale(drawing, 1, same, why), DrawingOutcome::Drawn) << why;

@@ -19,7 +19,7 @@ namespace esc::test {
 inline const Vocabulary& GeneratedVocabulary() {
     static const Vocabulary vocabulary = [] {
         std::string error;
-        auto v = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
+        auto v = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR "/words1.db"), &error);
         EXPECT_TRUE(v.has_value()) << error;
         return v ? std::move(*v) : Vocabulary();
     }();

@@ -33,7 +33,7 @@ private slots:
     void init() {
         SetUp();
         for (const char* name : {"mantle2.bmp", "scroll3.bmp", "man_btn.bmp", "shield2.bmp"})
-            fs::create_symlink(std::string(ESCAVAL_DATA_DIR) + "/" + name, paths_.DataFile(name));
+            fs::create_symlink(std::string(ESCAVAL_DATA_DIR "/") + name, paths_.DataFile(name));
         OpenWindow();  // the scroll is read at start-up
     }
     void cleanup() { TearDown(); }

@@ -150,7 +150,7 @@ private slots:
     // clear strips: nothing of the supporters lies around them.
     void theBuilderStandsOnClearStrips() {
         for (const char* name : {"lionl1.bmp", "lionr1.bmp", "mantle2.bmp", "scroll3.bmp"})
-            fs::create_symlink(std::string(ESCAVAL_DATA_DIR) + "/" + name, paths_.DataFile(name));
+            fs::create_symlink(std::string(ESCAVAL_DATA_DIR "/") + name, paths_.DataFile(name));
         Click("NewBtn");
         W().NameBox()->setText("Hay");
         Type("Gules");

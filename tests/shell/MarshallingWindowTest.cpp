@@ -132,7 +132,7 @@ private slots:
         QVERIFY(!C().Drawing().marshallingMode);
 
         std::string error;
-        const auto vocabulary = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", &error);
+        const auto vocabulary = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR "/words1.db"), &error);
         QVERIFY2(vocabulary.has_value(), error.c_str());
         CollectingSink sink;
         auto state = std::make_unique<DrawingState>(sink);

@@ -43,9 +43,9 @@ private slots:
     void init() {
         SetUp();
         for (const char* name : {"mantle2.bmp", "scroll3.bmp"})
-            fs::create_symlink(std::string(ESCAVAL_DATA_DIR) + "/" + name, paths_.DataFile(name));
+            fs::create_symlink(std::string(ESCAVAL_DATA_DIR "/") + name, paths_.DataFile(name));
         // Their drawings, which the printed page draws them from at its resolution.
-        fs::create_directory_symlink(std::string(ESCAVAL_DATA_DIR) + "/drawings", paths_.DataFile("drawings"));
+        fs::create_directory_symlink(std::string(ESCAVAL_DATA_DIR "/drawings"), paths_.DataFile("drawings"));
         // Saved pictures go to the user's pictures folder, here one of the test's own.
         pictures_ = dir_->path().toStdString() + "/Pictures";
         qputenv("XDG_PICTURES_DIR", QByteArray::fromStdString(pictures_));

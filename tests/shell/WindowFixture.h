@@ -146,9 +146,9 @@ protected:
         paths_.userDataDir = root + "/user";
         paths_.cacheDir = root + "/cache";
         fs::create_directories(paths_.dataDir);
-        fs::create_symlink(std::string(ESCAVAL_DATA_DIR) + "/words1.db", paths_.DataFile("words1.db"));
-        if (fs::exists(std::string(ESCAVAL_DATA_DIR) + "/lpics"))
-            fs::create_directory_symlink(std::string(ESCAVAL_DATA_DIR) + "/lpics", paths_.DataFile("lpics"));
+        fs::create_symlink(std::string(ESCAVAL_DATA_DIR "/words1.db"), paths_.DataFile("words1.db"));
+        if (fs::exists(std::string(ESCAVAL_DATA_DIR "/lpics")))
+            fs::create_directory_symlink(std::string(ESCAVAL_DATA_DIR "/lpics"), paths_.DataFile("lpics"));
         esc::test::WriteBlazonDatabase(paths_.DataFile("escaval1.db"), kShipped, true);
         messages_.messages.clear();
         OpenWindow();

@@ -253,8 +253,8 @@ TEST(AchievementScroll, TwelveCharactersAreLetterSpacedThirteenAreNot) {
 // colours, clear of the shield's rectangle and of the rows above the backdrop; the scroll only
 // on the rows the capture shows.
 TEST(AchievementArt, ShippedPicturesKeepToTheirRules) {
-    const auto mantle = ReadBmp(std::string(ESCAVAL_DATA_DIR) + "/mantle2.bmp");
-    const auto scroll = ReadBmp(std::string(ESCAVAL_DATA_DIR) + "/scroll3.bmp");
+    const auto mantle = ReadBmp(std::string(ESCAVAL_DATA_DIR "/mantle2.bmp"));
+    const auto scroll = ReadBmp(std::string(ESCAVAL_DATA_DIR "/scroll3.bmp"));
     ASSERT_TRUE(mantle && scroll);
     EXPECT_EQ(mantle->Width(), kMantleW);
     EXPECT_EQ(mantle->Height(), kMantleH);

@@ -52,7 +52,7 @@ TEST(DrawingNote, TextCountsWhatTheReadingMissed) {
 struct NoteFixture {
     CollectingSink shown;
     DrawingNote note{shown};
-    std::optional<Vocabulary> vocabulary = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR) + "/words1.db", nullptr);
+    std::optional<Vocabulary> vocabulary = Vocabulary::Load(std::string(ESCAVAL_DATA_DIR "/words1.db"), nullptr);
     std::unique_ptr<DrawingState> state = std::make_unique<DrawingState>(note.Sink());
     NoteFixture() {
         state->vocabulary = vocabulary ? &*vocabulary : nullptr;
