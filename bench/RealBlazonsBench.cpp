@@ -27,9 +27,11 @@ namespace {
 constexpr int kRounds = 7;  // drawings of each blazon; its time is the median of them
 constexpr double kNanosecondsPerMicrosecond = 1000.0;
 
+// The real blazons, or the list of blazons ESCAVAL_BENCH_BLAZONS names (one a line).
 std::vector<std::string> RealBlazons() {
     std::vector<std::string> out;
-    std::ifstream in(std::string(ESCAVAL_SOURCE_DIR) + "/tests/data/real_blazons.txt");
+    const char* named = std::getenv("ESCAVAL_BENCH_BLAZONS");
+    std::ifstream in(named != nullptr ? std::string(named) : std::string(ESCAVAL_SOURCE_DIR) + "/tests/data/real_blazons.txt");
     for (std::string line; std::getline(in, line);)
         if (!line.empty() && line[0] != '#') out.push_back(line);
     return out;
@@ -48,10 +50,16 @@ double Percentile(const std::vector<double>& sorted, double share) {
     return sorted[std::min(at, sorted.size() - 1)];
 }
 
-void BM_RealBlazons(benchmark::State& bench) {
+// Draws the list; `keepRuns` false paints every charge picture from runs read afresh, as a state
+// that keeps none (the figure the kept runs are measured against, in the same build and minute).
+void DrawRealBlazons(benchmark::State& bench, bool keepRuns) {
     const std::vector<std::string> blazons = RealBlazons();
     esc::NullSink sink;
     auto state = std::make_unique<esc::DrawingState>(sink);
+    if (!keepRuns) state->chargeSpans.SetMostBytes(0);
+    // ESCAVAL_BENCH_SPAN_MB=N bounds the kept runs at N megabytes instead of the state's default.
+    if (const char* most = std::getenv("ESCAVAL_BENCH_SPAN_MB"); keepRuns && most != nullptr)
+        state->chargeSpans.SetMostBytes(static_cast<std::size_t>(std::max(0, std::atoi(most))) << 20);
     state->vocabulary = &esc::bench::GeneratedVocabulary();
     state->dataDir = ESCAVAL_DATA_DIR;
     esc::PictureCache pictures;
@@ -88,8 +96,14 @@ void BM_RealBlazons(benchmark::State& bench) {
     bench.counters["median_us"] = Percentile(each, 0.5);
     bench.counters["p90_us"] = Percentile(each, 0.9);
     bench.counters["max_us"] = each.empty() ? 0 : each.back();
+    // The most the state's kept charge runs held, in kilobytes.
+    bench.counters["span_kb"] = static_cast<double>(state->chargeSpans.LargestBytes()) / 1024.0;
 }
+
+void BM_RealBlazons(benchmark::State& bench) { DrawRealBlazons(bench, true); }
 BENCHMARK(BM_RealBlazons)->Iterations(kRounds)->Unit(benchmark::kMillisecond);
+void BM_RealBlazonsRunsReadAfresh(benchmark::State& bench) { DrawRealBlazons(bench, false); }
+BENCHMARK(BM_RealBlazonsRunsReadAfresh)->Iterations(kRounds)->Unit(benchmark::kMillisecond);
 
 // The reading of the same blazons' words before their lookup, alone: the look for a printed
 // marshalled form, the printed spellings (punctuation, marks, abbreviations), the punctuation

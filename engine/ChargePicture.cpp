@@ -18,9 +18,8 @@
 namespace esc {
 namespace {
 
-constexpr int kOutline = 0, kSecondPart = 10, kBody = 11, kDetail = 14, kBackground = 255;
+constexpr int kSecondPart = 10, kBody = 11, kDetail = 14;
 constexpr double kDegrees = 0.017453292;
-constexpr double kQuarterTurn = 90;  // degrees, a picture laid fesswise
 
 struct PicturePoint {
     int x, y;
@@ -30,13 +29,6 @@ PicturePoint Rotate(int x, int y, int px, int py, double a) {
     const double c = std::cos(a * kDegrees), s = std::sin(a * kDegrees);
     return {static_cast<int>(std::trunc((x - px) * c - (y - py) * s + px)),
             static_cast<int>(std::trunc((x - px) * s + (y - py) * c + py))};
-}
-
-// The colour index at picture column u, row t; anything outside the decoded picture is background.
-int SourceAt(const ChargePicture& p, int u, int t) {
-    if (u < 0 || t < 0 || u >= p.PW || t >= p.PH) return kBackground;
-    const long long i = static_cast<long long>(t) * p.PW + u;
-    return i < static_cast<long long>(p.buffer.size()) ? p.buffer[static_cast<std::size_t>(i)] : kBackground;
 }
 
 // The tincture an index is painted in, with the picture header's overrides for charges in
@@ -57,38 +49,6 @@ int TinctureFor(const PaintState& state, const ChargeTinctures& tinctures, int v
     int t = saved == kProperBrown && given(8) ? value(8) : saved;
     if (tinctures.detail >= 0) t = tinctures.detail == kProperBrown && given(7) ? value(7) : tinctures.detail;
     return t;
-}
-
-// Whether a colour index paints anything: the outline, the second part, the body or a detail.
-constexpr std::array<bool, 256> kPaintedIndex = [] {
-    std::array<bool, 256> painted{};
-    painted[kOutline] = painted[kSecondPart] = painted[kBody] = painted[kDetail] = true;
-    return painted;
-}();
-bool IsPaintedIndex(std::uint8_t v) { return kPaintedIndex[v]; }
-
-// The first column from u (before end) of a picture row whose index is not v, eight columns at
-// a time where the bytes' order allows.
-int EndOfRun(const std::uint8_t* row, int u, int end, std::uint8_t v) {
-    if constexpr (std::endian::native == std::endian::little) {
-        const std::uint64_t all = 0x0101010101010101ull * v;
-        for (; u + 8 <= end; u += 8) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, row + u, sizeof word);
-            if (const std::uint64_t differ = word ^ all; differ != 0) return u + std::countr_zero(differ) / 8;
-        }
-    }
-    while (u < end && row[u] == v) ++u;
-    return u;
-}
-
-// The first column from u (before end) of a picture row whose index paints.
-int NextPainted(const std::uint8_t* row, int u, int end) {
-    while (u < end) {
-        if (IsPaintedIndex(row[u])) return u;
-        u = EndOfRun(row, u + 1, end, row[u]);
-    }
-    return end;
 }
 
 bool PaintsPixelByPixel(int tincture) {
@@ -116,7 +76,6 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
     const bool turnOther = (p.header[9] != 0) != (spot.turn == ChargeTurn::kBendwiseSinister);
 
     int width = p.PW, height = p.PH, hw = 0, hh = 0;
-    double b = 0;
     if (bendwise) {
         const int left = px - p.PW / 2, top = py - p.PH / 2;
         const PicturePoint ul{left, top}, ur{left + p.PW, top}, ll{left, top + p.PH}, lr{left + p.PW, top + p.PH};
@@ -132,14 +91,12 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
         }
         hw = width / 2;
         hh = height / 2;
-        b = turnOther ? 311 : 39;
     } else if (fesswise) {
         // A quarter turn: the picture's rows become columns, its top at the left.
         width = p.PH;
         height = p.PW;
         hw = width / 2;
         hh = height / 2;
-        b = kQuarterTurn;
     }
     height = static_cast<int>(std::trunc(height * static_cast<double>(s)));
     width = static_cast<int>(std::trunc(width * static_cast<double>(s)));
@@ -177,152 +134,84 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
     // back as it was found.
     const int found = state.levelTincture[state.level];
     const int saved = request.tinctures.body;
-    // A quarter turn reads the picture exactly: its cosine is 0, not a rounding away from it.
-    const double cb = fesswise ? 0.0 : std::cos(b * kDegrees), sb = fesswise ? 1.0 : std::sin(b * kDegrees);
     // A run that begins left of the picture is painted from its first column on the picture.
     const int columnFrom = mirror ? std::max(0, left + width - g.W - 1) : std::max(0, -left);
     const int columnTo = mirror ? std::min(width, left + width + 1) : std::min(width, g.W - left + 1);
-    // The picture column or row a painted column or row reads, worked out once per column and
-    // row instead of twice per pixel (the division was most of the time of a picture).
-    const double scale = static_cast<double>(s);
-    auto unscaled = [scale](int k) { return static_cast<int>(std::trunc(k / scale)); };
-    std::vector<int> sourceColumn(static_cast<std::size_t>(std::max(0, columnTo - columnFrom)));
-    for (int c = columnFrom; c < columnTo; ++c) sourceColumn[static_cast<std::size_t>(c - columnFrom)] = unscaled(c);
-    auto columnOf = [&](int c) { return sourceColumn[static_cast<std::size_t>(c - columnFrom)]; };
-    // Unturned, the picture column read, or -1 past the picture's sides (background).
-    std::vector<int> readColumn;
-    // Unturned, the first painted column that reads picture column u or one right of it (u up to
-    // PW; columnTo when none does): the columns read rise with the painted ones, so a run of
-    // one index in a picture row is a run of painted columns, found by scanning the picture row.
-    std::vector<int> firstColumnReading;
-    if (!turned) {
-        readColumn.resize(sourceColumn.size());
-        for (std::size_t i = 0; i < sourceColumn.size(); ++i)
-            readColumn[i] = sourceColumn[i] >= 0 && sourceColumn[i] < p.PW ? sourceColumn[i] : -1;
-        firstColumnReading.assign(static_cast<std::size_t>(std::max(p.PW, 0)) + 1, columnTo);
-        int c = columnFrom;
-        for (int u = 0; u <= p.PW; ++u) {
-            while (c < columnTo && sourceColumn[static_cast<std::size_t>(c - columnFrom)] < u) ++c;
-            firstColumnReading[static_cast<std::size_t>(u)] = c;
-        }
-    }
-    // Unturned, columns from here on read past the picture's right side.
-    const int pastSide = turned ? columnTo : firstColumnReading[static_cast<std::size_t>(std::max(p.PW, 0))];
-    auto columnReading = [&](int u) { return firstColumnReading[static_cast<std::size_t>(u)]; };
-    auto sourceAt = [&](int u, int t) {
-        if (!turned) return SourceAt(p, u, t);
-        const int xs = static_cast<int>(std::trunc((u - hw) * cb - (t - hh) * sb + p.PW / 2));
-        const int ys = static_cast<int>(std::trunc((u - hw) * sb + (t - hh) * cb + p.PH / 2));
-        if (xs < 1 || xs >= p.PW - 1 || ys < 1 || ys >= p.PH) return kBackground;
-        return SourceAt(p, xs, ys);
-    };
+    // The runs of one painted index in each row, kept by the state for this picture, size and
+    // turn; a picture too large to keep is read over the rows and columns that land here alone.
+    const ChargeSpanShape shape{s, spot.turn, turnOther, flip, width, height, hw, hh};
+    const ChargeSpans& spans = state.chargeSpans.SpansFor(p, shape, {firstRow, lastRow, columnFrom, columnTo});
 
     state.layerTarget = {hasLayer ? &layer.image : nullptr, 0, 0, mirror};
-    for (int r = firstRow; r < lastRow; ++r) {
+    for (int r = std::max(firstRow, spans.rowFrom); r < lastRow && r - spans.rowFrom < static_cast<int>(spans.rows.size()); ++r) {
         const int y = top + r;
-        // Upside down, the row painted at r is read from the mirror row of the picture.
-        const int t = unscaled(flip ? height - 1 - r : r);
-        // Unturned, a row above or below the picture reads nothing but background.
-        if (!turned && (t < 0 || t >= p.PH)) continue;
-        // Unturned, a row wholly in the buffer is read through its pointer and the column table.
-        const std::uint8_t* pictureRow = nullptr;
-        if (!turned && static_cast<std::size_t>(t + 1) * static_cast<std::size_t>(p.PW) <= p.buffer.size())
-            pictureRow = p.buffer.data() + static_cast<std::size_t>(t) * static_cast<std::size_t>(p.PW);
-        auto at = [&](int c) {
-            if (pictureRow == nullptr) return sourceAt(columnOf(c), t);
-            const int u = readColumn[static_cast<std::size_t>(c - columnFrom)];
-            return u < 0 ? kBackground : static_cast<int>(pictureRow[u]);
-        };
-        for (int c = columnFrom; c < columnTo;) {
-            if (pictureRow != nullptr) {
-                // Background first, passed over in the picture row: the next column that
-                // paints is the first that reads a painted index.
-                while (c < pastSide) {
-                    const int u = readColumn[static_cast<std::size_t>(c - columnFrom)];
-                    if (IsPaintedIndex(pictureRow[u])) break;
-                    c = std::max(c + 1, columnReading(NextPainted(pictureRow, u + 1, p.PW)));
-                }
-                if (c >= pastSide) break;
-            }
-            const int v = at(c);
-            if (v != kBody && v != kSecondPart && v != kDetail && v != kOutline) {
-                ++c;  // background and unused indices paint nothing
-                continue;
-            }
-            const int x = mirror ? left + width - c : left + c;
-            state.layerTarget.lx = c;
-            state.layerTarget.ly = r;
-            if (v == kBody || v == kSecondPart || v == kDetail || (silhouette && v == kOutline)) {
-                const int tincture = silhouette ? request.tinctures.silhouette : TinctureFor(state, request.tinctures, v);
-                state.levelTincture[state.level] = tincture;
-                if (PaintsPixelByPixel(tincture) || (mirror && (turned || hasLayer))) {
-                    PaintSpan(state, x, y, x + 1);
-                    mark(x, x, y);
-                    ++c;
-                } else {
-                    int i = c + 1;
-                    if (pictureRow != nullptr) {
-                        // Through the picture row: every column up to the one reading the end
-                        // of the row's run of v reads v.
-                        while (i < pastSide) {
-                            const int u = readColumn[static_cast<std::size_t>(i - columnFrom)];
-                            if (pictureRow[u] != v) break;
-                            i = std::max(i + 1, columnReading(EndOfRun(pictureRow, u + 1, p.PW, static_cast<std::uint8_t>(v))));
-                        }
-                        i = std::min(i, pastSide);
-                    } else {
-                        while (i < columnTo && at(i) == v) ++i;
-                    }
-                    if (mirror) {
+        const ChargeSpans::Row& row = spans.rows[static_cast<std::size_t>(r - spans.rowFrom)];
+        for (std::uint32_t k = 0; k < row.count; ++k) {
+            const ChargeRun& run = spans.runs[row.first + k];
+            const int v = run.index;
+            const int runEnd = std::min(run.to, columnTo);
+            for (int c = std::max(run.from, columnFrom); c < runEnd;) {
+                const int x = mirror ? left + width - c : left + c;
+                state.layerTarget.lx = c;
+                state.layerTarget.ly = r;
+                if (v == kBody || v == kSecondPart || v == kDetail || silhouette) {
+                    const int tincture = silhouette ? request.tinctures.silhouette : TinctureFor(state, request.tinctures, v);
+                    state.levelTincture[state.level] = tincture;
+                    if (PaintsPixelByPixel(tincture) || (mirror && (turned || hasLayer))) {
+                        PaintSpan(state, x, y, x + 1);
+                        mark(x, x, y);
+                        ++c;
+                    } else if (mirror) {
                         // Leftwards from x: pixel by pixel each column stores its code under
                         // itself and paints itself and the pixel to its right, so one span from
                         // the run's last column stores and paints the same pixels alike.
-                        PaintSpan(state, x - (i - c - 1), y, x + 1);
-                        mark(x - (i - c - 1), x, y);
+                        PaintSpan(state, x - (runEnd - c - 1), y, x + 1);
+                        mark(x - (runEnd - c - 1), x, y);
+                        c = runEnd;
                     } else {
-                        PaintSpan(state, x, y, x + (i - c));
-                        mark(x, x + (i - c) - 1, y);
+                        PaintSpan(state, x, y, x + (runEnd - c));
+                        mark(x, x + (runEnd - c) - 1, y);
+                        c = runEnd;
                     }
-                    c = i;
-                }
-                state.levelTincture[state.level] = found;
-                continue;
-            }
-            // Black outline pixels side by side are painted as one span: pixel by pixel each
-            // stores sable under itself and paints itself and the next, and the grey test of a
-            // pixel never reads what an earlier pixel of the run stored.
-            int end = c;
-            while (!mirror && end < columnTo && at(end) == kOutline) {
-                const int xe = left + end;
-                const long long index = static_cast<long long>(y) * g.W + xe;
-                if (xe < 0 || index < 0 || index >= state.PictureBufferSize() ||
-                    OutlineIsGrey(state, saved, state.pictureBuffer[static_cast<std::size_t>(index)]))
-                    break;
-                ++end;
-            }
-            if (end > c) {
-                state.levelTincture[state.level] = kSable;
-                PaintSpan(state, x, y, x + (end - c));
-                mark(x, x + (end - c) - 1, y);
-                state.levelTincture[state.level] = found;
-                c = end;
-                continue;
-            }
-            const long long index = static_cast<long long>(y) * g.W + x;
-            if (index >= state.PictureBufferSize()) {
-                state.ShowOnce(state.shownOutOfBounds5, msg::kOutOfBounds5);
-            } else if (index >= 0 && x >= 0) {
-                mark(x, x, y);
-                const int under = state.pictureBuffer[static_cast<std::size_t>(index)];
-                if (OutlineIsGrey(state, saved, under)) {
-                    PlotRun(state, x, y, x + 1, kCounterchanged);
-                } else {
-                    state.levelTincture[state.level] = kSable;
-                    PaintSpan(state, x, y, x + 1);
                     state.levelTincture[state.level] = found;
+                    continue;
                 }
+                // Black outline pixels side by side are painted as one span: pixel by pixel each
+                // stores sable under itself and paints itself and the next, and the grey test of a
+                // pixel never reads what an earlier pixel of the run stored.
+                int end = c;
+                while (!mirror && end < runEnd) {
+                    const int xe = left + end;
+                    const long long index = static_cast<long long>(y) * g.W + xe;
+                    if (xe < 0 || index < 0 || index >= state.PictureBufferSize() ||
+                        OutlineIsGrey(state, saved, state.pictureBuffer[static_cast<std::size_t>(index)]))
+                        break;
+                    ++end;
+                }
+                if (end > c) {
+                    state.levelTincture[state.level] = kSable;
+                    PaintSpan(state, x, y, x + (end - c));
+                    mark(x, x + (end - c) - 1, y);
+                    state.levelTincture[state.level] = found;
+                    c = end;
+                    continue;
+                }
+                const long long index = static_cast<long long>(y) * g.W + x;
+                if (index >= state.PictureBufferSize()) {
+                    state.ShowOnce(state.shownOutOfBounds5, msg::kOutOfBounds5);
+                } else if (index >= 0 && x >= 0) {
+                    mark(x, x, y);
+                    const int under = state.pictureBuffer[static_cast<std::size_t>(index)];
+                    if (OutlineIsGrey(state, saved, under)) {
+                        PlotRun(state, x, y, x + 1, kCounterchanged);
+                    } else {
+                        state.levelTincture[state.level] = kSable;
+                        PaintSpan(state, x, y, x + 1);
+                        state.levelTincture[state.level] = found;
+                    }
+                }
+                ++c;
             }
-            ++c;
         }
     }
     state.levelTincture[state.level] = found;

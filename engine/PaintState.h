@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/Bitmap.h"
+#include "engine/ChargeSpans.h"
 #include "engine/FixedString.h"
 #include "engine/LayerSink.h"
 #include "engine/MessageSink.h"
@@ -210,6 +211,9 @@ struct PaintState : LevelState, TincturesRead, ShapeRequest {
     // Decoded pictures shared by the drawings of one process (owned by the caller; none: every
     // picture is read from its file).
     PictureCache* pictureCache = nullptr;
+    // The runs of the charge pictures this state painted, by picture, size and turn, kept from
+    // drawing to drawing so that a picture painted again is not read pixel by pixel again.
+    ChargeSpanCache chargeSpans;
     // Who receives each placed picture and disc (owned by the caller; none: nobody listens and
     // no layer bitmap is made).
     LayerSink* layerSink = nullptr;
