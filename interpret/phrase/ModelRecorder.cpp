@@ -282,8 +282,9 @@ void RecordLevel(DrawingState& s) {
     if (!words) return;
     if (words->kind == RelationKind::Between) {
         if (lastOrdinary >= 0) AddRelation(arms, RelationKind::Between, self, lastOrdinary);
-    } else if (words->kind == RelationKind::Surmounts) {
-        AddRelation(arms, words->kind, self, before);  // "surmounted by" and "over all" name the upper one
+    } else if (words->kind == RelationKind::Surmounts || (words->kind == RelationKind::Pierces && words->passive)) {
+        // "surmounted by", "over all" and "transfixed by" name the upper one
+        AddRelation(arms, words->kind, self, before);
     } else {
         AddRelation(arms, words->kind, before, self);
     }
