@@ -191,17 +191,8 @@ bool SurroundingBeforeItsCharges(DrawingState& s, const RelationWords& words) {
 
 // Level 1 after "within a vol": its charges in the vol's room.
 bool ChargesAfterTheirSurrounding(DrawingState& s) {
-    if (s.level != 1) return false;
+    if (!ChargeAboutWrittenFirst(s)) return false;
     const LevelRecord& about = s.levels[0];
-    // The words that open level 0's phrase ("within a vol"), before its first charge word.
-    int within = -1;
-    for (int k = s.levelFirstWord - 1; k >= 0 && within < 0; --k) {
-        const std::optional<RelationWords> r = RelationWordsAt(s, k);
-        if (r && r->kind == model::RelationKind::Within) within = k;
-    }
-    if (within < 0 || !WithinWordsOpenTheCharges(s, within) || about.levelCount != 1 || !IsFreePictureLevel(about) ||
-        IsAnnuletName(about.levelName.view()))
-        return false;
     const LevelRecord& level = phrase::Current(s);
     std::string name(about.levelName.view());
     if (!name.empty() && name.back() == 's') name.pop_back();
@@ -228,6 +219,19 @@ std::optional<std::string> SurroundingPictureAt(const DrawingState& s, int first
     for (const std::string& name : {joined, last})
         if (!IsAnnuletName(name) && phrase::PictureExists(s, name, "")) return name;
     return std::nullopt;
+}
+
+bool ChargeAboutWrittenFirst(const DrawingState& s) {
+    if (s.level != 1) return false;
+    const LevelRecord& about = s.levels[0];
+    // The words that open level 0's phrase ("within a vol"), before its first charge word.
+    int within = -1;
+    for (int k = s.levelFirstWord - 1; k >= 0 && within < 0; --k) {
+        const std::optional<RelationWords> r = RelationWordsAt(s, k);
+        if (r && r->kind == model::RelationKind::Within) within = k;
+    }
+    return within >= 0 && WithinWordsOpenTheCharges(s, within) && about.levelCount == 1 && IsFreePictureLevel(about) &&
+           !IsAnnuletName(about.levelName.view());
 }
 
 bool CanStandWithinAPicture(const DrawingState& s) {

@@ -21,6 +21,10 @@ std::optional<std::string> SurroundingPictureAt(const DrawingState& state, int f
 // are not, and the relation words are left unread.
 bool CanStandWithinAPicture(const DrawingState& state);
 
+// Whether level 1 is being read after a charge about written first ("within a vol an
+// eagle's head"): level 0 is that charge, opened by the relation words.
+bool ChargeAboutWrittenFirst(const DrawingState& state);
+
 // Draws the current level when it is one of a pair joined by "within" (or "environed of",
 // "encircled by") whose outer charge is a picture with a free interior: the charges within in
 // that interior, the outer charge about them. When the outer charge is reached and cannot hold

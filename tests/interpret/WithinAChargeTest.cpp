@@ -135,6 +135,7 @@ TEST(RelationsInTheModel, WithinAndPiercing) {
     const Case cases[] = {
         {"Or, a rose gules within a laurel wreath vert", model::RelationKind::Within, 0, 1},
         {"Vert, a martlet argent between the horns of a crescent Or", model::RelationKind::Within, 0, 1},
+        {"Argent, within a vol sable an eagle's head erased gules", model::RelationKind::Within, 1, 0},
         {"Argent, an arrow fesswise sable piercing a heart gules", model::RelationKind::Pierces, 0, 1},
         {"Argent, a heart gules transfixed by a sword bendwise sable", model::RelationKind::Pierces, 1, 0},
     };
