@@ -225,13 +225,14 @@ bool ChargeAboutWrittenFirst(const DrawingState& s) {
     if (s.level != 1) return false;
     const LevelRecord& about = s.levels[0];
     // The words that open level 0's phrase ("within a vol"), before its first charge word.
-    int within = -1;
-    for (int k = s.levelFirstWord - 1; k >= 0 && within < 0; --k) {
+    // They name a picture next ("within a bordure" after a cross names none).
+    std::optional<RelationWords> within;
+    for (int k = s.levelFirstWord - 1; k >= 0 && !within; --k) {
         const std::optional<RelationWords> r = RelationWordsAt(s, k);
-        if (r && r->kind == model::RelationKind::Within) within = k;
+        if (r && r->kind == model::RelationKind::Within) within = r;
     }
-    return within >= 0 && WithinWordsOpenTheCharges(s, within) && about.levelCount == 1 && IsFreePictureLevel(about) &&
-           !IsAnnuletName(about.levelName.view());
+    return within && WithinWordsOpenTheCharges(s, within->first) && SurroundingAfterArticle(s, within->first + within->count) &&
+           about.levelCount == 1 && IsFreePictureLevel(about) && !IsAnnuletName(about.levelName.view());
 }
 
 bool CanStandWithinAPicture(const DrawingState& s) {
