@@ -106,4 +106,8 @@ inline constexpr std::string_view kOrnamentNotDrawn = "What stands outside the s
 // holding in its dexter claw"); the names of the held charge and the holder follow.
 inline constexpr std::string_view kHeldNotDrawn = "The held charge is not drawn, no place to hold it is known: ";
 
+// A charge "within" another that cannot be drawn inside it (the one about it has no free
+// interior, is turned, or the charges within are too many or set elsewhere); the names follow.
+inline constexpr std::string_view kNotDrawnWithin = "The charges within are not drawn inside the charge about them: ";
+
 }  // namespace esc::msg

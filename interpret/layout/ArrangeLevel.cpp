@@ -45,6 +45,8 @@
 #include "interpret/phrase/TwoAndOne.h"
 #include "interpret/read/Vocabulary.h"
 #include "interpret/layout/WithinAnAnnulet.h"
+#include "interpret/layout/WithinACharge.h"
+#include "interpret/layout/Piercing.h"
 
 namespace esc {
 
@@ -250,6 +252,10 @@ void ArrangeLevel(DrawingState& s) {
         // Across the whole shield, whatever ordinary the charges before it lay on.
     } else if (WithinAnAnnuletLayout(s, savedCursor)) {
         // "a griffin within an annulet": the ring about the centre, the griffin inside it.
+    } else if (WithinAChargeLayout(s, savedCursor)) {
+        // "a crown within a laurel wreath": the wreath as one charge alone, the crown in its middle.
+    } else if (PiercingLayout(s, savedCursor)) {
+        // "an arrow piercing a heart": the heart small in the middle, the arrow across it.
     } else if (TwoAndOneOfTwoKinds(s, savedCursor)) {
         // "two mullets and a crescent": one group of three, two and one.
     } else if (InLineWithTheChargesBefore(s, savedCursor)) {

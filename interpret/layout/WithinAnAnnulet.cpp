@@ -17,7 +17,6 @@ namespace esc {
 
 namespace {
 
-constexpr int kRingCentreAboveTheFessPoint = 10;  // pixels: the shield is full width a little higher
 // A drawing's diagonal as a share of the circle kept for it among several within the ring.
 constexpr float kDrawingShareOfItsCircle = 0.95f;
 // A ring set in chief or in base: its size as a share of a third of the field's height (as the
@@ -117,10 +116,13 @@ bool WithinAnAnnuletLayout(DrawingState& s, int nextWord) {
 }
 
 std::vector<RingSpot> SpotsWithinTheRing(const ShieldGeometry& g, int count) {
+    const double hole = g.W * kAnnuletWidthPercent / 100.0 / 2 * kHoleShareOfTheRing;
+    return SpotsWithinACircle(g.W2, g.H2 - g.Px(kRingCentreAboveTheFessPoint), hole, count);
+}
+
+std::vector<RingSpot> SpotsWithinACircle(int cx, int cy, double hole, int count) {
     std::vector<RingSpot> spots;
     if (count < 2 || count > kMaxWithinTheRing) return spots;
-    const double hole = g.W * kAnnuletWidthPercent / 100.0 / 2 * kHoleShareOfTheRing;
-    const int cx = g.W2, cy = g.H2 - g.Px(kRingCentreAboveTheFessPoint);
     // Each charge in a circle of its own, the circles touching round the middle and the hole's
     // edge: their centres on a circle of radius rho, each of radius rho * sin(pi / n), which
     // equals hole - rho.

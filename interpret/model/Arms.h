@@ -123,6 +123,7 @@ enum class RelationKind : std::uint8_t {
     IssuantFrom,  // subject rises from object ("issuant from a mount")
     Ensigned,     // object stands above subject ("ensigned with a crown")
     Enfiled,      // object is round subject's middle ("enfiled with a crown", "enfiling")
+    Pierces,      // subject passes through object ("an arrow piercing a heart", "transfixed by")
 };
 
 struct Relation {

@@ -10,6 +10,7 @@
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/phrase/ReadTreatment.h"
 #include "interpret/phrase/RelationWords.h"
+#include "interpret/layout/WithinACharge.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc {
@@ -251,10 +252,12 @@ void RecordLevel(DrawingState& s) {
 
     const std::pair<int, int> lead = LeadWords(s);
     const std::optional<RelationWords> words = RelationInLead(s, lead);
+    // "within a vol an eagle's head": the eagle's head stands within the group before.
+    const bool withinTheFirst = ChargeAboutWrittenFirst(s);
 
     // A member of the group before: charges that follow charges with no relation between them,
     // in the same place (or the second part of "between a crescent and a mullet").
-    if (before >= 0 && group.kind == GroupKind::Charges && !words) {
+    if (before >= 0 && group.kind == GroupKind::Charges && !words && !withinTheFirst) {
         model::Group& last = arms.groups[static_cast<std::size_t>(before)];
         const bool samePlace = last.region == group.region ||
                                (last.region == Region::AboutOrdinary && group.region == Region::Whole);
@@ -277,13 +280,15 @@ void RecordLevel(DrawingState& s) {
     if (level.levelBetween && lastOrdinary >= 0) AddRelation(arms, RelationKind::Between, self, lastOrdinary);
     if (s.overAllLevel == s.level) AddRelation(arms, RelationKind::Surmounts, self, before);
     if (s.heldLevel == s.level) AddRelation(arms, RelationKind::Maintains, before, self);
+    if (withinTheFirst) AddRelation(arms, RelationKind::Within, self, before);
     // "each surmounted by" names the upper one: its relation is the words' own, below.
     if (s.attached.level == s.level && s.attached.how != Attachment::Surmounted) AddRelation(arms, AttachedRelation(s.attached.how), before, self);
     if (!words) return;
     if (words->kind == RelationKind::Between) {
         if (lastOrdinary >= 0) AddRelation(arms, RelationKind::Between, self, lastOrdinary);
-    } else if (words->kind == RelationKind::Surmounts) {
-        AddRelation(arms, words->kind, self, before);  // "surmounted by" and "over all" name the upper one
+    } else if (words->kind == RelationKind::Surmounts || (words->kind == RelationKind::Pierces && words->passive)) {
+        // "surmounted by", "over all" and "transfixed by" name the upper one
+        AddRelation(arms, words->kind, self, before);
     } else {
         AddRelation(arms, words->kind, before, self);
     }

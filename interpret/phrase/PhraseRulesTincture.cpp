@@ -21,6 +21,7 @@
 #include "interpret/phrase/OrdinaryPositionWords.h"
 #include "interpret/phrase/Reversed.h"
 #include "interpret/phrase/Qualifiers.h"
+#include "interpret/phrase/RelationWords.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -479,7 +480,8 @@ void TinctureFollowUp(DrawingState& s) {
     }
     if (BetweenTheArmsRule(s)) {
         // "a chevron inverted between the arms a mullet": the next phrase stands between its limbs.
-    } else if (Is(s, 0, "between")) {
+    } else if (Is(s, 0, "between") && RelationWordsAt(s, s.cursor)->kind == model::RelationKind::Between) {
+        // ("between the horns of a crescent" is read by the relation words' rule)
         Level(s, s.level + 1).levelBetween = true;
         Use(s, 0);
         ++s.cursor;

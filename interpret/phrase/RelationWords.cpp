@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "interpret/layout/OnAMount.h"
+#include "interpret/layout/Piercing.h"
+#include "interpret/layout/WithinACharge.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
@@ -14,15 +16,19 @@ namespace {
 
 using model::RelationKind;
 
-// One wording of a relation: a word, and the word after it if not empty, any one of the
-// alternatives between the bars.
+// One wording of a relation: a word, and the words after it that are not empty, each any one
+// of the alternatives between the bars.
+constexpr int kMostRelationWords = 4;
 struct Wording {
     RelationKind kind;
-    std::array<std::string_view, 2> words;
+    std::array<std::string_view, kMostRelationWords> words;
+    bool passive = false;  // the later phrase is the relation's subject ("transfixed by")
 };
 
-constexpr std::array<Wording, 19> kWordings = {{
+constexpr std::array<Wording, 24> kWordings = {{
     {RelationKind::Within, {"within", ""}},
+    // Ahead of "between": the charge between a crescent's horns stands in its room.
+    {RelationKind::Within, {"between", "the", "horns", "of"}},
     {RelationKind::Within, {"environed", "of|by|with"}},
     {RelationKind::Within, {"enclosed", "by|within"}},
     {RelationKind::Within, {"encircled", "by|of"}},
@@ -40,6 +46,10 @@ constexpr std::array<Wording, 19> kWordings = {{
     {RelationKind::IssuantFrom, {"issuant", "from|out"}},
     {RelationKind::IssuantFrom, {"issuing", "from|out"}},
     {RelationKind::ChargedWith, {"charged", "with"}},
+    {RelationKind::Pierces, {"piercing", ""}},
+    {RelationKind::Pierces, {"transfixing", ""}},
+    {RelationKind::Pierces, {"transfixed", "by|with|through"}, true},
+    {RelationKind::Pierces, {"pierced", "by|with|through"}, true},
     {RelationKind::Between, {"between", ""}},
 }};
 
@@ -55,6 +65,9 @@ bool IsDrawnWithin(const DrawingState& s, int phraseStart) {
     int object = phraseStart + 1;
     for (int k = 0; k < kMostWordsBeforeTheObject && s.Type(object) == kTypeIgnored && !s.Word(object).empty(); ++k) ++object;
     if (EqualsIgnoringCase(s.Word(object), "annulet") || s.Type(object) == kTypeOrdinary) return true;
+    // A picture that may close round what stands within it (a wreath, a vol, a crescent): its
+    // layout draws the two so, or says why not.
+    if (SurroundingPictureAt(s, object)) return CanStandWithinAPicture(s);
     for (int k = object + 1; k <= object + kOrleWordsAfterTheCharge; ++k)
         if (EqualsIgnoringCase(s.Word(k), "orle")) return true;
     return false;
@@ -63,17 +76,22 @@ bool IsDrawnWithin(const DrawingState& s, int phraseStart) {
 std::optional<RelationWords> RelationWordsAt(const DrawingState& s, int at) {
     for (const Wording& w : kWordings) {
         if (!EqualsIgnoringCase(s.Word(at), w.words[0])) continue;
-        if (w.words[1].empty()) return RelationWords{w.kind, at, 1};
-        if (!EqualsOneOfIgnoringCase(s.Word(at + 1), w.words[1])) continue;
+        if (w.words[1].empty()) return RelationWords{w.kind, at, 1, w.passive};
+        int said = 1;
+        while (said < kMostRelationWords && !w.words[static_cast<std::size_t>(said)].empty() &&
+               EqualsOneOfIgnoringCase(s.Word(at + said), w.words[static_cast<std::size_t>(said)]))
+            ++said;
+        if (said < kMostRelationWords && !w.words[static_cast<std::size_t>(said)].empty()) continue;
+        if (said > 2) return RelationWords{w.kind, at, said, w.passive};
         // "issuant out of a mount": "of" belongs to the wording too.
         const bool outOf = EqualsIgnoringCase(s.Word(at + 1), "out") && EqualsIgnoringCase(s.Word(at + 2), "of");
-        return RelationWords{w.kind, at, outOf ? 3 : 2};
+        return RelationWords{w.kind, at, outOf ? 3 : 2, w.passive};
     }
     return std::nullopt;
 }
 
 std::optional<RelationWords> RelationWordsBefore(const DrawingState& s, int phraseStart) {
-    for (int back = 1; back <= 3; ++back) {
+    for (int back = 1; back <= kMostRelationWords; ++back) {
         const std::optional<RelationWords> r = RelationWordsAt(s, phraseStart - back);
         if (r && r->first + r->count >= phraseStart) return r;
     }
@@ -87,9 +105,15 @@ std::optional<RelationWords> RelationWordsAfter(const DrawingState& s, int next)
 
 bool RelationWordsRule(DrawingState& s) {
     const std::optional<RelationWords> r = RelationWordsAt(s, s.cursor);
-    if (!r || (r->kind != RelationKind::Within && r->kind != RelationKind::IssuantFrom) || r->count < 2 ||
-        !PhraseStartsAt(s, s.cursor + r->count))
+    if (!r || !PhraseStartsAt(s, s.cursor + r->count)) return false;
+    // One charge piercing another is drawn so right after the first phrase; the words are left
+    // unread anywhere else.
+    if (r->kind == RelationKind::Pierces) {
+        const bool afterTheFirst = s.level == 0 || (s.level == 1 && phrase::Current(s).levelCount == 0);
+        if (!afterTheFirst || !PiercingPairAt(s, s.cursor + r->count)) return false;
+    } else if ((r->kind != RelationKind::Within && r->kind != RelationKind::IssuantFrom) || r->count < 2) {
         return false;
+    }
     // Issuant from a mount is drawn standing on it, within an annulet inside its ring, within an
     // ordinary (a bordure, an orle) inside it; other objects are not drawn so, and the words are
     // left for the reader to see unread.

@@ -14,6 +14,7 @@ struct RelationWords {
     model::RelationKind kind = model::RelationKind::Within;
     int first = 0;   // the first word
     int count = 0;   // how many words say it
+    bool passive = false;  // the phrase after is the relation's subject ("transfixed by an arrow")
 };
 
 // The relation words that begin at word `at`, if any.
@@ -26,8 +27,9 @@ std::optional<RelationWords> RelationWordsAfter(const DrawingState& state, int n
 
 // Whether the phrase that begins at `phraseStart` (its article or count) names what a charge
 // before it is drawn within: an annulet, an ordinary (a bordure, an orle, a tressure, "double"
-// before it or not), or charges set in orle. Within anything else ("a lion within a mascle")
-// the two are not drawn so, and the relation words are left unread.
+// before it or not), charges set in orle, or a charge picture (which may close round what is
+// within it). Within anything else the two are not drawn so, and the relation words are left
+// unread.
 bool IsDrawnWithin(const DrawingState& state, int phraseStart);
 
 // Reads relation words that no other rule of the loop takes ("environed of", "issuant from")

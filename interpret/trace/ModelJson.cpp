@@ -167,6 +167,7 @@ std::string_view RelationKindName(model::RelationKind kind) {
         case model::RelationKind::IssuantFrom: return "issuant from";
         case model::RelationKind::Ensigned: return "ensigned with";
         case model::RelationKind::Enfiled: return "enfiled with";
+        case model::RelationKind::Pierces: return "pierces";
     }
     return "?";
 }

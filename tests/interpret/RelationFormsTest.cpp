@@ -191,10 +191,14 @@ TEST(RelationForms, WithinIsReadOnlyBeforeWhatIsDrawnRound) {
         bool read;
     };
     const Case cases[] = {
-        {"Or a lion gules within a mascle azure", false},
-        {"Argent a mullet gules within a crescent azure", false},
-        {"Argent a mullet azure environed of a mascle gules", false},
-        {"Argent three mullets all within a lozenge gules", false},
+        // Within a picture: read, and drawn in its room (or said when it has none).
+        {"Or a lion gules within a mascle azure", true},
+        {"Argent a mullet gules within a crescent azure", true},
+        {"Argent a mullet azure environed of a mascle gules", true},
+        {"Argent three mullets all within a lozenge gules", true},
+        // Charges on an ordinary, or after another phrase, are not drawn within a picture.
+        {"Or on a bend azure a mullet argent within a crescent gules", false},
+        {"Argent a chevron gules between three mullets azure within a crescent gules", false},
         {"Azure a lion rampant argent within an annulet or", true},
         {"Or a lion rampant gules within a double tressure flory counterflory gules", true},
         {"Argent three mullets all within a bordure sable", true},
