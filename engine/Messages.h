@@ -30,6 +30,11 @@ inline constexpr std::string_view kQuartersTooDeep =
     "Improper format! - Quarters within grand quarters are not drawn";
 inline constexpr std::string_view kEmptyPart = "Improper format! - A part has no blazon";
 inline constexpr std::string_view kPartTooLong = "Improper format! - A part is longer than 199 characters";
+// A field parted into parts that are fields of their own, where the words leave a doubt.
+inline constexpr std::string_view kPartsNotToldApart =
+    "Where one part's charges end and the next part begins cannot be told: the first reading is drawn.";
+inline constexpr std::string_view kLastPartMayLieOverAll =
+    "The last part's words may name what lies over the whole field: they are drawn in that part.";
 // Cotises named on an ordinary that takes none here (a chief, a bordure, a pile): the ordinary
 // is drawn alone.
 inline constexpr std::string_view kCotisesNotDrawn = "Cotises are not drawn on this ordinary.";

@@ -83,6 +83,8 @@ void DrawPallets(PaintState& state, PiecesPlacement placement);
 // What DrawCotises is asked to draw: the cotises of `shape` standing at `position`, `count` on
 // each side (clamped to one to three), in `tincture` and `line`, each `breadth` across (0: the
 // cotise's own).
+// Which sides of a fess its cotises lie on: both, or only one ("a fess between in chief a bar").
+enum class CotiseSides { Both, ChiefSide, BaseSide };
 struct CotiseRequest {
     ShapeCode shape = ShapeCode::kNoShape;
     OrdinaryPosition position = OrdinaryPosition::Usual;
@@ -93,6 +95,7 @@ struct CotiseRequest {
     // The field's partition and the treatment the cotises' bands are drawn with.
     ShapeCode field = ShapeCode::kNoShape;
     OrdinaryTreatment treatment = OrdinaryTreatment::kNone;
+    CotiseSides sides = CotiseSides::Both;
 };
 // The cotises the state holds for the ordinary it draws: shapeCode, position, the cotise fields
 // (count, tincture, line and its pieces, breadth), partitionCode and ordinaryTreatment.

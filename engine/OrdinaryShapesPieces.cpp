@@ -156,8 +156,8 @@ void DrawCotises(PaintState& s, const CotiseRequest& request) {
                 pen.Band(at.inset, y, W - at.inset, y, width);
             };
             for (int i = 0; i < count; ++i) {
-                bar(middle - c - first - i * step);
-                bar(middle + c + first + i * step);
+                if (request.sides != CotiseSides::BaseSide) bar(middle - c - first - i * step);
+                if (request.sides != CotiseSides::ChiefSide) bar(middle + c + first + i * step);
             }
             break;
         }

@@ -14,6 +14,7 @@
 #include "interpret/phrase/HalvesWithCharges.h"
 #include "interpret/marshal/MarshalledGrid.h"
 #include "interpret/marshal/Marshalling.h"
+#include "interpret/marshal/PartedField.h"
 #include "interpret/phrase/LineWidth.h"
 #include "interpret/read/Normaliser.h"
 #include "interpret/phrase/PhraseInterpreter.h"
@@ -173,6 +174,18 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     text = copy;
     const std::optional<std::string> halves = HalvesWithTheirCharges(s);
     if (halves) text = *halves;
+    // Halves the placement words cannot lay out (an ordinary in a half per bend, a part parted
+    // again, a field tierced) are drawn each as a field of its own. Only the whole shield is so
+    // divided: a part being drawn is read as it stands.
+    if (!halves && !s.marshallingMode) {
+        if (const std::optional<PartedField> parted = ReadPartedField(copy, s.vocabulary);
+            parted && parted->named == PartsNamed::ByTincture) {
+            if (trace) trace->road = "parted";
+            DrawHost partsHost;
+            DrawPartedField(s, *parted, partsHost);
+            return;
+        }
+    }
     Normalise(text, s.namedTinctures[0], s.namedTinctures[1], s.namedTinctures[2], kMaxBlazonChars);
     if (trace) trace->normalised = text;
     SplitWords(s, text);
@@ -227,6 +240,18 @@ bool IsCutToBlazonBuffer(std::string_view blazon) {
     return !road.quartered && !road.impaled && !road.escutcheon && blazon.size() > static_cast<std::size_t>(kMaxBlazonChars);
 }
 
+namespace {
+
+// What follows every drawing of a blazon, single, parted or marshalled.
+void EndBlazonDrawing(DrawingState& s, DrawHost& host) {
+    host.ShowPicture();
+    host.AfterDrawing();
+    s.messages.KeepCopyIn(nullptr);
+    host.EndWait();
+}
+
+}  // namespace
+
 void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     host.BeginWait();
     // Every drawing, single or marshalled, at the scale asked for.
@@ -242,6 +267,20 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     // Marshalled arms as armorials print them ("Quarterly: 1st and 4th, ...; 2nd and 3rd, ...",
     // "..., impaling, ...") are read in the form the marshalling reader takes.
     const std::string typed = text;
+    // A field parted into parts that each carry their own tincture and charges: each part is a
+    // field of its own.
+    // Parts named by their tinctures alone are first offered to the placement words, within
+    // the reading of single arms.
+    if (const std::optional<PartedField> parted = ReadPartedField(text, s.vocabulary);
+        parted && parted->named != PartsNamed::ByTincture) {
+        if (s.trace) {
+            s.trace->blazon = text;
+            s.trace->road = "parted";
+        }
+        DrawPartedField(s, *parted, host);
+        EndBlazonDrawing(s, host);
+        return;
+    }
     std::optional<std::string> read = ReadPrintedMarshalling(text);
     if (read) text = *read;
 
@@ -256,10 +295,7 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     } else {
         InterpretSingleArms(s, text);
     }
-    host.ShowPicture();
-    host.AfterDrawing();
-    s.messages.KeepCopyIn(nullptr);
-    host.EndWait();
+    EndBlazonDrawing(s, host);
 }
 
 void DrawCurrentBlazon(DrawingState& state, DrawHost& host) { DrawBlazon(state, host.FetchBlazon(), host); }

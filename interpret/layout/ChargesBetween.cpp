@@ -76,6 +76,7 @@ void BetweenFess(DrawingState& s, int n) {
         // "a fess between two bars": the bars are the fess's cotises.
         CotiseRequest bars;
         bars.shape = kFess;
+        bars.sides = SidesOfThePiecesBeside(level);
         bars.position = s.position;
         bars.tincture = s.levelTincture[s.level];
         bars.line.style = level.levelLine;

@@ -184,6 +184,13 @@ ShapeCode OrdinaryThePiecesFlank(const LevelRecord& level, ShapeCode shapeCode) 
 
 }  // namespace
 
+CotiseSides SidesOfThePiecesBeside(const LevelRecord& level) {
+    if (!level.levelIn || level.levelCount != 1) return CotiseSides::Both;
+    if (level.levelInCode.Shape() == ShapeCode::kChief) return CotiseSides::ChiefSide;
+    if (level.levelInCode.Shape() == ShapeCode::kBase) return CotiseSides::BaseSide;
+    return CotiseSides::Both;
+}
+
 // "a bend between two bendlets", "a fess between two barrulets", "a pale between two endorses":
 // pieces that run the way of the ordinary they stand between flank it as its cotises, in their
 // own tincture and line; four of them (two each side) as double cotises.
@@ -195,6 +202,7 @@ bool PiecesBesideTheOrdinary(DrawingState& s) {
     const int tincture = s.levelTincture[s.level];
     CotiseRequest pieces;
     pieces.shape = flanked;
+    pieces.sides = flanked == ShapeCode::kFess ? SidesOfThePiecesBeside(level) : CotiseSides::Both;
     pieces.position = s.position;
     pieces.count = std::clamp(level.levelCount / 2, 1, shapes::kMaxCotises);
     pieces.tincture = tincture;

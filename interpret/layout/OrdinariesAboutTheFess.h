@@ -5,6 +5,7 @@
 // chevronels at the centre they would lie behind the fess, the lower half of each showing as
 // thin lines under it and nothing above it.
 
+#include "engine/Ordinaries.h"
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc {
@@ -21,6 +22,10 @@ struct ChevronsAboutTheFessGeometry {
     int fessTop = 0, fessBottom = 0;
 };
 ChevronsAboutTheFessGeometry ChevronsAboutTheFessOf(const ShieldGeometry& geometry);
+
+// "a fess between in chief a bar": pieces beside a fess placed in chief (or in base) lie on that
+// side of it only; pieces placed nowhere lie on both sides.
+CotiseSides SidesOfThePiecesBeside(const LevelRecord& level);
 
 // "Sable three bars Or, in chief as many cinquefoils": the charges in a row in the room above
 // the first bar, as large as that room allows; false, placing nothing, when level 0 is not bars

@@ -120,6 +120,8 @@ PartSize ShapeOf(const Rect& cell, int W, int H) {
     return {W, static_cast<int>(std::max(1L, (W * ch + cw / 2) / cw))};
 }
 
+}  // namespace
+
 // One part drawn as single arms in the shape of its cell, so that its reduction into the cell
 // keeps its charges' proportions: a field as wide (or, in a low cell, as high) as the whole
 // shield's in design measures, painted at the scale that makes it the cell's shape within the
@@ -139,6 +141,8 @@ void DrawPartShaped(DrawingState& s, const std::string& text, DrawHost& host, co
     s.geometry.designWidth = kDesignImageWidth;
     s.geometry.designHeight = kDesignImageHeight;
 }
+
+namespace {
 
 Bitmap Assemble(DrawingState& s, const GridTree& tree, DrawHost& host, PartSize size);
 // Marshalled arms within the arms (a grand quarter, a quartered escutcheon): assembled on their

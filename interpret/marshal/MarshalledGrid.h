@@ -64,6 +64,10 @@ enum class MarshalledRoad { Single, Quartered, Impaled, Escutcheon };
 // centred on the fess point.
 [[nodiscard]] Rect EscutcheonPlace(int W, int H, int pictureWidth, int pictureHeight);
 
+// One part drawn as single arms in the shape of `cell` (any rectangle of that shape), its
+// charges standing to it as they stand to a whole shield, ready to be reduced into the cell.
+void DrawPartShaped(DrawingState& state, const std::string& text, DrawHost& host, const Rect& cell);
+
 // Draws a grid text: the picture becomes the 415 by 480 assembly (k times that at paint scale
 // k), as for the other marshalled texts. A refused text draws nothing and shows its message.
 void DrawGridText(DrawingState& state, std::string_view text, MarshallingKind kind, DrawHost& host);

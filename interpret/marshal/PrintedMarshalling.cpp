@@ -214,8 +214,9 @@ struct Halves {
 };
 
 // "Per pale I A; II B", "Per pale, dexter, A, sinister B": a field per pale whose halves are
-// numbered or named, each blazoned as a coat of its own, is drawn as impaled arms are. The
-// second half's word opens a part (after punctuation or a closing bracket).
+// numbered or named, each blazoned as a coat of its own, is read as impaled arms are (the driver
+// draws such a text as a field parted first, each half a field of its own). The second half's
+// word opens a part (after punctuation or a closing bracket).
 std::optional<Halves> NumberedHalves(std::string_view text, const std::vector<Token>& tokens) {
     if (!Is(tokens, 0, "per") || !Is(tokens, 1, "pale") || !(Is(tokens, 2, "i") || Is(tokens, 2, "dexter"))) return std::nullopt;
     const std::string_view second = Is(tokens, 2, "i") ? "ii" : "sinister";

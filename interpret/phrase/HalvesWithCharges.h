@@ -17,8 +17,8 @@ struct DrawingState;
 // when the text does not open so. Charges are moved into the halves (a cross "charged" on one of
 // them is a charge); one ordinary alone in a part of a field per pale or per fess ("per pale
 // argent a cross gules and ...") is drawn within that part. An ordinary with other words, or in a
-// part of another partition, is not drawn within it, so such a text is left as it is and its
-// words are reported unread.
+// part of another partition, is not drawn within it, so such a text is left as it is: the driver
+// then draws each part as a field of its own (PartedField.h).
 [[nodiscard]] std::optional<std::string> HalvesWithTheirCharges(const DrawingState& state);
 
 }  // namespace esc

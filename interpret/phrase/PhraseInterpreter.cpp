@@ -8,6 +8,7 @@
 #include "engine/Palette.h"
 #include "interpret/layout/ArrangeLevel.h"
 #include "interpret/phrase/ArrangementWords.h"
+#include "interpret/phrase/ChargeKinds.h"
 #include "interpret/phrase/ChiefPieces.h"
 #include "interpret/layout/Issuant.h"
 #include "interpret/layout/Layouts.h"

@@ -117,14 +117,18 @@ std::string ExplainText(const DrawingTrace& t) {
     out << "Blazon:      " << t.blazon << "\n";
     if (t.road == "escutcheon")
         out << "Read as:     arms with an escutcheon over all\n";
+    else if (t.road == "parted")
+        out << "Read as:     a parted field, each part a field of its own\n";
     else
         out << "Read as:     " << (t.road.empty() ? "single" : t.road) << " arms\n";
-    if (t.road == "quartered" || t.road == "impaled" || t.road == "escutcheon") {
+    if (t.road == "quartered" || t.road == "impaled" || t.road == "escutcheon" || t.road == "parted") {
         if (!t.respelled.empty() && t.respelled != t.blazon) out << "Marshalled:  " << t.respelled << "\n";
         // The parts have the words; the whole text has its parts, messages and combined text.
         for (std::size_t i = 0; i < t.parts.size(); ++i) {
             out << "\nPart " << i + 1 << " of " << t.parts.size();
             if (!t.parts[i].placed.empty()) out << " (" << t.parts[i].placed << ")";
+            if (const DrawingTrace::PartBox& b = t.parts[i].partBox; b.width > 0)
+                out << " in (" << b.left << ", " << b.top << ")-(" << b.right << ", " << b.bottom << ")";
             out << ":\n" << ExplainText(t.parts[i]);
         }
         if (!t.composed.empty()) out << "\nComposed:    " << t.composed << "\n";
@@ -245,7 +249,7 @@ Json ExplainedJson(const DrawingTrace& t) {
                             {"messages", t.messages}};
     // Marshalled arms: each part with its own reading, and the combined text.
     if (!t.placed.empty()) explained["placed"] = t.placed;
-    if (t.road == "quartered" || t.road == "impaled" || t.road == "escutcheon") {
+    if (t.road == "quartered" || t.road == "impaled" || t.road == "escutcheon" || t.road == "parted") {
         Json parts = Json::array();
         for (const DrawingTrace& part : t.parts) parts.push_back(ExplainedJson(part));
         explained["parts"] = std::move(parts);

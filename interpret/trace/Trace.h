@@ -85,6 +85,11 @@ struct DrawingTrace {
     // and the combined text the blazon box received.
     std::vector<DrawingTrace> parts;
     std::string composed;
+    // A part of a parted field: the box of the whole picture its own drawing (width by height)
+    // was reduced into, so that its spots can be found on the shield. Empty for other drawings.
+    struct PartBox {
+        int left = 0, top = 0, right = 0, bottom = 0, width = 0, height = 0;
+    } partBox;
 };
 
 // What a level is called in reports: its picture name, or for a level that has none (a phrase

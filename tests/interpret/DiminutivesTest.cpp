@@ -336,5 +336,40 @@ TEST(Diminutives, TheTressureFloryInItsPrintedForms) {
     }
 }
 
+// "a fess between in chief a bar": one bar, beside the fess on the side it is placed, not a
+// cotise each side. Down a column near the dexter edge the azure runs are counted: the bar and
+// the fess, in order, or three runs when two bars flank it.
+TEST(PiecesBesideTheFess, ABarPlacedInChiefOrInBaseLiesOnThatSideOnly) {
+    struct Case {
+        const char* blazon;
+        int runs;
+        bool wideFirst;  // the fess (the widest run) comes first, the bar below it
+    };
+    const Case cases[] = {
+        {"Or a fess azure between in chief a bar azure", 2, false},
+        {"Or a fess azure between in base a bar azure", 2, true},
+        {"Or a fess azure between in chief a bar azure and in base a roundel gules", 2, false},
+        {"Or a fess azure between two bars azure", 3, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        std::vector<int> runs;  // lengths of the azure runs from the top
+        bool inRun = false;
+        for (int y = 0; y < g.H; ++y) {
+            const bool azure = d.At(g.Px(30), y) == Colour(kAzure);
+            if (azure && !inRun) runs.push_back(0);
+            if (azure) ++runs.back();
+            inRun = azure;
+        }
+        ASSERT_EQ(static_cast<int>(runs.size()), c.runs);
+        if (c.runs == 2) {
+            EXPECT_EQ(runs[0] > runs[1], c.wideFirst);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace esc

@@ -201,11 +201,13 @@ TEST(Fimbriation, SingleAndDoubleOnOrdinaries) {
     }
 }
 
-// "and gules" followed by a count begins the next part of the field: no second edge.
+// "and gules" followed by a count begins the next part of the field: no second edge. The
+// parts are drawn each as a field of its own; the cross is the first part's.
 TEST(Fimbriation, AndATinctureOfTheNextPartIsNoSecondEdge) {
     Drawing d;
     d.Draw("Per fess or a cross sable fimbriated azure and gules three annulets of the first");
-    const model::Arms& arms = d.s().model.arms;
+    ASSERT_EQ(d.trace.parts.size(), 2u);
+    const model::Arms& arms = d.trace.parts[0].model;
     ASSERT_FALSE(arms.groups.empty());
     EXPECT_EQ(arms.groups[0].members.at(0).modifiers.outerFimbriation, -1);
 }

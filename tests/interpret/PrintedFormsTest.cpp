@@ -56,11 +56,11 @@ TEST(HalvesOfTheField, EachHalfCarriesItsOwnCharges) {
             EXPECT_EQ(d.At(placed[i].x, placed[i].y), Colour(tincture));
         }
     }
-    // An ordinary in a half of a field per bend is not drawn within it: the text is left as
-    // written and not clean.
+    // An ordinary in a half of a field per bend, which the placement words cannot lay out: each
+    // half is drawn as a field of its own.
     Drawing d;
-    d.Draw("Per bend argent a cross gules and azure a roundel or");
-    EXPECT_FALSE(d.trace.ignoredWords.empty());
+    d.DrawClean("Per bend argent a cross gules and azure a roundel or");
+    EXPECT_EQ(d.trace.road, "parted");
 }
 
 // "The whole within a bordure" is "all within"; "three roundels, on each a mullet" is "each
