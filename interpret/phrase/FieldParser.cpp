@@ -24,7 +24,7 @@ namespace {
 // Shape codes the field parser tests (the shapes' own codes).
 constexpr ShapeCode kFessCode = kFess, kChevronCode = kChevron, kQuarterlyCode = kCross, kBarryCode = kBarry,
                     kChevronInvertedCode = kChevronInverted, kQuarterlyPerFessLinedCode = kQuarterlyPerFessLined,
-                    kQuarterlyPerPaleLinedCode = kQuarterlyPerPaleLined, kPaleCode = kPale;
+                    kQuarterlyPerPaleLinedCode = kQuarterlyPerPaleLined, kPaleDivisionCode = kPale;
 // Quarters of a pattern named with no count ("quarterly ermine and paly or and gules") are of six.
 constexpr int kDefaultQuarterPieces = 6;
 // Sub2 of "fimbriated" among the ordinary treatments.
@@ -117,7 +117,7 @@ void PartitionWordField(DrawingState& s) {
     s.UseWord(0);
     s.cursor = 1;
     const ShapeCode linedDivision = s.Type(2) == kTypeOrdinary ? ShapeOfCode(s.Sub1(2)) : kNoShape;
-    if (s.shapeCode == kQuarterlyCode && WordIs(s, 1, "per") && (linedDivision == kFessCode || linedDivision == kPaleCode) &&
+    if (s.shapeCode == kQuarterlyCode && WordIs(s, 1, "per") && (linedDivision == kFessCode || linedDivision == kPaleDivisionCode) &&
         s.Type(3) == kTypeLine) {
         // "Quarterly per fess indented": the line across has the style, the line down is plain;
         // "quarterly per pale dovetailed" the other way about.
