@@ -55,6 +55,10 @@ bool PaintsPixelByPixel(int tincture) {
     return tincture == kPlainWhite || tincture == kCounterchanged || (tincture >= kErmine && tincture <= kPean);
 }
 
+// What lies under an outline pixel: a ground the outline is grey over, one it is black over, or
+// no pixel of the picture buffer.
+enum class OutlineUnder : std::uint8_t { kBlack, kGrey, kOutside };
+
 bool OutlineIsGrey(const PaintState& state, int saved, int under) {
     if (saved == kSable || under == kSable || under == kErmines || under == kPean) return true;
     if (saved != kCounterchanged) return false;
@@ -139,6 +143,15 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
     const int columnTo = mirror ? std::min(width, left + width + 1) : std::min(width, g.W - left + 1);
     // The runs of one painted index in each row, kept by the state for this picture, size and
     // turn; a picture too large to keep is read over the rows and columns that land here alone.
+    // Whether the outline is grey over each code the picture buffer can hold, found once.
+    std::array<bool, 256> greyOver{};
+    for (int code = -128; code < 128; ++code) greyOver[static_cast<std::uint8_t>(code)] = OutlineIsGrey(state, saved, code);
+    auto outlineGreyAt = [&](int xe, int ye) {
+        const long long index = static_cast<long long>(ye) * g.W + xe;
+        if (xe < 0 || index < 0 || index >= state.PictureBufferSize()) return OutlineUnder::kOutside;
+        return greyOver[static_cast<std::uint8_t>(state.pictureBuffer[static_cast<std::size_t>(index)])] ? OutlineUnder::kGrey
+                                                                                                         : OutlineUnder::kBlack;
+    };
     const ChargeSpanShape shape{s, spot.turn, turnOther, flip, width, height, hw, hh};
     const ChargeSpans& spans = state.chargeSpans.SpansFor(p, shape, {firstRow, lastRow, columnFrom, columnTo});
 
@@ -176,25 +189,28 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
                     state.levelTincture[state.level] = found;
                     continue;
                 }
-                // Black outline pixels side by side are painted as one span: pixel by pixel each
-                // stores sable under itself and paints itself and the next, and the grey test of a
-                // pixel never reads what an earlier pixel of the run stored.
-                int end = c;
-                while (!mirror && end < runEnd) {
-                    const int xe = left + end;
-                    const long long index = static_cast<long long>(y) * g.W + xe;
-                    if (xe < 0 || index < 0 || index >= state.PictureBufferSize() ||
-                        OutlineIsGrey(state, saved, state.pictureBuffer[static_cast<std::size_t>(index)]))
-                        break;
-                    ++end;
-                }
-                if (end > c) {
-                    state.levelTincture[state.level] = kSable;
-                    PaintSpan(state, x, y, x + (end - c));
-                    mark(x, x + (end - c) - 1, y);
-                    state.levelTincture[state.level] = found;
-                    c = end;
-                    continue;
+                // Outline pixels side by side are painted a stretch at a time: black ones as one
+                // span (pixel by pixel each stores sable under itself and paints itself and the
+                // next) and grey ones as one run (each paints itself alone and stores nothing), so
+                // the grey test of a pixel never reads what an earlier pixel of the run stored.
+                if (!mirror) {
+                    int end = c;
+                    const bool grey = outlineGreyAt(left + c, y) == OutlineUnder::kGrey;
+                    const OutlineUnder sought = grey ? OutlineUnder::kGrey : OutlineUnder::kBlack;
+                    while (end < runEnd && outlineGreyAt(left + end, y) == sought) ++end;
+                    if (end > c) {
+                        state.layerTarget.lx = c;
+                        if (grey) {
+                            PlotRun(state, x, y, x + (end - c), kCounterchanged);
+                        } else {
+                            state.levelTincture[state.level] = kSable;
+                            PaintSpan(state, x, y, x + (end - c));
+                            state.levelTincture[state.level] = found;
+                        }
+                        mark(x, x + (end - c) - 1, y);
+                        c = end;
+                        continue;
+                    }
                 }
                 const long long index = static_cast<long long>(y) * g.W + x;
                 if (index >= state.PictureBufferSize()) {

@@ -50,6 +50,13 @@ struct ChargeSpans {
     std::size_t Bytes() const { return sizeof(ChargeSpans) + rows.capacity() * sizeof(Row) + runs.capacity() * sizeof(ChargeRun); }
 };
 
+// A 128-bit print of a picture's size and pixels, by which the cache knows a picture painted
+// before without keeping a copy of its pixels.
+struct ChargePicturePrint {
+    std::uint64_t low = 0, high = 0;
+    friend bool operator==(const ChargePicturePrint&, const ChargePicturePrint&) = default;
+};
+
 // The painted part of a picture to read when its runs are not kept whole.
 struct ChargeSpanWindow {
     int rowFrom = 0, rowTo = 0, columnFrom = 0, columnTo = 0;
@@ -59,14 +66,14 @@ struct ChargeSpanWindow {
 void ReadChargeSpans(const ChargePicture& picture, const ChargeSpanShape& shape, const ChargeSpanWindow& window,
                      ChargeSpans& out);
 
-// The runs of the pictures a drawing state painted, by the picture's pixels and the shape. Owned
+// The runs of the pictures a drawing state painted, by the print of the picture's pixels and the
+// shape; no copy of the pixels is kept. Owned
 // by one state and used by one thread; copying a state starts an empty cache. Past its bound
 // every kept run is dropped and the cache fills again.
 class ChargeSpanCache {
 public:
-    // The most bytes kept by default. Unbounded, the runs and pictures of the 645 real blazons
-    // grow to about 10 MB and of a list of 835 published arms to about 22 MB: a list that long
-    // drops and refills the cache (see the README's speed section).
+    // The most bytes kept by default, well above what the runs of a long list of arms take (see
+    // the README's speed section for the figures).
     static constexpr std::size_t kDefaultMostBytes = std::size_t{8} << 20;
 
     ChargeSpanCache() = default;
@@ -93,11 +100,10 @@ public:
 private:
     struct KeptPicture {
         int PW = 0, PH = 0;
-        std::uint64_t fingerprint = 0;
-        std::vector<std::uint8_t> pixels;
+        ChargePicturePrint print;
         std::vector<ChargeSpans> sets;
     };
-    KeptPicture* FindPicture(const ChargePicture& picture, std::uint64_t fingerprint, std::size_t area);
+    KeptPicture* FindPicture(const ChargePicturePrint& print, int width, int height);
 
     std::vector<KeptPicture> pictures_;
     std::size_t lastPicture_ = 0;

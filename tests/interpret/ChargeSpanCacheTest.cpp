@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "TestDrawing.h"
+#include "engine/ChargeSpans.h"
+#include "engine/PaintState.h"
 
 namespace esc {
 namespace {
@@ -83,6 +86,41 @@ TEST(ChargeSpanCache, BoundDropsRunsAndPaintsAlike) {
     EXPECT_EQ(DrawnOtherwise(blazons, kept), 0);
     EXPECT_LE(kept.s().chargeSpans.LargestBytes(), kSmallBound);
     EXPECT_GT(kept.s().chargeSpans.Hits(), 0u);
+}
+
+TEST(ChargeSpanCache, PictureKnownByEveryPixelAndItsSize) {
+    // A picture of a body with a hole in it: the runs kept for it are found again, and a picture
+    // changed in one pixel anywhere, or the same bytes read at another width, is read afresh.
+    ChargePicture picture;
+    picture.PW = 40;
+    picture.PH = 30;
+    picture.buffer.assign(static_cast<std::size_t>(picture.PW * picture.PH), 255);
+    for (int t = 5; t < 25; ++t)
+        for (int u = 4; u < 36; ++u) picture.buffer[static_cast<std::size_t>(t * picture.PW + u)] = (u == 20 ? 0 : 11);
+    const ChargeSpanShape shape{1.0f, ChargeTurn::kAsDrawn, false, false, picture.PW, picture.PH, picture.PW / 2, picture.PH / 2};
+    const ChargeSpanWindow whole{0, picture.PH, 0, picture.PW};
+    ChargeSpanCache cache;
+    auto runsOfRow = [&](int row) { return cache.SpansFor(picture, shape, whole).rows[static_cast<std::size_t>(row)].count; };
+    EXPECT_EQ(runsOfRow(10), 3u);
+    EXPECT_EQ(runsOfRow(10), 3u);
+    EXPECT_EQ(cache.Hits(), 1u);
+    // One pixel, first, inside or last, changed: another picture, and the first is still known.
+    for (const std::size_t at : {std::size_t{0}, std::size_t{10 * 40 + 7}, picture.buffer.size() - 1}) {
+        const std::uint8_t was = picture.buffer[at];
+        picture.buffer[at] = was == 11 ? 0 : 11;
+        const std::uint64_t misses = cache.Misses();
+        cache.SpansFor(picture, shape, whole);
+        EXPECT_EQ(cache.Misses(), misses + 1) << "pixel " << at;
+        picture.buffer[at] = was;
+        EXPECT_EQ(runsOfRow(10), 3u);
+        EXPECT_EQ(cache.Misses(), misses + 1) << "pixel " << at;
+    }
+    // The same bytes at another width are another picture.
+    picture.PW = 30;
+    picture.PH = 40;
+    const std::uint64_t misses = cache.Misses();
+    cache.SpansFor(picture, {1.0f, ChargeTurn::kAsDrawn, false, false, 40, 30, 20, 15}, whole);
+    EXPECT_EQ(cache.Misses(), misses + 1);
 }
 
 }  // namespace
