@@ -17,6 +17,7 @@
 #include "interpret/marshal/PartedField.h"
 #include "interpret/phrase/LineWidth.h"
 #include "interpret/read/Normaliser.h"
+#include "interpret/read/PassiveHold.h"
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/marshal/PrintedMarshalling.h"
 #include "interpret/read/FieldlessBadge.h"
@@ -187,6 +188,8 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
         }
     }
     Normalise(text, s.namedTinctures[0], s.namedTinctures[1], s.namedTinctures[2], kMaxBlazonChars);
+    // "a sword grasped by a hand" is read as "a hand grasping a sword".
+    if (std::string turned = text; TurnPassiveHold(turned) && turned.size() <= static_cast<std::size_t>(kMaxBlazonChars)) text = turned;
     if (trace) trace->normalised = text;
     SplitWords(s, text);
     // "of the first" is read above in the order printed; the halves' tinctures now come first,

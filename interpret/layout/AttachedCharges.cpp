@@ -136,24 +136,56 @@ std::string Said(const LevelRecord& held, const LevelRecord& bearer) {
     return "the " + name(held) + " held by the " + name(bearer);
 }
 
+// Where a held charge goes when its bearer's picture has no known holding point: beside the
+// bearer on the side it faces (the dexter; the sinister when the sinister limb is named), its
+// middle a little above the bearer's, smaller than when held in a limb so that it keeps clear of
+// the bearer. False when that place is off the shield.
+struct HeldSpot {
+    int x = 0, y = 0;
+    float scale = 0.0f;
+};
+
+constexpr float kHeldBesideShare = 0.3f;
+// The held charge overlaps its bearer's painted box by this share of its own half-side, as a
+// thing grasped at its edge; its middle lies this share of the bearer's half-height above the
+// bearer's.
+constexpr float kHeldBesideOverlap = 0.8f, kHeldBesideRise = 0.25f;
+
+bool HeldBesideSpot(const RingEntry& b, bool sinister, HeldSpot& out) {
+    const Rect box = BearerBox(b);
+    out.scale = b.scale * kHeldBesideShare;
+    const int half = static_cast<int>(kHalfSidePerScale * out.scale);
+    const int reach = half - static_cast<int>(kHeldBesideOverlap * static_cast<float>(half));
+    out.x = sinister ? box.right + reach : box.left - reach;
+    out.y = box.top + box.Height() / 2 - static_cast<int>(kHeldBesideRise * static_cast<float>(box.Height()) / 2.0f);
+    return half > 0 && out.x - half >= 0 && out.x + half <= kImageWidth && out.y - half >= 0;
+}
+
 bool HeldLayout(DrawingState& s, const std::vector<RingEntry>& bearers) {
     const LevelRecord& bearer = s.attached.bearer >= 0 ? phrase::Level(s, s.attached.bearer) : phrase::Previous(s);
     const LevelRecord& held = phrase::Current(s);
     const Limb limb = s.attached.limb == Limb::Unnamed ? UsualLimb(bearer.levelKind) : s.attached.limb;
     LimbPlace place;
-    if (!FindLimbPlace(bearer.levelKind, bearer.levelName.view(), bearer.levelVariant.view(), limb, s.attached.sinister, place)) {
-        s.messages.Show(std::string(msg::kHeldNotDrawn) + Said(held, bearer));
-        s.countMessageShown = true;  // said: not also as a count no layout places
-        return true;
-    }
-    NoteLayout(s, "Held");
+    const bool limbKnown =
+        FindLimbPlace(bearer.levelKind, bearer.levelName.view(), bearer.levelVariant.view(), limb, s.attached.sinister, place);
     // One held by each bearer when there are as many or "each" says so; else the first holds all.
     const bool each = s.attached.each || static_cast<int>(bearers.size()) == held.levelCount;
     const std::size_t holders = each ? bearers.size() : 1;
+    std::vector<HeldSpot> spots;
     for (std::size_t i = 0; i < holders; ++i) {
         const RingEntry& b = bearers[i];
-        const int x = b.x + static_cast<int>(place.dx * b.scale), y = b.y + static_cast<int>(place.dy * b.scale);
-        const float scale = b.scale * kHeldShare;
+        HeldSpot spot{b.x + static_cast<int>(place.dx * b.scale), b.y + static_cast<int>(place.dy * b.scale), b.scale * kHeldShare};
+        if (!limbKnown && !HeldBesideSpot(b, s.attached.sinister, spot)) {
+            s.messages.Show(std::string(msg::kHeldNotDrawn) + Said(held, bearer));
+            s.countMessageShown = true;  // said: not also as a count no layout places
+            return true;
+        }
+        spots.push_back(spot);
+    }
+    NoteLayout(s, limbKnown ? "Held" : "Held beside its bearer, on the side it faces (no holding point is known)");
+    for (std::size_t i = 0; i < holders; ++i) {
+        const int x = spots[i].x, y = spots[i].y;
+        const float scale = spots[i].scale;
         const int count = each ? std::max(1, held.levelCount / static_cast<int>(holders)) : held.levelCount;
         // Several in one limb are held together as a sheaf: side by side, close, each as large
         // as one held alone.

@@ -121,17 +121,52 @@ TEST(HeldCharge, ASecondPhraseInTheOtherPaw) {
     }
 }
 
-// A held charge whose bearer has no known place to hold it is read and said, not drawn beside
-// it; what stands outside the shield is said too, and the arms are drawn.
-TEST(HeldCharge, NoPlaceKnownIsSaid) {
-    for (const char* blazon : {"Argent a lion statant guardant gules holding a sword azure", "Or a dove azure holding in its dexter claw a sword gules", "Or a falcon azure holding in its beak a sword gules"}) {
+// A bearer whose picture has no known holding point holds its charge beside it, on the side it
+// faces (the dexter, or the sinister limb named), smaller than itself, in its own tincture.
+TEST(HeldCharge, BesideTheBearerWhenNoHoldingPointIsKnown) {
+    struct Case {
+        const char* blazon;
+        int tincture;
+        bool sinister;
+    };
+    const Case cases[] = {
+        {"Argent a lion statant guardant gules holding a sword azure", kAzure, false},
+        {"Or a dove azure holding in its dexter claw a sword gules", kGules, false},
+        {"Or a falcon azure holding in its beak a sword gules", kGules, false},
+        {"Argent a bear sejant gules holding a sword azure", kAzure, false},
+        {"Argent a lion statant guardant gules holding in his sinister paw a sword azure", kAzure, true},
+    };
+    for (const Case& c : cases) {
         Drawing d;
-        d.Draw(blazon);
-        EXPECT_TRUE(SaidWith(d, "held charge is not drawn")) << blazon;
-        EXPECT_EQ(AllPlacements(d).size(), 1u) << blazon;
-        EXPECT_TRUE(d.trace.ignoredWords.empty()) << blazon;
+        d.DrawClean(c.blazon);
+        ASSERT_GE(d.trace.levels.size(), 2u) << c.blazon;
+        ASSERT_EQ(d.trace.levels[0].placements.size(), 1u) << c.blazon;
+        ASSERT_EQ(d.trace.levels[1].placements.size(), 1u) << c.blazon;
+        const PlacementTrace& bearer = d.trace.levels[0].placements[0];
+        const PlacementTrace& held = d.trace.levels[1].placements[0];
+        EXPECT_LT(held.scale, bearer.scale / 2) << c.blazon;
+        if (c.sinister) {
+            EXPECT_GT(held.x, bearer.x) << c.blazon;
+        } else {
+            EXPECT_LT(held.x, bearer.x) << c.blazon;
+        }
+        EXPECT_LE(held.y, bearer.y) << c.blazon;  // at the height of the forelimbs, not the feet
+        EXPECT_TRUE(NearHolds(d, held.x, held.y, 8, Colour(c.tincture))) << c.blazon;
     }
+}
 
+// The held charge written first ("a sword grasped by a hand") is the same arms as the holder
+// written first: the same picture.
+TEST(HeldCharge, HeldByIsTheSameAsHolding) {
+    ExpectDrawnAlike("Or a sword azure grasped by a dexter hand gules", "Or a dexter hand gules grasping a sword azure");
+    ExpectDrawnAlike("Argent a cross crosslet azure held by an arm embowed gules",
+                     "Argent an arm embowed gules holding a cross crosslet azure");
+    ExpectDrawnAlike("Argent a sword azure maintained by a lion rampant gules",
+                     "Argent a lion rampant gules maintaining a sword azure");
+}
+
+// What stands outside the shield is said, and the arms are drawn.
+TEST(HeldCharge, OrnamentOutsideTheShieldIsSaid) {
     const char* const ornaments[] = {
         "Azure two keys in saltire or; the shield ensigned with a mural crown or",
         "Gules a cross argent the shield ensigned by an imperial crown proper",
