@@ -249,6 +249,10 @@ void PaintLozengyBendwiseScaled(PaintState& state, int x1, int y, int x2) {
     });
 }
 
+// A patterned run in `code` while `painting` is the tincture the span was asked for: the
+// pattern's family (tiled semé, fur spots or vair bells) follows the latter.
+void PaintPatternSpanPainting(PaintState& state, int x1, int y, int x2, int code, int painting);
+
 void PaintCounterchanged(PaintState& state, int x1, int y, int x2) {
     const ShieldGeometry& g = state.geometry;
     int v = kOr;
@@ -268,7 +272,7 @@ void PaintCounterchanged(PaintState& state, int x1, int y, int x2) {
         if (b == state.namedTinctures[0]) v = state.namedTinctures[1];
         if (b == state.namedTinctures[1]) v = state.namedTinctures[0];
         if (v == kSable) PlotRun(state, x, y, x + 1, kSable);
-        else PaintPatternSpan(state, x, y, x, v);
+        else PaintPatternSpanPainting(state, x, y, x, v, kCounterchanged);
         state.pictureBuffer[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(v);
     }
 }
@@ -329,9 +333,14 @@ void PlotRun(PaintState& state, int x1, int y, int x2, int code) {
 }
 
 void PaintSpan(PaintState& state, int x1, int y, int x2) {
+    PaintSpan(state, SpanRequest{x1, y, x2, state.levelTincture[state.level]});
+}
+
+void PaintSpan(PaintState& state, const SpanRequest& span) {
     const ShieldGeometry& g = state.geometry;
+    int x1 = span.x1, x2 = span.x2;
+    const int y = span.y, c = span.tincture;
     if (state.view == OutputView::Shield && (y > g.shieldBottom || y < 0 || x1 < 0)) return;
-    const int c = state.levelTincture[state.level];
     if (state.mirrored) {
         // The columns the run covers, x1..last, land at W-1-last..W-1-x1 (a run past the
         // dexter flank is clipped there as it would have been at the sinister).
@@ -354,11 +363,17 @@ void PaintSpan(PaintState& state, int x1, int y, int x2) {
     } else if (c == kCounterchanged) {
         PaintCounterchanged(state, x1, y, x2);
     } else {
-        PaintPatternSpan(state, x1, y, x2, c);
+        PaintPatternSpanPainting(state, x1, y, x2, c, c);
     }
 }
 
 void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
+    PaintPatternSpanPainting(state, x1, y, x2, code, state.levelTincture[state.level]);
+}
+
+namespace {
+
+void PaintPatternSpanPainting(PaintState& state, int x1, int y, int x2, int code, int painting) {
     if (IsPlainTincture(code) || code == kProperBrown || code == kPlainWhite) {
         const int entry = code == kProperBrown ? kErmine : code == kPlainWhite ? kErmines : code;
         PlotRun(state, x1, y, x2 + 1, entry);
@@ -380,7 +395,7 @@ void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
     if (x2 <= x1) x2 = x1 + 1;  // at least one pixel
 
     // The pattern family follows the tincture being painted, not `code`.
-    const int current = state.levelTincture[state.level];
+    const int current = painting;
     const bool tiled = current < kVair || (current >= kGuttee && current <= kCrusilly);
     Tile tile = Tile::ErmineSpot;
     if (current == kGuttee) tile = Tile::Guttee;
@@ -468,5 +483,7 @@ void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code) {
         });
     }
 }
+
+}  // namespace
 
 }  // namespace esc

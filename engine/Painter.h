@@ -12,6 +12,13 @@ void PlotOutlinePoint(PaintState& state, int x, int y);
 // Paints row y from x1 in the tincture at levelTincture[level]. Plain colours cover x1..x2,
 // patterned and chequy runs x1..x2-1, counterchanged runs x1..x2.
 void PaintSpan(PaintState& state, int x1, int y, int x2);
+// A run of row y from x1 to x2 (which ends are painted as for PaintSpan) in a tincture the
+// request names, whatever the level's tincture is.
+struct SpanRequest {
+    int x1 = 0, y = 0, x2 = 0;
+    int tincture = 0;
+};
+void PaintSpan(PaintState& state, const SpanRequest& span);
 // Paints row y in a patterned or plain code; x2 == x1 paints one pixel.
 void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code);
 // Puts pixels x1..x2-1 of row y in palette colour `code`, clipped to the shield.

@@ -161,8 +161,7 @@ void DrawLaterLevel(DrawingState& s) {
         return;
     }
     if (SecondGroupBetween(s)) {
-        s.shapeCode = s.firstOrdinaryShape;
-        ChargesBetween(s);
+        ChargesBetween(s, s.firstOrdinaryShape);
         return;
     }
     if (BetweenTheWholeLayout(s)) return;
@@ -308,8 +307,7 @@ void ArrangeLevel(DrawingState& s) {
     } else if (BetweenTheOrdinaryCharged(s)) {
         // "on a chevron four lozenges between three fleurs-de-lis": the last charges stand round
         // the ordinary of level 0, not on it with its own charges.
-        s.shapeCode = s.firstOrdinaryShape;
-        ChargesBetween(s);
+        ChargesBetween(s, s.firstOrdinaryShape);
     } else if (!level.levelBetween || s.level != 1) {
         if (s.level <= 1) {
             DrawPlainLevel(s);
@@ -319,7 +317,7 @@ void ArrangeLevel(DrawingState& s) {
     } else {
         FirstGroupBetween(s, savedCursor);  // "between three mullets and three crescents": a side each
         s.roomTop = RoomTopBelowALaterChiefOrLabel(s);
-        ChargesBetween(s);
+        ChargesBetween(s, s.shapeCode);
         s.roomTop = 0;
     }
     // A layout with no place for some of the charges says so, rather than drawing fewer.

@@ -9,9 +9,9 @@ namespace esc {
 
 // Draws the current level. The cursor is 0 during the call and restored afterwards.
 void ArrangeLevel(DrawingState& state);
-// Lays the current level's charges out around the ordinary named by shapeCode; after a charge
-// (no ordinary read) the three-charge layout applies.
-void ChargesBetween(DrawingState& state);
+// Lays the current level's charges out around an ordinary of the given shape; with no shape
+// (charges between a charge) the three-charge layout applies.
+void ChargesBetween(DrawingState& state, ShapeCode ordinary);
 // Whether a level's charges are pictures (or discs), not shapes the ordinary routines draw.
 bool PlacesPictures(const LevelRecord& level);
 

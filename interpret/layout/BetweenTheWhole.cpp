@@ -153,8 +153,7 @@ bool BetweenTheWholeLayout(DrawingState& s) {
         const int shape = LastOrdinaryShape(s);
         if (shape < 0) return false;
         for (int i = gathering; i < s.wordCount && !EqualsIgnoringCase(s.Word(i), "between"); ++i) s.UseWord(i);
-        s.shapeCode = ShapeOfCode(shape);
-        ChargesBetween(s);
+        ChargesBetween(s, ShapeOfCode(shape));
         return true;
     }
     if (s.level != 2 || !s.levels[2].levelBetween) return false;
@@ -175,8 +174,7 @@ bool BetweenTheWholeLayout(DrawingState& s) {
     if (ordinary != nullptr) {
         const VocabularyRow* row = s.vocabulary ? s.vocabulary->Lookup(LookupKey(ordinary->levelName.view())) : nullptr;
         if (row == nullptr || row->type != kTypeOrdinary) return false;
-        s.shapeCode = ShapeOfCode(row->sub1);
-        ChargesBetween(s);
+        ChargesBetween(s, ShapeOfCode(row->sub1));
         return true;
     }
     if (s.principalRoundCount > 0 && s.principalRoundCount == level.levelCount) {
@@ -185,8 +183,7 @@ bool BetweenTheWholeLayout(DrawingState& s) {
         PlaceSpots(s, spots);
         return true;
     }
-    s.shapeCode = ShapeCode::kNoShape;
-    ChargesBetween(s);
+    ChargesBetween(s, ShapeCode::kNoShape);
     return true;
 }
 

@@ -242,12 +242,12 @@ void BetweenSaltire(DrawingState& s, int n) {
 }
 
 // Whether the fixed table of positions places exactly n charges round the ordinary.
-bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
+bool BetweenTableHolds(const DrawingState& s, ShapeCode ordinary, int n, const LevelRecord& level) {
     auto among = [n](std::initializer_list<int> counts) { return std::find(counts.begin(), counts.end(), n) != counts.end(); };
     // Bars and pallets have no fixed positions round them.
     const LevelRecord& first = s.levels[0];
     if (NamesBars(first.levelName) || NamesPallets(first.levelName)) return false;
-    switch (s.shapeCode) {
+    switch (ordinary) {
         case ShapeCode::kFess: return NamesBars(level.levelName) || among({2, 3, 4, 6, 8});
         case ShapeCode::kBend: return among({2, 3, 6});
         case ShapeCode::kBendlets: return among({2, 6});  // three would stand on the second bendlet
@@ -265,7 +265,7 @@ bool BetweenTableHolds(const DrawingState& s, int n, const LevelRecord& level) {
 
 }  // namespace
 
-void ChargesBetween(DrawingState& s) {
+void ChargesBetween(DrawingState& s, ShapeCode ordinary) {
     const LevelRecord& level = Current(s);
     if (NamesPallets(level.levelName)) {
         NoteLayout(s, "DrawPallets(0)");
@@ -273,7 +273,7 @@ void ChargesBetween(DrawingState& s) {
         return;
     }
     // Bars between anything but a fess (whose cotises they are) lie across the field as bars do.
-    if (NamesBars(level.levelName) && s.shapeCode != ShapeCode::kFess) {
+    if (NamesBars(level.levelName) && ordinary != ShapeCode::kFess) {
         NoteLayout(s, "DrawBars(0)");
         DrawBars(s, PiecesPlacement::kOnTheField);
         return;
@@ -291,13 +291,13 @@ void ChargesBetween(DrawingState& s) {
     // Couped, it keeps its usual place but for its ends, and so do the charges about it.
     const OrdinaryPosition position = FirstOrdinaryPosition(s);
     const bool moved = position != OrdinaryPosition::Usual && position != OrdinaryPosition::Couped;
-    if (!BetweenTableHolds(s, n, level) || s.splitChief > 0 || moved) {
+    if (!BetweenTableHolds(s, ordinary, n, level) || s.splitChief > 0 || moved) {
         // No fixed positions for this count: laid out in the free space round the ordinary.
         BetweenLayout(s);
         return;
     }
-    NoteLayout(s, "ChargesBetween(" + std::to_string(CodeOf(s.shapeCode)) + ")");
-    switch (s.shapeCode) {
+    NoteLayout(s, "ChargesBetween(" + std::to_string(CodeOf(ordinary)) + ")");
+    switch (ordinary) {
         case ShapeCode::kFess: BetweenFess(s, n); break;
         case ShapeCode::kBend:
         case ShapeCode::kBendlets: BetweenBend(s, n, false); break;

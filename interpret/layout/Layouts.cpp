@@ -220,8 +220,7 @@ void FieldLayout(DrawingState& s) {
         case 3: ThreeLayout(s); break;
         case 4:
             if (partition == ShapeCode::kSaltire) {
-                s.shapeCode = ShapeCode::kSaltire;
-                ChargesBetween(s);
+                ChargesBetween(s, ShapeCode::kSaltire);
             } else {
                 NoteLayout(s, "FieldLayout");
                 FourCorners(s, partition == ShapeCode::kCross ? 0.8f : 1.1f);

@@ -204,8 +204,7 @@ void PlaceAmongTheBetween(DrawingState& s, int first, int total) {
     reading.spotTo = first + own;
     reading.spotSeen = 0;
     level.levelCount = total;
-    s.shapeCode = s.firstOrdinaryShape;
-    ChargesBetween(s);
+    ChargesBetween(s, s.firstOrdinaryShape);
     level.levelCount = own;
     reading.spotTo = 0;
     reading.mixedPlaced = first + own;

@@ -107,8 +107,7 @@ bool SecondGroupInTheOrdinarysWay(DrawingState& s) {
     level.levelIn = false;
     const bool second = SecondGroupBetween(s);
     if (second) {
-        s.shapeCode = s.firstOrdinaryShape;
-        if (!InLineBesideTheOrdinary(s)) ChargesBetween(s);
+        if (!InLineBesideTheOrdinary(s)) ChargesBetween(s, s.firstOrdinaryShape);
     }
     level.levelIn = true;
     return second;

@@ -147,22 +147,21 @@ std::vector<int> ColumnHeights(int r) {
     return heights;
 }
 
-// n pixels of row y from x1 in the level's tincture, also into the layer image from lx. The row
-// painter covers x1..x2 for plain and counterchanged codes and x1..x2-1 for patterns.
-void PaintRun(DrawingState& s, int x1, int y, int n, int lx) {
+// n pixels of row y from x1 in `code`, also into the layer image from lx. The row painter
+// covers x1..x2 for plain and counterchanged codes and x1..x2-1 for patterns.
+void PaintRun(DrawingState& s, int x1, int y, int n, int lx, int code) {
     if (n <= 0) return;
-    const int code = Tincture(s);
     s.layerTarget.lx = lx;
     if (code == kCounterchanged) {
         // Counterchanging decides pixel by pixel; each pixel keeps its own layer position.
         for (int i = 0; i < n; ++i) {
             s.layerTarget.lx = lx + i;
-            PaintSpan(s, x1 + i, y, x1 + i);
+            PaintSpan(s, SpanRequest{x1 + i, y, x1 + i, code});
         }
     } else if (IsPlainTincture(code) || code == kProperBrown || code == kPlainWhite) {
-        PaintSpan(s, x1, y, x1 + n - 1);
+        PaintSpan(s, SpanRequest{x1, y, x1 + n - 1, code});
     } else {
-        PaintSpan(s, x1, y, x1 + n);
+        PaintSpan(s, SpanRequest{x1, y, x1 + n, code});
     }
 }
 
@@ -344,7 +343,7 @@ void PlaceRow(DrawingState& s, int n, int y, float scale) {
 void DrawDisc(DrawingState& s, int x, int y, int r, int d, Bitmap* layerImage) {
     if (r < 0) return;
     const std::vector<int> heights = ColumnHeights(r);
-    const int saved = Tincture(s);
+    const int own = Tincture(s);
     s.layerTarget = {layerImage, 0, 0, false};
     for (int j = -r; j <= r; ++j) {
         const int row = y + j, reach = j < 0 ? -j : j;
@@ -356,14 +355,11 @@ void DrawDisc(DrawingState& s, int x, int y, int r, int d, Bitmap* layerImage) {
         }
         s.layerTarget.ly = d / 2 - (row - y);
         if (outer > inner) {
-            Tincture(s) = kSable;
-            PaintRun(s, x - (outer - 1), row, outer - inner, d / 2 - (outer - 1));
-            PaintRun(s, x + inner, row, outer - inner, d / 2 + inner);
-            Tincture(s) = saved;
+            PaintRun(s, x - (outer - 1), row, outer - inner, d / 2 - (outer - 1), kSable);
+            PaintRun(s, x + inner, row, outer - inner, d / 2 + inner, kSable);
         }
-        if (inner > 0) PaintRun(s, x - (inner - 1), row, 2 * inner - 1, d / 2 - (inner - 1));
+        if (inner > 0) PaintRun(s, x - (inner - 1), row, 2 * inner - 1, d / 2 - (inner - 1), own);
     }
-    Tincture(s) = saved;
     s.layerTarget = {};
 }
 

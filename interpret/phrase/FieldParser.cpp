@@ -75,8 +75,6 @@ bool QuarterlyOfAPattern(DrawingState& s) {
     // tincture on every other piece.
     const ShieldGeometry& g = s.geometry;
     const Rect quarters[] = {{g.W / 2, 0, g.W + 1, g.H / 2}, {0, g.H / 2, g.W / 2, g.shieldBottom + 1}};
-    const int own = s.levelTincture[s.level];
-    s.levelTincture[s.level] = second;
     for (const Rect& q : quarters) {
         for (int y = q.top; y < q.bottom; ++y) {
             int runStart = -1;
@@ -87,13 +85,12 @@ bool QuarterlyOfAPattern(DrawingState& s) {
                 if (IsPlainTincture(second)) {
                     PlotRun(s, runStart, y, x, second);
                 } else {
-                    PaintSpan(s, runStart, y, x);
+                    PaintSpan(s, SpanRequest{runStart, y, x, second});
                 }
                 runStart = -1;
             }
         }
     }
-    s.levelTincture[s.level] = own;
     return true;
 }
 

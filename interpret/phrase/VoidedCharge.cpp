@@ -75,7 +75,6 @@ void VoidPaintedCharge(DrawingState& s) {
         }
     const int edge = std::max(kMinVoidedChargeEdge, std::min(w, h) / kVoidedChargeEdgeDivisor);
     // The inside beyond the edge in the field's tincture, a one-pixel outline round it.
-    const int saved = s.levelTincture[s.level];
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w;) {
             if (at(x, y) <= edge) {
@@ -84,16 +83,13 @@ void VoidPaintedCharge(DrawingState& s) {
             }
             int end = x;
             while (end + 1 < w && at(end + 1, y) > edge) ++end;
-            s.levelTincture[s.level] = field;
-            PaintSpan(s, box.left + x, box.top + y, box.left + end);
-            s.levelTincture[s.level] = kSable;
+            PaintSpan(s, SpanRequest{box.left + x, box.top + y, box.left + end, field});
             // The run's ends and any pixel of it at the rim's depth are the inner outline.
             for (int k = x; k <= end; ++k)
-                if (at(k, y) == edge + 1) PaintSpan(s, box.left + k, box.top + y, box.left + k);
+                if (at(k, y) == edge + 1) PaintSpan(s, SpanRequest{box.left + k, box.top + y, box.left + k, kSable});
             x = end + 1;
         }
     }
-    s.levelTincture[s.level] = saved;
 }
 
 }  // namespace esc

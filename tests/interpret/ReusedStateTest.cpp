@@ -39,5 +39,38 @@ TEST(ReusedState, EachShieldDrawsAsItDrawsAlone) {
         }
 }
 
+// Layouts and painters that once set the state for the call after them (the ordinary's shape for
+// the charges about it, the tincture of a run) now pass them in the call: a shield drawn after one
+// that used them draws as it draws alone, and so does the one before it drawn again. (The fess
+// drawn again over two chevrons still sets the level for its drawing.)
+TEST(ReusedState, ArgumentsPassedInTheCallLeaveNothingBehind) {
+    const std::vector<std::vector<std::string>> pairs = {
+        // Charges about the first ordinary, then about a charge.
+        {"Argent on a chevron gules three mullets or between three roses gules", "Or three roundels azure"},
+        {"Argent, a chevron gules between a mullet, a crescent and an escallop azure", "Azure a saltire argent"},
+        {"Or five roundels sable between two bendlets sable the whole between two mullets gules", "Gules a bend or"},
+        // The fess drawn again over the chevrons.
+        {"Or, a fess between two chevrons azure", "Argent a pale gules"},
+        // Runs in a tincture of their own: a voided charge's inside, the quarters of a pattern,
+        // discs outlined in sable.
+        {"Azure a mullet voided or", "Quarterly ermine and paly of six or and gules"},
+        {"Argent three roundels vert", "Vert a fess ermine"},
+    };
+    for (const std::vector<std::string>& pair : pairs) {
+        std::vector<Bitmap> alone;
+        for (const std::string& blazon : pair) {
+            test::Drawing d;
+            d.Draw(blazon);
+            alone.push_back(d.s().picture);
+        }
+        test::Drawing reused;
+        for (int round = 0; round < 2; ++round)
+            for (std::size_t i = 0; i < pair.size(); ++i) {
+                reused.Draw(pair[i]);
+                EXPECT_TRUE(reused.s().picture == alone[i]) << pair[i] << ", round " << round;
+            }
+    }
+}
+
 }  // namespace
 }  // namespace esc
