@@ -171,14 +171,14 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
         trace->namedTinctures.assign(s.namedTinctures.begin(), s.namedTinctures.begin() + s.namedTinctureCount);
     }
 
-    // "Per pale gules a lion or and azure a tower argent": each half's charges set in that half.
+    // "Per pale gules a lion or and azure a tower argent": each part a field of its own, its
+    // charges laid out in it as in a whole shield. Only the whole shield is so divided: a part
+    // being drawn is read as it stands. A half per pale or per fess holding one ordinary alone
+    // is left to the placement words, which draw the ordinary out to the half's edges, and so
+    // are the partitions the parts' drawing does not take (per chevron).
     text = copy;
-    const std::optional<std::string> halves = HalvesWithTheirCharges(s);
-    if (halves) text = *halves;
-    // Halves the placement words cannot lay out (an ordinary in a half per bend, a part parted
-    // again, a field tierced) are drawn each as a field of its own. Only the whole shield is so
-    // divided: a part being drawn is read as it stands.
-    if (!halves && !s.marshallingMode) {
+    const std::optional<HalvesRewritten> halves = HalvesWithTheirCharges(s);
+    if (!(halves && halves->ordinaryAlone) && !s.marshallingMode) {
         if (const std::optional<PartedField> parted = ReadPartedField(copy, s.vocabulary);
             parted && parted->named == PartsNamed::ByTincture) {
             if (trace) trace->road = "parted";
@@ -186,6 +186,10 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
             DrawPartedField(s, *parted, partsHost);
             return;
         }
+    }
+    if (halves) {
+        text = halves->words;
+        for (const std::string_view doubt : halves->doubts) s.messages.Show(doubt);
     }
     Normalise(text, s.namedTinctures[0], s.namedTinctures[1], s.namedTinctures[2], kMaxBlazonChars);
     // "a sword grasped by a hand" is read as "a hand grasping a sword".

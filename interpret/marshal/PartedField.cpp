@@ -119,7 +119,7 @@ std::optional<PartitionOpening> PartitionOpeningOf(const PartedWords& w) {
         o.shape = PartedShape::Pale;
     } else if (Is(t, i, "fess") || Is(t, i, "fesse")) {
         o.shape = PartedShape::Fess;
-    } else if (Is(t, i, "bend") && o.count == 2) {
+    } else if (Is(t, i, "bend")) {
         o.shape = Is(t, i + 1, "sinister") ? PartedShape::BendSinister : PartedShape::Bend;
         if (o.shape == PartedShape::BendSinister) ++i;
     } else {
@@ -143,8 +143,8 @@ PartPlaceName PartPlaceNameAt(const std::vector<Token>& t, std::size_t i, const 
     if (Is(t, j, "in") || Is(t, j, "on") || Is(t, j, "to")) ++j;
     if (Is(t, j, "the")) ++j;
     const int last = o.count - 1;
-    const bool middle = o.count == 3 && (Is(t, j, "centre") || Is(t, j, "center") || Is(t, j, "middle") ||
-                                         Is(t, j, o.shape == PartedShape::Pale ? "pale" : "fess"));
+    const std::string_view band = o.shape == PartedShape::Pale ? "pale" : o.shape == PartedShape::Fess ? "fess" : "bend";
+    const bool middle = o.count == 3 && (Is(t, j, "centre") || Is(t, j, "center") || Is(t, j, "middle") || Is(t, j, band));
     if (middle) return {1, j + 1 - i};
     switch (o.shape) {
         case PartedShape::Pale:
@@ -243,8 +243,9 @@ std::string PlaceOfFieldPart(PartedShape shape, int count, int part) {
     switch (shape) {
         case PartedShape::Pale: return std::string(kPales[k]);
         case PartedShape::Fess: return std::string(kFesses[k]);
-        case PartedShape::Bend: return part == 0 ? "sinister chief" : "dexter base";
-        case PartedShape::BendSinister: return part == 0 ? "dexter chief" : "sinister base";
+        // Tierced per bend the middle part is the band across the shield.
+        case PartedShape::Bend: return k == 0 ? "sinister chief" : k == 1 ? "bend" : "dexter base";
+        case PartedShape::BendSinister: return k == 0 ? "dexter chief" : k == 1 ? "bend sinister" : "sinister base";
     }
     return {};
 }

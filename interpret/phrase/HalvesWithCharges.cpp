@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 #include "interpret/phrase/DrawingState.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -20,13 +21,15 @@ bool ChargesBegin(const DrawingState& s, int i) {
 
 // Whether the phrase from `from` up to `to` (not included) names charges and no ordinary, or
 // (`oneOrdinary`) one ordinary alone ("argent a cross gules"), which is drawn within its part.
+bool HalfHoldsOneOrdinaryAlone(const DrawingState& s, int from, int to) {
+    if (!(WordIs(s, from, "a") || WordIs(s, from, "an")) || s.Type(from + 1) != kTypeOrdinary) return false;
+    for (int i = from + 2; i < to; ++i)
+        if (s.Type(i) != kTypeTincture && s.Type(i) != kTypeLine) return false;
+    return true;
+}
+
 bool OnlyCharges(const DrawingState& s, int from, int to, bool oneOrdinary) {
-    if (oneOrdinary && (WordIs(s, from, "a") || WordIs(s, from, "an")) && s.Type(from + 1) == kTypeOrdinary) {
-        bool alone = true;
-        for (int i = from + 2; i < to; ++i)
-            if (s.Type(i) != kTypeTincture && s.Type(i) != kTypeLine) alone = false;
-        if (alone) return true;
-    }
+    if (oneOrdinary && HalfHoldsOneOrdinaryAlone(s, from, to)) return true;
     bool named = false;
     for (int i = from; i < to; ++i) {
         const int type = s.Type(i);
@@ -78,7 +81,7 @@ HalfPlaces PlacesOfTheHalves(const DrawingState& s) {
 
 }  // namespace
 
-std::optional<std::string> HalvesWithTheirCharges(const DrawingState& s) {
+std::optional<HalvesRewritten> HalvesWithTheirCharges(const DrawingState& s) {
     // "per pale" (fess, bend, bend sinister, chevron), its line if any, the first half's
     // tincture, then its charges.
     const HalfPlaces places = PlacesOfTheHalves(s);
@@ -98,7 +101,17 @@ std::optional<std::string> HalvesWithTheirCharges(const DrawingState& s) {
         int end = after;
         while (end < s.wordCount && !WordIs(s, end, "within") && !(end > after && WordIs(s, end, "and"))) ++end;
         if (!OnlyCharges(s, after, end, places.ordinaryWithin)) return std::nullopt;
-        std::string out;
+        HalvesRewritten rewritten;
+        rewritten.ordinaryAlone = places.ordinaryWithin && (HalfHoldsOneOrdinaryAlone(s, first + 1, j) ||
+                                                            HalfHoldsOneOrdinaryAlone(s, after, end));
+        // A third "and" with a tincture and charges: a field of two halves cannot hold it, so
+        // which "and" opens the second half is in doubt.
+        for (int k = end; k + 2 < s.wordCount; ++k)
+            if (WordIs(s, k, "and") && s.Type(k + 1) == kTypeTincture && ChargesBegin(s, k + 2)) {
+                rewritten.doubts.push_back(msg::kPartsNotToldApart);
+                break;
+            }
+        std::string& out = rewritten.words;
         auto add = [&](std::string_view word) {
             if (!out.empty()) out += ' ';
             out += word;
@@ -112,7 +125,7 @@ std::optional<std::string> HalvesWithTheirCharges(const DrawingState& s) {
         add("in");
         add(places.second);
         for (int i = after; i < s.wordCount; ++i) add(s.Word(i));
-        return out;
+        return rewritten;
     }
     return std::nullopt;
 }

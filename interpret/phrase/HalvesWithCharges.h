@@ -8,10 +8,21 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace esc {
 
 struct DrawingState;
+
+// The words rewritten, and what they leave in doubt (more halves opened by "and" and a
+// tincture than the field has), the messages to tell.
+struct HalvesRewritten {
+    std::string words;
+    std::vector<std::string_view> doubts;
+    // A half holds one ordinary alone, drawn within it out to the half's edges.
+    bool ordinaryAlone = false;
+};
 
 // The words of the first lookup (of the whole text) rewritten in the order above, or nothing
 // when the text does not open so. Charges are moved into the halves (a cross "charged" on one of
@@ -19,6 +30,6 @@ struct DrawingState;
 // argent a cross gules and ...") is drawn within that part. An ordinary with other words, or in a
 // part of another partition, is not drawn within it, so such a text is left as it is: the driver
 // then draws each part as a field of its own (PartedField.h).
-[[nodiscard]] std::optional<std::string> HalvesWithTheirCharges(const DrawingState& state);
+[[nodiscard]] std::optional<HalvesRewritten> HalvesWithTheirCharges(const DrawingState& state);
 
 }  // namespace esc

@@ -131,6 +131,47 @@ TEST(PartedField, PartsByTheirTinctures) {
     });
 }
 
+// Two parts named by their tinctures, each a field of its own, its charges laid out in it,
+// per pale, per fess and per bend. (One ordinary alone in a half per pale or per fess is drawn
+// out to the half's edges by the placement words.)
+TEST(PartedField, TwoPartsByTheirTinctures) {
+    ExpectParts({
+        {"Per pale vert a castle or and argent three roundels gules",
+         {{Corner::DexterBase, kVert, kOr}, {Corner::SinisterChief, kArgent, kGules}}},
+        {"Per fess azure three mullets or and argent a lion gules",
+         {{Corner::DexterChief, kAzure, kOr}, {Corner::DexterBase, kArgent, kGules}}},
+        {"Per bend or a roundel azure and gules a mullet argent",
+         {{Corner::SinisterChief, kOr, kAzure}, {Corner::DexterBase, kGules, kArgent}}},
+    });
+}
+
+// A line of partition between the parts, named by numbers or by tinctures, and in a part
+// parted again.
+TEST(PartedField, PartsWithALineOfPartition) {
+    ExpectParts({
+        {"Per fess wavy, I azure two roundels or; II argent a roundel gules",
+         {{Corner::DexterChief, kAzure, kOr}, {Corner::DexterBase, kArgent, kGules}}},
+        {"Per pale indented gules a lion or and argent a rose gules",
+         {{Corner::DexterChief, kGules, kOr}, {Corner::SinisterChief, kArgent, kGules}}},
+        {"Per bend embattled vert a roundel argent and or a roundel sable",
+         {{Corner::SinisterChief, kVert, kArgent}, {Corner::DexterBase, kOr, kSable}}},
+        {"Per fess I azure a roundel or; II per pale engrailed argent a roundel gules and vert a roundel or",
+         {{Corner::MiddleChief, kAzure, kOr}, {Corner::DexterBase, kArgent, kGules}, {Corner::SinisterBase, kVert, kOr}}},
+    });
+}
+
+// Tierced per bend: the upper part first, then the band across the shield, then the lower.
+TEST(PartedField, TiercedPerBend) {
+    ExpectParts({
+        {"Tierced per bend argent a roundel gules and azure a roundel or and vert a roundel argent",
+         {{Corner::SinisterChief, kArgent, kGules}, {Corner::DexterChief, kAzure, kOr}, {Corner::DexterBase, kVert, kArgent}}},
+        {"Tierced per bend sinister I or a roundel azure; II gules a roundel argent; III sable a roundel or",
+         {{Corner::DexterChief, kOr, kAzure}, {Corner::SinisterChief, kGules, kArgent}, {Corner::SinisterBase, kSable, kOr}}},
+        {"Tierced per bend, in chief argent a roundel vert, in bend sable a roundel argent, in base or a roundel gules",
+         {{Corner::SinisterChief, kArgent, kVert}, {Corner::DexterChief, kSable, kArgent}, {Corner::DexterBase, kOr, kGules}}},
+    });
+}
+
 // Where the words leave a doubt the drawing says so, and is not clean.
 TEST(PartedField, DoubtsAreTold) {
     Drawing d;
@@ -142,6 +183,11 @@ TEST(PartedField, DoubtsAreTold) {
     e.Draw("Per bend or a cross gules and azure a roundel argent and vert a roundel or");
     EXPECT_NE(std::find(e.sink.messages.begin(), e.sink.messages.end(), std::string(msg::kPartsNotToldApart)),
               e.sink.messages.end());
+    // Per chevron the halves are set by the placement words: the third opening is told there too.
+    Drawing f;
+    f.Draw("Per chevron argent a roundel gules and azure a roundel or and vert a roundel argent");
+    EXPECT_NE(std::find(f.sink.messages.begin(), f.sink.messages.end(), std::string(msg::kPartsNotToldApart)),
+              f.sink.messages.end());
     // The reader's text forms: a field not written so is not read as parts.
     EXPECT_FALSE(ReadPartedField("Per pale argent and gules", &GeneratedVocabulary()).has_value());
     EXPECT_FALSE(ReadPartedField("Per fess argent and azure in chief a roundel gules", &GeneratedVocabulary()).has_value());

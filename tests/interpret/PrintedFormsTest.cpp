@@ -15,9 +15,7 @@ namespace esc::test {
 namespace {
 
 std::vector<PlacementTrace> PlacedCharges(const Drawing& d) {
-    std::vector<PlacementTrace> out;
-    for (const LevelTrace& l : d.trace.levels) out.insert(out.end(), l.placements.begin(), l.placements.end());
-    return out;
+    return AllPlacements(d);
 }
 
 // "In dexter a roundel, in sinister a mullet", "on the dexter side", and the field per pale

@@ -71,10 +71,22 @@ inline bool WordUsed(const Drawing& d, std::string_view word) {
     return false;
 }
 
-// Every charge placed, level by level.
+// Every charge placed, level by level; a parted field's parts in order, each charge where its
+// part's drawing, reduced into the part's box, sets it on the shield.
 inline std::vector<PlacementTrace> AllPlacements(const Drawing& d) {
     std::vector<PlacementTrace> out;
     for (const LevelTrace& l : d.trace.levels) out.insert(out.end(), l.placements.begin(), l.placements.end());
+    if (d.trace.road != "parted") return out;
+    for (const DrawingTrace& part : d.trace.parts) {
+        const DrawingTrace::PartBox& b = part.partBox;
+        if (b.width <= 0 || b.height <= 0) continue;
+        for (const LevelTrace& l : part.levels)
+            for (PlacementTrace p : l.placements) {
+                p.x = b.left + p.x * (b.right - b.left) / b.width;
+                p.y = b.top + p.y * (b.bottom - b.top) / b.height;
+                out.push_back(p);
+            }
+    }
     return out;
 }
 
