@@ -56,7 +56,7 @@ constexpr PhraseRow kShownSo[] = {
 constexpr PhraseRow kAddedParts[] = {
     {{"vulning|vulned", "?themselves|herself|itself|himself"}, "v"},
     // About the neck: a ducal coronet and a chain (gc), a collar and a chain (gn), a ducal coronet
-    // (gd), a collar (gl); flames rising behind the head (fl). The longer phrase first.
+    // (gd), a collar (gl); flames rising behind the head (en). The longer phrase first.
     {{"ducally", "gorged", "and", "chained"}, "gc"},
     {{"gorged", "of|with", "a", "ducal", "coronet|crown", "and", "chained"}, "gc"},
     {{"gorged", "of|with", "a", "collar", "and", "chained"}, "gn"},
@@ -67,7 +67,7 @@ constexpr PhraseRow kAddedParts[] = {
     {{"gorged", "of|with", "a", "ducal", "coronet|crown"}, "gd"},
     {{"gorged", "of|with", "a", "collar"}, "gl"},
     {{"collared|gorged"}, "gl"},
-    {{"?the", "?bristles|mane", "enflamed|inflamed"}, "fl"},
+    {{"?the", "?bristles|mane", "enflamed|inflamed"}, "en"},
     {{"?each", "having|with", "a", "snake|serpent", "about|round", "his|her|its|their", "neck|necks"}, "sn"},
 };
 

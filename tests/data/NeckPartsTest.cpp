@@ -127,8 +127,8 @@ TEST(NeckParts, CoronetsAndChainsTakeTheirTincture) {
 // Flames rise behind the head; where a charge has no such picture the words are told unread.
 TEST(NeckParts, FlamesAndTheUnreadPart) {
     const NeckCase flames[] = {
-        {"a boar's head couped", "enflamed", "boarfl.hd"},
-        {"a bear's head couped", "the bristles enflamed", "bearfl.hd"},
+        {"a boar's head couped", "enflamed", "boaren.hd"},
+        {"a bear's head couped", "the bristles enflamed", "bearen.hd"},
     };
     for (const NeckCase& c : flames) {
         SCOPED_TRACE(c.charge);

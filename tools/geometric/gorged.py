@@ -2,7 +2,7 @@
 
 "Gorged of a collar", "collared", "ducally gorged", "collared and chained" and "enflamed" each
 choose the picture named after the charge and a suffix of two letters (NECK_PARTS below: a lion
-collared is `liongl`, a boar's head enflamed `boarfl.hd`), whose added part is the detail part,
+collared is `liongl`, a boar's head enflamed `boaren.hd`), whose added part is the detail part,
 so that "gorged of a collar argent" tints it. Rather than a collar drawn into every beast by
 hand, each drawing here is one row of NECKS: the point in the middle of its neck where the band
 sits, the band's tilt (its throat end first, the head on the side its points rise to) and the
@@ -134,7 +134,7 @@ NECK_PARTS = {
            lambda *a: band_points(*a) + chain_points(*a), 'a collar and a chain hanging from it'),
     'gc': (lambda *a: coronet_lines(*a) + chain_lines(*a), None,
            lambda *a: band_points(*a) + chain_points(*a), 'a ducal coronet and a chain hanging from it'),
-    'fl': (None, lambda *a: flame_lines(*a), flame_points, 'flames rising behind the head'),
+    'en': (None, lambda *a: flame_lines(*a), flame_points, 'flames rising behind the head'),
 }
 
 # (folder, source, middle of the neck line, tilt in degrees, width of the neck there)
@@ -148,8 +148,13 @@ NECKS = [
     ('beasts', 'beasts/boar.svg', (71, 81), -90, 56),
     ('beasts', 'beasts/boar.hd.svg', (127, 150), 0, 58),
     ('beasts', 'beasts/talbot.hd.svg', (131, 155), 0, 73),
+    ('beasts', 'beasts/talbot.he.svg', (131, 155), 0, 73),
+    ('beasts', 'beasts/buck.he.svg', (119, 141), 0, 66),
+    ('beasts', 'beasts/bear.he.svg', (128, 150), 0, 62),
+    ('beasts', 'beasts/boar.he.svg', (127, 150), 0, 58),
     ('birds', 'birds/swan.svg', (59, 66), 0, 24),
     ('birds', 'birds/swan.hd.svg', (90, 119), 0, 40),
+    ('birds', 'birds/swan.he.svg', (90, 119), 0, 40),
 ]
 
 
@@ -167,7 +172,9 @@ def neck_other_names(source, suffix):
         return None
     # a picture's stem is at most 8 letters: an other name that grows past it is left out
     names = [neck_picture_name(other + '.svg', suffix) for other in m.group(1).split()]
-    return ' '.join(n for n in names if len(n.partition('.')[0]) <= 8) or None
+    # and so is one of another charge ("bearm.hd", the head muzzled), which no phrase reaches
+    base = neck_picture_name(source, suffix).partition('.')[0]
+    return ' '.join(n for n in names if n.partition('.')[0] == base) or None
 
 
 def gorged(folder, source, at, tilt, width, suffix):
