@@ -234,7 +234,8 @@ void SecondTinctureAfterBoth(DrawingState& s, int at) {
             return;
         }
         // The details that colour a second part; a detail with a picture of its own is the phrase's.
-        if (s.Type(i) == kTypeDetail && s.Sub1(i) != phrase::kOwnPicture) {
+        if (s.Type(i) == kTypeDetail && s.Sub1(i) != phrase::kOwnPicture &&
+            s.Sub1(i) != phrase::kPartOfAPhrase) {
             detail = true;
         } else if (!IsOneOf(s.Word(i), {"and", ","})) {
             return;

@@ -15,7 +15,9 @@ namespace {
 // The colour index a picture paints its second part in (claws, stalk, string, fruit).
 constexpr std::uint8_t kSecondPartIndex = 10;
 
-bool PartWord(const DrawingState& s, int k) { return T(s, k) == kTypeDetail && S1(s, k) != kOwnPicture; }
+bool PartWord(const DrawingState& s, int k) {
+    return T(s, k) == kTypeDetail && S1(s, k) != kOwnPicture && S1(s, k) != kPartOfAPhrase;
+}
 
 }  // namespace
 

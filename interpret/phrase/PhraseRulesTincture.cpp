@@ -85,6 +85,7 @@ void DetailWords(DrawingState& s) {
     if (!named.empty() && named.back() == 's') named.pop_back();
     bool detail = false;
     bool second = false;
+    bool phraseOnly = false;  // "collared": a word that only a phrase with its picture reads
     for (int i = s.cursor + 1; i < s.wordCount; ++i) {
         const int type = s.Type(i);
         // "or, crowned of the last": the tincture named last before the words.
@@ -92,6 +93,7 @@ void DetailWords(DrawingState& s) {
                                EqualsIgnoringCase(s.Word(i + 2), "last");
         if (type == kTypeTincture || ofTheLast) {
             if (!detail && !second) return;
+            if (phraseOnly && !detail) return;  // no collar drawn: told unread, no other part tinted
             int code = s.Sub1(i), end = i;
             if (ofTheLast) {
                 int last = s.cursor;
@@ -147,6 +149,7 @@ void DetailWords(DrawingState& s) {
             continue;
         }
         if (s.Sub1(i) != kOwnPicture) {
+            phraseOnly = phraseOnly || s.Sub1(i) == kPartOfAPhrase;
             second = true;
             continue;
         }

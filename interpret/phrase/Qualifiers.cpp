@@ -55,7 +55,19 @@ constexpr PhraseRow kShownSo[] = {
 // After the tincture, phrases that add a part drawn in the detail colour of a picture of its own.
 constexpr PhraseRow kAddedParts[] = {
     {{"vulning|vulned", "?themselves|herself|itself|himself"}, "v"},
+    // About the neck: a ducal coronet and a chain (gc), a collar and a chain (gn), a ducal coronet
+    // (gd), a collar (gl); flames rising behind the head (en). The longer phrase first.
     {{"ducally", "gorged", "and", "chained"}, "gc"},
+    {{"gorged", "of|with", "a", "ducal", "coronet|crown", "and", "chained"}, "gc"},
+    {{"gorged", "of|with", "a", "collar", "and", "chained"}, "gn"},
+    {{"collared|gorged", "and", "chained"}, "gn"},
+    {{"gorged", "of|with", "a", "chain"}, "gn"},
+    {{"chained"}, "gn"},
+    {{"ducally", "gorged"}, "gd"},
+    {{"gorged", "of|with", "a", "ducal", "coronet|crown"}, "gd"},
+    {{"gorged", "of|with", "a", "collar"}, "gl"},
+    {{"collared|gorged"}, "gl"},
+    {{"?the", "?bristles|mane", "enflamed|inflamed"}, "en"},
     {{"?each", "having|with", "a", "snake|serpent", "about|round", "his|her|its|their", "neck|necks"}, "sn"},
 };
 

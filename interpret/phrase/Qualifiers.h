@@ -25,6 +25,10 @@ inline constexpr int kAnyCharge = 91;
 // Sub1 of a detail word (Type 16) drawn in a picture of its own, the charge's name and the word's
 // first letter: "crowned" (lionc), "belled" (cowb). Before the tincture it is read as a qualifier.
 inline constexpr int kOwnPicture = 99;
+// Sub1 of a detail word that only a phrase naming a picture of its own reads ("gorged of a collar",
+// "collared and chained"): where the charge has no such picture the word and its tincture stay
+// unread and are told, rather than colouring another part of the charge.
+inline constexpr int kPartOfAPhrase = 98;
 
 // Sub2 of a qualifier row. Codes avoid 8, 9 and 19, which Type 9 words use as treatments.
 enum QualifierCode : int {

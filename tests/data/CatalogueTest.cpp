@@ -681,6 +681,11 @@ constexpr PartPhrase kPartPhrases[] = {
     {"pelicanv", "pelican", "vulning themselves"},
     {"boysn", "boy", "each having a snake about his neck"},
 };
+// The parts about the neck or behind the head, any charge's picture with the suffix.
+constexpr PartPhrase kNeckParts[] = {
+    {"gl", "", "collared"}, {"gd", "", "ducally gorged"}, {"gn", "", "collared and chained"},
+    {"gc", "", "ducally gorged and chained"}, {"en", "", "enflamed"},
+};
 
 // Pictures that no blazon names, and why.
 struct Unnamed {
@@ -756,6 +761,14 @@ PicturePhrase PhraseFor(const std::string& name) {
     for (const PartPhrase& part : kPartPhrases) {
         if (charge != nullptr || stem != part.stem) continue;
         if ((charge = chargeNamed(part.charge)) != nullptr) {
+            phrase = "a " + charge->word;
+            partWords = part.words;
+        }
+    }
+    for (const PartPhrase& part : kNeckParts) {
+        const std::string_view suffix = part.stem;
+        if (charge != nullptr || stem.size() <= suffix.size() || !stem.ends_with(suffix)) continue;
+        if ((charge = chargeNamed(stem.substr(0, stem.size() - suffix.size()))) != nullptr) {
             phrase = "a " + charge->word;
             partWords = part.words;
         }

@@ -7,7 +7,7 @@ that registers its drawings with the `charge` decorator (svg.py). Importing the 
 registers them all; tools/geometric_charges.py writes them."""
 
 from . import (  # noqa: F401 (registers the drawings)
-    buildings, celestial, creatures, cross_forms, crosses, crowned, derived, figures, flowers, household, implements, leaves, more_charges,
+    buildings, celestial, creatures, cross_forms, crosses, crowned, derived, gorged, figures, flowers, household, implements, leaves, more_charges,
     more_objects, plants, shapes, trees, wares)
 from .svg import CHARGES
 
