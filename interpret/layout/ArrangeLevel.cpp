@@ -32,6 +32,7 @@
 #include "interpret/layout/OnTheOrdinary.h"
 #include "interpret/layout/OrdinariesAboutTheFess.h"
 #include "interpret/layout/OrdinaryOnOrdinary.h"
+#include "interpret/layout/PairBetween.h"
 #include "interpret/layout/PiecesWithinPieces.h"
 #include "interpret/phrase/OverAll.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
@@ -166,6 +167,7 @@ void DrawLaterLevel(DrawingState& s) {
     }
     if (BetweenTheWholeLayout(s)) return;
     if (OppositeTheChargeBefore(s)) return;
+    if (SecondOfAPairBetween(s)) return;
     NoteLayout(s, "none: not on, in or between an ordinary");
 }
 

@@ -285,7 +285,9 @@ void ChargesBetween(DrawingState& s, ShapeCode ordinary) {
     // Round a principal charge sized for them (up to five), in their places about it.
     if (s.splitChief == 0 && StandsRoundThePrincipal(s)) {
         NoteLayout(s, "AroundThePrincipal");
-        PlaceSpots(s, AroundPrincipalSpots(g, n));
+        // The first of two single charges ("between a mullet and a crescent") takes the first place.
+        const std::vector<LayoutSpot> round = AroundPrincipalSpots(g, s.principalRoundCount);
+        PlaceSpots(s, std::span<const LayoutSpot>(round).first(std::min(round.size(), static_cast<std::size_t>(n))));
         return;
     }
     // Couped, it keeps its usual place but for its ends, and so do the charges about it.

@@ -10,6 +10,7 @@
 #include "interpret/layout/FitLayout.h"
 #include "interpret/layout/Layouts.h"
 #include "interpret/layout/Placement.h"
+#include "interpret/phrase/ChargeKinds.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -27,11 +28,45 @@ constexpr int kBaseChargeRise = 40;
 constexpr float kRoundTwoScale = 0.7f, kRoundThreeScale = 0.65f, kRoundFourScale = 0.6f, kRoundFiveScale = 0.55f;
 constexpr int kFifthInBaseLower = 40;  // the fifth stands this share of the height lower than three's one in base
 
+// Whether a single charge ("a mullet", "a winged stag") begins at word i.
+bool OneChargeNamedAt(const DrawingState& s, int i) {
+    if (!EqualsIgnoringCase(s.Word(i), "a") && !EqualsIgnoringCase(s.Word(i), "an")) return false;
+    const int charge = s.Type(i + 1) == kTypePrefix ? i + 2 : i + 1;
+    return kinds::NamesACharge(s.Type(charge));
+}
+
+// Whether the words from `from` up to the next tincture (or the end) set a group in a place of
+// its own or join another to it.
+bool PlacedOrJoinedBeforeTincture(const DrawingState& s, int from, int& tinctureAt) {
+    int k = from;
+    for (; k < s.wordCount && s.Type(k) != kTypeTincture; ++k)
+        if (kinds::IsOneOf(s.Word(k), {"in", "and", "on", "between", "within", "each"})) break;
+    tinctureAt = k;
+    return k < s.wordCount && s.Type(k) != kTypeTincture;
+}
+
+// "between a mullet and a crescent", "between a mullet azure and a crescent gules": two single
+// charges joined by "and", each with no place of its own. `i` is the word "between".
+bool TwoSinglesBetween(const DrawingState& s, int i) {
+    if (!OneChargeNamedAt(s, i + 1)) return false;
+    int k = i + 2;
+    int tinctureAt = 0;
+    if (PlacedOrJoinedBeforeTincture(s, k, tinctureAt)) {
+        if (!EqualsIgnoringCase(s.Word(tinctureAt), "and")) return false;
+        k = tinctureAt;  // "a mullet and a crescent gules": one tincture for both
+    } else {
+        k = tinctureAt + 1;  // after the first one's tincture
+    }
+    if (!EqualsIgnoringCase(s.Word(k), "and") || !OneChargeNamedAt(s, k + 1)) return false;
+    return !PlacedOrJoinedBeforeTincture(s, k + 2, tinctureAt);
+}
+
 }  // namespace
 
 int CountBetweenAfter(const DrawingState& s) {
     for (int i = std::max(s.levelFirstWord, 0); i < s.wordCount; ++i) {
         if (!EqualsIgnoringCase(s.Word(i), "between")) continue;
+        if (TwoSinglesBetween(s, i)) return 2;
         // One group up to its tincture: "two wolves' heads in chief and an escallop in base" is two
         // groups in places of their own.
         for (int k = i + 2; k < s.wordCount && s.Type(k) != kTypeTincture; ++k)
@@ -78,7 +113,9 @@ std::vector<LayoutSpot> AroundPrincipalSpots(const ShieldGeometry& g, int count)
 
 bool StandsRoundThePrincipal(const DrawingState& s) {
     const LevelRecord& level = s.levels[static_cast<std::size_t>(std::clamp(s.level, 0, kMaxLevels - 1))];
-    return s.level == 1 && level.levelBetween && s.principalRoundCount > 0 && s.principalRoundCount == level.levelCount;
+    if (s.level != 1 || !level.levelBetween || s.principalRoundCount <= 0) return false;
+    // The first of two single charges takes the first of the pair's places.
+    return s.principalRoundCount == level.levelCount || (s.principalRoundCount == 2 && level.levelCount == 1);
 }
 
 float PrincipalChargeScale(DrawingState& s, int& roundCount) {

@@ -33,8 +33,9 @@ std::vector<LayoutSpot> AroundPrincipalSpots(const ShieldGeometry& geometry, int
 // point (with its size from PrincipalChargeScale): then they take AroundPrincipalSpots.
 bool StandsRoundThePrincipal(const DrawingState& state);
 // How many charges the phrase after the current level's "between" names: its number, 1 for "a"
-// or "an", 0 when no "between" follows in the level's words, no count is written, or the phrase
-// names more than one group or places of their own ("in chief", "and") before its tincture.
+// or "an", 2 for two single charges joined by "and" ("between a mullet and a crescent"), 0 when
+// no "between" follows in the level's words, no count is written, or the phrase names more
+// groups or places of their own ("in chief", "and") before its tincture.
 int CountBetweenAfter(const DrawingState& state);
 
 }  // namespace esc
