@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -209,9 +210,16 @@ ChargeTurn WordsTurn(const DrawingState& s) {
     return s.fesswiseFlag ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
 }
 
-void PlaceCharge(DrawingState& s, const ChargeSpot& spot) {
+namespace {
+
+// PlaceCharge in `tincture` when one is given (a member's own: "three mullets azure, gules and
+// vert"), else in the level's.
+void PlaceChargeIn(DrawingState& s, const ChargeSpot& spot, std::optional<int> tincture) {
     LevelRecord& level = Current(s);
     if (level.levelKind == 0) return;
+    // The painter paints in the level's tincture: a member's own is set for this charge alone.
+    const int levelsOwn = Tincture(s);
+    if (tincture) Tincture(s) = *tincture;
     NotePlacement(s, spot);
     s.model.NotePlaced(s.level, spot, Tincture(s));
 
@@ -226,7 +234,12 @@ void PlaceCharge(DrawingState& s, const ChargeSpot& spot) {
     PaintLevelCharge(s, level, spot);
     // What the charge painted, for layouts that fit later charges into the room it left.
     if (entry != nullptr) entry->drawn = s.paintedBox;
+    if (tincture) Tincture(s) = levelsOwn;
 }
+
+}  // namespace
+
+void PlaceCharge(DrawingState& s, const ChargeSpot& spot) { PlaceChargeIn(s, spot, std::nullopt); }
 
 namespace {
 
@@ -303,14 +316,8 @@ void PlaceOne(DrawingState& s, ChargeSpot spot) {
     spot.mirror = spot.mirror != s.sinisterCharges;  // a left hand turns the other way, also in a pair
     // "three mullets azure, gules and vert": each member in its own tincture, in placing order.
     const std::vector<int>& members = s.group.memberTinctures;
-    if (index >= 0 && index < static_cast<int>(members.size())) {
-        const int tincture = Tincture(s);
-        Tincture(s) = members[static_cast<std::size_t>(index)];
-        PlaceCharge(s, spot);
-        Tincture(s) = tincture;
-    } else {
-        PlaceCharge(s, spot);
-    }
+    const bool ownTincture = index >= 0 && index < static_cast<int>(members.size());
+    PlaceChargeIn(s, spot, ownTincture ? std::optional<int>(members[static_cast<std::size_t>(index)]) : std::nullopt);
 }
 
 }  // namespace
