@@ -107,6 +107,15 @@ TEST(NeckForms, EveryFormDrawsAsTheShortOne) {
         for (const FormCase& f : forms)
             test::ExpectDrawnAlike((std::string("Argent ") + beast + " " + f.printed).c_str(),
                                    (std::string("Argent ") + beast + " " + f.plain).c_str());
+    // Several beasts: each has its own collar or coronet.
+    const FormCase several[] = {
+        {"Azure three talbots' heads erased or gorged with ducal coronets gules",
+         "Azure three talbots' heads erased or ducally gorged gules"},
+        {"Azure three foxes passant or each gorged with a collar gules", "Azure three foxes passant or collared gules"},
+        {"Azure two horses passant or gorged with collars and chained gules",
+         "Azure two horses passant or collared and chained gules"},
+    };
+    for (const FormCase& f : several) test::ExpectDrawnAlike(f.printed, f.plain);
 }
 
 // A beast with no picture of the part, or a part with no picture at all: the beast is drawn
