@@ -38,9 +38,15 @@ bool FileExists(const DrawingState& s, const std::string& stem, std::string_view
 // A phrase of several words: each word lists its spellings separated by '|', and a word that
 // begins with '?' may be left out.
 constexpr std::size_t kMaxPhraseWords = 8;
+// What becomes of a phrase after the tincture whose picture the charge does not have.
+enum class WithoutPicture : std::uint8_t {
+    LeftUnread,  // the words stay for the other rules ("chained" alone, "enflamed")
+    Told,        // about the neck: the phrase and its tincture are passed over, unread, and told
+};
 struct PhraseRow {
     std::array<std::string_view, kMaxPhraseWords> words;
     std::string_view picture;  // the variant it asks for (before the tincture) or the name's suffix (after)
+    WithoutPicture without = WithoutPicture::LeftUnread;
 };
 
 // Before the tincture, phrases that ask for the picture showing the charge so: the man is drawn
@@ -52,21 +58,29 @@ constexpr PhraseRow kShownSo[] = {
     {{"back|backs", "affrontee|affronty|affronte"}, "bk"},
 };
 
+// The suffix of a wreath about the neck: no picture has one, so the phrase is always told.
+constexpr std::string_view kNoNeckPicture = "-";
+
 // After the tincture, phrases that add a part drawn in the detail colour of a picture of its own.
 constexpr PhraseRow kAddedParts[] = {
     {{"vulning|vulned", "?themselves|herself|itself|himself"}, "v"},
     // About the neck: a ducal coronet and a chain (gc), a collar and a chain (gn), a ducal coronet
-    // (gd), a collar (gl); flames rising behind the head (en). The longer phrase first.
-    {{"ducally", "gorged", "and", "chained"}, "gc"},
-    {{"gorged", "of|with", "a", "ducal", "coronet|crown", "and", "chained"}, "gc"},
-    {{"gorged", "of|with", "a", "collar", "and", "chained"}, "gn"},
-    {{"collared|gorged", "and", "chained"}, "gn"},
-    {{"gorged", "of|with", "a", "chain"}, "gn"},
+    // (gd), a collar (gl); flames rising behind the head (en). The longer phrase first. A coronet
+    // about a beast's neck is the ducal one unless it is named otherwise.
+    {{"?each", "ducally", "gorged", "and", "chained"}, "gc", WithoutPicture::Told},
+    {{"?each", "gorged", "of|with", "?a", "?ducal", "coronet|coronets|crown|crowns", "and", "chained"}, "gc",
+     WithoutPicture::Told},
+    {{"?each", "gorged", "of|with", "?a", "?plain", "collar|collars", "and", "chained"}, "gn", WithoutPicture::Told},
+    {{"?each", "collared|gorged", "and", "chained"}, "gn", WithoutPicture::Told},
+    {{"?each", "gorged", "of|with", "?a", "chain|chains"}, "gn", WithoutPicture::Told},
     {{"chained"}, "gn"},
-    {{"ducally", "gorged"}, "gd"},
-    {{"gorged", "of|with", "a", "ducal", "coronet|crown"}, "gd"},
-    {{"gorged", "of|with", "a", "collar"}, "gl"},
-    {{"collared|gorged"}, "gl"},
+    {{"?each", "ducally", "gorged"}, "gd", WithoutPicture::Told},
+    {{"?each", "gorged", "of|with", "?a", "?ducal", "coronet|coronets|crown|crowns"}, "gd", WithoutPicture::Told},
+    {{"?each", "gorged", "of|with", "?a", "?plain", "collar|collars"}, "gl", WithoutPicture::Told},
+    {{"?each", "gorged", "of|with", "?a", "chaplet|chaplets|wreath|wreaths|garland", "?of",
+      "?laurel|oak|roses|ivy|flowers|leaves"},
+     kNoNeckPicture, WithoutPicture::Told},
+    {{"?each", "collared|gorged"}, "gl", WithoutPicture::Told},
     {{"?the", "?bristles|mane", "enflamed|inflamed"}, "en"},
     {{"?each", "having|with", "a", "snake|serpent", "about|round", "his|her|its|their", "neck|necks"}, "sn"},
 };
@@ -323,6 +337,29 @@ bool ReadWithTwoHeads(DrawingState& s) {
     return true;
 }
 
+std::string AddedPartPicture(std::string_view name, std::string_view suffix) {
+    std::string single(name);
+    if (!single.empty() && single.back() == 's') single.pop_back();
+    // The suffix stays whole within the file's stem: a greyhound collared is "greyhogl", since
+    // "greyhoundgl" cut to the stem would name the greyhound without its collar.
+    const std::size_t keep = suffix.size() < kFileStemChars ? kFileStemChars - suffix.size() : 0;
+    return single.substr(0, keep) + std::string(suffix);
+}
+
+namespace {
+
+// The words from `from` to `to` as one text, for a message.
+std::string PhraseWordsSaid(const DrawingState& s, int from, int to) {
+    std::string said;
+    for (int k = from; k <= to; ++k) {
+        if (!said.empty()) said += ' ';
+        said += s.Word(k);
+    }
+    return said;
+}
+
+}  // namespace
+
 bool ReadDetailPhrase(DrawingState& s) {
     for (const PhraseRow& row : kAddedParts) {
         const int length = MatchPhrase(s, s.cursor + 1, row);
@@ -330,10 +367,16 @@ bool ReadDetailPhrase(DrawingState& s) {
         const int tinctureAt = s.cursor + 1 + length;
         if (s.Type(tinctureAt) != kTypeTincture) return false;
         LevelRecord& level = Current(s);
-        std::string named(level.levelName.view());
-        if (!named.empty() && named.back() == 's') named.pop_back();
-        named += row.picture;
-        if (!PictureExists(s, named, level.levelVariant.view())) return false;
+        const std::string named = AddedPartPicture(level.levelName.view(), row.picture);
+        if (row.picture == kNoNeckPicture || !PictureExists(s, named, level.levelVariant.view())) {
+            if (row.without == WithoutPicture::LeftUnread) return false;
+            // The charge is drawn without the part: its words stay unread (the drawing is not
+            // clean) and are passed over, so that "a ducal coronet or" is not read as a charge.
+            s.messages.Show("\"" + PhraseWordsSaid(s, s.cursor + 1, tinctureAt) + "\" is not drawn: no picture of the " +
+                            level.levelName.str() + " here shows it, and it is drawn without.");
+            s.cursor = tinctureAt;
+            return true;
+        }
         level.levelName.Assign(named);
         s.detailTincture = s.Sub1(tinctureAt);
         for (int k = s.cursor + 1; k <= tinctureAt; ++k) s.UseWord(k);

@@ -81,8 +81,13 @@ bool ReadWithTwoHeads(DrawingState& s);
 // "sable ducally gorged and chained or" (the coronet and chain, liongc), "argent each having a
 // snake about his neck proper" (boysn.hd). When that picture exists the level's name becomes it,
 // the tincture after the phrase colours the part, the words are used and the cursor moves to that
-// tincture; whether it did. Without the picture or the tincture the phrase is left unread.
+// tincture; whether it did. Without the tincture the phrase is left unread; without the picture a
+// phrase about the neck ("gorged with a collar gules") is passed over unread and told, the others
+// are left unread.
 bool ReadDetailPhrase(DrawingState& s);
+// The name of the picture of the charge `name` with the added part `suffix` ("liongl"), cut so that
+// the suffix stays within the picture file's stem.
+std::string AddedPartPicture(std::string_view name, std::string_view suffix);
 
 // Whether the attitude word at index i (a Type 9 word of the charge's own family) leads to a
 // picture: its digits added to the level's variant name one, or the attitude words right after it

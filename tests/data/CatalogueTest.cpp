@@ -737,13 +737,15 @@ PicturePhrase PhraseFor(const std::string& name) {
     // when couped (the cross also with its variants) name pictures too.
     // The charge whose name, after a prefix's letter if there is one, is the stem once cut to
     // eight letters ("dantelop" is a demi antelope).
-    auto chargeNamed = [](const std::string& stem, const std::string& prefix = "") -> const VocabularyRow* {
+    // `keep`: the letters of the name the stem holds (a neck part's suffix cuts it to six).
+    auto chargeNamed = [](const std::string& stem, const std::string& prefix = "",
+                          std::size_t keep = 8) -> const VocabularyRow* {
         for (const VocabularyRow& row : Words().Rows()) {
             const bool couped = row.word == "cross" || row.word == "saltire" || row.word == "chevron";
             const bool charge = (IsChargeType(row.type) && (row.sub1 == 0 || row.sub1 == 8)) || couped;
             std::string name = prefix + row.word;
             if (name.ends_with('s')) name.pop_back();
-            if (charge && name.substr(0, 8) == stem) return &row;
+            if (charge && name.substr(0, keep) == stem) return &row;
         }
         return nullptr;
     };
@@ -768,7 +770,7 @@ PicturePhrase PhraseFor(const std::string& name) {
     for (const PartPhrase& part : kNeckParts) {
         const std::string_view suffix = part.stem;
         if (charge != nullptr || stem.size() <= suffix.size() || !stem.ends_with(suffix)) continue;
-        if ((charge = chargeNamed(stem.substr(0, stem.size() - suffix.size()))) != nullptr) {
+        if ((charge = chargeNamed(stem.substr(0, stem.size() - suffix.size()), "", 8 - suffix.size())) != nullptr) {
             phrase = "a " + charge->word;
             partWords = part.words;
         }

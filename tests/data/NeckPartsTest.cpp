@@ -136,7 +136,7 @@ TEST(NeckParts, FlamesAndTheUnreadPart) {
         ExpectPartAlone(c, red);
     }
     for (const char* blazon : {"Azure an eagle displayed or gorged of a collar gules",
-                               "Azure a fox passant or collared gules"}) {
+                               "Azure a bull passant or collared gules"}) {
         test::Drawing d;
         d.Draw(blazon);
         EXPECT_FALSE(d.trace.ignoredWords.empty() && d.sink.messages.empty()) << blazon;

@@ -828,9 +828,10 @@ TEST(Qualifiers, PhrasesAddingAPartNeedTheirPictureAndATincture) {
         {"a snake about nothing", "boys", "hd", {"argent", "having", "a", "snake", "vert"}, false, "boys", 1, -1},
         {"ducally gorged and chained", "lion", "1", {"sable", "ducally", "gorged", "and", "chained", "or"}, true,
          "liongc", 6, kOr},
-        {"ducally gorged alone", "lion", "1", {"sable", "ducally", "gorged", "or"}, false, "lion", 1, -1},
-        {"gorged and chained passant", "lion", "3", {"sable", "ducally", "gorged", "and", "chained", "or"}, false,
-         "lion", 1, -1},
+        // About the neck with no such picture: passed over with its tincture, the charge unchanged.
+        {"ducally gorged alone", "lion", "1", {"sable", "ducally", "gorged", "or"}, true, "lion", 4, -1},
+        {"gorged and chained passant", "lion", "3", {"sable", "ducally", "gorged", "and", "chained", "or"}, true,
+         "lion", 6, -1},
     };
     const std::map<std::string, int> codes = {{"or", kOr},       {"argent", kArgent}, {"gules", kGules},
                                               {"sable", kSable}, {"vert", kVert},     {"proper", kProperBrown}};

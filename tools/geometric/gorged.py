@@ -155,13 +155,41 @@ NECKS = [
     ('birds', 'birds/swan.svg', (59, 66), 0, 24),
     ('birds', 'birds/swan.hd.svg', (90, 119), 0, 40),
     ('birds', 'birds/swan.he.svg', (90, 119), 0, 40),
+    ('beasts', 'beasts/talbot.svg', (74, 68), -50, 42),
+    ('beasts', 'beasts/greyhoun.svg', (58, 60), -56, 30),
+    ('beasts', 'beasts/wolf.svg', (63, 62), -58, 40),
+    ('beasts', 'beasts/wolf.hd.svg', (118, 138), 0, 80),
+    ('beasts', 'beasts/wolf.he.svg', (118, 138), 0, 80),
+    ('beasts', 'beasts/fox.svg', (63, 68), -67, 38),
+    ('beasts', 'beasts/fox.hd.svg', (122, 140), 0, 76),
+    ('beasts', 'beasts/fox.he.svg', (122, 140), 0, 76),
+    ('beasts', 'beasts/buck.4.svg', (57, 110), -30, 30),
+    ('beasts', 'beasts/hind.svg', (56, 56), -41, 30),
+    ('beasts', 'beasts/hind.hd.svg', (71, 50), -21, 44),
+    ('beasts', 'beasts/hind.he.svg', (71, 50), -21, 44),
+    ('beasts', 'beasts/horse.svg', (72, 58), -22, 42),
+    ('beasts', 'beasts/horse.hd.svg', (127, 128), -5, 54),
+    ('beasts', 'beasts/horse.he.svg', (127, 128), -5, 54),
+    ('lions', 'lions/unicorn.svg', (82, 100), -27, 38),
+    ('lions', 'lions/unicorn.hd.svg', (120, 128), -5, 50),
+    ('lions', 'lions/unicorn.he.svg', (120, 128), -5, 50),
+    ('lions', 'lions/antelope.svg', (101, 63), -10, 32),
+    ('lions', 'lions/antelope.hd.svg', (60, 70), -5, 34),
+    ('lions', 'lions/antelope.he.svg', (60, 70), -5, 34),
+    ('lions', 'lions/dragon.svg', (96, 65), -25, 32),
+    ('lions', 'lions/dragon.hd.svg', (121, 140), 0, 60),
+    ('lions', 'lions/dragon.he.svg', (121, 140), 0, 60),
+    ('lions', 'lions/griffin.hd.svg', (105, 128), 0, 66),
+    ('lions', 'lions/griffin.he.svg', (105, 128), 0, 66),
+    ('birds', 'birds/popinjay.svg', (73, 52), -16, 44),
 ]
 
 
 def neck_picture_name(source, suffix):
     stem = os.path.basename(source)[:-len('.svg')]
     name, _, variant = stem.partition('.')
-    return name + suffix + ('.' + variant if variant else '')
+    # the suffix stays whole within a stem of 8 letters: the greyhound collared is greyhogl
+    return name[:8 - len(suffix)] + suffix + ('.' + variant if variant else '')
 
 
 def neck_other_names(source, suffix):
@@ -170,7 +198,7 @@ def neck_other_names(source, suffix):
         m = re.search(r'data-also="([^"]*)"', f.read(1000))
     if not m:
         return None
-    # a picture's stem is at most 8 letters: an other name that grows past it is left out
+    # an other name is cut to the stem as the name is
     names = [neck_picture_name(other + '.svg', suffix) for other in m.group(1).split()]
     # and so is one of another charge ("bearm.hd", the head muzzled), which no phrase reaches
     base = neck_picture_name(source, suffix).partition('.')[0]
