@@ -465,6 +465,8 @@ std::vector<Printed> ByHand() {
         {"Ecartele: au 1 d'or, au 2 de gueules, au 3 d'azur, au 4 d'argent", "Quarterly 1: or 2: gules 3: azure 4: argent"},
         {"Ecartele: au premier d'or, au deuxieme de gueules, au troisieme d'azur, au quatrieme d'argent",
          "Quarterly 1: or 2: gules 3: azure 4: argent"},
+        {"Party gules and azure", "Per pale gules and azure"},
+        {"Party d'or et d'azur, a lion counterchanged", "Per pale or and azure a lion counterchanged"},
     });
 }
 
