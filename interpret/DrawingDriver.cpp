@@ -278,8 +278,19 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
     // field of its own.
     // Parts named by their tinctures alone are first offered to the placement words, within
     // the reading of single arms.
-    if (const std::optional<PartedField> parted = ReadPartedField(text, s.vocabulary);
-        parted && parted->named != PartsNamed::ByTincture) {
+    std::optional<PartedField> parted = ReadPartedField(text, s.vocabulary);
+    if (parted && parted->named == PartsNamed::ByTincture) parted.reset();
+    std::optional<std::string> read;
+    if (!parted) read = ReadPrintedMarshalling(text);
+    // Labels printed in another tongue ("Parti, au 1 ..., au 2 ...", "Écartelé, aux 1 et 4 ...")
+    // are read once the words are respelled, part by part, the punctuation between parts kept.
+    if (!parted && !read && s.vocabulary != nullptr && !s.vocabulary->Spellings().Empty()) {
+        const std::string respelled = s.vocabulary->Spellings().RespellKeepingParts(text);
+        parted = ReadPartedField(respelled, s.vocabulary);
+        if (parted && parted->named == PartsNamed::ByTincture) parted.reset();
+        if (!parted) read = ReadPrintedMarshalling(respelled);
+    }
+    if (parted) {
         if (s.trace) {
             s.trace->blazon = text;
             s.trace->road = "parted";
@@ -288,7 +299,6 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
         EndBlazonDrawing(s, host);
         return;
     }
-    std::optional<std::string> read = ReadPrintedMarshalling(text);
     if (read) text = *read;
 
     const Road road = RoadOf(text);

@@ -171,13 +171,16 @@ struct PartWordStarts {
     std::vector<std::size_t> name, words;
 };
 
-// "I ...; II ...; III ...": the numbers open parts after punctuation.
+// "I ...; II ...; III ...", "1 ..., 2 ...": the numbers, in roman numerals or in figures, open
+// parts after punctuation.
 std::optional<PartWordStarts> PartsByNumber(const std::vector<Token>& t, const PartitionOpening& o) {
-    static constexpr std::array<std::string_view, kMaxFieldParts> kNumerals = {"i", "ii", "iii"};
-    if (!Is(t, o.next, "i")) return std::nullopt;
+    static constexpr std::array<std::string_view, kMaxFieldParts> kRomanPartNumbers = {"i", "ii", "iii"};
+    static constexpr std::array<std::string_view, kMaxFieldParts> kFigurePartNumbers = {"1", "2", "3"};
+    const auto& numbers = Is(t, o.next, "1") ? kFigurePartNumbers : kRomanPartNumbers;
+    if (!Is(t, o.next, numbers[0])) return std::nullopt;
     PartWordStarts starts{{o.next}, {o.next + 1}};
     for (std::size_t i = o.next + 1; i < t.size() && starts.name.size() < static_cast<std::size_t>(o.count); ++i)
-        if (Is(t, i, kNumerals[starts.name.size()]) && t[i].atPartStart) {
+        if (Is(t, i, numbers[starts.name.size()]) && t[i].atPartStart) {
             starts.name.push_back(i);
             starts.words.push_back(i + 1);
         }

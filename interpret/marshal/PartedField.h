@@ -7,8 +7,8 @@
 //   Per pale gules a lion or and of the last three ships argent
 //   Tierced per fess argent a rose gules and azure a star or and vert a tree or
 //
-// The parts are named by numbers (I, II, III), by places (chief, base, dexter, sinister, fess,
-// pale), or only by their order, each opening with its tincture after "and". "Of the first",
+// The parts are named by numbers (I, II, III, or 1, 2, 3), by places (chief, base, dexter,
+// sinister, fess, pale), or only by their order, each opening with its tincture after "and". "Of the first",
 // "of the last" name the tinctures of the whole text, so they are replaced by the tincture they
 // name before the parts are read apart. A part may itself be parted (one level deep): the shield
 // is then a grid. Each part is drawn as a whole field and kept to its part of the shield.

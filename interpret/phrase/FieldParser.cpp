@@ -224,6 +224,11 @@ int PerField(DrawingState& s) {
         s.cursor += 2;
     readPosition();
     ReadLineFimbriation(s);
+    // "Party saltirewise of gules and ermine": the "of" only leads to the tinctures.
+    if (WordIs(s, s.cursor, "of") && s.Type(s.cursor + 1) == kTypeTincture) {
+        s.UseWord(s.cursor);
+        ++s.cursor;
+    }
     if (s.Type(s.cursor) == kTypeTincture) {
         s.fieldColor1 = s.Sub1(s.cursor);
         s.UseWord(s.cursor);

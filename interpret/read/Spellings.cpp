@@ -240,4 +240,28 @@ std::string SpellingTable::Respell(std::string_view text) const {
     return out;
 }
 
+std::string SpellingTable::RespellKeepingParts(std::string_view text) const {
+    std::string out;
+    std::size_t from = 0;
+    int inMarkup = 0;  // inside "{e:}": a markup's colon parts nothing
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool atEnd = i == text.size();
+        if (!atEnd) {
+            const char c = text[i];
+            if (c == '{') ++inMarkup;
+            if (c == '}' && inMarkup > 0) --inMarkup;
+            const bool partMark = c == ',' || c == ';' || c == ':' || c == '.';
+            if (!partMark || inMarkup > 0 || InWord(text, i)) continue;
+        }
+        const std::string piece = Respell(text.substr(from, i - from));
+        if (!piece.empty()) {
+            if (!out.empty()) out += ' ';
+            out += piece;
+        }
+        if (!atEnd) out += text[i];
+        from = i + 1;
+    }
+    return out;
+}
+
 }  // namespace esc

@@ -45,6 +45,12 @@ public:
     // row that begins with its first word. Applying it twice changes nothing more.
     [[nodiscard]] std::string Respell(std::string_view text) const;
 
+    // The text respelled part by part, the punctuation that parts a marshalled or parted text
+    // (comma, semicolon, colon, full stop) kept where it stands, so that the labels of a text
+    // printed in another tongue ("Écartelé, aux 1 et 4 ...; aux 2 et 3 ...") can be read as
+    // labels. A row never spans such a mark here.
+    [[nodiscard]] std::string RespellKeepingParts(std::string_view text) const;
+
     const std::vector<SpellingRow>& Rows() const { return rows_; }
     bool Empty() const { return rows_.empty(); }
 

@@ -144,5 +144,75 @@ TEST(FrenchBlazon, UnknownWordsAreTold) {
     }
 }
 
+struct FrenchPartsCase {
+    const char* written;
+    const char* plain;
+};
+
+// Fields parted and quartered as French armorials print them: "Parti, au 1 ..., au 2 ...",
+// "Écartelé, aux 1 et 4 ..., aux 2 et 3 ..."; the parts numbered in figures in English too.
+TEST(FrenchBlazon, QuarteredWithFrenchLabels) {
+    const FrenchPartsCase cases[] = {
+        {"Écartelé, aux 1 et 4 d'azur à trois fleurs de lys d'or, aux 2 et 3 de gueules à la croix d'argent",
+         "Quarterly, 1 and 4, azure three fleurs de lis or; 2 and 3, gules a cross argent"},
+        {"Écartelé: au premier d'or au lion de gueules; au deuxième d'azur; au troisième de gueules; au "
+         "quatrième d'argent à la bande de sable",
+         "Quarterly 1: or a lion gules 2: azure 3: gules 4: argent a bend sable"},
+        {"Ecartele, au 1 d'or, au 2 de gueules, au 3 d'azur, au 4 d'argent",
+         "Quarterly 1: or 2: gules 3: azure 4: argent"},
+    };
+    for (const FrenchPartsCase& c : cases) {
+        ExpectDrawnAlike(c.written, c.plain);
+        Drawing d;
+        d.Draw(c.written);
+        EXPECT_EQ(d.trace.road, "quartered") << c.written;
+        EXPECT_EQ(d.trace.parts.size(), 4u) << c.written;
+    }
+}
+
+TEST(FrenchBlazon, PartedWithFrenchOrFigureLabels) {
+    const FrenchPartsCase cases[] = {
+        {"Parti, au 1 d'or au lion de gueules, au 2 d'azur à la bande d'argent",
+         "Per pale I or a lion gules; II azure a bend argent"},
+        {"Parti, au 1er d'or au lion de gueules, au 2 d'azur à la bande d'argent",
+         "Per pale I or a lion gules; II azure a bend argent"},
+        {"Coupé: au premier d'or à l'aigle de sable; au second de gueules à la tour d'argent",
+         "Per fess I or an eagle sable; II gules a tower argent"},
+        {"Per pale, 1 or a lion gules, 2 azure a bend argent", "Per pale I or a lion gules; II azure a bend argent"},
+        {"Per fess, 1 argent a rose gules; 2 vert a garb or", "Per fess I argent a rose gules; II vert a garb or"},
+    };
+    for (const FrenchPartsCase& c : cases) {
+        ExpectDrawnAlike(c.written, c.plain);
+        Drawing d;
+        d.Draw(c.written);
+        EXPECT_EQ(d.trace.road, "parted") << c.written;
+        EXPECT_EQ(d.trace.parts.size(), 2u) << c.written;
+    }
+}
+
+// Each quarter in its own tincture, read in the middle of the quarter.
+TEST(FrenchBlazon, QuartersPaintTheirTinctures) {
+    Drawing d;
+    d.DrawClean("Ecartele, au 1 d'or, au 2 de gueules, au 3 d'azur, au 4 d'argent");
+    const ShieldGeometry& g = d.s().geometry;
+    const int chiefY = g.H2 / 2, baseY = (g.H2 + g.straightBottom) / 2;
+    EXPECT_EQ(d.At(g.W2 / 2, chiefY), Colour(kOr));
+    EXPECT_EQ(d.At(g.W2 + g.W2 / 2, chiefY), Colour(kGules));
+    EXPECT_EQ(d.At(g.W2 / 2, baseY), Colour(kAzure));
+    EXPECT_EQ(d.At(g.W2 + g.W2 / 2, baseY), Colour(kArgent));
+}
+
+// The French étoile has five straight rays: the mullet. Unaccented, an English armorial's
+// "etoile" is the estoile.
+TEST(FrenchBlazon, FrenchEtoileIsTheMullet) {
+    const FrenchPartsCase cases[] = {
+        {"D'azur à trois étoiles d'or", "Azure three mullets or"},
+        {"De gueules à l'étoile d'argent", "Gules a mullet argent"},
+        {"Gules an {e'}toile argent", "Gules a mullet argent"},
+        {"Gules an etoile argent", "Gules an estoile argent"},
+    };
+    for (const FrenchPartsCase& c : cases) ExpectDrawnAlike(c.written, c.plain);
+}
+
 }  // namespace
 }  // namespace esc

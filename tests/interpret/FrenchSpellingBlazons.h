@@ -46,7 +46,7 @@ template <class Pair>
 std::vector<Pair> WithFrenchPairs(std::vector<Pair> pairs) {
     const std::pair<const char*, const char*> french[] = {
         {"D'argent aux trois roses de gueules", "Argent three roses gules"},
-        {"D'azur à trois étoiles d'or posees 2 et 1", "Azure three estoiles or 2 and 1"},
+        {"D'azur à trois étoiles d'or posees 2 et 1", "Azure three mullets or 2 and 1"},
         {"D'azur à trois croissants d'or poses en bande", "Azure three crescents or in bend"},
         {"D'azur à la rose d'or posee en abîme", "Azure a rose or in fess point"},
         {"D'azur au croissant d'or, pose en abime", "Azure a crescent or in fess point"},

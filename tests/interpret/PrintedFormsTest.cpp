@@ -386,5 +386,32 @@ TEST(PrintedForms, AndAfterAnAttitude) {
     EXPECT_FALSE(reversed.s().picture == erect.s().picture);
 }
 
+struct PrintedAndPlainForm {
+    const char* written;
+    const char* plain;
+};
+
+// "Party saltirewise of gules and ermine": the "of" only leads to the field's tinctures.
+TEST(PrintedForms, OfBeforeTheTincturesOfAPartition) {
+    const PrintedAndPlainForm cases[] = {
+        {"Party saltirewise of gules and ermine", "Per saltire gules and ermine"},
+        {"Per pale of argent and vert, a lion or", "Per pale argent and vert a lion or"},
+        {"Per bend sinister of or and azure", "Per bend sinister or and azure"},
+        {"Per fess indented of sable and argent", "Per fess indented sable and argent"},
+    };
+    for (const PrintedAndPlainForm& c : cases) ExpectDrawnAlike(c.written, c.plain);
+}
+
+// "A mount vert, issuant therefrom a tree": the charge named next stands on the piece before.
+TEST(PrintedForms, IssuantThereFromStandsOnThePieceBefore) {
+    const PrintedAndPlainForm cases[] = {
+        {"Azure a mount vert, issuant therefrom a tree proper", "Azure a mount vert charged with a tree proper"},
+        {"Azure a mount vert, therefrom issuing a tree proper", "Azure a mount vert charged with a tree proper"},
+        {"Gules, a mount or issuing therefrom a lion argent", "Gules a mount or charged with a lion argent"},
+        {"Gules, a mount or therefrom issuant a lion argent", "Gules a mount or charged with a lion argent"},
+    };
+    for (const PrintedAndPlainForm& c : cases) ExpectDrawnAlike(c.written, c.plain);
+}
+
 }  // namespace
 }  // namespace esc::test

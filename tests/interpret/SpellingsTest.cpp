@@ -459,6 +459,14 @@ std::vector<Printed> ByHand() {
         {"Gules three arrows or flighted argent", "Gules three arrows or feathered argent"},
         {"Or a dove close and reguardant azure", "Or a dove close reguardant azure"},
         {"Or a dove close and regardant azure", "Or a dove close reguardant azure"},
+        {"Parti, au 1er d'or au lion de gueules, au 2 d'azur à la bande d'argent",
+         "Per pale I or a lion gules; II azure a bend argent"},
+        {"Coupe: au premier d'or; au second de gueules à la tour d'argent", "Per fess I or; II gules a tower argent"},
+        {"Ecartele: au 1 d'or, au 2 de gueules, au 3 d'azur, au 4 d'argent", "Quarterly 1: or 2: gules 3: azure 4: argent"},
+        {"Ecartele: au premier d'or, au deuxieme de gueules, au troisieme d'azur, au quatrieme d'argent",
+         "Quarterly 1: or 2: gules 3: azure 4: argent"},
+        {"Party gules and azure", "Per pale gules and azure"},
+        {"Party d'or et d'azur, a lion counterchanged", "Per pale or and azure a lion counterchanged"},
     });
 }
 
