@@ -64,6 +64,7 @@ void ScaleChargePicture(ChargePicture& picture, double k) {
     picture.buffer = std::move(to);
     picture.PW = width;
     picture.PH = height;
+    picture.print = PrintChargePicture(picture);
 }
 
 }  // namespace esc

@@ -297,6 +297,7 @@ DrawingOutcome DrawChargeAtScale(const std::string& drawingPath, double k, Charg
     }
     picture.PW = width;
     picture.PH = height;
+    picture.print = PrintChargePicture(picture);
     return DrawingOutcome::Drawn;
 }
 

@@ -162,8 +162,8 @@ int PaintChargePicture(PaintState& state, const ChargePaintRequest& request) {
         for (std::uint32_t k = 0; k < row.count; ++k) {
             const ChargeRun& run = spans.runs[row.first + k];
             const int v = run.index;
-            const int runEnd = std::min(run.to, columnTo);
-            for (int c = std::max(run.from, columnFrom); c < runEnd;) {
+            const int runEnd = std::min(spans.columnFrom + run.to, columnTo);
+            for (int c = std::max(spans.columnFrom + run.from, columnFrom); c < runEnd;) {
                 const int x = mirror ? left + width - c : left + c;
                 state.layerTarget.lx = c;
                 state.layerTarget.ly = r;

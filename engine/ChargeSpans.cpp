@@ -84,7 +84,10 @@ std::uint64_t PrintAvalanche(std::uint64_t h) {
     return h ^ (h >> 32);
 }
 
-ChargePicturePrint PictureSpanPrint(const ChargePicture& p, std::size_t area) {
+}  // namespace
+
+ChargePicturePrint PrintChargePicture(const ChargePicture& p) {
+    const std::size_t area = PictureArea(p);
     const std::uint64_t size = static_cast<std::uint64_t>(static_cast<std::uint32_t>(p.PW)) << 32 |
                                static_cast<std::uint32_t>(p.PH);
     std::array<std::uint64_t, 4> lane{size + kPrintPrimeA + kPrintPrimeB, size + kPrintPrimeB, size,
@@ -108,16 +111,18 @@ ChargePicturePrint PictureSpanPrint(const ChargePicture& p, std::size_t area) {
     return {low, high};
 }
 
-}  // namespace
-
 void ReadChargeSpans(const ChargePicture& p, const ChargeSpanShape& shape, const ChargeSpanWindow& window, ChargeSpans& out) {
     out.shape = shape;
     out.rowFrom = window.rowFrom;
     out.columnFrom = window.columnFrom;
-    out.columnTo = std::max(window.columnFrom, window.columnTo);
+    out.columnTo = std::max(window.columnFrom, std::min(window.columnTo, window.columnFrom + kWidestChargeSpans));
     out.rows.assign(static_cast<std::size_t>(std::max(0, window.rowTo - window.rowFrom)), ChargeSpans::Row{});
     out.runs.clear();
     const int c0 = out.columnFrom, c1 = out.columnTo;
+    // A run kept as its columns counted from c0.
+    auto addRun = [&](int from, int to, std::uint8_t v) {
+        out.runs.push_back({static_cast<std::uint16_t>(from - c0), static_cast<std::uint16_t>(to - c0), v});
+    };
     const bool bendwise = shape.turn == ChargeTurn::kBendwise || shape.turn == ChargeTurn::kBendwiseSinister;
     const bool fesswise = shape.turn == ChargeTurn::kFesswise, turned = bendwise || fesswise;
     const double scale = static_cast<double>(shape.scale);
@@ -137,7 +142,7 @@ void ReadChargeSpans(const ChargePicture& p, const ChargeSpanShape& shape, const
             }
             int i = c + 1;
             while (i < c1 && indexAt(i) == v) ++i;
-            out.runs.push_back({c, i, v});
+            addRun(c, i, v);
             c = i;
         }
     };
@@ -207,7 +212,7 @@ void ReadChargeSpans(const ChargePicture& p, const ChargeSpanShape& shape, const
                     i = std::max(i + 1, reading(PictureRunEnd(row, ui + 1, pw, v)));
                 }
                 i = std::min(i, pastSide);
-                out.runs.push_back({c, i, v});
+                addRun(c, i, v);
                 c = i;
             }
         } else if (t >= 0 && t < p.PH) {
@@ -236,8 +241,7 @@ const ChargeSpans& ChargeSpanCache::SpansFor(const ChargePicture& p, const Charg
         ReadChargeSpans(p, shape, window, unkept_);
         return unkept_;
     }
-    const std::size_t area = PictureArea(p);
-    const ChargePicturePrint print = PictureSpanPrint(p, area);
+    const ChargePicturePrint print = p.print ? *p.print : PrintChargePicture(p);
     KeptPicture* kept = FindPicture(print, p.PW, p.PH);
     if (kept != nullptr) {
         for (const ChargeSpans& set : kept->sets) {

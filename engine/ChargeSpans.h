@@ -27,11 +27,15 @@ struct ChargeSpanShape {
     friend bool operator==(const ChargeSpanShape&, const ChargeSpanShape&) = default;
 };
 
-// One run of painted columns from..to-1 of a row that read the same painted colour index.
+// One run of painted columns from..to-1 of a row that read the same painted colour index, the
+// columns counted from the set's columnFrom: six bytes a run, so that the runs of a long list of
+// arms fit the cache's bound. A set never spans more columns than a 16-bit count holds (a kept
+// picture is at most kLargestKeptSide wide, an unkept one is read over the shield's width).
 struct ChargeRun {
-    int from = 0, to = 0;
+    std::uint16_t from = 0, to = 0;
     std::uint8_t index = 0;
 };
+inline constexpr int kWidestChargeSpans = 0xFFFF;
 
 // The runs of every row of a picture painted in one shape. Rows of an unturned picture that read
 // the same picture row share their runs.
@@ -56,6 +60,11 @@ struct ChargePicturePrint {
     std::uint64_t low = 0, high = 0;
     friend bool operator==(const ChargePicturePrint&, const ChargePicturePrint&) = default;
 };
+
+// The print of the picture's size and its PW by PH pixels as they are now. Whoever decodes,
+// restores or scales a picture keeps it with the picture (ChargePicture::print), so a painting
+// does not read every pixel again to know it.
+ChargePicturePrint PrintChargePicture(const ChargePicture& picture);
 
 // The painted part of a picture to read when its runs are not kept whole.
 struct ChargeSpanWindow {
@@ -84,7 +93,7 @@ public:
     }
 
     // The runs of `picture` painted in `shape`: kept ones when a picture of the same pixels was
-    // painted so before, else read now and kept while the bound allows. A picture larger than
+    // painted so before (known by the print kept with the picture, or by one made now), else read now and kept while the bound allows. A picture larger than
     // the cache keeps is read over `window` alone. The reference holds until the next call.
     const ChargeSpans& SpansFor(const ChargePicture& picture, const ChargeSpanShape& shape, const ChargeSpanWindow& window);
 

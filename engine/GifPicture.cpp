@@ -213,6 +213,7 @@ int DecodeGifPicture(ChargePicture& p, const std::uint8_t* data, std::size_t siz
     std::array<std::uint8_t, 13> header{};
     p.complete = false;
     p.damage.clear();
+    p.print.reset();
     if (!in.Read(header.data(), header.size())) {
         if (size >= 3 && data[0] == 'G' && data[1] == 'I' && data[2] == 'F') {
             p.damage = "it is cut short inside its header";
@@ -316,6 +317,9 @@ int ReadGifPicture(PaintState& state, const std::string& fileName) {
     if (DecodeGifPicture(picture, file.bytes->data(), file.bytes->size()) != 0) return 1;
     picture.verdict = picture.damage.empty() && picture.complete ? PictureVerdict::Sound : PictureVerdict::Damaged;
     if (picture.verdict == PictureVerdict::Damaged && picture.damage.empty()) picture.damage = "its image data is damaged";
+    // Printed once here: the cache keeps the print with the pixels, and every painting of the
+    // picture knows it by it.
+    if (picture.verdict == PictureVerdict::Sound) picture.print = PrintChargePicture(picture);
     if (state.pictureCache) state.pictureCache->Keep(path, picture);
     return atScale();
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,9 @@ struct ChargePicture {
     bool complete = false;  // the last decoding filled every row from well-formed data
     PictureVerdict verdict = PictureVerdict::Missing;  // of the last file read
     std::string damage;  // what is wrong with a damaged file ("it is cut short after 40 of 120 rows")
+    // The print of the pixels as the decoder, the picture cache or the scaling left them; none
+    // when not known (a picture built by hand). Whatever writes the pixels afterwards clears it.
+    std::optional<ChargePicturePrint> print;
 };
 
 // What a level keeps: the level records, the tincture of each level, and the level being read

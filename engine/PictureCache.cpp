@@ -54,6 +54,7 @@ bool PictureCache::Restore(const std::string& path, ChargePicture& picture) {
     picture.complete = true;
     const std::size_t n = std::min(e.pixels.size(), picture.buffer.size());
     std::copy_n(e.pixels.begin(), n, picture.buffer.begin());
+    picture.print = n == e.pixels.size() ? e.print : std::nullopt;
     return true;
 }
 
@@ -78,6 +79,7 @@ void PictureCache::Keep(const std::string& path, const ChargePicture& picture) {
     const std::size_t area = static_cast<std::size_t>(picture.PW) * static_cast<std::size_t>(picture.PH);
     const std::size_t n = std::min(area, picture.buffer.size());
     e.pixels.assign(picture.buffer.begin(), picture.buffer.begin() + static_cast<std::ptrdiff_t>(n));
+    e.print = picture.print;
     std::lock_guard lock(mutex_);
     entries_.insert_or_assign(path, std::move(e));
 }
@@ -104,6 +106,7 @@ bool PictureCache::RestoreDrawn(const std::string& drawingPath, double k, Charge
     picture.buffer = found->second.picture.buffer;
     picture.PW = found->second.picture.PW;
     picture.PH = found->second.picture.PH;
+    picture.print = found->second.picture.print;
     return true;
 }
 
@@ -114,6 +117,7 @@ void PictureCache::KeepDrawn(const std::string& drawingPath, double k, const Cha
     e.picture.buffer = picture.buffer;
     e.picture.PW = picture.PW;
     e.picture.PH = picture.PH;
+    e.picture.print = picture.print;
     std::lock_guard lock(mutex_);
     drawn_.insert_or_assign(DrawnKey(drawingPath, k), std::move(e));
 }

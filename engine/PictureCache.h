@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -43,6 +44,7 @@ private:
         PictureVerdict verdict = PictureVerdict::Sound;
         std::string damage;
         std::vector<std::uint8_t> pixels;  // the buffer's first bytes as decoding wrote them
+        std::optional<ChargePicturePrint> print;  // theirs, as the decoding left it
     };
 
     struct DrawnEntry {

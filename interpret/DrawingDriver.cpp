@@ -209,8 +209,10 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
 
     // The buffer is kept from one drawing to the next: what a picture reads of it is only what
     // its decoding or the cache wrote (PW by PH), so it is not cleared.
-    if (s.chargePicture.buffer.size() != static_cast<std::size_t>(kChargeBufferSize))
+    if (s.chargePicture.buffer.size() != static_cast<std::size_t>(kChargeBufferSize)) {
         s.chargePicture.buffer.assign(kChargeBufferSize, 0);
+        s.chargePicture.print.reset();
+    }
     s.pictureCount = -1;
     ParseField(s);
     s.pictureCount = 0;

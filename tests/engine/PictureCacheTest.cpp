@@ -124,5 +124,33 @@ TEST_F(CacheFixture, DamagedPictureIsReadOnceAndNeverPainted) {
     EXPECT_EQ(state->chargePicture.verdict, PictureVerdict::Sound);
 }
 
+TEST_F(CacheFixture, PictureCarriesThePrintOfItsPixels) {
+    // Decoded, restored from the cache or replaced by another file, the picture carries the print
+    // of the pixels it holds, so that painting it never prints it again; a damaged one none.
+    auto printed = [this] {
+        return state->chargePicture.print.has_value() && *state->chargePicture.print == PrintChargePicture(state->chargePicture);
+    };
+    Put(OneRowGif({1, 2, 3, 0}));
+    ASSERT_EQ(Read(), 0);
+    EXPECT_TRUE(printed());
+    const ChargePicturePrint first = *state->chargePicture.print;
+    std::fill(state->chargePicture.buffer.begin(), state->chargePicture.buffer.end(), 7);
+    ASSERT_EQ(Read(), 0);
+    EXPECT_EQ(cache.Hits(), 1u);
+    EXPECT_TRUE(printed());
+    EXPECT_EQ(*state->chargePicture.print, first);
+
+    Put(OneRowGif({1, 2, 3, 1, 2}));
+    ASSERT_EQ(Read(), 0);
+    EXPECT_TRUE(printed());
+    EXPECT_NE(*state->chargePicture.print, first);
+
+    std::string cut = OneRowGif({3, 2, 1, 3, 2, 1});
+    cut.resize(cut.size() - 5);
+    Put(cut);
+    EXPECT_EQ(Read(), 1);
+    EXPECT_FALSE(state->chargePicture.print.has_value());
+}
+
 }  // namespace
 }  // namespace esc
