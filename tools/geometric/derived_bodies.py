@@ -106,6 +106,15 @@ DERIVED = [
     ('beasts', 'buck.62', 'beasts/buck.6.svg', Grafted([(0, 0), (125, 0), (125, 70), (95, 78), (55, 125), (0, 125)],
                                                        'beasts/buck.hc.svg', (18, 21), 0.62), '',
      'A stag lodged guardant: the stag lodged, its head turned to face the viewer'),
+    # The unicorn guardant: its own body with the unicorn's head cabossed (drawn by hand) set on
+    # the neck, facing the viewer.
+    ('lions', 'unicorn.12', 'lions/unicorn.svg',
+     Grafted([(0, 0), (82, 0), (82, 48), (72, 84), (44, 104), (28, 104), (24, 112), (0, 112)],
+             'lions/unicorn.hc.svg', (18, 2), 0.5), '',
+     'A unicorn rampant guardant: the unicorn rampant, its head turned to face the viewer'),
+    ('lions', 'unicorn.62', 'lions/unicorn.6.svg', Grafted([(0, 0), (72, 0), (72, 44), (64, 84), (42, 124), (0, 124)],
+                                                           'lions/unicorn.hc.svg', (16, 10), 0.56), '',
+     'A unicorn couchant guardant: the unicorn couchant, its head turned to face the viewer'),
     # Beasts sejant: the talbot sejant with the wolf's or the cat's head set on its neck.
     ('beasts', 'wolf.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
                                                          'beasts/wolf.hd.svg', (-4, 22), 0.46, seam=True), '',
@@ -214,6 +223,13 @@ DERIVED = [
      'A falcon (an osprey) stooping: the bird volant turned head downwards, diving on its prey'),
     ('birds', 'crow.6', 'birds/crow.4.svg', Turn(-40), 'rook.6 daw.6 robin.6 bird.6 seagull.6 gull.6 magpie.6',
      'A crow (a raven, a rook) stooping: the crow volant turned head downwards, diving'),
+    # The owl volant: the crow volant with the owl's head, facing the viewer as an owl's always
+    # does; stooping, it is turned head downwards as the others are.
+    ('birds', 'owl.4', 'birds/crow.4.svg', Grafted([(0, 20), (62, 20), (62, 62), (34, 80), (0, 80)],
+                                                   'birds/owl.hd.svg', (0, 24), 0.54, seam=True), '',
+     "An owl volant: the crow volant with the owl's head, facing the viewer"),
+    ('birds', 'owl.6', 'birds/owl.4.svg', Turn(-40), '',
+     'An owl stooping: the owl volant turned head downwards, diving on its prey'),
     ('birds', 'eagle.6', 'birds/eagle.4.svg', Turn(-40), '',
      'An eagle stooping: the eagle volant turned head downwards, diving on its prey'),
     # Birds migrant: the bird volant turned palewise, flying upwards with its head to chief.
