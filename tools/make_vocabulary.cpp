@@ -19,7 +19,11 @@
 // point, in table "points1" (the way as interpret/read/PointWay.h codes it):
 //   sword   up            a charge word, lower case and unique, and up or down
 //
-// Usage: make_vocabulary OUTPUT.db LIST.words... LIST.spellings... LIST.points...
+// A list of holding points (.limbs, data/charges/holding.limbs) says where each bearer's picture
+// holds what it holds, in table "holds1", in the list's order (interpret/read/HoldingPoint.h):
+//   beast  dragon  1*  paw  dexter  -47  -21
+//
+// Usage: make_vocabulary OUTPUT.db LIST.words... LIST.spellings... LIST.points... LIST.limbs
 
 #include <sqlite3.h>
 
@@ -33,6 +37,7 @@
 #include <utility>
 #include <vector>
 
+#include "interpret/read/HoldingPoint.h"
 #include "interpret/read/PointWay.h"
 #include "interpret/read/VariantCode.h"
 
@@ -203,6 +208,38 @@ bool ReadPoints(const std::string& path, std::map<std::string, Pointed>& rows, s
     });
 }
 
+struct HoldingRow {
+    esc::HoldingPoint point;
+    std::string where;
+};
+
+// family picture attitude limb side dx dy; "*" any picture, "-" the usual picture, "1*" digits
+// that begin with 1.
+bool ReadHoldingPoints(const std::string& path, std::vector<HoldingRow>& rows) {
+    return ReadTableLines(path, [&rows](const std::string& family, std::istringstream& fields, const std::string& at) {
+        std::string picture, attitude, limb, side, extra;
+        HoldingRow row;
+        row.where = at;
+        esc::HoldingPoint& p = row.point;
+        const auto familyCode = esc::HolderFamilyNamed(family);
+        const auto limbCode = (fields >> picture >> attitude >> limb >> side) ? esc::HoldingLimbNamed(limb) : std::nullopt;
+        if (!familyCode || !limbCode || !(fields >> p.dx >> p.dy) || (fields >> extra))
+            return Fail(at + ": expected 'family picture attitude limb side dx dy' (beast, bird or other; paw, mouth or itself)");
+        const bool itself = *limbCode == esc::Limb::Unnamed;
+        if (itself ? side != "-" : side != "dexter" && side != "sinister")
+            return Fail(at + ": the side is dexter or sinister, or - for a bearer that holds with itself");
+        p.family = *familyCode;
+        p.limb = *limbCode;
+        p.sinister = side == "sinister";
+        p.picture = picture == "*" ? "" : picture;
+        p.prefix = attitude.ends_with('*');
+        p.attitude = attitude == "-" ? "" : attitude.substr(0, attitude.size() - (p.prefix ? 1 : 0));
+        bool ok = LowerCase(picture, at);
+        rows.push_back(row);
+        return ok;
+    });
+}
+
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
@@ -219,6 +256,7 @@ int main(int argc, char** argv) {
     std::map<std::pair<int, std::string>, std::string> spelt;
     std::map<std::string, Pointed> points;
     std::map<std::string, std::string> pointedAt;
+    std::vector<HoldingRow> holds;
     bool ok = true;
     for (int i = 2; i < argc; ++i) {
         const std::string list = argv[i];
@@ -226,6 +264,8 @@ int main(int argc, char** argv) {
             ok = ReadSpellings(list, spellings, spelt) && ok;
         } else if (EndsWith(list, ".points")) {
             ok = ReadPoints(list, points, pointedAt) && ok;
+        } else if (EndsWith(list, ".limbs")) {
+            ok = ReadHoldingPoints(list, holds) && ok;
         } else {
             ok = ReadList(list, rows) && ok;
         }
@@ -244,6 +284,8 @@ int main(int argc, char** argv) {
         "CREATE UNIQUE INDEX Word ON words1 (WORD COLLATE NOCASE);"
         "CREATE TABLE spellings1 (Kind INTEGER NOT NULL, Pattern TEXT NOT NULL, Replacement TEXT NOT NULL);"
         "CREATE TABLE points1 (WORD TEXT NOT NULL COLLATE NOCASE, Way INTEGER NOT NULL);"
+        "CREATE TABLE holds1 (Family INTEGER NOT NULL, Picture TEXT NOT NULL, Attitude TEXT NOT NULL,"
+        " Prefix INTEGER NOT NULL, Limb INTEGER NOT NULL, Sinister INTEGER NOT NULL, Dx REAL NOT NULL, Dy REAL NOT NULL);"
         "BEGIN;";
     if (sqlite3_exec(db, schema, nullptr, nullptr, &error) != SQLITE_OK) return Fail(error ? error : "schema"), 1;
     sqlite3_stmt* st = nullptr;
@@ -272,6 +314,21 @@ int main(int argc, char** argv) {
         sqlite3_bind_text(st, 1, word.c_str(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_int(st, 2, static_cast<int>(row.way));
         if (sqlite3_step(st) != SQLITE_DONE) return Fail(pointedAt[word] + ": " + sqlite3_errmsg(db)), 1;
+    }
+    sqlite3_finalize(st);
+    sqlite3_prepare_v2(db, "INSERT INTO holds1 VALUES (?, ?, ?, ?, ?, ?, ?, ?)", -1, &st, nullptr);
+    for (const HoldingRow& row : holds) {
+        const esc::HoldingPoint& p = row.point;
+        sqlite3_reset(st);
+        sqlite3_bind_int(st, 1, static_cast<int>(p.family));
+        sqlite3_bind_text(st, 2, p.picture.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 3, p.attitude.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int(st, 4, p.prefix ? 1 : 0);
+        sqlite3_bind_int(st, 5, static_cast<int>(p.limb));
+        sqlite3_bind_int(st, 6, p.sinister ? 1 : 0);
+        sqlite3_bind_double(st, 7, p.dx);
+        sqlite3_bind_double(st, 8, p.dy);
+        if (sqlite3_step(st) != SQLITE_DONE) return Fail(row.where + ": " + sqlite3_errmsg(db)), 1;
     }
     sqlite3_finalize(st);
     if (sqlite3_exec(db, "COMMIT;", nullptr, nullptr, &error) != SQLITE_OK) return Fail(error ? error : "commit"), 1;

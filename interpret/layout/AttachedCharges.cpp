@@ -5,7 +5,6 @@
 #include "interpret/layout/AttachedCharges.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -21,54 +20,8 @@ namespace esc {
 
 namespace {
 
-// Where the limbs are on the drawings, measured on them: a row names the bearer's word class,
-// its picture (empty: any of that class) and its attitude digits (the first digit when `prefix`),
-// the limb and side, and the place. The more particular rows come first.
-struct LimbRow {
-    int kind;
-    std::string_view name;
-    std::string_view variant;
-    bool prefix;
-    Limb limb;  // Unnamed: the bearer is itself a limb (a hand, an arm, a paw) and holds with it
-    bool sinister;
-    float dx, dy;
-};
-
-constexpr int kBird = 11, kOtherCharge = 14;
+constexpr int kBird = 11;
 constexpr std::string_view kUsualVariant = "esv";
-
-constexpr std::array<LimbRow, 21> kLimbRows = {{
-    // The dragon rampant raises its dexter foreclaw lower and further out than the lion.
-    {kTypeCharge, "dragon", "1", true, Limb::Paw, false, -47.0f, -21.0f},
-    {kTypeCharge, "dragon", "1", true, Limb::Mouth, false, -49.0f, -42.0f},
-    // Beasts rampant (lion, griffin segreant, unicorn, bear): the raised dexter forepaw, the
-    // lower sinister one, the open mouth.
-    {kTypeCharge, "", "1", true, Limb::Paw, false, -42.0f, -42.0f},
-    {kTypeCharge, "", "1", true, Limb::Paw, true, -36.0f, 2.0f},
-    {kTypeCharge, "", "1", false, Limb::Mouth, false, -17.0f, -33.0f},
-    // The lion's usual picture is the lion rampant.
-    {kTypeCharge, "lion", "", false, Limb::Paw, false, -42.0f, -42.0f},
-    {kTypeCharge, "lion", "", false, Limb::Paw, true, -36.0f, 2.0f},
-    {kTypeCharge, "lion", "", false, Limb::Mouth, false, -17.0f, -33.0f},
-    // Beasts passant: the raised dexter forepaw, the mouth.
-    {kTypeCharge, "", "3", true, Limb::Paw, false, -47.0f, 10.0f},
-    {kTypeCharge, "", "3", false, Limb::Mouth, false, -47.0f, -17.0f},
-    // A boar's head: between the jaws.
-    {kTypeCharge, "boar", "hd", false, Limb::Mouth, false, -45.0f, 23.0f},
-    {kTypeCharge, "boar", "he", false, Limb::Mouth, false, -45.0f, 23.0f},
-    // Birds displayed: the beak, the dexter claw; birds close: the beak.
-    {kBird, "", "1", false, Limb::Mouth, false, -22.0f, -42.0f},
-    {kBird, "", "1", false, Limb::Paw, false, -36.0f, 44.0f},
-    {kBird, "", "3", false, Limb::Mouth, false, -36.0f, -27.0f},
-    // The usual pictures of the eagle (displayed) and the dove (close).
-    {kBird, "eagle", "", false, Limb::Mouth, false, -22.0f, -42.0f},
-    {kBird, "eagle", "", false, Limb::Paw, false, -36.0f, 44.0f},
-    {kBird, "dove", "", false, Limb::Mouth, false, -36.0f, -27.0f},
-    // Limbs that hold: the fist of an arm embowed, the palm of a hand, a beast's paw erased.
-    {kOtherCharge, "arm", "em", false, Limb::Unnamed, false, -1.0f, -33.0f},
-    {kOtherCharge, "hand", "", true, Limb::Unnamed, false, -7.0f, 12.0f},
-    {kOtherCharge, "paw", "", true, Limb::Unnamed, false, 1.0f, -42.0f},
-}};
 
 // The limb a bearer holds with when none is named: a beast its forepaw, a bird its beak.
 Limb UsualLimb(int kind) { return kind == kBird ? Limb::Mouth : Limb::Paw; }
@@ -166,8 +119,10 @@ bool HeldLayout(DrawingState& s, const std::vector<RingEntry>& bearers) {
     const LevelRecord& held = phrase::Current(s);
     const Limb limb = s.attached.limb == Limb::Unnamed ? UsualLimb(bearer.levelKind) : s.attached.limb;
     LimbPlace place;
+    static const std::vector<HoldingPoint> kNoHoldingPoints;
+    const std::vector<HoldingPoint>& rows = s.vocabulary != nullptr ? s.vocabulary->HoldingPoints() : kNoHoldingPoints;
     const bool limbKnown =
-        FindLimbPlace(bearer.levelKind, bearer.levelName.view(), bearer.levelVariant.view(), limb, s.attached.sinister, place);
+        FindLimbPlace(rows, bearer.levelKind, bearer.levelName.view(), bearer.levelVariant.view(), limb, s.attached.sinister, place);
     // One held by each bearer when there are as many or "each" says so; else the first holds all.
     const bool each = s.attached.each || static_cast<int>(bearers.size()) == held.levelCount;
     const std::size_t holders = each ? bearers.size() : 1;
@@ -239,14 +194,15 @@ bool EnfiledLayout(DrawingState& s, const std::vector<RingEntry>& bearers, bool 
 
 }  // namespace
 
-bool FindLimbPlace(int kind, std::string_view name, std::string_view variant, Limb limb, bool sinister, LimbPlace& out) {
-    const int family = kind == kBird || kind == kTypeCharge ? kind : kOtherCharge;
+bool FindLimbPlace(const std::vector<HoldingPoint>& rows, int kind, std::string_view name, std::string_view variant, Limb limb,
+                   bool sinister, LimbPlace& out) {
+    const HolderFamily family = kind == kBird ? HolderFamily::Bird : kind == kTypeCharge ? HolderFamily::Beast : HolderFamily::Other;
     if (variant == kUsualVariant) variant = {};  // the usual picture, no attitude named
-    for (const LimbRow& row : kLimbRows) {
-        if (row.kind != family) continue;
+    for (const HoldingPoint& row : rows) {
+        if (row.family != family) continue;
         if (row.limb != Limb::Unnamed && (row.limb != limb || row.sinister != sinister)) continue;
-        if (!row.name.empty() && !name.starts_with(row.name)) continue;
-        const bool variantMatches = row.prefix ? variant.starts_with(row.variant) : variant == row.variant;
+        if (!row.picture.empty() && !name.starts_with(row.picture)) continue;
+        const bool variantMatches = row.prefix ? variant.starts_with(row.attitude) : variant == row.attitude;
         if (!variantMatches) continue;
         out = {row.dx, row.dy};
         return true;

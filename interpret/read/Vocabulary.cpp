@@ -99,10 +99,52 @@ std::optional<std::vector<PointedPicture>> LoadPointed(sqlite3* db, const std::s
     return rows;
 }
 
+// The holding points of the vocabulary file, in their order. A file made before they were kept
+// has none: every held charge is then held beside its bearer, and the layout says so.
+std::optional<std::vector<HoldingPoint>> LoadHoldingPoints(sqlite3* db, const std::string& path, std::string* error) {
+    const std::optional<bool> present = HasTable(db, "holds1", path, error);
+    if (!present) return std::nullopt;
+    if (!*present) return std::vector<HoldingPoint>();
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT Family, Picture, Attitude, Prefix, Limb, Sinister, Dx, Dy FROM holds1 ORDER BY rowid", -1, &st,
+                           nullptr) != SQLITE_OK) {
+        if (error) *error = "The holding points of '" + path + "' lack their fields (" + sqlite3_errmsg(db) + ").";
+        sqlite3_finalize(st);
+        return std::nullopt;
+    }
+    std::vector<HoldingPoint> rows;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        auto text = [st](int column) {
+            const unsigned char* t = sqlite3_column_text(st, column);
+            return t ? std::string(reinterpret_cast<const char*>(t)) : std::string();
+        };
+        const int family = sqlite3_column_int(st, 0), limb = sqlite3_column_int(st, 4);
+        const bool familyKnown = family >= static_cast<int>(HolderFamily::Beast) && family <= static_cast<int>(HolderFamily::Other);
+        const bool limbKnown = limb == static_cast<int>(Limb::Unnamed) || limb == static_cast<int>(Limb::Paw) ||
+                               limb == static_cast<int>(Limb::Mouth);
+        if (!familyKnown || !limbKnown) {
+            if (error) *error = "The holding points of '" + path + "' hold a row of unknown family or limb.";
+            sqlite3_finalize(st);
+            return std::nullopt;
+        }
+        rows.push_back({static_cast<HolderFamily>(family), text(1), text(2), sqlite3_column_int(st, 3) != 0,
+                        static_cast<Limb>(limb), sqlite3_column_int(st, 5) != 0, static_cast<float>(sqlite3_column_double(st, 6)),
+                        static_cast<float>(sqlite3_column_double(st, 7))});
+    }
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) {
+        if (error) *error = "Cannot read table '" + path + "': " + sqlite3_errmsg(db);
+        return std::nullopt;
+    }
+    return rows;
+}
+
 }  // namespace
 
-Vocabulary::Vocabulary(std::vector<VocabularyRow> rows, SpellingTable spellings, std::vector<PointedPicture> pointed)
-    : rows_(std::move(rows)), spellings_(std::move(spellings)), pointed_(std::move(pointed)) {
+Vocabulary::Vocabulary(std::vector<VocabularyRow> rows, SpellingTable spellings, std::vector<PointedPicture> pointed,
+                       std::vector<HoldingPoint> holds)
+    : rows_(std::move(rows)), spellings_(std::move(spellings)), pointed_(std::move(pointed)), holds_(std::move(holds)) {
     std::stable_sort(rows_.begin(), rows_.end(),
                      [](const VocabularyRow& a, const VocabularyRow& b) { return db::CompareNoCase(a.word, b.word) < 0; });
 }
@@ -148,9 +190,10 @@ std::optional<Vocabulary> Vocabulary::Load(const std::string& path, std::string*
     }
     std::optional<SpellingTable> spellings = LoadSpellings(db, path, error);
     std::optional<std::vector<PointedPicture>> pointed = spellings ? LoadPointed(db, path, error) : std::nullopt;
+    std::optional<std::vector<HoldingPoint>> holds = pointed ? LoadHoldingPoints(db, path, error) : std::nullopt;
     sqlite3_close(db);
-    if (!spellings || !pointed) return std::nullopt;
-    return Vocabulary(std::move(rows), std::move(*spellings), std::move(*pointed));
+    if (!spellings || !pointed || !holds) return std::nullopt;
+    return Vocabulary(std::move(rows), std::move(*spellings), std::move(*pointed), std::move(*holds));
 }
 
 const VocabularyRow* Vocabulary::Lookup(std::string_view key) const {

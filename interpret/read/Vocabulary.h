@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "interpret/read/HoldingPoint.h"
 #include "interpret/read/PointWay.h"
 #include "interpret/read/Spellings.h"
 
@@ -49,10 +50,10 @@ class Vocabulary {
 public:
     Vocabulary() = default;
     explicit Vocabulary(std::vector<VocabularyRow> rows, SpellingTable spellings = {},
-                        std::vector<PointedPicture> pointed = {});
+                        std::vector<PointedPicture> pointed = {}, std::vector<HoldingPoint> holds = {});
 
     // Reads table "words1" of the vocabulary file, its spellings (table "spellings1") and its
-    // pointed pictures (table "points1").
+    // pointed pictures (table "points1") and its holding points (table "holds1").
     static std::optional<Vocabulary> Load(const std::string& path, std::string* error);
 
     // The first row, in the order of the Word index, whose word begins with `key` (ignoring
@@ -66,11 +67,14 @@ public:
     // Which way the picture of the charge word (singular, or its plural with a final "s") holds
     // its point; kNone for a charge with no point.
     PointWay DrawnPoint(std::string_view chargeWord) const;
+    // Where the bearers' pictures hold what they hold, in the order they are tried.
+    const std::vector<HoldingPoint>& HoldingPoints() const { return holds_; }
 
 private:
     std::vector<VocabularyRow> rows_;  // in index order
     SpellingTable spellings_;
     std::vector<PointedPicture> pointed_;
+    std::vector<HoldingPoint> holds_;
 };
 
 // Whether a key that begins the longer row `word` is taken for it. A short key is most often

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -64,7 +65,7 @@ TEST(HeldCharge, InTheNamedLimbOfTheBearer) {
         const auto placed = AllPlacements(d);
         ASSERT_EQ(placed.size(), 2u) << c.blazon;
         LimbPlace place;
-        ASSERT_TRUE(FindLimbPlace(c.kind, c.name, c.variant, c.limb, false, place)) << c.blazon;
+        ASSERT_TRUE(FindLimbPlace(GeneratedVocabulary().HoldingPoints(), c.kind, c.name, c.variant, c.limb, false, place)) << c.blazon;
         const PlacementTrace& bearer = placed[0];
         const PlacementTrace& held = placed[1];
         EXPECT_EQ(held.x, bearer.x + static_cast<int>(place.dx * bearer.scale)) << c.blazon;
@@ -73,6 +74,32 @@ TEST(HeldCharge, InTheNamedLimbOfTheBearer) {
         EXPECT_LT(held.scale, bearer.scale / 2) << c.blazon;
         EXPECT_TRUE(NearHolds(d, held.x, held.y, 8, Colour(c.tincture))) << c.blazon;
     }
+}
+
+// The holding points are rows of data kept with the drawings: each row that names a picture
+// names one the build made, in the attitude it gives, and a particular row (the dragon's) is
+// found before the general one of its attitude (any beast rampant).
+TEST(HeldCharge, HoldingPointsNameBuiltPicturesTheParticularFirst) {
+    const std::vector<HoldingPoint>& rows = GeneratedVocabulary().HoldingPoints();
+    ASSERT_GE(rows.size(), 10u);
+    const std::filesystem::path lpics = std::filesystem::path(ESCAVAL_DATA_DIR) / "lpics";
+    for (const HoldingPoint& row : rows) {
+        if (row.picture.empty()) continue;
+        bool found = false;
+        for (const auto& entry : std::filesystem::directory_iterator(lpics)) {
+            const std::string file = entry.path().filename().string();
+            const std::string variant = file.substr(file.find('.') + 1);
+            if (!file.starts_with(row.picture)) continue;
+            if (row.prefix ? variant.starts_with(row.attitude) : variant == (row.attitude.empty() ? "esv" : row.attitude)) found = true;
+        }
+        EXPECT_TRUE(found) << "no picture " << row.picture << "." << row.attitude;
+    }
+    LimbPlace dragon, lion;
+    ASSERT_TRUE(FindLimbPlace(rows, kTypeCharge, "dragon", "1", Limb::Paw, false, dragon));
+    ASSERT_TRUE(FindLimbPlace(rows, kTypeCharge, "lion", "1", Limb::Paw, false, lion));
+    EXPECT_NE(dragon.dy, lion.dy);
+    LimbPlace none;
+    EXPECT_FALSE(FindLimbPlace({}, kTypeCharge, "lion", "1", Limb::Paw, false, none));
 }
 
 // "each holding": one held charge by each bearer, at the same place on each; without "each", as
@@ -112,8 +139,8 @@ TEST(HeldCharge, ASecondPhraseInTheOtherPaw) {
         const auto placed = AllPlacements(d);
         ASSERT_EQ(placed.size(), 3u) << blazon;
         LimbPlace dexter, sinister;
-        ASSERT_TRUE(FindLimbPlace(kTypeCharge, "lion", "1", Limb::Paw, false, dexter));
-        ASSERT_TRUE(FindLimbPlace(kTypeCharge, "lion", "1", Limb::Paw, true, sinister));
+        ASSERT_TRUE(FindLimbPlace(GeneratedVocabulary().HoldingPoints(), kTypeCharge, "lion", "1", Limb::Paw, false, dexter));
+        ASSERT_TRUE(FindLimbPlace(GeneratedVocabulary().HoldingPoints(), kTypeCharge, "lion", "1", Limb::Paw, true, sinister));
         const PlacementTrace& lion = placed[0];
         EXPECT_EQ(placed[1].y, lion.y + static_cast<int>(dexter.dy * lion.scale)) << blazon;
         EXPECT_EQ(placed[2].x, lion.x + static_cast<int>(sinister.dx * lion.scale)) << blazon;

@@ -480,6 +480,14 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Or a falcon stooping azure", "falcon.6"},
         {"Argent an eagle stooping sable", "eagle.6"},
         {"Or three rooks stooping sable", "rook.6"},
+        // The owl volant and stooping, the unicorn guardant and its head cabossed, the sagittary
+        // standing.
+        {"Sable an owl stooping argent", "owl.6"},
+        {"Azure an owl volant or", "owl.4"},
+        {"Or a unicorn couchant to sinister guardant argent", "unicorn.62"},
+        {"Vert a unicorn rampant guardant argent", "unicorn.12"},
+        {"Gules a unicorn's head cabossed argent", "unicorn.hc"},
+        {"Azure a sagittary statant or", "sagittar.4"},
         {"Gules a cross barby fitchy argent", "cros.ba7"},
         {"Or a cross millrined fitchy sable", "cros.mi7"},
         {"Argent a cross bourdonny fitchy gules", "cros.bo7"},

@@ -11,7 +11,7 @@ outline; the drawing grows upwards where the crown rises past its top.
 Run tools/geometric_charges.py crowned after redrawing a source by hand.
 """
 
-from .derived import MAX_AREA, fmt, read_source
+from .derive_parts import MAX_AREA, fmt, read_source
 from .svg import Charge, charge
 import math
 

@@ -14,7 +14,7 @@ past its edge.
 Run tools/geometric_charges.py gorged after redrawing a source by hand.
 """
 
-from .derived import MAX_AREA, fmt, read_source
+from .derive_parts import MAX_AREA, fmt, read_source
 from .svg import CHARGES_DIR, Charge, charge
 import math
 import os

@@ -8,7 +8,8 @@ from .style import BLUE, RED
 from .geometry import add, arc, arc_between, circle, ellipse, join, mirrored, poly, polar, scale, smooth
 from .svg import Charge, charge
 from .crosses import four_arms
-from .plants import foil_outline, lens, oak_leaf, stalk
+from .plants import foil_outline, lens, stalk
+from .whole_plants import oak_leaf
 
 
 def rect(x0, y0, x1, y1):

@@ -8,7 +8,8 @@ import math
 from .style import RED
 from .geometry import arc, circle, ellipse, join, mirrored, poly, smooth
 from .svg import Charge, charge
-from .plants import lens, scalloped_ellipse, trunk_eradicated
+from .plants import lens, scalloped_ellipse
+from .whole_plants import trunk_eradicated
 
 
 def trunk_couped(top=128, half_w=13):
