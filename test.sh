@@ -69,7 +69,8 @@ report_findings() {
     echo "finding $finding ($(stat -c %s "$finding") bytes), base64:"
     if [ "$(stat -c %s "$finding")" -le 65536 ]; then base64 -w 76 "$finding"; else echo "(over 64 KiB, not printed)"; fi
     echo "reproduce: cd $PWD && ASAN_OPTIONS=detect_leaks=1 $target -timeout=10 -rss_limit_mb=2048 $finding"
-    echo "  (from the base64: base64 -d > /tmp/$name-finding, then run $target on that file)"
+    echo "  (from the base64: base64 -d > /tmp/$name-finding, then run $target on that file;"
+    echo "   an input that passes alone failed after others: run $target -runs=0 build-asan/fuzz-corpus/$name)"
   done
   if [ "$found" -eq 0 ]; then echo "$name saved no input: the end of its log above says why"; fi
 }
