@@ -49,11 +49,30 @@ fuzz_one() {
   name="$(basename "$target")"
   work="build-asan/fuzz-corpus/$name"
   mkdir -p "$work"
-  if [ -d "fuzz/corpus/$name" ]; then cp -n fuzz/corpus/"$name"/* "$work"/ 2>/dev/null || true; fi
+  # The committed seeds are copied in afresh (a seed mended in place replaces the old copy); the
+  # inputs earlier runs kept stay. A finding of an earlier run was reported then: cleared, so that
+  # what is printed below is this run's.
+  if [ -d "fuzz/corpus/$name" ]; then cp fuzz/corpus/"$name"/* "$work"/; fi
+  rm -f build-asan/fuzz-findings/"$name"-*
   local status=0
   "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="build-asan/fuzz-findings/$name-" "$work" >"build-asan/fuzz-corpus/$name.log" 2>&1 || status=$?
   echo "$status" >"build-asan/fuzz-corpus/$name.status"
+}
+# Each input a target saved (crash, leak, timeout, out of memory), as base64 so that a log alone
+# is enough to rebuild it, and the command that runs it again.
+report_findings() {
+  local target="$1" name="$2" finding found=0
+  for finding in build-asan/fuzz-findings/"$name"-*; do
+    [ -f "$finding" ] || continue
+    found=1
+    echo "finding $finding ($(stat -c %s "$finding") bytes), base64:"
+    if [ "$(stat -c %s "$finding")" -le 65536 ]; then base64 -w 76 "$finding"; else echo "(over 64 KiB, not printed)"; fi
+    echo "reproduce: cd $PWD && ASAN_OPTIONS=detect_leaks=1 $target -timeout=10 -rss_limit_mb=2048 $finding"
+    echo "  (from the base64: base64 -d > /tmp/$name-finding, then run $target on that file;"
+    echo "   an input that passes alone failed after others: run $target -runs=0 build-asan/fuzz-corpus/$name)"
+  done
+  if [ "$found" -eq 0 ]; then echo "$name saved no input: the end of its log above says why"; fi
 }
 targets=(build-asan/fuzz/fuzz_*)
 rm -f build-asan/fuzz-corpus/*.status
@@ -68,7 +87,8 @@ for target in "${targets[@]}"; do
   log="build-asan/fuzz-corpus/$name.log"
   echo "-- $name (${seconds}s)"
   if [ "$(cat "build-asan/fuzz-corpus/$name.status" 2>/dev/null)" != 0 ]; then
-    tail -n 40 "$log"
+    tail -n 40 "$log" 2>/dev/null || true
+    report_findings "$target" "$name"
     echo "$name failed: the input is in build-asan/fuzz-findings/" >&2
     failed=1
     continue
