@@ -268,12 +268,7 @@ bool OrdinaryWordRule(DrawingState& s) {
     }
     if (code == kCross) {
         if (S2(s, 0) == 0 || T(s, -1) == kTypePrefix) level.levelKind = 13;
-        // "a cross nowy" alone is the ordinary with a boss at the crossing (the nowy rule reads
-        // it); with another form after it ("nowy fitchy") the cross is a picture.
-        const bool nowyOrdinary = Is(s, 1, "nowy") && !(T(s, 2) == kTypeAttitude && ShapeOfCode(S1(s, 2)) == kCross) &&
-                                  level.levelKind == kTypeOrdinary;
-        if (!nowyOrdinary && T(s, 1) == kTypeAttitude &&
-            (ShapeOfCode(S1(s, 1)) == kCross || S1(s, 1) == 99 || S2(s, 1) == 9)) {
+        if (T(s, 1) == kTypeAttitude && (ShapeOfCode(S1(s, 1)) == kCross || S1(s, 1) == 99 || S2(s, 1) == 9)) {
             if (S2(s, 1) != 9) {
                 level.levelKind = 13;
                 ReadCrossVariants(s);
