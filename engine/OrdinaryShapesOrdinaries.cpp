@@ -19,6 +19,9 @@ namespace {
 // saltire's limbs are about 0.7 of it across, a cross's 0.8), and for a fess, a pale and a chief
 // this share of the band's breadth, so that it stands out past both edges.
 constexpr double kNowyBossShare = 0.62;
+// A cross's limbs meet square, their inner angles further from the crossing than a saltire's: its
+// boss is as wide as two limbs, so that it fills those angles visibly.
+constexpr double kNowyCrossBossShare = 0.8;
 constexpr double kNowyBandBossShare = 0.75;
 
 bool IsNowy(const PaintState& s) { return s.CurrentLevel().levelVariant.view() == kNowyVariant; }
@@ -48,7 +51,8 @@ void Fess(PaintState& s, const ShapeOutline& o) {
     if (s.cotiseCount != 0) DrawAndSpendCotises(s, o);
 }
 
-void Bend(PaintState& s, const ShapeOutline& o) {
+namespace {
+void PaintBendBand(PaintState& s, const ShapeOutline& o) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
     const PositionPlace at = PlaceOf(g, s.position);
@@ -79,6 +83,17 @@ void Bend(PaintState& s, const ShapeOutline& o) {
              {1 - ux, c + dy - uy, W - c + ux, H + dy + uy},
              {c - ux, dy - uy, 1 - ux, c + dy - uy},
              {W + ux, H - c + dy + uy, W - c + ux, H + dy + uy}});
+}
+}  // namespace
+
+// Nowy, the boss sits on the bend's middle, wherever its position moved it.
+void Bend(PaintState& s, const ShapeOutline& o) {
+    PaintBendBand(s, o);
+    if (IsNowy(s)) {
+        const ShieldGeometry& g = s.geometry;
+        Boss(s, g.W / 2, g.H / 2 + PlaceOf(g, s.position).shift,
+             static_cast<int>((g.chiefDepth + Px(s, 10)) * kNowyBandBossShare));
+    }
 }
 
 // The bend sinister is the bend's mirror image: the bend, in whatever line, position and
@@ -214,7 +229,7 @@ void Cross(PaintState& s, const ShapeOutline& o) {
         Band(s, o, W / 2, 0, W / 2, B - 1, a);
         Band(s, o, Px(s, 2), H / 2, W, H / 2, a);
     }
-    if (IsNowy(s)) Boss(s, W / 2, H / 2, static_cast<int>(D * kNowyBossShare));
+    if (IsNowy(s)) Boss(s, W / 2, H / 2, static_cast<int>(D * kNowyCrossBossShare));
 }
 
 void Saltire(PaintState& s, const ShapeOutline& o) {

@@ -32,7 +32,8 @@ struct LineStyle {
     bool alwaysMirrored = false;
     const std::uint16_t* rows = nullptr;  // depth * words words, row by row
     // The times the pattern repeats across the shield when the blazon gives no count; 0 keeps
-    // the profile's own period (many small repeats). Dancetty is three large teeth across.
+    // the profile's own period (many small repeats, as indented). Dancetty is three large teeth
+    // across.
     int defaultRepeats = 0;
     // The far edge's pattern runs half a period behind the near one's: on a band with both edges
     // embattled the merlons of one side stand over the embrasures of the other.
@@ -59,10 +60,10 @@ inline constexpr int kCounterEmbattledLine = 16;
 // A chief's lower edge as one arch (enarched) or one point (triangular: indented, one repeat).
 inline constexpr int kEnarchedLine = 17;
 inline constexpr int kIndentedLine = 4;
-inline constexpr int kLineStyleCount = 18;
+inline constexpr int kLineStyleCount = 19;
 
 // The profile of style lineCode, or nullptr when the style draws a plain band (-1, 11, 13, 14,
-// 15, codes above 17 and any other code outside the table).
+// 15, codes above 18 and any other code outside the table).
 const LineStyle* FindLineStyle(int lineCode);
 
 // Whether the far edge of a band in style lineCode mirrors the near edge. Styles 4 and 5 do so

@@ -20,7 +20,7 @@ import tempfile
 from shield_sheet import draw, shield_image, write_png
 
 LINES = ["engrailed", "invected", "embattled", "bretessed", "counter-embattled", "indented", "dancetty", "wavy",
-         "nebuly", "raguly", "potenty", "dovetailed", "rayonny"]
+         "nebuly", "raguly", "potenty", "dovetailed", "rayonny", "firtree-topped"]
 WIDTHS = ["", " of three", " of eight"]
 CELL_W, CELL_H, SHIELD_W = 180, 250, 166
 

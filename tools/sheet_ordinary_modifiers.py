@@ -2,8 +2,8 @@
 """Draws the modifiers of ordinaries and lines on one contact sheet: fimbriation single and double
 (on ordinaries, lines of partition and charges), cotises single, double and triple on each
 ordinary that takes them, the composed ordinaries and bordures, ordinaries raised or lowered,
-nowy or throughout, the chief's edges and quarterly with one line styled, with the blazon under
-each shield and what was not drawn as written marked in red.
+nowy or throughout, the chief's edges, quarterly with one line styled and the fields in three,
+with the blazon under each shield and what was not drawn as written marked in red.
 
     tools/sheet_ordinary_modifiers.py [--build DIR] [--data DATA] [--out FILE]
 
@@ -86,11 +86,19 @@ ROWS = [
         "Argent a chevron enhanced gules",
         "Or a bend sinister abased azure",
     ]),
-    ("Nowy, throughout, quarterly", [
+    ("Nowy", [
         "Argent a chief nowy gules",
         "Argent a fess nowy azure",
         "Or a pale nowy sable",
+        "Argent a cross nowy gules",
+        "Argent a saltire nowy azure",
+        "Or a bend nowy gules",
+    ]),
+    ("Throughout, couped, quarterly", [
         "Argent a cross patee throughout gules",
+        "Or a chevron throughout azure",
+        "Argent a cross humetty gules",
+        "Argent a fess couped gules",
         "Quarterly per pale dove-tailed or and gules",
         "Quarterly per fess indented argent and azure",
     ]),
@@ -101,6 +109,22 @@ ROWS = [
         "Argent a Latin cross voided gules",
         "Argent a cross formy quadrate gules",
         "Argent a pile abased sable",
+    ]),
+    ("Fields in three", [
+        "Tierced per pale gules, argent and azure",
+        "Tierced per fess or, gules and sable",
+        "Tierced per bend argent, vert and gules",
+        "Tierced per bend sinister argent, vert and gules",
+        "Tierced per pall gules, argent and azure",
+        "Tierced per pall reversed gules, argent and azure",
+    ]),
+    ("Fields in three", [
+        "Tierced per pile or, gules and azure",
+        "Tierced per chevron or, gules and azure",
+        "Point in point or and gules",
+        "Per chevron reversed or and azure",
+        "Tierced per pale barry or and gules, argent and vert",
+        "Argent a bend reversed gules",
     ]),
 ]
 CELL_W, CELL_H, SHIELD_W, LABEL_H = 200, 262, 160, 46

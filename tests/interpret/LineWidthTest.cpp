@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "tests/interpret/TestDrawing.h"
@@ -90,7 +91,10 @@ TEST(LineWidth, DancettyIsDeeperThanIndented) {
 TEST(LineWidth, DeepLinesOfPartitionLeaveNoFieldUnpainted) {
     Drawing d;
     for (const char* blazon : {"Per fess dancetty gules and argent", "Per pale dancetty gules and argent",
-                               "Per fess wavy of two gules and argent", "Per pale nebuly of three gules and argent"}) {
+                               "Per fess wavy of two gules and argent", "Per pale nebuly of three gules and argent",
+                               "Per fess firtree-topped gules and argent", "Per pale dovetailed gules and argent",
+                               "Per fess engrailed gules and argent", "Per chevron nebuly gules and argent",
+                               "Per fess potenty gules and argent"}) {
         SCOPED_TRACE(blazon);
         d.DrawClean(blazon);
         const ShieldGeometry& g = d.s().geometry;
@@ -98,6 +102,48 @@ TEST(LineWidth, DeepLinesOfPartitionLeaveNoFieldUnpainted) {
         for (int y = g.Px(4); y < g.straightBottom; y += 3)
             for (int x = g.Px(4); x < g.W - g.Px(4); x += 3) unpainted += d.At(x, y) != Colour(kGules) && d.At(x, y) != Colour(kArgent);
         EXPECT_EQ(unpainted, 0);
+    }
+}
+
+// Every line word, with the repeats across the shield its default width shows.
+struct DefaultWidth {
+    const char* line;
+    int least, most;
+};
+constexpr DefaultWidth kDefaultWidths[] = {
+    {"engrailed", 25, 29}, {"invected", 25, 29},         {"embattled", 8, 10},   {"bretessed", 8, 10},
+    {"counter-embattled", 8, 10}, {"indented", 12, 14},  {"dancetty", 3, 4},     {"wavy", 5, 8},
+    {"nebuly", 19, 22},    {"raguly", 5, 8},             {"potenty", 8, 10},     {"dovetailed", 9, 11},
+    {"rayonny", 45, 53},   {"firtree-topped", 16, 18},
+};
+
+TEST(LineWidth, EveryLineReadsAsItselfAtItsDefaultWidth) {
+    // Each line word draws its own pattern across a fess, as many times as its width gives and
+    // deep enough to be seen, at either paint scale.
+    Drawing d;
+    for (const double k : {1.0, 2.0}) {
+        d.s().SetPaintScale(k);
+        for (const DefaultWidth& w : kDefaultWidths) {
+            SCOPED_TRACE(testing::Message() << w.line << " at scale " << k);
+            d.DrawClean(std::string("Or a fess ") + w.line + " sable");
+            const std::vector<int> edge = UpperEdge(d, kSable);
+            EXPECT_GE(Teeth(edge), w.least);
+            EXPECT_LE(Teeth(edge), w.most);
+            EXPECT_GE(Depth(edge), d.s().geometry.Px(6));
+        }
+    }
+}
+
+TEST(LineWidth, EveryLineOfThreeAndOfEight) {
+    Drawing d;
+    for (const DefaultWidth& w : kDefaultWidths) {
+        for (const int n : {3, 8}) {
+            SCOPED_TRACE(testing::Message() << w.line << " of " << n);
+            d.DrawClean(std::string("Or a fess ") + w.line + (n == 3 ? " of three" : " of eight") + " sable");
+            const std::vector<int> edge = UpperEdge(d, kSable);
+            EXPECT_GE(Teeth(edge), n);
+            EXPECT_LE(Teeth(edge), n + 1);
+        }
     }
 }
 

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <utility>
 
 #include "engine/OrdinaryShapes.h"
 #include "tests/interpret/TestDrawing.h"
@@ -109,10 +111,53 @@ TEST(OrdinaryForms, NowyBossStandsOutPastTheEdgesAtTheMiddle) {
             EXPECT_EQ(nowy.At(awayX, awayY), plain.At(awayX, awayY));
         }
     }
-    // A bend takes no boss: the word is said, not drawn as a bend alone.
-    Drawing bend;
-    bend.Draw("Argent a bend nowy gules");
-    EXPECT_FALSE(WordUsed(bend, "nowy"));
+}
+
+// How far gules runs from (x, y) in the direction (dx, dy), in steps of one pixel.
+int GulesReach(const Drawing& d, int x, int y, double dx, double dy) {
+    const double length = std::sqrt(dx * dx + dy * dy);
+    int r = 0;
+    while (r < d.state->geometry.W && d.At(x + static_cast<int>(std::lround(r * dx / length)),
+                                           y + static_cast<int>(std::lround(r * dy / length))) == Colour(kGules))
+        ++r;
+    return r;
+}
+
+TEST(OrdinaryForms, NowyBendCarriesItsBossAtTheMiddle) {
+    for (const double k : kFormScales) {
+        SCOPED_TRACE(k);
+        // The bend and the bend sinister: across the band from its middle, the boss reaches past
+        // the edge; a quarter of the way along, the band is the plain one.
+        struct Case {
+            const char* ordinary;
+            double acrossX, acrossY;  // from the middle, across the band (or into an angle)
+        };
+        for (const Case t : {Case{"bend", 1.0, -1.0}, Case{"bend sinister", 1.0, 1.0}}) {
+            SCOPED_TRACE(t.ordinary);
+            Drawing plain, nowy;
+            DrawFormAt(plain, k, std::string("Argent a ") + t.ordinary + " gules");
+            DrawFormAt(nowy, k, std::string("Argent a ") + t.ordinary + " nowy gules");
+            const ShieldGeometry& g = plain.s().geometry;
+            // Across the band: normal to the shield's diagonal it runs along.
+            const double ax = t.acrossX * g.H, ay = t.acrossY * g.W;
+            const int plainReach = GulesReach(plain, g.W2, g.H2, ax, ay), nowyReach = GulesReach(nowy, g.W2, g.H2, ax, ay);
+            EXPECT_GE(nowyReach, plainReach + g.Px(3));
+            const int qx = t.acrossY < 0 ? g.W / 4 : g.W - g.W / 4, qy = g.H / 4;
+            EXPECT_EQ(GulesReach(nowy, qx, qy, ax, ay), GulesReach(plain, qx, qy, ax, ay));
+        }
+    }
+}
+
+TEST(OrdinaryForms, UndrawnFormsAreReadPast) {
+    // Forms with no drawing of their own are said, never drawn as the usual ordinary counted clean.
+    for (const auto& [blazon, word] : {std::pair{"Argent a bend reversed gules", "reversed"},
+                                       std::pair{"Argent a pile abased sable", "abased"},
+                                       std::pair{"Per pale indented and wavy argent and gules", "wavy"}}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        EXPECT_FALSE(WordUsed(d, word));
+    }
 }
 
 TEST(OrdinaryForms, QuarterlyPerPaleWithALineKeepsItsQuartersAndStylesTheLineDown) {
