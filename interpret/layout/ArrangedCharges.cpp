@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/OrdinaryShapes.h"
+#include "interpret/layout/ConvergingInPile.h"
 #include "interpret/layout/ArrangeLevel.h"
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/FitLayout.h"
@@ -204,6 +205,8 @@ bool ArrangedWithinItsPlace(DrawingState& s) {
         return false;
     NoteLayout(s, "ArrangedWithin(" + std::to_string(CodeOf(direction)) + ")");
     if (n == 2 && arrangement == Arrangement::kInSaltire) return PlaceCrossedPair(s, region.box);
+    // Long charges in pile within a place are set in the triangle's rows, not converging.
+    if (arrangement == Arrangement::kInPile && CurrentDrawingIsSlender(s)) NoteNearestLayout(s, n);
     const SpotLayout layout = LayoutSpots({region, n, arrangement, {}});
     if (layout.spots.empty()) return false;
     if (layout.nearest) NoteNearestLayout(s, n);

@@ -19,6 +19,7 @@
 #include "interpret/layout/InPartsOfTheField.h"
 #include "interpret/layout/ArrangeLevel.h"
 #include "interpret/layout/ArrangedCharges.h"
+#include "interpret/layout/ConvergingInPile.h"
 #include "interpret/layout/Layouts.h"
 #include "interpret/layout/MainChargeWithSmall.h"
 #include "interpret/layout/OnTheBordure.h"
@@ -420,6 +421,7 @@ void ChargesOnOrdinary(DrawingState& s, Direction toward) {
     const int n = level.levelCount;
     const int placedBefore = s.pictureCount;
     if (PiecesInTheirPart(s, toward)) return;
+    if (LongChargesInPile(s, toward, n)) return;
     if (InArrangement(s, toward, level, n)) return;
     if (PlaceSmallChargesBesideTheMain(s, n)) return;
     NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(CodeOf(toward)) + ")");

@@ -342,6 +342,8 @@ const std::vector<std::string>& Modern() {
         "Argent three orbs or", "Argent a scroll gules", "Argent three scrolls gules",
         "Argent a fish naiant gules", "Or a lion rampant gules crowned azure",
         "Or a lion rampant gules ducally crowned azure",
+        "Argent three swords in pile points in base gules", "Argent three arrows in pile sable",
+        "Argent three piles in point vert",
     });
     return blazons;
 }
