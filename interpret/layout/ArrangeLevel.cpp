@@ -45,6 +45,7 @@
 #include "interpret/read/TextOps.h"
 #include "interpret/phrase/TwoAndOne.h"
 #include "interpret/read/Vocabulary.h"
+#include "interpret/layout/EachWithinARing.h"
 #include "interpret/layout/WithinAnAnnulet.h"
 #include "interpret/layout/WithinACharge.h"
 #include "interpret/layout/Piercing.h"
@@ -251,6 +252,8 @@ void ArrangeLevel(DrawingState& s) {
         // Between the pair that supports it, or held, ensigned or enfiled by the charges before.
     } else if (OverAllLayout(s)) {
         // Across the whole shield, whatever ordinary the charges before it lay on.
+    } else if (EachWithinARingLayout(s, savedCursor)) {
+        // "three cinquefoils each within an annulet": a ring about each, each in its ring's hole.
     } else if (WithinAnAnnuletLayout(s, savedCursor)) {
         // "a griffin within an annulet": the ring about the centre, the griffin inside it.
     } else if (WithinAChargeLayout(s, savedCursor)) {

@@ -130,6 +130,9 @@ struct Relation {
     RelationKind kind = RelationKind::ChargedWith;
     int subject = -1;
     int object = -1;
+    // Said of every charge of the group the words follow, one of the other group to each
+    // ("three cinquefoils each within an annulet", "three annulets each enclosing a mullet").
+    bool each = false;
 };
 
 struct Arms {

@@ -179,11 +179,11 @@ int LastGroupOfKind(const model::Arms& arms, GroupKind kind) {
     return -1;
 }
 
-void AddRelation(model::Arms& arms, RelationKind kind, int subject, int object) {
+void AddRelation(model::Arms& arms, RelationKind kind, int subject, int object, bool each = false) {
     if (subject < 0 || object < 0 || subject == object) return;
     for (const model::Relation& r : arms.relations)
         if (r.kind == kind && r.subject == subject && r.object == object) return;
-    arms.relations.push_back({kind, subject, object});
+    arms.relations.push_back({kind, subject, object, each});
 }
 
 }  // namespace
@@ -286,11 +286,12 @@ void RecordLevel(DrawingState& s) {
     if (!words) return;
     if (words->kind == RelationKind::Between) {
         if (lastOrdinary >= 0) AddRelation(arms, RelationKind::Between, self, lastOrdinary);
-    } else if (words->kind == RelationKind::Surmounts || (words->kind == RelationKind::Pierces && words->passive)) {
-        // "surmounted by", "over all" and "transfixed by" name the upper one
-        AddRelation(arms, words->kind, self, before);
+    } else if (words->kind == RelationKind::Surmounts || words->passive) {
+        // "surmounted by", "over all" and "transfixed by" name the upper one, "enclosing" the
+        // one within
+        AddRelation(arms, words->kind, self, before, EqualsIgnoringCase(s.Word(words->first - 1), "each"));
     } else {
-        AddRelation(arms, words->kind, before, self);
+        AddRelation(arms, words->kind, before, self, EqualsIgnoringCase(s.Word(words->first - 1), "each"));
     }
 }
 

@@ -21,6 +21,7 @@
 #include "interpret/phrase/MemberTurns.h"
 #include "interpret/phrase/PointWords.h"
 #include "interpret/phrase/ModelRecorder.h"
+#include "interpret/layout/EachWithinARing.h"
 #include "interpret/phrase/RelationWords.h"
 #include "interpret/phrase/PairOf.h"
 #include "interpret/phrase/Fimbriated.h"
@@ -142,10 +143,11 @@ bool IsTurnWord(const DrawingState& s, int k) {
 // A word the loop steps over that the grammar expects there: "and" or "within" before the next
 // phrase ("a bend and in chief three mullets", "a cinquefoil within a bordure": the bordure
 // drawn round what came before), "over all", "debruised by" and "surmounted of" before one (a
-// later phrase is painted over the earlier ones), "each" before "charged with". The marks count only if that phrase is drawn.
+// later phrase is painted over the earlier ones), "each" before "charged with" or before the
+// words that set a ring about every charge ("each within an annulet"). The marks count only if that phrase is drawn.
 // Any other word stepped over had no effect.
 bool IsFillerReadAsSuch(const DrawingState& s) {
-    if (Is(s, 0, "each")) return Is(s, 1, "charged");
+    if (Is(s, 0, "each")) return Is(s, 1, "charged") || IsEachInARing(s, s.cursor);
     if (IsOverWordBeforePhrase(s)) return true;
     // "erased and inverted", "statant guardant and crowned or": an "and" between a charge's
     // attitude and a turn or detail word of the same charge; "a cross voided and

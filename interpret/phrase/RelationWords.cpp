@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "interpret/layout/EachWithinARing.h"
 #include "interpret/layout/OnAMount.h"
 #include "interpret/layout/Piercing.h"
 #include "interpret/layout/WithinACharge.h"
@@ -25,13 +26,15 @@ struct Wording {
     bool passive = false;  // the later phrase is the relation's subject ("transfixed by")
 };
 
-constexpr std::array<Wording, 24> kWordings = {{
+constexpr std::array<Wording, 25> kWordings = {{
     {RelationKind::Within, {"within", ""}},
     // Ahead of "between": the charge between a crescent's horns stands in its room.
     {RelationKind::Within, {"between", "the", "horns", "of"}},
     {RelationKind::Within, {"environed", "of|by|with"}},
     {RelationKind::Within, {"enclosed", "by|within"}},
     {RelationKind::Within, {"encircled", "by|of"}},
+    // "three annulets each enclosing a mullet": the charge after stands within each ring before.
+    {RelationKind::Within, {"enclosing", ""}, true},
     {RelationKind::Surmounts, {"surmounted", "by|of|with"}},
     {RelationKind::Surmounts, {"debruised", "by|of"}},
     {RelationKind::Surmounts, {"over", "all"}},
@@ -111,15 +114,17 @@ bool RelationWordsRule(DrawingState& s) {
     if (r->kind == RelationKind::Pierces) {
         const bool afterTheFirst = s.level == 0 || (s.level == 1 && phrase::Current(s).levelCount == 0);
         if (!afterTheFirst || !PiercingPairAt(s, s.cursor + r->count)) return false;
-    } else if ((r->kind != RelationKind::Within && r->kind != RelationKind::IssuantFrom) || r->count < 2) {
+    } else if ((r->kind != RelationKind::Within && r->kind != RelationKind::IssuantFrom) || (r->count < 2 && !r->passive)) {
         return false;
     }
+    // "each enclosing a mullet": read when the charges before are rings that hold one each.
+    if (r->kind == RelationKind::Within && r->passive && !IsEachInARing(s, s.cursor - 1)) return false;
     // Issuant from a mount is drawn standing on it, within an annulet inside its ring, within an
     // ordinary (a bordure, an orle) inside it; other objects are not drawn so, and the words are
     // left for the reader to see unread.
     const int object = s.cursor + r->count + 1;
     if (r->kind == RelationKind::IssuantFrom && !IsMountName(s.Word(object))) return false;
-    if (r->kind == RelationKind::Within && !IsDrawnWithin(s, s.cursor + r->count)) return false;
+    if (r->kind == RelationKind::Within && !r->passive && !IsDrawnWithin(s, s.cursor + r->count)) return false;
     // The phrase before ends here; its tincture, if still to come, is the next one named.
     if (phrase::Current(s).levelCount != 0) {
         phrase::CloseBeforeNewPhrase(s);

@@ -186,8 +186,12 @@ Json ModelJson(const model::Arms& arms) {
                           {"members", std::move(members)}});
     }
     Json relations = Json::array();
-    for (const model::Relation& r : arms.relations)
-        relations.push_back({{"kind", RelationKindName(r.kind)}, {"subject", r.subject}, {"object", r.object}});
+    for (const model::Relation& r : arms.relations) {
+        Json relation = {{"kind", RelationKindName(r.kind)}, {"subject", r.subject}, {"object", r.object}};
+        // Written only when said: one object to every charge of the subject's group.
+        if (r.each) relation["each"] = true;
+        relations.push_back(std::move(relation));
+    }
     return {{"field", SurfaceJson(arms.field)}, {"groups", std::move(groups)}, {"relations", std::move(relations)}};
 }
 
