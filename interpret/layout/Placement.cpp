@@ -271,6 +271,69 @@ bool FitAloneInTheRoom(DrawingState& s, ChargeTurn turn, int& y, float& scale) {
     return true;
 }
 
+// A pair crossed on the spot one charge would stand on, the crossing as large as the single
+// charge's longer reach: in saltire both lie bendwise, the second mirrored; in cross one stands
+// upright and the other lies fesswise. Never grown past this share of the single's scale.
+constexpr float kCrossedOnTheSpotLargest = 1.5f;
+
+// `memberTincture`: the member's own tincture, -1 for the level's.
+void PlaceCrossedOnTheSpot(DrawingState& s, ChargeSpot spot, int memberTincture) {
+    const bool inSaltire = s.group.pairs == PairForm::kCrossedInSaltire;
+    const ChargeTurn first = inSaltire ? ChargeTurn::kBendwise : ChargeTurn::kAsDrawn;
+    const ChargeTurn second = inSaltire ? ChargeTurn::kBendwise : ChargeTurn::kFesswise;
+    DrawnReach single, crossed;
+    if (DrawnReachTurned(s, spot.turn, single) && DrawnReachTurned(s, first, crossed)) {
+        const float longest = std::max(single.across, single.upDown);
+        const float crossing = std::max(crossed.across, crossed.upDown);
+        if (crossing > 0) spot.scale *= std::min(longest / crossing, kCrossedOnTheSpotLargest);
+    }
+    ChargeSpot one = spot, other = spot;
+    one.turn = first;
+    other.turn = second;
+    other.mirror = inSaltire ? !spot.mirror : spot.mirror;
+    PlaceChargeIn(s, one, memberTincture >= 0 ? std::optional<int>(memberTincture) : std::nullopt);
+    PlaceChargeIn(s, other, memberTincture >= 0 ? std::optional<int>(memberTincture) : std::nullopt);
+}
+
+// A long charge throughout: set at the field's middle across its axis and as large as reaches
+// the farther edge of the field along it (upright: chief and base; fesswise: the flanks; bendwise:
+// the flank at the end of its diagonal). A little past it, so that the outline cuts it.
+constexpr float kThroughoutOvershoot = 1.05f;
+constexpr float kThroughoutDiagonal = 0.7071f;  // the share of a length at 45 degrees along each axis
+
+void ReachTheEdgesAlongItsAxis(DrawingState& s, ChargeSpot& spot) {
+    DrawnReach reach;
+    if (!DrawnReachTurned(s, spot.turn, reach)) return;
+    const ShieldGeometry& g = s.geometry;
+    float needed = 0.0f;
+    // A picture drawn long and low lies fesswise as drawn.
+    const bool along = spot.turn == ChargeTurn::kFesswise || (spot.turn == ChargeTurn::kAsDrawn && reach.across > reach.upDown);
+    switch (along ? ChargeTurn::kFesswise : spot.turn) {
+        case ChargeTurn::kAsDrawn:
+            // From the top of the field to the foot of the shield's point.
+            spot.x = g.W2;
+            spot.y = g.shieldBottom / 2;
+            needed = static_cast<float>(spot.y) / reach.upDown;
+            break;
+        case ChargeTurn::kFesswise:
+            spot.y = g.H2;
+            needed = static_cast<float>(std::max(spot.x, g.W - spot.x)) / reach.across;
+            break;
+        case ChargeTurn::kBendwise:
+        case ChargeTurn::kBendwiseSinister: {
+            // Along the diagonal the long reach of the upright drawing runs to the flank; the
+            // turned reach counts its breadth too.
+            DrawnReach upright;
+            if (!DrawnReachTurned(s, ChargeTurn::kAsDrawn, upright)) return;
+            spot.x = g.W2;
+            spot.y = g.H2;
+            needed = static_cast<float>(g.W2) / (std::max(upright.across, upright.upDown) * kThroughoutDiagonal);
+            break;
+        }
+    }
+    spot.scale = std::max(spot.scale, needed * kThroughoutOvershoot);
+}
+
 // One charge on a spot whose turn and flip are final: a pair's mirroring, the room left by a
 // chief or bordure, a left hand's mirroring and the member's own tincture applied.
 void PlaceOne(DrawingState& s, ChargeSpot spot) {
@@ -317,6 +380,11 @@ void PlaceOne(DrawingState& s, ChargeSpot spot) {
     // "three mullets azure, gules and vert": each member in its own tincture, in placing order.
     const std::vector<int>& members = s.group.memberTinctures;
     const bool ownTincture = index >= 0 && index < static_cast<int>(members.size());
+    if (s.group.throughout) ReachTheEdgesAlongItsAxis(s, spot);
+    if (s.group.pairs == PairForm::kCrossedInSaltire || s.group.pairs == PairForm::kCrossedInCross) {
+        PlaceCrossedOnTheSpot(s, spot, ownTincture ? members[static_cast<std::size_t>(index)] : -1);
+        return;
+    }
     PlaceChargeIn(s, spot, ownTincture ? std::optional<int>(members[static_cast<std::size_t>(index)]) : std::nullopt);
 }
 

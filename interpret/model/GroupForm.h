@@ -16,6 +16,11 @@ struct MemberTurn {
     bool flip = false;
 };
 
+// How each member of a group is made of two charges: single, or "pairs of" read and the
+// crossing not yet ("three pairs of keys ... in saltire"), or two charges crossed on the
+// member's spot, bendwise one each way (in saltire) or one upright and one fesswise (in cross).
+enum class PairForm { kSingle, kPairsNamed, kCrossedInSaltire, kCrossedInCross };
+
 struct GroupForm {
     // One tincture code a member, in the order the charges are placed; empty when the group has
     // the one tincture of its level.
@@ -26,6 +31,10 @@ struct GroupForm {
     std::vector<MemberTurn> memberTurns;
     // "palewise", "erect": set upright, a picture drawn long and low turned to stand.
     bool upright = false;
+    // Each member a pair of charges crossed on its spot ("three pairs of arrows in saltire").
+    PairForm pairs = PairForm::kSingle;
+    // "a sword throughout": the one long charge reaches the edges of the field along its axis.
+    bool throughout = false;
 };
 
 }  // namespace esc

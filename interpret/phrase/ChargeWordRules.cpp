@@ -270,6 +270,14 @@ bool ThroughoutRule(DrawingState& s) {
     // "a chevron cotised throughout": the cotises drew the ordinary, and the word follows them.
     const bool afterCotises = phrase::Current(s).levelCount == 0 && s.level > 0 && phrase::Is(s, -1, "cotised");
     const LevelRecord& level = afterCotises ? phrase::Previous(s) : phrase::Current(s);
+    // "a sword throughout", "a key fesswise throughout": one long charge reaches the edges of the
+    // field along its axis, as the placing sizes it.
+    if (!afterCotises && level.levelCount == 1 && IsChargeLevel(level) && !level.levelOn && CurrentDrawingIsLong(s)) {
+        s.group.throughout = true;
+        phrase::Use(s, 0);
+        ++s.cursor;
+        return true;
+    }
     // A cross with a variant (patée, flory ...) is a picture, which stops short of the edges.
     if (level.levelKind != kTypeOrdinary || level.levelCount != 1 || level.levelIn || !level.levelVariant.view().empty())
         return false;

@@ -61,7 +61,9 @@ void SecondTinctureAfterBoth(DrawingState& state, int tinctureWord);
 // field, as the fess, bend, pale, chevron (plain or inverted), cross and saltire are drawn; the
 // word says what is drawn and is read after those alone (a pile throughout would be drawn
 // otherwise and is reported). "a cross patée throughout" turns the cross's picture into the cross
-// ordinary whose arms widen to the edges. Returns whether the rule applied at the cursor.
+// ordinary whose arms widen to the edges. "a sword throughout", "a key fesswise throughout": one
+// long charge is drawn as long as reaches the field's edges along its axis (the outline cuts
+// it). Returns whether the rule applied at the cursor.
 bool ThroughoutRule(DrawingState& state);
 
 // "Azure, ermined, a pale embattled between four escallops Or", "Azure semy of mullets or, a

@@ -29,6 +29,45 @@ bool PairsOfWingsRule(DrawingState& s) {
     return true;
 }
 
+namespace {
+
+// How far after "pairs of" the crossing of the pairs is looked for: the charge's name and a word
+// or two of how it lies ("arrows inverted", "barley garbs").
+constexpr int kPairCrossingLookahead = 6;
+
+// Whether the words after "pairs of" cross the pairs before the phrase ends.
+bool CrossingFollowsThePairs(const DrawingState& s) {
+    for (int k = 2; k < kPairCrossingLookahead && s.cursor + k + 1 < s.wordCount; ++k) {
+        if (Is(s, k, "in")) return Is(s, k + 1, "saltire") || Is(s, k + 1, "cross");
+        if (T(s, k) == kTypeTincture || Is(s, k, "between") || Is(s, k, "and") || Is(s, k, "on")) return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool PairsOfCrossedRule(DrawingState& s) {
+    if ((!Is(s, 0, "pairs") && !Is(s, 0, "pair")) || !Is(s, 1, "of") || Is(s, 2, "wings")) return false;
+    const LevelRecord& level = Current(s);
+    if (level.levelKind != 0 || s.group.pairs != PairForm::kSingle || !CrossingFollowsThePairs(s)) return false;
+    // "a pair of swords in saltire" is two charges crossed, as "two swords in saltire" is.
+    if (level.levelCount < 2) return false;
+    s.group.pairs = PairForm::kPairsNamed;
+    Use(s, 0);
+    Use(s, 1);
+    s.cursor += 2;
+    return true;
+}
+
+bool ReadPairCrossing(DrawingState& s, ShapeCode toward) {
+    if (s.group.pairs != PairForm::kPairsNamed || !Is(s, -1, "in")) return false;
+    if (toward != ShapeCode::kSaltire && toward != ShapeCode::kCross) return false;
+    s.group.pairs = toward == ShapeCode::kSaltire ? PairForm::kCrossedInSaltire : PairForm::kCrossedInCross;
+    Use(s, -1);
+    Use(s, 0);
+    return true;
+}
+
 void BarePairRule(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (level.levelCount != 0 || level.levelKind != 0 || T(s, 0) != kTypeOrdinary || ShapeOfCode(S1(s, 0)) != kFlaunches)

@@ -9,8 +9,17 @@ namespace esc {
 // words are read. False, reading nothing, anywhere else.
 bool PairOfRule(DrawingState& state);
 // "three pairs of wings": each pair is the one charge a pair of wings is, so the count stays the
-// number of pairs. Only before "wings": pairs of other charges have no layout of their own.
+// number of pairs. Only before "wings": pairs of other charges are read crossed, below.
 bool PairsOfWingsRule(DrawingState& state);
+// "three pairs of keys in saltire", "three pair of arrows inverted in saltire": after a count,
+// "pairs of" before a charge that the same phrase crosses ("in saltire", "in cross") makes each
+// of the counted members two crossed charges; the count stays the number of pairs, and the
+// crossing words are read by ReadPairCrossing. False, reading nothing, when no crossing follows
+// (pairs addorsed or conjoined have no layout of their own and stay unread).
+bool PairsOfCrossedRule(DrawingState& state);
+// At "in saltire" or "in cross" (the cursor on the shape's word) for a level whose pairs are
+// named and not yet crossed: the words cross each pair instead of arranging the group.
+bool ReadPairCrossing(DrawingState& state, ShapeCode toward);
 // "Or, flaunches gules": flaunches named with no count are the pair they always are. At such a
 // plural opening a phrase, the level's count becomes two; the word itself is read as usual.
 void BarePairRule(DrawingState& state);

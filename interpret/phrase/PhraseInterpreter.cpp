@@ -282,7 +282,7 @@ void RulePass(DrawingState& s) {
     }
     if (PatternedChargeRule(s)) return;
     BarePairRule(s);
-    if (PairOfRule(s) || PairsOfWingsRule(s)) return;
+    if (PairOfRule(s) || PairsOfWingsRule(s) || PairsOfCrossedRule(s)) return;
     if (Is(s, 0, "on")) return OnRule(s);
     if (Is(s, 0, "a") || Is(s, 0, "an") || TheNamesOneCharge(s)) return ArticleRule(s);
     if (SplitRowsRule(s) || BetweenRowsRule(s) || UsualRowsRule(s) || MixedGroupRowsRule(s) || TwoRowsRule(s)) return;

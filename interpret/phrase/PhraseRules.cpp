@@ -9,6 +9,8 @@
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/phrase/PhraseRules.h"
 
+#include "interpret/phrase/PairOf.h"
+
 #include "interpret/phrase/ArrangementWords.h"
 #include "interpret/phrase/Qualifiers.h"
 #include "interpret/read/TextOps.h"
@@ -102,6 +104,8 @@ bool OrdinaryWordRule(DrawingState& s) {
     const ShapeCode code = ShapeOfCode(S1(s, 0));
     // After "in" the word names a direction: a shape's or one of the places.
     const Direction toward = DirectionOfWord(W(s, 0), S1(s, 0));
+    // "three pairs of keys in saltire": the words cross each pair, not arrange the group.
+    if (ReadPairCrossing(s, code)) return false;
     if (Is(s, -1, "and") && level.levelKind == kTypeOrdinary && !level.levelIn && level.levelCount > 0) {
         // "a saltire and chief gules": two ordinaries of one tincture. The first is drawn in the
         // tincture that follows; the second is a phrase of its own, counted as one.
