@@ -102,7 +102,7 @@ bool TwoAndOneOfTwoKinds(DrawingState& s, int nextWord) {
             spot.scale *= static_cast<float>(inner) / static_cast<float>(g.W);
         }
     }
-    NoteLayout(s, "TwoAndOneOfTwoKinds(" + std::to_string(s.level == 0 ? 2 : 1) + ")");
+    NoteLayout(s, s.level == 0 ? "TwoAndOneOfTwoKinds(2)" : "TwoAndOneOfTwoKinds(1)");
     if (s.level == 0) {
         const int line = phrase::Current(s).levelLine;
         Place(s, spots[0].x, spots[0].y, spots[0].scale, MirroredInPair(line, 0));
