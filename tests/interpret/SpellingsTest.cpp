@@ -613,10 +613,10 @@ TEST(Spellings, AnUnreadFieldWordIsNamed) {
     d.Draw("Frobble, a fess argent");
     ASSERT_EQ(d.sink.messages.size(), 1u);
     EXPECT_EQ(d.sink.messages[0], "Color or partition required: 'Frobble' was not read.");
-    // A word the vocabulary knows keeps the message of the field alone.
+    // A word the vocabulary knows: the message says no tincture is named.
     d.Draw("A lion rampant");
     ASSERT_EQ(d.sink.messages.size(), 1u);
-    EXPECT_EQ(d.sink.messages[0], "Color or partition required.");
+    EXPECT_EQ(d.sink.messages[0], "Color or partition required: the blazon names no tincture, and none is guessed.");
 }
 
 }  // namespace
