@@ -100,6 +100,7 @@ const std::vector<std::string>& Modern() {
         "Or three birdbolts gules nocked and headed or",
         "Argent a chief azure three oak sprigs fructed proper",
         "Azure a tree issuant from a mount vert",
+        "Vert three bucks tripping argent attired or",
         "Azure a cinquefoil pierced or",
         "Azure three cinquefoils pierced or",
         "Gules a mullet pierced argent",
