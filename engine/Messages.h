@@ -9,6 +9,12 @@ namespace esc::msg {
 inline constexpr std::string_view kColorOrPartitionRequired = "Color or partition required.";
 // "{}" stands for the first word, which the vocabulary does not hold.
 inline constexpr std::string_view kFieldWordNotRead = "Color or partition required: '{}' was not read.";
+// Arms printed without their tinctures ("A chevron between three coaches", as the livery
+// companies' arms are often given): what the blazon leaves unsaid is told, never guessed.
+inline constexpr std::string_view kNoTinctureNamed =
+    "Color or partition required: the blazon names no tincture, and none is guessed.";
+inline constexpr std::string_view kFieldTinctureNotNamed =
+    "Color or partition required: the field's tincture is not named, and none is guessed.";
 inline constexpr std::string_view kPartitionExpected = "Partition expected.";
 inline constexpr std::string_view kExpectingAColor = "Expecting a color.";
 inline constexpr std::string_view kExpectingAnd = "Expecting 'and'.";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "database/TableStore.h"
@@ -17,6 +18,7 @@
 #include "interpret/marshal/PartedField.h"
 #include "interpret/phrase/LineWidth.h"
 #include "interpret/read/Normaliser.h"
+#include "interpret/read/PartitionAfterTinctures.h"
 #include "interpret/read/PassiveHold.h"
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "interpret/marshal/PrintedMarshalling.h"
@@ -67,6 +69,33 @@ void CutAtWord(std::string& text, std::size_t capacity) {
     std::size_t cut = capacity;
     while (cut > 0 && !printed::IsBlank(text[cut])) --cut;
     text.resize(cut > 0 ? cut : capacity);
+}
+
+// Where word `n` (from 0) of `text` begins, the words parted by blanks; the text's size when it
+// has no such word.
+std::size_t WordStart(std::string_view text, int n) {
+    std::size_t i = 0;
+    for (int word = 0; i < text.size(); ++word) {
+        while (i < text.size() && printed::IsBlank(text[i])) ++i;
+        if (word == n || i == text.size()) return i;
+        while (i < text.size() && !printed::IsBlank(text[i])) ++i;
+    }
+    return text.size();
+}
+
+// The words of `whole` from `kept` on, which a drawing does not read (the blazon buffer holds
+// kMaxBlazonChars characters and kMaxWords words), are told: the shield is not as blazoned.
+void TellTheWordsLeftOut(DrawingState& s, std::string_view whole, std::size_t kept) {
+    const std::string_view rest = whole.substr(std::min(kept, whole.size()));
+    const std::size_t first = WordStart(rest, 0);
+    if (first == rest.size()) return;
+    constexpr int kWordsQuoted = 6;
+    const std::size_t quotedEnd = WordStart(rest, kWordsQuoted);
+    std::string quoted(rest.substr(first, quotedEnd - first));
+    while (!quoted.empty() && printed::IsBlank(quoted.back())) quoted.pop_back();
+    if (quotedEnd < rest.size()) quoted += " ...";
+    s.messages.Show("The blazon is longer than a drawing reads (" + std::to_string(kMaxBlazonChars) +
+                    " characters, " + std::to_string(kMaxWords) + " words): \"" + quoted + "\" is not read.");
 }
 
 }  // namespace
@@ -154,7 +183,10 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     // The words as armorials print them read as the vocabulary's words, before any lookup.
     if (s.vocabulary != nullptr && !s.vocabulary->Spellings().Empty()) {
         text = s.vocabulary->Spellings().Respell(text);
+        const std::string whole = text;
         CutAtWord(text, kMaxBlazonChars);
+        TellTheWordsLeftOut(s, whole, text.size());
+        PartitionBeforeItsTinctures(text, *s.vocabulary);
     }
     // A colon of single arms ("Per pale: or and azure") labels nothing: it parts words as the
     // other punctuation does (after the marks, whose markups may hold one: "{e:}").
@@ -196,6 +228,7 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     if (std::string turned = text; TurnPassiveHold(turned) && turned.size() <= static_cast<std::size_t>(kMaxBlazonChars)) text = turned;
     if (trace) trace->normalised = text;
     SplitWords(s, text);
+    TellTheWordsLeftOut(s, text, WordStart(text, kMaxWords));
     // "of the first" is read above in the order printed; the halves' tinctures now come first,
     // and the field's painting takes the tinctures named in the order the words are read.
     if (halves) {
@@ -305,7 +338,11 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
 
     const Road road = RoadOf(text);
     const bool quartered = road.quartered || road.escutcheon, impaled = road.impaled;
-    if (!quartered && !impaled && text.size() > static_cast<std::size_t>(kMaxBlazonChars)) text.resize(kMaxBlazonChars);
+    if (!quartered && !impaled && text.size() > static_cast<std::size_t>(kMaxBlazonChars)) {
+        const std::string whole = text;
+        CutAtWord(text, kMaxBlazonChars);
+        TellTheWordsLeftOut(s, whole, text.size());
+    }
     if (s.trace) s.trace->blazon = read ? typed : text;
     if (s.trace && read) s.trace->respelled = text;
     if (s.trace) s.trace->road = road.escutcheon ? "escutcheon" : quartered ? "quartered" : impaled ? "impaled" : "single";

@@ -270,7 +270,11 @@ int TinctureField(DrawingState& s, FieldTrace* trace) {
         message.append(s.Word(0)).append(kText.substr(kAt + 2));
         return Fail(s, message);
     }
-    if (s.Type(0) != kTypeTincture) return Fail(s, msg::kColorOrPartitionRequired);
+    if (s.Type(0) != kTypeTincture) {
+        // Words that name what lies on the field, with the field's tincture left unsaid.
+        if (s.wordCount == 0) return Fail(s, msg::kColorOrPartitionRequired);
+        return Fail(s, s.namedTinctureCount == 0 ? msg::kNoTinctureNamed : msg::kFieldTinctureNotNamed);
+    }
     s.UseWord(0);
     int code = s.levelTincture[s.level];
     if (code == kChequy || code == kVaire || code == kLozengy) {

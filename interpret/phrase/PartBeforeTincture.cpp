@@ -51,4 +51,9 @@ void TellWhenThePartIsNotDrawn(DrawingState& s, const std::string& said, int tin
                         " has no such part, and is drawn whole in its tincture.");
 }
 
+void TellThePartIsNotDrawn(DrawingState& s, const std::string& said) {
+    s.messages.Show("\"" + said + "\" is read, not drawn: the picture of the " + Current(s).levelName.str() +
+                    " has no such part.");
+}
+
 }  // namespace esc::phrase

@@ -20,4 +20,8 @@ bool PartBeforeTheTinctureRule(DrawingState& state);
 // (not for sable, which the picture's lines show).
 void TellWhenThePartIsNotDrawn(DrawingState& state, const std::string& said, int tincture);
 
+// Tells that the detail words `said` (a castle "windowed", a dart "feathered") are read, not
+// drawn: the current level's picture has no such part.
+void TellThePartIsNotDrawn(DrawingState& state, const std::string& said);
+
 }  // namespace esc::phrase

@@ -70,11 +70,15 @@ TEST(DrawingDriver, WordsAreReadInAnyCase) {
 
 TEST(DrawingDriver, BoundsOfTheBlazonBuffer) {
     Drawing d;
-    // Past 199 characters the text is cut.
+    // Past 199 characters the text is cut at a word, and the words left out are told.
     std::string longText = "Azure";
     while (longText.size() < 400) longText += " and";
     d.Draw(longText);
-    EXPECT_EQ(d.trace.blazon.size(), 199u);
+    EXPECT_LE(d.trace.blazon.size(), 199u);
+    EXPECT_GE(d.trace.blazon.size(), 195u);
+    EXPECT_EQ(d.trace.blazon.back(), 'd');
+    ASSERT_FALSE(d.sink.messages.empty());
+    EXPECT_NE(d.sink.messages[0].find("longer than a drawing reads"), std::string::npos);
     // Only single arms are cut: the driver says which, so callers can tell the user.
     EXPECT_TRUE(IsCutToBlazonBuffer(longText));
     EXPECT_TRUE(IsCutToBlazonBuffer(longText.substr(0, 200)));

@@ -64,7 +64,7 @@ TEST(FieldParser, EveryFormReadsItsWords) {
 TEST(FieldParser, EveryMessage) {
     struct Case { const char* blazon; const char* message; };
     const Case cases[] = {
-        {"A lion rampant", "Color or partition required."},
+        {"A lion rampant", "Color or partition required: the blazon names no tincture, and none is guessed."},
         {"Per lion argent and gules", "Partition expected."},
         {"Per pall argent and or", "Expecting a color."},
         {"Per chevron argent gules", "Expecting 'and'."},

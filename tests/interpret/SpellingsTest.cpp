@@ -95,6 +95,12 @@ const std::vector<std::string>& Modern() {
         "Argent a chevron gules between three crescents azure",
         "Or on a base vert a tree proper",
         "Argent a rose gules slipped and leaved vert",
+        "Gules three arrows or feathered and barbed argent",
+        "Azure three arrows argent headed and feathered or",
+        "Or three birdbolts gules nocked and headed or",
+        "Argent a chief azure three oak sprigs fructed proper",
+        "Azure a tree issuant from a mount vert",
+        "Vert three bucks tripping argent attired or",
         "Azure a cinquefoil pierced or",
         "Azure three cinquefoils pierced or",
         "Gules a mullet pierced argent",
@@ -608,10 +614,10 @@ TEST(Spellings, AnUnreadFieldWordIsNamed) {
     d.Draw("Frobble, a fess argent");
     ASSERT_EQ(d.sink.messages.size(), 1u);
     EXPECT_EQ(d.sink.messages[0], "Color or partition required: 'Frobble' was not read.");
-    // A word the vocabulary knows keeps the message of the field alone.
+    // A word the vocabulary knows: the message says no tincture is named.
     d.Draw("A lion rampant");
     ASSERT_EQ(d.sink.messages.size(), 1u);
-    EXPECT_EQ(d.sink.messages[0], "Color or partition required.");
+    EXPECT_EQ(d.sink.messages[0], "Color or partition required: the blazon names no tincture, and none is guessed.");
 }
 
 }  // namespace

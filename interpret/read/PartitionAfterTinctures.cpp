@@ -1,0 +1,74 @@
+#include "interpret/read/PartitionAfterTinctures.h"
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "interpret/read/TextOps.h"
+
+namespace esc {
+namespace {
+
+// The words of a respelled text, which blanks part.
+std::vector<std::string_view> BlankPartedWords(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && blank(text[i])) ++i;
+        const std::size_t start = i;
+        while (i < text.size() && !blank(text[i])) ++i;
+        if (i > start) words.push_back(text.substr(start, i - start));
+    }
+    return words;
+}
+
+int WordClassOf(const Vocabulary& vocabulary, std::string_view word) {
+    const VocabularyRow* row = vocabulary.Lookup(LookupKey(word));
+    return row == nullptr ? kTypeNotFound : row->type;
+}
+
+// The partition a "cheveronwise" or "bendways" names: the word without its ending, as the
+// spellings read it, when the vocabulary holds it as an ordinary; empty otherwise.
+std::string PartitionOfTheWay(const Vocabulary& vocabulary, std::string_view word) {
+    for (const std::string_view ending : {"wise", "ways"}) {
+        if (word.size() <= ending.size() || !EqualsIgnoringCase(word.substr(word.size() - ending.size()), ending))
+            continue;
+        std::string stem = vocabulary.Spellings().Respell(word.substr(0, word.size() - ending.size()));
+        if (WordClassOf(vocabulary, stem) == kTypeOrdinary) return ToLower(stem);
+    }
+    return {};
+}
+
+}  // namespace
+
+bool PartitionBeforeItsTinctures(std::string& text, const Vocabulary& vocabulary) {
+    const std::vector<std::string_view> words = BlankPartedWords(text);
+    if (words.size() < 4 || !EqualsIgnoringCase(words[0], "per") || !EqualsIgnoringCase(words[1], "pale")) return false;
+    std::size_t k = 2;
+    // "Party of six pieces": the field per fess with a pale counterchanged, three pieces above
+    // and three below.
+    const bool sixPieces = EqualsIgnoringCase(words[k], "of") && EqualsIgnoringCase(words[k + 1], "six");
+    if (sixPieces) k += 2;
+    if (sixPieces && k < words.size() && EqualsIgnoringCase(words[k], "pieces")) ++k;
+    if (k + 1 >= words.size()) return false;
+    const std::string_view first = words[k++];
+    if (EqualsIgnoringCase(words[k], "and")) ++k;
+    if (k >= words.size()) return false;
+    const std::string_view second = words[k];
+    if (WordClassOf(vocabulary, first) != kTypeTincture || WordClassOf(vocabulary, second) != kTypeTincture) return false;
+    std::string out;
+    if (sixPieces) {
+        out = "Per fess " + std::string(first) + " and " + std::string(second) + " a pale counterchanged";
+    } else {
+        if (++k >= words.size()) return false;
+        const std::string partition = PartitionOfTheWay(vocabulary, words[k]);
+        if (partition.empty()) return false;
+        out = "Per " + partition + " " + std::string(first) + " and " + std::string(second);
+    }
+    out += std::string_view(text).substr(static_cast<std::size_t>(words[k].data() + words[k].size() - text.data()));
+    text = std::move(out);
+    return true;
+}
+
+}  // namespace esc
