@@ -34,7 +34,8 @@ QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "
               66: ("em", "a fish embowed (naiant embowed too)"), 67: ("r", "after the attitude digits: reguardant"),
               68: ("dn", "added to the name: double-queued"), 69: ("ra", "a tree eradicated"),
               70: ("sl", "a flower or leaf slipped, before the tincture"),
-              71: ("hr", "a head erect (snout upwards); `hs` erect and erased; `et` a charge drawn erect"),
+              71: ("hr", "a head erect (snout upwards); `hs` erect and erased; `et` a charge drawn erect;"
+                         " after the attitude digits, a beast whose head is held up (`5hr`, *sejant, head erect*)"),
               72: ("tt", "a castle or tower triple-towered"),
               73: ("fw", "an upright charge turned fesswise"),
               74: ("pw", "after the attitude digits: a charge drawn palewise, as written"),
@@ -195,9 +196,11 @@ def table():
         reguardant = variant.endswith("r") and (variant[:-1].isdigit() or variant == "r")
         palewise = variant.endswith("pw") and (variant[:-2].isdigit() or variant == "pw")
         eradicated = variant.endswith("ra") and variant[:-2].isdigit()
+        # "a wolf sejant, head erect": the attitude digits and "hr"
+        held_erect = variant.endswith("hr") and variant[:-2].isdigit()
         matched = [code for code, (v, _) in QUALIFIERS.items()
                    if v == variant or (code == 67 and reguardant) or (code == 74 and palewise)
-                   or (code == 69 and eradicated)]
+                   or (code == 69 and eradicated) or (code == 71 and held_erect)]
         if matched:
             qualified[matched[0]].append(f"{stem}.{variant}")
             continue
