@@ -110,7 +110,8 @@ def heart():
 
 @charge
 def fret():
-    ch = Charge('shapes', 'fret', 180, 180, 'A fret: a mascle interlaced with a saltire couped.')
+    # As a charge the fret never reaches the edges of the field: it is also the fret couped.
+    ch = Charge('shapes', 'fret', 180, 180, 'A fret: a mascle interlaced with a saltire couped.', also='fret.cp')
     c = (90, 90)
     band = 19
     h = band / 2.0
