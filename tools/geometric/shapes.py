@@ -110,8 +110,7 @@ def heart():
 
 @charge
 def fret():
-    # As a charge the fret never reaches the edges of the field: it is also the fret couped.
-    ch = Charge('shapes', 'fret', 180, 180, 'A fret: a mascle interlaced with a saltire couped.', also='fret.cp')
+    ch = Charge('shapes', 'fret', 180, 180, 'A fret: a mascle interlaced with a saltire couped.')
     c = (90, 90)
     band = 19
     h = band / 2.0
