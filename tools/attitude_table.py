@@ -34,7 +34,8 @@ QUALIFIERS = {61: ("hd", "a head couped; `cp` for another charge"), 62: ("he", "
               66: ("em", "a fish embowed (naiant embowed too)"), 67: ("r", "after the attitude digits: reguardant"),
               68: ("dn", "added to the name: double-queued"), 69: ("ra", "a tree eradicated"),
               70: ("sl", "a flower or leaf slipped, before the tincture"),
-              71: ("hr", "a head erect (snout upwards); `hs` erect and erased; `et` a charge drawn erect"),
+              71: ("hr", "a head erect (snout upwards); `hs` erect and erased; `et` a charge drawn erect;"
+                         " after the attitude digits, a beast whose head is held up (`5hr`, *sejant, head erect*)"),
               72: ("tt", "a castle or tower triple-towered"),
               73: ("fw", "an upright charge turned fesswise"),
               74: ("pw", "after the attitude digits: a charge drawn palewise, as written"),
@@ -86,22 +87,60 @@ def read_pictures():
 
 
 def picture_stem(word):
-    """The stem placement forms from a charge word's name: a final "s" dropped, 8 characters."""
-    if word.endswith("s"):
-        word = word[:-1]
-    return word[:8].replace("cross", "cros")
+    """The stem placement forms from a charge word's name: cut to 8 characters, a final "s" dropped
+    ("reremouse" is `reremou`)."""
+    stem = word.replace("cross", "cros")[:8]
+    return stem[:-1] if stem.endswith("s") else stem
 
 
-def family_of(stem, stems):
+# What a name gains for a part drawn on the charge: crowned (c), double-queued (dn, dnc crowned), and
+# the parts about the neck of tools/geometric/gorged.py (gl collar, gd ducal coronet, gn collar and
+# chain, gc coronet and chain, en flames). The neck parts cut the name so the stem stays 8 letters
+# (`greyhogl`, `antelogd`, `unicoren`).
+PART_ENDINGS = ("dnc", "dn", "gl", "gd", "gn", "gc", "en", "c")
+STEM_LENGTH = 8
+SHORTEST_CUT_NAME = 4
+
+
+def stem_family(name, stems, cut, shortest=SHORTEST_CUT_NAME):
+    """The family of a charge name, or of the stem it is the beginning of when the name was cut."""
+    if name in stems:
+        return stems[name]
+    if cut and len(name) >= shortest:
+        families = {family for stem, family in stems.items() if stem.startswith(name)}
+        if len(families) == 1:
+            return families.pop()
+    return None
+
+
+def family_of(stem, stems, starters):
     """The Sub1 that owns a picture stem's attitude words, or None."""
     if stem in ("cros", "tcros", "mcros", "ccros", "jcros", "pcros"):
         return 5
     if stem == "saltire":
         return 6
-    # A name with a letter added for each part drawn (lionc crowned, liongc gorged and chained).
-    for candidate in (stem, stem.rstrip("0123456789"), stem[:-1], stem[:-2]):
-        if candidate in stems:
-            return stems[candidate]
+    # the name itself, the name without the letters added for a part drawn on it (`lionc`,
+    # `liongc`), and without a trailing number
+    names = [(stem, len(stem) == STEM_LENGTH), (stem.rstrip("0123456789"), False)]
+    names += [(stem[:-len(e)], len(stem) == STEM_LENGTH) for e in PART_ENDINGS if stem.endswith(e)]
+    # a letter or two of another part (`bullb`, belled), found only whole
+    names += [(stem[:-1], False), (stem[:-2], False)]
+    # a prefix word gives the name one letter (demi lion `dlion`, winged bull `wbull`); the first
+    # word of a name of two words stays whole (grey heron `greyhero`, domestic cat `domestic`,
+    # which is the last word cut away: its family is that of the name's own row)
+    for name, cut in list(names):
+        # two prefixes give two letters (a demi winged horse `dwhorse`)
+        names += [(name[1:], cut), (name[2:], cut)]
+        names += [(name[len(w):], cut) for w in starters if name.startswith(w) and len(name) > len(w)]
+    shortest = {name: SHORTEST_CUT_NAME for name, _ in names}
+    for w in starters:
+        # what follows the first word of two is short when the name was cut: `blackswa`
+        if stem.startswith(w) and len(stem) == STEM_LENGTH and len(stem) - len(w) >= 2:
+            shortest[stem[len(w):]] = 2
+    for name, cut in names:
+        family = stem_family(name, stems, cut, shortest[name])
+        if family is not None:
+            return family
     return None
 
 
@@ -122,8 +161,10 @@ def table():
     pictures = read_pictures()
     stems = {}
     for word, type_, sub1, _ in rows:
-        if type_ in (4, 11, 12, 13, 14) and sub1 != 9:
+        if type_ in (4, 11, 12, 13, 14) and sub1 != 9 and not (type_ == 13 and sub1 == 8):
             stems.setdefault(picture_stem(word), type_)
+    # the words that begin a name of several words (Type 13, Sub1 8: *grey* heron)
+    starters = [word for word, type_, sub1, _ in rows if type_ == 13 and sub1 == 8]
     owners = {}
     for word, type_, sub1, sub2 in rows:
         if type_ == 9 and sub1 not in TREATMENT_OWNERS and sub1 != QUALIFIER_OWNER:
@@ -155,13 +196,15 @@ def table():
         reguardant = variant.endswith("r") and (variant[:-1].isdigit() or variant == "r")
         palewise = variant.endswith("pw") and (variant[:-2].isdigit() or variant == "pw")
         eradicated = variant.endswith("ra") and variant[:-2].isdigit()
+        # "a wolf sejant, head erect": the attitude digits and "hr"
+        held_erect = variant.endswith("hr") and variant[:-2].isdigit()
         matched = [code for code, (v, _) in QUALIFIERS.items()
                    if v == variant or (code == 67 and reguardant) or (code == 74 and palewise)
-                   or (code == 69 and eradicated)]
+                   or (code == 69 and eradicated) or (code == 71 and held_erect)]
         if matched:
             qualified[matched[0]].append(f"{stem}.{variant}")
             continue
-        family = family_of(stem, stems)
+        family = family_of(stem, stems, starters)
         if family in owners:
             by_family.setdefault(family, {}).setdefault(variant, []).append(f"{stem}.{variant}")
         else:

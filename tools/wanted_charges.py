@@ -132,12 +132,19 @@ def read_charges(tokens, vocabulary):
             prefix = ''
             continue
         if kind == 13 and sub1 == 9:
-            current.head = 'hd'
             current.words.append(word)
+            if current.digits:
+                # "a wolf sejant, head erect": how the beast holds its head, after its attitude
+                current.head_held = True
+                continue
+            current.head = 'hd'
             continue
         if kind == 9 and sub1 == 91:
             current.words.append(word)
-            if current.head and sub2 in HEAD_QUALIFIERS:
+            if getattr(current, 'head_held', False) and sub2 == 71:
+                current.digits += 'hr'
+                current.head_held = False
+            elif current.head and sub2 in HEAD_QUALIFIERS:
                 erased = current.head in ('he', 'hs') or sub2 == 62
                 erect = current.head in ('hr', 'hs') or sub2 == 71
                 current.head = ('hs' if erased else 'hr') if erect else HEAD_QUALIFIERS[sub2]

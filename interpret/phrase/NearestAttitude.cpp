@@ -167,6 +167,15 @@ bool ReadNearestAttitude(DrawingState& s, int i, bool afterAttitude) {
         return true;
     }
     const int owner = s.Sub1(i), code = s.Sub2(i);
+    if (GuardantWithoutForm(s, i)) {
+        // A bird guardant shows its face: the picture of a bird that faces the viewer in its
+        // attitude (the owl) is read for it.
+        const std::string facing = std::string(level.levelVariant.view()) + "af";
+        if (PictureExists(s, name, facing)) {
+            level.levelVariant.Assign(facing);
+            return true;
+        }
+    }
     if (GuardantWithoutForm(s, i) ||
         (afterAttitude && owner == kBeast && (code == kGuardantCode || code == kCowardCode))) {
         s.messages.Show(Filled(kNearestAttitude, {said, "without it"}));

@@ -326,9 +326,20 @@ bool ChargeWordRule(DrawingState& s) {
     const int type = T(s, 0);
     const auto posture = [&](int k) { return T(s, k) == kTypeAttitude || T(s, k) == kTypeNotFound; };
     if (type == 13 && S1(s, 0) == 9 && T(s, -1) == kTypeAttitude && posture(1) && level.levelCount > 0) {
-        // "a wolf sejant, head erect": the way the head of the beast just named is held, which
-        // no picture shows. Left unread with the words of its posture, rather than drawn as the
-        // beast's head alone.
+        // "a wolf sejant, head erect": the way the head of the beast just named is held. Read
+        // where the picture of the attitude holds its head so and names it ("wolf.5hr").
+        constexpr std::size_t kLongestPictureVariant = 3;
+        const std::string heldErect = std::string(level.levelVariant.view()) + "hr";
+        if (Is(s, 1, "erect") && heldErect.size() <= kLongestPictureVariant &&
+            PictureExists(s, level.levelName.view(), heldErect)) {
+            level.levelVariant.Assign(heldErect);
+            Use(s, 0);
+            Use(s, 1);
+            s.cursor += 2;
+            return true;
+        }
+        // Otherwise no picture shows it: left unread with the words of its posture, rather than
+        // drawn as the beast's head alone.
         int k = 1;
         while (k < s.wordCount - s.cursor && posture(k)) ++k;
         s.cursor += k;

@@ -100,5 +100,20 @@ TEST(AttitudePictures, TheCrownTakesItsOwnTincture) {
     }
 }
 
+// The way a beast holds its head, a bird's face to the viewer, the centaur (the sagittary): read
+// where the picture of the attitude shows it.
+TEST(AttitudePictures, HeadsHeldAndFacesShown) {
+    const AttitudeCase cases[] = {
+        {"Azure a wolf sejant, head erect, argent", "wolf.5hr"},
+        {"Azure a wolf sejant argent", "wolf.5"},
+        {"Sable an owl guardant argent", "owl.af"},
+        {"Sable an owl stooping guardant argent", "owl.6af"},
+        {"Sable an owl volant guardant argent", "owl.4af"},
+        {"Gules a centaur statant or", "sagittar.4"},
+        {"Or a greyhound passant sable collared gules", "greyhogl.3"},
+    };
+    ExpectPictures(std::begin(cases), std::end(cases));
+}
+
 }  // namespace
 }  // namespace esc

@@ -76,6 +76,12 @@ TEST(NeckForms, TheCollarLiesOnTheNeckLine) {
         {"Argent a stag statant sable gorged with a plain collar gules", "buckgl.4", {57, 110, -30, 30}},
         {"Or a unicorn rampant azure collared gules", "unicorgl.1", {82, 100, -27, 38}},
         {"Or a popinjay vert collared gules", "popinjgl.esv", {73, 52, -16, 44}},
+        // the hounds, the wolf, the fox and the hind rampant, sejant and couchant
+        {"Argent a talbot rampant sable gorged of a collar gules", "talbotgl.1", {114, 99, -5, 36}},
+        {"Argent a talbot sejant sable collared gules", "talbotgl.5", {72, 96, -50, 36}},
+        {"Argent a wolf couchant sable collared gules", "wolfgl.6", {60, 68, -40, 46}},
+        {"Argent a fox sejant sable gorged with a collar gules", "foxgl.5", {55, 85, -20, 48}},
+        {"Argent a hind couchant sable collared gules", "hindgl.6", {55, 60, -50, 30}},
     };
     for (const PlacedCollarCase& c : cases) {
         SCOPED_TRACE(c.blazon);
@@ -130,6 +136,8 @@ TEST(NeckForms, AMissingNeckPictureIsTold) {
         {"Azure an eagle displayed or gorged with a ducal coronet gules", "eagle.1"},
         {"Argent a stag statant gules gorged with a chaplet vert", "buck.4"},
         {"Or a hound passant sable gorged of a collar and chained gules", "hound.3"},
+        // the winged greyhound's wing is the detail part already: no collar is drawn on it
+        {"Or a winged greyhound couchant azure collared gules", "wgreyhou.6"},
     };
     for (const ToldCase& c : cases) {
         SCOPED_TRACE(c.blazon);

@@ -518,16 +518,17 @@ TEST(GroupOfSeveralKinds, KeepsItsPlacesPastATurnOrASurmountingCharge) {
     }
 }
 
-// "a wolf sejant, head erect": "head" after the beast's attitude tells how its head is held, which
-// no picture shows; the beast is drawn whole, as without the words, and they are said unread
-// (the wolf's head alone was drawn, counted clean).
+// "a fox sejant, head erect": "head" after the beast's attitude tells how its head is held, which
+// no picture of the fox shows; the beast is drawn whole, as without the words, and they are said
+// unread (the fox's head alone was drawn, counted clean). Where the attitude's picture holds the
+// head so (the wolf sejant) the words are read: AttitudePictures.HeadsHeldAndFacesShown.
 TEST(HeadAfterTheAttitude, LeavesTheBeastWhole) {
     struct Case {
         const char* blazon;
         const char* plain;
     };
     const Case cases[] = {
-        {"Azure, a wolf sejant, head erect, argent", "Azure, a wolf sejant argent"},
+        {"Azure, a fox sejant, head erect, argent", "Azure, a fox sejant argent"},
         {"Argent a lion rampant head erect gules", "Argent a lion rampant gules"},
         {"Or a stag statant, head lowered, sable", "Or a stag statant sable"},
         {"Argent a wolf passant, head turned, sable", "Argent a wolf passant sable"},

@@ -162,7 +162,8 @@ def rudder():
 
 @charge
 def grapnel():
-    ch = Charge('objects', 'grapnel', 160, 220, 'A grapnel: a shank with a ring and four curved flukes.')
+    ch = Charge('objects', 'grapnel', 160, 220, 'A grapnel: a shank with a ring and four curved flukes.',
+                also='grapplin')  # the grappling iron is the grapnel
     ch.fill([circle((80, 22), 17), circle((80, 22), 8)], evenodd=True, note='the ring')
     ch.fill(rect(72, 36, 88, 180), note='the shank')
     half = [('M', (80, 168)), ('L', (88, 168)), ('C', (112, 178), (136, 160), (142, 120)), ('L', (155, 128)),

@@ -41,6 +41,10 @@ def derive(folder, name, source, how, also, title):
                    % (ident, outside(how.drop)),
                    '    <clipPath id="%s-keep"><path clip-rule="evenodd" d="%s"/></clipPath>'
                    % (ident, outside(offset_inward(how.drop, -HEAD_EDGE)))]
+        # A part set smaller keeps its lines as wide as the source's: its lines are widened by the
+        # inverse of its size (a head set at half its size would else have an outline half as wide).
+        part_inherit = {k: (fmt(float(v) / min(1.0, how.size)) if k == 'stroke-width' else v)
+                        for k, v in part_inherit.items()}
         part_attrs = ''.join(' %s="%s"' % kv for kv in sorted(part_inherit.items()))
         source_black = ['  <g clip-path="url(#%s-cut)">' % ident, blackened(renamed(body, '-k')), '  </g>']
         source_kept = ['  <g clip-path="url(#%s-keep)">' % ident, body, '  </g>']
@@ -48,7 +52,7 @@ def derive(folder, name, source, how, also, title):
                     '  <g transform="translate(%s %s) scale(%s)"%s>' % (
                         fmt(how.at[0] + (how.size * part_box[2] if how.back else 0)), fmt(how.at[1]),
                         '%s %s' % (fmt(-how.size), fmt(how.size)) if how.back else fmt(how.size), part_attrs),
-                    renamed(part, '-p'), '  </g>']
+                    renamed(thinned(part, max(1.0, 1.0 / how.size)), '-p'), '  </g>']
         # Over the source, or under its body with the seam hidden (see Grafted).
         body = '\n'.join(source_black + (set_part + source_kept if how.seam else source_kept + set_part))
     else:

@@ -117,8 +117,9 @@ DERIVED = [
      'A unicorn couchant guardant: the unicorn couchant, its head turned to face the viewer'),
     # Beasts sejant: the talbot sejant with the wolf's or the cat's head set on its neck.
     ('beasts', 'wolf.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
-                                                         'beasts/wolf.hd.svg', (-4, 22), 0.46, seam=True), '',
-     "A wolf sejant: the talbot sejant with the wolf's head, jaws open and ears pricked"),
+                                                         'beasts/wolf.hd.svg', (-4, 22), 0.46, seam=True), 'wolf.5hr',
+     "A wolf sejant: the talbot sejant with the wolf's head, jaws open and ears pricked, the head"
+     " held up (also the wolf sejant, head erect)"),
     ('beasts', 'cat.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
                                                         'beasts/cat.hd.svg', (0, 26), 0.95, seam=True), 'cat.52 domestic.5',
      "A cat sejant (guardant, as the cat is drawn): the talbot sejant with the cat's head"),
@@ -135,11 +136,12 @@ DERIVED = [
      'A demi-man: the man cut off at the waist, the arms outstretched'),
     ('lions', 'dcockatr', 'lions/cockatri.svg', Demi(165), '',
      "A demi-cockatrice: the cockatrice cut off below the legs, the wings raised"),
-    # The greyhound passant and statant: the talbot's body with the greyhound's head and collar.
+    # The greyhound passant and statant: the talbot's body with the greyhound's head and collar
+    # (so they are also the greyhound passant and statant collared).
     ('beasts', 'greyhoun.3', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45, seam=True),
-     '', "A greyhound passant: the talbot passant with the greyhound's head and collar"),
+     'greyhogl.3', "A greyhound passant: the talbot passant with the greyhound's head and collar"),
     ('beasts', 'greyhoun.4', 'beasts/talbot.4.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45, seam=True),
-     '', "A greyhound statant: the talbot statant with the greyhound's head and collar"),
+     'greyhogl.4', "A greyhound statant: the talbot statant with the greyhound's head and collar"),
     # Monsters with a human head: the sphinx, a lion couchant; the harpy, an eagle displayed.
     ('lions', 'sphinx', 'lions/lion.6.svg', Grafted([(0, 0), (96, 0), (96, 78), (58, 80), (0, 58)],
                                                     'misc/boy.hd.svg', (26, 0), 0.5, seam=True), 'sphinx.6 sphinxe sphinxe.6',
@@ -226,9 +228,9 @@ DERIVED = [
     # The owl volant: the crow volant with the owl's head, facing the viewer as an owl's always
     # does; stooping, it is turned head downwards as the others are.
     ('birds', 'owl.4', 'birds/crow.4.svg', Grafted([(0, 20), (62, 20), (62, 62), (34, 80), (0, 80)],
-                                                   'birds/owl.hd.svg', (0, 24), 0.54, seam=True), '',
+                                                   'birds/owl.hd.svg', (0, 24), 0.54, seam=True), 'owl.4af',
      "An owl volant: the crow volant with the owl's head, facing the viewer"),
-    ('birds', 'owl.6', 'birds/owl.4.svg', Turn(-40), '',
+    ('birds', 'owl.6', 'birds/owl.4.svg', Turn(-40), 'owl.6af',
      'An owl stooping: the owl volant turned head downwards, diving on its prey'),
     ('birds', 'eagle.6', 'birds/eagle.4.svg', Turn(-40), '',
      'An eagle stooping: the eagle volant turned head downwards, diving on its prey'),

@@ -182,6 +182,19 @@ NECKS = [
     ('lions', 'lions/griffin.hd.svg', (105, 128), 0, 66),
     ('lions', 'lions/griffin.he.svg', (105, 128), 0, 66),
     ('birds', 'birds/popinjay.svg', (73, 52), -16, 44),
+    # the hounds, the wolf, the fox and the hind rampant, sejant and couchant (not the winged
+    # greyhound: its wing is already the detail part, which a collar's tincture would recolour)
+    ('beasts', 'beasts/talbot.1.svg', (114, 99), -5, 36),
+    ('beasts', 'beasts/talbot.5.svg', (72, 96), -50, 36),
+    ('beasts', 'beasts/talbot.6.svg', (76, 66), -35, 46),
+    ('beasts', 'beasts/wolf.1.svg', (107, 66), -5, 50),
+    ('beasts', 'beasts/wolf.5.svg', (66, 92), -45, 36),
+    ('beasts', 'beasts/wolf.6.svg', (60, 68), -40, 46),
+    ('beasts', 'beasts/fox.1.svg', (114, 99), -5, 36),
+    ('beasts', 'beasts/fox.5.svg', (55, 85), -20, 48),
+    ('beasts', 'beasts/fox.6.svg', (66, 58), -40, 44),
+    ('beasts', 'beasts/hind.5.svg', (64, 112), -35, 34),
+    ('beasts', 'beasts/hind.6.svg', (55, 60), -50, 30),
 ]
 
 

@@ -218,3 +218,18 @@ def mortar_and_pestle():
                  smooth([(60, 170), (20, 150), (10, 90)])), note='the mortar')
     ch.fill(poly([(6, 84), (174, 84), (174, 98), (6, 98)]), note='its rim')
     return ch
+
+
+@charge
+def habick():
+    ch = Charge('objects', 'habick', 200, 160, "A habick, the clothworker's tool: a bar set with a row of hooked"
+                " teeth, a knobbed handle rising from its middle.")
+    ch.fill(poly([(88, 30), (112, 30), (112, 74), (88, 74)]), note='the handle')
+    ch.fill(circle((100, 22), 18), note='the knob of the handle')
+    teeth = []
+    for x in (25, 55, 85, 115, 145, 175):
+        # each tooth hangs from the bar and hooks back towards dexter at its point
+        teeth.append([poly([(x - 6, 90), (x + 6, 90), (x + 6, 134), (x - 1, 150), (x - 17, 147), (x - 10, 139),
+                            (x - 6, 134)])])
+    ch.union(teeth + [[poly([(8, 70), (192, 70), (192, 96), (8, 96)])]], note='the bar and its teeth')
+    return ch
