@@ -166,14 +166,19 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
         const int repeats = LineRepeats(lineCode, request.line.repeats);
         if (repeats > 0 && p.pieces == 0) {
             const int span = std::abs(dx) < std::abs(dy) ? g.H : g.W;
-            const double along = std::max(4.0, static_cast<double>(span) / repeats) / p.style->period;
+            double along = std::max(4.0, static_cast<double>(span) / repeats) / p.style->period;
             // Both edges pointing outward keep half the band whole between them.
             const double share = p.style->alwaysMirrored ? 4.0 : 2.0;
-            const double deepest = std::max(p.style->depth * g.k, width / share);
+            const double deepest = std::max(p.style->depth * p.style->designScale * g.k, width / share);
             const double across = std::min(along, deepest / p.style->depth);
+            // At its default width a pattern that cannot be flattened (nebuly's knobs) repeats
+            // more often on a narrow band rather than lose its shape; a count given is kept.
+            const double leastAspect = p.style->leastAspect;
+            if (request.line.repeats <= 0 && leastAspect > 0 && across < along * leastAspect) along = across / leastAspect;
             ScaleStyle(*p.style, along, across, p);
-        } else if (g.k != 1.0) {
-            ScaleStyle(*p.style, g.k, g.k, p);
+        } else if (g.k * p.style->designScale != 1.0) {
+            const double k = g.k * p.style->designScale;
+            ScaleStyle(*p.style, k, k, p);
         }
     }
     p.mirrored = LineStyleMirrored(lineCode, shape, request.outline.field, edges);
