@@ -84,6 +84,12 @@ RandomBand MakeBand(std::mt19937& rng, const ShieldGeometry& g) {
     // repeats across the shield, a width the per-pixel reference does not know (the runs of a
     // profile at its own size are those of the other styles, which are here).
     b.lineCode = pick({-1, -1, 2, 3, 4, 4, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 200, -7});
+    // A slanting band lays its profile along its edge, sheared and scaled to the slant, which the
+    // reference does not know either: a patterned band here is level or upright.
+    if (FindLineStyle(b.lineCode) != nullptr) {
+        b.length = 0;  // an angle's ends are rarely exactly level or upright
+        if (b.x1 != b.x2 && b.y1 != b.y2) b.y2 = b.y1;
+    }
     b.shapeCode = pick({0, 1, 2, 3, 4, 8, 9, 16, 19, 19, 30});
     b.partitionCode = pick({-1, 0, 1, 4, 8, 8, 9});
     b.treatment = pick({0, 0, 0, 1, 2});
