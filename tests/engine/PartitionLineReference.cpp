@@ -54,10 +54,6 @@ const Profile* ProfileOf(int lineCode) {
                      "00FF FFFF FE00 0000 / 007F FFFF FF00 0000 / 003F FFFF FF80 0000 / 001F FFFF FFC0 0000 / "
                      "000F FFFF FFE0 0000 / 0007 FFFF FFF0 0000 / 0003 FFFF FFF8 0000 / FFFF FFFF FFFF FFFF");
         p[9] = Parse(10, 3, 46, Repeat("0001 FFFE 0000", 6) + Repeat("0000 3FF0 0000", 3) + "FFFF FFFF FFFC");
-        p[10] = Parse(14, 3, 40,
-                      Repeat("00FF FFFF 0000", 2) + Repeat("007F FFFE 0000", 2) + Repeat("003F FFFC 0000", 2) +
-                          Repeat("001F FFF8 0000", 2) + Repeat("000F FFF0 0000", 2) + Repeat("0007 FFE0 0000", 2) +
-                          "0003 FFC0 0000 / FFFF FFFF FF00");
         p[12] = Parse(16, 1, 8,
                       "0800 / 0C00 / 1C00 / 1E00 / 3E00 / 3E00 / 3C00 / 7C00 / 7C00 / 7C00 / 3C00 / 3C00 / 3C00 / "
                       "7E00 / 7E00 / FF00");

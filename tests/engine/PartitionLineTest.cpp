@@ -80,10 +80,10 @@ RandomBand MakeBand(std::mt19937& rng, const ShieldGeometry& g) {
     b.angle = in(0, 359);
     b.width = in(0, 5) == 0 ? in(-8, 260) : in(-2, 70);
     b.kind = pick({0, 0, 1, 2, 3, 5, 5, 4});
-    // Not 0, 1, 5 or 7: engrailed, invected, dancetty and nebuly are stretched to their default
-    // repeats across the shield, a width the per-pixel reference does not know (the runs of a
-    // profile at its own size are those of the other styles, which are here).
-    b.lineCode = pick({-1, -1, 2, 3, 4, 4, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 200, -7});
+    // Not 0, 1, 5, 7 or 10: engrailed, invected, dancetty, nebuly and dovetailed are stretched
+    // to their default repeats across the shield, a width the per-pixel reference does not know
+    // (the runs of a profile at its own size are those of the other styles, which are here).
+    b.lineCode = pick({-1, -1, 2, 3, 4, 4, 6, 8, 9, 9, 11, 12, 13, 14, 15, 16, 200, -7});
     // A slanting band lays its profile along its edge, sheared and scaled to the slant, which the
     // reference does not know either: a patterned band here is level or upright.
     if (FindLineStyle(b.lineCode) != nullptr) {

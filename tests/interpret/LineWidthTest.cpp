@@ -113,7 +113,7 @@ struct DefaultWidth {
 constexpr DefaultWidth kDefaultWidths[] = {
     {"engrailed", 8, 9},   {"invected", 8, 9},         {"embattled", 8, 10},   {"bretessed", 8, 10},
     {"counter-embattled", 8, 10}, {"indented", 12, 14},  {"dancetty", 3, 4},     {"wavy", 5, 8},
-    {"nebuly", 7, 10},    {"raguly", 5, 8},             {"potenty", 8, 10},     {"dovetailed", 9, 11},
+    {"nebuly", 7, 10},    {"raguly", 5, 8},             {"potenty", 8, 10},     {"dovetailed", 8, 9},  
     {"rayonny", 45, 53},   {"firtree-topped", 16, 18},
 };
 
