@@ -212,8 +212,10 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
             ScaleStyle(*p.style, k / frame.along, k / frame.across, p);
         }
     }
-    if (p.style != nullptr && length == 0 && dx != 0 && dy != 0) {
-        const int middle = (p.adx < p.ady ? p.ady : p.adx) / 2;  // steps from the start to the middle
+    if (p.style != nullptr && length == 0 && p.pieces == 0 && (request.anchor.given || (dx != 0 && dy != 0))) {
+        // Steps from the start to the anchor, or to the middle.
+        const int middle = request.anchor.given ? (p.adx < p.ady ? std::abs(request.anchor.y - p.y) : std::abs(request.anchor.x - p.x))
+                                                : (p.adx < p.ady ? p.ady : p.adx) / 2;
         p.startStep = (p.style->period - middle % p.style->period) % p.style->period;
     }
     p.mirrored = LineStyleMirrored(lineCode, shape, request.outline.field, edges);
