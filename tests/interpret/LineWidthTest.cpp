@@ -206,6 +206,30 @@ TEST(LineWidth, EveryLineOfThreeAndOfEight) {
     }
 }
 
+TEST(LineWidth, ACrossRepeatsItsLineFromTheCrossing) {
+    // The four angles of a lined cross are alike: the picture around the crossing is the same
+    // mirrored left to right and top to bottom (but for a pixel's rounding along the edges).
+    Drawing d;
+    const ShieldGeometry& g = d.s().geometry;
+    const int cx = g.W / 2, cy = g.H / 2, reach = g.W / 3;
+    // Lines whose two edges mirror each other (an indented cross zigzags, a wavy one waves).
+    for (const char* line : {"engrailed", "invected"}) {
+        SCOPED_TRACE(line);
+        d.DrawClean(std::string("Or a cross ") + line + " gules");
+        auto gules = [&](int x, int y) { return d.At(x, y) == Colour(kGules); };
+        int compared = 0, unlike = 0;
+        for (int dy = 1; dy < reach; ++dy) {
+            for (int dx = 1; dx < reach; ++dx) {
+                const bool here = gules(cx + dx, cy + dy);
+                unlike += here != gules(cx - dx, cy + dy);
+                unlike += here != gules(cx + dx, cy - dy);
+                compared += 2;
+            }
+        }
+        EXPECT_LT(unlike, compared / 50);
+    }
+}
+
 TEST(LineWidth, CountOfAFieldOfPiecesIsThePieces) {
     Drawing d;
     // "of six" after the line of barry counts the bars, not the waves; a bare number that a
