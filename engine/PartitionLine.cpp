@@ -196,7 +196,9 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
         // a steep band), its teeth growing in proportion but never so deep that the band falls apart.
         const int repeats = LineRepeats(lineCode, request.line.repeats);
         if (repeats > 0 && p.pieces == 0) {
-            const int span = std::abs(dx) < std::abs(dy) ? g.H : g.W;
+            // Counted down an upright band; across the shield on a level or slanting one, so
+            // that a bend's or saltire's teeth are the size of a fess's.
+            const int span = dx == 0 ? g.H : g.W;
             double along = std::max(4.0, static_cast<double>(span) / repeats) / p.style->period;
             // Both edges pointing outward keep half the band whole between them.
             const double share = p.style->alwaysMirrored ? 4.0 : 2.0;

@@ -68,10 +68,9 @@ std::vector<double> ToothMiddles(const std::vector<int>& reach, int& depth) {
 }
 
 // Draws "Or a SHAPE LINE COUNT sable" and expects the teeth along `run` spaced by the period the
-// count gives (the span over the repeats: the shield's height for a steep run, its width else).
+// count gives: the shield's width over the repeats, as on a fess.
 void ExpectTeethAtPeriod(Drawing& d, const std::string& shape, const SlantedRun& run, const std::string& line, bool fewest = true) {
     const ShieldGeometry& g = d.s().geometry;
-    const bool steep = std::abs(run.x2 - run.x1) < std::abs(run.y2 - run.y1);
     struct Width {
         const char* words;
         int repeats;
@@ -88,7 +87,7 @@ void ExpectTeethAtPeriod(Drawing& d, const std::string& shape, const SlantedRun&
         const std::vector<int> reach = ReachAlong(d, run, kSable);
         int depth = 0;
         const std::vector<double> teeth = ToothMiddles(reach, depth);
-        const double period = static_cast<double>(steep ? g.H : g.W) / w.repeats;
+        const double period = static_cast<double>(g.W) / w.repeats;
         ASSERT_GE(teeth.size(), 2u);
         EXPECT_NEAR(static_cast<double>(teeth.size()), reach.size() / period, 1.5);
         // The end runs may be cut by the ends of the reading: only whole ones are spaced.
@@ -108,8 +107,8 @@ TEST(SlantedLine, SaltireTeethRepeatAlongEachLimb) {
     Drawing d;
     const ShieldGeometry& g = d.s().geometry;
     // Short of the crossing, where the limbs' edges meet.
-    const SlantedRun dexterLimb{0, 0, static_cast<double>(g.W), static_cast<double>(g.H), 0.05, 0.38};
-    const SlantedRun sinisterLimb{static_cast<double>(g.W), 0, 0, static_cast<double>(g.H), 0.05, 0.38};
+    const SlantedRun dexterLimb{0, 0, static_cast<double>(g.W), static_cast<double>(g.H), 0.12, 0.4};
+    const SlantedRun sinisterLimb{static_cast<double>(g.W), 0, 0, static_cast<double>(g.H), 0.12, 0.4};
     for (const char* line : {"engrailed", "invected"}) {
         ExpectTeethAtPeriod(d, "saltire", dexterLimb, line, false);
         ExpectTeethAtPeriod(d, "saltire", sinisterLimb, line, false);
