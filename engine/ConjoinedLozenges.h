@@ -33,6 +33,11 @@ struct Lozenge {
 std::vector<Lozenge> ConjoinedLozenges(const ShieldGeometry& g, ShapeCode shapeCode, bool fusils, int count = 0);
 // The share of a mascle's size that is voided.
 inline constexpr double kMascleVoid = 0.5;
+// Where two lozenges of `all` meet point to point (within a pixel's rounding), a small lozenge
+// over the meeting, as far into each as `kMascleJoin` of its reach toward the other: mascles
+// conjoined are drawn overlapping there, so that their thin points join as one piece.
+inline constexpr double kMascleJoin = 0.3;
+std::vector<Lozenge> JointsOfConjoined(const std::vector<Lozenge>& all);
 
 // Whether the shape of shapeCode is drawn of lozenges conjoined; and the reader's test of the
 // same before it takes the word.

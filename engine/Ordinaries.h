@@ -57,7 +57,7 @@ struct BandRequest {
 void DrawPartitionLine(PaintState& state, const BandRequest& request);
 
 // What DrawOrdinary is asked to draw: a shape, as an ordinary or as a partition of the field. The
-// line, position and tincture are the current level's. The bands take the turn of their line from
+// line, position and tincture are those of `level` (none given: the current level's). The bands take the turn of their line from
 // the field's partition; a drawing that stands for another field's partition (the parts of a
 // lined tierced per pall) names it in `field`. The treatment (voided, fimbriated) is the
 // ordinary's; a partition of the field is never treated.
@@ -66,6 +66,7 @@ struct OrdinaryRequest {
     bool partition = false;
     ShapeCode field = ShapeCode::kNoShape;             // kNoShape: the state's partitionCode
     std::optional<OrdinaryTreatment> treatment{};      // none given: the state's ordinaryTreatment
+    std::optional<int> level{};                        // none given: the state's current level
 };
 // Draws the request's shape. The bands and cotises it draws are handed its outline (the shape,
 // the field's partition and the treatment); the state's own shape fields are left as they were.
@@ -107,7 +108,7 @@ struct CotiseRequest {
 // The cotises the state holds for the ordinary it draws: shapeCode, position, the cotise fields
 // (count, tincture, line and its pieces, breadth), partitionCode and ordinaryTreatment.
 CotiseRequest CotisesOf(const PaintState& state);
-// Draws the request's cotises; the level's tincture is none after.
+// Draws the request's cotises in its tincture; the level's own tincture is as it was after.
 void DrawCotises(PaintState& state, const CotiseRequest& request);
 // Spends the cotises the state holds once they are drawn: no count, a plain cotise line of no
 // pieces, and a plain line for the shape.

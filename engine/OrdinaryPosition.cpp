@@ -12,10 +12,10 @@ bool ShapeTakesPosition(ShapeCode shapeCode, bool partition, OrdinaryPosition po
             if (partition)
                 return shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron ||
                        shapeCode == kChevronInverted;
-            // A pale is raised off the point or lowered off the chief; a pile's point is raised.
+            // A pale is raised off the point or lowered off the chief; a pile's point is raised, or
+            // its foot lowered off the chief.
             return shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kChevron ||
-                   shapeCode == kChevronInverted || shapeCode == kPale ||
-                   (shapeCode == kPiles && position == OrdinaryPosition::Enhanced);
+                   shapeCode == kChevronInverted || shapeCode == kPale || shapeCode == kPiles;
         case OrdinaryPosition::Couped:
             return !partition && (shapeCode == kFess || shapeCode == kPale || shapeCode == kBend ||
                                   shapeCode == kBendSinister || shapeCode == kChevron);

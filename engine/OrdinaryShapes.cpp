@@ -5,6 +5,7 @@
 // area with straight, exact edges; a styled one is a band with patterned edges.
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/ConjoinedLozenges.h"
 #include "engine/Diminutives.h"
@@ -130,7 +131,10 @@ void DrawOrdinaryWithin(PaintState& state, ShapeCode shape, Rect area) {
         }
 }
 
-void DrawOrdinary(PaintState& state, const OrdinaryRequest& request) {
+namespace {
+
+// DrawOrdinary for the state's current level: its line, position, variant and tincture.
+void DrawOrdinaryOfCurrentLevel(PaintState& state, const OrdinaryRequest& request) {
     using namespace shapes;
     // A negative line code is no line at all: the shapes' choice between a plain area and a
     // styled band reads lineCode -1 only.
@@ -202,6 +206,20 @@ void DrawOrdinary(PaintState& state, const OrdinaryRequest& request) {
         case kFilletShape: Fillet(state, o); break;
         default: break;  // 11, 13, 15, 26, 28, 29, 40 to 42, 49 to 57 and past 58 have no shape
     }
+}
+
+}  // namespace
+
+void DrawOrdinary(PaintState& state, const OrdinaryRequest& request) {
+    if (!request.level || *request.level == state.level) {
+        DrawOrdinaryOfCurrentLevel(state, request);
+        return;
+    }
+    // Drawn for another level (the fess painted again over the pieces laid about it): the shapes
+    // read that level's record while they draw, and the reader's level is its own again after.
+    const int readersLevel = std::exchange(state.level, *request.level);
+    DrawOrdinaryOfCurrentLevel(state, request);
+    state.level = readersLevel;
 }
 
 }  // namespace esc

@@ -88,6 +88,36 @@ bool Lozenge::Contains(double x, double y, double scale) const {
     return along / (halfLength * scale) + across / (halfBreadth * scale) <= 1.0;
 }
 
+namespace {
+
+// How far from its centre the lozenge's outline lies in the unit direction (dx, dy).
+double ReachOfLozenge(const Lozenge& z, double dx, double dy) {
+    const double along = std::abs(dx * z.ux + dy * z.uy), across = std::abs(-dx * z.uy + dy * z.ux);
+    return 1.0 / (along / z.halfLength + across / z.halfBreadth);
+}
+
+}  // namespace
+
+std::vector<Lozenge> JointsOfConjoined(const std::vector<Lozenge>& all) {
+    // Lozenges a pixel or so apart along the line between their centres count as meeting.
+    constexpr double kMeetingSlack = 1.5;
+    std::vector<Lozenge> joints;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        for (std::size_t j = i + 1; j < all.size(); ++j) {
+            const Lozenge &a = all[i], &b = all[j];
+            const double dx = b.cx - a.cx, dy = b.cy - a.cy, apart = std::hypot(dx, dy);
+            if (apart <= 0) continue;
+            const double ux = dx / apart, uy = dy / apart;
+            const double reachA = ReachOfLozenge(a, ux, uy), reachB = ReachOfLozenge(b, ux, uy);
+            if (std::abs(reachA + reachB - apart) > kMeetingSlack) continue;
+            // Across the meeting, each lozenge's own breadth there bounds the joint's.
+            const double wideA = ReachOfLozenge(a, -uy, ux), wideB = ReachOfLozenge(b, -uy, ux);
+            joints.push_back({a.cx + ux * reachA, a.cy + uy * reachA, ux, uy, kMascleJoin * std::min(reachA, reachB),
+                              kMascleJoin * std::min(wideA, wideB)});
+        }
+    return joints;
+}
+
 bool ShapeTakesLozenges(ShapeCode shapeCode) {
     return shapeCode == kFess || shapeCode == kBend || shapeCode == kBendSinister || shapeCode == kPale ||
            shapeCode == kChevron || shapeCode == kCross || shapeCode == kSaltire;
@@ -180,7 +210,8 @@ void DrawConjoinedLozenges(PaintState& s, const ShapeOutline& outline) {
     const bool mascles = variant == kMasculyVariant, fusils = variant == kFusillyVariant;
     // "of five": so many (its count kept as the level's line repeats).
     const int count = s.CurrentLevel().levelLineRepeats;
-    for (const Lozenge& z : ConjoinedLozenges(s.geometry, shape, fusils, count)) {
+    const std::vector<Lozenge> lozenges = ConjoinedLozenges(s.geometry, shape, fusils, count);
+    for (const Lozenge& z : lozenges) {
         const std::array<LozengePoint, 4> outer = Corners(z, 1.0);
         if (!mascles) {
             PaintConvex(s, outer);
@@ -193,6 +224,9 @@ void DrawConjoinedLozenges(PaintState& s, const ShapeOutline& outline) {
             PaintConvex(s, std::array<LozengePoint, 4>{{outer[i], outer[j], inner[j], inner[i]}});
         }
     }
+    // Mascles' frames meet in thin points: joined over each meeting, they read as conjoined.
+    if (mascles)
+        for (const Lozenge& joint : JointsOfConjoined(lozenges)) PaintConvex(s, Corners(joint, 1.0));
     if (s.cotiseCount != 0) shapes::DrawAndSpendCotises(s, outline);
 }
 

@@ -131,10 +131,11 @@ CotiseRequest CotisesOf(const PaintState& s) {
 
 // The cotises of the request's ordinary, in its tincture and line; a count of two or three draws
 // double or triple cotises. An ordinary that takes no cotises is told. The level's tincture is
-// the cotises' while they are drawn and none after.
+// the cotises' while they are drawn and its own again after.
 void DrawCotises(PaintState& s, const CotiseRequest& request) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, D = g.chiefDepth;
+    const int levelsOwnTincture = s.levelTincture[s.level];
     Colour(s, request.tincture);
     const ShapeOutline outline{request.shape, request.field, request.treatment};
     CotisePen pen{s, request.line, outline, request.breadth > 0 ? request.breadth : Px(s, kCotiseWidth)};
@@ -253,7 +254,7 @@ void DrawCotises(PaintState& s, const CotiseRequest& request) {
             s.messages.Show(msg::kCotisesNotDrawn);
             break;
     }
-    Colour(s, -1);
+    Colour(s, levelsOwnTincture);
 }
 
 void SpendCotises(PaintState& s) {

@@ -126,10 +126,13 @@ void PilesBetween(PaintState& s, const ShapeOutline& o, int foot, int point, int
 
 }  // namespace
 
-// Piles issue from the chief and point downward; enhanced, the point is raised by the shift.
+// Piles issue from the chief and point downward; enhanced, the point is raised by the shift;
+// abased, the foot is lowered by it off the chief (the point already stands near the base), as
+// the pale abased is.
 void Piles(PaintState& s, const ShapeOutline& o) {
-    const int B = s.geometry.shieldBottom + std::min(0, PlaceOf(s.geometry, s.position).shift);
-    PilesBetween(s, o, Px(s, 2), B - Px(s, 25), Px(s, 2), B - Px(s, 35));
+    const int shift = PlaceOf(s.geometry, s.position).shift;
+    const int B = s.geometry.shieldBottom + std::min(0, shift), foot = Px(s, 2) + std::max(0, shift);
+    PilesBetween(s, o, foot, B - Px(s, 25), foot, B - Px(s, 35));
 }
 
 // Piles reversed (inverted) issue from the base and point to the chief: each is the pile turned

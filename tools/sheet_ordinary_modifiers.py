@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Draws the modifiers of ordinaries and lines on one contact sheet: fimbriation single and double
 (on ordinaries, lines of partition and charges), cotises single, double and triple on each
-ordinary that takes them, the composed ordinaries and bordures, ordinaries raised or lowered,
-nowy or throughout, the chief's edges, quarterly with one line styled and the fields in three,
-with the blazon under each shield and what was not drawn as written marked in red.
+ordinary that takes them, the composed ordinaries and bordures, mascles conjoined, ordinaries
+raised, lowered or reversed, nowy or throughout, an ordinary on an escutcheon, the chief's
+edges, quarterly with one line styled and the fields in three, with the blazon under each shield
+and what was not drawn as written marked in red.
 
     tools/sheet_ordinary_modifiers.py [--build DIR] [--data DATA] [--out FILE]
 
@@ -125,6 +126,14 @@ ROWS = [
         "Per chevron reversed or and azure",
         "Tierced per pale barry or and gules, argent and vert",
         "Argent a bend reversed gules",
+    ]),
+    ("Masculy, nowy couped, on an escutcheon", [
+        "Argent a pale masculy gules",
+        "Argent a bend masculy azure",
+        "Argent a cross of five mascles gules",
+        "Argent a cross nowy couped gules",
+        "Or a pile wavy abased sable",
+        "Azure on an escutcheon or a lion within a double tressure gules",
     ]),
 ]
 CELL_W, CELL_H, SHIELD_W, LABEL_H = 200, 262, 160, 46

@@ -69,11 +69,10 @@ bool ChevronsAboutTheFess(DrawingState& s) {
         shapes::BandFrom(s, outline, g.W / 2, apex, kDexterLimbAngle, length, c.width);
         shapes::BandFrom(s, outline, g.W / 2, apex, kSinisterLimbAngle, length, c.width);
     }
-    // The fess again, over the ends of the upper chevron's limbs.
-    const int savedLevel = s.level;
-    s.level = 0;
-    DrawOrdinary(s, {ShapeCode::kFess, false});
-    s.level = savedLevel;
+    // The fess of level 0 again, over the ends of the upper chevron's limbs.
+    OrdinaryRequest fessAgain{ShapeCode::kFess, false};
+    fessAgain.level = 0;
+    DrawOrdinary(s, fessAgain);
     return true;
 }
 
@@ -198,13 +197,12 @@ bool PiecesBesideTheOrdinary(DrawingState& s) {
     if (s.level != 1 || !level.levelBetween || s.levels[0].levelKind != kTypeOrdinary) return false;
     const ShapeCode flanked = OrdinaryThePiecesFlank(level, s.shapeCode);
     if (flanked == ShapeCode::kNoShape || flanked != s.firstOrdinaryShape) return false;
-    const int tincture = s.levelTincture[s.level];
     CotiseRequest pieces;
     pieces.shape = flanked;
     pieces.sides = flanked == ShapeCode::kFess ? SidesOfThePiecesBeside(level) : CotiseSides::Both;
     pieces.position = s.position;
     pieces.count = std::clamp(level.levelCount / 2, 1, shapes::kMaxCotises);
-    pieces.tincture = tincture;
+    pieces.tincture = s.levelTincture[s.level];
     pieces.line.style = level.levelLine;
     pieces.field = s.partitionCode;
     pieces.treatment = s.ordinaryTreatment;
@@ -212,8 +210,6 @@ bool PiecesBesideTheOrdinary(DrawingState& s) {
     pieces.breadth = BreadthBeside(s.geometry, flanked, level.levelName.view()) * 2 / (pieces.count + 1);
     NoteLayout(s, "DrawCotises");
     DrawCotises(s, pieces);
-    // The cotises' drawing clears the level's tincture; the pieces keep theirs in the model.
-    s.levelTincture[s.level] = tincture;
     return true;
 }
 

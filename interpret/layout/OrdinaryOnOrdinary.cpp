@@ -17,6 +17,7 @@
 #include "interpret/layout/FitLayout.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
 namespace esc {
@@ -52,11 +53,33 @@ bool LiesOnTheChargeBefore(const DrawingState& s) {
            s.levelTincture[s.level - 1] >= 0;
 }
 
-// The pixels of that charge: those of its tincture within the box it painted.
-std::vector<std::int8_t> ChargeHostPixels(const DrawingState& s) {
+// "on an escutcheon or a lion rampant within a double tressure gules": the ordinary about the one
+// charge before, which itself lies on the one charge of the phrase before it, lies on that charge
+// too (painted last but one), not on the field.
+bool LiesAboutTheChargeOnACharge(const DrawingState& s) {
+    if (s.level < 2 || s.level >= kMaxLevels || s.ringWritten < 2) return false;
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    const LevelRecord& within = s.levels[static_cast<std::size_t>(s.level - 1)];
+    const LevelRecord& host = s.levels[static_cast<std::size_t>(s.level - 2)];
+    if (level.levelKind != kTypeOrdinary || level.levelIn || level.levelBetween) return false;
+    if (within.levelKind == kTypeOrdinary || within.levelKind == 0 || within.levelCount != 1 || within.levelIn ||
+        within.levelOn || within.levelBetween)
+        return false;
+    if (!host.levelOn || host.levelKind == kTypeOrdinary || host.levelKind == 0 || host.levelCount != 1 || host.levelIn ||
+        s.levelTincture[s.level - 2] < 0)
+        return false;
+    // "within" between the charge's phrase and the ordinary's word.
+    for (int i = std::max(s.levelFirstWord - 1, 0); i < s.wordCount && s.Type(i) != kTypeOrdinary; ++i)
+        if (EqualsIgnoringCase(s.Word(i), "within")) return true;
+    return false;
+}
+
+// The pixels of the charge `back` levels before the current one, painted `back` placements ago:
+// those of its tincture within the box it painted.
+std::vector<std::int8_t> ChargeHostPixels(const DrawingState& s, int back) {
     std::vector<std::int8_t> host(s.pictureBuffer.size(), kUnmarked);
-    const RingEntry& last = s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - 1) % kPlacementRingSize)];
-    const int w = s.geometry.W, tincture = s.levelTincture[s.level - 1];
+    const RingEntry& last = s.placementRing[static_cast<std::size_t>((s.ringNext + kPlacementRingSize - back) % kPlacementRingSize)];
+    const int w = s.geometry.W, tincture = s.levelTincture[s.level - back];
     for (int y = std::max(last.drawn.top, 0); y < last.drawn.bottom; ++y)
         for (int x = std::max(last.drawn.left, 0); x < std::min(last.drawn.right, w); ++x) {
             const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x);
@@ -131,9 +154,11 @@ Rect HostBox(const std::vector<std::int8_t>& host, int width) {
 }  // namespace
 
 bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
-    const bool onOrdinary = LiesOnTheOrdinaryBefore(s), onCharge = !onOrdinary && LiesOnTheChargeBefore(s);
-    if (!onOrdinary && !onCharge) return false;
-    const std::vector<std::int8_t> host = onCharge ? ChargeHostPixels(s) : HostPixels(s);
+    const bool onOrdinary = LiesOnTheOrdinaryBefore(s);
+    bool onCharge = !onOrdinary && LiesOnTheChargeBefore(s);
+    const bool aboutCharge = !onOrdinary && !onCharge && LiesAboutTheChargeOnACharge(s);
+    if (!onOrdinary && !onCharge && !aboutCharge) return false;
+    const std::vector<std::int8_t> host = onCharge ? ChargeHostPixels(s, 1) : aboutCharge ? ChargeHostPixels(s, 2) : HostPixels(s);
     // The bitmap the painter writes to: the shield's picture, or the achievement's with the
     // shield's pixel (x, y) at (x - offsetX, y - offsetY).
     const bool achievement = s.view == OutputView::Achievement;
@@ -142,7 +167,10 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
     const Bitmap before = target != nullptr ? *target : Bitmap();
     const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
     s.words[0].Assign(phrase::Current(s).levelName);
-    NoteLayout(s, "DrawOrdinaryOn(" + std::to_string(CodeOf(s.onOrdinaryCode)) + ", " + std::to_string(CodeOf(s.shapeCode)) + ")");
+    NoteLayout(s, aboutCharge ? "DrawOrdinaryOn(the charge the charge within lies on, " + std::to_string(CodeOf(s.shapeCode)) + ")"
+                              : "DrawOrdinaryOn(" + std::to_string(CodeOf(s.onOrdinaryCode)) + ", " +
+                                    std::to_string(CodeOf(s.shapeCode)) + ")");
+    if (aboutCharge) onCharge = true;  // from here drawn as on that charge
     const Rect box = onCharge ? HostBox(host, s.geometry.W) : Rect{};
     if (onCharge && box.Width() <= 0) {
         NoteLayout(s, "none: the charge it lies on left no pixels of its tincture");

@@ -44,6 +44,8 @@ void ReadCrossVariants(DrawingState& s) {
         s.UseWord(i);
         ++i;
     }
+    // "a cross nowy couped": the cut ends are what the cross's pictures show.
+    if (EqualsIgnoringCase(s.Word(i), "couped")) s.UseWord(i);
 }
 
 // "label of three points": the number of points is the level's line code.
@@ -272,7 +274,13 @@ bool OrdinaryWordRule(DrawingState& s) {
     }
     if (code == kCross) {
         if (S2(s, 0) == 0 || T(s, -1) == kTypePrefix) level.levelKind = 13;
-        if (T(s, 1) == kTypeAttitude && (ShapeOfCode(S1(s, 1)) == kCross || S1(s, 1) == 99 || S2(s, 1) == 9)) {
+        // "a cross nowy" alone is the ordinary with its boss (read by the nowy rule next); "a
+        // cross nowy couped", or nowy with another form of the cross, is the picture.
+        const bool crossFormFollows = T(s, 2) == kTypeAttitude && ShapeOfCode(S1(s, 2)) == kCross;
+        const bool ordinaryNowy = level.levelKind == kTypeOrdinary && level.levelCount <= 1 && Is(s, 1, "nowy") &&
+                                  !Is(s, 2, "couped") && !Is(s, 2, "and") && !crossFormFollows;
+        if (!ordinaryNowy && T(s, 1) == kTypeAttitude &&
+            (ShapeOfCode(S1(s, 1)) == kCross || S1(s, 1) == 99 || S2(s, 1) == 9)) {
             if (S2(s, 1) != 9) {
                 level.levelKind = 13;
                 ReadCrossVariants(s);

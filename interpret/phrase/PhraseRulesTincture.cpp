@@ -310,9 +310,8 @@ void CotiseRule(DrawingState& s) {
         Use(s, 0);  // counts with the charges that stand between
         ++s.cursor;
     }
-    --s.level;
-    NoteLayout(s, s.cotiseCount == 3 ? "DrawCotises (triple)" : s.cotiseCount == 2 ? "DrawCotises (double)" : "DrawCotises");
-    ++s.level;
+    NoteLayoutOf(s, s.level - 1,
+                 s.cotiseCount == 3 ? "DrawCotises (triple)" : s.cotiseCount == 2 ? "DrawCotises (double)" : "DrawCotises");
     RecordCotises(s);
     s.betweenCotises = s.cotiseCount;
     s.betweenCotiseLine = s.cotiseLine;

@@ -25,6 +25,12 @@ bool ReadReversed(DrawingState& s, int k) {
         if (s.shapeCode == kPall || s.shapeCode == kPallReversed) turned = kPallReversed;
         if (s.shapeCode == kChevronels || s.shapeCode == kChevronelsInverted) turned = kChevronelsInverted;
         if (s.shapeCode == kPiles || s.shapeCode == kPilesInverted) turned = kPilesInverted;
+        // A bend turned either way over (left for right, or top for bottom) runs the other
+        // diagonal: a bend reversed is the bend sinister, and a bend sinister reversed the bend.
+        if (s.shapeCode == kBend) turned = kBendSinister;
+        if (s.shapeCode == kBendSinister) turned = kBend;
+        if (s.shapeCode == kBendlets) turned = kBendletsSinister;
+        if (s.shapeCode == kBendletsSinister) turned = kBendlets;
         if (turned == kNoShape) return false;
         s.partitionCode = s.shapeCode = turned;
         if (level.levelOn) s.onOrdinaryCode = turned;

@@ -50,13 +50,15 @@ void CopyRecord(LevelTrace& t, const DrawingState& s, int index) {
     }
 }
 
-// The current level's entry, holding the level as it was read before its first charge was
-// placed (placing can change the record: the variant "esv", the name "question").
-LevelTrace* Snapshotted(DrawingState& s) {
-    LevelTrace* t = TraceOf(s, s.level);
-    if (t != nullptr && t->count == 0) CopyRecord(*t, s, s.level);
+// The entry of `level` (the current level when none is named), holding the level as it was read
+// before its first charge was placed (placing can change the record: the variant "esv", the name
+// "question").
+LevelTrace* Snapshotted(DrawingState& s, int level) {
+    LevelTrace* t = TraceOf(s, level);
+    if (t != nullptr && t->count == 0) CopyRecord(*t, s, level);
     return t;
 }
+LevelTrace* Snapshotted(DrawingState& s) { return Snapshotted(s, s.level); }
 
 }  // namespace
 
@@ -64,8 +66,10 @@ LevelTrace* CurrentLevelTrace(DrawingState& s) { return TraceOf(s, s.level); }
 
 void SnapshotLevel(DrawingState& s) { Snapshotted(s); }
 
-void NoteLayout(DrawingState& s, std::string_view layout) {
-    LevelTrace* t = Snapshotted(s);
+void NoteLayout(DrawingState& s, std::string_view layout) { NoteLayoutOf(s, s.level, layout); }
+
+void NoteLayoutOf(DrawingState& s, int level, std::string_view layout) {
+    LevelTrace* t = Snapshotted(s, level);
     if (t == nullptr) return;
     if (!t->layout.empty()) t->layout += ", then ";
     t->layout += layout;

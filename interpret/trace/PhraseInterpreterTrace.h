@@ -18,6 +18,8 @@ LevelTrace* CurrentLevelTrace(DrawingState& state);
 void SnapshotLevel(DrawingState& state);
 // Adds the routine that drew (or did not draw) the current level.
 void NoteLayout(DrawingState& state, std::string_view layout);
+// The same for another level than the current one (the cotised ordinary, noted by its cotises).
+void NoteLayoutOf(DrawingState& state, int level, std::string_view layout);
 // The level's charges were set in the nearest form their arrangement holds, not the one written.
 void NoteNearestLayout(DrawingState& state, int count);
 // The spot of the charge being placed: its point, scale, mirroring and whether it lies bendwise.

@@ -854,6 +854,8 @@ PicturePhrase PhraseFor(const std::string& name) {
             }
         }
         if (eradicated) phrase += " eradicated";
+        // A cross nowy alone is the ordinary with a boss at the crossing: the picture is the couped one.
+        if (charge->type == kTypeOrdinary && variant == "no") phrase += " couped";
     } else if (variant != "esv") {
         return {"", "the variant \"" + variant + "\" is neither attitude digits, \"hd\" nor a qualifier's"};
     }

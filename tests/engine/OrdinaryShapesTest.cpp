@@ -207,12 +207,14 @@ TEST_F(OrdinaryShapesTest, CotisesOfTheFess) {
         s().cotiseCount = k.count;
         s().cotiseTincture = kAzure;
         s().cotiseLine = 0;
+        const int levelsOwn = s().levelTincture[0];
         DrawAndSpendCotises(s());
         for (int y : k.rows) EXPECT_EQ(Code(g().W / 2 + 7, y), kAzure) << y;
         EXPECT_EQ(s().cotiseCount, k.countAfter);
         EXPECT_EQ(s().cotiseLine, -1);
         EXPECT_EQ(s().lineCode, -1);
-        EXPECT_EQ(s().levelTincture[0], -1);
+        // The cotises paint in their own tincture and leave the level's as it was.
+        EXPECT_EQ(s().levelTincture[0], levelsOwn);
     }
 }
 

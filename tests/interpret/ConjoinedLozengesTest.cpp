@@ -161,6 +161,55 @@ TEST(ConjoinedLozenges, FessFusilsStandUprightAndFillTheWidth) {
     }
 }
 
+// Mascles conjoined are one piece: every mascle meets a neighbour, and each meeting is painted
+// across, a neck as broad as a tenth of the narrower mascle's breadth there each side.
+TEST(ConjoinedLozenges, MasclesAreJoinedWhereTheyMeet) {
+    struct Case {
+        const char* blazon;
+        ShapeCode shape;
+        int count;
+    };
+    const Case cases[] = {{"Argent a pale masculy gules", kPale, 0},         {"Argent a bend masculy gules", kBend, 0},
+                          {"Argent a fess masculy gules", kFess, 0},         {"Argent a chevron masculy gules", kChevron, 0},
+                          {"Argent a saltire masculy gules", kSaltire, 0},   {"Argent a cross of five mascles gules", kCross, 5},
+                          {"Argent a bend of four mascles gules", kBend, 4}};
+    for (const double k : {1.0, 2.0}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.blazon) + " at " + std::to_string(k));
+            Drawing d;
+            d.s().SetPaintScale(k);
+            d.DrawClean(c.blazon);
+            const ShieldGeometry& g = d.s().geometry;
+            const std::vector<Lozenge> all = ConjoinedLozenges(g, c.shape, false, c.count);
+            const std::vector<Lozenge> joints = JointsOfConjoined(all);
+            // A chain, or a tree from the crossing or the apex: one meeting fewer than mascles.
+            EXPECT_EQ(joints.size() + 1, all.size());
+            int checked = 0;
+            for (const Lozenge& j : joints) {
+                const double nx = -j.uy, ny = j.ux, side = j.halfBreadth / kMascleJoin / 10;
+                for (const double s : {-side, 0.0, side}) {
+                    const int x = static_cast<int>(std::lround(j.cx + s * nx)), y = static_cast<int>(std::lround(j.cy + s * ny));
+                    if (!InsideShield(g, x - g.Px(4), y) || !InsideShield(g, x + g.Px(4), y) || !InsideShield(g, x, y + g.Px(4)))
+                        continue;
+                    EXPECT_EQ(d.At(x, y), Colour(kGules)) << "(" << x << ", " << y << ")";
+                    ++checked;
+                }
+            }
+            EXPECT_GE(checked, 3);
+        }
+    }
+    // Fusils and lozenges touch point to point as drawn: no joint is painted over them.
+    Drawing fusilly;
+    fusilly.DrawClean("Argent a pale fusilly gules");
+    const ShieldGeometry& g = fusilly.s().geometry;
+    const std::vector<Lozenge> fusils = ConjoinedLozenges(g, kPale, true);
+    const std::vector<Lozenge> fusilJoints = JointsOfConjoined(fusils);
+    ASSERT_FALSE(fusilJoints.empty());
+    const Lozenge& first = fusilJoints.front();
+    const double across = first.halfBreadth / kMascleJoin / 10;
+    EXPECT_EQ(fusilly.At(static_cast<int>(first.cx + across), static_cast<int>(first.cy)), Colour(kArgent));
+}
+
 TEST(ConjoinedLozenges, WhatIsNotAnOrdinaryOfLozengesIsLeft) {
     {
         SCOPED_TRACE("two tinctures: the pattern fusilly on the pale");

@@ -1,5 +1,5 @@
-// Ordinaries in their less common forms: a pale or a pile raised or lowered, an ordinary nowy,
-// quarterly with a line on its line down the pale, and the cross patée throughout. Each drawn at
+// Ordinaries in their less common forms: a pale or a pile raised or lowered, a bend reversed, an
+// ordinary nowy, quarterly with a line on its line down the pale, and the cross patée throughout. Each drawn at
 // paint scales 1 and 2 and checked at points computed from the shield's geometry.
 
 #include <gtest/gtest.h>
@@ -63,23 +63,90 @@ TEST(OrdinaryForms, PaleEnhancedStopsShortOfThePointAbasedShortOfTheChief) {
     EXPECT_FALSE(WordUsed(cotised, "enhanced"));
 }
 
-TEST(OrdinaryForms, PileEnhancedRaisesItsPointAndAbasedIsSaid) {
+TEST(OrdinaryForms, PileEnhancedRaisesItsPointAbasedLowersItsFoot) {
     for (const double k : kFormScales) {
         SCOPED_TRACE(k);
         Drawing usual, enhanced;
         DrawFormAt(usual, k, "Argent a pile gules");
         DrawFormAt(enhanced, k, "Argent a pile enhanced gules");
         const ShieldGeometry& g = usual.s().geometry;
-        const int point = LastRowIn(usual, g.W2, Colour(kGules));
+        const int point = LastRowIn(usual, g.W2, Colour(kGules)), foot = FirstRowOf(usual, g.W2, Colour(kGules));
         ASSERT_GT(point, g.H2);
         EXPECT_NEAR(LastRowIn(enhanced, g.W2, Colour(kGules)), point - g.H / 6, g.Px(4));
         // Its foot still spans the chief.
         EXPECT_EQ(enhanced.At(g.W / 4, g.Px(4)), Colour(kGules));
+        // Lowered, the foot stands a sixth of the height off the chief and the point where it was;
+        // plain or with a line, the pile is whole below its foot.
+        for (const char* line : {"", " indented", " wavy"}) {
+            SCOPED_TRACE(line);
+            Drawing abased;
+            DrawFormAt(abased, k, std::string("Argent a pile") + line + " abased gules");
+            EXPECT_NEAR(FirstRowOf(abased, g.W2, Colour(kGules)), foot + g.H / 6, g.Px(4));
+            EXPECT_EQ(abased.At(g.W / 4, foot + g.Px(4)), Colour(kArgent));
+            EXPECT_EQ(abased.At(g.W2, g.H2), Colour(kGules));
+            EXPECT_GT(LastRowIn(abased, g.W2, Colour(kGules)), g.H2 + g.H / 4);
+        }
     }
-    // A pile lowered has no drawing of its own: the word is left unread, not drawn as the usual pile.
-    Drawing abased;
-    abased.Draw("Argent a pile abased gules");
-    EXPECT_FALSE(WordUsed(abased, "abased"));
+}
+
+TEST(OrdinaryForms, BendReversedRunsTheOtherDiagonal) {
+    for (const double k : kFormScales) {
+        SCOPED_TRACE(k);
+        // Turned over, a bend runs from the sinister chief: the bend sinister; and back again.
+        for (const auto& [reversed, other] : {std::pair{"a bend reversed", "a bend sinister"},
+                                              std::pair{"a bend sinister reversed", "a bend"},
+                                              std::pair{"a bend wavy reversed", "a bend sinister wavy"},
+                                              std::pair{"two bendlets reversed", "two bendlets sinister"}}) {
+            SCOPED_TRACE(reversed);
+            Drawing d, expected;
+            DrawFormAt(d, k, std::string("Argent ") + reversed + " gules");
+            DrawFormAt(expected, k, std::string("Argent ") + other + " gules");
+            EXPECT_TRUE(d.s().picture == expected.s().picture);
+        }
+        Drawing d;
+        DrawFormAt(d, k, "Argent a bend reversed gules");
+        const ShieldGeometry& g = d.s().geometry;
+        // On the sinister diagonal, clear of the dexter one.
+        EXPECT_EQ(d.At(g.W - g.W / 4, g.H / 4), Colour(kGules));
+        EXPECT_EQ(d.At(g.W / 4, g.H / 4), Colour(kArgent));
+    }
+}
+
+TEST(OrdinaryForms, CrossNowyIsTheOrdinaryWithABossCoupedIsThePicture) {
+    for (const double k : kFormScales) {
+        SCOPED_TRACE(k);
+        for (const char* line : {"", " engrailed"}) {
+            SCOPED_TRACE(line);
+            Drawing plain, nowy;
+            DrawFormAt(plain, k, std::string("Argent a cross") + line + " gules");
+            DrawFormAt(nowy, k, std::string("Argent a cross") + line + " nowy gules");
+            const ShieldGeometry& g = nowy.s().geometry;
+            // Throughout: the limbs reach every edge, as the plain cross's do.
+            for (const auto& [x, y] : {std::pair{g.W2, g.Px(3)}, std::pair{g.Px(3), g.H2}, std::pair{g.W - g.Px(3), g.H2}})
+                EXPECT_EQ(nowy.At(x, y), Colour(kGules)) << x << "," << y;
+            // In the angle beside the crossing, within the boss's reach: gules on the nowy cross
+            // only. A limb is 0.8 of the chief's depth across and the boss as wide as two limbs.
+            const int c = static_cast<int>(g.chiefDepth * 0.8) / 2, off = c + c / 4;
+            for (const auto& [x, y] : {std::pair{g.W2 - off, g.H2 - off}, std::pair{g.W2 + off, g.H2 + off}}) {
+                if (*line == '\0') {
+                    EXPECT_EQ(plain.At(x, y), Colour(kArgent));
+                }
+                EXPECT_EQ(nowy.At(x, y), Colour(kGules)) << x << "," << y;
+            }
+            // Away from the crossing it is the plain cross.
+            EXPECT_EQ(nowy.At(g.W / 5, g.H / 5), plain.At(g.W / 5, g.H / 5));
+            EXPECT_EQ(nowy.s().model.arms.groups[0].members[0].modifiers.variant, "no");
+        }
+        // Couped, it is the picture, clear of the edges; the fitched one likewise.
+        for (const char* blazon : {"Argent a cross nowy couped gules", "Argent a cross nowy fitchy gules"}) {
+            SCOPED_TRACE(blazon);
+            Drawing couped;
+            DrawFormAt(couped, k, blazon);
+            const ShieldGeometry& g = couped.s().geometry;
+            EXPECT_EQ(couped.At(g.W2, g.Px(3)), Colour(kArgent));
+            EXPECT_EQ(couped.At(g.Px(3), g.H2), Colour(kArgent));
+        }
+    }
 }
 
 TEST(OrdinaryForms, NowyBossStandsOutPastTheEdgesAtTheMiddle) {
@@ -150,9 +217,8 @@ TEST(OrdinaryForms, NowyBendCarriesItsBossAtTheMiddle) {
 
 TEST(OrdinaryForms, UndrawnFormsAreReadPast) {
     // Forms with no drawing of their own are said, never drawn as the usual ordinary counted clean.
-    for (const auto& [blazon, word] : {std::pair{"Argent a bend reversed gules", "reversed"},
-                                       std::pair{"Argent a pile abased sable", "abased"},
-                                       std::pair{"Per pale indented and wavy argent and gules", "wavy"}}) {
+    for (const auto& [blazon, word] : {std::pair{"Per pale indented and wavy argent and gules", "wavy"},
+                                       std::pair{"Per bend indented and wavy argent and gules", "wavy"}}) {
         SCOPED_TRACE(blazon);
         Drawing d;
         d.Draw(blazon);

@@ -335,5 +335,39 @@ TEST(RelationForms, ABirdOnAChargeStandsOnIt) {
     }
 }
 
+// "overall on an escutcheon or a lion rampant within a double tressure gules": the ordinary about
+// the charge that lies on a charge lies on that charge too (it was drawn round the whole field,
+// counted clean). Against the same arms without it, every pixel it changes was the host charge's
+// colour, and it changes a good many.
+TEST(RelationForms, AnOrdinaryAboutAChargeOnAChargeLiesOnThatCharge) {
+    struct Case {
+        const char* blazon;
+        const char* without;  // the same arms with no ordinary about the charge within
+        int host;             // the host charge's tincture
+    };
+    const Case cases[] = {
+        {"Argent a saltire azure, overall on an escutcheon or a lion rampant within a double tressure flory counterflory gules",
+         "Argent a saltire azure, overall on an escutcheon or a lion rampant gules", kOr},
+        {"Azure on an escutcheon argent a mullet within a bordure gules", "Azure on an escutcheon argent a mullet gules", kArgent},
+        {"Vert on an escutcheon or a cross crosslet within an orle gules", "Vert on an escutcheon or a cross crosslet gules", kOr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d, bare;
+        d.DrawClean(c.blazon);
+        bare.DrawClean(c.without);
+        const ShieldGeometry& g = d.s().geometry;
+        int changed = 0;
+        for (int y = 0; y < d.s().picture.Height(); ++y)
+            for (int x = 0; x < g.W; ++x) {
+                if (d.At(x, y) == bare.At(x, y)) continue;
+                ++changed;
+                ASSERT_EQ(bare.At(x, y), Colour(c.host)) << x << ", " << y;
+                ASSERT_EQ(d.At(x, y), Colour(kGules)) << x << ", " << y;
+            }
+        EXPECT_GT(changed, g.Px(100));
+    }
+}
+
 }  // namespace
 }  // namespace esc
