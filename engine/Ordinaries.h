@@ -43,6 +43,13 @@ struct BandRequest {
     int length = 0, angle = 0;
     // What the band is drawn for: the turn of its line and its treatment.
     ShapeOutline outline{};
+    // Where along the band a repeat of its line begins, as a point it passes (a cross's arms at
+    // their crossing, so that the four angles are alike); not given: at the start of a band
+    // given by angle, at the middle of a slanting band given by its ends, else at its start.
+    struct Anchor {
+        bool given = false;
+        int x = 0, y = 0;
+    } anchor{};
 };
 // Draws the band in the current level's tincture and the outline's treatment (voided,
 // fimbriated). The shape it is drawn for and the field's partition give the turn of its line (a

@@ -72,6 +72,13 @@ void Band(PaintState& state, const ShapeOutline& outline, int x1, int y1, int x2
     DrawPartitionLine(state, request);
 }
 
+void BandThrough(PaintState& state, const ShapeOutline& outline, int x1, int y1, int x2, int y2, int width, int ax, int ay) {
+    BandRequest request{x1, y1, x2, y2, width, BandEdges::kBoth, LineOf(state), 0, 0, outline};
+    request.anchor = {true, ax, ay};
+    SpendGap(state, request);
+    DrawPartitionLine(state, request);
+}
+
 void BandFrom(PaintState& state, const ShapeOutline& outline, int x, int y, int angle, int length, int width, BandEdges edges) {
     const BandRequest request{x, y, 0, 0, width, edges, LineOf(state), length, angle, outline};
     SpendGap(state, request);

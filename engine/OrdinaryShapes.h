@@ -160,6 +160,9 @@ BandLine LineOf(const PaintState& state);
 // A band between two points in the state's line (LineOf), drawn for `outline`; a band in the gap
 // style leaves the state's line plain for the bands after it.
 void Band(PaintState& state, const ShapeOutline& outline, int x1, int y1, int x2, int y2, int width, BandEdges edges = BandEdges::kBoth);
+// Band, its line's repeats beginning where it passes (ax, ay): the arms of a cross through their
+// crossing.
+void BandThrough(PaintState& state, const ShapeOutline& outline, int x1, int y1, int x2, int y2, int width, int ax, int ay);
 // A band from (x, y) at `angle` degrees, `length` long, as Band.
 void BandFrom(PaintState& state, const ShapeOutline& outline, int x, int y, int angle, int length, int width, BandEdges edges = BandEdges::kBoth);
 void Area(PaintState& state, std::initializer_list<Edge> edges);

@@ -2,6 +2,7 @@
 // fillet.
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/Diminutives.h"
 #include "engine/OrdinaryShapes.h"
@@ -11,7 +12,7 @@ namespace esc::shapes {
 int ChiefInnerEdge(const ShieldGeometry& g, int lineCode) {
     const LineStyle* style = FindLineStyle(lineCode);
     if (style == nullptr) return ChiefLowerEdge(g);
-    return StyledChiefMiddle(g) + StyledChiefWidth(g) / 2 - g.Px(style->depth);
+    return StyledChiefMiddle(g) + StyledChiefWidth(g) / 2 - g.Px(static_cast<int>(std::lround(style->depth * style->designScale)));
 }
 
 // A base esquire fills a lower outer corner of the chief: its upright leg is the chief's outer

@@ -226,8 +226,9 @@ void Cross(PaintState& s, const ShapeOutline& o) {
         Band(s, o, Px(s, 2), H / 2, W / 2 - b - Px(s, 2), H / 2, a);
         Band(s, o, b + W / 2 + Px(s, 2), H / 2, W, H / 2, a);
     } else if (treatment == OrdinaryTreatment::kNone && s.lineCode > kPlainLine) {
-        Band(s, o, W / 2, 0, W / 2, B - 1, a);
-        Band(s, o, Px(s, 2), H / 2, W, H / 2, a);
+        // The line's repeats begin at the crossing: the four angles are alike.
+        BandThrough(s, o, W / 2, 0, W / 2, B - 1, a, W / 2, H / 2);
+        BandThrough(s, o, Px(s, 2), H / 2, W, H / 2, a, W / 2, H / 2);
     }
     if (IsNowy(s)) Boss(s, W / 2, H / 2, static_cast<int>(D * kNowyCrossBossShare));
 }

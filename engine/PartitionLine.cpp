@@ -81,6 +81,33 @@ void ScaleStyle(const LineStyle& style, double kAlong, double kAcross, band::Ban
     p.style = &p.scaledStyle;
 }
 
+// How a band's walk lies against its own edge: each step advances `along` pixels along the
+// edge, each offset k of a cross-section `across` pixels at right angles to it and `shear` steps
+// along it. A level band steps along x with upright cross-sections, an upright one along y with
+// level ones (both 1, 1, 0); a steep slanting band's cross-sections run diagonally.
+struct SlantFrame {
+    double along = 1.0, across = 1.0, shear = 0.0;
+};
+
+SlantFrame SlantFrameOf(const band::BandPlan& p, int dx, int dy) {
+    if (dx == 0 || dy == 0) return {};
+    const double length = std::hypot(static_cast<double>(dx), static_cast<double>(dy));
+    const double ux = dx / length, uy = dy / length;  // the edge's direction
+    const bool steep = std::abs(dx) < std::abs(dy);
+    // One step of the walk, and one offset of the cross-section.
+    const double wx = steep ? static_cast<double>(dx) / std::abs(dy) : Sign(dx);
+    const double wy = steep ? Sign(dy) : static_cast<double>(dy) / std::abs(dx);
+    const double ex = steep ? p.lx : 0.0, ey = steep ? -1.0 : 1.0;
+    SlantFrame f;
+    const double stepLength = std::hypot(wx, wy);
+    f.along = stepLength;
+    f.across = std::abs(-uy * ex + ux * ey);
+    // A step runs with the edge's direction, so the offset's share along the edge counts in
+    // steps once divided by the step's length.
+    f.shear = (ex * ux + ey * uy) / stepLength;
+    return f;
+}
+
 }  // namespace
 
 void DrawPartitionLine(PaintState& state, const BandRequest& request) {
@@ -161,20 +188,37 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
     }
     p.style = FindLineStyle(lineCode);
     if (p.style != nullptr) {
+        // Sizes below are measured along the edge and at right angles to it, the same on a band
+        // of any slant; the slant's frame converts them to steps of the walk and offsets k.
+        const SlantFrame frame = SlantFrameOf(p, dx, dy);
+        p.shear = frame.shear;
         // A line of a width: its pattern repeats so many times across the shield (down it, for
         // a steep band), its teeth growing in proportion but never so deep that the band falls apart.
         const int repeats = LineRepeats(lineCode, request.line.repeats);
         if (repeats > 0 && p.pieces == 0) {
-            const int span = std::abs(dx) < std::abs(dy) ? g.H : g.W;
-            const double along = std::max(4.0, static_cast<double>(span) / repeats) / p.style->period;
+            // Counted down an upright band; across the shield on a level or slanting one, so
+            // that a bend's or saltire's teeth are the size of a fess's.
+            const int span = dx == 0 ? g.H : g.W;
+            double along = std::max(4.0, static_cast<double>(span) / repeats) / p.style->period;
             // Both edges pointing outward keep half the band whole between them.
             const double share = p.style->alwaysMirrored ? 4.0 : 2.0;
-            const double deepest = std::max(p.style->depth * g.k, width / share);
+            const double deepest = std::max(p.style->depth * p.style->designScale * g.k, width * frame.across / share);
             const double across = std::min(along, deepest / p.style->depth);
-            ScaleStyle(*p.style, along, across, p);
-        } else if (g.k != 1.0) {
-            ScaleStyle(*p.style, g.k, g.k, p);
+            // At its default width a pattern that cannot be flattened (nebuly's knobs) repeats
+            // more often on a narrow band rather than lose its shape; a count given is kept.
+            const double leastAspect = p.style->leastAspect;
+            if (request.line.repeats <= 0 && leastAspect > 0 && across < along * leastAspect) along = across / leastAspect;
+            ScaleStyle(*p.style, along / frame.along, across / frame.across, p);
+        } else if (g.k * p.style->designScale != 1.0 || frame.shear != 0.0) {
+            const double k = g.k * p.style->designScale;
+            ScaleStyle(*p.style, k / frame.along, k / frame.across, p);
         }
+    }
+    if (p.style != nullptr && length == 0 && p.pieces == 0 && (request.anchor.given || (dx != 0 && dy != 0))) {
+        // Steps from the start to the anchor, or to the middle.
+        const int middle = request.anchor.given ? (p.adx < p.ady ? std::abs(request.anchor.y - p.y) : std::abs(request.anchor.x - p.x))
+                                                : (p.adx < p.ady ? p.ady : p.adx) / 2;
+        p.startStep = (p.style->period - middle % p.style->period) % p.style->period;
     }
     p.mirrored = LineStyleMirrored(lineCode, shape, request.outline.field, edges);
     if (lineCode == kEmbattledLine && edges != BandEdges::kFarEdge) edges = BandEdges::kNearEdge;

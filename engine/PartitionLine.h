@@ -38,6 +38,13 @@ struct LineStyle {
     // The far edge's pattern runs half a period behind the near one's: on a band with both edges
     // embattled the merlons of one side stand over the embrasures of the other.
     bool farHalfShifted = false;
+    // The size the profile is drawn at where no width stretches it (a field of pieces, the
+    // boundaries of a division meeting at a point), as a share of its rows and columns: the fine
+    // profiles of the curved lines are drawn several times their design size.
+    double designScale = 1.0;
+    // At the style's default width, the least share of its own depth-to-length a narrow band
+    // may flatten it to before it is repeated more often instead (0: flattened at will).
+    double leastAspect = 0.0;
 
     // The column of the far edge's pattern at `step` along the band.
     int FarStep(int step) const { return farHalfShifted ? (step + period / 2) % period : step; }

@@ -5,6 +5,7 @@
 #include "engine/PaintState.h"
 #include "engine/PartitionLine.h"
 
+#include <cmath>
 #include <vector>
 
 namespace esc::band {
@@ -36,7 +37,21 @@ struct BandPlan {
     int W = 0, H = 0, M = 0;
     int pieces = 0;  // > 0: the style's pattern laid this many times along the whole band
 
+    // On a slanting band the profile is laid along the edge, its rows measured at right angles to
+    // it: offset k of a cross-section lies k * shear steps further along the edge than the
+    // cross-section's own step (0 on a level or upright band).
+    double shear = 0.0;
+    // The profile's column at the walk's first step: a slanting band given by its two ends has a
+    // repeat begin at its middle, so that a bend or a saltire is drawn alike from either end.
+    int startStep = 0;
+
     int Period() const { return style != nullptr ? style->period : 1; }
+    // The column of the profile read by offset k of the cross-section at `step`.
+    int ProfileColumn(int step, int k) const {
+        const int period = Period();
+        const int column = (step + static_cast<int>(std::lround(k * shear))) % period;
+        return column < 0 ? column + period : column;
+    }
     // Whether offset k of a cross-section lies in the middle zone (between the edge zones).
     bool InMiddleZone(int k) const { return k > nearEnd && k < farStart; }
 };
@@ -52,7 +67,7 @@ void Walk(const BandPlan& p, CrossSection crossSection) {
     const long long steps = (p.steep ? p.ady : p.adx) + 1;
     // With pieces named, the step is the share of the band walked so far, in periods.
     auto pieceStep = [&](int j) { return static_cast<int>(static_cast<long long>(j) * p.pieces * period / steps % period); };
-    int x = p.x, y = p.y, e = 0, step = 0;
+    int x = p.x, y = p.y, e = 0, step = p.startStep;
     if (!p.steep) {
         for (int j = 0; j <= p.adx; ++j) {
             e += p.ady;

@@ -87,6 +87,7 @@ private:
         // The far zone is side 1 whatever the style: a one-sided band keeps one edge straight
         // with the styles whose far edge is the complement of the near one too.
         int row = k + p_.h, side = 0;
+        step = p_.ProfileColumn(step, k);
         if (k >= p_.farStart) {
             row = p_.mirrored ? p_.h - k : k - p_.farStart;
             side = 1;

@@ -135,11 +135,12 @@ public:
         for (int step = 0; step < p_.style->period; ++step) {
             std::uint64_t nearMask = 0, farMask = 0;
             for (int i = 0; i < p_.t; ++i) {
-                if (nearSolid || p_.style->Solid(i, step)) nearMask |= std::uint64_t{1} << i;
+                if (nearSolid || p_.style->Solid(i, p_.ProfileColumn(step, -p_.h + i))) nearMask |= std::uint64_t{1} << i;
                 // The far zone lies at k > 0: its rows run backward when mirrored, else it is the
                 // complement of the profile.
                 const int row = p_.mirrored ? p_.t - 1 - i : i;
-                if (farSolid || p_.style->Solid(row, p_.style->FarStep(step)) == p_.mirrored) farMask |= std::uint64_t{1} << i;
+                const int farColumn = p_.style->FarStep(p_.ProfileColumn(step, p_.farStart + i));
+                if (farSolid || p_.style->Solid(row, farColumn) == p_.mirrored) farMask |= std::uint64_t{1} << i;
             }
             nearMasks_[static_cast<std::size_t>(step)] = nearMask;
             farMasks_[static_cast<std::size_t>(step)] = farMask;

@@ -121,6 +121,7 @@ int SquarePiece(const Lay& lay, int squaresAcross, int pieces, double px, double
 double LineShift(int line, double position, double k) {
     const LineStyle* style = FindLineStyle(line);
     if (style == nullptr || style->period <= 0 || style->depth <= 0) return 0;
+    k *= style->designScale;
     const double design = k == 1.0 ? position : position / k;
     const int column = ((static_cast<int>(std::floor(design)) % style->period) + style->period) % style->period;
     int solid = 0;

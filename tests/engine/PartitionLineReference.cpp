@@ -41,8 +41,6 @@ std::string Repeat(const std::string& row, int n) {
 const Profile* ProfileOf(int lineCode) {
     static const std::vector<Profile> profiles = [] {
         std::vector<Profile> p(17);
-        p[0] = Parse(7, 1, 15, "0180 / 0180 / 03C0 / 07E0 / 07E0 / 1FF8 / FFFE");
-        p[1] = Parse(8, 1, 15, "07C0 / 0FE0 / 1FF0 / 3FF8 / 7FFC / 7FFC / FFFE / FFFE");
         p[2] = Parse(10, 3, 45, Repeat("0001 FFFF E000", 9) + "FFFF FFFF FFFC");
         p[3] = p[2];
         p[4] = Parse(16, 2, 31,
@@ -52,17 +50,10 @@ const Profile* ProfileOf(int lineCode) {
         p[6] = Parse(8, 4, 64,
                      "0000 003F FC00 0000 / 0000 03FF FFC0 0000 / 0000 1FFF FFF8 0000 / 0001 FFFF FFFF 8000 / "
                      "000F FFFF FFFF F000 / 001F FFFF FFFF F800 / 00FF FFFF FFFF FF00 / FFFF FFFF FFFF FFFF");
-        p[7] = Parse(13, 2, 20,
-                     "01F8 0000 / 07FE 0000 / 0FFF 0000 / 0FFF 0000 / 1FFF 8000 / 1FFF 8000 / 1FFF 8000 / 0FFF 0000 / "
-                     "07FE 0000 / 01F8 0000 / 01F8 0000 / 03FC 0000 / FFFF F000");
         p[8] = Parse(8, 4, 64,
                      "00FF FFFF FE00 0000 / 007F FFFF FF00 0000 / 003F FFFF FF80 0000 / 001F FFFF FFC0 0000 / "
                      "000F FFFF FFE0 0000 / 0007 FFFF FFF0 0000 / 0003 FFFF FFF8 0000 / FFFF FFFF FFFF FFFF");
         p[9] = Parse(10, 3, 46, Repeat("0001 FFFE 0000", 6) + Repeat("0000 3FF0 0000", 3) + "FFFF FFFF FFFC");
-        p[10] = Parse(14, 3, 40,
-                      Repeat("00FF FFFF 0000", 2) + Repeat("007F FFFE 0000", 2) + Repeat("003F FFFC 0000", 2) +
-                          Repeat("001F FFF8 0000", 2) + Repeat("000F FFF0 0000", 2) + Repeat("0007 FFE0 0000", 2) +
-                          "0003 FFC0 0000 / FFFF FFFF FF00");
         p[12] = Parse(16, 1, 8,
                       "0800 / 0C00 / 1C00 / 1E00 / 3E00 / 3E00 / 3C00 / 7C00 / 7C00 / 7C00 / 3C00 / 3C00 / 3C00 / "
                       "7E00 / 7E00 / FF00");

@@ -111,9 +111,9 @@ struct DefaultWidth {
     int least, most;
 };
 constexpr DefaultWidth kDefaultWidths[] = {
-    {"engrailed", 25, 29}, {"invected", 25, 29},         {"embattled", 8, 10},   {"bretessed", 8, 10},
+    {"engrailed", 8, 9},   {"invected", 8, 9},         {"embattled", 8, 10},   {"bretessed", 8, 10},
     {"counter-embattled", 8, 10}, {"indented", 12, 14},  {"dancetty", 3, 4},     {"wavy", 5, 8},
-    {"nebuly", 19, 22},    {"raguly", 5, 8},             {"potenty", 8, 10},     {"dovetailed", 9, 11},
+    {"nebuly", 7, 10},    {"raguly", 5, 8},             {"potenty", 8, 10},     {"dovetailed", 8, 9},  
     {"rayonny", 45, 53},   {"firtree-topped", 16, 18},
 };
 
@@ -134,6 +134,65 @@ TEST(LineWidth, EveryLineReadsAsItselfAtItsDefaultWidth) {
     }
 }
 
+// The columns where an edge's teeth rise: the middle of each run above its middle row.
+std::vector<double> ToothCentres(const std::vector<int>& edge) {
+    const auto [low, high] = std::minmax_element(edge.begin(), edge.end());
+    const int middle = (*low + *high) / 2;
+    std::vector<double> centres;
+    int start = -1;
+    for (int i = 0; i <= static_cast<int>(edge.size()); ++i) {
+        const bool up = i < static_cast<int>(edge.size()) && edge[static_cast<std::size_t>(i)] < middle;
+        if (up && start < 0) start = i;
+        if (!up && start >= 0) {
+            centres.push_back((start + i - 1) / 2.0);
+            start = -1;
+        }
+    }
+    return centres;
+}
+
+// The column of the first pixel of `tincture` in each row, searched from the dexter side: the
+// edge of a per pale line, its teeth pointing to the dexter.
+std::vector<int> DexterEdge(const Drawing& d, int tincture) {
+    const ShieldGeometry& g = d.state->geometry;
+    std::vector<int> edge;
+    for (int y = g.Px(4); y < g.straightBottom - g.Px(4); ++y) {
+        int x = g.Px(4);
+        while (x < g.W - g.Px(4) && d.At(x, y) != Colour(tincture)) ++x;
+        edge.push_back(x);
+    }
+    return edge;
+}
+
+TEST(LineWidth, CurvedLinesSpaceTheirTeethByTheirPeriod) {
+    // A line of partition at its default width: the teeth inside the shield are evenly spaced at
+    // the shield's width (height, for per pale) over the repeats, at either scale.
+    struct Case {
+        const char* line;
+        int repeats;
+    };
+    const Case cases[] = {{"engrailed", 8}, {"invected", 8}, {"nebuly", 6}};
+    Drawing d;
+    for (const double k : {1.0, 2.0}) {
+        d.s().SetPaintScale(k);
+        const ShieldGeometry& g = d.s().geometry;
+        for (const Case& c : cases) {
+            for (const bool pale : {false, true}) {
+                SCOPED_TRACE(testing::Message() << c.line << (pale ? " per pale" : " per fess") << " at scale " << k);
+                d.DrawClean(std::string(pale ? "Per pale " : "Per fess ") + c.line + " azure and argent");
+                const std::vector<int> edge = pale ? DexterEdge(d, kArgent) : UpperEdge(d, kArgent);
+                const std::vector<double> teeth = ToothCentres(edge);
+                const double period = static_cast<double>(pale ? g.H : g.W) / c.repeats;
+                EXPECT_GE(static_cast<int>(teeth.size()), static_cast<int>(edge.size() / period) - 1);
+                EXPECT_LE(static_cast<int>(teeth.size()), static_cast<int>(edge.size() / period) + 2);
+                // The teeth at the ends may be cut by the shield's edge: only whole ones are spaced.
+                for (std::size_t i = 2; i + 1 < teeth.size(); ++i) EXPECT_NEAR(teeth[i] - teeth[i - 1], period, period * 0.1);
+                EXPECT_GE(Depth(edge), g.Px(10));
+            }
+        }
+    }
+}
+
 TEST(LineWidth, EveryLineOfThreeAndOfEight) {
     Drawing d;
     for (const DefaultWidth& w : kDefaultWidths) {
@@ -144,6 +203,30 @@ TEST(LineWidth, EveryLineOfThreeAndOfEight) {
             EXPECT_GE(Teeth(edge), n);
             EXPECT_LE(Teeth(edge), n + 1);
         }
+    }
+}
+
+TEST(LineWidth, ACrossRepeatsItsLineFromTheCrossing) {
+    // The four angles of a lined cross are alike: the picture around the crossing is the same
+    // mirrored left to right and top to bottom (but for a pixel's rounding along the edges).
+    Drawing d;
+    const ShieldGeometry& g = d.s().geometry;
+    const int cx = g.W / 2, cy = g.H / 2, reach = g.W / 3;
+    // Lines whose two edges mirror each other (an indented cross zigzags, a wavy one waves).
+    for (const char* line : {"engrailed", "invected"}) {
+        SCOPED_TRACE(line);
+        d.DrawClean(std::string("Or a cross ") + line + " gules");
+        auto gules = [&](int x, int y) { return d.At(x, y) == Colour(kGules); };
+        int compared = 0, unlike = 0;
+        for (int dy = 1; dy < reach; ++dy) {
+            for (int dx = 1; dx < reach; ++dx) {
+                const bool here = gules(cx + dx, cy + dy);
+                unlike += here != gules(cx - dx, cy + dy);
+                unlike += here != gules(cx + dx, cy - dy);
+                compared += 2;
+            }
+        }
+        EXPECT_LT(unlike, compared / 50);
     }
 }
 
