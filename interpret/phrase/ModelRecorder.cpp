@@ -138,7 +138,7 @@ model::Member MemberOfLevel(DrawingState& s) {
         mod.fimbriation = level.levelSecondTincture;
         mod.outerFimbriation = s.fimbriationOuter;
     }
-    mod.voided = s.voidedField >= 0 || (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == OrdinaryTreatment::kVoided);
+    mod.voided = s.voidedField != -1 || (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == OrdinaryTreatment::kVoided);
     if (level.levelKind == kTypeOrdinary) mod.cotises = s.cotiseCount;
     mod.line = level.levelLine < kFirstLevelMark ? level.levelLine : -1;
     if (level.levelKind == kTypeOrdinary) {
