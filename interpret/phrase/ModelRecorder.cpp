@@ -132,6 +132,9 @@ model::Member MemberOfLevel(DrawingState& s) {
     if (s.uprightCharges || s.group.upright) mod.turns.push_back(Turn::Palewise);
     if (s.reversedCharges) mod.turns.push_back(Turn::Reversed);
     if (s.sinisterCharges) mod.turns.push_back(Turn::ToSinister);
+    mod.throughout = s.group.throughout;
+    mod.pairJoined = s.group.pairJoined;
+    mod.issuingFlank = s.group.issuingFlank;
     mod.fimbriation = s.chargeFimbriation;
     mod.outerFimbriation = s.chargeOuterFimbriation;
     if (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == OrdinaryTreatment::kFimbriated) {

@@ -12,6 +12,8 @@
 #include "TestDrawing.h"
 #include "engine/BordureRing.h"
 #include "interpret/phrase/DrawingState.h"
+#include "interpret/model/Arms.h"
+#include "interpret/trace/ModelJson.h"
 #include "interpret/trace/Trace.h"
 
 namespace esc::test {
@@ -288,6 +290,36 @@ TEST(ChargeRelations, EachChargedWithATincturePerBearer) {
         // The middle of each charge on a bearer is in that member's tincture.
         for (std::size_t i = 0; i < on.size(); ++i) EXPECT_TRUE(d.At(on[i].x, on[i].y) == Colour(k.tinctures[i])) << i;
     }
+}
+
+// The model keeps the relations to the field that the placing drew, and the JSON prints them.
+TEST(ChargeRelations, TheModelCarriesTheRelation) {
+    struct Case {
+        const char* blazon;
+        const char* key;
+        const char* value;  // the JSON text of the member's key
+    };
+    const Case cases[] = {
+        {"Argent a sun throughout gules", "throughout", "true"},
+        {"Gules two lions combatant conjoined or", "conjoined", "true"},
+        {"Vert an arm issuant from sinister argent", "issuantFrom", "\"sinister\""},
+        {"Vert an arm issuant from dexter argent", "issuantFrom", "\"dexter\""},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.blazon);
+        Drawing d;
+        d.DrawClean(k.blazon);
+        const model::Arms& arms = d.trace.model;
+        ASSERT_EQ(arms.groups.size(), 1u);
+        ASSERT_EQ(arms.groups[0].members.size(), 1u);
+        const model::Modifiers& mod = arms.groups[0].members[0].modifiers;
+        EXPECT_TRUE(mod.throughout || mod.pairJoined || mod.issuingFlank != IssuingFlank::kNone);
+        const nlohmann::ordered_json json = ModelJson(arms);
+        EXPECT_NE(json.dump().find("\"" + std::string(k.key) + "\":" + k.value), std::string::npos) << json.dump();
+    }
+    Drawing plain;
+    plain.DrawClean("Argent a sun gules");
+    EXPECT_EQ(ModelJson(plain.trace.model).dump().find("throughout"), std::string::npos);
 }
 
 TEST(ChargeRelations, WordsReadAsSaid) {
