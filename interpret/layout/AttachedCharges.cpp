@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/Messages.h"
+#include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/layout/SpotLayout.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -99,6 +100,8 @@ struct HeldSpot {
 };
 
 constexpr float kHeldBesideShare = 0.3f;
+// A charge gripped at an end ("at the hilt") is held this share of its half-height from its middle.
+constexpr float kGripNearTheEnd = 0.75f;
 // The held charge overlaps its bearer's painted box by this share of its own half-side, as a
 // thing grasped at its edge; its middle lies this share of the bearer's half-height above the
 // bearer's.
@@ -138,9 +141,17 @@ bool HeldLayout(DrawingState& s, const std::vector<RingEntry>& bearers) {
         spots.push_back(spot);
     }
     NoteLayout(s, limbKnown ? "Held" : "Held beside its bearer, on the side it faces (no holding point is known)");
+    DrawnReach reach;
+    const bool atAnEnd = s.attached.grip != Grip::Middle && CurrentDrawnReach(s, reach);
     for (std::size_t i = 0; i < holders; ++i) {
-        const int x = spots[i].x, y = spots[i].y;
+        const int x = spots[i].x;
         const float scale = spots[i].scale;
+        // Gripped at an end: the charge moved along its height so that the end is in the limb.
+        int y = spots[i].y;
+        if (atAnEnd) {
+            const int shift = static_cast<int>(reach.upDown * scale * kGripNearTheEnd);
+            y += s.attached.grip == Grip::LowerEnd ? -shift : shift;
+        }
         const int count = each ? std::max(1, held.levelCount / static_cast<int>(holders)) : held.levelCount;
         // Several in one limb are held together as a sheaf: side by side, close, each as large
         // as one held alone.

@@ -62,6 +62,25 @@ bool RisesFromAnEdge(const DrawingState& s, std::string_view name) {
     return row != nullptr && (row->type == kTypeCharge || IsOtherChargeWord(row->type));
 }
 
+// The words after "issuant" that name a flank: "from sinister", "from the dexter flank"; how
+// many they are (0: none), and which flank.
+int FromAFlankWords(const DrawingState& s, IssuingFlank& flank) {
+    int k = 1;
+    if (!Is(s, k, "from")) return 0;
+    ++k;
+    if (Is(s, k, "the")) ++k;
+    if (Is(s, k, "sinister")) {
+        flank = IssuingFlank::kSinister;
+    } else if (Is(s, k, "dexter")) {
+        flank = IssuingFlank::kDexter;
+    } else {
+        return 0;
+    }
+    ++k;
+    if (Is(s, k, "flank") || Is(s, k, "side") || Is(s, k, "edge")) ++k;
+    return k - 1;
+}
+
 }  // namespace
 
 IssuantSpace IssuantSpaceOf(const DrawingState& s) {
@@ -89,6 +108,15 @@ bool IssuantRule(DrawingState& s) {
         return true;
     }
     if (level.levelCount < 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
+    // "an arm issuant from sinister": one charge against a flank, wherever it stands whole.
+    IssuingFlank flank = IssuingFlank::kNone;
+    if (const int fromAFlank = FromAFlankWords(s, flank);
+        fromAFlank > 0 && level.levelCount == 1 && !level.levelIn && !level.levelOn && level.levelKind != kTypeRoundel) {
+        s.group.issuingFlank = flank;
+        for (int k = 0; k <= fromAFlank; ++k) phrase::Use(s, k);
+        s.cursor += fromAFlank + 1;
+        return true;
+    }
     if (!RisesFromAnEdge(s, level.levelName.view())) return false;
     if (fromTheBase > 0 && !level.levelIn && !level.levelOn) {
         // "a demi-sun issuant from the base", "a demi-lion issuant in base".

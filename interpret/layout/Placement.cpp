@@ -19,6 +19,7 @@
 #include "engine/Palette.h"
 #include "interpret/phrase/Combatant.h"
 #include "interpret/layout/FillTheSpace.h"
+#include "interpret/layout/SpotOfTheGroupForm.h"
 #include "interpret/phrase/Fimbriated.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -192,8 +193,11 @@ void PaintLevelCharge(DrawingState& s, LevelRecord& level, const ChargeSpot& spo
         }
         if (!standIn) RampantWhenTurned(s, level, name);
         if (!standIn) PaintChargeFimbriation(s, spot, name);
+        // A charge voided over a field of several tinctures shows what lay under it.
+        std::optional<Bitmap> under;
+        if (!standIn && s.voidedField == kVoidedOverWhatLiesUnder) under = s.picture;
         if (TryPictures(s, spot, name, standIn || name == kQuestion)) {
-            if (!standIn) VoidPaintedCharge(s);
+            if (!standIn) VoidPaintedCharge(s, under ? &*under : nullptr);
             return;
         }
         if (standIn) return;  // not even the question picture could be read: left undrawn
@@ -301,10 +305,31 @@ void PlaceCrossedOnTheSpot(DrawingState& s, ChargeSpot spot, int memberTincture)
 constexpr float kThroughoutOvershoot = 1.05f;
 constexpr float kThroughoutDiagonal = 0.7071f;  // the share of a length at 45 degrees along each axis
 
+// A charge that is not long ("a sun throughout", "a cross patée throughout" drawn as its
+// picture) stands at the middle of the shield and reaches every edge: the farther of the flanks
+// and of chief and base decides, and the outline cuts what passes the nearer ones.
+void ReachEveryEdge(const ShieldGeometry& g, const DrawnReach& reach, ChargeSpot& spot) {
+    spot.x = g.W2;
+    spot.y = g.shieldBottom / 2;
+    const float needed = std::max(static_cast<float>(g.W2) / reach.across, static_cast<float>(spot.y) / reach.upDown);
+    spot.scale = std::max(spot.scale, needed * kThroughoutOvershoot);
+}
+
 void ReachTheEdgesAlongItsAxis(DrawingState& s, ChargeSpot& spot) {
     DrawnReach reach;
     if (!DrawnReachTurned(s, spot.turn, reach)) return;
     const ShieldGeometry& g = s.geometry;
+    if (const int count = Current(s).levelCount; count > 1) {
+        FillTheShareOfTheChief(s, reach, count, spot);
+        return;
+    }
+    // Long or not as it is drawn upright: turned bendwise, every drawing reaches alike both ways.
+    DrawnReach upright;
+    if (!DrawnReachTurned(s, ChargeTurn::kAsDrawn, upright)) return;
+    if (upright.across < kLongDrawing * upright.upDown && upright.upDown < kLongDrawing * upright.across) {
+        ReachEveryEdge(g, reach, spot);
+        return;
+    }
     float needed = 0.0f;
     // A picture drawn long and low lies fesswise as drawn.
     const bool along = spot.turn == ChargeTurn::kFesswise || (spot.turn == ChargeTurn::kAsDrawn && reach.across > reach.upDown);
@@ -323,8 +348,6 @@ void ReachTheEdgesAlongItsAxis(DrawingState& s, ChargeSpot& spot) {
         case ChargeTurn::kBendwiseSinister: {
             // Along the diagonal the long reach of the upright drawing runs to the flank; the
             // turned reach counts its breadth too.
-            DrawnReach upright;
-            if (!DrawnReachTurned(s, ChargeTurn::kAsDrawn, upright)) return;
             spot.x = g.W2;
             spot.y = g.H2;
             needed = static_cast<float>(g.W2) / (std::max(upright.across, upright.upDown) * kThroughoutDiagonal);
@@ -381,6 +404,8 @@ void PlaceOne(DrawingState& s, ChargeSpot spot) {
     const std::vector<int>& members = s.group.memberTinctures;
     const bool ownTincture = index >= 0 && index < static_cast<int>(members.size());
     if (s.group.throughout) ReachTheEdgesAlongItsAxis(s, spot);
+    if (s.group.pairJoined && (index == 0 || index == 1)) JoinThePair(s, index, spot);
+    if (s.group.issuingFlank != IssuingFlank::kNone && level.levelCount == 1) IssueFromTheFlank(s, spot);
     if (s.group.pairs == PairForm::kCrossedInSaltire || s.group.pairs == PairForm::kCrossedInCross) {
         PlaceCrossedOnTheSpot(s, spot, ownTincture ? members[static_cast<std::size_t>(index)] : -1);
         return;
@@ -447,7 +472,11 @@ void PlaceOnPreviousCharges(DrawingState& s) {
     for (int k = 0; k < n; ++k) {
         const int index = ((s.ringNext - n + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
         const RingEntry& entry = s.placementRing[static_cast<std::size_t>(index)];
-        PlaceCharge(s, ChargeSpot{entry.x, entry.y, entry.scale / 2, WordsTurn(s), s.sinisterCharges, s.reversedCharges});
+        // "each charged with a feather sable and gules": the k-th bearer's charge in the k-th.
+        const std::vector<int>& members = s.group.memberTinctures;
+        const int own = k < static_cast<int>(members.size()) ? members[static_cast<std::size_t>(k)] : -1;
+        PlaceChargeIn(s, ChargeSpot{entry.x, entry.y, entry.scale / 2, WordsTurn(s), s.sinisterCharges, s.reversedCharges},
+                      own >= 0 ? std::optional<int>(own) : std::nullopt);
     }
 }
 

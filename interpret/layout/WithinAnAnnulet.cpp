@@ -19,6 +19,8 @@ namespace {
 
 // A drawing's diagonal as a share of the circle kept for it among several within the ring.
 constexpr float kDrawingShareOfItsCircle = 0.95f;
+// A charge conjoined to the ring reaches this share of the hole's diameter: into the ring.
+constexpr float kConjoinedIntoTheRing = 1.04f;
 // A ring set in chief or in base: its size as a share of a third of the field's height (as the
 // whole field's ring is to the width), and its centre kept off the top edge and above the point
 // of the base (pixels).
@@ -101,6 +103,12 @@ bool WithinAnAnnuletLayout(DrawingState& s, int nextWord) {
     if (annulet) {
         NoteLayout(s, "WithinAnAnnulet(ring)");
         PlaceDrawingCentred(s, extent, cx, cy, 2.0f * static_cast<float>(ring) / std::max(wide, high));
+    } else if (level.levelCount == 1 && EqualsIgnoringCase(s.Word(after->first + 2), "conjoined")) {
+        // "within and conjoined to an annulet": the drawing's farthest reach meets the ring,
+        // a little into it so that no gap shows.
+        NoteLayout(s, "WithinAnAnnulet(conjoined)");
+        const float hole = static_cast<float>(ring) * static_cast<float>(kHoleShareOfTheRing);
+        PlaceDrawingCentred(s, extent, cx, cy, 2.0f * hole * kConjoinedIntoTheRing / std::max(wide, high));
     } else if (level.levelCount == 1) {
         NoteLayout(s, "WithinAnAnnulet(charge)");
         const float room = static_cast<float>(ring * kWithinTheRingPercent / 100);

@@ -16,6 +16,7 @@
 #include "engine/ChargeSpot.h"
 #include "engine/OrdinaryPosition.h"
 #include "engine/ShapeCode.h"
+#include "interpret/model/GroupForm.h"
 #include "interpret/model/Treatment.h"
 
 namespace esc::model {
@@ -73,6 +74,12 @@ struct Modifiers {
     int secondLine = -1;          // the line of its second side when it differs ("embattled and wavy")
     // Where an ordinary stands: enhanced, abased, reversed, couped ...; Usual: its own place.
     OrdinaryPosition position = OrdinaryPosition::Usual;
+    // Relations of the charges to the field: reaching its edges ("a sun throughout"), a pair
+    // meeting at its middle ("addorsed and conjoined"), set against a flank ("issuant from
+    // sinister").
+    bool throughout = false;
+    bool pairJoined = false;
+    IssuingFlank issuingFlank = IssuingFlank::kNone;
 };
 
 // One charge of a member as it was placed: the spot its layout returned, as painted (pressed

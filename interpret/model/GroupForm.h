@@ -21,6 +21,10 @@ struct MemberTurn {
 // member's spot, bendwise one each way (in saltire) or one upright and one fesswise (in cross).
 enum class PairForm { kSingle, kPairsNamed, kCrossedInSaltire, kCrossedInCross };
 
+// The flank a charge issues from ("an arm issuant from sinister"): none, or the side whose
+// edge hides the charge's cut end.
+enum class IssuingFlank { kNone, kDexter, kSinister };
+
 struct GroupForm {
     // One tincture code a member, in the order the charges are placed; empty when the group has
     // the one tincture of its level.
@@ -35,6 +39,12 @@ struct GroupForm {
     PairForm pairs = PairForm::kSingle;
     // "a sword throughout": the one long charge reaches the edges of the field along its axis.
     bool throughout = false;
+    // "two horses' heads addorsed and conjoined": a pair turned to or from each other, their
+    // drawings touching at the middle of the field.
+    bool pairJoined = false;
+    // "an arm issuant from sinister": the one charge set against that flank, its far side cut
+    // by the edge, facing the other flank.
+    IssuingFlank issuingFlank = IssuingFlank::kNone;
 };
 
 }  // namespace esc

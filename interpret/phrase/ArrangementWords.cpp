@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -60,7 +61,26 @@ bool InBendSinisterRule(DrawingState& s) {
     return true;
 }
 
+namespace {
+// "two horses' heads erased addorsed and conjoined", "two lions combatant conjoined": the pair
+// touches at the middle of the field. Read for a pair standing alone on the field.
+bool ConjoinedPairRule(DrawingState& s) {
+    const int at = Is(s, 0, "and") ? 1 : 0;
+    if (!Is(s, at, "conjoined") || s.group.pairJoined) return false;
+    const LevelRecord& level = Current(s);
+    if (s.level != 0 || !LevelOfCharges(level) || level.levelCount != 2 || level.levelIn || level.levelOn ||
+        (level.levelLine != kPairFirstTurned && level.levelLine != kPairSecondTurned) ||
+        s.partitionCode != ShapeCode::kNoShape)
+        return false;
+    s.group.pairJoined = true;
+    for (int k = 0; k <= at; ++k) Use(s, k);
+    s.cursor += at + 1;
+    return true;
+}
+}  // namespace
+
 bool ConjoinedAfterTheLineRule(DrawingState& s) {
+    if (ConjoinedPairRule(s)) return true;
     if (!Is(s, 0, "conjoined") || s.conjoined) return false;
     const LevelRecord& level = Current(s);
     if (!LevelOfCharges(level) || !level.levelIn || level.levelCount < 2 || !IsLozengeCharge(level.levelName.view()))
@@ -78,6 +98,15 @@ bool ConjoinedAfterTheLineRule(DrawingState& s) {
 bool InAnnuloRule(DrawingState& s) {
     if (!Is(s, 0, "in") || !Is(s, 1, "annulo")) return false;
     LevelRecord& level = Current(s);
+    if (LevelOfCharges(level) && !level.levelIn && level.levelCount == 1 && !s.rowsDrawn) {
+        // "a dragon in annulo": one charge curled into a ring, a posture no picture shows. The
+        // charge is drawn in its usual form and that is told.
+        s.messages.Show("No picture of the " + std::string(level.levelName.view()) + " in annulo: it is drawn without it.");
+        Use(s, 0);
+        Use(s, 1);
+        s.cursor += 2;
+        return true;
+    }
     if (!LevelOfCharges(level) || level.levelIn || level.levelCount < kFewestInAnnulo) return false;
     level.levelIn = true;
     level.levelInCode = kInAnnulo;
@@ -135,13 +164,48 @@ bool ContournyRule(DrawingState& s) {
     return true;
 }
 
+namespace {
+// The attitude words that only turn the head or the tail of an attitude already read.
+constexpr int kHeadTurnedGuardant = 2, kTailTurnedCoward = 0;
+
+// "couchant, wings elevated and addorsed, coward": a word turning the head or the tail that
+// stands apart from the attitude it belongs to, read as if it followed it.
+bool TurnsTheAttitudeRead(DrawingState& s) {
+    if (T(s, 0) != kTypeAttitude || phrase::S1(s, 0) != s.attitudeOwner || s.attitudeOwner != kTypeCharge) return false;
+    const int code = phrase::S2(s, 0);
+    return (code == kHeadTurnedGuardant || code == kTailTurnedCoward) && !Current(s).levelVariant.view().empty();
+}
+
+// "a boar's head erased close", "a bear's head couped close": a head cut off close behind the
+// ears, no neck left, as the pictures of heads are cut.
+bool HeadCutCloseRule(DrawingState& s) {
+    if (!Is(s, 0, "close")) return false;
+    const LevelRecord& level = Current(s);
+    const std::string_view variant = level.levelVariant.view();
+    if (!LevelOfCharges(level) || (variant != phrase::kHeadVariant && variant != "he")) return false;
+    if (!Is(s, -1, "couped") && !Is(s, -1, "erased") && !Is(s, -1, "head")) return false;
+    Use(s, 0);
+    ++s.cursor;
+    return true;
+}
+
+}  // namespace
+
 bool FacingWordRule(DrawingState& s) {
+    if (HeadCutCloseRule(s)) return true;
     // Past the attitude words ("a lion sejant erect affronty", "a bird close, tergiant"): the
     // charge's nearest picture, told, as right after its attitude.
-    if (!Is(s, 0, "affronty") && !Is(s, 0, "affrontee") && !Is(s, 0, "affronte") && !Is(s, 0, "tergiant")) return false;
+    const bool turning = TurnsTheAttitudeRead(s);
+    if (!turning && !Is(s, 0, "affronty") && !Is(s, 0, "affrontee") && !Is(s, 0, "affronte") && !Is(s, 0, "tergiant"))
+        return false;
     const auto at = static_cast<std::size_t>(s.cursor);
     if (s.cursor < 0 || s.wordUsed[at] || s.wordPending[at]) return false;  // read with the attitude
-    if (!LevelOfCharges(Current(s)) || s.rowsDrawn || !phrase::ReadNearestAttitude(s, s.cursor, false)) return false;
+    if (!LevelOfCharges(Current(s)) || s.rowsDrawn) return false;
+    if (turning && phrase::AttitudeDrawn(s, s.cursor)) {
+        phrase::AppendDigits(Current(s).levelVariant, phrase::S2(s, 0));
+    } else if (!phrase::ReadNearestAttitude(s, s.cursor, turning)) {
+        return false;
+    }
     Use(s, 0);
     ++s.cursor;
     return true;
@@ -222,7 +286,10 @@ int ArrangementWordsAt(const DrawingState& s, int i) {
 
 bool MemberTincturesRule(DrawingState& s) {
     const LevelRecord& level = Current(s);
-    const int n = level.levelCount;
+    // "two bendlets each charged with a feather sable and gules": one charge on each bearer,
+    // a tincture for each, in the order the bearers were placed.
+    const bool onEachBearer = level.levelCount == 1 && s.level > 0 && s.chargedOnEachLevel == s.level;
+    const int n = onEachBearer ? phrase::Previous(s).levelCount : level.levelCount;
     if (n < 2 || n > kMaxWords || !LevelOfCharges(level) || level.levelKind == kTypeOrdinary || T(s, 0) != kTypeTincture)
         return false;
     std::vector<int> tinctures{S1(s, 0)};

@@ -19,6 +19,11 @@ enum class Attachment : std::uint8_t {
 // The part of the bearer that holds: named ("in its mouth") or taken from the bearer's kind.
 enum class Limb : std::uint8_t { Unnamed, Paw, Mouth, Hand };
 
+// Where the holder grips a held charge, along its length as drawn: at its middle, or at the end
+// that is drawn lowest ("grasped at the hilt": a sword's hilt, an axe's haft), or highest ("by
+// the blade", "by the point").
+enum class Grip : std::uint8_t { Middle, LowerEnd, UpperEnd };
+
 struct AttachedPhrase {
     int level = -1;  // the level of the attached phrase (-1: none)
     Attachment how = Attachment::None;
@@ -28,6 +33,7 @@ struct AttachedPhrase {
     // "holding in the dexter paw a sword and in the sinister seven arrows": the second phrase is
     // held by the first one's bearer, which is this level (-1: the level before the phrase).
     int bearer = -1;
+    Grip grip = Grip::Middle;
 };
 
 }  // namespace esc

@@ -172,6 +172,38 @@ bool OneChargeOverOne(const DrawingState& s, int at) {
     return false;
 }
 
+// The part of a held charge its holder grips, as written after it ("at the hilt", "by the
+// blade"), and the end of the drawing where that part lies.
+struct GripWord {
+    Grip grip;
+    std::string_view word;
+};
+constexpr std::array<GripWord, 8> kGripWords = {{
+    {Grip::LowerEnd, "hilt"},  {Grip::LowerEnd, "handle"}, {Grip::LowerEnd, "haft"},  {Grip::LowerEnd, "pommel"},
+    {Grip::LowerEnd, "grip"},  {Grip::UpperEnd, "blade"},  {Grip::UpperEnd, "point"}, {Grip::UpperEnd, "head"},
+}};
+
+// "at the hilt", "by the blade" at index `at`: the grip, and the words read (0: none).
+int ReadGrip(const DrawingState& s, int at, Grip& grip) {
+    if (!EqualsOneOfIgnoringCase(s.Word(at), "at|by") || !EqualsOneOfIgnoringCase(s.Word(at + 1), "the|its")) return 0;
+    for (const GripWord& g : kGripWords) {
+        if (!EqualsIgnoringCase(s.Word(at + 2), g.word)) continue;
+        grip = g.grip;
+        return 3;
+    }
+    return 0;
+}
+
+// "a hand grasping a sword at the hilt argent": the held phrase being read names where it is
+// gripped. False, reading nothing, otherwise.
+bool GripRule(DrawingState& s) {
+    if (s.attached.how != Attachment::Held || s.attached.level != s.level || Current(s).levelCount == 0) return false;
+    const int count = ReadGrip(s, s.cursor, s.attached.grip);
+    for (int k = 0; k < count; ++k) phrase::Use(s, k);
+    s.cursor += count;
+    return count > 0;
+}
+
 }  // namespace
 
 std::optional<AttachedWords> AttachedWordsAt(const DrawingState& s, int at) {
@@ -197,6 +229,7 @@ std::optional<AttachedWords> AttachedWordsAt(const DrawingState& s, int at) {
     if (verb->how == Attachment::Held) {
         if (InList(s.Word(k), kHeldUpright)) ++k;
         k += ReadLimb(s, k, out.phrase);
+        k += ReadGrip(s, k, out.phrase.grip);  // "grasping at the hilt a sword"
     }
     if (!PhraseStartsAt(s, k)) return std::nullopt;
     out.count = k - at;
@@ -204,6 +237,7 @@ std::optional<AttachedWords> AttachedWordsAt(const DrawingState& s, int at) {
 }
 
 bool AttachedRule(DrawingState& s) {
+    if (GripRule(s)) return true;
     if (s.level < 1 && Current(s).levelCount == 0) return false;
     if (const int ornament = OrnamentWordsAt(s, s.cursor); ornament > 0 && PhraseStartsAt(s, s.cursor + ornament)) {
         if (Current(s).levelCount != 0) {

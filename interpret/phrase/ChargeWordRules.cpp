@@ -64,6 +64,14 @@ bool OrientationRule(DrawingState& s) {
         return true;
     }
     const LevelRecord& level = phrase::Current(s);
+    // "three piles palewise": piles issue from the chief and point to the base, upright as they
+    // are drawn, so the word says what is drawn.
+    if (phrase::Is(s, 0, "palewise") && level.levelKind == kTypeOrdinary && level.levelCount > 0 &&
+        (s.shapeCode == ShapeCode::kPiles || s.shapeCode == ShapeCode::kPilesInverted)) {
+        phrase::Use(s, 0);
+        ++s.cursor;
+        return true;
+    }
     // Charges set in a part of the field, an arrangement or about an ordinary turn as those alone
     // do ("in chief a sword erect", "three swords in pale fesswise", "a chevron between two keys
     // palewise"); those lying on an ordinary follow it.
@@ -271,8 +279,13 @@ bool ThroughoutRule(DrawingState& s) {
     const bool afterCotises = phrase::Current(s).levelCount == 0 && s.level > 0 && phrase::Is(s, -1, "cotised");
     const LevelRecord& level = afterCotises ? phrase::Previous(s) : phrase::Current(s);
     // "a sword throughout", "a key fesswise throughout": one long charge reaches the edges of the
-    // field along its axis, as the placing sizes it.
-    if (!afterCotises && level.levelCount == 1 && IsChargeLevel(level) && !level.levelOn && CurrentDrawingIsLong(s)) {
+    // field along its axis, as the placing sizes it. "a sun throughout", "on a mullet throughout":
+    // any other single charge reaches every edge, its limbs cut by the outline.
+    DrawnReach reach;
+    // "on a chief three frets throughout": each charge fills its share of the chief.
+    const bool onAChief = s.level > 0 && phrase::Previous(s).levelOn && phrase::Previous(s).levelKind == kTypeOrdinary &&
+                          s.onOrdinaryCode == ShapeCode::kChief;
+    if (!afterCotises && (level.levelCount == 1 || onAChief) && IsChargeLevel(level) && CurrentDrawnReach(s, reach)) {
         s.group.throughout = true;
         phrase::Use(s, 0);
         ++s.cursor;

@@ -88,7 +88,8 @@ struct LevelReading {
     int chargeOuterFimbriation = -1;  // "a mullet fimbriated argent and or": the outer edge
     int fieldFimbriation = -1;  // "per pale fimbriated or": the band along the line of the field
     // The current level's charges are voided, the field of this tincture showing through them
-    // ("a mullet voided"); -1: not voided.
+    // ("a mullet voided"); -1: not voided; kVoidedOverWhatLiesUnder: over a field of several
+    // tinctures, each showing through where it lay.
     int voidedField = -1;
     bool sinisterCharges = false;  // the current level's hands, arms or gauntlets are left ones, mirrored
     bool reversedCharges = false;  // the current level's charges are turned upside down ("reversed")

@@ -132,13 +132,16 @@ model::Member MemberOfLevel(DrawingState& s) {
     if (s.uprightCharges || s.group.upright) mod.turns.push_back(Turn::Palewise);
     if (s.reversedCharges) mod.turns.push_back(Turn::Reversed);
     if (s.sinisterCharges) mod.turns.push_back(Turn::ToSinister);
+    mod.throughout = s.group.throughout;
+    mod.pairJoined = s.group.pairJoined;
+    mod.issuingFlank = s.group.issuingFlank;
     mod.fimbriation = s.chargeFimbriation;
     mod.outerFimbriation = s.chargeOuterFimbriation;
     if (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == OrdinaryTreatment::kFimbriated) {
         mod.fimbriation = level.levelSecondTincture;
         mod.outerFimbriation = s.fimbriationOuter;
     }
-    mod.voided = s.voidedField >= 0 || (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == OrdinaryTreatment::kVoided);
+    mod.voided = s.voidedField != -1 || (level.levelKind == kTypeOrdinary && s.ordinaryTreatment == OrdinaryTreatment::kVoided);
     if (level.levelKind == kTypeOrdinary) mod.cotises = s.cotiseCount;
     mod.line = level.levelLine < kFirstLevelMark ? level.levelLine : -1;
     if (level.levelKind == kTypeOrdinary) {

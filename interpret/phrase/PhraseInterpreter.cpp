@@ -265,7 +265,8 @@ void RulePass(DrawingState& s) {
     if (Is(s, 0, "of") && Is(s, 1, "the") && Is(s, 2, "last")) return OfTheLastRule(s);
     if (Is(s, 0, "in") && NamedQuartersRule(s)) return;
     if (InTheChiefPointRule(s) || InPaleInItsQuarterRule(s) || PointRule(s) || MemberTurnsRule(s)) return;
-    if (InBendSinisterRule(s) || ConjoinedAfterTheLineRule(s) || InAnnuloRule(s) || OneWithinTheOtherRule(s) || ContournyRule(s) || FacingWordRule(s) || ReversedRule(s) ||
+    if (InBendSinisterRule(s) || InterlacedAfterVoidedRule(s) || ConjoinedAfterTheLineRule(s) || InAnnuloRule(s) ||
+        OneWithinTheOtherRule(s) || ContournyRule(s) || FacingWordRule(s) || ReversedRule(s) ||
         OrdinaryPositionRule(s) || ChiefEdgeRule(s) || NowyRule(s) || ConjoinedLozengesRule(s) ||
         TincturesBySideRule(s))
         return;

@@ -26,7 +26,9 @@ struct Wording {
     bool passive = false;  // the later phrase is the relation's subject ("transfixed by")
 };
 
-constexpr std::array<Wording, 25> kWordings = {{
+constexpr std::array<Wording, 26> kWordings = {{
+    // "a mullet within and conjoined to an annulet": the charge reaches the ring.
+    {RelationKind::Within, {"within", "and", "conjoined", "to"}},
     {RelationKind::Within, {"within", ""}},
     // Ahead of "between": the charge between a crescent's horns stands in its room.
     {RelationKind::Within, {"between", "the", "horns", "of"}},

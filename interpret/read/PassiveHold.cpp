@@ -70,11 +70,12 @@ std::size_t TurnOne(std::vector<std::string>& words, std::size_t from) {
         turned.insert(turned.end(), words.begin() + static_cast<std::ptrdiff_t>(holderStart),
                       words.begin() + static_cast<std::ptrdiff_t>(holderEnd));
         turned.emplace_back("grasping");
-        turned.insert(turned.end(), words.begin() + static_cast<std::ptrdiff_t>(heldStart),
-                      words.begin() + static_cast<std::ptrdiff_t>(verb));
-        // The words of the grip ("at the hilt") stay after the held charge, told as not read.
+        // The words of the grip ("at the hilt") follow the verb, as the held phrase's own
+        // words and tincture end it: "a hand grasping at the hilt a sword gules".
         turned.insert(turned.end(), words.begin() + static_cast<std::ptrdiff_t>(verb + 1),
                       words.begin() + static_cast<std::ptrdiff_t>(by));
+        turned.insert(turned.end(), words.begin() + static_cast<std::ptrdiff_t>(heldStart),
+                      words.begin() + static_cast<std::ptrdiff_t>(verb));
         const std::size_t next = turned.size();
         turned.insert(turned.end(), words.begin() + static_cast<std::ptrdiff_t>(holderEnd), words.end());
         words = std::move(turned);

@@ -101,6 +101,10 @@ Json MemberJson(const model::Member& m) {
             {"line", m.modifiers.line}};
     if (m.modifiers.secondLine >= 0) json["secondLine"] = m.modifiers.secondLine;
     if (m.modifiers.position != OrdinaryPosition::Usual) json["position"] = PositionName(m.modifiers.position);
+    if (m.modifiers.throughout) json["throughout"] = true;
+    if (m.modifiers.pairJoined) json["conjoined"] = true;
+    if (m.modifiers.issuingFlank != IssuingFlank::kNone)
+        json["issuantFrom"] = m.modifiers.issuingFlank == IssuingFlank::kDexter ? "dexter" : "sinister";
     json["spots"] = SpotsJson(m.placed);
     return json;
 }

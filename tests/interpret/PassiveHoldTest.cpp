@@ -14,11 +14,11 @@ std::string TurnedPassive(std::string text) {
     return text;
 }
 
-// Each verb, a count, a grip's words kept after the held charge, a phrase after the holder.
+// Each verb, a count, a grip's words kept after the verb, a phrase after the holder.
 TEST(PassiveHold, HolderFirst) {
     EXPECT_EQ(TurnedPassive("or a sword azure grasped by a dexter hand gules"), "or a dexter hand gules grasping a sword azure");
     EXPECT_EQ(TurnedPassive("argent a sword gules grasped at the hilt by a hand proper between three mullets sable"),
-              "argent a hand proper grasping a sword gules at the hilt between three mullets sable");
+              "argent a hand proper grasping at the hilt a sword gules between three mullets sable");
     EXPECT_EQ(TurnedPassive("vert two arrows in saltire or held by a bear sable and a chief argent"),
               "vert a bear sable grasping two arrows in saltire or and a chief argent");
     EXPECT_EQ(TurnedPassive("azure a cross argent maintained by an arm issuant from the sinister or"),
