@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <memory>
+#include <utility>
 
 namespace esc {
 
@@ -11,6 +13,27 @@ PaintState::PaintState(MessageSink& sink)
       pictureBuffer(kPictureBufferSize, 0),
       visited((kPictureBufferSize + 63) / 64, 0) {
     geometry.Compute(kImageWidth, kImageHeight, false);
+}
+
+PaintState::PaintState(MessageSink& sink, PaintState&& earlier)
+    : messages(sink),
+      picture(std::move(earlier.picture)),
+      pictureBuffer(std::move(earlier.pictureBuffer)),
+      visited(std::move(earlier.visited)) {
+    geometry.Compute(kImageWidth, kImageHeight, false);
+    if (picture.Width() != kImageWidth || picture.Height() != kPictureHeight) {
+        (void)picture.Resize(kImageWidth, kPictureHeight);
+        picture.Fill(kTeal);
+    }
+    pictureBuffer.resize(kPictureBufferSize);
+    visited.assign((kPictureBufferSize + 63) / 64, 0);
+}
+
+std::unique_ptr<PaintState> SpareMaskState::Take(MessageSink& sink) {
+    if (!kept_) return std::make_unique<PaintState>(sink);
+    auto made = std::make_unique<PaintState>(sink, std::move(*kept_));
+    kept_.reset();
+    return made;
 }
 
 void PaintState::SetPaintScale(double k) {

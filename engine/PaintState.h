@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -178,6 +179,8 @@ struct ShapeRequest {
 // (as bases) the levels, the tinctures read and the arguments of the shape being drawn.
 struct PaintState : LevelState, TincturesRead, ShapeRequest {
     explicit PaintState(MessageSink& sink);
+    // The same with the picture and codes of an earlier state (SpareMaskState::Take).
+    PaintState(MessageSink& sink, PaintState&& earlier);
 
     MessageChannel messages;
 
@@ -258,6 +261,27 @@ struct PaintState : LevelState, TincturesRead, ShapeRequest {
     void BeginDrawing();
     bool VisitedTestAndSet(int index);
     void ShowOnce(bool& shown, std::string_view text);
+};
+
+// A state for drawing one shape alone on a mask, kept from one mask to the next so that each
+// mask does not make and clear a picture and buffers of its own. A copy holds none: a copied
+// drawing state keeps its own.
+class SpareMaskState {
+public:
+    SpareMaskState() = default;
+    SpareMaskState(const SpareMaskState&) {}
+    SpareMaskState& operator=(const SpareMaskState&) { return *this; }
+
+    // A state as PaintState(sink) makes it, but for the picture and the codes, taken from the
+    // state kept here when there is one: the codes are left for the caller to fill whole (a mask
+    // is read by its codes), and the picture as the last mask left it, teal, the outline and the
+    // shape's pixels, which no mask reads (a shape that reads the picture fills it first).
+    std::unique_ptr<PaintState> Take(MessageSink& sink);
+    // Keeps `used` for the next Take.
+    void Give(std::unique_ptr<PaintState> used) { kept_ = std::move(used); }
+
+private:
+    std::unique_ptr<PaintState> kept_;
 };
 
 // A design measure (pixels at paint scale 1) in the state's picture pixels.

@@ -332,11 +332,7 @@ void PlotRun(PaintState& state, int x1, int y, int x2, int code) {
     PlotLayerRun(state, layerX + (from - x1), to - from, entry);
 }
 
-void PaintSpan(PaintState& state, int x1, int y, int x2) {
-    PaintSpan(state, SpanRequest{x1, y, x2, state.levelTincture[state.level]});
-}
-
-void PaintSpan(PaintState& state, const SpanRequest& span) {
+void PaintSpanAnyTincture(PaintState& state, const SpanRequest& span) {
     const ShieldGeometry& g = state.geometry;
     int x1 = span.x1, x2 = span.x2;
     const int y = span.y, c = span.tincture;

@@ -1,7 +1,11 @@
 #pragma once
 // The row painter and the region fill: every area of the shield is painted as horizontal runs.
 
+#include <algorithm>
+#include <cstdint>
+
 #include "engine/PaintState.h"
+#include "engine/Palette.h"
 
 namespace esc {
 
@@ -9,16 +13,51 @@ namespace esc {
 void DrawShieldOutline(PaintState& state);
 void PlotOutlinePoint(PaintState& state, int x, int y);
 
-// Paints row y from x1 in the tincture at levelTincture[level]. Plain colours cover x1..x2,
-// patterned and chequy runs x1..x2-1, counterchanged runs x1..x2.
-void PaintSpan(PaintState& state, int x1, int y, int x2);
 // A run of row y from x1 to x2 (which ends are painted as for PaintSpan) in a tincture the
 // request names, whatever the level's tincture is.
 struct SpanRequest {
     int x1 = 0, y = 0, x2 = 0;
     int tincture = 0;
 };
-void PaintSpan(PaintState& state, const SpanRequest& span);
+// PaintSpan for every tincture and view (out of line).
+void PaintSpanAnyTincture(PaintState& state, const SpanRequest& span);
+// Paints the request's run. A plain tincture on the shield, neither mirrored nor copied to a
+// layer, is painted here, where the painters of many short runs (a charge's rows, a field's) have
+// it inline: the codes under x1..x2-1 and the pixels x1..x2, clipped as PlotRun clips.
+inline void PaintSpan(PaintState& state, const SpanRequest& span) {
+    const int c = span.tincture;
+    if (state.view != OutputView::Shield || state.mirrored || state.layerTarget.image != nullptr ||
+        !(IsPlainTincture(c) || c == kProperBrown)) {
+        PaintSpanAnyTincture(state, span);
+        return;
+    }
+    const ShieldGeometry& g = state.geometry;
+    const int x1 = span.x1, y = span.y, x2 = span.x2;
+    if (y > g.shieldBottom || y < 0 || x1 < 0) return;
+    const long long rowStart = static_cast<long long>(y) * g.W;
+    const long long codesEnd = std::min(rowStart + std::min(x2, g.W), static_cast<long long>(state.pictureBuffer.size()));
+    if (rowStart + x1 < codesEnd)
+        std::fill(state.pictureBuffer.begin() + (rowStart + x1), state.pictureBuffer.begin() + codesEnd, static_cast<std::int8_t>(c));
+    const int entry = PaletteEntry(c == kProperBrown ? kErmine : c);
+    if (entry < 0 || y >= state.picture.Height()) return;
+    const int edge = g.Px(2);  // the outline's pen
+    int from = std::max(x1, edge), to = std::min(x2 + 1, g.W - edge);
+    if (y > g.baseTop) {
+        const int k = y - g.baseTop;
+        if (k >= g.BaseBoundsCount()) return;
+        const BaseBound& bound = g.baseBounds[static_cast<std::size_t>(k)];
+        from = std::max(from, bound.left);
+        to = std::min(to, bound.right + 1);
+    }
+    to = std::min(to, state.picture.Width());
+    if (from >= to) return;
+    FillPixelRun(state.picture.Row(y) + from, static_cast<std::size_t>(to - from), Bitmap::Pack(kPalette[static_cast<std::size_t>(entry)]));
+}
+// Paints row y from x1 in the tincture at levelTincture[level]. Plain colours cover x1..x2,
+// patterned and chequy runs x1..x2-1, counterchanged runs x1..x2.
+inline void PaintSpan(PaintState& state, int x1, int y, int x2) {
+    PaintSpan(state, SpanRequest{x1, y, x2, state.levelTincture[state.level]});
+}
 // Paints row y in a patterned or plain code; x2 == x1 paints one pixel.
 void PaintPatternSpan(PaintState& state, int x1, int y, int x2, int code);
 // Puts pixels x1..x2-1 of row y in palette colour `code`, clipped to the shield.

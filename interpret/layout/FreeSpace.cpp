@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
+#include <utility>
 
 #include "engine/Diminutives.h"
 #include "engine/OrdinaryShapes.h"
@@ -158,7 +160,8 @@ void PrepareOrdinaryMask(const DrawingState& s, PaintState& mask, std::int8_t ma
     mask.marshallingMode = s.marshallingMode;
     // Drawn at the drawing's paint scale: the ordinary's measures are design measures.
     if (mask.geometry.k != s.geometry.k) mask.ApplyPaintScale(s.geometry.k);
-    // The mask's own picture is already teal; only a picture of another size is made anew.
+    // The mask's picture is left as the last mask left it (a mask is read by its codes alone);
+    // only a picture of another size is made anew.
     if (mask.picture.Width() != s.picture.Width() || mask.picture.Height() != s.picture.Height()) {
         (void)mask.picture.Resize(s.picture.Width(), s.picture.Height());
         mask.picture.Fill(kTeal);
@@ -201,7 +204,8 @@ std::shared_ptr<const FreeSpace> FreeSpace::AroundOrdinary(DrawingState& s, bool
     if (ordinary) {
         // The ordinary drawn alone on an empty mask, as it was drawn on the shield.
         NullSink sink;
-        PaintState mask(sink);
+        std::unique_ptr<PaintState> taken = s.spareMask.Take(sink);
+        PaintState& mask = *taken;
         PrepareOrdinaryMask(s, mask, kOrdinaryMark);
         if (NamesBars(first.levelName)) {
             DrawBars(mask, PiecesPlacement::kOnTheField);
@@ -218,6 +222,7 @@ std::shared_ptr<const FreeSpace> FreeSpace::AroundOrdinary(DrawingState& s, bool
             DrawCotises(mask, cotises);
         }
         space.markSums_ = std::make_shared<const std::vector<int>>(MarkSums(mask.pictureBuffer, space.width_, space.height_));
+        s.spareMask.Give(std::move(taken));
         space.key_ = key;
     } else {
         // Charges between a charge: the squares its pictures were given.

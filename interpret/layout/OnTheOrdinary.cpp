@@ -6,8 +6,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "engine/Diminutives.h"
 #include "engine/MessageSink.h"
@@ -51,7 +53,8 @@ public:
     explicit OrdinaryMask(DrawingState& s) : key_(KeyOf(s)) {
         const LevelRecord& first = s.levels[0];
         NullSink sink;
-        PaintState mask(sink);
+        std::unique_ptr<PaintState> taken = s.spareMask.Take(sink);
+        PaintState& mask = *taken;
         PrepareOrdinaryMask(s, mask, kMark);
         if (NamesBars(first.levelName)) {
             DrawBars(mask, PiecesPlacement::kOnTheField);
@@ -64,6 +67,7 @@ public:
         marked_.assign(static_cast<std::size_t>(width_) * height_, 0);
         const std::size_t size = std::min(mask.pictureBuffer.size(), marked_.size());
         for (std::size_t i = 0; i < size; ++i) marked_[i] = mask.pictureBuffer[i] == kMark ? 1 : 0;
+        s.spareMask.Give(std::move(taken));
         // Prefix sums row by row: a row's running count added to the sums above; a row with no
         // mark, most of them, repeats the sums above.
         sums_.assign(static_cast<std::size_t>(width_ + 1) * (height_ + 1), 0);

@@ -186,6 +186,8 @@ struct DrawingState : PaintState, WordsRead, LevelReading {
     // space round it is: the fits of one level, each turn they try and the next drawing of the
     // same ordinary share it.
     std::shared_ptr<const OrdinaryMask> ordinaryMask;
+    // The state the last ordinary drawn alone on a mask was drawn on, for the next mask.
+    SpareMaskState spareMask;
     // The extent of the last charge picture measured, with its file and paint scale; forgotten
     // at the start of each drawing (a picture file may change between drawings).
     std::shared_ptr<MeasuredPicture> measuredPicture;
