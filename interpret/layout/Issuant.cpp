@@ -117,6 +117,16 @@ bool IssuantRule(DrawingState& s) {
         s.cursor += fromAFlank + 1;
         return true;
     }
+    if (fromTheBase > 0 && !level.levelIn && !level.levelOn && !RisesFromAnEdge(s, level.levelName.view())) {
+        // "a tree issuant from base": a whole charge stands in base, as when the place is named
+        // first.
+        level.levelIn = true;
+        level.levelInCode = kBase;
+        s.issuant = true;
+        for (int k = 0; k <= fromTheBase; ++k) phrase::Use(s, k);
+        s.cursor += fromTheBase + 1;
+        return true;
+    }
     if (!RisesFromAnEdge(s, level.levelName.view())) return false;
     if (fromTheBase > 0 && !level.levelIn && !level.levelOn) {
         // "a demi-sun issuant from the base", "a demi-lion issuant in base".
