@@ -474,6 +474,12 @@ std::vector<Printed> ByHand() {
         {"Ecartele: au premier d'or, au deuxieme de gueules, au troisieme d'azur, au quatrieme d'argent",
          "Quarterly 1: or 2: gules 3: azure 4: argent"},
         {"Party gules and azure", "Per pale gules and azure"},
+        {"Azure, an open birdcage or", "Azure a birdcage or"},
+        {"Gules, two open birdcages argent", "Gules two birdcages argent"},
+        {"Azure, a chevron through between three mullets argent", "Azure a chevron throughout between three mullets argent"},
+        {"Or, a bend through within a bordure azure", "Or a bend throughout within a bordure azure"},
+        {"Vert, a pale through surmounted by a fess or", "Vert a pale throughout surmounted by a fess or"},
+        {"Argent, an eagle sable taloned gules", "Argent an eagle sable armed gules"},
         {"Party d'or et d'azur, a lion counterchanged", "Per pale or and azure a lion counterchanged"},
     });
 }
