@@ -353,7 +353,7 @@ TEST(RelationForms, AnOrdinaryAboutAChargeOnAChargeLiesOnThatCharge) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);
-        Drawing d, bare;
+        test::Drawing d, bare;
         d.DrawClean(c.blazon);
         bare.DrawClean(c.without);
         const ShieldGeometry& g = d.s().geometry;
@@ -362,8 +362,8 @@ TEST(RelationForms, AnOrdinaryAboutAChargeOnAChargeLiesOnThatCharge) {
             for (int x = 0; x < g.W; ++x) {
                 if (d.At(x, y) == bare.At(x, y)) continue;
                 ++changed;
-                ASSERT_EQ(bare.At(x, y), Colour(c.host)) << x << ", " << y;
-                ASSERT_EQ(d.At(x, y), Colour(kGules)) << x << ", " << y;
+                ASSERT_EQ(bare.At(x, y), test::Colour(c.host)) << x << ", " << y;
+                ASSERT_EQ(d.At(x, y), test::Colour(kGules)) << x << ", " << y;
             }
         EXPECT_GT(changed, g.Px(100));
     }
