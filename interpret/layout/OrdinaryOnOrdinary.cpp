@@ -177,6 +177,8 @@ bool ChargesOnTheOrdinaryWithinTheChief(DrawingState& s, int back) {
     if (NamesPallets(bearer.levelName) || NamesBars(bearer.levelName)) return false;
     const ShapeCode shape = s.onOrdinaryCode;
     const LevelRecord& level = phrase::Current(s);
+    // "on a chief a pale between two lions": the pair beside the pale lie on the chief, not on it.
+    if (level.levelBetween || level.levelIn) return false;
     NoteLayout(s, "ChargesOnTheOrdinaryWithinTheChief(" + std::to_string(CodeOf(shape)) + ")");
     if (level.levelCount != 1 || !BearsOneAtTheMiddle(shape)) {
         NoteLayout(s, "none: no places for these charges on an ordinary within a chief");
