@@ -151,6 +151,7 @@ void DrawLaterLevel(DrawingState& s) {
                 NoteLayout(s, "none: one of a pair between on the ordinary");
                 return;
             }
+            if (ChargesOnTheOrdinaryWithinTheChief(s, back)) return;
             s.shapeCode = s.onOrdinaryCode;
             ChargesOnOrdinary(s);
             return;

@@ -15,6 +15,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "engine/Painter.h"
 #include "interpret/layout/FitLayout.h"
+#include "interpret/layout/Placement.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
 #include "interpret/read/TextOps.h"
@@ -88,8 +89,9 @@ std::vector<std::int8_t> ChargeHostPixels(const DrawingState& s, int back) {
     return host;
 }
 
-// The pixels of the host ordinary: drawn alone on an empty picture as it was drawn on the shield.
-std::vector<std::int8_t> HostPixels(const DrawingState& s) {
+// The pixels of the host ordinary, the one of level `hostLevel` drawn as `shape`: drawn alone on
+// an empty picture as it was drawn on the shield.
+std::vector<std::int8_t> HostPixels(const DrawingState& s, int hostLevel, ShapeCode shape) {
     NullSink sink;
     PaintState mask(sink);
     mask.marshallingMode = s.marshallingMode;
@@ -100,11 +102,11 @@ std::vector<std::int8_t> HostPixels(const DrawingState& s) {
     DrawShieldOutline(mask);
     std::fill(mask.pictureBuffer.begin(), mask.pictureBuffer.end(), kUnmarked);
     mask.level = 0;
-    mask.levels[0] = s.levels[static_cast<std::size_t>(s.level - 1)];
+    mask.levels[0] = s.levels[static_cast<std::size_t>(hostLevel)];
     mask.levelTincture[0] = kHostMark;
     mask.partitionCode = s.partitionCode;
     mask.lineCode = mask.levels[0].levelLine;
-    DrawOrdinary(mask, {s.onOrdinaryCode, false});
+    DrawOrdinary(mask, {shape, false});
     return mask.pictureBuffer;
 }
 
@@ -151,14 +153,62 @@ Rect HostBox(const std::vector<std::int8_t>& host, int width) {
     return any ? box : Rect{};
 }
 
+// The whole field's ordinaries whose one charge lies at the fess point: on a chief, where they
+// are drawn reduced into it, that spot is the chief's middle.
+bool BearsOneAtTheMiddle(ShapeCode shape) {
+    return shape == ShapeCode::kCross || shape == ShapeCode::kSaltire || shape == ShapeCode::kPale || shape == ShapeCode::kFess ||
+           shape == ShapeCode::kBend || shape == ShapeCode::kBendSinister;
+}
+
+// How much of the chief's depth a charge on the ordinary within it stands.
+constexpr float kChargeShareOfChiefDepth = 0.8f;
+constexpr float kChargeOnChiefFallbackScale = 0.4f;  // a picture with no extent: as on a chief
+
 }  // namespace
+
+bool ChargesOnTheOrdinaryWithinTheChief(DrawingState& s, int back) {
+    const int bearerLevel = s.level - back, chiefLevel = bearerLevel - 1;
+    if (chiefLevel < 0 || bearerLevel >= kMaxLevels) return false;
+    const LevelRecord& chief = s.levels[static_cast<std::size_t>(chiefLevel)];
+    const LevelRecord& bearer = s.levels[static_cast<std::size_t>(bearerLevel)];
+    if (chief.levelKind != kTypeOrdinary || !chief.levelOn || chief.levelIn || chief.levelName != "chief") return false;
+    if (bearer.levelKind != kTypeOrdinary || !bearer.levelOn || bearer.levelIn || bearer.levelBetween) return false;
+    // Pallets and bars on a chief are set across its depth, not reduced into it.
+    if (NamesPallets(bearer.levelName) || NamesBars(bearer.levelName)) return false;
+    const ShapeCode shape = s.onOrdinaryCode;
+    const LevelRecord& level = phrase::Current(s);
+    // "on a chief a pale between two lions": the pair beside the pale lie on the chief, not on it.
+    if (level.levelBetween || level.levelIn) return false;
+    NoteLayout(s, "ChargesOnTheOrdinaryWithinTheChief(" + std::to_string(CodeOf(shape)) + ")");
+    if (level.levelCount != 1 || !BearsOneAtTheMiddle(shape)) {
+        NoteLayout(s, "none: no places for these charges on an ordinary within a chief");
+        s.messages.Show(WithCount(msg::kNoLayoutForCount, level.levelCount));
+        return true;
+    }
+    const Rect box = HostBox(HostPixels(s, chiefLevel, ShapeCode::kChief), s.geometry.W);
+    if (box.Width() <= 0 || box.Height() <= 0) return false;
+    const ShieldGeometry& g = s.geometry;
+    // The fess point of the field the ordinary was drawn on, brought into the chief as it was.
+    const int x = box.left + g.W2 * box.Width() / g.W, y = box.top + g.H2 * box.Height() / g.H;
+    PictureExtent picture;
+    const bool loaded = s.pictureLoaded;
+    const bool known = LevelPictureExtent(s, picture);
+    s.pictureLoaded = loaded;
+    const float scale = known && picture.height > 0
+                            ? kChargeShareOfChiefDepth * static_cast<float>(box.Height()) /
+                                  (static_cast<float>(picture.height) * kPictureScaleFactor)
+                            : kChargeOnChiefFallbackScale;
+    Place(s, x, y, scale);
+    return true;
+}
 
 bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
     const bool onOrdinary = LiesOnTheOrdinaryBefore(s);
     bool onCharge = !onOrdinary && LiesOnTheChargeBefore(s);
     const bool aboutCharge = !onOrdinary && !onCharge && LiesAboutTheChargeOnACharge(s);
     if (!onOrdinary && !onCharge && !aboutCharge) return false;
-    const std::vector<std::int8_t> host = onCharge ? ChargeHostPixels(s, 1) : aboutCharge ? ChargeHostPixels(s, 2) : HostPixels(s);
+    const std::vector<std::int8_t> host = onCharge ? ChargeHostPixels(s, 1) : aboutCharge ? ChargeHostPixels(s, 2)
+                                                                              : HostPixels(s, s.level - 1, s.onOrdinaryCode);
     // The bitmap the painter writes to: the shield's picture, or the achievement's with the
     // shield's pixel (x, y) at (x - offsetX, y - offsetY).
     const bool achievement = s.view == OutputView::Achievement;

@@ -12,4 +12,9 @@ namespace esc {
 // otherwise.
 bool OrdinaryOnOrdinaryLayout(DrawingState& state);
 
+// "on a chief azure a cross gules charged with a lion or": places the current level when it lies
+// on the ordinary `back` levels before, itself drawn within a chief, on that ordinary's spot
+// there (or says there is none); false, placing nothing, when the bearer is not such an ordinary.
+bool ChargesOnTheOrdinaryWithinTheChief(DrawingState& state, int back);
+
 }  // namespace esc

@@ -111,6 +111,20 @@ bool IsOverWordBeforePhrase(const DrawingState& s) {
     return (debruised || surmounted) && joined && StartsPhrase(s, 2);
 }
 
+// "a cross or surmounted by a roundel", "a chevron debruised by a lion": the charge after the
+// words, written after one ordinary alone, lies over all at the fess point (the ordinary is no
+// group of charges to lie on each of, nor a room to stand beside).
+bool SurmountsTheOneOrdinary(const DrawingState& s) {
+    if (!IsOverWordBeforePhrase(s) || s.level < 0 || s.level >= kMaxLevels) return false;
+    const LevelRecord& current = s.levels[static_cast<std::size_t>(s.level)];
+    if (current.levelCount == 0 && s.level == 0) return false;
+    // An ordinary over the ordinary ("a fess surmounted by a bend") lies where its own shape puts it.
+    for (int k = 2; k <= 4; ++k)
+        if (T(s, k) == kTypeOrdinary) return false;
+    const LevelRecord& last = current.levelCount == 0 ? s.levels[static_cast<std::size_t>(s.level - 1)] : current;
+    return last.levelKind == kTypeOrdinary && last.levelCount == 1 && !last.levelIn && !last.levelBetween;
+}
+
 // "all counterchanged", "all or": the tincture after "all" is every phrase's, which holds when
 // each level drawn before the current one took that same tincture (the tincture search ahead
 // gives it to phrases that name none), and for the first phrase when it names none before it.
@@ -358,7 +372,7 @@ void RulePass(DrawingState& s) {
     if (T(s, 0) != kTypeTincture && T(s, 0) != kTypeRoundel && !between) {
         if (IsFillerReadAsSuch(s)) {
             Use(s, 0);
-            if (Is(s, 0, "overall") || (Is(s, 0, "over") && Is(s, 1, "all"))) MarkOverAll(s);
+            if (Is(s, 0, "overall") || (Is(s, 0, "over") && Is(s, 1, "all")) || SurmountsTheOneOrdinary(s)) MarkOverAll(s);
         }
         ++s.cursor;
         return;

@@ -268,7 +268,10 @@ void TinctureRule(DrawingState& s) {
                 tincture = kOr;
             }
         }
-        if (s.namedTinctures[1] == 0) s.namedTinctures[1] = tincture;
+        // The roundel's tincture stands as the second named only when the blazon named no
+        // second: Or is code 0 too, so the count tells, not the slot. "Counterchanged" is never
+        // a named tincture (it is what the painter swaps the named two for).
+        if (s.namedTinctureCount < 2 && tincture != kCounterchanged) s.namedTinctures[1] = tincture;
         Tincture(s) = tincture;
     } else {
         Tincture(s) = S1(s, 0);
