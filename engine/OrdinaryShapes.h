@@ -165,6 +165,14 @@ void Band(PaintState& state, const ShapeOutline& outline, int x1, int y1, int x2
 void BandThrough(PaintState& state, const ShapeOutline& outline, int x1, int y1, int x2, int y2, int width, int ax, int ay);
 // A band from (x, y) at `angle` degrees, `length` long, as Band.
 void BandFrom(PaintState& state, const ShapeOutline& outline, int x, int y, int angle, int length, int width, BandEdges edges = BandEdges::kBoth);
+// Which sides of two meeting limbs keep their line inside the meeting: none (every angle of a
+// saltire's or a cross's crossing is an angle of the field), or the near or far sides (a
+// chevron's outer edges meeting in its point).
+enum class MeetingSides { kNoneOpen, kNearSidesOpen, kFarSidesOpen };
+// After two lined limbs a and b (bands as DrawPartitionLine takes them, in the state's line) are
+// drawn, paints whole the part their straight outlines share but the open sides' edges: each
+// limb's line then stops where it reaches the other limb, and no field shows in the meeting.
+void FillLimbMeeting(PaintState& state, const ShapeOutline& outline, BandRequest a, BandRequest b, MeetingSides open);
 void Area(PaintState& state, std::initializer_list<Edge> edges);
 // One PaintSpan per row, rows r1..r2.
 void FillRows(PaintState& state, int r1, int r2, int x1, int x2);

@@ -149,6 +149,8 @@ void Chevron(PaintState& s, const ShapeOutline& o) {
     const int apex = D / 2 + H / 3 + PlaceOf(g, s.position).shift, limb = ChevronLimb(s);
     BandFrom(s, o, W / 2, apex, 220, limb, D + Px(s, 50));
     BandFrom(s, o, W / 2, apex, 320, limb, D + Px(s, 50));
+    FillLimbMeeting(s, o, {W / 2, apex, 0, 0, D + Px(s, 50), BandEdges::kBoth, {}, limb, 220},
+                    {W / 2, apex, 0, 0, D + Px(s, 50), BandEdges::kBoth, {}, limb, 320}, MeetingSides::kNearSidesOpen);
     if (s.cotiseCount != 0) {
         Colour(s, s.cotiseTincture);
         s.lineCode = s.cotiseLine;
@@ -171,6 +173,8 @@ void ChevronInverted(PaintState& s, const ShapeOutline& o) {
     const int pointY = H - (D / 2 + H / 3) + PlaceOf(g, s.position).shift;
     BandFrom(s, o, W / 2, pointY, 140, Px(s, 300), D + Px(s, 50));
     BandFrom(s, o, W / 2, pointY, 40, Px(s, 300), D + Px(s, 50));
+    FillLimbMeeting(s, o, {W / 2, pointY, 0, 0, D + Px(s, 50), BandEdges::kBoth, {}, Px(s, 300), 140},
+                    {W / 2, pointY, 0, 0, D + Px(s, 50), BandEdges::kBoth, {}, Px(s, 300), 40}, MeetingSides::kFarSidesOpen);
 }
 
 namespace {
@@ -229,6 +233,7 @@ void Cross(PaintState& s, const ShapeOutline& o) {
         // The line's repeats begin at the crossing: the four angles are alike.
         BandThrough(s, o, W / 2, 0, W / 2, B - 1, a, W / 2, H / 2);
         BandThrough(s, o, Px(s, 2), H / 2, W, H / 2, a, W / 2, H / 2);
+        FillLimbMeeting(s, o, {W / 2, 0, W / 2, B - 1, a}, {Px(s, 2), H / 2, W, H / 2, a}, MeetingSides::kNoneOpen);
     }
     if (IsNowy(s)) Boss(s, W / 2, H / 2, static_cast<int>(D * kNowyCrossBossShare));
 }
@@ -241,6 +246,7 @@ void Saltire(PaintState& s, const ShapeOutline& o) {
         const int w = static_cast<int>(D * 0.8);
         Band(s, o, 0, 0, W, H, w);
         Band(s, o, W, 0, 0, H, w);
+        FillLimbMeeting(s, o, {0, 0, W, H, w}, {W, 0, 0, H, w}, MeetingSides::kNoneOpen);
     } else {
         const int c = D / 2;
         Area(s, {{0, 0, 0, c}, {0, c, W - c, H}, {c, 0, W, H - c}, {W + 1, H - c, W + 1, H}});

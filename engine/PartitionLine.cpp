@@ -110,7 +110,9 @@ SlantFrame SlantFrameOf(const band::BandPlan& p, int dx, int dy) {
 
 }  // namespace
 
-void DrawPartitionLine(PaintState& state, const BandRequest& request) {
+namespace band {
+
+bool PlanBand(const PaintState& state, const BandRequest& request, BandPlan& p) {
     int x1 = request.x1, y1 = request.y1, x2 = request.x2, y2 = request.y2, width = request.width;
     const int length = request.length, angle = request.angle;
     BandEdges edges = request.edges;
@@ -118,7 +120,6 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
     const ShieldGeometry& g = state.geometry;
     const long long reach = g.Px(kBandReach);
     auto WithinReach = [reach](long long v) { return InReach(v, reach); };
-    band::BandPlan p;
     p.W = g.W;
     p.H = g.H;
     p.M = 2 * (g.W / 2);
@@ -140,11 +141,11 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
         const double ey = std::trunc(y1 - length * std::sin(radians));
         if (!WithinReach(static_cast<long long>(std::clamp(ex, -1e9, 1e9))) ||
             !WithinReach(static_cast<long long>(std::clamp(ey, -1e9, 1e9))))
-            return;
+            return false;
         x2 = static_cast<int>(ex);
         y2 = static_cast<int>(ey);
     }
-    if (!WithinReach(x1) || !WithinReach(y1) || !WithinReach(x2) || !WithinReach(y2) || !WithinReach(width)) return;
+    if (!WithinReach(x1) || !WithinReach(y1) || !WithinReach(x2) || !WithinReach(y2) || !WithinReach(width)) return false;
 
     p.saved = state.levelTincture[state.level];
     p.second = state.CurrentLevel().levelSecondTincture;
@@ -163,7 +164,7 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
     if (dx != 0 && dy != 0) {
         // Slanted cross-sections are longer than they are wide; a line that starts on the top or
         // the left edge (not at the corner) is lengthened so that its ends leave the shield.
-        if (width > g.Px(band::kSlantedTrimFrom)) width -= g.Px(band::kSlantedTrim);
+        if (width > g.Px(kSlantedTrimFrom)) width -= g.Px(kSlantedTrim);
         if ((x1 == 0) != (y1 == 0)) {
             const int h = width / 2;
             x1 -= h * p.lx;
@@ -242,7 +243,14 @@ void DrawPartitionLine(PaintState& state, const BandRequest& request) {
     p.steep = p.adx < p.ady;
     if (p.steep && shape == ShapeCode::kBordure) edges = BandEdges::kNearEdge;
     p.edges = edges;
+    return true;
+}
 
+}  // namespace band
+
+void DrawPartitionLine(PaintState& state, const BandRequest& request) {
+    band::BandPlan p;
+    if (!band::PlanBand(state, request, p)) return;
     const bool oneTincture = p.treatment != OrdinaryTreatment::kFimbriated && p.saved != kCounterchanged && p.saved != kChequy;
     // The runs read each profile from masks of at most 64 rows; a deeper profile (a line at a
     // paint scale past 4) is painted pixel by pixel.

@@ -3,6 +3,7 @@
 // one PaintSpan per pixel, or the same pixels collected and painted as runs.
 
 #include "engine/PaintState.h"
+#include "engine/Ordinaries.h"
 #include "engine/PartitionLine.h"
 
 #include <cmath>
@@ -55,6 +56,10 @@ struct BandPlan {
     // Whether offset k of a cross-section lies in the middle zone (between the edge zones).
     bool InMiddleZone(int k) const { return k > nearEnd && k < farStart; }
 };
+
+// Plans the band `request` asks for as DrawPartitionLine draws it; false: it lies out of reach
+// and is not drawn.
+bool PlanBand(const PaintState& state, const BandRequest& request, BandPlan& plan);
 
 // Records column x in row y of the crossing table: the first field if free, else the second.
 void RecordCrossing(PaintState& state, int x, int y);
