@@ -116,6 +116,22 @@ bool CurrentDrawingIsLong(DrawingState& s) {
     return reach.across >= kLongDrawing * reach.upDown || reach.upDown >= kLongDrawing * reach.across;
 }
 
+namespace {
+
+// Whether the words before the article or number at `at` lay what follows over all before it:
+// "over all", "overall", "surmounted of/by/with", "debruised by".
+bool OrdinaryNamedOverAll(const DrawingState& s, int at) {
+    const auto word = [&](int k) { return k >= 0 ? s.Word(k) : std::string_view{}; };
+    const std::string_view before = word(at - 1), verb = word(at - 2);
+    if (EqualsIgnoringCase(before, "overall")) return true;
+    if (EqualsIgnoringCase(before, "all")) return EqualsIgnoringCase(verb, "over");
+    if (EqualsIgnoringCase(before, "by")) return EqualsIgnoringCase(verb, "surmounted") || EqualsIgnoringCase(verb, "debruised");
+    if (EqualsIgnoringCase(before, "of") || EqualsIgnoringCase(before, "with")) return EqualsIgnoringCase(verb, "surmounted");
+    return false;
+}
+
+}  // namespace
+
 bool RoomLeftByLaterEdges(const DrawingState& s, int& top) {
     // Pieces at the edge, and charges or cotises set round them ("in bend between two cotises").
     constexpr std::string_view kEdgePieces[] = {"bordure", "orle",   "tressure", "canton", "quarter",
@@ -134,7 +150,10 @@ bool RoomLeftByLaterEdges(const DrawingState& s, int& top) {
         } else if (s.Type(i) == kTypeOrdinary && i > s.levelFirstWord + 1 &&
                    (EqualsIgnoringCase(s.Word(i - 1), "a") || EqualsIgnoringCase(s.Word(i - 1), "an") ||
                     s.Type(i - 1) == kTypeNumber)) {
-            return false;  // "a bendlet", "two bendlets": drawn over them later ("paly" is their own)
+            // "a bendlet", "two bendlets": drawn over them later ("paly" is their own). One named
+            // as lying over them ("surmounted of a fess", "over all a bend") leaves them their
+            // room: they grow and show beyond it, where kept to their cells it could hide them.
+            if (!OrdinaryNamedOverAll(s, i - 1)) return false;
         }
     }
     return true;
