@@ -245,10 +245,13 @@ bool AttachedLayout(DrawingState& s) {
 
 bool GroupOnEachLayout(DrawingState& s) {
     const LevelRecord& level = phrase::Current(s);
-    if (s.level != s.chargedOnEachLevel || level.levelCount < 2) return false;
+    // "each charged with three mullets", or one charge charged with several ("a maunch charged
+    // with three crosses"): the whole group lies within each bearer.
+    const bool each = s.level == s.chargedOnEachLevel, oneBearer = phrase::Previous(s).levelCount == 1;
+    if ((!each && !oneBearer) || level.levelCount < 2) return false;
     const std::vector<RingEntry> bearers = Bearers(s, phrase::Previous(s).levelCount);
     if (bearers.empty()) return false;
-    NoteLayout(s, "the group on each charge of the level before");
+    NoteLayout(s, each ? "the group on each charge of the level before" : "the group on the one charge of the level before");
     s.pictureLoaded = false;
     for (const RingEntry& b : bearers) {
         const Rect box = BearerBox(b);

@@ -19,6 +19,7 @@
 #include "engine/Palette.h"
 #include "interpret/phrase/Combatant.h"
 #include "interpret/layout/FillTheSpace.h"
+#include "interpret/layout/FitLayout.h"
 #include "interpret/layout/SpotOfTheGroupForm.h"
 #include "interpret/phrase/Fimbriated.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
@@ -469,6 +470,10 @@ void PlaceOnPreviousCharges(DrawingState& s) {
     s.pictureLoaded = false;
     // The ring holds the last 13 placements; only entries that were written are read.
     const int n = std::min({Previous(s).levelCount, s.ringWritten, kPlacementRingSize});
+    // One on each bearer: another count ("three roundels charged with two mullets") has no
+    // layout here, and is told rather than drawn as one a bearer.
+    if (Current(s).levelCount > 1 && Current(s).levelCount != Previous(s).levelCount)
+        s.messages.Show(WithCount(msg::kNoLayoutForCount, Current(s).levelCount));
     for (int k = 0; k < n; ++k) {
         const int index = ((s.ringNext - n + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
         const RingEntry& entry = s.placementRing[static_cast<std::size_t>(index)];
