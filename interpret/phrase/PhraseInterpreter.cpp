@@ -267,6 +267,16 @@ void RulePass(DrawingState& s) {
         s.cursor += 3;
         return;
     }
+    if (Is(s, 0, "like") && T(s, 1) == kTypeOrdinary) {
+        // "a like bendlet": a bendlet of the line of the one before; the word after is read as
+        // it stands, so its own shape and width are drawn.
+        const LevelRecord& previous = Previous(s);
+        level.levelLine = previous.levelLine;
+        level.levelLineRepeats = previous.levelLineRepeats;
+        Use(s, 0);
+        ++s.cursor;
+        return;
+    }
     if (Is(s, 0, "like")) {
         const LevelRecord& previous = Previous(s);
         level.levelName = previous.levelName;
