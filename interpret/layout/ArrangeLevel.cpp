@@ -145,10 +145,10 @@ bool OnTheOrdinaryBack(DrawingState& s, int back) {
 
 void DrawLaterLevel(DrawingState& s) {
     // "... over all a bend sinister between four fleurs-de-lys": the group stands about the
-    // ordinary just drawn on the field, not on an ordinary charged before it.
+    // ordinary just laid over all, not on an ordinary charged before it.
     const LevelRecord& before = Level(s, s.level - 1);
-    if (Current(s).levelBetween && before.levelKind == kTypeOrdinary && !before.levelIn && !before.levelOn &&
-        !before.levelChargedOn && s.shapeCode != kNoShape) {
+    if (Current(s).levelBetween && s.overAllLevel == s.level - 1 && before.levelKind == kTypeOrdinary && !before.levelIn &&
+        !before.levelOn && !before.levelChargedOn && s.shapeCode != kNoShape) {
         ChargesBetween(s, s.shapeCode);
         return;
     }
