@@ -25,8 +25,7 @@ private slots:
         WhenModal<esc::qt::ImportDialog>([file](esc::qt::ImportDialog* d) {
             WhenModal<QFileDialog>([file](QFileDialog* f) {
                 QCOMPARE(f->windowTitle(), QString("Import User Blazon file"));
-                f->selectFile(file);
-                static_cast<QDialog*>(f)->accept();
+                ChooseFileIn(f, file);
             });
             d->accept();
         });
@@ -143,8 +142,7 @@ private slots:
         QString caption;
         WhenModal<QFileDialog>([picture](QFileDialog* f) {
             QCOMPARE(f->windowTitle(), QString("Open a file"));
-            f->selectFile(QString::fromStdString(picture));
-            static_cast<QDialog*>(f)->accept();
+            ChooseFileIn(f, QString::fromStdString(picture));
         });
         WhenModal<esc::qt::ViewForm>([&](esc::qt::ViewForm* viewer) {
             size = viewer->size();
@@ -161,8 +159,7 @@ private slots:
         out.write("not a bitmap");
         out.close();
         WhenModal<QFileDialog>([junk](QFileDialog* f) {
-            f->selectFile(junk);
-            static_cast<QDialog*>(f)->accept();
+            ChooseFileIn(f, junk);
         });
         Trigger("Open1");
         QCOMPARE(messages_.messages.back(), "Cannot read the picture '" + junk.toStdString() + "'.");

@@ -92,6 +92,16 @@ bool Eventually(F done) {
     return QTest::qWaitFor(done, 5000);
 }
 
+// Chooses `path` in a file dialog and accepts it. selectFile leaves the name box alone while the
+// box has the focus, and whether it has depends on when the dialog was activated: on a busy
+// machine the box kept no name, the dialog stayed up and the next wait never answered. The path
+// is written into the box as well, so the choice never depends on that timing.
+inline void ChooseFileIn(QFileDialog* dialog, const QString& path) {
+    dialog->selectFile(path);
+    if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(path);
+    static_cast<QDialog*>(dialog)->accept();
+}
+
 inline void AnswerQuestion(QMessageBox::StandardButton answer) {
     WhenModal<QMessageBox>([answer](QMessageBox* box) { box->button(answer)->click(); });
 }
