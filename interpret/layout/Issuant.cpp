@@ -94,18 +94,23 @@ IssuantSpace IssuantSpaceOf(const DrawingState& s) {
     return {};
 }
 
+// Reads "issuant from (the) base", `words` words after "issuant", as the level's place in base.
+static bool StandsIssuantInBase(DrawingState& s, LevelRecord& level, int words) {
+    level.levelIn = true;
+    level.levelInCode = kBase;
+    s.issuant = true;
+    for (int k = 0; k <= words; ++k) phrase::Use(s, k);
+    s.cursor += words + 1;
+    return true;
+}
+
 bool IssuantRule(DrawingState& s) {
     if (!Is(s, 0, "issuant") || s.level >= kMaxLevels) return false;
     LevelRecord& level = Current(s);
     const int fromTheBase = FromTheBaseWords(s);
     if (level.levelCount == 0 && fromTheBase > 0 && !level.levelIn && !level.levelOn && level.levelKind == 0) {
         // "issuant from the base a demi-sun": the place first, the charge after it.
-        level.levelIn = true;
-        level.levelInCode = kBase;
-        s.issuant = true;
-        for (int k = 0; k <= fromTheBase; ++k) phrase::Use(s, k);
-        s.cursor += fromTheBase + 1;
-        return true;
+        return StandsIssuantInBase(s, level, fromTheBase);
     }
     if (level.levelCount < 1 || level.levelKind == 0 || level.levelKind == kTypeOrdinary) return false;
     // "an arm issuant from sinister": one charge against a flank, wherever it stands whole.
@@ -120,12 +125,7 @@ bool IssuantRule(DrawingState& s) {
     if (fromTheBase > 0 && !level.levelIn && !level.levelOn && !RisesFromAnEdge(s, level.levelName.view())) {
         // "a tree issuant from base": a whole charge stands in base, as when the place is named
         // first.
-        level.levelIn = true;
-        level.levelInCode = kBase;
-        s.issuant = true;
-        for (int k = 0; k <= fromTheBase; ++k) phrase::Use(s, k);
-        s.cursor += fromTheBase + 1;
-        return true;
+        return StandsIssuantInBase(s, level, fromTheBase);
     }
     if (!RisesFromAnEdge(s, level.levelName.view())) return false;
     if (fromTheBase > 0 && !level.levelIn && !level.levelOn) {

@@ -19,21 +19,6 @@
 namespace esc::test {
 namespace {
 
-// The painted extent of `colour` within the shield.
-Rect ExtentOfColour(const Drawing& d, Rgb colour) {
-    const ShieldGeometry& g = d.state->geometry;
-    Rect r{g.W, g.shieldBottom + 1, -1, -1};
-    for (int y = 0; y <= g.shieldBottom; ++y)
-        for (int x = 0; x < g.W; ++x)
-            if (d.At(x, y) == colour && InsideShield(g, x, y)) {
-                r.left = std::min(r.left, x);
-                r.right = std::max(r.right, x);
-                r.top = std::min(r.top, y);
-                r.bottom = std::max(r.bottom, y);
-            }
-    return r;
-}
-
 // The box the k-th of the drawing's last `of` placements painted (0: the first of them).
 Rect PaintedBox(const Drawing& d, int k, int of) {
     const int at = ((d.state->ringNext - of + k) % kPlacementRingSize + kPlacementRingSize) % kPlacementRingSize;
@@ -63,8 +48,8 @@ TEST(ChargeRelations, AnyChargeThroughoutReachesEveryEdge) {
         through.DrawClean(k.blazon);
         plain.DrawClean(k.plain);
         const ShieldGeometry& g = through.state->geometry;
-        const Rect r = ExtentOfColour(through, Colour(k.charge));
-        const Rect alone = ExtentOfColour(plain, Colour(k.charge));
+        const Rect r = PaintedExtent(through, Colour(k.charge));
+        const Rect alone = PaintedExtent(plain, Colour(k.charge));
         ASSERT_GE(r.right, r.left);
         // The widest and tallest reach of the picture meets the flanks and the chief, where the
         // same charge alone stands well inside them.
@@ -178,7 +163,7 @@ TEST(ChargeRelations, IssuantFromAFlankMeetsThatEdge) {
         Drawing d;
         d.DrawClean(k.blazon);
         const ShieldGeometry& g = d.state->geometry;
-        const Rect r = ExtentOfColour(d, Colour(k.charge));
+        const Rect r = PaintedExtent(d, Colour(k.charge));
         ASSERT_GE(r.right, r.left);
         const int near = g.Px(10);
         if (k.fromSinister) {

@@ -103,21 +103,6 @@ struct ThroughoutCase {
     bool upright, fesswise;
 };
 
-// The painted extent of `colour` within the shield.
-Rect PaintedExtent(const Drawing& d, Rgb colour) {
-    const ShieldGeometry& g = d.state->geometry;
-    Rect r{g.W, g.shieldBottom + 1, -1, -1};
-    for (int y = 0; y <= g.shieldBottom; ++y)
-        for (int x = 0; x < g.W; ++x)
-            if (d.At(x, y) == colour && InsideShield(g, x, y)) {
-                r.left = std::min(r.left, x);
-                r.right = std::max(r.right, x);
-                r.top = std::min(r.top, y);
-                r.bottom = std::max(r.bottom, y);
-            }
-    return r;
-}
-
 TEST(ChargeThroughout, ReachesTheEdgesAlongItsAxis) {
     const ThroughoutCase cases[] = {
         {"Argent a sword throughout gules", "Argent a sword gules", kGules, true, false},

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/BordureRing.h"
 #include "engine/Palette.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/trace/Trace.h"
@@ -88,6 +91,21 @@ inline std::vector<PlacementTrace> AllPlacements(const Drawing& d) {
             }
     }
     return out;
+}
+
+inline // The painted extent of `colour` within the shield.
+Rect PaintedExtent(const Drawing& d, Rgb colour) {
+    const ShieldGeometry& g = d.state->geometry;
+    Rect r{g.W, g.shieldBottom + 1, -1, -1};
+    for (int y = 0; y <= g.shieldBottom; ++y)
+        for (int x = 0; x < g.W; ++x)
+            if (d.At(x, y) == colour && InsideShield(g, x, y)) {
+                r.left = std::min(r.left, x);
+                r.right = std::max(r.right, x);
+                r.top = std::min(r.top, y);
+                r.bottom = std::max(r.bottom, y);
+            }
+    return r;
 }
 
 }  // namespace esc::test
