@@ -66,19 +66,30 @@ inline const char* const kWhenModalTimer = "whenModal";
 // Answers the next modal dialog of type T with `act`, once it is shown. The polling timer
 // belongs to the application and deletes itself when it has acted or given up after 5 s with no
 // dialog up: while another dialog is answered first (a file chosen, then the viewer it opens),
-// however slowly on a busy machine, the wait does not run out.
+// however slowly on a busy machine, the wait does not run out. A dialog of another type left up
+// for 30 s is closed with a warning, so a test that failed to answer it fails on what it then
+// sees, where it would hang until the suite's time-out.
 template <class T>
 void WhenModal(std::function<void(T*)> act) {
-    constexpr int kPollMs = 10, kMaxPolls = 500;
+    constexpr int kPollMs = 10, kMaxIdlePolls = 500, kMaxPolls = 3000;
     auto* timer = new QTimer(qApp);
     timer->setObjectName(kWhenModalTimer);
     timer->setInterval(kPollMs);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act), polls = 0]() mutable {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act), idle = 0, polls = 0]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
         auto* dialog = dynamic_cast<T*>(modal);
-        if (!dialog && (modal != nullptr || ++polls < kMaxPolls)) return;
+        ++polls;
+        if (!dialog && modal == nullptr && ++idle < kMaxIdlePolls) return;
+        if (!dialog && modal != nullptr && polls < kMaxPolls) return;
         timer->stop();
-        if (dialog) act(dialog);
+        if (dialog) {
+            act(dialog);
+        } else if (modal != nullptr) {
+            qWarning("A %s was left up while a %s was awaited: it is closed.", modal->metaObject()->className(),
+                     T::staticMetaObject.className());
+            if (auto* left = qobject_cast<QDialog*>(modal)) left->reject();
+            else modal->close();
+        }
         timer->deleteLater();
     });
     timer->start();
