@@ -23,6 +23,7 @@
 #include "interpret/layout/Layouts.h"
 #include "interpret/layout/MainChargeWithSmall.h"
 #include "interpret/layout/OnTheBordure.h"
+#include "interpret/layout/OnEachPiece.h"
 #include "interpret/layout/OnTheOrdinary.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -462,7 +463,8 @@ void ChargesOnOrdinary(DrawingState& s, Direction toward) {
     const bool inAQuarter = toward == kInDexterChief || toward == kInSinisterChief || toward == kInDexterBase ||
                             toward == kInSinisterBase || toward == kInDexterHalf ||
                             toward == kInSinisterHalf;  // decided there
-    if (s.pictureCount == placedBefore && PlacesPictures(level) && !inAQuarter) PlaceArranged(s, toward, n);
+    if (s.pictureCount == placedBefore && PlacesPictures(level) && !inAQuarter && !OnEachPieceOfTheOrdinary(s))
+        PlaceArranged(s, toward, n);
 }
 
 }  // namespace esc
