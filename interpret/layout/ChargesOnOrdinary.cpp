@@ -425,6 +425,9 @@ void ChargesOnOrdinary(DrawingState& s, Direction toward) {
     if (LongChargesInPile(s, toward, n)) return;
     if (InArrangement(s, toward, level, n)) return;
     if (PlaceSmallChargesBesideTheMain(s, n)) return;
+    // "three piles each charged with a mullet", "two pales each charged with a mullet": one on
+    // each piece, not one on the middle of the field.
+    if (!toward.IsPlace() && s.levels[0].levelCount > 1 && OnEachPieceOfTheOrdinary(s)) return;
     NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(CodeOf(toward)) + ")");
     if (toward.IsPlace()) InAPlace(s, toward.place, level, n);
     switch (toward.Shape()) {
@@ -463,8 +466,7 @@ void ChargesOnOrdinary(DrawingState& s, Direction toward) {
     const bool inAQuarter = toward == kInDexterChief || toward == kInSinisterChief || toward == kInDexterBase ||
                             toward == kInSinisterBase || toward == kInDexterHalf ||
                             toward == kInSinisterHalf;  // decided there
-    if (s.pictureCount == placedBefore && PlacesPictures(level) && !inAQuarter && !OnEachPieceOfTheOrdinary(s))
-        PlaceArranged(s, toward, n);
+    if (s.pictureCount == placedBefore && PlacesPictures(level) && !inAQuarter) PlaceArranged(s, toward, n);
 }
 
 }  // namespace esc

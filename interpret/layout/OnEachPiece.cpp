@@ -149,7 +149,8 @@ ChargeTurn TurnOnThePiece(const DrawingState& s, const OrdinaryPiece& piece) {
 bool OnEachPieceOfTheOrdinary(DrawingState& s) {
     const LevelRecord& bearer = s.levels[0];
     const LevelRecord& level = phrase::Current(s);
-    if (s.level < 1 || bearer.levelKind != kTypeOrdinary || bearer.levelCount < 2 || level.levelCount < 1) return false;
+    // The charges directly after the pieces; a later phrase ("on a chief two mullets") has its own bearer.
+    if (s.level != 1 || bearer.levelKind != kTypeOrdinary || bearer.levelCount < 2 || level.levelCount < 1) return false;
     const int w = s.picture.Width(), h = s.picture.Height();
     const std::vector<std::int8_t> codes = OrdinaryMaskCodes(s);
     if (w <= 0 || h <= 0 || codes.size() < static_cast<std::size_t>(w) * h) return false;

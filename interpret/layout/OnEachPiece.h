@@ -8,7 +8,7 @@
 
 namespace esc {
 
-// Places the current level on each piece of the ordinary of level 0: the whole count on every
+// Places level 1 on each piece of the ordinary of level 0: the whole count on every
 // piece when the words say "each", else one on each when the count is the pieces'. False,
 // placing nothing, when level 0 is not an ordinary of several pieces that stand apart, or the
 // count cannot be shared so.

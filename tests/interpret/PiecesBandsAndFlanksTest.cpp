@@ -29,8 +29,9 @@ const std::vector<PlacementTrace>& PlacementsOf(const test::Drawing& d, int leve
 }
 
 TEST(PiecesBandsAndFlanks, OneChargeOnEachPieceOfAnOrdinaryOfSeveral) {
-    const std::array<PlacedAgainstCase, 5> cases{{
+    const std::array<PlacedAgainstCase, 6> cases{{
         {"Azure, two bendlets Or each charged with a mullet gules", "Azure, two bendlets Or", 1, 2, kOr, kGules},
+        {"Argent, three piles azure each charged with a mullet Or", "Argent, three piles azure", 1, 3, kAzure, kOr},
         {"Azure, three bendlets Or each charged with a mullet gules", "Azure, three bendlets Or", 1, 3, kOr, kGules},
         {"Vert, two bendlets sinister argent each charged with a mullet sable", "Vert, two bendlets sinister argent", 1, 2,
          kArgent, kSable},
@@ -66,6 +67,15 @@ TEST(PiecesBandsAndFlanks, OneChargeOnEachPieceOfAnOrdinaryOfSeveral) {
         }
         EXPECT_EQ(parted, c.count == 4 ? 1 : c.count - 1);
     }
+}
+
+// A later phrase has its own bearer: two charges on a chief after two bendlets lie on the chief.
+TEST(PiecesBandsAndFlanks, ChargesOfALaterPhraseAreNotSharedOverThePieces) {
+    test::Drawing d;
+    d.DrawClean("Azure, two bendlets Or, on a chief argent two mullets gules");
+    const std::vector<PlacementTrace>& spots = PlacementsOf(d, 2);
+    ASSERT_EQ(spots.size(), 2u);
+    for (const PlacementTrace& p : spots) EXPECT_LT(p.y, d.s().geometry.chiefDepth);
 }
 
 // "each charged with a feather sable and gules": the first bearer's in the first tincture.
@@ -135,15 +145,29 @@ TEST(PiecesBandsAndFlanks, ChargedOrdinaryOnAChiefStaysInTheChief) {
 
 // The pair about an ordinary laid over all stands beside it, never on it.
 TEST(PiecesBandsAndFlanks, ChargesAboutTheOrdinaryOverAllStandBesideIt) {
-    const std::array<PlacedAgainstCase, 3> cases{{
-        {"Vert, a bend Or, over all a bend sinister between two mullets argent", "Vert, a bend Or, over all a bend sinister argent",
-         2, 2, kArgent, kArgent},
-        {"Vert, on a bend Or three roundels azure, over all a bend sinister between two mullets argent",
-         "Vert, on a bend Or three roundels azure, over all a bend sinister argent", 3, 2, kArgent, kArgent},
-        {"Azure, a bend sinister Or, over all a bend between two mullets gules", "Azure, a bend sinister Or, over all a bend gules",
-         2, 2, kGules, kGules},
+    struct OverAllCase {
+        PlacedAgainstCase placed;
+        bool sinister;  // the ordinary over all is a bend sinister
+    };
+    const std::array<OverAllCase, 5> cases{{
+        {{"Vert, a bend Or, over all a bend sinister between two mullets argent", "Vert, a bend Or, over all a bend sinister argent",
+          2, 2, kArgent, kArgent},
+         true},
+        {{"Vert, on a bend Or three roundels azure, over all a bend sinister between two mullets argent",
+          "Vert, on a bend Or three roundels azure, over all a bend sinister argent", 3, 2, kArgent, kArgent},
+         true},
+        {{"Azure, a bend sinister Or, over all a bend between two mullets gules", "Azure, a bend sinister Or, over all a bend gules",
+          2, 2, kGules, kGules},
+         false},
+        {{"Vert, a bend Or, over all a bend sinister between four mullets argent",
+          "Vert, a bend Or, over all a bend sinister argent", 2, 4, kArgent, kArgent},
+         true},
+        {{"Azure, a bend sinister Or, over all a bend between four mullets gules", "Azure, a bend sinister Or, over all a bend gules",
+          2, 4, kGules, kGules},
+         false},
     }};
-    for (const PlacedAgainstCase& c : cases) {
+    for (const OverAllCase& over : cases) {
+        const PlacedAgainstCase& c = over.placed;
         SCOPED_TRACE(c.blazon);
         test::Drawing plain, charged;
         plain.DrawClean(c.without);
@@ -151,10 +175,15 @@ TEST(PiecesBandsAndFlanks, ChargesAboutTheOrdinaryOverAllStandBesideIt) {
         const ShieldGeometry& g = charged.s().geometry;
         const std::vector<PlacementTrace>& spots = PlacementsOf(charged, c.level);
         ASSERT_EQ(static_cast<int>(spots.size()), c.count);
-        for (const PlacementTrace& p : spots) EXPECT_NE(plain.At(p.x, p.y), test::Colour(c.bearer)) << p.x << "," << p.y;
-        // One on either side of the ordinary over all: the spots lie either side of the middle.
-        EXPECT_LT((spots[0].x - g.W2) * (spots[1].x - g.W2), 0);
-        EXPECT_LT((spots[0].y - g.H2) * (spots[1].y - g.H2), 0);
+        // Off the ordinary over all, as many on either side of its middle line.
+        int before = 0, after = 0;
+        for (const PlacementTrace& p : spots) {
+            EXPECT_NE(plain.At(p.x, p.y), test::Colour(c.bearer)) << p.x << "," << p.y;
+            const long side = over.sinister ? static_cast<long>(p.x - g.W2) * g.H + static_cast<long>(p.y - g.H2) * g.W
+                                            : static_cast<long>(p.x - g.W2) * g.H - static_cast<long>(p.y - g.H2) * g.W;
+            ++(side < 0 ? before : after);
+        }
+        EXPECT_EQ(before, after);
     }
 }
 
