@@ -14,6 +14,7 @@
 #include "engine/Diminutives.h"
 #include "engine/Messages.h"
 #include "engine/Ordinaries.h"
+#include "interpret/layout/AboutABendwiseCharge.h"
 #include "interpret/layout/ArrangedCharges.h"
 #include "interpret/layout/AttachedCharges.h"
 #include "engine/OrdinaryShapes.h"
@@ -176,6 +177,7 @@ void DrawLaterLevel(DrawingState& s) {
         return;
     }
     if (BetweenTheWholeLayout(s)) return;
+    if (AboutAChargeLyingAsABend(s)) return;  // the second of a pair about a charge lying bendwise
     if (OppositeTheChargeBefore(s)) return;
     if (SecondOfAPairBetween(s)) return;
     NoteLayout(s, "none: not on, in or between an ordinary");

@@ -16,6 +16,7 @@
 #include "interpret/layout/ArrangedCharges.h"
 #include "interpret/layout/AttachedCharges.h"
 #include "engine/OrdinaryShapes.h"
+#include "interpret/layout/AboutABendwiseCharge.h"
 #include "interpret/layout/BelowTheLabel.h"
 #include "interpret/layout/BetweenAcrossTheOrdinary.h"
 #include "interpret/layout/BetweenTheWhole.h"
@@ -57,9 +58,13 @@ namespace {
 constexpr float kLargestGrownBetween = 2.0f;
 constexpr int kLargestSquareBeside = 260;  // pixels: the largest square sought beside a bend
 
+// The free space grown into is the space round level 0's ordinary: charges about an ordinary
+// laid over all of it ("a bend, over all a bend sinister between two mullets") keep the table's
+// places beside their own ordinary, which would otherwise take the room level 0 leaves, on it.
 bool MayGrowBetween(const DrawingState& s) {
     int top = 0;
-    return s.levels[0].levelKind == kTypeOrdinary && RoomLeftByLaterEdges(s, top) && top == 0;
+    const bool aboutTheOneOverAll = s.overAllLevel > 0 && s.overAllLevel == s.level - 1;
+    return s.levels[0].levelKind == kTypeOrdinary && !aboutTheOneOverAll && RoomLeftByLaterEdges(s, top) && top == 0;
 }
 
 void PlaceGrownBetween(DrawingState& s, std::span<const std::pair<int, int>> spots, float scale) {
@@ -278,6 +283,8 @@ void ChargesBetween(DrawingState& s, ShapeCode ordinary) {
         DrawBars(s, PiecesPlacement::kOnTheField);
         return;
     }
+    // About one charge laid bendwise across the field, as about a bend.
+    if (ordinary == ShapeCode::kNoShape && AboutAChargeLyingAsABend(s)) return;
     const ShieldGeometry& g = s.geometry;
     const int n = level.levelCount;
     // Round a moved ordinary ("a bend abased between two roses") the tables' places are not

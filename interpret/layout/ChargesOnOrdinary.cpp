@@ -23,6 +23,7 @@
 #include "interpret/layout/Layouts.h"
 #include "interpret/layout/MainChargeWithSmall.h"
 #include "interpret/layout/OnTheBordure.h"
+#include "interpret/layout/OnEachPiece.h"
 #include "interpret/layout/OnTheOrdinary.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -424,6 +425,9 @@ void ChargesOnOrdinary(DrawingState& s, Direction toward) {
     if (LongChargesInPile(s, toward, n)) return;
     if (InArrangement(s, toward, level, n)) return;
     if (PlaceSmallChargesBesideTheMain(s, n)) return;
+    // "three piles each charged with a mullet", "two pales each charged with a mullet": one on
+    // each piece, not one on the middle of the field.
+    if (!toward.IsPlace() && s.levels[0].levelCount > 1 && OnEachPieceOfTheOrdinary(s)) return;
     NoteLayout(s, "ChargesOnOrdinary(" + std::to_string(CodeOf(toward)) + ")");
     if (toward.IsPlace()) InAPlace(s, toward.place, level, n);
     switch (toward.Shape()) {

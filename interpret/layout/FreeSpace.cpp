@@ -132,9 +132,19 @@ const FreeSpace& FreeSpace::Field(DrawingState& s) {
 
 namespace {
 
-// The shape level 0 was drawn with: a later word ("sinister hands") may have changed shapeCode
-// since.
+// The level of the ordinary the charges now laid out stand about: the one laid over all just
+// before them ("a bend or, over all a bend sinister between four mullets"), else level 0's.
+int OrdinaryAboutLevel(const DrawingState& s) {
+    const bool aboutTheOneOverAll = s.overAllLevel > 0 && s.overAllLevel == s.level - 1 &&
+                                    s.levels[static_cast<std::size_t>(s.overAllLevel)].levelKind == kTypeOrdinary &&
+                                    s.shapeCode != ShapeCode::kNoShape;
+    return aboutTheOneOverAll ? s.overAllLevel : 0;
+}
+
+// The shape that ordinary was drawn with: for level 0 a later word ("sinister hands") may have
+// changed shapeCode since; the one over all was read just before.
 ShapeCode OrdinaryMaskShape(const DrawingState& s) {
+    if (OrdinaryAboutLevel(s) > 0) return s.shapeCode;
     return s.firstOrdinaryShape != ShapeCode::kNoShape ? s.firstOrdinaryShape : s.shapeCode;
 }
 
@@ -146,7 +156,7 @@ FreeSpace::OrdinaryKey FreeSpace::KeyOf(const DrawingState& s) {
     key.width = s.picture.Width();
     key.height = s.picture.Height();
     key.marshallingMode = s.marshallingMode;
-    key.first = s.levels[0];
+    key.first = s.levels[static_cast<std::size_t>(OrdinaryAboutLevel(s))];
     key.shapeCode = OrdinaryMaskShape(s);
     key.partitionCode = s.partitionCode;
     key.cotises = s.betweenCotises;
@@ -156,7 +166,7 @@ FreeSpace::OrdinaryKey FreeSpace::KeyOf(const DrawingState& s) {
 }
 
 void PrepareOrdinaryMask(const DrawingState& s, PaintState& mask, std::int8_t mark) {
-    const LevelRecord& first = s.levels[0];
+    const LevelRecord& first = s.levels[static_cast<std::size_t>(OrdinaryAboutLevel(s))];
     mask.marshallingMode = s.marshallingMode;
     // Drawn at the drawing's paint scale: the ordinary's measures are design measures.
     if (mask.geometry.k != s.geometry.k) mask.ApplyPaintScale(s.geometry.k);
@@ -179,7 +189,7 @@ void PrepareOrdinaryMask(const DrawingState& s, PaintState& mask, std::int8_t ma
 
 std::shared_ptr<const FreeSpace> FreeSpace::AroundOrdinary(DrawingState& s, bool regions) {
     const FreeSpace& field = Field(s);
-    const LevelRecord& first = s.levels[0];
+    const LevelRecord& first = s.levels[static_cast<std::size_t>(OrdinaryAboutLevel(s))];
     const bool piecesOrdinary = NamesBars(first.levelName) || NamesPallets(first.levelName);
     const bool ordinary = first.levelKind == kTypeOrdinary || piecesOrdinary;
     OrdinaryKey key;

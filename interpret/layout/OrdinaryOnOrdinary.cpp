@@ -4,8 +4,11 @@
 #include "interpret/layout/OrdinaryOnOrdinary.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Diminutives.h"
@@ -15,6 +18,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "engine/Painter.h"
 #include "interpret/layout/FitLayout.h"
+#include "interpret/layout/Layouts.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PhraseRules.h"
@@ -27,20 +31,34 @@ namespace {
 
 constexpr std::int8_t kUnmarked = -100, kHostMark = 2;
 
+// The shape of the ordinary of the level before, which the current ordinary lies on. Reading an
+// ordinary that itself bears charges ("on a chief or on a pale gules a lion") makes its own shape
+// the one charges are borne on before it is drawn: its host is then the shape the host's name
+// names.
+ShapeCode HostOrdinaryShape(const DrawingState& s) {
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    const LevelRecord& host = s.levels[static_cast<std::size_t>(s.level - 1)];
+    if (!level.levelOn || s.onOrdinaryCode != s.shapeCode || s.vocabulary == nullptr) return s.onOrdinaryCode;
+    const VocabularyRow* row = s.vocabulary->Lookup(LookupKey(host.levelName.view()));
+    if (row == nullptr || row->type != kTypeOrdinary) return s.onOrdinaryCode;
+    return ShapeOfCode(row->sub1);
+}
+
 bool LiesOnTheOrdinaryBefore(const DrawingState& s) {
     if (s.level < 1 || s.level >= kMaxLevels) return false;
     const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
     const LevelRecord& host = s.levels[static_cast<std::size_t>(s.level - 1)];
     if (level.levelKind != kTypeOrdinary || level.levelIn || level.levelBetween) return false;
     if (!host.levelOn || host.levelKind != kTypeOrdinary || host.levelIn) return false;
+    const ShapeCode hostShape = HostOrdinaryShape(s);
     // A canton holds what it bears in its own way (drawn within it), and pallets and bars on a
     // chief are set across its depth.
     // Base esquires are drawn in the chief's own corners already.
-    if (s.onOrdinaryCode == ShapeCode::kChief &&
+    if (hostShape == ShapeCode::kChief &&
         (NamesPallets(level.levelName) || NamesBars(level.levelName) || s.shapeCode == ShapeCode::kBaseEsquires ||
          s.shapeCode == ShapeCode::kBaseEsquireSinister))
         return false;
-    return s.onOrdinaryCode != ShapeCode::kCanton && s.onOrdinaryCode != ShapeCode::kNoShape;
+    return hostShape != ShapeCode::kCanton && hostShape != ShapeCode::kNoShape;
 }
 
 // "on an escutcheon gules a bend or", "upon a heart sable a bend sinister ermine": an ordinary
@@ -160,6 +178,43 @@ bool BearsOneAtTheMiddle(ShapeCode shape) {
            shape == ShapeCode::kBend || shape == ShapeCode::kBendSinister;
 }
 
+// The middle line of an ordinary that runs across the field, from end to end in field pixels:
+// the line several charges on it are spread along. Nothing for the others.
+struct LineAcrossTheField {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+std::optional<LineAcrossTheField> MiddleLineOf(const ShieldGeometry& g, ShapeCode shape) {
+    const double w = g.W, h = g.H, midX = g.W2, midY = g.H2, margin = g.W / 10.0;
+    switch (shape) {
+        case ShapeCode::kFess: return LineAcrossTheField{margin, midY, w - margin, midY};
+        case ShapeCode::kPale: return LineAcrossTheField{midX, margin, midX, h - margin};
+        case ShapeCode::kBend: return LineAcrossTheField{margin, margin, w - margin, h - margin};
+        case ShapeCode::kBendSinister: return LineAcrossTheField{w - margin, margin, margin, h - margin};
+        default: return std::nullopt;
+    }
+}
+
+// The ordinary's breadth at (x, y) as painted: the shorter of the runs of its tincture across and
+// down through the point; 0 when the point is not on it.
+int BreadthOfTheBearerAt(const DrawingState& s, int x, int y, int tincture) {
+    const int w = s.geometry.W, h = s.picture.Height();
+    const auto on = [&](int px, int py) {
+        if (px < 0 || py < 0 || px >= w || py >= h) return false;
+        const std::size_t i = static_cast<std::size_t>(py) * static_cast<std::size_t>(w) + static_cast<std::size_t>(px);
+        return i < s.pictureBuffer.size() && s.pictureBuffer[i] == tincture;
+    };
+    if (!on(x, y)) return 0;
+    int left = x, right = x, top = y, bottom = y;
+    while (on(left - 1, y)) --left;
+    while (on(right + 1, y)) ++right;
+    while (on(x, top - 1)) --top;
+    while (on(x, bottom + 1)) ++bottom;
+    return std::min(right - left + 1, bottom - top + 1);
+}
+
+// A charge's extent as a share of its slot along the line.
+constexpr double kChargeShareOfItsSlot = 0.85;
+
 // How much of the chief's depth a charge on the ordinary within it stands.
 constexpr float kChargeShareOfChiefDepth = 0.8f;
 constexpr float kChargeOnChiefFallbackScale = 0.4f;  // a picture with no extent: as on a chief
@@ -177,10 +232,19 @@ bool ChargesOnTheOrdinaryWithinTheChief(DrawingState& s, int back) {
     if (NamesPallets(bearer.levelName) || NamesBars(bearer.levelName)) return false;
     const ShapeCode shape = s.onOrdinaryCode;
     const LevelRecord& level = phrase::Current(s);
-    // "on a chief a pale between two lions": the pair beside the pale lie on the chief, not on it.
-    if (level.levelBetween || level.levelIn) return false;
+    if (level.levelIn) return false;
+    // "on a chief or on a pale between two lions gules a lion or": the pair beside the pale lie
+    // on the chief, as about a pale on a chief that bears nothing.
+    if (level.levelBetween) {
+        NoteLayout(s, "ChargesOnTheOrdinaryWithinTheChief(beside it on the chief)");
+        s.shapeCode = ShapeCode::kChief;
+        ChargesOnOrdinary(s, ShapeCode::kChief);
+        return true;
+    }
     NoteLayout(s, "ChargesOnTheOrdinaryWithinTheChief(" + std::to_string(CodeOf(shape)) + ")");
-    if (level.levelCount != 1 || !BearsOneAtTheMiddle(shape)) {
+    const int n = level.levelCount;
+    const std::optional<LineAcrossTheField> line = MiddleLineOf(s.geometry, shape);
+    if (n < 1 || (n > 1 && !line) || !BearsOneAtTheMiddle(shape)) {
         NoteLayout(s, "none: no places for these charges on an ordinary within a chief");
         s.messages.Show(WithCount(msg::kNoLayoutForCount, level.levelCount));
         return true;
@@ -188,17 +252,47 @@ bool ChargesOnTheOrdinaryWithinTheChief(DrawingState& s, int back) {
     const Rect box = HostBox(HostPixels(s, chiefLevel, ShapeCode::kChief), s.geometry.W);
     if (box.Width() <= 0 || box.Height() <= 0) return false;
     const ShieldGeometry& g = s.geometry;
-    // The fess point of the field the ordinary was drawn on, brought into the chief as it was.
-    const int x = box.left + g.W2 * box.Width() / g.W, y = box.top + g.H2 * box.Height() / g.H;
+    // A point of the field the ordinary was drawn on, brought into the chief as it was.
+    const auto inTheChief = [&](double fx, double fy) {
+        return std::pair<int, int>{box.left + static_cast<int>(std::lround(fx * box.Width() / g.W)),
+                                   box.top + static_cast<int>(std::lround(fy * box.Height() / g.H))};
+    };
     PictureExtent picture;
     const bool loaded = s.pictureLoaded;
     const bool known = LevelPictureExtent(s, picture);
     s.pictureLoaded = loaded;
-    const float scale = known && picture.height > 0
-                            ? kChargeShareOfChiefDepth * static_cast<float>(box.Height()) /
-                                  (static_cast<float>(picture.height) * kPictureScaleFactor)
-                            : kChargeOnChiefFallbackScale;
-    Place(s, x, y, scale);
+    float scale = known && picture.height > 0
+                      ? kChargeShareOfChiefDepth * static_cast<float>(box.Height()) /
+                            (static_cast<float>(picture.height) * kPictureScaleFactor)
+                      : kChargeOnChiefFallbackScale;
+    // No larger than a band is broad where the charge lies (a fess within a chief is a third of
+    // its depth); on a cross or saltire the charge takes the crossing, broader than a limb.
+    // A disc (a roundel) has no picture: its diameter is what it spans.
+    const int drawnMost = known ? std::max(picture.lastColumn - picture.firstColumn, picture.lastRow - picture.firstRow) + 1
+                                : static_cast<int>(2 * kRoundelRadiusAtScaleOne / kPictureScaleFactor);
+    const auto fitTheBreadth = [&](int x, int y) {
+        const int breadth = line ? BreadthOfTheBearerAt(s, x, y, s.levelTincture[bearerLevel]) : 0;
+        if (drawnMost > 0 && breadth > 0)
+            scale = std::min(scale, static_cast<float>(kChargeShareOfItsSlot * breadth / (drawnMost * kPictureScaleFactor)));
+    };
+    if (n == 1) {
+        const auto [x, y] = inTheChief(g.W2, g.H2);
+        fitTheBreadth(x, y);
+        Place(s, x, y, scale);
+        return true;
+    }
+    // Several lie evenly along the ordinary's middle line, each in its share of the line as the
+    // chief brings it in, no larger than one alone.
+    const auto [x0, y0] = inTheChief(line->x0, line->y0);
+    const auto [x1, y1] = inTheChief(line->x1, line->y1);
+    const double share = std::hypot(static_cast<double>(x1 - x0), static_cast<double>(y1 - y0)) / n;
+    if (drawnMost > 0)
+        scale = std::min(scale, static_cast<float>(kChargeShareOfItsSlot * share / (drawnMost * kPictureScaleFactor)));
+    fitTheBreadth((x0 + x1) / 2, (y0 + y1) / 2);
+    for (int i = 0; i < n; ++i) {
+        const double t = (i + 0.5) / n;
+        Place(s, static_cast<int>(std::lround(x0 + t * (x1 - x0))), static_cast<int>(std::lround(y0 + t * (y1 - y0))), scale);
+    }
     return true;
 }
 
@@ -207,8 +301,9 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
     bool onCharge = !onOrdinary && LiesOnTheChargeBefore(s);
     const bool aboutCharge = !onOrdinary && !onCharge && LiesAboutTheChargeOnACharge(s);
     if (!onOrdinary && !onCharge && !aboutCharge) return false;
+    const ShapeCode hostShape = onOrdinary ? HostOrdinaryShape(s) : s.onOrdinaryCode;
     const std::vector<std::int8_t> host = onCharge ? ChargeHostPixels(s, 1) : aboutCharge ? ChargeHostPixels(s, 2)
-                                                                              : HostPixels(s, s.level - 1, s.onOrdinaryCode);
+                                                                              : HostPixels(s, s.level - 1, hostShape);
     // The bitmap the painter writes to: the shield's picture, or the achievement's with the
     // shield's pixel (x, y) at (x - offsetX, y - offsetY).
     const bool achievement = s.view == OutputView::Achievement;
@@ -218,7 +313,7 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
     const std::vector<std::int8_t> codesBefore = s.pictureBuffer;
     s.words[0].Assign(phrase::Current(s).levelName);
     NoteLayout(s, aboutCharge ? "DrawOrdinaryOn(the charge the charge within lies on, " + std::to_string(CodeOf(s.shapeCode)) + ")"
-                              : "DrawOrdinaryOn(" + std::to_string(CodeOf(s.onOrdinaryCode)) + ", " +
+                              : "DrawOrdinaryOn(" + std::to_string(CodeOf(hostShape)) + ", " +
                                     std::to_string(CodeOf(s.shapeCode)) + ")");
     if (aboutCharge) onCharge = true;  // from here drawn as on that charge
     const Rect box = onCharge ? HostBox(host, s.geometry.W) : Rect{};
@@ -231,10 +326,10 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
         // The charge is a small field of its own: the ordinary drawn as on a whole field,
         // reduced into the charge's box, and kept only on the charge.
         DrawOrdinaryWithin(s, s.shapeCode, box);
-    } else if (s.onOrdinaryCode == ShapeCode::kPale && s.shapeCode == ShapeCode::kChevronels) {
+    } else if (hostShape == ShapeCode::kPale && s.shapeCode == ShapeCode::kChevronels) {
         if (s.lineCode < kPlainLine) s.lineCode = kPlainLine;
         ChevronelsDownThePale(s);
-    } else if (s.onOrdinaryCode == ShapeCode::kChief) {
+    } else if (hostShape == ShapeCode::kChief) {
         // A chief is a small field of its own across the top: the ordinary is drawn as it would
         // lie on a whole field, reduced into the chief (a cross on a chief crosses the chief).
         DrawOrdinaryWithin(s, s.shapeCode, HostBox(host, s.geometry.W));

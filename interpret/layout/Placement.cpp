@@ -215,10 +215,6 @@ ChargeTurn WordsTurn(const DrawingState& s) {
     return s.fesswiseFlag ? ChargeTurn::kFesswise : ChargeTurn::kAsDrawn;
 }
 
-namespace {
-
-// PlaceCharge in `tincture` when one is given (a member's own: "three mullets azure, gules and
-// vert"), else in the level's.
 void PlaceChargeIn(DrawingState& s, const ChargeSpot& spot, std::optional<int> tincture) {
     LevelRecord& level = Current(s);
     if (level.levelKind == 0) return;
@@ -241,8 +237,6 @@ void PlaceChargeIn(DrawingState& s, const ChargeSpot& spot, std::optional<int> t
     if (entry != nullptr) entry->drawn = s.paintedBox;
     if (tincture) Tincture(s) = levelsOwn;
 }
-
-}  // namespace
 
 void PlaceCharge(DrawingState& s, const ChargeSpot& spot) { PlaceChargeIn(s, spot, std::nullopt); }
 
