@@ -126,8 +126,9 @@ def family_of(stem, stems, starters):
     # a letter or two of another part (`bullb`, belled), found only whole
     names += [(stem[:-1], False), (stem[:-2], False)]
     # a prefix word gives the name one letter (demi lion `dlion`, winged bull `wbull`); the first
-    # word of a name of two words stays whole (grey heron `greyhero`, domestic cat `domestic`,
-    # which is the last word cut away: its family is that of the name's own row)
+    # word of a name of two words stays whole (grey heron `greyhero`). A first word of eight
+    # letters leaves nothing of the second to find its family by: such a name is respelled as one
+    # word with a row of its own (the domestic cat is `housecat`)
     for name, cut in list(names):
         # two prefixes give two letters (a demi winged horse `dwhorse`)
         names += [(name[1:], cut), (name[2:], cut)]

@@ -121,7 +121,6 @@ constexpr BuiltName kBuiltNames[] = {
     {"aspenlea", "an aspen leaf", "leaf"},
     {"edelwei", "an edelweiss", "edelweiss"},  // cut to 8 letters, then the final "s" dropped
     {"boarshoo", "a boar's hoofprint", "hoofprint"},
-    {"domestic", "a domestic cat", "cat"},
     {"beechlea", "a beech leaf", "beech"},
     {"fernleav", "three fern leaves", "fern"},
     {"mapleflo", "a maple flower", "maple"},

@@ -432,7 +432,7 @@ TEST(Qualifiers, DemiChargesAndTurnedAttitudesDrawTheirPictures) {
         {"Argent a wolf sejant sable", "wolf.5"},
         {"Or a hound sejant sable", "hound.5"},
         {"Or a cat sejant guardant sable", "cat.52"},
-        {"Azure a domestic cat sejant argent", "domestic.5"},
+        {"Azure a domestic cat sejant argent", "housecat.5"},
         {"Or a wolf couchant sable", "wolf.6"},
         {"Vert a talbot couchant argent", "talbot.6"},
         {"Gules three hounds couchant or", "hound.6"},

@@ -13,7 +13,7 @@ DERIVED = [
      'A demi-wolf rampant: the wolf rampant cut off across the waist'),
     ('beasts', 'dbear', 'beasts/bear.1.svg', Demi(152), 'dbear.1',
      'A demi-bear rampant: the bear rampant cut off across the waist'),
-    ('beasts', 'dcat', 'beasts/domestic.1.svg', Demi(152), 'dcat.1',
+    ('beasts', 'dcat', 'beasts/housecat.1.svg', Demi(152), 'dcat.1',
      'A demi-cat rampant: the cat rampant cut off across the waist'),
     ('lions', 'dgriffin', 'lions/griffin.svg', Demi(152), 'dgriffin.1',
      'A demi-griffin segreant: the griffin segreant cut off across the waist, wings raised'),
@@ -121,7 +121,7 @@ DERIVED = [
      "A wolf sejant: the talbot sejant with the wolf's head, jaws open and ears pricked, the head"
      " held up (also the wolf sejant, head erect)"),
     ('beasts', 'cat.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
-                                                        'beasts/cat.hd.svg', (0, 26), 0.95, seam=True), 'cat.52 domestic.5',
+                                                        'beasts/cat.hd.svg', (0, 26), 0.95, seam=True), 'cat.52 housecat.5',
      "A cat sejant (guardant, as the cat is drawn): the talbot sejant with the cat's head"),
     # Hounds and the fox rampant: the wolf rampant with their own heads set on its neck.
     ('beasts', 'talbot.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/talbot.hd.svg', (38, -2), 0.55),
