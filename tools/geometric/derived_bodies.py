@@ -127,7 +127,7 @@ DERIVED = [
     ('beasts', 'talbot.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/talbot.hd.svg', (38, -2), 0.55),
      'hound.1 dog.1', "A talbot rampant: the wolf rampant with the talbot's head, the ear hanging"),
     ('beasts', 'greyhoun.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/greyhoun.hd.svg', (38, -2), 0.55),
-     '', "A greyhound rampant: the wolf rampant with the greyhound's head and collar"),
+     '', "A greyhound rampant: the wolf rampant with the greyhound's head"),
     ('beasts', 'fox.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/fox.hd.svg', (38, -2), 0.55),
      '', "A fox rampant: the wolf rampant with the fox's head, the ears pricked"),
     # A demi-man: the man cut off at the waist, the arms outstretched; the demi-cockatrice cut
@@ -136,12 +136,16 @@ DERIVED = [
      'A demi-man: the man cut off at the waist, the arms outstretched'),
     ('lions', 'dcockatr', 'lions/cockatri.svg', Demi(165), '',
      "A demi-cockatrice: the cockatrice cut off below the legs, the wings raised"),
-    # The greyhound passant and statant: the talbot's body with the greyhound's head and collar
-    # (so they are also the greyhound passant and statant collared).
-    ('beasts', 'greyhoun.3', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45, seam=True),
-     'greyhogl.3', "A greyhound passant: the talbot passant with the greyhound's head and collar"),
-    ('beasts', 'greyhoun.4', 'beasts/talbot.4.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45, seam=True),
-     'greyhogl.4', "A greyhound statant: the talbot statant with the greyhound's head and collar"),
+    # The greyhound passant and statant: the talbot's body with the greyhound's head; collared,
+    # the same with the collared head.
+    ('beasts', 'greyhoun.3', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (4, 0), 0.45, seam=True),
+     '', "A greyhound passant: the talbot passant with the greyhound's head"),
+    ('beasts', 'greyhoun.4', 'beasts/talbot.4.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (4, 0), 0.45, seam=True),
+     '', "A greyhound statant: the talbot statant with the greyhound's head"),
+    ('beasts', 'greyhogl.3', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhogl.hd.svg', (4, 0), 0.45, seam=True),
+     '', "A greyhound passant collared: the talbot passant with the greyhound's collared head"),
+    ('beasts', 'greyhogl.4', 'beasts/talbot.4.svg', Grafted(TALBOT_HEAD, 'beasts/greyhogl.hd.svg', (4, 0), 0.45, seam=True),
+     '', "A greyhound statant collared: the talbot statant with the greyhound's collared head"),
     # Monsters with a human head: the sphinx, a lion couchant; the harpy, an eagle displayed.
     ('lions', 'sphinx', 'lions/lion.6.svg', Grafted([(0, 0), (96, 0), (96, 78), (58, 80), (0, 58)],
                                                     'misc/boy.hd.svg', (26, 0), 0.5, seam=True), 'sphinx.6 sphinxe sphinxe.6',
