@@ -1,12 +1,13 @@
 """Creatures drawn from above or spread flat: the bat displayed, the crab, the lobster, the
 scorpion, the lizard and the salamander, and the insects (the spider, the dragonfly, the beetle,
-the ant, the fly) and the starfish, each symmetric (the scorpion's sting and the lizard's tail aside): one half is
+the ant, the fly) and the starfish, and the falcon tergiant (its back to the viewer), each symmetric (the scorpion's sting, the lizard's tail and the falcon's head aside): one half is
 built and mirrored about the middle. Limbs are bands joined at rounded knees, and everything is
 merged into one silhouette. The grasshopper and the seal stand in profile."""
 
 import math
 
 from .geometry import circle, ellipse, join, map_shape, mirror, polar, poly, smooth
+from .style import RED
 from .svg import Charge, charge
 from .figures import band
 
@@ -46,6 +47,36 @@ def oval(p, q, w, k=16):
     pts = [(cx + ux * n * math.cos(t) - uy * w * math.sin(t), cy + uy * n * math.cos(t) + ux * w * math.sin(t))
            for t in (2 * math.pi * i / k for i in range(k))]
     return smooth(pts, closed=True)
+
+
+@charge
+def falcon_tergiant():
+    ch = Charge('birds', 'falcon.tg', 220, 220, 'A falcon tergiant: its back to the viewer, the wings spread and raised as one'
+                ' displayed, the tail fanned below, the head turned in profile to dexter.', also='hawk.tg')
+    ax = 110
+    # the near side of each wing: from the shoulder up to the tip, then the long flight feathers
+    # stepping back down to the flank
+    wing = join(smooth([(122, 86), (150, 58), (178, 30), (206, 8)]),
+                poly([(206, 8), (214, 30), (192, 44), (212, 62), (186, 70), (204, 92), (174, 94), (190, 118),
+                      (160, 112), (170, 136), (134, 124), (120, 110)]))
+    legs = limb([(122, 150), (136, 170), (148, 178)], 6)
+    tail = poly([(100, 150), (120, 150), (142, 204), (126, 196), (118, 212), (110, 200), (102, 212), (94, 196),
+                 (78, 204)])
+    parts = both_sides([[wing]] + legs, ax)
+    parts += [[ellipse((ax, 112), 28, 46)], [tail], [circle((104, 58), 19)], [ellipse((ax, 76), 14, 14)]]
+    ch.union(parts, note='the body, the head, the wings, the legs and the tail')
+    ch.fill(poly([(88, 52), (70, 58), (74, 66), (86, 66)]), colour=RED, note='the beak')
+    for sgn in (1, -1):
+        talon = [(ax + sgn * 38, 172), (ax + sgn * 54, 172), (ax + sgn * 56, 188), (ax + sgn * 46, 182), (ax + sgn * 40, 190),
+                 (ax + sgn * 36, 180)]
+        ch.fill(poly(talon), colour=RED, note='a foot and its talons')
+    feathers = []
+    for start, end in (((136, 84), (210, 34)), ((140, 92), (206, 64)), ((140, 100), (198, 92)), ((136, 108), (182, 116))):
+        feathers += [poly([start, end]), poly([mirror(start, ax), mirror(end, ax)])]
+    feathers += [smooth([(86, 96), (ax, 106), (134, 96)]), poly([(ax, 156), (ax, 196)])]
+    ch.line(feathers, note='the flight feathers, the wings meeting over the back, the middle of the tail')
+    ch.solid([circle((96, 54), 3)], note='the eye')
+    return ch
 
 
 @charge
