@@ -90,6 +90,8 @@ DERIVED = [
      'A winged bull passant: the bull passant with a wing raised from the shoulder'),
     ('beasts', 'wgreyhou.6', 'beasts/greyhoun.6.svg', Winged((100, 55), 0.42, own=True), 'wgreyhou',
      'A winged greyhound couchant: the greyhound couchant with a wing raised from the shoulder'),
+    ('beasts', 'wgreyhou.60', 'beasts/greyhoun.60.svg', Winged((100, 55), 0.42, own=True), '',
+     'A winged greyhound couchant coward: the greyhound couchant coward with a wing raised from the shoulder'),
     ('birds', 'wtrout', 'birds/trout.svg', Winged((75, 34), 0.42, room=True, own=True), 'wtrout.na',
      'A winged trout naiant: the trout with a wing raised from behind the gills'),
     # The cockatrice: the wivern with a cock's head.
