@@ -50,7 +50,8 @@ QUALIFIER_BY_TEXT = {70: ["slipped"], 73: ["fesswise"], 74: ["palewise"], 75: ["
 HEAD_VARIANTS = ("hd", "he", "hc")
 # Variants asked for by a phrase read whole before the tincture (interpret/phrase/Qualifiers.cpp).
 PHRASE_VARIANTS = {"ex": "with arms extended / outstretched", "pf": "in profile",
-                   "bk": "back / backs affrontee / affronty", "sll": "slipped and leaved"}
+                   "bk": "back / backs affrontee / affronty", "sll": "slipped and leaved",
+                   "an": "in annulo (one charge curled into a ring)"}
 
 
 def sub2_value(text):
