@@ -1,5 +1,6 @@
-"""Beasts drawn facing the viewer (affronty): the lion sejant affronty. The figure is symmetric
-about its middle, the tail aside: one half of each part is set and mirrored, the limbs are bands
+"""Beasts and birds drawn facing the viewer (affronty): the lion sejant affronty, the eagle close
+affronty. The figure is symmetric
+about its middle, the tail and the bird's head aside: one half of each part is set and mirrored, the limbs are bands
 joined at round knees, and the mane is a ring of pointed locks about the face."""
 
 import math
@@ -83,3 +84,33 @@ def _along(points, t):
             return (p[0] + (q[0] - p[0]) * goal / d, p[1] + (q[1] - p[1]) * goal / d)
         goal -= d
     return points[-1]
+
+
+@charge
+def eagle_close_affronty():
+    ch = Charge('birds', 'eagle.3af', 160, 220, 'An eagle close affronty: standing and facing the viewer, the wings folded'
+                ' down its sides, the tail between the legs, the head turned in profile to dexter.', also='vulture.3af')
+    ax = 80
+    tail = poly([(ax - 18, 170), (ax + 18, 170), (ax + 24, 214), (ax + 8, 206), (ax, 216), (ax - 8, 206), (ax - 24, 214)])
+    legs = both_sides(limb([(ax - 16, 160), (ax - 40, 198)], 7), ax)
+    ch.union([[tail]] + legs, note='the tail and the legs')
+    for sgn in (1, -1):
+        x = ax + sgn * 42
+        talons = [(x - 12, 196), (x + 12, 196), (x + 14 * sgn, 212), (x + 4 * sgn, 205), (x, 216), (x - 4 * sgn, 205),
+                  (x - 14 * sgn, 212)]
+        ch.fill(poly(talons), colour=RED, note='a foot and its talons')
+    ch.fill(mirrored(smooth([(ax, 52), (ax + 34, 66), (ax + 40, 120), (ax + 22, 170), (ax, 176)]), ax), note='the body')
+    feathers = []
+    for sgn in (1, -1):
+        # a wing folded down the side: from the shoulder to the tips crossing below the body
+        wing = [(ax + sgn * 30, 58), (ax + sgn * 58, 84), (ax + sgn * 62, 130), (ax + sgn * 40, 178),
+                (ax + sgn * 10, 196), (ax + sgn * 22, 150), (ax + sgn * 30, 100)]
+        ch.fill(smooth(wing, closed=True), note='a wing folded')
+        feathers += [poly([(ax + sgn * 34, 110), (ax + sgn * 56, 118)]), poly([(ax + sgn * 30, 134), (ax + sgn * 54, 144)]),
+                     poly([(ax + sgn * 24, 158), (ax + sgn * 44, 170)])]
+    feathers += [smooth([(ax - 14, 80), (ax, 88), (ax + 14, 80)]), smooth([(ax - 14, 100), (ax, 108), (ax + 14, 100)])]
+    ch.line(feathers, note='the feathers of the wings and the breast')
+    ch.fill(circle((ax - 2, 38), 22), note='the head')
+    ch.fill(poly([(ax - 20, 30), (ax - 44, 38), (ax - 40, 48), (ax - 28, 44), (ax - 18, 46)]), colour=RED, note='the beak')
+    ch.solid([circle((ax - 8, 32), 3.5)], note='the eye')
+    return ch
