@@ -378,6 +378,7 @@ TEST(ChargeRelations, ChargesOfSeveralSpellingsFindOnePicture) {
         {"Azure a bough pot or", "boughpot.esv"},
         {"Gules three dagger's heads argent", "dagger.hd"},
         {"Argent a liver sable", "liver.esv"},
+        {"Argent a liver bird sable", "liver.esv"},
         {"Argent a mullet voided and interlaced gules", "pentagra.esv"},
     };
     for (const Case& c : cases) {
