@@ -50,7 +50,8 @@ QUALIFIER_BY_TEXT = {70: ["slipped"], 73: ["fesswise"], 74: ["palewise"], 75: ["
 HEAD_VARIANTS = ("hd", "he", "hc")
 # Variants asked for by a phrase read whole before the tincture (interpret/phrase/Qualifiers.cpp).
 PHRASE_VARIANTS = {"ex": "with arms extended / outstretched", "pf": "in profile",
-                   "bk": "back / backs affrontee / affronty", "sll": "slipped and leaved"}
+                   "bk": "back / backs affrontee / affronty", "sll": "slipped and leaved",
+                   "an": "in annulo (one charge curled into a ring)"}
 
 
 def sub2_value(text):
@@ -126,8 +127,9 @@ def family_of(stem, stems, starters):
     # a letter or two of another part (`bullb`, belled), found only whole
     names += [(stem[:-1], False), (stem[:-2], False)]
     # a prefix word gives the name one letter (demi lion `dlion`, winged bull `wbull`); the first
-    # word of a name of two words stays whole (grey heron `greyhero`, domestic cat `domestic`,
-    # which is the last word cut away: its family is that of the name's own row)
+    # word of a name of two words stays whole (grey heron `greyhero`). A first word of eight
+    # letters leaves nothing of the second to find its family by: such a name is respelled as one
+    # word with a row of its own (the domestic cat is `housecat`)
     for name, cut in list(names):
         # two prefixes give two letters (a demi winged horse `dwhorse`)
         names += [(name[1:], cut), (name[2:], cut)]

@@ -93,13 +93,19 @@ def read_charges(tokens, vocabulary):
             prefix_words.append(word)
             continue
         if kind == 13 and sub1 == 8:
+            # The first word of a name of two ("round buckle", "garden rose", "wine amphora"):
+            # a picture is asked for only when the next word completes the name. Alone ("round
+            # the head", "lilies of the garden", "red wine") the program reads it past or draws
+            # the question picture for the unknown word after it, which is counted as that word.
             current = Charge(word, 13, [word])
+            current.incomplete = True
             charges.append(current)
             naming = True
             continue
         if kind == 12 and current is not None and naming:
             current.name += word
             current.words.append(word)
+            current.incomplete = False
             continue
         if kind in CHARGE_TYPES or (kind == 13 and sub1 == 0):
             if sub1 == 8 or current is None or not naming:
@@ -117,6 +123,7 @@ def read_charges(tokens, vocabulary):
                 current.name += word
                 current.words.append(word)
                 current.owner = kind
+                current.incomplete = False
             prefix, naming = '', True
             prefix_words = []
             continue
@@ -160,7 +167,8 @@ def read_charges(tokens, vocabulary):
             current.words.append(word)
             continue
         current, prefix = None, ''
-    charges = [c for c in charges if not (getattr(c, 'ordinary', False) and not c.digits)]
+    charges = [c for c in charges if not (getattr(c, 'ordinary', False) and not c.digits)
+               and not getattr(c, 'incomplete', False)]
     return charges, unknown
 
 

@@ -99,9 +99,14 @@ bool InAnnuloRule(DrawingState& s) {
     if (!Is(s, 0, "in") || !Is(s, 1, "annulo")) return false;
     LevelRecord& level = Current(s);
     if (LevelOfCharges(level) && !level.levelIn && level.levelCount == 1 && !s.rowsDrawn) {
-        // "a dragon in annulo": one charge curled into a ring, a posture no picture shows. The
-        // charge is drawn in its usual form and that is told.
-        s.messages.Show("No picture of the " + std::string(level.levelName.view()) + " in annulo: it is drawn without it.");
+        // "a dragon in annulo": one charge curled into a ring. Its picture so ("an") is drawn
+        // where there is one; otherwise the charge is drawn in its usual form and that is told.
+        constexpr std::string_view kCurledInAnnuloVariant = "an";
+        const std::string name(level.levelName.view());
+        if (level.levelVariant.view().empty() && phrase::PictureExists(s, name, kCurledInAnnuloVariant))
+            level.levelVariant.Assign(kCurledInAnnuloVariant);
+        else
+            s.messages.Show("No picture of the " + name + " in annulo: it is drawn without it.");
         Use(s, 0);
         Use(s, 1);
         s.cursor += 2;

@@ -121,7 +121,6 @@ constexpr BuiltName kBuiltNames[] = {
     {"aspenlea", "an aspen leaf", "leaf"},
     {"edelwei", "an edelweiss", "edelweiss"},  // cut to 8 letters, then the final "s" dropped
     {"boarshoo", "a boar's hoofprint", "hoofprint"},
-    {"domestic", "a domestic cat", "cat"},
     {"beechlea", "a beech leaf", "beech"},
     {"fernleav", "three fern leaves", "fern"},
     {"mapleflo", "a maple flower", "maple"},
@@ -312,12 +311,17 @@ PicturePhrase PhraseFor(const std::string& name) {
     // Eradicated follows them too: "5ra" is a tree blasted and eradicated.
     const bool eradicated = variant.size() >= 3 && variant.ends_with("ra") && AllDigits(variant.substr(0, variant.size() - 2));
     if (eradicated) digits.resize(digits.size() - 2);
+    // Affronty follows them as well: "5af" is sejant affronty.
+    const bool affronty = variant.size() >= 3 && variant.ends_with("af") && AllDigits(variant.substr(0, variant.size() - 2));
+    if (affronty) digits.resize(digits.size() - 2);
     const auto qualifier = std::find_if(std::begin(kQualifierVariants), std::end(kQualifierVariants),
                                         [&](const QualifierVariant& q) { return variant == q.variant; });
     if (charge->type == kTypeOrdinary && variant == "esv") {
         phrase += " couped";  // a cross alone is the ordinary
     } else if (variant == "hd") {
         phrase += " head";
+    } else if (variant == "an") {
+        phrase += " in annulo";  // one charge curled into a ring
     } else if (qualifier != std::end(kQualifierVariants)) {
         phrase += std::string(" ") + qualifier->words;
     } else if (AllDigits(digits) || CodedVariant(digits)) {
@@ -337,6 +341,7 @@ PicturePhrase PhraseFor(const std::string& name) {
             }
         }
         if (eradicated) phrase += " eradicated";
+        if (affronty) phrase += " affronty";
         // A cross nowy alone is the ordinary with a boss at the crossing: the picture is the couped one.
         if (charge->type == kTypeOrdinary && variant == "no") phrase += " couped";
     } else if (variant != "esv") {

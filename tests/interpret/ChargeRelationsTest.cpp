@@ -319,10 +319,7 @@ TEST(ChargeRelations, WordsReadAsSaid) {
         const char* said;
     };
     const Told told[] = {
-        {"Argent an Oriental dragon in annulo purpure", "in annulo"},
         {"Or a serpent in annulo vert", "in annulo"},
-        {"Or a winged greyhound couchant, wings elevated and addorsed, coward azure", "coward"},
-        {"Argent a mullet voided and interlaced gules", "interlaced"},
     };
     for (const Told& k : told) {
         SCOPED_TRACE(k.blazon);
@@ -330,6 +327,70 @@ TEST(ChargeRelations, WordsReadAsSaid) {
         d.Draw(k.blazon);
         EXPECT_TRUE(d.trace.ignoredWords.empty());
         EXPECT_TRUE(MessageSaid(d, k.said));
+    }
+}
+
+// The picture a level drew, without its folder: "oriental.an".
+std::string DrawnPicture(const Drawing& d) {
+    for (const LevelTrace& level : d.trace.levels)
+        for (const PictureTrace& p : level.pictures)
+            if (p.drawn) return p.file.substr(p.file.rfind('/') + 1);
+    return {};
+}
+
+TEST(ChargeRelations, FormsWithAPictureOfTheirOwnAreDrawnSoAndNotTold) {
+    // Each was drawn in its nearest form and told ("No picture of ...") before its picture was
+    // drawn; the plain greyhound's pictures wear no collar, the collared ones do.
+    struct Case {
+        const char* blazon;
+        const char* picture;
+    };
+    const Case cases[] = {
+        {"Argent an Oriental dragon in annulo purpure", "oriental.an"},
+        {"Or a winged greyhound couchant, wings elevated and addorsed, coward azure", "wgreyhou.60"},
+        {"Or a greyhound couchant coward sable", "greyhoun.60"},
+        {"Argent a hawk tergiant sable", "falcon.tg"},
+        {"Argent a lion sejant affronty gules", "lion.5af"},
+        {"Argent a vulture close affronty sable", "vulture.3af"},
+        {"Azure a domestic cat couchant guardant argent", "housecat.62"},
+        {"Azure two domestic cats rampant argent", "housecat.1"},
+        {"Or a greyhound passant sable", "greyhoun.3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        EXPECT_EQ(DrawnPicture(d), c.picture);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
+        EXPECT_FALSE(MessageSaid(d, "No picture of"));
+    }
+}
+
+TEST(ChargeRelations, ChargesOfSeveralSpellingsFindOnePicture) {
+    struct Case {
+        const char* blazon;
+        const char* picture;
+    };
+    const Case cases[] = {
+        {"Or a nettle leaf vert", "nettle.esv"},
+        {"Or a chevron gules between three leaves of a nettle vert", "nettle.esv"},
+        {"Azure a boughpot or", "boughpot.esv"},
+        {"Azure a bough pot or", "boughpot.esv"},
+        {"Gules three dagger's heads argent", "dagger.hd"},
+        {"Argent a liver sable", "liver.esv"},
+        {"Argent a liver bird sable", "liver.esv"},
+        {"Argent a mullet voided and interlaced gules", "pentagra.esv"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.Draw(c.blazon);
+        std::string drawn;
+        for (const LevelTrace& level : d.trace.levels)
+            for (const PictureTrace& p : level.pictures)
+                if (p.drawn) drawn = p.file.substr(p.file.rfind('/') + 1);
+        EXPECT_EQ(drawn, c.picture);
+        EXPECT_TRUE(d.trace.ignoredWords.empty());
     }
 }
 

@@ -8,7 +8,7 @@ that registers its drawings with the `charge` decorator (svg.py). Importing the 
 registers them all; tools/geometric_charges.py writes them."""
 
 from . import (  # noqa: F401 (registers the drawings)
-    buildings, celestial, creatures, cross_forms, cross_forms_parted, crosses, crowned, derived, gorged, figures, flowers,
+    affronty, buildings, celestial, creatures, cross_forms, cross_forms_parted, crosses, crowned, derived, gorged, figures, flowers,
     household, implements, leaves, more_charges, more_objects, more_wares, plants, shapes, trees, wares, whole_plants)
 from .svg import CHARGES
 

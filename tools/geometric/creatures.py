@@ -1,12 +1,14 @@
 """Creatures drawn from above or spread flat: the bat displayed, the crab, the lobster, the
 scorpion, the lizard and the salamander, and the insects (the spider, the dragonfly, the beetle,
-the ant, the fly) and the starfish, each symmetric (the scorpion's sting and the lizard's tail aside): one half is
+the ant, the fly) and the starfish, the falcon tergiant (its back to the viewer) and the
+Oriental dragon in annulo (curled round into a ring), each symmetric (the scorpion's sting, the lizard's tail, the falcon's head and the dragon aside): one half is
 built and mirrored about the middle. Limbs are bands joined at rounded knees, and everything is
 merged into one silhouette. The grasshopper and the seal stand in profile."""
 
 import math
 
 from .geometry import circle, ellipse, join, map_shape, mirror, polar, poly, smooth
+from .style import RED
 from .svg import Charge, charge
 from .figures import band
 
@@ -46,6 +48,79 @@ def oval(p, q, w, k=16):
     pts = [(cx + ux * n * math.cos(t) - uy * w * math.sin(t), cy + uy * n * math.cos(t) + ux * w * math.sin(t))
            for t in (2 * math.pi * i / k for i in range(k))]
     return smooth(pts, closed=True)
+
+
+@charge
+def falcon_tergiant():
+    ch = Charge('birds', 'falcon.tg', 220, 220, 'A falcon tergiant: its back to the viewer, the wings spread and raised as one'
+                ' displayed, the tail fanned below, the head turned in profile to dexter.', also='hawk.tg')
+    ax = 110
+    # the near side of each wing: from the shoulder up to the tip, then the long flight feathers
+    # stepping back down to the flank
+    wing = join(smooth([(122, 86), (150, 58), (178, 30), (206, 8)]),
+                poly([(206, 8), (214, 30), (192, 44), (212, 62), (186, 70), (204, 92), (174, 94), (190, 118),
+                      (160, 112), (170, 136), (134, 124), (120, 110)]))
+    legs = limb([(122, 150), (136, 170), (148, 178)], 6)
+    tail = poly([(100, 150), (120, 150), (142, 204), (126, 196), (118, 212), (110, 200), (102, 212), (94, 196),
+                 (78, 204)])
+    parts = both_sides([[wing]] + legs, ax)
+    parts += [[ellipse((ax, 112), 28, 46)], [tail], [circle((104, 58), 19)], [ellipse((ax, 76), 14, 14)]]
+    ch.union(parts, note='the body, the head, the wings, the legs and the tail')
+    ch.fill(poly([(88, 52), (70, 58), (74, 66), (86, 66)]), colour=RED, note='the beak')
+    for sgn in (1, -1):
+        talon = [(ax + sgn * 38, 172), (ax + sgn * 54, 172), (ax + sgn * 56, 188), (ax + sgn * 46, 182), (ax + sgn * 40, 190),
+                 (ax + sgn * 36, 180)]
+        ch.fill(poly(talon), colour=RED, note='a foot and its talons')
+    feathers = []
+    for start, end in (((136, 84), (210, 34)), ((140, 92), (206, 64)), ((140, 100), (198, 92)), ((136, 108), (182, 116))):
+        feathers += [poly([start, end]), poly([mirror(start, ax), mirror(end, ax)])]
+    feathers += [smooth([(86, 96), (ax, 106), (134, 96)]), poly([(ax, 156), (ax, 196)])]
+    ch.line(feathers, note='the flight feathers, the wings meeting over the back, the middle of the tail')
+    ch.solid([circle((96, 54), 3)], note='the eye')
+    return ch
+
+
+@charge
+def oriental_dragon_in_annulo():
+    ch = Charge('lions', 'oriental.an', 220, 220, 'An Oriental dragon in annulo: the long scaled body curled round into a'
+                ' ring, the spines outwards, the four clawed legs reaching into the ring, the horned head at the top'
+                ' to dexter and the finned tail beside it.')
+    c, mid = (110, 116), 74
+    neck, sweep = 338.0, 318.0
+    width = lambda t: 16 - 11 * t
+    angle = lambda t: neck - sweep * t
+    steps = [k / 60.0 for k in range(61)]
+    outer = [polar(c, mid + width(t), angle(t)) for t in steps]
+    inner = [polar(c, mid - width(t), angle(t)) for t in steps]
+    spines = []
+    for k in range(2, 16):
+        t = k / 16.5
+        a = angle(t)
+        spines.append([poly([polar(c, mid + width(t) - 2, a + 4), polar(c, mid + width(t) + 12 - 5 * t, a - 2),
+                             polar(c, mid + width(t) - 2, a - 6)])])
+    legs = []
+    claws = []
+    for t in (0.14, 0.24, 0.56, 0.66):
+        a = angle(t)
+        knee, foot = polar(c, mid - 28, a + 10), polar(c, mid - 44, a - 4)
+        legs += limb([polar(c, mid, a), knee, foot], 6)
+        claws.append([poly([polar(c, mid - 40, a - 10), polar(c, mid - 58, a - 6), polar(c, mid - 50, a + 2),
+                            polar(c, mid - 58, a + 8), polar(c, mid - 44, a + 4)])])
+    fin = poly([polar(c, mid, angle(1.0) + 3), polar(c, mid + 22, angle(1.0) - 14), polar(c, mid + 6, angle(1.0) - 8),
+                polar(c, mid - 18, angle(1.0) - 14)])
+    ch.union(claws, colour=RED, note='the claws')
+    ch.union(legs + spines + [[fin], [poly(outer + list(reversed(inner)))]], note='the body, its spines, legs and tail')
+    ch.line([poly([polar(c, mid - width(k / 20.0) + 1, angle(k / 20.0)), polar(c, mid - width(k / 20.0) * 0.4, angle(k / 20.0))])
+             for k in range(1, 19)], width=2, note='the scales of the belly')
+    # the head at the top, to dexter: a long snout, the jaws open on the tongue, horns swept back
+    ch.fill(poly([(96, 22), (112, 4), (106, 22), (120, 12), (110, 30)]), colour=RED, note='the horns')
+    ch.fill(poly([(100, 58), (70, 60), (40, 52), (16, 54), (14, 44), (34, 34), (62, 22), (90, 20), (106, 32)]),
+            note='the head')
+    ch.fill(poly([(40, 52), (58, 60), (22, 72), (30, 62)]), note='the lower jaw')
+    ch.fill(poly([(40, 54), (18, 66), (24, 60)]), colour=RED, note='the tongue')
+    ch.line([smooth([(16, 50), (0, 62), (6, 80)]), smooth([(30, 36), (14, 24), (2, 28)])], note='the whiskers')
+    ch.solid([circle((70, 34), 4)], note='the eye')
+    return ch
 
 
 @charge

@@ -13,7 +13,7 @@ DERIVED = [
      'A demi-wolf rampant: the wolf rampant cut off across the waist'),
     ('beasts', 'dbear', 'beasts/bear.1.svg', Demi(152), 'dbear.1',
      'A demi-bear rampant: the bear rampant cut off across the waist'),
-    ('beasts', 'dcat', 'beasts/domestic.1.svg', Demi(152), 'dcat.1',
+    ('beasts', 'dcat', 'beasts/housecat.1.svg', Demi(152), 'dcat.1',
      'A demi-cat rampant: the cat rampant cut off across the waist'),
     ('lions', 'dgriffin', 'lions/griffin.svg', Demi(152), 'dgriffin.1',
      'A demi-griffin segreant: the griffin segreant cut off across the waist, wings raised'),
@@ -90,6 +90,8 @@ DERIVED = [
      'A winged bull passant: the bull passant with a wing raised from the shoulder'),
     ('beasts', 'wgreyhou.6', 'beasts/greyhoun.6.svg', Winged((100, 55), 0.42, own=True), 'wgreyhou',
      'A winged greyhound couchant: the greyhound couchant with a wing raised from the shoulder'),
+    ('beasts', 'wgreyhou.60', 'beasts/greyhoun.60.svg', Winged((100, 55), 0.42, own=True), '',
+     'A winged greyhound couchant coward: the greyhound couchant coward with a wing raised from the shoulder'),
     ('birds', 'wtrout', 'birds/trout.svg', Winged((75, 34), 0.42, room=True, own=True), 'wtrout.na',
      'A winged trout naiant: the trout with a wing raised from behind the gills'),
     # The cockatrice: the wivern with a cock's head.
@@ -121,13 +123,13 @@ DERIVED = [
      "A wolf sejant: the talbot sejant with the wolf's head, jaws open and ears pricked, the head"
      " held up (also the wolf sejant, head erect)"),
     ('beasts', 'cat.5', 'beasts/talbot.5.svg', Grafted([(0, 20), (75, 20), (75, 60), (62, 98), (0, 98)],
-                                                        'beasts/cat.hd.svg', (0, 26), 0.95, seam=True), 'cat.52 domestic.5',
+                                                        'beasts/cat.hd.svg', (0, 26), 0.95, seam=True), 'cat.52 housecat.5',
      "A cat sejant (guardant, as the cat is drawn): the talbot sejant with the cat's head"),
     # Hounds and the fox rampant: the wolf rampant with their own heads set on its neck.
     ('beasts', 'talbot.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/talbot.hd.svg', (38, -2), 0.55),
      'hound.1 dog.1', "A talbot rampant: the wolf rampant with the talbot's head, the ear hanging"),
     ('beasts', 'greyhoun.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/greyhoun.hd.svg', (38, -2), 0.55),
-     '', "A greyhound rampant: the wolf rampant with the greyhound's head and collar"),
+     '', "A greyhound rampant: the wolf rampant with the greyhound's head"),
     ('beasts', 'fox.1', 'beasts/wolf.1.svg', Grafted(WOLF_HEAD, 'beasts/fox.hd.svg', (38, -2), 0.55),
      '', "A fox rampant: the wolf rampant with the fox's head, the ears pricked"),
     # A demi-man: the man cut off at the waist, the arms outstretched; the demi-cockatrice cut
@@ -136,12 +138,16 @@ DERIVED = [
      'A demi-man: the man cut off at the waist, the arms outstretched'),
     ('lions', 'dcockatr', 'lions/cockatri.svg', Demi(165), '',
      "A demi-cockatrice: the cockatrice cut off below the legs, the wings raised"),
-    # The greyhound passant and statant: the talbot's body with the greyhound's head and collar
-    # (so they are also the greyhound passant and statant collared).
-    ('beasts', 'greyhoun.3', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45, seam=True),
-     'greyhogl.3', "A greyhound passant: the talbot passant with the greyhound's head and collar"),
-    ('beasts', 'greyhoun.4', 'beasts/talbot.4.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (-6, -8), 0.45, seam=True),
-     'greyhogl.4', "A greyhound statant: the talbot statant with the greyhound's head and collar"),
+    # The greyhound passant and statant: the talbot's body with the greyhound's head; collared,
+    # the same with the collared head.
+    ('beasts', 'greyhoun.3', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (4, 0), 0.45, seam=True),
+     '', "A greyhound passant: the talbot passant with the greyhound's head"),
+    ('beasts', 'greyhoun.4', 'beasts/talbot.4.svg', Grafted(TALBOT_HEAD, 'beasts/greyhoun.hd.svg', (4, 0), 0.45, seam=True),
+     '', "A greyhound statant: the talbot statant with the greyhound's head"),
+    ('beasts', 'greyhogl.3', 'beasts/talbot.svg', Grafted(TALBOT_HEAD, 'beasts/greyhogl.hd.svg', (4, 0), 0.45, seam=True),
+     '', "A greyhound passant collared: the talbot passant with the greyhound's collared head"),
+    ('beasts', 'greyhogl.4', 'beasts/talbot.4.svg', Grafted(TALBOT_HEAD, 'beasts/greyhogl.hd.svg', (4, 0), 0.45, seam=True),
+     '', "A greyhound statant collared: the talbot statant with the greyhound's collared head"),
     # Monsters with a human head: the sphinx, a lion couchant; the harpy, an eagle displayed.
     ('lions', 'sphinx', 'lions/lion.6.svg', Grafted([(0, 0), (96, 0), (96, 78), (58, 80), (0, 58)],
                                                     'misc/boy.hd.svg', (26, 0), 0.5, seam=True), 'sphinx.6 sphinxe sphinxe.6',

@@ -9,7 +9,7 @@ from .derive_parts import Bent, Demi, Grafted, TALBOT_HEAD, Turn, Winged, heads
 DERIVED = heads('beasts', 'hind', 'beasts/hind.svg', [(100, 72), (100, 20), (0, 20), (0, 105), (60, 105)],
                  "A hind's", 'doe')
 DERIVED += heads('beasts', 'cat', 'beasts/cat.svg', [(90, 60), (90, 0), (0, 0), (0, 84), (42, 88)],
-                 "A cat's (guardant)")
+                 "A cat's (guardant)", 'housecat')
 DERIVED += heads('beasts', 'coney', 'beasts/coney.svg', [(115, 75), (115, 0), (0, 0), (0, 135), (45, 135)],
                  "A coney's (a hare's)", 'conie')
 DERIVED += heads('beasts', 'camel', 'beasts/camel.svg', [(76, 64), (72, 0), (0, 0), (0, 95), (40, 95)],

@@ -1,5 +1,5 @@
-"""Leaves, flower heads and plants drawn from their stalks: the beech leaf, the fern leaf (a
-frond), the maple's flowers, the thistle's flower, the poppy head, the branch couped, the stock of a tree, a wood and a field of wheat. Leaves are the plants module's leaf outline;
+"""Leaves, flower heads and plants drawn from their stalks: the beech leaf, the nettle leaf, the fern
+leaf (a frond), the maple's flowers, the thistle's flower, the poppy head, the branch couped, the stock of a tree, a wood and a field of wheat. Leaves are the plants module's leaf outline;
 stalks its tapering band."""
 
 import math
@@ -7,7 +7,7 @@ import math
 from .style import BLUE, RED, WHITE
 from .geometry import circle, ellipse, join, poly, polar, smooth
 from .svg import Charge, charge
-from .plants import leaf, stalk
+from .plants import leaf, leaf_frame, stalk
 
 
 @charge
@@ -39,6 +39,39 @@ def fern_leaf():
             tip = (x + sgn * length, y - 14 - 10 * t)
             shapes.append(leaf((x, y), tip, 15 * (1 - 0.5 * t))[0])
     ch.union(shapes)
+    return ch
+
+
+def nettle_outline(base, tip, width, teeth):
+    """A nettle leaf's edge: broad near the stalk and drawn out to a point, cut in teeth that lean
+    towards the tip (each tooth's point lies a little further along than its notch)."""
+    _, at = leaf_frame(base, tip)
+    half = lambda t: width / 2.0 * math.sin(math.pi * min(1.0, (t * 0.94 + 0.06) ** 0.62)) ** 0.9
+    sides = []
+    for sgn in (1, -1):
+        pts = [at(0.0, 0.0)]
+        for i in range(teeth):
+            t0 = 0.04 + 0.92 * i / teeth
+            t1 = 0.04 + 0.92 * (i + 1) / teeth
+            pts.append(at(t0, sgn * half(t0) * 0.84))
+            pts.append(at(t1 - 0.01, sgn * half(t1 - 0.02) * 1.04))
+        sides.append(pts)
+    return poly(sides[0] + [at(1.0, 0.0)] + list(reversed(sides[1][1:])))
+
+
+@charge
+def nettle_leaf():
+    ch = Charge('plants', 'nettle', 150, 220, 'A nettle leaf: a broad leaf drawn out to a point, its edge cut in sharp teeth leaning to the tip, veins rising from the midrib; the stalk downwards.')
+    ch.fill(stalk([(75, 214), (75, 196), (75, 176)], 9, 7), note='the stalk')
+    ch.fill(nettle_outline((75, 184), (75, 6), 136, 8), note='the leaf')
+    ch.line([poly([(75, 182), (75, 24)])])
+    veins = []
+    for k in range(1, 6):
+        y = 182 - 25 * k
+        # each vein ends well inside the teeth at the height it reaches
+        reach = 44 * math.sin(math.pi * (k / 6.8)) ** 0.6 * (1.0 - 0.1 * k)
+        veins += [poly([(75, y), (75 + reach, y - 24)]), poly([(75, y), (75 - reach, y - 24)])]
+    ch.line(veins, width=2)
     return ch
 
 

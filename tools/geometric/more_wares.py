@@ -1,12 +1,12 @@
 """More things made by hand, drawn as wares.py draws them: a rock, the hawking glove, the morning
 star, the auger, the galleon, the tomahawk, the tambourine, the anchor cabled, the ship with
 its sails furled, a sail, the papal tiara, the fleam, the torse, the inkhorn, the mortar and
-pestle."""
+pestle, the boughpot, the dagger's head."""
 
 import math
 
 from .style import BLUE, RED
-from .geometry import arc, circle, join, polar, poly, smooth
+from .geometry import arc, circle, ellipse, join, mirrored, polar, poly, smooth
 from .svg import Charge, charge
 from .figures import band
 from .more_objects import discs, ring
@@ -232,4 +232,39 @@ def habick():
         teeth.append([poly([(x - 6, 90), (x + 6, 90), (x + 6, 134), (x - 1, 150), (x - 17, 147), (x - 10, 139),
                             (x - 6, 134)])])
     ch.union(teeth + [[poly([(8, 70), (192, 70), (192, 96), (8, 96)])]], note='the bar and its teeth')
+    return ch
+
+
+@charge
+def boughpot():
+    ch = Charge('objects', 'boughpot', 180, 220, 'A boughpot: a two-handled pot of flowers, three flowers on their stalks rising'
+                ' from its mouth, the middle one upright and the others bending outwards.')
+    axis = 90
+    stalks = [[(90, 104), (90, 60), (90, 34)], [(80, 104), (58, 70), (36, 46)], [(100, 104), (122, 70), (144, 46)]]
+    ch.union([[stalk_band] for stalk_band in (band(s[0], s[1], 4) for s in stalks)]
+             + [[band(s[1], s[2], 3.5)] for s in stalks], note='the stalks')
+    for s in stalks:
+        centre = s[2]
+        ch.union([[circle(polar(centre, 14, 90 + 72 * k), 12)] for k in range(5)], note='a flower')
+        ch.fill(circle(centre, 7), colour=BLUE, note='its seeds')
+    for sgn in (1, -1):
+        ch.fill([ellipse((axis + sgn * 58, 142), 17, 21), ellipse((axis + sgn * 58, 142), 8, 12)], evenodd=True,
+                note='a handle, the field seen through it')
+    half = join(poly([(axis, 104), (140, 104), (140, 114), (124, 118)]),
+                smooth([(124, 118), (148, 146), (142, 182), (116, 200)]),
+                poly([(116, 200), (124, 214), (axis, 214)]))
+    ch.fill(mirrored(half, axis), note='the pot')
+    ch.line([poly([(56, 118), (124, 118)]), poly([(64, 200), (116, 200)])], width=2)
+    return ch
+
+
+@charge
+def dagger_head():
+    ch = Charge('objects', 'dagger.hd', 120, 220, "A dagger's head: the blade of a dagger without its hilt, point upwards, its edges"
+                " straight, cut off square at the foot where the tang's stub shows, a ridge down its middle.")
+    axis = 60
+    half = join(smooth([(axis, 6), (80, 40), (88, 76)]), poly([(88, 76), (90, 196), (axis, 196)]))
+    ch.fill(mirrored(half, axis), note='the blade')
+    ch.fill(poly([(48, 194), (72, 194), (70, 214), (50, 214)]), note='the stub of the tang')
+    ch.line([poly([(axis, 30), (axis, 186)])], width=2)
     return ch
