@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ inline constexpr float kRoundelRadiusAtScaleOne = 55.0f;
 // Places one charge of the current level on the spot, turned, mirrored and flipped exactly as the
 // spot says. A level of kind 0 places nothing.
 void PlaceCharge(DrawingState& state, const ChargeSpot& spot);
+// The same in `tincture` when one is given (a member's own: "three mullets azure, gules and
+// vert"), else in the level's.
+void PlaceChargeIn(DrawingState& state, const ChargeSpot& spot, std::optional<int> tincture);
 // Places one charge of the current level at (x, y) and scale, turned as the level's words say,
 // mirrored when asked (and for left hands), upside down when reversed.
 void Place(DrawingState& state, int x, int y, float scale, bool mirror = false);

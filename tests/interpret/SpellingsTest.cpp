@@ -112,6 +112,7 @@ const std::vector<std::string>& Modern() {
         "Argent a cross gules in the dexter canton a mullet azure",
         "Argent a cross gules in the sinister canton a mullet azure",
         "Or a rose gules charged with another argent",
+        "Gules three annulets each enclosing a cinquefoil or",
         "Argent a chevron abased gules",
         "Sable a lion rampant guardant or",
         "Vert a lion passant reguardant argent",
