@@ -113,6 +113,7 @@ const std::vector<std::string>& Modern() {
         "Argent a cross gules in the sinister canton a mullet azure",
         "Or a rose gules charged with another argent",
         "Gules three annulets each enclosing a cinquefoil or",
+        "Vert a birdbolt or",
         "Argent a chevron abased gules",
         "Sable a lion rampant guardant or",
         "Vert a lion passant reguardant argent",
