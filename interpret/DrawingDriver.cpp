@@ -18,6 +18,7 @@
 #include "interpret/marshal/PartedField.h"
 #include "interpret/phrase/LineWidth.h"
 #include "interpret/read/Normaliser.h"
+#include "interpret/read/OrdinaryNamedAgain.h"
 #include "interpret/read/PartitionAfterTinctures.h"
 #include "interpret/read/PassiveHold.h"
 #include "interpret/phrase/PhraseInterpreter.h"
@@ -187,6 +188,7 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
         CutAtWord(text, kMaxBlazonChars);
         TellTheWordsLeftOut(s, whole, text.size());
         PartitionBeforeItsTinctures(text, *s.vocabulary);
+        ChargesOnTheOrdinaryNamedAgain(text, *s.vocabulary);
     }
     // A colon of single arms ("Per pale: or and azure") labels nothing: it parts words as the
     // other punctuation does (after the marks, whose markups may hold one: "{e:}").

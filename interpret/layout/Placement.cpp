@@ -20,6 +20,7 @@
 #include "interpret/phrase/Combatant.h"
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/FitLayout.h"
+#include "interpret/layout/PairsOnTheSpot.h"
 #include "interpret/layout/SpotOfTheGroupForm.h"
 #include "interpret/phrase/Fimbriated.h"
 #include "interpret/trace/PhraseInterpreterTrace.h"
@@ -270,30 +271,6 @@ bool FitAloneInTheRoom(DrawingState& s, ChargeTurn turn, int& y, float& scale) {
     return true;
 }
 
-// A pair crossed on the spot one charge would stand on, the crossing as large as the single
-// charge's longer reach: in saltire both lie bendwise, the second mirrored; in cross one stands
-// upright and the other lies fesswise. Never grown past this share of the single's scale.
-constexpr float kCrossedOnTheSpotLargest = 1.5f;
-
-// `memberTincture`: the member's own tincture, -1 for the level's.
-void PlaceCrossedOnTheSpot(DrawingState& s, ChargeSpot spot, int memberTincture) {
-    const bool inSaltire = s.group.pairs == PairForm::kCrossedInSaltire;
-    const ChargeTurn first = inSaltire ? ChargeTurn::kBendwise : ChargeTurn::kAsDrawn;
-    const ChargeTurn second = inSaltire ? ChargeTurn::kBendwise : ChargeTurn::kFesswise;
-    DrawnReach single, crossed;
-    if (DrawnReachTurned(s, spot.turn, single) && DrawnReachTurned(s, first, crossed)) {
-        const float longest = std::max(single.across, single.upDown);
-        const float crossing = std::max(crossed.across, crossed.upDown);
-        if (crossing > 0) spot.scale *= std::min(longest / crossing, kCrossedOnTheSpotLargest);
-    }
-    ChargeSpot one = spot, other = spot;
-    one.turn = first;
-    other.turn = second;
-    other.mirror = inSaltire ? !spot.mirror : spot.mirror;
-    PlaceChargeIn(s, one, memberTincture >= 0 ? std::optional<int>(memberTincture) : std::nullopt);
-    PlaceChargeIn(s, other, memberTincture >= 0 ? std::optional<int>(memberTincture) : std::nullopt);
-}
-
 // A long charge throughout: set at the field's middle across its axis and as large as reaches
 // the farther edge of the field along it (upright: chief and base; fesswise: the flanks; bendwise:
 // the flank at the end of its diagonal). A little past it, so that the outline cuts it.
@@ -365,8 +342,10 @@ void PlaceOne(DrawingState& s, ChargeSpot spot) {
     // the turn get the same answer.
     const LevelRecord& level = Current(s);
     const int index = s.pictureCount - s.levelFirstPicture;
+    // Pairs side by side turn each pair on its own spot instead.
+    const bool pairsTurned = s.group.pairs == PairForm::kAddorsed || s.group.pairs == PairForm::kCombatant;
     if (level.levelCount == 2 && (level.levelLine == kPairFirstTurned || level.levelLine == kPairSecondTurned) &&
-        (index == 0 || index == 1))
+        (index == 0 || index == 1) && !pairsTurned)
         spot.mirror = MirroredInPair(level.levelLine, index);
     if (index >= 0 && static_cast<std::size_t>(index) < s.group.memberTurns.size()) {
         const MemberTurn& own = s.group.memberTurns[static_cast<std::size_t>(index)];
@@ -401,8 +380,8 @@ void PlaceOne(DrawingState& s, ChargeSpot spot) {
     if (s.group.throughout) ReachTheEdgesAlongItsAxis(s, spot);
     if (s.group.pairJoined && (index == 0 || index == 1)) JoinThePair(s, index, spot);
     if (s.group.issuingFlank != IssuingFlank::kNone && level.levelCount == 1) IssueFromTheFlank(s, spot);
-    if (s.group.pairs == PairForm::kCrossedInSaltire || s.group.pairs == PairForm::kCrossedInCross) {
-        PlaceCrossedOnTheSpot(s, spot, ownTincture ? members[static_cast<std::size_t>(index)] : -1);
+    if (s.group.pairs != PairForm::kSingle && s.group.pairs != PairForm::kPairsNamed) {
+        PlacePairOnTheSpot(s, spot, ownTincture ? members[static_cast<std::size_t>(index)] : -1);
         return;
     }
     PlaceChargeIn(s, spot, ownTincture ? std::optional<int>(members[static_cast<std::size_t>(index)]) : std::nullopt);

@@ -18,8 +18,9 @@ struct MemberTurn {
 
 // How each member of a group is made of two charges: single, or "pairs of" read and the
 // crossing not yet ("three pairs of keys ... in saltire"), or two charges crossed on the
-// member's spot, bendwise one each way (in saltire) or one upright and one fesswise (in cross).
-enum class PairForm { kSingle, kPairsNamed, kCrossedInSaltire, kCrossedInCross };
+// member's spot, bendwise one each way (in saltire) or one upright and one fesswise (in cross),
+// or two side by side, back to back (addorsed) or face to face (combatant).
+enum class PairForm { kSingle, kPairsNamed, kCrossedInSaltire, kCrossedInCross, kAddorsed, kCombatant };
 
 // The flank a charge issues from ("an arm issuant from sinister"): none, or the side whose
 // edge hides the charge's cut end.

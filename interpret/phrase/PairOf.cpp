@@ -44,15 +44,64 @@ bool CrossingFollowsThePairs(const DrawingState& s) {
     return false;
 }
 
+// How far after "pairs of" the turn of each pair is looked for: past the charge, its arrangement
+// and tincture ("three pairs of keys, two in chief and one in base, or, each pair addorsed").
+constexpr int kPairTurnLookahead = 14;
+
+bool IsPairTurn(const DrawingState& s, int k) {
+    return T(s, k) == kTypeLine && (S1(s, k) == kPairFirstTurned || S1(s, k) == kPairSecondTurned);
+}
+
+// Where a word turning each pair (addorsed, combatant) follows before another phrase begins, as
+// an offset from the cursor; 0 when none does.
+int PairTurnAhead(const DrawingState& s) {
+    for (int k = 2; k < kPairTurnLookahead && s.cursor + k < s.wordCount; ++k) {
+        if (IsPairTurn(s, k)) return k;
+        if (Is(s, k, "between") || Is(s, k, "on") || Is(s, k, "within") || Is(s, k, "charged")) return 0;
+    }
+    return 0;
+}
+
+bool WordReadAhead(const DrawingState& s, int k) {
+    const int at = s.cursor + k;
+    return at >= 0 && at < s.wordCount && s.wordUsed[static_cast<std::size_t>(at)];
+}
+
 }  // namespace
+
+bool ReadPairTurn(DrawingState& s) {
+    // The turn is read with "pairs of", since the pairs are placed at their tincture, which may
+    // come first ("three pairs of keys ... or, each pair addorsed"): here it is passed over.
+    if (!WordReadAhead(s, 0)) return false;
+    if (IsPairTurn(s, 0)) {
+        ++s.cursor;
+        return true;
+    }
+    if (Is(s, 0, "each") && Is(s, 1, "pair") && IsPairTurn(s, 2)) {
+        s.cursor += 3;
+        return true;
+    }
+    return false;
+}
 
 bool PairsOfCrossedRule(DrawingState& s) {
     if ((!Is(s, 0, "pairs") && !Is(s, 0, "pair")) || !Is(s, 1, "of") || Is(s, 2, "wings")) return false;
     const LevelRecord& level = Current(s);
-    if (level.levelKind != 0 || s.group.pairs != PairForm::kSingle || !CrossingFollowsThePairs(s)) return false;
+    if (level.levelKind != 0 || s.group.pairs != PairForm::kSingle) return false;
+    const int turnAt = CrossingFollowsThePairs(s) ? 0 : PairTurnAhead(s);
+    if (!CrossingFollowsThePairs(s) && turnAt == 0) return false;
     // "a pair of swords in saltire" is two charges crossed, as "two swords in saltire" is.
     if (level.levelCount < 2) return false;
     s.group.pairs = PairForm::kPairsNamed;
+    if (turnAt > 0) {
+        s.group.pairs = S1(s, turnAt) == kPairSecondTurned ? PairForm::kAddorsed : PairForm::kCombatant;
+        Use(s, turnAt);
+        // "each pair addorsed": the words naming the pair again say no more.
+        if (Is(s, turnAt - 1, "pair") && Is(s, turnAt - 2, "each")) {
+            Use(s, turnAt - 1);
+            Use(s, turnAt - 2);
+        }
+    }
     Use(s, 0);
     Use(s, 1);
     s.cursor += 2;

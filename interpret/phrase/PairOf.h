@@ -14,9 +14,14 @@ bool PairsOfWingsRule(DrawingState& state);
 // "three pairs of keys in saltire", "three pair of arrows inverted in saltire": after a count,
 // "pairs of" before a charge that the same phrase crosses ("in saltire", "in cross") makes each
 // of the counted members two crossed charges; the count stays the number of pairs, and the
-// crossing words are read by ReadPairCrossing. False, reading nothing, when no crossing follows
-// (pairs addorsed or conjoined have no layout of their own and stay unread).
+// crossing words are read by ReadPairCrossing. "three pairs of keys addorsed" (or "..., each pair
+// addorsed", "combatant"): each member two charges side by side, the turn read ahead. False,
+// reading nothing, when neither follows (pairs conjoined have no layout of their own and stay
+// unread).
 bool PairsOfCrossedRule(DrawingState& state);
+// At "addorsed" or "combatant" (or "each pair" before it) read ahead with "pairs of": passes over
+// the words. False, reading nothing, anywhere else.
+bool ReadPairTurn(DrawingState& state);
 // At "in saltire" or "in cross" (the cursor on the shape's word) for a level whose pairs are
 // named and not yet crossed: the words cross each pair instead of arranging the group.
 bool ReadPairCrossing(DrawingState& state, ShapeCode toward);

@@ -239,6 +239,7 @@ bool IsPartedTincture(DrawingState& s) {
 void RulePass(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (T(s, 0) == kTypeNotFound) level.levelKind = 13;
+    if (ReadPairTurn(s)) return;  // "addorsed" read ahead with "three pairs of keys"
 
     if (TheLatterRule(s) || AnotherRule(s) || OrientationRule(s) || UprightOnABendRule(s) || ThroughoutRule(s) ||
         BothOrCrossedRule(s))

@@ -40,6 +40,15 @@ std::string PartitionOfTheWay(const Vocabulary& vocabulary, std::string_view wor
     return {};
 }
 
+// The partition of "in saltire" when the spellings wrote it for "saltirewise": the way of an
+// ordinary whose "-wise" word reads as "in X" (a charge "saltirewise" is one set in saltire), so
+// that "party vert and or saltirewise" is still the field parted so. Empty otherwise.
+std::string PartitionOfTheRespelledWay(const Vocabulary& vocabulary, std::string_view in, std::string_view word) {
+    if (!EqualsIgnoringCase(in, "in") || WordClassOf(vocabulary, word) != kTypeOrdinary) return {};
+    const std::string way = vocabulary.Spellings().Respell(std::string(word) + "wise");
+    return EqualsIgnoringCase(way, "in " + std::string(word)) ? ToLower(word) : std::string();
+}
+
 }  // namespace
 
 bool PartitionBeforeItsTinctures(std::string& text, const Vocabulary& vocabulary) {
@@ -62,7 +71,11 @@ bool PartitionBeforeItsTinctures(std::string& text, const Vocabulary& vocabulary
         out = "Per fess " + std::string(first) + " and " + std::string(second) + " a pale counterchanged";
     } else {
         if (++k >= words.size()) return false;
-        const std::string partition = PartitionOfTheWay(vocabulary, words[k]);
+        std::string partition = PartitionOfTheWay(vocabulary, words[k]);
+        if (partition.empty() && k + 1 < words.size()) {
+            partition = PartitionOfTheRespelledWay(vocabulary, words[k], words[k + 1]);
+            if (!partition.empty()) ++k;
+        }
         if (partition.empty()) return false;
         out = "Per " + partition + " " + std::string(first) + " and " + std::string(second);
     }

@@ -10,10 +10,10 @@
 
 namespace esc {
 
-// When the respelled `text` begins "per pale T [and] T Xwise" (or "Xways"), X a partition of the
-// vocabulary and each T a tincture, rewrites it as "per X T and T"; "per pale of six [pieces] T
-// [and] T" as "per fess T and T a pale counterchanged"; the rest of the text follows. True when
-// it did.
+// When the respelled `text` begins "per pale T [and] T Xwise" (or "Xways", or "in X" where the
+// spellings wrote "Xwise" so), X a partition of the vocabulary and each T a tincture, rewrites it
+// as "per X T and T"; "per pale of six [pieces] T [and] T" as "per fess T and T a pale
+// counterchanged"; the rest of the text follows. True when it did.
 bool PartitionBeforeItsTinctures(std::string& text, const Vocabulary& vocabulary);
 
 }  // namespace esc

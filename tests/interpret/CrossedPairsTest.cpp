@@ -90,10 +90,13 @@ TEST(CrossedPairs, EachPairCrossedOnItsSpot) {
             }
         }
     }
-    // With no crossing after it, "pairs of" keys is not read as crossed pairs.
+    // With no crossing after it, "pairs of" keys is not read as crossed pairs: addorsed, the two
+    // of each pair stand side by side, never on one spot.
     Drawing addorsed;
-    addorsed.Draw("Azure three pairs of keys addorsed or");
-    EXPECT_FALSE(addorsed.trace.ignoredWords.empty());
+    addorsed.DrawClean("Azure three pairs of keys addorsed or");
+    const std::vector<PlacementTrace>& sideBySide = addorsed.trace.levels.at(0).placements;
+    ASSERT_EQ(sideBySide.size(), 6u);
+    for (std::size_t i = 0; i < sideBySide.size(); i += 2) EXPECT_NE(sideBySide[i].x, sideBySide[i + 1].x);
 }
 
 struct ThroughoutCase {

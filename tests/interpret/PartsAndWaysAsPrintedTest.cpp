@@ -90,8 +90,22 @@ TEST(PartitionAfterTinctures, TheWayNamedLastPartsTheField) {
     ExpectDrawnAlike("Party gules and or bendwise", "Per bend gules and or");
     ExpectDrawnAlike("Party azure and argent fessways, a mullet counterchanged", "Per fess azure and argent a mullet counterchanged");
     ExpectDrawnAlike("Party vert and or palewise", "Per pale vert and or");
+    // "saltirewise" is respelled "in saltire" before the way is read, and still parts the field.
+    ExpectDrawnAlike("Party vert and or saltirewise", "Per saltire vert and or");
+    ExpectDrawnAlike("Party gules and argent saltierwise, a rose counterchanged", "Per saltire gules and argent a rose counterchanged");
     // A partition named first is read as it stands.
     ExpectDrawnAlike("Party per pale argent and gules", "Per pale argent and gules");
+}
+
+// Two partitions named together that make one, in either order, and a charge laid on another
+// of its kind.
+TEST(PartitionsNamedTogether, ReadAsThePartitionTheyMake) {
+    ExpectDrawnAlike("Per pale and per fess argent and gules", "Quarterly argent and gules");
+    ExpectDrawnAlike("Per fess and per pale or and sable, a mullet counterchanged", "Quarterly or and sable a mullet counterchanged");
+    ExpectDrawnAlike("Per saltire and per cross vert and argent", "Gyronny vert and argent");
+    ExpectDrawnAlike("Quarterly and per saltire gules and or", "Gyronny gules and or");
+    ExpectDrawnAlike("Or a rose gules surmounted by another argent", "Or a rose gules charged with another argent");
+    ExpectDrawnAlike("Azure a mullet or surmounted of another gules", "Azure a mullet or charged with another gules");
 }
 
 // "Party of six pieces A and B": six pieces, three above the middle and three below,
