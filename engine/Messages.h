@@ -35,7 +35,11 @@ inline constexpr std::string_view kTooManyQuarters = "Improper format! - At most
 inline constexpr std::string_view kQuartersTooDeep =
     "Improper format! - Quarters within grand quarters are not drawn";
 inline constexpr std::string_view kEmptyPart = "Improper format! - A part has no blazon";
-inline constexpr std::string_view kPartTooLong = "Improper format! - A part is longer than 199 characters";
+inline constexpr std::string_view kPartTooLong = "Improper format! - A part is longer than a marshalled text holds";
+// A long blazon read in pieces where no clause bound lay within the word slots: a phrase may be
+// read apart from its beginning.
+inline constexpr std::string_view kPieceCutInsideAClause =
+    "The blazon is long and has no clause bound where the words read at once end: it is read on from a word inside a phrase.";
 // A field parted into parts that are fields of their own, where the words leave a doubt.
 inline constexpr std::string_view kPartsNotToldApart =
     "Where one part's charges end and the next part begins cannot be told: the first reading is drawn.";
