@@ -418,10 +418,6 @@ void CloseBeforeNewPhrase(DrawingState& s) {
 
 }  // namespace phrase
 
-namespace {
-
-// The rule loop from the cursor to the end of the words in the slots, then the level the words
-// left open.
 void ReadPhrasesFromTheCursor(DrawingState& s) {
     for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
         if (s.cursor < 0) s.cursor = 0;
@@ -431,8 +427,6 @@ void ReadPhrasesFromTheCursor(DrawingState& s) {
     s.bendwiseFlag = false;
     FinishLevelTraces(s);
 }
-
-}  // namespace
 
 void InterpretCharges(DrawingState& s) {
     s.level = 0;
@@ -481,23 +475,6 @@ void InterpretCharges(DrawingState& s) {
     s.position = OrdinaryPosition::Usual;  // the field's partition has been drawn in it
     s.secondLineCode = kPlainLine;
     s.levelFirstWord = s.cursor;
-    ReadPhrasesFromTheCursor(s);
-}
-
-void InterpretLaterPiece(DrawingState& s) {
-    s.cursor = 0;
-    s.levelFirstWord = 0;
-    s.stopReading = false;
-    // Word marks of the piece before point at nothing in this one.
-    s.supportedByWord = -1;
-    s.treatmentBreakTold = -1;
-    // "..., between three mullets": the phrase before ended with the piece before, so the group
-    // after the word is the one that stands between, as "between" read after that phrase makes it.
-    if (Is(s, 0, "between") && s.level > 0 && s.level < kMaxLevels && Current(s).levelCount == 0) {
-        Current(s).levelBetween = true;
-        Use(s, 0);
-        s.cursor = 1;
-    }
     ReadPhrasesFromTheCursor(s);
 }
 

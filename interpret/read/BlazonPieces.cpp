@@ -52,7 +52,9 @@ int PieceCutRank(std::string_view text, std::size_t at) {
     std::size_t previousStart = back;
     while (previousStart > 0 && !IsPieceBlank(text[previousStart - 1])) --previousStart;
     const std::string previous = PieceWordAt(text, previousStart);
-    if (word == "between") return 2;
+    // "all between two flaunches": the word before belongs to the group too.
+    if (word == "between") return previous == "all" ? 0 : 2;
+    if (word == "all" && next == "between") return 2;
     if ((word == "all" && next == "within") || (word == "the" && next == "whole") || (word == "within" && previous != "all" && previous != "whole")) return 1;
     return 0;
 }
