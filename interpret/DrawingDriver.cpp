@@ -280,6 +280,32 @@ void ReadLaterPiece(DrawingState& s, std::string text) {
     }
 }
 
+// A phrase the words of one piece left open, read on in the next: its level, and where in the
+// trace's words lie those it read so far (pending until the level is drawn).
+struct OpenPhrase {
+    int level = -1;
+    std::vector<std::size_t> traced;
+};
+
+OpenPhrase OpenPhraseOf(const DrawingState& s) {
+    OpenPhrase open;
+    if (s.trace == nullptr || s.level < 0 || s.level >= kMaxLevels || s.levels[static_cast<std::size_t>(s.level)].levelCount == 0)
+        return open;
+    open.level = s.level;
+    const std::size_t first = s.trace->secondPass.size() - std::min(s.trace->secondPass.size(), static_cast<std::size_t>(s.wordCount));
+    for (int i = 0; i < s.wordCount; ++i)
+        if (s.wordPending[static_cast<std::size_t>(i)]) open.traced.push_back(first + static_cast<std::size_t>(i));
+    return open;
+}
+
+// The words no piece used, in order, each once.
+void RecountIgnoredWords(DrawingTrace& trace) {
+    trace.ignoredWords.clear();
+    for (const WordTrace& w : trace.secondPass)
+        if (!w.used && std::find(trace.ignoredWords.begin(), trace.ignoredWords.end(), w.text) == trace.ignoredWords.end())
+            trace.ignoredWords.push_back(w.text);
+}
+
 // The text of the pieces from `from` on, joined.
 std::string PiecesFrom(const BlazonPieces& cut, std::size_t from) {
     std::string rest;
@@ -326,9 +352,14 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
             TellTheWordsLeftOut(s, PiecesFrom(cut, i), 0);
             break;
         }
+        const OpenPhrase open = OpenPhraseOf(s);
         s.later = LaterClausesIn(PiecesFrom(cut, i + 1), s.vocabulary);
         ReadLaterPiece(s, cut.pieces[i]);
+        // The phrase ended in this piece and was drawn: its words in the piece before had effect.
+        if (open.level >= 0 && s.level > open.level)
+            for (const std::size_t t : open.traced) s.trace->secondPass[t].used = true;
     }
+    if (s.trace && cut.pieces.size() > 1) RecountIgnoredWords(*s.trace);
     s.later = LaterClauses{};
     if (single && !IsFieldless(s)) DrawShieldOutline(s);
 }

@@ -163,6 +163,34 @@ TEST(LongBlazon, LongChargeThenBetweenThree) {
     }
 }
 
+// A phrase the first piece leaves open ("in chief a lion passant guardant" with its tincture
+// still to come) is read on in the next: drawn in the tincture named there, its words counted.
+TEST(LongBlazon, PhraseOpenAtAPieceEndIsReadOn) {
+    const char* const blazons[] = {
+        "Per fess azure and or a fess wavy barry wavy of four argent and gules in chief a lion passant guardant "
+        "between two roses slipped and leaved of the second and in base a tower triple towered proper",
+        "Per fess azure and or a fess wavy barry wavy of four argent and gules in chief a lion passant guardant "
+        "between two mullets of six points of the second and in base a tower triple towered proper",
+    };
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        ASSERT_EQ(d.trace.pieces.size(), 2u);
+        EXPECT_TRUE(d.trace.ignoredWords.empty()) << testing::PrintToString(d.trace.ignoredWords);
+        const LevelTrace* lion = LevelNamed(d, "lion");
+        ASSERT_NE(lion, nullptr);
+        ASSERT_EQ(lion->placements.size(), 1u);
+        EXPECT_LT(lion->placements[0].y, d.s().geometry.H2);  // in chief
+        // Or somewhere on the lion's body about its placement, never the field's azure alone.
+        const PlacementTrace& p = lion->placements[0];
+        bool gold = false;
+        for (int dx = -20; dx <= 20 && !gold; dx += 2)
+            for (int dy = -20; dy <= 20 && !gold; dy += 2) gold = d.At(p.x + dx, p.y + dy) == Colour(kOr);
+        EXPECT_TRUE(gold);
+    }
+}
+
 // A marshalled part longer than the blazon buffer is read in pieces as single arms are.
 TEST(LongBlazon, LongMarshalledPart) {
     const std::string longPart = "Argent, a lion rampant gules, armed and langued azure, crowned or, holding in its dexter "
