@@ -102,6 +102,13 @@ inline std::string BlazonTooLong(std::size_t chars) {
     return "The blazon has " + std::to_string(chars) + " characters; a drawing reads at most 199. Shorten it and draw again.";
 }
 
+// A blazon longer than the pieces a drawing reads, each of at most 199 characters: the command
+// line draws what they hold.
+inline std::string BlazonPastThePieces(std::size_t chars, int pieces) {
+    return "The blazon has " + std::to_string(chars) + " characters; a drawing reads " + std::to_string(pieces) +
+           " pieces of at most 199, and the rest is not read.";
+}
+
 // A number of charges as every message that counts them says it: "one charge", "3 charges".
 inline std::string CountedCharges(int count) {
     return count == 1 ? std::string("one charge") : std::to_string(count) + " charges";
