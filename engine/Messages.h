@@ -35,7 +35,11 @@ inline constexpr std::string_view kTooManyQuarters = "Improper format! - At most
 inline constexpr std::string_view kQuartersTooDeep =
     "Improper format! - Quarters within grand quarters are not drawn";
 inline constexpr std::string_view kEmptyPart = "Improper format! - A part has no blazon";
-inline constexpr std::string_view kPartTooLong = "Improper format! - A part is longer than 199 characters";
+inline constexpr std::string_view kPartTooLong = "Improper format! - A part is longer than a marshalled text holds";
+// A long blazon read in pieces where no clause bound lay within the word slots: a phrase may be
+// read apart from its beginning.
+inline constexpr std::string_view kPieceCutInsideAClause =
+    "The blazon is long and has no clause bound where the words read at once end: it is read on from a word inside a phrase.";
 // A field parted into parts that are fields of their own, where the words leave a doubt.
 inline constexpr std::string_view kPartsNotToldApart =
     "Where one part's charges end and the next part begins cannot be told: the first reading is drawn.";
@@ -96,6 +100,13 @@ inline constexpr std::string_view kOutOfBounds5 = "Out of bounds 5";
 // draws its start.
 inline std::string BlazonTooLong(std::size_t chars) {
     return "The blazon has " + std::to_string(chars) + " characters; a drawing reads at most 199. Shorten it and draw again.";
+}
+
+// A blazon longer than the pieces a drawing reads, each of at most 199 characters: the command
+// line draws what they hold.
+inline std::string BlazonPastThePieces(std::size_t chars, int pieces) {
+    return "The blazon has " + std::to_string(chars) + " characters; a drawing reads " + std::to_string(pieces) +
+           " pieces of at most 199, and the rest is not read.";
 }
 
 // A number of charges as every message that counts them says it: "one charge", "3 charges".

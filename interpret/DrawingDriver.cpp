@@ -10,6 +10,7 @@
 #include "engine/OrdinaryShapes.h"
 #include "engine/Painter.h"
 #include "engine/Palette.h"
+#include "interpret/layout/BelowTheLabel.h"
 #include "interpret/layout/Placement.h"
 #include "interpret/phrase/FieldParser.h"
 #include "interpret/phrase/HalvesWithCharges.h"
@@ -17,6 +18,7 @@
 #include "interpret/marshal/Marshalling.h"
 #include "interpret/marshal/PartedField.h"
 #include "interpret/phrase/LineWidth.h"
+#include "interpret/read/BlazonPieces.h"
 #include "interpret/read/Normaliser.h"
 #include "interpret/read/OrdinaryNamedAgain.h"
 #include "interpret/read/PartitionAfterTinctures.h"
@@ -62,14 +64,6 @@ void FinishWordTrace(const DrawingState& s, DrawingTrace& trace, bool names, con
             trace.ignoredWords.push_back(w.text);
     }
     trace.fieldOnly = names && s.picture == field;
-}
-
-// A text longer than the blazon buffer loses its last words whole.
-void CutAtWord(std::string& text, std::size_t capacity) {
-    if (text.size() <= capacity) return;
-    std::size_t cut = capacity;
-    while (cut > 0 && !printed::IsBlank(text[cut])) --cut;
-    text.resize(cut > 0 ? cut : capacity);
 }
 
 // Where word `n` (from 0) of `text` begins, the words parted by blanks; the text's size when it
@@ -175,18 +169,14 @@ void BeginDrawing(DrawingState& s) {
     s.pictureCount = -1;
 }
 
-void InterpretSingleArms(DrawingState& s, std::string& text) {
+namespace {
+
+// The first piece of a blazon (the whole of one that fits the word slots): the field and the
+// phrases after it. Whether the shield's outline is still to be drawn round it (a field of parts
+// each drawn as a field of its own has its outline).
+bool ReadFirstPiece(DrawingState& s, std::string& text) {
     DrawingTrace* trace = s.trace;
-    // "(Fieldless)" is read as the word inside its brackets.
-    constexpr std::string_view kFieldless = "(fieldless)";
-    if (text.size() >= kFieldless.size() && EqualsIgnoringCase(std::string_view(text).substr(0, kFieldless.size()), kFieldless))
-        text = "fieldless" + text.substr(kFieldless.size());
-    // The words as armorials print them read as the vocabulary's words, before any lookup.
     if (s.vocabulary != nullptr && !s.vocabulary->Spellings().Empty()) {
-        text = s.vocabulary->Spellings().Respell(text);
-        const std::string whole = text;
-        CutAtWord(text, kMaxBlazonChars);
-        TellTheWordsLeftOut(s, whole, text.size());
         PartitionBeforeItsTinctures(text, *s.vocabulary);
         ChargesOnTheOrdinaryNamedAgain(text, *s.vocabulary);
     }
@@ -218,7 +208,7 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
             if (trace) trace->road = "parted";
             DrawHost partsHost;
             DrawPartedField(s, *parted, partsHost);
-            return;
+            return false;
         }
     }
     if (halves) {
@@ -258,7 +248,124 @@ void InterpretSingleArms(DrawingState& s, std::string& text) {
     if (names) s.fieldPicture = s.picture;
     InterpretCharges(s);
     if (trace) FinishWordTrace(s, *trace, names, s.fieldPicture);
-    if (!IsFieldless(s)) DrawShieldOutline(s);
+    return true;
+}
+
+// A later piece of a long blazon, read on over the shield the pieces before painted: the
+// tinctures they named are kept for "of the first", and its phrases are the next levels.
+void ReadLaterPiece(DrawingState& s, std::string text) {
+    std::replace(text.begin(), text.end(), ':', ' ');
+    std::string bare = text;
+    StripPunctuation(bare);
+    SplitWords(s, bare);
+    LookUpWords(s, true);  // its tinctures follow those named before
+    Normalise(text, s.namedTinctures[0], s.namedTinctures[1], s.namedTinctures[2], kMaxBlazonChars);
+    if (std::string turned = text; TurnPassiveHold(turned) && turned.size() <= static_cast<std::size_t>(kMaxBlazonChars)) text = turned;
+    SplitWords(s, text);
+    TellTheWordsLeftOut(s, text, WordStart(text, kMaxWords));
+    LookUpWords(s, false);
+    PutCrossFormsAfterTheCross(s);
+    ReadLineWidths(s);
+    const Bitmap before = s.trace != nullptr ? s.picture : Bitmap{};
+    const std::vector<WordTrace> words = s.trace != nullptr ? WordsOf(s) : std::vector<WordTrace>{};
+    InterpretLaterPiece(s);
+    if (DrawingTrace* trace = s.trace) {
+        trace->pieces.push_back(text);
+        const std::size_t first = trace->secondPass.size();
+        trace->secondPass.insert(trace->secondPass.end(), words.begin(), words.end());
+        DrawingTrace piece;
+        piece.secondPass.assign(trace->secondPass.begin() + static_cast<std::ptrdiff_t>(first), trace->secondPass.end());
+        FinishWordTrace(s, piece, false, before);
+        for (std::size_t i = 0; i < piece.secondPass.size(); ++i) trace->secondPass[first + i].used = piece.secondPass[i].used;
+        for (const std::string& word : piece.ignoredWords)
+            if (std::find(trace->ignoredWords.begin(), trace->ignoredWords.end(), word) == trace->ignoredWords.end())
+                trace->ignoredWords.push_back(word);
+        if (s.picture != before) trace->fieldOnly = false;
+    }
+}
+
+// A phrase the words of one piece left open, read on in the next: its level, and where in the
+// trace's words lie those it read so far (pending until the level is drawn).
+struct OpenPhrase {
+    int level = -1;
+    std::vector<std::size_t> traced;
+};
+
+OpenPhrase OpenPhraseOf(const DrawingState& s) {
+    OpenPhrase open;
+    if (s.trace == nullptr || s.level < 0 || s.level >= kMaxLevels || s.levels[static_cast<std::size_t>(s.level)].levelCount == 0)
+        return open;
+    open.level = s.level;
+    const std::size_t first = s.trace->secondPass.size() - std::min(s.trace->secondPass.size(), static_cast<std::size_t>(s.wordCount));
+    for (int i = 0; i < s.wordCount; ++i)
+        if (s.wordPending[static_cast<std::size_t>(i)]) open.traced.push_back(first + static_cast<std::size_t>(i));
+    return open;
+}
+
+// The words no piece used, in order, each once.
+void RecountIgnoredWords(DrawingTrace& trace) {
+    trace.ignoredWords.clear();
+    for (const WordTrace& w : trace.secondPass)
+        if (!w.used && std::find(trace.ignoredWords.begin(), trace.ignoredWords.end(), w.text) == trace.ignoredWords.end())
+            trace.ignoredWords.push_back(w.text);
+}
+
+// The text of the pieces from `from` on, joined.
+std::string PiecesFrom(const BlazonPieces& cut, std::size_t from) {
+    std::string rest;
+    for (std::size_t i = from; i < cut.pieces.size(); ++i) rest += (rest.empty() ? "" : " ") + cut.pieces[i];
+    return rest;
+}
+
+}  // namespace
+
+void InterpretSingleArms(DrawingState& s, std::string& text) {
+    // "(Fieldless)" is read as the word inside its brackets.
+    constexpr std::string_view kFieldless = "(fieldless)";
+    if (text.size() >= kFieldless.size() && EqualsIgnoringCase(std::string_view(text).substr(0, kFieldless.size()), kFieldless))
+        text = "fieldless" + text.substr(kFieldless.size());
+    // The words as armorials print them read as the vocabulary's words, before any lookup.
+    const bool respells = s.vocabulary != nullptr && !s.vocabulary->Spellings().Empty();
+    auto respelled = [&](std::string_view piece) { return respells ? s.vocabulary->Spellings().Respell(piece) : std::string(piece); };
+    // A text longer than the blazon buffer or the word slots is read in pieces cut at its clauses
+    // as printed (respelling drops the punctuation), each fitting both as respelled and
+    // normalised ("in the first quarter" is two words read).
+    const PieceFits fits = [&](std::string_view piece) {
+        std::string read = respelled(piece);
+        if (read.size() > static_cast<std::size_t>(kMaxBlazonChars)) return false;
+        Normalise(read, kOr, kArgent, kGules, kMaxBlazonChars);
+        return FitsOneReading(read, kMaxBlazonChars, kMaxWords);
+    };
+    BlazonPieces cut;
+    if (fits(text)) {
+        cut.pieces.push_back(respelled(text));
+    } else {
+        cut = CutIntoPieces(text, fits, kMaxBlazonPieces);
+        for (std::string& piece : cut.pieces) piece = respelled(piece);
+        if (cut.pieces.empty()) cut.pieces.emplace_back();
+        if (cut.cutsInsideAClause > 0) s.messages.Show(msg::kPieceCutInsideAClause);
+        TellTheWordsLeftOut(s, cut.unread, 0);
+    }
+    if (s.trace && cut.pieces.size() > 1) s.trace->pieces.push_back(cut.pieces[0]);
+    // The room a chief or bordure in a later piece takes is known before the first places its charges.
+    s.later = LaterClausesIn(PiecesFrom(cut, 1), s.vocabulary);
+    text = cut.pieces[0];
+    const bool single = ReadFirstPiece(s, text);
+    for (std::size_t i = 1; i < cut.pieces.size(); ++i) {
+        if (!single || s.level >= kMaxLevels) {
+            TellTheWordsLeftOut(s, PiecesFrom(cut, i), 0);
+            break;
+        }
+        const OpenPhrase open = OpenPhraseOf(s);
+        s.later = LaterClausesIn(PiecesFrom(cut, i + 1), s.vocabulary);
+        ReadLaterPiece(s, cut.pieces[i]);
+        // The phrase ended in this piece and was drawn: its words in the piece before had effect.
+        if (open.level >= 0 && s.level > open.level)
+            for (const std::size_t t : open.traced) s.trace->secondPass[t].used = true;
+    }
+    if (s.trace && cut.pieces.size() > 1) RecountIgnoredWords(*s.trace);
+    s.later = LaterClauses{};
+    if (single && !IsFieldless(s)) DrawShieldOutline(s);
 }
 
 namespace {
@@ -281,7 +388,9 @@ Road RoadOf(std::string_view text) {
 
 bool IsCutToBlazonBuffer(std::string_view blazon) {
     const Road road = RoadOf(blazon.substr(0, kMaxMarshalledChars));
-    return !road.quartered && !road.impaled && !road.escutcheon && blazon.size() > static_cast<std::size_t>(kMaxBlazonChars);
+    if (road.quartered || road.impaled || road.escutcheon || FitsOneReading(blazon, kMaxBlazonChars, kMaxWords)) return false;
+    const PieceFits fits = [](std::string_view piece) { return FitsOneReading(piece, kMaxBlazonChars, kMaxWords); };
+    return !CutIntoPieces(blazon, fits, kMaxBlazonPieces).unread.empty();
 }
 
 namespace {
@@ -340,11 +449,9 @@ void DrawBlazon(DrawingState& s, std::string_view blazon, DrawHost& host) {
 
     const Road road = RoadOf(text);
     const bool quartered = road.quartered || road.escutcheon, impaled = road.impaled;
-    if (!quartered && !impaled && text.size() > static_cast<std::size_t>(kMaxBlazonChars)) {
-        const std::string whole = text;
-        CutAtWord(text, kMaxBlazonChars);
-        TellTheWordsLeftOut(s, whole, text.size());
-    }
+    // Single arms are read whole, in pieces when long: only what lies past the pieces a drawing
+    // reads is left out, and told.
+    if (!quartered && !impaled && !read) text = std::string(blazon);
     if (s.trace) s.trace->blazon = read ? typed : text;
     if (s.trace && read) s.trace->respelled = text;
     if (s.trace) s.trace->road = road.escutcheon ? "escutcheon" : quartered ? "quartered" : impaled ? "impaled" : "single";

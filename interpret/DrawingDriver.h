@@ -31,8 +31,9 @@ public:
     virtual void MarshallingEnds(MarshallingKind) {}
 };
 
-// Whether DrawBlazon reads only the start of `blazon`: single arms longer than the blazon buffer
-// (a marshalled text is held to the buffer part by part).
+// Whether DrawBlazon reads only the start of `blazon`: single arms longer than the pieces a
+// drawing reads, each within the blazon buffer and the word slots (a marshalled text is held to
+// its own bound).
 bool IsCutToBlazonBuffer(std::string_view blazon);
 
 // Draws the blazon the host fetches.

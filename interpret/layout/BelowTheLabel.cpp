@@ -4,6 +4,11 @@
 
 #include "engine/OrdinaryShapes.h"
 #include "engine/Ordinaries.h"
+#include <string>
+#include <vector>
+
+#include "database/TableStore.h"
+#include "interpret/read/Normaliser.h"
 #include "interpret/read/TextOps.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -55,6 +60,11 @@ int RoomTopBelowALaterChiefOrLabel(const DrawingState& s) {
         if (ShapeOfCode(s.Sub1(i)) == ShapeCode::kLabel && !about && s.levels[0].levelCount >= 2)
             return shapes::LabelShapeOf(s.geometry, kDefaultLabelPoints).pointBottom + kClearOfTheLabel;
     }
+    // A long blazon's later pieces, past the words in the slots.
+    if (s.later.chief) return shapes::ChiefFurthestRow(s.geometry.H) + kClearOfTheChief;
+    if (s.later.canton) return CantonArea(s.geometry).bottom + kClearOfTheChief;
+    if (s.later.label && !about && s.levels[0].levelCount >= 2)
+        return shapes::LabelShapeOf(s.geometry, kDefaultLabelPoints).pointBottom + kClearOfTheLabel;
     return 0;
 }
 
@@ -66,7 +76,45 @@ int RoomInsetWithinALaterBordure(const DrawingState& s) {
         if (EqualsIgnoringCase(s.Word(i - 1), "a") && !EqualsIgnoringCase(s.Word(i - 2), "with"))
             return kBordureBreadth + kClearOfTheBordure;
     }
-    return 0;
+    return s.later.bordure ? kBordureBreadth + kClearOfTheBordure : 0;
+}
+
+LaterClauses LaterClausesIn(std::string_view text, const Vocabulary* vocabulary) {
+    LaterClauses later;
+    if (vocabulary == nullptr) return later;
+    std::string bare(text);
+    StripPunctuation(bare);
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < bare.size();) {
+        while (i < bare.size() && bare[i] == ' ') ++i;
+        const std::size_t start = i;
+        while (i < bare.size() && bare[i] != ' ') ++i;
+        if (i > start) words.push_back(bare.substr(start, i - start));
+    }
+    // "between three mullets", "between a crescent and ...": the group the charge before stands
+    // between, as the first "between" of the words in the slots is read (not pieces of the field).
+    for (std::size_t i = 0; i + 2 < words.size(); ++i) {
+        if (!EqualsIgnoringCase(words[i], "between")) continue;
+        const VocabularyRow* count = vocabulary->Lookup(LookupKey(words[i + 1]));
+        const VocabularyRow* what = vocabulary->Lookup(LookupKey(words[i + 2]));
+        const bool piecesOfTheField = what != nullptr && what->type == kTypeOrdinary && !db::StartsWithNoCase(words[i + 2], "cross");
+        if (count != nullptr && count->type == kTypeNumber && !piecesOfTheField) later.betweenCount = count->sub1;
+        if ((EqualsIgnoringCase(words[i + 1], "a") || EqualsIgnoringCase(words[i + 1], "an")) && !piecesOfTheField) later.betweenCount = 1;
+        break;
+    }
+    // As the scans above: "a chief" or "on a chief" (not "in chief"), "a canton" or "a bordure" not
+    // "charged with" one, a label.
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const VocabularyRow* row = vocabulary->Lookup(LookupKey(words[i]));
+        if (row == nullptr || row->type != kTypeOrdinary || !EqualsIgnoringCase(words[i - 1], "a")) continue;
+        const std::string_view beforeArticle = i >= 2 ? std::string_view(words[i - 2]) : std::string_view();
+        const ShapeCode shape = ShapeOfCode(row->sub1);
+        if (shape == ShapeCode::kChief && !EqualsIgnoringCase(beforeArticle, "in")) later.chief = true;
+        if (shape == ShapeCode::kCanton && !EqualsIgnoringCase(beforeArticle, "with")) later.canton = true;
+        if (shape == ShapeCode::kBordure && !EqualsIgnoringCase(beforeArticle, "with")) later.bordure = true;
+        if (shape == ShapeCode::kLabel) later.label = true;
+    }
+    return later;
 }
 
 }  // namespace esc

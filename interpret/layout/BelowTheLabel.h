@@ -4,6 +4,8 @@
 // the label's points or the chief, as heralds set them (the label or the chief, painted last, hid
 // the top row of torteaux).
 
+#include <string_view>
+
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc {
@@ -22,5 +24,9 @@ int RoomTopBelowALaterChiefOrLabel(const DrawingState& state);
 // keeps them ("ten torteaux within a bordure azure"; not a bordure each charge is charged with);
 // 0 when none follows, and for charges strewn over the field.
 int RoomInsetWithinALaterBordure(const DrawingState& state);
+
+// What the text of a long blazon's later pieces names that takes room from the charges laid out
+// on the field before it: a chief, a canton, a label, a bordure, found as the scans above find them.
+LaterClauses LaterClausesIn(std::string_view text, const Vocabulary* vocabulary);
 
 }  // namespace esc

@@ -79,7 +79,8 @@ int CountBetweenAfter(const DrawingState& s) {
         if (EqualsIgnoringCase(s.Word(i + 1), "a") || EqualsIgnoringCase(s.Word(i + 1), "an")) return 1;
         return 0;
     }
-    return 0;
+    // A long blazon whose next piece begins with the group.
+    return s.later.betweenCount;
 }
 
 std::vector<LayoutSpot> AroundPrincipalSpots(const ShieldGeometry& g, int count) {

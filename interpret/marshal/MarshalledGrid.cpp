@@ -105,9 +105,8 @@ std::string PartAfter(std::string_view text, const std::vector<GridLabel>& label
 std::string_view CheckedParts(const GridText& g) {
     auto check = [](const std::string& part) -> std::string_view {
         if (Stripped(part).empty()) return msg::kEmptyPart;
-        const bool nested = !NestedMarshalledText(part).empty();
-        const std::size_t limit = static_cast<std::size_t>(nested ? kMaxMarshalledChars : kMaxBlazonChars);
-        return part.size() > limit ? msg::kPartTooLong : std::string_view{};
+        // A part longer than the blazon buffer is read in pieces as single arms are.
+        return part.size() > static_cast<std::size_t>(kMaxMarshalledChars) ? msg::kPartTooLong : std::string_view{};
     };
     for (const std::string& part : g.texts)
         if (const std::string_view error = check(part); !error.empty()) return error;

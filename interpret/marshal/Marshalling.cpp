@@ -39,12 +39,13 @@ std::string PartAfter(std::string_view text, std::size_t colon, std::size_t end)
 
 bool IsBlankText(std::string_view text) { return text.find_first_not_of(" \t\r\n") == kNone; }
 
-// A split whose parts can all be drawn: none empty, none longer than the blazon buffer.
+// A split whose parts can all be drawn: none empty, none longer than a marshalled text holds (a
+// part longer than the blazon buffer is read in pieces as single arms are).
 SplitText Checked(SplitText split) {
     for (int i = 0; i < split.count; ++i) {
         const std::string& part = split.parts[static_cast<std::size_t>(i)];
         if (IsBlankText(part)) split.error = msg::kEmptyPart;
-        else if (part.size() > static_cast<std::size_t>(kMaxBlazonChars)) split.error = msg::kPartTooLong;
+        else if (part.size() > static_cast<std::size_t>(kMaxMarshalledChars)) split.error = msg::kPartTooLong;
         if (!split.error.empty()) break;
     }
     if (!split.error.empty()) split.parts = {};

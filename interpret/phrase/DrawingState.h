@@ -21,6 +21,18 @@ inline constexpr int kMaxWordChars = 19;
 inline constexpr int kLookAheadSlots = 4;    // empty words past the last one
 inline constexpr int kMaxNamedTinctures = 10;
 inline constexpr int kPlacementRingSize = 13;
+// A blazon longer than the word slots is read in pieces, each fitting the blazon buffer and the
+// slots; past this many pieces its words are not read.
+inline constexpr int kMaxBlazonPieces = 12;
+
+// What the pieces of a long blazon still to be read name that takes room from the charges laid
+// out on the field now; nothing for a blazon read in one piece.
+struct LaterClauses {
+    bool chief = false, canton = false, label = false, bordure = false;
+    // The next piece begins "between three mullets": the charges the one charge before stands
+    // between (0: it does not).
+    int betweenCount = 0;
+};
 
 using WordText = FixedString<kMaxWordChars>;
 
@@ -56,6 +68,7 @@ struct WordsRead {
     std::array<bool, kMaxWords + kLookAheadSlots> wordUsed{};
     std::array<bool, kMaxWords + kLookAheadSlots> wordPending{};
     int levelFirstWord = 0;  // where the current level's phrase began, for the trace
+    LaterClauses later;      // what the words past the slots name that takes room on the field
 
     // Word access that tolerates any index: outside the slots a word is empty and not found.
     std::string_view Word(int i) const;

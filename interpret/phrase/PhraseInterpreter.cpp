@@ -419,6 +419,16 @@ void CloseBeforeNewPhrase(DrawingState& s) {
 
 }  // namespace phrase
 
+void ReadPhrasesFromTheCursor(DrawingState& s) {
+    for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
+        if (s.cursor < 0) s.cursor = 0;
+        RulePass(s);
+    }
+    CompleteInItsOwnTincture(s);
+    s.bendwiseFlag = false;
+    FinishLevelTraces(s);
+}
+
 void InterpretCharges(DrawingState& s) {
     s.level = 0;
     s.ordinaryTreatment = OrdinaryTreatment::kNone;
@@ -466,13 +476,7 @@ void InterpretCharges(DrawingState& s) {
     s.position = OrdinaryPosition::Usual;  // the field's partition has been drawn in it
     s.secondLineCode = kPlainLine;
     s.levelFirstWord = s.cursor;
-    for (int pass = 0; pass < kMaxPasses && s.cursor < s.wordCount && !s.stopReading && s.level < kMaxLevels; ++pass) {
-        if (s.cursor < 0) s.cursor = 0;
-        RulePass(s);
-    }
-    CompleteInItsOwnTincture(s);
-    s.bendwiseFlag = false;
-    FinishLevelTraces(s);
+    ReadPhrasesFromTheCursor(s);
 }
 
 }  // namespace esc

@@ -11,6 +11,12 @@ namespace esc {
 // kMaxLevels levels are held: reading stops when the tenth level has been drawn, and the words
 // after it are not read.
 void InterpretCharges(DrawingState& state);
+// Reads the words now in the slots, a later piece of a long blazon, on from the levels the pieces
+// before left: the levels, the named tinctures and the picture are kept.
+void InterpretLaterPiece(DrawingState& state);
+// The rule loop from the cursor to the end of the words in the slots, then the level the words
+// left open.
+void ReadPhrasesFromTheCursor(DrawingState& state);
 // All ten level records back to their reset values; the placement ring, the picture count, the
 // bendwise flag and the orle flag cleared.
 void ResetLevels(DrawingState& state);

@@ -140,6 +140,8 @@ std::string ExplainText(const DrawingTrace& t) {
     }
     if (t.respelled != t.blazon) out << "Respelled:   " << t.respelled << "\n";
     out << "Normalised:  " << t.normalised << "\n";
+    // A long blazon: the pieces it was read in, the first as cut, the later ones normalised.
+    for (std::size_t i = 0; i < t.pieces.size(); ++i) out << "Piece " << (i + 1) << ":     " << t.pieces[i] << "\n";
     out << "Named tinctures:";
     if (t.namedTinctures.empty()) out << " none";
     for (int c : t.namedTinctures) out << " " << TinctureText(c);
@@ -238,6 +240,7 @@ Json ExplainedJson(const DrawingTrace& t) {
                             {"road", t.road.empty() ? "single" : t.road},
                             {"respelled", t.respelled},
                             {"normalised", t.normalised},
+                            {"pieces", t.pieces},
                             {"firstPass", WordsJson(t.firstPass, WithUse::No)},
                             {"words", WordsJson(t.secondPass, WithUse::Yes)},
                             {"ignoredWords", t.ignoredWords},

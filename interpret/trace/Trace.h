@@ -72,6 +72,9 @@ struct DrawingTrace {
     std::vector<int> namedTinctures;
     std::string respelled;   // the printed spellings read as the vocabulary's words (single arms)
     std::string normalised;
+    // A blazon longer than the word slots: the pieces it was read in (the first as cut, the
+    // later ones normalised); empty when it was read in one.
+    std::vector<std::string> pieces;
     std::vector<WordTrace> secondPass;
     FieldTrace field;
     std::vector<LevelTrace> levels;

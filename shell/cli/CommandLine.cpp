@@ -111,10 +111,9 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     state->pictureCache = &pictures;
     DrawingTrace trace;
     if (explain || strict || !quiet) state->trace = &trace;
-    // A longer text is drawn from its start, as the blazon buffer holds it; the user is told so
-    // in the words the window uses.
+    // A text longer than the pieces a drawing reads is drawn from its start; the user is told so.
     const bool cut = IsCutToBlazonBuffer(*blazon);
-    if (cut) sink.Show(msg::BlazonTooLong(blazon->size()));
+    if (cut) sink.Show(msg::BlazonPastThePieces(blazon->size(), kMaxBlazonPieces));
     DrawHost host;
     DrawBlazon(*state, *blazon, host);
     if (!quiet) std::fputs(ForTerminal(NoteLines(DrawingNotes(trace))).c_str(), stderr);  // after the drawing's messages

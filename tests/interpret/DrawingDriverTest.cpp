@@ -70,22 +70,25 @@ TEST(DrawingDriver, WordsAreReadInAnyCase) {
 
 TEST(DrawingDriver, BoundsOfTheBlazonBuffer) {
     Drawing d;
-    // Past 199 characters the text is cut at a word, and the words left out are told.
+    // Past 199 characters the text is read whole, in pieces that each fit the buffer and the
+    // word slots; with no clause bound to cut at, that is told.
     std::string longText = "Azure";
     while (longText.size() < 400) longText += " and";
     d.Draw(longText);
-    EXPECT_LE(d.trace.blazon.size(), 199u);
-    EXPECT_GE(d.trace.blazon.size(), 195u);
-    EXPECT_EQ(d.trace.blazon.back(), 'd');
+    EXPECT_EQ(d.trace.blazon, longText);
+    EXPECT_GE(d.trace.pieces.size(), 2u);
+    for (const std::string& piece : d.trace.pieces) EXPECT_LE(piece.size(), 199u);
     ASSERT_FALSE(d.sink.messages.empty());
-    EXPECT_NE(d.sink.messages[0].find("longer than a drawing reads"), std::string::npos);
-    // Only single arms are cut: the driver says which, so callers can tell the user.
-    EXPECT_TRUE(IsCutToBlazonBuffer(longText));
-    EXPECT_TRUE(IsCutToBlazonBuffer(longText.substr(0, 200)));
+    EXPECT_EQ(d.sink.messages[0], msg::kPieceCutInsideAClause);
+    EXPECT_LE(d.s().wordCount, 30);
+    // Only single arms past the pieces a drawing reads are cut: the driver says which, so callers
+    // can tell the user.
+    std::string endless = longText;
+    while (endless.size() < static_cast<std::size_t>(kMaxBlazonPieces * kMaxBlazonChars + 200)) endless += " and";
+    EXPECT_TRUE(IsCutToBlazonBuffer(endless));
+    EXPECT_FALSE(IsCutToBlazonBuffer(longText));
     EXPECT_FALSE(IsCutToBlazonBuffer(longText.substr(0, 199)));
-    EXPECT_FALSE(IsCutToBlazonBuffer("Quarterly 1&4: " + longText.substr(0, 150) + " 2&3: " + longText.substr(0, 150)));
-    // Past 30 words the rest is not read.
-    EXPECT_EQ(d.s().wordCount, 30);
+    EXPECT_FALSE(IsCutToBlazonBuffer("Quarterly 1&4: " + endless + " 2&3: " + longText.substr(0, 150)));
     // A word longer than 19 characters is cut to 19.
     d.Draw("Azure abcdefghijklmnopqrstuvwxyz");
     EXPECT_EQ(d.s().Word(1), "abcdefghijklmnopqrs");

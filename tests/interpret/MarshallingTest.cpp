@@ -54,7 +54,8 @@ TEST(Marshalling, SplittingTheTexts) {
         {"labels 1 and 2 with three parts", Q, "Quarterly 1: Or 2: Gules 3: Azure", msg::kExpectingLabel4, {}},
         {"empty first quarter", Q, "Quarterly 1&4: 2&3: Azure", msg::kEmptyPart, {}},
         {"empty last quarter", Q, "Quarterly 1&4: Or 2&3: ", msg::kEmptyPart, {}},
-        {"a part past the blazon buffer", Q, "Quarterly 1&4: Or" + std::string(200, 'a') + " 2&3: Azure", msg::kPartTooLong, {}},
+        {"a part past what a marshalled text holds", Q,
+         "Quarterly 1&4: Or" + std::string(kMaxMarshalledChars, 'a') + " 2&3: Azure", msg::kPartTooLong, {}},
     };
     for (const SplitCase& c : cases) {
         SCOPED_TRACE(c.name);

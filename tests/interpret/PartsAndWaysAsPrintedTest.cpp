@@ -144,20 +144,21 @@ TEST(UnsaidTinctures, TheFieldsTinctureIsToldNotGuessed) {
     EXPECT_EQ(d.sink.messages[0], msg::kColorOrPartitionRequired);
 }
 
-// A drawing reads at most kMaxBlazonChars characters and kMaxWords words of single arms: what lies
-// past either is named in a message, from its first word, and the drawing is not clean.
+// A drawing reads single arms longer than kMaxBlazonChars characters or kMaxWords words in
+// pieces: a cut where no clause begins is told, and what lies past the last piece a drawing reads
+// is named from its first word; the drawing is not clean either way.
 TEST(BlazonBuffer, TheWordsPastWhatADrawingReadsAreTold) {
     const std::string head = "Or on a fess between two bars gules three mullets or a chief azure a bordure sable ";
     Drawing d;
-    // Past the word count, within the characters.
+    // Past the word count, within the characters, with no clause bound in the window.
     const std::string manyWords = head + "a canton argent a label vert on the canton a rose gules on the label three roundels or and a frobble";
     ASSERT_LE(manyWords.size(), static_cast<std::size_t>(kMaxBlazonChars));
     d.Draw(manyWords);
-    // Words 31 on, as the normaliser leaves them.
-    EXPECT_TRUE(ToldLeftOut(d, "the label three roundels or")) << testing::PrintToString(d.sink.messages);
-    // Past the characters: cut at a word, the rest named.
+    EXPECT_NE(std::find(d.sink.messages.begin(), d.sink.messages.end(), msg::kPieceCutInsideAClause), d.sink.messages.end());
+    EXPECT_GE(d.trace.pieces.size(), 2u);
+    // Past the pieces a drawing reads: the rest named.
     std::string longText = "Argent a chevron gules between three roses gules on a chief azure three mullets or";
-    while (longText.size() <= static_cast<std::size_t>(kMaxBlazonChars)) longText += " and three mullets or";
+    while (longText.size() <= static_cast<std::size_t>(kMaxBlazonPieces * kMaxBlazonChars)) longText += "; and three mullets or";
     longText += " snark";
     d.Draw(longText);
     EXPECT_TRUE(ToldLeftOut(d, "")) << testing::PrintToString(d.sink.messages);
