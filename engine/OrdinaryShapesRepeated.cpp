@@ -96,10 +96,6 @@ void BendletsSinister(PaintState& s, const ShapeOutline& o) { BendletsOf(s, o, B
 
 namespace {
 
-// Piles from their foot row to their point row, the one routine for piles and piles reversed:
-// levelLine 96 makes them meet in the point. One pile with a line is a band and its reflection,
-// from bandFoot to bandPoint, whose recorded centres bound the fill. Several stand side by side
-// with feet as wide as the gaps between them.
 // While it lives, the rows above `foot` of the picture being painted (the shield's or the
 // achievement's) and of the picture buffer are kept as they were: what is painted there meanwhile
 // is put back when it ends. A foot of 0 keeps nothing.
@@ -136,6 +132,10 @@ private:
     std::vector<std::int8_t> codes_;
 };
 
+// Piles from their foot row to their point row, the one routine for piles and piles reversed:
+// levelLine 96 makes them meet in the point. One pile with a line is a band and its reflection,
+// from bandFoot to bandPoint, whose recorded centres bound the fill. Several stand side by side
+// with feet as wide as the gaps between them.
 void PilesBetween(PaintState& s, const ShapeOutline& o, int foot, int point, int bandFoot, int bandPoint) {
     const int W = s.geometry.W;
     const bool meet = s.CurrentLevel().levelLine == kPilesInPoint;
