@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Diminutives.h"
@@ -178,13 +179,34 @@ void BordureAlongTheHost(DrawingState& s, const std::vector<std::int8_t>& host, 
         const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
         return i < host.size() && host[i] == kHostMark;
     };
-    // Each pixel's distance to the nearest pixel off the host, by two sweeps of a chamfer.
+    // Each pixel's distance to the nearest pixel outside the host's outline, by two sweeps of a
+    // chamfer. Outside is what the margin reaches without crossing the host: a charge lying on
+    // the host (the mullet within the bordure) is a hole in its pixels, not a piece of its edge.
     constexpr float kFarFromEdge = 1e9f, kDiagonalStep = 1.4142f;
     std::vector<float> distance(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), kFarFromEdge);
     auto at = [&](int x, int y) -> float& { return distance[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)]; };
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (!onHost(left + x, top + y)) at(x, y) = 0;
+    std::vector<std::pair<int, int>> reached;
+    auto reach = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= w || y >= h || at(x, y) == 0 || onHost(left + x, top + y)) return;
+        at(x, y) = 0;
+        reached.emplace_back(x, y);
+    };
+    for (int x = 0; x < w; ++x) {
+        reach(x, 0);
+        reach(x, h - 1);
+    }
+    for (int y = 0; y < h; ++y) {
+        reach(0, y);
+        reach(w - 1, y);
+    }
+    while (!reached.empty()) {
+        const auto [x, y] = reached.back();
+        reached.pop_back();
+        reach(x - 1, y);
+        reach(x + 1, y);
+        reach(x, y - 1);
+        reach(x, y + 1);
+    }
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             float& d = at(x, y);
