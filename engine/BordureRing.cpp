@@ -64,6 +64,21 @@ double AlongLine(const std::vector<RingPoint>& line, const std::vector<double>& 
 
 }  // namespace
 
+double EdgeRing::AlongEdge(double x, double y) const {
+    double best = std::numeric_limits<double>::max(), along = 0;
+    for (std::size_t i = 0; i + 1 < edgeX.size(); ++i) {
+        const double ax = edgeX[i], ay = edgeY[i], dx = edgeX[i + 1] - ax, dy = edgeY[i + 1] - ay;
+        const double length2 = dx * dx + dy * dy;
+        const double t = length2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / length2, 0.0, 1.0) : 0.0;
+        const double qx = ax + t * dx - x, qy = ay + t * dy - y, d = qx * qx + qy * qy;
+        if (d < best) {
+            best = d;
+            along = edgeAt[i] + t * (edgeAt[i + 1] - edgeAt[i]);
+        }
+    }
+    return along;
+}
+
 bool InsideShield(const ShieldGeometry& g, int x, int y) {
     const int edge = g.Px(2);
     if (x < edge || x >= g.W - edge || y < edge || y > g.shieldBottom) return false;
@@ -133,6 +148,11 @@ EdgeRing BordureRing(const ShieldGeometry& g, int breadth) {
     for (std::size_t i = 1; i < line.size(); ++i)
         at[i] = at[i - 1] + std::hypot(line[i].x - line[i - 1].x, line[i].y - line[i - 1].y);
     ring.length = std::max(at.back(), 1.0);
+    for (const RingPoint& point : line) {
+        ring.edgeX.push_back(point.x);
+        ring.edgeY.push_back(point.y);
+    }
+    ring.edgeAt = at;
     // The place round the edge of each outside pixel that is some pixel's nearest, found once.
     std::vector<float> alongOf(n, -1.0f);
     for (int y = 0; y < h; ++y)

@@ -20,6 +20,13 @@ struct EdgeRing {
     std::vector<float> along, depth;
     double length = 1;   // the outer edge's whole length
     double breadth = 1;  // the ring's breadth, in picture pixels
+    // The outer edge as a closed line from the top middle, clockwise as seen, and the distance
+    // round it to each of its points.
+    std::vector<double> edgeX, edgeY, edgeAt;
+
+    // The distance round the outer edge to the point of it nearest (x, y): unlike `along`, which
+    // each pixel takes from its nearest outside pixel, it runs smoothly from pixel to pixel.
+    double AlongEdge(double x, double y) const;
 
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y - mask.box.top) * static_cast<std::size_t>(mask.box.Width()) +

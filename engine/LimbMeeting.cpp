@@ -72,7 +72,9 @@ std::optional<std::array<double, 2>> MeetingCorner(const LimbStrip& A, double kA
 
 void FillLimbMeeting(PaintState& s, const ShapeOutline& outline, BandRequest a, BandRequest b, MeetingSides open) {
     const int code = s.levelTincture[s.level];
-    if (outline.treatment != OrdinaryTreatment::kNone || code == kCounterchanged) return;
+    // Counterchanged limbs are closed alike: the painter turns each pixel of the meeting the
+    // limbs left unpainted against the field beneath it, and passes over those they painted.
+    if (outline.treatment != OrdinaryTreatment::kNone) return;
     const BandLine line = LineOf(s);
     if (FindLineStyle(line.style) == nullptr || line.style == kGapLineStyle || line.pieces > 0) return;
     a.line = b.line = line;

@@ -18,17 +18,23 @@ struct BandLine {
     int repeats = 0;
     int pieces = 0;
 };
+// Whether a band is a line dividing the field (its line may run as deep as the partition's
+// width allows) or a limb of an ordinary, whose two lined edges share one narrow breadth: the
+// arcs of an engrailed or invected limb are kept shallow against that breadth.
+enum class BandRole { kPartitionLine, kLimb };
 // What the bands of a shape are drawn for: the shape (a chief's wavy line turns the other way),
 // the field's partition (the last bar's line; a band on a field per bend is narrowed for its
-// teeth) and the ordinary's treatment (voided or fimbriated bands are drawn as their edges).
+// teeth), the ordinary's treatment (voided or fimbriated bands are drawn as their edges) and
+// whether its bands are limbs of an ordinary or lines of partition.
 struct ShapeOutline {
     ShapeCode shape = ShapeCode::kNoShape;
     ShapeCode field = ShapeCode::kNoShape;
     OrdinaryTreatment treatment = OrdinaryTreatment::kNone;
+    BandRole role = BandRole::kPartitionLine;
 
     // The same outline for a shape drawn as another (the bend sinister as a mirrored bend): the
     // field's partition goes with it where it named the shape.
-    ShapeOutline DrawnAs(ShapeCode other) const { return {other, field == shape ? other : field, treatment}; }
+    ShapeOutline DrawnAs(ShapeCode other) const { return {other, field == shape ? other : field, treatment, role}; }
 };
 // The outline the reader's state holds between phrases: its shapeCode, partitionCode and
 // ordinaryTreatment. For the pieces the reader draws itself (bars, pallets, a fret).

@@ -144,7 +144,10 @@ void DrawOrdinaryOfCurrentLevel(PaintState& state, const OrdinaryRequest& reques
     // What the bands and cotises are drawn for. A partition of the field is never voided or
     // fimbriated, whatever an earlier phrase left.
     ShapeOutline o{shape, request.field != kNoShape ? request.field : state.partitionCode, OrdinaryTreatment::kNone};
-    if (!partition) o.treatment = request.treatment.value_or(state.ordinaryTreatment);
+    if (!partition) {
+        o.treatment = request.treatment.value_or(state.ordinaryTreatment);
+        o.role = BandRole::kLimb;
+    }
     if (!partition && DrawnWithTwoLines(state, shape)) {
         DrawWithTwoLines(state, request, o);
         return;

@@ -233,6 +233,10 @@ void ChevronelsInverted(PaintState& state, const ShapeOutline& outline);
 void Chief(PaintState& state, const ShapeOutline& outline);
 void Label(PaintState& state);
 void Bordure(PaintState& state, const ShapeOutline& outline);
+// A bordure whose inner edge carries the state's line, laid round the shield's outline (its
+// inner edge parallel to it at the curved corners and the point); false when its line is none
+// that such a ring can carry (no line, the gap, pieces) or it is treated, and nothing is drawn.
+bool DrawLinedBordure(PaintState& state, const ShapeOutline& outline);
 void Canton(PaintState& state, const ShapeOutline& outline);
 void Bendlets(PaintState& state, const ShapeOutline& outline);
 void BendletsSinister(PaintState& state, const ShapeOutline& outline);

@@ -372,6 +372,10 @@ void CornerFill(PaintState& s, int x, int y) {
 // lower corners, whose inner edge is a quarter circle drawn point by point, each point filled
 // out to the shield's edge and given a short stroke downward.
 void Bordure(PaintState& s, const ShapeOutline& o) {
+    if (DrawLinedBordure(s, o)) {
+        s.lineCode = kPlainLine;
+        return;
+    }
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H;
     Band(s, o, 0, Px(s, kBordureBreadth) / 2, W, Px(s, kBordureBreadth) / 2, Px(s, kBordureBreadth), BandEdges::kFarEdgeReflected);

@@ -96,6 +96,42 @@ void BendletsSinister(PaintState& s, const ShapeOutline& o) { BendletsOf(s, o, B
 
 namespace {
 
+// While it lives, the rows above `foot` of the picture being painted (the shield's or the
+// achievement's) and of the picture buffer are kept as they were: what is painted there meanwhile
+// is put back when it ends. A foot of 0 keeps nothing.
+class PileFootClip {
+public:
+    PileFootClip(PaintState& state, int foot) : state_(state), foot_(foot) {
+        if (foot_ <= 0) return;
+        target_ = state.view == OutputView::Achievement ? state.achievement : &state.picture;
+        offsetY_ = state.view == OutputView::Achievement ? state.achievementOffsetY : 0;
+        if (target_ != nullptr) picture_ = *target_;
+        codes_ = state.pictureBuffer;
+    }
+    ~PileFootClip() {
+        if (foot_ <= 0) return;
+        if (target_ != nullptr && target_->Width() == picture_.Width())
+            for (int y = 0; y < foot_; ++y) {
+                const int ty = y - offsetY_;
+                if (ty < 0 || ty >= picture_.Height() || ty >= target_->Height()) continue;
+                std::copy(picture_.Row(ty), picture_.Row(ty) + picture_.Width(), target_->Row(ty));
+            }
+        const std::size_t end = std::min({static_cast<std::size_t>(foot_) * static_cast<std::size_t>(state_.geometry.W),
+                                          codes_.size(), state_.pictureBuffer.size()});
+        std::copy(codes_.begin(), codes_.begin() + static_cast<std::ptrdiff_t>(end), state_.pictureBuffer.begin());
+    }
+    PileFootClip(const PileFootClip&) = delete;
+    PileFootClip& operator=(const PileFootClip&) = delete;
+
+private:
+    PaintState& state_;
+    int foot_;
+    Bitmap* target_ = nullptr;
+    int offsetY_ = 0;
+    Bitmap picture_;
+    std::vector<std::int8_t> codes_;
+};
+
 // Piles from their foot row to their point row, the one routine for piles and piles reversed:
 // levelLine 96 makes them meet in the point. One pile with a line is a band and its reflection,
 // from bandFoot to bandPoint, whose recorded centres bound the fill. Several stand side by side
@@ -109,8 +145,18 @@ void PilesBetween(PaintState& s, const ShapeOutline& o, int foot, int point, int
         if (s.lineCode == kPlainLine || s.lineCode >= kFirstLevelMark) {
             Area(s, {{W / 5, foot, W / 2 - 1, point}, {W - W / 5, foot, W / 2 + 1, point}});
         } else {
+            // The lined sides run on past the foot, so that their square-cut ends lie beyond it;
+            // a pile lowered off the chief (abased) then has what they painted above its foot put
+            // back, and its foot is a straight line across.
+            const int left = Px(s, 60), reach = Px(s, 20);
+            const double length = std::hypot(static_cast<double>(W / 2 - left), static_cast<double>(bandPoint - bandFoot));
+            const int dx = length > 0 ? static_cast<int>(std::lround((W / 2 - left) * reach / length)) : 0;
+            const int dy = length > 0 ? static_cast<int>(std::lround((bandPoint - bandFoot) * reach / length)) : 0;
+            const bool downward = bandPoint > bandFoot;
+            const PileFootClip clip(s, downward && foot > Px(s, 2) ? foot : 0);
             ResetCrossings(s);
-            Band(s, o, Px(s, 60), bandFoot, W / 2, bandPoint, Px(s, 20), BandEdges::kFarEdgeReflected);
+            Band(s, o, downward ? left - dx : left, downward ? bandFoot - dy : bandFoot, W / 2, bandPoint, reach,
+                 BandEdges::kFarEdgeReflected);
             FillCrossings(s);
         }
         return;

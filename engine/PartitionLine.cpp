@@ -203,8 +203,14 @@ bool PlanBand(const PaintState& state, const BandRequest& request, BandPlan& p) 
             double along = std::max(4.0, static_cast<double>(span) / repeats) / p.style->period;
             // Both edges pointing outward keep half the band whole between them.
             const double share = p.style->alwaysMirrored ? 4.0 : 2.0;
-            const double deepest = std::max(p.style->depth * p.style->designScale * g.k, width * frame.across / share);
+            double deepest = std::max(p.style->depth * p.style->designScale * g.k, width * frame.across / share);
+            // A limb of an ordinary lined on both edges: the breadth the shape asked for (a
+            // slanting band's cross-section is trimmed above, not its breadth) bounds the depth,
+            // and the pattern keeps its shape, repeating more often, unless a count was given.
+            const bool limbBound = request.outline.role == BandRole::kLimb && edges == BandEdges::kBoth && p.style->limbShare > 0;
+            if (limbBound) deepest = std::min(deepest, request.width * p.style->limbShare);
             const double across = std::min(along, deepest / p.style->depth);
+            if (limbBound && request.line.repeats <= 0) along = std::max(across, 4.0 / p.style->period);
             // At its default width a pattern that cannot be flattened (nebuly's knobs) repeats
             // more often on a narrow band rather than lose its shape; a count given is kept.
             const double leastAspect = p.style->leastAspect;

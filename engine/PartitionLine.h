@@ -45,6 +45,10 @@ struct LineStyle {
     // At the style's default width, the least share of its own depth-to-length a narrow band
     // may flatten it to before it is repeated more often instead (0: flattened at will).
     double leastAspect = 0.0;
+    // On a limb of an ordinary with both edges lined, the most of the limb's breadth one edge's
+    // pattern may sink into it (0: as deep as on a line of partition). A narrow limb keeps its
+    // arcs shallow rather than being bitten through from both sides.
+    double limbShare = 0.0;
 
     // The column of the far edge's pattern at `step` along the band.
     int FarStep(int step) const { return farHalfShifted ? (step + period / 2) % period : step; }

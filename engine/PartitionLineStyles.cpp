@@ -229,9 +229,14 @@ constexpr std::uint16_t kStyle18[] = {
     0x00FF, 0x0000, 0x01FF, 0x8000, 0x03FF, 0xC000, 0x007E, 0x0000, 0x00FF, 0x0000, 0x01FF, 0x8000,
     0x03FF, 0xC000, 0x07FF, 0xE000, 0x003C, 0x0000, 0xFFFF, 0xFF00};
 
+// The most of a limb's breadth an engrailed or invected edge sinks into it.
+constexpr double kArcLimbShare = 0.16;
+
 constexpr std::array<LineStyle, kLineStyleCount> kStyles = {{
-    {20, 4, 64, true, kStyle0, 8, false, 0.3},  // engrailed: eight points across the shield
-    {20, 4, 64, true, kStyle1, 8, false, 0.3},
+    // engrailed: eight points across the shield; on a limb its arcs sink at most a fraction of
+    // the limb's breadth (invected alike)
+    {20, 4, 64, true, kStyle0, 8, false, 0.3, 0.0, kArcLimbShare},
+    {20, 4, 64, true, kStyle1, 8, false, 0.3, 0.0, kArcLimbShare},
     {10, 3, 45, true, kStyle2},
     {10, 3, 45, true, kStyle2},
     {16, 2, 31, false, kStyle4},

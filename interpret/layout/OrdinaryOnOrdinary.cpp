@@ -17,6 +17,7 @@
 #include "engine/Ordinaries.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Painter.h"
+#include "engine/SpanEnd.h"
 #include "interpret/layout/FitLayout.h"
 #include "interpret/layout/Layouts.h"
 #include "interpret/layout/Placement.h"
@@ -219,6 +220,76 @@ constexpr double kChargeShareOfItsSlot = 0.85;
 constexpr float kChargeShareOfChiefDepth = 0.8f;
 constexpr float kChargeOnChiefFallbackScale = 0.4f;  // a picture with no extent: as on a chief
 
+// A plain bordure on a charge (an escutcheon, a lozenge, a roundel): the charge's pixels lying
+// within the bordure's breadth, reduced as the charge is from the shield, of the charge's own
+// edge, so that its inner edge follows the charge's outline rather than the shield's.
+void BordureAlongTheHost(DrawingState& s, const std::vector<std::int8_t>& host, Rect box) {
+    const ShieldGeometry& g = s.geometry;
+    const double breadth = static_cast<double>(g.Px(kBordureBreadth - 3)) * box.Width() / std::max(g.W, 1);
+    // The box and a pixel's margin round it, which lies off the host.
+    const int left = box.left - 1, top = box.top - 1, w = box.Width() + 2, h = box.Height() + 2;
+    auto onHost = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= g.W) return false;
+        const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
+        return i < host.size() && host[i] == kHostMark;
+    };
+    // Each pixel's distance to the nearest pixel outside the host's outline, by two sweeps of a
+    // chamfer. Outside is what the margin reaches without crossing the host: a charge lying on
+    // the host (the mullet within the bordure) is a hole in its pixels, not a piece of its edge.
+    constexpr float kFarFromEdge = 1e9f, kDiagonalStep = 1.4142f;
+    std::vector<float> distance(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), kFarFromEdge);
+    auto at = [&](int x, int y) -> float& { return distance[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)]; };
+    std::vector<std::pair<int, int>> reached;
+    auto reach = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= w || y >= h || at(x, y) == 0 || onHost(left + x, top + y)) return;
+        at(x, y) = 0;
+        reached.emplace_back(x, y);
+    };
+    for (int x = 0; x < w; ++x) {
+        reach(x, 0);
+        reach(x, h - 1);
+    }
+    for (int y = 0; y < h; ++y) {
+        reach(0, y);
+        reach(w - 1, y);
+    }
+    while (!reached.empty()) {
+        const auto [x, y] = reached.back();
+        reached.pop_back();
+        reach(x - 1, y);
+        reach(x + 1, y);
+        reach(x, y - 1);
+        reach(x, y + 1);
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            float& d = at(x, y);
+            if (x > 0) d = std::min(d, at(x - 1, y) + 1);
+            if (y > 0) d = std::min({d, at(x, y - 1) + 1, x > 0 ? at(x - 1, y - 1) + kDiagonalStep : kFarFromEdge,
+                                     x + 1 < w ? at(x + 1, y - 1) + kDiagonalStep : kFarFromEdge});
+        }
+    for (int y = h - 1; y >= 0; --y)
+        for (int x = w - 1; x >= 0; --x) {
+            float& d = at(x, y);
+            if (x + 1 < w) d = std::min(d, at(x + 1, y) + 1);
+            if (y + 1 < h) d = std::min({d, at(x, y + 1) + 1, x + 1 < w ? at(x + 1, y + 1) + kDiagonalStep : kFarFromEdge,
+                                         x > 0 ? at(x - 1, y + 1) + kDiagonalStep : kFarFromEdge});
+        }
+    const int code = s.levelTincture[s.level];
+    auto inBordure = [&](int x, int y) { return at(x, y) > 0 && at(x, y) <= breadth; };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w;) {
+            if (!inBordure(x, y)) {
+                ++x;
+                continue;
+            }
+            int last = x;
+            while (last + 1 < w && inBordure(last + 1, y)) ++last;
+            PaintSpan(s, left + x, top + y, SpanEndFor(code, left + last));
+            x = last + 1;
+        }
+}
+
 }  // namespace
 
 bool ChargesOnTheOrdinaryWithinTheChief(DrawingState& s, int back) {
@@ -325,7 +396,10 @@ bool OrdinaryOnOrdinaryLayout(DrawingState& s) {
     if (onCharge) {
         // The charge is a small field of its own: the ordinary drawn as on a whole field,
         // reduced into the charge's box, and kept only on the charge.
-        DrawOrdinaryWithin(s, s.shapeCode, box);
+        if (s.shapeCode == ShapeCode::kBordure && s.lineCode <= kPlainLine && s.ordinaryTreatment == OrdinaryTreatment::kNone)
+            BordureAlongTheHost(s, host, box);
+        else
+            DrawOrdinaryWithin(s, s.shapeCode, box);
     } else if (hostShape == ShapeCode::kPale && s.shapeCode == ShapeCode::kChevronels) {
         if (s.lineCode < kPlainLine) s.lineCode = kPlainLine;
         ChevronelsDownThePale(s);

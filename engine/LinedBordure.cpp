@@ -1,0 +1,88 @@
+// A bordure whose inner edge carries a line: laid round the shield's own outline, so that its
+// inner edge runs parallel to the outline down the flanks, round the curved lower corners and
+// into the point, with the line's pattern repeating evenly all the way round.
+//
+// Each pixel of the ring knows how deep in from the edge it lies (BordureRing) and how far round
+// the edge its nearest point of the edge is; the pattern is the profile the band along the chief would be drawn with, its
+// rows read at right angles to the edge and its columns round it.
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/BordureRing.h"
+#include "engine/OrdinaryShapes.h"
+#include "engine/PartitionLineBand.h"
+#include "engine/SpanEnd.h"
+
+namespace esc::shapes {
+
+bool DrawLinedBordure(PaintState& s, const ShapeOutline& o) {
+    const BandLine line = LineOf(s);
+    if (FindLineStyle(line.style) == nullptr || line.style == kGapLineStyle || line.pieces > 0) return false;
+    if (o.treatment != OrdinaryTreatment::kNone || s.view != OutputView::Shield) return false;
+    const ShieldGeometry& g = s.geometry;
+    const int breadthAsked = g.Px(kBordureBreadth);
+    // The profile as the band along the chief takes it, its line turned as a bordure's.
+    const BandRequest chiefSide{0, breadthAsked / 2, g.W, breadthAsked / 2, breadthAsked, BandEdges::kFarEdgeReflected, line, 0, 0, o};
+    band::BandPlan plan;
+    if (!band::PlanBand(s, chiefSide, plan) || plan.style == nullptr) return false;
+    const LineStyle& profile = *plan.style;
+    const int rows = plan.t, period = std::max(profile.period, 1);
+    // As broad as the plain bordure down its flanks (a little less than along the chief, where
+    // the outline's pen takes fewer of its pixels).
+    const int breadth = std::max(g.Px(kBordureBreadth - 3), rows + 1);
+    EdgeRing ring = BordureRing(g, breadth);
+    // The small point at the shield's foot is filled whole: the bordure's inner edge runs straight
+    // across the base above it, measured from the base's straight line and round the edge as
+    // if the point were not there.
+    const bool pointed = g.baseTop < g.shieldBottom;
+    const int baseRow = g.H - g.Px(2);  // the first row of the base's pen
+    if (pointed) {
+        std::vector<double> xs, ys, at;
+        for (std::size_t i = 0; i < ring.edgeX.size(); ++i) {
+            if (ring.edgeY[i] > baseRow + 0.5) continue;
+            if (!xs.empty()) at.push_back(at.back() + std::hypot(ring.edgeX[i] - xs.back(), ring.edgeY[i] - ys.back()));
+            else at.push_back(0.0);
+            xs.push_back(ring.edgeX[i]);
+            ys.push_back(ring.edgeY[i]);
+        }
+        if (xs.size() >= 2) {
+            ring.edgeX = std::move(xs);
+            ring.edgeY = std::move(ys);
+            ring.edgeAt = std::move(at);
+            ring.length = std::max(ring.edgeAt.back(), 1.0);
+        }
+    }
+    // A whole number of repeats round the edge, one of them centred on the middle of the chief.
+    const double repeats = std::max(1.0, std::round(ring.length / period));
+    const double columnsPerPixel = repeats * period / ring.length;
+    const int code = s.levelTincture[s.level];
+    auto inBordure = [&](int x, int y) {
+        if (!InsideShield(g, x, y)) return false;
+        if (pointed && y >= baseRow) return true;
+        double depth = ring.mask.Contains(x, y) ? static_cast<double>(ring.depth[ring.Index(x, y)]) : 1e9;
+        if (pointed) depth = std::min(depth, baseRow - y - 0.5);
+        if (depth >= breadth) return false;
+        const double intoEdge = depth - (breadth - rows);  // 0 where the edge's zone begins
+        if (intoEdge < 0) return true;
+        // Row 0 lies on the field's side of the edge, the last next to the body of the bordure.
+        const int row = std::clamp(rows - 1 - static_cast<int>(intoEdge), 0, rows - 1);
+        const int column = static_cast<int>(std::floor(ring.AlongEdge(x + 0.5, y + 0.5) * columnsPerPixel + period / 2.0)) % period;
+        return profile.Solid(row, column);
+    };
+    const Rect box{0, 0, g.W, g.shieldBottom + 1};
+    for (int y = std::max(box.top, 0); y < box.bottom && y <= g.shieldBottom; ++y)
+        for (int x = std::max(box.left, 0); x < box.right;) {
+            if (!inBordure(x, y)) {
+                ++x;
+                continue;
+            }
+            int last = x;
+            while (last + 1 < box.right && inBordure(last + 1, y)) ++last;
+            PaintSpan(s, x, y, SpanEndFor(code, last));
+            x = last + 1;
+        }
+    return true;
+}
+
+}  // namespace esc::shapes
