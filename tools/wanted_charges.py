@@ -13,9 +13,9 @@ makes the question picture stand in.
     python3 tools/wanted_charges.py --self-check   # exit 1 when a sample blazon is misread
 
 The society and published lists are split in halves by the 1-based number of a blazon line
-among the blazon lines: odd lines are the working half, even lines the held-out half. The rank
-is taken from the working halves and the team's own list only; the held-out counts are shown
-beside it and never decide the order.
+among the blazon lines: odd lines are the working half, even lines the held-out half. Only the
+working halves and the team's own list are read: the held-out halves are for measuring coverage,
+so they are skipped here and neither counted nor shown.
 """
 
 import collections
@@ -186,7 +186,9 @@ def count(vocabulary, spellings, drawn, paths):
             print(f'wanted_charges: {path} not found, left out', file=sys.stderr)
             continue
         for i, blazon in enumerate(blazon_lines(full, column), start=1):
-            col = label if not halves else f'{label}-{"working" if i % 2 else "held-out"}'
+            if halves and i % 2 == 0:
+                continue  # the held-out half: measured elsewhere, never read here
+            col = f'{label}-working' if halves else label
             blazons[col] += 1
             charges, words = read_charges(normalise(blazon, spellings, rows), vocabulary)
             for c in charges:
@@ -200,15 +202,11 @@ def count(vocabulary, spellings, drawn, paths):
     return pictures, phrases, unknown, blazons, taken, found
 
 
-COLUMNS = ['society-working', 'published-working', 'real', 'society-held-out', 'published-held-out']
+COLUMNS = ['society-working', 'published-working', 'real']
 
 
 def working(counts):
     return counts['society-working'] + counts['published-working'] + counts['real']
-
-
-def held_out(counts):
-    return counts['society-held-out'] + counts['published-held-out']
 
 
 def status(picture, found, taken):
@@ -224,8 +222,20 @@ def status(picture, found, taken):
     return 'missing: the question picture stands in'
 
 
+def unpictured_terms():
+    """(term, what it is) of data/charges/unpictured.terms, in the file's order."""
+    terms = []
+    with open(os.path.join(ROOT, 'data', 'charges', 'unpictured.terms'), encoding='utf-8') as f:
+        for line in f:
+            if not line.strip() or line.startswith('#'):
+                continue
+            term, _, meaning = line.partition('#')
+            terms.append((term.strip(), meaning.strip()))
+    return terms
+
+
 def render(pictures, phrases, unknown, blazons, taken, found, drawn):
-    ranked = sorted(pictures, key=lambda p: (-working(pictures[p]), -held_out(pictures[p]), p))
+    ranked = sorted(pictures, key=lambda p: (-working(pictures[p]), p))
     missing = [p for p in ranked if not found[p][1]]
     lines = [
         '# Wanted charge pictures',
@@ -243,8 +253,8 @@ def render(pictures, phrases, unknown, blazons, taken, found, drawn):
         'Counted: every charge word as the program reads it (spellings, vocabulary rows, the',
         'attitude, head and qualifier words right after it) and the picture name placement looks',
         'for. "W" is the count in the working halves of the society and published lists plus the',
-        "team's own list of real blazons; the rank follows it. \"H\" is the count in the held-out",
-        'halves, which are only measured: nothing is drawn because of them alone.',
+        "team's own list of real blazons; the rank follows it. The held-out halves are only",
+        'measured, never read here.',
         '',
         'Blazons read: ' + ', '.join(f'{c} {blazons[c]}' for c in COLUMNS if blazons[c]) + '.',
         '',
@@ -253,14 +263,14 @@ def render(pictures, phrases, unknown, blazons, taken, found, drawn):
         '',
         '## Missing pictures, most wanted first',
         '',
-        '| Rank | Picture | W | H | Most often blazoned | Now |',
-        '|---|---|---|---|---|---|',
+        '| Rank | Picture | W | Most often blazoned | Now |',
+        '|---|---|---|---|---|',
     ]
     for i, p in enumerate(missing, start=1):
         words = phrases[p].most_common(1)[0][0]
-        lines.append(f'| {i} | `{p}` | {working(pictures[p])} | {held_out(pictures[p])} | {words} | '
+        lines.append(f'| {i} | `{p}` | {working(pictures[p])} | {words} | '
                      f'{status(p, found, taken)} |')
-    ranked_unknown = sorted(unknown, key=lambda w: (-working(unknown[w]), -held_out(unknown[w]), w))
+    ranked_unknown = sorted(unknown, key=lambda w: (-working(unknown[w]), w))
     lines += [
         '',
         '## Words with no vocabulary row, most frequent first',
@@ -269,21 +279,34 @@ def render(pictures, phrases, unknown, blazons, taken, found, drawn):
         'English prose or spellings the normaliser lacks: only the charges among them want a picture',
         f'(and a vocabulary row). The first {TOP_UNKNOWN}, blazons that hold the word:',
         '',
-        '| Word | W | H |',
-        '|---|---|---|',
+        '| Word | W |',
+        '|---|---|',
     ]
     for w in ranked_unknown[:TOP_UNKNOWN]:
-        lines.append(f'| {w} | {working(unknown[w])} | {held_out(unknown[w])} |')
+        lines.append(f'| {w} | {working(unknown[w])} |')
+    lines += [
+        '',
+        '### Charges of the heraldic glossaries with no picture yet',
+        '',
+        'The terms of data/charges/unpictured.terms: the glossaries define them, no drawing shows',
+        'them and no vocabulary row names them. Each wants a picture and then a row.',
+        '',
+        '| Term | W | What it is |',
+        '|---|---|---|',
+    ]
+    for term, meaning in unpictured_terms():
+        uses = sum(working(unknown[w]) for w in unknown if lookup_key(w) == lookup_key(term))
+        lines.append(f'| {term} | {uses} | {meaning} |')
     lines += [
         '',
         '## Drawn pictures in use, most used first',
         '',
-        '| Picture | W | H |',
-        '|---|---|---|',
+        '| Picture | W |',
+        '|---|---|',
     ]
     for p in ranked:
         if found[p][1]:
-            lines.append(f'| `{p}` | {working(pictures[p])} | {held_out(pictures[p])} |')
+            lines.append(f'| `{p}` | {working(pictures[p])} |')
     return '\n'.join(lines) + '\n'
 
 

@@ -280,6 +280,28 @@ const std::vector<std::string>& SpellingsModernBlazons() {
         "Or a lion rampant gules ducally crowned azure",
         "Argent three swords in pile points in base gules", "Argent three arrows in pile sable",
         "Argent three piles in point vert",
+        // The other names the heraldic glossaries give: each written word met singular and plural.
+        "Azure a heron argent", "Azure three herons argent", "Or an owl sable", "Or three owls sable",
+        "Gules three swans argent", "Vert three falcons or", "Azure three doves argent",
+        "Or a bird sable", "Or three birds sable", "Argent a cock gules", "Argent three cocks gules",
+        "Azure a seagull argent", "Azure three seagulls argent", "Or a badger sable", "Or three badgers sable",
+        "Gules three antelopes argent", "Azure three camels or", "Argent three cats sable",
+        "Argent a chabot gules", "Argent three chabots gules", "Or a crayfish gules",
+        "Argent a garb vert", "Argent a holly vert", "Argent a teasel vert", "Argent three teasels vert",
+        "Or a cornflower azure", "Or three cornflowers azure", "Argent a caltrap sable",
+        "Argent three caltraps sable", "Or a crossbow gules", "Or three crossbows gules",
+        "Argent a maunch gules", "Argent a barnacles sable", "Azure a clarion or", "Azure three clarions or",
+        "Azure an escarbuncle or", "Azure three escarbuncles or", "Argent a buckle sable",
+        "Argent three buckles sable", "Argent a sabre gules", "Argent three sabres gules",
+        "Or a hammer sable", "Or three hammers sable", "Or a cannon sable", "Or three cannons sable",
+        "Argent a flag gules", "Argent three flags gules", "Argent a pennon azure", "Argent three pennons azure",
+        "Argent a horseshoe sable", "Argent three horseshoes sable", "Gules a fylfot or", "Gules three fylfots or",
+        "Argent a golpe", "Argent three golpes", "Argent a hurt", "Argent three hurts",
+        "Or a goutte gules", "Or three gouttes gules", "Or a rustre sable", "Or three rustres sable",
+        "Argent a fret gules", "Argent a fess gules cotised azure between two cotise sable",
+        "Argent a scarp gules", "Argent three scarps gules", "Argent a flanch gules", "Argent two flanches gules",
+        "Or a cross anchory gules", "Or a cross botony gules",
+        "Argent a lion rampant gules gorged or", "Argent a cock gules jelloped or",
     });
     return blazons;
 }
