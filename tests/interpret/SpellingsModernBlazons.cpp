@@ -298,10 +298,15 @@ const std::vector<std::string>& SpellingsModernBlazons() {
         "Argent a horseshoe sable", "Argent three horseshoes sable", "Gules a fylfot or", "Gules three fylfots or",
         "Argent a golpe", "Argent three golpes", "Argent a hurt", "Argent three hurts",
         "Or a goutte gules", "Or three gouttes gules", "Or a rustre sable", "Or three rustres sable",
-        "Argent a fret gules", "Argent a fess gules cotised azure between two cotise sable",
+        "Argent a fret gules",
         "Argent a scarp gules", "Argent three scarps gules", "Argent a flanch gules", "Argent two flanches gules",
         "Or a cross anchory gules", "Or a cross botony gules",
         "Argent a lion rampant gules gorged or", "Argent a cock gules jelloped or",
+        "Argent three tygers sable", "Argent three goats sable", "Argent three horses sable",
+        "Or three conies sable", "Argent three griffins sable", "Argent three wiverns vert",
+        "Azure a dove argent", "Azure three mounts vert", "Argent a gate sable", "Argent three gates sable",
+        "Azure a bezant", "Azure three bezants", "Argent two lions combatant gules",
+        "Argent two lions addorsed gules", "Or a cross recercelee gules", "Azure a bend rayonne or",
     });
     return blazons;
 }
