@@ -163,6 +163,8 @@ bool OnEachPieceOfTheOrdinary(DrawingState& s) {
     const LevelRecord& level = phrase::Current(s);
     // The charges directly after the pieces; a later phrase ("on a chief two mullets") has its own bearer.
     if (s.level != 1 || !IsOrdinaryInPieces(bearer) || bearer.levelCount < 2 || level.levelCount < 1) return false;
+    // Bars and pallets carry only what the words charge them with ("in chief as many" stands apart).
+    if (bearer.levelKind != kTypeOrdinary && (!level.levelChargedOn || level.levelIn)) return false;
     const int w = s.picture.Width(), h = s.picture.Height();
     const std::vector<std::int8_t> codes = OrdinaryMaskCodes(s);
     if (w <= 0 || h <= 0 || codes.size() < static_cast<std::size_t>(w) * h) return false;
