@@ -132,4 +132,8 @@ inline constexpr std::string_view kHeldNotDrawn = "The held charge is not drawn,
 // interior, is turned, or the charges within are too many or set elsewhere); the names follow.
 inline constexpr std::string_view kNotDrawnWithin = "The charges within are not drawn inside the charge about them: ";
 
+// Charges on each of several bearers of which fewer were placed than named (bars or pieces with no
+// spot kept for what lies on them); the bearers' name follows.
+inline constexpr std::string_view kNotOnEachBearer = "The charges on each bearer are not all drawn: ";
+
 }  // namespace esc::msg

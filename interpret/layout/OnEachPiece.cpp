@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/Diminutives.h"
 #include "engine/MessageSink.h"
 #include "engine/Ordinaries.h"
 #include "engine/Palette.h"
@@ -45,7 +46,14 @@ std::vector<std::int8_t> OrdinaryMaskCodes(DrawingState& s) {
     std::unique_ptr<PaintState> taken = s.spareMask.Take(sink);
     PaintState& mask = *taken;
     PrepareOrdinaryMask(s, mask, kPieceMaskMark);
-    DrawOrdinary(mask, {mask.shapeCode, false});
+    const std::string_view name = s.levels[0].levelName.view();
+    if (NamesBars(name)) {
+        DrawBars(mask, PiecesPlacement::kOnTheField);
+    } else if (NamesPallets(name)) {
+        DrawPallets(mask, PiecesPlacement::kOnTheField);
+    } else {
+        DrawOrdinary(mask, {mask.shapeCode, false});
+    }
     std::vector<std::int8_t> codes = mask.pictureBuffer;
     s.spareMask.Give(std::move(taken));
     return codes;
@@ -146,11 +154,17 @@ ChargeTurn TurnOnThePiece(const DrawingState& s, const OrdinaryPiece& piece) {
 
 }  // namespace
 
+bool IsOrdinaryInPieces(const LevelRecord& level) {
+    return level.levelKind == kTypeOrdinary || NamesBars(level.levelName) || NamesPallets(level.levelName);
+}
+
 bool OnEachPieceOfTheOrdinary(DrawingState& s) {
     const LevelRecord& bearer = s.levels[0];
     const LevelRecord& level = phrase::Current(s);
     // The charges directly after the pieces; a later phrase ("on a chief two mullets") has its own bearer.
-    if (s.level != 1 || bearer.levelKind != kTypeOrdinary || bearer.levelCount < 2 || level.levelCount < 1) return false;
+    if (s.level != 1 || !IsOrdinaryInPieces(bearer) || bearer.levelCount < 2 || level.levelCount < 1) return false;
+    // Bars and pallets carry only what the words charge them with ("in chief as many" stands apart).
+    if (bearer.levelKind != kTypeOrdinary && (!level.levelChargedOn || level.levelIn)) return false;
     const int w = s.picture.Width(), h = s.picture.Height();
     const std::vector<std::int8_t> codes = OrdinaryMaskCodes(s);
     if (w <= 0 || h <= 0 || codes.size() < static_cast<std::size_t>(w) * h) return false;

@@ -14,4 +14,8 @@ namespace esc {
 // count cannot be shared so.
 bool OnEachPieceOfTheOrdinary(DrawingState& state);
 
+// An ordinary, or bars or pallets: a level whose pieces are drawn as shapes, not placed as
+// pictures, so that no spot of theirs is kept for what lies on them.
+bool IsOrdinaryInPieces(const LevelRecord& level);
+
 }  // namespace esc

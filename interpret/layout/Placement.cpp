@@ -20,6 +20,7 @@
 #include "interpret/phrase/Combatant.h"
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/FitLayout.h"
+#include "interpret/layout/OnEachPiece.h"
 #include "interpret/layout/PairsOnTheSpot.h"
 #include "interpret/layout/SpotOfTheGroupForm.h"
 #include "interpret/phrase/Fimbriated.h"
@@ -438,6 +439,9 @@ void DrawDisc(DrawingState& s, int x, int y, int r, int d, Bitmap* layerImage) {
 }
 
 void PlaceOnPreviousCharges(DrawingState& s) {
+    // "two bars each charged with a mullet": bars and pallets are shapes with no spots of their
+    // own; each piece found on their mask takes its charge.
+    if (s.level == 1 && IsOrdinaryInPieces(s.levels[0]) && OnEachPieceOfTheOrdinary(s)) return;
     if (GroupOnEachLayout(s)) return;  // "each charged with three mullets"
     NoteLayout(s, "on each charge of the level before");
     s.pictureLoaded = false;
@@ -456,6 +460,8 @@ void PlaceOnPreviousCharges(DrawingState& s) {
         PlaceChargeIn(s, ChargeSpot{entry.x, entry.y, entry.scale / 2, WordsTurn(s), s.sinisterCharges, s.reversedCharges},
                       own >= 0 ? std::optional<int>(own) : std::nullopt);
     }
+    // Bearers drawn as shapes keep no spots: what should lie on them is told, not left off unsaid.
+    if (n < Previous(s).levelCount) s.messages.Show(std::string(msg::kNotOnEachBearer) + Previous(s).levelName.str());
 }
 
 }  // namespace esc

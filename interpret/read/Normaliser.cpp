@@ -43,7 +43,7 @@ struct Substitution {
 // The punctuation comes first and is also what the first word pass strips, so that both passes
 // see the same words ("gules," is the tincture gules in both).
 constexpr std::size_t kPunctuationEntries = 7;
-constexpr std::array<Substitution, 225> kSubstitutions = {{
+constexpr std::array<Substitution, 226> kSubstitutions = {{
     {"-", "", Kind::DeleteOutsideNumbers},
     {".", "", Kind::DeleteOutsideNumbers},
     {" d'", " "},
@@ -169,6 +169,7 @@ constexpr std::array<Substitution, 225> kSubstitutions = {{
     {"huntinghorn", "horn"},
     {"fesses", "bars", Kind::Replace, Reach::Fragment},  // several fesses are drawn as bars ("fess" + "es" would leave "fesss")
     {"fesse", "fess", Kind::Replace, Reach::Fragment},
+    {"pales", "pallets"},  // several pales are drawn as pallets, side by side
     {"nebulee", "nebuly"},
     {"dancettee", "dancetty", Kind::Replace, Reach::Fragment},
     {"dancette", "dancetty", Kind::Replace, Reach::Fragment},

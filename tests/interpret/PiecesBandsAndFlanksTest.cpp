@@ -29,7 +29,13 @@ const std::vector<PlacementTrace>& PlacementsOf(const test::Drawing& d, int leve
 }
 
 TEST(PiecesBandsAndFlanks, OneChargeOnEachPieceOfAnOrdinaryOfSeveral) {
-    const std::array<PlacedAgainstCase, 6> cases{{
+    const std::array<PlacedAgainstCase, 11> cases{{
+        // Pales, bars and pallets in a count: every piece drawn, and each takes its charge.
+        {"Argent, two pales azure each charged with a mullet Or", "Argent, two pales azure", 1, 2, kAzure, kOr},
+        {"Gules, three pales argent each charged with a roundel sable", "Gules, three pales argent", 1, 3, kArgent, kSable},
+        {"Argent, two bars azure each charged with a mullet Or", "Argent, two bars azure", 1, 2, kAzure, kOr},
+        {"Or, two fesses gules each charged with a mullet argent", "Or, two fesses gules", 1, 2, kGules, kArgent},
+        {"Vert, two pallets Or each charged with a roundel gules", "Vert, two pallets Or", 1, 2, kOr, kGules},
         {"Azure, two bendlets Or each charged with a mullet gules", "Azure, two bendlets Or", 1, 2, kOr, kGules},
         {"Argent, three piles azure each charged with a mullet Or", "Argent, three piles azure", 1, 3, kAzure, kOr},
         {"Azure, three bendlets Or each charged with a mullet gules", "Azure, three bendlets Or", 1, 3, kOr, kGules},
