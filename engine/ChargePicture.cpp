@@ -62,7 +62,7 @@ enum class OutlineUnder : std::uint8_t { kBlack, kGrey, kOutside };
 bool OutlineIsGrey(const PaintState& state, int saved, int under) {
     if (saved == kSable || under == kSable || under == kErmines || under == kPean) return true;
     if (saved != kCounterchanged) return false;
-    const auto& n = state.namedTinctures;
+    const auto& n = state.counterchangePair;
     return (under == n[0] && n[1] == kSable) || (under == n[1] && n[0] == kSable);
 }
 

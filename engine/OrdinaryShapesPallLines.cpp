@@ -24,7 +24,7 @@ struct Sides {
 
 Sides PartitionSides(PaintState& s, ShapeCode shapeCode) {
     const int c1 = s.fieldColor1, c2 = s.fieldColor2;
-    const int named = s.namedTinctures[1], tincture = s.levelTincture[s.level], line = s.lineCode;
+    const int named = s.namedTinctures[1], exchanged = s.counterchangePair[1], tincture = s.levelTincture[s.level], line = s.lineCode;
     // Drawn on the shield's own picture whatever the output, and into no layer.
     const OutputView view = s.view;
     Bitmap* const layer = s.layerTarget.image;
@@ -32,12 +32,13 @@ Sides PartitionSides(PaintState& s, ShapeCode shapeCode) {
     s.layerTarget.image = nullptr;
     s.picture.Fill(kUnpainted);
     s.fieldColor1 = kFirstMark;
-    s.fieldColor2 = s.namedTinctures[1] = kSecondMark;
+    s.fieldColor2 = s.namedTinctures[1] = s.counterchangePair[1] = kSecondMark;
     DrawOrdinary(s, {shapeCode, true, shapeCode});
     Sides sides{s.picture};
     s.fieldColor1 = c1;
     s.fieldColor2 = c2;
     s.namedTinctures[1] = named;
+    s.counterchangePair[1] = exchanged;
     s.levelTincture[s.level] = tincture;
     s.lineCode = line;  // per pale turns embattled into bretessed
     s.view = view;

@@ -131,12 +131,15 @@ struct LevelState {
 };
 
 // What reading keeps of the tinctures: the tinctures named so far, in the order named ("of the
-// first", counterchanging), and the field's record: its tinctures, pieces, partition and the
-// shape last drawn.
+// first"), the two a counterchanged charge exchanges, and the field's record: its tinctures,
+// pieces, partition and the shape last drawn.
 struct TincturesRead {
     int fieldColor1 = 0, fieldColor2 = 0, fieldColor3 = 0, fieldPieces = 8;
     std::array<int, 10> namedTinctures{};
     int namedTinctureCount = 0;
+    // The parts of the surface a counterchanged charge lies on (the parted field, or the parted
+    // ordinary it is charged on): over a pixel of either it takes the other.
+    std::array<int, 2> counterchangePair{};
     ShapeCode partitionCode = kNoShape, lastShapeCode = kNoShape;
 };
 

@@ -269,8 +269,8 @@ void PaintCounterchanged(PaintState& state, int x1, int y, int x2) {
         const int index = static_cast<int>(i);
         if (state.VisitedTestAndSet(index)) continue;
         const int b = state.pictureBuffer[static_cast<std::size_t>(index)];
-        if (b == state.namedTinctures[0]) v = state.namedTinctures[1];
-        if (b == state.namedTinctures[1]) v = state.namedTinctures[0];
+        if (b == state.counterchangePair[0]) v = state.counterchangePair[1];
+        if (b == state.counterchangePair[1]) v = state.counterchangePair[0];
         if (v == kSable) PlotRun(state, x, y, x + 1, kSable);
         else PaintPatternSpanPainting(state, x, y, x, v, kCounterchanged);
         state.pictureBuffer[static_cast<std::size_t>(index)] = static_cast<std::int8_t>(v);

@@ -7,6 +7,7 @@
 #include "interpret/layout/ArrangeLevel.h"
 #include "interpret/phrase/ArrangementWords.h"
 #include "interpret/phrase/ChiefPieces.h"
+#include "interpret/phrase/CounterchangeGround.h"
 #include "interpret/layout/Issuant.h"
 #include "interpret/layout/Layouts.h"
 #include "interpret/layout/OnAMount.h"
@@ -54,6 +55,9 @@ void CompleteLevel(DrawingState& s) {
     }
     SnapshotLevel(s);
     const bool turned = TurnLevel(s);
+    // A counterchanged level exchanges the parts of what it lies on; what is drawn outside a
+    // level's completion (rows drawn as read) lies on the field.
+    s.counterchangePair = CounterchangeGroundOfLevel(s);
     if (s.rowsDrawn) {
         // Drawn in rows the moment its numbers were read; drawing it again would double it.
         NoteLayout(s, "(already drawn in rows)");
@@ -80,6 +84,7 @@ void CompleteLevel(DrawingState& s) {
         PlaceOnPreviousChargesParted(s);
     }
     ForgetUndrawnTreatment(s);
+    s.counterchangePair = CounterchangeGroundOfField(s);
     RecordLevel(s);
     if (turned) s.bendwiseFlag = s.bendwiseSinisterFlag = s.fesswiseFlag = false;
     s.uprightCharges = false;

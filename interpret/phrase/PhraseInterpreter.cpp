@@ -8,6 +8,7 @@
 #include "engine/Palette.h"
 #include "interpret/layout/ArrangeLevel.h"
 #include "interpret/phrase/ArrangementWords.h"
+#include "interpret/phrase/CounterchangeGround.h"
 #include "interpret/phrase/ChargeKinds.h"
 #include "interpret/phrase/ChiefPieces.h"
 #include "interpret/layout/Issuant.h"
@@ -473,6 +474,7 @@ void InterpretCharges(DrawingState& s) {
     s.levelTreatments.fill(model::Treatment{});
     ResetLevels(s);
     RecordField(s);
+    s.counterchangePair = CounterchangeGroundOfField(s);
     s.position = OrdinaryPosition::Usual;  // the field's partition has been drawn in it
     s.secondLineCode = kPlainLine;
     s.levelFirstWord = s.cursor;

@@ -270,7 +270,7 @@ void TinctureRule(DrawingState& s) {
         }
         // The roundel's tincture stands as the second named only when the blazon named no
         // second: Or is code 0 too, so the count tells, not the slot. "Counterchanged" is never
-        // a named tincture (it is what the painter swaps the named two for).
+        // a named tincture (it is what a charge takes from the surface beneath).
         if (s.namedTinctureCount < 2 && tincture != kCounterchanged) s.namedTinctures[1] = tincture;
         Tincture(s) = tincture;
     } else {

@@ -55,6 +55,7 @@ void RecolourMantle(Bitmap* surface, Bitmap& mantle, const AchievementInputs& in
     painter.namedTinctures[0] = in.firstTincture;
     painter.namedTinctures[1] = in.secondTincture;
     painter.namedTinctureCount = 2;
+    painter.counterchangePair = {in.firstTincture, in.secondTincture};
     painter.geometry.k = scale;  // the patterns' tiles repeat in design pixels
 
     const int mw = mantle.Width(), mh = mantle.Height();

@@ -450,6 +450,7 @@ TEST_F(OrdinaryShapesTest, EveryCodeEndsAndCodesWithoutAShapePaintNothing) {
                     shield_.Reset(kArgent);
                     s().namedTinctures[0] = kArgent;
                     s().namedTinctures[1] = kGules;
+                    s().counterchangePair = {kArgent, kGules};
                     s().shapeCode = s().partitionCode = ShapeOfCode(code);
                     s().lineCode = line;
                     s().levelTincture[0] = tincture;
@@ -478,6 +479,7 @@ TEST_F(OrdinaryShapesTest, VoidedIsTheEdgeOfThePlainOrdinary) {
                 shield_.Reset(kVert);
                 s().namedTinctures[0] = kVert;
                 s().namedTinctures[1] = kGules;
+                s().counterchangePair = {kVert, kGules};
                 s().fieldColor1 = kOr;
                 s().fieldColor2 = kAzure;
                 s().shapeCode = s().partitionCode = shape;

@@ -284,6 +284,7 @@ TEST(Counterchanging, EachPixelTakesTheOtherFieldTincture) {
     PaintState& s = c.s();
     s.namedTinctures[0] = kOr;
     s.namedTinctures[1] = kAzure;
+    s.counterchangePair = {kOr, kAzure};
     // A field per pale Or and Azure, with a vert strip in the middle of the azure half.
     for (int y = 100; y < 110; ++y) {
         s.levelTincture[0] = kOr;

@@ -111,6 +111,7 @@ void Prepare(Shield& shield, const RandomBand& b, Bitmap& achievement, Bitmap& l
     const ShieldGeometry& g = s.geometry;
     s.namedTinctures[0] = kOr;
     s.namedTinctures[1] = kAzure;
+    s.counterchangePair = {kOr, kAzure};
     s.levelTincture[0] = kAzure;
     for (int y = 2; y < g.shieldBottom - 2; ++y) PaintSpan(s, g.W / 2, y, g.W - 2);
     s.fieldColor1 = kGules;

@@ -146,6 +146,7 @@ TEST_F(PartitionShapesTest, PerBendSinisterTakesTheSecondNamedTincture) {
         s().fieldColor2 = kPurpure;
         s().namedTinctures[0] = kOr;
         s().namedTinctures[1] = kSable;
+        s().counterchangePair = {kOr, kSable};
         s().shapeCode = kBendSinister;
         s().partitionCode = kBend;
         s().lineCode = line;

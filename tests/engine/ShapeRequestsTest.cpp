@@ -111,6 +111,7 @@ void PerPaleWithAFess(PaintState& s) {
     s.fieldColor2 = kAzure;
     s.namedTinctures[0] = kOr;
     s.namedTinctures[1] = kAzure;
+    s.counterchangePair = {kOr, kAzure};
     s.lineCode = kPlainLine;
     DrawOrdinary(s, {s.shapeCode, true});
     s.shapeCode = kFess;

@@ -79,6 +79,7 @@ protected:
         s().fieldPieces = pieces;
         s().namedTinctures[0] = kFirst;
         s().namedTinctures[1] = kSecond;
+        s().counterchangePair = {kFirst, kSecond};
         s().shapeCode = s().partitionCode = shape;
         if (shape == kBendSinister) s().partitionCode = kBend;  // "per bend sinister": the word is "bend"
         s().lineCode = line;

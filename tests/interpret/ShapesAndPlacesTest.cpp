@@ -29,6 +29,7 @@ bool ShapeDraws(ShapeCode shape) {
     s.shapeCode = s.partitionCode = shape;
     s.namedTinctures[0] = kArgent;
     s.namedTinctures[1] = kGules;
+    s.counterchangePair = {kArgent, kGules};
     s.fieldColor1 = kArgent;
     s.fieldColor2 = kGules;
     s.levelTincture[0] = kGules;

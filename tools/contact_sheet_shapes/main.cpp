@@ -76,6 +76,7 @@ Bitmap DrawOrdinaryPicture(int lineCode, const std::function<void(esc::PaintStat
     for (int y = 2; y <= s.geometry.shieldBottom - 2; ++y) esc::PaintSpan(s, 2, y, s.geometry.W - 2);
     s.namedTinctures[0] = esc::kOr;
     s.namedTinctures[1] = esc::kGules;
+    s.counterchangePair = {esc::kOr, esc::kGules};
     s.fieldColor1 = esc::kOr;
     s.fieldColor2 = esc::kGules;
     s.levelTincture[0] = esc::kGules;
