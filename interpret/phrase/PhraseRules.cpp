@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/OrdinaryShapes.h"
+#include "engine/Nowy.h"
 #include "interpret/layout/Conjoined.h"
 #include "interpret/layout/Layouts.h"
 #include "interpret/phrase/ChargeWordRules.h"
@@ -201,9 +202,13 @@ bool OrdinaryWordRule(DrawingState& s) {
     // "a saltire anchored": a saltire whose ends are drawn is a picture, when its variant is drawn.
     const bool variedSaltire = code == kSaltire && T(s, 1) == kTypeAttitude && ShapeOfCode(S1(s, 1)) == kSaltire &&
                                PictureExists(s, W(s, 0), VariantText(S2(s, 1)));
+    // "a saltire nowy couped": the couped saltire with its boss is a picture; "a saltire nowy"
+    // alone is the ordinary with its boss (the nowy rule).
+    const bool nowyCoupedSaltire = code == kSaltire && level.levelCount <= 1 && Is(s, 1, "nowy") &&
+                                   Is(s, 2, "couped") && PictureExists(s, W(s, 0), kNowyVariant);
     // A chevron couped is the ordinary cut short of the flanks (its position); a cross or saltire
     // couped is the picture.
-    const bool picture = variedSaltire || ((code == kChevron || code == kCross || code == kSaltire) &&
+    const bool picture = variedSaltire || nowyCoupedSaltire || ((code == kChevron || code == kCross || code == kSaltire) &&
                                            ((code != kChevron && Is(s, 1, "couped")) || level.levelCount >= 2));
     level.levelKind = picture ? 13 : kTypeOrdinary;
     level.levelName.Append(NameWord(s, 0));
@@ -212,6 +217,12 @@ bool OrdinaryWordRule(DrawingState& s) {
         AppendDigits(level.levelVariant, S2(s, 1));
         Use(s, 1);
         ++s.cursor;
+    }
+    if (nowyCoupedSaltire) {
+        level.levelVariant.Assign(kNowyVariant);
+        Use(s, 1);
+        Use(s, 2);
+        s.cursor += 2;
     }
     // "a saltire couped": the cut ends are what the cross and saltire pictures show.
     if (picture && code != kChevron && Is(s, 1, "couped")) Use(s, 1);

@@ -287,5 +287,30 @@ TEST(OrdinaryForms, CrossPateeThroughoutWidensToEveryEdge) {
     EXPECT_EQ(alone.At(g.W2, g.Px(3)), Colour(kArgent));
 }
 
+// How far gules runs from the fess point toward the dexter flank along the middle row.
+int SaltireGulesRunFromTheMiddle(Drawing& d) {
+    const ShieldGeometry& g = d.s().geometry;
+    int x = g.W2;
+    while (x > 0 && d.At(x - 1, g.H2) == Colour(kGules)) --x;
+    return g.W2 - x;
+}
+
+TEST(OrdinaryForms, SaltireNowyCoupedIsTheCoupedSaltireWithItsBoss) {
+    for (const double k : kFormScales) {
+        SCOPED_TRACE(k);
+        Drawing nowy, couped;
+        DrawFormAt(nowy, k, "Argent a saltire nowy couped gules");  // every word read
+        DrawFormAt(couped, k, "Argent a saltire couped gules");
+        const ShieldGeometry& g = nowy.s().geometry;
+        EXPECT_EQ(nowy.s().model.arms.groups[0].members[0].modifiers.variant, "no");
+        // Couped: the corners of the field, where the ordinary's limbs would run, stay argent.
+        for (const auto& [x, y] : {std::pair{g.Px(4), g.Px(4)}, std::pair{g.W - g.Px(4), g.Px(4)}})
+            EXPECT_EQ(nowy.At(x, y), Colour(kArgent)) << x << "," << y;
+        EXPECT_EQ(nowy.At(g.W2, g.H2), Colour(kGules));
+        // The boss stands out across the crossing further than the couped saltire's limbs do.
+        EXPECT_GT(SaltireGulesRunFromTheMiddle(nowy), SaltireGulesRunFromTheMiddle(couped) + g.Px(4));
+    }
+}
+
 }  // namespace
 }  // namespace esc::test

@@ -237,6 +237,15 @@ def saltire():
 
 
 @charge
+def saltire_nowy():
+    # "a saltire nowy couped": the saltire couped, its arms a little narrower, swelling at the
+    # crossing into a disc as the cross nowy does.
+    ch = Charge('crosses', 'saltire.no', 180, 180, 'A saltire nowy: a saltire couped swelling at the crossing into a disc.')
+    ch.union([[four_arms(ch.c, square_end(85 * math.sqrt(2) - 16, 16), start=45)], [circle(ch.c, 36)]])
+    return ch
+
+
+@charge
 def calvary():
     ch = Charge('crosses', 'crossc', 160, 220, 'A cross calvary: a long cross standing on three steps (grieces).',
                 also='calvary')
