@@ -1,4 +1,7 @@
-// Whole drawings of fields: both word passes, the normaliser, the field and the outline.
+// Whole drawings of fields: both word passes, the normaliser, the field and the outline. The
+// bordures: a lined one should cost about what the plain one costs plus its line (the ring round
+// the edge is laid once per outline and scale and kept by the state), and laying a ring afresh
+// is measured on its own.
 
 #include <benchmark/benchmark.h>
 
@@ -6,6 +9,9 @@
 #include <string>
 
 #include "bench/BenchVocabulary.h"
+#include "engine/BordureRing.h"
+#include "engine/OrdinaryShapes.h"
+#include "engine/Painter.h"
 #include "interpret/DrawingDriver.h"
 #include "interpret/read/Vocabulary.h"
 
@@ -30,6 +36,22 @@ void BM_DrawChequy(benchmark::State& s) { DrawField(s, "Chequy or and azure"); }
 void BM_DrawLozengy(benchmark::State& s) { DrawField(s, "Lozengy argent and gules"); }
 void BM_DrawLozengyBendwise(benchmark::State& s) { DrawField(s, "Lozengy bendwise or and sable"); }
 void BM_DrawSemee(benchmark::State& s) { DrawField(s, "Azure crusilly or"); }
+void BM_DrawBordure(benchmark::State& s) { DrawField(s, "Or a bordure gules"); }
+void BM_DrawBordureEngrailed(benchmark::State& s) { DrawField(s, "Or a bordure engrailed gules"); }
+void BM_DrawLionBordureIndented(benchmark::State& s) { DrawField(s, "Or a lion rampant gules a bordure indented azure"); }
+
+// The ring round the shield's edge laid from nothing, as a state's first lined bordure lays it.
+void BM_LayBordureRing(benchmark::State& bench) {
+    esc::NullSink sink;
+    auto state = std::make_unique<esc::PaintState>(sink);
+    state->BeginDrawing();
+    esc::DrawShieldOutline(*state);
+    const int breadth = state->geometry.Px(esc::kBordureBreadth);
+    for (auto _ : bench) {
+        const esc::EdgeRing ring = esc::BordureRing(state->geometry, breadth);
+        benchmark::DoNotOptimize(ring.along.data());
+    }
+}
 
 BENCHMARK(BM_DrawPlainField)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawFur)->Unit(benchmark::kMicrosecond);
@@ -38,5 +60,9 @@ BENCHMARK(BM_DrawChequy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawLozengy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawLozengyBendwise)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawSemee)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawBordure)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawBordureEngrailed)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawLionBordureIndented)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LayBordureRing)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

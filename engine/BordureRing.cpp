@@ -19,7 +19,7 @@ struct RingPoint {
 // The outer edge as a closed line: the top from its middle to the sinister corner, the sinister
 // flank, the base by the rows the outline bounds (sinister half down to the point, dexter half up
 // again), the dexter flank, and the top back to its middle.
-std::vector<RingPoint> EdgeLine(const ShieldGeometry& g) {
+std::vector<RingPoint> OuterEdgePoints(const ShieldGeometry& g) {
     const double edge = g.Px(2), right = g.W - edge;
     const bool rectangle = g.baseTop >= g.shieldBottom;
     const double foot = rectangle ? g.shieldBottom - edge + 1 : g.baseTop + 0.5;
@@ -46,38 +46,7 @@ std::vector<RingPoint> EdgeLine(const ShieldGeometry& g) {
     return line;
 }
 
-// Where the point p falls along the closed line: the distance along it to the nearest point.
-double AlongLine(const std::vector<RingPoint>& line, const std::vector<double>& at, RingPoint p) {
-    double best = std::numeric_limits<double>::max(), along = 0;
-    for (std::size_t i = 0; i + 1 < line.size(); ++i) {
-        const RingPoint a = line[i], b = line[i + 1];
-        const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
-        const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-        const double qx = a.x + t * dx - p.x, qy = a.y + t * dy - p.y, d = qx * qx + qy * qy;
-        if (d < best) {
-            best = d;
-            along = at[i] + t * (at[i + 1] - at[i]);
-        }
-    }
-    return along;
-}
-
 }  // namespace
-
-double EdgeRing::AlongEdge(double x, double y) const {
-    double best = std::numeric_limits<double>::max(), along = 0;
-    for (std::size_t i = 0; i + 1 < edgeX.size(); ++i) {
-        const double ax = edgeX[i], ay = edgeY[i], dx = edgeX[i + 1] - ax, dy = edgeY[i + 1] - ay;
-        const double length2 = dx * dx + dy * dy;
-        const double t = length2 > 0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / length2, 0.0, 1.0) : 0.0;
-        const double qx = ax + t * dx - x, qy = ay + t * dy - y, d = qx * qx + qy * qy;
-        if (d < best) {
-            best = d;
-            along = edgeAt[i] + t * (edgeAt[i + 1] - edgeAt[i]);
-        }
-    }
-    return along;
-}
 
 bool InsideShield(const ShieldGeometry& g, int x, int y) {
     const int edge = g.Px(2);
@@ -143,16 +112,16 @@ EdgeRing BordureRing(const ShieldGeometry& g, int breadth) {
         for (int x = 0; x < w; ++x) take(x, y, -1, 0);
     }
 
-    const std::vector<RingPoint> line = EdgeLine(g);
-    std::vector<double> at(line.size(), 0.0);
-    for (std::size_t i = 1; i < line.size(); ++i)
-        at[i] = at[i - 1] + std::hypot(line[i].x - line[i - 1].x, line[i].y - line[i - 1].y);
-    ring.length = std::max(at.back(), 1.0);
-    for (const RingPoint& point : line) {
-        ring.edgeX.push_back(point.x);
-        ring.edgeY.push_back(point.y);
+    {
+        const std::vector<RingPoint> line = OuterEdgePoints(g);
+        std::vector<double> xs, ys;
+        for (const RingPoint& point : line) {
+            xs.push_back(point.x);
+            ys.push_back(point.y);
+        }
+        ring.edge = EdgeLine(std::move(xs), std::move(ys));
     }
-    ring.edgeAt = at;
+    ring.length = std::max(ring.edge.Length(), 1.0);
     // The place round the edge of each outside pixel that is some pixel's nearest, found once.
     std::vector<float> alongOf(n, -1.0f);
     for (int y = 0; y < h; ++y)
@@ -168,7 +137,7 @@ EdgeRing BordureRing(const ShieldGeometry& g, int breadth) {
             if (onPicture && alongOf[static_cast<std::size_t>(fy) * w + fx] >= 0) {
                 along = alongOf[static_cast<std::size_t>(fy) * w + fx];
             } else {
-                along = static_cast<float>(AlongLine(line, at, {fx + 0.5, fy + 0.5}));
+                along = static_cast<float>(ring.edge.AlongTo(fx + 0.5, fy + 0.5));
                 if (onPicture) alongOf[static_cast<std::size_t>(fy) * w + fx] = along;
             }
             ring.mask.in[i] = true;

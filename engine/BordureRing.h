@@ -11,6 +11,35 @@
 
 namespace esc {
 
+// A closed line round the shield's edge, and the distance round it to each of its points. Its
+// segments are filed by the square cells of a grid they cross, so that the point of the line
+// nearest a pixel is found among the few segments near it rather than along the whole line.
+class EdgeLine {
+public:
+    EdgeLine() = default;
+    EdgeLine(std::vector<double> xs, std::vector<double> ys);
+
+    // The distance round the line to the point of it nearest (x, y) (the first segment's where
+    // two are as near).
+    double AlongTo(double x, double y) const;
+    double Length() const { return at_.empty() ? 0.0 : at_.back(); }
+    std::size_t Points() const { return x_.size(); }
+    double X(std::size_t i) const { return x_[i]; }
+    double Y(std::size_t i) const { return y_[i]; }
+
+private:
+    // The squared distance from (x, y) to segment i, and the distance round the line to its
+    // nearest point of the segment.
+    double SegmentDistance2(std::size_t i, double x, double y, double& along) const;
+    double AlongToByEverySegment(double x, double y) const;
+
+    std::vector<double> x_, y_, at_;
+    double cellLeft_ = 0, cellTop_ = 0, cellSide_ = 1;
+    int columns_ = 0, rows_ = 0;
+    // Cell c's segments are cellSegments_[cellStart_[c] .. cellStart_[c + 1]).
+    std::vector<int> cellStart_, cellSegments_;
+};
+
 struct EdgeRing {
     // The ring's pixels.
     SurfaceMask mask;
@@ -20,13 +49,12 @@ struct EdgeRing {
     std::vector<float> along, depth;
     double length = 1;   // the outer edge's whole length
     double breadth = 1;  // the ring's breadth, in picture pixels
-    // The outer edge as a closed line from the top middle, clockwise as seen, and the distance
-    // round it to each of its points.
-    std::vector<double> edgeX, edgeY, edgeAt;
+    // The outer edge as a closed line from the top middle, clockwise as seen.
+    EdgeLine edge;
 
     // The distance round the outer edge to the point of it nearest (x, y): unlike `along`, which
     // each pixel takes from its nearest outside pixel, it runs smoothly from pixel to pixel.
-    double AlongEdge(double x, double y) const;
+    double AlongEdge(double x, double y) const { return edge.AlongTo(x, y); }
 
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y - mask.box.top) * static_cast<std::size_t>(mask.box.Width()) +

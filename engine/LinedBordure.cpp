@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "engine/BordureRing.h"
 #include "engine/OrdinaryShapes.h"
@@ -31,31 +33,28 @@ bool DrawLinedBordure(PaintState& s, const ShapeOutline& o) {
     // As broad as the plain bordure down its flanks (a little less than along the chief, where
     // the outline's pen takes fewer of its pixels).
     const int breadth = std::max(g.Px(kBordureBreadth - 3), rows + 1);
-    EdgeRing ring = BordureRing(g, breadth);
+    const std::shared_ptr<const EdgeRing> laid = s.edgeRings.RingFor(g, breadth);
+    const EdgeRing& ring = *laid;
     // The small point at the shield's foot is filled whole: the bordure's inner edge runs straight
     // across the base above it, measured from the base's straight line and round the edge as
     // if the point were not there.
     const bool pointed = g.baseTop < g.shieldBottom;
     const int baseRow = g.H - g.Px(2);  // the first row of the base's pen
+    EdgeLine aboveThePoint;
     if (pointed) {
-        std::vector<double> xs, ys, at;
-        for (std::size_t i = 0; i < ring.edgeX.size(); ++i) {
-            if (ring.edgeY[i] > baseRow + 0.5) continue;
-            if (!xs.empty()) at.push_back(at.back() + std::hypot(ring.edgeX[i] - xs.back(), ring.edgeY[i] - ys.back()));
-            else at.push_back(0.0);
-            xs.push_back(ring.edgeX[i]);
-            ys.push_back(ring.edgeY[i]);
+        std::vector<double> xs, ys;
+        for (std::size_t i = 0; i < ring.edge.Points(); ++i) {
+            if (ring.edge.Y(i) > baseRow + 0.5) continue;
+            xs.push_back(ring.edge.X(i));
+            ys.push_back(ring.edge.Y(i));
         }
-        if (xs.size() >= 2) {
-            ring.edgeX = std::move(xs);
-            ring.edgeY = std::move(ys);
-            ring.edgeAt = std::move(at);
-            ring.length = std::max(ring.edgeAt.back(), 1.0);
-        }
+        if (xs.size() >= 2) aboveThePoint = EdgeLine(std::move(xs), std::move(ys));
     }
+    const EdgeLine& edge = aboveThePoint.Points() >= 2 ? aboveThePoint : ring.edge;
+    const double edgeLength = aboveThePoint.Points() >= 2 ? std::max(edge.Length(), 1.0) : ring.length;
     // A whole number of repeats round the edge, one of them centred on the middle of the chief.
-    const double repeats = std::max(1.0, std::round(ring.length / period));
-    const double columnsPerPixel = repeats * period / ring.length;
+    const double repeats = std::max(1.0, std::round(edgeLength / period));
+    const double columnsPerPixel = repeats * period / edgeLength;
     const int code = s.levelTincture[s.level];
     auto inBordure = [&](int x, int y) {
         if (!InsideShield(g, x, y)) return false;
@@ -67,7 +66,7 @@ bool DrawLinedBordure(PaintState& s, const ShapeOutline& o) {
         if (intoEdge < 0) return true;
         // Row 0 lies on the field's side of the edge, the last next to the body of the bordure.
         const int row = std::clamp(rows - 1 - static_cast<int>(intoEdge), 0, rows - 1);
-        const int column = static_cast<int>(std::floor(ring.AlongEdge(x + 0.5, y + 0.5) * columnsPerPixel + period / 2.0)) % period;
+        const int column = static_cast<int>(std::floor(edge.AlongTo(x + 0.5, y + 0.5) * columnsPerPixel + period / 2.0)) % period;
         return profile.Solid(row, column);
     };
     const Rect box{0, 0, g.W, g.shieldBottom + 1};

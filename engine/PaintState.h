@@ -14,6 +14,7 @@
 
 #include "engine/Bitmap.h"
 #include "engine/ChargeSpans.h"
+#include "engine/EdgeRingCache.h"
 #include "engine/FixedString.h"
 #include "engine/LayerSink.h"
 #include "engine/MessageSink.h"
@@ -224,6 +225,9 @@ struct PaintState : LevelState, TincturesRead, ShapeRequest {
     // The runs of the charge pictures this state painted, by picture, size and turn, kept from
     // drawing to drawing so that a picture painted again is not read pixel by pixel again.
     ChargeSpanCache chargeSpans;
+    // The bordure rings laid round the shield's edge, kept from drawing to drawing by outline,
+    // scale and breadth.
+    EdgeRingCache edgeRings;
     // Who receives each placed picture and disc (owned by the caller; none: nobody listens and
     // no layer bitmap is made).
     LayerSink* layerSink = nullptr;

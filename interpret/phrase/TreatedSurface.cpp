@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -340,9 +341,10 @@ void DrawTreatedLevel(DrawingState& s) {
     for (std::size_t i = 0; i < s.pictureBuffer.size(); ++i)
         if (s.pictureBuffer[i] == kUnpaintedCode) s.pictureBuffer[i] = before[i];
     const ShapeCode shape = s.shapeCode;
-    EdgeRing ring;
+    std::shared_ptr<const EdgeRing> laid;
     if (CutRoundTheEdge(s, t)) {
-        ring = BordureRing(g, g.Px(kBordureBreadth));
+        laid = s.edgeRings.RingFor(g, g.Px(kBordureBreadth));
+        const EdgeRing& ring = *laid;
         // What the shape painted inside the even bordure's inner edge is the field again.
         if (s.view == OutputView::Shield)
             for (int y = box.top; y < box.bottom; ++y)
@@ -352,7 +354,7 @@ void DrawTreatedLevel(DrawingState& s) {
                     const std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(g.W) + static_cast<std::size_t>(x);
                     if (i < s.pictureBuffer.size()) s.pictureBuffer[i] = before[i];
                 }
-        mask = ring.mask;
+        mask = laid->mask;
         box = mask.box;
     }
     const SurfaceLay lay = shape == kBordure || shape == kOrle || shape == kTressure || shape == kTressureFlory ? SurfaceLay::Ring : SurfaceLay::Find;
@@ -361,7 +363,7 @@ void DrawTreatedLevel(DrawingState& s) {
     const int middleY = box.top < g.H2 && g.H2 < box.bottom ? g.H2 : -1;
     const SurfaceFill fill = model::ToSurfaceFill(t);
     SurfacePaintRequest request{fill, mask, lay, middleX, middleY};
-    if (!ring.mask.in.empty()) request.edge = &ring;
+    if (laid != nullptr && !laid->mask.in.empty()) request.edge = laid.get();
     PaintSurface(s, request);
     StrewSemes(s, t, request);
     TellStraightLines(s, t, lay);

@@ -45,15 +45,15 @@ std::optional<Decoded> DecodeWithLibpng(const std::vector<std::uint8_t>& bytes) 
 
 // `colours` distinct colours in runs of varying length, every colour used, the run lengths and
 // phases changing from row to row so that runs start and end at every position within a byte.
-Rgb Colour(int k) {
+Rgb PngTestColour(int k) {
     return {static_cast<std::uint8_t>(k & 0xFF), static_cast<std::uint8_t>(k >> 8), static_cast<std::uint8_t>(k * 37)};
 }
 Bitmap Runs(int width, int height, int colours) {
     Bitmap b(width, height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) b.SetPixel(x, y, Colour((x / (1 + y % 7) + y) % colours));
+        for (int x = 0; x < width; ++x) b.SetPixel(x, y, PngTestColour((x / (1 + y % 7) + y) % colours));
     // Colours the runs may miss at small sizes are set along the last row.
-    for (int k = 0; k < colours && k < width; ++k) b.SetPixel(k, height - 1, Colour(k));
+    for (int k = 0; k < colours && k < width; ++k) b.SetPixel(k, height - 1, PngTestColour(k));
     return b;
 }
 
@@ -93,15 +93,15 @@ TEST(PngFile, ColoursFirstSeenLowDownKeepTheRowsAbove) {
     Bitmap picture(kWidth, kHeight);
     for (int y = 0; y < kHeight; ++y) {
         const int seen = std::min(kColours, 1 + y / 3);  // colour k first appears in row 3k
-        for (int x = 0; x < kWidth; ++x) picture.SetPixel(x, y, Colour((x / 3 + y) % seen));
-        if (y % 3 == 0 && seen > 1) picture.SetPixel(kWidth / 2 + y % 5, y, Colour(seen - 1));
+        for (int x = 0; x < kWidth; ++x) picture.SetPixel(x, y, PngTestColour((x / 3 + y) % seen));
+        if (y % 3 == 0 && seen > 1) picture.SetPixel(kWidth / 2 + y % 5, y, PngTestColour(seen - 1));
     }
     for (int k = 0; k < kColours; ++k) {
         SCOPED_TRACE(k);
         int firstRow = -1;
         for (int y = 0; y < kHeight && firstRow < 0; ++y)
             for (int x = 0; x < kWidth; ++x)
-                if (picture.Pixel(x, y) == Colour(k)) firstRow = y;
+                if (picture.Pixel(x, y) == PngTestColour(k)) firstRow = y;
         ASSERT_EQ(firstRow, 3 * k);  // the condition the test is about: colour k is new in row 3k
     }
     const auto decoded = DecodeWithLibpng(EncodePng(picture));
