@@ -10,20 +10,6 @@
 namespace esc {
 namespace {
 
-// The words of a respelled text, which blanks part.
-std::vector<std::string_view> WordsOfTheRespelledText(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && blank(text[i])) ++i;
-        const std::size_t start = i;
-        while (i < text.size() && !blank(text[i])) ++i;
-        if (i > start) words.push_back(text.substr(start, i - start));
-    }
-    return words;
-}
-
 const VocabularyRow* RowOfTheWordNamedAgain(const Vocabulary& vocabulary, std::string_view word) {
     return vocabulary.Lookup(LookupKey(word));
 }
@@ -45,7 +31,7 @@ bool EndsTheOrdinarysCompany(std::string_view word) {
 }  // namespace
 
 bool ChargesOnTheOrdinaryNamedAgain(std::string& text, const Vocabulary& vocabulary) {
-    const std::vector<std::string_view> words = WordsOfTheRespelledText(text);
+    const std::vector<std::string_view> words = BlankPartedWords(text);
     // The first ordinary named with its article.
     std::size_t first = 0;
     while (first + 1 < words.size() &&

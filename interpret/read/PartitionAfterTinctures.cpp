@@ -9,20 +9,6 @@
 namespace esc {
 namespace {
 
-// The words of a respelled text, which blanks part.
-std::vector<std::string_view> BlankPartedWords(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    std::vector<std::string_view> words;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && blank(text[i])) ++i;
-        const std::size_t start = i;
-        while (i < text.size() && !blank(text[i])) ++i;
-        if (i > start) words.push_back(text.substr(start, i - start));
-    }
-    return words;
-}
-
 int WordClassOf(const Vocabulary& vocabulary, std::string_view word) {
     const VocabularyRow* row = vocabulary.Lookup(LookupKey(word));
     return row == nullptr ? kTypeNotFound : row->type;

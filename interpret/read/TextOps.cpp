@@ -160,4 +160,17 @@ bool ReplaceWholeWordsIgnoringCase(std::string& text, std::string_view pattern, 
     return any;
 }
 
+std::vector<std::string_view> BlankPartedWords(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && blank(text[i])) ++i;
+        const std::size_t start = i;
+        while (i < text.size() && !blank(text[i])) ++i;
+        if (i > start) words.push_back(text.substr(start, i - start));
+    }
+    return words;
+}
+
 }  // namespace esc

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace esc {
 
@@ -40,5 +41,8 @@ bool ReplaceAllIgnoringCase(std::string& text, std::string_view pattern, std::st
 // only by a plural "s" or "es" (which stays). "star" is met in "stars" but not in "starfish".
 bool ReplaceWholeWordsIgnoringCase(std::string& text, std::string_view pattern, std::string_view replacement,
                                    std::size_t capacity = kNoCapacityLimit);
+
+// The words of a respelled text, which blanks (spaces and tabs) part.
+std::vector<std::string_view> BlankPartedWords(std::string_view text);
 
 }  // namespace esc
