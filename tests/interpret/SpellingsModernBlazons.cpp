@@ -307,6 +307,31 @@ const std::vector<std::string>& SpellingsModernBlazons() {
         "Azure a dove argent", "Azure three mounts vert", "Argent a gate sable", "Argent three gates sable",
         "Azure a bezant", "Azure three bezants", "Argent two lions combatant gules",
         "Argent two lions addorsed gules", "Or a cross recercelee gules", "Azure a bend rayonne or",
+        // The glossaries' second pass: lines, fields and crosses.
+        "Argent a fess potenty gules", "Argent a fess counterembattled gules",
+        "Azure a bordure countercompony argent and gules", "Counterpotent or and sable", "Azure billettee or",
+        "Argent a pale fusilly gules", "Argent a cross annuletty gules", "Argent a cross fleury gules",
+        "Argent a tau cross gules", "Argent three tau crosses gules", "Argent a cross calvary gules",
+        "Argent a maltese cross gules", "Argent three maltese crosses gules", "Argent a cross patriarchal gules",
+        "Argent three crosses patriarchal gules", "Argent a cross fourchy gules", "Argent three crosses fourchy gules",
+        "Argent a cross pommy gules", "Argent three crosses pommy gules", "Argent three crosses anchory gules",
+        "Argent a cross flory gules", "Argent a cross quarter pierced gules",
+        // Attitudes, places and relations.
+        "Or a greyhound couchant coward sable", "Argent two stags respectant gules", "Argent a falcon close gules",
+        "Argent a swan rousant gules", "Argent a horse courant gules", "Argent a peacock pavanated azure",
+        "Argent a lion rampant gules debruised by a bend azure", "Argent a lion rampant gules over all a bend azure",
+        "Argent a lion rampant gules environed by a bordure azure", "Argent a mullet in chief point gules",
+        "Argent four mullets two and two gules", "Argent a sword barwise gules",
+        // Charges.
+        "Argent a swallow sable", "Argent three swallows sable", "Argent a duck sable", "Argent three ducks sable",
+        "Argent a cushion gules", "Argent a fetterlock sable", "Argent three fetterlocks sable",
+        "Argent a gonfanon gules", "Argent three gonfanons gules", "Argent a fan gules", "Argent three fans gules",
+        "Argent a cornucopia gules", "Argent two cornucopias gules", "Argent a comet gules", "Argent three comets gules",
+        "Or a fountain", "Or three fountains", "Argent a broom vert",
+        "Argent three crosses crosslet fitchee gules", "Argent a decrescent gules", "Argent a twoheaded eagle gules",
+        "Argent a chevron reversed gules", "Argent a coot sable", "Argent three coots sable",
+        "Argent a water bouget gules", "Argent three water bougets gules", "Argent a beacon gules",
+        "Argent three beacons gules",
     });
     return blazons;
 }
