@@ -331,7 +331,12 @@ const std::vector<std::string>& SpellingsModernBlazons() {
         "Argent three crosses crosslet fitchee gules", "Argent a decrescent gules", "Argent a twoheaded eagle gules",
         "Argent a chevron reversed gules", "Argent a coot sable", "Argent three coots sable",
         "Argent a water bouget gules", "Argent three water bougets gules", "Argent a beacon gules",
-        "Argent three beacons gules",
+        "Argent three beacons gules", "Argent a garb gules banded or", "Argent a reindeer gules",
+        "Argent a ducal coronet gules", "Argent three ducal coronets gules", "Argent a saw gules",
+        "Argent three saws gules", "Argent a shakefork gules", "Argent three shakeforks gules",
+        "Argent a stag courant gules", "Argent a lion dormant gules", "Argent a lion couchant gules",
+        "Argent a lion passant reguardant gules", "Argent a lion passant guardant gules", "Argent an eagle rising gules",
+        "Argent an eagle with wings expanded gules",
     });
     return blazons;
 }
