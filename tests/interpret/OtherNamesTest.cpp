@@ -125,6 +125,12 @@ TEST(OtherNames, GlossaryTermsOfEveryClassDrawAsTheirPlainForm) {
         {"Argent three palmer's staves gules", "Argent three staves gules"},
         {"Argent a horn of plenty gules", "Argent a cornucopia gules"},
         {"Or three false roundles gules", "Or three annulets gules"},
+        {"Argent three merlions sable", "Argent three martlets sable"},
+        {"Argent a mantichor gules", "Argent a manticore gules"},
+        {"Or pelletty", "Or semee of pellets"},
+        {"Argent two lions rampant back to back gules", "Argent two lions rampant addorsed gules"},
+        {"Argent a lion rampant full faced gules", "Argent a lion rampant guardant gules"},
+        {"Argent a garb gules girt or", "Argent a garb gules banded or"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.printed);

@@ -336,7 +336,13 @@ const std::vector<std::string>& SpellingsModernBlazons() {
         "Argent three saws gules", "Argent a shakefork gules", "Argent three shakeforks gules",
         "Argent a stag courant gules", "Argent a lion dormant gules", "Argent a lion couchant gules",
         "Argent a lion passant reguardant gules", "Argent a lion passant guardant gules", "Argent an eagle rising gules",
-        "Argent an eagle with wings expanded gules",
+        "Argent an eagle with wings expanded gules", "Or semee of pellets", "Argent a spear gules hafted or",
+        "Argent three peacocks azure", "Argent a chough sable", "Argent three choughs sable", "Argent a falchion gules",
+        "Argent three falchions gules", "Argent a scimitar gules", "Argent three scimitars gules",
+        "Argent a tree eradicated vert", "Argent a manticore gules", "Argent two manticores gules",
+        "Argent a mallet gules", "Argent three mallets gules", "Argent a staff raguly gules",
+        "Argent three staves raguly gules", "Argent a bend rayonny gules", "Argent a sun in splendour or",
+        "Argent a reremouse sable", "Argent three reremice sable", "Argent a pavilion gules", "Argent three pavilions gules",
     });
     return blazons;
 }
