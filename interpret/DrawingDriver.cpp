@@ -386,13 +386,6 @@ Road RoadOf(std::string_view text) {
 
 }  // namespace
 
-bool IsCutToBlazonBuffer(std::string_view blazon) {
-    const Road road = RoadOf(blazon.substr(0, kMaxMarshalledChars));
-    if (road.quartered || road.impaled || road.escutcheon || FitsOneReading(blazon, kMaxBlazonChars, kMaxWords)) return false;
-    const PieceFits fits = [](std::string_view piece) { return FitsOneReading(piece, kMaxBlazonChars, kMaxWords); };
-    return !CutIntoPieces(blazon, fits, kMaxBlazonPieces).unread.empty();
-}
-
 namespace {
 
 // What follows every drawing of a blazon, single, parted or marshalled.
