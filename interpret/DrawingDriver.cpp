@@ -19,6 +19,7 @@
 #include "interpret/marshal/PartedField.h"
 #include "interpret/phrase/LineWidth.h"
 #include "interpret/read/BlazonPieces.h"
+#include "interpret/read/CrossedPartitions.h"
 #include "interpret/read/Normaliser.h"
 #include "interpret/read/OrdinaryNamedAgain.h"
 #include "interpret/read/PartitionAfterTinctures.h"
@@ -178,6 +179,7 @@ bool ReadFirstPiece(DrawingState& s, std::string& text) {
     DrawingTrace* trace = s.trace;
     if (s.vocabulary != nullptr && !s.vocabulary->Spellings().Empty()) {
         PartitionBeforeItsTinctures(text, *s.vocabulary);
+        CrossedPartitionsCounterchanged(text, *s.vocabulary);
         ChargesOnTheOrdinaryNamedAgain(text, *s.vocabulary);
     }
     // A colon of single arms ("Per pale: or and azure") labels nothing: it parts words as the
