@@ -44,6 +44,29 @@ std::string OnePartition(const Vocabulary& vocabulary, const CrossedWords& words
     return out;
 }
 
+// "barry [of N] [lines]" (paly, bendy [sinister], chevronny) from words[k]: a field of pieces,
+// with its words; empty otherwise. Moves k past them.
+std::string FieldOfPieces(const Vocabulary& vocabulary, const CrossedWords& words, std::size_t& k) {
+    bool pieces = false;
+    for (const std::string_view word : {"barry", "paly", "bendy", "chevronny", "burelly"})
+        pieces = pieces || (k < words.size() && EqualsIgnoringCase(words[k], word));
+    if (!pieces) return {};
+    std::string out(ToLower(words[k++]));
+    for (; k < words.size(); ++k) {
+        const bool count = k + 1 < words.size() && EqualsIgnoringCase(words[k], "of") &&
+                           CrossedWordClass(vocabulary, words[k + 1]) == kTypeNumber;
+        const bool sinister = EqualsIgnoringCase(words[k], "sinister");
+        if (!count && !sinister && CrossedWordClass(vocabulary, words[k]) != kTypeLine) break;
+        out.push_back(' ');
+        out.append(ToLower(words[k]));
+        if (count) {
+            out.push_back(' ');
+            out.append(ToLower(words[++k]));
+        }
+    }
+    return out;
+}
+
 std::string RestFrom(const std::string& text, const CrossedWords& words, std::size_t k) {
     if (k >= words.size()) return {};
     return text.substr(static_cast<std::size_t>(words[k].data() - text.data()) - 1);
@@ -66,10 +89,13 @@ bool CrossedPartitionsCounterchanged(std::string& text, const Vocabulary& vocabu
     if (QuarteredCounterchanged(text, vocabulary, words)) return true;
     std::size_t k = 0;
     const std::string first = OnePartition(vocabulary, words, k);
-    if (first.empty() || k >= words.size() || !EqualsIgnoringCase(words[k], "and")) return false;
-    ++k;
-    const std::string second = OnePartition(vocabulary, words, k);
-    if (second.empty() || first == second) return false;
+    if (first.empty() || k >= words.size()) return false;
+    // "Per pale barry wavy argent and azure counterchanged": the field of pieces in each part of
+    // the partition, its tinctures turned about in the second.
+    const std::string pieces = FieldOfPieces(vocabulary, words, k);
+    if (pieces.empty() && !EqualsIgnoringCase(words[k++], "and")) return false;
+    const std::string second = pieces.empty() ? OnePartition(vocabulary, words, k) : std::string();
+    if (pieces.empty() && (second.empty() || first == second)) return false;
     bool counterchanged = false;
     if (k < words.size() && IsCounterchangedWord(words[k])) {
         counterchanged = true;
@@ -79,11 +105,18 @@ bool CrossedPartitionsCounterchanged(std::string& text, const Vocabulary& vocabu
     const std::string_view t1 = words[k], t2 = words[k + 2];
     if (CrossedWordClass(vocabulary, t1) != kTypeTincture || CrossedWordClass(vocabulary, t2) != kTypeTincture) return false;
     k += 3;
+    if (k + 1 < words.size() && EqualsIgnoringCase(words[k], "all") && IsCounterchangedWord(words[k + 1])) ++k;
     if (k < words.size() && IsCounterchangedWord(words[k])) {
         counterchanged = true;
         ++k;
     }
     if (!counterchanged) return false;
+    const std::string a(t1), b(t2);
+    if (!pieces.empty()) {
+        text = "per " + first + " " + pieces + " " + a + " and " + b + " and " + pieces + " " + b + " and " + a +
+               RestFrom(text, words, k);
+        return true;
+    }
     // The parts of the outer partition are each parted by the inner one as the whole field would
     // be: only a pale or a fess runs on unbroken through both parts (a bend within each part of
     // a per pale field would be two bends), so the other line is the outer one.
@@ -92,7 +125,6 @@ bool CrossedPartitionsCounterchanged(std::string& text, const Vocabulary& vocabu
     if (!firstRunsThrough && !secondRunsThrough) return false;
     const std::string& inner = firstRunsThrough ? first : second;
     const std::string& outer = firstRunsThrough ? second : first;
-    const std::string a(t1), b(t2);
     text = "per " + outer + " per " + inner + " " + a + " and " + b + " and per " + inner + " " + b + " and " + a +
            RestFrom(text, words, k);
     return true;

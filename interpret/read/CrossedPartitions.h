@@ -16,7 +16,9 @@ namespace esc {
 // parts ("bend sinister" is one), rewrites it as above; the rest of the text follows. A
 // quartered field named by its tinctures and counterchanged ("quarterly argent and gules
 // counterchanged", which the spellings made of "per fess and per pale") loses the word, which
-// says what quarterly already draws. True when it rewrote.
+// says what quarterly already draws. "Per P barry [of N] [lines] T and T [all] counterchanged"
+// (paly, bendy, chevronny) is read as "per P barry ... T and T and barry ... T and T", the
+// tinctures turned about in the second part. True when it rewrote.
 bool CrossedPartitionsCounterchanged(std::string& text, const Vocabulary& vocabulary);
 
 }  // namespace esc

@@ -51,6 +51,51 @@ TEST(CrossedPartitions, EachPartTakesTheOtherTinctureAcrossEachLine) {
     EXPECT_FALSE(d.trace.ignoredWords.empty());
 }
 
+// A field of pieces parted and counterchanged: across the line every piece takes the other
+// tincture, so the points facing each other across the pale are always of the two tinctures.
+TEST(CrossedPartitions, PiecesCounterchangedAcrossTheLine) {
+    struct Case {
+        const char* blazon;
+        int first, second;
+    };
+    const std::vector<Case> cases = {
+        {"Per pale barry wavy argent and azure all counterchanged", kArgent, kAzure},
+        {"Per pale barry of eight or and gules counterchanged", kOr, kGules},
+        {"Party per pale barry nebuly of six argent and vert counterchanged", kArgent, kVert},
+    };
+    Drawing d;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blazon);
+        d.DrawClean(c.blazon);
+        const ShieldGeometry& g = d.s().geometry;
+        int firstSeen = 0;
+        for (int y = g.H / 10; y < g.straightBottom; y += 7) {
+            const int dx = g.W / 4, sx = g.W - 1 - g.W / 4;
+            const Rgb dexter = d.At(dx, y), sinister = d.At(sx, y);
+            const bool opposite = (dexter == Colour(c.first) && sinister == Colour(c.second)) ||
+                                  (dexter == Colour(c.second) && sinister == Colour(c.first));
+            // Rows near a piece's edge are passed over: a wavy or nebuly edge need not cross both
+            // points at the same height.
+            const bool clear = d.At(dx, y - 8) == dexter && d.At(dx, y + 8) == dexter &&
+                               d.At(sx, y - 8) == sinister && d.At(sx, y + 8) == sinister;
+            if (clear && (dexter == Colour(c.first) || dexter == Colour(c.second))) {
+                EXPECT_TRUE(opposite) << "row " << y;
+            }
+            firstSeen += dexter == Colour(c.first);
+        }
+        EXPECT_GT(firstSeen, 0);
+    }
+    test::ExpectDrawnAlike("Per fess paly or and azure counterchanged", "Per fess paly or and azure and paly azure and or");
+}
+
+// Two partitions that together make one of the program's own are read as it, in either order.
+TEST(CrossedPartitions, TwoThatMakeOneOfTheProgramsOwnAreReadAsIt) {
+    test::ExpectDrawnAlike("Per saltire and per fess argent and gules", "Gyronny of six argent and gules");
+    test::ExpectDrawnAlike("Per fess and per saltire or and vert six annulets counterchanged",
+                           "Gyronny of six or and vert six annulets counterchanged");
+    test::ExpectDrawnAlike("Per fess and per pale argent and gules counterchanged", "Quarterly argent and gules");
+}
+
 // "Therein" and "issuant therefrom" name what lies on the piece just named: drawn as the charge
 // that piece is charged with.
 TEST(BackReferences, WhatLiesThereinIsDrawnOnThePieceNamedBefore) {
