@@ -6,6 +6,7 @@
 #include "engine/BordureRing.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -15,6 +16,43 @@ namespace {
 struct RingPoint {
     double x, y;
 };
+
+// How many pixels past the ring's breadth the sweep reaches in from the edge.
+constexpr int kRingSweepMargin = 3;
+constexpr int kRingFar = 1 << 14;
+
+// A pixel's nearest outside pixel, as an offset from it.
+struct RingOffset {
+    int dx = kRingFar, dy = kRingFar;
+    long long Length2() const { return static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy; }
+};
+
+struct RingAlongSlot {
+    long long key = -1;
+    float along = 0;
+};
+
+// Row y's inside as InsideShield has it: [first, last], or first > last when it has none.
+void InsideOfRow(const ShieldGeometry& g, int y, int& first, int& last) {
+    const int edge = g.Px(2);
+    first = edge;
+    last = g.W - edge - 1;
+    const bool none = y < edge || y > g.shieldBottom || (g.baseTop >= g.shieldBottom && y > g.shieldBottom - edge) ||
+                      (g.baseTop < g.shieldBottom && y > g.baseTop && y - g.baseTop >= g.BaseBoundsCount());
+    if (none) {
+        first = 0;
+        last = -1;
+        return;
+    }
+    if (g.baseTop >= g.shieldBottom || y <= g.baseTop) return;
+    const BaseBound& b = g.baseBounds[static_cast<std::size_t>(y - g.baseTop)];
+    first = std::max(first, b.left);
+    last = std::min(last, b.right);
+    if (first > last) {
+        first = 0;
+        last = -1;
+    }
+}
 
 // The outer edge as a closed line: the top from its middle to the sinister corner, the sinister
 // flank, the base by the rows the outline bounds (sinister half down to the point, dexter half up
@@ -69,47 +107,104 @@ EdgeRing BordureRing(const ShieldGeometry& g, int breadth) {
     ring.along.assign(n, 0.0f);
     ring.depth.assign(n, 0.0f);
 
-    // Each pixel's nearest outside pixel, as an offset; outside pixels are their own.
-    constexpr int kFar = 1 << 14;
-    struct Offset {
-        int dx = kFar, dy = kFar;
-        long long Length2() const { return static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy; }
-    };
-    std::vector<Offset> nearest(n);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (!InsideShield(g, x, y)) nearest[static_cast<std::size_t>(y) * w + x] = {0, 0};
-    auto take = [&](int x, int y, int ox, int oy) {
-        const int nx = x + ox, ny = y + oy;
-        // Past the picture's edge lies outside the shield.
-        Offset candidate;
-        if (nx < 0 || nx >= w || ny < 0 || ny >= h) {
-            candidate = {ox, oy};
-        } else {
-            const Offset& o = nearest[static_cast<std::size_t>(ny) * w + nx];
-            if (o.dx == kFar) return;
-            candidate = {o.dx + ox, o.dy + oy};
+    // Only pixels with a pixel outside the shield within `reach` (the ring's breadth and a margin
+    // for the sweep's roundabout paths) are swept; those deeper in never take part.
+    const int reach = static_cast<int>(std::ceil(ring.breadth)) + kRingSweepMargin;
+    ring.rows.resize(static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
+        InsideOfRow(g, y, row.first, row.last);
+    }
+    std::vector<int> rowStart(static_cast<std::size_t>(h) + 1, 0);
+    for (int y = 0; y < h; ++y) {
+        EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
+        row.leftEnd = row.rightStart = row.last + 1;
+        if (row.first <= row.last) {
+            // The inside's bounds over the rows within reach: a pixel is near an outside pixel
+            // only if it is near the inside's end on one of them (or one of them has none).
+            int mostFirst = row.first, leastLast = row.last;
+            bool anyEmpty = false;
+            for (int v = y - reach; v <= y + reach && !anyEmpty; ++v) {
+                if (v < 0 || v >= h) {
+                    anyEmpty = true;
+                    break;
+                }
+                const EdgeRingRow& other = ring.rows[static_cast<std::size_t>(v)];
+                if (other.first > other.last) anyEmpty = true;
+                mostFirst = std::max(mostFirst, other.first);
+                leastLast = std::min(leastLast, other.last);
+            }
+            const int leftEnd = mostFirst + reach, rightStart = leastLast - reach + 1;
+            if (!anyEmpty && leftEnd < rightStart) {
+                row.leftEnd = std::max(leftEnd, row.first);
+                row.rightStart = std::min(rightStart, row.last + 1);
+            }
         }
-        Offset& mine = nearest[static_cast<std::size_t>(y) * w + x];
+        const int held = row.first > row.last ? 0 : (row.leftEnd - row.first) + (row.last + 1 - row.rightStart);
+        rowStart[static_cast<std::size_t>(y) + 1] = rowStart[static_cast<std::size_t>(y)] + held;
+    }
+
+    // Each swept pixel's nearest outside pixel, as an offset, row by row through the stretches.
+    std::vector<RingOffset> nearest(static_cast<std::size_t>(rowStart.back()));
+    // The swept pixel (x, y), or nullptr; `outside` is set where (x, y) lies outside the shield.
+    const auto sweptAt = [&](int x, int y, bool& outside) -> RingOffset* {
+        outside = false;
+        if (y < 0 || y >= h || x < 0 || x >= w) {
+            outside = true;
+            return nullptr;
+        }
+        const EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
+        if (x < row.first || x > row.last) {
+            outside = true;
+            return nullptr;
+        }
+        const std::size_t start = static_cast<std::size_t>(rowStart[static_cast<std::size_t>(y)]);
+        if (x < row.leftEnd) return &nearest[start + static_cast<std::size_t>(x - row.first)];
+        if (x >= row.rightStart) return &nearest[start + static_cast<std::size_t>(row.leftEnd - row.first + x - row.rightStart)];
+        return nullptr;
+    };
+    const auto take = [&](int x, int y, RingOffset& mine, int ox, int oy) {
+        bool outside = false;
+        const RingOffset* other = sweptAt(x + ox, y + oy, outside);
+        RingOffset candidate{ox, oy};
+        if (!outside) {
+            if (other == nullptr || other->dx == kRingFar) return;
+            candidate = {other->dx + ox, other->dy + oy};
+        }
         if (candidate.Length2() < mine.Length2()) mine = candidate;
     };
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            take(x, y, -1, 0);
-            take(x, y, 0, -1);
-            take(x, y, -1, -1);
-            take(x, y, 1, -1);
+    // Each row's swept pixels from left to right (or back), through both stretches.
+    const auto eachSwept = [&](int y, bool rightwards, const auto& visit) {
+        const EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
+        if (row.first > row.last) return;
+        RingOffset* const base = nearest.data() + rowStart[static_cast<std::size_t>(y)];
+        const int leftCount = row.leftEnd - row.first;
+        const auto at = [&](int x) { return x < row.leftEnd ? base + (x - row.first) : base + leftCount + (x - row.rightStart); };
+        if (rightwards) {
+            for (int x = row.first; x < row.leftEnd; ++x) visit(x, *at(x));
+            for (int x = row.rightStart; x <= row.last; ++x) visit(x, *at(x));
+        } else {
+            for (int x = row.last; x >= row.rightStart; --x) visit(x, *at(x));
+            for (int x = row.leftEnd - 1; x >= row.first; --x) visit(x, *at(x));
         }
-        for (int x = w - 1; x >= 0; --x) take(x, y, 1, 0);
+    };
+    for (int y = 0; y < h; ++y) {
+        eachSwept(y, true, [&](int x, RingOffset& mine) {
+            take(x, y, mine, -1, 0);
+            take(x, y, mine, 0, -1);
+            take(x, y, mine, -1, -1);
+            take(x, y, mine, 1, -1);
+        });
+        eachSwept(y, false, [&](int x, RingOffset& mine) { take(x, y, mine, 1, 0); });
     }
     for (int y = h - 1; y >= 0; --y) {
-        for (int x = w - 1; x >= 0; --x) {
-            take(x, y, 1, 0);
-            take(x, y, 0, 1);
-            take(x, y, 1, 1);
-            take(x, y, -1, 1);
-        }
-        for (int x = 0; x < w; ++x) take(x, y, -1, 0);
+        eachSwept(y, false, [&](int x, RingOffset& mine) {
+            take(x, y, mine, 1, 0);
+            take(x, y, mine, 0, 1);
+            take(x, y, mine, 1, 1);
+            take(x, y, mine, -1, 1);
+        });
+        eachSwept(y, true, [&](int x, RingOffset& mine) { take(x, y, mine, -1, 0); });
     }
 
     {
@@ -122,28 +217,32 @@ EdgeRing BordureRing(const ShieldGeometry& g, int breadth) {
         ring.edge = EdgeLine(std::move(xs), std::move(ys));
     }
     ring.length = std::max(ring.edge.Length(), 1.0);
-    // The place round the edge of each outside pixel that is some pixel's nearest, found once.
-    std::vector<float> alongOf(n, -1.0f);
+    // The place round the edge of each outside pixel that is some pixel's nearest, found once:
+    // kept in a small table by the pixel's index (a pixel that finds its slot taken by another
+    // works its place out again, to the same value).
+    const std::size_t slots = std::bit_ceil(static_cast<std::size_t>(8 * (w + h)));
+    std::vector<RingAlongSlot> alongOf(slots);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * w + x;
-            const Offset o = nearest[i];
-            if (o.dx == 0 && o.dy == 0) continue;  // outside
+        eachSwept(y, true, [&](int x, RingOffset& mine) {
+            const RingOffset o = mine;
+            if (o.dx == kRingFar) return;
             const double depth = std::sqrt(static_cast<double>(o.Length2())) - 0.5;
-            if (depth >= ring.breadth) continue;
+            if (depth >= ring.breadth) return;
             const int fx = x + o.dx, fy = y + o.dy;
             float along = 0;
-            const bool onPicture = fx >= 0 && fx < w && fy >= 0 && fy < h;
-            if (onPicture && alongOf[static_cast<std::size_t>(fy) * w + fx] >= 0) {
-                along = alongOf[static_cast<std::size_t>(fy) * w + fx];
+            if (fx >= 0 && fx < w && fy >= 0 && fy < h) {
+                const long long key = static_cast<long long>(fy) * w + fx;
+                RingAlongSlot& slot = alongOf[static_cast<std::size_t>(key) * 2654435761u % slots];
+                if (slot.key != key) slot = {key, static_cast<float>(ring.edge.AlongTo(fx + 0.5, fy + 0.5))};
+                along = slot.along;
             } else {
                 along = static_cast<float>(ring.edge.AlongTo(fx + 0.5, fy + 0.5));
-                if (onPicture) alongOf[static_cast<std::size_t>(fy) * w + fx] = along;
             }
+            const std::size_t i = static_cast<std::size_t>(y) * w + x;
             ring.mask.in[i] = true;
             ring.along[i] = along;
             ring.depth[i] = static_cast<float>(std::max(depth, 0.0));
-        }
+        });
     return ring;
 }
 

@@ -56,8 +56,10 @@ bool DrawLinedBordure(PaintState& s, const ShapeOutline& o) {
     const double repeats = std::max(1.0, std::round(edgeLength / period));
     const double columnsPerPixel = repeats * period / edgeLength;
     const int code = s.levelTincture[s.level];
+    // Only the inside's pixels are looked at (the outline's own pen is outside), and of them only
+    // those in the ring's stretches near the edge, save on the rows whose depth the base's
+    // straight line can make less than the breadth.
     auto inBordure = [&](int x, int y) {
-        if (!InsideShield(g, x, y)) return false;
         if (pointed && y >= baseRow) return true;
         double depth = ring.mask.Contains(x, y) ? static_cast<double>(ring.depth[ring.Index(x, y)]) : 1e9;
         if (pointed) depth = std::min(depth, baseRow - y - 0.5);
@@ -69,18 +71,29 @@ bool DrawLinedBordure(PaintState& s, const ShapeOutline& o) {
         const int column = static_cast<int>(std::floor(edge.AlongTo(x + 0.5, y + 0.5) * columnsPerPixel + period / 2.0)) % period;
         return profile.Solid(row, column);
     };
-    const Rect box{0, 0, g.W, g.shieldBottom + 1};
-    for (int y = std::max(box.top, 0); y < box.bottom && y <= g.shieldBottom; ++y)
-        for (int x = std::max(box.left, 0); x < box.right;) {
+    const auto paintStretch = [&](int y, int from, int to) {
+        for (int x = from; x <= to;) {
             if (!inBordure(x, y)) {
                 ++x;
                 continue;
             }
             int last = x;
-            while (last + 1 < box.right && inBordure(last + 1, y)) ++last;
+            while (last + 1 <= to && inBordure(last + 1, y)) ++last;
             PaintSpan(s, x, y, SpanEndFor(code, last));
             x = last + 1;
         }
+    };
+    const int lastRow = std::min(g.shieldBottom, static_cast<int>(ring.rows.size()) - 1);
+    for (int y = 0; y <= lastRow; ++y) {
+        const EdgeRingRow& stretch = ring.rows[static_cast<std::size_t>(y)];
+        if (stretch.first > stretch.last) continue;
+        if ((pointed && baseRow - y - 0.5 < breadth) || stretch.leftEnd >= stretch.rightStart) {
+            paintStretch(y, stretch.first, stretch.last);
+        } else {
+            paintStretch(y, stretch.first, stretch.leftEnd - 1);
+            paintStretch(y, stretch.rightStart, stretch.last);
+        }
+    }
     return true;
 }
 
