@@ -9,6 +9,7 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace esc {
 namespace {
@@ -21,9 +22,10 @@ struct RingPoint {
 constexpr int kRingSweepMargin = 3;
 constexpr int kRingFar = 1 << 14;
 
-// A pixel's nearest outside pixel, as an offset from it.
+// A pixel's nearest outside pixel, as an offset from it ({kRingFar, kRingFar} while none is
+// known). Left unset when made, as the sweep's grid is: only the cells it reads are written.
 struct RingOffset {
-    int dx = kRingFar, dy = kRingFar;
+    int dx, dy;
     long long Length2() const { return static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy; }
 };
 
@@ -115,96 +117,99 @@ EdgeRing BordureRing(const ShieldGeometry& g, int breadth) {
         EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
         InsideOfRow(g, y, row.first, row.last);
     }
-    std::vector<int> rowStart(static_cast<std::size_t>(h) + 1, 0);
     for (int y = 0; y < h; ++y) {
         EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
         row.leftEnd = row.rightStart = row.last + 1;
-        if (row.first <= row.last) {
-            // The inside's bounds over the rows within reach: a pixel is near an outside pixel
-            // only if it is near the inside's end on one of them (or one of them has none).
-            int mostFirst = row.first, leastLast = row.last;
-            bool anyEmpty = false;
-            for (int v = y - reach; v <= y + reach && !anyEmpty; ++v) {
-                if (v < 0 || v >= h) {
-                    anyEmpty = true;
-                    break;
-                }
-                const EdgeRingRow& other = ring.rows[static_cast<std::size_t>(v)];
-                if (other.first > other.last) anyEmpty = true;
-                mostFirst = std::max(mostFirst, other.first);
-                leastLast = std::min(leastLast, other.last);
-            }
-            const int leftEnd = mostFirst + reach, rightStart = leastLast - reach + 1;
-            if (!anyEmpty && leftEnd < rightStart) {
-                row.leftEnd = std::max(leftEnd, row.first);
-                row.rightStart = std::min(rightStart, row.last + 1);
-            }
+        if (row.first > row.last) continue;
+        // The inside's bounds over the rows within reach: a pixel is near an outside pixel only
+        // if it is near the inside's end on one of them (or one of them has none).
+        int mostFirst = row.first, leastLast = row.last;
+        bool anyEmpty = false;
+        for (int v = y - reach; v <= y + reach && !anyEmpty; ++v) {
+            if (v < 0 || v >= h) break;
+            const EdgeRingRow& other = ring.rows[static_cast<std::size_t>(v)];
+            anyEmpty = other.first > other.last;
+            mostFirst = std::max(mostFirst, other.first);
+            leastLast = std::min(leastLast, other.last);
         }
-        const int held = row.first > row.last ? 0 : (row.leftEnd - row.first) + (row.last + 1 - row.rightStart);
-        rowStart[static_cast<std::size_t>(y) + 1] = rowStart[static_cast<std::size_t>(y)] + held;
+        anyEmpty = anyEmpty || y - reach < 0 || y + reach >= h;
+        const int leftEnd = mostFirst + reach, rightStart = leastLast - reach + 1;
+        if (!anyEmpty && leftEnd < rightStart) {
+            row.leftEnd = std::max(leftEnd, row.first);
+            row.rightStart = std::min(rightStart, row.last + 1);
+        }
     }
 
-    // Each swept pixel's nearest outside pixel, as an offset, row by row through the stretches.
-    std::vector<RingOffset> nearest(static_cast<std::size_t>(rowStart.back()));
-    // The swept pixel (x, y), or nullptr; `outside` is set where (x, y) lies outside the shield.
-    const auto sweptAt = [&](int x, int y, bool& outside) -> RingOffset* {
-        outside = false;
-        if (y < 0 || y >= h || x < 0 || x >= w) {
-            outside = true;
-            return nullptr;
+    // Each swept pixel's nearest outside pixel, as an offset, in a grid one pixel wider than the
+    // picture all round; only the swept pixels and their neighbours are ever written or read
+    // (outside pixels, and the picture's margin, are their own nearest; deeper ones are far).
+    const int stride = w + 2;
+    const auto nearest = std::make_unique_for_overwrite<RingOffset[]>(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h + 2));
+    const auto cell = [&](int x, int y) { return static_cast<std::size_t>(y + 1) * static_cast<std::size_t>(stride) + static_cast<std::size_t>(x + 1); };
+    for (int y = -1; y <= h; ++y) {
+        // The columns of row y a swept pixel of this row or the next ones reads.
+        int leftFrom = w, leftTo = -1, rightFrom = w, rightTo = -1;
+        for (int v = std::max(y - 1, 0); v <= std::min(y + 1, h - 1); ++v) {
+            const EdgeRingRow& near = ring.rows[static_cast<std::size_t>(v)];
+            if (near.first > near.last) continue;
+            leftFrom = std::min(leftFrom, near.first - 1);
+            leftTo = std::max(leftTo, near.leftEnd);
+            rightFrom = std::min(rightFrom, near.rightStart - 1);
+            rightTo = std::max(rightTo, near.last + 1);
         }
-        const EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
-        if (x < row.first || x > row.last) {
-            outside = true;
-            return nullptr;
+        if (leftTo < leftFrom) continue;
+        int first = 0, last = -1;
+        if (y >= 0 && y < h) {
+            first = ring.rows[static_cast<std::size_t>(y)].first;
+            last = ring.rows[static_cast<std::size_t>(y)].last;
         }
-        const std::size_t start = static_cast<std::size_t>(rowStart[static_cast<std::size_t>(y)]);
-        if (x < row.leftEnd) return &nearest[start + static_cast<std::size_t>(x - row.first)];
-        if (x >= row.rightStart) return &nearest[start + static_cast<std::size_t>(row.leftEnd - row.first + x - row.rightStart)];
-        return nullptr;
-    };
-    const auto take = [&](int x, int y, RingOffset& mine, int ox, int oy) {
-        bool outside = false;
-        const RingOffset* other = sweptAt(x + ox, y + oy, outside);
-        RingOffset candidate{ox, oy};
-        if (!outside) {
-            if (other == nullptr || other->dx == kRingFar) return;
-            candidate = {other->dx + ox, other->dy + oy};
+        const auto fill = [&](int from, int to) {
+            for (int x = std::max(from, -1); x <= std::min(to, w); ++x)
+                nearest[cell(x, y)] = x < first || x > last ? RingOffset{0, 0} : RingOffset{kRingFar, kRingFar};
+        };
+        if (leftTo + 1 >= rightFrom) {
+            fill(leftFrom, std::max(leftTo, rightTo));
+        } else {
+            fill(leftFrom, leftTo);
+            fill(rightFrom, rightTo);
         }
+    }
+    const auto take = [](RingOffset& mine, const RingOffset& other, int ox, int oy) {
+        if (other.dx == kRingFar) return;
+        const RingOffset candidate{other.dx + ox, other.dy + oy};
         if (candidate.Length2() < mine.Length2()) mine = candidate;
     };
     // Each row's swept pixels from left to right (or back), through both stretches.
     const auto eachSwept = [&](int y, bool rightwards, const auto& visit) {
         const EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
         if (row.first > row.last) return;
-        RingOffset* const base = nearest.data() + rowStart[static_cast<std::size_t>(y)];
-        const int leftCount = row.leftEnd - row.first;
-        const auto at = [&](int x) { return x < row.leftEnd ? base + (x - row.first) : base + leftCount + (x - row.rightStart); };
+        RingOffset* const base = &nearest[cell(0, y)];
         if (rightwards) {
-            for (int x = row.first; x < row.leftEnd; ++x) visit(x, *at(x));
-            for (int x = row.rightStart; x <= row.last; ++x) visit(x, *at(x));
+            for (int x = row.first; x < row.leftEnd; ++x) visit(x, base + x);
+            for (int x = row.rightStart; x <= row.last; ++x) visit(x, base + x);
         } else {
-            for (int x = row.last; x >= row.rightStart; --x) visit(x, *at(x));
-            for (int x = row.leftEnd - 1; x >= row.first; --x) visit(x, *at(x));
+            for (int x = row.last; x >= row.rightStart; --x) visit(x, base + x);
+            for (int x = row.leftEnd - 1; x >= row.first; --x) visit(x, base + x);
         }
     };
+    const std::ptrdiff_t down = stride;
     for (int y = 0; y < h; ++y) {
-        eachSwept(y, true, [&](int x, RingOffset& mine) {
-            take(x, y, mine, -1, 0);
-            take(x, y, mine, 0, -1);
-            take(x, y, mine, -1, -1);
-            take(x, y, mine, 1, -1);
+        eachSwept(y, true, [&](int, RingOffset* p) {
+            take(*p, p[-1], -1, 0);
+            take(*p, p[-down], 0, -1);
+            take(*p, p[-down - 1], -1, -1);
+            take(*p, p[-down + 1], 1, -1);
         });
-        eachSwept(y, false, [&](int x, RingOffset& mine) { take(x, y, mine, 1, 0); });
+        eachSwept(y, false, [&](int, RingOffset* p) { take(*p, p[1], 1, 0); });
     }
     for (int y = h - 1; y >= 0; --y) {
-        eachSwept(y, false, [&](int x, RingOffset& mine) {
-            take(x, y, mine, 1, 0);
-            take(x, y, mine, 0, 1);
-            take(x, y, mine, 1, 1);
-            take(x, y, mine, -1, 1);
+        eachSwept(y, false, [&](int, RingOffset* p) {
+            take(*p, p[1], 1, 0);
+            take(*p, p[down], 0, 1);
+            take(*p, p[down + 1], 1, 1);
+            take(*p, p[down - 1], -1, 1);
         });
-        eachSwept(y, true, [&](int x, RingOffset& mine) { take(x, y, mine, -1, 0); });
+        eachSwept(y, true, [&](int, RingOffset* p) { take(*p, p[-1], -1, 0); });
     }
 
     {
@@ -223,8 +228,8 @@ EdgeRing BordureRing(const ShieldGeometry& g, int breadth) {
     const std::size_t slots = std::bit_ceil(static_cast<std::size_t>(8 * (w + h)));
     std::vector<RingAlongSlot> alongOf(slots);
     for (int y = 0; y < h; ++y)
-        eachSwept(y, true, [&](int x, RingOffset& mine) {
-            const RingOffset o = mine;
+        eachSwept(y, true, [&](int x, const RingOffset* p) {
+            const RingOffset o = *p;
             if (o.dx == kRingFar) return;
             const double depth = std::sqrt(static_cast<double>(o.Length2())) - 0.5;
             if (depth >= ring.breadth) return;
