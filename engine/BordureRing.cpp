@@ -1,7 +1,8 @@
 // The bordure cut into panes along the shield's edge. Each pixel's depth is its distance to the
 // nearest pixel outside the outline (an exact-enough two-pass sweep that carries the nearest
-// outside pixel from neighbour to neighbour); its place round the edge is that outside pixel's
-// projection on the edge traced as a closed line from the top middle, clockwise.
+// outside pixel from neighbour to neighbour, over the band along the edge the ring can reach);
+// its place round the edge is that outside pixel's projection on the edge traced as a closed line
+// from the top middle, clockwise.
 
 #include "engine/BordureRing.h"
 
