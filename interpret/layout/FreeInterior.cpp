@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/ChargePicture.h"
+#include "engine/PictureRoom.h"
 #include "interpret/layout/Placement.h"
 
 namespace esc {
@@ -48,9 +49,9 @@ int EnclosingRays(const std::vector<std::uint8_t>& drawn, int w, int h, int x, i
     return axisHits >= 3 ? hits : 0;
 }
 
-}  // namespace
-
-std::optional<FreeInterior> FreeInteriorOf(std::span<const std::uint8_t> pixels, int width, int height) {
+// The drawing's extent (first and last drawn column and row), the disc left empty; nothing for
+// an empty picture.
+std::optional<FreeInterior> DrawnExtentOf(std::span<const std::uint8_t> pixels, int width, int height) {
     if (width <= 0 || height <= 0 || pixels.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
         return std::nullopt;
     FreeInterior room;
@@ -65,6 +66,26 @@ std::optional<FreeInterior> FreeInteriorOf(std::span<const std::uint8_t> pixels,
                 room.lastRow = std::max(room.lastRow, y);
             }
     if (room.lastColumn < room.firstColumn) return std::nullopt;
+    return room;
+}
+
+}  // namespace
+
+std::optional<FreeInterior> DeclaredInteriorOf(std::span<const std::uint8_t> pixels, int width, int height,
+                                               const PictureRoom& declared) {
+    std::optional<FreeInterior> room = DrawnExtentOf(pixels, width, height);
+    if (!room) return std::nullopt;
+    const float units = static_cast<float>(kPictureRoomUnits);
+    room->x = static_cast<float>(declared.x) * static_cast<float>(width) / units;
+    room->y = static_cast<float>(declared.y) * static_cast<float>(height) / units;
+    room->radius = static_cast<float>(declared.radius) * static_cast<float>(width) / units;
+    return room;
+}
+
+std::optional<FreeInterior> FreeInteriorOf(std::span<const std::uint8_t> pixels, int width, int height) {
+    std::optional<FreeInterior> extent = DrawnExtentOf(pixels, width, height);
+    if (!extent) return std::nullopt;
+    FreeInterior room = *extent;
     // The drawing's box with a frame of one pixel round it that counts as drawn: a room is
     // bounded by the box as by the drawing (the open side of a crescent).
     const int w = room.lastColumn - room.firstColumn + 3, h = room.lastRow - room.firstRow + 3;
@@ -135,11 +156,26 @@ std::optional<FreeInterior> PictureInterior(DrawingState& s, std::string_view na
         }
         const ChargePicture& p = s.chargePicture;
         const std::size_t area = static_cast<std::size_t>(std::max(p.PW, 0)) * static_cast<std::size_t>(std::max(p.PH, 0));
-        if (p.buffer.size() >= area) room = FreeInteriorOf(std::span(p.buffer.data(), area), p.PW, p.PH);
+        if (p.buffer.size() < area) break;
+        const std::span<const std::uint8_t> pixels(p.buffer.data(), area);
+        // A room the drawing declares (a cage's inside, drawn full of bars) is taken as it says.
+        if (const std::optional<PictureRoom> declared = ReadPictureRoom(s.dataDir.empty() ? file : s.dataDir + "/" + file))
+            room = DeclaredInteriorOf(pixels, p.PW, p.PH, *declared);
+        else
+            room = FreeInteriorOf(pixels, p.PW, p.PH);
         break;
     }
     s.pictureLoaded = false;  // the buffer holds this picture: the next placement decodes its own
     return room;
+}
+
+bool PictureDeclaresARoom(const DrawingState& s, std::string_view name, std::string_view variant) {
+    std::string stem(name);
+    if (!stem.empty() && stem.back() == 's') stem.pop_back();
+    const std::string_view extension = variant.empty() ? std::string_view("esv") : variant;
+    for (const std::string& file : PictureFileNames(stem, extension))
+        if (ReadPictureRoom(s.dataDir.empty() ? file : s.dataDir + "/" + file)) return true;
+    return false;
 }
 
 }  // namespace esc

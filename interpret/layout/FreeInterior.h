@@ -1,13 +1,14 @@
 #pragma once
 // The free interior of a charge's picture: the largest disc of background that the drawing
-// closes round (an annulet's hole, a wreath's middle, the room between a crescent's horns), where
-// a charge "within" it is set.
+// closes round (an annulet's hole, a wreath's middle, the room between a crescent's horns), or
+// the room its drawing declares (a cage's inside), where a charge "within" it is set.
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
 
+#include "engine/PictureRoom.h"
 #include "interpret/phrase/DrawingState.h"
 
 namespace esc {
@@ -26,9 +27,18 @@ inline constexpr int kInteriorRays = 16;
 inline constexpr int kEnclosingRays = 11;
 std::optional<FreeInterior> FreeInteriorOf(std::span<const std::uint8_t> pixels, int width, int height);
 
+// The room a picture declares (engine/PictureRoom.h) in its own pixels, with the drawing's
+// extent; nothing for an empty picture.
+std::optional<FreeInterior> DeclaredInteriorOf(std::span<const std::uint8_t> pixels, int width, int height,
+                                               const PictureRoom& declared);
+
 // The free interior of the picture named `name` (a level's picture name, a final "s" dropped)
 // as the painter decodes it. Leaves the charge picture buffer unloaded (the next placement
 // decodes its own picture again). Nothing when there is no such picture or it has no interior.
 std::optional<FreeInterior> PictureInterior(DrawingState& state, std::string_view name, std::string_view variant);
+
+// Whether the picture named declares a room in its file, read without decoding it (while the
+// words are read, before the shield is laid out).
+bool PictureDeclaresARoom(const DrawingState& state, std::string_view name, std::string_view variant);
 
 }  // namespace esc

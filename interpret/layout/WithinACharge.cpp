@@ -21,6 +21,8 @@ namespace {
 
 // The most charge words that name one picture ("laurel wreath").
 constexpr int kMostSurroundingNameWords = 3;
+// Words between the article and the charge about that change nothing drawn ("an open birdcage").
+constexpr int kMostWordsBeforeTheSurrounding = 2;
 // A charge's diagonal as a share of the room's diameter, and of each circle's among several.
 constexpr float kWithinTheRoomShare = 0.95f;
 
@@ -103,10 +105,14 @@ bool DrawnAsItsPictureStands(const DrawingState& s) {
     return WordsTurn(s) == ChargeTurn::kAsDrawn && !s.reversedCharges && !s.sinisterCharges;
 }
 
-// The picture the words at `article` name after "a" or "an".
+// The picture the words at `article` name after "a" or "an", past words that change nothing
+// drawn ("within an open birdcage").
 std::optional<std::string> SurroundingAfterArticle(const DrawingState& s, int article) {
     if (!EqualsIgnoringCase(s.Word(article), "a") && !EqualsIgnoringCase(s.Word(article), "an")) return std::nullopt;
-    return SurroundingPictureAt(s, article + 1);
+    int first = article + 1;
+    for (int k = 0; k < kMostWordsBeforeTheSurrounding && s.Type(first) == kTypeIgnored && !s.Word(first).empty(); ++k)
+        ++first;
+    return SurroundingPictureAt(s, first);
 }
 
 // "Argent, within a vol an eagle's head": the relation words begin the charges, before level 0.
@@ -189,9 +195,42 @@ bool SurroundingBeforeItsCharges(DrawingState& s, const RelationWords& words) {
     return true;
 }
 
-// Level 1 after "within a vol": its charges in the vol's room.
+// Level 0's one charge when it is a free picture that may hold the next phrase: its name, a
+// final "s" dropped; else nothing.
+std::optional<std::string> HoldingPictureName(const DrawingState& s) {
+    const LevelRecord& about = s.levels[0];
+    if (about.levelCount != 1 || !IsFreePictureLevel(about) || IsAnnuletName(about.levelName.view()) ||
+        !DrawnInItsUsualVariant(about))
+        return std::nullopt;
+    std::string name(about.levelName.view());
+    if (!name.empty() && name.back() == 's') name.pop_back();
+    return name;
+}
+
+// "a birdcage, therein a bird": level 0 is the charge about, drawn where its room can hold
+// what the words after it name.
+bool SurroundingBeforeWhatItHolds(DrawingState& s, int nextWord) {
+    const std::optional<RelationWords> after = RelationWordsAfter(s, nextWord);
+    if (s.level != 0 || !after || after->kind != model::RelationKind::Within || !after->passive) return false;
+    const std::optional<std::string> own = HoldingPictureName(s);
+    if (!own || !DrawnAsItsPictureStands(s)) return false;
+    const std::optional<SurroundingFit> fit = FitOfSurrounding(s, *own, "");
+    if (!fit) return false;
+    NoteLayout(s, "WithinACharge(charge about)");
+    Place(s, fit->x, fit->y, fit->scale);
+    return true;
+}
+
+// Level 1 after "therein": the charge before holds it.
+bool HeldByTheChargeBefore(const DrawingState& s) {
+    if (s.level != 1) return false;
+    const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
+    return before && before->kind == model::RelationKind::Within && before->passive && HoldingPictureName(s);
+}
+
+// Level 1 after "within a vol" or after "a birdcage, therein": its charges in the room.
 bool ChargesAfterTheirSurrounding(DrawingState& s) {
-    if (!ChargeAboutWrittenFirst(s)) return false;
+    if (!ChargeAboutWrittenFirst(s) && !HeldByTheChargeBefore(s)) return false;
     const LevelRecord& about = s.levels[0];
     const LevelRecord& level = phrase::Current(s);
     std::string name(about.levelName.view());
@@ -242,10 +281,20 @@ bool CanStandWithinAPicture(const DrawingState& s) {
     return s.level == 1 && current.levelCount == 0 && free(s.levels[0]);
 }
 
+bool HoldsWhatFollowsInItsRoom(const DrawingState& s) {
+    int about = s.level;
+    if (about > 0 && s.levels[static_cast<std::size_t>(about)].levelCount == 0) --about;
+    if (about != 0) return false;
+    const std::optional<std::string> name = HoldingPictureName(s);
+    return name && PictureDeclaresARoom(s, *name, "");
+}
+
 bool WithinAChargeLayout(DrawingState& s, int nextWord) {
+    if (s.level == 0 && SurroundingBeforeWhatItHolds(s, nextWord)) return true;
     if (s.level == 0 && ChargesBeforeTheirSurrounding(s, nextWord)) return true;
+    // "a birdcage, therein a bird" (the charge after is within): the charges after their surrounding.
     if (const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
-        before && before->kind == model::RelationKind::Within) {
+        before && before->kind == model::RelationKind::Within && !before->passive) {
         const LevelRecord& level = phrase::Current(s);
         if (s.level == 0) return SurroundingBeforeItsCharges(s, *before);
         if (IsFreePictureLevel(level) && !IsAnnuletName(level.levelName.view()) && SurroundingPictureAt(s, before->first + before->count + 1))

@@ -25,6 +25,10 @@ bool CanStandWithinAPicture(const DrawingState& state);
 // eagle's head"): level 0 is that charge, opened by the relation words.
 bool ChargeAboutWrittenFirst(const DrawingState& state);
 
+// Whether the phrase before the one about to open is one charge whose picture declares a room
+// to hold what follows ("a birdcage Or, therein a bird azure").
+bool HoldsWhatFollowsInItsRoom(const DrawingState& state);
+
 // Draws the current level when it is one of a pair joined by "within" (or "environed of",
 // "encircled by") whose outer charge is a picture with a free interior: the charges within in
 // that interior, the outer charge about them. When the outer charge is reached and cannot hold

@@ -76,8 +76,12 @@ std::string Filled(std::string_view text, std::initializer_list<std::string_view
     return out;
 }
 
+// What a head's picture drawn affronty, its neck shown, adds to the head's variant: "hda"
+// couped, "hea" erased.
+constexpr std::string_view kAffrontyHeadMark = "a";
+
 // "affronty" after a head or an attitude: no picture faces the viewer whole. A head is drawn
-// cabossed (full-faced, without the neck) where that picture exists, a beast in its attitude
+// affronty where its picture is, else cabossed (full-faced, without the neck) where that exists, a beast in its attitude
 // guardant, anything else as its attitude says; each is told. With no head or attitude before
 // it the word is left unread.
 bool ReadAffronty(DrawingState& s, LevelRecord& level, std::string said, std::string_view word, bool afterAttitude) {
@@ -89,6 +93,12 @@ bool ReadAffronty(DrawingState& s, LevelRecord& level, std::string said, std::st
         std::string_view single = name;
         if (!single.empty() && single.back() == 's') single.remove_suffix(1);
         said = std::string(single) + " head " + std::string(word);
+    }
+    // A head drawn affronty with its neck, couped or erased ("a moose's head erased affronty"):
+    // the head's variant with "a" added, drawn as written.
+    if (const std::string facing = variant + std::string(kAffrontyHeadMark); head && PictureExists(s, name, facing)) {
+        level.levelVariant.Assign(facing);
+        return true;
     }
     if (head && PictureExists(s, name, "hc")) {
         level.levelVariant.Assign("hc");

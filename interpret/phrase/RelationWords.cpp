@@ -26,7 +26,7 @@ struct Wording {
     bool passive = false;  // the later phrase is the relation's subject ("transfixed by")
 };
 
-constexpr std::array<Wording, 26> kWordings = {{
+constexpr std::array<Wording, 27> kWordings = {{
     // "a mullet within and conjoined to an annulet": the charge reaches the ring.
     {RelationKind::Within, {"within", "and", "conjoined", "to"}},
     {RelationKind::Within, {"within", ""}},
@@ -37,6 +37,8 @@ constexpr std::array<Wording, 26> kWordings = {{
     {RelationKind::Within, {"encircled", "by|of"}},
     // "three annulets each enclosing a mullet": the charge after stands within each ring before.
     {RelationKind::Within, {"enclosing", ""}, true},
+    // "a birdcage Or, therein a bird azure": the charge after stands in the room of the one before.
+    {RelationKind::Within, {"therein", ""}, true},
     {RelationKind::Surmounts, {"surmounted", "by|of|with"}},
     {RelationKind::Surmounts, {"debruised", "by|of"}},
     {RelationKind::Surmounts, {"over", "all"}},
@@ -120,7 +122,9 @@ bool RelationWordsRule(DrawingState& s) {
         return false;
     }
     // "each enclosing a mullet": read when the charges before are rings that hold one each.
-    if (r->kind == RelationKind::Within && r->passive && !IsEachInARing(s, s.cursor - 1)) return false;
+    // "a birdcage, therein a bird": read when the charge before has a room to hold it.
+    if (r->kind == RelationKind::Within && r->passive && !IsEachInARing(s, s.cursor - 1) && !HoldsWhatFollowsInItsRoom(s))
+        return false;
     // Issuant from a mount is drawn standing on it, within an annulet inside its ring, within an
     // ordinary (a bordure, an orle) inside it; other objects are not drawn so, and the words are
     // left for the reader to see unread.

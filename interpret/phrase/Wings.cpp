@@ -19,27 +19,33 @@ constexpr int kBirdType = kTypeFirstOtherCharge;
 
 // How a winged charge's wings are borne, blazoned after it ("a dragon passant, wings elevated and
 // addorsed"). `bird` is the bird's attitude that bears them so, 0 when none does; `asDrawn` says
-// the pictures of winged beasts and monsters show them so: raised behind the back.
+// the pictures of winged beasts and monsters show them so: raised behind the back. `drawing` is
+// what a picture drawn with the wings so adds to the charge's variant ("eagle.1iv", the eagle
+// displayed with its wings inverted; "dragon.1ds", the dragon rampant with both wings spread).
 struct WingPosture {
     std::string_view word;
     int bird;
     bool asDrawn;
+    std::string_view drawing = {};
 };
 constexpr int kDisplayedCode = 1, kRisingCode = 2, kCloseCode = 3;
+constexpr std::string_view kWingsSpreadDrawing = "ds", kWingsInvertedDrawing = "iv";
+// A picture's variant has at most this many letters.
+constexpr std::size_t kMostWingVariantChars = 3;
 constexpr std::array<WingPosture, 13> kWingPostures = {{
     {"elevated", kRisingCode, true},
     {"addorsed", kRisingCode, true},
     {"endorsed", kRisingCode, true},
     {"erect", kRisingCode, true},
     {"raised", kRisingCode, true},
-    {"displayed", kDisplayedCode, false},
-    {"expanded", kDisplayedCode, false},
-    {"extended", kDisplayedCode, false},
-    {"spread", kDisplayedCode, false},
-    {"overt", kDisplayedCode, false},
+    {"displayed", kDisplayedCode, false, kWingsSpreadDrawing},
+    {"expanded", kDisplayedCode, false, kWingsSpreadDrawing},
+    {"extended", kDisplayedCode, false, kWingsSpreadDrawing},
+    {"spread", kDisplayedCode, false, kWingsSpreadDrawing},
+    {"overt", kDisplayedCode, false, kWingsSpreadDrawing},
     {"close", kCloseCode, false},
     {"closed", kCloseCode, false},
-    {"inverted", 0, false},
+    {"inverted", 0, false, kWingsInvertedDrawing},
 }};
 
 const WingPosture* PostureAt(const DrawingState& s, int i) {
@@ -83,6 +89,7 @@ bool ReadWingsOfTheCharge(DrawingState& s) {
     std::string said;
     int bird = -1;
     bool asDrawn = true;
+    std::string_view drawing;
     int i = s.cursor + 1;
     for (const WingPosture* p = PostureAt(s, i); p != nullptr; p = PostureAt(s, i)) {
         if (!said.empty()) {
@@ -90,6 +97,7 @@ bool ReadWingsOfTheCharge(DrawingState& s) {
             s.UseWord(i - 1);
         }
         said += p->word;
+        if (!p->drawing.empty()) drawing = p->drawing;
         if (bird < 0 || p->bird == 0) bird = p->bird;
         asDrawn = asDrawn && p->asDrawn;
         s.UseWord(i);
@@ -103,7 +111,12 @@ bool ReadWingsOfTheCharge(DrawingState& s) {
     const std::string name(level.levelName.view());
     const std::string variant(level.levelVariant.view());
     bool drawn = false;
-    if (level.levelKind == kBirdType && bird > 0) {
+    const std::string drawnSo = variant + std::string(drawing);
+    if (!drawing.empty() && drawnSo.size() <= kMostWingVariantChars && PictureExists(s, name, drawnSo)) {
+        // A picture drawn with the wings so.
+        level.levelVariant.Assign(drawnSo);
+        drawn = true;
+    } else if (level.levelKind == kBirdType && bird > 0) {
         // A bird's wings are its attitude: "a falcon wings elevated" is the falcon rising.
         const std::string wanted = VariantText(bird);
         if (variant.empty() && PictureExists(s, name, wanted)) {

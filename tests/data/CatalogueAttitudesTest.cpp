@@ -150,6 +150,9 @@ constexpr QualifierVariant kQualifierVariants[] = {
     {"hr", "head erect"},  {"hs", "head erect and erased"}, {"tt", "tripletowered"},
     {"fw", "fesswise"},    {"ex", "with arms extended"}, {"pf", "in profile"}, {"bk", "backs affrontee"},
     {"et", "erect"},       {"sll", "slipped and leaved"}, {"af", "affronty"}, {"tg", "tergiant"},
+    // Wings blazoned after the charge, and a head affronty with its neck.
+    {"ds", "with wings displayed"}, {"1ds", "rampant wings displayed"}, {"iv", "wings inverted"},
+    {"1iv", "displayed wings inverted"}, {"hda", "head affronty"}, {"hea", "head erased affronty"},
 };
 
 // Pictures named by a phrase after the tincture that adds a part to the charge ("liongc": a lion
@@ -253,9 +256,19 @@ PicturePhrase PhraseFor(const std::string& name) {
     for (const PartPhrase& part : kNeckParts) {
         const std::string_view suffix = part.stem;
         if (charge != nullptr || stem.size() <= suffix.size() || !stem.ends_with(suffix)) continue;
-        if ((charge = chargeNamed(stem.substr(0, stem.size() - suffix.size()), "", 8 - suffix.size())) != nullptr) {
+        const std::string named = stem.substr(0, stem.size() - suffix.size());
+        if ((charge = chargeNamed(named, "", 8 - suffix.size())) != nullptr) {
             phrase = "a " + charge->word;
             partWords = part.words;
+        }
+        // A prefix's letter before the name: "wgreyhgl" is a winged greyhound collared.
+        for (const VocabularyRow& row : Words().Rows()) {
+            if (charge != nullptr) break;
+            if (row.type != kTypePrefix || row.sub1 > 98 || row.word.front() != named.front()) continue;
+            if ((charge = chargeNamed(named, named.substr(0, 1), 8 - suffix.size())) != nullptr) {
+                phrase = "a " + row.word + " " + charge->word;
+                partWords = part.words;
+            }
         }
     }
     // A detail word (Type 16, Sub1 99) adds its first letter: "lionc" is a lion crowned.

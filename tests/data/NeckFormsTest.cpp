@@ -136,8 +136,9 @@ TEST(NeckForms, AMissingNeckPictureIsTold) {
         {"Azure an eagle displayed or gorged with a ducal coronet gules", "eagle.1"},
         {"Argent a stag statant gules gorged with a chaplet vert", "buck.4"},
         {"Or a hound passant sable gorged of a collar and chained gules", "hound.3"},
-        // the winged greyhound's wing is the detail part already: no collar is drawn on it
-        {"Or a winged greyhound couchant azure collared gules", "wgreyhou.6"},
+        // the winged greyhound's wing is the detail part already: of the parts about its neck
+        // only the collar is drawn (wgreyhgl.6, its wing of the body's tincture)
+        {"Or a winged greyhound couchant azure ducally gorged gules", "wgreyhou.6"},
     };
     for (const ToldCase& c : cases) {
         SCOPED_TRACE(c.blazon);

@@ -44,6 +44,8 @@ TEST(OtherNames, GlossaryChargeNamesDrawTheirCharge) {
         {"Gules a tiger passant or", "Gules a tyger passant or"},
         {"Azure three cygnets argent", "Azure three swans argent"},
         {"Or a hernshaw azure", "Or a heron azure"},
+        {"Argent three tirwhits sable", "Argent three lapwings sable"},
+        {"Or a hurst vert", "Or a wood vert"},
         {"Argent a tercel close sable", "Argent a falcon close sable"},
         {"Argent three ouzels sable", "Argent three birds sable"},
         {"Azure three perroquets or", "Azure three popinjays or"},

@@ -917,8 +917,8 @@ TEST(Qualifiers, TheNearestAttitudeStandsInForOneWithoutAPicture) {
         {"Azure a falcon close guardant or", "falcon", "3_", "Azure a falcon close or",
          "No picture of the falcon guardant: it is drawn without it."},
         // Affronty: no picture faces the viewer whole. A head is drawn cabossed, a beast guardant.
-        {"Sable a moose's head erased affronty argent", "moose", "_", "Sable a moose's head cabossed argent",
-         "No picture of the moose head affronty: it is drawn cabossed."},
+        {"Sable a bull's head erased affronty argent", "bull", "_", "Sable a bull's head cabossed argent",
+         "No picture of the bull head affronty: it is drawn cabossed."},
         {"Argent a lion sejant affrontee gules", "lion", "5af", "Argent a lion sejant guardant gules",
          "No picture of the lion affrontee: it is drawn guardant."},
         {"Argent a vulture close affronty sable", "vulture", "3af", "Argent a vulture close sable",
@@ -1058,9 +1058,9 @@ TEST(Qualifiers, WingsAfterTheChargeAreHowItBearsThem) {
 TEST(Qualifiers, WingsThePictureLacksAreToldAndWingsAloneStayACharge) {
     struct Case { const char* blazon; const char* plainly; const char* message; };
     const Case cases[] = {
-        {"Argent a dragon with wings displayed sable", "Argent a dragon sable",
-         "No picture of the dragon with wings displayed: it is drawn with the wings its picture has."},
-        {"Or an eagle displayed wings inverted sable", "Or an eagle displayed sable",
+        {"Argent a griffin segreant wings displayed sable", "Argent a griffin segreant sable",
+         "No picture of the griffin with wings displayed: it is drawn with the wings its picture has."},
+        {"Or an eagle close wings inverted sable", "Or an eagle close sable",
          "No picture of the eagle with wings inverted: it is drawn with the wings its picture has."},
         // A charge with no wings at all is drawn as it is, the wings told.
         {"Or a lion rampant wings addorsed gules", "Or a lion rampant gules",

@@ -281,7 +281,8 @@ const std::vector<std::string>& SpellingsModernBlazons() {
         "Argent three swords in pile points in base gules", "Argent three arrows in pile sable",
         "Argent three piles in point vert",
         // The other names the heraldic glossaries give: each written word met singular and plural.
-        "Azure a heron argent", "Azure three herons argent", "Or an owl sable", "Or three owls sable",
+        "Azure a heron argent", "Azure three herons argent", "Argent a lapwing sable", "Argent three lapwings sable",
+        "Or a wood vert", "Or three woods vert", "Or an owl sable", "Or three owls sable",
         "Gules three swans argent", "Vert three falcons or", "Azure three doves argent",
         "Or a bird sable", "Or three birds sable", "Argent a cock gules", "Argent three cocks gules",
         "Azure a seagull argent", "Azure three seagulls argent", "Or a badger sable", "Or three badgers sable",

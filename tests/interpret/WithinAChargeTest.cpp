@@ -7,9 +7,12 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "engine/ChargePicture.h"
 #include "engine/Messages.h"
+#include "engine/PictureRoom.h"
 #include "interpret/layout/FreeInterior.h"
 #include "interpret/model/Arms.h"
 #include "tests/interpret/TestDrawing.h"
@@ -111,6 +114,49 @@ TEST(WithinACharge, TheChargesWithinFillTheRoomOfTheChargeAbout) {
         EXPECT_GT(inside, room->radius * room->radius * 0.15);
         EXPECT_EQ(outside, 0);
         EXPECT_GT(about, room->radius * room->radius * 0.3);
+    }
+}
+
+// A picture whose room its drawing declares (the birdcage, drawn full of bars, closes round no
+// free space): the charge within, written either way, is painted at the room's centre, found
+// from the picture file's room and the box the cage was painted in; the cage's tincture round it.
+TEST(WithinACharge, TheDeclaredRoomHoldsTheChargeWithin) {
+    const char* const blazons[] = {"Azure, within an open birdcage Or a dove gules", "Azure, a birdcage Or, therein a bird gules"};
+    for (const char* blazon : blazons) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.DrawClean(blazon);
+        ASSERT_EQ(d.trace.levels.size(), 2u);
+        const LevelTrace& cage = d.trace.levels[0];
+        ASSERT_EQ(cage.placements.size(), 1u);
+        const std::string file = "lpics/birdcage.esv";
+        const std::optional<PictureRoom> room = ReadPictureRoom(std::string(ESCAVAL_DATA_DIR) + "/" + file);
+        ASSERT_TRUE(room.has_value());
+        ASSERT_EQ(ReadGifPicture(d.s(), file), 0);
+        const ChargePicture& p = d.s().chargePicture;
+        const PlacementTrace& at = cage.placements[0];
+        const double units = kPictureRoomUnits;
+        const double cx = at.x + (room->x * p.PW / units - p.PW / 2.0) * at.scale / 2;
+        const double cy = at.y + (room->y * p.PH / units - p.PH / 2.0) * at.scale / 2;
+        const double radius = room->radius * p.PW / units * at.scale / 2;
+        // The bird's tincture at the centre (most of the few pixels about it: an inner line may cross it).
+        int atCentre = 0;
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                atCentre += d.At(static_cast<int>(std::lround(cx)) + dx, static_cast<int>(std::lround(cy)) + dy) == Colour(kGules) ? 1 : 0;
+        EXPECT_GT(atCentre, 12);
+        // The bird fills much of the room and stays in it; the cage is painted about it.
+        const ShieldGeometry& g = d.state->geometry;
+        int inside = 0, outside = 0, cagePixels = 0;
+        for (int y = 0; y < g.H; ++y)
+            for (int x = 0; x < g.W; ++x) {
+                const double r = std::hypot(x - cx, y - cy);
+                if (d.At(x, y) == Colour(kGules)) ++(r <= radius + 1 ? inside : outside);
+                if (d.At(x, y) == Colour(kOr) && r > radius) ++cagePixels;
+            }
+        EXPECT_GT(inside, radius * radius * 0.4);
+        EXPECT_EQ(outside, 0);
+        EXPECT_GT(cagePixels, radius * radius);
     }
 }
 

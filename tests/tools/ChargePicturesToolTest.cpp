@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 #include "DrawingChecks.h"
 #include "FillBox.h"
 #include "GifWriter.h"
+#include "engine/PictureRoom.h"
 
 namespace charge_pictures_test {
 namespace {
@@ -334,6 +336,30 @@ TEST(ChargePicturesTool, FillGrowsTheSilhouetteToItsBoxKeepingProportions) {
         EXPECT_EQ(gif.At(box.left + spanW / 4, box.top + spanH / 4), 10);
         EXPECT_EQ(gif.At(box.right - spanW / 4, box.bottom - spanH / 4), 11);
     }
+}
+
+// A room the drawing declares (data-room="cx cy r", the drawing's units) is written into the
+// picture where the resizing put it, in thousandths of the picture's size: a room declared at
+// the middle of a rectangle lands at the middle of its painted box. A room that is not three
+// numbers is refused.
+TEST(ChargePicturesTool, WritesTheDeclaredRoomWhereTheDrawingLies) {
+    ScratchDir dir;
+    WriteText(dir / "cage.svg", Svg(60, 40, "data-room=\"30 20 10\"",
+                                    Rect(10, 5, 40, 30, "#ffffff", "stroke=\"#000000\" stroke-width=\"1\"")));
+    WriteText(dir / "bad.svg", Svg(60, 40, "data-room=\"30 20\"",
+                                   Rect(10, 5, 40, 30, "#ffffff", "stroke=\"#000000\" stroke-width=\"1\"")));
+    ASSERT_EQ(RunTool({"--fill", (dir / "out").string(), (dir / "cage.svg").string()}).exitCode, 0);
+    const std::optional<esc::PictureRoom> room = esc::PictureRoomOfGif(ReadBytes(dir / "out" / "cage.esv"));
+    ASSERT_TRUE(room.has_value());
+    const DecodedGif gif = DecodeWithGiflib(dir / "out" / "cage.esv");
+    ASSERT_EQ(gif.error, "");
+    const Painted box = PaintedBox(gif);
+    const double units = esc::kPictureRoomUnits;
+    EXPECT_NEAR(room->x * gif.width / units, (box.left + box.right) / 2.0, 1.5);
+    EXPECT_NEAR(room->y * gif.height / units, (box.top + box.bottom) / 2.0, 1.5);
+    // The radius is a quarter of the rectangle's width, as drawn.
+    EXPECT_NEAR(room->radius * gif.width / units, (box.right - box.left + 1) / 4.0, 1.5);
+    EXPECT_NE(RunTool({"--fill", (dir / "out2").string(), (dir / "bad.svg").string()}).exitCode, 0);
 }
 
 TEST(ChargePicturesTool, FillRefusesAChargeWithoutItsContour) {

@@ -1,5 +1,7 @@
 #include "ChargeSource.h"
 
+#include <cstdio>
+
 #include <algorithm>
 #include <charconv>
 
@@ -201,6 +203,16 @@ Checked<ChargeSource> DescribeChargeSource(std::string_view sourceFileName, std:
             return result;
         }
         *bytes[i] = byte.value;
+    }
+    if (const auto room = attributes.value.find("data-room"); room != attributes.value.end()) {
+        DrawingRoom disc;
+        char extra = 0;
+        if (std::sscanf(room->second.c_str(), "%lf %lf %lf %c", &disc.x, &disc.y, &disc.radius, &extra) != 3 ||
+            disc.radius <= 0) {
+            result.error = "data-room \"" + room->second + "\" is not three numbers \"cx cy r\" with r above 0";
+            return result;
+        }
+        result.value.room = disc;
     }
     return result;
 }

@@ -7,6 +7,7 @@
 #include "GifWriter.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,9 +27,16 @@ constexpr std::string_view kDefaultVariant = "esv";
 // declaration, comments, processing instructions and document type), entities decoded.
 [[nodiscard]] Checked<std::map<std::string, std::string>> RootAttributes(std::string_view svgText);
 
+// The disc where a charge blazoned within this one is painted (a cage's inside), in the
+// drawing's own units: the root attribute data-room="cx cy r".
+struct DrawingRoom {
+    double x = 0, y = 0, radius = 0;
+};
+
 struct ChargeSource {
     std::vector<std::string> fileNames;  // the first from the source's own name, then data-also
     PictureHeader header;
+    std::optional<DrawingRoom> room;
 };
 
 // sourceFileName is the file's base name ("lion.3.svg").

@@ -63,7 +63,7 @@ private:
 }  // namespace
 
 Checked<std::vector<std::uint8_t>> EncodeGif(const PictureHeader& header, int width, int height,
-                                             std::span<const std::uint8_t> indices) {
+                                             std::span<const std::uint8_t> indices, const std::string& comment) {
     assert(width >= 1 && width <= 0xFFFF && height >= 1 && height <= 0xFFFF);
     assert(indices.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
 
@@ -91,6 +91,7 @@ Checked<std::vector<std::uint8_t>> EncodeGif(const PictureHeader& header, int wi
     const int screenHeight = header.o3 | (header.turn << 8);
     const bool described =
         EGifPutScreenDesc(gif, screenWidth, screenHeight, kColourResolutionBits, kBackgroundIndex, table) == GIF_OK &&
+        (comment.empty() || EGifPutComment(gif, comment.c_str()) == GIF_OK) &&
         EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
     GifFreeMapObject(table);
     if (!described) {

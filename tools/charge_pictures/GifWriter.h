@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "Checked.h"
@@ -31,8 +32,10 @@ struct PictureHeader {
 };
 
 // The whole file, or giflib's reason when it could not make it. Requires width, height in
-// 1..65535 and indices.size() == width * height.
+// 1..65535 and indices.size() == width * height. A comment that is not empty is written as a
+// comment extension before the image (the picture's room, engine/PictureRoom.h).
 [[nodiscard]] Checked<std::vector<std::uint8_t>> EncodeGif(const PictureHeader& header, int width, int height,
-                                                           std::span<const std::uint8_t> indices);
+                                                           std::span<const std::uint8_t> indices,
+                                                           const std::string& comment = {});
 
 }  // namespace charge_pictures

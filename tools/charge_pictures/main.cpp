@@ -21,10 +21,12 @@
 #include "GifWriter.h"
 #include "ProperTable.h"
 #include "SvgRender.h"
+#include "engine/PictureRoom.h"
 
 #include <cairo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -158,7 +160,18 @@ Checked<std::vector<std::uint8_t>> MakePicture(const fs::path& source, const Cha
             return result;
         }
     }
-    return EncodeGif(description.header, picture.width, picture.height, picture.indices);
+    // The room, where the drawing lies in the picture made, in thousandths of its size.
+    std::string roomComment;
+    if (description.room) {
+        const auto share = [](double v, int of) {
+            return std::clamp(static_cast<int>(std::lround(v * esc::kPictureRoomUnits / of)), 0, esc::kPictureRoomUnits);
+        };
+        const DrawingRoom& r = *description.room;
+        roomComment = esc::FormatPictureRoom({share(placed.offsetX + placed.scale * r.x, picture.width),
+                                              share(placed.offsetY + placed.scale * r.y, picture.height),
+                                              share(placed.scale * r.radius, picture.width)});
+    }
+    return EncodeGif(description.header, picture.width, picture.height, picture.indices, roomComment);
 }
 
 std::set<std::string> ReadManifest(const fs::path& path) {

@@ -22,6 +22,7 @@ from .derive_parts import (
     thinned, turned_box, wing_drawing)
 from .derived_bodies import DERIVED as BODY_ROWS
 from .derived_heads import DERIVED as HEAD_ROWS
+from .derived_more import DERIVED as MORE_ROWS
 
 
 def derive(folder, name, source, how, also, title):
@@ -236,5 +237,5 @@ def register(row):
     charge(make)
 
 
-for _row in BODY_ROWS + HEAD_ROWS:
+for _row in BODY_ROWS + HEAD_ROWS + MORE_ROWS:
     register(_row)

@@ -213,7 +213,7 @@ DERIVED += [
                                                     'misc/boy.hd.svg', (50, 6), 0.55, seam=True), 'manticor.1',
      "A manticore rampant: the lion rampant with a man's head"),
     # The winged serpent: the serpent erect with a wing raised from behind its neck.
-    ('beasts', 'wserpent', 'beasts/serpent.svg', Winged((70, 60), 0.45, own=True), '',
+    ('beasts', 'wserpent', 'beasts/serpent.svg', Winged((70, 60), 0.45, own=True), 'amphipte',
      'A winged serpent: the serpent erect with a wing raised from behind its neck'),
 ]
 

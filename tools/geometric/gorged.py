@@ -183,7 +183,9 @@ NECKS = [
     ('lions', 'lions/griffin.he.svg', (105, 128), 0, 66),
     ('birds', 'birds/popinjay.svg', (73, 52), -16, 44),
     # the hounds, the wolf, the fox and the hind rampant, sejant and couchant (not the winged
-    # greyhound: its wing is already the detail part, which a collar's tincture would recolour)
+    # greyhound: its wing is already the detail part, which a collar's tincture would recolour;
+    # derived_more.py sets a wing of the body's tincture on the greyhound couchant collared)
+    ('beasts', 'beasts/greyhoun.6.svg', (68, 50), -50, 34),
     ('beasts', 'beasts/talbot.1.svg', (114, 99), -5, 36),
     ('beasts', 'beasts/talbot.5.svg', (72, 96), -50, 36),
     ('beasts', 'beasts/talbot.6.svg', (76, 66), -35, 46),

@@ -56,6 +56,8 @@ def birdcage():
     ch = Charge('objects', 'birdcage', 170, 220,
                 'A birdcage: a domed cage of upright bars on a broad foot, a ring above to hang it by.',
                 also='cage')
+    # The room inside the bars: a bird blazoned within the cage is painted there.
+    ch.room = (85, 126, 58)
     ch.fill([join(circle((85, 18), 14)), join(circle((85, 18), 7))], evenodd=True, note='the ring')
     ch.fill(join(poly([(20, 195), (20, 95)]), arc((85, 95), 65, -90, 90), poly([(150, 95), (150, 195)])),
             note='the cage')

@@ -61,6 +61,9 @@ class Charge:
         assert width * height <= 114000, name
         self.folder, self.name, self.w, self.h = folder, name, width, height
         self.title, self.also = title, also
+        # The room where a charge blazoned within this one is painted: (cx, cy, r) in the
+        # drawing's units, written as data-room (a cage, whose inside is drawn full of bars).
+        self.room = None
         self.body_lines = []
         self.defs = []
         self.ids = 0
@@ -124,6 +127,8 @@ class Charge:
                  % (self.w, self.h, self.w, self.h))
         if self.also:
             attrs += ' data-also="%s"' % self.also
+        if self.room:
+            attrs += ' data-room="%s"' % ' '.join(num(v) for v in self.room)
         out = head + ['<svg %s>' % attrs]
         if self.defs:
             out += ['  <defs>'] + self.defs + ['  </defs>']
