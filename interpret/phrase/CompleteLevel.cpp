@@ -3,6 +3,7 @@
 
 #include "interpret/phrase/PhraseInterpreter.h"
 #include "engine/Diminutives.h"
+#include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "interpret/layout/ArrangeLevel.h"
@@ -67,6 +68,9 @@ void CompleteLevel(DrawingState& s) {
         return;
     }
     SnapshotLevel(s);
+    if (phrase::Tincture(s) == kProperBrown && !level.levelIn &&
+        (level.levelKind == kTypeOrdinary || NamesBars(level.levelName) || NamesPallets(level.levelName)))
+        s.messages.Show(std::string(msg::kOrdinaryHasNoProperColour) + level.levelName.str());
     const bool turned = TurnLevel(s);
     // A counterchanged level exchanges the parts of what it lies on; what is drawn outside a
     // level's completion (rows drawn as read) lies on the field.

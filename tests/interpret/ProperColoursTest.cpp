@@ -1,9 +1,11 @@
-// "natural" before a charge with no picture of its own as nature shows it gives the charge's
-// picture in its proper colours, wherever the phrase stands and whatever tincture a later phrase
-// names; a tincture of its own written after it is a contradiction, told.
+// Proper colours: "natural" before a charge with no picture of its own as nature shows it gives
+// the charge's picture in its proper colours, wherever the phrase stands and whatever tincture a
+// later phrase names; a tincture of its own written after it is a contradiction, told. An ordinary
+// has no proper colours: one taking "proper" is told, not counted clean.
 
 #include <gtest/gtest.h>
 
+#include "engine/Messages.h"
 #include "tests/interpret/TestDrawing.h"
 
 namespace esc::test {
@@ -43,6 +45,23 @@ TEST(NaturalCharge, WithATinctureOfItsOwnIsTold) {
     Drawing d;
     d.Draw("Argent a natural tortoise vert");
     EXPECT_FALSE(d.trace.ignoredWords.empty());
+}
+
+TEST(ProperOrdinary, IsTold) {
+    for (const char* blazon : {"Per pale or and gules a pall proper", "Argent a lion passant gules on a chief three oak sprigs proper",
+                               "Argent two bars proper", "Or a fess proper between three mullets gules"}) {
+        SCOPED_TRACE(blazon);
+        Drawing d;
+        d.Draw(blazon);
+        bool told = false;
+        for (const std::string& m : d.sink.messages) told = told || m.rfind(msg::kOrdinaryHasNoProperColour, 0) == 0;
+        EXPECT_TRUE(told);
+    }
+    // Charges proper have colours in nature: drawn clean.
+    for (const char* blazon : {"Argent a tree proper", "Argent a tortoise proper", "Or a fess gules between three trees proper"}) {
+        Drawing d;
+        d.DrawClean(blazon);
+    }
 }
 
 }  // namespace
