@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/Diminutives.h"
+#include "engine/OrdinaryPosition.h"
 #include "engine/OrdinaryShapes.h"
 
 namespace esc::shapes {
@@ -82,9 +83,15 @@ void BendletsOf(PaintState& s, const ShapeOutline& o, BendSide side, BendHeight 
                                        static_cast<int>(g.chiefDepth / 2 * thickPerWidth));
     const int width = SlantedPieceWidth(s, std::max(1, static_cast<int>(spread.width / thickPerWidth)));
     auto x = [&](double at) { return static_cast<int>(std::lround(sinister ? W - at : at)); };
+    // Couped (the baton is a bendlet sinister couped), each piece stops where the couped bend
+    // does, the position's inset in from either flank, its ends cut square.
+    const double cut = static_cast<double>(PlaceOf(g, s.position).inset) / W;
     for (int c : spread.centres) {
-        const double dx = c * nx, dy = c * ny, t0 = -dy / H, t1 = (H - dy) / H;
-        Band(s, o, x(dx + t0 * W), 0, x(dx + t1 * W), H, width);
+        const double dx = c * nx, dy = c * ny;
+        const double t0 = std::max(-dy / H, cut), t1 = std::min((H - dy) / H, 1.0 - cut);
+        if (t1 <= t0) continue;
+        auto y = [&](double t) { return static_cast<int>(std::lround(dy + t * H)); };
+        Band(s, o, x(dx + t0 * W), y(t0), x(dx + t1 * W), y(t1), width);
     }
 }
 
