@@ -88,9 +88,11 @@ void BendletsOf(PaintState& s, const ShapeOutline& o, BendSide side, BendHeight 
     const double cut = static_cast<double>(PlaceOf(g, s.position).inset) / W;
     for (int c : spread.centres) {
         const double dx = c * nx, dy = c * ny;
-        const double t0 = std::max(-dy / H, cut), t1 = std::min((H - dy) / H, 1.0 - cut);
+        double t0 = -dy / H, t1 = (H - dy) / H;
+        if (cut > 0) t0 = std::max(t0, cut), t1 = std::min(t1, 1.0 - cut);
         if (t1 <= t0) continue;
-        auto y = [&](double t) { return static_cast<int>(std::lround(dy + t * H)); };
+        // Uncut, the piece runs from the top row to row H exactly.
+        auto y = [&](double t) { return cut > 0 ? static_cast<int>(std::lround(dy + t * H)) : (t == t0 ? 0 : H); };
         Band(s, o, x(dx + t0 * W), y(t0), x(dx + t1 * W), y(t1), width);
     }
 }
