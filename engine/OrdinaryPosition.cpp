@@ -18,7 +18,8 @@ bool ShapeTakesPosition(ShapeCode shapeCode, bool partition, OrdinaryPosition po
                    shapeCode == kChevronInverted || shapeCode == kPale || shapeCode == kPiles;
         case OrdinaryPosition::Couped:
             return !partition && (shapeCode == kFess || shapeCode == kPale || shapeCode == kBend ||
-                                  shapeCode == kBendSinister || shapeCode == kChevron);
+                                  shapeCode == kBendSinister || shapeCode == kChevron || shapeCode == kBendlets ||
+                                  shapeCode == kBendletsSinister);
         case OrdinaryPosition::InDexter:
         case OrdinaryPosition::InSinister: return !partition && shapeCode == kPale;
         default: return false;

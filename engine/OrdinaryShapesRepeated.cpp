@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/Diminutives.h"
+#include "engine/OrdinaryPosition.h"
 #include "engine/OrdinaryShapes.h"
 
 namespace esc::shapes {
@@ -82,9 +83,17 @@ void BendletsOf(PaintState& s, const ShapeOutline& o, BendSide side, BendHeight 
                                        static_cast<int>(g.chiefDepth / 2 * thickPerWidth));
     const int width = SlantedPieceWidth(s, std::max(1, static_cast<int>(spread.width / thickPerWidth)));
     auto x = [&](double at) { return static_cast<int>(std::lround(sinister ? W - at : at)); };
+    // Couped (the baton is a bendlet sinister couped), each piece stops where the couped bend
+    // does, the position's inset in from either flank, its ends cut square.
+    const double cut = static_cast<double>(PlaceOf(g, s.position).inset) / W;
     for (int c : spread.centres) {
-        const double dx = c * nx, dy = c * ny, t0 = -dy / H, t1 = (H - dy) / H;
-        Band(s, o, x(dx + t0 * W), 0, x(dx + t1 * W), H, width);
+        const double dx = c * nx, dy = c * ny;
+        double t0 = -dy / H, t1 = (H - dy) / H;
+        if (cut > 0) t0 = std::max(t0, cut), t1 = std::min(t1, 1.0 - cut);
+        if (t1 <= t0) continue;
+        // Uncut, the piece runs from the top row to row H exactly.
+        auto y = [&](double t) { return cut > 0 ? static_cast<int>(std::lround(dy + t * H)) : (t == t0 ? 0 : H); };
+        Band(s, o, x(dx + t0 * W), y(t0), x(dx + t1 * W), y(t1), width);
     }
 }
 

@@ -71,10 +71,10 @@ inline constexpr int kCounterEmbattledLine = 16;
 // A chief's lower edge as one arch (enarched) or one point (triangular: indented, one repeat).
 inline constexpr int kEnarchedLine = 17;
 inline constexpr int kIndentedLine = 4;
-inline constexpr int kLineStyleCount = 19;
+inline constexpr int kLineStyleCount = 26;
 
 // The profile of style lineCode, or nullptr when the style draws a plain band (-1, 11, 13, 14,
-// 15, codes above 18 and any other code outside the table).
+// 15, codes above 25 and any other code outside the table).
 const LineStyle* FindLineStyle(int lineCode);
 
 // Whether the far edge of a band in style lineCode mirrors the near edge. Styles 4 and 5 do so

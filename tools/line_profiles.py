@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Prints the fine edge profiles of the curved lines of partition as C++ rows of 16-bit words,
+"""Prints the edge profiles of the drawn lines of partition as C++ rows of 16-bit words,
 ready to paste into engine/PartitionLineStyles.cpp.
 
-    tools/line_profiles.py engrailed|invected|nebuly|dovetailed
+    tools/line_profiles.py engrailed|invected|nebuly|dovetailed|grady|dentilly|angled|bevilled|
+                           escartelly|champaine
 
 A profile is a bitmap `depth` rows by `period` columns: row 0 is the outermost reach of the line,
 the last row joins the body of the band, a set bit is the band's tincture. The curves are drawn
@@ -93,6 +94,75 @@ def dovetail(period, depth, tip):
     return rows
 
 
+def stepped(period, tier_rows, tiers):
+    """Embattled grady: each merlon rises in `tiers` steps of `tier_rows` rows, a stepped pyramid
+    whose top and the gap at its foot are each a quarter of the repeat wide."""
+    step = period // (2 * (tiers + 1))
+    rows = []
+    for row in range(tier_rows * tiers + 1):
+        tier = row // tier_rows  # 0 at the top step
+        low, high = (tiers - tier) * step, period - (tiers - tier) * step
+        rows.append([row == tier_rows * tiers or low <= column < high for column in range(period)])
+    return rows
+
+
+def sawtooth(period, depth):
+    """Dentilly: teeth with one upright side and one sloping side, all leaning the same way."""
+    return [[row == depth or column + 1 <= (row + 1) * period / depth for column in range(period)]
+            for row in range(depth + 1)]
+
+
+def offset(period, depth, slant):
+    """One break across the whole line: the dexter part stands out `depth` rows, the sinister part
+    lies back, and between them the line drops upright (angled, slant 0) or along a slope
+    `slant` columns long (bevilled)."""
+    start = (period - slant) // 2
+    rows = []
+    for row in range(depth + 1):
+        bits = []
+        for column in range(period):
+            if column < start:
+                bits.append(True)
+            elif column >= start + slant:
+                bits.append(row == depth)
+            else:
+                bits.append(row + 0.5 >= depth * (column + 0.5 - start) / slant)
+        rows.append(bits)
+    return rows
+
+
+def notch(period, depth, width):
+    """Escartelly: one square step out of the line in its middle, `width` columns wide."""
+    low = (period - width) // 2
+    return [[row == depth or low <= column < low + width for column in range(period)]
+            for row in range(depth + 1)]
+
+
+def pointed_pales(period, point_rows, side_rows):
+    """Champaine (urdy): pales ending in points alternately out of the band and into it: the
+    band's pale rises to a point, its sides stand straight, and the field's pale between the
+    band's ends in a point sinking into the band."""
+    half = period / 4  # half a pale's width
+    depth = 2 * point_rows + side_rows
+    rows = []
+    for row in range(depth + 1):
+        bits = []
+        for column in range(period):
+            u = abs(column + 0.5 - period / 2)  # from the middle of the band's pale
+            v = period / 2 - u  # from the middle of the field's pale
+            y = row + 0.5
+            if row == depth:
+                bits.append(True)
+            elif y < point_rows:
+                bits.append(u <= half * y / point_rows)
+            elif y < point_rows + side_rows:
+                bits.append(u <= half)
+            else:
+                bits.append(v >= half * (depth - y) / point_rows)
+        rows.append(bits)
+    return rows
+
+
 def words(bits):
     out = []
     for start in range(0, len(bits), 16):
@@ -110,6 +180,12 @@ def main():
         "invected": lambda: scallop(64, 20, False),
         "nebuly": lambda: nebuly(64),
         "dovetailed": lambda: dovetail(40, 18, 26),
+        "grady": lambda: stepped(48, 6, 3),
+        "dentilly": lambda: sawtooth(24, 12),
+        "angled": lambda: offset(64, 10, 0),
+        "bevilled": lambda: offset(64, 10, 8),
+        "escartelly": lambda: notch(64, 8, 16),
+        "champaine": lambda: pointed_pales(32, 8, 8),
     }
     if len(sys.argv) != 2 or sys.argv[1] not in shapes:
         sys.exit(__doc__)

@@ -81,7 +81,8 @@ bool ShapeIsTheLevels(const DrawingState& s, int k) {
     for (int i = s.cursor + k - 1; i >= 0 && i >= s.levelFirstWord - 1; --i) {
         if (s.Type(i) != kTypeOrdinary) continue;
         const ShapeCode code = ShapeOfCode(s.Sub1(i));
-        if (code == kBendSinister) return s.shapeCode == kBendSinister;
+        // "sinister" turns a bend into the bend sinister and a bendlet into the bendlet sinister.
+        if (code == kBendSinister) return s.shapeCode == kBendSinister || s.shapeCode == kBendletsSinister;
         if (code == kChevron) return s.shapeCode == kChevron || s.shapeCode == kChevronInverted;
         return code == s.shapeCode;
     }

@@ -425,7 +425,7 @@ TEST_F(PartitionLineTest, LineCodesOutsideTheTableDrawPlain) {
     plain.state().lineCode = -1;
     plain.state().levelTincture[0] = kGules;
     StateBand(plain.state(), 0, 120, 415, 160, 30, 0);
-    for (int line : {11, 13, 14, 19, 99, 200, -2, -7, 1 << 30}) {
+    for (int line : {11, 13, 14, kLineStyleCount, 99, 200, -2, -7, 1 << 30}) {
         SCOPED_TRACE("line " + std::to_string(line));
         shield_.Reset(kArgent);
         Band(0, 120, 415, 160, 30, 0, line);

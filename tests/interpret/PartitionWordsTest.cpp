@@ -26,7 +26,9 @@ TEST(PartitionWords, EveryLineWordReachesItsStyle) {
         {"indented", 4},   {"dancetty", 5},  {"dancette", 5},  {"dancettee", 5},  {"wavy", 6},
         {"undy", 6},       {"undee", 6},     {"nebuly", 7},    {"nebulee", 7},    {"nebule", 7},
         {"raguly", 8},     {"potenty", 9},   {"dovetailed", 10}, {"rayonny", 12}, {"rayonnee", 12},
-        {"rayonne", 12},   {"gemel", 15},    {"gemelle", 15},
+        {"rayonne", 12},   {"gemel", 15},    {"gemelle", 15},  {"grady", 19},     {"embattled grady", 19},
+        {"dentilly", 20},  {"dentelly", 20}, {"angled", 21},   {"bevilled", 22},  {"bevilly", 22},
+        {"escartelly", 23}, {"champaine", 24}, {"double arched", 25},
     };
     Drawing d;
     for (const Case& c : cases) {

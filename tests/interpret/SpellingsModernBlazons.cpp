@@ -344,6 +344,8 @@ const std::vector<std::string>& SpellingsModernBlazons() {
         "Argent a mallet gules", "Argent three mallets gules", "Argent a staff raguly gules",
         "Argent three staves raguly gules", "Argent a bend rayonny gules", "Argent a sun in splendour or",
         "Argent a reremouse sable", "Argent three reremice sable", "Argent a pavilion gules", "Argent three pavilions gules",
+        "Argent a fess grady gules", "Argent a chief doublearched gules", "Per fess bevilled or and azure",
+        "Per fess bevilly argent and sable", "Argent a chief champaine gules", "Argent a bendlet sinister couped gules",
     });
     return blazons;
 }
