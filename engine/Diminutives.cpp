@@ -51,6 +51,10 @@ bool NamesBars(std::string_view levelName) {
     return d != nullptr && d->drawnAs == "bars";
 }
 
+bool NamesWholeChevrons(std::string_view levelName) {
+    return levelName == "chevrons" || levelName == "cheverons";
+}
+
 bool NamesPallets(std::string_view levelName) {
     if (levelName == "pallet" || levelName == "pallets") return true;
     const Diminutive* d = FindDiminutive(levelName);

@@ -28,6 +28,9 @@ int BreadthPercentOf(std::string_view levelName);
 // Whether a level of this name is drawn with the shape of the bars ("bars", "barrulets",
 // "closets") or of the pallets ("pallet", "pallets", "endorses").
 bool NamesBars(std::string_view levelName);
+// Whether a level of this name is several whole chevrons ("two chevrons"), drawn with the
+// chevronels' shape but as broad as their room allows, not as chevronels.
+bool NamesWholeChevrons(std::string_view levelName);
 bool NamesPallets(std::string_view levelName);
 
 // How a run of pieces lies: bars (and closets, barrulets) across, pallets (and endorses) down.

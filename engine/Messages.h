@@ -142,4 +142,8 @@ inline constexpr std::string_view kNotOnEachBearer = "The charges on each bearer
 // ordinary has no colours in nature; it is painted the proper brown and this is said.
 inline constexpr std::string_view kOrdinaryHasNoProperColour = "An ordinary has no proper colour: drawn brown: ";
 
+// "a quarter gules": drawn with the canton's shape, which is smaller than the quarter of the
+// field the word names.
+inline constexpr std::string_view kQuarterDrawnAsCanton = "A quarter is drawn as a canton, smaller than a quarter: ";
+
 }  // namespace esc::msg

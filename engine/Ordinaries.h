@@ -130,6 +130,9 @@ void DrawFret(PaintState& state);
 // fret"), its bands as much narrower as the box is than the shield.
 void DrawFretIn(PaintState& state, int x, int y, int w, int h);
 void DrawFretty(PaintState& state);
+// Fretty in a lattice fitted to a narrow ordinary: bars at 45 degrees both ways, `pitch` pixels
+// apart along a row, each as broad for its pitch as the field's fretty bars are for theirs.
+void DrawFrettyWithPitch(PaintState& state, int pitch);
 // The dexter flaunch's edge, a cubic from (x0, y0) to (x3, y3), filled to the dexter flank; with
 // `pair` its fellow on the sinister side as well.
 void DrawFlaunchCurve(PaintState& state, int x0, int y0, int x1, int y1, int x2, int y2, int x3, int y3, bool pair = true);

@@ -303,6 +303,21 @@ void DrawFretty(PaintState& s) {
     Band(s, o, W, H - H / 3, W - W / 3, H, Px(s, 10));
 }
 
+void DrawFrettyWithPitch(PaintState& s, int pitch) {
+    const ShieldGeometry& g = s.geometry;
+    const ShapeOutline o = OutlineOfState(s);
+    const int W = g.W, H = g.H;
+    // Each bar a sixth of the pitch broad, as a fret's bars are to its lattice.
+    constexpr int kFrettyPitchPerBar = 6;
+    const int step = std::max(Px(s, 8), pitch);
+    const int width = std::max(Px(s, 3), step / kFrettyPitchPerBar);
+    const int length = 2 * (W + H);
+    for (int x = -H - step; x <= W + H + step; x += step) {
+        BandFrom(s, o, x, 0, 315, length, width);
+        BandFrom(s, o, x, 0, 225, length, width);
+    }
+}
+
 // A cubic Bezier curve as a chain of one-pixel bands reflected in the centre line, evaluated in
 // single precision at t = 0, 0.01, 0.02, ... while t <= 1 (t is summed, so the sum's rounding
 // decides whether t = 1 is reached). The first band starts at (0, 0).

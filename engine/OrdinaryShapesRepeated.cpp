@@ -14,12 +14,32 @@ namespace esc::shapes {
 // apexes dy apart leave dy * cos 40 between the arms: the pieces are spread in that measure.
 namespace {
 
+// Two or three chevrons (not chevronels) are as broad as the span lets them be, up to one
+// chevron's breadth, with field between them a quarter of a piece wide.
+constexpr int kWholeChevronsSpanPercent = 34;
+constexpr double kWholeChevronsGapPerPiece = 1.0 / 4;
+
+Spread WholeChevronsSpread(int n, int reach, int chevronBreadth) {
+    Spread out;
+    if (n < 1 || reach <= 0) return out;
+    const double span = 2.0 * reach;
+    const double unit = span / (n + (n + 1) * kWholeChevronsGapPerPiece);
+    out.width = std::max(1, std::min(chevronBreadth, static_cast<int>(unit)));
+    const double gap = (span - n * out.width) / (n + 1);
+    for (int i = 0; i < n; ++i)
+        out.centres.push_back(-reach + static_cast<int>(gap * (i + 1) + out.width * i + out.width / 2.0));
+    return out;
+}
+
 void ChevronelsOf(PaintState& s, const ShapeOutline& o, bool inverted) {
     const ShieldGeometry& g = s.geometry;
     const int W = g.W, H = g.H, w = g.chiefDepth + Px(s, 10);
     constexpr double kAcrossPerDown = 0.766;  // cos 40
-    const int reach = static_cast<int>(kChevronelSpanPercent * H / 100 * kAcrossPerDown);
-    const Spread spread = SpreadPieces(RepeatCount(s), -reach, reach, w / 2);
+    const bool whole = NamesWholeChevrons(s.CurrentLevel().levelName.view());
+    const int spanPercent = whole ? kWholeChevronsSpanPercent : kChevronelSpanPercent;
+    const int reach = static_cast<int>(spanPercent * H / 100 * kAcrossPerDown);
+    const Spread spread = whole ? WholeChevronsSpread(RepeatCount(s), reach, g.chiefDepth + Px(s, 50))
+                                : SpreadPieces(RepeatCount(s), -reach, reach, w / 2);
     const int width = SlantedPieceWidth(s, spread.width);
     for (int c : spread.centres) {
         const int y = H / 2 + static_cast<int>(std::lround(c / kAcrossPerDown));

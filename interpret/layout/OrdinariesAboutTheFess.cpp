@@ -51,7 +51,7 @@ ChevronsAboutTheFessGeometry ChevronsAboutTheFessOf(const ShieldGeometry& g) {
 
 bool ChevronsAboutTheFess(DrawingState& s) {
     const LevelRecord& level = phrase::Current(s);
-    if (s.level != 1 || !level.levelBetween || level.levelCount != 2 || level.levelName != "chevronnels" ||
+    if (s.level != 1 || !level.levelBetween || level.levelCount != 2 || !(level.levelName == "chevronnels" || NamesWholeChevrons(level.levelName.view())) ||
         level.levelLine != kPlainLine)
         return false;
     const LevelRecord& fess = s.levels[0];

@@ -379,6 +379,25 @@ void DrawParted(DrawingState& s, bool onPreviousCharges) {
     s.detailTincture = detailTincture;
 }
 
+// The lattice's pitch along a row, in percent of the breadth of the ordinary it lies on.
+constexpr int kFrettyPitchPerBreadthPercent = 100;
+
+// The breadth of an ordinary from the pixels its drawing changed: the median, over the columns
+// it crosses, of how many of a column's pixels it covers (a cross's pale columns are few beside
+// its arms').
+int OrdinaryBreadthOfMask(const std::vector<std::int8_t>& before, const std::vector<std::int8_t>& after, int width) {
+    if (width <= 0 || before.size() != after.size()) return 0;
+    std::vector<int> perColumn(static_cast<std::size_t>(width), 0);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (before[i] != after[i]) ++perColumn[i % static_cast<std::size_t>(width)];
+    std::vector<int> covered;
+    for (int n : perColumn)
+        if (n > 0) covered.push_back(n);
+    if (covered.empty()) return 0;
+    std::nth_element(covered.begin(), covered.begin() + static_cast<std::ptrdiff_t>(covered.size() / 2), covered.end());
+    return covered[covered.size() / 2];
+}
+
 }  // namespace
 
 void DrawFrettyOrdinary(DrawingState& s) {
@@ -390,12 +409,21 @@ void DrawFrettyOrdinary(DrawingState& s) {
     // The ordinary's pixels: those its drawing changed.
     const Bitmap ordinary = s.picture;
     const std::vector<std::int8_t> codesOfOrdinary = s.pictureBuffer;
+    const ShieldGeometry& g = s.geometry;
     const int own = phrase::Tincture(s);
     phrase::Tincture(s) = tincture;
-    DrawFretty(s);
+    // A narrow ordinary (a chief, a fess) takes a lattice fitted to its breadth: the field's
+    // lattice, a third of the shield apart, would show only a zigzag across it.
+    const int breadth = OrdinaryBreadthOfMask(codesBefore, codesOfOrdinary, g.W);
+    const int pitch = breadth * kFrettyPitchPerBreadthPercent / 100;
+    if (breadth > 0 && pitch < g.W / 3) {
+        DrawFrettyWithPitch(s, pitch);
+        if (LevelTrace* trace = CurrentLevelTrace(s)) trace->layout += ", then DrawFretty on it, fitted to its breadth";
+    } else {
+        DrawFretty(s);
+        if (LevelTrace* trace = CurrentLevelTrace(s)) trace->layout += ", then DrawFretty on it";
+    }
     phrase::Tincture(s) = own;
-    if (LevelTrace* trace = CurrentLevelTrace(s)) trace->layout += ", then DrawFretty on it";
-    const ShieldGeometry& g = s.geometry;
     const int width = std::min(g.W, s.picture.Width()), height = std::min(s.picture.Height(), ordinary.Height());
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {

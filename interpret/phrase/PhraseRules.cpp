@@ -1,7 +1,9 @@
 // The ordinary word rule and the charge word rule of the phrase interpreter.
 
 #include <array>
+#include <string>
 
+#include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Nowy.h"
 #include "interpret/layout/Conjoined.h"
@@ -209,9 +211,12 @@ bool OrdinaryWordRule(DrawingState& s) {
     // A chevron couped is the ordinary cut short of the flanks (its position); a cross or saltire
     // couped is the picture.
     const bool picture = variedSaltire || nowyCoupedSaltire || ((code == kChevron || code == kCross || code == kSaltire) &&
-                                           ((code != kChevron && Is(s, 1, "couped")) || level.levelCount >= 2));
+                                           code != kChevron && (Is(s, 1, "couped") || level.levelCount >= 2));
     level.levelKind = picture ? 13 : kTypeOrdinary;
     level.levelName.Append(NameWord(s, 0));
+    // "a quarter" is drawn with the canton's shape, smaller than a quarter of the field: said.
+    if (code == kCanton && !level.levelIn && (EqualsIgnoringCase(W(s, 0), "quarter") || EqualsIgnoringCase(W(s, 0), "quarters")))
+        s.messages.Show(std::string(msg::kQuarterDrawnAsCanton) + std::string(W(s, 0)));
     Use(s, 0);
     if (variedSaltire) {
         AppendDigits(level.levelVariant, S2(s, 1));
@@ -248,7 +253,13 @@ bool OrdinaryWordRule(DrawingState& s) {
         Use(s, 1);
         ++s.cursor;
     }
-    if (code == kChevron && !picture && Is(s, 1, "inverted")) {
+    if (code == kChevron && !picture && level.levelCount > 1) {
+        // "two chevrons": stacked as the chevronels are, but each as broad as their room allows
+        // (the level keeps the name "chevrons", which the shape reads).
+        s.partitionCode = s.shapeCode = kChevronels;
+        if (level.levelOn) s.onOrdinaryCode = kChevronels;
+    }
+    if (code == kChevron && !picture && level.levelCount <= 1 && Is(s, 1, "inverted")) {
         // The chevron turned point down has a shape of its own.
         s.partitionCode = s.shapeCode = kChevronInverted;
         if (level.levelOn) s.onOrdinaryCode = kChevronInverted;
@@ -268,7 +279,7 @@ bool OrdinaryWordRule(DrawingState& s) {
         Use(s, at);
         s.cursor += at;
     }
-    if (code == kChevronels && (Is(s, 1, "interlaced") || Is(s, 1, "braced"))) {
+    if ((code == kChevronels || (code == kChevron && s.shapeCode == kChevronels)) && (Is(s, 1, "interlaced") || Is(s, 1, "braced"))) {
         // "three chevronels interlaced": side by side, each crossing the next.
         s.partitionCode = s.shapeCode = kChevronelsInterlaced;
         if (level.levelOn) s.onOrdinaryCode = kChevronelsInterlaced;

@@ -232,9 +232,8 @@ constexpr std::array<Substitution, 226> kSubstitutions = {{
     {"vairy", "vaire", Kind::Replace, Reach::Fragment},
     {" palet ", " pallet "},
     {" pallet ", " pallets "},
-    {" chevrons ", " chevronnels "},
-    // Several bends are drawn as bendlets, as several chevrons are chevronels: one bend alone
-    // would misstate the count.
+    // Several bends are drawn as bendlets: one bend alone would misstate the count. (Several
+    // chevrons keep their name: the reader stacks them as chevronels, drawn broader.)
     {" bends ", " bendlet "},
     {" paty ", " pattee "},
     {" formy ", " formee "},

@@ -671,7 +671,7 @@ TEST(ChargeGroupForms, SlippedAndLeavedAsksForTheLeavedSlip) {
 // Joining words as armorials print them: "surmounted with" for "surmounted by", "cotised of the
 // last" ("of the same") for the cotised ordinary's tincture named again, "all" before the
 // tincture of a first phrase that names none ("three oak leaves in pale all proper"), "with"
-// between the field and the first phrase ("Gules bezanty with a quarter ermine"). Each draws
+// between the field and the first phrase ("Gules bezanty with a canton ermine"). Each draws
 // clean, the very picture of its plain wording (the words were ignored, the cotises drawn in the
 // field's tincture).
 TEST(ChargeGroupForms, PrintedJoiningWordsDrawAsTheirPlainWording) {
@@ -686,7 +686,7 @@ TEST(ChargeGroupForms, PrintedJoiningWordsDrawAsTheirPlainWording) {
         {"Argent, three oak leaves in pale all proper", "Argent three oak leaves in pale proper"},
         {"Gules three lions passant in pale all or", "Gules three lions passant in pale or"},
         {"Azure, three garbs all or.", "Azure three garbs or"},
-        {"Gules bezanty with a quarter ermine", "Gules bezanty a quarter ermine"},
+        {"Gules bezanty with a canton ermine", "Gules bezanty a canton ermine"},
         {"Azure crusilly or, with a lion rampant argent", "Azure crusilly or a lion rampant argent"},
         {"Vert, with a chevron or.", "Vert a chevron or"},
     };

@@ -21,7 +21,7 @@ inline std::vector<std::string> WithFrenchBlazons(std::vector<std::string> blazo
         "Per bend sinister or and azure", "Burelly argent and azure", "barry of four or and gules",
         "Barry of ten argent and azure", "Gyronny of twelve or and azure", "Argent two bends gules",
         "Argent two bars gules", "Or four pallets gules", "Argent three saltires gules",
-        "Or two chevrons and a quarter gules", "Or a lion sable a label gules", "Argent a chief gules a fillet or",
+        "Or two chevrons gules in the first quarter a mullet sable", "Or a lion sable a label gules", "Argent a chief gules a fillet or",
         "Argent a pallet gules", "Argent two eagles sable", "Argent a martlet sable", "Or three martlets sable",
         "Azure three bezants in bend", "Argent a lozenge gules", "Argent three lozenges gules",
         "Argent a mascle gules", "Argent a fusil gules", "Argent three fusils gules", "Argent a trefoil vert",

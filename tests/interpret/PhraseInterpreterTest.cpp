@@ -154,7 +154,7 @@ TEST(PhraseInterpreter, Blazons) {
         {"Argent a cross couped gules", {{"cross", 13, 1, kGules, "", -1, "", "FieldLayout"}}},
         {"Argent a cross pierced gules", {{"cross", 2, 1, kGules, "", -1, "", "DrawOrdinary(5)"}}},
         {"Argent three saltires gules", {{"saltires", 13, 3, kGules, "", -1, "", "ThreeLayout"}}},
-        {"Argent two chevrons gules", {{"chevronnels", 2, 2, kGules, "", -1, "", "DrawOrdinary(14)"}}},
+        {"Argent two chevrons gules", {{"chevrons", 2, 2, kGules, "", -1, "", "DrawOrdinary(14)"}}},
         {"Argent a tau cross gules", {{"tcross", 13, 1, kGules, "", -1, "", "FieldLayout"}}},
         {"Azure a demi lion rampant or", {{"dlion", 4, 1, kOr, "1", -1, "", "FieldLayout"}}},
         {"Or a double-headed eagle displayed sable", {{"teagle", 11, 1, kSable, "1", -1, "", "FieldLayout"}}},

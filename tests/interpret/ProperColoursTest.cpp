@@ -64,5 +64,34 @@ TEST(ProperOrdinary, IsTold) {
     }
 }
 
+// The share of a charge's box around (x, y) painted in `colour`.
+int CountNear(const Drawing& d, int x, int y, int reach, Rgb colour) {
+    int n = 0;
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) n += d.At(x + dx, y + dy) == colour ? 1 : 0;
+    return n;
+}
+
+TEST(ProperObject, SwordsAreSteelAndCrownsGold) {
+    struct Case {
+        const char* blazon;
+        int tincture;  // the colour its body is painted proper
+    };
+    for (const Case& c : {Case{"Gules a sword proper", kArgent}, Case{"Azure two swords in saltire proper", kArgent},
+                          Case{"Vert a dagger proper", kArgent}, Case{"Gules a crown proper", kOr},
+                          Case{"Azure an imperial crown proper", kOr}, Case{"Sable three crowns proper", kOr}}) {
+        SCOPED_TRACE(c.blazon);
+        Drawing d;
+        d.DrawClean(c.blazon);
+        const std::vector<PlacementTrace> placed = AllPlacements(d);
+        ASSERT_FALSE(placed.empty());
+        const int reach = d.state->geometry.Px(12);
+        for (const PlacementTrace& p : placed) {
+            EXPECT_FALSE(BrownNear(d, p.x, p.y, reach)) << "at " << p.x << ", " << p.y;
+            EXPECT_GT(CountNear(d, p.x, p.y, reach, Colour(c.tincture)), 0) << "at " << p.x << ", " << p.y;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace esc::test
