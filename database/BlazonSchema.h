@@ -11,7 +11,9 @@ inline constexpr std::string_view kBlazonTableName = "escaval1";
 inline constexpr std::string_view kSurnameIndexName = "esvnme";
 
 inline constexpr int kMaxSurnameChars = 30;   // the surname box holds 30 characters
-inline constexpr int kMaxBlazonChars = 199;   // what the drawing driver reads of a blazon
+// The longest blazon of the shipped armorial, each read by a drawing in one piece. The user's
+// entries are kept whole however long: the window refuses to draw one a drawing cannot read.
+inline constexpr int kMaxBlazonChars = 199;
 
 inline constexpr char kOriginShipped = 'T';   // came with the program
 inline constexpr char kOriginUser = 'A';      // added by the user

@@ -76,7 +76,6 @@ void ParseLine(std::string_view raw, int number, ImportFile& file) {
         file.problems.push_back({number, ImportFault::NoBlazon});
         return;
     }
-    if (Utf8Length(blazon) > static_cast<std::size_t>(kMaxBlazonChars)) ++file.longBlazons;
     file.entries.push_back({std::string(line.substr(0, blank)), std::string(blazon), number});
 }
 
@@ -132,14 +131,14 @@ std::optional<ImportFile> ReadImportFile(const std::string& path, std::string* e
     return file;
 }
 
-std::string DescribeImport(const ImportFile& file, const std::string& fileName) {
+std::string DescribeImport(const ImportFile& file, const std::string& fileName, int pastReading) {
     const std::size_t n = file.entries.size();
     std::string text = "Imported " + std::to_string(n) + (n == 1 ? " entry" : " entries") + " from '" + fileName + "'.";
-    if (file.longBlazons > 0) {
+    if (pastReading > 0) {
         text += '\n';
-        text += std::to_string(file.longBlazons);
-        text += file.longBlazons == 1 ? " blazon is" : " blazons are";
-        text += " longer than 199 characters; only the first 199 are drawn.";
+        text += std::to_string(pastReading);
+        text += pastReading == 1 ? " blazon is" : " blazons are";
+        text += " longer than a drawing reads; each is kept whole, and Draw asks for it shortened.";
     }
     if (!file.problems.empty()) {
         text += '\n';

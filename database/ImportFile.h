@@ -20,7 +20,7 @@ inline constexpr const char* kCannotOpenImportText = "Unable to open chosen file
 
 struct ImportEntry {
     std::string surname;  // UTF-8, 1 to kMaxSurnameChars characters, no blank
-    std::string blazon;   // UTF-8, not empty; may be longer than kMaxBlazonChars
+    std::string blazon;   // UTF-8, not empty, kept whole however long
     int line = 0;         // 1-based line number in the file
 };
 
@@ -38,7 +38,6 @@ struct ImportFile {
     bool notText = false;                 // binary data, not a text file: nothing is taken from it
     std::vector<ImportEntry> entries;
     std::vector<ImportProblem> problems;  // lines that were not taken, in file order
-    int longBlazons = 0;                  // entries whose blazon is longer than kMaxBlazonChars
 };
 
 // Reads the text of an import file. Blank lines are skipped; every other line is an entry or a
@@ -51,7 +50,9 @@ ImportFile ParseImportFile(std::string_view bytes);
 // than kMaxImportFileBytes or is not text. Never throws.
 std::optional<ImportFile> ReadImportFile(const std::string& path, std::string* error);
 
-// A short account of an import for the user: how many entries, and which lines were left out.
-std::string DescribeImport(const ImportFile& file, const std::string& fileName);
+// A short account of an import for the user: how many entries, how many of their blazons a
+// drawing does not read whole (`pastReading`, counted by the caller, which knows the reader),
+// and which lines were left out.
+std::string DescribeImport(const ImportFile& file, const std::string& fileName, int pastReading);
 
 }  // namespace esc::db

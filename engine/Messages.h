@@ -96,18 +96,21 @@ inline constexpr std::string_view kOutOfBounds2 = "Out of bounds 2";
 inline constexpr std::string_view kOutOfBounds3 = "Out of bounds 3";
 inline constexpr std::string_view kOutOfBounds5 = "Out of bounds 5";
 
-// A blazon longer than the blazon buffer: the window asks for a shorter one, the command line
-// draws its start.
-inline std::string BlazonTooLong(std::size_t chars) {
-    return "The blazon has " + std::to_string(chars) + " characters; a drawing reads at most 199. Shorten it and draw again.";
-}
-
 // A blazon longer than the pieces a drawing reads, each of at most 199 characters: the command
-// line draws what they hold.
+// line draws what they hold, the window refuses it.
 inline std::string BlazonPastThePieces(std::size_t chars, int pieces) {
     return "The blazon has " + std::to_string(chars) + " characters; a drawing reads " + std::to_string(pieces) +
            " pieces of at most 199, and the rest is not read.";
 }
+
+// A marshalled text longer than a drawing reads whole.
+inline std::string MarshalledTextPastItsBound(std::size_t chars, std::size_t bound) {
+    return "The marshalled text has " + std::to_string(chars) + " characters; a drawing reads at most " +
+           std::to_string(bound) + ", and the rest is not read.";
+}
+
+// The window draws no text past its bound: it asks for a shorter one.
+inline constexpr std::string_view kShortenAndDrawAgain = " Shorten it and draw again.";
 
 // A number of charges as every message that counts them says it: "one charge", "3 charges".
 inline std::string CountedCharges(int count) {

@@ -38,6 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const esc::db::ImportProblem& p : file.problems) Check(p.line >= 1);
     Check(file.entries.size() + file.problems.size() <= size);
-    (void)esc::db::DescribeImport(file, "uescaval.txt");
+    (void)esc::db::DescribeImport(file, "uescaval.txt", static_cast<int>(file.entries.size()));
     return 0;
 }

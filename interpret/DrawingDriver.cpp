@@ -19,6 +19,7 @@
 #include "interpret/marshal/PartedField.h"
 #include "interpret/phrase/LineWidth.h"
 #include "interpret/read/BlazonPieces.h"
+#include "interpret/read/CrossedPartitions.h"
 #include "interpret/read/Normaliser.h"
 #include "interpret/read/OrdinaryNamedAgain.h"
 #include "interpret/read/PartitionAfterTinctures.h"
@@ -178,6 +179,7 @@ bool ReadFirstPiece(DrawingState& s, std::string& text) {
     DrawingTrace* trace = s.trace;
     if (s.vocabulary != nullptr && !s.vocabulary->Spellings().Empty()) {
         PartitionBeforeItsTinctures(text, *s.vocabulary);
+        CrossedPartitionsCounterchanged(text, *s.vocabulary);
         ChargesOnTheOrdinaryNamedAgain(text, *s.vocabulary);
     }
     // A colon of single arms ("Per pale: or and azure") labels nothing: it parts words as the
@@ -385,13 +387,6 @@ Road RoadOf(std::string_view text) {
 }
 
 }  // namespace
-
-bool IsCutToBlazonBuffer(std::string_view blazon) {
-    const Road road = RoadOf(blazon.substr(0, kMaxMarshalledChars));
-    if (road.quartered || road.impaled || road.escutcheon || FitsOneReading(blazon, kMaxBlazonChars, kMaxWords)) return false;
-    const PieceFits fits = [](std::string_view piece) { return FitsOneReading(piece, kMaxBlazonChars, kMaxWords); };
-    return !CutIntoPieces(blazon, fits, kMaxBlazonPieces).unread.empty();
-}
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include "interpret/BlazonReach.h"
 
 #include "interpret/phrase/DrawingState.h"
 #include "interpret/marshal/Marshalling.h"
@@ -31,10 +32,6 @@ public:
     virtual void MarshallingEnds(MarshallingKind) {}
 };
 
-// Whether DrawBlazon reads only the start of `blazon`: single arms longer than the pieces a
-// drawing reads, each within the blazon buffer and the word slots (a marshalled text is held to
-// its own bound).
-bool IsCutToBlazonBuffer(std::string_view blazon);
 
 // Draws the blazon the host fetches.
 void DrawCurrentBlazon(DrawingState& state, DrawHost& host);

@@ -31,10 +31,10 @@ class DrawHost;
 inline constexpr int kMaxParts = 4;
 // The most quarters a marshalled text can have ("Quarterly of 16 ...").
 inline constexpr int kMaxQuarters = 16;
-// Sixteen parts of a full blazon buffer each with a label ("Quarterly of 16 1: a ... 16: p") and
-// an escutcheon over all. A marshalled text up to this long is read whole, so a text composed
-// from its parts draws again exactly as it was composed.
-inline constexpr int kMaxMarshalledChars = 20 + (kMaxQuarters + 1) * (kMaxBlazonChars + 14);
+// Sixteen parts each as long as single arms are read ("Quarterly of 16 1: a ... 16: p") and an
+// escutcheon over all. A marshalled text up to this long is read whole, so a text composed from
+// parts each read whole draws again exactly as it was composed.
+inline constexpr int kMaxMarshalledChars = 20 + (kMaxQuarters + 1) * (kMaxReadBlazonChars + 14);
 
 enum class MarshallingKind { Impaled, Quartered };
 

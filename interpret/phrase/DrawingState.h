@@ -24,6 +24,9 @@ inline constexpr int kPlacementRingSize = 13;
 // A blazon longer than the word slots is read in pieces, each fitting the blazon buffer and the
 // slots; past this many pieces its words are not read.
 inline constexpr int kMaxBlazonPieces = 12;
+// The most characters single arms can hold and be read whole (the pieces may fill their word
+// slots sooner).
+inline constexpr int kMaxReadBlazonChars = kMaxBlazonPieces * kMaxBlazonChars;
 
 // What the pieces of a long blazon still to be read name that takes room from the charges laid
 // out on the field now; nothing for a blazon read in one piece.

@@ -21,8 +21,9 @@ struct PositionWord {
     std::string_view word;
     OrdinaryPosition position;
 };
-constexpr std::array<PositionWord, 3> kPositionWords{{
+constexpr std::array<PositionWord, 4> kPositionWords{{
     {"enhanced", OrdinaryPosition::Enhanced},
+    {"raised", OrdinaryPosition::Enhanced},  // "a chevron raised", as the older books write it
     {"abased", OrdinaryPosition::Abased},
     {"couped", OrdinaryPosition::Couped},
 }};

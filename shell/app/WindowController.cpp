@@ -139,12 +139,15 @@ void WindowController::DrawFinePicture() {
 }
 
 bool WindowController::RefusedAsTooLong(const std::string& blazon) {
-    // Marshalled texts too: the box holds no more than a drawing reads, and a combined text
-    // that could not be typed back in is no text the window should draw.
-    if (blazon.size() <= static_cast<std::size_t>(kMaxBlazonChars)) return false;
-    messages_.Show(msg::BlazonTooLong(blazon.size()));
+    // Marshalled texts too: the box holds no more than a drawing reads whole, and a combined
+    // text that could not be typed back in is no text the window should draw.
+    const std::string past = PastTheBoundMessage(blazon, PastTheBound::Refused);
+    if (past.empty()) return false;
+    messages_.Show(past);
     return true;
 }
+
+BlazonBound WindowController::BlazonBoxBound(const std::string& blazon) const { return BoundOf(blazon); }
 
 void WindowController::StopAutoDisplay() {
     autoDisplay_.Stop();

@@ -12,6 +12,7 @@
 #include "database/BlazonDatabase.h"
 #include "engine/MessageSink.h"
 #include "engine/PictureCache.h"
+#include "interpret/BlazonReach.h"
 #include "interpret/phrase/DrawingState.h"
 #include "interpret/read/Vocabulary.h"
 #include "shell/app/AppPaths.h"
@@ -61,6 +62,9 @@ public:
 
     // Shows the messages of start-up (a database set aside, a missing vocabulary ...).
     void ShowStartupNotes();
+    // What of a text in the blazon box a drawing reads, for the count beside the box: Draw
+    // refuses a text not read whole.
+    [[nodiscard]] BlazonBound BlazonBoxBound(const std::string& blazon) const;
 
     // The control panel.
     void DrawBtnClick();

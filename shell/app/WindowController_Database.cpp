@@ -1,6 +1,7 @@
 // The handlers of the blazon database: record changes, the word search, lookup, Add, the
 // origin filters, the import of a user file and the database form.
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -126,7 +127,9 @@ void WindowController::Userfile1Click() {
         messages_.Show("Nothing was imported: " + error + "\nThe blazon database is as it was before.");
         return;
     }
-    messages_.Inform(db::DescribeImport(*file, *path));
+    const auto pastReading = std::count_if(file->entries.begin(), file->entries.end(),
+                                           [](const db::ImportEntry& e) { return IsCutToBlazonBuffer(e.blazon); });
+    messages_.Inform(db::DescribeImport(*file, *path, static_cast<int>(pastReading)));
     if (!file->entries.empty()) DataSource1DataChange();
 }
 

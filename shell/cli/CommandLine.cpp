@@ -111,9 +111,10 @@ int Draw(const std::vector<std::string>& args, const char* argv0) {
     state->pictureCache = &pictures;
     DrawingTrace trace;
     if (explain || strict || !quiet) state->trace = &trace;
-    // A text longer than the pieces a drawing reads is drawn from its start; the user is told so.
-    const bool cut = IsCutToBlazonBuffer(*blazon);
-    if (cut) sink.Show(msg::BlazonPastThePieces(blazon->size(), kMaxBlazonPieces));
+    // A text longer than a drawing reads is drawn from its start; the user is told so.
+    const std::string past = PastTheBoundMessage(*blazon, PastTheBound::DrawnFromItsStart);
+    const bool cut = !past.empty();
+    if (cut) sink.Show(past);
     DrawHost host;
     DrawBlazon(*state, *blazon, host);
     if (!quiet) std::fputs(ForTerminal(NoteLines(DrawingNotes(trace))).c_str(), stderr);  // after the drawing's messages

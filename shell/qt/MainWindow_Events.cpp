@@ -68,12 +68,15 @@ void MainWindow::FocusChanged(QWidget* old, QWidget* now) {
     if (now == memo1_ && old != memo1_) controller_->Memo1Enter();
 }
 
-// The count turns red past the limit: a drawing reads no further, and Draw refuses such a text.
+// The count beside the most a text of its kind can hold turns red past what a drawing reads
+// whole (single arms may fill their pieces' word slots before their characters): Draw refuses
+// such a text.
 void MainWindow::ShowBlazonCount() {
-    const int count = static_cast<int>(memo1_->toPlainText().toUtf8().size());  // what a drawing counts
-    blazonCount_->setText(QString("%1 / %2").arg(count).arg(kMaxBlazonChars));
+    const std::string text = memo1_->toPlainText().toStdString();  // what a drawing counts
+    const BlazonBound bound = controller_->BlazonBoxBound(text);
+    blazonCount_->setText(QString("%1 / %2").arg(text.size()).arg(bound.maxChars));
     QPalette palette = blazonCount_->palette();
-    palette.setColor(QPalette::WindowText, count > kMaxBlazonChars ? Qt::red : Qt::black);
+    palette.setColor(QPalette::WindowText, bound.reach != BlazonReach::Whole ? Qt::red : Qt::black);
     blazonCount_->setPalette(palette);
 }
 

@@ -73,10 +73,11 @@ TEST(ImportFile, LineNumbersCountEveryLineEnd) {
 
 TEST(ImportFile, DescriptionCountsEntriesLongBlazonsAndLeftOutLines) {
     const ImportFile file = ParseImportFile("Long " + kLongBlazon + "\nSmith\nJones   \nA Or\n");
-    EXPECT_EQ(file.longBlazons, 1);
-    EXPECT_EQ(DescribeImport(file, "/home/u/uescaval.txt"),
+    ASSERT_EQ(file.entries.size(), 2u);
+    EXPECT_EQ(file.entries[0].blazon, kLongBlazon);  // whole
+    EXPECT_EQ(DescribeImport(file, "/home/u/uescaval.txt", 1),
               "Imported 2 entries from '/home/u/uescaval.txt'.\n"
-              "1 blazon is longer than 199 characters; only the first 199 are drawn.\n"
+              "1 blazon is longer than a drawing reads; each is kept whole, and Draw asks for it shortened.\n"
               "2 lines were left out (a surname, one blank, then the blazon):\n"
               "  line 2: no blank after a surname of at most 30 characters\n"
               "  line 3: no blazon after the surname");

@@ -89,6 +89,14 @@ TEST(DrawingDriver, BoundsOfTheBlazonBuffer) {
     EXPECT_FALSE(IsCutToBlazonBuffer(longText));
     EXPECT_FALSE(IsCutToBlazonBuffer(longText.substr(0, 199)));
     EXPECT_FALSE(IsCutToBlazonBuffer("Quarterly 1&4: " + endless + " 2&3: " + longText.substr(0, 150)));
+    // A marshalled text is held to its own bound; the message says which bound was passed.
+    std::string longMarshalled = "Quarterly 1&4: Or 2&3: Azure";
+    EXPECT_EQ(BoundOf(longMarshalled).maxChars, static_cast<std::size_t>(kMaxMarshalledChars));
+    longMarshalled.resize(static_cast<std::size_t>(kMaxMarshalledChars) + 1, ' ');
+    EXPECT_EQ(BoundOf(longMarshalled).reach, BlazonReach::PastTheMarshalledText);
+    EXPECT_EQ(BoundOf(endless).reach, BlazonReach::PastThePieces);
+    EXPECT_EQ(PastTheBoundMessage(longText, PastTheBound::Refused), "");
+    EXPECT_EQ(PastTheBoundMessage(endless, PastTheBound::DrawnFromItsStart), msg::BlazonPastThePieces(endless.size(), kMaxBlazonPieces));
     // A word longer than 19 characters is cut to 19.
     d.Draw("Azure abcdefghijklmnopqrstuvwxyz");
     EXPECT_EQ(d.s().Word(1), "abcdefghijklmnopqrs");

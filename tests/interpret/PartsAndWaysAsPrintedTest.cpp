@@ -46,6 +46,18 @@ TEST(PartsAsPrinted, PartsOfArrowsAndBoltsReadWithTheirTincture) {
     EXPECT_TRUE(d.trace.ignoredWords.empty());
 }
 
+// A book's covers, "bound", are its second part and take the tincture after them; "bound and
+// edged" names the covers shown round the leaves' edges.
+TEST(PartsAsPrinted, ABookBoundTakesTheTinctureOnItsCovers) {
+    ExpectDrawnAlike("Vert a book argent bound and edged or", "Vert a book argent bound or");
+    ExpectDrawnAlike("Vert an open book argent edged and bound gules", "Vert a book argent bound gules");
+    Drawing plain, bound;
+    plain.DrawClean("Vert a book argent");
+    bound.DrawClean("Vert a book argent bound or");
+    EXPECT_GE(test::PaintedExtent(bound, Colour(kOr)).right, 0);
+    EXPECT_LT(test::PaintedExtent(plain, Colour(kOr)).right, 0);  // none
+}
+
 // A part whose picture the charge does not have is read with its tincture and told as read, not
 // drawn: never read past. The charge keeps its own tincture.
 TEST(PartsAsPrinted, APartWithNoPictureIsToldReadNotDrawn) {

@@ -58,7 +58,7 @@ TEST(Vocabulary, ShortWordsAreNotTheChargesTheyBegin) {
     const Case cases[] = {
         {"Argent a port gules", "port", "portcullis"},
         {"Gules a bill argent", "bill", "billet"},
-        {"Or a cross of St Andrew gules", "St", "staff"},
+        {"Or a cross of St Chad gules", "St", "staff"},
         {"Argent les trois lions gules", "les", "leaf"},
         {"Or a lion gules IV", "IV", "ivy"},
         {"Argent a tres gules", "tres", "tree"},

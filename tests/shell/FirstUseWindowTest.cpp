@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "engine/Messages.h"
+#include "interpret/BlazonReach.h"
 #include "shell/qt/ArrangementView.h"
 #include "shell/qt/Fonts.h"
 #include "tests/shell/WindowFixture.h"
@@ -31,8 +32,7 @@ double Contrast(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// A part long enough that four of them pass the 199 characters of the blazon box, while each
-// alone is well within it.
+// A part well within one piece of a drawing.
 const std::string kLongPart = "Azure a bend wavy or between two mullets of six points argent";
 
 }  // namespace
@@ -59,9 +59,6 @@ class FirstUseWindowTest : public QObject, private WindowFixture {
         for (const std::string& m : messages_.messages)
             if (m != "Could not load 'lionl1.bmp'") out.push_back(m);
         return out;
-    }
-    static std::string TooLong(std::size_t n) {
-        return esc::msg::BlazonTooLong(n);
     }
 
 private slots:
@@ -115,35 +112,38 @@ private slots:
         QVERIFY(Messages().empty());
     }
 
-    // Typed or built, a marshalled text longer than the box holds is refused with the message a
-    // long single text gets, and nothing is drawn or assembled.
-    void longMarshalledTextsAreRefusedAsTypedOnesAre() {
+    // Typed or built, a text a drawing reads whole is taken whole however long: a part read in
+    // pieces is built, and the text composed of such parts is assembled and put in the box whole.
+    // A part past the pieces is refused as it is taken, with the message the command line gives.
+    void longTextsAreTakenWholeUpToWhatADrawingReads() {
         Click("NewBtn");
-        const std::string typed = "Quarterly 1: " + kLongPart + " 2: Or 3: " + kLongPart + " 4: " + kLongPart;
-        QVERIFY(typed.size() > 199);
+        const std::string longPart = kLongPart +
+                                     "; on a chief gules three escallops or; a bordure engrailed argent charged with "
+                                     "eight roundels gules; a canton ermine charged with a lion rampant sable";
+        QVERIFY(longPart.size() > 199);
+        const std::string typed = "Quarterly 1: " + longPart + " 2: Or 3: " + kLongPart + " 4: " + longPart;
         Type(typed);
         Click("DrawBtn");
-        QCOMPARE(Messages(), std::vector<std::string>{TooLong(typed.size())});
-        QCOMPARE(Show(At(kFieldX, kFieldY)), Show(esc::kTeal));
+        QVERIFY(Messages().empty());
+        QVERIFY(!(At(kFieldX, kFieldY) == esc::kTeal));
 
-        messages_.messages.clear();
         Trigger("Quarterarms1");
-        const PartTexts parts{kLongPart, kLongPart + " ", kLongPart + "  ", "Gules"};
+        const PartTexts parts{longPart, longPart + " ", kLongPart, "Gules"};
         Build({{"Button1", parts[0]}, {"Button2", parts[1]}, {"Button3", parts[2]}, {"Button4", parts[3]}});
+        QVERIFY(Messages().empty());
         QVERIFY(W().Button("Button5")->isEnabled());
         const Bitmap before = Image1();
         Click("Button5");
-        const std::string composed = ComposeQuartered(parts);
-        QVERIFY(composed.size() > 199);
-        QCOMPARE(Messages(), std::vector<std::string>{TooLong(composed.size())});
-        QVERIFY(Image1() == before);
-        QCOMPARE(W().Memo()->toPlainText(), QString("Gules"));
+        QVERIFY(Messages().empty());
+        QVERIFY(!(Image1() == before));
+        QCOMPARE(W().Memo()->toPlainText().toStdString(), ComposeQuartered(parts));
 
-        // A part longer than the box is refused as it is taken.
-        messages_.messages.clear();
-        const std::string part = kLongPart + " and " + kLongPart + " and " + kLongPart + " and a chief gules";
-        Build({{"Button1", part}});
-        QCOMPARE(Messages(), std::vector<std::string>{TooLong(part.size())});
+        std::string endless = longPart;
+        while (endless.size() <= static_cast<std::size_t>(kMaxReadBlazonChars)) endless += ", and a chief gules";
+        const Bitmap beforeEndless = Image1();
+        Build({{"Button1", endless}});
+        QCOMPARE(Messages(), std::vector<std::string>{PastTheBoundMessage(endless, PastTheBound::Refused)});
+        QVERIFY(Image1() == beforeEndless);
     }
 
     // Opened over the achievement, the builder brings the shield back and puts its copies on

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "interpret/marshal/Marshalling.h"
 #include "tests/shell/WindowFixture.h"
 
 namespace esc::test {
@@ -165,13 +166,15 @@ private slots:
         }
     }
 
+    // The box takes what a drawing reads whole: single arms in pieces cut at their clauses, a
+    // marshalled text to its own bound. Past it the count turns red and Draw refuses the text.
     void theBlazonCountWarnsPastTheLimitAndDrawRefuses_data() {
         QTest::addColumn<int>("length");
         QTest::addColumn<bool>("over");
-        QTest::newRow("one short") << kMaxBlazonChars - 1 << false;
-        QTest::newRow("at the limit") << kMaxBlazonChars << false;
-        QTest::newRow("one past") << kMaxBlazonChars + 1 << true;
-        QTest::newRow("290") << 290 << true;
+        QTest::newRow("one piece") << kMaxBlazonChars << false;
+        QTest::newRow("two pieces") << kMaxBlazonChars + 1 << false;
+        QTest::newRow("many pieces") << 1000 << false;
+        QTest::newRow("past the pieces") << kMaxReadBlazonChars + 1 << true;
     }
     void theBlazonCountWarnsPastTheLimitAndDrawRefuses() {
         QFETCH(int, length);
@@ -182,24 +185,29 @@ private slots:
         Click("TopBtn");  // Abel, azure
         QCOMPARE(Show(At(kFieldX, kFieldY)), Show(kAzure));
         messages_.messages.clear();
+        // Clauses that leave the fess point green, however many pieces they take.
         std::string blazon = "Vert";
+        while (blazon.size() + 14 <= static_cast<std::size_t>(length)) blazon += ", a bordure or";
         blazon.resize(static_cast<std::size_t>(length), ' ');
         W().Memo()->setFocus();  // text entry: Draw reads the box
         QVERIFY(C().State().textEntry);
         W().Memo()->setPlainText(QString::fromStdString(blazon));
-        QCOMPARE(count->text(), QString("%1 / %2").arg(length).arg(kMaxBlazonChars));
+        QCOMPARE(count->text(), QString("%1 / %2").arg(length).arg(kMaxReadBlazonChars));
         QCOMPARE(count->palette().color(QPalette::WindowText) == QColor(Qt::red), over);
         Click("DrawBtn");
         const bool refused = !messages_.messages.empty() &&
-                             QString::fromStdString(messages_.messages[0]).contains("reads at most");
+                             QString::fromStdString(messages_.messages[0]).contains("Shorten it and draw again");
         QCOMPARE(refused, over);
         if (over) QVERIFY(QString::fromStdString(messages_.messages[0]).contains(QString::number(length)));
         QCOMPARE(Show(At(kFieldX, kFieldY)), Show(over ? kAzure : kVert));  // nothing cut and drawn
-        // A marshalled text is held to the same limit as a whole: the box holds no more.
-        W().Memo()->setPlainText(QString("Quarterly 1: Vert 2: Or 3: Or 4: Vert").leftJustified(length, ' '));
+        // A marshalled text is held to its own bound, which the count then shows.
+        const QString quartered = QString("Quarterly 1: Vert 2: Or 3: Or 4: Vert");
+        W().Memo()->setPlainText(over ? quartered.leftJustified(kMaxMarshalledChars + 1, ' ') : quartered);
+        QVERIFY(count->text().endsWith(QString(" / %1").arg(kMaxMarshalledChars)));
+        QCOMPARE(count->palette().color(QPalette::WindowText) == QColor(Qt::red), over);
         messages_.messages.clear();
         Click("DrawBtn");
-        QCOMPARE(!messages_.messages.empty() && QString::fromStdString(messages_.messages[0]).contains("reads at most"), over);
+        QCOMPARE(!messages_.messages.empty() && QString::fromStdString(messages_.messages[0]).contains("Shorten it and draw again"), over);
     }
 };
 

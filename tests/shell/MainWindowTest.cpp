@@ -170,6 +170,28 @@ private slots:
         QCOMPARE(messages_.messages.back(), std::string("No blazon entered!"));
     }
 
+    // A blazon a drawing reads in pieces (longer than one piece's 199 characters) is stored whole
+    // and comes back whole.
+    void aLongBlazonIsSavedAndLoadedWhole() {
+        const std::string blazon = "Argent, a fess azure between three mullets of six points gules pierced of the "
+                                   "field; on a chief indented sable three escallops argent; a bordure engrailed gules "
+                                   "charged with eight bezants; a canton ermine charged with a lion rampant sable";
+        AnswerQuestion(QMessageBox::Yes);
+        Click("NewBtn");
+        W().NameBox()->setText("Longman");
+        W().Memo()->setPlainText(QString::fromStdString(blazon));
+        Click("AddBtn");
+        Trigger("Useradded2");
+        Click("TopBtn");
+        QCOMPARE(Name(), QString("Longman"));
+        QCOMPARE(W().Memo()->toPlainText().toStdString(), blazon);
+        QCOMPARE(Db().Blazon(), blazon);
+        messages_.messages.clear();
+        Click("DrawBtn");
+        for (const std::string& m : messages_.messages) QVERIFY2(m.find("Shorten") == std::string::npos, m.c_str());
+        QVERIFY(!(At(kFieldX, kFieldY) == esc::kTeal));  // drawn, not left as the backdrop
+    }
+
     void filtersChooseTheEntriesShown() {
         AnswerQuestion(QMessageBox::Yes);
         Click("NewBtn");
