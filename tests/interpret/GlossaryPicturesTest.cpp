@@ -83,6 +83,17 @@ TEST(GlossaryPictures, EachWordDrawsItsOwnPicture) {
         {"Gules three woolcombs argent", "woolcomb.esv"},
         {"Sable a heckle or", "heckle.esv"},
         {"Argent three pineapples vert", "pineappl.esv"},
+        {"Argent a panther sable", "panther.esv"},
+        {"Or a panther rampant azure", "panther.1"},
+        {"Argent a yale sable", "yale.esv"},
+        {"Or an ibex rampant gules", "ibex.1"},
+        {"Or three ibexes gules", "ibexe.esv"},
+        {"Argent a calopus passant sable", "calopu.3"},
+        {"Or a bagwyn azure", "bagwyn.esv"},
+        {"Argent three crampets sable", "crampet.esv"},
+        {"Gules a ewer or", "ewer.esv"},
+        {"Gules three ewers or", "ewer.esv"},
+        {"Vert three ewes argent", "sheep.esv"},
     });
 }
 
