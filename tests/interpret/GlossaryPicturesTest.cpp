@@ -94,6 +94,10 @@ TEST(GlossaryPictures, EachWordDrawsItsOwnPicture) {
         {"Gules a ewer or", "ewer.esv"},
         {"Gules three ewers or", "ewer.esv"},
         {"Vert three ewes argent", "sheep.esv"},
+        {"Azure a gimmel-ring or", "gimmelri.esv"},
+        {"Gules a nimbus or", "nimbu.esv"},
+        {"Argent three peels sable", "peel.esv"},
+        {"Or a scrip sable", "scrip.esv"},
     });
 }
 
