@@ -98,6 +98,7 @@ TEST(GlossaryPictures, EachWordDrawsItsOwnPicture) {
         {"Gules a nimbus or", "nimbu.esv"},
         {"Argent three peels sable", "peel.esv"},
         {"Or a scrip sable", "scrip.esv"},
+        {"Argent a genet passant sable", "genet.3"},
     });
 }
 
