@@ -99,6 +99,8 @@ TEST(GlossaryPictures, EachWordDrawsItsOwnPicture) {
         {"Argent three peels sable", "peel.esv"},
         {"Or a scrip sable", "scrip.esv"},
         {"Argent a genet passant sable", "genet.3"},
+        {"Azure a seraph or", "seraph.esv"},
+        {"Azure three seraphs' heads or", "seraph.hd"},
     });
 }
 
