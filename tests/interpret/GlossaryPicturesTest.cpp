@@ -100,6 +100,7 @@ TEST(GlossaryPictures, EachWordDrawsItsOwnPicture) {
         {"Gules a nimbus or", "nimbu.esv"},
         {"Argent three peels sable", "peel.esv"},
         {"Or a scrip sable", "scrip.esv"},
+        {"Gules a panache argent", "panache.esv"},
         {"Argent a genet passant sable", "genet.3"},
         {"Azure a seraph or", "seraph.esv"},
         {"Azure three seraphs' heads or", "seraph.hd"},
