@@ -101,6 +101,8 @@ TEST(GlossaryPictures, EachWordDrawsItsOwnPicture) {
         {"Argent three peels sable", "peel.esv"},
         {"Or a scrip sable", "scrip.esv"},
         {"Gules a panache argent", "panache.esv"},
+        {"Azure three vervels or", "vervel.esv"},
+        {"Azure three varvals or", "varval.esv"},
         {"Argent a genet passant sable", "genet.3"},
         {"Azure a seraph or", "seraph.esv"},
         {"Azure three seraphs' heads or", "seraph.hd"},
