@@ -10,6 +10,8 @@
 
 #include "bench/BenchVocabulary.h"
 #include "engine/BordureRing.h"
+#include "engine/EdgeRingCache.h"
+#include "engine/PictureCache.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Painter.h"
 #include "interpret/DrawingDriver.h"
@@ -29,6 +31,23 @@ void DrawField(benchmark::State& bench, const char* blazon) {
     }
 }
 
+// The same with no ring kept from the drawing before, as `escaval coverage` and each new state
+// draw a lined bordure: the ring is laid at every drawing.
+void DrawFieldRingAfresh(benchmark::State& bench, const char* blazon) {
+    esc::NullSink sink;
+    auto state = std::make_unique<esc::DrawingState>(sink);
+    state->vocabulary = &esc::bench::GeneratedVocabulary();
+    state->dataDir = ESCAVAL_DATA_DIR;
+    esc::PictureCache pictures;
+    state->pictureCache = &pictures;
+    esc::DrawHost host;
+    for (auto _ : bench) {
+        state->edgeRings = esc::EdgeRingCache();
+        esc::DrawBlazon(*state, blazon, host);
+        benchmark::DoNotOptimize(state->picture.Data());
+    }
+}
+
 void BM_DrawPlainField(benchmark::State& s) { DrawField(s, "Azure"); }
 void BM_DrawFur(benchmark::State& s) { DrawField(s, "Ermine"); }
 void BM_DrawVair(benchmark::State& s) { DrawField(s, "Vair"); }
@@ -39,6 +58,12 @@ void BM_DrawSemee(benchmark::State& s) { DrawField(s, "Azure crusilly or"); }
 void BM_DrawBordure(benchmark::State& s) { DrawField(s, "Or a bordure gules"); }
 void BM_DrawBordureEngrailed(benchmark::State& s) { DrawField(s, "Or a bordure engrailed gules"); }
 void BM_DrawLionBordureIndented(benchmark::State& s) { DrawField(s, "Or a lion rampant gules a bordure indented azure"); }
+void BM_DrawBordureRingAfresh(benchmark::State& s) { DrawFieldRingAfresh(s, "Argent a bordure gules"); }
+void BM_DrawBordureEngrailedRingAfresh(benchmark::State& s) { DrawFieldRingAfresh(s, "Argent a bordure engrailed gules"); }
+void BM_DrawLionBordureIndentedRingAfresh(benchmark::State& s) {
+    DrawFieldRingAfresh(s, "Or a lion rampant within a bordure indented azure");
+}
+void BM_DrawLionBordureRingAfresh(benchmark::State& s) { DrawFieldRingAfresh(s, "Or a lion rampant within a bordure azure"); }
 
 // The ring round the shield's edge laid from nothing, as a state's first lined bordure lays it.
 void BM_LayBordureRing(benchmark::State& bench) {
@@ -64,5 +89,9 @@ BENCHMARK(BM_DrawBordure)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawBordureEngrailed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawLionBordureIndented)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LayBordureRing)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawBordureRingAfresh)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawBordureEngrailedRingAfresh)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawLionBordureRingAfresh)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawLionBordureIndentedRingAfresh)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

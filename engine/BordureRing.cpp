@@ -1,13 +1,16 @@
 // The bordure cut into panes along the shield's edge. Each pixel's depth is its distance to the
 // nearest pixel outside the outline (an exact-enough two-pass sweep that carries the nearest
-// outside pixel from neighbour to neighbour); its place round the edge is that outside pixel's
-// projection on the edge traced as a closed line from the top middle, clockwise.
+// outside pixel from neighbour to neighbour, over the band along the edge the ring can reach);
+// its place round the edge is that outside pixel's projection on the edge traced as a closed line
+// from the top middle, clockwise.
 
 #include "engine/BordureRing.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace esc {
 namespace {
@@ -15,6 +18,44 @@ namespace {
 struct RingPoint {
     double x, y;
 };
+
+// How many pixels past the ring's breadth the sweep reaches in from the edge.
+constexpr int kRingSweepMargin = 3;
+constexpr int kRingFar = 1 << 14;
+
+// A pixel's nearest outside pixel, as an offset from it ({kRingFar, kRingFar} while none is
+// known). Left unset when made, as the sweep's grid is: only the cells it reads are written.
+struct RingOffset {
+    int dx, dy;
+    long long Length2() const { return static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy; }
+};
+
+struct RingAlongSlot {
+    long long key = -1;
+    float along = 0;
+};
+
+// Row y's inside as InsideShield has it: [first, last], or first > last when it has none.
+void InsideOfRow(const ShieldGeometry& g, int y, int& first, int& last) {
+    const int edge = g.Px(2);
+    first = edge;
+    last = g.W - edge - 1;
+    const bool none = y < edge || y > g.shieldBottom || (g.baseTop >= g.shieldBottom && y > g.shieldBottom - edge) ||
+                      (g.baseTop < g.shieldBottom && y > g.baseTop && y - g.baseTop >= g.BaseBoundsCount());
+    if (none) {
+        first = 0;
+        last = -1;
+        return;
+    }
+    if (g.baseTop >= g.shieldBottom || y <= g.baseTop) return;
+    const BaseBound& b = g.baseBounds[static_cast<std::size_t>(y - g.baseTop)];
+    first = std::max(first, b.left);
+    last = std::min(last, b.right);
+    if (first > last) {
+        first = 0;
+        last = -1;
+    }
+}
 
 // The outer edge as a closed line: the top from its middle to the sinister corner, the sinister
 // flank, the base by the rows the outline bounds (sinister half down to the point, dexter half up
@@ -69,47 +110,107 @@ EdgeRing BordureRing(const ShieldGeometry& g, int breadth) {
     ring.along.assign(n, 0.0f);
     ring.depth.assign(n, 0.0f);
 
-    // Each pixel's nearest outside pixel, as an offset; outside pixels are their own.
-    constexpr int kFar = 1 << 14;
-    struct Offset {
-        int dx = kFar, dy = kFar;
-        long long Length2() const { return static_cast<long long>(dx) * dx + static_cast<long long>(dy) * dy; }
-    };
-    std::vector<Offset> nearest(n);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (!InsideShield(g, x, y)) nearest[static_cast<std::size_t>(y) * w + x] = {0, 0};
-    auto take = [&](int x, int y, int ox, int oy) {
-        const int nx = x + ox, ny = y + oy;
-        // Past the picture's edge lies outside the shield.
-        Offset candidate;
-        if (nx < 0 || nx >= w || ny < 0 || ny >= h) {
-            candidate = {ox, oy};
-        } else {
-            const Offset& o = nearest[static_cast<std::size_t>(ny) * w + nx];
-            if (o.dx == kFar) return;
-            candidate = {o.dx + ox, o.dy + oy};
+    // Only pixels with a pixel outside the shield within `reach` (the ring's breadth and a margin
+    // for the sweep's roundabout paths) are swept; those deeper in never take part.
+    const int reach = static_cast<int>(std::ceil(ring.breadth)) + kRingSweepMargin;
+    ring.rows.resize(static_cast<std::size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
+        InsideOfRow(g, y, row.first, row.last);
+    }
+    for (int y = 0; y < h; ++y) {
+        EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
+        row.leftEnd = row.rightStart = row.last + 1;
+        if (row.first > row.last) continue;
+        // The inside's bounds over the rows within reach: a pixel is near an outside pixel only
+        // if it is near the inside's end on one of them (or one of them has none).
+        int mostFirst = row.first, leastLast = row.last;
+        bool anyEmpty = false;
+        for (int v = y - reach; v <= y + reach && !anyEmpty; ++v) {
+            if (v < 0 || v >= h) break;
+            const EdgeRingRow& other = ring.rows[static_cast<std::size_t>(v)];
+            anyEmpty = other.first > other.last;
+            mostFirst = std::max(mostFirst, other.first);
+            leastLast = std::min(leastLast, other.last);
         }
-        Offset& mine = nearest[static_cast<std::size_t>(y) * w + x];
+        anyEmpty = anyEmpty || y - reach < 0 || y + reach >= h;
+        const int leftEnd = mostFirst + reach, rightStart = leastLast - reach + 1;
+        if (!anyEmpty && leftEnd < rightStart) {
+            row.leftEnd = std::max(leftEnd, row.first);
+            row.rightStart = std::min(rightStart, row.last + 1);
+        }
+    }
+
+    // Each swept pixel's nearest outside pixel, as an offset, in a grid one pixel wider than the
+    // picture all round; only the swept pixels and their neighbours are ever written or read
+    // (outside pixels, and the picture's margin, are their own nearest; deeper ones are far).
+    const int stride = w + 2;
+    const auto nearest = std::make_unique_for_overwrite<RingOffset[]>(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h + 2));
+    const auto cell = [&](int x, int y) { return static_cast<std::size_t>(y + 1) * static_cast<std::size_t>(stride) + static_cast<std::size_t>(x + 1); };
+    for (int y = -1; y <= h; ++y) {
+        // The columns of row y a swept pixel of this row or the next ones reads.
+        int leftFrom = w, leftTo = -1, rightFrom = w, rightTo = -1;
+        for (int v = std::max(y - 1, 0); v <= std::min(y + 1, h - 1); ++v) {
+            const EdgeRingRow& near = ring.rows[static_cast<std::size_t>(v)];
+            if (near.first > near.last) continue;
+            leftFrom = std::min(leftFrom, near.first - 1);
+            leftTo = std::max(leftTo, near.leftEnd);
+            rightFrom = std::min(rightFrom, near.rightStart - 1);
+            rightTo = std::max(rightTo, near.last + 1);
+        }
+        if (leftTo < leftFrom) continue;
+        int first = 0, last = -1;
+        if (y >= 0 && y < h) {
+            first = ring.rows[static_cast<std::size_t>(y)].first;
+            last = ring.rows[static_cast<std::size_t>(y)].last;
+        }
+        const auto fill = [&](int from, int to) {
+            for (int x = std::max(from, -1); x <= std::min(to, w); ++x)
+                nearest[cell(x, y)] = x < first || x > last ? RingOffset{0, 0} : RingOffset{kRingFar, kRingFar};
+        };
+        if (leftTo + 1 >= rightFrom) {
+            fill(leftFrom, std::max(leftTo, rightTo));
+        } else {
+            fill(leftFrom, leftTo);
+            fill(rightFrom, rightTo);
+        }
+    }
+    const auto take = [](RingOffset& mine, const RingOffset& other, int ox, int oy) {
+        if (other.dx == kRingFar) return;
+        const RingOffset candidate{other.dx + ox, other.dy + oy};
         if (candidate.Length2() < mine.Length2()) mine = candidate;
     };
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            take(x, y, -1, 0);
-            take(x, y, 0, -1);
-            take(x, y, -1, -1);
-            take(x, y, 1, -1);
+    // Each row's swept pixels from left to right (or back), through both stretches.
+    const auto eachSwept = [&](int y, bool rightwards, const auto& visit) {
+        const EdgeRingRow& row = ring.rows[static_cast<std::size_t>(y)];
+        if (row.first > row.last) return;
+        RingOffset* const base = &nearest[cell(0, y)];
+        if (rightwards) {
+            for (int x = row.first; x < row.leftEnd; ++x) visit(x, base + x);
+            for (int x = row.rightStart; x <= row.last; ++x) visit(x, base + x);
+        } else {
+            for (int x = row.last; x >= row.rightStart; --x) visit(x, base + x);
+            for (int x = row.leftEnd - 1; x >= row.first; --x) visit(x, base + x);
         }
-        for (int x = w - 1; x >= 0; --x) take(x, y, 1, 0);
+    };
+    const std::ptrdiff_t down = stride;
+    for (int y = 0; y < h; ++y) {
+        eachSwept(y, true, [&](int, RingOffset* p) {
+            take(*p, p[-1], -1, 0);
+            take(*p, p[-down], 0, -1);
+            take(*p, p[-down - 1], -1, -1);
+            take(*p, p[-down + 1], 1, -1);
+        });
+        eachSwept(y, false, [&](int, RingOffset* p) { take(*p, p[1], 1, 0); });
     }
     for (int y = h - 1; y >= 0; --y) {
-        for (int x = w - 1; x >= 0; --x) {
-            take(x, y, 1, 0);
-            take(x, y, 0, 1);
-            take(x, y, 1, 1);
-            take(x, y, -1, 1);
-        }
-        for (int x = 0; x < w; ++x) take(x, y, -1, 0);
+        eachSwept(y, false, [&](int, RingOffset* p) {
+            take(*p, p[1], 1, 0);
+            take(*p, p[down], 0, 1);
+            take(*p, p[down + 1], 1, 1);
+            take(*p, p[down - 1], -1, 1);
+        });
+        eachSwept(y, true, [&](int, RingOffset* p) { take(*p, p[-1], -1, 0); });
     }
 
     {
@@ -122,28 +223,32 @@ EdgeRing BordureRing(const ShieldGeometry& g, int breadth) {
         ring.edge = EdgeLine(std::move(xs), std::move(ys));
     }
     ring.length = std::max(ring.edge.Length(), 1.0);
-    // The place round the edge of each outside pixel that is some pixel's nearest, found once.
-    std::vector<float> alongOf(n, -1.0f);
+    // The place round the edge of each outside pixel that is some pixel's nearest, found once:
+    // kept in a small table by the pixel's index (a pixel that finds its slot taken by another
+    // works its place out again, to the same value).
+    const std::size_t slots = std::bit_ceil(static_cast<std::size_t>(8 * (w + h)));
+    std::vector<RingAlongSlot> alongOf(slots);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * w + x;
-            const Offset o = nearest[i];
-            if (o.dx == 0 && o.dy == 0) continue;  // outside
+        eachSwept(y, true, [&](int x, const RingOffset* p) {
+            const RingOffset o = *p;
+            if (o.dx == kRingFar) return;
             const double depth = std::sqrt(static_cast<double>(o.Length2())) - 0.5;
-            if (depth >= ring.breadth) continue;
+            if (depth >= ring.breadth) return;
             const int fx = x + o.dx, fy = y + o.dy;
             float along = 0;
-            const bool onPicture = fx >= 0 && fx < w && fy >= 0 && fy < h;
-            if (onPicture && alongOf[static_cast<std::size_t>(fy) * w + fx] >= 0) {
-                along = alongOf[static_cast<std::size_t>(fy) * w + fx];
+            if (fx >= 0 && fx < w && fy >= 0 && fy < h) {
+                const long long key = static_cast<long long>(fy) * w + fx;
+                RingAlongSlot& slot = alongOf[static_cast<std::size_t>(key) * 2654435761u % slots];
+                if (slot.key != key) slot = {key, static_cast<float>(ring.edge.AlongTo(fx + 0.5, fy + 0.5))};
+                along = slot.along;
             } else {
                 along = static_cast<float>(ring.edge.AlongTo(fx + 0.5, fy + 0.5));
-                if (onPicture) alongOf[static_cast<std::size_t>(fy) * w + fx] = along;
             }
+            const std::size_t i = static_cast<std::size_t>(y) * w + x;
             ring.mask.in[i] = true;
             ring.along[i] = along;
             ring.depth[i] = static_cast<float>(std::max(depth, 0.0));
-        }
+        });
     return ring;
 }
 

@@ -40,9 +40,18 @@ private:
     std::vector<int> cellStart_, cellSegments_;
 };
 
+// One row of the picture as a ring sees it: the shield's inside, [first, last] (none when first
+// > last), and the stretches of it near enough the edge to hold ring pixels, [first, leftEnd)
+// and [rightStart, last] (one stretch, the whole inside, when leftEnd reaches rightStart).
+struct EdgeRingRow {
+    int first = 0, last = -1, leftEnd = 0, rightStart = 0;
+};
+
 struct EdgeRing {
     // The ring's pixels.
     SurfaceMask mask;
+    // Per row of mask.box: where the ring's pixels can lie (every one of them is in a stretch).
+    std::vector<EdgeRingRow> rows;
     // Per pixel of mask.box, row by row: the distance round the outer edge, clockwise as seen,
     // from the middle of the top edge to the point nearest the pixel; and the pixel's depth in
     // from that edge. Outside the ring both are 0.

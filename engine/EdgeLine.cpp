@@ -13,7 +13,7 @@ namespace {
 
 // About this many cells along the line's whole length: a pixel of a bordure finds its nearest
 // segment within a cell or two of its own.
-constexpr double kEdgeLineCellsRound = 96.0;
+constexpr double kEdgeLineCellsRound = 48.0;
 constexpr double kEdgeLineSmallestCell = 4.0;
 
 }  // namespace

@@ -56,8 +56,19 @@ bool DrawLinedBordure(PaintState& s, const ShapeOutline& o) {
     const double repeats = std::max(1.0, std::round(edgeLength / period));
     const double columnsPerPixel = repeats * period / edgeLength;
     const int code = s.levelTincture[s.level];
+    // The profile's rows solid or open all along need no place round the edge.
+    enum class ProfileRow : signed char { kOpen, kSolid, kMixed };
+    std::vector<ProfileRow> profileRows(static_cast<std::size_t>(rows), ProfileRow::kMixed);
+    for (int r = 0; r < rows; ++r) {
+        int solid = 0;
+        for (int c = 0; c < period; ++c) solid += profile.Solid(r, c) ? 1 : 0;
+        if (solid == 0) profileRows[static_cast<std::size_t>(r)] = ProfileRow::kOpen;
+        if (solid == period) profileRows[static_cast<std::size_t>(r)] = ProfileRow::kSolid;
+    }
+    // Only the inside's pixels are looked at (the outline's own pen is outside), and of them only
+    // those in the ring's stretches near the edge, save on the rows whose depth the base's
+    // straight line can make less than the breadth.
     auto inBordure = [&](int x, int y) {
-        if (!InsideShield(g, x, y)) return false;
         if (pointed && y >= baseRow) return true;
         double depth = ring.mask.Contains(x, y) ? static_cast<double>(ring.depth[ring.Index(x, y)]) : 1e9;
         if (pointed) depth = std::min(depth, baseRow - y - 0.5);
@@ -66,21 +77,34 @@ bool DrawLinedBordure(PaintState& s, const ShapeOutline& o) {
         if (intoEdge < 0) return true;
         // Row 0 lies on the field's side of the edge, the last next to the body of the bordure.
         const int row = std::clamp(rows - 1 - static_cast<int>(intoEdge), 0, rows - 1);
+        if (profileRows[static_cast<std::size_t>(row)] != ProfileRow::kMixed) return profileRows[static_cast<std::size_t>(row)] == ProfileRow::kSolid;
         const int column = static_cast<int>(std::floor(edge.AlongTo(x + 0.5, y + 0.5) * columnsPerPixel + period / 2.0)) % period;
         return profile.Solid(row, column);
     };
-    const Rect box{0, 0, g.W, g.shieldBottom + 1};
-    for (int y = std::max(box.top, 0); y < box.bottom && y <= g.shieldBottom; ++y)
-        for (int x = std::max(box.left, 0); x < box.right;) {
-            if (!inBordure(x, y)) {
-                ++x;
+    // Each pixel is asked once: a run ends at the first pixel out of it, which is not asked again.
+    const auto paintStretch = [&](int y, int from, int to) {
+        int runFirst = -1;
+        for (int x = from; x <= to; ++x) {
+            if (inBordure(x, y)) {
+                if (runFirst < 0) runFirst = x;
                 continue;
             }
-            int last = x;
-            while (last + 1 < box.right && inBordure(last + 1, y)) ++last;
-            PaintSpan(s, x, y, SpanEndFor(code, last));
-            x = last + 1;
+            if (runFirst >= 0) PaintSpan(s, runFirst, y, SpanEndFor(code, x - 1));
+            runFirst = -1;
         }
+        if (runFirst >= 0) PaintSpan(s, runFirst, y, SpanEndFor(code, to));
+    };
+    const int lastRow = std::min(g.shieldBottom, static_cast<int>(ring.rows.size()) - 1);
+    for (int y = 0; y <= lastRow; ++y) {
+        const EdgeRingRow& stretch = ring.rows[static_cast<std::size_t>(y)];
+        if (stretch.first > stretch.last) continue;
+        if ((pointed && baseRow - y - 0.5 < breadth) || stretch.leftEnd >= stretch.rightStart) {
+            paintStretch(y, stretch.first, stretch.last);
+        } else {
+            paintStretch(y, stretch.first, stretch.leftEnd - 1);
+            paintStretch(y, stretch.rightStart, stretch.last);
+        }
+    }
     return true;
 }
 

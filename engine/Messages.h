@@ -138,5 +138,8 @@ inline constexpr std::string_view kNotDrawnWithin = "The charges within are not 
 // Charges on each of several bearers of which fewer were placed than named (bars or pieces with no
 // spot kept for what lies on them); the bearers' name follows.
 inline constexpr std::string_view kNotOnEachBearer = "The charges on each bearer are not all drawn: ";
+// "a pall proper", "on a chief three sprigs proper" with no tincture of the chief's own: an
+// ordinary has no colours in nature; it is painted the proper brown and this is said.
+inline constexpr std::string_view kOrdinaryHasNoProperColour = "An ordinary has no proper colour: drawn brown: ";
 
 }  // namespace esc::msg

@@ -4,15 +4,19 @@ marshalled arms) into one contact sheet, each shield with its blazon written und
 the drawings can be checked by eye against what the blazon says.
 
     tools/sheet_real_blazons.py [--build DIR] [--out FILE]
-    tools/sheet_real_blazons.py --published N [--seed S] [--build DIR] [--out FILE]
+    tools/sheet_real_blazons.py --published N [--seed S] [--build DIR] [--out FILE] [--cells DIR]
 
 DIR is a build folder with escaval and its data (default build/); FILE defaults to
 docs/real_blazons_sheet.png. Every blazon must be a line of tests/data/real_blazons.txt. With
---published, the sheet holds N lines of tests/data/published_arms.txt taken at random (seed S,
-default 1, so that the same sheet can be drawn again), marshalled ones too, each drawn from its
-blazon as printed (default FILE docs/published_arms_sheet.png). A
-blazon that `escaval draw --strict` does not call clean is marked "not clean" in red. The
-sheet is composed as SVG and turned into PNG by rsvg-convert (Debian librsvg2-bin).
+--published, the sheet holds N lines of the working half of tests/data/published_arms.txt (as
+tools/published_arms.sh prints it) that `escaval draw --strict` calls clean, taken at random
+(seed S, default 1, so that the same sheet can be drawn again), marshalled ones too, each drawn
+from its blazon as printed (default FILE docs/published_arms_sheet.png): the lines counted clean
+are the ones to look at for shields drawn wrong. The held-out half is never drawn. With --cells,
+each shield is also kept in DIR as NNN.png (its number on the sheet) and the numbered blazons
+are written to DIR/blazons.txt, to be looked at one by one. A blazon of the fixed list that
+`escaval draw --strict` does not call clean is marked "not clean" in red. The sheet is composed
+as SVG and turned into PNG by rsvg-convert (Debian librsvg2-bin).
 """
 
 import argparse
@@ -29,6 +33,7 @@ import textwrap
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 LIST = os.path.join(ROOT, "tests", "data", "real_blazons.txt")
 PUBLISHED = os.path.join(ROOT, "tests", "data", "published_arms.txt")
+PUBLISHED_HALF = os.path.join(ROOT, "tools", "published_arms.sh")
 
 # In the order of the sheet: fields, ordinaries, beasts, birds, fish, objects and plants.
 BLAZONS = [
@@ -106,13 +111,27 @@ def read_list():
         return {line.strip() for line in f if line.strip() and not line.startswith("#")}
 
 
-def published_sample(count, seed):
-    """`count` blazons of the published corpus at random, in the order they stand there."""
-    with open(PUBLISHED, encoding="utf-8") as f:
-        rows = [line.rstrip("\n").split(" | ") for line in f if line.strip() and not line.startswith("#")]
-    blazons = [row[1] for row in rows if len(row) == 3]
-    picked = sorted(random.Random(seed).sample(range(len(blazons)), min(count, len(blazons))))
-    return [blazons[i] for i in picked]
+def published_working_half():
+    """The blazons of the published corpus's working half, in the order they stand there."""
+    run = subprocess.run([PUBLISHED_HALF, "working", PUBLISHED], capture_output=True, text=True, check=True)
+    return [line for line in run.stdout.splitlines() if line.strip()]
+
+
+def published_clean_sample(count, seed, escaval, data, work):
+    """`count` blazons of the working half that draw clean, taken at random and returned in the
+    order they stand in the corpus, each with the picture drawn of it."""
+    blazons = published_working_half()
+    order = list(range(len(blazons)))
+    random.Random(seed).shuffle(order)
+    picked = []
+    for i in order:
+        if len(picked) == count:
+            break
+        png = os.path.join(work, f"line{i:04d}.png")
+        if draw(escaval, data, blazons[i], png):
+            picked.append((i, png))
+    picked.sort()
+    return [(blazons[i], png, True) for i, png in picked]
 
 
 def draw(escaval, data, blazon, path):
@@ -163,6 +182,7 @@ def main():
     parser.add_argument("--out")
     parser.add_argument("--published", type=int, metavar="N")
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--cells", metavar="DIR")
     args = parser.parse_args()
     sheet = "published_arms_sheet.png" if args.published else "real_blazons_sheet.png"
     args.out = args.out or os.path.join(ROOT, "docs", sheet)
@@ -173,7 +193,7 @@ def main():
     if shutil.which("rsvg-convert") is None:
         sys.exit("sheet_real_blazons: rsvg-convert not found (Debian package librsvg2-bin)")
     if args.published:
-        blazons, source = published_sample(args.published, args.seed), "tests/data/published_arms.txt"
+        blazons, source = None, "the working half of tests/data/published_arms.txt, lines drawn clean"
     else:
         blazons, source = BLAZONS, "tests/data/real_blazons.txt"
         listed = read_list()
@@ -184,10 +204,19 @@ def main():
     out_dir = os.path.dirname(os.path.abspath(args.out))
     os.makedirs(out_dir, exist_ok=True)
     with tempfile.TemporaryDirectory() as work:
-        cells = []
-        for i, blazon in enumerate(blazons):
-            png = os.path.join(work, f"{i:03d}.png")
-            cells.append((blazon, png, draw(escaval, data, blazon, png)))
+        if blazons is None:
+            cells = published_clean_sample(args.published, args.seed, escaval, data, work)
+        else:
+            cells = []
+            for i, blazon in enumerate(blazons):
+                png = os.path.join(work, f"{i:03d}.png")
+                cells.append((blazon, png, draw(escaval, data, blazon, png)))
+        if args.cells:
+            os.makedirs(args.cells, exist_ok=True)
+            with open(os.path.join(args.cells, "blazons.txt"), "w", encoding="utf-8") as f:
+                for i, (blazon, png, _) in enumerate(cells):
+                    shutil.copyfile(png, os.path.join(args.cells, f"{i + 1:03d}.png"))
+                    f.write(f"{i + 1}. {blazon}\n")
         svg = os.path.join(work, "sheet.svg")
         with open(svg, "w", encoding="utf-8") as f:
             f.write(sheet_svg(cells, source))

@@ -4,6 +4,8 @@
 
 #include "interpret/layout/Layouts.h"
 
+#include "interpret/layout/BelowTheLabel.h"
+
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
@@ -352,7 +354,14 @@ void RowLayout(DrawingState& s, std::span<const int> rows) {
         s.messages.Show(WithCount(msg::kNoLayoutForCount, total));
         return;
     }
+    // "six annulets three two and one, on a chief ...": the rows drawn as their numbers are read
+    // lie in the room below a chief or label named later, and within a bordure, as the rows the
+    // field's layouts choose do.
+    s.roomTop = RoomTopBelowALaterChiefOrLabel(s);
+    s.roomInset = RoomInsetWithinALaterBordure(s);
     PlaceFit(s, fit, kLargestRowScale);
+    s.roomTop = 0;
+    s.roomInset = 0;
 }
 
 }  // namespace esc

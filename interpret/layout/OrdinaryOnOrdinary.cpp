@@ -62,14 +62,15 @@ bool LiesOnTheOrdinaryBefore(const DrawingState& s) {
     return hostShape != ShapeCode::kCanton && hostShape != ShapeCode::kNoShape;
 }
 
-// "on an escutcheon gules a bend or", "upon a heart sable a bend sinister ermine": an ordinary
-// on the one charge of the phrase before, which was painted last.
+// "on an escutcheon gules a bend or", "upon a heart sable a bend sinister ermine", "an
+// escutcheon argent charged with a bend gules": an ordinary on the one charge of the phrase
+// before, which was painted last.
 bool LiesOnTheChargeBefore(const DrawingState& s) {
     if (s.level < 1 || s.level >= kMaxLevels || s.ringWritten < 1) return false;
     const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
     const LevelRecord& host = s.levels[static_cast<std::size_t>(s.level - 1)];
     if (level.levelKind != kTypeOrdinary || level.levelIn || level.levelBetween) return false;
-    return host.levelOn && host.levelKind != kTypeOrdinary && host.levelKind != 0 && host.levelCount == 1 && !host.levelIn &&
+    return (host.levelOn || level.levelChargedOn) && host.levelKind != kTypeOrdinary && host.levelKind != 0 && host.levelCount == 1 && !host.levelIn &&
            s.levelTincture[s.level - 1] >= 0;
 }
 

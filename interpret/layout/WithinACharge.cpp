@@ -209,9 +209,19 @@ std::optional<std::string> HoldingPictureName(const DrawingState& s) {
 
 // "a birdcage, therein a bird": level 0 is the charge about, drawn where its room can hold
 // what the words after it name.
+// "therein", or "charged with" after a charge whose picture has a room: what follows stands in
+// that room ("a birdcage Or, therein a bird azure" is often written "charged with a bird").
+bool IsHeldInTheRoomBefore(const DrawingState& s, const std::optional<RelationWords>& r) {
+    if (!r) return false;
+    if (r->kind == model::RelationKind::Within) return r->passive;
+    if (r->kind != model::RelationKind::ChargedWith) return false;
+    const std::optional<std::string> name = HoldingPictureName(s);
+    return name && PictureDeclaresARoom(s, *name, "");
+}
+
 bool SurroundingBeforeWhatItHolds(DrawingState& s, int nextWord) {
     const std::optional<RelationWords> after = RelationWordsAfter(s, nextWord);
-    if (s.level != 0 || !after || after->kind != model::RelationKind::Within || !after->passive) return false;
+    if (s.level != 0 || !IsHeldInTheRoomBefore(s, after)) return false;
     const std::optional<std::string> own = HoldingPictureName(s);
     if (!own || !DrawnAsItsPictureStands(s)) return false;
     const std::optional<SurroundingFit> fit = FitOfSurrounding(s, *own, "");
@@ -225,7 +235,7 @@ bool SurroundingBeforeWhatItHolds(DrawingState& s, int nextWord) {
 bool HeldByTheChargeBefore(const DrawingState& s) {
     if (s.level != 1) return false;
     const std::optional<RelationWords> before = RelationWordsBefore(s, s.levelFirstWord);
-    return before && before->kind == model::RelationKind::Within && before->passive && HoldingPictureName(s);
+    return IsHeldInTheRoomBefore(s, before) && HoldingPictureName(s);
 }
 
 // Level 1 after "within a vol" or after "a birdcage, therein": its charges in the room.

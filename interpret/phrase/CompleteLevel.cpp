@@ -2,6 +2,8 @@
 // charges before), then the next level opened; and the levels cleared before a drawing.
 
 #include "interpret/phrase/PhraseInterpreter.h"
+#include "engine/Diminutives.h"
+#include "engine/Messages.h"
 #include "engine/OrdinaryShapes.h"
 #include "engine/Palette.h"
 #include "interpret/layout/ArrangeLevel.h"
@@ -46,6 +48,18 @@ void ResetLevels(DrawingState& s) {
     s.orleFlag = false;
 }
 
+namespace {
+
+// "an escutcheon argent charged with a bend gules": an ordinary on the one charge before is drawn
+// as the ordinaries are, within that charge, not placed as a picture on it.
+bool OrdinaryOnTheOneChargeBefore(DrawingState& s) {
+    const LevelRecord& level = s.levels[static_cast<std::size_t>(s.level)];
+    return s.level > 0 && level.levelKind == kTypeOrdinary && !level.levelIn && Previous(s).levelCount == 1 &&
+           Previous(s).levelKind != 0 && !NamesBars(level.levelName) && !NamesPallets(level.levelName);
+}
+
+}  // namespace
+
 void CompleteLevel(DrawingState& s) {
     LevelRecord& level = Current(s);
     if (level.levelCount == 0) {
@@ -54,6 +68,9 @@ void CompleteLevel(DrawingState& s) {
         return;
     }
     SnapshotLevel(s);
+    if (phrase::Tincture(s) == kProperBrown && !level.levelIn &&
+        (level.levelKind == kTypeOrdinary || NamesBars(level.levelName) || NamesPallets(level.levelName)))
+        s.messages.Show(std::string(msg::kOrdinaryHasNoProperColour) + level.levelName.str());
     const bool turned = TurnLevel(s);
     // A counterchanged level exchanges the parts of what it lies on; what is drawn outside a
     // level's completion (rows drawn as read) lies on the field.
@@ -68,7 +85,7 @@ void CompleteLevel(DrawingState& s) {
         // "a mount thereon a tree", the mount placed elsewhere: the tree on its summit.
     } else if (LiesOnTheChargesBefore(s)) {
         PlaceOnPreviousChargesParted(s);
-    } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary) {
+    } else if (!level.levelChargedOn || Previous(s).levelKind == kTypeOrdinary || OrdinaryOnTheOneChargeBefore(s)) {
         if (level.levelLine == kSemeLevelLine) {
             SemeeLayout(s);
         } else if (LevelIsTreated(s)) {

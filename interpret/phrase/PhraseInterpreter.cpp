@@ -19,6 +19,7 @@
 #include "interpret/trace/PhraseInterpreterTrace.h"
 #include "interpret/phrase/PartBeforeTincture.h"
 #include "interpret/phrase/PhraseRules.h"
+#include "interpret/phrase/Qualifiers.h"
 #include "interpret/phrase/MemberTurns.h"
 #include "interpret/phrase/PointWords.h"
 #include "interpret/phrase/ModelRecorder.h"
@@ -124,6 +125,24 @@ bool SurmountsTheOneOrdinary(const DrawingState& s) {
         if (T(s, k) == kTypeOrdinary) return false;
     const LevelRecord& last = current.levelCount == 0 ? s.levels[static_cast<std::size_t>(s.level - 1)] : current;
     return last.levelKind == kTypeOrdinary && last.levelCount == 1 && !last.levelIn && !last.levelBetween;
+}
+
+constexpr int kHighestNaturalAttitude = 40;  // attitude variants of pictures run below this
+
+// "a natural tortoise": "natural" before a charge names the picture of it as nature shows it
+// (the natural rainbow, "nrainbow"); a charge with no such picture but a picture of its own is
+// that picture proper. Not when a tincture of the level's own is named already.
+bool NaturalMeansProper(const DrawingState& s) {
+    if (T(s, 0) != kTypePrefix || !Is(s, 0, "natural") || HasTincture(s)) return false;
+    const int next = T(s, 1);
+    if (next != kTypeCharge && !IsOtherChargeWord(next)) return false;
+    const std::string named = NameWord(s, 1), natural = "n" + named;
+    if (!PictureExists(s, named, "") || PictureExists(s, natural, "")) return false;
+    // The natural leopard is drawn only rampant and passant ("nleopard.1"): a picture in any
+    // attitude is the natural charge's own.
+    for (int attitude = 0; attitude <= kHighestNaturalAttitude; ++attitude)
+        if (PictureExists(s, natural, std::to_string(attitude))) return false;
+    return true;
 }
 
 // "all counterchanged", "all or": the tincture after "all" is every phrase's, which holds when
@@ -343,6 +362,14 @@ void RulePass(DrawingState& s) {
         level.levelLine = S1(s, 0);
         level.levelLineRepeats = S2(s, 0);
         Use(s, 0);
+    }
+    if (NaturalMeansProper(s)) {
+        // "a natural sea-tortoise" with no picture of its own as nature shows it: the charge's
+        // picture in its proper colours, as "a tortoise proper".
+        phrase::Tincture(s) = kProperBrown;
+        Use(s, 0);
+        ++s.cursor;
+        return;
     }
     if (T(s, 0) == kTypePrefix && S1(s, 0) <= 98) {
         const std::string_view word = W(s, 0);

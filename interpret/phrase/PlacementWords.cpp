@@ -214,8 +214,11 @@ bool InTheChiefPointRule(DrawingState& s) {
 void CompleteInItsOwnTincture(DrawingState& s) {
     if (s.level >= kMaxLevels || s.stopReading) return;
     const LevelRecord& level = Current(s);
-    if (level.levelCount < 1 || phrase::HasTincture(s) || !(level.levelName == "erminespot")) return;
-    phrase::Tincture(s) = kSable;
+    if (level.levelCount < 1 || level.levelName.empty()) return;
+    // "a natural tortoise" last: proper from its first word, so no tincture word ends it.
+    const bool properFromTheStart = phrase::Tincture(s) == kProperBrown && level.levelKind != 0;
+    if (!properFromTheStart && (phrase::HasTincture(s) || !(level.levelName == "erminespot"))) return;
+    if (!properFromTheStart) phrase::Tincture(s) = kSable;
     s.cursor = s.wordCount;
     CompleteLevel(s);
 }

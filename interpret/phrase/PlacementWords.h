@@ -55,7 +55,8 @@ bool HeldBetweenLayout(DrawingState& state);
 // At "in" after a phrase's charge. False, reading nothing, otherwise.
 bool InTheChiefPointRule(DrawingState& state);
 // At the end of the words, a last phrase with a count and a name but no tincture whose charge has
-// one of its own ("in the dexter chief an ermine spot": an ermine spot is sable) is drawn in it.
+// one of its own ("in the dexter chief an ermine spot": an ermine spot is sable) is drawn in it,
+// as is one proper from the word before its charge ("a natural tortoise").
 void CompleteInItsOwnTincture(DrawingState& state);
 
 }  // namespace esc

@@ -111,8 +111,10 @@ std::optional<RelationWords> RelationWordsAfter(const DrawingState& s, int next)
 }
 
 bool RelationWordsRule(DrawingState& s) {
-    const std::optional<RelationWords> r = RelationWordsAt(s, s.cursor);
+    std::optional<RelationWords> r = RelationWordsAt(s, s.cursor);
     if (!r || !PhraseStartsAt(s, s.cursor + r->count)) return false;
+    // "a birdcage charged with a bird": a charge on a picture with a room stands in the room.
+    if (r->kind == RelationKind::ChargedWith && HoldsWhatFollowsInItsRoom(s)) r = RelationWords{RelationKind::Within, r->first, r->count, true};
     // One charge piercing another is drawn so right after the first phrase; the words are left
     // unread anywhere else.
     if (r->kind == RelationKind::Pierces) {

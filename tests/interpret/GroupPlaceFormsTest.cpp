@@ -42,8 +42,9 @@ TEST(HalvesWithTheirCharges, EachPartitionOfTwoSetsItsHalvesCharges) {
          {Side::Upper}, {Side::Lower}},
         {"Per fess or two roundels sable and gules a roundel of the first", kOr, kGules, {kSable, kSable}, {kOr},
          {Side::Upper}, {Side::Lower}},
-        // A cross on the roundel: the roundel and the cross on it both show or at their centre.
-        {"Per fess or a roundel gules charged with a cross or and azure a mullet argent", kOr, kAzure, {kOr, kOr},
+        // A cross on the roundel is drawn within it as on a field, not placed: the roundel shows
+        // the cross's or at its centre.
+        {"Per fess or a roundel gules charged with a cross or and azure a mullet argent", kOr, kAzure, {kOr},
          {kArgent}, {Side::Upper}, {Side::Lower}},
         {"Per chevron argent two mullets vert and of the last a roundel argent", kArgent, kVert, {kVert, kVert},
          {kArgent}, {Side::Upper}, {Side::Lower}},

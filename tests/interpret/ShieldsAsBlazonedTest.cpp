@@ -117,6 +117,12 @@ TEST(ChiefAndBordure, ChargesOnTheFieldStandClearOfThem) {
         {"Argent three annulets and a canton gules", 3, -1, false, false, true},
         {"Argent three torteaux, a canton azure", 3, kGules, false, false, true},
         {"Or six annulets sable, on a canton gules a cross argent", 6, -1, false, false, true},
+        // Rows written out ("three two and one") are drawn as their numbers are read, before the
+        // chief or bordure is: they keep clear of them all the same.
+        {"Azure seven bezants three three and one a chief or", 7, kOr, true, false},
+        {"Argent ten torteaux four three two and one a chief azure", 10, kGules, true, false},
+        {"Or six annulets sable three two and one a chief gules", 6, -1, true, false},
+        {"Argent ten torteaux four three two and one a bordure azure", 10, kGules, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.blazon);

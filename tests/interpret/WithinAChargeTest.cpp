@@ -121,7 +121,8 @@ TEST(WithinACharge, TheChargesWithinFillTheRoomOfTheChargeAbout) {
 // free space): the charge within, written either way, is painted at the room's centre, found
 // from the picture file's room and the box the cage was painted in; the cage's tincture round it.
 TEST(WithinACharge, TheDeclaredRoomHoldsTheChargeWithin) {
-    const char* const blazons[] = {"Azure, within an open birdcage Or a dove gules", "Azure, a birdcage Or, therein a bird gules"};
+    const char* const blazons[] = {"Azure, within an open birdcage Or a dove gules", "Azure, a birdcage Or, therein a bird gules",
+                                   "Vert a birdcage Or charged with a bird gules"};
     for (const char* blazon : blazons) {
         SCOPED_TRACE(blazon);
         Drawing d;
