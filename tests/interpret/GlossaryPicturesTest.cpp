@@ -105,6 +105,7 @@ TEST(GlossaryPictures, EachWordDrawsItsOwnPicture) {
         {"Azure three varvals or", "varval.esv"},
         {"Argent a genet passant sable", "genet.3"},
         {"Azure a seraph or", "seraph.esv"},
+        {"Vert a satyr argent", "satyr.esv"},
         {"Azure three seraphs' heads or", "seraph.hd"},
     });
 }
