@@ -93,6 +93,8 @@ TEST(GlossaryPictures, EachWordDrawsItsOwnPicture) {
         {"Argent a calopus passant sable", "calopu.3"},
         {"Or a bagwyn azure", "bagwyn.esv"},
         {"Argent three crampets sable", "crampet.esv"},
+        {"Or a hemp-brake sable", "hempbrak.esv"},
+        {"Or three hemp brakes sable", "hempbrak.esv"},
         {"Gules a ewer or", "ewer.esv"},
         {"Gules three ewers or", "ewer.esv"},
         {"Vert three ewes argent", "sheep.esv"},
