@@ -106,6 +106,8 @@ TEST(GlossaryPictures, EachWordDrawsItsOwnPicture) {
         {"Azure three vervels or", "vervel.esv"},
         {"Azure three varvals or", "varval.esv"},
         {"Argent a genet passant sable", "genet.3"},
+        {"Or a hydra vert", "hydra.esv"},
+        {"Or a hydra rampant vert", "hydra.1"},
         {"Azure a seraph or", "seraph.esv"},
         {"Vert a satyr argent", "satyr.esv"},
         {"Azure three seraphs' heads or", "seraph.hd"},
