@@ -87,7 +87,7 @@ TEST(GlossaryPictures, EachWordDrawsItsOwnPicture) {
         {"Or a panther rampant azure", "panther.1"},
         {"Argent a yale sable", "yale.esv"},
         {"Azure a sea-dog argent", "seadog.esv"},
-        {"Azure two sea dogs addorsed or", "seadog.esv"},
+        {"Azure three sea dogs or", "seadog.esv"},
         {"Or an ibex rampant gules", "ibex.1"},
         {"Or three ibexes gules", "ibexe.esv"},
         {"Argent a calopus passant sable", "calopu.3"},
