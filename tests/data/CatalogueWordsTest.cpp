@@ -34,7 +34,6 @@ constexpr NotAPicture kNotPictures[] = {
     {"mount", "no drawing yet: the question picture stands in"},
     {"plummet", "no drawing yet: the question picture stands in"},
     {"sperver", "no drawing yet: the question picture stands in"},
-    {"panther", "only the natural panther (npanther) is drawn: the question picture stands in"},
     // Charges the published armorials name, wanted (data/charges/WANTED.md) and not drawn yet.
     {"magpie", "no drawing yet: the question picture stands in"},
     {"grapplingiron", "no drawing yet: the question picture stands in"},

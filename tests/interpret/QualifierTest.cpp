@@ -750,10 +750,10 @@ TEST(Qualifiers, DetailTinctureColoursThePartsTheWordsName) {
 
 // Every head drawn couped has its erased twin, so that "erased" is never left unread on a head
 // the catalogue draws. A spear's or a dagger's head, a leopard's face (crowned too) and a cherub's
-// winged head are not torn from a body, a man's or a boy's head (with a snake about his neck too)
+// or a seraph's winged head are not torn from a body, a man's or a boy's head (with a snake about his neck too)
 // is couped at the shoulders, a death's head is the bare skull and a poppy head the seed vessel.
 TEST(Qualifiers, EveryHeadHasItsErasedTwin) {
-    const std::set<std::string> notTorn = {"spear", "dagger", "leopard", "leopardc", "cherub", "boy", "boysn", "man", "men", "death", "poppy"};
+    const std::set<std::string> notTorn = {"spear", "dagger", "leopard", "leopardc", "cherub", "seraph", "boy", "boysn", "man", "men", "death", "poppy"};
     const std::filesystem::path lpics = std::filesystem::path(ESCAVAL_DATA_DIR) / "lpics";
     int heads = 0;
     for (const auto& entry : std::filesystem::directory_iterator(lpics)) {

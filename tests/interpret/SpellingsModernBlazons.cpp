@@ -212,6 +212,8 @@ const std::vector<std::string>& SpellingsModernBlazons() {
         "Or a seawolf azure", "Or three seawolfs azure", "Or a seagriffin azure", "Or three seagriffins azure",
         "Or a seaunicorn azure", "Or three seaunicorns azure", "Or a seastag azure", "Or three seastags azure",
         "Or a bogbeast azure", "Or three bogbeasts azure",
+        "Or a seadog azure", "Or three seadogs azure", "Or a hempbrake sable", "Or three hempbrakes sable",
+        "Vert three sheep argent", "Azure a seraph or",
         "Gules a demi man argent", "Gules three demi men argent",
         "Vert a demi cockatrice or", "Argent a demi savage vert",
         "Or a demi tyger azure", "Argent a demi falcon sable", "Azure a demi swan argent",
