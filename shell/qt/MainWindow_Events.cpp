@@ -72,6 +72,9 @@ void MainWindow::FocusChanged(QWidget* old, QWidget* now) {
 // whole (single arms may fill their pieces' word slots before their characters): Draw refuses
 // such a text.
 void MainWindow::ShowBlazonCount() {
+    // The box is filled while the window is built, before the controller exists; the
+    // constructor shows the count once it does.
+    if (!controller_) return;
     const std::string text = memo1_->toPlainText().toStdString();  // what a drawing counts
     const BlazonBound bound = controller_->BlazonBoxBound(text);
     blazonCount_->setText(QString("%1 / %2").arg(text.size()).arg(bound.maxChars));
