@@ -16,9 +16,7 @@ namespace {
 
 void DrawCharges(benchmark::State& bench, const char* blazon) {
     esc::NullSink sink;
-    auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &esc::bench::GeneratedVocabulary();
-    state->dataDir = ESCAVAL_DATA_DIR;
+    auto state = esc::bench::NewDrawingState(sink);
     // As the program draws: picture files decoded once and kept for the process.
     esc::PictureCache pictures;
     state->pictureCache = &pictures;

@@ -21,9 +21,7 @@ namespace {
 
 void DrawField(benchmark::State& bench, const char* blazon) {
     esc::NullSink sink;
-    auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &esc::bench::GeneratedVocabulary();
-    state->dataDir = ESCAVAL_DATA_DIR;
+    auto state = esc::bench::NewDrawingState(sink);
     esc::DrawHost host;
     for (auto _ : bench) {
         esc::DrawBlazon(*state, blazon, host);
@@ -35,9 +33,7 @@ void DrawField(benchmark::State& bench, const char* blazon) {
 // draw a lined bordure: the ring is laid at every drawing.
 void DrawFieldRingAfresh(benchmark::State& bench, const char* blazon) {
     esc::NullSink sink;
-    auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &esc::bench::GeneratedVocabulary();
-    state->dataDir = ESCAVAL_DATA_DIR;
+    auto state = esc::bench::NewDrawingState(sink);
     esc::PictureCache pictures;
     state->pictureCache = &pictures;
     esc::DrawHost host;

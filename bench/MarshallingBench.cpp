@@ -13,9 +13,7 @@
 namespace {
 
 std::unique_ptr<esc::DrawingState> NewState(esc::MessageSink& sink) {
-    auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &esc::bench::GeneratedVocabulary();
-    state->dataDir = ESCAVAL_DATA_DIR;
+    auto state = esc::bench::NewDrawingState(sink);
     return state;
 }
 

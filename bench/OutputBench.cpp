@@ -29,9 +29,7 @@ constexpr const char* kShields[] = {
 
 esc::Bitmap Drawn(const char* blazon) {
     esc::NullSink sink;
-    auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &esc::bench::GeneratedVocabulary();
-    state->dataDir = ESCAVAL_DATA_DIR;
+    auto state = esc::bench::NewDrawingState(sink);
     esc::DrawHost host;
     esc::DrawBlazon(*state, blazon, host);
     return state->picture;
@@ -61,9 +59,7 @@ void BM_DrawAndEncodePng(benchmark::State& bench) {
     const char* blazon = kShields[bench.range(0)];
     bench.SetLabel(blazon);
     esc::NullSink sink;
-    auto state = std::make_unique<esc::DrawingState>(sink);
-    state->vocabulary = &esc::bench::GeneratedVocabulary();
-    state->dataDir = ESCAVAL_DATA_DIR;
+    auto state = esc::bench::NewDrawingState(sink);
     esc::DrawHost host;
     for (auto _ : bench) {
         esc::DrawBlazon(*state, blazon, host);

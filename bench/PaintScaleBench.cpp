@@ -15,10 +15,8 @@ namespace {
 
 void DrawAtScale(benchmark::State& bench, const char* blazon) {
     esc::NullSink sink;
-    auto state = std::make_unique<esc::DrawingState>(sink);
+    auto state = esc::bench::NewDrawingState(sink);
     state->SetPaintScale(static_cast<double>(bench.range(0)));
-    state->vocabulary = &esc::bench::GeneratedVocabulary();
-    state->dataDir = ESCAVAL_DATA_DIR;
     esc::PictureCache pictures;
     state->pictureCache = &pictures;
     esc::DrawHost host;

@@ -55,13 +55,11 @@ double Percentile(const std::vector<double>& sorted, double share) {
 void DrawRealBlazons(benchmark::State& bench, bool keepRuns) {
     const std::vector<std::string> blazons = RealBlazons();
     esc::NullSink sink;
-    auto state = std::make_unique<esc::DrawingState>(sink);
+    auto state = esc::bench::NewDrawingState(sink);
     if (!keepRuns) state->chargeSpans.SetMostBytes(0);
     // ESCAVAL_BENCH_SPAN_MB=N bounds the kept runs at N megabytes instead of the state's default.
     if (const char* most = std::getenv("ESCAVAL_BENCH_SPAN_MB"); keepRuns && most != nullptr)
         state->chargeSpans.SetMostBytes(static_cast<std::size_t>(std::max(0, std::atoi(most))) << 20);
-    state->vocabulary = &esc::bench::GeneratedVocabulary();
-    state->dataDir = ESCAVAL_DATA_DIR;
     esc::PictureCache pictures;
     state->pictureCache = &pictures;
     esc::DrawHost host;
