@@ -10,6 +10,7 @@
 
 #include "engine/CrossPateeThroughout.h"
 #include "engine/OrdinaryShapes.h"
+#include "engine/Palette.h"
 #include "interpret/phrase/DrawingState.h"
 #include "interpret/layout/FillTheSpace.h"
 #include "interpret/layout/FitLayout.h"
@@ -36,6 +37,39 @@ bool LiesOnTheChargesBefore(DrawingState& s) {
     const LevelRecord& level = phrase::Current(s);
     if (!bearer.levelOn || !IsChargeLevel(bearer) || !IsChargeLevel(level) || level.levelOn) return false;
     return level.levelCount == bearer.levelCount;
+}
+
+namespace {
+
+constexpr int kHighestNaturalAttitudeVariant = 40;  // attitude variants of pictures run below this
+
+// "a natural tortoise": "natural" before a charge names the picture of it as nature shows it
+// (the natural rainbow, "nrainbow"); a charge with no such picture but a picture of its own is
+// that picture proper. Not when a tincture of the level's own is named already.
+bool NaturalMeansProper(const DrawingState& s) {
+    using namespace phrase;
+    if (T(s, 0) != kTypePrefix || !Is(s, 0, "natural") || HasTincture(s)) return false;
+    const int next = T(s, 1);
+    if (next != kTypeCharge && !IsOtherChargeWord(next)) return false;
+    const std::string named = NameWord(s, 1), natural = "n" + named;
+    if (!PictureExists(s, named, "") || PictureExists(s, natural, "")) return false;
+    // The natural leopard is drawn only rampant and passant ("nleopard.1"): a picture in any
+    // attitude is the natural charge's own.
+    for (int attitude = 0; attitude <= kHighestNaturalAttitudeVariant; ++attitude)
+        if (PictureExists(s, natural, std::to_string(attitude))) return false;
+    return true;
+}
+
+}  // namespace
+
+bool NaturalChargeRule(DrawingState& s) {
+    if (!NaturalMeansProper(s)) return false;
+    // "a natural sea-tortoise" with no picture of its own as nature shows it: the charge's
+    // picture in its proper colours, as "a tortoise proper".
+    phrase::Tincture(s) = kProperBrown;
+    phrase::Use(s, 0);
+    ++s.cursor;
+    return true;
 }
 
 bool AnotherRule(DrawingState& s) {

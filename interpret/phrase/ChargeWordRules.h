@@ -13,6 +13,11 @@ struct DrawingState;
 // it. Only a phrase of charges, and as many as there are charges to bear them (or one on one).
 bool LiesOnTheChargesBefore(DrawingState& state);
 
+// "a natural tortoise": "natural" before a charge with no picture of it as nature shows it (as
+// the natural rainbow has) but a picture of its own gives that picture proper. Reads "natural"
+// and returns true; false, reading nothing, otherwise.
+bool NaturalChargeRule(DrawingState& state);
+
 // "on a rose sable another argent": "another" opens a phrase of one charge like those of the
 // phrase before. A phrase still open ends at the word, which is then read again. Returns whether
 // the rule applied at the cursor.

@@ -127,24 +127,6 @@ bool SurmountsTheOneOrdinary(const DrawingState& s) {
     return last.levelKind == kTypeOrdinary && last.levelCount == 1 && !last.levelIn && !last.levelBetween;
 }
 
-constexpr int kHighestNaturalAttitude = 40;  // attitude variants of pictures run below this
-
-// "a natural tortoise": "natural" before a charge names the picture of it as nature shows it
-// (the natural rainbow, "nrainbow"); a charge with no such picture but a picture of its own is
-// that picture proper. Not when a tincture of the level's own is named already.
-bool NaturalMeansProper(const DrawingState& s) {
-    if (T(s, 0) != kTypePrefix || !Is(s, 0, "natural") || HasTincture(s)) return false;
-    const int next = T(s, 1);
-    if (next != kTypeCharge && !IsOtherChargeWord(next)) return false;
-    const std::string named = NameWord(s, 1), natural = "n" + named;
-    if (!PictureExists(s, named, "") || PictureExists(s, natural, "")) return false;
-    // The natural leopard is drawn only rampant and passant ("nleopard.1"): a picture in any
-    // attitude is the natural charge's own.
-    for (int attitude = 0; attitude <= kHighestNaturalAttitude; ++attitude)
-        if (PictureExists(s, natural, std::to_string(attitude))) return false;
-    return true;
-}
-
 // "all counterchanged", "all or": the tincture after "all" is every phrase's, which holds when
 // each level drawn before the current one took that same tincture (the tincture search ahead
 // gives it to phrases that name none), and for the first phrase when it names none before it.
@@ -363,14 +345,7 @@ void RulePass(DrawingState& s) {
         level.levelLineRepeats = S2(s, 0);
         Use(s, 0);
     }
-    if (NaturalMeansProper(s)) {
-        // "a natural sea-tortoise" with no picture of its own as nature shows it: the charge's
-        // picture in its proper colours, as "a tortoise proper".
-        phrase::Tincture(s) = kProperBrown;
-        Use(s, 0);
-        ++s.cursor;
-        return;
-    }
+    if (NaturalChargeRule(s)) return;
     if (T(s, 0) == kTypePrefix && S1(s, 0) <= 98) {
         const std::string_view word = W(s, 0);
         // Prefixes add up: "a demi winged horse" (a demi-Pegasus) is dwhorse, "a demi
